@@ -1,0 +1,42 @@
+# Helpers that give every layer the same shape: a static library made of the
+# .cpp files of its folder, and one test executable made of the *_test.cpp
+# files of the mirrored folder under tests/.
+
+# serviora_library(<name> [DEPS <targets>...] [QT_DIRS <subdirs>...])
+# A folder without sources yet becomes an interface library, so the layers
+# above can already name it.
+function(serviora_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;EXTRA_DIRS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(dir IN LISTS ARG_EXTRA_DIRS)
+    file(GLOB more CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND sources ${more})
+  endforeach()
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+  endif()
+endfunction()
+
+# serviora_tests(<library> [DEPS <targets>...])
+# Builds <library>_tests from the *_test.cpp files of the current folder and
+# registers it with CTest. Nothing is built for a folder without tests.
+function(serviora_tests library)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  set(target ${library}_tests)
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE ${library} test_support ${ARG_DEPS})
+  add_test(NAME ${library} COMMAND ${target})
+  set_tests_properties(${library} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SERVIORA_TEST_OUTPUT=${PROJECT_BINARY_DIR}"
+    TIMEOUT 900)
+endfunction()

@@ -1,0 +1,100 @@
+// Exception and the platform's exception classes, thrown and caught as C++
+// exceptions; resource strings by numeric id.
+#pragma once
+
+#include <exception>
+#include <string>
+
+#include "platform/rtl/format.h"
+#include "platform/rtl/object.h"
+#include "platform/rtl/types.h"
+
+// Resource strings: each library adds its table at start-up; LoadStr looks
+// an id up and answers "" for an unknown id, as the platform does.
+struct TResourceString {
+    int id;
+    const char* text;
+};
+void AddResourceStrings(std::initializer_list<TResourceString> table);
+AnsiString LoadStr(int id);
+
+// Selects the resource-string constructors of an exception class.
+struct ResId {
+    int id;
+};
+
+class Exception : public TObject, public std::exception {
+public:
+    explicit Exception(AnsiString message) : message_(std::move(message)) {}
+    // CreateFmt (defined beside Format).
+    Exception(const AnsiString& format, TVarRecs args);
+    // CreateRes, and CreateResFmt (defined beside Format).
+    explicit Exception(ResId id);
+    Exception(ResId id, TVarRecs args);
+
+    Exception(const Exception& other)
+        : TObject(), std::exception(other), message_(other.message_), helpContext_(other.helpContext_) {}
+
+    const AnsiString& Message() const { return message_; }
+    void SetMessage(AnsiString message) {
+        message_ = std::move(message);
+        utf8_.clear();
+    }
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int value) { helpContext_ = value; }
+
+    // The message as UTF-8, so logs and test reports read it.
+    const char* what() const noexcept override;
+
+private:
+    AnsiString message_;
+    int helpContext_ = 0;
+    mutable std::string utf8_;
+};
+
+#define SERVIORA_EXCEPTION(Name, Base)   \
+    class Name : public Base {           \
+    public:                              \
+        using Base::Base;                \
+    }
+
+SERVIORA_EXCEPTION(EAbort, Exception);
+SERVIORA_EXCEPTION(EConvertError, Exception);
+SERVIORA_EXCEPTION(EInOutError, Exception);
+SERVIORA_EXCEPTION(EStreamError, Exception);
+SERVIORA_EXCEPTION(EFCreateError, EStreamError);
+SERVIORA_EXCEPTION(EFOpenError, EStreamError);
+SERVIORA_EXCEPTION(EReadError, EStreamError);
+SERVIORA_EXCEPTION(EWriteError, EStreamError);
+SERVIORA_EXCEPTION(EListError, Exception);
+SERVIORA_EXCEPTION(EStringListError, Exception);
+SERVIORA_EXCEPTION(EVariantError, Exception);
+SERVIORA_EXCEPTION(EVariantTypeCastError, EVariantError);
+SERVIORA_EXCEPTION(EVariantOverflowError, EVariantError);
+SERVIORA_EXCEPTION(EVariantInvalidOpError, EVariantError);
+SERVIORA_EXCEPTION(EVariantInvalidArgError, EVariantError);
+SERVIORA_EXCEPTION(EVariantBadIndexError, EVariantError);
+SERVIORA_EXCEPTION(EVariantArrayLockedError, EVariantError);
+SERVIORA_EXCEPTION(EVariantNotAnArrayError, EVariantError);
+SERVIORA_EXCEPTION(EVariantArrayCreateError, EVariantError);
+SERVIORA_EXCEPTION(EExternal, Exception);
+SERVIORA_EXCEPTION(EIntError, EExternal);
+SERVIORA_EXCEPTION(EDivByZero, EIntError);
+SERVIORA_EXCEPTION(ERangeError, EIntError);
+SERVIORA_EXCEPTION(EIntOverflow, EIntError);
+SERVIORA_EXCEPTION(EMathError, EExternal);
+SERVIORA_EXCEPTION(EInvalidOp, EMathError);
+SERVIORA_EXCEPTION(EZeroDivide, EMathError);
+SERVIORA_EXCEPTION(EOverflow, EMathError);
+SERVIORA_EXCEPTION(EUnderflow, EMathError);
+SERVIORA_EXCEPTION(EInvalidOperation, Exception);
+SERVIORA_EXCEPTION(EInvalidPointer, Exception);
+SERVIORA_EXCEPTION(EOutOfMemory, Exception);
+SERVIORA_EXCEPTION(EOutOfResources, Exception);
+SERVIORA_EXCEPTION(EDatabaseError, Exception);
+SERVIORA_EXCEPTION(EOSError, Exception);
+SERVIORA_EXCEPTION(EThread, Exception);
+
+// Ends the current operation silently: the application's handler shows
+// nothing for EAbort.
+[[noreturn]] void Abort();

@@ -1,0 +1,54 @@
+// Format: the platform's printf-like formatting over an "array of const".
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "platform/rtl/types.h"
+
+// One argument of an "array of const". Built implicitly from the value, so a
+// call reads `Format("%d: %s", {Count, Name})`.
+class TVarRec {
+public:
+    enum class Kind { Integer, Int64, Extended, Currency, String, Char, Boolean, Pointer };
+
+    TVarRec(int value) : kind_(Kind::Integer), int_(value) {}
+    TVarRec(unsigned value) : kind_(Kind::Int64), int_(value) {}
+    TVarRec(long value) : kind_(Kind::Int64), int_(value) {}
+    TVarRec(long long value) : kind_(Kind::Int64), int_(value) {}
+    TVarRec(unsigned long value) : kind_(Kind::Int64), int_(static_cast<Int64>(value)) {}
+    TVarRec(double value) : kind_(Kind::Extended), float_(value) {}
+    TVarRec(bool value) : kind_(Kind::Boolean), int_(value) {}
+    TVarRec(char value) : kind_(Kind::Char), int_(static_cast<unsigned char>(value)) {}
+    TVarRec(const char* value) : kind_(Kind::String), string_(value) {}
+    TVarRec(const AnsiString& value) : kind_(Kind::String), string_(value.c_str()) {}
+    TVarRec(const void* value) : kind_(Kind::Pointer), pointer_(value) {}
+
+    // A Currency argument: the 64-bit value scaled by 10,000.
+    static TVarRec FromCurrency(Int64 scaled) {
+        TVarRec r(0LL);
+        r.kind_ = Kind::Currency;
+        r.int_ = scaled;
+        return r;
+    }
+
+    Kind kind() const { return kind_; }
+    Int64 AsInt64() const { return int_; }
+    double AsExtended() const { return float_; }
+    const char* AsString() const { return string_; }
+    const void* AsPointer() const { return pointer_; }
+
+private:
+    Kind kind_;
+    Int64 int_ = 0;
+    double float_ = 0;
+    const char* string_ = nullptr;
+    const void* pointer_ = nullptr;
+};
+
+using TVarRecs = std::initializer_list<TVarRec>;
+
+// Specifiers: %d %u %e %f %g %n %m %p %s %x with index ("%1:s"), "-" for
+// left alignment, width and precision (each may be "*"), "%%". A specifier
+// that does not fit its argument raises EConvertError.
+AnsiString Format(const AnsiString& format, TVarRecs args);

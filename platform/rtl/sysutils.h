@@ -1,0 +1,81 @@
+// The string and number routines of SysUtils. Positions and lengths are in
+// bytes and 1-based, as the platform's; the ANSI routines step by character
+// and never split a Chinese character.
+#pragma once
+
+#include "platform/rtl/types.h"
+
+// Integers.
+AnsiString IntToStr(Int64 value);
+AnsiString IntToHex(Int64 value, int digits);
+Integer StrToInt(const AnsiString& s);            // EConvertError on bad text or overflow
+Integer StrToIntDef(const AnsiString& s, Integer fallback);
+bool TryStrToInt(const AnsiString& s, Integer& value);
+Int64 StrToInt64(const AnsiString& s);
+Int64 StrToInt64Def(const AnsiString& s, Int64 fallback);
+bool TryStrToInt64(const AnsiString& s, Int64& value);
+
+// Floats. The separators come from the locale settings.
+enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
+AnsiString FloatToStr(double value);
+AnsiString FloatToStrF(double value, TFloatFormat format, int precision, int digits);
+AnsiString FormatFloat(const AnsiString& format, double value);  // "#,##0.00;-#;零" sections
+double StrToFloat(const AnsiString& s);           // EConvertError on bad text
+double StrToFloatDef(const AnsiString& s, double fallback);
+bool TryStrToFloat(const AnsiString& s, double& value);
+
+// Arithmetic helpers.
+Int64 Round(double value);                        // half to even
+Int64 Trunc(double value);
+double Frac(double value);
+Integer MulDiv(Integer number, Integer numerator, Integer denominator);  // rounded; -1 when denominator is 0
+
+// Strings; positions are 1-based byte offsets.
+AnsiString Trim(const AnsiString& s);
+AnsiString TrimLeft(const AnsiString& s);
+AnsiString TrimRight(const AnsiString& s);
+AnsiString UpperCase(const AnsiString& s);        // ASCII letters only, character-aware
+AnsiString LowerCase(const AnsiString& s);
+AnsiString AnsiUpperCase(const AnsiString& s);
+AnsiString AnsiLowerCase(const AnsiString& s);
+int CompareStr(const AnsiString& a, const AnsiString& b);       // byte order
+int CompareText(const AnsiString& a, const AnsiString& b);      // ASCII case ignored
+bool SameText(const AnsiString& a, const AnsiString& b);
+int AnsiCompareStr(const AnsiString& a, const AnsiString& b);   // code-page order
+int AnsiCompareText(const AnsiString& a, const AnsiString& b);  // code-page order, case ignored
+bool AnsiSameText(const AnsiString& a, const AnsiString& b);
+bool AnsiSameStr(const AnsiString& a, const AnsiString& b);
+AnsiString QuotedStr(const AnsiString& s);                      // 'it''s'
+AnsiString AnsiQuotedStr(const AnsiString& s, char quote);
+AnsiString AnsiDequotedStr(const AnsiString& s, char quote);
+
+enum TReplaceFlag { rfReplaceAll = 1, rfIgnoreCase = 2 };
+using TReplaceFlags = int;
+AnsiString StringReplace(const AnsiString& s, const AnsiString& oldPattern, const AnsiString& newPattern,
+                         TReplaceFlags flags);
+
+int Pos(const AnsiString& sub, const AnsiString& s);            // 0 when absent
+int AnsiPos(const AnsiString& sub, const AnsiString& s);        // never matches inside a character
+AnsiString Copy(const AnsiString& s, int index, int count);     // clamps like the platform
+void Delete(AnsiString& s, int index, int count);
+void Insert(const AnsiString& source, AnsiString& s, int index);
+AnsiString StringOfChar(char c, int count);
+bool IsDelimiter(const AnsiString& delimiters, const AnsiString& s, int index);
+int LastDelimiter(const AnsiString& delimiters, const AnsiString& s);
+
+// Command line and random numbers.
+int ParamCount();
+AnsiString ParamStr(int index);                   // 0: the executable's path
+void SetCommandLine(int argc, char** argv);       // called once by main
+Integer Random(Integer range);                    // 0 <= result < range
+double Random();
+void Randomize();
+extern Cardinal RandSeed;
+
+// The operating system the program reports: Windows NT 5.1.
+constexpr int VER_PLATFORM_WIN32_NT = 2;
+extern int Win32Platform;
+extern int Win32MajorVersion;
+extern int Win32MinorVersion;
+extern int Win32BuildNumber;
+extern AnsiString Win32CSDVersion;
