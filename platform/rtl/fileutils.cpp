@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/kernel.h"
 
@@ -253,6 +254,13 @@ bool CopyFile(const AnsiString& source, const AnsiString& target, bool failIfExi
 Integer FileAge(const AnsiString& name) {
     struct stat st {};
     return StatFile(name, st) && !S_ISDIR(st.st_mode) ? DosDate(st.st_mtime) : -1;
+}
+
+TDateTime FileDateToDateTime(Integer fileDate) {
+    const auto packed = std::uint32_t(fileDate);
+    const std::uint32_t date = packed >> 16, time = packed & 0xFFFF;
+    return EncodeDate(Word((date >> 9) + 1980), Word(date >> 5 & 15), Word(date & 31)) +
+           EncodeTime(Word(time >> 11), Word(time >> 5 & 63), Word((time & 31) * 2), 0);
 }
 
 int FindFirst(const AnsiString& path, Integer attr, TSearchRec& rec) {

@@ -1,6 +1,9 @@
 #include "platform/rtl/fileutils.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+
+#include <ctime>
 
 #include <filesystem>
 #include <vector>
@@ -8,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/kernel.h"
 #include "support/temp_dir.h"
@@ -77,11 +81,35 @@ TEST(Files, ExpandFileNameResolvesAgainstTheCurrentFolder) {
     EXPECT_EQ(GetTempPath().back(), '/');
 }
 
+TEST(Files, FileDatesAreLocalPackedDates) {
+    TempDir dir;
+    const AnsiString name = dir.file("dated");
+    WriteFileAtomically(name, "");
+    struct tm local {};
+    local.tm_year = 2024 - 1900;
+    local.tm_mon = 1;
+    local.tm_mday = 29;
+    local.tm_hour = 13;
+    local.tm_min = 45;
+    local.tm_sec = 59;
+    local.tm_isdst = -1;
+    const struct timespec times[2] = {{mktime(&local), 0}, {mktime(&local), 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, AnsiToUtf8(name).c_str(), times, 0), 0);
+
+    const Integer age = FileAge(name);
+    EXPECT_EQ(age, Integer(44u << 25 | 2u << 21 | 29u << 16 | 13u << 11 | 45u << 5 | 29u));
+    EXPECT_DOUBLE_EQ(FileDateToDateTime(age), EncodeDate(2024, 2, 29) + EncodeTime(13, 45, 58, 0));
+    EXPECT_EQ(FileAge(dir.file("missing")), -1);
+    EXPECT_THROW(FileDateToDateTime(0), EConvertError);
+}
+
 std::vector<AnsiString> Search(const AnsiString& path, Integer attr) {
     std::vector<AnsiString> names;
     TSearchRec rec;
     for (int rc = FindFirst(path, attr, rec); rc == 0; rc = FindNext(rec)) names.push_back(rec.Name);
-    EXPECT_EQ(FindNext(rec), int(ERROR_NO_MORE_FILES));
+    if (!names.empty()) {
+        EXPECT_EQ(FindNext(rec), int(ERROR_NO_MORE_FILES));
+    }
     FindClose(rec);
     return names;
 }
