@@ -12,9 +12,8 @@ namespace ws {
 // choice made, the X11 platform).
 void EnsureSurfaceHost();
 // The surface of a top-level window follows its rectangle (screen
-// coordinates) and visibility; `activate` is false for windows that take no
-// activation when shown.
-void SyncSurface(HWND window, const RECT& screenRect, bool visible, bool activate);
+// coordinates) and visibility; it is made when first shown.
+void SyncSurface(HWND window, const RECT& screenRect, bool visible);
 void DestroySurface(HWND window);
 // Raises the surface and gives it the keyboard of the windowing system.
 void ActivateSurface(HWND window);

@@ -124,7 +124,7 @@ HWND DeepestAt(Window& parent, POINT screen, bool skipDisabled) {
 
 void SurfaceFollows(Window& w) {
     if (!w.IsTopLevel()) return;
-    SyncSurface(w.handle, w.rect, IsShowing(w), false);
+    SyncSurface(w.handle, w.rect, IsShowing(w));
 }
 
 }  // namespace ws

@@ -33,13 +33,28 @@
 namespace ws {
 namespace {
 
-std::map<HWND, std::unique_ptr<SurfaceWindow>>& Surfaces() {
-    static std::map<HWND, std::unique_ptr<SurfaceWindow>> surfaces;
+// The offscreen platform of the tests neither raises windows nor masks them.
+bool Offscreen() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
+
+using SurfaceMap = std::map<HWND, std::unique_ptr<SurfaceWindow>>;
+
+SurfaceMap& Surfaces() {
+    static SurfaceMap surfaces;
     return surfaces;
 }
 
-// The offscreen platform of the tests neither raises windows nor masks them.
-bool Offscreen() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
+// Activation inside the program follows clicks and keys through our own
+// queue; Qt tells only when the program as a whole gains or loses the
+// foreground. Surfaces go before the application object does.
+void ConnectApplication() {
+    static bool connected = false;
+    if (connected) return;
+    connected = true;
+    qAddPostRoutine([] { Surfaces().clear(); });
+    if (Offscreen()) return;
+    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged,
+                     [](Qt::ApplicationState state) { ApplicationActivated(state == Qt::ApplicationActive); });
+}
 
 AnsiString ToAnsi(const QString& text) { return Utf8ToAnsi(text.toStdString()); }
 
@@ -166,9 +181,6 @@ bool SurfaceWindow::event(QEvent* e) {
         query->accept();
         return true;
     }
-    case QEvent::FocusIn:
-        if (GetActiveWindow() != window_ && IsWindowEnabled(window_)) SetActiveWindow(window_);
-        return QWindow::event(e);
     case QEvent::Close:
         e->ignore();
         PostMessage(window_, WM_CLOSE, 0, 0);
@@ -198,18 +210,18 @@ void EnsureSurfaceHost() {
         SetScreenSize(screen->geometry().width(), screen->geometry().height());
 }
 
-void SyncSurface(HWND window, const RECT& rect, bool visible, bool activate) {
+void SyncSurface(HWND window, const RECT& rect, bool visible) {
     SurfaceWindow* surface = SurfaceOf(window);
     if (!surface) {
         if (!visible) return;
         EnsureSurfaceHost();
+        ConnectApplication();
         surface = Surfaces().emplace(window, std::make_unique<SurfaceWindow>(window)).first->second.get();
     }
     const QRect geometry(rect.left, rect.top, std::max<LONG>(1, rect.right - rect.left),
                          std::max<LONG>(1, rect.bottom - rect.top));
     if (surface->geometry() != geometry) surface->setGeometry(geometry);
     if (surface->isVisible() != visible) surface->setVisible(visible);
-    if (visible && activate) surface->requestActivate();
 }
 
 void DestroySurface(HWND window) { Surfaces().erase(window); }
