@@ -139,6 +139,8 @@ TEST(TFileStream, OpenModesAndErrors) {
     } catch (const EFOpenError& e) {
         EXPECT_EQ(e.Message(), "Cannot open file \"" + name + "\"");
     }
+    EXPECT_THROW(TFileStream(dir.path(), fmOpenRead), EFOpenError);
+    EXPECT_THROW(TFileStream(dir.path(), fmCreate), EFCreateError);
     const AnsiString noFolder = dir.file("没有/x.txt");
     try {
         TFileStream create(noFolder, fmCreate);
