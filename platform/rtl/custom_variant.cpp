@@ -43,7 +43,7 @@ TCustomVariantType::~TCustomVariantType() {
 }
 
 Variant TCustomVariantType::MakeValue(std::any data) const {
-    return Variant(varType_, Variant::Storage(std::in_place_type<std::any>, std::move(data)));
+    return VariantAccess::Make(varType_, VariantAccess::Storage(std::in_place_type<std::any>, std::move(data)));
 }
 
 std::any TCustomVariantType::Copy(const std::any& source) const { return source; }

@@ -80,6 +80,8 @@ public:
     Variant(const char* value) : type_(varString), value_(AnsiString(value)) {}
     Variant(AnsiString value) : type_(varString), value_(std::move(value)) {}
     Variant(WideString value) : type_(varOleStr), value_(std::move(value)) {}
+    // Any other pointer would silently become a Boolean.
+    Variant(const void*) = delete;
 
     Variant(const Variant& other);
     Variant(Variant&& other) noexcept;
@@ -112,17 +114,17 @@ public:
     void PutElement(std::span<const int> indices, const Variant& value);
     void PutElement(std::initializer_list<int> indices, const Variant& value) { PutElement(std::span(indices), value); }
 
-    // Internal storage, used by the rule and array code. Integer kinds,
-    // Boolean and error codes share the Int64 slot; Single, Double and Date
-    // the double slot; arrays are copied on write.
+private:
+    // Integer kinds, Boolean and error codes share the Int64 slot; Single,
+    // Double and Date the double slot; arrays are copied on write; custom
+    // types keep their payload in the std::any.
     struct ArrayData;
     using Storage = std::variant<std::monostate, Int64, double, Currency, AnsiString, WideString,
                                  std::shared_ptr<ArrayData>, std::any>;
-    Variant(TVarType type, Storage value) : type_(type), value_(std::move(value)) {}
-    const Storage& Value() const { return value_; }
-    ArrayData& MutableArray();
+    friend struct VariantAccess;
 
-private:
+    Variant(TVarType type, Storage value) : type_(type), value_(std::move(value)) {}
+    ArrayData& MutableArray();
     void Release() noexcept;
 
     TVarType type_ = varEmpty;

@@ -38,8 +38,8 @@ namespace variant_rules {
 namespace {
 
 AnsiString TextOf(const Variant& v) {
-    if (v.VarType() == varOleStr) return WideToAnsi(std::get<WideString>(v.Value()));
-    return std::get<AnsiString>(v.Value());
+    if (v.VarType() == varOleStr) return WideToAnsi(std::get<WideString>(VariantAccess::Value(v)));
+    return std::get<AnsiString>(VariantAccess::Value(v));
 }
 
 // The custom value converted to a standard type by its own type.
@@ -73,7 +73,7 @@ Int64 RoundDouble(double value, TVarType from, TVarType target) {
 }  // namespace
 
 Int64 ToInt64(const Variant& v, TVarType target) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     Int64 result = 0;
     switch (KindOf(v.VarType())) {
         case Kind::Empty: break;
@@ -98,7 +98,7 @@ Int64 ToInt64(const Variant& v, TVarType target) {
 }
 
 double ToDouble(const Variant& v, TVarType target) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     double result = 0;
     switch (KindOf(v.VarType())) {
         case Kind::Empty: break;
@@ -123,7 +123,7 @@ double ToDouble(const Variant& v, TVarType target) {
 }
 
 Currency ToCurrency(const Variant& v) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     try {
         switch (KindOf(v.VarType())) {
             case Kind::Empty: return Currency();
@@ -151,7 +151,7 @@ Currency ToCurrency(const Variant& v) {
 }
 
 bool ToBoolean(const Variant& v) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     switch (KindOf(v.VarType())) {
         case Kind::Empty: return false;
         case Kind::Int:
@@ -174,7 +174,7 @@ bool ToBoolean(const Variant& v) {
 }
 
 AnsiString ToString(const Variant& v) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     switch (KindOf(v.VarType())) {
         case Kind::Empty: return AnsiString();
         case Kind::Int:
@@ -207,10 +207,10 @@ Variant VarAsType(const Variant& v, TVarType type) {
         case varWord:
         case varInteger:
         case varLongWord:
-        case varInt64: return Variant(type, ToInt64(v, type));
+        case varInt64: return VariantAccess::Make(type, ToInt64(v, type));
         case varSingle:
         case varDouble:
-        case varDate: return Variant(type, ToDouble(v, type));
+        case varDate: return VariantAccess::Make(type, ToDouble(v, type));
         case varCurrency: return Variant(ToCurrency(v));
         case varBoolean: return Variant(ToBoolean(v));
         case varString: return Variant(ToString(v));

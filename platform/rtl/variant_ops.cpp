@@ -21,6 +21,7 @@ namespace {
 constexpr Kind E = Kind::Empty, N = Kind::Null, I = Kind::Int, L = Kind::Int64, R = Kind::Real,
                C = Kind::Currency, D = Kind::Date, S = Kind::String, B = Kind::Boolean;
 constexpr int kTableKinds = 9;
+static_assert(int(Kind::Empty) == 0 && int(Kind::Boolean) == kTableKinds - 1, "the tables follow Kind's order");
 
 // + - * / and unary minus. Rows: left operand, columns: right operand.
 // Null propagates; Empty is 0 (or "" beside a string); Boolean counts as
@@ -182,7 +183,7 @@ Variant ArithmeticOp(const Variant& left, const Variant& right, TVarOp op) {
                             : op == opSubtract ? a - b
                             : op == opMultiply ? a * b
                                                : DivideReals(a, b);
-            return Variant(type, result);
+            return VariantAccess::Make(type, result);
         }
         default: return WholeArithmetic(ToInt64(left, varInt64), ToInt64(right, varInt64), op, kind);
     }
