@@ -102,7 +102,8 @@ public:
     AnsiString AsString() const;
     WideString AsWideString() const;
 
-    // The payload of a custom-type value (empty for any other type).
+    // The payload of a custom-type value. For any other type the const form
+    // answers an empty std::any and the other raises EVariantInvalidOpError.
     const std::any& CustomData() const;
     std::any& CustomData();
 
