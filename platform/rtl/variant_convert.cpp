@@ -1,22 +1,24 @@
 // Variant conversions. Every conversion of the library (VarAsType, the As*
 // accessors, VarToStr, and the operators' promotions) follows this table:
 //
-//  value \ into | integer kinds    | Single, Double   | Currency       | Date            | Boolean        | String
-//  -------------+------------------+------------------+----------------+-----------------+----------------+----------------------
-//  Empty        | 0                | 0                | 0              | 0               | False          | ""
-//  Null         | cast error       | cast error       | cast error     | cast error      | cast error     | cast error (VarToStr: "")
-//  integers     | range-checked    | the number       | range-checked  | as days         | <> 0           | decimal digits
-//  Single/Double| rounded half to  | the number       | rounded half to| as days         | <> 0           | FloatToStr (Single: 7
-//               | even, checked    | (Single: checked)| even, checked  |                 |                | significant digits)
-//  Currency     | rounded half even| the number       | itself         | as days         | <> 0           | CurrToStr
-//  Date         | rounded half even| the day number   | rounded, checked| itself         | <> 0           | DateTimeToStr
-//  Boolean      | True -1, False 0 | -1 / 0           | -1 / 0         | -1 / 0          | itself         | "True" / "False"
-//  String       | integer text, or | number text with | exact decimal  | date/time text  | "True"/"False" | itself
-//               | number text      | DecimalSeparator | text           | of the locale   | in any case, or|
-//               | rounded half even|                  |                |                 | number <> 0    |
-//  Error, array,| cast error       | cast error       | cast error     | cast error      | cast error     | cast error
-//  Dispatch ... |                  |                  |                |                 |                |
-//  custom       | the custom type's CastTo, then this table
+//  value \ into   | integer kinds     | Single, Double     | Currency         | Date            | Boolean          | String
+//  ---------------+-------------------+--------------------+------------------+-----------------+------------------+-----------------------
+//  Empty          | 0                 | 0                  | 0                | 0               | False            | ""
+//  Null           | cast error        | cast error         | cast error       | cast error      | cast error       | cast error (VarToStr: "")
+//  integers       | checked           | the number         | checked          | as days         | <> 0             | decimal digits
+//  Single/Double  | rounded half to   | the number         | rounded half to  | as days         | <> 0             | FloatToStr (Single:
+//                 | even, checked     | (Single: checked)  | even, checked    |                 |                  | 7 significant digits)
+//  Currency       | rounded half to   | the number         | itself           | as days         | <> 0             | CurrToStr
+//                 | even, checked     |                    |                  |                 |                  |
+//  Date           | rounded half to   | the day number     | rounded half to  | itself          | <> 0             | DateTimeToStr
+//                 | even, checked     |                    | even, checked    |                 |                  |
+//  Boolean        | True -1, False 0  | -1 / 0             | -1 / 0           | -1 / 0          | itself           | "True" / "False"
+//  String         | integer text, or  | number text with   | exact decimal    | date/time text  | "True"/"False"   | itself
+//                 | number text       | DecimalSeparator   | text, checked    | of the locale   | in any case, or  |
+//                 | rounded, checked  |                    |                  |                 | number <> 0      |
+//  Error, arrays, | cast error        | cast error         | cast error       | cast error      | cast error       | cast error
+//  Dispatch ...   |                   |                    |                  |                 |                  |
+//  custom         | the custom type's CastTo, then this table
 //
 // Text is trimmed of blanks before it is read as a number. A value that does
 // not fit its target ("checked") raises EVariantOverflowError; a value that
