@@ -190,7 +190,8 @@ Variant operator-(const Variant& a);
 // Logical not for Booleans, bitwise not for integers.
 Variant VarNot(const Variant& a);
 
-// Comparison. Null equals only Null and orders before every other value.
+// Comparison. Null equals only Null and orders before every other value;
+// two strings compare byte by byte, with case.
 // Values of kinds that do not compare raise EVariantInvalidOpError; text
 // that does not convert to the other side's kind raises
 // EVariantTypeCastError.

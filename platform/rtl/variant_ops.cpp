@@ -60,9 +60,10 @@ constexpr Kind kInteger[kTableKinds][kTableKinds] = {
 };
 
 // Comparison. Null equals only Null and orders before everything else
-// (N: no conversion). Strings compare in code-page order (AnsiCompareStr),
-// Booleans as False < True; a string beside a Boolean is read as a truth
-// value, beside a number as a number.
+// (N: no conversion). Strings compare byte by byte with case (CompareStr:
+// upper case before lower, a proper prefix first), Booleans as False <
+// True; a string beside a Boolean is read as a truth value, beside a number
+// as a number.
 constexpr Kind kCompare[kTableKinds][kTableKinds] = {
     //        E  N  I  L  R  C  D  S  B
     /* E */ {I, N, I, L, R, C, D, S, B},
@@ -289,7 +290,7 @@ TVariantRelationship VarCompareValue(const Variant& a, const Variant& b) {
         case R: return Order(ToDouble(a, varDouble), ToDouble(b, varDouble));
         case D: return Order(ToDouble(a, varDate), ToDouble(b, varDate));
         case S: {
-            int order = AnsiCompareStr(ToString(a), ToString(b));
+            int order = CompareStr(ToString(a), ToString(b));
             return order < 0 ? vrLessThan : order > 0 ? vrGreaterThan : vrEqual;
         }
         case B: return Order(ToBoolean(a), ToBoolean(b));

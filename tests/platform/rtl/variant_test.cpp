@@ -340,6 +340,8 @@ TEST_F(VariantTest, ComparisonTable) {
         {"abc", 1, Raises},
         {"a", "b", Less},
         {"10", "9", Less},
+        {"a", "B", Greater},
+        {"ab", "abc", Less},
         {"b", Variant(WideString(u"b")), Equal},
         {Null(), Null(), Equal},
         {Null(), 0, Less},
