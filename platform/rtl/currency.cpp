@@ -1,3 +1,5 @@
+// Currency arithmetic on 128-bit intermediates, its conversion from double,
+// and its text forms.
 #include "platform/rtl/currency.h"
 
 #include <cmath>

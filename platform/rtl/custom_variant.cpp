@@ -1,3 +1,4 @@
+// The registry of custom variant types and their default operations.
 #include "platform/rtl/custom_variant.h"
 
 #include <array>
