@@ -3,6 +3,7 @@
 #include "platform/rtl/registrystore.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -129,6 +130,12 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
     }
 }
 
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    const passwd* user = ::getpwuid(::getuid());
+    return user && user->pw_dir ? user->pw_dir : "";
+}
+
 // Which file state the tree was read from: the file's identity and
 // modification time, or its absence.
 struct FileState {
@@ -154,8 +161,11 @@ public:
     explicit WriterLock(const AnsiString& fileName)
         : fd_(::open(OsFileName(fileName + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
         if (fd_ < 0) throw ERegistryException("Cannot lock the registry file " + fileName);
-        while (::flock(fd_, LOCK_EX) != 0)
-            if (errno != EINTR) break;
+        while (::flock(fd_, LOCK_EX) != 0) {
+            if (errno == EINTR) continue;
+            ::close(fd_);
+            throw ERegistryException("Cannot lock the registry file " + fileName);
+        }
     }
     ~WriterLock() { ::close(fd_); }
     WriterLock(const WriterLock&) = delete;
@@ -207,8 +217,7 @@ public:
     AnsiString FileName() const {
         if (!override_.empty()) return override_;
         const char* config = std::getenv("XDG_CONFIG_HOME");
-        const char* home = std::getenv("HOME");
-        const std::string folder = config && *config ? std::string(config) : std::string(home ? home : "") + "/.config";
+        const std::string folder = config && *config ? std::string(config) : HomeFolder() + "/.config";
         return Utf8ToAnsi(folder) + "/serviora/registry.dat";
     }
     void SetFileName(const AnsiString& fileName) {

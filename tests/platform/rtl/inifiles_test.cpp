@@ -40,7 +40,9 @@ TEST_F(IniFiles, ReadGb18030BytesBackExactly) {
                        "第二行\r\n"
                        "\r\n"
                        "[Other]\n"
-                       "Flag=1\n"));
+                       "Flag=1\n"
+                       "[\xB0\x5D段] ; the first character's second byte is ]\n"
+                       "k=v\n"));
     struct Case {
         AnsiString section, key, expected;
     };
@@ -53,6 +55,7 @@ TEST_F(IniFiles, ReadGb18030BytesBackExactly) {
         {"OTHER", "flag", "1"},
         {"系统", "Flag", "default"},
         {"缺少", "背景", "default"},
+        {"\xB0\x5D段", "k", "v"},
     };
     for (const Case& c : cases) EXPECT_EQ(ini.ReadString(c.section, c.key, "default"), c.expected) << c.key;
     EXPECT_EQ(TIniFile(dir_.file("missing.ini")).ReadString("系统", "背景", "无"), "无");
