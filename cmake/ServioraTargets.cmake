@@ -23,20 +23,57 @@ function(serviora_library name)
   endif()
 endfunction()
 
-# serviora_tests(<library> [DEPS <targets>...])
+# serviora_tests(<library> [DEPS <targets>...] [MAIN <source>])
 # Builds <library>_tests from the *_test.cpp files of the current folder and
-# registers it with CTest. Nothing is built for a folder without tests.
+# registers it with CTest. Nothing is built for a folder without tests. MAIN
+# names a source with the executable's own main(); without it the plain
+# test_main is linked.
 function(serviora_tests library)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "MAIN" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
   if(NOT sources)
     return()
   endif()
   set(target ${library}_tests)
-  add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE ${library} test_support ${ARG_DEPS})
+  if(ARG_MAIN)
+    add_executable(${target} ${sources} ${ARG_MAIN})
+    target_link_libraries(${target} PRIVATE ${library} test_support ${ARG_DEPS})
+  else()
+    add_executable(${target} ${sources})
+    target_link_libraries(${target} PRIVATE ${library} test_main ${ARG_DEPS})
+  endif()
   add_test(NAME ${library} COMMAND ${target})
   set_tests_properties(${library} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SERVIORA_TEST_OUTPUT=${PROJECT_BINARY_DIR}"
     TIMEOUT 900)
+endfunction()
+
+# serviora_embed_forms(<target>)
+# Embeds every .dfm of the current source folder into the program, where a
+# form or data module finds its description by its class name. For a static
+# library the registration object goes straight onto the link line of each
+# program that uses the library, so the linker cannot drop it.
+function(serviora_embed_forms target)
+  file(GLOB forms CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.dfm)
+  if(NOT forms)
+    return()
+  endif()
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/${target}_forms.cpp)
+  string(REPLACE ";" "|" forms_arg "${forms}")
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} "-DFORMS=${forms_arg}"
+            -P ${PROJECT_SOURCE_DIR}/cmake/EmbedForms.cmake
+    DEPENDS ${forms} ${PROJECT_SOURCE_DIR}/cmake/EmbedForms.cmake
+    COMMENT "Embedding form descriptions of ${target}"
+    VERBATIM)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    target_sources(${target} PRIVATE ${output})
+  else()
+    add_library(${target}_forms OBJECT ${output})
+    target_link_libraries(${target}_forms PRIVATE platform_rtl)
+    add_dependencies(${target} ${target}_forms)
+    target_link_libraries(${target} INTERFACE $<TARGET_OBJECTS:${target}_forms>)
+  endif()
 endfunction()
