@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/filepaths.h"
 
 namespace {
 
@@ -126,7 +126,7 @@ void THandleStream::SetSize(Int64 newSize) {
 namespace {
 
 int OpenFile(const AnsiString& fileName, Word mode) {
-    const std::string osName = AnsiToUtf8(fileName);
+    const std::string osName = OsFileName(fileName);
     if ((mode & fmCreate) == fmCreate) {
         int fd = ::open(osName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (fd < 0) throw EFCreateError("Cannot create file \"%s\"", {fileName});
