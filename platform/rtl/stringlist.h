@@ -2,9 +2,10 @@
 // objects, and TStringList, its plain in-memory form with sorting and change
 // events.
 //
-// Strings are ANSI (GB18030) bytes. Every scan for a delimiter, a quote, the
-// name-value separator or a line break steps by character, so a trail byte
-// such as "|" or "\" inside a Chinese character is never taken for one.
+// Strings are ANSI (GB18030) bytes. Every scan for a delimiter, a quote or
+// the name-value separator steps by character, so a trail byte such as "|"
+// or "\" inside a Chinese character is never taken for one; CR and LF never
+// occur inside a character.
 #pragma once
 
 #include <cstddef>
