@@ -8,24 +8,13 @@
 #include "platform/rtl/quicksort.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/updatescope.h"
+#include "platform/rtl/reader.h"
+#include "platform/rtl/writer.h"
 
 namespace {
 
 constexpr const char* kLineBreak = "\r\n";
-
-// Runs `body` inside BeginUpdate/EndUpdate; the update is closed even when
-// `body` raises.
-template <class Body>
-void WithinUpdate(TStrings& list, Body&& body) {
-    list.BeginUpdate();
-    try {
-        body();
-    } catch (...) {
-        list.EndUpdate();
-        throw;
-    }
-    list.EndUpdate();
-}
 
 // A reader over delimited text that moves one character at a time.
 class CharCursor {
@@ -137,6 +126,36 @@ void TStrings::Assign(const TStrings* source) {
         Clear();
         AddStrings(source);
     });
+}
+
+void TStrings::Assign(TPersistent* source) {
+    if (auto* strings = dynamic_cast<TStrings*>(source)) {
+        Assign(static_cast<const TStrings*>(strings));
+        return;
+    }
+    TPersistent::Assign(source);
+}
+
+// Form descriptions hold the lines as "Lines.Strings = ( 'a' 'b' )".
+void TStrings::DefineProperties(TFiler* filer) {
+    filer->DefineProperty(
+        "Strings",
+        [this](TReader* reader) {
+            WithinUpdate(*this, [&] {
+                Clear();
+                reader->ReadListBegin();
+                while (!reader->EndOfList())
+                    Add(reader->ReadString());
+                reader->ReadListEnd();
+            });
+        },
+        [this](TWriter* writer) {
+            writer->WriteListBegin();
+            for (int i = 0; i < Count(); ++i)
+                writer->WriteString(Get(i));
+            writer->WriteListEnd();
+        },
+        Count() > 0);
 }
 
 void TStrings::InsertObject(int index, const AnsiString& s, TObject* object) {

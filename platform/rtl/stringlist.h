@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "platform/rtl/events.h"
-#include "platform/rtl/metaclass.h"
+#include "platform/rtl/persistent.h"
 #include "platform/rtl/types.h"
 
 class TStream;
 
-class TStrings : public TObject {
-    SERVIORA_CLASS(TStrings, TObject)
+class TStrings : public TPersistent {
+    SERVIORA_CLASS(TStrings, TPersistent)
 
 public:
     // Appends and answers the new string's index (a sorted list answers
@@ -29,6 +29,8 @@ public:
     virtual void AddStrings(const TStrings* strings);
     // Replaces the strings and objects with those of `source`.
     virtual void Assign(const TStrings* source);
+    // Any TStrings source; other classes as TPersistent::Assign.
+    void Assign(TPersistent* source) override;
     virtual void Clear() = 0;
     virtual void Delete(int index) = 0;
     virtual void Insert(int index, const AnsiString& s) = 0;
@@ -97,6 +99,7 @@ public:
     void SetValueFromIndex(int index, const AnsiString& value);
 
 protected:
+    void DefineProperties(TFiler* filer) override;
     virtual AnsiString Get(int index) const = 0;
     virtual int GetCount() const = 0;
     virtual TObject* GetObject(int index) const;

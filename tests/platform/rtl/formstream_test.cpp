@@ -31,6 +31,9 @@ const std::string kDescription = Utf8(u8R"(object Main: TTestModule
     Font.Name = '宋体'
     Font.Size = 12
     Font.Style = [tsItalic]
+    SQL.Strings = (
+      'select *'
+      'from 维修单')
     Items = <
       item
         Caption = 'First'
@@ -90,6 +93,7 @@ TEST_F(FormStream, ReadsEveryKindOfValue) {
     EXPECT_EQ(w->Font()->Name(), "宋体");
     EXPECT_EQ(w->Font()->Size(), 12);
     EXPECT_EQ(w->Font()->Style(), TTestStyles{tsItalic});
+    EXPECT_EQ(w->SQL()->Text(), "select *\r\nfrom 维修单\r\n");
     ASSERT_EQ(w->Items()->Count(), 2);
     auto* second = static_cast<TTestItem*>(w->Items()->Items(1));
     EXPECT_EQ(second->Caption(), "第二");

@@ -8,6 +8,7 @@
 #include "platform/rtl/collection.h"
 #include "platform/rtl/datamodule.h"
 #include "platform/rtl/reader.h"
+#include "platform/rtl/stringlist.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/typinfo.h"
 #include "platform/rtl/writer.h"
@@ -116,6 +117,8 @@ public:
     void SetColor(Integer v) { color_ = v; }
     TTestFont* Font() const { return font_.get(); }
     void SetFont(TTestFont* v) { font_->Assign(v); }
+    TStringList* SQL() const { return sql_.get(); }
+    void SetSQL(TStringList* v) { sql_->Assign(v); }
     TOwnedCollection* Items() const { return items_.get(); }
     void SetItems(TOwnedCollection* v) { items_->Assign(v); }
     TComponent* Source() const { return source_; }
@@ -189,6 +192,7 @@ private:
     char16_t wideAccel_ = 0;
     Integer color_ = 0;
     std::unique_ptr<TTestFont> font_ = std::make_unique<TTestFont>();
+    std::unique_ptr<TStringList> sql_ = std::make_unique<TStringList>();
     std::unique_ptr<TOwnedCollection> items_;
     TComponent* source_ = nullptr;
     TNotifyEvent onClick_;
@@ -207,6 +211,7 @@ inline void TTestWidget::Published(TPublished<TTestWidget>& p) {
     p.Property("WideAccel", &TTestWidget::WideAccel, &TTestWidget::SetWideAccel).Default(0);
     p.Property("Color", &TTestWidget::Color, &TTestWidget::SetColor).TypeName("TTestColor").Default(0);
     p.Property("Font", &TTestWidget::Font, &TTestWidget::SetFont);
+    p.Property("SQL", &TTestWidget::SQL, &TTestWidget::SetSQL);
     p.Property("Items", &TTestWidget::Items, &TTestWidget::SetItems);
     p.Property("Source", &TTestWidget::Source, &TTestWidget::SetSource);
     p.Property("OnClick", &TTestWidget::OnClick, &TTestWidget::SetOnClick);
