@@ -115,6 +115,8 @@ public:
     void SetWideAccel(char16_t v) { wideAccel_ = v; }
     Integer Color() const { return color_; }
     void SetColor(Integer v) { color_ = v; }
+    const Variant& Value() const { return value_; }
+    void SetValue(const Variant& v) { value_ = v; }
     TTestFont* Font() const { return font_.get(); }
     void SetFont(TTestFont* v) { font_->Assign(v); }
     TStringList* SQL() const { return sql_.get(); }
@@ -191,6 +193,7 @@ private:
     char accel_ = 0;
     char16_t wideAccel_ = 0;
     Integer color_ = 0;
+    Variant value_;
     std::unique_ptr<TTestFont> font_ = std::make_unique<TTestFont>();
     std::unique_ptr<TStringList> sql_ = std::make_unique<TStringList>();
     std::unique_ptr<TOwnedCollection> items_;
@@ -210,6 +213,7 @@ inline void TTestWidget::Published(TPublished<TTestWidget>& p) {
     p.Property("Accel", &TTestWidget::Accel, &TTestWidget::SetAccel).Default(0);
     p.Property("WideAccel", &TTestWidget::WideAccel, &TTestWidget::SetWideAccel).Default(0);
     p.Property("Color", &TTestWidget::Color, &TTestWidget::SetColor).TypeName("TTestColor").Default(0);
+    p.Property("Value", &TTestWidget::Value, &TTestWidget::SetValue);
     p.Property("Font", &TTestWidget::Font, &TTestWidget::SetFont);
     p.Property("SQL", &TTestWidget::SQL, &TTestWidget::SetSQL);
     p.Property("Items", &TTestWidget::Items, &TTestWidget::SetItems);
