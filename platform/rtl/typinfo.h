@@ -28,6 +28,7 @@
 #include "platform/rtl/metaclass.h"
 #include "platform/rtl/set.h"
 #include "platform/rtl/types.h"
+#include "platform/rtl/variant.h"
 
 SERVIORA_EXCEPTION(EPropertyError, Exception);
 SERVIORA_EXCEPTION(EPropertyConvertError, Exception);
@@ -80,7 +81,7 @@ PTypeInfo BuiltinTypeInfo(TTypeKind kind, const char* name);
 PTypeInfo BooleanTypeInfo();
 PTypeInfo SetTypeInfo(PTypeInfo element);
 PTypeInfo ClassTypeInfo(TClass cls);
-PTypeInfo MethodTypeInfo(const std::type_info& signature);
+PTypeInfo MethodTypeInfo(const std::type_info& signature, const char* name);
 
 #define SERVIORA_BUILTIN_TYPEINFO(Type, TypeKind, Get_) \
     template <>                                         \
@@ -99,6 +100,7 @@ SERVIORA_BUILTIN_TYPEINFO(char16_t, tkWChar, BuiltinTypeInfo(tkWChar, "WideChar"
 SERVIORA_BUILTIN_TYPEINFO(double, tkFloat, BuiltinTypeInfo(tkFloat, "Double"));
 SERVIORA_BUILTIN_TYPEINFO(AnsiString, tkLString, BuiltinTypeInfo(tkLString, "String"));
 SERVIORA_BUILTIN_TYPEINFO(WideString, tkWString, BuiltinTypeInfo(tkWString, "WideString"));
+SERVIORA_BUILTIN_TYPEINFO(Variant, tkVariant, BuiltinTypeInfo(tkVariant, "Variant"));
 #undef SERVIORA_BUILTIN_TYPEINFO
 
 template <class E>
@@ -119,7 +121,7 @@ struct TTypeInfoOf<C*, std::enable_if_t<std::is_base_of_v<TObject, C>>> {
 template <class Sig>
 struct TTypeInfoOf<TEvent<Sig>> {
     static constexpr TTypeKind kind = tkMethod;
-    static PTypeInfo Get() { return MethodTypeInfo(typeid(Sig)); }
+    static PTypeInfo Get() { return MethodTypeInfo(typeid(Sig), EventTypeName<Sig>); }
 };
 
 // Reads and writes one property of an instance. Each accessor answers the
@@ -139,6 +141,8 @@ public:
     virtual void SetObject(TObject* instance, TObject* value) const;
     virtual TMethod GetMethod(TObject* instance) const;
     virtual void SetMethod(TObject* instance, const TMethod& value) const;
+    virtual Variant GetVariant(TObject* instance) const;
+    virtual void SetVariant(TObject* instance, const Variant& value) const;
     virtual bool Writable() const = 0;
 };
 
@@ -176,17 +180,29 @@ struct TPublishedMethod {
     std::function<TMethod(TObject* instance)> Bind;
 };
 
-// One class's own published properties and methods, in declaration order.
+// A published field: a member pointing at the owned component of that name,
+// kept up to date by TComponent as components are named and removed.
+struct TPublishedField {
+    AnsiString Name;
+    // Sets the field of owner to value, or to nullptr when value is nullptr
+    // or not of the field's class.
+    std::function<void(TObject* owner, TObject* value)> Set;
+};
+
+// One class's own published properties, methods and fields, in declaration order.
 class TPropertyTable {
 public:
     TPropInfo& Add(std::unique_ptr<TPropInfo> info);
     void AddMethod(TPublishedMethod method);
+    void AddField(TPublishedField field);
     const std::vector<std::unique_ptr<TPropInfo>>& Properties() const { return properties_; }
     const std::vector<TPublishedMethod>& Methods() const { return methods_; }
+    const std::vector<TPublishedField>& Fields() const { return fields_; }
 
 private:
     std::vector<std::unique_ptr<TPropInfo>> properties_;
     std::vector<TPublishedMethod> methods_;
+    std::vector<TPublishedField> fields_;
 };
 
 namespace typinfo_detail {
@@ -291,6 +307,19 @@ public:
             TPropAccessor::SetMethod(instance, value);
     }
 
+    Variant GetVariant(TObject* instance) const override {
+        if constexpr (std::is_same_v<V, Variant>)
+            return Get(instance);
+        else
+            return TPropAccessor::GetVariant(instance);
+    }
+    void SetVariant(TObject* instance, const Variant& value) const override {
+        if constexpr (std::is_same_v<V, Variant>)
+            Set(instance, value);
+        else
+            TPropAccessor::SetVariant(instance, value);
+    }
+
 private:
     static constexpr bool IsOrdinal() {
         return std::is_integral_v<V> || std::is_enum_v<V> || KindOf<V>() == tkSet;
@@ -382,6 +411,16 @@ public:
                           }});
     }
 
+    // A member that points at the owned component of the same name
+    // ("Button1"), set when the component is read or named.
+    template <class F, class M>
+        requires std::is_base_of_v<M, C> && std::is_base_of_v<TObject, F>
+    void Field(const char* name, F* M::*field) {
+        table_.AddField({name, [field](TObject* owner, TObject* value) {
+                             static_cast<C*>(owner)->*field = dynamic_cast<F*>(value);
+                         }});
+    }
+
 private:
     TPropertyTable& table_;
 };
@@ -397,6 +436,8 @@ std::vector<PPropInfo> GetPropList(TClass cls);
 std::vector<PPropInfo> GetPropList(const TObject* instance);
 // The published method named so, bound to instance; unassigned if none.
 TMethod MethodAddress(TObject* instance, const AnsiString& name);
+// The published field of instance's class named so, or nullptr.
+const TPublishedField* FieldAddress(const TObject* instance, const AnsiString& name);
 // The name of the published method that method calls on instance, or "".
 AnsiString MethodName(TObject* instance, const TMethod& method);
 
@@ -413,6 +454,13 @@ TObject* GetObjectProp(TObject* instance, const AnsiString& name);
 void SetObjectProp(TObject* instance, const AnsiString& name, TObject* value);
 TMethod GetMethodProp(TObject* instance, const AnsiString& name);
 void SetMethodProp(TObject* instance, const AnsiString& name, const TMethod& value);
+Variant GetVariantProp(TObject* instance, const AnsiString& name);
+void SetVariantProp(TObject* instance, const AnsiString& name, const Variant& value);
+// Any property as a Variant, converted by its kind (enumerations as their
+// ordinal, Booleans as Boolean, sets as their mask, objects as their
+// address); SetPropValue converts back. Methods raise EPropertyConvertError.
+Variant GetPropValue(TObject* instance, const AnsiString& name);
+void SetPropValue(TObject* instance, const AnsiString& name, const Variant& value);
 AnsiString GetEnumProp(TObject* instance, const AnsiString& name);
 void SetEnumProp(TObject* instance, const AnsiString& name, const AnsiString& value);
 AnsiString GetSetProp(TObject* instance, const AnsiString& name, bool brackets = false);

@@ -65,7 +65,7 @@ BOOL DrawFocusRect(HDC dc, const RECT* r) {
     if (!r) return FALSE;
     // A one-pixel checkerboard inverted onto the frame, so drawing it twice
     // restores what was there.
-    static const WORD checker[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+    static const WORD checker[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
     HBITMAP pattern = CreateBitmap(8, 8, 1, 1, checker);
     HBRUSH brush = CreatePatternBrush(pattern);
     COLORREF text = SetTextColor(dc, RGB(0, 0, 0)), back = SetBkColor(dc, RGB(255, 255, 255));

@@ -1,7 +1,24 @@
 // A memory DC with a 32-bit bitmap selected, for the graphics tests.
 #pragma once
 
+#include <cstring>
+
 #include "platform/ui/userdraw.h"
+
+// A font of the given face (ANSI) and height in the Chinese character set.
+inline HFONT MakeFont(const char* face, int height, int weight = FW_NORMAL, int escapement = 0, bool italic = false,
+                      bool underline = false) {
+    LOGFONTA log;
+    log.lfHeight = height;
+    log.lfWeight = weight;
+    log.lfEscapement = escapement;
+    log.lfOrientation = escapement;
+    log.lfItalic = italic;
+    log.lfUnderline = underline;
+    log.lfCharSet = GB2312_CHARSET;
+    std::strncpy(log.lfFaceName, face, LF_FACESIZE - 1);
+    return CreateFontIndirect(&log);
+}
 
 class MemoryDC {
 public:

@@ -6,17 +6,6 @@
 
 namespace {
 
-HFONT MakeFont(const char* face, int height, int weight = FW_NORMAL, int escapement = 0) {
-    LOGFONTA log;
-    log.lfHeight = height;
-    log.lfWeight = weight;
-    log.lfEscapement = escapement;
-    log.lfOrientation = escapement;
-    log.lfCharSet = GB2312_CHARSET;
-    std::strcpy(log.lfFaceName, face);
-    return CreateFontIndirect(&log);
-}
-
 class TextTest : public ::testing::Test {
 protected:
     TextTest() : dc(200, 100) {
