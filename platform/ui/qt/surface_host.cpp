@@ -25,6 +25,7 @@
 #include "platform/ui/qt/gdi_internal.h"
 #include "platform/ui/qt/keymap.h"
 #include "platform/ui/qt/surface_window.h"
+#include "platform/ui/guiplatform.h"
 #include "platform/ui/surfacehost.h"
 #include "platform/ui/userdraw.h"
 #include "platform/ui/userinput.h"
@@ -38,9 +39,12 @@ bool Offscreen() { return QGuiApplication::platformName() == QLatin1String("offs
 
 using SurfaceMap = std::map<HWND, std::unique_ptr<SurfaceWindow>>;
 
+// The map outlives static destruction on purpose: its windows must go
+// while the application object still exists, which the post routine below
+// sees to, and never after it.
 SurfaceMap& Surfaces() {
-    static SurfaceMap surfaces;
-    return surfaces;
+    static SurfaceMap* const surfaces = new SurfaceMap;
+    return *surfaces;
 }
 
 // Activation inside the program follows clicks and keys through our own
@@ -198,13 +202,15 @@ SurfaceWindow* SurfaceOf(HWND window) {
 }
 
 void EnsureSurfaceHost() {
-    if (QGuiApplication::instance()) return;
-    // On a desktop the program runs on X11 (XWayland under Wayland).
-    setenv("QT_QPA_PLATFORM", "xcb", 0);
-    static int argc = 1;
-    static char name[] = "serviora";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    static bool started = false;
+    if (started) return;
+    started = true;
+    if (!QGuiApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "serviora";
+        static char* argv[] = {name, nullptr};
+        StartGuiPlatform(argc, argv);
+    }
     SetWakeMainThread([] { WakeHost(); });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         SetScreenSize(screen->geometry().width(), screen->geometry().height());
