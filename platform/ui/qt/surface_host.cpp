@@ -284,17 +284,40 @@ void WakeHost() {
         dispatcher->wakeUp();
 }
 
+namespace {
+QList<QScreen*> ScreensPrimaryFirst() {
+    if (!QGuiApplication::instance()) return {};
+    QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* primary = QGuiApplication::primaryScreen();
+    screens.removeAll(primary);
+    if (primary) screens.prepend(primary);
+    return screens;
+}
+
+RECT RectOf(const QRect& r) { return Bounds(r.x(), r.y(), r.width(), r.height()); }
+}  // namespace
+
+int MonitorCount() { return std::max<int>(1, int(ScreensPrimaryFirst().size())); }
+
+void MonitorArea(int index, RECT* bounds, RECT* work) {
+    const QList<QScreen*> screens = ScreensPrimaryFirst();
+    if (index < 0 || index >= screens.size()) {
+        *bounds = Rect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        *work = *bounds;
+        return;
+    }
+    *bounds = RectOf(screens[index]->geometry());
+    *work = RectOf(screens[index]->availableGeometry());
+}
+
 void ScreenBounds(RECT* bounds) {
-    QScreen* screen = QGuiApplication::instance() ? QGuiApplication::primaryScreen() : nullptr;
-    const QRect r = screen ? screen->geometry() : QRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    *bounds = Bounds(r.x(), r.y(), r.width(), r.height());
+    RECT work;
+    MonitorArea(0, bounds, &work);
 }
 
 void WorkArea(RECT* area) {
-    QScreen* screen = QGuiApplication::instance() ? QGuiApplication::primaryScreen() : nullptr;
-    if (!screen) return ScreenBounds(area);
-    const QRect r = screen->availableGeometry();
-    *area = Bounds(r.x(), r.y(), r.width(), r.height());
+    RECT bounds;
+    MonitorArea(0, &bounds, area);
 }
 
 }  // namespace ws
