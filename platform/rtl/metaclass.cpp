@@ -1,0 +1,47 @@
+// Metaclass objects and TObject's class queries.
+#include "platform/rtl/metaclass.h"
+
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/typinfo.h"
+
+TMetaClass::TMetaClass(const char* name, TClass parent, const std::type_info& type, TPublishFunction publish)
+    : name_(name), parent_(parent), type_(type), publish_(publish) {}
+
+TMetaClass::~TMetaClass() = default;
+
+bool TMetaClass::InheritsFrom(TClass ancestor) const {
+    for (TClass c = this; c; c = c->ClassParent())
+        if (c == ancestor)
+            return true;
+    return false;
+}
+
+const TPropertyTable& TMetaClass::OwnProperties() const {
+    std::call_once(built_, [this] {
+        table_ = std::make_unique<TPropertyTable>();
+        if (publish_)
+            publish_(*table_);
+    });
+    return *table_;
+}
+
+void RaiseAbstractClass(const AnsiString& className) {
+    throw EInvalidOperation("Cannot create an instance of the abstract class " + className);
+}
+
+const TMetaClass* TObject::StaticClass() {
+    static const TMetaClassOf<TObject> meta("TObject", nullptr, typeid(TObject), nullptr);
+    return &meta;
+}
+
+const AnsiString& TObject::ClassName() const {
+    return ClassType()->ClassName();
+}
+
+TClass TObject::ClassParent() const {
+    return ClassType()->ClassParent();
+}
+
+bool TObject::InheritsFrom(TClass ancestor) const {
+    return ClassType()->InheritsFrom(ancestor);
+}
