@@ -18,6 +18,8 @@ std::array<AnsiString, 12> ShortMonthNames;
 std::array<AnsiString, 12> LongMonthNames;
 std::array<AnsiString, 7> ShortDayNames;
 std::array<AnsiString, 7> LongDayNames;
+AnsiString EraName;
+Word TwoDigitYearCenturyWindow;
 
 void RestoreDefaultFormatSettings() {
     DecimalSeparator = '.';
@@ -39,6 +41,8 @@ void RestoreDefaultFormatSettings() {
     LongMonthNames = ShortMonthNames;
     ShortDayNames = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
     LongDayNames = ShortDayNames;
+    EraName = "公元";
+    TwoDigitYearCenturyWindow = 50;
 }
 
 namespace {

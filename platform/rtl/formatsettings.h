@@ -25,6 +25,10 @@ extern std::array<AnsiString, 12> ShortMonthNames;  // "一月".."十二月"
 extern std::array<AnsiString, 12> LongMonthNames;   // "一月".."十二月"
 extern std::array<AnsiString, 7> ShortDayNames;     // "星期日".."星期六", Sunday first
 extern std::array<AnsiString, 7> LongDayNames;      // "星期日".."星期六"
+extern AnsiString EraName;             // "公元", the era the "g" date code shows
+// A two-digit year read by StrToDate lands within this many years before the
+// current year and (100 - this) years after it; 0 keeps it in the current century.
+extern Word TwoDigitYearCenturyWindow; // 50
 
 // Puts every setting back to its default (tests use it between cases).
 void RestoreDefaultFormatSettings();
