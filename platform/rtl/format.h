@@ -7,7 +7,8 @@
 #include "platform/rtl/types.h"
 
 // One argument of an "array of const". Built implicitly from the value, so a
-// call reads `Format("%d: %s", {Count, Name})`.
+// call reads `Format("%d: %s", {Count, Name})`. A string argument is copied,
+// so an argument list may outlive the strings it was built from.
 class TVarRec {
 public:
     enum class Kind { Integer, Int64, Extended, Currency, String, Char, Boolean, Pointer };
@@ -20,8 +21,8 @@ public:
     TVarRec(double value) : kind_(Kind::Extended), float_(value) {}
     TVarRec(bool value) : kind_(Kind::Boolean), int_(value) {}
     TVarRec(char value) : kind_(Kind::Char), int_(static_cast<unsigned char>(value)) {}
-    TVarRec(const char* value) : kind_(Kind::String), string_(value) {}
-    TVarRec(const AnsiString& value) : kind_(Kind::String), string_(value.c_str()) {}
+    TVarRec(const char* value) : kind_(Kind::String), string_(value ? value : "") {}
+    TVarRec(const AnsiString& value) : kind_(Kind::String), string_(value) {}
     TVarRec(const void* value) : kind_(Kind::Pointer), pointer_(value) {}
 
     // A Currency argument: the 64-bit value scaled by 10,000.
@@ -35,14 +36,15 @@ public:
     Kind kind() const { return kind_; }
     Int64 AsInt64() const { return int_; }
     double AsExtended() const { return float_; }
-    const char* AsString() const { return string_; }
+    const char* AsString() const { return string_.c_str(); }
+    const AnsiString& AsAnsiString() const { return string_; }
     const void* AsPointer() const { return pointer_; }
 
 private:
     Kind kind_;
     Int64 int_ = 0;
     double float_ = 0;
-    const char* string_ = nullptr;
+    AnsiString string_;
     const void* pointer_ = nullptr;
 };
 
