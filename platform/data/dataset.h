@@ -112,9 +112,6 @@ public:
     // Posts a pending edit (after letting the links write) and leaves the
     // dataset browsing; does nothing when browsing.
     void CheckBrowseMode();
-    // Re-reads the rows from the storage, keeping the current row when it
-    // is still there.
-    void Refresh();
 
     // Data-aware controls.
     void DisableControls();
@@ -223,7 +220,6 @@ private:
 
     // Moves the cursor to `position` (clamped), setting Bof/Eof itself.
     void SetPosition(int position);
-    void Rebuild(std::optional<RecordList::Row> keep);
     void DoScrollEvent(const TDataSetNotifyEvent& event);
     void ResyncNotify();
     std::optional<int> FindRecord(const std::vector<TField*>& fields, const Variant& values,
@@ -254,7 +250,7 @@ private:
     mutable std::vector<std::vector<CellValue>> calcValues_;
     mutable std::vector<bool> calcValid_;
     mutable std::optional<RecordList::Row> calcRow_;
-    std::optional<RecordList::Row> filterRow_;
+    std::optional<RecordList::Row> probeRow_;  // row read while filtering or searching
 
     bool filtered_ = false;
     AnsiString filter_;

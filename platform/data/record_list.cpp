@@ -108,21 +108,37 @@ void RecordList::Remove(int position) {
 }
 
 void RecordList::Sort(const std::vector<SortKey>& keys) {
-    order_ = original_;
+    keys_ = keys;
+    Rebuild();
+}
+
+void RecordList::SetFilter(std::function<bool(Row)> accept) {
+    accept_ = std::move(accept);
+    Rebuild();
+}
+
+void RecordList::Rebuild() {
     Invalidate();
-    if (keys.empty() || order_.size() < 2) return;
+    if (accept_) {
+        order_.clear();
+        for (Row row : original_)
+            if (accept_(row)) order_.push_back(row);
+    } else {
+        order_ = original_;
+    }
+    if (keys_.empty() || order_.size() < 2) return;
 
     // One comparable key per row and sort column, computed once.
     const std::size_t n = rows_.RowCount();
-    std::vector<std::vector<KeyValue>> values(keys.size());
-    for (std::size_t k = 0; k < keys.size(); ++k) {
+    std::vector<std::vector<KeyValue>> values(keys_.size());
+    for (std::size_t k = 0; k < keys_.size(); ++k) {
         values[k].resize(n);
-        for (Row row : order_) values[k][row] = MakeKey(rows_.Cell(row, keys[k].column), keys[k].dateText);
+        for (Row row : order_) values[k][row] = MakeKey(rows_.Cell(row, keys_[k].column), keys_[k].dateText);
     }
     std::stable_sort(order_.begin(), order_.end(), [&](Row a, Row b) {
-        for (std::size_t k = 0; k < keys.size(); ++k) {
+        for (std::size_t k = 0; k < keys_.size(); ++k) {
             const int c = Compare(values[k][a], values[k][b]);
-            if (c != 0) return keys[k].descending ? c > 0 : c < 0;
+            if (c != 0) return keys_[k].descending ? c > 0 : c < 0;
         }
         return false;
     });

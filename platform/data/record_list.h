@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -48,16 +49,21 @@ public:
     void Remove(int position);
 
     // Stable sort of the original order by `keys`; an empty list restores
-    // the original order.
+    // the original order. The filter, when set, leaves out the rows it
+    // refuses; both are applied again by every call.
     void Sort(const std::vector<SortKey>& keys);
+    void SetFilter(std::function<bool(Row)> accept);
 
 private:
     void Invalidate() { positionsValid_ = false; }
+    void Rebuild();
 
     RowStore rows_;
     std::vector<std::int64_t> rowids_;
     std::vector<Row> original_;
     std::vector<Row> order_;
+    std::vector<SortKey> keys_;
+    std::function<bool(Row)> accept_;
     mutable std::vector<std::int32_t> positions_;
     mutable bool positionsValid_ = false;
 };
