@@ -64,8 +64,9 @@ TDateTime IncMonth(TDateTime value, int months = 1);
 //   c       short date, then a blank and the long time unless it is midnight
 //   d dd    day (dd: two digits)        ddd dddd  short/long day name
 //   ddddd   short date                  dddddd    long date
-//   aaa aaaa short/long day name        e ee eee  year of the era
-//   g gg    era name                    m mm      month (minutes after h)
+//   aaa aaaa short/long day name        g gg      EraName
+//   e ee    year of the era in two digits (e drops a leading zero); eee four
+//   m mm    month, or minutes when the last code before was an hour
 //   mmm mmmm short/long month name      yy yyyy   year (two/four digits)
 //   h hh n nn s ss                      hour, minute, second
 //   z zzz   millisecond                 t tt      short/long time
@@ -73,7 +74,8 @@ TDateTime IncMonth(TDateTime value, int months = 1);
 //   / :     DateSeparator, TimeSeparator
 //   'x' "x" quoted text, copied as it is
 // An empty format means "c". Chinese characters are copied whole, so trail
-// bytes that look like letters are never taken for codes.
+// bytes that look like letters are never taken for codes; like punctuation
+// they leave an m after an hour meaning minutes ("h时m分").
 AnsiString FormatDateTime(const AnsiString& format, TDateTime value);
 void DateTimeToString(AnsiString& result, const AnsiString& format, TDateTime value);
 

@@ -1,6 +1,6 @@
 #include "platform/rtl/list.h"
 
-#include <string>
+#include <utility>
 
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/quicksort.h"
@@ -15,7 +15,7 @@ constexpr int kMaxListSize = 0x7FFFFFFF / 16;
 TList::~TList() { Clear(); }
 
 void TList::IndexError(int index) {
-    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    throw EListError("List index out of bounds (%d)", {index});
 }
 
 void TList::CheckIndex(int index) const {
@@ -121,7 +121,7 @@ void TList::SetItems(int index, Pointer item) {
 
 void TList::SetCount(int count) {
     if (count < 0 || count > kMaxListSize)
-        throw EListError("List count out of bounds (" + std::to_string(count) + ")");
+        throw EListError("List count out of bounds (%d)", {count});
     if (count > capacity_) SetCapacity(count);
     if (count > Count()) {
         items_.resize(count, nullptr);
@@ -132,7 +132,7 @@ void TList::SetCount(int count) {
 
 void TList::SetCapacity(int capacity) {
     if (capacity < Count() || capacity > kMaxListSize)
-        throw EListError("List capacity out of bounds (" + std::to_string(capacity) + ")");
+        throw EListError("List capacity out of bounds (%d)", {capacity});
     if (capacity < capacity_) items_.shrink_to_fit();
     items_.reserve(capacity);
     capacity_ = capacity;

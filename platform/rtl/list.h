@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/rtl/object.h"
+#include "platform/rtl/metaclass.h"
 #include "platform/rtl/types.h"
 
 using Pointer = void*;
@@ -16,6 +16,8 @@ using TListSortCompare = std::function<int(Pointer item1, Pointer item2)>;
 enum TListNotification { lnAdded, lnExtracted, lnDeleted };
 
 class TList : public TObject {
+    SERVIORA_CLASS(TList, TObject)
+
 public:
     TList() = default;
     ~TList() override;
@@ -73,6 +75,8 @@ private:
 // the list, replaced in it or left in it when the list is cleared or
 // destroyed is freed; Extract hands one back without freeing it.
 class TObjectList : public TList {
+    SERVIORA_CLASS(TObjectList, TList)
+
 public:
     explicit TObjectList(bool ownsObjects = true) : ownsObjects_(ownsObjects) {}
     ~TObjectList() override;

@@ -19,7 +19,7 @@ constexpr Int64 kCopyBufferSize = 0xF000;
 
 [[noreturn]] void RaiseLastOSError() {
     int code = errno;
-    throw EOSError("System Error.  Code: " + std::to_string(code) + ".\n" + std::strerror(code));
+    throw EOSError("System Error.  Code: %d.\n%s", {code, std::strerror(code)});
 }
 
 // The bytes a memory-like stream can hand out from `position` for a request
@@ -129,13 +129,13 @@ int OpenFile(const AnsiString& fileName, Word mode) {
     const std::string osName = AnsiToUtf8(fileName);
     if ((mode & fmCreate) == fmCreate) {
         int fd = ::open(osName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (fd < 0) throw EFCreateError("Cannot create file \"" + fileName + "\"");
+        if (fd < 0) throw EFCreateError("Cannot create file \"%s\"", {fileName});
         return fd;
     }
     static constexpr int kAccess[] = {O_RDONLY, O_WRONLY, O_RDWR};
     int access = mode & 0x3;
     int fd = access < 3 ? ::open(osName.c_str(), kAccess[access] | O_CLOEXEC) : -1;
-    if (fd < 0) throw EFOpenError("Cannot open file \"" + fileName + "\"");
+    if (fd < 0) throw EFOpenError("Cannot open file \"%s\"", {fileName});
     return fd;
 }
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/rtl/object.h"
+#include "platform/rtl/metaclass.h"
 #include "platform/rtl/types.h"
 
 enum TSeekOrigin { soBeginning, soCurrent, soEnd };
@@ -27,6 +27,8 @@ constexpr Word fmShareDenyRead = 0x0030;
 constexpr Word fmShareDenyNone = 0x0040;
 
 class TStream : public TObject {
+    SERVIORA_CLASS(TStream, TObject)
+
 public:
     // Reads up to `count` bytes at the position; answers how many were read.
     virtual Integer Read(void* buffer, Integer count) = 0;
@@ -53,6 +55,8 @@ public:
 
 // A stream over an open file descriptor, which it does not close.
 class THandleStream : public TStream {
+    SERVIORA_CLASS(THandleStream, TStream)
+
 public:
     explicit THandleStream(int handle) : handle_(handle) {}
 
@@ -72,6 +76,8 @@ protected:
 // modes need an existing file. EFCreateError or EFOpenError when the file
 // cannot be created or opened.
 class TFileStream : public THandleStream {
+    SERVIORA_CLASS(TFileStream, THandleStream)
+
 public:
     TFileStream(const AnsiString& fileName, Word mode);
     ~TFileStream() override;
@@ -84,6 +90,8 @@ private:
 
 // A stream over a block of memory that a descendant provides.
 class TCustomMemoryStream : public TStream {
+    SERVIORA_CLASS(TCustomMemoryStream, TStream)
+
 public:
     Integer Read(void* buffer, Integer count) override;
     Int64 Seek(Int64 offset, TSeekOrigin origin) override;
@@ -108,6 +116,8 @@ private:
 // A growable stream in memory. Bytes added by SetSize or by writing past the
 // end are zero.
 class TMemoryStream : public TCustomMemoryStream {
+    SERVIORA_CLASS(TMemoryStream, TCustomMemoryStream)
+
 public:
     Integer Write(const void* buffer, Integer count) override;
     // Keeps the position unless it lies past the new end.
@@ -125,6 +135,8 @@ private:
 // A stream over an AnsiString. As on the platform, Write cuts the string off
 // after the last byte written; the position stays within the string.
 class TStringStream : public TStream {
+    SERVIORA_CLASS(TStringStream, TStream)
+
 public:
     explicit TStringStream(AnsiString data = {}) : data_(std::move(data)) {}
 

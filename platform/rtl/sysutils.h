@@ -7,7 +7,9 @@
 
 // Integers.
 AnsiString IntToStr(Int64 value);
-AnsiString IntToHex(Int64 value, int digits);
+AnsiString IntToHex(Int64 value, int digits);      // upper case; a negative value as 64-bit two's complement
+// Integer text: leading blanks, a sign, decimal digits or "$"/"0x" hex;
+// nothing may follow.
 Integer StrToInt(const AnsiString& s);            // EConvertError on bad text or overflow
 Integer StrToIntDef(const AnsiString& s, Integer fallback);
 bool TryStrToInt(const AnsiString& s, Integer& value);
@@ -15,7 +17,10 @@ Int64 StrToInt64(const AnsiString& s);
 Int64 StrToInt64Def(const AnsiString& s, Int64 fallback);
 bool TryStrToInt64(const AnsiString& s, Int64& value);
 
-// Floats. The separators come from the locale settings.
+// Floats. The separators come from the locale settings. A value is taken to
+// 18 significant digits, then rounded half away from zero where the format
+// asks; FloatToStr shows 15 significant digits and switches to "1E15" or
+// "1E-5" form beyond them. floatformat.h holds the same engine for Currency.
 enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 AnsiString FloatToStr(double value);
 AnsiString FloatToStrF(double value, TFloatFormat format, int precision, int digits);
@@ -25,8 +30,8 @@ double StrToFloatDef(const AnsiString& s, double fallback);
 bool TryStrToFloat(const AnsiString& s, double& value);
 
 // Arithmetic helpers.
-Int64 Round(double value);                        // half to even
-Int64 Trunc(double value);
+Int64 Round(double value);                        // half to even; EInvalidOp beyond Int64
+Int64 Trunc(double value);                        // EInvalidOp beyond Int64
 double Frac(double value);
 Integer MulDiv(Integer number, Integer numerator, Integer denominator);  // rounded; -1 when denominator is 0
 
@@ -38,36 +43,43 @@ AnsiString UpperCase(const AnsiString& s);        // ASCII letters only, charact
 AnsiString LowerCase(const AnsiString& s);
 AnsiString AnsiUpperCase(const AnsiString& s);
 AnsiString AnsiLowerCase(const AnsiString& s);
+// The compare routines answer -1, 0 or 1.
 int CompareStr(const AnsiString& a, const AnsiString& b);       // byte order
 int CompareText(const AnsiString& a, const AnsiString& b);      // ASCII case ignored
 bool SameText(const AnsiString& a, const AnsiString& b);
-int AnsiCompareStr(const AnsiString& a, const AnsiString& b);   // code-page order
-int AnsiCompareText(const AnsiString& a, const AnsiString& b);  // code-page order, case ignored
+// Code-page (GB18030 byte) order with case folded, ASCII and the code page's
+// full-width, Greek and Cyrillic letters alike; AnsiCompareStr then puts the
+// string whose first differing character is lower case first.
+int AnsiCompareStr(const AnsiString& a, const AnsiString& b);
+int AnsiCompareText(const AnsiString& a, const AnsiString& b);
 bool AnsiSameText(const AnsiString& a, const AnsiString& b);
 bool AnsiSameStr(const AnsiString& a, const AnsiString& b);
 AnsiString QuotedStr(const AnsiString& s);                      // 'it''s'
 AnsiString AnsiQuotedStr(const AnsiString& s, char quote);
-AnsiString AnsiDequotedStr(const AnsiString& s, char quote);
+AnsiString AnsiDequotedStr(const AnsiString& s, char quote);    // unchanged unless quoted and closed
 
 enum TReplaceFlag { rfReplaceAll = 1, rfIgnoreCase = 2 };
 using TReplaceFlags = int;
 AnsiString StringReplace(const AnsiString& s, const AnsiString& oldPattern, const AnsiString& newPattern,
                          TReplaceFlags flags);
 
-int Pos(const AnsiString& sub, const AnsiString& s);            // 0 when absent
-int AnsiPos(const AnsiString& sub, const AnsiString& s);        // never matches inside a character
+// 0 when absent; both match whole characters only, never inside one.
+int Pos(const AnsiString& sub, const AnsiString& s);
+int AnsiPos(const AnsiString& sub, const AnsiString& s);
 AnsiString Copy(const AnsiString& s, int index, int count);     // clamps like the platform
 void Delete(AnsiString& s, int index, int count);
 void Insert(const AnsiString& source, AnsiString& s, int index);
 AnsiString StringOfChar(char c, int count);
+// A trail byte is never a delimiter.
 bool IsDelimiter(const AnsiString& delimiters, const AnsiString& s, int index);
-int LastDelimiter(const AnsiString& delimiters, const AnsiString& s);
+int LastDelimiter(const AnsiString& delimiters, const AnsiString& s);  // 0 when none
 
 // Command line and random numbers.
 int ParamCount();
-AnsiString ParamStr(int index);                   // 0: the executable's path
+AnsiString ParamStr(int index);                   // 0: the executable's full path; "" out of range
 void SetCommandLine(int argc, char** argv);       // called once by main
-Integer Random(Integer range);                    // 0 <= result < range
+// RandSeed := RandSeed * $08088405 + 1 per draw, as the platform's.
+Integer Random(Integer range);                    // 0 <= result < range; 0 when range <= 0
 double Random();
 void Randomize();
 extern Cardinal RandSeed;
@@ -77,5 +89,5 @@ constexpr int VER_PLATFORM_WIN32_NT = 2;
 extern int Win32Platform;
 extern int Win32MajorVersion;
 extern int Win32MinorVersion;
-extern int Win32BuildNumber;
-extern AnsiString Win32CSDVersion;
+extern int Win32BuildNumber;                      // 2600
+extern AnsiString Win32CSDVersion;                // "Service Pack 3"

@@ -18,3 +18,8 @@ using LongBool = std::int32_t;
 
 // Days since 1899-12-30; the fraction is the time of day.
 using TDateTime = double;
+
+// A kernel object (file search, mutex, ...): a 32-bit id in a table of its
+// kind; 0 is no object.
+using HANDLE = Cardinal;
+using THandle = Cardinal;

@@ -148,6 +148,11 @@ TEST_F(DateTimeText, ReadsDates) {
     }
     TwoDigitYearCenturyWindow = 0;
     EXPECT_EQ(StrToDate("99-1-2"), EncodeDate(2099, 1, 2));
+    // An era name is passed over whole, even one whose bytes hold digits.
+    ShortDateFormat = "gyyyy-mm-dd";
+    EraName = "\x81\x30\x81\x30";
+    EXPECT_EQ(DateToStr(EncodeDate(2026, 12, 10)), "\x81\x30\x81\x30" "2026-12-10");
+    EXPECT_EQ(StrToDate(EraName + "2026-12-10"), EncodeDate(2026, 12, 10));
 }
 
 TEST_F(DateTimeText, RejectsWhatIsNotADate) {
