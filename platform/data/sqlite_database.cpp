@@ -173,6 +173,8 @@ QueryResult SqliteDatabase::Query(const AnsiString& sql) {
     sqlite3_stmt* s = stmt->get();
     const int first = withRowid ? 1 : 0;
     const int count = sqlite3_column_count(s);
+    // Nothing runs when the statement gives no rows to read.
+    if (count - first <= 0) Fail("CommandText does not return a result set");
     QueryResult result{{}, RowStore(count - first), {}, {}};
     bool editable = withRowid;
     for (int c = first; c < count; ++c) {
