@@ -1,0 +1,190 @@
+// Variant storage, copying and lifetime, type predicates, type names and the
+// errors of the variant routines.
+#include "platform/rtl/variant.h"
+
+#include "platform/rtl/custom_variant.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/sysutils.h"
+#include "platform/rtl/variant_rules.h"
+
+using variant_rules::Kind;
+using variant_rules::KindOf;
+
+namespace {
+
+// A copy of a custom value goes through its type, which decides whether the
+// payload is shared or duplicated.
+Variant::Storage CopyStorage(TVarType type, const Variant::Storage& value) {
+    if (const auto* data = std::get_if<std::any>(&value))
+        if (const TCustomVariantType* custom = variant_rules::CustomType(type)) return custom->Copy(*data);
+    return value;
+}
+
+const char* StandardTypeName(TVarType type) {
+    switch (type) {
+        case varEmpty: return "Empty";
+        case varNull: return "Null";
+        case varSmallint: return "Smallint";
+        case varInteger: return "Integer";
+        case varSingle: return "Single";
+        case varDouble: return "Double";
+        case varCurrency: return "Currency";
+        case varDate: return "Date";
+        case varOleStr: return "OleStr";
+        case varDispatch: return "Dispatch";
+        case varError: return "Error";
+        case varBoolean: return "Boolean";
+        case varVariant: return "Variant";
+        case varUnknown: return "Unknown";
+        case varShortInt: return "ShortInt";
+        case varByte: return "Byte";
+        case varWord: return "Word";
+        case varLongWord: return "LongWord";
+        case varInt64: return "Int64";
+        case varStrArg: return "StrArg";
+        case varString: return "String";
+        case varAny: return "Any";
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+Variant::Variant(const Variant& other) : type_(other.type_), value_(CopyStorage(other.type_, other.value_)) {}
+
+Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::move(other.value_)) {
+    other.type_ = varEmpty;
+    other.value_ = std::monostate();
+}
+
+Variant& Variant::operator=(const Variant& other) {
+    if (this != &other) *this = Variant(other);
+    return *this;
+}
+
+Variant& Variant::operator=(Variant&& other) noexcept {
+    if (this != &other) {
+        Release();
+        type_ = other.type_;
+        value_ = std::move(other.value_);
+        other.type_ = varEmpty;
+        other.value_ = std::monostate();
+    }
+    return *this;
+}
+
+Variant::~Variant() { Release(); }
+
+void Variant::Release() noexcept {
+    if (auto* data = std::get_if<std::any>(&value_))
+        if (const TCustomVariantType* custom = variant_rules::CustomType(type_)) custom->Clear(*data);
+    type_ = varEmpty;
+    value_ = std::monostate();
+}
+
+const std::any& Variant::CustomData() const {
+    static const std::any none;
+    const auto* data = std::get_if<std::any>(&value_);
+    return data ? *data : none;
+}
+
+std::any& Variant::CustomData() {
+    auto* data = std::get_if<std::any>(&value_);
+    if (!data) VarInvalidOp();
+    return *data;
+}
+
+Variant Null() { return Variant(varNull, std::monostate()); }
+
+Variant Unassigned() { return Variant(); }
+
+Variant VarFromDateTime(TDateTime value) { return Variant(varDate, value); }
+
+Variant VarAsError(Integer code) { return Variant(varError, Int64(code)); }
+
+TVarType VarType(const Variant& v) { return v.VarType(); }
+
+bool VarIsType(const Variant& v, TVarType type) { return v.VarType() == type; }
+
+bool VarIsNull(const Variant& v) { return v.VarType() == varNull; }
+
+bool VarIsEmpty(const Variant& v) { return v.VarType() == varEmpty; }
+
+bool VarIsClear(const Variant& v) {
+    if (KindOf(v.VarType()) == Kind::Custom) return variant_rules::RequireCustomType(v.VarType()).IsClear(v);
+    return VarIsEmpty(v);
+}
+
+bool VarIsArray(const Variant& v) { return (v.VarType() & varArray) != 0; }
+
+bool VarIsStr(const Variant& v) { return KindOf(v.VarType()) == Kind::String; }
+
+bool VarIsOrdinal(const Variant& v) {
+    Kind kind = KindOf(v.VarType());
+    return kind == Kind::Int || kind == Kind::Int64 || kind == Kind::Boolean;
+}
+
+bool VarIsFloat(const Variant& v) {
+    Kind kind = KindOf(v.VarType());
+    return kind == Kind::Real || kind == Kind::Currency;
+}
+
+bool VarIsNumeric(const Variant& v) { return VarIsOrdinal(v) || VarIsFloat(v); }
+
+bool VarIsError(const Variant& v) { return v.VarType() == varError; }
+
+bool VarIsError(const Variant& v, Integer& code) {
+    if (!VarIsError(v)) return false;
+    code = Integer(std::get<Int64>(v.Value()));
+    return true;
+}
+
+AnsiString VarTypeAsText(TVarType type) {
+    AnsiString prefix;
+    if (type & varByRef) prefix += "ByRef ";
+    if (type & varArray) prefix += "Array ";
+    TVarType base = type & varTypeMask;
+    if (const char* name = StandardTypeName(base)) return prefix + name;
+    if (const TCustomVariantType* custom = variant_rules::CustomType(base)) return prefix + custom->Name();
+    return prefix + "$" + IntToHex(base, 4);
+}
+
+void VarCastError(TVarType from, TVarType to) {
+    throw EVariantTypeCastError("Could not convert variant of type (" + VarTypeAsText(from) + ") into type (" +
+                                VarTypeAsText(to) + ")");
+}
+
+void VarOverflowError(TVarType from, TVarType to) {
+    throw EVariantOverflowError("Overflow while converting variant of type (" + VarTypeAsText(from) +
+                                ") into type (" + VarTypeAsText(to) + ")");
+}
+
+void VarInvalidOp() { throw EVariantInvalidOpError("Invalid variant operation"); }
+
+namespace variant_rules {
+
+Kind KindOf(TVarType type) {
+    if (type & varArray) return Kind::Array;
+    switch (type) {
+        case varEmpty: return Kind::Empty;
+        case varNull: return Kind::Null;
+        case varSmallint:
+        case varInteger:
+        case varShortInt:
+        case varByte:
+        case varWord: return Kind::Int;
+        case varLongWord:
+        case varInt64: return Kind::Int64;
+        case varSingle:
+        case varDouble: return Kind::Real;
+        case varCurrency: return Kind::Currency;
+        case varDate: return Kind::Date;
+        case varString:
+        case varOleStr: return Kind::String;
+        case varBoolean: return Kind::Boolean;
+        case varError: return Kind::Error;
+        default: return type >= CFirstUserType && type <= varTypeMask ? Kind::Custom : Kind::Other;
+    }
+}
+
+}  // namespace variant_rules

@@ -1,0 +1,55 @@
+// Internal to the Variant implementation: the kinds the rule tables are
+// written in, the typed conversions the operators share, the array payload
+// and the custom-type lookup.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "platform/rtl/variant.h"
+
+class TCustomVariantType;
+
+namespace variant_rules {
+
+// Type codes grouped as the rule tables see them.
+enum class Kind {
+    Empty,
+    Null,
+    Int,       // Smallint, Integer, ShortInt, Byte, Word
+    Int64,     // LongWord, Int64
+    Real,      // Single, Double
+    Currency,
+    Date,
+    String,    // String, OleStr
+    Boolean,
+    Error,
+    Array,
+    Custom,
+    Other      // Dispatch, Unknown, codes without a meaning
+};
+Kind KindOf(TVarType type);
+
+// Typed conversions following the conversion table. `target` names the type
+// asked for, for the range check and the error text.
+Int64 ToInt64(const Variant& v, TVarType target);
+double ToDouble(const Variant& v, TVarType target);
+Currency ToCurrency(const Variant& v);
+bool ToBoolean(const Variant& v);
+AnsiString ToString(const Variant& v);
+
+// The registered type of a custom code, or nullptr.
+TCustomVariantType* CustomType(TVarType type);
+// The same, raising EVariantInvalidOpError ("Invalid variant type") when
+// the type is gone.
+TCustomVariantType& RequireCustomType(TVarType type);
+
+}  // namespace variant_rules
+
+// N dimensions of (low, high) bounds; elements stored first index fastest,
+// so growing the last dimension keeps every element in place.
+struct Variant::ArrayData {
+    TVarType elementType;
+    std::vector<std::pair<int, int>> bounds;
+    std::vector<Variant> elements;
+};
