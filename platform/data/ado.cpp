@@ -89,6 +89,10 @@ void TADOConnection::SetConnectionString(const AnsiString& value) {
 AnsiString TADOConnection::DataSource() const { return ConnectionValue(connectionString_, "Data Source"); }
 
 void TADOConnection::SetConnected(bool value) {
+    if (ComponentState().Contains(csLoading)) {
+        streamedConnected_ = value;
+        return;
+    }
     if (value == Connected()) return;
     if (value) {
         beforeConnect_(this);
@@ -208,3 +212,34 @@ TADOQuery::TADOQuery(TComponent* owner) : TCustomADODataSet(owner), sql_(std::ma
 }
 
 TADOQuery::~TADOQuery() = default;
+
+// ---- published properties ----------------------------------------------
+
+void TADOConnection::Loaded() {
+    TComponent::Loaded();
+    if (streamedConnected_) SetConnected(true);
+}
+
+void TADOConnection::Published(TPublished<TADOConnection>& p) {
+    p.Property("Connected", &TADOConnection::Connected, &TADOConnection::SetConnected).Default(false);
+    p.Property("ConnectionString", &TADOConnection::ConnectionString, &TADOConnection::SetConnectionString);
+    p.Property("LoginPrompt", &TADOConnection::LoginPrompt, &TADOConnection::SetLoginPrompt).Default(true);
+    p.Property("Mode", &TADOConnection::Mode, &TADOConnection::SetMode).Default(cmUnknown);
+    p.Property("Provider", &TADOConnection::Provider, &TADOConnection::SetProvider);
+    p.Property("AfterConnect", &TADOConnection::AfterConnect, &TADOConnection::SetAfterConnect);
+    p.Property("AfterDisconnect", &TADOConnection::AfterDisconnect, &TADOConnection::SetAfterDisconnect);
+    p.Property("BeforeConnect", &TADOConnection::BeforeConnect, &TADOConnection::SetBeforeConnect);
+    p.Property("BeforeDisconnect", &TADOConnection::BeforeDisconnect, &TADOConnection::SetBeforeDisconnect);
+}
+
+void TCustomADODataSet::Published(TPublished<TCustomADODataSet>& p) {
+    p.Property("Connection", &TCustomADODataSet::Connection, &TCustomADODataSet::SetConnection);
+}
+
+void TADOQuery::Published(TPublished<TADOQuery>& p) {
+    p.Property("SQL", &TADOQuery::SQL, &TADOQuery::SetSQL);
+}
+
+void TADODataSet::Published(TPublished<TADODataSet>& p) {
+    p.Property("CommandText", &TADODataSet::CommandText, &TADODataSet::SetCommandText);
+}

@@ -69,12 +69,15 @@ public:
     // The database underneath, connecting first when needed.
     SqliteDatabase& Database();
 
+    void Loaded() override;
+
 private:
     friend class TCustomADODataSet;
 
     AnsiString connectionString_;
     AnsiString provider_;
     bool loginPrompt_ = true;
+    bool streamedConnected_ = false;
     TConnectMode mode_ = cmUnknown;
     SqliteDatabase database_;
     std::vector<TCustomADODataSet*> dataSets_;

@@ -72,6 +72,10 @@ void TDataSet::CheckInactive() const {
 // ---- life ---------------------------------------------------------------
 
 void TDataSet::SetActive(bool value) {
+    if (ComponentState().Contains(csLoading)) {
+        streamedActive_ = value;
+        return;
+    }
     if (value == Active()) return;
     if (value) {
         BeforeOpen_(this);
@@ -574,38 +578,23 @@ void TDataSet::Edit() {
     AfterEdit_(this);
 }
 
-void TDataSet::Insert() {
+void TDataSet::Insert() { AddRecord(false); }
+
+void TDataSet::Append() { AddRecord(true); }
+
+void TDataSet::AddRecord(bool append) {
     CheckActive();
     if (!CanModify()) DatabaseError(SDataSetReadOnly, this);
     CheckBrowseMode();
     BeforeInsert_(this);
     BeforeScroll_(this);
-    const int position = position_ < 0 ? 0 : position_;
+    const int position = append || position_ < 0 ? records_.Count() : position_;
     editBuffer_.assign(fieldDefs_->Count(), CellValue::Null());
     editChanged_.assign(editBuffer_.size(), false);
     records_.Insert(position, editBuffer_);
     position_ = activePosition_ = position;
-    bof_ = eof_ = false;
-    SetState(dsInsert);
-    OnNewRecord_(this);
-    modified_ = false;
-    DataEvent(deDataSetChange, 0);
-    AfterInsert_(this);
-    AfterScroll_(this);
-}
-
-void TDataSet::Append() {
-    CheckActive();
-    if (!CanModify()) DatabaseError(SDataSetReadOnly, this);
-    CheckBrowseMode();
-    BeforeInsert_(this);
-    BeforeScroll_(this);
-    editBuffer_.assign(fieldDefs_->Count(), CellValue::Null());
-    editChanged_.assign(editBuffer_.size(), false);
-    records_.Insert(records_.Count(), editBuffer_);
-    position_ = activePosition_ = records_.Count() - 1;
     bof_ = false;
-    eof_ = true;
+    eof_ = append;
     SetState(dsInsert);
     OnNewRecord_(this);
     modified_ = false;
@@ -696,4 +685,48 @@ void TDataSet::Delete() {
     DataEvent(deDataSetChange, 0);
     AfterDelete_(this);
     AfterScroll_(this);
+}
+
+// ---- form descriptions --------------------------------------------------
+
+void TDataSet::Loaded() {
+    TComponent::Loaded();
+    if (streamedActive_) SetActive(true);
+}
+
+void TDataSet::GetChildren(const TGetChildProc& proc, TComponent* root) {
+    for (int i = 0; i < fields_->Count(); ++i) {
+        TField* field = fields_->Fields(i);
+        if (field->Owner() == root) proc(field);
+    }
+}
+
+void TDataSet::Published(TPublished<TDataSet>& p) {
+    p.Property("Active", &TDataSet::Active, &TDataSet::SetActive).Default(false);
+    p.Property("Filter", &TDataSet::Filter, &TDataSet::SetFilter);
+    p.Property("Filtered", &TDataSet::Filtered, &TDataSet::SetFiltered).Default(false);
+    p.Property("BeforeOpen", &TDataSet::BeforeOpen, &TDataSet::SetBeforeOpen);
+    p.Property("AfterOpen", &TDataSet::AfterOpen, &TDataSet::SetAfterOpen);
+    p.Property("BeforeClose", &TDataSet::BeforeClose, &TDataSet::SetBeforeClose);
+    p.Property("AfterClose", &TDataSet::AfterClose, &TDataSet::SetAfterClose);
+    p.Property("BeforeInsert", &TDataSet::BeforeInsert, &TDataSet::SetBeforeInsert);
+    p.Property("AfterInsert", &TDataSet::AfterInsert, &TDataSet::SetAfterInsert);
+    p.Property("BeforeEdit", &TDataSet::BeforeEdit, &TDataSet::SetBeforeEdit);
+    p.Property("AfterEdit", &TDataSet::AfterEdit, &TDataSet::SetAfterEdit);
+    p.Property("BeforePost", &TDataSet::BeforePost, &TDataSet::SetBeforePost);
+    p.Property("AfterPost", &TDataSet::AfterPost, &TDataSet::SetAfterPost);
+    p.Property("BeforeCancel", &TDataSet::BeforeCancel, &TDataSet::SetBeforeCancel);
+    p.Property("AfterCancel", &TDataSet::AfterCancel, &TDataSet::SetAfterCancel);
+    p.Property("BeforeDelete", &TDataSet::BeforeDelete, &TDataSet::SetBeforeDelete);
+    p.Property("AfterDelete", &TDataSet::AfterDelete, &TDataSet::SetAfterDelete);
+    p.Property("BeforeScroll", &TDataSet::BeforeScroll, &TDataSet::SetBeforeScroll);
+    p.Property("AfterScroll", &TDataSet::AfterScroll, &TDataSet::SetAfterScroll);
+    p.Property("BeforeRefresh", &TDataSet::BeforeRefresh, &TDataSet::SetBeforeRefresh);
+    p.Property("AfterRefresh", &TDataSet::AfterRefresh, &TDataSet::SetAfterRefresh);
+    p.Property("OnCalcFields", &TDataSet::OnCalcFields, &TDataSet::SetOnCalcFields);
+    p.Property("OnDeleteError", &TDataSet::OnDeleteError, &TDataSet::SetOnDeleteError);
+    p.Property("OnEditError", &TDataSet::OnEditError, &TDataSet::SetOnEditError);
+    p.Property("OnFilterRecord", &TDataSet::OnFilterRecord, &TDataSet::SetOnFilterRecord);
+    p.Property("OnNewRecord", &TDataSet::OnNewRecord, &TDataSet::SetOnNewRecord);
+    p.Property("OnPostError", &TDataSet::OnPostError, &TDataSet::SetOnPostError);
 }

@@ -182,6 +182,11 @@ public:
     // Tells every data source (and through it every link) of an event.
     void DataEvent(TDataEvent event, std::intptr_t info);
 
+    // Form descriptions: persistent fields are written nested in their
+    // dataset; Active read from a description takes effect in Loaded.
+    void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+    void Loaded() override;
+
 protected:
     // Storage. InternalOpen describes the columns and fills the rows (one
     // cell per column, in the order described).
@@ -210,6 +215,8 @@ private:
     bool HasActiveRecord() const;
 
     void SetState(TDataSetState state);
+    // Insert (before the current row) or Append (after the last).
+    void AddRecord(bool append);
     void OpenCursor();
     void CloseCursor();
     void CreateFields(const std::vector<TColumnDescription>& columns);
@@ -252,6 +259,7 @@ private:
     mutable std::optional<RecordList::Row> calcRow_;
     std::optional<RecordList::Row> probeRow_;  // row read while filtering or searching
 
+    bool streamedActive_ = false;
     bool filtered_ = false;
     AnsiString filter_;
     AnsiString sort_;

@@ -202,3 +202,12 @@ void TDataLink::DataEvent(TDataEvent event, std::intptr_t info) {
     default: break;
     }
 }
+
+void TDataSource::Published(TPublished<TDataSource>& p) {
+    p.Property("AutoEdit", &TDataSource::AutoEdit, &TDataSource::SetAutoEdit).Default(true);
+    p.Property("DataSet", &TDataSource::DataSet, &TDataSource::SetDataSet);
+    p.Property("Enabled", &TDataSource::Enabled, &TDataSource::SetEnabled).Default(true);
+    p.Property("OnStateChange", &TDataSource::OnStateChange, &TDataSource::SetOnStateChange);
+    p.Property("OnDataChange", &TDataSource::OnDataChange, &TDataSource::SetOnDataChange);
+    p.Property("OnUpdateData", &TDataSource::OnUpdateData, &TDataSource::SetOnUpdateData);
+}

@@ -49,6 +49,14 @@ void TField::SetDataSet(TDataSet* dataSet) {
     if (dataSet_) dataSet_->Fields()->Add(this);
 }
 
+TComponent* TField::GetParentComponent() const { return dataSet_; }
+
+void TField::SetParentComponent(TComponent* parent) {
+    auto* dataSet = dynamic_cast<TDataSet*>(parent);
+    if (parent && !dataSet) DatabaseErrorFmt("%s is not a dataset", {parent->Name()}, this);
+    SetDataSet(dataSet);
+}
+
 int TField::Index() const { return dataSet_ ? dataSet_->Fields()->IndexOf(this) : -1; }
 
 void TField::SetIndex(int index) {
@@ -469,4 +477,46 @@ std::vector<AnsiString> SplitFieldNames(const AnsiString& names) {
         start = end + 1;
     }
     return result;
+}
+
+// ---- published properties ----------------------------------------------
+
+void TField::Published(TPublished<TField>& p) {
+    p.Property("Alignment", &TField::Alignment, &TField::SetAlignment).Default(taLeftJustify);
+    p.Property("DisplayLabel", &TField::DisplayLabel, &TField::SetDisplayLabel);
+    p.Property("DisplayWidth", &TField::DisplayWidth, &TField::SetDisplayWidth);
+    p.Property("EditMask", &TField::EditMask, &TField::SetEditMask);
+    p.Property("FieldKind", &TField::FieldKind, &TField::SetFieldKind).Default(fkData);
+    p.Property("FieldName", &TField::FieldName, &TField::SetFieldName);
+    p.Property("KeyFields", &TField::KeyFields, &TField::SetKeyFields);
+    p.Property("LookupDataSet", &TField::LookupDataSet, &TField::SetLookupDataSet);
+    p.Property("LookupKeyFields", &TField::LookupKeyFields, &TField::SetLookupKeyFields);
+    p.Property("LookupResultField", &TField::LookupResultField, &TField::SetLookupResultField);
+    p.Property("Origin", &TField::Origin, &TField::SetOrigin);
+    p.Property("ReadOnly", &TField::ReadOnly, &TField::SetReadOnly).Default(false);
+    p.Property("Required", &TField::Required, &TField::SetRequired).Default(false);
+    p.Property("Size", &TField::Size, &TField::SetSize).Default(0);
+    p.Property("Visible", &TField::Visible, &TField::SetVisible).Default(true);
+    p.Property("OnChange", &TField::OnChange, &TField::SetOnChange);
+    p.Property("OnGetText", &TField::OnGetText, &TField::SetOnGetText);
+    p.Property("OnSetText", &TField::OnSetText, &TField::SetOnSetText);
+    p.Property("OnValidate", &TField::OnValidate, &TField::SetOnValidate);
+}
+
+void TNumericField::Published(TPublished<TNumericField>& p) {
+    p.Property("DisplayFormat", &TNumericField::DisplayFormat, &TNumericField::SetDisplayFormat);
+    p.Property("EditFormat", &TNumericField::EditFormat, &TNumericField::SetEditFormat);
+}
+
+void TFloatField::Published(TPublished<TFloatField>& p) {
+    p.Property("Currency", &TFloatField::Currency, &TFloatField::SetCurrency).Default(false);
+    p.Property("Precision", &TFloatField::Precision, &TFloatField::SetPrecision).Default(15);
+}
+
+void TBooleanField::Published(TPublished<TBooleanField>& p) {
+    p.Property("DisplayValues", &TBooleanField::DisplayValues, &TBooleanField::SetDisplayValues);
+}
+
+void TDateTimeField::Published(TPublished<TDateTimeField>& p) {
+    p.Property("DisplayFormat", &TDateTimeField::DisplayFormat, &TDateTimeField::SetDisplayFormat);
 }

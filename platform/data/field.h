@@ -127,6 +127,11 @@ public:
     const TFieldSetTextEvent& OnSetText() const { return onSetText_; }
     void SetOnSetText(const TFieldSetTextEvent& handler) { onSetText_ = handler; }
 
+    // Form descriptions: a field is written nested in its dataset.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* parent) override;
+
     // The dataset's binding of the field to a storage column (-1: none) and,
     // for calculated and lookup fields, to a slot of the computed values.
     int Column() const { return column_; }
