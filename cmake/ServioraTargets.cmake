@@ -40,3 +40,33 @@ function(serviora_tests library)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SERVIORA_TEST_OUTPUT=${PROJECT_BINARY_DIR}"
     TIMEOUT 900)
 endfunction()
+
+# serviora_embed_forms(<target>)
+# Embeds every .dfm of the current source folder into the program, where a
+# form or data module finds its description by its class name. For a static
+# library the registration object goes straight onto the link line of each
+# program that uses the library, so the linker cannot drop it.
+function(serviora_embed_forms target)
+  file(GLOB forms CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.dfm)
+  if(NOT forms)
+    return()
+  endif()
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/${target}_forms.cpp)
+  string(REPLACE ";" "|" forms_arg "${forms}")
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} "-DFORMS=${forms_arg}"
+            -P ${PROJECT_SOURCE_DIR}/cmake/EmbedForms.cmake
+    DEPENDS ${forms} ${PROJECT_SOURCE_DIR}/cmake/EmbedForms.cmake
+    COMMENT "Embedding form descriptions of ${target}"
+    VERBATIM)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    target_sources(${target} PRIVATE ${output})
+  else()
+    add_library(${target}_forms OBJECT ${output})
+    target_link_libraries(${target}_forms PRIVATE platform_rtl)
+    add_dependencies(${target} ${target}_forms)
+    target_link_libraries(${target} INTERFACE $<TARGET_OBJECTS:${target}_forms>)
+  endif()
+endfunction()

@@ -159,4 +159,16 @@ private:
     AnsiString name_;
 };
 
-using TNotifyEvent = TEvent<void(TObject* Sender)>;
+// The type name RTTI reports for an event property of a signature
+// ("TNotifyEvent"). SERVIORA_EVENT_TYPE declares an event type with its
+// name; a second type of the same signature names itself per property
+// (TPropertyBuilder::TypeName).
+template <class Signature>
+inline constexpr const char* EventTypeName = "TMethod";
+
+#define SERVIORA_EVENT_TYPE(Name, ...)                                   \
+    using Name = TEvent<__VA_ARGS__>;                                    \
+    template <>                                                          \
+    inline constexpr const char* EventTypeName<__VA_ARGS__> = #Name
+
+SERVIORA_EVENT_TYPE(TNotifyEvent, void(TObject* Sender));

@@ -2,6 +2,7 @@
 #include "platform/rtl/metaclass.h"
 
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/identifier.h"
 #include "platform/rtl/typinfo.h"
 
 TMetaClass::TMetaClass(const char* name, TClass parent, const std::type_info& type, TPublishFunction publish)
@@ -36,6 +37,10 @@ const TMetaClass* TObject::StaticClass() {
 
 const AnsiString& TObject::ClassName() const {
     return ClassType()->ClassName();
+}
+
+bool TObject::ClassNameIs(const AnsiString& name) const {
+    return SameIdentifier(ClassName(), name);
 }
 
 TClass TObject::ClassParent() const {

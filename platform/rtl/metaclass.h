@@ -84,7 +84,7 @@ public:
     using TClassOf<Root, Args...>::TClassOf;
     Root* Create(Args... args) const override {
         if constexpr (!std::is_abstract_v<T> && std::is_constructible_v<T, Args...>)
-            return new T(std::forward<Args>(args)...);
+            return T::Create(std::forward<Args>(args)...);
         else
             RaiseAbstractClass(this->ClassName());
     }
@@ -118,6 +118,11 @@ public:                                                                         
         return &meta;                                                                                    \
     }                                                                                                    \
     const MetaClassType* ClassType() const override { return StaticClass(); }                           \
+    /* Makes an instance and runs AfterConstruction; on failure the instance is freed. */               \
+    template <class... CreateArgs>                                                                       \
+    static Class* Create(CreateArgs&&... args) {                                                         \
+        return CreateInstance(new Class(std::forward<CreateArgs>(args)...));                            \
+    }                                                                                                    \
                                                                                                          \
 private:
 
@@ -133,6 +138,19 @@ public:                      \
     static void Published(TPublished<ThisClass>& p); \
                              \
 private:
+
+// Runs AfterConstruction on a new instance; frees it (delete, so an owner
+// forgets it) when that fails.
+template <class T>
+T* CreateInstance(T* instance) {
+    try {
+        instance->AfterConstruction();
+    } catch (...) {
+        delete instance;
+        throw;
+    }
+    return instance;
+}
 
 // Interfaces a caller queries on an object are abstract classes.
 template <class Interface>

@@ -25,7 +25,14 @@ public:
     static const TMetaClass* StaticClass();
     virtual const TMetaClass* ClassType() const { return StaticClass(); }
 
+    // Runs once the most derived constructor has finished, when the object
+    // is made through its class (metaclass Create or T::Create): the place
+    // for work that needs the whole object, such as a form reading its own
+    // description. Plain `new T(...)` does not call it.
+    virtual void AfterConstruction() {}
+
     const AnsiString& ClassName() const;
+    bool ClassNameIs(const AnsiString& name) const;
     TClass ClassParent() const;
     bool InheritsFrom(TClass ancestor) const;
 };

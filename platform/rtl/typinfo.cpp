@@ -144,11 +144,11 @@ PTypeInfo ClassTypeInfo(TClass cls) {
     });
 }
 
-PTypeInfo MethodTypeInfo(const std::type_info& signature) {
-    return Intern(std::string("method:") + signature.name(), [&] {
+PTypeInfo MethodTypeInfo(const std::type_info& signature, const char* name) {
+    return Intern(std::string("method:") + signature.name() + ":" + name, [&] {
         TTypeInfo info;
         info.Kind = tkMethod;
-        info.Name = "TMethod";
+        info.Name = name;
         info.Signature = &signature;
         return info;
     });
@@ -203,6 +203,18 @@ TPropInfo& TPropertyTable::Add(std::unique_ptr<TPropInfo> info) {
 
 void TPropertyTable::AddMethod(TPublishedMethod method) {
     methods_.push_back(std::move(method));
+}
+
+void TPropertyTable::AddField(TPublishedField field) {
+    fields_.push_back(std::move(field));
+}
+
+const TPublishedField* FieldAddress(const TObject* instance, const AnsiString& name) {
+    for (TClass c = instance->ClassType(); c; c = c->ClassParent())
+        for (const auto& field : c->OwnProperties().Fields())
+            if (SameIdentifier(field.Name, name))
+                return &field;
+    return nullptr;
 }
 
 PPropInfo GetPropInfo(TClass cls, const AnsiString& name) {

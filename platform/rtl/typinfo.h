@@ -80,7 +80,7 @@ PTypeInfo BuiltinTypeInfo(TTypeKind kind, const char* name);
 PTypeInfo BooleanTypeInfo();
 PTypeInfo SetTypeInfo(PTypeInfo element);
 PTypeInfo ClassTypeInfo(TClass cls);
-PTypeInfo MethodTypeInfo(const std::type_info& signature);
+PTypeInfo MethodTypeInfo(const std::type_info& signature, const char* name);
 
 #define SERVIORA_BUILTIN_TYPEINFO(Type, TypeKind, Get_) \
     template <>                                         \
@@ -119,7 +119,7 @@ struct TTypeInfoOf<C*, std::enable_if_t<std::is_base_of_v<TObject, C>>> {
 template <class Sig>
 struct TTypeInfoOf<TEvent<Sig>> {
     static constexpr TTypeKind kind = tkMethod;
-    static PTypeInfo Get() { return MethodTypeInfo(typeid(Sig)); }
+    static PTypeInfo Get() { return MethodTypeInfo(typeid(Sig), EventTypeName<Sig>); }
 };
 
 // Reads and writes one property of an instance. Each accessor answers the
@@ -176,17 +176,29 @@ struct TPublishedMethod {
     std::function<TMethod(TObject* instance)> Bind;
 };
 
-// One class's own published properties and methods, in declaration order.
+// A published field: a member pointing at the owned component of that name,
+// kept up to date by TComponent as components are named and removed.
+struct TPublishedField {
+    AnsiString Name;
+    // Sets the field of owner to value, or to nullptr when value is nullptr
+    // or not of the field's class.
+    std::function<void(TObject* owner, TObject* value)> Set;
+};
+
+// One class's own published properties, methods and fields, in declaration order.
 class TPropertyTable {
 public:
     TPropInfo& Add(std::unique_ptr<TPropInfo> info);
     void AddMethod(TPublishedMethod method);
+    void AddField(TPublishedField field);
     const std::vector<std::unique_ptr<TPropInfo>>& Properties() const { return properties_; }
     const std::vector<TPublishedMethod>& Methods() const { return methods_; }
+    const std::vector<TPublishedField>& Fields() const { return fields_; }
 
 private:
     std::vector<std::unique_ptr<TPropInfo>> properties_;
     std::vector<TPublishedMethod> methods_;
+    std::vector<TPublishedField> fields_;
 };
 
 namespace typinfo_detail {
@@ -382,6 +394,16 @@ public:
                           }});
     }
 
+    // A member that points at the owned component of the same name
+    // ("Button1"), set when the component is read or named.
+    template <class F, class M>
+        requires std::is_base_of_v<M, C> && std::is_base_of_v<TObject, F>
+    void Field(const char* name, F* M::*field) {
+        table_.AddField({name, [field](TObject* owner, TObject* value) {
+                             static_cast<C*>(owner)->*field = dynamic_cast<F*>(value);
+                         }});
+    }
+
 private:
     TPropertyTable& table_;
 };
@@ -397,6 +419,8 @@ std::vector<PPropInfo> GetPropList(TClass cls);
 std::vector<PPropInfo> GetPropList(const TObject* instance);
 // The published method named so, bound to instance; unassigned if none.
 TMethod MethodAddress(TObject* instance, const AnsiString& name);
+// The published field of instance's class named so, or nullptr.
+const TPublishedField* FieldAddress(const TObject* instance, const AnsiString& name);
 // The name of the published method that method calls on instance, or "".
 AnsiString MethodName(TObject* instance, const TMethod& method);
 
