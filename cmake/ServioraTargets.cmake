@@ -23,18 +23,25 @@ function(serviora_library name)
   endif()
 endfunction()
 
-# serviora_tests(<library> [DEPS <targets>...])
+# serviora_tests(<library> [DEPS <targets>...] [MAIN <source>])
 # Builds <library>_tests from the *_test.cpp files of the current folder and
-# registers it with CTest. Nothing is built for a folder without tests.
+# registers it with CTest. Nothing is built for a folder without tests. MAIN
+# names a source with the executable's own main(); without it the plain
+# test_main is linked.
 function(serviora_tests library)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "MAIN" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
   if(NOT sources)
     return()
   endif()
   set(target ${library}_tests)
-  add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE ${library} test_support ${ARG_DEPS})
+  if(ARG_MAIN)
+    add_executable(${target} ${sources} ${ARG_MAIN})
+    target_link_libraries(${target} PRIVATE ${library} test_support ${ARG_DEPS})
+  else()
+    add_executable(${target} ${sources})
+    target_link_libraries(${target} PRIVATE ${library} test_main ${ARG_DEPS})
+  endif()
   add_test(NAME ${library} COMMAND ${target})
   set_tests_properties(${library} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SERVIORA_TEST_OUTPUT=${PROJECT_BINARY_DIR}"

@@ -99,7 +99,7 @@ void TComponent::SetName(const AnsiString& name) {
 }
 
 void TComponent::ValidateRename(TComponent* component, const AnsiString& currentName, const AnsiString& newName) {
-    if (component && !SameIdentifier(currentName, newName) && component->owner_ == this) {
+    if (component && !newName.empty() && !SameIdentifier(currentName, newName)) {
         TComponent* existing = FindComponent(newName);
         if (existing && existing != component)
             throw EComponentError("Component name \"" + newName + "\" is not unique");
@@ -133,9 +133,9 @@ void TComponent::Remove(TComponent* component) {
 }
 
 void TComponent::InsertComponent(TComponent* component) {
+    ValidateRename(component, "", component->name_);
     if (component->owner_)
         component->owner_->RemoveComponent(component);
-    ValidateRename(component, "", component->name_);
     Insert(component);
     component->SetReference(true);
     Notification(component, opInsert);

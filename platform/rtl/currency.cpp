@@ -1,8 +1,11 @@
+// Currency arithmetic on 128-bit intermediates, its conversion from double,
+// and its text forms.
 #include "platform/rtl/currency.h"
 
 #include <cmath>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/floatformat.h"
 #include "platform/rtl/formatsettings.h"
 
 namespace {
@@ -29,47 +32,6 @@ Wide DivideHalfEven(Wide num, Wide den) {
     if (twice > magnitude || (twice == magnitude && (quotient & 1) != 0))
         quotient += ((num < 0) != (den < 0)) ? -1 : 1;
     return quotient;
-}
-
-// The magnitude of `scaled` as decimal text with `digits` decimals (0..18),
-// the last kept digit rounded half away from zero; `grouped` puts
-// ThousandSeparator between groups of three integer digits.
-AnsiString MagnitudeText(Int64 scaled, int digits, bool grouped) {
-    unsigned __int128 magnitude = scaled < 0 ? -Wide(scaled) : Wide(scaled);
-    if (digits < 4) {
-        unsigned __int128 unit = 1;
-        for (int i = digits; i < 4; ++i) unit *= 10;
-        magnitude = (magnitude + unit / 2) / unit * unit;
-    }
-    auto whole = Int64(magnitude / Currency::Scale);
-    auto fraction = Int64(magnitude % Currency::Scale);
-
-    AnsiString integerDigits = std::to_string(whole);
-    AnsiString text;
-    for (std::size_t i = 0; i < integerDigits.size(); ++i) {
-        if (grouped && i > 0 && (integerDigits.size() - i) % 3 == 0) text += ThousandSeparator;
-        text += integerDigits[i];
-    }
-    if (digits > 0) {
-        AnsiString decimals = std::to_string(fraction + Currency::Scale).substr(1);
-        decimals.resize(std::size_t(digits), '0');
-        text += DecimalSeparator;
-        text += decimals;
-    }
-    return text;
-}
-
-bool IsZeroText(const AnsiString& text) { return text.find_first_of("123456789") == AnsiString::npos; }
-
-// Puts `number` where FloatToStrF's currency pattern has the digit 1, so the
-// placement rules of CurrencyFormat and NegCurrFormat live in one place.
-AnsiString DecorateCurrency(const AnsiString& number, bool negative) {
-    AnsiString pattern = FloatToStrF(negative ? -1.0 : 1.0, ffCurrency, 15, 0);
-    std::size_t symbol = CurrencyString.empty() ? AnsiString::npos : pattern.find(CurrencyString);
-    std::size_t digit = pattern.find('1');
-    if (symbol != AnsiString::npos && digit >= symbol && digit < symbol + CurrencyString.size())
-        digit = pattern.find('1', symbol + CurrencyString.size());
-    return pattern.replace(digit, 1, number);
 }
 
 // Exact parse of [blanks][sign]digits[separator digits][blanks]; false for
@@ -152,24 +114,19 @@ Currency& Currency::operator/=(Currency other) {
 
 Int64 Round(Currency value) { return Int64(DivideHalfEven(value.Scaled(), Currency::Scale)); }
 
-AnsiString CurrToStr(Currency value) {
-    AnsiString text = MagnitudeText(value.Scaled(), 4, false);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == DecimalSeparator) text.pop_back();
-    return value.Scaled() < 0 ? "-" + text : text;
-}
+// Currency values carry up to 19 significant digits; the formatting engine
+// keeps them all.
+constexpr int kCurrencyPrecision = 19;
+
+AnsiString CurrToStr(Currency value) { return CurrToStrF(value, ffGeneral, 0); }
 
 AnsiString CurrToStrF(Currency value, TFloatFormat format, int digits) {
-    if (format == ffGeneral) return CurrToStr(value);
-    if (format == ffExponent) return FloatToStrF(value.ToDouble(), ffExponent, 15, digits);
-    digits = digits < 0 ? 0 : digits > 18 ? 18 : digits;
-    AnsiString number = MagnitudeText(value.Scaled(), digits, format != ffFixed);
-    bool negative = value.Scaled() < 0 && !IsZeroText(number);
-    if (format == ffCurrency) return DecorateCurrency(number, negative);
-    return negative ? "-" + number : number;
+    return FloatToTextF(TFloatValue::FromCurrency(value.Scaled()), format, kCurrencyPrecision, digits);
 }
 
-AnsiString FormatCurr(const AnsiString& format, Currency value) { return FormatFloat(format, value.ToDouble()); }
+AnsiString FormatCurr(const AnsiString& format, Currency value) {
+    return FloatToTextFmt(TFloatValue::FromCurrency(value.Scaled()), format);
+}
 
 bool TryStrToCurr(const AnsiString& s, Currency& value) {
     try {

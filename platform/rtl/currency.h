@@ -57,16 +57,15 @@ private:
 // The nearest whole number, half to even.
 Int64 Round(Currency value);
 
-// General format: as many decimals as needed (none for a whole value), exact
-// for every value of the range; the decimal point is DecimalSeparator.
+// The text forms are exact for every value of the range (all 19 digits),
+// through the engine of FloatToStrF and FormatFloat: the last kept digit
+// rounds half away from zero, and the locale settings apply.
+// General format: as many decimals as needed, none for a whole value.
 AnsiString CurrToStr(Currency value);
-// ffFixed, ffNumber and ffCurrency are exact, with Digits decimals (0..18),
-// the last kept digit rounded half away from zero; ffCurrency follows
-// CurrencyString, CurrencyFormat and NegCurrFormat. ffGeneral is CurrToStr;
-// ffExponent goes through FloatToStrF.
+// ffFixed, ffNumber and ffCurrency with `digits` decimals (0..18);
+// ffCurrency follows CurrencyString, CurrencyFormat and NegCurrFormat.
 AnsiString CurrToStrF(Currency value, TFloatFormat format, int digits);
-// FormatFloat's sections and picture characters applied to the value (exact
-// to 15 significant digits, the precision FormatFloat keeps).
+// FormatFloat's sections and picture characters.
 AnsiString FormatCurr(const AnsiString& format, Currency value);
 
 // Exact decimal text to Currency: optional blanks and sign, digits with

@@ -1,3 +1,4 @@
+// The registry of custom variant types and their default operations.
 #include "platform/rtl/custom_variant.h"
 
 #include <array>
@@ -43,7 +44,7 @@ TCustomVariantType::~TCustomVariantType() {
 }
 
 Variant TCustomVariantType::MakeValue(std::any data) const {
-    return Variant(varType_, Variant::Storage(std::in_place_type<std::any>, std::move(data)));
+    return VariantAccess::Make(varType_, VariantAccess::Storage(std::in_place_type<std::any>, std::move(data)));
 }
 
 std::any TCustomVariantType::Copy(const std::any& source) const { return source; }

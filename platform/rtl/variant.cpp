@@ -14,7 +14,7 @@ namespace {
 
 // A copy of a custom value goes through its type, which decides whether the
 // payload is shared or duplicated.
-Variant::Storage CopyStorage(TVarType type, const Variant::Storage& value) {
+VariantAccess::Storage CopyStorage(TVarType type, const VariantAccess::Storage& value) {
     if (const auto* data = std::get_if<std::any>(&value))
         if (const TCustomVariantType* custom = variant_rules::CustomType(type)) return custom->Copy(*data);
     return value;
@@ -94,13 +94,13 @@ std::any& Variant::CustomData() {
     return *data;
 }
 
-Variant Null() { return Variant(varNull, std::monostate()); }
+Variant Null() { return VariantAccess::Make(varNull, std::monostate()); }
 
 Variant Unassigned() { return Variant(); }
 
-Variant VarFromDateTime(TDateTime value) { return Variant(varDate, value); }
+Variant VarFromDateTime(TDateTime value) { return VariantAccess::Make(varDate, value); }
 
-Variant VarAsError(Integer code) { return Variant(varError, Int64(code)); }
+Variant VarAsError(Integer code) { return VariantAccess::Make(varError, Int64(code)); }
 
 TVarType VarType(const Variant& v) { return v.VarType(); }
 
@@ -135,7 +135,7 @@ bool VarIsError(const Variant& v) { return v.VarType() == varError; }
 
 bool VarIsError(const Variant& v, Integer& code) {
     if (!VarIsError(v)) return false;
-    code = Integer(std::get<Int64>(v.Value()));
+    code = Integer(std::get<Int64>(VariantAccess::Value(v)));
     return true;
 }
 

@@ -80,6 +80,8 @@ public:
     Variant(const char* value) : type_(varString), value_(AnsiString(value)) {}
     Variant(AnsiString value) : type_(varString), value_(std::move(value)) {}
     Variant(WideString value) : type_(varOleStr), value_(std::move(value)) {}
+    // Any other pointer would silently become a Boolean.
+    Variant(const void*) = delete;
 
     Variant(const Variant& other);
     Variant(Variant&& other) noexcept;
@@ -100,7 +102,8 @@ public:
     AnsiString AsString() const;
     WideString AsWideString() const;
 
-    // The payload of a custom-type value (empty for any other type).
+    // The payload of a custom-type value. For any other type the const form
+    // answers an empty std::any and the other raises EVariantInvalidOpError.
     const std::any& CustomData() const;
     std::any& CustomData();
 
@@ -112,17 +115,17 @@ public:
     void PutElement(std::span<const int> indices, const Variant& value);
     void PutElement(std::initializer_list<int> indices, const Variant& value) { PutElement(std::span(indices), value); }
 
-    // Internal storage, used by the rule and array code. Integer kinds,
-    // Boolean and error codes share the Int64 slot; Single, Double and Date
-    // the double slot; arrays are copied on write.
+private:
+    // Integer kinds, Boolean and error codes share the Int64 slot; Single,
+    // Double and Date the double slot; arrays are copied on write; custom
+    // types keep their payload in the std::any.
     struct ArrayData;
     using Storage = std::variant<std::monostate, Int64, double, Currency, AnsiString, WideString,
                                  std::shared_ptr<ArrayData>, std::any>;
-    Variant(TVarType type, Storage value) : type_(type), value_(std::move(value)) {}
-    const Storage& Value() const { return value_; }
-    ArrayData& MutableArray();
+    friend struct VariantAccess;
 
-private:
+    Variant(TVarType type, Storage value) : type_(type), value_(std::move(value)) {}
+    ArrayData& MutableArray();
     void Release() noexcept;
 
     TVarType type_ = varEmpty;
@@ -187,7 +190,8 @@ Variant operator-(const Variant& a);
 // Logical not for Booleans, bitwise not for integers.
 Variant VarNot(const Variant& a);
 
-// Comparison. Null equals only Null and orders before every other value.
+// Comparison. Null equals only Null and orders before every other value;
+// two strings compare byte by byte, with case.
 // Values of kinds that do not compare raise EVariantInvalidOpError; text
 // that does not convert to the other side's kind raises
 // EVariantTypeCastError.

@@ -7,7 +7,7 @@
 
 namespace {
 
-using ArrayData = Variant::ArrayData;
+using ArrayData = VariantAccess::ArrayData;
 
 [[noreturn]] void RaiseCreateError() { throw EVariantArrayCreateError("Error creating variant or safe array"); }
 [[noreturn]] void RaiseBadIndex() { throw EVariantBadIndexError("Variant or safe array index out of bounds"); }
@@ -50,7 +50,7 @@ Variant BlankElement(TVarType type) {
 
 const ArrayData& ArrayOf(const Variant& a) {
     if (!VarIsArray(a)) RaiseNotArray();
-    return *std::get<std::shared_ptr<ArrayData>>(a.Value());
+    return *std::get<std::shared_ptr<ArrayData>>(VariantAccess::Value(a));
 }
 
 std::size_t ElementCount(const std::vector<std::pair<int, int>>& bounds) {
@@ -104,14 +104,14 @@ Variant VarArrayCreate(std::span<const int> bounds, TVarType elementType) {
         data->bounds.emplace_back(bounds[i], bounds[i + 1]);
     }
     data->elements.assign(ElementCount(data->bounds), BlankElement(elementType));
-    return Variant(TVarType(varArray | elementType), std::move(data));
+    return VariantAccess::Make(TVarType(varArray | elementType), std::move(data));
 }
 
 Variant VarArrayOf(std::initializer_list<Variant> values) { return VarArrayOf(std::span(values)); }
 
 Variant VarArrayOf(std::span<const Variant> values) {
     Variant a = VarArrayCreate({0, int(values.size()) - 1}, varVariant);
-    std::copy(values.begin(), values.end(), a.MutableArray().elements.begin());
+    std::copy(values.begin(), values.end(), VariantAccess::MutableArray(a).elements.begin());
     return a;
 }
 
@@ -122,7 +122,7 @@ int VarArrayLowBound(const Variant& a, int dim) { return Dimension(a, dim).first
 int VarArrayHighBound(const Variant& a, int dim) { return Dimension(a, dim).second; }
 
 void VarArrayRedim(Variant& a, int highBound) {
-    ArrayData& data = a.MutableArray();
+    ArrayData& data = VariantAccess::MutableArray(a);
     auto& last = data.bounds.back();
     if (Int64(highBound) < Int64(last.first) - 1) RaiseCreateError();
     last.second = highBound;
@@ -139,6 +139,6 @@ void VarArrayPut(Variant& a, const Variant& value, std::span<const int> indices)
     // Converted (and so copied) before the array is touched: a value that is
     // this very array then stays a separate copy, never a cycle.
     Variant stored = elementType == varVariant ? value : VarAsType(value, elementType);
-    ArrayData& data = a.MutableArray();
+    ArrayData& data = VariantAccess::MutableArray(a);
     data.elements[Offset(data, indices)] = std::move(stored);
 }

@@ -1,22 +1,24 @@
 // Variant conversions. Every conversion of the library (VarAsType, the As*
 // accessors, VarToStr, and the operators' promotions) follows this table:
 //
-//  value \ into | integer kinds    | Single, Double   | Currency       | Date            | Boolean        | String
-//  -------------+------------------+------------------+----------------+-----------------+----------------+----------------------
-//  Empty        | 0                | 0                | 0              | 0               | False          | ""
-//  Null         | cast error       | cast error       | cast error     | cast error      | cast error     | cast error (VarToStr: "")
-//  integers     | range-checked    | the number       | range-checked  | as days         | <> 0           | decimal digits
-//  Single/Double| rounded half to  | the number       | rounded half to| as days         | <> 0           | FloatToStr (Single: 7
-//               | even, checked    | (Single: checked)| even, checked  |                 |                | significant digits)
-//  Currency     | rounded half even| the number       | itself         | as days         | <> 0           | CurrToStr
-//  Date         | rounded half even| the day number   | rounded, checked| itself         | <> 0           | DateTimeToStr
-//  Boolean      | True -1, False 0 | -1 / 0           | -1 / 0         | -1 / 0          | itself         | "True" / "False"
-//  String       | integer text, or | number text with | exact decimal  | date/time text  | "True"/"False" | itself
-//               | number text      | DecimalSeparator | text           | of the locale   | in any case, or|
-//               | rounded half even|                  |                |                 | number <> 0    |
-//  Error, array,| cast error       | cast error       | cast error     | cast error      | cast error     | cast error
-//  Dispatch ... |                  |                  |                |                 |                |
-//  custom       | the custom type's CastTo, then this table
+//  value \ into   | integer kinds     | Single, Double     | Currency         | Date            | Boolean          | String
+//  ---------------+-------------------+--------------------+------------------+-----------------+------------------+-----------------------
+//  Empty          | 0                 | 0                  | 0                | 0               | False            | ""
+//  Null           | cast error        | cast error         | cast error       | cast error      | cast error       | cast error (VarToStr: "")
+//  integers       | checked           | the number         | checked          | as days         | <> 0             | decimal digits
+//  Single/Double  | rounded half to   | the number         | rounded half to  | as days         | <> 0             | FloatToStr (Single:
+//                 | even, checked     | (Single: checked)  | even, checked    |                 |                  | 7 significant digits)
+//  Currency       | rounded half to   | the number         | itself           | as days         | <> 0             | CurrToStr
+//                 | even, checked     |                    |                  |                 |                  |
+//  Date           | rounded half to   | the day number     | rounded half to  | itself          | <> 0             | DateTimeToStr
+//                 | even, checked     |                    | even, checked    |                 |                  |
+//  Boolean        | True -1, False 0  | -1 / 0             | -1 / 0           | -1 / 0          | itself           | "True" / "False"
+//  String         | integer text, or  | number text with   | exact decimal    | date/time text  | "True"/"False"   | itself
+//                 | number text       | DecimalSeparator   | text, checked    | of the locale   | in any case, or  |
+//                 | rounded, checked  |                    |                  |                 | number <> 0      |
+//  Error, arrays, | cast error        | cast error         | cast error       | cast error      | cast error       | cast error
+//  Dispatch ...   |                   |                    |                  |                 |                  |
+//  custom         | the custom type's CastTo, then this table
 //
 // Text is trimmed of blanks before it is read as a number. A value that does
 // not fit its target ("checked") raises EVariantOverflowError; a value that
@@ -38,8 +40,8 @@ namespace variant_rules {
 namespace {
 
 AnsiString TextOf(const Variant& v) {
-    if (v.VarType() == varOleStr) return WideToAnsi(std::get<WideString>(v.Value()));
-    return std::get<AnsiString>(v.Value());
+    if (v.VarType() == varOleStr) return WideToAnsi(std::get<WideString>(VariantAccess::Value(v)));
+    return std::get<AnsiString>(VariantAccess::Value(v));
 }
 
 // The custom value converted to a standard type by its own type.
@@ -73,7 +75,7 @@ Int64 RoundDouble(double value, TVarType from, TVarType target) {
 }  // namespace
 
 Int64 ToInt64(const Variant& v, TVarType target) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     Int64 result = 0;
     switch (KindOf(v.VarType())) {
         case Kind::Empty: break;
@@ -98,7 +100,7 @@ Int64 ToInt64(const Variant& v, TVarType target) {
 }
 
 double ToDouble(const Variant& v, TVarType target) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     double result = 0;
     switch (KindOf(v.VarType())) {
         case Kind::Empty: break;
@@ -123,7 +125,7 @@ double ToDouble(const Variant& v, TVarType target) {
 }
 
 Currency ToCurrency(const Variant& v) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     try {
         switch (KindOf(v.VarType())) {
             case Kind::Empty: return Currency();
@@ -151,7 +153,7 @@ Currency ToCurrency(const Variant& v) {
 }
 
 bool ToBoolean(const Variant& v) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     switch (KindOf(v.VarType())) {
         case Kind::Empty: return false;
         case Kind::Int:
@@ -174,7 +176,7 @@ bool ToBoolean(const Variant& v) {
 }
 
 AnsiString ToString(const Variant& v) {
-    const Variant::Storage& value = v.Value();
+    const VariantAccess::Storage& value = VariantAccess::Value(v);
     switch (KindOf(v.VarType())) {
         case Kind::Empty: return AnsiString();
         case Kind::Int:
@@ -207,10 +209,10 @@ Variant VarAsType(const Variant& v, TVarType type) {
         case varWord:
         case varInteger:
         case varLongWord:
-        case varInt64: return Variant(type, ToInt64(v, type));
+        case varInt64: return VariantAccess::Make(type, ToInt64(v, type));
         case varSingle:
         case varDouble:
-        case varDate: return Variant(type, ToDouble(v, type));
+        case varDate: return VariantAccess::Make(type, ToDouble(v, type));
         case varCurrency: return Variant(ToCurrency(v));
         case varBoolean: return Variant(ToBoolean(v));
         case varString: return Variant(ToString(v));

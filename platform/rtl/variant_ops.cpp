@@ -21,6 +21,7 @@ namespace {
 constexpr Kind E = Kind::Empty, N = Kind::Null, I = Kind::Int, L = Kind::Int64, R = Kind::Real,
                C = Kind::Currency, D = Kind::Date, S = Kind::String, B = Kind::Boolean;
 constexpr int kTableKinds = 9;
+static_assert(int(Kind::Empty) == 0 && int(Kind::Boolean) == kTableKinds - 1, "the tables follow Kind's order");
 
 // + - * / and unary minus. Rows: left operand, columns: right operand.
 // Null propagates; Empty is 0 (or "" beside a string); Boolean counts as
@@ -59,9 +60,10 @@ constexpr Kind kInteger[kTableKinds][kTableKinds] = {
 };
 
 // Comparison. Null equals only Null and orders before everything else
-// (N: no conversion). Strings compare in code-page order (AnsiCompareStr),
-// Booleans as False < True; a string beside a Boolean is read as a truth
-// value, beside a number as a number.
+// (N: no conversion). Strings compare byte by byte with case (CompareStr:
+// upper case before lower, a proper prefix first), Booleans as False <
+// True; a string beside a Boolean is read as a truth value, beside a number
+// as a number.
 constexpr Kind kCompare[kTableKinds][kTableKinds] = {
     //        E  N  I  L  R  C  D  S  B
     /* E */ {I, N, I, L, R, C, D, S, B},
@@ -182,7 +184,7 @@ Variant ArithmeticOp(const Variant& left, const Variant& right, TVarOp op) {
                             : op == opSubtract ? a - b
                             : op == opMultiply ? a * b
                                                : DivideReals(a, b);
-            return Variant(type, result);
+            return VariantAccess::Make(type, result);
         }
         default: return WholeArithmetic(ToInt64(left, varInt64), ToInt64(right, varInt64), op, kind);
     }
@@ -288,7 +290,7 @@ TVariantRelationship VarCompareValue(const Variant& a, const Variant& b) {
         case R: return Order(ToDouble(a, varDouble), ToDouble(b, varDouble));
         case D: return Order(ToDouble(a, varDate), ToDouble(b, varDate));
         case S: {
-            int order = AnsiCompareStr(ToString(a), ToString(b));
+            int order = CompareStr(ToString(a), ToString(b));
             return order < 0 ? vrLessThan : order > 0 ? vrGreaterThan : vrEqual;
         }
         case B: return Order(ToBoolean(a), ToBoolean(b));

@@ -1,6 +1,6 @@
 // Internal to the Variant implementation: the kinds the rule tables are
-// written in, the typed conversions the operators share, the array payload
-// and the custom-type lookup.
+// written in, the typed conversions the operators share, the custom-type
+// look-up, and the inside of a Variant (its storage and array payload).
 #pragma once
 
 #include <utility>
@@ -45,6 +45,16 @@ TCustomVariantType* CustomType(TVarType type);
 TCustomVariantType& RequireCustomType(TVarType type);
 
 }  // namespace variant_rules
+
+// The inside of a Variant, for the rule, array and custom-type code.
+struct VariantAccess {
+    using Storage = Variant::Storage;
+    using ArrayData = Variant::ArrayData;
+
+    static Variant Make(TVarType type, Storage value) { return Variant(type, std::move(value)); }
+    static const Storage& Value(const Variant& v) { return v.value_; }
+    static ArrayData& MutableArray(Variant& v) { return v.MutableArray(); }
+};
 
 // N dimensions of (low, high) bounds; elements stored first index fastest,
 // so growing the last dimension keeps every element in place.
