@@ -3,7 +3,12 @@
 
 #include <algorithm>
 
+#include "platform/rtl/classregistry.h"
 #include "platform/rtl/sysutils.h"
+
+SERVIORA_REGISTER_CLASS(TADOConnection);
+SERVIORA_REGISTER_CLASS(TADOQuery);
+SERVIORA_REGISTER_CLASS(TADODataSet);
 
 namespace {
 

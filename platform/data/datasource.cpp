@@ -4,6 +4,9 @@
 #include <algorithm>
 
 #include "platform/data/dataset.h"
+#include "platform/rtl/classregistry.h"
+
+SERVIORA_REGISTER_CLASS(TDataSource);
 
 // ---- TDataSource --------------------------------------------------------
 

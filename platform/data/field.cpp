@@ -6,10 +6,27 @@
 
 #include "platform/data/dataset.h"
 #include "platform/data/iso_date.h"
+#include "platform/rtl/classregistry.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/formatsettings.h"
 #include "platform/rtl/sysutils.h"
+
+// Persistent fields are created by class name from form descriptions.
+SERVIORA_REGISTER_CLASS(TStringField);
+SERVIORA_REGISTER_CLASS(TWideStringField);
+SERVIORA_REGISTER_CLASS(TIntegerField);
+SERVIORA_REGISTER_CLASS(TSmallintField);
+SERVIORA_REGISTER_CLASS(TLargeintField);
+SERVIORA_REGISTER_CLASS(TFloatField);
+SERVIORA_REGISTER_CLASS(TCurrencyField);
+SERVIORA_REGISTER_CLASS(TBCDField);
+SERVIORA_REGISTER_CLASS(TBooleanField);
+SERVIORA_REGISTER_CLASS(TDateTimeField);
+SERVIORA_REGISTER_CLASS(TDateField);
+SERVIORA_REGISTER_CLASS(TMemoField);
+SERVIORA_REGISTER_CLASS(TBlobField);
+SERVIORA_REGISTER_CLASS(TGraphicField);
 
 namespace {
 
