@@ -221,7 +221,7 @@ CellView TDataSet::ReadCell(const TField* field) const {
 
     const int column = field->Column();
     if (column >= 0) {
-        if (IsEditing(state_) && position_ >= 0 && *row == CurrentRow() && !editBuffer_.empty()) {
+        if (!editBuffer_.empty() && position_ >= 0 && *row == CurrentRow()) {
             const CellValue& cell = editBuffer_[column];
             return {cell.type, cell.integer, cell.real, cell.bytes};
         }
@@ -650,6 +650,7 @@ void TDataSet::Cancel() {
     if (!IsEditing(state_)) return;
     DataEvent(deCheckBrowseMode, 0);
     BeforeCancel_(this);
+    if (CurrentRow() < calcValid_.size()) calcValid_[CurrentRow()] = false;
     if (state_ == dsInsert) {
         records_.Remove(position_);
         SetPosition(position_);

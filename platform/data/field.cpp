@@ -112,7 +112,7 @@ bool TField::IsNull() const { return Cell().type == CellType::Null; }
 
 void TField::Clear() { SetCell(CellValue::Null()); }
 
-AnsiString TField::AsString() const { return IsBlob() ? CellText() : GetText(false); }
+AnsiString TField::AsString() const { return CellText(); }
 
 void TField::SetAsString(const AnsiString& value) {
     if (IsBlob() && dataType_ != ftMemo)
@@ -245,6 +245,8 @@ void TIntegerField::SetAsString(const AnsiString& value) {
 
 void TIntegerField::SetAsFloat(double value) { SetAsInteger(static_cast<Integer>(Round(value))); }
 
+AnsiString TIntegerField::AsString() const { return IsNull() ? AnsiString() : IntToStr(AsInteger()); }
+
 Variant TIntegerField::AsVariant() const { return IsNull() ? Null() : Variant(AsInteger()); }
 
 AnsiString TIntegerField::GetText(bool displayText) const {
@@ -271,6 +273,8 @@ void TLargeintField::SetAsString(const AnsiString& value) {
     SetAsLargeInt(number);
 }
 
+AnsiString TLargeintField::AsString() const { return IsNull() ? AnsiString() : IntToStr(AsLargeInt()); }
+
 Variant TLargeintField::AsVariant() const {
     return IsNull() ? Null() : Variant(static_cast<long long>(AsLargeInt()));
 }
@@ -294,6 +298,8 @@ void TFloatField::SetAsString(const AnsiString& value) {
     if (!TryStrToFloat(text, number)) DatabaseErrorFmt(SInvalidFloatValue, {value, DisplayName()}, DataSet());
     SetAsFloat(number);
 }
+
+AnsiString TFloatField::AsString() const { return IsNull() ? AnsiString() : FloatToStr(AsFloat()); }
 
 Variant TFloatField::AsVariant() const { return IsNull() ? Null() : Variant(AsFloat()); }
 
@@ -363,6 +369,8 @@ void TDateTimeField::SetAsString(const AnsiString& value) {
         DatabaseErrorFmt(SInvalidDateTimeValue, {value}, DataSet());
     SetAsDateTime(date);
 }
+
+AnsiString TDateTimeField::AsString() const { return GetText(false); }
 
 Variant TDateTimeField::AsVariant() const { return IsNull() ? Null() : VarFromDateTime(AsDateTime()); }
 

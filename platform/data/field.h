@@ -212,6 +212,7 @@ class TIntegerField : public TNumericField {
     SERVIORA_CLASS(TIntegerField, TNumericField)
 public:
     explicit TIntegerField(TComponent* owner) : TIntegerField(owner, ftInteger) {}
+    AnsiString AsString() const override;
     Integer AsInteger() const override;
     void SetAsInteger(Integer value) override;
     void SetAsString(const AnsiString& value) override;
@@ -236,6 +237,7 @@ class TLargeintField : public TNumericField {
 public:
     explicit TLargeintField(TComponent* owner) : TNumericField(owner, ftLargeint) {}
     Int64 AsLargeInt() const;
+    AnsiString AsString() const override;
     void SetAsLargeInt(Int64 value);
     Integer AsInteger() const override { return static_cast<Integer>(AsLargeInt()); }
     void SetAsInteger(Integer value) override { SetAsLargeInt(value); }
@@ -253,6 +255,7 @@ class TFloatField : public TNumericField {
     SERVIORA_PUBLISHED
 public:
     explicit TFloatField(TComponent* owner) : TFloatField(owner, ftFloat) {}
+    AnsiString AsString() const override;
     double AsFloat() const override;
     void SetAsFloat(double value) override;
     Integer AsInteger() const override;
@@ -320,6 +323,7 @@ class TDateTimeField : public TField {
     SERVIORA_PUBLISHED
 public:
     explicit TDateTimeField(TComponent* owner) : TDateTimeField(owner, ftDateTime) {}
+    AnsiString AsString() const override;
     TDateTime AsDateTime() const override;
     void SetAsDateTime(TDateTime value) override;
     double AsFloat() const override { return AsDateTime(); }

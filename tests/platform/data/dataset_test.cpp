@@ -100,6 +100,12 @@ TEST_F(QueryTest, FieldsFollowTheDeclaredTypes) {
     EXPECT_EQ(delivered->AsString(), "False");
     EXPECT_EQ(VarType(delivered->Value()), varBoolean);
     EXPECT_EQ(query_->FieldByName("接待日期")->AsDateTime(), EncodeDate(2024, 5, 3));
+    auto* price = dynamic_cast<TFloatField*>(query_->FieldByName("价格"));
+    ASSERT_NE(price, nullptr);
+    price->SetDisplayFormat("#,##0.00");
+    EXPECT_EQ(price->AsString(), "300") << "AsString ignores the display format";
+    EXPECT_EQ(price->DisplayText(), "300.00");
+    EXPECT_EQ(price->Alignment(), taRightJustify);
 
     auto expression = Open("select max(编号) as 最大编号, count(*) as n, sum(价格) as s from 流水记录");
     EXPECT_EQ(expression->FieldByName("最大编号")->DataType(), ftString);
@@ -297,6 +303,11 @@ TEST_F(QueryTest, LocateLookupFilterAndCalculatedFields) {
     EXPECT_EQ(withCalc->FieldByName("经手人姓名")->AsString(), "系统管理员");
     EXPECT_EQ(withCalc->FieldByName("双倍")->AsFloat(), 600);
     withCalc->Last();
+    EXPECT_EQ(withCalc->FieldByName("双倍")->AsFloat(), 15);
+    withCalc->Edit();
+    withCalc->FieldByName("价格")->SetAsFloat(10);
+    EXPECT_EQ(withCalc->FieldByName("双倍")->AsFloat(), 20) << "calculated from the edited values";
+    withCalc->Cancel();
     EXPECT_EQ(withCalc->FieldByName("双倍")->AsFloat(), 15);
     EXPECT_EQ(VarToStr(withCalc->FieldValues("编号")), "0000000004");
 }
