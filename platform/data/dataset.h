@@ -171,7 +171,7 @@ public:
 #undef SERVIORA_DATASET_EVENT
 
     // Whether this dataset is (directly or through a chain of masters)
-    // linked to `source`.
+    // linked to `source`; a data source refuses such a dataset.
     bool IsLinkedTo(TDataSource* source) const;
 
     // The record the fields read: normally the current one; a data link

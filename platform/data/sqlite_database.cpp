@@ -6,6 +6,7 @@
 #include "platform/data/access_sql.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/filepaths.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ void SqliteDatabase::RequireOpen() const {
 void SqliteDatabase::Open(const AnsiString& fileName) {
     Close();
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(AnsiToUtf8(fileName).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(OsFileName(fileName).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     db_ = db;
     try {
         if (rc != SQLITE_OK) Fail();

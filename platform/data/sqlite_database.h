@@ -40,7 +40,8 @@ public:
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
 
-    // Opens an existing database file (ANSI file name) for reading and
+    // Opens an existing database file (ANSI file name; "\" separators are
+    // taken for "/") for reading and
     // writing, never creating one, and reads its schema, so a missing file
     // or one that is not a database fails here. Keeps the rollback journal.
     void Open(const AnsiString& fileName);

@@ -2,6 +2,8 @@
 // database made from app/schema.sql.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "database_fixture.h"
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/fileutils.h"
@@ -223,6 +225,15 @@ TEST_F(DatabaseTest, ConnectingNeedsAnExistingDatabaseFile) {
             EXPECT_FALSE(FileExists(file)) << "connecting must not create the file";
         }
     }
+}
+
+TEST_F(DatabaseTest, TheDataSourceMayUseWindowsSeparators) {
+    auto connection = std::make_unique<TADOConnection>(nullptr);
+    connection->SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dir_.path() +
+                                    "sub\\..\\database.mdb;Jet OLEDB:Database Password=x");
+    std::filesystem::create_directory(dir_.path() + "sub");
+    connection->SetConnected(true);
+    EXPECT_TRUE(connection->Connected());
 }
 
 TEST_F(DatabaseTest, TheConnectionKeepsTheRollbackJournal) {
