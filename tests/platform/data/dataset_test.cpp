@@ -436,3 +436,17 @@ TEST_F(QueryTest, PublishedPropertiesServeLookUpsByName) {
     EXPECT_TRUE(IsPublishedProp(TADODataSet::StaticClass(), "CommandText"));
     EXPECT_EQ(GetEnumProp(query_->FieldByName("价格"), "Alignment"), "taRightJustify");
 }
+
+TEST(DataEnumerations, KeepThePlatformsOrdinalsAndNames) {
+    EXPECT_EQ(ftBoolean, 5);
+    EXPECT_EQ(ftDateTime, 11);
+    EXPECT_EQ(ftMemo, 16);
+    EXPECT_EQ(ftWideString, 24);
+    EXPECT_EQ(ftFMTBcd, 37);
+    EXPECT_EQ(dsInsert, 3);
+    EXPECT_EQ(dsCalcFields, 5);
+    EXPECT_EQ(dsOpening, 12);
+    EXPECT_EQ(deDisabledStateChange, 14);
+    EXPECT_EQ(GetEnumName(EnumTypeInfo(ftBoolean), ftBoolean), "ftBoolean");
+    EXPECT_EQ(GetEnumValue(EnumTypeInfo(dsBrowse), "dsSetKey"), dsSetKey);
+}
