@@ -2,7 +2,6 @@
 #include "platform/data/dataset.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "platform/data/datasource.h"
 #include "platform/rtl/codepage.h"
@@ -123,7 +122,6 @@ void TDataSet::CloseCursor() {
     for (int i = 0; i < fields_->Count(); ++i) fields_->Fields(i)->Bind(-1, -1);
     records_ = RecordList();
     sort_.clear();
-    sortKeys_.clear();
     editBuffer_.clear();
     calcValues_.clear();
     calcValid_.clear();
@@ -539,7 +537,6 @@ void TDataSet::SetSortText(const AnsiString& sort) {
         position_ >= 0 ? std::optional<RecordList::Row>(CurrentRow()) : std::nullopt;
     records_.Sort(keys);
     sort_ = sort;
-    sortKeys_ = std::move(keys);
     if (current) SetPosition(records_.PositionOf(*current));
     DataEvent(deDataSetChange, 0);
 }

@@ -220,15 +220,12 @@ private:
     void OpenCursor();
     void CloseCursor();
     void CreateFields(const std::vector<TColumnDescription>& columns);
-    void BindFields(bool binding);
     void DestroyDefaultFields();
     void AddSource(TDataSource* source);
     void RemoveSource(TDataSource* source);
 
     // Moves the cursor to `position` (clamped), setting Bof/Eof itself.
     void SetPosition(int position);
-    void DoScrollEvent(const TDataSetNotifyEvent& event);
-    void ResyncNotify();
     std::optional<int> FindRecord(const std::vector<TField*>& fields, const Variant& values,
                                   TLocateOptions options) const;
     bool AcceptRow(RecordList::Row row);
@@ -263,10 +260,8 @@ private:
     bool filtered_ = false;
     AnsiString filter_;
     AnsiString sort_;
-    std::vector<RecordList::SortKey> sortKeys_;
 
     int disableCount_ = 0;
-    bool pendingChange_ = false;
     TDataSetState disabledState_ = dsInactive;
 
     TDataSetNotifyEvent BeforeOpen_, AfterOpen_, BeforeClose_, AfterClose_, BeforeInsert_, AfterInsert_,

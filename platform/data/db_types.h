@@ -42,7 +42,6 @@ inline constexpr const char* SDataSetReadOnly = "Cannot modify a read-only datas
 inline constexpr const char* SDataSetEmpty = "Cannot perform this operation on an empty dataset";
 inline constexpr const char* SFieldReadOnly = "Field '%s' cannot be modified";
 inline constexpr const char* SFieldRequired = "Field '%s' must have a value";
-inline constexpr const char* SFieldTypeMismatch = "Type mismatch for field '%s', expecting: %s actual: %s";
 inline constexpr const char* SInvalidBoolValue = "'%s' is not a valid boolean value for field '%s'";
 inline constexpr const char* SInvalidIntegerValue = "'%s' is not a valid integer value for field '%s'";
 inline constexpr const char* SInvalidFloatValue = "'%s' is not a valid floating point value for field '%s'";

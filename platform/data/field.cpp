@@ -1,8 +1,7 @@
 // TField and its descendants, TFields, TFieldDef and TFieldDefs.
 #include "platform/data/field.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <algorithm>
 
 #include "platform/data/dataset.h"
 #include "platform/data/iso_date.h"
@@ -32,17 +31,6 @@ namespace {
 
 bool StartsWithText(const AnsiString& word, const AnsiString& prefix) {
     return !prefix.empty() && prefix.size() <= word.size() && SameText(word.substr(0, prefix.size()), prefix);
-}
-
-const char* FieldTypeName(TFieldType type) {
-    switch (type) {
-    case ftInteger: case ftSmallint: case ftWord: case ftAutoInc: return "Integer";
-    case ftLargeint: return "Largeint";
-    case ftFloat: case ftCurrency: case ftBCD: case ftFMTBcd: return "Float";
-    case ftBoolean: return "Boolean";
-    case ftDate: case ftTime: case ftDateTime: case ftTimeStamp: return "DateTime";
-    default: return "String";
-    }
 }
 
 }  // namespace
@@ -90,10 +78,6 @@ CellView TField::Cell() const {
 void TField::SetCell(CellValue value) {
     if (!dataSet_) DatabaseErrorFmt("Field '%s' has no dataset", {DisplayName()}, this);
     dataSet_->WriteCell(this, std::move(value));
-}
-
-void TField::ConversionError(const char* expected) const {
-    DatabaseErrorFmt(SFieldTypeMismatch, {DisplayName(), expected, FieldTypeName(dataType_)}, dataSet_);
 }
 
 AnsiString TField::CellText() const {
@@ -384,8 +368,6 @@ AnsiString TDateTimeField::GetText(bool displayText) const {
 }
 
 // ---- binary -------------------------------------------------------------
-
-Variant TBlobField::AsVariant() const { return IsNull() ? Null() : Variant(CellText()); }
 
 AnsiString TBlobField::GetText(bool displayText) const {
     if (!displayText) return CellText();

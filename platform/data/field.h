@@ -150,7 +150,6 @@ protected:
     // Raw access for the descendants.
     CellView Cell() const;
     void SetCell(CellValue value);
-    [[noreturn]] void ConversionError(const char* expected) const;
     AnsiString CellText() const;
 
 private:
@@ -356,7 +355,6 @@ class TBlobField : public TField {
 public:
     explicit TBlobField(TComponent* owner) : TBlobField(owner, ftBlob) {}
     bool IsBlob() const override { return true; }
-    Variant AsVariant() const override;
 
 protected:
     TBlobField(TComponent* owner, TFieldType type) : TField(owner, type, 0) {}
@@ -368,7 +366,6 @@ class TMemoField : public TBlobField {
     SERVIORA_CLASS(TMemoField, TBlobField)
 public:
     explicit TMemoField(TComponent* owner) : TBlobField(owner, ftMemo) {}
-    Variant AsVariant() const override { return TField::AsVariant(); }
 };
 
 class TGraphicField : public TBlobField {

@@ -1,7 +1,6 @@
 // ISO date text <-> TDateTime, through the runtime's calendar routines.
 #include "platform/data/iso_date.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "platform/rtl/datetime.h"

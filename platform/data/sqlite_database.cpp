@@ -4,6 +4,7 @@
 #include <sqlite3.h>
 
 #include "platform/data/access_sql.h"
+#include "platform/data/db_types.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/filepaths.h"
@@ -175,7 +176,7 @@ QueryResult SqliteDatabase::Query(const AnsiString& sql) {
     const int first = withRowid ? 1 : 0;
     const int count = sqlite3_column_count(s);
     // Nothing runs when the statement gives no rows to read.
-    if (count - first <= 0) Fail("CommandText does not return a result set");
+    if (count - first <= 0) Fail(SNoSqlStatement);
     QueryResult result{{}, RowStore(count - first), {}, {}};
     bool editable = withRowid;
     for (int c = first; c < count; ++c) {
