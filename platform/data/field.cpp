@@ -161,10 +161,29 @@ Variant TField::AsVariant() const {
 }
 
 void TField::SetAsVariant(const Variant& value) {
-    if (VarIsNull(value) || VarIsEmpty(value))
-        Clear();
+    if (VarIsNull(value) || VarIsEmpty(value)) return Clear();
+    // Text fields take the variant's text; the others its value, so a
+    // boolean or a date never goes through words or a locale's format.
+    const bool textual = dataType_ == ftString || dataType_ == ftWideString || dataType_ == ftFixedChar || IsBlob();
+    if (textual) return SetAsString(VarToStr(value));
+    const TVarType type = VarType(value) & varTypeMask;
+    if (type == varBoolean)
+        SetAsBoolean(value.AsBoolean());
+    else if (type == varDate)
+        SetAsDateTime(VarToDateTime(value));
+    else if (VarIsOrdinal(value))
+        SetAsLargeValue(value.AsInt64());
+    else if (VarIsNumeric(value))
+        SetAsFloat(value.AsDouble());
     else
         SetAsString(VarToStr(value));
+}
+
+void TField::SetAsLargeValue(Int64 value) {
+    if (value >= INT32_MIN && value <= INT32_MAX)
+        SetAsInteger(static_cast<Integer>(value));
+    else
+        SetAsFloat(static_cast<double>(value));
 }
 
 AnsiString TField::GetText(bool) const { return CellText(); }
@@ -248,6 +267,8 @@ Int64 TLargeintField::AsLargeInt() const {
 }
 
 void TLargeintField::SetAsLargeInt(Int64 value) { SetCell(CellValue::Integer(value)); }
+
+void TLargeintField::SetAsLargeValue(Int64 value) { SetAsLargeInt(value); }
 
 void TLargeintField::SetAsString(const AnsiString& value) {
     const AnsiString text = Trim(value);

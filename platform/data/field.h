@@ -150,6 +150,8 @@ protected:
     // Raw access for the descendants.
     CellView Cell() const;
     void SetCell(CellValue value);
+    // A whole number from a variant: as an integer when it fits 32 bits.
+    virtual void SetAsLargeValue(Int64 value);
     AnsiString CellText() const;
 
 private:
@@ -245,6 +247,7 @@ public:
     Variant AsVariant() const override;
 
 protected:
+    void SetAsLargeValue(Int64 value) override;
     AnsiString GetText(bool displayText) const override;
     int DefaultDisplayWidth() const override { return 15; }
 };

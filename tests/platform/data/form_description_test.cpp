@@ -5,6 +5,7 @@
 #include "platform/data/datasource.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/datamodule.h"
+#include "platform/rtl/datetime.h"
 #include "platform/rtl/writer.h"
 
 TEST_F(DatabaseTest, ADataModuleDescriptionWiresConnectionQueriesSourcesAndFields) {
@@ -52,6 +53,11 @@ end
     EXPECT_EQ(query->FieldByName("已返还")->DisplayText(), "是");
     EXPECT_EQ(query->FieldByName("返还日期")->DisplayText(), "2024-05-09");
     EXPECT_EQ(query->FindField("顾客"), nullptr) << "persistent fields only";
+    query->Edit();
+    query->FieldByName("已返还")->SetValue(Variant(false));
+    query->FieldByName("返还日期")->SetValue(VarFromDateTime(EncodeDate(2024, 6, 1)));
+    query->Post();
+    EXPECT_EQ(Scalar("select 返还日期 from 领用记录 where 已返还=false"), "2024-06-01");
     EXPECT_EQ(source->State(), dsBrowse);
     connection->SetConnected(false);
     EXPECT_FALSE(query->Active()) << "disconnecting closes the datasets";
