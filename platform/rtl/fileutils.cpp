@@ -23,6 +23,7 @@
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/kernel.h"
+#include "platform/rtl/sysutils.h"
 
 struct TSearchState {
     std::vector<TSearchRec> matches;
@@ -169,10 +170,7 @@ int SearchFailed(int code) {
 
 }  // namespace
 
-AnsiString ProgramFileName() {
-    std::error_code error;
-    return Utf8ToAnsi(std::filesystem::read_symlink("/proc/self/exe", error).string());
-}
+AnsiString ProgramFileName() { return ParamStr(0); }
 
 AnsiString ProgramFolder() { return ExtractFilePath(ProgramFileName()); }
 

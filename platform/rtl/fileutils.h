@@ -15,7 +15,7 @@
 #include "platform/rtl/filepaths.h"
 #include "platform/rtl/types.h"
 
-// The running executable's full name, and its folder with a trailing "/"
+// The running executable's full name (ParamStr(0)), and its folder with a trailing "/"
 // (where the program keeps myini.ini, database/ and backup/).
 AnsiString ProgramFileName();
 AnsiString ProgramFolder();

@@ -1,6 +1,7 @@
 #include "platform/rtl/streams.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/filepaths.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ void THandleStream::SetSize(Int64 newSize) {
 namespace {
 
 int OpenFile(const AnsiString& fileName, Word mode) {
-    const std::string osName = AnsiToUtf8(fileName);
+    const std::string osName = OsFileName(fileName);
     if ((mode & fmCreate) == fmCreate) {
         int fd = ::open(osName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (fd < 0) throw EFCreateError("Cannot create file \"%s\"", {fileName});
@@ -135,6 +136,12 @@ int OpenFile(const AnsiString& fileName, Word mode) {
     static constexpr int kAccess[] = {O_RDONLY, O_WRONLY, O_RDWR};
     int access = mode & 0x3;
     int fd = access < 3 ? ::open(osName.c_str(), kAccess[access] | O_CLOEXEC) : -1;
+    // A folder opens for reading here but never is a file to stream.
+    struct stat info;
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))) {
+        ::close(fd);
+        fd = -1;
+    }
     if (fd < 0) throw EFOpenError("Cannot open file \"%s\"", {fileName});
     return fd;
 }

@@ -6,26 +6,15 @@
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/quicksort.h"
+#include "platform/rtl/reader.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/updatescope.h"
+#include "platform/rtl/writer.h"
 
 namespace {
 
 constexpr const char* kLineBreak = "\r\n";
-
-// Runs `body` inside BeginUpdate/EndUpdate; the update is closed even when
-// `body` raises.
-template <class Body>
-void WithinUpdate(TStrings& list, Body&& body) {
-    list.BeginUpdate();
-    try {
-        body();
-    } catch (...) {
-        list.EndUpdate();
-        throw;
-    }
-    list.EndUpdate();
-}
 
 // A reader over delimited text that moves one character at a time.
 class CharCursor {
@@ -131,12 +120,37 @@ void TStrings::AddStrings(const TStrings* strings) {
     });
 }
 
-void TStrings::Assign(const TStrings* source) {
-    if (source == this) return;
+void TStrings::Assign(TPersistent* source) {
+    auto* strings = dynamic_cast<TStrings*>(source);
+    if (!strings) {
+        TPersistent::Assign(source);
+        return;
+    }
+    if (strings == this) return;
     WithinUpdate(*this, [&] {
         Clear();
-        AddStrings(source);
+        AddStrings(strings);
     });
+}
+
+void TStrings::DefineProperties(TFiler* filer) {
+    TPersistent::DefineProperties(filer);
+    filer->DefineProperty(
+        "Strings",
+        [this](TReader* reader) {
+            reader->ReadListBegin();
+            WithinUpdate(*this, [&] {
+                Clear();
+                while (!reader->EndOfList()) Add(reader->ReadString());
+            });
+            reader->ReadListEnd();
+        },
+        [this](TWriter* writer) {
+            writer->WriteListBegin();
+            for (int i = 0; i < GetCount(); ++i) writer->WriteString(Get(i));
+            writer->WriteListEnd();
+        },
+        GetCount() > 0);
 }
 
 void TStrings::InsertObject(int index, const AnsiString& s, TObject* object) {

@@ -2,9 +2,10 @@
 // objects, and TStringList, its plain in-memory form with sorting and change
 // events.
 //
-// Strings are ANSI (GB18030) bytes. Every scan for a delimiter, a quote, the
-// name-value separator or a line break steps by character, so a trail byte
-// such as "|" or "\" inside a Chinese character is never taken for one.
+// Strings are ANSI (GB18030) bytes. Every scan for a delimiter, a quote or
+// the name-value separator steps by character, so a trail byte such as "|"
+// or "\" inside a Chinese character is never taken for one; CR and LF never
+// occur inside a character.
 #pragma once
 
 #include <cstddef>
@@ -12,13 +13,15 @@
 #include <vector>
 
 #include "platform/rtl/events.h"
-#include "platform/rtl/metaclass.h"
+#include "platform/rtl/persistent.h"
 #include "platform/rtl/types.h"
 
 class TStream;
 
-class TStrings : public TObject {
-    SERVIORA_CLASS(TStrings, TObject)
+// In a form description a list is the property "Strings", a list of
+// strings ("Lines.Strings = ('a' 'b')").
+class TStrings : public TPersistent {
+    SERVIORA_CLASS(TStrings, TPersistent)
 
 public:
     // Appends and answers the new string's index (a sorted list answers
@@ -27,8 +30,8 @@ public:
     virtual int AddObject(const AnsiString& s, TObject* object);
     void Append(const AnsiString& s) { Add(s); }
     virtual void AddStrings(const TStrings* strings);
-    // Replaces the strings and objects with those of `source`.
-    virtual void Assign(const TStrings* source);
+    // From another list: replaces the strings and objects with its own.
+    void Assign(TPersistent* source) override;
     virtual void Clear() = 0;
     virtual void Delete(int index) = 0;
     virtual void Insert(int index, const AnsiString& s) = 0;
@@ -97,6 +100,8 @@ public:
     void SetValueFromIndex(int index, const AnsiString& value);
 
 protected:
+    void DefineProperties(TFiler* filer) override;
+
     virtual AnsiString Get(int index) const = 0;
     virtual int GetCount() const = 0;
     virtual TObject* GetObject(int index) const;

@@ -1,6 +1,5 @@
-// Rectangle helpers of the user layer and MulDiv.
+// Rectangle helpers of the user layer.
 #include <algorithm>
-#include <cmath>
 
 #include "platform/ui/windef.h"
 
@@ -81,12 +80,4 @@ BOOL SubtractRect(RECT* dest, const RECT* a, const RECT* b) {
         return FALSE;
     }
     return TRUE;
-}
-
-int MulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0) return -1;
-    long double v = static_cast<long double>(number) * numerator / denominator;
-    long long r = std::llround(v);
-    if (r > 0x7FFFFFFF || r < -0x7FFFFFFFLL - 1) return -1;
-    return int(r);
 }

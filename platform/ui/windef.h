@@ -82,8 +82,6 @@ BOOL IntersectRect(RECT* dest, const RECT* a, const RECT* b);
 BOOL UnionRect(RECT* dest, const RECT* a, const RECT* b);
 BOOL SubtractRect(RECT* dest, const RECT* a, const RECT* b);
 
-int MulDiv(int number, int numerator, int denominator);
-
 // Colour values 0x00BBGGRR.
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);

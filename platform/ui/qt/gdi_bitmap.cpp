@@ -151,7 +151,8 @@ std::vector<RGBQUAD> ColorsOf(const BITMAPINFO* info) {
 }
 
 // The colour table GetDIBits reports for a depth when the bitmap has none of
-// its own: black and white, the 16 VGA colours, or a 6x6x6 cube and greys.
+// its own: black and white, the 16 VGA colours, or those followed by a
+// 6x6x6 cube and greys.
 std::vector<RGBQUAD> StandardColors(int bpp) {
     std::vector<RGBQUAD> c;
     if (bpp == 1) return {{0, 0, 0, 0}, {255, 255, 255, 0}};
@@ -163,6 +164,7 @@ std::vector<RGBQUAD> StandardColors(int bpp) {
         for (COLORREF v : vga) c.push_back({GetBValue(v), GetGValue(v), GetRValue(v), 0});
         return c;
     }
+    c = StandardColors(4);
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
             for (int b = 0; b < 6; ++b) c.push_back({BYTE(b * 51), BYTE(g * 51), BYTE(r * 51), 0});

@@ -99,6 +99,7 @@ BOOL DeleteDC(HDC h) {
 int SaveDC(HDC h) {
     DeviceContext* dc = FindDC(h);
     if (!dc) return 0;
+    if (Bitmap* b = FindBitmap(dc->state.bitmap)) ++b->selections;
     dc->saved.push_back(dc->state);
     return int(dc->saved.size());
 }
@@ -109,13 +110,12 @@ BOOL RestoreDC(HDC h, int level) {
     int count = int(dc->saved.size());
     if (level < 0) level = count + 1 + level;
     if (level < 1 || level > count) return FALSE;
-    HBITMAP before = dc->state.bitmap;
+    // Each saved state holds a selection of its bitmap, as the current one does.
+    if (Bitmap* b = FindBitmap(dc->state.bitmap)) --b->selections;
     dc->state = dc->saved[size_t(level - 1)];
+    for (size_t i = size_t(level); i < dc->saved.size(); ++i)
+        if (Bitmap* b = FindBitmap(dc->saved[i].bitmap)) --b->selections;
     dc->saved.resize(size_t(level - 1));
-    if (dc->state.bitmap != before) {
-        if (Bitmap* old = FindBitmap(before); old && old->selectedIn == h) old->selectedIn = 0;
-        if (Bitmap* now = FindBitmap(dc->state.bitmap); now && !now->selectedIn) now->selectedIn = h;
-    }
     return TRUE;
 }
 

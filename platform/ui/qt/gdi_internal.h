@@ -60,7 +60,8 @@ struct Bitmap {
     std::vector<std::uint8_t> bits;
     BITMAPINFOHEADER header;
     std::vector<RGBQUAD> colors;
-    HDC selectedIn = 0;
+    // How many DCs have it selected; it cannot be deleted meanwhile.
+    int selections = 0;
     void PullFromDib();
     void PushToDib();
 };

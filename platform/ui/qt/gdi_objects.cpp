@@ -109,6 +109,7 @@ HANDLE AddBitmap(std::unique_ptr<Bitmap> bitmap) { return tables().bitmaps.Add(s
 
 DCState DefaultState() {
     DCState s;
+    ++tables().bitmaps.Find(tables().defaultBitmap)->selections;
     s.pen = GetStockObject(BLACK_PEN);
     s.brush = GetStockObject(WHITE_BRUSH);
     s.font = GetStockObject(SYSTEM_FONT);
@@ -122,7 +123,9 @@ HDC AddDC(std::unique_ptr<DeviceContext> dc) { return tables().dcs.Add(std::move
 void RemoveDC(HDC h) {
     auto dc = tables().dcs.Remove(h);
     if (!dc) return;
-    if (Bitmap* b = FindBitmap(dc->state.bitmap); b && b->selectedIn == h) b->selectedIn = 0;
+    if (Bitmap* b = FindBitmap(dc->state.bitmap)) --b->selections;
+    for (const DCState& saved : dc->saved)
+        if (Bitmap* b = FindBitmap(saved.bitmap)) --b->selections;
 }
 
 }  // namespace gdi
@@ -347,11 +350,12 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
         case HandleKind::Font: return FindFont(object) ? std::exchange(s.font, object) : 0;
         case HandleKind::Region: return HGDIOBJ(SelectClipRgn(dc, object));
         case HandleKind::Bitmap: {
+            // Unlike the original platform, a bitmap may be selected into
+            // several memory DCs at once (all draw on the same pixels).
             Bitmap* b = FindBitmap(object);
             if (!b || !d->memory) return 0;
-            if (b->selectedIn && b->selectedIn != dc && object != tables().defaultBitmap) return 0;
-            if (Bitmap* old = FindBitmap(s.bitmap); old && old->selectedIn == dc) old->selectedIn = 0;
-            if (object != tables().defaultBitmap) b->selectedIn = dc;
+            if (Bitmap* old = FindBitmap(s.bitmap)) --old->selections;
+            ++b->selections;
             // Selecting a bitmap resets the clip region to the whole bitmap.
             s.clip.reset();
             return std::exchange(s.bitmap, object);
@@ -373,7 +377,7 @@ BOOL DeleteObject(HGDIOBJ object) {
         case HandleKind::Bitmap: {
             Bitmap* b = t.bitmaps.Find(object);
             // A bitmap selected into a DC stays until it is selected out.
-            if (!b || b->selectedIn) return FALSE;
+            if (!b || b->selections > 0) return FALSE;
             t.bitmaps.Remove(object);
             return TRUE;
         }

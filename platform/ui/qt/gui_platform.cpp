@@ -7,8 +7,16 @@
 
 void StartGuiPlatform(int& argc, char** argv) {
     static std::unique_ptr<QGuiApplication> application;
+    // Qt holds on to the argument count for the application's life, which
+    // may outlast the caller's variable.
+    static int argumentCount;
     if (QCoreApplication::instance()) return;
+    argumentCount = argc;
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    application = std::make_unique<QGuiApplication>(argc, argv);
+    application = std::make_unique<QGuiApplication>(argumentCount, argv);
+    // Qt's own globals come to life inside that constructor and are torn
+    // down at exit before a function-level static would be; an exit handler
+    // registered now runs ahead of them.
+    std::atexit([] { application.reset(); });
 }

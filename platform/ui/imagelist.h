@@ -1,0 +1,110 @@
+// TImageList: equally sized images with masks, drawn normally or greyed
+// (disabled), with change links that tell the controls using the list.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/rtl/component.h"
+#include "platform/ui/graphic.h"
+
+class TCustomImageList;
+
+SERVIORA_ENUM(TImageType, itImage, itMask)
+SERVIORA_ENUM(TDrawingStyle, dsFocus, dsSelected, dsNormal, dsTransparent)
+
+// Tells its owner when an image list changes; registered with the list by
+// setting Sender (or RegisterChanges) and unregistered when destroyed.
+class TChangeLink : public TObject {
+    SERVIORA_CLASS(TChangeLink, TObject)
+public:
+    ~TChangeLink() override;
+    TCustomImageList* Sender() const { return sender_; }
+    void SetSender(TCustomImageList* list);
+    const TNotifyEvent& OnChange() const { return onChange_; }
+    void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
+    virtual void Change();
+
+private:
+    friend class TCustomImageList;
+    TCustomImageList* sender_ = nullptr;
+    TNotifyEvent onChange_;
+};
+
+class TCustomImageList : public TComponent {
+    SERVIORA_CLASS(TCustomImageList, TComponent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TCustomImageList(TComponent* owner);
+    ~TCustomImageList() override;
+    void Assign(TPersistent* source) override;
+
+    Integer Width() const { return width_; }
+    // Changing the size empties the list.
+    void SetWidth(Integer value);
+    Integer Height() const { return height_; }
+    void SetHeight(Integer value);
+    Integer Count() const { return Integer(images_.size()); }
+    TColor BkColor() const { return bkColor_; }
+    void SetBkColor(TColor value);
+    TColor BlendColor() const { return blendColor_; }
+    void SetBlendColor(TColor value) { blendColor_ = value; }
+    TImageType ImageType() const { return imageType_; }
+    void SetImageType(TImageType value);
+    TDrawingStyle DrawingStyle() const { return drawingStyle_; }
+    void SetDrawingStyle(TDrawingStyle value) { drawingStyle_ = value; }
+    bool Masked() const { return masked_; }
+    void SetMasked(bool value);
+
+    // Adds the image (cut into Width-wide pieces when wider) with its mask
+    // (white = transparent; nullptr = opaque). Answers the first new index.
+    Integer Add(TBitmap* image, TBitmap* mask);
+    // The mask is made from the pixels of maskColor (clDefault: the
+    // bottom-left pixel).
+    Integer AddMasked(TBitmap* image, TColor maskColor);
+    void Replace(Integer index, TBitmap* image, TBitmap* mask);
+    void Delete(Integer index);
+    void Clear();
+    // Copies image `index` into the bitmap (sized to the list).
+    void GetBitmap(Integer index, TBitmap* image);
+
+    // Disabled images are drawn embossed in the button shadow and
+    // highlight colours, as the classic look greys them out.
+    void Draw(TCanvas* canvas, int x, int y, Integer index, bool enabled = true);
+
+    void RegisterChanges(TChangeLink* link);
+    void UnRegisterChanges(TChangeLink* link);
+    const TNotifyEvent& OnChange() const { return onChange_; }
+    void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
+
+protected:
+    virtual void Change();
+    // "Bitmap": the images in a layout of our own (see imagelist.cpp).
+    void DefineProperties(TFiler* filer) override;
+
+private:
+    struct Image {
+        std::unique_ptr<TBitmap> picture;
+        std::unique_ptr<TBitmap> mask;  // monochrome, white where transparent
+    };
+    void CheckIndex(Integer index) const;
+    Image MakeImage(TBitmap* source, int left, TBitmap* mask) const;
+    void ReadImages(TStream* stream);
+    void WriteImages(TStream* stream);
+    void Resize(Integer width, Integer height);
+
+    Integer width_ = 16, height_ = 16;
+    TColor bkColor_ = clNone, blendColor_ = clNone;
+    TImageType imageType_ = itImage;
+    TDrawingStyle drawingStyle_ = dsNormal;
+    bool masked_ = true;
+    std::vector<Image> images_;
+    std::vector<TChangeLink*> links_;
+    TNotifyEvent onChange_;
+};
+
+class TImageList : public TCustomImageList {
+    SERVIORA_CLASS(TImageList, TCustomImageList)
+public:
+    using TCustomImageList::TCustomImageList;
+};

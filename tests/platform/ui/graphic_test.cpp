@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "platform/rtl/classregistry.h"
+#include "platform/rtl/component.h"
+#include "platform/rtl/streams.h"
+#include "platform/rtl/writer.h"
+#include "platform/ui/graphic.h"
+#include "platform/ui/jpegimage.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+TEST(Colors, SystemColoursAndHelpers) {
+    EXPECT_EQ(ColorToRGB(clBtnFace), RGB(212, 208, 200));
+    EXPECT_EQ(ColorToRGB(clWindow), RGB(255, 255, 255));
+    EXPECT_EQ(ColorToRGB(clRed), RGB(255, 0, 0));
+    EXPECT_EQ(clNone, 0x1FFFFFFF);
+    EXPECT_EQ(GetRValue(ColorToRGB(clNavy)), 0);
+    EXPECT_EQ(GetBValue(ColorToRGB(clNavy)), 128);
+    EXPECT_EQ(ColorToString(clBtnFace), "clBtnFace");
+    EXPECT_EQ(ColorToString(0x123456), "$00123456");
+    EXPECT_EQ(StringToColor("clYellow"), clYellow);
+    EXPECT_EQ(StringToColor("$FF00000F"), clBtnFace);
+}
+
+TEST(Canvas, FontsWithEqualAttributesShareAHandle) {
+    TFont a, b;
+    a.SetName("宋体");
+    b.SetName("宋体");
+    a.SetSize(9);
+    b.SetHeight(-12);
+    EXPECT_EQ(a.Height(), -12);
+    EXPECT_EQ(a.Handle(), b.Handle());
+    b.SetStyle({fsBold});
+    EXPECT_NE(a.Handle(), b.Handle());
+    int changes = 0;
+    a.SetOnChange([&](TObject*) { ++changes; });
+    a.SetColor(clRed);
+    a.Assign(&b);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(a.Handle(), b.Handle());
+}
+
+TEST(Canvas, DrawsOnABitmapWithItsPenBrushAndFont) {
+    TBitmap bitmap;
+    bitmap.SetSize(60, 40);
+    TCanvas* canvas = bitmap.Canvas();
+    canvas->Brush()->SetColor(clWhite);
+    canvas->FillRect(Rect(0, 0, 60, 40));
+    canvas->Pen()->SetColor(clRed);
+    canvas->MoveTo(0, 5);
+    canvas->LineTo(10, 5);
+    EXPECT_EQ(canvas->Pixels(3, 5), clRed);
+    EXPECT_EQ(canvas->PenPos(), (TPoint{10, 5}));
+    canvas->Pen()->SetMode(pmXor);
+    canvas->Pen()->SetColor(clWhite);
+    canvas->MoveTo(0, 5);
+    canvas->LineTo(10, 5);
+    EXPECT_EQ(canvas->Pixels(3, 5), TColor(0xFFFF00));  // red xor white
+    canvas->Font()->SetName("宋体");
+    canvas->Font()->SetHeight(-12);
+    EXPECT_EQ(canvas->TextWidth("确实ab"), 36);
+    EXPECT_EQ(canvas->TextHeight("a"), 12);
+    canvas->Brush()->SetColor(clYellow);
+    canvas->TextRect(Rect(20, 20, 30, 32), 20, 20, "abcdef");
+    EXPECT_EQ(canvas->Pixels(29, 31), clYellow);
+    EXPECT_EQ(canvas->Pixels(30, 20), clWhite);
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Font()->SetColor(clBlue);
+    canvas->TextOut(40, 20, "W");
+    EXPECT_EQ(canvas->Pixels(40, 20), clWhite);  // transparent background
+    EXPECT_EQ(canvas->ClipRect(), Rect(0, 0, 60, 40));
+}
+
+TEST(Canvas, CopyRectAndDrawTransparent) {
+    TBitmap source;
+    source.SetSize(4, 4);
+    source.Canvas()->Brush()->SetColor(clLime);
+    source.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    source.Canvas()->SetPixels(1, 1, clRed);
+    TBitmap dest;
+    dest.SetSize(10, 10);
+    dest.Canvas()->Brush()->SetColor(clBlue);
+    dest.Canvas()->FillRect(Rect(0, 0, 10, 10));
+    dest.Canvas()->CopyRect(Rect(0, 0, 8, 8), source.Canvas(), Rect(0, 0, 4, 4));
+    EXPECT_EQ(dest.Canvas()->Pixels(2, 2), clRed);
+    EXPECT_EQ(dest.Canvas()->Pixels(3, 3), clRed);
+    EXPECT_EQ(dest.Canvas()->Pixels(7, 7), clLime);
+    // Transparent: the bottom-left colour (lime) is left out.
+    source.SetTransparent(true);
+    EXPECT_EQ(source.TransparentColor() & 0xFFFFFF, clLime);
+    dest.Canvas()->FillRect(Rect(0, 0, 10, 10));
+    dest.Canvas()->Draw(5, 5, &source);
+    EXPECT_EQ(dest.Canvas()->Pixels(6, 6), clRed);
+    EXPECT_EQ(dest.Canvas()->Pixels(5, 5), clBlue);
+    BITMAP mask;
+    ASSERT_TRUE(GetObject(source.MaskHandle(), sizeof mask, &mask));
+    EXPECT_EQ(mask.bmBitsPixel, 1);
+}
+
+struct DepthCase {
+    TPixelFormat format;
+    int bits;
+};
+
+TEST(Bitmap, BmpOfEveryDepthRoundTrips) {
+    const TColor colors[] = {clBlack, clWhite, clRed, clBlue, clYellow, clGray};
+    for (DepthCase c : {DepthCase{pf1bit, 1}, DepthCase{pf4bit, 4}, DepthCase{pf8bit, 8}, DepthCase{pf24bit, 24},
+                        DepthCase{pf32bit, 32}}) {
+        TBitmap bitmap;
+        bitmap.SetPixelFormat(c.format);
+        bitmap.SetSize(7, 3);
+        for (int x = 0; x < 7; ++x)
+            for (int y = 0; y < 3; ++y) bitmap.Canvas()->SetPixels(x, y, colors[(x + y) % (c.bits == 1 ? 2 : 6)]);
+        TMemoryStream stream;
+        bitmap.SaveToStream(&stream);
+        std::string bytes(size_t(stream.Size()), '\0');
+        stream.SetPosition(0);
+        stream.ReadBuffer(bytes.data(), Integer(bytes.size()));
+        EXPECT_EQ(bytes.substr(0, 2), "BM");
+        EXPECT_EQ(std::uint8_t(bytes[28]), c.bits) << "depth in the header";
+        stream.SetPosition(0);
+        TBitmap loaded;
+        loaded.LoadFromStream(&stream);
+        EXPECT_EQ(loaded.PixelFormat(), c.format);
+        EXPECT_EQ(loaded.Width(), 7);
+        EXPECT_EQ(loaded.Height(), 3);
+        for (int x = 0; x < 7; ++x)
+            for (int y = 0; y < 3; ++y)
+                ASSERT_EQ(loaded.Canvas()->Pixels(x, y), colors[(x + y) % (c.bits == 1 ? 2 : 6)])
+                    << c.bits << " bits at " << x << "," << y;
+        TMemoryStream again;
+        loaded.SaveToStream(&again);
+        EXPECT_EQ(again.Size(), stream.Size());
+    }
+}
+
+TEST(Bitmap, ScanLinesAreTopDownRowsOfTheDib) {
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(3, 2);
+    auto* row = static_cast<std::uint8_t*>(bitmap.ScanLine(1));
+    row[0] = 0xFF;  // blue of the bottom-left pixel
+    EXPECT_EQ(bitmap.Canvas()->Pixels(0, 1), clBlue);
+    bitmap.Canvas()->SetPixels(2, 0, clRed);
+    auto* top = static_cast<std::uint8_t*>(bitmap.ScanLine(0));
+    EXPECT_EQ(top[8], 0xFF);
+    EXPECT_THROW(bitmap.ScanLine(2), EInvalidGraphicOperation);
+    bitmap.SetMonochrome(true);
+    EXPECT_EQ(bitmap.PixelFormat(), pf1bit);
+}
+
+TEST(Jpeg, EncodedAndDecodedKeepsSizeAndNearColours) {
+    TBitmap bitmap;
+    bitmap.SetSize(48, 32);
+    const TColor blocks[] = {clRed, clLime, clBlue, clYellow, TColor(0x336699), clWhite};
+    for (int i = 0; i < 6; ++i) {
+        bitmap.Canvas()->Brush()->SetColor(blocks[i]);
+        bitmap.Canvas()->FillRect(Rect((i % 3) * 16, (i / 3) * 16, (i % 3) * 16 + 16, (i / 3) * 16 + 16));
+    }
+    TJPEGImage jpeg;
+    jpeg.SetCompressionQuality(90);
+    jpeg.Assign(&bitmap);
+    TMemoryStream stream;
+    jpeg.SaveToStream(&stream);
+    EXPECT_GT(stream.Size(), 100);
+    stream.SetPosition(0);
+    TJPEGImage loaded;
+    loaded.LoadFromStream(&stream);
+    EXPECT_EQ(loaded.Width(), 48);
+    EXPECT_EQ(loaded.Height(), 32);
+    TBitmap decoded;
+    decoded.Assign(&loaded);
+    for (int i = 0; i < 6; ++i) {
+        COLORREF got = ColorToRGB(decoded.Canvas()->Pixels((i % 3) * 16 + 8, (i / 3) * 16 + 8));
+        COLORREF want = ColorToRGB(blocks[i]);
+        EXPECT_NEAR(GetRValue(got), GetRValue(want), 12) << i;
+        EXPECT_NEAR(GetGValue(got), GetGValue(want), 12) << i;
+        EXPECT_NEAR(GetBValue(got), GetBValue(want), 12) << i;
+    }
+    TJPEGImage low;
+    low.Assign(&bitmap);
+    low.SetCompressionQuality(10);
+    TMemoryStream small;
+    low.SaveToStream(&small);
+    EXPECT_LT(small.Size(), stream.Size());
+    TMemoryStream junk;
+    junk.WriteBuffer("not a jpeg", 10);
+    junk.SetPosition(0);
+    EXPECT_THROW(loaded.LoadFromStream(&junk), EJPEG);
+}
+
+TEST(Picture, LoadsFilesByExtension) {
+    TempDir dir;
+    TBitmap bitmap;
+    bitmap.SetSize(5, 4);
+    bitmap.Canvas()->Brush()->SetColor(clRed);
+    bitmap.Canvas()->FillRect(Rect(0, 0, 5, 4));
+    bitmap.SaveToFile(dir.file("a.bmp"));
+    TJPEGImage jpeg;
+    jpeg.Assign(&bitmap);
+    jpeg.SaveToFile(dir.file("b.JPG"));
+    TPngImage png;
+    png.Assign(&bitmap);
+    png.SaveToFile(dir.file("c.png"));
+    ICONINFO info;
+    info.hbmColor = bitmap.Handle();
+    info.hbmMask = CreateBitmap(5, 4, 1, 1, nullptr);
+    TIcon icon;
+    icon.SetHandle(CreateIconIndirect(&info));
+    DeleteObject(info.hbmMask);
+    icon.SaveToFile(dir.file("d.ico"));
+
+    TPicture picture;
+    struct Case {
+        const char* file;
+        TClass cls;
+    } cases[] = {{"a.bmp", TBitmap::StaticClass()},
+                 {"b.JPG", TJPEGImage::StaticClass()},
+                 {"c.png", TPngImage::StaticClass()},
+                 {"d.ico", TIcon::StaticClass()}};
+    for (const Case& c : cases) {
+        picture.LoadFromFile(dir.file(c.file));
+        ASSERT_NE(picture.Graphic(), nullptr);
+        EXPECT_EQ(picture.Graphic()->ClassType(), c.cls) << c.file;
+        EXPECT_EQ(picture.Width(), 5) << c.file;
+        EXPECT_EQ(picture.Height(), 4) << c.file;
+        TBitmap drawn;
+        drawn.SetSize(5, 4);
+        drawn.Canvas()->Draw(0, 0, picture.Graphic());
+        COLORREF p = ColorToRGB(drawn.Canvas()->Pixels(2, 2));
+        EXPECT_GT(GetRValue(p), 240) << c.file;
+        EXPECT_LT(GetGValue(p), 16) << c.file;
+    }
+    std::ofstream(dir.file("e.xyz")) << "x";
+    try {
+        picture.LoadFromFile(dir.file("e.xyz"));
+        FAIL() << "no error";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), "Unknown picture file extension (.xyz)");
+    }
+    EXPECT_EQ(picture.Bitmap()->ClassType(), TBitmap::StaticClass());
+}
+
+// A component with a picture, as forms hold images.
+class TTestImage : public TComponent {
+    SERVIORA_CLASS(TTestImage, TComponent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TTestImage(TComponent* owner) : TComponent(owner), picture_(std::make_unique<TPicture>()) {}
+    TPicture* Picture() const { return picture_.get(); }
+    void SetPicture(TPicture* v) { picture_->Assign(v); }
+
+private:
+    std::unique_ptr<TPicture> picture_;
+};
+void TTestImage::Published(TPublished<TTestImage>& p) { p.Property("Picture", &TTestImage::Picture, &TTestImage::SetPicture); }
+SERVIORA_REGISTER_CLASS(TTestImage);
+
+TEST(Picture, RoundTripsThroughAFormDescription) {
+    for (TGraphicClass cls : {TBitmap::StaticClass(), TJPEGImage::StaticClass()}) {
+        TTestImage image(nullptr);
+        image.SetName("Image1");
+        TBitmap bitmap;
+        bitmap.SetSize(6, 5);
+        bitmap.Canvas()->Brush()->SetColor(clNavy);
+        bitmap.Canvas()->FillRect(Rect(0, 0, 6, 5));
+        std::unique_ptr<TGraphic> graphic(cls->Create());
+        graphic->Assign(&bitmap);
+        image.Picture()->SetGraphic(graphic.get());
+        std::string text = ComponentToText(&image);
+        EXPECT_NE(text.find("Picture.Data = {"), std::string::npos) << text;
+        std::unique_ptr<TComponent> back(ReadComponentFromString(text, nullptr));
+        auto* copy = dynamic_cast<TTestImage*>(back.get());
+        ASSERT_NE(copy, nullptr);
+        ASSERT_NE(copy->Picture()->Graphic(), nullptr);
+        EXPECT_EQ(copy->Picture()->Graphic()->ClassType(), cls);
+        EXPECT_EQ(copy->Picture()->Width(), 6);
+        EXPECT_EQ(ComponentToText(copy), text);
+    }
+}
+
+TEST(Icon, DrawsThroughItsMask) {
+    TBitmap color, mask;
+    color.SetSize(4, 4);
+    color.Canvas()->Brush()->SetColor(clRed);
+    color.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    mask.SetMonochrome(true);
+    mask.SetSize(4, 4);
+    mask.Canvas()->Brush()->SetColor(clBlack);
+    mask.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    mask.Canvas()->SetPixels(0, 0, clWhite);  // transparent corner
+    // The colour image is black where the icon is transparent.
+    color.Canvas()->SetPixels(0, 0, clBlack);
+    ICONINFO info;
+    info.hbmColor = color.Handle();
+    info.hbmMask = mask.Handle();
+    TIcon icon;
+    icon.SetHandle(CreateIconIndirect(&info));
+    TBitmap dest;
+    dest.SetSize(4, 4);
+    dest.Canvas()->Brush()->SetColor(clLime);
+    dest.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    dest.Canvas()->Draw(0, 0, &icon);
+    EXPECT_EQ(dest.Canvas()->Pixels(0, 0), clLime);
+    EXPECT_EQ(dest.Canvas()->Pixels(2, 2), clRed);
+    TMemoryStream stream;
+    icon.SaveToStream(&stream);
+    stream.SetPosition(0);
+    TIcon loaded;
+    loaded.LoadFromStream(&stream);
+    EXPECT_EQ(loaded.Width(), 4);
+    dest.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    dest.Canvas()->Draw(0, 0, &loaded);
+    EXPECT_EQ(dest.Canvas()->Pixels(0, 0), clLime);
+    EXPECT_EQ(dest.Canvas()->Pixels(3, 3), clRed);
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "platform/rtl/writer.h"
+#include "platform/ui/imagelist.h"
+
+namespace {
+
+// Two 4x4 images side by side: a red square on fuchsia, and a blue one.
+std::unique_ptr<TBitmap> Strip() {
+    auto strip = std::make_unique<TBitmap>();
+    strip->SetSize(8, 4);
+    TCanvas* c = strip->Canvas();
+    c->Brush()->SetColor(clFuchsia);
+    c->FillRect(Rect(0, 0, 8, 4));
+    c->Brush()->SetColor(clRed);
+    c->FillRect(Rect(1, 1, 3, 3));
+    c->Brush()->SetColor(clBlue);
+    c->FillRect(Rect(5, 1, 7, 3));
+    return strip;
+}
+
+std::unique_ptr<TBitmap> Background() {
+    auto b = std::make_unique<TBitmap>();
+    b->SetSize(10, 10);
+    b->Canvas()->Brush()->SetColor(clLime);
+    b->Canvas()->FillRect(Rect(0, 0, 10, 10));
+    return b;
+}
+
+TEST(ImageList, AddsMaskedImagesAndDrawsThemTransparently) {
+    TImageList list(nullptr);
+    list.SetWidth(4);
+    list.SetHeight(4);
+    auto strip = Strip();
+    EXPECT_EQ(list.AddMasked(strip.get(), clFuchsia), 0);
+    EXPECT_EQ(list.Count(), 2);
+    auto dest = Background();
+    list.Draw(dest->Canvas(), 2, 2, 1);
+    EXPECT_EQ(dest->Canvas()->Pixels(2, 2), clLime);  // fuchsia is transparent
+    EXPECT_EQ(dest->Canvas()->Pixels(4, 4), clBlue);
+    list.SetBkColor(clYellow);
+    list.Draw(dest->Canvas(), 2, 2, 0);
+    EXPECT_EQ(dest->Canvas()->Pixels(2, 2), clYellow);
+    EXPECT_EQ(dest->Canvas()->Pixels(3, 3), clRed);
+    TBitmap copy;
+    list.GetBitmap(1, &copy);
+    EXPECT_EQ(copy.Width(), 4);
+    EXPECT_EQ(copy.Canvas()->Pixels(1, 1), clBlue);
+    list.Delete(0);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_THROW(list.Delete(5), EInvalidOperation);
+}
+
+TEST(ImageList, DisabledImagesAreEmbossedGrey) {
+    TImageList list(nullptr);
+    list.SetWidth(4);
+    list.SetHeight(4);
+    auto strip = Strip();
+    list.AddMasked(strip.get(), clFuchsia);
+    auto dest = Background();
+    list.Draw(dest->Canvas(), 0, 0, 0, false);
+    EXPECT_EQ(dest->Canvas()->Pixels(1, 1), clGray);   // shadow
+    EXPECT_EQ(dest->Canvas()->Pixels(3, 3), clWhite);  // highlight, one pixel down and right
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clLime);
+}
+
+TEST(ImageList, ChangeLinksHearChangesUntilTheyGo) {
+    TImageList list(nullptr);
+    int heard = 0;
+    {
+        TChangeLink link;
+        link.SetOnChange([&](TObject* sender) {
+            EXPECT_EQ(sender, &list);
+            ++heard;
+        });
+        link.SetSender(&list);
+        list.SetWidth(8);
+        list.Clear();
+        EXPECT_EQ(heard, 2);
+    }
+    list.SetWidth(4);
+    EXPECT_EQ(heard, 2);
+}
+
+TEST(ImageList, ImagesRoundTripThroughAFormDescription) {
+    TImageList list(nullptr);
+    list.SetName("ImageList1");
+    list.SetWidth(4);
+    list.SetHeight(4);
+    auto strip = Strip();
+    list.AddMasked(strip.get(), clFuchsia);
+    std::string text = ComponentToText(&list);
+    EXPECT_NE(text.find("Bitmap = {"), std::string::npos);
+    std::unique_ptr<TComponent> back(ReadComponentFromString(text, nullptr));
+    auto* copy = dynamic_cast<TImageList*>(back.get());
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Count(), 2);
+    auto dest = Background();
+    copy->Draw(dest->Canvas(), 0, 0, 1);
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clLime);
+    EXPECT_EQ(dest->Canvas()->Pixels(1, 1), clBlue);
+    EXPECT_EQ(ComponentToText(copy), text);
+}
+
+}  // namespace
