@@ -89,10 +89,10 @@ void TDataSet::SetActive(bool value) {
         state_ = dsInactive;
         SetState(dsBrowse);
         AfterOpen_(this);
-        AfterScroll_(this);
+        if (records_.Count() > 0) AfterScroll_(this);
     } else {
+        // A pending edit is dropped with the rest of the snapshot.
         BeforeClose_(this);
-        if (IsEditing(state_)) Cancel();
         SetState(dsInactive);
         CloseCursor();
         AfterClose_(this);
@@ -317,8 +317,8 @@ void TDataSet::Last() {
 
 int TDataSet::MoveBy(int distance) {
     CheckBrowseMode();
-    if (distance == 0 || (distance > 0 && eof_) || (distance < 0 && bof_)) return 0;
     BeforeScroll_(this);
+    if (distance == 0 || (distance > 0 && eof_) || (distance < 0 && bof_)) return 0;
     const int from = position_;
     SetPosition(position_ + distance);
     const int moved = position_ - from;
