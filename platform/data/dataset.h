@@ -207,7 +207,6 @@ protected:
 private:
     friend class TField;
     friend class TDataSource;
-    friend class TFields;
 
     // Field access to the snapshot.
     CellView ReadCell(const TField* field) const;
@@ -224,7 +223,8 @@ private:
     void AddSource(TDataSource* source);
     void RemoveSource(TDataSource* source);
 
-    // Moves the cursor to `position` (clamped), setting Bof/Eof itself.
+    // Moves the cursor (and the active record) to `position`, clamped to
+    // the rows; callers set Bof and Eof.
     void SetPosition(int position);
     std::optional<int> FindRecord(const std::vector<TField*>& fields, const Variant& values,
                                   TLocateOptions options) const;
