@@ -73,6 +73,8 @@ void AddPending(std::vector<Fixup> fixups) {
     std::lock_guard lock(list.mutex);
     for (Fixup& fixup : fixups) {
         fixup.root->SetComponentState(csFixups, true);
+        if (auto* component = dynamic_cast<TComponent*>(fixup.instance))
+            component->SetComponentState(csFixups, true);
         list.pending.push_back(std::move(fixup));
     }
 }
@@ -176,10 +178,12 @@ void GlobalFixupReferences() {
     AddPending(Resolve(std::move(pending)));
 }
 
-void RemoveFixupReferences(TComponent* root) {
+void RemoveFixupReferences(TComponent* component) {
     FixupList& list = Fixups();
     std::lock_guard lock(list.mutex);
-    std::erase_if(list.pending, [root](const Fixup& fixup) { return fixup.root == root; });
+    std::erase_if(list.pending, [component](const Fixup& fixup) {
+        return fixup.root == component || fixup.instance == component;
+    });
 }
 
 TReader::TReader(TStream* stream) : TReader(ReadWholeStream(stream)) {}

@@ -122,7 +122,8 @@ bool IntToIdent(const AnsiString& typeName, Int64 value, AnsiString& ident);
 // Resolves the references still waiting for a module (called after every
 // description read; a module created later resolves the rest).
 void GlobalFixupReferences();
-// Forgets the waiting references made while reading root.
-void RemoveFixupReferences(TComponent* root);
+// Forgets the waiting references read into component or while reading the
+// root component (TComponent does this as it goes away).
+void RemoveFixupReferences(TComponent* component);
 // A component by dotted path from base ("Panel1.Button1"), else nullptr.
 TComponent* FindNestedComponent(TComponent* base, const AnsiString& path);

@@ -154,6 +154,13 @@ TEST_F(FormStream, ReferenceToAnotherModuleResolvesOnceThatModuleIsLoaded) {
 end
 )"));
     EXPECT_EQ(main->Widget1->Source(), nullptr);
+    // A component waiting for a reference may go away before it resolves.
+    auto* waiting = new TTestWidget(main.get());
+    ReadComponentFromString("object UsesOther: TTestModule\n  object Waiting: TTestWidget\n"
+                            "    Source = DMOther.Source7\n  end\nend\n",
+                            main.get());
+    delete main->FindComponent("Waiting");
+    delete waiting;
 
     std::unique_ptr<TTestDataModule> other(TTestDataModule::Create(nullptr, 0));
     ReadComponentFromString(R"(object DMOther: TTestDataModule
