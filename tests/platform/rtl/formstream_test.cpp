@@ -199,6 +199,22 @@ TEST_F(FormStream, EmbeddedDescriptionBindsFieldsAndHandlersByName) {
     EXPECT_EQ(second->Name(), "TestModule_1");
 }
 
+TEST_F(FormStream, InheritedDescriptionsBuildOnTheAncestorsAndLoadOnce) {
+    std::unique_ptr<TTestDerivedModule> module(TTestDerivedModule::Create(nullptr));
+    EXPECT_EQ(module->Name(), "DerivedModule");
+    ASSERT_EQ(module->ComponentCount(), 2);
+    auto* shared = static_cast<TTestWidget*>(module->FindComponent("Shared"));
+    ASSERT_NE(shared, nullptr);
+    EXPECT_EQ(shared->Count(), 1);
+    EXPECT_EQ(shared->Caption(), "derived");
+    EXPECT_EQ(shared->loadedCalls, 1);
+    EXPECT_NE(module->FindComponent("Extra"), nullptr);
+
+    std::unique_ptr<TTestBaseModule> base(TTestBaseModule::Create(nullptr));
+    EXPECT_EQ(static_cast<TTestWidget*>(base->FindComponent("Shared"))->Caption(), "base");
+    EXPECT_THROW(TTestDataModule::Create(nullptr), EResNotFound);
+}
+
 TEST_F(FormStream, ReaderCreatesTheRootByClassWhenGivenNone) {
     std::unique_ptr<TComponent> root(ReadComponentFromString("object Created: TTestWidget\n  Count = 1\nend\n", nullptr));
     EXPECT_EQ(root->ClassName(), "TTestWidget");
