@@ -1,0 +1,341 @@
+// The class library's owner-drawn grids: TCustomGrid (rows and columns,
+// sizes, scrolling, focus and selection), TCustomDrawGrid/TDrawGrid (the
+// grid with cell events) and TStringGrid (a text and an object per cell).
+//
+// The model (counts, sizes, view, focus, selection, cell storage) works
+// without a window: geometry is computed against the current client size,
+// which is empty until the grid is given bounds.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/rtl/component.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/set.h"
+#include "platform/rtl/stringlist.h"
+#include "platform/rtl/typinfo.h"
+#include "platform/ui/colors.h"
+#include "platform/ui/windef.h"
+
+SERVIORA_EXCEPTION(EInvalidGridOperation, Exception);
+
+SERVIORA_ENUM(TGridOption, goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect,
+              goDrawFocusSelected, goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs,
+              goRowSelect, goAlwaysShowEditor, goThumbTracking)
+using TGridOptions = TSet<TGridOption>;
+
+SERVIORA_ENUM(TGridDrawStateItem, gdSelected, gdFocused, gdFixed)
+using TGridDrawState = TSet<TGridDrawStateItem>;
+
+SERVIORA_ENUM(TGridState, gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving)
+
+SERVIORA_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+
+struct TGridCoord {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
+};
+
+// A block of cells, corners included.
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    TGridCoord TopLeft() const { return {Left, Top}; }
+    TGridCoord BottomRight() const { return {Right, Bottom}; }
+    friend bool operator==(const TGridRect&, const TGridRect&) = default;
+};
+
+// Raises EInvalidGridOperation with message.
+[[noreturn]] void RaiseInvalidGridOperation(const AnsiString& message);
+
+// The layout of one axis of the grid at the current size and scroll
+// position: the fixed cells, then the scrollable cells from FirstGridCell.
+// Each cell takes its extent plus the line width; a hidden cell (extent
+// -1 with a line width of 1, or any extent that makes the sum negative)
+// takes no room at all.
+struct TGridAxisDrawInfo {
+    int EffectiveLineWidth = 0;
+    int FixedBoundary = 0;        // end of the fixed cells and their lines
+    int GridBoundary = 0;         // end of the last cell in view, at most GridExtent
+    int GridExtent = 0;           // the client extent
+    int LastFullVisibleCell = 0;  // at least FirstGridCell
+    int FullVisBoundary = 0;      // end of LastFullVisibleCell and its line
+    int FixedCellCount = 0;
+    int FirstGridCell = 0;
+    int GridCellCount = 0;
+    const std::vector<int>* Extents = nullptr;
+
+    int Extent(int index) const { return (*Extents)[static_cast<std::size_t>(index)]; }
+    // The room a cell takes, line included.
+    int Advance(int index) const;
+    // The start and end (line excluded, cut at GridExtent) of cell `index`
+    // when it is at least partly in view.
+    bool CellSpan(int index, int& start, int& end) const;
+    // The cell at position p, -1 when none (a line belongs to the cell before it).
+    int CellAt(int p) const;
+    // The last cell at least partly in view.
+    int LastVisibleCell() const;
+};
+
+struct TGridDrawInfo {
+    TGridAxisDrawInfo Horz;
+    TGridAxisDrawInfo Vert;
+};
+
+class TCustomGrid : public TComponent {
+    SERVIORA_CLASS(TCustomGrid, TComponent)
+
+public:
+    explicit TCustomGrid(TComponent* owner);
+    ~TCustomGrid() override;
+
+    // Counts. ColCount/RowCount below 1 become 1 and lower the fixed count
+    // when it would no longer fit; FixedCols/FixedRows must stay below the
+    // count (EInvalidGridOperation) and move focus and view to the first
+    // scrollable cell.
+    int ColCount() const { return colCount_; }
+    void SetColCount(int value);
+    int RowCount() const { return rowCount_; }
+    void SetRowCount(int value);
+    int FixedCols() const { return fixedCols_; }
+    void SetFixedCols(int value);
+    int FixedRows() const { return fixedRows_; }
+    void SetFixedRows(int value);
+
+    // Sizes in pixels, grid lines excluded. Writing a default resets every
+    // column or row to it. EInvalidGridOperation for an index out of range.
+    int DefaultColWidth() const { return defaultColWidth_; }
+    void SetDefaultColWidth(int value);
+    int DefaultRowHeight() const { return defaultRowHeight_; }
+    void SetDefaultRowHeight(int value);
+    int ColWidths(int index) const;
+    void SetColWidths(int index, int value);
+    int RowHeights(int index) const;
+    void SetRowHeights(int index, int value);
+    int GridLineWidth() const { return gridLineWidth_; }
+    void SetGridLineWidth(int value);
+
+    // The first scrollable column and row in view; writing clamps between
+    // the first scrollable cell and the last position that still fills the view.
+    int LeftCol() const { return topLeft_.X; }
+    void SetLeftCol(int value);
+    int TopRow() const { return topLeft_.Y; }
+    void SetTopRow(int value);
+    // Scrollable columns and rows fully in view (at least 1).
+    int VisibleColCount() const;
+    int VisibleRowCount() const;
+
+    // The focused cell; writing asks SelectCell and moves the anchor too.
+    int Col() const { return current_.X; }
+    void SetCol(int value);
+    int Row() const { return current_.Y; }
+    void SetRow(int value);
+    // The block between the anchor and the focused cell (whole rows under
+    // goRowSelect). Writing puts the anchor at the top left and the focus at
+    // the bottom right.
+    TGridRect Selection() const;
+    void SetSelection(const TGridRect& value);
+
+    TGridOptions Options() const { return options_; }
+    void SetOptions(TGridOptions value);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle value);
+    bool DefaultDrawing() const { return defaultDrawing_; }
+    void SetDefaultDrawing(bool value);
+    TColor FixedColor() const { return fixedColor_; }
+    void SetFixedColor(TColor value);
+
+    // Geometry in client coordinates. CellRect/BoxRect: the part in view,
+    // an empty rectangle when nothing is. MouseCoord/MouseToCell: the cell
+    // under a point, -1 on an axis where there is none.
+    TRect CellRect(int col, int row) const;
+    TRect BoxRect(int left, int top, int right, int bottom) const;
+    TGridCoord MouseCoord(int x, int y) const;
+    void MouseToCell(int x, int y, int& col, int& row) const;
+
+    void InvalidateCell(int col, int row);
+    void InvalidateCol(int col);
+    void InvalidateRow(int row);
+    void InvalidateGrid();
+
+    // Moves the focus (and the anchor when asked, or always without
+    // goRangeSelect) after SelectCell agrees, scrolling it into view when
+    // `show`. EInvalidGridOperation for a cell outside the grid.
+    void MoveColRow(int col, int row, bool moveAnchor, bool show);
+    // MoveColRow with scrolling, then the editor follows and Click fires.
+    void FocusCell(int col, int row, bool moveAnchor);
+
+    // Stand-in for the control's client area until the grid sits on a window.
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+    virtual void SetBounds(int left, int top, int width, int height);
+
+    // The layout of both axes at the current size and scroll position.
+    void CalcDrawInfo(TGridDrawInfo& info) const;
+
+protected:
+    // Moves column or row `fromIndex` to `toIndex` with its size; the focus
+    // and anchor move along. Then ColumnMoved/RowMoved.
+    void MoveColumn(int fromIndex, int toIndex);
+    void MoveRow(int fromIndex, int toIndex);
+    // Moves the column or row to the end and drops the last one.
+    virtual void DeleteColumn(int col);
+    virtual void DeleteRow(int row);
+
+    // Asked before the focus moves; false keeps it where it is.
+    virtual bool SelectCell(int col, int row);
+    virtual void ColumnMoved(int fromIndex, int toIndex);
+    virtual void RowMoved(int fromIndex, int toIndex);
+    virtual void ColWidthsChanged();
+    virtual void RowHeightsChanged();
+    virtual void TopLeftChanged();
+    virtual void SizeChanged(int oldColCount, int oldRowCount);
+    virtual void Click();
+
+    // The editor's hooks; a grid without an editor answers empty text.
+    virtual AnsiString GetEditText(int col, int row);
+    virtual void SetEditText(int col, int row, const AnsiString& value);
+
+    // Repaint requests for a block of cells (in view) and for the whole grid.
+    void InvalidateGridRect(const TGridRect& rect);
+    virtual void Invalidate();
+    virtual void InvalidateRect(const TRect& rect);
+
+private:
+    void ChangeSize(int newColCount, int newRowCount);
+    void ResetFocus();
+    void MoveTopLeft(int left, int top);
+    TGridCoord CalcMaxTopLeft(const TGridCoord& coord, const TGridDrawInfo& info) const;
+    void ClampInView(const TGridCoord& coord);
+    void SelectionMoved(const TGridRect& oldSelection);
+    void MoveColRowInternal(bool isColumn, int fromIndex, int toIndex);
+    void CalcAxis(TGridAxisDrawInfo& axis, int fixedCount, int firstCell, int cellCount,
+                  const std::vector<int>& extents, int extent) const;
+
+    int colCount_ = 5;
+    int rowCount_ = 5;
+    int fixedCols_ = 1;
+    int fixedRows_ = 1;
+    int defaultColWidth_ = 64;
+    int defaultRowHeight_ = 24;
+    int gridLineWidth_ = 1;
+    std::vector<int> colWidths_;
+    std::vector<int> rowHeights_;
+    TGridCoord topLeft_{1, 1};
+    TGridCoord current_{1, 1};
+    TGridCoord anchor_{1, 1};
+    TGridOptions options_{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
+    TScrollStyle scrollBars_ = ssBoth;
+    bool defaultDrawing_ = true;
+    TColor fixedColor_ = clBtnFace;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+};
+
+class TCustomDrawGrid;
+using TDrawCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
+using TSelectCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TGetEditEvent = TEvent<void(TObject* Sender, int ACol, int ARow, AnsiString& Value)>;
+using TSetEditEvent = TEvent<void(TObject* Sender, int ACol, int ARow, const AnsiString& Value)>;
+using TMovedEvent = TEvent<void(TObject* Sender, int FromIndex, int ToIndex)>;
+
+// The grid whose cells are drawn and edited through events.
+class TCustomDrawGrid : public TCustomGrid {
+    SERVIORA_CLASS(TCustomDrawGrid, TCustomGrid)
+
+public:
+    using TCustomGrid::TCustomGrid;
+
+    const TDrawCellEvent& OnDrawCell() const { return onDrawCell_; }
+    void SetOnDrawCell(TDrawCellEvent v) { onDrawCell_ = std::move(v); }
+    const TSelectCellEvent& OnSelectCell() const { return onSelectCell_; }
+    void SetOnSelectCell(TSelectCellEvent v) { onSelectCell_ = std::move(v); }
+    const TGetEditEvent& OnGetEditText() const { return onGetEditText_; }
+    void SetOnGetEditText(TGetEditEvent v) { onGetEditText_ = std::move(v); }
+    const TSetEditEvent& OnSetEditText() const { return onSetEditText_; }
+    void SetOnSetEditText(TSetEditEvent v) { onSetEditText_ = std::move(v); }
+    const TMovedEvent& OnColumnMoved() const { return onColumnMoved_; }
+    void SetOnColumnMoved(TMovedEvent v) { onColumnMoved_ = std::move(v); }
+    const TMovedEvent& OnRowMoved() const { return onRowMoved_; }
+    void SetOnRowMoved(TMovedEvent v) { onRowMoved_ = std::move(v); }
+    const TNotifyEvent& OnTopLeftChanged() const { return onTopLeftChanged_; }
+    void SetOnTopLeftChanged(TNotifyEvent v) { onTopLeftChanged_ = std::move(v); }
+
+protected:
+    bool SelectCell(int col, int row) override;
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void RowMoved(int fromIndex, int toIndex) override;
+    void TopLeftChanged() override;
+    AnsiString GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const AnsiString& value) override;
+
+private:
+    TDrawCellEvent onDrawCell_;
+    TSelectCellEvent onSelectCell_;
+    TGetEditEvent onGetEditText_;
+    TSetEditEvent onSetEditText_;
+    TMovedEvent onColumnMoved_;
+    TMovedEvent onRowMoved_;
+    TNotifyEvent onTopLeftChanged_;
+};
+
+class TDrawGrid : public TCustomDrawGrid {
+    SERVIORA_CLASS(TDrawGrid, TCustomDrawGrid)
+
+public:
+    using TCustomDrawGrid::TCustomDrawGrid;
+};
+
+// A text and an object per cell. Objects are not owned. Storage grows as
+// cells are written and is kept when the counts shrink, so cells beyond a
+// reduced count come back when it grows again; deleting a row or column
+// does drop its cells.
+class TStringGrid : public TDrawGrid {
+    SERVIORA_CLASS(TStringGrid, TDrawGrid)
+
+public:
+    explicit TStringGrid(TComponent* owner);
+    ~TStringGrid() override;
+
+    AnsiString Cells(int col, int row) const;
+    void SetCells(int col, int row, const AnsiString& value);
+    TObject* Objects(int col, int row) const;
+    void SetObjects(int col, int row, TObject* value);
+    // A column or row as a list of ColCount/RowCount lines, owned by the
+    // grid. Assigning a list copies its texts and objects into the cells
+    // (cells past its end are cleared); Add fills the first empty cell.
+    TStrings* Cols(int index);
+    void SetCols(int index, TStrings* value);
+    TStrings* Rows(int index);
+    void SetRows(int index, TStrings* value);
+
+protected:
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void RowMoved(int fromIndex, int toIndex) override;
+    void DeleteColumn(int col) override;
+    void DeleteRow(int row) override;
+    AnsiString GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const AnsiString& value) override;
+
+private:
+    struct Cell {
+        AnsiString text;
+        TObject* object = nullptr;
+    };
+    class LineStrings;
+
+    const Cell* FindCell(int col, int row) const;
+    Cell& CellForWrite(int col, int row);
+    void CheckCell(int col, int row) const;
+    void ClearRowStorage(int row);
+    void ClearColumnStorage(int col);
+
+    std::vector<std::vector<Cell>> rows_;
+    std::map<int, std::unique_ptr<LineStrings>> cols_;
+    std::map<int, std::unique_ptr<LineStrings>> rowLists_;
+};
