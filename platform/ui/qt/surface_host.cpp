@@ -129,12 +129,17 @@ void SurfaceWindow::FlushNow() {
     }
     store_.endPaint();
     store_.flush(part);
+    painted_ = true;
 }
 
 bool SurfaceWindow::event(QEvent* e) {
     switch (e->type()) {
     case QEvent::Expose:
-        dirty_ = QRect(QPoint(0, 0), size());
+        // The store still holds what was drawn; only a new or resized one
+        // needs the backing bitmap again.
+        if (!isExposed()) return true;
+        if (painted_ && store_.size() == size()) store_.flush(QRect(QPoint(0, 0), size()));
+        else dirty_ = QRect(QPoint(0, 0), size());
         FlushNow();
         return true;
     case QEvent::UpdateRequest:

@@ -27,6 +27,7 @@ private:
     HWND window_;
     QBackingStore store_;
     QRegion dirty_;
+    bool painted_ = false;
 };
 
 // The surface of a top-level window, nullptr while it has none.
