@@ -404,7 +404,16 @@ BOOL EndPaint(HWND handle, const PAINTSTRUCT* paint) {
 }
 
 HDC GetDCEx(HWND handle, HRGN clip, DWORD flags) {
-    Window* w = handle ? Find(handle) : nullptr;
+    if (!handle || handle == Desktop().handle) {
+        const HDC dc = DesktopDC();
+        const int mode = (flags & DCX_EXCLUDERGN) ? RGN_DIFF : RGN_AND;
+        if (clip && (flags & (DCX_EXCLUDERGN | DCX_INTERSECTRGN))) {
+            ExtSelectClipRgn(dc, clip, mode);
+            DeleteObject(clip);
+        }
+        return dc;
+    }
+    Window* w = Find(handle);
     if (!w) return 0;
     const bool whole = (flags & DCX_WINDOW) != 0;
     const bool children = (flags & DCX_CLIPCHILDREN) || (w->style & WS_CLIPCHILDREN);
@@ -420,6 +429,7 @@ HDC GetDC(HWND handle) { return GetDCEx(handle, 0, 0); }
 HDC GetWindowDC(HWND handle) { return GetDCEx(handle, 0, DCX_WINDOW); }
 
 int ReleaseDC(HWND, HDC dc) {
+    if (ReleaseDesktopDC(dc)) return 1;
     auto& p = ThePainting();
     auto it = p.dcs.find(dc);
     if (it == p.dcs.end()) return 0;

@@ -133,6 +133,11 @@ void HideCaretForPaint(HWND window);
 void ShowCaretAfterPaint(HWND window);
 void ForgetWindowInCaret(HWND window);
 
+// The desktop DC (GetDC(0)) and the overlay windows that show what was
+// drawn on it.
+HDC DesktopDC();
+bool ReleaseDesktopDC(HDC dc);
+
 // Painting hooks used by the geometry code.
 void InvalidateAfterMove(Window& window, const RECT& oldScreenRect);
 void SurfaceFollows(Window& window);
