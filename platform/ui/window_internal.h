@@ -60,6 +60,7 @@ struct Window {
     bool erasePending = false;
     bool internalPaint = false;
     HBITMAP backing = 0;        // top-level windows: the backing bitmap (window size)
+    SIZE backingSize;
 
     bool IsTopLevel() const;
     bool IsChild() const { return (style & WS_CHILD) != 0; }
@@ -131,6 +132,11 @@ LRESULT DefaultImeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 void HideCaretForPaint(HWND window);
 void ShowCaretAfterPaint(HWND window);
 void ForgetWindowInCaret(HWND window);
+
+// The desktop DC (GetDC(0)) and the overlay windows that show what was
+// drawn on it.
+HDC DesktopDC();
+bool ReleaseDesktopDC(HDC dc);
 
 // Painting hooks used by the geometry code.
 void InvalidateAfterMove(Window& window, const RECT& oldScreenRect);

@@ -110,9 +110,7 @@ HWND DeepestAt(Window& parent, POINT screen, bool skipDisabled) {
             if (c->IsChild()) return parent.handle == Desktop().handle ? 0 : parent.handle;
             continue;
         }
-        if (c->IsChild() &&
-            SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT)
-            continue;
+        if (SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT) continue;
         if ((c = Find(h)) == nullptr) continue;
         const HWND deeper = DeepestAt(*c, screen, skipDisabled);
         return deeper ? deeper : h;
