@@ -291,22 +291,20 @@ int TCustomForm::ShowModal() {
     };
     try {
         Show();
-        while (modalResult_ == mrNone) {
+        for (;;) {
+            if (modalResult_ != mrNone) {
+                // Closing a modal form may be refused or turned into another action.
+                TCloseAction action = caHide;
+                if (CloseQuery()) DoClose(action);
+                else action = caNone;
+                if (action == caFree) Release();
+                if (action != caNone) break;
+                modalResult_ = mrNone;
+            }
             Application->HandleMessage();
             if (Application->Terminated()) {
                 modalResult_ = mrCancel;
                 break;
-            }
-            if (modalResult_ != mrNone) {
-                // Closing a modal form may be refused or turned into another action.
-                TCloseAction action = caHide;
-                if (!CloseQuery()) {
-                    modalResult_ = mrNone;
-                    continue;
-                }
-                DoClose(action);
-                if (action == caNone) modalResult_ = mrNone;
-                else if (action == caFree) Release();
             }
         }
     } catch (...) {
