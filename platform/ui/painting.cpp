@@ -73,16 +73,21 @@ POINT OriginInTop(const Window& w, const Window& top) { return Minus(ScreenOrigi
 
 RECT ClientSize(const Window& w) { return Rect(0, 0, w.client.right - w.client.left, w.client.bottom - w.client.top); }
 
-// The window's shape (rectangle and region) in its top-level's coordinates.
-void AddShape(Region& into, const Window& w, const Window& top, int mode) {
-    const POINT o = OriginInTop(w, top);
-    Region shape(Bounds(o.x, o.y, w.Width(), w.Height()));
-    if (w.region) {
-        Region own(w.region);
-        OffsetRgn(own.get(), o.x, o.y);
-        shape.Combine(own.get(), RGN_AND);
+// Takes a child window's shape (rectangle and region; `clientOrigin` is
+// where its parent's client area lies in the top-level's coordinates) out
+// of `into`, when it reaches into `box` at all.
+void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientOrigin) {
+    const RECT r = Offset(w.rect, clientOrigin);
+    RECT common;
+    if (!IntersectRect(&common, &r, &box)) return;
+    if (!w.region) {
+        into.Combine(r, RGN_DIFF);
+        return;
     }
-    into.Combine(shape.get(), mode);
+    Region shape(w.region);
+    OffsetRgn(shape.get(), r.left, r.top);
+    shape.Combine(r, RGN_AND);
+    into.Combine(shape.get(), RGN_DIFF);
 }
 
 // What can be seen of a window's client area (or whole window) in its
@@ -109,36 +114,40 @@ void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, b
             out.Combine(shape.get(), RGN_AND);
         }
         if (p == &w ? clipSiblings : (p->style & WS_CLIPSIBLINGS) != 0) {
+            const RECT box = out.Box();
+            const POINT clientOrigin{po.x + parent->client.left, po.y + parent->client.top};
             for (HWND h : parent->children) {
                 if (h == p->handle) break;
                 const Window* s = Find(h);
-                if (s && (s->style & WS_VISIBLE)) AddShape(out, *s, *top, RGN_DIFF);
+                if (s && (s->style & WS_VISIBLE)) SubtractShape(out, box, *s, clientOrigin);
             }
         }
         p = parent;
     }
-    if (clipChildren)
+    if (clipChildren) {
+        const RECT box = out.Box();
+        const POINT clientOrigin{o.x + w.client.left, o.y + w.client.top};
         for (HWND h : w.children)
-            if (const Window* c = Find(h); c && (c->style & WS_VISIBLE)) AddShape(out, *c, *top, RGN_DIFF);
+            if (const Window* c = Find(h); c && (c->style & WS_VISIBLE)) SubtractShape(out, box, *c, clientOrigin);
+    }
 }
 
 void EnsureBacking(Window& top) {
-    BITMAP info{};
     const int width = std::max(1, int(top.Width())), height = std::max(1, int(top.Height()));
-    if (top.backing && GetObject(top.backing, sizeof(info), &info) && info.bmWidth == width &&
-        info.bmHeight == height)
-        return;
+    if (top.backing && top.backingSize == SIZE{width, height}) return;
     const HBITMAP fresh = CreateBitmap(width, height, 1, 32, nullptr);
     if (top.backing) {
         // Keep what was drawn; the new parts get painted.
         HDC from = CreateCompatibleDC(0), to = CreateCompatibleDC(0);
         const HGDIOBJ oldFrom = SelectObject(from, top.backing), oldTo = SelectObject(to, fresh);
-        BitBlt(to, 0, 0, width, height, from, 0, 0, SRCCOPY);
+        BitBlt(to, 0, 0, std::min(width, int(top.backingSize.cx)), std::min(height, int(top.backingSize.cy)), from,
+               0, 0, SRCCOPY);
         SelectObject(from, oldFrom), SelectObject(to, oldTo);
         DeleteDC(from), DeleteDC(to);
         DeleteObject(top.backing);
     }
     top.backing = fresh;
+    top.backingSize = {width, height};
 }
 
 bool IsLocked(const Window& w) {

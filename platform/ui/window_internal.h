@@ -60,6 +60,7 @@ struct Window {
     bool erasePending = false;
     bool internalPaint = false;
     HBITMAP backing = 0;        // top-level windows: the backing bitmap (window size)
+    SIZE backingSize;
 
     bool IsTopLevel() const;
     bool IsChild() const { return (style & WS_CHILD) != 0; }

@@ -1,6 +1,6 @@
 // A fixture for control and form tests: a fresh application object per test
 // (so Terminate and MainForm of one test do not leak into the next), the
-// modal responder running, and the queue drained at the end.
+// modal responder emptied, and the queue drained at the end.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,10 +20,10 @@ protected:
         application_.reset(TApplication::Create(nullptr));
         Application = application_.get();
         Application->SetTitle("测试程序");
-        StartModalResponder();
+        ResetModalResponder();
     }
     void TearDown() override {
-        StopModalResponder();
+        ResetModalResponder();
         application_.reset();
         Application = saved_;
         ProcessMessages();
