@@ -1,34 +1,32 @@
-// The clipboard and the global memory blocks it trades in. The clipboard
-// holds data per format for the program; text put as CF_TEXT is also
-// answered as CF_UNICODETEXT and the other way round.
+// The clipboard: formats held as global memory blocks. Text formats are
+// exchanged with other programs through Qt (CF_TEXT as ANSI, CF_UNICODETEXT
+// as UTF-16, both from the same text); registered formats travel as MIME
+// types of their own; other standard formats stay inside the program.
 #pragma once
 
+#include "platform/ui/globalmem.h"
 #include "platform/ui/winuser.h"
 
-using HGLOBAL = HANDLE;
-constexpr UINT GMEM_FIXED = 0, GMEM_MOVEABLE = 2, GMEM_ZEROINIT = 0x40, GHND = GMEM_MOVEABLE | GMEM_ZEROINIT;
-HGLOBAL GlobalAlloc(UINT flags, std::size_t bytes);
-// The block's bytes (valid until GlobalFree); nullptr for a bad handle.
-void* GlobalLock(HGLOBAL memory);
-BOOL GlobalUnlock(HGLOBAL memory);
-std::size_t GlobalSize(HGLOBAL memory);
-// Answers 0 on success, the handle itself on failure.
-HGLOBAL GlobalFree(HGLOBAL memory);
+constexpr UINT CF_TEXT = 1, CF_BITMAP = 2, CF_METAFILEPICT = 3, CF_SYLK = 4, CF_DIF = 5, CF_TIFF = 6,
+               CF_OEMTEXT = 7, CF_DIB = 8, CF_PALETTE = 9, CF_RIFF = 11, CF_WAVE = 12, CF_UNICODETEXT = 13,
+               CF_ENHMETAFILE = 14, CF_HDROP = 15, CF_LOCALE = 16, CF_DIBV5 = 17;
 
-constexpr UINT CF_TEXT = 1, CF_BITMAP = 2, CF_UNICODETEXT = 13;
-// One window at a time has the clipboard open.
+// FALSE while another window has it open.
 BOOL OpenClipboard(HWND owner);
+// Publishes what was set since the clipboard was emptied.
 BOOL CloseClipboard();
+// Only while open: drops every format and makes the opener the owner.
 BOOL EmptyClipboard();
-// The clipboard takes over `data` (a global block); answers it, 0 when the
-// clipboard is not open.
+// Only while open; the clipboard takes over the block. Answers it, or 0.
 HANDLE SetClipboardData(UINT format, HANDLE data);
-// A block the clipboard keeps owning; 0 when the format is absent or the
-// clipboard is not open.
+// Only while open; the block stays the clipboard's. 0 when the format is missing.
 HANDLE GetClipboardData(UINT format);
 BOOL IsClipboardFormatAvailable(UINT format);
-
-// The clipboard's text as ANSI (empty when it holds none), and putting
-// text on it, for the controls' cut, copy and paste.
-AnsiString ClipboardText(HWND owner);
-void SetClipboardText(HWND owner, const AnsiString& text);
+// The format after `format` (0: the first); 0 after the last.
+UINT EnumClipboardFormats(UINT format);
+int CountClipboardFormats();
+// 0xC000..0xFFFF, the same number for the same name (case-insensitive).
+UINT RegisterClipboardFormat(const char* name);
+int GetClipboardFormatName(UINT format, char* buffer, int size);
+HWND GetClipboardOwner();
+HWND GetOpenClipboardWindow();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/rtl/codepage.h"
-#include "platform/ui/clipboard.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/ui/ctl_common.h"
 #include "platform/ui/userinput.h"
 
@@ -353,7 +353,7 @@ void Edit::Undo() {
 void Edit::Copy() const {
     // A password never leaves the edit.
     if (passwordChar_ || SelStart() == SelEnd()) return;
-    SetClipboardText(window_, text_.substr(SelStart(), SelEnd() - SelStart()));
+    Clipboard()->SetAsText(text_.substr(SelStart(), SelEnd() - SelStart()));
 }
 
 void Edit::Cut() {
@@ -364,7 +364,7 @@ void Edit::Cut() {
 
 void Edit::Paste() {
     if (ReadOnly()) return;
-    AnsiString text = ClipboardText(window_);
+    AnsiString text = Clipboard()->AsText();
     if (!Multiline()) text = text.substr(0, std::min(text.find('\r'), text.find('\n')));
     if (!text.empty()) Replace(AdjustTyped(text), true);
 }

@@ -78,7 +78,7 @@ TEST_F(EditTest, ClipboardRoundTripAndUndo) {
     SetWindowText(edit, "复制 me");
     SendMessage(edit, EM_SETSEL, 0, 4);
     ControlKey('C', "\x03");
-    EXPECT_EQ(ClipboardText(0), AnsiString("复制"));
+    EXPECT_EQ(Clipboard()->AsText(), AnsiString("复制"));
     Key(VK_END);
     ControlKey('V', "\x16");
     EXPECT_EQ(Text(edit), AnsiString("复制 me复制"));
@@ -88,7 +88,7 @@ TEST_F(EditTest, ClipboardRoundTripAndUndo) {
     SendMessage(edit, EM_SETSEL, 4, 7);
     SendMessage(edit, WM_CUT, 0, 0);
     EXPECT_EQ(Text(edit), AnsiString("复制"));
-    EXPECT_EQ(ClipboardText(0), AnsiString(" me"));
+    EXPECT_EQ(Clipboard()->AsText(), AnsiString(" me"));
     // Unicode text put by another program pastes as ANSI.
     OpenClipboard(0);
     EmptyClipboard();
@@ -105,10 +105,10 @@ TEST_F(EditTest, PasswordEditsHideTextKeepItFromTheClipboardAndTurnTheInputMetho
     const HWND password = Control("Edit", "secret", ES_PASSWORD, 10, 40, 200, 20, 101);
     EXPECT_EQ(SendMessage(password, EM_GETPASSWORDCHAR, 0, 0), '*');
     EXPECT_FALSE(InputMethodAllowed(password));
-    SetClipboardText(0, "before");
+    Clipboard()->SetAsText("before");
     SendMessage(password, EM_SETSEL, 0, -1);
     SendMessage(password, WM_COPY, 0, 0);
-    EXPECT_EQ(ClipboardText(0), AnsiString("before"));
+    EXPECT_EQ(Clipboard()->AsText(), AnsiString("before"));
     SendMessage(password, EM_SETPASSWORDCHAR, 0, 0);
     EXPECT_TRUE(InputMethodAllowed(password));
     EXPECT_FALSE(GetWindowLongPtr(password, GWL_STYLE) & ES_PASSWORD);

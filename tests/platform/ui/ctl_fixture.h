@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/ui/clipboard.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/ui/commctrl.h"
 #include "platform/ui/testseams.h"
 #include "platform/ui/winpaint.h"
