@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include "platform/rtl/formresources.h"
+#include "platform/ui/graphic.h"
+#include "platform/ui/resources.h"
+
+namespace {
+
+TEST(Resources, EmbeddedBitmapsLoadByName) {
+    const EmbeddedResource* r = FindEmbeddedResource("bitmap", "testglyph");
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(r->data), 2), "BM");
+    TBitmap glyph;
+    glyph.LoadFromResourceName(HInstance, "TestGlyph");
+    EXPECT_EQ(glyph.Width(), 8);
+    EXPECT_EQ(glyph.Height(), 6);
+    EXPECT_EQ(glyph.PixelFormat(), pf24bit);
+    EXPECT_EQ(glyph.Canvas()->Pixels(0, 0), clLime);
+    EXPECT_EQ(glyph.Canvas()->Pixels(1, 3), clRed);
+    EXPECT_EQ(glyph.Canvas()->Pixels(6, 3), clBlue);
+    HBITMAP h = LoadBitmap(HInstance, "TESTGLYPH");
+    EXPECT_NE(h, 0u);
+    DeleteObject(h);
+    EXPECT_THROW(glyph.LoadFromResourceName(HInstance, "NOSUCH"), EResNotFound);
+    EXPECT_EQ(LoadBitmap(HInstance, "NOSUCH"), 0u);
+}
+
+}  // namespace
