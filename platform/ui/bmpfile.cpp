@@ -63,10 +63,21 @@ HBITMAP ReadBmp(const void* data, std::size_t size) {
     std::size_t rowBytes = std::size_t(DibRowBytes(bi.biWidth, bi.biBitCount));
     std::size_t imageBytes = rowBytes * std::size_t(std::abs(bi.biHeight));
     if (offBits > size || size - offBits < imageBytes) return 0;
+    // 32-bit pictures become top-down sections, which the GDI draws on
+    // without copying.
+    bool flip = bi.biBitCount == 32 && bi.biCompression == BI_RGB && bi.biHeight > 0;
+    if (flip) bi.biHeight = -bi.biHeight;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
     if (!bitmap) return 0;
-    std::memcpy(bits, p + offBits, imageBytes);
+    if (!flip) {
+        std::memcpy(bits, p + offBits, imageBytes);
+        return bitmap;
+    }
+    int rows = -bi.biHeight;
+    for (int y = 0; y < rows; ++y)
+        std::memcpy(static_cast<unsigned char*>(bits) + size_t(y) * rowBytes, p + offBits + size_t(rows - 1 - y) * rowBytes,
+                    rowBytes);
     return bitmap;
 }
 

@@ -45,12 +45,13 @@ TPixelFormat FormatOf(int bits, bool bitfields) {
     }
 }
 
-// A bottom-up DIB section of the format's depth, with the standard colour
-// table below 16 bits and 5-6-5 masks for pf16bit.
+// A DIB section of the format's depth, with the standard colour table below
+// 16 bits and 5-6-5 masks for pf16bit. 32-bit sections are top-down, which
+// the GDI draws on without copying; the others are bottom-up.
 HBITMAP NewDib(int width, int height, TPixelFormat format) {
     BITMAPINFO info{};
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biHeight = BitsOf(format) == 32 ? -height : height;
     info.bmiHeader.biBitCount = WORD(BitsOf(format));
     if (format == pf16bit) {
         info.bmiHeader.biCompression = BI_BITFIELDS;
