@@ -93,6 +93,8 @@ void TFont::Published(TPublished<TFont>& p) {
     p.Property("Height", &TFont::Height, &TFont::SetHeight);
     p.Property("Name", &TFont::Name, &TFont::SetName).TypeName("TFontName");
     p.Property("Pitch", &TFont::Pitch, &TFont::SetPitch).Default(fpDefault);
+    // Size is Height in points: readable by name, never stored.
+    p.Property("Size", &TFont::Size, &TFont::SetSize).Stored(false);
     p.Property("Style", &TFont::Style, &TFont::SetStyle).Default(0);
 }
 

@@ -43,7 +43,7 @@ public:
     ~TGraphicsObject() override;
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
-    // True when the object's handle is the one given (it was made by it).
+    // True once the GDI object has been made (or a handle was set).
     bool HandleAllocated() const { return handle_ != 0; }
 
 protected:

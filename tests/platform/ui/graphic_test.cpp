@@ -291,7 +291,12 @@ class TTestGlyphs : public TComponent {
     SERVIORA_PUBLISHED
 public:
     explicit TTestGlyphs(TComponent* owner)
-        : TComponent(owner), glyph_(std::make_unique<TBitmap>()), icon_(std::make_unique<TIcon>()) {}
+        : TComponent(owner),
+          glyph_(std::make_unique<TBitmap>()),
+          icon_(std::make_unique<TIcon>()),
+          font_(std::make_unique<TFont>()) {}
+    TFont* Font() const { return font_.get(); }
+    void SetFont(TFont* v) { font_->Assign(v); }
     TBitmap* Glyph() const { return glyph_.get(); }
     void SetGlyph(TBitmap* v) { glyph_->Assign(v); }
     TIcon* Icon() const { return icon_.get(); }
@@ -300,10 +305,12 @@ public:
 private:
     std::unique_ptr<TBitmap> glyph_;
     std::unique_ptr<TIcon> icon_;
+    std::unique_ptr<TFont> font_;
 };
 void TTestGlyphs::Published(TPublished<TTestGlyphs>& p) {
     p.Property("Glyph", &TTestGlyphs::Glyph, &TTestGlyphs::SetGlyph);
     p.Property("Icon", &TTestGlyphs::Icon, &TTestGlyphs::SetIcon);
+    p.Property("Font", &TTestGlyphs::Font, &TTestGlyphs::SetFont);
 }
 SERVIORA_REGISTER_CLASS(TTestGlyphs);
 
@@ -320,7 +327,15 @@ TEST(Picture, GlyphsAndIconsRoundTripThroughAFormDescription) {
     info.hbmColor = glyphs.Glyph()->Handle();
     info.hbmMask = mask.Handle();
     glyphs.Icon()->SetHandle(CreateIconIndirect(&info));
+    glyphs.Font()->SetName("宋体");
+    glyphs.Font()->SetCharset(GB2312_CHARSET);
+    glyphs.Font()->SetColor(clBtnText);
+    glyphs.Font()->SetSize(9);
     std::string text = ComponentToText(&glyphs);
+    EXPECT_NE(text.find("Font.Charset = GB2312_CHARSET"), std::string::npos) << text;
+    EXPECT_NE(text.find("Font.Color = clBtnText"), std::string::npos) << text;
+    EXPECT_NE(text.find("Font.Height = -12"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Font.Size"), std::string::npos) << text;
     EXPECT_NE(text.find("Glyph.Data = {"), std::string::npos) << text;
     EXPECT_NE(text.find("Icon.Data = {"), std::string::npos) << text;
     std::unique_ptr<TComponent> back(ReadComponentFromString(text, nullptr));
@@ -329,6 +344,8 @@ TEST(Picture, GlyphsAndIconsRoundTripThroughAFormDescription) {
     EXPECT_EQ(copy->Glyph()->PixelFormat(), pf4bit);
     EXPECT_EQ(copy->Glyph()->Canvas()->Pixels(1, 1), clRed);
     EXPECT_EQ(copy->Icon()->Width(), 3);
+    EXPECT_EQ(copy->Font()->Name(), "宋体");
+    EXPECT_EQ(copy->Font()->Size(), 9);
     EXPECT_EQ(ComponentToText(copy), text);
     // An empty glyph writes nothing.
     TTestGlyphs empty(nullptr);
