@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/rtl/persistent.h"
+#include "platform/rtl/updatescope.h"
 
 class TCollection;
 
@@ -110,15 +111,3 @@ private:
     TPersistent* owner_;
 };
 
-// Runs body between BeginUpdate and EndUpdate, also when body throws.
-template <class Body>
-void WithinUpdate(TCollection& collection, Body body) {
-    collection.BeginUpdate();
-    try {
-        body();
-    } catch (...) {
-        collection.EndUpdate();
-        throw;
-    }
-    collection.EndUpdate();
-}

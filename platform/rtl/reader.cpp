@@ -1,6 +1,7 @@
 // TReader: components from form descriptions.
 #include "platform/rtl/reader.h"
 
+#include <climits>
 #include <map>
 #include <mutex>
 
@@ -74,6 +75,29 @@ void AddPending(std::vector<Fixup> fixups) {
         fixup.root->SetComponentState(csFixups, true);
         list.pending.push_back(std::move(fixup));
     }
+}
+
+// A variant property's value: numbers, text, True/False and Null.
+Variant VariantOf(const TFormValue& value) {
+    switch (value.kind) {
+    case TFormValueKind::Integer:
+        if (value.integer >= INT32_MIN && value.integer <= INT32_MAX)
+            return Variant(static_cast<Integer>(value.integer));
+        return Variant(static_cast<long long>(value.integer));
+    case TFormValueKind::Float:
+        return Variant(value.real);
+    case TFormValueKind::String:
+        return Variant(Utf8ToAnsi(value.text));
+    case TFormValueKind::Ident:
+        if (SameIdentifier(value.text, "True") || SameIdentifier(value.text, "False"))
+            return Variant(SameIdentifier(value.text, "True"));
+        if (SameIdentifier(value.text, "Null"))
+            return Null();
+        break;
+    default:
+        break;
+    }
+    throw EReadError("Invalid property value");
 }
 
 std::string ReadWholeStream(TStream* stream) {
@@ -402,6 +426,9 @@ void TReader::ReadPropValue(TPersistent* instance, PPropInfo prop, const TFormVa
         } else {
             PropertyValueError();
         }
+        break;
+    case tkVariant:
+        access.SetVariant(instance, VariantOf(value));
         break;
     case tkMethod:
         if (!isIdent)

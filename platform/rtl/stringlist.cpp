@@ -9,25 +9,12 @@
 #include "platform/rtl/reader.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/updatescope.h"
 #include "platform/rtl/writer.h"
 
 namespace {
 
 constexpr const char* kLineBreak = "\r\n";
-
-// Runs `body` inside BeginUpdate/EndUpdate; the update is closed even when
-// `body` raises.
-template <class Body>
-void WithinUpdate(TStrings& list, Body&& body) {
-    list.BeginUpdate();
-    try {
-        body();
-    } catch (...) {
-        list.EndUpdate();
-        throw;
-    }
-    list.EndUpdate();
-}
 
 // A reader over delimited text that moves one character at a time.
 class CharCursor {

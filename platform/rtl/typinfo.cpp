@@ -192,6 +192,8 @@ TObject* TPropAccessor::GetObject(TObject*) const { RaiseAccessorKind(); }
 void TPropAccessor::SetObject(TObject*, TObject*) const { RaiseAccessorKind(); }
 TMethod TPropAccessor::GetMethod(TObject*) const { RaiseAccessorKind(); }
 void TPropAccessor::SetMethod(TObject*, const TMethod&) const { RaiseAccessorKind(); }
+Variant TPropAccessor::GetVariant(TObject*) const { RaiseAccessorKind(); }
+void TPropAccessor::SetVariant(TObject*, const Variant&) const { RaiseAccessorKind(); }
 
 TPropInfo::TPropInfo(AnsiString name, PTypeInfo type, std::unique_ptr<TPropAccessor> accessor)
     : name_(std::move(name)), type_(type), accessor_(std::move(accessor)) {}
@@ -366,6 +368,86 @@ TMethod GetMethodProp(TObject* instance, const AnsiString& name) {
 
 void SetMethodProp(TObject* instance, const AnsiString& name, const TMethod& value) {
     RequireProp(instance, name)->Access().SetMethod(instance, value);
+}
+
+Variant GetVariantProp(TObject* instance, const AnsiString& name) {
+    return RequireProp(instance, name)->Access().GetVariant(instance);
+}
+
+void SetVariantProp(TObject* instance, const AnsiString& name, const Variant& value) {
+    RequireProp(instance, name)->Access().SetVariant(instance, value);
+}
+
+Variant GetPropValue(TObject* instance, const AnsiString& name) {
+    PPropInfo prop = RequireProp(instance, name);
+    const TPropAccessor& access = prop->Access();
+    switch (prop->Kind()) {
+    case tkEnumeration:
+        if (prop->PropType() == BooleanTypeInfo())
+            return Variant(access.GetOrd(instance) != 0);
+        return Variant(static_cast<Integer>(access.GetOrd(instance)));
+    case tkInteger:
+    case tkChar:
+    case tkWChar:
+    case tkSet:
+        return Variant(static_cast<Integer>(access.GetOrd(instance)));
+    case tkInt64:
+        return Variant(static_cast<long long>(access.GetOrd(instance)));
+    case tkFloat:
+        return Variant(access.GetFloat(instance));
+    case tkString:
+    case tkLString:
+        return Variant(access.GetStr(instance));
+    case tkWString:
+        return Variant(access.GetWideStr(instance));
+    case tkVariant:
+        return access.GetVariant(instance);
+    case tkClass:
+        return Variant(static_cast<long long>(reinterpret_cast<std::intptr_t>(access.GetObject(instance))));
+    default:
+        RaiseConvert(prop);
+    }
+}
+
+void SetPropValue(TObject* instance, const AnsiString& name, const Variant& value) {
+    PPropInfo prop = RequireProp(instance, name);
+    const TPropAccessor& access = prop->Access();
+    switch (prop->Kind()) {
+    case tkEnumeration:
+        if (VarIsStr(value)) {
+            const int ordinal = GetEnumValue(prop->PropType(), value.AsString());
+            if (ordinal < 0)
+                throw EPropertyConvertError("Invalid enumeration name: " + value.AsString());
+            access.SetOrd(instance, ordinal);
+        } else {
+            access.SetOrd(instance, value.AsInteger());
+        }
+        break;
+    case tkSet:
+        access.SetOrd(instance, VarIsStr(value) ? StringToSet(prop->PropType(), value.AsString()) : value.AsInt64());
+        break;
+    case tkInteger:
+    case tkChar:
+    case tkWChar:
+    case tkInt64:
+        access.SetOrd(instance, value.AsInt64());
+        break;
+    case tkFloat:
+        access.SetFloat(instance, value.AsDouble());
+        break;
+    case tkString:
+    case tkLString:
+        access.SetStr(instance, value.AsString());
+        break;
+    case tkWString:
+        access.SetWideStr(instance, value.AsWideString());
+        break;
+    case tkVariant:
+        access.SetVariant(instance, value);
+        break;
+    default:
+        RaiseConvert(prop);
+    }
 }
 
 AnsiString GetEnumProp(TObject* instance, const AnsiString& name) {

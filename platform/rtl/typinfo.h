@@ -28,6 +28,7 @@
 #include "platform/rtl/metaclass.h"
 #include "platform/rtl/set.h"
 #include "platform/rtl/types.h"
+#include "platform/rtl/variant.h"
 
 SERVIORA_EXCEPTION(EPropertyError, Exception);
 SERVIORA_EXCEPTION(EPropertyConvertError, Exception);
@@ -99,6 +100,7 @@ SERVIORA_BUILTIN_TYPEINFO(char16_t, tkWChar, BuiltinTypeInfo(tkWChar, "WideChar"
 SERVIORA_BUILTIN_TYPEINFO(double, tkFloat, BuiltinTypeInfo(tkFloat, "Double"));
 SERVIORA_BUILTIN_TYPEINFO(AnsiString, tkLString, BuiltinTypeInfo(tkLString, "String"));
 SERVIORA_BUILTIN_TYPEINFO(WideString, tkWString, BuiltinTypeInfo(tkWString, "WideString"));
+SERVIORA_BUILTIN_TYPEINFO(Variant, tkVariant, BuiltinTypeInfo(tkVariant, "Variant"));
 #undef SERVIORA_BUILTIN_TYPEINFO
 
 template <class E>
@@ -139,6 +141,8 @@ public:
     virtual void SetObject(TObject* instance, TObject* value) const;
     virtual TMethod GetMethod(TObject* instance) const;
     virtual void SetMethod(TObject* instance, const TMethod& value) const;
+    virtual Variant GetVariant(TObject* instance) const;
+    virtual void SetVariant(TObject* instance, const Variant& value) const;
     virtual bool Writable() const = 0;
 };
 
@@ -303,6 +307,19 @@ public:
             TPropAccessor::SetMethod(instance, value);
     }
 
+    Variant GetVariant(TObject* instance) const override {
+        if constexpr (std::is_same_v<V, Variant>)
+            return Get(instance);
+        else
+            return TPropAccessor::GetVariant(instance);
+    }
+    void SetVariant(TObject* instance, const Variant& value) const override {
+        if constexpr (std::is_same_v<V, Variant>)
+            Set(instance, value);
+        else
+            TPropAccessor::SetVariant(instance, value);
+    }
+
 private:
     static constexpr bool IsOrdinal() {
         return std::is_integral_v<V> || std::is_enum_v<V> || KindOf<V>() == tkSet;
@@ -437,6 +454,13 @@ TObject* GetObjectProp(TObject* instance, const AnsiString& name);
 void SetObjectProp(TObject* instance, const AnsiString& name, TObject* value);
 TMethod GetMethodProp(TObject* instance, const AnsiString& name);
 void SetMethodProp(TObject* instance, const AnsiString& name, const TMethod& value);
+Variant GetVariantProp(TObject* instance, const AnsiString& name);
+void SetVariantProp(TObject* instance, const AnsiString& name, const Variant& value);
+// Any property as a Variant, converted by its kind (enumerations as their
+// ordinal, Booleans as Boolean, sets as their mask, objects as their
+// address); SetPropValue converts back. Methods raise EPropertyConvertError.
+Variant GetPropValue(TObject* instance, const AnsiString& name);
+void SetPropValue(TObject* instance, const AnsiString& name, const Variant& value);
 AnsiString GetEnumProp(TObject* instance, const AnsiString& name);
 void SetEnumProp(TObject* instance, const AnsiString& name, const AnsiString& value);
 AnsiString GetSetProp(TObject* instance, const AnsiString& name, bool brackets = false);

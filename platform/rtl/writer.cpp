@@ -138,6 +138,20 @@ void TWriter::WriteProperty(TPersistent* instance, PPropInfo prop, const std::st
         }
         break;
     }
+    case tkVariant: {
+        const Variant value = access.GetVariant(instance);
+        if (VarIsNull(value))
+            AddProperty(name, TFormValue::OfIdent("Null"));
+        else if (VarType(value) == varBoolean)
+            AddProperty(name, TFormValue::OfIdent(value.AsBoolean() ? "True" : "False"));
+        else if (VarIsOrdinal(value))
+            AddProperty(name, TFormValue::OfInteger(value.AsInt64()));
+        else if (VarIsFloat(value) || VarType(value) == varDate)
+            AddProperty(name, TFormValue::OfFloat(value.AsDouble()));
+        else if (VarIsStr(value))
+            AddProperty(name, TFormValue::OfString(AnsiToUtf8(value.AsString())));
+        break;
+    }
     case tkMethod: {
         const TMethod method = access.GetMethod(instance);
         if (!method.Assigned())

@@ -28,9 +28,13 @@ const std::string kDescription = Utf8(u8R"(object Main: TTestModule
     Accel = 'A'
     WideAccel = '确'
     Color = tcGreen
+    Value = '值'
     Font.Name = '宋体'
     Font.Size = 12
     Font.Style = [tsItalic]
+    SQL.Strings = (
+      'select *'
+      'from 维修单')
     Items = <
       item
         Caption = 'First'
@@ -52,6 +56,10 @@ const std::string kDescription = Utf8(u8R"(object Main: TTestModule
   end
   object Widget2: TTestWidget
     Color = 77
+    Value = Null
+  end
+  object Widget3: TTestWidget
+    Value = 2.5
   end
 end
 )");
@@ -87,9 +95,13 @@ TEST_F(FormStream, ReadsEveryKindOfValue) {
     EXPECT_EQ(w->Accel(), 'A');
     EXPECT_EQ(w->WideAccel(), u'确');
     EXPECT_EQ(w->Color(), 0xFF00);
+    EXPECT_EQ(VarToStr(w->Value()), "值");
+    EXPECT_TRUE(VarIsNull(static_cast<TTestWidget*>(module->FindComponent("Widget2"))->Value()));
+    EXPECT_EQ(static_cast<TTestWidget*>(module->FindComponent("Widget3"))->Value().AsDouble(), 2.5);
     EXPECT_EQ(w->Font()->Name(), "宋体");
     EXPECT_EQ(w->Font()->Size(), 12);
     EXPECT_EQ(w->Font()->Style(), TTestStyles{tsItalic});
+    EXPECT_EQ(w->SQL()->Text(), "select *\r\nfrom 维修单\r\n");
     ASSERT_EQ(w->Items()->Count(), 2);
     auto* second = static_cast<TTestItem*>(w->Items()->Items(1));
     EXPECT_EQ(second->Caption(), "第二");

@@ -8,6 +8,7 @@
 #include "platform/rtl/collection.h"
 #include "platform/rtl/datamodule.h"
 #include "platform/rtl/reader.h"
+#include "platform/rtl/stringlist.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/typinfo.h"
 #include "platform/rtl/writer.h"
@@ -114,8 +115,12 @@ public:
     void SetWideAccel(char16_t v) { wideAccel_ = v; }
     Integer Color() const { return color_; }
     void SetColor(Integer v) { color_ = v; }
+    const Variant& Value() const { return value_; }
+    void SetValue(const Variant& v) { value_ = v; }
     TTestFont* Font() const { return font_.get(); }
     void SetFont(TTestFont* v) { font_->Assign(v); }
+    TStringList* SQL() const { return sql_.get(); }
+    void SetSQL(TStringList* v) { sql_->Assign(v); }
     TOwnedCollection* Items() const { return items_.get(); }
     void SetItems(TOwnedCollection* v) { items_->Assign(v); }
     TComponent* Source() const { return source_; }
@@ -188,7 +193,9 @@ private:
     char accel_ = 0;
     char16_t wideAccel_ = 0;
     Integer color_ = 0;
+    Variant value_;
     std::unique_ptr<TTestFont> font_ = std::make_unique<TTestFont>();
+    std::unique_ptr<TStringList> sql_ = std::make_unique<TStringList>();
     std::unique_ptr<TOwnedCollection> items_;
     TComponent* source_ = nullptr;
     TNotifyEvent onClick_;
@@ -206,7 +213,9 @@ inline void TTestWidget::Published(TPublished<TTestWidget>& p) {
     p.Property("Accel", &TTestWidget::Accel, &TTestWidget::SetAccel).Default(0);
     p.Property("WideAccel", &TTestWidget::WideAccel, &TTestWidget::SetWideAccel).Default(0);
     p.Property("Color", &TTestWidget::Color, &TTestWidget::SetColor).TypeName("TTestColor").Default(0);
+    p.Property("Value", &TTestWidget::Value, &TTestWidget::SetValue);
     p.Property("Font", &TTestWidget::Font, &TTestWidget::SetFont);
+    p.Property("SQL", &TTestWidget::SQL, &TTestWidget::SetSQL);
     p.Property("Items", &TTestWidget::Items, &TTestWidget::SetItems);
     p.Property("Source", &TTestWidget::Source, &TTestWidget::SetSource);
     p.Property("OnClick", &TTestWidget::OnClick, &TTestWidget::SetOnClick);

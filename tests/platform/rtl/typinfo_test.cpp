@@ -45,7 +45,7 @@ TEST(TypInfo, KindsAndTypeNames) {
         {"Big", tkInt64, "Int64"},        {"Ratio", tkFloat, "Double"},      {"Align", tkEnumeration, "TTestAlign"},
         {"Styles", tkSet, "set of TTestStyle"}, {"Enabled", tkEnumeration, "Boolean"}, {"Accel", tkChar, "Char"},
         {"WideAccel", tkWChar, "WideChar"}, {"Color", tkInteger, "TTestColor"}, {"Font", tkClass, "TTestFont"},
-        {"Source", tkClass, "TComponent"}, {"OnClick", tkMethod, "TNotifyEvent"},
+        {"Source", tkClass, "TComponent"}, {"OnClick", tkMethod, "TNotifyEvent"}, {"Value", tkVariant, "Variant"},
     };
     for (const Case& c : cases) {
         PPropInfo prop = GetPropInfo(TTestWidget::StaticClass(), c.prop);
@@ -99,6 +99,20 @@ TEST(TypInfo, ReadsAndWritesEveryKindByName) {
     w.OnClick()(&w);
     EXPECT_EQ(clicks, 1);
     EXPECT_THROW(SetMethodProp(&w, "OnCount", method), EConvertError);
+
+    SetVariantProp(&w, "Value", Variant(7));
+    EXPECT_EQ(GetVariantProp(&w, "Value").AsInteger(), 7);
+    EXPECT_THROW(GetVariantProp(&w, "Count"), EPropertyConvertError);
+    EXPECT_EQ(VarType(GetPropValue(&w, "Enabled")), varBoolean);
+    EXPECT_EQ(GetPropValue(&w, "Align").AsInteger(), taTop);
+    EXPECT_EQ(GetPropValue(&w, "Caption").AsString(), "宽");
+    SetPropValue(&w, "Align", Variant("taBottom"));
+    SetPropValue(&w, "Count", Variant("15"));
+    SetPropValue(&w, "Styles", Variant("[tsBold]"));
+    EXPECT_EQ(w.Align(), taBottom);
+    EXPECT_EQ(w.Count(), 15);
+    EXPECT_EQ(w.Styles(), TTestStyles{tsBold});
+    EXPECT_THROW(GetPropValue(&w, "OnClick"), EPropertyConvertError);
 
     EXPECT_THROW(GetOrdProp(&w, "Nope"), EPropertyError);
     EXPECT_THROW(GetOrdProp(&w, "Caption"), EPropertyConvertError);
