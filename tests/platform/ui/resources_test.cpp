@@ -25,4 +25,19 @@ TEST(Resources, EmbeddedBitmapsLoadByName) {
     EXPECT_EQ(LoadBitmap(HInstance, "NOSUCH"), 0u);
 }
 
+TEST(Resources, EmbeddedIconsLoadByName) {
+    HICON icon = LoadIcon(HInstance, "AppIcon");
+    ASSERT_NE(icon, 0u);
+    TBitmap dest;
+    dest.SetSize(4, 4);
+    dest.Canvas()->Brush()->SetColor(clLime);
+    dest.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    DrawIconEx(dest.Canvas()->Handle(), 0, 0, icon, 0, 0, 0, 0, DI_NORMAL);
+    EXPECT_EQ(dest.Canvas()->Pixels(0, 0), clLime);
+    EXPECT_EQ(dest.Canvas()->Pixels(1, 0), clRed);
+    EXPECT_EQ(dest.Canvas()->Pixels(3, 3), clRed);
+    DestroyIcon(icon);
+    EXPECT_EQ(LoadIcon(HInstance, "NOSUCH"), 0u);
+}
+
 }  // namespace
