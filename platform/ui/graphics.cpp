@@ -2,6 +2,7 @@
 #include "platform/ui/graphics.h"
 
 #include <cstring>
+#include <mutex>
 #include <unordered_map>
 
 #include "platform/rtl/exceptions.h"
@@ -15,6 +16,7 @@ class SharedHandles {
 public:
     template <class Make>
     HGDIOBJ Acquire(const std::string& key, Make make) {
+        std::lock_guard lock(mutex_);
         auto it = byKey_.find(key);
         if (it != byKey_.end()) {
             ++refs_[it->second];
@@ -27,6 +29,7 @@ public:
         return h;
     }
     void Release(HGDIOBJ h) {
+        std::lock_guard lock(mutex_);
         if (--refs_[h] > 0) return;
         byKey_.erase(keys_[h]);
         keys_.erase(h);
@@ -35,6 +38,7 @@ public:
     }
 
 private:
+    std::mutex mutex_;
     std::unordered_map<std::string, HGDIOBJ> byKey_;
     std::unordered_map<HGDIOBJ, std::string> keys_;
     std::unordered_map<HGDIOBJ, int> refs_;
