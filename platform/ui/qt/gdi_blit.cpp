@@ -90,9 +90,13 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
         source = ReadSource(*src, srcRect, dc, destMono);
         if (source.image.isNull()) return FALSE;
     }
+    QRect placed = area.translated(dc.origin);
+    // HALFTONE averages the source pixels that fall on one destination pixel.
+    if (needSource && dc.state.stretchMode == HALFTONE && !mask.image && source.image.size() != placed.size())
+        source.image = source.image.scaled(placed.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           .convertToFormat(QImage::Format_RGB32);
     PaintSource pattern = CurrentBrush(dc);
     bool needPattern = UsesPattern(fore) || UsesPattern(back);
-    QRect placed = area.translated(dc.origin);
     QRegion clip = EffectiveClip(dc) & placed;
     if (clip.isEmpty()) return TRUE;
     SurfaceAccess access(dc);

@@ -145,6 +145,13 @@ TEST(Blits, StretchFlipsAndDibTransfers) {
     EXPECT_EQ(GetPixel(dest, 3, 0), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(dest, 3, 1), RGB(0, 255, 0));
     EXPECT_EQ(GetNearestColor(dest, RGB(1, 2, 3)), RGB(1, 2, 3));
+
+    // Halftone shrinking averages: black and white become grey.
+    MemoryDC checker(2, 1), one(1, 1);
+    SetPixel(checker, 0, 0, RGB(0, 0, 0));
+    SetStretchBltMode(one, HALFTONE);
+    StretchBlt(one, 0, 0, 1, 1, checker, 0, 0, 2, 1, SRCCOPY);
+    EXPECT_NEAR(GetRValue(GetPixel(one, 0, 0)), 128, 2);
 }
 
 }  // namespace
