@@ -522,3 +522,20 @@ void TCanvas::BrushCopy(const TRect& dest, TBitmap* bitmap, const TRect& source,
     DeleteObject(mask);
 }
 
+
+void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
+    canvas->Pen()->SetWidth(1);
+    --rect.bottom;
+    --rect.right;
+    for (int i = 0; i < width; ++i) {
+        canvas->Pen()->SetColor(topColor);
+        TPoint topLeft[3] = {{rect.left, rect.bottom}, {rect.left, rect.top}, {rect.right, rect.top}};
+        canvas->Polyline(topLeft, 3);
+        canvas->Pen()->SetColor(bottomColor);
+        TPoint bottomRight[3] = {{rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left - 1, rect.bottom}};
+        canvas->Polyline(bottomRight, 3);
+        InflateRect(&rect, -1, -1);
+    }
+    ++rect.bottom;
+    ++rect.right;
+}

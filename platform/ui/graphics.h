@@ -282,3 +282,7 @@ public:
     // Lets go of the DC (before the control releases it).
     void FreeHandle() { ReleaseHandle(); }
 };
+
+// Draws `width` rings of a 3-D frame inside rect (top and left in topColor,
+// bottom and right in bottomColor) and shrinks rect by them.
+void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);

@@ -77,6 +77,22 @@ TEST(Canvas, DrawsOnABitmapWithItsPenBrushAndFont) {
     EXPECT_EQ(canvas->ClipRect(), Rect(0, 0, 60, 40));
 }
 
+TEST(Canvas, Frame3DDrawsRingsAndShrinks) {
+    TBitmap bitmap;
+    bitmap.SetSize(10, 10);
+    TRect r = Rect(0, 0, 10, 10);
+    Frame3D(bitmap.Canvas(), r, clWhite, clGray, 2);
+    EXPECT_EQ(r, Rect(2, 2, 8, 8));
+    TCanvas* c = bitmap.Canvas();
+    EXPECT_EQ(c->Pixels(0, 0), clWhite);
+    EXPECT_EQ(c->Pixels(0, 9), clGray);  // the bottom-left corner takes the bottom colour
+    EXPECT_EQ(c->Pixels(9, 0), clGray);
+    EXPECT_EQ(c->Pixels(9, 9), clGray);
+    EXPECT_EQ(c->Pixels(1, 1), clWhite);
+    EXPECT_EQ(c->Pixels(8, 8), clGray);
+    EXPECT_EQ(c->Pixels(2, 2), clBlack);
+}
+
 TEST(Canvas, CopyRectAndDrawTransparent) {
     TBitmap source;
     source.SetSize(4, 4);
