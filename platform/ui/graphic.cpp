@@ -12,6 +12,7 @@
 #include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/bmpfile.h"
+#include "platform/ui/guiplatform.h"
 #include "platform/ui/imagecodecs.h"
 #include "platform/ui/jpegimage.h"
 #include "platform/ui/resources.h"
@@ -460,8 +461,7 @@ void RegisterStandardFormats() {
         TPicture::RegisterFileFormat("png", "Portable Network Graphics", TPngImage::StaticClass());
         TPicture::RegisterFileFormat("jpg", "JPEG Image File", TJPEGImage::StaticClass());
         TPicture::RegisterFileFormat("jpeg", "JPEG Image File", TJPEGImage::StaticClass());
-        RegisterClasses({TBitmap::StaticClass(), TIcon::StaticClass(), TPngImage::StaticClass(),
-                         TJPEGImage::StaticClass()});
+        RegisterUiClasses();
         return true;
     }();
     (void)done;
