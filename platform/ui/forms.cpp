@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "platform/rtl/classregistry.h"
 #include "platform/rtl/formresources.h"
 #include "platform/rtl/moduleregistry.h"
 #include "platform/ui/graphic.h"
@@ -560,4 +559,3 @@ TCustomForm* TCustomForm::ActiveMDIChild() const {
     return nullptr;
 }
 
-SERVIORA_REGISTER_CLASS(TForm);

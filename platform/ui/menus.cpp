@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/rtl/classregistry.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/imagelist.h"
@@ -369,6 +368,3 @@ void TPopupMenu::Popup(int x, int y) {
     onPopup_(this);
 }
 
-SERVIORA_REGISTER_CLASS(TMenuItem);
-SERVIORA_REGISTER_CLASS(TMainMenu);
-SERVIORA_REGISTER_CLASS(TPopupMenu);

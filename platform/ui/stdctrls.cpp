@@ -1,7 +1,6 @@
 // TLabel and TButton.
 #include "platform/ui/stdctrls.h"
 
-#include "platform/rtl/classregistry.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/winpaint.h"
@@ -214,5 +213,3 @@ void TButton::CMDialogChar(TMessage& Message) {
     TCustomControl::Dispatch(Message);
 }
 
-SERVIORA_REGISTER_CLASS(TLabel);
-SERVIORA_REGISTER_CLASS(TButton);
