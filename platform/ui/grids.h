@@ -4,7 +4,8 @@
 //
 // The model (counts, sizes, view, focus, selection, cell storage) works
 // without a window: geometry is computed against the current client size,
-// which is empty until the grid is given bounds.
+// which is empty until the grid is given bounds. TInplaceEdit is the
+// editor the grid shows over a cell.
 #pragma once
 
 #include <map>
@@ -17,6 +18,7 @@
 #include "platform/rtl/stringlist.h"
 #include "platform/rtl/typinfo.h"
 #include "platform/ui/colors.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/windef.h"
 
 SERVIORA_EXCEPTION(EInvalidGridOperation, Exception);
@@ -87,13 +89,24 @@ struct TGridDrawInfo {
     TGridAxisDrawInfo Vert;
 };
 
-class TCustomGrid : public TComponent {
-    SERVIORA_CLASS(TCustomGrid, TComponent)
+class TInplaceEdit;
+
+SERVIORA_ENUM(TGridScrollDirectionItem, sdLeft, sdRight, sdUp, sdDown)
+using TGridScrollDirection = TSet<TGridScrollDirectionItem>;
+
+// The scroll bars' range: a bar's thumb position p in 0..kGridScrollRange
+// stands for the first scrollable cell plus p/kGridScrollRange of the
+// scrollable cells.
+constexpr int kGridScrollRange = 127;
+// The id of the timer that scrolls while the mouse selects outside the cells.
+constexpr UINT_PTR kGridSelectTimer = 1;
+
+class TCustomGrid : public TCustomControl {
+    SERVIORA_CLASS(TCustomGrid, TCustomControl)
 
 public:
     explicit TCustomGrid(TComponent* owner);
     ~TCustomGrid() override;
-
     // Counts. ColCount/RowCount below 1 become 1 and lower the fixed count
     // when it would no longer fit; FixedCols/FixedRows must stay below the
     // count (EInvalidGridOperation) and move focus and view to the first
@@ -170,10 +183,17 @@ public:
     // MoveColRow with scrolling, then the editor follows and Click fires.
     void FocusCell(int col, int row, bool moveAnchor);
 
-    // Stand-in for the control's client area until the grid sits on a window.
-    int ClientWidth() const { return clientWidth_; }
-    int ClientHeight() const { return clientHeight_; }
-    virtual void SetBounds(int left, int top, int width, int height);
+    // The in-place editor: shown over the focused cell under goEditing.
+    TInplaceEdit* InplaceEditor() const { return inplaceEditor_; }
+    bool EditorMode() const { return editorMode_; }
+    void SetEditorMode(bool value);
+    void ShowEditor();
+    // Shows the editor with `ch` typed into it, replacing the text.
+    void ShowEditorChar(char ch);
+    // Commits the editor's text through SetEditText and hides it.
+    void HideEditor();
+    // Reads the focused cell's text again through GetEditText.
+    void InvalidateEditor();
 
     // The layout of both axes at the current size and scroll position.
     void CalcDrawInfo(TGridDrawInfo& info) const;
@@ -195,18 +215,93 @@ protected:
     virtual void RowHeightsChanged();
     virtual void TopLeftChanged();
     virtual void SizeChanged(int oldColCount, int oldRowCount);
-    virtual void Click();
 
-    // The editor's hooks; a grid without an editor answers empty text.
+    // Painting: Paint draws the lines and every cell in view (fixed cells
+    // first), calling DrawCell for each after the default background.
+    void Paint() override;
+    virtual void DrawCell(int col, int row, TRect rect, TGridDrawState state);
+    // Mirrors the canvas for right-to-left drawing and back.
+    void ChangeGridOrientation(bool rightToLeftOrientation);
+
+    // The editor's hooks; a grid without cell texts answers empty text.
+    virtual TInplaceEdit* CreateEditor();
+    virtual bool CanEditAcceptKey(char key);
+    virtual bool CanEditModify();
+    virtual bool CanEditShow();
+    virtual int GetEditLimit();
+    virtual AnsiString GetEditMask(int col, int row);
     virtual AnsiString GetEditText(int col, int row);
     virtual void SetEditText(int col, int row, const AnsiString& value);
+    // Places the editor over the focused cell and shows or hides it.
+    void UpdateEdit();
 
-    // Repaint requests for a block of cells (in view) and for the whole grid.
+    // Sizing and moving by mouse. CalcSizingState answers, for a point,
+    // the state a press there would start (gsColSizing/gsRowSizing near a
+    // sizable line, else gsNormal) with the line's cell index, its position
+    // and the offset of the point from it.
+    virtual void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
+                                 const TGridDrawInfo& info);
+    // Scrolls one cell the way the mouse left the cells while selecting.
+    virtual void TimedScroll(TGridScrollDirection direction);
+    TGridState GridState() const { return gridState_; }
+    void SetGridState(TGridState value) { gridState_ = value; }
+    int SizingIndex() const { return sizingIndex_; }
+    void SetSizingIndex(int value) { sizingIndex_ = value; }
+    int SizingPos() const { return sizingPos_; }
+    void SetSizingPos(int value) { sizingPos_ = value; }
+    int SizingOfs() const { return sizingOfs_; }
+    void SetSizingOfs(int value) { sizingOfs_ = value; }
+    // The XOR line shown while sizing, at SizingPos.
+    void DrawSizingLine(const TGridDrawInfo& info);
+
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyPress(char& key) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
+    void CreateParams(TCreateParams& params) override;
+
+    // A WM_HSCROLL/WM_VSCROLL request (bar 0 horizontal, 1 vertical); a
+    // thumb position is in 0..kGridScrollRange.
+    void ModifyScrollBar(int bar, int scrollCode, int pos);
+
+    // Repaint requests for a block of cells (in view).
     void InvalidateGridRect(const TGridRect& rect);
-    virtual void Invalidate();
-    virtual void InvalidateRect(const TRect& rect);
+
+    void WMGetDlgCode(TMessage& Message);
+    void WMChar(TMessage& Message);
+    void WMSetFocus(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+    void WMSize(TMessage& Message);
+    void WMTimer(TMessage& Message);
+    void WMHScroll(TMessage& Message);
+    void WMVScroll(TMessage& Message);
+    void WMSetCursor(TMessage& Message);
+    void WMCancelMode(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
+        SERVIORA_MESSAGE(WM_CHAR, WMChar)
+        SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
+        SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocus)
+        SERVIORA_MESSAGE(WM_SIZE, WMSize)
+        SERVIORA_MESSAGE(WM_TIMER, WMTimer)
+        SERVIORA_MESSAGE(WM_HSCROLL, WMHScroll)
+        SERVIORA_MESSAGE(WM_VSCROLL, WMVScroll)
+        SERVIORA_MESSAGE(WM_SETCURSOR, WMSetCursor)
+        SERVIORA_MESSAGE(WM_CANCELMODE, WMCancelMode)
+        SERVIORA_MESSAGE(CM_CANCELMODE, WMCancelMode)
+        SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
+    SERVIORA_MESSAGES_END(TCustomControl)
 
 private:
+    void PaintCells(const TGridDrawInfo& info, int firstCol, int lastCol, int firstRow, int lastRow, int left, int top);
+    void PaintLines(const TGridDrawInfo& info);
+    void MoveAndScroll(int col, int row, bool moveAnchor);
+    void CancelMouseMode();
     void ChangeSize(int newColCount, int newRowCount);
     void ResetFocus();
     void MoveTopLeft(int left, int top);
@@ -233,8 +328,16 @@ private:
     TScrollStyle scrollBars_ = ssBoth;
     bool defaultDrawing_ = true;
     TColor fixedColor_ = clBtnFace;
-    int clientWidth_ = 0;
-    int clientHeight_ = 0;
+    friend class TInplaceEdit;
+    TInplaceEdit* inplaceEditor_ = nullptr;
+    bool editorMode_ = false;
+    TGridState gridState_ = gsNormal;
+    int sizingIndex_ = 0;
+    int sizingPos_ = 0;
+    int sizingOfs_ = 0;
+    int moveIndex_ = 0;
+    int moveTarget_ = 0;
+    bool rightToLeft_ = false;
 };
 
 class TCustomDrawGrid;
@@ -267,6 +370,7 @@ public:
     void SetOnTopLeftChanged(TNotifyEvent v) { onTopLeftChanged_ = std::move(v); }
 
 protected:
+    void DrawCell(int col, int row, TRect rect, TGridDrawState state) override;
     bool SelectCell(int col, int row) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
     void RowMoved(int fromIndex, int toIndex) override;
@@ -315,6 +419,7 @@ public:
     void SetRows(int index, TStrings* value);
 
 protected:
+    void DrawCell(int col, int row, TRect rect, TGridDrawState state) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
     void RowMoved(int fromIndex, int toIndex) override;
     void DeleteColumn(int col) override;
@@ -338,4 +443,55 @@ private:
     std::vector<std::vector<Cell>> rows_;
     std::map<int, std::unique_ptr<LineStrings>> cols_;
     std::map<int, std::unique_ptr<LineStrings>> rowLists_;
+};
+
+// The grid's in-place editor: a single-line edit owned by the grid and
+// shown over the focused cell. Navigation keys go on to the grid; EN_CHANGE
+// comes back to it as CN_COMMAND and the text goes to the grid's SetEditText.
+class TInplaceEdit : public TWinControl {
+    SERVIORA_CLASS(TInplaceEdit, TWinControl)
+
+public:
+    explicit TInplaceEdit(TComponent* owner);
+
+    TCustomGrid* Grid() const { return grid_; }
+    // The edit text (as the window holds it when there is one).
+    AnsiString EditText();
+    void SetEditText(const AnsiString& value);
+    void SelectAll();
+    void Deselect();
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int value);
+    const AnsiString& EditMask() const { return editMask_; }
+    void SetEditMask(const AnsiString& value) { editMask_ = value; }
+    bool Modified() const;
+
+    // Re-reads the focused cell's text, limit and mask from the grid.
+    virtual void UpdateContents();
+    // Places the edit over `rect` of the grid and shows it.
+    void Move(const TRect& rect);
+    void UpdateLoc(const TRect& rect);
+    void Hide();
+    bool Visible() const;
+
+protected:
+    // The grid moved the edit: adjust its formatting rectangle.
+    virtual void BoundsChanged();
+    void CreateParams(TCreateParams& params) override;
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyPress(char& key) override;
+    void CNCommand(TMessage& Message);
+    void WMGetDlgCode(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
+        SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
+    SERVIORA_MESSAGES_END(TWinControl)
+
+private:
+    friend class TCustomGrid;
+    TCustomGrid* grid_ = nullptr;
+    TGridCoord cellShown_{-1, -1};
+    int maxLength_ = 0;
+    AnsiString editMask_;
 };

@@ -5,6 +5,7 @@
 
 #include "platform/ui/grids.h"
 #include "platform/ui/grids_internal.h"
+#include "platform/ui/winpaint.h"
 
 namespace {
 
@@ -29,17 +30,11 @@ void RaiseInvalidGridOperation(const AnsiString& message) {
 }
 
 TCustomGrid::TCustomGrid(TComponent* owner)
-    : TComponent(owner),
+    : TCustomControl(owner),
       colWidths_(static_cast<std::size_t>(colCount_), defaultColWidth_),
       rowHeights_(static_cast<std::size_t>(rowCount_), defaultRowHeight_) {}
 
 TCustomGrid::~TCustomGrid() = default;
-
-void TCustomGrid::SetBounds(int, int, int width, int height) {
-    clientWidth_ = std::max(0, width);
-    clientHeight_ = std::max(0, height);
-    InvalidateGrid();
-}
 
 void TCustomGrid::SetColCount(int value) {
     value = std::max(value, 1);
@@ -300,7 +295,6 @@ void TCustomGrid::ColWidthsChanged() {}
 void TCustomGrid::RowHeightsChanged() {}
 void TCustomGrid::TopLeftChanged() {}
 void TCustomGrid::SizeChanged(int, int) {}
-void TCustomGrid::Click() {}
 
 AnsiString TCustomGrid::GetEditText(int, int) {
     return {};
@@ -331,11 +325,9 @@ void TCustomGrid::InvalidateGridRect(const TGridRect& rect) {
     // The lines after the cells belong to them.
     r.right += gridLineWidth_;
     r.bottom += gridLineWidth_;
-    InvalidateRect(r);
+    if (HandleAllocated())
+        ::InvalidateRect(Handle(), &r, FALSE);
 }
-
-void TCustomGrid::Invalidate() {}
-void TCustomGrid::InvalidateRect(const TRect&) {}
 
 bool TCustomDrawGrid::SelectCell(int col, int row) {
     bool canSelect = true;

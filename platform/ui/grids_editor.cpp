@@ -1,0 +1,236 @@
+// The grid's in-place editing: when the editor shows, what it reads and
+// commits, and TInplaceEdit itself (an "Edit" window of the platform owned by
+// the grid).
+#include "platform/ui/commctrl.h"
+#include "platform/ui/grids.h"
+#include "platform/ui/msgqueue.h"
+#include "platform/ui/userinput.h"
+#include "platform/ui/winuser.h"
+
+// ---- the grid's side -----------------------------------------------------------
+
+TInplaceEdit* TCustomGrid::CreateEditor() {
+    return new TInplaceEdit(this);
+}
+
+bool TCustomGrid::CanEditAcceptKey(char) {
+    return true;
+}
+
+bool TCustomGrid::CanEditModify() {
+    return true;
+}
+
+bool TCustomGrid::CanEditShow() {
+    return options_.Contains(goEditing) && !options_.Contains(goRowSelect) && HandleAllocated() &&
+           (editorMode_ || options_.Contains(goAlwaysShowEditor));
+}
+
+int TCustomGrid::GetEditLimit() {
+    return 0;
+}
+
+AnsiString TCustomGrid::GetEditMask(int, int) {
+    return {};
+}
+
+void TCustomGrid::SetEditorMode(bool value) {
+    if (value)
+        ShowEditor();
+    else
+        HideEditor();
+}
+
+void TCustomGrid::ShowEditor() {
+    editorMode_ = true;
+    UpdateEdit();
+}
+
+void TCustomGrid::ShowEditorChar(char ch) {
+    ShowEditor();
+    if (inplaceEditor_ && inplaceEditor_->HandleAllocated()) {
+        inplaceEditor_->SetEditText(AnsiString(1, ch));
+        SendMessage(inplaceEditor_->Handle(), EM_SETSEL, 1, 1);
+    }
+}
+
+void TCustomGrid::HideEditor() {
+    const bool wasShowing = inplaceEditor_ && inplaceEditor_->Visible();
+    editorMode_ = false;
+    if (!wasShowing)
+        return;
+    SetEditText(current_.X, current_.Y, inplaceEditor_->EditText());
+    const bool hadFocus = inplaceEditor_->Focused();
+    inplaceEditor_->Hide();
+    if (hadFocus && CanFocus())
+        SetFocus();
+    InvalidateCell(current_.X, current_.Y);
+}
+
+void TCustomGrid::InvalidateEditor() {
+    if (inplaceEditor_ && inplaceEditor_->Visible())
+        inplaceEditor_->UpdateContents();
+}
+
+void TCustomGrid::UpdateEdit() {
+    if (!CanEditShow()) {
+        if (inplaceEditor_ && inplaceEditor_->Visible())
+            HideEditor();
+        return;
+    }
+    if (!inplaceEditor_) {
+        inplaceEditor_ = CreateEditor();
+        inplaceEditor_->grid_ = this;
+        inplaceEditor_->SetParent(this);
+    }
+    const TGridCoord cell = current_;
+    const bool moved = inplaceEditor_->cellShown_ != cell;
+    if (moved || !inplaceEditor_->Visible()) {
+        inplaceEditor_->cellShown_ = cell;
+        inplaceEditor_->UpdateContents();
+    }
+    inplaceEditor_->Move(CellRect(cell.X, cell.Y));
+    if (Focused() || inplaceEditor_->Focused())
+        inplaceEditor_->SetFocus();
+}
+
+// ---- TInplaceEdit --------------------------------------------------------------
+
+TInplaceEdit::TInplaceEdit(TComponent* owner) : TWinControl(owner) {
+    SetTabStop(false);
+    SetVisible(false);
+}
+
+void TInplaceEdit::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.WinClassName = "Edit";
+    params.Style |= ES_LEFT | ES_AUTOHSCROLL | ES_MULTILINE;
+}
+
+AnsiString TInplaceEdit::EditText() {
+    if (!HandleAllocated())
+        return Text();
+    AnsiString text(static_cast<std::size_t>(GetWindowTextLength(Handle())) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowText(Handle(), text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void TInplaceEdit::SetEditText(const AnsiString& value) {
+    SetText(value);
+    if (HandleAllocated())
+        SetWindowText(Handle(), value.c_str());
+}
+
+void TInplaceEdit::SelectAll() {
+    if (HandleAllocated())
+        SendMessage(Handle(), EM_SETSEL, 0, -1);
+}
+
+void TInplaceEdit::Deselect() {
+    if (HandleAllocated())
+        SendMessage(Handle(), EM_SETSEL, 0x7FFFFFFF, -1);
+}
+
+void TInplaceEdit::SetMaxLength(int value) {
+    maxLength_ = value;
+    if (HandleAllocated())
+        SendMessage(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(value), 0);
+}
+
+bool TInplaceEdit::Modified() const {
+    return const_cast<TInplaceEdit*>(this)->HandleAllocated() &&
+           SendMessage(const_cast<TInplaceEdit*>(this)->Handle(), EM_GETMODIFY, 0, 0) != 0;
+}
+
+void TInplaceEdit::UpdateContents() {
+    if (!grid_)
+        return;
+    const int col = grid_->Col();
+    const int row = grid_->Row();
+    SetMaxLength(grid_->GetEditLimit());
+    SetEditMask(grid_->GetEditMask(col, row));
+    SetEditText(grid_->GetEditText(col, row));
+    SelectAll();
+}
+
+void TInplaceEdit::Move(const TRect& rect) {
+    UpdateLoc(rect);
+}
+
+void TInplaceEdit::UpdateLoc(const TRect& rect) {
+    SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    BoundsChanged();
+    SetVisible(!IsRectEmpty(&rect));
+}
+
+void TInplaceEdit::Hide() {
+    SetVisible(false);
+}
+
+bool TInplaceEdit::Visible() const {
+    return TWinControl::Visible();
+}
+
+void TInplaceEdit::BoundsChanged() {
+    if (!HandleAllocated())
+        return;
+    RECT r{2, 2, Width() - 2, Height()};
+    SendMessage(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
+    SendMessage(Handle(), EM_SCROLLCARET, 0, 0);
+}
+
+void TInplaceEdit::KeyDown(Word& key, TShiftState shift) {
+    TWinControl::KeyDown(key, shift);
+    if (!grid_ || key == 0)
+        return;
+    // Keys that leave the text go to the grid; Home/End and Left/Right only
+    // at the ends of the text.
+    DWORD selStart = 0, selEnd = 0;
+    SendMessage(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    const auto length = static_cast<DWORD>(GetWindowTextLength(Handle()));
+    bool toGrid = false;
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_ESCAPE: toGrid = true; break;
+    case VK_TAB: toGrid = grid_->Options().Contains(goTabs); break;
+    case VK_LEFT: toGrid = selStart == 0 && selEnd == 0; break;
+    case VK_RIGHT: toGrid = selStart == length && selEnd == length; break;
+    case VK_HOME: toGrid = selStart == 0 && selEnd == 0; break;
+    case VK_END: toGrid = selStart == length && selEnd == length; break;
+    default: break;
+    }
+    if (toGrid) {
+        grid_->KeyDown(key, shift);
+        key = 0;
+    }
+}
+
+void TInplaceEdit::KeyPress(char& key) {
+    TWinControl::KeyPress(key);
+    if (!grid_ || key == 0)
+        return;
+    if (key == '\r') {
+        grid_->HideEditor();
+        key = 0;
+        return;
+    }
+    if (static_cast<unsigned char>(key) >= ' ' && (!grid_->CanEditAcceptKey(key) || !grid_->CanEditModify()))
+        key = 0;
+}
+
+void TInplaceEdit::CNCommand(TMessage& Message) {
+    if (grid_ && HIWORD(Message.WParam) == EN_CHANGE)
+        grid_->SetEditText(grid_->Col(), grid_->Row(), EditText());
+    else
+        TWinControl::Dispatch(Message);
+}
+
+void TInplaceEdit::WMGetDlgCode(TMessage& Message) {
+    TWinControl::Dispatch(Message);
+    Message.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
+    if (grid_ && grid_->Options().Contains(goTabs))
+        Message.Result |= DLGC_WANTTAB;
+}
