@@ -103,6 +103,8 @@ TInplaceEdit::TInplaceEdit(TComponent* owner) : TWinControl(owner) {
 
 void TInplaceEdit::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
+    // The platform's edit class must exist before it is subclassed.
+    InitCommonControls();
     params.WinClassName = "Edit";
     params.Style |= ES_LEFT | ES_AUTOHSCROLL | ES_MULTILINE;
 }

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/ui/graphics.h"
 #include "platform/ui/grids.h"
 #include "platform/ui/msgqueue.h"
 #include "platform/ui/userinput.h"
+#include "platform/ui/wingdi.h"
 #include "platform/ui/winpaint.h"
 
 namespace {
@@ -82,7 +82,14 @@ void TCustomGrid::KeyDown(Word& key, TShiftState shift) {
 
 void TCustomGrid::KeyPress(char& key) {
     TCustomControl::KeyPress(key);
-    if (key == '\r') {
+    if (key == 0)
+        return;
+    // Characters that reach the grid while its editor shows belong to the editor.
+    if (editorMode_ && inplaceEditor_ && inplaceEditor_->Visible() && inplaceEditor_->HandleAllocated() &&
+        static_cast<unsigned char>(key) >= ' ') {
+        SendMessage(inplaceEditor_->Handle(), WM_CHAR, static_cast<unsigned char>(key), 0);
+        key = 0;
+    } else if (key == '\r') {
         SetEditorMode(!editorMode_);
         key = 0;
     } else if (static_cast<unsigned char>(key) >= ' ' && !editorMode_ && options_.Contains(goEditing) &&
@@ -148,19 +155,16 @@ void TCustomGrid::CalcSizingState(int x, int y, TGridState& state, int& index, i
     }
 }
 
+// Inverting the pixels draws the line and drawing it again takes it away.
 void TCustomGrid::DrawSizingLine(const TGridDrawInfo& info) {
-    TCanvas* canvas = Canvas();
-    canvas->Pen()->SetColor(clBlack);
-    canvas->Pen()->SetWidth(1);
-    canvas->Pen()->SetMode(pmXor);
-    if (gridState_ == gsColSizing) {
-        canvas->MoveTo(sizingPos_, 0);
-        canvas->LineTo(sizingPos_, info.Vert.GridExtent);
-    } else if (gridState_ == gsRowSizing) {
-        canvas->MoveTo(0, sizingPos_);
-        canvas->LineTo(info.Horz.GridExtent, sizingPos_);
-    }
-    canvas->Pen()->SetMode(pmCopy);
+    if (!HandleAllocated() || (gridState_ != gsColSizing && gridState_ != gsRowSizing))
+        return;
+    const HDC dc = GetDC(Handle());
+    if (gridState_ == gsColSizing)
+        PatBlt(dc, sizingPos_, 0, 1, info.Vert.GridExtent, DSTINVERT);
+    else
+        PatBlt(dc, 0, sizingPos_, info.Horz.GridExtent, 1, DSTINVERT);
+    ReleaseDC(Handle(), dc);
 }
 
 void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

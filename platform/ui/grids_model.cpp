@@ -231,6 +231,9 @@ void TCustomGrid::MoveColRow(int col, int row, bool moveAnchor, bool show) {
         RaiseInvalidGridOperation(kIndexOutOfRange);
     if (!SelectCell(col, row))
         return;
+    // The editor commits to the cell it was opened on.
+    if (!options_.Contains(goAlwaysShowEditor))
+        HideEditor();
     const TGridRect old = Selection();
     current_ = {col, row};
     if (moveAnchor || !options_.Contains(goRangeSelect)) {
@@ -247,6 +250,7 @@ void TCustomGrid::MoveColRow(int col, int row, bool moveAnchor, bool show) {
 
 void TCustomGrid::FocusCell(int col, int row, bool moveAnchor) {
     MoveColRow(col, row, moveAnchor, true);
+    UpdateEdit();
     Click();
 }
 
