@@ -341,11 +341,11 @@ private:
 };
 
 class TCustomDrawGrid;
-using TDrawCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
-using TSelectCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
-using TGetEditEvent = TEvent<void(TObject* Sender, int ACol, int ARow, AnsiString& Value)>;
-using TSetEditEvent = TEvent<void(TObject* Sender, int ACol, int ARow, const AnsiString& Value)>;
-using TMovedEvent = TEvent<void(TObject* Sender, int FromIndex, int ToIndex)>;
+SERVIORA_EVENT_TYPE(TDrawCellEvent, void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State));
+SERVIORA_EVENT_TYPE(TSelectCellEvent, void(TObject* Sender, int ACol, int ARow, bool& CanSelect));
+SERVIORA_EVENT_TYPE(TGetEditEvent, void(TObject* Sender, int ACol, int ARow, AnsiString& Value));
+SERVIORA_EVENT_TYPE(TSetEditEvent, void(TObject* Sender, int ACol, int ARow, const AnsiString& Value));
+SERVIORA_EVENT_TYPE(TMovedEvent, void(TObject* Sender, int FromIndex, int ToIndex));
 
 // The grid whose cells are drawn and edited through events.
 class TCustomDrawGrid : public TCustomGrid {
@@ -388,8 +388,10 @@ private:
     TNotifyEvent onTopLeftChanged_;
 };
 
+// The grid of form descriptions: its layout, look and cell events published.
 class TDrawGrid : public TCustomDrawGrid {
     SERVIORA_CLASS(TDrawGrid, TCustomDrawGrid)
+    SERVIORA_PUBLISHED
 
 public:
     using TCustomDrawGrid::TCustomDrawGrid;

@@ -361,3 +361,25 @@ AnsiString TCustomDrawGrid::GetEditText(int col, int row) {
 void TCustomDrawGrid::SetEditText(int col, int row, const AnsiString& value) {
     onSetEditText_(this, col, row, value);
 }
+
+// Counts come before the fixed counts, which must stay below them.
+void TDrawGrid::Published(TPublished<TDrawGrid>& p) {
+    p.Property("ColCount", &TDrawGrid::ColCount, &TDrawGrid::SetColCount).Default(5);
+    p.Property("RowCount", &TDrawGrid::RowCount, &TDrawGrid::SetRowCount).Default(5);
+    p.Property("FixedCols", &TDrawGrid::FixedCols, &TDrawGrid::SetFixedCols).Default(1);
+    p.Property("FixedRows", &TDrawGrid::FixedRows, &TDrawGrid::SetFixedRows).Default(1);
+    p.Property("DefaultColWidth", &TDrawGrid::DefaultColWidth, &TDrawGrid::SetDefaultColWidth).Default(64);
+    p.Property("DefaultRowHeight", &TDrawGrid::DefaultRowHeight, &TDrawGrid::SetDefaultRowHeight).Default(24);
+    p.Property("GridLineWidth", &TDrawGrid::GridLineWidth, &TDrawGrid::SetGridLineWidth).Default(1);
+    p.Property("Options", &TDrawGrid::Options, &TDrawGrid::SetOptions);
+    p.Property("ScrollBars", &TDrawGrid::ScrollBars, &TDrawGrid::SetScrollBars).Default(ssBoth);
+    p.Property("DefaultDrawing", &TDrawGrid::DefaultDrawing, &TDrawGrid::SetDefaultDrawing).Default(true);
+    p.Property("FixedColor", &TDrawGrid::FixedColor, &TDrawGrid::SetFixedColor).TypeName("TColor").Default(clBtnFace);
+    p.Property("OnDrawCell", &TDrawGrid::OnDrawCell, &TDrawGrid::SetOnDrawCell);
+    p.Property("OnSelectCell", &TDrawGrid::OnSelectCell, &TDrawGrid::SetOnSelectCell);
+    p.Property("OnGetEditText", &TDrawGrid::OnGetEditText, &TDrawGrid::SetOnGetEditText);
+    p.Property("OnSetEditText", &TDrawGrid::OnSetEditText, &TDrawGrid::SetOnSetEditText);
+    p.Property("OnColumnMoved", &TDrawGrid::OnColumnMoved, &TDrawGrid::SetOnColumnMoved);
+    p.Property("OnRowMoved", &TDrawGrid::OnRowMoved, &TDrawGrid::SetOnRowMoved);
+    p.Property("OnTopLeftChanged", &TDrawGrid::OnTopLeftChanged, &TDrawGrid::SetOnTopLeftChanged);
+}

@@ -3,6 +3,7 @@
 #include "platform/ui/actnlist.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/grids.h"
 #include "platform/ui/guiplatform.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
@@ -15,4 +16,5 @@ void RegisterUiClasses() {
                      TScrollBox::StaticClass(), TTimer::StaticClass(), TMainMenu::StaticClass(),
                      TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TActionList::StaticClass(),
                      TAction::StaticClass()});
+    RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
 }

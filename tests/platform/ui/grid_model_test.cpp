@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/rtl/classregistry.h"
+#include "platform/rtl/typinfo.h"
 #include "platform/ui/grids.h"
 
 namespace {
@@ -195,6 +197,21 @@ TEST_F(GridModel, MovingColumnsCarriesWidthsAndFocus) {
     grid->DeleteRow(1);
     EXPECT_EQ(grid->RowHeights(1), 7);
     EXPECT_EQ(grid->RowCount(), 4);
+}
+
+TEST_F(GridModel, PublishedPropertiesServeFormDescriptions) {
+    EXPECT_EQ(FindClass("TStringGrid"), TStringGrid::StaticClass());
+    SetOrdProp(grid, "RowCount", 30);
+    SetOrdProp(grid, "FixedCols", 2);
+    SetSetProp(grid, "Options", "[goEditing,goColSizing,goThumbTracking]");
+    SetEnumProp(grid, "ScrollBars", "ssVertical");
+    EXPECT_EQ(grid->RowCount(), 30);
+    EXPECT_EQ(grid->FixedCols(), 2);
+    EXPECT_EQ(grid->Options(), (TGridOptions{goEditing, goColSizing, goThumbTracking}));
+    EXPECT_EQ(grid->ScrollBars(), ssVertical);
+    EXPECT_EQ(GetSetProp(grid, "Options", true), "[goColSizing,goEditing,goThumbTracking]");
+    EXPECT_TRUE(IsPublishedProp(grid, "OnDrawCell"));
+    EXPECT_TRUE(IsPublishedProp(grid, "DefaultRowHeight"));
 }
 
 }  // namespace
