@@ -9,7 +9,7 @@
 
 #include "platform/ui/forms.h"
 #include "platform/ui/grids.h"
-#include "platform/ui/guiplatform.h"
+#include "gui_bench_main.h"
 #include "platform/ui/testseams.h"
 
 namespace {
@@ -60,10 +60,5 @@ BENCHMARK(RepaintStringGridAtRow)->Arg(1)->Arg(49000)->Unit(benchmark::kMicrosec
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    StartGuiPlatform(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks(argc, argv);
 }
