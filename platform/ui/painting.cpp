@@ -132,18 +132,23 @@ void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, b
     }
 }
 
+// Copies between the top-level's backing bitmap and a saved bitmap.
+void CopyBits(HBITMAP to, int toX, int toY, HBITMAP from, int fromX, int fromY, int width, int height) {
+    const HDC target = CreateCompatibleDC(0), source = CreateCompatibleDC(0);
+    const HGDIOBJ oldTarget = SelectObject(target, to), oldSource = SelectObject(source, from);
+    BitBlt(target, toX, toY, width, height, source, fromX, fromY, SRCCOPY);
+    SelectObject(target, oldTarget), SelectObject(source, oldSource);
+    DeleteDC(target), DeleteDC(source);
+}
+
 void EnsureBacking(Window& top) {
     const int width = std::max(1, int(top.Width())), height = std::max(1, int(top.Height()));
     if (top.backing && top.backingSize == SIZE{width, height}) return;
     const HBITMAP fresh = CreateBitmap(width, height, 1, 32, nullptr);
     if (top.backing) {
         // Keep what was drawn; the new parts get painted.
-        HDC from = CreateCompatibleDC(0), to = CreateCompatibleDC(0);
-        const HGDIOBJ oldFrom = SelectObject(from, top.backing), oldTo = SelectObject(to, fresh);
-        BitBlt(to, 0, 0, std::min(width, int(top.backingSize.cx)), std::min(height, int(top.backingSize.cy)), from,
-               0, 0, SRCCOPY);
-        SelectObject(from, oldFrom), SelectObject(to, oldTo);
-        DeleteDC(from), DeleteDC(to);
+        CopyBits(fresh, 0, 0, top.backing, 0, 0, std::min(width, int(top.backingSize.cx)),
+                 std::min(height, int(top.backingSize.cy)));
         DeleteObject(top.backing);
     }
     top.backing = fresh;
@@ -240,6 +245,38 @@ void PaintNow(HWND handle, bool children) {
     for (HWND h : list) PaintNow(h, true);
 }
 
+void DropSavedBits(Window& w) {
+    if (w.savedBits) DeleteObject(w.savedBits);
+    w.savedBits = 0;
+}
+
+void SaveBits(Window& w) {
+    Window* top = TopLevelOf(&w);
+    if (!top) return;
+    EnsureBacking(*top);
+    DropSavedBits(w);
+    const POINT o = OriginInTop(w, *top);
+    w.savedRect = Bounds(o.x, o.y, w.Width(), w.Height());
+    w.savedBits = CreateBitmap(std::max(1, int(w.Width())), std::max(1, int(w.Height())), 1, 32, nullptr);
+    CopyBits(w.savedBits, 0, 0, top->backing, o.x, o.y, w.Width(), w.Height());
+}
+
+// A hidden CS_SAVEBITS child that has not moved puts back what it covered.
+bool SavedBitsPutBack(Window& w, bool showing) {
+    if (!w.savedBits) return false;
+    Window* top = TopLevelOf(&w);
+    const POINT o = top ? OriginInTop(w, *top) : POINT{};
+    const bool unmoved = top && w.savedRect == Bounds(o.x, o.y, w.Width(), w.Height());
+    if (showing || !unmoved) {
+        DropSavedBits(w);
+        return false;
+    }
+    CopyBits(top->backing, o.x, o.y, w.savedBits, 0, 0, w.Width(), w.Height());
+    DropSavedBits(w);
+    Flush(*top, w.savedRect);
+    return true;
+}
+
 HWND NeedingPaint(Window& w) {
     if (!(w.style & WS_VISIBLE)) return 0;
     if (w.handle != Desktop().handle && (w.update || w.internalPaint)) return w.handle;
@@ -262,7 +299,7 @@ HWND WindowNeedingPaint(HWND filter) {
     return 0;
 }
 
-void InvalidateAfterMove(Window& w, const RECT& oldScreen) {
+void InvalidateAfterMove(Window& w, const RECT& oldScreen, bool wasShowing) {
     if (w.IsTopLevel()) {
         if (IsShowing(w)) {
             EnsureBacking(w);
@@ -270,6 +307,9 @@ void InvalidateAfterMove(Window& w, const RECT& oldScreen) {
         }
         return;
     }
+    const bool showing = IsShowing(w);
+    if (SavedBitsPutBack(w, showing)) return;
+    if (showing && !wasShowing && (w.windowClass->style & CS_SAVEBITS)) SaveBits(w);
     if (Window* parent = Find(w.parent)) {
         POINT o{0, 0};
         ClientToScreen(parent->handle, &o);
@@ -288,6 +328,7 @@ void ForgetWindowInPainting(HWND handle) {
     w->update = 0;
     if (w->region) DeleteObject(w->region);
     w->region = 0;
+    DropSavedBits(*w);
     if (w->IsTopLevel()) DestroySurface(handle);
     if (w->backing) DeleteObject(w->backing);
     w->backing = 0;
@@ -544,11 +585,11 @@ int SetWindowRgn(HWND handle, HRGN region, BOOL redraw) {
     if (w->region && w->region != region) DeleteObject(w->region);
     w->region = region;
     if (w->IsTopLevel()) SetSurfaceMask(handle, region);
-    if (redraw) InvalidateAfterMove(*w, [&] {
-            RECT r;
-            GetWindowRect(handle, &r);
-            return r;
-        }());
+    if (redraw) {
+        RECT r;
+        GetWindowRect(handle, &r);
+        InvalidateAfterMove(*w, r, IsShowing(*w));
+    }
     return 1;
 }
 
