@@ -190,6 +190,7 @@ UINT_PTR SetSystemTimer(UINT milliseconds, std::function<void()> callback) {
     t.id = TheQueue().nextTimerId++;
     t.interval = std::max(10u, milliseconds);
     t.systemCallback = std::move(callback);
+    t.token = TheQueue().nextToken++;
     return AddTimer(std::move(t));
 }
 
