@@ -148,7 +148,8 @@ int UntilNextTimer() {
     return int(best);
 }
 
-// Lets Qt deliver its events into the queue, unless it did so less than a
+// Runs the calls threads queued through Synchronize and lets Qt deliver
+// its events into the queue, unless it did so less than a
 // millisecond ago and `always` is false: in a burst of messages (a form's
 // paints) Qt is asked now and then, and always before the queue is found empty.
 bool FeedFromHost(bool always) {
@@ -157,6 +158,7 @@ bool FeedFromHost(bool always) {
     const Clock::time_point now = Clock::now();
     if (!always && now - last < std::chrono::milliseconds(1)) return false;
     last = now;
+    CheckSynchronize();
     ProcessHostEvents();
     return true;
 }
@@ -291,7 +293,6 @@ BOOL Look(MSG* msg, HWND filter, UINT first, UINT last, bool remove) {
 BOOL PeekMessage(MSG* msg, HWND filter, UINT first, UINT last, UINT removeFlags) {
     if (!msg) return FALSE;
     const bool remove = (removeFlags & PM_REMOVE) != 0;
-    CheckSynchronize();
     const bool fed = FeedFromHost(false);
     if (Look(msg, filter, first, last, remove)) return TRUE;
     // Nothing waits: whatever Qt holds may change that.

@@ -2,6 +2,7 @@
 // backing bitmap, scrolling, window regions and redraw locks.
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "platform/ui/surfacedc.h"
 #include "platform/ui/surfacehost.h"
@@ -20,11 +21,20 @@ struct DCInfo {
 struct Painting {
     std::map<HDC, DCInfo> dcs;
     HWND locked = 0;
+    // Windows with something to paint; handles grow with creation, so a
+    // parent comes before the children made after it.
+    std::set<HWND> pending;
 };
 
 Painting& ThePainting() {
     static Painting painting;
     return painting;
+}
+
+// Keeps the pending set in step with a window's update state.
+void NotePending(const Window& w) {
+    if (w.update || w.internalPaint) ThePainting().pending.insert(w.handle);
+    else ThePainting().pending.erase(w.handle);
 }
 
 // Small RAII owner for regions made here.
@@ -223,6 +233,7 @@ void Redraw(Window& w, HRGN area, UINT flags) {
         if (flags & RDW_NOERASE) w.erasePending = false;
         if (flags & RDW_NOINTERNALPAINT) w.internalPaint = false;
     }
+    NotePending(w);
     if (!TakesChildren(w, flags)) return;
     const auto children = w.children;
     for (HWND h : children) {
@@ -277,15 +288,6 @@ bool SavedBitsPutBack(Window& w, bool showing) {
     return true;
 }
 
-HWND NeedingPaint(Window& w) {
-    if (!(w.style & WS_VISIBLE)) return 0;
-    if (w.handle != Desktop().handle && (w.update || w.internalPaint)) return w.handle;
-    for (HWND h : w.children)
-        if (Window* c = Find(h))
-            if (const HWND found = NeedingPaint(*c)) return found;
-    return 0;
-}
-
 }  // namespace
 
 HWND WindowNeedingPaint(HWND filter) {
@@ -293,9 +295,16 @@ HWND WindowNeedingPaint(HWND filter) {
         Window* w = Find(filter);
         return w && IsShowing(*w) && (w->update || w->internalPaint) ? filter : 0;
     }
-    for (HWND h : Desktop().children)
-        if (Window* t = Find(h); t && !(t->style & WS_MINIMIZE))
-            if (const HWND found = NeedingPaint(*t)) return found;
+    auto& pending = ThePainting().pending;
+    for (HWND h : pending) {
+        Window* w = Find(h);
+        if (!w || !IsShowing(*w)) continue;
+        // A parent with something to paint goes before its children.
+        HWND first = h;
+        for (Window* p = Find(w->parent); p && p->handle != Desktop().handle; p = Find(p->parent))
+            if (pending.count(p->handle)) first = p->handle;
+        return first;
+    }
     return 0;
 }
 
@@ -326,6 +335,7 @@ void ForgetWindowInPainting(HWND handle) {
     if (!w) return;
     if (w->update) DeleteObject(w->update);
     w->update = 0;
+    p.pending.erase(handle);
     if (w->region) DeleteObject(w->region);
     w->region = 0;
     DropSavedBits(*w);
@@ -425,6 +435,7 @@ HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) {
         w->update = 0;
     }
     w->internalPaint = false;
+    NotePending(*w);
     const bool erase = w->erasePending;
     w->erasePending = false;
     const HDC dc = MakeDC(*w, false, (w->style & WS_CLIPCHILDREN) != 0, (w->style & WS_CLIPSIBLINGS) != 0,
