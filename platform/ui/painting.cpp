@@ -88,8 +88,7 @@ RECT ClientSize(const Window& w) { return Rect(0, 0, w.client.right - w.client.l
 // of `into`, when it reaches into `box` at all.
 void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientOrigin) {
     const RECT r = Offset(w.rect, clientOrigin);
-    RECT common;
-    if (!IntersectRect(&common, &r, &box)) return;
+    if (r.left >= box.right || box.left >= r.right || r.top >= box.bottom || box.top >= r.bottom) return;
     if (!w.region) {
         into.Combine(r, RGN_DIFF);
         return;

@@ -110,9 +110,11 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
     const bool straightCopy = plain && fore == 0xCC && !flipX && !flipY && sw == placed.width() &&
                               sh == placed.height() && source.image.format() == QImage::Format_RGB32;
     if (solidFill || straightCopy) {
+        uchar* const bits = image.bits();
+        const qsizetype stride = image.bytesPerLine();
         for (const QRect& r : clip)
             for (int py = r.top(); py <= r.bottom(); ++py) {
-                auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(py)) + r.left();
+                auto* row = reinterpret_cast<std::uint32_t*>(bits + py * stride) + r.left();
                 if (solidFill) {
                     std::fill(row, row + r.width(), 0xFF000000u | (pattern.color & 0xFFFFFFu));
                 } else {
