@@ -170,7 +170,8 @@ bool SurfaceWindow::event(QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         const int vk = VirtualKeyOf(*k);
         const bool pressed = e->type() == QEvent::KeyPress;
-        const AnsiString text = pressed ? ToAnsi(k->text()) : AnsiString();
+        // Delete gives no character on the platform, though Qt gives one.
+        const AnsiString text = pressed && vk != VK_DELETE ? ToAnsi(k->text()) : AnsiString();
         if (vk) InputKey(vk, pressed, text, k->isAutoRepeat());
         else if (pressed && !text.empty()) InputCommit(text);
         return true;
