@@ -99,6 +99,52 @@ void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientO
     into.Combine(shape.get(), RGN_DIFF);
 }
 
+const std::vector<Window::ChildBox>& ChildBoxes(Window& parent) {
+    if (parent.childBoxesGeneration != LayoutGeneration()) {
+        parent.childBoxes.clear();
+        for (HWND h : parent.children)
+            if (const Window* c = Find(h))
+                parent.childBoxes.push_back({h, c->rect, (c->style & WS_VISIBLE) != 0, c->region != 0});
+        parent.childBoxesGeneration = LayoutGeneration();
+    }
+    return parent.childBoxes;
+}
+
+bool Overlaps(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Takes the shapes of the visible children in [begin, end) (parent client
+// coordinates; `clientOrigin` places them in the top-level) that reach into
+// `box` out of `into`. Plain rectangles are joined pairwise first, so many
+// children cost one subtraction.
+void SubtractChildren(Region& into, const RECT& box, const Window::ChildBox* begin, const Window::ChildBox* end,
+                      POINT clientOrigin) {
+    std::vector<RECT> plain;
+    for (const auto* b = begin; b != end; ++b) {
+        if (!b->visible) continue;
+        const RECT r = Offset(b->rect, clientOrigin);
+        if (!Overlaps(r, box)) continue;
+        if (!b->shaped) plain.push_back(r);
+        else if (const Window* c = Find(b->handle)) SubtractShape(into, box, *c, clientOrigin);
+    }
+    if (plain.empty()) return;
+    std::vector<HRGN> parts;
+    for (const RECT& r : plain) parts.push_back(CreateRectRgnIndirect(&r));
+    while (parts.size() > 1) {
+        std::vector<HRGN> joined;
+        for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+            CombineRgn(parts[i], parts[i], parts[i + 1], RGN_OR);
+            DeleteObject(parts[i + 1]);
+            joined.push_back(parts[i]);
+        }
+        if (parts.size() % 2) joined.push_back(parts.back());
+        parts.swap(joined);
+    }
+    into.Combine(parts.front(), RGN_DIFF);
+    DeleteObject(parts.front());
+}
+
 // What can be seen of a window's client area (or whole window) in its
 // top-level's coordinates.
 void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, bool clipSiblings) {
@@ -123,21 +169,18 @@ void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, b
             out.Combine(shape.get(), RGN_AND);
         }
         if (p == &w ? clipSiblings : (p->style & WS_CLIPSIBLINGS) != 0) {
-            const RECT box = out.Box();
-            const POINT clientOrigin{po.x + parent->client.left, po.y + parent->client.top};
-            for (HWND h : parent->children) {
-                if (h == p->handle) break;
-                const Window* s = Find(h);
-                if (s && (s->style & WS_VISIBLE)) SubtractShape(out, box, *s, clientOrigin);
-            }
+            const auto& boxes = ChildBoxes(*const_cast<Window*>(parent));
+            const auto mine = std::find_if(boxes.begin(), boxes.end(),
+                                           [&](const Window::ChildBox& b) { return b.handle == p->handle; });
+            SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + (mine - boxes.begin()),
+                             {po.x + parent->client.left, po.y + parent->client.top});
         }
         p = parent;
     }
     if (clipChildren) {
-        const RECT box = out.Box();
-        const POINT clientOrigin{o.x + w.client.left, o.y + w.client.top};
-        for (HWND h : w.children)
-            if (const Window* c = Find(h); c && (c->style & WS_VISIBLE)) SubtractShape(out, box, *c, clientOrigin);
+        const auto& boxes = ChildBoxes(const_cast<Window&>(w));
+        SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + boxes.size(),
+                         {o.x + w.client.left, o.y + w.client.top});
     }
 }
 
@@ -594,6 +637,7 @@ int SetWindowRgn(HWND handle, HRGN region, BOOL redraw) {
     if (!w) return 0;
     if (w->region && w->region != region) DeleteObject(w->region);
     w->region = region;
+    LayoutChanged();
     if (w->IsTopLevel()) SetSurfaceMask(handle, region);
     if (redraw) {
         RECT r;
