@@ -37,12 +37,22 @@ void NotePending(const Window& w) {
     else ThePainting().pending.erase(w.handle);
 }
 
+// The part of a window Redraw works on (client coordinates): a rectangle,
+// or a region when one was given.
+struct Area {
+    RECT box;
+    HRGN region = 0;
+};
+
 // Small RAII owner for regions made here.
 class Region {
 public:
     Region() : h_(CreateRectRgn(0, 0, 0, 0)) {}
     explicit Region(const RECT& r) : h_(CreateRectRgnIndirect(&r)) {}
     explicit Region(HRGN copyOf) : h_(CreateRectRgn(0, 0, 0, 0)) { CombineRgn(h_, copyOf, 0, RGN_COPY); }
+    explicit Region(const Area& area) : Region(area.box) {
+        if (area.region) CombineRgn(h_, area.region, 0, RGN_COPY);
+    }
     ~Region() { DeleteObject(h_); }
     Region(const Region&) = delete;
     Region& operator=(const Region&) = delete;
@@ -251,21 +261,24 @@ bool TakesChildren(const Window& w, UINT flags) {
 
 // Applies RDW_ invalidation and validation to a region in client
 // coordinates of `w`, and to its children as the flags say.
-void Redraw(Window& w, HRGN area, UINT flags) {
+// Applies RDW_ invalidation and validation to an area of `w`, and to its
+// children as the flags say.
+void Redraw(Window& w, const Area& area, UINT flags) {
     if (!w.redraw) return;
     if ((flags & RDW_INVALIDATE) && IsShowing(w)) {
         Region part(area);
         part.Combine(ClientSize(w), RGN_AND);
         if (!part.Empty()) {
-            if (!w.update) w.update = CreateRectRgn(0, 0, 0, 0);
-            CombineRgn(w.update, w.update, part.get(), RGN_OR);
+            if (!w.update) w.update = part.release();
+            else CombineRgn(w.update, w.update, part.get(), RGN_OR);
             if (flags & RDW_ERASE) w.erasePending = true;
         }
         if (flags & RDW_INTERNALPAINT) w.internalPaint = true;
     }
     if (flags & RDW_VALIDATE) {
         if (w.update) {
-            CombineRgn(w.update, w.update, area, RGN_DIFF);
+            const Region part(area);
+            CombineRgn(w.update, w.update, part.get(), RGN_DIFF);
             RECT box;
             if (GetRgnBox(w.update, &box) == NULLREGION) {
                 DeleteObject(w.update);
@@ -281,11 +294,17 @@ void Redraw(Window& w, HRGN area, UINT flags) {
     for (HWND h : children) {
         Window* c = Find(h);
         if (!c || !(c->style & WS_VISIBLE)) continue;
-        Region mine(area);
-        OffsetRgn(mine.get(), -(c->rect.left + c->client.left), -(c->rect.top + c->client.top));
-        RECT box;
-        if (GetRgnBox(mine.get(), &box) == NULLREGION) continue;
-        Redraw(*c, mine.get(), flags);
+        const POINT to{-(c->rect.left + c->client.left), -(c->rect.top + c->client.top)};
+        if (!area.region) {
+            RECT part;
+            if (!IntersectRect(&part, &area.box, &c->rect)) continue;
+            Redraw(*c, Area{Offset(part, to)}, flags);
+            continue;
+        }
+        Region mine(area.region);
+        OffsetRgn(mine.get(), to.x, to.y);
+        if (mine.Empty()) continue;
+        Redraw(*c, Area{mine.Box(), mine.get()}, flags);
     }
 }
 
@@ -407,10 +426,9 @@ BOOL RedrawWindow(HWND handle, const RECT* rect, HRGN region, UINT flags) {
     }
     Window* w = Find(handle);
     if (!w) return FALSE;
-    Region area;
-    if (region) CombineRgn(area.get(), region, 0, RGN_COPY);
-    else area.Combine(rect ? *rect : ClientSize(*w), RGN_OR);
-    Redraw(*w, area.get(), flags);
+    Area area{rect ? *rect : ClientSize(*w), region};
+    if (region) GetRgnBox(region, &area.box);
+    Redraw(*w, area, flags);
     if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) PaintNow(handle, TakesChildren(*w, flags));
     return TRUE;
 }
