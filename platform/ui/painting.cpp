@@ -109,19 +109,23 @@ void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientO
     into.Combine(shape.get(), RGN_DIFF);
 }
 
+bool Overlaps(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 const std::vector<Window::ChildBox>& ChildBoxes(Window& parent) {
     if (parent.childBoxesGeneration != LayoutGeneration()) {
-        parent.childBoxes.clear();
+        auto& boxes = parent.childBoxes;
+        boxes.clear();
         for (HWND h : parent.children)
-            if (const Window* c = Find(h))
-                parent.childBoxes.push_back({h, c->rect, (c->style & WS_VISIBLE) != 0, c->region != 0});
+            if (const Window* c = Find(h)) {
+                bool covered = false;
+                for (const auto& above : boxes) covered = covered || (above.visible && Overlaps(above.rect, c->rect));
+                boxes.push_back({h, c->rect, (c->style & WS_VISIBLE) != 0, c->region != 0, covered});
+            }
         parent.childBoxesGeneration = LayoutGeneration();
     }
     return parent.childBoxes;
-}
-
-bool Overlaps(const RECT& a, const RECT& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 // Takes the shapes of the visible children in [begin, end) (parent client
@@ -182,8 +186,9 @@ void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, b
             const auto& boxes = ChildBoxes(*const_cast<Window*>(parent));
             const auto mine = std::find_if(boxes.begin(), boxes.end(),
                                            [&](const Window::ChildBox& b) { return b.handle == p->handle; });
-            SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + (mine - boxes.begin()),
-                             {po.x + parent->client.left, po.y + parent->client.top});
+            if (mine != boxes.end() && mine->coveredInPlaces)
+                SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + (mine - boxes.begin()),
+                                 {po.x + parent->client.left, po.y + parent->client.top});
         }
         p = parent;
     }

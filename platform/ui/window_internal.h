@@ -68,7 +68,8 @@ struct Window {
         HWND handle;
         RECT rect;  // parent client coordinates
         bool visible;
-        bool shaped;  // has a window region
+        bool shaped;          // has a window region
+        bool coveredInPlaces;  // a visible sibling above reaches into it
     };
     std::vector<ChildBox> childBoxes;
     std::uint64_t childBoxesGeneration = 0;
