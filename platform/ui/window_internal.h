@@ -73,6 +73,7 @@ struct Window {
     };
     std::vector<ChildBox> childBoxes;
     std::uint64_t childBoxesGeneration = 0;
+    HRGN childrenShape = 0;  // the union of the visible plain children, made on demand
     HBITMAP savedBits = 0;      // CS_SAVEBITS children: what they cover
     RECT savedRect;             // where, in the top-level's coordinates
 
