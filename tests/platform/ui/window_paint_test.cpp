@@ -154,3 +154,22 @@ TEST_F(PaintTest, InvertedOutlinesOnTheDesktopShowThroughOverlays) {
     outline();                                                      // inverted again: undone
     EXPECT_TRUE(DesktopOverlays().empty());
 }
+
+TEST_F(PaintTest, SaveBitsChildPutsBackWhatItCovered) {
+    WNDCLASS wc;
+    wc.style = CS_SAVEBITS;
+    wc.lpfnWndProc = &ColourProcedure;
+    wc.lpszClassName = "TSaveBitsTest";
+    RegisterClass(&wc);
+    const HWND top = Coloured(TopLevel(0, 0, 100, 100), red);
+    ProcessMessages();
+    const HWND popup = Keep(CreateWindowEx(0, "TSaveBitsTest", "", WS_CHILD, 10, 10, 30, 30, top, 0, 0, nullptr));
+    SetProp(popup, "Colour", blue);
+    ShowWindow(popup, SW_SHOW);
+    ProcessMessages();
+    EXPECT_EQ(ShownPixel(top, 20, 20), blue);
+    ShowWindow(popup, SW_HIDE);
+    EXPECT_EQ(ShownPixel(top, 20, 20), red);
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));  // nothing has to be painted again
+}
