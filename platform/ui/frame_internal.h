@@ -57,7 +57,11 @@ FrameLayout LayoutFrame(DWORD style, DWORD exStyle, int width, int height, int m
 // The window's caption bar is shown as minimised (an MDI child's icon title).
 bool ShowsMinimized(const Window& window);
 
-// ---- The menu bar (menubar.cpp) -------------------------------------------------
+// Whether the left button went up without its release reaching us (the
+// tracking loops end then instead of waiting for it).
+bool ButtonReleasedUnseen();
+
+// ---- The menu bar (menudraw.cpp, menuloop.cpp) -------------------------------------------------
 // Lays the bar's items out in a bar at `origin` (window coordinates),
 // `width` wide, wrapping rows; answers its height.
 int MenuBarHeight(HWND window, HMENU menu, POINT origin, int width);

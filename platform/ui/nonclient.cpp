@@ -58,6 +58,10 @@ bool TrackCaptionButton(HWND handle, LRESULT button, const RECT& rect) {
     bool inside = true;
     MSG msg;
     while (GetCapture() == handle) {
+        if (ButtonReleasedUnseen()) {
+            inside = false;
+            break;
+        }
         if (!GetMessage(&msg, 0, 0, 0)) {
             PostQuitMessage(int(msg.wParam));
             break;
@@ -325,6 +329,11 @@ bool SystemKey(HWND handle, UINT message, WPARAM key, LPARAM lParam) {
 }
 
 }  // namespace
+
+bool ButtonReleasedUnseen() {
+    MSG msg;
+    return GetAsyncKeyState(VK_LBUTTON) >= 0 && !PeekMessage(&msg, 0, 0, 0, PM_NOREMOVE);
+}
 
 FrameState& FrameOf(Window& w) {
     if (!w.frame) w.frame = std::make_shared<FrameState>();

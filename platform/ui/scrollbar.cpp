@@ -268,6 +268,7 @@ void Track(const BarRef& ref, POINT screen) {
     }
     MSG msg;
     while (GetCapture() == ref.window) {
+        if (ButtonReleasedUnseen()) break;
         if (!GetMessage(&msg, 0, 0, 0)) {
             PostQuitMessage(int(msg.wParam));
             break;

@@ -73,11 +73,14 @@ int EdgeOfArrow(WPARAM key) {
     }
 }
 
+// A command from a press on the frame carries its hit code (SC_MOVE) or
+// border (SC_SIZE) in the low bits and ends with the button's release; one
+// from the keyboard or the system menu follows the arrow keys until Enter.
 class MoveSizeLoop {
 public:
     MoveSizeLoop(HWND handle, WPARAM command, POINT start)
         : handle_(handle), move_((command & 0xFFF0) == SC_MOVE), edge_(move_ ? 0 : int(command & 0xF)),
-          byMouse_(GetAsyncKeyState(VK_LBUTTON) < 0), start_(start) {}
+          byMouse_((command & 0xF) != 0), start_(start) {}
 
     void Run() {
         Window* w = Find(handle_);
@@ -91,6 +94,7 @@ public:
         POINT keyboardOffset{0, 0};
         MSG msg;
         while (GetCapture() == handle_ && IsWindow(handle_)) {
+            if (byMouse_ && ButtonReleasedUnseen()) break;
             if (!GetMessage(&msg, 0, 0, 0)) {
                 PostQuitMessage(int(msg.wParam));
                 break;
