@@ -323,9 +323,14 @@ private:
             else if (barMode_) MoveInBar(+1);
             return;
         }
-        case VK_RETURN:
-            Enter(deepest, true);
+        case VK_RETURN: {
+            // Enter on a greyed item closes the menu without a command.
+            Menu* m = MenuAt(deepest);
+            const int index = Selected(deepest);
+            if (!inBar && m && index >= 0 && (m->items[std::size_t(index)].state & MFS_GRAYED)) done_ = true;
+            else Enter(deepest, true);
             return;
+        }
         default:
             return;
         }
