@@ -482,9 +482,17 @@ LRESULT DefMDIChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         }
         break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) != WM_LBUTTONDOWN && LOWORD(wParam) != WM_RBUTTONDOWN) break;
+        [[fallthrough]];
     case WM_MOUSEACTIVATE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
     case WM_CHILDACTIVATE:
     case WM_SETFOCUS:
+        // A press anywhere on a child, or the focus arriving, activates it first.
         if (client && DataOf(client) && DataOf(client)->active != child) Activate(client, child);
         if (message == WM_CHILDACTIVATE) return 0;
         break;
