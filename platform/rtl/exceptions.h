@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/rtl/format.h"
-#include "platform/rtl/object.h"
+#include "platform/rtl/metaclass.h"
 #include "platform/rtl/types.h"
 
 // Resource strings: each library adds its table at start-up; LoadStr looks
@@ -24,6 +24,7 @@ struct ResId {
 };
 
 class Exception : public TObject, public std::exception {
+    SERVIORA_CLASS(Exception, TObject)
 public:
     explicit Exception(AnsiString message) : message_(std::move(message)) {}
     // CreateFmt (defined beside Format).
@@ -52,8 +53,11 @@ private:
     mutable std::string utf8_;
 };
 
+// An exception class with its metaclass, so ClassName and InheritsFrom
+// answer for it as for any class.
 #define SERVIORA_EXCEPTION(Name, Base)   \
     class Name : public Base {           \
+        SERVIORA_CLASS(Name, Base)       \
     public:                              \
         using Base::Base;                \
     }

@@ -59,7 +59,14 @@ bool InitInheritedComponent(TComponent* instance, TClass rootAncestor) {
     for (TClass cls = instance->ClassType(); cls && cls != rootAncestor; cls = cls->ClassParent())
         chain.push_back(cls);
     bool found = false;
-    for (auto cls = chain.rbegin(); cls != chain.rend(); ++cls)
-        found = ReadComponentRes((*cls)->ClassName(), instance) || found;
+    BeginGlobalLoading();
+    try {
+        for (auto cls = chain.rbegin(); cls != chain.rend(); ++cls)
+            found = ReadComponentRes((*cls)->ClassName(), instance) || found;
+    } catch (...) {
+        CancelGlobalLoading();
+        throw;
+    }
+    EndGlobalLoading();
     return found;
 }

@@ -16,8 +16,9 @@ void RegisterFormResource(const char* className, const unsigned char* data, std:
 bool FindFormResource(const AnsiString& className, std::string& description);
 
 // Reads the description of instance's class and of each ancestor below
-// rootAncestor that has one, the furthest ancestor first. Answers whether
-// any was found.
+// rootAncestor that has one, the furthest ancestor first (the later ones
+// say "inherited" for components the earlier ones made), then calls Loaded
+// once on every component read. Answers whether any was found.
 bool InitInheritedComponent(TComponent* instance, TClass rootAncestor);
 // Reads the description registered under resName into instance; false when
 // there is none.

@@ -1,6 +1,7 @@
 // TReader: components from form descriptions.
 #include "platform/rtl/reader.h"
 
+#include <algorithm>
 #include <climits>
 #include <map>
 #include <mutex>
@@ -31,6 +32,13 @@ FixupList& Fixups() {
     static FixupList list;
     return list;
 }
+
+// Components whose Loaded waits for the outermost EndGlobalLoading.
+struct GlobalLoading {
+    int depth = 0;
+    std::vector<TComponent*> loaded;
+};
+thread_local GlobalLoading globalLoading;
 
 struct IdentMaps {
     std::mutex mutex;
@@ -73,6 +81,8 @@ void AddPending(std::vector<Fixup> fixups) {
     std::lock_guard lock(list.mutex);
     for (Fixup& fixup : fixups) {
         fixup.root->SetComponentState(csFixups, true);
+        if (auto* component = dynamic_cast<TComponent*>(fixup.instance))
+            component->SetComponentState(csFixups, true);
         list.pending.push_back(std::move(fixup));
     }
 }
@@ -166,6 +176,24 @@ TComponent* FindNestedComponent(TComponent* base, const AnsiString& path) {
     return current == base ? nullptr : current;
 }
 
+void BeginGlobalLoading() {
+    ++globalLoading.depth;
+}
+
+void EndGlobalLoading() {
+    if (--globalLoading.depth > 0)
+        return;
+    std::vector<TComponent*> loaded;
+    loaded.swap(globalLoading.loaded);
+    for (TComponent* component : loaded)
+        component->Loaded();
+}
+
+void CancelGlobalLoading() {
+    if (--globalLoading.depth == 0)
+        globalLoading.loaded.clear();
+}
+
 void GlobalFixupReferences() {
     std::vector<Fixup> pending;
     {
@@ -176,10 +204,12 @@ void GlobalFixupReferences() {
     AddPending(Resolve(std::move(pending)));
 }
 
-void RemoveFixupReferences(TComponent* root) {
+void RemoveFixupReferences(TComponent* component) {
     FixupList& list = Fixups();
     std::lock_guard lock(list.mutex);
-    std::erase_if(list.pending, [root](const Fixup& fixup) { return fixup.root == root; });
+    std::erase_if(list.pending, [component](const Fixup& fixup) {
+        return fixup.root == component || fixup.instance == component;
+    });
 }
 
 TReader::TReader(TStream* stream) : TReader(ReadWholeStream(stream)) {}
@@ -200,7 +230,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
         root->SetComponentState(csLoading, true);
         root->SetComponentState(csReading, true);
         loaded_.assign(1, root);
-        if (root->Name().empty() && !object.name.empty())
+        if (!object.name.empty() && !SameIdentifier(root->Name(), object.name))
             root->SetName(UniqueModuleName(object.name, root));
         object_ = &object;
         root->ReadState(this);
@@ -232,6 +262,13 @@ void TReader::Finish() {
     }
     AddPending(Resolve(std::move(pending)));
     GlobalFixupReferences();
+    if (globalLoading.depth > 0) {
+        for (TComponent* component : loaded_)
+            if (std::find(globalLoading.loaded.begin(), globalLoading.loaded.end(), component) ==
+                globalLoading.loaded.end())
+                globalLoading.loaded.push_back(component);
+        return;
+    }
     for (TComponent* component : loaded_)
         component->Loaded();
 }

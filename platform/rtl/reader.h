@@ -119,10 +119,19 @@ void RegisterIntegerConsts(const AnsiString& typeName, std::vector<TIdentMapEntr
 bool IdentToInt(const AnsiString& typeName, const AnsiString& ident, Int64& value);
 bool IntToIdent(const AnsiString& typeName, Int64 value, AnsiString& ident);
 
+// While loading is global (an inherited form read from several
+// descriptions), readers hold Loaded back; EndGlobalLoading calls it once on
+// every component read since BeginGlobalLoading. Scopes nest per thread.
+void BeginGlobalLoading();
+void EndGlobalLoading();
+// Drops the held-back components without calling Loaded (after a failure).
+void CancelGlobalLoading();
+
 // Resolves the references still waiting for a module (called after every
 // description read; a module created later resolves the rest).
 void GlobalFixupReferences();
-// Forgets the waiting references made while reading root.
-void RemoveFixupReferences(TComponent* root);
+// Forgets the waiting references read into component or while reading the
+// root component (TComponent does this as it goes away).
+void RemoveFixupReferences(TComponent* component);
 // A component by dotted path from base ("Panel1.Button1"), else nullptr.
 TComponent* FindNestedComponent(TComponent* base, const AnsiString& path);

@@ -30,6 +30,9 @@ void ProcessHostEvents();
 void WaitForHostEvents(int milliseconds);
 // Wakes a waiting WaitForHostEvents from anywhere.
 void WakeHost();
+// The screens, the primary one first: rectangle and work area.
+int MonitorCount();
+void MonitorArea(int index, RECT* bounds, RECT* work);
 // The primary screen's rectangle and work area.
 void ScreenBounds(RECT* bounds);
 void WorkArea(RECT* area);

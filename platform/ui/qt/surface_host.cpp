@@ -25,6 +25,7 @@
 #include "platform/ui/qt/gdi_internal.h"
 #include "platform/ui/qt/keymap.h"
 #include "platform/ui/qt/surface_window.h"
+#include "platform/ui/guiplatform.h"
 #include "platform/ui/surfacehost.h"
 #include "platform/ui/userdraw.h"
 #include "platform/ui/userinput.h"
@@ -38,9 +39,12 @@ bool Offscreen() { return QGuiApplication::platformName() == QLatin1String("offs
 
 using SurfaceMap = std::map<HWND, std::unique_ptr<SurfaceWindow>>;
 
+// The map outlives static destruction on purpose: its windows must go
+// while the application object still exists, which the post routine below
+// sees to, and never after it.
 SurfaceMap& Surfaces() {
-    static SurfaceMap surfaces;
-    return surfaces;
+    static SurfaceMap* const surfaces = new SurfaceMap;
+    return *surfaces;
 }
 
 // Activation inside the program follows clicks and keys through our own
@@ -103,28 +107,43 @@ SurfaceWindow::SurfaceWindow(HWND window) : window_(window), store_(this) {
 }
 
 void SurfaceWindow::Flush(const QRect& area) {
+    // Many small paints in a row reach the screen together.
+    if (dirty_.isEmpty()) requestUpdate();
+    dirty_ += area;
+}
+
+void SurfaceWindow::FlushNow() {
+    const QRegion dirty = dirty_;
+    dirty_ = QRegion();
     if (!isExposed()) return;
-    const HBITMAP backing = BackingOf(window_);
-    gdi::Bitmap* bitmap = gdi::FindBitmap(backing);
+    gdi::Bitmap* bitmap = gdi::FindBitmap(BackingOf(window_));
     if (!bitmap) return;
-    const QRect part = area.intersected(QRect(QPoint(0, 0), bitmap->image.size()));
+    const QRegion part = dirty & QRect(QPoint(0, 0), bitmap->image.size());
     if (part.isEmpty()) return;
     if (store_.size() != bitmap->image.size()) store_.resize(bitmap->image.size());
-    store_.beginPaint(QRegion(part));
+    store_.beginPaint(part);
     {
         QPainter painter(store_.paintDevice());
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(part.topLeft(), bitmap->image, part);
+        for (const QRect& r : part) painter.drawImage(r.topLeft(), bitmap->image, r);
     }
     store_.endPaint();
-    store_.flush(QRegion(part));
+    store_.flush(part);
+    painted_ = true;
 }
 
 bool SurfaceWindow::event(QEvent* e) {
     switch (e->type()) {
     case QEvent::Expose:
+        // The store still holds what was drawn; only a new or resized one
+        // needs the backing bitmap again.
+        if (!isExposed()) return true;
+        if (painted_ && store_.size() == size()) store_.flush(QRect(QPoint(0, 0), size()));
+        else dirty_ = QRect(QPoint(0, 0), size());
+        FlushNow();
+        return true;
     case QEvent::UpdateRequest:
-        if (isExposed()) Flush(QRect(QPoint(0, 0), size()));
+        FlushNow();
         return true;
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
@@ -151,7 +170,8 @@ bool SurfaceWindow::event(QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         const int vk = VirtualKeyOf(*k);
         const bool pressed = e->type() == QEvent::KeyPress;
-        const AnsiString text = pressed ? ToAnsi(k->text()) : AnsiString();
+        // Delete gives no character on the platform, though Qt gives one.
+        const AnsiString text = pressed && vk != VK_DELETE ? ToAnsi(k->text()) : AnsiString();
         if (vk) InputKey(vk, pressed, text, k->isAutoRepeat());
         else if (pressed && !text.empty()) InputCommit(text);
         return true;
@@ -198,13 +218,15 @@ SurfaceWindow* SurfaceOf(HWND window) {
 }
 
 void EnsureSurfaceHost() {
-    if (QGuiApplication::instance()) return;
-    // On a desktop the program runs on X11 (XWayland under Wayland).
-    setenv("QT_QPA_PLATFORM", "xcb", 0);
-    static int argc = 1;
-    static char name[] = "serviora";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    static bool started = false;
+    if (started) return;
+    started = true;
+    if (!QGuiApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "serviora";
+        static char* argv[] = {name, nullptr};
+        StartGuiPlatform(argc, argv);
+    }
     SetWakeMainThread([] { WakeHost(); });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         SetScreenSize(screen->geometry().width(), screen->geometry().height());
@@ -278,17 +300,40 @@ void WakeHost() {
         dispatcher->wakeUp();
 }
 
+namespace {
+QList<QScreen*> ScreensPrimaryFirst() {
+    if (!QGuiApplication::instance()) return {};
+    QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* primary = QGuiApplication::primaryScreen();
+    screens.removeAll(primary);
+    if (primary) screens.prepend(primary);
+    return screens;
+}
+
+RECT RectOf(const QRect& r) { return Bounds(r.x(), r.y(), r.width(), r.height()); }
+}  // namespace
+
+int MonitorCount() { return std::max<int>(1, int(ScreensPrimaryFirst().size())); }
+
+void MonitorArea(int index, RECT* bounds, RECT* work) {
+    const QList<QScreen*> screens = ScreensPrimaryFirst();
+    if (index < 0 || index >= screens.size()) {
+        *bounds = Rect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        *work = *bounds;
+        return;
+    }
+    *bounds = RectOf(screens[index]->geometry());
+    *work = RectOf(screens[index]->availableGeometry());
+}
+
 void ScreenBounds(RECT* bounds) {
-    QScreen* screen = QGuiApplication::instance() ? QGuiApplication::primaryScreen() : nullptr;
-    const QRect r = screen ? screen->geometry() : QRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    *bounds = Bounds(r.x(), r.y(), r.width(), r.height());
+    RECT work;
+    MonitorArea(0, bounds, &work);
 }
 
 void WorkArea(RECT* area) {
-    QScreen* screen = QGuiApplication::instance() ? QGuiApplication::primaryScreen() : nullptr;
-    if (!screen) return ScreenBounds(area);
-    const QRect r = screen->availableGeometry();
-    *area = Bounds(r.x(), r.y(), r.width(), r.height());
+    RECT bounds;
+    MonitorArea(0, &bounds, area);
 }
 
 }  // namespace ws

@@ -154,6 +154,13 @@ TEST_F(FormStream, ReferenceToAnotherModuleResolvesOnceThatModuleIsLoaded) {
 end
 )"));
     EXPECT_EQ(main->Widget1->Source(), nullptr);
+    // A component waiting for a reference may go away before it resolves.
+    auto* waiting = new TTestWidget(main.get());
+    ReadComponentFromString("object UsesOther: TTestModule\n  object Waiting: TTestWidget\n"
+                            "    Source = DMOther.Source7\n  end\nend\n",
+                            main.get());
+    delete main->FindComponent("Waiting");
+    delete waiting;
 
     std::unique_ptr<TTestDataModule> other(TTestDataModule::Create(nullptr, 0));
     ReadComponentFromString(R"(object DMOther: TTestDataModule
@@ -190,6 +197,22 @@ TEST_F(FormStream, EmbeddedDescriptionBindsFieldsAndHandlersByName) {
     std::unique_ptr<TTestModule> second(TTestModule::Create(nullptr));
     EXPECT_EQ(module->Name(), "TestModule");
     EXPECT_EQ(second->Name(), "TestModule_1");
+}
+
+TEST_F(FormStream, InheritedDescriptionsBuildOnTheAncestorsAndLoadOnce) {
+    std::unique_ptr<TTestDerivedModule> module(TTestDerivedModule::Create(nullptr));
+    EXPECT_EQ(module->Name(), "DerivedModule");
+    ASSERT_EQ(module->ComponentCount(), 2);
+    auto* shared = static_cast<TTestWidget*>(module->FindComponent("Shared"));
+    ASSERT_NE(shared, nullptr);
+    EXPECT_EQ(shared->Count(), 1);
+    EXPECT_EQ(shared->Caption(), "derived");
+    EXPECT_EQ(shared->loadedCalls, 1);
+    EXPECT_NE(module->FindComponent("Extra"), nullptr);
+
+    std::unique_ptr<TTestBaseModule> base(TTestBaseModule::Create(nullptr));
+    EXPECT_EQ(static_cast<TTestWidget*>(base->FindComponent("Shared"))->Caption(), "base");
+    EXPECT_THROW(TTestDataModule::Create(nullptr), EResNotFound);
 }
 
 TEST_F(FormStream, ReaderCreatesTheRootByClassWhenGivenNone) {

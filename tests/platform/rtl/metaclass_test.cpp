@@ -72,3 +72,16 @@ TEST(ClassRegistry, FindsRegisteredClassesByName) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Metaclass, ExceptionsKnowTheirClass) {
+    EConvertError error("bad");
+    const Exception& base = error;
+    EXPECT_EQ(base.ClassName(), "EConvertError");
+    EXPECT_TRUE(base.InheritsFrom(Exception::StaticClass()));
+    EXPECT_TRUE(base.ClassNameIs("econverterror"));
+    EXPECT_EQ(EClassNotFound("x").ClassParent()->ClassName(), "EFilerError");
+}
+
+}  // namespace

@@ -251,6 +251,18 @@ public:
     using TDataModule::TDataModule;
 };
 
+// A module and its descendant, each with an embedded description.
+class TTestBaseModule : public TDataModule {
+    SERVIORA_CLASS(TTestBaseModule, TDataModule)
+public:
+    using TDataModule::TDataModule;
+};
+class TTestDerivedModule : public TTestBaseModule {
+    SERVIORA_CLASS(TTestDerivedModule, TTestBaseModule)
+public:
+    using TTestBaseModule::TTestBaseModule;
+};
+
 inline void RegisterStreamingFixtures() {
     RegisterClasses({TTestWidget::StaticClass(), TTestModule::StaticClass(), TTestDataModule::StaticClass(),
                      TDataModule::StaticClass()});

@@ -1,0 +1,190 @@
+// Character-aware scanning of the application's SQL text.
+#include "platform/data/access_sql.h"
+
+#include <cctype>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "platform/rtl/codepage.h"
+
+namespace {
+
+bool IsAsciiSpace(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsWordByte(unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80; }
+
+// End offset of the quoted text or bracketed name opening at `pos`
+// (one past the closing character, or the end of the text when unclosed).
+// A doubled quote inside quoted text stands for the quote itself.
+std::size_t SkipQuoted(std::string_view s, std::size_t pos) {
+    const char close = s[pos] == '[' ? ']' : s[pos];
+    std::size_t i = pos + 1;
+    while (i < s.size()) {
+        if (s[i] == close) {
+            if (close != ']' && i + 1 < s.size() && s[i + 1] == close) {
+                i += 2;
+                continue;
+            }
+            return i + 1;
+        }
+        i += AnsiCharSize(s, i);
+    }
+    return s.size();
+}
+
+bool IsQuoteOpening(char c) { return c == '\'' || c == '"' || c == '['; }
+
+// Reads the numbers of a date literal's body; answers the ISO text, or
+// nothing when the body is not a date.
+std::optional<AnsiString> IsoFromAccessDate(std::string_view body) {
+    std::vector<int> numbers;
+    std::vector<char> separators;
+    std::size_t i = 0;
+    while (i < body.size()) {
+        unsigned char c = body[i];
+        if (std::isdigit(c)) {
+            int value = 0, digits = 0;
+            while (i < body.size() && std::isdigit(static_cast<unsigned char>(body[i])) && digits < 5) {
+                value = value * 10 + (body[i] - '0');
+                ++i;
+                ++digits;
+            }
+            numbers.push_back(value);
+        } else if (c == '-' || c == '/' || c == ':' || c == ' ') {
+            separators.push_back(static_cast<char>(c));
+            ++i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (numbers.size() != 3 && numbers.size() != 5 && numbers.size() != 6) return std::nullopt;
+    int year, month, day;
+    if (!separators.empty() && separators[0] == '/') {  // m/d/yyyy
+        month = numbers[0];
+        day = numbers[1];
+        year = numbers[2];
+    } else {
+        year = numbers[0];
+        month = numbers[1];
+        day = numbers[2];
+    }
+    if (month < 1 || month > 12 || day < 1 || day > 31 || year < 1 || year > 9999) return std::nullopt;
+    char text[32];
+    if (numbers.size() == 3) {
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    } else {
+        const int second = numbers.size() == 6 ? numbers[5] : 0;
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, numbers[3], numbers[4],
+                      second);
+    }
+    return AnsiString(text);
+}
+
+struct Token {
+    std::size_t begin;
+    std::size_t end;
+    int depth;  // parenthesis depth
+};
+
+std::vector<Token> Tokenise(std::string_view s) {
+    std::vector<Token> tokens;
+    int depth = 0;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const unsigned char c = s[i];
+        if (IsAsciiSpace(c)) {
+            ++i;
+        } else if (IsQuoteOpening(static_cast<char>(c))) {
+            const std::size_t end = SkipQuoted(s, i);
+            tokens.push_back({i, end, depth});
+            i = end;
+        } else if (IsWordByte(c)) {
+            std::size_t end = i;
+            while (end < s.size() && IsWordByte(static_cast<unsigned char>(s[end]))) end += AnsiCharSize(s, end);
+            tokens.push_back({i, end, depth});
+            i = end;
+        } else {
+            if (c == ')') --depth;
+            tokens.push_back({i, i + 1, depth});
+            if (c == '(') ++depth;
+            ++i;
+        }
+    }
+    return tokens;
+}
+
+bool IsWord(std::string_view s, const Token& t, std::string_view word) {
+    if (t.end - t.begin != word.size()) return false;
+    for (std::size_t k = 0; k < word.size(); ++k)
+        if (std::tolower(static_cast<unsigned char>(s[t.begin + k])) != word[k]) return false;
+    return true;
+}
+
+}  // namespace
+
+AnsiString TranslateAccessSql(const AnsiString& sql) {
+    AnsiString out;
+    out.reserve(sql.size() + 8);
+    const std::string_view s(sql);
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const char c = s[i];
+        if (IsQuoteOpening(c)) {
+            const std::size_t end = SkipQuoted(s, i);
+            out.append(s.substr(i, end - i));
+            i = end;
+        } else if (c == '#') {
+            const std::size_t close = s.find('#', i + 1);
+            std::optional<AnsiString> iso;
+            if (close != std::string_view::npos) iso = IsoFromAccessDate(s.substr(i + 1, close - i - 1));
+            if (iso) {
+                out += '\'';
+                out += *iso;
+                out += '\'';
+                i = close + 1;
+            } else {
+                out += c;
+                ++i;
+            }
+        } else {
+            const std::size_t size = AnsiCharSize(s, i);
+            out.append(s.substr(i, size));
+            i += size;
+        }
+    }
+    return out;
+}
+
+std::optional<PlainSelect> AnalysePlainSelect(const AnsiString& sql) {
+    const std::string_view s(sql);
+    const std::vector<Token> tokens = Tokenise(s);
+    if (tokens.size() < 4 || !IsWord(s, tokens[0], "select")) return std::nullopt;
+    if (IsWord(s, tokens[1], "distinct")) return std::nullopt;
+    std::size_t from = 0;
+    for (std::size_t k = 1; k < tokens.size(); ++k) {
+        if (tokens[k].depth != 0) continue;
+        if (IsWord(s, tokens[k], "from")) {
+            if (from != 0) return std::nullopt;
+            from = k;
+        } else if (IsWord(s, tokens[k], "union") || IsWord(s, tokens[k], "group") || IsWord(s, tokens[k], "join") ||
+                   IsWord(s, tokens[k], "having") || IsWord(s, tokens[k], "intersect") ||
+                   IsWord(s, tokens[k], "except")) {
+            return std::nullopt;
+        }
+    }
+    if (from == 0 || from + 1 >= tokens.size()) return std::nullopt;
+    const Token& table = tokens[from + 1];
+    if (!IsWordByte(static_cast<unsigned char>(s[table.begin])) && s[table.begin] != '[') return std::nullopt;
+    if (from + 2 < tokens.size()) {
+        const Token& next = tokens[from + 2];
+        const bool endsHere = next.end - next.begin == 1 && s[next.begin] == ';';
+        if (!endsHere && !IsWord(s, next, "where") && !IsWord(s, next, "order")) return std::nullopt;
+    }
+    PlainSelect result;
+    result.afterSelect = tokens[0].end;
+    if (s[table.begin] == '[')
+        result.table = AnsiString(s.substr(table.begin + 1, table.end - table.begin - 2));
+    else
+        result.table = AnsiString(s.substr(table.begin, table.end - table.begin));
+    return result;
+}

@@ -1,0 +1,446 @@
+// TField and its descendants: one column of a dataset's current record,
+// read and written as text, numbers, booleans, dates or variants; with the
+// display properties data-aware controls use. TFields is a dataset's list of
+// fields; TFieldDef/TFieldDefs describe the storage's columns.
+//
+// Values live in the dataset's snapshot; a field converts on access (text
+// cells are UTF-8 there and ANSI here). A null reads as "" through AsString
+// and as 0 / false through the numeric and boolean accessors.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/data/db_types.h"
+#include "platform/data/row_store.h"
+#include "platform/rtl/component.h"
+#include "platform/rtl/currency.h"
+#include "platform/rtl/events.h"
+#include "platform/rtl/variant.h"
+
+class TDataSet;
+class TField;
+
+using TFieldNotifyEvent = TEvent<void(TField* Sender)>;
+using TFieldGetTextEvent = TEvent<void(TField* Sender, AnsiString& Text, bool DisplayText)>;
+using TFieldSetTextEvent = TEvent<void(TField* Sender, const AnsiString& Text)>;
+
+class TField : public TComponent {
+    SERVIORA_CLASS(TField, TComponent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TField(TComponent* owner);
+    ~TField() override;
+
+    TDataSet* DataSet() const { return dataSet_; }
+    // Attaches the field to a closed dataset's field list (a persistent field).
+    void SetDataSet(TDataSet* dataSet);
+
+    const AnsiString& FieldName() const { return fieldName_; }
+    void SetFieldName(const AnsiString& name) { fieldName_ = name; }
+    // DisplayLabel when set, else FieldName.
+    AnsiString DisplayName() const { return displayLabel_.empty() ? fieldName_ : displayLabel_; }
+    AnsiString DisplayLabel() const { return DisplayName(); }
+    void SetDisplayLabel(const AnsiString& label) { displayLabel_ = label == fieldName_ ? AnsiString() : label; }
+    TFieldKind FieldKind() const { return fieldKind_; }
+    void SetFieldKind(TFieldKind kind) { fieldKind_ = kind; }
+    // 1-based column number in the storage; 0 for calculated and lookup fields.
+    int FieldNo() const { return column_ >= 0 ? column_ + 1 : 0; }
+    const AnsiString& Origin() const { return origin_; }
+    void SetOrigin(const AnsiString& origin) { origin_ = origin; }
+    TFieldType DataType() const { return dataType_; }
+    int Size() const { return size_; }
+    void SetSize(int size) { size_ = size; }
+    // Position in the dataset's field list; writing it moves the field.
+    int Index() const;
+    void SetIndex(int index);
+
+    bool Calculated() const { return fieldKind_ == fkCalculated; }
+    void SetCalculated(bool value) { fieldKind_ = value ? fkCalculated : fkData; }
+    bool Lookup() const { return fieldKind_ == fkLookup; }
+    void SetLookup(bool value) { fieldKind_ = value ? fkLookup : fkData; }
+    const AnsiString& KeyFields() const { return keyFields_; }
+    void SetKeyFields(const AnsiString& value) { keyFields_ = value; }
+    TDataSet* LookupDataSet() const { return lookupDataSet_; }
+    void SetLookupDataSet(TDataSet* value) { lookupDataSet_ = value; }
+    const AnsiString& LookupKeyFields() const { return lookupKeyFields_; }
+    void SetLookupKeyFields(const AnsiString& value) { lookupKeyFields_ = value; }
+    const AnsiString& LookupResultField() const { return lookupResultField_; }
+    void SetLookupResultField(const AnsiString& value) { lookupResultField_ = value; }
+
+    // Values.
+    bool IsNull() const;
+    void Clear();
+    virtual AnsiString AsString() const;
+    virtual void SetAsString(const AnsiString& value);
+    virtual Integer AsInteger() const;
+    virtual void SetAsInteger(Integer value);
+    virtual double AsFloat() const;
+    virtual void SetAsFloat(double value);
+    Currency AsCurrency() const { return Currency(AsFloat()); }
+    void SetAsCurrency(Currency value) { SetAsFloat(value.ToDouble()); }
+    virtual bool AsBoolean() const;
+    virtual void SetAsBoolean(bool value);
+    virtual TDateTime AsDateTime() const;
+    virtual void SetAsDateTime(TDateTime value);
+    // Null for a null field, else the value in the field's own type.
+    virtual Variant AsVariant() const;
+    virtual void SetAsVariant(const Variant& value);
+    Variant Value() const { return AsVariant(); }
+    void SetValue(const Variant& value) { SetAsVariant(value); }
+
+    // Text for editing (Text) and for display (DisplayText), through
+    // OnGetText when assigned; writing Text goes through OnSetText.
+    AnsiString Text() const { return GetTextFor(false); }
+    void SetText(const AnsiString& value);
+    AnsiString DisplayText() const { return GetTextFor(true); }
+
+    // Display.
+    virtual int DisplayWidth() const { return displayWidth_ > 0 ? displayWidth_ : DefaultDisplayWidth(); }
+    void SetDisplayWidth(int value) { displayWidth_ = value; }
+    const AnsiString& EditMask() const { return editMask_; }
+    void SetEditMask(const AnsiString& value) { editMask_ = value; }
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment value) { alignment_ = value; }
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value) { readOnly_ = value; }
+    bool Required() const { return required_; }
+    void SetRequired(bool value) { required_ = value; }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value) { visible_ = value; }
+
+    // Whether the field can be written now: not read-only, a data field of
+    // a dataset that can be modified (calculated fields while calculating).
+    bool CanModify() const;
+    virtual bool IsBlob() const { return false; }
+    // Whether a typed character fits the field (digits for numbers, ...).
+    virtual bool IsValidChar(char c) const;
+    // Asks the data-aware control showing this field to take the focus.
+    void FocusControl();
+
+    const TFieldNotifyEvent& OnChange() const { return onChange_; }
+    void SetOnChange(const TFieldNotifyEvent& handler) { onChange_ = handler; }
+    const TFieldNotifyEvent& OnValidate() const { return onValidate_; }
+    void SetOnValidate(const TFieldNotifyEvent& handler) { onValidate_ = handler; }
+    const TFieldGetTextEvent& OnGetText() const { return onGetText_; }
+    void SetOnGetText(const TFieldGetTextEvent& handler) { onGetText_ = handler; }
+    const TFieldSetTextEvent& OnSetText() const { return onSetText_; }
+    void SetOnSetText(const TFieldSetTextEvent& handler) { onSetText_ = handler; }
+
+    // Form descriptions: a field is written nested in its dataset.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* parent) override;
+
+    // The dataset's binding of the field to a storage column (-1: none) and,
+    // for calculated and lookup fields, to a slot of the computed values.
+    int Column() const { return column_; }
+    void Bind(int column, int calcSlot) {
+        column_ = column;
+        calcSlot_ = calcSlot;
+    }
+    int CalcSlot() const { return calcSlot_; }
+
+protected:
+    TField(TComponent* owner, TFieldType type, int size);
+    void SetDataType(TFieldType type) { dataType_ = type; }
+    // The text of the value; `displayText` chooses the display form.
+    virtual AnsiString GetText(bool displayText) const;
+    virtual int DefaultDisplayWidth() const { return size_ > 0 ? size_ : 10; }
+    // Raw access for the descendants.
+    CellView Cell() const;
+    void SetCell(CellValue value);
+    // A whole number from a variant: as an integer when it fits 32 bits.
+    virtual void SetAsLargeValue(Int64 value);
+    AnsiString CellText() const;
+
+private:
+    AnsiString GetTextFor(bool displayText) const;
+
+    TDataSet* dataSet_ = nullptr;
+    AnsiString fieldName_, displayLabel_, origin_, editMask_;
+    AnsiString keyFields_, lookupKeyFields_, lookupResultField_;
+    TDataSet* lookupDataSet_ = nullptr;
+    TFieldKind fieldKind_ = fkData;
+    TFieldType dataType_ = ftUnknown;
+    int size_ = 0;
+    int displayWidth_ = 0;
+    TAlignment alignment_ = taLeftJustify;
+    bool readOnly_ = false, required_ = false, visible_ = true;
+    int column_ = -1;
+    int calcSlot_ = -1;
+    TFieldNotifyEvent onChange_, onValidate_;
+    TFieldGetTextEvent onGetText_;
+    TFieldSetTextEvent onSetText_;
+};
+
+class TStringField : public TField {
+    SERVIORA_CLASS(TStringField, TField)
+public:
+    explicit TStringField(TComponent* owner) : TStringField(owner, ftString, 20) {}
+
+protected:
+    TStringField(TComponent* owner, TFieldType type, int size) : TField(owner, type, size) {}
+};
+
+class TWideStringField : public TStringField {
+    SERVIORA_CLASS(TWideStringField, TStringField)
+public:
+    explicit TWideStringField(TComponent* owner) : TStringField(owner, ftWideString, 20) {}
+};
+
+// Numbers: DisplayFormat and EditFormat are FormatFloat patterns.
+class TNumericField : public TField {
+    SERVIORA_CLASS(TNumericField, TField)
+    SERVIORA_PUBLISHED
+public:
+    const AnsiString& DisplayFormat() const { return displayFormat_; }
+    void SetDisplayFormat(const AnsiString& value) { displayFormat_ = value; }
+    const AnsiString& EditFormat() const { return editFormat_; }
+    void SetEditFormat(const AnsiString& value) { editFormat_ = value; }
+    bool IsValidChar(char c) const override;
+
+protected:
+    TNumericField(TComponent* owner, TFieldType type);
+    // The format for the text asked for, or "" for the default text.
+    const AnsiString& FormatFor(bool displayText) const;
+
+private:
+    AnsiString displayFormat_, editFormat_;
+};
+
+class TIntegerField : public TNumericField {
+    SERVIORA_CLASS(TIntegerField, TNumericField)
+public:
+    explicit TIntegerField(TComponent* owner) : TIntegerField(owner, ftInteger) {}
+    AnsiString AsString() const override;
+    Integer AsInteger() const override;
+    void SetAsInteger(Integer value) override;
+    void SetAsString(const AnsiString& value) override;
+    double AsFloat() const override { return AsInteger(); }
+    void SetAsFloat(double value) override;
+    Variant AsVariant() const override;
+
+protected:
+    TIntegerField(TComponent* owner, TFieldType type) : TNumericField(owner, type) {}
+    AnsiString GetText(bool displayText) const override;
+    int DefaultDisplayWidth() const override { return 11; }
+};
+
+class TSmallintField : public TIntegerField {
+    SERVIORA_CLASS(TSmallintField, TIntegerField)
+public:
+    explicit TSmallintField(TComponent* owner) : TIntegerField(owner, ftSmallint) {}
+};
+
+class TLargeintField : public TNumericField {
+    SERVIORA_CLASS(TLargeintField, TNumericField)
+public:
+    explicit TLargeintField(TComponent* owner) : TNumericField(owner, ftLargeint) {}
+    Int64 AsLargeInt() const;
+    AnsiString AsString() const override;
+    void SetAsLargeInt(Int64 value);
+    Integer AsInteger() const override { return static_cast<Integer>(AsLargeInt()); }
+    void SetAsInteger(Integer value) override { SetAsLargeInt(value); }
+    double AsFloat() const override { return static_cast<double>(AsLargeInt()); }
+    void SetAsString(const AnsiString& value) override;
+    Variant AsVariant() const override;
+
+protected:
+    void SetAsLargeValue(Int64 value) override;
+    AnsiString GetText(bool displayText) const override;
+    int DefaultDisplayWidth() const override { return 15; }
+};
+
+class TFloatField : public TNumericField {
+    SERVIORA_CLASS(TFloatField, TNumericField)
+    SERVIORA_PUBLISHED
+public:
+    explicit TFloatField(TComponent* owner) : TFloatField(owner, ftFloat) {}
+    AnsiString AsString() const override;
+    double AsFloat() const override;
+    void SetAsFloat(double value) override;
+    Integer AsInteger() const override;
+    void SetAsString(const AnsiString& value) override;
+    Variant AsVariant() const override;
+
+    // Shown as money (the locale's currency format) without DisplayFormat.
+    bool Currency() const { return currency_; }
+    void SetCurrency(bool value) { currency_ = value; }
+    int Precision() const { return precision_; }
+    void SetPrecision(int value) { precision_ = value < 2 ? 2 : (value > 15 ? 15 : value); }
+
+protected:
+    TFloatField(TComponent* owner, TFieldType type) : TNumericField(owner, type) {}
+    AnsiString GetText(bool displayText) const override;
+
+private:
+    bool currency_ = false;
+    int precision_ = 15;
+};
+
+class TCurrencyField : public TFloatField {
+    SERVIORA_CLASS(TCurrencyField, TFloatField)
+public:
+    explicit TCurrencyField(TComponent* owner) : TFloatField(owner, ftCurrency) { SetCurrency(true); }
+};
+
+class TBCDField : public TFloatField {
+    SERVIORA_CLASS(TBCDField, TFloatField)
+public:
+    explicit TBCDField(TComponent* owner) : TFloatField(owner, ftBCD) { SetCurrency(false); }
+    Variant AsVariant() const override;
+};
+
+class TBooleanField : public TField {
+    SERVIORA_CLASS(TBooleanField, TField)
+    SERVIORA_PUBLISHED
+public:
+    explicit TBooleanField(TComponent* owner);
+    bool AsBoolean() const override;
+    void SetAsBoolean(bool value) override;
+    AnsiString AsString() const override;
+    // Accepts the display words (case ignored, and any prefix of them).
+    void SetAsString(const AnsiString& value) override;
+    Integer AsInteger() const override { return AsBoolean() ? 1 : 0; }
+    Variant AsVariant() const override;
+
+    // "True;False" by default: the words for true and false.
+    const AnsiString& DisplayValues() const { return displayValues_; }
+    void SetDisplayValues(const AnsiString& value);
+
+protected:
+    AnsiString GetText(bool displayText) const override;
+    int DefaultDisplayWidth() const override;
+
+private:
+    AnsiString displayValues_;
+    AnsiString trueText_, falseText_;
+};
+
+// Dates as the database stores them (ISO text), read and written as
+// TDateTime; DisplayFormat is a FormatDateTime pattern.
+class TDateTimeField : public TField {
+    SERVIORA_CLASS(TDateTimeField, TField)
+    SERVIORA_PUBLISHED
+public:
+    explicit TDateTimeField(TComponent* owner) : TDateTimeField(owner, ftDateTime) {}
+    AnsiString AsString() const override;
+    TDateTime AsDateTime() const override;
+    void SetAsDateTime(TDateTime value) override;
+    double AsFloat() const override { return AsDateTime(); }
+    void SetAsFloat(double value) override { SetAsDateTime(value); }
+    void SetAsString(const AnsiString& value) override;
+    Variant AsVariant() const override;
+    const AnsiString& DisplayFormat() const { return displayFormat_; }
+    void SetDisplayFormat(const AnsiString& value) { displayFormat_ = value; }
+
+protected:
+    TDateTimeField(TComponent* owner, TFieldType type);
+    AnsiString GetText(bool displayText) const override;
+    int DefaultDisplayWidth() const override { return 18; }
+
+private:
+    AnsiString displayFormat_;
+};
+
+class TDateField : public TDateTimeField {
+    SERVIORA_CLASS(TDateField, TDateTimeField)
+public:
+    explicit TDateField(TComponent* owner) : TDateTimeField(owner, ftDate) {}
+
+protected:
+    int DefaultDisplayWidth() const override { return 10; }
+};
+
+class TBlobField : public TField {
+    SERVIORA_CLASS(TBlobField, TField)
+public:
+    explicit TBlobField(TComponent* owner) : TBlobField(owner, ftBlob) {}
+    bool IsBlob() const override { return true; }
+
+protected:
+    TBlobField(TComponent* owner, TFieldType type) : TField(owner, type, 0) {}
+    // "(BLOB)", "(MEMO)", "(GRAPHIC)": a grid shows a placeholder.
+    AnsiString GetText(bool displayText) const override;
+};
+
+class TMemoField : public TBlobField {
+    SERVIORA_CLASS(TMemoField, TBlobField)
+public:
+    explicit TMemoField(TComponent* owner) : TBlobField(owner, ftMemo) {}
+};
+
+class TGraphicField : public TBlobField {
+    SERVIORA_CLASS(TGraphicField, TBlobField)
+public:
+    explicit TGraphicField(TComponent* owner) : TBlobField(owner, ftGraphic) {}
+};
+
+// The field class for a column type (TStringField for the types without a
+// class of their own).
+using TFieldClass = const TComponent::MetaClassType*;
+TFieldClass FieldClassOf(TFieldType type);
+
+// A dataset's fields, in display order. Does not own them.
+class TFields : public TObject {
+    SERVIORA_CLASS(TFields, TObject)
+public:
+    explicit TFields(TDataSet* dataSet) : dataSet_(dataSet) {}
+    int Count() const { return static_cast<int>(fields_.size()); }
+    TField* Fields(int index) const;
+    TField* operator[](int index) const { return Fields(index); }
+    TField* FindField(const AnsiString& name) const;
+    TField* FieldByName(const AnsiString& name) const;
+    TField* FieldByNumber(int fieldNo) const;
+    int IndexOf(const TField* field) const;
+    void Add(TField* field);
+    void Remove(TField* field);
+    void Move(int from, int to);
+    TDataSet* DataSet() const { return dataSet_; }
+
+private:
+    TDataSet* dataSet_;
+    std::vector<TField*> fields_;
+};
+
+// The storage's description of one column.
+class TFieldDef : public TObject {
+    SERVIORA_CLASS(TFieldDef, TObject)
+public:
+    TFieldDef(AnsiString name, TFieldType type, int size, bool required, int fieldNo)
+        : name_(std::move(name)), dataType_(type), size_(size), required_(required), fieldNo_(fieldNo) {}
+    const AnsiString& Name() const { return name_; }
+    TFieldType DataType() const { return dataType_; }
+    int Size() const { return size_; }
+    bool Required() const { return required_; }
+    int FieldNo() const { return fieldNo_; }
+    TFieldClass FieldClass() const { return FieldClassOf(dataType_); }
+    // A field of this column's class, owned by `owner`, attached to `dataSet`.
+    TField* CreateField(TComponent* owner, TDataSet* dataSet) const;
+
+private:
+    AnsiString name_;
+    TFieldType dataType_;
+    int size_;
+    bool required_;
+    int fieldNo_;
+};
+
+class TFieldDefs : public TObject {
+    SERVIORA_CLASS(TFieldDefs, TObject)
+public:
+    int Count() const { return static_cast<int>(defs_.size()); }
+    TFieldDef* Items(int index) const { return defs_.at(index).get(); }
+    TFieldDef* operator[](int index) const { return Items(index); }
+    TFieldDef* Find(const AnsiString& name) const;
+    int IndexOf(const AnsiString& name) const;
+    TFieldDef* Add(const AnsiString& name, TFieldType type, int size = 0, bool required = false);
+    void Clear() { defs_.clear(); }
+
+private:
+    std::vector<std::unique_ptr<TFieldDef>> defs_;
+};
+
+// Splits a ";"-separated list of field names (blanks around names dropped).
+std::vector<AnsiString> SplitFieldNames(const AnsiString& names);

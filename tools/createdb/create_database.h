@@ -1,0 +1,21 @@
+// Creation of the application's empty database: the five tables of
+// app/schema.sql and the administrator's row.
+#pragma once
+
+#include <string>
+
+namespace serviora {
+
+// The schema text (UTF-8) compiled into this library.
+const std::string& ApplicationSchemaSql();
+
+enum class CreateResult { Created, AlreadyExists };
+
+// Creates the database file at `path` (UTF-8) unless a file of that name
+// exists, which is left untouched. The file appears complete or not at all:
+// it is built under a temporary name and renamed. Missing parent folders
+// are made. Throws std::runtime_error with SQLite's or the system's message
+// on failure.
+CreateResult CreateApplicationDatabase(const std::string& path);
+
+}  // namespace serviora
