@@ -205,6 +205,7 @@ void Redraw(Window& w, HRGN area, UINT flags) {
             if (flags & RDW_ERASE) w.erasePending = true;
         }
         if (flags & RDW_INTERNALPAINT) w.internalPaint = true;
+        if ((flags & RDW_FRAME) && HasNonClientArea(w)) w.framePending = true;
     }
     if (flags & RDW_VALIDATE) {
         if (w.update) {
@@ -234,7 +235,7 @@ void Redraw(Window& w, HRGN area, UINT flags) {
 void PaintNow(HWND handle, bool children) {
     Window* w = Find(handle);
     if (!w) return;
-    if (w->update || w->internalPaint) SendMessage(handle, WM_PAINT, 0, 0);
+    if (w->update || w->internalPaint || w->framePending) SendMessage(handle, WM_PAINT, 0, 0);
     if (!children || (w = Find(handle)) == nullptr) return;
     const auto list = w->children;
     for (HWND h : list) PaintNow(h, true);
@@ -242,7 +243,7 @@ void PaintNow(HWND handle, bool children) {
 
 HWND NeedingPaint(Window& w) {
     if (!(w.style & WS_VISIBLE)) return 0;
-    if (w.handle != Desktop().handle && (w.update || w.internalPaint)) return w.handle;
+    if (w.handle != Desktop().handle && (w.update || w.internalPaint || w.framePending)) return w.handle;
     for (HWND h : w.children)
         if (Window* c = Find(h))
             if (const HWND found = NeedingPaint(*c)) return found;
@@ -254,7 +255,7 @@ HWND NeedingPaint(Window& w) {
 HWND WindowNeedingPaint(HWND filter) {
     if (filter) {
         Window* w = Find(filter);
-        return w && IsShowing(*w) && (w->update || w->internalPaint) ? filter : 0;
+        return w && IsShowing(*w) && (w->update || w->internalPaint || w->framePending) ? filter : 0;
     }
     for (HWND h : Desktop().children)
         if (Window* t = Find(h); t && !(t->style & WS_MINIMIZE))
@@ -376,6 +377,11 @@ int GetUpdateRgn(HWND handle, HRGN region, BOOL erase) {
 HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) {
     Window* w = Find(handle);
     if (!w || !paint) return 0;
+    if (w->framePending) {
+        w->framePending = false;
+        SendMessage(handle, WM_NCPAINT, 1, 0);
+        if ((w = Find(handle)) == nullptr) return 0;
+    }
     HideCaretForPaint(handle);
     Region update;
     if (w->update) {

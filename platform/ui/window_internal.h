@@ -12,6 +12,8 @@
 
 namespace ws {
 
+struct FrameState;  // the non-client state: menu bar, scroll bars, caption (frame_internal.h)
+
 struct WindowClass {
     AnsiString name;
     ATOM atom = 0;
@@ -61,6 +63,8 @@ struct Window {
     bool internalPaint = false;
     HBITMAP backing = 0;        // top-level windows: the backing bitmap (window size)
     SIZE backingSize;
+    bool framePending = false;  // WM_NCPAINT due before the next WM_PAINT
+    std::shared_ptr<FrameState> frame;  // made on demand by the non-client code
 
     bool IsTopLevel() const;
     bool IsChild() const { return (style & WS_CHILD) != 0; }
@@ -123,6 +127,12 @@ void KillSystemTimer(UINT_PTR id);
 // Cursor state for the Qt side and for input.
 bool CursorShown();
 POINT ClipToCursorRect(POINT point);
+
+// Whether the window's client area is smaller than the window (it has a frame to paint).
+bool HasNonClientArea(const Window& window);
+// The default handling of the non-client area, moving and sizing, window
+// scroll bars and menus (frame_internal.h); answers false for other messages.
+bool DefaultFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 // The default handling of the input-method messages: the composition window
 // at the caret, and the result as WM_CHAR bytes.
