@@ -22,13 +22,6 @@ TWinControl* creationControl = nullptr;
 
 bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL; }
 
-// Whether `control` is `ancestor` or lies inside it.
-bool IsWithin(const TControl* control, const TWinControl* ancestor) {
-    for (; control; control = control->Parent())
-        if (control == ancestor) return true;
-    return false;
-}
-
 }  // namespace
 
 LRESULT InitialWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

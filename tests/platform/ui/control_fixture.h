@@ -27,6 +27,10 @@ protected:
         application_.reset();
         Application = saved_;
         ProcessMessages();
+        // A quit the test posted (Terminate) must not end the next test's loops.
+        MSG quit;
+        while (PeekMessage(&quit, 0, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
     }
 
     // A shown form owned by the test's application.
@@ -40,7 +44,8 @@ protected:
         SimulateKey(vk, false);
         ProcessMessages();
     }
-    static void Click(TControl* control) {
+    // A click that waits in the queue (for a modal loop to handle).
+    static void QueueClick(TControl* control) {
         auto* window = dynamic_cast<TWinControl*>(control);
         POINT p{control->Width() / 2, control->Height() / 2};
         if (!window) {
@@ -48,7 +53,10 @@ protected:
             p.x += control->Left();
             p.y += control->Top();
         }
-        SimulateClick(window->Handle(), p);
+        ASSERT_TRUE(SimulateClick(window->Handle(), p));
+    }
+    static void Click(TControl* control) {
+        QueueClick(control);
         ProcessMessages();
     }
 
