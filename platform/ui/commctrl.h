@@ -118,6 +118,50 @@ struct COMBOBOXINFO {
 // rectangles in its client coordinates, and its edit and list windows.
 BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
 
+// ---- Common notifications ----------------------------------------------------------
+constexpr UINT NM_CLICK = UINT(-2), NM_DBLCLK = UINT(-3), NM_RETURN = UINT(-4), NM_RCLICK = UINT(-5),
+               NM_SETFOCUS = UINT(-7), NM_KILLFOCUS = UINT(-8);
+
+// ---- Tab controls ------------------------------------------------------------------
+constexpr DWORD TCS_TABS = 0, TCS_BOTTOM = 2, TCS_FLATBUTTONS = 8, TCS_HOTTRACK = 0x40, TCS_BUTTONS = 0x100,
+                TCS_MULTILINE = 0x200, TCS_FIXEDWIDTH = 0x400, TCS_OWNERDRAWFIXED = 0x2000,
+                TCS_FOCUSNEVER = 0x8000;
+constexpr UINT TCM_FIRST = 0x1300;
+constexpr UINT TCM_GETIMAGELIST = TCM_FIRST + 2, TCM_SETIMAGELIST = TCM_FIRST + 3, TCM_GETITEMCOUNT = TCM_FIRST + 4,
+               TCM_GETITEMA = TCM_FIRST + 5, TCM_SETITEMA = TCM_FIRST + 6, TCM_INSERTITEMA = TCM_FIRST + 7,
+               TCM_DELETEITEM = TCM_FIRST + 8, TCM_DELETEALLITEMS = TCM_FIRST + 9, TCM_GETITEMRECT = TCM_FIRST + 10,
+               TCM_GETCURSEL = TCM_FIRST + 11, TCM_SETCURSEL = TCM_FIRST + 12, TCM_HITTEST = TCM_FIRST + 13,
+               TCM_ADJUSTRECT = TCM_FIRST + 40, TCM_SETITEMSIZE = TCM_FIRST + 41, TCM_GETROWCOUNT = TCM_FIRST + 44,
+               TCM_GETCURFOCUS = TCM_FIRST + 47, TCM_SETCURFOCUS = TCM_FIRST + 48, TCM_GETITEMW = TCM_FIRST + 60,
+               TCM_SETITEMW = TCM_FIRST + 61, TCM_INSERTITEMW = TCM_FIRST + 62;
+constexpr UINT TCM_GETITEM = TCM_GETITEMA, TCM_SETITEM = TCM_SETITEMA, TCM_INSERTITEM = TCM_INSERTITEMA;
+constexpr UINT TCN_KEYDOWN = UINT(-550), TCN_SELCHANGE = UINT(-551), TCN_SELCHANGING = UINT(-552);
+constexpr UINT TCIF_TEXT = 1, TCIF_IMAGE = 2, TCIF_PARAM = 8, TCIF_STATE = 0x10;
+struct TCITEMA {
+    UINT mask = 0;
+    DWORD dwState = 0;
+    DWORD dwStateMask = 0;
+    char* pszText = nullptr;
+    int cchTextMax = 0;
+    int iImage = -1;
+    LPARAM lParam = 0;
+};
+struct TCITEMW {
+    UINT mask = 0;
+    DWORD dwState = 0;
+    DWORD dwStateMask = 0;
+    WCHAR* pszText = nullptr;
+    int cchTextMax = 0;
+    int iImage = -1;
+    LPARAM lParam = 0;
+};
+using TCITEM = TCITEMA;
+constexpr UINT TCHT_NOWHERE = 1, TCHT_ONITEMICON = 2, TCHT_ONITEMLABEL = 4, TCHT_ONITEM = 6;
+struct TCHITTESTINFO {
+    POINT pt;
+    UINT flags = 0;
+};
+
 // The standard control classes are registered with the window system from
 // the start; this is kept for code that calls it.
 void InitCommonControls();

@@ -83,5 +83,6 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterEditClass();
     ctl::RegisterListBoxClasses();
     ctl::RegisterComboBoxClass();
+    ctl::RegisterTabControlClass();
     return true;
 }

@@ -105,6 +105,7 @@ void RegisterButtonClass();
 void RegisterEditClass();
 void RegisterListBoxClasses();
 void RegisterComboBoxClass();
+void RegisterTabControlClass();
 
 // What a combo box's dropped list tells the combo box: the user chose the
 // item wParam, or ended the choice without one.
