@@ -84,5 +84,7 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterListBoxClasses();
     ctl::RegisterComboBoxClass();
     ctl::RegisterTabControlClass();
+    ctl::RegisterHeaderClass();
+    ctl::RegisterListViewClass();
     return true;
 }

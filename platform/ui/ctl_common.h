@@ -4,7 +4,11 @@
 // measuring every control does.
 #pragma once
 
+#include <algorithm>
 #include <memory>
+#include <string>
+
+#include "platform/rtl/codepage.h"
 
 #include "platform/ui/commctrl.h"
 #include "platform/ui/userinput.h"
@@ -91,6 +95,33 @@ HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage);
 int TextWidth(HDC dc, const char* text, std::size_t length);
 inline int TextWidth(HDC dc, const AnsiString& text) { return TextWidth(dc, text.data(), text.size()); }
 
+// Item text handed out through an item record's buffer of `size`
+// characters (ANSI bytes or UTF-16 units; a terminator always fits), and
+// item text taken from a record, for the A and W forms of a message.
+template <class Char>
+void CopyItemText(const AnsiString& text, Char* buffer, int size) {
+    if (!buffer || size <= 0) return;
+    std::basic_string<Char> converted;
+    if constexpr (sizeof(Char) == 1) {
+        std::size_t n = std::min(text.size(), std::size_t(size - 1));
+        // Never the lead byte of a character without the rest of it.
+        if (n < text.size()) n = AnsiCharStart(text, n);
+        converted = text.substr(0, n);
+    } else {
+        converted = AnsiToWide(text).substr(0, std::size_t(size - 1));
+    }
+    std::copy(converted.begin(), converted.end(), buffer);
+    buffer[converted.size()] = 0;
+}
+template <class Char>
+AnsiString ItemTextOf(const Char* text) {
+    if (!text) return AnsiString();
+    if constexpr (sizeof(Char) == 1)
+        return AnsiString(text);
+    else
+        return WideToAnsi(text);
+}
+
 // Client rectangle of a window.
 RECT ClientRect(HWND window);
 // Whether the window shows as enabled (itself; disabled parents are the
@@ -106,6 +137,8 @@ void RegisterEditClass();
 void RegisterListBoxClasses();
 void RegisterComboBoxClass();
 void RegisterTabControlClass();
+void RegisterHeaderClass();
+void RegisterListViewClass();
 
 // What a combo box's dropped list tells the combo box: the user chose the
 // item wParam, or ended the choice without one.

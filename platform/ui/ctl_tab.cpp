@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/rtl/codepage.h"
 #include "platform/ui/ctl_common.h"
 
 namespace ctl {
@@ -114,17 +113,7 @@ LRESULT TabControl::Insert(std::intptr_t index, const Tab& tab) {
 
 template <class Item>
 void TabControl::Read(const Tab& tab, Item& item) const {
-    if ((item.mask & TCIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-        using Char = std::remove_pointer_t<decltype(item.pszText)>;
-        std::basic_string<Char> text;
-        if constexpr (sizeof(Char) == 1)
-            text = tab.text;
-        else
-            text = AnsiToWide(tab.text);
-        const std::size_t n = std::min<std::size_t>(text.size(), std::size_t(item.cchTextMax - 1));
-        std::copy(text.begin(), text.begin() + std::ptrdiff_t(n), item.pszText);
-        item.pszText[n] = 0;
-    }
+    if (item.mask & TCIF_TEXT) CopyItemText(tab.text, item.pszText, item.cchTextMax);
     if (item.mask & TCIF_IMAGE) item.iImage = tab.image;
     if (item.mask & TCIF_PARAM) item.lParam = tab.data;
     if (item.mask & TCIF_STATE) item.dwState = tab.state & item.dwStateMask;
@@ -132,12 +121,7 @@ void TabControl::Read(const Tab& tab, Item& item) const {
 
 template <class Item>
 Tab TabControl::Written(Tab tab, const Item& item) const {
-    if ((item.mask & TCIF_TEXT) && item.pszText) {
-        if constexpr (sizeof(*item.pszText) == 1)
-            tab.text = item.pszText;
-        else
-            tab.text = WideToAnsi(item.pszText);
-    }
+    if ((item.mask & TCIF_TEXT) && item.pszText) tab.text = ItemTextOf(item.pszText);
     if (item.mask & TCIF_IMAGE) tab.image = item.iImage;
     if (item.mask & TCIF_PARAM) tab.data = item.lParam;
     if (item.mask & TCIF_STATE) tab.state = (tab.state & ~item.dwStateMask) | (item.dwState & item.dwStateMask);

@@ -71,11 +71,35 @@ protected:
     }
     static AnsiString Text(HWND window) { return WindowTextOf(window); }
 
+    // WM_NOTIFY codes the parent receives; `refuse` answers TRUE to one code.
+    void RecordNotifications() {
+        Current() = this;
+        previousProc_ = WNDPROC(SetWindowLongPtr(parent, GWLP_WNDPROC, LONG_PTR(WNDPROC(&NotifyProcedure))));
+    }
+
+    std::vector<UINT> NotifiedCodes() const {
+        std::vector<UINT> codes;
+        for (auto& n : notified) codes.push_back(n.code);
+        return codes;
+    }
+
     HWND parent = 0;
     std::vector<Notification> notifications;
+    std::vector<NMHDR> notified;
+    UINT refuse = 0;
     std::function<void(HWND control, UINT code)> onCommand;
 
 private:
+    WNDPROC previousProc_;
+    static LRESULT NotifyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        ControlTest* test = Current();
+        if (message == WM_NOTIFY && test) {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            test->notified.push_back(*header);
+            if (test->refuse && header->code == test->refuse) return TRUE;
+        }
+        return CallWindowProc(test->previousProc_, window, message, wParam, lParam);
+    }
     static ControlTest*& Current() {
         static ControlTest* current = nullptr;
         return current;

@@ -15,22 +15,9 @@ protected:
             item.lParam = 7;
             SendMessage(tabs, TCM_INSERTITEM, SendMessage(tabs, TCM_GETITEMCOUNT, 0, 0), LPARAM(&item));
         }
-        subclassed = this;
-        previous = WNDPROC(SetWindowLongPtr(parent, GWLP_WNDPROC, LONG_PTR(WNDPROC(&Notified))));
+        RecordNotifications();
     }
-    static LRESULT Notified(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NOTIFY) {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            subclassed->codes.push_back(header->code);
-            if (header->code == TCN_SELCHANGING) return subclassed->refuse;
-        }
-        return CallWindowProc(subclassed->previous, window, message, wParam, lParam);
-    }
-    static inline TabTest* subclassed = nullptr;
     HWND tabs = 0;
-    WNDPROC previous;
-    std::vector<UINT> codes;
-    BOOL refuse = FALSE;
 };
 
 TEST_F(TabTest, ClicksAndKeysChangeTheTabUnlessTheParentRefuses) {
@@ -39,15 +26,15 @@ TEST_F(TabTest, ClicksAndKeysChangeTheTabUnlessTheParentRefuses) {
     ASSERT_TRUE(SendMessage(tabs, TCM_GETITEMRECT, 2, LPARAM(&third)));
     Click(tabs, third.left + 4, third.top + 4);
     EXPECT_EQ(SendMessage(tabs, TCM_GETCURSEL, 0, 0), 2);
-    EXPECT_EQ(codes, (std::vector<UINT>{NM_SETFOCUS, TCN_SELCHANGING, TCN_SELCHANGE, NM_CLICK}));
+    EXPECT_EQ(NotifiedCodes(), (std::vector<UINT>{NM_SETFOCUS, TCN_SELCHANGING, TCN_SELCHANGE, NM_CLICK}));
     Key(VK_LEFT);
     EXPECT_EQ(SendMessage(tabs, TCM_GETCURSEL, 0, 0), 1);
-    refuse = TRUE;
+    refuse = TCN_SELCHANGING;
     Key(VK_LEFT);
     EXPECT_EQ(SendMessage(tabs, TCM_GETCURSEL, 0, 0), 1);
-    codes.clear();
+    notified.clear();
     SendMessage(tabs, TCM_SETCURSEL, 0, 0);
-    EXPECT_TRUE(codes.empty());
+    EXPECT_TRUE(notified.empty());
 }
 
 TEST_F(TabTest, ItemsReadBackInBothCharacterSetsAndTheDisplayAreaAdjusts) {
