@@ -35,8 +35,9 @@ private:
 
 // The window procedure of a control class `C`: the window owns one `C`,
 // made at WM_NCCREATE and freed after WM_NCDESTROY. Controls paint their
-// whole client area (so no background is erased) through C::Paint(HDC);
-// every other message goes to C::Handle. C is constructed from its window.
+// whole client area (so no background is erased) through C::Paint(HDC) and
+// keep their font in C::Font(); C::Handle sees WM_SETFONT after the font
+// is set, and every other message. C is constructed from its window.
 template <class C>
 LRESULT ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* control = reinterpret_cast<C*>(GetWindowLongPtr(window, 0));
@@ -60,6 +61,13 @@ LRESULT ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_ERASEBKGND:
         return 1;
+    case WM_GETFONT:
+        return LRESULT(control->Font().Get());
+    case WM_SETFONT:
+        control->Font().Set(HFONT(wParam));
+        control->Handle(message, wParam, lParam);
+        if (LOWORD(lParam)) InvalidateRect(window, nullptr, TRUE);
+        return 0;
     default:
         return control->Handle(message, wParam, lParam);
     }

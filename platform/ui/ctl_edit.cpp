@@ -49,6 +49,7 @@ public:
     explicit Edit(HWND window) : window_(window) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
+    ControlFont& Font() { return font_; }
 
 private:
     struct Line {
@@ -506,17 +507,13 @@ LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Redraw();
         return 0;
     case WM_SETFONT:
-        font_.Set(HFONT(wParam));
         UpdateFormatRect();
         if (focused_) {
             CreateCaret(window_, 0, 1, LineHeight());
             ShowCaret(window_);
         }
         ScrollCaret();
-        if (LOWORD(lParam)) Redraw();
         return 0;
-    case WM_GETFONT:
-        return LRESULT(font_.Get());
     case WM_SETTEXT:
         SetText(reinterpret_cast<const char*>(lParam));
         return TRUE;

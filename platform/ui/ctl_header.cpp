@@ -27,6 +27,7 @@ public:
     explicit Header(HWND window) : window_(window) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
+    ControlFont& Font() { return font_; }
 
 private:
     bool Valid(std::intptr_t index) const { return index >= 0 && std::size_t(index) < columns_.size(); }
@@ -206,12 +207,6 @@ void Header::Paint(HDC dc) {
 
 LRESULT Header::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SETFONT:
-        font_.Set(HFONT(wParam));
-        if (LOWORD(lParam)) Redraw();
-        return 0;
-    case WM_GETFONT:
-        return LRESULT(font_.Get());
     case WM_SIZE:
     case WM_ENABLE:
         Redraw();

@@ -28,6 +28,7 @@ public:
     explicit ListView(HWND window) : window_(window) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
+    ControlFont& Font() { return font_; }
 
 private:
     bool Valid(std::intptr_t index) const { return index >= 0 && std::size_t(index) < rows_.size(); }
@@ -404,12 +405,9 @@ LRESULT ListView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Redraw();
         return 0;
     case WM_SETFONT:
-        font_.Set(HFONT(wParam));
         SendMessage(header_, WM_SETFONT, wParam, lParam);
         LayoutHeader();
         return 0;
-    case WM_GETFONT:
-        return LRESULT(font_.Get());
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_ENABLE:

@@ -25,6 +25,7 @@ public:
     explicit TabControl(HWND window) : window_(window) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
+    ControlFont& Font() { return font_; }
 
 private:
     bool Valid(std::intptr_t index) const { return index >= 0 && std::size_t(index) < tabs_.size(); }
@@ -167,12 +168,6 @@ void TabControl::Paint(HDC dc) {
 
 LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SETFONT:
-        font_.Set(HFONT(wParam));
-        if (LOWORD(lParam)) Redraw();
-        return 0;
-    case WM_GETFONT:
-        return LRESULT(font_.Get());
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
     case WM_SIZE:
