@@ -4,6 +4,7 @@
 // are the platform's own, so numeric ids in the Parts hold.
 #pragma once
 
+#include "platform/rtl/datetime.h"
 #include "platform/ui/msgqueue.h"
 
 // ---- Owner draw ---------------------------------------------------------------
@@ -311,6 +312,73 @@ struct NMLISTVIEW {
     POINT ptAction;
     LPARAM lParam = 0;
 };
+
+// ---- Month calendars and date-time pickers ----------------------------------------------
+struct SYSTEMTIME {
+    WORD wYear = 0;
+    WORD wMonth = 0;
+    WORD wDayOfWeek = 0;
+    WORD wDay = 0;
+    WORD wHour = 0;
+    WORD wMinute = 0;
+    WORD wSecond = 0;
+    WORD wMilliseconds = 0;
+};
+constexpr DWORD MCS_DAYSTATE = 1, MCS_MULTISELECT = 2, MCS_WEEKNUMBERS = 4, MCS_NOTODAYCIRCLE = 8,
+                MCS_NOTODAY = 0x10;
+constexpr UINT MCM_FIRST = 0x1000;
+constexpr UINT MCM_GETCURSEL = MCM_FIRST + 1, MCM_SETCURSEL = MCM_FIRST + 2, MCM_GETMAXSELCOUNT = MCM_FIRST + 3,
+               MCM_SETMAXSELCOUNT = MCM_FIRST + 4, MCM_GETSELRANGE = MCM_FIRST + 5, MCM_SETSELRANGE = MCM_FIRST + 6,
+               MCM_GETMONTHRANGE = MCM_FIRST + 7, MCM_GETMINREQRECT = MCM_FIRST + 9, MCM_SETCOLOR = MCM_FIRST + 10,
+               MCM_GETCOLOR = MCM_FIRST + 11, MCM_SETTODAY = MCM_FIRST + 12, MCM_GETTODAY = MCM_FIRST + 13,
+               MCM_HITTEST = MCM_FIRST + 14, MCM_SETFIRSTDAYOFWEEK = MCM_FIRST + 15,
+               MCM_GETFIRSTDAYOFWEEK = MCM_FIRST + 16, MCM_GETRANGE = MCM_FIRST + 17, MCM_SETRANGE = MCM_FIRST + 18,
+               MCM_GETMONTHDELTA = MCM_FIRST + 19, MCM_SETMONTHDELTA = MCM_FIRST + 20;
+constexpr UINT MCN_SELCHANGE = UINT(-749), MCN_GETDAYSTATE = UINT(-747), MCN_SELECT = UINT(-746);
+constexpr UINT MCHT_TITLE = 0x10000, MCHT_CALENDAR = 0x20000, MCHT_TODAYLINK = 0x30000, MCHT_NEXT = 0x1000000,
+               MCHT_PREV = 0x2000000, MCHT_NOWHERE = 0, MCHT_TITLEBK = MCHT_TITLE, MCHT_TITLEMONTH = MCHT_TITLE | 1,
+               MCHT_TITLEYEAR = MCHT_TITLE | 2, MCHT_TITLEBTNNEXT = MCHT_TITLE | MCHT_NEXT | 3,
+               MCHT_TITLEBTNPREV = MCHT_TITLE | MCHT_PREV | 3, MCHT_CALENDARBK = MCHT_CALENDAR,
+               MCHT_CALENDARDATE = MCHT_CALENDAR | 1, MCHT_CALENDARDATENEXT = MCHT_CALENDARDATE | MCHT_NEXT,
+               MCHT_CALENDARDATEPREV = MCHT_CALENDARDATE | MCHT_PREV, MCHT_CALENDARDAY = MCHT_CALENDAR | 2,
+               MCHT_CALENDARWEEKNUM = MCHT_CALENDAR | 3;
+constexpr int MCSC_BACKGROUND = 0, MCSC_TEXT = 1, MCSC_TITLEBK = 2, MCSC_TITLETEXT = 3, MCSC_MONTHBK = 4,
+              MCSC_TRAILINGTEXT = 5;
+constexpr DWORD GDTR_MIN = 1, GDTR_MAX = 2;
+constexpr DWORD GMR_VISIBLE = 0, GMR_DAYSTATE = 1;
+struct MCHITTESTINFO {
+    UINT cbSize = sizeof(MCHITTESTINFO);
+    POINT pt;
+    UINT uHit = 0;
+    SYSTEMTIME st;
+};
+struct NMSELCHANGE {
+    NMHDR nmhdr;
+    SYSTEMTIME stSelStart;
+    SYSTEMTIME stSelEnd;
+};
+using NMSELECT = NMSELCHANGE;
+
+constexpr DWORD DTS_UPDOWN = 1, DTS_SHOWNONE = 2, DTS_SHORTDATEFORMAT = 0, DTS_LONGDATEFORMAT = 4,
+                DTS_TIMEFORMAT = 9, DTS_APPCANPARSE = 0x10, DTS_RIGHTALIGN = 0x20;
+constexpr UINT DTM_FIRST = 0x1000;
+constexpr UINT DTM_GETSYSTEMTIME = DTM_FIRST + 1, DTM_SETSYSTEMTIME = DTM_FIRST + 2, DTM_GETRANGE = DTM_FIRST + 3,
+               DTM_SETRANGE = DTM_FIRST + 4, DTM_SETFORMATA = DTM_FIRST + 5, DTM_SETMCCOLOR = DTM_FIRST + 6,
+               DTM_GETMCCOLOR = DTM_FIRST + 7, DTM_GETMONTHCAL = DTM_FIRST + 8, DTM_SETMCFONT = DTM_FIRST + 9,
+               DTM_GETMCFONT = DTM_FIRST + 10;
+constexpr UINT DTM_SETFORMAT = DTM_SETFORMATA;
+constexpr UINT DTN_DATETIMECHANGE = UINT(-759), DTN_DROPDOWN = UINT(-754), DTN_CLOSEUP = UINT(-753);
+constexpr LRESULT GDT_ERROR = -1;
+constexpr WPARAM GDT_VALID = 0, GDT_NONE = 1;
+struct NMDATETIMECHANGE {
+    NMHDR nmhdr;
+    DWORD dwFlags = 0;
+    SYSTEMTIME st;
+};
+
+// The date and time of a TDateTime as a SYSTEMTIME record and back.
+void DateTimeToSystemTime(TDateTime value, SYSTEMTIME& time);
+TDateTime SystemTimeToDateTime(const SYSTEMTIME& time);
 
 // The standard control classes are registered with the window system from
 // the start; this is kept for code that calls it.

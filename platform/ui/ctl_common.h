@@ -77,6 +77,10 @@ LRESULT ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 void RegisterControlClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background,
                           std::uintptr_t cursor = IDC_ARROW);
 
+// Where a control's notifications go: its parent, or the window a pop-up
+// part of another control (a dropped calendar) was given with SetNotifyTarget.
+HWND NotifyTarget(HWND control);
+void SetNotifyTarget(HWND control, HWND target);
 // WM_COMMAND to the parent with the control's id and `code`.
 void NotifyCommand(HWND control, UINT code);
 // WM_NOTIFY to the parent with a record whose header is filled in here.
@@ -147,9 +151,11 @@ void RegisterComboBoxClass();
 void RegisterTabControlClass();
 void RegisterHeaderClass();
 void RegisterListViewClass();
+void RegisterMonthCalendarClass();
+void RegisterDateTimePickerClass();
 
-// What a combo box's dropped list tells the combo box: the user chose the
-// item wParam, or ended the choice without one.
+// What a dropped pop-up part tells the control it belongs to: the user chose
+// the list item wParam, or ended the choice without one (lists and calendars).
 constexpr UINT LBX_CHOSEN = WM_USER + 0x7F0, LBX_CANCELLED = WM_USER + 0x7F1;
 
 }  // namespace ctl

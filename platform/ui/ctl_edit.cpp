@@ -454,14 +454,14 @@ void Edit::PaintLine(HDC dc, const Line& line, int y, bool enabled) {
     const std::size_t selStart = std::clamp(SelStart(), line.start, lineEnd);
     const std::size_t selEnd = std::clamp(SelEnd(), line.start, lineEnd);
     int x = LineX(dc, line);
+    const COLORREF normal = enabled ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT);
     const std::size_t cuts[] = {line.start, selStart, selEnd, lineEnd};
     for (int part = 0; part < 3; ++part) {
         const std::string_view piece = std::string_view(text_).substr(cuts[part], cuts[part + 1] - cuts[part]);
         if (piece.empty()) continue;
         const AnsiString shown = Shown(piece);
         const bool selected = part == 1 && showSelection;
-        SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                  : enabled ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT));
+        SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : normal);
         SetBkMode(dc, selected ? OPAQUE : TRANSPARENT);
         SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
         TextOut(dc, x, y, shown.c_str(), int(shown.size()));

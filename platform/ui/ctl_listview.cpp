@@ -263,6 +263,8 @@ void ListView::GetItem(LVITEMA& item) const {
 }
 
 LRESULT ListView::InsertColumn(std::intptr_t index, const LVCOLUMNA& column) {
+    if (index < 0) return -1;
+    index = std::min<std::intptr_t>(index, ColumnCount());
     HDITEMA item;
     item.mask = HDI_FORMAT | HDI_WIDTH | HDI_LPARAM;
     item.fmt = HDF_STRING | ((column.mask & LVCF_FMT) ? (column.fmt & LVCFMT_JUSTIFYMASK) : HDF_LEFT);
