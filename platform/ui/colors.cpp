@@ -7,6 +7,7 @@
 #include <strings.h>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/reader.h"
 #include "platform/rtl/sysutils.h"
 
 namespace {
@@ -34,6 +35,20 @@ const NamedColor names[] = {
     {clGradientActiveCaption, "clGradientActiveCaption"}, {clGradientInactiveCaption, "clGradientInactiveCaption"},
     {clMenuHighlight, "clMenuHighlight"}, {clMenuBar, "clMenuBar"}, {clNone, "clNone"}, {clDefault, "clDefault"},
 };
+
+// Form descriptions write "Color = clBtnFace" and "Charset = GB2312_CHARSET".
+const bool identsRegistered = [] {
+    std::vector<TIdentMapEntry> colors;
+    for (const NamedColor& n : names) colors.push_back({n.color, n.name});
+    RegisterIntegerConsts("TColor", std::move(colors));
+    RegisterIntegerConsts("TFontCharset", {{ANSI_CHARSET, "ANSI_CHARSET"},
+                                           {DEFAULT_CHARSET, "DEFAULT_CHARSET"},
+                                           {SYMBOL_CHARSET, "SYMBOL_CHARSET"},
+                                           {GB2312_CHARSET, "GB2312_CHARSET"},
+                                           {CHINESEBIG5_CHARSET, "CHINESEBIG5_CHARSET"},
+                                           {OEM_CHARSET, "OEM_CHARSET"}});
+    return true;
+}();
 
 }  // namespace
 

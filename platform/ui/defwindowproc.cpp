@@ -107,6 +107,9 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         w->redraw = wParam != 0;
         return 0;
     case WM_PAINT: {
+        // A DC in wParam asks for painting into it; there is nothing to
+        // paint by default, and the update region is not ours to validate.
+        if (wParam) return 0;
         PAINTSTRUCT ps;
         BeginPaint(handle, &ps);
         EndPaint(handle, &ps);

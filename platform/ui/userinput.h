@@ -136,7 +136,7 @@ void InputMouseButton(POINT screen, int button, bool down);
 void InputMouseWheel(POINT screen, int delta);
 // A key with the text it produced (ANSI bytes; empty for none). Repeats set `repeat`.
 void InputKey(int virtualKey, bool down, const AnsiString& text, bool repeat = false);
-// Input-method composition: preedit text (UTF-8 free: ANSI) changes, then a
+// Input-method composition: the text being composed (ANSI) changes, then a
 // commit. An empty preedit ends the composition.
 void InputComposition(const AnsiString& preedit, int cursor);
 void InputCommit(const AnsiString& text);
