@@ -14,6 +14,8 @@ struct ModalQuestion {
     AnsiString caption;
     AnsiString text;
     unsigned int flags = 0;  // the dialog's own flags (MB_ buttons and icon, ...)
+    AnsiString className{};           // the dialog window's class ("#32770", "TMessageForm", ...)
+    std::vector<AnsiString> buttons{};  // the button captions, in order
 };
 
 struct ModalAnswer {
