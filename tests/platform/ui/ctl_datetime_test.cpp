@@ -27,10 +27,10 @@ POINT CellOf(HWND calendar, WORD day, UINT wanted = MCHT_CALENDARDATE) {
 }
 }  // namespace
 
-class MonthCalendarTest : public ControlTest {
+class MonthCalendarTest : public StdControlTest {
 protected:
     void SetUp() override {
-        ControlTest::SetUp();
+        StdControlTest::SetUp();
         calendar = Control("SysMonthCal32", "", 0, 10, 10, 10, 10);
         RECT size;
         SendMessage(calendar, MCM_GETMINREQRECT, 0, LPARAM(&size));
@@ -93,10 +93,10 @@ TEST_F(MonthCalendarTest, DaysChosenByMouseAndKeyboard) {
     EXPECT_FALSE(SendMessage(calendar, MCM_SETCURSEL, 0, LPARAM(&outside)));
 }
 
-class DateTimePickerTest : public ControlTest {
+class DateTimePickerTest : public StdControlTest {
 protected:
     void SetUp() override {
-        ControlTest::SetUp();
+        StdControlTest::SetUp();
         picker = Control("SysDateTimePick32", "", 0, 10, 10, 150, 22);
         SYSTEMTIME day = Day(2026, 12, 10);
         day.wHour = 9;

@@ -18,12 +18,12 @@ struct Notification {
     UINT code;
 };
 
-class ControlTest : public ::testing::Test {
+class StdControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
         static const ATOM registered = [] {
             WNDCLASS wc;
-            wc.lpfnWndProc = &ControlTest::ParentProcedure;
+            wc.lpfnWndProc = &StdControlTest::ParentProcedure;
             wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
             wc.lpszClassName = "TControlTestParent";
             return RegisterClass(&wc);
@@ -92,7 +92,7 @@ protected:
 private:
     WNDPROC previousProc_;
     static LRESULT NotifyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        ControlTest* test = Current();
+        StdControlTest* test = Current();
         if (message == WM_NOTIFY && test) {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             test->notified.push_back(*header);
@@ -100,8 +100,8 @@ private:
         }
         return CallWindowProc(test->previousProc_, window, message, wParam, lParam);
     }
-    static ControlTest*& Current() {
-        static ControlTest* current = nullptr;
+    static StdControlTest*& Current() {
+        static StdControlTest* current = nullptr;
         return current;
     }
     static LRESULT ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

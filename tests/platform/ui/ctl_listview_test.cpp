@@ -5,10 +5,10 @@
 
 #include "ctl_fixture.h"
 
-class ListViewTest : public ControlTest {
+class ListViewTest : public StdControlTest {
 protected:
     void SetUp() override {
-        ControlTest::SetUp();
+        StdControlTest::SetUp();
         view = Control("SysListView32", "", LVS_REPORT | LVS_SHOWSELALWAYS, 10, 10, 360, 200);
         SendMessage(view, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
         const char* headings[] = {"单号", "机型", "状态"};

@@ -81,7 +81,7 @@ void Fill(HWND control, const Sample& sample) {
 
 }  // namespace
 
-TEST_F(ControlTest, EveryControlEnabledDisabledAndFocusedIsRendered) {
+TEST_F(StdControlTest, EveryControlEnabledDisabledAndFocusedIsRendered) {
     MoveWindow(parent, 0, 0, 590, 760, TRUE);
     std::vector<HWND> focusColumn;
     int y = 8, id = 100;

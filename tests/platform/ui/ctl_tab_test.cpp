@@ -3,10 +3,10 @@
 #include "ctl_fixture.h"
 #include "platform/rtl/codepage.h"
 
-class TabTest : public ControlTest {
+class TabTest : public StdControlTest {
 protected:
     void SetUp() override {
-        ControlTest::SetUp();
+        StdControlTest::SetUp();
         tabs = Control("SysTabControl32", "", 0, 10, 10, 300, 200);
         for (const char* text : {"客户", "维修单", "备件"}) {
             TCITEM item;
