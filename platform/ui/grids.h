@@ -262,9 +262,13 @@ protected:
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
 
-    // A WM_HSCROLL/WM_VSCROLL request (bar 0 horizontal, 1 vertical); a
-    // thumb position is in 0..kGridScrollRange.
+    // Shows the window's scroll bars where the view can scroll and sets
+    // their range (0..kGridScrollRange) and position.
+    void UpdateScrollRange();
+    // A WM_HSCROLL/WM_VSCROLL request for SB_HORZ or SB_VERT; a thumb
+    // position is in 0..kGridScrollRange.
     void ModifyScrollBar(int bar, int scrollCode, int pos);
 
     // Repaint requests for a block of cells (in view).
@@ -338,6 +342,7 @@ private:
     int moveIndex_ = 0;
     int moveTarget_ = 0;
     bool rightToLeft_ = false;
+    bool updatingScrollBars_ = false;
 };
 
 class TCustomDrawGrid;

@@ -9,13 +9,10 @@
 #include "platform/ui/userinput.h"
 #include "platform/ui/wingdi.h"
 #include "platform/ui/winpaint.h"
+#include "platform/ui/winscroll.h"
 
 namespace {
 
-// Scroll request codes of WM_HSCROLL/WM_VSCROLL.
-constexpr int kLineUp = 0, kLineDown = 1, kPageUp = 2, kPageDown = 3, kThumbPosition = 4, kThumbTrack = 5,
-              kTop = 6, kBottom = 7;
-constexpr int kBarHorz = 0, kBarVert = 1;
 // How near a line the mouse must be to size.
 constexpr int kSizingMargin = 3;
 
@@ -27,6 +24,11 @@ void TCustomGrid::CreateParams(TCreateParams& params) {
         params.Style |= WS_HSCROLL;
     if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
         params.Style |= WS_VSCROLL;
+}
+
+void TCustomGrid::CreateWnd() {
+    TCustomControl::CreateWnd();
+    UpdateScrollRange();
 }
 
 // ---- keyboard ------------------------------------------------------------------
@@ -380,27 +382,57 @@ void TCustomGrid::WMSetCursor(TMessage& Message) {
 
 // ---- scroll bars ---------------------------------------------------------------
 
+// A bar shows where scrolling is possible: its thumb runs over
+// 0..kGridScrollRange for the first scrollable cell to the last top-left
+// position. Showing or hiding a bar resizes the client area, which comes
+// back here through WM_SIZE; the guard keeps that from recursing.
+void TCustomGrid::UpdateScrollRange() {
+    if (!HandleAllocated() || updatingScrollBars_)
+        return;
+    updatingScrollBars_ = true;
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    const TGridCoord max = CalcMaxTopLeft({colCount_ - 1, rowCount_ - 1}, info);
+    auto update = [&](int bar, bool allowed, int first, int fixed, int last) {
+        const bool needed = allowed && last > fixed;
+        ShowScrollBar(Handle(), bar, needed);
+        if (!needed)
+            return;
+        SCROLLINFO si;
+        si.fMask = SIF_RANGE | SIF_POS | SIF_PAGE;
+        si.nMin = 0;
+        si.nMax = kGridScrollRange;
+        si.nPage = 0;
+        si.nPos = static_cast<int>(static_cast<long long>(first - fixed) * kGridScrollRange / (last - fixed));
+        SetScrollInfo(Handle(), bar, &si, TRUE);
+    };
+    update(SB_HORZ, scrollBars_ == ssHorizontal || scrollBars_ == ssBoth, topLeft_.X, fixedCols_, max.X);
+    update(SB_VERT, scrollBars_ == ssVertical || scrollBars_ == ssBoth, topLeft_.Y, fixedRows_, max.Y);
+    updatingScrollBars_ = false;
+}
+
 void TCustomGrid::ModifyScrollBar(int bar, int scrollCode, int pos) {
     TGridDrawInfo info;
     CalcDrawInfo(info);
-    const bool horz = bar == kBarHorz;
+    const bool horz = bar == SB_HORZ;
     const TGridAxisDrawInfo& axis = horz ? info.Horz : info.Vert;
     const int first = horz ? topLeft_.X : topLeft_.Y;
     const int page = std::max(1, axis.LastFullVisibleCell - first + 1);
     int target = first;
     switch (scrollCode) {
-    case kLineUp: target = first - 1; break;
-    case kLineDown: target = first + 1; break;
-    case kPageUp: target = first - page; break;
-    case kPageDown: target = first + page; break;
-    case kTop: target = axis.FixedCellCount; break;
-    case kBottom: target = axis.GridCellCount - 1; break;
-    case kThumbTrack:
+    case SB_LINEUP: target = first - 1; break;
+    case SB_LINEDOWN: target = first + 1; break;
+    case SB_PAGEUP: target = first - page; break;
+    case SB_PAGEDOWN: target = first + page; break;
+    case SB_TOP: target = axis.FixedCellCount; break;
+    case SB_BOTTOM: target = axis.GridCellCount - 1; break;
+    case SB_THUMBTRACK:
         if (!options_.Contains(goThumbTracking))
             return;
         [[fallthrough]];
-    case kThumbPosition: {
-        const int span = axis.GridCellCount - 1 - axis.FixedCellCount;
+    case SB_THUMBPOSITION: {
+        const TGridCoord max = CalcMaxTopLeft({colCount_ - 1, rowCount_ - 1}, info);
+        const int span = (horz ? max.X : max.Y) - axis.FixedCellCount;
         target = axis.FixedCellCount +
                  static_cast<int>(static_cast<long long>(std::clamp(pos, 0, kGridScrollRange)) * span / kGridScrollRange);
         break;
@@ -414,11 +446,11 @@ void TCustomGrid::ModifyScrollBar(int bar, int scrollCode, int pos) {
 }
 
 void TCustomGrid::WMHScroll(TMessage& Message) {
-    ModifyScrollBar(kBarHorz, LOWORD(Message.WParam), HIWORD(Message.WParam));
+    ModifyScrollBar(SB_HORZ, LOWORD(Message.WParam), HIWORD(Message.WParam));
 }
 
 void TCustomGrid::WMVScroll(TMessage& Message) {
-    ModifyScrollBar(kBarVert, LOWORD(Message.WParam), HIWORD(Message.WParam));
+    ModifyScrollBar(SB_VERT, LOWORD(Message.WParam), HIWORD(Message.WParam));
 }
 
 // ---- focus, size, font ---------------------------------------------------------
@@ -438,6 +470,7 @@ void TCustomGrid::WMKillFocus(TMessage& Message) {
 void TCustomGrid::WMSize(TMessage& Message) {
     TCustomControl::Dispatch(Message);
     MoveTopLeft(topLeft_.X, topLeft_.Y);
+    UpdateScrollRange();
     UpdateEdit();
 }
 

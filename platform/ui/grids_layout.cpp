@@ -181,6 +181,7 @@ void TCustomGrid::MoveTopLeft(int left, int top) {
         return;
     topLeft_ = {left, top};
     TopLeftChanged();
+    UpdateScrollRange();
     InvalidateGrid();
 }
 

@@ -79,6 +79,7 @@ void TCustomGrid::ResetFocus() {
     anchor_ = current_;
     if (options_.Contains(goRowSelect))
         anchor_.X = colCount_ - 1;
+    UpdateScrollRange();
     InvalidateGrid();
 }
 
@@ -101,6 +102,7 @@ void TCustomGrid::ChangeSize(int newColCount, int newRowCount) {
         anchor_.X = colCount_ - 1;
     }
     SizeChanged(oldColCount, oldRowCount);
+    UpdateScrollRange();
     InvalidateGrid();
 }
 
@@ -209,7 +211,10 @@ void TCustomGrid::SetOptions(TGridOptions value) {
 }
 
 void TCustomGrid::SetScrollBars(TScrollStyle value) {
+    if (value == scrollBars_)
+        return;
     scrollBars_ = value;
+    UpdateScrollRange();
 }
 
 void TCustomGrid::SetDefaultDrawing(bool value) {
@@ -295,8 +300,15 @@ bool TCustomGrid::SelectCell(int, int) {
 
 void TCustomGrid::ColumnMoved(int, int) {}
 void TCustomGrid::RowMoved(int, int) {}
-void TCustomGrid::ColWidthsChanged() {}
-void TCustomGrid::RowHeightsChanged() {}
+void TCustomGrid::ColWidthsChanged() {
+    UpdateScrollRange();
+    UpdateEdit();
+}
+
+void TCustomGrid::RowHeightsChanged() {
+    UpdateScrollRange();
+    UpdateEdit();
+}
 void TCustomGrid::TopLeftChanged() {}
 void TCustomGrid::SizeChanged(int, int) {}
 

@@ -10,6 +10,7 @@
 #include "platform/ui/grids.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/wingdi.h"
+#include "platform/ui/winscroll.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -110,20 +111,42 @@ TEST_F(GridControlTest, WheelMovesARowAndScrollBarMessagesScroll) {
     SimulateWheel(grid->Handle(), CenterOf(2, 2), 120);
     ProcessMessages();
     EXPECT_EQ(grid->Row(), 1);
-    SendMessage(grid->Handle(), WM_VSCROLL, 1 /* line down */, 0);
+    SendMessage(grid->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
     EXPECT_EQ(grid->TopRow(), 2);
-    SendMessage(grid->Handle(), WM_VSCROLL, 3 /* page down */, 0);
+    SendMessage(grid->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
     EXPECT_EQ(grid->TopRow(), 2 + grid->VisibleRowCount());
-    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(4 /* thumb position */, kGridScrollRange), 0);
+    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, kGridScrollRange), 0);
     EXPECT_EQ(grid->TopRow(), 100 - grid->VisibleRowCount());
     // Tracking follows the thumb only under goThumbTracking.
-    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(5 /* thumb track */, 0), 0);
+    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
     EXPECT_EQ(grid->TopRow(), 100 - grid->VisibleRowCount());
     grid->SetOptions(grid->Options() + TGridOptions{goThumbTracking});
-    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(5 /* thumb track */, 0), 0);
+    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
     EXPECT_EQ(grid->TopRow(), 1);
-    SendMessage(grid->Handle(), WM_HSCROLL, 1 /* line right */, 0);
+    SendMessage(grid->Handle(), WM_HSCROLL, SB_LINERIGHT, 0);
     EXPECT_EQ(grid->LeftCol(), 2);
+}
+
+TEST_F(GridControlTest, TheWindowScrollBarsFollowAndDriveTheView) {
+    SCROLLINFO si;
+    si.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(grid->Handle(), SB_VERT, &si));
+    EXPECT_EQ(si.nMin, 0);
+    EXPECT_EQ(si.nMax, kGridScrollRange);
+    EXPECT_EQ(si.nPos, 0);
+    grid->SetTopRow(1000);
+    EXPECT_EQ(GetScrollPos(grid->Handle(), SB_VERT), kGridScrollRange);
+    // A press on the bar's down arrow (below the client area, right of it).
+    grid->SetTopRow(1);
+    ProcessMessages();
+    POINT arrow{grid->ClientWidth() + 5, grid->ClientHeight() - 5};
+    SimulateClick(grid->Handle(), arrow);
+    ProcessMessages();
+    EXPECT_EQ(grid->TopRow(), 2);
+    // Everything in view: no bars.
+    grid->SetRowCount(3);
+    grid->SetColCount(3);
+    EXPECT_EQ(GetWindowLongPtr(grid->Handle(), GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), 0);
 }
 
 TEST_F(GridControlTest, ClickingSelectsCellsShiftClickAndDraggingSelectRanges) {
