@@ -46,11 +46,13 @@ void TCustomGrid::ShowEditor() {
     UpdateEdit();
 }
 
+// The character is typed into the emptied editor, so the edit control
+// itself joins a lead byte with the trail byte that follows in the queue.
 void TCustomGrid::ShowEditorChar(char ch) {
     ShowEditor();
     if (inplaceEditor_ && inplaceEditor_->HandleAllocated()) {
-        inplaceEditor_->SetEditText(AnsiString(1, ch));
-        SendMessage(inplaceEditor_->Handle(), EM_SETSEL, 1, 1);
+        inplaceEditor_->SetEditText({});
+        SendMessage(inplaceEditor_->Handle(), WM_CHAR, static_cast<unsigned char>(ch), 0);
     }
 }
 

@@ -199,6 +199,16 @@ TEST_F(GridControlTest, TypingOpensTheEditorAndTheTextReachesSetEditText) {
     Key(VK_F2);
     EXPECT_TRUE(grid->InplaceEditor()->Visible());
     EXPECT_EQ(grid->InplaceEditor()->EditText(), "2:4");
+    // Chinese text typed on the grid itself opens the editor whole.
+    Key(VK_ESCAPE);
+    Key(VK_DOWN);
+    grid->SetFocus();
+    ProcessMessages();
+    EXPECT_FALSE(grid->InplaceEditor()->Visible());
+    SimulateCommit("中文");
+    ProcessMessages();
+    EXPECT_EQ(grid->InplaceEditor()->EditText(), "中文");
+    EXPECT_EQ(grid->edits.back(), "2,5=中文");
 }
 
 // A descendant that paints every scrollable cell itself.
