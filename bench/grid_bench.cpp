@@ -1,7 +1,7 @@
 // The string grid's repaint cost does not grow with the row it shows: a
-// 1280x800 grid of 50,000 rows x 20 columns repainted with row 0 at the top
-// and with row 49,000 at the top should cost the same (only the cells in
-// view are visited).
+// 1280x800 grid of 50,000 rows x 20 columns repainted with the first row
+// at the top and with row 49,001 at the top (which shows the same texts)
+// should cost the same: only the cells in view are visited.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -26,11 +26,11 @@ struct GridOnForm {
         grid->SetBounds(0, 0, 1280, 800);
         grid->SetColCount(kCols);
         grid->SetRowCount(kRows);
-        // Texts of one length everywhere, so both positions draw the same glyphs' worth.
+        // Texts that repeat every 1,000 rows, so both positions draw the same glyphs.
         char text[16];
         for (int r = 0; r < kRows; ++r)
             for (int c = 0; c < kCols; ++c) {
-                std::snprintf(text, sizeof text, "%05d,%02d", r, c);
+                std::snprintf(text, sizeof text, "%05d,%02d", r % 1000, c);
                 grid->SetCells(c, r, text);
             }
         form->Show();
@@ -55,7 +55,7 @@ void RepaintStringGridAtRow(benchmark::State& state) {
     }
     state.counters["TopRow"] = grid->TopRow();
 }
-BENCHMARK(RepaintStringGridAtRow)->Arg(1)->Arg(49000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RepaintStringGridAtRow)->Arg(1)->Arg(49001)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
