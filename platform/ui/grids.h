@@ -216,6 +216,9 @@ protected:
     virtual void TopLeftChanged();
     virtual void SizeChanged(int oldColCount, int oldRowCount);
 
+    // Whether the grid or its editor has the focus.
+    bool IsActiveControl();
+
     // Painting: Paint draws the lines and every cell in view (fixed cells
     // first), calling DrawCell for each after the default background.
     void Paint() override;
@@ -285,6 +288,7 @@ protected:
     void WMSetCursor(TMessage& Message);
     void WMCancelMode(TMessage& Message);
     void CMFontChanged(TMessage& Message);
+    void WMEraseBkgnd(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
@@ -299,6 +303,7 @@ protected:
         SERVIORA_MESSAGE(WM_CANCELMODE, WMCancelMode)
         SERVIORA_MESSAGE(CM_CANCELMODE, WMCancelMode)
         SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
+        SERVIORA_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
     SERVIORA_MESSAGES_END(TCustomControl)
 
 private:

@@ -479,3 +479,12 @@ void TCustomGrid::CMFontChanged(TMessage& Message) {
         inplaceEditor_->Font()->Assign(Font());
     TCustomControl::Dispatch(Message);
 }
+
+// Paint covers the whole client area, so erasing first would only flicker.
+void TCustomGrid::WMEraseBkgnd(TMessage& Message) {
+    Message.Result = 1;
+}
+
+bool TCustomGrid::IsActiveControl() {
+    return Focused() || (inplaceEditor_ && inplaceEditor_->Focused());
+}

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "control_fixture.h"
+#include "platform/rtl/clock.h"
+#include "platform/rtl/datetime.h"
 #include "window_fixture.h"
 #include "platform/ui/graphics.h"
 #include "platform/ui/grids.h"
@@ -162,14 +164,40 @@ TEST_F(GridControlTest, ClickingSelectsCellsShiftClickAndDraggingSelectRanges) {
     EXPECT_EQ(grid->GridState(), gsNormal);
 }
 
-TEST_F(GridControlTest, DraggingAColumnBorderResizesIt) {
-    grid->SetOptions(grid->Options() + TGridOptions{goColSizing});
+TEST_F(GridControlTest, SelectingPastTheEdgeScrollsOnTheTimer) {
+    FrozenClockScope clock(EncodeDate(2026, 3, 1));
+    SimulateMouseButton(grid->Handle(), CenterOf(2, 2), VK_LBUTTON, true);
+    ProcessMessages();
+    SimulateMouseMove(grid->Handle(), POINT{CenterOf(2, 2).x, grid->ClientHeight() + 10});
+    ProcessMessages();
+    const int lastRow = grid->Row();
+    const int top = grid->TopRow();
+    AdvanceClock(100);
+    ProcessMessages();
+    EXPECT_EQ(grid->TopRow(), top + 1);
+    EXPECT_GT(grid->Row(), lastRow);
+    EXPECT_EQ(grid->Selection().Top, 2);
+    SimulateMouseButton(grid->Handle(), POINT{CenterOf(2, 2).x, grid->ClientHeight() + 10}, VK_LBUTTON, false);
+    ProcessMessages();
+    EXPECT_EQ(grid->GridState(), gsNormal);
+    AdvanceClock(100);
+    ProcessMessages();
+    EXPECT_EQ(grid->TopRow(), top + 1);  // the timer stopped with the button
+}
+
+TEST_F(GridControlTest, DraggingAColumnOrRowBorderResizesIt) {
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing, goRowSizing});
     const TRect r = grid->CellRect(2, 0);
     Drag(POINT{r.right, 10}, POINT{r.right + 30, 10});
     EXPECT_EQ(grid->ColWidths(2), 64 + 30);
     ASSERT_FALSE(grid->calls.empty());
     EXPECT_EQ(grid->calls.back(), "colwidths");
     EXPECT_EQ(grid->GridState(), gsNormal);
+    // Rows size on the lines of the fixed column; cells elsewhere select.
+    const TRect row3 = grid->CellRect(0, 3);
+    Drag(POINT{10, row3.bottom}, POINT{10, row3.bottom - 10});
+    EXPECT_EQ(grid->RowHeights(3), 24 - 10);
+    EXPECT_EQ(grid->ColWidths(3), 64);
 }
 
 TEST_F(GridControlTest, DraggingAFixedCellMovesTheColumn) {
