@@ -108,17 +108,27 @@ void DrawBorder(HDC dc, const Window& w, const FrameLayout& f) {
     }
 }
 
+HFONT MetricsFont(LOGFONT NONCLIENTMETRICS::*which, bool bold) {
+    NONCLIENTMETRICS metrics;
+    SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    LOGFONT font = metrics.*which;
+    if (bold) font.lfWeight = FW_BOLD;
+    return CreateFontIndirect(&font);
+}
+
 }  // namespace
 
+// The fonts of the non-client metrics, made once.
 HFONT CaptionFont(bool small) {
-    static const HFONT normal = CreateFont(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
-    static const HFONT tool = CreateFont(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+    static const HFONT normal = MetricsFont(&NONCLIENTMETRICS::lfCaptionFont, false);
+    static const HFONT tool = MetricsFont(&NONCLIENTMETRICS::lfSmCaptionFont, false);
     return small ? tool : normal;
 }
 
-HFONT MenuFont() {
-    static const HFONT font = CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
-    return font;
+HFONT MenuFont(bool bold) {
+    static const HFONT normal = MetricsFont(&NONCLIENTMETRICS::lfMenuFont, false);
+    static const HFONT heavy = MetricsFont(&NONCLIENTMETRICS::lfMenuFont, true);
+    return bold ? heavy : normal;
 }
 
 void PaintFrame(HWND handle, HRGN region) {

@@ -33,7 +33,7 @@ Painting& ThePainting() {
 
 // Keeps the pending set in step with a window's update state.
 void NotePending(const Window& w) {
-    if (w.update || w.internalPaint) ThePainting().pending.insert(w.handle);
+    if (w.update || w.internalPaint || w.framePending) ThePainting().pending.insert(w.handle);
     else ThePainting().pending.erase(w.handle);
 }
 
@@ -316,6 +316,8 @@ void Redraw(Window& w, const Area& area, UINT flags) {
         }
         if (flags & RDW_NOERASE) w.erasePending = false;
         if (flags & RDW_NOINTERNALPAINT) w.internalPaint = false;
+        // A window validated without BeginPaint gives up its pending frame too.
+        if (!w.update) w.framePending = false;
     }
     NotePending(w);
     if (!TakesChildren(w, flags)) return;
@@ -346,15 +348,6 @@ void PaintNow(HWND handle, bool children) {
     for (HWND h : list) PaintNow(h, true);
 }
 
-<<<<<<< HEAD
-HWND NeedingPaint(Window& w) {
-    if (!(w.style & WS_VISIBLE)) return 0;
-    if (w.handle != Desktop().handle && (w.update || w.internalPaint || w.framePending)) return w.handle;
-    for (HWND h : w.children)
-        if (Window* c = Find(h))
-            if (const HWND found = NeedingPaint(*c)) return found;
-    return 0;
-=======
 void DropSavedBits(Window& w) {
     if (w.savedBits) DeleteObject(w.savedBits);
     w.savedBits = 0;
@@ -385,7 +378,6 @@ bool SavedBitsPutBack(Window& w, bool showing) {
     DropSavedBits(w);
     Flush(*top, w.savedRect);
     return true;
->>>>>>> windows
 }
 
 }  // namespace
