@@ -258,3 +258,34 @@ TEST_F(MenuLoopTest, MouseOpensTheBarAndChoosesAnItem) {
     EXPECT_TRUE(Commands().empty());
     EXPECT_EQ(GetCapture(), HWND(0));
 }
+
+TEST_F(MenuLoopTest, HoveredSubmenuOpensAfterTheDelayAndEndMenuCloses) {
+    const HWND w = Owner();
+    const HMENU popup = CreatePopupMenu();
+    const HMENU sub = CreatePopupMenu();
+    AppendMenu(sub, MF_STRING, 31, "甲");
+    AppendMenu(popup, MF_STRING, 30, "乙");
+    AppendMenu(popup, MF_POPUP, UINT_PTR(sub), "更多");
+    Watch({WM_INITMENUPOPUP});
+    bool hovered = false, opened = false;
+    const int filter = AddMessageFilter([&](int, MSG&) {
+        RECT r;
+        if (!hovered && GetMenuItemRect(w, popup, 1, &r)) {
+            hovered = true;
+            MoveTo({r.left + 5, r.top + 5});
+        } else if (hovered && !opened && GetMenuItemRect(w, sub, 0, &r)) {
+            opened = true;
+            EndMenu();
+        }
+        return false;
+    });
+    MoveTo(At(w, 150, 100));
+    SetTimer(w, 78, 30);  // keeps the filter looking
+    EXPECT_EQ(TrackPopupMenu(popup, TPM_RETURNCMD, 150, 150, 0, w, nullptr), 0);
+    KillTimer(w, 78);
+    RemoveObserver(filter);
+    EXPECT_TRUE(opened) << "the submenu opened by itself";
+    EXPECT_EQ(Logged(WM_INITMENUPOPUP).size(), 2u);
+    EXPECT_FALSE(EndMenu()) << "no menu is running now";
+    DestroyMenu(popup);
+}
