@@ -143,6 +143,8 @@ constexpr UINT WM_SYSTIMER = 0x0118;
 UINT_PTR SetSystemTimer(UINT milliseconds, std::function<void()> callback);
 void KillSystemTimer(UINT_PTR id);
 
+// A cursor of our own: its image, AND mask and hot spot (false for system cursors).
+bool CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot);
 // Cursor state for the Qt side and for input.
 bool CursorShown();
 POINT ClipToCursorRect(POINT point);
