@@ -56,6 +56,17 @@ protected:
         return popup;
     }
 
+    // An item (30) and a submenu of two items (31, 32).
+    static HMENU PopupWithSubmenu(UINT firstFlags) {
+        const HMENU popup = CreatePopupMenu();
+        const HMENU sub = CreatePopupMenu();
+        AppendMenu(sub, MF_STRING, 31, "甲");
+        AppendMenu(sub, MF_STRING, 32, "乙");
+        AppendMenu(popup, MF_STRING | firstFlags, 30, "丙");
+        AppendMenu(popup, MF_POPUP, UINT_PTR(sub), "更多(&M)");
+        return popup;
+    }
+
     HWND Owner(HMENU bar = 0) {
         const HWND w = Framed(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, bar);
         SetActiveWindow(w);
@@ -138,12 +149,8 @@ TEST_F(MenuLoopTest, SeparatorsAreSkippedAndMnemonicsChoose) {
 
 TEST_F(MenuLoopTest, SubmenusOpenFromTheKeyboard) {
     const HWND w = Owner();
-    const HMENU popup = CreatePopupMenu();
-    const HMENU sub = CreatePopupMenu();
-    AppendMenu(sub, MF_STRING, 31, "甲");
-    AppendMenu(sub, MF_STRING, 32, "乙");
-    AppendMenu(popup, MF_STRING | MF_GRAYED, 30, "灰");
-    AppendMenu(popup, MF_POPUP, UINT_PTR(sub), "更多(&M)");
+    const HMENU popup = PopupWithSubmenu(MF_GRAYED);
+    const HMENU sub = GetSubMenu(popup, 1);
     Watch({WM_INITMENUPOPUP});
     Key(VK_DOWN);
     Key(VK_DOWN);
@@ -261,11 +268,8 @@ TEST_F(MenuLoopTest, MouseOpensTheBarAndChoosesAnItem) {
 
 TEST_F(MenuLoopTest, HoveredSubmenuOpensAfterTheDelayAndEndMenuCloses) {
     const HWND w = Owner();
-    const HMENU popup = CreatePopupMenu();
-    const HMENU sub = CreatePopupMenu();
-    AppendMenu(sub, MF_STRING, 31, "甲");
-    AppendMenu(popup, MF_STRING, 30, "乙");
-    AppendMenu(popup, MF_POPUP, UINT_PTR(sub), "更多");
+    const HMENU popup = PopupWithSubmenu(MF_STRING);
+    const HMENU sub = GetSubMenu(popup, 1);
     Watch({WM_INITMENUPOPUP});
     bool hovered = false, opened = false;
     const int filter = AddMessageFilter([&](int, MSG&) {
