@@ -154,6 +154,16 @@ LRESULT NonClientButtonDown(HWND handle, LRESULT hit, LPARAM lParam, bool double
     }
 }
 
+std::uintptr_t SizingCursor(LRESULT hit) {
+    switch (hit) {
+    case HTLEFT: case HTRIGHT: return IDC_SIZEWE;
+    case HTTOP: case HTBOTTOM: return IDC_SIZENS;
+    case HTTOPLEFT: case HTBOTTOMRIGHT: case HTGROWBOX: return IDC_SIZENWSE;
+    case HTTOPRIGHT: case HTBOTTOMLEFT: return IDC_SIZENESW;
+    default: return 0;
+    }
+}
+
 LRESULT HitTest(const Window& w, POINT screen) {
     RECT window;
     GetWindowRect(w.handle, &window);
@@ -457,6 +467,14 @@ bool DefaultFrameMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
     case WM_SYSCOMMAND:
         result = SystemCommand(handle, wParam, lParam);
         return true;
+    case WM_SETCURSOR: {
+        // The borders show the sizing cursors; everything else is left to the default.
+        const std::uintptr_t cursor = SizingCursor(std::int16_t(LOWORD(lParam)));
+        if (!cursor || (w->IsChild() && SendMessage(w->parent, WM_SETCURSOR, wParam, lParam))) return false;
+        SetCursor(LoadCursor(0, cursor));
+        result = TRUE;
+        return true;
+    }
     case WM_SYSKEYDOWN:
     case WM_SYSKEYUP:
     case WM_SYSCHAR:
