@@ -225,3 +225,12 @@ TEST_F(MdiTest, SetMenuKeepsTheMaximisedChildsButtons) {
     SetMenu(frame_, bar_);
     DestroyMenu(other);
 }
+
+TEST_F(MdiTest, DestroyingAMaximisedChildDirectlyCleansTheFrame) {
+    const int items = GetMenuItemCount(bar_);
+    SendMessage(client_, WM_MDIMAXIMIZE, WPARAM(second_), 0);
+    DestroyWindow(second_);
+    EXPECT_EQ(GetMenuItemCount(bar_), items);
+    EXPECT_EQ(WindowTextOf(frame_), AnsiString("维修"));
+    EXPECT_NE(Active(), second_);
+}
