@@ -7,6 +7,7 @@
 #include "platform/rtl/moduleregistry.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/winframe.h"
 #include "platform/ui/winpaint.h"
 
 namespace {
