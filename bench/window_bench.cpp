@@ -39,25 +39,32 @@ RECT ChildRect(int index) {
 }
 
 void RepaintWindowWithChildren(benchmark::State& state) {
-    WNDCLASS wc;
-    wc.lpfnWndProc = &ChildPainter;
-    wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "TBenchPanel";
-    RegisterClass(&wc);
-    const HWND form = CreateWindowEx(0, "TBenchPanel", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, formWidth,
-                                     formHeight, 0, 0, 0, nullptr);
+    // The form erases its background; the panels paint all of theirs, so
+    // they need no erasing (no class brush), as controls that fill their
+    // client area do.
+    WNDCLASS form;
+    form.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+    form.lpszClassName = "TBenchForm";
+    RegisterClass(&form);
+    WNDCLASS panel;
+    panel.lpfnWndProc = &ChildPainter;
+    panel.lpszClassName = "TBenchPanel";
+    RegisterClass(&panel);
+    const HWND window = CreateWindowEx(0, "TBenchForm", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                                       formWidth, formHeight, 0, 0, 0, nullptr);
     for (int i = 0; i < columns * rows; ++i) {
         const RECT r = ChildRect(i);
         CreateWindowEx(0, "TBenchPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, r.left, r.top,
-                       r.right - r.left, r.bottom - r.top, form, HANDLE(i), 0, nullptr);
+                       r.right - r.left, r.bottom - r.top, window, HANDLE(i), 0, nullptr);
     }
     ProcessMessages();
     for (auto _ : state) {
-        RedrawWindow(form, nullptr, 0, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        RedrawWindow(window, nullptr, 0, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         ProcessMessages();
     }
-    DestroyWindow(form);
+    DestroyWindow(window);
     UnregisterClass("TBenchPanel", 0);
+    UnregisterClass("TBenchForm", 0);
 }
 BENCHMARK(RepaintWindowWithChildren)->Unit(benchmark::kMicrosecond);
 
