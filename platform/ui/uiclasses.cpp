@@ -7,6 +7,7 @@
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
 
 void RegisterUiClasses() {
@@ -16,5 +17,6 @@ void RegisterUiClasses() {
                      TScrollBox::StaticClass(), TTimer::StaticClass(), TMainMenu::StaticClass(),
                      TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TActionList::StaticClass(),
                      TAction::StaticClass()});
-    RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass()});
+    RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass(), TCheckBox::StaticClass(),
+                     TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass()});
 }

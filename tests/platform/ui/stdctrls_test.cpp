@@ -3,6 +3,7 @@
 // and a combo box chosen by mouse and keyboard after OnDropDown refilled it.
 #include "control_fixture.h"
 #include "platform/ui/commctrl.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
 
 class StdCtrlsTest : public ControlTest {
@@ -99,4 +100,42 @@ TEST_F(StdCtrlsTest, ComboChosenByMouseAndKeyboardAfterOnDropDownRefills) {
     ProcessMessages();
     EXPECT_EQ(log.size(), 1u);
     EXPECT_EQ(combo->Text(), AnsiString("x"));
+}
+
+TEST_F(StdCtrlsTest, CheckBoxCyclesItsStatesOnClicks) {
+    TCheckBox* box = TCheckBox::Create(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 120, 17);
+    box->SetCaption("保修");
+    int clicks = 0;
+    box->SetOnClick([&](TObject*) { ++clicks; });
+    Click(box);
+    EXPECT_TRUE(box->Checked());
+    EXPECT_EQ(SendMessage(box->Handle(), BM_GETCHECK, 0, 0), LRESULT(BST_CHECKED));
+    box->SetAllowGrayed(true);
+    Click(box);
+    Click(box);
+    EXPECT_EQ(box->State(), cbGrayed);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(StdCtrlsTest, RadioGroupItemIndexFollowsClicks) {
+    TRadioGroup* group = TRadioGroup::Create(form);
+    group->SetParent(form);
+    group->SetBounds(10, 10, 200, 120);
+    group->SetCaption("付款方式");
+    for (const char* text : {"现金", "刷卡", "转账"}) group->Items()->Add(text);
+    group->SetItemIndex(0);
+    int clicks = 0;
+    group->SetOnClick([&](TObject*) { ++clicks; });
+    auto* third = dynamic_cast<TRadioButton*>(group->Controls(2));
+    ASSERT_NE(third, nullptr);
+    Click(third);
+    EXPECT_EQ(group->ItemIndex(), 2);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(dynamic_cast<TRadioButton*>(group->Controls(0))->Checked());
+    group->SetItemIndex(1);
+    EXPECT_TRUE(dynamic_cast<TRadioButton*>(group->Controls(1))->Checked());
+    EXPECT_FALSE(third->Checked());
+    EXPECT_EQ(clicks, 1);
 }
