@@ -7,6 +7,7 @@
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
 
@@ -18,5 +19,6 @@ void RegisterUiClasses() {
                      TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TActionList::StaticClass(),
                      TAction::StaticClass()});
     RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass(), TCheckBox::StaticClass(),
-                     TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass()});
+                     TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
+                     TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass()});
 }

@@ -3,6 +3,7 @@
 // and a combo box chosen by mouse and keyboard after OnDropDown refilled it.
 #include "control_fixture.h"
 #include "platform/ui/commctrl.h"
+#include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
 
@@ -138,4 +139,49 @@ TEST_F(StdCtrlsTest, RadioGroupItemIndexFollowsClicks) {
     EXPECT_TRUE(dynamic_cast<TRadioButton*>(group->Controls(1))->Checked());
     EXPECT_FALSE(third->Checked());
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(StdCtrlsTest, PageControlSwitchesPagesWithOnChangingAndOnChange) {
+    TPageControl* pages = TPageControl::Create(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 280, 160);
+    std::vector<TTabSheet*> sheets;
+    for (const char* caption : {"客户", "维修", "结算"}) {
+        TTabSheet* sheet = TTabSheet::Create(form);
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(pages);
+        sheets.push_back(sheet);
+    }
+    ProcessMessages();
+    EXPECT_EQ(pages->ActivePage(), sheets[0]);
+    EXPECT_TRUE(sheets[0]->Visible());
+    EXPECT_FALSE(sheets[1]->Visible());
+    std::vector<AnsiString> log;
+    bool allow = true;
+    pages->SetOnChanging([&](TObject*, bool& allowChange) {
+        log.push_back("changing");
+        allowChange = allow;
+    });
+    pages->SetOnChange([&](TObject*) { log.push_back("change"); });
+
+    RECT tab;
+    SendMessage(pages->Handle(), TCM_GETITEMRECT, 2, LPARAM(&tab));
+    SimulateClick(pages->Handle(), {tab.left + 4, tab.top + 4});
+    ProcessMessages();
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    EXPECT_TRUE(sheets[2]->Visible());
+    EXPECT_FALSE(sheets[0]->Visible());
+    EXPECT_EQ(log, (std::vector<AnsiString>{"changing", "change"}));
+    // The sheet fills the area below the tabs.
+    EXPECT_GT(sheets[2]->Top(), tab.bottom - 1);
+
+    allow = false;
+    Key(VK_LEFT);
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    sheets[1]->SetTabVisible(false);
+    allow = true;
+    Key(VK_LEFT);
+    EXPECT_EQ(pages->ActivePage(), sheets[0]);
+    pages->SetActivePageIndex(1);
+    EXPECT_TRUE(sheets[1]->Visible());
 }
