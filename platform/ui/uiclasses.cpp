@@ -2,6 +2,7 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/ui/actnlist.h"
 #include "platform/ui/extctrls.h"
+#include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/guiplatform.h"
 #include "platform/ui/imagelist.h"
@@ -20,5 +21,6 @@ void RegisterUiClasses() {
                      TAction::StaticClass()});
     RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
-                     TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass()});
+                     TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
+                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass()});
 }
