@@ -109,38 +109,32 @@ void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientO
     into.Combine(shape.get(), RGN_DIFF);
 }
 
+bool Overlaps(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 const std::vector<Window::ChildBox>& ChildBoxes(Window& parent) {
     if (parent.childBoxesGeneration != LayoutGeneration()) {
-        parent.childBoxes.clear();
+        auto& boxes = parent.childBoxes;
+        boxes.clear();
+        if (parent.childrenShape) DeleteObject(parent.childrenShape);
+        parent.childrenShape = 0;
         for (HWND h : parent.children)
-            if (const Window* c = Find(h))
-                parent.childBoxes.push_back({h, c->rect, (c->style & WS_VISIBLE) != 0, c->region != 0});
+            if (const Window* c = Find(h)) {
+                bool covered = false;
+                for (const auto& above : boxes) covered = covered || (above.visible && Overlaps(above.rect, c->rect));
+                boxes.push_back({h, c->rect, (c->style & WS_VISIBLE) != 0, c->region != 0, covered});
+            }
         parent.childBoxesGeneration = LayoutGeneration();
     }
     return parent.childBoxes;
 }
 
-bool Overlaps(const RECT& a, const RECT& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-// Takes the shapes of the visible children in [begin, end) (parent client
-// coordinates; `clientOrigin` places them in the top-level) that reach into
-// `box` out of `into`. Plain rectangles are joined pairwise first, so many
-// children cost one subtraction.
-void SubtractChildren(Region& into, const RECT& box, const Window::ChildBox* begin, const Window::ChildBox* end,
-                      POINT clientOrigin) {
-    std::vector<RECT> plain;
-    for (const auto* b = begin; b != end; ++b) {
-        if (!b->visible) continue;
-        const RECT r = Offset(b->rect, clientOrigin);
-        if (!Overlaps(r, box)) continue;
-        if (!b->shaped) plain.push_back(r);
-        else if (const Window* c = Find(b->handle)) SubtractShape(into, box, *c, clientOrigin);
-    }
-    if (plain.empty()) return;
+// The union of rectangles, joined pairwise so many cost little (a new
+// region, 0 for none).
+HRGN UnionOf(const std::vector<RECT>& rects) {
     std::vector<HRGN> parts;
-    for (const RECT& r : plain) parts.push_back(CreateRectRgnIndirect(&r));
+    for (const RECT& r : rects) parts.push_back(CreateRectRgnIndirect(&r));
     while (parts.size() > 1) {
         std::vector<HRGN> joined;
         for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
@@ -151,8 +145,45 @@ void SubtractChildren(Region& into, const RECT& box, const Window::ChildBox* beg
         if (parts.size() % 2) joined.push_back(parts.back());
         parts.swap(joined);
     }
-    into.Combine(parts.front(), RGN_DIFF);
-    DeleteObject(parts.front());
+    return parts.empty() ? 0 : parts.front();
+}
+
+// Takes the shapes of the visible children in [begin, end) (parent client
+// coordinates; `clientOrigin` places them in the top-level) that reach into
+// `box` out of `into`.
+void SubtractChildren(Region& into, const RECT& box, const Window::ChildBox* begin, const Window::ChildBox* end,
+                      POINT clientOrigin) {
+    std::vector<RECT> plain;
+    for (const auto* b = begin; b != end; ++b) {
+        if (!b->visible) continue;
+        const RECT r = Offset(b->rect, clientOrigin);
+        if (!Overlaps(r, box)) continue;
+        if (!b->shaped) plain.push_back(r);
+        else if (const Window* c = Find(b->handle)) SubtractShape(into, box, *c, clientOrigin);
+    }
+    if (const HRGN joined = UnionOf(plain)) {
+        into.Combine(joined, RGN_DIFF);
+        DeleteObject(joined);
+    }
+}
+
+// Takes all visible children out of `into`; the union of the plain ones is
+// kept with the parent while the layout holds.
+void SubtractAllChildren(Region& into, Window& parent, POINT clientOrigin) {
+    const auto& boxes = ChildBoxes(parent);
+    if (!parent.childrenShape) {
+        std::vector<RECT> plain;
+        for (const auto& b : boxes)
+            if (b.visible && !b.shaped) plain.push_back(b.rect);
+        parent.childrenShape = plain.empty() ? CreateRectRgn(0, 0, 0, 0) : UnionOf(plain);
+    }
+    Region shape(parent.childrenShape);
+    OffsetRgn(shape.get(), clientOrigin.x, clientOrigin.y);
+    into.Combine(shape.get(), RGN_DIFF);
+    const RECT box = into.Box();
+    for (const auto& b : boxes)
+        if (b.visible && b.shaped)
+            if (const Window* c = Find(b.handle)) SubtractShape(into, box, *c, clientOrigin);
 }
 
 // What can be seen of a window's client area (or whole window) in its
@@ -182,16 +213,13 @@ void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, b
             const auto& boxes = ChildBoxes(*const_cast<Window*>(parent));
             const auto mine = std::find_if(boxes.begin(), boxes.end(),
                                            [&](const Window::ChildBox& b) { return b.handle == p->handle; });
-            SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + (mine - boxes.begin()),
-                             {po.x + parent->client.left, po.y + parent->client.top});
+            if (mine != boxes.end() && mine->coveredInPlaces)
+                SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + (mine - boxes.begin()),
+                                 {po.x + parent->client.left, po.y + parent->client.top});
         }
         p = parent;
     }
-    if (clipChildren) {
-        const auto& boxes = ChildBoxes(const_cast<Window&>(w));
-        SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + boxes.size(),
-                         {o.x + w.client.left, o.y + w.client.top});
-    }
+    if (clipChildren) SubtractAllChildren(out, const_cast<Window&>(w), {o.x + w.client.left, o.y + w.client.top});
 }
 
 // Copies between the top-level's backing bitmap and a saved bitmap.
@@ -400,6 +428,8 @@ void ForgetWindowInPainting(HWND handle) {
     if (w->region) DeleteObject(w->region);
     w->region = 0;
     DropSavedBits(*w);
+    if (w->childrenShape) DeleteObject(w->childrenShape);
+    w->childrenShape = 0;
     if (w->IsTopLevel()) DestroySurface(handle);
     if (w->backing) DeleteObject(w->backing);
     w->backing = 0;

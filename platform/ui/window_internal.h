@@ -68,10 +68,12 @@ struct Window {
         HWND handle;
         RECT rect;  // parent client coordinates
         bool visible;
-        bool shaped;  // has a window region
+        bool shaped;          // has a window region
+        bool coveredInPlaces;  // a visible sibling above reaches into it
     };
     std::vector<ChildBox> childBoxes;
     std::uint64_t childBoxesGeneration = 0;
+    HRGN childrenShape = 0;  // the union of the visible plain children, made on demand
     HBITMAP savedBits = 0;      // CS_SAVEBITS children: what they cover
     RECT savedRect;             // where, in the top-level's coordinates
 
@@ -140,6 +142,9 @@ void KillSystemTimer(UINT_PTR id);
 // Registers the standard control classes ("Button", "Edit", ...) the first
 // time it is called; answers whether it registered them now.
 bool RegisterControlClasses();
+
+// A cursor of our own: its image, AND mask and hot spot (false for system cursors).
+bool CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot);
 
 // Cursor state for the Qt side and for input.
 bool CursorShown();
