@@ -192,8 +192,7 @@ void TButton::WMFocusChanged(TMessage& Message) {
 
 void TButton::CMDialogKey(TMessage& Message) {
     const Word key = Word(Message.WParam);
-    const TCustomForm* form = GetParentForm();
-    const bool focusOnButton = form && dynamic_cast<TButton*>(form->ActiveControl());
+    const bool focusOnButton = dynamic_cast<TButton*>(FindControl(GetFocus())) != nullptr;
     const bool active = Focused() || (default_ && !focusOnButton);
     if (((key == VK_RETURN && active) || (key == VK_ESCAPE && cancel_)) && KeyDataToShiftState(Message.LParam).Empty() &&
         CanFocus()) {

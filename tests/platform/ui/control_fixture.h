@@ -27,6 +27,10 @@ protected:
         application_.reset();
         Application = saved_;
         ProcessMessages();
+        // A quit the test posted (Terminate) must not end the next test's loops.
+        MSG quit;
+        while (PeekMessage(&quit, 0, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
     }
 
     // A shown form owned by the test's application.
