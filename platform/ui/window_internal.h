@@ -143,6 +143,10 @@ constexpr UINT WM_SYSTIMER = 0x0118;
 UINT_PTR SetSystemTimer(UINT milliseconds, std::function<void()> callback);
 void KillSystemTimer(UINT_PTR id);
 
+// Registers the standard control classes ("Button", "Edit", ...) the first
+// time it is called; answers whether it registered them now.
+bool RegisterControlClasses();
+
 // A cursor of our own: its image, AND mask and hot spot (false for system cursors).
 bool CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot);
 // Cursor state for the Qt side and for input.

@@ -9,16 +9,17 @@
 // SystemParametersInfo(SPI_GETNONCLIENTMETRICS).
 #pragma once
 
-#include "platform/ui/messages.h"
 #include "platform/ui/msgqueue.h"
 #include "platform/ui/screens.h"
 #include "platform/ui/userdraw.h"
 
 // WM_SYSCOMMAND: the low four bits carry extra information (the border of
-// SC_SIZE, the hit code of a mouse-started command). The common commands
-// are in messages.h.
-constexpr WPARAM SC_VSCROLL = 0xF070, SC_HSCROLL = 0xF080, SC_MOUSEMENU = 0xF090, SC_TASKLIST = 0xF130,
-                 SC_CONTEXTHELP = 0xF180, SC_ICON = SC_MINIMIZE, SC_ZOOM = SC_MAXIMIZE;
+// SC_SIZE, the hit code of a mouse-started command).
+constexpr WPARAM SC_SIZE = 0xF000, SC_MOVE = 0xF010, SC_MINIMIZE = 0xF020, SC_MAXIMIZE = 0xF030,
+                 SC_NEXTWINDOW = 0xF040, SC_PREVWINDOW = 0xF050, SC_CLOSE = 0xF060, SC_VSCROLL = 0xF070,
+                 SC_HSCROLL = 0xF080, SC_MOUSEMENU = 0xF090, SC_KEYMENU = 0xF100, SC_RESTORE = 0xF120,
+                 SC_TASKLIST = 0xF130, SC_DEFAULT = 0xF160, SC_CONTEXTHELP = 0xF180, SC_ICON = SC_MINIMIZE,
+                 SC_ZOOM = SC_MAXIMIZE;
 // WM_SIZING: the edge being dragged.
 constexpr WPARAM WMSZ_LEFT = 1, WMSZ_RIGHT = 2, WMSZ_TOP = 3, WMSZ_TOPLEFT = 4, WMSZ_TOPRIGHT = 5,
                  WMSZ_BOTTOM = 6, WMSZ_BOTTOMLEFT = 7, WMSZ_BOTTOMRIGHT = 8;
