@@ -5,7 +5,7 @@
 // The model (counts, sizes, view, focus, selection, cell storage) works
 // without a window: geometry is computed against the current client size,
 // which is empty until the grid is given bounds. TInplaceEdit is the
-// editor the grid shows over a cell.
+// editor the grid shows over a cell (on TCustomEdit).
 #pragma once
 
 #include <map>
@@ -19,6 +19,7 @@
 #include "platform/rtl/typinfo.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/stdctrls_edit.h"
 #include "platform/ui/windef.h"
 
 SERVIORA_EXCEPTION(EInvalidGridOperation, Exception);
@@ -158,6 +159,9 @@ public:
     void SetOptions(TGridOptions value);
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle value);
+    // bsSingle: a sunken edge (Ctl3D) or a line round the grid.
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle value);
     bool DefaultDrawing() const { return defaultDrawing_; }
     void SetDefaultDrawing(bool value);
     TColor FixedColor() const { return fixedColor_; }
@@ -335,6 +339,7 @@ private:
     TGridCoord anchor_{1, 1};
     TGridOptions options_{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
     TScrollStyle scrollBars_ = ssBoth;
+    TBorderStyle borderStyle_ = bsSingle;
     bool defaultDrawing_ = true;
     TColor fixedColor_ = clBtnFace;
     friend class TInplaceEdit;
@@ -457,53 +462,46 @@ private:
     std::map<int, std::unique_ptr<LineStrings>> rowLists_;
 };
 
-// The grid's in-place editor: a single-line edit owned by the grid and
-// shown over the focused cell. Navigation keys go on to the grid; EN_CHANGE
-// comes back to it as CN_COMMAND and the text goes to the grid's SetEditText.
-class TInplaceEdit : public TWinControl {
-    SERVIORA_CLASS(TInplaceEdit, TWinControl)
+// The grid's in-place editor: a borderless single-line edit owned by the
+// grid and shown over the focused cell. Navigation keys go on to the grid;
+// EN_CHANGE comes back as CN_COMMAND (Change) and the text goes to the
+// grid's SetEditText.
+class TInplaceEdit : public TCustomEdit {
+    SERVIORA_CLASS(TInplaceEdit, TCustomEdit)
 
 public:
     explicit TInplaceEdit(TComponent* owner);
 
     TCustomGrid* Grid() const { return grid_; }
-    // The edit text (as the window holds it when there is one).
-    AnsiString EditText();
-    void SetEditText(const AnsiString& value);
-    void SelectAll();
+    AnsiString EditText() const { return Text(); }
+    void SetEditText(const AnsiString& value) { SetText(value); }
     void Deselect();
-    int MaxLength() const { return maxLength_; }
-    void SetMaxLength(int value);
     const AnsiString& EditMask() const { return editMask_; }
     void SetEditMask(const AnsiString& value) { editMask_ = value; }
-    bool Modified() const;
 
     // Re-reads the focused cell's text, limit and mask from the grid.
     virtual void UpdateContents();
-    // Places the edit over `rect` of the grid and shows it.
+    // Places the edit over `rect` of the grid and shows it (hides it for an
+    // empty rectangle).
     void Move(const TRect& rect);
-    void UpdateLoc(const TRect& rect);
     void Hide();
-    bool Visible() const;
 
 protected:
     // The grid moved the edit: adjust its formatting rectangle.
     virtual void BoundsChanged();
     void CreateParams(TCreateParams& params) override;
+    void Change() override;
     void KeyDown(Word& key, TShiftState shift) override;
     void KeyPress(char& key) override;
-    void CNCommand(TMessage& Message);
     void WMGetDlgCode(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
-        SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
-    SERVIORA_MESSAGES_END(TWinControl)
+    SERVIORA_MESSAGES_END(TCustomEdit)
 
 private:
     friend class TCustomGrid;
     TCustomGrid* grid_ = nullptr;
     TGridCoord cellShown_{-1, -1};
-    int maxLength_ = 0;
     AnsiString editMask_;
 };

@@ -98,52 +98,20 @@ void TCustomGrid::UpdateEdit() {
 
 // ---- TInplaceEdit --------------------------------------------------------------
 
-TInplaceEdit::TInplaceEdit(TComponent* owner) : TWinControl(owner) {
+TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomEdit(owner) {
     SetTabStop(false);
     SetVisible(false);
+    SetBorderStyle(bsNone);
 }
 
 void TInplaceEdit::CreateParams(TCreateParams& params) {
-    TWinControl::CreateParams(params);
-    // The platform's edit class must exist before it is subclassed.
-    InitCommonControls();
-    params.WinClassName = "Edit";
+    TCustomEdit::CreateParams(params);
     params.Style |= ES_LEFT | ES_AUTOHSCROLL | ES_MULTILINE;
-}
-
-AnsiString TInplaceEdit::EditText() {
-    if (!HandleAllocated())
-        return Text();
-    AnsiString text(static_cast<std::size_t>(GetWindowTextLength(Handle())) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowText(Handle(), text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-void TInplaceEdit::SetEditText(const AnsiString& value) {
-    SetText(value);
-    if (HandleAllocated())
-        SetWindowText(Handle(), value.c_str());
-}
-
-void TInplaceEdit::SelectAll() {
-    if (HandleAllocated())
-        SendMessage(Handle(), EM_SETSEL, 0, -1);
 }
 
 void TInplaceEdit::Deselect() {
     if (HandleAllocated())
         SendMessage(Handle(), EM_SETSEL, 0x7FFFFFFF, -1);
-}
-
-void TInplaceEdit::SetMaxLength(int value) {
-    maxLength_ = value;
-    if (HandleAllocated())
-        SendMessage(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(value), 0);
-}
-
-bool TInplaceEdit::Modified() const {
-    return const_cast<TInplaceEdit*>(this)->HandleAllocated() &&
-           SendMessage(const_cast<TInplaceEdit*>(this)->Handle(), EM_GETMODIFY, 0, 0) != 0;
 }
 
 void TInplaceEdit::UpdateContents() {
@@ -158,10 +126,6 @@ void TInplaceEdit::UpdateContents() {
 }
 
 void TInplaceEdit::Move(const TRect& rect) {
-    UpdateLoc(rect);
-}
-
-void TInplaceEdit::UpdateLoc(const TRect& rect) {
     SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     BoundsChanged();
     SetVisible(!IsRectEmpty(&rect));
@@ -169,10 +133,6 @@ void TInplaceEdit::UpdateLoc(const TRect& rect) {
 
 void TInplaceEdit::Hide() {
     SetVisible(false);
-}
-
-bool TInplaceEdit::Visible() const {
-    return TWinControl::Visible();
 }
 
 void TInplaceEdit::BoundsChanged() {
@@ -183,8 +143,14 @@ void TInplaceEdit::BoundsChanged() {
     SendMessage(Handle(), EM_SCROLLCARET, 0, 0);
 }
 
+void TInplaceEdit::Change() {
+    TCustomEdit::Change();
+    if (grid_)
+        grid_->SetEditText(grid_->Col(), grid_->Row(), EditText());
+}
+
 void TInplaceEdit::KeyDown(Word& key, TShiftState shift) {
-    TWinControl::KeyDown(key, shift);
+    TCustomEdit::KeyDown(key, shift);
     if (!grid_ || key == 0)
         return;
     // Keys that leave the text go to the grid; Home/End and Left/Right only
@@ -213,7 +179,7 @@ void TInplaceEdit::KeyDown(Word& key, TShiftState shift) {
 }
 
 void TInplaceEdit::KeyPress(char& key) {
-    TWinControl::KeyPress(key);
+    TCustomEdit::KeyPress(key);
     if (!grid_ || key == 0)
         return;
     if (key == '\r') {
@@ -225,15 +191,8 @@ void TInplaceEdit::KeyPress(char& key) {
         key = 0;
 }
 
-void TInplaceEdit::CNCommand(TMessage& Message) {
-    if (grid_ && HIWORD(Message.WParam) == EN_CHANGE)
-        grid_->SetEditText(grid_->Col(), grid_->Row(), EditText());
-    else
-        TWinControl::Dispatch(Message);
-}
-
 void TInplaceEdit::WMGetDlgCode(TMessage& Message) {
-    TWinControl::Dispatch(Message);
+    TCustomEdit::Dispatch(Message);
     Message.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
     if (grid_ && grid_->Options().Contains(goTabs))
         Message.Result |= DLGC_WANTTAB;

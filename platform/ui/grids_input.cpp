@@ -20,6 +20,12 @@ constexpr int kSizingMargin = 3;
 
 void TCustomGrid::CreateParams(TCreateParams& params) {
     TCustomControl::CreateParams(params);
+    if (borderStyle_ == bsSingle) {
+        if (Ctl3D())
+            params.ExStyle |= WS_EX_CLIENTEDGE;
+        else
+            params.Style |= WS_BORDER;
+    }
     if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth)
         params.Style |= WS_HSCROLL;
     if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)

@@ -217,6 +217,14 @@ void TCustomGrid::SetScrollBars(TScrollStyle value) {
     UpdateScrollRange();
 }
 
+void TCustomGrid::SetBorderStyle(TBorderStyle value) {
+    if (value == borderStyle_)
+        return;
+    borderStyle_ = value;
+    if (HandleAllocated())
+        RecreateWnd();
+}
+
 void TCustomGrid::SetDefaultDrawing(bool value) {
     if (value == defaultDrawing_)
         return;
@@ -385,6 +393,7 @@ void TDrawGrid::Published(TPublished<TDrawGrid>& p) {
     p.Property("GridLineWidth", &TDrawGrid::GridLineWidth, &TDrawGrid::SetGridLineWidth).Default(1);
     p.Property("Options", &TDrawGrid::Options, &TDrawGrid::SetOptions);
     p.Property("ScrollBars", &TDrawGrid::ScrollBars, &TDrawGrid::SetScrollBars).Default(ssBoth);
+    p.Property("BorderStyle", &TDrawGrid::BorderStyle, &TDrawGrid::SetBorderStyle).Default(bsSingle);
     p.Property("DefaultDrawing", &TDrawGrid::DefaultDrawing, &TDrawGrid::SetDefaultDrawing).Default(true);
     p.Property("FixedColor", &TDrawGrid::FixedColor, &TDrawGrid::SetFixedColor).TypeName("TColor").Default(clBtnFace);
     p.Property("OnDrawCell", &TDrawGrid::OnDrawCell, &TDrawGrid::SetOnDrawCell);
