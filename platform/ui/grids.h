@@ -182,7 +182,8 @@ public:
 
     // Moves the focus (and the anchor when asked, or always without
     // goRangeSelect) after SelectCell agrees, scrolling it into view when
-    // `show`. EInvalidGridOperation for a cell outside the grid.
+    // `show`; the editor commits and hides first unless goAlwaysShowEditor.
+    // EInvalidGridOperation for a cell outside the grid.
     void MoveColRow(int col, int row, bool moveAnchor, bool show);
     // MoveColRow with scrolling, then the editor follows and Click fires.
     void FocusCell(int col, int row, bool moveAnchor);
