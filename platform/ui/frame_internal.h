@@ -72,9 +72,9 @@ void TrackMenuBarByMouse(HWND window, POINT screen);
 void TrackMenuBarByKey(HWND window, int key);
 // Draws a menu item's check, radio mark or arrow glyph in `color`.
 void DrawMenuGlyph(HDC dc, const RECT& rect, UINT glyph, COLORREF color);
-// The classic fonts of the frame.
+// The fonts of the frame and the menus (never to be deleted).
 HFONT CaptionFont(bool small);
-HFONT MenuFont();
+HFONT MenuFont(bool bold = false);
 
 // ---- Window scroll bars (scrollbar.cpp) -------------------------------------------
 void PaintWindowScrollBar(HDC dc, Window& window, int bar, const RECT& rect);

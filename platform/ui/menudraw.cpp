@@ -13,11 +13,6 @@ int CheckColumn() { return GetSystemMetrics(SM_CXMENUCHECK) + 4; }
 int PopupItemHeight() { return GetSystemMetrics(SM_CYMENUCHECK) + 4; }
 constexpr int separatorHeight = 9, barPadding = 8, acceleratorGap = 16;
 
-HFONT DefaultItemFont() {
-    static const HFONT font = CreateFont(-12, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
-    return font;
-}
-
 // A measuring DC with the menu font.
 class MeasureDC {
 public:
@@ -75,7 +70,7 @@ SIZE MeasurePopupItem(HDC dc, HWND owner, const MenuItem& item, int* accelerator
         return {s.cx + CheckColumn(), s.cy};
     }
     const auto [label, accelerator] = SplitText(item.text);
-    const HFONT font = (item.state & MFS_DEFAULT) ? DefaultItemFont() : MenuFont();
+    const HFONT font = (item.state & MFS_DEFAULT) ? MenuFont(true) : MenuFont();
     int width = CheckColumn() + TextWidth(dc, label, font) + CheckColumn();
     int height = PopupItemHeight();
     if (item.bitmap) {
@@ -219,7 +214,7 @@ void DrawPopupItem(HDC dc, HWND owner, Menu& menu, const MenuItem& item) {
         textLeft += s.cx + 2;
     }
     const auto [label, accelerator] = SplitText(item.text);
-    const HGDIOBJ oldFont = SelectObject(dc, (item.state & MFS_DEFAULT) ? DefaultItemFont() : MenuFont());
+    const HGDIOBJ oldFont = SelectObject(dc, (item.state & MFS_DEFAULT) ? MenuFont(true) : MenuFont());
     const int color = selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT;
     RECT text = Rect(textLeft, r.top, r.right - CheckColumn(), r.bottom);
     DrawLabel(dc, label, text, DT_SINGLELINE | DT_VCENTER | DT_LEFT, disabled, selected, color);

@@ -316,6 +316,8 @@ void Redraw(Window& w, const Area& area, UINT flags) {
         }
         if (flags & RDW_NOERASE) w.erasePending = false;
         if (flags & RDW_NOINTERNALPAINT) w.internalPaint = false;
+        // A window validated without BeginPaint gives up its pending frame too.
+        if (!w.update) w.framePending = false;
     }
     NotePending(w);
     if (!TakesChildren(w, flags)) return;

@@ -64,8 +64,6 @@ struct Window {
     bool internalPaint = false;
     HBITMAP backing = 0;        // top-level windows: the backing bitmap (window size)
     SIZE backingSize;
-    bool framePending = false;  // WM_NCPAINT due before the next WM_PAINT
-    std::shared_ptr<FrameState> frame;  // made on demand by the non-client code
     // The children's rectangles in z-order, kept for painting while the
     // layout generation they were taken at holds.
     struct ChildBox {
@@ -80,6 +78,8 @@ struct Window {
     HRGN childrenShape = 0;  // the union of the visible plain children, made on demand
     HBITMAP savedBits = 0;      // CS_SAVEBITS children: what they cover
     RECT savedRect;             // where, in the top-level's coordinates
+    bool framePending = false;  // WM_NCPAINT due before the next WM_PAINT
+    std::shared_ptr<FrameState> frame;  // made on demand by the non-client code
 
     bool IsTopLevel() const;
     bool IsChild() const { return (style & WS_CHILD) != 0; }

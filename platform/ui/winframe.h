@@ -5,10 +5,12 @@
 // out the client area (WM_NCCALCSIZE), hit-tests the frame (WM_NCHITTEST)
 // and turns presses on it into system commands; moving and sizing run a
 // modal tracking loop of the window system's own. A window that answers
-// these messages itself gets its own frame.
+// these messages itself gets its own frame. The fonts are those of
+// SystemParametersInfo(SPI_GETNONCLIENTMETRICS).
 #pragma once
 
 #include "platform/ui/msgqueue.h"
+#include "platform/ui/screens.h"
 #include "platform/ui/userdraw.h"
 
 // WM_SYSCOMMAND: the low four bits carry extra information (the border of
@@ -37,26 +39,3 @@ struct HELPINFO {
     ULONG_PTR dwContextId = 0;
     POINT MousePos;
 };
-
-// The fonts and sizes the frame and menus are drawn with.
-struct NONCLIENTMETRICS {
-    UINT cbSize = sizeof(NONCLIENTMETRICS);
-    int iBorderWidth = 0;
-    int iScrollWidth = 0;
-    int iScrollHeight = 0;
-    int iCaptionWidth = 0;
-    int iCaptionHeight = 0;
-    LOGFONT lfCaptionFont;
-    int iSmCaptionWidth = 0;
-    int iSmCaptionHeight = 0;
-    LOGFONT lfSmCaptionFont;
-    int iMenuWidth = 0;
-    int iMenuHeight = 0;
-    LOGFONT lfMenuFont;
-    LOGFONT lfStatusFont;
-    LOGFONT lfMessageFont;
-};
-constexpr UINT SPI_GETNONCLIENTMETRICS = 0x29, SPI_GETMENUSHOWDELAY = 0x6A, SPI_GETGRADIENTCAPTIONS = 0x1008,
-               SPI_GETDRAGFULLWINDOWS = 0x26;
-// Answers the classic values; only the queries above are known.
-BOOL SystemParametersInfo(UINT action, UINT param, void* data, UINT winIni);
