@@ -11,6 +11,7 @@
 #include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 
 void RegisterUiClasses() {
     RegisterClasses({TBitmap::StaticClass(), TIcon::StaticClass(), TPngImage::StaticClass(), TJPEGImage::StaticClass(),
@@ -22,5 +23,5 @@ void RegisterUiClasses() {
     RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
                      TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
-                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass()});
+                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass()});
 }

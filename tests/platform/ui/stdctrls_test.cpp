@@ -6,6 +6,7 @@
 #include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 
 class StdCtrlsTest : public ControlTest {
 protected:
@@ -184,4 +185,31 @@ TEST_F(StdCtrlsTest, PageControlSwitchesPagesWithOnChangingAndOnChange) {
     EXPECT_EQ(pages->ActivePage(), sheets[0]);
     pages->SetActivePageIndex(1);
     EXPECT_TRUE(sheets[1]->Visible());
+}
+
+TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndPagesWithOnScrollAndOnChange) {
+    TScrollBar* bar = TScrollBar::Create(form);
+    bar->SetParent(form);
+    bar->SetBounds(10, 10, 200, 17);
+    bar->SetLargeChange(10);
+    int changes = 0;
+    std::vector<TScrollCode> codes;
+    bar->SetOnChange([&](TObject*) { ++changes; });
+    bar->SetOnScroll([&](TObject*, TScrollCode code, int& position) {
+        codes.push_back(code);
+        if (position > 20) position = 20;
+    });
+    SimulateClick(bar->Handle(), {195, 8});
+    ProcessMessages();
+    EXPECT_EQ(bar->Position(), 1);
+    SimulateClick(bar->Handle(), {150, 8});
+    ProcessMessages();
+    EXPECT_EQ(bar->Position(), 11);
+    SimulateClick(bar->Handle(), {150, 8});
+    ProcessMessages();
+    EXPECT_EQ(bar->Position(), 20);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(codes, (std::vector<TScrollCode>{scLineDown, scEndScroll, scPageDown, scEndScroll, scPageDown,
+                                               scEndScroll}));
+    EXPECT_THROW(bar->SetParams(0, 10, 5), EInvalidOperation);
 }
