@@ -23,5 +23,6 @@ void RegisterUiClasses() {
     RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
                      TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
-                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass()});
+                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
+                     TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass()});
 }

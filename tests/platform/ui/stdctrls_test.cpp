@@ -1,6 +1,7 @@
 // TEdit and TComboBox on a form, driven through synthetic input: typing
 // with OnChange per keystroke, OnKeyPress discarding a key, the byte limit,
 // and a combo box chosen by mouse and keyboard after OnDropDown refilled it.
+#include "calendar_cell.h"
 #include "control_fixture.h"
 #include "platform/ui/commctrl.h"
 #include "platform/ui/comctrls.h"
@@ -212,4 +213,27 @@ TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndPagesWithOnScrollAndOnChange) {
     EXPECT_EQ(codes, (std::vector<TScrollCode>{scLineDown, scEndScroll, scPageDown, scEndScroll, scPageDown,
                                                scEndScroll}));
     EXPECT_THROW(bar->SetParams(0, 10, 5), EInvalidOperation);
+}
+
+TEST_F(StdCtrlsTest, DateTimePickerTakesADatePickedFromItsDropDownCalendar) {
+    TDateTimePicker* picker = TDateTimePicker::Create(form);
+    picker->SetParent(form);
+    picker->SetBounds(10, 10, 150, 21);
+    picker->SetDateTime(EncodeDate(2026, 12, 10) + EncodeTime(9, 30, 0, 0));
+    std::vector<AnsiString> log;
+    picker->SetOnDropDown([&](TObject*) { log.push_back("dropdown"); });
+    picker->SetOnChange([&](TObject*) { log.push_back("change"); });
+    picker->SetOnCloseUp([&](TObject*) { log.push_back("closeup"); });
+    SimulateClick(picker->Handle(), {picker->Width() - 8, 10});
+    ProcessMessages();
+    ASSERT_TRUE(picker->DroppedDown());
+    const HWND calendar = HWND(SendMessage(picker->Handle(), DTM_GETMONTHCAL, 0, 0));
+    ASSERT_NE(calendar, 0u);
+    const POINT cell = CalendarCellOf(calendar, 24);
+    SimulateClick(calendar, cell);
+    ProcessMessages();
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 24));
+    EXPECT_NEAR(picker->Time(), EncodeTime(9, 30, 0, 0), 1e-6);
+    EXPECT_EQ(log, (std::vector<AnsiString>{"dropdown", "change", "closeup"}));
 }
