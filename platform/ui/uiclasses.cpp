@@ -11,6 +11,7 @@
 #include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_listbox.h"
 #include "platform/ui/stdctrls_scrollbar.h"
 
 void RegisterUiClasses() {
@@ -24,5 +25,5 @@ void RegisterUiClasses() {
                      TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
                      TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
-                     TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass()});
+                     TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass()});
 }

@@ -7,6 +7,7 @@
 #include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_listbox.h"
 #include "platform/ui/stdctrls_scrollbar.h"
 
 class StdCtrlsTest : public ControlTest {
@@ -236,4 +237,28 @@ TEST_F(StdCtrlsTest, DateTimePickerTakesADatePickedFromItsDropDownCalendar) {
     EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 24));
     EXPECT_NEAR(picker->Time(), EncodeTime(9, 30, 0, 0), 1e-6);
     EXPECT_EQ(log, (std::vector<AnsiString>{"dropdown", "change", "closeup"}));
+}
+
+TEST_F(StdCtrlsTest, ListBoxSelectsByMouseAndKeepsItsItemsSorted) {
+    TListBox* list = TListBox::Create(form);
+    list->SetSorted(true);
+    for (const char* text : {"电池", "Apple", "banana"}) list->Items()->Add(text);
+    list->SetParent(form);
+    list->SetBounds(10, 10, 150, 100);
+    EXPECT_EQ(list->Items()->Strings(0), AnsiString("Apple"));
+    int clicks = 0;
+    list->SetOnClick([&](TObject*) { ++clicks; });
+    const TRect second = list->ItemRect(1);
+    SimulateClick(list->Handle(), {5, second.top + 2});
+    ProcessMessages();
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(list->ItemAtPos({5, second.top + 2}, true), 1);
+    list->Items()->Delete(0);
+    EXPECT_EQ(SendMessage(list->Handle(), LB_GETCOUNT, 0, 0), 2);
+    list->SetMultiSelect(true);
+    list->SetSelected(0, true);
+    list->SetSelected(1, true);
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_EQ(list->Items()->Count(), 2);
 }
