@@ -1,6 +1,7 @@
 // The registration of platform/ui's classes for form descriptions.
 #include "platform/rtl/classregistry.h"
 #include "platform/ui/actnlist.h"
+#include "platform/ui/comctrls_listview.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
@@ -25,5 +26,6 @@ void RegisterUiClasses() {
                      TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
                      TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
-                     TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass()});
+                     TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
+                     TListView::StaticClass()});
 }

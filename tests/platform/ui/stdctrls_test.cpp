@@ -5,6 +5,7 @@
 #include "control_fixture.h"
 #include "platform/ui/commctrl.h"
 #include "platform/ui/comctrls.h"
+#include "platform/ui/comctrls_listview.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/ui/stdctrls_listbox.h"
@@ -261,4 +262,43 @@ TEST_F(StdCtrlsTest, ListBoxSelectsByMouseAndKeepsItsItemsSorted) {
     list->SetSelected(1, true);
     EXPECT_EQ(list->SelCount(), 2);
     EXPECT_EQ(list->Items()->Count(), 2);
+}
+
+TEST_F(StdCtrlsTest, ListViewCheckBoxesToggledByTheUserReachItsItems) {
+    TListView* view = TListView::Create(form);
+    view->SetViewStyle(vsReport);
+    view->SetCheckboxes(true);
+    view->SetRowSelect(true);
+    view->SetGridLines(true);
+    for (const char* caption : {"单号", "机型"}) view->Columns()->Add()->SetCaption(caption);
+    view->Columns()->Items(1)->SetWidth(120);
+    TListItem* first = view->Items()->Add();
+    first->SetCaption("A001");
+    first->SubItems()->Add("手机");
+    first->SetChecked(true);
+    view->SetParent(form);
+    view->SetBounds(10, 10, 280, 120);
+    TListItem* second = view->Items()->Add();
+    second->SetCaption("A002");
+    second->SubItems()->Add("平板");
+    EXPECT_EQ(SendMessage(view->Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_TRUE(first->Checked());
+    EXPECT_EQ(view->Columns()->Items(1)->Width(), 120);
+
+    RECT row;
+    row.left = LVIR_BOUNDS;
+    SendMessage(view->Handle(), LVM_GETITEMRECT, 1, LPARAM(&row));
+    SimulateClick(view->Handle(), {row.left + 6, (row.top + row.bottom) / 2});
+    ProcessMessages();
+    EXPECT_TRUE(second->Checked());
+    SimulateClick(view->Handle(), {150, (row.top + row.bottom) / 2});
+    ProcessMessages();
+    EXPECT_EQ(view->Selected(), second);
+    char text[16] = {};
+    LVITEM item;
+    item.iSubItem = 1;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessage(view->Handle(), LVM_GETITEMTEXT, 1, LPARAM(&item));
+    EXPECT_EQ(AnsiString(text), AnsiString("平板"));
 }
