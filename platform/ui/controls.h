@@ -501,6 +501,9 @@ protected:
     // Key processing: the form's preview, then this control's event.
     bool DoKeyDown(TMessage& Message);
     bool DoKeyPress(TMessage& Message);
+    // Sends the key message to this control as `notification`; true when
+    // it was used up (the message's key may have been changed).
+    bool ReflectKey(TMessage& Message, UINT notification);
     void ChangeScale(int M, int D) override;
     void TextChanged(const AnsiString& text) override;
     void ShowingChanged();
@@ -518,6 +521,10 @@ protected:
     void WMKeyDown(TMessage& Message);
     void WMKeyUp(TMessage& Message);
     void WMChar(TMessage& Message);
+    void CNKeyDown(TMessage& Message);
+    void CNChar(TMessage& Message);
+    void WMMouseMoveTracking(TMessage& Message);
+    void WMMouseLeave(TMessage& Message);
     void WMWindowPosChanged(TMessage& Message);
     void WMSize(TMessage& Message);
     void WMCommand(TMessage& Message);
@@ -552,6 +559,11 @@ protected:
         SERVIORA_MESSAGE(WM_KEYUP, WMKeyUp)
         SERVIORA_MESSAGE(WM_SYSKEYUP, WMKeyUp)
         SERVIORA_MESSAGE(WM_CHAR, WMChar)
+        SERVIORA_MESSAGE(CN_KEYDOWN, CNKeyDown)
+        SERVIORA_MESSAGE(CN_SYSKEYDOWN, CNKeyDown)
+        SERVIORA_MESSAGE(CN_CHAR, CNChar)
+        SERVIORA_MESSAGE(WM_MOUSEMOVE, WMMouseMoveTracking)
+        SERVIORA_MESSAGE(WM_MOUSELEAVE, WMMouseLeave)
         SERVIORA_MESSAGE(WM_WINDOWPOSCHANGED, WMWindowPosChanged)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_COMMAND, WMCommand)
@@ -604,6 +616,7 @@ private:
     int alignLevel_ = 0;
     bool alignPending_ = false;
     TControl* mouseControl_ = nullptr;
+    bool mouseInside_ = false;
     TKeyEvent onKeyDown_, onKeyUp_;
     TKeyPressEvent onKeyPress_;
     TNotifyEvent onEnter_, onExit_;

@@ -426,6 +426,13 @@ void TCustomForm::WMActivate(TMessage& Message) {
     SetFocus();
 }
 
+void TCustomForm::WMActivateApp(TMessage& Message) {
+    // The program as a whole gains or loses the foreground.
+    if (Message.WParam) Application->OnActivate()(Application);
+    else Application->OnDeactivate()(Application);
+    DefaultHandler(Message);
+}
+
 void TCustomForm::CMActivate(TMessage&) { Activate(); }
 void TCustomForm::CMDeactivate(TMessage&) { Deactivate(); }
 

@@ -164,6 +164,7 @@ protected:
     void WMActivate(TMessage& Message);
     void WMSetFocus(TMessage& Message);
     void WMCommand(TMessage& Message);
+    void WMActivateApp(TMessage& Message);
     void CMShowingChanged(TMessage& Message);
     void CMDialogKey(TMessage& Message);
     void CMRelease(TMessage& Message);
@@ -175,6 +176,7 @@ protected:
         SERVIORA_MESSAGE(WM_ACTIVATE, WMActivate)
         SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
         SERVIORA_MESSAGE(WM_COMMAND, WMCommand)
+        SERVIORA_MESSAGE(WM_ACTIVATEAPP, WMActivateApp)
         SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
         SERVIORA_MESSAGE(CM_DIALOGKEY, CMDialogKey)
         SERVIORA_MESSAGE(CM_RELEASE, CMRelease)

@@ -424,15 +424,33 @@ bool TWinControl::DoKeyPress(TMessage& Message) {
     return key == 0;
 }
 
+// Keys and characters go to the control as CN_KEYDOWN/CN_CHAR first (the
+// form's preview, the control's events, dialog keys); what is left reaches
+// the window's own procedure.
+bool TWinControl::ReflectKey(TMessage& Message, UINT notification) {
+    TMessage reflected{notification, Message.WParam, Message.LParam, 0};
+    WindowProc()(reflected);
+    Message.WParam = reflected.WParam;
+    return reflected.Result != 0;
+}
+
 void TWinControl::WMKeyDown(TMessage& Message) {
+    if (ReflectKey(Message, Message.Msg == WM_SYSKEYDOWN ? CN_SYSKEYDOWN : CN_KEYDOWN)) return;
+    DefaultHandler(Message);
+}
+
+void TWinControl::CNKeyDown(TMessage& Message) {
+    Message.Result = 1;
     if (DoKeyDown(Message)) return;
     const Word key = Word(Message.WParam);
     if (IsDialogKey(key)) {
         TCustomForm* form = GetParentForm();
         if (form && form->Perform(CM_DIALOGKEY, key, Message.LParam)) return;
     }
-    DefaultHandler(Message);
+    Message.Result = 0;
 }
+
+void TWinControl::CNChar(TMessage& Message) { Message.Result = DoKeyPress(Message) ? 1 : 0; }
 
 void TWinControl::WMKeyUp(TMessage& Message) {
     Word key = Word(Message.WParam);
@@ -443,7 +461,29 @@ void TWinControl::WMKeyUp(TMessage& Message) {
 }
 
 void TWinControl::WMChar(TMessage& Message) {
-    if (DoKeyPress(Message)) return;
+    if (ReflectKey(Message, CN_CHAR)) return;
+    DefaultHandler(Message);
+}
+
+void TWinControl::WMMouseMoveTracking(TMessage& Message) {
+    if (!mouseInside_) {
+        mouseInside_ = true;
+        TRACKMOUSEEVENT track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = handle_;
+        TrackMouseEvent(&track);
+        Perform(CM_MOUSEENTER, 0, 0);
+    }
+    TControl::Dispatch(Message);
+}
+
+void TWinControl::WMMouseLeave(TMessage& Message) {
+    mouseInside_ = false;
+    if (mouseControl_) {
+        mouseControl_->Perform(CM_MOUSELEAVE, 0, 0);
+        mouseControl_ = nullptr;
+    }
+    Perform(CM_MOUSELEAVE, 0, 0);
     DefaultHandler(Message);
 }
 

@@ -1,5 +1,7 @@
 // The application object: CreateForm order and MainForm, Run and
 // Terminate, the default exception handler, OnException, OnIdle/OnMessage.
+#include "platform/rtl/filepaths.h"
+#include "platform/ui/shellapi.h"
 #include "tests/platform/ui/control_fixture.h"
 
 using ApplicationTest = ControlTest;
@@ -91,4 +93,17 @@ TEST_F(ApplicationTest, ScreenListsFormsAndDataModules) {
     EXPECT_NE(Screen->Cursors(crHourGlass), Screen->Cursors(crArrow));
     delete form;
     EXPECT_EQ(Screen->FormCount(), before);
+}
+
+TEST_F(ApplicationTest, ShellOpenIsRecordedInTestsAndOnlyOpenIsKnown) {
+    SetShellRecording(true);
+    ClearRecordedShellRequests();
+    const AnsiString help = ExtractFilePath(Application->ExeName()) + "help.chm";
+    EXPECT_GT(ShellExecute(0, "open", help.c_str(), nullptr, nullptr, SW_SHOW), HINSTANCE(32));
+    EXPECT_EQ(ShellExecute(0, "print", help.c_str(), nullptr, nullptr, SW_SHOW), HINSTANCE(31));
+    SetShellRecording(false);
+    ASSERT_EQ(RecordedShellRequests().size(), 1u);
+    EXPECT_EQ(RecordedShellRequests()[0].operation, "open");
+    EXPECT_EQ(RecordedShellRequests()[0].file, help);
+    EXPECT_EQ(ShellExecute(0, nullptr, "/no/such/file.chm", nullptr, nullptr, SW_SHOW), HINSTANCE(2));
 }

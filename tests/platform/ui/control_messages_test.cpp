@@ -1,0 +1,92 @@
+// Message dispatch: handlers declared by id, ancestors' handlers and the
+// default handler behind them, WindowProc replaced and chained, mouse
+// enter/leave, CN_KEYDOWN before the window's own key handling, and
+// reflected notifications.
+#include "tests/platform/ui/control_fixture.h"
+
+using MessagesTest = ControlTest;
+
+namespace {
+
+class TLoggingBox : public TFocusBox {
+    SERVIORA_CLASS(TLoggingBox, TFocusBox)
+public:
+    using TFocusBox::TFocusBox;
+    std::vector<AnsiString> log;
+
+protected:
+    void WMUser(TMessage& Message) {
+        log.push_back("user");
+        Message.Result = 7;
+    }
+    void CMMouseEnter(TMessage&) { log.push_back("enter"); }
+    void CMMouseLeave(TMessage&) { log.push_back("leave"); }
+    void CNKeyDown(TMessage& Message) {
+        if (Message.WParam == VK_F3) {
+            log.push_back("F3");
+            Message.Result = 1;
+            return;
+        }
+        TFocusBox::Dispatch(Message);
+    }
+    void CNCommand(TMessage& Message) { log.push_back("command " + std::to_string(HIWORD(Message.WParam))); }
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_USER + 1, WMUser)
+        SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
+        SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
+        SERVIORA_MESSAGE(CN_KEYDOWN, CNKeyDown)
+        SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
+    SERVIORA_MESSAGES_END(TFocusBox)
+};
+
+}  // namespace
+
+TEST_F(MessagesTest, HandlersByIdWindowProcChainingAndTheDefaultProcedure) {
+    TForm* form = NewForm();
+    TLoggingBox* box = TLoggingBox::Create(form);
+    box->SetParent(form);
+    EXPECT_EQ(box->Perform(WM_USER + 1, 0, 0), 7);
+    EXPECT_EQ(SendMessage(box->Handle(), WM_USER + 1, 0, 0), 7);
+    // Text set through the default procedure comes back through it.
+    SendMessage(box->Handle(), WM_SETTEXT, 0, LPARAM("旧"));
+    EXPECT_EQ(WindowTextOf(box->Handle()), "旧");
+
+    // A replaced WindowProc sees messages first and chains to the old one.
+    const TWndMethod old = box->WindowProc();
+    std::vector<UINT> seen;
+    box->SetWindowProc([&](TMessage& m) {
+        seen.push_back(m.Msg);
+        if (m.Msg == WM_USER + 2) {
+            m.Result = 9;
+            return;
+        }
+        old(m);
+    });
+    EXPECT_EQ(box->Perform(WM_USER + 2, 0, 0), 9);
+    EXPECT_EQ(box->Perform(WM_USER + 1, 0, 0), 7);
+    EXPECT_EQ(seen, (std::vector<UINT>{WM_USER + 2, WM_USER + 1}));
+    box->SetWindowProc(old);
+    EXPECT_EQ(box->log, (std::vector<AnsiString>{"user", "user", "user"}));
+}
+
+TEST_F(MessagesTest, MouseEnterLeaveKeysAndReflectedCommands) {
+    TForm* form = NewForm();
+    TLoggingBox* box = TLoggingBox::Create(form);
+    box->SetParent(form);
+    box->SetBounds(20, 20, 60, 30);
+    std::vector<Word> keys;
+    box->SetOnKeyDown([&](TObject*, Word& key, TShiftState) { keys.push_back(key); });
+    form->Show();
+    box->SetFocus();
+    SimulateMouseMove(box->Handle(), Point(5, 5));
+    SimulateMouseMove(box->Handle(), Point(6, 6));
+    SimulateMouseMove(form->Handle(), Point(150, 150));
+    ProcessMessages();
+    Key(VK_F3);
+    Key(VK_F4);
+    form->Perform(WM_COMMAND, MAKEWPARAM(0, 5), LPARAM(box->Handle()));
+    EXPECT_EQ(box->log, (std::vector<AnsiString>{"enter", "leave", "F3", "command 5"}));
+    EXPECT_EQ(keys, std::vector<Word>{VK_F4});
+    EXPECT_EQ(FindDragTarget(box->ClientToScreen(Point(3, 3)), true), box);
+}
