@@ -237,3 +237,129 @@ void TPageControl::Change() {
         }
     TCustomTabControl::Change();
 }
+
+// ---- TMonthCalendar --------------------------------------------------------------------
+
+void TMonthCalendar::Published(TPublished<TMonthCalendar>& p) {
+    p.Property("Date", &TMonthCalendar::Date, &TMonthCalendar::SetDate);
+    p.Property("OnChange", &TMonthCalendar::OnChange, &TMonthCalendar::SetOnChange);
+}
+
+TMonthCalendar::TMonthCalendar(TComponent* owner) : TWinControl(owner), date_(std::floor(::Date())) {
+    controlStyle_.Exclude(csCaptureMouse);
+    SetBounds(0, 0, 191, 154);
+    SetTabStop(true);
+}
+
+void TMonthCalendar::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    CreateSubClass(params, "SysMonthCal32");
+}
+
+void TMonthCalendar::CreateWnd() {
+    TWinControl::CreateWnd();
+    SYSTEMTIME day;
+    DateTimeToSystemTime(date_, day);
+    SendMessage(Handle(), MCM_SETCURSEL, 0, LPARAM(&day));
+}
+
+TDateTime TMonthCalendar::Date() {
+    if (!HandleAllocated()) return date_;
+    SYSTEMTIME day;
+    SendMessage(Handle(), MCM_GETCURSEL, 0, LPARAM(&day));
+    return SystemTimeToDateTime(day);
+}
+
+void TMonthCalendar::SetDate(TDateTime v) {
+    date_ = std::floor(v);
+    if (!HandleAllocated()) return;
+    SYSTEMTIME day;
+    DateTimeToSystemTime(date_, day);
+    SendMessage(Handle(), MCM_SETCURSEL, 0, LPARAM(&day));
+}
+
+void TMonthCalendar::CNNotify(TMessage& Message) {
+    if (reinterpret_cast<const NMHDR*>(Message.LParam)->code == MCN_SELCHANGE) onChange_(this);
+}
+
+// ---- TDateTimePicker -------------------------------------------------------------------
+
+void TDateTimePicker::Published(TPublished<TDateTimePicker>& p) {
+    p.Property("DateFormat", &TDateTimePicker::DateFormat, &TDateTimePicker::SetDateFormat).Default(dfShort);
+    p.Property("DateTime", &TDateTimePicker::DateTime, &TDateTimePicker::SetDateTime);
+    p.Property("Kind", &TDateTimePicker::Kind, &TDateTimePicker::SetKind).Default(dtkDate);
+    p.Property("OnChange", &TDateTimePicker::OnChange, &TDateTimePicker::SetOnChange);
+    p.Property("OnCloseUp", &TDateTimePicker::OnCloseUp, &TDateTimePicker::SetOnCloseUp);
+    p.Property("OnDropDown", &TDateTimePicker::OnDropDown, &TDateTimePicker::SetOnDropDown);
+}
+
+TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner), dateTime_(Now()) {
+    controlStyle_.Exclude(csCaptureMouse);
+    SetBounds(0, 0, 186, 21);
+    SetTabStop(true);
+}
+
+void TDateTimePicker::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    CreateSubClass(params, "SysDateTimePick32");
+    if (kind_ == dtkTime) params.Style |= DTS_TIMEFORMAT;
+    else if (dateFormat_ == dfLong) params.Style |= DTS_LONGDATEFORMAT;
+}
+
+void TDateTimePicker::CreateWnd() {
+    TWinControl::CreateWnd();
+    SYSTEMTIME value;
+    DateTimeToSystemTime(dateTime_, value);
+    SendMessage(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&value));
+}
+
+void TDateTimePicker::Recreate() {
+    if (!HandleAllocated()) return;
+    dateTime_ = DateTime();
+    Perform(CM_RECREATEWND, 0, 0);
+}
+
+TDateTime TDateTimePicker::DateTime() {
+    if (!HandleAllocated()) return dateTime_;
+    SYSTEMTIME value;
+    SendMessage(Handle(), DTM_GETSYSTEMTIME, 0, LPARAM(&value));
+    return SystemTimeToDateTime(value);
+}
+
+void TDateTimePicker::SetDateTime(TDateTime v) {
+    dateTime_ = v;
+    if (!HandleAllocated()) return;
+    SYSTEMTIME value;
+    DateTimeToSystemTime(v, value);
+    SendMessage(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&value));
+}
+
+void TDateTimePicker::SetKind(TDateTimeKind v) {
+    if (kind_ == v) return;
+    kind_ = v;
+    Recreate();
+}
+
+void TDateTimePicker::SetDateFormat(TDTDateFormat v) {
+    if (dateFormat_ == v) return;
+    dateFormat_ = v;
+    Recreate();
+}
+
+void TDateTimePicker::CNNotify(TMessage& Message) {
+    switch (reinterpret_cast<const NMHDR*>(Message.LParam)->code) {
+    case DTN_DROPDOWN:
+        droppedDown_ = true;
+        onDropDown_(this);
+        break;
+    case DTN_CLOSEUP:
+        droppedDown_ = false;
+        onCloseUp_(this);
+        break;
+    case DTN_DATETIMECHANGE:
+        onChange_(this);
+        break;
+    default:
+        break;
+    }
+}

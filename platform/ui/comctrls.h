@@ -1,8 +1,10 @@
 // The common-control wrappers: TTabControl, and TPageControl with its
-// TTabSheet pages, over the platform's "SysTabControl32" class. OnChanging
-// may refuse a change of tab; OnChange follows it.
+// TTabSheet pages, over the platform's "SysTabControl32" class (OnChanging
+// may refuse a change of tab; OnChange follows it); TMonthCalendar and
+// TDateTimePicker over "SysMonthCal32" and "SysDateTimePick32".
 #pragma once
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -127,4 +129,78 @@ private:
 
     std::vector<TTabSheet*> pages_;
     TTabSheet* activePage_ = nullptr;
+};
+
+SERVIORA_ENUM(TDateTimeKind, dtkDate, dtkTime)
+SERVIORA_ENUM(TDTDateFormat, dfShort, dfLong)
+
+// A month calendar ("SysMonthCal32"); Date is the chosen day.
+class TMonthCalendar : public TWinControl {
+    SERVIORA_CLASS(TMonthCalendar, TWinControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TMonthCalendar(TComponent* owner);
+
+    TDateTime Date();
+    void SetDate(TDateTime v);
+    const TNotifyEvent& OnChange() const { return onChange_; }
+    void SetOnChange(TNotifyEvent v) { onChange_ = std::move(v); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void CNNotify(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CN_NOTIFY, CNNotify)
+    SERVIORA_MESSAGES_END(TWinControl)
+
+private:
+    TDateTime date_;
+    TNotifyEvent onChange_;
+};
+
+// A date or time field ("SysDateTimePick32") with a drop-down calendar.
+class TDateTimePicker : public TWinControl {
+    SERVIORA_CLASS(TDateTimePicker, TWinControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TDateTimePicker(TComponent* owner);
+
+    TDateTime DateTime();
+    void SetDateTime(TDateTime v);
+    TDateTime Date() { return std::floor(DateTime()); }
+    void SetDate(TDateTime v) { SetDateTime(std::floor(v) + (DateTime() - std::floor(DateTime()))); }
+    TDateTime Time() { return DateTime() - std::floor(DateTime()); }
+    void SetTime(TDateTime v) { SetDateTime(std::floor(DateTime()) + (v - std::floor(v))); }
+    TDateTimeKind Kind() const { return kind_; }
+    void SetKind(TDateTimeKind v);
+    TDTDateFormat DateFormat() const { return dateFormat_; }
+    void SetDateFormat(TDTDateFormat v);
+    bool DroppedDown() const { return droppedDown_; }
+
+    const TNotifyEvent& OnChange() const { return onChange_; }
+    void SetOnChange(TNotifyEvent v) { onChange_ = std::move(v); }
+    const TNotifyEvent& OnDropDown() const { return onDropDown_; }
+    void SetOnDropDown(TNotifyEvent v) { onDropDown_ = std::move(v); }
+    const TNotifyEvent& OnCloseUp() const { return onCloseUp_; }
+    void SetOnCloseUp(TNotifyEvent v) { onCloseUp_ = std::move(v); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void CNNotify(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CN_NOTIFY, CNNotify)
+    SERVIORA_MESSAGES_END(TWinControl)
+
+private:
+    void Recreate();
+
+    TDateTime dateTime_;
+    TDateTimeKind kind_ = dtkDate;
+    TDTDateFormat dateFormat_ = dfShort;
+    bool droppedDown_ = false;
+    TNotifyEvent onChange_, onDropDown_, onCloseUp_;
 };

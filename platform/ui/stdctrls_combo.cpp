@@ -2,65 +2,8 @@
 #include "platform/ui/stdctrls_combo.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "platform/rtl/exceptions.h"
-#include "platform/rtl/sysutils.h"
 #include "platform/ui/commctrl.h"
-
-// The combo box's Items: kept here and, while the window exists, in it.
-class TCustomComboBox::Strings : public TStrings {
-public:
-    explicit Strings(TCustomComboBox* combo) : combo_(combo) {}
-
-    int Add(const AnsiString& s) override {
-        if (!combo_->sorted_) return TStrings::Add(s);
-        const auto at = std::upper_bound(items_.begin(), items_.end(), s,
-                                         [](const AnsiString& t, const Item& i) { return CompareText(t, i.text) < 0; });
-        const int index = int(at - items_.begin());
-        Insert(index, s);
-        return index;
-    }
-    void Clear() override {
-        items_.clear();
-        if (combo_->HandleAllocated()) SendMessage(combo_->Handle(), CB_RESETCONTENT, 0, 0);
-    }
-    void Delete(int index) override {
-        if (index < 0 || index >= GetCount()) throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
-        items_.erase(items_.begin() + index);
-        if (combo_->HandleAllocated()) SendMessage(combo_->Handle(), CB_DELETESTRING, WPARAM(index), 0);
-    }
-    void Insert(int index, const AnsiString& s) override {
-        if (index < 0 || index > GetCount()) throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
-        items_.insert(items_.begin() + index, Item{s, nullptr});
-        if (combo_->HandleAllocated()) SendMessage(combo_->Handle(), CB_INSERTSTRING, WPARAM(index), LPARAM(s.c_str()));
-    }
-    // Fills a new window with the items.
-    void Fill(HWND window) const {
-        for (const Item& item : items_) SendMessage(window, CB_ADDSTRING, 0, LPARAM(item.text.c_str()));
-    }
-
-protected:
-    AnsiString Get(int index) const override {
-        if (index < 0 || index >= GetCount()) throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
-        return items_[std::size_t(index)].text;
-    }
-    int GetCount() const override { return int(items_.size()); }
-    TObject* GetObject(int index) const override {
-        return index >= 0 && index < GetCount() ? items_[std::size_t(index)].object : nullptr;
-    }
-    void PutObject(int index, TObject* object) override {
-        if (index >= 0 && index < GetCount()) items_[std::size_t(index)].object = object;
-    }
-
-private:
-    struct Item {
-        AnsiString text;
-        TObject* object;
-    };
-    TCustomComboBox* combo_;
-    std::vector<Item> items_;
-};
 
 void TCustomComboBox::Published(TPublished<TCustomComboBox>& p) {
     p.Property("CharCase", &TCustomComboBox::CharCase, &TCustomComboBox::SetCharCase).Default(ecNormal);
@@ -78,7 +21,9 @@ void TCustomComboBox::Published(TPublished<TCustomComboBox>& p) {
 }
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
-    : TWinControl(owner), items_(std::make_unique<Strings>(this)) {
+    : TWinControl(owner),
+      items_(std::make_unique<TWindowItems>(this, TItemMessages{CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT},
+                                            [this] { return sorted_; })) {
     // The dropped list holds the capture, not the control.
     controlStyle_.Exclude(csCaptureMouse);
     SetBounds(0, 0, 145, 21);
@@ -143,12 +88,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle v) {
 void TCustomComboBox::SetSorted(bool v) {
     if (sorted_ == v) return;
     sorted_ = v;
-    if (!v) return;
-    auto* sorted = TStringList::Create();
-    std::unique_ptr<TStringList> owned(sorted);
-    sorted->Assign(items_.get());
-    sorted->Sort();
-    items_->Assign(sorted);
+    if (v) items_->SortItems();
 }
 
 void TCustomComboBox::SetMaxLength(Integer v) {

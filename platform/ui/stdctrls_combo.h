@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "platform/rtl/stringlist.h"
+#include "platform/ui/itemstrings.h"
 #include "platform/ui/stdctrls_edit.h"
 
 SERVIORA_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
@@ -66,11 +66,9 @@ protected:
     SERVIORA_MESSAGES_END(TWinControl)
 
 private:
-    class Strings;
-    friend class Strings;
     void Recreate();
 
-    std::unique_ptr<Strings> items_;
+    std::unique_ptr<TWindowItems> items_;
     Integer itemIndex_ = -1;  // kept while there is no window
     TComboBoxStyle style_ = csDropDown;
     Integer dropDownCount_ = 8;

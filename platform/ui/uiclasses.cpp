@@ -1,6 +1,7 @@
 // The registration of platform/ui's classes for form descriptions.
 #include "platform/rtl/classregistry.h"
 #include "platform/ui/actnlist.h"
+#include "platform/ui/comctrls_listview.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
@@ -12,6 +13,8 @@
 #include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_listbox.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 
 void RegisterUiClasses() {
     RegisterClasses({TBitmap::StaticClass(), TIcon::StaticClass(), TPngImage::StaticClass(), TJPEGImage::StaticClass(),
@@ -23,6 +26,8 @@ void RegisterUiClasses() {
     RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
                      TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
-                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass()});
+                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
+                     TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
+                     TListView::StaticClass()});
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
 }

@@ -1,11 +1,15 @@
 // TEdit and TComboBox on a form, driven through synthetic input: typing
 // with OnChange per keystroke, OnKeyPress discarding a key, the byte limit,
 // and a combo box chosen by mouse and keyboard after OnDropDown refilled it.
+#include "calendar_cell.h"
 #include "control_fixture.h"
 #include "platform/ui/commctrl.h"
 #include "platform/ui/comctrls.h"
+#include "platform/ui/comctrls_listview.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_listbox.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 
 class StdCtrlsTest : public ControlTest {
 protected:
@@ -184,4 +188,117 @@ TEST_F(StdCtrlsTest, PageControlSwitchesPagesWithOnChangingAndOnChange) {
     EXPECT_EQ(pages->ActivePage(), sheets[0]);
     pages->SetActivePageIndex(1);
     EXPECT_TRUE(sheets[1]->Visible());
+}
+
+TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndPagesWithOnScrollAndOnChange) {
+    TScrollBar* bar = TScrollBar::Create(form);
+    bar->SetParent(form);
+    bar->SetBounds(10, 10, 200, 17);
+    bar->SetLargeChange(10);
+    int changes = 0;
+    std::vector<TScrollCode> codes;
+    bar->SetOnChange([&](TObject*) { ++changes; });
+    bar->SetOnScroll([&](TObject*, TScrollCode code, int& position) {
+        codes.push_back(code);
+        if (position > 20) position = 20;
+    });
+    SimulateClick(bar->Handle(), {195, 8});
+    ProcessMessages();
+    EXPECT_EQ(bar->Position(), 1);
+    SimulateClick(bar->Handle(), {150, 8});
+    ProcessMessages();
+    EXPECT_EQ(bar->Position(), 11);
+    SimulateClick(bar->Handle(), {150, 8});
+    ProcessMessages();
+    EXPECT_EQ(bar->Position(), 20);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(codes, (std::vector<TScrollCode>{scLineDown, scEndScroll, scPageDown, scEndScroll, scPageDown,
+                                               scEndScroll}));
+    EXPECT_THROW(bar->SetParams(0, 10, 5), EInvalidOperation);
+}
+
+TEST_F(StdCtrlsTest, DateTimePickerTakesADatePickedFromItsDropDownCalendar) {
+    TDateTimePicker* picker = TDateTimePicker::Create(form);
+    picker->SetParent(form);
+    picker->SetBounds(10, 10, 150, 21);
+    picker->SetDateTime(EncodeDate(2026, 12, 10) + EncodeTime(9, 30, 0, 0));
+    std::vector<AnsiString> log;
+    picker->SetOnDropDown([&](TObject*) { log.push_back("dropdown"); });
+    picker->SetOnChange([&](TObject*) { log.push_back("change"); });
+    picker->SetOnCloseUp([&](TObject*) { log.push_back("closeup"); });
+    SimulateClick(picker->Handle(), {picker->Width() - 8, 10});
+    ProcessMessages();
+    ASSERT_TRUE(picker->DroppedDown());
+    const HWND calendar = HWND(SendMessage(picker->Handle(), DTM_GETMONTHCAL, 0, 0));
+    ASSERT_NE(calendar, 0u);
+    const POINT cell = CalendarCellOf(calendar, 24);
+    SimulateClick(calendar, cell);
+    ProcessMessages();
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 24));
+    EXPECT_NEAR(picker->Time(), EncodeTime(9, 30, 0, 0), 1e-6);
+    EXPECT_EQ(log, (std::vector<AnsiString>{"dropdown", "change", "closeup"}));
+}
+
+TEST_F(StdCtrlsTest, ListBoxSelectsByMouseAndKeepsItsItemsSorted) {
+    TListBox* list = TListBox::Create(form);
+    list->SetSorted(true);
+    for (const char* text : {"电池", "Apple", "banana"}) list->Items()->Add(text);
+    list->SetParent(form);
+    list->SetBounds(10, 10, 150, 100);
+    EXPECT_EQ(list->Items()->Strings(0), AnsiString("Apple"));
+    int clicks = 0;
+    list->SetOnClick([&](TObject*) { ++clicks; });
+    const TRect second = list->ItemRect(1);
+    SimulateClick(list->Handle(), {5, second.top + 2});
+    ProcessMessages();
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(list->ItemAtPos({5, second.top + 2}, true), 1);
+    list->Items()->Delete(0);
+    EXPECT_EQ(SendMessage(list->Handle(), LB_GETCOUNT, 0, 0), 2);
+    list->SetMultiSelect(true);
+    list->SetSelected(0, true);
+    list->SetSelected(1, true);
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_EQ(list->Items()->Count(), 2);
+}
+
+TEST_F(StdCtrlsTest, ListViewCheckBoxesToggledByTheUserReachItsItems) {
+    TListView* view = TListView::Create(form);
+    view->SetViewStyle(vsReport);
+    view->SetCheckboxes(true);
+    view->SetRowSelect(true);
+    view->SetGridLines(true);
+    for (const char* caption : {"单号", "机型"}) view->Columns()->Add()->SetCaption(caption);
+    view->Columns()->Items(1)->SetWidth(120);
+    TListItem* first = view->Items()->Add();
+    first->SetCaption("A001");
+    first->SubItems()->Add("手机");
+    first->SetChecked(true);
+    view->SetParent(form);
+    view->SetBounds(10, 10, 280, 120);
+    TListItem* second = view->Items()->Add();
+    second->SetCaption("A002");
+    second->SubItems()->Add("平板");
+    EXPECT_EQ(SendMessage(view->Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_TRUE(first->Checked());
+    EXPECT_EQ(view->Columns()->Items(1)->Width(), 120);
+
+    RECT row;
+    row.left = LVIR_BOUNDS;
+    SendMessage(view->Handle(), LVM_GETITEMRECT, 1, LPARAM(&row));
+    SimulateClick(view->Handle(), {row.left + 6, (row.top + row.bottom) / 2});
+    ProcessMessages();
+    EXPECT_TRUE(second->Checked());
+    SimulateClick(view->Handle(), {150, (row.top + row.bottom) / 2});
+    ProcessMessages();
+    EXPECT_EQ(view->Selected(), second);
+    char text[16] = {};
+    LVITEM item;
+    item.iSubItem = 1;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessage(view->Handle(), LVM_GETITEMTEXT, 1, LPARAM(&item));
+    EXPECT_EQ(AnsiString(text), AnsiString("平板"));
 }
