@@ -4,5 +4,5 @@
 
 // Creates the application object once (later calls do nothing). Without a
 // display and without QT_QPA_PLATFORM set it chooses offscreen rendering,
-// so tools and tests run headless.
+// so tools and tests run headless; on a desktop it chooses X11.
 void StartGuiPlatform(int& argc, char** argv);
