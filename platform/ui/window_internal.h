@@ -119,6 +119,10 @@ constexpr UINT WM_SYSTIMER = 0x0118;
 UINT_PTR SetSystemTimer(UINT milliseconds, std::function<void()> callback);
 void KillSystemTimer(UINT_PTR id);
 
+// Registers the standard control classes ("Button", "Edit", ...) the first
+// time it is called; answers whether it registered them now.
+bool RegisterControlClasses();
+
 // Cursor state for the Qt side and for input.
 bool CursorShown();
 POINT ClipToCursorRect(POINT point);
