@@ -7,6 +7,7 @@
 #include <strings.h>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/reader.h"
 #include "platform/rtl/sysutils.h"
 
 namespace {
@@ -34,6 +35,14 @@ const NamedColor names[] = {
     {clGradientActiveCaption, "clGradientActiveCaption"}, {clGradientInactiveCaption, "clGradientInactiveCaption"},
     {clMenuHighlight, "clMenuHighlight"}, {clMenuBar, "clMenuBar"}, {clNone, "clNone"}, {clDefault, "clDefault"},
 };
+
+// Form descriptions write colour properties by these names.
+const bool colorNamesRegistered = [] {
+    std::vector<TIdentMapEntry> map;
+    for (const NamedColor& n : names) map.push_back({Int64(n.color), n.name});
+    RegisterIntegerConsts("TColor", std::move(map));
+    return true;
+}();
 
 }  // namespace
 
