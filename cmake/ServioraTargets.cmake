@@ -77,3 +77,20 @@ function(serviora_embed_forms target)
     target_link_libraries(${target} INTERFACE $<TARGET_OBJECTS:${target}_forms>)
   endif()
 endfunction()
+
+# serviora_embed_resources(<target> FILES <files>...)
+# Embeds the files (bitmaps, icons, cursors, raw data) into <target>, found
+# at run time by FindEmbeddedResource / LoadBitmap / LoadFromResourceName.
+# The registering source is compiled into the target itself (an executable
+# or object library), so its start-up registration is never dropped.
+function(serviora_embed_resources target)
+  cmake_parse_arguments(ARG "" "" "FILES" ${ARGN})
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} "-DOUT=${out}" "-DFILES=${ARG_FILES}" -P ${PROJECT_SOURCE_DIR}/cmake/EmbedResources.cmake
+    DEPENDS ${ARG_FILES} ${PROJECT_SOURCE_DIR}/cmake/EmbedResources.cmake
+    COMMENT "Embedding resources of ${target}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${out})
+endfunction()

@@ -36,11 +36,17 @@ const NamedColor names[] = {
     {clMenuHighlight, "clMenuHighlight"}, {clMenuBar, "clMenuBar"}, {clNone, "clNone"}, {clDefault, "clDefault"},
 };
 
-// Form descriptions write colour properties by these names.
-const bool colorNamesRegistered = [] {
-    std::vector<TIdentMapEntry> map;
-    for (const NamedColor& n : names) map.push_back({Int64(n.color), n.name});
-    RegisterIntegerConsts("TColor", std::move(map));
+// Form descriptions write "Color = clBtnFace" and "Charset = GB2312_CHARSET".
+const bool identsRegistered = [] {
+    std::vector<TIdentMapEntry> colors;
+    for (const NamedColor& n : names) colors.push_back({n.color, n.name});
+    RegisterIntegerConsts("TColor", std::move(colors));
+    RegisterIntegerConsts("TFontCharset", {{ANSI_CHARSET, "ANSI_CHARSET"},
+                                           {DEFAULT_CHARSET, "DEFAULT_CHARSET"},
+                                           {SYMBOL_CHARSET, "SYMBOL_CHARSET"},
+                                           {GB2312_CHARSET, "GB2312_CHARSET"},
+                                           {CHINESEBIG5_CHARSET, "CHINESEBIG5_CHARSET"},
+                                           {OEM_CHARSET, "OEM_CHARSET"}});
     return true;
 }();
 

@@ -12,6 +12,7 @@
 #include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/bmpfile.h"
+#include "platform/ui/guiplatform.h"
 #include "platform/ui/imagecodecs.h"
 #include "platform/ui/jpegimage.h"
 #include "platform/ui/resources.h"
@@ -45,12 +46,13 @@ TPixelFormat FormatOf(int bits, bool bitfields) {
     }
 }
 
-// A bottom-up DIB section of the format's depth, with the standard colour
-// table below 16 bits and 5-6-5 masks for pf16bit.
+// A DIB section of the format's depth, with the standard colour table below
+// 16 bits and 5-6-5 masks for pf16bit. 32-bit sections are top-down, which
+// the GDI draws on without copying; the others are bottom-up.
 HBITMAP NewDib(int width, int height, TPixelFormat format) {
     BITMAPINFO info{};
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biHeight = BitsOf(format) == 32 ? -height : height;
     info.bmiHeader.biBitCount = WORD(BitsOf(format));
     if (format == pf16bit) {
         info.bmiHeader.biCompression = BI_BITFIELDS;
@@ -413,93 +415,10 @@ HICON TIcon::ReleaseHandle() {
     return icon;
 }
 
-namespace {
-
-std::uint32_t Le32(const unsigned char* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24); }
-
-// The colour image and mask of one icon-file entry, as a BMP of the colour
-// part and a 1-bit DIB of the AND mask.
-bool DecodeIconImage(const unsigned char* p, size_t size, HBITMAP* color, HBITMAP* mask) {
-    if (size >= 8 && std::memcmp(p, "\x89PNG", 4) == 0) {
-        *color = DecodeImage(p, size);
-        if (!*color) return false;
-        BITMAP bm;
-        GetObject(*color, sizeof bm, &bm);
-        *mask = CreateBitmap(bm.bmWidth, bm.bmHeight, 1, 1, nullptr);
-        // Transparent where alpha is low.
-        auto* bits = static_cast<const std::uint32_t*>(bm.bmBits);
-        HDC dc = CreateCompatibleDC(0);
-        HGDIOBJ old = SelectObject(dc, *mask);
-        for (int y = 0; y < bm.bmHeight; ++y)
-            for (int x = 0; x < bm.bmWidth; ++x)
-                SetPixel(dc, x, y, (bits[size_t(y) * bm.bmWidth + x] >> 24) < 128 ? RGB(255, 255, 255) : RGB(0, 0, 0));
-        SelectObject(dc, old);
-        DeleteDC(dc);
-        return true;
-    }
-    if (size < 40) return false;
-    BITMAPINFO info{};
-    std::memcpy(&info.bmiHeader, p, 40);
-    BITMAPINFOHEADER& h = info.bmiHeader;
-    h.biHeight /= 2;
-    h.biSizeImage = 0;
-    size_t colors = h.biBitCount <= 8 ? (h.biClrUsed ? h.biClrUsed : size_t(1) << h.biBitCount) : 0;
-    size_t offset = h.biSize + colors * 4;
-    size_t xorBytes = size_t(DibRowBytes(h.biWidth, h.biBitCount)) * size_t(std::abs(h.biHeight));
-    size_t andBytes = size_t(DibRowBytes(h.biWidth, 1)) * size_t(std::abs(h.biHeight));
-    if (offset + xorBytes + andBytes > size || colors > 256) return false;
-    std::memcpy(info.bmiColors, p + h.biSize, colors * 4);
-    void* bits = nullptr;
-    *color = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
-    if (!*color) return false;
-    std::memcpy(bits, p + offset, xorBytes);
-    BITMAPINFO maskInfo{};
-    maskInfo.bmiHeader.biWidth = h.biWidth;
-    maskInfo.bmiHeader.biHeight = h.biHeight;
-    maskInfo.bmiHeader.biBitCount = 1;
-    maskInfo.bmiColors[1] = {255, 255, 255, 0};
-    *mask = CreateBitmap(h.biWidth, std::abs(h.biHeight), 1, 1, nullptr);
-    SetDIBits(0, *mask, 0, UINT(std::abs(h.biHeight)), p + offset + xorBytes, &maskInfo, DIB_RGB_COLORS);
-    return true;
-}
-
-void Put16(std::string& out, unsigned v) {
-    out += char(v & 0xFF);
-    out += char((v >> 8) & 0xFF);
-}
-void Put32(std::string& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
-}  // namespace
-
 void TIcon::LoadFromStream(TStream* stream) {
     std::string bytes = ReadRest(stream);
-    auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (bytes.size() < 6 || p[0] || p[1] || p[2] != 1 || p[3]) throw EInvalidGraphic("Icon image is not valid");
-    int count = p[4] | (p[5] << 8);
-    int best = -1, bestArea = -1, bestBits = -1;
-    for (int i = 0; i < count && 6 + size_t(i + 1) * 16 <= bytes.size(); ++i) {
-        const unsigned char* e = p + 6 + i * 16;
-        int w = e[0] ? e[0] : 256, h = e[1] ? e[1] : 256, bits = e[6] | (e[7] << 8);
-        if (w * h > bestArea || (w * h == bestArea && bits > bestBits)) {
-            best = i;
-            bestArea = w * h;
-            bestBits = bits;
-        }
-    }
     HBITMAP color = 0, mask = 0;
-    if (best >= 0) {
-        const unsigned char* e = p + 6 + best * 16;
-        std::uint32_t size = Le32(e + 8), offset = Le32(e + 12);
-        if (offset <= bytes.size() && size <= bytes.size() - offset) DecodeIconImage(p + offset, size, &color, &mask);
-    }
-    if (!color || !mask) {
-        if (color) DeleteObject(color);
-        if (mask) DeleteObject(mask);
-        throw EInvalidGraphic("Icon image is not valid");
-    }
+    if (!ReadIco(bytes.data(), bytes.size(), &color, &mask)) throw EInvalidGraphic("Icon image is not valid");
     Clear();
     color_ = color;
     mask_ = mask;
@@ -513,44 +432,7 @@ void TIcon::LoadFromStream(TStream* stream) {
 
 void TIcon::SaveToStream(TStream* stream) {
     if (Empty()) return;
-    if (!data_.empty()) {
-        WriteAll(stream, data_);
-        return;
-    }
-    // One 32-bit image with its AND mask.
-    BITMAPINFO info{};
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = height_;
-    info.bmiHeader.biBitCount = 32;
-    std::string xorBits(size_t(DibRowBytes(width_, 32)) * height_, '\0');
-    GetDIBits(0, color_, 0, UINT(height_), xorBits.data(), &info, DIB_RGB_COLORS);
-    BITMAPINFO maskInfo{};
-    maskInfo.bmiHeader.biWidth = width_;
-    maskInfo.bmiHeader.biHeight = height_;
-    maskInfo.bmiHeader.biBitCount = 1;
-    std::string andBits(size_t(DibRowBytes(width_, 1)) * height_, '\0');
-    GetDIBits(0, mask_, 0, UINT(height_), andBits.data(), &maskInfo, DIB_RGB_COLORS);
-    std::string image;
-    Put32(image, 40);
-    Put32(image, std::uint32_t(width_));
-    Put32(image, std::uint32_t(height_ * 2));
-    Put16(image, 1);
-    Put16(image, 32);
-    for (int i = 0; i < 6; ++i) Put32(image, 0);
-    image += xorBits + andBits;
-    std::string out;
-    Put16(out, 0);
-    Put16(out, 1);
-    Put16(out, 1);
-    out += char(width_ >= 256 ? 0 : width_);
-    out += char(height_ >= 256 ? 0 : height_);
-    out += '\0';
-    out += '\0';
-    Put16(out, 1);
-    Put16(out, 32);
-    Put32(out, std::uint32_t(image.size()));
-    Put32(out, 22);
-    WriteAll(stream, out + image);
+    WriteAll(stream, data_.empty() ? WriteIco(color_, mask_) : data_);
 }
 
 void TIcon::Draw(TCanvas* canvas, const TRect& r) {
@@ -579,8 +461,7 @@ void RegisterStandardFormats() {
         TPicture::RegisterFileFormat("png", "Portable Network Graphics", TPngImage::StaticClass());
         TPicture::RegisterFileFormat("jpg", "JPEG Image File", TJPEGImage::StaticClass());
         TPicture::RegisterFileFormat("jpeg", "JPEG Image File", TJPEGImage::StaticClass());
-        RegisterClasses({TBitmap::StaticClass(), TIcon::StaticClass(), TPngImage::StaticClass(),
-                         TJPEGImage::StaticClass()});
+        RegisterUiClasses();
         return true;
     }();
     (void)done;

@@ -2,6 +2,7 @@
 #include "platform/ui/graphics.h"
 
 #include <cstring>
+#include <mutex>
 #include <unordered_map>
 
 #include "platform/rtl/exceptions.h"
@@ -15,6 +16,7 @@ class SharedHandles {
 public:
     template <class Make>
     HGDIOBJ Acquire(const std::string& key, Make make) {
+        std::lock_guard lock(mutex_);
         auto it = byKey_.find(key);
         if (it != byKey_.end()) {
             ++refs_[it->second];
@@ -27,6 +29,7 @@ public:
         return h;
     }
     void Release(HGDIOBJ h) {
+        std::lock_guard lock(mutex_);
         if (--refs_[h] > 0) return;
         byKey_.erase(keys_[h]);
         keys_.erase(h);
@@ -35,6 +38,7 @@ public:
     }
 
 private:
+    std::mutex mutex_;
     std::unordered_map<std::string, HGDIOBJ> byKey_;
     std::unordered_map<HGDIOBJ, std::string> keys_;
     std::unordered_map<HGDIOBJ, int> refs_;
@@ -93,6 +97,8 @@ void TFont::Published(TPublished<TFont>& p) {
     p.Property("Height", &TFont::Height, &TFont::SetHeight);
     p.Property("Name", &TFont::Name, &TFont::SetName).TypeName("TFontName");
     p.Property("Pitch", &TFont::Pitch, &TFont::SetPitch).Default(fpDefault);
+    // Size is Height in points: readable by name, never stored.
+    p.Property("Size", &TFont::Size, &TFont::SetSize).Stored(false);
     p.Property("Style", &TFont::Style, &TFont::SetStyle).Default(0);
 }
 
@@ -516,3 +522,20 @@ void TCanvas::BrushCopy(const TRect& dest, TBitmap* bitmap, const TRect& source,
     DeleteObject(mask);
 }
 
+
+void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
+    canvas->Pen()->SetWidth(1);
+    --rect.bottom;
+    --rect.right;
+    for (int i = 0; i < width; ++i) {
+        canvas->Pen()->SetColor(topColor);
+        TPoint topLeft[3] = {{rect.left, rect.bottom}, {rect.left, rect.top}, {rect.right, rect.top}};
+        canvas->Polyline(topLeft, 3);
+        canvas->Pen()->SetColor(bottomColor);
+        TPoint bottomRight[3] = {{rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left - 1, rect.bottom}};
+        canvas->Polyline(bottomRight, 3);
+        InflateRect(&rect, -1, -1);
+    }
+    ++rect.bottom;
+    ++rect.right;
+}

@@ -43,7 +43,7 @@ public:
     ~TGraphicsObject() override;
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
-    // True when the object's handle is the one given (it was made by it).
+    // True once the GDI object has been made (or a handle was set).
     bool HandleAllocated() const { return handle_ != 0; }
 
 protected:
@@ -282,3 +282,7 @@ public:
     // Lets go of the DC (before the control releases it).
     void FreeHandle() { ReleaseHandle(); }
 };
+
+// Draws `width` rings of a 3-D frame inside rect (top and left in topColor,
+// bottom and right in bottomColor) and shrinks rect by them.
+void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);

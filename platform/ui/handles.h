@@ -1,10 +1,12 @@
 // Handles as 32-bit ids in per-kind tables. The kind sits in the top byte, so
 // a handle of one kind is never taken for another, and ids are not reused,
-// so a stale handle is refused instead of reaching a newer object.
+// so a stale handle is refused instead of reaching a newer object. A table
+// may be used from several threads; the objects themselves are not locked.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <unordered_map>
 
 #include "platform/ui/windef.h"
@@ -33,22 +35,27 @@ public:
     explicit HandleTable(HandleKind kind) : kind_(kind) {}
 
     HANDLE Add(std::unique_ptr<T> object) {
+        std::lock_guard lock(mutex_);
         if (++next_ > 0xFFFFFF) next_ = firstDynamic;
         HANDLE h = (HANDLE(kind_) << 24) | next_;
         objects_[h] = std::move(object);
         return h;
     }
-    // Stores an object under a fixed index below `firstDynamic` (stock objects).
+    // Stores an object under a fixed index below `firstDynamic` (stock
+    // objects); an object already there is kept.
     HANDLE AddFixed(std::uint32_t index, std::unique_ptr<T> object) {
+        std::lock_guard lock(mutex_);
         HANDLE h = (HANDLE(kind_) << 24) | index;
-        objects_[h] = std::move(object);
+        objects_.try_emplace(h, std::move(object));
         return h;
     }
     T* Find(HANDLE h) const {
+        std::lock_guard lock(mutex_);
         auto it = objects_.find(h);
         return it == objects_.end() ? nullptr : it->second.get();
     }
     std::unique_ptr<T> Remove(HANDLE h) {
+        std::lock_guard lock(mutex_);
         auto it = objects_.find(h);
         if (it == objects_.end()) return nullptr;
         auto object = std::move(it->second);
@@ -58,6 +65,7 @@ public:
     static constexpr std::uint32_t firstDynamic = 0x100;
 
 private:
+    mutable std::mutex mutex_;
     HandleKind kind_;
     std::uint32_t next_ = firstDynamic;
     std::unordered_map<HANDLE, std::unique_ptr<T>> objects_;

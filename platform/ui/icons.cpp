@@ -2,7 +2,9 @@
 // drawn the platform's way (mask with AND, colour with XOR).
 #include <memory>
 
+#include "platform/ui/bmpfile.h"
 #include "platform/ui/handles.h"
+#include "platform/ui/resources.h"
 #include "platform/ui/userdraw.h"
 
 namespace {
@@ -113,3 +115,17 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON h, int width, int height, UINT, HBRU
 }
 
 BOOL DrawIcon(HDC dc, int x, int y, HICON icon) { return DrawIconEx(dc, x, y, icon, 0, 0, 0, 0, DI_NORMAL | DI_DEFAULTSIZE); }
+
+HICON LoadIcon(HINSTANCE instance, const char* name) {
+    if (instance == 0) return 0;
+    const EmbeddedResource* resource = FindEmbeddedResource("ICON", name);
+    HBITMAP color = 0, mask = 0;
+    if (!resource || !ReadIco(resource->data, resource->size, &color, &mask)) return 0;
+    ICONINFO info;
+    info.hbmColor = color;
+    info.hbmMask = mask;
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(color);
+    DeleteObject(mask);
+    return icon;
+}

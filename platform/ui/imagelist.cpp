@@ -8,13 +8,10 @@
 
 #include <algorithm>
 
-#include "platform/rtl/classregistry.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/format.h"
 #include "platform/rtl/streams.h"
 #include "platform/ui/bmpfile.h"
-
-SERVIORA_REGISTER_CLASS(TImageList);
 
 TChangeLink::~TChangeLink() {
     if (sender_) sender_->UnRegisterChanges(this);

@@ -2,6 +2,7 @@
 // backing bitmap, scrolling, window regions and redraw locks.
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "platform/ui/surfacedc.h"
 #include "platform/ui/surfacehost.h"
@@ -20,6 +21,9 @@ struct DCInfo {
 struct Painting {
     std::map<HDC, DCInfo> dcs;
     HWND locked = 0;
+    // Windows with something to paint; handles grow with creation, so a
+    // parent comes before the children made after it.
+    std::set<HWND> pending;
 };
 
 Painting& ThePainting() {
@@ -27,12 +31,28 @@ Painting& ThePainting() {
     return painting;
 }
 
+// Keeps the pending set in step with a window's update state.
+void NotePending(const Window& w) {
+    if (w.update || w.internalPaint) ThePainting().pending.insert(w.handle);
+    else ThePainting().pending.erase(w.handle);
+}
+
+// The part of a window Redraw works on (client coordinates): a rectangle,
+// or a region when one was given.
+struct Area {
+    RECT box;
+    HRGN region = 0;
+};
+
 // Small RAII owner for regions made here.
 class Region {
 public:
     Region() : h_(CreateRectRgn(0, 0, 0, 0)) {}
     explicit Region(const RECT& r) : h_(CreateRectRgnIndirect(&r)) {}
     explicit Region(HRGN copyOf) : h_(CreateRectRgn(0, 0, 0, 0)) { CombineRgn(h_, copyOf, 0, RGN_COPY); }
+    explicit Region(const Area& area) : Region(area.box) {
+        if (area.region) CombineRgn(h_, area.region, 0, RGN_COPY);
+    }
     ~Region() { DeleteObject(h_); }
     Region(const Region&) = delete;
     Region& operator=(const Region&) = delete;
@@ -73,16 +93,97 @@ POINT OriginInTop(const Window& w, const Window& top) { return Minus(ScreenOrigi
 
 RECT ClientSize(const Window& w) { return Rect(0, 0, w.client.right - w.client.left, w.client.bottom - w.client.top); }
 
-// The window's shape (rectangle and region) in its top-level's coordinates.
-void AddShape(Region& into, const Window& w, const Window& top, int mode) {
-    const POINT o = OriginInTop(w, top);
-    Region shape(Bounds(o.x, o.y, w.Width(), w.Height()));
-    if (w.region) {
-        Region own(w.region);
-        OffsetRgn(own.get(), o.x, o.y);
-        shape.Combine(own.get(), RGN_AND);
+// Takes a child window's shape (rectangle and region; `clientOrigin` is
+// where its parent's client area lies in the top-level's coordinates) out
+// of `into`, when it reaches into `box` at all.
+void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientOrigin) {
+    const RECT r = Offset(w.rect, clientOrigin);
+    if (r.left >= box.right || box.left >= r.right || r.top >= box.bottom || box.top >= r.bottom) return;
+    if (!w.region) {
+        into.Combine(r, RGN_DIFF);
+        return;
     }
-    into.Combine(shape.get(), mode);
+    Region shape(w.region);
+    OffsetRgn(shape.get(), r.left, r.top);
+    shape.Combine(r, RGN_AND);
+    into.Combine(shape.get(), RGN_DIFF);
+}
+
+bool Overlaps(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+const std::vector<Window::ChildBox>& ChildBoxes(Window& parent) {
+    if (parent.childBoxesGeneration != LayoutGeneration()) {
+        auto& boxes = parent.childBoxes;
+        boxes.clear();
+        if (parent.childrenShape) DeleteObject(parent.childrenShape);
+        parent.childrenShape = 0;
+        for (HWND h : parent.children)
+            if (const Window* c = Find(h)) {
+                bool covered = false;
+                for (const auto& above : boxes) covered = covered || (above.visible && Overlaps(above.rect, c->rect));
+                boxes.push_back({h, c->rect, (c->style & WS_VISIBLE) != 0, c->region != 0, covered});
+            }
+        parent.childBoxesGeneration = LayoutGeneration();
+    }
+    return parent.childBoxes;
+}
+
+// The union of rectangles, joined pairwise so many cost little (a new
+// region, 0 for none).
+HRGN UnionOf(const std::vector<RECT>& rects) {
+    std::vector<HRGN> parts;
+    for (const RECT& r : rects) parts.push_back(CreateRectRgnIndirect(&r));
+    while (parts.size() > 1) {
+        std::vector<HRGN> joined;
+        for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+            CombineRgn(parts[i], parts[i], parts[i + 1], RGN_OR);
+            DeleteObject(parts[i + 1]);
+            joined.push_back(parts[i]);
+        }
+        if (parts.size() % 2) joined.push_back(parts.back());
+        parts.swap(joined);
+    }
+    return parts.empty() ? 0 : parts.front();
+}
+
+// Takes the shapes of the visible children in [begin, end) (parent client
+// coordinates; `clientOrigin` places them in the top-level) that reach into
+// `box` out of `into`.
+void SubtractChildren(Region& into, const RECT& box, const Window::ChildBox* begin, const Window::ChildBox* end,
+                      POINT clientOrigin) {
+    std::vector<RECT> plain;
+    for (const auto* b = begin; b != end; ++b) {
+        if (!b->visible) continue;
+        const RECT r = Offset(b->rect, clientOrigin);
+        if (!Overlaps(r, box)) continue;
+        if (!b->shaped) plain.push_back(r);
+        else if (const Window* c = Find(b->handle)) SubtractShape(into, box, *c, clientOrigin);
+    }
+    if (const HRGN joined = UnionOf(plain)) {
+        into.Combine(joined, RGN_DIFF);
+        DeleteObject(joined);
+    }
+}
+
+// Takes all visible children out of `into`; the union of the plain ones is
+// kept with the parent while the layout holds.
+void SubtractAllChildren(Region& into, Window& parent, POINT clientOrigin) {
+    const auto& boxes = ChildBoxes(parent);
+    if (!parent.childrenShape) {
+        std::vector<RECT> plain;
+        for (const auto& b : boxes)
+            if (b.visible && !b.shaped) plain.push_back(b.rect);
+        parent.childrenShape = plain.empty() ? CreateRectRgn(0, 0, 0, 0) : UnionOf(plain);
+    }
+    Region shape(parent.childrenShape);
+    OffsetRgn(shape.get(), clientOrigin.x, clientOrigin.y);
+    into.Combine(shape.get(), RGN_DIFF);
+    const RECT box = into.Box();
+    for (const auto& b : boxes)
+        if (b.visible && b.shaped)
+            if (const Window* c = Find(b.handle)) SubtractShape(into, box, *c, clientOrigin);
 }
 
 // What can be seen of a window's client area (or whole window) in its
@@ -109,36 +210,39 @@ void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, b
             out.Combine(shape.get(), RGN_AND);
         }
         if (p == &w ? clipSiblings : (p->style & WS_CLIPSIBLINGS) != 0) {
-            for (HWND h : parent->children) {
-                if (h == p->handle) break;
-                const Window* s = Find(h);
-                if (s && (s->style & WS_VISIBLE)) AddShape(out, *s, *top, RGN_DIFF);
-            }
+            const auto& boxes = ChildBoxes(*const_cast<Window*>(parent));
+            const auto mine = std::find_if(boxes.begin(), boxes.end(),
+                                           [&](const Window::ChildBox& b) { return b.handle == p->handle; });
+            if (mine != boxes.end() && mine->coveredInPlaces)
+                SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + (mine - boxes.begin()),
+                                 {po.x + parent->client.left, po.y + parent->client.top});
         }
         p = parent;
     }
-    if (clipChildren)
-        for (HWND h : w.children)
-            if (const Window* c = Find(h); c && (c->style & WS_VISIBLE)) AddShape(out, *c, *top, RGN_DIFF);
+    if (clipChildren) SubtractAllChildren(out, const_cast<Window&>(w), {o.x + w.client.left, o.y + w.client.top});
+}
+
+// Copies between the top-level's backing bitmap and a saved bitmap.
+void CopyBits(HBITMAP to, int toX, int toY, HBITMAP from, int fromX, int fromY, int width, int height) {
+    const HDC target = CreateCompatibleDC(0), source = CreateCompatibleDC(0);
+    const HGDIOBJ oldTarget = SelectObject(target, to), oldSource = SelectObject(source, from);
+    BitBlt(target, toX, toY, width, height, source, fromX, fromY, SRCCOPY);
+    SelectObject(target, oldTarget), SelectObject(source, oldSource);
+    DeleteDC(target), DeleteDC(source);
 }
 
 void EnsureBacking(Window& top) {
-    BITMAP info{};
     const int width = std::max(1, int(top.Width())), height = std::max(1, int(top.Height()));
-    if (top.backing && GetObject(top.backing, sizeof(info), &info) && info.bmWidth == width &&
-        info.bmHeight == height)
-        return;
+    if (top.backing && top.backingSize == SIZE{width, height}) return;
     const HBITMAP fresh = CreateBitmap(width, height, 1, 32, nullptr);
     if (top.backing) {
         // Keep what was drawn; the new parts get painted.
-        HDC from = CreateCompatibleDC(0), to = CreateCompatibleDC(0);
-        const HGDIOBJ oldFrom = SelectObject(from, top.backing), oldTo = SelectObject(to, fresh);
-        BitBlt(to, 0, 0, width, height, from, 0, 0, SRCCOPY);
-        SelectObject(from, oldFrom), SelectObject(to, oldTo);
-        DeleteDC(from), DeleteDC(to);
+        CopyBits(fresh, 0, 0, top.backing, 0, 0, std::min(width, int(top.backingSize.cx)),
+                 std::min(height, int(top.backingSize.cy)));
         DeleteObject(top.backing);
     }
     top.backing = fresh;
+    top.backingSize = {width, height};
 }
 
 bool IsLocked(const Window& w) {
@@ -185,21 +289,24 @@ bool TakesChildren(const Window& w, UINT flags) {
 
 // Applies RDW_ invalidation and validation to a region in client
 // coordinates of `w`, and to its children as the flags say.
-void Redraw(Window& w, HRGN area, UINT flags) {
+// Applies RDW_ invalidation and validation to an area of `w`, and to its
+// children as the flags say.
+void Redraw(Window& w, const Area& area, UINT flags) {
     if (!w.redraw) return;
     if ((flags & RDW_INVALIDATE) && IsShowing(w)) {
         Region part(area);
         part.Combine(ClientSize(w), RGN_AND);
         if (!part.Empty()) {
-            if (!w.update) w.update = CreateRectRgn(0, 0, 0, 0);
-            CombineRgn(w.update, w.update, part.get(), RGN_OR);
+            if (!w.update) w.update = part.release();
+            else CombineRgn(w.update, w.update, part.get(), RGN_OR);
             if (flags & RDW_ERASE) w.erasePending = true;
         }
         if (flags & RDW_INTERNALPAINT) w.internalPaint = true;
     }
     if (flags & RDW_VALIDATE) {
         if (w.update) {
-            CombineRgn(w.update, w.update, area, RGN_DIFF);
+            const Region part(area);
+            CombineRgn(w.update, w.update, part.get(), RGN_DIFF);
             RECT box;
             if (GetRgnBox(w.update, &box) == NULLREGION) {
                 DeleteObject(w.update);
@@ -209,16 +316,23 @@ void Redraw(Window& w, HRGN area, UINT flags) {
         if (flags & RDW_NOERASE) w.erasePending = false;
         if (flags & RDW_NOINTERNALPAINT) w.internalPaint = false;
     }
+    NotePending(w);
     if (!TakesChildren(w, flags)) return;
     const auto children = w.children;
     for (HWND h : children) {
         Window* c = Find(h);
         if (!c || !(c->style & WS_VISIBLE)) continue;
-        Region mine(area);
-        OffsetRgn(mine.get(), -(c->rect.left + c->client.left), -(c->rect.top + c->client.top));
-        RECT box;
-        if (GetRgnBox(mine.get(), &box) == NULLREGION) continue;
-        Redraw(*c, mine.get(), flags);
+        const POINT to{-(c->rect.left + c->client.left), -(c->rect.top + c->client.top)};
+        if (!area.region) {
+            RECT part;
+            if (!IntersectRect(&part, &area.box, &c->rect)) continue;
+            Redraw(*c, Area{Offset(part, to)}, flags);
+            continue;
+        }
+        Region mine(area.region);
+        OffsetRgn(mine.get(), to.x, to.y);
+        if (mine.Empty()) continue;
+        Redraw(*c, Area{mine.Box(), mine.get()}, flags);
     }
 }
 
@@ -231,13 +345,36 @@ void PaintNow(HWND handle, bool children) {
     for (HWND h : list) PaintNow(h, true);
 }
 
-HWND NeedingPaint(Window& w) {
-    if (!(w.style & WS_VISIBLE)) return 0;
-    if (w.handle != Desktop().handle && (w.update || w.internalPaint)) return w.handle;
-    for (HWND h : w.children)
-        if (Window* c = Find(h))
-            if (const HWND found = NeedingPaint(*c)) return found;
-    return 0;
+void DropSavedBits(Window& w) {
+    if (w.savedBits) DeleteObject(w.savedBits);
+    w.savedBits = 0;
+}
+
+void SaveBits(Window& w) {
+    Window* top = TopLevelOf(&w);
+    if (!top) return;
+    EnsureBacking(*top);
+    DropSavedBits(w);
+    const POINT o = OriginInTop(w, *top);
+    w.savedRect = Bounds(o.x, o.y, w.Width(), w.Height());
+    w.savedBits = CreateBitmap(std::max(1, int(w.Width())), std::max(1, int(w.Height())), 1, 32, nullptr);
+    CopyBits(w.savedBits, 0, 0, top->backing, o.x, o.y, w.Width(), w.Height());
+}
+
+// A hidden CS_SAVEBITS child that has not moved puts back what it covered.
+bool SavedBitsPutBack(Window& w, bool showing) {
+    if (!w.savedBits) return false;
+    Window* top = TopLevelOf(&w);
+    const POINT o = top ? OriginInTop(w, *top) : POINT{};
+    const bool unmoved = top && w.savedRect == Bounds(o.x, o.y, w.Width(), w.Height());
+    if (showing || !unmoved) {
+        DropSavedBits(w);
+        return false;
+    }
+    CopyBits(top->backing, o.x, o.y, w.savedBits, 0, 0, w.Width(), w.Height());
+    DropSavedBits(w);
+    Flush(*top, w.savedRect);
+    return true;
 }
 
 }  // namespace
@@ -247,13 +384,20 @@ HWND WindowNeedingPaint(HWND filter) {
         Window* w = Find(filter);
         return w && IsShowing(*w) && (w->update || w->internalPaint) ? filter : 0;
     }
-    for (HWND h : Desktop().children)
-        if (Window* t = Find(h); t && !(t->style & WS_MINIMIZE))
-            if (const HWND found = NeedingPaint(*t)) return found;
+    auto& pending = ThePainting().pending;
+    for (HWND h : pending) {
+        Window* w = Find(h);
+        if (!w || !IsShowing(*w)) continue;
+        // A parent with something to paint goes before its children.
+        HWND first = h;
+        for (Window* p = Find(w->parent); p && p->handle != Desktop().handle; p = Find(p->parent))
+            if (pending.count(p->handle)) first = p->handle;
+        return first;
+    }
     return 0;
 }
 
-void InvalidateAfterMove(Window& w, const RECT& oldScreen) {
+void InvalidateAfterMove(Window& w, const RECT& oldScreen, bool wasShowing) {
     if (w.IsTopLevel()) {
         if (IsShowing(w)) {
             EnsureBacking(w);
@@ -261,6 +405,9 @@ void InvalidateAfterMove(Window& w, const RECT& oldScreen) {
         }
         return;
     }
+    const bool showing = IsShowing(w);
+    if (SavedBitsPutBack(w, showing)) return;
+    if (showing && !wasShowing && (w.windowClass->style & CS_SAVEBITS)) SaveBits(w);
     if (Window* parent = Find(w.parent)) {
         POINT o{0, 0};
         ClientToScreen(parent->handle, &o);
@@ -277,8 +424,12 @@ void ForgetWindowInPainting(HWND handle) {
     if (!w) return;
     if (w->update) DeleteObject(w->update);
     w->update = 0;
+    p.pending.erase(handle);
     if (w->region) DeleteObject(w->region);
     w->region = 0;
+    DropSavedBits(*w);
+    if (w->childrenShape) DeleteObject(w->childrenShape);
+    w->childrenShape = 0;
     if (w->IsTopLevel()) DestroySurface(handle);
     if (w->backing) DeleteObject(w->backing);
     w->backing = 0;
@@ -305,10 +456,9 @@ BOOL RedrawWindow(HWND handle, const RECT* rect, HRGN region, UINT flags) {
     }
     Window* w = Find(handle);
     if (!w) return FALSE;
-    Region area;
-    if (region) CombineRgn(area.get(), region, 0, RGN_COPY);
-    else area.Combine(rect ? *rect : ClientSize(*w), RGN_OR);
-    Redraw(*w, area.get(), flags);
+    Area area{rect ? *rect : ClientSize(*w), region};
+    if (region) GetRgnBox(region, &area.box);
+    Redraw(*w, area, flags);
     if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) PaintNow(handle, TakesChildren(*w, flags));
     return TRUE;
 }
@@ -375,6 +525,7 @@ HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) {
         w->update = 0;
     }
     w->internalPaint = false;
+    NotePending(*w);
     const bool erase = w->erasePending;
     w->erasePending = false;
     const HDC dc = MakeDC(*w, false, (w->style & WS_CLIPCHILDREN) != 0, (w->style & WS_CLIPSIBLINGS) != 0,
@@ -395,7 +546,16 @@ BOOL EndPaint(HWND handle, const PAINTSTRUCT* paint) {
 }
 
 HDC GetDCEx(HWND handle, HRGN clip, DWORD flags) {
-    Window* w = handle ? Find(handle) : nullptr;
+    if (!handle || handle == Desktop().handle) {
+        const HDC dc = DesktopDC();
+        const int mode = (flags & DCX_EXCLUDERGN) ? RGN_DIFF : RGN_AND;
+        if (clip && (flags & (DCX_EXCLUDERGN | DCX_INTERSECTRGN))) {
+            ExtSelectClipRgn(dc, clip, mode);
+            DeleteObject(clip);
+        }
+        return dc;
+    }
+    Window* w = Find(handle);
     if (!w) return 0;
     const bool whole = (flags & DCX_WINDOW) != 0;
     const bool children = (flags & DCX_CLIPCHILDREN) || (w->style & WS_CLIPCHILDREN);
@@ -411,6 +571,7 @@ HDC GetDC(HWND handle) { return GetDCEx(handle, 0, 0); }
 HDC GetWindowDC(HWND handle) { return GetDCEx(handle, 0, DCX_WINDOW); }
 
 int ReleaseDC(HWND, HDC dc) {
+    if (ReleaseDesktopDC(dc)) return 1;
     auto& p = ThePainting();
     auto it = p.dcs.find(dc);
     if (it == p.dcs.end()) return 0;
@@ -524,12 +685,13 @@ int SetWindowRgn(HWND handle, HRGN region, BOOL redraw) {
     if (!w) return 0;
     if (w->region && w->region != region) DeleteObject(w->region);
     w->region = region;
+    LayoutChanged();
     if (w->IsTopLevel()) SetSurfaceMask(handle, region);
-    if (redraw) InvalidateAfterMove(*w, [&] {
-            RECT r;
-            GetWindowRect(handle, &r);
-            return r;
-        }());
+    if (redraw) {
+        RECT r;
+        GetWindowRect(handle, &r);
+        InvalidateAfterMove(*w, r, IsShowing(*w));
+    }
     return 1;
 }
 

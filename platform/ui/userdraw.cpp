@@ -173,11 +173,17 @@ void DrawRadio(HDC dc, const RECT& rect, UINT state) {
     SelectObject(dc, oldPen);
 }
 
-// A raised (or pushed) button face; answers the rectangle inside it.
-RECT ButtonFace(HDC dc, const RECT& rect, UINT state) {
+// A raised (or pushed) button face; answers the rectangle inside it. A
+// pushed push button has a black frame around a shadow frame; other pushed
+// buttons (scroll arrows, caption buttons) a flat shadow frame.
+RECT ButtonFace(HDC dc, const RECT& rect, UINT state, bool pushButton = false) {
     RECT r = rect;
     if (state & DFCS_FLAT) {
         DrawEdge(dc, &r, (state & DFCS_PUSHED) ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_MIDDLE | BF_ADJUST | BF_FLAT);
+    } else if (pushButton && (state & DFCS_PUSHED)) {
+        Ring(dc, r, BF_RECT, COLOR_WINDOWFRAME, COLOR_WINDOWFRAME);
+        Ring(dc, r, BF_RECT, COLOR_BTNSHADOW, COLOR_BTNSHADOW);
+        SysColorRect(dc, r.left, r.top, r.right, r.bottom, COLOR_BTNFACE);
     } else if (state & (DFCS_PUSHED | DFCS_CHECKED)) {
         DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_MIDDLE | BF_ADJUST | BF_FLAT);
     } else {
@@ -258,7 +264,7 @@ BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state) {
     switch (type) {
         case DFC_BUTTON: {
             if (state & DFCS_BUTTONPUSH) {
-                RECT inside = ButtonFace(dc, r, state);
+                RECT inside = ButtonFace(dc, r, state, true);
                 if (state & DFCS_ADJUSTRECT) *rect = inside;
             } else if (state & (DFCS_BUTTONRADIO | DFCS_BUTTONRADIOIMAGE | DFCS_BUTTONRADIOMASK)) {
                 DrawRadio(dc, r, state);

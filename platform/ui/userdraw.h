@@ -117,6 +117,10 @@ BOOL DestroyIcon(HICON icon);
 HICON CopyIcon(HICON icon);
 BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flicker, UINT flags);
 BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
+// An icon of the program's embedded icons (resources.h) by name or id; 0
+// when there is none. The system icons (instance 0) come with the window
+// system.
+HICON LoadIcon(HINSTANCE instance, const char* name);
 
 // ---- System bitmaps -------------------------------------------------------
 constexpr int OBM_CLOSE = 32754, OBM_UPARROW = 32753, OBM_DNARROW = 32752, OBM_RGARROW = 32751,

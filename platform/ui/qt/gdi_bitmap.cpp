@@ -236,13 +236,13 @@ bool ValidDibHeader(const BITMAPINFOHEADER& h) {
 }  // namespace
 
 void Bitmap::PullFromDib() {
-    if (!dibSection) return;
+    if (!dibSection || shared) return;
     BITMAPINFO info = InfoOf(*this);
     DibToImage(bits.data(), &info, colors, 0, UINT(std::abs(header.biHeight)), image);
 }
 
 void Bitmap::PushToDib() {
-    if (!dibSection) return;
+    if (!dibSection || shared) return;
     BITMAPINFO info = InfoOf(*this);
     ImageToDib(image, &info, colors, 0, UINT(std::abs(header.biHeight)), bits.data());
 }
@@ -285,6 +285,10 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
         b->colors.assign(info->bmiColors, info->bmiColors + 3);
     }
     b->bits.assign(b->header.biSizeImage, 0);
+    if (h.biBitCount == 32 && h.biCompression == BI_RGB && h.biHeight < 0) {
+        b->image = QImage(b->bits.data(), h.biWidth, -h.biHeight, h.biWidth * 4, QImage::Format_RGB32);
+        b->shared = true;
+    }
     b->PullFromDib();
     void* data = b->bits.data();
     HBITMAP handle = AddBitmap(std::move(b));

@@ -3,6 +3,7 @@
 // source, destination and the destination's brush pattern.
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 #include "platform/ui/qt/gdi_internal.h"
 
@@ -48,6 +49,18 @@ BlitSource ReadSource(DeviceContext& src, QRect rect, DeviceContext& dest, bool 
     return out;
 }
 
+// The device pixels of a blit rectangle given by a corner and extents. A
+// negative extent runs back from the corner (covering corner + extent + 1
+// up to the corner) and flips the picture on that axis.
+QRect ExtentRect(DeviceContext& dc, int x, int y, int w, int h, bool* flipX, bool* flipY) {
+    QPoint a = ToDevicePoint(dc.state, x, y), b = ToDevicePoint(dc.state, x + w, y + h);
+    *flipX = b.x() < a.x();
+    *flipY = b.y() < a.y();
+    int left = *flipX ? b.x() + 1 : a.x(), right = *flipX ? a.x() : b.x() - 1;
+    int top = *flipY ? b.y() + 1 : a.y(), bottom = *flipY ? a.y() : b.y() - 1;
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 struct MaskPlane {
     const QImage* image = nullptr;  // monochrome mask bitmap, RGB32
     QPoint origin;
@@ -59,10 +72,10 @@ struct MaskPlane {
 BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src, QRect srcRect, bool flipSrcX,
               bool flipSrcY, DWORD rop, const MaskPlane& mask, DWORD backgroundRop,
               std::optional<std::uint32_t> transparent) {
-    QPoint a = ToDevicePoint(dc.state, x, y), b = ToDevicePoint(dc.state, x + w, y + h);
-    bool flipX = (b.x() < a.x()) != flipSrcX, flipY = (b.y() < a.y()) != flipSrcY;
-    QRect area(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-               QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
+    bool flipX = false, flipY = false;
+    QRect area = ExtentRect(dc, x, y, w, h, &flipX, &flipY);
+    flipX = flipX != flipSrcX;
+    flipY = flipY != flipSrcY;
     if (area.isEmpty()) return TRUE;
     bool mirrored = Mirrored(dc.state);
     if (mirrored) {
@@ -78,14 +91,44 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
         source = ReadSource(*src, srcRect, dc, destMono);
         if (source.image.isNull()) return FALSE;
     }
+    QRect placed = area.translated(dc.origin);
+    // HALFTONE averages the source pixels that fall on one destination pixel.
+    if (needSource && dc.state.stretchMode == HALFTONE && !mask.image && source.image.size() != placed.size())
+        source.image = source.image.scaled(placed.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           .convertToFormat(QImage::Format_RGB32);
     PaintSource pattern = CurrentBrush(dc);
     bool needPattern = UsesPattern(fore) || UsesPattern(back);
-    QRect placed = area.translated(dc.origin);
     QRegion clip = EffectiveClip(dc) & placed;
     if (clip.isEmpty()) return TRUE;
     SurfaceAccess access(dc);
     QImage& image = access.Image();
     int sw = needSource ? source.image.width() : 1, sh = needSource ? source.image.height() : 1;
+    // The window system's commonest transfers, a solid brush (PATCOPY) and an
+    // unscaled copy (SRCCOPY), give the same pixels without the per-pixel
+    // raster operation.
+    const bool plain = fore == back && !mask.image && !transparent && !destMono;
+    const bool solidFill = plain && fore == 0xF0 && pattern.kind == PaintSource::Solid;
+    const bool straightCopy = plain && fore == 0xCC && !flipX && !flipY && sw == placed.width() &&
+                              sh == placed.height() && source.image.format() == QImage::Format_RGB32;
+    if (solidFill || straightCopy) {
+        uchar* const bits = image.bits();
+        const qsizetype stride = image.bytesPerLine();
+        for (const QRect& r : clip)
+            for (int py = r.top(); py <= r.bottom(); ++py) {
+                auto* row = reinterpret_cast<std::uint32_t*>(bits + py * stride) + r.left();
+                if (solidFill) {
+                    // wmemset is the C library's vectorised 32-bit fill.
+                    static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+                    std::wmemset(reinterpret_cast<wchar_t*>(row), wchar_t(0xFF000000u | (pattern.color & 0xFFFFFFu)),
+                                 std::size_t(r.width()));
+                } else {
+                    const auto* from = reinterpret_cast<const std::uint32_t*>(
+                                           source.image.constScanLine(py - placed.top())) + (r.left() - placed.left());
+                    std::transform(from, from + r.width(), row, [](std::uint32_t p) { return 0xFF000000u | p; });
+                }
+            }
+        return TRUE;
+    }
     for (const QRect& r : clip) {
         for (int py = r.top(); py <= r.bottom(); ++py) {
             auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(py));
@@ -112,14 +155,6 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
     return TRUE;
 }
 
-QRect SourceDeviceRect(DeviceContext& src, int sx, int sy, int sw, int sh, bool* flipX, bool* flipY) {
-    QPoint a = ToDevicePoint(src.state, sx, sy), b = ToDevicePoint(src.state, sx + sw, sy + sh);
-    *flipX = b.x() < a.x();
-    *flipY = b.y() < a.y();
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()) - 1, std::max(a.y(), b.y()) - 1));
-}
-
 BOOL StretchTransfer(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh,
                      DWORD rop, const MaskPlane& mask, DWORD backgroundRop, std::optional<std::uint32_t> transparent) {
     DeviceContext* dc = FindDC(dest);
@@ -127,7 +162,7 @@ BOOL StretchTransfer(HDC dest, int x, int y, int width, int height, HDC source, 
     DeviceContext* src = FindDC(source);
     bool flipX = false, flipY = false;
     QRect srcRect;
-    if (src) srcRect = SourceDeviceRect(*src, sx, sy, sw, sh, &flipX, &flipY);
+    if (src) srcRect = ExtentRect(*src, sx, sy, sw, sh, &flipX, &flipY);
     return Transfer(*dc, x, y, width, height, src, srcRect, flipX, flipY, rop, mask, backgroundRop, transparent);
 }
 

@@ -55,8 +55,11 @@ struct Bitmap {
     QImage image;  // RGB32; a monochrome bitmap holds only black and white
     int bitsPixel = 32;
     // A DIB section's pixels live in `bits`, in the layout of `header`; the
-    // image is refreshed from them before each use and written back after.
+    // image is refreshed from them before each use and written back after,
+    // except for a 32-bit top-down section, whose image works on the bits
+    // themselves (`shared`).
     bool dibSection = false;
+    bool shared = false;
     std::vector<std::uint8_t> bits;
     BITMAPINFOHEADER header;
     std::vector<RGBQUAD> colors;

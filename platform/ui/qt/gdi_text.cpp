@@ -112,8 +112,10 @@ TEXTMETRICA TextMetricsOf(const Metrics& m) {
     return tm;
 }
 
-// Paints glyphs along a baseline rotated by the font's escapement, with the
-// top-left of the text cell at `cell` (device pixels, before mirroring).
+// Paints glyphs along a baseline rotated by `angle` degrees about the
+// reference point (device pixels, before mirroring); `alignShift` moves the
+// text cell's top-left from the reference point as the text alignment says,
+// and `offsets` are the characters' positions along the baseline.
 void PaintGlyphs(DeviceContext& dc, const Metrics& m, const std::vector<Glyph>& glyphs, const std::vector<int>& offsets,
                  QPointF reference, QPointF alignShift, double angle, int extent) {
     QTransform t;
@@ -129,7 +131,6 @@ void PaintGlyphs(DeviceContext& dc, const Metrics& m, const std::vector<Glyph>& 
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setRenderHint(QPainter::TextAntialiasing, false);
         p.setTransform(t * QTransform::fromTranslate(-box.left(), -box.top()));
-        p.setFont(QtFontFor(m.log));
         QFont font = QtFontFor(m.log);
         font.setPixelSize(m.height);
         if (m.log.lfWidth) font.setStretch(std::clamp(int(std::lround(200.0 * m.half / m.height)), 1, 4000));

@@ -11,6 +11,7 @@ void StartGuiPlatform(int& argc, char** argv) {
     // Qt holds on to the argument count for the application's life, which
     // may outlast the caller's variable.
     static int argumentCount;
+    RegisterUiClasses();
     if (QCoreApplication::instance()) return;
     argumentCount = argc;
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -107,28 +108,43 @@ SurfaceWindow::SurfaceWindow(HWND window) : window_(window), store_(this) {
 }
 
 void SurfaceWindow::Flush(const QRect& area) {
+    // Many small paints in a row reach the screen together.
+    if (dirty_.isEmpty()) requestUpdate();
+    dirty_ += area;
+}
+
+void SurfaceWindow::FlushNow() {
+    const QRegion dirty = dirty_;
+    dirty_ = QRegion();
     if (!isExposed()) return;
-    const HBITMAP backing = BackingOf(window_);
-    gdi::Bitmap* bitmap = gdi::FindBitmap(backing);
+    gdi::Bitmap* bitmap = gdi::FindBitmap(BackingOf(window_));
     if (!bitmap) return;
-    const QRect part = area.intersected(QRect(QPoint(0, 0), bitmap->image.size()));
+    const QRegion part = dirty & QRect(QPoint(0, 0), bitmap->image.size());
     if (part.isEmpty()) return;
     if (store_.size() != bitmap->image.size()) store_.resize(bitmap->image.size());
-    store_.beginPaint(QRegion(part));
+    store_.beginPaint(part);
     {
         QPainter painter(store_.paintDevice());
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(part.topLeft(), bitmap->image, part);
+        for (const QRect& r : part) painter.drawImage(r.topLeft(), bitmap->image, r);
     }
     store_.endPaint();
-    store_.flush(QRegion(part));
+    store_.flush(part);
+    painted_ = true;
 }
 
 bool SurfaceWindow::event(QEvent* e) {
     switch (e->type()) {
     case QEvent::Expose:
+        // The store still holds what was drawn; only a new or resized one
+        // needs the backing bitmap again.
+        if (!isExposed()) return true;
+        if (painted_ && store_.size() == size()) store_.flush(QRect(QPoint(0, 0), size()));
+        else dirty_ = QRect(QPoint(0, 0), size());
+        FlushNow();
+        return true;
     case QEvent::UpdateRequest:
-        if (isExposed()) Flush(QRect(QPoint(0, 0), size()));
+        FlushNow();
         return true;
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
@@ -155,7 +171,8 @@ bool SurfaceWindow::event(QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         const int vk = VirtualKeyOf(*k);
         const bool pressed = e->type() == QEvent::KeyPress;
-        const AnsiString text = pressed ? ToAnsi(k->text()) : AnsiString();
+        // Delete gives no character on the platform, though Qt gives one.
+        const AnsiString text = pressed && vk != VK_DELETE ? ToAnsi(k->text()) : AnsiString();
         if (vk) InputKey(vk, pressed, text, k->isAutoRepeat());
         else if (pressed && !text.empty()) InputCommit(text);
         return true;
@@ -251,12 +268,27 @@ void SetSurfaceMask(HWND window, HRGN region) {
     if (!Offscreen()) surface->setMask(r ? r->region : QRegion());
 }
 
+namespace {
+// The Qt cursor of an HCURSOR: a shape for system cursors, an image with
+// the AND mask as transparency for our own.
+QCursor QtCursorOf(HCURSOR cursor) {
+    HBITMAP color = 0, mask = 0;
+    POINT hot;
+    if (!CursorImage(cursor, &color, &mask, &hot)) return QCursor(ShapeOf(cursor ? SystemCursorId(cursor) : IDC_ARROW));
+    gdi::Bitmap* image = gdi::FindBitmap(color);
+    gdi::Bitmap* andMask = gdi::FindBitmap(mask);
+    if (!image) return QCursor(Qt::ArrowCursor);
+    QImage shown = image->image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; andMask && y < shown.height() && y < andMask->image.height(); ++y)
+        for (int x = 0; x < shown.width() && x < andMask->image.width(); ++x)
+            if (andMask->image.pixel(x, y) & 0xFFFFFF) shown.setPixel(x, y, 0);
+    return QCursor(QPixmap::fromImage(shown), hot.x, hot.y);
+}
+}  // namespace
+
 void CursorChanged() {
-    const HCURSOR cursor = GetCursor();
-    for (auto& [handle, surface] : Surfaces()) {
-        if (!CursorShown()) surface->setCursor(QCursor(Qt::BlankCursor));
-        else surface->setCursor(QCursor(ShapeOf(cursor ? SystemCursorId(cursor) : IDC_ARROW)));
-    }
+    const QCursor shown = CursorShown() ? QtCursorOf(GetCursor()) : QCursor(Qt::BlankCursor);
+    for (auto& [handle, surface] : Surfaces()) surface->setCursor(shown);
 }
 
 void ProcessHostEvents() {

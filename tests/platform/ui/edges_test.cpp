@@ -46,6 +46,9 @@ TEST(Edges, FrameControls) {
     DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLDOWN);
     ExpectPixels(dc, {{40, 0, light}, {55, 15, dark}, {41, 1, white}, {54, 14, shadow}, {48, 8, black}}, "scroll down");
     EXPECT_EQ(GetPixel(dc, 48, 3), face);
+    RECT push{0, 0, 16, 16};
+    DrawFrameControl(dc, &push, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED);
+    ExpectPixels(dc, {{0, 0, black}, {15, 15, black}, {1, 1, shadow}, {14, 14, shadow}, {7, 7, face}}, "pushed button");
 }
 
 TEST(Edges, FocusRectangleInvertsAndRestores) {

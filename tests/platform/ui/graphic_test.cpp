@@ -9,11 +9,13 @@
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/themes.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 TEST(Colors, SystemColoursAndHelpers) {
+    EXPECT_FALSE(ThemeServices()->ThemesEnabled());
     EXPECT_EQ(ColorToRGB(clBtnFace), RGB(212, 208, 200));
     EXPECT_EQ(ColorToRGB(clWindow), RGB(255, 255, 255));
     EXPECT_EQ(ColorToRGB(clRed), RGB(255, 0, 0));
@@ -73,6 +75,22 @@ TEST(Canvas, DrawsOnABitmapWithItsPenBrushAndFont) {
     canvas->TextOut(40, 20, "W");
     EXPECT_EQ(canvas->Pixels(40, 20), clWhite);  // transparent background
     EXPECT_EQ(canvas->ClipRect(), Rect(0, 0, 60, 40));
+}
+
+TEST(Canvas, Frame3DDrawsRingsAndShrinks) {
+    TBitmap bitmap;
+    bitmap.SetSize(10, 10);
+    TRect r = Rect(0, 0, 10, 10);
+    Frame3D(bitmap.Canvas(), r, clWhite, clGray, 2);
+    EXPECT_EQ(r, Rect(2, 2, 8, 8));
+    TCanvas* c = bitmap.Canvas();
+    EXPECT_EQ(c->Pixels(0, 0), clWhite);
+    EXPECT_EQ(c->Pixels(0, 9), clGray);  // the bottom-left corner takes the bottom colour
+    EXPECT_EQ(c->Pixels(9, 0), clGray);
+    EXPECT_EQ(c->Pixels(9, 9), clGray);
+    EXPECT_EQ(c->Pixels(1, 1), clWhite);
+    EXPECT_EQ(c->Pixels(8, 8), clGray);
+    EXPECT_EQ(c->Pixels(2, 2), clBlack);
 }
 
 TEST(Canvas, CopyRectAndDrawTransparent) {
@@ -281,6 +299,74 @@ TEST(Picture, RoundTripsThroughAFormDescription) {
         EXPECT_EQ(copy->Picture()->Width(), 6);
         EXPECT_EQ(ComponentToText(copy), text);
     }
+}
+
+// A button with a glyph and a form-like component with an icon.
+class TTestGlyphs : public TComponent {
+    SERVIORA_CLASS(TTestGlyphs, TComponent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TTestGlyphs(TComponent* owner)
+        : TComponent(owner),
+          glyph_(std::make_unique<TBitmap>()),
+          icon_(std::make_unique<TIcon>()),
+          font_(std::make_unique<TFont>()) {}
+    TFont* Font() const { return font_.get(); }
+    void SetFont(TFont* v) { font_->Assign(v); }
+    TBitmap* Glyph() const { return glyph_.get(); }
+    void SetGlyph(TBitmap* v) { glyph_->Assign(v); }
+    TIcon* Icon() const { return icon_.get(); }
+    void SetIcon(TIcon* v) { icon_->Assign(v); }
+
+private:
+    std::unique_ptr<TBitmap> glyph_;
+    std::unique_ptr<TIcon> icon_;
+    std::unique_ptr<TFont> font_;
+};
+void TTestGlyphs::Published(TPublished<TTestGlyphs>& p) {
+    p.Property("Glyph", &TTestGlyphs::Glyph, &TTestGlyphs::SetGlyph);
+    p.Property("Icon", &TTestGlyphs::Icon, &TTestGlyphs::SetIcon);
+    p.Property("Font", &TTestGlyphs::Font, &TTestGlyphs::SetFont);
+}
+SERVIORA_REGISTER_CLASS(TTestGlyphs);
+
+TEST(Picture, GlyphsAndIconsRoundTripThroughAFormDescription) {
+    TTestGlyphs glyphs(nullptr);
+    glyphs.SetName("SpeedButton1");
+    glyphs.Glyph()->SetPixelFormat(pf4bit);
+    glyphs.Glyph()->SetSize(3, 2);
+    glyphs.Glyph()->Canvas()->SetPixels(1, 1, clRed);
+    TBitmap mask;
+    mask.SetPixelFormat(pf1bit);
+    mask.SetSize(3, 2);
+    ICONINFO info;
+    info.hbmColor = glyphs.Glyph()->Handle();
+    info.hbmMask = mask.Handle();
+    glyphs.Icon()->SetHandle(CreateIconIndirect(&info));
+    glyphs.Font()->SetName("宋体");
+    glyphs.Font()->SetCharset(GB2312_CHARSET);
+    glyphs.Font()->SetColor(clBtnText);
+    glyphs.Font()->SetSize(9);
+    std::string text = ComponentToText(&glyphs);
+    EXPECT_NE(text.find("Font.Charset = GB2312_CHARSET"), std::string::npos) << text;
+    EXPECT_NE(text.find("Font.Color = clBtnText"), std::string::npos) << text;
+    EXPECT_NE(text.find("Font.Height = -12"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Font.Size"), std::string::npos) << text;
+    EXPECT_NE(text.find("Glyph.Data = {"), std::string::npos) << text;
+    EXPECT_NE(text.find("Icon.Data = {"), std::string::npos) << text;
+    std::unique_ptr<TComponent> back(ReadComponentFromString(text, nullptr));
+    auto* copy = dynamic_cast<TTestGlyphs*>(back.get());
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Glyph()->PixelFormat(), pf4bit);
+    EXPECT_EQ(copy->Glyph()->Canvas()->Pixels(1, 1), clRed);
+    EXPECT_EQ(copy->Icon()->Width(), 3);
+    EXPECT_EQ(copy->Font()->Name(), "宋体");
+    EXPECT_EQ(copy->Font()->Size(), 9);
+    EXPECT_EQ(ComponentToText(copy), text);
+    // An empty glyph writes nothing.
+    TTestGlyphs empty(nullptr);
+    empty.SetName("Empty");
+    EXPECT_EQ(ComponentToText(&empty).find("Data"), std::string::npos);
 }
 
 TEST(Icon, DrawsThroughItsMask) {

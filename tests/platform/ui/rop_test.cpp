@@ -115,3 +115,43 @@ TEST(RasterOperations, PatternBrushAndMonochromeSourceUseTheDcColours) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Blits, StretchFlipsAndDibTransfers) {
+    MemoryDC source(2, 1), dest(4, 2);
+    SetPixel(source, 0, 0, RGB(255, 0, 0));
+    SetPixel(source, 1, 0, RGB(0, 0, 255));
+    StretchBlt(dest, 0, 0, 4, 2, source, 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(GetPixel(dest, 1, 1), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dest, 2, 0), RGB(0, 0, 255));
+    // A negative width mirrors: the pixels run from x back to x + width + 1.
+    StretchBlt(dest, 3, 0, -4, 1, source, 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(GetPixel(dest, 0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dest, 3, 0), RGB(255, 0, 0));
+
+    // A bottom-up 24-bit DIB of 2x2: bottom row red, green; top row blue, white.
+    BITMAPINFO info{};
+    info.bmiHeader.biWidth = 2;
+    info.bmiHeader.biHeight = 2;
+    info.bmiHeader.biBitCount = 24;
+    const unsigned char bits[] = {0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0};
+    EXPECT_EQ(SetDIBitsToDevice(dest, 0, 0, 2, 2, 0, 0, 0, 2, bits, &info, DIB_RGB_COLORS), 2);
+    EXPECT_EQ(GetPixel(dest, 0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dest, 0, 1), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dest, 1, 0), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dest, 1, 1), RGB(0, 255, 0));
+    EXPECT_GT(StretchDIBits(dest, 0, 0, 4, 2, 0, 0, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY), 0);
+    EXPECT_EQ(GetPixel(dest, 3, 0), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dest, 3, 1), RGB(0, 255, 0));
+    EXPECT_EQ(GetNearestColor(dest, RGB(1, 2, 3)), RGB(1, 2, 3));
+
+    // Halftone shrinking averages: black and white become grey.
+    MemoryDC checker(2, 1), one(1, 1);
+    SetPixel(checker, 0, 0, RGB(0, 0, 0));
+    SetStretchBltMode(one, HALFTONE);
+    StretchBlt(one, 0, 0, 1, 1, checker, 0, 0, 2, 1, SRCCOPY);
+    EXPECT_NEAR(GetRValue(GetPixel(one, 0, 0)), 128, 2);
+}
+
+}  // namespace

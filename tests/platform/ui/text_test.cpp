@@ -63,7 +63,20 @@ TEST_F(TextTest, OtherHeightsScaleTheCells) {
     OUTLINETEXTMETRICA otm;
     ASSERT_EQ(GetOutlineTextMetrics(dc, sizeof otm, &otm), sizeof otm);
     EXPECT_EQ(otm.otmsCharSlopeRun, 0);
+    // A given character width narrows the cells.
+    LOGFONTA narrow;
+    GetObject(font, sizeof narrow, &narrow);
+    narrow.lfWidth = 4;
+    HFONT thin = CreateFontIndirect(&narrow);
+    SelectObject(dc, thin);
+    GetTextMetrics(dc, &tm);
+    EXPECT_EQ(tm.tmAveCharWidth, 4);
+    EXPECT_EQ(tm.tmHeight, 12);
+    SIZE size;
+    GetTextExtentPoint32(dc, "ab确", 4, &size);
+    EXPECT_EQ(size.cx, 16);
     SelectObject(dc, font);
+    DeleteObject(thin);
     DeleteObject(big);
 }
 
