@@ -13,7 +13,7 @@ void AppTest::SetUp() {
     SetAppFolder(dir_.path());
     serviora::CreateApplicationDatabase(AnsiToUtf8(dir_.file("database/database.mdb")));
     ForceDirectories(dir_.file("backup"));
-    responder_ = std::make_unique<ModalResponderScope>();
+    ResetModalResponder();
 }
 
 void AppTest::TearDown() {
@@ -25,7 +25,7 @@ void AppTest::TearDown() {
     }
     dm_.reset();
     DM1 = nullptr;
-    responder_.reset();
+    ResetModalResponder();
     SetAppFolder("");
     ProcessMessages();
 }
@@ -56,7 +56,7 @@ void AppTest::RunFor(int milliseconds) {
 
 int AppTest::Asked(const AnsiString& text) const {
     int count = 0;
-    for (const TModalQuestion& question : ModalQuestions())
-        if (question.Text == text) ++count;
+    for (const ModalQuestion& question : ModalQuestions())
+        if (question.text == text) ++count;
     return count;
 }

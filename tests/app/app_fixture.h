@@ -1,6 +1,6 @@
 // A program folder of the application in a temporary folder (database,
-// backup/), the data module and the main window over it, with the modal
-// responder answering the dialogs and the login answered with 登陆.
+// backup/), the data module and the main window over it, with the login
+// answered with 登陆. The tests queue the answers of the message boxes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,7 +28,6 @@ protected:
     int Asked(const AnsiString& text) const;
 
     TempDir dir_;
-    std::unique_ptr<ModalResponderScope> responder_;
     std::unique_ptr<TDM1> dm_;
     std::unique_ptr<TMAIN> main_;
     std::unique_ptr<TTimer> loginAnswer_;

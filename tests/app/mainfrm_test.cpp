@@ -28,6 +28,8 @@ AnsiString FileBytes(const AnsiString& name) {
 TEST_F(AppTest, ShowsTheShopNameAndSloganOfTheSettingsFile) {
     // GB18030 bytes, as the settings window writes them.
     WriteSettings("[程序参数]\r\n店铺名称=恒通手机维修\r\n广告语=诚信为本\r\n提醒=0\r\n");
+    // An answer waits in case the shop name question comes, which it must not.
+    PushModalAnswer({IDOK, ""});
     StartMainWindow();
     EXPECT_EQ(main_->Label1->Caption(), "恒通手机维修");
     EXPECT_EQ(main_->Caption(), "恒通手机维修Serviora");
@@ -38,6 +40,7 @@ TEST_F(AppTest, ShowsTheShopNameAndSloganOfTheSettingsFile) {
     EXPECT_TRUE(DM1->ADOConnection1->Connected());
     RunFor(300);
     EXPECT_EQ(Asked("请修改您的店铺名称！"), 0);
+    EXPECT_TRUE(ModalAnswersWaiting());
 }
 
 TEST_F(AppTest, TheDefaultShopNameAsksForAShopNameOnce) {
@@ -48,11 +51,13 @@ TEST_F(AppTest, TheDefaultShopNameAsksForAShopNameOnce) {
     EXPECT_TRUE(main_->RemindOnStart);
     EXPECT_EQ(main_->BackgroundFile, dir_.file("image/001.jpg")) << "an empty value takes the default";
     EXPECT_TRUE(main_->Timer2->Enabled());
+    PushModalAnswer({IDOK, ""});
+    PushModalAnswer({IDOK, ""});
     RunFor(400);
     ASSERT_EQ(Asked("请修改您的店铺名称！"), 1);
-    const TModalQuestion& question = ModalQuestions().back();
-    EXPECT_EQ(question.Caption, "提示");
-    EXPECT_EQ(question.Flags & MB_ICONMASK, MB_ICONERROR);
+    const ModalQuestion& question = ModalQuestions().back();
+    EXPECT_EQ(question.caption, "提示");
+    EXPECT_EQ(question.flags & MB_ICONMASK, MB_ICONERROR);
     EXPECT_FALSE(main_->Timer1->Enabled());
     EXPECT_FALSE(main_->Timer2->Enabled());
 }
@@ -73,11 +78,12 @@ TEST_P(AppFailureTest, AnUnreachableDatabaseEndsTheRunWithTheErrorBox) {
     }
     EXPECT_EXIT(
         {
+            PushModalAnswer({IDOK, ""});
             StartMainWindow();
             const bool asked = ModalQuestions().size() == 1 &&
-                               ModalQuestions()[0].Text == "无法连接到指定的数据库！请重试！" &&
-                               ModalQuestions()[0].Caption == "错误" &&
-                               (ModalQuestions()[0].Flags & MB_ICONMASK) == MB_ICONERROR;
+                               ModalQuestions()[0].text == "无法连接到指定的数据库！请重试！" &&
+                               ModalQuestions()[0].caption == "错误" &&
+                               (ModalQuestions()[0].flags & MB_ICONMASK) == MB_ICONERROR;
             std::exit(asked && Application->Terminated() && !loginform && !main_->Visible() ? 7 : 1);
         },
         ::testing::ExitedWithCode(7), "");
@@ -137,25 +143,25 @@ TEST_F(AppTest, ClosingAsksAndOkBacksTheDatabaseUpAndOffersAManualBackup) {
     StartMainWindow();
     DM1->ADOall->SQL()->Add("insert into 操作员([操作员],[姓名]) values('0002','张三')");
     DM1->ADOall->ExecSQL();
-    QueueModalAnswer(IDOK);
-    QueueModalAnswer(IDOK);
+    PushModalAnswer({IDOK, ""});
+    PushModalAnswer({IDOK, ""});
     main_->Close();
     const AnsiString backup = dir_.file("backup/" + FormatDateTime("yyyy-mm-dd", Date()) + ".bak");
     ASSERT_TRUE(FileExists(backup));
     EXPECT_EQ(FileBytes(backup), FileBytes(dir_.file("database/database.mdb")));
     ASSERT_EQ(ModalQuestions().size(), 2u);
-    EXPECT_EQ(ModalQuestions()[0].Text, "确实要退出本系统吗？");
-    EXPECT_EQ(ModalQuestions()[0].Caption, "系统提示");
-    EXPECT_EQ(ModalQuestions()[0].Flags, UINT(MB_OKCANCEL | MB_ICONQUESTION));
-    EXPECT_EQ(ModalQuestions()[1].Caption, "提示");
-    EXPECT_EQ(ModalQuestions()[1].Text.rfind("退出系统前软件已经自动进行数据备份！", 0), 0u);
-    EXPECT_NE(ModalQuestions()[1].Text.find("点击“取消”不再次备份！"), AnsiString::npos);
+    EXPECT_EQ(ModalQuestions()[0].text, "确实要退出本系统吗？");
+    EXPECT_EQ(ModalQuestions()[0].caption, "系统提示");
+    EXPECT_EQ(ModalQuestions()[0].flags, UINT(MB_OKCANCEL | MB_ICONQUESTION));
+    EXPECT_EQ(ModalQuestions()[1].caption, "提示");
+    EXPECT_EQ(ModalQuestions()[1].text.rfind("退出系统前软件已经自动进行数据备份！", 0), 0u);
+    EXPECT_NE(ModalQuestions()[1].text.find("点击“取消”不再次备份！"), AnsiString::npos);
     EXPECT_FALSE(main_->Visible());
 }
 
 TEST_F(AppTest, CancellingTheClosingQuestionLeavesEverythingAsItWas) {
     StartMainWindow();
-    QueueModalAnswer(IDCANCEL);
+    PushModalAnswer({IDCANCEL, ""});
     main_->Close();
     EXPECT_TRUE(main_->Visible());
     EXPECT_FALSE(FileExists(dir_.file("backup/" + FormatDateTime("yyyy-mm-dd", Date()) + ".bak")));
@@ -165,11 +171,12 @@ TEST_F(AppTest, CancellingTheClosingQuestionLeavesEverythingAsItWas) {
 TEST_F(AppTest, WithoutABackupFolderTheExitReportsTheFailureAndStillCloses) {
     std::filesystem::remove(AnsiToUtf8(dir_.file("backup")));
     StartMainWindow();
-    QueueModalAnswer(IDOK);
+    PushModalAnswer({IDOK, ""});
+    PushModalAnswer({IDOK, ""});
     main_->Close();
     ASSERT_EQ(ModalQuestions().size(), 2u);
-    EXPECT_EQ(ModalQuestions()[1].Text, "备份数据失败，请重试！");
-    EXPECT_EQ(ModalQuestions()[1].Caption, "错误");
+    EXPECT_EQ(ModalQuestions()[1].text, "备份数据失败，请重试！");
+    EXPECT_EQ(ModalQuestions()[1].caption, "错误");
     EXPECT_FALSE(main_->Visible());
 }
 
