@@ -207,6 +207,12 @@ void TCustomForm::DestroyWindowHandle() {
 void TCustomForm::DefaultHandler(TMessage& Message) {
     if (!HandleAllocated()) return;
     if (clientHandle_) {
+        // The frame places its client window itself, beside its aligned controls.
+        if (Message.Msg == WM_SIZE) {
+            Realign();
+            Message.Result = 0;
+            return;
+        }
         Message.Result = DefFrameProc(Handle(), clientHandle_, Message.Msg, Message.WParam, Message.LParam);
         return;
     }
