@@ -169,8 +169,16 @@ void TCustomForm::CreateHandle() {
         ccs.idFirstChild = 0xFF00;
         clientHandle_ = CreateWindowEx(WS_EX_CLIENTEDGE, "MDIClient", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                                        0, 0, r.right, r.bottom, Handle(), 0, 0, &ccs);
+        Realign();
     }
     if (menu_) ::SetMenu(Handle(), menu_->Handle());
+}
+
+void TCustomForm::AlignControls(TControl* control, TRect& rect) {
+    TScrollingWinControl::AlignControls(control, rect);
+    if (clientHandle_)
+        SetWindowPos(clientHandle_, HWND_BOTTOM, rect.left, rect.top, std::max<int>(0, rect.right - rect.left),
+                     std::max<int>(0, rect.bottom - rect.top), SWP_NOACTIVATE);
 }
 
 
@@ -199,6 +207,12 @@ void TCustomForm::DestroyWindowHandle() {
 void TCustomForm::DefaultHandler(TMessage& Message) {
     if (!HandleAllocated()) return;
     if (clientHandle_) {
+        // The frame places its client window itself, beside its aligned controls.
+        if (Message.Msg == WM_SIZE) {
+            Realign();
+            Message.Result = 0;
+            return;
+        }
         Message.Result = DefFrameProc(Handle(), clientHandle_, Message.Msg, Message.WParam, Message.LParam);
         return;
     }

@@ -159,6 +159,8 @@ protected:
     virtual void Activate();
     virtual void Deactivate();
     void Loaded() override;
+    // A frame's client window takes the area its aligned controls leave.
+    void AlignControls(TControl* control, TRect& rect) override;
 
     void WMClose(TMessage& Message);
     void WMActivate(TMessage& Message);
