@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "platform/ui/guiplatform.h"
+#include "gui_bench_main.h"
 #include "platform/ui/testseams.h"
 #include "platform/ui/winpaint.h"
 
@@ -126,10 +126,5 @@ BENCHMARK(SendMessageThroughThreeProcedures)->Iterations(1000000);
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    StartGuiPlatform(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/rtl/datetime.h"
+#include "platform/ui/messages.h"
 #include "platform/ui/msgqueue.h"
 #include "platform/ui/winscroll.h"
 

@@ -5,6 +5,7 @@
 #include "platform/ui/extctrls.h"
 #include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/grids.h"
 #include "platform/ui/guiplatform.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
@@ -28,4 +29,5 @@ void RegisterUiClasses() {
                      TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
                      TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
                      TListView::StaticClass(), TMemo::StaticClass()});
+    RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
 }

@@ -149,7 +149,6 @@ bool RegisterControlClasses();
 
 // A cursor of our own: its image, AND mask and hot spot (false for system cursors).
 bool CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot);
-
 // Cursor state for the Qt side and for input.
 bool CursorShown();
 POINT ClipToCursorRect(POINT point);

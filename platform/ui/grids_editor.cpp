@@ -1,0 +1,199 @@
+// The grid's in-place editing: when the editor shows, what it reads and
+// commits, and TInplaceEdit itself (an "Edit" window of the platform owned by
+// the grid).
+#include "platform/ui/commctrl.h"
+#include "platform/ui/grids.h"
+#include "platform/ui/msgqueue.h"
+#include "platform/ui/userinput.h"
+#include "platform/ui/winuser.h"
+
+// ---- the grid's side -----------------------------------------------------------
+
+TInplaceEdit* TCustomGrid::CreateEditor() {
+    return new TInplaceEdit(this);
+}
+
+bool TCustomGrid::CanEditAcceptKey(char) {
+    return true;
+}
+
+bool TCustomGrid::CanEditModify() {
+    return true;
+}
+
+bool TCustomGrid::CanEditShow() {
+    return options_.Contains(goEditing) && !options_.Contains(goRowSelect) && HandleAllocated() &&
+           (editorMode_ || options_.Contains(goAlwaysShowEditor));
+}
+
+int TCustomGrid::GetEditLimit() {
+    return 0;
+}
+
+AnsiString TCustomGrid::GetEditMask(int, int) {
+    return {};
+}
+
+void TCustomGrid::SetEditorMode(bool value) {
+    if (value)
+        ShowEditor();
+    else
+        HideEditor();
+}
+
+void TCustomGrid::ShowEditor() {
+    editorMode_ = true;
+    UpdateEdit();
+}
+
+// The character is typed into the emptied editor, so the edit control
+// itself joins a lead byte with the trail byte that follows in the queue.
+void TCustomGrid::ShowEditorChar(char ch) {
+    ShowEditor();
+    if (inplaceEditor_ && inplaceEditor_->HandleAllocated()) {
+        inplaceEditor_->SetEditText({});
+        SendMessage(inplaceEditor_->Handle(), WM_CHAR, static_cast<unsigned char>(ch), 0);
+    }
+}
+
+void TCustomGrid::HideEditor() {
+    const bool wasShowing = inplaceEditor_ && inplaceEditor_->Visible();
+    editorMode_ = false;
+    if (!wasShowing)
+        return;
+    SetEditText(current_.X, current_.Y, inplaceEditor_->EditText());
+    const bool hadFocus = inplaceEditor_->Focused();
+    inplaceEditor_->Hide();
+    if (hadFocus && CanFocus())
+        SetFocus();
+    InvalidateCell(current_.X, current_.Y);
+}
+
+void TCustomGrid::InvalidateEditor() {
+    if (inplaceEditor_ && inplaceEditor_->Visible())
+        inplaceEditor_->UpdateContents();
+}
+
+void TCustomGrid::UpdateEdit() {
+    if (!CanEditShow()) {
+        if (inplaceEditor_ && inplaceEditor_->Visible())
+            HideEditor();
+        return;
+    }
+    if (!inplaceEditor_) {
+        inplaceEditor_ = CreateEditor();
+        inplaceEditor_->grid_ = this;
+        inplaceEditor_->SetParent(this);
+    }
+    const TGridCoord cell = current_;
+    const bool moved = inplaceEditor_->cellShown_ != cell;
+    if (moved || !inplaceEditor_->Visible()) {
+        inplaceEditor_->cellShown_ = cell;
+        inplaceEditor_->UpdateContents();
+    }
+    inplaceEditor_->Move(CellRect(cell.X, cell.Y));
+    if (Focused() || inplaceEditor_->Focused())
+        inplaceEditor_->SetFocus();
+}
+
+// ---- TInplaceEdit --------------------------------------------------------------
+
+TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomEdit(owner) {
+    SetTabStop(false);
+    SetVisible(false);
+    SetBorderStyle(bsNone);
+}
+
+void TInplaceEdit::CreateParams(TCreateParams& params) {
+    TCustomEdit::CreateParams(params);
+    params.Style |= ES_LEFT | ES_AUTOHSCROLL | ES_MULTILINE;
+}
+
+void TInplaceEdit::Deselect() {
+    if (HandleAllocated())
+        SendMessage(Handle(), EM_SETSEL, 0x7FFFFFFF, -1);
+}
+
+void TInplaceEdit::UpdateContents() {
+    if (!grid_)
+        return;
+    const int col = grid_->Col();
+    const int row = grid_->Row();
+    SetMaxLength(grid_->GetEditLimit());
+    SetEditMask(grid_->GetEditMask(col, row));
+    SetEditText(grid_->GetEditText(col, row));
+    SelectAll();
+}
+
+void TInplaceEdit::Move(const TRect& rect) {
+    SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    BoundsChanged();
+    SetVisible(!IsRectEmpty(&rect));
+}
+
+void TInplaceEdit::Hide() {
+    SetVisible(false);
+}
+
+void TInplaceEdit::BoundsChanged() {
+    if (!HandleAllocated())
+        return;
+    RECT r{2, 2, Width() - 2, Height()};
+    SendMessage(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
+    SendMessage(Handle(), EM_SCROLLCARET, 0, 0);
+}
+
+void TInplaceEdit::Change() {
+    TCustomEdit::Change();
+    if (grid_)
+        grid_->SetEditText(grid_->Col(), grid_->Row(), EditText());
+}
+
+void TInplaceEdit::KeyDown(Word& key, TShiftState shift) {
+    TCustomEdit::KeyDown(key, shift);
+    if (!grid_ || key == 0)
+        return;
+    // Keys that leave the text go to the grid; Home/End and Left/Right only
+    // at the ends of the text.
+    DWORD selStart = 0, selEnd = 0;
+    SendMessage(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    const auto length = static_cast<DWORD>(GetWindowTextLength(Handle()));
+    bool toGrid = false;
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_ESCAPE: toGrid = true; break;
+    case VK_TAB: toGrid = grid_->Options().Contains(goTabs); break;
+    case VK_LEFT: toGrid = selStart == 0 && selEnd == 0; break;
+    case VK_RIGHT: toGrid = selStart == length && selEnd == length; break;
+    case VK_HOME: toGrid = selStart == 0 && selEnd == 0; break;
+    case VK_END: toGrid = selStart == length && selEnd == length; break;
+    default: break;
+    }
+    if (toGrid) {
+        grid_->KeyDown(key, shift);
+        key = 0;
+    }
+}
+
+void TInplaceEdit::KeyPress(char& key) {
+    TCustomEdit::KeyPress(key);
+    if (!grid_ || key == 0)
+        return;
+    if (key == '\r') {
+        grid_->HideEditor();
+        key = 0;
+        return;
+    }
+    if (static_cast<unsigned char>(key) >= ' ' && (!grid_->CanEditAcceptKey(key) || !grid_->CanEditModify()))
+        key = 0;
+}
+
+void TInplaceEdit::WMGetDlgCode(TMessage& Message) {
+    TCustomEdit::Dispatch(Message);
+    Message.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
+    if (grid_ && grid_->Options().Contains(goTabs))
+        Message.Result |= DLGC_WANTTAB;
+}

@@ -1,0 +1,275 @@
+// The string grid on a form, driven by synthetic input: scrolling by
+// keyboard, wheel and scroll bar, selecting by mouse, sizing and moving
+// columns, in-place editing and a descendant's own cell drawing.
+#include <string>
+#include <vector>
+
+#include "control_fixture.h"
+#include "platform/rtl/clock.h"
+#include "platform/rtl/datetime.h"
+#include "window_fixture.h"
+#include "platform/ui/graphics.h"
+#include "platform/ui/grids.h"
+#include "platform/ui/userinput.h"
+#include "platform/ui/wingdi.h"
+#include "platform/ui/winscroll.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+// A string grid that records the notifications it gets.
+class WatchedGrid : public TStringGrid {
+public:
+    explicit WatchedGrid(TComponent* owner) : TStringGrid(owner) {}
+    std::vector<std::string> calls;
+    std::vector<std::pair<int, int>> moves;
+    std::vector<std::string> edits;
+    using TCustomGrid::GridState;
+
+protected:
+    void ColWidthsChanged() override {
+        calls.push_back("colwidths");
+        TStringGrid::ColWidthsChanged();
+    }
+    void ColumnMoved(int fromIndex, int toIndex) override {
+        moves.emplace_back(fromIndex, toIndex);
+        TStringGrid::ColumnMoved(fromIndex, toIndex);
+    }
+    void SetEditText(int col, int row, const AnsiString& value) override {
+        edits.push_back(std::to_string(col) + "," + std::to_string(row) + "=" + value);
+        TStringGrid::SetEditText(col, row, value);
+    }
+};
+
+class GridControlTest : public ControlTest {
+protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        form = NewForm(420, 300);
+        grid = new WatchedGrid(form);
+        grid->SetParent(form);
+        grid->SetBounds(0, 0, 400, 260);
+        grid->SetColCount(10);
+        grid->SetRowCount(100);
+        grid->SetFixedCols(1);
+        grid->SetFixedRows(1);
+        for (int c = 0; c < 10; ++c)
+            for (int r = 0; r < 100; ++r)
+                grid->SetCells(c, r, std::to_string(c) + ":" + std::to_string(r));
+        form->Show();
+        grid->SetFocus();
+        ProcessMessages();
+    }
+    void ClickAt(int x, int y) {
+        SimulateClick(grid->Handle(), POINT{x, y});
+        ProcessMessages();
+    }
+    void Drag(POINT from, POINT to) {
+        SimulateMouseButton(grid->Handle(), from, VK_LBUTTON, true);
+        ProcessMessages();
+        SimulateMouseMove(grid->Handle(), POINT{(from.x + to.x) / 2, (from.y + to.y) / 2});
+        ProcessMessages();
+        SimulateMouseMove(grid->Handle(), to);
+        ProcessMessages();
+        SimulateMouseButton(grid->Handle(), to, VK_LBUTTON, false);
+        ProcessMessages();
+    }
+    POINT CenterOf(int col, int row) const {
+        const TRect r = grid->CellRect(col, row);
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    TForm* form = nullptr;
+    WatchedGrid* grid = nullptr;
+};
+
+TEST_F(GridControlTest, KeyboardMovesTheFocusAndScrollsItIntoView) {
+    EXPECT_EQ(grid->Row(), 1);
+    Key(VK_DOWN);
+    Key(VK_RIGHT);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Col(), 2);
+    const int page = grid->VisibleRowCount();
+    Key(VK_NEXT);
+    EXPECT_EQ(grid->Row(), 2 + page);
+    EXPECT_GT(grid->TopRow(), 1);
+    SimulateKey(VK_CONTROL, true);
+    Key(VK_END);
+    SimulateKey(VK_CONTROL, false);
+    ProcessMessages();
+    EXPECT_EQ(grid->Row(), 99);
+    EXPECT_EQ(grid->TopRow(), 100 - grid->VisibleRowCount());
+    Key(VK_END);
+    EXPECT_EQ(grid->Col(), 9);
+    EXPECT_GT(grid->LeftCol(), 1);
+    Key(VK_HOME);
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->LeftCol(), 1);
+}
+
+TEST_F(GridControlTest, WheelMovesARowAndScrollBarMessagesScroll) {
+    SimulateWheel(grid->Handle(), CenterOf(2, 2), -120);
+    ProcessMessages();
+    EXPECT_EQ(grid->Row(), 2);
+    SimulateWheel(grid->Handle(), CenterOf(2, 2), 120);
+    ProcessMessages();
+    EXPECT_EQ(grid->Row(), 1);
+    SendMessage(grid->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(grid->TopRow(), 2);
+    SendMessage(grid->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(grid->TopRow(), 2 + grid->VisibleRowCount());
+    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, kGridScrollRange), 0);
+    EXPECT_EQ(grid->TopRow(), 100 - grid->VisibleRowCount());
+    // Tracking follows the thumb only under goThumbTracking.
+    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+    EXPECT_EQ(grid->TopRow(), 100 - grid->VisibleRowCount());
+    grid->SetOptions(grid->Options() + TGridOptions{goThumbTracking});
+    SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+    EXPECT_EQ(grid->TopRow(), 1);
+    SendMessage(grid->Handle(), WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(grid->LeftCol(), 2);
+}
+
+TEST_F(GridControlTest, TheWindowScrollBarsFollowAndDriveTheView) {
+    SCROLLINFO si;
+    si.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(grid->Handle(), SB_VERT, &si));
+    EXPECT_EQ(si.nMin, 0);
+    EXPECT_EQ(si.nMax, kGridScrollRange);
+    EXPECT_EQ(si.nPos, 0);
+    grid->SetTopRow(1000);
+    EXPECT_EQ(GetScrollPos(grid->Handle(), SB_VERT), kGridScrollRange);
+    // A press on the bar's down arrow (below the client area, right of it).
+    grid->SetTopRow(1);
+    ProcessMessages();
+    POINT arrow{grid->ClientWidth() + 5, grid->ClientHeight() - 5};
+    SimulateClick(grid->Handle(), arrow);
+    ProcessMessages();
+    EXPECT_EQ(grid->TopRow(), 2);
+    // Everything in view: no bars.
+    grid->SetRowCount(3);
+    grid->SetColCount(3);
+    EXPECT_EQ(GetWindowLongPtr(grid->Handle(), GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), 0);
+}
+
+TEST_F(GridControlTest, ClickingSelectsCellsShiftClickAndDraggingSelectRanges) {
+    ClickAt(CenterOf(3, 2).x, CenterOf(3, 2).y);
+    EXPECT_EQ(grid->Selection(), (TGridRect{3, 2, 3, 2}));
+    SimulateKey(VK_SHIFT, true);
+    ClickAt(CenterOf(4, 5).x, CenterOf(4, 5).y);
+    SimulateKey(VK_SHIFT, false);
+    ProcessMessages();
+    EXPECT_EQ(grid->Selection(), (TGridRect{3, 2, 4, 5}));
+    Drag(CenterOf(1, 1), CenterOf(2, 3));
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 2, 3}));
+    EXPECT_EQ(grid->GridState(), gsNormal);
+}
+
+TEST_F(GridControlTest, SelectingPastTheEdgeScrollsOnTheTimer) {
+    FrozenClockScope clock(EncodeDate(2026, 3, 1));
+    SimulateMouseButton(grid->Handle(), CenterOf(2, 2), VK_LBUTTON, true);
+    ProcessMessages();
+    SimulateMouseMove(grid->Handle(), POINT{CenterOf(2, 2).x, grid->ClientHeight() + 10});
+    ProcessMessages();
+    const int lastRow = grid->Row();
+    const int top = grid->TopRow();
+    AdvanceClock(100);
+    ProcessMessages();
+    EXPECT_EQ(grid->TopRow(), top + 1);
+    EXPECT_GT(grid->Row(), lastRow);
+    EXPECT_EQ(grid->Selection().Top, 2);
+    SimulateMouseButton(grid->Handle(), POINT{CenterOf(2, 2).x, grid->ClientHeight() + 10}, VK_LBUTTON, false);
+    ProcessMessages();
+    EXPECT_EQ(grid->GridState(), gsNormal);
+    AdvanceClock(100);
+    ProcessMessages();
+    EXPECT_EQ(grid->TopRow(), top + 1);  // the timer stopped with the button
+}
+
+TEST_F(GridControlTest, DraggingAColumnOrRowBorderResizesIt) {
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing, goRowSizing});
+    const TRect r = grid->CellRect(2, 0);
+    Drag(POINT{r.right, 10}, POINT{r.right + 30, 10});
+    EXPECT_EQ(grid->ColWidths(2), 64 + 30);
+    ASSERT_FALSE(grid->calls.empty());
+    EXPECT_EQ(grid->calls.back(), "colwidths");
+    EXPECT_EQ(grid->GridState(), gsNormal);
+    // Rows size on the lines of the fixed column; cells elsewhere select.
+    const TRect row3 = grid->CellRect(0, 3);
+    Drag(POINT{10, row3.bottom}, POINT{10, row3.bottom - 10});
+    EXPECT_EQ(grid->RowHeights(3), 24 - 10);
+    EXPECT_EQ(grid->ColWidths(3), 64);
+}
+
+TEST_F(GridControlTest, DraggingAFixedCellMovesTheColumn) {
+    grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
+    Drag(CenterOf(2, 0), CenterOf(4, 0));
+    ASSERT_EQ(grid->moves.size(), 1u);
+    EXPECT_EQ(grid->moves[0], std::make_pair(2, 4));
+    EXPECT_EQ(grid->Cells(4, 7), "2:7");
+    EXPECT_EQ(grid->Cells(2, 7), "3:7");
+}
+
+TEST_F(GridControlTest, TypingOpensTheEditorAndTheTextReachesSetEditText) {
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    ClickAt(CenterOf(2, 3).x, CenterOf(2, 3).y);
+    SimulateTyping("ab");
+    ProcessMessages();
+    ASSERT_NE(grid->InplaceEditor(), nullptr);
+    EXPECT_TRUE(grid->EditorMode());
+    EXPECT_TRUE(grid->InplaceEditor()->Visible());
+    EXPECT_EQ(grid->InplaceEditor()->EditText(), "ab");
+    ASSERT_FALSE(grid->edits.empty());
+    EXPECT_EQ(grid->edits.back(), "2,3=ab");
+    // A navigation key leaves the editor through the grid.
+    Key(VK_DOWN);
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(grid->Cells(2, 3), "ab");
+    Key(VK_F2);
+    EXPECT_TRUE(grid->InplaceEditor()->Visible());
+    EXPECT_EQ(grid->InplaceEditor()->EditText(), "2:4");
+    // Chinese text typed on the grid itself opens the editor whole.
+    Key(VK_ESCAPE);
+    Key(VK_DOWN);
+    grid->SetFocus();
+    ProcessMessages();
+    EXPECT_FALSE(grid->InplaceEditor()->Visible());
+    SimulateCommit("中文");
+    ProcessMessages();
+    EXPECT_EQ(grid->InplaceEditor()->EditText(), "中文");
+    EXPECT_EQ(grid->edits.back(), "2,5=中文");
+}
+
+// A descendant that paints every scrollable cell itself.
+class CheckerGrid : public TStringGrid {
+public:
+    explicit CheckerGrid(TComponent* owner) : TStringGrid(owner) {}
+
+protected:
+    void DrawCell(int col, int row, TRect rect, TGridDrawState state) override {
+        if (state.Contains(gdFixed)) {
+            TStringGrid::DrawCell(col, row, rect, state);
+            return;
+        }
+        Canvas()->Brush()->SetColor((col + row) % 2 ? clRed : clYellow);
+        Canvas()->FillRect(rect);
+    }
+};
+
+TEST_F(GridControlTest, ADescendantDrawsItsOwnCells) {
+    auto* checker = new CheckerGrid(form);
+    checker->SetParent(form);
+    checker->SetBounds(0, 0, 400, 260);
+    checker->SetColWidths(2, -1);
+    grid->Hide();
+    checker->HandleNeeded();
+    ProcessMessages();
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "grid.png"));
+    const HWND window = checker->Handle();
+    const TRect r11 = checker->CellRect(1, 1);
+    const TRect r31 = checker->CellRect(3, 1);
+    EXPECT_EQ(ShownPixel(window, r11.left + 5, r11.top + 5), COLORREF(clYellow));
+    EXPECT_EQ(ShownPixel(window, r31.left + 5, r31.top + 5), COLORREF(clYellow));  // column 2 is hidden
+    EXPECT_EQ(ShownPixel(window, r31.right + 5, r31.top + 5), COLORREF(clRed));
+}
+
+}  // namespace
