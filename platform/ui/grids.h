@@ -34,8 +34,6 @@ using TGridDrawState = TSet<TGridDrawStateItem>;
 
 SERVIORA_ENUM(TGridState, gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving)
 
-SERVIORA_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
-
 struct TGridCoord {
     int X = 0;
     int Y = 0;

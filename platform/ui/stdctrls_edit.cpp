@@ -1,6 +1,9 @@
 // TCustomEdit and TEdit over the "Edit" window class.
 #include "platform/ui/stdctrls_edit.h"
 
+#include "platform/rtl/codepage.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/sysutils.h"
 #include "platform/ui/commctrl.h"
 
 void CreateSubClass(TCreateParams& params, const char* className) {
@@ -147,5 +150,118 @@ void TCustomEdit::CNCommand(TMessage& Message) {
 
 void TCustomEdit::CMEnter(TMessage& Message) {
     if (autoSelect_ && !(GetKeyState(VK_LBUTTON) < 0)) SelectAll();
+    Inherited::Dispatch(Message);
+}
+
+// ---- TCustomMemo --------------------------------------------------------------------
+
+// The memo's Lines: its text split at line breaks, written back whole.
+class TCustomMemo::MemoLines : public TStrings {
+public:
+    explicit MemoLines(TCustomMemo* memo) : memo_(memo) {}
+
+    void Clear() override { memo_->SetText(AnsiString()); }
+    void Delete(int index) override {
+        auto lines = Split();
+        CheckIndex(index, int(lines.size()) - 1);
+        lines.erase(lines.begin() + index);
+        Join(lines);
+    }
+    void Insert(int index, const AnsiString& s) override {
+        auto lines = Split();
+        CheckIndex(index, int(lines.size()));
+        lines.insert(lines.begin() + index, s);
+        Join(lines);
+    }
+
+protected:
+    AnsiString Get(int index) const override {
+        const auto lines = Split();
+        CheckIndex(index, int(lines.size()) - 1);
+        return lines[std::size_t(index)];
+    }
+    int GetCount() const override { return int(Split().size()); }
+    void Put(int index, const AnsiString& s) override {
+        auto lines = Split();
+        CheckIndex(index, int(lines.size()) - 1);
+        lines[std::size_t(index)] = s;
+        Join(lines);
+    }
+
+private:
+    static void CheckIndex(int index, int last) {
+        if (index < 0 || index > last) throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
+    }
+    // The lines of the text; a final line break ends the last line rather than starting an empty one.
+    std::vector<AnsiString> Split() const {
+        const AnsiString text = memo_->Text();
+        std::vector<AnsiString> lines;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < text.size(); i += AnsiCharSize(text, i))
+            if (text[i] == '\n') {
+                const std::size_t end = i > start && text[i - 1] == '\r' ? i - 1 : i;
+                lines.push_back(text.substr(start, end - start));
+                start = i + 1;
+            }
+        if (start < text.size()) lines.push_back(text.substr(start));
+        return lines;
+    }
+    void Join(const std::vector<AnsiString>& lines) {
+        AnsiString text;
+        for (const AnsiString& line : lines) text += line + "\r\n";
+        memo_->SetText(text);
+    }
+
+    TCustomMemo* memo_;
+};
+
+void TCustomMemo::Published(TPublished<TCustomMemo>& p) {
+    p.Property("Alignment", &TCustomMemo::Alignment, &TCustomMemo::SetAlignment).Default(taLeftJustify);
+    p.Property("Lines", &TCustomMemo::Lines, &TCustomMemo::SetLines);
+    p.Property("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars).Default(ssNone);
+    p.Property("WantReturns", &TCustomMemo::WantReturns, &TCustomMemo::SetWantReturns).Default(true);
+    p.Property("WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs);
+    p.Property("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap).Default(true);
+}
+
+TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner), lines_(std::make_unique<MemoLines>(this)) {
+    SetBounds(0, 0, 185, 89);
+}
+
+TCustomMemo::~TCustomMemo() = default;
+
+TStrings* TCustomMemo::Lines() const { return lines_.get(); }
+void TCustomMemo::SetLines(TStrings* v) { lines_->Assign(v); }
+
+void TCustomMemo::SetScrollBars(TScrollStyle v) {
+    if (scrollBars_ == v) return;
+    scrollBars_ = v;
+    if (HandleAllocated()) Perform(CM_RECREATEWND, 0, 0);
+}
+
+void TCustomMemo::SetAlignment(TAlignment v) {
+    if (alignment_ == v) return;
+    alignment_ = v;
+    if (HandleAllocated()) Perform(CM_RECREATEWND, 0, 0);
+}
+
+void TCustomMemo::CreateParams(TCreateParams& params) {
+    TCustomEdit::CreateParams(params);
+    params.Style = (params.Style & ~ES_AUTOHSCROLL) | ES_MULTILINE | ES_AUTOVSCROLL;
+    if (!wordWrap_) params.Style |= ES_AUTOHSCROLL;
+    if (scrollBars_ == ssVertical || scrollBars_ == ssBoth) params.Style |= WS_VSCROLL;
+    if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) params.Style |= WS_HSCROLL;
+    if (alignment_ == taRightJustify) params.Style |= ES_RIGHT;
+    if (alignment_ == taCenter) params.Style |= ES_CENTER;
+}
+
+void TCustomMemo::WMGetDlgCode(TMessage& Message) {
+    Inherited::Dispatch(Message);
+    if (!wantTabs_) Message.Result &= ~DLGC_WANTTAB;
+    if (!wantReturns_) Message.Result &= ~DLGC_WANTALLKEYS;
+}
+
+void TCustomMemo::WMChar(TMessage& Message) {
+    if ((Message.WParam == '\r' && !wantReturns_) || (Message.WParam == '\t' && !wantTabs_)) return;
     Inherited::Dispatch(Message);
 }

@@ -1,8 +1,11 @@
-// TCustomEdit and TEdit: the class library's edit over the platform's
-// "Edit" window class. Positions and MaxLength count bytes and never split
+// TCustomEdit, TEdit and TMemo: the class library's edits over the
+// platform's "Edit" window class. Positions and MaxLength count bytes and never split
 // a character; OnChange fires on every change of the text.
 #pragma once
 
+#include <memory>
+
+#include "platform/rtl/stringlist.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 
@@ -89,4 +92,53 @@ class TEdit : public TCustomEdit {
     SERVIORA_CLASS(TEdit, TCustomEdit)
 public:
     using TCustomEdit::TCustomEdit;
+};
+
+SERVIORA_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+
+// A multi-line edit. Lines reads and writes the text line by line (lines
+// end in "\r\n" inside the window); Return and Tab go into the text when
+// WantReturns and WantTabs say so.
+class TCustomMemo : public TCustomEdit {
+    SERVIORA_CLASS(TCustomMemo, TCustomEdit)
+    SERVIORA_PUBLISHED
+public:
+    explicit TCustomMemo(TComponent* owner);
+    ~TCustomMemo() override;
+
+    TStrings* Lines() const;
+    void SetLines(TStrings* v);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v) { wordWrap_ = v; }
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle v);
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool v) { wantReturns_ = v; }
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool v) { wantTabs_ = v; }
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment v);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void WMGetDlgCode(TMessage& Message);
+    void WMChar(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
+        SERVIORA_MESSAGE(WM_CHAR, WMChar)
+    SERVIORA_MESSAGES_END(TCustomEdit)
+
+private:
+    class MemoLines;
+    std::unique_ptr<MemoLines> lines_;
+    bool wordWrap_ = true, wantReturns_ = true, wantTabs_ = false;
+    TScrollStyle scrollBars_ = ssNone;
+    TAlignment alignment_ = taLeftJustify;
+};
+
+class TMemo : public TCustomMemo {
+    SERVIORA_CLASS(TMemo, TCustomMemo)
+public:
+    using TCustomMemo::TCustomMemo;
 };

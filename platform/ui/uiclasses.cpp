@@ -28,6 +28,6 @@ void RegisterUiClasses() {
                      TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
                      TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
-                     TListView::StaticClass()});
+                     TListView::StaticClass(), TMemo::StaticClass()});
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
 }

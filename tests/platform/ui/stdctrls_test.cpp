@@ -302,3 +302,26 @@ TEST_F(StdCtrlsTest, ListViewCheckBoxesToggledByTheUserReachItsItems) {
     SendMessage(view->Handle(), LVM_GETITEMTEXT, 1, LPARAM(&item));
     EXPECT_EQ(AnsiString(text), AnsiString("平板"));
 }
+
+TEST_F(StdCtrlsTest, MemoLinesAndTypedLineBreaks) {
+    TMemo* memo = TMemo::Create(form);
+    memo->Lines()->Add("第一行");
+    memo->SetParent(form);
+    memo->SetBounds(10, 10, 200, 100);
+    memo->Lines()->Add("second");
+    EXPECT_EQ(memo->Text(), AnsiString("第一行\r\nsecond\r\n"));
+    EXPECT_EQ(memo->Lines()->Count(), 2);
+    memo->SetFocus();
+    ProcessMessages();
+    SendMessage(memo->Handle(), EM_SETSEL, 0, 0);
+    SimulateTyping("x\r");
+    ProcessMessages();
+    EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("x"));
+    EXPECT_EQ(memo->Lines()->Count(), 3);
+    memo->SetWantReturns(false);
+    SimulateTyping("\r");
+    ProcessMessages();
+    EXPECT_EQ(memo->Lines()->Count(), 3);
+    memo->Lines()->Delete(0);
+    EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("第一行"));
+}
