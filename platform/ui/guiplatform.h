@@ -5,7 +5,7 @@
 // Creates the application object once (later calls do nothing) and
 // registers the library's classes for form descriptions. Without a display
 // and without QT_QPA_PLATFORM set it chooses offscreen rendering, so tools
-// and tests run headless.
+// and tests run headless; on a desktop it chooses X11.
 void StartGuiPlatform(int& argc, char** argv);
 
 // Registers the classes of platform/ui that form descriptions name

@@ -1,5 +1,6 @@
 // The Qt application object behind StartGuiPlatform.
 #include <QGuiApplication>
+#include <QPointingDevice>
 #include <cstdlib>
 #include <memory>
 
@@ -15,7 +16,13 @@ void StartGuiPlatform(int& argc, char** argv) {
     argumentCount = argc;
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // On a desktop the program runs on X11 (through XWayland under Wayland).
+    setenv("QT_QPA_PLATFORM", "xcb", 0);
     application = std::make_unique<QGuiApplication>(argumentCount, argv);
+    // The input devices' registry is one of those globals; made now, it is
+    // still there when the application takes its devices down.
+    QPointingDevice::primaryPointingDevice();
+    QInputDevice::primaryKeyboard();
     // Qt's own globals come to life inside that constructor and are torn
     // down at exit before a function-level static would be; an exit handler
     // registered now runs ahead of them.

@@ -1,0 +1,110 @@
+// Cursors: the system cursors by IDC_ value, the program's registered
+// cursors, the current cursor, its display count and confinement. The Qt
+// side shows the current cursor on the surface under the mouse.
+#include <map>
+
+#include "platform/ui/surfacehost.h"
+#include "platform/ui/userinput.h"
+#include "platform/ui/window_internal.h"
+
+namespace {
+
+struct Cursor {
+    std::uintptr_t systemId = 0;
+};
+
+struct Cursors {
+    HandleTable<Cursor> table{HandleKind::Cursor};
+    std::map<std::uintptr_t, HCURSOR> system;
+    std::map<std::string, HCURSOR> named;
+    HCURSOR current = 0;
+    int displayCount = 0;
+    bool clipped = false;
+    RECT clip;
+};
+
+Cursors& TheCursors() {
+    static Cursors cursors;
+    return cursors;
+}
+
+bool IsKnownSystemCursor(std::uintptr_t id) {
+    return (id >= IDC_ARROW && id <= IDC_UPARROW) || (id >= IDC_SIZE && id <= IDC_SIZEALL) ||
+           (id >= IDC_NO && id <= IDC_HELP);
+}
+
+}  // namespace
+
+HCURSOR LoadCursor(HINSTANCE instance, const char* name) {
+    auto& c = TheCursors();
+    const auto id = reinterpret_cast<std::uintptr_t>(name);
+    if (id < 0x10000) {
+        if (instance || !IsKnownSystemCursor(id)) return 0;
+        auto it = c.system.find(id);
+        if (it != c.system.end()) return it->second;
+        const HCURSOR cursor = c.table.Add(std::make_unique<Cursor>(Cursor{id}));
+        c.system[id] = cursor;
+        return cursor;
+    }
+    auto it = c.named.find(name);
+    return it == c.named.end() ? 0 : it->second;
+}
+
+void RegisterCursor(const char* name, HCURSOR cursor) {
+    if (name) TheCursors().named[name] = cursor;
+}
+
+BOOL DestroyCursor(HCURSOR cursor) {
+    Cursor* c = TheCursors().table.Find(cursor);
+    // System cursors are shared and stay.
+    if (!c || c->systemId) return c ? TRUE : FALSE;
+    TheCursors().table.Remove(cursor);
+    return TRUE;
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    auto& c = TheCursors();
+    const HCURSOR old = c.current;
+    c.current = cursor;
+    if (old != cursor) ws::CursorChanged();
+    return old;
+}
+
+HCURSOR GetCursor() { return TheCursors().current; }
+
+std::uintptr_t SystemCursorId(HCURSOR cursor) {
+    Cursor* c = TheCursors().table.Find(cursor);
+    return c ? c->systemId : 0;
+}
+
+int ShowCursor(BOOL show) {
+    auto& c = TheCursors();
+    c.displayCount += show ? 1 : -1;
+    ws::CursorChanged();
+    return c.displayCount;
+}
+
+bool ws::CursorShown() { return TheCursors().displayCount >= 0; }
+
+BOOL ClipCursor(const RECT* rect) {
+    auto& c = TheCursors();
+    c.clipped = rect != nullptr;
+    if (rect) c.clip = *rect;
+    return TRUE;
+}
+
+BOOL GetClipCursor(RECT* rect) {
+    if (!rect) return FALSE;
+    auto& c = TheCursors();
+    if (c.clipped) *rect = c.clip;
+    else ws::ScreenBounds(rect);
+    return TRUE;
+}
+
+POINT ws::ClipToCursorRect(POINT p) {
+    auto& c = TheCursors();
+    if (!c.clipped) return p;
+    p.x = std::max(c.clip.left, std::min(p.x, c.clip.right - 1));
+    p.y = std::max(c.clip.top, std::min(p.y, c.clip.bottom - 1));
+    return p;
+}

@@ -1,0 +1,145 @@
+// The window system's private state: classes, window objects and the
+// handle table, shared by the sources of platform/ui that implement the
+// window API. Nothing here includes Qt.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/handles.h"
+#include "platform/ui/msgqueue.h"
+
+namespace ws {
+
+struct WindowClass {
+    AnsiString name;
+    ATOM atom = 0;
+    UINT style = 0;
+    WNDPROC proc;
+    int classExtra = 0;
+    int windowExtra = 0;
+    HINSTANCE instance = 0;
+    HICON icon = 0;
+    HICON smallIcon = 0;
+    HCURSOR cursor = 0;
+    HBRUSH background = 0;
+    AnsiString menuName;
+    std::vector<LONG_PTR> extra;
+};
+
+struct Property {
+    AnsiString name;  // atoms are kept as "#<number>"
+    HANDLE data = 0;
+};
+
+struct Window {
+    HWND handle = 0;
+    std::shared_ptr<WindowClass> windowClass;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    HWND parent = 0;  // 0 only for the desktop; top-level windows have the desktop
+    HWND owner = 0;
+    RECT rect;        // in the parent's client coordinates (screen for top-level windows)
+    RECT client;      // the client area in window coordinates
+    RECT normalRect;  // the restored position, for the placement
+    HRGN region = 0;  // window coordinates, owned
+    std::vector<Property> properties;
+    AnsiString text;
+    LONG_PTR id = 0;
+    LONG_PTR userData = 0;
+    HINSTANCE instance = 0;
+    WNDPROC proc;
+    std::vector<LONG_PTR> extra;
+    std::vector<HWND> children;  // z-order, topmost first
+    bool destroying = false;
+    bool redraw = true;  // WM_SETREDRAW
+    bool imeEnabled = true;
+    bool mouseTracked = false;  // TrackMouseEvent(TME_LEAVE) pending
+    HRGN update = 0;            // client coordinates; 0 when there is nothing to paint
+    bool erasePending = false;
+    bool internalPaint = false;
+    HBITMAP backing = 0;        // top-level windows: the backing bitmap (window size)
+
+    bool IsTopLevel() const;
+    bool IsChild() const { return (style & WS_CHILD) != 0; }
+    LONG Width() const { return rect.right - rect.left; }
+    LONG Height() const { return rect.bottom - rect.top; }
+};
+
+// Finds a live window (nullptr for 0, stale or other-kind handles).
+Window* Find(HWND handle);
+Window& Desktop();
+// The procedure, message and result of one window-procedure call.
+LRESULT CallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Geometry helpers shared by painting, input and the tree.
+// The window's top-left corner in screen coordinates.
+POINT ScreenOrigin(const Window& window);
+// The top-level window a window is drawn into (itself for top-level windows).
+Window* TopLevelOf(Window* window);
+// Whether the window and all its ancestors are visible.
+bool IsShowing(const Window& window);
+// Removes a window from its parent's child list / inserts it by z-order rules.
+void Unlink(Window& window);
+void LinkAtTop(Window& window, Window& parent);
+
+// Window-system parts that learn about destruction (focus, capture, timers,
+// painting, surfaces); called before the window leaves the table.
+void ForgetWindowInInput(HWND window);
+void ForgetWindowInQueue(HWND window);
+void ForgetWindowInPainting(HWND window);
+
+// The observers' calls.
+void NotifyCreation(const WindowCreation& creation);
+void NotifyDestruction(HWND window);
+void NotifyActivation(HWND window, HWND previous);
+
+// Input learns that a window became hidden or disabled (focus, capture and
+// activation move away from it).
+void WindowLostVisibility(HWND window);
+// Whether a point in window coordinates lies in the window's region (true
+// without one).
+bool InWindowRegion(const Window& window, POINT point);
+
+// The queue's entry for input: appends a message with its own time and
+// position. Text a key produced rides along (TranslateMessage turns it into
+// WM_CHAR bytes).
+void EnqueueInput(MSG msg, const AnsiString& keyText = AnsiString());
+// Input learns that one of its messages is being handed out: it updates the
+// key state, sends WM_MOUSEACTIVATE and WM_SETCURSOR. Answers false when the
+// message is eaten.
+bool InputRetrieved(MSG& msg);
+// A showing window with an update region within the filter (0: any), or 0.
+HWND WindowNeedingPaint(HWND filter);
+
+// Internal timers (the caret's blink): WM_SYSTIMER messages whose callback
+// runs on dispatch. Answers the timer id.
+constexpr UINT WM_SYSTIMER = 0x0118;
+UINT_PTR SetSystemTimer(UINT milliseconds, std::function<void()> callback);
+void KillSystemTimer(UINT_PTR id);
+
+// Registers the standard control classes ("Button", "Edit", ...) the first
+// time it is called; answers whether it registered them now.
+bool RegisterControlClasses();
+
+// Cursor state for the Qt side and for input.
+bool CursorShown();
+POINT ClipToCursorRect(POINT point);
+
+// The default handling of the input-method messages: the composition window
+// at the caret, and the result as WM_CHAR bytes.
+LRESULT DefaultImeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The caret is hidden while its window paints and goes with its window.
+void HideCaretForPaint(HWND window);
+void ShowCaretAfterPaint(HWND window);
+void ForgetWindowInCaret(HWND window);
+
+// Painting hooks used by the geometry code.
+void InvalidateAfterMove(Window& window, const RECT& oldScreenRect);
+void SurfaceFollows(Window& window);
+// The backing bitmap of a top-level window (made on demand), 0 for others.
+HBITMAP BackingOf(HWND top);  // the top-level's surface takes its geometry and visibility
+
+}  // namespace ws

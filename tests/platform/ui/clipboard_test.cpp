@@ -1,0 +1,81 @@
+// The clipboard: text in both forms, registered formats, and TClipboard.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <cstring>
+
+#include "platform/rtl/codepage.h"
+#include "platform/ui/clipbrd.h"
+#include "tests/platform/ui/window_fixture.h"
+
+namespace {
+
+HGLOBAL Block(const void* bytes, std::size_t size) {
+    const HGLOBAL block = GlobalAlloc(GHND, size);
+    std::memcpy(GlobalLock(block), bytes, size);
+    GlobalUnlock(block);
+    return block;
+}
+
+}  // namespace
+
+TEST(Clipboard, UnicodeTextAndACustomFormatRoundTrip) {
+    const UINT custom = RegisterClipboardFormat("Serviora Repair Order");
+    ASSERT_GE(custom, 0xC000u);
+    const std::u16string wide = u"手机维修 №5";
+    const unsigned char record[] = {0, 1, 2, 0xFE, 0x5C, 0};
+    ASSERT_TRUE(OpenClipboard(0));
+    ASSERT_TRUE(EmptyClipboard());
+    ASSERT_TRUE(SetClipboardData(CF_UNICODETEXT, Block(wide.c_str(), (wide.size() + 1) * 2)));
+    ASSERT_TRUE(SetClipboardData(custom, Block(record, sizeof(record))));
+    ASSERT_TRUE(CloseClipboard());
+
+    // Other programs see the text and the format under its MIME type.
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(mime);
+    EXPECT_EQ(mime->text().toStdString(), Utf8(u8"手机维修 №5"));
+    EXPECT_TRUE(mime->hasFormat("application/x-serviora-format;name=Serviora Repair Order"));
+
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_TRUE(IsClipboardFormatAvailable(custom));
+    ASSERT_TRUE(OpenClipboard(0));
+    const HANDLE text = GetClipboardData(CF_TEXT);
+    EXPECT_EQ(AnsiString(static_cast<const char*>(GlobalLock(text))), WideToAnsi(wide));
+    GlobalUnlock(text);
+    const HANDLE data = GetClipboardData(custom);
+    ASSERT_EQ(GlobalSize(data), sizeof(record));
+    EXPECT_EQ(std::memcmp(GlobalLock(data), record, sizeof(record)), 0);
+    GlobalUnlock(data);
+    CloseClipboard();
+
+    // What another program puts there is read back in both forms.
+    auto other = std::make_unique<QMimeData>();
+    other->setText(QString::fromStdString(Utf8(u8"来自别处")));
+    QGuiApplication::clipboard()->setMimeData(other.release());
+    EXPECT_FALSE(IsClipboardFormatAvailable(custom));
+    EXPECT_EQ(Clipboard()->AsText(), "来自别处");
+    const HANDLE unicode = Clipboard()->GetAsHandle(CF_UNICODETEXT);
+    EXPECT_EQ(std::u16string(static_cast<const char16_t*>(GlobalLock(unicode))), u"来自别处");
+    GlobalUnlock(unicode);
+}
+
+TEST(Clipboard, TClipboardOffersSeveralFormatsWhileOpen) {
+    const UINT custom = RegisterClipboardFormat("Serviora Grid Rows");
+    Clipboard()->Open();
+    Clipboard()->SetAsText("旧");
+    Clipboard()->SetAsHandle(custom, GlobalAlloc(GHND, 4));
+    Clipboard()->Close();
+    EXPECT_TRUE(Clipboard()->HasFormat(CF_TEXT));
+    EXPECT_TRUE(Clipboard()->HasFormat(custom));
+    Clipboard()->SetAsText("新");  // outside Open: replaces everything
+    EXPECT_FALSE(Clipboard()->HasFormat(custom));
+    EXPECT_EQ(Clipboard()->AsText(), "新");
+    Clipboard()->Clear();
+    EXPECT_FALSE(Clipboard()->HasFormat(CF_TEXT));
+
+    const HWND other = AllocateHWnd(nullptr);
+    ASSERT_TRUE(OpenClipboard(other));
+    EXPECT_THROW(Clipboard()->Open(), Exception);
+    CloseClipboard();
+    DeallocateHWnd(other);
+}

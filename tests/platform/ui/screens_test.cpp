@@ -1,0 +1,57 @@
+// Monitors, system parameters and platform functions looked up by name.
+#include "platform/ui/modalresponder.h"
+#include "platform/ui/screens.h"
+#include "tests/platform/ui/window_fixture.h"
+
+TEST_F(WindowTest, MonitorsAndWorkAreaComeFromTheScreens) {
+    RECT work;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    const HWND top = TopLevel(work.left + 10, work.top + 10, 50, 50);
+    const HMONITOR monitor = MonitorFromWindow(top, MONITOR_DEFAULTTONULL);
+    ASSERT_NE(monitor, 0u);
+    EXPECT_EQ(MonitorFromPoint(Point(work.left + 1, work.top + 1), MONITOR_DEFAULTTONULL), monitor);
+    EXPECT_EQ(MonitorFromPoint(Point(-100000, -100000), MONITOR_DEFAULTTONULL), 0u);
+    EXPECT_EQ(MonitorFromPoint(Point(-100000, -100000), MONITOR_DEFAULTTONEAREST), monitor);
+    MONITORINFOEX info;
+    ASSERT_TRUE(GetMonitorInfo(monitor, &info));
+    EXPECT_EQ(info.rcWork, work);
+    EXPECT_EQ(info.dwFlags, MONITORINFOF_PRIMARY);
+    EXPECT_STREQ(info.szDevice, "\\\\.\\DISPLAY1");
+
+    NONCLIENTMETRICS metrics;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+    EXPECT_EQ(metrics.iCaptionHeight, GetSystemMetrics(SM_CYSIZE));
+    EXPECT_STREQ(metrics.lfMenuFont.lfFaceName, "宋体");
+    LOGFONTA iconFont;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETICONTITLELOGFONT, sizeof(iconFont), &iconFont, 0));
+    EXPECT_EQ(iconFont.lfHeight, -12);
+}
+
+TEST(Modules, OnlyOurOwnFunctionsAreFound) {
+    const HMODULE user = GetModuleHandle("USER32.DLL");
+    ASSERT_NE(user, 0u);
+    EXPECT_EQ(GetProcAddress(user, "TrackMouseEvent"), reinterpret_cast<FARPROC>(&TrackMouseEvent));
+    EXPECT_EQ(GetProcAddress(user, "GetComboBoxInfo"), nullptr);
+    EXPECT_EQ(LoadLibrary("UxTheme.dll"), 0u);
+    EXPECT_EQ(GetModuleHandle(nullptr), HInstance);
+    RegisterModuleFunction("testlib", "IsThemeActive", reinterpret_cast<FARPROC>(&IsThemeActive));
+    EXPECT_EQ(GetModuleHandle("user32"), user);  // handles stay as modules are added
+    EXPECT_NE(GetProcAddress(LoadLibrary("testlib.dll"), "IsThemeActive"), nullptr);
+}
+
+TEST(ModalResponder, AnswersInOrderAndRecordsTheQuestions) {
+    TModalAnswer answer;
+    EXPECT_FALSE(AnswerModalQuestion({"MessageBox", "#32770", "提示", "确实要退出本系统吗？"}, answer));
+    ModalResponderScope responder;
+    QueueModalAnswer(6);
+    QueueModalAnswer(1, "/tmp/a.xls");
+    TModalQuestion box{"MessageBox", "#32770", "提示", "确实要退出本系统吗？"};
+    box.Flags = 0x24;
+    ASSERT_TRUE(AnswerModalQuestion(box, answer));
+    EXPECT_EQ(answer.Result, 6);
+    ASSERT_TRUE(AnswerModalQuestion({"SaveDialog"}, answer));
+    EXPECT_EQ(answer.Value, "/tmp/a.xls");
+    ASSERT_EQ(ModalQuestions().size(), 2u);
+    EXPECT_EQ(ModalQuestions()[0].Text, "确实要退出本系统吗？");
+    EXPECT_EQ(ModalQuestions()[1].Kind, "SaveDialog");
+}
