@@ -422,6 +422,6 @@ BOOL GetCursorPos(POINT* point) {
 }
 
 BOOL SetCursorPos(int x, int y) {
-    TheInput().cursor = {x, y};
+    TheInput().cursor = ClipToCursorRect({x, y});
     return TRUE;
 }

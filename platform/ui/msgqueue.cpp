@@ -2,6 +2,7 @@
 // messages, then WM_QUIT, then WM_PAINT, then WM_TIMER), timers on the
 // runtime's clock, and the observers.
 #include <algorithm>
+#include <chrono>
 #include <deque>
 #include <map>
 
@@ -147,6 +148,21 @@ int UntilNextTimer() {
     return int(best);
 }
 
+// Runs the calls threads queued through Synchronize and lets Qt deliver
+// its events into the queue, unless it did so less than a
+// millisecond ago and `always` is false: in a burst of messages (a form's
+// paints) Qt is asked now and then, and always before the queue is found empty.
+bool FeedFromHost(bool always) {
+    using Clock = std::chrono::steady_clock;
+    static Clock::time_point last;
+    const Clock::time_point now = Clock::now();
+    if (!always && now - last < std::chrono::milliseconds(1)) return false;
+    last = now;
+    CheckSynchronize();
+    ProcessHostEvents();
+    return true;
+}
+
 }  // namespace
 
 void NotifyCreation(const WindowCreation& creation) { CallAll(TheQueue().creation, creation); }
@@ -176,6 +192,7 @@ UINT_PTR SetSystemTimer(UINT milliseconds, std::function<void()> callback) {
     t.id = TheQueue().nextTimerId++;
     t.interval = std::max(10u, milliseconds);
     t.systemCallback = std::move(callback);
+    t.token = TheQueue().nextToken++;
     return AddTimer(std::move(t));
 }
 
@@ -231,11 +248,10 @@ void PostQuitMessage(int exitCode) {
     WakeHost();
 }
 
-BOOL PeekMessage(MSG* msg, HWND filter, UINT first, UINT last, UINT removeFlags) {
-    if (!msg) return FALSE;
-    const bool remove = (removeFlags & PM_REMOVE) != 0;
-    CheckSynchronize();
-    ProcessHostEvents();
+namespace {
+
+// One look at the queue in the order of retrieval.
+BOOL Look(MSG* msg, HWND filter, UINT first, UINT last, bool remove) {
     auto& q = TheQueue();
     for (;;) {
         auto it = std::find_if(q.messages.begin(), q.messages.end(),
@@ -270,6 +286,17 @@ BOOL PeekMessage(MSG* msg, HWND filter, UINT first, UINT last, UINT removeFlags)
         return TRUE;
     }
     return FALSE;
+}
+
+}  // namespace
+
+BOOL PeekMessage(MSG* msg, HWND filter, UINT first, UINT last, UINT removeFlags) {
+    if (!msg) return FALSE;
+    const bool remove = (removeFlags & PM_REMOVE) != 0;
+    const bool fed = FeedFromHost(false);
+    if (Look(msg, filter, first, last, remove)) return TRUE;
+    // Nothing waits: whatever Qt holds may change that.
+    return !fed && FeedFromHost(true) && Look(msg, filter, first, last, remove);
 }
 
 BOOL GetMessage(MSG* msg, HWND filter, UINT first, UINT last) {

@@ -2,6 +2,7 @@
 // backing bitmap, scrolling, window regions and redraw locks.
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "platform/ui/surfacedc.h"
 #include "platform/ui/surfacehost.h"
@@ -20,11 +21,20 @@ struct DCInfo {
 struct Painting {
     std::map<HDC, DCInfo> dcs;
     HWND locked = 0;
+    // Windows with something to paint; handles grow with creation, so a
+    // parent comes before the children made after it.
+    std::set<HWND> pending;
 };
 
 Painting& ThePainting() {
     static Painting painting;
     return painting;
+}
+
+// Keeps the pending set in step with a window's update state.
+void NotePending(const Window& w) {
+    if (w.update || w.internalPaint) ThePainting().pending.insert(w.handle);
+    else ThePainting().pending.erase(w.handle);
 }
 
 // Small RAII owner for regions made here.
@@ -73,16 +83,20 @@ POINT OriginInTop(const Window& w, const Window& top) { return Minus(ScreenOrigi
 
 RECT ClientSize(const Window& w) { return Rect(0, 0, w.client.right - w.client.left, w.client.bottom - w.client.top); }
 
-// The window's shape (rectangle and region) in its top-level's coordinates.
-void AddShape(Region& into, const Window& w, const Window& top, int mode) {
-    const POINT o = OriginInTop(w, top);
-    Region shape(Bounds(o.x, o.y, w.Width(), w.Height()));
-    if (w.region) {
-        Region own(w.region);
-        OffsetRgn(own.get(), o.x, o.y);
-        shape.Combine(own.get(), RGN_AND);
+// Takes a child window's shape (rectangle and region; `clientOrigin` is
+// where its parent's client area lies in the top-level's coordinates) out
+// of `into`, when it reaches into `box` at all.
+void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientOrigin) {
+    const RECT r = Offset(w.rect, clientOrigin);
+    if (r.left >= box.right || box.left >= r.right || r.top >= box.bottom || box.top >= r.bottom) return;
+    if (!w.region) {
+        into.Combine(r, RGN_DIFF);
+        return;
     }
-    into.Combine(shape.get(), mode);
+    Region shape(w.region);
+    OffsetRgn(shape.get(), r.left, r.top);
+    shape.Combine(r, RGN_AND);
+    into.Combine(shape.get(), RGN_DIFF);
 }
 
 // What can be seen of a window's client area (or whole window) in its
@@ -109,36 +123,45 @@ void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, b
             out.Combine(shape.get(), RGN_AND);
         }
         if (p == &w ? clipSiblings : (p->style & WS_CLIPSIBLINGS) != 0) {
+            const RECT box = out.Box();
+            const POINT clientOrigin{po.x + parent->client.left, po.y + parent->client.top};
             for (HWND h : parent->children) {
                 if (h == p->handle) break;
                 const Window* s = Find(h);
-                if (s && (s->style & WS_VISIBLE)) AddShape(out, *s, *top, RGN_DIFF);
+                if (s && (s->style & WS_VISIBLE)) SubtractShape(out, box, *s, clientOrigin);
             }
         }
         p = parent;
     }
-    if (clipChildren)
+    if (clipChildren) {
+        const RECT box = out.Box();
+        const POINT clientOrigin{o.x + w.client.left, o.y + w.client.top};
         for (HWND h : w.children)
-            if (const Window* c = Find(h); c && (c->style & WS_VISIBLE)) AddShape(out, *c, *top, RGN_DIFF);
+            if (const Window* c = Find(h); c && (c->style & WS_VISIBLE)) SubtractShape(out, box, *c, clientOrigin);
+    }
+}
+
+// Copies between the top-level's backing bitmap and a saved bitmap.
+void CopyBits(HBITMAP to, int toX, int toY, HBITMAP from, int fromX, int fromY, int width, int height) {
+    const HDC target = CreateCompatibleDC(0), source = CreateCompatibleDC(0);
+    const HGDIOBJ oldTarget = SelectObject(target, to), oldSource = SelectObject(source, from);
+    BitBlt(target, toX, toY, width, height, source, fromX, fromY, SRCCOPY);
+    SelectObject(target, oldTarget), SelectObject(source, oldSource);
+    DeleteDC(target), DeleteDC(source);
 }
 
 void EnsureBacking(Window& top) {
-    BITMAP info{};
     const int width = std::max(1, int(top.Width())), height = std::max(1, int(top.Height()));
-    if (top.backing && GetObject(top.backing, sizeof(info), &info) && info.bmWidth == width &&
-        info.bmHeight == height)
-        return;
+    if (top.backing && top.backingSize == SIZE{width, height}) return;
     const HBITMAP fresh = CreateBitmap(width, height, 1, 32, nullptr);
     if (top.backing) {
         // Keep what was drawn; the new parts get painted.
-        HDC from = CreateCompatibleDC(0), to = CreateCompatibleDC(0);
-        const HGDIOBJ oldFrom = SelectObject(from, top.backing), oldTo = SelectObject(to, fresh);
-        BitBlt(to, 0, 0, width, height, from, 0, 0, SRCCOPY);
-        SelectObject(from, oldFrom), SelectObject(to, oldTo);
-        DeleteDC(from), DeleteDC(to);
+        CopyBits(fresh, 0, 0, top.backing, 0, 0, std::min(width, int(top.backingSize.cx)),
+                 std::min(height, int(top.backingSize.cy)));
         DeleteObject(top.backing);
     }
     top.backing = fresh;
+    top.backingSize = {width, height};
 }
 
 bool IsLocked(const Window& w) {
@@ -209,6 +232,7 @@ void Redraw(Window& w, HRGN area, UINT flags) {
         if (flags & RDW_NOERASE) w.erasePending = false;
         if (flags & RDW_NOINTERNALPAINT) w.internalPaint = false;
     }
+    NotePending(w);
     if (!TakesChildren(w, flags)) return;
     const auto children = w.children;
     for (HWND h : children) {
@@ -231,13 +255,36 @@ void PaintNow(HWND handle, bool children) {
     for (HWND h : list) PaintNow(h, true);
 }
 
-HWND NeedingPaint(Window& w) {
-    if (!(w.style & WS_VISIBLE)) return 0;
-    if (w.handle != Desktop().handle && (w.update || w.internalPaint)) return w.handle;
-    for (HWND h : w.children)
-        if (Window* c = Find(h))
-            if (const HWND found = NeedingPaint(*c)) return found;
-    return 0;
+void DropSavedBits(Window& w) {
+    if (w.savedBits) DeleteObject(w.savedBits);
+    w.savedBits = 0;
+}
+
+void SaveBits(Window& w) {
+    Window* top = TopLevelOf(&w);
+    if (!top) return;
+    EnsureBacking(*top);
+    DropSavedBits(w);
+    const POINT o = OriginInTop(w, *top);
+    w.savedRect = Bounds(o.x, o.y, w.Width(), w.Height());
+    w.savedBits = CreateBitmap(std::max(1, int(w.Width())), std::max(1, int(w.Height())), 1, 32, nullptr);
+    CopyBits(w.savedBits, 0, 0, top->backing, o.x, o.y, w.Width(), w.Height());
+}
+
+// A hidden CS_SAVEBITS child that has not moved puts back what it covered.
+bool SavedBitsPutBack(Window& w, bool showing) {
+    if (!w.savedBits) return false;
+    Window* top = TopLevelOf(&w);
+    const POINT o = top ? OriginInTop(w, *top) : POINT{};
+    const bool unmoved = top && w.savedRect == Bounds(o.x, o.y, w.Width(), w.Height());
+    if (showing || !unmoved) {
+        DropSavedBits(w);
+        return false;
+    }
+    CopyBits(top->backing, o.x, o.y, w.savedBits, 0, 0, w.Width(), w.Height());
+    DropSavedBits(w);
+    Flush(*top, w.savedRect);
+    return true;
 }
 
 }  // namespace
@@ -247,13 +294,20 @@ HWND WindowNeedingPaint(HWND filter) {
         Window* w = Find(filter);
         return w && IsShowing(*w) && (w->update || w->internalPaint) ? filter : 0;
     }
-    for (HWND h : Desktop().children)
-        if (Window* t = Find(h); t && !(t->style & WS_MINIMIZE))
-            if (const HWND found = NeedingPaint(*t)) return found;
+    auto& pending = ThePainting().pending;
+    for (HWND h : pending) {
+        Window* w = Find(h);
+        if (!w || !IsShowing(*w)) continue;
+        // A parent with something to paint goes before its children.
+        HWND first = h;
+        for (Window* p = Find(w->parent); p && p->handle != Desktop().handle; p = Find(p->parent))
+            if (pending.count(p->handle)) first = p->handle;
+        return first;
+    }
     return 0;
 }
 
-void InvalidateAfterMove(Window& w, const RECT& oldScreen) {
+void InvalidateAfterMove(Window& w, const RECT& oldScreen, bool wasShowing) {
     if (w.IsTopLevel()) {
         if (IsShowing(w)) {
             EnsureBacking(w);
@@ -261,6 +315,9 @@ void InvalidateAfterMove(Window& w, const RECT& oldScreen) {
         }
         return;
     }
+    const bool showing = IsShowing(w);
+    if (SavedBitsPutBack(w, showing)) return;
+    if (showing && !wasShowing && (w.windowClass->style & CS_SAVEBITS)) SaveBits(w);
     if (Window* parent = Find(w.parent)) {
         POINT o{0, 0};
         ClientToScreen(parent->handle, &o);
@@ -277,8 +334,10 @@ void ForgetWindowInPainting(HWND handle) {
     if (!w) return;
     if (w->update) DeleteObject(w->update);
     w->update = 0;
+    p.pending.erase(handle);
     if (w->region) DeleteObject(w->region);
     w->region = 0;
+    DropSavedBits(*w);
     if (w->IsTopLevel()) DestroySurface(handle);
     if (w->backing) DeleteObject(w->backing);
     w->backing = 0;
@@ -375,6 +434,7 @@ HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) {
         w->update = 0;
     }
     w->internalPaint = false;
+    NotePending(*w);
     const bool erase = w->erasePending;
     w->erasePending = false;
     const HDC dc = MakeDC(*w, false, (w->style & WS_CLIPCHILDREN) != 0, (w->style & WS_CLIPSIBLINGS) != 0,
@@ -395,7 +455,16 @@ BOOL EndPaint(HWND handle, const PAINTSTRUCT* paint) {
 }
 
 HDC GetDCEx(HWND handle, HRGN clip, DWORD flags) {
-    Window* w = handle ? Find(handle) : nullptr;
+    if (!handle || handle == Desktop().handle) {
+        const HDC dc = DesktopDC();
+        const int mode = (flags & DCX_EXCLUDERGN) ? RGN_DIFF : RGN_AND;
+        if (clip && (flags & (DCX_EXCLUDERGN | DCX_INTERSECTRGN))) {
+            ExtSelectClipRgn(dc, clip, mode);
+            DeleteObject(clip);
+        }
+        return dc;
+    }
+    Window* w = Find(handle);
     if (!w) return 0;
     const bool whole = (flags & DCX_WINDOW) != 0;
     const bool children = (flags & DCX_CLIPCHILDREN) || (w->style & WS_CLIPCHILDREN);
@@ -411,6 +480,7 @@ HDC GetDC(HWND handle) { return GetDCEx(handle, 0, 0); }
 HDC GetWindowDC(HWND handle) { return GetDCEx(handle, 0, DCX_WINDOW); }
 
 int ReleaseDC(HWND, HDC dc) {
+    if (ReleaseDesktopDC(dc)) return 1;
     auto& p = ThePainting();
     auto it = p.dcs.find(dc);
     if (it == p.dcs.end()) return 0;
@@ -525,11 +595,11 @@ int SetWindowRgn(HWND handle, HRGN region, BOOL redraw) {
     if (w->region && w->region != region) DeleteObject(w->region);
     w->region = region;
     if (w->IsTopLevel()) SetSurfaceMask(handle, region);
-    if (redraw) InvalidateAfterMove(*w, [&] {
-            RECT r;
-            GetWindowRect(handle, &r);
-            return r;
-        }());
+    if (redraw) {
+        RECT r;
+        GetWindowRect(handle, &r);
+        InvalidateAfterMove(*w, r, IsShowing(*w));
+    }
     return 1;
 }
 

@@ -4,6 +4,8 @@
 // Used by every UI test; the program itself never calls them.
 #pragma once
 
+#include <vector>
+
 #include "platform/ui/userinput.h"
 
 // Mouse input at a point in `window`'s client coordinates; the window's
@@ -31,5 +33,7 @@ int ProcessMessages();
 HBITMAP CaptureWindow(HWND window);
 // Saves a window's pixels as a PNG file (path in ANSI).
 bool SaveWindowScreenshot(HWND window, const AnsiString& path);
+// The overlay windows that show what is drawn on the desktop DC now.
+std::vector<HWND> DesktopOverlays();
 // Saves what the screen shows (under a real X server) as a PNG file.
 bool SaveScreenScreenshot(const AnsiString& path);

@@ -60,6 +60,9 @@ struct Window {
     bool erasePending = false;
     bool internalPaint = false;
     HBITMAP backing = 0;        // top-level windows: the backing bitmap (window size)
+    SIZE backingSize;
+    HBITMAP savedBits = 0;      // CS_SAVEBITS children: what they cover
+    RECT savedRect;             // where, in the top-level's coordinates
 
     bool IsTopLevel() const;
     bool IsChild() const { return (style & WS_CHILD) != 0; }
@@ -136,8 +139,16 @@ void HideCaretForPaint(HWND window);
 void ShowCaretAfterPaint(HWND window);
 void ForgetWindowInCaret(HWND window);
 
+// The desktop DC (GetDC(0)) and the overlay windows that show what was
+// drawn on it.
+HDC DesktopDC();
+bool ReleaseDesktopDC(HDC dc);
+
 // Painting hooks used by the geometry code.
-void InvalidateAfterMove(Window& window, const RECT& oldScreenRect);
+// After a window moved, changed size or was shown or hidden: what it left
+// and what it covers now get painted; a CS_SAVEBITS child instead puts back
+// the pixels it covered when it was shown.
+void InvalidateAfterMove(Window& window, const RECT& oldScreenRect, bool wasShowing);
 void SurfaceFollows(Window& window);
 // The backing bitmap of a top-level window (made on demand), 0 for others.
 HBITMAP BackingOf(HWND top);  // the top-level's surface takes its geometry and visibility

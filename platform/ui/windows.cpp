@@ -14,6 +14,9 @@ namespace {
 
 struct State {
     HandleTable<Window> windows{HandleKind::Window};
+    // The same windows by the low bits of their handles: Find is on every
+    // path of the window system, and handles are handed out in sequence.
+    std::vector<Window*> byIndex;
     HWND desktop = 0;
     std::vector<std::shared_ptr<WindowClass>> classes;
     ATOM nextClassAtom = 0xC000;
@@ -22,6 +25,23 @@ struct State {
 State& TheState() {
     static State state;
     return state;
+}
+
+std::size_t IndexOf(HWND handle) { return handle & 0xFFFFFF; }
+
+HWND AddWindow(std::unique_ptr<Window> window) {
+    auto& state = TheState();
+    Window* raw = window.get();
+    const HWND handle = state.windows.Add(std::move(window));
+    if (state.byIndex.size() <= IndexOf(handle)) state.byIndex.resize(IndexOf(handle) + 1, nullptr);
+    state.byIndex[IndexOf(handle)] = raw;
+    return handle;
+}
+
+void RemoveWindow(HWND handle) {
+    auto& state = TheState();
+    if (IndexOf(handle) < state.byIndex.size()) state.byIndex[IndexOf(handle)] = nullptr;
+    state.windows.Remove(handle);
 }
 
 AnsiString UpperCase(const char* text) {
@@ -84,6 +104,8 @@ Window& CreateDesktop() {
     Window* raw = desktop.get();
     state.desktop = state.windows.AddFixed(1, std::move(desktop));
     raw->handle = state.desktop;
+    state.byIndex.assign(2, nullptr);
+    state.byIndex[IndexOf(state.desktop)] = raw;
     return *raw;
 }
 
@@ -112,7 +134,7 @@ void FinishDestroy(HWND handle) {
     w = Find(handle);
     if (!w) return;
     Unlink(*w);
-    TheState().windows.Remove(handle);
+    RemoveWindow(handle);
 }
 
 void MarkDestroying(Window& w) {
@@ -145,7 +167,11 @@ bool Window::IsTopLevel() const { return parent == Desktop().handle; }
 Window* Find(HWND handle) {
     if (KindOfHandle(handle) != HandleKind::Window) return nullptr;
     Desktop();
-    return TheState().windows.Find(handle);
+    const auto& byIndex = TheState().byIndex;
+    const std::size_t index = IndexOf(handle);
+    Window* w = index < byIndex.size() ? byIndex[index] : nullptr;
+    // A reused index (after the ids wrapped) belongs to another handle.
+    return w && w->handle == handle ? w : nullptr;
 }
 
 Window& Desktop() {
@@ -313,7 +339,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     w->proc = windowClass->proc;
     w->id = (style & WS_CHILD) ? LONG_PTR(menu) : 0;
     w->extra.assign((windowClass->windowExtra + sizeof(LONG_PTR) - 1) / sizeof(LONG_PTR), 0);
-    const HWND handle = TheState().windows.Add(std::move(owned));
+    const HWND handle = AddWindow(std::move(owned));
     w->handle = handle;
     if (w->IsChild()) {
         parentWindow->children.push_back(handle);

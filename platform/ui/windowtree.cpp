@@ -110,9 +110,7 @@ HWND DeepestAt(Window& parent, POINT screen, bool skipDisabled) {
             if (c->IsChild()) return parent.handle == Desktop().handle ? 0 : parent.handle;
             continue;
         }
-        if (c->IsChild() &&
-            SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT)
-            continue;
+        if (SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT) continue;
         if ((c = Find(h)) == nullptr) continue;
         const HWND deeper = DeepestAt(*c, screen, skipDisabled);
         return deeper ? deeper : h;
@@ -176,7 +174,7 @@ BOOL SetWindowPos(HWND handle, HWND insertAfter, int x, int y, int width, int he
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
     if (!(w->style & (WS_MINIMIZE | WS_MAXIMIZE))) w->normalRect = w->rect;
     const bool showing = IsShowing(*w);
-    if (!(pos.flags & SWP_NOREDRAW) || wasShowing != showing) InvalidateAfterMove(*w, oldScreen);
+    if (!(pos.flags & SWP_NOREDRAW) || wasShowing != showing) InvalidateAfterMove(*w, oldScreen, wasShowing);
     SurfaceFollows(*w);
     if (wasShowing && !showing) WindowLostVisibility(handle);
     if (w->IsTopLevel() && !(pos.flags & SWP_NOACTIVATE) && showing &&

@@ -102,6 +102,29 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
     SurfaceAccess access(dc);
     QImage& image = access.Image();
     int sw = needSource ? source.image.width() : 1, sh = needSource ? source.image.height() : 1;
+    // The window system's commonest transfers, a solid brush (PATCOPY) and an
+    // unscaled copy (SRCCOPY), give the same pixels without the per-pixel
+    // raster operation.
+    const bool plain = fore == back && !mask.image && !transparent && !destMono;
+    const bool solidFill = plain && fore == 0xF0 && pattern.kind == PaintSource::Solid;
+    const bool straightCopy = plain && fore == 0xCC && !flipX && !flipY && sw == placed.width() &&
+                              sh == placed.height() && source.image.format() == QImage::Format_RGB32;
+    if (solidFill || straightCopy) {
+        uchar* const bits = image.bits();
+        const qsizetype stride = image.bytesPerLine();
+        for (const QRect& r : clip)
+            for (int py = r.top(); py <= r.bottom(); ++py) {
+                auto* row = reinterpret_cast<std::uint32_t*>(bits + py * stride) + r.left();
+                if (solidFill) {
+                    std::fill(row, row + r.width(), 0xFF000000u | (pattern.color & 0xFFFFFFu));
+                } else {
+                    const auto* from = reinterpret_cast<const std::uint32_t*>(
+                                           source.image.constScanLine(py - placed.top())) + (r.left() - placed.left());
+                    std::transform(from, from + r.width(), row, [](std::uint32_t p) { return 0xFF000000u | p; });
+                }
+            }
+        return TRUE;
+    }
     for (const QRect& r : clip) {
         for (int py = r.top(); py <= r.bottom(); ++py) {
             auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(py));

@@ -107,28 +107,43 @@ SurfaceWindow::SurfaceWindow(HWND window) : window_(window), store_(this) {
 }
 
 void SurfaceWindow::Flush(const QRect& area) {
+    // Many small paints in a row reach the screen together.
+    if (dirty_.isEmpty()) requestUpdate();
+    dirty_ += area;
+}
+
+void SurfaceWindow::FlushNow() {
+    const QRegion dirty = dirty_;
+    dirty_ = QRegion();
     if (!isExposed()) return;
-    const HBITMAP backing = BackingOf(window_);
-    gdi::Bitmap* bitmap = gdi::FindBitmap(backing);
+    gdi::Bitmap* bitmap = gdi::FindBitmap(BackingOf(window_));
     if (!bitmap) return;
-    const QRect part = area.intersected(QRect(QPoint(0, 0), bitmap->image.size()));
+    const QRegion part = dirty & QRect(QPoint(0, 0), bitmap->image.size());
     if (part.isEmpty()) return;
     if (store_.size() != bitmap->image.size()) store_.resize(bitmap->image.size());
-    store_.beginPaint(QRegion(part));
+    store_.beginPaint(part);
     {
         QPainter painter(store_.paintDevice());
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(part.topLeft(), bitmap->image, part);
+        for (const QRect& r : part) painter.drawImage(r.topLeft(), bitmap->image, r);
     }
     store_.endPaint();
-    store_.flush(QRegion(part));
+    store_.flush(part);
+    painted_ = true;
 }
 
 bool SurfaceWindow::event(QEvent* e) {
     switch (e->type()) {
     case QEvent::Expose:
+        // The store still holds what was drawn; only a new or resized one
+        // needs the backing bitmap again.
+        if (!isExposed()) return true;
+        if (painted_ && store_.size() == size()) store_.flush(QRect(QPoint(0, 0), size()));
+        else dirty_ = QRect(QPoint(0, 0), size());
+        FlushNow();
+        return true;
     case QEvent::UpdateRequest:
-        if (isExposed()) Flush(QRect(QPoint(0, 0), size()));
+        FlushNow();
         return true;
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:

@@ -14,8 +14,10 @@ class SurfaceWindow : public QWindow {
 public:
     explicit SurfaceWindow(HWND window);
     HWND Handle() const { return window_; }
-    // Copies a part of the backing bitmap (window coordinates) to the screen.
+    // Schedules a part of the backing bitmap (window coordinates) for the
+    // screen; FlushNow copies what is scheduled.
     void Flush(const QRect& area);
+    void FlushNow();
     QObject* focusObject() const override;
 
 protected:
@@ -24,6 +26,8 @@ protected:
 private:
     HWND window_;
     QBackingStore store_;
+    QRegion dirty_;
+    bool painted_ = false;
 };
 
 // The surface of a top-level window, nullptr while it has none.

@@ -1,5 +1,6 @@
 // Input through the queue: mouse messages and double clicks, capture, focus
 // and activation order, keys and characters, input methods.
+#include "platform/rtl/clock.h"
 #include "platform/rtl/codepage.h"
 #include "tests/platform/ui/window_fixture.h"
 
@@ -184,4 +185,54 @@ TEST_F(WindowTest, TrackedWindowHearsTheMouseLeave) {
     SimulateMouseMove(a, Point(5, 5));
     ProcessMessages();
     EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_MOUSELEAVE}}));
+}
+
+TEST_F(WindowTest, ClassCursorIsSetThroughWmSetCursor) {
+    WNDCLASS wc;
+    wc.lpfnWndProc = DefWindowProcValue();
+    wc.hCursor = LoadCursor(0, IDC_IBEAM);
+    wc.lpszClassName = "TCursorTest";
+    RegisterClass(&wc);
+    const HWND top = TopLevel(0, 0, 100, 100);
+    const HWND edit = Keep(CreateWindowEx(0, "TCursorTest", "", WS_CHILD | WS_VISIBLE, 10, 10, 40, 20, top, 0, 0, nullptr));
+    ProcessMessages();
+    SetCursor(LoadCursor(0, IDC_ARROW));
+    SimulateMouseMove(edit, Point(5, 5));
+    ProcessMessages();
+    EXPECT_EQ(SystemCursorId(GetCursor()), IDC_IBEAM);
+    EXPECT_EQ(LoadCursor(0, IDC_IBEAM), wc.hCursor);  // system cursors are shared
+
+    ClipCursor(nullptr);
+    const RECT box = Rect(0, 0, 50, 50);
+    ClipCursor(&box);
+    SetCursorPos(80, 20);
+    POINT at;
+    GetCursorPos(&at);
+    EXPECT_EQ(at, Point(49, 20));
+    ClipCursor(nullptr);
+    EXPECT_EQ(ShowCursor(FALSE), -1);
+    EXPECT_EQ(ShowCursor(TRUE), 0);
+}
+
+TEST_F(WindowTest, CaretBlinksOnTheClock) {
+    FrozenClockScope clock(45000.5);
+    const HWND top = TopLevel(0, 0, 60, 40);
+    ProcessMessages();
+    const COLORREF background = GetSysColor(COLOR_WINDOW);
+    ASSERT_TRUE(CreateCaret(top, 0, 2, 10));
+    SetCaretPos(5, 5);
+    EXPECT_EQ(ShownPixel(top, 5, 5), background);  // a new caret is hidden
+    ShowCaret(top);
+    EXPECT_NE(ShownPixel(top, 5, 5), background);
+    AdvanceClock(GetCaretBlinkTime());
+    ProcessMessages();
+    EXPECT_EQ(ShownPixel(top, 5, 5), background);
+    AdvanceClock(GetCaretBlinkTime());
+    ProcessMessages();
+    EXPECT_NE(ShownPixel(top, 5, 5), background);
+    InvalidateRect(top, nullptr, TRUE);
+    ProcessMessages();  // painting hides and restores it around the paint
+    EXPECT_NE(ShownPixel(top, 5, 5), background);
+    DestroyCaret();
+    EXPECT_EQ(ShownPixel(top, 5, 5), background);
 }

@@ -129,3 +129,47 @@ TEST_F(PaintTest, LockedWindowsHoldBackTheirPixels) {
     ProcessMessages();
     EXPECT_EQ(LoggedIds(), std::vector<UINT>{WM_PAINT});
 }
+
+TEST_F(PaintTest, InvertedOutlinesOnTheDesktopShowThroughOverlays) {
+    const HWND top = Coloured(TopLevel(100, 100, 200, 100), white);
+    ProcessMessages();
+    auto outline = [] {
+        const HDC dc = GetDCEx(0, 0, DCX_CACHE | DCX_LOCKWINDOWUPDATE);
+        const RECT frame = Rect(120, 110, 220, 170);
+        for (const RECT& side : {Rect(frame.left, frame.top, frame.right, frame.top + 2),
+                                 Rect(frame.left, frame.bottom - 2, frame.right, frame.bottom),
+                                 Rect(frame.left, frame.top + 2, frame.left + 2, frame.bottom - 2),
+                                 Rect(frame.right - 2, frame.top + 2, frame.right, frame.bottom - 2)})
+            PatBlt(dc, side.left, side.top, side.right - side.left, side.bottom - side.top, DSTINVERT);
+        ReleaseDC(0, dc);
+    };
+    outline();
+    const std::vector<HWND> overlays = DesktopOverlays();
+    ASSERT_EQ(overlays.size(), 4u);
+    RECT first;
+    GetWindowRect(overlays.front(), &first);
+    EXPECT_EQ(first, Rect(120, 110, 220, 112));
+    EXPECT_EQ(ShownPixel(overlays.front(), 5, 1), RGB(0, 0, 0));  // white, inverted
+    EXPECT_EQ(WindowFromPoint(Point(150, 111)), top);              // overlays let the mouse through
+    outline();                                                      // inverted again: undone
+    EXPECT_TRUE(DesktopOverlays().empty());
+}
+
+TEST_F(PaintTest, SaveBitsChildPutsBackWhatItCovered) {
+    WNDCLASS wc;
+    wc.style = CS_SAVEBITS;
+    wc.lpfnWndProc = &ColourProcedure;
+    wc.lpszClassName = "TSaveBitsTest";
+    RegisterClass(&wc);
+    const HWND top = Coloured(TopLevel(0, 0, 100, 100), red);
+    ProcessMessages();
+    const HWND popup = Keep(CreateWindowEx(0, "TSaveBitsTest", "", WS_CHILD, 10, 10, 30, 30, top, 0, 0, nullptr));
+    SetProp(popup, "Colour", blue);
+    ShowWindow(popup, SW_SHOW);
+    ProcessMessages();
+    EXPECT_EQ(ShownPixel(top, 20, 20), blue);
+    ShowWindow(popup, SW_HIDE);
+    EXPECT_EQ(ShownPixel(top, 20, 20), red);
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));  // nothing has to be painted again
+}
