@@ -4,61 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
+#include <vector>
 
-#include "app/dm1frm.h"
-#include "app/serviceorders.h"
-#include "platform/data/field.h"
-#include "platform/rtl/codepage.h"
+#include "order_fixture.h"
 #include "platform/rtl/format.h"
 #include "platform/rtl/sysutils.h"
-#include "support/temp_dir.h"
-#include "tools/createdb/create_database.h"
 
 namespace {
 
-class ServiceOrders : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const AnsiString file = dir_.file("database.mdb");
-        serviora::CreateApplicationDatabase(AnsiToUtf8(file));
-        dm_.reset(TDM1::Create(nullptr));
-        dm_->ADOConnection1->SetConnectionString("Data Source=" + file);
-        dm_->ADOConnection1->SetConnected(true);
-        query_ = dm_->ADOall;
-    }
-
-    TReceptionRecord Phone(const AnsiString& number, const AnsiString& imei) const {
-        TReceptionRecord r;
-        r.Number = number;
-        r.Imei = imei;
-        r.Brand = "诺基亚";
-        r.Model = "N95";
-        r.Price = "0";
-        r.Date = "2026-12-10";
-        r.Operator = "0001";
-        return r;
-    }
-
-    AnsiString Scalar(const AnsiString& sql) {
-        query_->Close();
-        query_->SQL()->Clear();
-        query_->SQL()->Add(sql);
-        query_->Open();
-        return query_->Fields()->Fields(0)->AsString();
-    }
-
-    void Run(const AnsiString& sql) {
-        query_->Close();
-        query_->SQL()->Clear();
-        query_->SQL()->Add(sql);
-        query_->ExecSQL();
-    }
-
-    TempDir dir_;
-    std::unique_ptr<TDM1> dm_;
-    TADOQuery* query_ = nullptr;
-};
+using ServiceOrders = OrderDatabase;
 
 TEST_F(ServiceOrders, NumbersFollowTheLargestStoredOne) {
     EXPECT_EQ(NextOrderNumber(query_), "0000000001");
