@@ -2,8 +2,6 @@
 // layer translates.
 #include "app/serviceorders.h"
 
-#include <cctype>
-
 #include "platform/data/field.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/format.h"
@@ -42,27 +40,6 @@ void FillDistinctList(TADOQuery* query, TStrings* items, const AnsiString& colum
     OpenStatement(query, "select distinct " + column + " from 流水记录");
     items->Clear();
     for (; !query->Eof(); query->Next()) items->Add(query->FieldByName(column)->AsString());
-}
-
-bool FilterPriceKey(char& key) {
-    const auto code = static_cast<unsigned char>(key);
-    const bool passes = code <= 31 || std::isdigit(code) || key == '.' || key == '-' || code == 255;
-    if (!passes) key = 0;
-    return passes;
-}
-
-bool IsValidPrice(const AnsiString& text) {
-    std::size_t pos = text.size() > 0 && text[0] == '-' ? 1 : 0;
-    bool digit = false, point = false;
-    for (; pos < text.size(); ++pos) {
-        if (std::isdigit(static_cast<unsigned char>(text[pos])))
-            digit = true;
-        else if (text[pos] == '.' && !point)
-            point = true;
-        else
-            return false;
-    }
-    return digit;
 }
 
 bool ImeiInService(TADOQuery* query, const AnsiString& imei) {

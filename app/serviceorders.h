@@ -1,10 +1,11 @@
 // The statements on the service orders (流水记录) that the reception, the
 // order deletion and the send-to-factory windows run, on the data module's
 // scratch query. Every text value travels quoted (QuotedStr); the price is
-// checked to be a number before it is written as one. Transactions and
+// checked to be a number (pricekey.h) before it is written as one. Transactions and
 // messages stay with the windows.
 #pragma once
 
+#include "app/pricekey.h"
 #include "platform/data/ado.h"
 #include "platform/rtl/stringlist.h"
 
@@ -17,16 +18,6 @@ AnsiString NextOrderNumber(TADOQuery* query);
 // order the database gives them (a null adds an empty item). The query
 // stays open.
 void FillDistinctList(TADOQuery* query, TStrings* items, const AnsiString& column);
-
-// The key filter of the price edits: control codes, digits, ".", "-" and
-// the byte 255 pass; any other byte becomes 0 (discarded). Answers whether
-// the key passed.
-bool FilterPriceKey(char& key);
-
-// Whether `text` is a price the database can take as a number: an optional
-// "-", digits and at most one ".", with at least one digit. The empty text
-// is not (the caller takes it as "0" before asking).
-bool IsValidPrice(const AnsiString& text);
 
 // Whether an order with this IMEI is still in service (not delivered).
 bool ImeiInService(TADOQuery* query, const AnsiString& imei);

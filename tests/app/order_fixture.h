@@ -14,13 +14,18 @@
 #include "support/temp_dir.h"
 #include "tools/createdb/create_database.h"
 
+// The GUI platform, offscreen, for message boxes and the message queue.
+inline void StartTestGui() {
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    StartGuiPlatform(argc, argv);
+}
+
 class OrderDatabase : public ::testing::Test {
 protected:
     void SetUp() override {
-        static int argc = 1;
-        static char name[] = "app_tests";
-        static char* argv[] = {name, nullptr};
-        StartGuiPlatform(argc, argv);
+        StartTestGui();
         const AnsiString file = dir_.file("database.mdb");
         serviora::CreateApplicationDatabase(AnsiToUtf8(file));
         dm_.reset(TDM1::Create(nullptr));

@@ -51,6 +51,7 @@ TEST_F(ServiceOrders, TheReceptionInsertStoresEveryFieldAsTyped) {
 
 TEST_F(ServiceOrders, APriceMustBeANumberBeforeAnyStatementRuns) {
     for (const char* price : {"0", "12", "12.5", "-5", ".5", "5."}) EXPECT_TRUE(IsValidPrice(price)) << price;
+    // What the key filter lets through or a paste puts in is refused here.
     for (const char* price : {"", "-", ".", "1.2.3", "12a", "1,5", "0);delete from 流水记录;--", "１２", "--1"}) {
         EXPECT_FALSE(IsValidPrice(price)) << price;
         TReceptionRecord r = Phone("0000000001", "A");
@@ -58,15 +59,6 @@ TEST_F(ServiceOrders, APriceMustBeANumberBeforeAnyStatementRuns) {
         EXPECT_THROW(InsertReception(query_, r), EConvertError) << price;
     }
     EXPECT_EQ(Scalar("select count(*) from 流水记录"), "0");
-}
-
-TEST_F(ServiceOrders, TheKeyFilterPassesControlCodesDigitsPointMinusAnd255) {
-    for (int code = 0; code < 256; ++code) {
-        char key = static_cast<char>(code);
-        const bool passes = code <= 31 || (code >= '0' && code <= '9') || code == '.' || code == '-' || code == 255;
-        EXPECT_EQ(FilterPriceKey(key), passes) << code;
-        EXPECT_EQ(key, passes ? static_cast<char>(code) : '\0') << code;
-    }
 }
 
 TEST_F(ServiceOrders, AnImeiIsInServiceUntilItsOrderIsDelivered) {
