@@ -82,6 +82,19 @@ TReceptionRecord Collect(TReceptionWindow& window, const AnsiString& operatorId)
 
 }  // namespace
 
+const char* DistinctColumn(TReceptionInput input) {
+    switch (input) {
+        case riBrand: return "品牌";
+        case riModel: return "型号";
+        case riAccessories: return "配件";
+        case riColor: return "颜色";
+        case riMaker: return "厂家";
+        case riFault: return "故障现象";
+        case riHandling: return "处理意见";
+        default: return nullptr;
+    }
+}
+
 void ResetReception(TDM1& dm, TReceptionWindow& window) {
     ClearInputs(window);
     ShowNextNumber(dm, window);

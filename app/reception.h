@@ -33,6 +33,10 @@ public:
     virtual void BuildAndPreviewVoucher() = 0;
 };
 
+// The stored column a drop-down input offers (ComboBox1..ComboBox7), or
+// nullptr for an input without a list.
+const char* DistinctColumn(TReceptionInput input);
+
 // Empties every input and shows the next number (the window's OnShow).
 void ResetReception(TDM1& dm, TReceptionWindow& window);
 

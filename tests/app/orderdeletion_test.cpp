@@ -71,6 +71,17 @@ TEST_F(Orders, AChangedNumberCannotDeleteAnotherOrder) {
     EXPECT_EQ(Remaining(), "0000000001 0000000002 0000000003 ") << "Cancel deletes nothing";
 }
 
+TEST_F(Orders, TheFactoryQueueShowsEachWaitingOrderWithItsElevenTexts) {
+    Run("update 流水记录 set 接待日期='2026-12-01', 价格=12.5 where 编号='0000000003'");
+    Run("update 流水记录 set 已返厂=true where 编号='0000000002'");
+    const std::vector<TFactoryQueueRow> rows = ReadFactoryQueue(*dm_);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Number, "0000000003") << "oldest first";
+    EXPECT_EQ(rows[0].SubItems, (std::vector<AnsiString>{"IMEI0000000003", "诺基亚", "N95", "", "", "", "12.5",
+                                                         "顾客0000000003", "", "", ""}));
+    EXPECT_EQ(rows[1].Number, "0000000001");
+}
+
 TEST_F(Orders, TickedOrdersGoToTheFactoryInOneTransaction) {
     EXPECT_TRUE(SendToFactory(*dm_, {"0000000001", "0000000003"}, "批次'7", "0002"));
     EXPECT_EQ(ModalQuestions().back().Text, "返厂成功！");

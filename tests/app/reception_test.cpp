@@ -180,6 +180,27 @@ TEST_F(Reception, AFailureInsideTheTransactionRollsBackAndShowsTheError) {
     EXPECT_FALSE(dm_->ADOConnection1->InTransaction());
 }
 
+TEST_F(Reception, EachDropDownOffersItsOwnColumn) {
+    TReceptionRecord r = Phone("0000000001", "A");
+    r.Accessories = "电池";
+    r.Color = "黑";
+    r.Maker = "厂家甲";
+    r.Fault = "不开机";
+    r.Handling = "保修";
+    InsertReception(query_, r);
+    const std::pair<TReceptionInput, AnsiString> lists[] = {
+        {riBrand, "诺基亚"}, {riModel, "N95"}, {riAccessories, "电池"}, {riColor, "黑"},
+        {riMaker, "厂家甲"}, {riFault, "不开机"}, {riHandling, "保修"},
+    };
+    std::unique_ptr<TStringList> items(new TStringList);
+    for (const auto& [input, value] : lists) {
+        FillDistinctList(dm_->ADOall, items.get(), DistinctColumn(input));
+        EXPECT_EQ(items->Text(), value + "\r\n") << input;
+    }
+    EXPECT_EQ(DistinctColumn(riImei), nullptr);
+    EXPECT_EQ(DistinctColumn(riPrice), nullptr);
+}
+
 TEST_F(Reception, ATwoLineFooterFromTheSettingsReachesTheVoucherTexts) {
     {
         TIniFile ini(ini_);
