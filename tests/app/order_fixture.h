@@ -47,6 +47,21 @@ protected:
         return r;
     }
 
+    // A phone with every field filled, quotes and a line break included.
+    static TReceptionRecord FullPhone(const AnsiString& number, const AnsiString& imei) {
+        TReceptionRecord r = Phone(number, imei);
+        r.Accessories = "电池,充电器";
+        r.Color = "黑";
+        r.Maker = "厂家'甲";
+        r.Price = "12.5";
+        r.CustomerName = "O'Brien 王";
+        r.Phone = "13800000000";
+        r.Fault = "不开机";
+        r.Handling = "保修";
+        r.Remark = "第一行\r\n第二行";
+        return r;
+    }
+
     // The first column of the first row of a statement, on a query of its own.
     AnsiString Scalar(const AnsiString& sql) {
         TADOQuery* query = dm_->ADO123;

@@ -181,16 +181,11 @@ TEST_F(Reception, AFailureInsideTheTransactionRollsBackAndShowsTheError) {
 }
 
 TEST_F(Reception, EachDropDownOffersItsOwnColumn) {
-    TReceptionRecord r = Phone("0000000001", "A");
-    r.Accessories = "电池";
-    r.Color = "黑";
-    r.Maker = "厂家甲";
-    r.Fault = "不开机";
-    r.Handling = "保修";
+    const TReceptionRecord r = FullPhone("0000000001", "A");
     InsertReception(query_, r);
     const std::pair<TReceptionInput, AnsiString> lists[] = {
-        {riBrand, "诺基亚"}, {riModel, "N95"}, {riAccessories, "电池"}, {riColor, "黑"},
-        {riMaker, "厂家甲"}, {riFault, "不开机"}, {riHandling, "保修"},
+        {riBrand, r.Brand}, {riModel, r.Model}, {riAccessories, r.Accessories}, {riColor, r.Color},
+        {riMaker, r.Maker}, {riFault, r.Fault},  {riHandling, r.Handling},
     };
     std::unique_ptr<TStringList> items(new TStringList);
     for (const auto& [input, value] : lists) {

@@ -23,16 +23,7 @@ TEST_F(ServiceOrders, NumbersFollowTheLargestStoredOne) {
 }
 
 TEST_F(ServiceOrders, TheReceptionInsertStoresEveryFieldAsTyped) {
-    TReceptionRecord r = Phone("0000000007", "  356938035643809");
-    r.Accessories = "电池,充电器";
-    r.Color = "黑";
-    r.Maker = "厂家'甲";
-    r.Price = "12.5";
-    r.CustomerName = "O'Brien 王";
-    r.Phone = "13800000000";
-    r.Fault = "不开机";
-    r.Handling = "保修";
-    r.Remark = "第一行\r\n第二行";
+    const TReceptionRecord r = FullPhone("0000000007", "  356938035643809");
     InsertReception(query_, r);
 
     OpenOrder(query_, "0000000007");
