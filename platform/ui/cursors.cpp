@@ -1,8 +1,11 @@
-// Cursors: the system cursors by IDC_ value, the program's registered
-// cursors, the current cursor, its display count and confinement. The Qt
+// Cursors: the system cursors by IDC_ value, the program's own (registered
+// or embedded .cur resources), the current cursor, its display count and confinement. The Qt
 // side shows the current cursor on the surface under the mouse.
 #include <map>
+#include <vector>
 
+#include "platform/ui/bmpfile.h"
+#include "platform/ui/resources.h"
 #include "platform/ui/surfacehost.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/window_internal.h"
@@ -10,7 +13,17 @@
 namespace {
 
 struct Cursor {
+    Cursor() = default;
+    Cursor(const Cursor&) = delete;
+    Cursor& operator=(const Cursor&) = delete;
     std::uintptr_t systemId = 0;
+    HBITMAP color = 0;
+    HBITMAP mask = 0;
+    POINT hotSpot;
+    ~Cursor() {
+        if (color) DeleteObject(color);
+        if (mask) DeleteObject(mask);
+    }
 };
 
 struct Cursors {
@@ -33,6 +46,26 @@ bool IsKnownSystemCursor(std::uintptr_t id) {
            (id >= IDC_NO && id <= IDC_HELP);
 }
 
+std::string UpperName(const char* name) {
+    std::string key(name);
+    for (char& ch : key)
+        if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
+    return key;
+}
+
+// A .cur file is laid out as an icon file whose directory holds the hot
+// spot where an icon keeps its planes and bit count.
+HCURSOR FromResource(const char* name) {
+    const EmbeddedResource* resource = FindEmbeddedResource("CURSOR", name);
+    if (!resource || resource->size < 22 || resource->data[2] != 2) return 0;
+    std::vector<unsigned char> asIcon(resource->data, resource->data + resource->size);
+    asIcon[2] = 1;
+    auto cursor = std::make_unique<Cursor>();
+    cursor->hotSpot = {asIcon[10] | (asIcon[11] << 8), asIcon[12] | (asIcon[13] << 8)};
+    if (!ReadIco(asIcon.data(), asIcon.size(), &cursor->color, &cursor->mask)) return 0;
+    return TheCursors().table.Add(std::move(cursor));
+}
+
 }  // namespace
 
 HCURSOR LoadCursor(HINSTANCE instance, const char* name) {
@@ -42,16 +75,30 @@ HCURSOR LoadCursor(HINSTANCE instance, const char* name) {
         if (instance || !IsKnownSystemCursor(id)) return 0;
         auto it = c.system.find(id);
         if (it != c.system.end()) return it->second;
-        const HCURSOR cursor = c.table.Add(std::make_unique<Cursor>(Cursor{id}));
+        auto system = std::make_unique<Cursor>();
+        system->systemId = id;
+        const HCURSOR cursor = c.table.Add(std::move(system));
         c.system[id] = cursor;
         return cursor;
     }
-    auto it = c.named.find(name);
-    return it == c.named.end() ? 0 : it->second;
+    const std::string key = UpperName(name);
+    if (auto it = c.named.find(key); it != c.named.end()) return it->second;
+    const HCURSOR loaded = FromResource(name);
+    if (loaded) c.named[key] = loaded;
+    return loaded;
 }
 
 void RegisterCursor(const char* name, HCURSOR cursor) {
-    if (name) TheCursors().named[name] = cursor;
+    if (name) TheCursors().named[UpperName(name)] = cursor;
+}
+
+bool ws::CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot) {
+    Cursor* c = TheCursors().table.Find(cursor);
+    if (!c || !c->color) return false;
+    *color = c->color;
+    *mask = c->mask;
+    *hotSpot = c->hotSpot;
+    return true;
 }
 
 BOOL DestroyCursor(HCURSOR cursor) {

@@ -107,6 +107,9 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         w->redraw = wParam != 0;
         return 0;
     case WM_PAINT: {
+        // A DC in wParam asks for painting into it; there is nothing to
+        // paint by default, and the update region is not ours to validate.
+        if (wParam) return 0;
         PAINTSTRUCT ps;
         BeginPaint(handle, &ps);
         EndPaint(handle, &ps);
@@ -122,6 +125,17 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_PRINTCLIENT:
         return 0;
+    case WM_WINDOWPOSCHANGING: {
+        // Sizable and captioned windows keep within the limits they give.
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (!pos || (pos->flags & SWP_NOSIZE) || w->IsChild() || !(w->style & (WS_THICKFRAME | WS_CAPTION)))
+            return 0;
+        MINMAXINFO limits;
+        SendMessage(handle, WM_GETMINMAXINFO, 0, LPARAM(&limits));
+        pos->cx = std::clamp<int>(pos->cx, limits.ptMinTrackSize.x, std::max(limits.ptMinTrackSize.x, limits.ptMaxTrackSize.x));
+        pos->cy = std::clamp<int>(pos->cy, limits.ptMinTrackSize.y, std::max(limits.ptMinTrackSize.y, limits.ptMaxTrackSize.y));
+        return 0;
+    }
     case WM_WINDOWPOSCHANGED: {
         const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
         if (!pos) return 0;

@@ -37,7 +37,6 @@ struct Queue {
     int quitCode = 0;
     DWORD lastTime = 0;
     POINT lastPos;
-    int sendDepth = 0;
     std::vector<Timer> timers;
     UINT_PTR nextTimerId = 0x7FF0;
     LPARAM nextToken = 1;
@@ -210,10 +209,6 @@ LRESULT SendMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         CallAll(q.sent, MSG{handle, message, wParam, lParam, q.lastTime, q.lastPos, 0});
         if ((w = Find(handle)) == nullptr) return 0;
     }
-    ++q.sendDepth;
-    struct Leave {
-        ~Leave() { --TheQueue().sendDepth; }
-    } leave;
     return CallWindowProc(w->proc, handle, message, wParam, lParam);
 }
 
@@ -225,7 +220,6 @@ void SendMessageRecord(HWND handle, TMessage& message) {
     message.Result = SendMessage(handle, message.Msg, message.WParam, message.LParam);
 }
 
-// Every message is sent on the window's own thread here.
 BOOL InSendMessage() { return FALSE; }
 
 BOOL PostMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {

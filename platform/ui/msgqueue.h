@@ -20,7 +20,8 @@ LRESULT SendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The same, for a class-library message record.
 void SendMessageRecord(HWND window, TMessage& message);
-// True while a message sent with SendMessage is being handled.
+// Whether the message being handled came from another thread: never here,
+// where every window lives on the one user-interface thread.
 BOOL InSendMessage();
 
 // Posts to the window (0: a thread message). FALSE for an invalid window.

@@ -37,12 +37,22 @@ void NotePending(const Window& w) {
     else ThePainting().pending.erase(w.handle);
 }
 
+// The part of a window Redraw works on (client coordinates): a rectangle,
+// or a region when one was given.
+struct Area {
+    RECT box;
+    HRGN region = 0;
+};
+
 // Small RAII owner for regions made here.
 class Region {
 public:
     Region() : h_(CreateRectRgn(0, 0, 0, 0)) {}
     explicit Region(const RECT& r) : h_(CreateRectRgnIndirect(&r)) {}
     explicit Region(HRGN copyOf) : h_(CreateRectRgn(0, 0, 0, 0)) { CombineRgn(h_, copyOf, 0, RGN_COPY); }
+    explicit Region(const Area& area) : Region(area.box) {
+        if (area.region) CombineRgn(h_, area.region, 0, RGN_COPY);
+    }
     ~Region() { DeleteObject(h_); }
     Region(const Region&) = delete;
     Region& operator=(const Region&) = delete;
@@ -99,6 +109,83 @@ void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientO
     into.Combine(shape.get(), RGN_DIFF);
 }
 
+bool Overlaps(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+const std::vector<Window::ChildBox>& ChildBoxes(Window& parent) {
+    if (parent.childBoxesGeneration != LayoutGeneration()) {
+        auto& boxes = parent.childBoxes;
+        boxes.clear();
+        if (parent.childrenShape) DeleteObject(parent.childrenShape);
+        parent.childrenShape = 0;
+        for (HWND h : parent.children)
+            if (const Window* c = Find(h)) {
+                bool covered = false;
+                for (const auto& above : boxes) covered = covered || (above.visible && Overlaps(above.rect, c->rect));
+                boxes.push_back({h, c->rect, (c->style & WS_VISIBLE) != 0, c->region != 0, covered});
+            }
+        parent.childBoxesGeneration = LayoutGeneration();
+    }
+    return parent.childBoxes;
+}
+
+// The union of rectangles, joined pairwise so many cost little (a new
+// region, 0 for none).
+HRGN UnionOf(const std::vector<RECT>& rects) {
+    std::vector<HRGN> parts;
+    for (const RECT& r : rects) parts.push_back(CreateRectRgnIndirect(&r));
+    while (parts.size() > 1) {
+        std::vector<HRGN> joined;
+        for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+            CombineRgn(parts[i], parts[i], parts[i + 1], RGN_OR);
+            DeleteObject(parts[i + 1]);
+            joined.push_back(parts[i]);
+        }
+        if (parts.size() % 2) joined.push_back(parts.back());
+        parts.swap(joined);
+    }
+    return parts.empty() ? 0 : parts.front();
+}
+
+// Takes the shapes of the visible children in [begin, end) (parent client
+// coordinates; `clientOrigin` places them in the top-level) that reach into
+// `box` out of `into`.
+void SubtractChildren(Region& into, const RECT& box, const Window::ChildBox* begin, const Window::ChildBox* end,
+                      POINT clientOrigin) {
+    std::vector<RECT> plain;
+    for (const auto* b = begin; b != end; ++b) {
+        if (!b->visible) continue;
+        const RECT r = Offset(b->rect, clientOrigin);
+        if (!Overlaps(r, box)) continue;
+        if (!b->shaped) plain.push_back(r);
+        else if (const Window* c = Find(b->handle)) SubtractShape(into, box, *c, clientOrigin);
+    }
+    if (const HRGN joined = UnionOf(plain)) {
+        into.Combine(joined, RGN_DIFF);
+        DeleteObject(joined);
+    }
+}
+
+// Takes all visible children out of `into`; the union of the plain ones is
+// kept with the parent while the layout holds.
+void SubtractAllChildren(Region& into, Window& parent, POINT clientOrigin) {
+    const auto& boxes = ChildBoxes(parent);
+    if (!parent.childrenShape) {
+        std::vector<RECT> plain;
+        for (const auto& b : boxes)
+            if (b.visible && !b.shaped) plain.push_back(b.rect);
+        parent.childrenShape = plain.empty() ? CreateRectRgn(0, 0, 0, 0) : UnionOf(plain);
+    }
+    Region shape(parent.childrenShape);
+    OffsetRgn(shape.get(), clientOrigin.x, clientOrigin.y);
+    into.Combine(shape.get(), RGN_DIFF);
+    const RECT box = into.Box();
+    for (const auto& b : boxes)
+        if (b.visible && b.shaped)
+            if (const Window* c = Find(b.handle)) SubtractShape(into, box, *c, clientOrigin);
+}
+
 // What can be seen of a window's client area (or whole window) in its
 // top-level's coordinates.
 void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, bool clipSiblings) {
@@ -123,22 +210,16 @@ void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, b
             out.Combine(shape.get(), RGN_AND);
         }
         if (p == &w ? clipSiblings : (p->style & WS_CLIPSIBLINGS) != 0) {
-            const RECT box = out.Box();
-            const POINT clientOrigin{po.x + parent->client.left, po.y + parent->client.top};
-            for (HWND h : parent->children) {
-                if (h == p->handle) break;
-                const Window* s = Find(h);
-                if (s && (s->style & WS_VISIBLE)) SubtractShape(out, box, *s, clientOrigin);
-            }
+            const auto& boxes = ChildBoxes(*const_cast<Window*>(parent));
+            const auto mine = std::find_if(boxes.begin(), boxes.end(),
+                                           [&](const Window::ChildBox& b) { return b.handle == p->handle; });
+            if (mine != boxes.end() && mine->coveredInPlaces)
+                SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + (mine - boxes.begin()),
+                                 {po.x + parent->client.left, po.y + parent->client.top});
         }
         p = parent;
     }
-    if (clipChildren) {
-        const RECT box = out.Box();
-        const POINT clientOrigin{o.x + w.client.left, o.y + w.client.top};
-        for (HWND h : w.children)
-            if (const Window* c = Find(h); c && (c->style & WS_VISIBLE)) SubtractShape(out, box, *c, clientOrigin);
-    }
+    if (clipChildren) SubtractAllChildren(out, const_cast<Window&>(w), {o.x + w.client.left, o.y + w.client.top});
 }
 
 // Copies between the top-level's backing bitmap and a saved bitmap.
@@ -208,21 +289,24 @@ bool TakesChildren(const Window& w, UINT flags) {
 
 // Applies RDW_ invalidation and validation to a region in client
 // coordinates of `w`, and to its children as the flags say.
-void Redraw(Window& w, HRGN area, UINT flags) {
+// Applies RDW_ invalidation and validation to an area of `w`, and to its
+// children as the flags say.
+void Redraw(Window& w, const Area& area, UINT flags) {
     if (!w.redraw) return;
     if ((flags & RDW_INVALIDATE) && IsShowing(w)) {
         Region part(area);
         part.Combine(ClientSize(w), RGN_AND);
         if (!part.Empty()) {
-            if (!w.update) w.update = CreateRectRgn(0, 0, 0, 0);
-            CombineRgn(w.update, w.update, part.get(), RGN_OR);
+            if (!w.update) w.update = part.release();
+            else CombineRgn(w.update, w.update, part.get(), RGN_OR);
             if (flags & RDW_ERASE) w.erasePending = true;
         }
         if (flags & RDW_INTERNALPAINT) w.internalPaint = true;
     }
     if (flags & RDW_VALIDATE) {
         if (w.update) {
-            CombineRgn(w.update, w.update, area, RGN_DIFF);
+            const Region part(area);
+            CombineRgn(w.update, w.update, part.get(), RGN_DIFF);
             RECT box;
             if (GetRgnBox(w.update, &box) == NULLREGION) {
                 DeleteObject(w.update);
@@ -238,11 +322,17 @@ void Redraw(Window& w, HRGN area, UINT flags) {
     for (HWND h : children) {
         Window* c = Find(h);
         if (!c || !(c->style & WS_VISIBLE)) continue;
-        Region mine(area);
-        OffsetRgn(mine.get(), -(c->rect.left + c->client.left), -(c->rect.top + c->client.top));
-        RECT box;
-        if (GetRgnBox(mine.get(), &box) == NULLREGION) continue;
-        Redraw(*c, mine.get(), flags);
+        const POINT to{-(c->rect.left + c->client.left), -(c->rect.top + c->client.top)};
+        if (!area.region) {
+            RECT part;
+            if (!IntersectRect(&part, &area.box, &c->rect)) continue;
+            Redraw(*c, Area{Offset(part, to)}, flags);
+            continue;
+        }
+        Region mine(area.region);
+        OffsetRgn(mine.get(), to.x, to.y);
+        if (mine.Empty()) continue;
+        Redraw(*c, Area{mine.Box(), mine.get()}, flags);
     }
 }
 
@@ -338,6 +428,8 @@ void ForgetWindowInPainting(HWND handle) {
     if (w->region) DeleteObject(w->region);
     w->region = 0;
     DropSavedBits(*w);
+    if (w->childrenShape) DeleteObject(w->childrenShape);
+    w->childrenShape = 0;
     if (w->IsTopLevel()) DestroySurface(handle);
     if (w->backing) DeleteObject(w->backing);
     w->backing = 0;
@@ -364,10 +456,9 @@ BOOL RedrawWindow(HWND handle, const RECT* rect, HRGN region, UINT flags) {
     }
     Window* w = Find(handle);
     if (!w) return FALSE;
-    Region area;
-    if (region) CombineRgn(area.get(), region, 0, RGN_COPY);
-    else area.Combine(rect ? *rect : ClientSize(*w), RGN_OR);
-    Redraw(*w, area.get(), flags);
+    Area area{rect ? *rect : ClientSize(*w), region};
+    if (region) GetRgnBox(region, &area.box);
+    Redraw(*w, area, flags);
     if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) PaintNow(handle, TakesChildren(*w, flags));
     return TRUE;
 }
@@ -594,6 +685,7 @@ int SetWindowRgn(HWND handle, HRGN region, BOOL redraw) {
     if (!w) return 0;
     if (w->region && w->region != region) DeleteObject(w->region);
     w->region = region;
+    LayoutChanged();
     if (w->IsTopLevel()) SetSurfaceMask(handle, region);
     if (redraw) {
         RECT r;

@@ -3,6 +3,7 @@
 // platform functions by name, answered from a table of our own functions.
 #pragma once
 
+#include "platform/ui/resources.h"
 #include "platform/ui/wingdi.h"
 #include "platform/ui/winuser.h"
 
@@ -72,8 +73,6 @@ BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT winIni)
 
 // ---- Platform functions by name -----------------------------------------------------------
 using FARPROC = void (*)();
-// The program's own instance handle.
-constexpr HINSTANCE HInstance = 0x00400000;
 // nullptr: the program itself (HInstance); our own modules by name (case-insensitive, with
 // or without ".dll"): "kernel32", "user32", "gdi32", "comctl32", "imm32".
 HMODULE GetModuleHandle(const char* name);

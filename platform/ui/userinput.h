@@ -85,7 +85,8 @@ constexpr std::uintptr_t IDC_ARROW = 32512, IDC_IBEAM = 32513, IDC_WAIT = 32514,
                          IDC_SIZENESW = 32643, IDC_SIZEWE = 32644, IDC_SIZENS = 32645, IDC_SIZEALL = 32646,
                          IDC_NO = 32648, IDC_HAND = 32649, IDC_APPSTARTING = 32650, IDC_HELP = 32651;
 // With instance 0 and an IDC_ value (as the name pointer): the system cursor.
-// Other names: a cursor the program registered with RegisterCursor.
+// Other names: a cursor the program registered with RegisterCursor, or one
+// of its embedded "CURSOR" resources (.cur files), loaded once and shared.
 HCURSOR LoadCursor(HINSTANCE instance, const char* name);
 inline HCURSOR LoadCursor(HINSTANCE instance, std::uintptr_t id) {
     return LoadCursor(instance, reinterpret_cast<const char*>(id));
@@ -136,7 +137,7 @@ void InputMouseButton(POINT screen, int button, bool down);
 void InputMouseWheel(POINT screen, int delta);
 // A key with the text it produced (ANSI bytes; empty for none). Repeats set `repeat`.
 void InputKey(int virtualKey, bool down, const AnsiString& text, bool repeat = false);
-// Input-method composition: preedit text (UTF-8 free: ANSI) changes, then a
+// Input-method composition: the text being composed (ANSI) changes, then a
 // commit. An empty preedit ends the composition.
 void InputComposition(const AnsiString& preedit, int cursor);
 void InputCommit(const AnsiString& text);

@@ -3,6 +3,7 @@
 // window API. Nothing here includes Qt.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,6 +62,18 @@ struct Window {
     bool internalPaint = false;
     HBITMAP backing = 0;        // top-level windows: the backing bitmap (window size)
     SIZE backingSize;
+    // The children's rectangles in z-order, kept for painting while the
+    // layout generation they were taken at holds.
+    struct ChildBox {
+        HWND handle;
+        RECT rect;  // parent client coordinates
+        bool visible;
+        bool shaped;          // has a window region
+        bool coveredInPlaces;  // a visible sibling above reaches into it
+    };
+    std::vector<ChildBox> childBoxes;
+    std::uint64_t childBoxesGeneration = 0;
+    HRGN childrenShape = 0;  // the union of the visible plain children, made on demand
     HBITMAP savedBits = 0;      // CS_SAVEBITS children: what they cover
     RECT savedRect;             // where, in the top-level's coordinates
 
@@ -83,6 +96,10 @@ POINT ScreenOrigin(const Window& window);
 Window* TopLevelOf(Window* window);
 // Whether the window and all its ancestors are visible.
 bool IsShowing(const Window& window);
+// Any change of a window's rectangle, visibility, shape or place in the
+// z-order moves the layout generation on (painting caches what it saw).
+void LayoutChanged();
+std::uint64_t LayoutGeneration();
 // Removes a window from its parent's child list / inserts it by z-order rules.
 void Unlink(Window& window);
 void LinkAtTop(Window& window, Window& parent);
@@ -126,6 +143,8 @@ void KillSystemTimer(UINT_PTR id);
 // time it is called; answers whether it registered them now.
 bool RegisterControlClasses();
 
+// A cursor of our own: its image, AND mask and hot spot (false for system cursors).
+bool CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot);
 // Cursor state for the Qt side and for input.
 bool CursorShown();
 POINT ClipToCursorRect(POINT point);

@@ -343,6 +343,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     w->handle = handle;
     if (w->IsChild()) {
         parentWindow->children.push_back(handle);
+        LayoutChanged();
     } else {
         LinkAtTop(*w, desktop);
     }
@@ -456,6 +457,7 @@ LONG_PTR SetWindowLongPtr(HWND handle, int index, LONG_PTR value) {
         SendMessage(handle, WM_STYLECHANGING, WPARAM(index), LPARAM(&change));
         if ((w = Find(handle)) == nullptr) return old;
         (index == GWL_STYLE ? w->style : w->exStyle) = change.styleNew;
+        LayoutChanged();
         SendMessage(handle, WM_STYLECHANGED, WPARAM(index), LPARAM(&change));
         break;
     }

@@ -29,7 +29,15 @@ bool IsShowing(const Window& w) {
     return true;
 }
 
+namespace {
+std::uint64_t layoutGeneration = 1;
+}  // namespace
+
+void LayoutChanged() { ++layoutGeneration; }
+std::uint64_t LayoutGeneration() { return layoutGeneration; }
+
 void Unlink(Window& w) {
+    LayoutChanged();
     Window* parent = Find(w.parent);
     if (!parent) return;
     auto& list = parent->children;
@@ -38,6 +46,7 @@ void Unlink(Window& w) {
 
 // Top-level windows keep topmost ones above the rest.
 void LinkAtTop(Window& w, Window& parent) {
+    LayoutChanged();
     auto& list = parent.children;
     auto at = list.begin();
     if (w.IsTopLevel() && !(w.exStyle & WS_EX_TOPMOST))
@@ -66,10 +75,12 @@ void PlaceInZOrder(Window& w, HWND insertAfter) {
         Unlink(w);
         list.insert(std::find(list.begin(), list.end(), insertAfter) + 1, w.handle);
     }
+    LayoutChanged();
 }
 
 // Owned windows stay above their owner.
 void RaiseOwnedWindows(Window& owner) {
+    LayoutChanged();
     auto& list = Desktop().children;
     std::vector<HWND> owned;
     for (HWND h : list)
@@ -172,6 +183,7 @@ BOOL SetWindowPos(HWND handle, HWND insertAfter, int x, int y, int width, int he
     }
     if (pos.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
+    LayoutChanged();
     if (!(w->style & (WS_MINIMIZE | WS_MAXIMIZE))) w->normalRect = w->rect;
     const bool showing = IsShowing(*w);
     if (!(pos.flags & SWP_NOREDRAW) || wasShowing != showing) InvalidateAfterMove(*w, oldScreen, wasShowing);
@@ -369,6 +381,7 @@ HWND SetParent(HWND handle, HWND newParent) {
         LinkAtTop(*w, *parent);
     } else {
         parent->children.insert(parent->children.begin(), handle);
+        LayoutChanged();
     }
     if (visible) ShowWindow(handle, SW_SHOWNA);
     return old;

@@ -3,6 +3,7 @@
 // source, destination and the destination's brush pattern.
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 #include "platform/ui/qt/gdi_internal.h"
 
@@ -116,7 +117,10 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
             for (int py = r.top(); py <= r.bottom(); ++py) {
                 auto* row = reinterpret_cast<std::uint32_t*>(bits + py * stride) + r.left();
                 if (solidFill) {
-                    std::fill(row, row + r.width(), 0xFF000000u | (pattern.color & 0xFFFFFFu));
+                    // wmemset is the C library's vectorised 32-bit fill.
+                    static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+                    std::wmemset(reinterpret_cast<wchar_t*>(row), wchar_t(0xFF000000u | (pattern.color & 0xFFFFFFu)),
+                                 std::size_t(r.width()));
                 } else {
                     const auto* from = reinterpret_cast<const std::uint32_t*>(
                                            source.image.constScanLine(py - placed.top())) + (r.left() - placed.left());

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -170,7 +171,8 @@ bool SurfaceWindow::event(QEvent* e) {
         auto* k = static_cast<QKeyEvent*>(e);
         const int vk = VirtualKeyOf(*k);
         const bool pressed = e->type() == QEvent::KeyPress;
-        const AnsiString text = pressed ? ToAnsi(k->text()) : AnsiString();
+        // Delete gives no character on the platform, though Qt gives one.
+        const AnsiString text = pressed && vk != VK_DELETE ? ToAnsi(k->text()) : AnsiString();
         if (vk) InputKey(vk, pressed, text, k->isAutoRepeat());
         else if (pressed && !text.empty()) InputCommit(text);
         return true;
@@ -266,12 +268,27 @@ void SetSurfaceMask(HWND window, HRGN region) {
     if (!Offscreen()) surface->setMask(r ? r->region : QRegion());
 }
 
+namespace {
+// The Qt cursor of an HCURSOR: a shape for system cursors, an image with
+// the AND mask as transparency for our own.
+QCursor QtCursorOf(HCURSOR cursor) {
+    HBITMAP color = 0, mask = 0;
+    POINT hot;
+    if (!CursorImage(cursor, &color, &mask, &hot)) return QCursor(ShapeOf(cursor ? SystemCursorId(cursor) : IDC_ARROW));
+    gdi::Bitmap* image = gdi::FindBitmap(color);
+    gdi::Bitmap* andMask = gdi::FindBitmap(mask);
+    if (!image) return QCursor(Qt::ArrowCursor);
+    QImage shown = image->image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; andMask && y < shown.height() && y < andMask->image.height(); ++y)
+        for (int x = 0; x < shown.width() && x < andMask->image.width(); ++x)
+            if (andMask->image.pixel(x, y) & 0xFFFFFF) shown.setPixel(x, y, 0);
+    return QCursor(QPixmap::fromImage(shown), hot.x, hot.y);
+}
+}  // namespace
+
 void CursorChanged() {
-    const HCURSOR cursor = GetCursor();
-    for (auto& [handle, surface] : Surfaces()) {
-        if (!CursorShown()) surface->setCursor(QCursor(Qt::BlankCursor));
-        else surface->setCursor(QCursor(ShapeOf(cursor ? SystemCursorId(cursor) : IDC_ARROW)));
-    }
+    const QCursor shown = CursorShown() ? QtCursorOf(GetCursor()) : QCursor(Qt::BlankCursor);
+    for (auto& [handle, surface] : Surfaces()) surface->setCursor(shown);
 }
 
 void ProcessHostEvents() {

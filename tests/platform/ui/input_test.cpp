@@ -2,6 +2,8 @@
 // and activation order, keys and characters, input methods.
 #include "platform/rtl/clock.h"
 #include "platform/rtl/codepage.h"
+#include "platform/ui/bmpfile.h"
+#include "platform/ui/resources.h"
 #include "tests/platform/ui/window_fixture.h"
 
 namespace {
@@ -235,4 +237,28 @@ TEST_F(WindowTest, CaretBlinksOnTheClock) {
     EXPECT_NE(ShownPixel(top, 5, 5), background);
     DestroyCaret();
     EXPECT_EQ(ShownPixel(top, 5, 5), background);
+}
+
+TEST(Cursors, EmbeddedCursorsLoadWithTheirHotSpot) {
+    // A 16 x 16 cursor file made here: an icon file with type 2 and the hot
+    // spot (3, 5) in its directory.
+    const HBITMAP color = CreateBitmap(16, 16, 1, 32, nullptr);
+    const HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
+    std::string file = WriteIco(color, mask);
+    DeleteObject(color);
+    DeleteObject(mask);
+    ASSERT_GT(file.size(), 22u);
+    file[2] = 2;
+    file[10] = 3, file[11] = 0, file[12] = 5, file[13] = 0;
+    static const std::string stored = file;
+    RegisterEmbeddedResources({{"CURSOR", "HANDPEN", reinterpret_cast<const unsigned char*>(stored.data()), stored.size()}});
+
+    const HCURSOR pen = LoadCursor(HInstance, "HandPen");
+    ASSERT_NE(pen, 0u);
+    EXPECT_EQ(LoadCursor(HInstance, "handpen"), pen);
+    EXPECT_EQ(SystemCursorId(pen), 0u);
+    EXPECT_EQ(LoadCursor(HInstance, "Missing"), 0u);
+    const HCURSOR old = SetCursor(pen);
+    EXPECT_EQ(GetCursor(), pen);
+    SetCursor(old);
 }

@@ -213,3 +213,29 @@ TEST_F(WindowTest, UtilityWindowsDeliverToTheirMethod) {
     DeallocateHWnd(utility);
     EXPECT_FALSE(IsWindow(utility));
 }
+
+namespace {
+LRESULT LimitedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETMINMAXINFO) {
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        DefWindowProc(window, message, wParam, lParam);
+        limits->ptMinTrackSize = {200, 150};
+        return 0;
+    }
+    return DefWindowProc(window, message, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(WindowTest, SizableWindowsKeepToTheirMinMaxInfo) {
+    const HWND top = Keep(CreateWindowEx(0, className, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, 0, 0, 0, nullptr));
+    SetWindowLongPtr(top, GWLP_WNDPROC, LONG_PTR(WNDPROC(&LimitedProcedure)));
+    MoveWindow(top, 0, 0, 50, 50, TRUE);
+    RECT r;
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r, Rect(0, 0, 200, 150));
+    const HWND popup = TopLevel(0, 0, 300, 200);  // no frame to size: no limits
+    SetWindowLongPtr(popup, GWLP_WNDPROC, LONG_PTR(WNDPROC(&LimitedProcedure)));
+    MoveWindow(popup, 0, 0, 50, 50, TRUE);
+    GetWindowRect(popup, &r);
+    EXPECT_EQ(r, Rect(0, 0, 50, 50));
+}
