@@ -11,6 +11,7 @@
 #include "platform/rtl/inifiles.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/shellapi.h"
+#include "platform/ui/winframe.h"
 
 TMAIN* MAIN = nullptr;
 
