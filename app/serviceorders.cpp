@@ -1,0 +1,83 @@
+// The service-order statements, written as the Access dialect the data
+// layer translates.
+#include "app/serviceorders.h"
+
+#include "platform/data/field.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/format.h"
+#include "platform/rtl/sysutils.h"
+
+namespace {
+
+// Closes the query and makes `sql` its one statement.
+void SetStatement(TADOQuery* query, const AnsiString& sql) {
+    query->Close();
+    query->SQL()->Clear();
+    query->SQL()->Add(sql);
+}
+
+void OpenStatement(TADOQuery* query, const AnsiString& sql) {
+    SetStatement(query, sql);
+    query->Open();
+}
+
+int RunStatement(TADOQuery* query, const AnsiString& sql) {
+    SetStatement(query, sql);
+    return query->ExecSQL();
+}
+
+}  // namespace
+
+AnsiString NextOrderNumber(TADOQuery* query) {
+    OpenStatement(query, "select max(编号) as 最大编号 from 流水记录");
+    AnsiString largest = query->FieldByName("最大编号")->AsString();
+    largest = largest.empty() || largest == " " ? AnsiString("0000000000") : largest.substr(0, 10);
+    const Integer next = StrToInt(largest) + 1;
+    return Format("%.10d", {next});
+}
+
+void FillDistinctList(TADOQuery* query, TStrings* items, const AnsiString& column) {
+    OpenStatement(query, "select distinct " + column + " from 流水记录");
+    items->Clear();
+    for (; !query->Eof(); query->Next()) items->Add(query->FieldByName(column)->AsString());
+}
+
+bool ImeiInService(TADOQuery* query, const AnsiString& imei) {
+    OpenStatement(query, "select * from 流水记录 where (串码 =" + QuotedStr(imei) + ")and (已交付=false)");
+    return !query->Eof();
+}
+
+void InsertReception(TADOQuery* query, const TReceptionRecord& r) {
+    if (!IsValidPrice(r.Price)) throw EConvertError("'" + r.Price + "' is not a valid price");
+    query->Close();
+    TStrings* sql = query->SQL();
+    sql->Clear();
+    sql->Add("insert into 流水记录([编号],[串码],[品牌],[型号],[配件],[颜色],[厂家],[价格],[顾客姓名],[电话],[故障现象],");
+    sql->Add("[处理意见],[接待备注],[接待日期],[接待经手人],[退货],[已返厂]) values (" + QuotedStr(r.Number) + ",");
+    sql->Add(QuotedStr(r.Imei) + "," + QuotedStr(r.Brand) + "," + QuotedStr(r.Model) + "," + QuotedStr(r.Accessories) +
+             ",");
+    sql->Add(QuotedStr(r.Color) + "," + QuotedStr(r.Maker) + "," + r.Price + "," + QuotedStr(r.CustomerName) + "," +
+             QuotedStr(r.Phone) + ",");
+    sql->Add(QuotedStr(r.Fault) + "," + QuotedStr(r.Handling) + "," + QuotedStr(r.Remark) + "," + QuotedStr(r.Date) +
+             "," + QuotedStr(r.Operator) + ",");
+    sql->Add("false,false)");
+    query->ExecSQL();
+}
+
+void OpenOrder(TADOQuery* query, const AnsiString& number) {
+    OpenStatement(query, "select * from 流水记录 where 编号 =" + QuotedStr(number));
+}
+
+int DeleteOrder(TADOQuery* query, const AnsiString& number) {
+    return RunStatement(query, "delete from 流水记录 where 编号=" + QuotedStr(number));
+}
+
+void OpenFactoryQueue(TADOQuery* query) {
+    OpenStatement(query, "select * from 流水记录 where 退货=false and 已返厂=false order by 接待日期");
+}
+
+void MarkSentToFactory(TADOQuery* query, const AnsiString& number, const AnsiString& date, const AnsiString& op,
+                       const AnsiString& remark) {
+    RunStatement(query, "update 流水记录 set 已返厂=true,返厂日期=" + QuotedStr(date) + ",返厂经手人=" + QuotedStr(op) +
+                            ",返厂备注=" + QuotedStr(remark) + " where 编号=" + QuotedStr(number));
+}

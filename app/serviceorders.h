@@ -1,0 +1,43 @@
+// The statements on the service orders (流水记录) that the reception, the
+// order deletion and the send-to-factory windows run, on the data module's
+// scratch query. Every text value travels quoted (QuotedStr); the price is
+// checked to be a number (pricekey.h) before it is written as one. Transactions and
+// messages stay with the windows.
+#pragma once
+
+#include "app/pricekey.h"
+#include "platform/data/ado.h"
+#include "platform/rtl/stringlist.h"
+
+// The order number after the largest stored one: ten digits with leading
+// zeros, "0000000001" on an empty table. EConvertError when the stored
+// number's first ten characters are not a 32-bit integer.
+AnsiString NextOrderNumber(TADOQuery* query);
+
+// Refills `items` with every distinct stored value of `column`, in the
+// order the database gives them (a null adds an empty item). The query
+// stays open.
+void FillDistinctList(TADOQuery* query, TStrings* items, const AnsiString& column);
+
+// Whether an order with this IMEI is still in service (not delivered).
+bool ImeiInService(TADOQuery* query, const AnsiString& imei);
+
+// One received phone as the reception window collects it.
+struct TReceptionRecord {
+    AnsiString Number, Imei, Brand, Model, Accessories, Color, Maker, Price, CustomerName, Phone, Fault,
+        Handling, Remark, Date, Operator;
+};
+// Inserts the order, not yet sent and not refunded. EConvertError when the
+// price is not valid (nothing runs then).
+void InsertReception(TADOQuery* query, const TReceptionRecord& record);
+
+// Opens the order of that number (no row when there is none).
+void OpenOrder(TADOQuery* query, const AnsiString& number);
+// Deletes the order of that number; answers the rows deleted.
+int DeleteOrder(TADOQuery* query, const AnsiString& number);
+
+// Opens the orders waiting to go to the factory, oldest reception first.
+void OpenFactoryQueue(TADOQuery* query);
+// Marks one order as sent to the factory on `date` by `op` with `remark`.
+void MarkSentToFactory(TADOQuery* query, const AnsiString& number, const AnsiString& date, const AnsiString& op,
+                       const AnsiString& remark);

@@ -1,0 +1,17 @@
+// Commit or roll back and report.
+#include "app/transaction.h"
+
+#include "platform/ui/dialogs.h"
+
+bool RunInTransaction(TADOConnection* connection, const std::function<void()>& work) {
+    connection->BeginTrans();
+    try {
+        work();
+        connection->CommitTrans();
+        return true;
+    } catch (const Exception& e) {
+        connection->RollbackTrans();
+        ShowMessage(e.Message());
+        return false;
+    }
+}

@@ -1,0 +1,152 @@
+// Qm_Class: the report component an application places on a form, its
+// saved-print-settings options and the export filter base. The template
+// arrives from the form description as the binary property "ReportData"
+// and is held as bytes until the template reader takes it over.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "report/core/qm_dataset.h"
+
+SERVIORA_ENUM(TQmPreviewZoom, pzDefault, pzPageWidth, pzOnePage, pzTwoPages)
+SERVIORA_ENUM(TQmPreviewButton, pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbPageSetup, pbExit, pbDesign, pbSaveToXLS)
+using TQmPreviewButtons = TSet<TQmPreviewButton>;
+SERVIORA_ENUM(TQmCompressionLevel, qmzcNone, qmzcFastest, qmzcDefault, qmzcMax)
+SERVIORA_ENUM(TQmReportType, qmrtSimple, qmrtMultiple)
+
+class TQmReport;
+
+// Whether and where a report's print settings outlive the run.
+class TQmSaveReportOptions : public TPersistent {
+    SERVIORA_CLASS(TQmSaveReportOptions, TPersistent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TQmSaveReportOptions(TQmReport* report = nullptr) : report_(report) {}
+
+    void Assign(TPersistent* source) override;
+
+    TQmReport* Report() const { return report_; }
+    bool AutoLoadSaveSetting() const { return autoLoadSaveSetting_; }
+    void SetAutoLoadSaveSetting(bool v) { autoLoadSaveSetting_ = v; }
+    bool UseRegistry() const { return useRegistry_; }
+    void SetUseRegistry(bool v) { useRegistry_ = v; }
+    const AnsiString& IniFileName() const { return iniFileName_; }
+    void SetIniFileName(const AnsiString& v) { iniFileName_ = v; }
+    const AnsiString& RegistryPath() const { return registryPath_; }
+    void SetRegistryPath(const AnsiString& v) { registryPath_ = v; }
+
+private:
+    TQmReport* report_;
+    bool autoLoadSaveSetting_ = false;
+    bool useRegistry_ = true;
+    AnsiString iniFileName_;
+    AnsiString registryPath_ = "Tamberquistor\\ReportSettings\\";
+};
+
+class TQmReport : public TQmCustomReport {
+    SERVIORA_CLASS(TQmReport, TQmCustomReport)
+    SERVIORA_PUBLISHED
+public:
+    explicit TQmReport(TComponent* owner);
+    ~TQmReport() override;
+
+    // Builds the prepared pages from the template and previews them. The
+    // engine that builds pages is not part of this version: the call
+    // prepares nothing, shows nothing and returns; it never raises.
+    void BuildAndPreview();
+
+    // The template bytes as the form description carried them ("ReportData"
+    // without its length word); empty when none was streamed.
+    const std::string& TemplateData() const { return templateData_; }
+    void SetTemplateData(std::string bytes) { templateData_ = std::move(bytes); }
+
+    bool ModifyPrepared() const { return modifyPrepared_; }
+    void SetModifyPrepared(bool v) { modifyPrepared_ = v; }
+    TQmPreviewZoom InitialZoom() const { return initialZoom_; }
+    void SetInitialZoom(TQmPreviewZoom v) { initialZoom_ = v; }
+    TQmPreviewButtons PreviewButtons() const { return previewButtons_; }
+    void SetPreviewButtons(TQmPreviewButtons v) { previewButtons_ = v; }
+    bool ModalPreview() const { return modalPreview_; }
+    void SetModalPreview(bool v) { modalPreview_ = v; }
+    bool MDIPreview() const { return mdiPreview_; }
+    void SetMDIPreview(bool v) { mdiPreview_ = v; }
+    bool ShowProgress() const { return showProgress_; }
+    void SetShowProgress(bool v) { showProgress_ = v; }
+    const AnsiString& PreviewInitialDir() const { return previewInitialDir_; }
+    void SetPreviewInitialDir(const AnsiString& v) { previewInitialDir_ = v; }
+    Integer DefaultCopies() const { return defaultCopies_; }
+    void SetDefaultCopies(Integer v) { defaultCopies_ = v; }
+    bool DefaultCollate() const { return defaultCollate_; }
+    void SetDefaultCollate(bool v) { defaultCollate_ = v; }
+    bool ShowPrintDialog() const { return showPrintDialog_; }
+    void SetShowPrintDialog(bool v) { showPrintDialog_ = v; }
+    // Owned objects; the setters copy.
+    TQmSaveReportOptions* SaveReportOptions() const { return saveReportOptions_.get(); }
+    void SetSaveReportOptions(TQmSaveReportOptions* v) { saveReportOptions_->Assign(v); }
+    TQmPreviewOptions* PreviewOptions() const { return previewOptions_.get(); }
+    void SetPreviewOptions(TQmPreviewOptions* v) { previewOptions_->Assign(v); }
+    // The report's main data source (not owned; cleared when it goes away).
+    TQmDataset* Dataset() const { return dataset_; }
+    void SetDataset(TQmDataset* v);
+    bool StoreInDFM() const { return storeInDFM_; }
+    void SetStoreInDFM(bool v) { storeInDFM_ = v; }
+    TQmReportType ReportType() const { return reportType_; }
+    void SetReportType(TQmReportType v) { reportType_ = v; }
+    TQmCompressionLevel CompressLevel() const { return compressLevel_; }
+    void SetCompressLevel(TQmCompressionLevel v) { compressLevel_ = v; }
+    bool CompressThread() const { return compressThread_; }
+    void SetCompressThread(bool v) { compressThread_ = v; }
+
+protected:
+    void DefineProperties(TFiler* filer) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    // "ReportData": a 32-bit little-endian length, then the template bytes;
+    // read and written only while StoreInDFM is on.
+    void ReadReportData(TStream* stream);
+    void WriteReportData(TStream* stream);
+
+    std::string templateData_;
+    bool modifyPrepared_ = false;
+    TQmPreviewZoom initialZoom_ = pzDefault;
+    TQmPreviewButtons previewButtons_{pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbPageSetup, pbExit, pbSaveToXLS};
+    bool modalPreview_ = true;
+    bool mdiPreview_ = false;
+    bool showProgress_ = true;
+    AnsiString previewInitialDir_;
+    Integer defaultCopies_ = 1;
+    // Left False while the declared default is True, so False is always stored.
+    bool defaultCollate_ = false;
+    bool showPrintDialog_ = true;
+    std::unique_ptr<TQmSaveReportOptions> saveReportOptions_;
+    std::unique_ptr<TQmPreviewOptions> previewOptions_;
+    TQmDataset* dataset_ = nullptr;
+    bool storeInDFM_ = false;
+    TQmReportType reportType_ = qmrtSimple;
+    TQmCompressionLevel compressLevel_ = qmzcFastest;
+    bool compressThread_ = false;
+};
+
+// The base of the export filters: the hooks the report's export routine
+// calls arrive with the engine.
+class TQmExportFilter : public TQmCustomExportFilter {
+    SERVIORA_CLASS(TQmExportFilter, TQmCustomExportFilter)
+    SERVIORA_PUBLISHED
+public:
+    using TQmCustomExportFilter::TQmCustomExportFilter;
+
+    // Whether a descendant shows its options dialog before exporting.
+    bool ShowDialog() const { return showDialog_; }
+    void SetShowDialog(bool v) { showDialog_ = v; }
+    // True in a spreadsheet filter; the preview's spreadsheet button uses it.
+    bool IsXLSFilter() const { return isXLSFilter_; }
+
+protected:
+    void SetIsXLSFilter(bool v) { isXLSFilter_ = v; }
+
+private:
+    bool showDialog_ = false;
+    bool isXLSFilter_ = false;
+};

@@ -1,0 +1,80 @@
+// A fresh application database behind a connected data module, the GUI
+// platform started for message boxes, and small helpers to run SQL.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/dm1frm.h"
+#include "app/serviceorders.h"
+#include "platform/data/field.h"
+#include "platform/rtl/codepage.h"
+#include "platform/ui/guiplatform.h"
+#include "support/temp_dir.h"
+#include "tools/createdb/create_database.h"
+
+// The GUI platform, offscreen, for message boxes and the message queue.
+inline void StartTestGui() {
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    StartGuiPlatform(argc, argv);
+}
+
+class OrderDatabase : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StartTestGui();
+        const AnsiString file = dir_.file("database.mdb");
+        serviora::CreateApplicationDatabase(AnsiToUtf8(file));
+        dm_.reset(TDM1::Create(nullptr));
+        dm_->ADOConnection1->SetConnectionString("Data Source=" + file);
+        dm_->ADOConnection1->SetConnected(true);
+        query_ = dm_->ADOall;
+    }
+
+    // A phone with the required fields, received on 2026-12-10 by 0001.
+    static TReceptionRecord Phone(const AnsiString& number, const AnsiString& imei) {
+        TReceptionRecord r;
+        r.Number = number;
+        r.Imei = imei;
+        r.Brand = "诺基亚";
+        r.Model = "N95";
+        r.Price = "0";
+        r.Date = "2026-12-10";
+        r.Operator = "0001";
+        return r;
+    }
+
+    // A phone with every field filled, quotes and a line break included.
+    static TReceptionRecord FullPhone(const AnsiString& number, const AnsiString& imei) {
+        TReceptionRecord r = Phone(number, imei);
+        r.Accessories = "电池,充电器";
+        r.Color = "黑";
+        r.Maker = "厂家'甲";
+        r.Price = "12.5";
+        r.CustomerName = "O'Brien 王";
+        r.Phone = "13800000000";
+        r.Fault = "不开机";
+        r.Handling = "保修";
+        r.Remark = "第一行\r\n第二行";
+        return r;
+    }
+
+    // The first column of the first row of a statement, on a query of its own.
+    AnsiString Scalar(const AnsiString& sql) {
+        TADOQuery* query = dm_->ADO123;
+        query->Close();
+        query->SQL()->Clear();
+        query->SQL()->Add(sql);
+        query->Open();
+        return query->Fields()->Fields(0)->AsString();
+    }
+
+    void Run(const AnsiString& sql) { dm_->ADOConnection1->Execute(sql); }
+
+    TempDir dir_;
+    std::unique_ptr<TDM1> dm_;
+    TADOQuery* query_ = nullptr;
+};
