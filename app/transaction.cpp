@@ -13,5 +13,9 @@ bool RunInTransaction(TADOConnection* connection, const std::function<void()>& w
         connection->RollbackTrans();
         ShowMessage(e.Message());
         return false;
+    } catch (...) {
+        // Not the library's own: the caller's handler reports it, the data stays untouched.
+        connection->RollbackTrans();
+        throw;
     }
 }

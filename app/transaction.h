@@ -7,5 +7,6 @@
 
 #include "platform/data/ado.h"
 
-// Answers whether the work was committed.
+// Answers whether the work was committed. An exception that is not an
+// Exception is rethrown after the rollback.
 bool RunInTransaction(TADOConnection* connection, const std::function<void()>& work);

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "platform/rtl/classregistry.h"
 #include "platform/ui/actnlist.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
@@ -437,7 +436,8 @@ void TControl::WMMouseButton(TMessage& Message) {
         if (button == mbLeft) {
             const bool clicked = controlState_.Contains(csClicked);
             controlState_ = controlState_ - TControlState{csClicked};
-            if (MouseCapture()) SetMouseCapture(false);
+            // Only the capture the control took itself: a platform window's own stays until its button-up.
+            if (controlStyle_.Contains(csCaptureMouse) && MouseCapture()) SetMouseCapture(false);
             const TRect client = ClientRect();
             if (clicked && PtInRect(&client, Point(x, y))) Click();
         }
@@ -532,4 +532,3 @@ void SetCaptureControl(TControl* control) {
     }
 }
 
-SERVIORA_REGISTER_CLASS(TControl);

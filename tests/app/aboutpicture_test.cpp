@@ -3,7 +3,6 @@
 // read back as a 121 by 185 bitmap.
 #include <gtest/gtest.h>
 
-#include "order_fixture.h"
 #include "platform/rtl/formresources.h"
 #include "platform/rtl/formtree.h"
 #include "platform/rtl/streams.h"
@@ -39,7 +38,6 @@ TEST(AboutPicture, TheFormStoresTheDrawnPicture) {
 }
 
 TEST(AboutPicture, ReadsBackAsABitmapOfTheImagesSize) {
-    StartTestGui();
     TStringStream stream(serviora::AboutPictureBmp());
     TBitmap bitmap;
     bitmap.LoadFromStream(&stream);

@@ -28,6 +28,7 @@ protected:
     void AddPhone(const AnsiString& number) {
         Run("insert into 流水记录(编号,串码,品牌,型号) values('" + number + "','35693803564380','诺基亚','N95')");
     }
+
     AnsiString Count(const char* table) { return Scalar(AnsiString("select count(*) from ") + table); }
 
     // A backup of the database as it is now.
@@ -49,17 +50,12 @@ protected:
     void Restore(const AnsiString& backup) {
         RestoreDatabaseCommand(*dm_->ADOConnection1, [backup] { return backup; });
     }
-    static void ForgetQuestions() {
-        StopModalResponder();
-        StartModalResponder();
-    }
     static std::vector<AnsiString> Asked() {
         std::vector<AnsiString> texts;
-        for (const TModalQuestion& q : ModalQuestions()) texts.push_back(q.Text);
+        for (const ModalQuestion& q : ModalQuestions()) texts.push_back(q.text);
         return texts;
     }
 
-    ModalResponderScope responder_;
     AnsiString database_;
 };
 
@@ -74,8 +70,8 @@ TEST_F(DatabaseFile, RestoringAnOlderBackupBringsItsRowsBackAndEndsTheRun) {
     // process of its own, which reports what it saw.
     EXPECT_EXIT(
         {
-            QueueModalAnswer(IDOK);
-            QueueModalAnswer(IDOK);
+            PushModalAnswer({IDOK});
+            PushModalAnswer({IDOK});
             Restore(backup);
             const bool closed = !dm_->ADOConnection1->Connected();
             dm_->ADOConnection1->Open();
@@ -109,14 +105,14 @@ TEST_F(DatabaseFile, AFileThatIsNoDatabaseOfThisSchemaChangesNothing) {
     };
     for (const AnsiString& candidate : candidates) {
         SCOPED_TRACE(candidate);
-        ForgetQuestions();
-        QueueModalAnswer(IDOK);
-        QueueModalAnswer(IDOK);
+        ResetModalResponder();
+        PushModalAnswer({IDOK});
+        PushModalAnswer({IDOK});
         Restore(candidate);
         EXPECT_EQ(Asked(), (std::vector<AnsiString>{"数据库恢复将要覆盖原来数据库中所有的数据，继续吗？",
                                                     "恢复数据失败，请重试！!"}));
-        EXPECT_EQ(ModalQuestions().back().Caption, "错误");
-        EXPECT_EQ(ModalQuestions().back().Flags, UINT(MB_ICONERROR));
+        EXPECT_EQ(ModalQuestions().back().caption, "错误");
+        EXPECT_EQ(ModalQuestions().back().flags, UINT(MB_ICONERROR));
         EXPECT_TRUE(dm_->ADOConnection1->Connected()) << "the run goes on with the old database";
         EXPECT_FALSE(Application->Terminated());
         EXPECT_EQ(DatabaseBytes(), before);
@@ -129,14 +125,14 @@ TEST_F(DatabaseFile, RestoreStopsWhenTheQuestionOrTheDialogIsCancelled) {
     const std::string before = DatabaseBytes();
     const AnsiString backup = Backup();
     bool chooserRan = false;
-    QueueModalAnswer(IDCANCEL);
+    PushModalAnswer({IDCANCEL});
     RestoreDatabaseCommand(*dm_->ADOConnection1, [&] {
         chooserRan = true;
         return backup;
     });
     EXPECT_FALSE(chooserRan);
-    ForgetQuestions();
-    QueueModalAnswer(IDOK);
+    ResetModalResponder();
+    PushModalAnswer({IDOK});
     Restore("");
     EXPECT_EQ(ModalQuestions().size(), 1u) << "nothing after a cancelled dialog";
     EXPECT_EQ(DatabaseBytes(), before);
@@ -147,20 +143,20 @@ TEST_F(DatabaseFile, InitialisationLeavesOnlyTheAdministratorAndEmptyTables) {
     Run("insert into 备用机库(串码,品牌) values('86000000000001','华为')");
     Run("insert into 领用记录(顾客,备用机串码) values('李四','86000000000001')");
 
-    QueueModalAnswer(IDCANCEL);
+    PushModalAnswer({IDCANCEL});
     InitialiseDatabaseCommand(*dm_->ADOall);
     EXPECT_EQ(Count("操作员"), "2") << "cancelled: nothing deleted";
 
-    ForgetQuestions();
-    QueueModalAnswer(IDOK);
-    QueueModalAnswer(IDOK);
+    ResetModalResponder();
+    PushModalAnswer({IDOK});
+    PushModalAnswer({IDOK});
     InitialiseDatabaseCommand(*dm_->ADOall);
     EXPECT_EQ(Asked(), (std::vector<AnsiString>{
                            "确实进行数据初始化？该操作将清空数据库的全部内容，该操作不可恢复！请谨慎操作！",
                            "初始化成功！"}));
-    EXPECT_EQ(ModalQuestions()[0].Caption, "数据初始化");
-    EXPECT_EQ(ModalQuestions()[0].Flags, UINT(MB_OKCANCEL | MB_ICONQUESTION));
-    EXPECT_EQ(ModalQuestions()[1].Caption, "提示");
+    EXPECT_EQ(ModalQuestions()[0].caption, "数据初始化");
+    EXPECT_EQ(ModalQuestions()[0].flags, UINT(MB_OKCANCEL | MB_ICONQUESTION));
+    EXPECT_EQ(ModalQuestions()[1].caption, "提示");
     for (const char* table : {"流水记录", "备用机库", "领用记录", "权限清单"}) EXPECT_EQ(Count(table), "0") << table;
     EXPECT_EQ(Count("操作员"), "1");
     EXPECT_EQ(Scalar("select 操作员 || '/' || 姓名 || '/' || ifnull(密码, 'null') from 操作员"), "0001/系统管理员/null");

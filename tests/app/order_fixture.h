@@ -1,5 +1,5 @@
-// A fresh application database behind a connected data module, the GUI
-// platform started for message boxes, and small helpers to run SQL.
+// A fresh application database behind a connected data module, the modal
+// responder emptied around each test, and small helpers to run SQL.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,22 +10,14 @@
 #include "app/serviceorders.h"
 #include "platform/data/field.h"
 #include "platform/rtl/codepage.h"
-#include "platform/ui/guiplatform.h"
+#include "platform/ui/modalresponder.h"
 #include "support/temp_dir.h"
 #include "tools/createdb/create_database.h"
-
-// The GUI platform, offscreen, for message boxes and the message queue.
-inline void StartTestGui() {
-    static int argc = 1;
-    static char name[] = "app_tests";
-    static char* argv[] = {name, nullptr};
-    StartGuiPlatform(argc, argv);
-}
 
 class OrderDatabase : public ::testing::Test {
 protected:
     void SetUp() override {
-        StartTestGui();
+        ResetModalResponder();
         const AnsiString file = dir_.file("database.mdb");
         serviora::CreateApplicationDatabase(AnsiToUtf8(file));
         dm_.reset(TDM1::Create(nullptr));
@@ -72,7 +64,15 @@ protected:
         return query->Fields()->Fields(0)->AsString();
     }
 
+    void TearDown() override {
+        EXPECT_FALSE(ModalAnswersWaiting()) << "every queued answer was asked for";
+        ResetModalResponder();
+    }
+
     void Run(const AnsiString& sql) { dm_->ADOConnection1->Execute(sql); }
+
+    // Answers the next dialog (every dialog a test causes needs one).
+    static void Answer(int result, const AnsiString& text = AnsiString()) { PushModalAnswer({result, text}); }
 
     TempDir dir_;
     std::unique_ptr<TDM1> dm_;

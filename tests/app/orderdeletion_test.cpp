@@ -31,7 +31,6 @@ protected:
     }
 
     FrozenClockScope clock_{EncodeDate(2026, 12, 10)};
-    ModalResponderScope responder_;
 };
 
 TEST_F(Orders, DeletingALookedUpOrderRemovesExactlyIt) {
@@ -42,12 +41,13 @@ TEST_F(Orders, DeletingALookedUpOrderRemovesExactlyIt) {
     EXPECT_EQ((*texts)[7], "顾客0000000002");
     ASSERT_TRUE(deletion.CanDelete());
 
-    QueueModalAnswer(IDOK);
+    Answer(IDOK);  // confirm
+    Answer(IDOK);  // 删除成功！
     EXPECT_TRUE(deletion.DeleteLookedUp(0));
     EXPECT_EQ(Remaining(), "0000000001 0000000003 ");
     ASSERT_EQ(ModalQuestions().size(), 2u);
-    EXPECT_EQ(ModalQuestions()[0].Text, "确实要删除该编号的接待记录？该操作不可恢复！请谨慎操作！");
-    EXPECT_EQ(ModalQuestions()[1].Text, "删除成功！");
+    EXPECT_EQ(ModalQuestions()[0].text, "确实要删除该编号的接待记录？该操作不可恢复！请谨慎操作！");
+    EXPECT_EQ(ModalQuestions()[1].text, "删除成功！");
     EXPECT_FALSE(deletion.CanDelete());
     EXPECT_FALSE(dm_->ADOConnection1->InTransaction());
 }
@@ -57,16 +57,19 @@ TEST_F(Orders, AChangedNumberCannotDeleteAnotherOrder) {
     ASSERT_TRUE(deletion.Lookup("0000000001").has_value());
     deletion.NumberChanged();
     EXPECT_FALSE(deletion.CanDelete());
+    Answer(IDOK);  // 编号不能为空！
     EXPECT_FALSE(deletion.DeleteLookedUp(0));
     EXPECT_EQ(Remaining(), "0000000001 0000000002 0000000003 ");
 
+    Answer(IDOK);
+    Answer(IDOK);
     EXPECT_FALSE(deletion.Lookup("0000000009").has_value());
     EXPECT_FALSE(deletion.Lookup("").has_value());
-    EXPECT_EQ(ModalQuestions().back().Text, "此编号不存在！");
+    EXPECT_EQ(ModalQuestions().back().text, "此编号不存在！");
     EXPECT_FALSE(deletion.CanDelete());
 
     ASSERT_TRUE(deletion.Lookup("0000000003").has_value());
-    QueueModalAnswer(IDCANCEL);
+    Answer(IDCANCEL);
     EXPECT_FALSE(deletion.DeleteLookedUp(0));
     EXPECT_EQ(Remaining(), "0000000001 0000000002 0000000003 ") << "Cancel deletes nothing";
 }
@@ -83,8 +86,9 @@ TEST_F(Orders, TheFactoryQueueShowsEachWaitingOrderWithItsElevenTexts) {
 }
 
 TEST_F(Orders, TickedOrdersGoToTheFactoryInOneTransaction) {
+    Answer(IDOK);
     EXPECT_TRUE(SendToFactory(*dm_, {"0000000001", "0000000003"}, "批次'7", "0002"));
-    EXPECT_EQ(ModalQuestions().back().Text, "返厂成功！");
+    EXPECT_EQ(ModalQuestions().back().text, "返厂成功！");
     EXPECT_EQ(Scalar("select count(*) from 流水记录 where 已返厂=true and 返厂日期='2026-12-10' and "
                      "返厂经手人='0002' and 返厂备注='批次''7'"),
               "2");
@@ -93,8 +97,9 @@ TEST_F(Orders, TickedOrdersGoToTheFactoryInOneTransaction) {
     Run("update 流水记录 set 已返厂=false");
     Run("create trigger refuse before update on 流水记录 when new.编号='0000000002' "
         "begin select raise(abort, 'refused'); end");
+    Answer(IDOK);
     EXPECT_FALSE(SendToFactory(*dm_, {"0000000001", "0000000002", "0000000003"}, "", "0002"));
-    EXPECT_NE(ModalQuestions().back().Text.find("refused"), AnsiString::npos);
+    EXPECT_NE(ModalQuestions().back().text.find("refused"), AnsiString::npos);
     EXPECT_EQ(Scalar("select count(*) from 流水记录 where 已返厂=true"), "0") << "the whole batch rolled back";
     EXPECT_FALSE(dm_->ADOConnection1->InTransaction());
 }

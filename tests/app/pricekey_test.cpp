@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/pricekey.h"
-#include "order_fixture.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/msgqueue.h"
 
@@ -22,7 +21,6 @@ AnsiString Waiting() {
 }
 
 TEST(PriceKey, PassesControlCodesDigitsPointMinusAnd255) {
-    StartTestGui();
     for (int code = 0; code < 256; ++code) {
         char key = static_cast<char>(code);
         const bool passes = code <= 31 || (code >= '0' && code <= '9') || code == '.' || code == '-' || code == 255;
@@ -32,7 +30,6 @@ TEST(PriceKey, PassesControlCodesDigitsPointMinusAnd255) {
 }
 
 TEST(PriceKey, AChineseCharacterIsDiscardedWholeAndWhatFollowsStays) {
-    StartTestGui();
     // "元" (two bytes), U+20000 (four bytes: 0x95 0x32 0x82 0x36 carries two digits).
     const AnsiString cases[] = {"元", "\x95\x32\x82\x36", "乗"};
     for (const AnsiString& character : cases) {

@@ -68,12 +68,11 @@ protected:
     // The texts of the message boxes and message dialogs asked so far.
     static std::vector<AnsiString> Asked() {
         std::vector<AnsiString> texts;
-        for (const TModalQuestion& q : ModalQuestions()) texts.push_back(q.Text);
+        for (const ModalQuestion& q : ModalQuestions()) texts.push_back(q.text);
         return texts;
     }
 
     FrozenClockScope clock_{EncodeDate(2026, 12, 10) + 0.5};
-    ModalResponderScope responder_;
     FakeReceptionWindow window_{dm_};
     AnsiString ini_ = dir_.file("myini.ini");
 };
@@ -88,15 +87,15 @@ TEST_F(Reception, ReceivingAPhoneStoresEveryFieldWithTodayAndOffersTheNextNumber
     window_.inputs[riFault] = "不开机";
     window_.inputs[riHandling] = "保修";
     const auto before = GetTickCount();
-    QueueModalAnswer(IDOK);
+    Answer(IDOK);
     Save();
 
     EXPECT_GE(GetTickCount() - before, 1000u) << "the one-second wait runs on the clock";
     ASSERT_EQ(ModalQuestions().size(), 1u);
-    const TModalQuestion& question = ModalQuestions()[0];
-    EXPECT_EQ(question.Text, "售后接待信息录入成功！打印顾客取机凭证吗?\"确定\"打印；\"取消\"不打印！");
-    EXPECT_EQ(question.Caption, "询问");
-    EXPECT_EQ(question.Flags, UINT(MB_OKCANCEL | MB_ICONQUESTION));
+    const ModalQuestion& question = ModalQuestions()[0];
+    EXPECT_EQ(question.text, "售后接待信息录入成功！打印顾客取机凭证吗?\"确定\"打印；\"取消\"不打印！");
+    EXPECT_EQ(question.caption, "询问");
+    EXPECT_EQ(question.flags, UINT(MB_OKCANCEL | MB_ICONQUESTION));
     EXPECT_EQ(window_.vouchers, 1);
     EXPECT_EQ(window_.voucherRows, 1) << "the voucher query sees the new row inside the transaction";
 
@@ -120,7 +119,7 @@ TEST_F(Reception, ReceivingAPhoneStoresEveryFieldWithTodayAndOffersTheNextNumber
 
 TEST_F(Reception, AnsweringCancelStillCommits) {
     window_.inputs[riPrice] = "";
-    QueueModalAnswer(IDCANCEL);
+    Answer(IDCANCEL);
     Save();
     EXPECT_EQ(window_.vouchers, 0);
     EXPECT_FALSE(dm_->ADOConnection1->InTransaction());
@@ -130,10 +129,11 @@ TEST_F(Reception, AnsweringCancelStillCommits) {
 
 TEST_F(Reception, AnImeiInServiceIsRefused) {
     InsertReception(query_, Phone("0000000001", "356938035643809"));
+    Answer(IDOK);
     Save();
     EXPECT_EQ(Asked(), std::vector<AnsiString>{"此串号的手机正在售后维修，请认真核对！"});
-    EXPECT_EQ(ModalQuestions()[0].Caption, "提示");
-    EXPECT_EQ(ModalQuestions()[0].Flags & MB_ICONMASK, UINT(MB_ICONERROR));
+    EXPECT_EQ(ModalQuestions()[0].caption, "提示");
+    EXPECT_EQ(ModalQuestions()[0].flags & MB_ICONMASK, UINT(MB_ICONERROR));
     EXPECT_EQ(window_.inputs[riImei], "");
     EXPECT_EQ(window_.focused, riImei);
     EXPECT_EQ(Count(), "1");
@@ -153,10 +153,10 @@ TEST_F(Reception, RequiredFieldsAndANonNumericPriceAreRefusedBeforeAnythingIsWri
         {riPrice, "12元", "价格必须是数字！"},
     };
     for (const Case& c : cases) {
-        StopModalResponder();
-        StartModalResponder();
+        ResetModalResponder();
         FillRequired();
         window_.inputs[c.input] = c.value;
+        Answer(IDOK);
         Save();
         EXPECT_EQ(Asked(), std::vector<AnsiString>{c.message}) << c.value;
         EXPECT_EQ(window_.focused, c.input) << c.message;
@@ -166,7 +166,8 @@ TEST_F(Reception, RequiredFieldsAndANonNumericPriceAreRefusedBeforeAnythingIsWri
 
 TEST_F(Reception, AFailureInsideTheTransactionRollsBackAndShowsTheError) {
     window_.voucherFails = true;
-    QueueModalAnswer(IDOK);
+    Answer(IDOK);  // print the voucher
+    Answer(IDOK);  // the error
     Save();
     EXPECT_EQ(Asked().back(), "voucher failed");
     EXPECT_FALSE(dm_->ADOConnection1->InTransaction());
@@ -175,6 +176,7 @@ TEST_F(Reception, AFailureInsideTheTransactionRollsBackAndShowsTheError) {
 
     Run("create trigger refuse before insert on 流水记录 begin select raise(abort, 'disk is full'); end");
     window_.voucherFails = false;
+    Answer(IDOK);
     Save();
     EXPECT_NE(Asked().back().find("disk is full"), AnsiString::npos) << Asked().back();
     EXPECT_FALSE(dm_->ADOConnection1->InTransaction());
@@ -202,7 +204,7 @@ TEST_F(Reception, ATwoLineFooterFromTheSettingsReachesTheVoucherTexts) {
         ini.WriteString(kSettingsSection, "店铺名称", "Kavendi手机店");
         WriteFooterText(ini, "保修三个月\r\n谢谢惠顾");
     }
-    QueueModalAnswer(IDCANCEL);
+    Answer(IDCANCEL);
     Save();
     EXPECT_EQ(window_.voucher.Title, "Kavendi手机店售后专用单据");
     EXPECT_EQ(window_.voucher.Footer, "保修三个月\r\n谢谢惠顾");
@@ -210,16 +212,16 @@ TEST_F(Reception, ATwoLineFooterFromTheSettingsReachesTheVoucherTexts) {
 
 TEST_F(Reception, ReprintAsksForTheNumberAndBuildsItsVoucher) {
     InsertReception(query_, Phone("0000000001", "A"));
-    QueueModalAnswer(mrOk, "0000000001");
+    Answer(mrOk, "0000000001");
     ReprintVoucher(*dm_, window_, ini_);
     ASSERT_EQ(ModalQuestions().size(), 1u);
-    EXPECT_EQ(ModalQuestions()[0].Caption, "请输入");
-    EXPECT_EQ(ModalQuestions()[0].Text, "请输入单据编号          ");
+    EXPECT_EQ(ModalQuestions()[0].caption, "请输入");
+    EXPECT_EQ(ModalQuestions()[0].text, "请输入单据编号          ");
     EXPECT_EQ(window_.vouchers, 1);
     EXPECT_EQ(window_.voucherRows, 1);
     EXPECT_EQ(window_.voucher.Title, "售后专用单据");
 
-    QueueModalAnswer(mrCancel);
+    Answer(mrCancel);
     ReprintVoucher(*dm_, window_, ini_);
     EXPECT_EQ(window_.vouchers, 1) << "Cancel builds nothing";
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "app/shopsettings.h"
-#include "order_fixture.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/jpegimage.h"
@@ -78,27 +77,26 @@ TEST_F(ShopSettings, EmptyValuesAreStoredEmptyAndTheChosenPictureUnderItsOwnKey)
 }
 
 TEST_F(ShopSettings, SavingSaysWhetherItWorked) {
-    StartTestGui();
-    ModalResponderScope responder;
+    ResetModalResponder();
     TShopSettings settings;
     settings.ShopName = "新店";
-    QueueModalAnswer(IDOK);
+    PushModalAnswer({IDOK});
     SaveShopSettingsCommand(file_, settings);
-    QueueModalAnswer(IDOK);
+    PushModalAnswer({IDOK});
     SaveShopSettingsCommand(dir_.file("missing/myini.ini"), settings);
 
     ASSERT_EQ(ModalQuestions().size(), 2u);
-    EXPECT_EQ(ModalQuestions()[0].Text, "配置成功,修改后的软件界面效果重新启动软件后体现！");
-    EXPECT_EQ(ModalQuestions()[0].Caption, "提示");
-    EXPECT_EQ(ModalQuestions()[0].Flags, UINT(MB_ICONINFORMATION));
-    EXPECT_EQ(ModalQuestions()[1].Text, "配置失败！");
-    EXPECT_EQ(ModalQuestions()[1].Flags, UINT(MB_ICONERROR));
+    EXPECT_EQ(ModalQuestions()[0].text, "配置成功,修改后的软件界面效果重新启动软件后体现！");
+    EXPECT_EQ(ModalQuestions()[0].caption, "提示");
+    EXPECT_EQ(ModalQuestions()[0].flags, UINT(MB_ICONINFORMATION));
+    EXPECT_EQ(ModalQuestions()[1].text, "配置失败！");
+    EXPECT_EQ(ModalQuestions()[1].flags, UINT(MB_ICONERROR));
+    ResetModalResponder();
     TIniFile ini(file_);
     EXPECT_EQ(ReadShopSettings(ini).ShopName, "新店");
 }
 
 TEST_F(ShopSettings, ThePictureChooserRecordsThePathAndShowsThePictureWhenItLoads) {
-    StartTestGui();
     const AnsiString picture = dir_.file("店面.jpg");
     {
         TBitmap bitmap;
