@@ -141,6 +141,11 @@ void KillSystemTimer(UINT_PTR id);
 
 // A cursor of our own: its image, AND mask and hot spot (false for system cursors).
 bool CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot);
+
+// Registers the standard control classes ("Button", "Edit", ...) the first
+// time it is called; answers whether it registered them now.
+bool RegisterControlClasses();
+
 // Cursor state for the Qt side and for input.
 bool CursorShown();
 POINT ClipToCursorRect(POINT point);

@@ -307,6 +307,7 @@ ULONG_PTR SetClassLongPtr(HWND handle, int index, LONG_PTR value) {
 HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
                     int width, int height, HWND parent, HANDLE menu, HINSTANCE instance, void* param) {
     auto windowClass = FindClass(className);
+    if (!windowClass && RegisterControlClasses()) windowClass = FindClass(className);
     if (!windowClass) return 0;
     Window& desktop = Desktop();
     Window* parentWindow = nullptr;

@@ -1,0 +1,106 @@
+// Actions and action lists.
+#include "platform/ui/actnlist.h"
+
+#include <algorithm>
+
+#include "platform/rtl/classregistry.h"
+
+void TBasicAction::Published(TPublished<TBasicAction>& p) {
+    p.Property("OnExecute", &TBasicAction::OnExecute, &TBasicAction::SetOnExecute);
+    p.Property("OnUpdate", &TBasicAction::OnUpdate, &TBasicAction::SetOnUpdate);
+}
+
+TBasicAction::TBasicAction(TComponent* owner) : TComponent(owner) {}
+
+bool TBasicAction::Execute() {
+    if (!onExecute_) return false;
+    onExecute_(this);
+    return true;
+}
+
+bool TBasicAction::Update() {
+    if (!onUpdate_) return false;
+    onUpdate_(this);
+    return true;
+}
+
+bool TBasicAction::HandlesTarget(TObject*) const { return false; }
+void TBasicAction::ExecuteTarget(TObject*) {}
+void TBasicAction::UpdateTarget(TObject*) {}
+
+void TContainedAction::Published(TPublished<TContainedAction>& p) {
+    p.Property("Category", &TContainedAction::Category, &TContainedAction::SetCategory);
+}
+
+TContainedAction::TContainedAction(TComponent* owner) : TBasicAction(owner) {}
+TContainedAction::~TContainedAction() = default;
+
+void TContainedAction::BeforeDestruction() {
+    SetActionList(nullptr);
+    TBasicAction::BeforeDestruction();
+}
+
+void TContainedAction::SetActionList(TActionList* v) {
+    if (v == actionList_) return;
+    if (actionList_) std::erase(actionList_->actions_, this);
+    actionList_ = v;
+    if (v) v->actions_.push_back(this);
+}
+
+bool TContainedAction::Execute() {
+    if (actionList_ && actionList_->ExecuteAction(this)) return true;
+    return TBasicAction::Execute();
+}
+
+bool TContainedAction::Update() {
+    if (actionList_ && actionList_->UpdateAction(this)) return true;
+    return TBasicAction::Update();
+}
+
+TComponent* TContainedAction::GetParentComponent() const { return actionList_; }
+
+void TContainedAction::SetParentComponent(TComponent* parent) { SetActionList(dynamic_cast<TActionList*>(parent)); }
+
+void TCustomAction::Published(TPublished<TCustomAction>& p) {
+    p.Property("Caption", &TCustomAction::Caption, &TCustomAction::SetCaption);
+    p.Property("Checked", &TCustomAction::Checked, &TCustomAction::SetChecked);
+    p.Property("Enabled", &TCustomAction::Enabled, &TCustomAction::SetEnabled).Default(true);
+    p.Property("Hint", &TCustomAction::Hint, &TCustomAction::SetHint);
+    p.Property("ImageIndex", &TCustomAction::ImageIndex, &TCustomAction::SetImageIndex).Default(-1);
+    p.Property("ShortCut", &TCustomAction::ShortCut, &TCustomAction::SetShortCut).TypeName("TShortCut");
+    p.Property("Visible", &TCustomAction::Visible, &TCustomAction::SetVisible).Default(true);
+}
+
+TCustomAction::TCustomAction(TComponent* owner) : TContainedAction(owner) {}
+
+bool TCustomAction::Execute() {
+    Update();
+    return enabled_ && TContainedAction::Execute();
+}
+
+void TActionList::Published(TPublished<TActionList>& p) {
+    p.Property("OnExecute", &TActionList::OnExecute, &TActionList::SetOnExecute);
+    p.Property("OnUpdate", &TActionList::OnUpdate, &TActionList::SetOnUpdate);
+}
+
+TActionList::TActionList(TComponent* owner) : TComponent(owner) {}
+
+bool TActionList::ExecuteAction(TBasicAction* action) {
+    bool handled = false;
+    onExecute_(action, handled);
+    return handled;
+}
+
+bool TActionList::UpdateAction(TBasicAction* action) {
+    bool handled = false;
+    onUpdate_(action, handled);
+    return handled;
+}
+
+void TActionList::GetChildren(const TGetChildProc& proc, TComponent* root) {
+    for (TContainedAction* action : actions_)
+        if (action->Owner() == root) proc(action);
+}
+
+SERVIORA_REGISTER_CLASS(TAction);
+SERVIORA_REGISTER_CLASS(TActionList);

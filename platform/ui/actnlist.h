@@ -1,0 +1,122 @@
+// Actions: TBasicAction, TAction and TActionList. A control with an Action
+// runs the action when clicked; ExecuteAction/UpdateAction let a target
+// (a grid, an edit) handle the actions it knows.
+#pragma once
+
+#include <vector>
+
+#include "platform/rtl/component.h"
+
+using TActionEvent = TEvent<void(class TBasicAction* Action, bool& Handled)>;
+
+class TBasicAction : public TComponent {
+    SERVIORA_CLASS(TBasicAction, TComponent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TBasicAction(TComponent* owner);
+
+    // OnExecute; answers whether a handler ran.
+    virtual bool Execute();
+    // OnUpdate; answers whether a handler ran.
+    virtual bool Update();
+    // Whether `target` can run this action (the target then does).
+    virtual bool HandlesTarget(TObject* target) const;
+    virtual void ExecuteTarget(TObject* target);
+    virtual void UpdateTarget(TObject* target);
+
+    const TNotifyEvent& OnExecute() const { return onExecute_; }
+    void SetOnExecute(TNotifyEvent v) { onExecute_ = std::move(v); }
+    const TNotifyEvent& OnUpdate() const { return onUpdate_; }
+    void SetOnUpdate(TNotifyEvent v) { onUpdate_ = std::move(v); }
+    TComponent* ActionComponent() const { return actionComponent_; }
+    void SetActionComponent(TComponent* v) { actionComponent_ = v; }
+
+private:
+    TNotifyEvent onExecute_, onUpdate_;
+    TComponent* actionComponent_ = nullptr;
+};
+
+class TActionList;
+
+class TContainedAction : public TBasicAction {
+    SERVIORA_CLASS(TContainedAction, TBasicAction)
+    SERVIORA_PUBLISHED
+public:
+    explicit TContainedAction(TComponent* owner);
+    ~TContainedAction() override;
+    void BeforeDestruction() override;
+
+    TActionList* ActionList() const { return actionList_; }
+    void SetActionList(TActionList* v);
+    const AnsiString& Category() const { return category_; }
+    void SetCategory(const AnsiString& v) { category_ = v; }
+    bool Execute() override;
+    bool Update() override;
+
+    bool HasParent() const override { return actionList_ != nullptr; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* parent) override;
+
+private:
+    TActionList* actionList_ = nullptr;
+    AnsiString category_;
+};
+
+class TCustomAction : public TContainedAction {
+    SERVIORA_CLASS(TCustomAction, TContainedAction)
+    SERVIORA_PUBLISHED
+public:
+    explicit TCustomAction(TComponent* owner);
+
+    const AnsiString& Caption() const { return caption_; }
+    void SetCaption(const AnsiString& v) { caption_ = v; }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v) { enabled_ = v; }
+    bool Checked() const { return checked_; }
+    void SetChecked(bool v) { checked_ = v; }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v) { visible_ = v; }
+    const AnsiString& Hint() const { return hint_; }
+    void SetHint(const AnsiString& v) { hint_ = v; }
+    Integer ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(Integer v) { imageIndex_ = v; }
+    Word ShortCut() const { return shortCut_; }
+    void SetShortCut(Word v) { shortCut_ = v; }
+    // Runs only while enabled.
+    bool Execute() override;
+
+private:
+    AnsiString caption_, hint_;
+    bool enabled_ = true, checked_ = false, visible_ = true;
+    Integer imageIndex_ = -1;
+    Word shortCut_ = 0;
+};
+
+class TAction : public TCustomAction {
+    SERVIORA_CLASS(TAction, TCustomAction)
+public:
+    using TCustomAction::TCustomAction;
+};
+
+class TActionList : public TComponent {
+    SERVIORA_CLASS(TActionList, TComponent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TActionList(TComponent* owner);
+
+    int ActionCount() const { return int(actions_.size()); }
+    TContainedAction* Actions(int index) const { return actions_.at(std::size_t(index)); }
+    // The list's OnExecute/OnUpdate may handle an action first.
+    bool ExecuteAction(TBasicAction* action);
+    bool UpdateAction(TBasicAction* action);
+    const TActionEvent& OnExecute() const { return onExecute_; }
+    void SetOnExecute(TActionEvent v) { onExecute_ = std::move(v); }
+    const TActionEvent& OnUpdate() const { return onUpdate_; }
+    void SetOnUpdate(TActionEvent v) { onUpdate_ = std::move(v); }
+    void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+
+private:
+    friend class TContainedAction;
+    std::vector<TContainedAction*> actions_;
+    TActionEvent onExecute_, onUpdate_;
+};

@@ -1,0 +1,655 @@
+// The control framework: TControl, TWinControl, TGraphicControl and
+// TCustomControl over the window system.
+//
+// A control class declares its message handlers by message id:
+//     class TFoo : public TCustomControl {
+//         SERVIORA_CLASS(TFoo, TCustomControl)
+//         SERVIORA_MESSAGES_BEGIN
+//             SERVIORA_MESSAGE(WM_LBUTTONDOWN, WMLButtonDown)
+//             SERVIORA_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
+//         SERVIORA_MESSAGES_END(TCustomControl)
+//         void WMLButtonDown(TMessage& Message);
+//         ...
+//     };
+// Messages arrive at WindowProc (replaceable and chainable; WndProc by
+// default), which calls Dispatch: the class's handlers first, then its
+// ancestors', and DefaultHandler (for a window control the window's original
+// procedure) when no class handles the message. A handler that wants the
+// default behaviour as well calls Inherited::Dispatch(Message) or
+// DefaultHandler(Message).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/rtl/component.h"
+#include "platform/ui/colors.h"
+#include "platform/ui/graphics.h"
+#include "platform/ui/userinput.h"
+
+class TWinControl;
+class TCustomForm;
+class TPopupMenu;
+class TBasicAction;
+
+SERVIORA_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
+SERVIORA_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
+using TAnchors = TSet<TAnchorKind>;
+SERVIORA_ENUM(TShiftStateItem, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
+using TShiftState = TSet<TShiftStateItem>;
+SERVIORA_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
+SERVIORA_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
+SERVIORA_ENUM(TDragMode, dmManual, dmAutomatic)
+SERVIORA_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents,
+              csFramed, csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible,
+              csReplicatable, csNoStdEvents, csDisplayDragImage, csReflector, csActionClient, csMenuEvents)
+using TControlStyle = TSet<TControlStyleItem>;
+SERVIORA_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded,
+              csFocusing, csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking)
+using TControlState = TSet<TControlStateItem>;
+
+using TCursor = Integer;
+constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSize = -22,
+                  crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10,
+                  crHourGlass = -11, crDrag = -12, crNoDrop = -13, crHSplit = -14, crVSplit = -15,
+                  crMultiDrag = -16, crSQLWait = -17, crNo = -18, crAppStart = -19, crHelp = -20,
+                  crHandPoint = -21, crSizeAll = -22;
+
+using TKeyEvent = TEvent<void(TObject* Sender, Word& Key, TShiftState Shift)>;
+using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
+using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TMouseWheelEvent =
+    TEvent<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = TEvent<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+using TContextPopupEvent = TEvent<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+
+// The hint record of CM_HINTSHOW (lParam points at it).
+struct THintInfo {
+    class TControl* HintControl = nullptr;
+    TClass HintWindowClass = nullptr;
+    TPoint HintPos;
+    int HintMaxWidth = 0;
+    TColor HintColor = clInfoBk;
+    TRect CursorRect;
+    TPoint CursorPos;
+    int ReshowTimeout = 0;
+    int HideTimeout = 0;
+    AnsiString HintStr;
+    void* HintData = nullptr;
+};
+
+// The key state of a mouse or key message as a shift state.
+TShiftState KeysToShiftState(WPARAM keys);
+TShiftState KeyDataToShiftState(LPARAM keyData);
+
+// Message handler tables: see the file comment.
+#define SERVIORA_MESSAGES_BEGIN                         \
+public:                                                 \
+    void Dispatch(TMessage& Message) override {         \
+        switch (Message.Msg) {
+#define SERVIORA_MESSAGE(Id, Handler) \
+    case Id:                          \
+        Handler(Message);             \
+        return;
+#define SERVIORA_MESSAGES_END(Parent) \
+    default:                          \
+        break;                        \
+        }                             \
+        Parent::Dispatch(Message);    \
+    }                                 \
+                                      \
+private:
+
+class TControl : public TComponent {
+    SERVIORA_CLASS(TControl, TComponent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+    void BeforeDestruction() override;
+
+    // ---- the tree ----
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* parent) override;
+    // The form the control sits on (nullptr when none).
+    TCustomForm* GetParentForm() const;
+
+    // ---- geometry (in the parent's client coordinates; screen for a form) ----
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+    void SetBoundsRect(const TRect& r) { SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+    virtual void SetBounds(int left, int top, int width, int height);
+    virtual TRect ClientRect() const;
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientWidth(int v);
+    void SetClientHeight(int v);
+    // The client area's top-left corner in screen coordinates.
+    virtual TPoint ClientOrigin() const;
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign v);
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors v);
+    // Constraints: 0 means no limit.
+    int MinWidth() const { return minWidth_; }
+    int MinHeight() const { return minHeight_; }
+    int MaxWidth() const { return maxWidth_; }
+    int MaxHeight() const { return maxHeight_; }
+    void SetConstraints(int minWidth, int minHeight, int maxWidth, int maxHeight);
+
+    // ---- state and look ----
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible and on a showing parent.
+    virtual bool Showing() const;
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool v);
+    const AnsiString& Caption() const { return GetText(); }
+    void SetCaption(const AnsiString& v) { SetText(v); }
+    const AnsiString& Text() const { return GetText(); }
+    void SetText(const AnsiString& v);
+    TColor Color() const { return color_; }
+    void SetColor(TColor v);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool v);
+    TFont* Font() const { return font_.get(); }
+    void SetFont(TFont* v) { font_->Assign(v); }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool v);
+    bool ParentCtl3D() const { return parentCtl3D_; }
+    void SetParentCtl3D(bool v);
+    const AnsiString& Hint() const { return hint_; }
+    void SetHint(const AnsiString& v) { hint_ = v; }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool v);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool v);
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor v);
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* v);
+    TBasicAction* Action() const { return action_; }
+    void SetAction(TBasicAction* v);
+    TControlStyle ControlStyle() const { return controlStyle_; }
+    void SetControlStyle(TControlStyle v) { controlStyle_ = v; }
+    TControlState ControlState() const { return controlState_; }
+    void SetControlState(TControlState v) { controlState_ = v; }
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode v);
+    bool UseRightToLeftAlignment() const { return biDiMode_ == bdRightToLeft; }
+    bool UseRightToLeftReading() const { return biDiMode_ != bdLeftToRight; }
+    bool UseRightToLeftScrollBar() const { return biDiMode_ != bdLeftToRight && biDiMode_ != bdRightToLeftReadingOnly; }
+    bool IsRightToLeft() const { return biDiMode_ != bdLeftToRight; }
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode v) { dragMode_ = v; }
+    // Starts dragging: with `immediate`, at once; otherwise after the mouse
+    // moves. This platform's drag loop is the window system's; a control
+    // only records that it is being dragged.
+    void BeginDrag(bool immediate, int threshold = -1);
+    void EndDrag(bool drop);
+    bool Dragging() const { return dragging_; }
+    bool MouseCapture() const;
+    void SetMouseCapture(bool v);
+
+    // ---- messages ----
+    LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+    const TWndMethod& WindowProc() const { return windowProc_; }
+    void SetWindowProc(TWndMethod v) { windowProc_ = std::move(v); }
+    virtual void WndProc(TMessage& Message);
+    virtual void DefaultHandler(TMessage& Message);
+
+    // ---- painting and order ----
+    virtual void Invalidate();
+    virtual void Update();
+    virtual void Repaint();
+    void Refresh() { Repaint(); }
+    void BringToFront();
+    void SendToBack();
+    // Scales position, size and font by M/D.
+    void ScaleBy(int M, int D);
+
+    // ---- events ----
+    const TNotifyEvent& OnClick() const { return onClick_; }
+    void SetOnClick(TNotifyEvent v) { onClick_ = std::move(v); }
+    const TNotifyEvent& OnDblClick() const { return onDblClick_; }
+    void SetOnDblClick(TNotifyEvent v) { onDblClick_ = std::move(v); }
+    const TMouseEvent& OnMouseDown() const { return onMouseDown_; }
+    void SetOnMouseDown(TMouseEvent v) { onMouseDown_ = std::move(v); }
+    const TMouseEvent& OnMouseUp() const { return onMouseUp_; }
+    void SetOnMouseUp(TMouseEvent v) { onMouseUp_ = std::move(v); }
+    const TMouseMoveEvent& OnMouseMove() const { return onMouseMove_; }
+    void SetOnMouseMove(TMouseMoveEvent v) { onMouseMove_ = std::move(v); }
+    const TMouseWheelEvent& OnMouseWheel() const { return onMouseWheel_; }
+    void SetOnMouseWheel(TMouseWheelEvent v) { onMouseWheel_ = std::move(v); }
+    const TMouseWheelUpDownEvent& OnMouseWheelUp() const { return onMouseWheelUp_; }
+    void SetOnMouseWheelUp(TMouseWheelUpDownEvent v) { onMouseWheelUp_ = std::move(v); }
+    const TMouseWheelUpDownEvent& OnMouseWheelDown() const { return onMouseWheelDown_; }
+    void SetOnMouseWheelDown(TMouseWheelUpDownEvent v) { onMouseWheelDown_ = std::move(v); }
+    const TNotifyEvent& OnResize() const { return onResize_; }
+    void SetOnResize(TNotifyEvent v) { onResize_ = std::move(v); }
+    const TContextPopupEvent& OnContextPopup() const { return onContextPopup_; }
+    void SetOnContextPopup(TContextPopupEvent v) { onContextPopup_ = std::move(v); }
+
+    // The dynamic methods behind the events.
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
+    virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
+    virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
+    virtual void Resize();
+    virtual bool CanAutoSize(int& newWidth, int& newHeight);
+
+    void Loaded() override;
+
+protected:
+    virtual const AnsiString& GetText() const { return text_; }
+    virtual void TextChanged(const AnsiString& text);
+    // The parent's font or colour to take over (ParentFont, ParentColor).
+    void ParentFontChanged();
+    void ParentColorChanged();
+    virtual void ChangeScale(int M, int D);
+    // Bounds were changed from outside (the window moved): remember them.
+    void UpdateBoundsFields(int left, int top, int width, int height);
+    // The parent lays out its children again (an aligned child changed).
+    void RequestAlign();
+    void Changed();
+    void Notification(TComponent* component, TOperation operation) override;
+
+    // ---- message handlers of every control ----
+    void WMMouseButton(TMessage& Message);
+    void WMMouseMove(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMParentFontChanged(TMessage& Message);
+    void CMParentColorChanged(TMessage& Message);
+    void CMParentShowHintChanged(TMessage& Message);
+    void CMParentCtl3DChanged(TMessage& Message);
+    void CMHitTest(TMessage& Message);
+    void CMMouseWheel(TMessage& Message);
+
+public:
+    // The class's handlers; the root of every control's message table.
+    virtual void Dispatch(TMessage& Message) {
+        switch (Message.Msg) {
+        SERVIORA_MESSAGE(WM_LBUTTONDOWN, WMMouseButton)
+        SERVIORA_MESSAGE(WM_LBUTTONUP, WMMouseButton)
+        SERVIORA_MESSAGE(WM_LBUTTONDBLCLK, WMMouseButton)
+        SERVIORA_MESSAGE(WM_RBUTTONDOWN, WMMouseButton)
+        SERVIORA_MESSAGE(WM_RBUTTONUP, WMMouseButton)
+        SERVIORA_MESSAGE(WM_RBUTTONDBLCLK, WMMouseButton)
+        SERVIORA_MESSAGE(WM_MBUTTONDOWN, WMMouseButton)
+        SERVIORA_MESSAGE(WM_MBUTTONUP, WMMouseButton)
+        SERVIORA_MESSAGE(WM_MOUSEMOVE, WMMouseMove)
+        SERVIORA_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
+        SERVIORA_MESSAGE(CM_VISIBLECHANGED, CMVisibleChanged)
+        SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
+        SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
+        SERVIORA_MESSAGE(CM_PARENTFONTCHANGED, CMParentFontChanged)
+        SERVIORA_MESSAGE(CM_PARENTCOLORCHANGED, CMParentColorChanged)
+        SERVIORA_MESSAGE(CM_PARENTSHOWHINTCHANGED, CMParentShowHintChanged)
+        SERVIORA_MESSAGE(CM_PARENTCTL3DCHANGED, CMParentCtl3DChanged)
+        SERVIORA_MESSAGE(CM_HITTEST, CMHitTest)
+        SERVIORA_MESSAGE(CM_MOUSEWHEEL, CMMouseWheel)
+    default:
+        break;
+        }
+        DefaultHandler(Message);
+    }
+
+private:
+    void FontChanged(TObject* sender);
+
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    int minWidth_ = 0, minHeight_ = 0, maxWidth_ = 0, maxHeight_ = 0;
+    // The parent's client size the anchors measure from.
+    int anchorParentWidth_ = -1, anchorParentHeight_ = -1;
+    TAlign align_ = alNone;
+    TAnchors anchors_{akLeft, akTop};
+    bool visible_ = true;
+    bool enabled_ = true;
+    AnsiString text_;
+    TColor color_ = clWindow;
+    bool parentColor_ = false;
+    std::unique_ptr<TFont> font_;
+    bool parentFont_ = true;
+    bool ctl3D_ = true;
+    bool parentCtl3D_ = true;
+    AnsiString hint_;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
+    TCursor cursor_ = crDefault;
+    TPopupMenu* popupMenu_ = nullptr;
+    TBasicAction* action_ = nullptr;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    TDragMode dragMode_ = dmManual;
+    bool dragging_ = false;
+    TNotifyEvent onClick_, onDblClick_, onResize_;
+    TMouseEvent onMouseDown_, onMouseUp_;
+    TMouseMoveEvent onMouseMove_;
+    TMouseWheelEvent onMouseWheel_;
+    TMouseWheelUpDownEvent onMouseWheelUp_, onMouseWheelDown_;
+    TContextPopupEvent onContextPopup_;
+    TWndMethod windowProc_;
+
+protected:
+    TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    TControlState controlState_;
+
+    friend class TWinControl;
+};
+using TControlClass = const TControl::MetaClassType*;
+
+// A control without a window of its own, painted by its parent.
+class TGraphicControl : public TControl {
+    SERVIORA_CLASS(TGraphicControl, TControl)
+public:
+    explicit TGraphicControl(TComponent* owner);
+    ~TGraphicControl() override;
+    TCanvas* Canvas() const { return canvas_.get(); }
+
+protected:
+    virtual void Paint() {}
+    void WMPaint(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_PAINT, WMPaint)
+    SERVIORA_MESSAGES_END(TControl)
+
+    std::unique_ptr<TControlCanvas> canvas_;
+};
+
+// What CreateParams fills in before the window is made.
+struct TCreateParams {
+    AnsiString Caption;
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    int X = 0, Y = 0, Width = 0, Height = 0;
+    HWND WndParent = 0;
+    void* Param = nullptr;
+    WNDCLASS WindowClass;
+    AnsiString WinClassName;
+};
+
+class TWinControl : public TControl {
+    SERVIORA_CLASS(TWinControl, TControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+    void BeforeDestruction() override;
+
+    // ---- the window ----
+    // Creates the window (and the parent's first) when there is none.
+    HWND Handle();
+    bool HandleAllocated() const { return handle_ != 0; }
+    void HandleNeeded();
+    // Destroys the window and makes it again with the current parameters.
+    void RecreateWnd();
+    // A parent window for a control without a parent control.
+    HWND ParentWindow() const { return parentWindow_; }
+    void SetParentWindow(HWND v);
+
+    // ---- children ----
+    int ControlCount() const { return int(controls_.size()); }
+    TControl* Controls(int index) const { return controls_.at(std::size_t(index)); }
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    bool ContainsControl(const TControl* control) const;
+    // The child control (graphic ones included) at a client point.
+    TControl* ControlAtPos(TPoint pos, bool allowDisabled, bool allowWinControls = false) const;
+    // Sends the message to every child.
+    void Broadcast(TMessage& Message);
+    // Sends the message to every child that takes its font/colour from here.
+    void NotifyControls(UINT msg);
+    void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+
+    // ---- focus and tab order ----
+    int TabOrder() const;
+    void SetTabOrder(int v);
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool v);
+    virtual bool CanFocus() const;
+    virtual void SetFocus();
+    bool Focused() const;
+    // The window controls in tab order, depth first.
+    void GetTabOrderList(std::vector<TWinControl*>& list) const;
+    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
+    void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
+    void SelectFirst();
+
+    // ---- layout ----
+    void DisableAlign() { ++alignLevel_; }
+    void EnableAlign();
+    bool AlignDisabled() const { return alignLevel_ > 0; }
+    void Realign() { AlignControls(nullptr); }
+    virtual void AdjustClientRect(TRect& rect) const;
+    void SetBounds(int left, int top, int width, int height) override;
+    TRect ClientRect() const override;
+    TPoint ClientOrigin() const override;
+    bool Showing() const override;
+
+    bool DoubleBuffered() const { return doubleBuffered_; }
+    void SetDoubleBuffered(bool v) { doubleBuffered_ = v; }
+    // Paints the graphic children (all, or those above `first`) on dc.
+    void PaintControls(HDC dc, TControl* first);
+
+    void Invalidate() override;
+    void Update() override;
+    void Repaint() override;
+
+    // ---- events ----
+    const TKeyEvent& OnKeyDown() const { return onKeyDown_; }
+    void SetOnKeyDown(TKeyEvent v) { onKeyDown_ = std::move(v); }
+    const TKeyEvent& OnKeyUp() const { return onKeyUp_; }
+    void SetOnKeyUp(TKeyEvent v) { onKeyUp_ = std::move(v); }
+    const TKeyPressEvent& OnKeyPress() const { return onKeyPress_; }
+    void SetOnKeyPress(TKeyPressEvent v) { onKeyPress_ = std::move(v); }
+    const TNotifyEvent& OnEnter() const { return onEnter_; }
+    void SetOnEnter(TNotifyEvent v) { onEnter_ = std::move(v); }
+    const TNotifyEvent& OnExit() const { return onExit_; }
+    void SetOnExit(TNotifyEvent v) { onExit_ = std::move(v); }
+
+    virtual void KeyDown(Word& key, TShiftState shift);
+    virtual void KeyUp(Word& key, TShiftState shift);
+    virtual void KeyPress(char& key);
+    virtual void DoEnter();
+    virtual void DoExit();
+
+    void DefaultHandler(TMessage& Message) override;
+    void WndProc(TMessage& Message) override;
+
+protected:
+    virtual void CreateParams(TCreateParams& params);
+    virtual void CreateWnd();
+    virtual void CreateWindowHandle(const TCreateParams& params);
+    virtual void DestroyWnd();
+    virtual void DestroyWindowHandle();
+    // The window was made: children's windows follow.
+    virtual void CreateHandle();
+    virtual void AlignControls(TControl* control, TRect& rect);
+    void AlignControls(TControl* control);
+    virtual void PaintWindow(HDC dc);
+    void PaintHandler(TMessage& Message);
+    // Whether the key goes to the dialog (Tab, Enter, Esc, arrows) rather
+    // than to this control.
+    bool IsDialogKey(Word key) const;
+    // Key processing: the form's preview, then this control's event.
+    bool DoKeyDown(TMessage& Message);
+    bool DoKeyPress(TMessage& Message);
+    void ChangeScale(int M, int D) override;
+    void TextChanged(const AnsiString& text) override;
+    void ShowingChanged();
+    // The procedure messages fall through to (the class's original procedure).
+    WNDPROC DefWndProc() const { return defWndProc_; }
+
+    // ---- message handlers ----
+    void WMPaint(TMessage& Message);
+    void WMEraseBkgnd(TMessage& Message);
+    void WMSetFocus(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+    void WMKeyDown(TMessage& Message);
+    void WMKeyUp(TMessage& Message);
+    void WMChar(TMessage& Message);
+    void WMWindowPosChanged(TMessage& Message);
+    void WMSize(TMessage& Message);
+    void WMCommand(TMessage& Message);
+    void WMNotify(TMessage& Message);
+    void WMReflected(TMessage& Message);
+    void WMNCDestroy(TMessage& Message);
+    void WMContextMenu(TMessage& Message);
+    void WMMouseWheel(TMessage& Message);
+    void WMSetCursor(TMessage& Message);
+    void CMEnter(TMessage& Message);
+    void CMExit(TMessage& Message);
+    void CMDialogKey(TMessage& Message);
+    void CMDialogChar(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+    void CMShowingChanged(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+    void CMCtl3DChanged(TMessage& Message);
+    void CMRecreateWnd(TMessage& Message);
+    void CMSysColorChange(TMessage& Message);
+    void WMSysColorChange(TMessage& Message);
+    void CMCancelMode(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_PAINT, WMPaint)
+        SERVIORA_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
+        SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
+        SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocus)
+        SERVIORA_MESSAGE(WM_KEYDOWN, WMKeyDown)
+        SERVIORA_MESSAGE(WM_SYSKEYDOWN, WMKeyDown)
+        SERVIORA_MESSAGE(WM_KEYUP, WMKeyUp)
+        SERVIORA_MESSAGE(WM_SYSKEYUP, WMKeyUp)
+        SERVIORA_MESSAGE(WM_CHAR, WMChar)
+        SERVIORA_MESSAGE(WM_WINDOWPOSCHANGED, WMWindowPosChanged)
+        SERVIORA_MESSAGE(WM_SIZE, WMSize)
+        SERVIORA_MESSAGE(WM_COMMAND, WMCommand)
+        SERVIORA_MESSAGE(WM_NOTIFY, WMNotify)
+        SERVIORA_MESSAGE(WM_DRAWITEM, WMReflected)
+        SERVIORA_MESSAGE(WM_MEASUREITEM, WMReflected)
+        SERVIORA_MESSAGE(WM_HSCROLL, WMReflected)
+        SERVIORA_MESSAGE(WM_VSCROLL, WMReflected)
+        SERVIORA_MESSAGE(WM_CTLCOLORBTN, WMReflected)
+        SERVIORA_MESSAGE(WM_CTLCOLOREDIT, WMReflected)
+        SERVIORA_MESSAGE(WM_CTLCOLORLISTBOX, WMReflected)
+        SERVIORA_MESSAGE(WM_CTLCOLORSTATIC, WMReflected)
+        SERVIORA_MESSAGE(WM_CTLCOLORSCROLLBAR, WMReflected)
+        SERVIORA_MESSAGE(WM_NCDESTROY, WMNCDestroy)
+        SERVIORA_MESSAGE(WM_CONTEXTMENU, WMContextMenu)
+        SERVIORA_MESSAGE(WM_MOUSEWHEEL, WMMouseWheel)
+        SERVIORA_MESSAGE(WM_SETCURSOR, WMSetCursor)
+        SERVIORA_MESSAGE(WM_SYSCOLORCHANGE, WMSysColorChange)
+        SERVIORA_MESSAGE(CM_ENTER, CMEnter)
+        SERVIORA_MESSAGE(CM_EXIT, CMExit)
+        SERVIORA_MESSAGE(CM_DIALOGKEY, CMDialogKey)
+        SERVIORA_MESSAGE(CM_DIALOGCHAR, CMDialogChar)
+        SERVIORA_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
+        SERVIORA_MESSAGE(CM_VISIBLECHANGED, CMVisibleChanged)
+        SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
+        SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
+        SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
+        SERVIORA_MESSAGE(CM_CTL3DCHANGED, CMCtl3DChanged)
+        SERVIORA_MESSAGE(CM_RECREATEWND, CMRecreateWnd)
+        SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
+        SERVIORA_MESSAGE(CM_CANCELMODE, CMCancelMode)
+    SERVIORA_MESSAGES_END(TControl)
+
+private:
+    friend LRESULT InitialWindowProc(HWND, UINT, WPARAM, LPARAM);
+    void MainWndProc(TMessage& Message);
+    void UpdateShowing();
+    // Sends a mouse message to the graphic child under the mouse; true when one took it.
+    bool ForwardMouseToGraphicChild(TMessage& Message);
+
+    HWND handle_ = 0;
+    HWND parentWindow_ = 0;
+    WNDPROC objectInstance_;
+    WNDPROC defWndProc_;
+    std::vector<TControl*> controls_;
+    std::vector<TWinControl*> tabList_;
+    bool tabStop_ = false;
+    bool doubleBuffered_ = false;
+    bool showing_ = false;
+    int alignLevel_ = 0;
+    bool alignPending_ = false;
+    TControl* mouseControl_ = nullptr;
+    TKeyEvent onKeyDown_, onKeyUp_;
+    TKeyPressEvent onKeyPress_;
+    TNotifyEvent onEnter_, onExit_;
+
+    friend class TControl;
+};
+
+// A window control that paints itself on its Canvas.
+class TCustomControl : public TWinControl {
+    SERVIORA_CLASS(TCustomControl, TWinControl)
+public:
+    explicit TCustomControl(TComponent* owner);
+    ~TCustomControl() override;
+    TCanvas* Canvas() const { return canvas_.get(); }
+
+protected:
+    virtual void Paint() {}
+    void PaintWindow(HDC dc) override;
+
+    std::unique_ptr<TControlCanvas> canvas_;
+};
+
+// A window control whose client area scrolls over its children.
+class TScrollingWinControl : public TWinControl {
+    SERVIORA_CLASS(TScrollingWinControl, TWinControl)
+public:
+    explicit TScrollingWinControl(TComponent* owner);
+    // Scrolls so the control is in view.
+    void ScrollInView(TControl* control);
+    int HorzScrollPosition() const { return scrollX_; }
+    int VertScrollPosition() const { return scrollY_; }
+    void ScrollBy(int deltaX, int deltaY);
+
+private:
+    int scrollX_ = 0, scrollY_ = 0;
+};
+
+class TScrollBox : public TScrollingWinControl {
+    SERVIORA_CLASS(TScrollBox, TScrollingWinControl)
+public:
+    explicit TScrollBox(TComponent* owner);
+};
+
+// The control of a window handle (nullptr for a window no control owns).
+TWinControl* FindControl(HWND handle);
+// The control under a screen point, disabled ones included, graphic
+// children too.
+TControl* FindDragTarget(TPoint pos, bool allowDisabled);
+TControl* FindVCLWindow(TPoint pos);
+// The control that has the mouse capture.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* control);

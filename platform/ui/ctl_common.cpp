@@ -1,0 +1,87 @@
+// What the standard controls share, and the registration of their classes.
+#include "platform/ui/ctl_common.h"
+
+#include "platform/ui/userinput.h"
+#include "platform/ui/window_internal.h"
+
+namespace ctl {
+
+void RegisterControlClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background,
+                          std::uintptr_t cursor) {
+    WNDCLASS wc;
+    wc.style = style | CS_GLOBALCLASS;
+    wc.lpfnWndProc = procedure;
+    wc.cbWndExtra = sizeof(LONG_PTR);
+    wc.hCursor = LoadCursor(0, cursor);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    RegisterClass(&wc);
+}
+
+void NotifyCommand(HWND control, UINT code) {
+    const HWND parent = GetParent(control);
+    if (parent) SendMessage(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), int(code)), LPARAM(control));
+}
+
+LRESULT NotifyParent(HWND control, NMHDR& header, UINT code) {
+    header.hwndFrom = control;
+    header.idFrom = UINT_PTR(GetDlgCtrlID(control));
+    header.code = code;
+    const HWND parent = GetParent(control);
+    return parent ? SendMessage(parent, WM_NOTIFY, header.idFrom, LPARAM(&header)) : 0;
+}
+
+int ControlFont::TextHeight(int* averageWidth) const {
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, ForDrawing());
+    TEXTMETRICA metrics;
+    GetTextMetrics(dc, &metrics);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    if (averageWidth) *averageWidth = metrics.tmAveCharWidth;
+    return metrics.tmHeight;
+}
+
+HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage) {
+    const HWND parent = GetParent(control);
+    const LRESULT brush = parent ? SendMessage(parent, ctlColorMessage, WPARAM(dc), LPARAM(control))
+                                 : DefWindowProc(control, ctlColorMessage, WPARAM(dc), LPARAM(control));
+    return brush ? HBRUSH(brush) : HBRUSH(DefWindowProc(control, ctlColorMessage, WPARAM(dc), LPARAM(control)));
+}
+
+int TextWidth(HDC dc, const char* text, std::size_t length) {
+    if (length == 0) return 0;
+    SIZE size{};
+    GetTextExtentPoint32(dc, text, int(length), &size);
+    return size.cx;
+}
+
+RECT ClientRect(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    return r;
+}
+
+PaintScope::PaintScope(HWND window, WPARAM dcFromMessage)
+    : window_(window), dc_(HDC(dcFromMessage)), own_(dcFromMessage == 0) {
+    if (own_) dc_ = BeginPaint(window, &paint_);
+}
+
+PaintScope::~PaintScope() {
+    if (own_) EndPaint(window_, &paint_);
+}
+
+}  // namespace ctl
+
+void InitCommonControls() { ws::RegisterControlClasses(); }
+
+bool ws::RegisterControlClasses() {
+    static bool registered = false;
+    if (registered) return false;
+    registered = true;
+    ctl::RegisterButtonClass();
+    ctl::RegisterEditClass();
+    ctl::RegisterListBoxClasses();
+    ctl::RegisterComboBoxClass();
+    return true;
+}

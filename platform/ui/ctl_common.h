@@ -1,0 +1,113 @@
+// What the standard controls share: the per-window state kept in the
+// window's extra bytes, notifications to the parent, the control's font,
+// the colours the parent chooses through WM_CTLCOLOR*, and the text
+// measuring every control does.
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/commctrl.h"
+#include "platform/ui/userinput.h"
+#include "platform/ui/winpaint.h"
+
+namespace ctl {
+
+// A DC for painting: BeginPaint/EndPaint around a scope, or the DC the
+// message brought (WM_PRINTCLIENT, WM_PAINT with a DC in wParam).
+class PaintScope {
+public:
+    PaintScope(HWND window, WPARAM dcFromMessage);
+    ~PaintScope();
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_;
+    HDC dc_;
+    bool own_;
+};
+
+// The window procedure of a control class `C`: the window owns one `C`,
+// made at WM_NCCREATE and freed after WM_NCDESTROY. Controls paint their
+// whole client area (so no background is erased) through C::Paint(HDC);
+// every other message goes to C::Handle. C is constructed from its window.
+template <class C>
+LRESULT ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* control = reinterpret_cast<C*>(GetWindowLongPtr(window, 0));
+    if (!control) {
+        if (message != WM_NCCREATE) return DefWindowProc(window, message, wParam, lParam);
+        auto made = std::make_unique<C>(window);
+        SetWindowLongPtr(window, 0, LONG_PTR(made.get()));
+        control = made.release();
+    }
+    switch (message) {
+    case WM_NCDESTROY: {
+        std::unique_ptr<C> owned(control);
+        SetWindowLongPtr(window, 0, 0);
+        return DefWindowProc(window, message, wParam, lParam);
+    }
+    case WM_PAINT:
+    case WM_PRINTCLIENT: {
+        PaintScope paint(window, wParam);
+        control->Paint(paint.dc());
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    default:
+        return control->Handle(message, wParam, lParam);
+    }
+}
+
+// Registers a control class whose windows keep a state pointer.
+void RegisterControlClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background,
+                          std::uintptr_t cursor = IDC_ARROW);
+
+// WM_COMMAND to the parent with the control's id and `code`.
+void NotifyCommand(HWND control, UINT code);
+// WM_NOTIFY to the parent with a record whose header is filled in here.
+LRESULT NotifyParent(HWND control, NMHDR& header, UINT code);
+
+// The font a control keeps for WM_SETFONT/WM_GETFONT (0: the GUI font).
+class ControlFont {
+public:
+    HFONT Get() const { return font_; }
+    HFONT ForDrawing() const { return font_ ? font_ : HFONT(GetStockObject(DEFAULT_GUI_FONT)); }
+    void Set(HFONT font) { font_ = font; }
+    // The font's text height (and the average character width, when wanted).
+    int TextHeight(int* averageWidth = nullptr) const;
+
+private:
+    HFONT font_ = 0;
+};
+
+// Asks the parent (or the window named in `colourSource`) for the brush and
+// colours to paint `control` with, as WM_CTLCOLOR* does.
+HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage);
+
+// The width of `length` bytes of text in the DC's current font.
+int TextWidth(HDC dc, const char* text, std::size_t length);
+inline int TextWidth(HDC dc, const AnsiString& text) { return TextWidth(dc, text.data(), text.size()); }
+
+// Client rectangle of a window.
+RECT ClientRect(HWND window);
+// Whether the window shows as enabled (itself; disabled parents are the
+// class library's matter).
+inline bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+inline DWORD Style(HWND window) { return DWORD(GetWindowLongPtr(window, GWL_STYLE)); }
+inline bool ShiftDown() { return GetKeyState(VK_SHIFT) < 0; }
+inline bool ControlDown() { return GetKeyState(VK_CONTROL) < 0; }
+
+// Each control's file registers its classes.
+void RegisterButtonClass();
+void RegisterEditClass();
+void RegisterListBoxClasses();
+void RegisterComboBoxClass();
+
+// What a combo box's dropped list tells the combo box: the user chose the
+// item wParam, or ended the choice without one.
+constexpr UINT LBX_CHOSEN = WM_USER + 0x7F0, LBX_CANCELLED = WM_USER + 0x7F1;
+
+}  // namespace ctl

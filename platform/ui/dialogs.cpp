@@ -1,0 +1,249 @@
+// Message boxes, message dialogs and input boxes.
+#include "platform/ui/dialogs.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/rtl/codepage.h"
+#include "platform/ui/extctrls.h"
+#include "platform/ui/modalresponder.h"
+#include "platform/ui/winpaint.h"
+
+namespace {
+
+struct ButtonSpec {
+    const char* caption;
+    int result;
+};
+
+// A dialog built in code; its window class is the one the platform gives
+// that kind of dialog.
+class TMessageForm : public TForm {
+    SERVIORA_CLASS(TMessageForm, TForm)
+public:
+    TMessageForm(TComponent* owner, AnsiString windowClass) : TForm(owner, 0), windowClass_(std::move(windowClass)) {}
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TForm::CreateParams(params);
+        if (!windowClass_.empty()) params.WinClassName = windowClass_;
+    }
+
+private:
+    AnsiString windowClass_;
+};
+
+// The one-line text field of the input box.
+class TInputLine : public TCustomControl {
+    SERVIORA_CLASS(TInputLine, TCustomControl)
+public:
+    explicit TInputLine(TComponent* owner) : TCustomControl(owner) {
+        SetTabStop(true);
+        SetColor(clWindow);
+    }
+
+protected:
+    void Paint() override {
+        TRect r = ClientRect();
+        Canvas()->Brush()->SetColor(Color());
+        Canvas()->FillRect(r);
+        DrawEdge(Canvas()->Handle(), &r, EDGE_SUNKEN, BF_RECT);
+        InflateRect(&r, -4, -2);
+        SetBkMode(Canvas()->Handle(), TRANSPARENT);
+        DrawText(Canvas()->Handle(), Text().c_str(), int(Text().size()), &r,
+                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    void WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS; }
+    void WMChar(TMessage& Message) {
+        if (DoKeyPress(Message)) return;
+        const char ch = char(Message.WParam);
+        AnsiString text = Text();
+        if (ch == '\b') {
+            if (!text.empty()) text.erase(AnsiCharStart(text, text.size() - 1));
+        } else if (static_cast<unsigned char>(ch) >= 0x20) {
+            text += ch;
+        }
+        SetText(text);
+    }
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
+        SERVIORA_MESSAGE(WM_CHAR, WMChar)
+    SERVIORA_MESSAGES_END(TCustomControl)
+};
+
+constexpr int buttonWidth = 75, buttonHeight = 23, spacing = 8, margin = 12;
+
+// Lays out a label with `text` and a centred row of buttons; the default
+// button has index `defaultIndex`, the cancel button answers `cancelResult`.
+std::unique_ptr<TMessageForm> BuildDialog(const AnsiString& windowClass, const AnsiString& caption,
+                                          const AnsiString& text, const std::vector<ButtonSpec>& buttons,
+                                          std::size_t defaultIndex, int cancelResult, TControl* extra = nullptr) {
+    auto form = std::unique_ptr<TMessageForm>(TMessageForm::Create(Application, windowClass));
+    form->SetBorderStyle(bsDialog);
+    form->SetBorderIcons({biSystemMenu});
+    form->SetPosition(poScreenCenter);
+    form->SetCaption(caption);
+    TLabel* label = TLabel::Create(form.get());
+    label->SetParent(form.get());
+    label->SetCaption(text);
+    label->SetBounds(margin, margin, label->Width(), label->Height());
+    int top = label->Top() + label->Height() + spacing;
+    int width = label->Width() + 2 * margin;
+    if (extra) {
+        extra->SetParent(form.get());
+        extra->SetBounds(margin, top, std::max(label->Width(), 240), 21);
+        top += extra->Height() + spacing;
+        width = std::max(width, extra->Width() + 2 * margin);
+    }
+    const int rowWidth = int(buttons.size()) * buttonWidth + (int(buttons.size()) - 1) * spacing;
+    width = std::max(width, rowWidth + 2 * margin);
+    int left = (width - rowWidth) / 2;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        TButton* button = TButton::Create(form.get());
+        button->SetParent(form.get());
+        button->SetCaption(buttons[i].caption);
+        button->SetModalResult(buttons[i].result);
+        button->SetBounds(left, top, buttonWidth, buttonHeight);
+        button->SetDefault(i == defaultIndex);
+        button->SetCancel(buttons[i].result == cancelResult);
+        if (i == defaultIndex) form->SetActiveControl(button);
+        left += buttonWidth + spacing;
+    }
+    if (extra) form->SetActiveControl(static_cast<TWinControl*>(extra));
+    form->SetClientWidth(width);
+    form->SetClientHeight(top + buttonHeight + margin);
+    return form;
+}
+
+// Asks the responder, or runs the dialog; answers the result.
+TModalAnswer RunDialog(TMessageForm* form, const AnsiString& kind, const AnsiString& text, UINT flags,
+                       const AnsiString& value) {
+    TModalQuestion question;
+    question.Kind = kind;
+    question.ClassName = ClassNameOf(form->Handle());
+    question.Caption = form->Caption();
+    question.Text = text;
+    question.Flags = flags;
+    question.Value = value;
+    for (int i = 0; i < form->ControlCount(); ++i)
+        if (auto* button = dynamic_cast<TButton*>(form->Controls(i))) {
+            question.Buttons.push_back(button->Caption());
+            if (button->Default()) question.DefaultResult = button->ModalResult();
+        }
+    TModalAnswer answer;
+    if (AnswerModalQuestion(question, answer)) return answer;
+    answer.Result = form->ShowModal();
+    return answer;
+}
+
+const char* const okText = "确定";
+const char* const cancelText = "取消";
+
+std::vector<ButtonSpec> MessageBoxButtons(UINT flags) {
+    switch (flags & MB_TYPEMASK) {
+    case MB_OKCANCEL: return {{okText, IDOK}, {cancelText, IDCANCEL}};
+    case MB_ABORTRETRYIGNORE: return {{"中止(&A)", IDABORT}, {"重试(&R)", IDRETRY}, {"忽略(&I)", IDIGNORE}};
+    case MB_YESNOCANCEL: return {{"是(&Y)", IDYES}, {"否(&N)", IDNO}, {cancelText, IDCANCEL}};
+    case MB_YESNO: return {{"是(&Y)", IDYES}, {"否(&N)", IDNO}};
+    case MB_RETRYCANCEL: return {{"重试(&R)", IDRETRY}, {cancelText, IDCANCEL}};
+    default: return {{okText, IDOK}};
+    }
+}
+
+}  // namespace
+
+int MessageBox(HWND, const char* text, const char* caption, UINT flags) {
+    const std::vector<ButtonSpec> buttons = MessageBoxButtons(flags);
+    const std::size_t defaultIndex = std::min<std::size_t>((flags & MB_DEFMASK) >> 8, buttons.size() - 1);
+    // Esc answers Cancel where there is one, and OK in a box that has only OK.
+    int cancel = buttons.size() == 1 ? IDOK : 0;
+    for (const ButtonSpec& b : buttons)
+        if (b.result == IDCANCEL) cancel = IDCANCEL;
+    const AnsiString message = text ? text : "";
+    auto form = BuildDialog("#32770", caption && *caption ? caption : "错误", message, buttons, defaultIndex, cancel);
+    return RunDialog(form.get(), "MessageBox", message, flags, {}).Result;
+}
+
+// ---- message dialogs ----------------------------------------------------------------
+
+namespace {
+
+AnsiString TypeCaption(TMsgDlgType type) {
+    switch (type) {
+    case mtWarning: return "警告";
+    case mtError: return "错误";
+    case mtInformation: return "信息";
+    case mtConfirmation: return "确认";
+    default: return Application->Title();
+    }
+}
+
+std::unique_ptr<TMessageForm> BuildMessageDialog(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons) {
+    static constexpr ButtonSpec specs[] = {
+        {"是(&Y)", mrYes},    {"否(&N)", mrNo},     {"确定", mrOk},       {"取消", mrCancel},
+        {"中止(&A)", mrAbort}, {"重试(&R)", mrRetry}, {"忽略(&I)", mrIgnore}, {"全部(&A)", mrAll},
+        {"全否(&O)", mrNoToAll}, {"全是(&A)", mrYesToAll}, {"帮助(&H)", mrNone},
+    };
+    std::vector<ButtonSpec> chosen;
+    for (int b = mbYes; b <= mbHelp; ++b)
+        if (buttons.Contains(TMsgDlgBtn(b))) chosen.push_back(specs[b]);
+    if (chosen.empty()) chosen.push_back(specs[mbOK]);
+    // The default is OK or Yes; Esc answers Cancel, No, or OK.
+    std::size_t defaultIndex = 0;
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+        if (chosen[i].result == mrOk || chosen[i].result == mrYes) {
+            defaultIndex = i;
+            break;
+        }
+    int cancel = mrNone;
+    for (int result : {mrCancel, mrNo, mrOk})
+        if (cancel == mrNone)
+            for (const ButtonSpec& b : chosen)
+                if (b.result == result) cancel = result;
+    return BuildDialog("TMessageForm", TypeCaption(type), msg, chosen, defaultIndex, cancel);
+}
+
+}  // namespace
+
+TForm* CreateMessageDialog(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons) {
+    return BuildMessageDialog(msg, type, buttons).release();
+}
+
+int MessageDlgPos(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int, int x, int y) {
+    auto form = BuildMessageDialog(msg, type, buttons);
+    if (x >= 0) form->SetLeft(x);
+    if (y >= 0) form->SetTop(y);
+    if (x >= 0 || y >= 0) form->SetPosition(poDesigned);
+    return RunDialog(form.get(), "MessageDlg", msg, 0, {}).Result;
+}
+
+int MessageDlg(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx) {
+    return MessageDlgPos(msg, type, buttons, helpCtx, -1, -1);
+}
+
+void ShowMessage(const AnsiString& msg) { MessageDlg(msg, mtCustom, {mbOK}); }
+
+// ---- input boxes ------------------------------------------------------------------------
+
+bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) {
+    TInputLine* line = TInputLine::Create(nullptr);
+    line->SetText(value);
+    std::unique_ptr<TMessageForm> form;
+    try {
+        form = BuildDialog("TForm", caption, prompt, {{okText, mrOk}, {cancelText, mrCancel}}, 0, mrCancel, line);
+    } catch (...) {
+        delete line;
+        throw;
+    }
+    form->InsertComponent(line);
+    const TModalAnswer answer = RunDialog(form.get(), "InputQuery", prompt, 0, value);
+    if (answer.Result != mrOk) return false;
+    value = ModalResponderActive() ? answer.Value : line->Text();
+    return true;
+}
+
+AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt, const AnsiString& defaultValue) {
+    AnsiString value = defaultValue;
+    return InputQuery(caption, prompt, value) ? value : defaultValue;
+}

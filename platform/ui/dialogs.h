@@ -1,0 +1,45 @@
+// Message boxes, message dialogs and input boxes. Each is built as a real
+// dialog window; while the test responder (modalresponder.h) runs, it
+// records what the dialog asks and answers it instead of the user.
+#pragma once
+
+#include <initializer_list>
+
+#include "platform/ui/forms.h"
+
+constexpr UINT MB_OKCANCEL = 0x1, MB_ABORTRETRYIGNORE = 0x2, MB_YESNOCANCEL = 0x3, MB_YESNO = 0x4,
+               MB_RETRYCANCEL = 0x5, MB_TYPEMASK = 0xF, MB_ICONERROR = MB_ICONHAND, MB_ICONSTOP = MB_ICONHAND,
+               MB_ICONWARNING = MB_ICONEXCLAMATION, MB_ICONINFORMATION = MB_ICONASTERISK, MB_ICONMASK = 0xF0,
+               MB_DEFBUTTON1 = 0, MB_DEFBUTTON2 = 0x100, MB_DEFBUTTON3 = 0x200, MB_DEFBUTTON4 = 0x300,
+               MB_DEFMASK = 0xF00, MB_APPLMODAL = 0, MB_SYSTEMMODAL = 0x1000, MB_TASKMODAL = 0x2000,
+               MB_SETFOREGROUND = 0x10000, MB_TOPMOST = 0x40000;
+constexpr int IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7;
+
+// A system message box of class "#32770" owned by `owner`; answers the
+// chosen button's ID (IDOK, IDCANCEL, ...). An empty caption reads "错误".
+int MessageBox(HWND owner, const char* text, const char* caption, UINT flags);
+
+SERVIORA_ENUM(TMsgDlgType, mtWarning, mtError, mtInformation, mtConfirmation, mtCustom)
+SERVIORA_ENUM(TMsgDlgBtn, mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll,
+              mbHelp)
+using TMsgDlgButtons = TSet<TMsgDlgBtn>;
+inline constexpr TMsgDlgButtons mbYesNoCancel{mbYes, mbNo, mbCancel};
+inline constexpr TMsgDlgButtons mbYesNo{mbYes, mbNo};
+inline constexpr TMsgDlgButtons mbOKCancel{mbOK, mbCancel};
+inline constexpr TMsgDlgButtons mbAbortRetryIgnore{mbAbort, mbRetry, mbIgnore};
+
+// A form of class "TMessageForm" with the message, the type's caption
+// ("警告", "错误", "信息", "确认"; mtCustom: the application's title) and the
+// buttons; the caller owns it.
+TForm* CreateMessageDialog(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons);
+// Shows the message dialog modally and answers the button's mr value.
+int MessageDlg(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx = 0);
+// The same at a screen position (-1: centred).
+int MessageDlgPos(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx, int x, int y);
+// A message with an OK button, titled with the application's title.
+void ShowMessage(const AnsiString& msg);
+
+// Asks for a line of text; false (value unchanged) when cancelled.
+bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value);
+// Answers the text entered, or `defaultValue` when cancelled.
+AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt, const AnsiString& defaultValue);

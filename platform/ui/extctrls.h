@@ -1,0 +1,72 @@
+// TPanel and TTimer.
+#pragma once
+
+#include "platform/ui/stdctrls.h"
+
+SERVIORA_ENUM(TPanelBevel, bvNone, bvLowered, bvRaised, bvSpace)
+
+// A container with bevels and a caption.
+class TCustomPanel : public TCustomControl {
+    SERVIORA_CLASS(TCustomPanel, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TCustomPanel(TComponent* owner);
+
+    TPanelBevel BevelInner() const { return bevelInner_; }
+    void SetBevelInner(TPanelBevel v);
+    TPanelBevel BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TPanelBevel v);
+    Integer BevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(Integer v);
+    Integer BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(Integer v);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment v);
+    void AdjustClientRect(TRect& rect) const override;
+
+protected:
+    void Paint() override;
+
+private:
+    void BordersChanged();
+
+    TPanelBevel bevelInner_ = bvNone;
+    TPanelBevel bevelOuter_ = bvRaised;
+    Integer bevelWidth_ = 1;
+    Integer borderWidth_ = 0;
+    TAlignment alignment_ = taCenter;
+};
+
+class TPanel : public TCustomPanel {
+    SERVIORA_CLASS(TPanel, TCustomPanel)
+public:
+    using TCustomPanel::TCustomPanel;
+};
+
+// Fires OnTimer every Interval milliseconds while Enabled (and a handler is set).
+class TTimer : public TComponent {
+    SERVIORA_CLASS(TTimer, TComponent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TTimer(TComponent* owner);
+    ~TTimer() override;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);
+    Cardinal Interval() const { return interval_; }
+    void SetInterval(Cardinal v);
+    const TNotifyEvent& OnTimer() const { return onTimer_; }
+    void SetOnTimer(TNotifyEvent v);
+
+protected:
+    virtual void Timer();
+
+private:
+    void UpdateTimer();
+    void WndProc(TMessage& Message);
+
+    bool enabled_ = true;
+    Cardinal interval_ = 1000;
+    TNotifyEvent onTimer_;
+    HWND window_ = 0;
+};

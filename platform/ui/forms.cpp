@@ -1,0 +1,565 @@
+// TCustomForm: showing, modality, closing, focus, activation and MDI.
+#include "platform/ui/forms.h"
+
+#include <algorithm>
+
+#include "platform/rtl/classregistry.h"
+#include "platform/rtl/formresources.h"
+#include "platform/rtl/moduleregistry.h"
+#include "platform/ui/graphic.h"
+#include "platform/ui/menus.h"
+#include "platform/ui/winpaint.h"
+
+namespace {
+
+void AlignTree(TWinControl* control) {
+    control->Realign();
+    for (int i = 0; i < control->ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(control->Controls(i))) AlignTree(child);
+}
+
+// The top-level windows a modal form disables while it runs.
+std::vector<HWND> DisableOtherWindows(HWND modal) {
+    std::vector<HWND> disabled;
+    EnumWindows(
+        [&](HWND window, LPARAM) {
+            if (window != modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
+                EnableWindow(window, FALSE);
+                disabled.push_back(window);
+            }
+            return TRUE;
+        },
+        0);
+    return disabled;
+}
+
+}  // namespace
+
+void TCustomForm::Published(TPublished<TCustomForm>& p) {
+    p.Property("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle).Default(bsSizeable);
+    p.Property("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons);
+    p.Property("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
+    p.Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
+    p.Property("WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState).Default(wsNormal);
+    p.Property("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
+    p.Property("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
+    p.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview);
+    p.Property("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
+    p.Property("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled);
+    p.Property("ClientWidth", &TCustomForm::ClientWidthProperty, &TCustomForm::SetClientWidthProperty);
+    p.Property("ClientHeight", &TCustomForm::ClientHeightProperty, &TCustomForm::SetClientHeightProperty);
+    p.Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
+    p.Property("OnCreate", &TCustomForm::OnCreate, &TCustomForm::SetOnCreate);
+    p.Property("OnDestroy", &TCustomForm::OnDestroy, &TCustomForm::SetOnDestroy);
+    p.Property("OnShow", &TCustomForm::OnShow, &TCustomForm::SetOnShow);
+    p.Property("OnHide", &TCustomForm::OnHide, &TCustomForm::SetOnHide);
+    p.Property("OnActivate", &TCustomForm::OnActivate, &TCustomForm::SetOnActivate);
+    p.Property("OnDeactivate", &TCustomForm::OnDeactivate, &TCustomForm::SetOnDeactivate);
+    p.Property("OnPaint", &TCustomForm::OnPaint, &TCustomForm::SetOnPaint);
+    p.Property("OnClose", &TCustomForm::OnClose, &TCustomForm::SetOnClose);
+    p.Property("OnCloseQuery", &TCustomForm::OnCloseQuery, &TCustomForm::SetOnCloseQuery);
+}
+
+TCustomForm::TCustomForm(TComponent* owner)
+    : TScrollingWinControl(owner), icon_(std::make_unique<TIcon>()), canvas_(std::make_unique<TControlCanvas>()) {
+    formState_.Include(fsCreating);
+    SetVisible(false);
+    SetColor(clBtnFace);
+    SetParentFont(false);
+    SetBounds(0, 0, 320, 240);
+    controlStyle_.Include(csAcceptsControls);
+    RegisterModule(this);
+}
+
+TCustomForm::TCustomForm(TComponent* owner, int) : TCustomForm(owner) { createNew_ = true; }
+
+TCustomForm::~TCustomForm() = default;
+
+void TCustomForm::AfterConstruction() {
+    if (!createNew_ && ClassType() != TForm::StaticClass() && ClassType() != StaticClass() &&
+        !InitInheritedComponent(this, TForm::StaticClass()))
+        throw EResNotFound("Resource " + ClassName() + " not found");
+    HandleNeeded();
+    if (pendingClientWidth_ >= 0) SetClientWidth(pendingClientWidth_);
+    if (pendingClientHeight_ >= 0) SetClientHeight(pendingClientHeight_);
+    AlignTree(this);
+    formState_ = formState_ - TFormState{fsCreating};
+    onCreate_(this);
+    if (formState_.Contains(fsVisible) || formStyle_ == fsMDIChild) Show();
+}
+
+void TCustomForm::BeforeDestruction() {
+    if (Visible() && HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+    onDestroy_(this);
+    Screen->FormDestroyed(this);
+    UnregisterModule(this);
+    TScrollingWinControl::BeforeDestruction();
+}
+
+void TCustomForm::Loaded() {
+    TScrollingWinControl::Loaded();
+    // A description's "Visible = True" shows the form once it is created.
+    if (Visible()) {
+        formState_.Include(fsVisible);
+        SetVisible(false);
+    }
+}
+
+void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
+    TScrollingWinControl::GetChildren(proc, root);
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (!Components(i)->HasParent()) proc(Components(i));
+}
+
+void TCustomForm::SetClientWidthProperty(int v) {
+    if (HandleAllocated()) SetClientWidth(v);
+    else pendingClientWidth_ = v;
+}
+
+void TCustomForm::SetClientHeightProperty(int v) {
+    if (HandleAllocated()) SetClientHeight(v);
+    else pendingClientHeight_ = v;
+}
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+    TScrollingWinControl::CreateParams(params);
+    params.Style &= ~(WS_CHILD | WS_VISIBLE | WS_TABSTOP);
+    params.WndParent = 0;
+    if (formStyle_ == fsMDIChild) {
+        TForm* frame = Application->MainForm();
+        if (frame && frame != this && frame->FormStyle() == fsMDIForm) {
+            params.WndParent = frame->ClientHandle() ? frame->ClientHandle() : frame->Handle();
+            params.Style |= WS_CHILD;
+            params.ExStyle |= WS_EX_MDICHILD;
+        }
+    }
+    if (!(params.Style & WS_CHILD)) params.Style |= WS_POPUP;
+    switch (borderStyle_) {
+    case bsNone: break;
+    case bsSingle: case bsToolWindow: params.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsDialog: params.Style |= WS_CAPTION | WS_DLGFRAME; params.ExStyle |= WS_EX_DLGMODALFRAME; break;
+    default: params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    }
+    if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin) params.ExStyle |= WS_EX_TOOLWINDOW;
+    if (borderStyle_ != bsNone && borderIcons_.Contains(biSystemMenu)) {
+        params.Style |= WS_SYSMENU;
+        if (borderStyle_ != bsDialog) {
+            if (borderIcons_.Contains(biMinimize)) params.Style |= WS_MINIMIZEBOX;
+            if (borderIcons_.Contains(biMaximize)) params.Style |= WS_MAXIMIZEBOX;
+        }
+    }
+    if (formStyle_ == fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
+    params.WindowClass.style |= CS_DBLCLKS;
+}
+
+void TCustomForm::CreateHandle() {
+    TScrollingWinControl::CreateHandle();
+    if (formStyle_ == fsMDIForm && !clientHandle_) {
+        WNDCLASS mdiClient;
+        if (GetClassInfo(0, "MDIClient", &mdiClient)) {
+            RECT r;
+            GetClientRect(Handle(), &r);
+            clientHandle_ = CreateWindowEx(WS_EX_CLIENTEDGE, "MDIClient", "",
+                                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, r.right, r.bottom,
+                                           Handle(), 0, 0, nullptr);
+        }
+    }
+}
+
+void TCustomForm::SetFormStyle(TFormStyle v) {
+    if (v == formStyle_) return;
+    formStyle_ = v;
+    if (v == fsMDIChild) SetPosition(poDefault);
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
+    if (v == borderStyle_) return;
+    borderStyle_ = v;
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons v) {
+    if (v == borderIcons_) return;
+    borderIcons_ = v;
+    if (HandleAllocated()) RecreateWnd();
+}
+
+TWindowState TCustomForm::WindowState() const {
+    if (HandleAllocated()) {
+        const HWND window = const_cast<TCustomForm*>(this)->Handle();
+        if (IsIconic(window)) return wsMinimized;
+        if (IsZoomed(window)) return wsMaximized;
+        if (IsWindowVisible(window)) return wsNormal;
+    }
+    return windowState_;
+}
+
+void TCustomForm::SetWindowState(TWindowState v) {
+    windowState_ = v;
+    if (!HandleAllocated() || !Visible()) return;
+    static constexpr int commands[] = {SW_SHOWNORMAL, SW_MINIMIZE, SW_SHOWMAXIMIZED};
+    ShowWindow(Handle(), commands[v]);
+}
+
+void TCustomForm::SetMenu(TMainMenu* v) {
+    if (menu_) menu_->RemoveFreeNotification(this);
+    menu_ = v;
+    if (v) {
+        v->FreeNotification(this);
+        v->AttachTo(this);
+    }
+}
+
+void TCustomForm::SetIcon(TIcon* v) { icon_->Assign(v); }
+
+// ---- showing ----------------------------------------------------------------------
+
+void TCustomForm::Show() {
+    SetVisible(true);
+    BringToFront();
+}
+
+void TCustomForm::BringToFront() {
+    if (!HandleAllocated() || !Visible()) return;
+    if (formStyle_ == fsMDIChild) {
+        BringWindowToTop(Handle());
+        Activate();
+        return;
+    }
+    SetActiveWindow(Handle());
+}
+
+void TCustomForm::PlaceOnShow() {
+    if (placed_) return;
+    placed_ = true;
+    int left = Left(), top = Top();
+    TRect area = Screen->WorkAreaRect();
+    const TCustomForm* around = nullptr;
+    switch (position_) {
+    case poScreenCenter: case poDesktopCenter: break;
+    case poMainFormCenter: around = Application->MainForm(); break;
+    case poOwnerFormCenter: around = dynamic_cast<TCustomForm*>(Owner()); break;
+    default: return;
+    }
+    if (around && around != this) area = around->BoundsRect();
+    left = area.left + (area.right - area.left - Width()) / 2;
+    top = area.top + (area.bottom - area.top - Height()) / 2;
+    SetBounds(left, top, Width(), Height());
+}
+
+void TCustomForm::CMShowingChanged(TMessage&) {
+    if (Visible()) {
+        formState_.Include(fsShowing);
+        try {
+            DoShow();
+        } catch (...) {
+            formState_ = formState_ - TFormState{fsShowing};
+            throw;
+        }
+        formState_ = formState_ - TFormState{fsShowing};
+        PlaceOnShow();
+        static constexpr int commands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
+        ShowWindow(Handle(), commands[windowState_]);
+        if (formStyle_ == fsMDIChild) Activate();
+    } else {
+        DoHide();
+        if (Screen->ActiveCustomForm() == this) Screen->SetActiveForm(nullptr);
+        ShowWindow(Handle(), SW_HIDE);
+    }
+}
+
+void TCustomForm::DoShow() { onShow_(this); }
+void TCustomForm::DoHide() { onHide_(this); }
+
+int TCustomForm::ShowModal() {
+    if (Visible() || !Enabled() || formState_.Contains(fsModal) || formStyle_ == fsMDIChild)
+        throw EInvalidOperation("Cannot make a visible window modal");
+    if (GetCapture()) SendMessage(GetCapture(), WM_CANCELMODE, 0, 0);
+    ReleaseCapture();
+    formState_.Include(fsModal);
+    const HWND previousActive = GetActiveWindow();
+    std::vector<HWND> disabled = DisableOtherWindows(Handle());
+    modalResult_ = mrNone;
+    auto restore = [&] {
+        for (HWND window : disabled)
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        if (HandleAllocated()) Hide();
+        formState_ = formState_ - TFormState{fsModal};
+        if (previousActive && IsWindow(previousActive) && IsWindowVisible(previousActive))
+            SetActiveWindow(previousActive);
+    };
+    try {
+        Show();
+        while (modalResult_ == mrNone) {
+            Application->HandleMessage();
+            if (Application->Terminated()) {
+                modalResult_ = mrCancel;
+                break;
+            }
+            if (modalResult_ != mrNone) {
+                // Closing a modal form may be refused or turned into another action.
+                TCloseAction action = caHide;
+                if (!CloseQuery()) {
+                    modalResult_ = mrNone;
+                    continue;
+                }
+                DoClose(action);
+                if (action == caNone) modalResult_ = mrNone;
+                else if (action == caFree) Release();
+            }
+        }
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+    return modalResult_;
+}
+
+void TCustomForm::Close() {
+    if (formState_.Contains(fsModal)) {
+        modalResult_ = mrCancel;
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = caHide;
+    if (formStyle_ == fsMDIChild) action = borderIcons_.Contains(biMinimize) ? caMinimize : caNone;
+    DoClose(action);
+    switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize: SetWindowState(wsMinimized); break;
+    case caFree: Release(); break;
+    default: break;
+    }
+    if (this == Application->MainForm() && action != caNone) Application->Terminate();
+}
+
+void TCustomForm::DoClose(TCloseAction& action) { onClose_(this, action); }
+
+bool TCustomForm::CloseQuery() {
+    if (formStyle_ == fsMDIForm)
+        for (int i = 0; i < MDIChildCount(); ++i)
+            if (!MDIChildren(i)->CloseQuery()) return false;
+    bool canClose = true;
+    onCloseQuery_(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::Release() { Application->ReleaseForm(this); }
+
+void TCustomForm::WMClose(TMessage&) { Close(); }
+
+void TCustomForm::CMRelease(TMessage&) { Release(); }
+
+void TCustomForm::WMSysCommand(TMessage& Message) {
+    switch (Message.WParam & 0xFFF0) {
+    case SC_RESTORE:
+        ShowWindow(Handle(), SW_RESTORE);
+        windowState_ = wsNormal;
+        return;
+    case SC_MINIMIZE:
+        ShowWindow(Handle(), SW_MINIMIZE);
+        windowState_ = wsMinimized;
+        return;
+    case SC_MAXIMIZE:
+        ShowWindow(Handle(), SW_MAXIMIZE);
+        windowState_ = wsMaximized;
+        return;
+    case SC_CLOSE:
+        Close();
+        return;
+    default:
+        DefaultHandler(Message);
+    }
+}
+
+void TCustomForm::PaintWindow(HDC dc) {
+    canvas_->Lock();
+    canvas_->SetHandle(dc);
+    canvas_->Font()->Assign(Font());
+    canvas_->Brush()->SetColor(Color());
+    try {
+        onPaint_(this);
+    } catch (...) {
+        canvas_->SetHandle(0);
+        canvas_->Unlock();
+        throw;
+    }
+    canvas_->SetHandle(0);
+    canvas_->Unlock();
+}
+
+// ---- activation and focus ----------------------------------------------------------
+
+void TCustomForm::WMActivate(TMessage& Message) {
+    if (LOWORD(Message.WParam) == WA_INACTIVE) {
+        Perform(CM_DEACTIVATE, 0, 0);
+        return;
+    }
+    Perform(CM_ACTIVATE, 0, 0);
+    SetFocus();
+}
+
+void TCustomForm::CMActivate(TMessage&) { Activate(); }
+void TCustomForm::CMDeactivate(TMessage&) { Deactivate(); }
+
+void TCustomForm::Activate() {
+    Screen->SetActiveForm(this);
+    if (activeControl_) Screen->SetActiveControl(activeControl_);
+    if (active_) return;
+    active_ = true;
+    onActivate_(this);
+}
+
+void TCustomForm::Deactivate() {
+    if (!active_) return;
+    active_ = false;
+    onDeactivate_(this);
+}
+
+void TCustomForm::SetFocus() {
+    if (!HandleAllocated() || !IsWindowVisible(Handle())) return;
+    TWinControl* target = activeControl_;
+    if (!target || !target->CanFocus()) {
+        target = FindNextControl(nullptr, true, true, false);
+        if (!target) {
+            ::SetFocus(Handle());
+            return;
+        }
+    }
+    FocusControl(target);
+}
+
+void TCustomForm::WMSetFocus(TMessage& Message) {
+    DefaultHandler(Message);
+    // The form's own window got the focus: no control of it holds it.
+    SetFocusedControl(this);
+}
+
+void TCustomForm::SetActiveControl(TWinControl* v) {
+    if (v == activeControl_) return;
+    if (v && (v == this || v->GetParentForm() != this))
+        throw EInvalidOperation("Invalid active control");
+    if (v && HandleAllocated() && IsWindowVisible(Handle()) && Screen->ActiveCustomForm() == this) {
+        FocusControl(v);
+        return;
+    }
+    activeControl_ = v;
+}
+
+void TCustomForm::FocusControl(TWinControl* control) {
+    if (!control->CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    activeControl_ = control;
+    if (!HandleAllocated() || !IsWindowVisible(Handle())) return;
+    if (GetActiveWindow() != Handle() && formStyle_ != fsMDIChild) {
+        // Activation focuses the active control.
+        SetActiveWindow(Handle());
+        if (GetFocus() == control->Handle()) return;
+    }
+    ::SetFocus(control->Handle());
+}
+
+bool TCustomForm::SetFocusedControl(TWinControl* control) {
+    TWinControl* target = control == this ? nullptr : control;
+    activeControl_ = target;
+    Screen->SetActiveControl(target);
+    if (focusedControl_ == control) return true;
+    TWinControl* previous = focusedControl_;
+    focusedControl_ = control;
+    RunExitsAndEnters(previous, control);
+    return true;
+}
+
+// Exits run from the control losing the focus up to the container shared
+// with the one receiving it; enters run down from there.
+void TCustomForm::RunExitsAndEnters(TWinControl* from, TWinControl* to) {
+    TWinControl* common = from;
+    while (common && !common->ContainsControl(to)) common = common->Parent();
+    for (TWinControl* c = from; c && c != common && c != this; c = c->Parent()) {
+        c->Perform(CM_EXIT, 0, 0);
+        if (focusedControl_ != to) return;
+    }
+    std::vector<TWinControl*> enters;
+    for (TWinControl* c = to; c && c != common && c != this; c = c->Parent()) enters.push_back(c);
+    for (auto it = enters.rbegin(); it != enters.rend(); ++it) {
+        (*it)->Perform(CM_ENTER, 0, 0);
+        if (focusedControl_ != to) return;
+    }
+}
+
+void TCustomForm::DefocusControl(TWinControl* control, bool removing) {
+    if (removing) {
+        if (activeControl_ && control->ContainsControl(activeControl_)) activeControl_ = nullptr;
+        if (focusedControl_ && control->ContainsControl(focusedControl_)) focusedControl_ = nullptr;
+        if (Screen->ActiveControl() && control->ContainsControl(Screen->ActiveControl()))
+            Screen->SetActiveControl(nullptr);
+        return;
+    }
+    if (activeControl_ && control->ContainsControl(activeControl_)) {
+        TWinControl* next = FindNextControl(activeControl_, true, true, false);
+        if (next && !control->ContainsControl(next)) FocusControl(next);
+        else {
+            activeControl_ = nullptr;
+            if (HandleAllocated() && IsWindowVisible(Handle())) ::SetFocus(Handle());
+        }
+    }
+}
+
+void TCustomForm::CMDialogKey(TMessage& Message) {
+    const Word key = Word(Message.WParam);
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (GetKeyState(VK_MENU) >= 0) {
+        switch (key) {
+        case VK_TAB:
+            if (GetKeyState(VK_CONTROL) < 0) break;
+            SelectNext(activeControl_, !shift, true);
+            Message.Result = 1;
+            return;
+        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+            if (activeControl_ && activeControl_->Parent()) {
+                activeControl_->Parent()->SelectNext(activeControl_, key == VK_RIGHT || key == VK_DOWN, false);
+                Message.Result = 1;
+                return;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    Broadcast(Message);
+}
+
+// ---- MDI ------------------------------------------------------------------------------
+
+int TCustomForm::MDIChildCount() const {
+    if (formStyle_ != fsMDIForm) return 0;
+    int count = 0;
+    for (int i = 0; i < Screen->CustomFormCount(); ++i) {
+        TCustomForm* form = Screen->CustomForms(i);
+        if (form->FormStyle() == fsMDIChild && form->HandleAllocated()) ++count;
+    }
+    return count;
+}
+
+TCustomForm* TCustomForm::MDIChildren(int index) const {
+    if (formStyle_ != fsMDIForm) return nullptr;
+    // In z-order, the active child first.
+    const HWND host = clientHandle_ ? clientHandle_ : HWND(const_cast<TCustomForm*>(this)->Handle());
+    int n = 0;
+    for (HWND w = GetWindow(host, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        auto* form = dynamic_cast<TCustomForm*>(FindControl(w));
+        if (form && form->FormStyle() == fsMDIChild && n++ == index) return form;
+    }
+    return nullptr;
+}
+
+TCustomForm* TCustomForm::ActiveMDIChild() const {
+    for (int i = 0; i < MDIChildCount(); ++i) {
+        TCustomForm* child = MDIChildren(i);
+        if (child->Visible()) return child;
+    }
+    return nullptr;
+}
+
+SERVIORA_REGISTER_CLASS(TForm);

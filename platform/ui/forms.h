@@ -1,0 +1,392 @@
+// Forms, the screen and the application object.
+//
+// Declaring a form whose layout comes from its description (TFoo.dfm beside
+// the unit, embedded by serviora_embed_forms):
+//     class TFoo : public TForm {
+//         SERVIORA_CLASS(TFoo, TForm)
+//         SERVIORA_PUBLISHED
+//     public:
+//         using TForm::TForm;
+//         TButton* Button1 = nullptr;                 // bound by name on reading
+//         void Button1Click(TObject* Sender);
+//     };
+//     void TFoo::Published(TPublished<TFoo>& p) {
+//         p.Field("Button1", &TFoo::Button1);
+//         p.Method("Button1Click", &TFoo::Button1Click);
+//     }
+//     SERVIORA_REGISTER_CLASS(TFoo);
+// TFoo::Create(owner) reads the description after construction, then fires
+// OnCreate; TFoo::Create(owner, 0) (CreateNew) builds one without it.
+#pragma once
+
+#include <exception>
+#include <vector>
+
+#include "platform/rtl/stringlist.h"
+#include "platform/ui/controls.h"
+
+class TMainMenu;
+class TIcon;
+class THintWindow;
+
+SERVIORA_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
+SERVIORA_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
+SERVIORA_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
+using TBorderIcons = TSet<TBorderIcon>;
+SERVIORA_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+              poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
+SERVIORA_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
+SERVIORA_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
+SERVIORA_ENUM(TFormStateItem, fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated)
+using TFormState = TSet<TFormStateItem>;
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
+                       mrNo = 7, mrAll = 8, mrNoToAll = 9, mrYesToAll = 10;
+
+using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TScrollingWinControl {
+    SERVIORA_CLASS(TCustomForm, TScrollingWinControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TCustomForm(TComponent* owner);
+    // CreateNew: no description is read.
+    TCustomForm(TComponent* owner, int dummy);
+    ~TCustomForm() override;
+    void AfterConstruction() override;
+    void BeforeDestruction() override;
+
+    // ---- look ----
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle v);
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle v);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons v);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition v) { position_ = v; }
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState v);
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* v);
+    TIcon* Icon() const { return icon_.get(); }
+    void SetIcon(TIcon* v);
+    int PixelsPerInch() const { return 96; }
+    void SetPixelsPerInch(int) {}
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool v) { keyPreview_ = v; }
+    bool Scaled() const { return scaled_; }
+    void SetScaled(bool v) { scaled_ = v; }
+    // The client size a description asks for (applied once the window exists).
+    int ClientWidthProperty() const { return ClientWidth(); }
+    void SetClientWidthProperty(int v);
+    int ClientHeightProperty() const { return ClientHeight(); }
+    void SetClientHeightProperty(int v);
+    TFormState FormState() const { return formState_; }
+
+    // ---- showing and closing ----
+    void Show();
+    void Hide() { SetVisible(false); }
+    // Shows the form modally and runs a nested message loop until
+    // ModalResult is set (or the application is terminated: mrCancel).
+    virtual int ShowModal();
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult v) { modalResult_ = v; }
+    void Close();
+    virtual bool CloseQuery();
+    // Frees the form once the messages now waiting are handled.
+    void Release();
+    bool Active() const { return active_; }
+    void BringToFront();
+
+    // ---- focus ----
+    TWinControl* ActiveControl() const { return activeControl_; }
+    void SetActiveControl(TWinControl* v);
+    // Moves the focus to control (the active control is set first, so the
+    // control losing the focus sees its successor in OnExit).
+    void FocusControl(TWinControl* control);
+    // The window of `control` received the focus: exits and enters run.
+    bool SetFocusedControl(TWinControl* control);
+    // control goes away or can no longer hold the focus.
+    void DefocusControl(TWinControl* control, bool removing);
+    void SetFocus() override;
+    bool CanFocus() const override { return Visible() && Enabled(); }
+
+    // ---- MDI ----
+    TCustomForm* ActiveMDIChild() const;
+    int MDIChildCount() const;
+    TCustomForm* MDIChildren(int index) const;
+    // The frame's client window ("MDIClient") once the window exists.
+    HWND ClientHandle() const { return clientHandle_; }
+
+    // ---- events ----
+    const TNotifyEvent& OnCreate() const { return onCreate_; }
+    void SetOnCreate(TNotifyEvent v) { onCreate_ = std::move(v); }
+    const TNotifyEvent& OnDestroy() const { return onDestroy_; }
+    void SetOnDestroy(TNotifyEvent v) { onDestroy_ = std::move(v); }
+    const TNotifyEvent& OnShow() const { return onShow_; }
+    void SetOnShow(TNotifyEvent v) { onShow_ = std::move(v); }
+    const TNotifyEvent& OnHide() const { return onHide_; }
+    void SetOnHide(TNotifyEvent v) { onHide_ = std::move(v); }
+    const TNotifyEvent& OnActivate() const { return onActivate_; }
+    void SetOnActivate(TNotifyEvent v) { onActivate_ = std::move(v); }
+    const TNotifyEvent& OnDeactivate() const { return onDeactivate_; }
+    void SetOnDeactivate(TNotifyEvent v) { onDeactivate_ = std::move(v); }
+    const TNotifyEvent& OnPaint() const { return onPaint_; }
+    void SetOnPaint(TNotifyEvent v) { onPaint_ = std::move(v); }
+    const TCloseEvent& OnClose() const { return onClose_; }
+    void SetOnClose(TCloseEvent v) { onClose_ = std::move(v); }
+    const TCloseQueryEvent& OnCloseQuery() const { return onCloseQuery_; }
+    void SetOnCloseQuery(TCloseQueryEvent v) { onCloseQuery_ = std::move(v); }
+
+    TCanvas* Canvas() const { return canvas_.get(); }
+    void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandle() override;
+    void PaintWindow(HDC dc) override;
+    virtual void DoClose(TCloseAction& action);
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void Activate();
+    virtual void Deactivate();
+    void Loaded() override;
+
+    void WMClose(TMessage& Message);
+    void WMActivate(TMessage& Message);
+    void WMSysCommand(TMessage& Message);
+    void WMSetFocus(TMessage& Message);
+    void CMShowingChanged(TMessage& Message);
+    void CMDialogKey(TMessage& Message);
+    void CMRelease(TMessage& Message);
+    void CMActivate(TMessage& Message);
+    void CMDeactivate(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_CLOSE, WMClose)
+        SERVIORA_MESSAGE(WM_ACTIVATE, WMActivate)
+        SERVIORA_MESSAGE(WM_SYSCOMMAND, WMSysCommand)
+        SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
+        SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
+        SERVIORA_MESSAGE(CM_DIALOGKEY, CMDialogKey)
+        SERVIORA_MESSAGE(CM_RELEASE, CMRelease)
+        SERVIORA_MESSAGE(CM_ACTIVATE, CMActivate)
+        SERVIORA_MESSAGE(CM_DEACTIVATE, CMDeactivate)
+    SERVIORA_MESSAGES_END(TScrollingWinControl)
+
+private:
+    void PlaceOnShow();
+    void RunExitsAndEnters(TWinControl* from, TWinControl* to);
+
+    bool createNew_ = false;
+    TFormStyle formStyle_ = fsNormal;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
+    TPosition position_ = poDesigned;
+    TWindowState windowState_ = wsNormal;
+    TMainMenu* menu_ = nullptr;
+    std::unique_ptr<TIcon> icon_;
+    std::unique_ptr<TControlCanvas> canvas_;
+    bool keyPreview_ = false;
+    bool scaled_ = true;
+    int pendingClientWidth_ = -1, pendingClientHeight_ = -1;
+    TFormState formState_;
+    TModalResult modalResult_ = mrNone;
+    bool active_ = false;
+    bool placed_ = false;
+    TWinControl* activeControl_ = nullptr;
+    TWinControl* focusedControl_ = nullptr;
+    HWND clientHandle_ = 0;
+    TNotifyEvent onCreate_, onDestroy_, onShow_, onHide_, onActivate_, onDeactivate_, onPaint_;
+    TCloseEvent onClose_;
+    TCloseQueryEvent onCloseQuery_;
+};
+using TCustomFormClass = const TCustomForm::MetaClassType*;
+
+class TForm : public TCustomForm {
+    SERVIORA_CLASS(TForm, TCustomForm)
+public:
+    using TCustomForm::TCustomForm;
+};
+using TFormClass = const TForm::MetaClassType*;
+
+// ---- the screen ----------------------------------------------------------------
+
+class TScreen : public TComponent {
+    SERVIORA_CLASS(TScreen, TComponent)
+public:
+    explicit TScreen(TComponent* owner);
+    ~TScreen() override;
+
+    int FormCount() const;
+    TForm* Forms(int index) const;
+    int CustomFormCount() const;
+    TCustomForm* CustomForms(int index) const;
+    int DataModuleCount() const;
+    TComponent* DataModules(int index) const;
+    TForm* ActiveForm() const { return dynamic_cast<TForm*>(activeForm_); }
+    TCustomForm* ActiveCustomForm() const { return activeForm_; }
+    TWinControl* ActiveControl() const { return activeControl_; }
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor v);
+    // System cursors by their negative ids, the program's by its own.
+    HCURSOR Cursors(int index) const;
+    void SetCursors(int index, HCURSOR cursor);
+    TStrings* Fonts() const;
+    TFont* MenuFont() const { return menuFont_.get(); }
+    TFont* IconFont() const { return iconFont_.get(); }
+    TFont* HintFont() const { return hintFont_.get(); }
+    int Width() const;
+    int Height() const;
+    TRect WorkAreaRect() const;
+    int WorkAreaWidth() const;
+    int WorkAreaHeight() const;
+    int PixelsPerInch() const { return 96; }
+    int MonitorCount() const { return 1; }
+    TRect MonitorBoundsRect(int index) const;
+    int DesktopWidth() const { return Width(); }
+    int DesktopHeight() const { return Height(); }
+
+    // Kept up to date by the forms.
+    void SetActiveForm(TCustomForm* form) { activeForm_ = form; }
+    void SetActiveControl(TWinControl* control) { activeControl_ = control; }
+    void FormDestroyed(TCustomForm* form);
+
+private:
+    TCustomForm* activeForm_ = nullptr;
+    TWinControl* activeControl_ = nullptr;
+    TCursor cursor_ = crDefault;
+    std::vector<std::pair<int, HCURSOR>> cursors_;
+    mutable std::unique_ptr<TStrings> fonts_;
+    std::unique_ptr<TFont> menuFont_, iconFont_, hintFont_;
+};
+
+// ---- the application -------------------------------------------------------------
+
+using TExceptionEvent = TEvent<void(TObject* Sender, const std::exception_ptr& E)>;
+using TIdleEvent = TEvent<void(TObject* Sender, bool& Done)>;
+using TMessageEvent = TEvent<void(MSG& Msg, bool& Handled)>;
+
+class TApplication : public TComponent {
+    SERVIORA_CLASS(TApplication, TComponent)
+public:
+    explicit TApplication(TComponent* owner);
+    ~TApplication() override;
+
+    void Initialize() {}
+    const AnsiString& Title() const { return title_; }
+    void SetTitle(const AnsiString& v) { title_ = v; }
+    // The program's path.
+    AnsiString ExeName() const;
+    const AnsiString& HelpFile() const { return helpFile_; }
+    void SetHelpFile(const AnsiString& v) { helpFile_ = v; }
+    // A hidden window of the application (the owner of its own messages).
+    HWND Handle();
+
+    // Creates a form (or data module) of class `cls` owned by the
+    // application and stores it in `reference`; the first form becomes MainForm.
+    template <class T>
+    void CreateForm(T*& reference) {
+        reference = nullptr;
+        CreateForm(T::StaticClass(), [&reference](TComponent* c) { reference = dynamic_cast<T*>(c); });
+    }
+    void CreateForm(TComponentClass cls, const std::function<void(TComponent*)>& reference);
+    TForm* MainForm() const { return mainForm_; }
+    void SetMainForm(TForm* form) { mainForm_ = form; }
+    bool ShowMainForm() const { return showMainForm_; }
+    void SetShowMainForm(bool v) { showMainForm_ = v; }
+
+    // Shows the main form and handles messages until Terminate.
+    void Run();
+    // Ends Run (and any modal loop) without closing questions.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Handles every waiting message, then answers.
+    void ProcessMessages();
+    // Handles one message, or idles (and waits) when there is none.
+    void HandleMessage();
+
+    // The exception being handled escaped an event handler of `sender`.
+    void HandleException(TObject* sender);
+    // Shows the exception's message in a message box titled with Title.
+    void ShowException(const std::exception_ptr& e);
+    const TExceptionEvent& OnException() const { return onException_; }
+    void SetOnException(TExceptionEvent v) { onException_ = std::move(v); }
+    const TIdleEvent& OnIdle() const { return onIdle_; }
+    void SetOnIdle(TIdleEvent v) { onIdle_ = std::move(v); }
+    const TMessageEvent& OnMessage() const { return onMessage_; }
+    void SetOnMessage(TMessageEvent v) { onMessage_ = std::move(v); }
+    const TNotifyEvent& OnActivate() const { return onActivate_; }
+    void SetOnActivate(TNotifyEvent v) { onActivate_ = std::move(v); }
+    const TNotifyEvent& OnDeactivate() const { return onDeactivate_; }
+    void SetOnDeactivate(TNotifyEvent v) { onDeactivate_ = std::move(v); }
+
+    int MessageBox(const AnsiString& text, const AnsiString& caption, UINT flags = 0);
+
+    // ---- hints ----
+    const AnsiString& Hint() const { return hint_; }
+    void SetHint(const AnsiString& v);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool v);
+    TColor HintColor() const { return hintColor_; }
+    void SetHintColor(TColor v) { hintColor_ = v; }
+    int HintPause() const { return hintPause_; }
+    void SetHintPause(int v) { hintPause_ = v; }
+    int HintShortPause() const { return hintShortPause_; }
+    void SetHintShortPause(int v) { hintShortPause_ = v; }
+    int HintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(int v) { hintHidePause_ = v; }
+    const TNotifyEvent& OnHint() const { return onHint_; }
+    void SetOnHint(TNotifyEvent v) { onHint_ = std::move(v); }
+    void CancelHint();
+    // The mouse moved over `control`: the hint timer starts or the hint moves on.
+    void HintMouseMessage(TControl* control, TMessage& Message);
+    // The hint window now showing (nullptr when none is).
+    THintWindow* HintWindow() const;
+    void ActivateHint(TPoint cursorPos);
+
+    // A control is going away: forget every reference to it.
+    void ControlDestroyed(TControl* control);
+    // Frees `form` once the messages now waiting are handled.
+    void ReleaseForm(TCustomForm* form);
+
+private:
+    bool ProcessMessage(MSG& msg);
+    void Idle(const MSG& msg);
+    void AppWndProc(TMessage& Message);
+    void HintTimerExpired();
+    void StopHintTimer();
+    void HideHintWindow();
+
+    AnsiString title_;
+    AnsiString helpFile_;
+    HWND handle_ = 0;
+    TForm* mainForm_ = nullptr;
+    bool showMainForm_ = true;
+    bool terminated_ = false;
+    TExceptionEvent onException_;
+    TIdleEvent onIdle_;
+    TMessageEvent onMessage_;
+    TNotifyEvent onActivate_, onDeactivate_, onHint_;
+    AnsiString hint_;
+    bool showHint_ = true;
+    TColor hintColor_ = clInfoBk;
+    int hintPause_ = 500;
+    int hintShortPause_ = 50;
+    int hintHidePause_ = 2500;
+    TControl* hintControl_ = nullptr;
+    UINT_PTR hintTimer_ = 0;
+    UINT_PTR hintHideTimer_ = 0;
+    THintWindow* hintWindow_ = nullptr;
+    std::vector<TCustomForm*> released_;
+};
+
+extern TApplication* Application;
+extern TScreen* Screen;
+
+// The first part of a hint ("short|long"), and the second (the whole hint without "|").
+AnsiString GetShortHint(const AnsiString& hint);
+AnsiString GetLongHint(const AnsiString& hint);

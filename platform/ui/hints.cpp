@@ -1,0 +1,165 @@
+// THintWindow and the application's hint timer.
+#include "platform/ui/hints.h"
+
+#include "platform/ui/forms.h"
+#include "platform/ui/winpaint.h"
+
+THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
+    SetColor(clInfoBk);
+    SetParentFont(false);
+    Font()->Assign(Screen->HintFont());
+    SetVisible(false);
+}
+
+void THintWindow::CreateParams(TCreateParams& params) {
+    TCustomControl::CreateParams(params);
+    params.Style = WS_POPUP | WS_BORDER;
+    params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+    params.WndParent = 0;
+    params.WindowClass.style |= CS_SAVEBITS;
+}
+
+TRect THintWindow::CalcHintRect(int maxWidth, const AnsiString& hint, void*) {
+    TRect r = Rect(0, 0, maxWidth, 0);
+    const HDC dc = GetDC(0);
+    const HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    DrawText(dc, hint.c_str(), int(hint.size()), &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(0, dc);
+    r.right += 6;
+    r.bottom += 2;
+    return r;
+}
+
+void THintWindow::ActivateHint(TRect rect, const AnsiString& hint) {
+    SetCaption(hint);
+    SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    SetWindowPos(Handle(), HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    Invalidate();
+}
+
+void THintWindow::ActivateHintData(TRect rect, const AnsiString& hint, void*) { ActivateHint(rect, hint); }
+
+void THintWindow::ReleaseHandle() {
+    if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+}
+
+void THintWindow::Paint() {
+    TRect r = ClientRect();
+    Canvas()->Brush()->SetColor(Color());
+    Canvas()->FillRect(r);
+    r.left += 2;
+    r.top += 1;
+    Canvas()->Font()->SetColor(clInfoText);
+    SetBkMode(Canvas()->Handle(), TRANSPARENT);
+    const AnsiString text = Caption();
+    DrawText(Canvas()->Handle(), text.c_str(), int(text.size()), &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+}
+
+void THintWindow::WMNCHitTest(TMessage& Message) { Message.Result = HTTRANSPARENT; }
+
+// ---- the application's hints ---------------------------------------------------------
+
+AnsiString GetShortHint(const AnsiString& hint) {
+    const auto bar = hint.find('|');
+    return bar == AnsiString::npos ? hint : hint.substr(0, bar);
+}
+
+AnsiString GetLongHint(const AnsiString& hint) {
+    const auto bar = hint.find('|');
+    return bar == AnsiString::npos ? hint : hint.substr(bar + 1);
+}
+
+namespace {
+
+// Whether the control shows hints: its own ShowHint, or its parents' with ParentShowHint.
+bool ShowsHint(const TControl* control) {
+    return control && control->ShowHint() && !control->Hint().empty();
+}
+
+}  // namespace
+
+void TApplication::SetHint(const AnsiString& v) {
+    if (v == hint_) return;
+    hint_ = v;
+    onHint_(this);
+}
+
+void TApplication::SetShowHint(bool v) {
+    showHint_ = v;
+    if (!v) CancelHint();
+}
+
+THintWindow* TApplication::HintWindow() const { return hintWindow_; }
+
+void TApplication::HintMouseMessage(TControl* control, TMessage& Message) {
+    if (control != hintControl_) {
+        const bool wasShowing = hintWindow_ && hintWindow_->IsShowing();
+        HideHintWindow();
+        StopHintTimer();
+        hintControl_ = control;
+        SetHint(GetLongHint(control->Hint()));
+        if (!showHint_ || !ShowsHint(control)) return;
+        const int pause = wasShowing ? hintShortPause_ : hintPause_;
+        // Controls may change the pause for themselves.
+        int controlPause = pause;
+        control->Perform(CM_HINTSHOWPAUSE, wasShowing, LPARAM(&controlPause));
+        hintTimer_ = SetTimer(0, 0, UINT(std::max(controlPause, 10)),
+                              [this](HWND, UINT, UINT_PTR, DWORD) { HintTimerExpired(); });
+    }
+    (void)Message;
+}
+
+void TApplication::HintTimerExpired() {
+    StopHintTimer();
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ActivateHint(cursor);
+}
+
+void TApplication::ActivateHint(TPoint cursorPos) {
+    TControl* control = hintControl_;
+    if (!control || !ShowsHint(control)) return;
+    THintInfo info;
+    info.HintControl = control;
+    info.HintWindowClass = THintWindow::StaticClass();
+    info.HintColor = hintColor_;
+    info.HintMaxWidth = Screen->Width();
+    info.CursorPos = control->ScreenToClient(cursorPos);
+    info.CursorRect = control->ClientRect();
+    info.HintPos = Point(cursorPos.x, cursorPos.y + 20);
+    info.HideTimeout = hintHidePause_;
+    info.HintStr = GetShortHint(control->Hint());
+    if (control->Perform(CM_HINTSHOW, 0, LPARAM(&info)) != 0 || info.HintStr.empty()) return;
+    if (!hintWindow_) {
+        TClass cls = info.HintWindowClass;
+        if (!cls || !cls->InheritsFrom(THintWindow::StaticClass())) cls = THintWindow::StaticClass();
+        hintWindow_ = static_cast<THintWindow*>(static_cast<TComponentClass>(cls)->Create(this));
+    }
+    hintWindow_->SetColor(info.HintColor);
+    TRect r = hintWindow_->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
+    OffsetRect(&r, info.HintPos.x, info.HintPos.y);
+    hintWindow_->ActivateHintData(r, info.HintStr, info.HintData);
+    if (info.HideTimeout > 0)
+        hintHideTimer_ = SetTimer(0, 0, UINT(info.HideTimeout), [this](HWND, UINT, UINT_PTR, DWORD) {
+            HideHintWindow();
+        });
+}
+
+void TApplication::CancelHint() {
+    StopHintTimer();
+    HideHintWindow();
+    hintControl_ = nullptr;
+}
+
+void TApplication::StopHintTimer() {
+    if (hintTimer_) KillTimer(0, hintTimer_);
+    hintTimer_ = 0;
+}
+
+void TApplication::HideHintWindow() {
+    if (hintHideTimer_) KillTimer(0, hintHideTimer_);
+    hintHideTimer_ = 0;
+    if (hintWindow_) hintWindow_->ReleaseHandle();
+}

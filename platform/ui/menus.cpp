@@ -1,0 +1,374 @@
+// TMenuItem, TMenu, TMainMenu, TPopupMenu and the short-cut routines.
+#include "platform/ui/menus.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/rtl/classregistry.h"
+#include "platform/rtl/codepage.h"
+#include "platform/rtl/sysutils.h"
+#include "platform/ui/imagelist.h"
+
+namespace {
+
+UINT NextCommand() {
+    static UINT next = 0x100;
+    return next++;
+}
+
+struct KeyName {
+    Word key;
+    const char* name;
+};
+constexpr KeyName keyNames[] = {
+    {VK_BACK, "BkSp"}, {VK_TAB, "Tab"},    {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},   {VK_SPACE, "Space"},
+    {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"}, {VK_END, "End"},      {VK_HOME, "Home"},    {VK_LEFT, "Left"},
+    {VK_UP, "Up"},      {VK_RIGHT, "Right"}, {VK_DOWN, "Down"},  {VK_INSERT, "Ins"},   {VK_DELETE, "Del"},
+};
+
+AnsiString KeyText(Word key) {
+    if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return AnsiString(1, char(key));
+    if (key >= VK_F1 && key <= VK_F12) return "F" + std::to_string(key - VK_F1 + 1);
+    for (const KeyName& k : keyNames)
+        if (k.key == key) return k.name;
+    return {};
+}
+
+bool SameTextAscii(const AnsiString& a, const AnsiString& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+TShortCut ShortCut(Word key, TShiftState shift) {
+    if (key & 0xFF00) return 0;
+    TShortCut result = key;
+    if (shift.Contains(ssShift)) result |= scShift;
+    if (shift.Contains(ssCtrl)) result |= scCtrl;
+    if (shift.Contains(ssAlt)) result |= scAlt;
+    return result;
+}
+
+void ShortCutToKey(TShortCut shortCut, Word& key, TShiftState& shift) {
+    key = shortCut & 0xFF;
+    shift = {};
+    if (shortCut & scShift) shift.Include(ssShift);
+    if (shortCut & scCtrl) shift.Include(ssCtrl);
+    if (shortCut & scAlt) shift.Include(ssAlt);
+}
+
+AnsiString ShortCutToText(TShortCut shortCut) {
+    const AnsiString name = KeyText(shortCut & 0xFF);
+    if (name.empty()) return {};
+    AnsiString text;
+    if (shortCut & scShift) text += "Shift+";
+    if (shortCut & scCtrl) text += "Ctrl+";
+    if (shortCut & scAlt) text += "Alt+";
+    return text + name;
+}
+
+TShortCut TextToShortCut(const AnsiString& text) {
+    TShortCut modifiers = 0;
+    AnsiString rest = text;
+    for (bool found = true; found;) {
+        found = false;
+        for (auto [prefix, flag] : {std::pair{"Shift+", scShift}, {"Ctrl+", scCtrl}, {"Alt+", scAlt}}) {
+            const std::size_t n = std::char_traits<char>::length(prefix);
+            if (rest.size() > n && SameTextAscii(rest.substr(0, n), prefix)) {
+                modifiers |= flag;
+                rest.erase(0, n);
+                found = true;
+            }
+        }
+    }
+    for (int key = 8; key < 256; ++key) {
+        const AnsiString name = KeyText(Word(key));
+        if (!name.empty() && SameTextAscii(name, rest)) return TShortCut(key | modifiers);
+    }
+    return 0;
+}
+
+bool IsAccel(Word key, const AnsiString& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(caption[i]))) {
+            ++i;
+            continue;
+        }
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return std::toupper(static_cast<unsigned char>(caption[i + 1])) == std::toupper(key & 0xFF);
+    }
+    return false;
+}
+
+AnsiString StripHotkey(const AnsiString& caption) {
+    AnsiString result;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(caption[i])) && i + 1 < caption.size()) {
+            result += caption.substr(i, 2);
+            ++i;
+        } else if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') result += caption[++i];
+        } else {
+            result += caption[i];
+        }
+    }
+    return result;
+}
+
+// ---- TMenuItem --------------------------------------------------------------------
+
+void TMenuItem::Published(TPublished<TMenuItem>& p) {
+    p.Property("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption);
+    p.Property("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked);
+    p.Property("Default", &TMenuItem::Default, &TMenuItem::SetDefault);
+    p.Property("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).Default(true);
+    p.Property("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex);
+    p.Property("Hint", &TMenuItem::Hint, &TMenuItem::SetHint);
+    p.Property("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex).Default(-1);
+    p.Property("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem);
+    p.Property("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut).TypeName("TShortCut");
+    p.Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Default(true);
+    p.Property("OnClick", &TMenuItem::OnClick, &TMenuItem::SetOnClick);
+    p.Property("OnDrawItem", &TMenuItem::OnDrawItem, &TMenuItem::SetOnDrawItem);
+    p.Property("OnAdvancedDrawItem", &TMenuItem::OnAdvancedDrawItem, &TMenuItem::SetOnAdvancedDrawItem);
+    p.Property("OnMeasureItem", &TMenuItem::OnMeasureItem, &TMenuItem::SetOnMeasureItem);
+}
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {}
+
+TMenuItem::~TMenuItem() = default;
+
+void TMenuItem::BeforeDestruction() {
+    TComponent::BeforeDestruction();
+    Clear();
+    if (parent_) parent_->Remove(this);
+}
+
+void TMenuItem::Changed() {
+    if (TMenu* menu = GetParentMenu()) menu->MenuChanged();
+}
+
+void TMenuItem::SetCaption(const AnsiString& v) {
+    if (v == caption_) return;
+    caption_ = v;
+    Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut v) {
+    shortCut_ = v;
+    Changed();
+}
+
+void TMenuItem::SetEnabled(bool v) {
+    if (v == enabled_) return;
+    enabled_ = v;
+    Changed();
+}
+
+void TMenuItem::SetVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    Changed();
+}
+
+void TMenuItem::SetChecked(bool v) {
+    if (v == checked_) return;
+    checked_ = v;
+    // A checked radio item unchecks the others of its group.
+    if (v && radioItem_ && parent_)
+        for (TMenuItem* sibling : parent_->items_)
+            if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_) sibling->checked_ = false;
+    Changed();
+}
+
+void TMenuItem::SetDefault(bool v) {
+    if (v == default_) return;
+    if (v && parent_)
+        for (TMenuItem* sibling : parent_->items_) sibling->default_ = false;
+    default_ = v;
+    Changed();
+}
+
+void TMenuItem::SetImageIndex(Integer v) {
+    imageIndex_ = v;
+    Changed();
+}
+
+int TMenuItem::MenuIndex() const { return parent_ ? parent_->IndexOf(this) : -1; }
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+    const auto it = std::find(items_.begin(), items_.end(), item);
+    return it == items_.end() ? -1 : int(it - items_.begin());
+}
+
+void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+    if (item->parent_) throw EMenuError("Menu inserted twice");
+    if (index < 0 || index > Count()) throw EMenuError("Menu index out of range");
+    items_.insert(items_.begin() + index, item);
+    item->parent_ = this;
+    Changed();
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+    const int index = IndexOf(item);
+    if (index < 0) throw EMenuError("Sub-menu is not in menu");
+    items_.erase(items_.begin() + index);
+    item->parent_ = nullptr;
+    Changed();
+}
+
+void TMenuItem::Delete(int index) {
+    if (index < 0 || index >= Count()) throw EMenuError("Menu index out of range");
+    delete items_[std::size_t(index)];
+}
+
+void TMenuItem::Clear() {
+    while (!items_.empty()) delete items_.back();
+}
+
+TMenuItem* TMenuItem::Find(const AnsiString& caption) const {
+    const AnsiString wanted = StripHotkey(caption);
+    for (TMenuItem* item : items_)
+        if (SameTextAscii(StripHotkey(item->caption_), wanted)) return item;
+    return nullptr;
+}
+
+TMenu* TMenuItem::GetParentMenu() const {
+    const TMenuItem* item = this;
+    while (item->parent_) item = item->parent_;
+    return item->menu_;
+}
+
+void TMenuItem::Click() {
+    if (!enabled_) return;
+    onClick_(this);
+}
+
+void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) { onMeasureItem_(this, canvas, width, height); }
+
+void TMenuItem::DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state) {
+    if (onAdvancedDrawItem_) {
+        onAdvancedDrawItem_(this, canvas, rect, state);
+        return;
+    }
+    if (onDrawItem_) {
+        onDrawItem_(this, canvas, rect, state.Contains(odSelected));
+        return;
+    }
+    canvas->Brush()->SetColor(state.Contains(odSelected) ? clHighlight : clMenu);
+    canvas->FillRect(rect);
+    canvas->Font()->SetColor(!enabled_ ? clGrayText : state.Contains(odSelected) ? clHighlightText : clMenuText);
+    TRect text = rect;
+    text.left += 18;
+    const AnsiString caption = caption_;
+    DrawText(canvas->Handle(), caption.c_str(), int(caption.size()), &text, DT_SINGLELINE | DT_VCENTER);
+}
+
+TComponent* TMenuItem::GetParentComponent() const {
+    if (parent_ && parent_->menu_) return parent_->menu_;
+    return parent_;
+}
+
+void TMenuItem::SetParentComponent(TComponent* parent) {
+    if (parent_) parent_->Remove(this);
+    if (auto* menu = dynamic_cast<TMenu*>(parent)) menu->Items()->Add(this);
+    else if (auto* item = dynamic_cast<TMenuItem*>(parent)) item->Add(this);
+}
+
+void TMenuItem::GetChildren(const TGetChildProc& proc, TComponent*) {
+    for (TMenuItem* item : items_) proc(item);
+}
+
+// ---- TMenu -----------------------------------------------------------------------
+
+void TMenu::Published(TPublished<TMenu>& p) {
+    p.Property("Images", &TMenu::Images, &TMenu::SetImages);
+    p.Property("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw);
+    p.Property("BiDiMode", &TMenu::BiDiMode, &TMenu::SetBiDiMode);
+}
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(TMenuItem::Create(this)) {
+    items_->menu_ = this;
+    items_->SetComponentStyle(items_->ComponentStyle() + TComponentStyle{csSubComponent});
+}
+
+TMenu::~TMenu() = default;
+
+void TMenu::SetImages(TCustomImageList* v) {
+    if (images_) images_->RemoveFreeNotification(this);
+    images_ = v;
+    if (v) v->FreeNotification(this);
+    MenuChanged();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == images_) images_ = nullptr;
+}
+
+TMenuItem* TMenu::FindItem(UINT command) const {
+    std::vector<TMenuItem*> pending{items_};
+    while (!pending.empty()) {
+        TMenuItem* item = pending.back();
+        pending.pop_back();
+        if (item->Command() == command && item != items_) return item;
+        for (int i = 0; i < item->Count(); ++i) pending.push_back(item->Items(i));
+    }
+    return nullptr;
+}
+
+bool TMenu::DispatchCommand(UINT command) {
+    TMenuItem* item = FindItem(command);
+    if (!item) return false;
+    item->Click();
+    return true;
+}
+
+bool TMenu::IsShortCut(Word key, TShiftState shift) {
+    const TShortCut wanted = ::ShortCut(key, shift);
+    if (!wanted) return false;
+    std::vector<TMenuItem*> pending{items_};
+    while (!pending.empty()) {
+        TMenuItem* item = pending.back();
+        pending.pop_back();
+        if (item != items_ && item->ShortCut() == wanted && item->Enabled() && item->Visible()) {
+            item->Click();
+            return true;
+        }
+        for (int i = 0; i < item->Count(); ++i) pending.push_back(item->Items(i));
+    }
+    return false;
+}
+
+void TMenu::GetChildren(const TGetChildProc& proc, TComponent* root) { items_->GetChildren(proc, root); }
+
+TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
+
+void TMainMenu::Published(TPublished<TMainMenu>& p) {
+    p.Property("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge);
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
+
+void TPopupMenu::Published(TPublished<TPopupMenu>& p) {
+    p.Property("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft);
+    p.Property("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true);
+    p.Property("OnPopup", &TPopupMenu::OnPopup, &TPopupMenu::SetOnPopup);
+}
+
+void TPopupMenu::Popup(int x, int y) {
+    popupPoint_ = Point(x, y);
+    onPopup_(this);
+}
+
+SERVIORA_REGISTER_CLASS(TMenuItem);
+SERVIORA_REGISTER_CLASS(TMainMenu);
+SERVIORA_REGISTER_CLASS(TPopupMenu);

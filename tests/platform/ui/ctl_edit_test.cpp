@@ -1,0 +1,161 @@
+// The "Edit" class: typing (keys and committed Chinese text), selection,
+// the byte limit, clipboard, undo, password edits and the EM_ messages
+// that measure and place text.
+#include "ctl_fixture.h"
+#include "platform/rtl/codepage.h"
+#include "platform/ui/userinput.h"
+
+class EditTest : public ControlTest {
+protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        edit = Control("Edit", "", ES_AUTOHSCROLL, 10, 10, 200, 20);
+        SetFocus(edit);
+        ProcessMessages();
+        notifications.clear();
+    }
+    std::pair<DWORD, DWORD> Selection() const {
+        DWORD start = 0, end = 0;
+        SendMessage(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+        return {start, end};
+    }
+    HWND edit = 0;
+};
+
+TEST_F(EditTest, TypedAndCommittedTextArrivesWithOneChangePerCharacter) {
+    SimulateTyping("ab");
+    SimulateCommit("中文");
+    ProcessMessages();
+    EXPECT_EQ(Text(edit), AnsiString("ab中文"));
+    EXPECT_EQ(CodesFrom(edit), (std::vector<UINT>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE,
+                                                  EN_UPDATE, EN_CHANGE}));
+    EXPECT_EQ(Selection(), std::make_pair(DWORD(6), DWORD(6)));
+    Key(VK_BACK, "\b");
+    EXPECT_EQ(Text(edit), AnsiString("ab中"));
+    // A four-byte character is one character too.
+    SimulateCommit(Utf8ToAnsi(Utf8(u8"\U00020000")));
+    ProcessMessages();
+    EXPECT_EQ(Text(edit).size(), 8u);
+    Key(VK_LEFT);
+    EXPECT_EQ(Selection().first, 4u);
+}
+
+TEST_F(EditTest, ShiftArrowsSelectWholeCharactersAndTypingReplaces) {
+    SetWindowText(edit, "ab中文cd");
+    Key(VK_END);
+    SimulateKey(VK_SHIFT, true);
+    Key(VK_LEFT);
+    Key(VK_LEFT);
+    Key(VK_LEFT);
+    SimulateKey(VK_SHIFT, false);
+    ProcessMessages();
+    EXPECT_EQ(Selection(), std::make_pair(DWORD(4), DWORD(8)));
+    SimulateTyping("x");
+    ProcessMessages();
+    EXPECT_EQ(Text(edit), AnsiString("ab中x"));
+    // Offsets inside a character move to its start.
+    SendMessage(edit, EM_SETSEL, 3, 5);
+    EXPECT_EQ(Selection(), std::make_pair(DWORD(2), DWORD(5)));
+    SendMessage(edit, EM_SETSEL, 0, -1);
+    EXPECT_EQ(Selection(), std::make_pair(DWORD(0), DWORD(5)));
+}
+
+TEST_F(EditTest, TheByteLimitNeverCutsACharacter) {
+    SendMessage(edit, EM_LIMITTEXT, 5, 0);
+    SimulateTyping("ab");
+    SimulateCommit("中文");
+    ProcessMessages();
+    EXPECT_EQ(Text(edit), AnsiString("ab中"));
+    SendMessage(edit, EM_SETSEL, 0, -1);
+    SendMessage(edit, EM_REPLACESEL, TRUE, LPARAM("x文字"));
+    EXPECT_EQ(Text(edit), AnsiString("x文字"));
+    SendMessage(edit, EM_REPLACESEL, TRUE, LPARAM("y"));
+    EXPECT_EQ(Text(edit), AnsiString("x文字"));
+    EXPECT_EQ(CodesFrom(edit).back(), EN_MAXTEXT);
+}
+
+TEST_F(EditTest, ClipboardRoundTripAndUndo) {
+    SetWindowText(edit, "复制 me");
+    SendMessage(edit, EM_SETSEL, 0, 4);
+    ControlKey('C', "\x03");
+    EXPECT_EQ(Clipboard()->AsText(), AnsiString("复制"));
+    Key(VK_END);
+    ControlKey('V', "\x16");
+    EXPECT_EQ(Text(edit), AnsiString("复制 me复制"));
+    EXPECT_TRUE(SendMessage(edit, EM_CANUNDO, 0, 0));
+    ControlKey('Z', "\x1A");
+    EXPECT_EQ(Text(edit), AnsiString("复制 me"));
+    SendMessage(edit, EM_SETSEL, 4, 7);
+    SendMessage(edit, WM_CUT, 0, 0);
+    EXPECT_EQ(Text(edit), AnsiString("复制"));
+    EXPECT_EQ(Clipboard()->AsText(), AnsiString(" me"));
+    // Unicode text put by another program pastes as ANSI.
+    OpenClipboard(0);
+    EmptyClipboard();
+    const std::u16string wide = u"\u6587";
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * 2);
+    std::copy(wide.begin(), wide.end(), static_cast<char16_t*>(GlobalLock(block)));
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+    SendMessage(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(Text(edit), AnsiString("复制文"));
+}
+
+TEST_F(EditTest, PasswordEditsHideTextKeepItFromTheClipboardAndTurnTheInputMethodOff) {
+    const HWND password = Control("Edit", "secret", ES_PASSWORD, 10, 40, 200, 20, 101);
+    EXPECT_EQ(SendMessage(password, EM_GETPASSWORDCHAR, 0, 0), '*');
+    EXPECT_FALSE(InputMethodAllowed(password));
+    Clipboard()->SetAsText("before");
+    SendMessage(password, EM_SETSEL, 0, -1);
+    SendMessage(password, WM_COPY, 0, 0);
+    EXPECT_EQ(Clipboard()->AsText(), AnsiString("before"));
+    SendMessage(password, EM_SETPASSWORDCHAR, 0, 0);
+    EXPECT_TRUE(InputMethodAllowed(password));
+    EXPECT_FALSE(GetWindowLongPtr(password, GWL_STYLE) & ES_PASSWORD);
+}
+
+TEST_F(EditTest, ReadOnlyAndNumberEditsRefuseTyping) {
+    SendMessage(edit, EM_SETREADONLY, TRUE, 0);
+    SimulateTyping("a");
+    ProcessMessages();
+    EXPECT_EQ(Text(edit), AnsiString());
+    SendMessage(edit, EM_SETREADONLY, FALSE, 0);
+    SetWindowLongPtr(edit, GWL_STYLE, GetWindowLongPtr(edit, GWL_STYLE) | ES_NUMBER);
+    SimulateTyping("1a2");
+    ProcessMessages();
+    EXPECT_EQ(Text(edit), AnsiString("12"));
+}
+
+TEST_F(EditTest, MultiLineMessagesCountLinesInBytes) {
+    const HWND memo = Control("Edit", "第一行\r\nsecond\r\n", ES_MULTILINE, 10, 40, 200, 100, 101);
+    EXPECT_EQ(SendMessage(memo, EM_GETLINECOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessage(memo, EM_LINEINDEX, 1, 0), 8);
+    EXPECT_EQ(SendMessage(memo, EM_LINELENGTH, 8, 0), 6);
+    EXPECT_EQ(SendMessage(memo, EM_LINEFROMCHAR, 9, 0), 1);
+    EXPECT_EQ(SendMessage(memo, EM_LINEINDEX, 3, 0), -1);
+    const LRESULT pos = SendMessage(memo, EM_POSFROMCHAR, 10, 0);
+    const LRESULT back = SendMessage(memo, EM_CHARFROMPOS, 0, LPARAM(pos));
+    EXPECT_EQ(LOWORD(back), 10);
+    EXPECT_EQ(HIWORD(back), 1);
+    EXPECT_GT(GET_Y_LPARAM(pos), 0);
+    SetFocus(memo);
+    SendMessage(memo, EM_SETSEL, 14, 14);
+    Key(VK_RETURN, "\r");
+    EXPECT_EQ(Text(memo), AnsiString("第一行\r\nsecond\r\n\r\n"));
+}
+
+TEST_F(EditTest, FormattingRectangleAndMargins) {
+    SendMessage(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(5, 7));
+    EXPECT_EQ(SendMessage(edit, EM_GETMARGINS, 0, 0), MAKELONG(5, 7));
+    RECT r;
+    SendMessage(edit, EM_GETRECT, 0, LPARAM(&r));
+    EXPECT_EQ(r.left, 5);
+    EXPECT_EQ(r.right, 200 - 7);
+    RECT wanted{2, 3, 150, 18};
+    SendMessage(edit, EM_SETRECTNP, 0, LPARAM(&wanted));
+    SendMessage(edit, EM_GETRECT, 0, LPARAM(&r));
+    EXPECT_EQ(r.left, 2);
+    EXPECT_EQ(r.right, 150);
+    SetWindowText(edit, "x");
+    EXPECT_EQ(GET_X_LPARAM(SendMessage(edit, EM_POSFROMCHAR, 0, 0)), 2);
+}

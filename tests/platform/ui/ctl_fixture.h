@@ -1,0 +1,90 @@
+// A fixture for the standard controls: a shown top-level parent window that
+// records the WM_COMMAND notifications its controls send and can run a
+// handler on each (to refill a combo box when it drops down, say).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "platform/ui/clipbrd.h"
+#include "platform/ui/commctrl.h"
+#include "platform/ui/testseams.h"
+#include "platform/ui/winpaint.h"
+
+struct Notification {
+    HWND control;
+    UINT code;
+};
+
+class ControlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static const ATOM registered = [] {
+            WNDCLASS wc;
+            wc.lpfnWndProc = &ControlTest::ParentProcedure;
+            wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+            wc.lpszClassName = "TControlTestParent";
+            return RegisterClass(&wc);
+        }();
+        ASSERT_NE(registered, 0);
+        Current() = this;
+        parent = CreateWindowEx(0, "TControlTestParent", "parent", WS_POPUP | WS_VISIBLE, 40, 40, 420, 320, 0, 0, 0,
+                                nullptr);
+        ASSERT_NE(parent, 0u);
+        SetActiveWindow(parent);
+        ProcessMessages();
+    }
+    void TearDown() override {
+        if (IsWindow(parent)) DestroyWindow(parent);
+        ProcessMessages();
+        Current() = nullptr;
+    }
+
+    HWND Control(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
+                 int id = 100) {
+        return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                              HANDLE(id), 0, nullptr);
+    }
+    // The codes `control` sent, in order.
+    std::vector<UINT> CodesFrom(HWND control) const {
+        std::vector<UINT> codes;
+        for (auto& n : notifications)
+            if (n.control == control) codes.push_back(n.code);
+        return codes;
+    }
+    static void Click(HWND window, int x, int y) {
+        SimulateClick(window, {x, y});
+        ProcessMessages();
+    }
+    static void Key(int key, const AnsiString& text = AnsiString()) {
+        SimulateKey(key, true, text);
+        SimulateKey(key, false);
+        ProcessMessages();
+    }
+    static void ControlKey(int key, const AnsiString& text = AnsiString()) {
+        SimulateKey(VK_CONTROL, true);
+        Key(key, text);
+        SimulateKey(VK_CONTROL, false);
+        ProcessMessages();
+    }
+    static AnsiString Text(HWND window) { return WindowTextOf(window); }
+
+    HWND parent = 0;
+    std::vector<Notification> notifications;
+    std::function<void(HWND control, UINT code)> onCommand;
+
+private:
+    static ControlTest*& Current() {
+        static ControlTest* current = nullptr;
+        return current;
+    }
+    static LRESULT ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_COMMAND && lParam && Current()) {
+            Current()->notifications.push_back({HWND(lParam), HIWORD(wParam)});
+            if (Current()->onCommand) Current()->onCommand(HWND(lParam), HIWORD(wParam));
+        }
+        return DefWindowProc(window, message, wParam, lParam);
+    }
+};
