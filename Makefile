@@ -3,6 +3,7 @@
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
+XVFB ?=
 
 .PHONY: all deps configure build run test bench clean
 
@@ -20,7 +21,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@tools/run-app $(BUILD)
+	@XVFB=$(XVFB) tools/run-app $(BUILD)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "platform/rtl/classregistry.h"
 
 void TBasicAction::Published(TPublished<TBasicAction>& p) {
     p.Property("OnExecute", &TBasicAction::OnExecute, &TBasicAction::SetOnExecute);
@@ -102,5 +101,3 @@ void TActionList::GetChildren(const TGetChildProc& proc, TComponent* root) {
         if (action->Owner() == root) proc(action);
 }
 
-SERVIORA_REGISTER_CLASS(TAction);
-SERVIORA_REGISTER_CLASS(TActionList);

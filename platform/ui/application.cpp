@@ -7,6 +7,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/hints.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/surfacehost.h"
 
 namespace {
@@ -52,6 +53,7 @@ void TApplication::AppWndProc(TMessage& Message) {
         }
         return;
     }
+    if (DispatchMenuOwnerDraw(Message)) return;
     Message.Result = DefWindowProc(handle_, Message.Msg, Message.WParam, Message.LParam);
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "platform/rtl/classregistry.h"
 #include "platform/ui/actnlist.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
@@ -532,4 +531,3 @@ void SetCaptureControl(TControl* control) {
     }
 }
 
-SERVIORA_REGISTER_CLASS(TControl);

@@ -506,6 +506,9 @@ protected:
     void ShowingChanged();
     // The procedure messages fall through to (the class's original procedure).
     WNDPROC DefWndProc() const { return defWndProc_; }
+    // Runs `create`, which makes this control's window by some other call
+    // than CreateWindowEx (an MDI child through its client window).
+    void WithCreationControl(const std::function<void()>& create);
 
     // ---- message handlers ----
     void WMPaint(TMessage& Message);

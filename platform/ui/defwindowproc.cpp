@@ -75,24 +75,13 @@ void Print(HWND handle, HDC dc, LPARAM flags) {
 LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = Find(handle);
     if (!w) return 0;
+    if (LRESULT frameResult = 0; DefaultFrameMessage(handle, message, wParam, lParam, frameResult)) return frameResult;
     switch (message) {
     case WM_NCCREATE: {
         const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
         if (cs && cs->lpszName) w->text = cs->lpszName;
         return TRUE;
     }
-    case WM_NCCALCSIZE:
-        // Without a frame of its own the client area is the whole window.
-        return 0;
-    case WM_NCHITTEST: {
-        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ScreenToClient(handle, &p);
-        RECT client;
-        GetClientRect(handle, &client);
-        return PtInRect(&client, p) ? HTCLIENT : HTNOWHERE;
-    }
-    case WM_NCACTIVATE:
-        return TRUE;
     case WM_CLOSE:
         DestroyWindow(handle);
         return 0;

@@ -117,23 +117,15 @@ std::unique_ptr<TMessageForm> BuildDialog(const AnsiString& windowClass, const A
 }
 
 // Asks the responder, or runs the dialog; answers the result.
-TModalAnswer RunDialog(TMessageForm* form, const AnsiString& kind, const AnsiString& text, UINT flags,
-                       const AnsiString& value) {
-    TModalQuestion question;
-    question.Kind = kind;
-    question.ClassName = ClassNameOf(form->Handle());
-    question.Caption = form->Caption();
-    question.Text = text;
-    question.Flags = flags;
-    question.Value = value;
+ModalAnswer RunDialog(TMessageForm* form, const AnsiString& kind, const AnsiString& text, UINT flags,
+                      bool* answered = nullptr) {
+    ModalQuestion question{kind, form->Caption(), text, flags, ClassNameOf(form->Handle()), {}};
     for (int i = 0; i < form->ControlCount(); ++i)
-        if (auto* button = dynamic_cast<TButton*>(form->Controls(i))) {
-            question.Buttons.push_back(button->Caption());
-            if (button->Default()) question.DefaultResult = button->ModalResult();
-        }
-    TModalAnswer answer;
-    if (AnswerModalQuestion(question, answer)) return answer;
-    answer.Result = form->ShowModal();
+        if (auto* button = dynamic_cast<TButton*>(form->Controls(i))) question.buttons.push_back(button->Caption());
+    ModalAnswer answer;
+    const bool taken = TakeModalAnswer(question, &answer);
+    if (answered) *answered = taken;
+    if (!taken) answer.result = form->ShowModal();
     return answer;
 }
 
@@ -162,7 +154,7 @@ int MessageBox(HWND, const char* text, const char* caption, UINT flags) {
         if (b.result == IDCANCEL) cancel = IDCANCEL;
     const AnsiString message = text ? text : "";
     auto form = BuildDialog("#32770", caption && *caption ? caption : "错误", message, buttons, defaultIndex, cancel);
-    return RunDialog(form.get(), "MessageBox", message, flags, {}).Result;
+    return RunDialog(form.get(), "MessageBox", message, flags).result;
 }
 
 // ---- message dialogs ----------------------------------------------------------------
@@ -215,7 +207,7 @@ int MessageDlgPos(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons button
     if (x >= 0) form->SetLeft(x);
     if (y >= 0) form->SetTop(y);
     if (x >= 0 || y >= 0) form->SetPosition(poDesigned);
-    return RunDialog(form.get(), "MessageDlg", msg, 0, {}).Result;
+    return RunDialog(form.get(), "MessageDlg", msg, 0).result;
 }
 
 int MessageDlg(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx) {
@@ -237,9 +229,10 @@ bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString&
         throw;
     }
     form->InsertComponent(line);
-    const TModalAnswer answer = RunDialog(form.get(), "InputQuery", prompt, 0, value);
-    if (answer.Result != mrOk) return false;
-    value = ModalResponderActive() ? answer.Value : line->Text();
+    bool answered = false;
+    const ModalAnswer answer = RunDialog(form.get(), "InputBox", prompt, 0, &answered);
+    if (answer.result != mrOk) return false;
+    value = answered ? answer.text : line->Text();
     return true;
 }
 

@@ -1,6 +1,6 @@
 // Message boxes, message dialogs and input boxes. Each is built as a real
-// dialog window; while the test responder (modalresponder.h) runs, it
-// records what the dialog asks and answers it instead of the user.
+// dialog window and asks the modal responder (modalresponder.h) first: a
+// waiting answer is taken (and the question recorded) instead of the user's.
 #pragma once
 
 #include <initializer_list>

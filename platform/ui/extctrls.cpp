@@ -1,7 +1,6 @@
 // TPanel and TTimer.
 #include "platform/ui/extctrls.h"
 
-#include "platform/rtl/classregistry.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/winpaint.h"
 
@@ -134,5 +133,3 @@ void TTimer::WndProc(TMessage& Message) {
     }
 }
 
-SERVIORA_REGISTER_CLASS(TPanel);
-SERVIORA_REGISTER_CLASS(TTimer);

@@ -3,11 +3,12 @@
 
 #include <algorithm>
 
-#include "platform/rtl/classregistry.h"
 #include "platform/rtl/formresources.h"
 #include "platform/rtl/moduleregistry.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/winmdi.h"
+#include "platform/ui/winframe.h"
 #include "platform/ui/winpaint.h"
 
 namespace {
@@ -31,6 +32,13 @@ std::vector<HWND> DisableOtherWindows(HWND modal) {
         },
         0);
     return disabled;
+}
+
+// The frame an MDI child goes into (nullptr when there is none).
+TCustomForm* MDIFrame(const TCustomForm* child) {
+    TForm* frame = Application->MainForm();
+    if (!frame || frame == child || frame->FormStyle() != fsMDIForm) return nullptr;
+    return frame;
 }
 
 }  // namespace
@@ -155,15 +163,56 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 void TCustomForm::CreateHandle() {
     TScrollingWinControl::CreateHandle();
     if (formStyle_ == fsMDIForm && !clientHandle_) {
-        WNDCLASS mdiClient;
-        if (GetClassInfo(0, "MDIClient", &mdiClient)) {
-            RECT r;
-            GetClientRect(Handle(), &r);
-            clientHandle_ = CreateWindowEx(WS_EX_CLIENTEDGE, "MDIClient", "",
-                                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, r.right, r.bottom,
-                                           Handle(), 0, 0, nullptr);
-        }
+        RECT r;
+        GetClientRect(Handle(), &r);
+        CLIENTCREATESTRUCT ccs;
+        ccs.idFirstChild = 0xFF00;
+        clientHandle_ = CreateWindowEx(WS_EX_CLIENTEDGE, "MDIClient", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                       0, 0, r.right, r.bottom, Handle(), 0, 0, &ccs);
     }
+    if (menu_) ::SetMenu(Handle(), menu_->Handle());
+}
+
+
+void TCustomForm::CreateWindowHandle(const TCreateParams& params) {
+    TCustomForm* frame = formStyle_ == fsMDIChild ? MDIFrame(this) : nullptr;
+    if (!frame || !frame->Handle() || !frame->ClientHandle()) {
+        TScrollingWinControl::CreateWindowHandle(params);
+        return;
+    }
+    // The client window creates its children.
+    WithCreationControl([&] {
+        CreateMDIWindow(params.WinClassName.c_str(), params.Caption.c_str(), params.Style & ~WS_CHILD, params.X,
+                        params.Y, params.Width, params.Height, frame->ClientHandle(), 0, 0);
+    });
+}
+
+void TCustomForm::DestroyWindowHandle() {
+    TCustomForm* frame = formStyle_ == fsMDIChild ? MDIFrame(this) : nullptr;
+    if (frame && frame->ClientHandle() && HandleAllocated() && IsChild(frame->ClientHandle(), Handle())) {
+        SendMessage(frame->ClientHandle(), WM_MDIDESTROY, WPARAM(Handle()), 0);
+    }
+    TScrollingWinControl::DestroyWindowHandle();
+    if (clientHandle_ && !IsWindow(clientHandle_)) clientHandle_ = 0;
+}
+
+void TCustomForm::DefaultHandler(TMessage& Message) {
+    if (!HandleAllocated()) return;
+    if (clientHandle_) {
+        Message.Result = DefFrameProc(Handle(), clientHandle_, Message.Msg, Message.WParam, Message.LParam);
+        return;
+    }
+    if (GetWindowLong(Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD) {
+        Message.Result = DefMDIChildProc(Handle(), Message.Msg, Message.WParam, Message.LParam);
+        return;
+    }
+    TScrollingWinControl::DefaultHandler(Message);
+}
+
+void TCustomForm::WMCommand(TMessage& Message) {
+    if (Message.LParam == 0 && HIWORD(Message.WParam) <= 1 && menu_ && menu_->DispatchCommand(LOWORD(Message.WParam)))
+        return;
+    TScrollingWinControl::Dispatch(Message);
 }
 
 void TCustomForm::SetFormStyle(TFormStyle v) {
@@ -222,8 +271,8 @@ void TCustomForm::Show() {
 
 void TCustomForm::BringToFront() {
     if (!HandleAllocated() || !Visible()) return;
-    if (formStyle_ == fsMDIChild) {
-        BringWindowToTop(Handle());
+    if (TCustomForm* frame = formStyle_ == fsMDIChild ? MDIFrame(this) : nullptr; frame && frame->ClientHandle()) {
+        SendMessage(frame->ClientHandle(), WM_MDIACTIVATE, WPARAM(Handle()), 0);
         Activate();
         return;
     }
@@ -291,22 +340,20 @@ int TCustomForm::ShowModal() {
     };
     try {
         Show();
-        while (modalResult_ == mrNone) {
+        for (;;) {
+            if (modalResult_ != mrNone) {
+                // Closing a modal form may be refused or turned into another action.
+                TCloseAction action = caHide;
+                if (CloseQuery()) DoClose(action);
+                else action = caNone;
+                if (action == caFree) Release();
+                if (action != caNone) break;
+                modalResult_ = mrNone;
+            }
             Application->HandleMessage();
             if (Application->Terminated()) {
                 modalResult_ = mrCancel;
                 break;
-            }
-            if (modalResult_ != mrNone) {
-                // Closing a modal form may be refused or turned into another action.
-                TCloseAction action = caHide;
-                if (!CloseQuery()) {
-                    modalResult_ = mrNone;
-                    continue;
-                }
-                DoClose(action);
-                if (action == caNone) modalResult_ = mrNone;
-                else if (action == caFree) Release();
             }
         }
     } catch (...) {
@@ -351,28 +398,6 @@ void TCustomForm::Release() { Application->ReleaseForm(this); }
 void TCustomForm::WMClose(TMessage&) { Close(); }
 
 void TCustomForm::CMRelease(TMessage&) { Release(); }
-
-void TCustomForm::WMSysCommand(TMessage& Message) {
-    switch (Message.WParam & 0xFFF0) {
-    case SC_RESTORE:
-        ShowWindow(Handle(), SW_RESTORE);
-        windowState_ = wsNormal;
-        return;
-    case SC_MINIMIZE:
-        ShowWindow(Handle(), SW_MINIMIZE);
-        windowState_ = wsMinimized;
-        return;
-    case SC_MAXIMIZE:
-        ShowWindow(Handle(), SW_MAXIMIZE);
-        windowState_ = wsMaximized;
-        return;
-    case SC_CLOSE:
-        Close();
-        return;
-    default:
-        DefaultHandler(Message);
-    }
-}
 
 void TCustomForm::PaintWindow(HDC dc) {
     canvas_->Lock();
@@ -562,4 +587,3 @@ TCustomForm* TCustomForm::ActiveMDIChild() const {
     return nullptr;
 }
 
-SERVIORA_REGISTER_CLASS(TForm);

@@ -119,6 +119,7 @@ public:
     int MDIChildCount() const;
     TCustomForm* MDIChildren(int index) const;
     // The frame's client window ("MDIClient") once the window exists.
+    // WM_SYSCOMMAND with SC_RESTORE restores a minimised child.
     HWND ClientHandle() const { return clientHandle_; }
 
     // ---- events ----
@@ -147,6 +148,9 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandle() override;
+    void CreateWindowHandle(const TCreateParams& params) override;
+    void DestroyWindowHandle() override;
+    void DefaultHandler(TMessage& Message) override;
     void PaintWindow(HDC dc) override;
     virtual void DoClose(TCloseAction& action);
     virtual void DoShow();
@@ -157,8 +161,8 @@ protected:
 
     void WMClose(TMessage& Message);
     void WMActivate(TMessage& Message);
-    void WMSysCommand(TMessage& Message);
     void WMSetFocus(TMessage& Message);
+    void WMCommand(TMessage& Message);
     void CMShowingChanged(TMessage& Message);
     void CMDialogKey(TMessage& Message);
     void CMRelease(TMessage& Message);
@@ -168,8 +172,8 @@ protected:
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_CLOSE, WMClose)
         SERVIORA_MESSAGE(WM_ACTIVATE, WMActivate)
-        SERVIORA_MESSAGE(WM_SYSCOMMAND, WMSysCommand)
         SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
+        SERVIORA_MESSAGE(WM_COMMAND, WMCommand)
         SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
         SERVIORA_MESSAGE(CM_DIALOGKEY, CMDialogKey)
         SERVIORA_MESSAGE(CM_RELEASE, CMRelease)

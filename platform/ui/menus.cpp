@@ -4,12 +4,18 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/rtl/classregistry.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/ui/forms.h"
 #include "platform/ui/imagelist.h"
+#include "platform/ui/winpaint.h"
 
 namespace {
+
+std::vector<TMenu*>& LiveMenus() {
+    static std::vector<TMenu*> menus;
+    return menus;
+}
 
 UINT NextCommand() {
     static UINT next = 0x100;
@@ -298,9 +304,59 @@ void TMenu::Published(TPublished<TMenu>& p) {
 TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(TMenuItem::Create(this)) {
     items_->menu_ = this;
     items_->SetComponentStyle(items_->ComponentStyle() + TComponentStyle{csSubComponent});
+    LiveMenus().push_back(this);
 }
 
-TMenu::~TMenu() = default;
+TMenu::~TMenu() {
+    std::erase(LiveMenus(), this);
+    DestroyHandle();
+}
+
+HMENU TMenu::Handle() {
+    if (!handle_) {
+        handle_ = CreateMenuHandle();
+        FillMenu(handle_, items_);
+    }
+    return handle_;
+}
+
+void TMenu::DestroyHandle() {
+    if (handle_) DestroyMenu(handle_);
+    handle_ = 0;
+}
+
+void TMenu::FillMenu(HMENU menu, const TMenuItem* parent) const {
+    for (int i = 0; i < parent->Count(); ++i) {
+        const TMenuItem* item = parent->Items(i);
+        if (!item->Visible()) continue;
+        if (item->IsLine()) {
+            AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        UINT flags = MF_STRING;
+        if (!item->Enabled()) flags |= MF_GRAYED;
+        if (item->Checked()) flags |= MF_CHECKED;
+        if (item->Default()) flags |= MF_DEFAULT;
+        if (ownerDraw_) flags |= MF_OWNERDRAW;
+        AnsiString text = item->Caption();
+        if (item->ShortCut()) text += "\t" + ShortCutToText(item->ShortCut());
+        UINT_PTR id = item->Command();
+        if (item->Count() > 0) {
+            const HMENU sub = CreatePopupMenu();
+            FillMenu(sub, item);
+            flags |= MF_POPUP;
+            id = UINT_PTR(sub);
+        }
+        AppendMenu(menu, flags, id, text.c_str());
+    }
+}
+
+void TMenu::MenuChanged() {
+    if (handle_) {
+        DestroyHandle();
+        Handle();
+    }
+}
 
 void TMenu::SetImages(TCustomImageList* v) {
     if (images_) images_->RemoveFreeNotification(this);
@@ -352,6 +408,19 @@ void TMenu::GetChildren(const TGetChildProc& proc, TComponent* root) { items_->G
 
 TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
 
+void TMainMenu::AttachTo(TCustomForm* form) {
+    form_ = form;
+    if (form && form->HandleAllocated()) ::SetMenu(form->Handle(), Handle());
+}
+
+void TMainMenu::MenuChanged() {
+    TMenu::MenuChanged();
+    if (form_ && form_->HandleAllocated() && form_->Menu() == this) {
+        ::SetMenu(form_->Handle(), Handle());
+        DrawMenuBar(form_->Handle());
+    }
+}
+
 void TMainMenu::Published(TPublished<TMainMenu>& p) {
     p.Property("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge);
 }
@@ -367,8 +436,47 @@ void TPopupMenu::Published(TPublished<TPopupMenu>& p) {
 void TPopupMenu::Popup(int x, int y) {
     popupPoint_ = Point(x, y);
     onPopup_(this);
+    static constexpr UINT alignments[] = {TPM_LEFTALIGN, TPM_RIGHTALIGN, TPM_CENTERALIGN};
+    const UINT command = UINT(TrackPopupMenu(Handle(), alignments[alignment_] | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                             x, y, 0, Application->Handle(), nullptr));
+    if (command) DispatchCommand(command);
 }
 
-SERVIORA_REGISTER_CLASS(TMenuItem);
-SERVIORA_REGISTER_CLASS(TMainMenu);
-SERVIORA_REGISTER_CLASS(TPopupMenu);
+bool DispatchMenuOwnerDraw(TMessage& Message) {
+    if (Message.Msg != WM_MEASUREITEM && Message.Msg != WM_DRAWITEM) return false;
+    const UINT* type = reinterpret_cast<const UINT*>(Message.LParam);
+    if (!type || *type != ODT_MENU) return false;
+    const UINT id = Message.Msg == WM_DRAWITEM ? reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->itemID
+                                               : reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam)->itemID;
+    TMenuItem* item = nullptr;
+    for (TMenu* menu : LiveMenus())
+        if ((item = menu->FindItem(id)) != nullptr) break;
+    if (!item) return false;
+    TControlCanvas canvas;
+    if (Message.Msg == WM_MEASUREITEM) {
+        auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
+        const HDC dc = GetDC(0);
+        canvas.SetHandle(dc);
+        int width = int(mis->itemWidth), height = int(mis->itemHeight);
+        item->MeasureItem(&canvas, width, height);
+        mis->itemWidth = UINT(width);
+        mis->itemHeight = UINT(height);
+        canvas.SetHandle(0);
+        ReleaseDC(0, dc);
+    } else {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
+        static constexpr std::pair<UINT, TOwnerDrawState_> states[] = {
+            {ODS_SELECTED, odSelected}, {ODS_GRAYED, odGrayed},   {ODS_DISABLED, odDisabled},
+            {ODS_CHECKED, odChecked},   {ODS_FOCUS, odFocused},   {ODS_DEFAULT, odDefault},
+            {ODS_HOTLIGHT, odHotLight}, {ODS_INACTIVE, odInactive}, {ODS_NOACCEL, odNoAccel}};
+        TOwnerDrawState state;
+        for (auto [bit, s] : states)
+            if (dis->itemState & bit) state.Include(s);
+        canvas.SetHandle(dis->hDC);
+        item->DrawItem(&canvas, dis->rcItem, state);
+        canvas.SetHandle(0);
+    }
+    Message.Result = TRUE;
+    return true;
+}
+

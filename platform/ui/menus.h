@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/winmenu.h"
 
 SERVIORA_EXCEPTION(EMenuError, Exception);
 
@@ -132,8 +133,8 @@ class TMenu : public TComponent {
     SERVIORA_PUBLISHED
 public:
     explicit TMenu(TComponent* owner);
-    ~TMenu() override;
 
+    ~TMenu() override;
     TMenuItem* Items() const { return items_; }
     TCustomImageList* Images() const { return images_; }
     void SetImages(TCustomImageList* v);
@@ -142,6 +143,10 @@ public:
     TBiDiMode BiDiMode() const { return biDiMode_; }
     void SetBiDiMode(TBiDiMode v) { biDiMode_ = v; }
 
+    // The window system's menu built from the items (made on first use,
+    // rebuilt when an item changes).
+    HMENU Handle();
+    bool HandleAllocated() const { return handle_ != 0; }
     // The item with the command id (nullptr when none).
     TMenuItem* FindItem(UINT command) const;
     // Clicks the item whose command it is; answers whether one was found.
@@ -153,10 +158,15 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
-    virtual void MenuChanged() {}
+    virtual void MenuChanged();
+    virtual HMENU CreateMenuHandle() const = 0;
 
 private:
     friend class TMenuItem;
+    void FillMenu(HMENU menu, const TMenuItem* parent) const;
+    void DestroyHandle();
+
+    HMENU handle_ = 0;
     TMenuItem* items_ = nullptr;
     TCustomImageList* images_ = nullptr;
     bool ownerDraw_ = false;
@@ -169,10 +179,14 @@ class TMainMenu : public TMenu {
 public:
     explicit TMainMenu(TComponent* owner);
     // The form shows this menu in its menu bar.
-    void AttachTo(TCustomForm* form) { form_ = form; }
+    void AttachTo(TCustomForm* form);
     TCustomForm* Form() const { return form_; }
     bool AutoMerge() const { return autoMerge_; }
     void SetAutoMerge(bool v) { autoMerge_ = v; }
+
+protected:
+    HMENU CreateMenuHandle() const override { return CreateMenu(); }
+    void MenuChanged() override;
 
 private:
     TCustomForm* form_ = nullptr;
@@ -197,6 +211,9 @@ public:
     const TNotifyEvent& OnPopup() const { return onPopup_; }
     void SetOnPopup(TNotifyEvent v) { onPopup_ = std::move(v); }
 
+protected:
+    HMENU CreateMenuHandle() const override { return CreatePopupMenu(); }
+
 private:
     bool autoPopup_ = true;
     TPopupAlignment alignment_ = paLeft;
@@ -204,3 +221,7 @@ private:
     TPoint popupPoint_;
     TNotifyEvent onPopup_;
 };
+
+// WM_MEASUREITEM/WM_DRAWITEM of an owner-drawn menu item of any live menu:
+// the item measures or draws itself. Answers whether the message was one.
+bool DispatchMenuOwnerDraw(TMessage& Message);

@@ -1,14 +1,11 @@
-// The modal-dialog responder of the tests.
+// The modal responder's queue of answers and record of questions.
 #include "platform/ui/modalresponder.h"
-
-#include <deque>
 
 namespace {
 
 struct Responder {
-    bool active = false;
-    std::deque<TModalAnswer> answers;
-    std::vector<TModalQuestion> questions;
+    std::deque<ModalAnswer> answers;
+    std::vector<ModalQuestion> questions;
 };
 
 Responder& TheResponder() {
@@ -18,35 +15,22 @@ Responder& TheResponder() {
 
 }  // namespace
 
-void StartModalResponder() {
-    Responder& r = TheResponder();
-    r.active = true;
-    r.answers.clear();
-    r.questions.clear();
-}
+void PushModalAnswer(ModalAnswer answer) { TheResponder().answers.push_back(std::move(answer)); }
 
-void StopModalResponder() {
-    Responder& r = TheResponder();
-    r.active = false;
-    r.answers.clear();
-    r.questions.clear();
-}
-
-bool ModalResponderActive() { return TheResponder().active; }
-
-void QueueModalAnswer(int result, const AnsiString& value) { TheResponder().answers.push_back({result, value}); }
-
-const std::vector<TModalQuestion>& ModalQuestions() { return TheResponder().questions; }
-
-bool AnswerModalQuestion(const TModalQuestion& question, TModalAnswer& answer) {
-    Responder& r = TheResponder();
-    if (!r.active) return false;
+bool TakeModalAnswer(const ModalQuestion& question, ModalAnswer* answer) {
+    auto& r = TheResponder();
+    if (r.answers.empty()) return false;
     r.questions.push_back(question);
-    if (r.answers.empty()) {
-        answer = {question.DefaultResult, question.Value};
-    } else {
-        answer = r.answers.front();
-        r.answers.pop_front();
-    }
+    if (answer) *answer = r.answers.front();
+    r.answers.pop_front();
     return true;
 }
+
+const std::vector<ModalQuestion>& ModalQuestions() { return TheResponder().questions; }
+
+void ResetModalResponder() {
+    TheResponder().answers.clear();
+    TheResponder().questions.clear();
+}
+
+bool ModalAnswersWaiting() { return !TheResponder().answers.empty(); }

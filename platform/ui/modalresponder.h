@@ -1,47 +1,35 @@
-// The test seam for modal dialogs: while the responder runs, every message
-// box, input box and other modal dialog of the libraries is built as usual,
-// recorded (what it asked) and answered in order from the queued answers
-// instead of waiting for the user. Without a queued answer a dialog takes
-// its default button. The program itself never starts the responder.
+// The modal responder: a test seam that answers message boxes, input boxes,
+// file dialogs and other modal dialogs in order, recording what was asked.
+// Each modal dialog of the platform asks it first; while it holds no
+// answers, the dialog runs for real.
 #pragma once
 
+#include <deque>
 #include <vector>
 
-#include "platform/ui/messages.h"
+#include "platform/rtl/types.h"
 
-// What a dialog asked.
-struct TModalQuestion {
-    AnsiString Kind;       // "MessageBox", "MessageDlg", "InputQuery", or a dialog's own kind
-    AnsiString ClassName;  // the dialog window's class name ("#32770", "TMessageForm", ...)
-    AnsiString Caption;
-    AnsiString Text;       // the message, or the prompt
-    std::vector<AnsiString> Buttons;  // captions in order
-    UINT Flags = 0;                   // MB_ flags of a message box
-    int DefaultResult = 0;            // what the default button answers
-    AnsiString Value;                 // an input box's initial value
+struct ModalQuestion {
+    AnsiString kind;     // "MessageBox", "InputBox", "OpenDialog", ... as the dialog names itself
+    AnsiString caption;
+    AnsiString text;
+    unsigned int flags = 0;  // the dialog's own flags (MB_ buttons and icon, ...)
+    AnsiString className{};           // the dialog window's class ("#32770", "TMessageForm", ...)
+    std::vector<AnsiString> buttons{};  // the button captions, in order
 };
 
-struct TModalAnswer {
-    int Result = 0;    // the button's result code (IDOK, mrYes, ...)
-    AnsiString Value;  // an input box's text
+struct ModalAnswer {
+    int result = 0;      // the button or modal result
+    AnsiString text;     // the text entered or the file chosen
 };
 
-void StartModalResponder();
-// Stops answering and forgets the questions and answers.
-void StopModalResponder();
-bool ModalResponderActive();
-void QueueModalAnswer(int result, const AnsiString& value = AnsiString());
-const std::vector<TModalQuestion>& ModalQuestions();
-
-// Called by the dialogs before they run their loop: records the question
-// and answers it. False when the responder is not running.
-bool AnswerModalQuestion(const TModalQuestion& question, TModalAnswer& answer);
-
-// Scope helper for tests.
-class ModalResponderScope {
-public:
-    ModalResponderScope() { StartModalResponder(); }
-    ~ModalResponderScope() { StopModalResponder(); }
-    ModalResponderScope(const ModalResponderScope&) = delete;
-    ModalResponderScope& operator=(const ModalResponderScope&) = delete;
-};
+// Queues an answer for the next modal dialog.
+void PushModalAnswer(ModalAnswer answer);
+// For dialogs: records the question and takes the next answer. False (and
+// nothing recorded) when no answer waits, so the dialog runs for real.
+bool TakeModalAnswer(const ModalQuestion& question, ModalAnswer* answer);
+// What was asked so far, oldest first.
+const std::vector<ModalQuestion>& ModalQuestions();
+// Forgets the questions and the answers not taken.
+void ResetModalResponder();
+bool ModalAnswersWaiting();

@@ -33,7 +33,7 @@ Painting& ThePainting() {
 
 // Keeps the pending set in step with a window's update state.
 void NotePending(const Window& w) {
-    if (w.update || w.internalPaint) ThePainting().pending.insert(w.handle);
+    if (w.update || w.internalPaint || w.framePending) ThePainting().pending.insert(w.handle);
     else ThePainting().pending.erase(w.handle);
 }
 
@@ -302,6 +302,7 @@ void Redraw(Window& w, const Area& area, UINT flags) {
             if (flags & RDW_ERASE) w.erasePending = true;
         }
         if (flags & RDW_INTERNALPAINT) w.internalPaint = true;
+        if ((flags & RDW_FRAME) && HasNonClientArea(w)) w.framePending = true;
     }
     if (flags & RDW_VALIDATE) {
         if (w.update) {
@@ -315,6 +316,8 @@ void Redraw(Window& w, const Area& area, UINT flags) {
         }
         if (flags & RDW_NOERASE) w.erasePending = false;
         if (flags & RDW_NOINTERNALPAINT) w.internalPaint = false;
+        // A window validated without BeginPaint gives up its pending frame too.
+        if (!w.update) w.framePending = false;
     }
     NotePending(w);
     if (!TakesChildren(w, flags)) return;
@@ -339,7 +342,7 @@ void Redraw(Window& w, const Area& area, UINT flags) {
 void PaintNow(HWND handle, bool children) {
     Window* w = Find(handle);
     if (!w) return;
-    if (w->update || w->internalPaint) SendMessage(handle, WM_PAINT, 0, 0);
+    if (w->update || w->internalPaint || w->framePending) SendMessage(handle, WM_PAINT, 0, 0);
     if (!children || (w = Find(handle)) == nullptr) return;
     const auto list = w->children;
     for (HWND h : list) PaintNow(h, true);
@@ -382,7 +385,7 @@ bool SavedBitsPutBack(Window& w, bool showing) {
 HWND WindowNeedingPaint(HWND filter) {
     if (filter) {
         Window* w = Find(filter);
-        return w && IsShowing(*w) && (w->update || w->internalPaint) ? filter : 0;
+        return w && IsShowing(*w) && (w->update || w->internalPaint || w->framePending) ? filter : 0;
     }
     auto& pending = ThePainting().pending;
     for (HWND h : pending) {
@@ -517,6 +520,11 @@ int GetUpdateRgn(HWND handle, HRGN region, BOOL erase) {
 HDC BeginPaint(HWND handle, PAINTSTRUCT* paint) {
     Window* w = Find(handle);
     if (!w || !paint) return 0;
+    if (w->framePending) {
+        w->framePending = false;
+        SendMessage(handle, WM_NCPAINT, 1, 0);
+        if ((w = Find(handle)) == nullptr) return 0;
+    }
     HideCaretForPaint(handle);
     Region update;
     if (w->update) {

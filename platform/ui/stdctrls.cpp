@@ -1,7 +1,6 @@
 // TLabel and TButton.
 #include "platform/ui/stdctrls.h"
 
-#include "platform/rtl/classregistry.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/winpaint.h"
@@ -193,8 +192,7 @@ void TButton::WMFocusChanged(TMessage& Message) {
 
 void TButton::CMDialogKey(TMessage& Message) {
     const Word key = Word(Message.WParam);
-    const TCustomForm* form = GetParentForm();
-    const bool focusOnButton = form && dynamic_cast<TButton*>(form->ActiveControl());
+    const bool focusOnButton = dynamic_cast<TButton*>(FindControl(GetFocus())) != nullptr;
     const bool active = Focused() || (default_ && !focusOnButton);
     if (((key == VK_RETURN && active) || (key == VK_ESCAPE && cancel_)) && KeyDataToShiftState(Message.LParam).Empty() &&
         CanFocus()) {
@@ -214,5 +212,3 @@ void TButton::CMDialogChar(TMessage& Message) {
     TCustomControl::Dispatch(Message);
 }
 
-SERVIORA_REGISTER_CLASS(TLabel);
-SERVIORA_REGISTER_CLASS(TButton);

@@ -1,9 +1,9 @@
 // The first standard controls: TLabel and TButton.
 #pragma once
 
+#include "platform/data/db_types.h"  // TAlignment, shared with the fields
 #include "platform/ui/controls.h"
 
-SERVIORA_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 SERVIORA_ENUM(TTextLayout, tlTop, tlCenter, tlBottom)
 
 class TWinControl;

@@ -1,10 +1,18 @@
 // The registration of platform/ui's classes for form descriptions.
 #include "platform/rtl/classregistry.h"
+#include "platform/ui/actnlist.h"
+#include "platform/ui/extctrls.h"
+#include "platform/ui/forms.h"
 #include "platform/ui/guiplatform.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/menus.h"
 
 void RegisterUiClasses() {
     RegisterClasses({TBitmap::StaticClass(), TIcon::StaticClass(), TPngImage::StaticClass(), TJPEGImage::StaticClass(),
                      TImageList::StaticClass()});
+    RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TButton::StaticClass(), TPanel::StaticClass(),
+                     TScrollBox::StaticClass(), TTimer::StaticClass(), TMainMenu::StaticClass(),
+                     TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TActionList::StaticClass(),
+                     TAction::StaticClass()});
 }

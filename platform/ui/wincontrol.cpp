@@ -22,13 +22,6 @@ TWinControl* creationControl = nullptr;
 
 bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL; }
 
-// Whether `control` is `ancestor` or lies inside it.
-bool IsWithin(const TControl* control, const TWinControl* ancestor) {
-    for (; control; control = control->Parent())
-        if (control == ancestor) return true;
-    return false;
-}
-
 }  // namespace
 
 LRESULT InitialWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -127,19 +120,29 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
-    WNDCLASS existing;
-    GetClassInfo(0, params.WinClassName.c_str(), &existing);
-    creationControl = this;
-    const HWND window = CreateWindowEx(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
-                                       params.Style, params.X, params.Y, params.Width, params.Height,
-                                       params.WndParent, 0, 0, params.Param);
-    creationControl = nullptr;
+    HWND window = 0;
+    WithCreationControl([&] {
+        window = CreateWindowEx(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                                params.X, params.Y, params.Width, params.Height, params.WndParent, 0, 0,
+                                params.Param);
+    });
     if (window && !handle_) {
         // A platform class: the first messages went to its own procedure.
         handle_ = window;
         ControlsByHandle()[window] = this;
         SetWindowLongPtr(window, GWLP_WNDPROC, LONG_PTR(objectInstance_));
     }
+}
+
+void TWinControl::WithCreationControl(const std::function<void()>& create) {
+    creationControl = this;
+    try {
+        create();
+    } catch (...) {
+        creationControl = nullptr;
+        throw;
+    }
+    creationControl = nullptr;
 }
 
 void TWinControl::CreateHandle() {
@@ -476,6 +479,7 @@ void TWinControl::WMNotify(TMessage& Message) {
 }
 
 void TWinControl::WMReflected(TMessage& Message) {
+    if (DispatchMenuOwnerDraw(Message)) return;
     HWND from = HWND(Message.LParam);
     if (Message.Msg == WM_DRAWITEM || Message.Msg == WM_MEASUREITEM) {
         // The item structures carry the control's id; its window is the child with it.

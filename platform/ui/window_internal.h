@@ -13,6 +13,8 @@
 
 namespace ws {
 
+struct FrameState;  // the non-client state: menu bar, scroll bars, caption (frame_internal.h)
+
 struct WindowClass {
     AnsiString name;
     ATOM atom = 0;
@@ -76,6 +78,8 @@ struct Window {
     HRGN childrenShape = 0;  // the union of the visible plain children, made on demand
     HBITMAP savedBits = 0;      // CS_SAVEBITS children: what they cover
     RECT savedRect;             // where, in the top-level's coordinates
+    bool framePending = false;  // WM_NCPAINT due before the next WM_PAINT
+    std::shared_ptr<FrameState> frame;  // made on demand by the non-client code
 
     bool IsTopLevel() const;
     bool IsChild() const { return (style & WS_CHILD) != 0; }
@@ -139,16 +143,21 @@ constexpr UINT WM_SYSTIMER = 0x0118;
 UINT_PTR SetSystemTimer(UINT milliseconds, std::function<void()> callback);
 void KillSystemTimer(UINT_PTR id);
 
-// A cursor of our own: its image, AND mask and hot spot (false for system cursors).
-bool CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot);
-
 // Registers the standard control classes ("Button", "Edit", ...) the first
 // time it is called; answers whether it registered them now.
 bool RegisterControlClasses();
 
+// A cursor of our own: its image, AND mask and hot spot (false for system cursors).
+bool CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot);
 // Cursor state for the Qt side and for input.
 bool CursorShown();
 POINT ClipToCursorRect(POINT point);
+
+// Whether the window's client area is smaller than the window (it has a frame to paint).
+bool HasNonClientArea(const Window& window);
+// The default handling of the non-client area, moving and sizing, window
+// scroll bars and menus (frame_internal.h); answers false for other messages.
+bool DefaultFrameMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 // The default handling of the input-method messages: the composition window
 // at the caret, and the result as WM_CHAR bytes.

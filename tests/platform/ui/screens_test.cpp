@@ -40,18 +40,18 @@ TEST(Modules, OnlyOurOwnFunctionsAreFound) {
 }
 
 TEST(ModalResponder, AnswersInOrderAndRecordsTheQuestions) {
-    TModalAnswer answer;
-    EXPECT_FALSE(AnswerModalQuestion({"MessageBox", "#32770", "提示", "确实要退出本系统吗？"}, answer));
-    ModalResponderScope responder;
-    QueueModalAnswer(6);
-    QueueModalAnswer(1, "/tmp/a.xls");
-    TModalQuestion box{"MessageBox", "#32770", "提示", "确实要退出本系统吗？"};
-    box.Flags = 0x24;
-    ASSERT_TRUE(AnswerModalQuestion(box, answer));
-    EXPECT_EQ(answer.Result, 6);
-    ASSERT_TRUE(AnswerModalQuestion({"SaveDialog"}, answer));
-    EXPECT_EQ(answer.Value, "/tmp/a.xls");
+    ResetModalResponder();
+    ModalAnswer answer;
+    EXPECT_FALSE(TakeModalAnswer({"MessageBox", "提示", "确实要退出本系统吗？", 0x24}, &answer));
+    PushModalAnswer({6, ""});
+    PushModalAnswer({1, "/tmp/a.xls"});
+    ASSERT_TRUE(TakeModalAnswer({"MessageBox", "提示", "确实要退出本系统吗？", 0x24}, &answer));
+    EXPECT_EQ(answer.result, 6);
+    ASSERT_TRUE(TakeModalAnswer({"SaveDialog", "", "", 0}, &answer));
+    EXPECT_EQ(answer.text, "/tmp/a.xls");
     ASSERT_EQ(ModalQuestions().size(), 2u);
-    EXPECT_EQ(ModalQuestions()[0].Text, "确实要退出本系统吗？");
-    EXPECT_EQ(ModalQuestions()[1].Kind, "SaveDialog");
+    EXPECT_EQ(ModalQuestions()[0].text, "确实要退出本系统吗？");
+    EXPECT_EQ(ModalQuestions()[1].kind, "SaveDialog");
+    EXPECT_FALSE(ModalAnswersWaiting());
+    ResetModalResponder();
 }

@@ -1,0 +1,28 @@
+// The program: one instance per user, the data module first, then the main
+// window (whose creation runs the login), then the message loop.
+#include <cstdlib>
+
+#include "app/dm1frm.h"
+#include "app/mainfrm.h"
+#include "platform/rtl/kernel.h"
+#include "platform/rtl/sysutils.h"
+#include "platform/ui/guiplatform.h"
+
+int main(int argc, char** argv) {
+    SetCommandLine(argc, argv);
+    Application->Initialize();
+    Application->SetTitle("Serviora");
+    Application->SetShowMainForm(false);
+    // A second start ends before it touches the display: nothing is shown
+    // and nothing printed.
+    const HANDLE mutex = CreateMutex(nullptr, false, "Serviora");
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+    // Under a Wayland desktop the program runs through XWayland.
+    setenv("QT_QPA_PLATFORM", "xcb", 0);
+    StartGuiPlatform(argc, argv);
+    Application->CreateForm(DM1);
+    Application->CreateForm(MAIN);
+    Application->Run();
+    CloseHandle(mutex);
+    return 0;
+}

@@ -1,0 +1,223 @@
+// The main window: start-up, menu and toolbar commands, child windows by
+// caption, the two start-up timers, closing and the automatic backup.
+#include "app/mainfrm.h"
+
+#include "app/dm1frm.h"
+#include "app/login.h"
+#include "app/programfolder.h"
+#include "platform/rtl/classregistry.h"
+#include "platform/rtl/datetime.h"
+#include "platform/rtl/fileutils.h"
+#include "platform/rtl/inifiles.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/shellapi.h"
+
+TMAIN* MAIN = nullptr;
+
+SERVIORA_REGISTER_CLASS(TMAIN);
+
+namespace {
+
+const char kSection[] = "程序参数";
+const char kDefaultShopName[] = "Kavendi手机店";
+
+}  // namespace
+
+AnsiString DatabaseFileName() { return AppFolder() + "database/database.mdb"; }
+
+AnsiString AutomaticBackupFileName() { return AppFolder() + "backup/" + FormatDateTime("yyyy-mm-dd", Date()) + ".bak"; }
+
+AnsiString SettingsFileName() { return AppFolder() + "myini.ini"; }
+
+// The window is reachable as MAIN while its own creation runs (the login
+// and the windows it opens refer to it).
+TMAIN::TMAIN(TComponent* owner) : TForm(owner) { MAIN = this; }
+
+TMAIN::TMAIN(TComponent* owner, int dummy) : TForm(owner, dummy) { MAIN = this; }
+
+TMAIN::~TMAIN() {
+    if (MAIN == this) MAIN = nullptr;
+}
+
+void TMAIN::FormCreate(TObject*) {
+    AnsiString shopName, slogan;
+    {
+        TIniFile ini(SettingsFileName());
+        RemindOnStart = ini.ReadBool(kSection, "提醒", true);
+        shopName = ini.ReadString(kSection, "店铺名称", kDefaultShopName);
+        slogan = ini.ReadString(kSection, "广告语", "请修改滚动字幕");
+        const AnsiString defaultBackground = AppFolder() + "image/001.jpg";
+        BackgroundFile = ini.ReadString(kSection, "背景", defaultBackground);
+        if (BackgroundFile.empty()) BackgroundFile = defaultBackground;
+    }
+    SetCaption(shopName + "Serviora");
+    Label1->SetCaption(shopName);
+    VxMarqueeStatus1->SetCaption(slogan);
+
+    TADOConnection* connection = DM1->ADOConnection1;
+    try {
+        connection->SetConnected(false);
+        connection->SetConnectionString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + DatabaseFileName() +
+                                        ";Persist Security Info=False;Jet OLEDB:Database Password=mobrenquaystile");
+        connection->SetConnected(true);
+    } catch (const Exception&) {
+        MessageBox(Handle(), "无法连接到指定的数据库！请重试！", "错误", MB_ICONERROR);
+        Application->Terminate();
+        return;
+    }
+
+    loginform = Tloginform::Create(Application);
+    if (loginform->ShowModal() == mrOk)
+        Show();
+    else
+        Application->Terminate();
+}
+
+void TMAIN::FormShow(TObject*) {
+    if (RemindOnStart) Timer1->SetEnabled(true);
+    Timer2->SetEnabled(true);
+}
+
+void TMAIN::Timer1Timer(TObject*) {
+    Timer1->SetEnabled(false);
+    N6->Click();
+}
+
+void TMAIN::Timer2Timer(TObject*) {
+    Timer2->SetEnabled(false);
+    if (Label1->Caption() != kDefaultShopName) return;
+    MessageBox(Handle(), "请修改您的店铺名称！", "提示", MB_ICONERROR);
+    N7->Click();
+}
+
+void TMAIN::FormResize(TObject*) {
+    Label1->SetLeft((Width() - Label1->Width()) / 2);
+    Label1->SetTop((Height() - 4 * Label1->Height()) / 2);
+    Label2->SetLeft((Width() - Label2->Width()) / 2);
+    Label2->SetTop((Height() - Label2->Height()) / 2);
+}
+
+bool TMAIN::ActivateChildByCaption(const AnsiString& caption) {
+    for (int i = 0; i < MDIChildCount(); ++i) {
+        TCustomForm* child = MDIChildren(i);
+        if (!child || child->Caption() != caption) continue;
+        child->Perform(WM_SYSCOMMAND, SC_RESTORE, 0);
+        child->SetEnabled(true);
+        child->Show();
+        child->SetFocus();
+        return true;
+    }
+    return false;
+}
+
+void TMAIN::FormCloseQuery(TObject*, bool& CanClose) {
+    CanClose = MessageBox(Handle(), "确实要退出本系统吗？", "系统提示", MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+
+// The automatic backup: the database file copied to backup/<today>.bak.
+void TMAIN::FormClose(TObject*, TCloseAction&) {
+    bool copied = false;
+    try {
+        copied = CopyFile(DatabaseFileName(), AutomaticBackupFileName(), false);
+    } catch (const Exception&) {
+        copied = false;
+    }
+    if (!copied) {
+        MessageBox(Handle(), "备份数据失败，请重试！", "错误", MB_ICONERROR);
+        return;
+    }
+    if (MessageBox(Handle(),
+                   "退出系统前软件已经自动进行数据备份！备份文件名称为当前日期，备份文件存放地址为软件安装目录下的"
+                   "“backup”文件夹下。您还需要再次手动备份，以便保留备份文件副本吗？点击“确定”再次进行备份，点击“取"
+                   "消”不再次备份！",
+                   "提示", MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
+        N3->Click();
+}
+
+void TMAIN::N8Click(TObject*) { Close(); }
+
+// The help file opens through the desktop; whether that worked is not
+// examined.
+void TMAIN::N27Click(TObject*) {
+    Application->SetHelpFile(AppFolder() + "help.chm");
+    ShellExecute(Handle(), "open", Application->HelpFile().c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void TMAIN::PendingWindowClick(TObject*) {}
+
+void TMAIN::VxToolButton9Click(TObject*) { N10->Click(); }
+void TMAIN::VxToolButton11Click(TObject*) { N29->Click(); }
+void TMAIN::VxToolButton10Click(TObject*) { N30->Click(); }
+void TMAIN::VxToolButton4Click(TObject*) { N31->Click(); }
+void TMAIN::VxToolButton12Click(TObject*) { N5->Click(); }
+void TMAIN::VxToolButton14Click(TObject*) { N27->Click(); }
+void TMAIN::VxToolButton2Click(TObject*) {}
+void TMAIN::VxToolButton6Click(TObject*) { Close(); }
+
+void TMAIN::Published(TPublished<TMAIN>& p) {
+    p.Field("Label1", &TMAIN::Label1);
+    p.Field("Label2", &TMAIN::Label2);
+    p.Field("VxToolbar2", &TMAIN::VxToolbar2);
+    p.Field("VxToolButton9", &TMAIN::VxToolButton9);
+    p.Field("VxToolButton11", &TMAIN::VxToolButton11);
+    p.Field("VxToolButton10", &TMAIN::VxToolButton10);
+    p.Field("VxToolButton4", &TMAIN::VxToolButton4);
+    p.Field("VxToolButton12", &TMAIN::VxToolButton12);
+    p.Field("VxToolButton14", &TMAIN::VxToolButton14);
+    p.Field("VxToolButton5", &TMAIN::VxToolButton5);
+    p.Field("VxToolButton6", &TMAIN::VxToolButton6);
+    p.Field("VxStatusBar1", &TMAIN::VxStatusBar1);
+    p.Field("VxStatusPane1", &TMAIN::VxStatusPane1);
+    p.Field("VxMarqueeStatus1", &TMAIN::VxMarqueeStatus1);
+    p.Field("VxClockStatus1", &TMAIN::VxClockStatus1);
+    p.Field("MainMenu1", &TMAIN::MainMenu1);
+    p.Field("N1", &TMAIN::N1);
+    p.Field("N2", &TMAIN::N2);
+    p.Field("N11", &TMAIN::N11);
+    p.Field("N7", &TMAIN::N7);
+    p.Field("N3", &TMAIN::N3);
+    p.Field("N12", &TMAIN::N12);
+    p.Field("N4", &TMAIN::N4);
+    p.Field("N8", &TMAIN::N8);
+    p.Field("N9", &TMAIN::N9);
+    p.Field("N10", &TMAIN::N10);
+    p.Field("N29", &TMAIN::N29);
+    p.Field("N30", &TMAIN::N30);
+    p.Field("N31", &TMAIN::N31);
+    p.Field("N5", &TMAIN::N5);
+    p.Field("N6", &TMAIN::N6);
+    p.Field("N13", &TMAIN::N13);
+    p.Field("N14", &TMAIN::N14);
+    p.Field("N15", &TMAIN::N15);
+    p.Field("N16", &TMAIN::N16);
+    p.Field("N26", &TMAIN::N26);
+    p.Field("N27", &TMAIN::N27);
+    p.Field("N28", &TMAIN::N28);
+    p.Field("VxMenuController1", &TMAIN::VxMenuController1);
+    p.Field("Timer1", &TMAIN::Timer1);
+    p.Field("Timer2", &TMAIN::Timer2);
+    p.Field("ImageList2", &TMAIN::ImageList2);
+    p.Field("SkinData1", &TMAIN::SkinData1);
+    p.Method("FormCreate", &TMAIN::FormCreate);
+    p.Method("FormShow", &TMAIN::FormShow);
+    p.Method("FormCloseQuery", &TMAIN::FormCloseQuery);
+    p.Method("FormClose", &TMAIN::FormClose);
+    p.Method("FormResize", &TMAIN::FormResize);
+    p.Method("Timer1Timer", &TMAIN::Timer1Timer);
+    p.Method("Timer2Timer", &TMAIN::Timer2Timer);
+    p.Method("N8Click", &TMAIN::N8Click);
+    p.Method("N27Click", &TMAIN::N27Click);
+    // Each opens its window (or runs its command) once that is built.
+    for (const char* name : {"N2Click", "N11Click", "N7Click", "N3Click", "N12Click", "N4Click", "N10Click", "N29Click",
+                             "N30Click", "N31Click", "N5Click", "N6Click", "N14Click", "N15Click", "N16Click",
+                             "N28Click"})
+        p.Method(name, &TMAIN::PendingWindowClick);
+    p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);
+    p.Method("VxToolButton11Click", &TMAIN::VxToolButton11Click);
+    p.Method("VxToolButton10Click", &TMAIN::VxToolButton10Click);
+    p.Method("VxToolButton4Click", &TMAIN::VxToolButton4Click);
+    p.Method("VxToolButton12Click", &TMAIN::VxToolButton12Click);
+    p.Method("VxToolButton14Click", &TMAIN::VxToolButton14Click);
+    p.Method("VxToolButton2Click", &TMAIN::VxToolButton2Click);
+    p.Method("VxToolButton6Click", &TMAIN::VxToolButton6Click);
+}

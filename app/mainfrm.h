@@ -1,0 +1,104 @@
+// TMAIN: the main window, the multiple-document frame of every other
+// window. While it is created (hidden) it reads the settings, connects to
+// the database and runs the login; its menu and toolbar open the child
+// windows, one per caption; closing it asks first and backs the database up.
+#pragma once
+
+#include "platform/ui/extctrls.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/imagelist.h"
+#include "platform/ui/menus.h"
+#include "platform/ui/stdctrls.h"
+#include "skin/WinSkinData.h"
+#include "styled/VxButton.h"
+#include "styled/VxStatus.h"
+
+class TMAIN : public TForm {
+    SERVIORA_CLASS(TMAIN, TForm)
+    SERVIORA_PUBLISHED
+public:
+    explicit TMAIN(TComponent* owner);
+    TMAIN(TComponent* owner, int dummy);
+    ~TMAIN() override;
+
+    TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TVxToolbar* VxToolbar2 = nullptr;
+    TVxToolButton* VxToolButton9 = nullptr;
+    TVxToolButton* VxToolButton11 = nullptr;
+    TVxToolButton* VxToolButton10 = nullptr;
+    TVxToolButton* VxToolButton4 = nullptr;
+    TVxToolButton* VxToolButton12 = nullptr;
+    TVxToolButton* VxToolButton14 = nullptr;
+    TVxToolButton* VxToolButton5 = nullptr;
+    TVxToolButton* VxToolButton6 = nullptr;
+    TVxStatusBar* VxStatusBar1 = nullptr;
+    TVxStatusPane* VxStatusPane1 = nullptr;
+    TVxMarqueeStatus* VxMarqueeStatus1 = nullptr;
+    TVxClockStatus* VxClockStatus1 = nullptr;
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* N1 = nullptr;
+    TMenuItem* N2 = nullptr;
+    TMenuItem* N11 = nullptr;
+    TMenuItem* N7 = nullptr;
+    TMenuItem* N3 = nullptr;
+    TMenuItem* N12 = nullptr;
+    TMenuItem* N4 = nullptr;
+    TMenuItem* N8 = nullptr;
+    TMenuItem* N9 = nullptr;
+    TMenuItem* N10 = nullptr;
+    TMenuItem* N29 = nullptr;
+    TMenuItem* N30 = nullptr;
+    TMenuItem* N31 = nullptr;
+    TMenuItem* N5 = nullptr;
+    TMenuItem* N6 = nullptr;
+    TMenuItem* N13 = nullptr;
+    TMenuItem* N14 = nullptr;
+    TMenuItem* N15 = nullptr;
+    TMenuItem* N16 = nullptr;
+    TMenuItem* N26 = nullptr;
+    TMenuItem* N27 = nullptr;
+    TMenuItem* N28 = nullptr;
+    TVxMenuController* VxMenuController1 = nullptr;
+    TTimer* Timer1 = nullptr;
+    TTimer* Timer2 = nullptr;
+    TImageList* ImageList2 = nullptr;
+    TSkinData* SkinData1 = nullptr;
+
+    // The settings switch "提醒", read at creation.
+    bool RemindOnStart = true;
+    // The background picture's path.
+    AnsiString BackgroundFile;
+
+    // Brings back the first child window captioned exactly `caption`
+    // (restored, enabled, shown, focused); false when none is open.
+    bool ActivateChildByCaption(const AnsiString& caption);
+
+    void FormCreate(TObject* Sender);
+    void FormShow(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void FormResize(TObject* Sender);
+    void Timer1Timer(TObject* Sender);
+    void Timer2Timer(TObject* Sender);
+    void N8Click(TObject* Sender);
+    void N27Click(TObject* Sender);
+    // The commands whose windows are not built yet: they do nothing.
+    void PendingWindowClick(TObject* Sender);
+    void VxToolButton9Click(TObject* Sender);
+    void VxToolButton11Click(TObject* Sender);
+    void VxToolButton10Click(TObject* Sender);
+    void VxToolButton4Click(TObject* Sender);
+    void VxToolButton12Click(TObject* Sender);
+    void VxToolButton14Click(TObject* Sender);
+    void VxToolButton2Click(TObject* Sender);
+    void VxToolButton6Click(TObject* Sender);
+};
+
+extern TMAIN* MAIN;
+
+// The database file, the day's automatic backup file and the settings
+// file, under the application's folder.
+AnsiString DatabaseFileName();
+AnsiString AutomaticBackupFileName();
+AnsiString SettingsFileName();

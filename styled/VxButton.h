@@ -1,0 +1,92 @@
+// TVxToolButton: the flat, windowless button of the styled toolbar — a glyph
+// from an image list with an optional caption beside, above or below it. It
+// follows the toolbar it sits on for its layout and caption display unless
+// set on the button itself. A first, plain version: flat face, sunken while
+// pressed or down.
+#pragma once
+
+#include "platform/ui/stdctrls.h"
+#include "platform/ui/imagelist.h"
+#include "styled/VxCommon.h"
+
+class TVxToolbar;
+
+SERVIORA_ENUM(TVxToolStyle, tsButton, tsDropDown)
+
+class TVxToolButton : public TGraphicControl {
+    SERVIORA_CLASS(TVxToolButton, TGraphicControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TVxToolButton(TComponent* owner);
+
+    bool AllowAllUp() const { return allowAllUp_; }
+    void SetAllowAllUp(bool v) { allowAllUp_ = v; }
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment v);
+    Integer ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(Integer v);
+    Integer DisabledIndex() const { return disabledIndex_; }
+    void SetDisabledIndex(Integer v);
+    Integer DownIndex() const { return downIndex_; }
+    void SetDownIndex(Integer v);
+    Integer HotIndex() const { return hotIndex_; }
+    void SetHotIndex(Integer v);
+    // The button's own list; without one, the toolbar's.
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* v);
+    Integer GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(Integer v) { groupIndex_ = v; }
+    // A toggle (GroupIndex > 0) stays down; the others in its group come up.
+    bool Down() const { return down_; }
+    void SetDown(bool v);
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v);
+    TButtonLayout Layout() const;
+    void SetLayout(TButtonLayout v);
+    bool ShowCaption() const;
+    void SetShowCaption(bool v);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool v);
+    TVxToolStyle ToolStyle() const { return toolStyle_; }
+    void SetToolStyle(TVxToolStyle v) { toolStyle_ = v; }
+    bool UseToolbarButtonLayout() const { return useToolbarButtonLayout_; }
+    void SetUseToolbarButtonLayout(bool v);
+    bool UseToolbarShowCaption() const { return useToolbarShowCaption_; }
+    void SetUseToolbarShowCaption(bool v);
+    bool UseToolbarButtonSize() const { return useToolbarButtonSize_; }
+    void SetUseToolbarButtonSize(bool v) { useToolbarButtonSize_ = v; }
+
+    // The image list the button draws from (its own or its toolbar's).
+    TCustomImageList* CurrentImages() const;
+    void Click() override;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    TVxToolbar* Toolbar() const;
+    // The image to draw in the current state (-1: none).
+    Integer StateImageIndex() const;
+
+    bool allowAllUp_ = false;
+    TAlignment alignment_ = taCenter;
+    Integer imageIndex_ = -1;
+    Integer disabledIndex_ = -1;
+    Integer downIndex_ = -1;
+    Integer hotIndex_ = -1;
+    TCustomImageList* images_ = nullptr;
+    Integer groupIndex_ = 0;
+    bool down_ = false;
+    bool flat_ = true;
+    TButtonLayout layout_ = blGlyphLeft;
+    bool showCaption_ = false;
+    bool transparent_ = true;
+    TVxToolStyle toolStyle_ = tsButton;
+    bool useToolbarButtonLayout_ = true;
+    bool useToolbarShowCaption_ = true;
+    bool useToolbarButtonSize_ = true;
+    bool pressed_ = false;
+};

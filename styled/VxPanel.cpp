@@ -1,0 +1,409 @@
+// The styled panel, group box, toolbar and spacer.
+#include "styled/VxPanel.h"
+
+#include <algorithm>
+
+#include "platform/rtl/classregistry.h"
+#include "platform/rtl/reader.h"
+#include "platform/rtl/writer.h"
+
+SERVIORA_REGISTER_CLASS(TVxGroupBox);
+SERVIORA_REGISTER_CLASS(TVxToolbar);
+SERVIORA_REGISTER_CLASS(TVxSpacer);
+
+// ---- TVxCustomPanel ----------------------------------------------------------
+
+TVxCustomPanel::TVxCustomPanel(TComponent* owner) : TCustomPanel(owner) {
+    SetBevelOuter(bvNone);
+    controlStyle_.Exclude(csSetCaption);
+    controlStyle_.Include(csOpaque);
+}
+
+void TVxCustomPanel::BordersChanged() {
+    Realign();
+    Invalidate();
+}
+
+void TVxCustomPanel::SetBorderInner(TFrameStyleEx v) {
+    if (borderInner_ == v) return;
+    borderInner_ = v;
+    BordersChanged();
+}
+
+void TVxCustomPanel::SetBorderOuter(TFrameStyleEx v) {
+    if (borderOuter_ == v) return;
+    borderOuter_ = v;
+    BordersChanged();
+}
+
+void TVxCustomPanel::SetBorderSides(TSides v) {
+    if (borderSides_ == v) return;
+    borderSides_ = v;
+    BordersChanged();
+}
+
+void TVxCustomPanel::SetBorderColor(TColor v) { SetAndRepaint(this, borderColor_, v); }
+
+void TVxCustomPanel::SetFlatColor(TColor v) { SetAndRepaint(this, flatColor_, v); }
+
+void TVxCustomPanel::SetFlatColorAdjustment(int v) { SetAndRepaint(this, flatColorAdjustment_, v); }
+
+void TVxCustomPanel::SetVisualStyle(TVxVisualStyle v) { SetAndRepaint(this, visualStyle_, v); }
+
+void TVxCustomPanel::SetGradientColorStyle(TVxGradientColorStyle v) { SetAndRepaint(this, gradientColorStyle_, v); }
+
+void TVxCustomPanel::SetGradientColorStart(TColor v) { SetAndRepaint(this, gradientColorStart_, v); }
+
+void TVxCustomPanel::SetGradientColorStop(TColor v) { SetAndRepaint(this, gradientColorStop_, v); }
+
+void TVxCustomPanel::SetGradientDirection(TGradientDirection v) { SetAndRepaint(this, gradientDirection_, v); }
+
+void TVxCustomPanel::SetTransparent(bool v) {
+    if (transparent_ == v) return;
+    transparent_ = v;
+    SetTransparentStyle(this, v);
+}
+
+TRect TVxCustomPanel::AdjustForBorders(TRect rect, bool includeBorderWidth) const {
+    auto shrink = [&](int by) {
+        if (borderSides_.Contains(sdLeft)) rect.left += by;
+        if (borderSides_.Contains(sdTop)) rect.top += by;
+        if (borderSides_.Contains(sdRight)) rect.right -= by;
+        if (borderSides_.Contains(sdBottom)) rect.bottom -= by;
+    };
+    shrink(FrameStyleWidth(borderOuter_));
+    if (includeBorderWidth) InflateRect(&rect, -BorderWidth(), -BorderWidth());
+    shrink(FrameStyleWidth(borderInner_));
+    return rect;
+}
+
+void TVxCustomPanel::AdjustClientRect(TRect& rect) const { rect = AdjustForBorders(rect, true); }
+
+void TVxCustomPanel::Paint() {
+    TCanvas* canvas = Canvas();
+    TRect rect = ClientRect();
+    if (!transparent_) {
+        canvas->Brush()->SetColor(Color());
+        canvas->FillRect(rect);
+    }
+    DrawFrameStyle(canvas, rect, borderOuter_, borderSides_, flatColor_);
+    InflateRect(&rect, -BorderWidth(), -BorderWidth());
+    DrawFrameStyle(canvas, rect, borderInner_, borderSides_, flatColor_);
+    if (!Caption().empty()) DrawCaptionText(rect);
+}
+
+void TVxCustomPanel::DrawCaptionText(const TRect& rect) {
+    TCanvas* canvas = Canvas();
+    canvas->SetFont(Font());
+    canvas->Brush()->SetStyle(bsClear);
+    const int x = rect.left + (rect.right - rect.left - canvas->TextWidth(Caption())) / 2;
+    const int y = rect.top + (rect.bottom - rect.top - canvas->TextHeight(Caption())) / 2;
+    canvas->TextRect(rect, x, y, Caption());
+}
+
+void TVxCustomPanel::Published(TPublished<TVxCustomPanel>& p) {
+    p.Property("BorderInner", &TVxCustomPanel::BorderInner, &TVxCustomPanel::SetBorderInner).Default(fsNone);
+    p.Property("BorderOuter", &TVxCustomPanel::BorderOuter, &TVxCustomPanel::SetBorderOuter);
+    p.Property("BorderSides", &TVxCustomPanel::BorderSides, &TVxCustomPanel::SetBorderSides);
+    p.Property("BorderColor", &TVxCustomPanel::BorderColor, &TVxCustomPanel::SetBorderColor)
+        .TypeName("TColor")
+        .Default(clBtnFace);
+    p.Property("FlatColor", &TVxCustomPanel::FlatColor, &TVxCustomPanel::SetFlatColor)
+        .TypeName("TColor")
+        .Default(clBtnShadow);
+    p.Property("FlatColorAdjustment", &TVxCustomPanel::FlatColorAdjustment, &TVxCustomPanel::SetFlatColorAdjustment)
+        .Default(30);
+    p.Property("VisualStyle", &TVxCustomPanel::VisualStyle, &TVxCustomPanel::SetVisualStyle).Default(vsWinXP);
+    p.Property("GradientColorStyle", &TVxCustomPanel::GradientColorStyle, &TVxCustomPanel::SetGradientColorStyle)
+        .Default(gcsSystem);
+    p.Property("GradientColorStart", &TVxCustomPanel::GradientColorStart, &TVxCustomPanel::SetGradientColorStart)
+        .TypeName("TColor")
+        .Default(clWhite);
+    p.Property("GradientColorStop", &TVxCustomPanel::GradientColorStop, &TVxCustomPanel::SetGradientColorStop)
+        .TypeName("TColor")
+        .Default(clBtnFace);
+    p.Property("GradientDirection", &TVxCustomPanel::GradientDirection, &TVxCustomPanel::SetGradientDirection)
+        .Default(gdHorizontalEnd);
+    p.Property("Transparent", &TVxCustomPanel::Transparent, &TVxCustomPanel::SetTransparent).Default(false);
+    p.Property("ShowDockClientCaptions", &TVxCustomPanel::ShowDockClientCaptions,
+               &TVxCustomPanel::SetShowDockClientCaptions);
+}
+
+// ---- the group box ---------------------------------------------------------------
+
+TVxCustomGroupBox::TVxCustomGroupBox(TComponent* owner) : TVxCustomPanel(owner) {
+    controlStyle_.Include(csSetCaption);
+    controlStyle_.Include(csDoubleClicks);
+    SetBorderOuter(fsNone);
+    SetBorderInner(fsNone);
+    SetAlignment(taLeftJustify);
+    SetHeight(105);
+}
+
+void TVxCustomGroupBox::SetGroupStyle(TVxGroupBoxStyle v) {
+    if (groupStyle_ == v) return;
+    groupStyle_ = v;
+    BordersChanged();
+}
+
+// The frame runs through the middle of the caption line; the children sit
+// below the caption.
+void TVxCustomGroupBox::AdjustClientRect(TRect& rect) const {
+    TVxCustomPanel::AdjustClientRect(rect);
+    rect.top += std::max(Font()->Height() < 0 ? -Font()->Height() : Font()->Height(), 13) + 2;
+    InflateRect(&rect, -2, 0);
+    rect.bottom -= 2;
+}
+
+void TVxCustomGroupBox::Paint() {
+    TCanvas* canvas = Canvas();
+    TRect rect = ClientRect();
+    if (!Transparent()) {
+        canvas->Brush()->SetColor(Color());
+        canvas->FillRect(rect);
+    }
+    canvas->SetFont(Font());
+    const int textHeight = canvas->TextHeight("Pp");
+    TRect frame = rect;
+    frame.top += textHeight / 2;
+    if (groupStyle_ == gsTopLine || groupStyle_ == gsUnderline)
+        DrawFrameStyle(canvas, frame, fsGroove, TSides{sdTop}, FlatColor());
+    else if (groupStyle_ != gsCustom)
+        DrawFrameStyle(canvas, frame, groupStyle_ == gsFlat ? fsFlat : fsGroove, AllSides, FlatColor());
+    if (Caption().empty()) return;
+    canvas->Brush()->SetStyle(Transparent() ? bsClear : bsSolid);
+    canvas->Brush()->SetColor(Color());
+    const int width = canvas->TextWidth(Caption());
+    const int x = Alignment() == taCenter          ? (rect.right - width) / 2
+                  : Alignment() == taRightJustify ? rect.right - width - 8
+                                                  : 8;
+    canvas->TextOut(x, rect.top, Caption());
+}
+
+void TVxCustomGroupBox::Published(TPublished<TVxCustomGroupBox>& p) {
+    p.Property("GroupStyle", &TVxCustomGroupBox::GroupStyle, &TVxCustomGroupBox::SetGroupStyle).Default(gsFlat);
+}
+
+// ---- the toolbar ------------------------------------------------------------------
+
+TVxToolbar::TVxToolbar(TComponent* owner) : TVxCustomPanel(owner) {
+    SetBorderOuter(fsGroove);
+    SetBorderSides(TSides{sdTop});
+    SetShowDockClientCaptions(false);
+    SetBounds(0, 0, 32, 32);
+    SetAlign(alTop);
+}
+
+TVxToolbar::~TVxToolbar() = default;
+
+void TVxToolbar::SetAutoResize(bool v) {
+    autoResize_ = v;
+    Realign();
+}
+
+void TVxToolbar::SetImages(TCustomImageList* v) {
+    if (images_ == v) return;
+    if (images_) images_->RemoveFreeNotification(this);
+    images_ = v;
+    if (images_) images_->FreeNotification(this);
+    ButtonSettingsChanged();
+}
+
+void TVxToolbar::Notification(TComponent* component, TOperation operation) {
+    TVxCustomPanel::Notification(component, operation);
+    if (operation == opRemove && component == images_) images_ = nullptr;
+}
+
+void TVxToolbar::SetMargin(int v) {
+    margin_ = v;
+    Realign();
+}
+
+void TVxToolbar::SetTopMargin(int v) {
+    topMargin_ = v;
+    Realign();
+}
+
+void TVxToolbar::SetRowHeight(int v) {
+    rowHeight_ = v;
+    Realign();
+}
+
+void TVxToolbar::SetButtonLayout(TButtonLayout v) {
+    buttonLayout_ = v;
+    textOptions_ = ttoCustom;
+    ButtonSettingsChanged();
+}
+
+void TVxToolbar::SetButtonWidth(int v) {
+    buttonWidth_ = v;
+    textOptions_ = ttoCustom;
+    ButtonSettingsChanged();
+}
+
+void TVxToolbar::SetButtonHeight(int v) {
+    buttonHeight_ = v;
+    textOptions_ = ttoCustom;
+    ButtonSettingsChanged();
+}
+
+void TVxToolbar::SetShowButtonCaptions(bool v) {
+    showButtonCaptions_ = v;
+    textOptions_ = ttoCustom;
+    ButtonSettingsChanged();
+}
+
+// The presets: no captions; captions below the glyphs; captions at the
+// right of the glyphs. ttoCustom keeps the settings as they are.
+void TVxToolbar::SetTextOptions(TVxToolbarTextOptions v) {
+    switch (v) {
+    case ttoNoTextLabels:
+        showButtonCaptions_ = false;
+        buttonLayout_ = blGlyphLeft;
+        break;
+    case ttoShowTextLabels:
+        showButtonCaptions_ = true;
+        buttonLayout_ = blGlyphTop;
+        break;
+    case ttoSelectiveTextOnRight:
+        showButtonCaptions_ = true;
+        buttonLayout_ = blGlyphLeft;
+        break;
+    case ttoCustom:
+        break;
+    }
+    textOptions_ = v;
+    ButtonSettingsChanged();
+}
+
+void TVxToolbar::SetWrapControls(bool v) {
+    wrapControls_ = v;
+    Realign();
+}
+
+void TVxToolbar::ButtonSettingsChanged() {
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
+    Realign();
+}
+
+std::vector<TControl*> TVxToolbar::ToolbarControls() const {
+    std::vector<TControl*> children;
+    for (int i = 0; i < ControlCount(); ++i) children.push_back(Controls(i));
+    std::vector<TControl*> ordered;
+    for (const AnsiString& name : order_) {
+        auto it = std::find_if(children.begin(), children.end(),
+                               [&](TControl* c) { return !c->Name().empty() && c->Name() == name; });
+        if (it == children.end()) continue;
+        ordered.push_back(*it);
+        children.erase(it);
+    }
+    ordered.insert(ordered.end(), children.begin(), children.end());
+    return ordered;
+}
+
+void TVxToolbar::SetControlIndex(TControl* control, int index) {
+    std::vector<TControl*> controls = ToolbarControls();
+    auto it = std::find(controls.begin(), controls.end(), control);
+    if (it == controls.end()) return;
+    controls.erase(it);
+    controls.insert(controls.begin() + std::clamp(index, 0, static_cast<int>(controls.size())), control);
+    order_.clear();
+    for (TControl* c : controls) order_.push_back(c->Name());
+    Realign();
+}
+
+void TVxToolbar::DefineProperties(TFiler* filer) {
+    TVxCustomPanel::DefineProperties(filer);
+    filer->DefineProperty(
+        "ToolbarControls",
+        [this](TReader* reader) {
+            order_.clear();
+            reader->ReadListBegin();
+            while (!reader->EndOfList()) order_.push_back(reader->ReadIdent());
+            reader->ReadListEnd();
+        },
+        [this](TWriter* writer) {
+            writer->WriteListBegin();
+            for (TControl* control : ToolbarControls()) writer->WriteIdent(control->Name());
+            writer->WriteListEnd();
+        },
+        ControlCount() > 0);
+}
+
+void TVxToolbar::Loaded() {
+    TVxCustomPanel::Loaded();
+    Realign();
+}
+
+// Left to right from Margin, a new row when a control would pass the right
+// edge (WrapControls), each control centred vertically in its row. Margins
+// count from the toolbar's edges, borders or not; with AutoResize the
+// height is the rows plus the top margin and the borders.
+void TVxToolbar::AlignControls(TControl*, TRect& rect) {
+    if (ComponentState().Contains(csLoading)) return;
+    const TRect outer = ClientRect();
+    int x = outer.left + margin_;
+    int rowTop = outer.top + topMargin_;
+    int rows = 1;
+    for (TControl* control : ToolbarControls()) {
+        if (!control->Visible()) continue;
+        if (wrapControls_ && x > outer.left + margin_ && x + control->Width() > rect.right) {
+            x = outer.left + margin_;
+            rowTop += rowHeight_;
+            ++rows;
+        }
+        control->SetBounds(x, rowTop + (rowHeight_ - control->Height() + 1) / 2, control->Width(),
+                           control->Height());
+        x += control->Width();
+    }
+    if (autoResize_) {
+        const int borders = (outer.bottom - outer.top) - (rect.bottom - rect.top);
+        const int height = topMargin_ + rows * rowHeight_ + borders;
+        if (height != Height()) SetHeight(height);
+    }
+}
+
+void TVxToolbar::Published(TPublished<TVxToolbar>& p) {
+    p.Property("AutoResize", &TVxToolbar::AutoResize, &TVxToolbar::SetAutoResize).Default(true);
+    p.Property("AutoStyle", &TVxToolbar::AutoStyle, &TVxToolbar::SetAutoStyle).Default(true);
+    p.Property("Images", &TVxToolbar::Images, &TVxToolbar::SetImages);
+    p.Property("Margin", &TVxToolbar::Margin, &TVxToolbar::SetMargin).Default(4);
+    p.Property("TopMargin", &TVxToolbar::TopMargin, &TVxToolbar::SetTopMargin).Default(2);
+    p.Property("Orientation", &TVxToolbar::Orientation, &TVxToolbar::SetOrientation).Default(orHorizontal);
+    p.Property("RowHeight", &TVxToolbar::RowHeight, &TVxToolbar::SetRowHeight).Default(25);
+    p.Property("ButtonLayout", &TVxToolbar::ButtonLayout, &TVxToolbar::SetButtonLayout).Default(blGlyphLeft);
+    p.Property("ButtonWidth", &TVxToolbar::ButtonWidth, &TVxToolbar::SetButtonWidth).Default(25);
+    p.Property("ButtonHeight", &TVxToolbar::ButtonHeight, &TVxToolbar::SetButtonHeight).Default(25);
+    p.Property("ShowButtonCaptions", &TVxToolbar::ShowButtonCaptions, &TVxToolbar::SetShowButtonCaptions)
+        .Default(false);
+    p.Property("ShowDivider", &TVxToolbar::ShowDivider, &TVxToolbar::SetShowDivider).Default(true);
+    p.Property("TextOptions", &TVxToolbar::TextOptions, &TVxToolbar::SetTextOptions).Default(ttoNoTextLabels);
+    p.Property("WrapControls", &TVxToolbar::WrapControls, &TVxToolbar::SetWrapControls).Default(true);
+}
+
+// ---- the spacer --------------------------------------------------------------------
+
+TVxSpacer::TVxSpacer(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 8, 25); }
+
+void TVxSpacer::SetGrooved(bool v) { SetAndRepaint(this, grooved_, v); }
+
+void TVxSpacer::SetOrientation(TOrientation v) { SetAndRepaint(this, orientation_, v); }
+
+void TVxSpacer::Paint() {
+    if (!grooved_) return;
+    TRect rect = ClientRect();
+    if (orientation_ == orHorizontal) {
+        rect.left += (rect.right - rect.left) / 2 - 1;
+        rect.right = rect.left + 2;
+        DrawFrameStyle(Canvas(), rect, fsGroove, TSides{sdLeft}, clBtnShadow);
+    } else {
+        rect.top += (rect.bottom - rect.top) / 2 - 1;
+        rect.bottom = rect.top + 2;
+        DrawFrameStyle(Canvas(), rect, fsGroove, TSides{sdTop}, clBtnShadow);
+    }
+}
+
+void TVxSpacer::Published(TPublished<TVxSpacer>& p) {
+    p.Property("Grooved", &TVxSpacer::Grooved, &TVxSpacer::SetGrooved).Default(false);
+    p.Property("Orientation", &TVxSpacer::Orientation, &TVxSpacer::SetOrientation).Default(orHorizontal);
+}

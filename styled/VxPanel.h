@@ -1,0 +1,193 @@
+// The styled containers: TVxCustomPanel (a panel with a stack of styled
+// borders on chosen sides), the group box, and the toolbar with its spacer.
+// A first, plain version: flat fills, frames and a toolbar that lines up its
+// controls in their stored order.
+#pragma once
+
+#include <vector>
+
+#include "platform/ui/extctrls.h"
+#include "platform/ui/imagelist.h"
+#include "styled/VxCommon.h"
+
+class TVxCustomPanel : public TCustomPanel {
+    SERVIORA_CLASS(TVxCustomPanel, TCustomPanel)
+    SERVIORA_PUBLISHED
+public:
+    explicit TVxCustomPanel(TComponent* owner);
+
+    TFrameStyleEx BorderInner() const { return borderInner_; }
+    void SetBorderInner(TFrameStyleEx v);
+    TFrameStyleEx BorderOuter() const { return borderOuter_; }
+    void SetBorderOuter(TFrameStyleEx v);
+    TSides BorderSides() const { return borderSides_; }
+    void SetBorderSides(TSides v);
+    TColor BorderColor() const { return borderColor_; }
+    void SetBorderColor(TColor v);
+    TColor FlatColor() const { return flatColor_; }
+    void SetFlatColor(TColor v);
+    int FlatColorAdjustment() const { return flatColorAdjustment_; }
+    void SetFlatColorAdjustment(int v);
+    TVxVisualStyle VisualStyle() const { return visualStyle_; }
+    void SetVisualStyle(TVxVisualStyle v);
+    TVxGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
+    void SetGradientColorStyle(TVxGradientColorStyle v);
+    TColor GradientColorStart() const { return gradientColorStart_; }
+    void SetGradientColorStart(TColor v);
+    TColor GradientColorStop() const { return gradientColorStop_; }
+    void SetGradientColorStop(TColor v);
+    TGradientDirection GradientDirection() const { return gradientDirection_; }
+    void SetGradientDirection(TGradientDirection v);
+    // A transparent panel leaves its parent's background showing.
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool v);
+    bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
+    void SetShowDockClientCaptions(bool v) { showDockClientCaptions_ = v; }
+
+    void AdjustClientRect(TRect& rect) const override;
+
+protected:
+    void Paint() override;
+    // The rectangle inside the borders (and, when asked, the border width).
+    TRect AdjustForBorders(TRect rect, bool includeBorderWidth) const;
+    // Draws the caption inside `rect`; the panel centres it.
+    virtual void DrawCaptionText(const TRect& rect);
+    // Borders changed: children move, the panel repaints.
+    void BordersChanged();
+
+private:
+    TFrameStyleEx borderInner_ = fsNone;
+    TFrameStyleEx borderOuter_ = fsRaised;
+    TSides borderSides_ = AllSides;
+    TColor borderColor_ = clBtnFace;
+    TColor flatColor_ = clBtnShadow;
+    int flatColorAdjustment_ = 30;
+    TVxVisualStyle visualStyle_ = vsWinXP;
+    TVxGradientColorStyle gradientColorStyle_ = gcsSystem;
+    TColor gradientColorStart_ = clWhite;
+    TColor gradientColorStop_ = clBtnFace;
+    TGradientDirection gradientDirection_ = gdHorizontalEnd;
+    bool transparent_ = false;
+    bool showDockClientCaptions_ = true;
+};
+
+SERVIORA_ENUM(TVxGroupBoxStyle, gsStandard, gsCustom, gsTopLine, gsFlat, gsBanner, gsUnderline)
+
+class TVxCustomGroupBox : public TVxCustomPanel {
+    SERVIORA_CLASS(TVxCustomGroupBox, TVxCustomPanel)
+    SERVIORA_PUBLISHED
+public:
+    explicit TVxCustomGroupBox(TComponent* owner);
+
+    TVxGroupBoxStyle GroupStyle() const { return groupStyle_; }
+    void SetGroupStyle(TVxGroupBoxStyle v);
+    void AdjustClientRect(TRect& rect) const override;
+
+protected:
+    void Paint() override;
+
+private:
+    TVxGroupBoxStyle groupStyle_ = gsFlat;
+};
+
+class TVxGroupBox : public TVxCustomGroupBox {
+    SERVIORA_CLASS(TVxGroupBox, TVxCustomGroupBox)
+public:
+    using TVxCustomGroupBox::TVxCustomGroupBox;
+};
+
+SERVIORA_ENUM(TVxToolbarTextOptions, ttoNoTextLabels, ttoShowTextLabels, ttoSelectiveTextOnRight, ttoCustom)
+
+// Lines up its controls left to right in the order of ToolbarControls
+// (stored in the description under that name), wrapping onto further rows,
+// each control centred in its row; with AutoResize its height follows.
+class TVxToolbar : public TVxCustomPanel {
+    SERVIORA_CLASS(TVxToolbar, TVxCustomPanel)
+    SERVIORA_PUBLISHED
+public:
+    explicit TVxToolbar(TComponent* owner);
+    ~TVxToolbar() override;
+
+    bool AutoResize() const { return autoResize_; }
+    void SetAutoResize(bool v);
+    bool AutoStyle() const { return autoStyle_; }
+    void SetAutoStyle(bool v) { autoStyle_ = v; }
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* v);
+    int Margin() const { return margin_; }
+    void SetMargin(int v);
+    int TopMargin() const { return topMargin_; }
+    void SetTopMargin(int v);
+    int RowHeight() const { return rowHeight_; }
+    void SetRowHeight(int v);
+    TOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TOrientation v) { orientation_ = v; }
+    TButtonLayout ButtonLayout() const { return buttonLayout_; }
+    void SetButtonLayout(TButtonLayout v);
+    int ButtonWidth() const { return buttonWidth_; }
+    void SetButtonWidth(int v);
+    int ButtonHeight() const { return buttonHeight_; }
+    void SetButtonHeight(int v);
+    bool ShowButtonCaptions() const { return showButtonCaptions_; }
+    void SetShowButtonCaptions(bool v);
+    bool ShowDivider() const { return BorderOuter() == fsGroove; }
+    void SetShowDivider(bool v) { SetBorderOuter(v ? fsGroove : fsNone); }
+    TVxToolbarTextOptions TextOptions() const { return textOptions_; }
+    void SetTextOptions(TVxToolbarTextOptions v);
+    bool WrapControls() const { return wrapControls_; }
+    void SetWrapControls(bool v);
+
+    // The controls in layout order: those named in the stored order first,
+    // then the other children in the order they were inserted.
+    std::vector<TControl*> ToolbarControls() const;
+    // Moves `control` (a child) to `index` of the layout order.
+    void SetControlIndex(TControl* control, int index);
+
+    void Loaded() override;
+
+protected:
+    void DefineProperties(TFiler* filer) override;
+    void AlignControls(TControl* control, TRect& rect) override;
+    void DrawCaptionText(const TRect&) override {}
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    // A toolbar setting the buttons follow changed.
+    void ButtonSettingsChanged();
+
+    bool autoResize_ = true;
+    bool autoStyle_ = true;
+    TCustomImageList* images_ = nullptr;
+    int margin_ = 4;
+    int topMargin_ = 2;
+    int rowHeight_ = 25;
+    TOrientation orientation_ = orHorizontal;
+    TButtonLayout buttonLayout_ = blGlyphLeft;
+    int buttonWidth_ = 25;
+    int buttonHeight_ = 25;
+    bool showButtonCaptions_ = false;
+    TVxToolbarTextOptions textOptions_ = ttoNoTextLabels;
+    bool wrapControls_ = true;
+    // The stored order, by component name.
+    std::vector<AnsiString> order_;
+};
+
+// The gap between toolbar controls, with an optional groove.
+class TVxSpacer : public TGraphicControl {
+    SERVIORA_CLASS(TVxSpacer, TGraphicControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TVxSpacer(TComponent* owner);
+
+    bool Grooved() const { return grooved_; }
+    void SetGrooved(bool v);
+    TOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TOrientation v);
+
+protected:
+    void Paint() override;
+
+private:
+    bool grooved_ = false;
+    TOrientation orientation_ = orHorizontal;
+};

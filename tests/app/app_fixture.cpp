@@ -1,0 +1,62 @@
+#include "app_fixture.h"
+
+#include <chrono>
+
+#include "app/programfolder.h"
+#include "platform/rtl/codepage.h"
+#include "platform/rtl/fileutils.h"
+#include "platform/rtl/streams.h"
+#include "platform/ui/testseams.h"
+#include "tools/createdb/create_database.h"
+
+void AppTest::SetUp() {
+    SetAppFolder(dir_.path());
+    serviora::CreateApplicationDatabase(AnsiToUtf8(dir_.file("database/database.mdb")));
+    ForceDirectories(dir_.file("backup"));
+    ResetModalResponder();
+}
+
+void AppTest::TearDown() {
+    if (Application->MainForm() == main_.get()) Application->SetMainForm(nullptr);
+    main_.reset();
+    if (loginform) {
+        delete loginform;
+        loginform = nullptr;
+    }
+    dm_.reset();
+    DM1 = nullptr;
+    ResetModalResponder();
+    SetAppFolder("");
+    ProcessMessages();
+}
+
+void AppTest::WriteSettings(const AnsiString& text) {
+    TFileStream file(dir_.file("myini.ini"), fmCreate);
+    file.WriteBuffer(text.data(), static_cast<Integer>(text.size()));
+}
+
+void AppTest::StartMainWindow() {
+    dm_.reset(TDM1::Create(nullptr));
+    DM1 = dm_.get();
+    // The login shows modally inside the main window's creation; a timer
+    // presses its 登陆 as soon as it shows.
+    loginAnswer_ = std::make_unique<TTimer>(nullptr);
+    loginAnswer_->SetInterval(1);
+    loginAnswer_->SetOnTimer(TNotifyEvent([](TObject*) {
+        if (loginform && loginform->Visible()) loginform->button1->Click();
+    }));
+    main_.reset(TMAIN::Create(nullptr));
+    loginAnswer_.reset();
+}
+
+void AppTest::RunFor(int milliseconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < end) ProcessMessages();
+}
+
+int AppTest::Asked(const AnsiString& text) const {
+    int count = 0;
+    for (const ModalQuestion& question : ModalQuestions())
+        if (question.text == text) ++count;
+    return count;
+}

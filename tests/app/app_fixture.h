@@ -1,0 +1,34 @@
+// A program folder of the application in a temporary folder (database,
+// backup/), the data module and the main window over it, with the login
+// answered with 登陆. The tests queue the answers of the message boxes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/dm1frm.h"
+#include "app/login.h"
+#include "app/mainfrm.h"
+#include "platform/ui/modalresponder.h"
+#include "support/temp_dir.h"
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes myini.ini (ANSI bytes) into the program folder.
+    void WriteSettings(const AnsiString& text);
+    // Creates DM1 and MAIN as the program does; the login is answered with 登陆.
+    void StartMainWindow();
+    // Handles messages for `milliseconds` of real time.
+    void RunFor(int milliseconds);
+    // The questions asked so far with this text.
+    int Asked(const AnsiString& text) const;
+
+    TempDir dir_;
+    std::unique_ptr<TDM1> dm_;
+    std::unique_ptr<TMAIN> main_;
+    std::unique_ptr<TTimer> loginAnswer_;
+};

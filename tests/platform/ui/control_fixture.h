@@ -1,0 +1,76 @@
+// A fixture for control and form tests: a fresh application object per test
+// (so Terminate and MainForm of one test do not leak into the next), the
+// modal responder emptied, and the queue drained at the end.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/ui/dialogs.h"
+#include "platform/ui/extctrls.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/modalresponder.h"
+#include "platform/ui/testseams.h"
+
+class ControlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = Application;
+        application_.reset(TApplication::Create(nullptr));
+        Application = application_.get();
+        Application->SetTitle("测试程序");
+        ResetModalResponder();
+    }
+    void TearDown() override {
+        ResetModalResponder();
+        application_.reset();
+        Application = saved_;
+        ProcessMessages();
+        // A quit the test posted (Terminate) must not end the next test's loops.
+        MSG quit;
+        while (PeekMessage(&quit, 0, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+    }
+
+    // A shown form owned by the test's application.
+    TForm* NewForm(int width = 300, int height = 200) {
+        TForm* form = TForm::Create(Application, 0);
+        form->SetBounds(50, 50, width, height);
+        return form;
+    }
+    static void Key(int vk) {
+        SimulateKey(vk, true);
+        SimulateKey(vk, false);
+        ProcessMessages();
+    }
+    // A click that waits in the queue (for a modal loop to handle).
+    static void QueueClick(TControl* control) {
+        auto* window = dynamic_cast<TWinControl*>(control);
+        POINT p{control->Width() / 2, control->Height() / 2};
+        if (!window) {
+            window = control->Parent();
+            p.x += control->Left();
+            p.y += control->Top();
+        }
+        ASSERT_TRUE(SimulateClick(window->Handle(), p));
+    }
+    static void Click(TControl* control) {
+        QueueClick(control);
+        ProcessMessages();
+    }
+
+private:
+    TApplication* saved_ = nullptr;
+    std::unique_ptr<TApplication> application_;
+};
+
+// A focusable control that takes no keys for itself.
+class TFocusBox : public TCustomControl {
+    SERVIORA_CLASS(TFocusBox, TCustomControl)
+public:
+    explicit TFocusBox(TComponent* owner) : TCustomControl(owner) {
+        SetTabStop(true);
+        SetBounds(0, 0, 60, 20);
+    }
+};
