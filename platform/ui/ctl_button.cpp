@@ -15,6 +15,7 @@ public:
     explicit Button(HWND window) : window_(window) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
+    ControlFont& Font() { return font_; }
 
 private:
     DWORD Kind() const { return Style(window_) & BS_TYPEMASK; }
@@ -228,12 +229,6 @@ void Button::Paint(HDC dc) {
 
 LRESULT Button::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SETFONT:
-        font_.Set(HFONT(wParam));
-        if (LOWORD(lParam)) Redraw();
-        return 0;
-    case WM_GETFONT:
-        return LRESULT(font_.Get());
     case WM_GETDLGCODE:
         if (Kind() == BS_GROUPBOX) return DLGC_STATIC;
         if (IsRadioKind()) return DLGC_BUTTON | DLGC_RADIOBUTTON;

@@ -17,6 +17,7 @@ public:
     explicit ComboBox(HWND window) : window_(window) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
+    ControlFont& Font() { return font_; }
     // The edit child's keys that steer the list; answers true when taken.
     bool EditKey(WPARAM key);
     WNDPROC editProc() const { return editProc_; }
@@ -274,12 +275,9 @@ LRESULT ComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Layout();
         return 0;
     case WM_SETFONT:
-        font_.Set(HFONT(wParam));
         if (edit_) SendMessage(edit_, WM_SETFONT, wParam, lParam);
         List(WM_SETFONT, wParam, lParam);
         return 0;
-    case WM_GETFONT:
-        return LRESULT(font_.Get());
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_ENABLE:

@@ -18,8 +18,19 @@ void RegisterControlClass(const char* name, WNDPROC procedure, UINT style, HBRUS
     RegisterClass(&wc);
 }
 
+namespace {
+constexpr const char* notifyTargetProperty = "ctl.NotifyTarget";
+}
+
+HWND NotifyTarget(HWND control) {
+    const HANDLE target = GetProp(control, notifyTargetProperty);
+    return target ? HWND(target) : GetParent(control);
+}
+
+void SetNotifyTarget(HWND control, HWND target) { SetProp(control, notifyTargetProperty, HANDLE(target)); }
+
 void NotifyCommand(HWND control, UINT code) {
-    const HWND parent = GetParent(control);
+    const HWND parent = NotifyTarget(control);
     if (parent) SendMessage(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), int(code)), LPARAM(control));
 }
 
@@ -27,7 +38,7 @@ LRESULT NotifyParent(HWND control, NMHDR& header, UINT code) {
     header.hwndFrom = control;
     header.idFrom = UINT_PTR(GetDlgCtrlID(control));
     header.code = code;
-    const HWND parent = GetParent(control);
+    const HWND parent = NotifyTarget(control);
     return parent ? SendMessage(parent, WM_NOTIFY, header.idFrom, LPARAM(&header)) : 0;
 }
 
@@ -83,5 +94,10 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterEditClass();
     ctl::RegisterListBoxClasses();
     ctl::RegisterComboBoxClass();
+    ctl::RegisterTabControlClass();
+    ctl::RegisterHeaderClass();
+    ctl::RegisterListViewClass();
+    ctl::RegisterMonthCalendarClass();
+    ctl::RegisterDateTimePickerClass();
     return true;
 }

@@ -4,7 +4,11 @@
 // measuring every control does.
 #pragma once
 
+#include <algorithm>
 #include <memory>
+#include <string>
+
+#include "platform/rtl/codepage.h"
 
 #include "platform/ui/commctrl.h"
 #include "platform/ui/userinput.h"
@@ -31,8 +35,9 @@ private:
 
 // The window procedure of a control class `C`: the window owns one `C`,
 // made at WM_NCCREATE and freed after WM_NCDESTROY. Controls paint their
-// whole client area (so no background is erased) through C::Paint(HDC);
-// every other message goes to C::Handle. C is constructed from its window.
+// whole client area (so no background is erased) through C::Paint(HDC) and
+// keep their font in C::Font(); C::Handle sees WM_SETFONT after the font
+// is set, and every other message. C is constructed from its window.
 template <class C>
 LRESULT ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* control = reinterpret_cast<C*>(GetWindowLongPtr(window, 0));
@@ -56,6 +61,13 @@ LRESULT ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_ERASEBKGND:
         return 1;
+    case WM_GETFONT:
+        return LRESULT(control->Font().Get());
+    case WM_SETFONT:
+        control->Font().Set(HFONT(wParam));
+        control->Handle(message, wParam, lParam);
+        if (LOWORD(lParam)) InvalidateRect(window, nullptr, TRUE);
+        return 0;
     default:
         return control->Handle(message, wParam, lParam);
     }
@@ -65,6 +77,10 @@ LRESULT ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 void RegisterControlClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background,
                           std::uintptr_t cursor = IDC_ARROW);
 
+// Where a control's notifications go: its parent, or the window a pop-up
+// part of another control (a dropped calendar) was given with SetNotifyTarget.
+HWND NotifyTarget(HWND control);
+void SetNotifyTarget(HWND control, HWND target);
 // WM_COMMAND to the parent with the control's id and `code`.
 void NotifyCommand(HWND control, UINT code);
 // WM_NOTIFY to the parent with a record whose header is filled in here.
@@ -91,6 +107,33 @@ HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage);
 int TextWidth(HDC dc, const char* text, std::size_t length);
 inline int TextWidth(HDC dc, const AnsiString& text) { return TextWidth(dc, text.data(), text.size()); }
 
+// Item text handed out through an item record's buffer of `size`
+// characters (ANSI bytes or UTF-16 units; a terminator always fits), and
+// item text taken from a record, for the A and W forms of a message.
+template <class Char>
+void CopyItemText(const AnsiString& text, Char* buffer, int size) {
+    if (!buffer || size <= 0) return;
+    std::basic_string<Char> converted;
+    if constexpr (sizeof(Char) == 1) {
+        std::size_t n = std::min(text.size(), std::size_t(size - 1));
+        // Never the lead byte of a character without the rest of it.
+        if (n < text.size()) n = AnsiCharStart(text, n);
+        converted = text.substr(0, n);
+    } else {
+        converted = AnsiToWide(text).substr(0, std::size_t(size - 1));
+    }
+    std::copy(converted.begin(), converted.end(), buffer);
+    buffer[converted.size()] = 0;
+}
+template <class Char>
+AnsiString ItemTextOf(const Char* text) {
+    if (!text) return AnsiString();
+    if constexpr (sizeof(Char) == 1)
+        return AnsiString(text);
+    else
+        return WideToAnsi(text);
+}
+
 // Client rectangle of a window.
 RECT ClientRect(HWND window);
 // Whether the window shows as enabled (itself; disabled parents are the
@@ -105,9 +148,14 @@ void RegisterButtonClass();
 void RegisterEditClass();
 void RegisterListBoxClasses();
 void RegisterComboBoxClass();
+void RegisterTabControlClass();
+void RegisterHeaderClass();
+void RegisterListViewClass();
+void RegisterMonthCalendarClass();
+void RegisterDateTimePickerClass();
 
-// What a combo box's dropped list tells the combo box: the user chose the
-// item wParam, or ended the choice without one.
+// What a dropped pop-up part tells the control it belongs to: the user chose
+// the list item wParam, or ended the choice without one (lists and calendars).
 constexpr UINT LBX_CHOSEN = WM_USER + 0x7F0, LBX_CANCELLED = WM_USER + 0x7F1;
 
 }  // namespace ctl

@@ -49,6 +49,7 @@ public:
     explicit Edit(HWND window) : window_(window) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
+    ControlFont& Font() { return font_; }
 
 private:
     struct Line {
@@ -453,14 +454,14 @@ void Edit::PaintLine(HDC dc, const Line& line, int y, bool enabled) {
     const std::size_t selStart = std::clamp(SelStart(), line.start, lineEnd);
     const std::size_t selEnd = std::clamp(SelEnd(), line.start, lineEnd);
     int x = LineX(dc, line);
+    const COLORREF normal = enabled ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT);
     const std::size_t cuts[] = {line.start, selStart, selEnd, lineEnd};
     for (int part = 0; part < 3; ++part) {
         const std::string_view piece = std::string_view(text_).substr(cuts[part], cuts[part + 1] - cuts[part]);
         if (piece.empty()) continue;
         const AnsiString shown = Shown(piece);
         const bool selected = part == 1 && showSelection;
-        SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                  : enabled ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT));
+        SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : normal);
         SetBkMode(dc, selected ? OPAQUE : TRANSPARENT);
         SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
         TextOut(dc, x, y, shown.c_str(), int(shown.size()));
@@ -506,17 +507,13 @@ LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Redraw();
         return 0;
     case WM_SETFONT:
-        font_.Set(HFONT(wParam));
         UpdateFormatRect();
         if (focused_) {
             CreateCaret(window_, 0, 1, LineHeight());
             ShowCaret(window_);
         }
         ScrollCaret();
-        if (LOWORD(lParam)) Redraw();
         return 0;
-    case WM_GETFONT:
-        return LRESULT(font_.Get());
     case WM_SETTEXT:
         SetText(reinterpret_cast<const char*>(lParam));
         return TRUE;

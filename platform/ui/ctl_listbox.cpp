@@ -26,6 +26,7 @@ public:
     explicit ListBox(HWND window) : window_(window) {}
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
+    ControlFont& Font() { return font_; }
 
 private:
     DWORD StyleBits() const { return Style(window_); }
@@ -313,12 +314,8 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_SETFONT:
-        font_.Set(HFONT(wParam));
         if (!OwnerDraw()) itemHeight_ = font_.TextHeight() + 2;
-        if (LOWORD(lParam)) Redraw();
         return 0;
-    case WM_GETFONT:
-        return LRESULT(font_.Get());
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_ENABLE:

@@ -7,6 +7,7 @@
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/stdctrls_combo.h"
 
 void RegisterUiClasses() {
     RegisterClasses({TBitmap::StaticClass(), TIcon::StaticClass(), TPngImage::StaticClass(), TJPEGImage::StaticClass(),
@@ -15,4 +16,5 @@ void RegisterUiClasses() {
                      TScrollBox::StaticClass(), TTimer::StaticClass(), TMainMenu::StaticClass(),
                      TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TActionList::StaticClass(),
                      TAction::StaticClass()});
+    RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass()});
 }

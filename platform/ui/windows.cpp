@@ -215,6 +215,7 @@ BOOL UnregisterClass(const char* className, HINSTANCE) {
 
 BOOL GetClassInfoEx(HINSTANCE, const char* className, WNDCLASSEX* out) {
     auto c = FindClass(className);
+    if (!c && RegisterControlClasses()) c = FindClass(className);
     if (!c || !out) return FALSE;
     out->style = c->style;
     out->lpfnWndProc = c->proc;

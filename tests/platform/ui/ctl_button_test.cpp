@@ -2,7 +2,7 @@
 // radio groups, the BM_ state messages and BN_CLICKED.
 #include "ctl_fixture.h"
 
-using ButtonTest = ControlTest;
+using ButtonTest = StdControlTest;
 
 TEST_F(ButtonTest, MouseClickOnlyCountsWhenReleasedInside) {
     const HWND button = Control("Button", "OK", BS_PUSHBUTTON, 10, 10, 80, 24);

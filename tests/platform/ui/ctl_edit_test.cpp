@@ -5,10 +5,10 @@
 #include "platform/rtl/codepage.h"
 #include "platform/ui/userinput.h"
 
-class EditTest : public ControlTest {
+class EditTest : public StdControlTest {
 protected:
     void SetUp() override {
-        ControlTest::SetUp();
+        StdControlTest::SetUp();
         edit = Control("Edit", "", ES_AUTOHSCROLL, 10, 10, 200, 20);
         SetFocus(edit);
         ProcessMessages();

@@ -18,12 +18,12 @@ struct Notification {
     UINT code;
 };
 
-class ControlTest : public ::testing::Test {
+class StdControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
         static const ATOM registered = [] {
             WNDCLASS wc;
-            wc.lpfnWndProc = &ControlTest::ParentProcedure;
+            wc.lpfnWndProc = &StdControlTest::ParentProcedure;
             wc.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
             wc.lpszClassName = "TControlTestParent";
             return RegisterClass(&wc);
@@ -71,13 +71,37 @@ protected:
     }
     static AnsiString Text(HWND window) { return WindowTextOf(window); }
 
+    // WM_NOTIFY codes the parent receives; `refuse` answers TRUE to one code.
+    void RecordNotifications() {
+        Current() = this;
+        previousProc_ = WNDPROC(SetWindowLongPtr(parent, GWLP_WNDPROC, LONG_PTR(WNDPROC(&NotifyProcedure))));
+    }
+
+    std::vector<UINT> NotifiedCodes() const {
+        std::vector<UINT> codes;
+        for (auto& n : notified) codes.push_back(n.code);
+        return codes;
+    }
+
     HWND parent = 0;
     std::vector<Notification> notifications;
+    std::vector<NMHDR> notified;
+    UINT refuse = 0;
     std::function<void(HWND control, UINT code)> onCommand;
 
 private:
-    static ControlTest*& Current() {
-        static ControlTest* current = nullptr;
+    WNDPROC previousProc_;
+    static LRESULT NotifyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        StdControlTest* test = Current();
+        if (message == WM_NOTIFY && test) {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            test->notified.push_back(*header);
+            if (test->refuse && header->code == test->refuse) return TRUE;
+        }
+        return CallWindowProc(test->previousProc_, window, message, wParam, lParam);
+    }
+    static StdControlTest*& Current() {
+        static StdControlTest* current = nullptr;
         return current;
     }
     static LRESULT ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

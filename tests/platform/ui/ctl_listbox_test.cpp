@@ -3,7 +3,7 @@
 // that refills on CBN_DROPDOWN and chooses by mouse and by keyboard.
 #include "ctl_fixture.h"
 
-using ListBoxTest = ControlTest;
+using ListBoxTest = StdControlTest;
 
 namespace {
 AnsiString ItemText(HWND list, UINT getText, WPARAM index) {
@@ -59,10 +59,10 @@ TEST_F(ListBoxTest, ExtendedSelectionWithShift) {
     EXPECT_EQ(selected[2], 2);
 }
 
-class ComboBoxTest : public ControlTest {
+class ComboBoxTest : public StdControlTest {
 protected:
     void SetUp() override {
-        ControlTest::SetUp();
+        StdControlTest::SetUp();
         combo = Control("ComboBox", "", CBS_DROPDOWN, 10, 10, 160, 200);
         // The parent fills the list when it drops down, as handlers of OnDropDown do.
         onCommand = [this](HWND control, UINT code) {
@@ -145,7 +145,7 @@ TEST_F(ComboBoxTest, ItemHeightsDroppedWidthAndTexts) {
     SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
-TEST_F(ControlTest, DropDownListShowsTheSelectionAndAnswersWindowText) {
+TEST_F(StdControlTest, DropDownListShowsTheSelectionAndAnswersWindowText) {
     const HWND combo = Control("ComboBox", "", CBS_DROPDOWNLIST, 10, 10, 160, 200);
     for (const char* text : {"a", "b"}) SendMessage(combo, CB_ADDSTRING, 0, LPARAM(text));
     COMBOBOXINFO info;

@@ -1,0 +1,89 @@
+// TCustomComboBox and TComboBox over the platform's "ComboBox" window
+// class. Items are kept by the control and mirrored into the window; the
+// events follow the window's notifications: OnDropDown before the list
+// opens (a handler may refill Items), OnChange on typing and on choosing,
+// OnSelect on choosing, OnCloseUp when the list closes.
+#pragma once
+
+#include <memory>
+
+#include "platform/rtl/stringlist.h"
+#include "platform/ui/stdctrls_edit.h"
+
+SERVIORA_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
+
+class TCustomComboBox : public TWinControl {
+    SERVIORA_CLASS(TCustomComboBox, TWinControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TCustomComboBox(TComponent* owner);
+    ~TCustomComboBox() override;
+
+    TStrings* Items() const;
+    void SetItems(TStrings* v);
+    Integer ItemIndex();
+    void SetItemIndex(Integer v);
+    TComboBoxStyle Style() const { return style_; }
+    void SetStyle(TComboBoxStyle v);
+    Integer DropDownCount() const { return dropDownCount_; }
+    void SetDropDownCount(Integer v) { dropDownCount_ = v; }
+    bool Sorted() const { return sorted_; }
+    void SetSorted(bool v);
+    Integer MaxLength() const { return maxLength_; }
+    void SetMaxLength(Integer v);
+    TEditCharCase CharCase() const { return charCase_; }
+    void SetCharCase(TEditCharCase v);
+    Integer ItemHeight() const { return itemHeight_; }
+    void SetItemHeight(Integer v);
+    bool DroppedDown();
+    void SetDroppedDown(bool v);
+    Integer SelStart();
+    void SetSelStart(Integer v);
+    Integer SelLength();
+    void SetSelLength(Integer v);
+
+    const TNotifyEvent& OnChange() const { return onChange_; }
+    void SetOnChange(TNotifyEvent v) { onChange_ = std::move(v); }
+    const TNotifyEvent& OnDropDown() const { return onDropDown_; }
+    void SetOnDropDown(TNotifyEvent v) { onDropDown_ = std::move(v); }
+    const TNotifyEvent& OnCloseUp() const { return onCloseUp_; }
+    void SetOnCloseUp(TNotifyEvent v) { onCloseUp_ = std::move(v); }
+    const TNotifyEvent& OnSelect() const { return onSelect_; }
+    void SetOnSelect(TNotifyEvent v) { onSelect_ = std::move(v); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    const AnsiString& GetText() const override;
+    virtual void Change();
+    virtual void DropDown();
+    virtual void CloseUp();
+    virtual void Select();
+    void CNCommand(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
+    SERVIORA_MESSAGES_END(TWinControl)
+
+private:
+    class Strings;
+    friend class Strings;
+    void Recreate();
+
+    std::unique_ptr<Strings> items_;
+    Integer itemIndex_ = -1;  // kept while there is no window
+    TComboBoxStyle style_ = csDropDown;
+    Integer dropDownCount_ = 8;
+    bool sorted_ = false;
+    Integer maxLength_ = 0;
+    TEditCharCase charCase_ = ecNormal;
+    Integer itemHeight_ = 16;
+    mutable AnsiString shownText_;
+    TNotifyEvent onChange_, onDropDown_, onCloseUp_, onSelect_;
+};
+
+class TComboBox : public TCustomComboBox {
+    SERVIORA_CLASS(TComboBox, TCustomComboBox)
+public:
+    using TCustomComboBox::TCustomComboBox;
+};

@@ -1,0 +1,145 @@
+// TCustomEdit and TEdit over the "Edit" window class.
+#include "platform/ui/stdctrls_edit.h"
+
+#include "platform/ui/commctrl.h"
+
+void TCustomEdit::Published(TPublished<TCustomEdit>& p) {
+    p.Property("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect).Default(true);
+    p.Property("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle).Default(bsSingle);
+    p.Property("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase).Default(ecNormal);
+    p.Property("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection).Default(true);
+    p.Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0);
+    p.Property("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar).Default(char(0));
+    p.Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly);
+    p.Property("Text", &TCustomEdit::Text, &TCustomEdit::SetText);
+    p.Property("OnChange", &TCustomEdit::OnChange, &TCustomEdit::SetOnChange);
+}
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 121, 21);
+    SetTabStop(true);
+}
+
+void TCustomEdit::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    // Our class is a copy of the platform's "Edit" whose procedure does the work.
+    WNDCLASS edit;
+    GetClassInfo(0, "Edit", &edit);
+    params.WindowClass.lpfnWndProc = edit.lpfnWndProc;
+    params.WindowClass.cbWndExtra = edit.cbWndExtra;
+    params.WindowClass.hCursor = edit.hCursor;
+    params.Style |= ES_AUTOHSCROLL | (hideSelection_ ? 0 : ES_NOHIDESEL) | (readOnly_ ? ES_READONLY : 0);
+    if (charCase_ == ecUpperCase) params.Style |= ES_UPPERCASE;
+    if (charCase_ == ecLowerCase) params.Style |= ES_LOWERCASE;
+    if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomEdit::CreateWnd() {
+    const bool modified = modified_;
+    TWinControl::CreateWnd();
+    SendMessage(Handle(), EM_LIMITTEXT, WPARAM(maxLength_), 0);
+    if (passwordChar_) SendMessage(Handle(), EM_SETPASSWORDCHAR, WPARAM(Byte(passwordChar_)), 0);
+    SendMessage(Handle(), EM_SETMODIFY, modified, 0);
+}
+
+void TCustomEdit::Recreate() {
+    if (HandleAllocated()) Perform(CM_RECREATEWND, 0, 0);
+}
+
+// The text lives in the window while there is one.
+const AnsiString& TCustomEdit::GetText() const {
+    if (!HandleAllocated()) return TWinControl::GetText();
+    shownText_ = WindowTextOf(const_cast<TCustomEdit*>(this)->Handle());
+    return shownText_;
+}
+
+void TCustomEdit::SetMaxLength(Integer v) {
+    maxLength_ = std::max<Integer>(0, v);
+    if (HandleAllocated()) SendMessage(Handle(), EM_LIMITTEXT, WPARAM(maxLength_), 0);
+}
+
+void TCustomEdit::SetPasswordChar(char v) {
+    passwordChar_ = v;
+    if (HandleAllocated()) SendMessage(Handle(), EM_SETPASSWORDCHAR, WPARAM(Byte(v)), 0);
+}
+
+void TCustomEdit::SetReadOnly(bool v) {
+    readOnly_ = v;
+    if (HandleAllocated()) SendMessage(Handle(), EM_SETREADONLY, v, 0);
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase v) {
+    if (charCase_ == v) return;
+    charCase_ = v;
+    Recreate();
+}
+
+void TCustomEdit::SetHideSelection(bool v) {
+    if (hideSelection_ == v) return;
+    hideSelection_ = v;
+    Recreate();
+}
+
+void TCustomEdit::SetBorderStyle(TBorderStyle v) {
+    if (borderStyle_ == v) return;
+    borderStyle_ = v;
+    Recreate();
+}
+
+bool TCustomEdit::Modified() const {
+    if (!HandleAllocated()) return modified_;
+    return SendMessage(const_cast<TCustomEdit*>(this)->Handle(), EM_GETMODIFY, 0, 0) != 0;
+}
+
+void TCustomEdit::SetModified(bool v) {
+    modified_ = v;
+    if (HandleAllocated()) SendMessage(Handle(), EM_SETMODIFY, v, 0);
+}
+
+Integer TCustomEdit::SelStart() {
+    DWORD start = 0, end = 0;
+    SendMessage(Handle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    return Integer(start);
+}
+
+void TCustomEdit::SetSelStart(Integer v) { SendMessage(Handle(), EM_SETSEL, WPARAM(v), LPARAM(v)); }
+
+Integer TCustomEdit::SelLength() {
+    DWORD start = 0, end = 0;
+    SendMessage(Handle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    return Integer(end - start);
+}
+
+void TCustomEdit::SetSelLength(Integer v) {
+    DWORD start = 0, end = 0;
+    SendMessage(Handle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    SendMessage(Handle(), EM_SETSEL, WPARAM(start), LPARAM(Integer(start) + v));
+}
+
+AnsiString TCustomEdit::SelText() {
+    DWORD start = 0, end = 0;
+    SendMessage(Handle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    return Text().substr(start, end - start);
+}
+
+void TCustomEdit::SetSelText(const AnsiString& v) { SendMessage(Handle(), EM_REPLACESEL, TRUE, LPARAM(v.c_str())); }
+void TCustomEdit::SelectAll() { SendMessage(Handle(), EM_SETSEL, 0, -1); }
+void TCustomEdit::Clear() { SetText(AnsiString()); }
+void TCustomEdit::ClearSelection() { SendMessage(Handle(), WM_CLEAR, 0, 0); }
+void TCustomEdit::CopyToClipboard() { SendMessage(Handle(), WM_COPY, 0, 0); }
+void TCustomEdit::CutToClipboard() { SendMessage(Handle(), WM_CUT, 0, 0); }
+void TCustomEdit::PasteFromClipboard() { SendMessage(Handle(), WM_PASTE, 0, 0); }
+void TCustomEdit::Undo() { SendMessage(Handle(), WM_UNDO, 0, 0); }
+bool TCustomEdit::CanUndo() { return SendMessage(Handle(), EM_CANUNDO, 0, 0) != 0; }
+void TCustomEdit::ClearUndo() { SendMessage(Handle(), EM_EMPTYUNDOBUFFER, 0, 0); }
+
+void TCustomEdit::Change() { onChange_(this); }
+
+void TCustomEdit::CNCommand(TMessage& Message) {
+    if (HIWORD(Message.WParam) == EN_CHANGE) Change();
+}
+
+void TCustomEdit::CMEnter(TMessage& Message) {
+    if (autoSelect_ && !(GetKeyState(VK_LBUTTON) < 0)) SelectAll();
+    Inherited::Dispatch(Message);
+}
