@@ -13,7 +13,7 @@ object guaqi: Tguaqi
   Position = poDesktopCenter
   OnCloseQuery = FormCloseQuery
   OnShow = FormShow
-  object GroupBox1: TPanel
+  object GroupBox1: TGroupBox
     Left = 8
     Top = 8
     Width = 284

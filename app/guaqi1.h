@@ -4,8 +4,8 @@
 #pragma once
 
 #include "platform/ui/forms.h"
-#include "platform/ui/extctrls.h"
 #include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_edit.h"
 
 class Tguaqi : public TForm {
@@ -14,7 +14,7 @@ class Tguaqi : public TForm {
 public:
     using TForm::TForm;
 
-    TPanel* GroupBox1 = nullptr;
+    TGroupBox* GroupBox1 = nullptr;
     TLabel* Label1 = nullptr;
     TEdit* Edit1 = nullptr;
     TButton* BitBtn1 = nullptr;

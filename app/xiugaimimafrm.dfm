@@ -14,7 +14,7 @@ object xiugaimima: Txiugaimima
   OnClose = FormClose
   OnCreate = FormCreate
   OnShow = FormShow
-  object GroupBox1: TPanel
+  object GroupBox1: TGroupBox
     Left = 8
     Top = 8
     Width = 304

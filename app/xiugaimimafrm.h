@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/ui/forms.h"
-#include "platform/ui/extctrls.h"
 #include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_edit.h"
 
 class Txiugaimima : public TForm {
@@ -13,7 +13,7 @@ class Txiugaimima : public TForm {
 public:
     using TForm::TForm;
 
-    TPanel* GroupBox1 = nullptr;
+    TGroupBox* GroupBox1 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;
     TLabel* Label3 = nullptr;

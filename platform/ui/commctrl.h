@@ -6,6 +6,7 @@
 
 #include "platform/rtl/datetime.h"
 #include "platform/ui/msgqueue.h"
+#include "platform/ui/winscroll.h"
 
 // ---- Owner draw ---------------------------------------------------------------
 constexpr UINT ODT_MENU = 1, ODT_LISTBOX = 2, ODT_COMBOBOX = 3, ODT_BUTTON = 4, ODT_STATIC = 5, ODT_HEADER = 100,
@@ -101,7 +102,6 @@ constexpr LRESULT CB_OKAY = 0, CB_ERR = -1;
 constexpr UINT CBN_SELCHANGE = 1, CBN_DBLCLK = 2, CBN_SETFOCUS = 3, CBN_KILLFOCUS = 4, CBN_EDITCHANGE = 5,
                CBN_EDITUPDATE = 6, CBN_DROPDOWN = 7, CBN_CLOSEUP = 8, CBN_SELENDOK = 9, CBN_SELENDCANCEL = 10;
 
-constexpr DWORD STATE_SYSTEM_PRESSED = 0x8, STATE_SYSTEM_INVISIBLE = 0x8000;
 struct COMBOBOXINFO {
     DWORD cbSize = sizeof(COMBOBOXINFO);
     RECT rcItem;

@@ -436,7 +436,8 @@ void TControl::WMMouseButton(TMessage& Message) {
         if (button == mbLeft) {
             const bool clicked = controlState_.Contains(csClicked);
             controlState_ = controlState_ - TControlState{csClicked};
-            if (MouseCapture()) SetMouseCapture(false);
+            // Only the capture the control took itself: a platform window's own stays until its button-up.
+            if (controlStyle_.Contains(csCaptureMouse) && MouseCapture()) SetMouseCapture(false);
             const TRect client = ClientRect();
             if (clicked && PtInRect(&client, Point(x, y))) Click();
         }

@@ -24,6 +24,7 @@
 
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/winframe.h"
 
 class TMainMenu;
 class TIcon;

@@ -464,6 +464,13 @@ LRESULT DefMDIChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam) 
             break;
         }
         break;
+    case WM_DESTROY:
+        // A child destroyed directly takes its buttons out of the frame's bar.
+        if (ClientData* data = client ? DataOf(client) : nullptr) {
+            if (data->maximized == child) RemoveFrameControls(client);
+            if (data->active == child) data->active = 0;
+        }
+        break;
     case WM_CLOSE:
         if (client) {
             SendMessage(client, WM_MDIDESTROY, WPARAM(child), 0);

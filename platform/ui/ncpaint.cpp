@@ -9,8 +9,6 @@
 namespace ws {
 namespace {
 
-bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-
 COLORREF Blend(COLORREF a, COLORREF b, int step, int steps) {
     auto mix = [&](int x, int y) { return BYTE(x + (y - x) * step / std::max(1, steps)); };
     return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
@@ -43,7 +41,7 @@ HICON SmallIconOf(HWND handle) {
 }
 
 void DrawButton(HDC dc, const Window& w, const RECT& rect, UINT kind, LRESULT hit) {
-    if (IsEmpty(rect)) return;
+    if (IsRectEmpty(&rect)) return;
     RECT r = rect;
     UINT state = kind;
     if (w.frame && w.frame->pressedButton == hit) state |= DFCS_PUSHED;
@@ -69,14 +67,14 @@ void DrawCaption(HDC dc, Window& w, const FrameLayout& f) {
     FillRect(dc, &line, GetSysColorBrush(COLOR_3DFACE));
     RECT text = f.caption;
     text.left += 2;
-    if (!IsEmpty(f.systemIcon)) {
+    if (!IsRectEmpty(&f.systemIcon)) {
         if (const HICON icon = SmallIconOf(w.handle))
             DrawIconEx(dc, f.systemIcon.left, f.systemIcon.top, icon, f.systemIcon.right - f.systemIcon.left,
                        f.systemIcon.bottom - f.systemIcon.top, 0, 0, DI_NORMAL);
         text.left = f.systemIcon.right + 2;
     }
     for (const RECT& b : {f.minimizeButton, f.helpButton, f.maximizeButton, f.closeButton})
-        if (!IsEmpty(b)) {
+        if (!IsRectEmpty(&b)) {
             text.right = std::min(text.right, b.left - 2);
         }
     const AnsiString caption = WindowTextOf(w.handle);
@@ -149,16 +147,16 @@ void PaintFrame(HWND handle, HRGN region) {
     }
     ExcludeClipRect(dc, w->client.left, w->client.top, w->client.right, w->client.bottom);
     DrawBorder(dc, *w, f);
-    if (!IsEmpty(f.caption)) DrawCaption(dc, *w, f);
-    if (!IsEmpty(f.menuBar)) PaintMenuBar(dc, handle, w->frame->menu, f.menuBar);
+    if (!IsRectEmpty(&f.caption)) DrawCaption(dc, *w, f);
+    if (!IsRectEmpty(&f.menuBar)) PaintMenuBar(dc, handle, w->frame->menu, f.menuBar);
     RECT edge = Rect(f.border, f.border, w->Width() - f.border, w->Height() - f.border);
-    if (!IsEmpty(f.caption)) edge.top = f.caption.bottom + 1;
-    if (!IsEmpty(f.menuBar)) edge.top = f.menuBar.bottom;
+    if (!IsRectEmpty(&f.caption)) edge.top = f.caption.bottom + 1;
+    if (!IsRectEmpty(&f.menuBar)) edge.top = f.menuBar.bottom;
     if (w->exStyle & WS_EX_CLIENTEDGE) DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
     else if (w->exStyle & WS_EX_STATICEDGE) DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
-    if (!IsEmpty(f.vertical)) PaintWindowScrollBar(dc, *w, SB_VERT, f.vertical);
-    if (!IsEmpty(f.horizontal)) PaintWindowScrollBar(dc, *w, SB_HORZ, f.horizontal);
-    if (!IsEmpty(f.corner)) FillRect(dc, &f.corner, GetSysColorBrush(COLOR_3DFACE));
+    if (!IsRectEmpty(&f.vertical)) PaintWindowScrollBar(dc, *w, SB_VERT, f.vertical);
+    if (!IsRectEmpty(&f.horizontal)) PaintWindowScrollBar(dc, *w, SB_HORZ, f.horizontal);
+    if (!IsRectEmpty(&f.corner)) FillRect(dc, &f.corner, GetSysColorBrush(COLOR_3DFACE));
     ReleaseDC(handle, dc);
 }
 

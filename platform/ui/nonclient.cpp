@@ -13,22 +13,20 @@ namespace {
 
 bool HasCaption(DWORD style) { return (style & WS_CAPTION) == WS_CAPTION; }
 
-bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-
-bool Inside(const RECT& r, POINT p) { return !IsEmpty(r) && PtInRect(&r, p); }
+bool Inside(const RECT& r, POINT p) { return !IsRectEmpty(&r) && PtInRect(&r, p); }
 
 // The default layout of a window at a given size; the menu bar (of windows
 // that are not children) wraps within the frame's inner width.
 FrameLayout LayoutOfSize(const Window& w, int width, int height) {
     const FrameLayout bare = LayoutFrame(w.style, w.exStyle, width, height, 0);
     if (w.IsChild() || !w.frame || !w.frame->menu) return bare;
-    const POINT origin{bare.border, IsEmpty(bare.caption) ? bare.border : bare.caption.bottom + 1};
+    const POINT origin{bare.border, IsRectEmpty(&bare.caption) ? bare.border : bare.caption.bottom + 1};
     const int menuHeight = MenuBarHeight(w.handle, w.frame->menu, origin, width - 2 * bare.border);
     return LayoutFrame(w.style, w.exStyle, width, height, menuHeight);
 }
 
 void LayOutButtons(FrameLayout& f, DWORD style, DWORD exStyle) {
-    if (IsEmpty(f.caption) || !(style & WS_SYSMENU)) return;
+    if (IsRectEmpty(&f.caption) || !(style & WS_SYSMENU)) return;
     const bool tool = exStyle & WS_EX_TOOLWINDOW;
     const int bw = (tool ? GetSystemMetrics(SM_CXSMSIZE) : GetSystemMetrics(SM_CXSIZE)) - 2;
     const int bh = (tool ? GetSystemMetrics(SM_CYSMSIZE) : GetSystemMetrics(SM_CYSIZE)) - 4;
@@ -116,7 +114,6 @@ bool ButtonEnabled(const Window& w, LRESULT hit) {
 LRESULT NonClientButtonDown(HWND handle, LRESULT hit, LPARAM lParam, bool doubleClick) {
     Window* w = Find(handle);
     if (!w) return 0;
-    const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (hit) {
     case HTCAPTION:
         if (doubleClick && (w->style & WS_MAXIMIZEBOX))
@@ -153,8 +150,17 @@ LRESULT NonClientButtonDown(HWND handle, LRESULT hit, LPARAM lParam, bool double
     default:
         if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT && !IsZoomed(handle))
             SendMessage(handle, WM_SYSCOMMAND, SC_SIZE + WPARAM(hit - HTLEFT + WMSZ_LEFT), lParam);
-        (void)screen;
         return 0;
+    }
+}
+
+std::uintptr_t SizingCursor(LRESULT hit) {
+    switch (hit) {
+    case HTLEFT: case HTRIGHT: return IDC_SIZEWE;
+    case HTTOP: case HTBOTTOM: return IDC_SIZENS;
+    case HTTOPLEFT: case HTBOTTOMRIGHT: case HTGROWBOX: return IDC_SIZENWSE;
+    case HTTOPRIGHT: case HTBOTTOMLEFT: return IDC_SIZENESW;
+    default: return 0;
     }
 }
 
@@ -189,7 +195,7 @@ LRESULT HitTest(const Window& w, POINT screen) {
     if (Inside(f.vertical, p)) return HTVSCROLL;
     if (Inside(f.horizontal, p)) return HTHSCROLL;
     if (Inside(f.corner, p)) return f.sizable ? HTGROWBOX : HTNOWHERE;
-    return f.border > 0 || !IsEmpty(f.caption) ? HTBORDER : HTNOWHERE;
+    return f.border > 0 || !IsRectEmpty(&f.caption) ? HTBORDER : HTNOWHERE;
 }
 
 LRESULT CalcSize(Window& w, WPARAM calcValidRects, LPARAM lParam) {
@@ -382,7 +388,7 @@ FrameLayout LayoutFrame(DWORD style, DWORD exStyle, int width, int height, int m
         const int cy = GetSystemMetrics(SM_CYHSCROLL);
         f.horizontal = Rect(r.left, r.bottom - cy, r.right, r.bottom);
         r.bottom -= cy;
-        if (!IsEmpty(f.vertical)) {
+        if (!IsRectEmpty(&f.vertical)) {
             f.vertical.bottom = r.bottom;
             f.corner = Rect(f.vertical.left, r.bottom, f.vertical.right, r.bottom + cy);
         }
@@ -461,6 +467,14 @@ bool DefaultFrameMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
     case WM_SYSCOMMAND:
         result = SystemCommand(handle, wParam, lParam);
         return true;
+    case WM_SETCURSOR: {
+        // The borders show the sizing cursors; everything else is left to the default.
+        const std::uintptr_t cursor = SizingCursor(std::int16_t(LOWORD(lParam)));
+        if (!cursor || (w->IsChild() && SendMessage(w->parent, WM_SETCURSOR, wParam, lParam))) return false;
+        SetCursor(LoadCursor(0, cursor));
+        result = TRUE;
+        return true;
+    }
     case WM_SYSKEYDOWN:
     case WM_SYSKEYUP:
     case WM_SYSCHAR:

@@ -16,8 +16,6 @@ enum ScrollPart { NoPart = -1, LineUp = 0, PageUp = 1, Thumb = 2, PageDown = 3, 
 constexpr UINT_PTR repeatTimer = 0xFFF0;
 constexpr UINT firstRepeatDelay = 400, repeatInterval = 50;
 
-bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-
 // The parts of a bar laid along one axis; positions relative to the bar's start.
 struct BarGeometry {
     int length = 0;
@@ -143,7 +141,7 @@ struct BarRef {
         ScrollBarState* s = State();
         if (!w || !s || !IsWindowVisible(window)) return;
         const RECT area = Area();
-        if (IsEmpty(area)) return;
+        if (IsRectEmpty(&area)) return;
         const HDC dc = GetWindowDC(window);
         if (!dc) return;
         DrawBar(dc, *s, area, Vertical(), Enabled());
@@ -222,7 +220,7 @@ void FillBarInfo(const BarRef& ref, SCROLLBARINFO& info) {
     info.xyThumbTop = g.thumbStart;
     info.xyThumbBottom = g.thumbStart + g.thumbSize;
     std::fill(std::begin(info.rgstate), std::end(info.rgstate), 0);
-    if (IsEmpty(area)) info.rgstate[0] |= STATE_SYSTEM_INVISIBLE;
+    if (IsRectEmpty(&area)) info.rgstate[0] |= STATE_SYSTEM_INVISIBLE;
     if (!ref.Enabled() || !Scrollable(*s)) info.rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
     if (s->disabledArrows & ESB_DISABLE_LTUP) info.rgstate[1] |= STATE_SYSTEM_UNAVAILABLE;
     if (s->disabledArrows & ESB_DISABLE_RTDN) info.rgstate[5] |= STATE_SYSTEM_UNAVAILABLE;
@@ -354,6 +352,23 @@ LRESULT ScrollBarProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         Track(ref, screen);
+        return 0;
+    }
+    case WM_KEYDOWN: {
+        // The control's keyboard: lines, pages and the two ends.
+        int code = -1;
+        switch (wParam) {
+        case VK_UP: case VK_LEFT: code = SB_LINEUP; break;
+        case VK_DOWN: case VK_RIGHT: code = SB_LINEDOWN; break;
+        case VK_PRIOR: code = SB_PAGEUP; break;
+        case VK_NEXT: code = SB_PAGEDOWN; break;
+        case VK_HOME: code = SB_TOP; break;
+        case VK_END: code = SB_BOTTOM; break;
+        default: break;
+        }
+        if (code < 0 || IsGrip(*w) || !ref.Enabled()) break;
+        ref.Notify(code, 0);
+        ref.Notify(SB_ENDSCROLL, 0);
         return 0;
     }
     case WM_ENABLE:

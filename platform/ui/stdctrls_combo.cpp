@@ -79,6 +79,8 @@ void TCustomComboBox::Published(TPublished<TCustomComboBox>& p) {
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
     : TWinControl(owner), items_(std::make_unique<Strings>(this)) {
+    // The dropped list holds the capture, not the control.
+    controlStyle_.Exclude(csCaptureMouse);
     SetBounds(0, 0, 145, 21);
     SetTabStop(true);
 }
@@ -90,10 +92,7 @@ void TCustomComboBox::SetItems(TStrings* v) { items_->Assign(v); }
 
 void TCustomComboBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
-    WNDCLASS combo;
-    GetClassInfo(0, "ComboBox", &combo);
-    params.WindowClass.lpfnWndProc = combo.lpfnWndProc;
-    params.WindowClass.cbWndExtra = combo.cbWndExtra;
+    CreateSubClass(params, "ComboBox");
     static constexpr DWORD kinds[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
                                       CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE};
     params.Style |= kinds[style_] | CBS_AUTOHSCROLL | CBS_HASSTRINGS;

@@ -3,6 +3,15 @@
 
 #include "platform/ui/commctrl.h"
 
+void CreateSubClass(TCreateParams& params, const char* className) {
+    WNDCLASS platform;
+    if (!GetClassInfo(0, className, &platform)) return;
+    params.WindowClass.lpfnWndProc = platform.lpfnWndProc;
+    params.WindowClass.cbWndExtra = platform.cbWndExtra;
+    params.WindowClass.hCursor = platform.hCursor;
+    params.WindowClass.style |= platform.style & CS_DBLCLKS;
+}
+
 void TCustomEdit::Published(TPublished<TCustomEdit>& p) {
     p.Property("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect).Default(true);
     p.Property("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle).Default(bsSingle);
@@ -16,18 +25,15 @@ void TCustomEdit::Published(TPublished<TCustomEdit>& p) {
 }
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+    // The window selects with the mouse and keeps the capture itself.
+    controlStyle_.Exclude(csCaptureMouse);
     SetBounds(0, 0, 121, 21);
     SetTabStop(true);
 }
 
 void TCustomEdit::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
-    // Our class is a copy of the platform's "Edit" whose procedure does the work.
-    WNDCLASS edit;
-    GetClassInfo(0, "Edit", &edit);
-    params.WindowClass.lpfnWndProc = edit.lpfnWndProc;
-    params.WindowClass.cbWndExtra = edit.cbWndExtra;
-    params.WindowClass.hCursor = edit.hCursor;
+    CreateSubClass(params, "Edit");
     params.Style |= ES_AUTOHSCROLL | (hideSelection_ ? 0 : ES_NOHIDESEL) | (readOnly_ ? ES_READONLY : 0);
     if (charCase_ == ecUpperCase) params.Style |= ES_UPPERCASE;
     if (charCase_ == ecLowerCase) params.Style |= ES_LOWERCASE;

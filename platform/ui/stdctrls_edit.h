@@ -10,6 +10,11 @@ SERVIORA_ENUM(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase)
 // A control's border: bsNone or bsSingle of the forms' border styles.
 using TBorderStyle = TFormBorderStyle;
 
+// Makes a control's window class a copy of the platform class `className`
+// (its procedure, extra bytes and cursor), so the platform's procedure
+// serves the control as its default handler.
+void CreateSubClass(TCreateParams& params, const char* className);
+
 class TCustomEdit : public TWinControl {
     SERVIORA_CLASS(TCustomEdit, TWinControl)
     SERVIORA_PUBLISHED

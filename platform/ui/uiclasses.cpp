@@ -2,12 +2,16 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/ui/actnlist.h"
 #include "platform/ui/extctrls.h"
+#include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/guiplatform.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/comctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 
 void RegisterUiClasses() {
     RegisterClasses({TBitmap::StaticClass(), TIcon::StaticClass(), TPngImage::StaticClass(), TJPEGImage::StaticClass(),
@@ -16,5 +20,9 @@ void RegisterUiClasses() {
                      TScrollBox::StaticClass(), TTimer::StaticClass(), TMainMenu::StaticClass(),
                      TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TActionList::StaticClass(),
                      TAction::StaticClass()});
-    RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass()});
+    RegisterClasses({TEdit::StaticClass(), TComboBox::StaticClass(), TCheckBox::StaticClass(),
+                     TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
+                     TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
+                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
+                     TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass()});
 }

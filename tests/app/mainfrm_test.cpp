@@ -208,6 +208,7 @@ TEST_F(AppTest, ResizingCentresTheTwoLabels) {
 TEST_F(AppTest, RealWindowShowsTheMainWindow) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (!platform || AnsiString(platform) != "xcb") GTEST_SKIP() << "runs under Xvfb only";
+    PushModalAnswer({IDOK, ""});  // the shop name question
     StartMainWindow();
     RunFor(500);
     ASSERT_TRUE(main_->Visible());

@@ -2,6 +2,7 @@
 // mouse and keyboard, and a date picked from the picker's drop-down calendar.
 #include <algorithm>
 
+#include "calendar_cell.h"
 #include "ctl_fixture.h"
 
 namespace {
@@ -11,19 +12,6 @@ SYSTEMTIME Day(WORD year, WORD month, WORD day) {
     t.wMonth = month;
     t.wDay = day;
     return t;
-}
-// The point of a date's cell, found through the calendar's own hit test.
-POINT CellOf(HWND calendar, WORD day, UINT wanted = MCHT_CALENDARDATE) {
-    RECT client;
-    GetClientRect(calendar, &client);
-    for (int y = 0; y < client.bottom; y += 3)
-        for (int x = 0; x < client.right; x += 3) {
-            MCHITTESTINFO info;
-            info.pt = {x, y};
-            if (UINT(SendMessage(calendar, MCM_HITTEST, 0, LPARAM(&info))) == wanted && info.st.wDay == day)
-                return {x, y};
-        }
-    return {-1, -1};
 }
 }  // namespace
 
@@ -61,7 +49,7 @@ TEST_F(MonthCalendarTest, HitTestCodesCoverTheParts) {
     for (UINT code : {MCHT_TITLEBTNPREV, MCHT_TITLEBTNNEXT, MCHT_TITLEMONTH, MCHT_TITLEYEAR, MCHT_CALENDARDAY,
                       MCHT_CALENDARDATE, MCHT_CALENDARDATEPREV, MCHT_CALENDARDATENEXT, MCHT_TODAYLINK})
         EXPECT_NE(std::find(seen.begin(), seen.end(), code), seen.end()) << std::hex << code;
-    const POINT first = CellOf(calendar, 1);
+    const POINT first = CalendarCellOf(calendar, 1);
     MCHITTESTINFO info;
     info.pt = first;
     SendMessage(calendar, MCM_HITTEST, 0, LPARAM(&info));
@@ -70,7 +58,7 @@ TEST_F(MonthCalendarTest, HitTestCodesCoverTheParts) {
 }
 
 TEST_F(MonthCalendarTest, DaysChosenByMouseAndKeyboard) {
-    const POINT cell = CellOf(calendar, 24);
+    const POINT cell = CalendarCellOf(calendar, 24);
     Click(calendar, cell.x, cell.y);
     EXPECT_EQ(Selected().wDay, 24);
     EXPECT_EQ(NotifiedCodes(), (std::vector<UINT>{MCN_SELCHANGE, MCN_SELECT}));
@@ -79,7 +67,7 @@ TEST_F(MonthCalendarTest, DaysChosenByMouseAndKeyboard) {
     Key(VK_RIGHT);
     EXPECT_EQ(Selected().wMonth, 1);
     EXPECT_EQ(Selected().wYear, 2027);
-    const POINT previous = CellOf(calendar, 0, MCHT_TITLEBTNPREV);
+    const POINT previous = CalendarCellOf(calendar, 0, MCHT_TITLEBTNPREV);
     Click(calendar, previous.x, previous.y);
     SYSTEMTIME shown[2];
     EXPECT_EQ(SendMessage(calendar, MCM_GETMONTHRANGE, GMR_VISIBLE, LPARAM(shown)), 1);
@@ -118,7 +106,7 @@ TEST_F(DateTimePickerTest, ADatePickedFromTheDropDownCalendar) {
     ASSERT_NE(calendar, 0u);
     EXPECT_TRUE(IsWindowVisible(calendar));
     EXPECT_EQ(GetActiveWindow(), parent);
-    const POINT cell = CellOf(calendar, 3, MCHT_CALENDARDATENEXT);
+    const POINT cell = CalendarCellOf(calendar, 3, MCHT_CALENDARDATENEXT);
     Click(calendar, cell.x, cell.y);
     EXPECT_EQ(SendMessage(picker, DTM_GETMONTHCAL, 0, 0), 0);
     EXPECT_EQ(Value().wMonth, 1);

@@ -209,3 +209,28 @@ TEST_F(MdiTest, ChildCaptionMovesTheChildInsideTheClient) {
     EXPECT_EQ(after.left, before.left + 30);
     EXPECT_EQ(after.top, before.top + 20);
 }
+
+TEST_F(MdiTest, SetMenuKeepsTheMaximisedChildsButtons) {
+    SendMessage(client_, WM_MDIMAXIMIZE, WPARAM(second_), 0);
+    const HMENU other = CreateMenu();
+    const HMENU otherWindows = CreatePopupMenu();
+    AppendMenu(other, MF_POPUP, UINT_PTR(otherWindows), "窗口(&W)");
+    const HMENU old = HMENU(SendMessage(client_, WM_MDISETMENU, WPARAM(other), LPARAM(otherWindows)));
+    EXPECT_EQ(old, bar_);
+    EXPECT_EQ(GetMenu(frame_), other);
+    EXPECT_EQ(GetMenuItemCount(other), 1 + 4) << "icon and buttons moved to the new bar";
+    EXPECT_EQ(GetMenuItemCount(bar_), 2) << "and left the old one";
+    EXPECT_EQ(GetMenuItemCount(otherWindows), 3) << "the new window menu lists the children";
+    SendMessage(client_, WM_MDIRESTORE, WPARAM(second_), 0);
+    SetMenu(frame_, bar_);
+    DestroyMenu(other);
+}
+
+TEST_F(MdiTest, DestroyingAMaximisedChildDirectlyCleansTheFrame) {
+    const int items = GetMenuItemCount(bar_);
+    SendMessage(client_, WM_MDIMAXIMIZE, WPARAM(second_), 0);
+    DestroyWindow(second_);
+    EXPECT_EQ(GetMenuItemCount(bar_), items);
+    EXPECT_EQ(WindowTextOf(frame_), AnsiString("维修"));
+    EXPECT_NE(Active(), second_);
+}

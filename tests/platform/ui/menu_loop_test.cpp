@@ -56,6 +56,17 @@ protected:
         return popup;
     }
 
+    // An item (30) and a submenu of two items (31, 32).
+    static HMENU PopupWithSubmenu(UINT firstFlags) {
+        const HMENU popup = CreatePopupMenu();
+        const HMENU sub = CreatePopupMenu();
+        AppendMenu(sub, MF_STRING, 31, "甲");
+        AppendMenu(sub, MF_STRING, 32, "乙");
+        AppendMenu(popup, MF_STRING | firstFlags, 30, "丙");
+        AppendMenu(popup, MF_POPUP, UINT_PTR(sub), "更多(&M)");
+        return popup;
+    }
+
     HWND Owner(HMENU bar = 0) {
         const HWND w = Framed(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, bar);
         SetActiveWindow(w);
@@ -138,12 +149,8 @@ TEST_F(MenuLoopTest, SeparatorsAreSkippedAndMnemonicsChoose) {
 
 TEST_F(MenuLoopTest, SubmenusOpenFromTheKeyboard) {
     const HWND w = Owner();
-    const HMENU popup = CreatePopupMenu();
-    const HMENU sub = CreatePopupMenu();
-    AppendMenu(sub, MF_STRING, 31, "甲");
-    AppendMenu(sub, MF_STRING, 32, "乙");
-    AppendMenu(popup, MF_STRING | MF_GRAYED, 30, "灰");
-    AppendMenu(popup, MF_POPUP, UINT_PTR(sub), "更多(&M)");
+    const HMENU popup = PopupWithSubmenu(MF_GRAYED);
+    const HMENU sub = GetSubMenu(popup, 1);
     Watch({WM_INITMENUPOPUP});
     Key(VK_DOWN);
     Key(VK_DOWN);
@@ -257,4 +264,32 @@ TEST_F(MenuLoopTest, MouseOpensTheBarAndChoosesAnItem) {
     ProcessMessages();
     EXPECT_TRUE(Commands().empty());
     EXPECT_EQ(GetCapture(), HWND(0));
+}
+
+TEST_F(MenuLoopTest, HoveredSubmenuOpensAfterTheDelayAndEndMenuCloses) {
+    const HWND w = Owner();
+    const HMENU popup = PopupWithSubmenu(MF_STRING);
+    const HMENU sub = GetSubMenu(popup, 1);
+    Watch({WM_INITMENUPOPUP});
+    bool hovered = false, opened = false;
+    const int filter = AddMessageFilter([&](int, MSG&) {
+        RECT r;
+        if (!hovered && GetMenuItemRect(w, popup, 1, &r)) {
+            hovered = true;
+            MoveTo({r.left + 5, r.top + 5});
+        } else if (hovered && !opened && GetMenuItemRect(w, sub, 0, &r)) {
+            opened = true;
+            EndMenu();
+        }
+        return false;
+    });
+    MoveTo(At(w, 150, 100));
+    SetTimer(w, 78, 30);  // keeps the filter looking
+    EXPECT_EQ(TrackPopupMenu(popup, TPM_RETURNCMD, 150, 150, 0, w, nullptr), 0);
+    KillTimer(w, 78);
+    RemoveObserver(filter);
+    EXPECT_TRUE(opened) << "the submenu opened by itself";
+    EXPECT_EQ(Logged(WM_INITMENUPOPUP).size(), 2u);
+    EXPECT_FALSE(EndMenu()) << "no menu is running now";
+    DestroyMenu(popup);
 }

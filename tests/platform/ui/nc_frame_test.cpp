@@ -231,3 +231,24 @@ TEST_F(NcFrameTest, NonClientMetricsMatchTheFrame) {
     GetClientRect(tool, &client);
     EXPECT_EQ(client.bottom, 80 - 2 * GetSystemMetrics(SM_CXFIXEDFRAME) - GetSystemMetrics(SM_CYSMCAPTION));
 }
+
+TEST_F(NcFrameTest, ContextHelpAsksTheWindowClicked) {
+    const HWND w = Framed(WS_POPUP | WS_CAPTION | WS_SYSMENU, 100, 100, 300, 200, 0, WS_EX_CONTEXTHELP);
+    Watch({WM_HELP});
+    HELPINFO seen;
+    TheHandler() = [&seen](HWND, UINT message, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+        if (message == WM_HELP) seen = *reinterpret_cast<const HELPINFO*>(lParam);
+        return std::nullopt;
+    };
+    const POINT help = At(w, 276, 13);
+    ASSERT_EQ(HitAt(w, 276, 13), HTHELP);
+    Press(help);
+    Release(help);
+    const POINT inside = At(w, 150, 100);
+    Press(inside);
+    Release(inside);
+    ProcessMessages();
+    ASSERT_EQ(Logged(WM_HELP).size(), 1u);
+    EXPECT_EQ(HWND(seen.hItemHandle), w);
+    EXPECT_EQ(seen.MousePos, inside);
+}

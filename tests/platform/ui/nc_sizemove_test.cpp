@@ -133,3 +133,15 @@ TEST_F(NcSizeMoveTest, MaximiseFillsTheWorkAreaAndRestoreReturns) {
     SendMessage(w, WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_EQ(WindowRectOf(w), Bounds(100, 100, 300, 200));
 }
+
+TEST_F(NcSizeMoveTest, BordersShowTheSizingCursors) {
+    const HWND w = Framed(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
+    const std::pair<LRESULT, std::uintptr_t> cases[] = {
+        {HTLEFT, IDC_SIZEWE}, {HTBOTTOM, IDC_SIZENS}, {HTTOPLEFT, IDC_SIZENWSE}, {HTBOTTOMLEFT, IDC_SIZENESW}};
+    for (const auto& [hit, cursor] : cases) {
+        EXPECT_TRUE(SendMessage(w, WM_SETCURSOR, w, MAKELPARAM(int(hit), WM_MOUSEMOVE)));
+        EXPECT_EQ(SystemCursorId(GetCursor()), cursor);
+    }
+    SendMessage(w, WM_SETCURSOR, w, MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
+    EXPECT_EQ(SystemCursorId(GetCursor()), IDC_ARROW);
+}

@@ -170,4 +170,12 @@ TEST_F(ScrollBarTest, ScrollBarControlNotifiesItsParent) {
     SCROLLBARINFO info;
     ASSERT_TRUE(GetScrollBarInfo(bar, OBJID_CLIENT, &info));
     EXPECT_EQ(info.dxyLineButton, 16);
+
+    // Its keyboard reaches the two ends.
+    Log().clear();
+    SendMessage(bar, WM_KEYDOWN, VK_HOME, 0);
+    SendMessage(bar, WM_KEYDOWN, VK_END, 0);
+    SendMessage(bar, WM_KEYDOWN, VK_NEXT, 0);
+    EXPECT_EQ(Codes(WM_HSCROLL), (std::vector<int>{SB_TOP, SB_ENDSCROLL, SB_BOTTOM, SB_ENDSCROLL, SB_PAGEDOWN,
+                                                   SB_ENDSCROLL}));
 }

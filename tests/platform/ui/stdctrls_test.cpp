@@ -1,9 +1,13 @@
 // TEdit and TComboBox on a form, driven through synthetic input: typing
 // with OnChange per keystroke, OnKeyPress discarding a key, the byte limit,
 // and a combo box chosen by mouse and keyboard after OnDropDown refilled it.
+#include "calendar_cell.h"
 #include "control_fixture.h"
 #include "platform/ui/commctrl.h"
+#include "platform/ui/comctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 
 class StdCtrlsTest : public ControlTest {
 protected:
@@ -99,4 +103,137 @@ TEST_F(StdCtrlsTest, ComboChosenByMouseAndKeyboardAfterOnDropDownRefills) {
     ProcessMessages();
     EXPECT_EQ(log.size(), 1u);
     EXPECT_EQ(combo->Text(), AnsiString("x"));
+}
+
+TEST_F(StdCtrlsTest, CheckBoxCyclesItsStatesOnClicks) {
+    TCheckBox* box = TCheckBox::Create(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 120, 17);
+    box->SetCaption("保修");
+    int clicks = 0;
+    box->SetOnClick([&](TObject*) { ++clicks; });
+    Click(box);
+    EXPECT_TRUE(box->Checked());
+    EXPECT_EQ(SendMessage(box->Handle(), BM_GETCHECK, 0, 0), LRESULT(BST_CHECKED));
+    box->SetAllowGrayed(true);
+    Click(box);
+    Click(box);
+    EXPECT_EQ(box->State(), cbGrayed);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(StdCtrlsTest, RadioGroupItemIndexFollowsClicks) {
+    TRadioGroup* group = TRadioGroup::Create(form);
+    group->SetParent(form);
+    group->SetBounds(10, 10, 200, 120);
+    group->SetCaption("付款方式");
+    for (const char* text : {"现金", "刷卡", "转账"}) group->Items()->Add(text);
+    group->SetItemIndex(0);
+    int clicks = 0;
+    group->SetOnClick([&](TObject*) { ++clicks; });
+    auto* third = dynamic_cast<TRadioButton*>(group->Controls(2));
+    ASSERT_NE(third, nullptr);
+    Click(third);
+    EXPECT_EQ(group->ItemIndex(), 2);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(dynamic_cast<TRadioButton*>(group->Controls(0))->Checked());
+    group->SetItemIndex(1);
+    EXPECT_TRUE(dynamic_cast<TRadioButton*>(group->Controls(1))->Checked());
+    EXPECT_FALSE(third->Checked());
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(StdCtrlsTest, PageControlSwitchesPagesWithOnChangingAndOnChange) {
+    TPageControl* pages = TPageControl::Create(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 280, 160);
+    std::vector<TTabSheet*> sheets;
+    for (const char* caption : {"客户", "维修", "结算"}) {
+        TTabSheet* sheet = TTabSheet::Create(form);
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(pages);
+        sheets.push_back(sheet);
+    }
+    ProcessMessages();
+    EXPECT_EQ(pages->ActivePage(), sheets[0]);
+    EXPECT_TRUE(sheets[0]->Visible());
+    EXPECT_FALSE(sheets[1]->Visible());
+    std::vector<AnsiString> log;
+    bool allow = true;
+    pages->SetOnChanging([&](TObject*, bool& allowChange) {
+        log.push_back("changing");
+        allowChange = allow;
+    });
+    pages->SetOnChange([&](TObject*) { log.push_back("change"); });
+
+    RECT tab;
+    SendMessage(pages->Handle(), TCM_GETITEMRECT, 2, LPARAM(&tab));
+    SimulateClick(pages->Handle(), {tab.left + 4, tab.top + 4});
+    ProcessMessages();
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    EXPECT_TRUE(sheets[2]->Visible());
+    EXPECT_FALSE(sheets[0]->Visible());
+    EXPECT_EQ(log, (std::vector<AnsiString>{"changing", "change"}));
+    // The sheet fills the area below the tabs.
+    EXPECT_GT(sheets[2]->Top(), tab.bottom - 1);
+
+    allow = false;
+    Key(VK_LEFT);
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    sheets[1]->SetTabVisible(false);
+    allow = true;
+    Key(VK_LEFT);
+    EXPECT_EQ(pages->ActivePage(), sheets[0]);
+    pages->SetActivePageIndex(1);
+    EXPECT_TRUE(sheets[1]->Visible());
+}
+
+TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndPagesWithOnScrollAndOnChange) {
+    TScrollBar* bar = TScrollBar::Create(form);
+    bar->SetParent(form);
+    bar->SetBounds(10, 10, 200, 17);
+    bar->SetLargeChange(10);
+    int changes = 0;
+    std::vector<TScrollCode> codes;
+    bar->SetOnChange([&](TObject*) { ++changes; });
+    bar->SetOnScroll([&](TObject*, TScrollCode code, int& position) {
+        codes.push_back(code);
+        if (position > 20) position = 20;
+    });
+    SimulateClick(bar->Handle(), {195, 8});
+    ProcessMessages();
+    EXPECT_EQ(bar->Position(), 1);
+    SimulateClick(bar->Handle(), {150, 8});
+    ProcessMessages();
+    EXPECT_EQ(bar->Position(), 11);
+    SimulateClick(bar->Handle(), {150, 8});
+    ProcessMessages();
+    EXPECT_EQ(bar->Position(), 20);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(codes, (std::vector<TScrollCode>{scLineDown, scEndScroll, scPageDown, scEndScroll, scPageDown,
+                                               scEndScroll}));
+    EXPECT_THROW(bar->SetParams(0, 10, 5), EInvalidOperation);
+}
+
+TEST_F(StdCtrlsTest, DateTimePickerTakesADatePickedFromItsDropDownCalendar) {
+    TDateTimePicker* picker = TDateTimePicker::Create(form);
+    picker->SetParent(form);
+    picker->SetBounds(10, 10, 150, 21);
+    picker->SetDateTime(EncodeDate(2026, 12, 10) + EncodeTime(9, 30, 0, 0));
+    std::vector<AnsiString> log;
+    picker->SetOnDropDown([&](TObject*) { log.push_back("dropdown"); });
+    picker->SetOnChange([&](TObject*) { log.push_back("change"); });
+    picker->SetOnCloseUp([&](TObject*) { log.push_back("closeup"); });
+    SimulateClick(picker->Handle(), {picker->Width() - 8, 10});
+    ProcessMessages();
+    ASSERT_TRUE(picker->DroppedDown());
+    const HWND calendar = HWND(SendMessage(picker->Handle(), DTM_GETMONTHCAL, 0, 0));
+    ASSERT_NE(calendar, 0u);
+    const POINT cell = CalendarCellOf(calendar, 24);
+    SimulateClick(calendar, cell);
+    ProcessMessages();
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 24));
+    EXPECT_NEAR(picker->Time(), EncodeTime(9, 30, 0, 0), 1e-6);
+    EXPECT_EQ(log, (std::vector<AnsiString>{"dropdown", "change", "closeup"}));
 }

@@ -1,5 +1,5 @@
-// main() of the tests that build forms and controls: the GUI platform is
-// started first; the tests run offscreen.
+// main() of the graphics tests: the GUI platform must be started before any
+// font or painting work; the tests run offscreen.
 #include <cstdlib>
 
 #include "platform/ui/guiplatform.h"

@@ -1,0 +1,68 @@
+// Hints: the hint window appears after the hint pause over a control that
+// shows hints, with the short part of the hint; CM_HINTSHOW may change it.
+#include "platform/rtl/clock.h"
+#include "platform/rtl/datetime.h"
+#include "platform/ui/hints.h"
+#include "tests/platform/ui/control_fixture.h"
+
+using HintTest = ControlTest;
+
+namespace {
+
+// A control that adds its position to the hint it shows.
+class THintedBox : public TFocusBox {
+    SERVIORA_CLASS(THintedBox, TFocusBox)
+public:
+    using TFocusBox::TFocusBox;
+
+protected:
+    void CMHintShow(TMessage& Message) {
+        auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+        info->HintStr += " @" + std::to_string(info->CursorPos.x);
+    }
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_HINTSHOW, CMHintShow)
+    SERVIORA_MESSAGES_END(TFocusBox)
+};
+
+}  // namespace
+
+TEST_F(HintTest, TheHintAppearsAfterThePauseWithItsShortPart) {
+    FrozenClockScope clock(EncodeDate(2026, 12, 10));
+    TForm* form = NewForm();
+    TFocusBox* plain = TFocusBox::Create(form);
+    plain->SetParent(form);
+    plain->SetBounds(10, 10, 80, 20);
+    THintedBox* hinted = THintedBox::Create(form);
+    hinted->SetParent(form);
+    hinted->SetBounds(10, 50, 80, 20);
+    hinted->SetHint("模糊查找|按名称模糊查找");
+    hinted->SetShowHint(true);
+    Application->SetHintPause(500);
+    form->Show();
+    ProcessMessages();
+
+    SimulateMouseMove(plain->Handle(), Point(5, 5));
+    SimulateMouseMove(hinted->Handle(), Point(7, 5));
+    ProcessMessages();
+    EXPECT_EQ(Application->Hint(), "按名称模糊查找");
+    EXPECT_TRUE(!Application->HintWindow() || !Application->HintWindow()->IsShowing());
+    AdvanceClock(499);
+    ProcessMessages();
+    EXPECT_TRUE(!Application->HintWindow() || !Application->HintWindow()->IsShowing());
+    AdvanceClock(2);
+    ProcessMessages();
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_TRUE(Application->HintWindow()->IsShowing());
+    EXPECT_EQ(Application->HintWindow()->Caption(), "模糊查找 @7");
+    EXPECT_EQ(ClassNameOf(Application->HintWindow()->Handle()), "THintWindow");
+
+    // Moving on to a control without a hint hides it.
+    SimulateMouseMove(plain->Handle(), Point(5, 5));
+    ProcessMessages();
+    EXPECT_FALSE(Application->HintWindow()->IsShowing());
+    EXPECT_EQ(GetShortHint("a|b"), "a");
+    EXPECT_EQ(GetLongHint("a|b"), "b");
+    EXPECT_EQ(GetLongHint("ab"), "ab");
+}

@@ -1,0 +1,99 @@
+// Menus: a form's main menu fires OnClick, a disabled item's Click does
+// nothing, an owner-drawn item draws itself through OnDrawItem, a pop-up
+// menu chosen by keyboard.
+#include "platform/ui/menus.h"
+#include "tests/platform/ui/control_fixture.h"
+
+using MenuTest = ControlTest;
+
+namespace {
+
+TMenuItem* AddItem(TComponent* owner, TMenuItem* parent, const AnsiString& caption, std::vector<AnsiString>* log) {
+    TMenuItem* item = TMenuItem::Create(owner);
+    item->SetCaption(caption);
+    if (log) item->SetOnClick([log, caption](TObject*) { log->push_back(caption); });
+    parent->Add(item);
+    return item;
+}
+
+}  // namespace
+
+TEST_F(MenuTest, ADisabledItemsClickDoesNothing) {
+    std::vector<AnsiString> log;
+    TMainMenu* menu = TMainMenu::Create(Application);
+    TMenuItem* file = AddItem(menu, menu->Items(), "文件(&F)", nullptr);
+    TMenuItem* backup = AddItem(menu, file, "备份(&B)", &log);
+    backup->Click();
+    backup->SetEnabled(false);
+    backup->Click();
+    EXPECT_EQ(log, std::vector<AnsiString>{"备份(&B)"});
+    EXPECT_EQ(menu->Items()->Find("文件(F)"), file);
+}
+
+TEST_F(MenuTest, AFormsMenuBarCommandsReachTheItemsOnClick) {
+    std::vector<AnsiString> log;
+    TForm* form = NewForm();
+    TMainMenu* menu = TMainMenu::Create(form);
+    TMenuItem* file = AddItem(menu, menu->Items(), "文件(&F)", nullptr);
+    TMenuItem* open = AddItem(menu, file, "打开(&O)", &log);
+    AddItem(menu, file, "-", nullptr);
+    TMenuItem* quit = AddItem(menu, file, "退出(&X)", &log);
+    quit->SetShortCut(TextToShortCut("Ctrl+Q"));
+    form->SetMenu(menu);
+    form->Show();
+    ASSERT_EQ(GetMenu(form->Handle()), menu->Handle());
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu->Handle(), 0)), 3);
+
+    // F10, Enter opens the file menu; Down, Enter chooses its first item.
+    for (int key : {VK_F10, VK_RETURN, VK_RETURN}) {
+        SimulateKey(key, true);
+        SimulateKey(key, false);
+    }
+    ProcessMessages();
+    form->Perform(WM_COMMAND, quit->Command(), 0);
+    EXPECT_EQ(log, (std::vector<AnsiString>{"打开(&O)", "退出(&X)"}));
+    EXPECT_TRUE(open->Enabled());
+    EXPECT_EQ(ShortCutToText(quit->ShortCut()), "Ctrl+Q");
+}
+
+TEST_F(MenuTest, OwnerDrawnPopupItemsMeasureAndDrawThemselves) {
+    std::vector<AnsiString> log;
+    TForm* form = NewForm();
+    form->Show();
+    TPopupMenu* popup = TPopupMenu::Create(form);
+    popup->SetOwnerDraw(true);
+    TMenuItem* first = AddItem(popup, popup->Items(), "第一项", &log);
+    TMenuItem* second = AddItem(popup, popup->Items(), "第二项", &log);
+    std::vector<AnsiString> drawn;
+    for (TMenuItem* item : {first, second}) {
+        item->SetOnMeasureItem([](TObject*, TCanvas*, int& width, int& height) {
+            width = 120;
+            height = 22;
+        });
+        item->SetOnDrawItem([&drawn, item](TObject*, TCanvas* canvas, TRect rect, bool selected) {
+            EXPECT_EQ(rect.bottom - rect.top, 22);
+            canvas->FillRect(rect);
+            drawn.push_back(item->Caption() + (selected ? " selected" : ""));
+        });
+    }
+    bool popped = false;
+    popup->SetOnPopup([&](TObject*) { popped = true; });
+    for (int key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+        SimulateKey(key, true);
+        SimulateKey(key, false);
+    }
+    popup->Popup(100, 100);
+    EXPECT_TRUE(popped);
+    EXPECT_EQ(log, std::vector<AnsiString>{"第二项"});
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), "第二项 selected"), drawn.end());
+}
+
+TEST_F(MenuTest, ShortCutTextRoundTripsAndAccelsMatchTheirLetter) {
+    for (const char* text : {"Ctrl+S", "F5", "Shift+Del", "Ctrl+Alt+Enter"})
+        EXPECT_EQ(ShortCutToText(TextToShortCut(text)), text);
+    EXPECT_EQ(TextToShortCut("Hyper+X"), 0);
+    EXPECT_TRUE(IsAccel('Y', "是(&Y)"));
+    EXPECT_FALSE(IsAccel('N', "是(&Y)"));
+    EXPECT_FALSE(IsAccel('A', "A&&B"));
+    EXPECT_EQ(StripHotkey("打开(&O)"), "打开(O)");
+}
