@@ -11,6 +11,8 @@ object loginform: Tloginform
   Font.Height = -13
   Font.Name = '宋体'
   Position = poDesktopCenter
+  OnCreate = FormCreate
+  OnShow = FormShow
   object VxGroupBox1: TVxGroupBox
     Left = 8
     Top = 8
@@ -45,14 +47,41 @@ object loginform: Tloginform
       Height = 13
       Caption = '系统管理员初始密码为 空'
     end
+    object cbusername: TComboBox
+      Left = 104
+      Top = 20
+      Width = 185
+      Height = 21
+      ItemHeight = 13
+      TabOrder = 0
+      OnChange = cbusernameChange
+      OnExit = cbusernameExit
+    end
+    object Edit1: TEdit
+      Left = 104
+      Top = 52
+      Width = 185
+      Height = 21
+      ReadOnly = True
+      TabOrder = 1
+    end
+    object edtpassword: TEdit
+      Left = 104
+      Top = 84
+      Width = 185
+      Height = 21
+      PasswordChar = '*'
+      TabOrder = 2
+      OnKeyDown = edtpasswordKeyDown
+    end
     object button1: TButton
       Left = 56
       Top = 146
       Width = 75
       Height = 25
       Caption = '登陆'
-      Default = True
-      OnClick = button1Click
+      TabOrder = 3
+      OnClick = Button1Click
     end
     object button2: TButton
       Left = 184
@@ -60,7 +89,8 @@ object loginform: Tloginform
       Width = 75
       Height = 25
       Caption = '退出'
-      OnClick = button2Click
+      TabOrder = 4
+      OnClick = Button2Click
     end
   end
 end

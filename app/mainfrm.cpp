@@ -2,9 +2,13 @@
 // caption, the two start-up timers, closing and the automatic backup.
 #include "app/mainfrm.h"
 
+#include <memory>
+
 #include "app/dm1frm.h"
+#include "app/guaqi1.h"
 #include "app/login.h"
 #include "app/programfolder.h"
+#include "app/xiugaimimafrm.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/fileutils.h"
@@ -146,13 +150,22 @@ void TMAIN::N27Click(TObject*) {
 
 void TMAIN::PendingWindowClick(TObject*) {}
 
+void TMAIN::N11Click(TObject*) {
+    if (ActivateChildByCaption("修改密码")) return;
+    Txiugaimima::Create(Application)->SetCaption("修改密码");
+}
+
 void TMAIN::VxToolButton9Click(TObject*) { N10->Click(); }
 void TMAIN::VxToolButton11Click(TObject*) { N29->Click(); }
 void TMAIN::VxToolButton10Click(TObject*) { N30->Click(); }
 void TMAIN::VxToolButton4Click(TObject*) { N31->Click(); }
 void TMAIN::VxToolButton12Click(TObject*) { N5->Click(); }
 void TMAIN::VxToolButton14Click(TObject*) { N27->Click(); }
-void TMAIN::VxToolButton2Click(TObject*) {}
+// The lock window lives only while it is shown.
+void TMAIN::VxToolButton2Click(TObject*) {
+    const std::unique_ptr<Tguaqi> lock(Tguaqi::Create(nullptr));
+    lock->ShowModal();
+}
 void TMAIN::VxToolButton6Click(TObject*) { Close(); }
 
 void TMAIN::Published(TPublished<TMAIN>& p) {
@@ -209,7 +222,8 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N8Click", &TMAIN::N8Click);
     p.Method("N27Click", &TMAIN::N27Click);
     // Each opens its window (or runs its command) once that is built.
-    for (const char* name : {"N2Click", "N11Click", "N7Click", "N3Click", "N12Click", "N4Click", "N10Click", "N29Click",
+    p.Method("N11Click", &TMAIN::N11Click);
+    for (const char* name : {"N2Click", "N7Click", "N3Click", "N12Click", "N4Click", "N10Click", "N29Click",
                              "N30Click", "N31Click", "N5Click", "N6Click", "N14Click", "N15Click", "N16Click",
                              "N28Click"})
         p.Method(name, &TMAIN::PendingWindowClick);

@@ -85,6 +85,7 @@ public:
     void N27Click(TObject* Sender);
     // The commands whose windows are not built yet: they do nothing.
     void PendingWindowClick(TObject* Sender);
+    void N11Click(TObject* Sender);
     void VxToolButton9Click(TObject* Sender);
     void VxToolButton11Click(TObject* Sender);
     void VxToolButton10Click(TObject* Sender);

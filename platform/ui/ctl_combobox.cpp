@@ -363,8 +363,11 @@ LRESULT ComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SETTEXT: {
         const char* text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        // Text set by the program is no edit of the user's: no CBN_EDITCHANGE.
         if (edit_) {
+            settingText_ = true;
             SetWindowText(edit_, text);
+            settingText_ = false;
             return TRUE;
         }
         const LRESULT found = List(LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(text));

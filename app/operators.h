@@ -1,0 +1,40 @@
+// The operators and their grants: the fourteen permissions with the main
+// menu items they gate, and the statements the login, lock and password
+// windows run on the operator tables. Every statement runs on the query it
+// is given (the data module's scratch query) and quotes its text values.
+#pragma once
+
+#include <array>
+
+#include "platform/data/ado.h"
+#include "platform/rtl/stringlist.h"
+
+// A permission name (a value of 权限清单.quanxianming) and the name of the
+// main menu item it enables.
+struct TPermissionGate {
+    const char* Permission;
+    const char* MenuItem;
+};
+
+// The fourteen permissions in the order the login tests them.
+extern const std::array<TPermissionGate, 14> PermissionGates;
+
+// The administrator's id: it holds every permission without grants.
+inline constexpr char AdministratorId[] = "0001";
+
+// "Select * from 操作员": the ids into `ids` and the passwords (empty for
+// null) into `passwords`, row by row; both lists are cleared first.
+void ReadOperators(TADOQuery* query, TStrings* ids, TStrings* passwords);
+
+// The 姓名 of operator `id`; empty when there is no such operator.
+AnsiString OperatorName(TADOQuery* query, const AnsiString& id);
+
+// The stored 密码 of operator `id`; empty when null or no such operator.
+AnsiString OperatorPassword(TADOQuery* query, const AnsiString& id);
+
+// Stores `password` as the 密码 of operator `id`.
+void SetOperatorPassword(TADOQuery* query, const AnsiString& id, const AnsiString& password);
+
+// Whether 权限清单 grants `permission` to operator `id` (its first row's
+// xuhao is a non-empty text).
+bool OperatorHoldsPermission(TADOQuery* query, const AnsiString& id, const AnsiString& permission);
