@@ -1,5 +1,6 @@
 // TApplication (the message loop, form creation, exceptions) and TScreen.
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/rtl/moduleregistry.h"
 #include "platform/rtl/stringlist.h"
@@ -32,14 +33,24 @@ TScreen* Screen = TheGlobals().screen.get();
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
 
-TApplication::~TApplication() {
+TApplication::~TApplication() { DestroyHandle(); }
+
+void TApplication::DestroyHandle() {
     if (handle_) DeallocateHWnd(handle_);
+    handle_ = 0;
 }
 
 AnsiString TApplication::ExeName() const { return ParamStr(0); }
 
 HWND TApplication::Handle() {
-    if (!handle_) handle_ = AllocateHWnd(TWndMethod(this, &TApplication::AppWndProc));
+    if (!handle_) {
+        handle_ = AllocateHWnd(TWndMethod(this, &TApplication::AppWndProc));
+        // The window system's tables come to life with the first window and
+        // are torn down at exit before this program-long object would be:
+        // its window has to go first.
+        static const bool releasedAtExit = (std::atexit([] { Application->DestroyHandle(); }), true);
+        (void)releasedAtExit;
+    }
     return handle_;
 }
 

@@ -369,6 +369,7 @@ private:
     void HintTimerExpired();
     void StopHintTimer();
     void HideHintWindow();
+    void DestroyHandle();
 
     AnsiString title_;
     AnsiString helpFile_;

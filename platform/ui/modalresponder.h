@@ -20,7 +20,7 @@ struct ModalQuestion {
 
 struct ModalAnswer {
     int result = 0;      // the button or modal result
-    AnsiString text;     // the text entered or the file chosen
+    AnsiString text{};   // the text entered or the file chosen
 };
 
 // Queues an answer for the next modal dialog.
