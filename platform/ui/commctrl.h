@@ -1,39 +1,14 @@
 // The standard controls' vocabulary: styles, messages, notifications and
 // records of the "Button", "Edit", "ListBox", "ComboBox"/"ComboLBox" window
-// classes and the owner-draw and WM_NOTIFY records they share. The values
-// are the platform's own, so numeric ids in the Parts hold.
+// classes and the WM_NOTIFY records they share. The values are the
+// platform's own, so numeric message ids written by callers hold.
 #pragma once
 
 #include "platform/rtl/datetime.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/msgqueue.h"
+#include "platform/ui/ownerdraw.h"
 #include "platform/ui/winscroll.h"
-
-// ---- Owner draw ---------------------------------------------------------------
-constexpr UINT ODT_MENU = 1, ODT_LISTBOX = 2, ODT_COMBOBOX = 3, ODT_BUTTON = 4, ODT_STATIC = 5, ODT_HEADER = 100,
-               ODT_TAB = 101, ODT_LISTVIEW = 102;
-constexpr UINT ODA_DRAWENTIRE = 1, ODA_SELECT = 2, ODA_FOCUS = 4;
-constexpr UINT ODS_SELECTED = 1, ODS_GRAYED = 2, ODS_DISABLED = 4, ODS_CHECKED = 8, ODS_FOCUS = 0x10,
-               ODS_DEFAULT = 0x20, ODS_COMBOBOXEDIT = 0x1000;
-struct DRAWITEMSTRUCT {
-    UINT CtlType = 0;
-    UINT CtlID = 0;
-    UINT itemID = 0;
-    UINT itemAction = 0;
-    UINT itemState = 0;
-    HWND hwndItem = 0;
-    HDC hDC = 0;
-    RECT rcItem;
-    ULONG_PTR itemData = 0;
-};
-struct MEASUREITEMSTRUCT {
-    UINT CtlType = 0;
-    UINT CtlID = 0;
-    UINT itemID = 0;
-    UINT itemWidth = 0;
-    UINT itemHeight = 0;
-    ULONG_PTR itemData = 0;
-};
 
 // ---- WM_NOTIFY ------------------------------------------------------------------
 struct NMHDR {
