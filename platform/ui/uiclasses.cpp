@@ -1,6 +1,7 @@
 // The registration of platform/ui's classes for form descriptions.
 #include "platform/rtl/classregistry.h"
 #include "platform/ui/actnlist.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/comctrls_listview.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/extctrls_graphic.h"
@@ -31,5 +32,6 @@ void RegisterUiClasses() {
                      TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
                      TListView::StaticClass(), TMemo::StaticClass()});
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
-    RegisterClasses({TImage::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass()});
+    RegisterClasses({TImage::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),
+                     TBitBtn::StaticClass(), TSpeedButton::StaticClass()});
 }
