@@ -136,11 +136,7 @@ void TBitBtn::SetKind(TBitBtnKind v) {
 }
 
 void TBitBtn::Click() {
-    if (TCustomForm* form = GetParentForm(); form && kind_ == bkClose) {
-        form->Close();
-        TCustomControl::Click();
-        return;
-    }
+    if (TCustomForm* form = GetParentForm(); form && kind_ == bkClose) form->Close();
     TButton::Click();
 }
 

@@ -125,6 +125,26 @@ TEST_F(ExtCtrlsGraphicTest, ShapeFillsWithItsBrushAndPaintBoxDrawsInOnPaint) {
     EXPECT_EQ(ShownPixel(window, 130, 40), RGB(255, 255, 255));
 }
 
+TEST_F(ExtCtrlsGraphicTest, BevelShadowSideFollowsItsStyle) {
+    TBevel* bevel = TBevel::Create(form);
+    bevel->SetParent(surface);
+    bevel->SetBounds(10, 10, 50, 30);
+    ProcessMessages();
+    const HWND window = surface->Handle();
+    const COLORREF shadow = ColorToRGB(clBtnShadow), light = ColorToRGB(clBtnHighlight);
+    EXPECT_EQ(ShownPixel(window, 10, 20), shadow);
+    EXPECT_EQ(ShownPixel(window, 59, 20), light);
+    bevel->SetStyle(bsRaised);
+    ProcessMessages();
+    EXPECT_EQ(ShownPixel(window, 10, 20), light);
+    EXPECT_EQ(ShownPixel(window, 59, 20), shadow);
+    bevel->SetShape(bsTopLine);
+    ProcessMessages();
+    EXPECT_EQ(ShownPixel(window, 30, 10), light);
+    EXPECT_EQ(ShownPixel(window, 30, 11), shadow);
+    EXPECT_EQ(ShownPixel(window, 10, 20), RGB(255, 255, 255));
+}
+
 TEST_F(ExtCtrlsGraphicTest, FormDescriptionPlacingEachControlReadsAndWritesBack) {
     const std::string text = R"(object Form1: TForm
   Left = 50
