@@ -11,6 +11,7 @@ void TCustomPanel::Published(TPublished<TCustomPanel>& p) {
     p.Property("BevelInner", &TCustomPanel::BevelInner, &TCustomPanel::SetBevelInner).Default(bvNone);
     p.Property("BevelOuter", &TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter).Default(bvRaised);
     p.Property("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth).Default(1);
+    p.Property("BorderStyle", &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle).Default(bsNone);
     p.Property("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth).Default(0);
 }
 
@@ -44,6 +45,17 @@ void TCustomPanel::SetBevelWidth(Integer v) {
 void TCustomPanel::SetBorderWidth(Integer v) {
     borderWidth_ = v;
     BordersChanged();
+}
+
+void TCustomPanel::SetBorderStyle(TFormBorderStyle v) {
+    if (v == borderStyle_) return;
+    borderStyle_ = v;
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomPanel::CreateParams(TCreateParams& params) {
+    TCustomControl::CreateParams(params);
+    if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomPanel::SetAlignment(TAlignment v) {

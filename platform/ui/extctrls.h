@@ -1,6 +1,7 @@
 // TPanel and TTimer.
 #pragma once
 
+#include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 
 SERVIORA_ENUM(TPanelBevel, bvNone, bvLowered, bvRaised, bvSpace)
@@ -20,12 +21,16 @@ public:
     void SetBevelWidth(Integer v);
     Integer BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(Integer v);
+    // bsSingle gives the panel a sunken client edge; other styles draw none.
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle v);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment v);
     void AdjustClientRect(TRect& rect) const override;
 
 protected:
     void Paint() override;
+    void CreateParams(TCreateParams& params) override;
 
 private:
     void BordersChanged();
@@ -34,6 +39,7 @@ private:
     TPanelBevel bevelOuter_ = bvRaised;
     Integer bevelWidth_ = 1;
     Integer borderWidth_ = 0;
+    TFormBorderStyle borderStyle_ = bsNone;
     TAlignment alignment_ = taCenter;
 };
 

@@ -55,6 +55,27 @@ void TCustomLabel::SetShowAccelChar(bool v) {
     Invalidate();
 }
 
+void TCustomLabel::SetFocusControl(TWinControl* v) {
+    if (focusControl_) focusControl_->RemoveFreeNotification(this);
+    focusControl_ = v;
+    if (v) v->FreeNotification(this);
+}
+
+void TCustomLabel::Notification(TComponent* component, TOperation operation) {
+    TGraphicControl::Notification(component, operation);
+    if (operation == opRemove && component == focusControl_) focusControl_ = nullptr;
+}
+
+void TCustomLabel::CMDialogChar(TMessage& Message) {
+    if (focusControl_ && showAccelChar_ && Enabled() && IsAccel(Word(Message.WParam), Caption()) &&
+        focusControl_->CanFocus()) {
+        focusControl_->SetFocus();
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::Dispatch(Message);
+}
+
 void TCustomLabel::TextChanged(const AnsiString& text) {
     TGraphicControl::TextChanged(text);
     AdjustBounds();

@@ -26,8 +26,9 @@ public:
     void SetWordWrap(bool v);
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool v);
+    // Alt with the caption's accelerator character focuses this control.
     TWinControl* FocusControl() const { return focusControl_; }
-    void SetFocusControl(TWinControl* v) { focusControl_ = v; }
+    void SetFocusControl(TWinControl* v);
 
 protected:
     void Paint() override;
@@ -35,6 +36,12 @@ protected:
     void Loaded() override;
     void AdjustBounds();
     UINT DrawTextFlags() const;
+    void Notification(TComponent* component, TOperation operation) override;
+    void CMDialogChar(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_DIALOGCHAR, CMDialogChar)
+    SERVIORA_MESSAGES_END(TGraphicControl)
 
 private:
     TAlignment alignment_ = taLeftJustify;

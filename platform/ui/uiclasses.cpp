@@ -1,8 +1,10 @@
 // The registration of platform/ui's classes for form descriptions.
 #include "platform/rtl/classregistry.h"
 #include "platform/ui/actnlist.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/comctrls_listview.h"
 #include "platform/ui/extctrls.h"
+#include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/grids.h"
@@ -30,4 +32,6 @@ void RegisterUiClasses() {
                      TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
                      TListView::StaticClass(), TMemo::StaticClass()});
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
+    RegisterClasses({TImage::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),
+                     TBitBtn::StaticClass(), TSpeedButton::StaticClass()});
 }

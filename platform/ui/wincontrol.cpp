@@ -191,6 +191,11 @@ void TWinControl::MainWndProc(TMessage& Message) {
 
 void TWinControl::WndProc(TMessage& Message) {
     if (IsMouseMessage(Message.Msg) && ForwardMouseToGraphicChild(Message)) return;
+    // Alt+character is offered to the form's controls as a mnemonic before the menu sees it.
+    if (Message.Msg == WM_SYSCHAR) {
+        TCustomForm* form = GetParentForm();
+        if (form && form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam)) return;
+    }
     TControl::WndProc(Message);
 }
 

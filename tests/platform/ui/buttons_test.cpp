@@ -1,0 +1,143 @@
+// TBitBtn and TSpeedButton: a kind's defaults closing a modal form, a
+// speed-button group keeping one button down, glyphs drawn and greyed, and
+// a form description placing both read and written back.
+#include "platform/rtl/writer.h"
+#include "platform/ui/buttons.h"
+#include "tests/platform/ui/control_fixture.h"
+#include "tests/platform/ui/window_fixture.h"
+
+class ButtonsTest : public ControlTest {
+protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        form = NewForm(320, 200);
+        surface = TPanel::Create(form);
+        surface->SetParent(form);
+        surface->SetBevelOuter(bvNone);
+        surface->SetBounds(0, 0, 300, 150);
+    }
+    TSpeedButton* Speed(int left, int group) {
+        TSpeedButton* b = TSpeedButton::Create(form);
+        b->SetParent(surface);
+        b->SetBounds(left, 10, 30, 30);
+        b->SetGroupIndex(group);
+        return b;
+    }
+    TForm* form = nullptr;
+    TPanel* surface = nullptr;
+};
+
+TEST_F(ButtonsTest, BitBtnOfKindOKClosesAModalFormWithMrOk) {
+    TBitBtn* ok = TBitBtn::Create(form);
+    ok->SetParent(surface);
+    ok->SetBounds(10, 10, 90, 30);
+    ok->SetKind(bkOK);
+    EXPECT_EQ(ok->Caption(), AnsiString("确定"));
+    EXPECT_EQ(ok->ModalResult(), mrOk);
+    EXPECT_TRUE(ok->Default());
+    form->SetOnActivate([&](TObject*) { QueueClick(ok); });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    TBitBtn* cancel = TBitBtn::Create(form);
+    cancel->SetKind(bkCancel);
+    EXPECT_EQ(cancel->ModalResult(), mrCancel);
+    EXPECT_TRUE(cancel->Cancel());
+}
+
+TEST_F(ButtonsTest, SpeedButtonGroupKeepsOneDown) {
+    form->Show();
+    ProcessMessages();
+    TSpeedButton* a = Speed(10, 1);
+    TSpeedButton* b = Speed(50, 1);
+    TSpeedButton* other = Speed(90, 2);
+    TSpeedButton* plain = Speed(130, 0);
+    int clicks = 0;
+    b->SetOnClick([&](TObject*) { ++clicks; });
+    other->SetDown(true);
+    Click(a);
+    EXPECT_TRUE(a->Down());
+    Click(b);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(a->Down());
+    EXPECT_TRUE(other->Down()) << "another group is untouched";
+    Click(b);
+    EXPECT_TRUE(b->Down()) << "without AllowAllUp the down button stays down";
+    b->SetDown(false);
+    EXPECT_TRUE(b->Down());
+    a->SetAllowAllUp(true);
+    EXPECT_TRUE(b->AllowAllUp()) << "AllowAllUp is the group's";
+    Click(b);
+    EXPECT_FALSE(b->Down());
+    EXPECT_FALSE(a->Down());
+    Click(plain);
+    EXPECT_FALSE(plain->Down()) << "a button in no group never stays down";
+}
+
+TEST_F(ButtonsTest, GlyphDrawnWithTransparencyAndGreyedWhenDisabled) {
+    TBitmap glyph;
+    glyph.SetSize(8, 8);
+    glyph.Canvas()->Brush()->SetColor(clFuchsia);  // the bottom-left pixel: transparent
+    glyph.Canvas()->FillRect(Rect(0, 0, 8, 8));
+    glyph.Canvas()->Brush()->SetColor(clRed);
+    glyph.Canvas()->FillRect(Rect(2, 2, 6, 6));
+    TSpeedButton* b = Speed(10, 0);
+    b->SetGlyph(&glyph);
+    form->Show();
+    ProcessMessages();
+    const HWND window = surface->Handle();
+    // A 30x30 button, content inset by 2: the 8x8 glyph centred at (11,11)..(19,19) within it.
+    const int gx = 10 + 2 + (26 - 8) / 2, gy = 10 + 2 + (26 - 8) / 2;
+    EXPECT_EQ(ShownPixel(window, gx + 4, gy + 4), RGB(255, 0, 0));
+    EXPECT_NE(ShownPixel(window, gx, gy), RGB(255, 0, 255)) << "the transparent colour does not show";
+    b->SetEnabled(false);
+    ProcessMessages();
+    EXPECT_EQ(ShownPixel(window, gx + 4, gy + 4), ColorToRGB(clBtnShadow));
+}
+
+TEST_F(ButtonsTest, FormDescriptionPlacingBothReadsAndWritesBack) {
+    const std::string text = R"(object Form1: TForm
+  Left = 0
+  Top = 0
+  Width = 320
+  Height = 200
+  object BitBtn1: TBitBtn
+    Left = 8
+    Top = 8
+    Width = 90
+    Height = 30
+    Caption = 'Go'
+    ModalResult = 1
+    Kind = bkOK
+    Layout = blGlyphTop
+    NumGlyphs = 2
+    Spacing = 2
+  end
+  object SpeedButton1: TSpeedButton
+    Left = 8
+    Top = 48
+    Width = 30
+    Height = 30
+    AllowAllUp = True
+    GroupIndex = 3
+    Down = True
+    Flat = True
+    Margin = 1
+  end
+end
+)";
+    TForm* loaded = TForm::Create(Application, 0);
+    ReadComponentFromString(text, loaded);
+    auto* bit = dynamic_cast<TBitBtn*>(loaded->FindComponent("BitBtn1"));
+    auto* speed = dynamic_cast<TSpeedButton*>(loaded->FindComponent("SpeedButton1"));
+    ASSERT_TRUE(bit && speed);
+    EXPECT_EQ(bit->Kind(), bkOK);
+    EXPECT_EQ(bit->Caption(), AnsiString("Go")) << "a described caption wins over the kind's";
+    EXPECT_EQ(bit->Layout(), blGlyphTop);
+    EXPECT_EQ(bit->NumGlyphs(), 2);
+    EXPECT_TRUE(speed->Down() && speed->Flat() && speed->AllowAllUp());
+    EXPECT_EQ(speed->GroupIndex(), 3);
+    const std::string written = ComponentToText(loaded);
+    for (const char* line : {"Kind = bkOK", "Layout = blGlyphTop", "NumGlyphs = 2", "Spacing = 2", "GroupIndex = 3",
+                             "Down = True", "Flat = True", "Margin = 1", "Caption = 'Go'"})
+        EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
+}
