@@ -4,6 +4,7 @@
 // look of a form's menus.
 #pragma once
 
+#include "platform/ui/buttons.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/graphics.h"
 #include "platform/rtl/component.h"
@@ -22,7 +23,6 @@ SERVIORA_ENUM(TGradientDirection, gdDiagonalUp, gdDiagonalDown, gdHorizontalEnd,
 SERVIORA_ENUM(TVxGradientColorStyle, gcsSystem, gcsMSOffice, gcsCustom)
 SERVIORA_ENUM(TVxVisualStyle, vsClassic, vsWinXP, vsGradient)
 SERVIORA_ENUM(TOrientation, orHorizontal, orVertical)
-SERVIORA_ENUM(TButtonLayout, blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom)
 
 // How many pixels frame `style` takes on each side it is drawn on.
 int FrameStyleWidth(TFrameStyleEx style);
