@@ -9,6 +9,7 @@
 #include "platform/ui/guiplatform.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/mask.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
@@ -28,6 +29,6 @@ void RegisterUiClasses() {
                      TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
                      TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
-                     TListView::StaticClass(), TMemo::StaticClass()});
+                     TListView::StaticClass(), TMemo::StaticClass(), TMaskEdit::StaticClass()});
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
 }
