@@ -228,6 +228,18 @@ void TCustomMaskEdit::ValidateEdit() {
         }
 }
 
+void TCustomMaskEdit::CMExit(TMessage& Message) {
+    if (IsMasked() && Modified()) {
+        try {
+            ValidateEdit();
+        } catch (const EDBEditError&) {
+            SetFocus();
+            throw;
+        }
+    }
+    Inherited::Dispatch(Message);
+}
+
 std::pair<std::size_t, std::size_t> TCustomMaskEdit::SelectedPositions(const std::vector<AnsiString>& cells) {
     const Integer start = SelStart();
     return {PositionAt(cells, start), PositionAt(cells, start + SelLength())};

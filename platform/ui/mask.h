@@ -91,6 +91,13 @@ protected:
     void TextChanged(const AnsiString& text) override;
     void KeyDown(Word& key, TShiftState shift) override;
     void KeyPress(char& key) override;
+    // Leaving an edit changed by the user validates it; on failure the focus
+    // stays and the error goes on.
+    void CMExit(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_EXIT, CMExit)
+    SERVIORA_MESSAGES_END(TCustomEdit)
 
 private:
     // The positions [first, second) the selection covers.

@@ -120,3 +120,21 @@ TEST_F(MaskEditTest, ValidateEditRaisesForAnUnfilledRequiredPosition) {
     edit->SetText("12");
     EXPECT_NO_THROW(edit->ValidateEdit());
 }
+
+TEST_F(MaskEditTest, LeavingAnIncompleteChangedEditFailsBeforeOnExit) {
+    edit->SetEditMask("00-99;0;_");
+    int exits = 0;
+    edit->SetOnExit([&](TObject*) { ++exits; });
+    Focus();
+    EXPECT_NO_THROW(edit->Perform(CM_EXIT, 0, 0));  // untouched: nothing to validate
+    EXPECT_EQ(exits, 1);
+    SimulateTyping("1");
+    ProcessMessages();
+    EXPECT_THROW(edit->Perform(CM_EXIT, 0, 0), EDBEditError);
+    EXPECT_EQ(exits, 1);
+    EXPECT_TRUE(edit->Focused());
+    SimulateTyping("2");
+    ProcessMessages();
+    EXPECT_NO_THROW(edit->Perform(CM_EXIT, 0, 0));
+    EXPECT_EQ(exits, 2);
+}
