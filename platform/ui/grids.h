@@ -5,7 +5,8 @@
 // The model (counts, sizes, view, focus, selection, cell storage) works
 // without a window: geometry is computed against the current client size,
 // which is empty until the grid is given bounds. TInplaceEdit is the
-// editor the grid shows over a cell (on TCustomEdit).
+// editor the grid shows over a cell (on TCustomMaskEdit, masked by the
+// grid's GetEditMask).
 #pragma once
 
 #include <map>
@@ -19,7 +20,7 @@
 #include "platform/rtl/typinfo.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/stdctrls_edit.h"
+#include "platform/ui/mask.h"
 #include "platform/ui/windef.h"
 
 SERVIORA_EXCEPTION(EInvalidGridOperation, Exception);
@@ -465,18 +466,14 @@ private:
 // grid and shown over the focused cell. Navigation keys go on to the grid;
 // EN_CHANGE comes back as CN_COMMAND (Change) and the text goes to the
 // grid's SetEditText.
-class TInplaceEdit : public TCustomEdit {
-    SERVIORA_CLASS(TInplaceEdit, TCustomEdit)
+class TInplaceEdit : public TCustomMaskEdit {
+    SERVIORA_CLASS(TInplaceEdit, TCustomMaskEdit)
 
 public:
     explicit TInplaceEdit(TComponent* owner);
 
     TCustomGrid* Grid() const { return grid_; }
-    AnsiString EditText() const { return Text(); }
-    void SetEditText(const AnsiString& value) { SetText(value); }
     void Deselect();
-    const AnsiString& EditMask() const { return editMask_; }
-    void SetEditMask(const AnsiString& value) { editMask_ = value; }
 
     // Re-reads the focused cell's text, limit and mask from the grid.
     virtual void UpdateContents();
@@ -496,11 +493,11 @@ protected:
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
-    SERVIORA_MESSAGES_END(TCustomEdit)
+    SERVIORA_MESSAGES_END(TCustomMaskEdit)
 
 private:
     friend class TCustomGrid;
     TCustomGrid* grid_ = nullptr;
     TGridCoord cellShown_{-1, -1};
-    AnsiString editMask_;
+    bool updating_ = false;  // UpdateContents is loading the cell
 };

@@ -98,14 +98,14 @@ void TCustomGrid::UpdateEdit() {
 
 // ---- TInplaceEdit --------------------------------------------------------------
 
-TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomEdit(owner) {
+TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomMaskEdit(owner) {
     SetTabStop(false);
     SetVisible(false);
     SetBorderStyle(bsNone);
 }
 
 void TInplaceEdit::CreateParams(TCreateParams& params) {
-    TCustomEdit::CreateParams(params);
+    TCustomMaskEdit::CreateParams(params);
     params.Style |= ES_LEFT | ES_AUTOHSCROLL | ES_MULTILINE;
 }
 
@@ -119,6 +119,13 @@ void TInplaceEdit::UpdateContents() {
         return;
     const int col = grid_->Col();
     const int row = grid_->Row();
+    // The cell's own text coming in is no edit of it (a new mask formatting
+    // the previous cell's text least of all).
+    struct Updating {
+        bool& flag;
+        explicit Updating(bool& f) : flag(f) { flag = true; }
+        ~Updating() { flag = false; }
+    } updating(updating_);
     SetMaxLength(grid_->GetEditLimit());
     SetEditMask(grid_->GetEditMask(col, row));
     SetEditText(grid_->GetEditText(col, row));
@@ -144,13 +151,13 @@ void TInplaceEdit::BoundsChanged() {
 }
 
 void TInplaceEdit::Change() {
-    TCustomEdit::Change();
-    if (grid_)
+    TCustomMaskEdit::Change();
+    if (grid_ && !updating_)
         grid_->SetEditText(grid_->Col(), grid_->Row(), EditText());
 }
 
 void TInplaceEdit::KeyDown(Word& key, TShiftState shift) {
-    TCustomEdit::KeyDown(key, shift);
+    TCustomMaskEdit::KeyDown(key, shift);
     if (!grid_ || key == 0)
         return;
     // Keys that leave the text go to the grid; Home/End and Left/Right only
@@ -178,21 +185,23 @@ void TInplaceEdit::KeyDown(Word& key, TShiftState shift) {
     }
 }
 
+// The grid answers for Return and for keys it does not accept before the
+// mask gets the key.
 void TInplaceEdit::KeyPress(char& key) {
-    TCustomEdit::KeyPress(key);
-    if (!grid_ || key == 0)
-        return;
-    if (key == '\r') {
+    if (grid_ && key == '\r') {
         grid_->HideEditor();
         key = 0;
         return;
     }
-    if (static_cast<unsigned char>(key) >= ' ' && (!grid_->CanEditAcceptKey(key) || !grid_->CanEditModify()))
+    if (grid_ && static_cast<unsigned char>(key) >= ' ' && (!grid_->CanEditAcceptKey(key) || !grid_->CanEditModify())) {
         key = 0;
+        return;
+    }
+    TCustomMaskEdit::KeyPress(key);
 }
 
 void TInplaceEdit::WMGetDlgCode(TMessage& Message) {
-    TCustomEdit::Dispatch(Message);
+    TCustomMaskEdit::Dispatch(Message);
     Message.Result |= DLGC_WANTARROWS | DLGC_WANTCHARS;
     if (grid_ && grid_->Options().Contains(goTabs))
         Message.Result |= DLGC_WANTTAB;

@@ -128,7 +128,7 @@ void TCustomEdit::SetSelLength(Integer v) {
 AnsiString TCustomEdit::SelText() {
     DWORD start = 0, end = 0;
     SendMessage(Handle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
-    return Text().substr(start, end - start);
+    return TCustomEdit::GetText().substr(start, end - start);
 }
 
 void TCustomEdit::SetSelText(const AnsiString& v) { SendMessage(Handle(), EM_REPLACESEL, TRUE, LPARAM(v.c_str())); }

@@ -11,6 +11,7 @@
 #include "platform/ui/guiplatform.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/mask.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
@@ -30,7 +31,7 @@ void RegisterUiClasses() {
                      TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
                      TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
-                     TListView::StaticClass(), TMemo::StaticClass()});
+                     TListView::StaticClass(), TMemo::StaticClass(), TMaskEdit::StaticClass()});
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
     RegisterClasses({TImage::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),
                      TBitBtn::StaticClass(), TSpeedButton::StaticClass()});

@@ -39,6 +39,9 @@ protected:
         edits.push_back(std::to_string(col) + "," + std::to_string(row) + "=" + value);
         TStringGrid::SetEditText(col, row, value);
     }
+    AnsiString GetEditMask(int col, int row) override {
+        return col == 5 ? AnsiString("00-00;1;_") : TStringGrid::GetEditMask(col, row);
+    }
 };
 
 class GridControlTest : public ControlTest {
@@ -237,6 +240,28 @@ TEST_F(GridControlTest, TypingOpensTheEditorAndTheTextReachesSetEditText) {
     ProcessMessages();
     EXPECT_EQ(grid->InplaceEditor()->EditText(), "中文");
     EXPECT_EQ(grid->edits.back(), "2,5=中文");
+}
+
+TEST_F(GridControlTest, TheEditorFollowsTheColumnsEditMask) {
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    grid->SetCells(5, 3, "");
+    grid->SetCol(5);
+    grid->SetRow(3);
+    SimulateTyping("1x234");
+    ProcessMessages();
+    ASSERT_NE(grid->InplaceEditor(), nullptr);
+    EXPECT_TRUE(grid->InplaceEditor()->IsMasked());
+    EXPECT_EQ(grid->InplaceEditor()->EditText(), "12-34");
+    EXPECT_EQ(grid->Cells(5, 3), "12-34");
+    // The next column has no mask; opening the editor there edits no cell
+    // (leaving the masked one commits it).
+    grid->SetCol(6);
+    grid->SetEditorMode(true);
+    ProcessMessages();
+    EXPECT_FALSE(grid->InplaceEditor()->IsMasked());
+    EXPECT_EQ(grid->InplaceEditor()->EditText(), "6:3");
+    EXPECT_EQ(grid->edits.back(), "5,3=12-34");
+    EXPECT_EQ(grid->Cells(6, 3), "6:3");
 }
 
 // A descendant that paints every scrollable cell itself.
