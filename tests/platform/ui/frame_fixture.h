@@ -18,14 +18,9 @@
 #include "platform/ui/winpaint.h"
 #include "platform/ui/winscroll.h"
 
-struct FrameMessage {
-    HWND window;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
+using FrameMessage = LoggedMessage;
 
-class FrameTest : public ::testing::Test {
+class FrameTest : public ::testing::Test, public WatchedMessages<FrameTest>, protected CreatedWindows {
 protected:
     static constexpr const char* className = "TFrameTest";
     // Answers a message instead of the default procedure when it returns a value.
@@ -41,49 +36,23 @@ protected:
             return RegisterClass(&wc);
         }();
         ASSERT_NE(registered, 0);
-        Log().clear();
-        Watched().clear();
+        ResetWatch();
         TheHandler() = nullptr;
     }
 
     void TearDown() override {
         TheHandler() = nullptr;
-        for (auto it = created_.rbegin(); it != created_.rend(); ++it)
-            if (IsWindow(*it)) DestroyWindow(*it);
-        ProcessMessages();
-        Watched().clear();
+        DestroyAll();
+        ResetWatch();
     }
 
     HWND Framed(DWORD style, int x, int y, int width, int height, HMENU menu = 0, DWORD exStyle = 0,
                 const char* title = "Frame") {
         const HWND w = CreateWindowEx(exStyle, className, title, style | WS_VISIBLE, x, y, width, height, 0, menu, 0,
                                       nullptr);
-        created_.push_back(w);
+        Keep(w);
         ProcessMessages();
         return w;
-    }
-    HWND Keep(HWND window) {
-        created_.push_back(window);
-        return window;
-    }
-
-    static void Watch(std::initializer_list<UINT> messages) {
-        Watched().insert(Watched().end(), messages.begin(), messages.end());
-    }
-    static std::vector<FrameMessage>& Log() {
-        static std::vector<FrameMessage> log;
-        return log;
-    }
-    static std::vector<UINT> LoggedIds() {
-        std::vector<UINT> ids;
-        for (auto& m : Log()) ids.push_back(m.message);
-        return ids;
-    }
-    static std::vector<FrameMessage> Logged(UINT message) {
-        std::vector<FrameMessage> found;
-        for (auto& m : Log())
-            if (m.message == message) found.push_back(m);
-        return found;
     }
     static Handler& TheHandler() {
         static Handler handler;
@@ -115,18 +84,9 @@ protected:
     }
 
     static LRESULT Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto& watched = Watched();
-        if (std::find(watched.begin(), watched.end(), message) != watched.end())
-            Log().push_back({window, message, wParam, lParam});
+        Record(window, message, wParam, lParam);
         if (TheHandler())
             if (const auto answer = TheHandler()(window, message, wParam, lParam)) return *answer;
         return DefWindowProc(window, message, wParam, lParam);
     }
-
-private:
-    static std::vector<UINT>& Watched() {
-        static std::vector<UINT> watched;
-        return watched;
-    }
-    std::vector<HWND> created_;
 };

@@ -18,7 +18,67 @@ struct LoggedMessage {
     LPARAM lParam;
 };
 
-class WindowTest : public ::testing::Test {
+// The messages a test asked to watch, as a window procedure of the fixture
+// `Owner` saw them; each fixture keeps its own log.
+template <class Owner>
+class WatchedMessages {
+public:
+    static void Watch(std::initializer_list<UINT> messages) {
+        Watched().insert(Watched().end(), messages.begin(), messages.end());
+    }
+    static std::vector<LoggedMessage>& Log() {
+        static std::vector<LoggedMessage> log;
+        return log;
+    }
+    static std::vector<UINT> LoggedIds() {
+        std::vector<UINT> ids;
+        for (auto& m : Log()) ids.push_back(m.message);
+        return ids;
+    }
+    static std::vector<LoggedMessage> Logged(UINT message) {
+        std::vector<LoggedMessage> found;
+        for (auto& m : Log())
+            if (m.message == message) found.push_back(m);
+        return found;
+    }
+
+protected:
+    static void Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto& watched = Watched();
+        if (std::find(watched.begin(), watched.end(), message) != watched.end())
+            Log().push_back({window, message, wParam, lParam});
+    }
+    static void ResetWatch() {
+        Log().clear();
+        Watched().clear();
+    }
+
+private:
+    static std::vector<UINT>& Watched() {
+        static std::vector<UINT> watched;
+        return watched;
+    }
+};
+
+// Windows a test created, destroyed last first when the test ends.
+class CreatedWindows {
+public:
+    HWND Keep(HWND window) {
+        created_.push_back(window);
+        return window;
+    }
+    void DestroyAll() {
+        for (auto it = created_.rbegin(); it != created_.rend(); ++it)
+            if (IsWindow(*it)) DestroyWindow(*it);
+        created_.clear();
+        ProcessMessages();
+    }
+
+private:
+    std::vector<HWND> created_;
+};
+
+class WindowTest : public ::testing::Test, public WatchedMessages<WindowTest>, protected CreatedWindows {
 protected:
     static constexpr const char* className = "TWindowTest";
 
@@ -32,15 +92,12 @@ protected:
             return RegisterClass(&wc);
         }();
         ASSERT_NE(registered, 0);
-        Log().clear();
-        Watched().clear();
+        ResetWatch();
     }
 
     void TearDown() override {
-        for (auto it = created_.rbegin(); it != created_.rend(); ++it)
-            if (IsWindow(*it)) DestroyWindow(*it);
-        ProcessMessages();
-        Watched().clear();
+        DestroyAll();
+        ResetWatch();
     }
 
     // A shown top-level window (screen position x, y) or a child of `parent`.
@@ -52,37 +109,10 @@ protected:
         return Keep(CreateWindowEx(0, className, "child", WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
                                    HANDLE(id), 0, nullptr));
     }
-    HWND Keep(HWND window) {
-        created_.push_back(window);
-        return window;
-    }
-
-    static void Watch(std::initializer_list<UINT> messages) {
-        Watched().insert(Watched().end(), messages.begin(), messages.end());
-    }
-    static std::vector<LoggedMessage>& Log() {
-        static std::vector<LoggedMessage> log;
-        return log;
-    }
-    static std::vector<UINT> LoggedIds() {
-        std::vector<UINT> ids;
-        for (auto& m : Log()) ids.push_back(m.message);
-        return ids;
-    }
-
     static LRESULT Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto& watched = Watched();
-        if (std::find(watched.begin(), watched.end(), message) != watched.end())
-            Log().push_back({window, message, wParam, lParam});
+        Record(window, message, wParam, lParam);
         return DefWindowProc(window, message, wParam, lParam);
     }
-
-private:
-    static std::vector<UINT>& Watched() {
-        static std::vector<UINT> watched;
-        return watched;
-    }
-    std::vector<HWND> created_;
 };
 
 // The colour of a pixel of a window as shown (window coordinates).
