@@ -11,16 +11,7 @@
 #include "platform/ui/stdctrls_listbox.h"
 #include "platform/ui/stdctrls_scrollbar.h"
 
-class StdCtrlsTest : public ControlTest {
-protected:
-    void SetUp() override {
-        ControlTest::SetUp();
-        form = NewForm(320, 200);
-        form->Show();
-        ProcessMessages();
-    }
-    TForm* form = nullptr;
-};
+using StdCtrlsTest = FormControlTest;
 
 TEST_F(StdCtrlsTest, EditTypingFiresOnChangePerKeyAndOnKeyPressCanDiscard) {
     TEdit* edit = TEdit::Create(form);
