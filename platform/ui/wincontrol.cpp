@@ -132,6 +132,10 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params) {
         ControlsByHandle()[window] = this;
         SetWindowLongPtr(window, GWLP_WNDPROC, LONG_PTR(objectInstance_));
     }
+    // A child window without an id takes its handle as one, so the owner-draw
+    // records, which name the control by id, find it.
+    if (window && (params.Style & WS_CHILD) && GetWindowLongPtr(window, GWLP_ID) == 0)
+        SetWindowLongPtr(window, GWLP_ID, LONG_PTR(window));
 }
 
 void TWinControl::WithCreationControl(const std::function<void()>& create) {
@@ -154,7 +158,11 @@ void TWinControl::CreateHandle() {
     AlignControls(nullptr);
 }
 
-void TWinControl::DestroyWnd() { DestroyWindowHandle(); }
+void TWinControl::DestroyWnd() {
+    // The text may have changed in the window (typed, say); a new window starts from it.
+    text_ = WindowTextOf(handle_);
+    DestroyWindowHandle();
+}
 
 void TWinControl::DestroyWindowHandle() {
     const HWND window = handle_;
@@ -526,8 +534,10 @@ void TWinControl::WMNotify(TMessage& Message) {
 void TWinControl::WMReflected(TMessage& Message) {
     if (DispatchMenuOwnerDraw(Message)) return;
     HWND from = HWND(Message.LParam);
-    if (Message.Msg == WM_DRAWITEM || Message.Msg == WM_MEASUREITEM) {
-        // The item structures carry the control's id; its window is the child with it.
+    if (Message.Msg == WM_DRAWITEM) {
+        from = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam)->hwndItem;
+    } else if (Message.Msg == WM_MEASUREITEM) {
+        // The record carries the control's id only; its window is the child with it.
         from = Message.WParam ? GetDlgItem(handle_, int(Message.WParam)) : 0;
     }
     if (TWinControl* sender = FindControl(from); sender && sender != this) {

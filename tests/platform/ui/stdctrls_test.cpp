@@ -316,3 +316,22 @@ TEST_F(StdCtrlsTest, MemoLinesAndTypedLineBreaks) {
     memo->Lines()->Delete(0);
     EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("第一行"));
 }
+
+TEST_F(StdCtrlsTest, MemoWordWrapRecreatesTheWindowAndKeepsTheText) {
+    TMemo* memo = TMemo::Create(form);
+    memo->Lines()->Add("更换屏幕并检查主板的维修记录");
+    memo->SetParent(form);
+    memo->SetBounds(10, 10, 80, 100);
+    EXPECT_GT(SendMessage(memo->Handle(), EM_GETLINECOUNT, 0, 0), 2);
+    EXPECT_EQ(memo->Lines()->Count(), 1);
+    memo->SetFocus();
+    ProcessMessages();
+    SendMessage(memo->Handle(), EM_SETSEL, 0, 0);
+    SimulateTyping("A");
+    ProcessMessages();
+
+    memo->SetWordWrap(false);
+    EXPECT_TRUE(GetWindowLongPtr(memo->Handle(), GWL_STYLE) & ES_AUTOHSCROLL);
+    EXPECT_EQ(SendMessage(memo->Handle(), EM_GETLINECOUNT, 0, 0), 2);
+    EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("A更换屏幕并检查主板的维修记录"));
+}
