@@ -181,6 +181,33 @@ TEST_F(StdCtrlsTest, PageControlSwitchesPagesWithOnChangingAndOnChange) {
     EXPECT_TRUE(sheets[1]->Visible());
 }
 
+TEST_F(StdCtrlsTest, MultiLinePageControlKeepsItsPagesBelowAllRowsOfTabs) {
+    TPageControl* pages = TPageControl::Create(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 160, 160);
+    std::vector<TTabSheet*> sheets;
+    for (const char* caption : {"客户资料", "维修记录", "备件库存", "结算单据"}) {
+        TTabSheet* sheet = TTabSheet::Create(form);
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(pages);
+        sheets.push_back(sheet);
+    }
+    pages->SetActivePageIndex(3);
+    const int singleRowTop = sheets[3]->Top();
+    pages->SetMultiLine(true);
+    ProcessMessages();
+    const LRESULT rows = SendMessage(pages->Handle(), TCM_GETROWCOUNT, 0, 0);
+    EXPECT_GT(rows, 1);
+    EXPECT_EQ(pages->ActivePage(), sheets[3]);
+    EXPECT_TRUE(sheets[3]->Visible());
+    RECT tab;
+    for (int i = 0; i < 4; ++i) {
+        SendMessage(pages->Handle(), TCM_GETITEMRECT, WPARAM(i), LPARAM(&tab));
+        EXPECT_GE(sheets[3]->Top(), tab.bottom) << i;
+    }
+    EXPECT_EQ(sheets[3]->Top() - singleRowTop, (rows - 1) * (tab.bottom - tab.top));
+}
+
 TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndPagesWithOnScrollAndOnChange) {
     TScrollBar* bar = TScrollBar::Create(form);
     bar->SetParent(form);
