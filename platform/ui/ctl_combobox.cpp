@@ -222,7 +222,10 @@ void ComboBox::Paint(HDC dc) {
         item.hDC = dc;
         item.rcItem = field;
         item.itemData = ULONG_PTR(List(LB_GETITEMDATA, WPARAM(selection)));
+        // The field is drawn in the control's font, as the dropped items are.
+        const HGDIOBJ oldFont = SelectObject(dc, font_.ForDrawing());
         SendMessage(GetParent(window_), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+        SelectObject(dc, oldFont);
         return;
     }
     const bool highlighted = focused_ && !dropped_;

@@ -475,13 +475,20 @@ void ListView::DrawRow(HDC dc, std::size_t index) {
     }
 }
 
-// An item of the icon, small-icon and list views: a plain icon (the image
-// lists are the class library's) and the label, highlighted when selected.
+// An item of the icon, small-icon and list views: a plain page for its
+// icon (the image lists are the class library's) and the label,
+// highlighted when selected.
 void ListView::DrawCell(HDC dc, std::size_t index) {
     const Row& row = rows_[index];
-    RECT icon = IconRect(index);
-    FillRect(dc, &icon, GetSysColorBrush(COLOR_WINDOW));
-    DrawEdge(dc, &icon, EDGE_SUNKEN, BF_RECT | BF_MIDDLE);
+    const RECT icon = IconRect(index);
+    const int inset = (icon.right - icon.left) / 6, lines = (icon.bottom - icon.top) / 5;
+    RECT page{icon.left + inset, icon.top, icon.right - inset, icon.bottom};
+    FillRect(dc, &page, GetSysColorBrush(COLOR_WINDOW));
+    FrameRect(dc, &page, GetSysColorBrush(Enabled(window_) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    for (int y = page.top + lines; y < page.bottom - lines / 2 - 1; y += lines) {
+        RECT line{page.left + 3, y, page.right - 3, y + 1};
+        FillRect(dc, &line, GetSysColorBrush(COLOR_BTNSHADOW));
+    }
     const bool selected = (row.state & LVIS_SELECTED) && (focused_ || (Style(window_) & LVS_SHOWSELALWAYS));
     RECT label = LabelRect(index);
     if (selected) FillRect(dc, &label, GetSysColorBrush(COLOR_HIGHLIGHT));
