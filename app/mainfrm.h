@@ -4,7 +4,11 @@
 // windows, one per caption; closing it asks first and backs the database up.
 #pragma once
 
+#include <memory>
+
 #include "platform/ui/extctrls.h"
+#include "platform/ui/extctrls_graphic.h"
+#include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/menus.h"
@@ -12,6 +16,8 @@
 #include "skin/WinSkinData.h"
 #include "styled/VxButton.h"
 #include "styled/VxStatus.h"
+
+class MDIClientBackground;
 
 class TMAIN : public TForm {
     SERVIORA_CLASS(TMAIN, TForm)
@@ -21,6 +27,7 @@ public:
     TMAIN(TComponent* owner, int dummy);
     ~TMAIN() override;
 
+    TImage* Image1 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;
     TVxToolbar* VxToolbar2 = nullptr;
@@ -60,6 +67,7 @@ public:
     TMenuItem* N27 = nullptr;
     TMenuItem* N28 = nullptr;
     TVxMenuController* VxMenuController1 = nullptr;
+    TSaveDialog* SaveDialog1 = nullptr;
     TTimer* Timer1 = nullptr;
     TTimer* Timer2 = nullptr;
     TImageList* ImageList2 = nullptr;
@@ -73,6 +81,9 @@ public:
     // Brings back the first child window captioned exactly `caption`
     // (restored, enabled, shown, focused); false when none is open.
     bool ActivateChildByCaption(const AnsiString& caption);
+    // Shows the picture in `fileName` as the background (Image1). A file
+    // that cannot be loaded leaves the background hidden, without a message.
+    void LoadBackground(const AnsiString& fileName);
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -83,6 +94,8 @@ public:
     void Timer2Timer(TObject* Sender);
     void N8Click(TObject* Sender);
     void N27Click(TObject* Sender);
+    // The manual backup: the database copied to the name chosen + ".bak".
+    void N3Click(TObject* Sender);
     // The commands whose windows are not built yet: they do nothing.
     void PendingWindowClick(TObject* Sender);
     void N11Click(TObject* Sender);
@@ -94,6 +107,12 @@ public:
     void VxToolButton14Click(TObject* Sender);
     void VxToolButton2Click(TObject* Sender);
     void VxToolButton6Click(TObject* Sender);
+
+protected:
+    void CreateHandle() override;
+
+private:
+    std::unique_ptr<MDIClientBackground> clientBackground_;
 };
 
 extern TMAIN* MAIN;
