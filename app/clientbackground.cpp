@@ -21,16 +21,15 @@ void MDIClientBackground::Invalidate() const {
 
 void MDIClientBackground::ClientWindowProc(TMessage& message) {
     if (message.Msg == WM_ERASEBKGND) {
-        EraseBackground(HDC(message.WParam), message);
+        EraseBackground(HDC(message.WParam));
+        message.Result = 1;
         return;
     }
-    // A resize moves the stretched picture and the centred labels everywhere.
-    if (message.Msg == WM_SIZE) Invalidate();
     message.Result = CallWindowProc(previous_, client_, message.Msg, message.WParam, message.LParam);
 }
 
-void MDIClientBackground::EraseBackground(HDC dc, TMessage& message) {
-    message.Result = CallWindowProc(previous_, client_, message.Msg, message.WParam, message.LParam);
+void MDIClientBackground::EraseBackground(HDC dc) {
+    CallWindowProc(previous_, client_, WM_ERASEBKGND, WPARAM(dc), 0);
     // Frame client coordinates map onto the client window's.
     POINT origin{0, 0};
     MapWindowPoints(client_, frame_->Handle(), &origin, 1);
@@ -38,5 +37,4 @@ void MDIClientBackground::EraseBackground(HDC dc, TMessage& message) {
     SetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
     frame_->PaintControls(dc, nullptr);
     RestoreDC(dc, saved);
-    message.Result = 1;
 }

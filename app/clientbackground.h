@@ -22,7 +22,7 @@ private:
     void ClientWindowProc(TMessage& message);
     // Fills with the client's own colour, then the frame's graphic
     // controls, placed as on the frame.
-    void EraseBackground(HDC dc, TMessage& message);
+    void EraseBackground(HDC dc);
 
     TCustomForm* frame_;
     HWND client_;

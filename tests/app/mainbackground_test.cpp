@@ -102,6 +102,12 @@ TEST_F(MainBackgroundTest, TheDefaultPictureFillsTheWindowUnderTheToolbarWithThe
     EXPECT_TRUE(pixels.Shows(main_->Label1, RGB(255, 255, 0))) << "the shop name shows over the picture";
     EXPECT_TRUE(pixels.Shows(main_->Label2, RGB(255, 255, 0))) << "the product name shows over the picture";
     EXPECT_TRUE(ModalQuestions().empty());
+
+    // Smaller, the window centres the names anew and paints them there.
+    main_->SetWindowState(wsNormal);
+    main_->SetBounds(0, 0, 700, 520);
+    ProcessMessages();
+    EXPECT_TRUE(ClientPixels(main_.get()).Shows(main_->Label2, RGB(255, 255, 0)));
 }
 
 // Neither a missing file nor one that is no picture gives a message; the
