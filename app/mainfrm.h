@@ -5,6 +5,8 @@
 #pragma once
 
 #include "platform/ui/extctrls.h"
+#include "platform/ui/extctrls_graphic.h"
+#include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/menus.h"
@@ -21,6 +23,7 @@ public:
     TMAIN(TComponent* owner, int dummy);
     ~TMAIN() override;
 
+    TImage* Image1 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;
     TVxToolbar* VxToolbar2 = nullptr;
@@ -63,6 +66,7 @@ public:
     TTimer* Timer1 = nullptr;
     TTimer* Timer2 = nullptr;
     TImageList* ImageList2 = nullptr;
+    TOpenDialog* OpenDialog1 = nullptr;
     TSkinData* SkinData1 = nullptr;
 
     // The settings switch "提醒", read at creation.
@@ -86,6 +90,10 @@ public:
     // The commands whose windows are not built yet: they do nothing.
     void PendingWindowClick(TObject* Sender);
     void N11Click(TObject* Sender);
+    void N7Click(TObject* Sender);
+    void N12Click(TObject* Sender);
+    void N4Click(TObject* Sender);
+    void N28Click(TObject* Sender);
     void VxToolButton9Click(TObject* Sender);
     void VxToolButton11Click(TObject* Sender);
     void VxToolButton10Click(TObject* Sender);
