@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "app/shopsettings.h"
+#include "picture_fixture.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/graphic.h"
-#include "platform/ui/jpegimage.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/modalresponder.h"
 #include "platform/rtl/fileutils.h"
@@ -98,14 +98,7 @@ TEST_F(ShopSettings, SavingSaysWhetherItWorked) {
 
 TEST_F(ShopSettings, ThePictureChooserRecordsThePathAndShowsThePictureWhenItLoads) {
     const AnsiString picture = dir_.file("店面.jpg");
-    {
-        TBitmap bitmap;
-        bitmap.SetWidth(40);
-        bitmap.SetHeight(30);
-        TJPEGImage jpeg;
-        jpeg.Assign(&bitmap);
-        jpeg.SaveToFile(picture);
-    }
+    WriteTestJpeg(picture, 40, 30);
     const AnsiString notAPicture = dir_.file("说明.jpg");
     ASSERT_TRUE(WriteFileAtomically(notAPicture, "这不是图片"));
 
