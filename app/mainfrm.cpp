@@ -5,7 +5,10 @@
 #include <memory>
 
 #include "app/clientbackground.h"
+#include "app/databasecommands.h"
+#include "app/dayinshezhifrm.h"
 #include "app/dm1frm.h"
+#include "app/guanyufrm.h"
 #include "app/guaqi1.h"
 #include "app/login.h"
 #include "app/programfolder.h"
@@ -186,6 +189,21 @@ void TMAIN::N11Click(TObject*) {
     Txiugaimima::Create(Application)->SetCaption("修改密码");
 }
 
+void TMAIN::N7Click(TObject*) {
+    if (ActivateChildByCaption("店铺名称及小票打印设置")) return;
+    Tdayinshezhi::Create(Application)->SetCaption("店铺名称及小票打印设置");
+}
+
+// A successful restore ends the run; the next start opens the restored file.
+void TMAIN::N12Click(TObject*) {
+    RestoreDatabaseCommand(*DM1->ADOConnection1,
+                           [this] { return OpenDialog1->Execute() ? OpenDialog1->FileName() : AnsiString(); });
+}
+
+void TMAIN::N4Click(TObject*) { InitialiseDatabaseCommand(*DM1->ADOall); }
+
+void TMAIN::N28Click(TObject*) { guanyu->ShowModal(); }
+
 void TMAIN::VxToolButton9Click(TObject*) { N10->Click(); }
 void TMAIN::VxToolButton11Click(TObject*) { N29->Click(); }
 void TMAIN::VxToolButton10Click(TObject*) { N30->Click(); }
@@ -244,6 +262,7 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Field("Timer1", &TMAIN::Timer1);
     p.Field("Timer2", &TMAIN::Timer2);
     p.Field("ImageList2", &TMAIN::ImageList2);
+    p.Field("OpenDialog1", &TMAIN::OpenDialog1);
     p.Field("SkinData1", &TMAIN::SkinData1);
     p.Method("FormCreate", &TMAIN::FormCreate);
     p.Method("FormShow", &TMAIN::FormShow);
@@ -257,9 +276,12 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N3Click", &TMAIN::N3Click);
     // Each opens its window (or runs its command) once that is built.
     p.Method("N11Click", &TMAIN::N11Click);
-    for (const char* name : {"N2Click", "N7Click", "N12Click", "N4Click", "N10Click", "N29Click",
-                             "N30Click", "N31Click", "N5Click", "N6Click", "N14Click", "N15Click", "N16Click",
-                             "N28Click"})
+    p.Method("N7Click", &TMAIN::N7Click);
+    p.Method("N12Click", &TMAIN::N12Click);
+    p.Method("N4Click", &TMAIN::N4Click);
+    p.Method("N28Click", &TMAIN::N28Click);
+    for (const char* name : {"N2Click", "N10Click", "N29Click", "N30Click", "N31Click", "N5Click",
+                             "N6Click", "N14Click", "N15Click", "N16Click"})
         p.Method(name, &TMAIN::PendingWindowClick);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);
     p.Method("VxToolButton11Click", &TMAIN::VxToolButton11Click);

@@ -344,6 +344,9 @@ object MAIN: TMAIN
     Height = 32
     Width = 32
   end
+  object OpenDialog1: TOpenDialog
+    Filter = 'BAK文件|*.BAK|所有文件|*.*'
+  end
   object SkinData1: TSkinData
     Active = True
     DisableTag = 99

@@ -71,6 +71,7 @@ public:
     TTimer* Timer1 = nullptr;
     TTimer* Timer2 = nullptr;
     TImageList* ImageList2 = nullptr;
+    TOpenDialog* OpenDialog1 = nullptr;
     TSkinData* SkinData1 = nullptr;
 
     // The settings switch "提醒", read at creation.
@@ -99,6 +100,10 @@ public:
     // The commands whose windows are not built yet: they do nothing.
     void PendingWindowClick(TObject* Sender);
     void N11Click(TObject* Sender);
+    void N7Click(TObject* Sender);
+    void N12Click(TObject* Sender);
+    void N4Click(TObject* Sender);
+    void N28Click(TObject* Sender);
     void VxToolButton9Click(TObject* Sender);
     void VxToolButton11Click(TObject* Sender);
     void VxToolButton10Click(TObject* Sender);
