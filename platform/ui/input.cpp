@@ -256,6 +256,12 @@ bool InputRetrieved(MSG& msg) {
 void WindowLostVisibility(HWND handle) {
     auto& in = TheInput();
     if (in.capture && (in.capture == handle || IsChild(handle, in.capture))) ReleaseCapture();
+    // A press before the window went away does not pair with the first press
+    // after it comes back (a dialog shown again) into a double click.
+    if (in.lastButtonWindow && (in.lastButtonWindow == handle || IsChild(handle, in.lastButtonWindow))) {
+        in.lastButton = 0;
+        in.lastButtonWindow = 0;
+    }
     if (in.active == handle) {
         SetActiveWindow(NextToActivate(handle));
         if (in.active == handle) SetActiveWindow(0);
