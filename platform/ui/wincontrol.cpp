@@ -708,9 +708,12 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 void TWinControl::WMWindowPosChanged(TMessage& Message) {
     RECT r;
     GetWindowRect(handle_, &r);
-    if (Parent() && Parent()->HandleAllocated()) {
+    // Left and Top are in the client coordinates of the window's own parent
+    // window, which need not be the control's Parent: an MDI child sits in its
+    // frame's client window, a control may sit in a ParentWindow.
+    if (GetWindowLong(handle_, GWL_STYLE) & WS_CHILD) {
         POINT corner{r.left, r.top};
-        ::ScreenToClient(Parent()->handle_, &corner);
+        ::ScreenToClient(GetAncestor(handle_, GA_PARENT), &corner);
         OffsetRect(&r, corner.x - r.left, corner.y - r.top);
     }
     if (!IsIconic(handle_)) UpdateBoundsFields(r.left, r.top, r.right - r.left, r.bottom - r.top);

@@ -336,10 +336,15 @@ TEST_F(StdCtrlsTest, MemoLinesAndTypedLineBreaks) {
     ProcessMessages();
     EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("x"));
     EXPECT_EQ(memo->Lines()->Count(), 3);
+    // The Enter key alone, without text, breaks the line as typing "\r" does.
+    Key(VK_RETURN);
+    EXPECT_EQ(memo->Lines()->Count(), 4);
+    EXPECT_EQ(memo->Lines()->Strings(1), AnsiString(""));
     memo->SetWantReturns(false);
     SimulateTyping("\r");
-    ProcessMessages();
-    EXPECT_EQ(memo->Lines()->Count(), 3);
+    Key(VK_RETURN);
+    EXPECT_EQ(memo->Lines()->Count(), 4);
+    memo->Lines()->Delete(0);
     memo->Lines()->Delete(0);
     EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("第一行"));
 }
