@@ -314,6 +314,11 @@ private:
     void PaintCells(const TGridDrawInfo& info, int firstCol, int lastCol, int firstRow, int lastRow, int left, int top);
     void PaintLines(const TGridDrawInfo& info);
     void MoveAndScroll(int col, int row, bool moveAnchor);
+    // Hides the editor, committing its text first when `commit`.
+    void CloseEditor(bool commit);
+    // Esc in the shown editor: the cell and the editor get back the text
+    // the editor loaded; the editor hides unless goAlwaysShowEditor.
+    void RevertEditor();
     void CancelMouseMode();
     void ChangeSize(int newColCount, int newRowCount);
     void ResetFocus();
@@ -497,7 +502,11 @@ protected:
 
 private:
     friend class TCustomGrid;
+    // Shows `text` without it counting as an edit of the cell.
+    void ShowText(const AnsiString& text);
+
     TCustomGrid* grid_ = nullptr;
     TGridCoord cellShown_{-1, -1};
+    AnsiString loadedText_;  // the cell's text when UpdateContents loaded it
     bool updating_ = false;  // UpdateContents is loading the cell
 };

@@ -83,6 +83,11 @@ void TCustomGrid::KeyDown(Word& key, TShiftState shift) {
         }
         break;
     case VK_F2: SetEditorMode(true); break;
+    case VK_ESCAPE:
+        if (!inplaceEditor_ || !inplaceEditor_->Visible())
+            return;
+        RevertEditor();
+        break;
     default: return;
     }
     key = 0;

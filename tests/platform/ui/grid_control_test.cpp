@@ -242,6 +242,31 @@ TEST_F(GridControlTest, TypingOpensTheEditorAndTheTextReachesSetEditText) {
     EXPECT_EQ(grid->edits.back(), "2,5=中文");
 }
 
+// Esc gives the cell (which followed the typing) and the editor back the
+// text the editor loaded; the editor hides unless it is always shown.
+TEST_F(GridControlTest, EscRestoresTheCellsTextAndHidesTheEditor) {
+    const TGridOptions editing = grid->Options() + TGridOptions{goEditing};
+    for (const bool alwaysShow : {false, true}) {
+        SCOPED_TRACE(alwaysShow ? "goAlwaysShowEditor" : "goEditing");
+        grid->SetOptions(alwaysShow ? editing + TGridOptions{goAlwaysShowEditor} : editing);
+        const int row = alwaysShow ? 4 : 3;
+        ClickAt(CenterOf(2, row).x, CenterOf(2, row).y);
+        Key(VK_F2);
+        SimulateTyping("xy");
+        ProcessMessages();
+        ASSERT_EQ(grid->Cells(2, row), "xy");
+        Key(VK_ESCAPE);
+        EXPECT_EQ(grid->Cells(2, row), "2:" + std::to_string(row));
+        EXPECT_EQ(grid->InplaceEditor()->Visible(), alwaysShow);
+        if (alwaysShow) {
+            EXPECT_EQ(grid->InplaceEditor()->EditText(), "2:4");
+        } else {
+            EXPECT_FALSE(grid->EditorMode());
+            EXPECT_TRUE(grid->Focused());
+        }
+    }
+}
+
 TEST_F(GridControlTest, TheEditorFollowsTheColumnsEditMask) {
     grid->SetOptions(grid->Options() + TGridOptions{goEditing});
     grid->SetCells(5, 3, "");
