@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/dm1frm.h"
+#include "app/guanyufrm.h"
 #include "app/mainfrm.h"
 #include "platform/rtl/kernel.h"
 #include "platform/rtl/sysutils.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     StartGuiPlatform(argc, argv);
     Application->CreateForm(DM1);
     Application->CreateForm(MAIN);
+    Application->CreateForm(guanyu);
     Application->Run();
     CloseHandle(mutex);
     return 0;
