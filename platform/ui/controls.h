@@ -1,5 +1,6 @@
 // The control framework: TControl, TWinControl, TGraphicControl and
-// TCustomControl over the window system.
+// TCustomControl over the window system, and the drag objects of dragging
+// one control onto another (controls_drag.cpp).
 //
 // A control class declares its message handlers by message id:
 //     class TFoo : public TCustomControl {
