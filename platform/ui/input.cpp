@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/rtl/clock.h"
+#include "platform/rtl/programlong.h"
 #include "platform/ui/surfacehost.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/window_internal.h"
@@ -29,8 +30,8 @@ struct InputState {
 };
 
 InputState& TheInput() {
-    static InputState state;
-    return state;
+    static ProgramLong<InputState> state;
+    return *state;
 }
 
 constexpr BYTE down = 0x80, toggled = 0x01;

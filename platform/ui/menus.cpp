@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/programlong.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imagelist.h"
@@ -13,8 +14,8 @@
 namespace {
 
 std::vector<TMenu*>& LiveMenus() {
-    static std::vector<TMenu*> menus;
-    return menus;
+    static ProgramLong<std::vector<TMenu*>> menus;
+    return *menus;
 }
 
 UINT NextCommand() {

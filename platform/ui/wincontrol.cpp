@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
@@ -12,8 +13,8 @@
 namespace {
 
 std::unordered_map<HWND, TWinControl*>& ControlsByHandle() {
-    static std::unordered_map<HWND, TWinControl*> map;
-    return map;
+    static ProgramLong<std::unordered_map<HWND, TWinControl*>> map;
+    return *map;
 }
 
 // The control whose window is being created: its first messages arrive
