@@ -97,10 +97,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
     }
     bool handled = false;
     onMessage_(msg, handled);
-    if (!handled) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
+    if (!handled && !KeyMessageUsedUp(msg)) TranslateAndDispatch(msg);
     return true;
 }
 

@@ -605,8 +605,10 @@ protected:
     // Key processing: the form's preview, then this control's event.
     bool DoKeyDown(TMessage& Message);
     bool DoKeyPress(TMessage& Message);
-    // Sends the key message to this control as `notification`; true when
-    // it was used up (the message's key may have been changed).
+    // Sends a key message that reached the window procedure to this control
+    // as `notification`; true when it was used up (the message's key may
+    // have been changed). A message the loop already offered
+    // (KeyMessageUsedUp) is not offered again and answers false.
     bool ReflectKey(TMessage& Message, UINT notification);
     void ChangeScale(int M, int D) override;
     void TextChanged(const AnsiString& text) override;
@@ -705,6 +707,7 @@ protected:
 
 private:
     friend LRESULT InitialWindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend bool KeyMessageUsedUp(MSG& msg);
     void MainWndProc(TMessage& Message);
     void UpdateShowing();
     // Sends a mouse message to the graphic child under the mouse; true when one took it.
@@ -768,6 +771,20 @@ public:
 
 // The control of a window handle (nullptr for a window no control owns).
 TWinControl* FindControl(HWND handle);
+
+// How the message loops hand on a retrieved message. A key message
+// (WM_KEYFIRST..WM_KEYLAST) goes first to its control as CN_BASE + message:
+// the control of its window, or of the parent for a platform child such as
+// a combo box's edit. The form's preview, the control's key events and the
+// dialog keys may use it up there (answers true: it is then neither
+// translated nor dispatched, so no character follows a key that pressed a
+// button or moved the focus) or change its key (written back into msg).
+bool KeyMessageUsedUp(MSG& msg);
+// Translates and dispatches a retrieved message that KeyMessageUsedUp left;
+// a key message reaches its control's window procedure without being offered
+// a second time. A key message sent straight to a control (SendMessage,
+// Perform) is offered on arrival instead.
+void TranslateAndDispatch(const MSG& msg);
 // The control under a screen point, disabled ones included, graphic
 // children too.
 TControl* FindDragTarget(TPoint pos, bool allowDisabled);

@@ -55,7 +55,7 @@ protected:
     }
     void WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS; }
     void WMChar(TMessage& Message) {
-        if (DoKeyPress(Message)) return;
+        if (ReflectKey(Message, CN_CHAR)) return;
         const char ch = char(Message.WParam);
         AnsiString text = Text();
         if (ch == '\b') {

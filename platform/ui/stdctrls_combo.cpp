@@ -142,6 +142,10 @@ void TCustomComboBox::DropDown() { onDropDown_(this); }
 void TCustomComboBox::CloseUp() { onCloseUp_(this); }
 void TCustomComboBox::Select() { onSelect_(this); }
 
+void TCustomComboBox::CMWantSpecialKey(TMessage& Message) {
+    Message.Result = (Message.WParam == VK_RETURN || Message.WParam == VK_ESCAPE) && DroppedDown() ? 1 : 0;
+}
+
 void TCustomComboBox::CNCommand(TMessage& Message) {
     switch (HIWORD(Message.WParam)) {
     case CBN_DROPDOWN: DropDown(); break;

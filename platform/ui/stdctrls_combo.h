@@ -62,9 +62,12 @@ protected:
     virtual void CloseUp();
     virtual void Select();
     void CNCommand(TMessage& Message);
+    // Enter and Esc close an open list instead of reaching the form's buttons.
+    void CMWantSpecialKey(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
+        SERVIORA_MESSAGE(CM_WANTSPECIALKEY, CMWantSpecialKey)
     SERVIORA_MESSAGES_END(TCustomListControl)
 
 private:

@@ -25,9 +25,10 @@ bool SimulateTyping(const AnsiString& text);
 bool SimulateComposition(const AnsiString& preedit);
 bool SimulateCommit(const AnsiString& text);
 
-// Delivers what Qt holds, then retrieves and dispatches messages (with
-// TranslateMessage) until nothing waits; paints and due timers included.
-// Answers the number of messages dispatched.
+// Delivers what Qt holds, then retrieves messages and hands them on as the
+// application's loop does (key messages to their control first, then
+// TranslateMessage and DispatchMessage) until nothing waits; paints and due
+// timers included. Answers the number of messages handled.
 int ProcessMessages();
 
 // The pixels of a window as shown (window coordinates), as a new bitmap the

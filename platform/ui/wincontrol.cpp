@@ -3,6 +3,7 @@
 // and painting.
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/rtl/programlong.h"
 #include "platform/ui/controls.h"
@@ -438,10 +439,54 @@ bool TWinControl::DoKeyPress(TMessage& Message) {
     return key == 0;
 }
 
-// Keys and characters go to the control as CN_KEYDOWN/CN_CHAR first (the
-// form's preview, the control's events, dialog keys); what is left reaches
-// the window's own procedure.
+namespace {
+
+// The key message TranslateAndDispatch is delivering, which its control was
+// offered already; cleared by the first window procedure that meets it.
+struct OfferedKey {
+    HWND window;
+    UINT message;
+};
+thread_local const OfferedKey* dispatchingOffered = nullptr;
+
+bool TakeOffered(HWND window, UINT message) {
+    if (!dispatchingOffered || dispatchingOffered->window != window || dispatchingOffered->message != message)
+        return false;
+    dispatchingOffered = nullptr;
+    return true;
+}
+
+}  // namespace
+
+bool KeyMessageUsedUp(MSG& msg) {
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+    TWinControl* control = FindControl(msg.hwnd);
+    if (!control && (GetWindowLong(msg.hwnd, GWL_STYLE) & WS_CHILD)) control = FindControl(GetParent(msg.hwnd));
+    if (!control) return false;
+    TMessage offer{CN_BASE + msg.message, msg.wParam, msg.lParam, 0};
+    control->MainWndProc(offer);
+    msg.wParam = offer.WParam;
+    return offer.Result != 0;
+}
+
+void TranslateAndDispatch(const MSG& msg) {
+    TranslateMessage(&msg);
+    const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+    const OfferedKey offered{msg.hwnd, msg.message};
+    // A modal loop run by the dispatched message sets and restores its own.
+    struct Scope {
+        const OfferedKey* outer;
+        ~Scope() { dispatchingOffered = outer; }
+    } scope{std::exchange(dispatchingOffered, key ? &offered : nullptr)};
+    DispatchMessage(&msg);
+}
+
+// A key message sent straight to the window was offered to no one yet: it
+// goes to the control as CN_KEYDOWN/CN_CHAR first (the form's preview, the
+// control's events, dialog keys), and what is left reaches the window's own
+// procedure, as for a key message from a loop.
 bool TWinControl::ReflectKey(TMessage& Message, UINT notification) {
+    if (TakeOffered(handle_, Message.Msg)) return false;
     TMessage reflected{notification, Message.WParam, Message.LParam, 0};
     WindowProc()(reflected);
     Message.WParam = reflected.WParam;

@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 
 #include "platform/rtl/codepage.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/qt/gdi_internal.h"
 #include "platform/ui/qt/keymap.h"
 #include "platform/ui/qt/surface_window.h"
@@ -153,8 +154,7 @@ int ProcessMessages() {
             PostQuitMessage(int(msg.wParam));
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
+        if (!KeyMessageUsedUp(msg)) TranslateAndDispatch(msg);
         ++dispatched;
     }
     return dispatched;

@@ -39,8 +39,17 @@ protected:
         form->SetBounds(50, 50, width, height);
         return form;
     }
-    static void Key(int vk) {
-        SimulateKey(vk, true);
+    // A new control of `parent` (its owner too) at the given bounds.
+    template <class T>
+    static T* Place(TWinControl* parent, int left, int top, int width, int height) {
+        T* control = T::Create(parent);
+        control->SetParent(parent);
+        control->SetBounds(left, top, width, height);
+        return control;
+    }
+    // A key pressed and released (with the text it types), and handled.
+    static void Key(int vk, const AnsiString& text = AnsiString()) {
+        SimulateKey(vk, true, text);
         SimulateKey(vk, false);
         ProcessMessages();
     }

@@ -1,0 +1,158 @@
+// Keys from the message loop: a key the form uses (default and cancel
+// buttons, Tab, an OnKeyDown that clears the key) produces no character
+// afterwards; other keys give each key event exactly once, the form's
+// preview first; key messages sent straight to a control still raise them.
+#include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_edit.h"
+#include "tests/platform/ui/control_fixture.h"
+
+namespace {
+
+class KeysTest : public FormControlTest {
+protected:
+    void SetUp() override {
+        FormControlTest::SetUp();
+        edit = Place<TEdit>(form, 10, 10, 120, 21);
+        next = Place<TEdit>(form, 10, 40, 120, 21);
+        ok = AddButton(mrOk, 150);
+        cancel = AddButton(mrCancel, 230);
+        ok->SetDefault(true);
+        cancel->SetCancel(true);
+        ProcessMessages();
+        edit->SetFocus();
+        for (TEdit* e : {edit, next}) {
+            e->SetOnKeyDown([this, e](TObject*, Word& key, TShiftState) { Log(e, "down", key); });
+            e->SetOnKeyPress([this, e](TObject*, char& key) { Log(e, "press", Byte(key)); });
+            e->SetOnChange([this, e](TObject*) { Log(e, "change", 0); });
+        }
+    }
+
+    TButton* AddButton(int result, int left) {
+        TButton* button = Place<TButton>(form, left, 10, 75, 25);
+        button->SetOnClick([this, result](TObject*) { log.push_back("click " + IntToStr(result)); });
+        return button;
+    }
+    void Log(TEdit* e, const char* what, int key) {
+        log.push_back(AnsiString(e == edit ? "edit " : "next ") + what + " " + IntToStr(key));
+    }
+    TEdit* edit = nullptr;
+    TEdit* next = nullptr;
+    TButton* ok = nullptr;
+    TButton* cancel = nullptr;
+    std::vector<AnsiString> log;
+};
+
+TEST_F(KeysTest, AKeyTheFormUsesLeavesNoCharacterForTheFocusedControl) {
+    struct Case {
+        int vk;
+        const char* text;
+        std::vector<AnsiString> expected;
+        TWinControl* focusedAfter;
+    };
+    const Case cases[] = {
+        {VK_RETURN, "\r", {"edit down 13", "click 1"}, edit},
+        {VK_ESCAPE, "\x1b", {"edit down 27", "click 2"}, edit},
+        {VK_TAB, "\t", {"edit down 9"}, next},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.vk);
+        edit->SetFocus();
+        ProcessMessages();
+        log.clear();
+        Key(c.vk, c.text);
+        EXPECT_EQ(log, c.expected);
+        EXPECT_EQ(form->ActiveControl(), c.focusedAfter);
+        EXPECT_EQ(edit->Text(), "");
+        EXPECT_EQ(next->Text(), "");
+    }
+}
+
+TEST_F(KeysTest, OrdinaryTypingGivesEachEventOnceWithThePreviewFirst) {
+    form->SetKeyPreview(true);
+    form->SetOnKeyDown([this](TObject*, Word& key, TShiftState) { log.push_back("form down " + IntToStr(key)); });
+    form->SetOnKeyPress([this](TObject*, char& key) { log.push_back("form press " + IntToStr(Byte(key))); });
+    Key('A', "a");
+    EXPECT_EQ(log, (std::vector<AnsiString>{"form down 65", "edit down 65", "form press 97", "edit press 97",
+                                            "edit change 0"}));
+    EXPECT_EQ(edit->Text(), "a");
+}
+
+TEST_F(KeysTest, KeyEventsChangeOrSuppressWhatIsTyped) {
+    edit->SetOnKeyDown([](TObject*, Word& key, TShiftState) {
+        if (key == 'X') key = 0;
+    });
+    edit->SetOnKeyPress([](TObject*, char& key) {
+        if (key == 'b') key = 'B';
+    });
+    Key('X', "x");
+    Key('B', "b");
+    EXPECT_EQ(edit->Text(), "B");
+}
+
+TEST_F(KeysTest, AMemoThatWantsReturnsGetsItsLineBreakInsteadOfTheDefaultButton) {
+    TMemo* memo = Place<TMemo>(form, 10, 70, 120, 60);
+    memo->SetWantReturns(true);
+    int presses = 0;
+    memo->SetOnKeyPress([&](TObject*, char&) { ++presses; });
+    ProcessMessages();
+    memo->SetFocus();
+    Key('A', "a");
+    Key(VK_RETURN, "\r");
+    Key('B', "b");
+    EXPECT_EQ(memo->Text(), "a\r\nb");
+    EXPECT_EQ(presses, 3);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(KeysTest, EnterInAModalFormEndsItWithoutACharacterLeftForTheEdit) {
+    TForm* dialog = NewForm();
+    TEdit* field = Place<TEdit>(dialog, 10, 10, 120, 21);
+    TButton* accept = Place<TButton>(dialog, 10, 40, 75, 25);
+    accept->SetModalResult(mrOk);
+    accept->SetDefault(true);
+    dialog->SetActiveControl(field);
+    int presses = 0;
+    field->SetOnKeyPress([&](TObject*, char&) { ++presses; });
+    // Typed once the dialog is up and its edit has the focus.
+    TTimer driver(nullptr);
+    driver.SetInterval(1);
+    driver.SetOnTimer([&](TObject*) {
+        if (GetFocus() != field->Handle()) return;
+        driver.SetEnabled(false);
+        SimulateKey(VK_RETURN, true, "\r");
+        SimulateKey(VK_RETURN, false);
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    ProcessMessages();
+    EXPECT_EQ(presses, 0);
+}
+
+// The edit of a combo box is a platform child: its keys reach the combo box.
+TEST_F(KeysTest, EnterClosesAComboBoxsOpenListAndOtherwisePressesTheDefaultButton) {
+    TComboBox* combo = Place<TComboBox>(form, 10, 70, 120, 21);
+    combo->Items()->Add("one");
+    int downs = 0;
+    combo->SetOnKeyDown([&](TObject*, Word&, TShiftState) { ++downs; });
+    ProcessMessages();
+    combo->SetFocus();
+    combo->SetDroppedDown(true);
+    Key(VK_RETURN, "\r");
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_TRUE(log.empty());
+    Key(VK_RETURN, "\r");
+    EXPECT_EQ(log, std::vector<AnsiString>{"click 1"});
+    EXPECT_EQ(downs, 2);
+}
+
+// Keys sent straight to a control skip the loop, and still reach the
+// control's key events once and its window after them.
+TEST_F(KeysTest, KeyMessagesSentStraightToAControlRaiseItsEvents) {
+    SendMessage(edit->Handle(), WM_KEYDOWN, 'Q', 0);
+    SendMessage(edit->Handle(), WM_CHAR, 'q', 0);
+    edit->Perform(WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(log, (std::vector<AnsiString>{"edit down 81", "edit press 113", "edit change 0", "edit down 13",
+                                            "click 1"}));
+    EXPECT_EQ(edit->Text(), "q");
+}
+
+}  // namespace
