@@ -698,9 +698,12 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 void TWinControl::WMWindowPosChanged(TMessage& Message) {
     RECT r;
     GetWindowRect(handle_, &r);
-    if (Parent() && Parent()->HandleAllocated()) {
+    // A child window without a parent control (a multiple-document child
+    // form) still stands in its parent window's client area.
+    const HWND parent = (GetWindowLong(handle_, GWL_STYLE) & WS_CHILD) ? ::GetParent(handle_) : 0;
+    if (parent) {
         POINT corner{r.left, r.top};
-        ::ScreenToClient(Parent()->handle_, &corner);
+        ::ScreenToClient(parent, &corner);
         OffsetRect(&r, corner.x - r.left, corner.y - r.top);
     }
     if (!IsIconic(handle_)) UpdateBoundsFields(r.left, r.top, r.right - r.left, r.bottom - r.top);

@@ -79,6 +79,16 @@ TEST_F(MdiFormTest, AFrameHoldsChildrenFoundByCaptionAndRestoresAMinimisedOne) {
     EXPECT_EQ(frame->MDIChildCount(), 2);
     EXPECT_EQ(GetParent(first->Handle()), frame->ClientHandle());
     EXPECT_EQ(frame->ActiveMDIChild(), second);
+    // A child's Left and Top, set one after the other, stand in the frame's
+    // client area, as its window does.
+    EXPECT_EQ(second->Left(), 150);
+    EXPECT_EQ(second->Top(), 120);
+    RECT bounds;
+    GetWindowRect(second->Handle(), &bounds);
+    POINT corner{bounds.left, bounds.top};
+    ScreenToClient(frame->ClientHandle(), &corner);
+    EXPECT_EQ(corner.x, 150);
+    EXPECT_EQ(corner.y, 120);
 
     first->SetWindowState(wsMinimized);
     ProcessMessages();
