@@ -2,7 +2,9 @@
 // class. Items are kept by the control and mirrored into the window; the
 // events follow the window's notifications: OnDropDown before the list
 // opens (a handler may refill Items), OnChange on typing and on choosing,
-// OnSelect on choosing, OnCloseUp when the list closes.
+// OnSelect on choosing, OnCloseUp when the list closes. Keys typed into the
+// box's own edit reach the control's key events (OnKeyDown, OnKeyPress,
+// OnKeyUp) and the form's dialog keys, as keys typed into an edit do.
 #pragma once
 
 #include <memory>
@@ -60,6 +62,8 @@ protected:
     virtual void CloseUp();
     virtual void Select();
     void CNCommand(TMessage& Message);
+    // The edit's window procedure while this control's window lives.
+    void EditWndProc(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
@@ -77,6 +81,9 @@ private:
     TEditCharCase charCase_ = ecNormal;
     Integer itemHeight_ = 16;
     mutable AnsiString shownText_;
+    HWND editHandle_ = 0;
+    WNDPROC editDefProc_;
+    WNDPROC editInstance_;
     TNotifyEvent onChange_, onDropDown_, onCloseUp_, onSelect_;
 };
 

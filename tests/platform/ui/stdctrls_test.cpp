@@ -109,6 +109,45 @@ TEST_F(StdCtrlsTest, ComboChosenByMouseAndKeyboardAfterOnDropDownRefills) {
     EXPECT_EQ(combo->Text(), AnsiString("x"));
 }
 
+TEST_F(StdCtrlsTest, KeysTypedIntoAComboReachItsKeyEventsAndEmptyingTheListKeepsTheText) {
+    TComboBox* combo = TComboBox::Create(form);
+    combo->SetParent(form);
+    combo->SetBounds(10, 10, 150, 21);
+    TEdit* next = TEdit::Create(form);
+    next->SetParent(form);
+    next->SetBounds(10, 40, 150, 21);
+    std::vector<AnsiString> log;
+    combo->SetOnKeyDown([&](TObject*, Word& key, TShiftState) {
+        log.push_back("down:" + std::to_string(key));
+        if (key == VK_RETURN) next->SetFocus();
+    });
+    combo->SetOnKeyPress([&](TObject*, char& key) {
+        if (key == 'x') key = 0;
+    });
+    combo->SetOnKeyUp([&](TObject*, Word& key, TShiftState) { log.push_back("up:" + std::to_string(key)); });
+    combo->SetOnDropDown([&](TObject*) {
+        combo->Items()->Clear();
+        combo->Items()->Add("维修");
+    });
+    combo->SetFocus();
+    ProcessMessages();
+    SimulateTyping("axb");
+    ProcessMessages();
+    EXPECT_EQ(combo->Text(), AnsiString("ab")) << "OnKeyPress discards a key";
+    EXPECT_EQ(log.front(), "down:" + std::to_string('A'));
+    EXPECT_EQ(log.back(), "up:" + std::to_string('B'));
+
+    Key(VK_F4);
+    EXPECT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->Items()->Count(), 1);
+    EXPECT_EQ(combo->Text(), AnsiString("ab")) << "refilling the list keeps the typed text";
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(combo->DroppedDown());
+
+    Key(VK_RETURN);
+    EXPECT_TRUE(next->Focused()) << "the handler of Enter moved the focus";
+}
+
 TEST_F(StdCtrlsTest, CheckBoxCyclesItsStatesOnClicks) {
     TCheckBox* box = TCheckBox::Create(form);
     box->SetParent(form);
