@@ -444,14 +444,17 @@ void TWinControl::WMKeyDown(TMessage& Message) {
     DefaultHandler(Message);
 }
 
+// Dialog keys come first, while the focus is still where the key was
+// pressed: a handler of OnKeyDown that moves the focus to a button does not
+// press that button with the same Enter.
 void TWinControl::CNKeyDown(TMessage& Message) {
     Message.Result = 1;
-    if (DoKeyDown(Message)) return;
     const Word key = Word(Message.WParam);
     if (IsDialogKey(key)) {
         TCustomForm* form = GetParentForm();
         if (form && form->Perform(CM_DIALOGKEY, key, Message.LParam)) return;
     }
+    if (DoKeyDown(Message)) return;
     Message.Result = 0;
 }
 
