@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "app/dm1frm.h"
+#include "app/fanchangfrm.h"
 #include "app/guaqi1.h"
+#include "app/jiedaifrm.h"
 #include "app/login.h"
 #include "app/programfolder.h"
 #include "app/xiugaimimafrm.h"
@@ -155,6 +157,16 @@ void TMAIN::N11Click(TObject*) {
     Txiugaimima::Create(Application)->SetCaption("修改密码");
 }
 
+void TMAIN::N10Click(TObject*) {
+    if (ActivateChildByCaption("售后接待")) return;
+    Tjiedai::Create(Application)->SetCaption("售后接待");
+}
+
+void TMAIN::N29Click(TObject*) {
+    if (ActivateChildByCaption("手机返厂")) return;
+    Tfanchang::Create(Application)->SetCaption("手机返厂");
+}
+
 void TMAIN::VxToolButton9Click(TObject*) { N10->Click(); }
 void TMAIN::VxToolButton11Click(TObject*) { N29->Click(); }
 void TMAIN::VxToolButton10Click(TObject*) { N30->Click(); }
@@ -223,9 +235,10 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N27Click", &TMAIN::N27Click);
     // Each opens its window (or runs its command) once that is built.
     p.Method("N11Click", &TMAIN::N11Click);
-    for (const char* name : {"N2Click", "N7Click", "N3Click", "N12Click", "N4Click", "N10Click", "N29Click",
-                             "N30Click", "N31Click", "N5Click", "N6Click", "N14Click", "N15Click", "N16Click",
-                             "N28Click"})
+    p.Method("N10Click", &TMAIN::N10Click);
+    p.Method("N29Click", &TMAIN::N29Click);
+    for (const char* name : {"N2Click", "N7Click", "N3Click", "N12Click", "N4Click", "N30Click", "N31Click", "N5Click",
+                             "N6Click", "N14Click", "N15Click", "N16Click", "N28Click"})
         p.Method(name, &TMAIN::PendingWindowClick);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);
     p.Method("VxToolButton11Click", &TMAIN::VxToolButton11Click);

@@ -86,6 +86,8 @@ public:
     // The commands whose windows are not built yet: they do nothing.
     void PendingWindowClick(TObject* Sender);
     void N11Click(TObject* Sender);
+    void N10Click(TObject* Sender);
+    void N29Click(TObject* Sender);
     void VxToolButton9Click(TObject* Sender);
     void VxToolButton11Click(TObject* Sender);
     void VxToolButton10Click(TObject* Sender);
