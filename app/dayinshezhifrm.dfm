@@ -12,14 +12,12 @@ object dayinshezhi: Tdayinshezhi
   Font.Name = '宋体'
   Font.Style = []
   FormStyle = fsMDIChild
-  OldCreateOrder = False
   Position = poDefaultPosOnly
   Visible = True
   OnClose = FormClose
   OnCreate = FormCreate
   OnShow = FormShow
   PixelsPerInch = 96
-  TextHeight = 13
   object GroupBox1: TGroupBox
     Left = 8
     Top = 4
@@ -128,7 +126,5 @@ object dayinshezhi: Tdayinshezhi
     OnClick = BitBtn2Click
   end
   object OpenDialog2: TOpenDialog
-    Left = 24
-    Top = 296
   end
 end

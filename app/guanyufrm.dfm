@@ -11,11 +11,9 @@ object guanyu: Tguanyu
   Font.Height = -13
   Font.Name = '宋体'
   Font.Style = []
-  OldCreateOrder = False
   Position = poDesktopCenter
   OnClick = FormClick
   PixelsPerInch = 96
-  TextHeight = 13
   object Image1: TImage
     Left = 0
     Top = 2

@@ -35,7 +35,7 @@ object guaqi: Tguaqi
       PasswordChar = '*'
       TabOrder = 0
     end
-    object BitBtn1: TButton
+    object BitBtn1: TBitBtn
       Left = 40
       Top = 84
       Width = 75
@@ -44,7 +44,7 @@ object guaqi: Tguaqi
       TabOrder = 1
       OnClick = BitBtn1Click
     end
-    object BitBtn2: TButton
+    object BitBtn2: TBitBtn
       Left = 168
       Top = 84
       Width = 75
@@ -53,7 +53,7 @@ object guaqi: Tguaqi
       TabOrder = 2
       OnClick = BitBtn2Click
     end
-    object BitBtn3: TButton
+    object BitBtn3: TBitBtn
       Left = 104
       Top = 84
       Width = 75

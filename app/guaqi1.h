@@ -3,6 +3,7 @@
 // locked the window has no way to be closed.
 #pragma once
 
+#include "platform/ui/buttons.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
@@ -17,9 +18,9 @@ public:
     TGroupBox* GroupBox1 = nullptr;
     TLabel* Label1 = nullptr;
     TEdit* Edit1 = nullptr;
-    TButton* BitBtn1 = nullptr;
-    TButton* BitBtn2 = nullptr;
-    TButton* BitBtn3 = nullptr;
+    TBitBtn* BitBtn1 = nullptr;
+    TBitBtn* BitBtn2 = nullptr;
+    TBitBtn* BitBtn3 = nullptr;
 
     // Between a right password at 离开 and a right one at 唤醒.
     bool Locked() const { return locked_; }

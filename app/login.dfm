@@ -74,7 +74,7 @@ object loginform: Tloginform
       TabOrder = 2
       OnKeyDown = edtpasswordKeyDown
     end
-    object button1: TButton
+    object button1: TBitBtn
       Left = 56
       Top = 146
       Width = 75
@@ -83,7 +83,7 @@ object loginform: Tloginform
       TabOrder = 3
       OnClick = Button1Click
     end
-    object button2: TButton
+    object button2: TBitBtn
       Left = 184
       Top = 146
       Width = 75

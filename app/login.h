@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/rtl/stringlist.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
@@ -27,8 +28,8 @@ public:
     TComboBox* cbusername = nullptr;
     TEdit* Edit1 = nullptr;
     TEdit* edtpassword = nullptr;
-    TButton* button1 = nullptr;
-    TButton* button2 = nullptr;
+    TBitBtn* button1 = nullptr;
+    TBitBtn* button2 = nullptr;
 
     // The logged-in operator's id, written into every operator column;
     // empty until the login succeeds.

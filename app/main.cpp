@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/dm1frm.h"
+#include "app/guanyufrm.h"
 #include "app/mainfrm.h"
 #include "app/shanchujilufrm.h"
 #include "platform/rtl/kernel.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     StartGuiPlatform(argc, argv);
     Application->CreateForm(DM1);
     Application->CreateForm(MAIN);
+    Application->CreateForm(guanyu);
     Application->CreateForm(shanchujilu);
     Application->Run();
     CloseHandle(mutex);

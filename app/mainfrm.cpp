@@ -4,8 +4,12 @@
 
 #include <memory>
 
+#include "app/clientbackground.h"
+#include "app/databasecommands.h"
+#include "app/dayinshezhifrm.h"
 #include "app/dm1frm.h"
 #include "app/fanchangfrm.h"
+#include "app/guanyufrm.h"
 #include "app/guaqi1.h"
 #include "app/jiedaifrm.h"
 #include "app/login.h"
@@ -28,6 +32,15 @@ namespace {
 const char kSection[] = "程序参数";
 const char kDefaultShopName[] = "Kavendi手机店";
 
+// A whole-file copy that overwrites; an exception counts as a failed copy.
+bool CopiedOver(const AnsiString& from, const AnsiString& to) {
+    try {
+        return CopyFile(from, to, false);
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 AnsiString DatabaseFileName() { return AppFolder() + "database/database.mdb"; }
@@ -46,7 +59,14 @@ TMAIN::~TMAIN() {
     if (MAIN == this) MAIN = nullptr;
 }
 
+void TMAIN::CreateHandle() {
+    clientBackground_.reset();
+    TForm::CreateHandle();
+    if (ClientHandle()) clientBackground_ = std::make_unique<MDIClientBackground>(this);
+}
+
 void TMAIN::FormCreate(TObject*) {
+    SaveDialog1->SetFileName(FormatDateTime("yyyy-mm-dd", Date()));
     AnsiString shopName, slogan;
     {
         TIniFile ini(SettingsFileName());
@@ -59,6 +79,7 @@ void TMAIN::FormCreate(TObject*) {
     }
     SetCaption(shopName + "Serviora");
     Label1->SetCaption(shopName);
+    LoadBackground(BackgroundFile);
     VxMarqueeStatus1->SetCaption(slogan);
 
     TADOConnection* connection = DM1->ADOConnection1;
@@ -104,6 +125,17 @@ void TMAIN::FormResize(TObject*) {
     Label2->SetTop((Height() - Label2->Height()) / 2);
 }
 
+void TMAIN::LoadBackground(const AnsiString& fileName) {
+    Image1->SetVisible(false);
+    try {
+        Image1->Picture()->LoadFromFile(fileName);
+        Image1->SetVisible(true);
+    } catch (const Exception&) {
+        // A missing or unreadable picture leaves the background empty.
+    }
+    if (clientBackground_) clientBackground_->Invalidate();
+}
+
 bool TMAIN::ActivateChildByCaption(const AnsiString& caption) {
     for (int i = 0; i < MDIChildCount(); ++i) {
         TCustomForm* child = MDIChildren(i);
@@ -123,13 +155,7 @@ void TMAIN::FormCloseQuery(TObject*, bool& CanClose) {
 
 // The automatic backup: the database file copied to backup/<today>.bak.
 void TMAIN::FormClose(TObject*, TCloseAction&) {
-    bool copied = false;
-    try {
-        copied = CopyFile(DatabaseFileName(), AutomaticBackupFileName(), false);
-    } catch (const Exception&) {
-        copied = false;
-    }
-    if (!copied) {
+    if (!CopiedOver(DatabaseFileName(), AutomaticBackupFileName())) {
         MessageBox(Handle(), "备份数据失败，请重试！", "错误", MB_ICONERROR);
         return;
     }
@@ -142,6 +168,14 @@ void TMAIN::FormClose(TObject*, TCloseAction&) {
 }
 
 void TMAIN::N8Click(TObject*) { Close(); }
+
+void TMAIN::N3Click(TObject*) {
+    if (!SaveDialog1->Execute() || SaveDialog1->FileName().empty()) return;
+    if (CopiedOver(DatabaseFileName(), SaveDialog1->FileName() + ".bak"))
+        MessageBox(Handle(), "备份数据成功！", "提示", MB_ICONINFORMATION);
+    else
+        MessageBox(Handle(), "备份数据失败，请重试！!", "错误", MB_ICONERROR);
+}
 
 // The help file opens through the desktop; whether that worked is not
 // examined.
@@ -167,6 +201,21 @@ void TMAIN::N29Click(TObject*) {
     Tfanchang::Create(Application)->SetCaption("手机返厂");
 }
 
+void TMAIN::N7Click(TObject*) {
+    if (ActivateChildByCaption("店铺名称及小票打印设置")) return;
+    Tdayinshezhi::Create(Application)->SetCaption("店铺名称及小票打印设置");
+}
+
+// A successful restore ends the run; the next start opens the restored file.
+void TMAIN::N12Click(TObject*) {
+    RestoreDatabaseCommand(*DM1->ADOConnection1,
+                           [this] { return OpenDialog1->Execute() ? OpenDialog1->FileName() : AnsiString(); });
+}
+
+void TMAIN::N4Click(TObject*) { InitialiseDatabaseCommand(*DM1->ADOall); }
+
+void TMAIN::N28Click(TObject*) { guanyu->ShowModal(); }
+
 void TMAIN::VxToolButton9Click(TObject*) { N10->Click(); }
 void TMAIN::VxToolButton11Click(TObject*) { N29->Click(); }
 void TMAIN::VxToolButton10Click(TObject*) { N30->Click(); }
@@ -181,6 +230,7 @@ void TMAIN::VxToolButton2Click(TObject*) {
 void TMAIN::VxToolButton6Click(TObject*) { Close(); }
 
 void TMAIN::Published(TPublished<TMAIN>& p) {
+    p.Field("Image1", &TMAIN::Image1);
     p.Field("Label1", &TMAIN::Label1);
     p.Field("Label2", &TMAIN::Label2);
     p.Field("VxToolbar2", &TMAIN::VxToolbar2);
@@ -220,9 +270,11 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Field("N27", &TMAIN::N27);
     p.Field("N28", &TMAIN::N28);
     p.Field("VxMenuController1", &TMAIN::VxMenuController1);
+    p.Field("SaveDialog1", &TMAIN::SaveDialog1);
     p.Field("Timer1", &TMAIN::Timer1);
     p.Field("Timer2", &TMAIN::Timer2);
     p.Field("ImageList2", &TMAIN::ImageList2);
+    p.Field("OpenDialog1", &TMAIN::OpenDialog1);
     p.Field("SkinData1", &TMAIN::SkinData1);
     p.Method("FormCreate", &TMAIN::FormCreate);
     p.Method("FormShow", &TMAIN::FormShow);
@@ -233,12 +285,17 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("Timer2Timer", &TMAIN::Timer2Timer);
     p.Method("N8Click", &TMAIN::N8Click);
     p.Method("N27Click", &TMAIN::N27Click);
+    p.Method("N3Click", &TMAIN::N3Click);
     // Each opens its window (or runs its command) once that is built.
     p.Method("N11Click", &TMAIN::N11Click);
+    p.Method("N7Click", &TMAIN::N7Click);
+    p.Method("N12Click", &TMAIN::N12Click);
+    p.Method("N4Click", &TMAIN::N4Click);
+    p.Method("N28Click", &TMAIN::N28Click);
     p.Method("N10Click", &TMAIN::N10Click);
     p.Method("N29Click", &TMAIN::N29Click);
-    for (const char* name : {"N2Click", "N7Click", "N3Click", "N12Click", "N4Click", "N30Click", "N31Click", "N5Click",
-                             "N6Click", "N14Click", "N15Click", "N16Click", "N28Click"})
+    for (const char* name : {"N2Click", "N30Click", "N31Click", "N5Click", "N6Click", "N14Click", "N15Click",
+                             "N16Click"})
         p.Method(name, &TMAIN::PendingWindowClick);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);
     p.Method("VxToolButton11Click", &TMAIN::VxToolButton11Click);

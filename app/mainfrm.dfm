@@ -17,6 +17,14 @@ object MAIN: TMAIN
   OnCreate = FormCreate
   OnResize = FormResize
   OnShow = FormShow
+  object Image1: TImage
+    Left = 0
+    Top = 64
+    Width = 1016
+    Height = 598
+    Align = alClient
+    Stretch = True
+  end
   object Label1: TLabel
     Left = 200
     Top = 200
@@ -319,6 +327,9 @@ object MAIN: TMAIN
   end
   object VxMenuController1: TVxMenuController
   end
+  object SaveDialog1: TSaveDialog
+    Filter = 'BAK文件|*.BAK|所有文件|*.*'
+  end
   object Timer1: TTimer
     Enabled = False
     Interval = 100
@@ -332,6 +343,9 @@ object MAIN: TMAIN
   object ImageList2: TImageList
     Height = 32
     Width = 32
+  end
+  object OpenDialog1: TOpenDialog
+    Filter = 'BAK文件|*.BAK|所有文件|*.*'
   end
   object SkinData1: TSkinData
     Active = True

@@ -4,7 +4,11 @@
 // windows, one per caption; closing it asks first and backs the database up.
 #pragma once
 
+#include <memory>
+
 #include "platform/ui/extctrls.h"
+#include "platform/ui/extctrls_graphic.h"
+#include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/menus.h"
@@ -12,6 +16,8 @@
 #include "skin/WinSkinData.h"
 #include "styled/VxButton.h"
 #include "styled/VxStatus.h"
+
+class MDIClientBackground;
 
 class TMAIN : public TForm {
     SERVIORA_CLASS(TMAIN, TForm)
@@ -21,6 +27,7 @@ public:
     TMAIN(TComponent* owner, int dummy);
     ~TMAIN() override;
 
+    TImage* Image1 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;
     TVxToolbar* VxToolbar2 = nullptr;
@@ -60,9 +67,11 @@ public:
     TMenuItem* N27 = nullptr;
     TMenuItem* N28 = nullptr;
     TVxMenuController* VxMenuController1 = nullptr;
+    TSaveDialog* SaveDialog1 = nullptr;
     TTimer* Timer1 = nullptr;
     TTimer* Timer2 = nullptr;
     TImageList* ImageList2 = nullptr;
+    TOpenDialog* OpenDialog1 = nullptr;
     TSkinData* SkinData1 = nullptr;
 
     // The settings switch "提醒", read at creation.
@@ -73,6 +82,9 @@ public:
     // Brings back the first child window captioned exactly `caption`
     // (restored, enabled, shown, focused); false when none is open.
     bool ActivateChildByCaption(const AnsiString& caption);
+    // Shows the picture in `fileName` as the background (Image1). A file
+    // that cannot be loaded leaves the background hidden, without a message.
+    void LoadBackground(const AnsiString& fileName);
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -83,11 +95,17 @@ public:
     void Timer2Timer(TObject* Sender);
     void N8Click(TObject* Sender);
     void N27Click(TObject* Sender);
+    // The manual backup: the database copied to the name chosen + ".bak".
+    void N3Click(TObject* Sender);
     // The commands whose windows are not built yet: they do nothing.
     void PendingWindowClick(TObject* Sender);
     void N11Click(TObject* Sender);
     void N10Click(TObject* Sender);
     void N29Click(TObject* Sender);
+    void N7Click(TObject* Sender);
+    void N12Click(TObject* Sender);
+    void N4Click(TObject* Sender);
+    void N28Click(TObject* Sender);
     void VxToolButton9Click(TObject* Sender);
     void VxToolButton11Click(TObject* Sender);
     void VxToolButton10Click(TObject* Sender);
@@ -96,6 +114,12 @@ public:
     void VxToolButton14Click(TObject* Sender);
     void VxToolButton2Click(TObject* Sender);
     void VxToolButton6Click(TObject* Sender);
+
+protected:
+    void CreateHandle() override;
+
+private:
+    std::unique_ptr<MDIClientBackground> clientBackground_;
 };
 
 extern TMAIN* MAIN;

@@ -3,7 +3,6 @@
 
 #include "app/footertext.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/graphic.h"
 
 namespace {
 
@@ -49,15 +48,4 @@ void SaveShopSettingsCommand(const AnsiString& settingsFile, const TShopSettings
         return;
     }
     Application->MessageBox("配置成功,修改后的软件界面效果重新启动软件后体现！", "提示", MB_ICONINFORMATION);
-}
-
-void ApplyBackgroundPicture(TCustomIniFile& ini, const AnsiString& fileName, TControl& image, TPicture& picture) {
-    WriteChosenBackground(ini, fileName);
-    image.SetVisible(false);
-    try {
-        picture.LoadFromFile(fileName);
-    } catch (const Exception&) {
-        return;  // a background that cannot be loaded stays hidden, without a message
-    }
-    image.SetVisible(true);
 }

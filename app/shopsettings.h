@@ -27,13 +27,3 @@ void WriteChosenBackground(TCustomIniFile& ini, const AnsiString& fileName);
 // says "配置成功,…" (information), or "配置失败！" (error) when writing
 // raised an exception.
 void SaveShopSettingsCommand(const AnsiString& settingsFile, const TShopSettings& settings);
-
-class TControl;
-class TPicture;
-
-// The picture chooser's second half (ApplyBackgroundPicture): records
-// `fileName` under "背景图片", then hides the main window's background
-// image, loads the file into its picture and shows it again. A file that
-// cannot be loaded (missing, not a picture) leaves the image hidden, with
-// no message. `image` is the control showing `picture` (MAIN->Image1).
-void ApplyBackgroundPicture(TCustomIniFile& ini, const AnsiString& fileName, TControl& image, TPicture& picture);

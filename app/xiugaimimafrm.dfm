@@ -81,7 +81,7 @@ object xiugaimima: Txiugaimima
       PasswordChar = '*'
       TabOrder = 3
     end
-    object BitBtn1: TButton
+    object BitBtn1: TBitBtn
       Left = 56
       Top = 160
       Width = 75
@@ -90,7 +90,7 @@ object xiugaimima: Txiugaimima
       TabOrder = 4
       OnClick = BitBtn1Click
     end
-    object BitBtn2: TButton
+    object BitBtn2: TBitBtn
       Left = 184
       Top = 160
       Width = 75

@@ -2,6 +2,7 @@
 // the logged-in operator's password after checking the old one.
 #pragma once
 
+#include "platform/ui/buttons.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
@@ -22,8 +23,8 @@ public:
     TEdit* Edit2 = nullptr;
     TEdit* Edit3 = nullptr;
     TEdit* Edit4 = nullptr;
-    TButton* BitBtn1 = nullptr;
-    TButton* BitBtn2 = nullptr;
+    TBitBtn* BitBtn1 = nullptr;
+    TBitBtn* BitBtn2 = nullptr;
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);

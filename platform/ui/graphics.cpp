@@ -350,11 +350,14 @@ TCanvas::TCanvas() : font_(std::make_unique<TFont>()), pen_(std::make_unique<TPe
 
 TCanvas::~TCanvas() { ReleaseHandle(); }
 
-void TCanvas::ObjectChangedHandler(TObject*) { stateValid_ = false; }
+void TCanvas::ObjectChangedHandler(TObject* sender) {
+    if (sender == font_.get()) fontValid_ = false;
+    if (sender == pen_.get()) penValid_ = false;
+    if (sender == brush_.get()) brushValid_ = false;
+}
 
 HDC TCanvas::Handle() {
-    if (!dc_) CreateHandle();
-    if (!dc_) throw EInvalidOperation("Canvas does not allow drawing");
+    RequireState();
     return dc_;
 }
 
@@ -371,35 +374,45 @@ void TCanvas::ReleaseHandle() {
     if (oldBrush_) SelectObject(dc_, oldBrush_);
     oldFont_ = oldPen_ = oldBrush_ = 0;
     dc_ = 0;
-    stateValid_ = false;
+    fontValid_ = penValid_ = brushValid_ = false;
 }
 
+// Only what changed is selected again, so a drawing mode the caller set on
+// the DC (a transparent background for text) survives a change of font.
 void TCanvas::RequireState() {
-    HDC dc = Handle();
-    if (stateValid_) return;
-    HGDIOBJ f = SelectObject(dc, font_->Handle());
-    HGDIOBJ p = SelectObject(dc, pen_->Handle());
-    HGDIOBJ b = SelectObject(dc, brush_->Handle());
-    if (!oldFont_) oldFont_ = f;
-    if (!oldPen_) oldPen_ = p;
-    if (!oldBrush_) oldBrush_ = b;
-    SetTextColor(dc, ColorToRGB(font_->Color()));
-    SetROP2(dc, PenModeToRop2(pen_->Mode()));
-    if (brush_->Style() == bsSolid) {
-        SetBkColor(dc, ColorToRGB(brush_->Color()));
-        SetBkMode(dc, OPAQUE);
-    } else {
-        SetBkColor(dc, ~ColorToRGB(brush_->Color()) & 0xFFFFFF);
-        SetBkMode(dc, TRANSPARENT);
+    if (!dc_) CreateHandle();
+    if (!dc_) throw EInvalidOperation("Canvas does not allow drawing");
+    if (!fontValid_) {
+        const HGDIOBJ old = SelectObject(dc_, font_->Handle());
+        if (!oldFont_) oldFont_ = old;
+        SetTextColor(dc_, ColorToRGB(font_->Color()));
+        fontValid_ = true;
     }
-    stateValid_ = true;
+    if (!penValid_) {
+        const HGDIOBJ old = SelectObject(dc_, pen_->Handle());
+        if (!oldPen_) oldPen_ = old;
+        SetROP2(dc_, PenModeToRop2(pen_->Mode()));
+        penValid_ = true;
+    }
+    if (!brushValid_) {
+        const HGDIOBJ old = SelectObject(dc_, brush_->Handle());
+        if (!oldBrush_) oldBrush_ = old;
+        if (brush_->Style() == bsSolid) {
+            SetBkColor(dc_, ColorToRGB(brush_->Color()));
+            SetBkMode(dc_, OPAQUE);
+        } else {
+            SetBkColor(dc_, ~ColorToRGB(brush_->Color()) & 0xFFFFFF);
+            SetBkMode(dc_, TRANSPARENT);
+        }
+        brushValid_ = true;
+    }
 }
 
 void TCanvas::Changing() { onChanging_(this); }
 void TCanvas::Changed() { onChange_(this); }
 
 void TCanvas::Refresh() {
-    stateValid_ = false;
+    fontValid_ = penValid_ = brushValid_ = false;
     RequireState();
 }
 

@@ -179,7 +179,7 @@ public:
     ~TCanvas() override;
 
     // The DC, made on first use by CreateHandle (a plain canvas has none
-    // until one is set).
+    // until one is set), with the canvas's font, pen and brush selected.
     HDC Handle();
     // Draws on a DC that stays owned by the caller; 0 lets go of it.
     void SetHandle(HDC dc);
@@ -244,8 +244,8 @@ public:
 protected:
     // Makes the DC when Handle is asked for and none is set.
     virtual void CreateHandle() {}
-    // Selects the font, pen and brush (and their colours) into the DC when
-    // they changed since.
+    // Selects the font, pen and brush (and their colours) into the DC, each
+    // when it changed since it was last selected.
     void RequireState();
     virtual void Changing();
     virtual void Changed();
@@ -268,7 +268,7 @@ private:
     std::unique_ptr<TPen> pen_;
     std::unique_ptr<TBrush> brush_;
     TCopyMode copyMode_ = cmSrcCopy;
-    bool stateValid_ = false;
+    bool fontValid_ = false, penValid_ = false, brushValid_ = false;
     HGDIOBJ oldFont_ = 0, oldPen_ = 0, oldBrush_ = 0;
     int lockCount_ = 0;
     TNotifyEvent onChange_, onChanging_;

@@ -17,6 +17,10 @@ void AppTest::SetUp() {
 }
 
 void AppTest::TearDown() {
+    // Child windows belong to the application; those a test left open go
+    // with its main window.
+    for (int i = Screen->CustomFormCount() - 1; i >= 0; --i)
+        if (Screen->CustomForms(i)->FormStyle() == fsMDIChild) delete Screen->CustomForms(i);
     if (Application->MainForm() == main_.get()) Application->SetMainForm(nullptr);
     main_.reset();
     if (loginform) {

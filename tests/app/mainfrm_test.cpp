@@ -146,17 +146,19 @@ TEST_F(AppTest, ClosingAsksAndOkBacksTheDatabaseUpAndOffersAManualBackup) {
     DM1->ADOall->ExecSQL();
     PushModalAnswer({IDOK, ""});
     PushModalAnswer({IDOK, ""});
+    PushModalAnswer({0, ""});  // the manual backup's dialog, cancelled
     main_->Close();
     const AnsiString backup = dir_.file("backup/" + FormatDateTime("yyyy-mm-dd", Date()) + ".bak");
     ASSERT_TRUE(FileExists(backup));
     EXPECT_EQ(FileBytes(backup), FileBytes(dir_.file("database/database.mdb")));
-    ASSERT_EQ(ModalQuestions().size(), 2u);
+    ASSERT_EQ(ModalQuestions().size(), 3u);
     EXPECT_EQ(ModalQuestions()[0].text, "确实要退出本系统吗？");
     EXPECT_EQ(ModalQuestions()[0].caption, "系统提示");
     EXPECT_EQ(ModalQuestions()[0].flags, UINT(MB_OKCANCEL | MB_ICONQUESTION));
     EXPECT_EQ(ModalQuestions()[1].caption, "提示");
     EXPECT_EQ(ModalQuestions()[1].text.rfind("退出系统前软件已经自动进行数据备份！", 0), 0u);
     EXPECT_NE(ModalQuestions()[1].text.find("点击“取消”不再次备份！"), AnsiString::npos);
+    EXPECT_EQ(ModalQuestions()[2].kind, "SaveDialog") << "the manual backup offered";
     EXPECT_FALSE(main_->Visible());
 }
 
@@ -208,6 +210,9 @@ TEST_F(AppTest, ResizingCentresTheTwoLabels) {
 TEST_F(AppTest, RealWindowShowsTheMainWindow) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (!platform || AnsiString(platform) != "xcb") GTEST_SKIP() << "runs under Xvfb only";
+    // The background picture the build paints beside the program.
+    ForceDirectories(dir_.file("image"));
+    ASSERT_TRUE(CopyFile(ExtractFilePath(SERVIORA_PROGRAM) + "image/001.jpg", dir_.file("image/001.jpg"), false));
     PushModalAnswer({IDOK, ""});  // the shop name question
     StartMainWindow();
     RunFor(500);

@@ -5,9 +5,6 @@
 
 #include "app/shopsettings.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/graphic.h"
-#include "platform/ui/jpegimage.h"
-#include "platform/ui/controls.h"
 #include "platform/ui/modalresponder.h"
 #include "platform/rtl/fileutils.h"
 #include "support/temp_dir.h"
@@ -94,35 +91,6 @@ TEST_F(ShopSettings, SavingSaysWhetherItWorked) {
     ResetModalResponder();
     TIniFile ini(file_);
     EXPECT_EQ(ReadShopSettings(ini).ShopName, "新店");
-}
-
-TEST_F(ShopSettings, ThePictureChooserRecordsThePathAndShowsThePictureWhenItLoads) {
-    const AnsiString picture = dir_.file("店面.jpg");
-    {
-        TBitmap bitmap;
-        bitmap.SetWidth(40);
-        bitmap.SetHeight(30);
-        TJPEGImage jpeg;
-        jpeg.Assign(&bitmap);
-        jpeg.SaveToFile(picture);
-    }
-    const AnsiString notAPicture = dir_.file("说明.jpg");
-    ASSERT_TRUE(WriteFileAtomically(notAPicture, "这不是图片"));
-
-    std::unique_ptr<TGraphicControl> image(TGraphicControl::Create(nullptr));  // stands in for MAIN->Image1
-    TPicture shown;
-    TIniFile ini(file_);
-    ApplyBackgroundPicture(ini, picture, *image, shown);
-    EXPECT_EQ(ini.ReadString("程序参数", "背景图片", ""), picture);
-    EXPECT_TRUE(image->Visible());
-    EXPECT_EQ(shown.Width(), 40);
-    EXPECT_EQ(shown.Height(), 30);
-
-    for (const AnsiString& bad : {notAPicture, dir_.file("missing.jpg")}) {
-        ApplyBackgroundPicture(ini, bad, *image, shown);
-        EXPECT_EQ(ini.ReadString("程序参数", "背景图片", ""), bad);
-        EXPECT_FALSE(image->Visible()) << "no background until another picture loads";
-    }
 }
 
 }  // namespace

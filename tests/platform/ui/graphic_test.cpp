@@ -77,6 +77,28 @@ TEST(Canvas, DrawsOnABitmapWithItsPenBrushAndFont) {
     EXPECT_EQ(canvas->ClipRect(), Rect(0, 0, 60, 40));
 }
 
+// Code that draws on Handle() with the platform's own calls (a label's
+// DrawText) finds the canvas's font, pen and brush selected; a changed font
+// is selected again without undoing a background mode set on the DC.
+TEST(Canvas, HandleHasTheCanvasObjectsSelected) {
+    TBitmap bitmap;
+    bitmap.SetSize(20, 20);
+    TCanvas* canvas = bitmap.Canvas();
+    canvas->Font()->SetHeight(-30);
+    canvas->Font()->SetColor(clYellow);
+    const HDC dc = canvas->Handle();
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), canvas->Font()->Handle());
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), canvas->Pen()->Handle());
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), canvas->Brush()->Handle());
+    EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 0));
+    SetBkMode(dc, TRANSPARENT);
+    canvas->Font()->SetColor(clRed);
+    canvas->Font()->SetHeight(-12);
+    EXPECT_EQ(GetCurrentObject(canvas->Handle(), OBJ_FONT), canvas->Font()->Handle());
+    EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+}
+
 TEST(Canvas, Frame3DDrawsRingsAndShrinks) {
     TBitmap bitmap;
     bitmap.SetSize(10, 10);
