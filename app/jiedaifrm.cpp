@@ -81,9 +81,9 @@ void Tjiedai::SpeedButton1Click(TObject*) {
 
 void Tjiedai::ComboBoxDropDown(TObject* Sender) {
     const int input = InputOf(Sender);
-    if (input < 0) return;
-    FillDistinctList(DM1->ADOall, static_cast<TComboBox*>(Sender)->Items(),
-                     DistinctColumn(static_cast<TReceptionInput>(input)));
+    auto* combo = dynamic_cast<TComboBox*>(Sender);
+    const char* column = input < 0 ? nullptr : DistinctColumn(static_cast<TReceptionInput>(input));
+    if (combo && column) FillDistinctList(DM1->ADOall, combo->Items(), column);
 }
 
 void Tjiedai::InputKeyDown(TObject* Sender, Word& Key, TShiftState) {
