@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/rtl/identifier.h"
+#include "platform/rtl/programlong.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ struct Registry {
 };
 
 Registry& TheRegistry() {
-    static Registry registry;
-    return registry;
+    static ProgramLong<Registry> registry;
+    return *registry;
 }
 
 TComponent* FindOther(const std::vector<TComponent*>& modules, const AnsiString& name, const TComponent* self) {

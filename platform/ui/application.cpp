@@ -1,6 +1,5 @@
 // TApplication (the message loop, form creation, exceptions) and TScreen.
 #include <algorithm>
-#include <cstdlib>
 
 #include "platform/rtl/moduleregistry.h"
 #include "platform/rtl/stringlist.h"
@@ -13,10 +12,11 @@
 
 namespace {
 
-// The application object and the screen live as long as the program.
+// The application object and the screen live as long as the program. The
+// application goes first at exit: its forms leave the screen's lists.
 struct Globals {
-    std::unique_ptr<TApplication> application{new TApplication(nullptr)};
     std::unique_ptr<TScreen> screen{new TScreen(nullptr)};
+    std::unique_ptr<TApplication> application{new TApplication(nullptr)};
 };
 
 Globals& TheGlobals() {
@@ -33,24 +33,14 @@ TScreen* Screen = TheGlobals().screen.get();
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
 
-TApplication::~TApplication() { DestroyHandle(); }
-
-void TApplication::DestroyHandle() {
+TApplication::~TApplication() {
     if (handle_) DeallocateHWnd(handle_);
-    handle_ = 0;
 }
 
 AnsiString TApplication::ExeName() const { return ParamStr(0); }
 
 HWND TApplication::Handle() {
-    if (!handle_) {
-        handle_ = AllocateHWnd(TWndMethod(this, &TApplication::AppWndProc));
-        // The window system's tables come to life with the first window and
-        // are torn down at exit before this program-long object would be:
-        // its window has to go first.
-        static const bool releasedAtExit = (std::atexit([] { Application->DestroyHandle(); }), true);
-        (void)releasedAtExit;
-    }
+    if (!handle_) handle_ = AllocateHWnd(TWndMethod(this, &TApplication::AppWndProc));
     return handle_;
 }
 

@@ -1,5 +1,6 @@
 // The caret: one per thread, drawn by inverting its rectangle in its
 // window and blinking on a timer of the clock.
+#include "platform/rtl/programlong.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/window_internal.h"
 #include "platform/ui/winpaint.h"
@@ -20,8 +21,8 @@ struct Caret {
 };
 
 Caret& TheCaret() {
-    static Caret caret;
-    return caret;
+    static ProgramLong<Caret> caret;
+    return *caret;
 }
 
 // Inverting twice restores the pixels, so drawing and removing are one step.

@@ -7,6 +7,10 @@
 
 // ---- TCustomTabControl -----------------------------------------------------------------
 
+void TCustomTabControl::Published(TPublished<TCustomTabControl>& p) {
+    p.Property("MultiLine", &TCustomTabControl::MultiLine, &TCustomTabControl::SetMultiLine);
+}
+
 TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner) {
     controlStyle_.Exclude(csCaptureMouse);
     controlStyle_.Include(csAcceptsControls);
@@ -17,7 +21,13 @@ TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner) {
 void TCustomTabControl::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     CreateSubClass(params, "SysTabControl32");
-    params.Style |= WS_CLIPCHILDREN;
+    params.Style |= WS_CLIPCHILDREN | (multiLine_ ? TCS_MULTILINE : 0);
+}
+
+void TCustomTabControl::SetMultiLine(bool v) {
+    if (multiLine_ == v) return;
+    multiLine_ = v;
+    if (HandleAllocated()) Perform(CM_RECREATEWND, 0, 0);
 }
 
 void TCustomTabControl::CreateWnd() {
@@ -36,6 +46,8 @@ void TCustomTabControl::UpdateTabs() {
         SendMessage(Handle(), TCM_INSERTITEM, WPARAM(i), LPARAM(&item));
     }
     SendMessage(Handle(), TCM_SETCURSEL, WPARAM(InitialTab()), 0);
+    // More tabs may take more rows, and the pages less room.
+    Realign();
 }
 
 void TCustomTabControl::AdjustClientRect(TRect& rect) const {

@@ -1,6 +1,7 @@
 // The common-control wrappers: TTabControl, and TPageControl with its
 // TTabSheet pages, over the platform's "SysTabControl32" class (OnChanging
-// may refuse a change of tab; OnChange follows it); TMonthCalendar and
+// may refuse a change of tab; OnChange follows it; MultiLine puts tabs that
+// do not fit in more rows); TMonthCalendar and
 // TDateTimePicker over "SysMonthCal32" and "SysDateTimePick32".
 #pragma once
 
@@ -15,8 +16,12 @@ using TTabChangingEvent = TEvent<void(TObject* Sender, bool& AllowChange)>;
 
 class TCustomTabControl : public TWinControl {
     SERVIORA_CLASS(TCustomTabControl, TWinControl)
+    SERVIORA_PUBLISHED
 public:
     explicit TCustomTabControl(TComponent* owner);
+
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool v);
 
     // The area inside the frame, below the tabs.
     void AdjustClientRect(TRect& rect) const override;
@@ -47,6 +52,7 @@ protected:
 private:
     TNotifyEvent onChange_;
     TTabChangingEvent onChanging_;
+    bool multiLine_ = false;
 };
 
 // Tabs only: the program shows what belongs to TabIndex itself.

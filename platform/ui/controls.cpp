@@ -67,6 +67,7 @@ void TControl::Published(TPublished<TControl>& p) {
     p.Property("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
     p.Property("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode);
     p.Property("DragMode", &TControl::DragMode, &TControl::SetDragMode);
+    p.Property("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).TypeName("TCursor");
     p.Property("OnClick", &TControl::OnClick, &TControl::SetOnClick);
     p.Property("OnDblClick", &TControl::OnDblClick, &TControl::SetOnDblClick);
     p.Property("OnMouseDown", &TControl::OnMouseDown, &TControl::SetOnMouseDown);
@@ -77,6 +78,10 @@ void TControl::Published(TPublished<TControl>& p) {
     p.Property("OnMouseWheelDown", &TControl::OnMouseWheelDown, &TControl::SetOnMouseWheelDown);
     p.Property("OnResize", &TControl::OnResize, &TControl::SetOnResize);
     p.Property("OnContextPopup", &TControl::OnContextPopup, &TControl::SetOnContextPopup);
+    p.Property("OnDragOver", &TControl::OnDragOver, &TControl::SetOnDragOver);
+    p.Property("OnDragDrop", &TControl::OnDragDrop, &TControl::SetOnDragDrop);
+    p.Property("OnStartDrag", &TControl::OnStartDrag, &TControl::SetOnStartDrag);
+    p.Property("OnEndDrag", &TControl::OnEndDrag, &TControl::SetOnEndDrag);
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
@@ -88,6 +93,7 @@ TControl::~TControl() = default;
 
 void TControl::BeforeDestruction() {
     if (captureControl == this) captureControl = nullptr;
+    LeaveDrag();
     Application->ControlDestroyed(this);
     TComponent::BeforeDestruction();
     SetParent(nullptr);
@@ -300,9 +306,6 @@ void TControl::SetBiDiMode(TBiDiMode v) {
     Perform(CM_BIDIMODECHANGED, 0, 0);
 }
 
-void TControl::BeginDrag(bool, int) { dragging_ = true; }
-void TControl::EndDrag(bool) { dragging_ = false; }
-
 bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
 
 void TControl::SetMouseCapture(bool v) {
@@ -321,6 +324,18 @@ void TControl::WndProc(TMessage& Message) {
     if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST && Message.Msg != WM_MOUSEWHEEL &&
         !enabled_)
         return;
+    switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (dragMode_ == dmAutomatic) {
+            BeginDrag(kDragImmediate, kDragThreshold);
+            return;
+        }
+        controlState_.Include(csLButtonDown);
+        break;
+    case WM_LBUTTONUP: controlState_.Exclude(csLButtonDown); break;
+    default: break;
+    }
     Dispatch(Message);
 }
 

@@ -1,5 +1,6 @@
 // The control framework: TControl, TWinControl, TGraphicControl and
-// TCustomControl over the window system.
+// TCustomControl over the window system, and the drag objects of dragging
+// one control onto another (controls_drag.cpp).
 //
 // A control class declares its message handlers by message id:
 //     class TFoo : public TCustomControl {
@@ -41,6 +42,9 @@ using TShiftState = TSet<TShiftStateItem>;
 SERVIORA_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
 SERVIORA_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
 SERVIORA_ENUM(TDragMode, dmManual, dmAutomatic)
+SERVIORA_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
+// What a CM_DRAG message (wParam) asks of the control under the mouse.
+SERVIORA_ENUM(TDragMessage, dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop, dmDragCancel, dmFindTarget)
 SERVIORA_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents,
               csFramed, csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible,
               csReplicatable, csNoStdEvents, csDisplayDragImage, csReflector, csActionClient, csMenuEvents)
@@ -55,6 +59,29 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
                   crHourGlass = -11, crDrag = -12, crNoDrop = -13, crHSplit = -14, crVSplit = -15,
                   crMultiDrag = -16, crSQLWait = -17, crNo = -18, crAppStart = -19, crHelp = -20,
                   crHandPoint = -21, crSizeAll = -22;
+
+// How far the mouse moves before a drag that was not immediate starts, and
+// whether a dmAutomatic control starts dragging at the press.
+constexpr int kDragThreshold = 5;
+constexpr bool kDragImmediate = true;
+
+class TControl;
+class TDragObject;
+
+// The record of CM_DRAG (lParam points at it). dmFindTarget answers the
+// control at Pos as the message result.
+struct TDragRec {
+    TPoint Pos;                      // screen coordinates
+    TDragObject* Source = nullptr;
+    TControl* Target = nullptr;
+    bool Docking = false;
+};
+
+using TDragOverEvent =
+    TEvent<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TStartDragEvent = TEvent<void(TObject* Sender, TDragObject*& DragObject)>;
+using TEndDragEvent = TEvent<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
 using TKeyEvent = TEvent<void(TObject* Sender, Word& Key, TShiftState Shift)>;
 using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
@@ -199,14 +226,28 @@ public:
     bool UseRightToLeftReading() const { return biDiMode_ != bdLeftToRight; }
     bool UseRightToLeftScrollBar() const { return biDiMode_ != bdLeftToRight && biDiMode_ != bdRightToLeftReadingOnly; }
     bool IsRightToLeft() const { return biDiMode_ != bdLeftToRight; }
+    // ---- dragging ----
+    // dmAutomatic: a left press starts dragging the control (instead of
+    // MouseDown), immediately when kDragImmediate.
     TDragMode DragMode() const { return dragMode_; }
     void SetDragMode(TDragMode v) { dragMode_ = v; }
-    // Starts dragging: with `immediate`, at once; otherwise after the mouse
-    // moves. This platform's drag loop is the window system's; a control
-    // only records that it is being dragged.
+    // The cursor over a target that accepts the drop (crNoDrop elsewhere).
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor v) { dragCursor_ = v; }
+    // Drags the control until the drop or a cancel, and returns then: a
+    // nested loop on the queue with the mouse captured, telling the control
+    // under the mouse through CM_DRAG (enter, move, leave, then drop or
+    // cancel) and showing DragCursor or crNoDrop by its answer. Without
+    // `immediate` the drag starts once the mouse has moved `threshold`
+    // pixels (negative: kDragThreshold); a release before that ends it with
+    // no target. A release drops, Esc or losing the capture cancels. A
+    // press still being handled is ended first with WM_LBUTTONUP. Does
+    // nothing while a drag runs; a form cannot be dragged (EInvalidOperation).
     void BeginDrag(bool immediate, int threshold = -1);
+    // Ends this control's drag from inside it (an event handler): dropped
+    // on the current target, or cancelled.
     void EndDrag(bool drop);
-    bool Dragging() const { return dragging_; }
+    bool Dragging() const;
     bool MouseCapture() const;
     void SetMouseCapture(bool v);
 
@@ -248,6 +289,14 @@ public:
     void SetOnResize(TNotifyEvent v) { onResize_ = std::move(v); }
     const TContextPopupEvent& OnContextPopup() const { return onContextPopup_; }
     void SetOnContextPopup(TContextPopupEvent v) { onContextPopup_ = std::move(v); }
+    const TDragOverEvent& OnDragOver() const { return onDragOver_; }
+    void SetOnDragOver(TDragOverEvent v) { onDragOver_ = std::move(v); }
+    const TDragDropEvent& OnDragDrop() const { return onDragDrop_; }
+    void SetOnDragDrop(TDragDropEvent v) { onDragDrop_ = std::move(v); }
+    const TStartDragEvent& OnStartDrag() const { return onStartDrag_; }
+    void SetOnStartDrag(TStartDragEvent v) { onStartDrag_ = std::move(v); }
+    const TEndDragEvent& OnEndDrag() const { return onEndDrag_; }
+    void SetOnEndDrag(TEndDragEvent v) { onEndDrag_ = std::move(v); }
 
     // The dynamic methods behind the events.
     virtual void Click();
@@ -260,6 +309,17 @@ public:
     virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
     virtual void Resize();
     virtual bool CanAutoSize(int& newWidth, int& newHeight);
+    // Dragging, on the target: whether it takes what is dragged (Source is
+    // the dragged control, or the drag object when it is not a control's);
+    // without OnDragOver it refuses. Then the drop, in client coordinates.
+    virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+    virtual void DragDrop(TObject* source, int x, int y);
+    // On the dragged control: its drag object may come from OnStartDrag
+    // (owned by the handler); the drag ends on `target` (nullptr when the
+    // drop was refused or cancelled, after DragCanceled).
+    virtual void DoStartDrag(TDragObject*& dragObject);
+    virtual void DoEndDrag(TObject* target, int x, int y);
+    virtual void DragCanceled();
 
     void Loaded() override;
 
@@ -290,6 +350,7 @@ protected:
     void CMParentCtl3DChanged(TMessage& Message);
     void CMHitTest(TMessage& Message);
     void CMMouseWheel(TMessage& Message);
+    void CMDrag(TMessage& Message);
 
 public:
     // The class's handlers; the root of every control's message table.
@@ -314,6 +375,7 @@ public:
         SERVIORA_MESSAGE(CM_PARENTCTL3DCHANGED, CMParentCtl3DChanged)
         SERVIORA_MESSAGE(CM_HITTEST, CMHitTest)
         SERVIORA_MESSAGE(CM_MOUSEWHEEL, CMMouseWheel)
+        SERVIORA_MESSAGE(CM_DRAG, CMDrag)
     default:
         break;
         }
@@ -321,7 +383,13 @@ public:
     }
 
 private:
+    class DragOperation;
+
     void FontChanged(TObject* sender);
+    // CM_DRAG's enter, leave, move and drop, on the target.
+    void DoDragMsg(TMessage& Message);
+    // The control is going: a drag it takes part in forgets it.
+    void LeaveDrag();
 
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -347,13 +415,17 @@ private:
     TBasicAction* action_ = nullptr;
     TBiDiMode biDiMode_ = bdLeftToRight;
     TDragMode dragMode_ = dmManual;
-    bool dragging_ = false;
+    TCursor dragCursor_ = crDrag;
     TNotifyEvent onClick_, onDblClick_, onResize_;
     TMouseEvent onMouseDown_, onMouseUp_;
     TMouseMoveEvent onMouseMove_;
     TMouseWheelEvent onMouseWheel_;
     TMouseWheelUpDownEvent onMouseWheelUp_, onMouseWheelDown_;
     TContextPopupEvent onContextPopup_;
+    TDragOverEvent onDragOver_;
+    TDragDropEvent onDragDrop_;
+    TStartDragEvent onStartDrag_;
+    TEndDragEvent onEndDrag_;
     TWndMethod windowProc_;
 
 protected:
@@ -363,6 +435,38 @@ protected:
     friend class TWinControl;
 };
 using TControlClass = const TControl::MetaClassType*;
+
+// What is being dragged, with where the drag is and over which control.
+class TDragObject : public TObject {
+    SERVIORA_CLASS(TDragObject, TObject)
+public:
+    TPoint DragPos() const { return dragPos_; }
+    TControl* DragTarget() const { return dragTarget_; }
+    bool Dropped() const { return dropped_; }
+    // The cursor at a screen point over a target that accepts the drop or not.
+    virtual TCursor GetDragCursor(bool accepted, int x, int y);
+    // The drag ended: on `target` at its client point when accepted.
+    virtual void Finished(TObject* target, int x, int y, bool accepted);
+
+private:
+    friend class TControl;
+    TPoint dragPos_;
+    TControl* dragTarget_ = nullptr;
+    bool dropped_ = false;
+};
+
+// The drag of a control: its DragCursor, and its DoEndDrag at the end.
+class TDragControlObject : public TDragObject {
+    SERVIORA_CLASS(TDragControlObject, TDragObject)
+public:
+    explicit TDragControlObject(TControl* control) : control_(control) {}
+    TControl* Control() const { return control_; }
+    TCursor GetDragCursor(bool accepted, int x, int y) override;
+    void Finished(TObject* target, int x, int y, bool accepted) override;
+
+private:
+    TControl* control_;
+};
 
 // A control without a window of its own, painted by its parent.
 class TGraphicControl : public TControl {
@@ -548,6 +652,7 @@ protected:
     void CMSysColorChange(TMessage& Message);
     void WMSysColorChange(TMessage& Message);
     void CMCancelMode(TMessage& Message);
+    void CMDrag(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_PAINT, WMPaint)
@@ -595,6 +700,7 @@ protected:
         SERVIORA_MESSAGE(CM_RECREATEWND, CMRecreateWnd)
         SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
         SERVIORA_MESSAGE(CM_CANCELMODE, CMCancelMode)
+        SERVIORA_MESSAGE(CM_DRAG, CMDrag)
     SERVIORA_MESSAGES_END(TControl)
 
 private:

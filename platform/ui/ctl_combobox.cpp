@@ -110,10 +110,14 @@ void ComboBox::Drop() {
     selectionBeforeDrop_ = List(LB_GETCURSEL);
     RECT box;
     GetWindowRect(window_, &box);
-    const int itemHeight = int(List(LB_GETITEMHEIGHT, 0));
+    // As many items as fit (at least one row), each at its own height.
     const int count = std::max<int>(1, int(List(LB_GETCOUNT)));
-    const int fit = std::max(1, droppedHeight_ / std::max(1, itemHeight));
-    const int height = std::min(count, fit) * itemHeight + 2;
+    int height = 2;
+    for (int i = 0; i < count; ++i) {
+        const int itemHeight = int(List(LB_GETITEMHEIGHT, WPARAM(i)));
+        if (i > 0 && height + itemHeight > droppedHeight_ + 2) break;
+        height += itemHeight;
+    }
     const int width = std::max<int>(box.right - box.left, droppedWidth_);
     SetWindowPos(list_, HWND_TOPMOST, box.left, box.bottom, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     dropped_ = true;
@@ -218,7 +222,10 @@ void ComboBox::Paint(HDC dc) {
         item.hDC = dc;
         item.rcItem = field;
         item.itemData = ULONG_PTR(List(LB_GETITEMDATA, WPARAM(selection)));
+        // The field is drawn in the control's font, as the dropped items are.
+        const HGDIOBJ oldFont = SelectObject(dc, font_.ForDrawing());
         SendMessage(GetParent(window_), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+        SelectObject(dc, oldFont);
         return;
     }
     const bool highlighted = focused_ && !dropped_;

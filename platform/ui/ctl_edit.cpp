@@ -2,7 +2,9 @@
 // classic look. Positions are byte offsets into the ANSI text that always
 // fall on character boundaries; typed bytes of a multi-byte character are
 // gathered until the character is whole; the byte limit never cuts one.
-// Lines of a multi-line edit end in "\r\n" and are not wrapped.
+// Lines of a multi-line edit end in "\r\n"; without ES_AUTOHSCROLL they
+// wrap at the formatting rectangle, after spaces or next to a Chinese
+// character, and the line messages count the lines as shown.
 #include <algorithm>
 #include <vector>
 
@@ -54,16 +56,29 @@ public:
 private:
     struct Line {
         std::size_t start;
-        std::size_t length;  // without the line break
+        std::size_t length;  // without the line break; a wrapped line keeps its spaces
+        bool wrapped = false;  // ends where the text wraps, not at a line break
+    };
+    // The lines as last laid out, and what they were laid out for.
+    struct Layout {
+        AnsiString text;
+        bool multiline = false;
+        int wrapWidth = -1;  // 0: no wrapping
+        HFONT font = 0;
+        char passwordChar = 0;
+        std::vector<Line> lines;
     };
 
     bool Multiline() const { return (Style(window_) & ES_MULTILINE) != 0; }
+    bool Wrapping() const { return Multiline() && !(Style(window_) & ES_AUTOHSCROLL); }
     bool ReadOnly() const { return (Style(window_) & ES_READONLY) != 0; }
     std::size_t SelStart() const { return std::min(anchor_, caret_); }
     std::size_t SelEnd() const { return std::max(anchor_, caret_); }
 
-    std::vector<Line> Lines() const;
+    const std::vector<Line>& Lines() const;
+    void WrapLine(HDC dc, const Line& line, int width, std::vector<Line>& out) const;
     std::size_t LineOf(std::size_t offset) const;
+    std::size_t LineEnd(const Line& line) const;
     std::size_t Snap(std::size_t offset) const;
     std::size_t NextChar(std::size_t offset) const;
     std::size_t PrevChar(std::size_t offset) const;
@@ -99,6 +114,7 @@ private:
     HWND window_;
     ControlFont font_;
     AnsiString text_;
+    mutable Layout layout_;
     std::size_t anchor_ = 0;
     std::size_t caret_ = 0;
     std::size_t limit_ = noLimit;
@@ -121,27 +137,84 @@ private:
 
 // ---- Text structure -------------------------------------------------------------
 
-std::vector<Edit::Line> Edit::Lines() const {
-    std::vector<Line> lines;
+// The lines as shown, laid out again when the text or what shapes them changed.
+const std::vector<Edit::Line>& Edit::Lines() const {
+    const bool multiline = Multiline();
+    const int wrapWidth = Wrapping() ? std::max(1, int(formatRect_.right - formatRect_.left)) : 0;
+    if (layout_.wrapWidth == wrapWidth && layout_.multiline == multiline && layout_.font == font_.Get() &&
+        layout_.passwordChar == passwordChar_ && layout_.text == text_)
+        return layout_.lines;
+    std::vector<Line> hard;
     std::size_t start = 0;
-    if (Multiline()) {
+    if (multiline) {
         for (std::size_t i = 0; i < text_.size(); i += AnsiCharSize(text_, i)) {
             if (text_[i] == '\n') {
                 const std::size_t end = (i > start && text_[i - 1] == '\r') ? i - 1 : i;
-                lines.push_back({start, end - start});
+                hard.push_back({start, end - start});
                 start = i + 1;
             }
         }
     }
-    lines.push_back({start, text_.size() - start});
-    return lines;
+    hard.push_back({start, text_.size() - start});
+    std::vector<Line> lines;
+    if (wrapWidth > 0) {
+        const HDC dc = GetDC(window_);
+        const HGDIOBJ old = SelectObject(dc, font_.ForDrawing());
+        for (const Line& line : hard) WrapLine(dc, line, wrapWidth, lines);
+        SelectObject(dc, old);
+        ReleaseDC(window_, dc);
+    } else {
+        lines = std::move(hard);
+    }
+    layout_ = {text_, multiline, wrapWidth, font_.Get(), passwordChar_, std::move(lines)};
+    return layout_.lines;
+}
+
+// Splits a line of the text into lines no wider than `width`. A line breaks
+// after its last space that fits (the spaces stay at its end), else before
+// or after a Chinese character, else after the last character that fits;
+// it always holds at least one character.
+void Edit::WrapLine(HDC dc, const Line& line, int width, std::vector<Line>& out) const {
+    const std::size_t end = line.start + line.length;
+    std::size_t start = line.start;
+    for (;;) {
+        int x = 0;
+        std::size_t at = start, lastBreak = start;
+        while (at < end) {
+            const std::size_t size = AnsiCharSize(text_, at);
+            const int charWidth = WidthOf(dc, std::string_view(text_).substr(at, size));
+            if (x + charWidth > width && at > start) break;
+            x += charWidth;
+            const bool wide = size > 1 || (at + size < end && AnsiCharSize(text_, at + size) > 1);
+            at += size;
+            if (text_[at - size] == ' ' || wide) lastBreak = at;
+        }
+        if (at < end && text_[at] == ' ') {
+            while (at < end && text_[at] == ' ') ++at;
+            lastBreak = at;
+        }
+        if (at >= end) {
+            out.push_back({start, end - start});
+            return;
+        }
+        const std::size_t next = lastBreak > start ? lastBreak : at;
+        out.push_back({start, next - start, true});
+        start = next;
+    }
 }
 
 std::size_t Edit::LineOf(std::size_t offset) const {
-    const auto lines = Lines();
+    const auto& lines = Lines();
     for (std::size_t i = 1; i < lines.size(); ++i)
         if (lines[i].start > offset) return i - 1;
     return lines.size() - 1;
+}
+
+// Where the caret stands at the end of a line: a wrapped line's end is the
+// next line's start, so it stops before the last character (its space).
+std::size_t Edit::LineEnd(const Line& line) const {
+    const std::size_t end = line.start + line.length;
+    return line.wrapped ? std::max(line.start, PrevChar(end)) : end;
 }
 
 // Moves an offset back to the start of the character it falls in, and out
@@ -222,7 +295,7 @@ std::size_t Edit::CharFromPos(POINT p) const {
     const int left = LineX(dc, line);
     std::size_t best = line.start;
     int previousX = left;
-    for (std::size_t i = line.start; i < line.start + line.length;) {
+    for (std::size_t i = line.start; i < LineEnd(line);) {
         const std::size_t next = i + AnsiCharSize(text_, i);
         const int x = left + WidthOf(dc, std::string_view(text_).substr(line.start, next - line.start));
         if (p.x < (previousX + x) / 2) break;
@@ -257,7 +330,9 @@ void Edit::MoveCaret(std::size_t to, bool extend) { Select(extend ? anchor_ : to
 void Edit::ScrollCaret() {
     const int width = formatRect_.right - formatRect_.left;
     const POINT p = PosFromChar(caret_);
-    if (p.x < formatRect_.left)
+    if (Wrapping())
+        scrollX_ = 0;
+    else if (p.x < formatRect_.left)
         scrollX_ = std::max(0, scrollX_ - (formatRect_.left - p.x) - width / 4);
     else if (p.x >= formatRect_.right)
         scrollX_ += p.x - formatRect_.right + 1 + width / 4;
@@ -419,7 +494,7 @@ void Edit::KeyDown(WPARAM key) {
     case VK_HOME:
         return MoveCaret(control ? 0 : line.start, shift);
     case VK_END:
-        return MoveCaret(control ? text_.size() : line.start + line.length, shift);
+        return MoveCaret(control ? text_.size() : LineEnd(line), shift);
     case VK_UP:
     case VK_DOWN: {
         if (!Multiline()) return MoveCaret(key == VK_UP ? PrevChar(caret_) : NextChar(caret_), shift);

@@ -1,9 +1,10 @@
-// The "SysListView32" window class in report view: rows of items with
+// The "SysListView32" window class. The report view: rows of items with
 // sub-item columns under a "SysHeader32" child that holds the columns, in
 // the classic look; check boxes (state images 1 and 2), grid lines and
-// whole-row selection as extended styles. LVM_ messages; LVN_ and NM_
-// notifications, with LVN_ITEMCHANGING refusable. The other views are drawn
-// as the report view without its header.
+// whole-row selection as extended styles. The icon and small-icon views put
+// the items in rows of equal cells (an icon over or beside its label), the
+// list view in columns; each scrolls across its rows or columns. LVM_
+// messages; LVN_ and NM_ notifications, with LVN_ITEMCHANGING refusable.
 #include <algorithm>
 #include <vector>
 
@@ -14,6 +15,7 @@ namespace {
 
 constexpr UINT uncheckedImage = INDEXTOSTATEIMAGEMASK(1), checkedImage = INDEXTOSTATEIMAGEMASK(2);
 constexpr int checkSize = 13;
+constexpr int largeIcon = 32, smallIcon = 16;
 
 struct Row {
     std::vector<AnsiString> texts;  // by sub-item
@@ -32,7 +34,8 @@ public:
 
 private:
     bool Valid(std::intptr_t index) const { return index >= 0 && std::size_t(index) < rows_.size(); }
-    bool Report() const { return (Style(window_) & LVS_TYPEMASK) == LVS_REPORT; }
+    DWORD View() const { return Style(window_) & LVS_TYPEMASK; }
+    bool Report() const { return View() == LVS_REPORT; }
     bool Checkboxes() const { return (exStyle_ & LVS_EX_CHECKBOXES) != 0; }
     int ColumnCount() const { return int(SendMessage(header_, HDM_GETITEMCOUNT, 0, 0)); }
     int RowHeight() const { return std::max(font_.TextHeight() + 4, Checkboxes() ? checkSize + 3 : 0); }
@@ -42,6 +45,17 @@ private:
     RECT RowRect(std::size_t index) const;
     RECT SubItemRect(std::size_t index, int column, int code) const;
     RECT CheckRect(std::size_t index) const;
+    // The icon, small-icon and list views: the cell each item takes, how
+    // many cells a row (icon views) or a column (list view) holds, and the
+    // parts of an item in its cell.
+    SIZE CellSize() const;
+    int CellsPerLine() const;
+    RECT CellRect(std::size_t index) const;
+    RECT IconRect(std::size_t index) const;
+    RECT LabelRect(std::size_t index) const;
+    int LabelWidth(std::size_t index) const;
+    // Moving the focus by arrow key from `focus`.
+    std::intptr_t ArrowTarget(std::intptr_t focus, WPARAM key) const;
     int HitTest(POINT p, UINT* flags, int* column) const;
     void LayoutHeader();
 
@@ -60,6 +74,7 @@ private:
     bool SetColumn(int index, const LVCOLUMNA& column);
     int AutoWidth(int column, bool useHeader) const;
     void DrawRow(HDC dc, std::size_t index);
+    void DrawCell(HDC dc, std::size_t index);
 
     HWND window_;
     HWND header_ = 0;
@@ -68,6 +83,7 @@ private:
     DWORD exStyle_ = 0;
     std::intptr_t top_ = 0;
     int scrollX_ = 0;
+    POINT origin_{0, 0};  // how far the icon, small-icon and list views are scrolled
     std::intptr_t mark_ = -1;
     COLORREF background_ = CLR_INVALID, text_ = CLR_INVALID, textBackground_ = CLR_INVALID;
     HANDLE imageLists_[3] = {};
@@ -109,7 +125,68 @@ RECT ListView::CheckRect(std::size_t index) const {
     return {first.left + 2, top, first.left + 2 + checkSize, top + checkSize};
 }
 
+SIZE ListView::CellSize() const {
+    const int textHeight = font_.TextHeight();
+    if (View() == LVS_ICON) return {GetSystemMetrics(SM_CXICONSPACING), 2 + largeIcon + 4 + textHeight + 4};
+    int widest = 0;
+    for (std::size_t i = 0; i < rows_.size(); ++i) widest = std::max(widest, LabelWidth(i));
+    return {2 + smallIcon + 2 + widest + 6, std::max(smallIcon, textHeight) + 2};
+}
+
+int ListView::CellsPerLine() const {
+    const RECT client = ClientRect(window_);
+    const SIZE cell = CellSize();
+    return View() == LVS_LIST ? std::max(1, int(client.bottom / cell.cy)) : std::max(1, int(client.right / cell.cx));
+}
+
+RECT ListView::CellRect(std::size_t index) const {
+    const SIZE cell = CellSize();
+    const int perLine = CellsPerLine();
+    const int line = int(index) / perLine, place = int(index) % perLine;
+    const int column = View() == LVS_LIST ? line : place, row = View() == LVS_LIST ? place : line;
+    const int x = column * cell.cx - origin_.x, y = row * cell.cy - origin_.y;
+    return {x, y, x + cell.cx, y + cell.cy};
+}
+
+RECT ListView::IconRect(std::size_t index) const {
+    const RECT cell = CellRect(index);
+    if (View() == LVS_ICON) {
+        const int centre = (cell.left + cell.right) / 2;
+        return {centre - largeIcon / 2, cell.top + 2, centre + largeIcon / 2, cell.top + 2 + largeIcon};
+    }
+    const int top = cell.top + (cell.bottom - cell.top - smallIcon) / 2;
+    return {cell.left + 2, top, cell.left + 2 + smallIcon, top + smallIcon};
+}
+
+RECT ListView::LabelRect(std::size_t index) const {
+    const RECT cell = CellRect(index);
+    const RECT icon = IconRect(index);
+    const int width = LabelWidth(index) + 4;
+    if (View() == LVS_ICON) {
+        const int shown = std::min(width, int(cell.right - cell.left) - 2), centre = (cell.left + cell.right) / 2;
+        return {centre - shown / 2, icon.bottom + 2, centre - shown / 2 + shown, icon.bottom + 2 + font_.TextHeight() + 2};
+    }
+    return {icon.right + 2, cell.top, std::min<int>(icon.right + 2 + width, cell.right), cell.bottom};
+}
+
+int ListView::LabelWidth(std::size_t index) const {
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, font_.ForDrawing());
+    const int width = TextWidth(dc, rows_[index].texts[0]);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return width;
+}
+
 RECT ListView::SubItemRect(std::size_t index, int column, int code) const {
+    if (!Report()) {
+        if (code == LVIR_ICON) return IconRect(index);
+        if (code == LVIR_LABEL) return LabelRect(index);
+        RECT bounds;
+        const RECT icon = IconRect(index), label = LabelRect(index);
+        UnionRect(&bounds, &icon, &label);
+        return bounds;
+    }
     const RECT row = RowRect(index);
     if (code == LVIR_BOUNDS && column == 0) return row;
     const RECT c = ColumnRect(column);
@@ -122,6 +199,16 @@ RECT ListView::SubItemRect(std::size_t index, int column, int code) const {
 int ListView::HitTest(POINT p, UINT* flags, int* column) const {
     *flags = LVHT_NOWHERE;
     *column = 0;
+    if (!Report()) {
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            const RECT icon = IconRect(i), label = LabelRect(i);
+            if (PtInRect(&icon, p)) *flags = LVHT_ONITEMICON;
+            else if (PtInRect(&label, p)) *flags = LVHT_ONITEMLABEL;
+            else continue;
+            return int(i);
+        }
+        return -1;
+    }
     if (p.y < HeaderHeight()) return -1;
     const std::intptr_t index = top_ + (p.y - HeaderHeight()) / RowHeight();
     if (!Valid(index)) return -1;
@@ -209,8 +296,31 @@ void ListView::FocusAndSelect(std::intptr_t index, bool extend, bool toggle) {
     EnsureVisible(index);
 }
 
+// The arrow keys step through the cells as they stand: by one along a
+// row (icon views) or a column (list view), by a line across.
+std::intptr_t ListView::ArrowTarget(std::intptr_t focus, WPARAM key) const {
+    const bool across = View() == LVS_LIST ? (key == VK_LEFT || key == VK_RIGHT) : (key == VK_UP || key == VK_DOWN);
+    const std::intptr_t step = Report() ? 1 : across ? CellsPerLine() : 1;
+    const bool back = key == VK_UP || key == VK_LEFT;
+    if (Report() && (key == VK_LEFT || key == VK_RIGHT)) return focus;
+    const std::intptr_t to = back ? focus - step : focus + step;
+    return Valid(to) ? to : focus;
+}
+
 void ListView::EnsureVisible(std::intptr_t index) {
     if (!Valid(index)) return;
+    if (!Report()) {
+        const RECT client = ClientRect(window_), cell = CellRect(std::size_t(index));
+        if (View() == LVS_LIST) {
+            if (cell.left < 0) origin_.x += cell.left;
+            else if (cell.right > client.right && cell.left > 0) origin_.x += std::min(cell.left, cell.right - client.right);
+        } else {
+            if (cell.top < 0) origin_.y += cell.top;
+            else if (cell.bottom > client.bottom && cell.top > 0) origin_.y += std::min(cell.top, cell.bottom - client.bottom);
+        }
+        Redraw();
+        return;
+    }
     if (index < top_) top_ = index;
     else if (index >= top_ + VisibleRows()) top_ = index - VisibleRows() + 1;
     Redraw();
@@ -365,6 +475,33 @@ void ListView::DrawRow(HDC dc, std::size_t index) {
     }
 }
 
+// An item of the icon, small-icon and list views: a plain page for its
+// icon (the image lists are the class library's) and the label,
+// highlighted when selected.
+void ListView::DrawCell(HDC dc, std::size_t index) {
+    const Row& row = rows_[index];
+    const RECT icon = IconRect(index);
+    const int inset = (icon.right - icon.left) / 6, lines = (icon.bottom - icon.top) / 5;
+    RECT page{icon.left + inset, icon.top, icon.right - inset, icon.bottom};
+    FillRect(dc, &page, GetSysColorBrush(COLOR_WINDOW));
+    FrameRect(dc, &page, GetSysColorBrush(Enabled(window_) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    for (int y = page.top + lines; y < page.bottom - lines / 2 - 1; y += lines) {
+        RECT line{page.left + 3, y, page.right - 3, y + 1};
+        FillRect(dc, &line, GetSysColorBrush(COLOR_BTNSHADOW));
+    }
+    const bool selected = (row.state & LVIS_SELECTED) && (focused_ || (Style(window_) & LVS_SHOWSELALWAYS));
+    RECT label = LabelRect(index);
+    if (selected) FillRect(dc, &label, GetSysColorBrush(COLOR_HIGHLIGHT));
+    SetTextColor(dc, !Enabled(window_) ? GetSysColor(COLOR_GRAYTEXT)
+                     : selected        ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                     : text_ != CLR_INVALID ? text_ : GetSysColor(COLOR_WINDOWTEXT));
+    RECT text = label;
+    InflateRect(&text, -2, 0);
+    DrawText(dc, row.texts[0].c_str(), int(row.texts[0].size()), &text,
+             (View() == LVS_ICON ? DT_CENTER : DT_LEFT) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (focused_ && (row.state & LVIS_FOCUSED)) DrawFocusRect(dc, &label);
+}
+
 void ListView::Paint(HDC dc) {
     const RECT client = ClientRect(window_);
     const HBRUSH brush = background_ != CLR_INVALID ? CreateSolidBrush(background_) : 0;
@@ -373,6 +510,15 @@ void ListView::Paint(HDC dc) {
     const HGDIOBJ oldFont = SelectObject(dc, font_.ForDrawing());
     SetBkMode(dc, TRANSPARENT);
     const int bottom = client.bottom;
+    if (!Report()) {
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            const RECT cell = CellRect(i);
+            RECT shown;
+            if (IntersectRect(&shown, &cell, &client)) DrawCell(dc, i);
+        }
+        SelectObject(dc, oldFont);
+        return;
+    }
     for (std::size_t i = std::size_t(std::max<std::intptr_t>(top_, 0)); i < rows_.size(); ++i) {
         if (RowRect(i).top >= bottom) break;
         DrawRow(dc, i);
@@ -459,6 +605,18 @@ LRESULT ListView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEWHEEL: {
         const int steps = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+        if (!Report()) {
+            // A line of cells per step, up to the last line.
+            const SIZE cell = CellSize();
+            const RECT client = ClientRect(window_);
+            const int lines = (int(rows_.size()) + CellsPerLine() - 1) / CellsPerLine();
+            LONG& at = View() == LVS_LIST ? origin_.x : origin_.y;
+            const int size = View() == LVS_LIST ? cell.cx : cell.cy;
+            const int extent = View() == LVS_LIST ? client.right : client.bottom;
+            at = std::clamp<LONG>(at - steps * size, 0, std::max(0, lines * size - extent));
+            Redraw();
+            return 0;
+        }
         top_ = std::clamp<std::intptr_t>(top_ - steps * 3, 0,
                                          std::max<std::intptr_t>(0, std::intptr_t(rows_.size()) - VisibleRows()));
         Redraw();
@@ -473,8 +631,13 @@ LRESULT ListView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const std::intptr_t last = std::intptr_t(rows_.size()) - 1;
         std::intptr_t to = focus;
         switch (wParam) {
-        case VK_UP: to = focus - 1; break;
-        case VK_DOWN: to = focus + 1; break;
+        case VK_UP:
+        case VK_DOWN:
+        case VK_LEFT:
+        case VK_RIGHT:
+            if (!Valid(focus)) to = 0;
+            else if ((to = ArrowTarget(focus, wParam)) == focus) return 0;
+            break;
         case VK_PRIOR: to = focus - VisibleRows(); break;
         case VK_NEXT: to = focus + VisibleRows(); break;
         case VK_HOME: to = 0; break;

@@ -2,7 +2,8 @@
 // area, in the classic look. Clicks and arrow keys change the tab with
 // TCN_SELCHANGING (which the parent may refuse) and TCN_SELCHANGE; TCM_
 // messages set and read the tabs. Tabs that do not fit are cut off at the
-// right edge; there is one row.
+// right edge, or with TCS_MULTILINE go on in more rows, each stretched to
+// the full width, the selected tab's row moved next to the display area.
 #include <algorithm>
 #include <vector>
 
@@ -28,9 +29,18 @@ public:
     ControlFont& Font() { return font_; }
 
 private:
+    // Where the tabs stand, and in how many rows.
+    struct Layout {
+        std::vector<RECT> tabs;
+        int rows = 1;
+    };
+
     bool Valid(std::intptr_t index) const { return index >= 0 && std::size_t(index) < tabs_.size(); }
     int RowHeight() const { return fixedHeight_ ? fixedHeight_ : font_.TextHeight() + 7; }
-    RECT TabRect(std::size_t index) const;
+    Layout Arrange() const;
+    // The top of the display area, below the rows of tabs.
+    int DisplayTop(const Layout& layout) const { return 2 + layout.rows * RowHeight(); }
+    RECT TabRect(std::size_t index) const { return Arrange().tabs[index]; }
     std::intptr_t TabAt(POINT p) const;
     void Choose(std::intptr_t index);
     void AdjustRect(bool larger, RECT* rect) const;
@@ -51,26 +61,58 @@ private:
     bool focused_ = false;
 };
 
-RECT TabControl::TabRect(std::size_t index) const {
+TabControl::Layout TabControl::Arrange() const {
+    Layout layout;
+    std::vector<int> widths;
     const HDC dc = CreateCompatibleDC(0);
     const HGDIOBJ old = SelectObject(dc, font_.ForDrawing());
-    int x = 2;
-    RECT r{};
-    for (std::size_t i = 0; i <= index && i < tabs_.size(); ++i) {
-        const int width = fixedWidth_ ? fixedWidth_ : TextWidth(dc, tabs_[i].text) + 2 * tabPadding;
-        r = {x, 2, x + width, 2 + RowHeight()};
-        x += width;
-    }
+    for (const Tab& tab : tabs_) widths.push_back(fixedWidth_ ? fixedWidth_ : TextWidth(dc, tab.text) + 2 * tabPadding);
     SelectObject(dc, old);
     DeleteDC(dc);
-    return r;
+
+    // Rows fill from the left; a tab wider than a row has one to itself.
+    const int available = std::max(1, int(ClientRect(window_).right) - 4);
+    const bool multiline = (Style(window_) & TCS_MULTILINE) != 0;
+    std::vector<std::vector<std::size_t>> rows(1);
+    int x = 0;
+    for (std::size_t i = 0; i < tabs_.size(); ++i) {
+        if (multiline && x > 0 && x + widths[i] > available) {
+            rows.emplace_back();
+            x = 0;
+        }
+        rows.back().push_back(i);
+        x += widths[i];
+    }
+    layout.rows = int(rows.size());
+    layout.tabs.resize(tabs_.size());
+    std::size_t selectedRow = 0;
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (std::find(rows[row].begin(), rows[row].end(), std::size_t(std::max<std::intptr_t>(current_, 0))) !=
+            rows[row].end())
+            selectedRow = row;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        // Rows keep their turn: the selected one at the bottom, the ones after it above.
+        const std::size_t fromBottom = (row + rows.size() - selectedRow) % rows.size();
+        const int top = 2 + int(rows.size() - 1 - fromBottom) * RowHeight();
+        int used = 0;
+        for (std::size_t i : rows[row]) used += widths[i];
+        const int extra = rows.size() > 1 ? std::max(0, available - used) : 0;
+        int left = 2;
+        for (std::size_t n = 0; n < rows[row].size(); ++n) {
+            const std::size_t i = rows[row][n];
+            // Spread over the row: each tab takes its share of what is left.
+            const int width = widths[i] + extra * int(n + 1) / int(rows[row].size()) - extra * int(n) / int(rows[row].size());
+            layout.tabs[i] = {left, top, left + width, top + RowHeight()};
+            left += width;
+        }
+    }
+    return layout;
 }
 
 std::intptr_t TabControl::TabAt(POINT p) const {
-    for (std::size_t i = 0; i < tabs_.size(); ++i) {
-        const RECT r = TabRect(i);
-        if (PtInRect(&r, p)) return std::intptr_t(i);
-    }
+    const Layout layout = Arrange();
+    for (std::size_t i = 0; i < tabs_.size(); ++i)
+        if (PtInRect(&layout.tabs[i], p)) return std::intptr_t(i);
     return -1;
 }
 
@@ -87,7 +129,7 @@ void TabControl::Choose(std::intptr_t index) {
 // The display area for a window rectangle, or (larger) the window
 // rectangle for a display area.
 void TabControl::AdjustRect(bool larger, RECT* rect) const {
-    const int top = RowHeight() + 2 + 2, side = 2 + 2;
+    const int top = DisplayTop(Arrange()) + 2, side = 2 + 2;
     if (larger) {
         rect->left -= side;
         rect->top -= top;
@@ -131,23 +173,30 @@ Tab TabControl::Written(Tab tab, const Item& item) const {
 
 void TabControl::Paint(HDC dc) {
     const RECT client = ClientRect(window_);
+    const Layout layout = Arrange();
+    const int displayTop = DisplayTop(layout);
     FillRect(dc, &client, ControlBrush(window_, dc, WM_CTLCOLORDLG));
     RECT frame = client;
-    frame.top = RowHeight() + 2;
+    frame.top = displayTop;
     DrawEdge(dc, &frame, EDGE_RAISED, BF_RECT | BF_SOFT);
     const HGDIOBJ oldFont = SelectObject(dc, font_.ForDrawing());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(Enabled(window_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    // The selected tab is drawn last, larger, joined to the display area.
+    // Rows from the top down, each over the one above; the selected tab
+    // last, larger, joined to the display area.
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < tabs_.size(); ++i)
         if (std::intptr_t(i) != current_) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return layout.tabs[a].top < layout.tabs[b].top; });
     if (Valid(current_)) order.push_back(std::size_t(current_));
     for (std::size_t i : order) {
-        RECT r = TabRect(i);
+        RECT r = layout.tabs[i];
         const bool selected = std::intptr_t(i) == current_;
-        if (selected) InflateRect(&r, 2, 2);
-        r.bottom = RowHeight() + 2 + (selected ? 1 : 0);
+        if (selected) {
+            InflateRect(&r, 2, 2);
+            r.bottom = displayTop + 1;
+        }
         RECT fill = r;
         InflateRect(&fill, -1, 0);
         fill.top += 1;
@@ -262,7 +311,7 @@ LRESULT TabControl::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (lParam) AdjustRect(wParam != 0, reinterpret_cast<RECT*>(lParam));
         return 0;
     case TCM_GETROWCOUNT:
-        return tabs_.empty() ? 0 : 1;
+        return tabs_.empty() ? 0 : Arrange().rows;
     case TCM_SETITEMSIZE: {
         const LRESULT previous = MAKELONG(WORD(fixedWidth_), WORD(RowHeight()));
         fixedWidth_ = (Style(window_) & TCS_FIXEDWIDTH) ? LOWORD(lParam) : 0;

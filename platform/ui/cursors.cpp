@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/bmpfile.h"
 #include "platform/ui/resources.h"
 #include "platform/ui/surfacehost.h"
@@ -37,8 +38,8 @@ struct Cursors {
 };
 
 Cursors& TheCursors() {
-    static Cursors cursors;
-    return cursors;
+    static ProgramLong<Cursors> cursors;
+    return *cursors;
 }
 
 bool IsKnownSystemCursor(std::uintptr_t id) {

@@ -139,6 +139,9 @@ void TCustomForm::CreateParams(TCreateParams& params) {
             params.WndParent = frame->ClientHandle() ? frame->ClientHandle() : frame->Handle();
             params.Style |= WS_CHILD;
             params.ExStyle |= WS_EX_MDICHILD;
+            // The client window cascades the child; a position set later (in
+            // OnCreate, say) moves it from there.
+            if (position_ == poDefault || position_ == poDefaultPosOnly) params.X = params.Y = CW_USEDEFAULT;
         }
     }
     if (!(params.Style & WS_CHILD)) params.Style |= WS_POPUP;

@@ -369,7 +369,6 @@ private:
     void HintTimerExpired();
     void StopHintTimer();
     void HideHintWindow();
-    void DestroyHandle();
 
     AnsiString title_;
     AnsiString helpFile_;

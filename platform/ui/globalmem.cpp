@@ -1,4 +1,5 @@
 // Global memory blocks in a handle table.
+#include "platform/rtl/programlong.h"
 #include "platform/ui/globalmem.h"
 
 #include <vector>
@@ -13,8 +14,8 @@ struct Block {
 };
 
 HandleTable<Block>& Blocks() {
-    static HandleTable<Block> blocks(HandleKind::Global);
-    return blocks;
+    static ProgramLong<HandleTable<Block>> blocks(HandleKind::Global);
+    return *blocks;
 }
 
 // Movable blocks are never moved here, so a lock hands out the same bytes;

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/programlong.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/graphic.h"
 
@@ -45,8 +46,8 @@ private:
 };
 
 SharedHandles& shared() {
-    static SharedHandles handles;
-    return handles;
+    static ProgramLong<SharedHandles> handles;
+    return *handles;
 }
 
 template <class T>

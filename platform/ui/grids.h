@@ -248,8 +248,14 @@ protected:
     // and the offset of the point from it.
     virtual void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
                                  const TGridDrawInfo& info);
-    // Scrolls one cell the way the mouse left the cells while selecting.
+    // Scrolls one cell the way the mouse left the cells while selecting
+    // (or dragging something over the grid).
     virtual void TimedScroll(TGridScrollDirection direction);
+    // Something is dragged over the grid. When the grid takes the drop, the
+    // focused cell follows the mouse as the drop target, and near the edges
+    // (over the fixed cells, past the last full cell) the view scrolls on
+    // the selection timer; a grid that refuses the drop stays as it is.
+    void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
     TGridState GridState() const { return gridState_; }
     void SetGridState(TGridState value) { gridState_ = value; }
     int SizingIndex() const { return sizingIndex_; }
@@ -314,6 +320,15 @@ private:
     void PaintCells(const TGridDrawInfo& info, int firstCol, int lastCol, int firstRow, int lastRow, int left, int top);
     void PaintLines(const TGridDrawInfo& info);
     void MoveAndScroll(int col, int row, bool moveAnchor);
+    // The way to scroll for the mouse at `p` (client): towards the edge it
+    // is over or past.
+    TGridScrollDirection EdgeScrollDirection(POINT p, const TGridDrawInfo& info) const;
+    void StopDragScroll();
+    // Hides the editor, committing its text first when `commit`.
+    void CloseEditor(bool commit);
+    // Esc in the shown editor: the cell and the editor get back the text
+    // the editor loaded; the editor hides unless goAlwaysShowEditor.
+    void RevertEditor();
     void CancelMouseMode();
     void ChangeSize(int newColCount, int newRowCount);
     void ResetFocus();
@@ -353,6 +368,7 @@ private:
     int moveTarget_ = 0;
     bool rightToLeft_ = false;
     bool updatingScrollBars_ = false;
+    bool dragScrolling_ = false;  // the selection timer scrolls for a drag over the grid
 };
 
 class TCustomDrawGrid;
@@ -497,7 +513,11 @@ protected:
 
 private:
     friend class TCustomGrid;
+    // Shows `text` without it counting as an edit of the cell.
+    void ShowText(const AnsiString& text);
+
     TCustomGrid* grid_ = nullptr;
     TGridCoord cellShown_{-1, -1};
+    AnsiString loadedText_;  // the cell's text when UpdateContents loaded it
     bool updating_ = false;  // UpdateContents is loading the cell
 };

@@ -57,16 +57,31 @@ void TCustomGrid::ShowEditorChar(char ch) {
 }
 
 void TCustomGrid::HideEditor() {
+    CloseEditor(true);
+}
+
+void TCustomGrid::CloseEditor(bool commit) {
     const bool wasShowing = inplaceEditor_ && inplaceEditor_->Visible();
     editorMode_ = false;
     if (!wasShowing)
         return;
-    SetEditText(current_.X, current_.Y, inplaceEditor_->EditText());
+    if (commit)
+        SetEditText(current_.X, current_.Y, inplaceEditor_->EditText());
     const bool hadFocus = inplaceEditor_->Focused();
     inplaceEditor_->Hide();
     if (hadFocus && CanFocus())
         SetFocus();
     InvalidateCell(current_.X, current_.Y);
+}
+
+// The cell has followed every change typed (Change), so it gets its text
+// back as well as the editor.
+void TCustomGrid::RevertEditor() {
+    const AnsiString original = inplaceEditor_->loadedText_;
+    inplaceEditor_->ShowText(original);
+    SetEditText(current_.X, current_.Y, original);
+    if (!options_.Contains(goAlwaysShowEditor))
+        CloseEditor(false);
 }
 
 void TCustomGrid::InvalidateEditor() {
@@ -98,6 +113,23 @@ void TCustomGrid::UpdateEdit() {
 
 // ---- TInplaceEdit --------------------------------------------------------------
 
+namespace {
+
+// Sets a flag for its lifetime and puts back what it was.
+class UpdatingScope {
+public:
+    explicit UpdatingScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+    ~UpdatingScope() { flag_ = saved_; }
+    UpdatingScope(const UpdatingScope&) = delete;
+    UpdatingScope& operator=(const UpdatingScope&) = delete;
+
+private:
+    bool& flag_;
+    bool saved_;
+};
+
+}  // namespace
+
 TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomMaskEdit(owner) {
     SetTabStop(false);
     SetVisible(false);
@@ -121,14 +153,16 @@ void TInplaceEdit::UpdateContents() {
     const int row = grid_->Row();
     // The cell's own text coming in is no edit of it (a new mask formatting
     // the previous cell's text least of all).
-    struct Updating {
-        bool& flag;
-        explicit Updating(bool& f) : flag(f) { flag = true; }
-        ~Updating() { flag = false; }
-    } updating(updating_);
+    const UpdatingScope updating(updating_);
     SetMaxLength(grid_->GetEditLimit());
     SetEditMask(grid_->GetEditMask(col, row));
-    SetEditText(grid_->GetEditText(col, row));
+    loadedText_ = grid_->GetEditText(col, row);
+    ShowText(loadedText_);
+}
+
+void TInplaceEdit::ShowText(const AnsiString& text) {
+    const UpdatingScope updating(updating_);
+    SetEditText(text);
     SelectAll();
 }
 

@@ -15,6 +15,8 @@ namespace {
 
 // How near a line the mouse must be to size.
 constexpr int kSizingMargin = 3;
+// How often the selection timer scrolls.
+constexpr UINT kScrollInterval = 60;
 
 }  // namespace
 
@@ -83,6 +85,11 @@ void TCustomGrid::KeyDown(Word& key, TShiftState shift) {
         }
         break;
     case VK_F2: SetEditorMode(true); break;
+    case VK_ESCAPE:
+        if (!inplaceEditor_ || !inplaceEditor_->Visible())
+            return;
+        RevertEditor();
+        break;
     default: return;
     }
     key = 0;
@@ -202,7 +209,7 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
                     UpdateEdit();
                     gridState_ = gsSelecting;
                     if (HandleAllocated())
-                        SetTimer(Handle(), kGridSelectTimer, 60);
+                        SetTimer(Handle(), kGridSelectTimer, kScrollInterval);
                 }
             }
         }
@@ -298,6 +305,7 @@ void TCustomGrid::CancelMouseMode() {
         DrawSizingLine(info);
     }
     gridState_ = gsNormal;
+    dragScrolling_ = false;
 }
 
 void TCustomGrid::WMCancelMode(TMessage& Message) {
@@ -332,16 +340,7 @@ void TCustomGrid::TimedScroll(TGridScrollDirection direction) {
     MoveColRow(cell.X, cell.Y, false, false);
 }
 
-void TCustomGrid::WMTimer(TMessage& Message) {
-    if (Message.WParam != kGridSelectTimer || gridState_ != gsSelecting) {
-        TCustomControl::Dispatch(Message);
-        return;
-    }
-    POINT p;
-    GetCursorPos(&p);
-    p = ScreenToClient(p);
-    TGridDrawInfo info;
-    CalcDrawInfo(info);
+TGridScrollDirection TCustomGrid::EdgeScrollDirection(POINT p, const TGridDrawInfo& info) const {
     TGridScrollDirection direction;
     if (p.x < info.Horz.FixedBoundary)
         direction.Include(sdLeft);
@@ -351,8 +350,54 @@ void TCustomGrid::WMTimer(TMessage& Message) {
         direction.Include(sdUp);
     else if (p.y > info.Vert.FullVisBoundary)
         direction.Include(sdDown);
-    if (!direction.Empty())
-        TimedScroll(direction);
+    return direction;
+}
+
+void TCustomGrid::WMTimer(TMessage& Message) {
+    const bool selecting = gridState_ == gsSelecting;
+    if (Message.WParam != kGridSelectTimer || (!selecting && !dragScrolling_)) {
+        TCustomControl::Dispatch(Message);
+        return;
+    }
+    POINT p;
+    GetCursorPos(&p);
+    p = ScreenToClient(p);
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    const TGridScrollDirection direction = EdgeScrollDirection(p, info);
+    if (direction.Empty())
+        return;
+    TimedScroll(direction);
+    // The drop target is the cell that scrolled in, alone.
+    if (!selecting)
+        MoveColRow(current_.X, current_.Y, true, false);
+}
+
+void TCustomGrid::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+    TCustomControl::DragOver(source, x, y, state, accept);
+    if (state == dsDragLeave || !accept) {
+        StopDragScroll();
+        return;
+    }
+    const TGridCoord cell = MouseCoord(x, y);
+    if (cell.X >= fixedCols_ && cell.Y >= fixedRows_ && !(cell == current_))
+        MoveColRow(cell.X, cell.Y, true, false);
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    if (EdgeScrollDirection(POINT{x, y}, info).Empty()) {
+        StopDragScroll();
+    } else if (!dragScrolling_ && HandleAllocated()) {
+        dragScrolling_ = true;
+        SetTimer(Handle(), kGridSelectTimer, kScrollInterval);
+    }
+}
+
+void TCustomGrid::StopDragScroll() {
+    if (!dragScrolling_)
+        return;
+    dragScrolling_ = false;
+    if (HandleAllocated() && gridState_ != gsSelecting)
+        KillTimer(Handle(), kGridSelectTimer);
 }
 
 bool TCustomGrid::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {

@@ -2,6 +2,7 @@
 // drawn the platform's way (mask with AND, colour with XOR).
 #include <memory>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/bmpfile.h"
 #include "platform/ui/handles.h"
 #include "platform/ui/resources.h"
@@ -18,8 +19,8 @@ struct Icon {
 };
 
 HandleTable<Icon>& icons() {
-    static HandleTable<Icon> table(HandleKind::Icon);
-    return table;
+    static ProgramLong<HandleTable<Icon>> table(HandleKind::Icon);
+    return *table;
 }
 
 HBITMAP CopyBitmap(HBITMAP source) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/rtl/clock.h"
+#include "platform/rtl/programlong.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/window_internal.h"
 #include "platform/ui/winpaint.h"
@@ -23,8 +24,8 @@ struct Ime {
 };
 
 Ime& TheIme() {
-    static Ime ime;
-    return ime;
+    static ProgramLong<Ime> ime;
+    return *ime;
 }
 
 void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

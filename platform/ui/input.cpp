@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/rtl/clock.h"
+#include "platform/rtl/programlong.h"
 #include "platform/ui/surfacehost.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/window_internal.h"
@@ -29,8 +30,8 @@ struct InputState {
 };
 
 InputState& TheInput() {
-    static InputState state;
-    return state;
+    static ProgramLong<InputState> state;
+    return *state;
 }
 
 constexpr BYTE down = 0x80, toggled = 0x01;
@@ -143,6 +144,20 @@ HWND NextToActivate(HWND leaving) {
     return 0;
 }
 
+// The character a key gives on the platform's keyboard when its input
+// brought no text (synthetic keys, windowing systems that send none): the
+// control characters of Backspace, Tab, Enter and Esc. With Ctrl held the
+// keyboard gives other characters or none, so none is made up then.
+AnsiString ControlCharacterOf(int virtualKey) {
+    switch (virtualKey) {
+    case VK_BACK: return "\b";
+    case VK_TAB: return "\t";
+    case VK_RETURN: return "\r";
+    case VK_ESCAPE: return "\x1B";
+    default: return AnsiString();
+    }
+}
+
 }  // namespace
 
 void InputMouseMove(POINT screen) {
@@ -215,8 +230,9 @@ void InputKey(int virtualKey, bool pressed, const AnsiString& text, bool repeat)
     if (alt) lParam |= LPARAM(1) << 29;
     if (!pressed) lParam |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
     else if (repeat) lParam |= LPARAM(1) << 30;
-    EnqueueInput(MSG{target, message, WPARAM(virtualKey), lParam, GetTickCount(), in.cursor, 0},
-                 pressed ? text : AnsiString());
+    AnsiString keyText;
+    if (pressed) keyText = !text.empty() || control ? text : ControlCharacterOf(virtualKey);
+    EnqueueInput(MSG{target, message, WPARAM(virtualKey), lParam, GetTickCount(), in.cursor, 0}, keyText);
 }
 
 bool InputRetrieved(MSG& msg) {
@@ -256,6 +272,12 @@ bool InputRetrieved(MSG& msg) {
 void WindowLostVisibility(HWND handle) {
     auto& in = TheInput();
     if (in.capture && (in.capture == handle || IsChild(handle, in.capture))) ReleaseCapture();
+    // A press before the window went away does not pair with the first press
+    // after it comes back (a dialog shown again) into a double click.
+    if (in.lastButtonWindow && (in.lastButtonWindow == handle || IsChild(handle, in.lastButtonWindow))) {
+        in.lastButton = 0;
+        in.lastButtonWindow = 0;
+    }
     if (in.active == handle) {
         SetActiveWindow(NextToActivate(handle));
         if (in.active == handle) SetActiveWindow(0);

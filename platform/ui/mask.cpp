@@ -6,6 +6,7 @@
 
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/formatsettings.h"
+#include "platform/ui/clipbrd.h"
 
 namespace {
 
@@ -268,29 +269,66 @@ void TCustomMaskEdit::Apply(const std::vector<AnsiString>& cells, std::size_t ca
     SetCaretPosition(cells, caret);
 }
 
-void TCustomMaskEdit::TypeCharacter(const AnsiString& ch) {
+// Enters characters at the caret as typed: a character equal to a literal
+// at the caret steps over it; any other fills the next editable position
+// when that position takes it and is refused (skipped, with a beep) when it
+// does not. The selection is blanked once something is filled.
+void TCustomMaskEdit::EnterCharacters(const std::vector<AnsiString>& chars) {
     std::vector<AnsiString> cells = layout_.Cells(EditText());
     const auto [from, to] = SelectedPositions(cells);
-    std::size_t i = from;
-    // Typing the literal at the caret steps over it.
-    for (; i < cells.size() && layout_.IsLiteral(i); ++i)
-        if (layout_.Literal(i) == ch) {
-            SetCaretPosition(cells, NextEditable(i + 1));
-            return;
+    std::size_t caret = from;
+    bool filled = false, refused = false;
+    for (const AnsiString& ch : chars) {
+        std::size_t i = caret;
+        while (i < cells.size() && layout_.IsLiteral(i) && layout_.Literal(i) != ch) ++i;
+        if (i < cells.size() && layout_.IsLiteral(i)) {
+            caret = i + 1;
+            continue;
         }
-    const AnsiString fit = i < cells.size() ? layout_.Fit(i, ch) : AnsiString();
-    if (fit.empty()) {
-        MessageBeep(0);
-        return;
+        const AnsiString fit = i < cells.size() ? layout_.Fit(i, ch) : AnsiString();
+        if (fit.empty()) {
+            refused = true;
+            continue;
+        }
+        if (!filled) ClearPositions(cells, from, to);
+        filled = true;
+        cells[i] = fit;
+        caret = i + 1;
     }
+    if (filled)
+        Apply(cells, NextEditable(caret));
+    else
+        SetCaretPosition(cells, NextEditable(caret));
+    if (refused) MessageBeep(0);
+}
+
+void TCustomMaskEdit::WMPaste(TMessage& Message) {
+    if (!IsMasked() || ReadOnly()) return Inherited::Dispatch(Message);
+    AnsiString text = Clipboard()->AsText();
+    text = text.substr(0, std::min(text.find('\r'), text.find('\n')));
+    if (!text.empty()) EnterCharacters(SplitCharacters(text));
+}
+
+void TCustomMaskEdit::WMCut(TMessage& Message) {
+    if (!IsMasked() || ReadOnly()) return Inherited::Dispatch(Message);
+    if (SelLength() == 0) return;
+    CopyToClipboard();
+    std::vector<AnsiString> cells = layout_.Cells(EditText());
+    const auto [from, to] = SelectedPositions(cells);
     ClearPositions(cells, from, to);
-    cells[i] = fit;
-    Apply(cells, NextEditable(i + 1));
+    Apply(cells, from);
 }
 
 void TCustomMaskEdit::KeyDown(Word& key, TShiftState shift) {
     TCustomEdit::KeyDown(key, shift);
-    if (!IsMasked() || key == 0 || !HandleAllocated() || shift.Contains(ssShift)) return;
+    if (!IsMasked() || key == 0 || !HandleAllocated()) return;
+    // Shift+Insert and Shift+Delete paste and cut through the mask.
+    if (shift == TShiftState{ssShift} && (key == VK_INSERT || key == VK_DELETE)) {
+        Perform(key == VK_INSERT ? WM_PASTE : WM_CUT, 0, 0);
+        key = 0;
+        return;
+    }
+    if (shift.Contains(ssShift)) return;
     std::vector<AnsiString> cells = layout_.Cells(EditText());
     const auto [from, to] = SelectedPositions(cells);
     if (key == VK_DELETE && !ReadOnly()) {
@@ -313,7 +351,8 @@ void TCustomMaskEdit::KeyPress(char& key) {
     TCustomEdit::KeyPress(key);
     if (!IsMasked() || key == 0) return;
     const auto byte = static_cast<unsigned char>(key);
-    // Pasting, cutting and undoing would bypass the mask.
+    // Ctrl+V and Ctrl+X go through the mask; undoing would bypass it.
+    if (byte == 22 || byte == 24) Perform(byte == 22 ? WM_PASTE : WM_CUT, 0, 0);
     if (byte == 22 || byte == 24 || byte == 26) key = 0;
     if (byte < ' ' && byte != VK_BACK) return;
     key = 0;
@@ -343,5 +382,5 @@ void TCustomMaskEdit::KeyPress(char& key) {
     }
     const AnsiString ch = pending_;
     pending_.clear();
-    TypeCharacter(ch);
+    EnterCharacters({ch});
 }

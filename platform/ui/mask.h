@@ -66,7 +66,9 @@ AnsiString FormatMaskText(const AnsiString& editMask, const AnsiString& value);
 
 // An edit whose text follows an edit mask: keys that do not fit the
 // position at the caret are refused, the caret steps over literals and
-// ValidateEdit checks that every required position is filled. EditText is
+// ValidateEdit checks that every required position is filled. Pasted text
+// goes in as if typed (characters the mask refuses are skipped); cutting
+// blanks the positions it takes. EditText is
 // the text as shown (with literals and blanks); Text drops the literals when
 // the mask says so. Without a mask it is a plain edit.
 class TCustomMaskEdit : public TCustomEdit {
@@ -94,16 +96,20 @@ protected:
     // Leaving an edit changed by the user validates it; on failure the focus
     // stays and the error goes on.
     void CMExit(TMessage& Message);
+    void WMPaste(TMessage& Message);
+    void WMCut(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CM_EXIT, CMExit)
+        SERVIORA_MESSAGE(WM_PASTE, WMPaste)
+        SERVIORA_MESSAGE(WM_CUT, WMCut)
     SERVIORA_MESSAGES_END(TCustomEdit)
 
 private:
     // The positions [first, second) the selection covers.
     std::pair<std::size_t, std::size_t> SelectedPositions(const std::vector<AnsiString>& cells);
     std::size_t NextEditable(std::size_t i) const;
-    void TypeCharacter(const AnsiString& ch);
+    void EnterCharacters(const std::vector<AnsiString>& chars);
     void ClearPositions(std::vector<AnsiString>& cells, std::size_t from, std::size_t to) const;
     // Shows `cells` with the caret before position `caret`.
     void Apply(const std::vector<AnsiString>& cells, std::size_t caret);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/menu_internal.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/winmdi.h"
@@ -24,8 +25,8 @@ struct ClientData {
 
 // The state of each "MDIClient" window, kept from WM_CREATE to WM_NCDESTROY.
 std::map<HWND, ClientData>& Clients() {
-    static std::map<HWND, ClientData> clients;
-    return clients;
+    static ProgramLong<std::map<HWND, ClientData>> clients;
+    return *clients;
 }
 
 ClientData* DataOf(HWND client) {

@@ -5,14 +5,15 @@
 #include <cstring>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/programlong.h"
 #include "platform/ui/menu_internal.h"
 
 namespace ws {
 namespace {
 
 HandleTable<Menu>& Menus() {
-    static HandleTable<Menu> table(HandleKind::Menu);
-    return table;
+    static ProgramLong<HandleTable<Menu>> table(HandleKind::Menu);
+    return *table;
 }
 
 HMENU NewMenu(bool popup) {

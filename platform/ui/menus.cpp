@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/programlong.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imagelist.h"
@@ -13,8 +14,8 @@
 namespace {
 
 std::vector<TMenu*>& LiveMenus() {
-    static std::vector<TMenu*> menus;
-    return menus;
+    static ProgramLong<std::vector<TMenu*>> menus;
+    return *menus;
 }
 
 UINT NextCommand() {
@@ -442,6 +443,18 @@ void TPopupMenu::Popup(int x, int y) {
     if (command) DispatchCommand(command);
 }
 
+TOwnerDrawState OwnerDrawStateOf(UINT itemState) {
+    static constexpr std::pair<UINT, TOwnerDrawState_> states[] = {
+        {ODS_SELECTED, odSelected},  {ODS_GRAYED, odGrayed},     {ODS_DISABLED, odDisabled},
+        {ODS_CHECKED, odChecked},    {ODS_FOCUS, odFocused},     {ODS_DEFAULT, odDefault},
+        {ODS_HOTLIGHT, odHotLight},  {ODS_INACTIVE, odInactive}, {ODS_NOACCEL, odNoAccel},
+        {ODS_NOFOCUSRECT, odNoFocusRect}, {ODS_COMBOBOXEDIT, odComboBoxEdit}};
+    TOwnerDrawState state;
+    for (auto [bit, s] : states)
+        if (itemState & bit) state.Include(s);
+    return state;
+}
+
 bool DispatchMenuOwnerDraw(TMessage& Message) {
     if (Message.Msg != WM_MEASUREITEM && Message.Msg != WM_DRAWITEM) return false;
     const UINT* type = reinterpret_cast<const UINT*>(Message.LParam);
@@ -465,15 +478,8 @@ bool DispatchMenuOwnerDraw(TMessage& Message) {
         ReleaseDC(0, dc);
     } else {
         auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
-        static constexpr std::pair<UINT, TOwnerDrawState_> states[] = {
-            {ODS_SELECTED, odSelected}, {ODS_GRAYED, odGrayed},   {ODS_DISABLED, odDisabled},
-            {ODS_CHECKED, odChecked},   {ODS_FOCUS, odFocused},   {ODS_DEFAULT, odDefault},
-            {ODS_HOTLIGHT, odHotLight}, {ODS_INACTIVE, odInactive}, {ODS_NOACCEL, odNoAccel}};
-        TOwnerDrawState state;
-        for (auto [bit, s] : states)
-            if (dis->itemState & bit) state.Include(s);
         canvas.SetHandle(dis->hDC);
-        item->DrawItem(&canvas, dis->rcItem, state);
+        item->DrawItem(&canvas, dis->rcItem, OwnerDrawStateOf(dis->itemState));
         canvas.SetHandle(0);
     }
     Message.Result = TRUE;

@@ -31,6 +31,8 @@ AnsiString StripHotkey(const AnsiString& caption);
 SERVIORA_ENUM(TOwnerDrawState_, odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight,
               odInactive, odNoAccel, odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit)
 using TOwnerDrawState = TSet<TOwnerDrawState_>;
+// The state of an owner-drawn item from its record's ODS_ bits.
+TOwnerDrawState OwnerDrawStateOf(UINT itemState);
 SERVIORA_ENUM(TPopupAlignment, paLeft, paRight, paCenter)
 
 using TMenuDrawItemEvent = TEvent<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected)>;

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "platform/rtl/clock.h"
+#include "platform/rtl/programlong.h"
 #include "platform/rtl/thread.h"
 #include "platform/ui/surfacehost.h"
 #include "platform/ui/window_internal.h"
@@ -52,8 +53,8 @@ struct Queue {
 };
 
 Queue& TheQueue() {
-    static Queue queue;
-    return queue;
+    static ProgramLong<Queue> queue;
+    return *queue;
 }
 
 template <class Function>

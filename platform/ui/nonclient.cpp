@@ -3,6 +3,7 @@
 // the keyboard's way into the menus, and WM_SYSCOMMAND.
 #include <algorithm>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/frame_internal.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/winmdi.h"
@@ -289,8 +290,8 @@ struct KeyMenuState {
 };
 
 KeyMenuState& TheKeyMenu() {
-    static KeyMenuState state;
-    return state;
+    static ProgramLong<KeyMenuState> state;
+    return *state;
 }
 
 HWND MenuWindowFor(HWND handle) {

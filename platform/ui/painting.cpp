@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/surfacedc.h"
 #include "platform/ui/surfacehost.h"
 #include "platform/ui/window_internal.h"
@@ -27,8 +28,8 @@ struct Painting {
 };
 
 Painting& ThePainting() {
-    static Painting painting;
-    return painting;
+    static ProgramLong<Painting> painting;
+    return *painting;
 }
 
 // Keeps the pending set in step with a window's update state.

@@ -30,7 +30,6 @@ private:
 void TCustomComboBox::Published(TPublished<TCustomComboBox>& p) {
     p.Property("CharCase", &TCustomComboBox::CharCase, &TCustomComboBox::SetCharCase).Default(ecNormal);
     p.Property("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount).Default(8);
-    p.Property("ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight).Default(16);
     p.Property("Items", &TCustomComboBox::Items, &TCustomComboBox::SetItems);
     p.Property("MaxLength", &TCustomComboBox::MaxLength, &TCustomComboBox::SetMaxLength).Default(0);
     p.Property("Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted);
@@ -43,7 +42,7 @@ void TCustomComboBox::Published(TPublished<TCustomComboBox>& p) {
 }
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
-    : TWinControl(owner),
+    : TCustomListControl(owner),
       items_(std::make_unique<TComboBoxItems>(this, [this] { return sorted_; })) {
     // The dropped list holds the capture, not the control.
     controlStyle_.Exclude(csCaptureMouse);
@@ -62,7 +61,7 @@ TStrings* TCustomComboBox::Items() const { return items_.get(); }
 void TCustomComboBox::SetItems(TStrings* v) { items_->Assign(v); }
 
 void TCustomComboBox::CreateParams(TCreateParams& params) {
-    TWinControl::CreateParams(params);
+    TCustomListControl::CreateParams(params);
     CreateSubClass(params, "ComboBox");
     static constexpr DWORD kinds[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
                                       CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE};
@@ -70,20 +69,23 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
     if (charCase_ == ecUpperCase) params.Style |= CBS_UPPERCASE;
     if (charCase_ == ecLowerCase) params.Style |= CBS_LOWERCASE;
     // The window's height is the height of the list dropped down.
-    params.Height = Height() + dropDownCount_ * itemHeight_ + 2;
+    params.Height = Height() + dropDownCount_ * ItemHeight() + 2;
 }
 
 void TCustomComboBox::CreateWnd() {
     const AnsiString text = TWinControl::GetText();
-    TWinControl::CreateWnd();
+    TCustomListControl::CreateWnd();
     editHandle_ = GetWindow(Handle(), GW_CHILD);
     if (editHandle_) {
         if (!editInstance_) editInstance_ = MakeObjectInstance(TWndMethod(this, &TCustomComboBox::EditWndProc));
         editDefProc_ = WNDPROC(GetWindowLongPtr(editHandle_, GWLP_WNDPROC));
         SetWindowLongPtr(editHandle_, GWLP_WNDPROC, LONG_PTR(editInstance_));
     }
+    // Before the items come, so that variable ones start from it; an
+    // owner-drawn selection field is as high as the items.
+    if (OwnerDrawn()) SendMessage(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), ItemHeight());
+    SendMessage(Handle(), CB_SETITEMHEIGHT, 0, ItemHeight());
     items_->Fill(Handle());
-    SendMessage(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_);
     if (maxLength_) SendMessage(Handle(), CB_LIMITTEXT, WPARAM(maxLength_), 0);
     if (itemIndex_ >= 0) SendMessage(Handle(), CB_SETCURSEL, WPARAM(itemIndex_), 0);
     else if (style_ == csDropDown || style_ == csSimple) SetWindowText(Handle(), text.c_str());
@@ -134,9 +136,12 @@ void TCustomComboBox::SetCharCase(TEditCharCase v) {
     Recreate();
 }
 
-void TCustomComboBox::SetItemHeight(Integer v) {
-    itemHeight_ = v;
-    if (HandleAllocated()) SendMessage(Handle(), CB_SETITEMHEIGHT, 0, v);
+// Owner-drawn items are measured again.
+void TCustomComboBox::ItemHeightChanged() {
+    if (OwnerDrawn())
+        Recreate();
+    else
+        SendMessage(Handle(), CB_SETITEMHEIGHT, 0, ItemHeight());
 }
 
 bool TCustomComboBox::DroppedDown() {

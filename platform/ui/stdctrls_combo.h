@@ -2,26 +2,29 @@
 // class. Items are kept by the control and mirrored into the window; the
 // events follow the window's notifications: OnDropDown before the list
 // opens (a handler may refill Items), OnChange on typing and on choosing,
-// OnSelect on choosing, OnCloseUp when the list closes. Keys typed into the
-// box's own edit reach the control's key events (OnKeyDown, OnKeyPress,
-// OnKeyUp) and the form's dialog keys, as keys typed into an edit do.
+// OnSelect on choosing, OnCloseUp when the list closes. The owner-draw
+// styles draw the items and the selection field through OnDrawItem. Keys
+// typed into the box's own edit reach the control's key events (OnKeyDown,
+// OnKeyPress, OnKeyUp) and the form's dialog keys, as keys typed into an
+// edit do.
 #pragma once
 
 #include <memory>
 
 #include "platform/ui/itemstrings.h"
 #include "platform/ui/stdctrls_edit.h"
+#include "platform/ui/stdctrls_listcontrol.h"
 
 SERVIORA_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable)
 
-class TCustomComboBox : public TWinControl {
-    SERVIORA_CLASS(TCustomComboBox, TWinControl)
+class TCustomComboBox : public TCustomListControl {
+    SERVIORA_CLASS(TCustomComboBox, TCustomListControl)
     SERVIORA_PUBLISHED
 public:
     explicit TCustomComboBox(TComponent* owner);
     ~TCustomComboBox() override;
 
-    TStrings* Items() const;
+    TStrings* Items() const override;
     void SetItems(TStrings* v);
     Integer ItemIndex();
     void SetItemIndex(Integer v);
@@ -35,8 +38,6 @@ public:
     void SetMaxLength(Integer v);
     TEditCharCase CharCase() const { return charCase_; }
     void SetCharCase(TEditCharCase v);
-    Integer ItemHeight() const { return itemHeight_; }
-    void SetItemHeight(Integer v);
     bool DroppedDown();
     void SetDroppedDown(bool v);
     Integer SelStart();
@@ -57,6 +58,8 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     const AnsiString& GetText() const override;
+    bool VariableItemHeight() const override { return style_ == csOwnerDrawVariable; }
+    void ItemHeightChanged() override;
     virtual void Change();
     virtual void DropDown();
     virtual void CloseUp();
@@ -67,10 +70,11 @@ protected:
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
-    SERVIORA_MESSAGES_END(TWinControl)
+    SERVIORA_MESSAGES_END(TCustomListControl)
 
 private:
     void Recreate();
+    bool OwnerDrawn() const { return style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable; }
 
     std::unique_ptr<TWindowItems> items_;
     Integer itemIndex_ = -1;  // kept while there is no window
@@ -79,7 +83,6 @@ private:
     bool sorted_ = false;
     Integer maxLength_ = 0;
     TEditCharCase charCase_ = ecNormal;
-    Integer itemHeight_ = 16;
     mutable AnsiString shownText_;
     HWND editHandle_ = 0;
     WNDPROC editDefProc_;

@@ -233,6 +233,12 @@ TCustomMemo::~TCustomMemo() = default;
 TStrings* TCustomMemo::Lines() const { return lines_.get(); }
 void TCustomMemo::SetLines(TStrings* v) { lines_->Assign(v); }
 
+void TCustomMemo::SetWordWrap(bool v) {
+    if (wordWrap_ == v) return;
+    wordWrap_ = v;
+    if (HandleAllocated()) Perform(CM_RECREATEWND, 0, 0);
+}
+
 void TCustomMemo::SetScrollBars(TScrollStyle v) {
     if (scrollBars_ == v) return;
     scrollBars_ = v;

@@ -109,7 +109,7 @@ public:
     TStrings* Lines() const;
     void SetLines(TStrings* v);
     bool WordWrap() const { return wordWrap_; }
-    void SetWordWrap(bool v) { wordWrap_ = v; }
+    void SetWordWrap(bool v);
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle v);
     bool WantReturns() const { return wantReturns_; }

@@ -8,7 +8,6 @@
 void TCustomListBox::Published(TPublished<TCustomListBox>& p) {
     p.Property("Columns", &TCustomListBox::Columns, &TCustomListBox::SetColumns).Default(0);
     p.Property("ExtendedSelect", &TCustomListBox::ExtendedSelect, &TCustomListBox::SetExtendedSelect).Default(true);
-    p.Property("ItemHeight", &TCustomListBox::ItemHeight, &TCustomListBox::SetItemHeight).Default(16);
     p.Property("Items", &TCustomListBox::Items, &TCustomListBox::SetItems);
     p.Property("MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect);
     p.Property("Sorted", &TCustomListBox::Sorted, &TCustomListBox::SetSorted);
@@ -16,7 +15,7 @@ void TCustomListBox::Published(TPublished<TCustomListBox>& p) {
 }
 
 TCustomListBox::TCustomListBox(TComponent* owner)
-    : TWinControl(owner),
+    : TCustomListControl(owner),
       items_(std::make_unique<TWindowItems>(this, TItemMessages{LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT},
                                             [this] { return sorted_; })) {
     controlStyle_.Exclude(csCaptureMouse);
@@ -30,7 +29,7 @@ TCustomListBox::~TCustomListBox() = default;
 TStrings* TCustomListBox::Items() const { return items_.get(); }
 
 void TCustomListBox::CreateParams(TCreateParams& params) {
-    TWinControl::CreateParams(params);
+    TCustomListControl::CreateParams(params);
     CreateSubClass(params, "ListBox");
     params.Style |= LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
     if (multiSelect_) params.Style |= extendedSelect_ ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
@@ -41,9 +40,10 @@ void TCustomListBox::CreateParams(TCreateParams& params) {
 }
 
 void TCustomListBox::CreateWnd() {
-    TWinControl::CreateWnd();
+    TCustomListControl::CreateWnd();
+    // Before the items come, so that variable ones start from it.
+    if (style_ != lbStandard) SendMessage(Handle(), LB_SETITEMHEIGHT, 0, ItemHeight());
     items_->Fill(Handle());
-    if (style_ != lbStandard) SendMessage(Handle(), LB_SETITEMHEIGHT, 0, itemHeight_);
     if (columns_ > 0) SendMessage(Handle(), LB_SETCOLUMNWIDTH, WPARAM(Width() / columns_), 0);
     SetItemIndex(itemIndex_);
 }
@@ -108,9 +108,9 @@ void TCustomListBox::SetStyle(TListBoxStyle v) {
     Recreate();
 }
 
-void TCustomListBox::SetItemHeight(Integer v) {
-    itemHeight_ = v;
-    if (HandleAllocated()) SendMessage(Handle(), LB_SETITEMHEIGHT, 0, v);
+// Owner-drawn items are measured again; standard ones follow the font.
+void TCustomListBox::ItemHeightChanged() {
+    if (style_ != lbStandard) Recreate();
 }
 
 Integer TCustomListBox::TopIndex() { return Integer(SendMessage(Handle(), LB_GETTOPINDEX, 0, 0)); }

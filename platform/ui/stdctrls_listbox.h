@@ -1,23 +1,25 @@
 // TCustomListBox and TListBox over the platform's "ListBox" class: Items,
-// single, multiple and extended selection, sorting, several columns;
-// OnClick when the user changes the selection.
+// single, multiple and extended selection, sorting, several columns,
+// owner-drawn items of fixed or variable height; OnClick when the user
+// changes the selection.
 #pragma once
 
 #include <memory>
 
 #include "platform/ui/itemstrings.h"
 #include "platform/ui/stdctrls_edit.h"
+#include "platform/ui/stdctrls_listcontrol.h"
 
 SERVIORA_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw)
 
-class TCustomListBox : public TWinControl {
-    SERVIORA_CLASS(TCustomListBox, TWinControl)
+class TCustomListBox : public TCustomListControl {
+    SERVIORA_CLASS(TCustomListBox, TCustomListControl)
     SERVIORA_PUBLISHED
 public:
     explicit TCustomListBox(TComponent* owner);
     ~TCustomListBox() override;
 
-    TStrings* Items() const;
+    TStrings* Items() const override;
     void SetItems(TStrings* v) { items_->Assign(v); }
     Integer ItemIndex();
     void SetItemIndex(Integer v);
@@ -32,8 +34,6 @@ public:
     void SetSorted(bool v);
     TListBoxStyle Style() const { return style_; }
     void SetStyle(TListBoxStyle v);
-    Integer ItemHeight() const { return itemHeight_; }
-    void SetItemHeight(Integer v);
     Integer TopIndex();
     void SetTopIndex(Integer v);
     Integer Columns() const { return columns_; }
@@ -47,11 +47,13 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    bool VariableItemHeight() const override { return style_ == lbOwnerDrawVariable; }
+    void ItemHeightChanged() override;
     void CNCommand(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
-    SERVIORA_MESSAGES_END(TWinControl)
+    SERVIORA_MESSAGES_END(TCustomListControl)
 
 private:
     void Recreate();
@@ -60,7 +62,7 @@ private:
     Integer itemIndex_ = -1;  // kept while there is no window
     bool multiSelect_ = false, extendedSelect_ = true, sorted_ = false;
     TListBoxStyle style_ = lbStandard;
-    Integer itemHeight_ = 16, columns_ = 0;
+    Integer columns_ = 0;
 };
 
 class TListBox : public TCustomListBox {

@@ -14,7 +14,9 @@ bool SimulateMouseMove(HWND window, POINT client);
 bool SimulateMouseButton(HWND window, POINT client, int button, bool down);
 bool SimulateClick(HWND window, POINT client, int button = VK_LBUTTON);
 bool SimulateWheel(HWND window, POINT client, int delta);
-// A key press or release with the text it gives (ANSI), to the active window's surface.
+// A key press or release with the text it gives (ANSI), to the active
+// window's surface. Without text, Backspace, Tab, Enter and Esc give their
+// control characters as real keys do.
 bool SimulateKey(int virtualKey, bool down, const AnsiString& text = AnsiString());
 // Types text (ANSI) character by character as key presses with that text.
 bool SimulateTyping(const AnsiString& text);

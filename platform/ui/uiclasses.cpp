@@ -2,6 +2,7 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/ui/actnlist.h"
 #include "platform/ui/buttons.h"
+#include "platform/ui/comctrls_header.h"
 #include "platform/ui/comctrls_listview.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/extctrls_graphic.h"
@@ -31,7 +32,8 @@ void RegisterUiClasses() {
                      TTabControl::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
                      TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
-                     TListView::StaticClass(), TMemo::StaticClass(), TMaskEdit::StaticClass()});
+                     TListView::StaticClass(), TMemo::StaticClass(), TMaskEdit::StaticClass(),
+                     THeaderControl::StaticClass()});
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
     RegisterClasses({TImage::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),
                      TBitBtn::StaticClass(), TSpeedButton::StaticClass()});

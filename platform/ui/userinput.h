@@ -135,7 +135,9 @@ namespace ws {
 void InputMouseMove(POINT screen);
 void InputMouseButton(POINT screen, int button, bool down);
 void InputMouseWheel(POINT screen, int delta);
-// A key with the text it produced (ANSI bytes; empty for none). Repeats set `repeat`.
+// A key with the text it produced (ANSI bytes; empty for none, where
+// Backspace, Tab, Enter and Esc without Ctrl still give their control
+// character, as the keyboard does). Repeats set `repeat`.
 void InputKey(int virtualKey, bool down, const AnsiString& text, bool repeat = false);
 // Input-method composition: the text being composed (ANSI) changes, then a
 // commit. An empty preedit ends the composition.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
@@ -12,8 +13,8 @@
 namespace {
 
 std::unordered_map<HWND, TWinControl*>& ControlsByHandle() {
-    static std::unordered_map<HWND, TWinControl*> map;
-    return map;
+    static ProgramLong<std::unordered_map<HWND, TWinControl*>> map;
+    return *map;
 }
 
 // The control whose window is being created: its first messages arrive
@@ -132,6 +133,10 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params) {
         ControlsByHandle()[window] = this;
         SetWindowLongPtr(window, GWLP_WNDPROC, LONG_PTR(objectInstance_));
     }
+    // A child window without an id takes its handle as one, so the owner-draw
+    // records, which name the control by id, find it.
+    if (window && (params.Style & WS_CHILD) && GetWindowLongPtr(window, GWLP_ID) == 0)
+        SetWindowLongPtr(window, GWLP_ID, LONG_PTR(window));
 }
 
 void TWinControl::WithCreationControl(const std::function<void()>& create) {
@@ -154,7 +159,11 @@ void TWinControl::CreateHandle() {
     AlignControls(nullptr);
 }
 
-void TWinControl::DestroyWnd() { DestroyWindowHandle(); }
+void TWinControl::DestroyWnd() {
+    // The text may have changed in the window (typed, say); a new window starts from it.
+    text_ = WindowTextOf(handle_);
+    DestroyWindowHandle();
+}
 
 void TWinControl::DestroyWindowHandle() {
     const HWND window = handle_;
@@ -529,8 +538,10 @@ void TWinControl::WMNotify(TMessage& Message) {
 void TWinControl::WMReflected(TMessage& Message) {
     if (DispatchMenuOwnerDraw(Message)) return;
     HWND from = HWND(Message.LParam);
-    if (Message.Msg == WM_DRAWITEM || Message.Msg == WM_MEASUREITEM) {
-        // The item structures carry the control's id; its window is the child with it.
+    if (Message.Msg == WM_DRAWITEM) {
+        from = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam)->hwndItem;
+    } else if (Message.Msg == WM_MEASUREITEM) {
+        // The record carries the control's id only; its window is the child with it.
         from = Message.WParam ? GetDlgItem(handle_, int(Message.WParam)) : 0;
     }
     if (TWinControl* sender = FindControl(from); sender && sender != this) {
@@ -701,12 +712,12 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 void TWinControl::WMWindowPosChanged(TMessage& Message) {
     RECT r;
     GetWindowRect(handle_, &r);
-    // A child window without a parent control (a multiple-document child
-    // form) still stands in its parent window's client area.
-    const HWND parent = (GetWindowLong(handle_, GWL_STYLE) & WS_CHILD) ? ::GetParent(handle_) : 0;
-    if (parent) {
+    // Left and Top are in the client coordinates of the window's own parent
+    // window, which need not be the control's Parent: an MDI child sits in its
+    // frame's client window, a control may sit in a ParentWindow.
+    if (GetWindowLong(handle_, GWL_STYLE) & WS_CHILD) {
         POINT corner{r.left, r.top};
-        ::ScreenToClient(parent, &corner);
+        ::ScreenToClient(GetAncestor(handle_, GA_PARENT), &corner);
         OffsetRect(&r, corner.x - r.left, corner.y - r.top);
     }
     if (!IsIconic(handle_)) UpdateBoundsFields(r.left, r.top, r.right - r.left, r.bottom - r.top);

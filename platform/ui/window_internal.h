@@ -108,6 +108,12 @@ std::uint64_t LayoutGeneration();
 void Unlink(Window& window);
 void LinkAtTop(Window& window, Window& parent);
 
+// Destroys every window that is left, top-level windows with their children
+// and owned windows. The Qt side calls it at exit before its application
+// object goes: no surface outlives the platform, and every control has seen
+// its window go before static destructors free the controls.
+void DestroyAllWindows();
+
 // Window-system parts that learn about destruction (focus, capture, timers,
 // painting, surfaces); called before the window leaves the table.
 void ForgetWindowInInput(HWND window);

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/programlong.h"
 #include "platform/ui/msgqueue.h"
 #include "platform/ui/window_internal.h"
 #include "platform/ui/surfacehost.h"
@@ -23,8 +24,8 @@ struct State {
 };
 
 State& TheState() {
-    static State state;
-    return state;
+    static ProgramLong<State> state;
+    return *state;
 }
 
 std::size_t IndexOf(HWND handle) { return handle & 0xFFFFFF; }
@@ -156,8 +157,8 @@ struct Atoms {
 };
 
 Atoms& TheAtoms() {
-    static Atoms atoms;
-    return atoms;
+    static ProgramLong<Atoms> atoms;
+    return *atoms;
 }
 
 }  // namespace
@@ -413,6 +414,17 @@ BOOL DestroyWindow(HWND handle) {
 }
 
 BOOL IsWindow(HWND handle) { return Find(handle) != nullptr; }
+
+void ws::DestroyAllWindows() {
+    const std::vector<HWND> topLevels = Desktop().children;
+    // They leave the screen all at once: hiding them one by one would
+    // activate and paint the others, and at exit the painting library may
+    // already have dropped its own globals.
+    for (HWND top : topLevels)
+        if (Window* w = Find(top)) w->style &= ~WS_VISIBLE;
+    LayoutChanged();
+    for (HWND top : topLevels) DestroyWindow(top);
+}
 
 // ---- Longs -----------------------------------------------------------------------
 

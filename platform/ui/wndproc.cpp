@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/window_internal.h"
 
 namespace {
@@ -36,8 +37,8 @@ struct Registry {
 };
 
 Registry& TheRegistry() {
-    static Registry registry;
-    return registry;
+    static ProgramLong<Registry> registry;
+    return *registry;
 }
 
 }  // namespace

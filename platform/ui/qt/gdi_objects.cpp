@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/qt/gdi_internal.h"
 #include "platform/ui/userdraw.h"
 
@@ -83,8 +84,8 @@ Tables::Tables() {
 }
 
 Tables& tables() {
-    static Tables t;
-    return t;
+    static ProgramLong<Tables> t;
+    return *t;
 }
 
 bool IsStock(HGDIOBJ h) { return (h & 0xFFFFFF) < HandleTable<Pen>::firstDynamic; }

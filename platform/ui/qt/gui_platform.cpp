@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "platform/ui/guiplatform.h"
+#include "platform/ui/qt/surface_window.h"
+#include "platform/ui/window_internal.h"
 
 void StartGuiPlatform(int& argc, char** argv) {
     static std::unique_ptr<QGuiApplication> application;
@@ -25,6 +27,13 @@ void StartGuiPlatform(int& argc, char** argv) {
     QInputDevice::primaryKeyboard();
     // Qt's own globals come to life inside that constructor and are torn
     // down at exit before a function-level static would be; an exit handler
-    // registered now runs ahead of them.
-    std::atexit([] { application.reset(); });
+    // registered now runs ahead of them, though not ahead of the globals Qt
+    // makes later. So at exit the surfaces are abandoned rather than
+    // destroyed, and the windows go before static destructors free the
+    // controls that own them (which would otherwise paint while going).
+    std::atexit([] {
+        ws::AbandonSurfaces();
+        ws::DestroyAllWindows();
+        application.reset();
+    });
 }

@@ -40,9 +40,8 @@ bool Offscreen() { return QGuiApplication::platformName() == QLatin1String("offs
 
 using SurfaceMap = std::map<HWND, std::unique_ptr<SurfaceWindow>>;
 
-// The map outlives static destruction on purpose: its windows must go
-// while the application object still exists, which the post routine below
-// sees to, and never after it.
+// The map outlives static destruction on purpose: a window may be destroyed
+// by a static destructor, after the surfaces were abandoned at exit.
 SurfaceMap& Surfaces() {
     static SurfaceMap* const surfaces = new SurfaceMap;
     return *surfaces;
@@ -50,12 +49,11 @@ SurfaceMap& Surfaces() {
 
 // Activation inside the program follows clicks and keys through our own
 // queue; Qt tells only when the program as a whole gains or loses the
-// foreground. Surfaces go before the application object does.
+// foreground.
 void ConnectApplication() {
     static bool connected = false;
     if (connected) return;
     connected = true;
-    qAddPostRoutine([] { Surfaces().clear(); });
     if (Offscreen()) return;
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged,
                      [](Qt::ApplicationState state) { ApplicationActivated(state == Qt::ApplicationActive); });
@@ -238,6 +236,8 @@ void SyncSurface(HWND window, const RECT& rect, bool visible) {
     if (!surface) {
         if (!visible) return;
         EnsureSurfaceHost();
+        // After the platform went down at exit nothing is shown any more.
+        if (!QGuiApplication::instance()) return;
         ConnectApplication();
         surface = Surfaces().emplace(window, std::make_unique<SurfaceWindow>(window)).first->second.get();
     }
@@ -248,6 +248,11 @@ void SyncSurface(HWND window, const RECT& rect, bool visible) {
 }
 
 void DestroySurface(HWND window) { Surfaces().erase(window); }
+
+void AbandonSurfaces() {
+    for (auto& entry : Surfaces()) (void)entry.second.release();
+    Surfaces().clear();
+}
 
 void ActivateSurface(HWND window) {
     if (SurfaceWindow* surface = SurfaceOf(window); surface && surface->isVisible()) {

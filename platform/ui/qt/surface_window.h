@@ -10,6 +10,11 @@
 
 namespace ws {
 
+// At exit the surfaces are let go without being destroyed (the process
+// takes them with it): Qt may already have dropped globals that destroying
+// a window needs. Windows destroyed later find no surface.
+void AbandonSurfaces();
+
 class SurfaceWindow : public QWindow {
 public:
     explicit SurfaceWindow(HWND window);

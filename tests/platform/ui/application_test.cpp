@@ -1,7 +1,13 @@
 // The application object: CreateForm order and MainForm, Run and
-// Terminate, the default exception handler, OnException, OnIdle/OnMessage.
+// Terminate, the default exception handler, OnException, OnIdle/OnMessage,
+// and the end of the process with forms still shown.
+#include <cstdlib>
+
 #include "platform/rtl/filepaths.h"
+#include "platform/ui/grids.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/shellapi.h"
+#include "platform/ui/stdctrls_edit.h"
 #include "tests/platform/ui/control_fixture.h"
 
 using ApplicationTest = ControlTest;
@@ -106,4 +112,37 @@ TEST_F(ApplicationTest, ShellOpenIsRecordedInTestsAndOnlyOpenIsKnown) {
     EXPECT_EQ(RecordedShellRequests()[0].operation, "open");
     EXPECT_EQ(RecordedShellRequests()[0].file, help);
     EXPECT_EQ(ShellExecute(0, nullptr, "/no/such/file.chm", nullptr, nullptr, SW_SHOW), HINSTANCE(2));
+}
+
+// The program-long application still owns its forms when the process ends:
+// static destructors free them after the window system and the painting
+// library have begun to go down, and the process must still end cleanly.
+TEST(ApplicationExit, FormsStillShownAtExitEndTheProcessCleanly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            Application->Handle();
+            TForm* form = TForm::Create(Application, 0);
+            form->SetBounds(10, 10, 300, 200);
+            auto* menu = new TMainMenu(form);
+            auto* item = new TMenuItem(menu);
+            item->SetCaption("文件");
+            menu->Items()->Add(item);
+            form->SetMenu(menu);
+            auto* edit = new TEdit(form);
+            edit->SetParent(form);
+            auto* grid = new TStringGrid(form);
+            grid->SetParent(form);
+            grid->SetBounds(0, 30, 250, 150);
+            grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+            form->Show();
+            grid->SetFocus();
+            grid->ShowEditor();
+            TForm* other = TForm::Create(Application, 0);
+            other->SetBounds(40, 40, 100, 100);
+            other->Show();
+            ProcessMessages();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }

@@ -65,6 +65,18 @@ private:
     std::unique_ptr<TApplication> application_;
 };
 
+// A control test on one shown form.
+class FormControlTest : public ControlTest {
+protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        form = NewForm(320, 200);
+        form->Show();
+        ProcessMessages();
+    }
+    TForm* form = nullptr;
+};
+
 // A focusable control that takes no keys for itself.
 class TFocusBox : public TCustomControl {
     SERVIORA_CLASS(TFocusBox, TCustomControl)

@@ -14,9 +14,9 @@ protected:
         ProcessMessages();
         notifications.clear();
     }
-    std::pair<DWORD, DWORD> Selection() const {
+    std::pair<DWORD, DWORD> Selection(HWND window = 0) const {
         DWORD start = 0, end = 0;
-        SendMessage(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+        SendMessage(window ? window : edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
         return {start, end};
     }
     HWND edit = 0;
@@ -158,4 +158,55 @@ TEST_F(EditTest, FormattingRectangleAndMargins) {
     EXPECT_EQ(r.right, 150);
     SetWindowText(edit, "x");
     EXPECT_EQ(GET_X_LPARAM(SendMessage(edit, EM_POSFROMCHAR, 0, 0)), 2);
+}
+
+TEST_F(EditTest, MultiLineEditsWithoutAutoScrollWrapAtTheFormattingRectangle) {
+    // Widths in half-width characters of the edit's font, the GUI font (a
+    // Chinese character takes two).
+    const HDC dc = GetDC(edit);
+    const HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE one{};
+    GetTextExtentPoint32(dc, "a", 1, &one);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    struct Case {
+        const char* text;
+        int width;
+        std::vector<int> starts;
+    };
+    const Case cases[] = {
+        {"hello world again", 10, {0, 6, 12}},
+        {"abcdefghijklmn", 10, {0, 10}},
+        {"中文中文中文", 9, {0, 8}},
+        {"ab中文字", 5, {0, 4}},
+        {"abc\r\nhello world", 8, {0, 5, 11}},
+        {"a  b", 1, {0, 3}},
+    };
+    const HWND memo = Control("Edit", "", ES_MULTILINE, 10, 40, 300, 100, 101);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(AnsiToUtf8(c.text));
+        RECT format{0, 0, c.width * one.cx, 100};
+        SendMessage(memo, EM_SETRECTNP, 0, LPARAM(&format));
+        SetWindowText(memo, c.text);
+        ASSERT_EQ(SendMessage(memo, EM_GETLINECOUNT, 0, 0), LRESULT(c.starts.size()));
+        for (std::size_t line = 0; line < c.starts.size(); ++line) {
+            EXPECT_EQ(SendMessage(memo, EM_LINEINDEX, line, 0), c.starts[line]) << line;
+            EXPECT_EQ(SendMessage(memo, EM_LINEFROMCHAR, WPARAM(c.starts[line]), 0), LRESULT(line)) << line;
+        }
+    }
+    // With ES_AUTOHSCROLL the line scrolls instead.
+    SetWindowLongPtr(memo, GWL_STYLE, GetWindowLongPtr(memo, GWL_STYLE) | ES_AUTOHSCROLL);
+    EXPECT_EQ(SendMessage(memo, EM_GETLINECOUNT, 0, 0), 1);
+
+    // End stays on a wrapped line; Down moves to the next one.
+    SetWindowLongPtr(memo, GWL_STYLE, GetWindowLongPtr(memo, GWL_STYLE) & ~ES_AUTOHSCROLL);
+    RECT format{0, 0, 10 * one.cx, 100};
+    SendMessage(memo, EM_SETRECTNP, 0, LPARAM(&format));
+    SetWindowText(memo, "hello world again");
+    SetFocus(memo);
+    SendMessage(memo, EM_SETSEL, 0, 0);
+    Key(VK_END);
+    EXPECT_EQ(Selection(memo), std::make_pair(DWORD(5), DWORD(5)));
+    Key(VK_DOWN);
+    EXPECT_EQ(SendMessage(memo, EM_LINEFROMCHAR, WPARAM(-1), 0), 1);
 }

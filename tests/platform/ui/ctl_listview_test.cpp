@@ -121,3 +121,55 @@ TEST_F(ListViewTest, HeaderClicksBecomeColumnClicksAndDividerDragsResize) {
     EXPECT_EQ(item.fmt & HDF_JUSTIFYMASK, HDF_RIGHT);
     EXPECT_EQ(std::u16string(wide), std::u16string(u"状态"));
 }
+
+TEST_F(StdControlTest, IconSmallIconAndListViewsLayOutHitTestAndSelectTheirCells) {
+    struct Case {
+        DWORD view;
+        bool columns;  // the list view fills columns, the icon views rows
+    };
+    for (const Case& c : {Case{LVS_ICON, false}, Case{LVS_SMALLICON, false}, Case{LVS_LIST, true}}) {
+        SCOPED_TRACE(c.view);
+        const HWND view = Control("SysListView32", "", c.view, 10, 10, 360, 120);
+        for (int i = 0; i < 12; ++i) {
+            AnsiString text = "机型" + std::to_string(i);
+            LVITEM item;
+            item.mask = LVIF_TEXT;
+            item.iItem = i;
+            item.pszText = text.data();
+            SendMessage(view, LVM_INSERTITEM, 0, LPARAM(&item));
+        }
+        const auto part = [&](int index, int code) {
+            RECT r;
+            r.left = code;
+            SendMessage(view, LVM_GETITEMRECT, WPARAM(index), LPARAM(&r));
+            return r;
+        };
+        const RECT first = part(0, LVIR_BOUNDS), second = part(1, LVIR_BOUNDS);
+        EXPECT_EQ(c.columns ? second.left : second.top, c.columns ? first.left : first.top);
+        EXPECT_GT(c.columns ? second.top : second.left, c.columns ? first.top : first.left);
+        // The first item of the next row (icon views) or column (list view).
+        int nextLine = 1;
+        while (nextLine < 12 && (c.columns ? part(nextLine, LVIR_BOUNDS).left == first.left
+                                           : part(nextLine, LVIR_BOUNDS).top == first.top))
+            ++nextLine;
+        ASSERT_LT(nextLine, 12);
+
+        for (const int code : {LVIR_ICON, LVIR_LABEL}) {
+            const RECT r = part(5, code);
+            LVHITTESTINFO hit;
+            hit.pt = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            EXPECT_EQ(SendMessage(view, LVM_HITTEST, 0, LPARAM(&hit)), 5);
+            EXPECT_EQ(hit.flags, code == LVIR_ICON ? LVHT_ONITEMICON : LVHT_ONITEMLABEL);
+        }
+        const RECT label = part(0, LVIR_LABEL);
+        Click(view, label.left + 2, label.top + 2);
+        EXPECT_EQ(SendMessage(view, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED), 0);
+        // Down goes to the next row in the icon views, the next item in the list view.
+        Key(VK_DOWN);
+        EXPECT_EQ(SendMessage(view, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED), c.columns ? 1 : nextLine);
+        Key(VK_RIGHT);
+        EXPECT_EQ(SendMessage(view, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED), c.columns ? 1 + nextLine : nextLine + 1);
+        EXPECT_EQ(SendMessage(view, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+        DestroyWindow(view);
+    }
+}

@@ -64,3 +64,43 @@ TEST_F(TabTest, ItemsReadBackInBothCharacterSetsAndTheDisplayAreaAdjusts) {
     SendMessage(tabs, TCM_DELETEITEM, 0, 0);
     EXPECT_EQ(SendMessage(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
 }
+
+TEST_F(StdControlTest, MultiLineTabsFillRowsAndTheSelectedRowMovesDown) {
+    // 60-pixel tabs, three to a row of 200 pixels, stretched to fill it.
+    const HWND tabs = Control("SysTabControl32", "", TCS_MULTILINE | TCS_FIXEDWIDTH, 10, 10, 204, 150);
+    SendMessage(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(60, 20));
+    for (int i = 0; i < 7; ++i) {
+        TCITEM item;
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>("Tab");
+        SendMessage(tabs, TCM_INSERTITEM, WPARAM(i), LPARAM(&item));
+    }
+    const auto rect = [&](int index) {
+        RECT r{};
+        SendMessage(tabs, TCM_GETITEMRECT, WPARAM(index), LPARAM(&r));
+        return r;
+    };
+    EXPECT_EQ(SendMessage(tabs, TCM_GETROWCOUNT, 0, 0), 3);
+    struct Expected {
+        int tab;
+        RECT r;
+    };
+    // Tab 0 selected: its row at the bottom, the later rows above it.
+    for (const Expected& e : {Expected{0, {2, 42, 68, 62}}, Expected{2, {135, 42, 202, 62}},
+                              Expected{3, {2, 22, 68, 42}}, Expected{6, {2, 2, 202, 22}}})
+        EXPECT_EQ(rect(e.tab), e.r) << e.tab;
+    RECT display{0, 0, 204, 150};
+    SendMessage(tabs, TCM_ADJUSTRECT, FALSE, LPARAM(&display));
+    EXPECT_EQ(display.top, 2 + 3 * 20 + 2);
+
+    // Choosing a tab of the top row brings its row down; the rows below it move up.
+    Click(tabs, 100, 10);
+    EXPECT_EQ(SendMessage(tabs, TCM_GETCURSEL, 0, 0), 6);
+    for (const Expected& e : {Expected{6, {2, 42, 202, 62}}, Expected{0, {2, 22, 68, 42}}, Expected{3, {2, 2, 68, 22}}})
+        EXPECT_EQ(rect(e.tab), e.r) << e.tab;
+
+    // Without the style there is one row, cut off at the right.
+    SetWindowLongPtr(tabs, GWL_STYLE, GetWindowLongPtr(tabs, GWL_STYLE) & ~TCS_MULTILINE);
+    EXPECT_EQ(SendMessage(tabs, TCM_GETROWCOUNT, 0, 0), 1);
+    EXPECT_EQ(rect(6), (RECT{362, 2, 422, 22}));
+}

@@ -79,16 +79,6 @@ TEST_F(MdiFormTest, AFrameHoldsChildrenFoundByCaptionAndRestoresAMinimisedOne) {
     EXPECT_EQ(frame->MDIChildCount(), 2);
     EXPECT_EQ(GetParent(first->Handle()), frame->ClientHandle());
     EXPECT_EQ(frame->ActiveMDIChild(), second);
-    // A child's Left and Top, set one after the other, stand in the frame's
-    // client area, as its window does.
-    EXPECT_EQ(second->Left(), 150);
-    EXPECT_EQ(second->Top(), 120);
-    RECT bounds;
-    GetWindowRect(second->Handle(), &bounds);
-    POINT corner{bounds.left, bounds.top};
-    ScreenToClient(frame->ClientHandle(), &corner);
-    EXPECT_EQ(corner.x, 150);
-    EXPECT_EQ(corner.y, 120);
 
     first->SetWindowState(wsMinimized);
     ProcessMessages();
@@ -120,4 +110,74 @@ TEST_F(MdiFormTest, RealWindowMdiFrameWithMenuAndTwoChildrenIsPhotographed) {
     EXPECT_TRUE(FileExists(path));
     EXPECT_EQ(frame->MDIChildCount(), 2);
     EXPECT_TRUE(IsWindowVisible(first->Handle()) && IsWindowVisible(second->Handle()));
+}
+
+namespace {
+
+// A child that places itself in OnCreate, as the program's settings windows do.
+class TPlacedChild : public TForm {
+    SERVIORA_CLASS(TPlacedChild, TForm)
+public:
+    explicit TPlacedChild(TComponent* owner) : TForm(owner, 0) {
+        SetFormStyle(fsMDIChild);
+        SetPosition(poDefaultPosOnly);
+        SetBounds(200, 150, 260, 160);
+        SetOnCreate([this](TObject*) {
+            SetTop(0);
+            SetLeft(40);
+        });
+    }
+};
+
+// A window's top-left corner in its parent window's client coordinates.
+POINT CornerInParent(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    POINT corner{r.left, r.top};
+    ScreenToClient(GetParent(window), &corner);
+    return corner;
+}
+
+}  // namespace
+
+// Left and Top of a child are in its frame's client window, whether the
+// client cascades it or it places itself; a frame away from the screen's
+// corner shows any mix-up with screen coordinates.
+TEST_F(MdiFormTest, AChildsPositionIsInTheClientWindowCascadedOrPlacedInOnCreate) {
+    TForm* frame = nullptr;
+    Application->CreateForm(frame);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(30, 60, 640, 480);
+    frame->Show();
+    ProcessMessages();
+
+    TForm* cascaded[2];
+    for (TForm*& child : cascaded) {
+        child = TForm::Create(Application, 0);
+        child->SetFormStyle(fsMDIChild);
+        child->Show();
+    }
+    const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXSIZEFRAME);
+    TPlacedChild* placed = TPlacedChild::Create(Application);
+    ProcessMessages();
+
+    struct Expected {
+        TForm* child;
+        POINT corner;
+    };
+    for (const auto& [child, corner] : {Expected{cascaded[0], {0, 0}}, Expected{cascaded[1], {step, step}},
+                                        Expected{placed, {40, 0}}}) {
+        SCOPED_TRACE(child == placed ? "placed" : "cascaded");
+        ASSERT_EQ(GetParent(child->Handle()), frame->ClientHandle());
+        const POINT shown = CornerInParent(child->Handle());
+        EXPECT_EQ(shown.x, corner.x);
+        EXPECT_EQ(shown.y, corner.y);
+        EXPECT_EQ(child->Left(), corner.x);
+        EXPECT_EQ(child->Top(), corner.y);
+    }
+
+    placed->SetTop(25);
+    ProcessMessages();
+    EXPECT_EQ(placed->Top(), 25);
+    EXPECT_EQ(CornerInParent(placed->Handle()).y, 25);
 }

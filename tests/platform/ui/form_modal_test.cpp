@@ -1,5 +1,7 @@
 // Modal forms: ShowModal answers ModalResult, OnCloseQuery can veto, OnClose
-// actions, a posted quit ends the loop with mrCancel.
+// actions, a posted quit ends the loop with mrCancel, a form shown again
+// takes its first click.
+#include "platform/ui/stdctrls_edit.h"
 #include "tests/platform/ui/control_fixture.h"
 
 using ModalTest = ControlTest;
@@ -100,5 +102,60 @@ TEST_F(ModalTest, CloseActionsHideFreeOrKeepTheForm) {
             EXPECT_EQ(form->Visible(), c.visible);
             delete form;
         }
+    }
+}
+
+namespace {
+
+// A login-like dialog: two edits (the first focused on showing) and a
+// default button that Enter presses.
+struct EditDialog {
+    TForm* form;
+    TEdit* first;
+    TEdit* second;
+    TButton* ok;
+};
+
+EditDialog MakeEditDialog(TForm* form) {
+    EditDialog d{form, TEdit::Create(form), TEdit::Create(form), TButton::Create(form)};
+    d.first->SetParent(form);
+    d.first->SetBounds(10, 10, 120, 21);
+    d.second->SetParent(form);
+    d.second->SetBounds(10, 40, 120, 21);
+    d.ok->SetParent(form);
+    d.ok->SetBounds(10, 80, 75, 25);
+    d.ok->SetModalResult(mrOk);
+    d.ok->SetDefault(true);
+    d.form->SetOnShow([first = d.first](TObject*) { first->SetFocus(); });
+    return d;
+}
+
+}  // namespace
+
+// A modal form shown again in the same run (the same form or a new one)
+// takes the first click on an edit as the first showing does. The showing
+// before ended soon after a click at the same place: that press and the new
+// one are not a double click, which an edit does not take as a focusing press.
+TEST_F(ModalTest, AFirstClickFocusesAnEditEachTimeAModalFormIsShown) {
+    TForm* main = NewForm(400, 300);
+    main->Show();
+    ProcessMessages();
+    const EditDialog reused = MakeEditDialog(NewForm());
+    TTimer driver(nullptr);
+    driver.SetInterval(1);
+    for (const char* round : {"first showing", "same form again", "new form"}) {
+        SCOPED_TRACE(round);
+        const EditDialog d = AnsiString(round) == "new form" ? MakeEditDialog(NewForm()) : reused;
+        HWND focusAfterClick = 0;
+        driver.SetOnTimer([&](TObject*) {
+            if (!d.form->Visible()) return;
+            driver.SetEnabled(false);
+            Click(d.second);
+            focusAfterClick = GetFocus();
+            Key(VK_RETURN);
+        });
+        driver.SetEnabled(true);
+        EXPECT_EQ(d.form->ShowModal(), mrOk);
+        EXPECT_EQ(focusAfterClick, d.second->Handle());
     }
 }

@@ -1,6 +1,7 @@
 // The string grid on a form, driven by synthetic input: scrolling by
 // keyboard, wheel and scroll bar, selecting by mouse, sizing and moving
-// columns, in-place editing and a descendant's own cell drawing.
+// columns, in-place editing (Esc included), dropping a dragged control on
+// it, and a descendant's own cell drawing.
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "window_fixture.h"
 #include "platform/ui/graphics.h"
 #include "platform/ui/grids.h"
+#include "platform/ui/msgqueue.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/wingdi.h"
 #include "platform/ui/winscroll.h"
@@ -242,6 +244,31 @@ TEST_F(GridControlTest, TypingOpensTheEditorAndTheTextReachesSetEditText) {
     EXPECT_EQ(grid->edits.back(), "2,5=中文");
 }
 
+// Esc gives the cell (which followed the typing) and the editor back the
+// text the editor loaded; the editor hides unless it is always shown.
+TEST_F(GridControlTest, EscRestoresTheCellsTextAndHidesTheEditor) {
+    const TGridOptions editing = grid->Options() + TGridOptions{goEditing};
+    for (const bool alwaysShow : {false, true}) {
+        SCOPED_TRACE(alwaysShow ? "goAlwaysShowEditor" : "goEditing");
+        grid->SetOptions(alwaysShow ? editing + TGridOptions{goAlwaysShowEditor} : editing);
+        const int row = alwaysShow ? 4 : 3;
+        ClickAt(CenterOf(2, row).x, CenterOf(2, row).y);
+        Key(VK_F2);
+        SimulateTyping("xy");
+        ProcessMessages();
+        ASSERT_EQ(grid->Cells(2, row), "xy");
+        Key(VK_ESCAPE);
+        EXPECT_EQ(grid->Cells(2, row), "2:" + std::to_string(row));
+        EXPECT_EQ(grid->InplaceEditor()->Visible(), alwaysShow);
+        if (alwaysShow) {
+            EXPECT_EQ(grid->InplaceEditor()->EditText(), "2:4");
+        } else {
+            EXPECT_FALSE(grid->EditorMode());
+            EXPECT_TRUE(grid->Focused());
+        }
+    }
+}
+
 TEST_F(GridControlTest, TheEditorFollowsTheColumnsEditMask) {
     grid->SetOptions(grid->Options() + TGridOptions{goEditing});
     grid->SetCells(5, 3, "");
@@ -262,6 +289,91 @@ TEST_F(GridControlTest, TheEditorFollowsTheColumnsEditMask) {
     EXPECT_EQ(grid->InplaceEditor()->EditText(), "6:3");
     EXPECT_EQ(grid->edits.back(), "5,3=12-34");
     EXPECT_EQ(grid->Cells(6, 3), "6:3");
+}
+
+// A box beside a smaller grid, dragged onto it.
+class GridDropTest : public GridControlTest {
+protected:
+    void SetUp() override {
+        GridControlTest::SetUp();
+        grid->SetBounds(0, 0, 300, 200);
+        box = new TFocusBox(form);
+        box->SetParent(form);
+        box->SetBounds(320, 10, 60, 20);
+        box->SetOnMouseDown([this](TObject*, TMouseButton, TShiftState, int, int) { box->BeginDrag(true); });
+        grid->SetOnDragDrop([this](TObject*, TObject*, int, int) { dropped = TGridCoord{grid->Col(), grid->Row()}; });
+        ProcessMessages();
+    }
+    // A press on the box, then input at points of the grid's client area,
+    // queued for the drag's loop.
+    void Press() { SimulateMouseButton(form->Handle(), POINT{330, 20}, VK_LBUTTON, true); }
+    void MoveTo(POINT p) { SimulateMouseMove(form->Handle(), OnForm(p)); }
+    void Release(POINT p) { SimulateMouseButton(form->Handle(), OnForm(p), VK_LBUTTON, false); }
+    POINT OnForm(POINT p) const { return form->ScreenToClient(grid->ClientToScreen(p)); }
+    void Accept(bool accepts) {
+        if (accepts)
+            grid->SetOnDragOver([](TObject*, TObject*, int, int, TDragState, bool& accept) { accept = true; });
+        else
+            grid->SetOnDragOver(TDragOverEvent());
+    }
+
+    TFocusBox* box = nullptr;
+    TGridCoord dropped{-1, -1};
+};
+
+TEST_F(GridDropTest, TheDropTargetCellFollowsTheMouseOnlyWhenTheGridTakesTheDrop) {
+    for (const bool accepts : {true, false}) {
+        SCOPED_TRACE(accepts ? "accepts" : "refuses");
+        Accept(accepts);
+        dropped = TGridCoord{-1, -1};
+        grid->SetCol(1);
+        grid->SetRow(1);
+        Press();
+        MoveTo(CenterOf(2, 2));
+        MoveTo(CenterOf(3, 4));
+        Release(CenterOf(3, 4));
+        ProcessMessages();
+        const TGridCoord expected = accepts ? TGridCoord{3, 4} : TGridCoord{1, 1};
+        EXPECT_EQ(grid->Col(), expected.X);
+        EXPECT_EQ(grid->Row(), expected.Y);
+        EXPECT_EQ(grid->Selection(), (TGridRect{expected.X, expected.Y, expected.X, expected.Y}));
+        EXPECT_EQ(dropped, (accepts ? expected : TGridCoord{-1, -1}));
+    }
+}
+
+// The mouse rests below the last full row: the selection timer runs, and
+// each of its ticks scrolls a row in, which becomes the drop target.
+TEST_F(GridDropTest, DraggingNearAnEdgeScrollsTheGrid) {
+    Accept(true);
+    TGridDrawInfo info;
+    grid->CalcDrawInfo(info);
+    const POINT edge{CenterOf(2, 2).x, info.Vert.FullVisBoundary + 2};
+    // Once the move to the edge has been handled (at a message posted
+    // behind it): whether the timer runs, two ticks, and the drop.
+    bool timerRan = false;
+    const int observer = AddRetrievedMessageObserver([&](MSG& msg) {
+        if (msg.message == WM_MOUSEMOVE && msg.pt.y == grid->ClientToScreen(edge).y) {
+            PostMessage(grid->Handle(), WM_NULL, 0, 0);
+        } else if (msg.message == WM_NULL && msg.hwnd == grid->Handle()) {
+            timerRan = KillTimer(grid->Handle(), kGridSelectTimer);
+            SetTimer(grid->Handle(), kGridSelectTimer, 60);
+            SendMessage(grid->Handle(), WM_TIMER, kGridSelectTimer, 0);
+            SendMessage(grid->Handle(), WM_TIMER, kGridSelectTimer, 0);
+            Release(edge);
+        }
+    });
+    const int top = grid->TopRow();
+    Press();
+    MoveTo(CenterOf(2, 2));
+    MoveTo(edge);
+    ProcessMessages();
+    RemoveObserver(observer);
+    EXPECT_TRUE(timerRan);
+    EXPECT_EQ(grid->TopRow(), top + 2);
+    grid->CalcDrawInfo(info);
+    EXPECT_EQ(dropped, (TGridCoord{2, info.Vert.LastFullVisibleCell}));
+    EXPECT_EQ(grid->Selection(), (TGridRect{2, dropped.Y, 2, dropped.Y}));
+    EXPECT_FALSE(KillTimer(grid->Handle(), kGridSelectTimer)) << "the timer stopped with the drop";
 }
 
 // A descendant that paints every scrollable cell itself.

@@ -134,6 +134,36 @@ TEST_F(WindowTest, KeysBecomeKeyMessagesAndTranslatedCharacters) {
                                                           {WM_SYSCHAR, 'f'}}));
 }
 
+// A key press that brings no text (a synthetic key, a windowing system that
+// sends none) is translated as the keyboard translates it: the control keys
+// give their characters, other keys and Ctrl-held control keys give none.
+TEST_F(WindowTest, ControlKeysWithoutTextTranslateToTheirCharacters) {
+    const HWND top = TopLevel(0, 0, 100, 100);
+    SetFocus(top);
+    ProcessMessages();
+    struct Case {
+        int key;
+        bool control;
+        std::vector<WPARAM> characters;
+    };
+    const Case cases[] = {{VK_RETURN, false, {'\r'}}, {VK_BACK, false, {'\b'}}, {VK_TAB, false, {'\t'}},
+                          {VK_ESCAPE, false, {0x1B}}, {VK_DELETE, false, {}},   {'A', false, {}},
+                          {VK_RETURN, true, {}},      {VK_BACK, true, {}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "key " << c.key << (c.control ? " with Ctrl" : ""));
+        ResetWatch();
+        Watch({WM_CHAR});
+        if (c.control) SimulateKey(VK_CONTROL, true);
+        SimulateKey(c.key, true);
+        SimulateKey(c.key, false);
+        if (c.control) SimulateKey(VK_CONTROL, false);
+        ProcessMessages();
+        std::vector<WPARAM> got;
+        for (const LoggedMessage& m : Log()) got.push_back(m.wParam);
+        EXPECT_EQ(got, c.characters);
+    }
+}
+
 TEST_F(WindowTest, CommittedChineseArrivesAsItsAnsiBytes) {
     const HWND top = TopLevel(0, 0, 100, 100);
     const HWND edit = Child(top, 10, 10, 50, 20);

@@ -1,7 +1,10 @@
 // Edit masks: FormatMaskText over a table of masks and values, and a masked
 // edit on a form typed into through synthetic input (refused keys, literals
-// stepped over, Chinese characters as one position) and validated.
+// stepped over, Chinese characters as one position), pasted into, cut from
+// and validated.
 #include "control_fixture.h"
+#include "platform/rtl/codepage.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/ui/mask.h"
 
 struct FormatCase {
@@ -137,4 +140,68 @@ TEST_F(MaskEditTest, LeavingAnIncompleteChangedEditFailsBeforeOnExit) {
     ProcessMessages();
     EXPECT_NO_THROW(edit->Perform(CM_EXIT, 0, 0));
     EXPECT_EQ(exits, 2);
+}
+
+TEST_F(MaskEditTest, PastedTextGoesThroughTheMaskAsIfTyped) {
+    struct PasteCase {
+        const char* mask;
+        const char* shown;  // the edit text before, all of it selected when `overAll`
+        bool overAll;
+        const char* pasted;
+        const char* expected;
+        int beeps;
+    };
+    const PasteCase cases[] = {
+        {"(000)0000;1;_", "", false, "(12a)3456", "(123)456_", 1},
+        {"(000)0000;1;_", "(123)4567", true, "99", "(99_)____", 0},
+        {">CC-L;1;_", "", false, "中文-x", "中文-X", 0},
+        {"0000;1;_", "", false, "12\r\n34", "12__", 0},
+        {"00-00;1;_", "", false, "1234567", "12-34", 1},
+    };
+    // Ctrl+V, Shift+Insert and WM_PASTE all paste through the mask.
+    const std::function<void()> pastes[] = {
+        [] {
+            SimulateKey(VK_CONTROL, true);
+            SimulateKey('V', true, "\x16");
+            SimulateKey('V', false);
+            SimulateKey(VK_CONTROL, false);
+        },
+        [] {
+            SimulateKey(VK_SHIFT, true);
+            SimulateKey(VK_INSERT, true);
+            SimulateKey(VK_INSERT, false);
+            SimulateKey(VK_SHIFT, false);
+        },
+        [this] { edit->PasteFromClipboard(); },
+    };
+    for (const PasteCase& c : cases)
+        for (const auto& paste : pastes) {
+            SCOPED_TRACE(AnsiToUtf8(c.mask) + " / " + AnsiToUtf8(c.pasted));
+            edit->SetEditMask(c.mask);
+            edit->SetEditText(c.shown);
+            Focus();
+            if (c.overAll) edit->SelectAll();
+            Clipboard()->SetAsText(c.pasted);
+            const int beeps = BeepCount();
+            paste();
+            ProcessMessages();
+            EXPECT_EQ(edit->EditText(), AnsiString(c.expected));
+            EXPECT_EQ(BeepCount() - beeps, c.beeps);
+            edit->SetEditMask("");
+        }
+}
+
+TEST_F(MaskEditTest, CuttingBlanksThePositionsAndKeepsTheLiterals) {
+    edit->SetEditMask("(000)0000;1;_");
+    edit->SetEditText("(123)4567");
+    Focus();
+    edit->SetSelStart(1);
+    edit->SetSelLength(5);
+    SimulateKey(VK_SHIFT, true);
+    Key(VK_DELETE);
+    SimulateKey(VK_SHIFT, false);
+    ProcessMessages();
+    EXPECT_EQ(Clipboard()->AsText(), AnsiString("123)4"));
+    EXPECT_EQ(edit->EditText(), AnsiString("(___)_567"));
+    EXPECT_EQ(edit->SelStart(), 1);
 }

@@ -13,16 +13,7 @@
 #include "platform/ui/stdctrls_listbox.h"
 #include "platform/ui/stdctrls_scrollbar.h"
 
-class StdCtrlsTest : public ControlTest {
-protected:
-    void SetUp() override {
-        ControlTest::SetUp();
-        form = NewForm(320, 200);
-        form->Show();
-        ProcessMessages();
-    }
-    TForm* form = nullptr;
-};
+using StdCtrlsTest = FormControlTest;
 
 TEST_F(StdCtrlsTest, EditTypingFiresOnChangePerKeyAndOnKeyPressCanDiscard) {
     TEdit* edit = TEdit::Create(form);
@@ -231,6 +222,33 @@ TEST_F(StdCtrlsTest, PageControlSwitchesPagesWithOnChangingAndOnChange) {
     EXPECT_TRUE(sheets[1]->Visible());
 }
 
+TEST_F(StdCtrlsTest, MultiLinePageControlKeepsItsPagesBelowAllRowsOfTabs) {
+    TPageControl* pages = TPageControl::Create(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 160, 160);
+    std::vector<TTabSheet*> sheets;
+    for (const char* caption : {"客户资料", "维修记录", "备件库存", "结算单据"}) {
+        TTabSheet* sheet = TTabSheet::Create(form);
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(pages);
+        sheets.push_back(sheet);
+    }
+    pages->SetActivePageIndex(3);
+    const int singleRowTop = sheets[3]->Top();
+    pages->SetMultiLine(true);
+    ProcessMessages();
+    const LRESULT rows = SendMessage(pages->Handle(), TCM_GETROWCOUNT, 0, 0);
+    EXPECT_GT(rows, 1);
+    EXPECT_EQ(pages->ActivePage(), sheets[3]);
+    EXPECT_TRUE(sheets[3]->Visible());
+    RECT tab;
+    for (int i = 0; i < 4; ++i) {
+        SendMessage(pages->Handle(), TCM_GETITEMRECT, WPARAM(i), LPARAM(&tab));
+        EXPECT_GE(sheets[3]->Top(), tab.bottom) << i;
+    }
+    EXPECT_EQ(sheets[3]->Top() - singleRowTop, (rows - 1) * (tab.bottom - tab.top));
+}
+
 TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndPagesWithOnScrollAndOnChange) {
     TScrollBar* bar = TScrollBar::Create(form);
     bar->SetParent(form);
@@ -414,10 +432,34 @@ TEST_F(StdCtrlsTest, MemoLinesAndTypedLineBreaks) {
     ProcessMessages();
     EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("x"));
     EXPECT_EQ(memo->Lines()->Count(), 3);
+    // The Enter key alone, without text, breaks the line as typing "\r" does.
+    Key(VK_RETURN);
+    EXPECT_EQ(memo->Lines()->Count(), 4);
+    EXPECT_EQ(memo->Lines()->Strings(1), AnsiString(""));
     memo->SetWantReturns(false);
     SimulateTyping("\r");
-    ProcessMessages();
-    EXPECT_EQ(memo->Lines()->Count(), 3);
+    Key(VK_RETURN);
+    EXPECT_EQ(memo->Lines()->Count(), 4);
+    memo->Lines()->Delete(0);
     memo->Lines()->Delete(0);
     EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("第一行"));
+}
+
+TEST_F(StdCtrlsTest, MemoWordWrapRecreatesTheWindowAndKeepsTheText) {
+    TMemo* memo = TMemo::Create(form);
+    memo->Lines()->Add("更换屏幕并检查主板的维修记录");
+    memo->SetParent(form);
+    memo->SetBounds(10, 10, 80, 100);
+    EXPECT_GT(SendMessage(memo->Handle(), EM_GETLINECOUNT, 0, 0), 2);
+    EXPECT_EQ(memo->Lines()->Count(), 1);
+    memo->SetFocus();
+    ProcessMessages();
+    SendMessage(memo->Handle(), EM_SETSEL, 0, 0);
+    SimulateTyping("A");
+    ProcessMessages();
+
+    memo->SetWordWrap(false);
+    EXPECT_TRUE(GetWindowLongPtr(memo->Handle(), GWL_STYLE) & ES_AUTOHSCROLL);
+    EXPECT_EQ(SendMessage(memo->Handle(), EM_GETLINECOUNT, 0, 0), 2);
+    EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("A更换屏幕并检查主板的维修记录"));
 }
