@@ -8,6 +8,7 @@
 #include "app/serviceorders.h"
 #include "app/shanchujilufrm.h"
 #include "platform/rtl/classregistry.h"
+#include "platform/ui/msgqueue.h"
 #include "platform/ui/userinput.h"
 
 SERVIORA_REGISTER_CLASS(Tjiedai);
@@ -38,6 +39,14 @@ public:
 private:
     Tjiedai& form_;
 };
+
+// The Enter that moves on is used up: its character, already queued, would
+// otherwise break the remark's line after the focus has left it.
+void DiscardEnterCharacter() {
+    MSG msg;
+    if (PeekMessage(&msg, 0, WM_CHAR, WM_CHAR, PM_NOREMOVE) && msg.wParam == VK_RETURN)
+        PeekMessage(&msg, 0, WM_CHAR, WM_CHAR, PM_REMOVE);
+}
 
 }  // namespace
 
@@ -93,6 +102,7 @@ void Tjiedai::InputKeyDown(TObject* Sender, Word& Key, TShiftState) {
         Input(static_cast<TReceptionInput>(input + 1))->SetFocus();
     else
         BitBtn1->SetFocus();
+    DiscardEnterCharacter();
 }
 
 void Tjiedai::Edit2KeyPress(TObject*, char& Key) { FilterPriceKey(Key); }

@@ -73,6 +73,7 @@ TEST_F(ReceptionWindowTest, ReceivingAPhoneThroughTheEnterChainStoresEveryFieldA
     EXPECT_EQ(window_->Edit2->Text(), "35.5") << "the price takes digits, '.' and '-' only";
     PressKey(VK_RETURN);
     EXPECT_TRUE(Focused(window_->BitBtn1)) << "from the remark to 保存";
+    EXPECT_EQ(window_->Memo1->Text(), "屏幕碎") << "the Enter that moves on breaks no line";
 
     const Cardinal before = GetTickCount();
     PushModalAnswer({IDOK, ""});  // print the voucher
