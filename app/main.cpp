@@ -1,10 +1,12 @@
 // The program: one instance per user, the data module first, then the main
-// window (whose creation runs the login), then the message loop.
+// window (whose creation runs the login) and the dialogs reused by other
+// windows, then the message loop.
 #include <cstdlib>
 
 #include "app/dm1frm.h"
 #include "app/guanyufrm.h"
 #include "app/mainfrm.h"
+#include "app/shanchujilufrm.h"
 #include "platform/rtl/kernel.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/guiplatform.h"
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
     Application->CreateForm(DM1);
     Application->CreateForm(MAIN);
     Application->CreateForm(guanyu);
+    Application->CreateForm(shanchujilu);
     Application->Run();
     CloseHandle(mutex);
     return 0;

@@ -8,8 +8,10 @@
 #include "app/databasecommands.h"
 #include "app/dayinshezhifrm.h"
 #include "app/dm1frm.h"
+#include "app/fanchangfrm.h"
 #include "app/guanyufrm.h"
 #include "app/guaqi1.h"
+#include "app/jiedaifrm.h"
 #include "app/login.h"
 #include "app/programfolder.h"
 #include "app/xiugaimimafrm.h"
@@ -189,6 +191,16 @@ void TMAIN::N11Click(TObject*) {
     Txiugaimima::Create(Application)->SetCaption("修改密码");
 }
 
+void TMAIN::N10Click(TObject*) {
+    if (ActivateChildByCaption("售后接待")) return;
+    Tjiedai::Create(Application)->SetCaption("售后接待");
+}
+
+void TMAIN::N29Click(TObject*) {
+    if (ActivateChildByCaption("手机返厂")) return;
+    Tfanchang::Create(Application)->SetCaption("手机返厂");
+}
+
 void TMAIN::N7Click(TObject*) {
     if (ActivateChildByCaption("店铺名称及小票打印设置")) return;
     Tdayinshezhi::Create(Application)->SetCaption("店铺名称及小票打印设置");
@@ -280,8 +292,10 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N12Click", &TMAIN::N12Click);
     p.Method("N4Click", &TMAIN::N4Click);
     p.Method("N28Click", &TMAIN::N28Click);
-    for (const char* name : {"N2Click", "N10Click", "N29Click", "N30Click", "N31Click", "N5Click",
-                             "N6Click", "N14Click", "N15Click", "N16Click"})
+    p.Method("N10Click", &TMAIN::N10Click);
+    p.Method("N29Click", &TMAIN::N29Click);
+    for (const char* name : {"N2Click", "N30Click", "N31Click", "N5Click", "N6Click", "N14Click", "N15Click",
+                             "N16Click"})
         p.Method(name, &TMAIN::PendingWindowClick);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);
     p.Method("VxToolButton11Click", &TMAIN::VxToolButton11Click);

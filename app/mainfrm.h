@@ -100,6 +100,8 @@ public:
     // The commands whose windows are not built yet: they do nothing.
     void PendingWindowClick(TObject* Sender);
     void N11Click(TObject* Sender);
+    void N10Click(TObject* Sender);
+    void N29Click(TObject* Sender);
     void N7Click(TObject* Sender);
     void N12Click(TObject* Sender);
     void N4Click(TObject* Sender);

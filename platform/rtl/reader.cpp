@@ -325,6 +325,9 @@ TComponentClass TReader::FindComponentClass(const std::string& className) {
         onFindComponentClass_(this, className, cls);
     if (!cls)
         cls = dynamic_cast<TComponentClass>(GetClass(className));
+    // A class the root declares a field of needs no registration.
+    if (!cls && Root())
+        cls = dynamic_cast<TComponentClass>(FieldClassNamed(Root(), className));
     if (!cls)
         throw EClassNotFound("Class " + className + " not found");
     return cls;

@@ -219,6 +219,14 @@ const TPublishedField* FieldAddress(const TObject* instance, const AnsiString& n
     return nullptr;
 }
 
+TClass FieldClassNamed(const TObject* instance, const AnsiString& className) {
+    for (TClass c = instance->ClassType(); c; c = c->ClassParent())
+        for (const auto& field : c->OwnProperties().Fields())
+            if (SameIdentifier(field.FieldClass->ClassName(), className))
+                return field.FieldClass;
+    return nullptr;
+}
+
 PPropInfo GetPropInfo(TClass cls, const AnsiString& name) {
     for (TClass c = cls; c; c = c->ClassParent())
         for (const auto& prop : c->OwnProperties().Properties())

@@ -184,6 +184,9 @@ struct TPublishedMethod {
 // kept up to date by TComponent as components are named and removed.
 struct TPublishedField {
     AnsiString Name;
+    // The field's declared class; the reader finds component classes of a
+    // form's description among these, as among the registered ones.
+    TClass FieldClass;
     // Sets the field of owner to value, or to nullptr when value is nullptr
     // or not of the field's class.
     std::function<void(TObject* owner, TObject* value)> Set;
@@ -416,7 +419,7 @@ public:
     template <class F, class M>
         requires std::is_base_of_v<M, C> && std::is_base_of_v<TObject, F>
     void Field(const char* name, F* M::*field) {
-        table_.AddField({name, [field](TObject* owner, TObject* value) {
+        table_.AddField({name, F::StaticClass(), [field](TObject* owner, TObject* value) {
                              static_cast<C*>(owner)->*field = dynamic_cast<F*>(value);
                          }});
     }
@@ -438,6 +441,9 @@ std::vector<PPropInfo> GetPropList(const TObject* instance);
 TMethod MethodAddress(TObject* instance, const AnsiString& name);
 // The published field of instance's class named so, or nullptr.
 const TPublishedField* FieldAddress(const TObject* instance, const AnsiString& name);
+// The class named so among the declared classes of instance's published
+// fields, or nullptr.
+TClass FieldClassNamed(const TObject* instance, const AnsiString& className);
 // The name of the published method that method calls on instance, or "".
 AnsiString MethodName(TObject* instance, const TMethod& method);
 

@@ -13,40 +13,72 @@ int FormatOf(TAlignment alignment) {
 
 // ---- columns -------------------------------------------------------------------------
 
+void TListColumn::Published(TPublished<TListColumn>& p) {
+    p.Property("Alignment", &TListColumn::Alignment, &TListColumn::SetAlignment).Default(taLeftJustify);
+    p.Property("Caption", &TListColumn::Caption, &TListColumn::SetCaption);
+    p.Property("Width", &TListColumn::Width, &TListColumn::SetWidth).Default(50);
+}
+
+// The collection has taken the item in before this body runs; only now are
+// the column's values there to put into the window.
+TListColumn::TListColumn(TCollection* collection) : TCollectionItem(collection) {
+    if (TListView* view = View()) view->MirrorColumn(*this, true);
+}
+
+TListColumn::~TListColumn() {
+    TListView* view = View();
+    if (view && view->HandleAllocated()) SendMessage(view->Handle(), LVM_DELETECOLUMN, WPARAM(Index()), 0);
+}
+
+TListView* TListColumn::View() const {
+    auto* columns = dynamic_cast<TListColumns*>(Collection());
+    return columns ? columns->View() : nullptr;
+}
+
+void TListColumn::Assign(TPersistent* source) {
+    auto* column = dynamic_cast<TListColumn*>(source);
+    if (!column) {
+        TCollectionItem::Assign(source);
+        return;
+    }
+    caption_ = column->caption_;
+    width_ = column->Width();
+    alignment_ = column->alignment_;
+    Changed(false);
+}
+
 AnsiString TListColumn::Caption() const { return caption_; }
 Integer TListColumn::Width() const {
-    return view_->HandleAllocated() ? Integer(SendMessage(view_->Handle(), LVM_GETCOLUMNWIDTH, WPARAM(index_), 0))
-                                    : width_;
+    TListView* view = View();
+    return view && view->HandleAllocated()
+               ? Integer(SendMessage(view->Handle(), LVM_GETCOLUMNWIDTH, WPARAM(Index()), 0))
+               : width_;
 }
 TAlignment TListColumn::Alignment() const { return alignment_; }
 
 void TListColumn::SetCaption(const AnsiString& v) {
     caption_ = v;
-    view_->MirrorColumn(*this, false);
+    Changed(false);
 }
 
 void TListColumn::SetWidth(Integer v) {
     width_ = v;
-    view_->MirrorColumn(*this, false);
+    Changed(false);
 }
 
 void TListColumn::SetAlignment(TAlignment v) {
     alignment_ = v;
-    view_->MirrorColumn(*this, false);
+    Changed(false);
 }
 
-TListColumns::~TListColumns() = default;
+TListColumns::TListColumns(TListView* view) : TOwnedCollection(view, TListColumn::StaticClass()), view_(view) {}
 
-TListColumn* TListColumns::Add() {
-    columns_.push_back(std::make_unique<TListColumn>(view_, Count()));
-    view_->MirrorColumn(*columns_.back(), true);
-    return columns_.back().get();
-}
-
-void TListColumns::Clear() {
-    if (view_->HandleAllocated())
-        for (int i = Count() - 1; i >= 0; --i) SendMessage(view_->Handle(), LVM_DELETECOLUMN, WPARAM(i), 0);
-    columns_.clear();
+void TListColumns::Update(TCollectionItem* item) {
+    if (item) {
+        view_->MirrorColumn(*static_cast<TListColumn*>(item), false);
+        return;
+    }
+    for (int i = 0; i < Count(); ++i) view_->MirrorColumn(*Items(i), false);
 }
 
 void TListView::MirrorColumn(const TListColumn& column, bool insert) {
@@ -56,8 +88,8 @@ void TListView::MirrorColumn(const TListColumn& column, bool insert) {
     record.pszText = const_cast<char*>(column.caption_.c_str());
     record.cx = column.width_;
     record.fmt = FormatOf(column.alignment_);
-    record.iSubItem = column.index_;
-    SendMessage(Handle(), insert ? LVM_INSERTCOLUMN : LVM_SETCOLUMN, WPARAM(column.index_), LPARAM(&record));
+    record.iSubItem = column.Index();
+    SendMessage(Handle(), insert ? LVM_INSERTCOLUMN : LVM_SETCOLUMN, WPARAM(column.Index()), LPARAM(&record));
 }
 
 // ---- items ----------------------------------------------------------------------------
@@ -157,6 +189,7 @@ void TListItems::Renumber() {
 // ---- the view ---------------------------------------------------------------------------
 
 void TListView::Published(TPublished<TListView>& p) {
+    p.Property("Columns", &TListView::Columns, &TListView::SetColumns);
     p.Property("Checkboxes", &TListView::Checkboxes, &TListView::SetCheckboxes);
     p.Property("GridLines", &TListView::GridLines, &TListView::SetGridLines);
     p.Property("ReadOnly", &TListView::ReadOnly, &TListView::SetReadOnly);

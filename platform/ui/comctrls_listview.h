@@ -1,5 +1,5 @@
 // TListView over the platform's "SysListView32" in report view: Columns
-// (Caption, Width, Alignment), Items (Caption, SubItems, Checked, Selected,
+// (Caption, Width, Alignment; a streamed collection), Items (Caption, SubItems, Checked, Selected,
 // Data), Checkboxes, GridLines, RowSelect, ReadOnly. Columns and items are
 // kept by the control and mirrored into the window while it has one; the
 // window holds the check and selection states the user changes.
@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/rtl/collection.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/comctrls.h"
 
@@ -15,39 +16,49 @@ SERVIORA_ENUM(TViewStyle, vsIcon, vsSmallIcon, vsList, vsReport)
 
 class TListView;
 
-class TListColumn {
+// A column of a report view. Columns form the collection streamed as
+// the view's "Columns" property.
+class TListColumn : public TCollectionItem {
+    SERVIORA_CLASS(TListColumn, TCollectionItem)
+    SERVIORA_PUBLISHED
 public:
-    TListColumn(TListView* view, int index) : view_(view), index_(index) {}
+    // Added to `collection` (the view's columns) and to its window.
+    explicit TListColumn(TCollection* collection);
+    ~TListColumn() override;
+    void Assign(TPersistent* source) override;
+
     AnsiString Caption() const;
     void SetCaption(const AnsiString& v);
+    // 50 pixels until set.
     Integer Width() const;
     void SetWidth(Integer v);
     TAlignment Alignment() const;
     void SetAlignment(TAlignment v);
-    int Index() const { return index_; }
 
 private:
     friend class TListView;
-    TListView* view_;
-    int index_;
+    TListView* View() const;
+
     AnsiString caption_;
     Integer width_ = 50;
     TAlignment alignment_ = taLeftJustify;
 };
 
-class TListColumns {
+class TListColumns : public TOwnedCollection {
+    SERVIORA_CLASS(TListColumns, TOwnedCollection)
 public:
-    explicit TListColumns(TListView* view) : view_(view) {}
-    ~TListColumns();
+    explicit TListColumns(TListView* view);
     // A new column at the end, 50 pixels wide.
-    TListColumn* Add();
-    int Count() const { return int(columns_.size()); }
-    TListColumn* Items(int index) const { return columns_.at(std::size_t(index)).get(); }
-    void Clear();
+    TListColumn* Add() { return static_cast<TListColumn*>(TCollection::Add()); }
+    TListColumn* Items(int index) const { return static_cast<TListColumn*>(TCollection::Items(index)); }
+    TListView* View() const { return view_; }
+
+protected:
+    // Puts a changed column, or all of them, back into the window.
+    void Update(TCollectionItem* item) override;
 
 private:
     TListView* view_;
-    std::vector<std::unique_ptr<TListColumn>> columns_;
 };
 
 class TListItem {
@@ -106,6 +117,7 @@ public:
     ~TListView() override;
 
     TListColumns* Columns() const { return columns_.get(); }
+    void SetColumns(TListColumns* v) { columns_->Assign(v); }
     TListItems* Items() const { return items_.get(); }
     bool Checkboxes() const;
     void SetCheckboxes(bool v);

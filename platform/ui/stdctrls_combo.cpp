@@ -2,8 +2,30 @@
 #include "platform/ui/stdctrls_combo.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/ui/commctrl.h"
+
+namespace {
+
+// Emptying the list leaves the text in the box as it was.
+class TComboBoxItems final : public TWindowItems {
+public:
+    TComboBoxItems(TCustomComboBox* combo, std::function<bool()> sorted)
+        : TWindowItems(combo, TItemMessages{CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT}, std::move(sorted)),
+          combo_(combo) {}
+
+    void Clear() override {
+        const AnsiString text = combo_->Text();
+        TWindowItems::Clear();
+        if (!text.empty()) combo_->SetText(text);
+    }
+
+private:
+    TCustomComboBox* combo_;
+};
+
+}  // namespace
 
 void TCustomComboBox::Published(TPublished<TCustomComboBox>& p) {
     p.Property("CharCase", &TCustomComboBox::CharCase, &TCustomComboBox::SetCharCase).Default(ecNormal);
@@ -21,15 +43,19 @@ void TCustomComboBox::Published(TPublished<TCustomComboBox>& p) {
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
     : TCustomListControl(owner),
-      items_(std::make_unique<TWindowItems>(this, TItemMessages{CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT},
-                                            [this] { return sorted_; })) {
+      items_(std::make_unique<TComboBoxItems>(this, [this] { return sorted_; })) {
     // The dropped list holds the capture, not the control.
     controlStyle_.Exclude(csCaptureMouse);
     SetBounds(0, 0, 145, 21);
     SetTabStop(true);
 }
 
-TCustomComboBox::~TCustomComboBox() = default;
+// The edit outlives this part of the object while the window is destroyed:
+// it gets its own procedure back first.
+TCustomComboBox::~TCustomComboBox() {
+    if (editHandle_ && IsWindow(editHandle_)) SetWindowLongPtr(editHandle_, GWLP_WNDPROC, LONG_PTR(editDefProc_));
+    FreeObjectInstance(editInstance_);
+}
 
 TStrings* TCustomComboBox::Items() const { return items_.get(); }
 void TCustomComboBox::SetItems(TStrings* v) { items_->Assign(v); }
@@ -49,6 +75,12 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
 void TCustomComboBox::CreateWnd() {
     const AnsiString text = TWinControl::GetText();
     TCustomListControl::CreateWnd();
+    editHandle_ = GetWindow(Handle(), GW_CHILD);
+    if (editHandle_) {
+        if (!editInstance_) editInstance_ = MakeObjectInstance(TWndMethod(this, &TCustomComboBox::EditWndProc));
+        editDefProc_ = WNDPROC(GetWindowLongPtr(editHandle_, GWLP_WNDPROC));
+        SetWindowLongPtr(editHandle_, GWLP_WNDPROC, LONG_PTR(editInstance_));
+    }
     // Before the items come, so that variable ones start from it; an
     // owner-drawn selection field is as high as the items.
     if (OwnerDrawn()) SendMessage(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), ItemHeight());
@@ -144,6 +176,30 @@ void TCustomComboBox::Select() { onSelect_(this); }
 
 void TCustomComboBox::CMWantSpecialKey(TMessage& Message) {
     Message.Result = (Message.WParam == VK_RETURN || Message.WParam == VK_ESCAPE) && DroppedDown() ? 1 : 0;
+}
+
+// Keys go through the control first, as they do for the control's own
+// window; what is left reaches the edit.
+void TCustomComboBox::EditWndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (ReflectKey(Message, Message.Msg == WM_SYSKEYDOWN ? CN_SYSKEYDOWN : CN_KEYDOWN)) return;
+        break;
+    case WM_CHAR:
+        if (ReflectKey(Message, CN_CHAR)) return;
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        Word key = Word(Message.WParam);
+        KeyUp(key, KeyDataToShiftState(Message.LParam));
+        if (key == 0) return;
+        Message.WParam = key;
+        break;
+    }
+    default: break;
+    }
+    Message.Result = CallWindowProc(editDefProc_, editHandle_, Message.Msg, Message.WParam, Message.LParam);
 }
 
 void TCustomComboBox::CNCommand(TMessage& Message) {

@@ -3,7 +3,10 @@
 // events follow the window's notifications: OnDropDown before the list
 // opens (a handler may refill Items), OnChange on typing and on choosing,
 // OnSelect on choosing, OnCloseUp when the list closes. The owner-draw
-// styles draw the items and the selection field through OnDrawItem.
+// styles draw the items and the selection field through OnDrawItem. Keys
+// typed into the box's own edit reach the control's key events (OnKeyDown,
+// OnKeyPress, OnKeyUp) and the form's dialog keys, as keys typed into an
+// edit do.
 #pragma once
 
 #include <memory>
@@ -64,6 +67,8 @@ protected:
     void CNCommand(TMessage& Message);
     // Enter and Esc close an open list instead of reaching the form's buttons.
     void CMWantSpecialKey(TMessage& Message);
+    // The edit's window procedure while this control's window lives.
+    void EditWndProc(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
@@ -82,6 +87,9 @@ private:
     Integer maxLength_ = 0;
     TEditCharCase charCase_ = ecNormal;
     mutable AnsiString shownText_;
+    HWND editHandle_ = 0;
+    WNDPROC editDefProc_;
+    WNDPROC editInstance_;
     TNotifyEvent onChange_, onDropDown_, onCloseUp_, onSelect_;
 };
 

@@ -441,27 +441,35 @@ bool TWinControl::DoKeyPress(TMessage& Message) {
 
 namespace {
 
+// The control a retrieved key message goes to: the control of its window,
+// or of the parent for a platform child (a combo box's edit).
+TWinControl* KeyControl(HWND window) {
+    if (TWinControl* control = FindControl(window)) return control;
+    return (GetWindowLong(window, GWL_STYLE) & WS_CHILD) ? FindControl(GetParent(window)) : nullptr;
+}
+
 // The key message TranslateAndDispatch is delivering, which its control was
-// offered already; cleared by the first window procedure that meets it.
+// offered already; cleared when the control's window procedure meets it.
 struct OfferedKey {
-    HWND window;
+    const TWinControl* control;
     UINT message;
 };
 thread_local const OfferedKey* dispatchingOffered = nullptr;
 
-bool TakeOffered(HWND window, UINT message) {
-    if (!dispatchingOffered || dispatchingOffered->window != window || dispatchingOffered->message != message)
+bool TakeOffered(const TWinControl* control, UINT message) {
+    if (!dispatchingOffered || dispatchingOffered->control != control || dispatchingOffered->message != message)
         return false;
     dispatchingOffered = nullptr;
     return true;
 }
 
+bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
 }  // namespace
 
 bool KeyMessageUsedUp(MSG& msg) {
-    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
-    TWinControl* control = FindControl(msg.hwnd);
-    if (!control && (GetWindowLong(msg.hwnd, GWL_STYLE) & WS_CHILD)) control = FindControl(GetParent(msg.hwnd));
+    if (!IsKeyMessage(msg.message)) return false;
+    TWinControl* control = KeyControl(msg.hwnd);
     if (!control) return false;
     TMessage offer{CN_BASE + msg.message, msg.wParam, msg.lParam, 0};
     control->MainWndProc(offer);
@@ -471,13 +479,12 @@ bool KeyMessageUsedUp(MSG& msg) {
 
 void TranslateAndDispatch(const MSG& msg) {
     TranslateMessage(&msg);
-    const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
-    const OfferedKey offered{msg.hwnd, msg.message};
+    const OfferedKey offered{IsKeyMessage(msg.message) ? KeyControl(msg.hwnd) : nullptr, msg.message};
     // A modal loop run by the dispatched message sets and restores its own.
     struct Scope {
         const OfferedKey* outer;
         ~Scope() { dispatchingOffered = outer; }
-    } scope{std::exchange(dispatchingOffered, key ? &offered : nullptr)};
+    } scope{std::exchange(dispatchingOffered, offered.control ? &offered : nullptr)};
     DispatchMessage(&msg);
 }
 
@@ -486,7 +493,7 @@ void TranslateAndDispatch(const MSG& msg) {
 // control's events, dialog keys), and what is left reaches the window's own
 // procedure, as for a key message from a loop.
 bool TWinControl::ReflectKey(TMessage& Message, UINT notification) {
-    if (TakeOffered(handle_, Message.Msg)) return false;
+    if (TakeOffered(this, Message.Msg)) return false;
     TMessage reflected{notification, Message.WParam, Message.LParam, 0};
     WindowProc()(reflected);
     Message.WParam = reflected.WParam;
@@ -498,14 +505,17 @@ void TWinControl::WMKeyDown(TMessage& Message) {
     DefaultHandler(Message);
 }
 
+// Dialog keys come first, while the focus is still where the key was
+// pressed: a handler of OnKeyDown that moves the focus to a button does not
+// press that button with the same Enter.
 void TWinControl::CNKeyDown(TMessage& Message) {
     Message.Result = 1;
-    if (DoKeyDown(Message)) return;
     const Word key = Word(Message.WParam);
     if (IsDialogKey(key)) {
         TCustomForm* form = GetParentForm();
         if (form && form->Perform(CM_DIALOGKEY, key, Message.LParam)) return;
     }
+    if (DoKeyDown(Message)) return;
     Message.Result = 0;
 }
 

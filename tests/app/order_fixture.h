@@ -11,6 +11,7 @@
 #include "platform/data/field.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/modalresponder.h"
+#include "received_phone.h"
 #include "support/temp_dir.h"
 #include "tools/createdb/create_database.h"
 
@@ -28,15 +29,7 @@ protected:
 
     // A phone with the required fields, received on 2026-12-10 by 0001.
     static TReceptionRecord Phone(const AnsiString& number, const AnsiString& imei) {
-        TReceptionRecord r;
-        r.Number = number;
-        r.Imei = imei;
-        r.Brand = "诺基亚";
-        r.Model = "N95";
-        r.Price = "0";
-        r.Date = "2026-12-10";
-        r.Operator = "0001";
-        return r;
+        return ReceivedPhone(number, imei);
     }
 
     // A phone with every field filled, quotes and a line break included.

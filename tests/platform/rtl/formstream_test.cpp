@@ -258,6 +258,37 @@ TEST_F(FormStream, UnknownPropertiesClassesAndMethodsRaiseClearErrors) {
     EXPECT_THROW(ReadComponentFromString("TPF0\x01", module.get()), EReadError);
 }
 
+// A component class nobody registers, and a module declaring a field of it.
+class TUnregisteredPart : public TComponent {
+    SERVIORA_CLASS(TUnregisteredPart, TComponent)
+public:
+    using TComponent::TComponent;
+};
+
+class TPartsModule : public TDataModule {
+    SERVIORA_CLASS(TPartsModule, TDataModule)
+    SERVIORA_PUBLISHED
+public:
+    using TDataModule::TDataModule;
+    TUnregisteredPart* Part1 = nullptr;
+};
+
+void TPartsModule::Published(TPublished<TPartsModule>& p) { p.Field("Part1", &TPartsModule::Part1); }
+
+TEST_F(FormStream, AClassTheRootDeclaresAFieldOfNeedsNoRegistration) {
+    const char* text = "object M: TPartsModule\n  object Part1: TUnregisteredPart\n  end\nend\n";
+    std::unique_ptr<TPartsModule> module(TPartsModule::Create(nullptr, 0));
+    ReadComponentFromString(text, module.get());
+    ASSERT_NE(module->Part1, nullptr);
+    EXPECT_EQ(module->Part1->ClassName(), "TUnregisteredPart");
+
+    std::unique_ptr<TTestModule> other(TTestModule::Create(nullptr, 0));
+    EXPECT_THROW(ReadComponentFromString("object M: TTestModule\n  object Part1: TUnregisteredPart\n  end\nend\n",
+                                         other.get()),
+                 EClassNotFound)
+        << "only the root's own fields count";
+}
+
 TEST_F(FormStream, ReaderHooksHandleErrorsMethodsAndClasses) {
     std::unique_ptr<TTestModule> module(TTestModule::Create(nullptr, 0));
     TReader reader(std::string("object M: TTestModule\n  object W: TMyWidget\n    Frobnicate = 1\n"

@@ -1,6 +1,7 @@
 // Forms read from their descriptions: alignment, handlers, default and
 // cancel buttons, KeyPreview.
 #include "platform/rtl/classregistry.h"
+#include "platform/ui/stdctrls_edit.h"
 #include "tests/platform/ui/control_fixture.h"
 
 class TAlignTestForm : public TForm {
@@ -95,15 +96,39 @@ TEST_F(FormDescriptionTest, KeyPreviewLetsTheFormSeeAndDiscardKeysFirst) {
     std::vector<AnsiString> seen;
     form->SetOnKeyDown([&](TObject*, Word& key, TShiftState) {
         seen.push_back("form");
-        if (key == VK_RETURN) key = 0;
+        if (key == VK_F3) key = 0;
     });
     form->OkButton->SetOnKeyDown([&](TObject*, Word&, TShiftState) { seen.push_back("button"); });
     form->Show();
     form->OkButton->SetFocus();
-    Key(VK_RETURN);
+    Key(VK_F3);
     Key(VK_F2);
     EXPECT_EQ(seen, (std::vector<AnsiString>{"form", "form", "button"}));
     EXPECT_EQ(form->events, std::vector<AnsiString>{"create:确定"});
+    // Enter on a focused button is a dialog key: it presses the button
+    // before any key handler runs.
+    Key(VK_RETURN);
+    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_EQ(form->events, (std::vector<AnsiString>{"create:确定", "ok"}));
+}
+
+TEST_F(FormDescriptionTest, AKeyHandlerMovingTheFocusToAButtonDoesNotPressItWithTheSameEnter) {
+    TAlignTestForm* form = nullptr;
+    Application->CreateForm(form);
+    form->OkButton->SetDefault(false);
+    TEdit* edit = TEdit::Create(form);
+    edit->SetParent(form);
+    edit->SetOnKeyDown([&](TObject*, Word& key, TShiftState) {
+        if (key == VK_RETURN) form->CancelButton->SetFocus();
+    });
+    form->Show();
+    edit->SetFocus();
+    ProcessMessages();
+    Key(VK_RETURN);
+    EXPECT_TRUE(form->CancelButton->Focused());
+    EXPECT_EQ(form->events, std::vector<AnsiString>{"create:确定"}) << "nothing pressed yet";
+    Key(VK_RETURN);
+    EXPECT_EQ(form->events, (std::vector<AnsiString>{"create:确定", "cancel"}));
 }
 
 SERVIORA_REGISTER_CLASS(TAlignTestForm);

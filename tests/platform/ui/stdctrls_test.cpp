@@ -3,6 +3,8 @@
 // and a combo box chosen by mouse and keyboard after OnDropDown refilled it.
 #include "calendar_cell.h"
 #include "control_fixture.h"
+#include "platform/rtl/codepage.h"
+#include "platform/rtl/writer.h"
 #include "platform/ui/commctrl.h"
 #include "platform/ui/comctrls.h"
 #include "platform/ui/comctrls_listview.h"
@@ -96,6 +98,45 @@ TEST_F(StdCtrlsTest, ComboChosenByMouseAndKeyboardAfterOnDropDownRefills) {
     ProcessMessages();
     EXPECT_EQ(log.size(), 1u);
     EXPECT_EQ(combo->Text(), AnsiString("x"));
+}
+
+TEST_F(StdCtrlsTest, KeysTypedIntoAComboReachItsKeyEventsAndEmptyingTheListKeepsTheText) {
+    TComboBox* combo = TComboBox::Create(form);
+    combo->SetParent(form);
+    combo->SetBounds(10, 10, 150, 21);
+    TEdit* next = TEdit::Create(form);
+    next->SetParent(form);
+    next->SetBounds(10, 40, 150, 21);
+    std::vector<AnsiString> log;
+    combo->SetOnKeyDown([&](TObject*, Word& key, TShiftState) {
+        log.push_back("down:" + std::to_string(key));
+        if (key == VK_RETURN) next->SetFocus();
+    });
+    combo->SetOnKeyPress([&](TObject*, char& key) {
+        if (key == 'x') key = 0;
+    });
+    combo->SetOnKeyUp([&](TObject*, Word& key, TShiftState) { log.push_back("up:" + std::to_string(key)); });
+    combo->SetOnDropDown([&](TObject*) {
+        combo->Items()->Clear();
+        combo->Items()->Add("维修");
+    });
+    combo->SetFocus();
+    ProcessMessages();
+    SimulateTyping("axb");
+    ProcessMessages();
+    EXPECT_EQ(combo->Text(), AnsiString("ab")) << "OnKeyPress discards a key";
+    EXPECT_EQ(log.front(), "down:" + std::to_string('A'));
+    EXPECT_EQ(log.back(), "up:" + std::to_string('B'));
+
+    Key(VK_F4);
+    EXPECT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->Items()->Count(), 1);
+    EXPECT_EQ(combo->Text(), AnsiString("ab")) << "refilling the list keeps the typed text";
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(combo->DroppedDown());
+
+    Key(VK_RETURN);
+    EXPECT_TRUE(next->Focused()) << "the handler of Enter moved the focus";
 }
 
 TEST_F(StdCtrlsTest, CheckBoxCyclesItsStatesOnClicks) {
@@ -319,6 +360,61 @@ TEST_F(StdCtrlsTest, ListViewCheckBoxesToggledByTheUserReachItsItems) {
     item.cchTextMax = sizeof text;
     SendMessage(view->Handle(), LVM_GETITEMTEXT, 1, LPARAM(&item));
     EXPECT_EQ(AnsiString(text), AnsiString("平板"));
+}
+
+TEST_F(StdCtrlsTest, ListViewColumnsAreReadFromAndWrittenToADescription) {
+    // Descriptions are UTF-8.
+    const std::string text = Utf8(u8R"(object ListViewForm: TForm
+  object ListView1: TListView
+    Left = 0
+    Top = 0
+    Width = 300
+    Height = 100
+    Checkboxes = True
+    Columns = <
+      item
+        Caption = '单据编号'
+        Width = 120
+      end
+      item
+        Alignment = taCenter
+        Caption = '串码'
+      end>
+    ViewStyle = vsReport
+  end
+end
+)");
+    const std::unique_ptr<TForm> owner(TForm::Create(nullptr, 0));
+    TForm* loaded = owner.get();
+    ReadComponentFromString(text, loaded);
+    auto* view = dynamic_cast<TListView*>(loaded->FindComponent("ListView1"));
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->Columns()->Count(), 2);
+    EXPECT_EQ(view->Columns()->Items(0)->Caption(), AnsiString("单据编号"));
+    EXPECT_EQ(view->Columns()->Items(1)->Alignment(), taCenter);
+    const std::string written = ComponentToText(loaded);
+    EXPECT_NE(written.find(Utf8(u8"Caption = '单据编号'")), std::string::npos) << written;
+    EXPECT_NE(written.find("Width = 120"), std::string::npos) << written;
+    EXPECT_EQ(written.find("Width = 50"), std::string::npos) << "the default width is not written\n" << written;
+
+    view->SetParent(form);
+    EXPECT_EQ(SendMessage(view->Handle(), LVM_GETCOLUMNWIDTH, 0, 0), 120);
+    EXPECT_EQ(SendMessage(view->Handle(), LVM_GETCOLUMNWIDTH, 1, 0), 50) << "the default width";
+    char caption[16] = {};
+    LVCOLUMN column;
+    column.mask = LVCF_TEXT | LVCF_FMT;
+    column.pszText = caption;
+    column.cchTextMax = sizeof caption;
+    SendMessage(view->Handle(), LVM_GETCOLUMN, 1, LPARAM(&column));
+    EXPECT_EQ(AnsiString(caption), AnsiString("串码"));
+    EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_CENTER);
+
+    view->Columns()->Items(0)->SetCaption("编号");
+    view->Columns()->Add()->SetCaption("品牌");
+    view->Columns()->Delete(1);
+    EXPECT_EQ(SendMessage(view->Handle(), LVM_GETCOLUMNWIDTH, 1, 0), 50);
+    SendMessage(view->Handle(), LVM_GETCOLUMN, 1, LPARAM(&column));
+    EXPECT_EQ(AnsiString(caption), AnsiString("品牌")) << "the window follows additions and deletions";
 }
 
 TEST_F(StdCtrlsTest, MemoLinesAndTypedLineBreaks) {

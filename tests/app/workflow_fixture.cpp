@@ -1,0 +1,46 @@
+#include "workflow_fixture.h"
+
+#include "app/shanchujilufrm.h"
+#include "platform/rtl/datetime.h"
+#include "platform/ui/testseams.h"
+#include "received_phone.h"
+
+void WorkflowWindowTest::SetUp() {
+    LoginTest::SetUp();
+    StartWithLogin([this] { LogIn("0001", ""); });
+    ASSERT_TRUE(main_->Visible());
+    // Children find their frame as the application's main form.
+    Application->SetMainForm(main_.get());
+    shanchujilu = Tshanchujilu::Create(nullptr);
+    ProcessMessages();
+}
+
+void WorkflowWindowTest::TearDown() {
+    while (main_ && main_->MDIChildCount() > 0) delete main_->MDIChildren(0);
+    delete shanchujilu;
+    clock_.reset();
+    LoginTest::TearDown();
+}
+
+void WorkflowWindowTest::FreezeToday() { clock_.emplace(EncodeDate(2026, 12, 10) + 0.5); }
+
+void WorkflowWindowTest::AddOrder(const AnsiString& number, const AnsiString& imei, const AnsiString& date) {
+    InsertReception(DM1->ADO123, ReceivedPhone(number, imei, date));
+}
+
+AnsiString WorkflowWindowTest::Scalar(const AnsiString& sql) {
+    TADOQuery* query = DM1->ADO123;
+    query->Close();
+    query->SQL()->Clear();
+    query->SQL()->Add(sql);
+    query->Open();
+    return query->Fields()->Fields(0)->AsString();
+}
+
+POINT WorkflowWindowTest::ChildPosition(TCustomForm* child) const {
+    RECT bounds;
+    GetWindowRect(child->Handle(), &bounds);
+    POINT corner{bounds.left, bounds.top};
+    ScreenToClient(main_->ClientHandle(), &corner);
+    return corner;
+}

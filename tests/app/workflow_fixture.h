@@ -1,0 +1,37 @@
+// The main window started and logged in as the administrator 0001 over a
+// temporary program folder, for the windows of the service workflow: orders
+// are added through the reception's own statement, the child windows and
+// the order-deletion dialog are freed after each test, and a test that
+// needs a fixed day freezes the clock on 2026-12-10.
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "app/serviceorders.h"
+#include "login_fixture.h"
+#include "platform/rtl/clock.h"
+
+class WorkflowWindowTest : public LoginTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Stops the clock at noon on 2026-12-10 (timers wait for it then).
+    void FreezeToday();
+    // Adds an order with the required fields, received on `date`.
+    void AddOrder(const AnsiString& number, const AnsiString& imei, const AnsiString& date = "2026-12-10");
+    // The first column of the first row of a statement.
+    AnsiString Scalar(const AnsiString& sql);
+    // The one open child window of the main window, as T (nullptr when
+    // there is none or another).
+    template <class T>
+    T* OnlyChild() const {
+        return main_->MDIChildCount() == 1 ? dynamic_cast<T*>(main_->MDIChildren(0)) : nullptr;
+    }
+    // Where a child window stands in the main window's client area.
+    POINT ChildPosition(TCustomForm* child) const;
+
+private:
+    std::optional<FrozenClockScope> clock_;
+};
