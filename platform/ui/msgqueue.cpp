@@ -82,18 +82,17 @@ void CallAll(const ObserverList<Function>& list, Args&&... args) {
     for (auto& [handle, f] : entries) f(args...);
 }
 
+bool InRange(UINT message, UINT first, UINT last) {
+    return (first == 0 && last == 0) || (message >= first && message <= last);
+}
+
 bool Matches(const MSG& m, HWND filter, UINT first, UINT last) {
     if (filter == HWND(-1)) {
         if (m.hwnd) return false;
     } else if (filter && m.hwnd != filter) {
         return false;
     }
-    if (first == 0 && last == 0) return true;
-    return m.message >= first && m.message <= last;
-}
-
-bool InRange(UINT message, UINT first, UINT last) {
-    return (first == 0 && last == 0) || (message >= first && message <= last);
+    return InRange(m.message, first, last);
 }
 
 bool Due(const Timer& t, DWORD now) { return std::int32_t(now - t.due) >= 0; }

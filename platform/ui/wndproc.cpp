@@ -84,13 +84,3 @@ WNDPROC DefWindowProcValue() {
 }
 
 BOOL IsWindowUnicode(HWND) { return FALSE; }
-
-namespace ws {
-
-LRESULT CallProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* window = Find(handle);
-    if (!window) return 0;
-    return CallWindowProc(window->proc, handle, message, wParam, lParam);
-}
-
-}  // namespace ws
