@@ -132,6 +132,7 @@ void FinishDestroy(HWND handle) {
     ForgetWindowInInput(handle);
     ForgetWindowInQueue(handle);
     ForgetWindowInPainting(handle);
+    ForgetWindowInCaret(handle);
     w = Find(handle);
     if (!w) return;
     Unlink(*w);

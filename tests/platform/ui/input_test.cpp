@@ -267,6 +267,10 @@ TEST_F(WindowTest, CaretBlinksOnTheClock) {
     EXPECT_NE(ShownPixel(top, 5, 5), background);
     DestroyCaret();
     EXPECT_EQ(ShownPixel(top, 5, 5), background);
+
+    ASSERT_TRUE(CreateCaret(top, 0, 2, 10));
+    DestroyWindow(top);
+    EXPECT_FALSE(SetCaretPos(1, 1));  // the caret went with its window
 }
 
 TEST(Cursors, EmbeddedCursorsLoadWithTheirHotSpot) {
