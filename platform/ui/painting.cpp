@@ -94,12 +94,16 @@ POINT OriginInTop(const Window& w, const Window& top) { return Minus(ScreenOrigi
 
 RECT ClientSize(const Window& w) { return Rect(0, 0, w.client.right - w.client.left, w.client.bottom - w.client.top); }
 
+bool Overlaps(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 // Takes a child window's shape (rectangle and region; `clientOrigin` is
 // where its parent's client area lies in the top-level's coordinates) out
 // of `into`, when it reaches into `box` at all.
 void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientOrigin) {
     const RECT r = Offset(w.rect, clientOrigin);
-    if (r.left >= box.right || box.left >= r.right || r.top >= box.bottom || box.top >= r.bottom) return;
+    if (!Overlaps(r, box)) return;
     if (!w.region) {
         into.Combine(r, RGN_DIFF);
         return;
@@ -108,10 +112,6 @@ void SubtractShape(Region& into, const RECT& box, const Window& w, POINT clientO
     OffsetRgn(shape.get(), r.left, r.top);
     shape.Combine(r, RGN_AND);
     into.Combine(shape.get(), RGN_DIFF);
-}
-
-bool Overlaps(const RECT& a, const RECT& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 const std::vector<Window::ChildBox>& ChildBoxes(Window& parent) {
@@ -288,8 +288,6 @@ bool TakesChildren(const Window& w, UINT flags) {
     return !(w.style & WS_CLIPCHILDREN);
 }
 
-// Applies RDW_ invalidation and validation to a region in client
-// coordinates of `w`, and to its children as the flags say.
 // Applies RDW_ invalidation and validation to an area of `w`, and to its
 // children as the flags say.
 void Redraw(Window& w, const Area& area, UINT flags) {
