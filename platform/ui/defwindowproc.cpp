@@ -10,6 +10,15 @@
 #include "platform/ui/window_internal.h"
 #include "platform/ui/winpaint.h"
 
+std::size_t ws::CopyTextToBuffer(const AnsiString& text, char* buffer, std::size_t size) {
+    std::size_t n = std::min(text.size(), size - 1);
+    // Never hand out the lead byte of a character without its trail.
+    if (n < text.size()) n = AnsiCharStart(text, n);
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = 0;
+    return n;
+}
+
 namespace {
 
 using namespace ws;
@@ -17,23 +26,12 @@ using namespace ws;
 LRESULT CopyText(const AnsiString& text, WPARAM count, LPARAM buffer) {
     char* out = reinterpret_cast<char*>(buffer);
     if (!out || count == 0) return 0;
-    std::size_t n = std::min<std::size_t>(text.size(), count - 1);
-    // Never hand out the lead byte of a character without its trail.
-    if (n < text.size()) n = AnsiCharStart(text, n);
-    std::memcpy(out, text.data(), n);
-    out[n] = 0;
-    return LRESULT(n);
+    return LRESULT(CopyTextToBuffer(text, out, count));
 }
 
-HBRUSH ClassBrush(const Window& w) {
-    const HBRUSH brush = w.windowClass->background;
-    // A system colour index + 1 stands for that colour's brush.
-    if (brush && brush <= HBRUSH(COLOR_ENDCOLORS + 1)) return GetSysColorBrush(int(brush) - 1);
-    return brush;
-}
-
+// FillRect takes the class's system colour index + 1 as that colour's brush.
 LRESULT EraseBackground(Window& w, HDC dc) {
-    const HBRUSH brush = ClassBrush(w);
+    const HBRUSH brush = w.windowClass->background;
     if (!brush || !dc) return 0;
     RECT box;
     GetClipBox(dc, &box);

@@ -2,7 +2,6 @@
 // information, checks and states, the menu bar of a window and its system
 // menu.
 #include <algorithm>
-#include <cstring>
 
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/programlong.h"
@@ -238,11 +237,7 @@ BOOL GetMenuItemInfo(HMENU menu, UINT position, BOOL byPosition, MENUITEMINFO* i
         if (item->type & MFT_BITMAP && (info->fMask & MIIM_TYPE)) {
             info->dwTypeData = reinterpret_cast<char*>(std::uintptr_t(item->bitmap));
         } else if (info->dwTypeData && info->cch > 0) {
-            std::size_t n = std::min<std::size_t>(item->text.size(), info->cch - 1);
-            if (n < item->text.size()) n = AnsiCharStart(item->text, n);
-            std::memcpy(info->dwTypeData, item->text.data(), n);
-            info->dwTypeData[n] = 0;
-            info->cch = UINT(n);
+            info->cch = UINT(CopyTextToBuffer(item->text, info->dwTypeData, info->cch));
         } else {
             info->cch = UINT(item->text.size());
         }
@@ -279,11 +274,7 @@ int GetMenuString(HMENU menu, UINT position, char* buffer, int count, UINT flags
     const MenuItem* item = FindItem(menu, position, flags);
     if (!item) return 0;
     if (!buffer || count <= 0) return int(item->text.size());
-    std::size_t n = std::min<std::size_t>(item->text.size(), std::size_t(count - 1));
-    if (n < item->text.size()) n = AnsiCharStart(item->text, n);
-    std::memcpy(buffer, item->text.data(), n);
-    buffer[n] = 0;
-    return int(n);
+    return int(CopyTextToBuffer(item->text, buffer, std::size_t(count)));
 }
 
 UINT GetMenuState(HMENU menu, UINT position, UINT flags) {

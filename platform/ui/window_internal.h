@@ -90,8 +90,10 @@ struct Window {
 // Finds a live window (nullptr for 0, stale or other-kind handles).
 Window* Find(HWND handle);
 Window& Desktop();
-// The procedure, message and result of one window-procedure call.
-LRESULT CallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Copies text with its terminator into a buffer of `size` (> 0) bytes,
+// ending before a character that does not fit whole; answers the bytes copied.
+std::size_t CopyTextToBuffer(const AnsiString& text, char* buffer, std::size_t size);
 
 // Geometry helpers shared by painting, input and the tree.
 // The window's top-left corner in screen coordinates.
