@@ -158,6 +158,12 @@ AnsiString ControlCharacterOf(int virtualKey) {
     }
 }
 
+// Every top-level window learns that the program gained or lost the foreground.
+void TellTopLevelsActivateApp(bool active) {
+    const auto tops = Desktop().children;
+    for (HWND t : tops) SendMessage(t, WM_ACTIVATEAPP, active, LPARAM(GetCurrentThreadId()));
+}
+
 }  // namespace
 
 void InputMouseMove(POINT screen) {
@@ -356,8 +362,7 @@ HWND SetActiveWindow(HWND handle) {
     }
     if (!in.applicationActive) {
         in.applicationActive = true;
-        const auto tops = Desktop().children;
-        for (HWND t : tops) SendMessage(t, WM_ACTIVATEAPP, TRUE, LPARAM(GetCurrentThreadId()));
+        TellTopLevelsActivateApp(true);
     }
     SetWindowPos(target, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ActivateSurface(target);
@@ -385,8 +390,7 @@ void ApplicationActivated(bool active) {
     auto& in = TheInput();
     if (in.applicationActive == active) return;
     in.applicationActive = active;
-    const auto tops = Desktop().children;
-    for (HWND t : tops) SendMessage(t, WM_ACTIVATEAPP, active, LPARAM(GetCurrentThreadId()));
+    TellTopLevelsActivateApp(active);
     if (in.active && IsWindow(in.active)) {
         SendMessage(in.active, WM_NCACTIVATE, active, 0);
         SendMessage(in.active, WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0);
