@@ -133,7 +133,7 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
             const WPARAM kind = (w->style & WS_MINIMIZE) ? SIZE_MINIMIZED
                                 : (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED;
             SendMessage(handle, WM_SIZE, kind,
-                        MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
+                        MAKELPARAM(w->ClientWidth(), w->ClientHeight()));
         }
         return 0;
     }

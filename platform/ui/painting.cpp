@@ -92,8 +92,6 @@ POINT Minus(POINT a, POINT b) { return {a.x - b.x, a.y - b.y}; }
 // A window's origin (its top-left corner) in its top-level's coordinates.
 POINT OriginInTop(const Window& w, const Window& top) { return Minus(ScreenOrigin(w), ScreenOrigin(top)); }
 
-RECT ClientSize(const Window& w) { return Rect(0, 0, w.client.right - w.client.left, w.client.bottom - w.client.top); }
-
 bool Overlaps(const RECT& a, const RECT& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -272,7 +270,7 @@ HDC MakeDC(Window& w, bool whole, bool clipChildren, bool clipSiblings, HRGN cli
     if (IsLocked(w)) visible.Combine(visible.get(), RGN_DIFF);
     SurfaceDCOptions options;
     options.origin = dcOrigin;
-    options.size = whole ? SIZE{w.Width(), w.Height()} : SIZE{w.client.right - w.client.left, w.client.bottom - w.client.top};
+    options.size = whole ? SIZE{w.Width(), w.Height()} : SIZE{w.ClientWidth(), w.ClientHeight()};
     options.visible = visible.get();
     const HDC dc = CreateSurfaceDC(top->backing, options);
     if (dc) {
@@ -294,7 +292,7 @@ void Redraw(Window& w, const Area& area, UINT flags) {
     if (!w.redraw) return;
     if ((flags & RDW_INVALIDATE) && IsShowing(w)) {
         Region part(area);
-        part.Combine(ClientSize(w), RGN_AND);
+        part.Combine(w.ClientRect(), RGN_AND);
         if (!part.Empty()) {
             if (!w.update) w.update = part.release();
             else CombineRgn(w.update, w.update, part.get(), RGN_OR);
@@ -458,7 +456,7 @@ BOOL RedrawWindow(HWND handle, const RECT* rect, HRGN region, UINT flags) {
     }
     Window* w = Find(handle);
     if (!w) return FALSE;
-    Area area{rect ? *rect : ClientSize(*w), region};
+    Area area{rect ? *rect : w->ClientRect(), region};
     if (region) GetRgnBox(region, &area.box);
     Redraw(*w, area, flags);
     if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) PaintNow(handle, TakesChildren(*w, flags));
@@ -599,8 +597,8 @@ int ScrollWindowEx(HWND handle, int dx, int dy, const RECT* scroll, const RECT* 
                    RECT* updateRect, UINT flags) {
     Window* w = Find(handle);
     if (!w) return ERROR;
-    Region area(scroll ? *scroll : ClientSize(*w));
-    area.Combine(ClientSize(*w), RGN_AND);
+    Region area(scroll ? *scroll : w->ClientRect());
+    area.Combine(w->ClientRect(), RGN_AND);
     if (clip) area.Combine(*clip, RGN_AND);
     // The pixels that can be moved: the part of the area that is on the screen.
     Window* top = TopLevelOf(w);

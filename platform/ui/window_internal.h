@@ -85,6 +85,10 @@ struct Window {
     bool IsChild() const { return (style & WS_CHILD) != 0; }
     LONG Width() const { return rect.right - rect.left; }
     LONG Height() const { return rect.bottom - rect.top; }
+    LONG ClientWidth() const { return client.right - client.left; }
+    LONG ClientHeight() const { return client.bottom - client.top; }
+    // The client area in its own coordinates.
+    RECT ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
 };
 
 // Finds a live window (nullptr for 0, stale or other-kind handles).

@@ -169,7 +169,7 @@ BOOL SetWindowPos(HWND handle, HWND insertAfter, int x, int y, int width, int he
         params.rgrc[0] = newRect;
         params.rgrc[1] = oldRect;
         params.rgrc[2] = Bounds(oldRect.left + w->client.left, oldRect.top + w->client.top,
-                                w->client.right - w->client.left, w->client.bottom - w->client.top);
+                                w->ClientWidth(), w->ClientHeight());
         params.lppos = &pos;
         SendMessage(handle, WM_NCCALCSIZE, TRUE, LPARAM(&params));
         if ((w = Find(handle)) == nullptr) return FALSE;
@@ -230,7 +230,7 @@ BOOL ShowWindow(HWND handle, int command) {
     } else if (command == SW_SHOWMAXIMIZED) {
         state = WS_MAXIMIZE;
         if (w->IsTopLevel()) WorkArea(&target);
-        else if (Window* p = Find(w->parent)) target = Rect(0, 0, p->client.right - p->client.left, p->client.bottom - p->client.top);
+        else if (Window* p = Find(w->parent)) target = p->ClientRect();
         flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
     } else if (command == SW_RESTORE || command == SW_SHOWNORMAL) {
         if (state) target = w->normalRect, flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
@@ -318,7 +318,7 @@ BOOL GetWindowRect(HWND handle, RECT* rect) {
 BOOL GetClientRect(HWND handle, RECT* rect) {
     Window* w = Find(handle);
     if (!w || !rect) return FALSE;
-    *rect = Rect(0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top);
+    *rect = w->ClientRect();
     return TRUE;
 }
 
@@ -475,7 +475,7 @@ HWND WindowFromPoint(POINT point) { return DeepestAt(Desktop(), point, true); }
 HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags) {
     Window* p = Find(parent);
     if (!p) return 0;
-    const RECT client = Rect(0, 0, p->client.right - p->client.left, p->client.bottom - p->client.top);
+    const RECT client = p->ClientRect();
     if (point.x < client.left || point.y < client.top || point.x >= client.right || point.y >= client.bottom)
         return 0;
     for (HWND h : p->children) {
