@@ -1,9 +1,9 @@
 // Global memory blocks in a handle table.
-#include "platform/rtl/programlong.h"
 #include "platform/ui/globalmem.h"
 
 #include <vector>
 
+#include "platform/rtl/programlong.h"
 #include "platform/ui/handles.h"
 
 namespace {
@@ -27,8 +27,7 @@ constexpr std::size_t largest = std::size_t(1) << 31;
 HGLOBAL GlobalAlloc(UINT, std::size_t bytes) {
     if (bytes > largest) return 0;
     auto block = std::make_unique<Block>();
-    block->bytes.assign(bytes ? bytes : 1, 0);
-    block->bytes.resize(bytes);
+    block->bytes.assign(bytes, 0);
     return Blocks().Add(std::move(block));
 }
 

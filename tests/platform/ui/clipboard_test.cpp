@@ -19,6 +19,15 @@ HGLOBAL Block(const void* bytes, std::size_t size) {
 
 }  // namespace
 
+TEST(GlobalMemory, AnEmptyBlockStillHasAnAddress) {
+    const HGLOBAL block = GlobalAlloc(GHND, 0);
+    ASSERT_NE(block, HGLOBAL(0));
+    EXPECT_NE(GlobalLock(block), nullptr);
+    EXPECT_EQ(GlobalSize(block), 0u);
+    GlobalUnlock(block);
+    EXPECT_EQ(GlobalFree(block), HGLOBAL(0));
+}
+
 TEST(Clipboard, UnicodeTextAndACustomFormatRoundTrip) {
     const UINT custom = RegisterClipboardFormat("Serviora Repair Order");
     ASSERT_GE(custom, 0xC000u);
