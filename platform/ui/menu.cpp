@@ -120,6 +120,22 @@ void Redraw(HWND window) {
     SetWindowPos(window, 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+// The item's mnemonic character ("&x"), lower-cased; 0 for none.
+char MnemonicOf(const MenuItem& item) {
+    const AnsiString& t = item.text;
+    for (std::size_t i = 0; i + 1 < t.size(); i += AnsiCharSize(t, i)) {
+        if (t[i] != '&') continue;
+        if (t[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return LowerAscii(t[i + 1]);
+    }
+    return 0;
+}
+
 }  // namespace
 
 Menu* FindMenu(HMENU menu) { return KindOfHandle(menu) == HandleKind::Menu ? Menus().Find(menu) : nullptr; }
@@ -152,18 +168,11 @@ bool IsSpecialBitmap(HBITMAP bitmap) { return bitmap >= HBMMENU_SYSTEM && bitmap
 
 bool Selectable(const MenuItem& item) { return !(item.type & MFT_SEPARATOR); }
 
-char MnemonicOf(const MenuItem& item) {
-    const AnsiString& t = item.text;
-    for (std::size_t i = 0; i + 1 < t.size(); i += AnsiCharSize(t, i)) {
-        if (t[i] != '&') continue;
-        if (t[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const char c = t[i + 1];
-        return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-    }
-    return 0;
+int ItemWithMnemonic(const Menu& menu, char key) {
+    const char wanted = LowerAscii(key);
+    for (std::size_t i = 0; i < menu.items.size(); ++i)
+        if (MnemonicOf(menu.items[i]) == wanted) return int(i);
+    return -1;
 }
 
 void UpdateSystemMenu(HWND window, HMENU menu) {

@@ -51,8 +51,8 @@ int LayoutBar(HWND owner, Menu& menu, const RECT& bar);
 void DrawItem(HDC dc, HWND owner, Menu& menu, int index, bool bar);
 // The position of the item whose rectangle holds the point (-1 for none).
 int ItemAt(const Menu& menu, POINT point);
-// The item's mnemonic character ("&x"), lower-cased; 0 for none.
-char MnemonicOf(const MenuItem& item);
+// The first item whose mnemonic ("&x") is `key`, in either case; -1 for none.
+int ItemWithMnemonic(const Menu& menu, char key);
 bool Selectable(const MenuItem& item);
 
 // The menu loop (menuloop.cpp): answers the chosen command id, 0 for none.

@@ -263,10 +263,8 @@ private:
         const std::size_t level = levels_.size() - 1;
         Menu* m = MenuAt(level);
         if (!m) return;
-        const char wanted = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-        for (std::size_t i = 0; i < m->items.size(); ++i) {
-            if (MnemonicOf(m->items[i]) != wanted) continue;
-            Select(level, int(i));
+        if (const int item = ItemWithMnemonic(*m, c); item >= 0) {
+            Select(level, item);
             Enter(level, true);
             return;
         }
@@ -557,16 +555,15 @@ void TrackMenuBarByKey(HWND window, int key) {
         RunMenuLoop(start);
         return;
     }
-    const char wanted = key >= 'A' && key <= 'Z' ? char(key - 'A' + 'a') : char(key);
-    for (std::size_t i = 0; i < m->items.size(); ++i) {
-        if (MnemonicOf(m->items[i]) != wanted) continue;
-        start.barItem = int(i);
-        start.openBarItem = true;
-        start.selectFirst = true;
-        RunMenuLoop(start);
+    const int item = ItemWithMnemonic(*m, char(key));
+    if (item < 0) {
+        MessageBeep(0);
         return;
     }
-    MessageBeep(0);
+    start.barItem = item;
+    start.openBarItem = true;
+    start.selectFirst = true;
+    RunMenuLoop(start);
 }
 
 }  // namespace ws
