@@ -20,12 +20,10 @@ constexpr int kAllowedWrongPasswords = 4;
 
 }  // namespace
 
-bool Tloginform::LoadOperators() {
-    cbusername->Items()->Clear();
+void Tloginform::LoadOperators() {
     ReadOperators(DM1->ADOall, cbusername->Items(), PasswordList.get());
     if (cbusername->Items()->Count() > 0) cbusername->SetItemIndex(0);
     edtpassword->Clear();
-    return true;
 }
 
 void Tloginform::FormCreate(TObject*) { FailedLogins = 0; }

@@ -42,8 +42,8 @@ public:
     int FailedLogins = 0;
 
     // Fills the combo and PasswordList from 操作员, selects the first
-    // operator and empties the password. Always true.
-    bool LoadOperators();
+    // operator and empties the password.
+    void LoadOperators();
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);

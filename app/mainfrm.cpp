@@ -9,6 +9,7 @@
 #include "app/dayinshezhifrm.h"
 #include "app/dm1frm.h"
 #include "app/fanchangfrm.h"
+#include "app/footertext.h"
 #include "app/guanyufrm.h"
 #include "app/guaqi1.h"
 #include "app/jiedaifrm.h"
@@ -29,7 +30,6 @@ SERVIORA_REGISTER_CLASS(TMAIN);
 
 namespace {
 
-const char kSection[] = "程序参数";
 const char kDefaultShopName[] = "Kavendi手机店";
 
 // A whole-file copy that overwrites; an exception counts as a failed copy.
@@ -70,11 +70,11 @@ void TMAIN::FormCreate(TObject*) {
     AnsiString shopName, slogan;
     {
         TIniFile ini(SettingsFileName());
-        RemindOnStart = ini.ReadBool(kSection, "提醒", true);
-        shopName = ini.ReadString(kSection, "店铺名称", kDefaultShopName);
-        slogan = ini.ReadString(kSection, "广告语", "请修改滚动字幕");
+        RemindOnStart = ini.ReadBool(kSettingsSection, "提醒", true);
+        shopName = ini.ReadString(kSettingsSection, "店铺名称", kDefaultShopName);
+        slogan = ini.ReadString(kSettingsSection, "广告语", "请修改滚动字幕");
         const AnsiString defaultBackground = AppFolder() + "image/001.jpg";
-        BackgroundFile = ini.ReadString(kSection, "背景", defaultBackground);
+        BackgroundFile = ini.ReadString(kSettingsSection, "背景", defaultBackground);
         if (BackgroundFile.empty()) BackgroundFile = defaultBackground;
     }
     SetCaption(shopName + "Serviora");

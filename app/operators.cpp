@@ -1,6 +1,7 @@
 // Statements on 操作员 and 权限清单.
 #include "app/operators.h"
 
+#include "app/statements.h"
 #include "platform/rtl/sysutils.h"
 
 const std::array<TPermissionGate, 14> PermissionGates = {{
@@ -21,17 +22,6 @@ const std::array<TPermissionGate, 14> PermissionGates = {{
 }};
 
 namespace {
-
-void SetStatement(TADOQuery* query, const AnsiString& statement) {
-    query->Close();
-    query->SQL()->Clear();
-    query->SQL()->Add(statement);
-}
-
-void OpenStatement(TADOQuery* query, const AnsiString& statement) {
-    SetStatement(query, statement);
-    query->Open();
-}
 
 // The first row's `column` as text; empty when there is no row.
 AnsiString FirstValue(TADOQuery* query, const AnsiString& statement, const AnsiString& column) {
@@ -63,8 +53,7 @@ AnsiString OperatorPassword(TADOQuery* query, const AnsiString& id) {
 }
 
 void SetOperatorPassword(TADOQuery* query, const AnsiString& id, const AnsiString& password) {
-    SetStatement(query, "update 操作员 set 密码=" + QuotedStr(password) + " where 操作员=" + QuotedStr(id) + " ");
-    query->ExecSQL();
+    RunStatement(query, "update 操作员 set 密码=" + QuotedStr(password) + " where 操作员=" + QuotedStr(id) + " ");
 }
 
 bool OperatorHoldsPermission(TADOQuery* query, const AnsiString& id, const AnsiString& permission) {

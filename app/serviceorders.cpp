@@ -2,31 +2,11 @@
 // layer translates.
 #include "app/serviceorders.h"
 
+#include "app/statements.h"
 #include "platform/data/field.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/format.h"
 #include "platform/rtl/sysutils.h"
-
-namespace {
-
-// Closes the query and makes `sql` its one statement.
-void SetStatement(TADOQuery* query, const AnsiString& sql) {
-    query->Close();
-    query->SQL()->Clear();
-    query->SQL()->Add(sql);
-}
-
-void OpenStatement(TADOQuery* query, const AnsiString& sql) {
-    SetStatement(query, sql);
-    query->Open();
-}
-
-int RunStatement(TADOQuery* query, const AnsiString& sql) {
-    SetStatement(query, sql);
-    return query->ExecSQL();
-}
-
-}  // namespace
 
 AnsiString NextOrderNumber(TADOQuery* query) {
     OpenStatement(query, "select max(编号) as 最大编号 from 流水记录");

@@ -133,29 +133,15 @@ void TVxToolButton::Paint() {
     if (!Enabled()) canvas->Font()->SetColor(clGrayText);
     const int textWidth = caption ? canvas->TextWidth(Caption()) : 0;
     const int textHeight = caption ? canvas->TextHeight(Caption()) : 0;
-    const int gap = glyph && caption ? 2 : 0;
-    const int shift = pressed_ || down_ ? 1 : 0;
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-
-    int glyphX, glyphY, textX, textY;
-    const TButtonLayout layout = Layout();
-    if (layout == blGlyphTop || layout == blGlyphBottom) {
-        const int top = rect.top + (height - glyphHeight - gap - textHeight) / 2;
-        glyphX = rect.left + (width - glyphWidth) / 2;
-        textX = rect.left + (width - textWidth) / 2;
-        glyphY = layout == blGlyphTop ? top : top + textHeight + gap;
-        textY = layout == blGlyphTop ? top + glyphHeight + gap : top;
-    } else {
-        const int left = rect.left + (width - glyphWidth - gap - textWidth) / 2;
-        glyphY = rect.top + (height - glyphHeight) / 2;
-        textY = rect.top + (height - textHeight) / 2;
-        glyphX = layout == blGlyphLeft ? left : left + textWidth + gap;
-        textX = layout == blGlyphLeft ? left + glyphWidth + gap : left;
-    }
-    if (glyph) images->Draw(canvas, glyphX + shift, glyphY + shift, index, Enabled() || disabledIndex_ >= 0);
+    const TGlyphPlacement at =
+        PlaceGlyphAndCaption({rect.right - rect.left, rect.bottom - rect.top}, {glyphWidth, glyphHeight},
+                             {textWidth, textHeight}, Layout(), -1, 2);
+    // Pressed, the content moves one pixel down and right.
+    const int left = rect.left + (pressed_ || down_ ? 1 : 0), top = rect.top + (pressed_ || down_ ? 1 : 0);
+    if (glyph) images->Draw(canvas, left + at.Glyph.x, top + at.Glyph.y, index, Enabled() || disabledIndex_ >= 0);
     if (caption) {
         canvas->Brush()->SetStyle(bsClear);
-        canvas->TextRect(rect, textX + shift, textY + shift, Caption());
+        canvas->TextRect(rect, left + at.Caption.x, top + at.Caption.y, Caption());
     }
 }
 

@@ -67,6 +67,10 @@ private:
 
 TVxStatusBar::TVxStatusBar(TComponent* owner) : TVxCustomPanel(owner) {
     SetAlign(alBottom);
+    ApplyOwnStyle();
+}
+
+void TVxStatusBar::ApplyOwnStyle() {
     SetBorderInner(fsNone);
     SetBorderOuter(fsNone);
     SetBorderSides(AllSides);
@@ -76,12 +80,7 @@ TVxStatusBar::TVxStatusBar(TComponent* owner) : TVxCustomPanel(owner) {
 
 void TVxStatusBar::Loaded() {
     TVxCustomPanel::Loaded();
-    if (!autoStyle_) return;
-    SetBorderInner(fsNone);
-    SetBorderOuter(fsNone);
-    SetBorderSides(AllSides);
-    SetHeight(19);
-    SetBorderWidth(0);
+    if (autoStyle_) ApplyOwnStyle();
 }
 
 void TVxStatusBar::SetShowSizeGrip(bool v) { SetAndRepaint(this, showSizeGrip_, v); }

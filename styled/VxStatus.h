@@ -33,6 +33,9 @@ protected:
     void Paint() override;
 
 private:
+    // The bar's own look: no frames, all sides, 19 pixels high.
+    void ApplyOwnStyle();
+
     bool autoStyle_ = true;
     bool showSizeGrip_ = true;
     bool simpleStatus_ = false;

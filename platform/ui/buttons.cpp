@@ -19,6 +19,36 @@ void GreyOut(TBitmap& cell, COLORREF transparent) {
 
 }  // namespace
 
+TGlyphPlacement PlaceGlyphAndCaption(TSize area, TSize glyph, TSize caption, TButtonLayout layout, int margin,
+                                     int spacing) {
+    const int gap = glyph.cx && caption.cx ? spacing : 0;
+    TGlyphPlacement at;
+    if (layout == blGlyphLeft || layout == blGlyphRight) {
+        const int start = margin < 0 ? (area.cx - glyph.cx - gap - caption.cx) / 2 : margin;
+        at.Glyph.y = (area.cy - glyph.cy) / 2;
+        at.Caption.y = (area.cy - caption.cy) / 2;
+        if (layout == blGlyphLeft) {
+            at.Glyph.x = start;
+            at.Caption.x = at.Glyph.x + glyph.cx + gap;
+        } else {
+            at.Glyph.x = margin < 0 ? start + caption.cx + gap : area.cx - margin - glyph.cx;
+            at.Caption.x = at.Glyph.x - gap - caption.cx;
+        }
+    } else {
+        const int start = margin < 0 ? (area.cy - glyph.cy - gap - caption.cy) / 2 : margin;
+        at.Glyph.x = (area.cx - glyph.cx) / 2;
+        at.Caption.x = (area.cx - caption.cx) / 2;
+        if (layout == blGlyphTop) {
+            at.Glyph.y = start;
+            at.Caption.y = at.Glyph.y + glyph.cy + gap;
+        } else {
+            at.Glyph.y = margin < 0 ? start + caption.cy + gap : area.cy - margin - glyph.cy;
+            at.Caption.y = at.Glyph.y - gap - caption.cy;
+        }
+    }
+    return at;
+}
+
 // ---- TButtonGlyph ---------------------------------------------------------------------
 
 TButtonGlyph::TButtonGlyph(TControl* button) : button_(button), glyph_(std::make_unique<TBitmap>()) {
@@ -53,36 +83,9 @@ void TButtonGlyph::Draw(TCanvas* canvas, TRect r, const AnsiString& caption, Sta
     TRect textSize{0, 0, 0, 0};
     DrawText(dc, caption.c_str(), int(caption.size()), &textSize, DT_SINGLELINE | DT_CALCRECT);
     const int textWidth = caption.empty() ? 0 : textSize.right, textHeight = caption.empty() ? 0 : textSize.bottom;
-    const int gap = glyphWidth && textWidth ? spacing_ : 0;
-    const bool across = layout_ == blGlyphLeft || layout_ == blGlyphRight;
-    const int areaWidth = r.right - r.left, areaHeight = r.bottom - r.top;
-    // The glyph's and the caption's top-left corners within r.
-    int gx, gy, tx, ty;
-    if (across) {
-        const int total = glyphWidth + gap + textWidth;
-        const int start = margin_ < 0 ? (areaWidth - total) / 2 : margin_;
-        gy = (areaHeight - glyphHeight) / 2;
-        ty = (areaHeight - textHeight) / 2;
-        if (layout_ == blGlyphLeft) {
-            gx = start;
-            tx = gx + glyphWidth + gap;
-        } else {
-            gx = margin_ < 0 ? start + textWidth + gap : areaWidth - margin_ - glyphWidth;
-            tx = gx - gap - textWidth;
-        }
-    } else {
-        const int total = glyphHeight + gap + textHeight;
-        const int start = margin_ < 0 ? (areaHeight - total) / 2 : margin_;
-        gx = (areaWidth - glyphWidth) / 2;
-        tx = (areaWidth - textWidth) / 2;
-        if (layout_ == blGlyphTop) {
-            gy = start;
-            ty = gy + glyphHeight + gap;
-        } else {
-            gy = margin_ < 0 ? start + textHeight + gap : areaHeight - margin_ - glyphHeight;
-            ty = gy - gap - textHeight;
-        }
-    }
+    const TGlyphPlacement at = PlaceGlyphAndCaption({r.right - r.left, r.bottom - r.top}, {glyphWidth, glyphHeight},
+                                                     {textWidth, textHeight}, layout_, margin_, spacing_);
+    const int gx = at.Glyph.x, gy = at.Glyph.y, tx = at.Caption.x, ty = at.Caption.y;
     if (glyphWidth) {
         const int index = state < count ? int(state) : 0;
         TBitmap cell;

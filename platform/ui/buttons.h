@@ -10,6 +10,16 @@
 SERVIORA_ENUM(TButtonLayout, blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom)
 SERVIORA_ENUM(TBitBtnKind, bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll)
 
+// Where a button's glyph and caption sit, as offsets into an area of size
+// `area`: side by side or stacked as `layout` says, `spacing` apart when
+// both are there, the glyph `margin` pixels from its edge of the area or,
+// with a margin of -1, both centred together.
+struct TGlyphPlacement {
+    TPoint Glyph, Caption;
+};
+TGlyphPlacement PlaceGlyphAndCaption(TSize area, TSize glyph, TSize caption, TButtonLayout layout, int margin,
+                                     int spacing);
+
 // The glyph and its placement, shared by both buttons. The glyph bitmap holds
 // NumGlyphs images side by side: up, disabled, clicked, down.
 // Every change repaints the owning button.

@@ -1,6 +1,7 @@
 #include "login_fixture.h"
 
 #include "app/operators.h"
+#include "app/statements.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/dialogs.h"
@@ -21,12 +22,7 @@ void LoginTest::TearDown() {
     AppTest::TearDown();
 }
 
-void LoginTest::Execute(const AnsiString& statement) {
-    DM1->ADOall->Close();
-    DM1->ADOall->SQL()->Clear();
-    DM1->ADOall->SQL()->Add(statement);
-    DM1->ADOall->ExecSQL();
-}
+void LoginTest::Execute(const AnsiString& statement) { RunStatement(DM1->ADOall, statement); }
 
 void LoginTest::AddOperator(const AnsiString& id, const AnsiString& name, const AnsiString& password) {
     Execute("insert into 操作员([操作员],[姓名],[密码]) values(" + QuotedStr(id) + "," + QuotedStr(name) + "," +

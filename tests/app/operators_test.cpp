@@ -7,6 +7,7 @@
 
 #include "app/dm1frm.h"
 #include "app/operators.h"
+#include "app/statements.h"
 #include "platform/rtl/codepage.h"
 #include "support/temp_dir.h"
 #include "tools/createdb/create_database.h"
@@ -24,12 +25,7 @@ protected:
         query_ = dm_->ADOall;
     }
 
-    void Execute(const AnsiString& statement) {
-        query_->Close();
-        query_->SQL()->Clear();
-        query_->SQL()->Add(statement);
-        query_->ExecSQL();
-    }
+    void Execute(const AnsiString& statement) { RunStatement(query_, statement); }
 
     TempDir dir_;
     std::unique_ptr<TDM1> dm_;

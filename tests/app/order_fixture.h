@@ -8,6 +8,7 @@
 
 #include "app/dm1frm.h"
 #include "app/serviceorders.h"
+#include "app/statements.h"
 #include "platform/data/field.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/modalresponder.h"
@@ -49,12 +50,8 @@ protected:
 
     // The first column of the first row of a statement, on a query of its own.
     AnsiString Scalar(const AnsiString& sql) {
-        TADOQuery* query = dm_->ADO123;
-        query->Close();
-        query->SQL()->Clear();
-        query->SQL()->Add(sql);
-        query->Open();
-        return query->Fields()->Fields(0)->AsString();
+        OpenStatement(dm_->ADO123, sql);
+        return dm_->ADO123->Fields()->Fields(0)->AsString();
     }
 
     void TearDown() override {

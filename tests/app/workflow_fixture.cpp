@@ -1,6 +1,7 @@
 #include "workflow_fixture.h"
 
 #include "app/shanchujilufrm.h"
+#include "app/statements.h"
 #include "platform/rtl/datetime.h"
 #include "platform/ui/testseams.h"
 #include "received_phone.h"
@@ -29,12 +30,8 @@ void WorkflowWindowTest::AddOrder(const AnsiString& number, const AnsiString& im
 }
 
 AnsiString WorkflowWindowTest::Scalar(const AnsiString& sql) {
-    TADOQuery* query = DM1->ADO123;
-    query->Close();
-    query->SQL()->Clear();
-    query->SQL()->Add(sql);
-    query->Open();
-    return query->Fields()->Fields(0)->AsString();
+    OpenStatement(DM1->ADO123, sql);
+    return DM1->ADO123->Fields()->Fields(0)->AsString();
 }
 
 POINT WorkflowWindowTest::ChildPosition(TCustomForm* child) const {

@@ -1,5 +1,5 @@
 // TBitBtn and TSpeedButton: a kind's defaults closing a modal form, a
-// speed-button group keeping one button down, glyphs drawn and greyed, and
+// speed-button group keeping one button down, glyphs placed, drawn and greyed, and
 // a form description placing both read and written back.
 #include "platform/rtl/writer.h"
 #include "platform/ui/buttons.h"
@@ -140,4 +140,25 @@ end
     for (const char* line : {"Kind = bkOK", "Layout = blGlyphTop", "NumGlyphs = 2", "Spacing = 2", "GroupIndex = 3",
                              "Down = True", "Flat = True", "Margin = 1", "Caption = 'Go'"})
         EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
+}
+
+// A 16x16 glyph and a 20x10 caption, 2 apart, in a 40x30 area.
+TEST(GlyphPlacement, PlacesGlyphAndCaptionByLayoutAndMargin) {
+    struct Case {
+        TButtonLayout layout;
+        int margin;
+        TSize caption;
+        TPoint glyph, text;
+    };
+    const Case cases[] = {
+        {blGlyphLeft, -1, {20, 10}, {1, 7}, {19, 10}},    {blGlyphRight, -1, {20, 10}, {23, 7}, {1, 10}},
+        {blGlyphTop, -1, {20, 10}, {12, 1}, {10, 19}},    {blGlyphBottom, -1, {20, 10}, {12, 13}, {10, 1}},
+        {blGlyphLeft, 3, {20, 10}, {3, 7}, {21, 10}},     {blGlyphRight, 3, {20, 10}, {21, 7}, {-1, 10}},
+        {blGlyphLeft, -1, {0, 0}, {12, 7}, {28, 15}},  // no caption: no spacing, the glyph centred alone
+    };
+    for (const Case& c : cases) {
+        const TGlyphPlacement at = PlaceGlyphAndCaption({40, 30}, {16, 16}, c.caption, c.layout, c.margin, 2);
+        EXPECT_EQ(at.Glyph, c.glyph) << int(c.layout) << " margin " << c.margin;
+        EXPECT_EQ(at.Caption, c.text) << int(c.layout) << " margin " << c.margin;
+    }
 }
