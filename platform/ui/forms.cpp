@@ -417,19 +417,10 @@ void TCustomForm::WMClose(TMessage&) { Close(); }
 void TCustomForm::CMRelease(TMessage&) { Release(); }
 
 void TCustomForm::PaintWindow(HDC dc) {
-    canvas_->Lock();
-    canvas_->SetHandle(dc);
+    CanvasOnDC onDC(canvas_.get(), dc);
     canvas_->Font()->Assign(Font());
     canvas_->Brush()->SetColor(Color());
-    try {
-        onPaint_(this);
-    } catch (...) {
-        canvas_->SetHandle(0);
-        canvas_->Unlock();
-        throw;
-    }
-    canvas_->SetHandle(0);
-    canvas_->Unlock();
+    onPaint_(this);
 }
 
 // ---- activation and focus ----------------------------------------------------------
