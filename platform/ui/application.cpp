@@ -171,39 +171,44 @@ TScreen::TScreen(TComponent* owner)
 
 TScreen::~TScreen() = default;
 
-int TScreen::CustomFormCount() const {
+namespace {
+
+template <class Kind>
+bool IsKind(TComponent* module) {
+    return dynamic_cast<Kind*>(module) != nullptr;
+}
+
+bool IsDataModule(TComponent* module) { return !IsKind<TCustomForm>(module); }
+
+int CountModules(bool (*test)(TComponent*)) {
     int count = 0;
     for (int i = 0; i < ModuleCount(); ++i)
-        if (dynamic_cast<TCustomForm*>(Modules(i))) ++count;
+        if (test(Modules(i))) ++count;
     return count;
 }
+
+// The index-th of the modules that pass the test, or nullptr.
+TComponent* NthModule(int index, bool (*test)(TComponent*)) {
+    for (int i = 0; i < ModuleCount(); ++i)
+        if (TComponent* module = Modules(i); test(module) && index-- == 0) return module;
+    return nullptr;
+}
+
+}  // namespace
+
+int TScreen::CustomFormCount() const { return CountModules(IsKind<TCustomForm>); }
 
 TCustomForm* TScreen::CustomForms(int index) const {
-    for (int i = 0; i < ModuleCount(); ++i)
-        if (auto* form = dynamic_cast<TCustomForm*>(Modules(i)); form && index-- == 0) return form;
-    return nullptr;
+    return static_cast<TCustomForm*>(NthModule(index, IsKind<TCustomForm>));
 }
 
-int TScreen::FormCount() const {
-    int count = 0;
-    for (int i = 0; i < ModuleCount(); ++i)
-        if (dynamic_cast<TForm*>(Modules(i))) ++count;
-    return count;
-}
+int TScreen::FormCount() const { return CountModules(IsKind<TForm>); }
 
-TForm* TScreen::Forms(int index) const {
-    for (int i = 0; i < ModuleCount(); ++i)
-        if (auto* form = dynamic_cast<TForm*>(Modules(i)); form && index-- == 0) return form;
-    return nullptr;
-}
+TForm* TScreen::Forms(int index) const { return static_cast<TForm*>(NthModule(index, IsKind<TForm>)); }
 
 int TScreen::DataModuleCount() const { return ModuleCount() - CustomFormCount(); }
 
-TComponent* TScreen::DataModules(int index) const {
-    for (int i = 0; i < ModuleCount(); ++i)
-        if (TComponent* m = Modules(i); !dynamic_cast<TCustomForm*>(m) && index-- == 0) return m;
-    return nullptr;
-}
+TComponent* TScreen::DataModules(int index) const { return NthModule(index, IsDataModule); }
 
 void TScreen::FormDestroyed(TCustomForm* form) {
     if (activeForm_ == form) activeForm_ = nullptr;

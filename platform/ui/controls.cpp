@@ -503,18 +503,9 @@ TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::WMPaint(TMessage& Message) {
     if (Message.WParam == 0) return;
-    canvas_->Lock();
-    canvas_->SetHandle(HDC(Message.WParam));
+    CanvasOnDC onDC(canvas_.get(), HDC(Message.WParam));
     canvas_->Font()->Assign(Font());
-    try {
-        Paint();
-    } catch (...) {
-        canvas_->SetHandle(0);
-        canvas_->Unlock();
-        throw;
-    }
-    canvas_->SetHandle(0);
-    canvas_->Unlock();
+    Paint();
 }
 
 // ---- look-ups -----------------------------------------------------------------

@@ -4,10 +4,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/rtl/codepage.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/modalresponder.h"
-#include "platform/ui/winpaint.h"
+#include "platform/ui/stdctrls_edit.h"
 
 namespace {
 
@@ -31,45 +30,6 @@ protected:
 
 private:
     AnsiString windowClass_;
-};
-
-// The one-line text field of the input box.
-class TInputLine : public TCustomControl {
-    SERVIORA_CLASS(TInputLine, TCustomControl)
-public:
-    explicit TInputLine(TComponent* owner) : TCustomControl(owner) {
-        SetTabStop(true);
-        SetColor(clWindow);
-    }
-
-protected:
-    void Paint() override {
-        TRect r = ClientRect();
-        Canvas()->Brush()->SetColor(Color());
-        Canvas()->FillRect(r);
-        DrawEdge(Canvas()->Handle(), &r, EDGE_SUNKEN, BF_RECT);
-        InflateRect(&r, -4, -2);
-        SetBkMode(Canvas()->Handle(), TRANSPARENT);
-        DrawText(Canvas()->Handle(), Text().c_str(), int(Text().size()), &r,
-                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    }
-    void WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS; }
-    void WMChar(TMessage& Message) {
-        if (ReflectKey(Message, CN_CHAR)) return;
-        const char ch = char(Message.WParam);
-        AnsiString text = Text();
-        if (ch == '\b') {
-            if (!text.empty()) text.erase(AnsiCharStart(text, text.size() - 1));
-        } else if (static_cast<unsigned char>(ch) >= 0x20) {
-            text += ch;
-        }
-        SetText(text);
-    }
-
-    SERVIORA_MESSAGES_BEGIN
-        SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
-        SERVIORA_MESSAGE(WM_CHAR, WMChar)
-    SERVIORA_MESSAGES_END(TCustomControl)
 };
 
 constexpr int buttonWidth = 75, buttonHeight = 23, spacing = 8, margin = 12;
@@ -219,7 +179,7 @@ void ShowMessage(const AnsiString& msg) { MessageDlg(msg, mtCustom, {mbOK}); }
 // ---- input boxes ------------------------------------------------------------------------
 
 bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) {
-    TInputLine* line = TInputLine::Create(nullptr);
+    TEdit* line = TEdit::Create(nullptr);
     line->SetText(value);
     std::unique_ptr<TMessageForm> form;
     try {

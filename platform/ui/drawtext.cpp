@@ -213,10 +213,10 @@ int DrawTextImpl(HDC dc, std::string_view text, RECT* rect, UINT format, DRAWTEX
 
     int lineHeight = layout.LineHeight();
     int total = lineHeight * int(lines.size());
-    int widest = 0;
-    for (const Line& l : lines) widest = std::max(widest, layout.Width(l.text));
     if (params) params->uiLengthDrawn = UINT(text.size());
     if (format & DT_CALCRECT) {
+        int widest = 0;
+        for (const Line& l : lines) widest = std::max(widest, layout.Width(l.text));
         rect->right = rect->left + leftMargin + widest + rightMargin;
         rect->bottom = rect->top + total;
         return total;

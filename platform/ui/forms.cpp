@@ -34,8 +34,10 @@ std::vector<HWND> DisableOtherWindows(HWND modal) {
     return disabled;
 }
 
-// The frame an MDI child goes into (nullptr when there is none).
+// The frame an MDI child goes into (nullptr for a form that is no MDI child,
+// or when there is no frame).
 TCustomForm* MDIFrame(const TCustomForm* child) {
+    if (child->FormStyle() != fsMDIChild) return nullptr;
     TForm* frame = Application->MainForm();
     if (!frame || frame == child || frame->FormStyle() != fsMDIForm) return nullptr;
     return frame;
@@ -133,16 +135,13 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     TScrollingWinControl::CreateParams(params);
     params.Style &= ~(WS_CHILD | WS_VISIBLE | WS_TABSTOP);
     params.WndParent = 0;
-    if (formStyle_ == fsMDIChild) {
-        TForm* frame = Application->MainForm();
-        if (frame && frame != this && frame->FormStyle() == fsMDIForm) {
-            params.WndParent = frame->ClientHandle() ? frame->ClientHandle() : frame->Handle();
-            params.Style |= WS_CHILD;
-            params.ExStyle |= WS_EX_MDICHILD;
-            // The client window cascades the child; a position set later (in
-            // OnCreate, say) moves it from there.
-            if (position_ == poDefault || position_ == poDefaultPosOnly) params.X = params.Y = CW_USEDEFAULT;
-        }
+    if (TCustomForm* frame = MDIFrame(this)) {
+        params.WndParent = frame->ClientHandle() ? frame->ClientHandle() : frame->Handle();
+        params.Style |= WS_CHILD;
+        params.ExStyle |= WS_EX_MDICHILD;
+        // The client window cascades the child; a position set later (in
+        // OnCreate, say) moves it from there.
+        if (position_ == poDefault || position_ == poDefaultPosOnly) params.X = params.Y = CW_USEDEFAULT;
     }
     if (!(params.Style & WS_CHILD)) params.Style |= WS_POPUP;
     switch (borderStyle_) {
@@ -186,7 +185,7 @@ void TCustomForm::AlignControls(TControl* control, TRect& rect) {
 
 
 void TCustomForm::CreateWindowHandle(const TCreateParams& params) {
-    TCustomForm* frame = formStyle_ == fsMDIChild ? MDIFrame(this) : nullptr;
+    TCustomForm* frame = MDIFrame(this);
     if (!frame || !frame->Handle() || !frame->ClientHandle()) {
         TScrollingWinControl::CreateWindowHandle(params);
         return;
@@ -199,7 +198,7 @@ void TCustomForm::CreateWindowHandle(const TCreateParams& params) {
 }
 
 void TCustomForm::DestroyWindowHandle() {
-    TCustomForm* frame = formStyle_ == fsMDIChild ? MDIFrame(this) : nullptr;
+    TCustomForm* frame = MDIFrame(this);
     if (frame && frame->ClientHandle() && HandleAllocated() && IsChild(frame->ClientHandle(), Handle())) {
         SendMessage(frame->ClientHandle(), WM_MDIDESTROY, WPARAM(Handle()), 0);
     }
@@ -288,7 +287,7 @@ void TCustomForm::Show() {
 
 void TCustomForm::BringToFront() {
     if (!HandleAllocated() || !Visible()) return;
-    if (TCustomForm* frame = formStyle_ == fsMDIChild ? MDIFrame(this) : nullptr; frame && frame->ClientHandle()) {
+    if (TCustomForm* frame = MDIFrame(this); frame && frame->ClientHandle()) {
         SendMessage(frame->ClientHandle(), WM_MDIACTIVATE, WPARAM(Handle()), 0);
         Activate();
         return;
@@ -417,19 +416,10 @@ void TCustomForm::WMClose(TMessage&) { Close(); }
 void TCustomForm::CMRelease(TMessage&) { Release(); }
 
 void TCustomForm::PaintWindow(HDC dc) {
-    canvas_->Lock();
-    canvas_->SetHandle(dc);
+    CanvasOnDC onDC(canvas_.get(), dc);
     canvas_->Font()->Assign(Font());
     canvas_->Brush()->SetColor(Color());
-    try {
-        onPaint_(this);
-    } catch (...) {
-        canvas_->SetHandle(0);
-        canvas_->Unlock();
-        throw;
-    }
-    canvas_->SetHandle(0);
-    canvas_->Unlock();
+    onPaint_(this);
 }
 
 // ---- activation and focus ----------------------------------------------------------

@@ -19,17 +19,6 @@
 
 namespace {
 
-// The rest of a stream from its position.
-std::string ReadRest(TStream* stream) {
-    std::string bytes(size_t(stream->Size() - stream->Position()), '\0');
-    if (!bytes.empty()) stream->ReadBuffer(bytes.data(), Integer(bytes.size()));
-    return bytes;
-}
-
-void WriteAll(TStream* stream, const std::string& bytes) {
-    if (!bytes.empty()) stream->WriteBuffer(bytes.data(), Integer(bytes.size()));
-}
-
 int BitsOf(TPixelFormat format) {
     static const int bits[] = {32, 1, 4, 8, 16, 16, 24, 32, 32};
     return bits[int(format)];
@@ -72,10 +61,12 @@ HBITMAP NewDib(int width, int height, TPixelFormat format) {
     return CreateDIBSection(0, &info, DIB_RGB_COLORS, nullptr, 0, 0);
 }
 
-// Copies the top-left part of one bitmap into another.
-void CopyPixels(HBITMAP from, HBITMAP to, int width, int height) {
+// Copies the top-left part of one bitmap into another. Into a monochrome
+// bitmap, the pixels of `background` (when given) become white, all others black.
+void CopyPixels(HBITMAP from, HBITMAP to, int width, int height, COLORREF background = CLR_INVALID) {
     HDC source = CreateCompatibleDC(0), dest = CreateCompatibleDC(0);
     HGDIOBJ oldSource = SelectObject(source, from), oldDest = SelectObject(dest, to);
+    if (background != CLR_INVALID) SetBkColor(source, background);
     BitBlt(dest, 0, 0, width, height, source, 0, 0, SRCCOPY);
     SelectObject(source, oldSource);
     SelectObject(dest, oldDest);
@@ -106,6 +97,16 @@ void TGraphic::LoadFromFile(const AnsiString& fileName) {
 void TGraphic::SaveToFile(const AnsiString& fileName) {
     TFileStream stream(fileName, fmCreate);
     SaveToStream(&stream);
+}
+
+std::string TGraphic::ReadRest(TStream* stream) {
+    std::string bytes(size_t(stream->Size() - stream->Position()), '\0');
+    if (!bytes.empty()) stream->ReadBuffer(bytes.data(), Integer(bytes.size()));
+    return bytes;
+}
+
+void TGraphic::WriteAll(TStream* stream, const std::string& bytes) {
+    if (!bytes.empty()) stream->WriteBuffer(bytes.data(), Integer(bytes.size()));
 }
 
 void TGraphic::ReadData(TStream* stream) { LoadFromStream(stream); }
@@ -285,14 +286,7 @@ void TBitmap::SetTransparentMode(TTransparentMode value) {
 HBITMAP TBitmap::MaskHandle() {
     if (mask_ || !handle_) return mask_;
     mask_ = CreateBitmap(width_, height_, 1, 1, nullptr);
-    HDC source = CreateCompatibleDC(0), dest = CreateCompatibleDC(0);
-    HGDIOBJ oldSource = SelectObject(source, handle_), oldDest = SelectObject(dest, mask_);
-    SetBkColor(source, ColorToRGB(TransparentColor()) & 0xFFFFFF);
-    BitBlt(dest, 0, 0, width_, height_, source, 0, 0, SRCCOPY);
-    SelectObject(source, oldSource);
-    SelectObject(dest, oldDest);
-    DeleteDC(source);
-    DeleteDC(dest);
+    CopyPixels(handle_, mask_, width_, height_, ColorToRGB(TransparentColor()) & 0xFFFFFF);
     return mask_;
 }
 

@@ -49,6 +49,10 @@ protected:
     virtual void Draw(TCanvas* canvas, const TRect& rect) = 0;
     virtual void Changed();
     void DefineProperties(TFiler* filer) override;
+    // The rest of a stream from its position, and bytes written whole: the
+    // file image of a graphic that keeps or decodes its bytes at once.
+    static std::string ReadRest(TStream* stream);
+    static void WriteAll(TStream* stream, const std::string& bytes);
 
 private:
     TNotifyEvent onChange_;

@@ -283,6 +283,25 @@ public:
     void FreeHandle() { ReleaseHandle(); }
 };
 
+// Lends a canvas a DC for one scope: the canvas is locked and draws on the DC
+// until the scope ends, however it ends; the DC stays the caller's.
+class CanvasOnDC {
+public:
+    CanvasOnDC(TCanvas* canvas, HDC dc) : canvas_(canvas) {
+        canvas_->Lock();
+        canvas_->SetHandle(dc);
+    }
+    ~CanvasOnDC() {
+        canvas_->SetHandle(0);
+        canvas_->Unlock();
+    }
+    CanvasOnDC(const CanvasOnDC&) = delete;
+    CanvasOnDC& operator=(const CanvasOnDC&) = delete;
+
+private:
+    TCanvas* canvas_;
+};
+
 // Draws `width` rings of a 3-D frame inside rect (top and left in topColor,
 // bottom and right in bottomColor) and shrinks rect by them.
 void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);

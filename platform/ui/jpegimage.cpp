@@ -10,7 +10,6 @@
 #include <jpeglib.h>
 
 #include "platform/rtl/format.h"
-#include "platform/rtl/streams.h"
 
 namespace {
 
@@ -28,15 +27,30 @@ void OnError(j_common_ptr info) {
 
 void OnMessage(j_common_ptr, int) {}
 
+// The library's error manager, set to jump back to the call and keep quiet.
+jpeg_error_mgr* Errors(ErrorManager& error) {
+    jpeg_error_mgr* manager = jpeg_std_error(&error.base);
+    error.base.error_exit = OnError;
+    error.base.emit_message = OnMessage;
+    return manager;
+}
+
+// One row of pixels between the library's RGB order and the bitmap's BGR.
+void SwapRedBlue(const unsigned char* from, unsigned char* to, size_t width) {
+    for (size_t x = 0; x < width; ++x) {
+        to[3 * x] = from[3 * x + 2];
+        to[3 * x + 1] = from[3 * x + 1];
+        to[3 * x + 2] = from[3 * x];
+    }
+}
+
 [[noreturn]] void Fail(const char* message) { throw EJPEG(Format("JPEG error #%s", {AnsiString(message)})); }
 
 // A 24-bit top-down bitmap from JPEG bytes.
 std::unique_ptr<TBitmap> Decode(const std::string& data) {
     jpeg_decompress_struct info{};
     ErrorManager error{};
-    info.err = jpeg_std_error(&error.base);
-    error.base.error_exit = OnError;
-    error.base.emit_message = OnMessage;
+    info.err = Errors(error);
     auto bitmap = std::make_unique<TBitmap>();
     std::vector<unsigned char> row;
     if (setjmp(error.jump)) {
@@ -55,12 +69,7 @@ std::unique_ptr<TBitmap> Decode(const std::string& data) {
         int y = int(info.output_scanline);
         unsigned char* rows[1] = {row.data()};
         jpeg_read_scanlines(&info, rows, 1);
-        auto* line = static_cast<unsigned char*>(bitmap->ScanLine(y));
-        for (size_t x = 0; x < info.output_width; ++x) {
-            line[3 * x] = row[3 * x + 2];
-            line[3 * x + 1] = row[3 * x + 1];
-            line[3 * x + 2] = row[3 * x];
-        }
+        SwapRedBlue(row.data(), static_cast<unsigned char*>(bitmap->ScanLine(y)), info.output_width);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
@@ -73,9 +82,7 @@ std::string Encode(TBitmap& source, int quality, bool grayscale) {
     bitmap.SetPixelFormat(pf24bit);
     jpeg_compress_struct info{};
     ErrorManager error{};
-    info.err = jpeg_std_error(&error.base);
-    error.base.error_exit = OnError;
-    error.base.emit_message = OnMessage;
+    info.err = Errors(error);
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     std::vector<unsigned char> row(size_t(bitmap.Width()) * 3);
@@ -95,12 +102,8 @@ std::string Encode(TBitmap& source, int quality, bool grayscale) {
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        auto* line = static_cast<const unsigned char*>(bitmap.ScanLine(int(info.next_scanline)));
-        for (size_t x = 0; x < info.image_width; ++x) {
-            row[3 * x] = line[3 * x + 2];
-            row[3 * x + 1] = line[3 * x + 1];
-            row[3 * x + 2] = line[3 * x];
-        }
+        SwapRedBlue(static_cast<const unsigned char*>(bitmap.ScanLine(int(info.next_scanline))), row.data(),
+                    info.image_width);
         unsigned char* rows[1] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
     }
@@ -183,8 +186,7 @@ void TJPEGImage::AssignTo(TPersistent* dest) {
 }
 
 void TJPEGImage::LoadFromStream(TStream* stream) {
-    std::string bytes(size_t(stream->Size() - stream->Position()), '\0');
-    if (!bytes.empty()) stream->ReadBuffer(bytes.data(), Integer(bytes.size()));
+    std::string bytes = ReadRest(stream);
     // Check the data now, so a broken file fails where it is loaded.
     auto decoded = Decode(bytes);
     data_ = std::move(bytes);
@@ -194,7 +196,7 @@ void TJPEGImage::LoadFromStream(TStream* stream) {
 
 void TJPEGImage::SaveToStream(TStream* stream) {
     Compress();
-    if (!data_.empty()) stream->WriteBuffer(data_.data(), Integer(data_.size()));
+    WriteAll(stream, data_);
 }
 
 void TJPEGImage::Draw(TCanvas* canvas, const TRect& rect) {

@@ -41,12 +41,6 @@ AnsiString KeyText(Word key) {
     return {};
 }
 
-bool SameTextAscii(const AnsiString& a, const AnsiString& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
 }  // namespace
 
 TShortCut ShortCut(Word key, TShiftState shift) {
@@ -83,7 +77,7 @@ TShortCut TextToShortCut(const AnsiString& text) {
         found = false;
         for (auto [prefix, flag] : {std::pair{"Shift+", scShift}, {"Ctrl+", scCtrl}, {"Alt+", scAlt}}) {
             const std::size_t n = std::char_traits<char>::length(prefix);
-            if (rest.size() > n && SameTextAscii(rest.substr(0, n), prefix)) {
+            if (rest.size() > n && SameText(rest.substr(0, n), prefix)) {
                 modifiers |= flag;
                 rest.erase(0, n);
                 found = true;
@@ -92,7 +86,7 @@ TShortCut TextToShortCut(const AnsiString& text) {
     }
     for (int key = 8; key < 256; ++key) {
         const AnsiString name = KeyText(Word(key));
-        if (!name.empty() && SameTextAscii(name, rest)) return TShortCut(key | modifiers);
+        if (!name.empty() && SameText(name, rest)) return TShortCut(key | modifiers);
     }
     return 0;
 }
@@ -244,7 +238,7 @@ void TMenuItem::Clear() {
 TMenuItem* TMenuItem::Find(const AnsiString& caption) const {
     const AnsiString wanted = StripHotkey(caption);
     for (TMenuItem* item : items_)
-        if (SameTextAscii(StripHotkey(item->caption_), wanted)) return item;
+        if (SameText(StripHotkey(item->caption_), wanted)) return item;
     return nullptr;
 }
 

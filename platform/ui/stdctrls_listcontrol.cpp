@@ -6,28 +6,6 @@
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/commctrl.h"
 
-namespace {
-
-// The canvas on a DC the window hands in, for one item.
-class CanvasOnDC {
-public:
-    CanvasOnDC(TControlCanvas* canvas, HDC dc) : canvas_(canvas) {
-        canvas_->Lock();
-        canvas_->SetHandle(dc);
-    }
-    ~CanvasOnDC() {
-        canvas_->SetHandle(0);
-        canvas_->Unlock();
-    }
-    CanvasOnDC(const CanvasOnDC&) = delete;
-    CanvasOnDC& operator=(const CanvasOnDC&) = delete;
-
-private:
-    TControlCanvas* canvas_;
-};
-
-}  // namespace
-
 void TCustomListControl::Published(TPublished<TCustomListControl>& p) {
     p.Property("ItemHeight", &TCustomListControl::ItemHeight, &TCustomListControl::SetItemHeight).Default(16);
     p.Property("OnDrawItem", &TCustomListControl::OnDrawItem, &TCustomListControl::SetOnDrawItem);

@@ -938,22 +938,17 @@ TCustomControl::TCustomControl(TComponent* owner)
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(HDC dc) {
-    canvas_->Lock();
-    canvas_->SetHandle(dc);
+    CanvasOnDC onDC(canvas_.get(), dc);
     canvas_->Font()->Assign(Font());
     canvas_->Brush()->SetColor(Color());
+    controlState_.Include(csCustomPaint);
     try {
-        controlState_.Include(csCustomPaint);
         Paint();
     } catch (...) {
         controlState_ = controlState_ - TControlState{csCustomPaint};
-        canvas_->SetHandle(0);
-        canvas_->Unlock();
         throw;
     }
     controlState_ = controlState_ - TControlState{csCustomPaint};
-    canvas_->SetHandle(0);
-    canvas_->Unlock();
 }
 
 // ---- scrolling window controls --------------------------------------------------------

@@ -30,6 +30,16 @@ TEST_F(MenuTest, ADisabledItemsClickDoesNothing) {
     EXPECT_EQ(menu->Items()->Find("文件(F)"), file);
 }
 
+TEST_F(MenuTest, FindIgnoresLetterCaseButNotTheTrailBytesOfDoubleByteCharacters) {
+    TMainMenu* menu = TMainMenu::Create(Application);
+    TMenuItem* file = AddItem(menu, menu->Items(), "&File", nullptr);
+    // Two characters whose trail bytes are the letters 'A' and 'a'.
+    AddItem(menu, menu->Items(), "\xB0\x41", nullptr);
+    TMenuItem* second = AddItem(menu, menu->Items(), "\xB0\x61", nullptr);
+    EXPECT_EQ(menu->Items()->Find("FILE"), file);
+    EXPECT_EQ(menu->Items()->Find("\xB0\x61"), second);
+}
+
 TEST_F(MenuTest, AFormsMenuBarCommandsReachTheItemsOnClick) {
     std::vector<AnsiString> log;
     TForm* form = NewForm();

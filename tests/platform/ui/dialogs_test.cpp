@@ -77,3 +77,16 @@ TEST_F(DialogsTest, AMessageBoxWithoutAnAnswerRunsAsAModalDialogAnsweredByItsBut
     EXPECT_EQ(result, IDNO);
     EXPECT_TRUE(ModalQuestions().empty());
 }
+
+TEST_F(DialogsTest, AnInputBoxWithoutAnAnswerTakesWhatIsTypedIntoItsEdit) {
+    bool typed = false;
+    Application->SetOnIdle([&](TObject*, bool& done) {
+        done = false;
+        if (!typed && ClassNameOf(GetActiveWindow()) == "TForm") {
+            typed = SimulateKey('1', true, "1") && SimulateKey('1', false) && SimulateKey('2', true, "2") &&
+                    SimulateKey('2', false) && SimulateKey(VK_RETURN, true) && SimulateKey(VK_RETURN, false);
+        }
+    });
+    EXPECT_EQ(InputBox("请输入", "请输入单据编号", ""), "12");
+    EXPECT_TRUE(ModalQuestions().empty());
+}
