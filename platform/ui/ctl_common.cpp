@@ -42,15 +42,23 @@ LRESULT NotifyParent(HWND control, NMHDR& header, UINT code) {
     return parent ? SendMessage(parent, WM_NOTIFY, header.idFrom, LPARAM(&header)) : 0;
 }
 
+MeasuringDC::MeasuringDC(HFONT font) : dc_(CreateCompatibleDC(0)), old_(SelectObject(dc_, font)) {}
+
+MeasuringDC::~MeasuringDC() {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+}
+
 int ControlFont::TextHeight(int* averageWidth) const {
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ old = SelectObject(dc, ForDrawing());
-    TEXTMETRICA metrics;
-    GetTextMetrics(dc, &metrics);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    if (averageWidth) *averageWidth = metrics.tmAveCharWidth;
-    return metrics.tmHeight;
+    if (height_ < 0) {
+        const MeasuringDC measuring(ForDrawing());
+        TEXTMETRICA metrics;
+        GetTextMetrics(measuring.dc(), &metrics);
+        height_ = metrics.tmHeight;
+        averageWidth_ = metrics.tmAveCharWidth;
+    }
+    if (averageWidth) *averageWidth = averageWidth_;
+    return height_;
 }
 
 HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage) {

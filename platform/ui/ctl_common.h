@@ -86,21 +86,42 @@ void NotifyCommand(HWND control, UINT code);
 // WM_NOTIFY to the parent with a record whose header is filled in here.
 LRESULT NotifyParent(HWND control, NMHDR& header, UINT code);
 
+// A memory DC with a font selected, for measuring text outside painting.
+class MeasuringDC {
+public:
+    explicit MeasuringDC(HFONT font);
+    ~MeasuringDC();
+    MeasuringDC(const MeasuringDC&) = delete;
+    MeasuringDC& operator=(const MeasuringDC&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
 // The font a control keeps for WM_SETFONT/WM_GETFONT (0: the GUI font).
+// Its metrics are measured once per font: controls ask for them while
+// painting and hit-testing.
 class ControlFont {
 public:
     HFONT Get() const { return font_; }
     HFONT ForDrawing() const { return font_ ? font_ : HFONT(GetStockObject(DEFAULT_GUI_FONT)); }
-    void Set(HFONT font) { font_ = font; }
+    void Set(HFONT font) {
+        font_ = font;
+        height_ = -1;
+    }
     // The font's text height (and the average character width, when wanted).
     int TextHeight(int* averageWidth = nullptr) const;
 
 private:
     HFONT font_ = 0;
+    mutable int height_ = -1;  // -1: not measured yet
+    mutable int averageWidth_ = 0;
 };
 
-// Asks the parent (or the window named in `colourSource`) for the brush and
-// colours to paint `control` with, as WM_CTLCOLOR* does.
+// Asks the parent for the brush and colours to paint `control` with, as
+// WM_CTLCOLOR* does (the default ones when the parent gives none).
 HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage);
 
 // The width of `length` bytes of text in the DC's current font.
