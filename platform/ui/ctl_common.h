@@ -136,10 +136,8 @@ void CopyItemText(const AnsiString& text, Char* buffer, int size) {
     if (!buffer || size <= 0) return;
     std::basic_string<Char> converted;
     if constexpr (sizeof(Char) == 1) {
-        std::size_t n = std::min(text.size(), std::size_t(size - 1));
         // Never the lead byte of a character without the rest of it.
-        if (n < text.size()) n = AnsiCharStart(text, n);
-        converted = text.substr(0, n);
+        converted = text.substr(0, AnsiCharStart(text, std::size_t(size - 1)));
     } else {
         converted = AnsiToWide(text).substr(0, std::size_t(size - 1));
     }
