@@ -17,6 +17,19 @@ void GreyOut(TBitmap& cell, COLORREF transparent) {
             if (GetPixel(dc, x, y) != transparent) SetPixel(dc, x, y, grey);
 }
 
+// Where a glyph and a caption start along an axis of `area`: `gap` apart,
+// the pair centred (a negative margin) or the glyph `margin` from its edge.
+void PlaceInLine(int area, int glyph, int text, int gap, int margin, bool glyphFirst, int& glyphAt, int& textAt) {
+    const int start = margin < 0 ? (area - (glyph + gap + text)) / 2 : margin;
+    if (glyphFirst) {
+        glyphAt = start;
+        textAt = glyphAt + glyph + gap;
+    } else {
+        glyphAt = margin < 0 ? start + text + gap : area - margin - glyph;
+        textAt = glyphAt - gap - text;
+    }
+}
+
 }  // namespace
 
 // ---- TButtonGlyph ---------------------------------------------------------------------
@@ -56,32 +69,17 @@ void TButtonGlyph::Draw(TCanvas* canvas, TRect r, const AnsiString& caption, Sta
     const int gap = glyphWidth && textWidth ? spacing_ : 0;
     const bool across = layout_ == blGlyphLeft || layout_ == blGlyphRight;
     const int areaWidth = r.right - r.left, areaHeight = r.bottom - r.top;
-    // The glyph's and the caption's top-left corners within r.
+    // The glyph's and the caption's top-left corners within r: placed one
+    // after the other along the layout's axis, centred across it.
     int gx, gy, tx, ty;
     if (across) {
-        const int total = glyphWidth + gap + textWidth;
-        const int start = margin_ < 0 ? (areaWidth - total) / 2 : margin_;
+        PlaceInLine(areaWidth, glyphWidth, textWidth, gap, margin_, layout_ == blGlyphLeft, gx, tx);
         gy = (areaHeight - glyphHeight) / 2;
         ty = (areaHeight - textHeight) / 2;
-        if (layout_ == blGlyphLeft) {
-            gx = start;
-            tx = gx + glyphWidth + gap;
-        } else {
-            gx = margin_ < 0 ? start + textWidth + gap : areaWidth - margin_ - glyphWidth;
-            tx = gx - gap - textWidth;
-        }
     } else {
-        const int total = glyphHeight + gap + textHeight;
-        const int start = margin_ < 0 ? (areaHeight - total) / 2 : margin_;
+        PlaceInLine(areaHeight, glyphHeight, textHeight, gap, margin_, layout_ == blGlyphTop, gy, ty);
         gx = (areaWidth - glyphWidth) / 2;
         tx = (areaWidth - textWidth) / 2;
-        if (layout_ == blGlyphTop) {
-            gy = start;
-            ty = gy + glyphHeight + gap;
-        } else {
-            gy = margin_ < 0 ? start + textHeight + gap : areaHeight - margin_ - glyphHeight;
-            ty = gy - gap - textHeight;
-        }
     }
     if (glyphWidth) {
         const int index = state < count ? int(state) : 0;
