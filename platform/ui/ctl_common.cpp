@@ -49,6 +49,21 @@ MeasuringDC::~MeasuringDC() {
     DeleteDC(dc_);
 }
 
+void ParentDrawItem(HWND control, UINT controlType, UINT itemID, UINT itemState, HDC dc, const RECT& box,
+                    ULONG_PTR itemData) {
+    DRAWITEMSTRUCT item;
+    item.CtlType = controlType;
+    item.CtlID = UINT(GetDlgCtrlID(control));
+    item.itemID = itemID;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = itemState;
+    item.hwndItem = control;
+    item.hDC = dc;
+    item.rcItem = box;
+    item.itemData = itemData;
+    SendMessage(GetParent(control), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+}
+
 int ControlFont::TextHeight(int* averageWidth) const {
     if (height_ < 0) {
         const MeasuringDC measuring(ForDrawing());

@@ -120,6 +120,11 @@ private:
     mutable int averageWidth_ = 0;
 };
 
+// Asks the parent of `control` to draw the whole of its item `itemID`
+// (WM_DRAWITEM): an owner-drawn control's part.
+void ParentDrawItem(HWND control, UINT controlType, UINT itemID, UINT itemState, HDC dc, const RECT& box,
+                    ULONG_PTR itemData = 0);
+
 // Asks the parent for the brush and colours to paint `control` with, as
 // WM_CTLCOLOR* does (the default ones when the parent gives none).
 HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage);
