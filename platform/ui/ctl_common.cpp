@@ -78,8 +78,7 @@ int ControlFont::TextHeight(int* averageWidth) const {
 
 HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage) {
     const HWND parent = GetParent(control);
-    const LRESULT brush = parent ? SendMessage(parent, ctlColorMessage, WPARAM(dc), LPARAM(control))
-                                 : DefWindowProc(control, ctlColorMessage, WPARAM(dc), LPARAM(control));
+    const LRESULT brush = parent ? SendMessage(parent, ctlColorMessage, WPARAM(dc), LPARAM(control)) : 0;
     return brush ? HBRUSH(brush) : HBRUSH(DefWindowProc(control, ctlColorMessage, WPARAM(dc), LPARAM(control)));
 }
 
