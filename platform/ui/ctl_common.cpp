@@ -1,6 +1,8 @@
 // What the standard controls share, and the registration of their classes.
 #include "platform/ui/ctl_common.h"
 
+#include <cmath>
+
 #include "platform/ui/userinput.h"
 #include "platform/ui/window_internal.h"
 
@@ -62,6 +64,28 @@ void ParentDrawItem(HWND control, UINT controlType, UINT itemID, UINT itemState,
     item.rcItem = box;
     item.itemData = itemData;
     SendMessage(GetParent(control), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+}
+
+void DateRange::Set(DWORD flags, const SYSTEMTIME* range, bool wholeDays) {
+    flags_ = range ? flags : 0;
+    const auto end = [&](const SYSTEMTIME& time) {
+        const TDateTime date = SystemTimeToDateTime(time);
+        return wholeDays ? std::floor(date) : date;
+    };
+    if (flags_ & GDTR_MIN) minimum_ = end(range[0]);
+    if (flags_ & GDTR_MAX) maximum_ = end(range[1]);
+}
+
+DWORD DateRange::Get(SYSTEMTIME* range) const {
+    if (range && (flags_ & GDTR_MIN)) DateTimeToSystemTime(minimum_, range[0]);
+    if (range && (flags_ & GDTR_MAX)) DateTimeToSystemTime(maximum_, range[1]);
+    return flags_;
+}
+
+TDateTime DateRange::Clamped(TDateTime date) const {
+    if ((flags_ & GDTR_MIN) && date < minimum_) return minimum_;
+    if ((flags_ & GDTR_MAX) && date > maximum_) return maximum_;
+    return date;
 }
 
 int ControlFont::TextHeight(int* averageWidth) const {

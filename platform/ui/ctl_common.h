@@ -158,6 +158,23 @@ AnsiString ItemTextOf(const Char* text) {
         return WideToAnsi(text);
 }
 
+// The dates a calendar or date picker keeps to: either end (GDTR_MIN,
+// GDTR_MAX) or none, as the range messages set and read them.
+class DateRange {
+public:
+    // MCM_SETRANGE / DTM_SETRANGE: the ends `flags` names, from `range`
+    // (none without it); `wholeDays` drops their times of day.
+    void Set(DWORD flags, const SYSTEMTIME* range, bool wholeDays);
+    // MCM_GETRANGE / DTM_GETRANGE: fills the ends there are and answers which.
+    DWORD Get(SYSTEMTIME* range) const;
+    DWORD Flags() const { return flags_; }
+    TDateTime Clamped(TDateTime date) const;
+
+private:
+    DWORD flags_ = 0;
+    TDateTime minimum_ = 0, maximum_ = 0;
+};
+
 // Client rectangle of a window.
 RECT ClientRect(HWND window);
 // Whether the window shows as enabled (itself; disabled parents are the
