@@ -17,6 +17,19 @@ void GreyOut(TBitmap& cell, COLORREF transparent) {
             if (GetPixel(dc, x, y) != transparent) SetPixel(dc, x, y, grey);
 }
 
+// Where a glyph and a caption start along an axis of `area`: `gap` apart,
+// the pair centred (a negative margin) or the glyph `margin` from its edge.
+void PlaceInLine(int area, int glyph, int text, int gap, int margin, bool glyphFirst, int& glyphAt, int& textAt) {
+    const int start = margin < 0 ? (area - (glyph + gap + text)) / 2 : margin;
+    if (glyphFirst) {
+        glyphAt = start;
+        textAt = glyphAt + glyph + gap;
+    } else {
+        glyphAt = margin < 0 ? start + text + gap : area - margin - glyph;
+        textAt = glyphAt - gap - text;
+    }
+}
+
 }  // namespace
 
 TGlyphPlacement PlaceGlyphAndCaption(TSize area, TSize glyph, TSize caption, TButtonLayout layout, int margin,
@@ -24,27 +37,13 @@ TGlyphPlacement PlaceGlyphAndCaption(TSize area, TSize glyph, TSize caption, TBu
     const int gap = glyph.cx && caption.cx ? spacing : 0;
     TGlyphPlacement at;
     if (layout == blGlyphLeft || layout == blGlyphRight) {
-        const int start = margin < 0 ? (area.cx - glyph.cx - gap - caption.cx) / 2 : margin;
+        PlaceInLine(area.cx, glyph.cx, caption.cx, gap, margin, layout == blGlyphLeft, at.Glyph.x, at.Caption.x);
         at.Glyph.y = (area.cy - glyph.cy) / 2;
         at.Caption.y = (area.cy - caption.cy) / 2;
-        if (layout == blGlyphLeft) {
-            at.Glyph.x = start;
-            at.Caption.x = at.Glyph.x + glyph.cx + gap;
-        } else {
-            at.Glyph.x = margin < 0 ? start + caption.cx + gap : area.cx - margin - glyph.cx;
-            at.Caption.x = at.Glyph.x - gap - caption.cx;
-        }
     } else {
-        const int start = margin < 0 ? (area.cy - glyph.cy - gap - caption.cy) / 2 : margin;
+        PlaceInLine(area.cy, glyph.cy, caption.cy, gap, margin, layout == blGlyphTop, at.Glyph.y, at.Caption.y);
         at.Glyph.x = (area.cx - glyph.cx) / 2;
         at.Caption.x = (area.cx - caption.cx) / 2;
-        if (layout == blGlyphTop) {
-            at.Glyph.y = start;
-            at.Caption.y = at.Glyph.y + glyph.cy + gap;
-        } else {
-            at.Glyph.y = margin < 0 ? start + caption.cy + gap : area.cy - margin - glyph.cy;
-            at.Caption.y = at.Glyph.y - gap - caption.cy;
-        }
     }
     return at;
 }

@@ -270,9 +270,7 @@ void TMonthCalendar::CreateParams(TCreateParams& params) {
 
 void TMonthCalendar::CreateWnd() {
     TWinControl::CreateWnd();
-    SYSTEMTIME day;
-    DateTimeToSystemTime(date_, day);
-    SendMessage(Handle(), MCM_SETCURSEL, 0, LPARAM(&day));
+    SetDate(date_);
 }
 
 TDateTime TMonthCalendar::Date() {
@@ -320,9 +318,7 @@ void TDateTimePicker::CreateParams(TCreateParams& params) {
 
 void TDateTimePicker::CreateWnd() {
     TWinControl::CreateWnd();
-    SYSTEMTIME value;
-    DateTimeToSystemTime(dateTime_, value);
-    SendMessage(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&value));
+    SetDateTime(dateTime_);
 }
 
 void TDateTimePicker::Recreate() {

@@ -196,15 +196,9 @@ void Button::PaintGroup(HDC dc, const RECT& client) {
 }
 
 void Button::PaintOwnerDrawn(HDC dc, const RECT& client) {
-    DRAWITEMSTRUCT item;
-    item.CtlType = ODT_BUTTON;
-    item.CtlID = UINT(GetDlgCtrlID(window_));
-    item.itemAction = ODA_DRAWENTIRE;
-    item.itemState = (pushed_ ? ODS_SELECTED : 0) | (focused_ ? ODS_FOCUS : 0) | (Enabled(window_) ? 0 : ODS_DISABLED);
-    item.hwndItem = window_;
-    item.hDC = dc;
-    item.rcItem = client;
-    SendMessage(GetParent(window_), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+    ParentDrawItem(window_, ODT_BUTTON, 0,
+                   (pushed_ ? ODS_SELECTED : 0) | (focused_ ? ODS_FOCUS : 0) | (Enabled(window_) ? 0 : ODS_DISABLED), dc,
+                   client);
 }
 
 void Button::Paint(HDC dc) {

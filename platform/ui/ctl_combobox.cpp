@@ -211,20 +211,12 @@ void ComboBox::Paint(HDC dc) {
     const std::intptr_t selection = List(LB_GETCURSEL);
     const DWORD style = Style(window_);
     if (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) {
-        DRAWITEMSTRUCT item;
-        item.CtlType = ODT_COMBOBOX;
-        item.CtlID = UINT(GetDlgCtrlID(window_));
-        item.itemID = UINT(selection);
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = ODS_COMBOBOXEDIT | (focused_ && !dropped_ ? ODS_SELECTED | ODS_FOCUS : 0) |
-                         (enabled ? 0 : ODS_DISABLED);
-        item.hwndItem = window_;
-        item.hDC = dc;
-        item.rcItem = field;
-        item.itemData = ULONG_PTR(List(LB_GETITEMDATA, WPARAM(selection)));
+        const UINT state = ODS_COMBOBOXEDIT | (focused_ && !dropped_ ? ODS_SELECTED | ODS_FOCUS : 0) |
+                           (enabled ? 0 : ODS_DISABLED);
         // The field is drawn in the control's font, as the dropped items are.
         const HGDIOBJ oldFont = SelectObject(dc, font_.ForDrawing());
-        SendMessage(GetParent(window_), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+        ParentDrawItem(window_, ODT_COMBOBOX, UINT(selection), state, dc, field,
+                       ULONG_PTR(List(LB_GETITEMDATA, WPARAM(selection))));
         SelectObject(dc, oldFont);
         return;
     }

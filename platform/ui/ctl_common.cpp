@@ -1,6 +1,8 @@
 // What the standard controls share, and the registration of their classes.
 #include "platform/ui/ctl_common.h"
 
+#include <cmath>
+
 #include "platform/ui/userinput.h"
 #include "platform/ui/window_internal.h"
 
@@ -42,21 +44,65 @@ LRESULT NotifyParent(HWND control, NMHDR& header, UINT code) {
     return parent ? SendMessage(parent, WM_NOTIFY, header.idFrom, LPARAM(&header)) : 0;
 }
 
+MeasuringDC::MeasuringDC(HFONT font) : dc_(CreateCompatibleDC(0)), old_(SelectObject(dc_, font)) {}
+
+MeasuringDC::~MeasuringDC() {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+}
+
+void ParentDrawItem(HWND control, UINT controlType, UINT itemID, UINT itemState, HDC dc, const RECT& box,
+                    ULONG_PTR itemData) {
+    DRAWITEMSTRUCT item;
+    item.CtlType = controlType;
+    item.CtlID = UINT(GetDlgCtrlID(control));
+    item.itemID = itemID;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = itemState;
+    item.hwndItem = control;
+    item.hDC = dc;
+    item.rcItem = box;
+    item.itemData = itemData;
+    SendMessage(GetParent(control), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+}
+
+void DateRange::Set(DWORD flags, const SYSTEMTIME* range, bool wholeDays) {
+    flags_ = range ? flags : 0;
+    const auto end = [&](const SYSTEMTIME& time) {
+        const TDateTime date = SystemTimeToDateTime(time);
+        return wholeDays ? std::floor(date) : date;
+    };
+    if (flags_ & GDTR_MIN) minimum_ = end(range[0]);
+    if (flags_ & GDTR_MAX) maximum_ = end(range[1]);
+}
+
+DWORD DateRange::Get(SYSTEMTIME* range) const {
+    if (range && (flags_ & GDTR_MIN)) DateTimeToSystemTime(minimum_, range[0]);
+    if (range && (flags_ & GDTR_MAX)) DateTimeToSystemTime(maximum_, range[1]);
+    return flags_;
+}
+
+TDateTime DateRange::Clamped(TDateTime date) const {
+    if ((flags_ & GDTR_MIN) && date < minimum_) return minimum_;
+    if ((flags_ & GDTR_MAX) && date > maximum_) return maximum_;
+    return date;
+}
+
 int ControlFont::TextHeight(int* averageWidth) const {
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ old = SelectObject(dc, ForDrawing());
-    TEXTMETRICA metrics;
-    GetTextMetrics(dc, &metrics);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    if (averageWidth) *averageWidth = metrics.tmAveCharWidth;
-    return metrics.tmHeight;
+    if (height_ < 0) {
+        const MeasuringDC measuring(ForDrawing());
+        TEXTMETRICA metrics;
+        GetTextMetrics(measuring.dc(), &metrics);
+        height_ = metrics.tmHeight;
+        averageWidth_ = metrics.tmAveCharWidth;
+    }
+    if (averageWidth) *averageWidth = averageWidth_;
+    return height_;
 }
 
 HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage) {
     const HWND parent = GetParent(control);
-    const LRESULT brush = parent ? SendMessage(parent, ctlColorMessage, WPARAM(dc), LPARAM(control))
-                                 : DefWindowProc(control, ctlColorMessage, WPARAM(dc), LPARAM(control));
+    const LRESULT brush = parent ? SendMessage(parent, ctlColorMessage, WPARAM(dc), LPARAM(control)) : 0;
     return brush ? HBRUSH(brush) : HBRUSH(DefWindowProc(control, ctlColorMessage, WPARAM(dc), LPARAM(control)));
 }
 

@@ -86,21 +86,47 @@ void NotifyCommand(HWND control, UINT code);
 // WM_NOTIFY to the parent with a record whose header is filled in here.
 LRESULT NotifyParent(HWND control, NMHDR& header, UINT code);
 
+// A memory DC with a font selected, for measuring text outside painting.
+class MeasuringDC {
+public:
+    explicit MeasuringDC(HFONT font);
+    ~MeasuringDC();
+    MeasuringDC(const MeasuringDC&) = delete;
+    MeasuringDC& operator=(const MeasuringDC&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
 // The font a control keeps for WM_SETFONT/WM_GETFONT (0: the GUI font).
+// Its metrics are measured once per font: controls ask for them while
+// painting and hit-testing.
 class ControlFont {
 public:
     HFONT Get() const { return font_; }
     HFONT ForDrawing() const { return font_ ? font_ : HFONT(GetStockObject(DEFAULT_GUI_FONT)); }
-    void Set(HFONT font) { font_ = font; }
+    void Set(HFONT font) {
+        font_ = font;
+        height_ = -1;
+    }
     // The font's text height (and the average character width, when wanted).
     int TextHeight(int* averageWidth = nullptr) const;
 
 private:
     HFONT font_ = 0;
+    mutable int height_ = -1;  // -1: not measured yet
+    mutable int averageWidth_ = 0;
 };
 
-// Asks the parent (or the window named in `colourSource`) for the brush and
-// colours to paint `control` with, as WM_CTLCOLOR* does.
+// Asks the parent of `control` to draw the whole of its item `itemID`
+// (WM_DRAWITEM): an owner-drawn control's part.
+void ParentDrawItem(HWND control, UINT controlType, UINT itemID, UINT itemState, HDC dc, const RECT& box,
+                    ULONG_PTR itemData = 0);
+
+// Asks the parent for the brush and colours to paint `control` with, as
+// WM_CTLCOLOR* does (the default ones when the parent gives none).
 HBRUSH ControlBrush(HWND control, HDC dc, UINT ctlColorMessage);
 
 // The width of `length` bytes of text in the DC's current font.
@@ -115,10 +141,8 @@ void CopyItemText(const AnsiString& text, Char* buffer, int size) {
     if (!buffer || size <= 0) return;
     std::basic_string<Char> converted;
     if constexpr (sizeof(Char) == 1) {
-        std::size_t n = std::min(text.size(), std::size_t(size - 1));
         // Never the lead byte of a character without the rest of it.
-        if (n < text.size()) n = AnsiCharStart(text, n);
-        converted = text.substr(0, n);
+        converted = text.substr(0, AnsiCharStart(text, std::size_t(size - 1)));
     } else {
         converted = AnsiToWide(text).substr(0, std::size_t(size - 1));
     }
@@ -133,6 +157,23 @@ AnsiString ItemTextOf(const Char* text) {
     else
         return WideToAnsi(text);
 }
+
+// The dates a calendar or date picker keeps to: either end (GDTR_MIN,
+// GDTR_MAX) or none, as the range messages set and read them.
+class DateRange {
+public:
+    // MCM_SETRANGE / DTM_SETRANGE: the ends `flags` names, from `range`
+    // (none without it); `wholeDays` drops their times of day.
+    void Set(DWORD flags, const SYSTEMTIME* range, bool wholeDays);
+    // MCM_GETRANGE / DTM_GETRANGE: fills the ends there are and answers which.
+    DWORD Get(SYSTEMTIME* range) const;
+    DWORD Flags() const { return flags_; }
+    TDateTime Clamped(TDateTime date) const;
+
+private:
+    DWORD flags_ = 0;
+    TDateTime minimum_ = 0, maximum_ = 0;
+};
 
 // Client rectangle of a window.
 RECT ClientRect(HWND window);

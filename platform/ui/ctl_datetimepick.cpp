@@ -149,8 +149,7 @@ private:
     HWND window_;
     ControlFont font_;
     TDateTime value_ = Now();
-    TDateTime minimum_ = 0, maximum_ = 0;
-    DWORD rangeFlags_ = 0;
+    DateRange range_;
     AnsiString customFormat_;
     std::size_t activePart_ = 0;  // among the editable parts
     int typed_ = 0, typedDigits_ = 0;
@@ -180,8 +179,7 @@ std::vector<std::size_t> DateTimePicker::EditableParts(const std::vector<Piece>&
 }
 
 void DateTimePicker::SetValue(TDateTime value, bool notify) {
-    if ((rangeFlags_ & GDTR_MIN) && value < minimum_) value = minimum_;
-    if ((rangeFlags_ & GDTR_MAX) && value > maximum_) value = maximum_;
+    value = range_.Clamped(value);
     if (value == value_) return;
     value_ = value;
     Redraw();
@@ -228,11 +226,10 @@ void DateTimePicker::Drop() {
     if (calendarFont_) SendMessage(calendar_, WM_SETFONT, WPARAM(calendarFont_), 0);
     for (int i = 0; i <= MCSC_TRAILINGTEXT; ++i)
         if (calendarColours_[i] != CLR_INVALID) SendMessage(calendar_, MCM_SETCOLOR, WPARAM(i), LPARAM(calendarColours_[i]));
-    if (rangeFlags_) {
+    if (range_.Flags()) {
         SYSTEMTIME range[2];
-        DateTimeToSystemTime(minimum_, range[0]);
-        DateTimeToSystemTime(maximum_, range[1]);
-        SendMessage(calendar_, MCM_SETRANGE, rangeFlags_, LPARAM(range));
+        range_.Get(range);
+        SendMessage(calendar_, MCM_SETRANGE, range_.Flags(), LPARAM(range));
     }
     SYSTEMTIME current;
     DateTimeToSystemTime(value_, current);
@@ -392,19 +389,12 @@ LRESULT DateTimePicker::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetValue(SystemTimeToDateTime(*reinterpret_cast<const SYSTEMTIME*>(lParam)), false);
         return TRUE;
     case DTM_SETRANGE: {
-        const auto* range = reinterpret_cast<const SYSTEMTIME*>(lParam);
-        rangeFlags_ = range ? DWORD(wParam) : 0;
-        if (rangeFlags_ & GDTR_MIN) minimum_ = SystemTimeToDateTime(range[0]);
-        if (rangeFlags_ & GDTR_MAX) maximum_ = SystemTimeToDateTime(range[1]);
+        range_.Set(DWORD(wParam), reinterpret_cast<const SYSTEMTIME*>(lParam), false);
         SetValue(value_, false);
         return TRUE;
     }
-    case DTM_GETRANGE: {
-        auto* range = reinterpret_cast<SYSTEMTIME*>(lParam);
-        if (range && (rangeFlags_ & GDTR_MIN)) DateTimeToSystemTime(minimum_, range[0]);
-        if (range && (rangeFlags_ & GDTR_MAX)) DateTimeToSystemTime(maximum_, range[1]);
-        return LRESULT(rangeFlags_);
-    }
+    case DTM_GETRANGE:
+        return LRESULT(range_.Get(reinterpret_cast<SYSTEMTIME*>(lParam)));
     case DTM_SETFORMATA:
         customFormat_ = lParam ? FormatFromPickerFormat(reinterpret_cast<const char*>(lParam)) : "";
         activePart_ = 0;

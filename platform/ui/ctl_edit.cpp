@@ -29,13 +29,7 @@ std::size_t ExpectedCharBytes(const AnsiString& pending) {
 // The longest prefix of `text` of at most `bytes` bytes that ends on a
 // character boundary.
 AnsiString WholeCharacters(const AnsiString& text, std::size_t bytes) {
-    std::size_t end = 0;
-    while (end < text.size()) {
-        const std::size_t next = end + AnsiCharSize(text, end);
-        if (next > bytes) break;
-        end = next;
-    }
-    return text.substr(0, end);
+    return text.substr(0, AnsiCharStart(text, bytes));
 }
 
 std::size_t CharCount(std::string_view text) {
@@ -158,11 +152,8 @@ const std::vector<Edit::Line>& Edit::Lines() const {
     hard.push_back({start, text_.size() - start});
     std::vector<Line> lines;
     if (wrapWidth > 0) {
-        const HDC dc = GetDC(window_);
-        const HGDIOBJ old = SelectObject(dc, font_.ForDrawing());
-        for (const Line& line : hard) WrapLine(dc, line, wrapWidth, lines);
-        SelectObject(dc, old);
-        ReleaseDC(window_, dc);
+        const MeasuringDC measuring(font_.ForDrawing());
+        for (const Line& line : hard) WrapLine(measuring.dc(), line, wrapWidth, lines);
     } else {
         lines = std::move(hard);
     }
@@ -272,26 +263,23 @@ int Edit::LineX(HDC dc, const Line& line) const {
 }
 
 POINT Edit::PosFromChar(std::size_t offset) const {
-    const auto lines = Lines();
     const std::size_t index = LineOf(offset);
-    const Line& line = lines[index];
-    const HDC dc = GetDC(window_);
-    const HGDIOBJ old = SelectObject(dc, font_.ForDrawing());
+    const Line& line = Lines()[index];
+    const MeasuringDC measuring(font_.ForDrawing());
+    const HDC dc = measuring.dc();
     const std::size_t inLine = std::min(offset - line.start, line.length);
     const int x = LineX(dc, line) + WidthOf(dc, std::string_view(text_).substr(line.start, inLine));
-    SelectObject(dc, old);
-    ReleaseDC(window_, dc);
     const int y = formatRect_.top + (int(index) - int(firstLine_)) * LineHeight();
     return {x, y};
 }
 
 // The character boundary nearest to a point.
 std::size_t Edit::CharFromPos(POINT p) const {
-    const auto lines = Lines();
+    const auto& lines = Lines();
     const int row = (p.y - formatRect_.top) / std::max(1, LineHeight()) + int(firstLine_);
     const Line& line = lines[std::size_t(std::clamp(row, 0, int(lines.size()) - 1))];
-    const HDC dc = GetDC(window_);
-    const HGDIOBJ old = SelectObject(dc, font_.ForDrawing());
+    const MeasuringDC measuring(font_.ForDrawing());
+    const HDC dc = measuring.dc();
     const int left = LineX(dc, line);
     std::size_t best = line.start;
     int previousX = left;
@@ -303,8 +291,6 @@ std::size_t Edit::CharFromPos(POINT p) const {
         previousX = x;
         i = next;
     }
-    SelectObject(dc, old);
-    ReleaseDC(window_, dc);
     return best;
 }
 

@@ -176,17 +176,7 @@ void Header::Paint(HDC dc) {
         const Column& c = columns_[column];
         const bool down = int(column) == pressed_ && pressedInside_;
         if (c.format & HDF_OWNERDRAW) {
-            DRAWITEMSTRUCT item;
-            item.CtlType = ODT_HEADER;
-            item.CtlID = UINT(GetDlgCtrlID(window_));
-            item.itemID = UINT(column);
-            item.itemAction = ODA_DRAWENTIRE;
-            item.itemState = down ? ODS_SELECTED : 0;
-            item.hwndItem = window_;
-            item.hDC = dc;
-            item.rcItem = r;
-            item.itemData = ULONG_PTR(c.data);
-            SendMessage(GetParent(window_), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+            ParentDrawItem(window_, ODT_HEADER, UINT(column), down ? ODS_SELECTED : 0, dc, r, ULONG_PTR(c.data));
             continue;
         }
         DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED | DFCS_FLAT : 0));

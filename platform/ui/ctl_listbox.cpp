@@ -256,18 +256,9 @@ void ListBox::DrawItem(HDC dc, std::size_t index, const RECT& box) {
     const bool selected = Multiple() ? items_[index].selected : std::intptr_t(index) == current_;
     const bool focus = focused_ && std::intptr_t(index) == caret_ && !combo_;
     if (OwnerDraw()) {
-        DRAWITEMSTRUCT item;
-        const HWND control = combo_ ? combo_ : window_;
-        item.CtlType = combo_ ? ODT_COMBOBOX : ODT_LISTBOX;
-        item.CtlID = UINT(GetDlgCtrlID(control));
-        item.itemID = UINT(index);
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = (selected ? ODS_SELECTED : 0) | (focus ? ODS_FOCUS : 0) | (Enabled(window_) ? 0 : ODS_DISABLED);
-        item.hwndItem = control;
-        item.hDC = dc;
-        item.rcItem = box;
-        item.itemData = items_[index].data;
-        SendMessage(GetParent(control), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+        ParentDrawItem(combo_ ? combo_ : window_, combo_ ? ODT_COMBOBOX : ODT_LISTBOX, UINT(index),
+                       (selected ? ODS_SELECTED : 0) | (focus ? ODS_FOCUS : 0) | (Enabled(window_) ? 0 : ODS_DISABLED),
+                       dc, box, items_[index].data);
         return;
     }
     if (selected) FillRect(dc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));

@@ -49,8 +49,10 @@ private:
     // many cells a row (icon views) or a column (list view) holds, and the
     // parts of an item in its cell.
     SIZE CellSize() const;
-    int CellsPerLine() const;
-    RECT CellRect(std::size_t index) const;
+    int CellsPerLine(SIZE cell) const;
+    int CellsPerLine() const { return CellsPerLine(CellSize()); }
+    RECT CellRect(std::size_t index, SIZE cell) const;
+    RECT CellRect(std::size_t index) const { return CellRect(index, CellSize()); }
     RECT IconRect(std::size_t index) const;
     RECT LabelRect(std::size_t index) const;
     int LabelWidth(std::size_t index) const;
@@ -128,20 +130,19 @@ RECT ListView::CheckRect(std::size_t index) const {
 SIZE ListView::CellSize() const {
     const int textHeight = font_.TextHeight();
     if (View() == LVS_ICON) return {GetSystemMetrics(SM_CXICONSPACING), 2 + largeIcon + 4 + textHeight + 4};
+    const MeasuringDC measuring(font_.ForDrawing());
     int widest = 0;
-    for (std::size_t i = 0; i < rows_.size(); ++i) widest = std::max(widest, LabelWidth(i));
+    for (const Row& row : rows_) widest = std::max(widest, TextWidth(measuring.dc(), row.texts[0]));
     return {2 + smallIcon + 2 + widest + 6, std::max(smallIcon, textHeight) + 2};
 }
 
-int ListView::CellsPerLine() const {
+int ListView::CellsPerLine(SIZE cell) const {
     const RECT client = ClientRect(window_);
-    const SIZE cell = CellSize();
     return View() == LVS_LIST ? std::max(1, int(client.bottom / cell.cy)) : std::max(1, int(client.right / cell.cx));
 }
 
-RECT ListView::CellRect(std::size_t index) const {
-    const SIZE cell = CellSize();
-    const int perLine = CellsPerLine();
+RECT ListView::CellRect(std::size_t index, SIZE cell) const {
+    const int perLine = CellsPerLine(cell);
     const int line = int(index) / perLine, place = int(index) % perLine;
     const int column = View() == LVS_LIST ? line : place, row = View() == LVS_LIST ? place : line;
     const int x = column * cell.cx - origin_.x, y = row * cell.cy - origin_.y;
@@ -170,12 +171,7 @@ RECT ListView::LabelRect(std::size_t index) const {
 }
 
 int ListView::LabelWidth(std::size_t index) const {
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ old = SelectObject(dc, font_.ForDrawing());
-    const int width = TextWidth(dc, rows_[index].texts[0]);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return width;
+    return TextWidth(MeasuringDC(font_.ForDrawing()).dc(), rows_[index].texts[0]);
 }
 
 RECT ListView::SubItemRect(std::size_t index, int column, int code) const {
@@ -419,8 +415,8 @@ bool ListView::SetColumn(int index, const LVCOLUMNA& column) {
 
 // The width that shows every text of the column (and its heading).
 int ListView::AutoWidth(int column, bool useHeader) const {
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ old = SelectObject(dc, font_.ForDrawing());
+    const MeasuringDC measuring(font_.ForDrawing());
+    const HDC dc = measuring.dc();
     int width = 0;
     for (const Row& row : rows_)
         if (std::size_t(column) < row.texts.size()) width = std::max(width, TextWidth(dc, row.texts[std::size_t(column)]));
@@ -434,8 +430,6 @@ int ListView::AutoWidth(int column, bool useHeader) const {
         SendMessage(header_, HDM_GETITEMA, WPARAM(column), LPARAM(&item));
         width = std::max(width, TextWidth(dc, text) + 12);
     }
-    SelectObject(dc, old);
-    DeleteDC(dc);
     return width;
 }
 
@@ -511,8 +505,9 @@ void ListView::Paint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     const int bottom = client.bottom;
     if (!Report()) {
+        const SIZE size = CellSize();
         for (std::size_t i = 0; i < rows_.size(); ++i) {
-            const RECT cell = CellRect(i);
+            const RECT cell = CellRect(i, size);
             RECT shown;
             if (IntersectRect(&shown, &cell, &client)) DrawCell(dc, i);
         }
@@ -609,7 +604,8 @@ LRESULT ListView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // A line of cells per step, up to the last line.
             const SIZE cell = CellSize();
             const RECT client = ClientRect(window_);
-            const int lines = (int(rows_.size()) + CellsPerLine() - 1) / CellsPerLine();
+            const int perLine = CellsPerLine(cell);
+            const int lines = (int(rows_.size()) + perLine - 1) / perLine;
             LONG& at = View() == LVS_LIST ? origin_.x : origin_.y;
             const int size = View() == LVS_LIST ? cell.cx : cell.cy;
             const int extent = View() == LVS_LIST ? client.right : client.bottom;

@@ -32,7 +32,6 @@ private:
     RECT MinimumRect() const;
     // The first day shown (the grid's top-left cell).
     TDateTime FirstShown() const;
-    TDateTime Clamped(TDateTime date) const;
     UINT HitTest(POINT p, TDateTime* date) const;
     void Show(TDateTime monthOf);
     void Select(TDateTime date, bool notify);
@@ -45,8 +44,7 @@ private:
     TDateTime selected_ = Date();
     TDateTime today_ = Date();
     TDateTime shownMonth_ = Date();  // any day of the month shown
-    TDateTime minimum_ = 0, maximum_ = 0;
-    DWORD rangeFlags_ = 0;
+    DateRange range_;
     int firstDay_ = 6;  // 0 = Monday .. 6 = Sunday
     int monthDelta_ = 1;
     COLORREF colours_[6] = {CLR_INVALID, CLR_INVALID, CLR_INVALID, CLR_INVALID, CLR_INVALID, CLR_INVALID};
@@ -98,12 +96,6 @@ TDateTime MonthCalendar::FirstShown() const {
     return first - back;
 }
 
-TDateTime MonthCalendar::Clamped(TDateTime date) const {
-    if ((rangeFlags_ & GDTR_MIN) && date < minimum_) return minimum_;
-    if ((rangeFlags_ & GDTR_MAX) && date > maximum_) return maximum_;
-    return date;
-}
-
 UINT MonthCalendar::HitTest(POINT p, TDateTime* date) const {
     const Layout l = Measure();
     if (PtInRect(&l.previous, p)) return MCHT_TITLEBTNPREV;
@@ -143,7 +135,7 @@ void MonthCalendar::NotifySelection(UINT code) {
 }
 
 void MonthCalendar::Select(TDateTime date, bool notify) {
-    date = Clamped(std::floor(date));
+    date = range_.Clamped(std::floor(date));
     const bool changed = date != selected_;
     selected_ = date;
     if (MonthStart(date) != MonthStart(shownMonth_)) Show(date);
@@ -284,7 +276,7 @@ LRESULT MonthCalendar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case MCM_SETCURSEL: {
         if (!lParam) return FALSE;
         const TDateTime date = SystemTimeToDateTime(*reinterpret_cast<const SYSTEMTIME*>(lParam));
-        if (Clamped(date) != std::floor(date)) return FALSE;
+        if (range_.Clamped(date) != std::floor(date)) return FALSE;
         Select(date, false);
         return TRUE;
     }
@@ -337,20 +329,13 @@ LRESULT MonthCalendar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case MCM_GETFIRSTDAYOFWEEK:
         return MAKELONG(WORD(firstDay_), 0);
     case MCM_SETRANGE: {
-        const auto* range = reinterpret_cast<const SYSTEMTIME*>(lParam);
-        rangeFlags_ = range ? DWORD(wParam) : 0;
-        if (rangeFlags_ & GDTR_MIN) minimum_ = std::floor(SystemTimeToDateTime(range[0]));
-        if (rangeFlags_ & GDTR_MAX) maximum_ = std::floor(SystemTimeToDateTime(range[1]));
-        selected_ = Clamped(selected_);
+        range_.Set(DWORD(wParam), reinterpret_cast<const SYSTEMTIME*>(lParam), true);
+        selected_ = range_.Clamped(selected_);
         Redraw();
         return TRUE;
     }
-    case MCM_GETRANGE: {
-        auto* range = reinterpret_cast<SYSTEMTIME*>(lParam);
-        if (range && (rangeFlags_ & GDTR_MIN)) DateTimeToSystemTime(minimum_, range[0]);
-        if (range && (rangeFlags_ & GDTR_MAX)) DateTimeToSystemTime(maximum_, range[1]);
-        return LRESULT(rangeFlags_);
-    }
+    case MCM_GETRANGE:
+        return LRESULT(range_.Get(reinterpret_cast<SYSTEMTIME*>(lParam)));
     case MCM_SETCOLOR: {
         if (wParam > MCSC_TRAILINGTEXT) return LRESULT(CLR_INVALID);
         const COLORREF previous = Colour(int(wParam));

@@ -64,11 +64,9 @@ private:
 TabControl::Layout TabControl::Arrange() const {
     Layout layout;
     std::vector<int> widths;
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ old = SelectObject(dc, font_.ForDrawing());
-    for (const Tab& tab : tabs_) widths.push_back(fixedWidth_ ? fixedWidth_ : TextWidth(dc, tab.text) + 2 * tabPadding);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    const MeasuringDC measuring(font_.ForDrawing());
+    for (const Tab& tab : tabs_)
+        widths.push_back(fixedWidth_ ? fixedWidth_ : TextWidth(measuring.dc(), tab.text) + 2 * tabPadding);
 
     // Rows fill from the left; a tab wider than a row has one to itself.
     const int available = std::max(1, int(ClientRect(window_).right) - 4);

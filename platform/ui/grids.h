@@ -288,7 +288,6 @@ protected:
     void InvalidateGridRect(const TGridRect& rect);
 
     void WMGetDlgCode(TMessage& Message);
-    void WMChar(TMessage& Message);
     void WMSetFocus(TMessage& Message);
     void WMKillFocus(TMessage& Message);
     void WMSize(TMessage& Message);
@@ -302,7 +301,6 @@ protected:
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
-        SERVIORA_MESSAGE(WM_CHAR, WMChar)
         SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocus)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)

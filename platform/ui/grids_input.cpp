@@ -114,16 +114,10 @@ void TCustomGrid::KeyPress(char& key) {
     }
 }
 
-void TCustomGrid::WMChar(TMessage& Message) {
-    TCustomControl::Dispatch(Message);
-}
-
 void TCustomGrid::WMGetDlgCode(TMessage& Message) {
     Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
     if (options_.Contains(goTabs))
         Message.Result |= DLGC_WANTTAB;
-    if (options_.Contains(goEditing))
-        Message.Result |= DLGC_WANTCHARS;
 }
 
 // ---- mouse ---------------------------------------------------------------------

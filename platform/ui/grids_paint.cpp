@@ -31,6 +31,7 @@ void TCustomGrid::Paint() {
     TGridDrawInfo info;
     CalcDrawInfo(info);
     TCanvas* canvas = Canvas();
+    const TGridRect sel = Selection();
     // Fixed cells first, then the scrollable ones.
     for (bool fixedRows : {true, false})
         for (bool fixedCols : {true, false})
@@ -38,7 +39,6 @@ void TCustomGrid::Paint() {
                 ForEachCell(info.Horz, fixedCols, [&](int col, int left, int right) {
                     TGridDrawState state;
                     const bool fixed = fixedRows || fixedCols;
-                    const TGridRect sel = Selection();
                     if (fixed) {
                         state.Include(gdFixed);
                     } else {

@@ -126,6 +126,28 @@ TEST_F(DateTimePickerTest, ADatePickedFromTheDropDownCalendar) {
     EXPECT_EQ(Value().wDay, 3);
 }
 
+TEST_F(DateTimePickerTest, TheRangeHoldsTheValueAndGoesToTheDroppedCalendar) {
+    SYSTEMTIME range[2] = {Day(2026, 12, 1), Day(2026, 12, 5)};
+    range[1].wHour = 12;
+    SendMessage(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, LPARAM(range));
+    EXPECT_EQ(Value().wDay, 5);
+    EXPECT_EQ(Value().wHour, 12);
+    SYSTEMTIME read[2];
+    EXPECT_EQ(SendMessage(picker, DTM_GETRANGE, 0, LPARAM(read)), LRESULT(GDTR_MIN | GDTR_MAX));
+    EXPECT_EQ(read[0].wDay, 1);
+    EXPECT_EQ(read[1].wHour, 12);
+    Click(picker, 140, 10);
+    const HWND calendar = HWND(SendMessage(picker, DTM_GETMONTHCAL, 0, 0));
+    ASSERT_NE(calendar, 0u);
+    EXPECT_EQ(SendMessage(calendar, MCM_GETRANGE, 0, LPARAM(read)), LRESULT(GDTR_MIN | GDTR_MAX));
+    EXPECT_EQ(read[0].wDay, 1);
+    EXPECT_EQ(read[1].wDay, 5);
+    EXPECT_EQ(read[1].wHour, 0);  // the calendar keeps whole days
+    Key(VK_ESCAPE);
+    SendMessage(picker, DTM_SETRANGE, 0, 0);
+    EXPECT_EQ(SendMessage(picker, DTM_GETRANGE, 0, LPARAM(read)), 0);
+}
+
 TEST_F(DateTimePickerTest, PartsChangeByArrowsAndDigits) {
     SetFocus(picker);
     ProcessMessages();
