@@ -38,3 +38,4 @@ ${entries}}), true);
 }  // namespace
 ")
 file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUT}.tmp")

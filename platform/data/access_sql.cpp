@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/identifier.h"
 
 namespace {
 
@@ -114,10 +115,7 @@ std::vector<Token> Tokenise(std::string_view s) {
 }
 
 bool IsWord(std::string_view s, const Token& t, std::string_view word) {
-    if (t.end - t.begin != word.size()) return false;
-    for (std::size_t k = 0; k < word.size(); ++k)
-        if (std::tolower(static_cast<unsigned char>(s[t.begin + k])) != word[k]) return false;
-    return true;
+    return SameIdentifier(s.substr(t.begin, t.end - t.begin), word);
 }
 
 }  // namespace

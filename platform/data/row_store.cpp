@@ -100,9 +100,3 @@ CellView RowStore::Cell(std::size_t row, int column) const {
     }
     return view;
 }
-
-std::size_t RowStore::MemoryUsage() const {
-    std::size_t total = rows_.capacity() * sizeof(std::string);
-    for (const std::string& r : rows_) total += r.capacity() > 15 ? r.capacity() + 1 : 0;
-    return total;
-}

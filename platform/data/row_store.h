@@ -60,9 +60,6 @@ public:
 
     CellView Cell(std::size_t row, int column) const;
 
-    // Bytes held by the rows (for measurements).
-    std::size_t MemoryUsage() const;
-
 private:
     // The row being built: tags, end offsets and payload, joined by Finish.
     struct Builder {

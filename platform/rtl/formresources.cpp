@@ -6,16 +6,9 @@
 #include <vector>
 
 #include "platform/rtl/reader.h"
+#include "platform/rtl/sysutils.h"
 
 namespace {
-
-std::string UpperAscii(const AnsiString& s) {
-    std::string upper = s;
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
 
 struct Resources {
     std::mutex mutex;
@@ -32,13 +25,13 @@ Resources& TheResources() {
 void RegisterFormResource(const char* className, const unsigned char* data, std::size_t size) {
     Resources& resources = TheResources();
     std::lock_guard lock(resources.mutex);
-    resources.byClass[UpperAscii(className)].assign(reinterpret_cast<const char*>(data), size);
+    resources.byClass[UpperCase(className)].assign(reinterpret_cast<const char*>(data), size);
 }
 
 bool FindFormResource(const AnsiString& className, std::string& description) {
     Resources& resources = TheResources();
     std::lock_guard lock(resources.mutex);
-    auto it = resources.byClass.find(UpperAscii(className));
+    auto it = resources.byClass.find(UpperCase(className));
     if (it == resources.byClass.end())
         return false;
     description = it->second;

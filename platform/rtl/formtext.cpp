@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/rtl/formtree.h"
+#include "platform/rtl/identifier.h"
 
 TFormValue TFormValue::OfInteger(Int64 v) {
     TFormValue value;
@@ -64,14 +65,6 @@ bool IsIdentChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
-bool SameWord(const std::string& a, const char* b) {
-    std::size_t i = 0;
-    for (; b[i]; ++i)
-        if (i >= a.size() || std::tolower(static_cast<unsigned char>(a[i])) != b[i])
-            return false;
-    return i == a.size();
-}
-
 class TextParser {
 public:
     explicit TextParser(const std::string& text) : text_(text) {}
@@ -126,11 +119,11 @@ private:
     TFormObject ParseObject() {
         TFormObject object;
         const std::string word = Ident();
-        if (SameWord(word, "object"))
+        if (SameIdentifier(word, "object"))
             object.kind = TFormObjectKind::Object;
-        else if (SameWord(word, "inherited"))
+        else if (SameIdentifier(word, "inherited"))
             object.kind = TFormObjectKind::Inherited;
-        else if (SameWord(word, "inline"))
+        else if (SameIdentifier(word, "inline"))
             object.kind = TFormObjectKind::Inline;
         else
             Fail("'object' expected");
@@ -151,9 +144,9 @@ private:
             const std::size_t mark = pos_;
             const int markLine = line_;
             const std::string word2 = Ident();
-            if (SameWord(word2, "end"))
+            if (SameIdentifier(word2, "end"))
                 return object;
-            if (SameWord(word2, "object") || SameWord(word2, "inherited") || SameWord(word2, "inline")) {
+            if (SameIdentifier(word2, "object") || SameIdentifier(word2, "inherited") || SameIdentifier(word2, "inline")) {
                 pos_ = mark;
                 line_ = markLine;
                 object.children.push_back(ParseObject());
@@ -323,12 +316,12 @@ private:
         TFormValue value;
         value.kind = TFormValueKind::Collection;
         while (Peek() != '>') {
-            if (!SameWord(Ident(), "item"))
+            if (!SameIdentifier(Ident(), "item"))
                 Fail("'item' expected");
             TFormCollectionItem item;
             for (;;) {
                 std::string name = Ident();
-                if (SameWord(name, "end"))
+                if (SameIdentifier(name, "end"))
                     break;
                 item.properties.push_back(Property(std::move(name)));
             }
