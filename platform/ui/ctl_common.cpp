@@ -44,13 +44,6 @@ LRESULT NotifyParent(HWND control, NMHDR& header, UINT code) {
     return parent ? SendMessage(parent, WM_NOTIFY, header.idFrom, LPARAM(&header)) : 0;
 }
 
-MeasuringDC::MeasuringDC(HFONT font) : dc_(CreateCompatibleDC(0)), old_(SelectObject(dc_, font)) {}
-
-MeasuringDC::~MeasuringDC() {
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
-}
-
 void ParentDrawItem(HWND control, UINT controlType, UINT itemID, UINT itemState, HDC dc, const RECT& box,
                     ULONG_PTR itemData) {
     DRAWITEMSTRUCT item;

@@ -1,7 +1,7 @@
 // What the standard controls share: the per-window state kept in the
 // window's extra bytes, notifications to the parent, the control's font,
 // the colours the parent chooses through WM_CTLCOLOR*, and the text
-// measuring every control does.
+// measuring every control does (with MeasuringDC).
 #pragma once
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include "platform/rtl/codepage.h"
 
 #include "platform/ui/commctrl.h"
+#include "platform/ui/measuringdc.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/winpaint.h"
 
@@ -85,20 +86,6 @@ void SetNotifyTarget(HWND control, HWND target);
 void NotifyCommand(HWND control, UINT code);
 // WM_NOTIFY to the parent with a record whose header is filled in here.
 LRESULT NotifyParent(HWND control, NMHDR& header, UINT code);
-
-// A memory DC with a font selected, for measuring text outside painting.
-class MeasuringDC {
-public:
-    explicit MeasuringDC(HFONT font);
-    ~MeasuringDC();
-    MeasuringDC(const MeasuringDC&) = delete;
-    MeasuringDC& operator=(const MeasuringDC&) = delete;
-    HDC dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
 
 // The font a control keeps for WM_SETFONT/WM_GETFONT (0: the GUI font).
 // Its metrics are measured once per font: controls ask for them while

@@ -2,6 +2,7 @@
 #include "platform/ui/hints.h"
 
 #include "platform/ui/forms.h"
+#include "platform/ui/measuringdc.h"
 #include "platform/ui/winpaint.h"
 
 THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
@@ -21,11 +22,8 @@ void THintWindow::CreateParams(TCreateParams& params) {
 
 TRect THintWindow::CalcHintRect(int maxWidth, const AnsiString& hint, void*) {
     TRect r = Rect(0, 0, maxWidth, 0);
-    const HDC dc = GetDC(0);
-    const HGDIOBJ old = SelectObject(dc, Font()->Handle());
-    DrawText(dc, hint.c_str(), int(hint.size()), &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(0, dc);
+    DrawText(MeasuringDC(Font()->Handle()).dc(), hint.c_str(), int(hint.size()), &r,
+             DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
     r.right += 6;
     r.bottom += 2;
     return r;

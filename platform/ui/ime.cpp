@@ -7,6 +7,7 @@
 
 #include "platform/rtl/clock.h"
 #include "platform/rtl/programlong.h"
+#include "platform/ui/measuringdc.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/window_internal.h"
 #include "platform/ui/winpaint.h"
@@ -77,12 +78,9 @@ HWND CompositionWindowCreated() {
 void ShowComposition() {
     auto& ime = TheIme();
     const HWND window = CompositionWindowCreated();
-    const HDC dc = GetDC(window);
-    const HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     SIZE size{};
-    GetTextExtentPoint32(dc, ime.composition.c_str(), int(ime.composition.size()), &size);
-    SelectObject(dc, oldFont);
-    ReleaseDC(window, dc);
+    GetTextExtentPoint32(MeasuringDC(HFONT(GetStockObject(DEFAULT_GUI_FONT))).dc(), ime.composition.c_str(),
+                         int(ime.composition.size()), &size);
     const RECT caret = InputMethodCursorRect();
     SetWindowPos(window, HWND_TOPMOST, caret.left, caret.top, size.cx + 5, std::max<LONG>(size.cy, 12) + 2,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);

@@ -3,6 +3,7 @@
 // separators, disabled text, submenu arrows, bitmaps and owner drawing.
 #include <algorithm>
 
+#include "platform/ui/measuringdc.h"
 #include "platform/ui/menu_internal.h"
 #include "platform/ui/winpaint.h"
 
@@ -12,23 +13,6 @@ namespace {
 int CheckColumn() { return GetSystemMetrics(SM_CXMENUCHECK) + 4; }
 int PopupItemHeight() { return GetSystemMetrics(SM_CYMENUCHECK) + 4; }
 constexpr int separatorHeight = 9, barPadding = 8, acceleratorGap = 16;
-
-// A measuring DC with the menu font.
-class MeasureDC {
-public:
-    MeasureDC() : dc_(CreateCompatibleDC(0)), old_(SelectObject(dc_, MenuFont())) {}
-    ~MeasureDC() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    MeasureDC(const MeasureDC&) = delete;
-    MeasureDC& operator=(const MeasureDC&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
 
 // The item's text before and after the tab (the accelerator).
 std::pair<AnsiString, AnsiString> SplitText(const AnsiString& text) {
@@ -248,12 +232,12 @@ void DrawMenuGlyph(HDC dc, const RECT& rect, UINT glyph, COLORREF color) {
 }
 
 SIZE LayoutPopup(HWND owner, Menu& menu) {
-    MeasureDC measure;
+    const MeasuringDC measure(MenuFont());
     std::vector<SIZE> sizes;
     int width = 0, accelerators = 0;
     for (const MenuItem& item : menu.items) {
         int accelerator = 0;
-        sizes.push_back(MeasurePopupItem(measure.get(), owner, item, &accelerator));
+        sizes.push_back(MeasurePopupItem(measure.dc(), owner, item, &accelerator));
         width = std::max<int>(width, sizes.back().cx);
         accelerators = std::max(accelerators, accelerator);
     }
@@ -267,7 +251,7 @@ SIZE LayoutPopup(HWND owner, Menu& menu) {
 }
 
 int LayoutBar(HWND owner, Menu& menu, const RECT& bar) {
-    MeasureDC measure;
+    const MeasuringDC measure(MenuFont());
     const int rowHeight = GetSystemMetrics(SM_CYMENU);
     int x = bar.left, y = bar.top;
     std::size_t rowStart = 0, justifyFrom = SIZE_MAX;
@@ -279,7 +263,7 @@ int LayoutBar(HWND owner, Menu& menu, const RECT& bar) {
     };
     for (std::size_t i = 0; i < menu.items.size(); ++i) {
         MenuItem& item = menu.items[i];
-        const SIZE s = MeasureBarItem(measure.get(), owner, item);
+        const SIZE s = MeasureBarItem(measure.dc(), owner, item);
         if ((x + s.cx > bar.right && x > bar.left) || (item.type & (MFT_MENUBREAK | MFT_MENUBARBREAK))) {
             finishRow(i);
             x = bar.left;
