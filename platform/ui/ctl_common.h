@@ -13,6 +13,7 @@
 #include "platform/ui/commctrl.h"
 #include "platform/ui/measuringdc.h"
 #include "platform/ui/userinput.h"
+#include "platform/ui/window_internal.h"
 #include "platform/ui/winpaint.h"
 
 namespace ctl {
@@ -126,15 +127,13 @@ inline int TextWidth(HDC dc, const AnsiString& text) { return TextWidth(dc, text
 template <class Char>
 void CopyItemText(const AnsiString& text, Char* buffer, int size) {
     if (!buffer || size <= 0) return;
-    std::basic_string<Char> converted;
     if constexpr (sizeof(Char) == 1) {
-        // Never the lead byte of a character without the rest of it.
-        converted = text.substr(0, AnsiCharStart(text, std::size_t(size - 1)));
+        ws::CopyTextToBuffer(text, buffer, std::size_t(size));
     } else {
-        converted = AnsiToWide(text).substr(0, std::size_t(size - 1));
+        const std::basic_string<Char> converted = AnsiToWide(text).substr(0, std::size_t(size - 1));
+        std::copy(converted.begin(), converted.end(), buffer);
+        buffer[converted.size()] = 0;
     }
-    std::copy(converted.begin(), converted.end(), buffer);
-    buffer[converted.size()] = 0;
 }
 template <class Char>
 AnsiString ItemTextOf(const Char* text) {
