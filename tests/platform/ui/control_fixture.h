@@ -13,6 +13,8 @@
 #include "platform/ui/modalresponder.h"
 #include "platform/ui/testseams.h"
 
+#include "key_press.h"
+
 class ControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -46,12 +48,6 @@ protected:
         control->SetParent(parent);
         control->SetBounds(left, top, width, height);
         return control;
-    }
-    // A key pressed and released (with the text it types), and handled.
-    static void Key(int vk, const AnsiString& text = AnsiString()) {
-        SimulateKey(vk, true, text);
-        SimulateKey(vk, false);
-        ProcessMessages();
     }
     // A click that waits in the queue (for a modal loop to handle).
     static void QueueClick(TControl* control) {

@@ -13,6 +13,8 @@
 #include "platform/ui/testseams.h"
 #include "platform/ui/winpaint.h"
 
+#include "key_press.h"
+
 struct Notification {
     HWND control;
     UINT code;
@@ -56,11 +58,6 @@ protected:
     }
     static void Click(HWND window, int x, int y) {
         SimulateClick(window, {x, y});
-        ProcessMessages();
-    }
-    static void Key(int key, const AnsiString& text = AnsiString()) {
-        SimulateKey(key, true, text);
-        SimulateKey(key, false);
         ProcessMessages();
     }
     static void ControlKey(int key, const AnsiString& text = AnsiString()) {
