@@ -6,22 +6,9 @@
 #include "platform/data/datasource.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/valuerestorer.h"
 
 namespace {
-
-// Restores a value when the scope ends, on every path.
-template <class T>
-class ValueRestorer {
-public:
-    ValueRestorer(T& target, T value) : target_(target), saved_(target) { target_ = std::move(value); }
-    ~ValueRestorer() { target_ = std::move(saved_); }
-    ValueRestorer(const ValueRestorer&) = delete;
-    ValueRestorer& operator=(const ValueRestorer&) = delete;
-
-private:
-    T& target_;
-    T saved_;
-};
 
 bool IsTextType(TFieldType type) {
     return type == ftString || type == ftWideString || type == ftFixedChar || type == ftMemo ||

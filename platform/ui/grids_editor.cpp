@@ -1,6 +1,7 @@
 // The grid's in-place editing: when the editor shows, what it reads and
 // commits, and TInplaceEdit itself (an "Edit" window of the platform owned by
 // the grid).
+#include "platform/rtl/valuerestorer.h"
 #include "platform/ui/commctrl.h"
 #include "platform/ui/grids.h"
 #include "platform/ui/msgqueue.h"
@@ -113,23 +114,6 @@ void TCustomGrid::UpdateEdit() {
 
 // ---- TInplaceEdit --------------------------------------------------------------
 
-namespace {
-
-// Sets a flag for its lifetime and puts back what it was.
-class UpdatingScope {
-public:
-    explicit UpdatingScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    ~UpdatingScope() { flag_ = saved_; }
-    UpdatingScope(const UpdatingScope&) = delete;
-    UpdatingScope& operator=(const UpdatingScope&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
-
-}  // namespace
-
 TInplaceEdit::TInplaceEdit(TComponent* owner) : TCustomMaskEdit(owner) {
     SetTabStop(false);
     SetVisible(false);
@@ -153,7 +137,7 @@ void TInplaceEdit::UpdateContents() {
     const int row = grid_->Row();
     // The cell's own text coming in is no edit of it (a new mask formatting
     // the previous cell's text least of all).
-    const UpdatingScope updating(updating_);
+    const ValueRestorer updating(updating_, true);
     SetMaxLength(grid_->GetEditLimit());
     SetEditMask(grid_->GetEditMask(col, row));
     loadedText_ = grid_->GetEditText(col, row);
@@ -161,7 +145,7 @@ void TInplaceEdit::UpdateContents() {
 }
 
 void TInplaceEdit::ShowText(const AnsiString& text) {
-    const UpdatingScope updating(updating_);
+    const ValueRestorer updating(updating_, true);
     SetEditText(text);
     SelectAll();
 }
