@@ -1,5 +1,6 @@
 // A memory DC with a font selected, for measuring text outside painting:
-// shared by the menus, the standard controls, the IME window and hints.
+// shared by the menus, the standard controls, the IME window, hints and
+// auto-sized labels.
 #pragma once
 
 #include "platform/ui/wingdi.h"

@@ -2,6 +2,7 @@
 #include "platform/ui/stdctrls.h"
 
 #include "platform/ui/forms.h"
+#include "platform/ui/measuringdc.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/winpaint.h"
 
@@ -97,12 +98,8 @@ UINT TCustomLabel::DrawTextFlags() const {
 void TCustomLabel::AdjustBounds() {
     if (!autoSize_ || ComponentState().Contains(csLoading) || ComponentState().Contains(csReading)) return;
     TRect r = Rect(0, 0, wordWrap_ ? Width() : 0, 0);
-    const HDC dc = GetDC(0);
-    const HGDIOBJ old = SelectObject(dc, Font()->Handle());
     const AnsiString text = Caption().empty() ? AnsiString(" ") : Caption();
-    DrawText(dc, text.c_str(), int(text.size()), &r, DrawTextFlags() | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(0, dc);
+    DrawText(MeasuringDC(Font()->Handle()).dc(), text.c_str(), int(text.size()), &r, DrawTextFlags() | DT_CALCRECT);
     int left = Left();
     if (alignment_ == taRightJustify) left += Width() - r.right;
     else if (alignment_ == taCenter) left += (Width() - r.right) / 2;
