@@ -49,11 +49,10 @@ AnsiString AutomaticBackupFileName() { return AppFolder() + "backup/" + FormatDa
 
 AnsiString SettingsFileName() { return AppFolder() + "myini.ini"; }
 
-// The window is reachable as MAIN while its own creation runs (the login
-// and the windows it opens refer to it).
-TMAIN::TMAIN(TComponent* owner) : TForm(owner) { MAIN = this; }
+// Defined here, where MDIClientBackground is complete.
+TMAIN::TMAIN(TComponent* owner) : TForm(owner) {}
 
-TMAIN::TMAIN(TComponent* owner, int dummy) : TForm(owner, dummy) { MAIN = this; }
+TMAIN::TMAIN(TComponent* owner, int dummy) : TForm(owner, dummy) {}
 
 TMAIN::~TMAIN() {
     if (MAIN == this) MAIN = nullptr;

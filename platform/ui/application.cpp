@@ -71,9 +71,7 @@ void TApplication::ControlDestroyed(TControl* control) {
     std::erase(released_, control);
 }
 
-void TApplication::CreateForm(TComponentClass cls, const std::function<void(TComponent*)>& reference) {
-    TComponent* instance = cls->Create(this);
-    reference(instance);
+void TApplication::FormCreated(TComponent* instance) {
     if (!mainForm_)
         if (auto* form = dynamic_cast<TForm*>(instance)) mainForm_ = form;
 }

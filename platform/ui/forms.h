@@ -295,14 +295,22 @@ public:
     // A hidden window of the application (the owner of its own messages).
     HWND Handle();
 
-    // Creates a form (or data module) of class `cls` owned by the
-    // application and stores it in `reference`; the first form becomes MainForm.
+    // Creates a form (or data module) of class T owned by the application.
+    // `reference` holds it before its description is read and OnCreate runs,
+    // so these can reach it there; it is null again when creation fails. The
+    // first form becomes MainForm.
     template <class T>
     void CreateForm(T*& reference) {
         reference = nullptr;
-        CreateForm(T::StaticClass(), [&reference](TComponent* c) { reference = dynamic_cast<T*>(c); });
+        reference = new T(this);
+        try {
+            CreateInstance(reference);
+        } catch (...) {
+            reference = nullptr;
+            throw;
+        }
+        FormCreated(reference);
     }
-    void CreateForm(TComponentClass cls, const std::function<void(TComponent*)>& reference);
     TForm* MainForm() const { return mainForm_; }
     void SetMainForm(TForm* form) { mainForm_ = form; }
     bool ShowMainForm() const { return showMainForm_; }
@@ -363,6 +371,8 @@ public:
     void ReleaseForm(TCustomForm* form);
 
 private:
+    // The first form created becomes MainForm.
+    void FormCreated(TComponent* instance);
     bool ProcessMessage(MSG& msg);
     void Idle(const MSG& msg);
     void AppWndProc(TMessage& Message);

@@ -49,8 +49,13 @@ void AppTest::StartMainWindow() {
     loginAnswer_->SetOnTimer(TNotifyEvent([](TObject*) {
         if (loginform && loginform->Visible()) loginform->button1->Click();
     }));
-    main_.reset(TMAIN::Create(nullptr));
+    CreateMainWindow();
     loginAnswer_.reset();
+}
+
+void AppTest::CreateMainWindow() {
+    MAIN = new TMAIN(nullptr);
+    main_.reset(CreateInstance(MAIN));
 }
 
 void AppTest::RunFor(int milliseconds) {

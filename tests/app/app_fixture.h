@@ -22,6 +22,10 @@ protected:
     void WriteSettings(const AnsiString& text);
     // Creates DM1 and MAIN as the program does; the login is answered with 登陆.
     void StartMainWindow();
+    // Creates MAIN owned by the test: MAIN holds it before its description
+    // is read and its creation runs the login, as Application->CreateForm
+    // does (which would make the application own it and take it as MainForm).
+    void CreateMainWindow();
     // Handles messages for `milliseconds` of real time.
     void RunFor(int milliseconds);
     // The questions asked so far with this text.

@@ -49,7 +49,7 @@ void LoginTest::RunWhenShown(std::function<TCustomForm*()> form, std::function<v
 
 void LoginTest::StartWithLogin(std::function<void()> atLogin) {
     RunWhenShown([] { return static_cast<TCustomForm*>(loginform); }, std::move(atLogin));
-    main_.reset(TMAIN::Create(nullptr));
+    CreateMainWindow();
     driver_.reset();
 }
 

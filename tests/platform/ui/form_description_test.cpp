@@ -20,10 +20,22 @@ public:
     std::vector<AnsiString> events;
     std::vector<Word> previewed;
 
-    void FormCreate(TObject*) { events.push_back("create:" + OkButton->Caption()); }
+    static inline bool failCreate = false;
+    bool reachableAtCreate = false;
+
+    void FormCreate(TObject*);
     void OkButtonClick(TObject*) { events.push_back("ok"); }
     void CancelButtonClick(TObject*) { events.push_back("cancel"); }
 };
+
+// The global the program reaches the form through.
+TAlignTestForm* AlignTestForm = nullptr;
+
+void TAlignTestForm::FormCreate(TObject*) {
+    events.push_back("create:" + OkButton->Caption());
+    reachableAtCreate = AlignTestForm == this;
+    if (failCreate) throw Exception("创建失败");
+}
 
 void TAlignTestForm::Published(TPublished<TAlignTestForm>& p) {
     p.Field("TopPanel", &TAlignTestForm::TopPanel);
@@ -46,6 +58,17 @@ TRect BoundsOf(const TControl* c) { return c->BoundsRect(); }
 }  // namespace
 
 using FormDescriptionTest = ControlTest;
+
+TEST_F(FormDescriptionTest, CreateFormStoresTheReferenceBeforeOnCreateAndClearsItWhenCreationFails) {
+    Application->CreateForm(AlignTestForm);
+    ASSERT_NE(AlignTestForm, nullptr);
+    EXPECT_TRUE(AlignTestForm->reachableAtCreate);
+    delete AlignTestForm;
+    TAlignTestForm::failCreate = true;
+    EXPECT_THROW(Application->CreateForm(AlignTestForm), Exception);
+    TAlignTestForm::failCreate = false;
+    EXPECT_EQ(AlignTestForm, nullptr);
+}
 
 TEST_F(FormDescriptionTest, AlignedPanelsTakeTheirSidesInOrderAndTheRestGoesToTheClient) {
     TAlignTestForm* form = nullptr;
