@@ -1,7 +1,7 @@
 // The frame's graphic controls painted in its client window's background.
 #include "app/clientbackground.h"
 
-#include "platform/ui/winpaint.h"
+#include "platform/win/winpaint.h"
 
 MDIClientBackground::MDIClientBackground(TCustomForm* frame)
     : frame_(frame),

@@ -8,7 +8,7 @@
 #include "app/serviceorders.h"
 #include "app/shanchujilufrm.h"
 #include "platform/rtl/classregistry.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/userinput.h"
 
 SERVIORA_REGISTER_CLASS(Tjiedai);
 

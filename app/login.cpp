@@ -8,7 +8,7 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/msgqueue.h"
+#include "platform/win/msgqueue.h"
 
 Tloginform* loginform = nullptr;
 

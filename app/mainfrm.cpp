@@ -21,8 +21,8 @@
 #include "platform/rtl/fileutils.h"
 #include "platform/rtl/inifiles.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/shellapi.h"
-#include "platform/ui/winframe.h"
+#include "platform/win/shellapi.h"
+#include "platform/win/winframe.h"
 
 TMAIN* MAIN = nullptr;
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/dm1frm.h"
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 // The columns shown for the looked-up order, in the dialog's order
 // (Edit2..Edit13).

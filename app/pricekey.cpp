@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "platform/rtl/codepage.h"
-#include "platform/ui/messages.h"
-#include "platform/ui/msgqueue.h"
+#include "platform/win/messages.h"
+#include "platform/win/msgqueue.h"
 
 namespace {
 

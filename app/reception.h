@@ -6,7 +6,7 @@
 
 #include "app/dm1frm.h"
 #include "app/footertext.h"
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 // The inputs in tab order (the Enter chain runs through them).
 enum TReceptionInput {

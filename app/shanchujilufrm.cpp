@@ -3,7 +3,7 @@
 
 #include "app/dm1frm.h"
 #include "platform/rtl/classregistry.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/userinput.h"
 
 Tshanchujilu* shanchujilu = nullptr;
 

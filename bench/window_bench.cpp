@@ -9,7 +9,7 @@
 
 #include "gui_bench_main.h"
 #include "platform/ui/testseams.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 

@@ -2,11 +2,14 @@
 # .cpp files of its folder, and one test executable made of the *_test.cpp
 # files of the mirrored folder under tests/.
 
-# serviora_library(<name> [DEPS <targets>...] [QT_DIRS <subdirs>...])
+# serviora_library(<name> [DEPS <targets>...] [EXTRA_DIRS <subdirs>...]
+#                   [INCLUDES <folders>...])
 # A folder without sources yet becomes an interface library, so the layers
-# above can already name it.
+# above can already name it. INCLUDES lists the project folders its files may
+# include from (its own folder always); an include from any other folder
+# stops the build.
 function(serviora_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;EXTRA_DIRS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;EXTRA_DIRS;INCLUDES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   foreach(dir IN LISTS ARG_EXTRA_DIRS)
     file(GLOB more CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
@@ -16,6 +19,15 @@ function(serviora_library name)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    if(ARG_INCLUDES)
+      file(RELATIVE_PATH own ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+      string(REPLACE ";" "|" allowed "${own};${ARG_INCLUDES}")
+      add_custom_target(${name}_layering
+        COMMAND ${CMAKE_COMMAND} -DDIR=${CMAKE_CURRENT_SOURCE_DIR} -DROOT=${PROJECT_SOURCE_DIR}
+                -DOWN=${own} "-DALLOWED=${allowed}" -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayering.cmake
+        VERBATIM)
+      add_dependencies(${name} ${name}_layering)
+    endif()
   else()
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})

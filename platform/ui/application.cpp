@@ -8,7 +8,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/hints.h"
 #include "platform/ui/menus.h"
-#include "platform/ui/surfacehost.h"
+#include "platform/win/surfacehost.h"
 
 namespace {
 

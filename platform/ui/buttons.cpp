@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/ui/forms.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 

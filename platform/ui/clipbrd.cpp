@@ -63,21 +63,10 @@ HANDLE TClipboard::GetAsHandle(UINT format) {
 
 AnsiString TClipboard::AsText() {
     const OpenScope open(this);
-    const HANDLE data = GetClipboardData(CF_TEXT);
-    if (!data) return AnsiString();
-    const char* bytes = static_cast<const char*>(GlobalLock(data));
-    const std::size_t size = GlobalSize(data);
-    const AnsiString text(bytes, strnlen(bytes, size));
-    GlobalUnlock(data);
-    return text;
+    return ReadClipboardText();
 }
 
-void TClipboard::SetAsText(const AnsiString& text) {
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    SetAsHandle(CF_TEXT, block);
-}
+void TClipboard::SetAsText(const AnsiString& text) { SetAsHandle(CF_TEXT, NewTextBlock(text)); }
 
 TClipboard* Clipboard() {
     static const std::unique_ptr<TClipboard> clipboard(TClipboard::Create());

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/rtl/persistent.h"
-#include "platform/ui/clipboard.h"
+#include "platform/win/clipboard.h"
 
 class TClipboard : public TPersistent {
     SERVIORA_CLASS(TClipboard, TPersistent)

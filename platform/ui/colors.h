@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/rtl/types.h"
-#include "platform/ui/userdraw.h"
+#include "platform/win/userdraw.h"
 
 using TColor = Integer;
 

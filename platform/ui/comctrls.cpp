@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 
 // ---- TCustomTabControl -----------------------------------------------------------------
 

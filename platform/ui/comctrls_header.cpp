@@ -3,7 +3,7 @@
 
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 
 // ---- sections ----------------------------------------------------------------------
 

@@ -1,7 +1,7 @@
 // TListView and its columns and items over "SysListView32".
 #include "platform/ui/comctrls_listview.h"
 
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 
 namespace {
 constexpr UINT checkedImage = INDEXTOSTATEIMAGEMASK(2), uncheckedImage = INDEXTOSTATEIMAGEMASK(1);

@@ -7,7 +7,7 @@
 #include "platform/ui/actnlist.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 

@@ -27,7 +27,7 @@
 #include "platform/rtl/component.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/graphics.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/userinput.h"
 
 class TWinControl;
 class TCustomForm;

@@ -6,8 +6,8 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
-#include "platform/ui/msgqueue.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/userinput.h"
 
 // ---- the drag objects ----------------------------------------------------------
 

@@ -2,7 +2,7 @@
 #include "platform/ui/extctrls.h"
 
 #include "platform/ui/forms.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/winpaint.h"
 
 // ---- TCustomPanel ------------------------------------------------------------------
 

@@ -7,9 +7,9 @@
 #include "platform/rtl/moduleregistry.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/menus.h"
-#include "platform/ui/winmdi.h"
-#include "platform/ui/winframe.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/winmdi.h"
+#include "platform/win/winframe.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 

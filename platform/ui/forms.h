@@ -24,7 +24,7 @@
 
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/winframe.h"
+#include "platform/win/winframe.h"
 
 class TMainMenu;
 class TIcon;

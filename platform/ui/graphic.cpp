@@ -11,11 +11,11 @@
 #include "platform/rtl/formresources.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/bmpfile.h"
+#include "platform/gdi/bmpfile.h"
 #include "platform/ui/guiplatform.h"
-#include "platform/ui/imagecodecs.h"
+#include "platform/gdi/imagecodecs.h"
 #include "platform/ui/jpegimage.h"
-#include "platform/ui/resources.h"
+#include "platform/win/resources.h"
 
 namespace {
 

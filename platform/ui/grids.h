@@ -21,7 +21,7 @@
 #include "platform/ui/colors.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/mask.h"
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 SERVIORA_EXCEPTION(EInvalidGridOperation, Exception);
 

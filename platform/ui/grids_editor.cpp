@@ -2,11 +2,11 @@
 // commits, and TInplaceEdit itself (an "Edit" window of the platform owned by
 // the grid).
 #include "platform/rtl/valuerestorer.h"
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 #include "platform/ui/grids.h"
-#include "platform/ui/msgqueue.h"
-#include "platform/ui/userinput.h"
-#include "platform/ui/winuser.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/userinput.h"
+#include "platform/win/winuser.h"
 
 // ---- the grid's side -----------------------------------------------------------
 

@@ -5,11 +5,11 @@
 #include <cstdlib>
 
 #include "platform/ui/grids.h"
-#include "platform/ui/msgqueue.h"
-#include "platform/ui/userinput.h"
-#include "platform/ui/wingdi.h"
-#include "platform/ui/winpaint.h"
-#include "platform/ui/winscroll.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/userinput.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/winpaint.h"
+#include "platform/win/winscroll.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "platform/ui/grids.h"
 #include "platform/ui/grids_internal.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "platform/ui/grids.h"
 #include "platform/ui/graphics.h"
-#include "platform/ui/userdraw.h"
-#include "platform/ui/wingdi.h"
+#include "platform/win/userdraw.h"
+#include "platform/gdi/wingdi.h"
 
 namespace {
 

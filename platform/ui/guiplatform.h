@@ -1,14 +1,13 @@
-// Start-up of the graphics platform: the Qt application object must exist
-// before fonts are resolved or anything is painted.
+// Start-up of the class library: the window system's Qt side and the
+// classes form descriptions name.
 #pragma once
 
-// Creates the application object once (later calls do nothing) and
-// registers the library's classes for form descriptions. Without a display
-// and without QT_QPA_PLATFORM set it chooses offscreen rendering, so tools
-// and tests run headless; on a desktop it chooses X11.
+// Starts the window system's Qt side once with the program's arguments (see
+// StartSurfaceHost) and registers the library's classes for form
+// descriptions. Later calls do nothing more.
 void StartGuiPlatform(int& argc, char** argv);
 
-// Registers the classes of platform/ui that form descriptions name
+// Registers the classes of the class library that form descriptions name
 // (TBitmap, TIcon, TPngImage, TJPEGImage, TImageList). Registration lives
 // here, called at start-up, because a registration inside a class's own
 // source would be dropped by the linker when no code names the class.

@@ -2,8 +2,8 @@
 #include "platform/ui/hints.h"
 
 #include "platform/ui/forms.h"
-#include "platform/ui/measuringdc.h"
-#include "platform/ui/winpaint.h"
+#include "platform/gdi/measuringdc.h"
+#include "platform/win/winpaint.h"
 
 THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
     SetColor(clInfoBk);

@@ -11,7 +11,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/format.h"
 #include "platform/rtl/streams.h"
-#include "platform/ui/bmpfile.h"
+#include "platform/gdi/bmpfile.h"
 
 TChangeLink::~TChangeLink() {
     if (sender_) sender_->UnRegisterChanges(this);

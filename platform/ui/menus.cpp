@@ -9,7 +9,7 @@
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imagelist.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/ui/controls.h"
-#include "platform/ui/winmenu.h"
+#include "platform/win/winmenu.h"
 
 SERVIORA_EXCEPTION(EMenuError, Exception);
 

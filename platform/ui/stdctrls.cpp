@@ -2,9 +2,9 @@
 #include "platform/ui/stdctrls.h"
 
 #include "platform/ui/forms.h"
-#include "platform/ui/measuringdc.h"
+#include "platform/gdi/measuringdc.h"
 #include "platform/ui/menus.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/winpaint.h"
 
 // ---- TCustomLabel -------------------------------------------------------------------
 

@@ -1,7 +1,7 @@
 // TButtonControl, TCheckBox, TRadioButton, TGroupBox and TRadioGroup.
 #include "platform/ui/stdctrls_buttons.h"
 
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 
 // ---- TButtonControl -----------------------------------------------------------------
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 
 void CreateSubClass(TCreateParams& params, const char* className) {
     WNDCLASS platform;

@@ -3,7 +3,7 @@
 
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 
 void TCustomListBox::Published(TPublished<TCustomListBox>& p) {
     p.Property("Columns", &TCustomListBox::Columns, &TCustomListBox::SetColumns).Default(0);

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/rtl/stringlist.h"
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 
 void TCustomListControl::Published(TPublished<TCustomListControl>& p) {
     p.Property("ItemHeight", &TCustomListControl::ItemHeight, &TCustomListControl::SetItemHeight).Default(16);

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/rtl/exceptions.h"
-#include "platform/ui/winscroll.h"
+#include "platform/win/winscroll.h"
 
 void TScrollBar::Published(TPublished<TScrollBar>& p) {
     p.Property("Kind", &TScrollBar::Kind, &TScrollBar::SetKind).Default(sbHorizontal);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/fanchangfrm.h"
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/testseams.h"
 #include "workflow_fixture.h"

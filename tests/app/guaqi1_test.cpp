@@ -6,7 +6,7 @@
 #include "login_fixture.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/testseams.h"
-#include "platform/ui/winframe.h"
+#include "platform/win/winframe.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/ui/colors.h"
 #include "platform/ui/jpegimage.h"
 #include "platform/ui/testseams.h"
-#include "platform/ui/wingdi.h"
+#include "platform/gdi/wingdi.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "platform/rtl/fileutils.h"
 #include "platform/rtl/streams.h"
 #include "platform/ui/dialogs.h"
-#include "platform/ui/shellapi.h"
+#include "platform/win/shellapi.h"
 #include "platform/ui/testseams.h"
 #include "support/temp_dir.h"
 

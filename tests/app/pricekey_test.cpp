@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/pricekey.h"
-#include "platform/ui/messages.h"
-#include "platform/ui/msgqueue.h"
+#include "platform/win/messages.h"
+#include "platform/win/msgqueue.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "platform/rtl/filepaths.h"
 #include "platform/ui/grids.h"
 #include "platform/ui/menus.h"
-#include "platform/ui/shellapi.h"
+#include "platform/win/shellapi.h"
 #include "platform/ui/stdctrls_edit.h"
 #include "tests/platform/ui/control_fixture.h"
 

@@ -6,7 +6,7 @@
 
 #include "platform/rtl/codepage.h"
 #include "platform/ui/clipbrd.h"
-#include "tests/platform/ui/window_fixture.h"
+#include "tests/platform/win/window_fixture.h"
 
 namespace {
 

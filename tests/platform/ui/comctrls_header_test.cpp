@@ -1,9 +1,9 @@
 // THeaderControl: sections mirrored into its "SysHeader32" window, clicks
 // reported per section, and divider drags tracked within each section's
 // width limits.
-#include "control_fixture.h"
+#include "tests/platform/ui/control_fixture.h"
 #include "platform/ui/comctrls_header.h"
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 
 class HeaderControlTest : public FormControlTest {
 protected:

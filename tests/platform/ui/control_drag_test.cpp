@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/ui/extctrls_graphic.h"
-#include "platform/ui/msgqueue.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/userinput.h"
 #include "tests/platform/ui/control_fixture.h"
 
 namespace {

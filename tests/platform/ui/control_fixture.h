@@ -13,7 +13,13 @@
 #include "platform/ui/modalresponder.h"
 #include "platform/ui/testseams.h"
 
-#include "key_press.h"
+// A key pressed and released (with the text it types), and handled as the
+// application's loop handles it.
+inline void Key(int vk, const AnsiString& text = AnsiString()) {
+    SimulateKey(vk, true, text);
+    SimulateKey(vk, false);
+    ProcessMessages();
+}
 
 class ControlTest : public ::testing::Test {
 protected:

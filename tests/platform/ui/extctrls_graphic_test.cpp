@@ -4,7 +4,7 @@
 #include "platform/rtl/writer.h"
 #include "platform/ui/extctrls_graphic.h"
 #include "tests/platform/ui/control_fixture.h"
-#include "tests/platform/ui/window_fixture.h"
+#include "tests/platform/win/window_fixture.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // answered by the modal responder; and the real dialog driven by keys.
 #include <fstream>
 
-#include "control_fixture.h"
+#include "tests/platform/ui/control_fixture.h"
 #include "platform/rtl/fileutils.h"
 #include "platform/ui/filedialogs.h"
 #include "tests/support/temp_dir.h"

@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "control_fixture.h"
+#include "tests/platform/ui/control_fixture.h"
 #include "platform/rtl/clock.h"
 #include "platform/rtl/datetime.h"
-#include "window_fixture.h"
+#include "tests/platform/win/window_fixture.h"
 #include "platform/ui/graphics.h"
 #include "platform/ui/grids.h"
-#include "platform/ui/msgqueue.h"
-#include "platform/ui/userinput.h"
-#include "platform/ui/wingdi.h"
-#include "platform/ui/winscroll.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/userinput.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/winscroll.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

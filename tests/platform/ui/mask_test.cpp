@@ -2,7 +2,7 @@
 // edit on a form typed into through synthetic input (refused keys, literals
 // stepped over, Chinese characters as one position), pasted into, cut from
 // and validated.
-#include "control_fixture.h"
+#include "tests/platform/ui/control_fixture.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/clipbrd.h"
 #include "platform/ui/mask.h"

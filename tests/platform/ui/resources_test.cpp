@@ -2,7 +2,7 @@
 
 #include "platform/rtl/formresources.h"
 #include "platform/ui/graphic.h"
-#include "platform/ui/resources.h"
+#include "platform/win/resources.h"
 
 namespace {
 

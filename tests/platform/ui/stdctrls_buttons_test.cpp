@@ -1,8 +1,8 @@
 // TCheckBox and TRadioButton through their "Button" windows: the BM_
 // messages reach the window, and a click the window reports (BN_CLICKED,
 // reflected as CN_COMMAND) reaches the control.
-#include "control_fixture.h"
-#include "platform/ui/commctrl.h"
+#include "tests/platform/ui/control_fixture.h"
+#include "platform/win/commctrl.h"
 #include "platform/ui/stdctrls_buttons.h"
 
 class ButtonControlTest : public FormControlTest {

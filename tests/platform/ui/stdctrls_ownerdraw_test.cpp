@@ -1,8 +1,8 @@
 // Owner-drawn TListBox and TComboBox: OnMeasureItem sizes variable items,
 // OnDrawItem draws each item (and a combo box's selection field) on the
 // control's Canvas with the item's state, and ItemHeight reaches the window.
-#include "control_fixture.h"
-#include "platform/ui/commctrl.h"
+#include "tests/platform/ui/control_fixture.h"
+#include "platform/win/commctrl.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/ui/stdctrls_listbox.h"
 

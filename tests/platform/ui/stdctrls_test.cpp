@@ -1,11 +1,11 @@
 // TEdit and TComboBox on a form, driven through synthetic input: typing
 // with OnChange per keystroke, OnKeyPress discarding a key, the byte limit,
 // and a combo box chosen by mouse and keyboard after OnDropDown refilled it.
-#include "calendar_cell.h"
-#include "control_fixture.h"
+#include "tests/platform/win/calendar_cell.h"
+#include "tests/platform/ui/control_fixture.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/writer.h"
-#include "platform/ui/commctrl.h"
+#include "platform/win/commctrl.h"
 #include "platform/ui/comctrls.h"
 #include "platform/ui/comctrls_listview.h"
 #include "platform/ui/stdctrls_buttons.h"

@@ -1,4 +1,4 @@
-// main() of the graphics tests: the GUI platform must be started before any
+// main() of the class-library tests: the GUI platform must be started before any
 // font or painting work; the tests run offscreen.
 #include <cstdlib>
 

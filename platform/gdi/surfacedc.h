@@ -1,0 +1,22 @@
+// Device contexts over a fixed surface, for the window system and printing:
+// a window DC draws into its top-level window's backing bitmap with an origin
+// offset and a visible region; a printer DC draws into a page bitmap at the
+// printer's resolution. Memory DCs come from CreateCompatibleDC.
+#pragma once
+
+#include "platform/gdi/windef.h"
+
+struct SurfaceDCOptions {
+    POINT origin;        // where the DC's device (0,0) lies on the surface
+    SIZE size;           // the DC's device size (0,0: the rest of the surface)
+    HRGN visible = 0;    // copied; in DC device coordinates; 0 = all
+    int dpi = 96;
+    bool printer = false;
+};
+
+// A DC that draws into `surface` (a bitmap that stays owned by the caller
+// and must outlive the DC). Answers 0 for an invalid bitmap.
+HDC CreateSurfaceDC(HBITMAP surface, const SurfaceDCOptions& options);
+// Changes the visible region of a surface DC (0 = all), e.g. when windows
+// above it move.
+BOOL SetSurfaceDCVisibleRegion(HDC dc, HRGN visible);

@@ -1,0 +1,9 @@
+// The class library's start-up (guiplatform.h).
+#include "platform/ui/guiplatform.h"
+
+#include "platform/win/surfacehost.h"
+
+void StartGuiPlatform(int& argc, char** argv) {
+    RegisterUiClasses();
+    ws::StartSurfaceHost(argc, argv);
+}

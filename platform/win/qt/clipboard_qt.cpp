@@ -1,0 +1,229 @@
+// The clipboard over Qt's: what this program set is kept as its own blocks
+// and published as MIME data when the clipboard closes; what another
+// program set is read from Qt and converted once per format.
+#include <QByteArray>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+#include "platform/rtl/codepage.h"
+#include "platform/win/clipboard.h"
+#include "platform/win/surfacehost.h"
+
+namespace {
+
+struct ClipboardState {
+    bool open = false;
+    HWND openedBy = 0;
+    HWND owner = 0;
+    bool changed = false;
+    std::map<UINT, HANDLE> own;          // set by this program
+    const QMimeData* published = nullptr;
+    std::map<UINT, HANDLE> converted;    // read from another program's data
+    const QMimeData* convertedFrom = nullptr;
+};
+
+ClipboardState& State() {
+    static ClipboardState state;
+    return state;
+}
+
+QClipboard* QtClipboard() {
+    ws::EnsureSurfaceHost();
+    return QGuiApplication::clipboard();
+}
+
+const char* const mimePrefix = "application/x-serviora-format;name=";
+
+QString MimeTypeOf(UINT format) {
+    char name[256];
+    if (!GetClipboardFormatName(format, name, sizeof(name))) return {};
+    return QString::fromLatin1(mimePrefix) + QString::fromStdString(AnsiToUtf8(name));
+}
+
+HGLOBAL BlockOf(const void* bytes, std::size_t size) {
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (size) std::memcpy(GlobalLock(block), bytes, size);
+    else GlobalLock(block);
+    GlobalUnlock(block);
+    return block;
+}
+
+QByteArray BytesOf(HANDLE block) {
+    const void* bytes = GlobalLock(block);
+    if (!bytes) return {};
+    QByteArray data(static_cast<const char*>(bytes), qsizetype(GlobalSize(block)));
+    GlobalUnlock(block);
+    return data;
+}
+
+// The text of a text block up to its terminator.
+QString TextOf(UINT format, HANDLE block) {
+    const QByteArray bytes = BytesOf(block);
+    if (format == CF_UNICODETEXT) {
+        std::u16string wide(reinterpret_cast<const char16_t*>(bytes.constData()), std::size_t(bytes.size()) / 2);
+        wide.resize(std::min(wide.size(), wide.find(u'\0')));
+        return QString::fromStdU16String(wide);
+    }
+    const std::string ansi(bytes.constData(), strnlen(bytes.constData(), std::size_t(bytes.size())));
+    return QString::fromStdString(AnsiToUtf8(ansi));
+}
+
+// A text block of either text format.
+HGLOBAL TextBlock(UINT format, const QString& text) {
+    if (format == CF_UNICODETEXT) {
+        const std::u16string wide = text.toStdU16String();
+        return BlockOf(wide.c_str(), (wide.size() + 1) * sizeof(char16_t));
+    }
+    const std::string ansi = Utf8ToAnsi(text.toStdString());
+    return BlockOf(ansi.c_str(), ansi.size() + 1);
+}
+
+void FreeAll(std::map<UINT, HANDLE>& blocks) {
+    for (auto& [format, block] : blocks) GlobalFree(block);
+    blocks.clear();
+}
+
+bool OursIsCurrent() {
+    auto& s = State();
+    return s.published && QtClipboard()->mimeData() == s.published;
+}
+
+std::vector<UINT> AvailableFormats() {
+    auto& s = State();
+    std::vector<UINT> formats;
+    auto add = [&](UINT f) {
+        if (std::find(formats.begin(), formats.end(), f) == formats.end()) formats.push_back(f);
+    };
+    if ((s.open && s.changed) || OursIsCurrent()) {
+        for (auto& [format, block] : s.own) add(format);
+    } else if (const QMimeData* mime = QtClipboard()->mimeData()) {
+        if (mime->hasText()) add(CF_UNICODETEXT);
+        for (const QString& type : mime->formats())
+            if (type.startsWith(QLatin1String(mimePrefix)))
+                add(RegisterClipboardFormat(Utf8ToAnsi(type.mid(qsizetype(std::strlen(mimePrefix))).toStdString()).c_str()));
+    }
+    // Each text format stands for the other.
+    if (std::count(formats.begin(), formats.end(), CF_TEXT)) add(CF_UNICODETEXT);
+    if (std::count(formats.begin(), formats.end(), CF_UNICODETEXT)) add(CF_TEXT);
+    return formats;
+}
+
+HANDLE Convert(UINT format) {
+    auto& s = State();
+    const QMimeData* mime = QtClipboard()->mimeData();
+    if (!mime) return 0;
+    if (s.convertedFrom != mime) {
+        FreeAll(s.converted);
+        s.convertedFrom = mime;
+    }
+    if (auto it = s.converted.find(format); it != s.converted.end()) return it->second;
+    HGLOBAL block = 0;
+    if ((format == CF_TEXT || format == CF_UNICODETEXT) && mime->hasText()) {
+        block = TextBlock(format, mime->text());
+    } else if (const QString type = MimeTypeOf(format); !type.isEmpty() && mime->hasFormat(type)) {
+        const QByteArray bytes = mime->data(type);
+        block = BlockOf(bytes.constData(), std::size_t(bytes.size()));
+    }
+    if (block) s.converted[format] = block;
+    return block;
+}
+
+void Publish() {
+    auto& s = State();
+    auto mime = std::make_unique<QMimeData>();
+    if (auto it = s.own.find(CF_UNICODETEXT); it != s.own.end()) mime->setText(TextOf(CF_UNICODETEXT, it->second));
+    else if (auto text = s.own.find(CF_TEXT); text != s.own.end()) mime->setText(TextOf(CF_TEXT, text->second));
+    for (auto& [format, block] : s.own) {
+        const QString type = MimeTypeOf(format);
+        if (!type.isEmpty()) mime->setData(type, BytesOf(block));
+    }
+    s.published = mime.get();
+    QtClipboard()->setMimeData(mime.release());
+}
+
+}  // namespace
+
+BOOL OpenClipboard(HWND owner) {
+    auto& s = State();
+    if (s.open && s.openedBy != owner) return FALSE;
+    s.open = true;
+    s.openedBy = owner;
+    s.changed = false;
+    return TRUE;
+}
+
+BOOL CloseClipboard() {
+    auto& s = State();
+    if (!s.open) return FALSE;
+    s.open = false;
+    if (s.changed) Publish();
+    s.changed = false;
+    return TRUE;
+}
+
+BOOL EmptyClipboard() {
+    auto& s = State();
+    if (!s.open) return FALSE;
+    FreeAll(s.own);
+    s.owner = s.openedBy;
+    s.changed = true;
+    return TRUE;
+}
+
+HANDLE SetClipboardData(UINT format, HANDLE data) {
+    auto& s = State();
+    if (!s.open || !data || !format) return 0;
+    if (!s.changed) {
+        // Setting without emptying adds to what this program offered.
+        if (!OursIsCurrent()) FreeAll(s.own);
+        s.changed = true;
+    }
+    auto [it, added] = s.own.try_emplace(format, data);
+    if (!added && it->second != data) {
+        GlobalFree(it->second);
+        it->second = data;
+    }
+    return data;
+}
+
+HANDLE GetClipboardData(UINT format) {
+    auto& s = State();
+    if (!s.open) return 0;
+    if (s.changed || OursIsCurrent()) {
+        if (auto it = s.own.find(format); it != s.own.end()) return it->second;
+        // The other text format, made from the one that was set.
+        const UINT other = format == CF_TEXT ? CF_UNICODETEXT : format == CF_UNICODETEXT ? CF_TEXT : 0;
+        auto source = other ? s.own.find(other) : s.own.end();
+        if (source == s.own.end()) return 0;
+        return s.own[format] = TextBlock(format, TextOf(other, source->second));
+    }
+    return Convert(format);
+}
+
+BOOL IsClipboardFormatAvailable(UINT format) {
+    const auto formats = AvailableFormats();
+    return std::find(formats.begin(), formats.end(), format) != formats.end() ? TRUE : FALSE;
+}
+
+UINT EnumClipboardFormats(UINT format) {
+    const auto formats = AvailableFormats();
+    if (format == 0) return formats.empty() ? 0 : formats.front();
+    auto it = std::find(formats.begin(), formats.end(), format);
+    return it == formats.end() || it + 1 == formats.end() ? 0 : *(it + 1);
+}
+
+int CountClipboardFormats() { return int(AvailableFormats().size()); }
+
+UINT RegisterClipboardFormat(const char* name) { return RegisterWindowMessage(name); }
+
+int GetClipboardFormatName(UINT format, char* buffer, int size) {
+    if (format < 0xC000) return 0;
+    return int(GlobalGetAtomName(ATOM(format), buffer, size));
+}
+
+HWND GetClipboardOwner() { return OursIsCurrent() ? State().owner : 0; }
+HWND GetOpenClipboardWindow() { return State().open ? State().openedBy : 0; }

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "tests/platform/gdi/gdi_fixture.h"
+
+namespace {
+
+class TextTest : public ::testing::Test {
+protected:
+    TextTest() : dc(200, 100) {
+        font = MakeFont("宋体", -12);
+        old = SelectObject(dc, font);
+    }
+    ~TextTest() override {
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+    MemoryDC dc;
+    HFONT font;
+    HGDIOBJ old;
+};
+
+TEST_F(TextTest, SongFaceAtTwelvePixelsHasTheClassicMetrics) {
+    TEXTMETRICA tm;
+    ASSERT_TRUE(GetTextMetrics(dc, &tm));
+    EXPECT_EQ(tm.tmHeight, 12);
+    EXPECT_EQ(tm.tmAveCharWidth, 6);
+    EXPECT_EQ(tm.tmInternalLeading, 0);
+    EXPECT_EQ(tm.tmAscent + tm.tmDescent, 12);
+    EXPECT_EQ(tm.tmAscent, 10);
+    EXPECT_EQ(tm.tmCharSet, GB2312_CHARSET);
+    SIZE size;
+    GetTextExtentPoint32(dc, "确实ab", 6, &size);
+    EXPECT_EQ(size.cx, 12 + 12 + 6 + 6);
+    EXPECT_EQ(size.cy, 12);
+    SetTextCharacterExtra(dc, 2);
+    GetTextExtentPoint32(dc, "ab", 2, &size);
+    EXPECT_EQ(size.cx, 16);
+}
+
+TEST_F(TextTest, ExtentExFitsWholeCharactersOnly) {
+    int fit = 0, dx[6] = {};
+    SIZE size;
+    ASSERT_TRUE(GetTextExtentExPoint(dc, "a确实", 5, 20, &fit, dx, &size));
+    EXPECT_EQ(fit, 3);  // "a" and the first hanzi (6 + 12 = 18)
+    EXPECT_EQ(dx[0], 6);
+    EXPECT_EQ(dx[2], 18);
+    EXPECT_EQ(dx[4], 30);
+    int widths[3];
+    GetCharWidth(dc, 'A', 'C', widths);
+    EXPECT_EQ(widths[1], 6);
+}
+
+TEST_F(TextTest, OtherHeightsScaleTheCells) {
+    HFONT big = MakeFont("黑体", 16, FW_BOLD);
+    SelectObject(dc, big);
+    TEXTMETRICA tm;
+    GetTextMetrics(dc, &tm);
+    EXPECT_EQ(tm.tmHeight, 16);
+    EXPECT_EQ(tm.tmAveCharWidth, 8);
+    EXPECT_EQ(tm.tmWeight, FW_BOLD);
+    OUTLINETEXTMETRICA otm;
+    ASSERT_EQ(GetOutlineTextMetrics(dc, sizeof otm, &otm), sizeof otm);
+    EXPECT_EQ(otm.otmsCharSlopeRun, 0);
+    // A given character width narrows the cells.
+    LOGFONTA narrow;
+    GetObject(font, sizeof narrow, &narrow);
+    narrow.lfWidth = 4;
+    HFONT thin = CreateFontIndirect(&narrow);
+    SelectObject(dc, thin);
+    GetTextMetrics(dc, &tm);
+    EXPECT_EQ(tm.tmAveCharWidth, 4);
+    EXPECT_EQ(tm.tmHeight, 12);
+    SIZE size;
+    GetTextExtentPoint32(dc, "ab确", 4, &size);
+    EXPECT_EQ(size.cx, 16);
+    SelectObject(dc, font);
+    DeleteObject(thin);
+    DeleteObject(big);
+}
+
+int InkPixels(HDC dc, int left, int top, int right, int bottom, COLORREF ink) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) n += GetPixel(dc, x, y) == ink;
+    return n;
+}
+
+TEST_F(TextTest, ChineseTextDrawsRealGlyphs) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    TextOut(dc, 0, 0, "中", 2);
+    TextOut(dc, 20, 0, "国", 2);
+    TextOut(dc, 40, 0, "一", 2);
+    int zhong = InkPixels(dc, 0, 0, 12, 12, 0), guo = InkPixels(dc, 20, 0, 32, 12, 0), yi = InkPixels(dc, 40, 0, 52, 12, 0);
+    EXPECT_GT(zhong, 10);
+    EXPECT_GT(guo, zhong);  // different shapes, not the same missing-glyph box
+    EXPECT_LT(yi, zhong);
+    // 一 is one horizontal stroke: nothing in its top and bottom rows.
+    EXPECT_EQ(InkPixels(dc, 40, 0, 52, 2, 0), 0);
+    EXPECT_EQ(InkPixels(dc, 40, 10, 52, 12, 0), 0);
+}
+
+TEST_F(TextTest, OpaqueAndClippedExtTextOut) {
+    SetBkColor(dc, RGB(0, 0, 255));
+    SetTextColor(dc, RGB(255, 0, 0));
+    RECT r{10, 10, 40, 30};
+    ExtTextOut(dc, 10, 10, ETO_OPAQUE | ETO_CLIPPED, &r, "WWWWWWWWWW", 10, nullptr);
+    EXPECT_EQ(GetPixel(dc, 39, 29), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 40, 10), RGB(255, 255, 255));
+    EXPECT_EQ(InkPixels(dc, 40, 0, 200, 100, RGB(255, 0, 0)), 0);
+    EXPECT_GT(InkPixels(dc, 10, 10, 40, 30, RGB(255, 0, 0)), 10);
+    // Opaque mode fills the text cell with the background colour.
+    TextOut(dc, 100, 50, "ab", 2);
+    EXPECT_EQ(GetPixel(dc, 100, 50), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 111, 61), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 112, 50), RGB(255, 255, 255));
+}
+
+TEST_F(TextTest, AlignmentAndCurrentPosition) {
+    SetTextAlign(dc, TA_RIGHT | TA_BOTTOM);
+    SetBkColor(dc, RGB(0, 255, 0));
+    TextOut(dc, 100, 50, "abcd", 4);
+    EXPECT_EQ(GetPixel(dc, 76, 38), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 99, 49), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 100, 49), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc, 75, 49), RGB(255, 255, 255));
+    SetTextAlign(dc, TA_UPDATECP);
+    MoveToEx(dc, 5, 5, nullptr);
+    TextOut(dc, 0, 0, "abc", 3);
+    POINT p;
+    GetCurrentPositionEx(dc, &p);
+    EXPECT_EQ(p.x, 23);
+}
+
+TEST_F(TextTest, RotatedTextRunsUpwards) {
+    HFONT rotated = MakeFont("宋体", -12, FW_NORMAL, 900);
+    SelectObject(dc, rotated);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, RGB(0, 255, 0));
+    TextOut(dc, 50, 90, "abcd", 4);
+    // The cell runs from the reference point up 24 pixels and right 12.
+    EXPECT_EQ(GetPixel(dc, 52, 70), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 52, 60), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc, 70, 85), RGB(255, 255, 255));
+    SelectObject(dc, font);
+    DeleteObject(rotated);
+}
+
+}  // namespace

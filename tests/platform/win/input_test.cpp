@@ -1,0 +1,298 @@
+// Input through the queue: mouse messages and double clicks, capture, focus
+// and activation order, keys and characters, input methods.
+#include "platform/rtl/clock.h"
+#include "platform/rtl/codepage.h"
+#include "platform/gdi/bmpfile.h"
+#include "platform/win/resources.h"
+#include "tests/platform/win/window_fixture.h"
+
+namespace {
+std::vector<std::pair<HWND, UINT>> Sequence(const std::vector<LoggedMessage>& log) {
+    std::vector<std::pair<HWND, UINT>> s;
+    for (auto& m : log) s.emplace_back(m.window, m.message);
+    return s;
+}
+}  // namespace
+
+TEST_F(WindowTest, MouseMessagesCarryClientPositionsKeyFlagsAndDoubleClicks) {
+    const HWND top = TopLevel(40, 30, 200, 100);
+    const HWND child = Child(top, 50, 20, 60, 40);
+    DispatchQueuedMessages();
+    Watch({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_MOUSEMOVE});
+    ASSERT_TRUE(SimulateClick(child, Point(5, 6)));
+    ASSERT_TRUE(SimulateClick(child, Point(5, 6)));
+    DispatchQueuedMessages();
+    std::vector<UINT> ids = LoggedIds();
+    EXPECT_EQ(ids, (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK,
+                                       WM_LBUTTONUP}));
+    EXPECT_EQ(Log()[1].window, child);
+    EXPECT_EQ(Log()[1].lParam, MAKELPARAM(5, 6));
+    EXPECT_EQ(Log()[1].wParam, MK_LBUTTON);
+    EXPECT_EQ(GetMessagePos(), DWORD(MAKELONG(40 + 50 + 5, 30 + 20 + 6)));
+    EXPECT_EQ(GetActiveWindow(), top);  // the click activated it
+}
+
+TEST_F(WindowTest, CaptureChangesArriveWithTheOtherWindow) {
+    const HWND top = TopLevel(0, 0, 200, 100);
+    const HWND a = Child(top, 0, 0, 50, 50);
+    const HWND b = Child(top, 100, 0, 50, 50);
+    DispatchQueuedMessages();
+    Watch({WM_CAPTURECHANGED, WM_LBUTTONUP});
+    SetCapture(a);
+    SetCapture(b);
+    ASSERT_TRUE(SimulateMouseButton(a, Point(10, 10), VK_LBUTTON, false));  // over a, but b has the capture
+    DispatchQueuedMessages();
+    ReleaseCapture();
+    ASSERT_EQ(Log().size(), 3u);
+    EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{
+                                   {a, WM_CAPTURECHANGED}, {b, WM_LBUTTONUP}, {b, WM_CAPTURECHANGED}}));
+    EXPECT_EQ(HWND(Log()[0].lParam), b);
+    EXPECT_EQ(Log()[1].lParam, MAKELPARAM(-90, 10));
+    EXPECT_EQ(Log()[2].lParam, 0);
+    EXPECT_EQ(GetCapture(), 0u);
+
+    SetCapture(a);
+    Log().clear();
+    SendMessage(a, WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(GetCapture(), 0u);
+    EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_CAPTURECHANGED}}));
+}
+
+TEST_F(WindowTest, FocusAndActivationArriveInOrderWithTheOtherWindow) {
+    const HWND first = TopLevel(0, 0, 100, 100);
+    const HWND a = Child(first, 0, 0, 20, 20);
+    const HWND b = Child(first, 30, 0, 20, 20);
+    const HWND second = TopLevel(200, 0, 100, 100);
+    SetActiveWindow(first);
+    SetFocus(a);
+    DispatchQueuedMessages();
+    Watch({WM_SETFOCUS, WM_KILLFOCUS, WM_ACTIVATE, WM_NCACTIVATE});
+    SetFocus(b);
+    EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_KILLFOCUS}, {b, WM_SETFOCUS}}));
+    EXPECT_EQ(HWND(Log()[0].wParam), b);
+    EXPECT_EQ(HWND(Log()[1].wParam), a);
+
+    Log().clear();
+    std::vector<std::pair<HWND, HWND>> activations;
+    const int observer = AddActivationObserver([&](HWND w, HWND previous) { activations.emplace_back(w, previous); });
+    SetActiveWindow(second);
+    RemoveObserver(observer);
+    EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{first, WM_NCACTIVATE},
+                                                                    {first, WM_ACTIVATE},
+                                                                    {b, WM_KILLFOCUS},
+                                                                    {second, WM_NCACTIVATE},
+                                                                    {second, WM_ACTIVATE},
+                                                                    {second, WM_SETFOCUS}}));
+    EXPECT_EQ(LOWORD(Log()[1].wParam), WA_INACTIVE);
+    EXPECT_EQ(HWND(Log()[1].lParam), second);
+    EXPECT_EQ(LOWORD(Log()[4].wParam), WA_ACTIVE);
+    EXPECT_EQ(HWND(Log()[4].lParam), first);
+    EXPECT_EQ(activations, (std::vector<std::pair<HWND, HWND>>{{second, first}}));
+    EXPECT_EQ(GetFocus(), second);
+
+    // Focus into the other window activates it first.
+    SetFocus(a);
+    EXPECT_EQ(GetActiveWindow(), first);
+    EXPECT_EQ(GetFocus(), a);
+    DestroyWindow(first);
+    EXPECT_EQ(GetActiveWindow(), second);
+}
+
+TEST_F(WindowTest, KeysBecomeKeyMessagesAndTranslatedCharacters) {
+    const HWND top = TopLevel(0, 0, 100, 100);
+    SetFocus(top);
+    DispatchQueuedMessages();
+    Watch({WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, WM_SYSCHAR});
+    ASSERT_TRUE(SimulateKey(VK_SHIFT, true));
+    ASSERT_TRUE(SimulateKey('A', true, "A"));
+    EXPECT_TRUE(GetAsyncKeyState('A') & 0x8000);
+    EXPECT_FALSE(GetKeyState('A') & 0x8000);  // not until the message is retrieved
+    MSG msg;
+    int shift = 0;
+    while (PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_KEYDOWN && msg.wParam == 'A') shift = GetKeyState(VK_SHIFT) < 0;
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    EXPECT_EQ(shift, 1);
+    SimulateKey('A', false);
+    SimulateKey(VK_SHIFT, false);
+    SimulateKey(VK_MENU, true);
+    SimulateKey('F', true, "f");
+    SimulateKey('F', false);
+    SimulateKey(VK_MENU, false);
+    DispatchQueuedMessages();
+    std::vector<std::pair<UINT, WPARAM>> got;
+    for (auto& m : Log()) got.emplace_back(m.message, m.wParam);
+    EXPECT_EQ(got, (std::vector<std::pair<UINT, WPARAM>>{{WM_KEYDOWN, VK_SHIFT},
+                                                          {WM_KEYDOWN, 'A'},
+                                                          {WM_CHAR, 'A'},
+                                                          {WM_KEYUP, 'A'},
+                                                          {WM_KEYUP, VK_SHIFT},
+                                                          {WM_SYSKEYDOWN, VK_MENU},
+                                                          {WM_SYSKEYDOWN, 'F'},
+                                                          {WM_SYSCHAR, 'f'}}));
+}
+
+// A key press that brings no text (a synthetic key, a windowing system that
+// sends none) is translated as the keyboard translates it: the control keys
+// give their characters, other keys and Ctrl-held control keys give none.
+TEST_F(WindowTest, ControlKeysWithoutTextTranslateToTheirCharacters) {
+    const HWND top = TopLevel(0, 0, 100, 100);
+    SetFocus(top);
+    DispatchQueuedMessages();
+    struct Case {
+        int key;
+        bool control;
+        std::vector<WPARAM> characters;
+    };
+    const Case cases[] = {{VK_RETURN, false, {'\r'}}, {VK_BACK, false, {'\b'}}, {VK_TAB, false, {'\t'}},
+                          {VK_ESCAPE, false, {0x1B}}, {VK_DELETE, false, {}},   {'A', false, {}},
+                          {VK_RETURN, true, {}},      {VK_BACK, true, {}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "key " << c.key << (c.control ? " with Ctrl" : ""));
+        ResetWatch();
+        Watch({WM_CHAR});
+        if (c.control) SimulateKey(VK_CONTROL, true);
+        SimulateKey(c.key, true);
+        SimulateKey(c.key, false);
+        if (c.control) SimulateKey(VK_CONTROL, false);
+        DispatchQueuedMessages();
+        std::vector<WPARAM> got;
+        for (const LoggedMessage& m : Log()) got.push_back(m.wParam);
+        EXPECT_EQ(got, c.characters);
+    }
+}
+
+TEST_F(WindowTest, CommittedChineseArrivesAsItsAnsiBytes) {
+    const HWND top = TopLevel(0, 0, 100, 100);
+    const HWND edit = Child(top, 10, 10, 50, 20);
+    SetFocus(edit);
+    CreateCaret(edit, 0, 1, 12);
+    SetCaretPos(3, 2);
+    DispatchQueuedMessages();
+    Watch({WM_CHAR, WM_IME_STARTCOMPOSITION, WM_IME_ENDCOMPOSITION});
+    ASSERT_TRUE(SimulateComposition("weixiu"));
+    DispatchQueuedMessages();
+    const HWND shown = CompositionWindow();
+    ASSERT_NE(shown, 0u);
+    RECT at;
+    GetWindowRect(shown, &at);
+    EXPECT_EQ(Point(at.left, at.top), Point(13, 12));  // at the caret
+    ASSERT_TRUE(SimulateCommit("维修"));
+    DispatchQueuedMessages();
+    EXPECT_EQ(CompositionWindow(), 0u);
+    AnsiString chars;
+    for (auto& m : Log())
+        if (m.message == WM_CHAR) chars += char(m.wParam);
+    EXPECT_EQ(chars, "维修");
+    EXPECT_EQ(LoggedIds().front(), WM_IME_STARTCOMPOSITION);
+
+    // Off in windows without a context (password edits) and disabled ones.
+    Log().clear();
+    ImmAssociateContext(edit, 0);
+    EXPECT_FALSE(InputMethodAllowed(edit));
+    SimulateCommit("维修");
+    ImmAssociateContext(edit, ImmGetContext(top));
+    EnableWindow(top, FALSE);
+    EXPECT_FALSE(InputMethodAllowed(edit));
+    DispatchQueuedMessages();
+    EXPECT_TRUE(Log().empty());
+    DestroyCaret();
+}
+
+TEST_F(WindowTest, TrackedWindowHearsTheMouseLeave) {
+    const HWND top = TopLevel(0, 0, 200, 100);
+    const HWND a = Child(top, 0, 0, 50, 50);
+    const HWND b = Child(top, 100, 0, 50, 50);
+    SimulateMouseMove(a, Point(5, 5));
+    DispatchQueuedMessages();
+    TRACKMOUSEEVENT track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = a;
+    ASSERT_TRUE(TrackMouseEvent(&track));
+    Watch({WM_MOUSELEAVE});
+    SimulateMouseMove(a, Point(6, 6));
+    SimulateMouseMove(b, Point(5, 5));
+    SimulateMouseMove(a, Point(5, 5));
+    DispatchQueuedMessages();
+    EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_MOUSELEAVE}}));
+}
+
+TEST_F(WindowTest, ClassCursorIsSetThroughWmSetCursor) {
+    WNDCLASS wc;
+    wc.lpfnWndProc = DefWindowProcValue();
+    wc.hCursor = LoadCursor(0, IDC_IBEAM);
+    wc.lpszClassName = "TCursorTest";
+    RegisterClass(&wc);
+    const HWND top = TopLevel(0, 0, 100, 100);
+    const HWND edit = Keep(CreateWindowEx(0, "TCursorTest", "", WS_CHILD | WS_VISIBLE, 10, 10, 40, 20, top, 0, 0, nullptr));
+    DispatchQueuedMessages();
+    SetCursor(LoadCursor(0, IDC_ARROW));
+    SimulateMouseMove(edit, Point(5, 5));
+    DispatchQueuedMessages();
+    EXPECT_EQ(SystemCursorId(GetCursor()), IDC_IBEAM);
+    EXPECT_EQ(LoadCursor(0, IDC_IBEAM), wc.hCursor);  // system cursors are shared
+
+    ClipCursor(nullptr);
+    const RECT box = Rect(0, 0, 50, 50);
+    ClipCursor(&box);
+    SetCursorPos(80, 20);
+    POINT at;
+    GetCursorPos(&at);
+    EXPECT_EQ(at, Point(49, 20));
+    ClipCursor(nullptr);
+    EXPECT_EQ(ShowCursor(FALSE), -1);
+    EXPECT_EQ(ShowCursor(TRUE), 0);
+}
+
+TEST_F(WindowTest, CaretBlinksOnTheClock) {
+    FrozenClockScope clock(45000.5);
+    const HWND top = TopLevel(0, 0, 60, 40);
+    DispatchQueuedMessages();
+    const COLORREF background = GetSysColor(COLOR_WINDOW);
+    ASSERT_TRUE(CreateCaret(top, 0, 2, 10));
+    SetCaretPos(5, 5);
+    EXPECT_EQ(ShownPixel(top, 5, 5), background);  // a new caret is hidden
+    ShowCaret(top);
+    EXPECT_NE(ShownPixel(top, 5, 5), background);
+    AdvanceClock(GetCaretBlinkTime());
+    DispatchQueuedMessages();
+    EXPECT_EQ(ShownPixel(top, 5, 5), background);
+    AdvanceClock(GetCaretBlinkTime());
+    DispatchQueuedMessages();
+    EXPECT_NE(ShownPixel(top, 5, 5), background);
+    InvalidateRect(top, nullptr, TRUE);
+    DispatchQueuedMessages();  // painting hides and restores it around the paint
+    EXPECT_NE(ShownPixel(top, 5, 5), background);
+    DestroyCaret();
+    EXPECT_EQ(ShownPixel(top, 5, 5), background);
+
+    ASSERT_TRUE(CreateCaret(top, 0, 2, 10));
+    DestroyWindow(top);
+    EXPECT_FALSE(SetCaretPos(1, 1));  // the caret went with its window
+}
+
+TEST(Cursors, EmbeddedCursorsLoadWithTheirHotSpot) {
+    // A 16 x 16 cursor file made here: an icon file with type 2 and the hot
+    // spot (3, 5) in its directory.
+    const HBITMAP color = CreateBitmap(16, 16, 1, 32, nullptr);
+    const HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
+    std::string file = WriteIco(color, mask);
+    DeleteObject(color);
+    DeleteObject(mask);
+    ASSERT_GT(file.size(), 22u);
+    file[2] = 2;
+    file[10] = 3, file[11] = 0, file[12] = 5, file[13] = 0;
+    static const std::string stored = file;
+    RegisterEmbeddedResources({{"CURSOR", "HANDPEN", reinterpret_cast<const unsigned char*>(stored.data()), stored.size()}});
+
+    const HCURSOR pen = LoadCursor(HInstance, "HandPen");
+    ASSERT_NE(pen, 0u);
+    EXPECT_EQ(LoadCursor(HInstance, "handpen"), pen);
+    EXPECT_EQ(SystemCursorId(pen), 0u);
+    EXPECT_EQ(LoadCursor(HInstance, "Missing"), 0u);
+    const HCURSOR old = SetCursor(pen);
+    EXPECT_EQ(GetCursor(), pen);
+    SetCursor(old);
+}

@@ -1,0 +1,40 @@
+// Monitors, system parameters and platform functions looked up by name.
+#include "platform/win/screens.h"
+#include "tests/platform/win/window_fixture.h"
+
+TEST_F(WindowTest, MonitorsAndWorkAreaComeFromTheScreens) {
+    RECT work;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    const HWND top = TopLevel(work.left + 10, work.top + 10, 50, 50);
+    const HMONITOR monitor = MonitorFromWindow(top, MONITOR_DEFAULTTONULL);
+    ASSERT_NE(monitor, 0u);
+    EXPECT_EQ(MonitorFromPoint(Point(work.left + 1, work.top + 1), MONITOR_DEFAULTTONULL), monitor);
+    EXPECT_EQ(MonitorFromPoint(Point(-100000, -100000), MONITOR_DEFAULTTONULL), 0u);
+    EXPECT_EQ(MonitorFromPoint(Point(-100000, -100000), MONITOR_DEFAULTTONEAREST), monitor);
+    MONITORINFOEX info;
+    ASSERT_TRUE(GetMonitorInfo(monitor, &info));
+    EXPECT_EQ(info.rcWork, work);
+    EXPECT_EQ(info.dwFlags, MONITORINFOF_PRIMARY);
+    EXPECT_STREQ(info.szDevice, "\\\\.\\DISPLAY1");
+
+    NONCLIENTMETRICS metrics;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+    EXPECT_EQ(metrics.iCaptionHeight, GetSystemMetrics(SM_CYSIZE));
+    EXPECT_STREQ(metrics.lfMenuFont.lfFaceName, "宋体");
+    LOGFONTA iconFont;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETICONTITLELOGFONT, sizeof(iconFont), &iconFont, 0));
+    EXPECT_EQ(iconFont.lfHeight, -12);
+}
+
+TEST(Modules, OnlyOurOwnFunctionsAreFound) {
+    const HMODULE user = GetModuleHandle("USER32.DLL");
+    ASSERT_NE(user, 0u);
+    EXPECT_EQ(GetProcAddress(user, "TrackMouseEvent"), reinterpret_cast<FARPROC>(&TrackMouseEvent));
+    EXPECT_EQ(GetProcAddress(user, "GetComboBoxInfo"), nullptr);
+    EXPECT_EQ(LoadLibrary("UxTheme.dll"), 0u);
+    EXPECT_EQ(GetModuleHandle(nullptr), HInstance);
+    RegisterModuleFunction("testlib", "IsThemeActive", reinterpret_cast<FARPROC>(&IsThemeActive));
+    EXPECT_EQ(GetModuleHandle("user32"), user);  // handles stay as modules are added
+    EXPECT_NE(GetProcAddress(LoadLibrary("testlib.dll"), "IsThemeActive"), nullptr);
+}
+
