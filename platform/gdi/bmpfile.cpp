@@ -40,6 +40,8 @@ HBITMAP ReadBmp(const void* data, std::size_t size) {
         bi.biHeight = std::int32_t(U32(h + 8));
         bi.biBitCount = U16(h + 14);
         bi.biCompression = U32(h + 16);
+        bi.biXPelsPerMeter = std::int32_t(U32(h + 24));
+        bi.biYPelsPerMeter = std::int32_t(U32(h + 28));
         bi.biClrUsed = U32(h + 32);
     } else {
         return 0;
@@ -109,8 +111,10 @@ std::string WriteBmp(HBITMAP bitmap, int bitCount) {
     Put16(out, std::uint16_t(bitCount));
     Put32(out, BI_RGB);
     Put32(out, std::uint32_t(bits.size()));
-    Put32(out, 3780);  // 96 dpi in pixels per metre
-    Put32(out, 3780);
+    // The resolution the picture was read with; 96 dpi for one made here.
+    const bool stored = described == int(sizeof ds) && ds.dsBmih.biXPelsPerMeter > 0 && ds.dsBmih.biYPelsPerMeter > 0;
+    Put32(out, stored ? std::uint32_t(ds.dsBmih.biXPelsPerMeter) : 3780);
+    Put32(out, stored ? std::uint32_t(ds.dsBmih.biYPelsPerMeter) : 3780);
     Put32(out, colors);
     Put32(out, 0);
     for (std::uint32_t i = 0; i < colors; ++i) {

@@ -16,6 +16,11 @@ Byte NegCurrFormat;
 Byte CurrencyDecimals;
 std::array<AnsiString, 12> ShortMonthNames;
 std::array<AnsiString, 12> LongMonthNames;
+const std::array<AnsiString, 12> EnglishShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const std::array<AnsiString, 12> EnglishLongMonthNames = {"January", "February", "March",     "April",
+                                                          "May",     "June",     "July",      "August",
+                                                          "September", "October", "November", "December"};
 std::array<AnsiString, 7> ShortDayNames;
 std::array<AnsiString, 7> LongDayNames;
 AnsiString EraName;

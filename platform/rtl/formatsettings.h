@@ -25,6 +25,10 @@ extern std::array<AnsiString, 12> ShortMonthNames;  // "一月".."十二月"
 extern std::array<AnsiString, 12> LongMonthNames;   // "一月".."十二月"
 extern std::array<AnsiString, 7> ShortDayNames;     // "星期日".."星期六", Sunday first
 extern std::array<AnsiString, 7> LongDayNames;      // "星期日".."星期六"
+// The English month names the platform keeps beside the locale's, January
+// first; they never change with the locale settings.
+extern const std::array<AnsiString, 12> EnglishShortMonthNames;  // "Jan".."Dec"
+extern const std::array<AnsiString, 12> EnglishLongMonthNames;   // "January".."December"
 extern AnsiString EraName;             // "公元", the era the "g" date code shows
 // A two-digit year read by StrToDate lands within this many years before the
 // current year and (100 - this) years after it; 0 keeps it in the current century.

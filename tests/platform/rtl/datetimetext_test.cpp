@@ -83,6 +83,15 @@ TEST_F(DateTimeText, FollowsTheLocaleSettings) {
     EXPECT_EQ(DateToStr(Afternoon), "10122026");
 }
 
+TEST_F(DateTimeText, EnglishMonthNamesStayEnglishWhateverTheLocale) {
+    ShortMonthNames.fill("x");
+    LongMonthNames.fill("x");
+    EXPECT_EQ(EnglishShortMonthNames.front(), "Jan");
+    EXPECT_EQ(EnglishShortMonthNames.back(), "Dec");
+    EXPECT_EQ(EnglishLongMonthNames[8], "September");
+    EXPECT_EQ(EnglishLongMonthNames.back(), "December");
+}
+
 TEST_F(DateTimeText, FormatsThatNameThemselvesExpandOnce) {
     ShortDateFormat = "ddddd";
     LongDateFormat = "dddddd|ddddd";

@@ -178,6 +178,29 @@ TEST(Bitmap, BmpOfEveryDepthRoundTrips) {
     }
 }
 
+TEST(Bitmap, BmpKeepsTheResolutionItWasReadWith) {
+    TBitmap made;
+    made.SetPixelFormat(pf24bit);
+    made.SetSize(2, 2);
+    TMemoryStream stream;
+    made.SaveToStream(&stream);
+    std::string bytes(size_t(stream.Size()), '\0');
+    stream.SetPosition(0);
+    stream.ReadBuffer(bytes.data(), Integer(bytes.size()));
+    auto perMetre = [](const std::string& b, size_t at) {
+        return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8;
+    };
+    EXPECT_EQ(perMetre(bytes, 38), 3780u) << "96 dpi for a bitmap made here";
+    bytes[38] = char(2835 & 0xFF), bytes[39] = char(2835 >> 8);  // 72 dpi across
+    TStringStream file(bytes);
+    TBitmap loaded;
+    loaded.LoadFromStream(&file);
+    TStringStream saved;
+    loaded.SaveToStream(&saved);
+    EXPECT_EQ(perMetre(saved.DataString(), 38), 2835u);
+    EXPECT_EQ(perMetre(saved.DataString(), 42), 3780u);
+}
+
 TEST(Bitmap, ScanLinesAreTopDownRowsOfTheDib) {
     TBitmap bitmap;
     bitmap.SetPixelFormat(pf24bit);
