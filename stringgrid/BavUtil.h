@@ -1,0 +1,110 @@
+// Free routines shared by the string grid's model, painting, input and
+// transfer: cell text kinds and the wide cell text, number texts, cell
+// references and links, positions and tokens, the line-break and quote
+// conversions of the clipboard, CSV files and the text stream, dates, colours,
+// transparent bitmaps and the layered-window calls.
+//
+// Texts are ANSI byte strings; positions are 1-based, 0 is "not found".
+// Every search for an ASCII character steps by whole characters, since "|",
+// "\", "@", "^" and "~" can be the trail byte of a Chinese character.
+#pragma once
+
+#include "platform/rtl/types.h"
+#include "platform/ui/graphics.h"
+#include "platform/ui/grids.h"
+#include "platform/ui/windef.h"
+
+// ---- Cell text kinds and the wide cell text ------------------------------------------------
+
+enum TCellTextKind : int { ctkPlain = 0, ctkHTML = 1, ctkRichText = 2, ctkFormula = 3, ctkWide = 5 };
+
+// The prefix of a cell text that holds UTF-16 code units, high byte first.
+inline constexpr char WideCellPrefix[] = "|\\";
+
+int GetCellTextKind(const AnsiString& text, bool htmlCheck);
+WideString CellTextToWide(const AnsiString& text);
+AnsiString WideToCellText(const WideString& text);
+// First occurrence of `sub` in the zero-terminated `s`; null when either is
+// missing, `sub` is empty or longer than `s`.
+const char16_t* WideStrPos(const char16_t* s, const char16_t* sub);
+int WidePos(const WideString& sub, const WideString& s);
+
+// ---- Numbers ---------------------------------------------------------------------------------
+
+enum TNumericTextKind : int { ntInteger = 0, ntFloat = 1, ntOther = 2, ntScientific = 5 };
+
+int ClassifyNumericText(const AnsiString& text);
+// A text that StrToFloat accepts: separators of the locale, "(1,5)" negative.
+AnsiString NormalizeNumberText(const AnsiString& text);
+// A limit of 0 or less is no limit; equal limits leave the value alone.
+int ClampToLimits(int value, int min, int max);
+inline int MaxOf(int a, int b) { return a > b ? a : b; }
+inline int MinOf(int a, int b) { return a < b ? a : b; }
+
+// ---- Cell references and links ---------------------------------------------------------------
+
+// "R<row>C<col>" in any case; coord is (column, row).
+bool ParseCellReference(const AnsiString& text, TGridCoord& coord);
+bool IsURLText(const AnsiString& text);
+void StripURLPrefix(AnsiString& text);
+
+// ---- Positions and tokens --------------------------------------------------------------------
+
+int PosVar(const AnsiString& sub, const AnsiString& s, int& position);
+// `sub` is matched against the upper-cased `s` as it is given.
+int UpperCasePos(const AnsiString& sub, const AnsiString& s);
+// `position` is written only when `ch` is found.
+int FindCharPos(char ch, const AnsiString& s, int& position);
+int CharPosition(char ch, const AnsiString& s);
+// The first character of `charSet` that an even number of double quotes
+// precedes; '\0' with position -1 when there is none.
+char FindCharOutsideQuotes(const AnsiString& charSet, const AnsiString& s, int& position);
+// Token := the text before the delimiter, which is cut from `s` together with
+// the delimiter's first character; Token is empty when there is none.
+void CutToken(AnsiString& s, const AnsiString& delimiter, AnsiString& token);
+int CountCharOccurrences(char ch, const AnsiString& s);
+bool CellInGridRect(const TGridRect& rect, int col, int row);
+
+// ---- Line breaks, quotes and characters ------------------------------------------------------
+
+void RestoreLineBreaks(AnsiString& s);
+void TildeToLineBreaks(AnsiString& s);
+AnsiString UnescapeNewlines(const AnsiString& s);
+AnsiString RemoveCarriageReturns(const AnsiString& s);
+AnsiString EncodeStreamLineBreaks(const AnsiString& s);
+AnsiString DecodeStreamLineBreaks(const AnsiString& s, bool multiLine);
+void CutFirstLine(AnsiString& s, bool keepRest, AnsiString& line);
+int CountTextLines(const AnsiString& s, bool multiLine);
+void FillWithChar(AnsiString& s, char ch);
+void OemToAnsiString(AnsiString& s);
+AnsiString RemoveDoubledChar(char ch, const AnsiString& s);
+int FindClosingQuote(char quote, const AnsiString& s, int& position);
+int CountClosingQuotes(char quote, const AnsiString& s);
+char LowerCaseChar(char ch);
+AnsiString ToMixedCase(const AnsiString& s);
+
+// ---- Dates -----------------------------------------------------------------------------------
+
+TDateTime AddToDate(int years, int months, int days, TDateTime value, TDateTime increment);
+TDateTime ParseDateMDY(const AnsiString& s);
+TDateTime ParseDateDMY(const AnsiString& s);
+bool LooksLikeDate(const AnsiString& s);
+
+// ---- Colours, bitmaps and windows ------------------------------------------------------------
+
+COLORREF DimColor(TColor color);
+void DrawTransparentBitmap(TCanvas* canvas, TBitmap* bitmap, TColor backColor, const TRect& rect);
+void DrawTransparentResourceBitmap(TCanvas* canvas, TColor backColor, const TRect& rect,
+                                   const AnsiString& resourceName);
+
+struct BLENDFUNCTION {
+    BYTE BlendOp;
+    BYTE BlendFlags;
+    BYTE SourceConstantAlpha;
+    BYTE AlphaFormat;
+};
+
+// Looked up in "USER32.DLL" by name at every call; TRUE when it is not there.
+BOOL CallUpdateLayeredWindow(HWND window, HDC destDC, POINT* destPoint, SIZE* size, HDC sourceDC,
+                             POINT* sourcePoint, COLORREF key, BLENDFUNCTION* blend, DWORD flags);
+BOOL CallSetLayeredWindowAttributes(HWND window, COLORREF key, BYTE alpha, DWORD flags);
