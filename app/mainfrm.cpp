@@ -16,6 +16,7 @@
 #include "app/login.h"
 #include "app/programfolder.h"
 #include "app/xiugaimimafrm.h"
+#include "platform/data/database_backup.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/fileutils.h"
@@ -32,10 +33,12 @@ namespace {
 
 const char kDefaultShopName[] = "Kavendi手机店";
 
-// A whole-file copy that overwrites; an exception counts as a failed copy.
+// A backup of the database's committed state that overwrites; an exception
+// counts as a failed copy.
 bool CopiedOver(const AnsiString& from, const AnsiString& to) {
     try {
-        return CopyFile(from, to, false);
+        BackupDatabaseFile(from, to);
+        return true;
     } catch (const Exception&) {
         return false;
     }

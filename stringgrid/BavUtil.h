@@ -12,7 +12,7 @@
 #include "platform/rtl/types.h"
 #include "platform/ui/graphics.h"
 #include "platform/ui/grids.h"
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 // ---- Cell text kinds and the wide cell text ------------------------------------------------
 

@@ -5,8 +5,8 @@
 
 #include "platform/ui/colors.h"
 #include "platform/ui/graphic.h"
-#include "platform/ui/resources.h"
-#include "platform/ui/screens.h"
+#include "platform/win/resources.h"
+#include "platform/win/screens.h"
 
 COLORREF DimColor(TColor color) { return (ColorToRGB(color) >> 1) & 0x7F7F7F; }
 

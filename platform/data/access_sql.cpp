@@ -118,6 +118,59 @@ bool IsWord(std::string_view s, const Token& t, std::string_view word) {
     return SameIdentifier(s.substr(t.begin, t.end - t.begin), word);
 }
 
+bool IsPunctuation(std::string_view s, const Token& t, char c) { return t.end - t.begin == 1 && s[t.begin] == c; }
+
+// Whether token k ends the upper bound of a BETWEEN opened at `depth`: a
+// closing parenthesis, a list or statement separator, or a word that starts
+// the next condition or clause.
+bool EndsUpperBound(std::string_view s, const std::vector<Token>& tokens, std::size_t k, int depth) {
+    const Token& t = tokens[k];
+    if (t.depth < depth) return true;
+    if (t.depth > depth) return false;
+    if (IsPunctuation(s, t, ',') || IsPunctuation(s, t, ';')) return true;
+    for (const char* word : {"and", "or", "order", "group", "having", "union", "limit", "then", "when", "else", "end"})
+        if (IsWord(s, t, word)) return true;
+    return false;
+}
+
+// Rewrites "x BETWEEN a AND b" as "x BETWEEN min(a, b) AND max(a, b)": Access
+// takes the two bounds in either order, SQLite only the lower one first.
+// Bounds that hold a BETWEEN of their own are left as written, since copying
+// them for min and max would double them at every level.
+AnsiString OrderFreeBetween(const AnsiString& sql) {
+    const std::string_view s(sql);
+    const std::vector<Token> tokens = Tokenise(s);
+    AnsiString out;
+    std::size_t copied = 0;
+    for (std::size_t k = 0; k < tokens.size(); ++k) {
+        if (!IsWord(s, tokens[k], "between")) continue;
+        const int depth = tokens[k].depth;
+        std::size_t and_ = k + 1;
+        while (and_ < tokens.size() && tokens[and_].depth >= depth &&
+               !(tokens[and_].depth == depth && IsWord(s, tokens[and_], "and")))
+            ++and_;
+        if (and_ == k + 1 || and_ + 1 >= tokens.size() || !IsWord(s, tokens[and_], "and")) continue;
+        std::size_t end = and_ + 1;
+        while (end < tokens.size() && !EndsUpperBound(s, tokens, end, depth)) ++end;
+        if (end == and_ + 1) continue;
+        bool nested = false;
+        for (std::size_t i = k + 1; i < end; ++i) nested = nested || IsWord(s, tokens[i], "between");
+        if (nested) {
+            k = end - 1;
+            continue;
+        }
+        const std::string_view low = s.substr(tokens[k + 1].begin, tokens[and_ - 1].end - tokens[k + 1].begin);
+        const std::string_view high = s.substr(tokens[and_ + 1].begin, tokens[end - 1].end - tokens[and_ + 1].begin);
+        const AnsiString pair = AnsiString(low) + ", " + AnsiString(high);
+        out.append(s.substr(copied, tokens[k].end - copied));
+        out += " min(" + pair + ") and max(" + pair + ")";
+        copied = tokens[end - 1].end;
+        k = end - 1;
+    }
+    out.append(s.substr(copied));
+    return out;
+}
+
 }  // namespace
 
 AnsiString TranslateAccessSql(const AnsiString& sql) {
@@ -150,7 +203,7 @@ AnsiString TranslateAccessSql(const AnsiString& sql) {
             i += size;
         }
     }
-    return out;
+    return OrderFreeBetween(out);
 }
 
 std::optional<PlainSelect> AnalysePlainSelect(const AnsiString& sql) {

@@ -14,8 +14,10 @@
 // Replaces every date literal #yyyy-mm-dd# (also #m/d/yyyy#, with an
 // optional time) by the ISO text literal 'yyyy-mm-dd' ('yyyy-mm-dd hh:nn:ss'
 // when a time is given), the form in which the database stores dates. Text
-// that is not a date between two # signs is left alone; so are true, false
-// and BETWEEN, which SQLite reads as Access does.
+// that is not a date between two # signs is left alone; so are true and
+// false, which SQLite reads as Access does. BETWEEN takes its bounds in
+// either order, as in Access: "x between a and b" becomes
+// "x between min(a, b) and max(a, b)".
 AnsiString TranslateAccessSql(const AnsiString& sql);
 
 // A statement of the form "select <columns> from <table> [where ...]

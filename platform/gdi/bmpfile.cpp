@@ -35,7 +35,7 @@ HBITMAP ReadBmp(const void* data, std::size_t size) {
         bi.biHeight = std::int16_t(U16(h + 6));
         bi.biBitCount = U16(h + 10);
         tableEntry = 3;
-    } else if (headerSize >= 40 && 14 + headerSize <= size) {
+    } else if (headerSize >= 40 && headerSize <= size - 14) {
         bi.biWidth = std::int32_t(U32(h + 4));
         bi.biHeight = std::int32_t(U32(h + 8));
         bi.biBitCount = U16(h + 14);
@@ -46,14 +46,14 @@ HBITMAP ReadBmp(const void* data, std::size_t size) {
     } else {
         return 0;
     }
-    if (bi.biWidth <= 0 || bi.biHeight == 0 || bi.biWidth > 0x8000 || std::abs(bi.biHeight) > 0x8000) return 0;
+    if (bi.biWidth <= 0 || bi.biHeight == 0 || !BitmapSizeAllowed(bi.biWidth, bi.biHeight)) return 0;
     if (bi.biCompression != BI_RGB && bi.biCompression != BI_BITFIELDS) return 0;
     std::size_t tableAt = 14 + headerSize;
     if (bi.biCompression == BI_BITFIELDS) {
         // Masks follow a plain info header; later headers hold them inside.
-        const unsigned char* masks = headerSize == 40 ? p + tableAt : h + 40;
-        if (masks + 12 > p + size) return 0;
-        std::memcpy(info.bmiColors, masks, 12);
+        const std::size_t masks = headerSize == 40 ? tableAt : 14 + 40;
+        if (masks + 12 > size) return 0;
+        std::memcpy(info.bmiColors, p + masks, 12);
         if (headerSize == 40) tableAt += 12;
     } else if (bi.biBitCount <= 8) {
         std::size_t count = bi.biClrUsed ? std::min<std::size_t>(bi.biClrUsed, 256) : std::size_t(1) << bi.biBitCount;
@@ -161,7 +161,9 @@ bool DecodeIconImage(const unsigned char* p, std::size_t size, HBITMAP* color, H
     BITMAPINFOHEADER& h = info.bmiHeader;
     h.biHeight /= 2;
     h.biSizeImage = 0;
-    if (h.biWidth <= 0 || h.biHeight == 0 || h.biSize < 40 || h.biSize > size) return false;
+    if (h.biWidth <= 0 || h.biHeight == 0 || h.biSize < 40 || h.biSize > size ||
+        !BitmapSizeAllowed(h.biWidth, h.biHeight))
+        return false;
     std::size_t colors = h.biBitCount <= 8 ? (h.biClrUsed ? h.biClrUsed : std::size_t(1) << h.biBitCount) : 0;
     std::size_t offset = h.biSize + colors * 4;
     std::size_t xorBytes = std::size_t(DibRowBytes(h.biWidth, h.biBitCount)) * std::size_t(std::abs(h.biHeight));

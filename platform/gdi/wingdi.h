@@ -185,8 +185,23 @@ constexpr DWORD BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3;
 constexpr UINT DIB_RGB_COLORS = 0, DIB_PAL_COLORS = 1;
 
 // Bytes of one row of a DIB of the given width and depth (rows are padded
-// to 32 bits).
-constexpr int DibRowBytes(int width, int bitCount) { return ((width * bitCount + 31) / 32) * 4; }
+// to 32 bits), in 64 bits so that no width a file claims can wrap it.
+constexpr std::int64_t DibRowBytes(std::int64_t width, std::int64_t bitCount) {
+    return ((width * bitCount + 31) / 32) * 4;
+}
+
+// The largest bitmap the GDI makes: no side longer than MaxBitmapSide and
+// no more than MaxBitmapPixels pixels in all (256 MB at 32 bits a pixel).
+// Bitmap creation fails beyond that with ERROR_NOT_ENOUGH_MEMORY, so a
+// picture whose header claims an absurd size can neither wrap a size
+// computation nor take the machine's memory.
+constexpr std::int64_t MaxBitmapSide = 65535;
+constexpr std::int64_t MaxBitmapPixels = std::int64_t(1) << 26;
+constexpr bool BitmapSizeAllowed(std::int64_t width, std::int64_t height) {
+    if (width < 0) width = -width;
+    if (height < 0) height = -height;
+    return width <= MaxBitmapSide && height <= MaxBitmapSide && width * height <= MaxBitmapPixels;
+}
 
 // ---- Regions --------------------------------------------------------------
 constexpr int ERROR = 0, NULLREGION = 1, SIMPLEREGION = 2, COMPLEXREGION = 3, RGN_ERROR = ERROR;

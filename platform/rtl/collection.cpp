@@ -14,7 +14,13 @@ namespace {
 }  // namespace
 
 TCollectionItem::TCollectionItem(TCollection* collection) {
-    SetCollection(collection);
+    if (collection)
+        collection->InsertItem(this, false);
+}
+
+void TCollectionItem::AfterConstruction() {
+    if (collection_)
+        collection_->Announce(this);
 }
 
 TCollectionItem::~TCollectionItem() {
@@ -27,7 +33,7 @@ void TCollectionItem::SetCollection(TCollection* collection) {
     if (collection_)
         collection_->RemoveItem(this);
     if (collection)
-        collection->InsertItem(this);
+        collection->InsertItem(this, true);
 }
 
 int TCollectionItem::Index() const {
@@ -143,10 +149,15 @@ void TCollection::Update(TCollectionItem*) {}
 
 void TCollection::Notify(TCollectionItem*, TCollectionNotification) {}
 
-void TCollection::InsertItem(TCollectionItem* item) {
+void TCollection::InsertItem(TCollectionItem* item, bool announce) {
     items_.push_back(item);
     item->collection_ = this;
     item->id_ = nextId_++;
+    if (announce)
+        Announce(item);
+}
+
+void TCollection::Announce(TCollectionItem* item) {
     Notify(item, cnAdded);
     Changed();
 }

@@ -12,8 +12,11 @@ class TCollection;
 class TCollectionItem : public TPersistent {
     SERVIORA_HIERARCHY(TCollectionItem, TPersistent, TCollection* /*Collection*/)
 public:
-    // Adds the item to collection (when given), which then owns it.
+    // Adds the item to collection (when given), which then owns it. The
+    // collection hears of the new item (Notify, Update) in
+    // AfterConstruction, once the whole item exists.
     explicit TCollectionItem(TCollection* collection);
+    void AfterConstruction() override;
     // Takes the item out of its collection.
     ~TCollectionItem() override;
 
@@ -85,7 +88,10 @@ protected:
     void Changed();
 
 private:
-    void InsertItem(TCollectionItem* item);
+    // Takes the item in; `announce` tells Notify and Update at once, which
+    // an item under construction leaves to its AfterConstruction.
+    void InsertItem(TCollectionItem* item, bool announce);
+    void Announce(TCollectionItem* item);
     void RemoveItem(TCollectionItem* item);
 
     TCollectionItemClass itemClass_;

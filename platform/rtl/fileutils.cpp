@@ -88,9 +88,23 @@ bool ReadChunks(int fd, const std::function<bool(const char*, std::size_t)>& sin
     }
 }
 
+// Makes a rename in the folder of `file` durable: until the folder itself is
+// synced, a crash can bring back the old name's contents or none. A file
+// system that cannot sync folders (EINVAL) has nothing more to do.
+bool SyncFolderOf(const std::string& file) {
+    const std::size_t slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
+}
+
 // Fills a new temporary file beside `target` through `fill`, then renames it
-// over `target`; with `keepExisting` only where no target exists. `mode`
-// sets the permissions; without it the user's umask applies.
+// over `target` and syncs the folder; with `keepExisting` only where no
+// target exists. `mode` sets the permissions; without it the user's umask
+// applies.
 bool ReplaceFile(const std::string& target, bool keepExisting, std::optional<mode_t> mode,
                  const std::function<bool(int)>& fill) {
     static std::atomic<unsigned> counter{0};
@@ -107,6 +121,7 @@ bool ReplaceFile(const std::string& target, bool keepExisting, std::optional<mod
     if (ok) {
         ok = keepExisting ? ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0
                           : ::rename(temp.c_str(), target.c_str()) == 0;
+        if (ok) return SyncFolderOf(target);
     }
     if (!ok) {
         const int saved = errno;

@@ -88,6 +88,7 @@ void FindClose(TSearchRec& rec);
 // The whole file into `bytes`; false when it cannot be read.
 bool ReadFileBytes(const AnsiString& name, std::string& bytes);
 // Writes `bytes` into a temporary file beside `name` and renames it over
-// `name`, so readers see the old or the new contents, never a part. An
-// existing file keeps its permissions.
+// `name`, so readers see the old or the new contents, never a part; file and
+// folder are synced, so the new contents survive a crash. An existing file
+// keeps its permissions.
 bool WriteFileAtomically(const AnsiString& name, std::string_view bytes);

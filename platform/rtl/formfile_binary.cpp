@@ -15,7 +15,6 @@
 namespace {
 
 constexpr char kSignature[] = "TPF0";
-constexpr int kMaxDepth = 256;
 
 enum ValueTag : unsigned char {
     tagInteger = 1, tagFloat, tagString, tagIdent, tagSet, tagList, tagCollection, tagBinary
@@ -149,7 +148,9 @@ private:
         const std::uint64_t v = Unsigned();
         return static_cast<Int64>((v >> 1) ^ (~(v & 1) + 1));
     }
-    // A count of things each taking at least one byte.
+    // A count of things each taking at least one byte. Vectors grow as the
+    // things arrive, never sized from the count: a count only bounds the
+    // bytes left, not what each thing costs in memory.
     std::size_t Count() {
         const std::uint64_t n = Unsigned();
         if (n > in_.size() - pos_)
@@ -164,7 +165,7 @@ private:
     }
 
     TFormObject Object(int depth) {
-        if (depth > kMaxDepth)
+        if (depth > MaxFormNesting)
             Fail();
         TFormObject object;
         const unsigned char kind = Byte();
@@ -182,16 +183,16 @@ private:
     }
 
     std::vector<TFormProperty> Properties(int depth) {
-        std::vector<TFormProperty> properties(Count());
-        for (TFormProperty& prop : properties) {
-            prop.name = Str();
-            prop.value = Value(depth + 1);
+        std::vector<TFormProperty> properties;
+        for (std::size_t i = Count(); i > 0; --i) {
+            std::string name = Str();
+            properties.push_back({std::move(name), Value(depth + 1)});
         }
         return properties;
     }
 
     TFormValue Value(int depth) {
-        if (depth > kMaxDepth)
+        if (depth > MaxFormNesting)
             Fail();
         TFormValue value;
         switch (Byte()) {
@@ -209,21 +210,18 @@ private:
             return TFormValue::OfIdent(Str());
         case tagSet:
             value.kind = TFormValueKind::Set;
-            value.names.resize(Count());
-            for (std::string& name : value.names)
-                name = Str();
+            for (std::size_t i = Count(); i > 0; --i)
+                value.names.push_back(Str());
             return value;
         case tagList:
             value.kind = TFormValueKind::List;
-            value.items.resize(Count());
-            for (TFormValue& item : value.items)
-                item = Value(depth + 1);
+            for (std::size_t i = Count(); i > 0; --i)
+                value.items.push_back(Value(depth + 1));
             return value;
         case tagCollection:
             value.kind = TFormValueKind::Collection;
-            value.collectionItems.resize(Count());
-            for (TFormCollectionItem& item : value.collectionItems)
-                item.properties = Properties(depth + 1);
+            for (std::size_t i = Count(); i > 0; --i)
+                value.collectionItems.push_back({Properties(depth + 1)});
             return value;
         case tagBinary:
             return TFormValue::OfBinary(Str());

@@ -83,6 +83,23 @@ private:
         throw EParserError(message + " on line " + std::to_string(line_));
     }
 
+    // One level of objects, lists or collections; input nested deeper than
+    // MaxFormNesting is refused before it can exhaust the stack.
+    class Level {
+    public:
+        explicit Level(TextParser& parser) : parser_(parser) {
+            if (parser_.depth_ == MaxFormNesting)
+                parser_.Fail("Nesting too deep");
+            ++parser_.depth_;
+        }
+        ~Level() { --parser_.depth_; }
+        Level(const Level&) = delete;
+        Level& operator=(const Level&) = delete;
+
+    private:
+        TextParser& parser_;
+    };
+
     void SkipBlanks() {
         while (pos_ < text_.size()) {
             const char c = text_[pos_];
@@ -117,6 +134,7 @@ private:
     }
 
     TFormObject ParseObject() {
+        const Level level(*this);
         TFormObject object;
         const std::string word = Ident();
         if (SameIdentifier(word, "object"))
@@ -241,8 +259,8 @@ private:
             auto [end, error] = std::from_chars(text_.data() + digits, text_.data() + pos_, value, 16);
             if (pos_ == digits || error != std::errc())
                 Fail("Invalid number");
-            const Int64 signedValue = static_cast<Int64>(value);
-            return TFormValue::OfInteger(negative ? -signedValue : signedValue);
+            // Negated as unsigned: -$8000000000000000 is the smallest Int64.
+            return TFormValue::OfInteger(static_cast<Int64>(negative ? 0 - value : value));
         }
         bool isFloat = false;
         while (pos_ < text_.size()) {
@@ -299,6 +317,7 @@ private:
     }
 
     TFormValue List() {
+        const Level level(*this);
         Expect('(');
         TFormValue value;
         value.kind = TFormValueKind::List;
@@ -312,6 +331,7 @@ private:
     }
 
     TFormValue Collection() {
+        const Level level(*this);
         Expect('<');
         TFormValue value;
         value.kind = TFormValueKind::Collection;
@@ -360,7 +380,20 @@ private:
     const std::string& text_;
     std::size_t pos_ = 0;
     int line_ = 1;
+    int depth_ = 0;
 };
+
+// Bytes of the character at `i`: a lead byte takes only the continuation
+// bytes that follow it, so a quote after a stray lead byte stays a
+// character of its own (and is doubled).
+std::size_t Utf8CharSize(const std::string& text, std::size_t i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    const std::size_t expected = c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    std::size_t size = 1;
+    while (size < expected && i + size < text.size() && (static_cast<unsigned char>(text[i + size]) & 0xC0) == 0x80)
+        ++size;
+    return size;
+}
 
 class TextPrinter {
 public:
@@ -487,10 +520,9 @@ private:
                 if (!quoted)
                     out_ += '\'';
                 quoted = true;
-                std::size_t size = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-                size = std::min(size, text.size() - i);
                 if (c == '\'')
                     out_ += '\'';
+                const std::size_t size = Utf8CharSize(text, i);
                 out_.append(text, i, size);
                 i += size;
             }

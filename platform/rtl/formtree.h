@@ -67,6 +67,10 @@ struct TFormObject {
     friend bool operator==(const TFormObject&, const TFormObject&) = default;
 };
 
+// How deep objects, lists and collections may nest in a form description
+// that is read; deeper input is refused rather than recursed into.
+constexpr int MaxFormNesting = 256;
+
 // Text syntax (UTF-8). ParseFormText raises EParserError with the line.
 TFormObject ParseFormText(const std::string& text);
 std::string FormatFormText(const TFormObject& object);

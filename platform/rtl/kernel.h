@@ -16,6 +16,7 @@ constexpr Cardinal ERROR_FILE_NOT_FOUND = 2;
 constexpr Cardinal ERROR_PATH_NOT_FOUND = 3;
 constexpr Cardinal ERROR_ACCESS_DENIED = 5;
 constexpr Cardinal ERROR_INVALID_HANDLE = 6;
+constexpr Cardinal ERROR_NOT_ENOUGH_MEMORY = 8;
 constexpr Cardinal ERROR_NO_MORE_FILES = 18;
 constexpr Cardinal ERROR_INVALID_PARAMETER = 87;
 constexpr Cardinal ERROR_ALREADY_EXISTS = 183;

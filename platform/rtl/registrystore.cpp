@@ -27,6 +27,9 @@
 namespace {
 
 constexpr std::string_view kHeader = "serviora-registry 1";
+// Keys nest at most this deep, as on the platform; the tree is walked
+// recursively, so a deeper key in a damaged file must not get in.
+constexpr std::size_t kMaxKeyDepth = 512;
 
 struct Node {
     AnsiString name;
@@ -209,6 +212,7 @@ public:
         return node;
     }
     Node* Create(const RegistryKeyPath& path) {
+        if (path.names.size() > kMaxKeyDepth) return nullptr;
         Node* node = Root(path.root);
         for (std::size_t i = 0; node && i < path.names.size(); ++i) node = &node->FindOrCreate(path.names[i]);
         return node;
@@ -254,7 +258,7 @@ private:
             start = end + 1;
             if (fields[0] == "key" && fields.size() >= 2) {
                 current = nullptr;
-                for (std::size_t i = 0; i < kRoots.size(); ++i)
+                for (std::size_t i = 0; fields.size() - 2 <= kMaxKeyDepth && i < kRoots.size(); ++i)
                     if (fields[1] == kRoots[i].name) current = &roots_[i];
                 for (std::size_t i = 2; current && i < fields.size(); ++i)
                     current = &current->FindOrCreate(Unescape(fields[i]));

@@ -60,7 +60,8 @@ std::vector<AnsiString> SplitRegistryKey(const AnsiString& key);
 // The functions below raise ERegistryException when the file cannot be
 // written. A path below an unknown root does not exist and cannot be made.
 bool RegistryKeyExists(const RegistryKeyPath& key);
-// Creates the key and any missing parents; false for an unknown root.
+// Creates the key and any missing parents; false for an unknown root or a
+// key nested more than 512 deep.
 bool RegistryCreateKey(const RegistryKeyPath& key);
 // Deletes the key with everything below it; false when it did not exist or
 // is a root.

@@ -12,6 +12,7 @@
 
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/filepaths.h"
+#include "platform/rtl/fileutils.h"
 
 namespace {
 
@@ -122,6 +123,10 @@ void THandleStream::SetSize(Int64 newSize) {
     if (::ftruncate(handle_, newSize) != 0) RaiseLastOSError();
 }
 
+void SaveBytesToFile(const AnsiString& fileName, std::string_view bytes) {
+    if (!WriteFileAtomically(fileName, bytes)) throw EFCreateError("Cannot create file \"%s\"", {fileName});
+}
+
 // ---- TFileStream
 
 namespace {
@@ -169,8 +174,7 @@ void TCustomMemoryStream::SaveToStream(TStream* stream) {
 }
 
 void TCustomMemoryStream::SaveToFile(const AnsiString& fileName) {
-    TFileStream file(fileName, fmCreate);
-    SaveToStream(&file);
+    SaveBytesToFile(fileName, std::string_view(reinterpret_cast<const char*>(memory_), std::size_t(size_)));
 }
 
 void TCustomMemoryStream::SetPointer(void* memory, Int64 size) {

@@ -2,6 +2,7 @@
 // string forms, with the platform's open modes and stream errors.
 #pragma once
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -87,6 +88,10 @@ public:
 private:
     AnsiString fileName_;
 };
+
+// Replaces the file with `bytes` in one step (see WriteFileAtomically): an
+// interrupted save leaves the old file whole. EFCreateError when it cannot.
+void SaveBytesToFile(const AnsiString& fileName, std::string_view bytes);
 
 // A stream over a block of memory that a descendant provides.
 class TCustomMemoryStream : public TStream {

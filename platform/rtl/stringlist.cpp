@@ -233,8 +233,9 @@ void TStrings::LoadFromFile(const AnsiString& fileName) {
 }
 
 void TStrings::SaveToFile(const AnsiString& fileName) const {
-    TFileStream file(fileName, fmCreate);
-    SaveToStream(&file);
+    TStringStream bytes;
+    SaveToStream(&bytes);
+    SaveBytesToFile(fileName, bytes.DataString());
 }
 
 AnsiString TStrings::DelimitedText() const { return JoinDelimited(*this, delimiter_, quoteChar_); }

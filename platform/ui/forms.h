@@ -370,6 +370,9 @@ public:
     // Frees `form` once the messages now waiting are handled.
     void ReleaseForm(TCustomForm* form);
 
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     // The first form created becomes MainForm.
     void FormCreated(TComponent* instance);

@@ -37,7 +37,8 @@ TPixelFormat FormatOf(int bits, bool bitfields) {
 
 // A DIB section of the format's depth, with the standard colour table below
 // 16 bits and 5-6-5 masks for pf16bit. 32-bit sections are top-down, which
-// the GDI draws on without copying; the others are bottom-up.
+// the GDI draws on without copying; the others are bottom-up. A size the
+// GDI refuses raises EOutOfResources.
 HBITMAP NewDib(int width, int height, TPixelFormat format) {
     BITMAPINFO info{};
     info.bmiHeader.biWidth = width;
@@ -58,7 +59,9 @@ HBITMAP NewDib(int width, int height, TPixelFormat format) {
         DeleteObject(probe);
         std::copy(std::begin(table.bmiColors), std::end(table.bmiColors), info.bmiColors);
     }
-    return CreateDIBSection(0, &info, DIB_RGB_COLORS, nullptr, 0, 0);
+    HBITMAP dib = CreateDIBSection(0, &info, DIB_RGB_COLORS, nullptr, 0, 0);
+    if (!dib) OutOfResources();
+    return dib;
 }
 
 // Copies the top-left part of one bitmap into another. Into a monochrome
@@ -75,6 +78,8 @@ void CopyPixels(HBITMAP from, HBITMAP to, int width, int height, COLORREF backgr
 }
 
 }  // namespace
+
+void OutOfResources() { throw EOutOfResources("Not enough storage is available to process this command"); }
 
 // ---- TGraphic ---------------------------------------------------------------
 
@@ -95,8 +100,9 @@ void TGraphic::LoadFromFile(const AnsiString& fileName) {
 }
 
 void TGraphic::SaveToFile(const AnsiString& fileName) {
-    TFileStream stream(fileName, fmCreate);
-    SaveToStream(&stream);
+    TStringStream bytes;
+    SaveToStream(&bytes);
+    SaveBytesToFile(fileName, bytes.DataString());
 }
 
 std::string TGraphic::ReadRest(TStream* stream) {

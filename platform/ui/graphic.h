@@ -15,6 +15,9 @@ class TBitmap;
 SERVIORA_EXCEPTION(EInvalidGraphic, Exception);
 SERVIORA_EXCEPTION(EInvalidGraphicOperation, Exception);
 
+// Raises EOutOfResources: the GDI refused a bitmap (see BitmapSizeAllowed).
+[[noreturn]] void OutOfResources();
+
 class TGraphic : public TPersistent {
     SERVIORA_HIERARCHY(TGraphic, TPersistent)
 public:

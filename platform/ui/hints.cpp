@@ -134,6 +134,9 @@ void TApplication::ActivateHint(TPoint cursorPos) {
         TClass cls = info.HintWindowClass;
         if (!cls || !cls->InheritsFrom(THintWindow::StaticClass())) cls = THintWindow::StaticClass();
         hintWindow_ = static_cast<THintWindow*>(static_cast<TComponentClass>(cls)->Create(this));
+        // The hint window may go before the forms while the application is
+        // freed, and their controls still cancel hints as they go.
+        hintWindow_->FreeNotification(this);
     }
     hintWindow_->SetColor(info.HintColor);
     TRect r = hintWindow_->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
@@ -143,6 +146,11 @@ void TApplication::ActivateHint(TPoint cursorPos) {
         hintHideTimer_ = SetTimer(0, 0, UINT(info.HideTimeout), [this](HWND, UINT, UINT_PTR, DWORD) {
             HideHintWindow();
         });
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == hintWindow_) hintWindow_ = nullptr;
 }
 
 void TApplication::CancelHint() {

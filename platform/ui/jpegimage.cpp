@@ -60,6 +60,11 @@ std::unique_ptr<TBitmap> Decode(const std::string& data) {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&info, TRUE);
+    // Refused before the library sizes its buffers from the header.
+    if (!BitmapSizeAllowed(info.image_width, info.image_height)) {
+        jpeg_destroy_decompress(&info);
+        OutOfResources();
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     bitmap->SetPixelFormat(pf24bit);

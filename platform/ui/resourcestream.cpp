@@ -2,7 +2,7 @@
 // long as the program, so nothing is copied.
 #include "platform/ui/resourcestream.h"
 
-#include "platform/ui/resources.h"
+#include "platform/win/resources.h"
 
 TResourceStream::TResourceStream(HINSTANCE, const AnsiString& name, const char* type) {
     const EmbeddedResource* resource = FindEmbeddedResource(type, name.c_str());

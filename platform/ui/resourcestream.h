@@ -4,7 +4,7 @@
 
 #include "platform/rtl/formresources.h"
 #include "platform/rtl/streams.h"
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 inline const char* const RT_RCDATA = "RCDATA";
 

@@ -2,6 +2,7 @@
 #include "platform/win/screens.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -20,15 +21,19 @@ int MonitorIndex(HMONITOR monitor) {
     return index >= 0 && index < ws::MonitorCount() ? index : -1;
 }
 
-LONG Overlap(const RECT& a, const RECT& b) {
+// Areas and distances in 64 bits: a rectangle far off any screen must not
+// wrap them.
+std::int64_t Overlap(const RECT& a, const RECT& b) {
     RECT common;
     if (!IntersectRect(&common, &a, &b)) return 0;
-    return (common.right - common.left) * (common.bottom - common.top);
+    return (std::int64_t(common.right) - common.left) * (std::int64_t(common.bottom) - common.top);
 }
 
-LONG DistanceSquared(const RECT& r, POINT p) {
-    const LONG dx = p.x < r.left ? r.left - p.x : p.x >= r.right ? p.x - r.right + 1 : 0;
-    const LONG dy = p.y < r.top ? r.top - p.y : p.y >= r.bottom ? p.y - r.bottom + 1 : 0;
+std::int64_t DistanceSquared(const RECT& r, POINT p) {
+    const auto axis = [](std::int64_t v, std::int64_t low, std::int64_t high) {
+        return v < low ? low - v : v >= high ? v - high + 1 : 0;
+    };
+    const std::int64_t dx = axis(p.x, r.left, r.right), dy = axis(p.y, r.top, r.bottom);
     return dx * dx + dy * dy;
 }
 
@@ -97,14 +102,14 @@ Module* FindModule(HMODULE module) {
 HMONITOR MonitorFromRect(const RECT* rect, DWORD flags) {
     if (!rect) return 0;
     int best = -1;
-    LONG bestArea = 0, nearest = -1;
+    std::int64_t bestArea = 0, nearest = -1;
     int nearestIndex = 0;
     for (int i = 0; i < ws::MonitorCount(); ++i) {
         RECT bounds, work;
         ws::MonitorArea(i, &bounds, &work);
-        const LONG area = Overlap(bounds, *rect);
+        const std::int64_t area = Overlap(bounds, *rect);
         if (area > bestArea) best = i, bestArea = area;
-        const LONG d = DistanceSquared(bounds, {rect->left, rect->top});
+        const std::int64_t d = DistanceSquared(bounds, {rect->left, rect->top});
         if (nearest < 0 || d < nearest) nearest = d, nearestIndex = i;
     }
     if (best >= 0) return firstMonitor + HMONITOR(best);

@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "platform/ui/graphics.h"
-#include "platform/ui/imagecodecs.h"
-#include "platform/ui/wingdi.h"
+#include "platform/gdi/imagecodecs.h"
+#include "platform/gdi/wingdi.h"
 
 namespace {
 

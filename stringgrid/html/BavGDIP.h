@@ -9,7 +9,7 @@
 
 #include "platform/rtl/types.h"
 #include "platform/ui/graphic.h"
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 // A region of the decoded picture to keep (the frame of a GIF), in pixels.
 struct PictureCrop {

@@ -6,7 +6,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/graphics.h"
-#include "platform/ui/resources.h"
+#include "platform/win/resources.h"
 #include "platform/ui/resourcestream.h"
 #include "stringgrid/html/BavGDIP.h"
 

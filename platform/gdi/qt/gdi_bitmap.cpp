@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/rtl/kernel.h"
 #include "platform/gdi/qt/gdi_internal.h"
 
 namespace gdi {
@@ -175,6 +176,14 @@ std::vector<RGBQUAD> StandardColors(int bpp) {
     return c;
 }
 
+// Whether the GDI makes a bitmap of this size; when not, the caller fails
+// with the reason left for GetLastError.
+bool SizeAllowed(std::int64_t width, std::int64_t height) {
+    if (BitmapSizeAllowed(width, height)) return true;
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return false;
+}
+
 std::unique_ptr<Bitmap> NewBitmap(int width, int height, int bitsPixel) {
     auto b = std::make_unique<Bitmap>();
     b->image = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
@@ -229,7 +238,7 @@ BITMAPINFO InfoOf(const Bitmap& b) {
 
 bool ValidDibHeader(const BITMAPINFOHEADER& h) {
     static const int depths[] = {1, 4, 8, 16, 24, 32};
-    return h.biWidth > 0 && h.biHeight != 0 && std::find(std::begin(depths), std::end(depths), h.biBitCount) != std::end(depths) &&
+    return h.biWidth > 0 && h.biHeight != 0 && BitmapSizeAllowed(h.biWidth, h.biHeight) && std::find(std::begin(depths), std::end(depths), h.biBitCount) != std::end(depths) &&
            (h.biCompression == BI_RGB || h.biCompression == BI_BITFIELDS);
 }
 
@@ -252,11 +261,11 @@ void Bitmap::PushToDib() {
 using namespace gdi;
 
 HBITMAP CreateBitmap(int width, int height, UINT, UINT bitCount, const void* bits) {
-    if (width < 0 || height < 0 || width > 0x7FFF * 4 || height > 0x7FFF * 4) return 0;
+    if (width < 0 || height < 0 || !SizeAllowed(width, height)) return 0;
     if (width == 0 || height == 0) return AddBitmap(NewBitmap(1, 1, 1));
     auto b = NewBitmap(width, height, bitCount == 1 ? 1 : int(bitCount ? bitCount : 32));
     HBITMAP h = AddBitmap(std::move(b));
-    if (bits) SetBitmapBits(h, DWORD(((width * (bitCount ? bitCount : 32) + 15) / 16) * 2 * height), bits);
+    if (bits) SetBitmapBits(h, DWORD(((std::int64_t(width) * (bitCount ? bitCount : 32) + 15) / 16) * 2 * height), bits);
     return h;
 }
 
@@ -267,14 +276,15 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
     // Compatible with what the DC holds: a fresh memory DC holds the 1x1
     // monochrome bitmap, so its compatible bitmaps are monochrome.
     int bpp = current && d->memory && current->bitsPixel == 1 ? 1 : 32;
-    if (width <= 0 || height <= 0) return 0;
+    if (width <= 0 || height <= 0 || !SizeAllowed(width, height)) return 0;
     return AddBitmap(NewBitmap(width, height, bpp));
 }
 
 HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, HANDLE, DWORD) {
     if (bits) *bits = nullptr;
-    if (!info || !ValidDibHeader(info->bmiHeader) || usage != DIB_RGB_COLORS) return 0;
+    if (!info || usage != DIB_RGB_COLORS) return 0;
     const BITMAPINFOHEADER& h = info->bmiHeader;
+    if (!SizeAllowed(h.biWidth, h.biHeight) || !ValidDibHeader(h)) return 0;
     auto b = NewBitmap(h.biWidth, std::abs(h.biHeight), h.biBitCount);
     b->dibSection = true;
     b->header = h;
@@ -298,7 +308,7 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
 
 HBITMAP CreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD init, const void* bits,
                        const BITMAPINFO* info, UINT usage) {
-    if (!header) return 0;
+    if (!header || !SizeAllowed(header->biWidth, header->biHeight)) return 0;
     HBITMAP b = CreateBitmap(header->biWidth, std::abs(header->biHeight), 1, 32, nullptr);
     if (b && (init & CBM_INIT) && bits && info) SetDIBits(dc, b, 0, UINT(std::abs(header->biHeight)), bits, info, usage);
     return b;

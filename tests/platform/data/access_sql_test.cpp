@@ -8,7 +8,7 @@ TEST(TranslateAccessSql, TurnsDateLiteralsIntoIsoTextAndLeavesTheRest) {
         const char* sqlite;
     } cases[] = {
         {"select * from t where d between #2024-01-05# and #2024-02-01#",
-         "select * from t where d between '2024-01-05' and '2024-02-01'"},
+         "select * from t where d between min('2024-01-05', '2024-02-01') and max('2024-01-05', '2024-02-01')"},
         {"where d=#2024-1-5#", "where d='2024-01-05'"},
         {"where d=#1/5/2024#", "where d='2024-01-05'"},
         {"where d=#2024-01-05 8:30#", "where d='2024-01-05 08:30:00'"},
@@ -21,6 +21,26 @@ TEST(TranslateAccessSql, TurnsDateLiteralsIntoIsoTextAndLeavesTheRest) {
         {"where [癩]=#2024-01-05#", "where [癩]='2024-01-05'"},
         {"where a='#' and b=#x#", "where a='#' and b=#x#"},
         {"where a=#2024-13-01#", "where a=#2024-13-01#"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TranslateAccessSql(c.access), c.sqlite) << c.access;
+}
+
+TEST(TranslateAccessSql, TakesTheBoundsOfBetweenInEitherOrder) {
+    const struct {
+        const char* access;
+        const char* sqlite;
+    } cases[] = {
+        {"where not(d between #2024-05-05# and #2024-05-02#)",
+         "where not(d between min('2024-05-05', '2024-05-02') and max('2024-05-05', '2024-05-02'))"},
+        // The upper bound ends at the next condition, clause or separator.
+        {"where x between 1 and 5 and y=2 order by x", "where x between min(1, 5) and max(1, 5) and y=2 order by x"},
+        {"select x between a+1 and (b and c), y from t",
+         "select x between min(a+1, (b and c)) and max(a+1, (b and c)), y from t"},
+        {"where x not between f(1, 2) and 3;", "where x not between min(f(1, 2), 3) and max(f(1, 2), 3);"},
+        // Text holding the words is not SQL; incomplete or nested forms stay as written.
+        {"where 备注='a between b and c'", "where 备注='a between b and c'"},
+        {"where x between 1", "where x between 1"},
+        {"where x between (y between 1 and 2) and 3", "where x between (y between 1 and 2) and 3"},
     };
     for (const auto& c : cases) EXPECT_EQ(TranslateAccessSql(c.access), c.sqlite) << c.access;
 }

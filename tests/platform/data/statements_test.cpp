@@ -107,6 +107,16 @@ TEST_F(DatabaseTest, DateRangesAndRemindersUseDateLiterals) {
     EXPECT_EQ(Open("select * from 流水记录 where 串码 like '%a%'")->RecordCount(), 4) << "LIKE ignores ASCII case";
 }
 
+TEST_F(DatabaseTest, BetweenTakesItsBoundsInEitherOrderAsTheRemindersWriteThem) {
+    InsertOrder("0000000001", "A", "B", "C", "2024-04-28");
+    InsertOrder("0000000002", "A", "B", "C", "2024-05-03");
+    // The reminders write today first and the day three days back second.
+    auto reminder = Open("select * from 流水记录 where not(接待日期 between #2024-05-05# and #2024-05-02#)");
+    ASSERT_EQ(reminder->RecordCount(), 1);
+    EXPECT_EQ(reminder->FieldByName("编号")->AsString(), "0000000001");
+    EXPECT_EQ(Open("select * from 流水记录 where 接待日期 between #2024-05-05# and #2024-05-02#")->RecordCount(), 1);
+}
+
 TEST_F(DatabaseTest, OperatorsAndGrants) {
     connection_->BeginTrans();
     Exec("insert into 操作员([操作员],[姓名],[密码]) values ('0002','李四','pw')");

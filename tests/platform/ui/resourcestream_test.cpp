@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ui/resources.h"
+#include "platform/win/resources.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "platform/rtl/streams.h"
-#include "platform/ui/wingdi.h"
+#include "platform/gdi/wingdi.h"
 #include "report/core/qm_utils.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/rtl/streams.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/graphics.h"
-#include "platform/ui/imagecodecs.h"
+#include "platform/gdi/imagecodecs.h"
 #include "stringgrid/html/BavGDIP.h"
 #include "stringgrid/html/BavImage.h"
 
