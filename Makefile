@@ -1,11 +1,16 @@
 # The two commands of the README: `make run` and `make test`.
 # Both install what is missing, configure and build with every core.
+# `make sanitize` runs every test under ASan and UBSan in a build of its
+# own; `make fuzz` fuzzes each reader for FUZZ_SECONDS (see tools/fuzz).
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 XVFB ?=
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench sanitize fuzz clean
 
 all: build
 
@@ -29,5 +34,16 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done; true
 
+# Leaks are not looked for: Qt and fontconfig keep caches for the process's
+# life on purpose.
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DSERVIORA_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) tools/fuzz $(FUZZ_BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/rtl/exceptions.h"
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/exceptions.h"
 #include "platform/rtl/filepaths.h"
 #include "platform/rtl/streams.h"
 

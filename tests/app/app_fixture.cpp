@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "app/programfolder.h"
+#include "platform/data/sqlite_database.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/fileutils.h"
 #include "platform/rtl/streams.h"
@@ -68,4 +69,19 @@ int AppTest::Asked(const AnsiString& text) const {
     for (const ModalQuestion& question : ModalQuestions())
         if (question.text == text) ++count;
     return count;
+}
+
+AnsiString DatabaseRows(const AnsiString& databaseFile) {
+    SqliteDatabase database;
+    database.Open(databaseFile);
+    AnsiString rows;
+    for (const char* table : {"流水记录", "备用机库", "领用记录", "操作员", "权限清单"}) {
+        QueryResult result = database.Query(AnsiString("select * from ") + table);
+        for (std::size_t row = 0; row < result.rows.RowCount(); ++row) {
+            rows += table;
+            for (const CellValue& cell : result.rows.Row(row)) rows += "|" + cell.bytes + std::to_string(cell.integer) + std::to_string(cell.real);
+            rows += "\n";
+        }
+    }
+    return rows;
 }

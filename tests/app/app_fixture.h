@@ -13,6 +13,10 @@
 #include "platform/ui/modalresponder.h"
 #include "support/temp_dir.h"
 
+// Every row of the application's tables in `databaseFile`, as text: two
+// files with the same rows answer the same, whatever their page bytes.
+AnsiString DatabaseRows(const AnsiString& databaseFile);
+
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override;

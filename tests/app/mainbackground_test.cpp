@@ -13,6 +13,7 @@
 #include "platform/ui/jpegimage.h"
 #include "platform/ui/testseams.h"
 #include "platform/gdi/wingdi.h"
+#include "support/jpeg_header.h"
 
 namespace {
 
@@ -126,6 +127,21 @@ TEST_P(UnloadableBackgroundTest, LeavesTheBackgroundEmptyWithoutAMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, UnloadableBackgroundTest, ::testing::Values("", "这不是图片\r\n"));
+
+// A small JPEG claiming 43690 x 32769 pixels once brought the program down
+// before the login at every start.
+TEST_F(MainBackgroundTest, APictureClaimingAHugeSizeLeavesTheBackgroundEmpty) {
+    const AnsiString picture = dir_.file("image/001.jpg");
+    WriteJpeg(picture, kPictureColour);
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(picture, bytes));
+    WriteText(picture, WithClaimedJpegSize(bytes, 43690, 32769));
+    StartMainWindow();
+    ProcessMessages();
+    EXPECT_FALSE(main_->Image1->Visible());
+    EXPECT_TRUE(ModalQuestions().empty());
+    EXPECT_TRUE(main_->Visible());
+}
 
 TEST_F(MainBackgroundTest, LoadBackgroundShowsAnotherPictureAtOnceAndHidesAnUnreadableOne) {
     WriteJpeg(dir_.file("image/001.jpg"), kPictureColour);

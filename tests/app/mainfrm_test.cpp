@@ -18,13 +18,6 @@
 
 namespace {
 
-AnsiString FileBytes(const AnsiString& name) {
-    TFileStream file(name, fmOpenRead);
-    AnsiString bytes(static_cast<std::size_t>(file.Size()), '\0');
-    file.ReadBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
-    return bytes;
-}
-
 TEST_F(AppTest, ShowsTheShopNameAndSloganOfTheSettingsFile) {
     // GB18030 bytes, as the settings window writes them.
     WriteSettings("[程序参数]\r\n店铺名称=恒通手机维修\r\n广告语=诚信为本\r\n提醒=0\r\n");
@@ -150,7 +143,7 @@ TEST_F(AppTest, ClosingAsksAndOkBacksTheDatabaseUpAndOffersAManualBackup) {
     main_->Close();
     const AnsiString backup = dir_.file("backup/" + FormatDateTime("yyyy-mm-dd", Date()) + ".bak");
     ASSERT_TRUE(FileExists(backup));
-    EXPECT_EQ(FileBytes(backup), FileBytes(dir_.file("database/database.mdb")));
+    EXPECT_EQ(DatabaseRows(backup), DatabaseRows(dir_.file("database/database.mdb")));
     ASSERT_EQ(ModalQuestions().size(), 3u);
     EXPECT_EQ(ModalQuestions()[0].text, "确实要退出本系统吗？");
     EXPECT_EQ(ModalQuestions()[0].caption, "系统提示");

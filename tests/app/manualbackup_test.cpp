@@ -7,19 +7,11 @@
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/fileutils.h"
-#include "platform/rtl/streams.h"
 #include "platform/ui/dialogs.h"
 
 namespace {
 
 const char kFilter[] = "BAK文件|*.BAK|所有文件|*.*";
-
-AnsiString FileBytes(const AnsiString& name) {
-    TFileStream file(name, fmOpenRead);
-    AnsiString bytes(static_cast<std::size_t>(file.Size()), '\0');
-    file.ReadBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
-    return bytes;
-}
 
 class ManualBackupTest : public AppTest {
 protected:
@@ -51,7 +43,7 @@ TEST_F(ManualBackupTest, CopiesTheDatabaseToTheChosenNameWithBakAppended) {
     EXPECT_TRUE(Told(1, "备份数据成功！", "提示", MB_ICONINFORMATION));
     const AnsiString backup = dir_.file("2024-05-01.BAK.bak");
     ASSERT_TRUE(FileExists(backup));
-    EXPECT_EQ(FileBytes(backup), FileBytes(dir_.file("database/database.mdb")));
+    EXPECT_EQ(DatabaseRows(backup), DatabaseRows(dir_.file("database/database.mdb")));
     EXPECT_EQ(main_->SaveDialog1->FileName(), dir_.file("2024-05-01.BAK")) << "the dialog keeps the last name";
 }
 

@@ -23,6 +23,36 @@ protected:
     }
 };
 
+// Records what each item looks like when the collection hears of it.
+class TWatchingCollection : public TOwnedCollection {
+    SERVIORA_CLASS(TWatchingCollection, TOwnedCollection)
+public:
+    TWatchingCollection() : TOwnedCollection(nullptr, TTestItem::StaticClass()) {}
+    std::vector<std::string> seen;
+
+protected:
+    void Notify(TCollectionItem* item, TCollectionNotification action) override {
+        if (action == cnAdded)
+            seen.push_back("added " + Describe(item));
+    }
+    void Update(TCollectionItem*) override {
+        for (int i = 0; i < Count(); ++i)
+            seen.push_back("update " + Describe(Items(i)));
+    }
+
+private:
+    static std::string Describe(TCollectionItem* item) {
+        auto* test = dynamic_cast<TTestItem*>(item);
+        return item->ClassName() + (test ? " " + std::to_string(test->Width()) : "");
+    }
+};
+
+TEST(Collection, ANewItemIsAnnouncedOnlyOnceItIsWhole) {
+    TWatchingCollection items;
+    items.Add();
+    EXPECT_EQ(items.seen, (std::vector<std::string>{"added TTestItem 64", "update TTestItem 64"}));
+}
+
 TEST(Collection, AddInsertDeleteKeepOrderIdsAndIndexes) {
     TCountingCollection items(nullptr);
     auto* a = static_cast<TTestItem*>(items.Add());

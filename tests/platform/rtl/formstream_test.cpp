@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
+
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/formresources.h"
 #include "platform/rtl/moduleregistry.h"
@@ -356,3 +359,46 @@ TEST(FormText, LongStringsAndBinaryWrapAndReadBack) {
 }
 
 }  // namespace
+
+TEST(FormText, NestingPastTheLimitIsRefusedInBothForms) {
+    const auto nestedLists = [](int depth) {
+        return "object A: TA\n  P = " + std::string(depth, '(') + std::string(depth, ')') + "\nend\n";
+    };
+    const auto nestedObjects = [](int depth) {
+        std::string text;
+        for (int i = 0; i < depth; ++i) text += "object A: TA\n";
+        for (int i = 0; i < depth; ++i) text += "end\n";
+        return text;
+    };
+    for (const auto& nested : {std::function<std::string(int)>(nestedLists), std::function<std::string(int)>(nestedObjects)}) {
+        const std::string deepest = nested(MaxFormNesting - 1);
+        EXPECT_EQ(ParseFormBinary(FormTextToBinary(deepest)), ParseFormText(deepest));
+        EXPECT_THROW(ParseFormText(nested(50000)), EParserError);
+    }
+}
+
+TEST(FormText, TheSmallestIntegerAndAQuoteAfterAStrayLeadByteReadBack) {
+    const TFormObject object = ParseFormText("object A: TA\n  P = -$8000000000000000\n  Q = -9223372036854775808\nend\n");
+    EXPECT_EQ(object.properties[0].value.integer, std::numeric_limits<Int64>::min());
+    EXPECT_EQ(object.properties[1].value.integer, std::numeric_limits<Int64>::min());
+    // Binary forms may carry text that is not UTF-8; the printed text must
+    // still read back to the same bytes.
+    for (const char* text : {"\xC3'", "\xE4\xB8'x", "\xF0''", "'\xC3", "\xC3\xA9'"}) {
+        TFormObject form;
+        form.className = "TA";
+        form.properties.push_back({"S", TFormValue::OfString(text)});
+        EXPECT_EQ(ParseFormText(FormatFormText(form)), form) << FormatFormText(form);
+    }
+}
+
+TEST(FormBinary, CountsOnlyBoundTheBytesLeftNotTheMemoryTaken) {
+    // Nested lists each claiming 100,000 items in a stream of about 100 KB:
+    // refused as cut short, without sizing 250 vectors of 100,000 values first.
+    std::string bytes = "TPF0";
+    bytes += '\0';                      // object
+    bytes += '\x01';                    // childPos -1
+    bytes += std::string("\x01T\x01" "A\x01\x01P", 7);  // class T, name A, one property P
+    for (int i = 0; i < 250; ++i) bytes += "\x06\xA0\x8D\x06";  // a list of 100,000
+    bytes += std::string(100000, '\0');
+    EXPECT_THROW(ParseFormBinary(bytes), EReadError);
+}

@@ -191,3 +191,25 @@ TEST_F(Registry, RegIniFileKeepsSectionsAsSubKeysAndNumbersAsText) {
 }
 
 }  // namespace
+
+// Keys nest at most 512 deep, as on the platform: a damaged file with a
+// deeper key loses that line only, and no deeper key can be made.
+TEST_F(Registry, KeysDeeperThanTheLimitAreNeitherReadNorMade) {
+    const auto path = [](std::size_t depth) {
+        RegistryKeyPath key{HKEY_CURRENT_USER, {}};
+        key.names.assign(depth, "k");
+        return key;
+    };
+    std::string file = "serviora-registry 1\nkey\tHKEY_CURRENT_USER";
+    for (int i = 0; i < 50000; ++i) file += "\tk";
+    file += "\nvalue\tsz\tlost\tx\nkey\tHKEY_CURRENT_USER\tkept\nvalue\tsz\tname\tv\n";
+    ForceDirectories(dir_.file("serviora"));
+    ASSERT_TRUE(WriteFileAtomically(dir_.file("serviora/registry.dat"), file));
+    EXPECT_FALSE(RegistryKeyExists(path(1)));
+    EXPECT_EQ(RegistryReadValue({HKEY_CURRENT_USER, {"kept"}}, "name")->data, "v");
+
+    EXPECT_TRUE(RegistryCreateKey(path(512)));
+    EXPECT_FALSE(RegistryCreateKey(path(513)));
+    EXPECT_TRUE(RegistryKeyExists(path(512)));
+    EXPECT_FALSE(RegistryKeyExists(path(513)));
+}

@@ -11,6 +11,7 @@
 
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/stringlist.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -235,3 +236,53 @@ TEST(TStringStream, ReadsAndWritesStrings) {
 }
 
 }  // namespace
+
+namespace {
+
+// Lines whose writing fails half-way, after some bytes went out.
+class TFailingStrings : public TStringList {
+public:
+    void SaveToStream(TStream* stream) const override {
+        stream->WriteBuffer("half", 4);
+        throw EWriteError("Stream write error");
+    }
+};
+
+}  // namespace
+
+// Saving replaces the file in one step: an existing name (and a hard link
+// to its old contents) keeps the old bytes until the new ones are whole,
+// and a save that fails leaves the old file as it was.
+TEST(SaveToFile, ReplacesTheFileWholeOrNotAtAll) {
+    TempDir dir;
+    const AnsiString name = dir.file("导出.txt"), link = dir.file("old.txt");
+    const auto prepare = [&] {
+        std::filesystem::remove(AnsiToUtf8(link));
+        std::ofstream(AnsiToUtf8(name), std::ios::binary | std::ios::trunc) << "old contents";
+        std::filesystem::create_hard_link(AnsiToUtf8(name), AnsiToUtf8(link));
+    };
+    TMemoryStream memory;
+    memory.WriteBuffer("memory", 6);
+    TStringList lines;
+    lines.Add("lines");
+    const struct {
+        const char* saver;
+        std::function<void()> save;
+        const char* expected;
+    } cases[] = {
+        {"memory stream", [&] { memory.SaveToFile(name); }, "memory"},
+        {"strings", [&] { lines.SaveToFile(name); }, "lines\r\n"},
+        {"bytes", [&] { SaveBytesToFile(name, "bytes"); }, "bytes"},
+    };
+    for (const auto& c : cases) {
+        prepare();
+        c.save();
+        EXPECT_EQ(ReadWholeFile(AnsiToUtf8(name)), c.expected) << c.saver;
+        EXPECT_EQ(ReadWholeFile(AnsiToUtf8(link)), "old contents") << c.saver << " wrote into the old file";
+    }
+    prepare();
+    EXPECT_THROW(TFailingStrings().SaveToFile(name), EWriteError);
+    EXPECT_EQ(ReadWholeFile(AnsiToUtf8(name)), "old contents");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(AnsiToUtf8(dir.path())), {}), 2) << "no temporary left";
+    EXPECT_THROW(lines.SaveToFile(dir.file("没有/x.txt")), EFCreateError);
+}

@@ -66,3 +66,34 @@ TEST_F(HintTest, TheHintAppearsAfterThePauseWithItsShortPart) {
     EXPECT_EQ(GetLongHint("a|b"), "b");
     EXPECT_EQ(GetLongHint("ab"), "ab");
 }
+
+// The application frees its hint window before its forms; the controls
+// freed after it still cancel hints on their way out.
+TEST_F(HintTest, AFreedHintWindowIsForgottenAndAnotherIsMadeWhenNeeded) {
+    FrozenClockScope clock(EncodeDate(2026, 12, 10));
+    TForm* form = NewForm();
+    THintedBox* hinted = THintedBox::Create(form);
+    hinted->SetParent(form);
+    hinted->SetBounds(10, 50, 80, 20);
+    hinted->SetHint("模糊查找");
+    hinted->SetShowHint(true);
+    form->Show();
+    ProcessMessages();
+    const auto hover = [&] {
+        SimulateMouseMove(hinted->Handle(), Point(7, 5));
+        ProcessMessages();
+        AdvanceClock(600);
+        ProcessMessages();
+    };
+    hover();
+    ASSERT_NE(Application->HintWindow(), nullptr);
+
+    delete Application->HintWindow();
+    EXPECT_EQ(Application->HintWindow(), nullptr);
+    Application->CancelHint();
+    hover();
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_TRUE(Application->HintWindow()->IsShowing());
+    delete Application->HintWindow();
+    delete form;
+}

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/kernel.h"
 #include "platform/rtl/component.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/bmpfile.h"
 #include "platform/ui/themes.h"
+#include "support/jpeg_header.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -254,6 +258,89 @@ TEST(Jpeg, EncodedAndDecodedKeepsSizeAndNearColours) {
     junk.WriteBuffer("not a jpeg", 10);
     junk.SetPosition(0);
     EXPECT_THROW(loaded.LoadFromStream(&junk), EJPEG);
+}
+
+// A small grey JPEG, as the encoder writes it.
+std::string SmallJpeg() {
+    TBitmap bitmap;
+    bitmap.SetSize(8, 8);
+    TJPEGImage jpeg;
+    jpeg.Assign(&bitmap);
+    TStringStream bytes;
+    jpeg.SaveToStream(&bytes);
+    return bytes.DataString();
+}
+
+TEST(Jpeg, APictureClaimingAHugeSizeIsRefusedBeforeAnythingIsAllocated) {
+    // A small file claiming 43690 x 32769 once wrapped the buffer size;
+    // 20000 x 20000 would have taken gigabytes.
+    for (const auto& [width, height] : {std::pair{43690, 32769}, {20000, 20000}, {60000, 1200}}) {
+        TStringStream stream(WithClaimedJpegSize(SmallJpeg(), width, height));
+        TJPEGImage jpeg;
+        EXPECT_THROW(jpeg.LoadFromStream(&stream), EOutOfResources) << width << "x" << height;
+        EXPECT_TRUE(jpeg.Empty());
+    }
+    TStringStream same(WithClaimedJpegSize(SmallJpeg(), 8, 8));
+    TJPEGImage jpeg;
+    jpeg.LoadFromStream(&same);
+    EXPECT_EQ(jpeg.Width(), 8);
+}
+
+TEST(Bitmap, SizesPastTheLimitFailAsOutOfResources) {
+    TBitmap bitmap;
+    bitmap.SetSize(10, 20);
+    for (const auto& [width, height] : {std::pair{70000, 1}, {1, 70000}, {10000, 10000}}) {
+        EXPECT_THROW(bitmap.SetSize(width, height), EOutOfResources) << width << "x" << height;
+        EXPECT_EQ(bitmap.Width(), 10);
+        EXPECT_EQ(bitmap.Height(), 20);
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biWidth = 43690;
+    info.bmiHeader.biHeight = -32769;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = &info;
+    SetLastError(0);
+    EXPECT_EQ(CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0), HBITMAP(0));
+    EXPECT_EQ(bits, nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+    EXPECT_EQ(CreateBitmap(1 << 16, 1 << 16, 1, 32, nullptr), HBITMAP(0));
+    EXPECT_EQ(DibRowBytes(0x7FFFFFFF, 32), std::int64_t(0x7FFFFFFF) * 4) << "no 32-bit wrap";
+}
+
+TEST(Bitmap, BmpAndIconHeadersThatWouldReadPastTheFileAreRefused) {
+    // A header size of 0xFFFFFFFF once passed a bounds check wrapped in 32 bits.
+    const char raw[] = "BM" "\0\0\0\0\0\0\0\0\0\0\0\0" "\xFF\xFF\xFF\xFF" "\x01\0\0\0" "\x01\0\0\0";
+    const std::string bmp(raw, sizeof raw - 1);
+    ASSERT_EQ(bmp.size(), 26u);
+    EXPECT_EQ(ReadBmp(bmp.data(), bmp.size()), HBITMAP(0));
+    // An icon whose width makes its row size wrap.
+    std::string image(40, '\0');
+    const unsigned char header[] = {40, 0, 0, 0, 0xF0, 0xFF, 0xFF, 0x7F, 4, 0, 0, 0, 1, 0, 32, 0};
+    image.replace(0, sizeof header, reinterpret_cast<const char*>(header), sizeof header);
+    image += std::string(64, '\0');
+    std::string ico("\0\0\1\0\1\0", 6);
+    const unsigned char entry[] = {0, 0, 0, 0, 1, 0, 32, 0, std::uint8_t(image.size()), 0, 0, 0, 22, 0, 0, 0};
+    ico.append(reinterpret_cast<const char*>(entry), sizeof entry);
+    ico += image;
+    HBITMAP color = 0, mask = 0;
+    EXPECT_FALSE(ReadIco(ico.data(), ico.size(), &color, &mask));
+    EXPECT_EQ(color, HBITMAP(0));
+}
+
+TEST(Picture, SavingReplacesTheFileWhole) {
+    TempDir dir;
+    const std::string name = dir.file("picture.bmp"), link = dir.file("old.bmp");
+    std::ofstream(name, std::ios::binary) << "old contents";
+    std::filesystem::create_hard_link(name, link);
+    TBitmap bitmap;
+    bitmap.SetSize(3, 2);
+    bitmap.SaveToFile(name);
+    TBitmap loaded;
+    loaded.LoadFromFile(name);
+    EXPECT_EQ(loaded.Width(), 3);
+    std::string old;
+    std::getline(std::ifstream(link, std::ios::binary), old);
+    EXPECT_EQ(old, "old contents") << "the bitmap was written into the old file";
 }
 
 TEST(Picture, LoadsFilesByExtension) {

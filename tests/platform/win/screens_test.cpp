@@ -1,4 +1,6 @@
 // Monitors, system parameters and platform functions looked up by name.
+#include <climits>
+
 #include "platform/win/screens.h"
 #include "tests/platform/win/window_fixture.h"
 
@@ -11,6 +13,9 @@ TEST_F(WindowTest, MonitorsAndWorkAreaComeFromTheScreens) {
     EXPECT_EQ(MonitorFromPoint(Point(work.left + 1, work.top + 1), MONITOR_DEFAULTTONULL), monitor);
     EXPECT_EQ(MonitorFromPoint(Point(-100000, -100000), MONITOR_DEFAULTTONULL), 0u);
     EXPECT_EQ(MonitorFromPoint(Point(-100000, -100000), MONITOR_DEFAULTTONEAREST), monitor);
+    // Distances far off every screen do not wrap.
+    const RECT far = {INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1};
+    EXPECT_EQ(MonitorFromRect(&far, MONITOR_DEFAULTTONEAREST), monitor);
     MONITORINFOEX info;
     ASSERT_TRUE(GetMonitorInfo(monitor, &info));
     EXPECT_EQ(info.rcWork, work);

@@ -1,0 +1,6 @@
+object BaseModule: TTestBaseModule
+  object Shared: TTestWidget
+    Count = 1
+    Caption = 'base'
+  end
+end

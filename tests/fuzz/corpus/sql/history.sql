@@ -1,0 +1,1 @@
+select * from 流水记录 where 已返厂=false and(接待日期 between #2024-05-01# and #2024-05-03#) order by 接待日期

@@ -1,0 +1,1 @@
+select x between (y between 1 and 2) and 3, f(a, b) from t where [°]]=#2024-01-05# and "q"

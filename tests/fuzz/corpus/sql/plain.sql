@@ -1,0 +1,1 @@
+select 串码,品牌 from [备用机库] where (型号 like '%a%')and (领用=false)

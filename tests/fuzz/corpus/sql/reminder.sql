@@ -1,0 +1,1 @@
+select * from 流水记录 where (已返厂=false)and not(接待日期 between #2024-05-05# and #2024-05-02#)
