@@ -15,6 +15,7 @@
 void RestoreDatabaseCommand(TADOConnection& connection, const std::function<AnsiString()>& chooseBackup);
 
 // Asks, then empties the database and re-creates the administrator on
-// `query` (the scratch query ADOall). A database error escapes to the
-// application's default handler, with the tables emptied so far left empty.
+// `query` (the scratch query ADOall) in one transaction, and says so once
+// it is committed. A database error escapes to the application's default
+// handler with the database as it was.
 void InitialiseDatabaseCommand(TADOQuery& query);

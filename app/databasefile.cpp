@@ -1,24 +1,25 @@
 // Restoring the database from a backup, and the initialisation statements.
 #include "app/databasefile.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "app/transaction.h"
 #include "platform/rtl/fileutils.h"
+#include "tools/createdb/create_database.h"
 
 namespace {
 
-const char* const kTables[] = {"流水记录", "备用机库", "领用记录", "操作员", "权限清单"};
-
-// The column names of each table, in the order of kTables.
-std::vector<std::vector<AnsiString>> TableColumns(SqliteDatabase& database) {
-    std::vector<std::vector<AnsiString>> tables;
-    for (const char* table : kTables) {
-        std::vector<AnsiString> names;
-        for (const ResultColumn& column : database.Query(AnsiString("select * from ") + table + " where 1=0").columns)
-            names.push_back(column.name);
-        tables.push_back(std::move(names));
+// The schema objects of a database as sqlite_master lists them, sorted.
+std::vector<serviora::SchemaObject> SchemaObjects(SqliteDatabase& database) {
+    const QueryResult result = database.Query("select type, name, tbl_name, sql from sqlite_master");
+    std::vector<serviora::SchemaObject> objects;
+    for (std::size_t row = 0; row < result.rows.RowCount(); ++row) {
+        const auto cells = result.rows.Row(row);
+        objects.push_back({cells[0].bytes, cells[1].bytes, cells[2].bytes, cells[3].bytes});
     }
-    return tables;
+    std::sort(objects.begin(), objects.end());
+    return objects;
 }
 
 bool PassesQuickCheck(SqliteDatabase& database) {
@@ -43,12 +44,11 @@ private:
 
 }  // namespace
 
-bool IsDatabaseLike(TADOConnection& connection, const AnsiString& fileName) {
-    const auto expected = TableColumns(connection.Database());
+bool IsDatabaseLike(const AnsiString& fileName) {
     SqliteDatabase candidate;
     try {
         candidate.Open(fileName);
-        return TableColumns(candidate) == expected && PassesQuickCheck(candidate);
+        return SchemaObjects(candidate) == serviora::ApplicationSchemaObjects() && PassesQuickCheck(candidate);
     } catch (const EDatabaseError&) {
         return false;
     }
@@ -57,7 +57,7 @@ bool IsDatabaseLike(TADOConnection& connection, const AnsiString& fileName) {
 bool RestoreDatabaseFile(TADOConnection& connection, const AnsiString& backupFile) {
     const AnsiString databaseFile = connection.DataSource();
     StagedCopy staged(databaseFile);
-    if (!CopyFile(backupFile, staged.Name(), false) || !IsDatabaseLike(connection, staged.Name())) return false;
+    if (!CopyFile(backupFile, staged.Name(), false) || !IsDatabaseLike(staged.Name())) return false;
     connection.Close();
     if (CopyFile(staged.Name(), databaseFile, false)) return true;
     connection.Open();
@@ -73,9 +73,11 @@ void InitialiseDatabase(TADOQuery& query) {
         "delete  from 操作员 ",
         "insert into 操作员([操作员],[姓名])values('0001','系统管理员')",
     };
-    for (const char* statement : statements) {
-        query.SQL()->SetText(statement);
-        query.ExecSQL();
-        query.Close();
-    }
+    RunTransaction(query.Connection(), [&] {
+        for (const char* statement : statements) {
+            query.SQL()->SetText(statement);
+            query.ExecSQL();
+            query.Close();
+        }
+    });
 }

@@ -4,12 +4,15 @@
 
 #include "platform/data/ado.h"
 
-// Whether `fileName` is a database of the same schema as the one
-// `connection` works on: an SQLite file with each of the application's five
-// tables holding the same columns in the same order, which passes SQLite's
-// quick check. Anything else (text, pictures, other databases, damaged
-// files) answers false. The file is never changed.
-bool IsDatabaseLike(TADOConnection& connection, const AnsiString& fileName);
+// Whether `fileName` is a database of the application: an SQLite file
+// whose schema objects are exactly those the application's schema creates
+// (its five tables with their columns, and their indexes; no other table,
+// no view, no trigger), which passes SQLite's quick check. The reference is
+// the schema built into the program, never the database in use, so a good
+// backup restores a live database that lost a table. Anything else (text,
+// pictures, other databases, damaged files) answers false. The file's
+// contents are never changed.
+bool IsDatabaseLike(const AnsiString& fileName);
 
 // Puts `backupFile` in place of the connection's database file. The backup
 // is first copied beside the database and that copy is checked with
@@ -22,5 +25,7 @@ bool RestoreDatabaseFile(TADOConnection& connection, const AnsiString& backupFil
 
 // Empties the five tables and re-creates the administrator "0001"
 // ("系统管理员", no password), each statement run on `query` as its whole
-// text and the query closed after it, with no transaction around them.
+// text and the query closed after it, all in one transaction on the
+// query's connection: a failure part way leaves the database as it was
+// (never without an operator) and propagates.
 void InitialiseDatabase(TADOQuery& query);

@@ -53,6 +53,8 @@ void Tdayinshezhi::ApplyBackgroundPicture() {
 void Tdayinshezhi::Published(TPublished<Tdayinshezhi>& p) {
     p.Field("GroupBox1", &Tdayinshezhi::GroupBox1);
     p.Field("Label1", &Tdayinshezhi::Label1);
+    p.Field("Label2", &Tdayinshezhi::Label2);
+    p.Field("Label3", &Tdayinshezhi::Label3);
     p.Field("Label4", &Tdayinshezhi::Label4);
     p.Field("Label5", &Tdayinshezhi::Label5);
     p.Field("Edit1", &Tdayinshezhi::Edit1);

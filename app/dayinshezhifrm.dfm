@@ -27,23 +27,23 @@ object dayinshezhi: Tdayinshezhi
     object Label1: TLabel
       Left = 12
       Top = 22
-      Width = 65
+      Width = 52
       Height = 13
-      Caption = '店铺名称：'
+      Caption = '店铺名称'
     end
     object Label4: TLabel
       Left = 12
       Top = 54
-      Width = 65
+      Width = 52
       Height = 13
-      Caption = '背景图片：'
+      Caption = '背景图片'
     end
     object Label5: TLabel
       Left = 12
       Top = 86
-      Width = 52
+      Width = 39
       Height = 13
-      Caption = '广告语：'
+      Caption = '广告语'
     end
     object Edit1: TEdit
       Left = 84
@@ -75,6 +75,14 @@ object dayinshezhi: Tdayinshezhi
       Height = 21
       TabOrder = 3
     end
+    object Label2: TLabel
+      Left = 12
+      Top = 22
+      Width = 52
+      Height = 13
+      Caption = '软件名称'
+      Visible = False
+    end
     object Edit2: TEdit
       Left = 84
       Top = 18
@@ -83,8 +91,16 @@ object dayinshezhi: Tdayinshezhi
       TabOrder = 4
       Visible = False
     end
-    object Edit3: TEdit
+    object Label3: TLabel
       Left = 212
+      Top = 22
+      Width = 52
+      Height = 13
+      Caption = '软件版本'
+      Visible = False
+    end
+    object Edit3: TEdit
+      Left = 272
       Top = 18
       Width = 121
       Height = 21

@@ -19,6 +19,8 @@ public:
 
     TGroupBox* GroupBox1 = nullptr;
     TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;  // hidden, with Edit2
+    TLabel* Label3 = nullptr;  // hidden, with Edit3
     TLabel* Label4 = nullptr;
     TLabel* Label5 = nullptr;
     TEdit* Edit1 = nullptr;  // 店铺名称

@@ -22,9 +22,10 @@ std::vector<TFactoryQueueRow> ReadFactoryQueue(TDM1& dm) {
 
 bool SendToFactory(TDM1& dm, const std::vector<AnsiString>& tickedNumbers, const AnsiString& remark,
                    const AnsiString& operatorId) {
-    return RunInTransaction(dm.ADOConnection1, [&] {
+    const bool sent = RunInTransaction(dm.ADOConnection1, [&] {
         const AnsiString today = DateToStr(Date());
         for (const AnsiString& number : tickedNumbers) MarkSentToFactory(dm.ADOall, number, today, operatorId, remark);
-        Application->MessageBox("返厂成功！", "提示", MB_ICONINFORMATION);
     });
+    if (sent) Application->MessageBox("返厂成功！", "提示", MB_ICONINFORMATION);
+    return sent;
 }

@@ -17,9 +17,10 @@ struct TFactoryQueueRow {
 // The orders neither refunded nor sent, oldest reception first.
 std::vector<TFactoryQueueRow> ReadFactoryQueue(TDM1& dm);
 
-// Marks the ticked orders and says "返厂成功！"; answers true, and the
-// window closes. A failure rolls the whole batch back, shows its message
-// and answers false (the window stays with its ticks). Nothing ticked runs
-// no statement and still succeeds.
+// Marks the ticked orders and, once they are committed, says "返厂成功！";
+// answers true, and the window closes. A failure (the commit included)
+// rolls the whole batch back, shows its message and answers false (the
+// window stays with its ticks). Nothing ticked runs no statement and still
+// succeeds.
 bool SendToFactory(TDM1& dm, const std::vector<AnsiString>& tickedNumbers, const AnsiString& remark,
                    const AnsiString& operatorId);

@@ -63,6 +63,11 @@ void Tjiedai::FormShow(TObject*) {
     ResetReception(*DM1, controls);
 }
 
+void Tjiedai::FormActivate(TObject*) {
+    ReceptionControls controls(*this);
+    ShowNextOrderNumber(*DM1, controls);
+}
+
 void Tjiedai::FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
 
 void Tjiedai::BitBtn1Click(TObject*) {
@@ -70,7 +75,12 @@ void Tjiedai::BitBtn1Click(TObject*) {
     SaveReception(*DM1, controls, SettingsFileName(), loginform->CurrentOperatorId);
 }
 
-void Tjiedai::BitBtn2Click(TObject*) { shanchujilu->ShowModal(); }
+// The deletion may have freed the number shown.
+void Tjiedai::BitBtn2Click(TObject*) {
+    shanchujilu->ShowModal();
+    ReceptionControls controls(*this);
+    ShowNextOrderNumber(*DM1, controls);
+}
 
 void Tjiedai::BitBtn4Click(TObject*) { Close(); }
 
@@ -138,6 +148,7 @@ void Tjiedai::Published(TPublished<Tjiedai>& p) {
     p.Field("QmXLSExport1", &Tjiedai::QmXLSExport1);
     p.Method("FormCreate", &Tjiedai::FormCreate);
     p.Method("FormShow", &Tjiedai::FormShow);
+    p.Method("FormActivate", &Tjiedai::FormActivate);
     p.Method("FormClose", &Tjiedai::FormClose);
     p.Method("BitBtn1Click", &Tjiedai::BitBtn1Click);
     p.Method("BitBtn2Click", &Tjiedai::BitBtn2Click);

@@ -12,6 +12,7 @@ object jiedai: Tjiedai
   FormStyle = fsMDIChild
   Position = poDefaultPosOnly
   Visible = True
+  OnActivate = FormActivate
   OnClose = FormClose
   OnCreate = FormCreate
   OnShow = FormShow

@@ -65,6 +65,9 @@ public:
 
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
+    // Coming back to the window (orders deleted or the database emptied
+    // meanwhile): the number shown is the one the next save stores.
+    void FormActivate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
     void BitBtn1Click(TObject* Sender);
     void BitBtn2Click(TObject* Sender);

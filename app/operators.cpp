@@ -52,8 +52,8 @@ AnsiString OperatorPassword(TADOQuery* query, const AnsiString& id) {
     return FirstValue(query, "select 密码 from  操作员 where 操作员=" + QuotedStr(id), "密码");
 }
 
-void SetOperatorPassword(TADOQuery* query, const AnsiString& id, const AnsiString& password) {
-    RunStatement(query, "update 操作员 set 密码=" + QuotedStr(password) + " where 操作员=" + QuotedStr(id) + " ");
+int SetOperatorPassword(TADOQuery* query, const AnsiString& id, const AnsiString& password) {
+    return RunStatement(query, "update 操作员 set 密码=" + QuotedStr(password) + " where 操作员=" + QuotedStr(id) + " ");
 }
 
 bool OperatorHoldsPermission(TADOQuery* query, const AnsiString& id, const AnsiString& permission) {

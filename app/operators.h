@@ -32,8 +32,9 @@ AnsiString OperatorName(TADOQuery* query, const AnsiString& id);
 // The stored 密码 of operator `id`; empty when null or no such operator.
 AnsiString OperatorPassword(TADOQuery* query, const AnsiString& id);
 
-// Stores `password` as the 密码 of operator `id`.
-void SetOperatorPassword(TADOQuery* query, const AnsiString& id, const AnsiString& password);
+// Stores `password` as the 密码 of operator `id`; answers the rows changed
+// (0 when there is no such operator).
+int SetOperatorPassword(TADOQuery* query, const AnsiString& id, const AnsiString& password);
 
 // Whether 权限清单 grants `permission` to operator `id` (its first row's
 // xuhao is a non-empty text).

@@ -30,9 +30,8 @@ bool TOrderDeletion::DeleteLookedUp(HWND owner) {
     if (MessageBox(owner, "确实要删除该编号的接待记录？该操作不可恢复！请谨慎操作！", "提示",
                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return false;
-    return RunInTransaction(dm_.ADOConnection1, [&] {
-        DeleteOrder(dm_.ADOall, *lookedUp_);
-        MessageBox(owner, "删除成功！", "提示", MB_ICONINFORMATION);
-        lookedUp_.reset();
-    });
+    if (!RunInTransaction(dm_.ADOConnection1, [&] { DeleteOrder(dm_.ADOall, *lookedUp_); })) return false;
+    lookedUp_.reset();
+    MessageBox(owner, "删除成功！", "提示", MB_ICONINFORMATION);
+    return true;
 }

@@ -27,9 +27,9 @@ public:
     const std::optional<AnsiString>& LookedUpNumber() const { return lookedUp_; }
 
     // Asks for confirmation and deletes the looked-up order in a
-    // transaction; answers whether it was deleted. Without a looked-up
-    // order it says "编号不能为空！". A failure rolls back and shows its
-    // message.
+    // transaction, saying "删除成功！" once it is committed; answers whether
+    // it was deleted. Without a looked-up order it says "编号不能为空！". A
+    // failure (the commit included) rolls back and shows its message.
     bool DeleteLookedUp(HWND owner);
 
 private:

@@ -17,8 +17,6 @@ void LoadVoucherTexts(TReceptionWindow& window, const AnsiString& iniFileName) {
     window.SetVoucherTexts(ReadVoucherTexts(ini));
 }
 
-void ShowNextNumber(TDM1& dm, TReceptionWindow& window) { window.SetOrderNumber(NextOrderNumber(dm.ADOall)); }
-
 void ClearInputs(TReceptionWindow& window) {
     for (int input = 0; input < kReceptionInputCount; ++input)
         window.SetInputText(static_cast<TReceptionInput>(input), "");
@@ -95,25 +93,31 @@ const char* DistinctColumn(TReceptionInput input) {
     }
 }
 
+void ShowNextOrderNumber(TDM1& dm, TReceptionWindow& window) {
+    window.SetOrderNumber(NextOrderNumber(dm.ADOall));
+}
+
 void ResetReception(TDM1& dm, TReceptionWindow& window) {
     ClearInputs(window);
-    ShowNextNumber(dm, window);
+    ShowNextOrderNumber(dm, window);
 }
 
 void SaveReception(TDM1& dm, TReceptionWindow& window, const AnsiString& iniFileName, const AnsiString& operatorId) {
     LoadVoucherTexts(window, iniFileName);
     if (!CheckInputs(dm, window)) return;
-    RunInTransaction(dm.ADOConnection1, [&] {
-        ShowNextNumber(dm, window);
+    const bool saved = RunInTransaction(dm.ADOConnection1, [&] {
+        ShowNextOrderNumber(dm, window);
         InsertReception(dm.ADOall, Collect(window, operatorId));
         Sleep(1000);
-        if (Application->MessageBox("售后接待信息录入成功！打印顾客取机凭证吗?\"确定\"打印；\"取消\"不打印！", "询问",
-                                    MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
-            PreviewVoucher(dm, window, window.OrderNumber());
-        ClearInputs(window);
-        ShowNextNumber(dm, window);
-        window.FocusInput(riImei);
     });
+    if (!saved) return;
+    // Committed: the question may say so, and the voucher reads the stored order.
+    if (Application->MessageBox("售后接待信息录入成功！打印顾客取机凭证吗?\"确定\"打印；\"取消\"不打印！", "询问",
+                                MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
+        PreviewVoucher(dm, window, window.OrderNumber());
+    ClearInputs(window);
+    ShowNextOrderNumber(dm, window);
+    window.FocusInput(riImei);
 }
 
 void ReprintVoucher(TDM1& dm, TReceptionWindow& window, const AnsiString& iniFileName) {

@@ -40,12 +40,18 @@ const char* DistinctColumn(TReceptionInput input);
 // Empties every input and shows the next number (the window's OnShow).
 void ResetReception(TDM1& dm, TReceptionWindow& window);
 
+// Shows the number the next order will be stored under (the window's
+// activation, and after the order-deletion dialog).
+void ShowNextOrderNumber(TDM1& dm, TReceptionWindow& window);
+
 // Saves the phone being received: checks the IMEI (trimmed, not in
 // service), brand and model and the price (empty is 0; anything but a
-// number is refused with "价格必须是数字！"), then inserts the order in a
-// transaction that stays open while the operator answers the voucher
-// question and views the voucher, and commits. A failure inside rolls
-// back, shows its message and leaves the inputs as they were.
+// number is refused with "价格必须是数字！"), then inserts the order under
+// the next number, read again in the transaction, and commits. A failure
+// inside (the commit included) rolls back, shows its message and leaves
+// the inputs as they were. Only a committed order is announced: the
+// voucher question follows the commit, and the voucher is built from the
+// stored order, so a voucher that fails leaves the order saved.
 void SaveReception(TDM1& dm, TReceptionWindow& window, const AnsiString& iniFileName, const AnsiString& operatorId);
 
 // Asks for an order number and builds its voucher; Cancel or an empty

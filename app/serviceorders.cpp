@@ -12,7 +12,9 @@ AnsiString NextOrderNumber(TADOQuery* query) {
     OpenStatement(query, "select max(编号) as 最大编号 from 流水记录");
     AnsiString largest = query->FieldByName("最大编号")->AsString();
     largest = largest.empty() || largest == " " ? AnsiString("0000000000") : largest.substr(0, 10);
-    const Integer next = StrToInt(largest) + 1;
+    // The next number is a 32-bit integer too: past the range it fails with
+    // the conversion error a stored number out of range gives.
+    const Integer next = StrToInt(IntToStr(Int64(StrToInt(largest)) + 1));
     return Format("%.10d", {next});
 }
 

@@ -11,7 +11,8 @@
 
 // The order number after the largest stored one: ten digits with leading
 // zeros, "0000000001" on an empty table. EConvertError when the stored
-// number's first ten characters are not a 32-bit integer.
+// number's first ten characters, or the number after them, are not a
+// 32-bit integer.
 AnsiString NextOrderNumber(TADOQuery* query);
 
 // Refills `items` with every distinct stored value of `column`, in the

@@ -24,17 +24,17 @@ void Txiugaimima::FormShow(TObject*) {
 void Txiugaimima::FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
 
 // Both comparisons are exact, unlike the login's. LoginPassword stays as
-// typed at login, so the lock keeps waking with the old password.
+// typed at login, so the lock keeps waking with the old password. An
+// operator whose row is gone (an initialisation since the login) has no
+// old password to match: the update changes nothing and is refused so.
 void Txiugaimima::BitBtn1Click(TObject*) {
-    if (Edit2->Text() != OperatorPassword(DM1->ADOall, Edit1->Text())) {
-        MessageBox(Handle(), "旧密码不正确！", "错误！", MB_ICONERROR);
-        return;
-    }
+    const auto refuseOldPassword = [this] { MessageBox(Handle(), "旧密码不正确！", "错误！", MB_ICONERROR); };
+    if (Edit2->Text() != OperatorPassword(DM1->ADOall, Edit1->Text())) return refuseOldPassword();
     if (Edit3->Text() != Edit4->Text()) {
         MessageBox(Handle(), "两次密码不一致！", "错误！", MB_ICONERROR);
         return;
     }
-    SetOperatorPassword(DM1->ADOall, Edit1->Text(), Edit4->Text());
+    if (SetOperatorPassword(DM1->ADOall, Edit1->Text(), Edit4->Text()) == 0) return refuseOldPassword();
     MessageBox(Handle(), "修改成功！", "提示", MB_ICONINFORMATION);
 }
 

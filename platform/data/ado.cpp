@@ -110,6 +110,7 @@ void TADOConnection::SetConnected(bool value) {
         for (TCustomADODataSet* dataSet : std::vector<TCustomADODataSet*>(dataSets_)) dataSet->Close();
         // An open transaction ends with the connection, without its writes.
         if (database_.InTransaction()) database_.Rollback();
+        transactionBegun_ = false;
         database_.Close();
         afterDisconnect_(this);
     }
@@ -122,12 +123,24 @@ SqliteDatabase& TADOConnection::Database() {
 
 int TADOConnection::BeginTrans() {
     Database().BeginTransaction();
+    transactionBegun_ = true;
     return 1;
 }
 
-void TADOConnection::CommitTrans() { Database().Commit(); }
+void TADOConnection::CommitTrans() {
+    Database().Commit();
+    transactionBegun_ = false;
+}
 
-void TADOConnection::RollbackTrans() { Database().Rollback(); }
+void TADOConnection::RollbackTrans() {
+    SqliteDatabase& database = Database();
+    if (transactionBegun_ && !database.InTransaction()) {
+        transactionBegun_ = false;
+        return;
+    }
+    database.Rollback();
+    transactionBegun_ = false;
+}
 
 int TADOConnection::Execute(const AnsiString& commandText) { return Database().Execute(commandText); }
 

@@ -48,6 +48,10 @@ public:
     // its own writes. BeginTrans answers the nesting level (1).
     int BeginTrans();
     void CommitTrans();
+    // Undoes the transaction BeginTrans began. When the database already
+    // rolled it back by itself (a full disk, an I/O error, a trigger's
+    // RAISE(ROLLBACK)) nothing is left to undo and this succeeds; without
+    // a transaction begun it raises EDatabaseError.
     void RollbackTrans();
     bool InTransaction() const { return database_.InTransaction(); }
 
@@ -78,6 +82,8 @@ private:
     AnsiString provider_;
     bool loginPrompt_ = true;
     bool streamedConnected_ = false;
+    // BeginTrans ran and neither CommitTrans nor RollbackTrans ended it yet.
+    bool transactionBegun_ = false;
     TConnectMode mode_ = cmUnknown;
     SqliteDatabase database_;
     std::vector<TCustomADODataSet*> dataSets_;

@@ -2,6 +2,8 @@
 #include "platform/data/record_list.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <numeric>
 #include <string>
 
@@ -68,6 +70,41 @@ int Compare(const KeyValue& a, const KeyValue& b) {
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
+// A key as one unsigned integer that orders as the key does, so most
+// comparisons of a sort end on it without touching the text: the bits of a
+// number, or a text's first seven bytes followed by its length (0xFF for a
+// longer text).
+struct KeyPrefix {
+    std::uint64_t bits = 0;
+    bool exact = true;  // equal bits mean equal keys
+};
+
+KeyPrefix PrefixOf(const KeyValue& key) {
+    KeyPrefix prefix;
+    if (key.rank == 1) {
+        // Order-preserving bits of a double; -0 is 0, as Compare has it.
+        const std::uint64_t bits = std::bit_cast<std::uint64_t>(key.number + 0.0);
+        prefix.bits = bits >> 63 ? ~bits : bits | (std::uint64_t{1} << 63);
+        return prefix;
+    }
+    constexpr std::size_t kHeld = 7;
+    for (std::size_t i = 0; i < kHeld; ++i)
+        prefix.bits = prefix.bits << 8 | (i < key.text.size() ? static_cast<unsigned char>(key.text[i]) : 0u);
+    prefix.exact = key.text.size() <= kHeld;
+    prefix.bits = prefix.bits << 8 | (prefix.exact ? key.text.size() : 0xFF);
+    return prefix;
+}
+
+// One row as the sort moves it: small, so comparisons stay in cache.
+struct SortEntry {
+    std::uint64_t prefix;    // of the first key
+    std::uint32_t row;
+    std::uint32_t position;  // in the order before sorting: ties keep it
+    std::uint32_t longKey;   // where the first key is kept in full, unless exact
+    std::uint8_t rank;       // of the first key
+    bool exact;              // the prefix is the whole first key
+};
+
 }  // namespace
 
 RecordList::RecordList(RowStore rows, std::vector<std::int64_t> rowids)
@@ -128,18 +165,42 @@ void RecordList::Rebuild() {
     }
     if (keys_.empty() || order_.size() < 2) return;
 
-    // One comparable key per row and sort column, computed once.
-    const std::size_t n = rows_.RowCount();
-    std::vector<std::vector<KeyValue>> values(keys_.size());
-    for (std::size_t k = 0; k < keys_.size(); ++k) {
-        values[k].resize(n);
-        for (Row row : order_) values[k][row] = MakeKey(rows_.Cell(row, keys_[k].column), keys_[k].dateText);
+    // The rows are sorted as compact entries holding the first key's prefix,
+    // which decides most comparisons. The first key in full is kept only for
+    // the rows whose prefix does not hold all of it, and the further keys
+    // (computed once per row) are read only when the first keys tie.
+    std::vector<KeyValue> longFirstKeys;
+    std::vector<SortEntry> entries(order_.size());
+    for (std::size_t p = 0; p < order_.size(); ++p) {
+        const Row row = order_[p];
+        KeyValue first = MakeKey(rows_.Cell(row, keys_[0].column), keys_[0].dateText);
+        const KeyPrefix prefix = PrefixOf(first);
+        entries[p] = {prefix.bits, row, static_cast<std::uint32_t>(p), 0, static_cast<std::uint8_t>(first.rank),
+                      prefix.exact};
+        if (!prefix.exact) {
+            entries[p].longKey = static_cast<std::uint32_t>(longFirstKeys.size());
+            longFirstKeys.push_back(std::move(first));
+        }
     }
-    std::stable_sort(order_.begin(), order_.end(), [&](Row a, Row b) {
-        for (std::size_t k = 0; k < keys_.size(); ++k) {
-            const int c = Compare(values[k][a], values[k][b]);
+    std::vector<std::vector<KeyValue>> further(keys_.size());
+    for (std::size_t k = 1; k < keys_.size(); ++k) {
+        further[k].resize(rows_.RowCount());
+        for (Row row : order_) further[k][row] = MakeKey(rows_.Cell(row, keys_[k].column), keys_[k].dateText);
+    }
+    const bool firstDescending = keys_[0].descending;
+    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
+        if (a.rank != b.rank) return (a.rank < b.rank) != firstDescending;
+        if (a.prefix != b.prefix) return (a.prefix < b.prefix) != firstDescending;
+        if (!a.exact || !b.exact) {
+            // Equal prefixes of two long texts.
+            const int c = Compare(longFirstKeys[a.longKey], longFirstKeys[b.longKey]);
+            if (c != 0) return firstDescending ? c > 0 : c < 0;
+        }
+        for (std::size_t k = 1; k < keys_.size(); ++k) {
+            const int c = Compare(further[k][a.row], further[k][b.row]);
             if (c != 0) return keys_[k].descending ? c > 0 : c < 0;
         }
-        return false;
+        return a.position < b.position;
     });
+    for (std::size_t p = 0; p < entries.size(); ++p) order_[p] = entries[p].row;
 }

@@ -1,20 +1,24 @@
 // RowStore: the compact cell store behind a dataset's client-side snapshot.
 //
-// Each row is one byte block: a type tag per cell, the end offset of each
-// cell's payload, then the payloads (8 bytes for numbers, the raw bytes for
-// text and binary data). Text stays in the form the database delivered it
-// (UTF-8); callers convert it when a field is read, so opening a large table
-// costs one copy of its bytes and nothing else.
+// Each row is one byte block in a shared arena: the width of the row's
+// offsets (1, 2 or 4 bytes, the least that holds its payload size), a 4-bit
+// type tag per cell, the end offset of each cell's payload, then the
+// payloads: integers in the fewest bytes that hold them (none for 0, so
+// yes/no columns cost only their tag and offset), reals in 8, text and
+// binary data as raw bytes. Text stays in the form the database delivered
+// it (UTF-8); callers convert it when a field is read, so opening a large
+// table costs one copy of its bytes and a few bytes per cell.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 enum class CellType : std::uint8_t { Null, Integer, Real, Text, Blob };
 
-// A read-only view of one cell; `bytes` stays valid until the row changes.
+// A read-only view of one cell; `bytes` stays valid while the store lives.
 struct CellView {
     CellType type = CellType::Null;
     std::int64_t integer = 0;
@@ -40,6 +44,8 @@ struct CellValue {
 class RowStore {
 public:
     explicit RowStore(int columnCount = 0) : columnCount_(columnCount) {}
+    RowStore(RowStore&&) noexcept = default;
+    RowStore& operator=(RowStore&&) noexcept = default;
 
     int ColumnCount() const { return columnCount_; }
     std::size_t RowCount() const { return rows_.size(); }
@@ -55,25 +61,47 @@ public:
     std::size_t EndRow();
 
     std::size_t AppendRow(const std::vector<CellValue>& cells);
+    // The row's new block is appended; the old one stays unused in the arena
+    // until the store goes (edits are few against the rows read).
     void ReplaceRow(std::size_t row, const std::vector<CellValue>& cells);
     std::vector<CellValue> Row(std::size_t row) const;
 
     CellView Cell(std::size_t row, int column) const;
 
 private:
-    // The row being built: tags, end offsets and payload, joined by Finish.
+    // The row being built: tags, end offsets and payload, laid out by Store.
     struct Builder {
-        std::string tags;
+        std::vector<CellType> tags;
         std::vector<std::uint32_t> ends;
         std::string payload;
         void Clear();
         void Add(CellType type, const void* data, std::size_t size);
+        void AddInteger(std::int64_t value);
         void Add(const CellValue& cell);
-        std::string Finish() const;
     };
-    static std::string Encode(const std::vector<CellValue>& cells);
+    // The blocks rows are cut from: small at first, so a query of a few
+    // rows stays small, then doubling up to a few megabytes, which the
+    // kernel may back with huge pages (one page fault per 2 MB).
+    class Arena {
+    public:
+        char* Allocate(std::size_t size);
+
+    private:
+        struct FreeChunk {
+            void operator()(char* chunk) const;
+        };
+        std::vector<std::unique_ptr<char, FreeChunk>> chunks_;
+        std::size_t nextChunkSize_ = 0;
+        std::size_t left_ = 0;
+        char* next_ = nullptr;
+    };
+
+    // Lays the builder's row out in the arena; answers where it starts.
+    const char* Store(const Builder& builder);
+    const char* Encode(const std::vector<CellValue>& cells);
 
     int columnCount_;
-    std::vector<std::string> rows_;
+    std::vector<const char*> rows_;
+    Arena arena_;
     Builder builder_;
 };

@@ -44,6 +44,7 @@ public:
     // taken for "/") for reading and
     // writing, never creating one, and reads its schema, so a missing file
     // or one that is not a database fails here. Keeps the rollback journal.
+    // The connection belongs to the calling thread (no per-call locking).
     void Open(const AnsiString& fileName);
     void Close();
     bool IsOpen() const { return db_ != nullptr; }

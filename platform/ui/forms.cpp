@@ -440,6 +440,16 @@ void TCustomForm::WMActivateApp(TMessage& Message) {
     DefaultHandler(Message);
 }
 
+// An MDI child is activated by its client window, not by WM_ACTIVATE: the
+// child losing the activation hears of it first, then the one gaining it.
+void TCustomForm::WMMDIActivate(TMessage& Message) {
+    DefaultHandler(Message);
+    if (HWND(Message.LParam) == Handle())
+        Perform(CM_ACTIVATE, 0, 0);
+    else if (HWND(Message.WParam) == Handle())
+        Perform(CM_DEACTIVATE, 0, 0);
+}
+
 void TCustomForm::CMActivate(TMessage&) { Activate(); }
 void TCustomForm::CMDeactivate(TMessage&) { Deactivate(); }
 

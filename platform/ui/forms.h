@@ -167,6 +167,7 @@ protected:
     void WMSetFocus(TMessage& Message);
     void WMCommand(TMessage& Message);
     void WMActivateApp(TMessage& Message);
+    void WMMDIActivate(TMessage& Message);
     void CMShowingChanged(TMessage& Message);
     void CMDialogKey(TMessage& Message);
     void CMRelease(TMessage& Message);
@@ -179,6 +180,7 @@ protected:
         SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
         SERVIORA_MESSAGE(WM_COMMAND, WMCommand)
         SERVIORA_MESSAGE(WM_ACTIVATEAPP, WMActivateApp)
+        SERVIORA_MESSAGE(WM_MDIACTIVATE, WMMDIActivate)
         SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
         SERVIORA_MESSAGE(CM_DIALOGKEY, CMDialogKey)
         SERVIORA_MESSAGE(CM_RELEASE, CMRelease)

@@ -46,6 +46,30 @@ protected:
     }
 };
 
+TEST_F(SettingsWindowTest, EachFieldHasItsLabelOnItsRowAndTheHiddenPairsStayHidden) {
+    Tdayinshezhi* window = OpenFromMenu();
+    ASSERT_NE(window, nullptr);
+    const struct {
+        TLabel* label;
+        TEdit* edit;
+        const char* caption;
+        bool visible;
+    } pairs[] = {
+        {window->Label1, window->Edit1, "店铺名称", true},  {window->Label4, window->Edit4, "背景图片", true},
+        {window->Label5, window->Edit5, "广告语", true},    {window->Label2, window->Edit2, "软件名称", false},
+        {window->Label3, window->Edit3, "软件版本", false},
+    };
+    for (const auto& pair : pairs) {
+        ASSERT_NE(pair.label, nullptr) << pair.caption;
+        EXPECT_EQ(pair.label->Caption(), pair.caption);
+        EXPECT_EQ(pair.label->Visible(), pair.visible) << pair.caption;
+        EXPECT_EQ(pair.edit->Visible(), pair.visible) << pair.caption;
+        EXPECT_LT(pair.label->Left() + pair.label->Width(), pair.edit->Left()) << pair.caption << ": left of its field";
+        EXPECT_GE(pair.label->Top(), pair.edit->Top()) << pair.caption << ": on its field's row";
+        EXPECT_LE(pair.label->Top() + pair.label->Height(), pair.edit->Top() + pair.edit->Height()) << pair.caption;
+    }
+}
+
 TEST_F(SettingsWindowTest, TypedSettingsAreSavedInGb18030AndShownByTheNextWindow) {
     Tdayinshezhi* window = OpenFromMenu();
     ASSERT_NE(window, nullptr);

@@ -130,4 +130,24 @@ TEST_F(FactoryWindowTest, ARejectedUpdateRollsTheWholeBatchBackAndTheWindowStays
     EXPECT_EQ(Ticks(window->ListView1), (std::vector<bool>{true, true, true}));
 }
 
+TEST_F(FactoryWindowTest, NothingTickedStillSaysSuccessAndClosesAnEmptyListDoesNothing) {
+    Tfanchang* window = Open();
+    ASSERT_NE(window, nullptr);
+    PushModalAnswer({IDOK, ""});
+    Click(window->BitBtn1);
+    EXPECT_TRUE(AskedAt(0, "返厂成功！", "提示", MB_ICONINFORMATION));
+    ProcessMessages();
+    EXPECT_EQ(main_->MDIChildCount(), 0) << "the window closed";
+    EXPECT_EQ(Sent(), "1") << "no order marked";
+
+    Run("update 流水记录 set 已返厂=true");
+    window = Open();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->ListView1->Items()->Count(), 0);
+    Click(window->BitBtn1);
+    ProcessMessages();
+    EXPECT_EQ(ModalQuestions().size(), 1u) << "nothing said";
+    EXPECT_EQ(OnlyChild<Tfanchang>(), window) << "the window stays";
+}
+
 }  // namespace

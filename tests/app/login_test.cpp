@@ -101,6 +101,29 @@ TEST_F(LoginTest, UnknownOperatorsAndAWrongPasswordAreReportedAndTheLoginStays) 
     EXPECT_EQ(loginform->FailedLogins, 1);
 }
 
+// Ending the run is for good, so this runs in a child process.
+TEST_F(LoginTest, WithNoOperatorStoredEveryAttemptIsAnUnknownUser) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    DM1->ADOConnection1->Execute("delete from 操作员");
+    EXPECT_EXIT(
+        {
+            bool seen = false;
+            StartWithLogin([&] {
+                const bool empty = loginform->cbusername->Items()->Count() == 0;
+                PushModalAnswer({IDOK, ""});
+                Click(loginform->button1);  // 登陆
+                PushModalAnswer({IDOK, ""});
+                Click(loginform->edtpassword);  // leaving the operator id for the password
+                seen = empty && ModalQuestions().size() == 2 &&
+                       AskedAt(0, "不存在的用户！", "提示", MB_ICONERROR) &&
+                       AskedAt(1, "不存在的用户！", "提示", MB_ICONERROR) && loginform->Visible();
+                Click(loginform->button2);  // 退出
+            });
+            std::_Exit(seen && !main_->Visible() && loginform->CurrentOperatorId.empty() ? 7 : 1);
+        },
+        ::testing::ExitedWithCode(7), "");
+}
+
 // Ending the run is for good, so these run in a child process.
 TEST_F(LoginTest, TheFifthWrongPasswordEndsTheRun) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");

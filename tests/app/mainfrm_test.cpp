@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/dayinshezhifrm.h"
 #include "app_fixture.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/datetime.h"
@@ -44,15 +45,19 @@ TEST_F(AppTest, TheDefaultShopNameAsksForAShopNameOnce) {
     EXPECT_TRUE(main_->RemindOnStart);
     EXPECT_EQ(main_->BackgroundFile, dir_.file("image/001.jpg")) << "an empty value takes the default";
     EXPECT_TRUE(main_->Timer2->Enabled());
-    PushModalAnswer({IDOK, ""});
+    Application->SetMainForm(main_.get());  // the settings window finds its frame through it
     PushModalAnswer({IDOK, ""});
     RunFor(400);
     ASSERT_EQ(Asked("请修改您的店铺名称！"), 1);
+    ASSERT_EQ(ModalQuestions().size(), 1u);
     const ModalQuestion& question = ModalQuestions().back();
     EXPECT_EQ(question.caption, "提示");
     EXPECT_EQ(question.flags & MB_ICONMASK, MB_ICONERROR);
     EXPECT_FALSE(main_->Timer1->Enabled());
     EXPECT_FALSE(main_->Timer2->Enabled());
+    ASSERT_EQ(main_->MDIChildCount(), 1) << "the settings item opened its window";
+    EXPECT_NE(dynamic_cast<Tdayinshezhi*>(main_->MDIChildren(0)), nullptr);
+    EXPECT_EQ(main_->MDIChildren(0)->Caption(), "店铺名称及小票打印设置");
 }
 
 // Without a database, or with a text file in its place, the error box

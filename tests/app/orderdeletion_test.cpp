@@ -1,5 +1,7 @@
-// The deletion dialog's look-up and deletion, and the send-to-factory
-// batch, with the modal responder answering.
+// The deletion and the send-to-factory batch below their windows, with the
+// modal responder answering: what is deleted or marked, and that success is
+// said only after the commit. What the operator does in the windows is
+// tested on them (shanchujilufrm_test.cpp, fanchangfrm_test.cpp).
 #include <gtest/gtest.h>
 
 #include "app/factorysend.h"
@@ -52,26 +54,34 @@ TEST_F(Orders, DeletingALookedUpOrderRemovesExactlyIt) {
     EXPECT_FALSE(dm_->ADOConnection1->InTransaction());
 }
 
-TEST_F(Orders, AChangedNumberCannotDeleteAnotherOrder) {
-    TOrderDeletion deletion(*dm_);
-    ASSERT_TRUE(deletion.Lookup("0000000001").has_value());
-    deletion.NumberChanged();
-    EXPECT_FALSE(deletion.CanDelete());
-    Answer(IDOK);  // 编号不能为空！
-    EXPECT_FALSE(deletion.DeleteLookedUp(0));
-    EXPECT_EQ(Remaining(), "0000000001 0000000002 0000000003 ");
-
-    Answer(IDOK);
-    Answer(IDOK);
-    EXPECT_FALSE(deletion.Lookup("0000000009").has_value());
-    EXPECT_FALSE(deletion.Lookup("").has_value());
-    EXPECT_EQ(ModalQuestions().back().text, "此编号不存在！");
-    EXPECT_FALSE(deletion.CanDelete());
-
-    ASSERT_TRUE(deletion.Lookup("0000000003").has_value());
-    Answer(IDCANCEL);
-    EXPECT_FALSE(deletion.DeleteLookedUp(0));
-    EXPECT_EQ(Remaining(), "0000000001 0000000002 0000000003 ") << "Cancel deletes nothing";
+TEST_F(Orders, ADeletionThatFailsOrIsNotCommittedShowsTheErrorAndNoSuccess) {
+    const struct {
+        const char* setUp;
+        const char* shown;
+    } cases[] = {
+        {"create trigger refuse before delete on 流水记录 begin select raise(abort, 'order is locked'); end",
+         "order is locked"},
+        // The delete passes and the commit fails.
+        {"create table guard(number TEXT references 流水记录(编号) deferrable initially deferred);"
+         "insert into guard values('0000000002'); pragma foreign_keys=on",
+         "FOREIGN KEY"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        Run(c.setUp);
+        ResetModalResponder();
+        TOrderDeletion deletion(*dm_);
+        ASSERT_TRUE(deletion.Lookup("0000000002").has_value());
+        Answer(IDOK);  // confirm
+        Answer(IDOK);  // the error
+        EXPECT_FALSE(deletion.DeleteLookedUp(0));
+        ASSERT_EQ(ModalQuestions().size(), 2u) << "no 删除成功！";
+        EXPECT_NE(ModalQuestions()[1].text.find(c.shown), AnsiString::npos) << ModalQuestions()[1].text;
+        EXPECT_FALSE(dm_->ADOConnection1->InTransaction());
+        EXPECT_EQ(Remaining(), "0000000001 0000000002 0000000003 ");
+        EXPECT_TRUE(deletion.CanDelete()) << "the shown order may be tried again";
+        Run("pragma foreign_keys=off; drop trigger if exists refuse; drop table if exists guard");
+    }
 }
 
 TEST_F(Orders, TheFactoryQueueShowsEachWaitingOrderWithItsElevenTexts) {
@@ -93,13 +103,16 @@ TEST_F(Orders, TickedOrdersGoToTheFactoryInOneTransaction) {
                      "返厂经手人='0002' and 返厂备注='批次''7'"),
               "2");
     EXPECT_EQ(Scalar("select 已返厂 from 流水记录 where 编号='0000000002'"), "False") << "unticked stays";
+}
 
-    Run("update 流水记录 set 已返厂=false");
-    Run("create trigger refuse before update on 流水记录 when new.编号='0000000002' "
-        "begin select raise(abort, 'refused'); end");
-    Answer(IDOK);
-    EXPECT_FALSE(SendToFactory(*dm_, {"0000000001", "0000000002", "0000000003"}, "", "0002"));
-    EXPECT_NE(ModalQuestions().back().text.find("refused"), AnsiString::npos);
+TEST_F(Orders, ABatchWhoseCommitFailsIsRolledBackWithoutSuccess) {
+    Run("create table guard(number TEXT references 流水记录(编号) deferrable initially deferred)");
+    Run("create trigger refuse after update on 流水记录 begin insert into guard values('none'); end");
+    Run("pragma foreign_keys=on");
+    Answer(IDOK);  // the error
+    EXPECT_FALSE(SendToFactory(*dm_, {"0000000001", "0000000002"}, "", "0002"));
+    ASSERT_EQ(ModalQuestions().size(), 1u) << "no 返厂成功！";
+    EXPECT_NE(ModalQuestions()[0].text.find("FOREIGN KEY"), AnsiString::npos) << ModalQuestions()[0].text;
     EXPECT_EQ(Scalar("select count(*) from 流水记录 where 已返厂=true"), "0") << "the whole batch rolled back";
     EXPECT_FALSE(dm_->ADOConnection1->InTransaction());
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "order_fixture.h"
+#include "platform/rtl/exceptions.h"
 #include "platform/rtl/format.h"
 #include "platform/rtl/sysutils.h"
 
@@ -20,6 +21,26 @@ TEST_F(ServiceOrders, NumbersFollowTheLargestStoredOne) {
     EXPECT_EQ(NextOrderNumber(query_), "0000000002");
     InsertReception(query_, Phone("0000000041", "B"));
     EXPECT_EQ(NextOrderNumber(query_), "0000000042");
+}
+
+TEST_F(ServiceOrders, NumbersStayInsideThe32BitRange) {
+    const struct {
+        const char* largest;
+        const char* next;  // nullptr: the conversion error, no number
+    } cases[] = {
+        {"2147483646", "2147483647"},
+        {"2147483647", nullptr},
+        {"9999999999", nullptr},
+        {"00000000x1", nullptr},
+    };
+    for (const auto& c : cases) {
+        Run("delete from 流水记录");
+        InsertReception(query_, Phone(c.largest, "A"));
+        if (c.next)
+            EXPECT_EQ(NextOrderNumber(query_), c.next) << c.largest;
+        else
+            EXPECT_THROW(NextOrderNumber(query_), EConvertError) << c.largest;
+    }
 }
 
 TEST_F(ServiceOrders, TheReceptionInsertStoresEveryFieldAsTyped) {

@@ -57,9 +57,11 @@ TEST_F(DeletionDialogTest, TheReceptionWindowOpensItAndALookedUpOrderIsDeletedAf
         EXPECT_FALSE(dialog->BitBtn1->Enabled());
         Click(dialog->BitBtn2);
     });
+    EXPECT_EQ(reception->Label21->Caption(), "0000000003");
     Click(reception->BitBtn2);
     EXPECT_TRUE(ran);
     EXPECT_FALSE(shanchujilu->Visible()) << "退出 ended the dialog";
+    EXPECT_EQ(reception->Label21->Caption(), "0000000002") << "the deleted number is offered again";
 }
 
 TEST_F(DeletionDialogTest, AChangedNumberCannotDeleteAnotherOrderAndAnUnknownNumberIsReported) {

@@ -73,4 +73,26 @@ TEST_F(LoginTest, APasswordChangeChecksTheOldPasswordAndTheRepeatAndHoldsAtTheNe
     EXPECT_EQ(main_->MDIChildCount(), 0) << "freed when closed";
 }
 
+TEST_F(LoginTest, APasswordChangeForAnOperatorWhoseRowIsGoneIsRefusedAsAWrongOldPassword) {
+    AddOperator("0002", "张三", "");
+    StartWithLogin([this] { LogIn("0002", ""); });
+    ASSERT_TRUE(main_->Visible());
+    Application->SetMainForm(main_.get());
+    DM1->ADOConnection1->Execute("delete from 操作员 where 操作员='0002'");  // an initialisation meanwhile
+
+    main_->N11->Click();
+    auto* window = dynamic_cast<Txiugaimima*>(main_->MDIChildren(0));
+    ASSERT_NE(window, nullptr);
+    ProcessMessages();
+    Type(window->Edit3, "new1");
+    Type(window->Edit4, "new1");
+    PushModalAnswer({IDOK, ""});
+    Click(window->BitBtn1);
+    ASSERT_EQ(ModalQuestions().size(), 1u);
+    EXPECT_TRUE(AskedAt(0, "旧密码不正确！", "错误！", MB_ICONERROR)) << "no row changed, no success";
+    EXPECT_EQ(DM1->ADOConnection1->Execute("update 操作员 set 密码=密码 where 操作员='0002'"), 0);
+    window->Close();
+    ProcessMessages();
+}
+
 }  // namespace

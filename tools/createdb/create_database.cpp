@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
@@ -27,16 +28,30 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    void Execute(const std::string& sql) {
+    void Execute(const std::string& sql) { Run(sql, nullptr, nullptr); }
+
+    // The rows of a query, each column as text (null as empty).
+    std::vector<std::vector<std::string>> Rows(const std::string& sql) {
+        std::vector<std::vector<std::string>> rows;
+        const auto collect = [](void* context, int count, char** values, char**) {
+            auto& row = static_cast<std::vector<std::vector<std::string>>*>(context)->emplace_back();
+            for (int i = 0; i < count; ++i) row.emplace_back(values[i] ? values[i] : "");
+            return 0;
+        };
+        Run(sql, collect, &rows);
+        return rows;
+    }
+
+private:
+    void Run(const std::string& sql, int (*onRow)(void*, int, char**, char**), void* context) {
         char* error = nullptr;
-        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        if (sqlite3_exec(db_, sql.c_str(), onRow, context, &error) != SQLITE_OK) {
             std::string message = error ? error : sqlite3_errmsg(db_);
             sqlite3_free(error);
             Fail(message);
         }
     }
 
-private:
     [[noreturn]] static void Fail(const std::string& message) {
         throw std::runtime_error("cannot create the database: " + message);
     }
@@ -50,6 +65,19 @@ std::string FromUtf8Literal(const char8_t* text) { return reinterpret_cast<const
 const std::string& ApplicationSchemaSql() {
     static const std::string schema = FromUtf8Literal(kSchemaSql);
     return schema;
+}
+
+const std::vector<SchemaObject>& ApplicationSchemaObjects() {
+    static const std::vector<SchemaObject> objects = [] {
+        Database db(":memory:");
+        db.Execute(ApplicationSchemaSql());
+        std::vector<SchemaObject> listed;
+        for (auto& row : db.Rows("select type, name, tbl_name, sql from sqlite_master"))
+            listed.push_back({std::move(row[0]), std::move(row[1]), std::move(row[2]), std::move(row[3])});
+        std::sort(listed.begin(), listed.end());
+        return listed;
+    }();
+    return objects;
 }
 
 CreateResult CreateApplicationDatabase(const std::string& path) {

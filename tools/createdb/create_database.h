@@ -2,12 +2,25 @@
 // app/schema.sql and the administrator's row.
 #pragma once
 
+#include <compare>
 #include <string>
+#include <vector>
 
 namespace serviora {
 
 // The schema text (UTF-8) compiled into this library.
 const std::string& ApplicationSchemaSql();
+
+// One object of a database's schema as the database lists it (UTF-8; the
+// statement is empty for the indexes SQLite makes for keys itself).
+struct SchemaObject {
+    std::string type, name, table, sql;
+    auto operator<=>(const SchemaObject&) const = default;
+};
+
+// The objects the schema text creates (its tables and their indexes),
+// sorted: what a database of the application holds, and nothing else.
+const std::vector<SchemaObject>& ApplicationSchemaObjects();
 
 enum class CreateResult { Created, AlreadyExists };
 

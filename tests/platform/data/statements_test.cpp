@@ -199,6 +199,19 @@ TEST_F(DatabaseTest, ARollbackLeavesNothingAndAReadInsideTheTransactionSeesTheRo
     EXPECT_EQ(Count("流水记录"), 0);
 }
 
+TEST_F(DatabaseTest, RollingBackAfterTheDatabaseGaveUpTheTransactionItselfSucceeds) {
+    connection_->Execute(
+        "create trigger give_up before insert on 流水记录 begin select raise(rollback, 'disk is full'); end");
+    connection_->BeginTrans();
+    EXPECT_THROW(InsertOrder("0000000001", "IMEI-1", "诺基亚", "张三", "2024-05-01"), EDatabaseError);
+    ASSERT_FALSE(connection_->InTransaction()) << "SQLite ended the transaction by itself";
+    EXPECT_NO_THROW(connection_->RollbackTrans());
+    EXPECT_THROW(connection_->RollbackTrans(), EDatabaseError) << "no transaction begun";
+    connection_->BeginTrans();
+    EXPECT_TRUE(connection_->InTransaction()) << "the connection takes the next transaction";
+    connection_->RollbackTrans();
+}
+
 TEST_F(DatabaseTest, ARejectedStatementRaisesTheDatabaseMessage) {
     InsertOrder("0000000001", "IMEI-1", "诺基亚", "张三", "2024-05-01");
     try {

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QThread>
 
+#include <vector>
+
 #include "platform/rtl/fileutils.h"
 #include "platform/ui/menus.h"
 #include "tests/platform/ui/control_fixture.h"
@@ -180,4 +182,25 @@ TEST_F(MdiFormTest, AChildsPositionIsInTheClientWindowCascadedOrPlacedInOnCreate
     ProcessMessages();
     EXPECT_EQ(placed->Top(), 25);
     EXPECT_EQ(CornerInParent(placed->Handle()).y, 25);
+}
+
+TEST_F(MdiFormTest, SwitchingBetweenChildrenDeactivatesOneAndActivatesTheOther) {
+    auto [frame, first, second] = MakeScene();
+    std::vector<AnsiString> events;
+    for (TForm* child : {first, second}) {
+        child->SetOnActivate([&events, child](TObject*) { events.push_back(child->Caption() + "+"); });
+        child->SetOnDeactivate([&events, child](TObject*) { events.push_back(child->Caption() + "-"); });
+    }
+    ActivateChildByCaption(frame, "接待登记");
+    ActivateChildByCaption(frame, "交付登记");
+    ActivateChildByCaption(frame, "交付登记");
+    ActivateChildByCaption(frame, "接待登记");
+    ProcessMessages();
+    EXPECT_EQ(events, (std::vector<AnsiString>{"交付登记-", "接待登记+", "接待登记-", "交付登记+", "交付登记-",
+                                               "接待登记+"}))
+        << "each switch is heard once, the active child again hears nothing";
+    for (TForm* child : {first, second}) {  // the children outlive `events`
+        child->SetOnActivate({});
+        child->SetOnDeactivate({});
+    }
 }
