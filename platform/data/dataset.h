@@ -69,7 +69,9 @@ public:
     int RecNo() const;
     void SetRecNo(int value);
     int RecordCount() const;
-    bool IsSequenced() const { return true; }
+    // Whether RecNo and RecordCount number the records (a descendant without
+    // record numbers answers false).
+    virtual bool IsSequenced() const { return true; }
 
     // Bookmarks: the current record's identity as text; compared in the
     // current (possibly sorted) order.
