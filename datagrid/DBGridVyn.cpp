@@ -101,7 +101,7 @@ void TCustomDBGridVyn::AttachDefaultStyle() {
     style_ = DefaultGridStyle();
     if (style_)
         style_->AddGrid(this);
-    else
+    else if (columns_)  // a grid still being made has nothing to lay out
         RequestLayout();
 }
 

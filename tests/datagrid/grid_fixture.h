@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -44,7 +45,12 @@ public:
         if (InLinkLayout()) Record("RequestLayout(in link layout)");
         TDBGridVyn::RequestLayout();
     }
-    void ApplyEditText() override { Record("ApplyEditText"); }
+    // Runs inside ApplyEditText, as a field's validation would.
+    std::function<void()> whileApplying;
+    void ApplyEditText() override {
+        Record("ApplyEditText");
+        if (whileApplying) whileApplying();
+    }
     // Takes the recorded calls, starting a new record.
     std::vector<AnsiString> Take() {
         std::vector<AnsiString> taken;
