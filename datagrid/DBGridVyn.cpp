@@ -220,11 +220,11 @@ void TCustomDBGridVyn::SetOptionsVyn(TDBGridVynOptions v) {
     const bool multiSortDropped = optionsVyn_.Contains(dghMultiSortMarking) && !v.Contains(dghMultiSortMarking);
     optionsVyn_ = v;
     if (multiSortDropped && sortMarkedColumns_->Count() > 1) {
-        // Only the first marked column keeps its marker.
-        TColumnVyn* first = sortMarkedColumns_->Items(0);
-        for (int i = sortMarkedColumns_->Count() - 1; i >= 1; --i)
-            sortMarkedColumns_->Items(i)->Title()->SetSortMarker(smNoneVyn);
-        first->Title()->SetSortIndex(1);
+        // Only the first marked column keeps its marker (and its index 1).
+        std::vector<TColumnVyn*> others;
+        for (int i = 1; i < sortMarkedColumns_->Count(); ++i) others.push_back(sortMarkedColumns_->Items(i));
+        for (TColumnVyn* column : others) column->Title()->SetSortMarker(smNoneVyn);
+        RebuildSortMarkedColumns();
     }
     RequestLayout();
 }
@@ -457,7 +457,7 @@ void TCustomDBGridVyn::BindColumns() {
         for (int i = 0; i < columns_->Count(); ++i) {
             TColumnVyn* column = columns_->Items(i);
             column->field_ = nullptr;
-            column->BindField(column->BoundField());
+            column->BoundField();
         }
         return;
     }
@@ -473,9 +473,9 @@ void TCustomDBGridVyn::BindColumns() {
     } else {
         columns_->Clear();
     }
+    // Without fields an empty collection still gets one column, without a field.
     for (int i = 0; i < std::max(dataLink_->MappedCount(), columns_->Count() == 0 ? 1 : 0); ++i) {
         TField* field = dataLink_->MappedField(i);
-        if (!field && dataLink_->MappedCount() == 0) break;
         TColumnVyn* column = nullptr;
         for (int c = i; c < columns_->Count() && !column; ++c)
             if (columns_->Items(c)->field_ == field) column = columns_->Items(c);
@@ -491,9 +491,13 @@ void TCustomDBGridVyn::CountColumns() {
     visibleColumns_->Clear();
     for (int i = 0; i < columns_->Count(); ++i)
         if (columns_->Items(i)->Visible()) visibleColumns_->Add(columns_->Items(i));
-    int hiddenInSpan = 0;
-    for (int i = 0; i < columns_->Count(); ++i)
-        if (!columns_->Items(i)->Visible() && i < frozenCols_ + hiddenInSpan) ++hiddenInSpan;
+    // Hidden columns inside the frozen span widen it, and so do hidden
+    // columns right after it.
+    int span = frozenCols_;
+    for (int i = 0; i < columns_->Count() && i < span; ++i)
+        if (!columns_->Items(i)->Visible()) ++span;
+    while (span < columns_->Count() && !columns_->Items(span)->Visible()) ++span;
+    const int hiddenInSpan = span - frozenCols_;
     const bool frozenCount = dataLink_->Active() || columns_->Customized();
     SetColCount(columns_->Count() + indicatorOffset_);
     int fixed = indicatorOffset_ + (frozenCount ? frozenCols_ : 0) + hiddenInSpan;
@@ -563,7 +567,8 @@ void TCustomDBGridVyn::DataScrolled(int distance) {
 void TCustomDBGridVyn::RecordChanged(TField*) {
     if (!HandleAllocated() || !dataLink_->Active()) return;
     const int row = topDataOffset_ + dataLink_->ActiveRecord();
-    if (row < RowCount() && row != Row()) MoveColRow(Col(), row, false, false);
+    if (row >= FixedRows() && row < RowCount() && row != Row() && Col() < ColCount())
+        MoveColRow(Col(), row, false, false);
     Invalidate();
 }
 
