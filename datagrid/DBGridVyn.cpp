@@ -4,7 +4,6 @@
 #include "datagrid/DBGridVyn.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "datagrid/DBGridVynLib.h"
 #include "datagrid/DBGridVynSelection.h"
@@ -406,121 +405,6 @@ void TCustomDBGridVyn::DiscardPendingMessage(UINT message) {
 
 void TCustomDBGridVyn::WMDeferredLayout(TMessage&) { RequestLayout(); }
 
-// ---- The layout pass --------------------------------------------------------------------------------
-
-void TCustomDBGridVyn::LayoutPass() {
-    if (Loading()) return;
-    DiscardPendingMessage(WM_DEFERRED_LAYOUT_VYN);
-    ValueRestorer<bool> suppress(paintSuppressed_, true);
-    RemoveAutomaticColumnsAfterStored();
-    indicatorOffset_ = options_.Contains(dgIndicator) ? 1 : 0;
-    dataLink_->ClearFieldMap();
-    if (dataLink_->Active()) BuildFieldMap();
-    BindColumns();
-    CountColumns();
-    topDataOffset_ = CalcTopDataOffset();
-    UpdateColumnWidths();
-    RecalcRowCount();
-    RecordChanged(nullptr);
-    Invalidate();
-}
-
-void TCustomDBGridVyn::RemoveAutomaticColumnsAfterStored() {
-    bool automaticSeen = false;
-    bool storedAfter = false;
-    for (int i = 0; i < columns_->Count(); ++i) {
-        if (!columns_->Items(i)->UserCreated())
-            automaticSeen = true;
-        else if (automaticSeen)
-            storedAfter = true;
-    }
-    if (!storedAfter) return;
-    for (int i = columns_->Count() - 1; i >= 0; --i)
-        if (!columns_->Items(i)->UserCreated()) delete columns_->Items(i);
-}
-
-void TCustomDBGridVyn::BuildFieldMap() {
-    const bool customized = columns_->Customized();
-    dataLink_->SetSparseMap(customized);
-    if (customized) {
-        for (int i = 0; i < columns_->Count(); ++i) dataLink_->MapField(columns_->Items(i)->FieldName());
-        return;
-    }
-    std::vector<TField*> fields;
-    GetDatasetFields(fields);
-    for (TField* field : fields)
-        if (field->Visible()) dataLink_->MapField(field->FieldName());
-}
-
-void TCustomDBGridVyn::BindColumns() {
-    if (columns_->Customized()) {
-        for (int i = 0; i < columns_->Count(); ++i) {
-            TColumnVyn* column = columns_->Items(i);
-            column->field_ = nullptr;
-            column->BoundField();
-        }
-        return;
-    }
-    TDataSet* dataSet = dataLink_->DataSet();
-    if (dataLink_->Active() || (dataSet && !dataSet->DefaultFields())) {
-        for (int i = columns_->Count() - 1; i >= 0; --i) {
-            TColumnVyn* column = columns_->Items(i);
-            TField* field = column->field_;
-            bool mapped = false;
-            for (int m = 0; field && m < dataLink_->MappedCount(); ++m) mapped = mapped || dataLink_->MappedField(m) == field;
-            if (!mapped) delete column;
-        }
-    } else {
-        columns_->Clear();
-    }
-    // Without fields an empty collection still gets one column, without a field.
-    for (int i = 0; i < std::max(dataLink_->MappedCount(), columns_->Count() == 0 ? 1 : 0); ++i) {
-        TField* field = dataLink_->MappedField(i);
-        TColumnVyn* column = nullptr;
-        for (int c = i; c < columns_->Count() && !column; ++c)
-            if (columns_->Items(c)->field_ == field) column = columns_->Items(c);
-        if (!column) {
-            column = columns_->AddAutoColumn();
-            column->BindField(field);
-        }
-        column->TCollectionItem::SetIndex(i);
-    }
-}
-
-void TCustomDBGridVyn::CountColumns() {
-    visibleColumns_->Clear();
-    for (int i = 0; i < columns_->Count(); ++i)
-        if (columns_->Items(i)->Visible()) visibleColumns_->Add(columns_->Items(i));
-    // Hidden columns inside the frozen span widen it, and so do hidden
-    // columns right after it.
-    int span = frozenCols_;
-    for (int i = 0; i < columns_->Count() && i < span; ++i)
-        if (!columns_->Items(i)->Visible()) ++span;
-    while (span < columns_->Count() && !columns_->Items(span)->Visible()) ++span;
-    const int hiddenInSpan = span - frozenCols_;
-    const bool frozenCount = dataLink_->Active() || columns_->Customized();
-    SetColCount(columns_->Count() + indicatorOffset_);
-    int fixed = indicatorOffset_ + (frozenCount ? frozenCols_ : 0) + hiddenInSpan;
-    if (visibleColumns_->Count() == 0) --fixed;
-    SetFixedCols(std::clamp(fixed, 0, ColCount() - 1));
-}
-
-void TCustomDBGridVyn::UpdateColumnWidths() {
-    const int hidden = options_.Contains(dgColLines) ? -1 : 0;
-    for (int i = 0; i < columns_->Count(); ++i) {
-        TColumnVyn* column = columns_->Items(i);
-        SetColWidths(i + indicatorOffset_, column->Visible() ? column->Width() : hidden);
-    }
-    if (indicatorOffset_ > 0) SetColWidths(0, 11);
-}
-
-void TCustomDBGridVyn::RecalcRowCount() {
-    const int records = dataLink_->Active() ? std::max(dataLink_->RecordCount(), 1) : 1;
-    const int footers = footerRowCount_ > 0 ? footerRowCount_ + 1 : 0;
-    SetRowCount(topDataOffset_ + records + footers);
-    if (topDataOffset_ < RowCount()) SetFixedRows(topDataOffset_);
-}
-
 void TCustomDBGridVyn::RebuildSortMarkedColumns() {
     sortMarkedColumns_->Clear();
     std::vector<TColumnVyn*> marked;
@@ -548,28 +432,11 @@ void TCustomDBGridVyn::LinkActiveChanged(bool active) {
     if (active && EditorAlwaysVisible()) ShowEditorNow();
 }
 
-void TCustomDBGridVyn::RebuildLayout() {
-    if (!HandleAllocated() || rebuilding_) return;
-    ValueRestorer<bool> guard(rebuilding_, true);
-    RecalcRowCount();
-    RecordChanged(nullptr);
-    InvalidateEditor();
-    Invalidate();
-}
-
 void TCustomDBGridVyn::DataScrolled(int distance) {
     if (!HandleAllocated()) return;
     RecordChanged(nullptr);
     if (distance != 0) Invalidate();
     InvalidateFooter();
-}
-
-void TCustomDBGridVyn::RecordChanged(TField*) {
-    if (!HandleAllocated() || !dataLink_->Active()) return;
-    const int row = topDataOffset_ + dataLink_->ActiveRecord();
-    if (row >= FixedRows() && row < RowCount() && row != Row() && Col() < ColCount())
-        MoveColRow(Col(), row, false, false);
-    Invalidate();
 }
 
 void TCustomDBGridVyn::InvalidateIndicator() {
@@ -689,9 +556,7 @@ void TCustomDBGridVyn::CreateWnd() {
     }
     EndUpdate();
     editButtonWidth_ = flat_ ? FlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
-    editButtonHeight_ = DefaultRowHeight() <= static_cast<int>(std::nearbyint(editButtonWidth_ * 1.5))
-                            ? DefaultRowHeight()
-                            : ButtonHeightForWidth(editButtonWidth_, flat_);
+    editButtonHeight_ = EditButtonHeightFor(DefaultRowHeight());
     if (autoFitColWidths_) {
         RequestLayout();
     } else {

@@ -160,6 +160,8 @@ public:
     int TopDataOffset() const { return topDataOffset_; }
     int EditButtonWidth() const { return editButtonWidth_; }
     int EditButtonHeight() const { return editButtonHeight_; }
+    // Whether rows are tall enough for cells to wrap their text.
+    bool WordWrapAllowed() const { return wordWrapAllowed_; }
     int TitleTextMargin() const { return titleTextMargin_; }
     // Set while the data link reports a change of the dataset's layout.
     bool InLinkLayout() const { return inLinkLayout_; }
@@ -244,6 +246,10 @@ protected:
     // field names (sparse), otherwise every visible field (dense).
     virtual void BuildFieldMap();
     virtual void RecalcRowCount();
+    // Tab stops and grid widths of the columns.
+    virtual void UpdateColumnTabsAndWidths();
+    void ColWidthsChanged() override;
+    void TimedScroll(TGridScrollDirection direction) override;
 
     // Input methods: the current column's settings over the grid's own.
     void UpdateIme();
@@ -284,7 +290,14 @@ private:
     void RemoveAutomaticColumnsAfterStored();
     void BindColumns();
     void CountColumns();
-    void UpdateColumnWidths();
+    void MeasureRows();
+    void UpdateHorzScrollBarSwitch();
+    void FitAutoWidths();
+    void MeasureTitleRow();
+    // The height of edit buttons in rows of `rowHeight`.
+    int EditButtonHeightFor(int rowHeight) const;
+    // The pixels of the rows above the data, of the footers, and of one row.
+    int LineWidth() const;
     // Applies the mapped base-grid options of Options and RowSizingAllowed.
     void UpdateGridOptions();
 
@@ -337,6 +350,7 @@ private:
     int editButtonWidth_ = 0;
     int editButtonHeight_ = 0;
     int titleTextMargin_ = 4;
+    bool wordWrapAllowed_ = false;
     bool inLinkLayout_ = false;
     bool paintSuppressed_ = false;
     bool rebuilding_ = false;
