@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "datagrid/DBGridVynDrawing.h"
 #include "datagrid/DBGridVynLib.h"
 #include "datagrid/DBGridVynSelection.h"
 #include "datagrid/DBGridVynStyle.h"
@@ -28,6 +29,7 @@ const TGridOptions kBaseGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine
 TCustomDBGridVyn::TCustomDBGridVyn(TComponent* owner) : TCustomGrid(owner) {
     AttachDefaultStyle();
     TCustomGrid::SetDefaultDrawing(false);
+    AcquireDrawBitmap();
     TCustomGrid::SetScrollBars(ssHorizontal);
     TCustomGrid::SetOptions(kBaseGridOptions);
     columnDefValues_.reset(CreateColumnDefValues());
@@ -73,6 +75,7 @@ TCustomDBGridVyn::~TCustomDBGridVyn() {
     vertScrollBar_.reset();
     bookmarks_.reset();
     titleImageLink_.reset();
+    ReleaseDrawBitmap();
 }
 
 void TCustomDBGridVyn::BeforeDestruction() {

@@ -1,6 +1,7 @@
 #include "datagrid/DBGridVynStyle.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "datagrid/DBGridVyn.h"
 #include "platform/ui/forms.h"
@@ -31,6 +32,19 @@ void TDBGridVynStyle::AddGrid(TCustomDBGridVyn* grid) {
 }
 
 void TDBGridVynStyle::RemoveGrid(TCustomDBGridVyn* grid) { std::erase(grids_, grid); }
+
+TColor TDBGridVynStyle::BrightenColor(TColor color, TColor glassColor, bool ungray) {
+    const COLORREF c = ColorToRGB(color);
+    const COLORREF g = ColorToRGB(glassColor);
+    auto channel = [ungray](int value, int glass) {
+        double v = value + (glass - value) * 0.5;
+        v += (225 - v) * 0.6;
+        if (ungray) v -= (122 - v) * 0.25;
+        return static_cast<BYTE>(std::clamp(static_cast<int>(std::lround(v)), 0, 255));
+    };
+    return static_cast<TColor>(RGB(channel(GetRValue(c), GetRValue(g)), channel(GetGValue(c), GetGValue(g)),
+                                   channel(GetBValue(c), GetBValue(g))));
+}
 
 void TDBGridVynStyle::SystemColorsChanged() {
     const HDC dc = GetDC(0);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/rtl/persistent.h"
+#include "platform/ui/colors.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/windef.h"
 
@@ -30,6 +31,10 @@ public:
     void RemoveGrid(TCustomDBGridVyn* grid);
     int GridCount() const { return static_cast<int>(grids_.size()); }
     TCustomDBGridVyn* Grids(int index) const { return grids_[static_cast<std::size_t>(index)]; }
+
+    // `color` seen through `glassColor`: halfway to the glass, then most of
+    // the way to a light grey; `ungray` pushes it back from the middle grey.
+    static TColor BrightenColor(TColor color, TColor glassColor, bool ungray);
 
     // The system colours changed: the screen's colour count is read again.
     virtual void SystemColorsChanged();
