@@ -1,8 +1,15 @@
 # Script mode (cmake -P): writes OUT, a C++ source that registers the files
 # of FILES as embedded resources. The type follows the extension (.bmp
 # BITMAP, .ico ICON, .cur CURSOR, anything else RCDATA); the name is the
-# file's base name in upper case, or "#<n>" for a numeric base name.
+# file's base name in upper case, or "#<n>" for a numeric base name. With
+# ANCHOR, the source also defines the empty function of that name, which a
+# static library calls to keep the registration in every program it is
+# linked into.
 set(entries "")
+set(anchor "")
+if(ANCHOR)
+  set(anchor "\nvoid ${ANCHOR}() {}\n")
+endif()
 set(arrays "")
 set(index 0)
 foreach(file IN LISTS FILES)
@@ -36,6 +43,6 @@ ${arrays}
 const bool registered = (RegisterEmbeddedResources({
 ${entries}}), true);
 }  // namespace
-")
+${anchor}")
 file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUT}.tmp")

@@ -90,17 +90,19 @@ function(serviora_embed_forms target)
   endif()
 endfunction()
 
-# serviora_embed_resources(<target> FILES <files>...)
+# serviora_embed_resources(<target> FILES <files>... [ANCHOR <function>])
 # Embeds the files (bitmaps, icons, cursors, raw data) into <target>, found
 # at run time by FindEmbeddedResource / LoadBitmap / LoadFromResourceName.
 # The registering source is compiled into the target itself (an executable
-# or object library), so its start-up registration is never dropped.
+# or object library), so its start-up registration is never dropped. A
+# static library names an ANCHOR: an empty function defined beside the
+# registration, which the library's code calls so the linker keeps both.
 function(serviora_embed_resources target)
-  cmake_parse_arguments(ARG "" "" "FILES" ${ARGN})
+  cmake_parse_arguments(ARG "" "ANCHOR" "FILES" ${ARGN})
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
   add_custom_command(
     OUTPUT ${out}
-    COMMAND ${CMAKE_COMMAND} "-DOUT=${out}" "-DFILES=${ARG_FILES}" -P ${PROJECT_SOURCE_DIR}/cmake/EmbedResources.cmake
+    COMMAND ${CMAKE_COMMAND} "-DOUT=${out}" "-DFILES=${ARG_FILES}" "-DANCHOR=${ARG_ANCHOR}" -P ${PROJECT_SOURCE_DIR}/cmake/EmbedResources.cmake
     DEPENDS ${ARG_FILES} ${PROJECT_SOURCE_DIR}/cmake/EmbedResources.cmake
     COMMENT "Embedding resources of ${target}"
     VERBATIM)

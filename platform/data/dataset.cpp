@@ -350,7 +350,9 @@ std::optional<RecordList::Row> ParseBookmark(const TBookmarkStr& bookmark) {
 bool TDataSet::BookmarkAvailable() const { return Active() && position_ >= 0 && state_ != dsInsert; }
 
 TBookmarkStr TDataSet::Bookmark() const {
-    return BookmarkAvailable() ? IntToStr(static_cast<Int64>(CurrentRow())) : TBookmarkStr();
+    // The record the fields read: a link reading another row of its window
+    // gets that row's bookmark.
+    return BookmarkAvailable() ? IntToStr(static_cast<Int64>(ActiveRow())) : TBookmarkStr();
 }
 
 bool TDataSet::BookmarkValid(const TBookmarkStr& bookmark) const {

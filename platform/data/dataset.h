@@ -69,10 +69,13 @@ public:
     int RecNo() const;
     void SetRecNo(int value);
     int RecordCount() const;
-    bool IsSequenced() const { return true; }
+    // Whether RecNo and RecordCount number the records (a descendant without
+    // record numbers answers false).
+    virtual bool IsSequenced() const { return true; }
 
-    // Bookmarks: the current record's identity as text; compared in the
-    // current (possibly sorted) order.
+    // Bookmarks: the identity as text of the record the fields read (the
+    // current one unless a data link switched its active record); compared
+    // in the current (possibly sorted) order.
     TBookmarkStr Bookmark() const;
     void SetBookmark(const TBookmarkStr& bookmark) { GotoBookmark(bookmark); }
     TBookmarkStr GetBookmark() const { return Bookmark(); }

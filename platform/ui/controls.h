@@ -52,6 +52,9 @@ using TControlStyle = TSet<TControlStyleItem>;
 SERVIORA_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded,
               csFocusing, csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking)
 using TControlState = TSet<TControlStateItem>;
+SERVIORA_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
+              imSHanguel, imHanguel)
+using TImeName = AnsiString;
 
 using TCursor = Integer;
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSize = -22,
@@ -559,6 +562,13 @@ public:
 
     bool DoubleBuffered() const { return doubleBuffered_; }
     void SetDoubleBuffered(bool v) { doubleBuffered_ = v; }
+    // The input method the window wants: imDisable turns it off for the
+    // window, every other mode leaves it on. The name is stored for the
+    // controls that pass it on; the platform has one input method.
+    TImeMode ImeMode() const { return imeMode_; }
+    void SetImeMode(TImeMode v);
+    const TImeName& ImeName() const { return imeName_; }
+    void SetImeName(const TImeName& v) { imeName_ = v; }
     // Paints the graphic children (all, or those above `first`) on dc.
     void PaintControls(HDC dc, TControl* first);
 
@@ -721,6 +731,8 @@ private:
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
     bool doubleBuffered_ = false;
+    TImeMode imeMode_ = imDontCare;
+    TImeName imeName_;
     bool showing_ = false;
     int alignLevel_ = 0;
     bool alignPending_ = false;

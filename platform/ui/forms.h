@@ -256,6 +256,9 @@ public:
     int WorkAreaWidth() const;
     int WorkAreaHeight() const;
     int PixelsPerInch() const { return 96; }
+    // The name of the input method in use when the program started: the
+    // platform's one input method has none.
+    const TImeName& DefaultIme() const { return defaultIme_; }
     int MonitorCount() const { return 1; }
     TRect MonitorBoundsRect(int index) const;
     int DesktopWidth() const { return Width(); }
@@ -270,6 +273,7 @@ private:
     TCustomForm* activeForm_ = nullptr;
     TWinControl* activeControl_ = nullptr;
     TCursor cursor_ = crDefault;
+    TImeName defaultIme_;
     std::vector<std::pair<int, HCURSOR>> cursors_;
     mutable std::unique_ptr<TStrings> fonts_;
     std::unique_ptr<TFont> menuFont_, iconFont_, hintFont_;

@@ -277,8 +277,10 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
 
-    // Shows the window's scroll bars where the view can scroll and sets
-    // their range (0..kGridScrollRange) and position.
+    // Shows the window's scroll bars of ScrollBars where the view can scroll
+    // and sets their range (0..kGridScrollRange) and position. A bar that
+    // ScrollBars leaves out is left alone (it is hidden when ScrollBars
+    // gives it up).
     void UpdateScrollRange();
     // A WM_HSCROLL/WM_VSCROLL request for SB_HORZ or SB_VERT; a thumb
     // position is in 0..kGridScrollRange.

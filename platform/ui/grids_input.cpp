@@ -438,8 +438,12 @@ void TCustomGrid::UpdateScrollRange() {
     TGridDrawInfo info;
     CalcDrawInfo(info);
     const TGridCoord max = CalcMaxTopLeft({colCount_ - 1, rowCount_ - 1}, info);
+    // A bar that ScrollBars leaves out is not the base grid's: a descendant
+    // may keep it for scrolling of its own.
     auto update = [&](int bar, bool allowed, int first, int fixed, int last) {
-        const bool needed = allowed && last > fixed;
+        if (!allowed)
+            return;
+        const bool needed = last > fixed;
         ShowScrollBar(Handle(), bar, needed);
         if (!needed)
             return;

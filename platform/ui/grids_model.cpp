@@ -6,6 +6,7 @@
 #include "platform/ui/grids.h"
 #include "platform/ui/grids_internal.h"
 #include "platform/win/winpaint.h"
+#include "platform/win/winscroll.h"
 
 namespace {
 
@@ -213,7 +214,15 @@ void TCustomGrid::SetOptions(TGridOptions value) {
 void TCustomGrid::SetScrollBars(TScrollStyle value) {
     if (value == scrollBars_)
         return;
+    auto has = [](TScrollStyle style, int bar) {
+        return style == ssBoth || style == (bar == SB_HORZ ? ssHorizontal : ssVertical);
+    };
+    const TScrollStyle old = scrollBars_;
     scrollBars_ = value;
+    if (HandleAllocated())
+        for (int bar : {SB_HORZ, SB_VERT})
+            if (has(old, bar) && !has(value, bar))
+                ShowScrollBar(Handle(), bar, FALSE);
     UpdateScrollRange();
 }
 

@@ -9,6 +9,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
+#include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
 
 namespace {
@@ -48,6 +49,8 @@ void TWinControl::Published(TPublished<TWinControl>& p) {
     p.Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1);
     p.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop);
     p.Property("DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered);
+    p.Property("ImeMode", &TWinControl::ImeMode, &TWinControl::SetImeMode).Default(imDontCare);
+    p.Property("ImeName", &TWinControl::ImeName, &TWinControl::SetImeName);
     p.Property("OnKeyDown", &TWinControl::OnKeyDown, &TWinControl::SetOnKeyDown);
     p.Property("OnKeyUp", &TWinControl::OnKeyUp, &TWinControl::SetOnKeyUp);
     p.Property("OnKeyPress", &TWinControl::OnKeyPress, &TWinControl::SetOnKeyPress);
@@ -119,6 +122,13 @@ void TWinControl::CreateWnd() {
     }
     CreateWindowHandle(params);
     if (!handle_) throw EOutOfResources("Error creating window " + params.WinClassName);
+    if (imeMode_ == imDisable) ImmAssociateContext(handle_, 0);
+}
+
+void TWinControl::SetImeMode(TImeMode v) {
+    if (v == imeMode_) return;
+    imeMode_ = v;
+    if (handle_) ImmAssociateContext(handle_, v == imDisable ? HIMC(0) : HIMC(handle_));
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {

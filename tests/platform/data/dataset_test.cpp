@@ -368,10 +368,13 @@ TEST_F(QueryTest, DataLinksHearTheDatasetInThePlatformsOrder) {
     EXPECT_EQ(link.ActiveRecord(), 1);
 
     // The link reads any row of its window by switching the active record.
+    const TBookmarkStr current = q->Bookmark();
     link.SetActiveRecord(0);
     EXPECT_EQ(q->FieldByName("编号")->AsString(), "0000000002");
+    EXPECT_LT(q->CompareBookmarks(q->Bookmark(), current), 0);  // the row read, not the cursor's
     link.SetActiveRecord(1);
     EXPECT_EQ(q->FieldByName("编号")->AsString(), "0000000003");
+    EXPECT_EQ(q->Bookmark(), current);
 
     q->Edit();
     EXPECT_EQ(take(), (Events{"CheckBrowseMode", "EditingChanged(on)", "RecordChanged(nil)"}));

@@ -1,6 +1,8 @@
 // Focus and tab order: Tab follows TabOrder, Shift+Tab goes back, OnExit
 // already sees its successor as the form's ActiveControl, disabled and
 // hidden controls are passed over.
+#include "platform/ui/stdctrls_edit.h"
+#include "platform/ui/userinput.h"
 #include "tests/platform/ui/control_fixture.h"
 
 using FocusTest = ControlTest;
@@ -81,4 +83,19 @@ TEST_F(FocusTest, DisabledAndHiddenControlsArePassedOverAndLoseTheFocus) {
     EXPECT_TRUE(boxes[1]->Focused());
     EXPECT_FALSE(boxes[2]->CanFocus());
     EXPECT_THROW(form->FocusControl(boxes[2]), EInvalidOperation);
+}
+
+TEST_F(FocusTest, ImeModeDisableTurnsTheInputMethodOffForTheWindowOnly) {
+    TForm* form = NewForm();
+    auto* edit = Place<TEdit>(form, 10, 10, 100, 20);
+    auto* other = Place<TEdit>(form, 10, 40, 100, 20);
+    edit->SetImeMode(imDisable);  // before the window exists: applied when it is made
+    form->Show();
+    EXPECT_FALSE(InputMethodAllowed(edit->Handle()));
+    EXPECT_TRUE(InputMethodAllowed(other->Handle()));
+    edit->SetImeMode(imChinese);
+    EXPECT_TRUE(InputMethodAllowed(edit->Handle()));
+    edit->SetImeMode(imDisable);
+    EXPECT_FALSE(InputMethodAllowed(edit->Handle()));
+    EXPECT_EQ(GetEnumProp(edit, "ImeMode"), "imDisable");
 }

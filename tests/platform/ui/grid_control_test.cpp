@@ -156,6 +156,18 @@ TEST_F(GridControlTest, TheWindowScrollBarsFollowAndDriveTheView) {
     EXPECT_EQ(GetWindowLongPtr(grid->Handle(), GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), 0);
 }
 
+TEST_F(GridControlTest, ABarThatScrollBarsLeavesOutIsTheDescendantsAndGoesOnlyWhenGivenUp) {
+    auto style = [&] { return GetWindowLongPtr(grid->Handle(), GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL); };
+    grid->SetScrollBars(ssHorizontal);
+    EXPECT_EQ(style(), WS_HSCROLL);  // given up: hidden
+    ShowScrollBar(grid->Handle(), SB_VERT, TRUE);  // the descendant's own vertical bar
+    grid->SetLeftCol(3);
+    grid->SetRowCount(3);
+    EXPECT_EQ(style(), WS_HSCROLL | WS_VSCROLL);
+    grid->SetScrollBars(ssNone);
+    EXPECT_EQ(style(), WS_VSCROLL);
+}
+
 TEST_F(GridControlTest, ClickingSelectsCellsShiftClickAndDraggingSelectRanges) {
     ClickAt(CenterOf(3, 2).x, CenterOf(3, 2).y);
     EXPECT_EQ(grid->Selection(), (TGridRect{3, 2, 3, 2}));

@@ -1,0 +1,389 @@
+// TCustomDBGridVyn, the library's data-aware grid on the class library's
+// owner-drawn grid, and TDBGridVyn, its published form. The grid shows the
+// records of a data source as rows and a collection of columns as columns,
+// with titles, footers, frozen columns, sort markers and selections.
+//
+// Its layout is rebuilt in brackets: setters ask for a layout pass
+// (RequestLayout), which runs at once unless a bracket is open, and then
+// once when the outermost bracket closes.
+#pragma once
+
+#include <memory>
+
+#include "datagrid/DBGridVynColumns.h"
+#include "datagrid/DBGridVynDataLink.h"
+#include "datagrid/DBGridVynSettings.h"
+#include "datagrid/DBGridVynTypes.h"
+#include "datagrid/DBSumLst.h"
+#include "platform/data/datasource.h"
+#include "platform/ui/grids.h"
+#include "platform/ui/imagelist.h"
+#include "platform/ui/stdctrls_buttons.h"
+
+class TDBGridVynStyle;
+class TDBGridVynSelection;
+
+// The deferred layout a grid posts to itself. No other window message of
+// the library shares this id.
+constexpr UINT WM_DEFERRED_LAYOUT_VYN = WM_USER + 100;
+
+// The parameters of one data cell, refilled for every cell drawn.
+class TColCellParamsVyn : public TObject {
+    SERVIORA_CLASS(TColCellParamsVyn, TObject)
+public:
+    int Col = 0;
+    int Row = 0;
+    TGridDrawState State;
+    TFont* Font = nullptr;
+    TAlignment Alignment = taLeftJustify;
+    TColor Background = clWindow;
+    AnsiString Text;
+    int ImageIndex = -1;
+    TCheckBoxState CheckboxState = cbUnchecked;
+};
+
+// The editor the grid shows over a cell.
+class TDBGridInplaceEdit : public TInplaceEdit {
+    SERVIORA_CLASS(TDBGridInplaceEdit, TInplaceEdit)
+public:
+    using TInplaceEdit::TInplaceEdit;
+};
+
+class TCustomDBGridVyn : public TCustomGrid {
+    SERVIORA_CLASS(TCustomDBGridVyn, TCustomGrid)
+public:
+    explicit TCustomDBGridVyn(TComponent* owner);
+    ~TCustomDBGridVyn() override;
+    void BeforeDestruction() override;
+
+    // ---- Properties ---------------------------------------------------------------
+    TDBGridVynAllowedOperations AllowedOperations() const { return allowedOperations_; }
+    void SetAllowedOperations(TDBGridVynAllowedOperations v) { allowedOperations_ = v; }
+    TDBGridVynAllowedSelections AllowedSelections() const { return allowedSelections_; }
+    void SetAllowedSelections(TDBGridVynAllowedSelections v);
+    bool AutoFitColWidths() const { return autoFitColWidths_; }
+    void SetAutoFitColWidths(bool v);
+    TDBGridVynColumnDefValuesVyn* ColumnDefValues() const { return columnDefValues_.get(); }
+    void SetColumnDefValues(TDBGridVynColumnDefValuesVyn* v) { columnDefValues_->Assign(v); }
+    TDBGridColumnsVyn* Columns() const { return columns_.get(); }
+    void SetColumns(TDBGridColumnsVyn* v) { columns_->Assign(v); }
+    TDataSource* DataSource() const { return dataLink_->DataSource(); }
+    void SetDataSource(TDataSource* v);
+    // The grid paints its cells' contents itself (the base grid's own
+    // default drawing stays off).
+    bool DefaultDrawing() const { return defaultDrawing_; }
+    void SetDefaultDrawing(bool v);
+    bool DrawMemoText() const { return drawMemoText_; }
+    void SetDrawMemoText(bool v);
+    TDBGridVynEditActions EditActions() const { return editActions_; }
+    void SetEditActions(TDBGridVynEditActions v) { editActions_ = v; }
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v);
+    TColor FooterColor() const { return footerColor_; }
+    void SetFooterColor(TColor v);
+    TFont* FooterFont() const { return footerFont_.get(); }
+    void SetFooterFont(TFont* v) { footerFont_->Assign(v); }
+    int FooterRowCount() const { return footerRowCount_; }
+    void SetFooterRowCount(int v);
+    int FrozenCols() const { return frozenCols_; }
+    void SetFrozenCols(int v);
+    TDBGridVynScrollBar* HorzScrollBar() const { return horzScrollBar_.get(); }
+    void SetHorzScrollBar(TDBGridVynScrollBar* v) { horzScrollBar_->Assign(v); }
+    int MinAutoFitWidth() const { return minAutoFitWidth_; }
+    void SetMinAutoFitWidth(int v);
+    TDBGridOptions Options() const { return options_; }
+    void SetOptions(TDBGridOptions v);
+    TDBGridVynOptions OptionsVyn() const { return optionsVyn_; }
+    void SetOptionsVyn(TDBGridVynOptions v);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v);
+    int RowHeight() const { return rowHeight_; }
+    void SetRowHeight(int v);
+    int RowLines() const { return rowLines_; }
+    void SetRowLines(int v);
+    bool RowSizingAllowed() const { return rowSizingAllowed_; }
+    void SetRowSizingAllowed(bool v);
+    bool SortLocal() const { return sortLocal_; }
+    void SetSortLocal(bool v) { sortLocal_ = v; }
+    TSTDBGridVynFilter* STFilter() const { return stFilter_.get(); }
+    void SetSTFilter(TSTDBGridVynFilter* v) { stFilter_->Assign(v); }
+    TDBGridVynSumList* SumList() const { return sumList_.get(); }
+    void SetSumList(TDBGridVynSumList* v) { sumList_->Assign(v); }
+    TFont* TitleFont() const { return titleFont_.get(); }
+    void SetTitleFont(TFont* v) { titleFont_->Assign(v); }
+    int TitleHeight() const { return titleHeight_; }
+    void SetTitleHeight(int v);
+    TCustomImageList* TitleImages() const { return titleImageLink_->Sender(); }
+    void SetTitleImages(TCustomImageList* v);
+    int TitleLines() const { return titleLines_; }
+    void SetTitleLines(int v);
+    bool UseMultiTitle() const { return useMultiTitle_; }
+    void SetUseMultiTitle(bool v);
+    TVertDBGridVynScrollBar* VertScrollBar() const { return vertScrollBar_.get(); }
+    void SetVertScrollBar(TVertDBGridVynScrollBar* v) { vertScrollBar_->Assign(v); }
+    int VTitleMargin() const { return vTitleMargin_; }
+    void SetVTitleMargin(int v);
+
+#define SERVIORA_GRID_EVENT(Name, Type) \
+    const Type& Name() const { return Name##_; } \
+    void Set##Name(Type v) { Name##_ = std::move(v); }
+    SERVIORA_GRID_EVENT(OnApplyFilter, TNotifyEvent)
+    SERVIORA_GRID_EVENT(OnCellClick, TDBGridVynClickEvent)
+    SERVIORA_GRID_EVENT(OnCheckButton, TCheckTitleVynBtnEvent)
+    SERVIORA_GRID_EVENT(OnColEnter, TNotifyEvent)
+    SERVIORA_GRID_EVENT(OnColExit, TNotifyEvent)
+    SERVIORA_GRID_EVENT(OnColumnMoved, TMovedEvent)
+    SERVIORA_GRID_EVENT(OnColWidthsChanged, TNotifyEvent)
+    SERVIORA_GRID_EVENT(OnDrawColumnCell, TDrawColumnVynCellEvent)
+    SERVIORA_GRID_EVENT(OnDrawDataCell, TDrawDataCellEvent)
+    SERVIORA_GRID_EVENT(OnDrawFooterCell, TDrawFooterCellEvent)
+    SERVIORA_GRID_EVENT(OnEditButtonClick, TNotifyEvent)
+    SERVIORA_GRID_EVENT(OnGetBtnParams, TGetBtnVynParamsEvent)
+    SERVIORA_GRID_EVENT(OnGetCellParams, TGetCellVynParamsEvent)
+    SERVIORA_GRID_EVENT(OnGetFooterParams, TGetFooterParamsEvent)
+    SERVIORA_GRID_EVENT(OnSortMarkingChanged, TNotifyEvent)
+    SERVIORA_GRID_EVENT(OnSumListAfterRecalcAll, TNotifyEvent)
+    SERVIORA_GRID_EVENT(OnSumListRecalcAll, TNotifyEvent)
+    SERVIORA_GRID_EVENT(OnTitleBtnClick, TTitleVynClickEvent)
+    SERVIORA_GRID_EVENT(OnTitleClick, TDBGridVynClickEvent)
+#undef SERVIORA_GRID_EVENT
+
+    // ---- State the columns and owned objects read ----------------------------------
+    TGridDataLinkVyn* DataLink() const { return dataLink_.get(); }
+    TBookmarkListVyn* SelectedRows() const { return bookmarks_.get(); }
+    TDBGridVynSelection* Selection() const { return selection_.get(); }
+    TColumnsVynList* VisibleColumns() const { return visibleColumns_.get(); }
+    TColumnsVynList* SortMarkedColumns() const { return sortMarkedColumns_.get(); }
+    TDBGridVynStyle* Style() const { return style_; }
+    void SetStyle(TDBGridVynStyle* style);
+    int IndicatorOffset() const { return indicatorOffset_; }
+    int TopDataOffset() const { return topDataOffset_; }
+    int EditButtonWidth() const { return editButtonWidth_; }
+    int EditButtonHeight() const { return editButtonHeight_; }
+    // Whether rows are tall enough for cells to wrap their text.
+    bool WordWrapAllowed() const { return wordWrapAllowed_; }
+    int TitleTextMargin() const { return titleTextMargin_; }
+    // Set while the data link reports a change of the dataset's layout.
+    bool InLinkLayout() const { return inLinkLayout_; }
+    // The input-method settings of the grid window, the defaults of columns
+    // without their own.
+    TImeMode DefaultImeMode() const { return defaultImeMode_; }
+    const TImeName& DefaultImeName() const { return defaultImeName_; }
+    bool Loading() const { return ComponentState().Contains(csLoading); }
+
+    // ---- Coordinates --------------------------------------------------------------
+    int RawToDataColumn(int col) const { return col - indicatorOffset_; }
+    int DataToRawColumn(int col) const { return col + indicatorOffset_; }
+    // The collection index of the current column, and its field.
+    int SelectedIndex() const { return RawToDataColumn(Col()); }
+    void SetSelectedIndex(int index) { SelectColumnByIndex(index); }
+    TField* SelectedField() const;
+    void SelectColumnOfField(TField* field);
+    void SelectColumnByIndex(int index);
+    int TitleRowCount() const { return options_.Contains(dgTitles) ? 1 : 0; }
+    int FilterRowCount() const;
+    int CalcTopDataOffset() const { return TitleRowCount() + FilterRowCount(); }
+
+    // ---- Layout brackets ----------------------------------------------------------
+    void BeginUpdate();
+    void EndUpdate();
+    int UpdateLock() const { return updateLock_; }
+    void BeginLayout();
+    void EndLayout();
+    void CancelLayout();
+    bool BeginLayoutIfFree();
+    int LayoutLock() const { return layoutLock_; }
+    // Asks the window to lay out later (once, however often asked) and
+    // closes the open bracket without a pass.
+    void PostDeferredLayout();
+    // A layout pass now unless a bracket is open.
+    virtual void RequestLayout();
+
+    // ---- Operations the columns, link and selection call ---------------------------
+    bool ColumnEditable(int col) const;
+    virtual bool TrySetFocus();
+    virtual bool EditorAlwaysVisible() const;
+    virtual void ShowEditorNow();
+    virtual void LinkActiveChanged(bool active);
+    virtual void RebuildLayout();
+    virtual void DataScrolled(int distance);
+    virtual void RecordChanged(TField* field);
+    virtual void InvalidateIndicator();
+    virtual void InvalidateSelection();
+    // Writes the text edited in the current cell into its field.
+    virtual void ApplyEditText();
+    // The columns that carry sort markers, again from their titles' indexes.
+    void RebuildSortMarkedColumns();
+    // Repaints the footer rows.
+    void InvalidateFooter();
+    // Every field of the dataset, in order (nothing without a dataset).
+    void GetDatasetFields(std::vector<TField*>& fields) const;
+
+protected:
+    // The factories of the owned column objects; a descendant grid replaces them.
+    virtual TDBGridVynColumnDefValuesVyn* CreateColumnDefValues();
+    virtual TDBGridColumnsVyn* CreateColumns();
+    virtual TDBGridVynScrollBar* CreateScrollBar(TScrollBarKind kind);
+
+    // Hooks that fire the grid's events.
+    virtual void CellClick(TColumnVyn* column);
+    virtual void CheckTitleButton(int col, bool& enabled);
+    virtual void ColEnter();
+    virtual void ColExit();
+    virtual void SortMarkingChanged();
+    virtual void TitleBtnClick(int col, TColumnVyn* column);
+    virtual void DrawColumnCell(const TRect& rect, int dataCol, TColumnVyn* column, TGridDrawState state);
+    virtual void DrawDataCell(const TRect& rect, TField* field, TGridDrawState state);
+    virtual void EditButtonClick();
+    virtual void GetCellParams(TColumnVyn* column, TFont* font, TColor& background, TGridDrawState state);
+    virtual void GetFooterParams(int dataCol, int row, TColumnVyn* column, TFont* font, TColor& background,
+                                 TAlignment& alignment, TGridDrawState state, AnsiString& text);
+    virtual void TitleClick(TColumnVyn* column);
+
+    // The layout pass, run when the outermost bracket closes.
+    virtual void LayoutPass();
+    // Which fields the data link maps: with customized columns the columns'
+    // field names (sparse), otherwise every visible field (dense).
+    virtual void BuildFieldMap();
+    virtual void RecalcRowCount();
+    // Tab stops and grid widths of the columns.
+    virtual void UpdateColumnTabsAndWidths();
+    void ColWidthsChanged() override;
+    void TimedScroll(TGridScrollDirection direction) override;
+
+    // Input methods: the current column's settings over the grid's own.
+    void UpdateIme();
+    void ApplyIme();
+
+    void CreateWnd() override;
+    void DefineProperties(TFiler* filer) override;
+    TInplaceEdit* CreateEditor() override;
+    void DefaultHandler(TMessage& Message) override;
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
+
+    void WMDeferredLayout(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
+    SERVIORA_MESSAGES_END(TCustomGrid)
+
+private:
+    friend class TGridDataLinkVyn;
+    void ReadColumns(TReader* reader);
+    void WriteColumns(TWriter* writer);
+    bool ColumnsStored() const;
+    // Removes one queued message of `message` from the window's queue.
+    void DiscardPendingMessage(UINT message);
+    void AttachDefaultStyle();
+    void DetachStyle();
+    void TitleFontChanged(TObject* sender);
+    void FooterFontChanged(TObject* sender);
+    void TitleImageListChanged(TObject* sender);
+    void SumListChanged(TObject* sender);
+    void SumListRecalcAll(TObject* sender);
+    void SumListAfterRecalcAll(TObject* sender);
+    // The layout pass's column steps: stale automatic columns dropped, the
+    // field map built, columns bound or made for the fields, the visible
+    // columns listed and the grid's columns counted.
+    void RemoveAutomaticColumnsAfterStored();
+    void BindColumns();
+    void CountColumns();
+    void MeasureRows();
+    void UpdateHorzScrollBarSwitch();
+    void FitAutoWidths();
+    void MeasureTitleRow();
+    // The height of edit buttons in rows of `rowHeight`.
+    int EditButtonHeightFor(int rowHeight) const;
+    // The pixels of the rows above the data, of the footers, and of one row.
+    int LineWidth() const;
+    // Applies the mapped base-grid options of Options and RowSizingAllowed.
+    void UpdateGridOptions();
+
+    std::unique_ptr<TGridDataLinkVyn> dataLink_;
+    std::unique_ptr<TDBGridVynColumnDefValuesVyn> columnDefValues_;
+    std::unique_ptr<TDBGridColumnsVyn> columns_;
+    std::unique_ptr<TColumnsVynList> visibleColumns_;
+    std::unique_ptr<TColumnsVynList> sortMarkedColumns_;
+    std::unique_ptr<TBookmarkListVyn> bookmarks_;
+    std::unique_ptr<TDBGridVynSelection> selection_;
+    std::unique_ptr<TDBGridVynSumList> sumList_;
+    std::unique_ptr<TDBGridVynScrollBar> horzScrollBar_;
+    std::unique_ptr<TVertDBGridVynScrollBar> vertScrollBar_;
+    std::unique_ptr<TSTDBGridVynFilter> stFilter_;
+    std::unique_ptr<TFont> titleFont_;
+    std::unique_ptr<TFont> footerFont_;
+    std::unique_ptr<TColCellParamsVyn> cellParams_;
+    std::unique_ptr<TChangeLink> titleImageLink_;
+    TDBGridVynStyle* style_ = nullptr;
+
+    TDBGridVynAllowedOperations allowedOperations_{alopInsertVyn, alopUpdateVyn, alopDeleteVyn, alopAppendVyn};
+    TDBGridVynAllowedSelections allowedSelections_{gstRecordBookmarks, gstRectangle, gstColumns, gstAll};
+    TDBGridVynEditActions editActions_;
+    TDBGridOptions options_{dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines,
+                            dgRowLines, dgTabs, dgConfirmDelete, dgCancelOnExit};
+    TDBGridVynOptions optionsVyn_{dghFixed3D, dghHighlightFocus, dghClearSelection, dghDialogFind};
+    bool autoFitColWidths_ = false;
+    bool defaultDrawing_ = true;
+    bool drawMemoText_ = false;
+    bool flat_ = false;
+    bool readOnly_ = false;
+    bool rowSizingAllowed_ = false;
+    bool sortLocal_ = false;
+    bool useMultiTitle_ = false;
+    TColor footerColor_ = clWindow;
+    int footerRowCount_ = 0;
+    int frozenCols_ = 0;
+    int minAutoFitWidth_ = 0;
+    int rowHeight_ = 0;
+    int rowLines_ = 0;
+    int titleHeight_ = 0;
+    int computedTitleHeight_ = 0;
+    int titleLines_ = 0;
+    int vTitleMargin_ = 10;
+
+    int indicatorOffset_ = 1;
+    int topDataOffset_ = 0;
+    int layoutLock_ = 0;
+    int updateLock_ = 0;
+    int editButtonWidth_ = 0;
+    int editButtonHeight_ = 0;
+    int titleTextMargin_ = 4;
+    bool wordWrapAllowed_ = false;
+    bool inLinkLayout_ = false;
+    bool paintSuppressed_ = false;
+    bool rebuilding_ = false;
+    TImeMode defaultImeMode_ = imDontCare;
+    TImeName defaultImeName_;
+
+#define SERVIORA_GRID_EVENT_FIELD(Name, Type) Type Name##_;
+    SERVIORA_GRID_EVENT_FIELD(OnApplyFilter, TNotifyEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnCellClick, TDBGridVynClickEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnCheckButton, TCheckTitleVynBtnEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnColEnter, TNotifyEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnColExit, TNotifyEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnColumnMoved, TMovedEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnColWidthsChanged, TNotifyEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnDrawColumnCell, TDrawColumnVynCellEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnDrawDataCell, TDrawDataCellEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnDrawFooterCell, TDrawFooterCellEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnEditButtonClick, TNotifyEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnGetBtnParams, TGetBtnVynParamsEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnGetCellParams, TGetCellVynParamsEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnGetFooterParams, TGetFooterParamsEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnSortMarkingChanged, TNotifyEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnSumListAfterRecalcAll, TNotifyEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnSumListRecalcAll, TNotifyEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnTitleBtnClick, TTitleVynClickEvent)
+    SERVIORA_GRID_EVENT_FIELD(OnTitleClick, TDBGridVynClickEvent)
+#undef SERVIORA_GRID_EVENT_FIELD
+};
+
+// The grid forms place: every property and event published.
+class TDBGridVyn : public TCustomDBGridVyn {
+    SERVIORA_CLASS(TDBGridVyn, TCustomDBGridVyn)
+    SERVIORA_PUBLISHED
+public:
+    using TCustomDBGridVyn::TCustomDBGridVyn;
+};

@@ -1,0 +1,154 @@
+#include "datagrid/DBGridVynSettings.h"
+
+#include "datagrid/DBGridVyn.h"
+
+
+// ---- Scroll bars ---------------------------------------------------------------------------
+
+void TDBGridVynScrollBar::Published(TPublished<TDBGridVynScrollBar>& p) {
+    p.Property("ExtScrollBar", &TDBGridVynScrollBar::ExtScrollBar, &TDBGridVynScrollBar::SetExtScrollBar);
+    p.Property("Tracking", &TDBGridVynScrollBar::Tracking, &TDBGridVynScrollBar::SetTracking).Default(false);
+    p.Property("Visible", &TDBGridVynScrollBar::Visible, &TDBGridVynScrollBar::SetVisible).Default(true);
+}
+
+TDBGridVynScrollBar::TDBGridVynScrollBar(TCustomDBGridVyn* grid, TScrollBarKind kind) : grid_(grid), kind_(kind) {}
+
+TPersistent* TDBGridVynScrollBar::GetOwner() const { return grid_; }
+
+void TDBGridVynScrollBar::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TDBGridVynScrollBar*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    SetExtScrollBar(other->ExtScrollBar());
+    SetTracking(other->Tracking());
+    SetVisibleMode(other->VisibleMode());
+}
+
+void TDBGridVynScrollBar::SetVisibleMode(TScrollBarVisibleModeVyn v) {
+    if (v == visibleMode_) return;
+    visibleMode_ = v;
+    grid_->RequestLayout();
+}
+
+void TVertDBGridVynScrollBar::Published(TPublished<TVertDBGridVynScrollBar>& p) {
+    p.Property("Visible", &TVertDBGridVynScrollBar::Visible, &TVertDBGridVynScrollBar::SetVisible).Stored(false);
+    p.Property("VisibleMode", &TVertDBGridVynScrollBar::VisibleMode, &TVertDBGridVynScrollBar::SetVisibleMode)
+        .Default(sbAutoShowVyn);
+}
+
+// ---- Filter row --------------------------------------------------------------------------------
+
+void TSTDBGridVynFilter::Published(TPublished<TSTDBGridVynFilter>& p) {
+    p.Property("Local", &TSTDBGridVynFilter::Local, &TSTDBGridVynFilter::SetLocal).Default(false);
+    p.Property("Visible", &TSTDBGridVynFilter::Visible, &TSTDBGridVynFilter::SetVisible).Default(false);
+}
+
+TPersistent* TSTDBGridVynFilter::GetOwner() const { return grid_; }
+
+void TSTDBGridVynFilter::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TSTDBGridVynFilter*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    SetLocal(other->Local());
+    SetVisible(other->Visible());
+}
+
+void TSTDBGridVynFilter::SetVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    grid_->RequestLayout();
+}
+
+void TSTColumnFilterVyn::Published(TPublished<TSTColumnFilterVyn>& p) {
+    p.Property("DataField", &TSTColumnFilterVyn::DataField, &TSTColumnFilterVyn::SetDataField);
+    p.Property("KeyField", &TSTColumnFilterVyn::KeyField, &TSTColumnFilterVyn::SetKeyField);
+    p.Property("ListField", &TSTColumnFilterVyn::ListField, &TSTColumnFilterVyn::SetListField);
+    p.Property("ListSource", &TSTColumnFilterVyn::ListSource, &TSTColumnFilterVyn::SetListSource);
+    p.Property("Visible", &TSTColumnFilterVyn::Visible, &TSTColumnFilterVyn::SetVisible).Default(true);
+}
+
+TPersistent* TSTColumnFilterVyn::GetOwner() const { return column_; }
+
+void TSTColumnFilterVyn::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TSTColumnFilterVyn*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    SetDataField(other->DataField());
+    SetKeyField(other->KeyField());
+    SetListField(other->ListField());
+    SetListSource(other->ListSource());
+    SetVisible(other->Visible());
+}
+
+// ---- Recently typed texts -------------------------------------------------------------------------
+
+void TMRUListVyn::Published(TPublished<TMRUListVyn>& p) {
+    p.Property("AutoAdd", &TMRUListVyn::AutoAdd, &TMRUListVyn::SetAutoAdd).Default(true);
+    p.Property("Active", &TMRUListVyn::Active, &TMRUListVyn::SetActive).Default(false);
+    p.Property("CaseSensitive", &TMRUListVyn::CaseSensitive, &TMRUListVyn::SetCaseSensitive).Default(false);
+    p.Property("Items", &TMRUListVyn::Items, &TMRUListVyn::SetItems);
+    p.Property("Limit", &TMRUListVyn::Limit, &TMRUListVyn::SetLimit).Default(100);
+    p.Property("Rows", &TMRUListVyn::Rows, &TMRUListVyn::SetRows).Default(7);
+}
+
+TMRUListVyn::TMRUListVyn(TPersistent* owner) : owner_(owner), items_(std::make_unique<TStringList>()) {}
+
+TMRUListVyn::~TMRUListVyn() = default;
+
+void TMRUListVyn::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TMRUListVyn*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    SetAutoAdd(other->AutoAdd());
+    SetActive(other->Active());
+    SetCaseSensitive(other->CaseSensitive());
+    SetItems(other->Items());
+    SetLimit(other->Limit());
+    SetRows(other->Rows());
+}
+
+void TMRUListVyn::SetActive(bool v) {
+    if (v == active_) return;
+    active_ = v;
+    onActiveChanged_(this);
+}
+
+void TMRUListVyn::SetLimit(int v) {
+    limit_ = v;
+    TrimToLimit();
+}
+
+void TMRUListVyn::TrimToLimit() {
+    // The oldest texts go first.
+    while (items_->Count() > std::max(limit_, 0)) items_->Delete(0);
+}
+
+// ---- Drop-down box ------------------------------------------------------------------------------------
+
+void TColumnDropDownBoxVyn::Published(TPublished<TColumnDropDownBoxVyn>& p) {
+    p.Property("AutoFitColWidths", &TColumnDropDownBoxVyn::AutoFitColWidths,
+               &TColumnDropDownBoxVyn::SetAutoFitColWidths)
+        .Default(true);
+    p.Property("ListSource", &TColumnDropDownBoxVyn::ListSource, &TColumnDropDownBoxVyn::SetListSource);
+    p.Property("UseMultiTitle", &TColumnDropDownBoxVyn::UseMultiTitle, &TColumnDropDownBoxVyn::SetUseMultiTitle)
+        .Default(false);
+}
+
+void TColumnDropDownBoxVyn::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TColumnDropDownBoxVyn*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    SetAutoFitColWidths(other->AutoFitColWidths());
+    SetListSource(other->ListSource());
+    SetUseMultiTitle(other->UseMultiTitle());
+}

@@ -1,0 +1,177 @@
+// Settings objects a grid and its columns own: the scroll-bar settings, the
+// filter-row settings of the grid and of each column, a column's list of
+// recently typed texts and its lookup drop-down box.
+#pragma once
+
+#include <memory>
+
+#include "datagrid/DBGridVynTypes.h"
+#include "platform/data/datasource.h"
+#include "platform/rtl/persistent.h"
+#include "platform/rtl/stringlist.h"
+#include "platform/ui/stdctrls_scrollbar.h"
+
+class TCustomDBGridVyn;
+class TColumnVyn;
+
+// A grid's horizontal or vertical scroll-bar settings.
+class TDBGridVynScrollBar : public TPersistent {
+    SERVIORA_CLASS(TDBGridVynScrollBar, TPersistent)
+    SERVIORA_PUBLISHED
+public:
+    TDBGridVynScrollBar(TCustomDBGridVyn* grid, TScrollBarKind kind);
+    void Assign(TPersistent* source) override;
+
+    TScrollBar* ExtScrollBar() const { return extScrollBar_; }
+    void SetExtScrollBar(TScrollBar* v) { extScrollBar_ = v; }
+    bool Tracking() const { return tracking_; }
+    void SetTracking(bool v) { tracking_ = v; }
+    bool Visible() const { return visibleMode_ != sbNeverShowVyn; }
+    void SetVisible(bool v) { visibleMode_ = v ? sbAutoShowVyn : sbNeverShowVyn; }
+    TScrollBarVisibleModeVyn VisibleMode() const { return visibleMode_; }
+    void SetVisibleMode(TScrollBarVisibleModeVyn v);
+    TScrollBarKind Kind() const { return kind_; }
+    TCustomDBGridVyn* Grid() const { return grid_; }
+
+protected:
+    TPersistent* GetOwner() const override;
+
+private:
+    TCustomDBGridVyn* grid_;
+    TScrollBar* extScrollBar_ = nullptr;
+    TScrollBarKind kind_;
+    bool tracking_ = false;
+    TScrollBarVisibleModeVyn visibleMode_ = sbAutoShowVyn;
+};
+
+// The vertical bar's settings also tell when the bar shows.
+class TVertDBGridVynScrollBar : public TDBGridVynScrollBar {
+    SERVIORA_CLASS(TVertDBGridVynScrollBar, TDBGridVynScrollBar)
+    SERVIORA_PUBLISHED
+public:
+    explicit TVertDBGridVynScrollBar(TCustomDBGridVyn* grid) : TDBGridVynScrollBar(grid, sbVertical) {}
+};
+
+// The filter row of a grid: whether it shows and whether conditions go to
+// the dataset's own filter or into its SQL.
+class TSTDBGridVynFilter : public TPersistent {
+    SERVIORA_CLASS(TSTDBGridVynFilter, TPersistent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TSTDBGridVynFilter(TCustomDBGridVyn* grid) : grid_(grid) {}
+    void Assign(TPersistent* source) override;
+
+    bool Local() const { return local_; }
+    void SetLocal(bool v) { local_ = v; }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    // While positive, the grid keeps its filter editing as it is.
+    int UpdateCount() const { return updateCount_; }
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate() { --updateCount_; }
+
+protected:
+    TPersistent* GetOwner() const override;
+
+private:
+    TCustomDBGridVyn* grid_;
+    bool local_ = false;
+    bool visible_ = false;
+    int updateCount_ = 0;
+};
+
+// A column's cell of the filter row.
+class TSTColumnFilterVyn : public TPersistent {
+    SERVIORA_CLASS(TSTColumnFilterVyn, TPersistent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TSTColumnFilterVyn(TColumnVyn* column) : column_(column) {}
+    void Assign(TPersistent* source) override;
+
+    const AnsiString& DataField() const { return dataField_; }
+    void SetDataField(const AnsiString& v) { dataField_ = v; }
+    const AnsiString& KeyField() const { return keyField_; }
+    void SetKeyField(const AnsiString& v) { keyField_ = v; }
+    const AnsiString& ListField() const { return listField_; }
+    void SetListField(const AnsiString& v) { listField_ = v; }
+    TDataSource* ListSource() const { return listSource_; }
+    void SetListSource(TDataSource* v) { listSource_ = v; }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v) { visible_ = v; }
+
+protected:
+    TPersistent* GetOwner() const override;
+
+private:
+    TColumnVyn* column_;
+    AnsiString dataField_;
+    AnsiString keyField_;
+    AnsiString listField_;
+    TDataSource* listSource_ = nullptr;
+    bool visible_ = true;
+};
+
+// The texts recently written through an editor or column, oldest first.
+class TMRUListVyn : public TPersistent {
+    SERVIORA_CLASS(TMRUListVyn, TPersistent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TMRUListVyn(TPersistent* owner);
+    ~TMRUListVyn() override;
+    void Assign(TPersistent* source) override;
+
+    bool Active() const { return active_; }
+    void SetActive(bool v);
+    bool AutoAdd() const { return autoAdd_; }
+    void SetAutoAdd(bool v) { autoAdd_ = v; }
+    bool CaseSensitive() const { return caseSensitive_; }
+    void SetCaseSensitive(bool v) { caseSensitive_ = v; }
+    TStrings* Items() const { return items_.get(); }
+    void SetItems(TStrings* v) { items_->Assign(v); }
+    int Limit() const { return limit_; }
+    void SetLimit(int v);
+    int Rows() const { return rows_; }
+    void SetRows(int v) { rows_ = v; }
+    const TNotifyEvent& OnActiveChanged() const { return onActiveChanged_; }
+    void SetOnActiveChanged(TNotifyEvent v) { onActiveChanged_ = std::move(v); }
+
+protected:
+    TPersistent* GetOwner() const override { return owner_; }
+
+private:
+    void TrimToLimit();
+
+    TPersistent* owner_;
+    std::unique_ptr<TStringList> items_;
+    bool active_ = false;
+    bool autoAdd_ = true;
+    bool caseSensitive_ = false;
+    int limit_ = 100;
+    int rows_ = 7;
+    TNotifyEvent onActiveChanged_;
+};
+
+// A lookup column's drop-down box settings.
+class TColumnDropDownBoxVyn : public TPersistent {
+    SERVIORA_CLASS(TColumnDropDownBoxVyn, TPersistent)
+    SERVIORA_PUBLISHED
+public:
+    explicit TColumnDropDownBoxVyn(TPersistent* owner) : owner_(owner) {}
+    void Assign(TPersistent* source) override;
+
+    bool AutoFitColWidths() const { return autoFitColWidths_; }
+    void SetAutoFitColWidths(bool v) { autoFitColWidths_ = v; }
+    TDataSource* ListSource() const { return listSource_; }
+    void SetListSource(TDataSource* v) { listSource_ = v; }
+    bool UseMultiTitle() const { return useMultiTitle_; }
+    void SetUseMultiTitle(bool v) { useMultiTitle_ = v; }
+
+protected:
+    TPersistent* GetOwner() const override { return owner_; }
+
+private:
+    TPersistent* owner_;
+    bool autoFitColWidths_ = true;
+    TDataSource* listSource_ = nullptr;
+    bool useMultiTitle_ = false;
+};

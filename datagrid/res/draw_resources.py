@@ -1,0 +1,91 @@
+#!/usr/bin/env python3
+"""Draws the grid library's cursors and sort-marker glyphs into this folder.
+
+Run once when a picture changes; the build embeds the files it writes.
+Cursors are 32x32 monochrome .cur files; glyphs are 9x9 24-bit bitmaps on
+magenta (0xFF00FF), the colour the grid draws them transparent with.
+"""
+import struct
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+
+
+def write_cursor(name, rows, hot):
+    """rows: 32 strings of 32 characters: '#' black, '.' white, ' ' clear."""
+    size = 32
+    xor_rows, and_rows = [], []
+    for row in reversed(rows):  # bottom-up
+        xor_bits = and_bits = 0
+        for x, ch in enumerate(row.ljust(size)):
+            bit = 1 << (31 - x)
+            if ch == ' ':
+                and_bits |= bit
+            elif ch == '.':
+                xor_bits |= bit
+        xor_rows.append(struct.pack('>I', xor_bits))
+        and_rows.append(struct.pack('>I', and_bits))
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
+    palette = struct.pack('<II', 0x000000, 0xFFFFFF)
+    image = header + palette + b''.join(xor_rows) + b''.join(and_rows)
+    directory = struct.pack('<HHH', 0, 2, 1)
+    entry = struct.pack('<BBBBHHII', size, size, 2, 0, hot[0], hot[1], len(image), 6 + 16)
+    (HERE / f'{name}.cur').write_bytes(directory + entry + image)
+
+
+def write_glyph(name, rows):
+    """rows: 9 strings of 9 characters: '#' dark grey, ' ' magenta."""
+    width, height = 9, len(rows)
+    stride = (width * 3 + 3) & ~3
+    pixels = b''
+    for row in reversed(rows):
+        line = b''.join(b'\x40\x40\x40' if ch == '#' else b'\xff\x00\xff' for ch in row.ljust(width))
+        pixels += line + b'\0' * (stride - len(line))
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(pixels), 0, 0, 0, 0)
+    file_header = struct.pack('<2sIHHI', b'BM', 14 + 40 + len(pixels), 0, 0, 14 + 40)
+    (HERE / f'{name}.bmp').write_bytes(file_header + info + pixels)
+
+
+def arrow(direction):
+    """A block arrow with a white outline, drawn pointing down, then turned."""
+    shaft = [' ' * 13 + '.....' ] + [' ' * 13 + '.###.'] * 8
+    head = []
+    for i in range(8):
+        inner = 13 - 2 * i
+        head.append(' ' * (14 - inner // 2) + '.' + '#' * inner + '.' if inner > 0 else ' ' * 15 + '.')
+    grid = [row.ljust(32) for row in shaft + head]
+    grid += [' ' * 32] * (32 - len(grid))
+    if direction == 'down':
+        return grid
+    # Turn the picture a quarter: right or left.
+    turned = [''.join(grid[31 - x][y] for x in range(32)) for y in range(32)]  # clockwise: down -> left
+    if direction == 'left':
+        return turned
+    return [row[::-1] for row in turned]
+
+
+write_cursor('DOWNCURVYN', arrow('down'), (15, 16))
+write_cursor('LEFTCURVYN', arrow('left'), (15, 15))
+write_cursor('RIGHTCURVYN', arrow('right'), (16, 15))
+write_glyph('DBSMDOWNVYN', [
+    '         ',
+    '         ',
+    '#########',
+    ' ####### ',
+    '  #####  ',
+    '   ###   ',
+    '    #    ',
+    '         ',
+    '         ',
+])
+write_glyph('DBSMUPVYN', [
+    '         ',
+    '         ',
+    '    #    ',
+    '   ###   ',
+    '  #####  ',
+    ' ####### ',
+    '#########',
+    '         ',
+    '         ',
+])

@@ -1,0 +1,85 @@
+// Grid tests: the library started once for the test program, a small
+// in-memory dataset of phones behind a data source, and a grid that counts
+// its layout passes and records which of its operations the data link reached.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "datagrid/DBGridVyn.h"
+#include "datagrid/DBGridVynLib.h"
+#include "support/memory_dataset.h"
+
+class TProbeGrid : public TDBGridVyn {
+    SERVIORA_CLASS(TProbeGrid, TDBGridVyn)
+public:
+    using TDBGridVyn::TDBGridVyn;
+    int layoutPasses = 0;
+    std::vector<AnsiString> calls;
+    bool recording = false;
+
+    void LinkActiveChanged(bool active) override {
+        Record(active ? "LinkActiveChanged(on)" : "LinkActiveChanged(off)");
+        TDBGridVyn::LinkActiveChanged(active);
+    }
+    void RebuildLayout() override {
+        Record("RebuildLayout");
+        TDBGridVyn::RebuildLayout();
+    }
+    void DataScrolled(int distance) override {
+        Record("DataScrolled(" + std::to_string(distance) + ")");
+        TDBGridVyn::DataScrolled(distance);
+    }
+    void RecordChanged(TField* field) override {
+        Record(field ? "RecordChanged(" + field->FieldName() + ")" : AnsiString("RecordChanged"));
+        TDBGridVyn::RecordChanged(field);
+    }
+    void InvalidateIndicator() override {
+        Record("InvalidateIndicator");
+        TDBGridVyn::InvalidateIndicator();
+    }
+    void RequestLayout() override {
+        if (InLinkLayout()) Record("RequestLayout(in link layout)");
+        TDBGridVyn::RequestLayout();
+    }
+    // Runs inside ApplyEditText, as a field's validation would.
+    std::function<void()> whileApplying;
+    void ApplyEditText() override {
+        Record("ApplyEditText");
+        if (whileApplying) whileApplying();
+    }
+    // Takes the recorded calls, starting a new record.
+    std::vector<AnsiString> Take() {
+        std::vector<AnsiString> taken;
+        taken.swap(calls);
+        return taken;
+    }
+
+protected:
+    void LayoutPass() override {
+        ++layoutPasses;
+        TDBGridVyn::LayoutPass();
+    }
+
+private:
+    void Record(const AnsiString& call) {
+        if (recording) calls.push_back(call);
+    }
+};
+
+class GridTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Phones numbered 1..count: 编号 (text), 价格 (float), 已返厂 (yes/no).
+    void FillPhones(int count);
+    TProbeGrid* NewGrid();
+
+    std::unique_ptr<TMemoryDataSet> phones_;
+    std::unique_ptr<TDataSource> source_;
+    std::vector<std::unique_ptr<TProbeGrid>> grids_;
+};

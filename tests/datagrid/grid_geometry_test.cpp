@@ -1,0 +1,119 @@
+// The layout pass on a shown grid: rows with their title, spacer and
+// footer rows, row heights fitted to text, frozen and hidden columns, and
+// widths shared among auto-fit columns.
+#include "platform/ui/forms.h"
+#include "tests/datagrid/grid_fixture.h"
+
+class GridGeometryTest : public GridTest {
+protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        form_.reset(TForm::Create(nullptr));
+        form_->SetBounds(0, 0, 500, 400);
+        grid_ = TProbeGrid::Create(form_.get());
+        grid_->SetParent(form_.get());
+        grid_->SetBounds(0, 0, 400, 300);
+        form_->Show();
+    }
+    void TearDown() override {
+        form_.reset();
+        GridTest::TearDown();
+    }
+    int Pitch() const { return grid_->DefaultRowHeight() + grid_->GridLineWidth(); }
+
+    std::unique_ptr<TForm> form_;
+    TProbeGrid* grid_ = nullptr;
+};
+
+TEST_F(GridGeometryTest, WithoutDataOneEmptyRowAndTheFootersAtTheBottom) {
+    grid_->RequestLayout();
+    EXPECT_EQ(grid_->RowCount(), grid_->TopDataOffset() + 1);
+    grid_->SetFooterRowCount(2);
+    const int rows = grid_->RowCount();
+    EXPECT_EQ(rows, grid_->TopDataOffset() + 1 + 3);
+    EXPECT_EQ(grid_->CellRect(1, rows - 1).bottom, grid_->ClientHeight() - grid_->GridLineWidth());
+}
+
+TEST_F(GridGeometryTest, TheRowsThatFitAreTheLinksBufferAndTheSpacerTakesTheRest) {
+    FillPhones(30);
+    phones_->Open();
+    grid_->SetFooterRowCount(1);
+    grid_->SetDataSource(source_.get());
+    const int title = grid_->RowHeights(0) + grid_->GridLineWidth();
+    const int footer = Pitch() + grid_->GridLineWidth();
+    grid_->SetClientHeight(title + footer + 10 * Pitch() + Pitch() / 2);
+    grid_->RequestLayout();
+    EXPECT_EQ(grid_->DataLink()->RecordCount(), 10);
+    EXPECT_EQ(grid_->RowCount(), 10 + grid_->TopDataOffset() + 2);
+    EXPECT_EQ(grid_->RowHeights(grid_->RowCount() - 2), grid_->ClientHeight() - title - footer - 10 * Pitch());
+}
+
+TEST_F(GridGeometryTest, RowHeightFittedToWholeTextLines) {
+    TFont font;
+    font.SetHeight(-13);
+    grid_->SetFont(&font);
+    grid_->BeginLayout();
+    grid_->SetOptions({dgTitles, dgIndicator});  // no row lines: K is 3
+    grid_->SetOptionsVyn(grid_->OptionsVyn() + TDBGridVynOptions{dghFitRowHeightToText});
+    grid_->SetRowHeight(30);
+    grid_->EndLayout();
+    EXPECT_EQ(grid_->DefaultRowHeight(), 29);
+    EXPECT_EQ(grid_->RowLines(), 2);
+    EXPECT_EQ(grid_->RowHeight(), 3);
+}
+
+TEST_F(GridGeometryTest, FrozenAndHiddenColumns) {
+    struct Case {
+        int frozen;
+        std::vector<bool> visible;
+        int fixedCols;
+    };
+    const Case cases[] = {
+        {1, {false, true, true}, 3},          // a hidden column widens the frozen span
+        {1, {true, false, false, true}, 4},   // hidden columns right after it join it
+        {0, {false, false, false}, 0},        // all hidden: one less than indicator and frozen columns
+        {2, {true, true, true, true}, 3},
+    };
+    for (const Case& c : cases) {
+        grid_->BeginLayout();
+        grid_->Columns()->Clear();
+        for (bool visible : c.visible) grid_->Columns()->Add()->SetVisible(visible);
+        grid_->SetFrozenCols(c.frozen);
+        grid_->EndLayout();
+        EXPECT_EQ(grid_->FixedCols(), c.fixedCols) << c.frozen << " frozen of " << c.visible.size();
+        EXPECT_EQ(grid_->ColCount(), static_cast<int>(c.visible.size()) + 1);
+    }
+}
+
+TEST_F(GridGeometryTest, AutoFitSharesTheWidthAndMayReachBeyondTheClient) {
+    grid_->BeginLayout();
+    for (int base : {100, 50, 50}) {
+        TColumnVyn* column = grid_->Columns()->Add();
+        column->SetAutoFitBaseWidth(base);
+    }
+    grid_->SetAutoFitColWidths(true);
+    grid_->EndLayout();
+    auto widths = [&] {
+        int sum = 0;
+        for (int i = 0; i < 3; ++i) sum += grid_->Columns()->Items(i)->Width();
+        return sum;
+    };
+    // The client width less the indicator, a line per column and one more.
+    const int avail = grid_->ClientWidth() - 11 - 3 - 1;
+    EXPECT_EQ(widths(), avail);
+    EXPECT_NEAR(grid_->Columns()->Items(0)->Width(), avail / 2, 1);
+    EXPECT_EQ(grid_->ScrollBars(), ssNone);
+
+    grid_->SetMinAutoFitWidth(1000);
+    EXPECT_EQ(widths(), 1000 - 11 - 3 - 1);
+}
+
+TEST_F(GridGeometryTest, ResizingTheLastAutoFitColumnLeavesTheOthersBases) {
+    grid_->BeginLayout();
+    for (int base : {60, 60}) grid_->Columns()->Add()->SetAutoFitBaseWidth(base);
+    grid_->SetAutoFitColWidths(true);
+    grid_->EndLayout();
+    const int firstBase = grid_->Columns()->Items(0)->AutoFitBaseWidth();
+    grid_->SetColWidths(2, grid_->ColWidths(2) - 20);
+    EXPECT_EQ(grid_->Columns()->Items(0)->AutoFitBaseWidth(), firstBase);
+}
