@@ -157,6 +157,9 @@ TEST_F(HTMLDraw, ListsIndentAndBullet) {
     const int gh = GH();
     EXPECT_EQ(LeftmostNonWhite(Rect(13, gh, 300, 2 * gh)), 13) << "text 12 pixels right of the line's left";
     EXPECT_LT(LeftmostNonWhite(Rect(0, gh, 13, 2 * gh)), 13) << "a bullet at the line's left";
+    int inkedRows = 0;
+    for (int y = gh; y < 2 * gh; ++y) inkedRows += LeftmostNonWhite(Rect(0, y, 12, y + 1)) >= 0;
+    EXPECT_LE(inkedRows, gh / 2) << "the symbol face's bullet, a small dot";
     EXPECT_LE(LeftmostNonWhite(Rect(25, 4 * gh, 300, 5 * gh)), 26) << "text 24 pixels right";
     EXPECT_GE(LeftmostNonWhite(Rect(0, 4 * gh, 25, 5 * gh)), 13) << "the second level's bullet at 12";
 }
