@@ -6,7 +6,9 @@
 
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/graphic.h"
+#include "platform/rtl/fileutils.h"
 #include "platform/ui/imagelist.h"
+#include "platform/ui/shellicons.h"
 #include "platform/ui/userdraw.h"
 #include "platform/ui/wingdi.h"
 #include "stringgrid/BavUtil.h"
@@ -60,23 +62,38 @@ bool Renderer::PlaceImage(const AnsiString& tag, Line& line, Pass pass) {
     const int x = line.run.left, top = line.rect.top;
     int w = 0, h = 0;
     std::function<void()> draw;
+    // An image of an image list: its size at the canvas's resolution, drawn
+    // at (x, top) or, when scaling, stretched by ImageScale.
+    auto listImage = [&](TCustomImageList* list, int index) {
+        if (!list || index < 0 || index >= list->Count()) return;
+        w = MulDiv(list->Width(), dpiX, 96);
+        h = MulDiv(list->Height(), dpiY, 96);
+        draw = [this, list, index, x, top] {
+            if (!p_.ScaleImages) {
+                list->Draw(canvas_, x, top, index, true);
+                return;
+            }
+            TBitmap image;
+            list->GetBitmap(index, &image);
+            canvas_->StretchDraw(Rect(x, top, x + Scaled(list->Width(), p_.ImageScale),
+                                      top + Scaled(list->Height(), p_.ImageScale)),
+                                 &image);
+        };
+    };
     if (StartsWithText(source, "IDX:")) {
-        const int index = htmltags::LeadingNumber(source.substr(4));
-        if (p_.Images && index < p_.Images->Count()) {
-            w = MulDiv(p_.Images->Width(), dpiX, 96);
-            h = MulDiv(p_.Images->Height(), dpiY, 96);
-            draw = [this, index, x, top] {
-                if (!p_.ScaleImages) {
-                    p_.Images->Draw(canvas_, x, top, index, true);
-                    return;
-                }
-                TBitmap image;
-                p_.Images->GetBitmap(index, &image);
-                canvas_->StretchDraw(Rect(x, top, x + Scaled(p_.Images->Width(), p_.ImageScale),
-                                          top + Scaled(p_.Images->Height(), p_.ImageScale)),
-                                     &image);
-            };
+        listImage(p_.Images, htmltags::LeadingNumber(source.substr(4)));
+    } else if (StartsWithText(source, "SSYS:") || StartsWithText(source, "LSYS:")) {
+        const UINT size = StartsWithText(source, "SSYS:") ? SHGFI_SMALLICON : SHGFI_LARGEICON;
+        const AnsiString item = source.substr(5);
+        SHFILEINFO info;
+        TCustomImageList* list = SystemImageList(HIMAGELIST(SHGetFileInfo("", 0, &info, sizeof info, SHGFI_SYSICONINDEX | size)));
+        bool number = false;
+        int index = htmltags::LeadingNumber(item, &number);
+        if (!number) {
+            const UINT byName = FileExists(item) || DirectoryExists(item) ? 0 : SHGFI_USEFILEATTRIBUTES;
+            index = SHGetFileInfo(item.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | size | byName) ? info.iIcon : -1;
         }
+        listImage(list, index);
     } else if (THTMLPicture* picture = FindPicture(source); picture && !picture->Empty()) {
         if (width >= 1 && height >= 1) {
             picture->SetStretch(true);

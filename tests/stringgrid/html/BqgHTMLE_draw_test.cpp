@@ -191,6 +191,27 @@ TEST_F(HTMLDraw, ImagesFromTheListTakeTheirSize) {
     params.MeasureOnly = false;
     Draw(params);
     EXPECT_EQ(canvas()->Pixels(5, 5), clBlue);
+    EXPECT_EQ(canvas()->Pixels(20, 20), clWhite);
+    params.ScaleImages = true;
+    params.ImageScale = 2.0;
+    Draw(params);
+    EXPECT_EQ(canvas()->Pixels(20, 20), clBlue) << "stretched for printing";
+}
+
+TEST_F(HTMLDraw, SystemIconsBySizeNumberOrName) {
+    struct Case {
+        const char* markup;
+        int width;
+    };
+    const Case cases[] = {
+        {"<IMG SRC=\"SSYS:report.txt\">", 16},
+        {"<IMG SRC=\"lsys:report.txt\">", 32},
+        {"<IMG SRC=\"SSYS:0\">", 16},
+        {"<IMG SRC=\"SSYS:99999\">", 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Measure(c.markup).MaxLineWidth, c.width) << c.markup;
+    Draw(Params("<IMG SRC=\"LSYS:report.txt\">"));
+    EXPECT_TRUE(LeftmostNonWhite(Rect(0, 0, 40, 40)) >= 0);
 }
 
 TEST_F(HTMLDraw, LinkedPicturesAnswerTheHitTest) {
