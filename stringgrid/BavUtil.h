@@ -93,6 +93,11 @@ bool LooksLikeDate(const AnsiString& s);
 // ---- Colours, bitmaps and windows ------------------------------------------------------------
 
 COLORREF DimColor(TColor color);
+// Fills `rect` with `steps` bands from `fromColor` to `toColor` (across when
+// `horizontal`); plainly with `fromColor` when `toColor` is clNone.
+void DrawGradient(TCanvas* canvas, TColor fromColor, TColor toColor, int steps, const TRect& rect, bool horizontal);
+// The colour at `position` of a gradient between `low` and `high`.
+TColor BlendGradientColor(TColor fromColor, TColor toColor, int low, int high, int position);
 void DrawTransparentBitmap(TCanvas* canvas, TBitmap* bitmap, TColor backColor, const TRect& rect);
 void DrawTransparentResourceBitmap(TCanvas* canvas, TColor backColor, const TRect& rect,
                                    const AnsiString& resourceName);

@@ -1,6 +1,9 @@
 // Colours, transparent bitmaps and the layered-window calls.
 #include "stringgrid/BavUtil.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <memory>
 
 #include "platform/ui/colors.h"
@@ -9,6 +12,53 @@
 #include "platform/win/screens.h"
 
 COLORREF DimColor(TColor color) { return (ColorToRGB(color) >> 1) & 0x7F7F7F; }
+
+namespace {
+
+int Channel(COLORREF color, int shift) { return int((color >> shift) & 0xFF); }
+
+TColor RGBColor(int red, int green, int blue) { return TColor(red | (green << 8) | (blue << 16)); }
+
+}  // namespace
+
+void DrawGradient(TCanvas* canvas, TColor fromColor, TColor toColor, int steps, const TRect& rect, bool horizontal) {
+    auto fill = [canvas](TColor color, const TRect& band) {
+        canvas->Brush()->SetColor(color);
+        canvas->Pen()->SetColor(color);
+        canvas->FillRect(band);
+    };
+    if (toColor == clNone) {
+        fill(fromColor, rect);
+        return;
+    }
+    steps = std::max(1, steps);
+    const COLORREF from = ColorToRGB(fromColor), to = ColorToRGB(toColor);
+    const double band = double(horizontal ? rect.right - rect.left : rect.bottom - rect.top) / steps;
+    for (int n = 0; n < steps; ++n) {
+        auto step = [&](int shift) {
+            return Channel(from, shift) + int(std::lround(double(n) * (Channel(to, shift) - Channel(from, shift)) / steps));
+        };
+        const int offset = int(std::int16_t(std::lround(n * band)));
+        const int size = int(std::lround(band)) + 1;
+        const TColor color = RGBColor(step(0), step(8), step(16));
+        if (horizontal)
+            fill(color, Rect(rect.left + offset, rect.top, rect.left + offset + size, rect.bottom));
+        else
+            fill(color, Rect(rect.left, rect.top + offset, rect.right, rect.top + offset + size));
+    }
+}
+
+TColor BlendGradientColor(TColor fromColor, TColor toColor, int low, int high, int position) {
+    if (toColor == clNone) return fromColor;
+    const COLORREF from = ColorToRGB(fromColor), to = ColorToRGB(toColor);
+    // An empty range has no slope: the start colour holds.
+    const double span = high - low;
+    auto channel = [&](int shift) {
+        if (span == 0) return Channel(from, shift);
+        return Channel(from, shift) + int(std::lround((Channel(to, shift) - Channel(from, shift)) / span * position));
+    };
+    return RGBColor(channel(0), channel(8), channel(16));
+}
 
 void DrawTransparentBitmap(TCanvas* canvas, TBitmap* bitmap, TColor backColor, const TRect& rect) {
     if (!canvas || !bitmap || bitmap->Empty()) return;

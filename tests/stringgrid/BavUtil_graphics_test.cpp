@@ -30,6 +30,26 @@ TEST(BavUtilGraphics, TransparentBitmapTakesTheBackColourForItsCornerColour) {
     EXPECT_EQ(target.Canvas()->Pixels(1, 3), clWhite);
 }
 
+TEST(BavUtilGraphics, GradientsRunInBands) {
+    TBitmap target;
+    target.SetSize(40, 10);
+    TCanvas* canvas = target.Canvas();
+    DrawGradient(canvas, clRed, clNone, 8, Rect(0, 0, 40, 10), true);
+    EXPECT_EQ(canvas->Pixels(39, 9), clRed) << "no second colour: a plain fill";
+    DrawGradient(canvas, clBlack, clWhite, 2, Rect(0, 0, 40, 10), true);
+    EXPECT_EQ(canvas->Pixels(5, 5), clBlack);
+    EXPECT_EQ(canvas->Pixels(30, 5), TColor(0x808080)) << "the second of two bands is half way";
+    DrawGradient(canvas, clBlue, clRed, 0, Rect(0, 0, 40, 10), false);
+    EXPECT_EQ(canvas->Pixels(20, 9), clBlue) << "zero steps draw one band";
+    DrawGradient(canvas, clBlack, clWhite, 2, Rect(0, 0, 40, 10), false);
+    EXPECT_EQ(canvas->Pixels(20, 2), clBlack);
+    EXPECT_EQ(canvas->Pixels(20, 8), TColor(0x808080));
+
+    EXPECT_EQ(BlendGradientColor(clBlack, clWhite, 0, 100, 40), TColor(0x666666));
+    EXPECT_EQ(BlendGradientColor(clRed, clNone, 0, 100, 50), clRed);
+    EXPECT_EQ(BlendGradientColor(clRed, clBlue, 0, 0, 7), clRed) << "an empty range keeps the start colour";
+}
+
 TEST(BavUtilGraphics, LayeredCallsSucceedWithoutThePlatformFunctions) {
     BLENDFUNCTION blend{0, 0, 200, 0};
     EXPECT_EQ(CallUpdateLayeredWindow(0, 0, nullptr, nullptr, 0, nullptr, 0, &blend, 2), TRUE);

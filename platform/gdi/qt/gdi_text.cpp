@@ -8,6 +8,7 @@
 
 #include "platform/rtl/codepage.h"
 #include "platform/gdi/qt/gdi_internal.h"
+#include "platform/ui/symbolchart.h"
 
 namespace gdi {
 namespace {
@@ -77,8 +78,14 @@ struct Glyph {
     size_t bytes;
 };
 
-std::vector<Glyph> SplitGlyphs(std::string_view text) {
+// In the symbol face every byte is one symbol of its chart.
+std::vector<Glyph> SplitGlyphs(std::string_view text, const Metrics& m) {
     std::vector<Glyph> glyphs;
+    if (IsSymbolFace(m.log.lfFaceName)) {
+        for (size_t i = 0; i < text.size(); ++i)
+            glyphs.push_back({QString(QChar(SymbolCharToUnicode(static_cast<unsigned char>(text[i])))), i, 1});
+        return glyphs;
+    }
     for (size_t i = 0; i < text.size();) {
         size_t n = AnsiCharSize(text, i);
         std::string utf8 = AnsiToUtf8(text.substr(i, n));
@@ -175,7 +182,7 @@ BOOL DrawTextLine(HDC h, int x, int y, UINT options, const RECT* rect, std::stri
     if (rect && (options & ETO_OPAQUE)) PaintRect(*dc, box, SolidSource(s.bkColor), R2_COPYPEN);
     if (rect && (options & ETO_CLIPPED)) s.clip = (s.clip ? *s.clip : QRegion(QRect(QPoint(0, 0), DeviceSize(*dc)))) & box;
     Metrics m = MetricsOf(*dc);
-    std::vector<Glyph> glyphs = SplitGlyphs(text);
+    std::vector<Glyph> glyphs = SplitGlyphs(text, m);
     std::vector<int> advances = Advances(*dc, m, glyphs);
     if (dx) {
         // The caller's advances are per byte of the ANSI text.
@@ -220,7 +227,7 @@ BOOL DrawTextLine(HDC h, int x, int y, UINT options, const RECT* rect, std::stri
 // The extent of the text in logical units, and the extent after each byte.
 SIZE MeasureText(DeviceContext& dc, std::string_view text, std::vector<int>* perByte) {
     Metrics m = MetricsOf(dc);
-    std::vector<Glyph> glyphs = SplitGlyphs(text);
+    std::vector<Glyph> glyphs = SplitGlyphs(text, m);
     std::vector<int> advances = Advances(dc, m, glyphs);
     double toLogical = double(dc.state.windowExt.cx) / dc.state.viewportExt.cx;
     int total = 0;

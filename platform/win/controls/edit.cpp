@@ -9,22 +9,16 @@
 #include <vector>
 
 #include "platform/rtl/codepage.h"
-#include "platform/win/clipboard.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/win/controls/common.h"
+#include "platform/ui/ctl_textcore.h"
 #include "platform/win/userinput.h"
+#include "platform/win/clipboard.h"
 
 namespace ctl {
 namespace {
 
 constexpr std::size_t noLimit = 0x7FFFFFFE;
-
-// The byte count of the character a pending sequence begins, once enough
-// of it is there to tell: two bytes, or four when the second is a digit.
-std::size_t ExpectedCharBytes(const AnsiString& pending) {
-    if (pending.empty() || !IsDBCSLeadByte(Byte(pending[0]))) return 1;
-    if (pending.size() < 2) return 2;
-    return (pending[1] >= '0' && pending[1] <= '9') ? 4 : 2;
-}
 
 // The longest prefix of `text` of at most `bytes` bytes that ends on a
 // character boundary.
@@ -48,6 +42,11 @@ public:
     ControlFont& Font() { return font_; }
 
 private:
+    template <class Control>
+    friend bool ctl::HandleEditingMessage(Control&, UINT, WPARAM, LPARAM, LRESULT&);
+    const AnsiString& Text() const { return text_; }
+    int CaretHeight() const { return LineHeight(); }
+
     struct Line {
         std::size_t start;
         std::size_t length;  // without the line break; a wrapped line keeps its spaces
@@ -208,26 +207,9 @@ std::size_t Edit::LineEnd(const Line& line) const {
     return line.wrapped ? std::max(line.start, PrevChar(end)) : end;
 }
 
-// Moves an offset back to the start of the character it falls in, and out
-// of the middle of a "\r\n".
-std::size_t Edit::Snap(std::size_t offset) const {
-    offset = std::min(offset, text_.size());
-    offset = AnsiCharStart(text_, offset);
-    if (offset > 0 && offset < text_.size() && text_[offset] == '\n' && text_[offset - 1] == '\r') --offset;
-    return offset;
-}
-
-std::size_t Edit::NextChar(std::size_t offset) const {
-    if (offset >= text_.size()) return text_.size();
-    if (text_.compare(offset, 2, "\r\n") == 0) return offset + 2;
-    return offset + AnsiCharSize(text_, offset);
-}
-
-std::size_t Edit::PrevChar(std::size_t offset) const {
-    if (offset == 0) return 0;
-    if (offset >= 2 && text_.compare(offset - 2, 2, "\r\n") == 0) return offset - 2;
-    return AnsiCharStart(text_, offset - 1);
-}
+std::size_t Edit::Snap(std::size_t offset) const { return SnapOffset(text_, offset); }
+std::size_t Edit::NextChar(std::size_t offset) const { return NextCharOffset(text_, offset); }
+std::size_t Edit::PrevChar(std::size_t offset) const { return PrevCharOffset(text_, offset); }
 
 std::size_t Edit::WordEdge(std::size_t offset, bool forward) const {
     if (forward) {
@@ -376,8 +358,7 @@ bool Edit::Replace(const AnsiString& text, bool undoable) {
 
 void Edit::TypeByte(char byte) {
     if (!pending_.empty() || IsDBCSLeadByte(Byte(byte))) {
-        pending_ += byte;
-        if (pending_.size() < ExpectedCharBytes(pending_)) return;
+        if (!GatherTypedByte(pending_, byte)) return;
         const AnsiString whole = std::move(pending_);
         pending_.clear();
         if (ReadOnly() || (Style(window_) & ES_NUMBER)) {
@@ -560,6 +541,7 @@ void Edit::Paint(HDC dc) {
 // ---- Messages ---------------------------------------------------------------------
 
 LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result; HandleEditingMessage(*this, message, wParam, lParam, result)) return result;
     switch (message) {
     case WM_CREATE: {
         const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
@@ -584,16 +566,6 @@ LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
         SetText(reinterpret_cast<const char*>(lParam));
         return TRUE;
-    case WM_GETTEXT: {
-        char* out = reinterpret_cast<char*>(lParam);
-        if (!out || wParam == 0) return 0;
-        const AnsiString part = WholeCharacters(text_, wParam - 1);
-        std::copy(part.begin(), part.end(), out);
-        out[part.size()] = 0;
-        return LRESULT(part.size());
-    }
-    case WM_GETTEXTLENGTH:
-        return LRESULT(text_.size());
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | (Multiline() ? DLGC_WANTALLKEYS : 0);
     case WM_ENABLE:
@@ -603,30 +575,6 @@ LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if ((Style(window_) & ES_PASSWORD) && !passwordChar_) SetPasswordChar('*');
         Redraw();
         return 0;
-    case WM_SETFOCUS:
-        focused_ = true;
-        CreateCaret(window_, 0, 1, LineHeight());
-        PlaceCaret();
-        ShowCaret(window_);
-        Redraw();
-        NotifyCommand(window_, EN_SETFOCUS);
-        return 0;
-    case WM_KILLFOCUS:
-        focused_ = false;
-        selecting_ = false;
-        pending_.clear();
-        DestroyCaret();
-        Redraw();
-        NotifyCommand(window_, EN_KILLFOCUS);
-        return 0;
-    case WM_LBUTTONDOWN: {
-        SetFocus(window_);
-        SetCapture(window_);
-        selecting_ = true;
-        const std::size_t at = CharFromPos({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        MoveCaret(at, (wParam & MK_SHIFT) != 0);
-        return 0;
-    }
     case WM_LBUTTONDBLCLK: {
         const std::size_t at = CharFromPos({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         std::size_t start = at;
@@ -636,78 +584,17 @@ LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Select(start, end);
         return 0;
     }
-    case WM_MOUSEMOVE:
-        if (selecting_) MoveCaret(CharFromPos({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}), true);
-        return 0;
-    case WM_LBUTTONUP:
-        if (selecting_) {
-            selecting_ = false;
-            ReleaseCapture();
-        }
-        return 0;
     case WM_CAPTURECHANGED:
         selecting_ = false;
         return 0;
     case WM_KEYDOWN:
         KeyDown(wParam);
         return 0;
-    case WM_CHAR:
-        switch (wParam) {
-        case 1: Select(0, text_.size()); return 0;      // Ctrl+A
-        case 3: Copy(); return 0;                        // Ctrl+C
-        case 22: Paste(); return 0;                      // Ctrl+V
-        case 24: Cut(); return 0;                        // Ctrl+X
-        case 26: Undo(); return 0;                       // Ctrl+Z
-        case VK_BACK:
-            if (ReadOnly()) return 0;
-            if (SelStart() == SelEnd()) anchor_ = PrevChar(caret_);
-            Clear();
-            return 0;
-        default:
-            TypeByte(char(wParam));
-            return 0;
-        }
-    case WM_CUT: Cut(); return 0;
-    case WM_COPY: Copy(); return 0;
-    case WM_PASTE: Paste(); return 0;
-    case WM_CLEAR: Clear(); return 0;
-    case WM_UNDO:
-    case EM_UNDO:
-        Undo();
-        return canUndo_;
-    case EM_CANUNDO:
-        return canUndo_;
-    case EM_EMPTYUNDOBUFFER:
-        canUndo_ = false;
-        return 0;
-    case EM_GETSEL:
-        if (wParam) *reinterpret_cast<DWORD*>(wParam) = DWORD(SelStart());
-        if (lParam) *reinterpret_cast<DWORD*>(lParam) = DWORD(SelEnd());
-        return MAKELONG(WORD(std::min<std::size_t>(SelStart(), 0xFFFF)), WORD(std::min<std::size_t>(SelEnd(), 0xFFFF)));
-    case EM_SETSEL: {
-        const auto start = std::intptr_t(wParam), end = std::intptr_t(lParam);
-        if (start < 0) return Select(caret_, caret_), 0;
-        Select(std::size_t(start), end < 0 ? text_.size() : std::size_t(end));
-        return 0;
-    }
     case EM_REPLACESEL:
         Replace(lParam ? reinterpret_cast<const char*>(lParam) : "", wParam != 0);
         return 0;
     case EM_LIMITTEXT:
         limit_ = wParam ? std::size_t(wParam) : noLimit;
-        return 0;
-    case EM_GETLIMITTEXT:
-        return LRESULT(limit_);
-    case EM_GETRECT:
-        if (lParam) *reinterpret_cast<RECT*>(lParam) = formatRect_;
-        return 0;
-    case EM_SETRECT:
-    case EM_SETRECTNP:
-        customRect_ = lParam != 0;
-        if (customRect_) formatRect_ = *reinterpret_cast<const RECT*>(lParam);
-        UpdateFormatRect();
-        ScrollCaret();
-        if (message == EM_SETRECT) Redraw();
         return 0;
     case EM_SCROLLCARET:
         ScrollCaret();
@@ -725,22 +612,11 @@ LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case EM_GETMARGINS:
         return MAKELONG(WORD(leftMargin_), WORD(rightMargin_));
-    case EM_SETREADONLY: {
-        const DWORD style = Style(window_);
-        SetWindowLongPtr(window_, GWL_STYLE, LONG_PTR(wParam ? style | ES_READONLY : style & ~ES_READONLY));
-        Redraw();
-        return TRUE;
-    }
     case EM_SETPASSWORDCHAR:
         SetPasswordChar(char(wParam));
         return 0;
     case EM_GETPASSWORDCHAR:
         return Byte(passwordChar_);
-    case EM_GETMODIFY:
-        return modified_;
-    case EM_SETMODIFY:
-        modified_ = wParam != 0;
-        return 0;
     case EM_CHARFROMPOS: {
         const std::size_t at = CharFromPos({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return MAKELONG(WORD(at), WORD(LineOf(at)));
