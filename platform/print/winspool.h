@@ -6,6 +6,7 @@
 // ERROR_INSUFFICIENT_BUFFER and the size needed.
 #pragma once
 
+#include "platform/ui/screens.h"
 #include "platform/ui/windef.h"
 
 constexpr Cardinal ERROR_INSUFFICIENT_BUFFER = 122;
@@ -48,7 +49,72 @@ struct PRINTER_INFO_5A {
     DWORD TransmissionRetryTimeout;
 };
 
-struct DEVMODEA;
+// The device settings block: the fields printing uses, with the flags
+// telling which of them are set.
+constexpr DWORD DM_ORIENTATION = 0x1, DM_PAPERSIZE = 0x2, DM_PAPERLENGTH = 0x4, DM_PAPERWIDTH = 0x8,
+                DM_COPIES = 0x100, DM_DEFAULTSOURCE = 0x200, DM_PRINTQUALITY = 0x400, DM_COLOR = 0x800,
+                DM_DUPLEX = 0x1000, DM_YRESOLUTION = 0x2000, DM_FORMNAME = 0x10000;
+constexpr short DMORIENT_PORTRAIT = 1, DMORIENT_LANDSCAPE = 2;
+constexpr short DMCOLOR_MONOCHROME = 1, DMCOLOR_COLOR = 2;
+constexpr short DMDUP_SIMPLEX = 1, DMDUP_VERTICAL = 2, DMDUP_HORIZONTAL = 3;
+constexpr short DMBIN_AUTO = 7;
+constexpr int CCHFORMNAME = 32;
+
+struct DEVMODEA {
+    BYTE dmDeviceName[CCHDEVICENAME];
+    WORD dmSpecVersion;
+    WORD dmDriverVersion;
+    WORD dmSize;
+    WORD dmDriverExtra;
+    DWORD dmFields;
+    short dmOrientation;
+    short dmPaperSize;
+    short dmPaperLength;  // tenths of a millimetre
+    short dmPaperWidth;
+    short dmScale;
+    short dmCopies;
+    short dmDefaultSource;
+    short dmPrintQuality;
+    short dmColor;
+    short dmDuplex;
+    short dmYResolution;
+    short dmTTOption;
+    short dmCollate;
+    BYTE dmFormName[CCHFORMNAME];
+    WORD dmLogPixels;
+    DWORD dmBitsPerPel;
+    DWORD dmPelsWidth;
+    DWORD dmPelsHeight;
+    DWORD dmDisplayFlags;
+    DWORD dmDisplayFrequency;
+};
+
+// DocumentProperties modes: 0 asks for the block's size.
+constexpr DWORD DM_OUT_BUFFER = 2, DM_IN_PROMPT = 4, DM_IN_BUFFER = 8;
+
+struct PRINTER_INFO_2A {
+    char* pServerName;
+    char* pPrinterName;
+    char* pShareName;
+    char* pPortName;
+    char* pDriverName;
+    char* pComment;
+    char* pLocation;
+    DEVMODEA* pDevMode;
+    char* pSepFile;
+    char* pPrintProcessor;
+    char* pDatatype;
+    char* pParameters;
+    void* pSecurityDescriptor;
+    DWORD Attributes;
+    DWORD Priority;
+    DWORD DefaultPriority;
+    DWORD StartTime;
+    DWORD UntilTime;
+    DWORD Status;
+    DWORD cJobs;
+    DWORD AveragePPM;
+};
 
 // Levels 4 and 5; PRINTER_ENUM_DEFAULT lists the default printer alone.
 BOOL EnumPrinters(DWORD flags, const char* name, DWORD level, BYTE* buffer, DWORD bufferSize, DWORD* needed,
@@ -58,6 +124,18 @@ BOOL GetDefaultPrinter(char* buffer, DWORD* size);
 // Only the "windows" section's "device" entry is known here: the default
 // printer as "name,winspool,port". Answers the characters copied.
 DWORD GetProfileString(const char* section, const char* key, const char* fallback, char* buffer, DWORD size);
+// A handle on a printer of the current back end; FALSE for an unknown name.
+BOOL OpenPrinter(const char* name, HANDLE* printer, const void* defaults);
+BOOL ClosePrinter(HANDLE printer);
+// Level 2: names, port, driver, comment, Status bits and queued jobs.
+BOOL GetPrinter(HANDLE printer, DWORD level, BYTE* buffer, DWORD bufferSize, DWORD* needed);
+// Mode 0: the size of the printer's device settings block. DM_OUT_BUFFER:
+// fills `out` with the printer's defaults, changed by `in`'s set fields
+// under DM_IN_BUFFER. Answers IDOK (1), or a negative value for an unknown
+// printer. DM_IN_PROMPT is not offered here and answers IDCANCEL (2).
+LONG DocumentProperties(HWND window, HANDLE printer, const char* device, DEVMODEA* out, const DEVMODEA* in,
+                        DWORD mode);
+
 // The number of elements of the capability, filling `output` when it is
 // not null; -1 for an unknown printer or capability.
 int DeviceCapabilities(const char* device, const char* port, WORD capability, char* output, const DEVMODEA* devMode);

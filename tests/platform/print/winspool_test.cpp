@@ -9,6 +9,7 @@
 #include "platform/print/printerbackend.h"
 #include "platform/print/winspool.h"
 #include "platform/rtl/kernel.h"
+#include "platform/ui/dialogs.h"
 
 namespace {
 
@@ -20,6 +21,10 @@ protected:
         counter.Port = "usb://counter";
         counter.Papers = {{9, "A4", 2100, 2970}, {256, "A paper name longer than sixty-four bytes is cut at sixty-four bytes", 0, 0}};
         counter.Bins = {{"Tray 1", 1}, {"Manual feed", 4}};
+        counter.Driver = "Counter Driver";
+        counter.Status = PRINTER_STATUS_PAPER_JAM;
+        counter.Jobs = 3;
+        counter.Color = false;
         PrinterDescription office;
         office.Name = "Office";
         SetPrinterBackend(std::make_unique<FakePrinterBackend>(std::vector{counter, office}, "柜台打印机"));
@@ -86,6 +91,50 @@ TEST_F(WinspoolTest, CapabilitiesInFixedSizeRecords) {
     DeviceCapabilities("柜台打印机", "", DC_BINS, reinterpret_cast<char*>(binCodes), nullptr);
     EXPECT_EQ(binCodes[1], 4);
     EXPECT_EQ(DeviceCapabilities("Office", "", DC_BINS, nullptr, nullptr), 0);
+}
+
+TEST_F(WinspoolTest, PrinterStateAtLevelTwo) {
+    HANDLE printer = 0;
+    EXPECT_FALSE(OpenPrinter("Nobody", &printer, nullptr));
+    ASSERT_TRUE(OpenPrinter("柜台打印机", &printer, nullptr));
+    DWORD needed = 0;
+    EXPECT_FALSE(GetPrinter(printer, 2, nullptr, 0, &needed));
+    std::vector<BYTE> buffer(needed);
+    ASSERT_TRUE(GetPrinter(printer, 2, buffer.data(), needed, &needed));
+    const auto* info = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+    EXPECT_STREQ(info->pPrinterName, "柜台打印机");
+    EXPECT_STREQ(info->pDriverName, "Counter Driver");
+    EXPECT_STREQ(info->pPortName, "usb://counter");
+    EXPECT_EQ(info->Status, 8u);
+    EXPECT_EQ(info->cJobs, 3u);
+    EXPECT_TRUE(ClosePrinter(printer));
+    EXPECT_FALSE(GetPrinter(printer, 2, buffer.data(), needed, &needed));
+}
+
+TEST_F(WinspoolTest, DeviceSettingsFromThePrinterChangedByTheCaller) {
+    HANDLE printer = 0;
+    ASSERT_TRUE(OpenPrinter("柜台打印机", &printer, nullptr));
+    EXPECT_EQ(DocumentProperties(0, printer, "柜台打印机", nullptr, nullptr, 0), LONG(sizeof(DEVMODEA)));
+    DEVMODEA mode{};
+    ASSERT_EQ(DocumentProperties(0, printer, "柜台打印机", &mode, nullptr, DM_OUT_BUFFER), IDOK);
+    EXPECT_EQ(mode.dmPaperSize, DMPAPER_A4);
+    EXPECT_EQ(mode.dmOrientation, DMORIENT_PORTRAIT);
+    EXPECT_EQ(mode.dmColor, DMCOLOR_MONOCHROME);
+    EXPECT_EQ(mode.dmDefaultSource, 1);
+    DEVMODEA change{};
+    change.dmFields = DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERWIDTH | DM_PAPERLENGTH;
+    change.dmOrientation = DMORIENT_LANDSCAPE;
+    change.dmPaperSize = DMPAPER_USER;
+    change.dmPaperWidth = 1000;
+    change.dmPaperLength = 1500;
+    ASSERT_EQ(DocumentProperties(0, printer, "柜台打印机", &mode, &change, DM_OUT_BUFFER | DM_IN_BUFFER), IDOK);
+    EXPECT_EQ(mode.dmOrientation, DMORIENT_LANDSCAPE);
+    EXPECT_EQ(mode.dmPaperSize, DMPAPER_USER);
+    EXPECT_EQ(mode.dmPaperLength, 1500);
+    EXPECT_EQ(mode.dmCopies, 1);
+    EXPECT_EQ(mode.dmFields & DM_PAPERWIDTH, DM_PAPERWIDTH);
+    EXPECT_LT(DocumentProperties(0, 0, "Nobody", &mode, nullptr, DM_OUT_BUFFER), 0);
+    ClosePrinter(printer);
 }
 
 TEST(SystemPrinters, ThePdfPrinterIsListedLast) {
