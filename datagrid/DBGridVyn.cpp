@@ -14,9 +14,9 @@
 #include "platform/rtl/valuerestorer.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/forms.h"
-#include "platform/ui/msgqueue.h"
-#include "platform/ui/userdraw.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/userdraw.h"
+#include "platform/win/userinput.h"
 
 namespace {
 // The base-grid options the grid always starts from.

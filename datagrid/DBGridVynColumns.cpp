@@ -9,8 +9,8 @@
 #include "platform/data/dataset.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/ui/forms.h"
-#include "platform/ui/measuringdc.h"
-#include "platform/ui/userdraw.h"
+#include "platform/gdi/measuringdc.h"
+#include "platform/win/userdraw.h"
 
 SERVIORA_REGISTER_CLASS(TDBGridColumnVyn);
 

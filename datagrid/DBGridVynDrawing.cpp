@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "platform/rtl/codepage.h"
-#include "platform/ui/userdraw.h"
-#include "platform/ui/wingdi.h"
+#include "platform/win/userdraw.h"
+#include "platform/gdi/wingdi.h"
 
 namespace {
 

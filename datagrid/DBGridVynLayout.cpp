@@ -9,7 +9,7 @@
 #include "platform/data/dataset.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/rtl/valuerestorer.h"
-#include "platform/ui/measuringdc.h"
+#include "platform/gdi/measuringdc.h"
 
 namespace {
 

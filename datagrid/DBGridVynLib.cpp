@@ -5,8 +5,8 @@
 #include "datagrid/DBGridVynStyle.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/graphic.h"
-#include "platform/ui/resources.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/resources.h"
+#include "platform/win/userinput.h"
 
 // Defined beside the embedded cursors and glyphs (see CMakeLists.txt).
 void KeepDataGridResources();

@@ -9,7 +9,7 @@
 
 #include "platform/ui/graphics.h"
 #include "platform/ui/menus.h"
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 void InitializeDataGridLibrary();
 void FinalizeDataGridLibrary();

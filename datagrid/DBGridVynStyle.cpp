@@ -5,9 +5,9 @@
 
 #include "datagrid/DBGridVyn.h"
 #include "platform/ui/forms.h"
-#include "platform/ui/wingdi.h"
-#include "platform/ui/winpaint.h"
-#include "platform/ui/winuser.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/winpaint.h"
+#include "platform/win/winuser.h"
 
 namespace {
 TDBGridVynStyle* defaultGridStyle = nullptr;

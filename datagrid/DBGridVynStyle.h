@@ -7,8 +7,8 @@
 
 #include "platform/rtl/persistent.h"
 #include "platform/ui/colors.h"
-#include "platform/ui/messages.h"
-#include "platform/ui/windef.h"
+#include "platform/win/messages.h"
+#include "platform/gdi/windef.h"
 
 class TCustomDBGridVyn;
 

@@ -6,7 +6,7 @@
 #include "datagrid/DBGridVynLib.h"
 #include "platform/data/field.h"
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/measuringdc.h"
+#include "platform/gdi/measuringdc.h"
 
 namespace {
 // The room of the sort-marker glyph in a title.

@@ -7,10 +7,10 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/userdraw.h"
-#include "platform/ui/userinput.h"
-#include "platform/ui/wingdi.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/userdraw.h"
+#include "platform/win/userinput.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/winpaint.h"
 
 SERVIORA_REGISTER_CLASS(TEditButtonVyn);
 SERVIORA_REGISTER_CLASS(TVisibleEditButtonVyn);

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "platform/ui/userdraw.h"
-#include "platform/ui/userinput.h"
-#include "platform/ui/wingdi.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/userdraw.h"
+#include "platform/win/userinput.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/winpaint.h"
 #include "stringgrid/BavUtil.h"
 
 TBaseGrid::TBaseGrid(TComponent* owner) : TStringGrid(owner) {

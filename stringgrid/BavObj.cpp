@@ -6,9 +6,9 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/graphic.h"
-#include "platform/ui/userdraw.h"
-#include "platform/ui/wingdi.h"
-#include "platform/ui/winuser.h"
+#include "platform/win/userdraw.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/winuser.h"
 #include "stringgrid/BavUtil.h"
 #include "stringgrid/html/BqgHTMLE.h"
 

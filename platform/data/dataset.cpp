@@ -5,7 +5,9 @@
 
 #include "platform/data/datasource.h"
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/stringlist.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/updatescope.h"
 #include "platform/rtl/valuerestorer.h"
 
 namespace {
@@ -391,6 +393,17 @@ std::vector<TField*> TDataSet::GetFieldList(const AnsiString& fieldNames) const 
     std::vector<TField*> result;
     for (const AnsiString& name : SplitFieldNames(fieldNames)) result.push_back(FieldByName(name));
     return result;
+}
+
+void TDataSet::GetFieldNames(TStrings* list) const {
+    WithinUpdate(*list, [&] {
+        list->Clear();
+        if (FieldCount() > 0) {
+            for (int i = 0; i < FieldCount(); ++i) list->Add(Fields()->Fields(i)->FieldName());
+            return;
+        }
+        for (int i = 0; i < FieldDefs()->Count(); ++i) list->Add(FieldDefs()->Items(i)->Name());
+    });
 }
 
 void TDataSet::GetFieldList(TList* list, const AnsiString& fieldNames) const {

@@ -20,6 +20,8 @@
 #include "platform/rtl/list.h"
 #include "platform/rtl/variant.h"
 
+class TStrings;
+
 class TDataSource;
 class TDataLink;
 
@@ -134,6 +136,9 @@ public:
     // Adds the fields named in a ";"-separated list, raising for an unknown one.
     void GetFieldList(TList* list, const AnsiString& fieldNames) const;
     std::vector<TField*> GetFieldList(const AnsiString& fieldNames) const;
+    // Clears the list and fills it with the fields' names in display order,
+    // or the field definitions' names while the dataset has no fields.
+    virtual void GetFieldNames(TStrings* list) const;
     // One field's value, or a variant array for several ("A;B").
     Variant FieldValues(const AnsiString& fieldNames) const;
     void SetFieldValues(const AnsiString& fieldNames, const Variant& value);

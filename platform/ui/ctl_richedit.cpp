@@ -11,12 +11,12 @@
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/clipbrd.h"
-#include "platform/ui/ctl_common.h"
+#include "platform/win/controls/common.h"
 #include "platform/ui/ctl_textcore.h"
 #include "platform/ui/richedit.h"
 #include "platform/ui/richlayout.h"
-#include "platform/ui/userdraw.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/userdraw.h"
+#include "platform/win/userinput.h"
 
 namespace ctl {
 namespace {

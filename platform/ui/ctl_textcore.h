@@ -8,10 +8,10 @@
 #include <cstdint>
 
 #include "platform/rtl/codepage.h"
-#include "platform/ui/commctrl.h"
-#include "platform/ui/ctl_common.h"
-#include "platform/ui/messages.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/commctrl.h"
+#include "platform/win/controls/common.h"
+#include "platform/win/messages.h"
+#include "platform/win/userinput.h"
 
 namespace ctl {
 

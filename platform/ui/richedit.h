@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "platform/ui/commctrl.h"
-#include "platform/ui/messages.h"
-#include "platform/ui/windef.h"
+#include "platform/win/commctrl.h"
+#include "platform/win/messages.h"
+#include "platform/gdi/windef.h"
 
 inline constexpr char RICHEDIT_CLASS[] = "RichEdit20A";
 

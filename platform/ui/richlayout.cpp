@@ -10,7 +10,7 @@
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/colors.h"
-#include "platform/ui/userdraw.h"
+#include "platform/win/userdraw.h"
 
 RichFonts::~RichFonts() { Clear(); }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/ui/richtext.h"
-#include "platform/ui/wingdi.h"
+#include "platform/gdi/wingdi.h"
 
 // The fonts of the character formats for one device resolution, made once
 // and deleted with the cache.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/rtl/types.h"
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 struct RichCharFormat {
     AnsiString face = "Tahoma";

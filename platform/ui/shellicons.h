@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/ui/imagelist.h"
-#include "platform/ui/messages.h"
+#include "platform/win/messages.h"
 
 using HIMAGELIST = HANDLE;
 

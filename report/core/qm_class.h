@@ -97,6 +97,10 @@ public:
     void SetCompressLevel(TQmCompressionLevel v) { compressLevel_ = v; }
     bool CompressThread() const { return compressThread_; }
     void SetCompressThread(bool v) { compressThread_ = v; }
+    // Whether Null field values reach expressions as empty values (a
+    // template switch; templates older than version 57 leave it on).
+    bool ConvertNulls() const { return convertNulls_; }
+    void SetConvertNulls(bool v) { convertNulls_ = v; }
 
 protected:
     void DefineProperties(TFiler* filer) override;
@@ -127,6 +131,7 @@ private:
     TQmReportType reportType_ = qmrtSimple;
     TQmCompressionLevel compressLevel_ = qmzcFastest;
     bool compressThread_ = false;
+    bool convertNulls_ = true;
 };
 
 // The base of the export filters: the hooks the report's export routine

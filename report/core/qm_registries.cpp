@@ -5,7 +5,6 @@
 // told apart by their exact names.
 #include <algorithm>
 
-#include "platform/rtl/sysutils.h"
 #include "report/core/qm_common.h"
 
 AnsiString QmRegRootKey = "Software\\Ostrevane\\Tamber Quistor";
@@ -76,12 +75,10 @@ TQmCustomFunctionLibrary::~TQmCustomFunctionLibrary() = default;
 
 bool TQmCustomFunctionLibrary::HandleFunction(TQmParser* parser, const AnsiString& name,
                                               const std::vector<Variant>& arguments, Variant& value) {
-    for (int i = 0; i < functionNames_->Count(); ++i) {
-        if (!AnsiSameText(functionNames_->Strings(i), name)) continue;
-        DoFunction(parser, i, arguments, value);
-        return true;
-    }
-    return false;
+    const int number = functionNames_->IndexOf(name);  // letter case ignored
+    if (number < 0) return false;
+    DoFunction(parser, number, arguments, value);
+    return true;
 }
 
 void TQmCustomFunctionLibrary::AddFunctionDesc(const AnsiString& name, const AnsiString& category,

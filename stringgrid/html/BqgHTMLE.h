@@ -6,7 +6,7 @@
 
 #include "platform/rtl/types.h"
 #include "platform/ui/colors.h"
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 class TCanvas;
 class TCustomImageList;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/userdraw.h"
-#include "platform/ui/wingdi.h"
+#include "platform/win/userdraw.h"
+#include "platform/gdi/wingdi.h"
 #include "stringgrid/html/HTMLRenderer.h"
 
 namespace htmlrender {

@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/userdraw.h"
-#include "platform/ui/wingdi.h"
+#include "platform/win/userdraw.h"
+#include "platform/gdi/wingdi.h"
 #include "stringgrid/html/HTMLRenderer.h"
 #include "stringgrid/html/HTMLTags.h"
 #include "stringgrid/html/PictureContainer.h"

@@ -3,7 +3,7 @@
 // colour lightening.
 #include "datagrid/DBGridVynDrawing.h"
 #include "datagrid/DBGridVynStyle.h"
-#include "platform/ui/wingdi.h"
+#include "platform/gdi/wingdi.h"
 #include "tests/datagrid/grid_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Layout brackets: setters inside a bracket give one pass when it closes,
 // the deferred layout is queued once, and brackets close when work fails.
 #include "platform/ui/forms.h"
-#include "platform/ui/msgqueue.h"
+#include "platform/win/msgqueue.h"
 #include "tests/datagrid/grid_fixture.h"
 
 using GridLayoutTest = GridTest;

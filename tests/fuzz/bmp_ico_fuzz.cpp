@@ -1,7 +1,7 @@
 // BMP and icon-file bytes through their readers; whatever they accept is
 // a bitmap the GDI describes.
 #include "fuzz/fuzz_target.h"
-#include "platform/ui/bmpfile.h"
+#include "platform/gdi/bmpfile.h"
 
 namespace {
 

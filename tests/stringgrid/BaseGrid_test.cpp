@@ -4,7 +4,7 @@
 
 #include "platform/ui/control_fixture.h"
 #include "platform/ui/testseams.h"
-#include "platform/ui/winpaint.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "platform/ui/control_fixture.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/testseams.h"
-#include "platform/ui/winpaint.h"
-#include "platform/ui/winuser.h"
+#include "platform/win/winpaint.h"
+#include "platform/win/winuser.h"
 #include "support/temp_dir.h"
 
 namespace {

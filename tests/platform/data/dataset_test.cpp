@@ -5,6 +5,7 @@
 #include "database_fixture.h"
 #include "platform/data/datasource.h"
 #include "platform/rtl/datetime.h"
+#include "platform/rtl/stringlist.h"
 #include "platform/rtl/sysutils.h"
 
 namespace {
@@ -112,6 +113,20 @@ TEST_F(QueryTest, FieldsFollowTheDeclaredTypes) {
     EXPECT_EQ(expression->FieldByName("n")->DataType(), ftInteger);
     EXPECT_EQ(expression->FieldByName("s")->DataType(), ftFloat);
     EXPECT_EQ(expression->FieldByName("n")->AsInteger(), 4);
+}
+
+TEST_F(QueryTest, FieldNamesInDisplayOrder) {
+    auto names = std::unique_ptr<TStringList>(TStringList::Create());
+    names->Add("old");
+    auto query = Open("select 品牌, 编号 from 流水记录");
+    query->GetFieldNames(names.get());
+    EXPECT_EQ(names->Text(), "品牌\r\n编号\r\n");
+    query->Fields()->Move(1, 0);
+    query->GetFieldNames(names.get());
+    EXPECT_EQ(names->Text(), "编号\r\n品牌\r\n");
+    TADOQuery unopened(nullptr);
+    unopened.GetFieldNames(names.get());
+    EXPECT_EQ(names->Count(), 0);
 }
 
 TEST_F(QueryTest, SortOrdersInMemoryKeepsTheCurrentRowAndRestores) {

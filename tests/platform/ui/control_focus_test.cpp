@@ -2,7 +2,7 @@
 // already sees its successor as the form's ActiveControl, disabled and
 // hidden controls are passed over.
 #include "platform/ui/stdctrls_edit.h"
-#include "platform/ui/userinput.h"
+#include "platform/win/userinput.h"
 #include "tests/platform/ui/control_fixture.h"
 
 using FocusTest = ControlTest;

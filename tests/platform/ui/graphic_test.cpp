@@ -11,7 +11,7 @@
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/jpegimage.h"
-#include "platform/ui/bmpfile.h"
+#include "platform/gdi/bmpfile.h"
 #include "platform/ui/themes.h"
 #include "support/jpeg_header.h"
 #include "support/temp_dir.h"

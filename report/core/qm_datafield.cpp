@@ -1,0 +1,54 @@
+// Resolving data-field references to a data source and a field.
+#include "report/core/qm_datafield.h"
+
+#include <memory>
+#include <vector>
+
+#include "platform/rtl/moduleregistry.h"
+#include "platform/rtl/stringlist.h"
+#include "report/core/qm_class.h"
+#include "report/core/qm_utils.h"
+
+namespace {
+
+// Parts between the dots that come before the first double quote; from
+// the quote on the text is one part.
+std::vector<AnsiString> ReferenceParts(const AnsiString& reference) {
+    const std::size_t quote = reference.find('"');
+    std::vector<AnsiString> parts;
+    std::size_t begin = 0;
+    for (std::size_t dot = reference.find('.'); dot != AnsiString::npos && dot < quote; dot = reference.find('.', begin)) {
+        parts.push_back(reference.substr(begin, dot - begin));
+        begin = dot + 1;
+    }
+    parts.push_back(reference.substr(begin));
+    return parts;
+}
+
+TQmDataset* SourceIn(TComponent* container, const AnsiString& name) {
+    return container ? dynamic_cast<TQmDataset*>(container->FindComponent(name)) : nullptr;
+}
+
+}  // namespace
+
+AnsiString ParseDataField(TQmReport* report, const AnsiString& reference, TQmDataset*& source) {
+    const std::vector<AnsiString> parts = ReferenceParts(reference);
+    switch (parts.size()) {
+    case 1: break;
+    case 2: source = SourceIn(report ? report->Owner() : nullptr, parts[0]); break;
+    case 3: source = SourceIn(FindGlobalComponent(parts[0]), parts[1]); break;
+    case 4: {
+        TComponent* form = FindGlobalComponent(parts[0]);
+        source = SourceIn(form ? form->FindComponent(parts[1]) : nullptr, parts[2]);
+        break;
+    }
+    default: return {};
+    }
+    return source ? FindDatasetField(source, RemoveQuotes(parts.back())) : AnsiString();
+}
+
+AnsiString FindDatasetField(TQmDataset* source, const AnsiString& name) {
+    auto fields = std::unique_ptr<TStringList>(TStringList::Create());
+    source->GetFieldsList(fields.get());
+    return fields->IndexOf(name) >= 0 ? name : AnsiString();
+}

@@ -1,0 +1,16 @@
+// Data-field references of report expressions: "品牌", QmDBDataSet1."品牌",
+// Form.Source."Field" — the data source they name and the field in it.
+#pragma once
+
+#include "platform/rtl/types.h"
+
+class TQmReport;
+class TQmDataset;
+
+// The field named by the reference, or "" when the source has no such
+// field. Without a dot the field is one of `source`; with dots `source`
+// becomes the data source the reference names (among the report owner's
+// components, or in a live form), or nullptr.
+AnsiString ParseDataField(TQmReport* report, const AnsiString& reference, TQmDataset*& source);
+// The name itself when it is among the source's fields; "" otherwise.
+AnsiString FindDatasetField(TQmDataset* source, const AnsiString& name);
