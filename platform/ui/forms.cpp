@@ -430,7 +430,6 @@ void TCustomForm::WMActivate(TMessage& Message) {
         return;
     }
     Perform(CM_ACTIVATE, 0, 0);
-    SetFocus();
 }
 
 void TCustomForm::WMActivateApp(TMessage& Message) {
@@ -446,6 +445,9 @@ void TCustomForm::CMDeactivate(TMessage&) { Deactivate(); }
 void TCustomForm::Activate() {
     Screen->SetActiveForm(this);
     if (activeControl_) Screen->SetActiveControl(activeControl_);
+    // An activated form (shown, brought forward, modal or not) takes the
+    // focus unless one of its controls already holds it.
+    if (HandleAllocated() && IsWindowVisible(Handle()) && !IsChild(Handle(), GetFocus())) SetFocus();
     if (active_) return;
     active_ = true;
     onActivate_(this);
@@ -457,22 +459,26 @@ void TCustomForm::Deactivate() {
     onDeactivate_(this);
 }
 
+TWinControl* TCustomForm::FocusTarget() const {
+    if (activeControl_ && activeControl_->CanFocus()) return activeControl_;
+    return FindNextControl(nullptr, true, true, false);
+}
+
 void TCustomForm::SetFocus() {
     if (!HandleAllocated() || !IsWindowVisible(Handle())) return;
-    TWinControl* target = activeControl_;
-    if (!target || !target->CanFocus()) {
-        target = FindNextControl(nullptr, true, true, false);
-        if (!target) {
-            ::SetFocus(Handle());
-            return;
-        }
-    }
-    FocusControl(target);
+    if (TWinControl* target = FocusTarget()) FocusControl(target);
+    else ::SetFocus(Handle());
 }
 
 void TCustomForm::WMSetFocus(TMessage& Message) {
     DefaultHandler(Message);
-    // The form's own window got the focus: no control of it holds it.
+    // The form's own window got the focus (an MDI child brought forward, a
+    // window activated by the system): a dialog passes it on to the control
+    // that had it, or the first in tab order, so typing lands in a field.
+    if (TWinControl* target = FocusTarget(); target && IsWindowVisible(Handle())) {
+        FocusControl(target);
+        return;
+    }
     SetFocusedControl(this);
 }
 

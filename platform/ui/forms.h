@@ -188,6 +188,9 @@ protected:
 
 private:
     void PlaceOnShow();
+    // The control that takes the focus when the form gets it: the active
+    // control when it can, else the first in tab order (null: none can).
+    TWinControl* FocusTarget() const;
     void RunExitsAndEnters(TWinControl* from, TWinControl* to);
 
     bool createNew_ = false;
