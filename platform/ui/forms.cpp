@@ -78,6 +78,7 @@ TCustomForm::TCustomForm(TComponent* owner)
     SetParentFont(false);
     SetBounds(0, 0, 320, 240);
     controlStyle_.Include(csAcceptsControls);
+    icon_->SetOnChange([this](TObject*) { PassIconToWindow(); });
     RegisterModule(this);
 }
 
@@ -174,6 +175,13 @@ void TCustomForm::CreateHandle() {
         Realign();
     }
     if (menu_) ::SetMenu(Handle(), menu_->Handle());
+    PassIconToWindow();
+}
+
+void TCustomForm::PassIconToWindow() {
+    if (!HandleAllocated()) return;
+    const HICON icon = icon_->Empty() ? HICON(0) : icon_->Handle();
+    if (HICON(SendMessage(Handle(), WM_GETICON, ICON_BIG, 0)) != icon) SendMessage(Handle(), WM_SETICON, ICON_BIG, LPARAM(icon));
 }
 
 void TCustomForm::AlignControls(TControl* control, TRect& rect) {
