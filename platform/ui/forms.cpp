@@ -78,6 +78,7 @@ TCustomForm::TCustomForm(TComponent* owner)
     SetParentFont(false);
     SetBounds(0, 0, 320, 240);
     controlStyle_.Include(csAcceptsControls);
+    icon_->SetOnChange([this](TObject*) { PassIconToWindow(); });
     RegisterModule(this);
 }
 
@@ -174,6 +175,13 @@ void TCustomForm::CreateHandle() {
         Realign();
     }
     if (menu_) ::SetMenu(Handle(), menu_->Handle());
+    PassIconToWindow();
+}
+
+void TCustomForm::PassIconToWindow() {
+    if (!HandleAllocated()) return;
+    const HICON icon = icon_->Empty() ? HICON(0) : icon_->Handle();
+    if (HICON(SendMessage(Handle(), WM_GETICON, ICON_BIG, 0)) != icon) SendMessage(Handle(), WM_SETICON, ICON_BIG, LPARAM(icon));
 }
 
 void TCustomForm::AlignControls(TControl* control, TRect& rect) {
@@ -430,7 +438,6 @@ void TCustomForm::WMActivate(TMessage& Message) {
         return;
     }
     Perform(CM_ACTIVATE, 0, 0);
-    SetFocus();
 }
 
 void TCustomForm::WMActivateApp(TMessage& Message) {
@@ -456,6 +463,9 @@ void TCustomForm::CMDeactivate(TMessage&) { Deactivate(); }
 void TCustomForm::Activate() {
     Screen->SetActiveForm(this);
     if (activeControl_) Screen->SetActiveControl(activeControl_);
+    // An activated form (shown, brought forward, modal or not) takes the
+    // focus unless one of its controls already holds it.
+    if (HandleAllocated() && IsWindowVisible(Handle()) && !IsChild(Handle(), GetFocus())) SetFocus();
     if (active_) return;
     active_ = true;
     onActivate_(this);
@@ -467,22 +477,26 @@ void TCustomForm::Deactivate() {
     onDeactivate_(this);
 }
 
+TWinControl* TCustomForm::FocusTarget() const {
+    if (activeControl_ && activeControl_->CanFocus()) return activeControl_;
+    return FindNextControl(nullptr, true, true, false);
+}
+
 void TCustomForm::SetFocus() {
     if (!HandleAllocated() || !IsWindowVisible(Handle())) return;
-    TWinControl* target = activeControl_;
-    if (!target || !target->CanFocus()) {
-        target = FindNextControl(nullptr, true, true, false);
-        if (!target) {
-            ::SetFocus(Handle());
-            return;
-        }
-    }
-    FocusControl(target);
+    if (TWinControl* target = FocusTarget()) FocusControl(target);
+    else ::SetFocus(Handle());
 }
 
 void TCustomForm::WMSetFocus(TMessage& Message) {
     DefaultHandler(Message);
-    // The form's own window got the focus: no control of it holds it.
+    // The form's own window got the focus (an MDI child brought forward, a
+    // window activated by the system): a dialog passes it on to the control
+    // that had it, or the first in tab order, so typing lands in a field.
+    if (TWinControl* target = FocusTarget(); target && IsWindowVisible(Handle())) {
+        FocusControl(target);
+        return;
+    }
     SetFocusedControl(this);
 }
 

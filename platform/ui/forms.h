@@ -190,6 +190,11 @@ protected:
 
 private:
     void PlaceOnShow();
+    // The window shows the form's icon in its caption and to the desktop.
+    void PassIconToWindow();
+    // The control that takes the focus when the form gets it: the active
+    // control when it can, else the first in tab order (null: none can).
+    TWinControl* FocusTarget() const;
     void RunExitsAndEnters(TWinControl* from, TWinControl* to);
 
     bool createNew_ = false;

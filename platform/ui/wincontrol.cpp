@@ -164,7 +164,9 @@ void TWinControl::WithCreationControl(const std::function<void()>& create) {
 void TWinControl::CreateHandle() {
     if (handle_) return;
     CreateWnd();
-    showing_ = Visible() && (Parent() ? Parent()->Showing() : true) && IsWindowVisible(handle_);
+    // What the window was made with: a child made visible under a hidden
+    // parent is shown already and must be hidden when it is hidden.
+    showing_ = (GetWindowLongPtr(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
     for (TControl* control : controls_)
         if (auto* wc = dynamic_cast<TWinControl*>(control)) wc->HandleNeeded();
     AlignControls(nullptr);
@@ -625,10 +627,12 @@ void TWinControl::UpdateShowing() {
     const bool now = Visible() && (Parent() ? Parent()->Showing() : true);
     if (now && !handle_) HandleNeeded();
     if (!handle_) return;
-    if (now != showing_) {
-        showing_ = now;
-        Perform(CM_SHOWINGCHANGED, 0, 0);
-    }
+    if (now == showing_) return;
+    showing_ = now;
+    Perform(CM_SHOWINGCHANGED, 0, 0);
+    // The windowed controls inside follow, however deep.
+    for (TControl* control : controls_)
+        if (auto* wc = dynamic_cast<TWinControl*>(control); wc && wc->handle_) wc->UpdateShowing();
 }
 
 void TWinControl::ShowingChanged() {
@@ -643,8 +647,6 @@ void TWinControl::CMVisibleChanged(TMessage&) {
         if (TCustomForm* form = GetParentForm()) form->DefocusControl(this, false);
     }
     if (handle_ || Visible()) UpdateShowing();
-    for (TControl* control : controls_)
-        if (auto* wc = dynamic_cast<TWinControl*>(control); wc && wc->handle_) wc->UpdateShowing();
 }
 
 void TWinControl::CMEnabledChanged(TMessage&) {

@@ -3,6 +3,7 @@
 // non-client area, moving, sizing and menus add their defaults here too.
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/rtl/codepage.h"
 #include "platform/win/surfacehost.h"
@@ -85,7 +86,19 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        SetSurfaceTitle(handle, w->text);
         return TRUE;
+    case WM_SETICON: {
+        HICON& slot = wParam == ICON_BIG ? w->bigIcon : w->smallIcon;
+        const HICON previous = std::exchange(slot, HICON(lParam));
+        SetSurfaceIcon(handle, w->bigIcon ? w->bigIcon : w->smallIcon);
+        return LRESULT(previous);
+    }
+    case WM_GETICON:
+        // ICON_SMALL2 falls back on the big icon, as the caption does.
+        if (wParam == ICON_BIG) return LRESULT(w->bigIcon);
+        if (wParam == ICON_SMALL || w->smallIcon) return LRESULT(w->smallIcon);
+        return LRESULT(w->bigIcon);
     case WM_GETTEXT:
         return CopyText(w->text, wParam, lParam);
     case WM_GETTEXTLENGTH:

@@ -17,6 +17,10 @@ void EnsureSurfaceHost();
 // coordinates) and visibility; it is made when first shown.
 void SyncSurface(HWND window, const RECT& screenRect, bool visible);
 void DestroySurface(HWND window);
+// The window system's title and icon of a top-level window (its window text
+// and WM_SETICON icon); a surface made later takes them from the window.
+void SetSurfaceTitle(HWND window, const AnsiString& title);
+void SetSurfaceIcon(HWND window, HICON icon);
 // Raises the surface and gives it the keyboard of the windowing system.
 void ActivateSurface(HWND window);
 // Copies the dirty part (window coordinates) of the backing image to the screen.

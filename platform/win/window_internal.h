@@ -49,6 +49,7 @@ struct Window {
     HRGN region = 0;  // window coordinates, owned
     std::vector<Property> properties;
     AnsiString text;
+    HICON smallIcon = 0, bigIcon = 0;  // WM_SETICON; not owned
     LONG_PTR id = 0;
     LONG_PTR userData = 0;
     HINSTANCE instance = 0;

@@ -6,6 +6,7 @@
 #include <QBackingStore>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
 #include <QKeyEvent>
@@ -60,6 +61,30 @@ void ConnectApplication() {
 }
 
 AnsiString ToAnsi(const QString& text) { return Utf8ToAnsi(text.toStdString()); }
+
+// A cursor's or icon's colour image with its AND mask as transparency.
+QImage MaskedImage(HBITMAP color, HBITMAP mask) {
+    QImage* image = gdi::BitmapImage(color);
+    QImage* andMask = gdi::BitmapImage(mask);
+    if (!image) return QImage();
+    QImage shown = image->convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; andMask && y < shown.height() && y < andMask->height(); ++y)
+        for (int x = 0; x < shown.width() && x < andMask->width(); ++x)
+            if (andMask->pixel(x, y) & 0xFFFFFF) shown.setPixel(x, y, 0);
+    return shown;
+}
+
+QIcon QtIconOf(HICON icon) {
+    ICONINFO info;
+    if (!icon || !GetIconInfo(icon, &info)) return QIcon();
+    const QImage shown = MaskedImage(info.hbmColor, info.hbmMask);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return shown.isNull() ? QIcon() : QIcon(QPixmap::fromImage(shown));
+}
+
+// Window text is ANSI; the windowing system takes UTF-8.
+QString QtText(const AnsiString& text) { return QString::fromStdString(AnsiToUtf8(text)); }
 
 int ButtonOf(Qt::MouseButton button) {
     switch (button) {
@@ -249,6 +274,10 @@ void SyncSurface(HWND window, const RECT& rect, bool visible) {
         if (!QGuiApplication::instance()) return;
         ConnectApplication();
         surface = Surfaces().emplace(window, std::make_unique<SurfaceWindow>(window)).first->second.get();
+        if (Window* w = Find(window)) {
+            surface->setTitle(QtText(w->text));
+            surface->setIcon(QtIconOf(w->bigIcon ? w->bigIcon : w->smallIcon));
+        }
     }
     const QRect geometry(rect.left, rect.top, std::max<LONG>(1, rect.right - rect.left),
                          std::max<LONG>(1, rect.bottom - rect.top));
@@ -257,6 +286,14 @@ void SyncSurface(HWND window, const RECT& rect, bool visible) {
 }
 
 void DestroySurface(HWND window) { Surfaces().erase(window); }
+
+void SetSurfaceTitle(HWND window, const AnsiString& title) {
+    if (SurfaceWindow* surface = SurfaceOf(window)) surface->setTitle(QtText(title));
+}
+
+void SetSurfaceIcon(HWND window, HICON icon) {
+    if (SurfaceWindow* surface = SurfaceOf(window)) surface->setIcon(QtIconOf(icon));
+}
 
 void AbandonSurfaces() {
     for (auto& entry : Surfaces()) (void)entry.second.release();
@@ -289,13 +326,8 @@ QCursor QtCursorOf(HCURSOR cursor) {
     HBITMAP color = 0, mask = 0;
     POINT hot;
     if (!CursorImage(cursor, &color, &mask, &hot)) return QCursor(ShapeOf(cursor ? SystemCursorId(cursor) : IDC_ARROW));
-    QImage* image = gdi::BitmapImage(color);
-    QImage* andMask = gdi::BitmapImage(mask);
-    if (!image) return QCursor(Qt::ArrowCursor);
-    QImage shown = image->convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; andMask && y < shown.height() && y < andMask->height(); ++y)
-        for (int x = 0; x < shown.width() && x < andMask->width(); ++x)
-            if (andMask->pixel(x, y) & 0xFFFFFF) shown.setPixel(x, y, 0);
+    const QImage shown = MaskedImage(color, mask);
+    if (shown.isNull()) return QCursor(Qt::ArrowCursor);
     return QCursor(QPixmap::fromImage(shown), hot.x, hot.y);
 }
 }  // namespace

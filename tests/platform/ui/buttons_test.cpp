@@ -162,3 +162,58 @@ TEST(GlyphPlacement, PlacesGlyphAndCaptionByLayoutAndMargin) {
         EXPECT_EQ(at.Caption, c.text) << int(c.layout) << " margin " << c.margin;
     }
 }
+
+namespace {
+
+// The count of pixels in `r` (window coordinates) of another colour than
+// the button face: text, borders or a glyph drawn there.
+int MarkedPixels(HWND window, const TRect& r) {
+    const HBITMAP shot = CaptureWindow(window);
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, shot);
+    int marked = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) marked += GetPixel(dc, x, y) != ColorToRGB(clBtnFace);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(shot);
+    return marked;
+}
+
+}  // namespace
+
+// A lock window's 离开 hides itself and 取消 from its own click and shows
+// 唤醒: the hidden buttons leave the screen and take no more clicks at once,
+// and the shown one is drawn whole.
+TEST_F(ButtonsTest, AButtonHiddenFromItsOwnClickLeavesTheScreenAndTakesNoMoreClicks) {
+    auto button = [&](const char* caption, int left) {
+        TBitBtn* b = TBitBtn::Create(form);
+        b->SetParent(surface);
+        b->SetCaption(caption);
+        b->SetBounds(left, 100, 75, 25);
+        return b;
+    };
+    TBitBtn* leave = button("离开", 20);
+    TBitBtn* cancel = button("取消", 110);
+    TBitBtn* wake = button("唤醒", 200);
+    wake->SetVisible(false);
+    int leaves = 0;
+    leave->SetOnClick([&](TObject*) {
+        ++leaves;
+        wake->SetVisible(true);
+        cancel->SetVisible(false);
+        leave->SetVisible(false);
+    });
+    form->Show();
+    ProcessMessages();
+    Click(leave);
+    ASSERT_EQ(leaves, 1);
+    EXPECT_FALSE(IsWindowVisible(leave->Handle()));
+    const HWND window = surface->Handle();
+    EXPECT_EQ(MarkedPixels(window, leave->BoundsRect()), 0) << "离开 is still drawn";
+    EXPECT_EQ(MarkedPixels(window, cancel->BoundsRect()), 0) << "取消 is still drawn";
+    EXPECT_GT(MarkedPixels(window, wake->BoundsRect()), 0) << "唤醒 is not drawn";
+    EXPECT_TRUE(SimulateClick(window, POINT{leave->Left() + 30, leave->Top() + 12}));
+    ProcessMessages();
+    EXPECT_EQ(leaves, 1) << "the hidden button still takes clicks";
+}

@@ -8,6 +8,7 @@
 
 #include "platform/rtl/fileutils.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/stdctrls_edit.h"
 #include "tests/platform/ui/control_fixture.h"
 #include "tests/support/temp_dir.h"
 
@@ -203,4 +204,57 @@ TEST_F(MdiFormTest, SwitchingBetweenChildrenDeactivatesOneAndActivatesTheOther) 
         child->SetOnActivate({});
         child->SetOnDeactivate({});
     }
+
+namespace {
+
+// A child with two edits, the second first in tab order, as a reception
+// window whose first field is not the first control created.
+TForm* NewChildWithFields(const AnsiString& caption, TEdit*& first, TEdit*& second) {
+    TForm* child = TForm::Create(Application, 0);
+    child->SetCaption(caption);
+    child->SetFormStyle(fsMDIChild);
+    child->SetBounds(10, 10, 260, 160);
+    second = TEdit::Create(child);
+    second->SetParent(child);
+    second->SetBounds(10, 50, 120, 21);
+    first = TEdit::Create(child);
+    first->SetParent(child);
+    first->SetBounds(10, 10, 120, 21);
+    first->SetTabOrder(0);
+    child->Show();
+    return child;
+}
+
+}  // namespace
+
+// Text typed right after a child is opened from the menu lands in its first
+// field; a child brought back gets the focus where it left it.
+TEST_F(MdiFormTest, AnOpenedChildTakesTypingInItsFirstFieldAndGetsItsFocusBack) {
+    auto [frame, other, unused] = MakeScene();
+    TEdit* imei = nullptr;
+    TEdit* model = nullptr;
+    TForm* reception = nullptr;
+    TMenuItem* open = TMenuItem::Create(frame);
+    open->SetCaption("售后接待");
+    open->SetOnClick([&](TObject*) { reception = NewChildWithFields("售后接待", imei, model); });
+    frame->Menu()->Items()->Items(1)->Add(open);
+    ASSERT_TRUE(frame->Menu()->DispatchCommand(open->Command()));
+    ProcessMessages();
+    ASSERT_NE(reception, nullptr);
+    SimulateTyping("3569");
+    ProcessMessages();
+    EXPECT_EQ(imei->Text(), "3569");
+    EXPECT_EQ(model->Text(), "");
+
+    Key(VK_TAB);
+    EXPECT_TRUE(model->Focused());
+    ActivateChildByCaption(frame, other->Caption());
+    ProcessMessages();
+    EXPECT_EQ(frame->ActiveMDIChild(), other);
+    EXPECT_FALSE(model->Focused());
+    ActivateChildByCaption(frame, "售后接待");
+    ProcessMessages();
+    EXPECT_EQ(frame->ActiveMDIChild(), reception);
+    EXPECT_TRUE(model->Focused());
+    EXPECT_EQ(Screen->ActiveControl(), model);
 }
