@@ -12,7 +12,7 @@
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/clipbrd.h"
 #include "platform/win/controls/common.h"
-#include "platform/ui/ctl_textcore.h"
+#include "platform/win/controls/textcore.h"
 #include "platform/ui/richedit.h"
 #include "platform/ui/richlayout.h"
 #include "platform/win/userdraw.h"

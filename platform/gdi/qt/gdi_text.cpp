@@ -8,7 +8,7 @@
 
 #include "platform/rtl/codepage.h"
 #include "platform/gdi/qt/gdi_internal.h"
-#include "platform/ui/symbolchart.h"
+#include "platform/gdi/symbolchart.h"
 
 namespace gdi {
 namespace {

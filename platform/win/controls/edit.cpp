@@ -9,11 +9,10 @@
 #include <vector>
 
 #include "platform/rtl/codepage.h"
-#include "platform/ui/clipbrd.h"
-#include "platform/win/controls/common.h"
-#include "platform/ui/ctl_textcore.h"
-#include "platform/win/userinput.h"
 #include "platform/win/clipboard.h"
+#include "platform/win/controls/common.h"
+#include "platform/win/controls/textcore.h"
+#include "platform/win/userinput.h"
 
 namespace ctl {
 namespace {

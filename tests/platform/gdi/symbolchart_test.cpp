@@ -1,4 +1,4 @@
-#include "platform/ui/symbolchart.h"
+#include "platform/gdi/symbolchart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The chart of the symbol face: Greek letters on the Latin letters, the
 // mathematical signs on the punctuation, arrows, set and logic signs and the
 // bullet in the upper half.
-#include "platform/ui/symbolchart.h"
+#include "platform/gdi/symbolchart.h"
 
 #include <cctype>
 #include <cstring>
