@@ -1,7 +1,7 @@
 // Rectangle helpers of the user layer.
 #include <algorithm>
 
-#include "platform/ui/windef.h"
+#include "platform/gdi/windef.h"
 
 BOOL SetRect(RECT* r, int left, int top, int right, int bottom) {
     if (!r) return FALSE;
