@@ -28,6 +28,21 @@ QRegion EffectiveClip(DeviceContext& dc) {
     return r & QRect(QPoint(0, 0), b->image.size());
 }
 
+SurfaceClip::SurfaceClip(DeviceContext& dc, const QRect& bounds) {
+    Bitmap* b = SurfaceOf(dc);
+    if (!b) return;
+    rect_ = QRect(dc.origin, DeviceSize(dc)) & QRect(QPoint(0, 0), b->image.size()) & bounds;
+    for (const std::optional<QRegion>* part : {&dc.visible, &dc.state.clip}) {
+        if (!*part) continue;
+        const QRegion& r = **part;
+        if (r.rectCount() <= 1)
+            rect_ &= r.boundingRect().translated(dc.origin);
+        else
+            region_ = (region_ ? *region_ : QRegion(rect_)) & r.translated(dc.origin);
+    }
+    if (region_) *region_ &= rect_;
+}
+
 QPointF ToDevice(const DCState& s, double x, double y) {
     return {(x - s.windowOrg.x) * s.viewportExt.cx / s.windowExt.cx + s.viewportOrg.x,
             (y - s.windowOrg.y) * s.viewportExt.cy / s.windowExt.cy + s.viewportOrg.y};
@@ -49,11 +64,14 @@ double ScaleY(const DCState& s, double length) { return length * s.viewportExt.c
 bool Mirrored(const DCState& s) { return (s.layout & LAYOUT_RTL) != 0; }
 
 SurfaceAccess::SurfaceAccess(DeviceContext& dc, bool writes) : bitmap_(SurfaceOf(dc)), writes_(writes) {
-    bitmap_->PullFromDib();
+    if (bitmap_->accesses++ == 0) bitmap_->PullFromDib();
 }
 
 SurfaceAccess::~SurfaceAccess() {
-    if (writes_) bitmap_->PushToDib();
+    bitmap_->written = bitmap_->written || writes_;
+    if (--bitmap_->accesses > 0) return;
+    if (bitmap_->written) bitmap_->PushToDib();
+    bitmap_->written = false;
 }
 
 }  // namespace gdi
