@@ -180,7 +180,15 @@ BOOL PatBltRects(HDC dest, const BrushRect* rects, int count, DWORD rop) {
         const RECT& box = r->rect;
         if (box.right <= box.left || box.bottom <= box.top) continue;
         if (FindBrush(r->brush)) dc->state.brush = r->brush;
-        PatBlt(dest, box.left, box.top, box.right - box.left, box.bottom - box.top, rop);
+        const int width = box.right - box.left, height = box.bottom - box.top;
+        // A solid brush copied onto a colour surface is a plain fill.
+        const PaintSource brush = CurrentBrush(*dc);
+        if (rop == PATCOPY && brush.kind == PaintSource::Solid && !access.Monochrome()) {
+            bool flipX = false, flipY = false;
+            PaintRect(*dc, ExtentRect(*dc, box.left, box.top, width, height, &flipX, &flipY), brush, R2_COPYPEN);
+        } else {
+            PatBlt(dest, box.left, box.top, width, height, rop);
+        }
         dc->state.brush = selected;
     }
     return TRUE;

@@ -10,12 +10,19 @@ namespace gdi {
 
 Bitmap* SurfaceOf(DeviceContext& dc) { return FindBitmap(dc.memory ? dc.state.bitmap : dc.surface); }
 
+namespace {
+
+QSize DeviceSizeOn(const DeviceContext& dc, const Bitmap& surface) {
+    if (dc.memory) return surface.image.size();
+    if (!dc.size.isEmpty()) return dc.size;
+    return surface.image.size() - QSize(dc.origin.x(), dc.origin.y());
+}
+
+}  // namespace
+
 QSize DeviceSize(DeviceContext& dc) {
     Bitmap* b = SurfaceOf(dc);
-    if (!b) return {};
-    if (dc.memory) return b->image.size();
-    if (!dc.size.isEmpty()) return dc.size;
-    return b->image.size() - QSize(dc.origin.x(), dc.origin.y());
+    return b ? DeviceSizeOn(dc, *b) : QSize();
 }
 
 QRegion EffectiveClip(DeviceContext& dc) {
@@ -31,7 +38,7 @@ QRegion EffectiveClip(DeviceContext& dc) {
 SurfaceClip::SurfaceClip(DeviceContext& dc, const QRect& bounds) {
     Bitmap* b = SurfaceOf(dc);
     if (!b) return;
-    rect_ = QRect(dc.origin, DeviceSize(dc)) & QRect(QPoint(0, 0), b->image.size()) & bounds;
+    rect_ = QRect(dc.origin, DeviceSizeOn(dc, *b)) & QRect(QPoint(0, 0), b->image.size()) & bounds;
     for (const std::optional<QRegion>* part : {&dc.visible, &dc.state.clip}) {
         if (!*part) continue;
         const QRegion& r = **part;
@@ -49,6 +56,10 @@ QPointF ToDevice(const DCState& s, double x, double y) {
 }
 
 QPoint ToDevicePoint(const DCState& s, int x, int y) {
+    // Unit extents (MM_TEXT) only move the point; the arithmetic below would
+    // give the same integers.
+    if (s.windowExt.cx == 1 && s.windowExt.cy == 1 && s.viewportExt.cx == 1 && s.viewportExt.cy == 1)
+        return {x - s.windowOrg.x + s.viewportOrg.x, y - s.windowOrg.y + s.viewportOrg.y};
     QPointF p = ToDevice(s, x, y);
     return {int(std::lround(p.x())), int(std::lround(p.y()))};
 }

@@ -91,6 +91,9 @@ void PaintArea(DeviceContext& dc, QRect area, const PaintSource& source, int rop
     if (clip.IsEmpty()) return;
     SurfaceAccess access(dc);
     QImage& image = access.Image();
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    auto rowAt = [&](int y) { return reinterpret_cast<std::uint32_t*>(bits + y * stride); };
     bool mono = access.Monochrome();
     bool flipped = mirrored && flip;
     // The mask column of surface column x.
@@ -99,7 +102,7 @@ void PaintArea(DeviceContext& dc, QRect area, const PaintSource& source, int rop
         std::uint32_t pixel = 0xFF000000u | ((mono ? NearestMono(source.color) : source.color) & 0xFFFFFFu);
         clip.ForEachRect([&](const QRect& r) {
             for (int y = r.top(); y <= r.bottom(); ++y) {
-                auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+                std::uint32_t* row = rowAt(y);
                 if (!mask) {
                     FillPixels(row + r.left(), r.width(), pixel);
                     continue;
@@ -113,7 +116,7 @@ void PaintArea(DeviceContext& dc, QRect area, const PaintSource& source, int rop
     }
     clip.ForEachRect([&](const QRect& r) {
         for (int y = r.top(); y <= r.bottom(); ++y) {
-            auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+            std::uint32_t* row = rowAt(y);
             const uchar* coverage = mask ? mask->constScanLine(y - placed.top()) : nullptr;
             for (int x = r.left(); x <= r.right(); ++x) {
                 if ((coverage && coverage[column(x)] < 128) || source.Skips(x, y)) continue;
