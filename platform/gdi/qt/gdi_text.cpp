@@ -157,8 +157,8 @@ void PaintGlyphs(DeviceContext& dc, const Metrics& m, std::string_view text, con
     QRect box = t.mapRect(local).toAlignedRect();
     TextMaskKey key(m.log, m.height, m.half, m.ascent, std::string(text), offsets,
                     t * QTransform::fromTranslate(-box.left(), -box.top()), box.size().expandedTo(QSize(1, 1)));
-    const TextMask* mask = TextMasks().Find(key);
-    if (!mask) mask = &TextMasks().Insert(key, DrawGlyphMask(m, text, glyphs, offsets, key.toMask, key.size));
+    std::optional<TextMask> mask = TextMasks().Find(key);
+    if (!mask) mask = TextMasks().Insert(key, DrawGlyphMask(m, text, glyphs, offsets, key.toMask, key.size));
     if (mask->coverage.isNull()) return;
     // A mirrored layout moves the mask without flipping it, so a cut mask
     // keeps its distance from the full mask's right edge.

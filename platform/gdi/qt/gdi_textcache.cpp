@@ -65,16 +65,19 @@ std::size_t TextMaskCache::KeyHash::operator()(const TextMaskKey& key) const {
     return hash;
 }
 
-const TextMask* TextMaskCache::Find(const TextMaskKey& key) {
+std::optional<TextMask> TextMaskCache::Find(const TextMaskKey& key) {
+    std::lock_guard lock(mutex_);
     auto found = index_.find(key);
-    if (found == index_.end()) return nullptr;
+    if (found == index_.end()) return std::nullopt;
     order_.splice(order_.begin(), order_, found->second);
-    return &found->second->second;
+    return found->second->second;
 }
 
-const TextMask& TextMaskCache::Insert(const TextMaskKey& key, const QImage& fullMask) {
+TextMask TextMaskCache::Insert(const TextMaskKey& key, const QImage& fullMask) {
     const QRect bounds = SetPixelBounds(fullMask);
     TextMask mask{bounds.isEmpty() ? QImage() : fullMask.copy(bounds), bounds.topLeft(), fullMask.size()};
+    std::lock_guard lock(mutex_);
+    if (auto found = index_.find(key); found != index_.end()) return found->second->second;
     bytes_ += std::size_t(mask.coverage.sizeInBytes()) + sizeof(Entry);
     order_.emplace_front(key, std::move(mask));
     index_[key] = order_.begin();

@@ -1,7 +1,8 @@
 // The coverage masks of drawn text lines, kept per font, text and placement
 // so that repainting the same cells does not shape and rasterise their text
 // again. Bounded by the bytes its masks take; the least recently used go
-// first. Private to platform/gdi.
+// first. Safe to use from several threads, as the GDI's handle tables are.
+// Private to platform/gdi.
 #pragma once
 
 #include <QImage>
@@ -10,6 +11,8 @@
 #include <QTransform>
 #include <cstddef>
 #include <list>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -46,11 +49,11 @@ struct TextMask {
 class TextMaskCache {
 public:
     explicit TextMaskCache(std::size_t byteBudget) : budget_(byteBudget) {}
-    // The mask stored under `key` (now the most recently used), or null.
-    const TextMask* Find(const TextMaskKey& key);
+    // The mask stored under `key` (now the most recently used), if any.
+    std::optional<TextMask> Find(const TextMaskKey& key);
     // Stores a full mask under `key`, cut to its set pixels, dropping the
     // least recently used masks beyond the budget; answers the stored mask.
-    const TextMask& Insert(const TextMaskKey& key, const QImage& fullMask);
+    TextMask Insert(const TextMaskKey& key, const QImage& fullMask);
 
 private:
     struct KeyHash {
@@ -58,6 +61,7 @@ private:
     };
     using Entry = std::pair<TextMaskKey, TextMask>;
 
+    std::mutex mutex_;
     std::size_t budget_;
     std::size_t bytes_ = 0;
     std::list<Entry> order_;  // most recently used first
