@@ -2,6 +2,7 @@
 // backing bitmap, scrolling, window regions and redraw locks.
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "platform/rtl/programlong.h"
@@ -185,12 +186,51 @@ void SubtractAllChildren(Region& into, Window& parent, POINT clientOrigin) {
             if (const Window* c = Find(b.handle)) SubtractShape(into, box, *c, clientOrigin);
 }
 
+// A child's box among its parent's, or null.
+const Window::ChildBox* BoxOf(const Window& child, const Window& parent) {
+    const auto& boxes = ChildBoxes(const_cast<Window&>(parent));
+    const auto mine = std::find_if(boxes.begin(), boxes.end(),
+                                   [&](const Window::ChildBox& b) { return b.handle == child.handle; });
+    return mine == boxes.end() ? nullptr : &*mine;
+}
+
+// What can be seen of a window in its top-level's coordinates when that is
+// one rectangle, as for most controls: no window region on the way up, no
+// sibling above reaching into it where siblings clip, no visible child to
+// leave out. Nothing when it takes a region.
+std::optional<RECT> VisibleRectInTop(const Window& w, const Window& top, bool whole, bool clipChildren,
+                                     bool clipSiblings) {
+    if (w.region) return std::nullopt;
+    if (clipChildren)
+        for (const auto& b : ChildBoxes(const_cast<Window&>(w)))
+            if (b.visible) return std::nullopt;
+    const POINT o = OriginInTop(w, top);
+    RECT visible = whole ? Bounds(o.x, o.y, w.Width(), w.Height()) : Offset(w.client, o);
+    for (const Window* p = &w; p != &top;) {
+        const Window* parent = Find(p->parent);
+        if (!parent) break;
+        if (parent->region) return std::nullopt;
+        if (p == &w ? clipSiblings : (p->style & WS_CLIPSIBLINGS) != 0) {
+            const Window::ChildBox* mine = BoxOf(*p, *parent);
+            if (mine && mine->coveredInPlaces) return std::nullopt;
+        }
+        const RECT client = Offset(parent->client, OriginInTop(*parent, top));
+        IntersectRect(&visible, &visible, &client);
+        p = parent;
+    }
+    return visible;
+}
+
 // What can be seen of a window's client area (or whole window) in its
 // top-level's coordinates.
 void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, bool clipSiblings) {
     Window* top = TopLevelOf(const_cast<Window*>(&w));
     CombineRgn(out.get(), out.get(), out.get(), RGN_DIFF);
     if (!top || !IsShowing(w)) return;
+    if (const std::optional<RECT> rect = VisibleRectInTop(w, *top, whole, clipChildren, clipSiblings)) {
+        if (!IsRectEmpty(&*rect)) SetRectRgn(out.get(), rect->left, rect->top, rect->right, rect->bottom);
+        return;
+    }
     const POINT o = OriginInTop(w, *top);
     out.Combine(whole ? Bounds(o.x, o.y, w.Width(), w.Height()) : Offset(w.client, o), RGN_OR);
     if (w.region) {
@@ -209,11 +249,9 @@ void VisibleInTop(Region& out, const Window& w, bool whole, bool clipChildren, b
             out.Combine(shape.get(), RGN_AND);
         }
         if (p == &w ? clipSiblings : (p->style & WS_CLIPSIBLINGS) != 0) {
-            const auto& boxes = ChildBoxes(*const_cast<Window*>(parent));
-            const auto mine = std::find_if(boxes.begin(), boxes.end(),
-                                           [&](const Window::ChildBox& b) { return b.handle == p->handle; });
-            if (mine != boxes.end() && mine->coveredInPlaces)
-                SubtractChildren(out, out.Box(), boxes.data(), boxes.data() + (mine - boxes.begin()),
+            const Window::ChildBox* mine = BoxOf(*p, *parent);
+            if (mine && mine->coveredInPlaces)
+                SubtractChildren(out, out.Box(), parent->childBoxes.data(), mine,
                                  {po.x + parent->client.left, po.y + parent->client.top});
         }
         p = parent;

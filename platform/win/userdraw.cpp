@@ -1,6 +1,7 @@
 // Rectangles, focus rectangles, classic 3-D edges and frame controls, drawn
 // with the GDI in the system colours.
 #include <algorithm>
+#include <vector>
 
 #include "platform/win/userdraw.h"
 
@@ -12,13 +13,30 @@ HBRUSH ResolveBrush(HBRUSH brush) {
     return brush;
 }
 
+// Rectangles painted in the order given by one PatBltRects call when the
+// batch ends, so a frame or an edge accesses the surface once.
+class RectBatch {
+public:
+    explicit RectBatch(HDC dc, DWORD rop = PATCOPY) : dc_(dc), rop_(rop) {}
+    ~RectBatch() { PatBltRects(dc_, rects_.data(), int(rects_.size()), rop_); }
+    RectBatch(const RectBatch&) = delete;
+    RectBatch& operator=(const RectBatch&) = delete;
+    void Add(int left, int top, int right, int bottom, HBRUSH brush) { rects_.push_back({{left, top, right, bottom}, brush}); }
+    void AddSysColor(int left, int top, int right, int bottom, int color) {
+        Add(left, top, right, bottom, GetSysColorBrush(color));
+    }
+
+private:
+    HDC dc_;
+    DWORD rop_;
+    std::vector<BrushRect> rects_;
+};
+
 // Paints a rectangle with a brush through PATCOPY, leaving the DC's own
 // brush in place.
-void PaintWith(HDC dc, int left, int top, int right, int bottom, HBRUSH brush, DWORD rop = PATCOPY) {
-    if (right <= left || bottom <= top) return;
-    HGDIOBJ old = SelectObject(dc, brush);
-    PatBlt(dc, left, top, right - left, bottom - top, rop);
-    SelectObject(dc, old);
+void PaintWith(HDC dc, int left, int top, int right, int bottom, HBRUSH brush) {
+    const BrushRect one{{left, top, right, bottom}, brush};
+    PatBltRects(dc, &one, 1, PATCOPY);
 }
 
 void SysColorRect(HDC dc, int left, int top, int right, int bottom, int color) {
@@ -27,15 +45,20 @@ void SysColorRect(HDC dc, int left, int top, int right, int bottom, int color) {
 
 // One ring of an edge: top and left in one colour, bottom and right in the
 // other (the bottom-left and top-right corners take the second colour).
-void Ring(HDC dc, RECT& r, UINT flags, int topLeft, int bottomRight) {
-    if (flags & BF_TOP) SysColorRect(dc, r.left, r.top, r.right, r.top + 1, topLeft);
-    if (flags & BF_LEFT) SysColorRect(dc, r.left, r.top, r.left + 1, r.bottom, topLeft);
-    if (flags & BF_BOTTOM) SysColorRect(dc, r.left, r.bottom - 1, r.right, r.bottom, bottomRight);
-    if (flags & BF_RIGHT) SysColorRect(dc, r.right - 1, r.top, r.right, r.bottom, bottomRight);
+void Ring(RectBatch& batch, RECT& r, UINT flags, int topLeft, int bottomRight) {
+    if (flags & BF_TOP) batch.AddSysColor(r.left, r.top, r.right, r.top + 1, topLeft);
+    if (flags & BF_LEFT) batch.AddSysColor(r.left, r.top, r.left + 1, r.bottom, topLeft);
+    if (flags & BF_BOTTOM) batch.AddSysColor(r.left, r.bottom - 1, r.right, r.bottom, bottomRight);
+    if (flags & BF_RIGHT) batch.AddSysColor(r.right - 1, r.top, r.right, r.bottom, bottomRight);
     if (flags & BF_LEFT) ++r.left;
     if (flags & BF_TOP) ++r.top;
     if (flags & BF_RIGHT) --r.right;
     if (flags & BF_BOTTOM) --r.bottom;
+}
+
+void Ring(HDC dc, RECT& r, UINT flags, int topLeft, int bottomRight) {
+    RectBatch batch(dc);
+    Ring(batch, r, flags, topLeft, bottomRight);
 }
 
 }  // namespace
@@ -49,10 +72,11 @@ int FillRect(HDC dc, const RECT* r, HBRUSH brush) {
 int FrameRect(HDC dc, const RECT* r, HBRUSH brush) {
     if (!r || r->right <= r->left || r->bottom <= r->top) return 0;
     brush = ResolveBrush(brush);
-    PaintWith(dc, r->left, r->top, r->right, r->top + 1, brush);
-    PaintWith(dc, r->left, r->bottom - 1, r->right, r->bottom, brush);
-    PaintWith(dc, r->left, r->top, r->left + 1, r->bottom, brush);
-    PaintWith(dc, r->right - 1, r->top, r->right, r->bottom, brush);
+    RectBatch batch(dc);
+    batch.Add(r->left, r->top, r->right, r->top + 1, brush);
+    batch.Add(r->left, r->bottom - 1, r->right, r->bottom, brush);
+    batch.Add(r->left, r->top, r->left + 1, r->bottom, brush);
+    batch.Add(r->right - 1, r->top, r->right, r->bottom, brush);
     return 1;
 }
 
@@ -69,10 +93,13 @@ BOOL DrawFocusRect(HDC dc, const RECT* r) {
     HBITMAP pattern = CreateBitmap(8, 8, 1, 1, checker);
     HBRUSH brush = CreatePatternBrush(pattern);
     COLORREF text = SetTextColor(dc, RGB(0, 0, 0)), back = SetBkColor(dc, RGB(255, 255, 255));
-    PaintWith(dc, r->left, r->top, r->right, r->top + 1, brush, PATINVERT);
-    PaintWith(dc, r->left, r->bottom - 1, r->right, r->bottom, brush, PATINVERT);
-    PaintWith(dc, r->left, r->top + 1, r->left + 1, r->bottom - 1, brush, PATINVERT);
-    PaintWith(dc, r->right - 1, r->top + 1, r->right, r->bottom - 1, brush, PATINVERT);
+    {
+        RectBatch batch(dc, PATINVERT);
+        batch.Add(r->left, r->top, r->right, r->top + 1, brush);
+        batch.Add(r->left, r->bottom - 1, r->right, r->bottom, brush);
+        batch.Add(r->left, r->top + 1, r->left + 1, r->bottom - 1, brush);
+        batch.Add(r->right - 1, r->top + 1, r->right, r->bottom - 1, brush);
+    }
     SetTextColor(dc, text);
     SetBkColor(dc, back);
     DeleteObject(brush);
@@ -85,22 +112,23 @@ BOOL DrawEdge(HDC dc, RECT* rect, UINT edge, UINT flags) {
     RECT r = *rect;
     UINT outer = edge & BDR_OUTER, inner = edge & BDR_INNER;
     bool soft = flags & BF_SOFT;
+    RectBatch batch(dc);
     if (flags & (BF_FLAT | BF_MONO)) {
         int frame = (flags & BF_MONO) ? COLOR_WINDOWFRAME : COLOR_BTNSHADOW;
         int fill = (flags & BF_MONO) ? COLOR_WINDOW : COLOR_BTNFACE;
-        if (outer) Ring(dc, r, flags, frame, frame);
-        if (inner) Ring(dc, r, flags, fill, fill);
+        if (outer) Ring(batch, r, flags, frame, frame);
+        if (inner) Ring(batch, r, flags, fill, fill);
     } else {
         if (outer & BDR_RAISEDOUTER)
-            Ring(dc, r, flags, soft ? COLOR_BTNHIGHLIGHT : COLOR_3DLIGHT, COLOR_3DDKSHADOW);
+            Ring(batch, r, flags, soft ? COLOR_BTNHIGHLIGHT : COLOR_3DLIGHT, COLOR_3DDKSHADOW);
         else if (outer & BDR_SUNKENOUTER)
-            Ring(dc, r, flags, soft ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+            Ring(batch, r, flags, soft ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
         if (inner & BDR_RAISEDINNER)
-            Ring(dc, r, flags, soft ? COLOR_3DLIGHT : COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
+            Ring(batch, r, flags, soft ? COLOR_3DLIGHT : COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
         else if (inner & BDR_SUNKENINNER)
-            Ring(dc, r, flags, soft ? COLOR_BTNSHADOW : COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+            Ring(batch, r, flags, soft ? COLOR_BTNSHADOW : COLOR_3DDKSHADOW, COLOR_3DLIGHT);
     }
-    if (flags & BF_MIDDLE) SysColorRect(dc, r.left, r.top, r.right, r.bottom, (flags & BF_MONO) ? COLOR_WINDOW : COLOR_BTNFACE);
+    if (flags & BF_MIDDLE) batch.AddSysColor(r.left, r.top, r.right, r.bottom, (flags & BF_MONO) ? COLOR_WINDOW : COLOR_BTNFACE);
     if (flags & BF_ADJUST) *rect = r;
     return TRUE;
 }

@@ -3,7 +3,6 @@
 // source, destination and the destination's brush pattern.
 #include <algorithm>
 #include <cstring>
-#include <cwchar>
 
 #include "platform/gdi/qt/gdi_internal.h"
 
@@ -98,8 +97,8 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
                            .convertToFormat(QImage::Format_RGB32);
     PaintSource pattern = CurrentBrush(dc);
     bool needPattern = UsesPattern(fore) || UsesPattern(back);
-    QRegion clip = EffectiveClip(dc) & placed;
-    if (clip.isEmpty()) return TRUE;
+    SurfaceClip clip(dc, placed);
+    if (clip.IsEmpty()) return TRUE;
     SurfaceAccess access(dc);
     QImage& image = access.Image();
     int sw = needSource ? source.image.width() : 1, sh = needSource ? source.image.height() : 1;
@@ -113,23 +112,21 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
     if (solidFill || straightCopy) {
         uchar* const bits = image.bits();
         const qsizetype stride = image.bytesPerLine();
-        for (const QRect& r : clip)
+        clip.ForEachRect([&](const QRect& r) {
             for (int py = r.top(); py <= r.bottom(); ++py) {
                 auto* row = reinterpret_cast<std::uint32_t*>(bits + py * stride) + r.left();
                 if (solidFill) {
-                    // wmemset is the C library's vectorised 32-bit fill.
-                    static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
-                    std::wmemset(reinterpret_cast<wchar_t*>(row), wchar_t(0xFF000000u | (pattern.color & 0xFFFFFFu)),
-                                 std::size_t(r.width()));
+                    FillPixels(row, r.width(), 0xFF000000u | (pattern.color & 0xFFFFFFu));
                 } else {
                     const auto* from = reinterpret_cast<const std::uint32_t*>(
                                            source.image.constScanLine(py - placed.top())) + (r.left() - placed.left());
                     std::transform(from, from + r.width(), row, [](std::uint32_t p) { return 0xFF000000u | p; });
                 }
             }
+        });
         return TRUE;
     }
-    for (const QRect& r : clip) {
+    clip.ForEachRect([&](const QRect& r) {
         for (int py = r.top(); py <= r.bottom(); ++py) {
             auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(py));
             int my = py - placed.top();
@@ -151,7 +148,7 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
                 row[px] = 0xFF000000u | (ApplyRop3(index, p, s, row[px]) & 0xFFFFFFu);
             }
         }
-    }
+    });
     return TRUE;
 }
 
@@ -171,6 +168,30 @@ BOOL StretchTransfer(HDC dest, int x, int y, int width, int height, HDC source, 
 BOOL PatBlt(HDC dest, int x, int y, int width, int height, DWORD rop) {
     if (UsesSource(RopIndex(rop))) return FALSE;
     return StretchTransfer(dest, x, y, width, height, 0, 0, 0, 0, 0, rop, {}, rop, std::nullopt);
+}
+
+BOOL PatBltRects(HDC dest, const BrushRect* rects, int count, DWORD rop) {
+    DeviceContext* dc = FindDC(dest);
+    if (!dc || !rects || count < 0 || UsesSource(RopIndex(rop))) return FALSE;
+    if (!SurfaceOf(*dc)) return FALSE;
+    SurfaceAccess access(*dc);
+    const HBRUSH selected = dc->state.brush;
+    for (const BrushRect* r = rects; r != rects + count; ++r) {
+        const RECT& box = r->rect;
+        if (box.right <= box.left || box.bottom <= box.top) continue;
+        if (FindBrush(r->brush)) dc->state.brush = r->brush;
+        const int width = box.right - box.left, height = box.bottom - box.top;
+        // A solid brush copied onto a colour surface is a plain fill.
+        const PaintSource brush = CurrentBrush(*dc);
+        if (rop == PATCOPY && brush.kind == PaintSource::Solid && !access.Monochrome()) {
+            bool flipX = false, flipY = false;
+            PaintRect(*dc, ExtentRect(*dc, box.left, box.top, width, height, &flipX, &flipY), brush, R2_COPYPEN);
+        } else {
+            PatBlt(dest, box.left, box.top, width, height, rop);
+        }
+        dc->state.brush = selected;
+    }
+    return TRUE;
 }
 
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop) {

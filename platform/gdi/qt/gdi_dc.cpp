@@ -10,12 +10,19 @@ namespace gdi {
 
 Bitmap* SurfaceOf(DeviceContext& dc) { return FindBitmap(dc.memory ? dc.state.bitmap : dc.surface); }
 
+namespace {
+
+QSize DeviceSizeOn(const DeviceContext& dc, const Bitmap& surface) {
+    if (dc.memory) return surface.image.size();
+    if (!dc.size.isEmpty()) return dc.size;
+    return surface.image.size() - QSize(dc.origin.x(), dc.origin.y());
+}
+
+}  // namespace
+
 QSize DeviceSize(DeviceContext& dc) {
     Bitmap* b = SurfaceOf(dc);
-    if (!b) return {};
-    if (dc.memory) return b->image.size();
-    if (!dc.size.isEmpty()) return dc.size;
-    return b->image.size() - QSize(dc.origin.x(), dc.origin.y());
+    return b ? DeviceSizeOn(dc, *b) : QSize();
 }
 
 QRegion EffectiveClip(DeviceContext& dc) {
@@ -28,12 +35,31 @@ QRegion EffectiveClip(DeviceContext& dc) {
     return r & QRect(QPoint(0, 0), b->image.size());
 }
 
+SurfaceClip::SurfaceClip(DeviceContext& dc, const QRect& bounds) {
+    Bitmap* b = SurfaceOf(dc);
+    if (!b) return;
+    rect_ = QRect(dc.origin, DeviceSizeOn(dc, *b)) & QRect(QPoint(0, 0), b->image.size()) & bounds;
+    for (const std::optional<QRegion>* part : {&dc.visible, &dc.state.clip}) {
+        if (!*part) continue;
+        const QRegion& r = **part;
+        if (r.rectCount() <= 1)
+            rect_ &= r.boundingRect().translated(dc.origin);
+        else
+            region_ = (region_ ? *region_ : QRegion(rect_)) & r.translated(dc.origin);
+    }
+    if (region_) *region_ &= rect_;
+}
+
 QPointF ToDevice(const DCState& s, double x, double y) {
     return {(x - s.windowOrg.x) * s.viewportExt.cx / s.windowExt.cx + s.viewportOrg.x,
             (y - s.windowOrg.y) * s.viewportExt.cy / s.windowExt.cy + s.viewportOrg.y};
 }
 
 QPoint ToDevicePoint(const DCState& s, int x, int y) {
+    // Unit extents (MM_TEXT) only move the point; the arithmetic below would
+    // give the same integers.
+    if (s.windowExt.cx == 1 && s.windowExt.cy == 1 && s.viewportExt.cx == 1 && s.viewportExt.cy == 1)
+        return {x - s.windowOrg.x + s.viewportOrg.x, y - s.windowOrg.y + s.viewportOrg.y};
     QPointF p = ToDevice(s, x, y);
     return {int(std::lround(p.x())), int(std::lround(p.y()))};
 }
@@ -49,11 +75,14 @@ double ScaleY(const DCState& s, double length) { return length * s.viewportExt.c
 bool Mirrored(const DCState& s) { return (s.layout & LAYOUT_RTL) != 0; }
 
 SurfaceAccess::SurfaceAccess(DeviceContext& dc, bool writes) : bitmap_(SurfaceOf(dc)), writes_(writes) {
-    bitmap_->PullFromDib();
+    if (bitmap_->accesses++ == 0) bitmap_->PullFromDib();
 }
 
 SurfaceAccess::~SurfaceAccess() {
-    if (writes_) bitmap_->PushToDib();
+    bitmap_->written = bitmap_->written || writes_;
+    if (--bitmap_->accesses > 0) return;
+    if (bitmap_->written) bitmap_->PushToDib();
+    bitmap_->written = false;
 }
 
 }  // namespace gdi

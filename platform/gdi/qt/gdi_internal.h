@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QRegion>
 #include <cstdint>
+#include <cwchar>
 #include <memory>
 #include <utility>
 #include <optional>
@@ -65,6 +66,10 @@ struct Bitmap {
     std::vector<RGBQUAD> colors;
     // How many DCs have it selected; it cannot be deleted meanwhile.
     int selections = 0;
+    // Open SurfaceAccess scopes, and whether one of them wrote: the DIB's
+    // bytes are loaded by the outermost scope and written back when it ends.
+    int accesses = 0;
+    bool written = false;
     void PullFromDib();
     void PushToDib();
 };
@@ -134,6 +139,41 @@ QSize DeviceSize(DeviceContext& dc);
 // The clip in surface pixels: clip region, visible region and surface bounds.
 QRegion EffectiveClip(DeviceContext& dc);
 
+// The same clip cut to `bounds` (surface pixels), kept as one rectangle as
+// long as every part of it is one, as for a window DC without a clip region,
+// so the drawing calls of a paint skip region arithmetic.
+class SurfaceClip {
+public:
+    SurfaceClip(DeviceContext& dc, const QRect& bounds);
+    bool IsEmpty() const { return region_ ? region_->isEmpty() : rect_.isEmpty(); }
+    QRect BoundingRect() const { return region_ ? region_->boundingRect() : rect_; }
+    bool IsRect() const { return region_ ? region_->rectCount() == 1 : !rect_.isEmpty(); }
+    bool Contains(QPoint p) const { return region_ ? region_->contains(p) : rect_.contains(p); }
+    // Calls `paint` with each rectangle of the clip.
+    template <class Paint>
+    void ForEachRect(Paint paint) const {
+        if (!region_) {
+            if (!rect_.isEmpty()) paint(rect_);
+            return;
+        }
+        for (const QRect& r : *region_) paint(r);
+    }
+
+private:
+    QRect rect_;
+    std::optional<QRegion> region_;
+};
+
+// Sets `count` pixels to `pixel`: a plain loop for the narrow spans of
+// frames and lines, the C library's vectorised 32-bit fill otherwise.
+inline void FillPixels(std::uint32_t* row, int count, std::uint32_t pixel) {
+    static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+    if (count > 8)
+        std::wmemset(reinterpret_cast<wchar_t*>(row), wchar_t(pixel), std::size_t(count));
+    else
+        for (int i = 0; i < count; ++i) row[i] = pixel;
+}
+
 // Logical to device coordinates (before mirroring).
 QPointF ToDevice(const DCState& s, double x, double y);
 QPoint ToDevicePoint(const DCState& s, int x, int y);
@@ -159,7 +199,8 @@ PaintSource CurrentBrush(DeviceContext& dc);
 COLORREF PenColor(DeviceContext& dc, const Pen& pen);
 
 // Access to a DC's surface for one drawing call: loads a DIB section's bytes
-// first and writes them back at the end.
+// first and writes them back at the end. Scopes nest, so a call that draws
+// several parts opens one around them and the DIB is converted once.
 class SurfaceAccess {
 public:
     explicit SurfaceAccess(DeviceContext& dc, bool writes = true);
@@ -175,10 +216,10 @@ private:
     bool writes_;
 };
 
-// Paints the set pixels of `mask` (Alpha8, placed with its top-left at
-// `position` in device pixels) through the DC's clip with raster mode rop2.
-// Mirrored layouts flip the mask; `keepOrientation` moves it without
-// flipping (text).
+// Paints the set pixels (at least 128) of `mask` (Alpha8, placed with its
+// top-left at `position` in device pixels) through the DC's clip with raster
+// mode rop2. Mirrored layouts flip the mask; `keepOrientation` moves it
+// without flipping (text).
 void PaintMask(DeviceContext& dc, const QImage& mask, QPoint position, const PaintSource& source, int rop2,
                bool keepOrientation = false);
 // Fills a device rectangle.

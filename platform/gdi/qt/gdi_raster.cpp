@@ -77,45 +77,66 @@ COLORREF PenColor(DeviceContext& dc, const Pen& pen) {
 
 namespace {
 
-// Paints `area` (device pixels, before mirroring) where `covered(mx, my)`
-// says so, (mx, my) counted from the area's top-left.
-template <class Coverage>
-void PaintArea(DeviceContext& dc, QRect area, const PaintSource& source, int rop2, bool flip, Coverage covered) {
+// Paints `area` (device pixels, before mirroring) where `mask` (Alpha8, the
+// area's size) has a set pixel, or all of it without a mask. A solid colour
+// copied (R2_COPYPEN, as fills, cell backgrounds and text are drawn) needs
+// no raster operation: each covered pixel becomes the colour, a whole row of
+// a clip rectangle at once without a mask.
+void PaintArea(DeviceContext& dc, QRect area, const PaintSource& source, int rop2, bool flip, const QImage* mask) {
     if (source.kind == PaintSource::None || area.isEmpty()) return;
     bool mirrored = Mirrored(dc.state);
     if (mirrored) area.moveLeft(DeviceSize(dc).width() - area.right() - 1);
     QRect placed = area.translated(dc.origin);
-    QRegion clip = EffectiveClip(dc) & placed;
-    if (clip.isEmpty()) return;
+    SurfaceClip clip(dc, placed);
+    if (clip.IsEmpty()) return;
     SurfaceAccess access(dc);
     QImage& image = access.Image();
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    auto rowAt = [&](int y) { return reinterpret_cast<std::uint32_t*>(bits + y * stride); };
     bool mono = access.Monochrome();
-    for (const QRect& r : clip) {
+    bool flipped = mirrored && flip;
+    // The mask column of surface column x.
+    auto column = [&](int x) { return flipped ? placed.right() - x : x - placed.left(); };
+    if (source.kind == PaintSource::Solid && rop2 == R2_COPYPEN) {
+        std::uint32_t pixel = 0xFF000000u | ((mono ? NearestMono(source.color) : source.color) & 0xFFFFFFu);
+        clip.ForEachRect([&](const QRect& r) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                std::uint32_t* row = rowAt(y);
+                if (!mask) {
+                    FillPixels(row + r.left(), r.width(), pixel);
+                    continue;
+                }
+                const uchar* coverage = mask->constScanLine(y - placed.top());
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (coverage[column(x)] >= 128) row[x] = pixel;
+            }
+        });
+        return;
+    }
+    clip.ForEachRect([&](const QRect& r) {
         for (int y = r.top(); y <= r.bottom(); ++y) {
-            auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-            int my = y - placed.top();
+            std::uint32_t* row = rowAt(y);
+            const uchar* coverage = mask ? mask->constScanLine(y - placed.top()) : nullptr;
             for (int x = r.left(); x <= r.right(); ++x) {
-                int mx = x - placed.left();
-                if (mirrored && flip) mx = placed.width() - 1 - mx;
-                if (!covered(mx, my) || source.Skips(x, y)) continue;
+                if ((coverage && coverage[column(x)] < 128) || source.Skips(x, y)) continue;
                 std::uint32_t s = source.At(x, y);
                 if (mono) s = NearestMono(s);
                 row[x] = 0xFF000000u | (ApplyRop2(rop2, s, row[x]) & 0xFFFFFFu);
             }
         }
-    }
+    });
 }
 
 }  // namespace
 
 void PaintMask(DeviceContext& dc, const QImage& mask, QPoint position, const PaintSource& source, int rop2,
                bool keepOrientation) {
-    PaintArea(dc, QRect(position, mask.size()), source, rop2, !keepOrientation,
-              [&](int x, int y) { return mask.constScanLine(y)[x] >= 128; });
+    PaintArea(dc, QRect(position, mask.size()), source, rop2, !keepOrientation, &mask);
 }
 
 void PaintRect(DeviceContext& dc, const QRect& rect, const PaintSource& source, int rop2) {
-    PaintArea(dc, rect, source, rop2, true, [](int, int) { return true; });
+    PaintArea(dc, rect, source, rop2, true, nullptr);
 }
 
 namespace {

@@ -43,7 +43,15 @@ QRegion CurrentClip(DeviceContext& dc) {
     return dc.state.clip ? *dc.state.clip : QRegion(QRect(QPoint(0, 0), DeviceSize(dc)));
 }
 
-int ClipResult(DeviceContext& dc) { return Complexity(EffectiveClip(dc)); }
+// The DC's whole clip in surface pixels.
+SurfaceClip WholeClip(DeviceContext& dc) { return SurfaceClip(dc, QRect(QPoint(0, 0), DeviceSize(dc)).translated(dc.origin)); }
+
+int Complexity(const SurfaceClip& clip) {
+    if (clip.IsEmpty()) return NULLREGION;
+    return clip.IsRect() ? SIMPLEREGION : COMPLEXREGION;
+}
+
+int ClipResult(DeviceContext& dc) { return Complexity(WholeClip(dc)); }
 
 }  // namespace
 
@@ -256,8 +264,8 @@ int OffsetClipRgn(HDC h, int dx, int dy) {
 int GetClipBox(HDC h, RECT* rect) {
     DeviceContext* dc = FindDC(h);
     if (!dc || !rect) return ERROR;
-    QRegion clip = EffectiveClip(*dc).translated(-dc->origin);
-    QRect box = clip.boundingRect();
+    const SurfaceClip clip = WholeClip(*dc);
+    const QRect box = clip.BoundingRect().translated(-dc->origin);
     if (box.isEmpty()) {
         *rect = {};
         return NULLREGION;
@@ -282,11 +290,11 @@ BOOL RectVisible(HDC h, const RECT* rect) {
     DeviceContext* dc = FindDC(h);
     if (!dc || !rect) return FALSE;
     QRect r = ToDeviceRect(dc->state, rect->left, rect->top, rect->right, rect->bottom).translated(dc->origin);
-    return EffectiveClip(*dc).intersects(r);
+    return !SurfaceClip(*dc, r).IsEmpty();
 }
 
 BOOL PtVisible(HDC h, int x, int y) {
     DeviceContext* dc = FindDC(h);
     if (!dc) return FALSE;
-    return EffectiveClip(*dc).contains(ToDevicePoint(dc->state, x, y) + dc->origin);
+    return WholeClip(*dc).Contains(ToDevicePoint(dc->state, x, y) + dc->origin);
 }

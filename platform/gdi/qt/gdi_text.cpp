@@ -8,6 +8,7 @@
 
 #include "platform/rtl/codepage.h"
 #include "platform/gdi/qt/gdi_internal.h"
+#include "platform/gdi/qt/gdi_textcache.h"
 #include "platform/gdi/symbolchart.h"
 
 namespace gdi {
@@ -70,29 +71,26 @@ Metrics MetricsOf(DeviceContext& dc) {
     return m;
 }
 
-// One character of a text: its UTF-16 form, its first byte and its size in
-// the ANSI text.
+// One character of a text: its first byte and its size in the ANSI text.
 struct Glyph {
-    QString text;
     size_t offset;
     size_t bytes;
 };
 
 // In the symbol face every byte is one symbol of its chart.
 std::vector<Glyph> SplitGlyphs(std::string_view text, const Metrics& m) {
+    const bool symbols = IsSymbolFace(m.log.lfFaceName);
     std::vector<Glyph> glyphs;
-    if (IsSymbolFace(m.log.lfFaceName)) {
-        for (size_t i = 0; i < text.size(); ++i)
-            glyphs.push_back({QString(QChar(SymbolCharToUnicode(static_cast<unsigned char>(text[i])))), i, 1});
-        return glyphs;
-    }
-    for (size_t i = 0; i < text.size();) {
-        size_t n = AnsiCharSize(text, i);
-        std::string utf8 = AnsiToUtf8(text.substr(i, n));
-        glyphs.push_back({QString::fromUtf8(utf8.data(), qsizetype(utf8.size())), i, n});
-        i += n;
-    }
+    for (size_t i = 0; i < text.size(); i += glyphs.back().bytes)
+        glyphs.push_back({i, symbols ? 1 : AnsiCharSize(text, i)});
     return glyphs;
+}
+
+QString GlyphText(std::string_view text, const Glyph& glyph, const Metrics& m) {
+    if (IsSymbolFace(m.log.lfFaceName))
+        return QString(QChar(SymbolCharToUnicode(static_cast<unsigned char>(text[glyph.offset]))));
+    std::string utf8 = AnsiToUtf8(text.substr(glyph.offset, glyph.bytes));
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
 // The advance of each character in device pixels: half a cell for a
@@ -124,25 +122,17 @@ TEXTMETRICA TextMetricsOf(const Metrics& m) {
     return tm;
 }
 
-// Paints glyphs along a baseline rotated by `angle` degrees about the
-// reference point (device pixels, before mirroring); `alignShift` moves the
-// text cell's top-left from the reference point as the text alignment says,
-// and `offsets` are the characters' positions along the baseline.
-void PaintGlyphs(DeviceContext& dc, const Metrics& m, const std::vector<Glyph>& glyphs, const std::vector<int>& offsets,
-                 QPointF reference, QPointF alignShift, double angle, int extent) {
-    QTransform t;
-    t.translate(reference.x(), reference.y());
-    t.rotate(-angle);
-    t.translate(alignShift.x(), alignShift.y());
-    QRectF local(-m.height, -m.height, extent + 2 * m.height, 3 * m.height);
-    QRect box = t.mapRect(local).toAlignedRect();
-    QImage mask(box.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+// The coverage of a text line's glyphs, drawn through `toMask` into a mask
+// of `size`.
+QImage DrawGlyphMask(const Metrics& m, std::string_view text, const std::vector<Glyph>& glyphs,
+                     const std::vector<int>& offsets, const QTransform& toMask, QSize size) {
+    QImage mask(size, QImage::Format_ARGB32_Premultiplied);
     mask.fill(0);
     {
         QPainter p(&mask);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setRenderHint(QPainter::TextAntialiasing, false);
-        p.setTransform(t * QTransform::fromTranslate(-box.left(), -box.top()));
+        p.setTransform(toMask);
         QFont font = QtFontFor(m.log);
         font.setPixelSize(m.height);
         if (m.log.lfWidth) font.setStretch(std::clamp(int(std::lround(200.0 * m.half / m.height)), 1, 4000));
@@ -151,11 +141,37 @@ void PaintGlyphs(DeviceContext& dc, const Metrics& m, const std::vector<Glyph>& 
         p.setPen(Qt::black);
         for (size_t i = 0; i < glyphs.size(); ++i) {
             p.setFont(glyphs[i].bytes == 1 ? halfWidth : font);
-            p.drawText(QPointF(offsets[i], m.ascent), glyphs[i].text);
+            p.drawText(QPointF(offsets[i], m.ascent), GlyphText(text, glyphs[i], m));
         }
     }
-    PaintMask(dc, mask.convertToFormat(QImage::Format_Alpha8), box.topLeft(), SolidSource(dc.state.textColor), R2_COPYPEN,
-              true);
+    return mask.convertToFormat(QImage::Format_Alpha8);
+}
+
+// Paints glyphs along a baseline rotated by `angle` degrees about the
+// reference point (device pixels, before mirroring); `alignShift` moves the
+// text cell's top-left from the reference point as the text alignment says,
+// and `offsets` are the characters' positions along the baseline. The mask
+// comes from the cache when the same line was drawn in the same place
+// within its pixel before.
+void PaintGlyphs(DeviceContext& dc, const Metrics& m, std::string_view text, const std::vector<Glyph>& glyphs,
+                 const std::vector<int>& offsets, QPointF reference, QPointF alignShift, double angle, int extent) {
+    QTransform t;
+    t.translate(reference.x(), reference.y());
+    t.rotate(-angle);
+    t.translate(alignShift.x(), alignShift.y());
+    QRectF local(-m.height, -m.height, extent + 2 * m.height, 3 * m.height);
+    QRect box = t.mapRect(local).toAlignedRect();
+    TextMaskKey key(m.log, m.height, m.half, m.ascent, std::string(text), offsets,
+                    t * QTransform::fromTranslate(-box.left(), -box.top()), box.size().expandedTo(QSize(1, 1)));
+    std::optional<TextMask> mask = TextMasks().Find(key);
+    if (!mask) mask = TextMasks().Insert(key, DrawGlyphMask(m, text, glyphs, offsets, key.toMask, key.size));
+    if (mask->coverage.isNull()) return;
+    // A mirrored layout moves the mask without flipping it, so a cut mask
+    // keeps its distance from the full mask's right edge.
+    const int left = Mirrored(dc.state) ? mask->fullSize.width() - mask->offset.x() - mask->coverage.width()
+                                        : mask->offset.x();
+    PaintMask(dc, mask->coverage, box.topLeft() + QPoint(left, mask->offset.y()), SolidSource(dc.state.textColor),
+              R2_COPYPEN, true);
 }
 
 // Fills the rotated text cell with the background colour.
@@ -214,7 +230,7 @@ BOOL DrawTextLine(HDC h, int x, int y, UINT options, const RECT* rect, std::stri
     double angle = m.log.lfEscapement / 10.0;
     if (s.bkMode == OPAQUE && !(rect && (options & ETO_OPAQUE)))
         PaintTextBackground(*dc, reference, {shiftX, shiftY}, angle, extent, m.height);
-    if (!glyphs.empty()) PaintGlyphs(*dc, m, glyphs, offsets, reference, {shiftX, shiftY}, angle, extent);
+    if (!glyphs.empty()) PaintGlyphs(*dc, m, text, glyphs, offsets, reference, {shiftX, shiftY}, angle, extent);
     s.clip = savedClip;
     if (s.textAlign & TA_UPDATECP) {
         double logicalExtent = extent * double(s.windowExt.cx) / s.viewportExt.cx;

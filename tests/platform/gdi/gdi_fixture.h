@@ -5,9 +5,10 @@
 
 #include "platform/gdi/wingdi.h"
 
-// A font of the given face (ANSI) and height in the Chinese character set.
-inline HFONT MakeFont(const char* face, int height, int weight = FW_NORMAL, int escapement = 0, bool italic = false,
-                      bool underline = false) {
+// The description of a font of the given face (ANSI) and height in the
+// Chinese character set.
+inline LOGFONTA LogFontOf(const char* face, int height, int weight = FW_NORMAL, int escapement = 0, bool italic = false,
+                          bool underline = false) {
     LOGFONTA log;
     log.lfHeight = height;
     log.lfWeight = weight;
@@ -17,6 +18,13 @@ inline HFONT MakeFont(const char* face, int height, int weight = FW_NORMAL, int 
     log.lfUnderline = underline;
     log.lfCharSet = GB2312_CHARSET;
     std::strncpy(log.lfFaceName, face, LF_FACESIZE - 1);
+    return log;
+}
+
+// A font of the given face (ANSI) and height in the Chinese character set.
+inline HFONT MakeFont(const char* face, int height, int weight = FW_NORMAL, int escapement = 0, bool italic = false,
+                      bool underline = false) {
+    const LOGFONTA log = LogFontOf(face, height, weight, escapement, italic, underline);
     return CreateFontIndirect(&log);
 }
 
