@@ -86,16 +86,22 @@ PaperSize PaperOf(const PrinterDescription& printer, const DEVMODEA& mode) {
     return size;
 }
 
-// A page bitmap and its DC for the paper; records it and answers the DC.
-HDC MakeContext(PrinterDC context) {
-    const int width = static_cast<int>(std::lround(context.paper.widthMm / 25.4 * context.dpi));
-    const int height = static_cast<int>(std::lround(context.paper.heightMm / 25.4 * context.dpi));
+// A 32-bit top-down picture of the size, as page bitmaps are kept.
+BITMAPINFO PageBitmapInfo(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
     info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
+    return info;
+}
+
+// A page bitmap and its DC for the paper; records it and answers the DC.
+HDC MakeContext(PrinterDC context) {
+    const int width = static_cast<int>(std::lround(context.paper.widthMm / 25.4 * context.dpi));
+    const int height = static_cast<int>(std::lround(context.paper.heightMm / 25.4 * context.dpi));
+    BITMAPINFO info = PageBitmapInfo(width, height);
     void* bits = nullptr;
     context.page = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
     if (!context.page) return 0;
@@ -171,12 +177,7 @@ void PrintPage(PrinterDC& context) {
     BITMAP bitmap{};
     GetObject(context.page, sizeof bitmap, &bitmap);
     QImage image(bitmap.bmWidth, bitmap.bmHeight, QImage::Format_RGB32);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = bitmap.bmWidth;
-    info.bmiHeader.biHeight = -bitmap.bmHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = PageBitmapInfo(bitmap.bmWidth, bitmap.bmHeight);
     HDC memory = CreateCompatibleDC(0);
     GetDIBits(memory, context.page, 0, static_cast<UINT>(bitmap.bmHeight), image.bits(), &info, DIB_RGB_COLORS);
     DeleteDC(memory);
