@@ -131,8 +131,9 @@ BOOL ClosePrinter(HANDLE printer);
 BOOL GetPrinter(HANDLE printer, DWORD level, BYTE* buffer, DWORD bufferSize, DWORD* needed);
 // Mode 0: the size of the printer's device settings block. DM_OUT_BUFFER:
 // fills `out` with the printer's defaults, changed by `in`'s set fields
-// under DM_IN_BUFFER. Answers IDOK (1), or a negative value for an unknown
-// printer. DM_IN_PROMPT is not offered here and answers IDCANCEL (2).
+// under DM_IN_BUFFER and by the user in the properties dialog under
+// DM_IN_PROMPT. Answers IDOK (1), IDCANCEL (2) when the dialog is
+// cancelled, or a negative value for an unknown printer.
 LONG DocumentProperties(HWND window, HANDLE printer, const char* device, DEVMODEA* out, const DEVMODEA* in,
                         DWORD mode);
 
