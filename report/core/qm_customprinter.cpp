@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/ui/dialogs.h"
 #include "report/core/qm_units.h"
 
 void TQmPrinterCanvas::CreateHandle() {
@@ -366,7 +367,19 @@ void TQmPrinter::ApplyPaper(int width, int height) {
     GlobalFree(copy);
 }
 
-bool TQmPrinter::ShowPropertiesDialog() { return false; }
+bool TQmPrinter::ShowPropertiesDialog() {
+    CriticalSectionScope scope(lock_);
+    HGLOBAL copy = GetDevModeCopy();
+    if (!copy) return false;
+    auto* mode = static_cast<DEVMODEA*>(GlobalLock(copy));
+    // A cancelled dialog answers IDCANCEL, which is positive too.
+    const bool confirmed = DocumentProperties(0, 0, GetPrinterInfo()->Device.c_str(), mode, mode,
+                                              DM_IN_PROMPT | DM_IN_BUFFER | DM_OUT_BUFFER) == IDOK;
+    GlobalUnlock(copy);
+    if (confirmed) SetDevMode(copy);
+    GlobalFree(copy);
+    return confirmed;
+}
 
 void TQmPageSetting::SetMarginValue(int index, double value) {
     if (!(value >= 0)) return;

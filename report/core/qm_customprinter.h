@@ -138,7 +138,8 @@ public:
     // Writes paper, orientation, copies, bin, colour and duplex into the
     // device settings.
     void ApplyPaper(int width, int height);
-    // The printer's own properties dialog is not offered: False.
+    // The printer's properties dialog on a copy of the settings; True (and
+    // the settings taken) when the user confirms.
     bool ShowPropertiesDialog();
 
 private:

@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "platform/print/printerbackend.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/modalresponder.h"
 #include "report/core/qm_customprinter.h"
 #include "support/temp_dir.h"
 
@@ -104,6 +106,24 @@ TEST_F(QmCustomPrinterTest, OneJobOnePageAndPaperChangesAtTheNextPage) {
     printer_->EndDoc();
     EXPECT_FALSE(printer_->Printing());
     EXPECT_EQ(printer_->PageNumber(), 0);
+}
+
+TEST_F(QmCustomPrinterTest, ThePropertiesDialogChangesTheSettings) {
+    ResetModalResponder();
+    PushModalAnswer({mrOk, "Orientation=1\nCopies=2"});
+    EXPECT_TRUE(printer_->ShowPropertiesDialog());
+    ASSERT_EQ(ModalQuestions().size(), 1u);
+    EXPECT_EQ(ModalQuestions()[0].kind, "PrinterProperties");
+    EXPECT_EQ(ModalQuestions()[0].caption, "Exact");
+    EXPECT_EQ(printer_->GetDevMode()->dmOrientation, DMORIENT_LANDSCAPE);
+    EXPECT_EQ(printer_->GetDevMode()->dmCopies, 2);
+    printer_->ReadDeviceSettings();
+    EXPECT_EQ(printer_->Orientation, 1);
+
+    PushModalAnswer({mrCancel, "Orientation=0"});
+    EXPECT_FALSE(printer_->ShowPropertiesDialog());
+    EXPECT_EQ(printer_->GetDevMode()->dmOrientation, DMORIENT_LANDSCAPE);
+    ResetModalResponder();
 }
 
 TEST(QmPageSetting, MarginsColumnsAndTurning) {
