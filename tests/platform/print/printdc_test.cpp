@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
+#include "pdf_tools.h"
 #include "platform/print/printerbackend.h"
 #include "platform/print/winspool.h"
 #include "platform/rtl/codepage.h"
@@ -19,22 +17,6 @@
 #include "support/temp_dir.h"
 
 namespace {
-
-std::string Output(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char chunk[512];
-        while (std::size_t n = fread(chunk, 1, sizeof chunk, pipe)) output.append(chunk, n);
-        pclose(pipe);
-    }
-    return output;
-}
-
-// The "Pages:" line of pdfinfo's report; 0 without one.
-int PageCount(const std::string& report) {
-    const std::size_t at = report.find("Pages:");
-    return at == std::string::npos ? 0 : std::atoi(report.c_str() + at + 6);
-}
 
 // A binary PPM as pdftoppm writes it: its size and RGB bytes.
 struct Pixmap {
@@ -101,14 +83,14 @@ TEST_F(PdfJobTest, TwoPagesOnTwoPapersWithASquareAndChineseText) {
     ASSERT_GT(EndDoc(dc), 0);
     DeleteDC(dc);
 
-    const std::string pages = Output("pdfinfo -f 1 -l 2 '" + file + "'");
+    const std::string pages = CommandOutput("pdfinfo -f 1 -l 2 '" + file + "'");
     EXPECT_EQ(PageCount(pages), 2) << pages;
     // A4 portrait, then A5 landscape, in points.
     EXPECT_NE(pages.find("Page    1 size:  595 x 842 pts"), std::string::npos) << pages;
     EXPECT_NE(pages.find("Page    2 size:  595 x 420 pts"), std::string::npos) << pages;
 
     const int renderDpi = 100;
-    Output("pdftoppm -r " + std::to_string(renderDpi) + " -f 1 -l 1 -singlefile '" + file + "' '" + dir_.file("page") + "'");
+    CommandOutput("pdftoppm -r " + std::to_string(renderDpi) + " -f 1 -l 1 -singlefile '" + file + "' '" + dir_.file("page") + "'");
     const Pixmap page = ReadPpm(dir_.file("page.ppm"));
     ASSERT_EQ(page.width, Mm(210, renderDpi));
     // The square's edges lie within a pixel of 20..30 mm across and 30..40 mm down.
@@ -122,7 +104,7 @@ TEST_F(PdfJobTest, TwoPagesOnTwoPapersWithASquareAndChineseText) {
     for (int y = Mm(60, renderDpi); y < Mm(70, renderDpi); ++y)
         for (int x = Mm(20, renderDpi); x < Mm(70, renderDpi); ++x) inked += page.Dark(x, y);
     EXPECT_GT(inked, 50);
-    Output("pdftoppm -png -r " + std::to_string(renderDpi) + " -f 1 -l 1 -singlefile '" + file + "' '" + ScreenshotDir() +
+    CommandOutput("pdftoppm -png -r " + std::to_string(renderDpi) + " -f 1 -l 1 -singlefile '" + file + "' '" + ScreenshotDir() +
         "print-pdf'");
 }
 
@@ -135,7 +117,7 @@ TEST_F(PdfJobTest, WithoutAnOutputFileTheUserChoosesOne) {
     StartPage(dc);
     EndPage(dc);
     EndDoc(dc);
-    EXPECT_EQ(PageCount(Output("pdfinfo '" + dir_.file("chosen.pdf") + "'")), 1);
+    EXPECT_EQ(PageCount(CommandOutput("pdfinfo '" + dir_.file("chosen.pdf") + "'")), 1);
     PushModalAnswer({0, ""});  // cancelled
     EXPECT_EQ(StartDoc(dc, &info), SP_ERROR);
     DeleteDC(dc);
