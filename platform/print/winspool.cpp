@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/print/printerbackend.h"
+#include "platform/print/propertiesdialog.h"
 #include "platform/rtl/kernel.h"
 #include "platform/ui/dialogs.h"
 
@@ -239,11 +240,10 @@ LONG DocumentProperties(HWND /*window*/, HANDLE printer, const char* device, DEV
         return -1;
     }
     if (mode == 0) return sizeof(DEVMODEA);
-    if (mode & DM_IN_PROMPT) return IDCANCEL;
-    if (!(mode & DM_OUT_BUFFER) || !out) return IDOK;
     DEVMODEA result = DefaultDevMode(*found);
     if ((mode & DM_IN_BUFFER) && in) ApplySetFields(result, *in);
-    *out = result;
+    if ((mode & DM_IN_PROMPT) && !RunPrinterPropertiesDialog(*found, result)) return IDCANCEL;
+    if ((mode & DM_OUT_BUFFER) && out) *out = result;
     return IDOK;
 }
 

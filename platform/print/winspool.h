@@ -131,10 +131,38 @@ BOOL ClosePrinter(HANDLE printer);
 BOOL GetPrinter(HANDLE printer, DWORD level, BYTE* buffer, DWORD bufferSize, DWORD* needed);
 // Mode 0: the size of the printer's device settings block. DM_OUT_BUFFER:
 // fills `out` with the printer's defaults, changed by `in`'s set fields
-// under DM_IN_BUFFER. Answers IDOK (1), or a negative value for an unknown
-// printer. DM_IN_PROMPT is not offered here and answers IDCANCEL (2).
+// under DM_IN_BUFFER and by the user in the properties dialog under
+// DM_IN_PROMPT. Answers IDOK (1), IDCANCEL (2) when the dialog is
+// cancelled, or a negative value for an unknown printer.
 LONG DocumentProperties(HWND window, HANDLE printer, const char* device, DEVMODEA* out, const DEVMODEA* in,
                         DWORD mode);
+
+// Printer device contexts. Pages are drawn into a bitmap at the printer's
+// resolution (at most 300 pixels per inch) by every GDI call, and each
+// finished page goes to the printer, or into a PDF file for the printer
+// "PDF". The paper and orientation come from the device settings block
+// (the printer's defaults without one); ResetDC changes them for the next
+// page of a running job and answers the context to use from then on.
+struct DOCINFOA {
+    int cbSize;
+    const char* lpszDocName;
+    const char* lpszOutput;  // a file to print into, or nullptr
+    const char* lpszDatatype;
+    DWORD fwType;
+};
+constexpr int SP_ERROR = -1;
+
+HDC CreateDC(const char* driver, const char* device, const char* port, const DEVMODEA* mode);
+HDC CreateIC(const char* driver, const char* device, const char* port, const DEVMODEA* mode);
+HDC ResetDC(HDC dc, const DEVMODEA* mode);
+// Starts a job: a positive job number, or SP_ERROR (also when the PDF
+// printer has no output file and none is chosen in the save dialog).
+int StartDoc(HDC dc, const DOCINFOA* info);
+int StartPage(HDC dc);
+int EndPage(HDC dc);
+int EndDoc(HDC dc);
+// Ends the job without finishing its output.
+int AbortDoc(HDC dc);
 
 // The number of elements of the capability, filling `output` when it is
 // not null; -1 for an unknown printer or capability.

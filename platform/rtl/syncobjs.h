@@ -19,3 +19,15 @@ public:
 private:
     std::recursive_mutex mutex_;
 };
+
+// Holds a critical section for one scope, however the scope ends.
+class CriticalSectionScope {
+public:
+    explicit CriticalSectionScope(TCriticalSection& section) : section_(section) { section_.Enter(); }
+    ~CriticalSectionScope() { section_.Leave(); }
+    CriticalSectionScope(const CriticalSectionScope&) = delete;
+    CriticalSectionScope& operator=(const CriticalSectionScope&) = delete;
+
+private:
+    TCriticalSection& section_;
+};

@@ -29,28 +29,17 @@ const std::array<TPaperInfo, 67> QmBuiltinPapers = {{
 const std::array<TPaperInfo, 5> QmExtraPapers = {{
     {800, 1840, 2600}, {801, 1300, 1840}, {802, 1400, 2030}, {803, 3778, 2794}, {804, 2159, 2794}}};
 
-namespace {
-
-class LockScope {
-public:
-    explicit LockScope(TCriticalSection& lock) : lock_(lock) { lock_.Enter(); }
-    ~LockScope() { lock_.Leave(); }
-    LockScope(const LockScope&) = delete;
-    LockScope& operator=(const LockScope&) = delete;
-
-private:
-    TCriticalSection& lock_;
-};
-
-const TPaperInfo* BuiltinPaper(int code) {
+const TPaperInfo* FindBuiltinPaper(int code) {
     const auto found = std::find_if(QmBuiltinPapers.begin(), QmBuiltinPapers.end(),
                                     [code](const TPaperInfo& p) { return p.Code == code; });
     return found == QmBuiltinPapers.end() ? nullptr : &*found;
 }
 
+namespace {
+
 AnsiString BuiltinPaperName(int code) {
     if (code == QmCustomPaperCode) return LoadReportString(qmsCustomPaperSize);
-    const TPaperInfo* paper = BuiltinPaper(code);
+    const TPaperInfo* paper = FindBuiltinPaper(code);
     return paper ? LoadReportString(qmsPaperNames + static_cast<int>(paper - QmBuiltinPapers.data())) : AnsiString();
 }
 
@@ -79,7 +68,7 @@ std::vector<Element> Capability(const AnsiString& device, const AnsiString& port
 
 template <class Action>
 auto TQmPrinterInfo::Locked(Action action) {
-    LockScope scope(lock_);
+    CriticalSectionScope scope(lock_);
     if (!filled_) Fill();
     return action();
 }
@@ -212,7 +201,7 @@ void TQmPrinterInfo::NormalizePapers(std::vector<AnsiString> names, std::vector<
         Paper paper{names[i], codes[i], widths[i], heights[i]};
         if (static_cast<long>(i) == custom && paper.width < 0) paper.width = paper.height = 0;
         if (paper.width < 0 || paper.height < 0) {
-            const TPaperInfo* builtin = BuiltinPaper(paper.code);
+            const TPaperInfo* builtin = FindBuiltinPaper(paper.code);
             paper.width = builtin ? builtin->Width : 0;
             paper.height = builtin ? builtin->Height : 0;
         }
@@ -255,7 +244,7 @@ TQmPrinterList::~TQmPrinterList() {
 TQmPrinterInfo* TQmPrinterList::Entry(int index) const { return static_cast<TQmPrinterInfo*>(entries_->Objects(index)); }
 
 void TQmPrinterList::FillPrinters() {
-    LockScope scope(lock_);
+    CriticalSectionScope scope(lock_);
     for (int i = 0; i < entries_->Count(); ++i) delete Entry(i);
     entries_->Clear();
     DWORD needed = 0, returned = 0;
@@ -274,7 +263,7 @@ void TQmPrinterList::FillPrinters() {
 }
 
 void TQmPrinterList::FindDefault() {
-    LockScope scope(lock_);
+    CriticalSectionScope scope(lock_);
     defaultIndex_ = 1;
     AnsiString name;
     DWORD needed = 0, returned = 0;
@@ -300,12 +289,12 @@ void TQmPrinterList::FindDefault() {
 }
 
 int TQmPrinterList::GetCount() {
-    LockScope scope(lock_);
+    CriticalSectionScope scope(lock_);
     return entries_->Count();
 }
 
 TQmPrinterInfo* TQmPrinterList::GetPrinterInfo(int index) {
-    LockScope scope(lock_);
+    CriticalSectionScope scope(lock_);
     const int entry = index == 0 ? defaultIndex_ : index;
     if (entry < 0 || entry >= entries_->Count()) throw EListError(Format("List index out of bounds (%d)", {entry}));
     return Entry(entry);

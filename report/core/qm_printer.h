@@ -23,6 +23,8 @@ struct TPaperInfo {
 extern const std::array<TPaperInfo, 67> QmBuiltinPapers;
 extern const std::array<TPaperInfo, 5> QmExtraPapers;
 constexpr int QmCustomPaperCode = 256;
+// The built-in paper of the code, or nullptr.
+const TPaperInfo* FindBuiltinPaper(int code);
 constexpr int QmDefaultBinCode = 65535;
 
 // One printer entry. Every operation takes the entry's lock.

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr double kInchesPerMillimetre = 0.03937f;
 constexpr double kPixelsPerInch = 96;
 
 double RoundTo(double value, double scale) { return std::nearbyint(value * scale) / scale; }
@@ -15,8 +14,8 @@ double RoundTo(double value, double scale) { return std::nearbyint(value * scale
 double FromInternalUnits(Integer value, TQmUnitType unit) {
     const double millimetres = value / 1000.0;
     switch (unit) {
-    case qmutScreenPixels: return RoundTo(millimetres * kInchesPerMillimetre * kPixelsPerInch, 100);
-    case qmutInches: return RoundTo(millimetres * kInchesPerMillimetre, 10000);
+    case qmutScreenPixels: return RoundTo(millimetres * QmInchesPerMillimetre * kPixelsPerInch, 100);
+    case qmutInches: return RoundTo(millimetres * QmInchesPerMillimetre, 10000);
     case qmutMillimeters: return millimetres;
     case qmutMMThousandths: return value;
     default: return 0;
@@ -25,8 +24,8 @@ double FromInternalUnits(Integer value, TQmUnitType unit) {
 
 Integer ToInternalUnits(TQmUnitType unit, double value) {
     switch (unit) {
-    case qmutScreenPixels: return static_cast<Integer>(std::nearbyint(value / kPixelsPerInch / kInchesPerMillimetre * 1000));
-    case qmutInches: return static_cast<Integer>(std::nearbyint(value / kInchesPerMillimetre * 1000));
+    case qmutScreenPixels: return static_cast<Integer>(std::nearbyint(value / kPixelsPerInch / QmInchesPerMillimetre * 1000));
+    case qmutInches: return static_cast<Integer>(std::nearbyint(value / QmInchesPerMillimetre * 1000));
     case qmutMillimeters: return static_cast<Integer>(std::nearbyint(value * 1000));
     case qmutMMThousandths: return static_cast<Integer>(std::nearbyint(value));
     default: return 0;

@@ -7,6 +7,8 @@
 #include "platform/rtl/types.h"
 #include "report/core/qm_common.h"
 
+constexpr double QmInchesPerMillimetre = 0.03937f;
+
 // Pixels with two decimals, inches with four, millimetres unrounded,
 // thousandths as they are; 0 for an unknown unit.
 double FromInternalUnits(Integer value, TQmUnitType unit);

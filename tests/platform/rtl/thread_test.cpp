@@ -161,4 +161,23 @@ TEST(CriticalSection, IsReentrantAndExcludesOtherThreads) {
     EXPECT_TRUE(otherGotIt);
 }
 
+TEST(CriticalSection, AScopeHoldsItUntilItEndsEvenByAnException) {
+    TCriticalSection section;
+    auto otherCanEnter = [&] {
+        bool entered = false;
+        std::thread([&] {
+            entered = section.TryEnter();
+            if (entered) section.Leave();
+        }).join();
+        return entered;
+    };
+    try {
+        CriticalSectionScope scope(section);
+        EXPECT_FALSE(otherCanEnter());
+        throw Exception("leaving");
+    } catch (const Exception&) {
+    }
+    EXPECT_TRUE(otherCanEnter());
+}
+
 }  // namespace

@@ -1,0 +1,263 @@
+// Printer device contexts and print jobs: each page is drawn into a page
+// bitmap through a printer surface DC, and handed to Qt (a QPrinter, or a
+// QPdfWriter for the PDF printer) when it ends. The page bitmap is made
+// again for a new paper, so paper and orientation may change between the
+// pages of one job.
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "platform/print/printerbackend.h"
+#include "platform/print/winspool.h"
+#include "platform/rtl/codepage.h"
+#include "platform/ui/filedialogs.h"
+#include "platform/ui/surfacedc.h"
+#include "platform/ui/wingdi.h"
+
+namespace {
+
+constexpr int kMaxRasterDpi = 300;
+
+struct PaperSize {
+    double widthMm = 210, heightMm = 297;  // as the page is printed (oriented)
+};
+
+struct Job {
+    std::unique_ptr<QPagedPaintDevice> device;
+    QPainter painter;
+    bool begun = false;
+};
+
+struct PrinterDC {
+    PrinterDescription printer;
+    PaperSize paper;
+    int dpi = kMaxRasterDpi;
+    HBITMAP page = 0;
+    std::shared_ptr<Job> job;
+};
+
+struct PrinterDCs {
+    std::mutex mutex;
+    std::map<HDC, PrinterDC> contexts;
+};
+
+PrinterDCs& Contexts() {
+    static PrinterDCs contexts;
+    return contexts;
+}
+
+// The printer DC behind `dc`, when it is still the one made here (the
+// platform's DeleteDC may have freed it, and its number been given again).
+PrinterDC* Find(HDC dc) {
+    PrinterDCs& all = Contexts();
+    const auto found = all.contexts.find(dc);
+    if (found == all.contexts.end()) return nullptr;
+    if (GetCurrentObject(dc, OBJ_BITMAP) != found->second.page) {
+        DeleteObject(found->second.page);
+        all.contexts.erase(found);
+        return nullptr;
+    }
+    return &found->second;
+}
+
+PaperSize PaperOf(const PrinterDescription& printer, const DEVMODEA& mode) {
+    PaperSize size;
+    const auto paper = std::find_if(printer.Papers.begin(), printer.Papers.end(),
+                                    [&](const PrinterPaper& p) { return p.Code == mode.dmPaperSize; });
+    if ((mode.dmFields & DM_PAPERWIDTH) && (mode.dmFields & DM_PAPERLENGTH) && mode.dmPaperWidth > 0 &&
+        mode.dmPaperLength > 0) {
+        size = {mode.dmPaperWidth / 10.0, mode.dmPaperLength / 10.0};
+    } else if (paper != printer.Papers.end() && paper->Width > 0 && paper->Height > 0) {
+        size = {paper->Width / 10.0, paper->Height / 10.0};
+    } else if (const QPageSize known(QPageSize::id(mode.dmPaperSize)); known.isValid()) {
+        const QSizeF mm = known.size(QPageSize::Millimeter);
+        size = {mm.width(), mm.height()};
+    }
+    if (mode.dmOrientation == DMORIENT_LANDSCAPE) std::swap(size.widthMm, size.heightMm);
+    return size;
+}
+
+// A 32-bit top-down picture of the size, as page bitmaps are kept.
+BITMAPINFO PageBitmapInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    return info;
+}
+
+// A page bitmap and its DC for the paper; records it and answers the DC.
+HDC MakeContext(PrinterDC context) {
+    const int width = static_cast<int>(std::lround(context.paper.widthMm / 25.4 * context.dpi));
+    const int height = static_cast<int>(std::lround(context.paper.heightMm / 25.4 * context.dpi));
+    BITMAPINFO info = PageBitmapInfo(width, height);
+    void* bits = nullptr;
+    context.page = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
+    if (!context.page) return 0;
+    SurfaceDCOptions options{};
+    options.dpi = context.dpi;
+    options.printer = true;
+    HDC dc = CreateSurfaceDC(context.page, options);
+    if (!dc) {
+        DeleteObject(context.page);
+        return 0;
+    }
+    PatBlt(dc, 0, 0, width, height, WHITENESS);
+    Contexts().contexts[dc] = std::move(context);
+    return dc;
+}
+
+HDC CreatePrinterContext(const char* device, const DEVMODEA* mode) {
+    const std::optional<PrinterDescription> printer = device ? FindPrinter(device) : std::nullopt;
+    if (!printer) return 0;
+    DEVMODEA settings{};
+    HANDLE handle = 0;
+    OpenPrinter(device, &handle, nullptr);
+    DocumentProperties(0, handle, device, &settings, mode, DM_OUT_BUFFER | (mode ? DM_IN_BUFFER : 0));
+    ClosePrinter(handle);
+    std::lock_guard lock(Contexts().mutex);
+    return MakeContext({*printer, PaperOf(*printer, settings), std::min(printer->PixelsPerInch, kMaxRasterDpi), 0, {}});
+}
+
+QPageLayout LayoutOf(const PaperSize& paper) {
+    return QPageLayout(QPageSize(QSizeF(paper.widthMm, paper.heightMm), QPageSize::Millimeter), QPageLayout::Portrait,
+                       QMarginsF());
+}
+
+// The output file of a PDF job: the one given, else the one the user picks.
+QString PdfFileName(const DOCINFOA* info) {
+    if (info && info->lpszOutput && *info->lpszOutput) return QString::fromStdString(AnsiToUtf8(info->lpszOutput));
+    auto dialog = std::unique_ptr<TSaveDialog>(TSaveDialog::Create(nullptr));
+    dialog->SetFilter("PDF (*.pdf)|*.pdf");
+    dialog->SetDefaultExt("pdf");
+    if (!dialog->Execute()) return {};
+    return QString::fromStdString(AnsiToUtf8(dialog->FileName()));
+}
+
+std::unique_ptr<QPagedPaintDevice> OutputDevice(const PrinterDescription& printer, const DOCINFOA* info) {
+    const QString title = info && info->lpszDocName ? QString::fromStdString(AnsiToUtf8(info->lpszDocName)) : QString();
+    if (printer.Name == "PDF") {
+        const QString file = PdfFileName(info);
+        if (file.isEmpty()) return nullptr;
+        auto writer = std::make_unique<QPdfWriter>(file);
+        writer->setTitle(title);
+        writer->setResolution(kMaxRasterDpi);
+        return writer;
+    }
+    auto qprinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    qprinter->setPrinterName(QString::fromStdString(AnsiToUtf8(printer.Name)));
+    qprinter->setDocName(title);
+    qprinter->setFullPage(true);
+    if (info && info->lpszOutput && *info->lpszOutput)
+        qprinter->setOutputFileName(QString::fromStdString(AnsiToUtf8(info->lpszOutput)));
+    return qprinter;
+}
+
+// The page bitmap's pixels, painted over the whole page.
+void PrintPage(PrinterDC& context) {
+    Job& job = *context.job;
+    job.device->setPageLayout(LayoutOf(context.paper));
+    if (!job.begun) {
+        job.begun = job.painter.begin(job.device.get());
+    } else {
+        job.device->newPage();
+    }
+    if (!job.begun) return;
+    BITMAP bitmap{};
+    GetObject(context.page, sizeof bitmap, &bitmap);
+    QImage image(bitmap.bmWidth, bitmap.bmHeight, QImage::Format_RGB32);
+    BITMAPINFO info = PageBitmapInfo(bitmap.bmWidth, bitmap.bmHeight);
+    HDC memory = CreateCompatibleDC(0);
+    GetDIBits(memory, context.page, 0, static_cast<UINT>(bitmap.bmHeight), image.bits(), &info, DIB_RGB_COLORS);
+    DeleteDC(memory);
+    const QRectF page = job.device->pageLayout().fullRectPixels(job.device->logicalDpiX());
+    job.painter.drawImage(QRectF(0, 0, page.width(), page.height()), image);
+}
+
+}  // namespace
+
+HDC CreateDC(const char* /*driver*/, const char* device, const char* /*port*/, const DEVMODEA* mode) {
+    return CreatePrinterContext(device, mode);
+}
+
+HDC CreateIC(const char* driver, const char* device, const char* port, const DEVMODEA* mode) {
+    return CreateDC(driver, device, port, mode);
+}
+
+HDC ResetDC(HDC dc, const DEVMODEA* mode) {
+    std::lock_guard lock(Contexts().mutex);
+    PrinterDC* context = Find(dc);
+    if (!context || !mode) return 0;
+    PrinterDC changed = *context;
+    DEVMODEA settings{};
+    HANDLE handle = 0;
+    OpenPrinter(changed.printer.Name.c_str(), &handle, nullptr);
+    DocumentProperties(0, handle, nullptr, &settings, mode, DM_OUT_BUFFER | DM_IN_BUFFER);
+    ClosePrinter(handle);
+    changed.paper = PaperOf(changed.printer, settings);
+    HDC reset = MakeContext(std::move(changed));
+    if (!reset) return 0;
+    DeleteObject(context->page);
+    Contexts().contexts.erase(dc);
+    DeleteDC(dc);
+    return reset;
+}
+
+int StartDoc(HDC dc, const DOCINFOA* info) {
+    std::lock_guard lock(Contexts().mutex);
+    PrinterDC* context = Find(dc);
+    if (!context || context->job) return SP_ERROR;
+    auto job = std::make_shared<Job>();
+    job->device = OutputDevice(context->printer, info);
+    if (!job->device) return SP_ERROR;
+    context->job = std::move(job);
+    return 1;
+}
+
+int StartPage(HDC dc) {
+    std::lock_guard lock(Contexts().mutex);
+    PrinterDC* context = Find(dc);
+    if (!context || !context->job) return SP_ERROR;
+    BITMAP bitmap{};
+    GetObject(context->page, sizeof bitmap, &bitmap);
+    PatBlt(dc, 0, 0, bitmap.bmWidth, bitmap.bmHeight, WHITENESS);
+    return 1;
+}
+
+int EndPage(HDC dc) {
+    std::lock_guard lock(Contexts().mutex);
+    PrinterDC* context = Find(dc);
+    if (!context || !context->job) return SP_ERROR;
+    PrintPage(*context);
+    return context->job->begun ? 1 : SP_ERROR;
+}
+
+int EndDoc(HDC dc) {
+    std::lock_guard lock(Contexts().mutex);
+    PrinterDC* context = Find(dc);
+    if (!context || !context->job) return SP_ERROR;
+    if (context->job->begun) context->job->painter.end();
+    context->job.reset();
+    return 1;
+}
+
+int AbortDoc(HDC dc) {
+    std::lock_guard lock(Contexts().mutex);
+    PrinterDC* context = Find(dc);
+    if (!context || !context->job) return SP_ERROR;
+    if (auto* printer = dynamic_cast<QPrinter*>(context->job->device.get())) printer->abort();
+    if (context->job->begun) context->job->painter.end();
+    context->job.reset();
+    return 1;
+}

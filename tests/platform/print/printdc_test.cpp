@@ -1,0 +1,127 @@
+// A print job on the PDF printer: two pages on different papers written to
+// a file, read back with poppler's tools — the page sizes, a square where
+// it was drawn, Chinese text on the page.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <memory>
+
+#include "pdf_tools.h"
+#include "platform/print/printerbackend.h"
+#include "platform/print/winspool.h"
+#include "platform/rtl/codepage.h"
+#include "platform/ui/modalresponder.h"
+#include "platform/ui/userdraw.h"
+#include "platform/ui/wingdi.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// A binary PPM as pdftoppm writes it: its size and RGB bytes.
+struct Pixmap {
+    int width = 0, height = 0;
+    std::string rgb;
+    bool Dark(int x, int y) const {
+        const auto* p = reinterpret_cast<const unsigned char*>(rgb.data()) + (static_cast<std::size_t>(y) * width + x) * 3;
+        return p[0] < 80 && p[1] < 80 && p[2] < 80;
+    }
+};
+
+Pixmap ReadPpm(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string magic;
+    int maxValue = 0;
+    Pixmap pixmap;
+    in >> magic >> pixmap.width >> pixmap.height >> maxValue;
+    in.get();
+    pixmap.rgb.assign(std::istreambuf_iterator<char>(in), {});
+    return pixmap;
+}
+
+int Mm(double mm, int dpi) { return static_cast<int>(std::lround(mm / 25.4 * dpi)); }
+
+class PdfJobTest : public testing::Test {
+protected:
+    void TearDown() override { SetPrinterBackend(nullptr); }
+    TempDir dir_;
+};
+
+TEST_F(PdfJobTest, TwoPagesOnTwoPapersWithASquareAndChineseText) {
+    const std::string file = dir_.file("job.pdf");
+    DEVMODEA a4{};
+    a4.dmFields = DM_PAPERSIZE | DM_ORIENTATION;
+    a4.dmPaperSize = DMPAPER_A4;
+    a4.dmOrientation = DMORIENT_PORTRAIT;
+    HDC dc = CreateDC(nullptr, "PDF", nullptr, &a4);
+    ASSERT_NE(dc, HDC(0));
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    EXPECT_EQ(GetDeviceCaps(dc, PHYSICALWIDTH), Mm(210, dpi));
+
+    DOCINFOA info{sizeof(DOCINFOA), "顾客取机凭证", file.c_str(), nullptr, 0};
+    ASSERT_GT(StartDoc(dc, &info), 0);
+    ASSERT_GT(StartPage(dc), 0);
+    const RECT square{Mm(20, dpi), Mm(30, dpi), Mm(30, dpi), Mm(40, dpi)};
+    FillRect(dc, &square, HBRUSH(GetStockObject(BLACK_BRUSH)));
+    HFONT font = CreateFont(-Mm(8, dpi), 0, 0, 0, 400, 0, 0, 0, 134, 0, 0, 0, 0, "宋体");
+    HGDIOBJ old = SelectObject(dc, font);
+    const AnsiString text = "顾客取机凭证";
+    TextOut(dc, Mm(20, dpi), Mm(60, dpi), text.c_str(), static_cast<int>(text.size()));
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ASSERT_GT(EndPage(dc), 0);
+
+    DEVMODEA a5 = a4;
+    a5.dmPaperSize = DMPAPER_A5;
+    a5.dmOrientation = DMORIENT_LANDSCAPE;
+    dc = ResetDC(dc, &a5);
+    ASSERT_NE(dc, HDC(0));
+    EXPECT_EQ(GetDeviceCaps(dc, PHYSICALWIDTH), Mm(210, dpi));
+    EXPECT_EQ(GetDeviceCaps(dc, PHYSICALHEIGHT), Mm(148, dpi));
+    ASSERT_GT(StartPage(dc), 0);
+    ASSERT_GT(EndPage(dc), 0);
+    ASSERT_GT(EndDoc(dc), 0);
+    DeleteDC(dc);
+
+    const std::string pages = CommandOutput("pdfinfo -f 1 -l 2 '" + file + "'");
+    EXPECT_EQ(PageCount(pages), 2) << pages;
+    // A4 portrait, then A5 landscape, in points.
+    EXPECT_NE(pages.find("Page    1 size:  595 x 842 pts"), std::string::npos) << pages;
+    EXPECT_NE(pages.find("Page    2 size:  595 x 420 pts"), std::string::npos) << pages;
+
+    const int renderDpi = 100;
+    CommandOutput("pdftoppm -r " + std::to_string(renderDpi) + " -f 1 -l 1 -singlefile '" + file + "' '" + dir_.file("page") + "'");
+    const Pixmap page = ReadPpm(dir_.file("page.ppm"));
+    ASSERT_EQ(page.width, Mm(210, renderDpi));
+    // The square's edges lie within a pixel of 20..30 mm across and 30..40 mm down.
+    EXPECT_TRUE(page.Dark(Mm(20, renderDpi) + 1, Mm(30, renderDpi) + 1));
+    EXPECT_TRUE(page.Dark(Mm(30, renderDpi) - 2, Mm(40, renderDpi) - 2));
+    EXPECT_FALSE(page.Dark(Mm(20, renderDpi) - 2, Mm(35, renderDpi)));
+    EXPECT_FALSE(page.Dark(Mm(30, renderDpi) + 2, Mm(35, renderDpi)));
+    EXPECT_FALSE(page.Dark(Mm(25, renderDpi), Mm(30, renderDpi) - 2));
+    EXPECT_FALSE(page.Dark(Mm(25, renderDpi), Mm(40, renderDpi) + 2));
+    int inked = 0;  // the text's strokes
+    for (int y = Mm(60, renderDpi); y < Mm(70, renderDpi); ++y)
+        for (int x = Mm(20, renderDpi); x < Mm(70, renderDpi); ++x) inked += page.Dark(x, y);
+    EXPECT_GT(inked, 50);
+    CommandOutput("pdftoppm -png -r " + std::to_string(renderDpi) + " -f 1 -l 1 -singlefile '" + file + "' '" + ScreenshotDir() +
+        "print-pdf'");
+}
+
+TEST_F(PdfJobTest, WithoutAnOutputFileTheUserChoosesOne) {
+    ResetModalResponder();
+    PushModalAnswer({1, dir_.file("chosen.pdf")});
+    HDC dc = CreateDC(nullptr, "PDF", nullptr, nullptr);
+    DOCINFOA info{sizeof(DOCINFOA), "x", nullptr, nullptr, 0};
+    ASSERT_GT(StartDoc(dc, &info), 0);
+    StartPage(dc);
+    EndPage(dc);
+    EndDoc(dc);
+    EXPECT_EQ(PageCount(CommandOutput("pdfinfo '" + dir_.file("chosen.pdf") + "'")), 1);
+    PushModalAnswer({0, ""});  // cancelled
+    EXPECT_EQ(StartDoc(dc, &info), SP_ERROR);
+    DeleteDC(dc);
+    ResetModalResponder();
+}
+
+}  // namespace
