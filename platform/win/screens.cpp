@@ -21,19 +21,17 @@ int MonitorIndex(HMONITOR monitor) {
     return index >= 0 && index < ws::MonitorCount() ? index : -1;
 }
 
-// Areas and distances in 64 bits: a rectangle far off any screen must not
-// wrap them.
+// Areas in 64 bits and distances as doubles: a rectangle far off any
+// screen must not wrap them (a squared distance can pass 2^63).
 std::int64_t Overlap(const RECT& a, const RECT& b) {
     RECT common;
     if (!IntersectRect(&common, &a, &b)) return 0;
     return (std::int64_t(common.right) - common.left) * (std::int64_t(common.bottom) - common.top);
 }
 
-std::int64_t DistanceSquared(const RECT& r, POINT p) {
-    const auto axis = [](std::int64_t v, std::int64_t low, std::int64_t high) {
-        return v < low ? low - v : v >= high ? v - high + 1 : 0;
-    };
-    const std::int64_t dx = axis(p.x, r.left, r.right), dy = axis(p.y, r.top, r.bottom);
+double DistanceSquared(const RECT& r, POINT p) {
+    const auto axis = [](double v, double low, double high) { return v < low ? low - v : v >= high ? v - high + 1 : 0; };
+    const double dx = axis(p.x, r.left, r.right), dy = axis(p.y, r.top, r.bottom);
     return dx * dx + dy * dy;
 }
 
@@ -102,14 +100,15 @@ Module* FindModule(HMODULE module) {
 HMONITOR MonitorFromRect(const RECT* rect, DWORD flags) {
     if (!rect) return 0;
     int best = -1;
-    std::int64_t bestArea = 0, nearest = -1;
+    std::int64_t bestArea = 0;
+    double nearest = -1;
     int nearestIndex = 0;
     for (int i = 0; i < ws::MonitorCount(); ++i) {
         RECT bounds, work;
         ws::MonitorArea(i, &bounds, &work);
         const std::int64_t area = Overlap(bounds, *rect);
         if (area > bestArea) best = i, bestArea = area;
-        const std::int64_t d = DistanceSquared(bounds, {rect->left, rect->top});
+        const double d = DistanceSquared(bounds, {rect->left, rect->top});
         if (nearest < 0 || d < nearest) nearest = d, nearestIndex = i;
     }
     if (best >= 0) return firstMonitor + HMONITOR(best);
