@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "platform/print/winspool.h"
-#include "platform/ui/globalmem.h"
+#include "platform/win/globalmem.h"
 #include "platform/ui/graphics.h"
 #include "report/core/qm_printer.h"
 

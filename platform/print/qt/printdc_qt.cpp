@@ -20,8 +20,8 @@
 #include "platform/print/winspool.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/filedialogs.h"
-#include "platform/ui/surfacedc.h"
-#include "platform/ui/wingdi.h"
+#include "platform/gdi/surfacedc.h"
+#include "platform/gdi/wingdi.h"
 
 namespace {
 

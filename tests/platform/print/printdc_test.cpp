@@ -12,8 +12,8 @@
 #include "platform/print/winspool.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/modalresponder.h"
-#include "platform/ui/userdraw.h"
-#include "platform/ui/wingdi.h"
+#include "platform/win/userdraw.h"
+#include "platform/gdi/wingdi.h"
 #include "support/temp_dir.h"
 
 namespace {
