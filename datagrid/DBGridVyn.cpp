@@ -433,10 +433,12 @@ void TCustomDBGridVyn::LinkActiveChanged(bool active) {
     sumList_->SetDataSet(DataSource() ? DataSource()->DataSet() : nullptr);
     RequestLayout();
     if (active && EditorAlwaysVisible()) ShowEditorNow();
+    UpdateVertScrollBar();
 }
 
 void TCustomDBGridVyn::DataScrolled(int distance) {
     if (!HandleAllocated()) return;
+    UpdateVertScrollBar();
     RecordChanged(nullptr);
     if (distance != 0) Invalidate();
     InvalidateFooter();
@@ -566,6 +568,7 @@ void TCustomDBGridVyn::CreateWnd() {
         RecalcRowCount();
         RecordChanged(nullptr);
     }
+    UpdateVertScrollBar();
     defaultImeMode_ = ImeMode();
     defaultImeName_ = ImeName();
 }

@@ -208,6 +208,9 @@ public:
     virtual void RebuildLayout();
     virtual void DataScrolled(int distance);
     virtual void RecordChanged(TField* field);
+    // The window's own vertical bar: record numbers of a sequenced dataset,
+    // else three positions (beginning, middle, end).
+    virtual void UpdateVertScrollBar();
     virtual void InvalidateIndicator();
     virtual void InvalidateSelection();
     // Writes the text edited in the current cell into its field.
@@ -354,6 +357,8 @@ private:
     bool inLinkLayout_ = false;
     bool paintSuppressed_ = false;
     bool rebuilding_ = false;
+    // The VisibleMode the vertical bar was last shown with (none yet: -1).
+    int vertBarMode_ = -1;
     TImeMode defaultImeMode_ = imDontCare;
     TImeName defaultImeName_;
 

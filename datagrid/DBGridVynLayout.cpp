@@ -10,6 +10,8 @@
 #include "platform/rtl/sysutils.h"
 #include "platform/rtl/valuerestorer.h"
 #include "platform/ui/measuringdc.h"
+#include "platform/ui/winscroll.h"
+#include "platform/ui/winuser.h"
 
 namespace {
 
@@ -281,9 +283,63 @@ void TCustomDBGridVyn::RebuildLayout() {
     if (!HandleAllocated() || rebuilding_) return;
     ValueRestorer<bool> guard(rebuilding_, true);
     RecalcRowCount();
+    const bool barShown = GetWindowLongPtr(Handle(), GWL_STYLE) & WS_VSCROLL;
+    UpdateVertScrollBar();
+    const bool barShownNow = GetWindowLongPtr(Handle(), GWL_STYLE) & WS_VSCROLL;
+    if (barShown != barShownNow && autoFitColWidths_) {
+        BeginLayout();
+        PostDeferredLayout();
+    }
     RecordChanged(nullptr);
     InvalidateEditor();
     Invalidate();
+}
+
+void TCustomDBGridVyn::UpdateVertScrollBar() {
+    if (!dataLink_ || !HandleAllocated()) return;
+    SCROLLINFO current{};
+    current.fMask = SIF_ALL;
+    GetScrollInfo(Handle(), SB_VERT, &current);
+    int min = 0, max = 1, page = 2, pos = 0;
+    if (dataLink_->Active()) {
+        TDataSet* dataSet = dataLink_->DataSet();
+        if (sumList_->RecordsSequenced()) {
+            const int dataRows = VisibleRowCount() - (footerRowCount_ > 0 ? footerRowCount_ + 1 : 0);
+            min = 1;
+            page = std::max(dataRows, 1);
+            max = dataSet->RecordCount() + page - 1;
+            pos = dataSet->State() >= dsInsert ? current.nPos : sumList_->VirtualRecNo();
+        } else {
+            page = 0;
+            max = 4;
+            pos = dataSet->Bof() ? 0 : dataSet->Eof() ? 4 : 2;
+        }
+    }
+    const bool external = vertScrollBar_->ExtScrollBar() != nullptr;
+    if (!vertScrollBar_->Visible() || external) max = min;
+    const TScrollBarVisibleModeVyn mode = vertScrollBar_->VisibleMode();
+    if (current.nMin == min && current.nMax == max && static_cast<int>(current.nPage) == page && current.nPos == pos &&
+        vertBarMode_ == mode)
+        return;
+    SCROLLINFO info{};
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (mode == sbAlwaysShowVyn) info.fMask |= SIF_DISABLENOSCROLL;
+    info.nMin = min;
+    info.nMax = max;
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = pos;
+    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+    // The grid's own rule of a range that cannot scroll decides, after the
+    // window's (which keeps a bar whose range just exceeds its page).
+    const bool cannotScroll = min >= max || page >= max - min;
+    if (mode == sbAlwaysShowVyn && !external) {
+        EnableScrollBar(Handle(), SB_VERT, cannotScroll ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+        ShowScrollBar(Handle(), SB_VERT, TRUE);
+    } else {
+        if (cannotScroll) EnableScrollBar(Handle(), SB_VERT, ESB_ENABLE_BOTH);
+        ShowScrollBar(Handle(), SB_VERT, !cannotScroll);
+    }
+    vertBarMode_ = mode;
 }
 
 void TCustomDBGridVyn::RecordChanged(TField*) {

@@ -29,6 +29,7 @@ void TDBGridVynScrollBar::Assign(TPersistent* source) {
 void TDBGridVynScrollBar::SetVisibleMode(TScrollBarVisibleModeVyn v) {
     if (v == visibleMode_) return;
     visibleMode_ = v;
+    if (kind_ == sbVertical) grid_->UpdateVertScrollBar();
     grid_->RequestLayout();
 }
 

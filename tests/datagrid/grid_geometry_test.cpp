@@ -1,7 +1,10 @@
 // The layout pass on a shown grid: rows with their title, spacer and
 // footer rows, row heights fitted to text, frozen and hidden columns, and
 // widths shared among auto-fit columns.
+#include "platform/data/dataset.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/winscroll.h"
+#include "platform/ui/winuser.h"
 #include "tests/datagrid/grid_fixture.h"
 
 class GridGeometryTest : public GridTest {
@@ -116,4 +119,62 @@ TEST_F(GridGeometryTest, ResizingTheLastAutoFitColumnLeavesTheOthersBases) {
     const int firstBase = grid_->Columns()->Items(0)->AutoFitBaseWidth();
     grid_->SetColWidths(2, grid_->ColWidths(2) - 20);
     EXPECT_EQ(grid_->Columns()->Items(0)->AutoFitBaseWidth(), firstBase);
+}
+
+namespace {
+
+SCROLLINFO VertInfo(TCustomGrid* grid) {
+    SCROLLINFO info{};
+    info.fMask = SIF_ALL;
+    GetScrollInfo(grid->Handle(), SB_VERT, &info);
+    return info;
+}
+
+bool VertShown(TCustomGrid* grid) { return GetWindowLongPtr(grid->Handle(), GWL_STYLE) & WS_VSCROLL; }
+
+}  // namespace
+
+TEST_F(GridGeometryTest, TheVerticalBarNumbersSequencedRecords) {
+    FillPhones(40);
+    phones_->Open();
+    grid_->SetDataSource(source_.get());
+    phones_->SetRecNo(7);
+    const SCROLLINFO info = VertInfo(grid_);
+    EXPECT_EQ(info.nMin, 1);
+    EXPECT_EQ(info.nPos, 7);
+    EXPECT_EQ(info.nMax, 40 + static_cast<int>(info.nPage) - 1);
+    EXPECT_TRUE(VertShown(grid_));
+}
+
+TEST_F(GridGeometryTest, WithoutRecordNumbersTheBarHasThreePositions) {
+    FillPhones(40);
+    phones_->SetSequenced(false);
+    phones_->Open();
+    grid_->SetDataSource(source_.get());
+    struct Step {
+        void (TDataSet::*move)();
+        int pos;
+    };
+    for (const Step& step : {Step{&TDataSet::First, 0}, Step{&TDataSet::Next, 2}, Step{&TDataSet::Last, 4}}) {
+        (phones_.get()->*step.move)();
+        EXPECT_EQ(VertInfo(grid_).nPos, step.pos);
+        EXPECT_EQ(VertInfo(grid_).nMax, 4);
+    }
+}
+
+TEST_F(GridGeometryTest, VisibleModeDecidesWhetherABarThatCannotScrollShows) {
+    FillPhones(2);
+    phones_->Open();
+    grid_->SetDataSource(source_.get());
+    EXPECT_FALSE(VertShown(grid_));  // auto: nothing to scroll
+    grid_->VertScrollBar()->SetVisibleMode(sbAlwaysShowVyn);
+    EXPECT_TRUE(VertShown(grid_));
+    grid_->VertScrollBar()->SetVisibleMode(sbNeverShowVyn);
+    EXPECT_FALSE(VertShown(grid_));
+    FillPhones(40);
+    phones_->Close();
+    phones_->Open();
+    EXPECT_FALSE(VertShown(grid_));  // never, even with records to scroll
+    grid_->VertScrollBar()->SetVisibleMode(sbAutoShowVyn);
+    EXPECT_TRUE(VertShown(grid_));
 }
