@@ -311,6 +311,8 @@ void TCustomDBGridVyn::Notification(TComponent* component, TOperation operation)
     if (operation != opRemove) return;
     if (dataLink_ && component == DataSource()) SetDataSource(nullptr);
     if (titleImageLink_ && component == TitleImages()) SetTitleImages(nullptr);
+    for (TDBGridVynScrollBar* bar : {horzScrollBar_.get(), static_cast<TDBGridVynScrollBar*>(vertScrollBar_.get())})
+        if (bar && component == bar->ExtScrollBar()) bar->SetExtScrollBar(nullptr);
     if (!columns_) return;
     for (int i = 0; i < columns_->Count(); ++i) {
         TColumnVyn* column = columns_->Items(i);

@@ -211,6 +211,11 @@ public:
     // The window's own vertical bar: record numbers of a sequenced dataset,
     // else three positions (beginning, middle, end).
     virtual void UpdateVertScrollBar();
+    // An external horizontal bar: 0..127 over the scrollable columns.
+    virtual void UpdateHorzScrollBar();
+    // The last position of a view along an axis that still fills it: the
+    // smallest cell from which the cells up to `lastCell` fit.
+    static int MaxTopLeftAlongAxis(const TGridAxisDrawInfo& axis, int lastCell);
     virtual void InvalidateIndicator();
     virtual void InvalidateSelection();
     // Writes the text edited in the current cell into its field.
@@ -252,6 +257,7 @@ protected:
     // Tab stops and grid widths of the columns.
     virtual void UpdateColumnTabsAndWidths();
     void ColWidthsChanged() override;
+    void TopLeftChanged() override;
     void TimedScroll(TGridScrollDirection direction) override;
 
     // Input methods: the current column's settings over the grid's own.

@@ -58,6 +58,7 @@ void TCustomDBGridVyn::LayoutPass() {
     }
     if (options_.Contains(dgRowSelect)) SetLeftCol(leftCol);
     RecordChanged(nullptr);
+    UpdateHorzScrollBar();
     Invalidate();
 }
 
@@ -138,7 +139,9 @@ void TCustomDBGridVyn::CountColumns() {
     SetColCount(columns_->Count() + indicatorOffset_);
     int fixed = indicatorOffset_ + (frozenCount ? frozenCols_ : 0) + hiddenInSpan;
     if (visibleColumns_->Count() == 0) --fixed;
-    SetFixedCols(std::clamp(fixed, 0, ColCount() - 1));
+    // Setting the count, even unchanged, sends the view back to the start.
+    fixed = std::clamp(fixed, 0, ColCount() - 1);
+    if (fixed != FixedCols()) SetFixedCols(fixed);
 }
 
 int TCustomDBGridVyn::LineWidth() const { return options_.Contains(dgRowLines) ? GridLineWidth() : 0; }
@@ -250,7 +253,7 @@ void TCustomDBGridVyn::MeasureTitleRow() {
 void TCustomDBGridVyn::RecalcRowCount() {
     if (!dataLink_) return;
     if (RowCount() <= topDataOffset_) SetRowCount(topDataOffset_ + 1);
-    SetFixedRows(topDataOffset_);
+    if (FixedRows() != topDataOffset_) SetFixedRows(topDataOffset_);
     const int line = LineWidth();
     const int pitch = DefaultRowHeight() + line;
     int used = 0;
@@ -340,6 +343,52 @@ void TCustomDBGridVyn::UpdateVertScrollBar() {
         ShowScrollBar(Handle(), SB_VERT, !cannotScroll);
     }
     vertBarMode_ = mode;
+    if (TScrollBar* bar = vertScrollBar_->ExtScrollBar()) {
+        const int realMax = dataLink_->Active() && sumList_->RecordsSequenced()
+                                ? dataLink_->DataSet()->RecordCount() + page - 1
+                                : max;
+        bar->SetPageSize(0);
+        bar->SetParams(pos, std::min(min, realMax), realMax);
+        bar->SetPageSize(page);
+    }
+}
+
+int TCustomDBGridVyn::MaxTopLeftAlongAxis(const TGridAxisDrawInfo& axis, int lastCell) {
+    if (lastCell < axis.FixedCellCount) return lastCell;
+    int result = lastCell;
+    int room = axis.GridExtent + axis.EffectiveLineWidth;
+    for (int cell = lastCell; cell >= axis.FixedCellCount; --cell) {
+        const int extent = axis.Extent(cell);
+        if (extent > 0) {
+            room -= extent + axis.EffectiveLineWidth;
+            if (room < axis.FixedBoundary) break;
+        }
+        result = cell;
+    }
+    return result;
+}
+
+void TCustomDBGridVyn::UpdateHorzScrollBar() {
+    TScrollBar* bar = horzScrollBar_->ExtScrollBar();
+    if (!bar) return;
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    const int page = VisibleColCount();
+    const bool allVisible = page + FixedCols() >= ColCount();
+    const int lastLeft = MaxTopLeftAlongAxis(info.Horz, ColCount() - 1);
+    const int max = allVisible ? 0 : kGridScrollRange;
+    const int pos = allVisible || lastLeft <= FixedCols()
+                        ? 0
+                        : (LeftCol() - FixedCols()) * kGridScrollRange / (lastLeft - FixedCols());
+    if (bar->Position() == pos && bar->Min() == 0 && bar->Max() == max && bar->PageSize() == page) return;
+    bar->SetPageSize(0);
+    bar->SetParams(pos, 0, max);
+    bar->SetPageSize(page);
+}
+
+void TCustomDBGridVyn::TopLeftChanged() {
+    TCustomGrid::TopLeftChanged();
+    UpdateHorzScrollBar();
 }
 
 void TCustomDBGridVyn::RecordChanged(TField*) {
@@ -390,6 +439,7 @@ void TCustomDBGridVyn::ColWidthsChanged() {
         }
         InvalidateEditor();
         OnColWidthsChanged_(this);
+        UpdateHorzScrollBar();
     } catch (...) {
         stFilter_->EndUpdate();
         throw;

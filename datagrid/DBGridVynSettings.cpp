@@ -1,6 +1,8 @@
 #include "datagrid/DBGridVynSettings.h"
 
 #include "datagrid/DBGridVyn.h"
+#include "platform/ui/msgqueue.h"
+#include "platform/ui/winuser.h"
 
 
 // ---- Scroll bars ---------------------------------------------------------------------------
@@ -13,6 +15,55 @@ void TDBGridVynScrollBar::Published(TPublished<TDBGridVynScrollBar>& p) {
 
 TDBGridVynScrollBar::TDBGridVynScrollBar(TCustomDBGridVyn* grid, TScrollBarKind kind) : grid_(grid), kind_(kind) {}
 
+TDBGridVynScrollBar::~TDBGridVynScrollBar() { SetExtScrollBar(nullptr); }
+
+namespace {
+// The window procedure a control starts with.
+TWndMethod StandardWindowProc(TScrollBar* bar) { return TWndMethod(bar, &TControl::WndProc); }
+}  // namespace
+
+void TDBGridVynScrollBar::SetExtScrollBar(TScrollBar* v) {
+    if (v == extScrollBar_) return;
+    if (v && !(v->WindowProc() == StandardWindowProc(v)))
+        throw Exception("Possible " + v->Name() + " already attached to the other control.");
+    if (extScrollBar_) extScrollBar_->SetWindowProc(StandardWindowProc(extScrollBar_));
+    extScrollBar_ = v;
+    if (v) {
+        v->FreeNotification(grid_);
+        v->SetWindowProc(TWndMethod(this, &TDBGridVynScrollBar::ExtScrollBarWndProc));
+    }
+    SyncExtScrollBar();
+    if (grid_->ComponentState().Contains(csDestroying) || !grid_->HandleAllocated()) return;
+    if (kind_ == sbVertical) grid_->UpdateVertScrollBar();
+    grid_->RequestLayout();
+}
+
+void TDBGridVynScrollBar::ExtScrollBarWndProc(TMessage& Message) {
+    if (Message.Msg == CN_HSCROLL || Message.Msg == CN_VSCROLL)
+        SendMessage(grid_->Handle(), kind_ == sbHorizontal ? WM_HSCROLL : WM_VSCROLL, Message.WParam, Message.LParam);
+    extScrollBar_->WndProc(Message);
+}
+
+void TDBGridVynScrollBar::SetVisible(bool v) {
+    visibleMode_ = v ? sbAutoShowVyn : sbNeverShowVyn;
+    SyncExtScrollBar();
+}
+
+void TDBGridVynScrollBar::SyncExtScrollBar() {
+    if (extScrollBar_) extScrollBar_->SetVisible(Visible());
+}
+
+bool TDBGridVynScrollBar::ShowingNow() const {
+    if (extScrollBar_) return extScrollBar_->Visible();
+    if (!Visible() || !grid_->HandleAllocated()) return false;
+    return GetWindowLongPtr(grid_->Handle(), GWL_STYLE) & (kind_ == sbHorizontal ? WS_HSCROLL : WS_VSCROLL);
+}
+
+bool TDBGridVynScrollBar::ReadScrollInfo(SCROLLINFO& info) const {
+    if (extScrollBar_) return GetScrollInfo(extScrollBar_->Handle(), SB_CTL, &info);
+    return GetScrollInfo(grid_->Handle(), kind_ == sbHorizontal ? SB_HORZ : SB_VERT, &info);
+}
+
 TPersistent* TDBGridVynScrollBar::GetOwner() const { return grid_; }
 
 void TDBGridVynScrollBar::Assign(TPersistent* source) {
@@ -21,9 +72,9 @@ void TDBGridVynScrollBar::Assign(TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    SetExtScrollBar(other->ExtScrollBar());
+    SetVisible(other->Visible());
     SetTracking(other->Tracking());
-    SetVisibleMode(other->VisibleMode());
+    SetExtScrollBar(other->ExtScrollBar());
 }
 
 void TDBGridVynScrollBar::SetVisibleMode(TScrollBarVisibleModeVyn v) {

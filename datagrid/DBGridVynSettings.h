@@ -10,6 +10,7 @@
 #include "platform/rtl/persistent.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/stdctrls_scrollbar.h"
+#include "platform/ui/winscroll.h"
 
 class TCustomDBGridVyn;
 class TColumnVyn;
@@ -20,23 +21,34 @@ class TDBGridVynScrollBar : public TPersistent {
     SERVIORA_PUBLISHED
 public:
     TDBGridVynScrollBar(TCustomDBGridVyn* grid, TScrollBarKind kind);
+    ~TDBGridVynScrollBar() override;
     void Assign(TPersistent* source) override;
 
+    // A scroll bar control that scrolls the grid in place of the window's
+    // own bar; it may serve one grid only.
     TScrollBar* ExtScrollBar() const { return extScrollBar_; }
-    void SetExtScrollBar(TScrollBar* v) { extScrollBar_ = v; }
+    void SetExtScrollBar(TScrollBar* v);
     bool Tracking() const { return tracking_; }
     void SetTracking(bool v) { tracking_ = v; }
     bool Visible() const { return visibleMode_ != sbNeverShowVyn; }
-    void SetVisible(bool v) { visibleMode_ = v ? sbAutoShowVyn : sbNeverShowVyn; }
+    void SetVisible(bool v);
     TScrollBarVisibleModeVyn VisibleMode() const { return visibleMode_; }
     void SetVisibleMode(TScrollBarVisibleModeVyn v);
     TScrollBarKind Kind() const { return kind_; }
     TCustomDBGridVyn* Grid() const { return grid_; }
+    // The external bar shows as the settings say.
+    void SyncExtScrollBar();
+    // Whether a bar shows now: the external one, else the window's own.
+    bool ShowingNow() const;
+    bool ReadScrollInfo(SCROLLINFO& info) const;
 
 protected:
     TPersistent* GetOwner() const override;
 
 private:
+    // The external bar's scroll notifications scroll the grid.
+    void ExtScrollBarWndProc(TMessage& Message);
+
     TCustomDBGridVyn* grid_;
     TScrollBar* extScrollBar_ = nullptr;
     TScrollBarKind kind_;

@@ -3,6 +3,7 @@
 // widths shared among auto-fit columns.
 #include "platform/data/dataset.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 #include "platform/ui/winscroll.h"
 #include "platform/ui/winuser.h"
 #include "tests/datagrid/grid_fixture.h"
@@ -177,4 +178,47 @@ TEST_F(GridGeometryTest, VisibleModeDecidesWhetherABarThatCannotScrollShows) {
     EXPECT_FALSE(VertShown(grid_));  // never, even with records to scroll
     grid_->VertScrollBar()->SetVisibleMode(sbAutoShowVyn);
     EXPECT_TRUE(VertShown(grid_));
+}
+
+TEST_F(GridGeometryTest, AnExternalBarScrollsTheGridAsItsOwnBarWould) {
+    grid_->BeginLayout();
+    for (int i = 0; i < 12; ++i) grid_->Columns()->Add()->SetWidth(60);
+    grid_->EndLayout();
+    TScrollBar* bar = TScrollBar::Create(form_.get());
+    bar->SetParent(form_.get());
+    bar->SetBounds(0, 320, 400, 17);
+    grid_->HorzScrollBar()->SetExtScrollBar(bar);
+    EXPECT_EQ(grid_->ScrollBars(), ssNone);  // the window's own bar gives way
+    EXPECT_EQ(bar->Max(), kGridScrollRange);
+
+    const int left = grid_->LeftCol();
+    bar->Perform(CN_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(grid_->LeftCol(), left + 1);
+    EXPECT_GT(bar->Position(), 0);  // and the bar follows the grid
+
+    // A second grid cannot take the same bar; the first keeps it.
+    TProbeGrid* other = TProbeGrid::Create(form_.get());
+    try {
+        other->HorzScrollBar()->SetExtScrollBar(bar);
+        FAIL() << "attached twice";
+    } catch (const Exception& e) {
+        EXPECT_STREQ(e.what(), "Possible  already attached to the other control.");  // the bar has no name
+    }
+    EXPECT_EQ(other->HorzScrollBar()->ExtScrollBar(), nullptr);
+    bar->Perform(CN_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(grid_->LeftCol(), left + 2);
+
+    grid_->HorzScrollBar()->SetExtScrollBar(nullptr);
+    EXPECT_TRUE(bar->WindowProc() == TWndMethod(bar, &TControl::WndProc));
+    bar->Perform(CN_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(grid_->LeftCol(), left + 2);
+    EXPECT_EQ(grid_->ScrollBars(), ssHorizontal);
+}
+
+TEST_F(GridGeometryTest, VisibleAndVisibleMode) {
+    TVertDBGridVynScrollBar* bar = grid_->VertScrollBar();
+    bar->SetVisibleMode(sbNeverShowVyn);
+    EXPECT_FALSE(bar->Visible());
+    bar->SetVisible(true);
+    EXPECT_EQ(bar->VisibleMode(), sbAutoShowVyn);
 }
