@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "datagrid/DBGridVynStyle.h"
+#include "datagrid/PropFilerVyn.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/resources.h"
@@ -104,6 +105,7 @@ void InitializeDataGridLibrary() {
     Library& lib = TheLibrary();
     if (lib.initCount++ > 0) return;
     KeepDataGridResources();
+    RegisterStandardReadInterceptors();
     lib.defaultStyle = std::make_unique<TDBGridVynStyle>();
     SetDefaultGridStyle(lib.defaultStyle.get());
     lib.sortIndexFont = MakeSortIndexFont();
@@ -132,6 +134,7 @@ void FinalizeDataGridLibrary() {
     lib.sortIndexFont.reset();
     lib.defaultStyle.reset();
     lib.keys = {};
+    ClearReadInterceptors();
 }
 
 TFont* SortIndexFont() { return TheLibrary().sortIndexFont.get(); }
