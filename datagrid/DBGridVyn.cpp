@@ -319,6 +319,7 @@ void TCustomDBGridVyn::Notification(TComponent* component, TOperation operation)
         if (column->field_ == component) column->field_ = nullptr;
         if (column->PopupMenu() == component) column->SetPopupMenu(nullptr);
         if (column->ImageList() == component) column->SetImageList(nullptr);
+        if (column->DropDownBox()->ListSource() == component) column->DropDownBox()->SetListSource(nullptr);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "datagrid/DBGridVynSettings.h"
 
 #include "datagrid/DBGridVyn.h"
+#include "datagrid/PopupDataGridVyn.h"
 #include "platform/ui/msgqueue.h"
 #include "platform/ui/winuser.h"
 
@@ -186,13 +187,71 @@ void TMRUListVyn::TrimToLimit() {
 // ---- Drop-down box ------------------------------------------------------------------------------------
 
 void TColumnDropDownBoxVyn::Published(TPublished<TColumnDropDownBoxVyn>& p) {
-    p.Property("AutoFitColWidths", &TColumnDropDownBoxVyn::AutoFitColWidths,
-               &TColumnDropDownBoxVyn::SetAutoFitColWidths)
-        .Default(true);
-    p.Property("ListSource", &TColumnDropDownBoxVyn::ListSource, &TColumnDropDownBoxVyn::SetListSource);
-    p.Property("UseMultiTitle", &TColumnDropDownBoxVyn::UseMultiTitle, &TColumnDropDownBoxVyn::SetUseMultiTitle)
-        .Default(false);
+    using C = TColumnDropDownBoxVyn;
+    p.Property("AutoFitColWidths", &C::AutoFitColWidths, &C::SetAutoFitColWidths).Default(true);
+    p.Property("ColumnDefValues", &C::ColumnDefValues, &C::SetColumnDefValues);
+    p.Property("Columns", &C::Columns, &C::SetColumns).Stored(&C::ColumnsStored);
+    p.Property("ListSource", &C::ListSource, &C::SetListSource);
+    p.Property("Options", &C::Options, &C::SetOptions).Default(TDBLookupGridVynOptions{dlgColLinesVyn}.Bits());
+    p.Property("UseMultiTitle", &C::UseMultiTitle, &C::SetUseMultiTitle).Default(false);
 }
+
+TColumnDropDownBoxVyn::TColumnDropDownBoxVyn(TPersistent* owner)
+    : owner_(owner), specRow_(std::make_unique<TSpecRowVyn>(this)) {}
+
+TColumnDropDownBoxVyn::~TColumnDropDownBoxVyn() = default;
+
+IDropDownBoxOwnerVyn* TColumnDropDownBoxVyn::Owner() const { return dynamic_cast<IDropDownBoxOwnerVyn*>(owner_); }
+
+TPopupDataGridVyn* TColumnDropDownBoxVyn::ExistingGrid() const {
+    IDropDownBoxOwnerVyn* owner = Owner();
+    return owner ? owner->ExistingDropDownGrid() : nullptr;
+}
+
+TPopupDataGridVyn* TColumnDropDownBoxVyn::Grid() const {
+    IDropDownBoxOwnerVyn* owner = Owner();
+    return owner ? owner->DropDownGrid() : nullptr;
+}
+
+TColumnDefValuesVyn* TColumnDropDownBoxVyn::ColumnDefValues() const {
+    TPopupDataGridVyn* grid = ExistingGrid();
+    return grid ? grid->ColumnDefValues() : nullptr;
+}
+
+void TColumnDropDownBoxVyn::SetColumnDefValues(TColumnDefValuesVyn* v) {
+    if (TPopupDataGridVyn* grid = Grid()) grid->ColumnDefValues()->Assign(v);
+}
+
+TDBGridColumnsVyn* TColumnDropDownBoxVyn::Columns() const {
+    TPopupDataGridVyn* grid = ExistingGrid();
+    return grid ? grid->Columns() : nullptr;
+}
+
+void TColumnDropDownBoxVyn::SetColumns(TDBGridColumnsVyn* v) {
+    if (TPopupDataGridVyn* grid = Grid()) grid->Columns()->Assign(v);
+}
+
+bool TColumnDropDownBoxVyn::ColumnsStored() const {
+    TDBGridColumnsVyn* columns = Columns();
+    return columns && columns->Customized();
+}
+
+TDBLookupGridVynOptions TColumnDropDownBoxVyn::Options() const {
+    IDropDownBoxOwnerVyn* owner = Owner();
+    return owner ? owner->DropDownGridOptions() : TDBLookupGridVynOptions{};
+}
+
+void TColumnDropDownBoxVyn::SetOptions(TDBLookupGridVynOptions v) {
+    if (IDropDownBoxOwnerVyn* owner = Owner()) owner->SetDropDownGridOptions(v);
+}
+
+void TColumnDropDownBoxVyn::SetListSource(TDataSource* v) {
+    if (v == listSource_) return;
+    listSource_ = v;
+    if (IDropDownBoxOwnerVyn* owner = Owner()) owner->FreeNotificationTo(v);
+}
+
+void TColumnDropDownBoxVyn::SetSpecRow(TSpecRowVyn* v) { specRow_->Assign(v); }
 
 void TColumnDropDownBoxVyn::Assign(TPersistent* source) {
     auto* other = dynamic_cast<TColumnDropDownBoxVyn*>(source);
@@ -200,7 +259,22 @@ void TColumnDropDownBoxVyn::Assign(TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
+    SetAlign(other->Align());
+    SetAutoDrop(other->AutoDrop());
     SetAutoFitColWidths(other->AutoFitColWidths());
-    SetListSource(other->ListSource());
+    // A source without a drop-down grid has nothing of it to copy.
+    if (TPopupDataGridVyn* theirs = other->ExistingGrid()) {
+        SetColumnDefValues(theirs->ColumnDefValues());
+        if (theirs->Columns()->Customized())
+            SetColumns(theirs->Columns());
+        else if (TDBGridColumnsVyn* columns = Columns())
+            columns->Clear();
+        SetOptions(other->Options());
+    }
+    SetRows(other->Rows());
+    SetWidth(other->Width());
+    SetSizable(other->Sizable());
+    SetShowTitles(other->ShowTitles());
     SetUseMultiTitle(other->UseMultiTitle());
+    SetListSource(other->ListSource());
 }
