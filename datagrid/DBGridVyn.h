@@ -12,6 +12,7 @@
 
 #include "datagrid/DBGridVynColumns.h"
 #include "datagrid/DBGridVynDataLink.h"
+#include "datagrid/DBGridVynLayoutInfo.h"
 #include "datagrid/DBGridVynSettings.h"
 #include "datagrid/DBGridVynTypes.h"
 #include "datagrid/DBSumLst.h"
@@ -216,6 +217,11 @@ public:
     // The last position of a view along an axis that still fills it: the
     // smallest cell from which the cells up to `lastCell` fit.
     static int MaxTopLeftAlongAxis(const TGridAxisDrawInfo& axis, int lastCell);
+    // The largest LeftCol and TopRow that still fill the view.
+    TGridCoord CalcMaxTopLeftCell() const;
+    // Both axes at the client size, or at a given one.
+    TGridLayoutInfo CalcGridLayoutInfo() const;
+    TGridLayoutInfo CalcGridLayoutInfoXY(int width, int height) const;
     virtual void InvalidateIndicator();
     virtual void InvalidateSelection();
     // Writes the text edited in the current cell into its field.

@@ -222,3 +222,24 @@ TEST_F(GridGeometryTest, VisibleAndVisibleMode) {
     bar->SetVisible(true);
     EXPECT_EQ(bar->VisibleMode(), sbAutoShowVyn);
 }
+
+TEST_F(GridGeometryTest, LayoutInfoAgreesWithTheBaseGridAndMeasuresFrozenAndFooterParts) {
+    grid_->BeginLayout();
+    for (int width : {50, 70, 90, 110, 130}) grid_->Columns()->Add()->SetWidth(width);
+    grid_->SetFrozenCols(1);
+    grid_->SetFooterRowCount(2);
+    grid_->EndLayout();
+    const TGridLayoutInfo layout = grid_->CalcGridLayoutInfo();
+    TGridDrawInfo base;
+    grid_->CalcDrawInfo(base);
+    for (const auto& [ours, theirs] : {std::pair{&layout.Horz, &base.Horz}, std::pair{&layout.Vert, &base.Vert}}) {
+        EXPECT_EQ(ours->FixedBoundary, theirs->FixedBoundary);
+        EXPECT_EQ(ours->GridBoundary, theirs->GridBoundary);
+        EXPECT_EQ(ours->LastFullVisibleCell, theirs->LastFullVisibleCell);
+    }
+    EXPECT_EQ(layout.Horz.FrozenExtent, 50 + 1);
+    EXPECT_EQ(layout.Vert.FooterExtent, 2 * Pitch());
+    const TGridCoord max = grid_->CalcMaxTopLeftCell();
+    grid_->SetLeftCol(100);  // the base grid clamps to the same last position
+    EXPECT_EQ(grid_->LeftCol(), max.X);
+}
