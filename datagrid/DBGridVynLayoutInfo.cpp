@@ -37,28 +37,25 @@ void ComputeAxis(TGridAxisLayout& axis, int footerCount) {
 }
 
 TGridLayoutInfo TCustomDBGridVyn::CalcGridLayoutInfoXY(int width, int height) const {
-    TGridLayoutInfo info;
     const TGridOptions options = TCustomGrid::Options();
-    TGridAxisLayout& horz = info.Horz;
-    horz.EffectiveLineWidth =
-        options.Contains(goFixedVertLine) || options.Contains(goVertLine) ? GridLineWidth() : 0;
-    horz.FixedCellCount = FixedCols();
-    horz.FirstGridCell = LeftCol();
-    horz.GridCellCount = ColCount();
-    horz.GridExtent = width;
-    horz.Extent = [this](int col) { return ColWidths(col); };
-    TGridAxisLayout& vert = info.Vert;
-    vert.EffectiveLineWidth =
-        options.Contains(goFixedHorzLine) || options.Contains(goHorzLine) ? GridLineWidth() : 0;
-    vert.FixedCellCount = FixedRows();
-    vert.FirstGridCell = TopRow();
-    vert.GridCellCount = RowCount();
-    vert.GridExtent = height;
-    vert.Extent = [this](int row) { return RowHeights(row); };
-    ComputeFixedAxis(horz, std::max(FixedCols() - indicatorOffset_, 0));
-    ComputeFixedAxis(vert, 0);
-    ComputeAxis(horz, 0);
-    ComputeAxis(vert, footerRowCount_ > 0 ? footerRowCount_ : 0);
+    auto start = [this](TGridAxisLayout& axis, bool lines, int fixed, int first, int count, int extent) {
+        axis.EffectiveLineWidth = lines ? GridLineWidth() : 0;
+        axis.FixedCellCount = fixed;
+        axis.FirstGridCell = first;
+        axis.GridCellCount = count;
+        axis.GridExtent = extent;
+    };
+    TGridLayoutInfo info;
+    start(info.Horz, options.Contains(goFixedVertLine) || options.Contains(goVertLine), FixedCols(), LeftCol(),
+          ColCount(), width);
+    info.Horz.Extent = [this](int col) { return ColWidths(col); };
+    start(info.Vert, options.Contains(goFixedHorzLine) || options.Contains(goHorzLine), FixedRows(), TopRow(),
+          RowCount(), height);
+    info.Vert.Extent = [this](int row) { return RowHeights(row); };
+    ComputeFixedAxis(info.Horz, std::max(FixedCols() - indicatorOffset_, 0));
+    ComputeFixedAxis(info.Vert, 0);
+    ComputeAxis(info.Horz, 0);
+    ComputeAxis(info.Vert, footerRowCount_);
     return info;
 }
 
