@@ -311,6 +311,9 @@ private:
     void MeasureTitleRow();
     // The height of edit buttons in rows of `rowHeight`.
     int EditButtonHeightFor(int rowHeight) const;
+    // Under dghResizeWholeRightPart a resized auto-fit column rescales the
+    // auto-fit columns to its right.
+    void DistributeRightPartWidths(TColumnVyn* column, int newWidth);
     // The pixels of the rows above the data, of the footers, and of one row.
     int LineWidth() const;
     // Applies the mapped base-grid options of Options and RowSizingAllowed.

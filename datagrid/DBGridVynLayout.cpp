@@ -415,6 +415,10 @@ void TCustomDBGridVyn::ColWidthsChanged() {
                     TColumnVyn* column = columns_->Items(i);
                     const int width = ColWidths(i + indicatorOffset_);
                     if (!column->Visible() || width == column->Width()) continue;
+                    if (autoFitColWidths_ && optionsVyn_.Contains(dghResizeWholeRightPart)) {
+                        DistributeRightPartWidths(column, width);
+                        continue;
+                    }
                     if (!autoFitColWidths_ || !column->AutoFitColWidth()) {
                         column->SetWidth(width);
                         continue;
@@ -445,6 +449,28 @@ void TCustomDBGridVyn::ColWidthsChanged() {
         throw;
     }
     stFilter_->EndUpdate();
+}
+
+void TCustomDBGridVyn::DistributeRightPartWidths(TColumnVyn* column, int newWidth) {
+    const int oldWidth = std::max(column->Width(), 1);
+    if (column->AutoFitColWidth())
+        column->SetAutoFitBaseWidth(MulDiv(newWidth, column->AutoFitBaseWidth(), oldWidth));
+    else
+        column->SetWidth(newWidth);
+    // The auto-fit columns to the right give or take the difference in
+    // proportion to their widths.
+    std::vector<TColumnVyn*> right;
+    int rightWidth = 0;
+    for (int i = column->Index() + 1; i < columns_->Count(); ++i) {
+        TColumnVyn* other = columns_->Items(i);
+        if (!other->Visible() || !other->AutoFitColWidth()) continue;
+        right.push_back(other);
+        rightWidth += other->Width();
+    }
+    if (rightWidth <= 0) return;
+    for (TColumnVyn* other : right)
+        other->SetAutoFitBaseWidth(
+            std::max(MulDiv(rightWidth + oldWidth - newWidth, other->AutoFitBaseWidth(), rightWidth), 1));
 }
 
 void TCustomDBGridVyn::TimedScroll(TGridScrollDirection direction) {

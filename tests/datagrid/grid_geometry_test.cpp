@@ -243,3 +243,17 @@ TEST_F(GridGeometryTest, LayoutInfoAgreesWithTheBaseGridAndMeasuresFrozenAndFoot
     grid_->SetLeftCol(100);  // the base grid clamps to the same last position
     EXPECT_EQ(grid_->LeftCol(), max.X);
 }
+
+TEST_F(GridGeometryTest, ResizingUnderResizeWholeRightPartRescalesTheColumnsToTheRight) {
+    grid_->BeginLayout();
+    for (int base : {60, 60, 120}) grid_->Columns()->Add()->SetAutoFitBaseWidth(base);
+    grid_->SetAutoFitColWidths(true);
+    grid_->SetOptionsVyn(grid_->OptionsVyn() + TDBGridVynOptions{dghResizeWholeRightPart});
+    grid_->EndLayout();
+    const int total = grid_->ColWidths(1) + grid_->ColWidths(2) + grid_->ColWidths(3);
+    const int third = grid_->ColWidths(3);
+    grid_->SetColWidths(1, grid_->ColWidths(1) + 40);
+    EXPECT_NEAR(grid_->ColWidths(1) + grid_->ColWidths(2) + grid_->ColWidths(3), total, 1);  // still the client width
+    EXPECT_LT(grid_->ColWidths(3), third);  // the columns to the right gave the room
+    EXPECT_NEAR(grid_->ColWidths(3), 2 * grid_->ColWidths(2), 4);  // in proportion, the last taking the rounding
+}
