@@ -311,12 +311,15 @@ void TCustomDBGridVyn::Notification(TComponent* component, TOperation operation)
     if (operation != opRemove) return;
     if (dataLink_ && component == DataSource()) SetDataSource(nullptr);
     if (titleImageLink_ && component == TitleImages()) SetTitleImages(nullptr);
+    for (TDBGridVynScrollBar* bar : {horzScrollBar_.get(), static_cast<TDBGridVynScrollBar*>(vertScrollBar_.get())})
+        if (bar && component == bar->ExtScrollBar()) bar->SetExtScrollBar(nullptr);
     if (!columns_) return;
     for (int i = 0; i < columns_->Count(); ++i) {
         TColumnVyn* column = columns_->Items(i);
         if (column->field_ == component) column->field_ = nullptr;
         if (column->PopupMenu() == component) column->SetPopupMenu(nullptr);
         if (column->ImageList() == component) column->SetImageList(nullptr);
+        if (column->DropDownBox()->ListSource() == component) column->DropDownBox()->SetListSource(nullptr);
     }
 }
 
@@ -433,10 +436,12 @@ void TCustomDBGridVyn::LinkActiveChanged(bool active) {
     sumList_->SetDataSet(DataSource() ? DataSource()->DataSet() : nullptr);
     RequestLayout();
     if (active && EditorAlwaysVisible()) ShowEditorNow();
+    UpdateVertScrollBar();
 }
 
 void TCustomDBGridVyn::DataScrolled(int distance) {
     if (!HandleAllocated()) return;
+    UpdateVertScrollBar();
     RecordChanged(nullptr);
     if (distance != 0) Invalidate();
     InvalidateFooter();
@@ -566,6 +571,7 @@ void TCustomDBGridVyn::CreateWnd() {
         RecalcRowCount();
         RecordChanged(nullptr);
     }
+    UpdateVertScrollBar();
     defaultImeMode_ = ImeMode();
     defaultImeName_ = ImeName();
 }

@@ -12,6 +12,7 @@
 
 #include "datagrid/DBGridVynColumns.h"
 #include "datagrid/DBGridVynDataLink.h"
+#include "datagrid/DBGridVynLayoutInfo.h"
 #include "datagrid/DBGridVynSettings.h"
 #include "datagrid/DBGridVynTypes.h"
 #include "datagrid/DBSumLst.h"
@@ -208,6 +209,19 @@ public:
     virtual void RebuildLayout();
     virtual void DataScrolled(int distance);
     virtual void RecordChanged(TField* field);
+    // The window's own vertical bar: record numbers of a sequenced dataset,
+    // else three positions (beginning, middle, end).
+    virtual void UpdateVertScrollBar();
+    // An external horizontal bar: 0..127 over the scrollable columns.
+    virtual void UpdateHorzScrollBar();
+    // The last position of a view along an axis that still fills it: the
+    // smallest cell from which the cells up to `lastCell` fit.
+    static int MaxTopLeftAlongAxis(const TGridAxisDrawInfo& axis, int lastCell);
+    // The largest LeftCol and TopRow that still fill the view.
+    TGridCoord CalcMaxTopLeftCell() const;
+    // Both axes at the client size, or at a given one.
+    TGridLayoutInfo CalcGridLayoutInfo() const;
+    TGridLayoutInfo CalcGridLayoutInfoXY(int width, int height) const;
     virtual void InvalidateIndicator();
     virtual void InvalidateSelection();
     // Writes the text edited in the current cell into its field.
@@ -249,6 +263,7 @@ protected:
     // Tab stops and grid widths of the columns.
     virtual void UpdateColumnTabsAndWidths();
     void ColWidthsChanged() override;
+    void TopLeftChanged() override;
     void TimedScroll(TGridScrollDirection direction) override;
 
     // Input methods: the current column's settings over the grid's own.
@@ -296,6 +311,9 @@ private:
     void MeasureTitleRow();
     // The height of edit buttons in rows of `rowHeight`.
     int EditButtonHeightFor(int rowHeight) const;
+    // Under dghResizeWholeRightPart a resized auto-fit column rescales the
+    // auto-fit columns to its right.
+    void DistributeRightPartWidths(TColumnVyn* column, int newWidth);
     // The pixels of the rows above the data, of the footers, and of one row.
     int LineWidth() const;
     // Applies the mapped base-grid options of Options and RowSizingAllowed.
@@ -354,6 +372,8 @@ private:
     bool inLinkLayout_ = false;
     bool paintSuppressed_ = false;
     bool rebuilding_ = false;
+    // The VisibleMode the vertical bar was last shown with (none yet: -1).
+    int vertBarMode_ = -1;
     TImeMode defaultImeMode_ = imDontCare;
     TImeName defaultImeName_;
 

@@ -555,6 +555,12 @@ void TColumnVyn::FreeNotificationTo(TComponent* component) {
     if (TCustomDBGridVyn* grid = OwnerGrid()) component->FreeNotification(grid);
 }
 
+TDBLookupGridVynOptions TColumnVyn::DropDownGridOptions() {
+    return dropDownGrid_ ? dropDownGrid_->LookupOptions() : TDBLookupGridVynOptions{dlgColLinesVyn};
+}
+
+void TColumnVyn::SetDropDownGridOptions(TDBLookupGridVynOptions options) { DropDownGrid()->SetLookupOptions(options); }
+
 void TColumnVyn::SetIndex(int index) {
     TCustomDBGridVyn* grid = OwnerGrid();
     TField* field = AutoColumnField();

@@ -238,6 +238,10 @@ class IDropDownBoxOwnerVyn {
 public:
     virtual void FreeNotificationTo(TComponent* component) = 0;
     virtual TPopupDataGridVyn* DropDownGrid() = 0;
+    // The drop-down grid when it was made: reading settings makes none.
+    virtual TPopupDataGridVyn* ExistingDropDownGrid() const = 0;
+    virtual TDBLookupGridVynOptions DropDownGridOptions() = 0;
+    virtual void SetDropDownGridOptions(TDBLookupGridVynOptions options) = 0;
 
 protected:
     ~IDropDownBoxOwnerVyn() = default;
@@ -379,8 +383,10 @@ public:
     // The lookup grid the column drops down, made on first use.
     TPopupDataGridVyn* DropDownGrid() override;
     // The drop-down grid when it was made, else nullptr.
-    TPopupDataGridVyn* ExistingDropDownGrid() const { return dropDownGrid_.get(); }
+    TPopupDataGridVyn* ExistingDropDownGrid() const override { return dropDownGrid_.get(); }
     void FreeNotificationTo(TComponent* component) override;
+    TDBLookupGridVynOptions DropDownGridOptions() override;
+    void SetDropDownGridOptions(TDBLookupGridVynOptions options) override;
     virtual void ClearOwnValues();
     // Moves the column; an automatic column first moves its field to the
     // place of the field shown at the target.

@@ -10,6 +10,8 @@
 #include "platform/rtl/sysutils.h"
 #include "platform/rtl/valuerestorer.h"
 #include "platform/gdi/measuringdc.h"
+#include "platform/win/winscroll.h"
+#include "platform/win/winuser.h"
 
 namespace {
 
@@ -56,6 +58,7 @@ void TCustomDBGridVyn::LayoutPass() {
     }
     if (options_.Contains(dgRowSelect)) SetLeftCol(leftCol);
     RecordChanged(nullptr);
+    UpdateHorzScrollBar();
     Invalidate();
 }
 
@@ -136,7 +139,9 @@ void TCustomDBGridVyn::CountColumns() {
     SetColCount(columns_->Count() + indicatorOffset_);
     int fixed = indicatorOffset_ + (frozenCount ? frozenCols_ : 0) + hiddenInSpan;
     if (visibleColumns_->Count() == 0) --fixed;
-    SetFixedCols(std::clamp(fixed, 0, ColCount() - 1));
+    // Setting the count, even unchanged, sends the view back to the start.
+    fixed = std::clamp(fixed, 0, ColCount() - 1);
+    if (fixed != FixedCols()) SetFixedCols(fixed);
 }
 
 int TCustomDBGridVyn::LineWidth() const { return options_.Contains(dgRowLines) ? GridLineWidth() : 0; }
@@ -248,7 +253,7 @@ void TCustomDBGridVyn::MeasureTitleRow() {
 void TCustomDBGridVyn::RecalcRowCount() {
     if (!dataLink_) return;
     if (RowCount() <= topDataOffset_) SetRowCount(topDataOffset_ + 1);
-    SetFixedRows(topDataOffset_);
+    if (FixedRows() != topDataOffset_) SetFixedRows(topDataOffset_);
     const int line = LineWidth();
     const int pitch = DefaultRowHeight() + line;
     int used = 0;
@@ -281,9 +286,109 @@ void TCustomDBGridVyn::RebuildLayout() {
     if (!HandleAllocated() || rebuilding_) return;
     ValueRestorer<bool> guard(rebuilding_, true);
     RecalcRowCount();
+    const bool barShown = GetWindowLongPtr(Handle(), GWL_STYLE) & WS_VSCROLL;
+    UpdateVertScrollBar();
+    const bool barShownNow = GetWindowLongPtr(Handle(), GWL_STYLE) & WS_VSCROLL;
+    if (barShown != barShownNow && autoFitColWidths_) {
+        BeginLayout();
+        PostDeferredLayout();
+    }
     RecordChanged(nullptr);
     InvalidateEditor();
     Invalidate();
+}
+
+void TCustomDBGridVyn::UpdateVertScrollBar() {
+    if (!dataLink_ || !HandleAllocated()) return;
+    SCROLLINFO current{};
+    current.fMask = SIF_ALL;
+    GetScrollInfo(Handle(), SB_VERT, &current);
+    int min = 0, max = 1, page = 2, pos = 0;
+    if (dataLink_->Active()) {
+        TDataSet* dataSet = dataLink_->DataSet();
+        if (sumList_->RecordsSequenced()) {
+            const int dataRows = VisibleRowCount() - (footerRowCount_ > 0 ? footerRowCount_ + 1 : 0);
+            min = 1;
+            page = std::max(dataRows, 1);
+            max = dataSet->RecordCount() + page - 1;
+            pos = dataSet->State() >= dsInsert ? current.nPos : sumList_->VirtualRecNo();
+        } else {
+            page = 0;
+            max = 4;
+            pos = dataSet->Bof() ? 0 : dataSet->Eof() ? 4 : 2;
+        }
+    }
+    const bool external = vertScrollBar_->ExtScrollBar() != nullptr;
+    if (!vertScrollBar_->Visible() || external) max = min;
+    const TScrollBarVisibleModeVyn mode = vertScrollBar_->VisibleMode();
+    if (current.nMin == min && current.nMax == max && static_cast<int>(current.nPage) == page && current.nPos == pos &&
+        vertBarMode_ == mode)
+        return;
+    SCROLLINFO info{};
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (mode == sbAlwaysShowVyn) info.fMask |= SIF_DISABLENOSCROLL;
+    info.nMin = min;
+    info.nMax = max;
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = pos;
+    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+    // The grid's own rule of a range that cannot scroll decides, after the
+    // window's (which keeps a bar whose range just exceeds its page).
+    const bool cannotScroll = min >= max || page >= max - min;
+    if (mode == sbAlwaysShowVyn && !external) {
+        EnableScrollBar(Handle(), SB_VERT, cannotScroll ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+        ShowScrollBar(Handle(), SB_VERT, TRUE);
+    } else {
+        if (cannotScroll) EnableScrollBar(Handle(), SB_VERT, ESB_ENABLE_BOTH);
+        ShowScrollBar(Handle(), SB_VERT, !cannotScroll);
+    }
+    vertBarMode_ = mode;
+    if (TScrollBar* bar = vertScrollBar_->ExtScrollBar()) {
+        const int realMax = dataLink_->Active() && sumList_->RecordsSequenced()
+                                ? dataLink_->DataSet()->RecordCount() + page - 1
+                                : max;
+        bar->SetPageSize(0);
+        bar->SetParams(pos, std::min(min, realMax), realMax);
+        bar->SetPageSize(page);
+    }
+}
+
+int TCustomDBGridVyn::MaxTopLeftAlongAxis(const TGridAxisDrawInfo& axis, int lastCell) {
+    if (lastCell < axis.FixedCellCount) return lastCell;
+    int result = lastCell;
+    int room = axis.GridExtent + axis.EffectiveLineWidth;
+    for (int cell = lastCell; cell >= axis.FixedCellCount; --cell) {
+        const int extent = axis.Extent(cell);
+        if (extent > 0) {
+            room -= extent + axis.EffectiveLineWidth;
+            if (room < axis.FixedBoundary) break;
+        }
+        result = cell;
+    }
+    return result;
+}
+
+void TCustomDBGridVyn::UpdateHorzScrollBar() {
+    TScrollBar* bar = horzScrollBar_->ExtScrollBar();
+    if (!bar) return;
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    const int page = VisibleColCount();
+    const bool allVisible = page + FixedCols() >= ColCount();
+    const int lastLeft = MaxTopLeftAlongAxis(info.Horz, ColCount() - 1);
+    const int max = allVisible ? 0 : kGridScrollRange;
+    const int pos = allVisible || lastLeft <= FixedCols()
+                        ? 0
+                        : (LeftCol() - FixedCols()) * kGridScrollRange / (lastLeft - FixedCols());
+    if (bar->Position() == pos && bar->Min() == 0 && bar->Max() == max && bar->PageSize() == page) return;
+    bar->SetPageSize(0);
+    bar->SetParams(pos, 0, max);
+    bar->SetPageSize(page);
+}
+
+void TCustomDBGridVyn::TopLeftChanged() {
+    TCustomGrid::TopLeftChanged();
+    UpdateHorzScrollBar();
 }
 
 void TCustomDBGridVyn::RecordChanged(TField*) {
@@ -310,6 +415,10 @@ void TCustomDBGridVyn::ColWidthsChanged() {
                     TColumnVyn* column = columns_->Items(i);
                     const int width = ColWidths(i + indicatorOffset_);
                     if (!column->Visible() || width == column->Width()) continue;
+                    if (autoFitColWidths_ && optionsVyn_.Contains(dghResizeWholeRightPart)) {
+                        DistributeRightPartWidths(column, width);
+                        continue;
+                    }
                     if (!autoFitColWidths_ || !column->AutoFitColWidth()) {
                         column->SetWidth(width);
                         continue;
@@ -334,11 +443,34 @@ void TCustomDBGridVyn::ColWidthsChanged() {
         }
         InvalidateEditor();
         OnColWidthsChanged_(this);
+        UpdateHorzScrollBar();
     } catch (...) {
         stFilter_->EndUpdate();
         throw;
     }
     stFilter_->EndUpdate();
+}
+
+void TCustomDBGridVyn::DistributeRightPartWidths(TColumnVyn* column, int newWidth) {
+    const int oldWidth = std::max(column->Width(), 1);
+    if (column->AutoFitColWidth())
+        column->SetAutoFitBaseWidth(MulDiv(newWidth, column->AutoFitBaseWidth(), oldWidth));
+    else
+        column->SetWidth(newWidth);
+    // The auto-fit columns to the right give or take the difference in
+    // proportion to their widths.
+    std::vector<TColumnVyn*> right;
+    int rightWidth = 0;
+    for (int i = column->Index() + 1; i < columns_->Count(); ++i) {
+        TColumnVyn* other = columns_->Items(i);
+        if (!other->Visible() || !other->AutoFitColWidth()) continue;
+        right.push_back(other);
+        rightWidth += other->Width();
+    }
+    if (rightWidth <= 0) return;
+    for (TColumnVyn* other : right)
+        other->SetAutoFitBaseWidth(
+            std::max(MulDiv(rightWidth + oldWidth - newWidth, other->AutoFitBaseWidth(), rightWidth), 1));
 }
 
 void TCustomDBGridVyn::TimedScroll(TGridScrollDirection direction) {

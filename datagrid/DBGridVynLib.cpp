@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "datagrid/DBGridVynStyle.h"
+#include "datagrid/PropFilerVyn.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/graphic.h"
 #include "platform/win/resources.h"
@@ -21,6 +22,8 @@ struct Library {
     HCURSOR rightCursor = 0;
     HCURSOR leftCursor = 0;
     TDBGridVynKeySettings keys;
+    std::unique_ptr<TImageList> indicatorImages;
+    std::unique_ptr<TImageList> sortMarkerImages;
 };
 
 Library& TheLibrary() {
@@ -43,12 +46,66 @@ std::unique_ptr<TFont> MakeSortIndexFont() {
     return font;
 }
 
+std::unique_ptr<TBitmap> LoadGlyph(const char* name) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->LoadFromResourceName(HInstance, name);
+    return bitmap;
+}
+
+// A list sized to its first glyph, holding the glyphs with their
+// transparent colours.
+std::unique_ptr<TImageList> MakeImageList(std::initializer_list<std::pair<const char*, TColor>> glyphs) {
+    auto list = std::make_unique<TImageList>(nullptr);
+    for (const auto& [name, transparent] : glyphs) {
+        std::unique_ptr<TBitmap> glyph = LoadGlyph(name);
+        if (list->Count() == 0) {
+            list->SetWidth(glyph->Width());
+            list->SetHeight(glyph->Height());
+        }
+        list->AddMasked(glyph.get(), transparent);
+    }
+    return list;
+}
+
+constexpr TColor kIndicatorTransparent = 0x808000;
+
+void LoadIndicatorImages(Library& lib) {
+    lib.indicatorImages = MakeImageList({{"DBGARROWVYN", clWhite},
+                                         {"DBEDITVYN", clWhite},
+                                         {"DBINSERTVYN", clWhite},
+                                         {"DBMULTIDOTVYN", clWhite},
+                                         {"DBMULTIARROWVYN", clWhite},
+                                         {"DBGARROWVYNW", kIndicatorTransparent}});
+    RebuildSearchIndicator();
+    lib.sortMarkerImages = MakeImageList({{"DBSMDOWNVYN", 0xFF00FF}, {"DBSMUPVYN", 0xFF00FF}});
+}
+
 }  // namespace
+
+void RebuildSearchIndicator() {
+    Library& lib = TheLibrary();
+    std::unique_ptr<TBitmap> glyph = LoadGlyph("DBGARROWVYNW");
+    // The glyph's white field in the highlight colour; a highlight equal to
+    // the transparent colour would vanish, so it is shifted a little.
+    TColor field = lib.keys.IncSearchColor;
+    if (ColorToRGB(field) == kIndicatorTransparent) field = RGB(0, 127, 127);
+    TImageList shape(nullptr);
+    shape.SetWidth(glyph->Width());
+    shape.SetHeight(glyph->Height());
+    shape.AddMasked(glyph.get(), clWhite);
+    TCanvas* canvas = glyph->Canvas();
+    canvas->Brush()->SetColor(field);
+    canvas->FillRect({0, 0, glyph->Width(), glyph->Height()});
+    shape.Draw(canvas, 0, 0, 0);
+    if (lib.indicatorImages->Count() == 7) lib.indicatorImages->Delete(6);
+    lib.indicatorImages->AddMasked(glyph.get(), kIndicatorTransparent);
+}
 
 void InitializeDataGridLibrary() {
     Library& lib = TheLibrary();
     if (lib.initCount++ > 0) return;
     KeepDataGridResources();
+    RegisterStandardReadInterceptors();
     lib.defaultStyle = std::make_unique<TDBGridVynStyle>();
     SetDefaultGridStyle(lib.defaultStyle.get());
     lib.sortIndexFont = MakeSortIndexFont();
@@ -64,6 +121,7 @@ void InitializeDataGridLibrary() {
     keys.IncSearchTimeout = 1500;
     keys.IncSearchColor = 0x00FFFF;
     keys.IncSearchFontColor = 0;
+    LoadIndicatorImages(lib);
 }
 
 void FinalizeDataGridLibrary() {
@@ -71,12 +129,17 @@ void FinalizeDataGridLibrary() {
     if (lib.initCount == 0 || --lib.initCount > 0) return;
     // Loaded cursors are shared by name for the whole program; nothing to free.
     lib.downCursor = lib.rightCursor = lib.leftCursor = 0;
+    lib.indicatorImages.reset();
+    lib.sortMarkerImages.reset();
     lib.sortIndexFont.reset();
     lib.defaultStyle.reset();
     lib.keys = {};
+    ClearReadInterceptors();
 }
 
 TFont* SortIndexFont() { return TheLibrary().sortIndexFont.get(); }
+TCustomImageList* IndicatorImages() { return TheLibrary().indicatorImages.get(); }
+TCustomImageList* SortMarkerImages() { return TheLibrary().sortMarkerImages.get(); }
 HCURSOR DownCursorVyn() { return TheLibrary().downCursor; }
 HCURSOR RightCursorVyn() { return TheLibrary().rightCursor; }
 HCURSOR LeftCursorVyn() { return TheLibrary().leftCursor; }

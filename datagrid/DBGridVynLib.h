@@ -8,6 +8,7 @@
 #pragma once
 
 #include "platform/ui/graphics.h"
+#include "platform/ui/imagelist.h"
 #include "platform/ui/menus.h"
 #include "platform/gdi/windef.h"
 
@@ -16,6 +17,17 @@ void FinalizeDataGridLibrary();
 
 // The font of the sort index in titles: one pixel lower than the marker glyph.
 TFont* SortIndexFont();
+
+// The indicator column's glyphs (10 by 10 pixels): 0 the current record,
+// 1 editing, 2 inserting, 3 a marked record, 4 the current marked record,
+// 5 the current record on the search highlight's field, 6 the same in the
+// highlight colour (RebuildSearchIndicator). The indicator column is 11
+// pixels wide.
+TCustomImageList* IndicatorImages();
+// The sort-marker glyphs (9 by 9 pixels): 0 smDownVyn, 1 smUpVyn.
+TCustomImageList* SortMarkerImages();
+// Makes indicator image 6 again in the current search highlight colour.
+void RebuildSearchIndicator();
 
 // The cursors of column selection (pointing down over titles) and of row
 // selection (pointing right or left over the indicator).

@@ -1,6 +1,9 @@
 #include "datagrid/DBGridVynSettings.h"
 
 #include "datagrid/DBGridVyn.h"
+#include "datagrid/PopupDataGridVyn.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/winuser.h"
 
 
 // ---- Scroll bars ---------------------------------------------------------------------------
@@ -13,6 +16,55 @@ void TDBGridVynScrollBar::Published(TPublished<TDBGridVynScrollBar>& p) {
 
 TDBGridVynScrollBar::TDBGridVynScrollBar(TCustomDBGridVyn* grid, TScrollBarKind kind) : grid_(grid), kind_(kind) {}
 
+TDBGridVynScrollBar::~TDBGridVynScrollBar() { SetExtScrollBar(nullptr); }
+
+namespace {
+// The window procedure a control starts with.
+TWndMethod StandardWindowProc(TScrollBar* bar) { return TWndMethod(bar, &TControl::WndProc); }
+}  // namespace
+
+void TDBGridVynScrollBar::SetExtScrollBar(TScrollBar* v) {
+    if (v == extScrollBar_) return;
+    if (v && !(v->WindowProc() == StandardWindowProc(v)))
+        throw Exception("Possible " + v->Name() + " already attached to the other control.");
+    if (extScrollBar_) extScrollBar_->SetWindowProc(StandardWindowProc(extScrollBar_));
+    extScrollBar_ = v;
+    if (v) {
+        v->FreeNotification(grid_);
+        v->SetWindowProc(TWndMethod(this, &TDBGridVynScrollBar::ExtScrollBarWndProc));
+    }
+    SyncExtScrollBar();
+    if (grid_->ComponentState().Contains(csDestroying) || !grid_->HandleAllocated()) return;
+    if (kind_ == sbVertical) grid_->UpdateVertScrollBar();
+    grid_->RequestLayout();
+}
+
+void TDBGridVynScrollBar::ExtScrollBarWndProc(TMessage& Message) {
+    if (Message.Msg == CN_HSCROLL || Message.Msg == CN_VSCROLL)
+        SendMessage(grid_->Handle(), kind_ == sbHorizontal ? WM_HSCROLL : WM_VSCROLL, Message.WParam, Message.LParam);
+    extScrollBar_->WndProc(Message);
+}
+
+void TDBGridVynScrollBar::SetVisible(bool v) {
+    visibleMode_ = v ? sbAutoShowVyn : sbNeverShowVyn;
+    SyncExtScrollBar();
+}
+
+void TDBGridVynScrollBar::SyncExtScrollBar() {
+    if (extScrollBar_) extScrollBar_->SetVisible(Visible());
+}
+
+bool TDBGridVynScrollBar::ShowingNow() const {
+    if (extScrollBar_) return extScrollBar_->Visible();
+    if (!Visible() || !grid_->HandleAllocated()) return false;
+    return GetWindowLongPtr(grid_->Handle(), GWL_STYLE) & (kind_ == sbHorizontal ? WS_HSCROLL : WS_VSCROLL);
+}
+
+bool TDBGridVynScrollBar::ReadScrollInfo(SCROLLINFO& info) const {
+    if (extScrollBar_) return GetScrollInfo(extScrollBar_->Handle(), SB_CTL, &info);
+    return GetScrollInfo(grid_->Handle(), kind_ == sbHorizontal ? SB_HORZ : SB_VERT, &info);
+}
+
 TPersistent* TDBGridVynScrollBar::GetOwner() const { return grid_; }
 
 void TDBGridVynScrollBar::Assign(TPersistent* source) {
@@ -21,14 +73,15 @@ void TDBGridVynScrollBar::Assign(TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    SetExtScrollBar(other->ExtScrollBar());
+    SetVisible(other->Visible());
     SetTracking(other->Tracking());
-    SetVisibleMode(other->VisibleMode());
+    SetExtScrollBar(other->ExtScrollBar());
 }
 
 void TDBGridVynScrollBar::SetVisibleMode(TScrollBarVisibleModeVyn v) {
     if (v == visibleMode_) return;
     visibleMode_ = v;
+    if (kind_ == sbVertical) grid_->UpdateVertScrollBar();
     grid_->RequestLayout();
 }
 
@@ -134,13 +187,71 @@ void TMRUListVyn::TrimToLimit() {
 // ---- Drop-down box ------------------------------------------------------------------------------------
 
 void TColumnDropDownBoxVyn::Published(TPublished<TColumnDropDownBoxVyn>& p) {
-    p.Property("AutoFitColWidths", &TColumnDropDownBoxVyn::AutoFitColWidths,
-               &TColumnDropDownBoxVyn::SetAutoFitColWidths)
-        .Default(true);
-    p.Property("ListSource", &TColumnDropDownBoxVyn::ListSource, &TColumnDropDownBoxVyn::SetListSource);
-    p.Property("UseMultiTitle", &TColumnDropDownBoxVyn::UseMultiTitle, &TColumnDropDownBoxVyn::SetUseMultiTitle)
-        .Default(false);
+    using C = TColumnDropDownBoxVyn;
+    p.Property("AutoFitColWidths", &C::AutoFitColWidths, &C::SetAutoFitColWidths).Default(true);
+    p.Property("ColumnDefValues", &C::ColumnDefValues, &C::SetColumnDefValues);
+    p.Property("Columns", &C::Columns, &C::SetColumns).Stored(&C::ColumnsStored);
+    p.Property("ListSource", &C::ListSource, &C::SetListSource);
+    p.Property("Options", &C::Options, &C::SetOptions).Default(TDBLookupGridVynOptions{dlgColLinesVyn}.Bits());
+    p.Property("UseMultiTitle", &C::UseMultiTitle, &C::SetUseMultiTitle).Default(false);
 }
+
+TColumnDropDownBoxVyn::TColumnDropDownBoxVyn(TPersistent* owner)
+    : owner_(owner), specRow_(std::make_unique<TSpecRowVyn>(this)) {}
+
+TColumnDropDownBoxVyn::~TColumnDropDownBoxVyn() = default;
+
+IDropDownBoxOwnerVyn* TColumnDropDownBoxVyn::Owner() const { return dynamic_cast<IDropDownBoxOwnerVyn*>(owner_); }
+
+TPopupDataGridVyn* TColumnDropDownBoxVyn::ExistingGrid() const {
+    IDropDownBoxOwnerVyn* owner = Owner();
+    return owner ? owner->ExistingDropDownGrid() : nullptr;
+}
+
+TPopupDataGridVyn* TColumnDropDownBoxVyn::Grid() const {
+    IDropDownBoxOwnerVyn* owner = Owner();
+    return owner ? owner->DropDownGrid() : nullptr;
+}
+
+TColumnDefValuesVyn* TColumnDropDownBoxVyn::ColumnDefValues() const {
+    TPopupDataGridVyn* grid = ExistingGrid();
+    return grid ? grid->ColumnDefValues() : nullptr;
+}
+
+void TColumnDropDownBoxVyn::SetColumnDefValues(TColumnDefValuesVyn* v) {
+    if (TPopupDataGridVyn* grid = Grid()) grid->ColumnDefValues()->Assign(v);
+}
+
+TDBGridColumnsVyn* TColumnDropDownBoxVyn::Columns() const {
+    TPopupDataGridVyn* grid = ExistingGrid();
+    return grid ? grid->Columns() : nullptr;
+}
+
+void TColumnDropDownBoxVyn::SetColumns(TDBGridColumnsVyn* v) {
+    if (TPopupDataGridVyn* grid = Grid()) grid->Columns()->Assign(v);
+}
+
+bool TColumnDropDownBoxVyn::ColumnsStored() const {
+    TDBGridColumnsVyn* columns = Columns();
+    return columns && columns->Customized();
+}
+
+TDBLookupGridVynOptions TColumnDropDownBoxVyn::Options() const {
+    IDropDownBoxOwnerVyn* owner = Owner();
+    return owner ? owner->DropDownGridOptions() : TDBLookupGridVynOptions{};
+}
+
+void TColumnDropDownBoxVyn::SetOptions(TDBLookupGridVynOptions v) {
+    if (IDropDownBoxOwnerVyn* owner = Owner()) owner->SetDropDownGridOptions(v);
+}
+
+void TColumnDropDownBoxVyn::SetListSource(TDataSource* v) {
+    if (v == listSource_) return;
+    listSource_ = v;
+    if (IDropDownBoxOwnerVyn* owner = Owner()) owner->FreeNotificationTo(v);
+}
+
+void TColumnDropDownBoxVyn::SetSpecRow(TSpecRowVyn* v) { specRow_->Assign(v); }
 
 void TColumnDropDownBoxVyn::Assign(TPersistent* source) {
     auto* other = dynamic_cast<TColumnDropDownBoxVyn*>(source);
@@ -148,7 +259,22 @@ void TColumnDropDownBoxVyn::Assign(TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
+    SetAlign(other->Align());
+    SetAutoDrop(other->AutoDrop());
     SetAutoFitColWidths(other->AutoFitColWidths());
-    SetListSource(other->ListSource());
+    // A source without a drop-down grid has nothing of it to copy.
+    if (TPopupDataGridVyn* theirs = other->ExistingGrid()) {
+        SetColumnDefValues(theirs->ColumnDefValues());
+        if (theirs->Columns()->Customized())
+            SetColumns(theirs->Columns());
+        else if (TDBGridColumnsVyn* columns = Columns())
+            columns->Clear();
+        SetOptions(other->Options());
+    }
+    SetRows(other->Rows());
+    SetWidth(other->Width());
+    SetSizable(other->Sizable());
+    SetShowTitles(other->ShowTitles());
     SetUseMultiTitle(other->UseMultiTitle());
+    SetListSource(other->ListSource());
 }

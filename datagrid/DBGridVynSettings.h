@@ -10,9 +10,11 @@
 #include "platform/rtl/persistent.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/stdctrls_scrollbar.h"
+#include "platform/win/winscroll.h"
 
 class TCustomDBGridVyn;
 class TColumnVyn;
+class TPopupDataGridVyn;
 
 // A grid's horizontal or vertical scroll-bar settings.
 class TDBGridVynScrollBar : public TPersistent {
@@ -20,23 +22,34 @@ class TDBGridVynScrollBar : public TPersistent {
     SERVIORA_PUBLISHED
 public:
     TDBGridVynScrollBar(TCustomDBGridVyn* grid, TScrollBarKind kind);
+    ~TDBGridVynScrollBar() override;
     void Assign(TPersistent* source) override;
 
+    // A scroll bar control that scrolls the grid in place of the window's
+    // own bar; it may serve one grid only.
     TScrollBar* ExtScrollBar() const { return extScrollBar_; }
-    void SetExtScrollBar(TScrollBar* v) { extScrollBar_ = v; }
+    void SetExtScrollBar(TScrollBar* v);
     bool Tracking() const { return tracking_; }
     void SetTracking(bool v) { tracking_ = v; }
     bool Visible() const { return visibleMode_ != sbNeverShowVyn; }
-    void SetVisible(bool v) { visibleMode_ = v ? sbAutoShowVyn : sbNeverShowVyn; }
+    void SetVisible(bool v);
     TScrollBarVisibleModeVyn VisibleMode() const { return visibleMode_; }
     void SetVisibleMode(TScrollBarVisibleModeVyn v);
     TScrollBarKind Kind() const { return kind_; }
     TCustomDBGridVyn* Grid() const { return grid_; }
+    // The external bar shows as the settings say.
+    void SyncExtScrollBar();
+    // Whether a bar shows now: the external one, else the window's own.
+    bool ShowingNow() const;
+    bool ReadScrollInfo(SCROLLINFO& info) const;
 
 protected:
     TPersistent* GetOwner() const override;
 
 private:
+    // The external bar's scroll notifications scroll the grid.
+    void ExtScrollBarWndProc(TMessage& Message);
+
     TCustomDBGridVyn* grid_;
     TScrollBar* extScrollBar_ = nullptr;
     TScrollBarKind kind_;
@@ -151,27 +164,70 @@ private:
     TNotifyEvent onActiveChanged_;
 };
 
-// A lookup column's drop-down box settings.
+class TColumnDefValuesVyn;
+class TDBGridColumnsVyn;
+class TSpecRowVyn;
+class IDropDownBoxOwnerVyn;
+
+// A lookup column's drop-down box settings. Its columns, their defaults
+// and its options are those of the column's drop-down grid, reached
+// through the owner's IDropDownBoxOwnerVyn; an owner without it gives none.
 class TColumnDropDownBoxVyn : public TPersistent {
     SERVIORA_CLASS(TColumnDropDownBoxVyn, TPersistent)
     SERVIORA_PUBLISHED
 public:
-    explicit TColumnDropDownBoxVyn(TPersistent* owner) : owner_(owner) {}
+    explicit TColumnDropDownBoxVyn(TPersistent* owner);
+    ~TColumnDropDownBoxVyn() override;
     void Assign(TPersistent* source) override;
 
     bool AutoFitColWidths() const { return autoFitColWidths_; }
     void SetAutoFitColWidths(bool v) { autoFitColWidths_ = v; }
+    TColumnDefValuesVyn* ColumnDefValues() const;
+    void SetColumnDefValues(TColumnDefValuesVyn* v);
+    TDBGridColumnsVyn* Columns() const;
+    void SetColumns(TDBGridColumnsVyn* v);
+    bool ColumnsStored() const;
     TDataSource* ListSource() const { return listSource_; }
-    void SetListSource(TDataSource* v) { listSource_ = v; }
+    void SetListSource(TDataSource* v);
+    TDBLookupGridVynOptions Options() const;
+    void SetOptions(TDBLookupGridVynOptions v);
     bool UseMultiTitle() const { return useMultiTitle_; }
     void SetUseMultiTitle(bool v) { useMultiTitle_ = v; }
+    TSpecRowVyn* SpecRow() const { return specRow_.get(); }
+    void SetSpecRow(TSpecRowVyn* v);
+
+    // Carried for the lookup combo box's box, which derives from this one.
+    bool Align() const { return align_; }
+    void SetAlign(bool v) { align_ = v; }
+    bool AutoDrop() const { return autoDrop_; }
+    void SetAutoDrop(bool v) { autoDrop_ = v; }
+    int Rows() const { return rows_; }
+    void SetRows(int v) { rows_ = v; }
+    bool ShowTitles() const { return showTitles_; }
+    void SetShowTitles(bool v) { showTitles_ = v; }
+    bool Sizable() const { return sizable_; }
+    void SetSizable(bool v) { sizable_ = v; }
+    int Width() const { return width_; }
+    void SetWidth(int v) { width_ = v; }
 
 protected:
     TPersistent* GetOwner() const override { return owner_; }
 
 private:
+    IDropDownBoxOwnerVyn* Owner() const;
+    // The drop-down grid when it exists; the one made on demand for writing.
+    TPopupDataGridVyn* ExistingGrid() const;
+    TPopupDataGridVyn* Grid() const;
+
     TPersistent* owner_;
+    bool align_ = false;
+    bool autoDrop_ = false;
     bool autoFitColWidths_ = true;
     TDataSource* listSource_ = nullptr;
+    int rows_ = 0;
+    bool showTitles_ = false;
+    bool sizable_ = false;
+    std::unique_ptr<TSpecRowVyn> specRow_;
     bool useMultiTitle_ = false;
+    int width_ = 0;
 };

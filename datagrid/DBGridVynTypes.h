@@ -33,6 +33,9 @@ SERVIORA_ENUM(TColumnButtonStyleVyn, cbsAuto, cbsEllipsis, cbsNone, cbsUpDown, c
 SERVIORA_ENUM(TSortMarkerVyn, smNoneVyn, smDownVyn, smUpVyn)
 SERVIORA_ENUM(TTextOrientationVyn, tohHorizontal, tohVertical)
 SERVIORA_ENUM(TFooterValueType, fvtNon, fvtSum, fvtAvg, fvtCount, fvtFieldValue, fvtStaticText)
+SERVIORA_ENUM(TDBLookupGridVynOption, dlgColumnResizeVyn, dlgColLinesVyn, dlgRowLinesVyn, dlgAutoSortMarkingVyn,
+              dlgMultiSortMarkingVyn)
+using TDBLookupGridVynOptions = TSet<TDBLookupGridVynOption>;
 SERVIORA_ENUM(TScrollBarVisibleModeVyn, sbAlwaysShowVyn, sbNeverShowVyn, sbAutoShowVyn)
 
 // The grid's own events.

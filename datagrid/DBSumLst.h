@@ -23,6 +23,11 @@ public:
     TDataSet* DataSet() const { return dataSet_; }
     void SetDataSet(TDataSet* v) { dataSet_ = v; }
 
+    // Whether the watched dataset numbers its records, and the current
+    // record's number.
+    virtual bool RecordsSequenced() const { return dataSet_ && dataSet_->IsSequenced(); }
+    virtual int VirtualRecNo() const { return dataSet_ ? dataSet_->RecNo() : 0; }
+
     const TNotifyEvent& OnRecalcAll() const { return onRecalcAll_; }
     void SetOnRecalcAll(TNotifyEvent v) { onRecalcAll_ = std::move(v); }
     const TNotifyEvent& OnAfterRecalcAll() const { return onAfterRecalcAll_; }

@@ -1,5 +1,7 @@
 // TPopupDataGridVyn: the lookup grid a column drops down. Here it carries
-// the settings its column hands it: the list field and the special row.
+// the settings its column and the column's drop-down box hand it: the list
+// field, the special row and the lookup options, which map onto the
+// grid's own option sets.
 #pragma once
 
 #include <memory>
@@ -16,8 +18,11 @@ public:
     void SetListField(const AnsiString& v) { listField_ = v; }
     TSpecRowVyn* SpecRow() const { return specRow_.get(); }
     void SetSpecRow(TSpecRowVyn* v) { specRow_->Assign(v); }
+    TDBLookupGridVynOptions LookupOptions() const { return lookupOptions_; }
+    void SetLookupOptions(TDBLookupGridVynOptions v);
 
 private:
     AnsiString listField_;
     std::unique_ptr<TSpecRowVyn> specRow_;
+    TDBLookupGridVynOptions lookupOptions_{dlgColLinesVyn};
 };

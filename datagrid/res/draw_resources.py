@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Draws the grid library's cursors and sort-marker glyphs into this folder.
+"""Draws the grid library's cursors and glyphs into this folder.
 
 Run once when a picture changes; the build embeds the files it writes.
-Cursors are 32x32 monochrome .cur files; glyphs are 9x9 24-bit bitmaps on
-magenta (0xFF00FF), the colour the grid draws them transparent with.
+Cursors are 32x32 monochrome .cur files. Sort-marker glyphs are 9x9 24-bit
+bitmaps on magenta (0xFF00FF); indicator glyphs are 10x10 on white, the
+search indicator's on teal (0x808000, in BGR order 00 80 80) with a white
+field that takes the search highlight colour. The grid draws each
+transparent in its background colour.
 """
 import struct
 from pathlib import Path
@@ -33,17 +36,30 @@ def write_cursor(name, rows, hot):
     (HERE / f'{name}.cur').write_bytes(directory + entry + image)
 
 
-def write_glyph(name, rows):
-    """rows: 9 strings of 9 characters: '#' dark grey, ' ' magenta."""
-    width, height = 9, len(rows)
+COLOURS = {
+    '#': b'\x40\x40\x40',  # dark grey
+    'k': b'\x00\x00\x00',  # black
+    ' ': None,               # the background
+    'w': b'\xff\xff\xff',  # white
+}
+
+
+def write_bitmap(name, rows, background):
+    """rows: strings of equal length; COLOURS maps the characters."""
+    width, height = len(rows[0]), len(rows)
     stride = (width * 3 + 3) & ~3
     pixels = b''
     for row in reversed(rows):
-        line = b''.join(b'\x40\x40\x40' if ch == '#' else b'\xff\x00\xff' for ch in row.ljust(width))
+        line = b''.join(COLOURS[ch] or background for ch in row)
         pixels += line + b'\0' * (stride - len(line))
     info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(pixels), 0, 0, 0, 0)
     file_header = struct.pack('<2sIHHI', b'BM', 14 + 40 + len(pixels), 0, 0, 14 + 40)
     (HERE / f'{name}.bmp').write_bytes(file_header + info + pixels)
+
+
+MAGENTA = b'\xff\x00\xff'
+WHITE = b'\xff\xff\xff'
+TEAL = b'\x80\x80\x00'
 
 
 def arrow(direction):
@@ -67,7 +83,7 @@ def arrow(direction):
 write_cursor('DOWNCURVYN', arrow('down'), (15, 16))
 write_cursor('LEFTCURVYN', arrow('left'), (15, 15))
 write_cursor('RIGHTCURVYN', arrow('right'), (16, 15))
-write_glyph('DBSMDOWNVYN', [
+write_bitmap('DBSMDOWNVYN', [
     '         ',
     '         ',
     '#########',
@@ -77,8 +93,8 @@ write_glyph('DBSMDOWNVYN', [
     '    #    ',
     '         ',
     '         ',
-])
-write_glyph('DBSMUPVYN', [
+], MAGENTA)
+write_bitmap('DBSMUPVYN', [
     '         ',
     '         ',
     '    #    ',
@@ -88,4 +104,78 @@ write_glyph('DBSMUPVYN', [
     '#########',
     '         ',
     '         ',
-])
+], MAGENTA)
+
+ARROW = [
+    '          ',
+    '   k      ',
+    '   kk     ',
+    '   kkk    ',
+    '   kkkk   ',
+    '   kkkk   ',
+    '   kkk    ',
+    '   kk     ',
+    '   k      ',
+    '          ',
+]
+write_bitmap('DBGARROWVYN', ARROW, WHITE)
+write_bitmap('DBEDITVYN', [
+    '          ',
+    '  kkk kkk ',
+    '     k    ',
+    '     k    ',
+    '     k    ',
+    '     k    ',
+    '     k    ',
+    '     k    ',
+    '  kkk kkk ',
+    '          ',
+], WHITE)
+write_bitmap('DBINSERTVYN', [
+    '          ',
+    '    k     ',
+    '  k k k   ',
+    '   kkk    ',
+    ' kkkkkkk  ',
+    '   kkk    ',
+    '  k k k   ',
+    '    k     ',
+    '          ',
+    '          ',
+], WHITE)
+write_bitmap('DBMULTIDOTVYN', [
+    '          ',
+    '          ',
+    '          ',
+    '    kk    ',
+    '   kkkk   ',
+    '   kkkk   ',
+    '    kk    ',
+    '          ',
+    '          ',
+    '          ',
+], WHITE)
+write_bitmap('DBMULTIARROWVYN', [
+    '          ',
+    ' k        ',
+    ' kk       ',
+    ' kkk  kk  ',
+    ' kkkkkkkk ',
+    ' kkkkkkkk ',
+    ' kkk  kk  ',
+    ' kk       ',
+    ' k        ',
+    '          ',
+], WHITE)
+write_bitmap('DBGARROWVYNW', [
+    'wwwwwwwwww',
+    'wwwkwwwwww',
+    'wwwkkwwwww',
+    'wwwkkkwwww',
+    'wwwkkkkwww',
+    'wwwkkkkwww',
+    'wwwkkkwwww',
+    'wwwkkwwwww',
+    'wwwkwwwwww',
+    'wwwwwwwwww',
+], TEAL)

@@ -2,6 +2,7 @@
 // column outside any grid, Assign, and automatic columns that write their
 // settings through to the fields.
 #include "datagrid/DBGridVynColumns.h"
+#include "datagrid/PopupDataGridVyn.h"
 #include "platform/data/dataset.h"
 #include "tests/datagrid/grid_fixture.h"
 
@@ -179,4 +180,29 @@ TEST_F(ColumnsTest, AutomaticColumnsFollowTheFieldsAndWriteThrough) {
     grid_->Columns()->Items(2)->SetIndex(0);  // moves the field along
     EXPECT_EQ(phones_->Fields()->Fields(0)->FieldName(), "已返厂");
     EXPECT_EQ(grid_->Columns()->Items(0)->FieldName(), "已返厂");
+}
+
+TEST_F(ColumnsTest, TheDropDownBoxReachesTheColumnsDropDownGrid) {
+    TColumnVyn* column = AddColumn("编号");
+    TColumnDropDownBoxVyn* box = column->DropDownBox();
+    EXPECT_EQ(box->Columns(), nullptr);  // reading makes no drop-down grid
+    EXPECT_EQ(box->Options(), TDBLookupGridVynOptions{dlgColLinesVyn});
+    EXPECT_EQ(column->ExistingDropDownGrid(), nullptr);
+
+    box->SetOptions({dlgRowLinesVyn, dlgMultiSortMarkingVyn});
+    TPopupDataGridVyn* dropDown = column->ExistingDropDownGrid();
+    ASSERT_NE(dropDown, nullptr);
+    EXPECT_TRUE(dropDown->Options().Contains(dgRowLines));
+    EXPECT_FALSE(dropDown->Options().Contains(dgColLines));
+    EXPECT_TRUE(dropDown->OptionsVyn().Contains(dghMultiSortMarking));
+    EXPECT_EQ(box->Columns(), dropDown->Columns());
+
+    auto lookup = std::make_unique<TDataSource>(nullptr);
+    box->SetListSource(lookup.get());
+    lookup.reset();  // the grid hears it go
+    EXPECT_EQ(box->ListSource(), nullptr);
+
+    TColumnVyn* copy = AddColumn("价格");
+    copy->DropDownBox()->Assign(box);
+    EXPECT_EQ(copy->DropDownBox()->Options(), box->Options());
 }

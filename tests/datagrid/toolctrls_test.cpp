@@ -113,3 +113,31 @@ TEST(DataGridLibraryTest, StartUpMakesTheSortIndexFontAndCursors) {
     EXPECT_EQ(keys.IncSearchTimeout, 1500);
     EXPECT_EQ(keys.IncSearchColor, clYellow);
 }
+
+TEST(DataGridLibraryTest, IndicatorAndSortMarkerImages) {
+    TCustomImageList* indicators = IndicatorImages();
+    ASSERT_NE(indicators, nullptr);
+    EXPECT_EQ(indicators->Count(), 7);
+    EXPECT_EQ(indicators->Width(), 10);
+    ASSERT_EQ(SortMarkerImages()->Count(), 2);
+    EXPECT_EQ(SortMarkerImages()->Height(), 9);
+
+    // The search indicator shows the highlight colour around the arrow.
+    auto drawn = [&](int index) {
+        TBitmap sheet;
+        sheet.SetWidth(10);
+        sheet.SetHeight(10);
+        sheet.Canvas()->Brush()->SetColor(clWhite);
+        sheet.Canvas()->FillRect({0, 0, 10, 10});
+        indicators->Draw(sheet.Canvas(), 0, 0, index);
+        return std::pair{sheet.Canvas()->Pixels(0, 0), sheet.Canvas()->Pixels(3, 4)};
+    };
+    EXPECT_EQ(drawn(6), (std::pair<TColor, TColor>{clYellow, clBlack}));
+    EXPECT_EQ(drawn(0), (std::pair<TColor, TColor>{clWhite, clBlack}));  // white is transparent
+    DBGridVynKeySettings().IncSearchColor = clLime;
+    RebuildSearchIndicator();
+    EXPECT_EQ(indicators->Count(), 7);
+    EXPECT_EQ(drawn(6).first, clLime);
+    DBGridVynKeySettings().IncSearchColor = clYellow;
+    RebuildSearchIndicator();
+}
