@@ -440,7 +440,7 @@ void TCustomGrid::UpdateScrollRange() {
     const TGridCoord max = CalcMaxTopLeft({colCount_ - 1, rowCount_ - 1}, info);
     auto update = [&](int bar, bool allowed, int first, int fixed, int last) {
         const bool needed = allowed && last > fixed;
-        ShowScrollBar(Handle(), bar, needed);
+        ShowScrollBar(Handle(), bar, needed || ScrollBarAlwaysShown(bar));
         if (!needed)
             return;
         SCROLLINFO si;
@@ -455,6 +455,8 @@ void TCustomGrid::UpdateScrollRange() {
     update(SB_VERT, scrollBars_ == ssVertical || scrollBars_ == ssBoth, topLeft_.Y, fixedRows_, max.Y);
     updatingScrollBars_ = false;
 }
+
+bool TCustomGrid::ScrollBarAlwaysShown(int) const { return false; }
 
 void TCustomGrid::ModifyScrollBar(int bar, int scrollCode, int pos) {
     TGridDrawInfo info;
