@@ -1,0 +1,203 @@
+// TBavStringGrid, the string grid component a form places: the base grid
+// with the grid-wide settings, the hooks through which painting and editing
+// ask the application, the integral height and the scroll bars kept in view.
+#pragma once
+
+#include <memory>
+
+#include "platform/rtl/exceptions.h"
+#include "stringgrid/BaseGrid.h"
+#include "stringgrid/BavGridGraphic.h"
+#include "stringgrid/html/PictureContainer.h"
+
+SERVIORA_EXCEPTION(EBavGridError, Exception);
+
+SERVIORA_ENUM(TScrollBarAlways, saNone, saVert, saHorz, saBoth)
+SERVIORA_ENUM(TCellBorder, cbTop, cbLeft, cbRight, cbBottom)
+using TCellBorders = TSet<TCellBorder>;
+
+SERVIORA_EVENT_TYPE(TGridColorEvent,
+                    void(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush, TFont* AFont));
+SERVIORA_EVENT_TYPE(TGridBorderEvent, void(TObject* Sender, int ARow, int ACol, TPen* APen, TCellBorders& Borders));
+SERVIORA_EVENT_TYPE(TGridAlignEvent,
+                    void(TObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign));
+// Events of the same signature as the platform grid's share their types:
+// (Sender, ARow, ACol, var CanEdit / IsFixed) and (Sender, ACol, ARow, var
+// HasComboBox) as TSelectCellEvent; (Sender, ARow, ACol, var HintStr) and
+// (Sender, ACol, ARow, var Value) as TGetEditEvent.
+using TCanEditCellEvent = TSelectCellEvent;
+using TIsFixedCellEvent = TSelectCellEvent;
+using THasComboEvent = TSelectCellEvent;
+using TGridHintEvent = TGetEditEvent;
+using TGetCheckEvent = TGetEditEvent;
+
+// What the grid and the month calendar share: one operation that applies a
+// predefined colour style to the control.
+class IComponentStyle {
+public:
+    virtual ~IComponentStyle() = default;
+    virtual void SetComponentStyle(int style) = 0;
+};
+
+class TBavStringGrid : public TBaseGrid, public IComponentStyle {
+    SERVIORA_CLASS(TBavStringGrid, TBaseGrid)
+    SERVIORA_PUBLISHED
+public:
+    explicit TBavStringGrid(TComponent* owner);
+    ~TBavStringGrid() override;
+
+    // Only from another string grid; anything else is ignored.
+    void Assign(TPersistent* source) override;
+    void Invalidate() override;
+    void SetBounds(int left, int top, int width, int height) override;
+    // The colour styles arrive with the looks.
+    void SetComponentStyle(int style) override;
+
+    // Shows, hides, enables and disables the scroll bars for ScrollBarAlways
+    // (with `hide`, bars without anything to scroll go away).
+    void UpdateScrollBarsAlways(bool hide);
+
+    // ---- Hooks ----
+    void GetCellFormat(int col, int row, TFont* font, TBrush* brush, TColor& colorTo, TAlignment& alignment,
+                       TVAlignment& vAlignment, bool& wordWrap, TCellGradientDirection& direction) override;
+    virtual void GetCellColorHook(int col, int row, TFont* font, TBrush* brush, TGridDrawState state);
+    virtual void GetCellBorder(int col, int row, TCellBorders& borders, TPen* pen);
+    virtual void DoGetAlignment(int col, int row, TAlignment& horizontal, TVAlignment& vertical);
+    void GetCellAlignment(int col, int row, TAlignment& horizontal, TVAlignment& vertical);
+    virtual void IsFixedCellHook(int col, int row, bool& fixed);
+    virtual void CanEditCellHook(int col, int row, bool& allow);
+    virtual void DoCanEditCell(int col, int row, bool& allow);
+    virtual void DoGridHint(int col, int row, AnsiString& hint);
+    virtual void GetCheckTrueText(int col, int row, AnsiString& text);
+    virtual void GetCheckFalseText(int col, int row, AnsiString& text);
+    virtual bool HasComboBox(int col, int row);
+    virtual bool HasFilterButton(int col);
+    // The value of a formula cell; the formulas arrive with the cell text
+    // hooks.
+    virtual AnsiString CalcCellValue(int col, int row);
+    bool IsRadioCell(int col, int row, int& index);
+    virtual Cardinal GetVersionNr() const;
+    virtual AnsiString GetVersionString() const;
+
+    // ---- Settings ----
+    bool IntegralHeight() const { return integralHeight_; }
+    void SetIntegralHeight(bool v);
+    TScrollBarAlways ScrollBarAlways() const { return scrollBarAlways_; }
+    void SetScrollBarAlways(TScrollBarAlways v);
+    bool AutoNumAlign() const { return autoNumAlign_; }
+    void SetAutoNumAlign(bool v);
+    TVAlignment VAlignment() const { return vAlignment_; }
+    void SetVAlignment(TVAlignment v);
+    bool EnableHTML() const { return enableHTML_; }
+    void SetEnableHTML(bool v);
+    TColor URLColor() const { return urlColor_; }
+    void SetURLColor(TColor v);
+    TColor SelectionColor() const { return selectionColor_; }
+    void SetSelectionColor(TColor v);
+    TColor SelectionColorTo() const { return selectionColorTo_; }
+    void SetSelectionColorTo(TColor v);
+    TColor SelectionTextColor() const { return selectionTextColor_; }
+    void SetSelectionTextColor(TColor v);
+    bool ShowSelection() const { return showSelection_; }
+    void SetShowSelection(bool v);
+    TColor HintColor() const { return hintColor_; }
+    void SetHintColor(TColor v) { hintColor_ = v; }
+    bool ActiveCellShow() const { return activeCellShow_; }
+    void SetActiveCellShow(bool v);
+    TColor ActiveCellColor() const { return activeCellColor_; }
+    void SetActiveCellColor(TColor v);
+    TColor ActiveCellColorTo() const { return activeCellColorTo_; }
+    void SetActiveCellColorTo(TColor v);
+    TFont* ActiveCellFont() const { return activeCellFont_.get(); }
+    void SetActiveCellFont(TFont* v) { activeCellFont_->Assign(v); }
+    TFont* FixedFont() const { return fixedFont_.get(); }
+    void SetFixedFont(TFont* v) { fixedFont_->Assign(v); }
+    bool FixedRowAlways() const { return fixedRowAlways_; }
+    void SetFixedRowAlways(bool v) { fixedRowAlways_ = v; }
+    bool FixedColAlways() const { return fixedColAlways_; }
+    void SetFixedColAlways(bool v) { fixedColAlways_ = v; }
+    const AnsiString& FloatFormat() const { return floatFormat_; }
+    void SetFloatFormat(const AnsiString& v) { floatFormat_ = v; }
+    const AnsiString& CheckTrue() const { return checkTrue_; }
+    void SetCheckTrue(const AnsiString& v) { checkTrue_ = v; }
+    const AnsiString& CheckFalse() const { return checkFalse_; }
+    void SetCheckFalse(const AnsiString& v) { checkFalse_ = v; }
+    char PasswordChar() const { return passwordChar_; }
+    TEditorType DefaultEditor() const { return defaultEditor_; }
+    void SetDefaultEditor(TEditorType v) { defaultEditor_ = v; }
+    THTMLPictureCache* PictureCache() const { return pictureCache_.get(); }
+    // The update lock of painting (counted; 0 = none).
+    int UpdateCount() const { return updateCount_; }
+    void SetOptionsChangedByGrid(bool v) { optionsChangedByGrid_ = v; }
+
+    // ---- Events ----
+    const TGridColorEvent& OnGetCellColor() const { return onGetCellColor_; }
+    void SetOnGetCellColor(TGridColorEvent v) { onGetCellColor_ = std::move(v); }
+    const TGridBorderEvent& OnGetCellBorder() const { return onGetCellBorder_; }
+    void SetOnGetCellBorder(TGridBorderEvent v) { onGetCellBorder_ = std::move(v); }
+    const TGridAlignEvent& OnGetAlignment() const { return onGetAlignment_; }
+    void SetOnGetAlignment(TGridAlignEvent v) { onGetAlignment_ = std::move(v); }
+    const TCanEditCellEvent& OnCanEditCell() const { return onCanEditCell_; }
+    void SetOnCanEditCell(TCanEditCellEvent v) { onCanEditCell_ = std::move(v); }
+    const TIsFixedCellEvent& OnIsFixedCell() const { return onIsFixedCell_; }
+    void SetOnIsFixedCell(TIsFixedCellEvent v) { onIsFixedCell_ = std::move(v); }
+    const TGridHintEvent& OnGridHint() const { return onGridHint_; }
+    void SetOnGridHint(TGridHintEvent v) { onGridHint_ = std::move(v); }
+    const TGetCheckEvent& OnGetCheckTrue() const { return onGetCheckTrue_; }
+    void SetOnGetCheckTrue(TGetCheckEvent v) { onGetCheckTrue_ = std::move(v); }
+    const TGetCheckEvent& OnGetCheckFalse() const { return onGetCheckFalse_; }
+    void SetOnGetCheckFalse(TGetCheckEvent v) { onGetCheckFalse_ = std::move(v); }
+    const THasComboEvent& OnHasComboBox() const { return onHasComboBox_; }
+    void SetOnHasComboBox(THasComboEvent v) { onHasComboBox_ = std::move(v); }
+
+protected:
+    void Loaded() override;
+    void Resize() override;
+    void CreateWnd() override;
+    bool ScrollBarAlwaysShown(int bar) const override;
+
+private:
+    bool AllRowsInView() const;
+    bool AllColsInView() const;
+    void RepaintUnlocked();
+
+    bool integralHeight_ = false;
+    TScrollBarAlways scrollBarAlways_ = saNone;
+    bool autoNumAlign_ = false;
+    TVAlignment vAlignment_ = vtaTop;
+    bool enableHTML_ = true;
+    TColor urlColor_ = clBlue;
+    TColor selectionColor_ = TColor(0xEACAB6);
+    TColor selectionColorTo_ = clNone;
+    TColor selectionTextColor_ = clBlack;
+    bool showSelection_ = true;
+    TColor hintColor_ = clInfoBk;
+    bool activeCellShow_ = false;
+    TColor activeCellColor_ = clGray;
+    TColor activeCellColorTo_ = clNone;
+    std::unique_ptr<TFont> activeCellFont_;
+    std::unique_ptr<TFont> fixedFont_;
+    bool fixedRowAlways_ = false, fixedColAlways_ = false;
+    int rememberedFixedRows_ = 0, rememberedFixedCols_ = 0;
+    AnsiString floatFormat_ = "%.2f";
+    AnsiString checkTrue_ = "Y", checkFalse_ = "N";
+    char passwordChar_ = '*';
+    TEditorType defaultEditor_ = edNormal;
+    std::unique_ptr<THTMLPictureCache> pictureCache_;
+    std::unique_ptr<TCellGraphic> sharedGraphic_;
+    int updateCount_ = 0;
+    bool optionsChangedByGrid_ = false;
+
+
+    TGridColorEvent onGetCellColor_;
+    TGridBorderEvent onGetCellBorder_;
+    TGridAlignEvent onGetAlignment_;
+    TCanEditCellEvent onCanEditCell_;
+    TIsFixedCellEvent onIsFixedCell_;
+    TGridHintEvent onGridHint_;
+    TGetCheckEvent onGetCheckTrue_, onGetCheckFalse_;
+    THasComboEvent onHasComboBox_;
+};
+
+// The clipboard format of cells copied with their properties.
+UINT CellsClipboardFormat();
