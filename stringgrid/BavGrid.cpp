@@ -40,6 +40,19 @@ UINT CellsClipboardFormat() { return TheUnit().cellsFormat; }
 
 TBavStringGrid::TBavStringGrid(TComponent* owner)
     : TBaseGrid(owner),
+      printSettings_(std::make_unique<TPrintSettings>()),
+      htmlSettings_(std::make_unique<THTMLSettings>()),
+      sortSettings_(std::make_unique<TSortSettings>(this)),
+      dragDropSettings_(std::make_unique<TDragDropSettings>(this)),
+      dragScrollOptions_(std::make_unique<TDragScrollOptions>()),
+      controlLook_(std::make_unique<TControlLook>(this)),
+      navigation_(std::make_unique<TNavigation>()),
+      columnSize_(std::make_unique<TColumnSize>(this)),
+      cellNode_(std::make_unique<TCellNode>(this)),
+      bands_(std::make_unique<TBands>(this)),
+      sizeWhileTyping_(std::make_unique<TSizeWhileTyping>()),
+      mouseActions_(std::make_unique<TMouseActions>(this)),
+      grouping_(std::make_unique<TGrouping>()),
       activeCellFont_(std::make_unique<TFont>()),
       fixedFont_(std::make_unique<TFont>()),
       pictureCache_(std::make_unique<THTMLPictureCache>()),
@@ -56,13 +69,21 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     if (ComponentState().Contains(csDesigning)) activeCellFont_->SetName("Tahoma");
     fixedFont_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     activeCellFont_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
+    backGround_ = std::make_unique<TBackGround>(this);
+    progressAppearance_ = std::make_unique<TGridProgressAppearance>();
+    progressAppearance_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     SetRowCount(10);
     SetWidth(400);
     SetHeight(250);
+    balloon_ = std::make_unique<TBalloonSettings>();
+    showModified_ = std::make_unique<TShowModified>();
+    showModified_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     SetDefaultRowHeight(21);
+    fixedRowHeight_ = DefaultRowHeight();
 }
 
 TBavStringGrid::~TBavStringGrid() {
+    if (columnSize_->Save()) SaveColumnSizes();
     // The cells' graphics are the cells'; the properties go with the base grid.
     for (int row = 0; row < RowCount(); ++row)
         for (int col = 0; col < ColCount(); ++col) {
@@ -72,6 +93,23 @@ TBavStringGrid::~TBavStringGrid() {
 }
 
 void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
+    p.Property("Bands", &TBavStringGrid::Bands, &TBavStringGrid::SetBands);
+    p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
+    p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);
+    p.Property("CellNode", &TBavStringGrid::CellNode, &TBavStringGrid::SetCellNode);
+    p.Property("ColumnSize", &TBavStringGrid::ColumnSize, &TBavStringGrid::SetColumnSize);
+    p.Property("ControlLook", &TBavStringGrid::ControlLook, &TBavStringGrid::SetControlLook);
+    p.Property("DragDropSettings", &TBavStringGrid::DragDropSettings, &TBavStringGrid::SetDragDropSettings);
+    p.Property("DragScrollOptions", &TBavStringGrid::DragScrollOptions, &TBavStringGrid::SetDragScrollOptions);
+    p.Property("Grouping", &TBavStringGrid::Grouping, &TBavStringGrid::SetGrouping);
+    p.Property("HTMLSettings", &TBavStringGrid::HTMLSettings, &TBavStringGrid::SetHTMLSettings);
+    p.Property("MouseActions", &TBavStringGrid::MouseActions, &TBavStringGrid::SetMouseActions);
+    p.Property("Navigation", &TBavStringGrid::Navigation, &TBavStringGrid::SetNavigation);
+    p.Property("PrintSettings", &TBavStringGrid::PrintSettings, &TBavStringGrid::SetPrintSettings);
+    p.Property("ProgressAppearance", &TBavStringGrid::ProgressAppearance, &TBavStringGrid::SetProgressAppearance);
+    p.Property("ShowModified", &TBavStringGrid::ShowModified, &TBavStringGrid::SetShowModified);
+    p.Property("SizeWhileTyping", &TBavStringGrid::SizeWhileTyping, &TBavStringGrid::SetSizeWhileTyping);
+    p.Property("SortSettings", &TBavStringGrid::SortSettings, &TBavStringGrid::SetSortSettings);
     p.Property("ActiveCellShow", &TBavStringGrid::ActiveCellShow, &TBavStringGrid::SetActiveCellShow).Default(false);
     p.Property("ActiveCellColor", &TBavStringGrid::ActiveCellColor, &TBavStringGrid::SetActiveCellColor)
         .TypeName("TColor")
@@ -153,8 +191,10 @@ void TBavStringGrid::SetComponentStyle(int) {}
 
 void TBavStringGrid::Loaded() {
     TBaseGrid::Loaded();
-    rememberedFixedRows_ = FixedRows();
-    rememberedFixedCols_ = FixedCols();
+    if (columnSize_->Save()) LoadColumnSizes();
+    rememberedFixedRows_ = TBaseGrid::FixedRows();
+    rememberedFixedCols_ = TBaseGrid::FixedCols();
+    allocatedRows_ = std::max(allocatedRows_, RowCount());
     if (Options().Contains(goAlwaysShowEditor)) {
         TGridOptions options = Options();
         options.Exclude(goAlwaysShowEditor);
@@ -180,6 +220,16 @@ void TBavStringGrid::Assign(TPersistent* source) {
     SetActiveRowShow(other->ActiveRowShow());
     SetAlign(other->Align());
     autoNumAlign_ = other->autoNumAlign_;
+    mouseActions_->Assign(other->mouseActions_.get());
+    navigation_->Assign(other->navigation_.get());
+    grouping_->Assign(other->grouping_.get());
+    printSettings_->Assign(other->printSettings_.get());
+    htmlSettings_->Assign(other->htmlSettings_.get());
+    bands_->Assign(other->bands_.get());
+    cellNode_->Assign(other->cellNode_.get());
+    sortSettings_->Assign(other->sortSettings_.get());
+    dragScrollOptions_->Assign(other->dragScrollOptions_.get());
+    progressAppearance_->Assign(other->progressAppearance_.get());
     SetColCount(other->ColCount());
     SetRowCount(other->RowCount());
     SetFixedRows(other->FixedRows());

@@ -8,6 +8,7 @@
 #include "platform/rtl/exceptions.h"
 #include "stringgrid/BaseGrid.h"
 #include "stringgrid/BavGridGraphic.h"
+#include "stringgrid/BavOptions.h"
 #include "stringgrid/html/PictureContainer.h"
 
 SERVIORA_EXCEPTION(EBavGridError, Exception);
@@ -78,6 +79,65 @@ public:
     bool IsRadioCell(int col, int row, int& index);
     virtual Cardinal GetVersionNr() const;
     virtual AnsiString GetVersionString() const;
+
+    // ---- Option objects ----
+    TPrintSettings* PrintSettings() const { return printSettings_.get(); }
+    void SetPrintSettings(TPrintSettings* v) { printSettings_->Assign(v); }
+    THTMLSettings* HTMLSettings() const { return htmlSettings_.get(); }
+    void SetHTMLSettings(THTMLSettings* v) { htmlSettings_->Assign(v); }
+    TSortSettings* SortSettings() const { return sortSettings_.get(); }
+    void SetSortSettings(TSortSettings* v) { sortSettings_->Assign(v); }
+    TDragDropSettings* DragDropSettings() const { return dragDropSettings_.get(); }
+    void SetDragDropSettings(TDragDropSettings* v) { dragDropSettings_->Assign(v); }
+    TDragScrollOptions* DragScrollOptions() const { return dragScrollOptions_.get(); }
+    void SetDragScrollOptions(TDragScrollOptions* v) { dragScrollOptions_->Assign(v); }
+    TControlLook* ControlLook() const { return controlLook_.get(); }
+    void SetControlLook(TControlLook* v) { controlLook_->Assign(v); }
+    TNavigation* Navigation() const { return navigation_.get(); }
+    void SetNavigation(TNavigation* v) { navigation_->Assign(v); }
+    TColumnSize* ColumnSize() const { return columnSize_.get(); }
+    void SetColumnSize(TColumnSize* v) { columnSize_->Assign(v); }
+    TCellNode* CellNode() const { return cellNode_.get(); }
+    void SetCellNode(TCellNode* v) { cellNode_->Assign(v); }
+    TBands* Bands() const { return bands_.get(); }
+    void SetBands(TBands* v) { bands_->Assign(v); }
+    TSizeWhileTyping* SizeWhileTyping() const { return sizeWhileTyping_.get(); }
+    void SetSizeWhileTyping(TSizeWhileTyping* v) { sizeWhileTyping_->Assign(v); }
+    TMouseActions* MouseActions() const { return mouseActions_.get(); }
+    void SetMouseActions(TMouseActions* v) { mouseActions_->Assign(v); }
+    TGrouping* Grouping() const { return grouping_.get(); }
+    void SetGrouping(TGrouping* v) { grouping_->Assign(v); }
+    TBackGround* BackGround() const { return backGround_.get(); }
+    void SetBackGround(TBackGround* v) { backGround_->Assign(v); }
+    TGridProgressAppearance* ProgressAppearance() const { return progressAppearance_.get(); }
+    void SetProgressAppearance(TGridProgressAppearance* v) { progressAppearance_->Assign(v); }
+    TBalloonSettings* Balloon() const { return balloon_.get(); }
+    void SetBalloon(TBalloonSettings* v) { balloon_->Assign(v); }
+    TShowModified* ShowModified() const { return showModified_.get(); }
+    void SetShowModified(TShowModified* v) { showModified_->Assign(v); }
+
+    // ---- Dimensions ----
+    // The platform's counts; with FixedRowAlways (FixedColAlways) a grid
+    // shrunk to its fixed rows still reads one, and gets its remembered
+    // fixed rows back when it grows.
+    void SetRowCount(int value);
+    void SetColCount(int value);
+    int FixedRows() const;
+    void SetFixedRows(int value);
+    int FixedCols() const;
+    void SetFixedCols(int value);
+    int FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int value);
+    int FixedRowHeight() const { return fixedRowHeight_; }
+    void SetFixedRowHeight(int value);
+    int AllocatedRowCount() const { return allocatedRows_; }
+    int AllocatedColCount() const { return allocatedCols_; }
+    // Stretches a column to fill the client width.
+    virtual void StretchColumn(int col);
+    // The column widths kept under ColumnSize's Key and Section, as
+    // "Col<index>" values in an ini file or the registry.
+    void SaveColumnSizes();
+    void LoadColumnSizes();
 
     // ---- Settings ----
     bool IntegralHeight() const { return integralHeight_; }
@@ -175,6 +235,23 @@ private:
     bool activeCellShow_ = false;
     TColor activeCellColor_ = clGray;
     TColor activeCellColorTo_ = clNone;
+    std::unique_ptr<TPrintSettings> printSettings_;
+    std::unique_ptr<THTMLSettings> htmlSettings_;
+    std::unique_ptr<TSortSettings> sortSettings_;
+    std::unique_ptr<TDragDropSettings> dragDropSettings_;
+    std::unique_ptr<TDragScrollOptions> dragScrollOptions_;
+    std::unique_ptr<TControlLook> controlLook_;
+    std::unique_ptr<TNavigation> navigation_;
+    std::unique_ptr<TColumnSize> columnSize_;
+    std::unique_ptr<TCellNode> cellNode_;
+    std::unique_ptr<TBands> bands_;
+    std::unique_ptr<TSizeWhileTyping> sizeWhileTyping_;
+    std::unique_ptr<TMouseActions> mouseActions_;
+    std::unique_ptr<TGrouping> grouping_;
+    std::unique_ptr<TBackGround> backGround_;
+    std::unique_ptr<TGridProgressAppearance> progressAppearance_;
+    std::unique_ptr<TBalloonSettings> balloon_;
+    std::unique_ptr<TShowModified> showModified_;
     std::unique_ptr<TFont> activeCellFont_;
     std::unique_ptr<TFont> fixedFont_;
     bool fixedRowAlways_ = false, fixedColAlways_ = false;
@@ -183,6 +260,8 @@ private:
     AnsiString checkTrue_ = "Y", checkFalse_ = "N";
     char passwordChar_ = '*';
     TEditorType defaultEditor_ = edNormal;
+    int fixedRowHeight_ = 0;
+    int allocatedRows_ = 0, allocatedCols_ = 0;
     std::unique_ptr<THTMLPictureCache> pictureCache_;
     std::unique_ptr<TCellGraphic> sharedGraphic_;
     int updateCount_ = 0;
