@@ -80,6 +80,37 @@ public:
     virtual Cardinal GetVersionNr() const;
     virtual AnsiString GetVersionString() const;
 
+    // ---- Cell graphics ----
+    virtual TCellGraphic* GetCellGraphic(int col, int row);
+    virtual TCellType GetCellType(int col, int row);
+    TCellGraphic* CreateCellGraphic(int col, int row);
+    bool RemoveCellGraphic(int col, int row);
+    bool RemoveCellGraphicOfType(int col, int row, TCellType type);
+    bool IsCheckBoxCell(int col, int row);
+    bool IsButtonCell(int col, int row);
+    bool HasCellControl(int col, int row);
+    bool IsRotatedCell(int col, int row, int& angle);
+    bool GetCellComment(int col, int row, AnsiString& comment);
+    void GetCellErrorRange(int col, int row, int& from, int& length);
+    TIntList* GetCellImageIndexes(int col, int row);
+    std::intptr_t GetCellGraphicHandle(int col, int row);
+    TRect GetCellGraphicRect(int col, int row);
+    void SetGraphicBoolean(int col, int row, bool value);
+    bool GetCheckBoxState(int col, int row, bool& state);
+    bool SetCheckBoxState(int col, int row, bool state);
+    virtual bool ToggleCheckBox(int col, int row, bool fromInput);
+    void CheckAll(int col);
+    void UnCheckAll(int col);
+    void SelectNextRadio(int col, int row, bool fromInput);
+    // EBavGridError "Cell does not contain integer value" for other texts;
+    // an empty text or "-" is 0.
+    int GetCellInteger(int col, int row);
+    void SetCellInteger(int col, int row, int value);
+    // EBavGridError "Cell does not contain a float value".
+    double GetCellFloat(int col, int row);
+    void SetCellFloat(int col, int row, double value);
+    void SetCellDate(int col, int row, TDateTime value);
+
     // ---- Option objects ----
     TPrintSettings* PrintSettings() const { return printSettings_.get(); }
     void SetPrintSettings(TPrintSettings* v) { printSettings_->Assign(v); }
