@@ -1,23 +1,12 @@
 // Cell graphics on the grid: creation, check boxes, radio groups, button
 // rectangles, picture sizing and cell values.
+#include "grid_fixture.h"
 #include "platform/rtl/exceptions.h"
-#include "platform/ui/control_fixture.h"
 #include "platform/ui/graphic.h"
-#include "stringgrid/BavGrid.h"
 
 namespace {
 
-class GridGraphicsTest : public ControlTest {
-protected:
-    void SetUp() override {
-        ControlTest::SetUp();
-        form = NewForm(600, 400);
-        grid = new TBavStringGrid(form);
-        grid->SetParent(form);
-    }
-    TForm* form = nullptr;
-    TBavStringGrid* grid = nullptr;
-};
+using GridGraphicsTest = StringGridTest;
 
 TEST_F(GridGraphicsTest, CreatingAGraphicKeepsAnEmptyCellEmpty) {
     TCellGraphic* graphic = grid->CreateCellGraphic(2, 2);

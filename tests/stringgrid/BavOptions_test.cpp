@@ -5,27 +5,16 @@
 #include <fstream>
 #include <iterator>
 
+#include "grid_fixture.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/registrystore.h"
 #include "platform/rtl/typinfo.h"
 #include "platform/rtl/writer.h"
-#include "platform/ui/control_fixture.h"
-#include "stringgrid/BavGrid.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-class OptionsTest : public ControlTest {
-protected:
-    void SetUp() override {
-        ControlTest::SetUp();
-        form = NewForm(600, 400);
-        grid = new TBavStringGrid(form);
-        grid->SetParent(form);
-    }
-    TForm* form = nullptr;
-    TBavStringGrid* grid = nullptr;
-};
+using OptionsTest = StringGridTest;
 
 TEST_F(OptionsTest, DefaultsAreTheStreamingDefaults) {
     struct Case {
