@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/rtl/exceptions.h"
 #include "stringgrid/BaseGrid.h"
@@ -39,6 +40,9 @@ public:
     virtual ~IComponentStyle() = default;
     virtual void SetComponentStyle(int style) = 0;
 };
+
+SERVIORA_EVENT_TYPE(TRowDisjunctSelectEvent, void(TObject* Sender, int ARow, bool AState, bool& Allow));
+SERVIORA_EVENT_TYPE(TAutoInsertRowEvent, void(TObject* Sender, int ARow));
 
 class TBavStringGrid : public TBaseGrid, public IComponentStyle {
     SERVIORA_CLASS(TBavStringGrid, TBaseGrid)
@@ -110,6 +114,45 @@ public:
     double GetCellFloat(int col, int row);
     void SetCellFloat(int col, int row, double value);
     void SetCellDate(int col, int row, TDateTime value);
+
+    // ---- Index mapping and selection ----
+    // The hidden rows, by real index (hiding itself comes with the nodes).
+    TCollection* HiddenRowStore() const { return hiddenRows_.get(); }
+    int NumHiddenRows() const { return hiddenRows_->Count(); }
+    int RealRowIndex(int displayRow) const;
+    int DisplayRowIndex(int realRow) const;
+    int RealColIndex(int displayCol) const { return displayCol; }
+    int DisplayColIndex(int realCol) const { return realCol; }
+    int DisplayColOf(int realCol) override { return DisplayColIndex(realCol); }
+    TGridRect GetSelectionRect() const { return Selection(); }
+    void SetSelectionRect(const TGridRect& rect);
+    // Saves the selection and shows none until RestoreSelection.
+    void HideSelection();
+    void RestoreSelection();
+    bool SelectionHidden() const { return selectionHidden_; }
+    // Disjunct row selection; EBavGridError "Invalid row accessed" outside
+    // the rows, hidden ones included.
+    bool GetRowSelect(int row);
+    void SetRowSelect(int row, bool state);
+    void ClearRowSelect();
+    int RowSelectCount();
+    void SelectionToRowSelect(bool allRows);
+    // EBavGridError "Invalid column accessed" outside the columns.
+    bool GetColSelect(int col);
+    void SetColSelect(int col, bool state);
+    void ClearColSelect();
+    void SelectionToColSelect(bool allCols);
+    bool IsCellSelected(int col, int row);
+    bool IsRowModified(int row) const;
+    void SetRowModified(int row, bool state);
+    void RepaintRow(int row);
+    void RepaintCol(int col);
+    void RepaintRect(const TGridRect& rect);
+
+    const TRowDisjunctSelectEvent& OnRowDisjunctSelect() const { return onRowDisjunctSelect_; }
+    void SetOnRowDisjunctSelect(TRowDisjunctSelectEvent v) { onRowDisjunctSelect_ = std::move(v); }
+    const TAutoInsertRowEvent& OnRowDisjunctSelected() const { return onRowDisjunctSelected_; }
+    void SetOnRowDisjunctSelected(TAutoInsertRowEvent v) { onRowDisjunctSelected_ = std::move(v); }
 
     // ---- Option objects ----
     TPrintSettings* PrintSettings() const { return printSettings_.get(); }
@@ -286,6 +329,15 @@ private:
     std::unique_ptr<TFont> activeCellFont_;
     std::unique_ptr<TFont> fixedFont_;
     bool fixedRowAlways_ = false, fixedColAlways_ = false;
+    std::unique_ptr<TCollection> hiddenRows_ = std::make_unique<TCollection>(TGridItem::StaticClass());
+    TGridRect savedSelection_{};
+    bool selectionHidden_ = false;
+    std::vector<char> rowSelected_, colSelected_;
+    std::unique_ptr<TIntList> selectedRows_ = std::make_unique<TIntList>(-1, -1);
+    std::vector<char> rowModified_;
+    bool stretching_ = false;
+    TRowDisjunctSelectEvent onRowDisjunctSelect_;
+    TAutoInsertRowEvent onRowDisjunctSelected_;
     int rememberedFixedRows_ = 0, rememberedFixedCols_ = 0;
     AnsiString floatFormat_ = "%.2f";
     AnsiString checkTrue_ = "Y", checkFalse_ = "N";

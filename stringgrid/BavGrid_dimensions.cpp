@@ -6,6 +6,7 @@
 #include "platform/rtl/inifiles.h"
 #include "platform/rtl/registry.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/valuerestorer.h"
 #include "stringgrid/BavGrid.h"
 
 void TBavStringGrid::SetRowCount(int value) {
@@ -61,8 +62,24 @@ void TBavStringGrid::SetFixedRowHeight(int value) {
     for (int row = 0; row < TBaseGrid::FixedRows(); ++row) SetRowHeights(row, value);
 }
 
-// The stretching of a column arrives with the grid's sizing operations.
-void TBavStringGrid::StretchColumn(int) {}
+void TBavStringGrid::StretchColumn(int col) {
+    if (ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;
+    if (col == -1) col = ColCount() - 1;
+    if (col >= ColCount()) throw Exception("Stretch column index out of range");
+    if (ColCount() == 0 || !columnSize_->Stretch() || stretching_) return;
+    const ValueRestorer guard(stretching_, true);
+    if (ColCount() == 1) {
+        SetColWidths(col, ClientWidth());
+        return;
+    }
+    int others = 0;
+    for (int i = 0; i < ColCount(); ++i)
+        if (i != col) others += ColWidths(i);
+    if (others < ClientWidth())
+        SetColWidths(col, ClientWidth() - others - 1);
+    else if (LeftCol() == FixedCols())
+        SetColWidths(col, DefaultColWidth());
+}
 
 namespace {
 
