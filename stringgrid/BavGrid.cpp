@@ -9,6 +9,7 @@
 #include "platform/ui/ole2.h"
 #include "platform/ui/userdraw.h"
 #include "platform/ui/winscroll.h"
+#include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
 
 namespace {
@@ -80,6 +81,10 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     showModified_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     SetDefaultRowHeight(21);
     fixedRowHeight_ = DefaultRowHeight();
+    measuringRichEdit_ = new TBavRichEdit(this);
+    editingRichEdit_ = new TBavRichEdit(this);
+    editingRichEdit_->SetVisible(false);
+    measuringRichEdit_->SetVisible(false);
 }
 
 TBavStringGrid::~TBavStringGrid() {
@@ -206,6 +211,11 @@ void TBavStringGrid::Loaded() {
 void TBavStringGrid::CreateWnd() {
     if (ComponentState().Contains(csDestroying)) return;
     TBaseGrid::CreateWnd();
+    if (Parent()) {
+        measuringRichEdit_->SetParent(this);
+        measuringRichEdit_->SetBorderStyle(bsNone);
+        measuringRichEdit_->SetBounds(0, 0, 0, 0);
+    }
     UpdateScrollBarsAlways(false);
 }
 

@@ -43,10 +43,16 @@ public:
 
 SERVIORA_EVENT_TYPE(TRowDisjunctSelectEvent, void(TObject* Sender, int ARow, bool AState, bool& Allow));
 SERVIORA_EVENT_TYPE(TAutoInsertRowEvent, void(TObject* Sender, int ARow));
+// (Sender, ARow), the signature of TAutoInsertRowEvent, whose type it shares.
+using TEndRowSizeEvent = TAutoInsertRowEvent;
+
+class TBavRichEdit;
 
 class TBavStringGrid : public TBaseGrid, public IComponentStyle {
     SERVIORA_CLASS(TBavStringGrid, TBaseGrid)
     SERVIORA_PUBLISHED
+    friend class TBavRichEdit;
+
 public:
     explicit TBavStringGrid(TComponent* owner);
     ~TBavStringGrid() override;
@@ -153,6 +159,17 @@ public:
     void SetOnRowDisjunctSelect(TRowDisjunctSelectEvent v) { onRowDisjunctSelect_ = std::move(v); }
     const TAutoInsertRowEvent& OnRowDisjunctSelected() const { return onRowDisjunctSelected_; }
     void SetOnRowDisjunctSelected(TAutoInsertRowEvent v) { onRowDisjunctSelected_ = std::move(v); }
+
+    // ---- Rich text ----
+    // The hidden rich edit that measures rich cells, and the one that edits them.
+    TBavRichEdit* MeasuringRichEdit() const { return measuringRichEdit_; }
+    TBavRichEdit* EditingRichEdit() const { return editingRichEdit_; }
+    bool Multilinecells() const { return multilinecells_; }
+    void SetMultilinecells(bool v) { multilinecells_ = v; }
+    const TEndRowSizeEvent& OnEndRowSize() const { return onEndRowSize_; }
+    void SetOnEndRowSize(TEndRowSizeEvent v) { onEndRowSize_ = std::move(v); }
+    const TNotifyEvent& OnRichEditSelectionChange() const { return onRichEditSelectionChange_; }
+    void SetOnRichEditSelectionChange(TNotifyEvent v) { onRichEditSelectionChange_ = std::move(v); }
 
     // ---- Option objects ----
     TPrintSettings* PrintSettings() const { return printSettings_.get(); }
@@ -336,6 +353,11 @@ private:
     std::unique_ptr<TIntList> selectedRows_ = std::make_unique<TIntList>(-1, -1);
     std::vector<char> rowModified_;
     bool stretching_ = false;
+    TBavRichEdit* measuringRichEdit_ = nullptr;
+    TBavRichEdit* editingRichEdit_ = nullptr;
+    bool multilinecells_ = false;
+    TEndRowSizeEvent onEndRowSize_;
+    TNotifyEvent onRichEditSelectionChange_;
     TRowDisjunctSelectEvent onRowDisjunctSelect_;
     TAutoInsertRowEvent onRowDisjunctSelected_;
     int rememberedFixedRows_ = 0, rememberedFixedCols_ = 0;
