@@ -261,6 +261,8 @@ void TBavStringGrid::Invalidate() {
 
 void TBavStringGrid::Resize() {
     TBaseGrid::Resize();
+    const TBackGroundDisplay display = backGround_->Display();
+    if ((display == bdGradientHorz || display == bdGradientVert) && backGround_->ColorTo() != clNone) Invalidate();
     UpdateScrollBarsAlways(false);
 }
 
@@ -307,6 +309,8 @@ void TBavStringGrid::GetCellFormat(int col, int row, TFont* font, TBrush* brush,
                                    TCellGradientDirection& direction) {
     TBaseGrid::GetCellFormat(col, row, font, brush, colorTo, alignment, vAlignment, wordWrap, direction);
     GetCellColor(col, row, TGridDrawState(), brush, font, colorTo, direction, false, false, false);
+    // With bands the cell takes the band's colour when painted, not one of its own.
+    if (bands_->Active()) brush->SetColor(clNone);
 }
 
 void TBavStringGrid::GetCellColorHook(int col, int row, TFont* font, TBrush* brush, TGridDrawState state) {
@@ -333,6 +337,7 @@ void TBavStringGrid::GetCellBorder(int col, int row, TCellBorders& borders, TPen
 }
 
 void TBavStringGrid::DoGetAlignment(int col, int row, TAlignment& horizontal, TVAlignment& vertical) {
+    if (col == 0 && mouseActions_->HotmailRowSelect()) horizontal = taCenter;
     if (onGetAlignment_) onGetAlignment_(this, row, col, horizontal, vertical);
 }
 
@@ -362,7 +367,8 @@ void TBavStringGrid::IsFixedCellHook(int col, int row, bool& fixed) {
 void TBavStringGrid::CanEditCellHook(int col, int row, bool& allow) {
     const TGridCoord base = GetBaseCell(col, row);
     if (HasCellProperties(base.X, base.Y) && allow)
-        allow = !GetCellProperties(base.X, base.Y)->ReadOnly() && Options().Contains(goEditing);
+        allow = !GetCellProperties(base.X, base.Y)->ReadOnly() &&
+                (Options().Contains(goEditing) || mouseActions_->RangeSelectAndEdit());
     DoCanEditCell(base.X, base.Y, allow);
 }
 
