@@ -9,6 +9,7 @@
 #include "platform/rtl/persistent.h"
 #include "platform/rtl/variant.h"
 #include "platform/ui/colors.h"
+#include "platform/gdi/windef.h"
 
 SERVIORA_ENUM(TCellType, ctBitmap, ctIcon, ctNone, ctImageList, ctCheckBox, ctDataCheckBox, ctRotated, ctDataImage,
               ctNode, ctRadio, ctEmpty, ctImages, ctPicture, ctFilePicture, ctValue, ctProgress, ctComment, ctButton,
@@ -66,6 +67,10 @@ public:
     void SetCellText(const AnsiString& v) { text_ = v; }
     const Variant& CellTag() const { return tag_; }
     void SetCellTag(const Variant& v) { tag_ = v; }
+
+    // The drawn size of a picture cell's picture in the space given (its
+    // margin taken off); (0, 0) for other types.
+    TSize GetPictureSize(int width, int height) const;
 
     // Whether the cell, rather than a shared owner, owns this graphic.
     bool OwnedByCell() const { return cellType_ != ctVirtCheckBox && cellType_ != ctRowCheckBox; }

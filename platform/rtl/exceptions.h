@@ -92,6 +92,7 @@ SERVIORA_EXCEPTION(EZeroDivide, EMathError);
 SERVIORA_EXCEPTION(EOverflow, EMathError);
 SERVIORA_EXCEPTION(EUnderflow, EMathError);
 SERVIORA_EXCEPTION(EInvalidOperation, Exception);
+SERVIORA_EXCEPTION(EInvalidCast, Exception);
 SERVIORA_EXCEPTION(EInvalidPointer, Exception);
 SERVIORA_EXCEPTION(EOutOfMemory, Exception);
 SERVIORA_EXCEPTION(EOutOfResources, Exception);

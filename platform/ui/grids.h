@@ -282,6 +282,9 @@ protected:
     // ScrollBars leaves out is left alone (it is hidden when ScrollBars
     // gives it up).
     void UpdateScrollRange();
+    // Whether a bar (SB_HORZ, SB_VERT) stays shown even when nothing
+    // scrolls; a descendant that keeps such bars enables them itself.
+    virtual bool ScrollBarAlwaysShown(int bar) const;
     // A WM_HSCROLL/WM_VSCROLL request for SB_HORZ or SB_VERT; a thumb
     // position is in 0..kGridScrollRange.
     void ModifyScrollBar(int bar, int scrollCode, int pos);

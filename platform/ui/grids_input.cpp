@@ -444,7 +444,7 @@ void TCustomGrid::UpdateScrollRange() {
         if (!allowed)
             return;
         const bool needed = last > fixed;
-        ShowScrollBar(Handle(), bar, needed);
+        ShowScrollBar(Handle(), bar, needed || ScrollBarAlwaysShown(bar));
         if (!needed)
             return;
         SCROLLINFO si;
@@ -459,6 +459,8 @@ void TCustomGrid::UpdateScrollRange() {
     update(SB_VERT, scrollBars_ == ssVertical || scrollBars_ == ssBoth, topLeft_.Y, fixedRows_, max.Y);
     updatingScrollBars_ = false;
 }
+
+bool TCustomGrid::ScrollBarAlwaysShown(int) const { return false; }
 
 void TCustomGrid::ModifyScrollBar(int bar, int scrollCode, int pos) {
     TGridDrawInfo info;

@@ -1,0 +1,411 @@
+// The string grid component: construction with its defaults, the unit's
+// start (OLE, registration, clipboard format), the integral height, the
+// scroll bars kept in view and the hooks of cell questions.
+#include "stringgrid/BavGrid.h"
+
+#include "platform/rtl/classregistry.h"
+#include "platform/rtl/sysutils.h"
+#include "platform/win/clipboard.h"
+#include "platform/ui/ole2.h"
+#include "platform/win/userdraw.h"
+#include "platform/win/winscroll.h"
+#include "stringgrid/BavRichEdit.h"
+#include "stringgrid/BavUtil.h"
+
+namespace {
+
+struct UnitStart {
+    UINT cellsFormat = 0;
+    UnitStart() {
+        OleInitialize(nullptr);
+        try {
+            RegisterClass(TBavStringGrid::StaticClass());
+        } catch (const Exception&) {
+        }
+        cellsFormat = RegisterClipboardFormat("TBavStringGrid Cells");
+    }
+    ~UnitStart() { OleUninitialize(); }
+};
+
+const UnitStart& TheUnit() {
+    static const UnitStart start;
+    return start;
+}
+
+// The unit starts with the program, as the platform starts its units.
+const bool started = (TheUnit(), true);
+
+}  // namespace
+
+UINT CellsClipboardFormat() { return TheUnit().cellsFormat; }
+
+TBavStringGrid::TBavStringGrid(TComponent* owner)
+    : TBaseGrid(owner),
+      printSettings_(std::make_unique<TPrintSettings>()),
+      htmlSettings_(std::make_unique<THTMLSettings>()),
+      sortSettings_(std::make_unique<TSortSettings>(this)),
+      dragDropSettings_(std::make_unique<TDragDropSettings>(this)),
+      dragScrollOptions_(std::make_unique<TDragScrollOptions>()),
+      controlLook_(std::make_unique<TControlLook>(this)),
+      navigation_(std::make_unique<TNavigation>()),
+      columnSize_(std::make_unique<TColumnSize>(this)),
+      cellNode_(std::make_unique<TCellNode>(this)),
+      bands_(std::make_unique<TBands>(this)),
+      sizeWhileTyping_(std::make_unique<TSizeWhileTyping>()),
+      mouseActions_(std::make_unique<TMouseActions>(this)),
+      grouping_(std::make_unique<TGrouping>()),
+      activeCellFont_(std::make_unique<TFont>()),
+      fixedFont_(std::make_unique<TFont>()),
+      pictureCache_(std::make_unique<THTMLPictureCache>()),
+      sharedGraphic_(std::make_unique<TCellGraphic>()) {
+    (void)started;
+    TControlStyle style = ControlStyle();
+    style.Include(csAcceptsControls);
+    SetControlStyle(style);
+    fixedFont_->SetName("Tahoma");
+    TFontStyles bold;
+    bold.Include(fsBold);
+    fixedFont_->SetStyle(bold);
+    activeCellFont_->SetStyle(bold);
+    if (ComponentState().Contains(csDesigning)) activeCellFont_->SetName("Tahoma");
+    fixedFont_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
+    activeCellFont_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
+    backGround_ = std::make_unique<TBackGround>(this);
+    progressAppearance_ = std::make_unique<TGridProgressAppearance>();
+    progressAppearance_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
+    SetRowCount(10);
+    SetWidth(400);
+    SetHeight(250);
+    balloon_ = std::make_unique<TBalloonSettings>();
+    showModified_ = std::make_unique<TShowModified>();
+    showModified_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
+    SetDefaultRowHeight(21);
+    fixedRowHeight_ = DefaultRowHeight();
+    measuringRichEdit_ = new TBavRichEdit(this);
+    editingRichEdit_ = new TBavRichEdit(this);
+    editingRichEdit_->SetVisible(false);
+    measuringRichEdit_->SetVisible(false);
+}
+
+TBavStringGrid::~TBavStringGrid() {
+    if (columnSize_->Save()) SaveColumnSizes();
+    // The cells' graphics are the cells'; the properties go with the base grid.
+    for (int row = 0; row < RowCount(); ++row)
+        for (int col = 0; col < ColCount(); ++col) {
+            TCellGraphic* graphic = GetGraphicObject(col, row);
+            if (graphic && graphic->OwnedByCell()) delete graphic;
+        }
+}
+
+void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
+    p.Property("Bands", &TBavStringGrid::Bands, &TBavStringGrid::SetBands);
+    p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
+    p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);
+    p.Property("CellNode", &TBavStringGrid::CellNode, &TBavStringGrid::SetCellNode);
+    p.Property("ColumnSize", &TBavStringGrid::ColumnSize, &TBavStringGrid::SetColumnSize);
+    p.Property("ControlLook", &TBavStringGrid::ControlLook, &TBavStringGrid::SetControlLook);
+    p.Property("DragDropSettings", &TBavStringGrid::DragDropSettings, &TBavStringGrid::SetDragDropSettings);
+    p.Property("DragScrollOptions", &TBavStringGrid::DragScrollOptions, &TBavStringGrid::SetDragScrollOptions);
+    p.Property("Grouping", &TBavStringGrid::Grouping, &TBavStringGrid::SetGrouping);
+    p.Property("HTMLSettings", &TBavStringGrid::HTMLSettings, &TBavStringGrid::SetHTMLSettings);
+    p.Property("MouseActions", &TBavStringGrid::MouseActions, &TBavStringGrid::SetMouseActions);
+    p.Property("Navigation", &TBavStringGrid::Navigation, &TBavStringGrid::SetNavigation);
+    p.Property("PrintSettings", &TBavStringGrid::PrintSettings, &TBavStringGrid::SetPrintSettings);
+    p.Property("ProgressAppearance", &TBavStringGrid::ProgressAppearance, &TBavStringGrid::SetProgressAppearance);
+    p.Property("ShowModified", &TBavStringGrid::ShowModified, &TBavStringGrid::SetShowModified);
+    p.Property("SizeWhileTyping", &TBavStringGrid::SizeWhileTyping, &TBavStringGrid::SetSizeWhileTyping);
+    p.Property("SortSettings", &TBavStringGrid::SortSettings, &TBavStringGrid::SetSortSettings);
+    p.Property("ActiveCellShow", &TBavStringGrid::ActiveCellShow, &TBavStringGrid::SetActiveCellShow).Default(false);
+    p.Property("ActiveCellColor", &TBavStringGrid::ActiveCellColor, &TBavStringGrid::SetActiveCellColor)
+        .TypeName("TColor")
+        .Default(clGray);
+    p.Property("ActiveCellColorTo", &TBavStringGrid::ActiveCellColorTo, &TBavStringGrid::SetActiveCellColorTo)
+        .TypeName("TColor")
+        .Default(clNone);
+    p.Property("ActiveCellFont", &TBavStringGrid::ActiveCellFont, &TBavStringGrid::SetActiveCellFont);
+    p.Property("AutoNumAlign", &TBavStringGrid::AutoNumAlign, &TBavStringGrid::SetAutoNumAlign).Default(false);
+    p.Property("EnableHTML", &TBavStringGrid::EnableHTML, &TBavStringGrid::SetEnableHTML).Default(true);
+    p.Property("FixedFont", &TBavStringGrid::FixedFont, &TBavStringGrid::SetFixedFont);
+    p.Property("FloatFormat", &TBavStringGrid::FloatFormat, &TBavStringGrid::SetFloatFormat);
+    p.Property("HintColor", &TBavStringGrid::HintColor, &TBavStringGrid::SetHintColor)
+        .TypeName("TColor")
+        .Default(clInfoBk);
+    p.Property("IntegralHeight", &TBavStringGrid::IntegralHeight, &TBavStringGrid::SetIntegralHeight).Default(false);
+    p.Property("ScrollBarAlways", &TBavStringGrid::ScrollBarAlways, &TBavStringGrid::SetScrollBarAlways)
+        .Default(saNone);
+    p.Property("SelectionColor", &TBavStringGrid::SelectionColor, &TBavStringGrid::SetSelectionColor)
+        .TypeName("TColor")
+        .Default(TColor(0xEACAB6));
+    p.Property("SelectionColorTo", &TBavStringGrid::SelectionColorTo, &TBavStringGrid::SetSelectionColorTo)
+        .TypeName("TColor")
+        .Default(clNone);
+    p.Property("SelectionTextColor", &TBavStringGrid::SelectionTextColor, &TBavStringGrid::SetSelectionTextColor)
+        .TypeName("TColor")
+        .Default(clBlack);
+    p.Property("ShowSelection", &TBavStringGrid::ShowSelection, &TBavStringGrid::SetShowSelection).Default(true);
+    p.Property("URLColor", &TBavStringGrid::URLColor, &TBavStringGrid::SetURLColor).TypeName("TColor").Default(clBlue);
+    p.Property("VAlignment", &TBavStringGrid::VAlignment, &TBavStringGrid::SetVAlignment).Default(vtaTop);
+    p.Property("OnGetCellColor", &TBavStringGrid::OnGetCellColor, &TBavStringGrid::SetOnGetCellColor);
+    p.Property("OnGetCellBorder", &TBavStringGrid::OnGetCellBorder, &TBavStringGrid::SetOnGetCellBorder);
+    p.Property("OnGetAlignment", &TBavStringGrid::OnGetAlignment, &TBavStringGrid::SetOnGetAlignment);
+    p.Property("OnCanEditCell", &TBavStringGrid::OnCanEditCell, &TBavStringGrid::SetOnCanEditCell);
+    p.Property("OnIsFixedCell", &TBavStringGrid::OnIsFixedCell, &TBavStringGrid::SetOnIsFixedCell);
+    p.Property("OnGridHint", &TBavStringGrid::OnGridHint, &TBavStringGrid::SetOnGridHint);
+    p.Property("OnGetCheckTrue", &TBavStringGrid::OnGetCheckTrue, &TBavStringGrid::SetOnGetCheckTrue);
+    p.Property("OnGetCheckFalse", &TBavStringGrid::OnGetCheckFalse, &TBavStringGrid::SetOnGetCheckFalse);
+    p.Property("OnHasComboBox", &TBavStringGrid::OnHasComboBox, &TBavStringGrid::SetOnHasComboBox);
+}
+
+// ---- Setters that repaint ----------------------------------------------------------------
+
+void TBavStringGrid::RepaintUnlocked() {
+    if (updateCount_ == 0) Invalidate();
+}
+
+#define SERVIORA_REPAINTING_SETTER(Name, Type, field) \
+    void TBavStringGrid::Set##Name(Type v) {          \
+        field = v;                                    \
+        RepaintUnlocked();                            \
+    }
+SERVIORA_REPAINTING_SETTER(AutoNumAlign, bool, autoNumAlign_)
+SERVIORA_REPAINTING_SETTER(VAlignment, TVAlignment, vAlignment_)
+SERVIORA_REPAINTING_SETTER(EnableHTML, bool, enableHTML_)
+SERVIORA_REPAINTING_SETTER(URLColor, TColor, urlColor_)
+SERVIORA_REPAINTING_SETTER(SelectionColor, TColor, selectionColor_)
+SERVIORA_REPAINTING_SETTER(SelectionColorTo, TColor, selectionColorTo_)
+SERVIORA_REPAINTING_SETTER(SelectionTextColor, TColor, selectionTextColor_)
+SERVIORA_REPAINTING_SETTER(ShowSelection, bool, showSelection_)
+SERVIORA_REPAINTING_SETTER(ActiveCellShow, bool, activeCellShow_)
+SERVIORA_REPAINTING_SETTER(ActiveCellColor, TColor, activeCellColor_)
+SERVIORA_REPAINTING_SETTER(ActiveCellColorTo, TColor, activeCellColorTo_)
+#undef SERVIORA_REPAINTING_SETTER
+
+void TBavStringGrid::SetIntegralHeight(bool v) {
+    integralHeight_ = v;
+    if (v) SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TBavStringGrid::SetScrollBarAlways(TScrollBarAlways v) {
+    scrollBarAlways_ = v;
+    UpdateScrollBarsAlways(false);
+}
+
+void TBavStringGrid::SetComponentStyle(int) {}
+
+// ---- Life cycle ---------------------------------------------------------------------------
+
+void TBavStringGrid::Loaded() {
+    TBaseGrid::Loaded();
+    if (columnSize_->Save()) LoadColumnSizes();
+    rememberedFixedRows_ = TBaseGrid::FixedRows();
+    rememberedFixedCols_ = TBaseGrid::FixedCols();
+    allocatedRows_ = std::max(allocatedRows_, RowCount());
+    if (Options().Contains(goAlwaysShowEditor)) {
+        TGridOptions options = Options();
+        options.Exclude(goAlwaysShowEditor);
+        SetOptions(options);
+    }
+    UpdateScrollBarsAlways(false);
+}
+
+void TBavStringGrid::CreateWnd() {
+    if (ComponentState().Contains(csDestroying)) return;
+    TBaseGrid::CreateWnd();
+    if (Parent()) {
+        measuringRichEdit_->SetParent(this);
+        measuringRichEdit_->SetBorderStyle(bsNone);
+        measuringRichEdit_->SetBounds(0, 0, 0, 0);
+    }
+    UpdateScrollBarsAlways(false);
+}
+
+void TBavStringGrid::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TBavStringGrid*>(source);
+    if (!other) return;
+    Font()->Assign(other->Font());
+    activeCellColor_ = other->activeCellColor_;
+    activeCellColorTo_ = other->activeCellColorTo_;
+    activeCellFont_->Assign(other->activeCellFont_.get());
+    activeCellShow_ = other->activeCellShow_;
+    SetActiveRowShow(other->ActiveRowShow());
+    SetAlign(other->Align());
+    autoNumAlign_ = other->autoNumAlign_;
+    mouseActions_->Assign(other->mouseActions_.get());
+    navigation_->Assign(other->navigation_.get());
+    grouping_->Assign(other->grouping_.get());
+    printSettings_->Assign(other->printSettings_.get());
+    htmlSettings_->Assign(other->htmlSettings_.get());
+    bands_->Assign(other->bands_.get());
+    cellNode_->Assign(other->cellNode_.get());
+    sortSettings_->Assign(other->sortSettings_.get());
+    dragScrollOptions_->Assign(other->dragScrollOptions_.get());
+    progressAppearance_->Assign(other->progressAppearance_.get());
+    SetColCount(other->ColCount());
+    SetRowCount(other->RowCount());
+    SetFixedRows(other->FixedRows());
+    SetFixedCols(other->FixedCols());
+    SetDefaultColWidth(other->DefaultColWidth());
+    SetDefaultRowHeight(other->DefaultRowHeight());
+    SetOptions(other->Options());
+    for (int row = 0; row < other->RowCount(); ++row)
+        for (int col = 0; col < other->ColCount(); ++col) SetCells(col, row, other->Cells(col, row));
+}
+
+void TBavStringGrid::Invalidate() {
+    if (optionsChangedByGrid_) {
+        optionsChangedByGrid_ = false;
+        return;
+    }
+    TBaseGrid::Invalidate();
+}
+
+void TBavStringGrid::Resize() {
+    TBaseGrid::Resize();
+    const TBackGroundDisplay display = backGround_->Display();
+    if ((display == bdGradientHorz || display == bdGradientVert) && backGround_->ColorTo() != clNone) Invalidate();
+    UpdateScrollBarsAlways(false);
+}
+
+// ---- Height and scroll bars ---------------------------------------------------------------
+
+bool TBavStringGrid::AllRowsInView() const { return VisibleRowCount() + FixedRows() >= RowCount(); }
+bool TBavStringGrid::AllColsInView() const { return VisibleColCount() + FixedCols() >= ColCount(); }
+
+void TBavStringGrid::SetBounds(int left, int top, int width, int height) {
+    if (integralHeight_ && updateCount_ == 0 && DefaultRowHeight() > 0) {
+        const int scrollBar = AllColsInView() ? 0 : GetSystemMetrics(SM_CYHSCROLL);
+        const int border = BorderStyle() == bsSingle ? 2 : 0;
+        const int inner = height - scrollBar - border;
+        height = inner - inner % DefaultRowHeight() + scrollBar + 2 * border;
+    }
+    TBaseGrid::SetBounds(left, top, width, height);
+}
+
+bool TBavStringGrid::ScrollBarAlwaysShown(int bar) const {
+    return scrollBarAlways_ == saBoth || (bar == SB_VERT ? scrollBarAlways_ == saVert : scrollBarAlways_ == saHorz);
+}
+
+void TBavStringGrid::UpdateScrollBarsAlways(bool hide) {
+    if (!HandleAllocated()) return;
+    const HWND window = Handle();
+    const bool rowsInView = AllRowsInView(), colsInView = AllColsInView();
+    if (scrollBarAlways_ != saNone) {
+        // The platform grid keeps the wanted bars shown; here they are
+        // disabled while there is nothing to scroll.
+        if (rowsInView) ShowScrollBar(window, SB_VERT, ScrollBarAlwaysShown(SB_VERT));
+        if (colsInView) ShowScrollBar(window, SB_HORZ, ScrollBarAlwaysShown(SB_HORZ));
+        EnableScrollBar(window, SB_VERT, rowsInView ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+        EnableScrollBar(window, SB_HORZ, colsInView ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+    } else if (hide) {
+        if (rowsInView) ShowScrollBar(window, SB_VERT, FALSE);
+        if (colsInView) ShowScrollBar(window, SB_HORZ, FALSE);
+    }
+}
+
+// ---- Hooks -------------------------------------------------------------------------------
+
+void TBavStringGrid::GetCellFormat(int col, int row, TFont* font, TBrush* brush, TColor& colorTo,
+                                   TAlignment& alignment, TVAlignment& vAlignment, bool& wordWrap,
+                                   TCellGradientDirection& direction) {
+    TBaseGrid::GetCellFormat(col, row, font, brush, colorTo, alignment, vAlignment, wordWrap, direction);
+    GetCellColor(col, row, TGridDrawState(), brush, font, colorTo, direction, false, false, false);
+    // With bands the cell takes the band's colour when painted, not one of its own.
+    if (bands_->Active()) brush->SetColor(clNone);
+}
+
+void TBavStringGrid::GetCellColorHook(int col, int row, TFont* font, TBrush* brush, TGridDrawState state) {
+    if (activeCellShow_ && ((FixedCols() > 0 && col == 0 && row == Row()) ||
+                            (FixedRows() > 0 && row == 0 && col == Col()))) {
+        font->Assign(activeCellFont_.get());
+        brush->SetColor(activeCellColor_);
+    }
+    if (HasCellProperties(col, row)) {
+        TCellProperties* properties = GetCellProperties(col, row);
+        TCellGraphic* graphic = properties->GraphicObject();
+        const bool plain = !graphic || graphic->CellType() == ctNone || graphic->CellType() == ctEmpty;
+        if (properties->BrushColor() != clNone && plain) brush->SetColor(properties->BrushColor());
+        if (properties->FontColor() != clNone) font->SetColor(properties->FontColor());
+        if (!(properties->FontStyle() == TFontStyles())) font->SetStyle(properties->FontStyle());
+        if (properties->FontSize() != 0) font->SetSize(properties->FontSize());
+        if (!properties->FontName().empty()) font->SetName(properties->FontName());
+    }
+    if (onGetCellColor_) onGetCellColor_(this, row, col, state, brush, font);
+}
+
+void TBavStringGrid::GetCellBorder(int col, int row, TCellBorders& borders, TPen* pen) {
+    if (onGetCellBorder_) onGetCellBorder_(this, row, col, pen, borders);
+}
+
+void TBavStringGrid::DoGetAlignment(int col, int row, TAlignment& horizontal, TVAlignment& vertical) {
+    if (col == 0 && mouseActions_->HotmailRowSelect()) horizontal = taCenter;
+    if (onGetAlignment_) onGetAlignment_(this, row, col, horizontal, vertical);
+}
+
+void TBavStringGrid::GetCellAlignment(int col, int row, TAlignment& horizontal, TVAlignment& vertical) {
+    vertical = vAlignment_;
+    horizontal = taLeftJustify;
+    AnsiString text = GetDisplayText(col, row);
+    const bool formula = GetCellTextKind(text, false) == ctkFormula;
+    if (autoNumAlign_) {
+        if (formula) text = CalcCellValue(col, row);
+        const int kind = ClassifyNumericText(Trim(text));
+        if (kind == ntInteger || kind == ntFloat || kind == ntScientific) horizontal = taRightJustify;
+    }
+    if (HasCellProperties(col, row) && !(autoNumAlign_ && formula))
+        horizontal = GetCellProperties(col, row)->Alignment();
+    DoGetAlignment(col, row, horizontal, vertical);
+}
+
+void TBavStringGrid::IsFixedCellHook(int col, int row, bool& fixed) {
+    if (!fixed)
+        fixed = (fixedRowAlways_ && RowCount() == rememberedFixedRows_ && row < rememberedFixedRows_) ||
+                (fixedColAlways_ && ColCount() == rememberedFixedCols_ && col < rememberedFixedCols_) ||
+                col < FixedCols() || row < FixedRows();
+    if (!fixed && onIsFixedCell_) onIsFixedCell_(this, row, col, fixed);
+}
+
+void TBavStringGrid::CanEditCellHook(int col, int row, bool& allow) {
+    const TGridCoord base = GetBaseCell(col, row);
+    if (HasCellProperties(base.X, base.Y) && allow)
+        allow = !GetCellProperties(base.X, base.Y)->ReadOnly() &&
+                (Options().Contains(goEditing) || mouseActions_->RangeSelectAndEdit());
+    DoCanEditCell(base.X, base.Y, allow);
+}
+
+void TBavStringGrid::DoCanEditCell(int col, int row, bool& allow) {
+    if (onCanEditCell_) onCanEditCell_(this, row, col, allow);
+}
+
+void TBavStringGrid::DoGridHint(int col, int row, AnsiString& hint) {
+    if (onGridHint_) onGridHint_(this, row, col, hint);
+}
+
+void TBavStringGrid::GetCheckTrueText(int col, int row, AnsiString& text) {
+    text = checkTrue_;
+    if (onGetCheckTrue_) onGetCheckTrue_(this, col, row, text);
+}
+
+void TBavStringGrid::GetCheckFalseText(int col, int row, AnsiString& text) {
+    text = checkFalse_;
+    if (onGetCheckFalse_) onGetCheckFalse_(this, col, row, text);
+}
+
+bool TBavStringGrid::HasComboBox(int col, int row) {
+    bool has = false;
+    if (onHasComboBox_) onHasComboBox_(this, col, row, has);
+    return has;
+}
+
+bool TBavStringGrid::HasFilterButton(int) { return false; }
+
+AnsiString TBavStringGrid::CalcCellValue(int col, int row) { return GetDisplayText(col, row); }
+
+bool TBavStringGrid::IsRadioCell(int col, int row, int& index) {
+    TCellGraphic* graphic = GetGraphicObject(col, row);
+    if (!graphic || graphic->CellType() != ctRadio) return false;
+    index = graphic->CellIndex();
+    return true;
+}
+
+Cardinal TBavStringGrid::GetVersionNr() const { return 0x01000000; }
+AnsiString TBavStringGrid::GetVersionString() const { return "1.0.0.0"; }

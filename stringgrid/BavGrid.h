@@ -1,0 +1,387 @@
+// TBavStringGrid, the string grid component a form places: the base grid
+// with the grid-wide settings, the hooks through which painting and editing
+// ask the application, the integral height and the scroll bars kept in view.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/rtl/exceptions.h"
+#include "stringgrid/BaseGrid.h"
+#include "stringgrid/BavGridGraphic.h"
+#include "stringgrid/BavOptions.h"
+#include "stringgrid/html/PictureContainer.h"
+
+SERVIORA_EXCEPTION(EBavGridError, Exception);
+
+SERVIORA_ENUM(TScrollBarAlways, saNone, saVert, saHorz, saBoth)
+SERVIORA_ENUM(TCellBorder, cbTop, cbLeft, cbRight, cbBottom)
+using TCellBorders = TSet<TCellBorder>;
+
+SERVIORA_EVENT_TYPE(TGridColorEvent,
+                    void(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush, TFont* AFont));
+SERVIORA_EVENT_TYPE(TGridBorderEvent, void(TObject* Sender, int ARow, int ACol, TPen* APen, TCellBorders& Borders));
+SERVIORA_EVENT_TYPE(TGridAlignEvent,
+                    void(TObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign));
+// Events of the same signature as the platform grid's share their types:
+// (Sender, ARow, ACol, var CanEdit / IsFixed) and (Sender, ACol, ARow, var
+// HasComboBox) as TSelectCellEvent; (Sender, ARow, ACol, var HintStr) and
+// (Sender, ACol, ARow, var Value) as TGetEditEvent.
+using TCanEditCellEvent = TSelectCellEvent;
+using TIsFixedCellEvent = TSelectCellEvent;
+using THasComboEvent = TSelectCellEvent;
+using TGridHintEvent = TGetEditEvent;
+using TGetCheckEvent = TGetEditEvent;
+
+// What the grid and the month calendar share: one operation that applies a
+// predefined colour style to the control.
+class IComponentStyle {
+public:
+    virtual ~IComponentStyle() = default;
+    virtual void SetComponentStyle(int style) = 0;
+};
+
+SERVIORA_EVENT_TYPE(TRowDisjunctSelectEvent, void(TObject* Sender, int ARow, bool AState, bool& Allow));
+SERVIORA_EVENT_TYPE(TAutoInsertRowEvent, void(TObject* Sender, int ARow));
+// (Sender, ARow), the signature of TAutoInsertRowEvent, whose type it shares.
+using TEndRowSizeEvent = TAutoInsertRowEvent;
+
+class TBavRichEdit;
+
+class TBavStringGrid : public TBaseGrid, public IComponentStyle {
+    SERVIORA_CLASS(TBavStringGrid, TBaseGrid)
+    SERVIORA_PUBLISHED
+    friend class TBavRichEdit;
+
+public:
+    explicit TBavStringGrid(TComponent* owner);
+    ~TBavStringGrid() override;
+
+    // Only from another string grid; anything else is ignored.
+    void Assign(TPersistent* source) override;
+    void Invalidate() override;
+    void SetBounds(int left, int top, int width, int height) override;
+    // The colour styles arrive with the looks.
+    void SetComponentStyle(int style) override;
+
+    // Shows, hides, enables and disables the scroll bars for ScrollBarAlways
+    // (with `hide`, bars without anything to scroll go away).
+    void UpdateScrollBarsAlways(bool hide);
+
+    // ---- Hooks ----
+    void GetCellFormat(int col, int row, TFont* font, TBrush* brush, TColor& colorTo, TAlignment& alignment,
+                       TVAlignment& vAlignment, bool& wordWrap, TCellGradientDirection& direction) override;
+    virtual void GetCellColorHook(int col, int row, TFont* font, TBrush* brush, TGridDrawState state);
+    virtual void GetCellBorder(int col, int row, TCellBorders& borders, TPen* pen);
+    virtual void DoGetAlignment(int col, int row, TAlignment& horizontal, TVAlignment& vertical);
+    void GetCellAlignment(int col, int row, TAlignment& horizontal, TVAlignment& vertical);
+    virtual void IsFixedCellHook(int col, int row, bool& fixed);
+    virtual void CanEditCellHook(int col, int row, bool& allow);
+    virtual void DoCanEditCell(int col, int row, bool& allow);
+    virtual void DoGridHint(int col, int row, AnsiString& hint);
+    virtual void GetCheckTrueText(int col, int row, AnsiString& text);
+    virtual void GetCheckFalseText(int col, int row, AnsiString& text);
+    virtual bool HasComboBox(int col, int row);
+    virtual bool HasFilterButton(int col);
+    // The value of a formula cell; the formulas arrive with the cell text
+    // hooks.
+    virtual AnsiString CalcCellValue(int col, int row);
+    bool IsRadioCell(int col, int row, int& index);
+    virtual Cardinal GetVersionNr() const;
+    virtual AnsiString GetVersionString() const;
+
+    // ---- Cell graphics ----
+    virtual TCellGraphic* GetCellGraphic(int col, int row);
+    virtual TCellType GetCellType(int col, int row);
+    TCellGraphic* CreateCellGraphic(int col, int row);
+    bool RemoveCellGraphic(int col, int row);
+    bool RemoveCellGraphicOfType(int col, int row, TCellType type);
+    bool IsCheckBoxCell(int col, int row);
+    bool IsButtonCell(int col, int row);
+    bool HasCellControl(int col, int row);
+    bool IsRotatedCell(int col, int row, int& angle);
+    bool GetCellComment(int col, int row, AnsiString& comment);
+    void GetCellErrorRange(int col, int row, int& from, int& length);
+    TIntList* GetCellImageIndexes(int col, int row);
+    std::intptr_t GetCellGraphicHandle(int col, int row);
+    TRect GetCellGraphicRect(int col, int row);
+    void SetGraphicBoolean(int col, int row, bool value);
+    bool GetCheckBoxState(int col, int row, bool& state);
+    bool SetCheckBoxState(int col, int row, bool state);
+    virtual bool ToggleCheckBox(int col, int row, bool fromInput);
+    void CheckAll(int col);
+    void UnCheckAll(int col);
+    void SelectNextRadio(int col, int row, bool fromInput);
+    // EBavGridError "Cell does not contain integer value" for other texts;
+    // an empty text or "-" is 0.
+    int GetCellInteger(int col, int row);
+    void SetCellInteger(int col, int row, int value);
+    // EBavGridError "Cell does not contain a float value".
+    double GetCellFloat(int col, int row);
+    void SetCellFloat(int col, int row, double value);
+    void SetCellDate(int col, int row, TDateTime value);
+
+    // ---- Index mapping and selection ----
+    // The hidden rows, by real index (hiding itself comes with the nodes).
+    TCollection* HiddenRowStore() const { return hiddenRows_.get(); }
+    int NumHiddenRows() const { return hiddenRows_->Count(); }
+    int RealRowIndex(int displayRow) const;
+    int DisplayRowIndex(int realRow) const;
+    int RealColIndex(int displayCol) const { return displayCol; }
+    int DisplayColIndex(int realCol) const { return realCol; }
+    int DisplayColOf(int realCol) override { return DisplayColIndex(realCol); }
+    TGridRect GetSelectionRect() const { return Selection(); }
+    void SetSelectionRect(const TGridRect& rect);
+    // Saves the selection and shows none until RestoreSelection.
+    void HideSelection();
+    void RestoreSelection();
+    bool SelectionHidden() const { return selectionHidden_; }
+    // Disjunct row selection; EBavGridError "Invalid row accessed" outside
+    // the rows, hidden ones included.
+    bool GetRowSelect(int row);
+    void SetRowSelect(int row, bool state);
+    void ClearRowSelect();
+    int RowSelectCount();
+    void SelectionToRowSelect(bool allRows);
+    // EBavGridError "Invalid column accessed" outside the columns.
+    bool GetColSelect(int col);
+    void SetColSelect(int col, bool state);
+    void ClearColSelect();
+    void SelectionToColSelect(bool allCols);
+    bool IsCellSelected(int col, int row);
+    bool IsRowModified(int row) const;
+    void SetRowModified(int row, bool state);
+    void RepaintRow(int row);
+    void RepaintCol(int col);
+    void RepaintRect(const TGridRect& rect);
+
+    const TRowDisjunctSelectEvent& OnRowDisjunctSelect() const { return onRowDisjunctSelect_; }
+    void SetOnRowDisjunctSelect(TRowDisjunctSelectEvent v) { onRowDisjunctSelect_ = std::move(v); }
+    const TAutoInsertRowEvent& OnRowDisjunctSelected() const { return onRowDisjunctSelected_; }
+    void SetOnRowDisjunctSelected(TAutoInsertRowEvent v) { onRowDisjunctSelected_ = std::move(v); }
+
+    // ---- Rich text ----
+    // The hidden rich edit that measures rich cells, and the one that edits them.
+    TBavRichEdit* MeasuringRichEdit() const { return measuringRichEdit_; }
+    TBavRichEdit* EditingRichEdit() const { return editingRichEdit_; }
+    bool Multilinecells() const { return multilinecells_; }
+    void SetMultilinecells(bool v) { multilinecells_ = v; }
+    const TEndRowSizeEvent& OnEndRowSize() const { return onEndRowSize_; }
+    void SetOnEndRowSize(TEndRowSizeEvent v) { onEndRowSize_ = std::move(v); }
+    const TNotifyEvent& OnRichEditSelectionChange() const { return onRichEditSelectionChange_; }
+    void SetOnRichEditSelectionChange(TNotifyEvent v) { onRichEditSelectionChange_ = std::move(v); }
+
+    // ---- Option objects ----
+    TPrintSettings* PrintSettings() const { return printSettings_.get(); }
+    void SetPrintSettings(TPrintSettings* v) { printSettings_->Assign(v); }
+    THTMLSettings* HTMLSettings() const { return htmlSettings_.get(); }
+    void SetHTMLSettings(THTMLSettings* v) { htmlSettings_->Assign(v); }
+    TSortSettings* SortSettings() const { return sortSettings_.get(); }
+    void SetSortSettings(TSortSettings* v) { sortSettings_->Assign(v); }
+    TDragDropSettings* DragDropSettings() const { return dragDropSettings_.get(); }
+    void SetDragDropSettings(TDragDropSettings* v) { dragDropSettings_->Assign(v); }
+    TDragScrollOptions* DragScrollOptions() const { return dragScrollOptions_.get(); }
+    void SetDragScrollOptions(TDragScrollOptions* v) { dragScrollOptions_->Assign(v); }
+    TControlLook* ControlLook() const { return controlLook_.get(); }
+    void SetControlLook(TControlLook* v) { controlLook_->Assign(v); }
+    TNavigation* Navigation() const { return navigation_.get(); }
+    void SetNavigation(TNavigation* v) { navigation_->Assign(v); }
+    TColumnSize* ColumnSize() const { return columnSize_.get(); }
+    void SetColumnSize(TColumnSize* v) { columnSize_->Assign(v); }
+    TCellNode* CellNode() const { return cellNode_.get(); }
+    void SetCellNode(TCellNode* v) { cellNode_->Assign(v); }
+    TBands* Bands() const { return bands_.get(); }
+    void SetBands(TBands* v) { bands_->Assign(v); }
+    TSizeWhileTyping* SizeWhileTyping() const { return sizeWhileTyping_.get(); }
+    void SetSizeWhileTyping(TSizeWhileTyping* v) { sizeWhileTyping_->Assign(v); }
+    TMouseActions* MouseActions() const { return mouseActions_.get(); }
+    void SetMouseActions(TMouseActions* v) { mouseActions_->Assign(v); }
+    TGrouping* Grouping() const { return grouping_.get(); }
+    void SetGrouping(TGrouping* v) { grouping_->Assign(v); }
+    TBackGround* BackGround() const { return backGround_.get(); }
+    void SetBackGround(TBackGround* v) { backGround_->Assign(v); }
+    TGridProgressAppearance* ProgressAppearance() const { return progressAppearance_.get(); }
+    void SetProgressAppearance(TGridProgressAppearance* v) { progressAppearance_->Assign(v); }
+    TBalloonSettings* Balloon() const { return balloon_.get(); }
+    void SetBalloon(TBalloonSettings* v) { balloon_->Assign(v); }
+    TShowModified* ShowModified() const { return showModified_.get(); }
+    void SetShowModified(TShowModified* v) { showModified_->Assign(v); }
+
+    // ---- Dimensions ----
+    // The platform's counts; with FixedRowAlways (FixedColAlways) a grid
+    // shrunk to its fixed rows still reads one, and gets its remembered
+    // fixed rows back when it grows.
+    void SetRowCount(int value);
+    void SetColCount(int value);
+    int FixedRows() const;
+    void SetFixedRows(int value);
+    int FixedCols() const;
+    void SetFixedCols(int value);
+    int FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int value);
+    int FixedRowHeight() const { return fixedRowHeight_; }
+    void SetFixedRowHeight(int value);
+    int AllocatedRowCount() const { return allocatedRows_; }
+    int AllocatedColCount() const { return allocatedCols_; }
+    // Stretches a column to fill the client width.
+    virtual void StretchColumn(int col);
+    // The column widths kept under ColumnSize's Key and Section, as
+    // "Col<index>" values in an ini file or the registry.
+    void SaveColumnSizes();
+    void LoadColumnSizes();
+
+    // ---- Settings ----
+    bool IntegralHeight() const { return integralHeight_; }
+    void SetIntegralHeight(bool v);
+    TScrollBarAlways ScrollBarAlways() const { return scrollBarAlways_; }
+    void SetScrollBarAlways(TScrollBarAlways v);
+    bool AutoNumAlign() const { return autoNumAlign_; }
+    void SetAutoNumAlign(bool v);
+    TVAlignment VAlignment() const { return vAlignment_; }
+    void SetVAlignment(TVAlignment v);
+    bool EnableHTML() const { return enableHTML_; }
+    void SetEnableHTML(bool v);
+    TColor URLColor() const { return urlColor_; }
+    void SetURLColor(TColor v);
+    TColor SelectionColor() const { return selectionColor_; }
+    void SetSelectionColor(TColor v);
+    TColor SelectionColorTo() const { return selectionColorTo_; }
+    void SetSelectionColorTo(TColor v);
+    TColor SelectionTextColor() const { return selectionTextColor_; }
+    void SetSelectionTextColor(TColor v);
+    bool ShowSelection() const { return showSelection_; }
+    void SetShowSelection(bool v);
+    TColor HintColor() const { return hintColor_; }
+    void SetHintColor(TColor v) { hintColor_ = v; }
+    bool ActiveCellShow() const { return activeCellShow_; }
+    void SetActiveCellShow(bool v);
+    TColor ActiveCellColor() const { return activeCellColor_; }
+    void SetActiveCellColor(TColor v);
+    TColor ActiveCellColorTo() const { return activeCellColorTo_; }
+    void SetActiveCellColorTo(TColor v);
+    TFont* ActiveCellFont() const { return activeCellFont_.get(); }
+    void SetActiveCellFont(TFont* v) { activeCellFont_->Assign(v); }
+    TFont* FixedFont() const { return fixedFont_.get(); }
+    void SetFixedFont(TFont* v) { fixedFont_->Assign(v); }
+    bool FixedRowAlways() const { return fixedRowAlways_; }
+    void SetFixedRowAlways(bool v) { fixedRowAlways_ = v; }
+    bool FixedColAlways() const { return fixedColAlways_; }
+    void SetFixedColAlways(bool v) { fixedColAlways_ = v; }
+    const AnsiString& FloatFormat() const { return floatFormat_; }
+    void SetFloatFormat(const AnsiString& v) { floatFormat_ = v; }
+    const AnsiString& CheckTrue() const { return checkTrue_; }
+    void SetCheckTrue(const AnsiString& v) { checkTrue_ = v; }
+    const AnsiString& CheckFalse() const { return checkFalse_; }
+    void SetCheckFalse(const AnsiString& v) { checkFalse_ = v; }
+    char PasswordChar() const { return passwordChar_; }
+    TEditorType DefaultEditor() const { return defaultEditor_; }
+    void SetDefaultEditor(TEditorType v) { defaultEditor_ = v; }
+    THTMLPictureCache* PictureCache() const { return pictureCache_.get(); }
+    // The update lock of painting (counted; 0 = none).
+    int UpdateCount() const { return updateCount_; }
+    void SetOptionsChangedByGrid(bool v) { optionsChangedByGrid_ = v; }
+
+    // ---- Events ----
+    const TGridColorEvent& OnGetCellColor() const { return onGetCellColor_; }
+    void SetOnGetCellColor(TGridColorEvent v) { onGetCellColor_ = std::move(v); }
+    const TGridBorderEvent& OnGetCellBorder() const { return onGetCellBorder_; }
+    void SetOnGetCellBorder(TGridBorderEvent v) { onGetCellBorder_ = std::move(v); }
+    const TGridAlignEvent& OnGetAlignment() const { return onGetAlignment_; }
+    void SetOnGetAlignment(TGridAlignEvent v) { onGetAlignment_ = std::move(v); }
+    const TCanEditCellEvent& OnCanEditCell() const { return onCanEditCell_; }
+    void SetOnCanEditCell(TCanEditCellEvent v) { onCanEditCell_ = std::move(v); }
+    const TIsFixedCellEvent& OnIsFixedCell() const { return onIsFixedCell_; }
+    void SetOnIsFixedCell(TIsFixedCellEvent v) { onIsFixedCell_ = std::move(v); }
+    const TGridHintEvent& OnGridHint() const { return onGridHint_; }
+    void SetOnGridHint(TGridHintEvent v) { onGridHint_ = std::move(v); }
+    const TGetCheckEvent& OnGetCheckTrue() const { return onGetCheckTrue_; }
+    void SetOnGetCheckTrue(TGetCheckEvent v) { onGetCheckTrue_ = std::move(v); }
+    const TGetCheckEvent& OnGetCheckFalse() const { return onGetCheckFalse_; }
+    void SetOnGetCheckFalse(TGetCheckEvent v) { onGetCheckFalse_ = std::move(v); }
+    const THasComboEvent& OnHasComboBox() const { return onHasComboBox_; }
+    void SetOnHasComboBox(THasComboEvent v) { onHasComboBox_ = std::move(v); }
+
+protected:
+    void Loaded() override;
+    void Resize() override;
+    void CreateWnd() override;
+    bool ScrollBarAlwaysShown(int bar) const override;
+
+private:
+    bool AllRowsInView() const;
+    bool AllColsInView() const;
+    void RepaintUnlocked();
+
+    bool integralHeight_ = false;
+    TScrollBarAlways scrollBarAlways_ = saNone;
+    bool autoNumAlign_ = false;
+    TVAlignment vAlignment_ = vtaTop;
+    bool enableHTML_ = true;
+    TColor urlColor_ = clBlue;
+    TColor selectionColor_ = TColor(0xEACAB6);
+    TColor selectionColorTo_ = clNone;
+    TColor selectionTextColor_ = clBlack;
+    bool showSelection_ = true;
+    TColor hintColor_ = clInfoBk;
+    bool activeCellShow_ = false;
+    TColor activeCellColor_ = clGray;
+    TColor activeCellColorTo_ = clNone;
+    std::unique_ptr<TPrintSettings> printSettings_;
+    std::unique_ptr<THTMLSettings> htmlSettings_;
+    std::unique_ptr<TSortSettings> sortSettings_;
+    std::unique_ptr<TDragDropSettings> dragDropSettings_;
+    std::unique_ptr<TDragScrollOptions> dragScrollOptions_;
+    std::unique_ptr<TControlLook> controlLook_;
+    std::unique_ptr<TNavigation> navigation_;
+    std::unique_ptr<TColumnSize> columnSize_;
+    std::unique_ptr<TCellNode> cellNode_;
+    std::unique_ptr<TBands> bands_;
+    std::unique_ptr<TSizeWhileTyping> sizeWhileTyping_;
+    std::unique_ptr<TMouseActions> mouseActions_;
+    std::unique_ptr<TGrouping> grouping_;
+    std::unique_ptr<TBackGround> backGround_;
+    std::unique_ptr<TGridProgressAppearance> progressAppearance_;
+    std::unique_ptr<TBalloonSettings> balloon_;
+    std::unique_ptr<TShowModified> showModified_;
+    std::unique_ptr<TFont> activeCellFont_;
+    std::unique_ptr<TFont> fixedFont_;
+    bool fixedRowAlways_ = false, fixedColAlways_ = false;
+    std::unique_ptr<TCollection> hiddenRows_ = std::make_unique<TCollection>(TGridItem::StaticClass());
+    TGridRect savedSelection_{};
+    bool selectionHidden_ = false;
+    std::vector<char> rowSelected_, colSelected_;
+    std::unique_ptr<TIntList> selectedRows_ = std::make_unique<TIntList>(-1, -1);
+    std::vector<char> rowModified_;
+    bool stretching_ = false;
+    TBavRichEdit* measuringRichEdit_ = nullptr;
+    TBavRichEdit* editingRichEdit_ = nullptr;
+    bool multilinecells_ = false;
+    TEndRowSizeEvent onEndRowSize_;
+    TNotifyEvent onRichEditSelectionChange_;
+    TRowDisjunctSelectEvent onRowDisjunctSelect_;
+    TAutoInsertRowEvent onRowDisjunctSelected_;
+    int rememberedFixedRows_ = 0, rememberedFixedCols_ = 0;
+    AnsiString floatFormat_ = "%.2f";
+    AnsiString checkTrue_ = "Y", checkFalse_ = "N";
+    char passwordChar_ = '*';
+    TEditorType defaultEditor_ = edNormal;
+    int fixedRowHeight_ = 0;
+    int allocatedRows_ = 0, allocatedCols_ = 0;
+    std::unique_ptr<THTMLPictureCache> pictureCache_;
+    std::unique_ptr<TCellGraphic> sharedGraphic_;
+    int updateCount_ = 0;
+    bool optionsChangedByGrid_ = false;
+
+
+    TGridColorEvent onGetCellColor_;
+    TGridBorderEvent onGetCellBorder_;
+    TGridAlignEvent onGetAlignment_;
+    TCanEditCellEvent onCanEditCell_;
+    TIsFixedCellEvent onIsFixedCell_;
+    TGridHintEvent onGridHint_;
+    TGetCheckEvent onGetCheckTrue_, onGetCheckFalse_;
+    THasComboEvent onHasComboBox_;
+};
+
+// The clipboard format of cells copied with their properties.
+UINT CellsClipboardFormat();

@@ -1,0 +1,177 @@
+// Cell graphics on the grid: creation, check boxes, radio groups, button
+// rectangles, picture sizing and cell values.
+#include "grid_fixture.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/ui/graphic.h"
+
+namespace {
+
+using GridGraphicsTest = StringGridTest;
+
+TEST_F(GridGraphicsTest, CreatingAGraphicKeepsAnEmptyCellEmpty) {
+    TCellGraphic* graphic = grid->CreateCellGraphic(2, 2);
+    EXPECT_EQ(grid->GetCellGraphic(2, 2), graphic);
+    EXPECT_EQ(grid->Cells(2, 2), "");
+    EXPECT_EQ(grid->GetCellType(2, 2), ctNone);
+    EXPECT_EQ(grid->GetCellType(3, 3), ctEmpty);
+    EXPECT_EQ(grid->GetCellType(-1, 3), ctEmpty);
+    graphic->SetCellType(ctComment);
+    graphic->SetCellText("note");
+    AnsiString comment;
+    EXPECT_TRUE(grid->GetCellComment(2, 2, comment));
+    EXPECT_EQ(comment, "note");
+    EXPECT_FALSE(grid->RemoveCellGraphicOfType(2, 2, ctCheckBox));
+    EXPECT_TRUE(grid->RemoveCellGraphicOfType(2, 2, ctComment));
+    EXPECT_EQ(grid->GetCellGraphic(2, 2), nullptr);
+    EXPECT_FALSE(grid->RemoveCellGraphic(2, 2));
+}
+
+TEST_F(GridGraphicsTest, CheckBoxesOfTheirKindsAndTogglesRecordedForUndo) {
+    auto* recorder = new TBavGridUndoRedo(form);
+    grid->SetUndoRedo(recorder);
+    grid->CreateCellGraphic(1, 1)->SetCellType(ctCheckBox);
+    grid->CreateCellGraphic(2, 1)->SetCellType(ctDataCheckBox);
+    grid->SetCells(2, 1, "N");
+    bool state = true;
+    ASSERT_TRUE(grid->GetCheckBoxState(1, 1, state));
+    EXPECT_FALSE(state);
+    EXPECT_TRUE(grid->ToggleCheckBox(1, 1, false));
+    grid->GetCheckBoxState(1, 1, state);
+    EXPECT_TRUE(state);
+    EXPECT_TRUE(grid->ToggleCheckBox(2, 1, false));
+    EXPECT_EQ(grid->Cells(2, 1), "Y");
+    ASSERT_EQ(recorder->Level(), 2);
+    EXPECT_EQ(recorder->Changes()->Items(1)->OrigValue(), "N");
+    EXPECT_EQ(recorder->Changes()->Items(1)->Value(), "Y");
+    EXPECT_FALSE(grid->ToggleCheckBox(3, 1, false)) << "no check box";
+    EXPECT_FALSE(grid->GetCheckBoxState(3, 1, state));
+
+    grid->SetOptions(TGridOptions());
+    EXPECT_FALSE(grid->ToggleCheckBox(1, 1, true)) << "the user may not edit the cell";
+    grid->ControlLook()->SetCheckAlwaysActive(true);
+    EXPECT_TRUE(grid->ToggleCheckBox(1, 1, true));
+
+    grid->CreateCellGraphic(2, 2)->SetCellType(ctDataCheckBox);
+    grid->CheckAll(2);
+    EXPECT_EQ(grid->Cells(2, 2), "Y");
+    grid->UnCheckAll(2);
+    EXPECT_EQ(grid->Cells(2, 1), "N");
+    EXPECT_TRUE(grid->IsCheckBoxCell(2, 2));
+    EXPECT_TRUE(grid->HasCellControl(2, 2));
+}
+
+TEST_F(GridGraphicsTest, RowCheckBoxesAreShared) {
+    grid->MouseActions()->SetHotmailRowSelect(true);
+    TCellGraphic* node = grid->CreateCellGraphic(0, 3);
+    node->SetCellType(ctNode);
+    EXPECT_EQ(grid->GetCellType(0, 3), ctRowCheckBox) << "even a node cell";
+    TCellGraphic* shared = grid->GetCellGraphic(0, 5);
+    EXPECT_EQ(grid->GetCellGraphic(0, 6), shared);
+    grid->SetGraphicObject(0, 7, shared);
+    EXPECT_TRUE(grid->RemoveCellGraphic(0, 7));
+    EXPECT_EQ(grid->GetCellType(0, 5), ctRowCheckBox) << "the shared graphic lives on";
+}
+
+TEST_F(GridGraphicsTest, RadioGroupsStepAndWrap) {
+    auto* items = new TStringList;
+    items->SetCommaText("one,two,three");
+    TCellGraphic* radio = grid->CreateCellGraphic(1, 2);
+    radio->SetCellType(ctRadio);
+    radio->SetCellContent(items);
+    radio->SetCellCreated(true);
+    radio->SetCellIndex(2);
+    grid->SelectNextRadio(1, 2, false);
+    EXPECT_EQ(radio->CellIndex(), 0);
+    EXPECT_EQ(grid->Cells(1, 2), "one");
+
+    auto* dataItems = new TStringList;
+    dataItems->SetCommaText("a,b");
+    TCellGraphic* data = grid->CreateCellGraphic(2, 2);
+    data->SetCellType(ctRadio);
+    data->SetCellContent(dataItems);
+    data->SetCellCreated(true);
+    data->SetCellIndex(-1);
+    grid->SetCells(2, 2, "zzz");
+    grid->SelectNextRadio(2, 2, false);
+    EXPECT_EQ(grid->Cells(2, 2), "a") << "no item matches: the first";
+    grid->SelectNextRadio(2, 2, false);
+    EXPECT_EQ(grid->Cells(2, 2), "b");
+    EXPECT_EQ(data->CellIndex(), -1) << "a data radio keeps its mark";
+    int index = 0;
+    EXPECT_TRUE(grid->IsRadioCell(2, 2, index));
+}
+
+TEST_F(GridGraphicsTest, ButtonRectanglesFromTheirPackedFields) {
+    grid->SetColWidths(0, 100);
+    grid->SetRowHeights(0, 50);
+    TCellGraphic* button = grid->CreateCellGraphic(1, 1);
+    button->SetCellType(ctButton);
+    button->SetCellIndex(20 * 65536 + 40);
+    button->SetCellValue(3 * 65536 + 5);
+    const TRect cell = grid->CalcCellRect(1, 1);
+    ASSERT_EQ(cell.left, 100);
+    ASSERT_EQ(cell.top, 50);
+    EXPECT_EQ(grid->GetCellGraphicRect(1, 1), Rect(105, 53, 145, 73));
+    button->SetCellHAlign(haFull);
+    EXPECT_EQ(grid->GetCellGraphicRect(1, 1).right, cell.right);
+    EXPECT_TRUE(grid->IsButtonCell(1, 1));
+}
+
+TEST_F(GridGraphicsTest, PicturesSizeByTheirMode) {
+    auto* picture = new TPicture;
+    TBitmap bitmap;
+    bitmap.SetSize(20, 10);
+    picture->SetBitmap(&bitmap);
+    TCellGraphic graphic;
+    graphic.SetCellType(ctPicture);
+    graphic.SetCellContent(picture);
+    graphic.SetCellCreated(true);
+    struct Case {
+        TCellPictureStretch mode;
+        int width, height;
+        int expectedWidth, expectedHeight;
+    };
+    const Case cases[] = {
+        {psNone, 100, 100, 20, 10},        {psStretch, 100, 60, 100, 60},      {psStretchAspect, 100, 100, 100, 50},
+        {psShrinkAspect, 100, 100, 20, 10}, {psShrinkAspect, 10, 100, 10, 5},  {psShrink, 10, 100, 10, 100},
+    };
+    for (const Case& c : cases) {
+        graphic.SetCellAngle(c.mode);
+        const TSize size = graphic.GetPictureSize(c.width, c.height);
+        EXPECT_EQ(size.cx, c.expectedWidth) << int(c.mode);
+        EXPECT_EQ(size.cy, c.expectedHeight) << int(c.mode);
+    }
+    graphic.SetCellIndex(4);
+    graphic.SetCellAngle(psStretch);
+    EXPECT_EQ(graphic.GetPictureSize(100, 60).cx, 96) << "the margin is taken off";
+}
+
+TEST_F(GridGraphicsTest, IntegerAndFloatValues) {
+    struct Case {
+        const char* text;
+        int value;
+    };
+    for (const Case& c : {Case{"", 0}, Case{"-", 0}, Case{"42", 42}, Case{"-7", -7}}) {
+        grid->SetCells(1, 1, c.text);
+        EXPECT_EQ(grid->GetCellInteger(1, 1), c.value) << c.text;
+    }
+    grid->SetCells(1, 1, "12a");
+    try {
+        grid->GetCellInteger(1, 1);
+        FAIL();
+    } catch (const EBavGridError& e) {
+        EXPECT_EQ(e.Message(), "Cell does not contain integer value");
+    }
+    grid->SetCells(1, 1, "(1,234.5)");
+    EXPECT_DOUBLE_EQ(grid->GetCellFloat(1, 1), -1234.5);
+    grid->SetCells(1, 1, "1.2.3");
+    EXPECT_THROW(grid->GetCellFloat(1, 1), EBavGridError);
+    grid->SetCellFloat(1, 1, 3.14159);
+    EXPECT_EQ(grid->Cells(1, 1), "3.14");
+    grid->SetCellInteger(1, 1, -5);
+    EXPECT_EQ(grid->Cells(1, 1), "-5");
+    grid->SetCellDate(1, 1, 45292);
+    EXPECT_EQ(grid->Cells(1, 1), "2024-01-01");
+}
+
+}  // namespace
