@@ -15,8 +15,10 @@ public:
     // Packages with more members than this are refused.
     static constexpr Integer kMaxMembers = 1000;
     // The largest unpacked block accepted, absolutely and per packed byte.
+    // A stream cannot expand more than 48 times: a match of at most 60
+    // bytes costs at least ten bits (a one-bit symbol, a nine-bit position).
     static constexpr Integer kMaxUnpackedSize = 64 * 1024 * 1024;
-    static constexpr Integer kMaxExpansion = 8;
+    static constexpr Integer kMaxExpansion = 48;
     static constexpr Integer kExpansionAllowance = 64 * 1024;
 
     TSkinReader();

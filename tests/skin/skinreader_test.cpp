@@ -169,6 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TDamaged{"SizeLargerThanTheStreamHolds", WithUnpackedSize(kSound, 60000)},
                     TDamaged{"NegativeSize", WithUnpackedSize(kSound, -1)},
                     TDamaged{"SizeAbove64MB", WithUnpackedSize(kSound, 65 * 1024 * 1024)},
+                    TDamaged{"SizeBeyondWhatTheStreamCanExpandTo",
+                             WithUnpackedSize(kSound, static_cast<Integer>(48 * (kSound.size() - 4) + 65536 + 1))},
                     TDamaged{"NoSizeAtAll", {0x10, 0x00}},
                     TDamaged{"HeaderCutShort", HeaderOnly(12)},
                     TDamaged{"ThousandAndOneNames", PackSkinBlock(ThousandAndOneNames().Bytes())},
@@ -186,6 +188,16 @@ TEST(SkinReader, ThousandMembersAreStillRead) {
     TSkinReader reader;
     EXPECT_TRUE(Load(reader, PackSkinBlock(block.Bytes())));
     EXPECT_EQ(reader.MemberCount(), 1000);
+}
+
+TEST(SkinReader, HighlyCompressedPackagesAreRead) {
+    const std::vector<Byte> package = WriteSkinPackage(70000, {{"flat.bmp", std::vector<Byte>(2000000, 0)}});
+    ASSERT_GT(2000000 / package.size(), 40u);
+    TSkinReader reader;
+    ASSERT_TRUE(Load(reader, package));
+    TMemoryStream member;
+    reader.ReadMember("flat.bmp", &member);
+    EXPECT_EQ(member.Size(), 2000000);
 }
 
 TEST(SkinReader, DataBeyondTheLastMemberIsKept) {
