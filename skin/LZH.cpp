@@ -52,16 +52,16 @@ void TLZH::FillBits() {
     }
 }
 
-int TLZH::ReadBit() {
-    FillBits();
+inline int TLZH::ReadBit() {
+    if (bitCount_ <= 8) FillBits();
     const int bit = (bitBuffer_ >> 15) & 1;
     bitBuffer_ = (bitBuffer_ << 1) & 0xFFFF;
     --bitCount_;
     return bit;
 }
 
-int TLZH::ReadByte() {
-    FillBits();
+inline int TLZH::ReadByte() {
+    if (bitCount_ <= 8) FillBits();
     const int byte = (bitBuffer_ >> 8) & 0xFF;
     bitBuffer_ = (bitBuffer_ << 8) & 0xFFFF;
     bitCount_ -= 8;
@@ -84,8 +84,14 @@ int TLZH::DecodeMatchPosition() {
 }
 
 void TLZH::Output(Byte b) {
+    if (outputLength_ == static_cast<Integer>(sizeof output_)) FlushOutput();
     output_[outputLength_++] = b;
-    if (outputLength_ == sizeof output_) FlushOutput();
+}
+
+void TLZH::OutputBlock(const Byte* bytes, int count) {
+    if (outputLength_ + count > static_cast<Integer>(sizeof output_)) FlushOutput();
+    std::memcpy(output_ + outputLength_, bytes, count);
+    outputLength_ += count;
 }
 
 void TLZH::FlushOutput() {
@@ -115,13 +121,27 @@ bool TLZH::Unpack(Integer size, const TWriteProc& write, const TReadProc& read) 
             ++produced;
             continue;
         }
-        const int start = (r - DecodeMatchPosition() - 1) & (N - 1);
+        const int distance = DecodeMatchPosition() + 1;
+        const int start = (r - distance) & (N - 1);
         const int length = std::min<Integer>(c - 255 + THRESHOLD, size - produced);
-        for (int k = 0; k < length; ++k) {
-            const Byte b = ring_[(start + k) & (N - 1)];
-            Output(b);
-            ring_[r] = b;
-            r = (r + 1) & (N - 1);
+        if (start + length <= N && r + length <= N) {
+            // Neither end wraps: copy within the ring without masking; a
+            // match that feeds on itself (a run) is copied forward byte by
+            // byte, any other moves as one block.
+            if (distance >= length) {
+                std::memmove(ring_ + r, ring_ + start, length);
+            } else {
+                for (int k = 0; k < length; ++k) ring_[r + k] = ring_[start + k];
+            }
+            OutputBlock(ring_ + r, length);
+            r = (r + length) & (N - 1);
+        } else {
+            for (int k = 0; k < length; ++k) {
+                const Byte b = ring_[(start + k) & (N - 1)];
+                Output(b);
+                ring_[r] = b;
+                r = (r + 1) & (N - 1);
+            }
         }
         produced += length;
     }

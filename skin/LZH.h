@@ -32,6 +32,7 @@ private:
     void FillBits();
     int NextInputByte();
     void Output(Byte b);
+    void OutputBlock(const Byte* bytes, int count);
     void FlushOutput();
 
     const TReadProc* read_ = nullptr;

@@ -67,9 +67,10 @@ void TLZHTree::UpdateTree(int c) {
     do {
         const unsigned k = ++freq[node];
         if (k > freq[node + 1]) {
-            // Keep the frequencies sorted: swap with the last node still below k.
-            int l = node + 1;
-            while (k > freq[l + 1]) ++l;
+            // Keep the frequencies sorted: swap with the last node still
+            // below k (found by bisection, as the table is sorted and ends
+            // in the 0xFFFF sentinel).
+            const int l = static_cast<int>(std::lower_bound(freq.begin() + node + 2, freq.end(), k) - freq.begin()) - 1;
             freq[node] = freq[l];
             freq[l] = static_cast<Word>(k);
             const int i = son[node];
