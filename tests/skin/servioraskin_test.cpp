@@ -1,7 +1,12 @@
 // The skin the build packs: every element present with its state count.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "platform/gdi/imagecodecs.h"
 #include "skin/WinSkinData.h"
+#include "skin/WinSkinFormDraw.h"
+#include "support/temp_dir.h"
 #include "tools/skinpack/SkinArt.h"
 
 namespace {
@@ -99,6 +104,58 @@ TEST_F(ServioraSkin, NeighbouringStateFramesDiffer) {
                 << element->Name << " state " << state;
         }
     }
+}
+
+TEST_F(ServioraSkin, SheetShowsEveryStateNineSlicedAtTwoSizes) {
+    struct TShown {
+        TDataSkinObject* element;
+        bool vertical;
+        bool transparent = false;  // caption buttons are always drawn through their key
+    };
+    std::vector<TShown> shown = {{skin_.FrameLeft(), false}, {skin_.FrameRight(), false}, {skin_.FrameTop(), true},
+                                 {skin_.FrameBottom(), true}, {skin_.Buttons(), false}, {skin_.Progress(), false},
+                                 {skin_.ProgressChunk(), false}, {skin_.Tabs(), false}, {skin_.TabPane(), false},
+                                 {skin_.ComboButton(), false}, {skin_.StatusBarEdges(), false},
+                                 {skin_.Headerbar(), false}, {skin_.Scrollbar(), false}, {skin_.HorzScrollThumb(), false},
+                                 {skin_.VertScrollThumb(), false}, {skin_.HorzScroll(), false}, {skin_.VertScroll(), false},
+                                 {skin_.MenuBackground(), false}, {skin_.MenuItem(), false}, {skin_.ExtraImages(), false},
+                                 {skin_.TrackbarThumbHorz(), false}, {skin_.TrackbarThumbDown(), false},
+                                 {skin_.UpDownHorz(), false}, {skin_.UpDownVert(), false}, {skin_.Track(), false},
+                                 {skin_.TrackVert(), false}, {skin_.ComboArrow(), false}, {skin_.Toolbar(), false}};
+    for (const auto& button : skin_.SystemButtons()) {
+        if (!button->Bitmap->Empty()) shown.push_back({button.get(), false, true});
+    }
+    constexpr COLORREF kBackground = RGB(255, 255, 224);
+    TBitmap sheet;
+    sheet.SetSize(1400, 60 * static_cast<int>(shown.size()));
+    sheet.Canvas()->Brush()->SetColor(static_cast<TColor>(kBackground));
+    sheet.Canvas()->FillRect(TRect{0, 0, sheet.Width(), sheet.Height()});
+    HDC dc = sheet.Canvas()->Handle();
+    TPoint closeButtonAt{-1, -1};
+    int y = 4;
+    for (const TShown& item : shown) {
+        TDataSkinObject* e = item.element;
+        ASSERT_NE(e, nullptr);
+        const TRect cell = SkinCellRect(e->Bitmap.get(), 1, e->Frame, item.vertical);
+        const bool transparent = item.transparent || e->Trans == 1;
+        const int w = std::min(cell.right - cell.left, 40), h = std::min(cell.bottom - cell.top, 24);
+        int x = 4;
+        if (e == skin_.SystemButtons()[0].get()) closeButtonAt = TPoint{x, y};
+        for (int state = 1; state <= std::max(e->Frame, 1) && x < sheet.Width() - 2 * w - 30; ++state) {
+            DrawSkinCell(dc, TRect{x, y, x + w, y + h}, e->Bitmap.get(), e->Margins(), state, e->Frame, transparent,
+                         e->Tile == 1, item.vertical);
+            x += w + 4;
+            DrawSkinCell(dc, TRect{x, y, x + 2 * w + 10, y + h + 20}, e->Bitmap.get(), e->Margins(), state, e->Frame,
+                         transparent, e->Tile == 1, item.vertical);
+            x += 2 * w + 18;
+        }
+        y += h + 28;
+    }
+    std::ofstream(ScreenshotDir() + "skin-elements.png", std::ios::binary) << EncodePng(sheet.Handle());
+    // The close button's magenta corner shows the sheet; its face does not.
+    ASSERT_GE(closeButtonAt.x, 0);
+    EXPECT_EQ(static_cast<COLORREF>(sheet.Canvas()->Pixels(closeButtonAt.x, closeButtonAt.y)), kBackground);
+    EXPECT_NE(static_cast<COLORREF>(sheet.Canvas()->Pixels(closeButtonAt.x + 8, closeButtonAt.y + 7)), kBackground);
 }
 
 }  // namespace
