@@ -21,9 +21,16 @@ TSkinData::TSkinData(TComponent* owner)
     : TComponent(owner),
       skinControls_(DefaultSkinControls()),
       skin3rd_(std::make_unique<TStringList>()),
-      skinStream_(std::make_unique<TMemoryStream>()) {}
+      skinStream_(std::make_unique<TMemoryStream>()),
+      title_(std::make_unique<TDataSkinTitle>()),
+      buttons_(std::make_unique<TDataSkinButton>()),
+      comboArrow_(std::make_unique<TDataSkinObject>()) {
+    for (auto& frame : frames_) frame = std::make_unique<TDataSkinBorder>();
+}
 
-TSkinData::~TSkinData() = default;
+TSkinData::~TSkinData() {
+    if (faceBrush_) DeleteObject(faceBrush_);
+}
 
 AnsiString TSkinData::Version() const { return "1.0"; }
 

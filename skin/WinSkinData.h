@@ -1,16 +1,21 @@
 // TSkinData: the component that carries a skin package into the program and
-// switches skinning on. A first version that keeps its settings and the
-// package bytes exactly as its description stores them ("SkinStream") and
-// paints nothing.
+// switches skinning on. It keeps its settings and the package bytes exactly
+// as its description stores them ("SkinStream"), and holds the skin
+// elements and colours read from a package's description.
 #pragma once
 
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "platform/rtl/component.h"
 #include "platform/rtl/set.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/rtl/typinfo.h"
+#include "skin/QuickIni.h"
+#include "skin/SkinElements.h"
+#include "skin/SkinReader.h"
 
 SERVIORA_ENUM(TSkinControlType, xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox,
               xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel,
@@ -57,8 +62,93 @@ public:
     // The skin package as stored (empty when the description holds none).
     TMemoryStream* SkinStream() const { return skinStream_.get(); }
 
+    // ---- the skin description ----
+    // Reads every element and colour of the description from the package's
+    // reader and its ini member, replacing what an earlier one left.
+    void LoadDescription(TSkinReader* reader, TQuickIni* ini);
+
+    static constexpr int kColourCount = 19;
+    // The colour table: system colours stay class-library system colour
+    // values, resolved when painted.
+    TColor Colour(int index) const { return colours_[index]; }
+    // Whether the description gave the entry.
+    bool ColourGiven(int index) const { return colourGiven_[index]; }
+    const std::vector<TColor>& ColourList() const { return colourList_; }
+    const std::array<TColor, 10>& CustomColours() const { return customColours_; }
+    HBRUSH FaceBrush() const { return faceBrush_; }
+    const AnsiString& SkinName() const { return skinName_; }
+
+    TDataSkinBorder* FrameLeft() const { return frames_[0].get(); }
+    TDataSkinBorder* FrameRight() const { return frames_[1].get(); }
+    TDataSkinBorder* FrameTop() const { return frames_[2].get(); }
+    TDataSkinBorder* FrameBottom() const { return frames_[3].get(); }
+    TDataSkinTitle* Title() const { return title_.get(); }
+    TDataSkinButton* Buttons() const { return buttons_.get(); }
+    const std::vector<std::unique_ptr<TDataSkinSysButton>>& SystemButtons() const { return systemButtons_; }
+    TDataSkinBorder* Progress() const { return progress_.get(); }
+    TDataSkinObject* ProgressChunk() const { return progressChunk_.get(); }
+    TDataSkinObject* MenuBar() const { return menuBar_.get(); }
+    TDataSkinObject* GroupBoxEdge() const { return groupBoxEdge_.get(); }
+    TDataSkinBoxLabel* GroupBox() const { return groupBox_.get(); }
+    TDataSkinBorder* Tabs() const { return tabs_.get(); }
+    TDataSkinObject* StatusBarEdges() const { return statusBarEdges_.get(); }
+    TDataSkinObject* TabPane() const { return tabPane_.get(); }
+    TDataSkinObject* ToolBars() const { return toolBars_.get(); }
+    TDataSkinBorder* ComboButton() const { return comboButton_.get(); }
+    TDataSkinObject* SunkEdge() const { return sunkEdge_.get(); }
+    TDataSkinObject* ExtraImages() const { return extraImages_.get(); }
+    TDataSkinObject* Headerbar() const { return headerbar_.get(); }
+    TDataSkinObject* MenuItem() const { return menuItem_.get(); }
+    TDataSkinObject* MenuBackground() const { return menuBackground_.get(); }
+    TDataSkinObject* Scrollbar() const { return scrollbar_.get(); }
+    TDataSkinObject* HorzScroll() const { return horzScroll_.get(); }
+    TDataSkinObject* VertScroll() const { return vertScroll_.get(); }
+    TDataSkinObject* HorzScrollThumb() const { return horzScrollThumb_.get(); }
+    TDataSkinObject* VertScrollThumb() const { return vertScrollThumb_.get(); }
+    TDataSkinObject* TrackbarThumbHorz() const { return trackbarThumbs_[0].get(); }
+    TDataSkinObject* TrackbarThumbVert() const { return trackbarThumbs_[1].get(); }
+    TDataSkinObject* TrackbarThumbLeft() const { return trackbarThumbs_[2].get(); }
+    TDataSkinObject* TrackbarThumbRight() const { return trackbarThumbs_[3].get(); }
+    TDataSkinObject* TrackbarThumbUp() const { return trackbarThumbs_[4].get(); }
+    TDataSkinObject* TrackbarThumbDown() const { return trackbarThumbs_[5].get(); }
+    TDataSkinBorder* UpDownHorz() const { return upDownHorz_.get(); }
+    TDataSkinBorder* UpDownVert() const { return upDownVert_.get(); }
+    TDataSkinObject* Track() const { return track_.get(); }
+    TDataSkinObject* TrackVert() const { return trackVert_.get(); }
+    TDataSkinObject* ComboArrow() const { return comboArrow_.get(); }
+    TDataSkinObject* Toolbar() const { return toolbar_.get(); }
+
 protected:
     void DefineProperties(TFiler* filer) override;
+
+private:
+    // The steps of LoadDescription, in their order.
+    void LoadBitmap(TBitmap* bitmap, const AnsiString& value);
+    std::unique_ptr<TDataSkinObject> LoadSkinObject(const AnsiString& section);
+    std::unique_ptr<TDataSkinBorder> LoadSkinBorderObject(const AnsiString& section, const AnsiString& secondKey);
+    std::unique_ptr<TDataSkinBorder> LoadProgressObject(const AnsiString& section);
+    std::unique_ptr<TDataSkinBoxLabel> LoadBoxLabelObject(const AnsiString& section);
+    std::unique_ptr<TDataSkinObject> LoadBuiltinObject(const AnsiString& name);
+    // The image, margins, style, transparency, tiling and colours every
+    // element kind shares; False (nothing read) without an "Image".
+    bool ReadSkinObject(TDataSkinObject& element, const AnsiString& section, bool readFrame);
+    void ReadMargins(TDataSkinObject& element, const AnsiString& section) const;
+    void LoadFrameBorders();
+    void LoadColours();
+    void LoadSystemButtons();
+    void LoadMDIButtons();
+    void LoadButtons();
+    void LoadTitle();
+    void LoadMenuBarObject();
+    void SetFrameCounts();
+    void MakeComboEdge();
+    void MakeComboArrow();
+    void MakeToolbarGradient();
+    TColor SampleFrameColour() const;
+    TColor ReadRGBKeys(const AnsiString& section, const AnsiString& name, TColor defaultValue) const;
+    TColor ReadColourValue(const AnsiString& section, const AnsiString& key, TColor defaultValue) const;
+    Integer ReadInteger(const AnsiString& section, const AnsiString& key, Integer defaultValue) const;
+    AnsiString ReadString(const AnsiString& section, const AnsiString& key) const;
 
 private:
     bool active_ = false;
@@ -71,4 +161,32 @@ private:
     bool menuUpdate_ = true;
     bool menuMerge_ = false;
     std::unique_ptr<TMemoryStream> skinStream_;
+
+    // The reader and description being loaded, for the steps of LoadDescription.
+    TSkinReader* reader_ = nullptr;
+    TQuickIni* ini_ = nullptr;
+    std::unique_ptr<TStringList> sections_;
+
+    std::array<TColor, kColourCount> colours_{};
+    std::array<bool, kColourCount> colourGiven_{};
+    std::vector<TColor> colourList_;
+    std::array<TColor, 10> customColours_{};
+    HBRUSH faceBrush_ = 0;
+    AnsiString skinName_;
+
+    std::array<std::unique_ptr<TDataSkinBorder>, 4> frames_;
+    std::unique_ptr<TDataSkinTitle> title_;
+    std::unique_ptr<TDataSkinButton> buttons_;
+    std::vector<std::unique_ptr<TDataSkinSysButton>> systemButtons_;
+    std::unique_ptr<TDataSkinBorder> progress_;
+    std::unique_ptr<TDataSkinObject> progressChunk_, menuBar_, groupBoxEdge_;
+    std::unique_ptr<TDataSkinBoxLabel> groupBox_;
+    std::unique_ptr<TDataSkinBorder> tabs_;
+    std::unique_ptr<TDataSkinObject> statusBarEdges_, tabPane_, toolBars_;
+    std::unique_ptr<TDataSkinBorder> comboButton_;
+    std::unique_ptr<TDataSkinObject> sunkEdge_, extraImages_, headerbar_, menuItem_, menuBackground_, scrollbar_,
+        horzScroll_, vertScroll_, horzScrollThumb_, vertScrollThumb_;
+    std::array<std::unique_ptr<TDataSkinObject>, 6> trackbarThumbs_;
+    std::unique_ptr<TDataSkinBorder> upDownHorz_, upDownVert_;
+    std::unique_ptr<TDataSkinObject> track_, trackVert_, comboArrow_, toolbar_;
 };
