@@ -151,10 +151,15 @@ private:
     TKpInterpreterMethod& AddMethod(List& list, TClass cls, const AnsiString& name, int declaredCount,
                                     const TKpTypeList& declaredTypes, Word resultType, Cardinal tag);
 
-    void CallGetter(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
-                    Cardinal tag, const TKpSignature& signature, THostGetCallback callback, Variant& value);
-    void CallSetter(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
-                    Cardinal tag, const TKpSignature& signature, THostSetCallback callback, const Variant& value);
+    // Calls an entry's callback: the pre-call hook, the argument check, the call.
+    template <class Entry, class Callback, class Value>
+    void CallEntry(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
+                   const Entry& entry, Callback callback, Value& value) {
+        frame.CallName = name;
+        BeforeHostCall(interpreter, frame, entry.EntryTag);
+        CheckArguments(frame, entry.Signature);
+        callback(value, frame);
+    }
 
     bool GetIndexed(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                     Variant& value);

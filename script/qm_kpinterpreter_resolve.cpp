@@ -45,6 +45,24 @@ Entry* FirstOfName(const TKpInterpreterIdentifierList<Entry>& list, const AnsiSt
     return nullptr;
 }
 
+const TKpInterpreterRecMethod* RecordMember(const TKpInterpreterIdentifierList<TKpInterpreterRecMethod>& list,
+                                            const TKpInterpreterRecord* record, const AnsiString& name) {
+    for (const auto& entry : list)
+        if (entry->OwnerRecord == record && SameIdentifier(entry->EntryName, name)) return entry.get();
+    return nullptr;
+}
+
+// The first default member (in registration order) of the object's class
+// or an ancestor's.
+const TKpInterpreterMethod* DefaultMember(const TKpInterpreterIdentifierList<TKpInterpreterMethod>& list,
+                                          const Variant& object) {
+    if (object.VarType() != ObjectVarType()) return nullptr;
+    TObject* instance = VariantToObject(object);
+    for (const auto& entry : list)
+        if (instance && instance->InheritsFrom(entry->ClassRef)) return entry.get();
+    return nullptr;
+}
+
 PPropInfo PublishedProperty(const TKpInterpreterArgs& frame, const AnsiString& name) {
     if (frame.CallObjectType() != ObjectVarType()) return nullptr;
     TObject* object = VariantToObject(frame.CallObject());
@@ -110,24 +128,6 @@ void TKpInterpreterAdapter::CheckArguments(TKpInterpreterArgs& frame, const TKpS
             frame.HasVarArgs = true;
 }
 
-void TKpInterpreterAdapter::CallGetter(TKpInterpreterExpression* interpreter, const AnsiString& name,
-                                       TKpInterpreterArgs& frame, Cardinal tag, const TKpSignature& signature,
-                                       THostGetCallback callback, Variant& value) {
-    frame.CallName = name;
-    BeforeHostCall(interpreter, frame, tag);
-    CheckArguments(frame, signature);
-    callback(value, frame);
-}
-
-void TKpInterpreterAdapter::CallSetter(TKpInterpreterExpression* interpreter, const AnsiString& name,
-                                       TKpInterpreterArgs& frame, Cardinal tag, const TKpSignature& signature,
-                                       THostSetCallback callback, const Variant& value) {
-    frame.CallName = name;
-    BeforeHostCall(interpreter, frame, tag);
-    CheckArguments(frame, signature);
-    callback(value, frame);
-}
-
 bool TKpInterpreterAdapter::ResolveGet(TKpInterpreterExpression* interpreter, const AnsiString& name,
                                        TKpInterpreterArgs& frame, Variant& value) {
     if (!sorted_) SortLists();
@@ -154,7 +154,7 @@ bool TKpInterpreterAdapter::GetIndexed(TKpInterpreterExpression* interpreter, co
         return m.GetCallback && CallObjectMatches(frame, m.ClassRef);
     });
     if (!entry) return false;
-    CallGetter(interpreter, name, frame, entry->EntryTag, entry->Signature, entry->GetCallback, value);
+    CallEntry(interpreter, name, frame, *entry, entry->GetCallback, value);
     frame.IndexedDone = true;
     return true;
 }
@@ -175,7 +175,7 @@ bool TKpInterpreterAdapter::GetMember(TKpInterpreterExpression* interpreter, con
             return m.GetCallback && m.InterfaceId && m.InterfaceId(*object);
         });
         if (!entry) return false;
-        CallGetter(interpreter, name, frame, entry->EntryTag, entry->Signature, entry->GetCallback, value);
+        CallEntry(interpreter, name, frame, *entry, entry->GetCallback, value);
         return true;
     }
     return false;
@@ -188,7 +188,7 @@ bool TKpInterpreterAdapter::GetObjectMember(TKpInterpreterExpression* interprete
     if (TKpInterpreterMethod* entry = FirstOfName(getters_, name, [&](const TKpInterpreterMethod& m) {
             return m.GetCallback && CallObjectMatches(frame, m.ClassRef);
         })) {
-        CallGetter(interpreter, name, frame, entry->EntryTag, entry->Signature, entry->GetCallback, value);
+        CallEntry(interpreter, name, frame, *entry, entry->GetCallback, value);
         return true;
     }
     if (SameIdentifier(name, "Free") && frame.CallObjectType() == ObjectVarType()) {
@@ -201,7 +201,7 @@ bool TKpInterpreterAdapter::GetObjectMember(TKpInterpreterExpression* interprete
     TObject* object = VariantToObject(frame.CallObject());
     for (const auto& entry : directMethods_)
         if (object && object->InheritsFrom(entry->ClassRef) && SameIdentifier(entry->EntryName, name)) {
-            CallGetter(interpreter, name, frame, entry->EntryTag, entry->Signature, entry->GetCallback, value);
+            CallEntry(interpreter, name, frame, *entry, entry->GetCallback, value);
             return true;
         }
     return false;
@@ -215,19 +215,17 @@ bool TKpInterpreterAdapter::GetRecordMember(TKpInterpreterExpression* interprete
         value = ReadRecordField(*holder, *field);
         return true;
     }
-    for (const auto& entry : recordGetters_)
-        if (entry->OwnerRecord == holder->Descriptor && SameIdentifier(entry->EntryName, name)) {
-            CallGetter(interpreter, name, frame, entry->EntryTag, entry->Signature, entry->GetCallback, value);
-            return true;
-        }
-    return false;
+    const TKpInterpreterRecMethod* entry = RecordMember(recordGetters_, holder->Descriptor, name);
+    if (!entry) return false;
+    CallEntry(interpreter, name, frame, *entry, entry->GetCallback, value);
+    return true;
 }
 
 bool TKpInterpreterAdapter::GetFreeName(TKpInterpreterExpression* interpreter, const AnsiString& name,
                                         TKpInterpreterArgs& frame, Variant& value) {
     if (GetClassOrCast(interpreter, name, frame, value) || GetConstant(interpreter, name, frame, value)) return true;
     if (TKpInterpreterMethod* entry = FirstOfName(functions_, name, [](const TKpInterpreterMethod&) { return true; })) {
-        CallGetter(interpreter, name, frame, entry->EntryTag, entry->Signature, entry->GetCallback, value);
+        CallEntry(interpreter, name, frame, *entry, entry->GetCallback, value);
         return true;
     }
     if (TKpInterpreterExtFun* entry = libraryFunctions_.FindIdentifier(AnsiString(), name)) {
@@ -324,7 +322,7 @@ bool TKpInterpreterAdapter::SetIndexed(TKpInterpreterExpression* interpreter, co
         return m.SetCallback && CallObjectInherits(frame, m.ClassRef);
     });
     if (!entry) return false;
-    CallSetter(interpreter, name, frame, entry->EntryTag, entry->Signature, entry->SetCallback, value);
+    CallEntry(interpreter, name, frame, *entry, entry->SetCallback, value);
     frame.IndexedDone = true;
     return true;
 }
@@ -344,7 +342,7 @@ bool TKpInterpreterAdapter::SetMember(TKpInterpreterExpression* interpreter, con
         return m.SetCallback && CallObjectInherits(frame, m.ClassRef);
     });
     if (!entry) return false;
-    CallSetter(interpreter, name, frame, entry->EntryTag, entry->Signature, entry->SetCallback, value);
+    CallEntry(interpreter, name, frame, *entry, entry->SetCallback, value);
     return true;
 }
 
@@ -356,36 +354,26 @@ bool TKpInterpreterAdapter::SetRecordMember(TKpInterpreterExpression* interprete
         WriteRecordField(*holder, *field, value);
         return true;
     }
-    for (const auto& entry : recordSetters_)
-        if (entry->OwnerRecord == holder->Descriptor && SameIdentifier(entry->EntryName, name)) {
-            CallSetter(interpreter, name, frame, entry->EntryTag, entry->Signature, entry->SetCallback, value);
-            return true;
-        }
-    return false;
+    const TKpInterpreterRecMethod* entry = RecordMember(recordSetters_, holder->Descriptor, name);
+    if (!entry) return false;
+    CallEntry(interpreter, name, frame, *entry, entry->SetCallback, value);
+    return true;
 }
 
 bool TKpInterpreterAdapter::GetDefaultIndexed(TKpInterpreterExpression* interpreter, const Variant& object,
                                               TKpInterpreterArgs& frame, Variant& value) {
-    if (object.VarType() != ObjectVarType()) return false;
-    TObject* instance = VariantToObject(object);
-    for (const auto& entry : defaultGetters_)
-        if (instance && entry->GetCallback && instance->InheritsFrom(entry->ClassRef)) {
-            frame.SetCallObject(object);
-            CallGetter(interpreter, AnsiString(), frame, entry->EntryTag, entry->Signature, entry->GetCallback, value);
-            return true;
-        }
-    return false;
+    const TKpInterpreterMethod* entry = DefaultMember(defaultGetters_, object);
+    if (!entry) return false;
+    frame.SetCallObject(object);
+    CallEntry(interpreter, AnsiString(), frame, *entry, entry->GetCallback, value);
+    return true;
 }
 
 bool TKpInterpreterAdapter::SetDefaultIndexed(TKpInterpreterExpression* interpreter, const Variant& object,
                                               TKpInterpreterArgs& frame, const Variant& value) {
-    if (object.VarType() != ObjectVarType()) return false;
-    TObject* instance = VariantToObject(object);
-    for (const auto& entry : defaultSetters_)
-        if (instance && entry->SetCallback && instance->InheritsFrom(entry->ClassRef)) {
-            frame.SetCallObject(object);
-            CallSetter(interpreter, AnsiString(), frame, entry->EntryTag, entry->Signature, entry->SetCallback, value);
-            return true;
-        }
-    return false;
+    const TKpInterpreterMethod* entry = DefaultMember(defaultSetters_, object);
+    if (!entry) return false;
+    frame.SetCallObject(object);
+    CallEntry(interpreter, AnsiString(), frame, *entry, entry->SetCallback, value);
+    return true;
 }

@@ -2,19 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "script_test_helpers.h"
+
 #include "script/qm_kpinterpreter_values.h"
 #include "script/qm_kpinterpreterconst.h"
 
 namespace {
-
-int ErrorCode(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EKpInterpreterError& e) {
-        return e.Code;
-    }
-    return 0;
-}
 
 Variant OneDimension(int low, int high, TVarType type) {
     return ArrayToVariant(NewScriptArray(1, &low, &high, nullptr, type));

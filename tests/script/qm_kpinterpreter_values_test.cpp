@@ -2,21 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "script_test_helpers.h"
+
 #include "platform/rtl/component.h"
 #include "platform/rtl/exceptions.h"
 #include "script/qm_kpinterpreter_records.h"
 #include "script/qm_kpinterpreterconst.h"
 
 namespace {
-
-int ErrorCode(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EKpInterpreterError& e) {
-        return e.Code;
-    }
-    return 0;
-}
 
 TEST(ScriptValues, TypesAreCreatedTogetherInOrder) {
     EXPECT_GE(RecordVarType(), CFirstUserType);
