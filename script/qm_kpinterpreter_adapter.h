@@ -142,6 +142,8 @@ public:
     static void CheckArguments(TKpInterpreterArgs& frame, const TKpSignature& signature);
 
     TKpInterpreterVarList& Variables() { return variables_; }
+    // The registered record type of the name, or nullptr.
+    const TKpInterpreterRecord* FindRecord(const AnsiString& name) const;
 
 private:
     void CheckEventClass(TKpInterpreterEventClass eventClass, TClass dispatchClass) const;
@@ -186,7 +188,6 @@ private:
     bool SetRecordMember(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                          const Variant& value);
 
-    const TKpInterpreterRecord* FindRecord(const AnsiString& name) const;
     TKpInterpreterRecHolder* ResolvedHolder(const Variant& value) const;
 
     TKpInterpreterExpression* owner_;

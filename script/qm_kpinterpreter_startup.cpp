@@ -6,7 +6,6 @@
 #include "platform/rtl/automation.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_values.h"
-#include "script/qm_kpinterpreterconst.h"
 
 namespace {
 
@@ -39,8 +38,4 @@ void FinalizeInterpreter() {
     FreeScriptVariantTypes();
 }
 
-TKpInterpreterAdapter& GlobalInterpreterAdapter() {
-    InterpreterRuntime& runtime = Runtime();
-    if (!runtime.globalAdapter) RaiseScriptError1(2, -1, "the interpreter is not started");
-    return *runtime.globalAdapter;
-}
+TKpInterpreterAdapter* GlobalInterpreterAdapter() { return Runtime().globalAdapter.get(); }

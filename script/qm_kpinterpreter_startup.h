@@ -10,5 +10,5 @@ class TKpInterpreterAdapter;
 void InitializeInterpreter();
 // Frees the registry and the value types; values of those types must be gone.
 void FinalizeInterpreter();
-// The global registry; EKpInterpreterError 2 before start-up.
-TKpInterpreterAdapter& GlobalInterpreterAdapter();
+// The global registry; nullptr before start-up.
+TKpInterpreterAdapter* GlobalInterpreterAdapter();

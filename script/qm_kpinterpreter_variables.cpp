@@ -8,8 +8,8 @@
 
 TKpInterpreterVar& TKpInterpreterVarList::Declare(const AnsiString& unit, const AnsiString& name,
                                                   const AnsiString& typeName, TVarType typeCode,
-                                                  const Variant& value) {
-    if (Lookup(unit, name)) RaiseScriptError1(111, -1, name);
+                                                  const Variant& value, bool shadow) {
+    if (!shadow && Lookup(unit, name)) RaiseScriptError1(111, -1, name);
     auto var = std::make_unique<TKpInterpreterVar>();
     var->VarUnit = unit;
     var->VarName = name;

@@ -22,8 +22,9 @@ class TKpInterpreterVarList {
 public:
     // 111 when the unit already has a variable of the name.
     // The variable keeps a copy of `value` (sharing a record or array).
+    // With `shadow` an existing variable of the name is hidden, not refused.
     TKpInterpreterVar& Declare(const AnsiString& unit, const AnsiString& name, const AnsiString& typeName,
-                               TVarType typeCode, const Variant& value);
+                               TVarType typeCode, const Variant& value, bool shadow = false);
     // The newest variable of the name in the unit (any unit when "").
     TKpInterpreterVar* Lookup(const AnsiString& unit, const AnsiString& name) const;
     void Remove(const AnsiString& unit, const AnsiString& name);

@@ -17,6 +17,8 @@ public:
     // Copies the message of any exception, and of an interpreter error also
     // its code, position, arguments and base message.
     void Assign(const Exception& source);
+    [[noreturn]] void ThrowCopy() const override { throw *this; }
+
     // Forgets where the error happened (code and messages stay).
     void Reset();
 

@@ -20,12 +20,15 @@ public:
     void SetCount(Integer v) { count_ = v; }
     const TNotifyEvent& OnClick() const { return onClick_; }
     void SetOnClick(TNotifyEvent v) { onClick_ = std::move(v); }
+    const TNotifyEvent& OnChange() const { return onChange_; }
+    void SetOnChange(TNotifyEvent v) { onChange_ = std::move(v); }
 
 private:
     AnsiString caption_;
     bool active_ = false;
     Integer count_ = 0;
     TNotifyEvent onClick_;
+    TNotifyEvent onChange_;
 };
 
 inline void TToyBase::Published(TPublished<TToyBase>& p) {
@@ -33,6 +36,8 @@ inline void TToyBase::Published(TPublished<TToyBase>& p) {
     p.Property("Active", &TToyBase::Active, &TToyBase::SetActive);
     p.Property("Count", &TToyBase::Count, &TToyBase::SetCount);
     p.Property("OnClick", &TToyBase::OnClick, &TToyBase::SetOnClick);
+    // An event type no binding registers.
+    p.Property("OnChange", &TToyBase::OnChange, &TToyBase::SetOnChange).TypeName("TChangeEvent");
 }
 
 class TToyDerived : public TToyBase {
