@@ -58,6 +58,7 @@ TKpInterpreterAdapter& TKpInterpreterExpression::OwnAdapter() {
 
 void TKpInterpreterExpression::SetSource(const AnsiString& source) {
     parser_.SetSource(source);
+    tokenCache_.Clear();
     SourceChanged();
 }
 
@@ -72,18 +73,34 @@ void TKpInterpreterExpression::NextToken() {
         return;
     }
     PrevTokenKind = TokenKind;
-    TokenText = parser_.Token();
-    TokenKind = TokenType(TokenText);
-    switch (TokenKind) {
-        case ttIdentifier: TokenValue = TokenText; break;
-        case ttInteger: TokenValue = StrToInt(TokenText); break;
-        case ttReal: TokenValue = ParseReal(TokenText); break;
-        case ttString: TokenValue = TokenText.substr(1, TokenText.size() - 2); break;
-        case ttFalse: TokenValue = false; break;
-        case ttTrue: TokenValue = true; break;
-        case ttArray: TokenValue = TokenText; break;
+    const TKpCachedToken& token = ReadToken();
+    TokenText = token.Text;
+    TokenKind = token.Kind;
+    if (!VarIsEmpty(token.Value)) TokenValue = token.Value;
+}
+
+// A kind without a value of its own leaves TokenValue as it was.
+const TKpCachedToken& TKpInterpreterExpression::ReadToken() {
+    const int start = parser_.Position();
+    if (const TKpCachedToken* cached = tokenCache_.Find(start)) {
+        parser_.SetPosition(cached->End);
+        return *cached;
+    }
+    TKpCachedToken token;
+    token.Text = parser_.Token();
+    token.Kind = TokenType(token.Text);
+    switch (token.Kind) {
+        case ttIdentifier: token.Value = token.Text; break;
+        case ttInteger: token.Value = StrToInt(token.Text); break;
+        case ttReal: token.Value = ParseReal(token.Text); break;
+        case ttString: token.Value = token.Text.substr(1, token.Text.size() - 2); break;
+        case ttFalse: token.Value = false; break;
+        case ttTrue: token.Value = true; break;
+        case ttArray: token.Value = token.Text; break;
         default: break;
     }
+    token.End = parser_.Position();
+    return tokenCache_.Add(start, int(Source().size()), std::move(token));
 }
 
 void TKpInterpreterExpression::PushBackToken() {
@@ -420,6 +437,11 @@ void TKpInterpreterExpression::NoteError(std::exception& error, const AnsiString
     const auto* platformError = dynamic_cast<const Exception*>(&error);
     lastError_.TakeOverForeign(platformError ? platformError->Message() : AnsiString(error.what()), unitName,
                                Position(), Source());
+}
+
+void TKpInterpreterExpression::CallFunctionIn(TObject*, const AnsiString&, const AnsiString&, TKpInterpreterArgs*,
+                                              const std::vector<Variant>&, Variant&) {
+    RaiseNotImplemented("TKpInterpreterExpression.CallFunctionIn");
 }
 
 void TKpInterpreterExpression::Reset() {

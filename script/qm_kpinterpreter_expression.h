@@ -14,6 +14,7 @@
 #include "platform/rtl/events.h"
 #include "script/qm_kpcomponent.h"
 #include "script/qm_kpinterpreter_adapter.h"
+#include "script/qm_kpinterpreter_tokencache.h"
 #include "script/qm_kpinterpreterconst.h"
 #include "script/qm_kpinterpreterparser.h"
 
@@ -56,6 +57,10 @@ public:
     virtual bool SetValue(const AnsiString& identifier, const Variant& value, TKpInterpreterArgs& args);
     virtual bool GetElement(const Variant& container, Variant& value, TKpInterpreterArgs& args);
     virtual bool SetElement(Variant& container, const Variant& value, TKpInterpreterArgs& args);
+
+    // Calls a script routine by name for the host; the units implement it.
+    virtual void CallFunctionIn(TObject* instance, const AnsiString& unitName, const AnsiString& functionName,
+                                TKpInterpreterArgs* args, const std::vector<Variant>& params, Variant& result);
 
     virtual void Reset();
     // Evaluates the source as one expression into LastValue.
@@ -127,6 +132,7 @@ protected:
     TKpInterpreterParser parser_;
 
 private:
+    const TKpCachedToken& ReadToken();
     void EvaluateLevel(int context, Variant& result);
     void EvaluateBinary(int op, Variant& result);
     void ReadSetConstructor(Variant& result);
@@ -135,6 +141,7 @@ private:
     void Push(const Variant& value);
     Variant Pop();
 
+    TKpTokenCache tokenCache_;
     std::array<Variant, ValueStackSize> valueStack_;
     int stackTop_ = -1;
     int nesting_ = 0;
