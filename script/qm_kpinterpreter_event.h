@@ -4,6 +4,7 @@
 // event's own signature; the registry creates them by class.
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 
 #include "platform/rtl/events.h"
@@ -20,6 +21,10 @@ public:
 
     // The frame of the calls, made on first use and kept.
     TKpInterpreterArgs& GetFrame();
+    // Calls the script procedure with the values as its arguments, in
+    // `frame` (GetFrame when nullptr), so a dispatch member reads var
+    // parameters back from the frame afterwards.
+    void InvokeHandler(TKpInterpreterArgs* frame, std::initializer_list<Variant> values, Variant& result);
 
     TKpInterpreterExpression* Interpreter;
     // The object the script procedure is called on.

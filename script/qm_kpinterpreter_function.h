@@ -13,8 +13,6 @@
 #include "script/qm_kpinterpreter_expression.h"
 #include "script/qm_kpinterpreter_variables.h"
 
-class TPersistent;
-
 // An object a script raised that is no exception: it travels to the
 // handlers of the script's try statements, which own and free it.
 struct TKpRaisedObject {
@@ -69,7 +67,8 @@ public:
     virtual void StatementHook() {}
 
     AnsiString CurrentUnitName;
-    TPersistent* CurrentInstance = nullptr;
+    // The object a routine runs for (an event handler's instance).
+    TObject* CurrentInstance = nullptr;
     bool BreakFlag = false;
     bool ContinueFlag = false;
     bool ExitFlag = false;
