@@ -14,7 +14,7 @@ protected:
     Statements() {
         ScriptTestHost::Get();
         static const bool registered = [] {
-            GlobalInterpreterAdapter()->DefineEventType("Classes", "TNotifyEvent", TToyEvents::StaticClass(),
+            GlobalInterpreterAdapter()->DefineEventType("Toys", "TToyClickEvent", TToyEvents::StaticClass(),
                                                         &TToyEvents::NotifyEvent);
             return true;
         }();

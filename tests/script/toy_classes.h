@@ -35,7 +35,8 @@ inline void TToyBase::Published(TPublished<TToyBase>& p) {
     p.Property("Caption", &TToyBase::Caption, &TToyBase::SetCaption);
     p.Property("Active", &TToyBase::Active, &TToyBase::SetActive);
     p.Property("Count", &TToyBase::Count, &TToyBase::SetCount);
-    p.Property("OnClick", &TToyBase::OnClick, &TToyBase::SetOnClick);
+    // A type name of its own, so the toy's handlers never meet the Classes binding's.
+    p.Property("OnClick", &TToyBase::OnClick, &TToyBase::SetOnClick).TypeName("TToyClickEvent");
     // An event type no binding registers.
     p.Property("OnChange", &TToyBase::OnChange, &TToyBase::SetOnChange).TypeName("TChangeEvent");
 }
