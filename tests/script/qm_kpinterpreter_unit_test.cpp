@@ -7,7 +7,6 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls_edit.h"
 #include "script/qm_kpinterpreter_program.h"
-#include "script/qm_kpinterpreter_startup.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script_host.h"
 #include "script_test_helpers.h"
@@ -30,16 +29,8 @@ private:
 
 void TVoucherMemo::Published(TPublished<TVoucherMemo>& p) { p.Property("Memo", &TVoucherMemo::Memo, &TVoucherMemo::SetMemo); }
 
-void SetStringsText(const Variant& value, TKpInterpreterArgs& frame) {
-    static_cast<TStrings*>(VariantToObject(frame.CallObject()))->SetText(VarToStr(value));
-}
-
 TEST(ScriptUnits, TheVoucherScriptCopiesTheReceptionTexts) {
-    static const bool registered = [] {
-        GlobalInterpreterAdapter()->DefineSetter(TStrings::StaticClass(), "Text", SetStringsText, 0, {});
-        return true;
-    }();
-    static_cast<void>(registered);
+    ScriptTestHost::Get();
     const std::unique_ptr<TForm> jiedai(TForm::Create(nullptr, 0));
     jiedai->SetName("jiedai");
     auto* edit5 = new TEdit(jiedai.get());

@@ -2,6 +2,7 @@
 #include "script_host.h"
 
 #include "platform/rtl/sysutils.h"
+#include "script/bindings/qm_kpinterpreter_classes.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_startup.h"
 #include "script/qm_kpinterpreter_values.h"
@@ -38,6 +39,7 @@ ScriptTestHost& ScriptTestHost::Get() {
         global.DefineGetter(Exception::StaticClass(), "Create", CreateException, 1, {varString}, 0);
         global.DefineGetter(EConvertError::StaticClass(), "Create", CreateConvertError, 1, {varString}, 0);
         global.DefineGetter(Exception::StaticClass(), "Message", ExceptionMessage, 0, {}, varString);
+        RegisterClassesBindings(global);
         return ScriptTestHost();
     }();
     return host;

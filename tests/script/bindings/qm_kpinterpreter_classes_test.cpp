@@ -5,7 +5,6 @@
 #include "platform/rtl/collection.h"
 #include "platform/rtl/stringlist.h"
 #include "script/qm_kpinterpreter_adapter.h"
-#include "script/qm_kpinterpreter_startup.h"
 #include "script/qm_kpinterpreter_unit.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script_host.h"
@@ -14,11 +13,7 @@ namespace {
 
 class ClassesBinding : public testing::Test {
 protected:
-    ClassesBinding() {
-        ScriptTestHost::Get();
-        static const bool registered = (RegisterClassesBindings(*GlobalInterpreterAdapter()), true);
-        static_cast<void>(registered);
-    }
+    ClassesBinding() { ScriptTestHost::Get(); }
     std::vector<AnsiString> Run(const AnsiString& body) {
         ScriptTestHost::Get().Emitted.clear();
         interpreter.SetSource(body);
