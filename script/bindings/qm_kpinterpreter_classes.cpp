@@ -3,6 +3,8 @@
 // result back.
 #include "script/bindings/qm_kpinterpreter_classes.h"
 
+#include <algorithm>
+
 #include "platform/rtl/automation.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/collection.h"
@@ -193,6 +195,67 @@ void RegisterStringList(TKpInterpreterAdapter& a) {
     a.DefineSetter(c, "Sorted", [](const Variant& v, Frame& f) { Self<TStringList>(f)->SetSorted(v.AsBoolean()); }, 0, {});
 }
 
+// A count of bytes no greater than the data a script value holds.
+Integer Bounded(Integer count, std::size_t available) {
+    return std::max(0, std::min(count, Integer(std::min<std::size_t>(available, 0x7FFFFFFF))));
+}
+
+// Read, Write and WriteBuffer move bytes between the stream and a string
+// value of the script, as ReadBuffer does, never beyond the value.
+void StreamRead(Variant& v, Frame& f) {
+    AnsiString data(std::size_t(std::max(IntArg(f, 1), 0)), '\0');
+    const Integer done = Self<TStream>(f)->Read(data.data(), Integer(data.size()));
+    data.resize(std::size_t(done));
+    f.ArgValues[0] = data;
+    v = done;
+}
+
+void StreamWrite(Variant& v, Frame& f) {
+    const AnsiString data = StrArg(f, 0);
+    v = Self<TStream>(f)->Write(data.data(), Bounded(IntArg(f, 1), data.size()));
+}
+
+void StreamSeek(Variant& v, Frame& f) {
+    v = Integer(Self<TStream>(f)->Seek(IntArg(f, 0), TSeekOrigin(IntArg(f, 1))));
+}
+
+void RegisterStreams(TKpInterpreterAdapter& a) {
+    const TClass c = TStream::StaticClass();
+    a.DefineClass("Classes", c);
+    a.DefineGetter(c, "Read", StreamRead, 2, {varParamFlag, 0}, 0);
+    a.DefineGetter(c, "Write", StreamWrite, 2, {0, 0}, 0);
+    a.DefineGetter(c, "Seek", StreamSeek, 2, {0, 0}, 0);
+    a.DefineGetter(c, "ReadBuffer", [](Variant&, Frame& f) {
+        AnsiString data(std::size_t(std::max(IntArg(f, 1), 0)), '\0');
+        Self<TStream>(f)->ReadBuffer(data.data(), Integer(data.size()));
+        f.ArgValues[0] = data;
+    }, 2, {varParamFlag, 0}, 0);
+    a.DefineGetter(c, "WriteBuffer", [](Variant&, Frame& f) {
+        const AnsiString data = StrArg(f, 0);
+        Self<TStream>(f)->WriteBuffer(data.data(), Bounded(IntArg(f, 1), data.size()));
+    }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "CopyFrom", [](Variant& v, Frame& f) { v = Self<TStream>(f)->CopyFrom(ObjArg<TStream>(f, 0), Arg(f, 1).AsInt64()); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "Position", [](Variant& v, Frame& f) { v = Self<TStream>(f)->Position(); }, 0, {}, 0);
+    a.DefineSetter(c, "Position", [](const Variant& v, Frame& f) { Self<TStream>(f)->SetPosition(v.AsInt64()); }, 0, {});
+    a.DefineGetter(c, "Size", [](Variant& v, Frame& f) { v = Self<TStream>(f)->Size(); }, 0, {}, 0);
+    a.DefineSetter(c, "Size", [](const Variant& v, Frame& f) { Self<TStream>(f)->SetSize(v.AsInt64()); }, 0, {});
+
+    a.DefineClass("Classes", TFileStream::StaticClass());
+    a.DefineGetter(TFileStream::StaticClass(), "Create", [](Variant& v, Frame& f) { v = ObjectToVariant(new TFileStream(StrArg(f, 0), Word(IntArg(f, 1)))); }, 2, {0, 0}, 0);
+    a.DefineClass("Classes", TMemoryStream::StaticClass());
+    a.DefineGetter(TMemoryStream::StaticClass(), "Create", [](Variant& v, Frame&) { v = ObjectToVariant(new TMemoryStream()); }, 0, {}, 0);
+
+    const TClass s = TStringStream::StaticClass();
+    a.DefineClass("Classes", s);
+    a.DefineGetter(s, "Create", [](Variant& v, Frame& f) { v = ObjectToVariant(new TStringStream(StrArg(f, 0))); }, 1, {0}, 0);
+    a.DefineGetter(s, "Read", StreamRead, 2, {varParamFlag, 0}, 0);
+    a.DefineGetter(s, "Write", StreamWrite, 2, {0, 0}, 0);
+    a.DefineGetter(s, "Seek", StreamSeek, 2, {0, 0}, 0);
+    a.DefineGetter(s, "ReadString", [](Variant& v, Frame& f) { v = Self<TStringStream>(f)->ReadString(IntArg(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(s, "WriteString", [](Variant&, Frame& f) { Self<TStringStream>(f)->WriteString(StrArg(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(s, "DataString", [](Variant& v, Frame& f) { v = Self<TStringStream>(f)->DataString(); }, 0, {}, 0);
+}
+
 void RegisterComponent(TKpInterpreterAdapter& a) {
     const TClass c = TComponent::StaticClass();
     a.DefineClass("Classes", c);
@@ -242,6 +305,7 @@ void RegisterClassesBindings(TKpInterpreterAdapter& a) {
     RegisterStrings(a);
     DefineConstants(a, {"dupIgnore", "dupAccept", "dupError"});
     RegisterStringList(a);
+    RegisterStreams(a);
     DefineConstants(a, {"csLoading", "csReading", "csWriting", "csDestroying", "csDesigning", "csAncestor",
                         "csUpdating", "csFixups"});
     DefineConstants(a, {"csInheritable", "csCheckPropAvail"});

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/rtl/collection.h"
+#include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_unit.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script_host.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -48,6 +50,34 @@ TEST_F(ClassesBinding, ListsStringsAndCollections) {
         {"begin Emit(dupError); Emit(ssDouble); Emit(csFixups); Emit(taCenter); end;", {"2", "6", "7", "2"}},
     };
     for (const Case& c : cases) EXPECT_EQ(Run(c.script), c.output) << c.script;
+}
+
+TEST_F(ClassesBinding, StreamsMoveStringsNeverBeyondTheValue) {
+    struct Case {
+        const char* script;
+        std::vector<AnsiString> output;
+    } cases[] = {
+        {"var t: TStringStream; s: string; n: Integer; begin t := TStringStream.Create('abcdef'); "
+         "t.ReadBuffer(s, 3); Emit(s); n := t.Read(s, 10); Emit(n); Emit(s); Emit(t.Position); t.Free; end;",
+         {"abc", "3", "def", "6"}},
+        {"var t: TStringStream; begin t := TStringStream.Create(''); Emit(t.Write('xy', 100)); t.WriteBuffer('zzz', 2); "
+         "t.WriteString('!'); Emit(t.DataString); Emit(t.Size); t.Free; end;",
+         {"2", "xyzz!", "5"}},
+        {"var m: TMemoryStream; t: TStringStream; begin t := TStringStream.Create('data'); m := TMemoryStream.Create; "
+         "Emit(m.CopyFrom(t, 4)); Emit(m.Seek(1, 0)); m.Free; t.Free; end;",
+         {"4", "1"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Run(c.script), c.output) << c.script;
+    EXPECT_THROW(Run("var t: TStringStream; s: string; begin t := TStringStream.Create('ab'); t.ReadBuffer(s, 3); end;"),
+                 EReadError);
+}
+
+TEST_F(ClassesBinding, PositionAndSizeBeyondTwoGigabytes) {
+    TempDir dir;
+    const AnsiString path = dir.file("sparse.bin");
+    Run("var f: TFileStream; begin f := TFileStream.Create('" + path + "', $FFFF); f.Size := 3000000000.0; "
+        "f.Position := 2999999999.0; Emit(f.Size); Emit(f.Position); f.Free; end;");
+    EXPECT_EQ(ScriptTestHost::Get().Emitted, (std::vector<AnsiString>{"3000000000", "2999999999"}));
 }
 
 TEST_F(ClassesBinding, UnsupportedMembersAndWrongClasses) {
