@@ -73,9 +73,6 @@ public:
         return nullptr;
     }
 
-    // Entries are only added through Add; erasing keeps the list's order.
-    void Erase(int index) { items_.erase(items_.begin() + index); }
-
 protected:
     std::vector<std::unique_ptr<Entry>>& Items() { return items_; }
 

@@ -145,6 +145,17 @@ TEST_F(Units, ParametersResultsAndCalls) {
     EXPECT_EQ(result.AsInteger(), 0);
 }
 
+TEST_F(Units, RecordsPassedByValueAreCopies) {
+    EXPECT_EQ(Run("unit Report; type TPair = record A, B: Integer; Note: string; end;\r\n"
+                  "procedure Change(p: TPair); begin p.A := 9; p.Note := 'changed'; end;\r\n"
+                  "procedure ChangeVar(var p: TPair); begin p.A := 7; end;\r\n"
+                  "procedure Main; var r, s: TPair;\r\n"
+                  "begin r.A := 1; r.Note := 'kept'; Change(r); Emit(r.A); Emit(r.Note);\r\n"
+                  "  s := r; s.A := 5; Emit(r.A); ChangeVar(r); Emit(r.A); end;\r\n"
+                  "end."),
+              (std::vector<AnsiString>{"1", "kept", "1", "7"}));
+}
+
 TEST_F(Units, LocatedMessagesCountLinesOfEitherEnding) {
     EXPECT_EQ(ErrorOf("unit Report;\r\nprocedure Main;\r\nbegin Undefined; end;\r\nend."),
               "Error in unit 'Report' on line 3 : Undeclared Identifier 'Undefined'");
