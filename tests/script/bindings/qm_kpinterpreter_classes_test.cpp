@@ -41,8 +41,8 @@ TEST_F(ClassesBinding, ListsStringsAndCollections) {
         {"var s: TStringList; begin s := TStringList.Create; s.Values['k'] := 'v'; Emit(s.Names[0]); "
          "Emit(s.Values['k']); Emit(s.Duplicates); s.Free; end;",
          {"k", "v", "0"}},
-        {"var c: TCollection; begin c := TCollection.Create(TCollectionItem); c.Add; c.Add; "
-         "Emit(c.Count); Emit(c[1].Index); c := TCollection.Create(c.ItemClass); Emit(c.Count); end;",
+        {"var c, d: TCollection; begin c := TCollection.Create(TCollectionItem); c.Add; c.Add; "
+         "Emit(c.Count); Emit(c[1].Index); d := TCollection.Create(c.ItemClass); Emit(d.Count); c.Free; d.Free; end;",
          {"2", "1", "0"}},
         {"var o, k: TComponent; begin o := TComponent.Create(nil); k := TComponent.Create(o); k.Name := 'Kid'; "
          "Emit(o.ComponentCount); Emit(o.FindComponent('kid').Name); Emit(o.Components[0].Tag); o.Free; end;",
@@ -68,7 +68,8 @@ TEST_F(ClassesBinding, StreamsMoveStringsNeverBeyondTheValue) {
          {"4", "1"}},
     };
     for (const Case& c : cases) EXPECT_EQ(Run(c.script), c.output) << c.script;
-    EXPECT_THROW(Run("var t: TStringStream; s: string; begin t := TStringStream.Create('ab'); t.ReadBuffer(s, 3); end;"),
+    EXPECT_THROW(Run("var t: TStringStream; s: string; begin t := TStringStream.Create('ab'); "
+                     "try t.ReadBuffer(s, 3); finally t.Free; end; end;"),
                  EReadError);
 }
 
@@ -85,13 +86,15 @@ TEST_F(ClassesBinding, UnsupportedMembersAndWrongClasses) {
         const char* script;
         const char* message;
     } cases[] = {
-        {"var l: TList; begin l := TList.Create; l.Sort(nil); end;",
+        {"var l: TList; begin l := TList.Create; try l.Sort(nil); finally l.Free; end; end;",
          "Internal interpreter error: TList.Sort not implemented"},
-        {"var c: TComponent; begin c := TComponent.Create(nil); Emit(c.ComponentState); end;",
+        {"var c: TComponent; begin c := TComponent.Create(nil); try Emit(c.ComponentState); finally c.Free; end; end;",
          "Internal interpreter error: TComponent.ComponentState not implemented"},
-        {"var s: TStringList; begin s := TStringList.Create; s.StringsAdapter := nil; end;",
+        {"var s: TStringList; begin s := TStringList.Create; try s.StringsAdapter := nil; finally s.Free; end; end;",
          "Internal interpreter error: TStrings.StringsAdapter not implemented"},
-        {"var s: TStringList; begin s := TStringList.Create; s.AddStrings(TList.Create); end;", "Invalid class typecast"},
+        {"var s: TStringList; l: TList; begin s := TStringList.Create; l := TList.Create; "
+         "try s.AddStrings(l); finally s.Free; l.Free; end; end;",
+         "Invalid class typecast"},
     };
     for (const Case& c : cases) {
         try {
