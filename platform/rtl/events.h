@@ -172,3 +172,5 @@ inline constexpr const char* EventTypeName = "TMethod";
     inline constexpr const char* EventTypeName<__VA_ARGS__> = #Name
 
 SERVIORA_EVENT_TYPE(TNotifyEvent, void(TObject* Sender));
+// Help requests: the command, its data, whether help should still be called.
+SERVIORA_EVENT_TYPE(THelpEvent, bool(Word Command, Integer Data, bool& CallHelp));

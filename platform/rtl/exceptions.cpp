@@ -1,6 +1,7 @@
 #include "platform/rtl/exceptions.h"
 
 #include <map>
+#include <memory>
 #include <mutex>
 
 #include "platform/rtl/codepage.h"
@@ -40,3 +41,10 @@ const char* Exception::what() const noexcept {
 }
 
 void Abort() { throw EAbort("Operation aborted"); }
+
+void RaiseHeapException(Exception* instance) {
+    std::unique_ptr<Exception> owned(instance);
+    owned->ThrowCopy();
+    // Every override throws; the compiler cannot see that through the virtual call.
+    __builtin_unreachable();
+}

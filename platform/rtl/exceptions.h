@@ -47,6 +47,12 @@ public:
     // The message as UTF-8, so logs and test reports read it.
     const char* what() const noexcept override;
 
+    // Throws a copy of this exception as its most derived class, so code
+    // that holds an exception object (a script's raise) throws what a
+    // `throw` of that class would. Every exception class overrides it
+    // (SERVIORA_EXCEPTION does).
+    [[noreturn]] virtual void ThrowCopy() const { throw *this; }
+
 private:
     AnsiString message_;
     int helpContext_ = 0;
@@ -55,12 +61,16 @@ private:
 
 // An exception class with its metaclass, so ClassName and InheritsFrom
 // answer for it as for any class.
-#define SERVIORA_EXCEPTION(Name, Base)   \
-    class Name : public Base {           \
-        SERVIORA_CLASS(Name, Base)       \
-    public:                              \
-        using Base::Base;                \
+#define SERVIORA_EXCEPTION(Name, Base)                          \
+    class Name : public Base {                                  \
+        SERVIORA_CLASS(Name, Base)                              \
+    public:                                                     \
+        using Base::Base;                                       \
+        [[noreturn]] void ThrowCopy() const override { throw *this; } \
     }
+
+// Throws the heap exception `instance` as its own class and frees it.
+[[noreturn]] void RaiseHeapException(Exception* instance);
 
 SERVIORA_EXCEPTION(EAbort, Exception);
 SERVIORA_EXCEPTION(EConvertError, Exception);
@@ -94,6 +104,8 @@ SERVIORA_EXCEPTION(EUnderflow, EMathError);
 SERVIORA_EXCEPTION(EInvalidOperation, Exception);
 SERVIORA_EXCEPTION(EInvalidCast, Exception);
 SERVIORA_EXCEPTION(EInvalidPointer, Exception);
+// An object of the wrong class where a class cast was checked.
+SERVIORA_EXCEPTION(EInvalidCast, Exception);
 SERVIORA_EXCEPTION(EOutOfMemory, Exception);
 SERVIORA_EXCEPTION(EOutOfResources, Exception);
 SERVIORA_EXCEPTION(EDatabaseError, Exception);

@@ -24,7 +24,7 @@ struct Spec {
 
 class Formatter {
 public:
-    Formatter(const AnsiString& format, TVarRecs args) : format_(format), args_(args) {}
+    Formatter(const AnsiString& format, std::span<const TVarRec> args) : format_(format), args_(args) {}
 
     // "%" cannot be a byte of a Chinese character (trail bytes start at
     // 0x40, four-byte forms carry digits), so literal text is copied as bytes.
@@ -54,7 +54,7 @@ private:
 
     const TVarRec& NextArg() {
         if (next_ >= args_.size()) throw EConvertError("No argument for format '" + format_ + "'");
-        return args_.begin()[next_++];
+        return args_[next_++];
     }
 
     int IntegerArg() {
@@ -186,13 +186,17 @@ private:
     }
 
     const AnsiString& format_;
-    TVarRecs args_;
+    std::span<const TVarRec> args_;
     std::size_t next_ = 0;
 };
 
 }  // namespace
 
-AnsiString Format(const AnsiString& format, TVarRecs args) { return Formatter(format, args).Run(); }
+AnsiString Format(const AnsiString& format, TVarRecs args) {
+    return Formatter(format, std::span(args.begin(), args.size())).Run();
+}
+
+AnsiString Format(const AnsiString& format, std::span<const TVarRec> args) { return Formatter(format, args).Run(); }
 
 Exception::Exception(const AnsiString& format, TVarRecs args) : message_(Format(format, args)) {}
 

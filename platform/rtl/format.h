@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 
 #include "platform/rtl/types.h"
 
@@ -54,3 +55,5 @@ using TVarRecs = std::initializer_list<TVarRec>;
 // left alignment, width and precision (each may be "*"), "%%". A specifier
 // that does not fit its argument raises EConvertError.
 AnsiString Format(const AnsiString& format, TVarRecs args);
+// The same over a list of arguments built at run time (a script's open array).
+AnsiString Format(const AnsiString& format, std::span<const TVarRec> args);

@@ -82,6 +82,17 @@ void Variant::Release() noexcept {
     value_ = std::monostate();
 }
 
+Variant::Variant(std::shared_ptr<IInterface> value, TVarType type) : type_(type), value_(std::move(value)) {
+    if (type != varUnknown && type != varDispatch)
+        throw EVariantInvalidArgError("Invalid argument");
+}
+
+std::shared_ptr<IInterface> Variant::AsInterface() const {
+    if (type_ == varEmpty) return nullptr;
+    if (type_ != varUnknown && type_ != varDispatch) VarCastError(type_, varUnknown);
+    return std::get<std::shared_ptr<IInterface>>(value_);
+}
+
 const std::any& Variant::CustomData() const {
     static const std::any none;
     const auto* data = std::get_if<std::any>(&value_);

@@ -20,6 +20,8 @@
 #include "platform/rtl/currency.h"
 #include "platform/rtl/types.h"
 
+class IInterface;
+
 using TVarType = Word;
 
 constexpr TVarType varEmpty = 0x0000;
@@ -82,6 +84,10 @@ public:
     Variant(WideString value) : type_(varOleStr), value_(std::move(value)) {}
     // Any other pointer would silently become a Boolean.
     Variant(const void*) = delete;
+    // An interface (type varUnknown) or an automation object (varDispatch),
+    // shared by copies; an empty pointer is allowed. EVariantInvalidArgError
+    // for any other type.
+    Variant(std::shared_ptr<IInterface> value, TVarType type);
 
     Variant(const Variant& other);
     Variant(Variant&& other) noexcept;
@@ -102,6 +108,10 @@ public:
     AnsiString AsString() const;
     WideString AsWideString() const;
 
+    // The interface of a varUnknown or varDispatch value, an empty pointer
+    // for Empty; EVariantTypeCastError for anything else.
+    std::shared_ptr<IInterface> AsInterface() const;
+
     // The payload of a custom-type value. For any other type the const form
     // answers an empty std::any and the other raises EVariantInvalidOpError.
     const std::any& CustomData() const;
@@ -118,10 +128,10 @@ public:
 private:
     // Integer kinds, Boolean and error codes share the Int64 slot; Single,
     // Double and Date the double slot; arrays are copied on write; custom
-    // types keep their payload in the std::any.
+    // types keep their payload in the std::any; interfaces are counted.
     struct ArrayData;
     using Storage = std::variant<std::monostate, Int64, double, Currency, AnsiString, WideString,
-                                 std::shared_ptr<ArrayData>, std::any>;
+                                 std::shared_ptr<ArrayData>, std::any, std::shared_ptr<IInterface>>;
     friend struct VariantAccess;
 
     Variant(TVarType type, Storage value) : type_(type), value_(std::move(value)) {}

@@ -88,3 +88,18 @@ TEST(Events, MethodRoundTripKeepsIdentityAndChecksSignature) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Events, HelpEventTypeName) {
+    EXPECT_STREQ(EventTypeName<THelpEvent::Signature>, "THelpEvent");
+    bool callHelp = true;
+    THelpEvent handler([](Word command, Integer data, bool& call) {
+        call = false;
+        return command == 3 && data == 4;
+    });
+    EXPECT_TRUE(handler(3, 4, callHelp));
+    EXPECT_FALSE(callHelp);
+}
+
+}  // namespace

@@ -24,3 +24,22 @@ TEST(Exceptions, ResourceStringsById) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Exceptions, AHeapExceptionIsThrownAsItsOwnClass) {
+    auto* made = new EConvertError("bad number");
+    made->SetHelpContext(12);
+    try {
+        RaiseHeapException(made);
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), "bad number");
+        EXPECT_EQ(e.HelpContext(), 12);
+        EXPECT_EQ(e.ClassType(), EConvertError::StaticClass());
+        return;
+    } catch (...) {
+    }
+    ADD_FAILURE() << "not thrown as EConvertError";
+}
+
+}  // namespace

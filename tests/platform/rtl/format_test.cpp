@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/formatsettings.h"
 
@@ -78,6 +80,16 @@ TEST(Format, MismatchRaisesEConvertError) {
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "No argument for format '%d %d'");
     }
+}
+
+TEST(Format, ArgumentsBuiltAtRunTime) {
+    std::vector<TVarRec> args;
+    args.emplace_back(7);
+    args.emplace_back(AnsiString("台"));
+    args.emplace_back(2.5);
+    EXPECT_EQ(Format("%d %s %.1f", args), "7 台 2.5");
+    args.pop_back();
+    EXPECT_THROW(Format("%d %s %f", args), EConvertError);
 }
 
 TEST(Format, ExceptionConstructors) {

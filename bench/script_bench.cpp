@@ -1,0 +1,101 @@
+// The script interpreter against Lua 5.4 on three workloads: an integer sum
+// loop, naive string concatenation, and calls of a method of a host class.
+// The Lua side runs in a child process (the lua5.4 program) and times its
+// own loop with os.clock; runs alternate and medians are compared. Prints
+// one ratio (interpreter time / Lua time) per workload.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "script/qm_kpinterpreter_function.h"
+#include "script/qm_kpinterpreter_startup.h"
+#include "script/qm_kpinterpreter_values.h"
+
+namespace {
+
+class TBenchCounter : public TObject {
+    SERVIORA_CLASS(TBenchCounter, TObject)
+public:
+    Int64 Total = 0;
+};
+
+void CounterAdd(Variant& value, TKpInterpreterArgs& frame) {
+    auto* counter = static_cast<TBenchCounter*>(VariantToObject(frame.CallObject()));
+    counter->Total += frame.ArgValues[0].AsInteger();
+    value = Variant(Integer(counter->Total));
+}
+
+struct Workload {
+    const char* name;
+    const char* script;
+    const char* lua;
+};
+
+const Workload workloads[] = {
+    {"sum of 1..10,000,000",
+     "var i, s: Integer; begin s := 0; for i := 1 to 10000000 do s := (s + i) mod 1000000007; end;",
+     "local s = 0 for i = 1, 10000000 do s = (s + i) % 1000000007 end"},
+    {"100,000 concatenations", "var i: Integer; s: string; begin s := ''; for i := 1 to 100000 do s := s + 'x'; end;",
+     "local s = '' for i = 1, 100000 do s = s .. 'x' end"},
+    {"1,000,000 host method calls", "var i: Integer; begin for i := 1 to 1000000 do Counter.Add(1); end;",
+     "local s = 'x' for i = 1, 1000000 do s:len() end"},
+};
+
+double ScriptSeconds(const Workload& workload, TBenchCounter& counter) {
+    TKpInterpreterFunction interpreter(nullptr);
+    interpreter.OnGetValue = [&counter](TObject*, const AnsiString& name, Variant& value, TKpInterpreterArgs&,
+                                        bool& done) {
+        if (name != "Counter") return;
+        value = ObjectToVariant(&counter);
+        done = true;
+    };
+    interpreter.SetSource(workload.script);
+    const auto start = std::chrono::steady_clock::now();
+    interpreter.Run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double LuaSeconds(const Workload& workload) {
+    const std::string program = std::string("local t = os.clock() ") + workload.lua + " print(os.clock() - t)";
+    const std::string command = "lua5.4 -e \"" + program + "\"";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return -1;
+    double seconds = -1;
+    if (std::fscanf(pipe, "%lf", &seconds) != 1) seconds = -1;
+    pclose(pipe);
+    return seconds;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main() {
+    InitializeInterpreter();
+    GlobalInterpreterAdapter()->DefineClass("Bench", TBenchCounter::StaticClass());
+    GlobalInterpreterAdapter()->DefineGetter(TBenchCounter::StaticClass(), "Add", CounterAdd, 1, {varInteger},
+                                             varInteger);
+    constexpr int runs = 3;
+    for (const Workload& workload : workloads) {
+        std::vector<double> script, lua;
+        TBenchCounter counter;
+        for (int run = 0; run < runs; ++run) {
+            script.push_back(ScriptSeconds(workload, counter));
+            lua.push_back(LuaSeconds(workload));
+        }
+        const double luaMedian = Median(lua);
+        if (luaMedian <= 0) {
+            std::printf("%-30s script %.3f s; lua5.4 not available\n", workload.name, Median(script));
+            continue;
+        }
+        std::printf("%-30s script %.3f s, Lua %.3f s, ratio %.1f\n", workload.name, Median(script), luaMedian,
+                    Median(script) / luaMedian);
+    }
+    FinalizeInterpreter();
+    return 0;
+}

@@ -1,0 +1,64 @@
+// The factory and running-object tables of late-bound automation.
+#include "platform/rtl/automation.h"
+
+#include <map>
+
+#include "platform/rtl/sysutils.h"
+
+namespace {
+
+// Keys are upper-cased so identifiers match without regard to case.
+std::map<AnsiString, TAutomationFactory>& Factories() {
+    static std::map<AnsiString, TAutomationFactory> factories;
+    return factories;
+}
+
+std::map<AnsiString, IAutomationObjectPtr>& RunningObjects() {
+    static std::map<AnsiString, IAutomationObjectPtr> objects;
+    return objects;
+}
+
+}  // namespace
+
+void RegisterOleClass(const AnsiString& progId, TAutomationFactory factory) {
+    Factories()[UpperCase(progId)] = std::move(factory);
+}
+
+void UnregisterOleClass(const AnsiString& progId) { Factories().erase(UpperCase(progId)); }
+
+void RegisterActiveObject(const AnsiString& progId, IAutomationObjectPtr object) {
+    RunningObjects()[UpperCase(progId)] = std::move(object);
+}
+
+void RevokeActiveObject(const AnsiString& progId) { RunningObjects().erase(UpperCase(progId)); }
+
+IAutomationObjectPtr CreateOleObject(const AnsiString& progId) {
+    const auto it = Factories().find(UpperCase(progId));
+    if (it == Factories().end()) throw EOleSysError("Invalid class string");
+    return it->second();
+}
+
+IAutomationObjectPtr GetActiveOleObject(const AnsiString& progId) {
+    const auto it = RunningObjects().find(UpperCase(progId));
+    if (it == RunningObjects().end()) throw EOleSysError("Operation unavailable");
+    return it->second;
+}
+
+IAutomationObjectPtr GetOleObject(const AnsiString& progId) {
+    try {
+        return GetActiveOleObject(progId);
+    } catch (const EOleError&) {
+        return CreateOleObject(progId);
+    }
+}
+
+Variant DispatchToVariant(IAutomationObjectPtr object) { return Variant(std::move(object), varDispatch); }
+
+IAutomationObjectPtr VarToDispatch(const Variant& value) {
+    if (value.VarType() != varDispatch) return nullptr;
+    return std::dynamic_pointer_cast<IAutomationObject>(value.AsInterface());
+}
+
+long OleInitialize(void*) { return 0; }
+
+void OleUninitialize() {}

@@ -1,0 +1,8 @@
+// The script binding of the System unit: TObject members, the run-time functions and constants.
+#pragma once
+
+class TKpInterpreterAdapter;
+
+// Registers the unit "System" on the registry; the report engine calls it at
+// start-up on the global registry, in its fixed order of units.
+void RegisterSystemBindings(TKpInterpreterAdapter& adapter);

@@ -1,0 +1,71 @@
+// Script values: host objects, class references, pointers, records, sets
+// and script arrays travel in Variants of six custom types. Records and
+// arrays are shared by copies and counted, so a value lives as long as any
+// variable, element or field still holds it.
+#pragma once
+
+#include <memory>
+
+#include "platform/rtl/object.h"
+#include "platform/rtl/variant.h"
+
+class TKpInterpreterRecHolder;
+struct TKpInterpreterArrayRec;
+
+// Creates the six types in the order record, object, class, pointer, set,
+// array (so their codes follow one another), and frees them again. Values
+// of the types must be gone before they are freed.
+void CreateScriptVariantTypes();
+void FreeScriptVariantTypes();
+
+TVarType RecordVarType();
+TVarType ObjectVarType();
+TVarType ClassVarType();
+TVarType PointerVarType();
+TVarType SetVarType();
+TVarType ArrayVarType();
+
+Variant ObjectToVariant(TObject* object);
+Variant ClassToVariant(TClass cls);
+Variant PointerToVariant(void* pointer);
+// Object, class and pointer Variants give their reference (a class
+// Variant gives no object; an object Variant gives its class); Empty, Null
+// and the integer 0 give nil; anything else raises 109.
+TObject* VariantToObject(const Variant& value);
+TClass VariantToClass(const Variant& value);
+void* VariantToPointer(const Variant& value);
+
+Variant SetToVariant(Cardinal mask);
+// An integer or set Variant as the mask; a Variant array ([a, b]) as the
+// union of its elements, each taken mod 32.
+Cardinal VariantToSet(const Variant& value);
+
+Variant ArrayToVariant(std::shared_ptr<TKpInterpreterArrayRec> array);
+// The array of a script-array Variant, or nullptr.
+TKpInterpreterArrayRec* VariantToArray(const Variant& value);
+
+Variant HolderToVariant(std::shared_ptr<TKpInterpreterRecHolder> holder);
+// The holder of a record Variant, or nullptr.
+TKpInterpreterRecHolder* VariantToHolder(const Variant& value);
+
+// The copy shares a record or array with the source.
+void CopyScriptVariant(Variant& destination, const Variant& source);
+// Assignment into an existing value: a record is copied field by field into
+// the destination's own record, anything else replaces the destination (an
+// array is then shared).
+void AssignScriptValue(Variant& destination, const Variant& source);
+// Drops the value's hold on a record or array; the Variant becomes Null.
+void FreeScriptValue(Variant& value);
+
+// The value converted to the type code (0 keeps any value): Empty and Null
+// give the type's zero value, Boolean to 3 gives 1 or 0. A value that does
+// not convert raises 53.
+Variant ConvertToType(const Variant& value, TVarType type);
+// The conversion into a typed variable: as ConvertToType; a script array
+// fits only a variable of the array type (else 53).
+Variant ConvertForVariable(const Variant& value, TVarType type);
+// Bytes per element of a type's raw storage; 0 for types without.
+int TypeSize(TVarType type);
+// The type code of a declared type name ("integer" 3, "string" 256...), 0
+// for a Variant.
+TVarType TypeCodeOfName(const AnsiString& name);

@@ -1,0 +1,63 @@
+// Script variables.
+#include "script/qm_kpinterpreter_variables.h"
+
+#include "platform/rtl/identifier.h"
+#include "script/qm_kpinterpreter_entries.h"
+#include "script/qm_kpinterpreter_values.h"
+#include "script/qm_kpinterpreterconst.h"
+
+TKpInterpreterVar& TKpInterpreterVarList::Declare(const AnsiString& unit, const AnsiString& name,
+                                                  const AnsiString& typeName, TVarType typeCode,
+                                                  const Variant& value, bool shadow) {
+    if (!shadow && Lookup(unit, name)) RaiseScriptError1(111, -1, name);
+    auto var = std::make_unique<TKpInterpreterVar>();
+    var->VarUnit = unit;
+    var->VarName = name;
+    var->DeclaredType = typeName;
+    var->TypeCode = typeCode;
+    CopyScriptVariant(var->Value, value);
+    vars_.insert(vars_.begin(), std::move(var));
+    return *vars_.front();
+}
+
+TKpInterpreterVar* TKpInterpreterVarList::Lookup(const AnsiString& unit, const AnsiString& name) const {
+    for (const auto& var : vars_)
+        if (SameIdentifier(var->VarName, name) && (unit.empty() || SameIdentifier(var->VarUnit, unit)))
+            return var.get();
+    return nullptr;
+}
+
+void TKpInterpreterVarList::Remove(const AnsiString& unit, const AnsiString& name) {
+    for (auto it = vars_.begin(); it != vars_.end(); ++it)
+        if (SameIdentifier((*it)->VarName, name) && (unit.empty() || SameIdentifier((*it)->VarUnit, unit))) {
+            vars_.erase(it);
+            return;
+        }
+}
+
+bool TKpInterpreterVarList::ReadVar(const AnsiString& name, Variant& value, const TKpInterpreterArgs& frame) const {
+    AnsiString unit;
+    if (frame.CallObjectType() != varEmpty) {
+        if (frame.CallObjectType() != ObjectVarType()) return false;
+        const auto* scriptUnit = dynamic_cast<const TKpInterpreterSrcUnit*>(VariantToObject(frame.CallObject()));
+        if (!scriptUnit) return false;
+        unit = scriptUnit->EntryName;
+        if (unit.empty()) return false;
+    }
+    const TKpInterpreterVar* var = Lookup(unit, name);
+    if (!var) return false;
+    CopyScriptVariant(value, var->Value);
+    return true;
+}
+
+bool TKpInterpreterVarList::WriteVar(const AnsiString& name, const Variant& value, const TKpInterpreterArgs& frame) {
+    if (frame.CallObjectType() != varEmpty) return false;
+    TKpInterpreterVar* var = Lookup(AnsiString(), name);
+    if (!var) return false;
+    const TVarType type = var->TypeCode;
+    if (type == 0 || type == varVariant || type == value.VarType())
+        AssignScriptValue(var->Value, value);
+    else
+        AssignScriptValue(var->Value, ConvertForVariable(value, TVarType(type & ~varParamFlag)));
+    return true;
+}

@@ -1,0 +1,68 @@
+#include "platform/rtl/automation.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TCounter : public IAutomationObject {
+public:
+    bool GetIDsOfNames(const AnsiString& name, TDispID& id) override {
+        if (name != "Count") return false;
+        id = 1;
+        return true;
+    }
+    void Invoke(TDispID, Word flags, const TDispParams& params, Variant* result) override {
+        if (flags == DISPATCH_PROPERTYPUT)
+            count = params.Args.at(0).AsInteger();
+        else if (result)
+            *result = count;
+    }
+    int count = 0;
+};
+
+struct OleClassScope {
+    explicit OleClassScope(const char* id) : id(id) {
+        RegisterOleClass(id, [] { return std::make_shared<TCounter>(); });
+    }
+    ~OleClassScope() {
+        UnregisterOleClass(id);
+        RevokeActiveObject(id);
+    }
+    AnsiString id;
+};
+
+TEST(Automation, FactoriesAndRunningObjects) {
+    OleClassScope scope("Test.Counter");
+    EXPECT_THROW(CreateOleObject("Test.Missing"), EOleSysError);
+    EXPECT_THROW(GetActiveOleObject("test.counter"), EOleSysError);
+
+    IAutomationObjectPtr made = GetOleObject("test.COUNTER");
+    ASSERT_TRUE(made);
+    RegisterActiveObject("Test.Counter", made);
+    EXPECT_EQ(GetActiveOleObject("Test.Counter"), made);
+    EXPECT_EQ(GetOleObject("Test.Counter"), made);
+    EXPECT_NE(CreateOleObject("Test.Counter"), made);
+    EXPECT_EQ(OleInitialize(nullptr), 0);
+}
+
+TEST(Automation, VariantsShareTheObject) {
+    auto counter = std::make_shared<TCounter>();
+    Variant v = DispatchToVariant(counter);
+    Variant copy = v;
+    EXPECT_EQ(copy.VarType(), varDispatch);
+    EXPECT_EQ(VarToDispatch(copy), counter);
+    EXPECT_EQ(counter.use_count(), 3);
+    TDispID id = 0;
+    ASSERT_TRUE(VarToDispatch(v)->GetIDsOfNames("Count", id));
+    VarToDispatch(v)->Invoke(id, DISPATCH_PROPERTYPUT, {{Variant(4)}, {varInteger}}, nullptr);
+    EXPECT_EQ(counter->count, 4);
+
+    Variant empty(std::shared_ptr<IInterface>(), varUnknown);
+    EXPECT_EQ(empty.VarType(), varUnknown);
+    EXPECT_EQ(empty.AsInterface(), nullptr);
+    EXPECT_EQ(VarToDispatch(empty), nullptr);
+    EXPECT_THROW(Variant(5).AsInterface(), EVariantTypeCastError);
+    EXPECT_THROW(Variant(std::shared_ptr<IInterface>(), varInteger), EVariantInvalidArgError);
+}
+
+}  // namespace
