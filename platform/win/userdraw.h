@@ -33,6 +33,9 @@ struct DRAWTEXTPARAMS {
 // failure. With DT_MODIFYSTRING and an ellipsis the buffer receives the
 // shortened text (it must hold `length` + 4 bytes).
 int DrawText(HDC dc, const char* text, int length, RECT* rect, UINT format);
+// DrawText as a disabled control shows its text, in the classic embossed
+// grey: a highlight copy one pixel down and right under the grey text.
+int DrawDisabledText(HDC dc, const char* text, int length, RECT* rect, UINT format);
 int DrawTextEx(HDC dc, char* text, int length, RECT* rect, UINT format, DRAWTEXTPARAMS* params);
 int DrawTextW(HDC dc, const WCHAR* text, int length, RECT* rect, UINT format);
 int DrawTextExW(HDC dc, WCHAR* text, int length, RECT* rect, UINT format, DRAWTEXTPARAMS* params);
