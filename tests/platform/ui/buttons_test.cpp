@@ -5,6 +5,8 @@
 
 #include "platform/rtl/writer.h"
 #include "platform/ui/buttons.h"
+#include "platform/ui/stdctrls_buttons.h"
+#include "platform/ui/stdctrls_edit.h"
 #include "tests/platform/ui/control_fixture.h"
 #include "tests/platform/win/window_fixture.h"
 #include "tests/support/temp_dir.h"
@@ -188,11 +190,13 @@ std::set<COLORREF> ColoursIn(HWND window, const TRect& r) {
 // 唤醒: the hidden buttons leave the screen and take no more clicks at once,
 // and the shown one is drawn whole.
 TEST_F(ButtonsTest, AButtonHiddenFromItsOwnClickLeavesTheScreenAndTakesNoMoreClicks) {
+    // As the lock window holds them: in a group box, beside a password edit.
+    TGroupBox* group = Place<TGroupBox>(surface, 5, 5, 290, 140);
+    TEdit* password = Place<TEdit>(group, 64, 32, 193, 21);
+    password->SetPasswordChar('*');
     auto button = [&](const char* caption, int left) {
-        TBitBtn* b = TBitBtn::Create(form);
-        b->SetParent(surface);
+        TBitBtn* b = Place<TBitBtn>(group, left, 84, 75, 25);
         b->SetCaption(caption);
-        b->SetBounds(left, 100, 75, 25);
         return b;
     };
     TBitBtn* leave = button("离开", 20);
@@ -203,19 +207,24 @@ TEST_F(ButtonsTest, AButtonHiddenFromItsOwnClickLeavesTheScreenAndTakesNoMoreCli
     leave->SetOnClick([&](TObject*) {
         ++leaves;
         wake->SetVisible(true);
+        group->SetCaption("唤醒系统");
         cancel->SetVisible(false);
         leave->SetVisible(false);
+        password->Clear();
     });
     form->Show();
     ProcessMessages();
     Click(leave);
     ASSERT_EQ(leaves, 1);
     EXPECT_FALSE(IsWindowVisible(leave->Handle()));
-    const HWND window = surface->Handle();
+    const HWND window = group->Handle();
     const std::set<COLORREF> face{ColorToRGB(clBtnFace)};
     EXPECT_EQ(ColoursIn(window, leave->BoundsRect()), face) << "离开 is still drawn";
     EXPECT_EQ(ColoursIn(window, cancel->BoundsRect()), face) << "取消 is still drawn";
     EXPECT_NE(ColoursIn(window, wake->BoundsRect()), face) << "唤醒 is not drawn";
+    // The edit beside them, repainted with the group box, keeps its sunken frame.
+    EXPECT_EQ(ShownPixel(window, password->Left(), password->Top() + 10), ColorToRGB(clBtnShadow));
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), AnsiString(ScreenshotDir()) + "lock_window_locked.png"));
     EXPECT_TRUE(SimulateClick(window, POINT{leave->Left() + 30, leave->Top() + 12}));
     ProcessMessages();
     EXPECT_EQ(leaves, 1) << "the hidden button still takes clicks";
