@@ -1,6 +1,7 @@
 // TBitBtn and TSpeedButton: a kind's defaults closing a modal form, a
-// speed-button group keeping one button down, glyphs placed, drawn and greyed, and
-// a form description placing both read and written back.
+// speed-button group keeping one button down, glyphs placed, drawn and greyed,
+// a form description placing both read and written back, buttons hidden from
+// their own click leaving the screen, and disabled captions embossed in grey.
 #include <set>
 
 #include "platform/rtl/writer.h"

@@ -1,5 +1,6 @@
 // Message boxes, message dialogs and input boxes, answered by the modal
-// responder: the window class, the caption, the buttons and the result.
+// responder: the window class, the caption, the buttons and the result; and
+// shown: long texts wrapped, the signs their flags ask for.
 #include <functional>
 #include <set>
 
