@@ -8,13 +8,13 @@
 
 namespace {
 
-// A button glyph's pixels, grey where the image is not transparent.
-void GreyOut(TBitmap& cell, COLORREF transparent) {
+// A button glyph's pixels in one colour where the image is not transparent.
+void Colour(TBitmap& cell, COLORREF transparent, TColor colour) {
     const HDC dc = cell.Canvas()->Handle();
-    const COLORREF grey = ColorToRGB(clBtnShadow);
+    const COLORREF rgb = ColorToRGB(colour);
     for (int y = 0; y < cell.Height(); ++y)
         for (int x = 0; x < cell.Width(); ++x)
-            if (GetPixel(dc, x, y) != transparent) SetPixel(dc, x, y, grey);
+            if (GetPixel(dc, x, y) != transparent) SetPixel(dc, x, y, rgb);
 }
 
 // Where a glyph and a caption start along an axis of `area`: `gap` apart,
@@ -93,16 +93,19 @@ void TButtonGlyph::Draw(TCanvas* canvas, TRect r, const AnsiString& caption, Sta
                index * glyphWidth, 0, SRCCOPY);
         // The bottom-left pixel marks the glyph's transparent colour.
         const COLORREF transparent = GetPixel(cell.Canvas()->Handle(), 0, glyphHeight - 1);
-        if (state == Disabled && index != int(Disabled)) GreyOut(cell, transparent);
         cell.SetTransparentColor(TColor(transparent));
         cell.SetTransparent(true);
+        if (state == Disabled && index != int(Disabled)) {
+            // Embossed as disabled text is: a highlight copy below right, the shadow above.
+            Colour(cell, transparent, clBtnHighlight);
+            canvas->Draw(r.left + gx + 1, r.top + gy + 1, &cell);
+            Colour(cell, transparent, clBtnShadow);
+        }
         canvas->Draw(r.left + gx, r.top + gy, &cell);
     }
     if (textWidth) {
-        SetBkMode(dc, TRANSPARENT);
-        canvas->Font()->SetColor(state == Disabled ? clGrayText : clBtnText);
         TRect text{r.left + tx, r.top + ty, r.left + tx + textWidth, r.top + ty + textHeight};
-        DrawText(dc, caption.c_str(), int(caption.size()), &text, DT_SINGLELINE);
+        DrawCaptionText(canvas, caption, text, DT_SINGLELINE, state != Disabled);
     }
 }
 

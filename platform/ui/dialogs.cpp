@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/ui/extctrls.h"
+#include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/modalresponder.h"
 #include "platform/ui/stdctrls_edit.h"
 
@@ -32,24 +33,45 @@ private:
     AnsiString windowClass_;
 };
 
-constexpr int buttonWidth = 75, buttonHeight = 23, spacing = 8, margin = 12;
+constexpr int buttonWidth = 75, buttonHeight = 23, spacing = 8, margin = 12, iconSize = 32;
 
-// Lays out a label with `text` and a centred row of buttons; the default
-// button has index `defaultIndex`, the cancel button answers `cancelResult`.
+// The system icon a message shows (IDI_HAND, ...; 0: none).
+using IconId = std::uintptr_t;
+
+// Lays out the icon, a label with `text` and a centred row of buttons; the
+// default button has index `defaultIndex`, the cancel button answers
+// `cancelResult`. A long text wraps at five eighths of the work area's width
+// (between Chinese characters, at spaces in Latin text) and the box grows
+// in height instead.
 std::unique_ptr<TMessageForm> BuildDialog(const AnsiString& windowClass, const AnsiString& caption,
                                           const AnsiString& text, const std::vector<ButtonSpec>& buttons,
-                                          std::size_t defaultIndex, int cancelResult, TControl* extra = nullptr) {
+                                          std::size_t defaultIndex, int cancelResult, TControl* extra = nullptr,
+                                          IconId icon = 0) {
     auto form = std::unique_ptr<TMessageForm>(TMessageForm::Create(Application, windowClass));
     form->SetBorderStyle(bsDialog);
     form->SetBorderIcons({biSystemMenu});
     form->SetPosition(poScreenCenter);
     form->SetCaption(caption);
+    int textLeft = margin;
+    if (icon) {
+        TImage* image = TImage::Create(form.get());
+        image->SetParent(form.get());
+        image->SetBounds(margin, margin, iconSize, iconSize);
+        image->Picture()->Icon()->SetHandle(LoadIcon(0, icon));
+        textLeft += iconSize + margin;
+    }
     TLabel* label = TLabel::Create(form.get());
     label->SetParent(form.get());
     label->SetCaption(text);
-    label->SetBounds(margin, margin, label->Width(), label->Height());
-    int top = label->Top() + label->Height() + spacing;
-    int width = label->Width() + 2 * margin;
+    const int widest = Screen->WorkAreaWidth() * 5 / 8 - textLeft - margin;
+    if (label->Width() > widest) {
+        label->SetWidth(widest);
+        label->SetWordWrap(true);
+    }
+    const int textTop = icon ? margin + std::max(0, (iconSize - label->Height()) / 2) : margin;
+    label->SetBounds(textLeft, textTop, label->Width(), label->Height());
+    int top = std::max(label->Top() + label->Height(), icon ? margin + iconSize : 0) + spacing;
+    int width = label->Left() + label->Width() + margin;
     if (extra) {
         extra->SetParent(form.get());
         extra->SetBounds(margin, top, std::max(label->Width(), 240), 21);
@@ -105,6 +127,20 @@ std::vector<ButtonSpec> MessageBoxButtons(UINT flags) {
 
 }  // namespace
 
+namespace {
+
+IconId MessageBoxIcon(UINT flags) {
+    switch (flags & MB_ICONMASK) {
+    case MB_ICONHAND: return IDI_HAND;
+    case MB_ICONQUESTION: return IDI_QUESTION;
+    case MB_ICONEXCLAMATION: return IDI_EXCLAMATION;
+    case MB_ICONASTERISK: return IDI_ASTERISK;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
 int MessageBox(HWND, const char* text, const char* caption, UINT flags) {
     const std::vector<ButtonSpec> buttons = MessageBoxButtons(flags);
     const std::size_t defaultIndex = std::min<std::size_t>((flags & MB_DEFMASK) >> 8, buttons.size() - 1);
@@ -113,7 +149,8 @@ int MessageBox(HWND, const char* text, const char* caption, UINT flags) {
     for (const ButtonSpec& b : buttons)
         if (b.result == IDCANCEL) cancel = IDCANCEL;
     const AnsiString message = text ? text : "";
-    auto form = BuildDialog("#32770", caption && *caption ? caption : "错误", message, buttons, defaultIndex, cancel);
+    auto form = BuildDialog("#32770", caption && *caption ? caption : "错误", message, buttons, defaultIndex, cancel,
+                            nullptr, MessageBoxIcon(flags));
     return RunDialog(form.get(), "MessageBox", message, flags).result;
 }
 
@@ -153,7 +190,8 @@ std::unique_ptr<TMessageForm> BuildMessageDialog(const AnsiString& msg, TMsgDlgT
         if (cancel == mrNone)
             for (const ButtonSpec& b : chosen)
                 if (b.result == result) cancel = result;
-    return BuildDialog("TMessageForm", TypeCaption(type), msg, chosen, defaultIndex, cancel);
+    static constexpr IconId icons[] = {IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK, IDI_QUESTION, 0};
+    return BuildDialog("TMessageForm", TypeCaption(type), msg, chosen, defaultIndex, cancel, nullptr, icons[type]);
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
-// TOpenDialog and TSaveDialog, with the "#32770" dialog they show.
+// TOpenDialog and TSaveDialog: asking the responder or showing the dialog
+// window (filedialogform.h), then the checks on the names chosen.
 #include "platform/ui/filedialogs.h"
 
 #include <algorithm>
-#include <set>
 
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/filepaths.h"
 #include "platform/rtl/fileutils.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/filedialogform.h"
 #include "platform/ui/modalresponder.h"
-#include "platform/ui/stdctrls_combo.h"
 
 namespace {
 
@@ -28,44 +28,9 @@ std::vector<AnsiString> SplitByCharacter(const AnsiString& text, char separator)
     return parts;
 }
 
-// The entries of a folder the dialog lists: sub-folders as "[name]" first
-// (with "[..]" above the root), then the files matching the masks.
-std::vector<AnsiString> FolderEntries(const AnsiString& folder, const AnsiString& masks) {
-    std::vector<AnsiString> entries;
-    const AnsiString base = IncludeTrailingPathDelimiter(folder);
-    TSearchRec rec;
-    if (FindFirst(base + "*", faDirectory, rec) == 0) {
-        do {
-            if ((rec.Attr & faDirectory) && rec.Name != ".") entries.push_back("[" + rec.Name + "]");
-        } while (FindNext(rec) == 0);
-        FindClose(rec);
-    }
-    std::set<AnsiString> files;
-    for (const AnsiString& mask : SplitByCharacter(masks.empty() ? AnsiString("*") : masks, ';')) {
-        if (mask.empty() || FindFirst(base + mask, 0, rec) != 0) continue;
-        do {
-            if (!(rec.Attr & faDirectory)) files.insert(rec.Name);
-        } while (FindNext(rec) == 0);
-        FindClose(rec);
-    }
-    entries.insert(entries.end(), files.begin(), files.end());
-    return entries;
-}
-
-// The dialog window: a form of the platform's dialog class.
-class TFileDialogForm : public TForm {
-    SERVIORA_CLASS(TFileDialogForm, TForm)
-public:
-    TFileDialogForm(TComponent* owner, int) : TForm(owner, 0) {}
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        TForm::CreateParams(params);
-        params.WinClassName = "#32770";
-    }
-};
-
 }  // namespace
+
+std::vector<AnsiString> SplitFileMasks(const AnsiString& masks) { return SplitByCharacter(masks, ';'); }
 
 std::vector<TFileFilter> SplitFileFilter(const AnsiString& filter) {
     std::vector<TFileFilter> filters;
@@ -114,75 +79,14 @@ TOpenDialog::Choice TOpenDialog::Ask() {
 }
 
 TOpenDialog::Choice TOpenDialog::RunDialog() {
-    auto form = std::unique_ptr<TFileDialogForm>(TFileDialogForm::Create(Application, 0));
-    form->SetBorderStyle(bsDialog);
-    form->SetPosition(poScreenCenter);
+    auto form = std::unique_ptr<TFileDialogForm>(
+        TFileDialogForm::Create(Application, Saving(), initialDir_.empty() ? GetCurrentDir() : initialDir_,
+                                SplitFileFilter(filter_), filterIndex_, fileName_));
     form->SetCaption(title_.empty() ? DefaultTitle() : title_);
-    form->SetClientWidth(420);
-    form->SetClientHeight(300);
-    AnsiString folder = initialDir_.empty() ? GetCurrentDir() : initialDir_;
-    const auto filters = SplitFileFilter(filter_);
-
-    TLabel* where = TLabel::Create(form.get());
-    where->SetParent(form.get());
-    where->SetBounds(8, 8, 400, 17);
-    TComboBox* entries = TComboBox::Create(form.get());
-    entries->SetStyle(csSimple);
-    entries->SetParent(form.get());
-    entries->SetBounds(8, 28, 404, 180);
-    TEdit* name = TEdit::Create(form.get());
-    name->SetParent(form.get());
-    name->SetBounds(8, 216, 320, 21);
-    name->SetText(ExtractFileName(fileName_));
-    TComboBox* types = TComboBox::Create(form.get());
-    types->SetStyle(csDropDownList);
-    types->SetParent(form.get());
-    types->SetBounds(8, 244, 320, 21);
-    for (const TFileFilter& f : filters) types->Items()->Add(f.description);
-    types->SetItemIndex(std::clamp<Integer>(filterIndex_, 1, std::max<Integer>(1, Integer(filters.size()))) - 1);
-    TButton* ok = TButton::Create(form.get());
-    ok->SetParent(form.get());
-    ok->SetCaption(Saving() ? "保存(&S)" : "打开(&O)");
-    ok->SetBounds(336, 216, 76, 23);
-    ok->SetDefault(true);
-    TButton* cancel = TButton::Create(form.get());
-    cancel->SetParent(form.get());
-    cancel->SetCaption("取消");
-    cancel->SetBounds(336, 244, 76, 23);
-    cancel->SetCancel(true);
-    cancel->SetModalResult(mrCancel);
-
-    const auto refill = [&] {
-        where->SetCaption(folder);
-        entries->Items()->Clear();
-        const Integer index = types->ItemIndex();
-        const AnsiString masks = index >= 0 && index < Integer(filters.size()) ? filters[std::size_t(index)].masks : "";
-        for (const AnsiString& entry : FolderEntries(folder, masks)) entries->Items()->Add(entry);
-    };
-    entries->SetOnChange([&](TObject*) {
-        AnsiString entry = entries->Text();
-        if (entry.size() > 2 && entry.front() == '[' && entry.back() == ']') entry = entry.substr(1, entry.size() - 2);
-        name->SetText(entry);
-    });
-    types->SetOnChange([&](TObject*) { refill(); });
-    ok->SetOnClick([&](TObject*) {
-        const AnsiString typed = name->Text();
-        if (typed.empty()) return;
-        const AnsiString full = typed[0] == '/' ? typed : IncludeTrailingPathDelimiter(folder) + typed;
-        if (DirectoryExists(full)) {
-            folder = ExpandFileName(full);
-            name->SetText("");
-            refill();
-            return;
-        }
-        form->SetModalResult(mrOk);
-    });
-    refill();
-
     Choice choice;
     choice.chosen = form->ShowModal() == mrOk;
-    choice.filterIndex = types->ItemIndex() + 1;
-    if (choice.chosen) choice.names.push_back(Completed(name->Text(), folder));
+    choice.filterIndex = form->ChosenFilterIndex();
+    if (choice.chosen) choice.names.push_back(Completed(form->ChosenName(), form->Folder()));
     return choice;
 }
 

@@ -32,6 +32,8 @@ struct TFileFilter {
     AnsiString description;
     AnsiString masks;
 };
+// Splits a filter's masks ("*.txt;*.csv") at their ";" characters.
+std::vector<AnsiString> SplitFileMasks(const AnsiString& masks);
 // Splits a Filter string at its "|" characters, stepping by character.
 std::vector<TFileFilter> SplitFileFilter(const AnsiString& filter);
 

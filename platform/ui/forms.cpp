@@ -170,8 +170,10 @@ void TCustomForm::CreateHandle() {
         GetClientRect(Handle(), &r);
         CLIENTCREATESTRUCT ccs;
         ccs.idFirstChild = 0xFF00;
-        clientHandle_ = CreateWindowEx(WS_EX_CLIENTEDGE, "MDIClient", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                       0, 0, r.right, r.bottom, Handle(), 0, 0, &ccs);
+        // The children's frames follow their forms' border icons.
+        clientHandle_ = CreateWindowEx(WS_EX_CLIENTEDGE, "MDIClient", "",
+                                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES, 0, 0, r.right,
+                                       r.bottom, Handle(), 0, 0, &ccs);
         Realign();
     }
     if (menu_) ::SetMenu(Handle(), menu_->Handle());

@@ -553,3 +553,12 @@ void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, 
     ++rect.bottom;
     ++rect.right;
 }
+
+void DrawCaptionText(TCanvas* canvas, const AnsiString& caption, TRect rect, UINT format, bool enabled) {
+    // The font colour reaches the DC when the canvas hands out its handle.
+    canvas->Font()->SetColor(clBtnText);
+    const HDC dc = canvas->Handle();
+    SetBkMode(dc, TRANSPARENT);
+    if (enabled) DrawText(dc, caption.c_str(), int(caption.size()), &rect, format);
+    else DrawDisabledText(dc, caption.c_str(), int(caption.size()), &rect, format);
+}

@@ -305,3 +305,7 @@ private:
 // Draws `width` rings of a 3-D frame inside rect (top and left in topColor,
 // bottom and right in bottomColor) and shrinks rect by them.
 void Frame3D(TCanvas* canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);
+
+// Draws a button's caption with DrawText flags: in the button text colour,
+// or embossed grey (DrawDisabledText) when the button is disabled.
+void DrawCaptionText(TCanvas* canvas, const AnsiString& caption, TRect rect, UINT format, bool enabled);

@@ -161,11 +161,9 @@ void TButton::Paint() {
         InflateRect(&r, -1, -1);
     }
     DrawFrameControl(dc, &r, DFC_BUTTON, state);
-    SetBkMode(dc, TRANSPARENT);
-    Canvas()->Font()->SetColor(Enabled() ? clBtnText : clGrayText);
     TRect text = r;
     if (pressed_) OffsetRect(&text, 1, 1);
-    DrawText(dc, Caption().c_str(), int(Caption().size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawCaptionText(Canvas(), Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
     if (Focused()) {
         InflateRect(&r, -3, -3);
         DrawFocusRect(dc, &r);

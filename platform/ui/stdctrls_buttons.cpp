@@ -100,6 +100,8 @@ void TRadioButton::Clicked() { SetChecked(true); }
 // ---- TCustomGroupBox ------------------------------------------------------------------------
 
 TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
+    // A group box shows the face of the window it sits on.
+    SetParentColor(true);
     SetBounds(0, 0, 185, 105);
     controlStyle_.Include(csAcceptsControls);
 }

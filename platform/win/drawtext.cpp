@@ -264,6 +264,19 @@ int DrawText(HDC dc, const char* text, int length, RECT* rect, UINT format) {
     return DrawTextImpl(dc, Span(text, length), rect, format & ~DT_MODIFYSTRING, nullptr, nullptr);
 }
 
+int DrawDisabledText(HDC dc, const char* text, int length, RECT* rect, UINT format) {
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    RECT below = *rect;
+    OffsetRect(&below, 1, 1);
+    DrawText(dc, text, length, &below, format);
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    const int height = DrawText(dc, text, length, rect, format);
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+    return height;
+}
+
 int DrawTextEx(HDC dc, char* text, int length, RECT* rect, UINT format, DRAWTEXTPARAMS* params) {
     std::string_view s = Span(text, length);
     std::string modified;

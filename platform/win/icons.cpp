@@ -7,6 +7,7 @@
 #include "platform/gdi/handles.h"
 #include "platform/win/resources.h"
 #include "platform/win/userdraw.h"
+#include "platform/win/window_internal.h"
 
 namespace {
 
@@ -118,7 +119,10 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON h, int width, int height, UINT, HBRU
 BOOL DrawIcon(HDC dc, int x, int y, HICON icon) { return DrawIconEx(dc, x, y, icon, 0, 0, 0, 0, DI_NORMAL | DI_DEFAULTSIZE); }
 
 HICON LoadIcon(HINSTANCE instance, const char* name) {
-    if (instance == 0) return 0;
+    if (instance == 0) {
+        const auto id = reinterpret_cast<std::uintptr_t>(name);
+        return id <= 0xFFFF ? ws::SystemIcon(id) : 0;
+    }
     const EmbeddedResource* resource = FindEmbeddedResource("ICON", name);
     HBITMAP color = 0, mask = 0;
     if (!resource || !ReadIco(resource->data, resource->size, &color, &mask)) return 0;

@@ -169,8 +169,13 @@ HWND CreateChild(HWND client, const MDICREATESTRUCT& mcs) {
     const int y = mcs.y == CW_USEDEFAULT ? (count * step) % std::max(1, int(area.bottom / 2)) : mcs.y;
     const int cx = mcs.cx == CW_USEDEFAULT ? area.right * 3 / 4 : mcs.cx;
     const int cy = mcs.cy == CW_USEDEFAULT ? area.bottom * 3 / 4 : mcs.cy;
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_CAPTION | WS_THICKFRAME |
-                        WS_MINIMIZEBOX | WS_MAXIMIZEBOX | (mcs.style & ~(WS_POPUP | WS_VISIBLE | WS_MAXIMIZE | WS_MINIMIZE));
+    // A client with MDIS_ALLCHILDSTYLES takes the child's frame as asked
+    // (no maximise box, say); any other gives every child the full frame.
+    const DWORD frame = (GetWindowLong(client, GWL_STYLE) & MDIS_ALLCHILDSTYLES)
+                            ? 0
+                            : WS_CLIPCHILDREN | WS_SYSMENU | WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    const DWORD style =
+        WS_CHILD | WS_CLIPSIBLINGS | frame | (mcs.style & ~(WS_POPUP | WS_VISIBLE | WS_MAXIMIZE | WS_MINIMIZE));
     const bool maximize = (mcs.style & WS_MAXIMIZE) || (data->active && IsZoomed(data->active));
     const HWND child = CreateWindowEx(WS_EX_MDICHILD | WS_EX_WINDOWEDGE, mcs.szClass, mcs.szTitle, style, x, y, cx, cy,
                                       client, HANDLE(data->firstChild + UINT(count)), mcs.hOwner,

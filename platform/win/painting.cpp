@@ -356,6 +356,9 @@ void Redraw(Window& w, const Area& area, UINT flags) {
     }
     NotePending(w);
     if (!TakesChildren(w, flags)) return;
+    // A parent that does not clip its children paints over their frames as
+    // well, so an invalidated child draws its frame again too.
+    if (flags & RDW_INVALIDATE) flags |= RDW_FRAME;
     const auto children = w.children;
     for (HWND h : children) {
         Window* c = Find(h);

@@ -33,6 +33,9 @@ struct DRAWTEXTPARAMS {
 // failure. With DT_MODIFYSTRING and an ellipsis the buffer receives the
 // shortened text (it must hold `length` + 4 bytes).
 int DrawText(HDC dc, const char* text, int length, RECT* rect, UINT format);
+// DrawText as a disabled control shows its text, in the classic embossed
+// grey: a highlight copy one pixel down and right under the grey text.
+int DrawDisabledText(HDC dc, const char* text, int length, RECT* rect, UINT format);
 int DrawTextEx(HDC dc, char* text, int length, RECT* rect, UINT format, DRAWTEXTPARAMS* params);
 int DrawTextW(HDC dc, const WCHAR* text, int length, RECT* rect, UINT format);
 int DrawTextExW(HDC dc, WCHAR* text, int length, RECT* rect, UINT format, DRAWTEXTPARAMS* params);
@@ -79,6 +82,12 @@ BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
 // when there is none. The system icons (instance 0) come with the window
 // system.
 HICON LoadIcon(HINSTANCE instance, const char* name);
+constexpr std::uintptr_t IDI_APPLICATION = 32512, IDI_HAND = 32513, IDI_QUESTION = 32514, IDI_EXCLAMATION = 32515,
+                         IDI_ASTERISK = 32516, IDI_ERROR = IDI_HAND, IDI_WARNING = IDI_EXCLAMATION,
+                         IDI_INFORMATION = IDI_ASTERISK;
+inline HICON LoadIcon(HINSTANCE instance, std::uintptr_t id) {
+    return LoadIcon(instance, reinterpret_cast<const char*>(id));
+}
 
 // ---- System bitmaps -------------------------------------------------------
 constexpr int OBM_CLOSE = 32754, OBM_UPARROW = 32753, OBM_DNARROW = 32752, OBM_RGARROW = 32751,

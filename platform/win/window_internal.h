@@ -160,6 +160,9 @@ void KillSystemTimer(UINT_PTR id);
 // time it is called; answers whether it registered them now.
 bool RegisterControlClasses();
 
+// A new copy of a system icon (IDI_HAND, IDI_QUESTION, ...); 0 for other ids.
+HICON SystemIcon(std::uintptr_t id);
+
 // A cursor of our own: its image, AND mask and hot spot (false for system cursors).
 bool CursorImage(HCURSOR cursor, HBITMAP* color, HBITMAP* mask, POINT* hotSpot);
 // Cursor state for the Qt side and for input.

@@ -96,17 +96,11 @@ void Button::UncheckGroupSiblings() {
 void Button::DrawCaption(HDC dc, RECT box, UINT format) {
     const AnsiString text = WindowTextOf(window_);
     SetBkMode(dc, TRANSPARENT);
-    if (Enabled(window_)) {
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        DrawText(dc, text.c_str(), int(text.size()), &box, format);
+    if (!Enabled(window_)) {
+        DrawDisabledText(dc, text.c_str(), int(text.size()), &box, format);
         return;
     }
-    // The classic disabled text: a light copy below right, the grey text above.
-    OffsetRect(&box, 1, 1);
-    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    DrawText(dc, text.c_str(), int(text.size()), &box, format);
-    OffsetRect(&box, -1, -1);
-    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     DrawText(dc, text.c_str(), int(text.size()), &box, format);
 }
 

@@ -280,6 +280,9 @@ void Edit::UpdateFormatRect() {
     RECT client = ClientRect(window_);
     client.left += leftMargin_;
     client.right -= rightMargin_;
+    // A pixel between the border and the text above and below, where the
+    // height leaves room for it, so no glyph touches or crosses the border.
+    if (client.bottom - client.top >= LineHeight() + 2) InflateRect(&client, 0, -1);
     formatRect_ = client;
 }
 

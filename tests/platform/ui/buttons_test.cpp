@@ -1,10 +1,16 @@
 // TBitBtn and TSpeedButton: a kind's defaults closing a modal form, a
-// speed-button group keeping one button down, glyphs placed, drawn and greyed, and
-// a form description placing both read and written back.
+// speed-button group keeping one button down, glyphs placed, drawn and greyed,
+// a form description placing both read and written back, buttons hidden from
+// their own click leaving the screen, and disabled captions embossed in grey.
+#include <set>
+
 #include "platform/rtl/writer.h"
 #include "platform/ui/buttons.h"
+#include "platform/ui/stdctrls_buttons.h"
+#include "platform/ui/stdctrls_edit.h"
 #include "tests/platform/ui/control_fixture.h"
 #include "tests/platform/win/window_fixture.h"
+#include "tests/support/temp_dir.h"
 
 class ButtonsTest : public ControlTest {
 protected:
@@ -165,19 +171,18 @@ TEST(GlyphPlacement, PlacesGlyphAndCaptionByLayoutAndMargin) {
 
 namespace {
 
-// The count of pixels in `r` (window coordinates) of another colour than
-// the button face: text, borders or a glyph drawn there.
-int MarkedPixels(HWND window, const TRect& r) {
+// The colours drawn in `r` (window coordinates) of a window.
+std::set<COLORREF> ColoursIn(HWND window, const TRect& r) {
+    std::set<COLORREF> colours;
     const HBITMAP shot = CaptureWindow(window);
     const HDC dc = CreateCompatibleDC(0);
     const HGDIOBJ old = SelectObject(dc, shot);
-    int marked = 0;
     for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) marked += GetPixel(dc, x, y) != ColorToRGB(clBtnFace);
+        for (int x = r.left; x < r.right; ++x) colours.insert(GetPixel(dc, x, y));
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(shot);
-    return marked;
+    return colours;
 }
 
 }  // namespace
@@ -186,11 +191,13 @@ int MarkedPixels(HWND window, const TRect& r) {
 // 唤醒: the hidden buttons leave the screen and take no more clicks at once,
 // and the shown one is drawn whole.
 TEST_F(ButtonsTest, AButtonHiddenFromItsOwnClickLeavesTheScreenAndTakesNoMoreClicks) {
+    // As the lock window holds them: in a group box, beside a password edit.
+    TGroupBox* group = Place<TGroupBox>(surface, 5, 5, 290, 140);
+    TEdit* password = Place<TEdit>(group, 64, 32, 193, 21);
+    password->SetPasswordChar('*');
     auto button = [&](const char* caption, int left) {
-        TBitBtn* b = TBitBtn::Create(form);
-        b->SetParent(surface);
+        TBitBtn* b = Place<TBitBtn>(group, left, 84, 75, 25);
         b->SetCaption(caption);
-        b->SetBounds(left, 100, 75, 25);
         return b;
     };
     TBitBtn* leave = button("离开", 20);
@@ -201,19 +208,67 @@ TEST_F(ButtonsTest, AButtonHiddenFromItsOwnClickLeavesTheScreenAndTakesNoMoreCli
     leave->SetOnClick([&](TObject*) {
         ++leaves;
         wake->SetVisible(true);
+        group->SetCaption("唤醒系统");
         cancel->SetVisible(false);
         leave->SetVisible(false);
+        password->Clear();
     });
     form->Show();
     ProcessMessages();
     Click(leave);
     ASSERT_EQ(leaves, 1);
     EXPECT_FALSE(IsWindowVisible(leave->Handle()));
-    const HWND window = surface->Handle();
-    EXPECT_EQ(MarkedPixels(window, leave->BoundsRect()), 0) << "离开 is still drawn";
-    EXPECT_EQ(MarkedPixels(window, cancel->BoundsRect()), 0) << "取消 is still drawn";
-    EXPECT_GT(MarkedPixels(window, wake->BoundsRect()), 0) << "唤醒 is not drawn";
+    const HWND window = group->Handle();
+    const std::set<COLORREF> face{ColorToRGB(clBtnFace)};
+    EXPECT_EQ(ColoursIn(window, leave->BoundsRect()), face) << "离开 is still drawn";
+    EXPECT_EQ(ColoursIn(window, cancel->BoundsRect()), face) << "取消 is still drawn";
+    EXPECT_NE(ColoursIn(window, wake->BoundsRect()), face) << "唤醒 is not drawn";
+    // The edit beside them, repainted with the group box, keeps its sunken frame.
+    EXPECT_EQ(ShownPixel(window, password->Left(), password->Top() + 10), ColorToRGB(clBtnShadow));
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), AnsiString(ScreenshotDir()) + "lock_window_locked.png"));
     EXPECT_TRUE(SimulateClick(window, POINT{leave->Left() + 30, leave->Top() + 12}));
     ProcessMessages();
     EXPECT_EQ(leaves, 1) << "the hidden button still takes clicks";
+}
+
+// A disabled button of each kind draws its caption in the classic embossed
+// grey (grey text over a light copy), never in the text colour; enabled
+// again, it draws it in the text colour.
+TEST_F(ButtonsTest, DisabledButtonsDrawTheirCaptionEmbossedInGrey) {
+    TBitmap glyph;
+    glyph.SetSize(8, 8);
+    glyph.Canvas()->Brush()->SetColor(clFuchsia);
+    glyph.Canvas()->FillRect(Rect(0, 0, 8, 8));
+    glyph.Canvas()->Brush()->SetColor(clBlack);
+    glyph.Canvas()->FillRect(Rect(2, 2, 6, 6));
+    TBitBtn* bit = TBitBtn::Create(form);
+    bit->SetParent(surface);
+    bit->SetCaption("确定删除");
+    bit->SetGlyph(&glyph);
+    bit->SetBounds(10, 10, 100, 30);
+    TButton* plain = TButton::Create(form);
+    plain->SetParent(surface);
+    plain->SetCaption("查询");
+    plain->SetBounds(120, 10, 75, 30);
+    TSpeedButton* speed = Speed(210, 0);
+    speed->SetCaption("删");
+    speed->SetWidth(40);
+    form->Show();
+    ProcessMessages();
+    const std::pair<TControl*, HWND> buttons[] = {{bit, surface->Handle()}, {plain, plain->Handle()},
+                                                  {speed, surface->Handle()}};
+    for (auto [button, window] : buttons) {
+        SCOPED_TRACE(button->ClassName());
+        // Inside the button's frame, where only its caption and glyph are drawn.
+        TRect area = window == surface->Handle() ? button->BoundsRect() : TRect(button->ClientRect());
+        InflateRect(&area, -3, -3);
+        EXPECT_TRUE(ColoursIn(window, area).count(ColorToRGB(clBtnText)));
+        button->SetEnabled(false);
+        ProcessMessages();
+        const std::set<COLORREF> disabled = ColoursIn(window, area);
+        EXPECT_FALSE(disabled.count(ColorToRGB(clBtnText))) << "drawn as if enabled";
+        EXPECT_TRUE(disabled.count(ColorToRGB(clBtnShadow)));
+        EXPECT_TRUE(disabled.count(ColorToRGB(clBtnHighlight)));
+    }
+    EXPECT_TRUE(SaveWindowScreenshot(surface->Handle(), AnsiString(ScreenshotDir()) + "disabled_buttons.png"));
 }

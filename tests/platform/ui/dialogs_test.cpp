@@ -1,6 +1,13 @@
 // Message boxes, message dialogs and input boxes, answered by the modal
-// responder: the window class, the caption, the buttons and the result.
+// responder: the window class, the caption, the buttons and the result; and
+// shown: long texts wrapped, the signs their flags ask for.
+#include <functional>
+#include <set>
+
+#include "platform/ui/extctrls_graphic.h"
 #include "tests/platform/ui/control_fixture.h"
+#include "tests/platform/win/window_fixture.h"
+#include "tests/support/temp_dir.h"
 
 using DialogsTest = ControlTest;
 
@@ -89,4 +96,105 @@ TEST_F(DialogsTest, AnInputBoxWithoutAnAnswerTakesWhatIsTypedIntoItsEdit) {
     });
     EXPECT_EQ(InputBox("请输入", "请输入单据编号", ""), "12");
     EXPECT_TRUE(ModalQuestions().empty());
+}
+
+namespace {
+
+// The message box on the screen when the program idles: its rectangle, its
+// label's lines and a picture of it; then it is closed with Enter.
+struct ShownBox {
+    RECT rect{};
+    int labelHeight = 0, lineHeight = 0;
+    std::set<COLORREF> iconColours;  // empty: no icon
+};
+
+ShownBox ShowAndLook(const std::function<void()>& show, const AnsiString& screenshot) {
+    ShownBox seen;
+    bool looked = false;
+    Application->SetOnIdle([&](TObject*, bool& done) {
+        done = false;
+        const HWND box = GetActiveWindow();
+        auto* form = dynamic_cast<TCustomForm*>(FindControl(box));
+        if (looked || !form || !form->Active()) return;
+        looked = true;
+        GetWindowRect(box, &seen.rect);
+        for (int i = 0; i < form->ControlCount(); ++i)
+            if (auto* label = dynamic_cast<TLabel*>(form->Controls(i))) {
+                seen.labelHeight = label->Height();
+                TBitmap measure;
+                measure.Canvas()->Font()->Assign(label->Font());
+                seen.lineHeight = measure.Canvas()->TextHeight("国");
+            } else if (auto* image = dynamic_cast<TImage*>(form->Controls(i))) {
+                POINT corner{image->Left(), image->Top()};
+                ClientToScreen(box, &corner);
+                RECT frame;
+                GetWindowRect(box, &frame);
+                for (int y = 0; y < image->Height(); y += 2)
+                    for (int x = 0; x < image->Width(); x += 2)
+                        seen.iconColours.insert(ShownPixel(box, corner.x - frame.left + x, corner.y - frame.top + y));
+            }
+        SaveWindowScreenshot(box, AnsiString(ScreenshotDir()) + screenshot);
+        SimulateKey(VK_RETURN, true);
+        SimulateKey(VK_RETURN, false);
+    });
+    show();
+    Application->SetOnIdle(nullptr);
+    return seen;
+}
+
+}  // namespace
+
+const char* const longQuestion =
+    "退出系统前是否备份数据库？备份可以在数据损坏或误删记录时恢复全部业务数据，建议每天下班前备份一次。"
+    "选择“确定”立即备份到备份文件夹，选择“取消”直接退出系统。";
+
+// The exit question of the main window is long: the box wraps it at five
+// eighths of the work area and grows in height, so its buttons stay on the
+// screen; a Latin text breaks at spaces, never inside a word.
+TEST_F(DialogsTest, ALongMessageWrapsAndTheBoxGrowsInHeight) {
+    const ShownBox shown = ShowAndLook([] { MessageBox(0, longQuestion, "提示", MB_OKCANCEL | MB_ICONQUESTION); },
+                                       "messagebox_long.png");
+    const int widest = Screen->WorkAreaWidth() * 5 / 8;
+    EXPECT_LE(shown.rect.right - shown.rect.left, widest + 2 * GetSystemMetrics(SM_CXFIXEDFRAME));
+    EXPECT_GE(shown.labelHeight, 2 * shown.lineHeight) << "the text is not wrapped";
+    EXPECT_GE(shown.rect.left, 0);
+    EXPECT_TRUE(shown.iconColours.count(RGB(0, 0, 255))) << "no question sign";
+
+    const AnsiString latin = AnsiString(60, 'x') + " " + AnsiString(200, 'y') + " z";
+    TLabel* probe = TLabel::Create(Application);
+    probe->SetCaption(AnsiString(200, 'y'));
+    const int wordWidth = probe->Width();
+    delete probe;
+    const ShownBox wide = ShowAndLook([&] { MessageBox(0, latin.c_str(), "提示", MB_OK); }, "messagebox_latin.png");
+    EXPECT_GE(wide.rect.right - wide.rect.left, std::min(wordWidth, widest)) << "a word was cut";
+}
+
+// The same on a real 1024 x 768 screen (the platform_ui_xvfb test), photographed.
+TEST_F(DialogsTest, RealWindowALongMessageFitsA1024By768Screen) {
+    if (Screen->Width() != 1024 || Screen->Height() != 768) GTEST_SKIP() << "needs a 1024 x 768 X server";
+    const ShownBox shown = ShowAndLook([] { MessageBox(0, longQuestion, "提示", MB_OKCANCEL | MB_ICONQUESTION); },
+                                       "messagebox_long_1024x768.png");
+    EXPECT_GE(shown.rect.left, 0);
+    EXPECT_LE(shown.rect.right, 1024);
+    EXPECT_LE(shown.rect.right - shown.rect.left, 1024 * 5 / 8 + 2 * GetSystemMetrics(SM_CXFIXEDFRAME));
+}
+
+// Each kind of message shows its sign, drawn in its colour.
+TEST_F(DialogsTest, MessageBoxesAndMessageDialogsShowTheSignTheirFlagsAskFor) {
+    struct Case {
+        std::function<void()> show;
+        COLORREF sign;  // CLR_INVALID: no icon
+    };
+    const Case cases[] = {
+        {[] { MessageBox(0, "密码错误！", "错误", MB_OK | MB_ICONERROR); }, RGB(255, 0, 0)},
+        {[] { MessageBox(0, "保存成功！", "提示", MB_OK | MB_ICONINFORMATION); }, RGB(0, 0, 255)},
+        {[] { MessageDlg("库存不足", mtWarning, {mbOK}); }, RGB(255, 255, 0)},
+        {[] { MessageBox(0, "没有图标", "提示", MB_OK); }, CLR_INVALID},
+    };
+    for (const Case& c : cases) {
+        const ShownBox shown = ShowAndLook(c.show, "messagebox_sign.png");
+        ASSERT_NE(shown.rect.right, 0);
+        if (c.sign == CLR_INVALID) EXPECT_TRUE(shown.iconColours.empty());
+        else EXPECT_TRUE(shown.iconColours.count(c.sign)) << std::hex << c.sign;
+    }
 }

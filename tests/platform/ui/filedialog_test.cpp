@@ -1,11 +1,15 @@
 // TOpenDialog and TSaveDialog: the filter split by character, the chosen
 // FilterIndex, DefaultExt, the overwrite question and ofFileMustExist, all
-// answered by the modal responder; and the real dialog driven by keys.
+// answered by the modal responder; and the real dialog driven by keys and
+// the mouse, photographed.
 #include <fstream>
 
 #include "tests/platform/ui/control_fixture.h"
 #include "platform/rtl/fileutils.h"
+#include "platform/rtl/streams.h"
 #include "platform/ui/filedialogs.h"
+#include "platform/ui/stdctrls_listbox.h"
+#include "platform/win/testseams.h"
 #include "tests/support/temp_dir.h"
 
 using FileDialogTest = ControlTest;
@@ -96,5 +100,107 @@ TEST_F(FileDialogTest, TheRealDialogTakesATypedNameAndTheChosenFilter) {
     ASSERT_NE(shown, 0u);
     ASSERT_TRUE(chosen);
     EXPECT_EQ(dialog->FileName(), AnsiString(dir.file("notes.txt")));
+    EXPECT_EQ(dialog->FilterIndex(), 2);
+}
+
+namespace {
+
+// The dialog's controls of one class, in creation order.
+template <class T>
+std::vector<T*> ControlsOf(TWinControl* form) {
+    std::vector<T*> found;
+    for (int i = 0; i < form->ControlCount(); ++i)
+        if (auto* c = dynamic_cast<T*>(form->Controls(i))) found.push_back(c);
+    return found;
+}
+
+// A folder with a sub-folder and files of two types.
+void MakeBackupFolder(const TempDir& dir) {
+    ASSERT_TRUE(ForceDirectories(dir.file("backup/2024")));
+    for (const char* name : {"backup/店铺备份.mdb", "backup/old.mdb", "backup/notes.txt", "backup/2024/jan.mdb"})
+        TFileStream(dir.file(name), fmCreate).Write("x", 1);
+}
+
+// Runs `steps` on the dialog once it is shown, then lets Execute finish.
+template <class Steps>
+bool RunDialog(TOpenDialog* dialog, Steps steps) {
+    bool done = false;
+    Application->SetOnIdle([&](TObject*, bool& idle) {
+        idle = false;
+        auto* form = dynamic_cast<TForm*>(FindControl(GetActiveWindow()));
+        if (done || !form || ClassNameOf(form->Handle()) != "#32770") return;
+        done = true;
+        steps(form);
+    });
+    const bool chosen = dialog->Execute();
+    Application->SetOnIdle(nullptr);
+    return chosen;
+}
+
+// A click on the list's row `row`; twice makes a double click.
+void ClickRow(TListBox* list, int row, int clicks = 1) {
+    const POINT p{30, row * list->ItemHeight() + list->ItemHeight() / 2};
+    for (int i = 0; i < clicks; ++i) SimulateClick(list->Handle(), p);
+    ProcessMessages();
+}
+
+}  // namespace
+
+// The open dialog by mouse: the list shows the folder's sub-folders and the
+// files of the chosen type; a double click enters a folder, Backspace goes
+// up again, a click on a file puts its name into the name box and a double
+// click chooses it.
+TEST_F(FileDialogTest, TheOpenDialogIsUsableWithTheMouse) {
+    TempDir dir;
+    MakeBackupFolder(dir);
+    std::unique_ptr<TOpenDialog> dialog(TOpenDialog::Create(nullptr));
+    dialog->SetFilter("数据库文件|*.mdb|全部文件|*.*");
+    dialog->SetInitialDir(dir.file("backup"));
+    std::vector<AnsiString> shown, named;
+    const bool chosen = RunDialog(dialog.get(), [&](TForm* form) {
+        TListBox* list = ControlsOf<TListBox>(form).at(0);
+        TEdit* name = ControlsOf<TEdit>(form).at(0);
+        auto items = [&] {
+            AnsiString all;
+            for (int i = 0; i < list->Items()->Count(); ++i) all += list->Items()->Strings(i) + ";";
+            return all;
+        };
+        shown.push_back(items());
+        ClickRow(list, 0, 2);  // into 2024
+        shown.push_back(items());
+        Key(VK_BACK);
+        shown.push_back(items());
+        ClickRow(list, 1);
+        named.push_back(name->Text());
+        Key(VK_DOWN);
+        named.push_back(name->Text());
+        SaveWindowScreenshot(form->Handle(), AnsiString(ScreenshotDir()) + "open_dialog.png");
+        ClickRow(list, 2, 2);
+    });
+    EXPECT_EQ(shown, (std::vector<AnsiString>{"2024;old.mdb;店铺备份.mdb;", "jan.mdb;", "2024;old.mdb;店铺备份.mdb;"}));
+    EXPECT_EQ(named, (std::vector<AnsiString>{"old.mdb", "店铺备份.mdb"}));
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(dialog->FileName(), AnsiString(dir.file("backup/店铺备份.mdb")));
+}
+
+// The save dialog: labelled fields, and a click on a file of the chosen
+// type taking its name into the name box, saved with Enter.
+TEST_F(FileDialogTest, TheSaveDialogLabelsItsFieldsAndTakesAClickedName) {
+    TempDir dir;
+    MakeBackupFolder(dir);
+    std::unique_ptr<TSaveDialog> dialog(TSaveDialog::Create(nullptr));
+    dialog->SetFilter("数据库文件|*.mdb|全部文件|*.*");
+    dialog->SetFilterIndex(2);
+    dialog->SetInitialDir(dir.file("backup"));
+    std::vector<AnsiString> labels;
+    const bool chosen = RunDialog(dialog.get(), [&](TForm* form) {
+        for (TLabel* label : ControlsOf<TLabel>(form)) labels.push_back(label->Caption());
+        SaveWindowScreenshot(form->Handle(), AnsiString(ScreenshotDir()) + "save_dialog.png");
+        ClickRow(ControlsOf<TListBox>(form).at(0), 1);  // notes.txt, listed under 全部文件
+        Key(VK_RETURN, "\r");
+    });
+    EXPECT_EQ(labels, (std::vector<AnsiString>{"保存在(&I):", "文件名(&N):", "保存类型(&T):"}));
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(dialog->FileName(), AnsiString(dir.file("backup/notes.txt")));
     EXPECT_EQ(dialog->FilterIndex(), 2);
 }

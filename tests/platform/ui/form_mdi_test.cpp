@@ -259,3 +259,25 @@ TEST_F(MdiFormTest, AnOpenedChildTakesTypingInItsFirstFieldAndGetsItsFocusBack) 
     EXPECT_TRUE(model->Focused());
     EXPECT_EQ(Screen->ActiveControl(), model);
 }
+
+// A child whose form has no maximise button shows none and is not
+// maximised by a double click on its caption; one with it is.
+TEST_F(MdiFormTest, AChildGetsTheBorderIconsItsFormAsksFor) {
+    auto [frame, withMaximize, withoutMaximize] = MakeScene();
+    withoutMaximize->SetBorderIcons({biSystemMenu, biMinimize});
+    ProcessMessages();
+    struct Case {
+        TForm* child;
+        bool maximizable;
+    };
+    for (const auto& [child, maximizable] : {Case{withMaximize, true}, Case{withoutMaximize, false}}) {
+        SCOPED_TRACE(child->Caption());
+        ASSERT_EQ(GetParent(child->Handle()), frame->ClientHandle());
+        EXPECT_EQ((GetWindowLong(child->Handle(), GWL_STYLE) & WS_MAXIMIZEBOX) != 0, maximizable);
+        EXPECT_NE(GetWindowLong(child->Handle(), GWL_STYLE) & WS_MINIMIZEBOX, 0);
+        // A double click on the caption, as the frame's hit-testing reports it.
+        SendMessage(child->Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+        ProcessMessages();
+        EXPECT_EQ(IsZoomed(child->Handle()) != FALSE, maximizable);
+    }
+}

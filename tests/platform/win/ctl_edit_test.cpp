@@ -4,6 +4,8 @@
 #include "tests/platform/win/ctl_fixture.h"
 #include "platform/rtl/codepage.h"
 #include "platform/win/userinput.h"
+#include "tests/platform/win/window_fixture.h"
+#include "tests/support/temp_dir.h"
 
 class EditTest : public StdControlTest {
 protected:
@@ -209,4 +211,44 @@ TEST_F(EditTest, MultiLineEditsWithoutAutoScrollWrapAtTheFormattingRectangle) {
     EXPECT_EQ(Selection(memo), std::make_pair(DWORD(5), DWORD(5)));
     Key(VK_DOWN);
     EXPECT_EQ(SendMessage(memo, EM_LINEFROMCHAR, WPARAM(-1), 0), 1);
+}
+
+// Text sits inside the formatting rectangle, a pixel from the border above,
+// and the lines of a multi-line edit are one font height apart: no glyph
+// touches the border or the line above it.
+TEST_F(EditTest, TextKeepsAPixelFromTheBorderAndLinesAreOneFontHeightApart) {
+    const HWND single = CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", "3569 机身串码Qjy", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+                                       10, 40, 200, 21, parent, HANDLE(101), 0, nullptr);
+    const HWND memo = CreateWindowEx(WS_EX_CLIENTEDGE, "Edit", "屏幕碎裂，更换总成\r\nQiyj 进水，主板清洗",
+                                     WS_CHILD | WS_VISIBLE | ES_MULTILINE, 10, 70, 200, 60, parent, HANDLE(102), 0,
+                                     nullptr);
+    const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+    TEXTMETRIC metrics{};
+    const HDC dc = GetDC(memo);
+    const HGDIOBJ old = SelectObject(dc, font);
+    GetTextMetrics(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(memo, dc);
+    for (HWND window : {single, memo}) SendMessage(window, WM_SETFONT, WPARAM(font), TRUE);
+    DispatchQueuedMessages();
+    EXPECT_TRUE(SaveWindowScreenshot(parent, ScreenshotDir() + "memo_two_lines.png"));
+
+    for (HWND window : {single, memo}) {
+        SCOPED_TRACE(window == memo ? "multi-line" : "single-line");
+        RECT format;
+        SendMessage(window, EM_GETRECT, 0, LPARAM(&format));
+        EXPECT_EQ(format.top, 1);
+        const LRESULT first = SendMessage(window, EM_POSFROMCHAR, 0, 0);
+        EXPECT_EQ(GET_Y_LPARAM(first), 1);
+        // The client's top row, between the border and the text, is blank.
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        ScreenToClient(parent, &origin);
+        RECT client;
+        GetClientRect(window, &client);
+        for (int x = 0; x < client.right; ++x)
+            ASSERT_EQ(ShownPixel(parent, origin.x + x, origin.y), GetSysColor(COLOR_WINDOW)) << "ink at x " << x;
+    }
+    const int secondLine = int(SendMessage(memo, EM_LINEINDEX, 1, 0));
+    EXPECT_EQ(GET_Y_LPARAM(SendMessage(memo, EM_POSFROMCHAR, WPARAM(secondLine), 0)), 1 + metrics.tmHeight);
 }
