@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/rtl/automation.h"
+#include "platform/rtl/ole2.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_values.h"
 

@@ -6,7 +6,7 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/win/clipboard.h"
-#include "platform/ui/ole2.h"
+#include "platform/rtl/ole2.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/winscroll.h"
 #include "stringgrid/BavRichEdit.h"

@@ -59,6 +59,3 @@ IAutomationObjectPtr VarToDispatch(const Variant& value) {
     return std::dynamic_pointer_cast<IAutomationObject>(value.AsInterface());
 }
 
-long OleInitialize(void*) { return 0; }
-
-void OleUninitialize() {}

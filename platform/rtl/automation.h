@@ -71,6 +71,3 @@ IAutomationObjectPtr GetOleObject(const AnsiString& progId);
 Variant DispatchToVariant(IAutomationObjectPtr object);
 IAutomationObjectPtr VarToDispatch(const Variant& value);
 
-// The automation layer needs no start-up here; both succeed.
-long OleInitialize(void* reserved);
-void OleUninitialize();

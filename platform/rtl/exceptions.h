@@ -104,8 +104,6 @@ SERVIORA_EXCEPTION(EUnderflow, EMathError);
 SERVIORA_EXCEPTION(EInvalidOperation, Exception);
 SERVIORA_EXCEPTION(EInvalidCast, Exception);
 SERVIORA_EXCEPTION(EInvalidPointer, Exception);
-// An object of the wrong class where a class cast was checked.
-SERVIORA_EXCEPTION(EInvalidCast, Exception);
 SERVIORA_EXCEPTION(EOutOfMemory, Exception);
 SERVIORA_EXCEPTION(EOutOfResources, Exception);
 SERVIORA_EXCEPTION(EDatabaseError, Exception);

@@ -5,7 +5,7 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/win/clipboard.h"
 #include "platform/ui/control_fixture.h"
-#include "platform/ui/ole2.h"
+#include "platform/rtl/ole2.h"
 #include "platform/win/winscroll.h"
 #include "platform/win/winuser.h"
 

@@ -1,4 +1,5 @@
 #include "platform/rtl/automation.h"
+#include "platform/rtl/ole2.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/ui/ole2.h"
+#include "platform/rtl/ole2.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The OLE start count. Nothing needs starting here: the drag-and-drop and
 // clipboard services the count guards are always available.
-#include "platform/ui/ole2.h"
+#include "platform/rtl/ole2.h"
 
 namespace {
 
