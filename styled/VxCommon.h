@@ -1,36 +1,26 @@
-// The vocabulary the styled controls share — frame styles, sides, ramp
-// shapes, colour and visual styles, button layouts — the one routine that
-// draws a frame style, and TVxMenuController, the component that owns the
-// look of a form's menus.
+// What every styled control leans on: the shared types, colours and frame
+// primitives, small text and font helpers, and TVxMenuController, the
+// component that owns the look of a form's menus.
 #pragma once
 
 #include "platform/ui/buttons.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/graphics.h"
 #include "platform/rtl/component.h"
-#include "platform/rtl/set.h"
-#include "platform/rtl/typinfo.h"
+#include "styled/VxBorders.h"
+#include "styled/VxColors.h"
+#include "styled/VxTypes.h"
 
-SERVIORA_ENUM(TFrameStyleEx, fsNone, fsFlat, fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp,
-              fsStatus, fsPopup, fsFlatBold, fsFlatRounded)
-// Properties named FrameStyle take the styles up to fsFlatBold.
-using TFrameStyle = TFrameStyleEx;
-SERVIORA_ENUM(TSide, sdLeft, sdTop, sdRight, sdBottom)
-using TSides = TSet<TSide>;
-inline constexpr TSides AllSides{sdLeft, sdTop, sdRight, sdBottom};
-SERVIORA_ENUM(TGradientDirection, gdDiagonalUp, gdDiagonalDown, gdHorizontalEnd, gdHorizontalCenter,
-              gdHorizontalBox, gdVerticalEnd, gdVerticalCenter, gdVerticalBox, gdSquareBox, gdBigSquareBox)
-SERVIORA_ENUM(TVxGradientColorStyle, gcsSystem, gcsMSOffice, gcsCustom)
-SERVIORA_ENUM(TVxVisualStyle, vsClassic, vsWinXP, vsGradient)
-SERVIORA_ENUM(TOrientation, orHorizontal, orVertical)
-
-// How many pixels frame `style` takes on each side it is drawn on.
-int FrameStyleWidth(TFrameStyleEx style);
-
-// Draws `style` on `sides` of `rect` and moves those sides of `rect` inwards
-// by the frame's width. Flat styles use `flatColor`; the others the classic
-// highlight and shadow colours.
-void DrawFrameStyle(TCanvas* canvas, TRect& rect, TFrameStyleEx style, TSides sides, TColor flatColor);
+// `rect`'s centre keeps a `width` x `height` rectangle.
+TRect RectCenteredIn(const TRect& rect, int width, int height);
+// The text as drawn without underlined accelerators: "&&" shows one "&",
+// and a final "&" stays.
+AnsiString StripAccelerators(const AnsiString& text);
+// A font like `font` turned `angle` degrees; the caller owns the handle.
+HFONT CreateRotatedFont(TFont* font, int angle);
+// Children publishing a True "Transparent" show `parent`, so they repaint
+// with it.
+void InvalidateTransparentChildren(TWinControl* parent);
 
 // Stores `value` in `field` and repaints `control` when the value changed.
 template <class T>

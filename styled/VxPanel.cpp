@@ -86,10 +86,24 @@ void TVxCustomPanel::Paint() {
         canvas->Brush()->SetColor(Color());
         canvas->FillRect(rect);
     }
-    DrawFrameStyle(canvas, rect, borderOuter_, borderSides_, flatColor_);
-    InflateRect(&rect, -BorderWidth(), -BorderWidth());
-    DrawFrameStyle(canvas, rect, borderInner_, borderSides_, flatColor_);
+    rect = DrawPanelBorders(canvas, rect, Borders());
     if (!Caption().empty()) DrawCaptionText(rect);
+}
+
+TPanelBorders TVxCustomPanel::Borders() const {
+    TPanelBorders borders;
+    borders.outer = borderOuter_;
+    borders.inner = borderInner_;
+    borders.borderWidth = BorderWidth();
+    borders.sides = borderSides_;
+    borders.bevelWidth = BevelWidth();
+    borders.borderColor = borderColor_;
+    borders.flatColor = flatColor_;
+    borders.flatColorAdjustment = flatColorAdjustment_;
+    borders.color = Color();
+    borders.parentColor = Parent() ? Parent()->Color() : Color();
+    borders.transparent = transparent_;
+    return borders;
 }
 
 void TVxCustomPanel::DrawCaptionText(const TRect& rect) {
@@ -167,9 +181,11 @@ void TVxCustomGroupBox::Paint() {
     TRect frame = rect;
     frame.top += textHeight / 2;
     if (groupStyle_ == gsTopLine || groupStyle_ == gsUnderline)
-        DrawFrameStyle(canvas, frame, fsGroove, TSides{sdTop}, FlatColor());
+        DrawFrameStyleSides(canvas, frame, fsGroove, TSides{sdTop});
+    else if (groupStyle_ == gsFlat)
+        DrawBoxOutline(canvas, frame, ShadeBy(FlatColor(), FlatColorAdjustment()));
     else if (groupStyle_ != gsCustom)
-        DrawFrameStyle(canvas, frame, groupStyle_ == gsFlat ? fsFlat : fsGroove, AllSides, FlatColor());
+        DrawFrameStyle(canvas, frame, fsGroove);
     if (Caption().empty()) return;
     canvas->Brush()->SetStyle(Transparent() ? bsClear : bsSolid);
     canvas->Brush()->SetColor(Color());
@@ -395,11 +411,11 @@ void TVxSpacer::Paint() {
     if (orientation_ == orHorizontal) {
         rect.left += (rect.right - rect.left) / 2 - 1;
         rect.right = rect.left + 2;
-        DrawFrameStyle(Canvas(), rect, fsGroove, TSides{sdLeft}, clBtnShadow);
+        DrawFrameStyleSides(Canvas(), rect, fsGroove, TSides{sdLeft});
     } else {
         rect.top += (rect.bottom - rect.top) / 2 - 1;
         rect.bottom = rect.top + 2;
-        DrawFrameStyle(Canvas(), rect, fsGroove, TSides{sdTop}, clBtnShadow);
+        DrawFrameStyleSides(Canvas(), rect, fsGroove, TSides{sdTop});
     }
 }
 

@@ -52,6 +52,8 @@ protected:
     TRect AdjustForBorders(TRect rect, bool includeBorderWidth) const;
     // Draws the caption inside `rect`; the panel centres it.
     virtual void DrawCaptionText(const TRect& rect);
+    // The border stack as the panel's settings describe it.
+    TPanelBorders Borders() const;
     // Borders changed: children move, the panel repaints.
     void BordersChanged();
 
