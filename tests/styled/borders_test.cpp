@@ -118,11 +118,7 @@ TEST(Outlines, CornerTicksAndBox) {
 
 TEST(PanelBorders, FlatRoundedRingWithParentCornersAndColourInside) {
     Picture picture(6, 6, {{'P', clBlue}, {'C', clLime}, {'F', clRed}});
-    TPanelBorders borders;
-    borders.outer = fsFlatRounded;
-    borders.flatColor = clRed;
-    borders.color = clLime;
-    borders.parentColor = clBlue;
+    const TPanelBorders borders{.outer = fsFlatRounded, .flatColor = clRed, .color = clLime, .parentColor = clBlue};
     EXPECT_EQ(DrawPanelBorders(picture.canvas(), Rect(0, 0, 6, 6), borders), Rect(2, 2, 4, 4));
     EXPECT_EQ(picture.rows(),
               "PPFFPP\n"
@@ -135,13 +131,12 @@ TEST(PanelBorders, FlatRoundedRingWithParentCornersAndColourInside) {
 
 TEST(PanelBorders, StackOfOuterBandAndInner) {
     Picture picture(8, 8, {{'F', ShadeBy(clRed, -60)}, {'B', clYellow}, {'S', clBtnShadow}, {'H', clBtnHighlight}});
-    TPanelBorders borders;
-    borders.outer = fsFlat;
-    borders.borderWidth = 1;
-    borders.borderColor = clYellow;
-    borders.inner = fsStatus;
-    borders.flatColor = clRed;
-    borders.flatColorAdjustment = -60;
+    const TPanelBorders borders{.outer = fsFlat,
+                                .inner = fsStatus,
+                                .borderWidth = 1,
+                                .borderColor = clYellow,
+                                .flatColor = clRed,
+                                .flatColorAdjustment = -60};
     EXPECT_EQ(DrawPanelBorders(picture.canvas(), Rect(0, 0, 8, 8), borders), Rect(3, 3, 5, 5));
     EXPECT_EQ(picture.rows(),
               "FFFFFFFF\n"
