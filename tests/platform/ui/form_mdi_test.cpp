@@ -204,6 +204,7 @@ TEST_F(MdiFormTest, SwitchingBetweenChildrenDeactivatesOneAndActivatesTheOther) 
         child->SetOnActivate({});
         child->SetOnDeactivate({});
     }
+}
 
 namespace {
 
