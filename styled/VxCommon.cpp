@@ -1,10 +1,5 @@
-// Text and font helpers shared by the styled controls, and the menu
-// controller's published colours.
+// Text, font and geometry helpers shared by the styled controls.
 #include "styled/VxCommon.h"
-
-#include "platform/rtl/classregistry.h"
-
-SERVIORA_REGISTER_CLASS(TVxMenuController);
 
 TRect RectCenteredIn(const TRect& rect, int width, int height) {
     const int left = (rect.left + rect.right - width) / 2, top = (rect.top + rect.bottom - height) / 2;
@@ -48,35 +43,4 @@ void SetTransparentStyle(TControl* control, bool transparent) {
         style.Include(csOpaque);
     control->SetControlStyle(style);
     control->Invalidate();
-}
-
-void TVxMenuController::Published(TPublished<TVxMenuController>& p) {
-    p.Property("GradientColorStyle", &TVxMenuController::GradientColorStyle,
-               &TVxMenuController::SetGradientColorStyle)
-        .Default(gcsSystem);
-    p.Property("SelectionColorStart", &TVxMenuController::SelectionColorStart,
-               &TVxMenuController::SetSelectionColorStart)
-        .TypeName("TColor")
-        .Default(clBtnFace);
-    p.Property("SelectionColorStop", &TVxMenuController::SelectionColorStop,
-               &TVxMenuController::SetSelectionColorStop)
-        .TypeName("TColor")
-        .Default(clBtnShadow);
-    p.Property("SelectionFrameColor", &TVxMenuController::SelectionFrameColor,
-               &TVxMenuController::SetSelectionFrameColor)
-        .TypeName("TColor")
-        .Default(cl3DDkShadow);
-    p.Property("IconBarColorStart", &TVxMenuController::IconBarColorStart,
-               &TVxMenuController::SetIconBarColorStart)
-        .TypeName("TColor")
-        .Default(clWhite);
-    p.Property("IconBarColorStop", &TVxMenuController::IconBarColorStop, &TVxMenuController::SetIconBarColorStop)
-        .TypeName("TColor")
-        .Default(clBtnFace);
-    p.Property("MenuColor", &TVxMenuController::MenuColor, &TVxMenuController::SetMenuColor)
-        .TypeName("TColor")
-        .Default(clWindow);
-    p.Property("MenuFontColor", &TVxMenuController::MenuFontColor, &TVxMenuController::SetMenuFontColor)
-        .TypeName("TColor")
-        .Default(clWindowText);
 }

@@ -1,6 +1,5 @@
-// What every styled control leans on: the shared types, colours and frame
-// primitives, small text and font helpers, and TVxMenuController, the
-// component that owns the look of a form's menus.
+// What every styled control leans on: the shared types, colours, frame
+// primitives and menu controller, and small text and font helpers.
 #pragma once
 
 #include "platform/ui/buttons.h"
@@ -9,6 +8,7 @@
 #include "platform/rtl/component.h"
 #include "styled/VxBorders.h"
 #include "styled/VxColors.h"
+#include "styled/VxMenuController.h"
 #include "styled/VxTypes.h"
 
 // `rect`'s centre keeps a `width` x `height` rectangle.
@@ -32,40 +32,3 @@ void SetAndRepaint(TControl* control, T& field, const T& value) {
 
 // A transparent control lets its parent show through (it is not opaque).
 void SetTransparentStyle(TControl* control, bool transparent);
-
-// Owns the look of the menus of the form it sits on. The menus are drawn
-// by the platform's menu drawing; the colours are kept for the owner-drawn
-// look that replaces it.
-class TVxMenuController : public TComponent {
-    SERVIORA_CLASS(TVxMenuController, TComponent)
-    SERVIORA_PUBLISHED
-public:
-    explicit TVxMenuController(TComponent* owner) : TComponent(owner) {}
-
-    TVxGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
-    void SetGradientColorStyle(TVxGradientColorStyle v) { gradientColorStyle_ = v; }
-    TColor SelectionColorStart() const { return selectionColorStart_; }
-    void SetSelectionColorStart(TColor v) { selectionColorStart_ = v; }
-    TColor SelectionColorStop() const { return selectionColorStop_; }
-    void SetSelectionColorStop(TColor v) { selectionColorStop_ = v; }
-    TColor SelectionFrameColor() const { return selectionFrameColor_; }
-    void SetSelectionFrameColor(TColor v) { selectionFrameColor_ = v; }
-    TColor IconBarColorStart() const { return iconBarColorStart_; }
-    void SetIconBarColorStart(TColor v) { iconBarColorStart_ = v; }
-    TColor IconBarColorStop() const { return iconBarColorStop_; }
-    void SetIconBarColorStop(TColor v) { iconBarColorStop_ = v; }
-    TColor MenuColor() const { return menuColor_; }
-    void SetMenuColor(TColor v) { menuColor_ = v; }
-    TColor MenuFontColor() const { return menuFontColor_; }
-    void SetMenuFontColor(TColor v) { menuFontColor_ = v; }
-
-private:
-    TVxGradientColorStyle gradientColorStyle_ = gcsSystem;
-    TColor selectionColorStart_ = clBtnFace;
-    TColor selectionColorStop_ = clBtnShadow;
-    TColor selectionFrameColor_ = cl3DDkShadow;
-    TColor iconBarColorStart_ = clWhite;
-    TColor iconBarColorStop_ = clBtnFace;
-    TColor menuColor_ = clWindow;
-    TColor menuFontColor_ = clWindowText;
-};
