@@ -6,6 +6,8 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
+#include "platform/ui/graphic.h"
+#include "styled/VxGrafx.h"
 
 SERVIORA_REGISTER_CLASS(TVxGroupBox);
 SERVIORA_REGISTER_CLASS(TVxToolbar);
@@ -160,40 +162,141 @@ void TVxCustomGroupBox::SetGroupStyle(TVxGroupBoxStyle v) {
     BordersChanged();
 }
 
-// The frame runs through the middle of the caption line; the children sit
-// below the caption.
 void TVxCustomGroupBox::AdjustClientRect(TRect& rect) const {
     TVxCustomPanel::AdjustClientRect(rect);
-    rect.top += std::max(Font()->Height() < 0 ? -Font()->Height() : Font()->Height(), 13) + 2;
-    InflateRect(&rect, -2, 0);
-    rect.bottom -= 2;
+    const int h = TextExtent("Yy").cy;
+    switch (groupStyle_) {
+    case gsStandard:
+    case gsFlat: {
+        const int k = h / 2 - 1;
+        rect.top += k < BorderWidth() ? k : h - BorderWidth();
+        const int inset = groupStyle_ == gsStandard ? 2 : 1;
+        InflateRect(&rect, -inset, -inset);
+        break;
+    }
+    case gsCustom:
+        if (!Caption().empty()) rect.top += h;
+        InflateRect(&rect, -2, -2);
+        break;
+    case gsTopLine: rect.top += h; break;
+    case gsBanner: rect.top += h + 8; break;
+    case gsUnderline: rect.top += h + 4; break;
+    }
+}
+
+// Measured on a memory canvas: the box may have no window yet when its
+// children are placed.
+TSize TVxCustomGroupBox::TextExtent(const AnsiString& text) const {
+    TBitmap measure;
+    measure.Canvas()->SetFont(Font());
+    return measure.Canvas()->TextExtent(text);
+}
+
+TRect TVxCustomGroupBox::CaptionRect() const {
+    if (Caption().empty() || groupStyle_ == gsCustom) return TRect();
+    const TSize extent = TextExtent(StripAccelerators(Caption()));
+    const int width = Width();
+    switch (groupStyle_) {
+    case gsTopLine: return TRect(0, 0, extent.cx + 4, extent.cy);
+    case gsBanner: return TRect(0, 0, width, extent.cy + 6);
+    case gsUnderline: return TRect(0, 0, width, extent.cy + 2);
+    default: return TRect(8, 0, extent.cx + 8, extent.cy);
+    }
 }
 
 void TVxCustomGroupBox::Paint() {
+    if (groupStyle_ == gsCustom) {
+        TVxCustomPanel::Paint();
+        return;
+    }
     TCanvas* canvas = Canvas();
-    TRect rect = ClientRect();
+    const TRect caption = CaptionRect();
     if (!Transparent()) {
         canvas->Brush()->SetColor(Color());
-        canvas->FillRect(rect);
+        canvas->FillRect(TRect(0, 0, Width(), Height()));
     }
+    const int h = TextExtent("Pp").cy;
+    const TRect frame(0, h / 2 - 1, Width(), Height());
+    PaintFrame(frame, caption, ShadeBy(FlatColor(), FlatColorAdjustment()));
+    if (!Caption().empty()) PaintCaption(caption);
+}
+
+void TVxCustomGroupBox::PaintFrame(const TRect& frame, const TRect& caption, TColor line) {
+    TCanvas* canvas = Canvas();
+    // The rounded style has no frame-style colours: it draws as the flat one.
+    const TFrameStyleEx outer = BorderOuter() == fsFlatRounded ? fsFlat : BorderOuter();
+    switch (groupStyle_) {
+    case gsStandard:
+        if (outer == fsNone)
+            DrawFrameStyle(canvas, frame, fsGroove);
+        else if (outer == fsFlat || outer == fsFlatBold)
+            DrawEdgeBevel(canvas, frame, line, line, AllSides, outer == fsFlatBold ? 2 : 1);
+        else
+            DrawFrameStyle(canvas, frame, outer);
+        break;
+    case gsTopLine:
+        if (outer == fsFlat || outer == fsFlatBold) {
+            for (int row = 0; row < (outer == fsFlatBold ? 2 : 1); ++row) {
+                canvas->Pen()->SetColor(line);
+                canvas->MoveTo(frame.left + 2, frame.top + row);
+                canvas->LineTo(frame.right - 2, frame.top + row);
+            }
+        } else {
+            DrawFrameStyleSides(canvas, frame, outer == fsNone ? fsGroove : outer, TSides{sdTop});
+        }
+        break;
+    case gsFlat: DrawRoundedOutline(canvas, frame, line, AllSides); break;
+    case gsBanner: PaintBanner(caption, line); break;
+    case gsUnderline:
+        canvas->Pen()->SetColor(line);
+        canvas->MoveTo(caption.left, caption.bottom);
+        canvas->LineTo(caption.right, caption.bottom);
+        break;
+    case gsCustom: break;
+    }
+}
+
+void TVxCustomGroupBox::PaintBanner(TRect caption, TColor line) {
+    TColor start = GradientColorStart(), stop = GradientColorStop();
+    if (GradientColorStyle() != gcsCustom) {
+        const TShadowColors shadow = SchemeShadowColors(GradientColorStyle());
+        start = shadow.light;
+        stop = shadow.dark;
+        line = shadow.line;
+    }
+    TCanvas* canvas = Canvas();
+    canvas->Pen()->SetColor(line);
+    const TPoint open[4][2] = {{{caption.left, caption.top + 1}, {caption.left, caption.bottom - 1}},
+                               {{caption.left + 1, caption.top}, {caption.right - 1, caption.top}},
+                               {{caption.right - 1, caption.top + 1}, {caption.right - 1, caption.bottom - 1}},
+                               {{caption.left + 1, caption.bottom - 1}, {caption.right - 1, caption.bottom - 1}}};
+    for (const auto& side : open) {
+        canvas->MoveTo(side[0].x, side[0].y);
+        canvas->LineTo(side[1].x, side[1].y);
+    }
+    InflateRect(&caption, -1, -1);
+    PaintColorRamp(canvas, caption, gdHorizontalEnd, start, stop, 1);
+}
+
+void TVxCustomGroupBox::PaintCaption(TRect caption) {
+    TCanvas* canvas = Canvas();
+    if (!Transparent() && groupStyle_ != gsBanner) {
+        canvas->Brush()->SetColor(Color());
+        canvas->FillRect(caption);
+    }
+    if (groupStyle_ == gsBanner) InflateRect(&caption, -4, -1);
+    canvas->Brush()->SetStyle(bsClear);
     canvas->SetFont(Font());
-    const int textHeight = canvas->TextHeight("Pp");
-    TRect frame = rect;
-    frame.top += textHeight / 2;
-    if (groupStyle_ == gsTopLine || groupStyle_ == gsUnderline)
-        DrawFrameStyleSides(canvas, frame, fsGroove, TSides{sdTop});
-    else if (groupStyle_ == gsFlat)
-        DrawBoxOutline(canvas, frame, ShadeBy(FlatColor(), FlatColorAdjustment()));
-    else if (groupStyle_ != gsCustom)
-        DrawFrameStyle(canvas, frame, fsGroove);
-    if (Caption().empty()) return;
-    canvas->Brush()->SetStyle(Transparent() ? bsClear : bsSolid);
-    canvas->Brush()->SetColor(Color());
-    const int width = canvas->TextWidth(Caption());
-    const int x = Alignment() == taCenter          ? (rect.right - width) / 2
-                  : Alignment() == taRightJustify ? rect.right - width - 8
-                                                  : 8;
-    canvas->TextOut(x, rect.top, Caption());
+    const UINT alignment = Alignment() == taCenter ? DT_CENTER : Alignment() == taRightJustify ? DT_RIGHT : DT_LEFT;
+    if (!Enabled()) {
+        TRect shifted = caption;
+        OffsetRect(&shifted, 1, 1);
+        canvas->Font()->SetColor(clBtnHighlight);
+        DrawText(canvas->Handle(), Caption().c_str(), -1, &shifted, DT_SINGLELINE | alignment);
+        canvas->Font()->SetColor(clBtnShadow);
+    }
+    DrawText(canvas->Handle(), Caption().c_str(), -1, &caption, DT_SINGLELINE | alignment);
+    canvas->Brush()->SetStyle(bsSolid);
 }
 
 void TVxCustomGroupBox::Published(TPublished<TVxCustomGroupBox>& p) {

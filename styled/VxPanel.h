@@ -89,6 +89,13 @@ protected:
     void Paint() override;
 
 private:
+    TSize TextExtent(const AnsiString& text) const;
+    // Where the caption goes; empty without a caption and for gsCustom.
+    TRect CaptionRect() const;
+    void PaintFrame(const TRect& frame, const TRect& caption, TColor line);
+    void PaintBanner(TRect caption, TColor line);
+    void PaintCaption(TRect caption);
+
     TVxGroupBoxStyle groupStyle_ = gsFlat;
 };
 
