@@ -2,6 +2,7 @@
 #include "styled/VxPanel.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/reader.h"
@@ -19,6 +20,69 @@ TVxCustomPanel::TVxCustomPanel(TComponent* owner) : TCustomPanel(owner) {
     SetBevelOuter(bvNone);
     controlStyle_.Exclude(csSetCaption);
     controlStyle_.Include(csOpaque);
+}
+
+TVxCustomPanel::~TVxCustomPanel() {
+    if (frameController_) frameController_->UnlinkControl(this);
+}
+
+void TVxCustomPanel::SetFrameController(TVxFrameController* v) {
+    if (frameController_ == v) return;
+    if (frameController_) {
+        frameController_->UnlinkControl(this);
+        frameController_->RemoveFreeNotification(this);
+    }
+    frameController_ = v;
+    if (v) {
+        v->FreeNotification(this);
+        v->LinkControl(this);
+    }
+}
+
+void TVxCustomPanel::Notification(TComponent* component, TOperation operation) {
+    TCustomPanel::Notification(component, operation);
+    if (operation == opRemove && component == frameController_) frameController_ = nullptr;
+}
+
+void TVxCustomPanel::FrameSettingsChanged() {
+    if (!frameController_ || !frameController_->FrameVisible()) return;
+    const TVxFrameControllerNotifications accepted = frameControllerNotifications_;
+    if (accepted.Contains(fcpFrameStyle)) borderOuter_ = frameController_->FrameStyle();
+    if (accepted.Contains(fcpFrameSides)) borderSides_ = frameController_->FrameSides();
+    if (accepted.Contains(fcpFrameColor)) {
+        flatColor_ = frameController_->FrameColor();
+        flatColorAdjustment_ = 0;
+    }
+    if (accepted.Contains(fcpColor)) SetColor(frameController_->Color());
+    if (accepted.Contains(fcpParentColor)) SetParentColor(frameController_->ParentColor());
+    if (accepted.Contains(fcpColor)) {
+        borderHighlight_ = ShadeLighter(Color(), 100);
+        borderShadow_ = ShadeDarker(Color(), 50);
+    }
+    Invalidate();
+}
+
+TBarColors TVxCustomPanel::RampColors() const {
+    if (gradientColorStyle_ == gcsCustom) return {gradientColorStart_, gradientColorStop_};
+    return SchemeBarColors(gradientColorStyle_);
+}
+
+std::pair<TColor, int> TVxCustomPanel::FlatFrameColors() const {
+    if (visualStyle_ == vsGradient && gradientColorStyle_ != gcsCustom)
+        return {SchemeAccentColor(gradientColorStyle_), 0};
+    return {flatColor_, flatColorAdjustment_};
+}
+
+// The panel paints all of itself; a transparent one has its parent's
+// background painted in first.
+void TVxCustomPanel::WMEraseBkgnd(TMessage& Message) {
+    if (transparent_) PaintParentBackground(this, HDC(Message.WParam), true);
+    Message.Result = 1;
+}
+
+void TVxCustomPanel::WMThemeChanged(TMessage& Message) {
+    DefaultHandler(Message);
+    RereadColorScheme();
 }
 
 void TVxCustomPanel::BordersChanged() {
@@ -83,12 +147,16 @@ void TVxCustomPanel::AdjustClientRect(TRect& rect) const { rect = AdjustForBorde
 
 void TVxCustomPanel::Paint() {
     TCanvas* canvas = Canvas();
-    TRect rect = ClientRect();
+    const TRect rect = DrawPanelBorders(canvas, WholeRect(), Borders());
     if (!transparent_) {
-        canvas->Brush()->SetColor(Color());
-        canvas->FillRect(rect);
+        if (visualStyle_ == vsGradient) {
+            const TBarColors ramp = RampColors();
+            PaintColorRamp(canvas, rect, gradientDirection_, ramp.start, ramp.stop, 1);
+        } else {
+            canvas->Brush()->SetColor(Color());
+            canvas->FillRect(rect);
+        }
     }
-    rect = DrawPanelBorders(canvas, rect, Borders());
     if (!Caption().empty()) DrawCaptionText(rect);
 }
 
@@ -100,8 +168,9 @@ TPanelBorders TVxCustomPanel::Borders() const {
     borders.sides = borderSides_;
     borders.bevelWidth = BevelWidth();
     borders.borderColor = borderColor_;
-    borders.flatColor = flatColor_;
-    borders.flatColorAdjustment = flatColorAdjustment_;
+    std::tie(borders.flatColor, borders.flatColorAdjustment) = FlatFrameColors();
+    borders.borderHighlight = borderHighlight_;
+    borders.borderShadow = borderShadow_;
     borders.color = Color();
     borders.parentColor = Parent() ? Parent()->Color() : Color();
     borders.transparent = transparent_;
@@ -143,6 +212,10 @@ void TVxCustomPanel::Published(TPublished<TVxCustomPanel>& p) {
     p.Property("Transparent", &TVxCustomPanel::Transparent, &TVxCustomPanel::SetTransparent).Default(false);
     p.Property("ShowDockClientCaptions", &TVxCustomPanel::ShowDockClientCaptions,
                &TVxCustomPanel::SetShowDockClientCaptions);
+    p.Property("FrameController", &TVxCustomPanel::FrameController, &TVxCustomPanel::SetFrameController);
+    p.Property("FrameControllerNotifications", &TVxCustomPanel::FrameControllerNotifications,
+               &TVxCustomPanel::SetFrameControllerNotifications)
+        .Default(AllFrameControllerNotifications);
 }
 
 // ---- the group box ---------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "platform/ui/testseams.h"
 #include "styled/VxColors.h"
 #include "styled/VxPanel.h"
+#include "tests/platform/win/window_fixture.h"
 
 namespace {
 
@@ -56,22 +57,15 @@ TEST_F(GroupBox, TheLoginWindowsBoxDrawsTheFlatOutlineThroughTheCaptionLine) {
     box_->SetTransparent(true);
     form_->Show();
     DispatchQueuedMessages();
-    const HBITMAP shot = CaptureWindow(box_->Handle());
-    ASSERT_NE(shot, HBITMAP(0));
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ old = SelectObject(dc, shot);
     const int top = measure_.Canvas()->TextHeight("Pp") / 2 - 1;
     const COLORREF line = ColorToRGB(ShadeBy(clBtnShadow, 30));
-    EXPECT_EQ(GetPixel(dc, 2, top), line);
-    EXPECT_EQ(GetPixel(dc, 0, top + 2), line);
-    EXPECT_EQ(GetPixel(dc, 1, top + 1), line);
-    EXPECT_NE(GetPixel(dc, 0, top), line);  // the cut corner
-    EXPECT_NE(GetPixel(dc, 2, top - 1), line);
-    EXPECT_EQ(GetPixel(dc, 313, top + 2), line);
-    EXPECT_EQ(GetPixel(dc, 100, 189), line);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(shot);
+    EXPECT_EQ(ShownPixel(box_->Handle(), 2, top), line);
+    EXPECT_EQ(ShownPixel(box_->Handle(), 0, top + 2), line);
+    EXPECT_EQ(ShownPixel(box_->Handle(), 1, top + 1), line);
+    EXPECT_NE(ShownPixel(box_->Handle(), 0, top), line);  // the cut corner
+    EXPECT_NE(ShownPixel(box_->Handle(), 2, top - 1), line);
+    EXPECT_EQ(ShownPixel(box_->Handle(), 313, top + 2), line);
+    EXPECT_EQ(ShownPixel(box_->Handle(), 100, 189), line);
 }
 
 }  // namespace
