@@ -1,6 +1,8 @@
 // Text, font and geometry helpers shared by the styled controls.
 #include "styled/VxCommon.h"
 
+#include "platform/ui/forms.h"
+
 TRect RectCenteredIn(const TRect& rect, int width, int height) {
     const int left = (rect.left + rect.right - width) / 2, top = (rect.top + rect.bottom - height) / 2;
     return TRect(left, top, left + width, top + height);
@@ -25,6 +27,29 @@ HFONT CreateRotatedFont(TFont* font, int angle) {
     logFont.lfEscapement = angle * 10;
     logFont.lfOrientation = 0;
     return CreateFontIndirect(&logFont);
+}
+
+TRect NearestMonitorWorkArea(HWND window) {
+    MONITORINFO info;
+    if (!GetMonitorInfo(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) return TRect();
+    return info.rcWork;
+}
+
+int NearestMonitorWorkWidth(HWND window) {
+    const TRect area = NearestMonitorWorkArea(window);
+    return area.right - area.left;
+}
+
+TRect WorkAreaOfMonitor(TMonitor* monitor) { return monitor->WorkareaRect(); }
+
+TRect BoundsOfMonitor(TMonitor* monitor) { return monitor->BoundsRect(); }
+
+TMonitor* MonitorAtPoint(const TPoint& point) {
+    for (int i = 0; i < Screen->MonitorCount(); ++i) {
+        const TRect bounds = Screen->Monitors(i)->BoundsRect();
+        if (PtInRect(&bounds, POINT{point.x, point.y})) return Screen->Monitors(i);
+    }
+    return nullptr;
 }
 
 void InvalidateTransparentChildren(TWinControl* parent) {

@@ -5,6 +5,7 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/graphics.h"
+#include "platform/ui/monitors.h"
 #include "platform/rtl/component.h"
 #include "styled/VxBorders.h"
 #include "styled/VxColors.h"
@@ -18,6 +19,14 @@ TRect RectCenteredIn(const TRect& rect, int width, int height);
 AnsiString StripAccelerators(const AnsiString& text);
 // A font like `font` turned `angle` degrees; the caller owns the handle.
 HFONT CreateRotatedFont(TFont* font, int angle);
+// The work area of the monitor nearest `window`, and its width.
+TRect NearestMonitorWorkArea(HWND window);
+int NearestMonitorWorkWidth(HWND window);
+TRect WorkAreaOfMonitor(TMonitor* monitor);
+TRect BoundsOfMonitor(TMonitor* monitor);
+// The first of the screen's monitors whose bounds hold `point`; null when
+// none does.
+TMonitor* MonitorAtPoint(const TPoint& point);
 // Children publishing a True "Transparent" show `parent`, so they repaint
 // with it.
 void InvalidateTransparentChildren(TWinControl* parent);

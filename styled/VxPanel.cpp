@@ -85,6 +85,25 @@ void TVxCustomPanel::WMThemeChanged(TMessage& Message) {
     RereadColorScheme();
 }
 
+// A disabled panel disables its children and gives each back, when it is
+// enabled again, the state it had.
+void TVxCustomPanel::CMEnabledChanged(TMessage& Message) {
+    Inherited::Dispatch(Message);
+    Repaint();
+    if (!Enabled()) {
+        enabledMemory_.clear();
+        for (int i = 0; i < ControlCount(); ++i) enabledMemory_.emplace_back(Controls(i), Controls(i)->Enabled());
+        for (int i = 0; i < ControlCount(); ++i) Controls(i)->SetEnabled(false);
+        return;
+    }
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* child = Controls(i);
+        const auto found = std::find_if(enabledMemory_.begin(), enabledMemory_.end(),
+                                        [child](const auto& entry) { return entry.first == child; });
+        child->SetEnabled(found == enabledMemory_.end() || found->second);
+    }
+}
+
 void TVxCustomPanel::BordersChanged() {
     Realign();
     Invalidate();

@@ -17,6 +17,7 @@ class TVxCustomPanel : public TCustomPanel, public IVxFramingNotification {
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
         SERVIORA_MESSAGE(WM_THEMECHANGED, WMThemeChanged)
+        SERVIORA_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
     SERVIORA_MESSAGES_END(TCustomPanel)
 public:
     explicit TVxCustomPanel(TComponent* owner);
@@ -95,8 +96,12 @@ private:
     TColor borderHighlight_ = clBtnHighlight;
     TColor borderShadow_ = clBtnShadow;
 
+    // Which children were enabled when the panel was disabled.
+    std::vector<std::pair<TControl*, bool>> enabledMemory_;
+
     void WMEraseBkgnd(TMessage& Message);
     void WMThemeChanged(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
 };
 
 SERVIORA_ENUM(TVxGroupBoxStyle, gsStandard, gsCustom, gsTopLine, gsFlat, gsBanner, gsUnderline)

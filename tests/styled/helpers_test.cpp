@@ -53,4 +53,14 @@ TEST(TransparentChildren, OnlyThoseWhoseTransparentIsTrueRepaint) {
     EXPECT_FALSE(GetUpdateRect(plain->Handle(), &rect, FALSE));
 }
 
+TEST(Monitors, WorkAreasAndTheMonitorAtAPoint) {
+    TMonitor* monitor = Screen->Monitors(0);
+    EXPECT_EQ(MonitorAtPoint(TPoint{5, 5}), monitor);
+    EXPECT_EQ(MonitorAtPoint(TPoint{-5, 5}), nullptr);
+    EXPECT_EQ(BoundsOfMonitor(monitor), monitor->BoundsRect());
+    EXPECT_EQ(WorkAreaOfMonitor(monitor), Screen->WorkAreaRect());
+    EXPECT_EQ(NearestMonitorWorkArea(0), Screen->WorkAreaRect());
+    EXPECT_EQ(NearestMonitorWorkWidth(0), Screen->WorkAreaWidth());
+}
+
 }  // namespace

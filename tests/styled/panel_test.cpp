@@ -66,4 +66,19 @@ TEST_F(Panel, AFrameControllerShowingFramesSetsTheBorders) {
     EXPECT_EQ(panel_->BorderOuter(), fsGroove);
 }
 
+TEST_F(Panel, ChildrenGetBackTheirEnabledStateWhenThePanelIsEnabledAgain) {
+    auto* on = new TPanel(form_.get());
+    auto* off = new TPanel(form_.get());
+    for (TControl* child : {static_cast<TControl*>(on), static_cast<TControl*>(off)}) child->SetParent(panel_);
+    off->SetEnabled(false);
+    panel_->SetEnabled(false);
+    EXPECT_FALSE(on->Enabled());
+    auto* later = new TPanel(form_.get());
+    later->SetParent(panel_);
+    panel_->SetEnabled(true);
+    EXPECT_TRUE(on->Enabled());
+    EXPECT_FALSE(off->Enabled());
+    EXPECT_TRUE(later->Enabled());
+}
+
 }  // namespace
