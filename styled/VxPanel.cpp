@@ -196,13 +196,30 @@ TPanelBorders TVxCustomPanel::Borders() const {
     return borders;
 }
 
+// The caption wraps at word breaks and sits in the middle of `rect`
+// vertically; a disabled panel shows it embossed.
 void TVxCustomPanel::DrawCaptionText(const TRect& rect) {
     TCanvas* canvas = Canvas();
     canvas->SetFont(Font());
     canvas->Brush()->SetStyle(bsClear);
-    const int x = rect.left + (rect.right - rect.left - canvas->TextWidth(Caption())) / 2;
-    const int y = rect.top + (rect.bottom - rect.top - canvas->TextHeight(Caption())) / 2;
-    canvas->TextRect(rect, x, y, Caption());
+    const UINT alignment = Alignment() == taLeftJustify    ? DT_LEFT
+                           : Alignment() == taRightJustify ? DT_RIGHT
+                                                           : DT_CENTER;
+    const UINT flags = DT_EXPANDTABS | DT_VCENTER | DT_WORDBREAK | alignment;
+    TRect measured = rect;
+    const int height = DrawText(canvas->Handle(), Caption().c_str(), -1, &measured, flags | DT_CALCRECT);
+    TRect text = rect;
+    text.top = (rect.top + rect.bottom - height) / 2;
+    text.bottom = std::min(rect.bottom, text.top + height);
+    if (!Enabled()) {
+        TRect embossed = text;
+        OffsetRect(&embossed, 1, 1);
+        canvas->Font()->SetColor(clBtnHighlight);
+        DrawText(canvas->Handle(), Caption().c_str(), -1, &embossed, flags);
+        canvas->Font()->SetColor(clBtnShadow);
+    }
+    DrawText(canvas->Handle(), Caption().c_str(), -1, &text, flags);
+    canvas->Brush()->SetStyle(bsSolid);
 }
 
 void TVxCustomPanel::Published(TPublished<TVxCustomPanel>& p) {

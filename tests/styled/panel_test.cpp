@@ -66,6 +66,30 @@ TEST_F(Panel, AFrameControllerShowingFramesSetsTheBorders) {
     EXPECT_EQ(panel_->BorderOuter(), fsGroove);
 }
 
+TEST_F(Panel, TheCaptionSitsInTheMiddleAndIsEmbossedWhenDisabled) {
+    panel_->SetCaption("接待登记");
+    auto rowHas = [this](int top, int bottom, TColor color) {
+        Shown(0, 0);
+        const HBITMAP shot = CaptureWindow(panel_->Handle());
+        const HDC dc = CreateCompatibleDC(0);
+        const HGDIOBJ old = SelectObject(dc, shot);
+        bool found = false;
+        for (int y = top; y < bottom && !found; ++y)
+            for (int x = 0; x < 100 && !found; ++x) found = GetPixel(dc, x, y) == ColorToRGB(color);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(shot);
+        return found;
+    };
+    EXPECT_TRUE(rowHas(22, 38, clWindowText));
+    EXPECT_FALSE(rowHas(0, 12, clWindowText));
+    EXPECT_FALSE(rowHas(48, 60, clWindowText));
+    panel_->SetEnabled(false);
+    EXPECT_TRUE(rowHas(22, 38, clBtnShadow));
+    EXPECT_TRUE(rowHas(22, 39, clBtnHighlight));
+    EXPECT_FALSE(rowHas(22, 38, clWindowText));
+}
+
 TEST_F(Panel, ChildrenGetBackTheirEnabledStateWhenThePanelIsEnabledAgain) {
     auto* on = new TPanel(form_.get());
     auto* off = new TPanel(form_.get());
