@@ -39,6 +39,19 @@ TEST_F(Panel, ATransparentPanelShowsItsFormsBackground) {
     EXPECT_EQ(Shown(50, 30), ColorToRGB(clYellow));
 }
 
+TEST_F(Panel, ATransparentToolbarShowsItsFormsBackground) {
+    auto* toolbar = new TVxToolbar(form_.get());
+    toolbar->SetParent(form_.get());
+    toolbar->SetBounds(0, 100, 300, 64);
+    toolbar->SetBorderOuter(fsGroove);
+    toolbar->SetBorderSides(TSides{sdTop});
+    toolbar->SetTransparent(true);
+    form_->Show();
+    DispatchQueuedMessages();
+    EXPECT_EQ(ShownPixel(toolbar->Handle(), 150, toolbar->Height() / 2), ColorToRGB(clYellow));
+    EXPECT_EQ(ShownPixel(toolbar->Handle(), 150, 0), ColorToRGB(clBtnShadow));
+}
+
 TEST_F(Panel, TheGradientStyleFillsWithItsRamp) {
     panel_->SetVisualStyle(vsGradient);
     panel_->SetGradientColorStyle(gcsCustom);
