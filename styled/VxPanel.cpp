@@ -271,6 +271,10 @@ void TVxCustomGroupBox::SetGroupStyle(TVxGroupBoxStyle v) {
     BordersChanged();
 }
 
+void TVxCustomGroupBox::FrameSettingsChanged() {
+    if (groupStyle_ == gsCustom) TVxCustomPanel::FrameSettingsChanged();
+}
+
 void TVxCustomGroupBox::AdjustClientRect(TRect& rect) const {
     TVxCustomPanel::AdjustClientRect(rect);
     const int h = TextExtent("Yy").cy;

@@ -115,6 +115,8 @@ public:
     TVxGroupBoxStyle GroupStyle() const { return groupStyle_; }
     void SetGroupStyle(TVxGroupBoxStyle v);
     void AdjustClientRect(TRect& rect) const override;
+    // Only a custom group box draws the controller's frames.
+    void FrameSettingsChanged() override;
 
 protected:
     void Paint() override;

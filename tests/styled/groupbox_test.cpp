@@ -53,6 +53,18 @@ TEST_F(GroupBox, ChildrenSitBelowTheCaptionLineByStyle) {
     }
 }
 
+TEST_F(GroupBox, OnlyACustomBoxTakesTheControllersFrames) {
+    TVxFrameController controller(form_.get());
+    controller.SetFrameStyle(fsBump);
+    controller.SetFrameVisible(true);
+    box_->SetFrameController(&controller);
+    EXPECT_EQ(box_->BorderOuter(), fsNone);
+    box_->SetGroupStyle(gsCustom);
+    controller.SetFrameStyle(fsGroove);
+    EXPECT_EQ(box_->BorderOuter(), fsGroove);
+    box_->SetFrameController(nullptr);
+}
+
 TEST_F(GroupBox, TheLoginWindowsBoxDrawsTheFlatOutlineThroughTheCaptionLine) {
     box_->SetTransparent(true);
     form_->Show();
