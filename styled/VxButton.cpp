@@ -120,9 +120,9 @@ void TVxToolButton::Paint() {
         canvas->FillRect(rect);
     }
     if (pressed_ || down_)
-        DrawFrameStyle(canvas, rect, fsButtonDown, AllSides, clBtnShadow);
+        DrawButtonEdge(canvas, rect, true, AllSides);
     else if (!flat_)
-        DrawFrameStyle(canvas, rect, fsButtonUp, AllSides, clBtnShadow);
+        DrawButtonEdge(canvas, rect, false, AllSides);
 
     TCustomImageList* images = CurrentImages();
     const Integer index = StateImageIndex();

@@ -1,83 +1,62 @@
-// Frame drawing shared by the styled controls, and the menu controller's
-// published colours.
+// Text, font and geometry helpers shared by the styled controls.
 #include "styled/VxCommon.h"
 
-#include "platform/rtl/classregistry.h"
+#include "platform/ui/forms.h"
 
-SERVIORA_REGISTER_CLASS(TVxMenuController);
-
-namespace {
-
-// One ring of a frame, one pixel wide: the top and left sides in
-// `topLeft`, the bottom and right sides in `bottomRight`; the drawn sides
-// of `rect` move in by one.
-void DrawRing(TCanvas* canvas, TRect& rect, TSides sides, TColor topLeft, TColor bottomRight) {
-    const int right = rect.right - 1, bottom = rect.bottom - 1;
-    auto line = [canvas](TColor color, int x1, int y1, int x2, int y2) {
-        canvas->Pen()->SetColor(color);
-        canvas->MoveTo(x1, y1);
-        canvas->LineTo(x2, y2);
-    };
-    if (sides.Contains(sdTop)) line(topLeft, rect.left, rect.top, rect.right, rect.top);
-    if (sides.Contains(sdLeft)) line(topLeft, rect.left, rect.top, rect.left, rect.bottom);
-    if (sides.Contains(sdBottom)) line(bottomRight, rect.left, bottom, rect.right, bottom);
-    if (sides.Contains(sdRight)) line(bottomRight, right, rect.top, right, rect.bottom);
-    if (sides.Contains(sdLeft)) ++rect.left;
-    if (sides.Contains(sdTop)) ++rect.top;
-    if (sides.Contains(sdRight)) --rect.right;
-    if (sides.Contains(sdBottom)) --rect.bottom;
+TRect RectCenteredIn(const TRect& rect, int width, int height) {
+    const int left = (rect.left + rect.right - width) / 2, top = (rect.top + rect.bottom - height) / 2;
+    return TRect(left, top, left + width, top + height);
 }
 
-}  // namespace
-
-int FrameStyleWidth(TFrameStyleEx style) {
-    switch (style) {
-    case fsNone:
-        return 0;
-    case fsFlat:
-    case fsStatus:
-    case fsPopup:
-    case fsFlatRounded:
-        return 1;
-    default:
-        return 2;
+AnsiString StripAccelerators(const AnsiString& text) {
+    AnsiString result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool last = i + 1 == text.size();
+        if (text[i] == '&' && !last) {
+            if (text[i + 1] == '&') result += text[++i];
+            continue;
+        }
+        result += text[i];
     }
+    return result;
 }
 
-void DrawFrameStyle(TCanvas* canvas, TRect& rect, TFrameStyleEx style, TSides sides, TColor flatColor) {
-    switch (style) {
-    case fsNone:
-        break;
-    case fsFlat:
-    case fsPopup:
-    case fsFlatRounded:
-        DrawRing(canvas, rect, sides, flatColor, flatColor);
-        break;
-    case fsFlatBold:
-        DrawRing(canvas, rect, sides, flatColor, flatColor);
-        DrawRing(canvas, rect, sides, flatColor, flatColor);
-        break;
-    case fsStatus:
-        DrawRing(canvas, rect, sides, clBtnShadow, clBtnHighlight);
-        break;
-    case fsGroove:
-        DrawRing(canvas, rect, sides, clBtnShadow, clBtnHighlight);
-        DrawRing(canvas, rect, sides, clBtnHighlight, clBtnShadow);
-        break;
-    case fsBump:
-        DrawRing(canvas, rect, sides, clBtnHighlight, clBtnShadow);
-        DrawRing(canvas, rect, sides, clBtnShadow, clBtnHighlight);
-        break;
-    case fsLowered:
-    case fsButtonDown:
-        DrawRing(canvas, rect, sides, clBtnShadow, clBtnHighlight);
-        DrawRing(canvas, rect, sides, cl3DDkShadow, clBtnFace);
-        break;
-    case fsRaised:
-    case fsButtonUp:
-        DrawRing(canvas, rect, sides, clBtnHighlight, cl3DDkShadow);
-        DrawRing(canvas, rect, sides, clBtnFace, clBtnShadow);
-        break;
+HFONT CreateRotatedFont(TFont* font, int angle) {
+    LOGFONTA logFont = font->LogFont();
+    logFont.lfWidth = 0;
+    logFont.lfEscapement = angle * 10;
+    logFont.lfOrientation = 0;
+    return CreateFontIndirect(&logFont);
+}
+
+TRect NearestMonitorWorkArea(HWND window) {
+    MONITORINFO info;
+    if (!GetMonitorInfo(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) return TRect();
+    return info.rcWork;
+}
+
+int NearestMonitorWorkWidth(HWND window) {
+    const TRect area = NearestMonitorWorkArea(window);
+    return area.right - area.left;
+}
+
+TRect WorkAreaOfMonitor(TMonitor* monitor) { return monitor->WorkareaRect(); }
+
+TRect BoundsOfMonitor(TMonitor* monitor) { return monitor->BoundsRect(); }
+
+TMonitor* MonitorAtPoint(const TPoint& point) {
+    for (int i = 0; i < Screen->MonitorCount(); ++i) {
+        const TRect bounds = Screen->Monitors(i)->BoundsRect();
+        if (PtInRect(&bounds, POINT{point.x, point.y})) return Screen->Monitors(i);
+    }
+    return nullptr;
+}
+
+void InvalidateTransparentChildren(TWinControl* parent) {
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* child = parent->Controls(i);
+        const PPropInfo info = GetPropInfo(child, "Transparent");
+        if (info && info->PropType() == BooleanTypeInfo() && GetOrdProp(child, "Transparent")) child->Invalidate();
     }
 }
 
@@ -89,35 +68,4 @@ void SetTransparentStyle(TControl* control, bool transparent) {
         style.Include(csOpaque);
     control->SetControlStyle(style);
     control->Invalidate();
-}
-
-void TVxMenuController::Published(TPublished<TVxMenuController>& p) {
-    p.Property("GradientColorStyle", &TVxMenuController::GradientColorStyle,
-               &TVxMenuController::SetGradientColorStyle)
-        .Default(gcsSystem);
-    p.Property("SelectionColorStart", &TVxMenuController::SelectionColorStart,
-               &TVxMenuController::SetSelectionColorStart)
-        .TypeName("TColor")
-        .Default(clBtnFace);
-    p.Property("SelectionColorStop", &TVxMenuController::SelectionColorStop,
-               &TVxMenuController::SetSelectionColorStop)
-        .TypeName("TColor")
-        .Default(clBtnShadow);
-    p.Property("SelectionFrameColor", &TVxMenuController::SelectionFrameColor,
-               &TVxMenuController::SetSelectionFrameColor)
-        .TypeName("TColor")
-        .Default(cl3DDkShadow);
-    p.Property("IconBarColorStart", &TVxMenuController::IconBarColorStart,
-               &TVxMenuController::SetIconBarColorStart)
-        .TypeName("TColor")
-        .Default(clWhite);
-    p.Property("IconBarColorStop", &TVxMenuController::IconBarColorStop, &TVxMenuController::SetIconBarColorStop)
-        .TypeName("TColor")
-        .Default(clBtnFace);
-    p.Property("MenuColor", &TVxMenuController::MenuColor, &TVxMenuController::SetMenuColor)
-        .TypeName("TColor")
-        .Default(clWindow);
-    p.Property("MenuFontColor", &TVxMenuController::MenuFontColor, &TVxMenuController::SetMenuFontColor)
-        .TypeName("TColor")
-        .Default(clWindowText);
 }

@@ -2,10 +2,13 @@
 #include "styled/VxPanel.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
+#include "platform/ui/graphic.h"
+#include "styled/VxGrafx.h"
 
 SERVIORA_REGISTER_CLASS(TVxGroupBox);
 SERVIORA_REGISTER_CLASS(TVxToolbar);
@@ -17,6 +20,88 @@ TVxCustomPanel::TVxCustomPanel(TComponent* owner) : TCustomPanel(owner) {
     SetBevelOuter(bvNone);
     controlStyle_.Exclude(csSetCaption);
     controlStyle_.Include(csOpaque);
+}
+
+TVxCustomPanel::~TVxCustomPanel() {
+    if (frameController_) frameController_->UnlinkControl(this);
+}
+
+void TVxCustomPanel::SetFrameController(TVxFrameController* v) {
+    if (frameController_ == v) return;
+    if (frameController_) {
+        frameController_->UnlinkControl(this);
+        frameController_->RemoveFreeNotification(this);
+    }
+    frameController_ = v;
+    if (v) {
+        v->FreeNotification(this);
+        v->LinkControl(this);
+    }
+}
+
+void TVxCustomPanel::Notification(TComponent* component, TOperation operation) {
+    TCustomPanel::Notification(component, operation);
+    if (operation == opRemove && component == frameController_) frameController_ = nullptr;
+}
+
+void TVxCustomPanel::FrameSettingsChanged() {
+    if (!frameController_ || !frameController_->FrameVisible()) return;
+    const TVxFrameControllerNotifications accepted = frameControllerNotifications_;
+    if (accepted.Contains(fcpFrameStyle)) borderOuter_ = frameController_->FrameStyle();
+    if (accepted.Contains(fcpFrameSides)) borderSides_ = frameController_->FrameSides();
+    if (accepted.Contains(fcpFrameColor)) {
+        flatColor_ = frameController_->FrameColor();
+        flatColorAdjustment_ = 0;
+    }
+    if (accepted.Contains(fcpColor)) SetColor(frameController_->Color());
+    if (accepted.Contains(fcpParentColor)) SetParentColor(frameController_->ParentColor());
+    if (accepted.Contains(fcpColor)) {
+        borderHighlight_ = ShadeLighter(Color(), 100);
+        borderShadow_ = ShadeDarker(Color(), 50);
+    }
+    Invalidate();
+}
+
+TBarColors TVxCustomPanel::RampColors() const {
+    if (gradientColorStyle_ == gcsCustom) return {gradientColorStart_, gradientColorStop_};
+    return SchemeBarColors(gradientColorStyle_);
+}
+
+std::pair<TColor, int> TVxCustomPanel::FlatFrameColors() const {
+    if (visualStyle_ == vsGradient && gradientColorStyle_ != gcsCustom)
+        return {SchemeAccentColor(gradientColorStyle_), 0};
+    return {flatColor_, flatColorAdjustment_};
+}
+
+// The panel paints all of itself; a transparent one has its parent's
+// background painted in first.
+void TVxCustomPanel::WMEraseBkgnd(TMessage& Message) {
+    if (transparent_) PaintParentBackground(this, HDC(Message.WParam), true);
+    Message.Result = 1;
+}
+
+void TVxCustomPanel::WMThemeChanged(TMessage& Message) {
+    DefaultHandler(Message);
+    RereadColorScheme();
+}
+
+// A disabled panel disables its children and gives each back, when it is
+// enabled again, the state it had.
+void TVxCustomPanel::CMEnabledChanged(TMessage& Message) {
+    Inherited::Dispatch(Message);
+    Repaint();
+    if (!Enabled()) {
+        enabledMemory_.clear();
+        for (int i = 0; i < ControlCount(); ++i) enabledMemory_.emplace_back(Controls(i), Controls(i)->Enabled());
+        for (int i = 0; i < ControlCount(); ++i) Controls(i)->SetEnabled(false);
+        return;
+    }
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* child = Controls(i);
+        const auto found = std::find_if(enabledMemory_.begin(), enabledMemory_.end(),
+                                        [child](const auto& entry) { return entry.first == child; });
+        child->SetEnabled(found == enabledMemory_.end() || found->second);
+    }
 }
 
 void TVxCustomPanel::BordersChanged() {
@@ -81,24 +166,60 @@ void TVxCustomPanel::AdjustClientRect(TRect& rect) const { rect = AdjustForBorde
 
 void TVxCustomPanel::Paint() {
     TCanvas* canvas = Canvas();
-    TRect rect = ClientRect();
+    const TRect rect = DrawPanelBorders(canvas, WholeRect(), Borders());
     if (!transparent_) {
-        canvas->Brush()->SetColor(Color());
-        canvas->FillRect(rect);
+        if (visualStyle_ == vsGradient) {
+            const TBarColors ramp = RampColors();
+            PaintColorRamp(canvas, rect, gradientDirection_, ramp.start, ramp.stop, 1);
+        } else {
+            canvas->Brush()->SetColor(Color());
+            canvas->FillRect(rect);
+        }
     }
-    DrawFrameStyle(canvas, rect, borderOuter_, borderSides_, flatColor_);
-    InflateRect(&rect, -BorderWidth(), -BorderWidth());
-    DrawFrameStyle(canvas, rect, borderInner_, borderSides_, flatColor_);
     if (!Caption().empty()) DrawCaptionText(rect);
 }
 
+TPanelBorders TVxCustomPanel::Borders() const {
+    TPanelBorders borders;
+    borders.outer = borderOuter_;
+    borders.inner = borderInner_;
+    borders.borderWidth = BorderWidth();
+    borders.sides = borderSides_;
+    borders.bevelWidth = BevelWidth();
+    borders.borderColor = borderColor_;
+    std::tie(borders.flatColor, borders.flatColorAdjustment) = FlatFrameColors();
+    borders.borderHighlight = borderHighlight_;
+    borders.borderShadow = borderShadow_;
+    borders.color = Color();
+    borders.parentColor = Parent() ? Parent()->Color() : Color();
+    borders.transparent = transparent_;
+    return borders;
+}
+
+// The caption wraps at word breaks and sits in the middle of `rect`
+// vertically; a disabled panel shows it embossed.
 void TVxCustomPanel::DrawCaptionText(const TRect& rect) {
     TCanvas* canvas = Canvas();
     canvas->SetFont(Font());
     canvas->Brush()->SetStyle(bsClear);
-    const int x = rect.left + (rect.right - rect.left - canvas->TextWidth(Caption())) / 2;
-    const int y = rect.top + (rect.bottom - rect.top - canvas->TextHeight(Caption())) / 2;
-    canvas->TextRect(rect, x, y, Caption());
+    const UINT alignment = Alignment() == taLeftJustify    ? DT_LEFT
+                           : Alignment() == taRightJustify ? DT_RIGHT
+                                                           : DT_CENTER;
+    const UINT flags = DT_EXPANDTABS | DT_VCENTER | DT_WORDBREAK | alignment;
+    TRect measured = rect;
+    const int height = DrawText(canvas->Handle(), Caption().c_str(), -1, &measured, flags | DT_CALCRECT);
+    TRect text = rect;
+    text.top = (rect.top + rect.bottom - height) / 2;
+    text.bottom = std::min(rect.bottom, text.top + height);
+    if (!Enabled()) {
+        TRect embossed = text;
+        OffsetRect(&embossed, 1, 1);
+        canvas->Font()->SetColor(clBtnHighlight);
+        DrawText(canvas->Handle(), Caption().c_str(), -1, &embossed, flags);
+        canvas->Font()->SetColor(clBtnShadow);
+    }
+    DrawText(canvas->Handle(), Caption().c_str(), -1, &text, flags);
+    canvas->Brush()->SetStyle(bsSolid);
 }
 
 void TVxCustomPanel::Published(TPublished<TVxCustomPanel>& p) {
@@ -127,6 +248,10 @@ void TVxCustomPanel::Published(TPublished<TVxCustomPanel>& p) {
     p.Property("Transparent", &TVxCustomPanel::Transparent, &TVxCustomPanel::SetTransparent).Default(false);
     p.Property("ShowDockClientCaptions", &TVxCustomPanel::ShowDockClientCaptions,
                &TVxCustomPanel::SetShowDockClientCaptions);
+    p.Property("FrameController", &TVxCustomPanel::FrameController, &TVxCustomPanel::SetFrameController);
+    p.Property("FrameControllerNotifications", &TVxCustomPanel::FrameControllerNotifications,
+               &TVxCustomPanel::SetFrameControllerNotifications)
+        .Default(AllFrameControllerNotifications);
 }
 
 // ---- the group box ---------------------------------------------------------------
@@ -146,38 +271,145 @@ void TVxCustomGroupBox::SetGroupStyle(TVxGroupBoxStyle v) {
     BordersChanged();
 }
 
-// The frame runs through the middle of the caption line; the children sit
-// below the caption.
+void TVxCustomGroupBox::FrameSettingsChanged() {
+    if (groupStyle_ == gsCustom) TVxCustomPanel::FrameSettingsChanged();
+}
+
 void TVxCustomGroupBox::AdjustClientRect(TRect& rect) const {
     TVxCustomPanel::AdjustClientRect(rect);
-    rect.top += std::max(Font()->Height() < 0 ? -Font()->Height() : Font()->Height(), 13) + 2;
-    InflateRect(&rect, -2, 0);
-    rect.bottom -= 2;
+    const int h = TextExtent("Yy").cy;
+    switch (groupStyle_) {
+    case gsStandard:
+    case gsFlat: {
+        const int k = h / 2 - 1;
+        rect.top += k < BorderWidth() ? k : h - BorderWidth();
+        const int inset = groupStyle_ == gsStandard ? 2 : 1;
+        InflateRect(&rect, -inset, -inset);
+        break;
+    }
+    case gsCustom:
+        if (!Caption().empty()) rect.top += h;
+        InflateRect(&rect, -2, -2);
+        break;
+    case gsTopLine: rect.top += h; break;
+    case gsBanner: rect.top += h + 8; break;
+    case gsUnderline: rect.top += h + 4; break;
+    }
+}
+
+// Measured on a memory canvas: the box may have no window yet when its
+// children are placed.
+TSize TVxCustomGroupBox::TextExtent(const AnsiString& text) const {
+    TBitmap measure;
+    measure.Canvas()->SetFont(Font());
+    return measure.Canvas()->TextExtent(text);
+}
+
+TRect TVxCustomGroupBox::CaptionRect() const {
+    if (Caption().empty() || groupStyle_ == gsCustom) return TRect();
+    const TSize extent = TextExtent(StripAccelerators(Caption()));
+    const int width = Width();
+    switch (groupStyle_) {
+    case gsTopLine: return TRect(0, 0, extent.cx + 4, extent.cy);
+    case gsBanner: return TRect(0, 0, width, extent.cy + 6);
+    case gsUnderline: return TRect(0, 0, width, extent.cy + 2);
+    default: return TRect(8, 0, extent.cx + 8, extent.cy);
+    }
 }
 
 void TVxCustomGroupBox::Paint() {
+    if (groupStyle_ == gsCustom) {
+        TVxCustomPanel::Paint();
+        return;
+    }
     TCanvas* canvas = Canvas();
-    TRect rect = ClientRect();
+    const TRect caption = CaptionRect();
     if (!Transparent()) {
         canvas->Brush()->SetColor(Color());
-        canvas->FillRect(rect);
+        canvas->FillRect(TRect(0, 0, Width(), Height()));
     }
+    const int h = TextExtent("Pp").cy;
+    const TRect frame(0, h / 2 - 1, Width(), Height());
+    PaintFrame(frame, caption, ShadeBy(FlatColor(), FlatColorAdjustment()));
+    if (!Caption().empty()) PaintCaption(caption);
+}
+
+void TVxCustomGroupBox::PaintFrame(const TRect& frame, const TRect& caption, TColor line) {
+    TCanvas* canvas = Canvas();
+    // The rounded style has no frame-style colours: it draws as the flat one.
+    const TFrameStyleEx outer = BorderOuter() == fsFlatRounded ? fsFlat : BorderOuter();
+    switch (groupStyle_) {
+    case gsStandard:
+        if (outer == fsNone)
+            DrawFrameStyle(canvas, frame, fsGroove);
+        else if (outer == fsFlat || outer == fsFlatBold)
+            DrawEdgeBevel(canvas, frame, line, line, AllSides, outer == fsFlatBold ? 2 : 1);
+        else
+            DrawFrameStyle(canvas, frame, outer);
+        break;
+    case gsTopLine:
+        if (outer == fsFlat || outer == fsFlatBold) {
+            for (int row = 0; row < (outer == fsFlatBold ? 2 : 1); ++row) {
+                canvas->Pen()->SetColor(line);
+                canvas->MoveTo(frame.left + 2, frame.top + row);
+                canvas->LineTo(frame.right - 2, frame.top + row);
+            }
+        } else {
+            DrawFrameStyleSides(canvas, frame, outer == fsNone ? fsGroove : outer, TSides{sdTop});
+        }
+        break;
+    case gsFlat: DrawRoundedOutline(canvas, frame, line, AllSides); break;
+    case gsBanner: PaintBanner(caption, line); break;
+    case gsUnderline:
+        canvas->Pen()->SetColor(line);
+        canvas->MoveTo(caption.left, caption.bottom);
+        canvas->LineTo(caption.right, caption.bottom);
+        break;
+    case gsCustom: break;
+    }
+}
+
+void TVxCustomGroupBox::PaintBanner(TRect caption, TColor line) {
+    TColor start = GradientColorStart(), stop = GradientColorStop();
+    if (GradientColorStyle() != gcsCustom) {
+        const TShadowColors shadow = SchemeShadowColors(GradientColorStyle());
+        start = shadow.light;
+        stop = shadow.dark;
+        line = shadow.line;
+    }
+    TCanvas* canvas = Canvas();
+    canvas->Pen()->SetColor(line);
+    const TPoint open[4][2] = {{{caption.left, caption.top + 1}, {caption.left, caption.bottom - 1}},
+                               {{caption.left + 1, caption.top}, {caption.right - 1, caption.top}},
+                               {{caption.right - 1, caption.top + 1}, {caption.right - 1, caption.bottom - 1}},
+                               {{caption.left + 1, caption.bottom - 1}, {caption.right - 1, caption.bottom - 1}}};
+    for (const auto& side : open) {
+        canvas->MoveTo(side[0].x, side[0].y);
+        canvas->LineTo(side[1].x, side[1].y);
+    }
+    InflateRect(&caption, -1, -1);
+    PaintColorRamp(canvas, caption, gdHorizontalEnd, start, stop, 1);
+}
+
+void TVxCustomGroupBox::PaintCaption(TRect caption) {
+    TCanvas* canvas = Canvas();
+    if (!Transparent() && groupStyle_ != gsBanner) {
+        canvas->Brush()->SetColor(Color());
+        canvas->FillRect(caption);
+    }
+    if (groupStyle_ == gsBanner) InflateRect(&caption, -4, -1);
+    canvas->Brush()->SetStyle(bsClear);
     canvas->SetFont(Font());
-    const int textHeight = canvas->TextHeight("Pp");
-    TRect frame = rect;
-    frame.top += textHeight / 2;
-    if (groupStyle_ == gsTopLine || groupStyle_ == gsUnderline)
-        DrawFrameStyle(canvas, frame, fsGroove, TSides{sdTop}, FlatColor());
-    else if (groupStyle_ != gsCustom)
-        DrawFrameStyle(canvas, frame, groupStyle_ == gsFlat ? fsFlat : fsGroove, AllSides, FlatColor());
-    if (Caption().empty()) return;
-    canvas->Brush()->SetStyle(Transparent() ? bsClear : bsSolid);
-    canvas->Brush()->SetColor(Color());
-    const int width = canvas->TextWidth(Caption());
-    const int x = Alignment() == taCenter          ? (rect.right - width) / 2
-                  : Alignment() == taRightJustify ? rect.right - width - 8
-                                                  : 8;
-    canvas->TextOut(x, rect.top, Caption());
+    const UINT alignment = Alignment() == taCenter ? DT_CENTER : Alignment() == taRightJustify ? DT_RIGHT : DT_LEFT;
+    if (!Enabled()) {
+        TRect shifted = caption;
+        OffsetRect(&shifted, 1, 1);
+        canvas->Font()->SetColor(clBtnHighlight);
+        DrawText(canvas->Handle(), Caption().c_str(), -1, &shifted, DT_SINGLELINE | alignment);
+        canvas->Font()->SetColor(clBtnShadow);
+    }
+    DrawText(canvas->Handle(), Caption().c_str(), -1, &caption, DT_SINGLELINE | alignment);
+    canvas->Brush()->SetStyle(bsSolid);
 }
 
 void TVxCustomGroupBox::Published(TPublished<TVxCustomGroupBox>& p) {
@@ -395,11 +627,11 @@ void TVxSpacer::Paint() {
     if (orientation_ == orHorizontal) {
         rect.left += (rect.right - rect.left) / 2 - 1;
         rect.right = rect.left + 2;
-        DrawFrameStyle(Canvas(), rect, fsGroove, TSides{sdLeft}, clBtnShadow);
+        DrawFrameStyleSides(Canvas(), rect, fsGroove, TSides{sdLeft});
     } else {
         rect.top += (rect.bottom - rect.top) / 2 - 1;
         rect.bottom = rect.top + 2;
-        DrawFrameStyle(Canvas(), rect, fsGroove, TSides{sdTop}, clBtnShadow);
+        DrawFrameStyleSides(Canvas(), rect, fsGroove, TSides{sdTop});
     }
 }
 

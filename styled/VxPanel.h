@@ -9,12 +9,26 @@
 #include "platform/ui/extctrls.h"
 #include "platform/ui/imagelist.h"
 #include "styled/VxCommon.h"
+#include "styled/VxFrameController.h"
 
-class TVxCustomPanel : public TCustomPanel {
+class TVxCustomPanel : public TCustomPanel, public IVxFramingNotification {
     SERVIORA_CLASS(TVxCustomPanel, TCustomPanel)
     SERVIORA_PUBLISHED
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
+        SERVIORA_MESSAGE(WM_THEMECHANGED, WMThemeChanged)
+        SERVIORA_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
+    SERVIORA_MESSAGES_END(TCustomPanel)
 public:
     explicit TVxCustomPanel(TComponent* owner);
+    ~TVxCustomPanel() override;
+
+    TVxFrameController* FrameController() const { return frameController_; }
+    virtual void SetFrameController(TVxFrameController* v);
+    TVxFrameControllerNotifications FrameControllerNotifications() const { return frameControllerNotifications_; }
+    void SetFrameControllerNotifications(TVxFrameControllerNotifications v) { frameControllerNotifications_ = v; }
+    // Takes over the linked frame controller's settings while it shows frames.
+    void FrameSettingsChanged() override;
 
     TFrameStyleEx BorderInner() const { return borderInner_; }
     void SetBorderInner(TFrameStyleEx v);
@@ -52,6 +66,13 @@ protected:
     TRect AdjustForBorders(TRect rect, bool includeBorderWidth) const;
     // Draws the caption inside `rect`; the panel centres it.
     virtual void DrawCaptionText(const TRect& rect);
+    // The border stack as the panel's settings describe it.
+    TPanelBorders Borders() const;
+    virtual TRect WholeRect() const { return TRect(0, 0, Width(), Height()); }
+    // The client ramp of vsGradient, and the flat frame's colour.
+    virtual TBarColors RampColors() const;
+    virtual std::pair<TColor, int> FlatFrameColors() const;
+    void Notification(TComponent* component, TOperation operation) override;
     // Borders changed: children move, the panel repaints.
     void BordersChanged();
 
@@ -69,6 +90,18 @@ private:
     TGradientDirection gradientDirection_ = gdHorizontalEnd;
     bool transparent_ = false;
     bool showDockClientCaptions_ = true;
+    TVxFrameController* frameController_ = nullptr;
+    TVxFrameControllerNotifications frameControllerNotifications_ =
+        TVxFrameControllerNotifications::FromBits(AllFrameControllerNotifications);
+    TColor borderHighlight_ = clBtnHighlight;
+    TColor borderShadow_ = clBtnShadow;
+
+    // Which children were enabled when the panel was disabled.
+    std::vector<std::pair<TControl*, bool>> enabledMemory_;
+
+    void WMEraseBkgnd(TMessage& Message);
+    void WMThemeChanged(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
 };
 
 SERVIORA_ENUM(TVxGroupBoxStyle, gsStandard, gsCustom, gsTopLine, gsFlat, gsBanner, gsUnderline)
@@ -82,11 +115,20 @@ public:
     TVxGroupBoxStyle GroupStyle() const { return groupStyle_; }
     void SetGroupStyle(TVxGroupBoxStyle v);
     void AdjustClientRect(TRect& rect) const override;
+    // Only a custom group box draws the controller's frames.
+    void FrameSettingsChanged() override;
 
 protected:
     void Paint() override;
 
 private:
+    TSize TextExtent(const AnsiString& text) const;
+    // Where the caption goes; empty without a caption and for gsCustom.
+    TRect CaptionRect() const;
+    void PaintFrame(const TRect& frame, const TRect& caption, TColor line);
+    void PaintBanner(TRect caption, TColor line);
+    void PaintCaption(TRect caption);
+
     TVxGroupBoxStyle groupStyle_ = gsFlat;
 };
 

@@ -155,7 +155,10 @@ void TVxCustomStatusPane::Paint() {
         canvas->FillRect(rect);
     }
     InflateRect(&rect, -borderWidth_, -borderWidth_);
-    DrawFrameStyle(canvas, rect, frameStyle_, AllSides, flatColor_);
+    if (frameStyle_ == fsFlat)
+        DrawBoxOutline(canvas, rect, flatColor_);
+    else
+        DrawFrameStyle(canvas, rect, frameStyle_);
     const AnsiString text = DisplayText();
     if (!text.empty()) DrawCaptionText(TextRect(), text);
 }

@@ -24,6 +24,7 @@
 
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/monitors.h"
 #include "platform/win/winframe.h"
 
 class TMainMenu;
@@ -266,6 +267,11 @@ public:
     const TImeName& DefaultIme() const { return defaultIme_; }
     int MonitorCount() const { return 1; }
     TRect MonitorBoundsRect(int index) const;
+    TMonitor* Monitors(int index) const;
+    // The screen's monitor the point or window is on (nearest, none or the
+    // primary one when it is on none).
+    TMonitor* MonitorFromPoint(const TPoint& point, TMonitorDefaultTo defaultTo = mdNearest) const;
+    TMonitor* MonitorFromWindow(HWND window, TMonitorDefaultTo defaultTo = mdNearest) const;
     int DesktopWidth() const { return Width(); }
     int DesktopHeight() const { return Height(); }
 
@@ -282,6 +288,9 @@ private:
     std::vector<std::pair<int, HCURSOR>> cursors_;
     mutable std::unique_ptr<TStrings> fonts_;
     std::unique_ptr<TFont> menuFont_, iconFont_, hintFont_;
+    mutable std::vector<std::unique_ptr<TMonitor>> monitors_;
+
+    TMonitor* FindMonitor(HMONITOR handle) const;
 };
 
 // ---- the application -------------------------------------------------------------

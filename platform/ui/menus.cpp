@@ -124,6 +124,23 @@ AnsiString StripHotkey(const AnsiString& caption) {
 
 // ---- TMenuItem --------------------------------------------------------------------
 
+void TMenuItem::SetSubMenuImages(TCustomImageList* v) {
+    if (subMenuImages_) subMenuImages_->RemoveFreeNotification(this);
+    subMenuImages_ = v;
+    if (v) v->FreeNotification(this);
+}
+
+TCustomImageList* TMenuItem::GetImageList() const {
+    if (parent_ && parent_->subMenuImages_) return parent_->subMenuImages_;
+    const TMenu* menu = GetParentMenu();
+    return menu ? menu->Images() : nullptr;
+}
+
+void TMenuItem::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == subMenuImages_) subMenuImages_ = nullptr;
+}
+
 void TMenuItem::Published(TPublished<TMenuItem>& p) {
     p.Property("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption);
     p.Property("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked);
@@ -132,6 +149,7 @@ void TMenuItem::Published(TPublished<TMenuItem>& p) {
     p.Property("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex);
     p.Property("Hint", &TMenuItem::Hint, &TMenuItem::SetHint);
     p.Property("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex).Default(-1);
+    p.Property("SubMenuImages", &TMenuItem::SubMenuImages, &TMenuItem::SetSubMenuImages);
     p.Property("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem);
     p.Property("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut).TypeName("TShortCut");
     p.Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Default(true);

@@ -67,6 +67,12 @@ public:
     void SetDefault(bool v);
     Integer ImageIndex() const { return imageIndex_; }
     void SetImageIndex(Integer v);
+    // The images of this item's sub-menu items.
+    TCustomImageList* SubMenuImages() const { return subMenuImages_; }
+    void SetSubMenuImages(TCustomImageList* v);
+    // The images this item draws from: its parent's SubMenuImages, else the
+    // menu's Images.
+    TCustomImageList* GetImageList() const;
     const AnsiString& Hint() const { return hint_; }
     void SetHint(const AnsiString& v) { hint_ = v; }
     // The command id the window system reports for this item.
@@ -109,6 +115,9 @@ public:
     void SetParentComponent(TComponent* parent) override;
     void GetChildren(const TGetChildProc& proc, TComponent* root) override;
 
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     void Changed();
 
@@ -117,6 +126,7 @@ private:
     bool enabled_ = true, visible_ = true, checked_ = false, radioItem_ = false, default_ = false;
     Byte groupIndex_ = 0;
     Integer imageIndex_ = -1;
+    TCustomImageList* subMenuImages_ = nullptr;
     AnsiString hint_;
     UINT command_ = 0;
     TMenuItem* parent_ = nullptr;
