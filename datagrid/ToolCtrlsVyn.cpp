@@ -114,18 +114,9 @@ void TEditButtonVyn::Published(TPublished<TEditButtonVyn>& p) {
     p.Property("OnDown", &TEditButtonVyn::OnDown, &TEditButtonVyn::SetOnDown);
 }
 
-TEditButtonVyn::TEditButtonVyn(TCollection* collection) : TCollectionItem(nullptr) {
-    // The collection hears of the new item once, with its settings in place.
-    if (collection) collection->BeginUpdate();
-    try {
-        Initialize();
-        SetCollection(collection);
-    } catch (...) {
-        if (collection) collection->EndUpdate();
-        throw;
-    }
-    if (collection) collection->EndUpdate();
-}
+// The collection hears of the new item once it is constructed, with its
+// settings in place.
+TEditButtonVyn::TEditButtonVyn(TCollection* collection) : TCollectionItem(collection) { Initialize(); }
 
 TEditButtonVyn::TEditButtonVyn(TWinControl* editControl) : TCollectionItem(nullptr), editControl_(editControl) {
     Initialize();
