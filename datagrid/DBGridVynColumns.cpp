@@ -47,12 +47,11 @@ TFont* TFollowingFont::Follow(TFont* defaultFont) const {
 // ---- TColumnVyn: life ---------------------------------------------------------------
 
 TColumnVyn::TColumnVyn(TCollection* collection)
-    : TCollectionItem(nullptr), font_(TNotifyEvent(this, &TColumnVyn::FontChanged)) {
+    : TCollectionItem(collection), font_(TNotifyEvent(this, &TColumnVyn::FontChanged)) {
     auto* columns = dynamic_cast<TDBGridColumnsVyn*>(collection);
     TCustomDBGridVyn* grid = columns ? columns->Grid() : nullptr;
     if (grid) grid->BeginLayout();
     try {
-        SetCollection(collection);
         font_.Follow(DefaultFont());
         imeName_ = Screen->DefaultIme();
         title_ = std::make_unique<TColumnTitleVyn>(this);
