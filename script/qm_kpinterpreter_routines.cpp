@@ -1,5 +1,5 @@
 // Routine frames and declarations: parameters, Result, var and const
-// sections and type specifications.
+// sections and type declarations.
 #include "script/qm_kpinterpreter_arrays.h"
 #include "script/qm_kpinterpreter_function.h"
 #include "script/qm_kpinterpreter_records.h"
