@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/ui/graphics.h"
-#include "platform/ui/richedit.h"
+#include "platform/win/richedit.h"
 #include "platform/ui/stdctrls_edit.h"
 
 class TCustomRichEdit;

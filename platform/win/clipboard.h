@@ -36,3 +36,9 @@ HWND GetOpenClipboardWindow();
 AnsiString ReadClipboardText();
 // A movable memory block holding `text` and its NUL, as CF_TEXT data.
 HGLOBAL NewTextBlock(const AnsiString& text);
+// Opens the clipboard for `owner`, replaces its content with `text` as
+// CF_TEXT and closes it; false when it could not be opened or set.
+bool CopyTextToClipboard(HWND owner, const AnsiString& text);
+// Opens the clipboard for `owner`, reads its text and closes it; empty when
+// it could not be opened or holds no text.
+AnsiString PasteTextFromClipboard(HWND owner);

@@ -19,3 +19,20 @@ HGLOBAL NewTextBlock(const AnsiString& text) {
     GlobalUnlock(block);
     return block;
 }
+
+bool CopyTextToClipboard(HWND owner, const AnsiString& text) {
+    if (!OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    const HGLOBAL block = NewTextBlock(text);
+    const bool set = SetClipboardData(CF_TEXT, block) != 0;
+    if (!set) GlobalFree(block);
+    CloseClipboard();
+    return set;
+}
+
+AnsiString PasteTextFromClipboard(HWND owner) {
+    if (!OpenClipboard(owner)) return AnsiString();
+    const AnsiString text = ReadClipboardText();
+    CloseClipboard();
+    return text;
+}

@@ -398,11 +398,7 @@ void Edit::Undo() {
 void Edit::Copy() const {
     // A password never leaves the edit.
     if (passwordChar_ || SelStart() == SelEnd()) return;
-    if (!OpenClipboard(window_)) return;
-    EmptyClipboard();
-    const HGLOBAL block = NewTextBlock(text_.substr(SelStart(), SelEnd() - SelStart()));
-    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
-    CloseClipboard();
+    CopyTextToClipboard(window_, text_.substr(SelStart(), SelEnd() - SelStart()));
 }
 
 void Edit::Cut() {
@@ -413,9 +409,7 @@ void Edit::Cut() {
 
 void Edit::Paste() {
     if (ReadOnly()) return;
-    if (!OpenClipboard(window_)) return;
-    AnsiString text = ReadClipboardText();
-    CloseClipboard();
+    AnsiString text = PasteTextFromClipboard(window_);
     if (!Multiline()) text = text.substr(0, std::min(text.find('\r'), text.find('\n')));
     if (!text.empty()) Replace(AdjustTyped(text), true);
 }

@@ -10,11 +10,11 @@
 
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/clipbrd.h"
+#include "platform/win/clipboard.h"
 #include "platform/win/controls/common.h"
 #include "platform/win/controls/textcore.h"
-#include "platform/ui/richedit.h"
-#include "platform/ui/richlayout.h"
+#include "platform/win/richedit.h"
+#include "platform/win/controls/richlayout.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/userinput.h"
 
@@ -303,11 +303,11 @@ void RichEdit::TypeByte(char byte) {
 }
 
 void RichEdit::Copy() {
-    if (SelStart() != SelEnd()) Clipboard()->SetAsText(Text().substr(SelStart(), SelEnd() - SelStart()));
+    if (SelStart() != SelEnd()) CopyTextToClipboard(window_, Text().substr(SelStart(), SelEnd() - SelStart()));
 }
 
 void RichEdit::Paste() {
-    if (!ReadOnly()) Replace(Clipboard()->AsText(), true);
+    if (!ReadOnly()) Replace(PasteTextFromClipboard(window_), true);
 }
 
 void RichEdit::Clear() {

@@ -1,7 +1,7 @@
 // Lines break after the last blank that fits, else next to a Chinese
 // character, else after the last character that fits; a line always takes
 // at least one character.
-#include "platform/ui/richlayout.h"
+#include "platform/win/controls/richlayout.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,7 +9,6 @@
 
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/colors.h"
 #include "platform/win/userdraw.h"
 
 RichFonts::~RichFonts() { Clear(); }

@@ -7,7 +7,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/ui/richtext.h"
+#include "platform/win/controls/richtext.h"
 #include "platform/gdi/wingdi.h"
 
 // The fonts of the character formats for one device resolution, made once

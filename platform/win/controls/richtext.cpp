@@ -1,6 +1,6 @@
 // The rich edit's document: one format per byte keeps edits simple and
 // exact; the paragraph alignments follow the "\r\n" breaks.
-#include "platform/ui/richtext.h"
+#include "platform/win/controls/richtext.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include <map>
 
 #include "platform/rtl/codepage.h"
-#include "platform/ui/richtext.h"
+#include "platform/win/controls/richtext.h"
 
 namespace {
 

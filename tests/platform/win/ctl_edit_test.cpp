@@ -80,7 +80,7 @@ TEST_F(EditTest, ClipboardRoundTripAndUndo) {
     SetWindowText(edit, "复制 me");
     SendMessage(edit, EM_SETSEL, 0, 4);
     ControlKey('C', "\x03");
-    EXPECT_EQ(ClipboardAsText(), AnsiString("复制"));
+    EXPECT_EQ(PasteTextFromClipboard(0), AnsiString("复制"));
     Key(VK_END);
     ControlKey('V', "\x16");
     EXPECT_EQ(Text(edit), AnsiString("复制 me复制"));
@@ -90,7 +90,7 @@ TEST_F(EditTest, ClipboardRoundTripAndUndo) {
     SendMessage(edit, EM_SETSEL, 4, 7);
     SendMessage(edit, WM_CUT, 0, 0);
     EXPECT_EQ(Text(edit), AnsiString("复制"));
-    EXPECT_EQ(ClipboardAsText(), AnsiString(" me"));
+    EXPECT_EQ(PasteTextFromClipboard(0), AnsiString(" me"));
     // Unicode text put by another program pastes as ANSI.
     OpenClipboard(0);
     EmptyClipboard();
@@ -107,10 +107,10 @@ TEST_F(EditTest, PasswordEditsHideTextKeepItFromTheClipboardAndTurnTheInputMetho
     const HWND password = Control("Edit", "secret", ES_PASSWORD, 10, 40, 200, 20, 101);
     EXPECT_EQ(SendMessage(password, EM_GETPASSWORDCHAR, 0, 0), '*');
     EXPECT_FALSE(InputMethodAllowed(password));
-    SetClipboardAsText("before");
+    CopyTextToClipboard(0, "before");
     SendMessage(password, EM_SETSEL, 0, -1);
     SendMessage(password, WM_COPY, 0, 0);
-    EXPECT_EQ(ClipboardAsText(), AnsiString("before"));
+    EXPECT_EQ(PasteTextFromClipboard(0), AnsiString("before"));
     SendMessage(password, EM_SETPASSWORDCHAR, 0, 0);
     EXPECT_TRUE(InputMethodAllowed(password));
     EXPECT_FALSE(GetWindowLongPtr(password, GWL_STYLE) & ES_PASSWORD);

@@ -20,20 +20,6 @@ struct Notification {
     UINT code;
 };
 
-// The clipboard's text, read and set through the clipboard functions.
-inline AnsiString ClipboardAsText() {
-    if (!OpenClipboard(0)) return AnsiString();
-    const AnsiString text = ReadClipboardText();
-    CloseClipboard();
-    return text;
-}
-inline void SetClipboardAsText(const AnsiString& text) {
-    if (!OpenClipboard(0)) return;
-    EmptyClipboard();
-    SetClipboardData(CF_TEXT, NewTextBlock(text));
-    CloseClipboard();
-}
-
 class StdControlTest : public ::testing::Test {
 protected:
     void SetUp() override {

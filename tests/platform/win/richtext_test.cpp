@@ -1,4 +1,4 @@
-#include "platform/ui/richtext.h"
+#include "platform/win/controls/richtext.h"
 
 #include <gtest/gtest.h>
 
