@@ -12,6 +12,11 @@ struct SurfaceDCOptions {
     HRGN visible = 0;    // copied; in DC device coordinates; 0 = all
     int dpi = 96;
     bool printer = false;
+    // A printer's surface is its printable area: the whole paper in device
+    // pixels and where the printable area starts on it (0,0: the surface is
+    // the whole paper).
+    SIZE physicalSize{};
+    POINT physicalOffset{};
 };
 
 // A DC that draws into `surface` (a bitmap that stays owned by the caller

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/gdi/windef.h"
 #include "platform/rtl/types.h"
 
 struct PrinterPaper {
@@ -38,6 +39,9 @@ struct PrinterDescription {
     bool Color = true;
     bool Duplex = false;
     int PixelsPerInch = 600;
+    // The edges of a portrait paper the printer cannot reach, tenths of a
+    // millimetre (left, top, right, bottom).
+    RECT Margins{};
 };
 
 class PrinterBackend {

@@ -1,6 +1,7 @@
 // Device contexts: creation, the state they carry, saving and restoring it,
 // mapping modes and coordinate conversion, and device capabilities.
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/gdi/qt/gdi_internal.h"
@@ -361,8 +362,10 @@ int GetDeviceCaps(HDC h, int index) {
         case SIZEPALETTE:
         case NUMRESERVED: return 0;
         case COLORRES: return 24;
-        case PHYSICALWIDTH: return printer ? size.width() : 0;
-        case PHYSICALHEIGHT: return printer ? size.height() : 0;
+        case PHYSICALWIDTH: return printer ? std::max<int>(o.physicalSize.cx, size.width()) : 0;
+        case PHYSICALHEIGHT: return printer ? std::max<int>(o.physicalSize.cy, size.height()) : 0;
+        case PHYSICALOFFSETX: return printer ? o.physicalOffset.x : 0;
+        case PHYSICALOFFSETY: return printer ? o.physicalOffset.y : 0;
         default: return 0;
     }
 }

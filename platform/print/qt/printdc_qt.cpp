@@ -1,8 +1,10 @@
 // Printer device contexts and print jobs: each page is drawn into a page
-// bitmap through a printer surface DC, and handed to Qt (a QPrinter, or a
-// QPdfWriter for the PDF printer) when it ends. The page bitmap is made
-// again for a new paper, so paper and orientation may change between the
-// pages of one job.
+// bitmap of the printable area through a printer surface DC, and handed to
+// Qt (a QPrinter, or a QPdfWriter for the PDF printer) when it ends, placed
+// at the printable area's offset on the paper. The page bitmap is made again
+// for a new paper, so paper and orientation may change between the pages of
+// one job; copies, colour and duplex go to the job as the device settings
+// of its start ask.
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -31,6 +33,11 @@ struct PaperSize {
     double widthMm = 210, heightMm = 297;  // as the page is printed (oriented)
 };
 
+// The printable area on the oriented paper, millimetres from each edge.
+struct PaperMargins {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
 struct Job {
     std::unique_ptr<QPagedPaintDevice> device;
     QPainter painter;
@@ -39,7 +46,9 @@ struct Job {
 
 struct PrinterDC {
     PrinterDescription printer;
+    DEVMODEA settings;
     PaperSize paper;
+    PaperMargins margins;
     int dpi = kMaxRasterDpi;
     HBITMAP page = 0;
     std::shared_ptr<Job> job;
@@ -86,6 +95,17 @@ PaperSize PaperOf(const PrinterDescription& printer, const DEVMODEA& mode) {
     return size;
 }
 
+// Landscape turns the paper a quarter counter-clockwise: its left edge
+// becomes the bottom.
+PaperMargins MarginsOf(const PrinterDescription& printer, const DEVMODEA& mode) {
+    const RECT& m = printer.Margins;
+    const PaperMargins portrait{m.left / 10.0, m.top / 10.0, m.right / 10.0, m.bottom / 10.0};
+    if (mode.dmOrientation != DMORIENT_LANDSCAPE) return portrait;
+    return {portrait.top, portrait.right, portrait.bottom, portrait.left};
+}
+
+int Pixels(double mm, int dpi) { return static_cast<int>(std::lround(mm / 25.4 * dpi)); }
+
 // A 32-bit top-down picture of the size, as page bitmaps are kept.
 BITMAPINFO PageBitmapInfo(int width, int height) {
     BITMAPINFO info{};
@@ -99,15 +119,21 @@ BITMAPINFO PageBitmapInfo(int width, int height) {
 
 // A page bitmap and its DC for the paper; records it and answers the DC.
 HDC MakeContext(PrinterDC context) {
-    const int width = static_cast<int>(std::lround(context.paper.widthMm / 25.4 * context.dpi));
-    const int height = static_cast<int>(std::lround(context.paper.heightMm / 25.4 * context.dpi));
+    const int dpi = context.dpi;
+    const SIZE paper{Pixels(context.paper.widthMm, dpi), Pixels(context.paper.heightMm, dpi)};
+    const PaperMargins& m = context.margins;
+    const POINT offset{Pixels(m.left, dpi), Pixels(m.top, dpi)};
+    const int width = std::max(1, paper.cx - offset.x - Pixels(m.right, dpi));
+    const int height = std::max(1, paper.cy - offset.y - Pixels(m.bottom, dpi));
     BITMAPINFO info = PageBitmapInfo(width, height);
     void* bits = nullptr;
     context.page = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
     if (!context.page) return 0;
     SurfaceDCOptions options{};
-    options.dpi = context.dpi;
+    options.dpi = dpi;
     options.printer = true;
+    options.physicalSize = paper;
+    options.physicalOffset = offset;
     HDC dc = CreateSurfaceDC(context.page, options);
     if (!dc) {
         DeleteObject(context.page);
@@ -127,7 +153,8 @@ HDC CreatePrinterContext(const char* device, const DEVMODEA* mode) {
     DocumentProperties(0, handle, device, &settings, mode, DM_OUT_BUFFER | (mode ? DM_IN_BUFFER : 0));
     ClosePrinter(handle);
     std::lock_guard lock(Contexts().mutex);
-    return MakeContext({*printer, PaperOf(*printer, settings), std::min(printer->PixelsPerInch, kMaxRasterDpi), 0, {}});
+    const int dpi = std::min(printer->PixelsPerInch, kMaxRasterDpi);
+    return MakeContext({*printer, settings, PaperOf(*printer, settings), MarginsOf(*printer, settings), dpi, 0, {}});
 }
 
 QPageLayout LayoutOf(const PaperSize& paper) {
@@ -145,7 +172,17 @@ QString PdfFileName(const DOCINFOA* info) {
     return QString::fromStdString(AnsiToUtf8(dialog->FileName()));
 }
 
-std::unique_ptr<QPagedPaintDevice> OutputDevice(const PrinterDescription& printer, const DOCINFOA* info) {
+QPrinter::DuplexMode DuplexOf(const DEVMODEA& mode) {
+    if (!(mode.dmFields & DM_DUPLEX)) return QPrinter::DuplexNone;
+    switch (mode.dmDuplex) {
+    case DMDUP_VERTICAL: return QPrinter::DuplexLongSide;
+    case DMDUP_HORIZONTAL: return QPrinter::DuplexShortSide;
+    default: return QPrinter::DuplexNone;
+    }
+}
+
+std::unique_ptr<QPagedPaintDevice> OutputDevice(const PrinterDescription& printer, const DEVMODEA& settings,
+                                                const DOCINFOA* info) {
     const QString title = info && info->lpszDocName ? QString::fromStdString(AnsiToUtf8(info->lpszDocName)) : QString();
     if (printer.Name == "PDF") {
         const QString file = PdfFileName(info);
@@ -159,12 +196,16 @@ std::unique_ptr<QPagedPaintDevice> OutputDevice(const PrinterDescription& printe
     qprinter->setPrinterName(QString::fromStdString(AnsiToUtf8(printer.Name)));
     qprinter->setDocName(title);
     qprinter->setFullPage(true);
+    if ((settings.dmFields & DM_COPIES) && settings.dmCopies > 1) qprinter->setCopyCount(settings.dmCopies);
+    const bool mono = (settings.dmFields & DM_COLOR) && settings.dmColor == DMCOLOR_MONOCHROME;
+    qprinter->setColorMode(mono || !printer.Color ? QPrinter::GrayScale : QPrinter::Color);
+    if (printer.Duplex) qprinter->setDuplex(DuplexOf(settings));
     if (info && info->lpszOutput && *info->lpszOutput)
         qprinter->setOutputFileName(QString::fromStdString(AnsiToUtf8(info->lpszOutput)));
     return qprinter;
 }
 
-// The page bitmap's pixels, painted over the whole page.
+// The page bitmap's pixels, painted over the printable area.
 void PrintPage(PrinterDC& context) {
     Job& job = *context.job;
     job.device->setPageLayout(LayoutOf(context.paper));
@@ -181,8 +222,9 @@ void PrintPage(PrinterDC& context) {
     HDC memory = CreateCompatibleDC(0);
     GetDIBits(memory, context.page, 0, static_cast<UINT>(bitmap.bmHeight), image.bits(), &info, DIB_RGB_COLORS);
     DeleteDC(memory);
-    const QRectF page = job.device->pageLayout().fullRectPixels(job.device->logicalDpiX());
-    job.painter.drawImage(QRectF(0, 0, page.width(), page.height()), image);
+    const double scale = double(job.device->logicalDpiX()) / context.dpi;
+    const POINT offset{Pixels(context.margins.left, context.dpi), Pixels(context.margins.top, context.dpi)};
+    job.painter.drawImage(QRectF(offset.x * scale, offset.y * scale, image.width() * scale, image.height() * scale), image);
 }
 
 }  // namespace
@@ -205,7 +247,9 @@ HDC ResetDC(HDC dc, const DEVMODEA* mode) {
     OpenPrinter(changed.printer.Name.c_str(), &handle, nullptr);
     DocumentProperties(0, handle, nullptr, &settings, mode, DM_OUT_BUFFER | DM_IN_BUFFER);
     ClosePrinter(handle);
+    changed.settings = settings;
     changed.paper = PaperOf(changed.printer, settings);
+    changed.margins = MarginsOf(changed.printer, settings);
     HDC reset = MakeContext(std::move(changed));
     if (!reset) return 0;
     DeleteObject(context->page);
@@ -219,7 +263,7 @@ int StartDoc(HDC dc, const DOCINFOA* info) {
     PrinterDC* context = Find(dc);
     if (!context || context->job) return SP_ERROR;
     auto job = std::make_shared<Job>();
-    job->device = OutputDevice(context->printer, info);
+    job->device = OutputDevice(context->printer, context->settings, info);
     if (!job->device) return SP_ERROR;
     context->job = std::move(job);
     return 1;

@@ -1,6 +1,7 @@
 // The system's printers through Qt PrintSupport (CUPS), followed by the PDF
 // printer. Qt reports page sizes with their Windows paper codes; trays are
 // not reported, so no bins are listed.
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -19,6 +20,18 @@ PrinterPaper PaperOf(const QPageSize& size) {
     const QSizeF millimetres = size.size(QPageSize::Millimeter);
     return {size.windowsId(), Ansi(size.name()), static_cast<int>(std::lround(millimetres.width() * 10)),
             static_cast<int>(std::lround(millimetres.height() * 10))};
+}
+
+// The unprintable edges of the printer's default paper, which drivers keep
+// alike on every paper.
+RECT MarginsOf(const QPrinterInfo& info) {
+    QPrinter probe(info, QPrinter::HighResolution);
+    probe.setPageSize(info.defaultPageSize());
+    QPageLayout layout = probe.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF mm = layout.minimumMargins();
+    const auto tenths = [](qreal value) { return static_cast<LONG>(std::lround(value * 10)); };
+    return {tenths(mm.left()), tenths(mm.top()), tenths(mm.right()), tenths(mm.bottom())};
 }
 
 PrinterPaper CustomPaper() { return {DMPAPER_USER, "Custom", 0, 0}; }
@@ -46,6 +59,7 @@ PrinterDescription Describe(const QPrinterInfo& info) {
     printer.Duplex = info.supportedDuplexModes().size() > 1;
     const QList<int> resolutions = info.supportedResolutions();
     if (!resolutions.isEmpty()) printer.PixelsPerInch = *std::max_element(resolutions.begin(), resolutions.end());
+    printer.Margins = MarginsOf(info);
     return printer;
 }
 

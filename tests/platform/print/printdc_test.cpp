@@ -124,4 +124,97 @@ TEST_F(PdfJobTest, WithoutAnOutputFileTheUserChoosesOne) {
     ResetModalResponder();
 }
 
+// A printer that cannot reach 5 mm left, 4 mm top, 6 mm right and 7 mm
+// bottom of a portrait paper; a job on it goes to a file through Qt.
+PrinterDescription MarginedPrinter(bool color) {
+    PrinterDescription laser;
+    laser.Name = "Laser";
+    laser.Papers = {{DMPAPER_A4, "A4", 2100, 2970}};
+    laser.PixelsPerInch = 300;
+    laser.Margins = {50, 40, 60, 70};
+    laser.Color = color;
+    return laser;
+}
+
+TEST_F(PdfJobTest, ThePrintableAreaIsTheDeviceAndLiesAtItsOffsetOnThePaper) {
+    SetPrinterBackend(std::make_unique<FakePrinterBackend>(std::vector{MarginedPrinter(true)}, "Laser"));
+    struct Case {
+        short orientation;
+        double width, height, left, top;  // millimetres: the paper, the printable area's offset
+        double printableWidth, printableHeight;
+    };
+    for (const Case& c : {Case{DMORIENT_PORTRAIT, 210, 297, 5, 4, 199, 286},
+                          Case{DMORIENT_LANDSCAPE, 297, 210, 4, 6, 286, 199}}) {
+        DEVMODEA mode{};
+        mode.dmFields = DM_PAPERSIZE | DM_ORIENTATION;
+        mode.dmPaperSize = DMPAPER_A4;
+        mode.dmOrientation = c.orientation;
+        HDC dc = CreateDC(nullptr, "Laser", nullptr, &mode);
+        ASSERT_NE(dc, HDC(0));
+        const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALWIDTH), Mm(c.width, dpi)) << c.orientation;
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALHEIGHT), Mm(c.height, dpi));
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETX), Mm(c.left, dpi));
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETY), Mm(c.top, dpi));
+        EXPECT_NEAR(GetDeviceCaps(dc, HORZRES), Mm(c.printableWidth, dpi), 1);
+        EXPECT_NEAR(GetDeviceCaps(dc, VERTRES), Mm(c.printableHeight, dpi), 1);
+        DeleteDC(dc);
+    }
+
+    // A 10 mm square at the device's origin lies at the offset on paper.
+    const std::string file = dir_.file("laser.pdf");
+    HDC dc = CreateDC(nullptr, "Laser", nullptr, nullptr);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    DOCINFOA info{sizeof(DOCINFOA), "x", file.c_str(), nullptr, 0};
+    ASSERT_GT(StartDoc(dc, &info), 0);
+    StartPage(dc);
+    const RECT square{0, 0, Mm(10, dpi), Mm(10, dpi)};
+    FillRect(dc, &square, HBRUSH(GetStockObject(BLACK_BRUSH)));
+    EndPage(dc);
+    EndDoc(dc);
+    DeleteDC(dc);
+    const int renderDpi = 100;
+    CommandOutput("pdftoppm -r 100 -singlefile '" + file + "' '" + dir_.file("laser") + "'");
+    const Pixmap page = ReadPpm(dir_.file("laser.ppm"));
+    ASSERT_EQ(page.width, Mm(210, renderDpi));
+    EXPECT_TRUE(page.Dark(Mm(5, renderDpi) + 1, Mm(4, renderDpi) + 1));
+    EXPECT_TRUE(page.Dark(Mm(15, renderDpi) - 2, Mm(14, renderDpi) - 2));
+    EXPECT_FALSE(page.Dark(Mm(5, renderDpi) - 2, Mm(9, renderDpi)));
+    EXPECT_FALSE(page.Dark(Mm(10, renderDpi), Mm(4, renderDpi) - 2));
+    EXPECT_FALSE(page.Dark(Mm(15, renderDpi) + 2, Mm(9, renderDpi)));
+}
+
+// A job asked in monochrome, or on a printer without colour, comes out grey.
+TEST_F(PdfJobTest, MonochromeJobsPrintInGrey) {
+    struct Case {
+        bool printerColor;
+        short asked;
+        bool grey;
+    };
+    for (const Case& c : {Case{true, DMCOLOR_COLOR, false}, Case{true, DMCOLOR_MONOCHROME, true},
+                          Case{false, DMCOLOR_COLOR, true}}) {
+        SetPrinterBackend(std::make_unique<FakePrinterBackend>(std::vector{MarginedPrinter(c.printerColor)}, "Laser"));
+        DEVMODEA mode{};
+        mode.dmFields = DM_COLOR;
+        mode.dmColor = c.asked;
+        const std::string file = dir_.file("colour.pdf");
+        HDC dc = CreateDC(nullptr, "Laser", nullptr, &mode);
+        DOCINFOA info{sizeof(DOCINFOA), "x", file.c_str(), nullptr, 0};
+        ASSERT_GT(StartDoc(dc, &info), 0);
+        StartPage(dc);
+        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        const RECT square{0, 0, 300, 300};
+        FillRect(dc, &square, red);
+        DeleteObject(red);
+        EndPage(dc);
+        EndDoc(dc);
+        DeleteDC(dc);
+        CommandOutput("pdftoppm -r 50 -singlefile '" + file + "' '" + dir_.file("colour") + "'");
+        const Pixmap page = ReadPpm(dir_.file("colour.ppm"));
+        ASSERT_GT(page.width, 40);
+        const auto* p = reinterpret_cast<const unsigned char*>(page.rgb.data()) + (std::size_t(25) * page.width + 25) * 3;
+        EXPECT_EQ(p[0] == p[1] && p[1] == p[2], c.grey) << int(p[0]) << "," << int(p[1]) << "," << int(p[2]);
+    }
+}
+
 }  // namespace
