@@ -20,6 +20,24 @@ std::map<AnsiString, IAutomationObjectPtr>& RunningObjects() {
 
 }  // namespace
 
+void OleCheck(HRESULT result) {
+    if (SUCCEEDED(result)) return;
+    static const std::map<HRESULT, const char*> messages = {
+        {E_INVALIDARG, "The parameter is incorrect."},
+        {STG_E_PATHNOTFOUND, "The path could not be found."},
+        {STG_E_ACCESSDENIED, "Access Denied."},
+        {STG_E_WRITEFAULT, "A disk error occurred during a write operation."},
+        {STG_E_FILEALREADYEXISTS, "The file already exists."},
+        {STG_E_MEDIUMFULL, "There is insufficient disk space to complete operation."},
+        {STG_E_INVALIDNAME, "The name is not valid."},
+        {STG_E_INVALIDFLAG, "Invalid flag error."},
+    };
+    const auto known = messages.find(result);
+    throw EOleSysError(known != messages.end() ? AnsiString(known->second)
+                                               : Format("OLE error %.8X", {static_cast<Cardinal>(result)}),
+                       result);
+}
+
 void RegisterOleClass(const AnsiString& progId, TAutomationFactory factory) {
     Factories()[UpperCase(progId)] = std::move(factory);
 }

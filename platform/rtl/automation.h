@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/ole2.h"
 #include "platform/rtl/variant.h"
 
 // The root of every interface a Variant can carry (varUnknown); copies of
@@ -21,9 +22,24 @@ public:
 };
 
 SERVIORA_EXCEPTION(EOleError, Exception);
-SERVIORA_EXCEPTION(EOleSysError, EOleError);
+// A failure an OLE call reported, with its result code.
+class EOleSysError : public EOleError {
+    SERVIORA_CLASS(EOleSysError, EOleError)
+public:
+    using EOleError::EOleError;
+    EOleSysError(AnsiString message, HRESULT errorCode) : EOleError(std::move(message)), errorCode_(errorCode) {}
+    HRESULT ErrorCode() const { return errorCode_; }
+    [[noreturn]] void ThrowCopy() const override { throw *this; }
+
+private:
+    HRESULT errorCode_ = 0;
+};
 // A failure reported by the automation object itself.
 SERVIORA_EXCEPTION(EOleException, EOleSysError);
+
+// Raises EOleSysError with the code and its message when the result reports
+// a failure.
+void OleCheck(HRESULT result);
 
 using TDispID = Integer;
 
