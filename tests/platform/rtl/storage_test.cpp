@@ -8,25 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
 
 #include "platform/rtl/fileutils.h"
+#include "support/command_output.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-std::string CommandOutput(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char chunk[512];
-        while (std::size_t n = fread(chunk, 1, sizeof chunk, pipe)) output.append(chunk, n);
-        pclose(pipe);
-    }
-    return output;
-}
 
 // Each stream as "name size sha1" on a line, in the reader's order, or the
 // reader's complaint.
