@@ -338,10 +338,15 @@ public:
         return ErrnoResult(errno);
     }
 
+    HRESULT Revert() override {
+        committed_ = true;
+        return S_OK;
+    }
+
 private:
     AnsiString name_;
     std::vector<NamedStream> streams_;
-    bool committed_ = false;
+    bool committed_ = false;  // nothing waits to be written
 };
 
 }  // namespace

@@ -38,6 +38,9 @@ public:
                                  std::shared_ptr<IStream>& stream) = 0;
     // Writes the compound file; the storage stays usable.
     virtual HRESULT Commit(Cardinal flags) = 0;
+    // Drops what was written since the last commit: released now, the
+    // storage leaves the file as it was.
+    virtual HRESULT Revert() = 0;
 };
 
 // A new compound file at `name`, written when committed or when the last

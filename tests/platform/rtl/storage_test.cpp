@@ -133,6 +133,11 @@ TEST(CompoundFile, FailuresComeBeforeAnythingIsWritten) {
     EXPECT_EQ(storage->CreateStream("WORKBOOK", STGM_WRITE | STGM_SHARE_EXCLUSIVE, 0, 0, stream),
               STG_E_FILEALREADYEXISTS);
 
+    storage->Revert();
+    storage.reset();
+    ASSERT_TRUE(ReadFileBytes(existing, old));
+    EXPECT_EQ(old, "old");  // reverted: the file stays as it was
+
     try {
         OleCheck(STG_E_PATHNOTFOUND);
         FAIL() << "no exception";

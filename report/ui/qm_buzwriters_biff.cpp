@@ -1,0 +1,587 @@
+// The BIFF8 writer: the globals (fonts, formats and cell formats shared by
+// byte comparison, the palette, shared strings), then each sheet's records
+// with its rows in blocks of 32 indexed through DBCELL and INDEX.
+#include <algorithm>
+#include <cmath>
+
+#include "platform/gdi/sysparams.h"
+#include "platform/rtl/storage.h"
+#include "platform/rtl/sysutils.h"
+#include "report/ui/qm_biffrecord.h"
+#include "report/ui/qm_buzwriters.h"
+
+using biff::Body;
+using biff::WriteRecord;
+
+namespace {
+
+constexpr std::array<TColor, 56> kDefaultPalette = {
+    0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00, 0x000080, 0x008000,
+    0x800000, 0x008080, 0x800080, 0x808000, 0xC0C0C0, 0x808080, 0xFF9999, 0x663399, 0xCCFFFF, 0xFFFFCC,
+    0x660066, 0x8080FF, 0xCC6600, 0xFFCCCC, 0x800000, 0xFF00FF, 0x00FFFF, 0xFFFF00, 0x800080, 0x000080,
+    0x808000, 0xFF0000, 0xFFCC00, 0xFFFFCC, 0xCCFFCC, 0x99FFFF, 0xFFCC99, 0xCC99FF, 0xFF99CC, 0x99CCFF,
+    0xFF6633, 0xCCCC33, 0x00CC99, 0x00CCFF, 0x0099FF, 0x0066FF, 0x996666, 0x969696, 0x663300, 0x669933,
+    0x003300, 0x003333, 0x003399, 0x663399, 0x993333, 0x333333};
+
+constexpr std::array<TColor, 16> kProtectedColours = {0xFFFFFF, 0x000000, 0xC0C0C0, 0x808080, 0x0000FF, 0x000080,
+                                                       0x00FFFF, 0x008080, 0x00FF00, 0x008000, 0xFFFF00, 0x808000,
+                                                       0xFF0000, 0x800000, 0xFF00FF, 0x800080};
+
+// The built-in number formats every workbook lists first; "\xF0" is the
+// currency sign's byte, converted through the code page like the rest.
+struct BuiltInFormat {
+    int index;
+    const char* text;
+};
+constexpr BuiltInFormat kBuiltInFormats[] = {
+    {5, "#,##0\"\xF0.\";\\-#,##0\"\xF0.\""},
+    {6, "#,##0\"\xF0.\";[Red]\\-#,##0\"\xF0.\""},
+    {7, "#,##0.00\"\xF0.\";\\-#,##0.00\"\xF0.\""},
+    {8, "#,##0.00\"\xF0.\";[Red]\\-#,##0.00\"\xF0.\""},
+    {42, "_-* #,##0\"\xF0.\"_-;\\-* #,##0\"\xF0.\"_-;_-* \"-\"\"\xF0.\"_-;_-@_-"},
+    {41, "_-* #,##0_\xF0_._-;\\-* #,##0_\xF0_._-;_-* \"-\"_\xF0_._-;_-@_-"},
+    {44, "_-* #,##0.00\"\xF0.\"_-;\\-* #,##0.00\"\xF0.\"_-;_-* \"-\"??\"\xF0.\"_-;_-@_-"},
+    {43, "_-* #,##0.00_\xF0_._-;\\-* #,##0.00_\xF0_._-;_-* \"-\"??_\xF0_._-;_-@_-"},
+};
+constexpr int kFirstAddedFormat = 50;
+
+// The pattern code of each fill pattern: the automation constant where it
+// is positive, the file format's own code for the others.
+constexpr Byte kPatternCodes[] = {0, 1, 9, 16, 7, 18, 17, 4, 2, 3, 15, 5, 13, 11, 14, 12, 10, 1, 8, 6};
+
+constexpr int kStyleXFCount = 15;
+constexpr int kRowsPerBlock = 32;
+constexpr Word kDefaultRowHeight = 285;
+
+enum BorderIndex { bDiagonalDown, bDiagonalUp, bBottom, bLeft, bRight, bTop };
+
+// An XF body: 20 bytes as the format lays them out.
+using XF = std::array<Byte, 20>;
+
+XF MakeXF(unsigned font, unsigned format, unsigned type, Byte alignment, Byte indent, Byte attributes) {
+    XF xf{};
+    Body b;
+    b.U16(font).U16(format).U16(type).U8(alignment).U8(0).U8(indent).U8(attributes).Zeros(8).U16(0x20C0);
+    std::copy(b.Bytes().begin(), b.Bytes().end(), xf.begin());
+    return xf;
+}
+
+bool SameFont(const TFont& a, const TFont& b) {
+    return a.Charset() == b.Charset() && a.Color() == b.Color() && a.Height() == b.Height() && a.Name() == b.Name() &&
+           a.Pitch() == b.Pitch() && a.Size() == b.Size() && a.Style() == b.Style();
+}
+
+WideString Wide(const AnsiString& s) { return StringToUTF16(s); }
+
+// The three parts of a header or footer, each only when it has text.
+WideString HeaderText(const AnsiString& left, const AnsiString& centre, const AnsiString& right) {
+    AnsiString text;
+    if (!left.empty()) text += "&L" + left;
+    if (!centre.empty()) text += "&C" + centre;
+    if (!right.empty()) text += "&R" + right;
+    return Wide(text);
+}
+
+TbuzExcelWriter::CellRec& RecOf(const TbuzXLSRange* range) {
+    return *static_cast<TbuzExcelWriter::CellRec*>(range->WriterData);
+}
+
+}  // namespace
+
+Integer TbuzExcelWriter::GetPaletteIndex(TColor color) {
+    if (color < 0) color = TColor(GetSysColor(int(color & 0xFF)));
+    color &= 0xFFFFFF;
+    if (std::find(usedColours_.begin(), usedColours_.end(), color) == usedColours_.end())
+        usedColours_.push_back(color);
+    const auto same = std::find(palette_.begin(), palette_.end(), color);
+    if (same != palette_.end()) return Integer(same - palette_.begin()) + 8;
+    for (std::size_t i = 0; i < palette_.size(); ++i) {
+        const TColor entry = palette_[i];
+        if (std::find(kProtectedColours.begin(), kProtectedColours.end(), entry) != kProtectedColours.end()) continue;
+        if (std::find(usedColours_.begin(), usedColours_.end(), entry) != usedColours_.end()) continue;
+        palette_[i] = color;
+        paletteModified_ = true;
+        return Integer(i) + 8;
+    }
+    return 8;
+}
+
+void TbuzExcelWriter::Save(TbuzXLSWorkbook* workbook, const AnsiString& fileName) {
+    std::shared_ptr<IStorage> storage;
+    OleCheck(StgCreateDocfile(fileName, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, storage));
+    std::shared_ptr<IStream> stream;
+    OleCheck(storage->CreateStream("Workbook", STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0, stream));
+    workbook_ = workbook;
+    try {
+        TOleStream out(stream);
+        WriteWorkbook(out);
+    } catch (...) {
+        // A save that fails leaves the file that was there.
+        storage->Revert();
+        Cleanup();
+        throw;
+    }
+    Cleanup();
+    OleCheck(storage->Commit(STGC_DEFAULT));
+}
+
+void TbuzExcelWriter::Cleanup() {
+    if (workbook_)
+        for (int s = 0; s < workbook_->SheetCount(); ++s)
+            for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) workbook_->Sheets(s)->Ranges(r)->WriterData = nullptr;
+    compiler_.Clear();
+    cellRecs_.clear();
+    sheetRecs_.clear();
+    imageRecs_.clear();
+    usedColours_.clear();
+    workbook_ = nullptr;
+}
+
+void TbuzExcelWriter::WriteWorkbook(TStream& stream) {
+    streamStart_ = stream.Position();
+    std::size_t ranges = 0;
+    for (int s = 0; s < workbook_->SheetCount(); ++s) ranges += std::size_t(workbook_->Sheets(s)->RangeCount());
+    cellRecs_.assign(ranges, CellRec{});
+    std::size_t next = 0;
+    for (int s = 0; s < workbook_->SheetCount(); ++s)
+        for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) workbook_->Sheets(s)->Ranges(r)->WriterData = &cellRecs_[next++];
+    sheetRecs_.assign(std::size_t(workbook_->SheetCount()), SheetRec{});
+    imageRecs_.clear();
+    palette_ = kDefaultPalette;
+    paletteModified_ = false;
+    usedColours_.clear();
+
+    WriteGlobals(stream);
+    for (int s = 0; s < workbook_->SheetCount(); ++s) {
+        sheetRecs_[std::size_t(s)].bof = stream.Position();
+        WriteSheet(stream, workbook_->Sheets(s));
+    }
+    const Int64 end = stream.Position();
+    for (const SheetRec& sheet : sheetRecs_) {
+        stream.SetPosition(sheet.boundSheetOffset);
+        const std::uint32_t bof = std::uint32_t(sheet.bof - streamStart_);
+        Body offset;
+        offset.U32(bof);
+        stream.WriteBuffer(offset.Bytes().data(), 4);
+    }
+    stream.SetPosition(end);
+}
+
+void TbuzExcelWriter::WriteGlobals(TStream& stream) {
+    WriteRecord(stream, 0x0809, Body().U16(0x0600).U16(0x0005).U16(3515).U16(1997).U32(0).U32(0x0600));
+    WriteRecord(stream, 0x00E1, Body().U16(1200));
+    WriteRecord(stream, 0x00C1, Body().U16(0));
+    WriteRecord(stream, 0x00E2, Body());
+    // The title as far as count, option byte and characters fit 112 bytes.
+    WideString title = Wide(workbook_->Title());
+    if (title.size() > 54) title.resize(54);
+    Body access;
+    access.String16(title);
+    access.Bytes().resize(112, ' ');
+    WriteRecord(stream, 0x005C, access);
+    WriteRecord(stream, 0x0042, Body().U16(1200));
+    WriteRecord(stream, 0x0161, Body().U16(0));
+    WriteRecord(stream, 0x01C0, Body());
+    Body tabs;
+    for (int s = 0; s < workbook_->SheetCount(); ++s) tabs.U16(unsigned(s + 1));
+    WriteRecord(stream, 0x013D, tabs);
+    WriteRecord(stream, 0x009C, Body().U16(14));
+    for (Word id : {0x0019, 0x0012, 0x0013, 0x01AF, 0x01BC}) WriteRecord(stream, id, Body().U16(0));
+    WriteRecord(stream, 0x003D, Body().U16(360).U16(30).U16(7455).U16(6240).U16(0x0038).U16(0).U16(0).U16(1).U16(600));
+    WriteRecord(stream, 0x0040, Body().U16(0));
+    WriteRecord(stream, 0x008D, Body().U16(0));
+    WriteRecord(stream, 0x0022, Body().U16(0));
+    WriteRecord(stream, 0x000E, Body().U16(1));
+    WriteRecord(stream, 0x01B7, Body().U16(0));
+    WriteRecord(stream, 0x00DA, Body().U16(0));
+    WriteFonts(stream);
+    WriteFormats(stream);
+    WriteXFs(stream);
+    for (auto [xf, style] : {std::pair{16, 4}, {17, 7}, {0, 0}, {18, 5}, {19, 3}, {20, 6}})
+        WriteRecord(stream, 0x0293, Body().U16(unsigned(xf) | 0x8000).U8(unsigned(style)).U8(0xFF));
+    for (int s = 0; s < workbook_->SheetCount(); ++s) {
+        const TbuzImages& images = workbook_->Sheets(s)->Images;
+        for (int i = 0; i < images.Count(); ++i)
+            imageRecs_.push_back({GetPaletteIndex(images[i]->BorderColor), GetPaletteIndex(0xFFFFFF),
+                                  GetPaletteIndex(0xFFFFFF)});
+    }
+    if (paletteModified_) {
+        Body palette;
+        palette.U16(56);
+        for (TColor c : palette_) palette.U8(c & 0xFF).U8((c >> 8) & 0xFF).U8((c >> 16) & 0xFF).U8(0);
+        WriteRecord(stream, 0x0092, palette);
+    }
+    WriteRecord(stream, 0x0160, Body().U16(0));
+    for (int s = 0; s < workbook_->SheetCount(); ++s) {
+        sheetRecs_[std::size_t(s)].boundSheetOffset = stream.Position() + 4;
+        WriteRecord(stream, 0x0085, Body().U32(0).U8(0).U8(0).String8(Wide(workbook_->Sheets(s)->Name())));
+    }
+    WriteRecord(stream, 0x008C, Body().U16(86).U16(86));
+
+    for (int s = 0; s < workbook_->SheetCount(); ++s)
+        for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
+            const TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
+            if (range->CellType() == 2) compiler_.Compile(range->Formula, RecOf(range).Tokens);
+        }
+    const TbuzExtRefs& refs = compiler_.ExtRefs();
+    if (!refs.Refs().empty()) {
+        // SUPBOOK records: this workbook first, then the others in order.
+        std::vector<unsigned> supbookOf(refs.Workbooks().size(), 0);
+        WriteRecord(stream, 0x01AE, Body().U16(unsigned(workbook_->SheetCount())).U16(0x0401));
+        unsigned written = 1;
+        for (std::size_t b = 0; b < refs.Workbooks().size(); ++b) {
+            const TbuzExtWorkbook& book = *refs.Workbooks()[b];
+            if (book.Name.empty()) continue;
+            supbookOf[b] = written++;
+            const WideString name = Wide(book.Name);
+            Body supbook;
+            supbook.U16(unsigned(book.Sheets.size())).U16(unsigned(name.size() + 1)).U8(1).U16(1).Utf16(name);
+            for (const TbuzExtSheet* sheet : book.Sheets) supbook.String16(Wide(sheet->Name));
+            WriteRecord(stream, 0x01AE, supbook);
+        }
+        Body externs;
+        externs.U16(unsigned(refs.Refs().size()));
+        for (const auto& ref : refs.Refs()) {
+            const bool own = refs.Workbooks()[std::size_t(ref->BookIndex)]->Name.empty();
+            const unsigned sheet = own ? unsigned(workbook_->IndexOfSheet(ref->Name)) : unsigned(ref->SheetIndex);
+            externs.U16(supbookOf[std::size_t(ref->BookIndex)]).U16(sheet).U16(sheet);
+        }
+        WriteRecord(stream, 0x0017, externs);
+    }
+    WriteStrings(stream);
+    WriteRecord(stream, 0x000A, Body());
+}
+
+void TbuzExcelWriter::WriteFonts(TStream& stream) {
+    std::vector<std::unique_ptr<TFont>> fonts;
+    for (int i = 0; i < 4; ++i) {
+        fonts.push_back(std::make_unique<TFont>());
+        fonts.back()->SetName("Arial");
+        fonts.back()->SetSize(10);
+        fonts.back()->SetColor(0);
+    }
+    for (int s = 0; s < workbook_->SheetCount(); ++s)
+        for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
+            TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
+            auto same = std::find_if(fonts.begin(), fonts.end(), [&](const auto& f) { return SameFont(*f, range->Font); });
+            if (same == fonts.end()) {
+                fonts.push_back(std::make_unique<TFont>());
+                fonts.back()->Assign(&range->Font);
+                same = fonts.end() - 1;
+            }
+            RecOf(range).FontIndex = Integer(same - fonts.begin()) + 1;  // there is no font 4
+        }
+    for (const auto& font : fonts) {
+        const TFontStyles style = font->Style();
+        const bool bold = style.Contains(fsBold);
+        unsigned options = bold ? 0x0001 : 0;
+        if (style.Contains(fsItalic)) options |= 0x0002;
+        if (style.Contains(fsStrikeOut)) options |= 0x0008;
+        Body record;
+        record.U16(unsigned(font->Size() * 20)).U16(options).U16(unsigned(GetPaletteIndex(font->Color())));
+        record.U16(bold ? 700 : 400).U16(0).U8(style.Contains(fsUnderline) ? 1 : 0);
+        record.U8(font->LogFont().lfPitchAndFamily).U8(unsigned(font->Charset())).U8(0);
+        record.String8(Wide(font->Name()));
+        WriteRecord(stream, 0x0031, record);
+    }
+}
+
+void TbuzExcelWriter::WriteFormats(TStream& stream) {
+    struct Format {
+        int index;
+        AnsiString text;
+    };
+    std::vector<Format> formats;
+    for (const BuiltInFormat& f : kBuiltInFormats) formats.push_back({f.index, f.text});
+    int nextIndex = kFirstAddedFormat;
+    for (int s = 0; s < workbook_->SheetCount(); ++s)
+        for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
+            const TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
+            if (range->NumberFormat.empty()) continue;
+            auto same = std::find_if(formats.begin(), formats.end(),
+                                     [&](const Format& f) { return SameText(f.text, range->NumberFormat); });
+            if (same == formats.end()) {
+                formats.push_back({nextIndex++, range->NumberFormat});
+                same = formats.end() - 1;
+            }
+            RecOf(range).FormatIndex = same->index;
+        }
+    for (const Format& f : formats) WriteRecord(stream, 0x041E, Body().U16(unsigned(f.index)).String16(Wide(f.text)));
+}
+
+void TbuzExcelWriter::WriteXFs(TStream& stream) {
+    for (int i = 0; i < kStyleXFCount; ++i) {
+        const unsigned font = i == 1 || i == 2 ? 1 : i == 3 || i == 4 ? 2 : 0;
+        const XF xf = MakeXF(font, 0, 0xFFF5, 0x20, 0, i == 0 ? 0x00 : 0xF4);
+        WriteRecord(stream, 0x00E0, Body().Raw(xf.data(), xf.size()));
+    }
+    std::vector<XF> cellXFs = {MakeXF(0, 0, 0x0001, 0x20, 0, 0x00)};
+    for (unsigned format : {44, 42, 9, 43, 41}) cellXFs.push_back(MakeXF(1, format, 0xFFF5, 0x20, 0, 0xF8));
+    for (int s = 0; s < workbook_->SheetCount(); ++s)
+        for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
+            const TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
+            CellRec& rec = RecOf(range);
+            const TbuzXLSBorders& borders = range->Borders;
+            const auto colour = [&](int border) {
+                return borders[border].LineStyle ? unsigned(GetPaletteIndex(borders[border].Color)) & 0x7F : 0u;
+            };
+            const TbuzXLSBorder& diagonal =
+                borders[bDiagonalUp].LineStyle ? borders[bDiagonalUp] : borders[bDiagonalDown];
+            const unsigned left = colour(bLeft), right = colour(bRight), top = colour(bTop), bottom = colour(bBottom);
+            const unsigned diagonalColour =
+                diagonal.LineStyle ? unsigned(GetPaletteIndex(diagonal.Color)) & 0x7F : 0u;
+            const unsigned foreground = unsigned(GetPaletteIndex(range->ForegroundColor)) & 0x7F;
+            const unsigned background = unsigned(GetPaletteIndex(range->BackgroundColor)) & 0x7F;
+            const bool merged = range->Left != range->Right || range->Top != range->Bottom;
+            Body b;
+            b.U16(unsigned(rec.FontIndex)).U16(unsigned(rec.FormatIndex)).U16(1);
+            b.U8((range->HorizontalAlignment & 7u) | (range->WrapText ? 8u : 0u) | ((range->VerticalAlignment & 7u) << 4));
+            b.U8(range->Rotation).U16(0x7C00u | (merged ? 0x0020u : 0u));
+            b.U16((borders[bLeft].LineStyle & 15u) | ((borders[bRight].LineStyle & 15u) << 4) |
+                  ((borders[bTop].LineStyle & 15u) << 8) | ((borders[bBottom].LineStyle & 15u) << 12));
+            b.U16(left | (right << 7) | (borders[bDiagonalDown].LineStyle ? 0x4000u : 0u) |
+                  (borders[bDiagonalUp].LineStyle ? 0x8000u : 0u));
+            b.U32(top | (bottom << 7) | (diagonalColour << 14) | ((diagonal.LineStyle & 15u) << 21) |
+                  (std::uint32_t(kPatternCodes[range->FillPattern] & 63u) << 26));
+            b.U16(foreground | (background << 7));
+            XF xf{};
+            std::copy(b.Bytes().begin(), b.Bytes().end(), xf.begin());
+            auto same = std::find(cellXFs.begin(), cellXFs.end(), xf);
+            if (same == cellXFs.end()) {
+                cellXFs.push_back(xf);
+                same = cellXFs.end() - 1;
+            }
+            rec.XFIndex = Integer(same - cellXFs.begin()) + kStyleXFCount;
+        }
+    for (const XF& xf : cellXFs) WriteRecord(stream, 0x00E0, Body().Raw(xf.data(), xf.size()));
+}
+
+// One entry per text range with text, equal texts not merged. Records hold
+// at most 8224 bytes of data; a string split over two records goes on
+// with its option byte again. Every eighth entry is a bucket of EXTSST.
+void TbuzExcelWriter::WriteStrings(TStream& stream) {
+    std::vector<WideString> strings;
+    for (int s = 0; s < workbook_->SheetCount(); ++s)
+        for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
+            const TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
+            if (range->CellType() != 1) continue;
+            const AnsiString text = VarToStr(range->Value);
+            if (text.empty()) continue;
+            RecOf(range).SSTIndex = Integer(strings.size());
+            strings.push_back(Wide(text));
+        }
+    if (strings.empty()) return;
+
+    constexpr std::size_t kMaxRecord = biff::kMaxRecordData + 4;
+    Body sst;
+    std::size_t recordStart = 0;
+    const auto finishRecord = [&] {
+        const std::size_t length = sst.Size() - recordStart - 4;
+        sst.Bytes()[recordStart + 2] = char(length & 0xFF);
+        sst.Bytes()[recordStart + 3] = char(length >> 8);
+    };
+    const auto startContinue = [&] {
+        finishRecord();
+        recordStart = sst.Size();
+        sst.U16(biff::kContinue).U16(0);
+    };
+    const auto room = [&] { return kMaxRecord - (sst.Size() - recordStart); };
+    sst.U16(0x00FC).U16(0).U32(std::uint32_t(strings.size())).U32(std::uint32_t(strings.size()));
+    const Int64 sstPosition = stream.Position();
+    Body buckets;
+    buckets.U16(8);
+    for (std::size_t i = 0; i < strings.size(); ++i) {
+        if (room() <= 4) startContinue();
+        if (i % 8 == 0)
+            buckets.U32(std::uint32_t(sstPosition + Int64(sst.Size()))).U16(unsigned(sst.Size() - recordStart)).U16(0);
+        const WideString& text = strings[i];
+        sst.U16(unsigned(text.size())).U8(1);
+        std::size_t done = 0;
+        for (;;) {
+            const std::size_t fits = std::min(text.size() - done, room() / 2);
+            sst.Utf16(text.substr(done, fits));
+            done += fits;
+            if (done == text.size()) break;
+            startContinue();
+            sst.U8(1);
+        }
+    }
+    finishRecord();
+    stream.WriteBuffer(sst.Bytes().data(), Integer(sst.Size()));
+    WriteRecord(stream, 0x00FF, buckets);
+}
+
+void TbuzExcelWriter::WriteSheet(TStream& stream, TbuzXLSWorksheet* sheet) {
+    const TbuzXLSPageSetup& page = sheet->PageSetup;
+    const TbuzDimensions& d = sheet->Dimensions;
+    const bool rowsSet = d.Top != -1 && d.Bottom != -1;
+    const bool allSet = rowsSet && d.Left != -1 && d.Right != -1;
+    const std::uint32_t blocks = rowsSet ? std::uint32_t((d.Bottom - d.Top + kRowsPerBlock) / kRowsPerBlock) : 0;
+
+    WriteRecord(stream, 0x0809, Body().U16(0x0600).U16(0x0010).U16(3515).U16(1997).U32(0).U32(0));
+    const Int64 indexPosition = stream.Position();
+    Body index;
+    index.U32(0).U32(rowsSet ? std::uint32_t(d.Top) : 0).U32(rowsSet ? std::uint32_t(d.Bottom + 1) : 0).U32(0);
+    index.Zeros(4 * std::size_t(blocks));
+    WriteRecord(stream, 0x020B, index);
+    WriteRecord(stream, 0x000D, Body().U16(1));
+    WriteRecord(stream, 0x000C, Body().U16(100));
+    WriteRecord(stream, 0x000F, Body().U16(1));
+    WriteRecord(stream, 0x0011, Body().U16(0));
+    biff::WriteHex(stream, "10 00 08 00 fc a9 f1 d2 4d 62 50 3f");
+    WriteRecord(stream, 0x005F, Body().U16(1));
+    WriteRecord(stream, 0x002A, Body().U16(page.PrintHeadings ? 1 : 0));
+    WriteRecord(stream, 0x002B, Body().U16(page.PrintGridlines ? 1 : 0));
+    WriteRecord(stream, 0x0082, Body().U16(1));
+    WriteRecord(stream, 0x0080, Body().Zeros(8));
+    WriteRecord(stream, 0x0225, Body().U16(0).U16(kDefaultRowHeight));
+    if (sheet->PageBreakCount() > 0) {
+        Body breaks;
+        breaks.U16(unsigned(sheet->PageBreakCount()));
+        for (int i = 0; i < sheet->PageBreakCount(); ++i) breaks.U16(unsigned(sheet->PageBreaks(i))).U16(0).U16(255);
+        WriteRecord(stream, 0x001B, breaks);
+    }
+    WriteRecord(stream, 0x0081, Body().U16(0x04C1));
+    for (auto [id, text] : {std::pair{Word(0x0014), HeaderText(page.LeftHeader, page.CenterHeader, page.RightHeader)},
+                            {Word(0x0015), HeaderText(page.LeftFooter, page.CenterFooter, page.RightFooter)}}) {
+        Body record;
+        if (!text.empty()) record.String16(text);
+        WriteRecord(stream, id, record);
+    }
+    WriteRecord(stream, 0x0083, Body().U16(page.CenterHorizontally ? 1 : 0));
+    WriteRecord(stream, 0x0084, Body().U16(page.CenterVertically ? 1 : 0));
+    WriteRecord(stream, 0x0026, Body().F64(page.LeftMargin));
+    WriteRecord(stream, 0x0027, Body().F64(page.RightMargin));
+    WriteRecord(stream, 0x0028, Body().F64(page.TopMargin));
+    WriteRecord(stream, 0x0029, Body().F64(page.BottomMargin));
+    unsigned setupOptions = 0;
+    if (page.Order == 1) setupOptions |= 0x01;
+    if (page.Orientation == 0) setupOptions |= 0x02;
+    if (page.BlackAndWhite) setupOptions |= 0x08;
+    if (page.Draft) setupOptions |= 0x10;
+    if (page.PrintNotes) setupOptions |= 0x20;
+    if (page.FirstPageNumber != 1) setupOptions |= 0x80;
+    WriteRecord(stream, 0x00A1,
+                Body().U16(page.PaperSize).U16(unsigned(page.Zoom)).U16(unsigned(page.FirstPageNumber))
+                    .U16(unsigned(page.FitToPagesWide)).U16(unsigned(page.FitToPagesTall)).U16(setupOptions)
+                    .U16(0).U16(0).F64(page.HeaderMargin).F64(page.FooterMargin).U16(unsigned(page.Copies)));
+    WriteRecord(stream, 0x0055, Body().U16(8));
+    for (int i = 0; i < sheet->ColCount(); ++i) {
+        const TbuzXLSCol* col = sheet->Cols(i);
+        WriteRecord(stream, 0x007D, Body().U16(unsigned(col->Index)).U16(unsigned(col->Index)).U16(unsigned(col->Width))
+                                        .U16(15).U16(col->Width == 0 ? 3 : 2).U16(2));
+    }
+    Body dimensions;
+    if (allSet)
+        dimensions.U32(std::uint32_t(d.Top)).U32(std::uint32_t(d.Bottom + 1)).U16(unsigned(d.Left)).U16(unsigned(d.Right + 1)).U16(0);
+    else
+        dimensions.Zeros(14);
+    WriteRecord(stream, 0x0200, dimensions);
+
+    std::vector<Cardinal> dbcells;
+    if (rowsSet) WriteRowBlocks(stream, sheet, dbcells);
+    if (!dbcells.empty()) {
+        const Int64 end = stream.Position();
+        Body positions;
+        for (Cardinal p : dbcells) positions.U32(p);
+        stream.SetPosition(indexPosition + 4 + 16);
+        stream.WriteBuffer(positions.Bytes().data(), Integer(positions.Size()));
+        stream.SetPosition(end);
+    }
+
+    WriteRecord(stream, 0x023E, Body().U16(0x04B6u | (sheet->Index() == 0 ? 0x0200u : 0u)).U16(0).U16(0).U32(64)
+                                    .U16(0).U16(0).U32(0));
+    WriteRecord(stream, 0x001D, Body().U8(3).U16(0).U16(0).U16(0).U16(1).U16(0).U16(0).U8(0).U8(0));
+    for (int r = 0; r < sheet->RangeCount(); ++r) {
+        const TbuzXLSRange* range = sheet->Ranges(r);
+        if (range->Left == range->Right && range->Top == range->Bottom) continue;
+        WriteRecord(stream, 0x00E5, Body().U16(1).U16(unsigned(range->Top)).U16(unsigned(range->Bottom))
+                                        .U16(unsigned(range->Left)).U16(unsigned(range->Right)));
+    }
+    WriteRecord(stream, 0x000A, Body());
+}
+
+// Rows in blocks of 32: the block's ROW records, then its cells, then a
+// DBCELL giving the way back to the first ROW and to each row's cells.
+void TbuzExcelWriter::WriteRowBlocks(TStream& stream, TbuzXLSWorksheet* sheet, std::vector<Cardinal>& dbcells) {
+    const TbuzDimensions& d = sheet->Dimensions;
+    std::vector<TbuzXLSRange*> ordered;
+    for (int r = 0; r < sheet->RangeCount(); ++r) ordered.push_back(sheet->Ranges(r));
+    Body cells;
+    std::vector<std::size_t> firstCell;  // per row of the block, its offset in `cells`
+    Int64 blockStart = 0;
+    std::size_t scanFrom = 0;  // ranges before it end above the row
+    for (Integer row = d.Top; row <= d.Bottom; ++row) {
+        if ((row - d.Top) % kRowsPerBlock == 0) {
+            blockStart = stream.Position();
+            cells = Body();
+            firstCell.clear();
+        }
+        while (scanFrom < ordered.size() && ordered[scanFrom]->Top < row - sheet->MaxRangeRows() + 1) ++scanFrom;
+        std::vector<TbuzXLSRange*> covering;
+        for (std::size_t i = scanFrom; i < ordered.size() && ordered[i]->Top <= row; ++i)
+            if (ordered[i]->Bottom >= row) covering.push_back(ordered[i]);
+        std::sort(covering.begin(), covering.end(), [](auto* a, auto* b) { return a->Left < b->Left; });
+
+        const TbuzXLSRow* rowObject = sheet->FindRow(row);
+        const unsigned height = rowObject ? unsigned(rowObject->Height) : kDefaultRowHeight;
+        const unsigned options = rowObject ? 0x0140u | (rowObject->Height == 0 ? 0x0020u : 0u) : 0u;
+        const unsigned first = covering.empty() ? 0 : unsigned(covering.front()->Left);
+        const unsigned last = covering.empty() ? 0 : unsigned(covering.back()->Right + 1);
+        WriteRecord(stream, 0x0208, Body().U16(unsigned(row)).U16(first).U16(last).U16(height).U16(0).U16(0)
+                                        .U16(options).U16(15));
+
+        firstCell.push_back(cells.Size());
+        for (const TbuzXLSRange* range : covering) {
+            const CellRec& rec = RecOf(range);
+            const unsigned xf = unsigned(rec.XFIndex);
+            unsigned c = unsigned(range->Left);
+            if (range->Top == row) {
+                switch (range->CellType()) {
+                case 0:
+                    biff::AppendRecord(cells, 0x0203, Body().U16(unsigned(row)).U16(c).U16(xf).F64(range->Value.AsDouble()));
+                    ++c;
+                    break;
+                case 1:
+                    if (rec.SSTIndex == -1) break;
+                    biff::AppendRecord(cells, 0x00FD, Body().U16(unsigned(row)).U16(c).U16(xf).U32(std::uint32_t(rec.SSTIndex)));
+                    ++c;
+                    break;
+                default: {
+                    Body formula;
+                    formula.U16(unsigned(row)).U16(c).U16(xf).Zeros(8).U16(1).U32(0).U16(unsigned(rec.Tokens.size()));
+                    formula.Raw(rec.Tokens.data(), rec.Tokens.size());
+                    biff::AppendRecord(cells, 0x0006, formula);
+                    ++c;
+                }
+                }
+            }
+            const unsigned right = unsigned(range->Right);
+            if (c < right) {
+                Body blanks;
+                blanks.U16(unsigned(row)).U16(c);
+                for (unsigned k = c; k <= right; ++k) blanks.U16(xf);
+                blanks.U16(right);
+                biff::AppendRecord(cells, 0x00BE, blanks);
+            } else if (c == right) {
+                biff::AppendRecord(cells, 0x0201, Body().U16(unsigned(row)).U16(c).U16(xf));
+            }
+        }
+
+        if ((row - d.Top) % kRowsPerBlock == kRowsPerBlock - 1 || row == d.Bottom) {
+            const Int64 cellsStart = stream.Position();
+            stream.WriteBuffer(cells.Bytes().data(), Integer(cells.Size()));
+            const Int64 dbcell = stream.Position();
+            // From the end of the first ROW record to the first row's cells,
+            // then from each row's cells to the next row's.
+            const Int64 firstRowEnd = blockStart + 4 + 16;
+            Body offsets;
+            offsets.U32(std::uint32_t(dbcell - blockStart));
+            for (std::size_t i = 0; i < firstCell.size(); ++i)
+                offsets.U16(unsigned(i == 0 ? cellsStart + Int64(firstCell[0]) - firstRowEnd
+                                            : Int64(firstCell[i] - firstCell[i - 1])));
+            WriteRecord(stream, 0x00D7, offsets);
+            dbcells.push_back(Cardinal(dbcell - streamStart_));
+        }
+    }
+}
