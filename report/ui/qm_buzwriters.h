@@ -1,6 +1,7 @@
 // Qm_buzWriters: the workbook writers. TbuzExcelWriter saves a workbook as
 // a BIFF8 spreadsheet: a compound file with one stream "Workbook" holding
-// the globals and one substream per sheet.
+// the globals and one substream per sheet. TbuzHTMLWriter saves it as a
+// frameset with a tab strip and a page per sheet.
 #pragma once
 
 #include <array>
@@ -58,3 +59,17 @@ private:
     std::vector<ImageRec> imageRecs_;
     TbuzExcelFormulaCompiler compiler_;
 };
+
+class TbuzHTMLWriter : public TbuzCustomWriter {
+public:
+    // Writes <name>, <base>_files/header.htm, <base>_files/Sheet<i>.htm and
+    // the sheets' pictures as <base>_files/Sheet<i>_p<k>.bmp; raises
+    // EFCreateError when a file cannot be written.
+    void Save(TbuzXLSWorkbook* workbook, const AnsiString& fileName) override;
+};
+
+// Text for HTML: markup characters as entities, line breaks as <BR>, runs
+// of spaces kept with &nbsp;.
+AnsiString HTMLEncode(const AnsiString& text);
+// "#rrggbb" of the colour's lowest three bytes.
+AnsiString ColorToHTML(TColor color);
