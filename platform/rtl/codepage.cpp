@@ -256,7 +256,10 @@ AnsiString Utf8ToAnsi(std::string_view utf8) {
     return Convert<AnsiString>(utf8, DecodeUtf8, EncodeAnsi);
 }
 
-WideString AnsiToWide(std::string_view ansi) { return Convert<WideString>(ansi, DecodeAnsi, EncodeUtf16); }
+WideString AnsiToWide(std::string_view ansi) {
+    if (IsAscii(ansi)) return WideString(ansi.begin(), ansi.end());
+    return Convert<WideString>(ansi, DecodeAnsi, EncodeUtf16);
+}
 AnsiString WideToAnsi(std::u16string_view wide) { return Convert<AnsiString>(wide, DecodeUtf16, EncodeAnsi); }
 WideString Utf8ToWide(std::string_view utf8) { return Convert<WideString>(utf8, DecodeUtf8, EncodeUtf16); }
 std::string WideToUtf8(std::u16string_view wide) { return Convert<std::string>(wide, DecodeUtf16, EncodeUtf8); }

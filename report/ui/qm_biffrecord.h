@@ -4,9 +4,12 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/rtl/streams.h"
 #include "report/ui/qm_buzexcel.h"
@@ -16,68 +19,95 @@ namespace biff {
 constexpr std::size_t kMaxRecordData = 8224;
 constexpr Word kContinue = 0x003C;
 
+// A growing buffer of little-endian values; appends stay inline, which the
+// writer's millions of cell records rely on.
 class Body {
 public:
     Body& U8(unsigned value) {
-        bytes_.push_back(char(value & 0xFF));
+        *Extend(1) = char(value & 0xFF);
         return *this;
     }
-    Body& U16(unsigned value) { return U8(value).U8(value >> 8); }
+    Body& U16(unsigned value) {
+        char* at = Extend(2);
+        at[0] = char(value & 0xFF);
+        at[1] = char((value >> 8) & 0xFF);
+        return *this;
+    }
     Body& U32(std::uint32_t value) { return U16(value & 0xFFFF).U16(value >> 16); }
-    Body& F64(double value) {
-        char raw[8];
-        std::memcpy(raw, &value, 8);
-        bytes_.append(raw, 8);
-        return *this;
-    }
+    Body& F64(double value) { return Raw(&value, 8); }
     Body& Raw(const void* data, std::size_t size) {
-        bytes_.append(static_cast<const char*>(data), size);
+        if (size) std::memcpy(Extend(size), data, size);
         return *this;
     }
     Body& Zeros(std::size_t count) {
-        bytes_.append(count, '\0');
+        std::memset(Extend(count), 0, count);
         return *this;
     }
-    Body& Utf16(const WideString& text) {
-        for (char16_t c : text) U16(c);
-        return *this;
+    Body& Utf16(std::u16string_view text) {
+        static_assert(std::endian::native == std::endian::little, "UTF-16 is written as it lies in memory");
+        return Raw(text.data(), text.size() * 2);
     }
     // Character count (8 or 16 bits), option byte 1, the characters.
-    Body& String8(const WideString& text) { return U8(unsigned(text.size())).U8(1).Utf16(text); }
-    Body& String16(const WideString& text) { return U16(unsigned(text.size())).U8(1).Utf16(text); }
+    Body& String8(std::u16string_view text) { return U8(unsigned(text.size())).U8(1).Utf16(text); }
+    Body& String16(std::u16string_view text) { return U16(unsigned(text.size())).U8(1).Utf16(text); }
 
-    const std::string& Bytes() const { return bytes_; }
-    std::string& Bytes() { return bytes_; }
-    std::size_t Size() const { return bytes_.size(); }
+    // A whole record of at most 8224 bytes of data built in place: Begin
+    // writes its header, End sets the length to what was added since.
+    std::size_t Begin(Word id) {
+        const std::size_t at = size_;
+        U16(id).U16(0);
+        return at;
+    }
+    void End(std::size_t at) { Patch16(at + 2, unsigned(size_ - at - 4)); }
+    void Patch16(std::size_t at, unsigned value) {
+        buffer_[at] = char(value & 0xFF);
+        buffer_[at + 1] = char((value >> 8) & 0xFF);
+    }
+    // Fills up to `size` bytes with `fill`.
+    void PadTo(std::size_t size, char fill) {
+        if (size <= size_) return;
+        const std::size_t count = size - size_;
+        std::memset(Extend(count), fill, count);
+    }
+    void Clear() { size_ = 0; }
+
+    const char* Data() const { return buffer_.data(); }
+    std::size_t Size() const { return size_; }
+    std::string_view View() const { return {buffer_.data(), size_}; }
+    void WriteTo(TStream& stream) const {
+        if (size_) stream.WriteBuffer(buffer_.data(), Integer(size_));
+    }
 
 private:
-    std::string bytes_;
+    char* Extend(std::size_t count) {
+        if (size_ + count > buffer_.size()) buffer_.resize(std::max(buffer_.size() * 2, size_ + count + 64));
+        char* at = buffer_.data() + size_;
+        size_ += count;
+        return at;
+    }
+
+    std::vector<char> buffer_;
+    std::size_t size_ = 0;
 };
 
 // The record as it lies in the file: header and data, then CONTINUE
 // records for data past the first 8224 bytes.
-inline std::string Framed(Word id, const std::string& data) {
-    Body framed;
+inline void AppendRecord(Body& out, Word id, std::string_view data) {
     std::size_t at = 0;
     do {
         const std::size_t length = std::min(kMaxRecordData, data.size() - at);
-        framed.U16(at == 0 ? id : kContinue).U16(unsigned(length)).Raw(data.data() + at, length);
+        out.U16(at == 0 ? id : kContinue).U16(unsigned(length)).Raw(data.data() + at, length);
         at += length;
     } while (at < data.size());
-    return framed.Bytes();
 }
 
-inline void WriteRecord(TStream& stream, Word id, const std::string& data) {
-    const std::string framed = Framed(id, data);
-    stream.WriteBuffer(framed.data(), Integer(framed.size()));
-}
+inline void AppendRecord(Body& out, Word id, const Body& body) { AppendRecord(out, id, body.View()); }
 
-inline void AppendRecord(Body& out, Word id, const Body& body) {
-    const std::string framed = Framed(id, body.Bytes());
-    out.Raw(framed.data(), framed.size());
+inline void WriteRecord(TStream& stream, Word id, const Body& body) {
+    Body framed;
+    AppendRecord(framed, id, body);
+    framed.WriteTo(stream);
 }
-
-inline void WriteRecord(TStream& stream, Word id, const Body& body) { WriteRecord(stream, id, body.Bytes()); }
 
 // Runs of hexadecimal digits separated by anything else, a byte each,
 // written as they stand (header included).

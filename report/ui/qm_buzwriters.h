@@ -5,12 +5,17 @@
 #pragma once
 
 #include <array>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "report/ui/qm_buzexcel.h"
 #include "report/ui/qm_buzformula.h"
 
 class TStream;
+namespace biff {
+class Body;
+}
 
 class TbuzExcelWriter : public TbuzCustomWriter {
 public:
@@ -32,19 +37,23 @@ public:
     Integer GetPaletteIndex(TColor color);
 
 private:
+    Integer PaletteIndexOf(TColor color);
     void WriteWorkbook(TStream& stream);
     void WriteGlobals(TStream& stream);
+    void PrepareRanges();
     void WriteFonts(TStream& stream);
     void WriteFormats(TStream& stream);
     void WriteXFs(TStream& stream);
     void WriteStrings(TStream& stream);
     void WriteSheet(TStream& stream, TbuzXLSWorksheet* sheet);
     void WriteRowBlocks(TStream& stream, TbuzXLSWorksheet* sheet, std::vector<Cardinal>& dbcells);
+    void WriteCells(biff::Body& cells, const TbuzXLSRange& range, Integer row);
     void Cleanup();
 
     Int64 streamStart_ = 0;
     TbuzXLSWorkbook* workbook_ = nullptr;
     std::vector<TColor> usedColours_;
+    std::unordered_map<TColor, Integer> knownIndexes_;
     std::vector<CellRec> cellRecs_;
     std::array<TColor, 56> palette_{};
     bool paletteModified_ = false;
@@ -58,6 +67,13 @@ private:
     };
     std::vector<ImageRec> imageRecs_;
     TbuzExcelFormulaCompiler compiler_;
+    std::vector<std::unique_ptr<TFont>> fonts_;
+    struct FormatEntry {
+        int index;
+        AnsiString text;
+    };
+    std::vector<FormatEntry> formats_;
+    std::vector<AnsiString> strings_;  // the shared strings, in SST order
 };
 
 class TbuzHTMLWriter : public TbuzCustomWriter {

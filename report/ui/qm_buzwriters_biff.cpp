@@ -3,6 +3,7 @@
 // with its rows in blocks of 32 indexed through DBCELL and INDEX.
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "platform/gdi/sysparams.h"
 #include "platform/rtl/storage.h"
@@ -62,16 +63,26 @@ XF MakeXF(unsigned font, unsigned format, unsigned type, Byte alignment, Byte in
     XF xf{};
     Body b;
     b.U16(font).U16(format).U16(type).U8(alignment).U8(0).U8(indent).U8(attributes).Zeros(8).U16(0x20C0);
-    std::copy(b.Bytes().begin(), b.Bytes().end(), xf.begin());
+    std::copy_n(b.Data(), xf.size(), xf.begin());
     return xf;
 }
 
+// Equal heights at equal resolutions are equal sizes.
 bool SameFont(const TFont& a, const TFont& b) {
-    return a.Charset() == b.Charset() && a.Color() == b.Color() && a.Height() == b.Height() && a.Name() == b.Name() &&
-           a.Pitch() == b.Pitch() && a.Size() == b.Size() && a.Style() == b.Style();
+    return a.Charset() == b.Charset() && a.Color() == b.Color() && a.Height() == b.Height() &&
+           a.PixelsPerInch() == b.PixelsPerInch() && a.Pitch() == b.Pitch() && a.Style() == b.Style() &&
+           a.Name() == b.Name();
 }
 
 WideString Wide(const AnsiString& s) { return StringToUTF16(s); }
+
+// StringToUTF16 into a buffer that keeps its room from string to string.
+void ToUtf16(const AnsiString& s, WideString& out) {
+    if (std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        out.assign(s.begin(), s.end());
+    else
+        out = StringToUTF16(s);
+}
 
 // The three parts of a header or footer, each only when it has text.
 WideString HeaderText(const AnsiString& left, const AnsiString& centre, const AnsiString& right) {
@@ -88,7 +99,16 @@ TbuzExcelWriter::CellRec& RecOf(const TbuzXLSRange* range) {
 
 }  // namespace
 
+// A colour once given an index keeps it: its entry is in use and so never
+// replaced, which lets the index be remembered.
 Integer TbuzExcelWriter::GetPaletteIndex(TColor color) {
+    if (const auto known = knownIndexes_.find(color); known != knownIndexes_.end()) return known->second;
+    const Integer index = PaletteIndexOf(color);
+    knownIndexes_.emplace(color, index);
+    return index;
+}
+
+Integer TbuzExcelWriter::PaletteIndexOf(TColor color) {
     if (color < 0) color = TColor(GetSysColor(int(color & 0xFF)));
     color &= 0xFFFFFF;
     if (std::find(usedColours_.begin(), usedColours_.end(), color) == usedColours_.end())
@@ -130,10 +150,14 @@ void TbuzExcelWriter::Cleanup() {
         for (int s = 0; s < workbook_->SheetCount(); ++s)
             for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) workbook_->Sheets(s)->Ranges(r)->WriterData = nullptr;
     compiler_.Clear();
+    fonts_.clear();
+    formats_.clear();
+    strings_.clear();
     cellRecs_.clear();
     sheetRecs_.clear();
     imageRecs_.clear();
     usedColours_.clear();
+    knownIndexes_.clear();
     workbook_ = nullptr;
 }
 
@@ -150,6 +174,7 @@ void TbuzExcelWriter::WriteWorkbook(TStream& stream) {
     palette_ = kDefaultPalette;
     paletteModified_ = false;
     usedColours_.clear();
+    knownIndexes_.clear();
 
     WriteGlobals(stream);
     for (int s = 0; s < workbook_->SheetCount(); ++s) {
@@ -162,7 +187,7 @@ void TbuzExcelWriter::WriteWorkbook(TStream& stream) {
         const std::uint32_t bof = std::uint32_t(sheet.bof - streamStart_);
         Body offset;
         offset.U32(bof);
-        stream.WriteBuffer(offset.Bytes().data(), 4);
+        offset.WriteTo(stream);
     }
     stream.SetPosition(end);
 }
@@ -177,7 +202,7 @@ void TbuzExcelWriter::WriteGlobals(TStream& stream) {
     if (title.size() > 54) title.resize(54);
     Body access;
     access.String16(title);
-    access.Bytes().resize(112, ' ');
+    access.PadTo(112, ' ');
     WriteRecord(stream, 0x005C, access);
     WriteRecord(stream, 0x0042, Body().U16(1200));
     WriteRecord(stream, 0x0161, Body().U16(0));
@@ -194,6 +219,7 @@ void TbuzExcelWriter::WriteGlobals(TStream& stream) {
     WriteRecord(stream, 0x000E, Body().U16(1));
     WriteRecord(stream, 0x01B7, Body().U16(0));
     WriteRecord(stream, 0x00DA, Body().U16(0));
+    PrepareRanges();
     WriteFonts(stream);
     WriteFormats(stream);
     WriteXFs(stream);
@@ -218,11 +244,6 @@ void TbuzExcelWriter::WriteGlobals(TStream& stream) {
     }
     WriteRecord(stream, 0x008C, Body().U16(86).U16(86));
 
-    for (int s = 0; s < workbook_->SheetCount(); ++s)
-        for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
-            const TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
-            if (range->CellType() == 2) compiler_.Compile(range->Formula, RecOf(range).Tokens);
-        }
     const TbuzExtRefs& refs = compiler_.ExtRefs();
     if (!refs.Refs().empty()) {
         // SUPBOOK records: this workbook first, then the others in order.
@@ -252,26 +273,55 @@ void TbuzExcelWriter::WriteGlobals(TStream& stream) {
     WriteRecord(stream, 0x000A, Body());
 }
 
-void TbuzExcelWriter::WriteFonts(TStream& stream) {
-    std::vector<std::unique_ptr<TFont>> fonts;
+// One pass over every range, in sheet and range order: its font, number
+// format and shared string found or added, its formula compiled.
+void TbuzExcelWriter::PrepareRanges() {
+    fonts_.clear();
     for (int i = 0; i < 4; ++i) {
-        fonts.push_back(std::make_unique<TFont>());
-        fonts.back()->SetName("Arial");
-        fonts.back()->SetSize(10);
-        fonts.back()->SetColor(0);
+        fonts_.push_back(std::make_unique<TFont>());
+        fonts_.back()->SetName("Arial");
+        fonts_.back()->SetSize(10);
+        fonts_.back()->SetColor(0);
     }
+    formats_.clear();
+    for (const BuiltInFormat& f : kBuiltInFormats) formats_.push_back({f.index, f.text});
+    int nextFormat = kFirstAddedFormat;
+    strings_.clear();
     for (int s = 0; s < workbook_->SheetCount(); ++s)
         for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
             TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
-            auto same = std::find_if(fonts.begin(), fonts.end(), [&](const auto& f) { return SameFont(*f, range->Font); });
-            if (same == fonts.end()) {
-                fonts.push_back(std::make_unique<TFont>());
-                fonts.back()->Assign(&range->Font);
-                same = fonts.end() - 1;
+            CellRec& rec = RecOf(range);
+            auto font = std::find_if(fonts_.begin(), fonts_.end(), [&](const auto& f) { return SameFont(*f, range->Font); });
+            if (font == fonts_.end()) {
+                fonts_.push_back(std::make_unique<TFont>());
+                fonts_.back()->Assign(&range->Font);
+                font = fonts_.end() - 1;
             }
-            RecOf(range).FontIndex = Integer(same - fonts.begin()) + 1;  // there is no font 4
+            rec.FontIndex = Integer(font - fonts_.begin()) + 1;  // there is no font 4
+            if (!range->NumberFormat.empty()) {
+                auto format = std::find_if(formats_.begin(), formats_.end(),
+                                           [&](const FormatEntry& f) { return SameText(f.text, range->NumberFormat); });
+                if (format == formats_.end()) {
+                    formats_.push_back({nextFormat++, range->NumberFormat});
+                    format = formats_.end() - 1;
+                }
+                rec.FormatIndex = format->index;
+            }
+            switch (range->CellType()) {
+            case 1:
+                if (AnsiString text = VarToStr(range->Value); !text.empty()) {
+                    rec.SSTIndex = Integer(strings_.size());
+                    strings_.push_back(std::move(text));
+                }
+                break;
+            case 2: compiler_.Compile(range->Formula, rec.Tokens); break;
+            default: break;
+            }
         }
-    for (const auto& font : fonts) {
+}
+
+void TbuzExcelWriter::WriteFonts(TStream& stream) {
+    for (const auto& font : fonts_) {
         const TFontStyles style = font->Style();
         const bool bold = style.Contains(fsBold);
         unsigned options = bold ? 0x0001 : 0;
@@ -287,26 +337,7 @@ void TbuzExcelWriter::WriteFonts(TStream& stream) {
 }
 
 void TbuzExcelWriter::WriteFormats(TStream& stream) {
-    struct Format {
-        int index;
-        AnsiString text;
-    };
-    std::vector<Format> formats;
-    for (const BuiltInFormat& f : kBuiltInFormats) formats.push_back({f.index, f.text});
-    int nextIndex = kFirstAddedFormat;
-    for (int s = 0; s < workbook_->SheetCount(); ++s)
-        for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
-            const TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
-            if (range->NumberFormat.empty()) continue;
-            auto same = std::find_if(formats.begin(), formats.end(),
-                                     [&](const Format& f) { return SameText(f.text, range->NumberFormat); });
-            if (same == formats.end()) {
-                formats.push_back({nextIndex++, range->NumberFormat});
-                same = formats.end() - 1;
-            }
-            RecOf(range).FormatIndex = same->index;
-        }
-    for (const Format& f : formats) WriteRecord(stream, 0x041E, Body().U16(unsigned(f.index)).String16(Wide(f.text)));
+    for (const FormatEntry& f : formats_) WriteRecord(stream, 0x041E, Body().U16(unsigned(f.index)).String16(Wide(f.text)));
 }
 
 void TbuzExcelWriter::WriteXFs(TStream& stream) {
@@ -317,6 +348,11 @@ void TbuzExcelWriter::WriteXFs(TStream& stream) {
     }
     std::vector<XF> cellXFs = {MakeXF(0, 0, 0x0001, 0x20, 0, 0x00)};
     for (unsigned format : {44, 42, 9, 43, 41}) cellXFs.push_back(MakeXF(1, format, 0xFFF5, 0x20, 0, 0xF8));
+    std::map<XF, int> indexOf;  // shared by byte comparison
+    XF lastXF = cellXFs.front();  // neighbours mostly share theirs
+    int lastIndex = 0;
+    Body b;
+    for (std::size_t i = 0; i < cellXFs.size(); ++i) indexOf.emplace(cellXFs[i], int(i));
     for (int s = 0; s < workbook_->SheetCount(); ++s)
         for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
             const TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
@@ -333,7 +369,7 @@ void TbuzExcelWriter::WriteXFs(TStream& stream) {
             const unsigned foreground = unsigned(GetPaletteIndex(range->ForegroundColor)) & 0x7F;
             const unsigned background = unsigned(GetPaletteIndex(range->BackgroundColor)) & 0x7F;
             const bool merged = range->Left != range->Right || range->Top != range->Bottom;
-            Body b;
+            b.Clear();
             b.U16(unsigned(rec.FontIndex)).U16(unsigned(rec.FormatIndex)).U16(1);
             b.U8((range->HorizontalAlignment & 7u) | (range->WrapText ? 8u : 0u) | ((range->VerticalAlignment & 7u) << 4));
             b.U8(range->Rotation).U16(0x7C00u | (merged ? 0x0020u : 0u));
@@ -345,13 +381,14 @@ void TbuzExcelWriter::WriteXFs(TStream& stream) {
                   (std::uint32_t(kPatternCodes[range->FillPattern] & 63u) << 26));
             b.U16(foreground | (background << 7));
             XF xf{};
-            std::copy(b.Bytes().begin(), b.Bytes().end(), xf.begin());
-            auto same = std::find(cellXFs.begin(), cellXFs.end(), xf);
-            if (same == cellXFs.end()) {
-                cellXFs.push_back(xf);
-                same = cellXFs.end() - 1;
+            std::copy_n(b.Data(), xf.size(), xf.begin());
+            if (xf != lastXF) {
+                const auto [found, added] = indexOf.try_emplace(xf, int(cellXFs.size()));
+                if (added) cellXFs.push_back(xf);
+                lastXF = xf;
+                lastIndex = found->second;
             }
-            rec.XFIndex = Integer(same - cellXFs.begin()) + kStyleXFCount;
+            rec.XFIndex = Integer(lastIndex) + kStyleXFCount;
         }
     for (const XF& xf : cellXFs) WriteRecord(stream, 0x00E0, Body().Raw(xf.data(), xf.size()));
 }
@@ -360,16 +397,7 @@ void TbuzExcelWriter::WriteXFs(TStream& stream) {
 // at most 8224 bytes of data; a string split over two records goes on
 // with its option byte again. Every eighth entry is a bucket of EXTSST.
 void TbuzExcelWriter::WriteStrings(TStream& stream) {
-    std::vector<WideString> strings;
-    for (int s = 0; s < workbook_->SheetCount(); ++s)
-        for (int r = 0; r < workbook_->Sheets(s)->RangeCount(); ++r) {
-            const TbuzXLSRange* range = workbook_->Sheets(s)->Ranges(r);
-            if (range->CellType() != 1) continue;
-            const AnsiString text = VarToStr(range->Value);
-            if (text.empty()) continue;
-            RecOf(range).SSTIndex = Integer(strings.size());
-            strings.push_back(Wide(text));
-        }
+    const std::vector<AnsiString>& strings = strings_;
     if (strings.empty()) return;
 
     constexpr std::size_t kMaxRecord = biff::kMaxRecordData + 4;
@@ -377,8 +405,7 @@ void TbuzExcelWriter::WriteStrings(TStream& stream) {
     std::size_t recordStart = 0;
     const auto finishRecord = [&] {
         const std::size_t length = sst.Size() - recordStart - 4;
-        sst.Bytes()[recordStart + 2] = char(length & 0xFF);
-        sst.Bytes()[recordStart + 3] = char(length >> 8);
+        sst.Patch16(recordStart + 2, unsigned(length));
     };
     const auto startContinue = [&] {
         finishRecord();
@@ -390,16 +417,17 @@ void TbuzExcelWriter::WriteStrings(TStream& stream) {
     const Int64 sstPosition = stream.Position();
     Body buckets;
     buckets.U16(8);
+    WideString text;
     for (std::size_t i = 0; i < strings.size(); ++i) {
         if (room() <= 4) startContinue();
         if (i % 8 == 0)
             buckets.U32(std::uint32_t(sstPosition + Int64(sst.Size()))).U16(unsigned(sst.Size() - recordStart)).U16(0);
-        const WideString& text = strings[i];
+        ToUtf16(strings[i], text);
         sst.U16(unsigned(text.size())).U8(1);
         std::size_t done = 0;
         for (;;) {
             const std::size_t fits = std::min(text.size() - done, room() / 2);
-            sst.Utf16(text.substr(done, fits));
+            sst.Utf16(std::u16string_view(text).substr(done, fits));
             done += fits;
             if (done == text.size()) break;
             startContinue();
@@ -407,7 +435,7 @@ void TbuzExcelWriter::WriteStrings(TStream& stream) {
         }
     }
     finishRecord();
-    stream.WriteBuffer(sst.Bytes().data(), Integer(sst.Size()));
+    sst.WriteTo(stream);
     WriteRecord(stream, 0x00FF, buckets);
 }
 
@@ -485,7 +513,7 @@ void TbuzExcelWriter::WriteSheet(TStream& stream, TbuzXLSWorksheet* sheet) {
         Body positions;
         for (Cardinal p : dbcells) positions.U32(p);
         stream.SetPosition(indexPosition + 4 + 16);
-        stream.WriteBuffer(positions.Bytes().data(), Integer(positions.Size()));
+        positions.WriteTo(stream);
         stream.SetPosition(end);
     }
 
@@ -505,22 +533,15 @@ void TbuzExcelWriter::WriteSheet(TStream& stream, TbuzXLSWorksheet* sheet) {
 // DBCELL giving the way back to the first ROW and to each row's cells.
 void TbuzExcelWriter::WriteRowBlocks(TStream& stream, TbuzXLSWorksheet* sheet, std::vector<Cardinal>& dbcells) {
     const TbuzDimensions& d = sheet->Dimensions;
-    std::vector<TbuzXLSRange*> ordered;
-    for (int r = 0; r < sheet->RangeCount(); ++r) ordered.push_back(sheet->Ranges(r));
-    Body cells;
+    Body rows, cells;
     std::vector<std::size_t> firstCell;  // per row of the block, its offset in `cells`
-    Int64 blockStart = 0;
-    std::size_t scanFrom = 0;  // ranges before it end above the row
+    std::vector<const TbuzXLSRange*> covering;
+    int scanFrom = 0;  // ranges before it end above the row
     for (Integer row = d.Top; row <= d.Bottom; ++row) {
-        if ((row - d.Top) % kRowsPerBlock == 0) {
-            blockStart = stream.Position();
-            cells = Body();
-            firstCell.clear();
-        }
-        while (scanFrom < ordered.size() && ordered[scanFrom]->Top < row - sheet->MaxRangeRows() + 1) ++scanFrom;
-        std::vector<TbuzXLSRange*> covering;
-        for (std::size_t i = scanFrom; i < ordered.size() && ordered[i]->Top <= row; ++i)
-            if (ordered[i]->Bottom >= row) covering.push_back(ordered[i]);
+        while (scanFrom < sheet->RangeCount() && sheet->Ranges(scanFrom)->Top < row - sheet->MaxRangeRows() + 1) ++scanFrom;
+        covering.clear();
+        for (int i = scanFrom; i < sheet->RangeCount() && sheet->Ranges(i)->Top <= row; ++i)
+            if (sheet->Ranges(i)->Bottom >= row) covering.push_back(sheet->Ranges(i));
         std::sort(covering.begin(), covering.end(), [](auto* a, auto* b) { return a->Left < b->Left; });
 
         const TbuzXLSRow* rowObject = sheet->FindRow(row);
@@ -528,49 +549,18 @@ void TbuzExcelWriter::WriteRowBlocks(TStream& stream, TbuzXLSWorksheet* sheet, s
         const unsigned options = rowObject ? 0x0140u | (rowObject->Height == 0 ? 0x0020u : 0u) : 0u;
         const unsigned first = covering.empty() ? 0 : unsigned(covering.front()->Left);
         const unsigned last = covering.empty() ? 0 : unsigned(covering.back()->Right + 1);
-        WriteRecord(stream, 0x0208, Body().U16(unsigned(row)).U16(first).U16(last).U16(height).U16(0).U16(0)
-                                        .U16(options).U16(15));
+        const std::size_t rowRecord = rows.Begin(0x0208);
+        rows.U16(unsigned(row)).U16(first).U16(last).U16(height).U16(0).U16(0).U16(options).U16(15);
+        rows.End(rowRecord);
 
         firstCell.push_back(cells.Size());
-        for (const TbuzXLSRange* range : covering) {
-            const CellRec& rec = RecOf(range);
-            const unsigned xf = unsigned(rec.XFIndex);
-            unsigned c = unsigned(range->Left);
-            if (range->Top == row) {
-                switch (range->CellType()) {
-                case 0:
-                    biff::AppendRecord(cells, 0x0203, Body().U16(unsigned(row)).U16(c).U16(xf).F64(range->Value.AsDouble()));
-                    ++c;
-                    break;
-                case 1:
-                    if (rec.SSTIndex == -1) break;
-                    biff::AppendRecord(cells, 0x00FD, Body().U16(unsigned(row)).U16(c).U16(xf).U32(std::uint32_t(rec.SSTIndex)));
-                    ++c;
-                    break;
-                default: {
-                    Body formula;
-                    formula.U16(unsigned(row)).U16(c).U16(xf).Zeros(8).U16(1).U32(0).U16(unsigned(rec.Tokens.size()));
-                    formula.Raw(rec.Tokens.data(), rec.Tokens.size());
-                    biff::AppendRecord(cells, 0x0006, formula);
-                    ++c;
-                }
-                }
-            }
-            const unsigned right = unsigned(range->Right);
-            if (c < right) {
-                Body blanks;
-                blanks.U16(unsigned(row)).U16(c);
-                for (unsigned k = c; k <= right; ++k) blanks.U16(xf);
-                blanks.U16(right);
-                biff::AppendRecord(cells, 0x00BE, blanks);
-            } else if (c == right) {
-                biff::AppendRecord(cells, 0x0201, Body().U16(unsigned(row)).U16(c).U16(xf));
-            }
-        }
+        for (const TbuzXLSRange* range : covering) WriteCells(cells, *range, row);
 
         if ((row - d.Top) % kRowsPerBlock == kRowsPerBlock - 1 || row == d.Bottom) {
+            const Int64 blockStart = stream.Position();
+            rows.WriteTo(stream);
             const Int64 cellsStart = stream.Position();
-            stream.WriteBuffer(cells.Bytes().data(), Integer(cells.Size()));
+            cells.WriteTo(stream);
             const Int64 dbcell = stream.Position();
             // From the end of the first ROW record to the first row's cells,
             // then from each row's cells to the next row's.
@@ -582,6 +572,47 @@ void TbuzExcelWriter::WriteRowBlocks(TStream& stream, TbuzXLSWorksheet* sheet, s
                                             : Int64(firstCell[i] - firstCell[i - 1])));
             WriteRecord(stream, 0x00D7, offsets);
             dbcells.push_back(Cardinal(dbcell - streamStart_));
+            rows.Clear();
+            cells.Clear();
+            firstCell.clear();
         }
     }
+}
+
+// The range's cells on the row: its value on its first cell of its first
+// row, blanks carrying its format over the rest.
+void TbuzExcelWriter::WriteCells(Body& cells, const TbuzXLSRange& range, Integer row) {
+    const CellRec& rec = RecOf(&range);
+    const unsigned xf = unsigned(rec.XFIndex);
+    unsigned c = unsigned(range.Left);
+    if (range.Top == row) {
+        switch (range.CellType()) {
+        case 0: {
+            const std::size_t at = cells.Begin(0x0203);
+            cells.U16(unsigned(row)).U16(c++).U16(xf).F64(range.Value.AsDouble());
+            cells.End(at);
+            break;
+        }
+        case 1:
+            if (rec.SSTIndex != -1) {
+                const std::size_t at = cells.Begin(0x00FD);
+                cells.U16(unsigned(row)).U16(c++).U16(xf).U32(std::uint32_t(rec.SSTIndex));
+                cells.End(at);
+            }
+            break;
+        default: {
+            Body formula;
+            formula.U16(unsigned(row)).U16(c++).U16(xf).Zeros(8).U16(1).U32(0).U16(unsigned(rec.Tokens.size()));
+            formula.Raw(rec.Tokens.data(), rec.Tokens.size());
+            biff::AppendRecord(cells, 0x0006, formula);
+        }
+        }
+    }
+    const unsigned right = unsigned(range.Right);
+    if (c > right) return;
+    const std::size_t at = cells.Begin(c < right ? 0x00BE : 0x0201);
+    cells.U16(unsigned(row)).U16(c);
+    for (unsigned k = c; k <= right; ++k) cells.U16(xf);
+    if (c < right) cells.U16(right);
+    cells.End(at);
 }
