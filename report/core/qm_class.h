@@ -102,6 +102,22 @@ public:
     bool ConvertNulls() const { return convertNulls_; }
     void SetConvertNulls(bool v) { convertNulls_ = v; }
 
+    // The state report objects read while they are built, printed and
+    // drawn. DrawMode: 0 designing; 1 a prepared page at scale 100 on its
+    // own paper; 2 building, previewing, exporting, or a page scaled or on
+    // another paper; 3 printed.
+    Byte DrawMode = 2;
+    // On only while a designer edits the report; none registers here.
+    bool Designing = false;
+    // Set while a data band prints the blank rows that fill a page: objects
+    // print without values.
+    bool Measuring = false;
+    bool AppendBlanking = false;
+    // Set while an object's bracketed expressions are expanded.
+    bool Expanding = false;
+    // Prepared pages draw every object and frame, printable or not.
+    bool PrintEverything = false;
+
 protected:
     void DefineProperties(TFiler* filer) override;
     void Notification(TComponent* component, TOperation operation) override;
