@@ -16,6 +16,7 @@ SERVIORA_ENUM(TQmCompressionLevel, qmzcNone, qmzcFastest, qmzcDefault, qmzcMax)
 SERVIORA_ENUM(TQmReportType, qmrtSimple, qmrtMultiple)
 
 class TQmReport;
+class TBitmap;
 
 // Whether and where a report's print settings outlive the run.
 class TQmSaveReportOptions : public TPersistent {
@@ -117,6 +118,16 @@ public:
     bool Expanding = false;
     // Prepared pages draw every object and frame, printable or not.
     bool PrintEverything = false;
+    // The canvas text is measured on: a small bitmap's, at 96 pixels per
+    // inch whatever the screen; made on first use.
+    TCanvas* MeasuringCanvas();
+    // Evaluates the expressions of text objects; its name and function
+    // hooks lead to the report's values.
+    TQmParser* Parser() const { return parser_.get(); }
+    // The value of the expression being evaluated ("Value" in expressions).
+    Variant CurrentValue;
+    // Set when an object's value could not be formatted.
+    bool ErrorFlag = false;
 
 protected:
     void DefineProperties(TFiler* filer) override;
@@ -128,6 +139,8 @@ private:
     void ReadReportData(TStream* stream);
     void WriteReportData(TStream* stream);
 
+    std::unique_ptr<TBitmap> measuringBitmap_;
+    std::unique_ptr<TQmParser> parser_;
     std::string templateData_;
     bool modifyPrepared_ = false;
     TQmPreviewZoom initialZoom_ = pzDefault;

@@ -244,10 +244,21 @@ private:
     SavedGeometry saved_{};
 };
 
+// Publishes one bit of the option word as a Boolean property.
+template <class C>
+void PublishFlag(TPublished<C>& p, const char* name, Cardinal bit, bool byDefault) {
+    p.Property(
+         name, [bit](const C* view) { return view->Flag(bit); }, [bit](C* view, bool on) { view->SetFlag(bit, on); })
+        .Default(byDefault);
+}
+
 // Left, top, right and bottom frame lines.
 enum TQmFrameSide { qmfsLeft, qmfsTop, qmfsRight, qmfsBottom };
 
-using TQmPreviewClickEvent = TEvent<void(TQmView* Sender, bool& Handled)>;
+// A click on an object of a prepared page in the preview; Modified asks
+// for the page's objects to be stored back.
+SERVIORA_EVENT_TYPE(TQmPreviewClickEvent,
+                    void(TQmView* View, TMouseButton Button, TShiftState Shift, bool& Modified));
 
 class TQmReportView : public TQmView {
     SERVIORA_CLASS(TQmReportView, TQmView)

@@ -9,6 +9,7 @@
 #include "platform/ui/colors.h"
 #include "platform/win/userdraw.h"
 #include "report/core/qm_units.h"
+#include "report/core/qm_utils.h"
 #include "report/core/qm_view.h"
 
 namespace {
@@ -26,23 +27,6 @@ int HatchOf(TBrushStyle style) {
     default: return HS_BDIAGONAL;
     }
 }
-
-// A pen selected into a device context for the life of the object.
-class ScopedPen {
-public:
-    ScopedPen(HDC dc, HPEN pen) : dc_(dc), pen_(pen), old_(SelectObject(dc, pen)) {}
-    ~ScopedPen() {
-        SelectObject(dc_, old_);
-        DeleteObject(pen_);
-    }
-    ScopedPen(const ScopedPen&) = delete;
-    ScopedPen& operator=(const ScopedPen&) = delete;
-
-private:
-    HDC dc_;
-    HPEN pen_;
-    HGDIOBJ old_;
-};
 
 HPEN FramePen(const TQmFrameLine* line) {
     LOGBRUSH brush;
@@ -144,7 +128,7 @@ void TQmReportView::ShowFrame() {
 
     const TQmFrameLine* left = Frame(qmfsLeft);
     if (SameLine(left, Frame(qmfsTop)) && SameLine(left, Frame(qmfsRight)) && SameLine(left, Frame(qmfsBottom))) {
-        ScopedPen pen(dc, FramePen(left));
+        TQmSelectedObject pen(dc, FramePen(left));
         ClosedRectangle(dc, x0, y0, x1, y1);
         if (left->DoubleFrame()) {
             const int d = RoundInt(2 * Pixels(left->InternalWidth));
@@ -161,7 +145,7 @@ void TQmReportView::ShowFrame() {
         for (const Side& s : sides) {
             const TQmFrameLine* line = Frame(s.side);
             if (!line->Visible()) continue;
-            ScopedPen pen(dc, FramePen(line));
+            TQmSelectedObject pen(dc, FramePen(line));
             Line(dc, s.ax, s.ay, s.bx, s.by);
             if (line->DoubleFrame()) {
                 const int d = RoundInt(2 * Pixels(line->InternalWidth));
@@ -173,7 +157,7 @@ void TQmReportView::ShowFrame() {
     if (DiagonalKind >= 1 && DiagonalKind <= 6) {
         LOGBRUSH black;
         black.lbStyle = BS_SOLID;
-        ScopedPen pen(dc, ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_SQUARE | PS_SOLID, 1, &black, 0, nullptr));
+        TQmSelectedObject pen(dc, ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_SQUARE | PS_SOLID, 1, &black, 0, nullptr));
         const int midX = (x0 + x1) / 2, midY = (y0 + y1) / 2;
         const bool fromTopLeft = DiagonalKind <= 3;
         const int kind = fromTopLeft ? DiagonalKind : DiagonalKind - 3;
