@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "report/core/qm_dataset.h"
 
@@ -16,7 +17,12 @@ SERVIORA_ENUM(TQmCompressionLevel, qmzcNone, qmzcFastest, qmzcDefault, qmzcMax)
 SERVIORA_ENUM(TQmReportType, qmrtSimple, qmrtMultiple)
 
 class TQmReport;
+class TQmView;
+class TQmReportView;
 class TBitmap;
+
+SERVIORA_EVENT_TYPE(TQmBeforePrintEvent, void(TStrings* Memo, TQmReportView* View));
+SERVIORA_EVENT_TYPE(TQmAfterPrintEvent, void(TQmReportView* View));
 
 // Whether and where a report's print settings outlive the run.
 class TQmSaveReportOptions : public TPersistent {
@@ -126,8 +132,32 @@ public:
     TQmParser* Parser() const { return parser_.get(); }
     // The value of the expression being evaluated ("Value" in expressions).
     Variant CurrentValue;
-    // Set when an object's value could not be formatted.
+    AnsiString CurrentExpression;
+    // Set when an object's value could not be formatted; ErrorText keeps
+    // what went wrong while objects printed.
     bool ErrorFlag = false;
+    AnsiString ErrorText;
+    // The object and band being printed, and the page number.
+    TQmView* CurrentObject = nullptr;
+    TQmView* CurrentBand = nullptr;
+    Integer PageNo = 0;
+    // The width between the current page's margins, in screen pixels.
+    Integer PrintableWidth = 0;
+    // Objects told of every object about to be printed.
+    std::vector<TQmView*> PassList;
+    // Objects are written into the prepared pages in every pass.
+    bool WriteEveryPass = false;
+    // Before an object is printed, with its prepared text; after it.
+    TQmBeforePrintEvent OnBeforePrint;
+    TQmAfterPrintEvent OnAfterPrint;
+
+    // One bracketed expression of a text object as text: the value of the
+    // expression (with a display format of its own after " #" or " :", else
+    // the object's), zeros hidden when the object hides them. A value that
+    // cannot be formatted sets ErrorFlag and gives no text.
+    AnsiString EvaluateMemoText(TQmReportView* view, const AnsiString& expression);
+    // Lets an object bound to a blob field read it, then fires OnBeforePrint.
+    void DoBeforePrint(TStrings* memo, TQmReportView* view);
 
 protected:
     void DefineProperties(TFiler* filer) override;

@@ -52,6 +52,21 @@ public:
     void LoadFromStream(TStream* stream) override;
     void SaveToStream(TStream* stream) override;
 
+    // ---- Content, once per build and per band occurrence.
+    void Prepare() override;
+    // Fires OnBeforeCalc, OnBeforePrint and the report's OnBeforePrint and
+    // expands the text unless a handler set it; then OnAfterCalc.
+    virtual void ExpandMemo();
+    virtual void PrepareText();
+    // Writes the prepared copy: highlighted, split, a repeated value
+    // suppressed or merged into the cell above.
+    void Print(TStream* stream) override;
+    void GetBlob() override;
+    // Whether this row's value continues the merged cell above.
+    bool MergeContinues() const;
+    // The object whose new value starts a new merged cell here as well.
+    TQmCustomMemoView* MasterMemo = nullptr;
+
     // ---- Layout and drawing.
     void Draw(TCanvas* canvas) override;
     // Wraps Memo1 into the wrapped lines on the measuring canvas; sets the
@@ -118,6 +133,13 @@ private:
     Integer savedFontScaleWidth_ = 0;
     // The rotation DrawCharacters moves its position by.
     TQmRotationType drawRotation_ = qmrtNone;
+    // Puts the highlight's font and colour in force when its condition holds.
+    void ApplyHighlight(bool withColor);
+    // Where the first cell of the current merged run was written, its top,
+    // and the font it was written with.
+    Int64 firstCellPosition_ = 0;
+    Integer firstCellTop_ = 0;
+    std::unique_ptr<TFont> firstCellFont_;
 };
 
 // The text object templates place (type code 0, named Memo1, Memo2, ...).

@@ -161,6 +161,12 @@ void TQmCustomMemoView::TrimTrailingBlanks() {
 Integer TQmCustomMemoView::CalcHeight() {
     if (!Visible) return 0;
     BeginDraw(MeasuringCanvas());
+    SplitMode = 0;
+    ExpandMemo();
+    SplitMode = 1;
+    std::unique_ptr<TFont> savedFont(TFont::Create());
+    savedFont->Assign(font_.get());
+    ApplyHighlight(false);
     Integer height = 0;
     if (Memo1->Count() > 0) {
         WrapNeeded = true;
@@ -169,7 +175,10 @@ Integer TQmCustomMemoView::CalcHeight() {
         TrimTrailingBlanks();
         height = ToInternalUnits(qmutScreenPixels, 2 * Pixels(GapTop) + TextHeight + GetFrameHeightExtent());
     }
+    font_->Assign(savedFont.get());
     EndDraw();
+    // Merged rows keep the band's height: the first cell grows instead.
+    if (repeatedOptions_->MergeRepeated() && Height < height && MergeContinues()) return Height;
     return height;
 }
 
@@ -202,6 +211,7 @@ void TQmCustomMemoView::Draw(TCanvas* canvas) {
     PrintingFlag = false;
     Canvas = canvas;
     if (Flag(QmFlag::AutoWidth) && GetDrawMode() != 0) AutoSizeWidth();
+    AlignToBand();
     Memo1->Assign(Memo.get());
     if (Memo1->Count() > 0) {
         const bool laidOut = Memo1->Strings(Memo1->Count() - 1) == LayoutMarker;

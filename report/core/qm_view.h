@@ -218,6 +218,9 @@ public:
     Cardinal Flags = 0;
     bool IsBlobField = false;
     Word ExtraWord = 0;
+    // The data binding page preparation resolves from the first Memo line.
+    TQmDataset* Dataset = nullptr;
+    AnsiString DataFieldName;
     TRect DrawRect{};
     double ScaleX = 1.0, ScaleY = 1.0;
     Integer OffsetX = 0, OffsetY = 0;
@@ -243,6 +246,11 @@ private:
     std::array<std::unique_ptr<TQmFrameLine>, 4> frames_;
     SavedGeometry saved_{};
 };
+
+// What an object that hides zeros shows: the text "0" and any value equal to
+// 0 become an empty text. Answers False when a number was hidden (the
+// object then shows no value).
+bool HideZeroValue(Variant& value);
 
 // Publishes one bit of the option word as a Boolean property.
 template <class C>
@@ -296,6 +304,26 @@ public:
     void SaveToStream(TStream* stream) override;
     // The frame lines and diagonals, when they show.
     virtual void ShowFrame();
+    // Writes the prepared copy: the text expanded, then the type code (and
+    // the class name of an add-in) and the record; nothing when invisible.
+    virtual void Print(TStream* stream);
+    // Reads the bound blob field into Memo1; nothing here.
+    virtual void GetBlob() {}
+    virtual void ExportData() {}
+
+    // Moves the object as BandAlign, ParentWidth and ParentHeight ask
+    // within the band being printed; records it as the current object.
+    void AlignToBand();
+    // Memo1 := Memo with every bracketed expression replaced by its text.
+    void ExpandText();
+    AnsiString ExpandExpressions(const AnsiString& text);
+    // Appends Memo's lines to Memo1, expanded unless TextOnly; an empty
+    // line stays, an expression that gives nothing adds no line.
+    void AppendExpandedLines();
+
+protected:
+    // Writes the type code, an add-in's class name and the record.
+    void WriteObject(TStream* stream);
 
 private:
     AnsiString shiftWith_, stretchWith_, displayFormat_;

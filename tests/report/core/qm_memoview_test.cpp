@@ -155,7 +155,7 @@ TEST_F(MemoTest, LayoutWrapsAndEndsHorizontalTextWithTheMarker) {
 TEST_F(MemoTest, HeightsOfTextAndOfNoText) {
     auto memo = NewMemo();
     EXPECT_EQ(memo->CalcHeight(), 0);
-    memo->Memo1->SetText("一\r\n二\r\n");
+    memo->Memo->SetText("一\r\n二\r\n");
     // Two lines of 12 pixels, 2 between them, 2 pixels of gap above and below.
     EXPECT_EQ(memo->CalcHeight(), ToInternalUnits(qmutScreenPixels, 2 * 2 + 2 * 14 - 2));
     EXPECT_EQ(memo->Memo1->Count(), 3) << "the laid-out lines and the marker";

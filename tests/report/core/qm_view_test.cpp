@@ -4,6 +4,7 @@
 // bitmap (screenshots/report-frames.png).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 #include "byte_writer.h"
@@ -169,6 +170,46 @@ TEST(QmView, DefaultsGeometryAndScriptNames) {
     EXPECT_EQ(view->Memo->Text(), "新\r\n");
     ASSERT_TRUE(view->GetPropValue(view.get(), "Stretched", value, {}));
     EXPECT_FALSE(view->GetPropValue(view.get(), "NoSuchName", value, {}));
+}
+
+// Band alignment in a band 30 pixels high at 100 on a page 700 pixels wide,
+// and in a cross band at 200 that is 150 pixels wide.
+TEST(QmView, AlignsWithinTheBandBeingPrinted) {
+    std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
+    report->PrintableWidth = 700;
+    auto band = NewView();
+    band->IsBand = true;
+    band->SetspBounds(0, 100, 700, 30);
+    auto cross = NewView();
+    cross->IsBand = cross->IsCrossBand = true;
+    cross->SetspBounds(200, 0, 150, 400);
+    struct Case {
+        TQmView* band;
+        TQmBandAlign align;
+        Cardinal flag;
+        std::array<Integer, 4> expected;  // pixels
+    } cases[] = {
+        {band.get(), qmbaLeft, 0, {0, 5, 96, 18}},       {band.get(), qmbaRight, 0, {604, 5, 96, 18}},
+        {band.get(), qmbaBottom, 0, {30, 112, 96, 18}},  {band.get(), qmbaTop, 0, {30, 100, 96, 18}},
+        {band.get(), qmbaCenter, 0, {302, 5, 96, 18}},   {band.get(), qmbaNone, QmFlag::ParentWidth, {0, 5, 700, 18}},
+        {band.get(), qmbaNone, QmFlag::ParentHeight, {30, 100, 96, 30}},
+        {cross.get(), qmbaLeft, 0, {200, 5, 96, 18}},    {cross.get(), qmbaRight, 0, {254, 5, 96, 18}},
+        {cross.get(), qmbaCenter, 0, {227, 5, 96, 18}},  {cross.get(), qmbaTop, 0, {30, 5, 96, 18}},
+        {cross.get(), qmbaNone, QmFlag::ParentWidth, {30, 5, 150, 18}},
+    };
+    for (const Case& c : cases) {
+        auto view = NewView();
+        view->ParentReport = report.get();
+        view->SetspBounds(30, 5, 96, 18);
+        view->BandAlign = c.align;
+        view->SetFlag(c.flag, true);
+        report->CurrentBand = c.band;
+        view->AlignToBand();
+        const std::array<Integer, 4> bounds{view->GetspBound(0), view->GetspBound(1), view->GetspBound(2),
+                                            view->GetspBound(3)};
+        EXPECT_EQ(bounds, c.expected) << int(c.align) << " " << c.flag << (c.band->IsCrossBand ? " cross" : "");
+        EXPECT_EQ(report->CurrentObject, view.get());
+    }
 }
 
 // 2 px thick frame lines around 96 x 18 px at (10, 20); the fill inside.
