@@ -122,6 +122,8 @@ public:
     bool AppendBlanking = false;
     // Set while an object's bracketed expressions are expanded.
     bool Expanding = false;
+    // Set while prepared pages are built from the template.
+    bool Building = false;
     // Prepared pages draw every object and frame, printable or not.
     bool PrintEverything = false;
     // The canvas text is measured on: a small bitmap's, at 96 pixels per
