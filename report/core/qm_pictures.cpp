@@ -11,15 +11,6 @@ namespace {
 
 enum PictureKind : Byte { pkNone = 0, pkBitmap = 1, pkMetafile = 2, pkIcon = 3, pkJpeg = 4 };
 
-std::unique_ptr<TGraphic> GraphicOfKind(Byte kind) {
-    switch (kind) {
-    case pkBitmap: return std::unique_ptr<TGraphic>(TBitmap::Create());
-    case pkIcon: return std::unique_ptr<TGraphic>(TIcon::Create());
-    case pkJpeg: return std::unique_ptr<TGraphic>(TJPEGImage::Create());
-    default: return nullptr;
-    }
-}
-
 // Moves the stream to a record's end however the reading ends.
 class SeekOnExit {
 public:
@@ -42,7 +33,7 @@ void LoadPicture(TStream* stream, TPicture* picture) {
     // An end before the data or past the stream would read outside the record.
     if (end < dataStart || end > stream->Size()) throw EReadError("Stream read error");
     SeekOnExit atEnd(stream, end);
-    std::unique_ptr<TGraphic> graphic = GraphicOfKind(kind);
+    std::unique_ptr<TGraphic> graphic = CreatePictureGraphic(kind);
     if (graphic) {
         TMemoryStream data;
         if (end > dataStart) data.CopyFrom(stream, end - dataStart);
@@ -80,6 +71,15 @@ void SavePicture(TStream* stream, TPicture* picture) {
     stream->SetPosition(endField);
     WriteInteger(stream, static_cast<Integer>(end));
     stream->SetPosition(end);
+}
+
+std::unique_ptr<TGraphic> CreatePictureGraphic(Byte kind) {
+    switch (kind) {
+    case pkBitmap: return std::unique_ptr<TGraphic>(TBitmap::Create());
+    case pkIcon: return std::unique_ptr<TGraphic>(TIcon::Create());
+    case pkJpeg: return std::unique_ptr<TGraphic>(TJPEGImage::Create());
+    default: return nullptr;
+    }
 }
 
 HFONT CreateAngleFont(TFont* font, int angle, int width) {

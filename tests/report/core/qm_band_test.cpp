@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "byte_writer.h"
+#include "view_fixtures.h"
 #include "platform/rtl/streams.h"
 #include "report/core/qm_band.h"
 #include "report/core/qm_factory.h"
@@ -13,21 +13,11 @@
 
 namespace {
 
-std::string Lines(const std::string& text) { return ByteWriter().Int(static_cast<int>(text.size())).Raw(text).Bytes(); }
-
 // A band's object record (template form, version 7) and its band record of
 // the given version.
 std::string BandRecord(std::uint16_t version, std::uint32_t flags, const std::string& printCondition) {
-    ByteWriter w;
-    w.Word(7).Str("MasterData1");
-    for (std::int32_t v : {0, 7938, 190500, 6350, 529, 529}) w.Int(v);
-    w.Int(static_cast<std::int32_t>(flags)).Int(0x1FFFFFFF).Byte(0).Byte(0);
-    for (int side = 0; side < 4; ++side) w.Byte(0).Byte(0).Int(0).Int(265).Byte(0);
-    w.Word(0).Byte(1);
-    w.Word(0).Str("").Raw(Lines("")).Str("").Str("").Byte(0).Byte(0).Byte(2).Byte('.');
-    w.Word(0).Byte(1).Byte(0).Int(0).Str("").Str("").Str("").Str("").Int(0).Str("[;]");
-    w.Word(version).Str("QmDBDataSet1").Str("").Byte(0);
-    w.Str("宋体").Int(-12).Word(0).Int(0).Word(134);
+    ByteWriter w = TemplateObjectRecord("MasterData1", {0, 7938, 190500, 6350, 529, 529}, flags);
+    w.Word(version).Str("QmDBDataSet1").Str("").Byte(0).Font("宋体", -12, 0, 0);
     w.Int(0).Str("").Str("").Byte(2).Byte(3).Int(0).Int(5292).Int(1).Int(52917).Str(printCondition);
     if (version >= 1) w.Int(0);
     if (version >= 2) w.Str("Child1");

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "byte_writer.h"
+#include "view_fixtures.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/rtl/streams.h"
 #include "platform/ui/colors.h"
@@ -19,8 +19,6 @@
 
 namespace {
 
-std::string Lines(const std::string& text) { return ByteWriter().Int(static_cast<int>(text.size())).Raw(text).Bytes(); }
-
 // The object record of Part "common head" for a text object named Memo1.
 ByteWriter CommonHead() {
     ByteWriter w;
@@ -29,10 +27,6 @@ ByteWriter CommonHead() {
     w.Int(0x18000120).Int(0x1FFFFFFF).Byte(0).Byte(0);
     for (int side = 0; side < 4; ++side) w.Byte(1).Byte(0).Int(0).Int(265).Byte(0);
     return w.Word(0).Byte(1);
-}
-
-ByteWriter& Font(ByteWriter& w, const std::string& name, int size, int style, int color) {
-    return w.Str(name).Int(size).Word(static_cast<std::uint16_t>(style)).Int(color).Word(134);
 }
 
 class MemoTest : public testing::Test {
@@ -51,13 +45,13 @@ protected:
 
 TEST_F(MemoTest, TemplateRecordReadsAndWritesBackIdentically) {
     ByteWriter w = CommonHead();
-    w.Word(0).Str("").Raw(Lines("[编号]\r\n")).Str("").Str("").Byte(0).Byte(0).Byte(2).Byte('.');
+    w.Word(0).Str("").List("[编号]\r\n").Str("").Str("").Byte(0).Byte(0).Byte(2).Byte('.');
     w.Word(0).Byte(1).Byte(0).Int(0).Str("").Str("").Str("").Str("").Int(0).Str("[;]");
     w.Word(3);
-    Font(w, "宋体", -12, 2, -16777208);
+    w.Font("宋体", -12, 2, -16777208);
     w.Byte(1).Byte(2).Int(2).Int(1).Str("Memo9").Byte(0).Byte(0).Int(0);
     w.Int(0x1FFFFFFF).Str("[价格] > 100");
-    Font(w, "Arial", -13, 2, 0);
+    w.Font("Arial", -13, 2, 0);
     w.Byte(1).Int(-1).Int(-1);
     const std::string bytes = w.Bytes();
 
@@ -80,9 +74,9 @@ TEST_F(MemoTest, TemplateRecordReadsAndWritesBackIdentically) {
 
 TEST_F(MemoTest, PreparedRecordsOfVersionZeroSkipTheirOldFields) {
     ByteWriter w = CommonHead();
-    w.Raw(Lines("甲\r\n")).Byte(0).Int(0).Str("").Str("");
+    w.List("甲\r\n").Byte(0).Int(0).Str("").Str("");
     w.Word(0);
-    Font(w, "宋体", 9, 0, 0);
+    w.Font("宋体", 9, 0, 0);
     w.Byte(0).Byte(0).Int(2).Int(0).Str("").Byte(0).Byte(0).Int(0);
     w.Int(7).Int(3).Int(1).Int(2).Int(3);  // 20 bytes nothing reads
     const std::string bytes = w.Bytes();
@@ -199,13 +193,6 @@ int FirstInkColumn(TBitmap* bitmap, int from = 0) {
         for (int y = 0; y < bitmap->Height(); ++y)
             if (bitmap->Canvas()->Pixels(x, y) != clWhite) return x;
     return -1;
-}
-
-std::unique_ptr<TBitmap> WhiteBitmap(int width, int height) {
-    std::unique_ptr<TBitmap> bitmap(TBitmap::Create());
-    bitmap->SetSize(width, height);
-    bitmap->Canvas()->FillRect(TRect(0, 0, width, height));
-    return bitmap;
 }
 
 TEST_F(MemoTest, JustifiedSingleCharacterAndDisplayRange) {

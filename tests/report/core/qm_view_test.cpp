@@ -51,12 +51,10 @@ ByteWriter Head(std::uint16_t version, const std::string& name, const FrameBytes
     return w.Word(2).Byte(1);
 }
 
-std::string Lines(const std::string& text) { return ByteWriter().Int(static_cast<int>(text.size())).Raw(text).Bytes(); }
-
 // Template tail of version 7: every field present.
 std::string TemplateRecord() {
     ByteWriter w = Head(7, "Memo1", {true, 1, 255, 529, true});
-    w.Word(9).Str("N0.00").Raw(Lines("[编号]\r\n第二行\r\n")).Str("Memo2").Str("");
+    w.Word(9).Str("N0.00").List("[编号]\r\n第二行\r\n").Str("Memo2").Str("");
     w.Byte(1).Byte(4).Byte(2).Byte('.');
     w.Word(1).Str("OnBeforePrint").Str("Memo1Print");
     w.Byte(0).Byte(static_cast<std::uint8_t>(bsCross)).Int(42).Str("a").Str("http://x").Str("b").Str("c");
@@ -90,7 +88,7 @@ TEST(QmViewRecord, TemplateAndPreparedRecordsReadAndWriteBackIdentically) {
     EXPECT_EQ(Saved(view.get()), bytes);
 
     ByteWriter prepared = Head(7, "Memo1");
-    prepared.Raw(Lines("12\x01\r\n")).Byte(0).Int(0).Str("ShowDetail").Str("http://y");
+    prepared.List("12\x01\r\n").Byte(0).Int(0).Str("ShowDetail").Str("http://y");
     auto copy = NewView();
     copy->InPreparedPage = true;
     TStringStream preparedIn(prepared.Bytes());
@@ -106,7 +104,7 @@ TEST(QmViewRecord, OlderVersions) {
     // Version 0: a style past the pen's last one is a solid double line;
     // no bindings, no extra flag, StretchedMax comes on.
     ByteWriter v0 = Head(0, "Old", {true, 8, 0, 265, false});
-    v0.Word(0).Str("").Raw(Lines("")).Str("").Str("").Int(0);
+    v0.Word(0).Str("").List("").Str("").Str("").Int(0);
     auto old = NewView();
     old->SetFlag(QmFlag::StretchedMax, false);
     TStringStream in(v0.Bytes());
@@ -123,7 +121,7 @@ TEST(QmViewRecord, OlderVersions) {
         for (int i = 0; i < 6; ++i) w.Int(0);
         w.Int(0).Int(0).Byte(0).Byte(0);
         for (int side = 0; side < 4; ++side) w.Byte(0).Byte(0).Int(0).Int(0).Byte(0);
-        w.Word(0).Byte(1).Word(0).Str("").Raw(Lines("")).Str("").Str("").Int(0).Word(0).Byte(1);
+        w.Word(0).Byte(1).Word(0).Str("").List("").Str("").Str("").Int(0).Word(0).Byte(1);
         auto view = NewView();
         TStringStream stream(w.Bytes());
         view->LoadFromStream(&stream);
