@@ -122,8 +122,11 @@ public:
     bool AppendBlanking = false;
     // Set while an object's bracketed expressions are expanded.
     bool Expanding = false;
-    // Set while prepared pages are built from the template.
+    // Set while prepared pages are built from the template; a double-pass
+    // build's last pass is its final one.
     bool Building = false;
+    bool DoublePass = false;
+    bool FinalPass = true;
     // Prepared pages draw every object and frame, printable or not.
     bool PrintEverything = false;
     // The canvas text is measured on: a small bitmap's, at 96 pixels per

@@ -192,23 +192,4 @@ void TQmCustomMemoView::Published(TPublished<TQmCustomMemoView>& p) {
     p.Property("OnPreviewClick", &V::OnPreviewClick, &V::SetOnPreviewClick);
 }
 
-void TQmMemoView::Published(TPublished<TQmMemoView>& p) {
-    using V = TQmMemoView;
-    p.Property("RotationType", [](const V* v) { return v->RotationType; },
-               [](V* v, TQmRotationType r) { v->RotationType = r; })
-        .Default(qmrtNone);
-    p.Property("ScaleFontType", [](const V* v) { return v->ScaleFontType; },
-               [](V* v, TQmScaleFontType s) { v->ScaleFontType = s; })
-        .Default(qmstNone);
-    p.Property("FontScaleWidth", [](const V* v) { return v->FontScaleWidth; },
-               [](V* v, Integer w) { v->FontScaleWidth = w; })
-        .Default(0);
-    PublishFlag(p, "WordWrap", QmFlag::WordWrap, false);
-    PublishFlag(p, "WordBreak", QmFlag::WordBreak, false);
-    PublishFlag(p, "AutoWidth", QmFlag::AutoWidth, false);
-    p.Property("RepeatedOptions", &V::RepeatedOptions, &V::SetRepeatedOptions);
-    PublishFlag(p, "PrintAtAppendBlank", QmFlag::PrintAtAppendBlank, false);
-    PublishFlag(p, "ExportAsNumber", QmFlag::ExportAsNumber, false);
-    p.Property("DataField", [](const V* v) { return v->Memo->Count() > 0 ? v->Memo->Strings(0) : AnsiString(); },
-               [](V* v, const AnsiString& field) { v->Memo->SetText(field); });
-}
+void TQmMemoView::Published(TPublished<TQmMemoView>& p) { PublishTextOptions(p); }

@@ -114,6 +114,11 @@ protected:
     void ScaleDrawGeometry() override;
     void RestoreDrawGeometry() override { FontScaleWidth = savedFontScaleWidth_; }
 
+protected:
+    // The options the text objects templates place publish.
+    template <class V>
+    static void PublishTextOptions(TPublished<V>& p);
+
 private:
     TCanvas* MeasuringCanvas() const;
     void SetCanvasFont(TCanvas* canvas);
@@ -149,6 +154,27 @@ class TQmMemoView : public TQmCustomMemoView {
 public:
     using TQmCustomMemoView::TQmCustomMemoView;
 };
+
+template <class V>
+void TQmCustomMemoView::PublishTextOptions(TPublished<V>& p) {
+    p.Property("RotationType", [](const V* v) { return v->RotationType; },
+               [](V* v, TQmRotationType r) { v->RotationType = r; })
+        .Default(qmrtNone);
+    p.Property("ScaleFontType", [](const V* v) { return v->ScaleFontType; },
+               [](V* v, TQmScaleFontType s) { v->ScaleFontType = s; })
+        .Default(qmstNone);
+    p.Property("FontScaleWidth", [](const V* v) { return v->FontScaleWidth; },
+               [](V* v, Integer w) { v->FontScaleWidth = w; })
+        .Default(0);
+    PublishFlag(p, "WordWrap", QmFlag::WordWrap, false);
+    PublishFlag(p, "WordBreak", QmFlag::WordBreak, false);
+    PublishFlag(p, "AutoWidth", QmFlag::AutoWidth, false);
+    p.Property("RepeatedOptions", &V::RepeatedOptions, &V::SetRepeatedOptions);
+    PublishFlag(p, "PrintAtAppendBlank", QmFlag::PrintAtAppendBlank, false);
+    PublishFlag(p, "ExportAsNumber", QmFlag::ExportAsNumber, false);
+    p.Property("DataField", [](const V* v) { return v->Memo->Count() > 0 ? v->Memo->Strings(0) : AnsiString(); },
+               [](V* v, const AnsiString& field) { v->Memo->SetText(field); });
+}
 
 // Spreads `target - actual` pixels over the first `count` character steps:
 // whole shares first, then single pixels at even intervals, a last one in
