@@ -20,6 +20,7 @@ class TQmReport;
 class TQmView;
 class TQmReportView;
 class TBitmap;
+class TCustomForm;
 
 SERVIORA_EVENT_TYPE(TQmBeforePrintEvent, void(TStrings* Memo, TQmReportView* View));
 SERVIORA_EVENT_TYPE(TQmAfterPrintEvent, void(TQmReportView* View));
@@ -148,6 +149,9 @@ public:
     Integer PageNo = 0;
     // The width between the current page's margins, in screen pixels.
     Integer PrintableWidth = 0;
+    // The hidden form dialog pages' live controls sit on; dialog controls
+    // show it to paint themselves.
+    TCustomForm* DialogForm = nullptr;
     // Objects told of every object about to be printed.
     std::vector<TQmView*> PassList;
     // Objects are written into the prepared pages in every pass.

@@ -255,15 +255,20 @@ void TQmReportView::SetDisplayFormat(const AnsiString& v) {
     ParseDisplayFormat(displayFormat_, PackedFormat);
 }
 
+void TQmView::ReadBounds(TStream* stream) {
+    for (Integer* field : {&Left, &Top, &Width, &Height}) *field = ReadInteger(stream);
+}
+
+void TQmView::WriteBounds(TStream* stream) const {
+    for (Integer value : {Left, Top, Width, Height}) WriteInteger(stream, value);
+}
+
 void TQmReportView::LoadFromStream(TStream* stream) {
     const Word version = ReadWord(stream);
     AnsiString name;
     ReadString(stream, name);
     SetName(name);
-    Left = ReadInteger(stream);
-    Top = ReadInteger(stream);
-    Width = ReadInteger(stream);
-    Height = ReadInteger(stream);
+    ReadBounds(stream);
     GapLeft = ReadInteger(stream);
     GapTop = ReadInteger(stream);
     Flags = ReadLongWord(stream);
@@ -328,7 +333,9 @@ void TQmReportView::SaveToStream(TStream* stream) {
     try {
         WriteWord(stream, kRecordVersion);
         WriteString(stream, Name());
-        for (Integer value : {Left, Top, Width, Height, GapLeft, GapTop}) WriteInteger(stream, value);
+        WriteBounds(stream);
+        WriteInteger(stream, GapLeft);
+        WriteInteger(stream, GapTop);
         WriteLongWord(stream, Flags);
         WriteInteger(stream, Integer(FillColor));
         WriteByte(stream, Byte(BandAlign));

@@ -153,7 +153,7 @@ public:
     double GetByIndex(int index) const;
     void SetByIndex(int index, double value);
     Integer GetspBound(int index) const;
-    void SetspBound(int index, Integer pixels);
+    virtual void SetspBound(int index, Integer pixels);
     void SetspBounds(Integer left, Integer top, Integer width, Integer height);
     void SetAllFramesVisible(bool visible);
     TQmFrameLine* Frame(int side) const { return frames_[side].get(); }
@@ -234,6 +234,10 @@ protected:
     virtual void RestoreDrawGeometry() {}
     // The hatch brush of a non-solid fill, in the top frame line's colour.
     HBRUSH FillBrushPattern() const;
+
+    // Left, Top, Width and Height as records store them.
+    void ReadBounds(TStream* stream);
+    void WriteBounds(TStream* stream) const;
 
     // The geometry BeginDraw found, in thousandths.
     struct SavedGeometry {

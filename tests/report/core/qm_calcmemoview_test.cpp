@@ -18,15 +18,9 @@
 
 namespace {
 
-class CalcMemoTest : public testing::Test {
+class CalcMemoTest : public testing::Test, protected ReportWithValues {
 protected:
-    CalcMemoTest() {
-        report->Parser()->SetOnGetValue(TQmGetValueEvent([this](const AnsiString& name, Variant& value) {
-            const auto found = values.find(UpperCase(name));
-            if (found != values.end()) value = found->second;
-        }));
-        band->SetName("MasterData1");
-    }
+    CalcMemoTest() { band->SetName("MasterData1"); }
     std::unique_ptr<TQmCalcMemoView> NewCalc(TQmDBCalcType type, const AnsiString& text) {
         std::unique_ptr<TQmCalcMemoView> calc(TQmCalcMemoView::Create());
         calc->ParentReport = report.get();
@@ -49,9 +43,7 @@ protected:
         calc->PrepareText();
         return calc->Memo1->Strings(0);
     }
-    std::unique_ptr<TQmReport> report{TQmReport::Create(nullptr)};
     std::unique_ptr<TQmBandMasterData> band{TQmBandMasterData::Create()};
-    std::map<AnsiString, Variant> values;
 };
 
 TEST_F(CalcMemoTest, RecordsOfTemplatesAndPreparedPages) {

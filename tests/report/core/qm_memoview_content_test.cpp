@@ -13,16 +13,14 @@
 #include "report/core/qm_memoview.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "view_fixtures.h"
 
 namespace {
 
-class MemoContentTest : public testing::Test {
+class MemoContentTest : public testing::Test, protected ReportWithValues {
 protected:
     MemoContentTest() {
-        report->Parser()->SetOnGetValue(TQmGetValueEvent([this](const AnsiString& name, Variant& value) {
-            const auto found = values.find(UpperCase(name));
-            if (found != values.end()) value = found->second;
-        }));
+        values = {{"SUM", 12.5}, {"ZERO", 0}, {"ZEROTEXT", "0"}, {"ZERODEC", "0.00"}, {"BR", "[x]"}};
     }
     std::unique_ptr<TQmMemoView> NewMemo(const AnsiString& text) {
         std::unique_ptr<TQmMemoView> memo(TQmMemoView::Create());
@@ -39,9 +37,6 @@ protected:
         if (text.ends_with("\r\n")) text.resize(text.size() - 2);
         return text;
     }
-    std::unique_ptr<TQmReport> report{TQmReport::Create(nullptr)};
-    std::map<AnsiString, Variant> values{{"SUM", 12.5}, {"ZERO", 0}, {"ZEROTEXT", "0"}, {"ZERODEC", "0.00"},
-                                         {"BR", "[x]"}};
 };
 
 TEST_F(MemoContentTest, ExpressionsBecomeTheirFormattedValues) {

@@ -1,12 +1,16 @@
 // Fixtures the report object tests share: the object record of a template
-// object written by the test-side byte writer, and a white bitmap to draw on.
+// object written by the test-side byte writer, a white bitmap to draw on,
+// and a report whose expressions read their names from a table.
 #pragma once
 
 #include <array>
+#include <map>
 #include <memory>
 
 #include "byte_writer.h"
+#include "platform/rtl/sysutils.h"
 #include "platform/ui/graphic.h"
+#include "report/core/qm_class.h"
 
 // The object record (template form, version 7) of an object with invisible
 // frames of 1 pixel and an empty template text; geometry in thousandths.
@@ -29,3 +33,15 @@ inline std::unique_ptr<TBitmap> WhiteBitmap(int width, int height) {
     bitmap->Canvas()->FillRect(TRect(0, 0, width, height));
     return bitmap;
 }
+
+// A report whose expressions find bare names (upper-cased) in `values`.
+struct ReportWithValues {
+    ReportWithValues() {
+        report->Parser()->SetOnGetValue(TQmGetValueEvent([this](const AnsiString& name, Variant& value) {
+            const auto found = values.find(UpperCase(name));
+            if (found != values.end()) value = found->second;
+        }));
+    }
+    std::unique_ptr<TQmReport> report{TQmReport::Create(nullptr)};
+    std::map<AnsiString, Variant> values;
+};
