@@ -5,6 +5,7 @@
 
 #include "platform/rtl/streams.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/metafile.h"
 #include "report/core/qm_utils.h"
 
 namespace {
@@ -49,7 +50,9 @@ void SavePicture(TStream* stream, TPicture* picture) {
     Byte kind = pkNone;
     if (graphic && !graphic->Empty()) {
         const TClass cls = graphic->ClassType();
-        if (cls == TIcon::StaticClass()) {
+        if (cls == TMetafile::StaticClass()) {
+            kind = pkMetafile;
+        } else if (cls == TIcon::StaticClass()) {
             kind = pkIcon;
         } else if (cls == TJPEGImage::StaticClass()) {
             kind = pkJpeg;
@@ -76,6 +79,7 @@ void SavePicture(TStream* stream, TPicture* picture) {
 std::unique_ptr<TGraphic> CreatePictureGraphic(Byte kind) {
     switch (kind) {
     case pkBitmap: return std::unique_ptr<TGraphic>(TBitmap::Create());
+    case pkMetafile: return std::unique_ptr<TGraphic>(TMetafile::Create());
     case pkIcon: return std::unique_ptr<TGraphic>(TIcon::Create());
     case pkJpeg: return std::unique_ptr<TGraphic>(TJPEGImage::Create());
     default: return nullptr;

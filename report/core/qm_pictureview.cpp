@@ -9,6 +9,7 @@
 #include "platform/rtl/fileutils.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/ui/metafile.h"
 #include "report/core/qm_pictures.h"
 #include "report/core/qm_utils.h"
 #include "script/qm_kpinterpreter_values.h"
@@ -67,6 +68,10 @@ std::string StripOleHeader(const std::string& data) {
         for (int shift = 0; shift < 32; shift += 8) fileHeader += static_cast<char>((total >> shift) & 0xFF);
         fileHeader += std::string(8, '\0');
         native = fileHeader + native;
+    } else if (Word32(data, 4) == 3 && className == "METAFILEPICT" && native.size() >= 8) {
+        // Mapping mode, extents in hundredths of a millimetre and a handle
+        // before the Windows-metafile bits.
+        native = PlaceableMetafileOf(native.substr(8), Word16(native, 2), Word16(native, 4));
     }
     if (native.size() > 10 && StartsWith(native, {0x01, 0x00, 0x00, 0x01}) && native.compare(8, 2, "BM") == 0)
         native.erase(0, 8);

@@ -56,6 +56,7 @@ private:
 // metafile, 2 icon, 3 JPEG (a JPEG without its end marker counts as 0).
 int RecognizePictureKind(const std::string& data);
 // Data of an OLE object as a picture: the header removed and the native
-// data cut to its size; a static "DIB" gets a bitmap file header. Data
-// whose header does not fit within it is left as it is.
+// data cut to its size; a static "DIB" gets a bitmap file header, a static
+// "METAFILEPICT" becomes a placeable metafile. Data whose header does not
+// fit within it is left as it is.
 std::string StripOleHeader(const std::string& data);

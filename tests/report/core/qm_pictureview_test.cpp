@@ -128,6 +128,11 @@ TEST(QmPictureView, OleHeadersAreStrippedWhenTheyFit) {
     EXPECT_EQ(StripOleHeader(lying), lying) << "a stated size past the data";
     const std::string cut = lying.substr(0, 30);
     EXPECT_EQ(StripOleHeader(cut), cut) << "a class name past the data";
+    // A Windows metafile of 2540 x 1270 hundredths of a millimetre.
+    const std::string picture = std::string("\x08\x00\xEC\x09\xF6\x04\x00\x00", 8) + "bits";
+    const std::string metafile = StripOleHeader(OleObject(3, "METAFILEPICT", picture, static_cast<int>(picture.size())));
+    EXPECT_EQ(RecognizePictureKind(metafile), 1);
+    EXPECT_EQ(metafile.substr(metafile.size() - 4), "bits");
     const std::string wrapped = std::string("\x01\x00\x00\x01\x05\x00\x00\x00", 8) + "BMabc";
     EXPECT_EQ(StripOleHeader(OleObject(2, "X", wrapped, static_cast<int>(wrapped.size()))), "BMabc");
 }
