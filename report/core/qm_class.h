@@ -21,6 +21,7 @@ class TQmView;
 class TQmReportView;
 class TBitmap;
 class TCustomForm;
+class TQmExportFilter;
 
 SERVIORA_EVENT_TYPE(TQmBeforePrintEvent, void(TStrings* Memo, TQmReportView* View));
 SERVIORA_EVENT_TYPE(TQmAfterPrintEvent, void(TQmReportView* View));
@@ -167,6 +168,10 @@ public:
     AnsiString EvaluateMemoText(TQmReportView* view, const AnsiString& expression);
     // Lets an object bound to a blob field read it, then fires OnBeforePrint.
     void DoBeforePrint(TStrings* memo, TQmReportView* view);
+    // The filter of the export running, which receives every line text
+    // objects draw while they export.
+    TQmExportFilter* CurrentFilter = nullptr;
+    void ExportText(const TRect& rect, int x, int y, TQmView* view, const AnsiString& line);
 
 protected:
     void DefineProperties(TFiler* filer) override;
@@ -215,6 +220,8 @@ public:
     void SetShowDialog(bool v) { showDialog_ = v; }
     // True in a spreadsheet filter; the preview's spreadsheet button uses it.
     bool IsXLSFilter() const { return isXLSFilter_; }
+    // One line a text object draws at (x, y) within its rectangle.
+    virtual void OnText(const TRect& /*rect*/, int /*x*/, int /*y*/, TQmView* /*view*/, const AnsiString& /*line*/) {}
 
 protected:
     void SetIsXLSFilter(bool v) { isXLSFilter_ = v; }

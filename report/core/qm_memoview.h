@@ -62,6 +62,8 @@ public:
     // suppressed or merged into the cell above.
     void Print(TStream* stream) override;
     void GetBlob() override;
+    // Draws on the measuring canvas, handing each line to the export filter.
+    void ExportData() override;
     // Whether this row's value continues the merged cell above.
     bool MergeContinues() const;
     // The object whose new value starts a new merged cell here as well.

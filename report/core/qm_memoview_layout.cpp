@@ -246,6 +246,12 @@ void TQmCustomMemoView::Draw(TCanvas* canvas) {
     EndDraw();
 }
 
+void TQmCustomMemoView::ExportData() {
+    ExportFlag = true;
+    Draw(MeasuringCanvas());
+    ExportFlag = false;
+}
+
 void TQmCustomMemoView::DrawUnderlines() {
     SetCanvasFont(Canvas);
     HDC dc = Canvas->Handle();
@@ -352,6 +358,7 @@ void TQmCustomMemoView::DrawHorizontal(int y, int gapX) {
             TextOutFitted(x, y, line, target);
         }
         ++DrawnLineCount;
+        if (ExportFlag && ParentReport) ParentReport->ExportText(DrawRect, x, y, this, line);
         y += lineHeight + spacing;
     }
 }

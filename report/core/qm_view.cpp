@@ -104,6 +104,11 @@ void TQmView::Assign(TPersistent* source) {
     SetName(view->Name());
 }
 
+void TQmView::SetName(const AnsiString& value) {
+    TQmCustomView::SetName(value);
+    Changed();
+}
+
 TQmUnitType TQmView::GetUnitType() const { return qmutScreenPixels; }
 
 double TQmView::GetByIndex(int index) const {

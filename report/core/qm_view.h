@@ -142,6 +142,8 @@ public:
     // A copy through the object record: the source's template record read
     // back, then the source's name.
     void Assign(TPersistent* source) override;
+    // Stores the name and tells the object it changed.
+    void SetName(const AnsiString& value) override;
 
     // ---- The option word.
     bool Flag(Cardinal bit) const { return (Flags & bit) != 0; }

@@ -142,6 +142,10 @@ AnsiString TQmReport::EvaluateMemoText(TQmReportView* view, const AnsiString& ex
     }
 }
 
+void TQmReport::ExportText(const TRect& rect, int x, int y, TQmView* view, const AnsiString& line) {
+    if (CurrentFilter) CurrentFilter->OnText(rect, x, y, view, line);
+}
+
 void TQmReport::DoBeforePrint(TStrings* memo, TQmReportView* view) {
     if (view->IsBlobField) view->GetBlob();
     if (OnBeforePrint) OnBeforePrint(memo, view);

@@ -72,6 +72,21 @@ TEST_F(MemoTest, TemplateRecordReadsAndWritesBackIdentically) {
     EXPECT_EQ(out.DataString(), bytes);
 }
 
+TEST_F(MemoTest, AssignCopiesThroughTheRecord) {
+    auto source = NewMemo("[编号]", 80, 30);
+    source->SetName("Memo7");
+    source->HAlign = qmhRight;
+    source->Highlight()->SetCondition("[价格] > 1");
+    source->InPreparedPage = true;
+    auto copy = NewMemo();
+    copy->Assign(source.get());
+    EXPECT_EQ(copy->Name(), "Memo7");
+    EXPECT_EQ(copy->HAlign, qmhRight);
+    EXPECT_EQ(copy->Memo->Strings(0), "[编号]") << "the template record, not the prepared one";
+    EXPECT_EQ(copy->Highlight()->Condition(), "[价格] > 1");
+    EXPECT_EQ(copy->GetspBound(2), 80);
+}
+
 TEST_F(MemoTest, PreparedRecordsOfVersionZeroSkipTheirOldFields) {
     ByteWriter w = CommonHead();
     w.List("甲\r\n").Byte(0).Int(0).Str("").Str("");
@@ -208,6 +223,31 @@ TEST_F(MemoTest, JustifiedSingleCharacterAndDisplayRange) {
     lines->DisplayBeginLine = lines->DisplayEndLine = 1;
     lines->Draw(bitmap->Canvas());
     EXPECT_EQ(lines->DrawnLineCount, 1);
+}
+
+// A filter that keeps the lines it is handed.
+class TLineFilter : public TQmExportFilter {
+    SERVIORA_CLASS(TLineFilter, TQmExportFilter)
+public:
+    using TQmExportFilter::TQmExportFilter;
+    void OnText(const TRect&, int x, int, TQmView*, const AnsiString& line) override {
+        lines.push_back(line);
+        xs.push_back(x);
+    }
+    std::vector<AnsiString> lines;
+    std::vector<int> xs;
+};
+
+TEST_F(MemoTest, ExportHandsEveryDrawnLineToTheFilter) {
+    std::unique_ptr<TLineFilter> filter(TLineFilter::Create(nullptr));
+    report->CurrentFilter = filter.get();
+    auto memo = NewMemo("一\r\n二", 100, 40);
+    memo->Draw(report->MeasuringCanvas());
+    EXPECT_TRUE(filter->lines.empty()) << "drawing alone exports nothing";
+    memo->ExportData();
+    EXPECT_EQ(filter->lines, (std::vector<AnsiString>{"一", "二"}));
+    EXPECT_EQ(filter->xs.front(), 2) << "after the left gap";
+    report->CurrentFilter = nullptr;
 }
 
 // A 90-degree text is wrapped against its height and wrapped again when a
