@@ -17,6 +17,7 @@ using TQmRestrictions = TSet<TQmRestriction>;
 SERVIORA_ENUM(TQmBandAlign, qmbaNone, qmbaLeft, qmbaRight, qmbaBottom, qmbaTop, qmbaCenter)
 
 class TQmView;
+class TPopupMenu;
 
 // Bits of TQmView's option word. Bands give some of them meanings of their
 // own (0x2000 is OutBigNum in a calculated text and HideIfEmpty in a band).
@@ -186,6 +187,9 @@ public:
     virtual AnsiString GetDescription() const { return {}; }
     virtual bool IsNoCompress() const { return false; }
     virtual bool IsContainer() const { return false; }
+    // A designer's editor and context menu; no designer registers here.
+    virtual void ShowEditor() {}
+    virtual void DefinePopupMenu(TPopupMenu* /*menu*/) {}
     virtual void LoadFromStream(TStream* stream) = 0;
     virtual void SaveToStream(TStream* stream) = 0;
     virtual void Draw(TCanvas* canvas) = 0;

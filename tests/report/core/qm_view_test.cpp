@@ -129,6 +129,36 @@ TEST(QmViewRecord, OlderVersions) {
     }
 }
 
+TEST(QmView, FrameLinesAndHighlightsCopyWhatTheyShould) {
+    auto view = NewView();
+    TQmFrameLine* line = view->Frame(qmfsTop);
+    EXPECT_EQ(line->Width(), 1) << "one screen pixel";
+    line->SetWidth(3);
+    EXPECT_EQ(line->InternalWidth, ToInternalUnits(qmutScreenPixels, 3));
+    line->SetVisible(true);
+    line->SetColor(clRed);
+    line->SetStyle(psDash);
+    line->SetDoubleFrame(true);
+    TQmFrameLine copy;
+    copy.Assign(line);
+    EXPECT_TRUE(copy.Visible());
+    EXPECT_EQ(copy.Color(), clRed);
+    EXPECT_EQ(copy.Style(), psDash);
+    EXPECT_TRUE(copy.DoubleFrame());
+    EXPECT_EQ(copy.InternalWidth, line->InternalWidth);
+
+    std::unique_ptr<TQmHighlight> highlight(TQmHighlight::Create());
+    highlight->SetColor(clYellow);
+    highlight->SetCondition("[价格] > 100");
+    highlight->Font()->SetName("黑体");
+    std::unique_ptr<TQmHighlight> other(TQmHighlight::Create());
+    other->SetCondition("kept");
+    other->Assign(highlight.get());
+    EXPECT_EQ(other->Color(), clYellow);
+    EXPECT_EQ(other->Font()->Name(), "黑体");
+    EXPECT_EQ(other->Condition(), "kept");
+}
+
 TEST(QmView, DefaultsGeometryAndScriptNames) {
     auto view = NewView();
     EXPECT_TRUE(view->Printable());
