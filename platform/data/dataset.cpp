@@ -5,6 +5,7 @@
 
 #include "platform/data/datasource.h"
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/rtl/updatescope.h"
@@ -382,6 +383,8 @@ int TDataSet::CompareBookmarks(const TBookmarkStr& a, const TBookmarkStr& b) con
 }
 
 // ---- fields -------------------------------------------------------------
+
+TStream* TDataSet::CreateBlobStream(TField* field) const { return new TStringStream(field->AsString()); }
 
 TField* TDataSet::FieldByName(const AnsiString& name) const {
     TField* field = fields_->FindField(name);

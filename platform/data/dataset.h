@@ -20,6 +20,7 @@
 #include "platform/rtl/list.h"
 #include "platform/rtl/variant.h"
 
+class TStream;
 class TStrings;
 
 class TDataSource;
@@ -133,6 +134,9 @@ public:
     // EDatabaseError "Field 'X' not found" for an unknown name.
     TField* FieldByName(const AnsiString& name) const;
     TField* FindField(const AnsiString& name) const { return fields_->FindField(name); }
+    // A stream holding the current record's bytes of a blob field, for
+    // reading; the caller frees it.
+    TStream* CreateBlobStream(TField* field) const;
     // Adds the fields named in a ";"-separated list, raising for an unknown one.
     void GetFieldList(TList* list, const AnsiString& fieldNames) const;
     std::vector<TField*> GetFieldList(const AnsiString& fieldNames) const;

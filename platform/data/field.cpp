@@ -8,6 +8,7 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/datetime.h"
+#include "platform/rtl/stringlist.h"
 #include "platform/rtl/formatsettings.h"
 #include "platform/rtl/sysutils.h"
 
@@ -389,6 +390,13 @@ AnsiString TDateTimeField::GetText(bool displayText) const {
 }
 
 // ---- binary -------------------------------------------------------------
+
+void TBlobField::AssignTo(TPersistent* dest) {
+    if (auto* strings = dynamic_cast<TStrings*>(dest))
+        strings->SetText(AsString());
+    else
+        TField::AssignTo(dest);
+}
 
 AnsiString TBlobField::GetText(bool displayText) const {
     if (!displayText) return CellText();

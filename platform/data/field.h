@@ -361,6 +361,8 @@ public:
 
 protected:
     TBlobField(TComponent* owner, TFieldType type) : TField(owner, type, 0) {}
+    // A string list takes the bytes as its text; other targets refuse.
+    void AssignTo(TPersistent* dest) override;
     // "(BLOB)", "(MEMO)", "(GRAPHIC)": a grid shows a placeholder.
     AnsiString GetText(bool displayText) const override;
 };

@@ -54,6 +54,18 @@ public:
     virtual void SetSize(Int64 newSize);
 };
 
+// What an object offers that loads itself from, and saves itself to, a
+// stream whatever its class (pictures do): code that holds a stream and an
+// unknown target asks the target for it.
+class IStreamPersist {
+public:
+    virtual void LoadFromStream(TStream* stream) = 0;
+    virtual void SaveToStream(TStream* stream) = 0;
+
+protected:
+    ~IStreamPersist() = default;
+};
+
 // A stream over an open file descriptor, which it does not close.
 class THandleStream : public TStream {
     SERVIORA_CLASS(THandleStream, TStream)

@@ -15,6 +15,7 @@
 #include "platform/ui/guiplatform.h"
 #include "platform/gdi/imagecodecs.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/metafile.h"
 #include "platform/win/resources.h"
 
 namespace {
@@ -461,6 +462,8 @@ void RegisterStandardFormats() {
         TPicture::RegisterFileFormat("png", "Portable Network Graphics", TPngImage::StaticClass());
         TPicture::RegisterFileFormat("jpg", "JPEG Image File", TJPEGImage::StaticClass());
         TPicture::RegisterFileFormat("jpeg", "JPEG Image File", TJPEGImage::StaticClass());
+        TPicture::RegisterFileFormat("emf", "Enhanced Metafiles", TMetafile::StaticClass());
+        TPicture::RegisterFileFormat("wmf", "Metafiles", TMetafile::StaticClass());
         RegisterUiClasses();
         return true;
     }();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/rtl/streams.h"
 #include "platform/ui/graphics.h"
 
 class TStream;
@@ -18,7 +19,7 @@ SERVIORA_EXCEPTION(EInvalidGraphicOperation, Exception);
 // Raises EOutOfResources: the GDI refused a bitmap (see BitmapSizeAllowed).
 [[noreturn]] void OutOfResources();
 
-class TGraphic : public TPersistent {
+class TGraphic : public TPersistent, public IStreamPersist {
     SERVIORA_HIERARCHY(TGraphic, TPersistent)
 public:
     TGraphic() = default;
@@ -34,8 +35,8 @@ public:
     void SetModified(bool value) { modified_ = value; }
     HPALETTE Palette() const { return 0; }
 
-    virtual void LoadFromStream(TStream* stream) = 0;
-    virtual void SaveToStream(TStream* stream) = 0;
+    void LoadFromStream(TStream* stream) override = 0;
+    void SaveToStream(TStream* stream) override = 0;
     void LoadFromFile(const AnsiString& fileName);
     void SaveToFile(const AnsiString& fileName);
 

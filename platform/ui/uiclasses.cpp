@@ -12,6 +12,7 @@
 #include "platform/ui/guiplatform.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/metafile.h"
 #include "platform/ui/mask.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/comctrls.h"
@@ -22,7 +23,7 @@
 
 void RegisterUiClasses() {
     RegisterClasses({TBitmap::StaticClass(), TIcon::StaticClass(), TPngImage::StaticClass(), TJPEGImage::StaticClass(),
-                     TImageList::StaticClass()});
+                     TMetafile::StaticClass(), TImageList::StaticClass()});
     RegisterClasses({TForm::StaticClass(), TLabel::StaticClass(), TButton::StaticClass(), TPanel::StaticClass(),
                      TScrollBox::StaticClass(), TTimer::StaticClass(), TMainMenu::StaticClass(),
                      TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TActionList::StaticClass(),

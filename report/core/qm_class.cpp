@@ -8,6 +8,7 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/persistent.h"
 #include "platform/rtl/streams.h"
+#include "platform/ui/graphic.h"
 
 SERVIORA_REGISTER_CLASS(TQmReport);
 
@@ -34,9 +35,20 @@ void TQmSaveReportOptions::Published(TPublished<TQmSaveReportOptions>& p) {
 TQmReport::TQmReport(TComponent* owner)
     : TQmCustomReport(owner),
       saveReportOptions_(TQmSaveReportOptions::Create(this)),
-      previewOptions_(TQmPreviewOptions::Create()) {}
+      previewOptions_(TQmPreviewOptions::Create()) {
+    parser_.reset(TQmParser::Create());
+    parser_->SetOwner(this);
+}
 
 TQmReport::~TQmReport() { SetDataset(nullptr); }
+
+TCanvas* TQmReport::MeasuringCanvas() {
+    if (!measuringBitmap_) {
+        measuringBitmap_.reset(TBitmap::Create());
+        measuringBitmap_->SetSize(8, 8);
+    }
+    return measuringBitmap_->Canvas();
+}
 
 void TQmReport::BuildAndPreview() {}
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "report/core/qm_dataset.h"
 
@@ -16,6 +17,14 @@ SERVIORA_ENUM(TQmCompressionLevel, qmzcNone, qmzcFastest, qmzcDefault, qmzcMax)
 SERVIORA_ENUM(TQmReportType, qmrtSimple, qmrtMultiple)
 
 class TQmReport;
+class TQmView;
+class TQmReportView;
+class TBitmap;
+class TCustomForm;
+class TQmExportFilter;
+
+SERVIORA_EVENT_TYPE(TQmBeforePrintEvent, void(TStrings* Memo, TQmReportView* View));
+SERVIORA_EVENT_TYPE(TQmAfterPrintEvent, void(TQmReportView* View));
 
 // Whether and where a report's print settings outlive the run.
 class TQmSaveReportOptions : public TPersistent {
@@ -102,6 +111,68 @@ public:
     bool ConvertNulls() const { return convertNulls_; }
     void SetConvertNulls(bool v) { convertNulls_ = v; }
 
+    // The state report objects read while they are built, printed and
+    // drawn. DrawMode: 0 designing; 1 a prepared page at scale 100 on its
+    // own paper; 2 building, previewing, exporting, or a page scaled or on
+    // another paper; 3 printed.
+    Byte DrawMode = 2;
+    // On only while a designer edits the report; none registers here.
+    bool Designing = false;
+    // Set while a data band prints the blank rows that fill a page: objects
+    // print without values.
+    bool Measuring = false;
+    bool AppendBlanking = false;
+    // Set while an object's bracketed expressions are expanded.
+    bool Expanding = false;
+    // Set while prepared pages are built from the template; a double-pass
+    // build's last pass is its final one.
+    bool Building = false;
+    bool DoublePass = false;
+    bool FinalPass = true;
+    // Prepared pages draw every object and frame, printable or not.
+    bool PrintEverything = false;
+    // The canvas text is measured on: a small bitmap's, at 96 pixels per
+    // inch whatever the screen; made on first use.
+    TCanvas* MeasuringCanvas();
+    // Evaluates the expressions of text objects; its name and function
+    // hooks lead to the report's values.
+    TQmParser* Parser() const { return parser_.get(); }
+    // The value of the expression being evaluated ("Value" in expressions).
+    Variant CurrentValue;
+    AnsiString CurrentExpression;
+    // Set when an object's value could not be formatted; ErrorText keeps
+    // what went wrong while objects printed.
+    bool ErrorFlag = false;
+    AnsiString ErrorText;
+    // The object and band being printed, and the page number.
+    TQmView* CurrentObject = nullptr;
+    TQmView* CurrentBand = nullptr;
+    Integer PageNo = 0;
+    // The width between the current page's margins, in screen pixels.
+    Integer PrintableWidth = 0;
+    // The hidden form dialog pages' live controls sit on; dialog controls
+    // show it to paint themselves.
+    TCustomForm* DialogForm = nullptr;
+    // Objects told of every object about to be printed.
+    std::vector<TQmView*> PassList;
+    // Objects are written into the prepared pages in every pass.
+    bool WriteEveryPass = false;
+    // Before an object is printed, with its prepared text; after it.
+    TQmBeforePrintEvent OnBeforePrint;
+    TQmAfterPrintEvent OnAfterPrint;
+
+    // One bracketed expression of a text object as text: the value of the
+    // expression (with a display format of its own after " #" or " :", else
+    // the object's), zeros hidden when the object hides them. A value that
+    // cannot be formatted sets ErrorFlag and gives no text.
+    AnsiString EvaluateMemoText(TQmReportView* view, const AnsiString& expression);
+    // Lets an object bound to a blob field read it, then fires OnBeforePrint.
+    void DoBeforePrint(TStrings* memo, TQmReportView* view);
+    // The filter of the export running, which receives every line text
+    // objects draw while they export.
+    TQmExportFilter* CurrentFilter = nullptr;
+    void ExportText(const TRect& rect, int x, int y, TQmView* view, const AnsiString& line);
+
 protected:
     void DefineProperties(TFiler* filer) override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -112,6 +183,8 @@ private:
     void ReadReportData(TStream* stream);
     void WriteReportData(TStream* stream);
 
+    std::unique_ptr<TBitmap> measuringBitmap_;
+    std::unique_ptr<TQmParser> parser_;
     std::string templateData_;
     bool modifyPrepared_ = false;
     TQmPreviewZoom initialZoom_ = pzDefault;
@@ -147,6 +220,8 @@ public:
     void SetShowDialog(bool v) { showDialog_ = v; }
     // True in a spreadsheet filter; the preview's spreadsheet button uses it.
     bool IsXLSFilter() const { return isXLSFilter_; }
+    // One line a text object draws at (x, y) within its rectangle.
+    virtual void OnText(const TRect& /*rect*/, int /*x*/, int /*y*/, TQmView* /*view*/, const AnsiString& /*line*/) {}
 
 protected:
     void SetIsXLSFilter(bool v) { isXLSFilter_ = v; }

@@ -5,7 +5,9 @@
 
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/streams.h"
+#include "platform/rtl/typinfo.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_unit.h"
 
 TQmPersistent::~TQmPersistent() = default;
 
@@ -45,6 +47,24 @@ void TQmPersistent::SaveEventBindings(TStream* stream) {
     } catch (EQmTextTooLong& e) {
         e.SetOwner(name_);
         throw;
+    }
+}
+
+void TQmPersistent::InstallEventHandlers(TQmEventHandlers& handlers, TKpInterpreterUnit* interpreter) {
+    if (!eventBindings_) return;
+    static const AnsiString scriptUnit = "Report";
+    for (int i = 0; i < eventBindings_->Count(); ++i) {
+        const AnsiString procedure = VarToStr(eventBindings_->GetValue(i));
+        if (procedure.empty() || !interpreter->FunctionExists(scriptUnit, procedure)) continue;
+        try {
+            PPropInfo prop = GetPropInfo(this, eventBindings_->GetName(i));
+            if (!prop || prop->Kind() != tkMethod) continue;
+            TKpEventHandler handler =
+                interpreter->CreateEventHandler(scriptUnit, procedure, prop->PropType()->Name, this);
+            prop->Access().SetMethod(this, handler.Method);
+            handlers.push_back(std::move(handler.Handler));
+        } catch (const std::exception&) {
+        }
     }
 }
 

@@ -20,6 +20,12 @@ SERVIORA_ENUM(TQmUnitType, qmutScreenPixels, qmutInches, qmutMillimeters, qmutMM
 
 class TStream;
 class TQmParser;
+class TKpInterpreterEvent;
+class TKpInterpreterUnit;
+
+// The script handlers installed on report objects and pages; whoever asks
+// for them keeps them as long as the events may fire.
+using TQmEventHandlers = std::vector<std::unique_ptr<TKpInterpreterEvent>>;
 
 // The engine's registry key, below which the preview keeps its window
 // placement and dialog settings: "Software\Ostrevane\Tamber Quistor".
@@ -50,6 +56,11 @@ public:
     // takes the new value); an object that never had a list saves count 0.
     void LoadEventBindings(TStream* stream);
     void SaveEventBindings(TStream* stream);
+    // Puts a handler calling the bound script procedure of unit "Report"
+    // into each bound event property and adds it to `handlers`. A binding
+    // whose procedure or property is missing, or whose event type no
+    // registry knows, is skipped.
+    void InstallEventHandlers(TQmEventHandlers& handlers, TKpInterpreterUnit* interpreter);
 
 private:
     std::unique_ptr<TQmVariables> eventBindings_;

@@ -52,3 +52,22 @@ AnsiString FindDatasetField(TQmDataset* source, const AnsiString& name) {
     source->GetFieldsList(fields.get());
     return fields->IndexOf(name) >= 0 ? name : AnsiString();
 }
+
+void CreateBandDataset(TQmReport* report, const AnsiString& text, bool isCount, TQmDataset*& source) {
+    if (isCount) {
+        auto* counted = TQmUserDataset::Create(nullptr);
+        counted->SetRangeEnd(qmreCount);
+        counted->SetRangeEndCount(StrToInt(text));
+        source = counted;
+    } else {
+        TComponent* owner = report->Owner();
+        source = owner ? dynamic_cast<TQmDataset*>(owner->FindComponent(text)) : nullptr;
+    }
+    if (!source) return;
+    try {
+        source->Init();
+    } catch (const Exception& e) {
+        report->ErrorFlag = true;
+        report->ErrorText = e.Message();
+    }
+}

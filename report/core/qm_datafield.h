@@ -14,3 +14,8 @@ class TQmDataset;
 AnsiString ParseDataField(TQmReport* report, const AnsiString& reference, TQmDataset*& source);
 // The name itself when it is among the source's fields; "" otherwise.
 AnsiString FindDatasetField(TQmDataset* source, const AnsiString& name);
+// A band's data source: with `isCount` a new user data source (the caller
+// frees it) that runs the number of records the text gives; otherwise the
+// data source of that name among the report owner's components, or none.
+// The source is initialised; its failure becomes the report's error.
+void CreateBandDataset(TQmReport* report, const AnsiString& text, bool isCount, TQmDataset*& source);

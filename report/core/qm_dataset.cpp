@@ -1,7 +1,10 @@
 // The data sources' walks, field access and published tables.
 #include "report/core/qm_dataset.h"
 
+#include <memory>
+
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_utils.h"
@@ -180,6 +183,43 @@ bool TQmDBDataSet::IsBlobField(const AnsiString& fieldName) {
     case ftDBaseOle:
     case ftTypedBinary: return true;
     default: return false;
+    }
+}
+
+namespace {
+
+// Picture fields written by some programs start with 1, 256 and the
+// length of what follows; the picture itself comes after.
+void SkipPictureBlobHeader(TStream* blob) {
+    const Int64 size = blob->Size();
+    if (size < 8) return;
+    Word first = 0, second = 0;
+    Integer length = 0;
+    blob->ReadBuffer(&first, 2);
+    blob->ReadBuffer(&second, 2);
+    blob->ReadBuffer(&length, 4);
+    if (first != 1 || second != 256 || length != size - 8) blob->SetPosition(0);
+}
+
+}  // namespace
+
+void TQmDBDataSet::AssignBlobTo(const AnsiString& fieldName, TObject* target) {
+    TDataSet* dataSet = Checked();
+    TField* field = dataSet->FieldByName(fieldName);
+    if (auto* persistent = dynamic_cast<TPersistent*>(target)) {
+        try {
+            persistent->Assign(field);
+        } catch (const EConvertError&) {
+            auto* persist = dynamic_cast<IStreamPersist*>(target);
+            if (!persist) throw;
+            std::unique_ptr<TStream> blob(dataSet->CreateBlobStream(field));
+            SkipPictureBlobHeader(blob.get());
+            persist->LoadFromStream(blob.get());
+        }
+    } else if (auto* stream = dynamic_cast<TStream*>(target)) {
+        std::unique_ptr<TStream> blob(dataSet->CreateBlobStream(field));
+        stream->CopyFrom(blob.get(), 0);
+        stream->SetPosition(0);
     }
 }
 

@@ -54,6 +54,8 @@ public:
     virtual int FieldWidth(const AnsiString& /*fieldName*/) { return 0; }
     virtual void GetFieldsList(TStrings* list) = 0;
     virtual bool IsBlobField(const AnsiString& /*fieldName*/) { return false; }
+    // Puts a blob field's content into a picture, string list or stream.
+    virtual void AssignBlobTo(const AnsiString& /*fieldName*/, TObject* /*target*/) {}
 
     const TNotifyEvent& OnInit() const { return onInit_; }
     void SetOnInit(TNotifyEvent v) { onInit_ = std::move(v); }
@@ -154,6 +156,10 @@ public:
     // Empty without a dataset.
     void GetFieldsList(TStrings* list) override;
     bool IsBlobField(const AnsiString& fieldName) override;
+    // A persistent target takes the field by assignment, or else, when it
+    // loads from streams, the blob's bytes after a picture-blob header; a
+    // stream gets the bytes and is left at its start.
+    void AssignBlobTo(const AnsiString& fieldName, TObject* target) override;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

@@ -5,20 +5,12 @@
 
 #include "platform/rtl/streams.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/metafile.h"
 #include "report/core/qm_utils.h"
 
 namespace {
 
 enum PictureKind : Byte { pkNone = 0, pkBitmap = 1, pkMetafile = 2, pkIcon = 3, pkJpeg = 4 };
-
-std::unique_ptr<TGraphic> GraphicOfKind(Byte kind) {
-    switch (kind) {
-    case pkBitmap: return std::unique_ptr<TGraphic>(TBitmap::Create());
-    case pkIcon: return std::unique_ptr<TGraphic>(TIcon::Create());
-    case pkJpeg: return std::unique_ptr<TGraphic>(TJPEGImage::Create());
-    default: return nullptr;
-    }
-}
 
 // Moves the stream to a record's end however the reading ends.
 class SeekOnExit {
@@ -42,7 +34,7 @@ void LoadPicture(TStream* stream, TPicture* picture) {
     // An end before the data or past the stream would read outside the record.
     if (end < dataStart || end > stream->Size()) throw EReadError("Stream read error");
     SeekOnExit atEnd(stream, end);
-    std::unique_ptr<TGraphic> graphic = GraphicOfKind(kind);
+    std::unique_ptr<TGraphic> graphic = CreatePictureGraphic(kind);
     if (graphic) {
         TMemoryStream data;
         if (end > dataStart) data.CopyFrom(stream, end - dataStart);
@@ -58,7 +50,9 @@ void SavePicture(TStream* stream, TPicture* picture) {
     Byte kind = pkNone;
     if (graphic && !graphic->Empty()) {
         const TClass cls = graphic->ClassType();
-        if (cls == TIcon::StaticClass()) {
+        if (cls == TMetafile::StaticClass()) {
+            kind = pkMetafile;
+        } else if (cls == TIcon::StaticClass()) {
             kind = pkIcon;
         } else if (cls == TJPEGImage::StaticClass()) {
             kind = pkJpeg;
@@ -80,6 +74,16 @@ void SavePicture(TStream* stream, TPicture* picture) {
     stream->SetPosition(endField);
     WriteInteger(stream, static_cast<Integer>(end));
     stream->SetPosition(end);
+}
+
+std::unique_ptr<TGraphic> CreatePictureGraphic(Byte kind) {
+    switch (kind) {
+    case pkBitmap: return std::unique_ptr<TGraphic>(TBitmap::Create());
+    case pkMetafile: return std::unique_ptr<TGraphic>(TMetafile::Create());
+    case pkIcon: return std::unique_ptr<TGraphic>(TIcon::Create());
+    case pkJpeg: return std::unique_ptr<TGraphic>(TJPEGImage::Create());
+    default: return nullptr;
+    }
 }
 
 HFONT CreateAngleFont(TFont* font, int angle, int width) {

@@ -3,6 +3,8 @@
 // — and turned fonts for rotated text.
 #pragma once
 
+#include <memory>
+
 #include "platform/ui/graphic.h"
 
 class TStream;
@@ -15,6 +17,9 @@ void LoadPicture(TStream* stream, TPicture* picture);
 // of another class is written as the bitmap it draws, so that it reads
 // back as kind 1.
 void SavePicture(TStream* stream, TPicture* picture);
+// A new graphic of a picture record's kind (1 bitmap, 2 metafile, 3 icon,
+// 4 JPEG); nullptr for the others.
+std::unique_ptr<TGraphic> CreatePictureGraphic(Byte kind);
 // A new font like `font` turned by `angle` degrees and, when `width` is
 // above 0, of that character width; the caller deletes it.
 HFONT CreateAngleFont(TFont* font, int angle, int width);

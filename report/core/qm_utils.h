@@ -6,6 +6,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "platform/rtl/currency.h"
 #include "platform/rtl/exceptions.h"
@@ -76,6 +77,9 @@ AnsiString RemoveQuotes(const AnsiString& text);
 // Chinese text starts a line when the chunk before it can move with it.
 int WrapTextLines(const TStrings* source, TStrings* dest, TCanvas* canvas, bool horizontal, bool tags,
                   bool wordBreak, int linePitch, int width);
+// The pieces between the single-byte delimiters (a trail byte equal to the
+// delimiter does not split).
+std::vector<AnsiString> SplitAtCharacter(const AnsiString& text, char delimiter);
 // The text between the "[" at `start` (1-based) and its closing "]", nested
 // brackets and quoted texts included; `end` is the closing bracket's
 // position. Empty when the text is empty or start lies at or past its end.
@@ -142,6 +146,22 @@ void GetGraphicResolution(TGraphic* graphic, int& horizontal, int& vertical);
 // as the key.
 void DrawGraphic(TCanvas* canvas, const TRect& rect, TGraphic* graphic, bool transparent, bool direct,
                  bool printing);
+
+// A pen, brush or font the scope owns, selected into a device context
+// while the scope lives; then the previous object goes back and this one is
+// deleted.
+class TQmSelectedObject {
+public:
+    TQmSelectedObject(HDC dc, HGDIOBJ object);
+    ~TQmSelectedObject();
+    TQmSelectedObject(const TQmSelectedObject&) = delete;
+    TQmSelectedObject& operator=(const TQmSelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ object_;
+    HGDIOBJ old_;
+};
 
 // A canvas on a memory DC compatible with a reference DC (a printer's),
 // where pictures are composed before they are copied to the device.

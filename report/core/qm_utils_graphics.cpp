@@ -196,3 +196,10 @@ void TQmDeviceCompatibleCanvas::DrawBitmap(TCanvas* canvas, const TRect& rect, T
     else
         StretchBitmap(canvas, rect, bitmap, rop);
 }
+
+TQmSelectedObject::TQmSelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), old_(SelectObject(dc, object)) {}
+
+TQmSelectedObject::~TQmSelectedObject() {
+    SelectObject(dc_, old_);
+    DeleteObject(object_);
+}

@@ -20,20 +20,6 @@ static_assert(std::all_of(kNoLineStart.begin(), kNoLineStart.end(), [](std::stri
 
 bool IsWordEnd(char c) { return c == '\r' || c == ' ' || c == '-'; }
 
-// Splits at a delimiter byte, stepping by character (a trail byte may equal it).
-std::vector<AnsiString> SplitAt(const AnsiString& text, char delimiter) {
-    std::vector<AnsiString> pieces(1);
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t size = AnsiCharSize(text, i);
-        if (size == 1 && text[i] == delimiter)
-            pieces.emplace_back();
-        else
-            pieces.back() += text.substr(i, size);
-        i += size;
-    }
-    return pieces;
-}
-
 class LineWrapper {
 public:
     LineWrapper(TStrings* dest, TCanvas* canvas, bool horizontal, bool tags, bool wordBreak, int linePitch,
@@ -47,12 +33,12 @@ public:
     // one destination line.
     void WrapSourceLine(AnsiString line) {
         std::erase(line, '\n');
-        for (const AnsiString& piece : SplitAt(line, '\r')) {
+        for (const AnsiString& piece : SplitAtCharacter(line, '\r')) {
             if (!tags_) {
                 WrapPiece(piece);
                 continue;
             }
-            for (const AnsiString& part : SplitAt(piece, '`')) WrapPiece(part);
+            for (const AnsiString& part : SplitAtCharacter(piece, '`')) WrapPiece(part);
         }
     }
 
@@ -149,6 +135,19 @@ private:
 };
 
 }  // namespace
+
+std::vector<AnsiString> SplitAtCharacter(const AnsiString& text, char delimiter) {
+    std::vector<AnsiString> pieces(1);
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t size = AnsiCharSize(text, i);
+        if (size == 1 && text[i] == delimiter)
+            pieces.emplace_back();
+        else
+            pieces.back() += text.substr(i, size);
+        i += size;
+    }
+    return pieces;
+}
 
 int WrapTextLines(const TStrings* source, TStrings* dest, TCanvas* canvas, bool horizontal, bool tags,
                   bool wordBreak, int linePitch, int width) {

@@ -142,8 +142,10 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
                     bool set = mask.image->rect().contains(m) && (mask.image->pixel(m) & 0xFFFFFF);
                     index = set ? fore : back;
                 }
+                // A hatch's gaps in the transparent background mode leave the pixel.
+                if (needPattern && pattern.Skips(px, py)) continue;
                 std::uint32_t p = 0;
-                if (needPattern && pattern.kind != PaintSource::None && !pattern.Skips(px, py)) p = pattern.At(px, py);
+                if (needPattern && pattern.kind != PaintSource::None) p = pattern.At(px, py);
                 if (destMono) p = NearestMono(p);
                 row[px] = 0xFF000000u | (ApplyRop3(index, p, s, row[px]) & 0xFFFFFFu);
             }

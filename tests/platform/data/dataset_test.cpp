@@ -1,10 +1,12 @@
 // The dataset over a query: cursor, bookmarks, sort, editing through the
-// rowid, search, filter, calculated fields and the data-link notifications.
+// rowid, search, filter, calculated fields, blob streams and the data-link
+// notifications.
 #include <gtest/gtest.h>
 
 #include "database_fixture.h"
 #include "platform/data/datasource.h"
 #include "platform/rtl/datetime.h"
+#include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/rtl/sysutils.h"
 
@@ -257,6 +259,23 @@ TEST_F(QueryTest, JoinsAndExpressionsAreReadOnly) {
         EXPECT_THROW(q->Edit(), EDatabaseError) << sql;
         EXPECT_THROW(q->Delete(), EDatabaseError) << sql;
     }
+}
+
+// A blob stream holds the field's bytes, zeros included; a string list
+// takes the field as its text, and a target that cannot take a field says so.
+TEST_F(QueryTest, BlobFieldsGiveStreamsAndStringLists) {
+    auto q = Open("select X'610062' as 数据, X'41420D0A4344' as 备注, 1 as 数");
+    std::unique_ptr<TStream> blob(q->CreateBlobStream(q->FieldByName("数据")));
+    EXPECT_EQ(blob->Size(), 3);
+    char bytes[3] = {};
+    blob->ReadBuffer(bytes, 3);
+    EXPECT_EQ(std::string(bytes, 3), std::string("a\0b", 3));
+
+    std::unique_ptr<TStringList> lines(TStringList::Create());
+    lines->Assign(q->FieldByName("备注"));
+    EXPECT_EQ(lines->Count(), 2);
+    EXPECT_EQ(lines->Strings(0), "AB");
+    EXPECT_THROW(lines->Assign(q->FieldByName("数")), EConvertError);
 }
 
 TEST_F(QueryTest, LocateLookupFilterAndCalculatedFields) {

@@ -83,6 +83,24 @@ TEST(RasterOperations, BinaryModesOnLines) {
     DeleteObject(p);
 }
 
+// A hatch brush paints its background colour in the opaque mode and leaves
+// what is under its gaps in the transparent mode.
+TEST(RasterOperations, HatchGapsFollowTheBackgroundMode) {
+    MemoryDC dc(8, 8, RGB(0, 255, 0));
+    HBRUSH brush = CreateHatchBrush(HS_HORIZONTAL, RGB(255, 0, 0));
+    HGDIOBJ old = SelectObject(dc, brush);
+    SetBkColor(dc, RGB(0, 0, 255));
+    SetBkMode(dc, TRANSPARENT);
+    PatBlt(dc, 0, 0, 8, 8, PATCOPY);
+    EXPECT_EQ(GetPixel(dc, 3, 7), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 3, 3), RGB(0, 255, 0));
+    SetBkMode(dc, OPAQUE);
+    PatBlt(dc, 0, 0, 8, 8, PATCOPY);
+    EXPECT_EQ(GetPixel(dc, 3, 3), RGB(0, 0, 255));
+    SelectObject(dc, old);
+    DeleteObject(brush);
+}
+
 TEST(RasterOperations, PatternBrushAndMonochromeSourceUseTheDcColours) {
     MemoryDC dc(8, 8);
     static const WORD rows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};

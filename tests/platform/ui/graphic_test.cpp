@@ -205,6 +205,23 @@ TEST(Bitmap, BmpKeepsTheResolutionItWasReadWith) {
     EXPECT_EQ(perMetre(saved.DataString(), 42), 3780u);
 }
 
+// Code holding only an object and a stream reaches a graphic's loading
+// through the stream-persistence interface.
+TEST(Bitmap, LoadsThroughTheStreamPersistenceInterface) {
+    TBitmap made;
+    made.SetSize(5, 4);
+    TMemoryStream stream;
+    made.SaveToStream(&stream);
+    stream.SetPosition(0);
+    TBitmap loaded;
+    TObject* target = &loaded;
+    auto* persist = dynamic_cast<IStreamPersist*>(target);
+    ASSERT_NE(persist, nullptr);
+    persist->LoadFromStream(&stream);
+    EXPECT_EQ(loaded.Width(), 5);
+    EXPECT_EQ(loaded.Height(), 4);
+}
+
 TEST(Bitmap, ScanLinesAreTopDownRowsOfTheDib) {
     TBitmap bitmap;
     bitmap.SetPixelFormat(pf24bit);

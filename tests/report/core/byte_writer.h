@@ -23,6 +23,12 @@ public:
     }
     // A 16-bit byte count and the bytes.
     ByteWriter& Str(const std::string& s) { return Word(static_cast<std::uint16_t>(s.size())).Raw(s); }
+    // A string list: a 32-bit byte count and the lines, each ending in CR LF.
+    ByteWriter& List(const std::string& lines) { return Int(static_cast<std::int32_t>(lines.size())).Raw(lines); }
+    // A font record: name, size field, stored style, colour, character set.
+    ByteWriter& Font(const std::string& name, std::int32_t size, std::uint16_t style, std::int32_t color) {
+        return Str(name).Int(size).Word(style).Int(color).Word(134);
+    }
     const std::string& Bytes() const { return bytes_; }
 
 private:

@@ -10,6 +10,10 @@
 #include "platform/rtl/streams.h"
 #include "report/core/qm_common.h"
 #include "report/core/qm_utils.h"
+#include "script/bindings/qm_kpinterpreter_classes.h"
+#include "script/qm_kpinterpreter_event.h"
+#include "script/qm_kpinterpreter_startup.h"
+#include "script/qm_kpinterpreter_unit.h"
 
 namespace {
 
@@ -188,6 +192,49 @@ TEST(QmEventBindings, TooLongATextNamesTheObject) {
         EXPECT_EQ(e.Owner(), "Memo1");
         EXPECT_EQ(e.Message().rfind("Memo1: ", 0), 0u);
     }
+}
+
+// Bindings to a procedure the script has, to one it lacks, to a property
+// the object lacks and to one whose type no registry knows: only the
+// first becomes a handler, and firing the event runs the procedure.
+TEST(QmEventBindings, InstallsHandlersForTheScriptsProcedures) {
+    InitializeInterpreter();
+    TKpInterpreterUnit interpreter(nullptr);
+    int hits = 0;
+    interpreter.OnGetValue = [&](TObject*, const AnsiString& name, Variant& value, TKpInterpreterArgs&, bool& done) {
+        if (!SameText(name, "Hit")) return;
+        ++hits;
+        value = 0;
+        done = true;
+    };
+    interpreter.SetSource("unit Report; procedure Changed(Sender: TObject); begin Hit; end;\r\n"
+                          "procedure Other(Sender: TObject); begin end; end.");
+    interpreter.Compile();
+    // Compiling resets the interpreter's own host registrations.
+    RegisterClassesBindings(interpreter.OwnAdapter());
+
+    auto object = NewObject();
+    TQmEventHandlers handlers;
+    object->InstallEventHandlers(handlers, &interpreter);
+    EXPECT_TRUE(handlers.empty()) << "an object without bindings installs nothing";
+
+    TQmVariables* bindings = object->GetEventBindings();
+    bindings->SetVariable("OnChange", "Missing");
+    bindings->SetVariable("OnNothing", "Other");
+    bindings->SetVariable("Caption", "Other");
+    bindings->SetVariable("Count", "");
+    object->InstallEventHandlers(handlers, &interpreter);
+    EXPECT_TRUE(handlers.empty());
+    EXPECT_FALSE(object->OnChange());
+
+    bindings->SetVariable("OnChange", "Changed");
+    object->InstallEventHandlers(handlers, &interpreter);
+    ASSERT_EQ(handlers.size(), 1u);
+    EXPECT_EQ(handlers[0]->ScriptProc, "Changed");
+    EXPECT_EQ(handlers[0]->Target, object.get());
+    ASSERT_TRUE(object->OnChange());
+    object->OnChange()(object.get());
+    EXPECT_EQ(hits, 1);
 }
 
 TEST(QmVariables, NamesIgnoreCaseAndKeepTheirFirstSpelling) {

@@ -1,5 +1,6 @@
 // Data-field references resolved to a data source and a field: a field of
-// the report's own source, a source beside the report, and one in a form.
+// the report's own source, a source beside the report, and one in a form;
+// the data sources of bands.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -42,6 +43,29 @@ TEST(QmDataField, ReferencesByTheirDots) {
     EXPECT_EQ(source, nullptr);
     EXPECT_EQ(FindDatasetField(own, "品牌"), "品牌");
     EXPECT_EQ(FindDatasetField(own, "颜色"), "");
+}
+
+// Counted sources run their records; named ones come from beside the report;
+// a source whose start fails leaves the report its error.
+TEST(QmDataField, BandDataSources) {
+    auto module = std::unique_ptr<TDataModule>(TDataModule::Create(nullptr, 0));
+    TQmReport* report = TQmReport::Create(module.get());
+    TQmDataset* source = nullptr;
+    CreateBandDataset(report, "3", true, source);
+    ASSERT_NE(source, nullptr);
+    std::unique_ptr<TQmDataset> counted(source);
+    int records = 0;
+    for (counted->First(); !counted->Eof(); counted->Next()) ++records;
+    EXPECT_EQ(records, 3);
+
+    TQmUserDataset* failing = NewSource(module.get(), "Failing");
+    failing->SetOnInit(TNotifyEvent([](TObject*) { throw Exception("打不开"); }));
+    CreateBandDataset(report, "Failing", false, source);
+    EXPECT_EQ(source, failing);
+    EXPECT_TRUE(report->ErrorFlag);
+    EXPECT_EQ(report->ErrorText, "打不开");
+    CreateBandDataset(report, "Nobody", false, source);
+    EXPECT_EQ(source, nullptr);
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 // The report's data sources: counted ranges of a user data source, and a
 // data source over a query of order rows — ranges at the current record,
 // field values with and without converting nulls, field lists and the
-// error of a source without a dataset.
+// error of a source without a dataset, and blobs put into pictures, string
+// lists and streams.
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "byte_writer.h"
 #include "database_fixture.h"
+#include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
+#include "platform/ui/graphic.h"
 #include "report/core/qm_dataset.h"
 
 namespace {
@@ -169,6 +173,52 @@ TEST_F(QmDBDataSetTest, FieldListsAndTheMissingDataset) {
         EXPECT_EQ(e.Message(), "Unable to open dataset QmDBDataSet1");
     }
     EXPECT_THROW(source_->Next(), EDSError);
+}
+
+AnsiString Hex(const AnsiString& bytes) {
+    static const char digits[] = "0123456789ABCDEF";
+    AnsiString text;
+    for (unsigned char c : bytes) {
+        text += digits[c >> 4];
+        text += digits[c & 15];
+    }
+    return text;
+}
+
+// Pictures stored bare and after the picture-blob header both load; a
+// header whose length disagrees is taken as picture data; string lists
+// take the field and streams its bytes.
+TEST_F(QmDBDataSetTest, BlobsReachPicturesListsAndStreams) {
+    std::unique_ptr<TBitmap> bitmap(TBitmap::Create());
+    bitmap->SetWidth(3);
+    bitmap->SetHeight(2);
+    TStringStream bmp;
+    bitmap->SaveToStream(&bmp);
+    const AnsiString picture = bmp.DataString();
+    const AnsiString header = ByteWriter().Word(1).Word(256).Int(static_cast<int>(picture.size())).Bytes();
+    query_ = Open("select X'" + Hex(picture) + "' as 图片, X'" + Hex(header + picture) + "' as 带头图片, X'" +
+                  Hex("AB\r\nCD") + "' as 备注");
+    source_->SetDataSet(query_.get());
+    source_->Init();
+    source_->First();
+    ASSERT_TRUE(source_->IsBlobField("图片"));
+
+    for (const char* field : {"图片", "带头图片"}) {
+        std::unique_ptr<TBitmap> loaded(TBitmap::Create());
+        source_->AssignBlobTo(field, loaded.get());
+        EXPECT_EQ(loaded->Width(), 3) << field;
+        EXPECT_EQ(loaded->Height(), 2) << field;
+    }
+
+    std::unique_ptr<TStringList> lines(TStringList::Create());
+    source_->AssignBlobTo("备注", lines.get());
+    ASSERT_EQ(lines->Count(), 2);
+    EXPECT_EQ(lines->Strings(1), "CD");
+
+    TStringStream stream("old");
+    source_->AssignBlobTo("带头图片", &stream);
+    EXPECT_EQ(stream.Position(), 0);
+    EXPECT_EQ(stream.DataString(), header + picture);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "byte_writer.h"
 #include "platform/rtl/streams.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/metafile.h"
 #include "report/core/qm_pictures.h"
 #include "report/core/qm_utils.h"
 
@@ -84,14 +85,33 @@ TEST(QmPictures, BrokenRecordsEndWhereTheySayOrAreRefused) {
     auto picture = NewPicture();
     EXPECT_THROW(LoadPicture(&broken, picture.get()), Exception);
     EXPECT_EQ(broken.Position(), 9);
-    // A metafile, which this system does not draw, is skipped.
     TStringStream metafile(ByteWriter().Byte(2).Int(7).Raw("mf").Bytes());
-    LoadPicture(&metafile, picture.get());
+    EXPECT_THROW(LoadPicture(&metafile, picture.get()), EInvalidGraphic) << "no metafile header";
     EXPECT_EQ(metafile.Position(), 7);
     for (Integer end : {3, 100}) {
         TStringStream outside(ByteWriter().Byte(1).Int(end).Raw("data").Bytes());
         EXPECT_THROW(LoadPicture(&outside, picture.get()), EReadError) << end;
     }
+}
+
+// A metafile record keeps its bytes: it reads as a metafile of the header's
+// size and is written back as it was.
+TEST(QmPictures, MetafileRecordsRoundTrip) {
+    const std::string placeable = PlaceableMetafileOf(std::string(18, '\x03'), 2540, 1270);
+    const std::string record = ByteWriter().Byte(2).Int(5 + static_cast<int>(placeable.size())).Raw(placeable).Bytes();
+    TStringStream in(record);
+    auto picture = NewPicture();
+    LoadPicture(&in, picture.get());
+    auto* metafile = dynamic_cast<TMetafile*>(picture->Graphic());
+    ASSERT_NE(metafile, nullptr);
+    EXPECT_EQ(metafile->Width(), 96);
+    EXPECT_EQ(metafile->Height(), 48);
+    TMemoryStream out;
+    SavePicture(&out, picture.get());
+    std::string written(static_cast<std::size_t>(out.Size()), '\0');
+    out.SetPosition(0);
+    out.ReadBuffer(written.data(), static_cast<Integer>(written.size()));
+    EXPECT_EQ(written, record);
 }
 
 TEST(QmPictures, TurnedFontsKeepTheFace) {

@@ -1,0 +1,41 @@
+// TMetafile: a metafile picture, enhanced or a placeable Windows metafile.
+// Its bytes are kept as they were read and written back unchanged, its size
+// comes from the file's header. The records are not played back: drawing
+// shows a framed placeholder of the picture's size.
+#pragma once
+
+#include <string>
+
+#include "platform/ui/graphic.h"
+
+class TMetafile : public TGraphic {
+    SERVIORA_CLASS(TMetafile, TGraphic)
+public:
+    TMetafile() = default;
+    void Assign(TPersistent* source) override;
+
+    bool Empty() const override { return data_.empty(); }
+    // Pixels at 96 per inch.
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    void SetWidth(int value) override { width_ = value; }
+    void SetHeight(int value) override { height_ = value; }
+    // True for an enhanced metafile, False for a Windows metafile.
+    bool Enhanced() const { return enhanced_; }
+
+    // EInvalidGraphic for data that is neither kind.
+    void LoadFromStream(TStream* stream) override;
+    void SaveToStream(TStream* stream) override;
+
+protected:
+    void Draw(TCanvas* canvas, const TRect& rect) override;
+
+private:
+    std::string data_;
+    int width_ = 0, height_ = 0;
+    bool enhanced_ = false;
+};
+
+// A placeable Windows metafile made of Windows-metafile bits whose extents
+// are in hundredths of a millimetre (as an OLE object's picture holds them).
+std::string PlaceableMetafileOf(const std::string& bits, int width, int height);

@@ -1,0 +1,64 @@
+// Metafile pictures: the size read from an enhanced and a placeable header,
+// the bytes written back unchanged, anything else refused, and the framed
+// placeholder drawn in place of the records.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/rtl/streams.h"
+#include "platform/ui/colors.h"
+#include "platform/ui/metafile.h"
+
+namespace {
+
+std::string Int32(std::int32_t v) {
+    std::string s;
+    for (int i = 0; i < 4; ++i) s += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+    return s;
+}
+
+// An enhanced metafile header record whose frame is 5080 x 2540
+// hundredths of a millimetre (2 x 1 inches).
+std::string EnhancedHeader() {
+    std::string h = Int32(1) + Int32(88) + Int32(0) + Int32(0) + Int32(191) + Int32(95);
+    h += Int32(0) + Int32(0) + Int32(5080) + Int32(2540) + Int32(0x464D4520);
+    return h + std::string(88 - h.size(), '\0');
+}
+
+TEST(Metafile, SizeComesFromTheHeaderAndBytesStay) {
+    struct Case {
+        std::string data;
+        int width, height;
+        bool enhanced;
+    } cases[] = {{EnhancedHeader(), 192, 96, true}, {PlaceableMetafileOf("records", 2540, 5080), 96, 192, false}};
+    for (const Case& c : cases) {
+        TMetafile metafile;
+        TStringStream in(c.data);
+        metafile.LoadFromStream(&in);
+        EXPECT_EQ(metafile.Width(), c.width);
+        EXPECT_EQ(metafile.Height(), c.height);
+        EXPECT_EQ(metafile.Enhanced(), c.enhanced);
+        TStringStream out;
+        metafile.SaveToStream(&out);
+        EXPECT_EQ(out.DataString(), c.data);
+    }
+    TMetafile broken;
+    TStringStream junk("not a metafile at all");
+    EXPECT_THROW(broken.LoadFromStream(&junk), EInvalidGraphic);
+    EXPECT_TRUE(broken.Empty());
+}
+
+TEST(Metafile, DrawsAFramedPlaceholder) {
+    TMetafile metafile;
+    TStringStream in(PlaceableMetafileOf("records", 2540, 2540));
+    metafile.LoadFromStream(&in);
+    TBitmap bitmap;
+    bitmap.SetSize(100, 100);
+    bitmap.Canvas()->FillRect(TRect(0, 0, 100, 100));
+    bitmap.Canvas()->StretchDraw(TRect(0, 0, 96, 96), &metafile);
+    EXPECT_NE(bitmap.Canvas()->Pixels(0, 50), clWhite) << "the frame";
+    EXPECT_NE(bitmap.Canvas()->Pixels(48, 48), clWhite) << "the cross";
+    EXPECT_EQ(bitmap.Canvas()->Pixels(20, 60), clWhite);
+}
+
+}  // namespace
