@@ -1,9 +1,11 @@
 // Metafile pictures: the header read for the size, the bytes kept.
 #include "platform/ui/metafile.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/rtl/streams.h"
+#include "platform/gdi/wingdi.h"
 #include "platform/ui/graphics.h"
 
 namespace {
@@ -24,6 +26,74 @@ std::int16_t Int16At(const std::string& data, std::size_t at) {
 void PutWord(std::string& out, std::uint16_t v) {
     out += static_cast<char>(v & 0xFF);
     out += static_cast<char>(v >> 8);
+}
+
+void PutDword(std::string& out, std::uint32_t v) {
+    PutWord(out, std::uint16_t(v & 0xFFFF));
+    PutWord(out, std::uint16_t(v >> 16));
+}
+
+// The 22-byte header of a placeable metafile: its bounds in units of which
+// `unitsPerInch` make an inch, and the checksum of the words before it.
+std::string PlaceableHeader(int width, int height, int unitsPerInch) {
+    std::string out;
+    for (std::uint16_t word : {std::uint16_t(kPlaceableKey & 0xFFFF), std::uint16_t(kPlaceableKey >> 16), std::uint16_t(0),
+                               std::uint16_t(0), std::uint16_t(0), std::uint16_t(width), std::uint16_t(height),
+                               std::uint16_t(unitsPerInch), std::uint16_t(0), std::uint16_t(0)})
+        PutWord(out, word);
+    std::uint16_t checksum = 0;
+    for (std::size_t i = 0; i < out.size(); i += 2)
+        checksum ^= static_cast<std::uint16_t>(static_cast<unsigned char>(out[i]) | static_cast<unsigned char>(out[i + 1]) << 8);
+    PutWord(out, checksum);
+    return out;
+}
+
+constexpr std::uint16_t META_SETWINDOWORG = 0x020B, META_SETWINDOWEXT = 0x020C, META_STRETCHDIB = 0x0F43;
+
+// A Windows metafile in pixels of one STRETCHDIB record: the window set to
+// the picture, the 24-bit bottom-up rows of `bits` (32-bit top-down) drawn
+// over it with SRCCOPY.
+std::string RasterMetafile(const std::uint32_t* bits, int width, int height) {
+    const std::uint32_t stride = (std::uint32_t(width) * 3 + 3) & ~3u;
+    std::string dib;
+    for (std::uint32_t v : {40u, std::uint32_t(width), std::uint32_t(height)}) PutDword(dib, v);
+    PutWord(dib, 1);
+    PutWord(dib, 24);
+    for (std::uint32_t v : {0u, stride * std::uint32_t(height), 3780u, 3780u, 0u, 0u}) PutDword(dib, v);
+    for (int y = height - 1; y >= 0; --y) {
+        const std::uint32_t* row = bits + std::size_t(y) * std::size_t(width);
+        for (int x = 0; x < width; ++x) {
+            dib += static_cast<char>(row[x] & 0xFF);
+            dib += static_cast<char>((row[x] >> 8) & 0xFF);
+            dib += static_cast<char>((row[x] >> 16) & 0xFF);
+        }
+        dib.append(stride - std::uint32_t(width) * 3, '\0');
+    }
+    std::string records;
+    const auto record = [&](std::uint16_t function, std::initializer_list<std::uint16_t> words) {
+        PutDword(records, std::uint32_t(3 + words.size()));
+        PutWord(records, function);
+        for (std::uint16_t w : words) PutWord(records, w);
+    };
+    record(META_SETWINDOWORG, {0, 0});
+    record(META_SETWINDOWEXT, {std::uint16_t(height), std::uint16_t(width)});
+    const std::uint32_t stretchWords = std::uint32_t(3 + 2 + 1 + 8) + std::uint32_t(dib.size() / 2);
+    PutDword(records, stretchWords);
+    PutWord(records, META_STRETCHDIB);
+    PutDword(records, SRCCOPY);
+    PutWord(records, DIB_RGB_COLORS);
+    for (int v : {height, width, 0, 0, height, width, 0, 0}) PutWord(records, std::uint16_t(v));
+    records += dib;
+    record(0, {});  // end of file
+    std::string header;
+    PutWord(header, 1);       // in memory
+    PutWord(header, 9);       // header words
+    PutWord(header, 0x0300);  // version
+    PutDword(header, std::uint32_t((18 + records.size()) / 2));
+    PutWord(header, 0);  // objects
+    PutDword(header, stretchWords);
+    PutWord(header, 0);
+    return header + records;
 }
 
 }  // namespace
@@ -77,14 +147,34 @@ void TMetafile::Draw(TCanvas* canvas, const TRect& rect) {
 }
 
 std::string PlaceableMetafileOf(const std::string& bits, int width, int height) {
-    std::string out;
-    for (std::uint16_t word : {std::uint16_t(kPlaceableKey & 0xFFFF), std::uint16_t(kPlaceableKey >> 16), std::uint16_t(0),
-                               std::uint16_t(0), std::uint16_t(0), std::uint16_t(width), std::uint16_t(height),
-                               std::uint16_t(2540), std::uint16_t(0), std::uint16_t(0)})
-        PutWord(out, word);
-    std::uint16_t checksum = 0;
-    for (std::size_t i = 0; i < out.size(); i += 2)
-        checksum ^= static_cast<std::uint16_t>(static_cast<unsigned char>(out[i]) | static_cast<unsigned char>(out[i + 1]) << 8);
-    PutWord(out, checksum);
-    return out + bits;
+    return PlaceableHeader(width, height, 2540) + bits;
+}
+
+TMetafileCanvas::TMetafileCanvas(TMetafile* metafile, HDC /*referenceDevice*/)
+    : metafile_(metafile), width_(std::max(metafile->Width(), 1)), height_(std::max(metafile->Height(), 1)) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    bitmap_ = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits_, 0, 0);
+    dc_ = CreateCompatibleDC(0);
+    oldBitmap_ = SelectObject(dc_, bitmap_);
+    PatBlt(dc_, 0, 0, width_, height_, WHITENESS);
+    SetHandle(dc_);
+}
+
+TMetafileCanvas::~TMetafileCanvas() {
+    SetHandle(0);
+    GdiFlush();
+    metafile_->data_ = PlaceableHeader(width_, height_, 96) +
+                       RasterMetafile(static_cast<const std::uint32_t*>(bits_), width_, height_);
+    metafile_->width_ = width_;
+    metafile_->height_ = height_;
+    metafile_->enhanced_ = false;
+    SelectObject(dc_, oldBitmap_);
+    DeleteDC(dc_);
+    DeleteObject(bitmap_);
+    metafile_->Changed();
 }

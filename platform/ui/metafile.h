@@ -1,12 +1,14 @@
 // TMetafile: a metafile picture, enhanced or a placeable Windows metafile.
 // Its bytes are kept as they were read and written back unchanged, its size
 // comes from the file's header. The records are not played back: drawing
-// shows a framed placeholder of the picture's size.
+// shows a framed placeholder of the picture's size. What a TMetafileCanvas
+// draws becomes a metafile of one raster.
 #pragma once
 
 #include <string>
 
 #include "platform/ui/graphic.h"
+#include "platform/ui/graphics.h"
 
 class TMetafile : public TGraphic {
     SERVIORA_CLASS(TMetafile, TGraphic)
@@ -28,6 +30,7 @@ public:
     void SaveToStream(TStream* stream) override;
 
 protected:
+    friend class TMetafileCanvas;
     void Draw(TCanvas* canvas, const TRect& rect) override;
 
 private:
@@ -39,3 +42,24 @@ private:
 // A placeable Windows metafile made of Windows-metafile bits whose extents
 // are in hundredths of a millimetre (as an OLE object's picture holds them).
 std::string PlaceableMetafileOf(const std::string& bits, int width, int height);
+
+// A canvas of the metafile's size; when it goes, what was drawn on it
+// becomes the metafile's picture: a placeable Windows metafile holding the
+// raster in one stretch-DIB record.
+class TMetafileCanvas : public TCanvas {
+    SERVIORA_CLASS(TMetafileCanvas, TCanvas)
+public:
+    // The reference device is not needed: the raster is at 96 pixels per inch.
+    TMetafileCanvas(TMetafile* metafile, HDC referenceDevice);
+    ~TMetafileCanvas() override;
+    TMetafileCanvas(const TMetafileCanvas&) = delete;
+    TMetafileCanvas& operator=(const TMetafileCanvas&) = delete;
+
+private:
+    TMetafile* metafile_;
+    int width_, height_;
+    HDC dc_ = 0;
+    HBITMAP bitmap_ = 0;
+    HGDIOBJ oldBitmap_ = 0;
+    void* bits_ = nullptr;
+};

@@ -48,6 +48,7 @@ private:
     void WriteSheet(TStream& stream, TbuzXLSWorksheet* sheet);
     void WriteRowBlocks(TStream& stream, TbuzXLSWorksheet* sheet, std::vector<Cardinal>& dbcells);
     void WriteCells(biff::Body& cells, const TbuzXLSRange& range, Integer row);
+    void WritePictures(TStream& stream, TbuzXLSWorksheet* sheet);
     void Cleanup();
 
     Int64 streamStart_ = 0;

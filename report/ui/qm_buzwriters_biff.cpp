@@ -3,11 +3,14 @@
 // with its rows in blocks of 32 indexed through DBCELL and INDEX.
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <tuple>
 #include <map>
 
 #include "platform/gdi/sysparams.h"
 #include "platform/rtl/storage.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/ui/metafile.h"
 #include "report/ui/qm_biffrecord.h"
 #include "report/ui/qm_buzwriters.h"
 
@@ -508,6 +511,7 @@ void TbuzExcelWriter::WriteSheet(TStream& stream, TbuzXLSWorksheet* sheet) {
 
     std::vector<Cardinal> dbcells;
     if (rowsSet) WriteRowBlocks(stream, sheet, dbcells);
+    WritePictures(stream, sheet);
     if (!dbcells.empty()) {
         const Int64 end = stream.Position();
         Body positions;
@@ -615,4 +619,83 @@ void TbuzExcelWriter::WriteCells(Body& cells, const TbuzXLSRange& range, Integer
     for (unsigned k = c; k <= right; ++k) cells.U16(xf);
     if (c < right) cells.U16(right);
     cells.End(at);
+}
+
+namespace {
+
+// The far corner of a scaled picture along one axis: the picture's extent
+// plus the near offset, walked over column widths (row heights) from the
+// near cell; the offset is in `units` of the cell it ends in.
+std::pair<Integer, Integer> ScaledCorner(Integer nearCell, Integer nearOffset, int extent, Integer scale, int units,
+                                         const std::function<Integer(Integer)>& size) {
+    Integer cell = nearCell;
+    Integer rest = Integer(extent) * scale / 100 + MulDiv(nearOffset, size(nearCell), units);
+    while (rest > 0) {
+        const Integer s = size(cell);
+        if (s == 0) break;
+        rest -= s;
+        ++cell;
+    }
+    if (rest >= 0) return {cell, 0};
+    --cell;
+    const Integer s = size(cell);
+    return {cell, MulDiv(rest + s, units, s)};
+}
+
+// The picture as the platform saves a metafile canvas it was drawn on.
+std::string MetafileOf(TPicture& picture) {
+    TMetafile metafile;
+    metafile.SetWidth(picture.Width());
+    metafile.SetHeight(picture.Height());
+    {
+        TMetafileCanvas canvas(&metafile, 0);
+        canvas.SetCopyMode(cmSrcCopy);
+        if (picture.Graphic()) canvas.Draw(0, 0, picture.Graphic());
+    }
+    TMemoryStream stream;
+    metafile.SaveToStream(&stream);
+    return std::string(static_cast<const char*>(stream.Memory()), std::size_t(stream.Size()));
+}
+
+}  // namespace
+
+// OBJ and IMDATA for each picture, its colours from the palette indexes
+// the globals took for it.
+void TbuzExcelWriter::WritePictures(TStream& stream, TbuzXLSWorksheet* sheet) {
+    std::size_t first = 0;
+    for (int s = 0; s < sheet->Index(); ++s) first += std::size_t(workbook_->Sheets(s)->Images.Count());
+    const auto width = [&](Integer col) {
+        const TbuzXLSCol* c = sheet->FindCol(col);
+        return c ? c->WidthPixels() : sheet->DefaultColWidthPixels();
+    };
+    const auto height = [&](Integer row) {
+        const TbuzXLSRow* r = sheet->FindRow(row);
+        return r ? r->HeightPixels() : sheet->DefaultRowHeightPixels();
+    };
+    const TbuzImages& images = sheet->Images;
+    for (int k = 0; k < images.Count(); ++k) {
+        TbuzImage& image = *images[k];
+        auto [right, rightOffset] = std::pair{image.Right, image.RightOffset};
+        auto [bottom, bottomOffset] = std::pair{image.Bottom, image.BottomOffset};
+        if (image.ScaleX > 0)
+            std::tie(right, rightOffset) =
+                ScaledCorner(image.Left, image.LeftOffset, image.Picture->Width(), image.ScaleX, 1024, width);
+        if (image.ScaleY > 0)
+            std::tie(bottom, bottomOffset) =
+                ScaledCorner(image.Top, image.TopOffset, image.Picture->Height(), image.ScaleY, 256, height);
+        const ImageRec& colours = imageRecs_[first + std::size_t(k)];
+        Body obj;
+        obj.U32(std::uint32_t(images.Count())).U16(8).U16(unsigned(k + 1)).U16(0x0614);
+        obj.U16(unsigned(image.Left)).U16(unsigned(image.LeftOffset)).U16(unsigned(image.Top)).U16(unsigned(image.TopOffset));
+        obj.U16(unsigned(right)).U16(unsigned(rightOffset)).U16(unsigned(bottom)).U16(unsigned(bottomOffset));
+        obj.U16(0).Zeros(6);
+        obj.U8(unsigned(colours.background)).U8(unsigned(colours.foreground)).U8(1).U8(0);
+        obj.U8(unsigned(colours.border)).U8(image.BorderLineStyle).U8(image.BorderWeight).U8(0);
+        obj.U16(0).U16(2).Zeros(14);
+        WriteRecord(stream, 0x005D, obj);
+        const std::string metafile = MetafileOf(*image.Picture);
+        Body imdata;
+        imdata.U16(2).U16(1).U32(std::uint32_t(metafile.size())).Raw(metafile.data(), metafile.size());
+        WriteRecord(stream, 0x007F, imdata);
+    }
 }

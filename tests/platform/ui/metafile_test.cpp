@@ -61,4 +61,45 @@ TEST(Metafile, DrawsAFramedPlaceholder) {
     EXPECT_EQ(bitmap.Canvas()->Pixels(20, 60), clWhite);
 }
 
+// What a metafile canvas drew is read back from the one raster record: a
+// placeable metafile of the canvas's size whose stretch-DIB rows hold it.
+TEST(Metafile, ACanvasLeavesItsDrawingAsOneRaster) {
+    TMetafile metafile;
+    metafile.SetWidth(20);
+    metafile.SetHeight(10);
+    {
+        TMetafileCanvas canvas(&metafile, 0);
+        canvas.Brush()->SetColor(clRed);
+        canvas.FillRect(TRect(0, 0, 5, 3));
+    }
+    EXPECT_EQ(metafile.Width(), 20);
+    EXPECT_EQ(metafile.Height(), 10);
+    EXPECT_FALSE(metafile.Enhanced());
+    TMemoryStream stream;
+    metafile.SaveToStream(&stream);
+    const std::string data(static_cast<const char*>(stream.Memory()), std::size_t(stream.Size()));
+    ASSERT_GT(data.size(), 22u + 18 + 20 + 28 + 40);
+    EXPECT_EQ(data.substr(0, 4), Int32(std::int32_t(0x9AC6CDD7)));
+    const std::size_t stretch = 22 + 18 + 10 + 10;
+    EXPECT_EQ(data.substr(stretch + 4, 2), std::string("\x43\x0F", 2));
+    const std::size_t pixels = stretch + 28 + 40;
+    const std::size_t stride = 20 * 3 + 0;  // 60: already a multiple of four
+    const auto pixel = [&](int x, int y) {  // rows bottom-up, blue green red
+        const std::size_t at = pixels + std::size_t(9 - y) * stride + std::size_t(x) * 3;
+        return data.substr(at, 3);
+    };
+    EXPECT_EQ(pixel(0, 0), std::string("\0\0\xFF", 3));
+    EXPECT_EQ(pixel(4, 2), std::string("\0\0\xFF", 3));
+    EXPECT_EQ(pixel(5, 2), std::string("\xFF\xFF\xFF", 3));
+    EXPECT_EQ(data.substr(data.size() - 6), std::string("\x03\0\0\0\0\0", 6));  // end record
+
+    TMemoryStream again;
+    again.WriteBuffer(data.data(), Integer(data.size()));
+    again.SetPosition(0);
+    TMetafile loaded;
+    loaded.LoadFromStream(&again);
+    EXPECT_EQ(loaded.Width(), 20);
+    EXPECT_EQ(loaded.Height(), 10);
+}
+
 }  // namespace

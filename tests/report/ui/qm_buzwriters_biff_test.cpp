@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/fileutils.h"
 #include "platform/rtl/storage.h"
+#include "platform/ui/graphic.h"
 #include "support/command_output.h"
 #include "support/temp_dir.h"
 
@@ -332,6 +334,44 @@ TEST_F(BiffWriterTest, AFailedSaveLeavesTheFileThatWasThere) {
     }
 }
 
+TEST_F(BiffWriterTest, PicturesAreObjectsWithTheirMetafiles) {
+    TbuzXLSWorkbook book;
+    book.AddSheet()->GetRange(0, 0, 0, 0)->SetValue("before");
+    TbuzXLSWorksheet* sheet = book.AddSheet();
+    TPicture picture;
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetSize(100, 30);
+    picture.SetGraphic(bitmap.get());
+    sheet->AddImage(1, 2, 4, 6, &picture, false);
+    TbuzImage* scaled = sheet->AddImage(0, 0, 0, 0, &picture, false);
+    scaled->ScaleX = 100;
+    scaled->ScaleY = 100;
+    scaled->BorderColor = 0x0000FF;
+    scaled->BorderLineStyle = 2;
+    const std::vector<Record> records = Walk(Stream(Save(book)));
+    const std::vector<const Record*> objects = All(records, 0x005D);
+    const std::vector<const Record*> pictures = All(records, 0x007F);
+    ASSERT_EQ(objects.size(), 2u);
+    ASSERT_EQ(pictures.size(), 2u);
+    // As placed: columns 1 to 4, rows 2 to 6.
+    EXPECT_EQ(Hex(objects[0]->data.substr(0, 26)),
+              "02 00 00 00 08 00 01 00 14 06 01 00 00 00 02 00 00 00 04 00 00 00 06 00 00 00");
+    // Scaled: 100 pixels across columns of the default width, 30 down rows.
+    const int w = sheet->DefaultColWidthPixels(), h = sheet->DefaultRowHeightPixels();
+    EXPECT_EQ(U16(objects[1]->data, 18), unsigned(100 / w));
+    EXPECT_EQ(U16(objects[1]->data, 20), unsigned(std::lround((100 % w) * 1024.0 / w)));
+    EXPECT_EQ(U16(objects[1]->data, 22), unsigned(30 / h));
+    EXPECT_EQ(U16(objects[1]->data, 24), unsigned(std::lround((30 % h) * 256.0 / h)));
+    EXPECT_EQ(Byte(objects[1]->data[38]), 10);  // line colour: red's palette index
+    EXPECT_EQ(Byte(objects[1]->data[39]), 2);
+    const std::string& data = pictures[0]->data;
+    EXPECT_EQ(U16(data, 0), 2u);
+    EXPECT_EQ(U16(data, 2), 1u);
+    EXPECT_EQ(U32(data, 4), data.size() - 8);
+    EXPECT_EQ(U32(data, 8), 0x9AC6CDD7u);
+    EXPECT_FALSE(pictures[0]->continues.empty());  // 9,000 bytes of pixels go on in CONTINUE records
+}
+
 // Run only where LibreOffice is installed: it computes the formula.
 TEST_F(BiffWriterTest, LibreOfficeComputesAFormula) {
     if (CommandOutput("command -v soffice").empty()) GTEST_SKIP() << "LibreOffice is not installed";
@@ -340,6 +380,11 @@ TEST_F(BiffWriterTest, LibreOfficeComputesAFormula) {
     sheet->GetRange(0, 0, 0, 0)->SetValue(Integer(2));
     sheet->GetRange(1, 1, 1, 1)->SetValue(Integer(40));
     sheet->GetRange(2, 0, 2, 0)->Formula = "SUM(A1;B2)";
+    TPicture picture;  // a picture beside it does not stop the reader
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetSize(40, 20);
+    picture.SetGraphic(bitmap.get());
+    sheet->AddImage(4, 4, 6, 8, &picture, true);
     const std::string file = Save(book);
     CommandOutput("cd '" + dir_.path() + "' && HOME='" + dir_.path() +
                   "' soffice --headless --convert-to csv book.xls >/dev/null 2>&1");
