@@ -334,6 +334,22 @@ TEST_F(BiffWriterTest, AFailedSaveLeavesTheFileThatWasThere) {
     }
 }
 
+TEST_F(BiffWriterTest, ReferencesToOtherSheetsAndWorkbooks) {
+    TbuzXLSWorkbook book;
+    book.AddSheet()->SetName("A");
+    book.AddSheet()->SetName("B");
+    book.Sheets(0)->GetRange(0, 0, 0, 0)->Formula = "B!A1+[Other.xls]X!A1+A!B2";
+    const std::vector<Record> records = Walk(Stream(Save(book)));
+    const std::vector<const Record*> supbooks = All(records, 0x01AE);
+    ASSERT_EQ(supbooks.size(), 2u);
+    EXPECT_EQ(Hex(supbooks[0]->data), "02 00 01 04");  // this workbook's two sheets
+    EXPECT_EQ(Hex(supbooks[1]->data.substr(0, 7)), "01 00 0a 00 01 01 00");  // one sheet, the name's marker
+    const std::vector<const Record*> externs = All(records, 0x0017);
+    ASSERT_EQ(externs.size(), 1u);
+    // B of this workbook, X of Other.xls (the second SUPBOOK), A of this one.
+    EXPECT_EQ(Hex(externs[0]->data), "03 00 00 00 01 00 01 00 01 00 00 00 00 00 00 00 00 00 00 00");
+}
+
 TEST_F(BiffWriterTest, PicturesAreObjectsWithTheirMetafiles) {
     TbuzXLSWorkbook book;
     book.AddSheet()->GetRange(0, 0, 0, 0)->SetValue("before");
