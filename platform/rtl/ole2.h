@@ -8,6 +8,7 @@ using HRESULT = std::int32_t;
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
+constexpr HRESULT E_UNEXPECTED = HRESULT(0x8000FFFF);
 
 // S_OK for the first start, S_FALSE for each further one.
 HRESULT OleInitialize(void* reserved);
