@@ -4,6 +4,7 @@
 // and the name in upper case; every number little-endian.
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "platform/rtl/reader.h"
 #include "platform/rtl/streams.h"
@@ -106,6 +107,22 @@ Integer TStream::ReadResHeader() {
     ReadBytes(this, nameLength);
     if (size > 0x7FFFFFFF) InvalidStream();
     return Integer(size);
+}
+
+TStreamOriginalFormat TestStreamFormat(TStream* stream) {
+    const Int64 start = stream->Position();
+    std::array<char, 16> head{};
+    const Integer read = stream->Read(head.data(), Integer(head.size()));
+    stream->SetPosition(start);
+    const std::string_view bytes(head.data(), std::size_t(std::max(read, 0)));
+    if (bytes.starts_with("TPF0") || bytes.starts_with(std::string_view(resSignature.data(), resSignature.size())))
+        return sofBinary;
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return sofUnknown;
+    const std::string word = LowerCase(std::string(bytes.substr(first, 9)));
+    for (const char* keyword : {"object", "inherited", "inline"})
+        if (word.starts_with(keyword)) return sofText;
+    return sofUnknown;
 }
 
 void ObjectTextToResource(TStream* input, TStream* output) {

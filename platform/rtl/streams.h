@@ -74,6 +74,11 @@ public:
     Integer ReadResHeader();
 };
 
+// What a form description in a stream is, read without moving the
+// position: binary (bare or behind a resource header), text, or neither.
+enum TStreamOriginalFormat { sofUnknown, sofBinary, sofText };
+TStreamOriginalFormat TestStreamFormat(TStream* stream);
+
 // Converts a form description in the text form format into the resource
 // form format (a resource header named after the root's class, then the
 // binary description), from input's position to output's.

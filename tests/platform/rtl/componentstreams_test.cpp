@@ -38,10 +38,12 @@ TEST_F(ComponentStreams, ResourcesRoundTripAndABareDescriptionIsRefused) {
     EXPECT_EQ(Widget(copy.get())->Caption(), "abc");
     EXPECT_EQ(resource.Position(), resource.Size());
 
-    TStringStream text(kText);
+    TStringStream text("  " + kText);
+    EXPECT_EQ(TestStreamFormat(&text), sofText);
     TMemoryStream converted;
     ObjectTextToResource(&text, &converted);
     converted.SetPosition(0);
+    EXPECT_EQ(TestStreamFormat(&converted), sofBinary);
     auto fromText = NewModule();
     converted.ReadComponentRes(fromText.get());
     EXPECT_EQ(Widget(fromText.get())->Count(), 3);
@@ -49,6 +51,9 @@ TEST_F(ComponentStreams, ResourcesRoundTripAndABareDescriptionIsRefused) {
     TMemoryStream bare;
     bare.WriteComponent(source.get());
     bare.SetPosition(0);
+    EXPECT_EQ(TestStreamFormat(&bare), sofBinary);
+    TStringStream other("plain words");
+    EXPECT_EQ(TestStreamFormat(&other), sofUnknown);
     auto refused = NewModule();
     try {
         bare.ReadComponentRes(refused.get());
