@@ -57,6 +57,11 @@ bool AnsiSameStr(const AnsiString& a, const AnsiString& b);
 AnsiString QuotedStr(const AnsiString& s);                      // 'it''s'
 AnsiString AnsiQuotedStr(const AnsiString& s, char quote);
 AnsiString AnsiDequotedStr(const AnsiString& s, char quote);    // unchanged unless quoted and closed
+// The quoted string opening src (doubled quotes as one; to the end when it
+// never closes), taken off src with its quotes; "" when src opens otherwise.
+AnsiString AnsiExtractQuotedStr(AnsiString& src, char quote);
+// ASCII letters only.
+char UpCase(char c);
 
 enum TReplaceFlag { rfReplaceAll = 1, rfIgnoreCase = 2 };
 using TReplaceFlags = int;

@@ -145,26 +145,46 @@ AnsiString AnsiQuotedStr(const AnsiString& s, char quote) {
     return result;
 }
 
+namespace {
+
+// The text of a quoted string opening at s[0], doubled quotes taken as one,
+// into `text`; answers the closing quote's offset, npos when it never closes.
+std::size_t ScanQuoted(const AnsiString& s, char quote, AnsiString& text) {
+    for (std::size_t i = 1; i < s.size();) {
+        std::size_t size = AnsiCharSize(s, i);
+        if (size == 1 && s[i] == quote) {
+            if (i + 1 < s.size() && s[i + 1] == quote) {
+                text += quote;
+                i += 2;
+                continue;
+            }
+            return i;
+        }
+        text.append(s, i, size);
+        i += size;
+    }
+    return AnsiString::npos;
+}
+
+}  // namespace
+
 // A string that does not open with the quote, or whose quote never closes,
 // comes back unchanged; text after the closing quote is dropped.
 AnsiString AnsiDequotedStr(const AnsiString& s, char quote) {
     if (s.empty() || s[0] != quote) return s;
     AnsiString result;
-    for (std::size_t i = 1; i < s.size();) {
-        std::size_t size = AnsiCharSize(s, i);
-        if (size == 1 && s[i] == quote) {
-            if (i + 1 < s.size() && s[i + 1] == quote) {
-                result += quote;
-                i += 2;
-                continue;
-            }
-            return result;
-        }
-        result.append(s, i, size);
-        i += size;
-    }
-    return s;
+    return ScanQuoted(s, quote, result) == AnsiString::npos ? s : result;
 }
+
+AnsiString AnsiExtractQuotedStr(AnsiString& src, char quote) {
+    if (src.empty() || src[0] != quote) return {};
+    AnsiString result;
+    const std::size_t end = ScanQuoted(src, quote, result);
+    src.erase(0, end == AnsiString::npos ? src.size() : end + 1);
+    return result;
+}
+
+char UpCase(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
 AnsiString StringReplace(const AnsiString& s, const AnsiString& oldPattern, const AnsiString& newPattern,
                          TReplaceFlags flags) {

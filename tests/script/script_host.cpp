@@ -5,6 +5,7 @@
 #include "script/bindings/qm_kpinterpreter_classes.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_startup.h"
+#include "script/qm_kpinterpreter_system.h"
 #include "script/qm_kpinterpreter_values.h"
 
 namespace {
@@ -32,6 +33,7 @@ void ConvertFail(Variant& value, TKpInterpreterArgs& frame) { value = StrToInt(V
 ScriptTestHost& ScriptTestHost::Get() {
     static ScriptTestHost host = [] {
         TKpInterpreterAdapter& global = *GlobalInterpreterAdapter();
+        RegisterSystemBindings(global);
         global.DefineFunction("Test", "Emit", Emit, 1, {0}, 0);
         global.DefineFunction("Test", "ConvertFail", ConvertFail, 1, {varString}, varInteger);
         global.DefineClass("SysUtils", Exception::StaticClass());
