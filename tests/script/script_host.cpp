@@ -3,9 +3,11 @@
 
 #include "platform/rtl/sysutils.h"
 #include "script/bindings/qm_kpinterpreter_classes.h"
+#include "script/bindings/qm_kpinterpreter_types.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_startup.h"
 #include "script/qm_kpinterpreter_system.h"
+#include "script/qm_kpinterpreter_windows.h"
 #include "script/qm_kpinterpreter_values.h"
 
 namespace {
@@ -42,6 +44,8 @@ ScriptTestHost& ScriptTestHost::Get() {
         global.DefineGetter(EConvertError::StaticClass(), "Create", CreateConvertError, 1, {varString}, 0);
         global.DefineGetter(Exception::StaticClass(), "Message", ExceptionMessage, 0, {}, varString);
         RegisterClassesBindings(global);
+        RegisterWindowsBindings(global);
+        RegisterTypesBindings(global);
         return ScriptTestHost();
     }();
     return host;
