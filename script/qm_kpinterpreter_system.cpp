@@ -289,11 +289,7 @@ void RegisterConstants(TKpInterpreterAdapter& a) {
 
 }  // namespace
 
-AnsiString DequoteText(const AnsiString& text, char quote) {
-    if (text.empty() || text[0] != quote) return text;
-    AnsiString source = text;
-    return AnsiExtractQuotedStr(source, quote);
-}
+AnsiString DequoteText(const AnsiString& text, char quote) { return ExtractQuotedString(text, quote); }
 
 void RegisterSystemBindings(TKpInterpreterAdapter& adapter) {
     adapter.DefineUnit("System");

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/identifier.h"
 #include "platform/rtl/sysutils.h"
 
 namespace {
@@ -185,6 +186,32 @@ AnsiString AnsiExtractQuotedStr(AnsiString& src, char quote) {
 }
 
 char UpCase(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+AnsiString ExtractQuotedString(const AnsiString& s, char quote) {
+    AnsiString source = s;
+    return s.empty() || s[0] != quote ? s : AnsiExtractQuotedStr(source, quote);
+}
+
+AnsiString AdjustLineBreaks(const AnsiString& s) {
+    AnsiString result;
+    result.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c != '\r' && c != '\n') {
+            result += c;
+            continue;
+        }
+        result += "\r\n";
+        if (i + 1 < s.size() && (s[i + 1] == '\r' || s[i + 1] == '\n') && s[i + 1] != c) ++i;
+    }
+    return result;
+}
+
+bool IsValidIdent(const AnsiString& ident) { return IsIdentifier(ident); }
+
+int AnsiCompareFileName(const AnsiString& a, const AnsiString& b) { return AnsiCompareText(a, b); }
+AnsiString AnsiLowerCaseFileName(const AnsiString& s) { return AnsiLowerCase(s); }
+AnsiString AnsiUpperCaseFileName(const AnsiString& s) { return AnsiUpperCase(s); }
 
 AnsiString StringReplace(const AnsiString& s, const AnsiString& oldPattern, const AnsiString& newPattern,
                          TReplaceFlags flags) {
