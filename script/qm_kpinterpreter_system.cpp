@@ -13,17 +13,14 @@
 #include "platform/rtl/sysutils.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_arrays.h"
+#include "script/qm_kpinterpreter_bindargs.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script/qm_kpinterpreterconst.h"
 
 namespace {
 
-using Frame = TKpInterpreterArgs;
+using namespace bindargs;
 
-const Variant& Arg(Frame& f, int index) { return f.ArgValues[std::size_t(index)]; }
-Integer IntArg(Frame& f, int index) { return Arg(f, index).AsInteger(); }
-double FloatArg(Frame& f, int index) { return Arg(f, index).AsDouble(); }
-AnsiString StrArg(Frame& f, int index) { return VarToStr(Arg(f, index)); }
 TObject* Self(Frame& f) { return VariantToObject(f.CallObject()); }
 
 const char* const oneDimensionText = "Sorry. For one-dimensional arrays only.";
@@ -101,8 +98,7 @@ void Move(Variant&, Frame& f) {
 }
 
 void UpCaseOf(Variant& v, Frame& f) {
-    const AnsiString text = StrArg(f, 0);
-    v = AnsiString(1, UpCase(text.empty() ? '\0' : text[0]));
+    v = AnsiString(1, UpCase(CharArg(f, 0)));
 }
 
 void ArrayCreate(Variant& v, Frame& f) {

@@ -5,15 +5,14 @@
 #include <cstddef>
 
 #include "script/qm_kpinterpreter_adapter.h"
+#include "script/qm_kpinterpreter_bindargs.h"
 #include "script/qm_kpinterpreter_records.h"
 #include "script/qm_kpinterpreter_startup.h"
 #include "script/qm_kpinterpreterconst.h"
 
 namespace {
 
-using Frame = TKpInterpreterArgs;
-
-Integer IntArg(Frame& f, int index) { return f.ArgValues[std::size_t(index)].AsInteger(); }
+using namespace bindargs;
 
 // The integers of a record value whose type lays `count` 32-bit integers
 // at offsets 0, 4, ...; 109 for anything else.

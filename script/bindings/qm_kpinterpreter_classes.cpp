@@ -13,11 +13,13 @@
 #include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
 #include "script/qm_kpinterpreter_adapter.h"
+#include "script/qm_kpinterpreter_bindargs.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script/qm_kpinterpreterconst.h"
 
 namespace {
 
+using bindargs::Bounded;
 using Frame = TKpInterpreterArgs;
 
 template <class T>
@@ -192,11 +194,6 @@ void RegisterStringList(TKpInterpreterAdapter& a) {
     a.DefineSetter(c, "Duplicates", [](const Variant& v, Frame& f) { Self<TStringList>(f)->SetDuplicates(TDuplicates(v.AsInteger())); }, 0, {});
     a.DefineGetter(c, "Sorted", [](Variant& v, Frame& f) { v = Self<TStringList>(f)->Sorted(); }, 0, {}, 0);
     a.DefineSetter(c, "Sorted", [](const Variant& v, Frame& f) { Self<TStringList>(f)->SetSorted(v.AsBoolean()); }, 0, {});
-}
-
-// A count of bytes no greater than the data a script value holds.
-Integer Bounded(Integer count, std::size_t available) {
-    return std::max(0, std::min(count, Integer(std::min<std::size_t>(available, 0x7FFFFFFF))));
 }
 
 // Read, Write and WriteBuffer move bytes between the stream and a string

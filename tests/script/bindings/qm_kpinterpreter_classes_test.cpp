@@ -9,21 +9,12 @@
 #include "script/qm_kpinterpreter_unit.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script_host.h"
+#include "script_test_helpers.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-class ClassesBinding : public testing::Test {
-protected:
-    ClassesBinding() { ScriptTestHost::Get(); }
-    std::vector<AnsiString> Run(const AnsiString& body) {
-        ScriptTestHost::Get().Emitted.clear();
-        interpreter.SetSource(body);
-        interpreter.Run();
-        return ScriptTestHost::Get().Emitted;
-    }
-    TKpInterpreterUnit interpreter{nullptr};
-};
+using ClassesBinding = EmittingScripts;
 
 TEST_F(ClassesBinding, ListsStringsAndCollections) {
     struct Case {
