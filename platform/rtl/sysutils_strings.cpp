@@ -107,7 +107,30 @@ AnsiString AnsiLowerCase(const AnsiString& s) { return MapCase(s, CaseMap::Lower
 
 int CompareStr(const AnsiString& a, const AnsiString& b) { return CompareBytes(a, b); }
 
-int CompareText(const AnsiString& a, const AnsiString& b) { return CompareBytes(UpperCase(a), UpperCase(b)); }
+// As comparing UpperCase(a) with UpperCase(b), folding each byte as it is
+// reached (names are compared often: the registry's lists are sorted by it).
+int CompareText(const AnsiString& a, const AnsiString& b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t endA = 0, endB = 0;
+    bool singleA = false, singleB = false;
+    for (std::size_t i = 0; i < common; ++i) {
+        if (i == endA) {
+            const std::size_t size = AnsiCharSize(a, i);
+            singleA = size == 1;
+            endA = i + size;
+        }
+        if (i == endB) {
+            const std::size_t size = AnsiCharSize(b, i);
+            singleB = size == 1;
+            endB = i + size;
+        }
+        unsigned char ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
+        if (singleA) ca = AsciiCase(ca, CaseMap::Upper);
+        if (singleB) cb = AsciiCase(cb, CaseMap::Upper);
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return Sign(int(a.size() > b.size()) - int(a.size() < b.size()));
+}
 
 bool SameText(const AnsiString& a, const AnsiString& b) { return CompareText(a, b) == 0; }
 

@@ -127,14 +127,6 @@ Variant VarFromDateTime(TDateTime value) { return VariantAccess::Make(varDate, v
 
 Variant VarAsError(Integer code) { return VariantAccess::Make(varError, Int64(code)); }
 
-TVarType VarType(const Variant& v) { return v.VarType(); }
-
-bool VarIsType(const Variant& v, TVarType type) { return v.VarType() == type; }
-
-bool VarIsNull(const Variant& v) { return v.VarType() == varNull; }
-
-bool VarIsEmpty(const Variant& v) { return v.VarType() == varEmpty; }
-
 bool VarIsClear(const Variant& v) {
     if (KindOf(v.VarType()) == Kind::Custom) return variant_rules::RequireCustomType(v.VarType()).IsClear(v);
     return VarIsEmpty(v);
