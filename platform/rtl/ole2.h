@@ -20,6 +20,7 @@ constexpr HRESULT STG_E_INVALIDFLAG = HRESULT(0x800300FFu);
 
 inline bool FAILED(HRESULT result) { return result < 0; }
 inline bool SUCCEEDED(HRESULT result) { return result >= 0; }
+constexpr HRESULT E_UNEXPECTED = HRESULT(0x8000FFFF);
 
 // S_OK for the first start, S_FALSE for each further one.
 HRESULT OleInitialize(void* reserved);
