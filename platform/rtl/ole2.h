@@ -9,6 +9,7 @@ using HRESULT = std::int32_t;
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
+constexpr HRESULT E_UNEXPECTED = HRESULT(0x8000FFFF);
 constexpr HRESULT E_INVALIDARG = HRESULT(0x80070057u);
 constexpr HRESULT STG_E_PATHNOTFOUND = HRESULT(0x80030003u);
 constexpr HRESULT STG_E_ACCESSDENIED = HRESULT(0x80030005u);
@@ -20,7 +21,6 @@ constexpr HRESULT STG_E_INVALIDFLAG = HRESULT(0x800300FFu);
 
 inline bool FAILED(HRESULT result) { return result < 0; }
 inline bool SUCCEEDED(HRESULT result) { return result >= 0; }
-constexpr HRESULT E_UNEXPECTED = HRESULT(0x8000FFFF);
 
 // S_OK for the first start, S_FALSE for each further one.
 HRESULT OleInitialize(void* reserved);
