@@ -9,6 +9,7 @@
 #include "platform/rtl/ole2.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/winscroll.h"
+#include "stringgrid/BavFooter.h"
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
 
@@ -62,6 +63,12 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     TControlStyle style = ControlStyle();
     style.Include(csAcceptsControls);
     SetControlStyle(style);
+    footerPanel_ = new TFooterPanel(this);
+    // Parented at once, so the panel's window comes and goes with the grid's.
+    footerPanel_->SetParent(this);
+    footerPanel_->SetVisible(false);
+    floatingFooter_ = std::make_unique<TFloatingFooter>(this);
+    fixedGradientTo_ = TColor(ColorToRGB(clBtnFace));
     fixedFont_->SetName("Tahoma");
     TFontStyles bold;
     bold.Include(fsBold);
@@ -99,6 +106,22 @@ TBavStringGrid::~TBavStringGrid() {
 
 void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("Bands", &TBavStringGrid::Bands, &TBavStringGrid::SetBands);
+    p.Property("FloatingFooter", &TBavStringGrid::FloatingFooter, &TBavStringGrid::SetFloatingFooter);
+    p.Property("Look", &TBavStringGrid::Look, &TBavStringGrid::SetLook).Default(glXP);
+    p.Property("Flat", &TBavStringGrid::Flat, &TBavStringGrid::SetFlat).Default(false);
+    p.Property("HideFocusRect", &TBavStringGrid::HideFocusRect, &TBavStringGrid::SetHideFocusRect).Default(false);
+    p.Property("URLShow", &TBavStringGrid::URLShow, &TBavStringGrid::SetURLShow).Default(false);
+    p.Property("URLFull", &TBavStringGrid::URLFull, &TBavStringGrid::SetURLFull).Default(false);
+    p.Property("EnhTextSize", &TBavStringGrid::EnhTextSize, &TBavStringGrid::SetEnhTextSize).Default(false);
+    p.Property("SelectionRectangle", &TBavStringGrid::SelectionRectangle, &TBavStringGrid::SetSelectionRectangle)
+        .Default(false);
+    p.Property("SelectionResizer", &TBavStringGrid::SelectionResizer, &TBavStringGrid::SetSelectionResizer)
+        .Default(false);
+    p.Property("FixedFooters", &TBavStringGrid::FixedFooters, &TBavStringGrid::SetFixedFooters).Default(0);
+    p.Property("FixedRightCols", &TBavStringGrid::FixedRightCols, &TBavStringGrid::SetFixedRightCols).Default(0);
+    p.Property("AutoThemeAdapt", &TBavStringGrid::AutoThemeAdapt, &TBavStringGrid::SetAutoThemeAdapt)
+        .Default(false);
+    p.Property("OnCustomCellDraw", &TBavStringGrid::OnCustomCellDraw, &TBavStringGrid::SetOnCustomCellDraw);
     p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
     p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);
     p.Property("CellNode", &TBavStringGrid::CellNode, &TBavStringGrid::SetCellNode);
@@ -178,6 +201,16 @@ SERVIORA_REPAINTING_SETTER(ShowSelection, bool, showSelection_)
 SERVIORA_REPAINTING_SETTER(ActiveCellShow, bool, activeCellShow_)
 SERVIORA_REPAINTING_SETTER(ActiveCellColor, TColor, activeCellColor_)
 SERVIORA_REPAINTING_SETTER(ActiveCellColorTo, TColor, activeCellColorTo_)
+SERVIORA_REPAINTING_SETTER(Look, TGridLook, look_)
+SERVIORA_REPAINTING_SETTER(Flat, bool, flat_)
+SERVIORA_REPAINTING_SETTER(HideFocusRect, bool, hideFocusRect_)
+SERVIORA_REPAINTING_SETTER(URLShow, bool, urlShow_)
+SERVIORA_REPAINTING_SETTER(URLFull, bool, urlFull_)
+SERVIORA_REPAINTING_SETTER(EnhTextSize, bool, enhTextSize_)
+SERVIORA_REPAINTING_SETTER(SelectionRectangle, bool, selectionRectangle_)
+SERVIORA_REPAINTING_SETTER(SelectionResizer, bool, selectionResizer_)
+SERVIORA_REPAINTING_SETTER(FixedFooters, int, fixedFooters_)
+SERVIORA_REPAINTING_SETTER(FixedRightCols, int, fixedRightCols_)
 #undef SERVIORA_REPAINTING_SETTER
 
 void TBavStringGrid::SetIntegralHeight(bool v) {
@@ -189,8 +222,6 @@ void TBavStringGrid::SetScrollBarAlways(TScrollBarAlways v) {
     scrollBarAlways_ = v;
     UpdateScrollBarsAlways(false);
 }
-
-void TBavStringGrid::SetComponentStyle(int) {}
 
 // ---- Life cycle ---------------------------------------------------------------------------
 
@@ -257,6 +288,7 @@ void TBavStringGrid::Invalidate() {
         return;
     }
     TBaseGrid::Invalidate();
+    if (!ComponentState().Contains(csLoading) && floatingFooter_ && floatingFooter_->Visible()) footerPanel_->Invalidate();
 }
 
 void TBavStringGrid::Resize() {

@@ -15,6 +15,7 @@
 SERVIORA_EXCEPTION(EBavGridError, Exception);
 
 SERVIORA_ENUM(TScrollBarAlways, saNone, saVert, saHorz, saBoth)
+SERVIORA_ENUM(TGridLook, glStandard, glSoft, glClassic, glQuarn, glXP, glListView)
 SERVIORA_ENUM(TCellBorder, cbTop, cbLeft, cbRight, cbBottom)
 using TCellBorders = TSet<TCellBorder>;
 
@@ -45,8 +46,12 @@ SERVIORA_EVENT_TYPE(TRowDisjunctSelectEvent, void(TObject* Sender, int ARow, boo
 SERVIORA_EVENT_TYPE(TAutoInsertRowEvent, void(TObject* Sender, int ARow));
 // (Sender, ARow), the signature of TAutoInsertRowEvent, whose type it shares.
 using TEndRowSizeEvent = TAutoInsertRowEvent;
+SERVIORA_EVENT_TYPE(TCustomCellDrawEvent, void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                               TGridDrawState AState, TRect ARect, bool Printing));
 
 class TBavRichEdit;
+class TFloatingFooter;
+class TFooterPanel;
 
 class TBavStringGrid : public TBaseGrid, public IComponentStyle {
     SERVIORA_CLASS(TBavStringGrid, TBaseGrid)
@@ -61,12 +66,49 @@ public:
     void Assign(TPersistent* source) override;
     void Invalidate() override;
     void SetBounds(int left, int top, int width, int height) override;
-    // The colour styles arrive with the looks.
+    // Applies one of the numbered colour styles (0-7, 9); other numbers
+    // only repaint.
     void SetComponentStyle(int style) override;
+    // The colour scheme of the active visual style: 1 "NormalColor",
+    // 2 "HomeStead", 3 "Metallic", 0 any other or none.
+    int DetectXPColorScheme() const;
+    void ApplyXPSchemeColors(int scheme);
+    void ApplyThemeColorScheme();
 
     // Shows, hides, enables and disables the scroll bars for ScrollBarAlways
     // (with `hide`, bars without anything to scroll go away).
     void UpdateScrollBarsAlways(bool hide);
+
+    // ---- Painting ----
+    void GetCellColor(int col, int row, TGridDrawState state, TBrush* brush, TFont* font, TColor& colorTo,
+                      TCellGradientDirection& direction, bool printing, bool rangeSelection,
+                      bool mapColumn) override;
+    // GetCellColor with the alignment and word wrap the cell is drawn with.
+    void GetCellLook(int col, int row, TGridDrawState& state, bool printing, bool rangeSelection, bool mapColumn,
+                     TBrush* brush, TColor& colorTo, TFont* font, TAlignment& hAlign, TVAlignment& vAlign,
+                     bool& wordWrap, TCellGradientDirection& direction);
+    void DrawGridCell(TCanvas* canvas, int col, int row, TRect rect, TGridDrawState state) override;
+    // The cell's graphic (nullptr when none), its placement, whether text
+    // is drawn beside it and its size.
+    TCellGraphic* GetCellGraphicInfo(int col, int row, TCellVAlign& vAlign, TCellHAlign& hAlign, bool& drawText,
+                                     int& height, int& width);
+    TSize GetCellTextExtent(int col, int row, bool fixedWidth);
+    int RowLineCount(int row);
+    void RepaintCellRange(const TGridRect& range);
+    // The look's window border, drawn on the window's device context.
+    void DrawLookBorder();
+    TColor FixedGradientFrom() const { return fixedGradientFrom_; }
+    void SetFixedGradientFrom(TColor v);
+    TColor FixedGradientTo() const { return fixedGradientTo_; }
+    void SetFixedGradientTo(TColor v);
+    int CellMarginX() const { return cellMarginX_; }
+    int CellMarginY() const { return cellMarginY_; }
+    // Set while the footer panel paints grid cells on its own canvas.
+    bool ExternalPaint() const { return externalPaint_; }
+    void SetExternalPaint(bool v) { externalPaint_ = v; }
+    TFloatingFooter* FloatingFooter() const { return floatingFooter_.get(); }
+    void SetFloatingFooter(TFloatingFooter* v);
+    TFooterPanel* FooterPanel() const { return footerPanel_; }
 
     // ---- Hooks ----
     void GetCellFormat(int col, int row, TFont* font, TBrush* brush, TColor& colorTo, TAlignment& alignment,
@@ -231,6 +273,28 @@ public:
     void LoadColumnSizes();
 
     // ---- Settings ----
+    TGridLook Look() const { return look_; }
+    void SetLook(TGridLook v);
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v);
+    bool HideFocusRect() const { return hideFocusRect_; }
+    void SetHideFocusRect(bool v);
+    bool URLShow() const { return urlShow_; }
+    void SetURLShow(bool v);
+    bool URLFull() const { return urlFull_; }
+    void SetURLFull(bool v);
+    bool EnhTextSize() const { return enhTextSize_; }
+    void SetEnhTextSize(bool v);
+    bool SelectionRectangle() const { return selectionRectangle_; }
+    void SetSelectionRectangle(bool v);
+    bool SelectionResizer() const { return selectionResizer_; }
+    void SetSelectionResizer(bool v);
+    int FixedFooters() const { return fixedFooters_; }
+    void SetFixedFooters(int v);
+    int FixedRightCols() const { return fixedRightCols_; }
+    void SetFixedRightCols(int v);
+    bool AutoThemeAdapt() const { return autoThemeAdapt_; }
+    void SetAutoThemeAdapt(bool v);
     bool IntegralHeight() const { return integralHeight_; }
     void SetIntegralHeight(bool v);
     TScrollBarAlways ScrollBarAlways() const { return scrollBarAlways_; }
@@ -298,16 +362,36 @@ public:
     void SetOnGetCheckTrue(TGetCheckEvent v) { onGetCheckTrue_ = std::move(v); }
     const TGetCheckEvent& OnGetCheckFalse() const { return onGetCheckFalse_; }
     void SetOnGetCheckFalse(TGetCheckEvent v) { onGetCheckFalse_ = std::move(v); }
+    const TCustomCellDrawEvent& OnCustomCellDraw() const { return onCustomCellDraw_; }
+    void SetOnCustomCellDraw(TCustomCellDrawEvent v) { onCustomCellDraw_ = std::move(v); }
     const THasComboEvent& OnHasComboBox() const { return onHasComboBox_; }
     void SetOnHasComboBox(THasComboEvent v) { onHasComboBox_ = std::move(v); }
 
 protected:
+    void Paint() override;
     void Loaded() override;
     void Resize() override;
     void CreateWnd() override;
     bool ScrollBarAlwaysShown(int bar) const override;
 
 private:
+    // The state one cell's painting shares between its steps.
+    struct CellPaint;
+    void DrawFixedLook(TCanvas* canvas, CellPaint& cell);
+    void DrawCellContent(TCanvas* canvas, CellPaint& cell);
+    void DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString text);
+    void DrawCellBorders(TCanvas* canvas, CellPaint& cell);
+    void DrawCellGraphic(TCanvas* canvas, CellPaint& cell);
+    void DrawCheckBox(TCanvas* canvas, const TRect& rect, bool checked, bool enabled);
+    void DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings* items, bool horizontal, int checkedIndex,
+                        bool enabled);
+    // The cell's integer value for an indicator; 0 for a text that is none.
+    int CellInteger(int col, int row);
+    void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, const AnsiString& text);
+    void DrawCellBackground(TCanvas* canvas, CellPaint& cell);
+    void SelectionColors(TBrush* brush, TColor& colorTo, TFont* font) const;
+    bool InScrollableArea(int col, int row) const;
+    bool SortedHeaderCell(int col, int row);
     bool AllRowsInView() const;
     bool AllColsInView() const;
     void RepaintUnlocked();
@@ -371,6 +455,17 @@ private:
     std::unique_ptr<TCellGraphic> sharedGraphic_;
     int updateCount_ = 0;
     bool optionsChangedByGrid_ = false;
+    TGridLook look_ = glXP;
+    bool flat_ = false, hideFocusRect_ = false, urlShow_ = false, urlFull_ = false, enhTextSize_ = false;
+    bool selectionRectangle_ = false, selectionResizer_ = false, autoThemeAdapt_ = false;
+    int fixedFooters_ = 0, fixedRightCols_ = 0;
+    TColor fixedGradientFrom_ = clWhite;
+    TColor fixedGradientTo_;
+    int cellMarginX_ = 2, cellMarginY_ = 2;
+    bool externalPaint_ = false;
+    std::unique_ptr<TFloatingFooter> floatingFooter_;
+    TFooterPanel* footerPanel_ = nullptr;
+    TCustomCellDrawEvent onCustomCellDraw_;
 
 
     TGridColorEvent onGetCellColor_;

@@ -1,0 +1,374 @@
+// The painters of cell graphics: check boxes, radio groups, comment marks,
+// rotated text and the progress indicators, placed in the cell by the
+// graphic's horizontal and vertical placement.
+#include <algorithm>
+#include <cmath>
+
+#include "platform/gdi/wingdi.h"
+#include "platform/rtl/stringlist.h"
+#include "platform/rtl/format.h"
+#include "platform/rtl/sysutils.h"
+#include "platform/win/userdraw.h"
+#include "stringgrid/BavCellPaint.h"
+#include "stringgrid/BavUtil.h"
+
+namespace {
+
+bool IsCheckBoxType(TCellType type) {
+    return type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRowCheckBox;
+}
+
+TColor Inverted(TColor color) { return TColor(ColorToRGB(color) ^ 0xFFFFFF); }
+
+// The graphic's box in the cell by its placements.
+TRect PlaceBox(const TRect& cell, int width, int height, TCellHAlign hAlign, TCellVAlign vAlign,
+               TAlignment textAlign, int textWidth) {
+    const int cellWidth = cell.right - cell.left, cellHeight = cell.bottom - cell.top;
+    int left = cell.left + 1;
+    switch (hAlign) {
+    case haRight:
+        left = cell.right - width - 1;
+        break;
+    case haCenter:
+        if (width < cellWidth) left = cell.left + (cellWidth - width) / 2;
+        break;
+    case haBeforeText:
+        if (textAlign == taRightJustify) left = std::max(cell.left + 1, cell.right - textWidth - width);
+        if (textAlign == taCenter) left = std::max(cell.left + 1, cell.left + (cellWidth - textWidth - width) / 2);
+        break;
+    case haAfterText:
+        if (textAlign == taLeftJustify) left = cell.left + textWidth;
+        if (textAlign == taRightJustify) left = cell.right - width - 1;
+        if (textAlign == taCenter)
+            left = std::max(cell.left + 1, cell.left + textWidth + (cellWidth - textWidth - width) / 2);
+        break;
+    case haFull:
+        left = cell.left;
+        width = cellWidth;
+        break;
+    default:
+        break;
+    }
+    int top = cell.top + 1;
+    switch (vAlign) {
+    case vaBottom:
+        top = cell.bottom - height - 1;
+        break;
+    case vaCenter:
+        if (height < cellHeight) top = cell.top + (cellHeight - height) / 2;
+        break;
+    case vaUnderText:
+        top = cell.bottom - height;
+        break;
+    case vaFull:
+        top = cell.top;
+        height = cellHeight;
+        break;
+    default:
+        break;
+    }
+    return Rect(left, top, left + width, top + height);
+}
+
+// The bar with its text split between the done and the rest colours. A
+// maximum of 0 shows an empty bar rather than dividing by it.
+void DrawProgressBar(TCanvas* canvas, TRect r, TColor doneColor, TColor doneTextColor, TColor restColor,
+                     TColor restTextColor, int value, int marginX, int marginY, int minimum, int maximum,
+                     const AnsiString& formatText, TColor borderColor) {
+    const TColor savedBrush = canvas->Brush()->Color();
+    AnsiString text;
+    int percent;
+    if (!formatText.empty()) {
+        text = Format(formatText, {value});
+        percent = maximum == 0 ? 0 : int(std::lround((value - minimum) * 100.0 / maximum));
+    } else {
+        text = IntToStr(value) + "%";
+        percent = value;
+    }
+    percent = std::clamp(percent, std::min(minimum, maximum), std::max(minimum, maximum));
+    r = Rect(r.left + marginX, r.top + marginY, r.right - marginX, r.bottom - marginY);
+    const int doneRight = r.left + int(std::lround(percent * (r.right - r.left) / 100.0));
+    const TSize extent = canvas->TextExtent(text);
+    const int x = r.left + (r.right - r.left - extent.cx) / 2, y = r.top + (r.bottom - r.top - extent.cy) / 2;
+    SetBkMode(canvas->Handle(), TRANSPARENT);
+    const TRect done = Rect(r.left, r.top, doneRight, r.bottom), rest = Rect(doneRight, r.top, r.right, r.bottom);
+    canvas->Brush()->SetColor(doneColor);
+    canvas->FillRect(done);
+    canvas->Font()->SetColor(doneTextColor);
+    canvas->TextRect(done, x, y, text);
+    canvas->Brush()->SetColor(restColor);
+    canvas->FillRect(rest);
+    canvas->Font()->SetColor(restTextColor);
+    canvas->TextRect(rest, x, y, text);
+    r = Rect(r.left - 1, r.top - 1, r.right + 1, r.bottom + 1);
+    if (borderColor != clNone) {
+        canvas->Brush()->SetColor(borderColor);
+        canvas->FrameRect(r);
+    }
+    r = Rect(r.left - 1, r.top - 1, r.right + 1, r.bottom + 1);
+    canvas->Brush()->SetColor(savedBrush);
+    canvas->FrameRect(r);
+}
+
+// The pie from the top middle, clockwise, over `percent` of the circle.
+void DrawProgressPie(TCanvas* canvas, const TRect& r, TColor color, int percent) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const int cx = r.left + w / 2, cy = r.top + h / 2;
+    canvas->Pen()->SetColor(TColor(0x808080));
+    canvas->Pen()->SetWidth(1);
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Ellipse(r);
+    canvas->Brush()->SetStyle(bsSolid);
+    const double a = percent / 100.0 * 2 * M_PI;
+    const int ex = cx + int(std::lround((w + 1) / 2.0 * std::sin(a))), ey = cy - int(std::lround((h + 1) / 2.0 * std::cos(a)));
+    if (percent > 0) {
+        canvas->Brush()->SetColor(color);
+        if (percent >= 100)
+            canvas->Ellipse(r);
+        else
+            canvas->Pie(r.left, r.top, r.right, r.bottom, ex, ey, cx, r.top);
+    }
+    canvas->MoveTo(cx, r.top);
+    canvas->LineTo(cx, cy);
+    canvas->LineTo(ex, ey);
+}
+
+// A bar from the middle: left for negative values, right for positive
+// ones. A range of 0 draws an empty bar.
+void DrawRangeIndicator(TCanvas* canvas, TRect r, int value, TColor negative, TColor positive, bool showValue,
+                        int range) {
+    r = Rect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2);
+    const int half = (r.right - r.left) / 2;
+    const int limited = std::clamp(value, -std::abs(range), std::abs(range));
+    const int bar = range == 0 ? 0 : int(std::lround(half * double(limited) / range));
+    const TColor brush = canvas->Brush()->Color();
+    if (limited < 0) {
+        canvas->Brush()->SetColor(negative);
+        canvas->FillRect(Rect(r.left + half + bar, r.top, r.left + half, r.bottom));
+    } else {
+        canvas->Brush()->SetColor(positive);
+        canvas->FillRect(Rect(r.left + half, r.top, r.left + half + bar, r.bottom));
+    }
+    canvas->Pen()->SetColor(clBlack);
+    canvas->MoveTo(r.left + half, r.top);
+    canvas->LineTo(r.left + half, r.bottom);
+    canvas->Brush()->SetColor(brush);
+    if (showValue) {
+        SetBkMode(canvas->Handle(), TRANSPARENT);
+        const AnsiString text = IntToStr(value);
+        canvas->TextOut(r.left + (r.right - r.left - canvas->TextWidth(text)) / 2,
+                        r.top + (r.bottom - r.top - canvas->TextHeight(text)) / 2, text);
+    }
+}
+
+}  // namespace
+
+int TBavStringGrid::CellInteger(int col, int row) {
+    // A cell whose text is not a number shows as 0 rather than failing the paint.
+    try {
+        return GetCellInteger(col, row);
+    } catch (const EBavGridError&) {
+        return 0;
+    }
+}
+
+void TBavStringGrid::DrawCheckBox(TCanvas* canvas, const TRect& rect, bool checked, bool enabled) {
+    if (controlLook_->NoDisabledCheckRadioLook() || controlLook_->CheckAlwaysActive()) enabled = true;
+    const int size = controlLook_->CheckSize();
+    switch (controlLook_->ControlStyle()) {
+    case csTheme:
+        // Visual styles are never active here, so a themed box is not drawn.
+        return;
+    case csClassic:
+    case csFlat: {
+        RECT box = {rect.left, rect.top, rect.left + size, rect.top + size};
+        UINT state = DFCS_BUTTONCHECK;
+        if (checked) state |= DFCS_CHECKED;
+        if (!enabled) state |= DFCS_INACTIVE;
+        if (controlLook_->ControlStyle() == csFlat) state |= DFCS_FLAT;
+        DrawFrameControl(canvas->Handle(), &box, DFC_BUTTON, state);
+        return;
+    }
+    default: {
+        // The XP box: a dark blue frame around a light gradient, a green tick.
+        const TRect box = Rect(rect.left, rect.top, rect.left + size, rect.top + size);
+        const TColor frame = enabled ? TColor(0x85511C) : TColor(0xB4C8CA);
+        DrawGradient(canvas, enabled ? TColor(0xDCE0E0) : clBtnFace, clWhite, 8,
+                     Rect(box.left + 1, box.top + 1, box.right - 1, box.bottom - 1), false);
+        canvas->Brush()->SetColor(frame);
+        canvas->FrameRect(box);
+        if (checked) {
+            canvas->Pen()->SetColor(enabled ? TColor(0x21A121) : TColor(0xB4C8CA));
+            canvas->Pen()->SetWidth(1);
+            const int x = box.left + size / 4, y = box.top + size / 2;
+            for (int i = 0; i < 3; ++i) {
+                canvas->MoveTo(x, y - 1 + i);
+                canvas->LineTo(x + 2, y + 1 + i);
+                canvas->LineTo(x + size / 2 + 1, y - size / 4 + i - 1);
+            }
+        }
+        return;
+    }
+    }
+}
+
+void TBavStringGrid::DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings* items, bool horizontal,
+                                    int checkedIndex, bool enabled) {
+    if (!items) return;
+    if (controlLook_->NoDisabledCheckRadioLook() || controlLook_->RadioAlwaysActive()) enabled = true;
+    const int size = controlLook_->RadioSize();
+    const int lineHeight = canvas->TextHeight("gh");
+    SetBkMode(canvas->Handle(), TRANSPARENT);
+    int x = rect.left + 2;
+    for (int i = 0; i < items->Count(); ++i) {
+        const AnsiString text = items->Strings(i);
+        const int top = horizontal ? rect.top + (rect.bottom - rect.top - size) / 2 : rect.top + i * lineHeight + 2;
+        const int left = horizontal ? x : rect.left + 2;
+        RECT box = {left, top, left + size, top + size};
+        UINT state = DFCS_BUTTONRADIO;
+        if (i == checkedIndex) state |= DFCS_CHECKED;
+        if (!enabled) state |= DFCS_INACTIVE;
+        if (controlLook_->ControlStyle() == csFlat) state |= DFCS_FLAT;
+        DrawFrameControl(canvas->Handle(), &box, DFC_BUTTON, state);
+        if (horizontal) {
+            canvas->TextOut(left + size + 2, top - 2, text);
+            x = left + size + 2 + canvas->TextWidth(text) + 8;
+        } else {
+            canvas->TextOut(left + size + 4, rect.top + i * lineHeight, text);
+        }
+    }
+}
+
+void TBavStringGrid::DrawRotatedText(TCanvas* canvas, const TRect& cellRect, int angle, const AnsiString& text) {
+    TRect r = Rect(cellRect.left + 2, cellRect.top + 2, cellRect.right - 2, cellRect.bottom - 2);
+    const TSize extent = canvas->TextExtent(text);
+    const double a = angle * M_PI / 180.0;
+    const int R = std::abs(int(extent.cx * std::sin(a)));
+    const int P = std::abs(int(extent.cx * std::cos(a)));
+    const int S = std::abs(int(extent.cy * std::cos(a)));
+    const int Q = std::abs(int(extent.cy * std::sin(a)));
+    int x = r.left, y = r.top;
+    const int normalized = ((angle % 360) + 360) % 360;
+    if (normalized <= 90) {
+        x = r.left;
+        y = r.top + R;
+    } else if (normalized <= 180) {
+        x = r.left + P;
+        y = r.top + R + S;
+    } else if (normalized > 270) {
+        x = r.left + Q;
+        y = r.top;
+    } else {
+        x = r.left + P + Q;
+        y = r.top + S;
+    }
+    LOGFONT logFont{};
+    GetObject(canvas->Font()->Handle(), sizeof(logFont), &logFont);
+    logFont.lfEscapement = angle * 10;
+    logFont.lfOrientation = angle * 10;
+    const HFONT rotated = CreateFontIndirect(&logFont);
+    const HFONT previous = HFONT(SelectObject(canvas->Handle(), rotated));
+    SetTextAlign(canvas->Handle(), TA_LEFT | TA_TOP);
+    SetBkMode(canvas->Handle(), TRANSPARENT);
+    r = Rect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2);
+    ExtTextOut(canvas->Handle(), x, y, ETO_CLIPPED, &r, text.data(), UINT(text.size()), nullptr);
+    SelectObject(canvas->Handle(), previous);
+    DeleteObject(rotated);
+}
+
+void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
+    TCellGraphic* graphic = cell.graphic;
+    const TCellType type = graphic->CellType();
+    const TRect r = cell.rect;
+    const int textWidth = cell.textWidth > 0 ? cell.textWidth + 2 : 0;
+    TCellVAlign vAlign = cell.graphicVAlign;
+    if (IsCheckBoxType(type)) vAlign = vAlignment_ == vtaCenter ? vaCenter : vAlignment_ == vtaBottom ? vaBottom : vaTop;
+    TRect box = PlaceBox(r, cell.graphicWidth, cell.graphicHeight, cell.graphicHAlign, vAlign, cell.hAlign, textWidth);
+    bool enabled = true;
+    switch (type) {
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox: {
+        const int width = cell.graphicWidth;
+        const int ownText = type == ctCheckBox ? textWidth : 0;
+        int left = r.left + 1;
+        if (cell.hAlign == taRightJustify)
+            left = r.right - 1 - width - ownText;
+        else if (cell.hAlign == taCenter)
+            left = ownText > 0 ? r.left + std::max(0, (r.right - r.left - ownText) / 2 - width)
+                               : r.left + std::max(0, (r.right - r.left - width) / 2);
+        box = Rect(std::max(left, r.left + 1), box.top, std::max(left, r.left + 1) + width, box.bottom);
+        CanEditCellHook(cell.realCol, cell.row, enabled);
+        bool checked = graphic->CellBoolean();
+        if (type == ctDataCheckBox || type == ctVirtCheckBox) {
+            AnsiString trueText;
+            GetCheckTrueText(cell.realCol, cell.row, trueText);
+            checked = GetDisplayText(cell.col, cell.row) == trueText;
+        }
+        DrawCheckBox(canvas, box, checked, enabled);
+        break;
+    }
+    case ctRadio:
+        CanEditCellHook(cell.realCol, cell.row, enabled);
+        DrawRadioGroup(canvas, r, dynamic_cast<TStrings*>(graphic->CellContent()), graphic->CellBoolean(),
+                       graphic->CellIndex(), enabled);
+        break;
+    case ctRotated:
+        DrawRotatedText(canvas, r, graphic->CellAngle(), GetDisplayText(cell.col, cell.row));
+        break;
+    case ctComment: {
+        const TColor color = TColor(graphic->CellAngle()) != clNone && graphic->CellAngle() != 0
+                                 ? TColor(graphic->CellAngle())
+                                 : controlLook_->CommentColor();
+        if (controlLook_->CommentColor() == clNone) break;
+        const TPoint points[] = {{r.right - 7, r.top + 1}, {r.right - 2, r.top + 1}, {r.right - 2, r.top + 6}};
+        canvas->Brush()->SetColor(color);
+        canvas->Pen()->SetColor(color);
+        canvas->Polygon(points, 3);
+        break;
+    }
+    case ctProgress: {
+        const TColor done = graphic->CellContentColor(), rest = graphic->CellExtraColor();
+        const bool ownText = graphic->CellBoolean();
+        DrawProgressBar(canvas, Rect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2), done,
+                        ownText ? TColor(graphic->CellIndex()) : Inverted(done), rest,
+                        ownText ? TColor(graphic->CellAngle()) : Inverted(rest), CellInteger(cell.realCol, cell.row),
+                        controlLook_->ProgressMarginX(), controlLook_->ProgressMarginY(), graphic->CellErrFrom(),
+                        graphic->CellErrLen(), graphic->CellText(), controlLook_->ProgressBorderColor());
+        break;
+    }
+    case ctProgressPie:
+        DrawProgressPie(canvas, Rect(box.left, box.top, box.left + 20, box.top + 20), graphic->CellContentColor(),
+                        graphic->CellAngle());
+        break;
+    case ctRangeIndicator:
+        DrawRangeIndicator(canvas,
+                           Rect(r.left + controlLook_->ProgressMarginX(), r.top + controlLook_->ProgressMarginY(),
+                                r.right - controlLook_->ProgressMarginX(), r.bottom - controlLook_->ProgressMarginY()),
+                           CellInteger(cell.realCol, cell.row), graphic->CellContentColor(),
+                           graphic->CellExtraColor(), graphic->CellBoolean(), graphic->CellIndex());
+        break;
+    case ctXPProgress: {
+        const int span = graphic->CellErrLen() - graphic->CellErrFrom();
+        const int percent = span == 0 ? 0 : int(std::lround(CellInteger(cell.realCol, cell.row) * 100.0 / span));
+        TRect bar = Rect(r.left + controlLook_->ProgressMarginX(), r.top + controlLook_->ProgressMarginY(),
+                         r.right - controlLook_->ProgressMarginX() - 1, r.bottom - controlLook_->ProgressMarginY() - 1);
+        const int inner = bar.right - bar.left - 2;
+        const int filled = std::clamp(int(std::lround(inner * percent / 100.0)), 0, inner);
+        const TColor brush = canvas->Brush()->Color();
+        canvas->Brush()->SetColor(progressAppearance_->UnCompleteColor() == clNone
+                                      ? Color()
+                                      : progressAppearance_->UnCompleteColor());
+        canvas->FillRect(bar);
+        DrawGradient(canvas, progressAppearance_->Level0Color(), progressAppearance_->Level0ColorTo(), 16,
+                     Rect(bar.left + 1, bar.top + 1, bar.left + 1 + filled, bar.bottom - 1), false);
+        canvas->Brush()->SetColor(TColor(0x808080));
+        canvas->FrameRect(bar);
+        canvas->Brush()->SetColor(brush);
+        break;
+    }
+    default:
+        break;
+    }
+}
