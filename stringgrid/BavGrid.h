@@ -341,8 +341,15 @@ public:
     TEditorType DefaultEditor() const { return defaultEditor_; }
     void SetDefaultEditor(TEditorType v) { defaultEditor_ = v; }
     THTMLPictureCache* PictureCache() const { return pictureCache_.get(); }
-    // The update lock of painting (counted; 0 = none).
+    // The update lock of painting (counted; 0 = none): nothing is painted
+    // while it is held, and the outermost EndUpdate repaints the grid.
     int UpdateCount() const { return updateCount_; }
+    void BeginUpdate();
+    void EndUpdate();
+    // Holds the lock without switching the window's redraw off, around
+    // short corrections; ResetPaintLock drops the lock at once.
+    void SuppressPaint() { ++updateCount_; }
+    void ResetPaintLock() { updateCount_ = 0; }
     void SetOptionsChangedByGrid(bool v) { optionsChangedByGrid_ = v; }
 
     // ---- Events ----
@@ -368,6 +375,7 @@ public:
     void SetOnHasComboBox(THasComboEvent v) { onHasComboBox_ = std::move(v); }
 
 protected:
+    void WndProc(TMessage& message) override;
     void Paint() override;
     void Loaded() override;
     void Resize() override;
@@ -392,6 +400,7 @@ private:
     void SelectionColors(TBrush* brush, TColor& colorTo, TFont* font) const;
     bool InScrollableArea(int col, int row) const;
     bool SortedHeaderCell(int col, int row);
+    TSize MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth);
     bool AllRowsInView() const;
     bool AllColsInView() const;
     void RepaintUnlocked();

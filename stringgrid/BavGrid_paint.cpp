@@ -154,6 +154,32 @@ void TBavStringGrid::GetCellLook(int col, int row, TGridDrawState& state, bool p
 
 // ---- The paint pass ---------------------------------------------------------------------------
 
+void TBavStringGrid::BeginUpdate() {
+    if (!Visible()) return;
+    ++updateCount_;
+    if (HandleAllocated()) SendMessage(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TBavStringGrid::EndUpdate() {
+    if (!Visible()) return;
+    if (updateCount_ > 0) --updateCount_;
+    if (updateCount_ != 0 || !HandleAllocated()) return;
+    SendMessage(Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    DrawLookBorder();
+}
+
+void TBavStringGrid::WndProc(TMessage& message) {
+    if (message.Msg == WM_PAINT && updateCount_ > 0) {
+        // Validated, so a lock held without WM_SETREDRAW does not bring the
+        // same paint request back at once; EndUpdate repaints everything.
+        ValidateRect(Handle(), nullptr);
+        message.Result = 0;
+        return;
+    }
+    TBaseGrid::WndProc(message);
+}
+
 void TBavStringGrid::Paint() {
     Canvas()->Pen()->SetStyle(psSolid);
     TBaseGrid::Paint();
@@ -548,7 +574,21 @@ int TBavStringGrid::RowLineCount(int row) {
 }
 
 TSize TBavStringGrid::GetCellTextExtent(int col, int row, bool fixedWidth) {
-    TCanvas* canvas = Canvas();
+    // Measured outside painting too, on a DC of the grid's window (or the
+    // screen's before it has one).
+    const HWND window = HandleAllocated() ? Handle() : 0;
+    const HDC dc = GetDC(window);
+    TControlCanvas measuring;
+    TSize size{0, 0};
+    {
+        CanvasOnDC lend(&measuring, dc);
+        size = MeasureCellText(&measuring, col, row, fixedWidth);
+    }
+    ReleaseDC(window, dc);
+    return size;
+}
+
+TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth) {
     TGridDrawState state;
     TAlignment hAlign;
     TVAlignment vAlign;

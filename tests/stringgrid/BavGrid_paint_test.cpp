@@ -327,3 +327,49 @@ TEST_F(PaintTest, Screenshot) {
     ProcessMessages();
     EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "stringgrid.png"));
 }
+
+TEST_F(PaintTest, NestedUpdatesPaintOnceAtTheOutermostEnd) {
+    int drawn = 0;
+    grid->SetOnCustomCellDraw([&](TObject*, TCanvas*, int, int, TGridDrawState, TRect, bool) { ++drawn; });
+    form->Show();
+    ProcessMessages();
+    auto repaintAndCount = [&] {
+        drawn = 0;
+        grid->Invalidate();
+        ProcessMessages();
+        return drawn;
+    };
+    grid->BeginUpdate();
+    grid->BeginUpdate();
+    EXPECT_EQ(repaintAndCount(), 0);
+    grid->EndUpdate();
+    EXPECT_EQ(repaintAndCount(), 0);
+    drawn = 0;
+    grid->EndUpdate();
+    ProcessMessages();
+    EXPECT_GT(drawn, 0);
+
+    grid->BeginUpdate();
+    grid->BeginUpdate();
+    grid->ResetPaintLock();
+    grid->SuppressPaint();
+    EXPECT_EQ(repaintAndCount(), 0);
+    drawn = 0;
+    grid->EndUpdate();
+    ProcessMessages();
+    EXPECT_GT(drawn, 0);
+    EXPECT_EQ(grid->UpdateCount(), 0);
+}
+
+TEST_F(PaintTest, ARotatedCellMeasuresAcrossItsAngle) {
+    grid->SetCells(1, 1, "旋转的文字");
+    TCellGraphic* graphic = grid->CreateCellGraphic(1, 1);
+    graphic->SetCellType(ctRotated);
+    graphic->SetCellAngle(90);
+    const TSize rotated = grid->GetCellTextExtent(1, 1, false);
+    graphic->SetCellAngle(0);
+    const TSize flat = grid->GetCellTextExtent(1, 1, false);
+    // At 0 degrees the rotation only adds its 12 pixels.
+    EXPECT_EQ(rotated.cx, flat.cy);
+    EXPECT_EQ(rotated.cy, flat.cx);
+}
