@@ -230,6 +230,8 @@ void TBavStringGrid::Loaded() {
     if (columnSize_->Save()) LoadColumnSizes();
     rememberedFixedRows_ = TBaseGrid::FixedRows();
     rememberedFixedCols_ = TBaseGrid::FixedCols();
+    minRowHeight_ = DefaultRowHeight();
+    minColWidth_ = 10;
     allocatedRows_ = std::max(allocatedRows_, RowCount());
     if (Options().Contains(goAlwaysShowEditor)) {
         TGridOptions options = Options();

@@ -16,6 +16,10 @@ SERVIORA_EXCEPTION(EBavGridError, Exception);
 
 SERVIORA_ENUM(TScrollBarAlways, saNone, saVert, saHorz, saBoth)
 SERVIORA_ENUM(TGridLook, glStandard, glSoft, glClassic, glQuarn, glXP, glListView)
+SERVIORA_ENUM(TScrollType, ssNormal, ssFlat, ssEncarta)
+SERVIORA_ENUM(TScrollHintType, shNone, shVertical, shHorizontal, shBoth)
+SERVIORA_ENUM(TDragScrollDirections, dsdUp, dsdDown, dsdLeft, dsdRight)
+using TDragScrollDirection = TSet<TDragScrollDirections>;
 SERVIORA_ENUM(TCellBorder, cbTop, cbLeft, cbRight, cbBottom)
 using TCellBorders = TSet<TCellBorder>;
 
@@ -49,8 +53,22 @@ using TEndRowSizeEvent = TAutoInsertRowEvent;
 SERVIORA_EVENT_TYPE(TCustomCellDrawEvent, void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
                                                TGridDrawState AState, TRect ARect, bool Printing));
 
+SERVIORA_EVENT_TYPE(TScrollHintEvent, void(TObject* Sender, int ARow, AnsiString& hintstr));
+SERVIORA_EVENT_TYPE(TDragScrollEvent, void(TObject* Sender, int TopRow, int LeftCol,
+                                           TDragScrollDirection& DragScrollDir, bool& CanScroll));
+SERVIORA_EVENT_TYPE(TColumnSizeEvent, void(TObject* Sender, int ACol, bool& Allow));
+SERVIORA_EVENT_TYPE(TUpdateColumnSizeEvent, void(TObject* Sender, int ACol, int& AWidth));
+// (Sender, OldRow, NewRow), (Sender, ARow, var Allow) and (Sender, ACol),
+// the signatures of TMovedEvent, TColumnSizeEvent and TAutoInsertRowEvent,
+// whose types they share.
+using TRowChangedEvent = TMovedEvent;
+using TRowSizeEvent = TColumnSizeEvent;
+using TEndColumnSizeEvent = TAutoInsertRowEvent;
+
 class TBavRichEdit;
 class TFloatingFooter;
+class THTMLHintWindow;
+class TTimer;
 class TFooterPanel;
 
 class TBavStringGrid : public TBaseGrid, public IComponentStyle {
@@ -212,6 +230,63 @@ public:
     void SetOnEndRowSize(TEndRowSizeEvent v) { onEndRowSize_ = std::move(v); }
     const TNotifyEvent& OnRichEditSelectionChange() const { return onRichEditSelectionChange_; }
     void SetOnRichEditSelectionChange(TNotifyEvent v) { onRichEditSelectionChange_ = std::move(v); }
+
+    // ---- Current row, view and current cell ----
+    // Sets the current row and reports a change of it through OnRowUpdate.
+    void SetRowEx(int row);
+    void ScrollCellIntoView(int col, int row);
+    virtual void GetCurrentCellText(AnsiString& text);
+    virtual void SetCurrentCellText(const AnsiString& text);
+    virtual void SetCurrentEditText(const AnsiString& text);
+    virtual void CommitCellText(int col, int row, const AnsiString& text);
+    virtual void SelectionHook(const TGridRect&) {}
+    const TRowChangedEvent& OnRowUpdate() const { return onRowUpdate_; }
+    void SetOnRowUpdate(TRowChangedEvent v) { onRowUpdate_ = std::move(v); }
+
+    // ---- Scrolling ----
+    TScrollType ScrollType() const { return scrollType_; }
+    void SetScrollType(TScrollType v) { scrollType_ = v; }
+    TColor ScrollColor() const { return scrollColor_; }
+    void SetScrollColor(TColor v) { scrollColor_ = v; }
+    int ScrollWidth() const { return scrollWidth_; }
+    void SetScrollWidth(int v) { scrollWidth_ = v; }
+    bool ScrollProportional() const { return scrollProportional_; }
+    void SetScrollProportional(bool v);
+    TScrollHintType ScrollHints() const { return scrollHints_; }
+    void SetScrollHints(TScrollHintType v) { scrollHints_ = v; }
+    bool ScrollSynch() const { return scrollSynch_; }
+    void SetScrollSynch(bool v) { scrollSynch_ = v; }
+    // Thumbs sized by the part in view; bars with everything in view stay
+    // as they are.
+    void UpdateHorzScrollProportional();
+    void UpdateVertScrollProportional();
+    // The window that shows the row or column under a dragged thumb.
+    THTMLHintWindow* ScrollHintWindow() const { return scrollHint_; }
+    const TScrollHintEvent& OnScrollHint() const { return onScrollHint_; }
+    void SetOnScrollHint(TScrollHintEvent v) { onScrollHint_ = std::move(v); }
+    const TDragScrollEvent& OnDragScroll() const { return onDragScroll_; }
+    void SetOnDragScroll(TDragScrollEvent v) { onDragScroll_ = std::move(v); }
+    void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+
+    // ---- Sizing ----
+    bool IsOnSizingEdge(int x, int y);
+    void AutoSizeColumnEx(int col, bool onlyGrow);
+    void AutoSizeCol(int col) { AutoSizeColumnEx(col, autoSizeOnlyGrow_); }
+    void AutoSizeColumns(bool includeFixed, int extra);
+    void AutoSizeRow(int row, bool onlyGrow);
+    void AutoFitRow(int row) { AutoSizeRow(row, autoSizeOnlyGrow_); }
+    void SizeRowToLines(int row, int lines, int extra);
+    virtual void DoUpdateColumnSize(int col, int& width);
+    virtual void DoUpdateAutoColumnSize(int col, int& width);
+    virtual void ColumnSizeHook() {}
+    const TColumnSizeEvent& OnColumnSize() const { return onColumnSize_; }
+    void SetOnColumnSize(TColumnSizeEvent v) { onColumnSize_ = std::move(v); }
+    const TRowSizeEvent& OnRowSize() const { return onRowSize_; }
+    void SetOnRowSize(TRowSizeEvent v) { onRowSize_ = std::move(v); }
+    const TEndColumnSizeEvent& OnEndColumnSize() const { return onEndColumnSize_; }
+    void SetOnEndColumnSize(TEndColumnSizeEvent v) { onEndColumnSize_ = std::move(v); }
+    const TUpdateColumnSizeEvent& OnUpdateColumnSize() const { return onUpdateColumnSize_; }
+    void SetOnUpdateColumnSize(TUpdateColumnSizeEvent v) { onUpdateColumnSize_ = std::move(v); }
 
     // ---- Option objects ----
     TPrintSettings* PrintSettings() const { return printSettings_.get(); }
@@ -376,6 +451,11 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
+    void SizeChanged(int oldColCount, int oldRowCount) override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
+                         const TGridDrawInfo& info) override;
     void Paint() override;
     void Loaded() override;
     void Resize() override;
@@ -400,6 +480,13 @@ private:
     void SelectionColors(TBrush* brush, TColor& colorTo, TFont* font) const;
     bool InScrollableArea(int col, int row) const;
     bool SortedHeaderCell(int col, int row);
+    void ScrollMessage(TMessage& message, bool vertical);
+    void UpdateScrollProportional(bool vertical);
+    void ShowScrollHint(int index, bool vertical);
+    void DragScrollStep();
+    void StopDragScroll();
+    // A size kept within a minimum and a maximum (0 = none).
+    static int WithinLimits(int value, int minimum, int maximum);
     TSize MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth);
     bool AllRowsInView() const;
     bool AllColsInView() const;
@@ -475,6 +562,24 @@ private:
     std::unique_ptr<TFloatingFooter> floatingFooter_;
     TFooterPanel* footerPanel_ = nullptr;
     TCustomCellDrawEvent onCustomCellDraw_;
+    TScrollType scrollType_ = ssNormal;
+    TColor scrollColor_ = clNone;
+    int scrollWidth_ = 17;
+    bool scrollProportional_ = false, scrollSynch_ = false;
+    TScrollHintType scrollHints_ = shNone;
+    THTMLHintWindow* scrollHint_ = nullptr;
+    TTimer* dragScrollTimer_ = nullptr;
+    TDragScrollDirection dragScrollDirection_;
+    int lastNotifiedRow_ = -1;
+    int minColWidth_ = 0, maxColWidth_ = 0, minRowHeight_ = 0, maxRowHeight_ = 0;
+    bool autoSizeOnlyGrow_ = false;
+    TRowChangedEvent onRowUpdate_;
+    TScrollHintEvent onScrollHint_;
+    TDragScrollEvent onDragScroll_;
+    TColumnSizeEvent onColumnSize_;
+    TRowSizeEvent onRowSize_;
+    TEndColumnSizeEvent onEndColumnSize_;
+    TUpdateColumnSizeEvent onUpdateColumnSize_;
 
 
     TGridColorEvent onGetCellColor_;

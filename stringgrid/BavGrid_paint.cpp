@@ -177,6 +177,10 @@ void TBavStringGrid::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     }
+    if (message.Msg == WM_HSCROLL || message.Msg == WM_VSCROLL) {
+        ScrollMessage(message, message.Msg == WM_VSCROLL);
+        return;
+    }
     TBaseGrid::WndProc(message);
 }
 
