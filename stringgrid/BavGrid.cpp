@@ -6,6 +6,7 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/win/clipboard.h"
+#include "platform/win/msgqueue.h"
 #include "platform/rtl/ole2.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/winscroll.h"
@@ -248,6 +249,7 @@ void TBavStringGrid::CreateWnd() {
         measuringRichEdit_->SetParent(this);
         measuringRichEdit_->SetBorderStyle(bsNone);
         measuringRichEdit_->SetBounds(0, 0, 0, 0);
+        SetTimer(Handle(), kGridTimer, 500);
     }
     UpdateScrollBarsAlways(false);
 }

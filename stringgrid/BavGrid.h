@@ -19,6 +19,7 @@ SERVIORA_ENUM(TGridLook, glStandard, glSoft, glClassic, glQuarn, glXP, glListVie
 SERVIORA_ENUM(TScrollType, ssNormal, ssFlat, ssEncarta)
 SERVIORA_ENUM(TScrollHintType, shNone, shVertical, shHorizontal, shBoth)
 SERVIORA_ENUM(TDragScrollDirections, dsdUp, dsdDown, dsdLeft, dsdRight)
+SERVIORA_ENUM(TIntelliPan, ipVertical, ipHorizontal, ipBoth, ipNone)
 using TDragScrollDirection = TSet<TDragScrollDirections>;
 SERVIORA_ENUM(TCellBorder, cbTop, cbLeft, cbRight, cbBottom)
 using TCellBorders = TSet<TCellBorder>;
@@ -268,6 +269,23 @@ public:
     void SetOnDragScroll(TDragScrollEvent v) { onDragScroll_ = std::move(v); }
     void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
 
+    // ---- Wheel, panning and the grid's timer ----
+    bool EnableWheel() const { return enableWheel_; }
+    void SetEnableWheel(bool v) { enableWheel_ = v; }
+    bool IntelliZoom() const { return intelliZoom_; }
+    void SetIntelliZoom(bool v) { intelliZoom_ = v; }
+    TIntelliPan IntelliPan() const { return intelliPan_; }
+    void SetIntelliPan(TIntelliPan v) { intelliPan_ = v; }
+    bool Panning() const { return panning_; }
+    bool EnableBlink() const { return enableBlink_; }
+    void SetEnableBlink(bool v) { enableBlink_ = v; }
+    // The phase of BLINK text: shown while false.
+    bool BlinkPhase() const { return blinkPhase_; }
+    bool Hovering() const { return hovering_; }
+    void SetHovering(bool v) { hovering_ = v; }
+    // Ticks of the grid's 500 ms timer since its window was made.
+    int TimerTicks() const { return timerTicks_; }
+
     // ---- Sizing ----
     bool IsOnSizingEdge(int x, int y);
     void AutoSizeColumnEx(int col, bool onlyGrow);
@@ -452,6 +470,8 @@ public:
 protected:
     void WndProc(TMessage& message) override;
     void SizeChanged(int oldColCount, int oldRowCount) override;
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
     void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
@@ -463,6 +483,8 @@ protected:
     bool ScrollBarAlwaysShown(int bar) const override;
 
 private:
+    // The grid's own timers: the 500 ms tick and the 10 ms one of panning.
+    static constexpr UINT_PTR kGridTimer = 111, kPanTimer = 999;
     // The state one cell's painting shares between its steps.
     struct CellPaint;
     void DrawFixedLook(TCanvas* canvas, CellPaint& cell);
@@ -481,6 +503,12 @@ private:
     bool InScrollableArea(int col, int row) const;
     bool SortedHeaderCell(int col, int row);
     void ScrollMessage(TMessage& message, bool vertical);
+    // False when the wheel message is dropped.
+    bool WheelMessage(TMessage& message);
+    void StartPanning(TMessage& message);
+    void StopPanning();
+    void PanStep();
+    void GridTimerTick();
     void UpdateScrollProportional(bool vertical);
     void ShowScrollHint(int index, bool vertical);
     void DragScrollStep();
@@ -562,6 +590,11 @@ private:
     std::unique_ptr<TFloatingFooter> floatingFooter_;
     TFooterPanel* footerPanel_ = nullptr;
     TCustomCellDrawEvent onCustomCellDraw_;
+    bool enableWheel_ = true, intelliZoom_ = true, enableBlink_ = false, blinkPhase_ = false, hovering_ = false;
+    TIntelliPan intelliPan_ = ipVertical;
+    bool panning_ = false;
+    TPoint panOrigin_{};
+    int timerTicks_ = 0;
     TScrollType scrollType_ = ssNormal;
     TColor scrollColor_ = clNone;
     int scrollWidth_ = 17;

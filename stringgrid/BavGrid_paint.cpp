@@ -169,20 +169,6 @@ void TBavStringGrid::EndUpdate() {
     DrawLookBorder();
 }
 
-void TBavStringGrid::WndProc(TMessage& message) {
-    if (message.Msg == WM_PAINT && updateCount_ > 0) {
-        // Validated, so a lock held without WM_SETREDRAW does not bring the
-        // same paint request back at once; EndUpdate repaints everything.
-        ValidateRect(Handle(), nullptr);
-        message.Result = 0;
-        return;
-    }
-    if (message.Msg == WM_HSCROLL || message.Msg == WM_VSCROLL) {
-        ScrollMessage(message, message.Msg == WM_VSCROLL);
-        return;
-    }
-    TBaseGrid::WndProc(message);
-}
 
 void TBavStringGrid::Paint() {
     Canvas()->Pen()->SetStyle(psSolid);
@@ -425,6 +411,7 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
         params.ShadowColor = TColor(0x808080);
         params.WordWrap = cell.wordWrap;
         params.Selected = selected && showSelection_ && !cell.fixed;
+        params.Blink = !enableBlink_ || blinkPhase_;
         THTMLDrawResult result;
         canvas->Brush()->SetStyle(bsClear);
         DrawHTMLText(params, result);

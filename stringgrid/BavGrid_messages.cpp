@@ -1,0 +1,188 @@
+// The string grid's window procedure: painting held by the update lock,
+// the look's window border, scroll messages, the wheel, middle-button
+// panning and the grid's 500 ms timer (hovering and blinking text).
+#include <algorithm>
+#include <cmath>
+
+#include "platform/rtl/sysutils.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/userinput.h"
+#include "platform/win/winpaint.h"
+#include "stringgrid/BavGrid.h"
+
+namespace {
+
+// The direction of a coordinate from the origin, with a dead zone.
+int PanDirection(int position, int origin) {
+    if (position < origin - 5) return -1;
+    if (position > origin + 5) return 1;
+    return 0;
+}
+
+}  // namespace
+
+void TBavStringGrid::WndProc(TMessage& message) {
+    const UINT msg = message.Msg;
+    if ((msg == WM_SIZE || msg == WM_LBUTTONUP) && !ComponentState().Contains(csDesigning)) {
+        UpdateVertScrollProportional();
+        UpdateHorzScrollProportional();
+    }
+    if (msg == WM_THEMECHANGED && autoThemeAdapt_) ApplyThemeColorScheme();
+    if (msg == WM_DESTROY) {
+        KillTimer(Handle(), kGridTimer);
+        if (panning_) StopPanning();
+    }
+    if (panning_ && (msg == WM_MBUTTONDOWN || msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_KEYDOWN)) {
+        StopPanning();
+        if (msg == WM_MBUTTONDOWN) return;
+    } else if (msg == WM_MBUTTONDOWN && intelliPan_ != ipNone && RowCount() > TBaseGrid::FixedRows()) {
+        StartPanning(message);
+        return;
+    }
+    switch (msg) {
+    case WM_TIMER:
+        if (message.WParam == kPanTimer && panning_) {
+            PanStep();
+            return;
+        }
+        if (message.WParam == kGridTimer) {
+            GridTimerTick();
+            return;
+        }
+        break;
+    case WM_MOUSEWHEEL:
+        if (!panning_ && !WheelMessage(message)) return;
+        break;
+    case WM_PAINT:
+        if (updateCount_ > 0) {
+            // Validated, so a lock held without WM_SETREDRAW does not bring
+            // the same paint request back at once; EndUpdate repaints all.
+            ValidateRect(Handle(), nullptr);
+            message.Result = 0;
+            return;
+        }
+        break;
+    case WM_ERASEBKGND:
+        message.Result = 0;
+        return;
+    case WM_NCPAINT:
+        TBaseGrid::WndProc(message);
+        if (updateCount_ == 0) DrawLookBorder();
+        return;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        ScrollMessage(message, msg == WM_VSCROLL);
+        return;
+    default:
+        break;
+    }
+    TBaseGrid::WndProc(message);
+}
+
+// ---- Wheel ----------------------------------------------------------------------------------------
+
+bool TBavStringGrid::WheelMessage(TMessage& message) {
+    const bool down = short(HIWORD(message.WParam)) < 0;
+    if (GetKeyState(VK_CONTROL) < 0 && intelliZoom_) return true;
+    if (!enableWheel_) return true;
+    if (fixedRowAlways_ && RowCount() == 1) return false;
+    UINT lines = 3;
+    SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    const int increment = mouseActions_->WheelIncrement() < 1 ? int(lines) : mouseActions_->WheelIncrement();
+    const int fixedRows = TBaseGrid::FixedRows();
+    if (mouseActions_->WheelAction() == waScroll) {
+        if (down && TopRow() < RowCount() - VisibleRowCount())
+            SetTopRow(std::min(TopRow() + increment, RowCount() - VisibleRowCount()));
+        if (!down && TopRow() > fixedRows && TopRow() - increment >= fixedRows) SetTopRow(TopRow() - increment);
+        message.Result = 1;
+        return true;
+    }
+    const int target = std::clamp(Row() + (down ? increment : -increment), fixedRows,
+                                  std::max(fixedRows, RowCount() - fixedFooters_ - 1));
+    SetCol(std::clamp(Col(), TBaseGrid::FixedCols(), ColCount() - 1));
+    const int left = LeftCol();
+    const int from = Row();
+    SuppressPaint();
+    SetRowEx(target);
+    if (Row() != target && target != from) {
+        SetRowEx(from + int(std::nearbyint((target - from) / 2.0)));
+        if (!down && TopRow() > fixedRows) SetTopRow(TopRow() - 1);
+    }
+    if (Options().Contains(goRowSelect) && navigation_->KeepHorizScroll()) SetLeftCol(left);
+    ResetPaintLock();
+    Invalidate();
+    message.Result = 1;
+    return true;
+}
+
+// With waScroll the window procedure has scrolled already.
+bool TBavStringGrid::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+    return mouseActions_->WheelAction() != waScroll && TBaseGrid::DoMouseWheelDown(shift, mousePos);
+}
+
+bool TBavStringGrid::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+    return mouseActions_->WheelAction() != waScroll && TBaseGrid::DoMouseWheelUp(shift, mousePos);
+}
+
+// ---- Panning ------------------------------------------------------------------------------------
+
+void TBavStringGrid::StartPanning(TMessage& message) {
+    panning_ = true;
+    panOrigin_ = {short(LOWORD(message.LParam)), short(HIWORD(message.LParam))};
+    SetTimer(Handle(), kPanTimer, 10);
+    SetCapture(Handle());
+    SetShowHint(false);
+}
+
+void TBavStringGrid::StopPanning() {
+    ReleaseCapture();
+    KillTimer(Handle(), kPanTimer);
+    SetShowHint(true);
+    panning_ = false;
+}
+
+void TBavStringGrid::PanStep() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ::ScreenToClient(Handle(), &cursor);
+    int dx = PanDirection(cursor.x, panOrigin_.x);
+    const int dy = intelliPan_ == ipHorizontal ? 0 : PanDirection(cursor.y, panOrigin_.y);
+    if (intelliPan_ == ipVertical) dx = 0;
+    const int lastRow = RowCount() - fixedFooters_ - 1, lastCol = ColCount() - fixedRightCols_ - 1;
+    const int row = std::clamp(Row(), TBaseGrid::FixedRows(), std::max(TBaseGrid::FixedRows(), lastRow));
+    const int col = std::clamp(Col(), TBaseGrid::FixedCols(), std::max(TBaseGrid::FixedCols(), lastCol));
+    if ((dx < 0 && col > TBaseGrid::FixedCols()) || (dx > 0 && col < lastCol)) SetCol(col + dx);
+    if ((dy < 0 && row > TBaseGrid::FixedRows()) || (dy > 0 && row < lastRow)) SetRowEx(row + dy);
+}
+
+// ---- The grid's timer ---------------------------------------------------------------------------
+
+void TBavStringGrid::GridTimerTick() {
+    ++timerTicks_;
+    if (hovering_ && !ComponentState().Contains(csDesigning)) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        if (WindowFromPoint(cursor) == Handle()) {
+            ::ScreenToClient(Handle(), &cursor);
+            const TGridCoord cell = MouseCoord(cursor.x, cursor.y);
+            if (cell.X >= TBaseGrid::FixedCols() && cell.Y >= TBaseGrid::FixedRows()) {
+                SetCol(cell.X);
+                SetRow(cell.Y);
+                if (CanFocus()) SetFocus();
+            }
+        }
+    }
+    if (!enableBlink_) return;
+    blinkPhase_ = !blinkPhase_;
+    auto repaintBlinking = [this](int col, int row) {
+        if (UpperCase(GetDisplayText(col, row)).find("<BLI") != AnsiString::npos) RepaintCell(col, row);
+    };
+    const int lastRow = std::min(RowCount() - 1, TopRow() + VisibleRowCount());
+    const int lastCol = std::min(ColCount() - 1, LeftCol() + VisibleColCount());
+    for (int row = TopRow(); row <= lastRow; ++row)
+        for (int col = LeftCol(); col <= lastCol; ++col) repaintBlinking(col, row);
+    for (int row = 0; row < TBaseGrid::FixedRows(); ++row)
+        for (int col = LeftCol(); col <= lastCol; ++col) repaintBlinking(col, row);
+    for (int col = 0; col < TBaseGrid::FixedCols(); ++col)
+        for (int row = TopRow(); row <= lastRow; ++row) repaintBlinking(col, row);
+}
