@@ -10,6 +10,7 @@
 #include "platform/rtl/ole2.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/winscroll.h"
+#include "stringgrid/BavFilter.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
@@ -70,6 +71,11 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     footerPanel_->SetVisible(false);
     floatingFooter_ = std::make_unique<TFloatingFooter>(this);
     fixedGradientTo_ = TColor(ColorToRGB(clBtnFace));
+    columnHeaders_ = std::make_unique<TStringList>();
+    columnHeaders_->SetOnChange([this](TObject*) {
+        ColumnSizeHook();
+        ApplyColumnHeaders();
+    });
     fixedFont_->SetName("Tahoma");
     TFontStyles bold;
     bold.Include(fsBold);
@@ -78,12 +84,18 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     if (ComponentState().Contains(csDesigning)) activeCellFont_->SetName("Tahoma");
     fixedFont_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     activeCellFont_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
+    rowHeaders_ = std::make_unique<TStringList>();
+    rowHeaders_->SetOnChange([this](TObject*) { ApplyRowHeaders(); });
+    lookupItems_ = std::make_unique<TStringList>();
+    sortIndexes_ = std::make_unique<TSortIndexList>();
     backGround_ = std::make_unique<TBackGround>(this);
+    cellControls_ = std::make_unique<TControlList>();
     progressAppearance_ = std::make_unique<TGridProgressAppearance>();
     progressAppearance_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     SetRowCount(10);
     SetWidth(400);
     SetHeight(250);
+    filter_ = std::make_unique<TFilter>(this);
     balloon_ = std::make_unique<TBalloonSettings>();
     showModified_ = std::make_unique<TShowModified>();
     showModified_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
@@ -93,6 +105,9 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     editingRichEdit_ = new TBavRichEdit(this);
     editingRichEdit_->SetVisible(false);
     measuringRichEdit_->SetVisible(false);
+    officeHint_ = std::make_unique<TBavHintInfo>();
+    if (!ComponentState().Contains(csDesigning))
+        for (int direction = 0; direction < 4; ++direction) arrows_[direction] = new TArrowWindow(this, direction);
 }
 
 TBavStringGrid::~TBavStringGrid() {
@@ -108,6 +123,11 @@ TBavStringGrid::~TBavStringGrid() {
 void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("Bands", &TBavStringGrid::Bands, &TBavStringGrid::SetBands);
     p.Property("FloatingFooter", &TBavStringGrid::FloatingFooter, &TBavStringGrid::SetFloatingFooter);
+    p.Property("ColumnHeaders", &TBavStringGrid::ColumnHeaders, &TBavStringGrid::SetColumnHeaders);
+    p.Property("RowHeaders", &TBavStringGrid::RowHeaders, &TBavStringGrid::SetRowHeaders);
+    p.Property("LookupItems", &TBavStringGrid::LookupItems, &TBavStringGrid::SetLookupItems);
+    p.Property("Filter", &TBavStringGrid::Filter, &TBavStringGrid::SetFilter);
+    p.Property("OfficeHint", &TBavStringGrid::OfficeHint, &TBavStringGrid::SetOfficeHint);
     p.Property("Look", &TBavStringGrid::Look, &TBavStringGrid::SetLook).Default(glXP);
     p.Property("Flat", &TBavStringGrid::Flat, &TBavStringGrid::SetFlat).Default(false);
     p.Property("HideFocusRect", &TBavStringGrid::HideFocusRect, &TBavStringGrid::SetHideFocusRect).Default(false);
@@ -228,6 +248,8 @@ void TBavStringGrid::SetScrollBarAlways(TScrollBarAlways v) {
 
 void TBavStringGrid::Loaded() {
     TBaseGrid::Loaded();
+    if (columnHeaders_->Count() > 0) ApplyColumnHeaders();
+    if (rowHeaders_->Count() > 0) ApplyRowHeaders();
     if (columnSize_->Save()) LoadColumnSizes();
     rememberedFixedRows_ = TBaseGrid::FixedRows();
     rememberedFixedCols_ = TBaseGrid::FixedCols();
@@ -300,6 +322,20 @@ void TBavStringGrid::Resize() {
     const TBackGroundDisplay display = backGround_->Display();
     if ((display == bdGradientHorz || display == bdGradientVert) && backGround_->ColorTo() != clNone) Invalidate();
     UpdateScrollBarsAlways(false);
+}
+
+void TBavStringGrid::SetFilter(TFilter* v) { filter_->Assign(v); }
+
+void TBavStringGrid::ApplyColumnHeaders() {
+    if (TBaseGrid::FixedRows() == 0) return;
+    for (int col = 0; col < ColCount(); ++col) SetCells(col, 0, "");
+    for (int i = 0; i < std::min(columnHeaders_->Count(), ColCount()); ++i) SetCells(i, 0, columnHeaders_->Strings(i));
+}
+
+void TBavStringGrid::ApplyRowHeaders() {
+    if (TBaseGrid::FixedCols() > 0 && ComponentState().Contains(csDesigning))
+        for (int row = 0; row < RowCount(); ++row) SetCells(0, row, "");
+    for (int i = 0; i < std::min(rowHeaders_->Count(), RowCount()); ++i) SetCells(0, i, rowHeaders_->Strings(i));
 }
 
 // ---- Height and scroll bars ---------------------------------------------------------------

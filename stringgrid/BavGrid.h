@@ -67,6 +67,8 @@ using TRowSizeEvent = TColumnSizeEvent;
 using TEndColumnSizeEvent = TAutoInsertRowEvent;
 
 class TBavRichEdit;
+class TFilter;
+class TArrowWindow;
 class TFloatingFooter;
 class THTMLHintWindow;
 class TTimer;
@@ -306,6 +308,24 @@ public:
     const TUpdateColumnSizeEvent& OnUpdateColumnSize() const { return onUpdateColumnSize_; }
     void SetOnUpdateColumnSize(TUpdateColumnSizeEvent v) { onUpdateColumnSize_ = std::move(v); }
 
+    // ---- Owned lists ----
+    // The header texts: a change copies them into row 0 (column 0).
+    TStringList* ColumnHeaders() const { return columnHeaders_.get(); }
+    void SetColumnHeaders(TStrings* v) { columnHeaders_->Assign(v); }
+    TStringList* RowHeaders() const { return rowHeaders_.get(); }
+    void SetRowHeaders(TStrings* v) { rowHeaders_->Assign(v); }
+    TStringList* LookupItems() const { return lookupItems_.get(); }
+    void SetLookupItems(TStrings* v) { lookupItems_->Assign(v); }
+    TSortIndexList* SortIndexes() const { return sortIndexes_.get(); }
+    TControlList* CellControls() const { return cellControls_.get(); }
+    TFilter* Filter() const { return filter_.get(); }
+    void SetFilter(TFilter* v);
+    TBavHintInfo* OfficeHint() const { return officeHint_.get(); }
+    void SetOfficeHint(TBavHintInfo* v) { officeHint_->Assign(v); }
+    // The four arrows shown where a moved column or row would land (none at
+    // design time).
+    TArrowWindow* ArrowWindow(int direction) const { return arrows_[direction]; }
+
     // ---- Option objects ----
     TPrintSettings* PrintSettings() const { return printSettings_.get(); }
     void SetPrintSettings(TPrintSettings* v) { printSettings_->Assign(v); }
@@ -510,6 +530,8 @@ private:
     void PanStep();
     void GridTimerTick();
     void UpdateScrollProportional(bool vertical);
+    void ApplyColumnHeaders();
+    void ApplyRowHeaders();
     void ShowScrollHint(int index, bool vertical);
     void DragScrollStep();
     void StopDragScroll();
@@ -590,6 +612,12 @@ private:
     std::unique_ptr<TFloatingFooter> floatingFooter_;
     TFooterPanel* footerPanel_ = nullptr;
     TCustomCellDrawEvent onCustomCellDraw_;
+    std::unique_ptr<TStringList> columnHeaders_, rowHeaders_, lookupItems_;
+    std::unique_ptr<TSortIndexList> sortIndexes_;
+    std::unique_ptr<TControlList> cellControls_;
+    std::unique_ptr<TFilter> filter_;
+    std::unique_ptr<TBavHintInfo> officeHint_;
+    TArrowWindow* arrows_[4] = {};
     bool enableWheel_ = true, intelliZoom_ = true, enableBlink_ = false, blinkPhase_ = false, hovering_ = false;
     TIntelliPan intelliPan_ = ipVertical;
     bool panning_ = false;
