@@ -142,6 +142,13 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("FixedRightCols", &TBavStringGrid::FixedRightCols, &TBavStringGrid::SetFixedRightCols).Default(0);
     p.Property("AutoThemeAdapt", &TBavStringGrid::AutoThemeAdapt, &TBavStringGrid::SetAutoThemeAdapt)
         .Default(false);
+    p.Property("HintShowCells", &TBavStringGrid::HintShowCells, &TBavStringGrid::SetHintShowCells).Default(false);
+    p.Property("HintShowLargeText", &TBavStringGrid::HintShowLargeText, &TBavStringGrid::SetHintShowLargeText)
+        .Default(false);
+    p.Property("HTMLHint", &TBavStringGrid::HTMLHint, &TBavStringGrid::SetHTMLHint).Default(false);
+    p.Property("AnchorHint", &TBavStringGrid::AnchorHint, &TBavStringGrid::SetAnchorHint).Default(false);
+    p.Property("OnAnchorHint", &TBavStringGrid::OnAnchorHint, &TBavStringGrid::SetOnAnchorHint);
+    p.Property("OnOfficeHint", &TBavStringGrid::OnOfficeHint, &TBavStringGrid::SetOnOfficeHint);
     p.Property("OnCustomCellDraw", &TBavStringGrid::OnCustomCellDraw, &TBavStringGrid::SetOnCustomCellDraw);
     p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
     p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);
@@ -449,7 +456,11 @@ void TBavStringGrid::DoCanEditCell(int col, int row, bool& allow) {
 }
 
 void TBavStringGrid::DoGridHint(int col, int row, AnsiString& hint) {
-    if (onGridHint_) onGridHint_(this, row, col, hint);
+    if (onGridHint_) {
+        onGridHint_(this, row, col, hint);
+        officeHint_->Notes()->SetText(hint);
+    }
+    if (onOfficeHint_) onOfficeHint_(this, col, row, officeHint_.get());
 }
 
 void TBavStringGrid::GetCheckTrueText(int col, int row, AnsiString& text) {

@@ -66,6 +66,11 @@ using TRowChangedEvent = TMovedEvent;
 using TRowSizeEvent = TColumnSizeEvent;
 using TEndColumnSizeEvent = TAutoInsertRowEvent;
 
+class TBavHintInfo;
+SERVIORA_EVENT_TYPE(TOfficeHintEvent, void(TObject* Sender, int ACol, int ARow, TBavHintInfo* OfficeHint));
+// (Sender, ARow, ACol, var Anchor), the signature of TGetEditEvent.
+using TAnchorHintEvent = TGetEditEvent;
+
 class TBavRichEdit;
 class TFilter;
 class TArrowWindow;
@@ -270,6 +275,24 @@ public:
     const TDragScrollEvent& OnDragScroll() const { return onDragScroll_; }
     void SetOnDragScroll(TDragScrollEvent v) { onDragScroll_ = std::move(v); }
     void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+
+    // ---- Hints ----
+    // Fills the hint of the cell under the record's cursor: an anchor's
+    // title, a comment, the cell's text, then what OnGridHint says.
+    void GetCellHint(THintInfo& info);
+    TGridCoord HintCell() const { return hintCell_; }
+    bool HintShowCells() const { return hintShowCells_; }
+    void SetHintShowCells(bool v) { hintShowCells_ = v; }
+    bool HintShowLargeText() const { return hintShowLargeText_; }
+    void SetHintShowLargeText(bool v) { hintShowLargeText_ = v; }
+    bool HTMLHint() const { return htmlHint_; }
+    void SetHTMLHint(bool v) { htmlHint_ = v; }
+    bool AnchorHint() const { return anchorHint_; }
+    void SetAnchorHint(bool v) { anchorHint_ = v; }
+    const TAnchorHintEvent& OnAnchorHint() const { return onAnchorHint_; }
+    void SetOnAnchorHint(TAnchorHintEvent v) { onAnchorHint_ = std::move(v); }
+    const TOfficeHintEvent& OnOfficeHint() const { return onOfficeHint_; }
+    void SetOnOfficeHint(TOfficeHintEvent v) { onOfficeHint_ = std::move(v); }
 
     // ---- Wheel, panning and the grid's timer ----
     bool EnableWheel() const { return enableWheel_; }
@@ -618,6 +641,10 @@ private:
     std::unique_ptr<TFilter> filter_;
     std::unique_ptr<TBavHintInfo> officeHint_;
     TArrowWindow* arrows_[4] = {};
+    TGridCoord hintCell_{-1, -1};
+    bool hintShowCells_ = false, hintShowLargeText_ = false, htmlHint_ = false, anchorHint_ = false;
+    TAnchorHintEvent onAnchorHint_;
+    TOfficeHintEvent onOfficeHint_;
     bool enableWheel_ = true, intelliZoom_ = true, enableBlink_ = false, blinkPhase_ = false, hovering_ = false;
     TIntelliPan intelliPan_ = ipVertical;
     bool panning_ = false;

@@ -62,6 +62,10 @@ void TBavStringGrid::WndProc(TMessage& message) {
             return;
         }
         break;
+    case CM_HINTSHOW:
+        GetCellHint(*reinterpret_cast<THintInfo*>(message.LParam));
+        message.Result = 0;
+        return;
     case WM_ERASEBKGND:
         message.Result = 0;
         return;
