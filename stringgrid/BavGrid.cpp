@@ -97,6 +97,7 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     SetHeight(250);
     filter_ = std::make_unique<TFilter>(this);
     balloon_ = std::make_unique<TBalloonSettings>();
+    balloon_->SetOnEnableChange([this](TObject*) { BalloonEnableChanged(); });
     showModified_ = std::make_unique<TShowModified>();
     showModified_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     SetDefaultRowHeight(21);
@@ -111,6 +112,7 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
 }
 
 TBavStringGrid::~TBavStringGrid() {
+    DoneBalloonTooltip();
     if (columnSize_->Save()) SaveColumnSizes();
     // The cells' graphics are the cells'; the properties go with the base grid.
     for (int row = 0; row < RowCount(); ++row)
@@ -268,6 +270,7 @@ void TBavStringGrid::Loaded() {
         options.Exclude(goAlwaysShowEditor);
         SetOptions(options);
     }
+    if (balloon_->Enable()) InitBalloonTooltip();
     UpdateScrollBarsAlways(false);
 }
 
@@ -279,6 +282,8 @@ void TBavStringGrid::CreateWnd() {
         measuringRichEdit_->SetBorderStyle(bsNone);
         measuringRichEdit_->SetBounds(0, 0, 0, 0);
         SetTimer(Handle(), kGridTimer, 500);
+        // The balloon window went with the grid's earlier window.
+        if (balloon_->Enable() && !IsWindow(tooltip_)) InitBalloonTooltip();
     }
     UpdateScrollBarsAlways(false);
 }

@@ -70,6 +70,8 @@ class TBavHintInfo;
 SERVIORA_EVENT_TYPE(TOfficeHintEvent, void(TObject* Sender, int ACol, int ARow, TBavHintInfo* OfficeHint));
 // (Sender, ARow, ACol, var Anchor), the signature of TGetEditEvent.
 using TAnchorHintEvent = TGetEditEvent;
+SERVIORA_EVENT_TYPE(TGridBalloonEvent, void(TObject* Sender, int ACol, int ARow, AnsiString& ATitle,
+                                            AnsiString& AText, int& AIcon));
 
 class TBavRichEdit;
 class TFilter;
@@ -293,6 +295,18 @@ public:
     void SetOnAnchorHint(TAnchorHintEvent v) { onAnchorHint_ = std::move(v); }
     const TOfficeHintEvent& OnOfficeHint() const { return onOfficeHint_; }
     void SetOnOfficeHint(TOfficeHintEvent v) { onOfficeHint_ = std::move(v); }
+
+    // ---- Balloon tooltips ----
+    // The balloon window exists while Balloon.Enable is set (from loading
+    // or switching it on); it asks the grid for each cell's text.
+    HWND TooltipWindow() const { return tooltip_; }
+    void InitBalloonTooltip();
+    void DoneBalloonTooltip();
+    TGridCoord BalloonCell() const { return balloonCell_; }
+    // The text handed to the balloon window last.
+    const char* BalloonText() const { return balloonText_; }
+    const TGridBalloonEvent& OnCellBalloon() const { return onCellBalloon_; }
+    void SetOnCellBalloon(TGridBalloonEvent v) { onCellBalloon_ = std::move(v); }
 
     // ---- Wheel, panning and the grid's timer ----
     bool EnableWheel() const { return enableWheel_; }
@@ -554,6 +568,13 @@ private:
     void GridTimerTick();
     void UpdateScrollProportional(bool vertical);
     void ApplyColumnHeaders();
+    void CreateTooltipWindow();
+    void DestroyTooltipWindow();
+    void AddTooltipTool(int icon, const AnsiString& title);
+    void BalloonEnableChanged();
+    // WM_NOTIFY: the balloon's text request; false for what is not the grid's.
+    bool WMNotify(TMessage& message);
+    void MouseMove(TShiftState shift, int x, int y) override;
     void ApplyRowHeaders();
     void ShowScrollHint(int index, bool vertical);
     void DragScrollStep();
@@ -642,6 +663,10 @@ private:
     std::unique_ptr<TBavHintInfo> officeHint_;
     TArrowWindow* arrows_[4] = {};
     TGridCoord hintCell_{-1, -1};
+    HWND tooltip_ = 0;
+    TGridCoord balloonCell_{-1, -1};
+    char balloonText_[4096] = {};
+    TGridBalloonEvent onCellBalloon_;
     bool hintShowCells_ = false, hintShowLargeText_ = false, htmlHint_ = false, anchorHint_ = false;
     TAnchorHintEvent onAnchorHint_;
     TOfficeHintEvent onOfficeHint_;

@@ -62,6 +62,9 @@ void TBavStringGrid::WndProc(TMessage& message) {
             return;
         }
         break;
+    case WM_NOTIFY:
+        if (WMNotify(message)) return;
+        break;
     case CM_HINTSHOW:
         GetCellHint(*reinterpret_cast<THintInfo*>(message.LParam));
         message.Result = 0;

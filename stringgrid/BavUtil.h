@@ -109,6 +109,8 @@ struct BLENDFUNCTION {
     BYTE AlphaFormat;
 };
 
+constexpr DWORD LWA_COLORKEY = 1, LWA_ALPHA = 2;
+
 // Looked up in "USER32.DLL" by name at every call; TRUE when it is not there.
 BOOL CallUpdateLayeredWindow(HWND window, HDC destDC, POINT* destPoint, SIZE* size, HDC sourceDC,
                              POINT* sourcePoint, COLORREF key, BLENDFUNCTION* blend, DWORD flags);
