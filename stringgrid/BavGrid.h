@@ -234,6 +234,9 @@ public:
     // The hidden rich edit that measures rich cells, and the one that edits them.
     TBavRichEdit* MeasuringRichEdit() const { return measuringRichEdit_; }
     TBavRichEdit* EditingRichEdit() const { return editingRichEdit_; }
+    // Selected rich cells keep their own colours.
+    bool SelectionRTFKeep() const { return selectionRTFKeep_; }
+    void SetSelectionRTFKeep(bool v) { selectionRTFKeep_ = v; }
     bool Multilinecells() const { return multilinecells_; }
     void SetMultilinecells(bool v) { multilinecells_ = v; }
     const TEndRowSizeEvent& OnEndRowSize() const { return onEndRowSize_; }
@@ -556,6 +559,7 @@ private:
     int CellInteger(int col, int row);
     void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, const AnsiString& text);
     void DrawCellBackground(TCanvas* canvas, CellPaint& cell);
+    void DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected);
     void SelectionColors(TBrush* brush, TColor& colorTo, TFont* font) const;
     bool InScrollableArea(int col, int row) const;
     bool SortedHeaderCell(int col, int row);
@@ -630,6 +634,7 @@ private:
     TBavRichEdit* measuringRichEdit_ = nullptr;
     TBavRichEdit* editingRichEdit_ = nullptr;
     bool multilinecells_ = false;
+    bool selectionRTFKeep_ = false;
     TEndRowSizeEvent onEndRowSize_;
     TNotifyEvent onRichEditSelectionChange_;
     TRowDisjunctSelectEvent onRowDisjunctSelect_;

@@ -12,6 +12,9 @@
 #include "platform/win/winpaint.h"
 #include "stringgrid/BavCellPaint.h"
 #include "stringgrid/BavFooter.h"
+#include "stringgrid/BavRichEdit.h"
+#include "platform/rtl/streams.h"
+#include "platform/win/richedit.h"
 #include "stringgrid/BavUtil.h"
 #include "stringgrid/html/BqgHTMLE.h"
 
@@ -386,7 +389,12 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
     }
     if (cell.realCol == 0 && HasNodes()) r.left += GetNodeIndent(cell.row);
 
-    const bool mirror = UseRightToLeftAlignment();
+    // A mirrored canvas draws text mirrored: it is drawn left to right into
+    // the mirrored rectangle. On a canvas that is not mirrored the cell's
+    // own alignment is mirrored instead.
+    const bool rightToLeft = UseRightToLeftAlignment();
+    const bool mirror = rightToLeft && (GetLayout(canvas->Handle()) & LAYOUT_RTL);
+    DWORD previousLayout = 0;
     if (mirror) {
         const int width = externalPaint_ ? 0 : ClientWidth();
         if (externalPaint_) {
@@ -395,7 +403,12 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
         } else {
             r = Rect(width - r.right, r.top, width - r.left, r.bottom);
         }
-        SetLayout(canvas->Handle(), 0);
+        previousLayout = SetLayout(canvas->Handle(), 0);
+    } else if (rightToLeft) {
+        if (cell.hAlign == taLeftJustify)
+            cell.hAlign = taRightJustify;
+        else if (cell.hAlign == taRightJustify)
+            cell.hAlign = taLeftJustify;
     }
     switch (kind) {
     case ctkHTML: {
@@ -419,6 +432,20 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
         cell.textWidth = result.MaxLineWidth + 2;
         break;
     }
+    case ctkRichText: {
+        const bool highlighted = selected && !cell.state.Contains(gdFocused) && selectionColor_ == clNone;
+        if (!highlighted) {
+            canvas->Pen()->SetColor(canvas->Brush()->Color());
+            canvas->FillRect(r);
+        }
+        canvas->Brush()->SetStyle(bsClear);
+        DrawRichTextCell(canvas, cell.realCol, cell.row, cell.rect,
+                         selected && !cell.fixed && !(cell.state.Contains(gdFocused) &&
+                                                      !Options().Contains(goDrawFocusSelected)));
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Font()->SetColor(clBlack);
+        break;
+    }
     case ctkWide: {
         WideString wide = CellTextToWide(text);
         UINT format = VerticalFlags(cell.vAlign) | HorizontalFlags(cell.hAlign) | DT_NOPREFIX;
@@ -433,7 +460,7 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
         DrawPlainText(canvas, cell, text);
         break;
     }
-    if (mirror) SetLayout(canvas->Handle(), LAYOUT_RTL);
+    if (mirror) SetLayout(canvas->Handle(), previousLayout);
 }
 
 void TBavStringGrid::DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString text) {
@@ -477,6 +504,31 @@ void TBavStringGrid::DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString 
     }
     DrawTextEx(canvas->Handle(), text.data(), int(text.size()), &r, format, nullptr);
     if (link) canvas->Font()->SetStyle(styleBefore);
+}
+
+void TBavStringGrid::DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected) {
+    TBavRichEdit* rich = measuringRichEdit_;
+    if (!rich->Parent()) return;
+    TStringStream stream(GetRawCellText(col, row));
+    rich->Lines()->LoadFromStream(&stream);
+    if (selected && !selectionRTFKeep_) {
+        rich->SelectAll();
+        rich->SelAttributes()->SetColor(selectionTextColor_);
+    }
+    const HDC dc = canvas->Handle();
+    const double dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+    const double mx = dpiX * cellMarginX_ / 96, my = dpiY * cellMarginY_ / 96;
+    FORMATRANGE range;
+    range.hdc = range.hdcTarget = dc;
+    range.rc.left = LONG(std::lround((rect.left + mx) / dpiX * 1440));
+    range.rc.top = LONG(std::lround((rect.top + my) / dpiY * 1440));
+    range.rc.right = range.rc.left + LONG(std::lround((rect.right - rect.left - 2 * mx) / dpiX * 1440));
+    range.rc.bottom = range.rc.top + LONG(std::lround((rect.bottom - rect.top - 2 * my) / dpiY * 1440));
+    range.rcPage = range.rc;
+    range.chrg.cpMin = 0;
+    range.chrg.cpMax = -1;
+    SendMessage(rich->Handle(), EM_FORMATRANGE, TRUE, LPARAM(&range));
+    SendMessage(rich->Handle(), EM_FORMATRANGE, FALSE, 0);
 }
 
 void TBavStringGrid::DrawCellBackground(TCanvas* canvas, CellPaint& cell) {

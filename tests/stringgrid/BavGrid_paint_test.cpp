@@ -151,6 +151,27 @@ TEST_F(PaintTest, IndicatorsPaintWhateverTheirValues) {
     }
 }
 
+TEST_F(PaintTest, RightToLeftMirrorsTextWithinTheCell) {
+    grid->SetCells(1, 1, "abc");
+    DrawCell(1, 1, 120, 30);
+    auto inkColumns = [&] {
+        int left = 120, right = -1;
+        for (int x = 0; x < 120; ++x)
+            for (int y = 0; y < 30; ++y)
+                if (ColorToRGB(bitmap.Canvas()->Pixels(x, y)) == ColorToRGB(clBlack)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        return std::pair<int, int>(left, right);
+    };
+    const auto leftToRight = inkColumns();
+    EXPECT_LT(leftToRight.first, 10);
+    grid->SetBiDiMode(bdRightToLeft);
+    DrawCell(1, 1, 120, 30);
+    const auto rightToLeft = inkColumns();
+    EXPECT_GT(rightToLeft.second, 110) << "the text moves to the cell's right edge";
+}
+
 TEST_F(PaintTest, ARangeIndicatorPastItsRangeFillsItsHalf) {
     TCellGraphic* graphic = grid->CreateCellGraphic(1, 1);
     graphic->SetCellType(ctRangeIndicator);
@@ -319,6 +340,7 @@ TEST_F(PaintTest, Screenshot) {
     comment->SetCellType(ctComment);
     comment->SetCellText("备注");
     grid->SetCells(4, 2, "有备注");
+    grid->SetCells(2, 5, "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}{\\b Rich} and {\\i italic} {\\cf1 red}}");
     grid->SetCells(1, 11, "合计");
     grid->SetCells(3, 11, "100");
     grid->FloatingFooter()->SetVisible(true);
