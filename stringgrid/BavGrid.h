@@ -559,6 +559,7 @@ private:
     int CellInteger(int col, int row);
     void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, const AnsiString& text);
     void DrawCellBackground(TCanvas* canvas, CellPaint& cell);
+    void DrawSortGlyph(TCanvas* canvas, int x, int y);
     void DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected);
     void SelectionColors(TBrush* brush, TColor& colorTo, TFont* font) const;
     bool InScrollableArea(int col, int row) const;

@@ -276,6 +276,33 @@ void TBavStringGrid::DrawRotatedText(TCanvas* canvas, const TRect& cellRect, int
     DeleteObject(rotated);
 }
 
+void TBavStringGrid::DrawSortGlyph(TCanvas* canvas, int x, int y) {
+    const bool descending = sortSettings_->Direction() == sdDescending;
+    TBitmap* glyph = descending ? sortSettings_->DownGlyph() : sortSettings_->UpGlyph();
+    if (!sortSettings_->UpGlyph()->Empty() && !sortSettings_->DownGlyph()->Empty()) {
+        DrawTransparentBitmap(canvas, glyph, FixedColor(), Rect(x - 4, y - 4, x - 4 + glyph->Width(), y - 4 + glyph->Height()));
+        canvas->Brush()->SetColor(FixedColor());
+        return;
+    }
+    // A raised triangle of side 8: lit on its upper left, shaded below.
+    canvas->Pen()->SetWidth(1);
+    if (descending) {
+        canvas->Pen()->SetColor(clWhite);
+        canvas->MoveTo(x + 4, y - 4);
+        canvas->LineTo(x, y + 4);
+        canvas->Pen()->SetColor(clGray);
+        canvas->LineTo(x - 4, y - 4);
+        canvas->LineTo(x + 4, y - 4);
+    } else {
+        canvas->Pen()->SetColor(clWhite);
+        canvas->MoveTo(x - 4, y + 4);
+        canvas->LineTo(x + 4, y + 4);
+        canvas->LineTo(x, y - 4);
+        canvas->Pen()->SetColor(clGray);
+        canvas->LineTo(x - 4, y + 4);
+    }
+}
+
 void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
     TCellGraphic* graphic = cell.graphic;
     const TCellType type = graphic->CellType();

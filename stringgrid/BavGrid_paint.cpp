@@ -465,7 +465,10 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
 
 void TBavStringGrid::DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString text) {
     TRect& r = cell.rect;
-    if (cell.row == 0 && SortedHeaderCell(cell.realCol, cell.row)) {
+    const TRect textRect = r;
+    const bool sorted = SortedHeaderCell(cell.realCol, cell.row);
+    if (sorted && cell.hAlign == taCenter && cell.realCol == sortSettings_->Column()) r.left += 10;
+    if (cell.row == 0 && sorted) {
         if (cell.hAlign == taLeftJustify)
             r.right -= 14;
         else
@@ -504,6 +507,16 @@ void TBavStringGrid::DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString 
     }
     DrawTextEx(canvas->Handle(), text.data(), int(text.size()), &r, format, nullptr);
     if (link) canvas->Font()->SetStyle(styleBefore);
+    if (!sorted) return;
+    TRect g = textRect;
+    if (cell.row == 0 && HasFilterButton(cell.realCol)) g.right -= 16;
+    const int offset = std::max(0, std::min(g.right - g.left - 16, canvas->TextWidth(text)));
+    const bool graphicBefore = cell.graphic && (cell.graphicHAlign == haLeft || cell.graphicHAlign == haBeforeText);
+    int x = g.left + 8;
+    if (cell.hAlign == taLeftJustify) x = g.left + offset + (graphicBefore ? cell.graphicWidth : 0) + 10;
+    if (cell.hAlign == taRightJustify) x = g.right - offset - 10;
+    const int y = cell.vAlign == vtaTop ? g.top + 8 : cell.vAlign == vtaBottom ? g.bottom - 8 : (g.top + g.bottom) / 2;
+    DrawSortGlyph(canvas, x, y);
 }
 
 void TBavStringGrid::DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected) {

@@ -344,6 +344,8 @@ TEST_F(PaintTest, Screenshot) {
     grid->SetCells(1, 11, "合计");
     grid->SetCells(3, 11, "100");
     grid->FloatingFooter()->SetVisible(true);
+    grid->SortSettings()->SetShow(true);
+    grid->SortSettings()->SetColumn(1);
     grid->SetSelection(TGridRect{2, 8, 4, 9});
     form->Show();
     ProcessMessages();
