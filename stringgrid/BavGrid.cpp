@@ -15,11 +15,15 @@
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
 
+// Defined beside the embedded glyphs and cursors; calling it keeps them.
+void KeepStringGridResources();
+
 namespace {
 
 struct UnitStart {
     UINT cellsFormat = 0;
     UnitStart() {
+        KeepStringGridResources();
         OleInitialize(nullptr);
         try {
             RegisterClass(TBavStringGrid::StaticClass());

@@ -680,6 +680,7 @@ private:
     TIntelliPan intelliPan_ = ipVertical;
     bool panning_ = false;
     TPoint panOrigin_{};
+    HCURSOR cursorBeforePanning_ = 0;
     int timerTicks_ = 0;
     TScrollType scrollType_ = ssNormal;
     TColor scrollColor_ = clNone;

@@ -3,6 +3,7 @@
 // graphic's horizontal and vertical placement.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "platform/gdi/wingdi.h"
 #include "platform/rtl/stringlist.h"
@@ -172,6 +173,22 @@ int TBavStringGrid::CellInteger(int col, int row) {
     }
 }
 
+namespace {
+
+// One of four state pictures (checked or not, enabled or not) numbered
+// from `first`, transparent by its bottom-left pixel.
+void DrawStateBitmap(TCanvas* canvas, const TRect& rect, const char* prefix, int first, bool checked, bool enabled) {
+    const int index = first + (checked ? 0 : 1) + (enabled ? 0 : 2);
+    char name[16];
+    std::snprintf(name, sizeof name, "%s%02d", prefix, index);
+    TBitmap bitmap;
+    bitmap.LoadFromResourceName(HInstance, name);
+    bitmap.SetTransparent(true);
+    canvas->Draw(rect.left, rect.top, &bitmap);
+}
+
+}  // namespace
+
 void TBavStringGrid::DrawCheckBox(TCanvas* canvas, const TRect& rect, bool checked, bool enabled) {
     if (controlLook_->NoDisabledCheckRadioLook() || controlLook_->CheckAlwaysActive()) enabled = true;
     const int size = controlLook_->CheckSize();
@@ -189,26 +206,42 @@ void TBavStringGrid::DrawCheckBox(TCanvas* canvas, const TRect& rect, bool check
         DrawFrameControl(canvas->Handle(), &box, DFC_BUTTON, state);
         return;
     }
-    default: {
-        // The XP box: a dark blue frame around a light gradient, a green tick.
-        const TRect box = Rect(rect.left, rect.top, rect.left + size, rect.top + size);
-        const TColor frame = enabled ? TColor(0x85511C) : TColor(0xB4C8CA);
-        DrawGradient(canvas, enabled ? TColor(0xDCE0E0) : clBtnFace, clWhite, 8,
-                     Rect(box.left + 1, box.top + 1, box.right - 1, box.bottom - 1), false);
-        canvas->Brush()->SetColor(frame);
-        canvas->FrameRect(box);
+    case csVelmorth: {
+        const TRect r = Rect(rect.left, rect.top, rect.left + size, rect.top + size);
+        canvas->Brush()->SetColor(enabled ? clBtnFace : clBtnShadow);
+        canvas->FillRect(r);
+        canvas->Pen()->SetWidth(1);
+        canvas->Pen()->SetColor(clBtnHighlight);
+        canvas->MoveTo(r.left, r.bottom - 1);
+        canvas->LineTo(r.left, r.top);
+        canvas->LineTo(r.right - 1, r.top);
+        canvas->Pen()->SetColor(clBtnShadow);
+        canvas->LineTo(r.right - 1, r.bottom - 1);
+        canvas->LineTo(r.left, r.bottom - 1);
         if (checked) {
-            canvas->Pen()->SetColor(enabled ? TColor(0x21A121) : TColor(0xB4C8CA));
-            canvas->Pen()->SetWidth(1);
-            const int x = box.left + size / 4, y = box.top + size / 2;
-            for (int i = 0; i < 3; ++i) {
-                canvas->MoveTo(x, y - 1 + i);
-                canvas->LineTo(x + 2, y + 1 + i);
-                canvas->LineTo(x + size / 2 + 1, y - size / 4 + i - 1);
-            }
+            canvas->Pen()->SetColor(enabled ? controlLook_->Color() : clGray);
+            canvas->MoveTo(r.left + 2, r.top + size / 2);
+            canvas->LineTo(r.left + 2, r.bottom - 2);
+            canvas->MoveTo(r.left + 3, r.top - 1 + size / 2);
+            canvas->LineTo(r.left + 3, r.bottom - 3);
+            canvas->MoveTo(r.left + 2, r.bottom - 2);
+            canvas->LineTo(r.right - 2, r.top + 2);
+            canvas->MoveTo(r.left + 3, r.bottom - 2);
+            canvas->LineTo(r.right - 1, r.top + 2);
         }
         return;
     }
+    case csWinXP:
+    case csQuarn:
+        DrawStateBitmap(canvas, rect, "BQGCHK", controlLook_->ControlStyle() == csQuarn ? 1 : 5, checked, enabled);
+        return;
+    case csGlyph: {
+        TBitmap* glyph = checked ? controlLook_->CheckedGlyph() : controlLook_->UnCheckedGlyph();
+        if (!glyph->Empty()) DrawTransparentBitmap(canvas, glyph, canvas->Brush()->Color(), rect);
+        return;
+    }
+    default:
+        return;
     }
 }
 
@@ -216,7 +249,9 @@ void TBavStringGrid::DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings
                                     int checkedIndex, bool enabled) {
     if (!items) return;
     if (controlLook_->NoDisabledCheckRadioLook() || controlLook_->RadioAlwaysActive()) enabled = true;
-    const int size = controlLook_->RadioSize();
+    const TGridControlStyle style = controlLook_->ControlStyle();
+    const bool pictures = style == csWinXP || style == csQuarn;
+    const int size = pictures ? 16 : controlLook_->RadioSize();
     const int lineHeight = canvas->TextHeight("gh");
     SetBkMode(canvas->Handle(), TRANSPARENT);
     int x = rect.left + 2;
@@ -224,12 +259,17 @@ void TBavStringGrid::DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings
         const AnsiString text = items->Strings(i);
         const int top = horizontal ? rect.top + (rect.bottom - rect.top - size) / 2 : rect.top + i * lineHeight + 2;
         const int left = horizontal ? x : rect.left + 2;
-        RECT box = {left, top, left + size, top + size};
-        UINT state = DFCS_BUTTONRADIO;
-        if (i == checkedIndex) state |= DFCS_CHECKED;
-        if (!enabled) state |= DFCS_INACTIVE;
-        if (controlLook_->ControlStyle() == csFlat) state |= DFCS_FLAT;
-        DrawFrameControl(canvas->Handle(), &box, DFC_BUTTON, state);
+        if (pictures) {
+            DrawStateBitmap(canvas, Rect(left, top, left + size, top + size), "BQGRAD", style == csQuarn ? 1 : 5,
+                            i == checkedIndex, enabled);
+        } else {
+            RECT box = {left, top, left + size, top + size};
+            UINT state = DFCS_BUTTONRADIO;
+            if (i == checkedIndex) state |= DFCS_CHECKED;
+            if (!enabled) state |= DFCS_INACTIVE;
+            if (style == csFlat) state |= DFCS_FLAT;
+            DrawFrameControl(canvas->Handle(), &box, DFC_BUTTON, state);
+        }
         if (horizontal) {
             canvas->TextOut(left + size + 2, top - 2, text);
             x = left + size + 2 + canvas->TextWidth(text) + 8;

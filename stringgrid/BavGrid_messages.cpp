@@ -6,6 +6,7 @@
 
 #include "platform/rtl/sysutils.h"
 #include "platform/win/msgqueue.h"
+#include "platform/win/resources.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
 #include "stringgrid/BavGrid.h"
@@ -136,6 +137,7 @@ bool TBavStringGrid::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
 void TBavStringGrid::StartPanning(TMessage& message) {
     panning_ = true;
     panOrigin_ = {short(LOWORD(message.LParam)), short(HIWORD(message.LParam))};
+    cursorBeforePanning_ = ::SetCursor(LoadCursor(HInstance, std::uintptr_t(8000)));
     SetTimer(Handle(), kPanTimer, 10);
     SetCapture(Handle());
     SetShowHint(false);
@@ -144,6 +146,7 @@ void TBavStringGrid::StartPanning(TMessage& message) {
 void TBavStringGrid::StopPanning() {
     ReleaseCapture();
     KillTimer(Handle(), kPanTimer);
+    ::SetCursor(cursorBeforePanning_);
     SetShowHint(true);
     panning_ = false;
 }
@@ -155,6 +158,10 @@ void TBavStringGrid::PanStep() {
     int dx = PanDirection(cursor.x, panOrigin_.x);
     const int dy = intelliPan_ == ipHorizontal ? 0 : PanDirection(cursor.y, panOrigin_.y);
     if (intelliPan_ == ipVertical) dx = 0;
+    // The module's pan cursors: 8000 none, then down, left, right, up and
+    // the four diagonals.
+    static const int cursors[3][3] = {{8006, 8004, 8005}, {8002, 8000, 8003}, {8008, 8001, 8007}};
+    ::SetCursor(LoadCursor(HInstance, std::uintptr_t(cursors[dy + 1][dx + 1])));
     const int lastRow = RowCount() - fixedFooters_ - 1, lastCol = ColCount() - fixedRightCols_ - 1;
     const int row = std::clamp(Row(), TBaseGrid::FixedRows(), std::max(TBaseGrid::FixedRows(), lastRow));
     const int col = std::clamp(Col(), TBaseGrid::FixedCols(), std::max(TBaseGrid::FixedCols(), lastCol));

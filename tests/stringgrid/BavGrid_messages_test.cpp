@@ -4,6 +4,7 @@
 #include "platform/rtl/clock.h"
 #include "platform/rtl/datetime.h"
 #include "platform/win/msgqueue.h"
+#include "platform/win/resources.h"
 #include "platform/win/userinput.h"
 
 namespace {
@@ -64,6 +65,8 @@ TEST_F(MessagesTest, VerticalPanningNeverChangesTheColumn) {
     ProcessMessages();
     EXPECT_EQ(grid->Col(), 2);
     EXPECT_EQ(grid->Row(), 7);
+    ASSERT_NE(LoadCursor(HInstance, std::uintptr_t(8001)), HCURSOR(0));
+    EXPECT_EQ(GetCursor(), LoadCursor(HInstance, std::uintptr_t(8001))) << "down only: the sideways move is ignored";
     SendMessage(grid->Handle(), WM_KEYDOWN, VK_SHIFT, 0);
     EXPECT_FALSE(grid->Panning());
     AdvanceClock(50);

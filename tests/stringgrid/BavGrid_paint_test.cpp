@@ -203,6 +203,26 @@ TEST_F(PaintTest, ACheckBoxEndsOnePixelLeftOfItsRightAlignedText) {
     EXPECT_NEAR(right, 120 - 1 - textWidth - 1, 1);
 }
 
+TEST_F(PaintTest, CheckBoxesOfTheXPStyleAreTheLibrarysPictures) {
+    TGridOptions options = grid->Options();
+    options.Include(goEditing);
+    grid->SetOptions(options);
+    TCellGraphic* graphic = grid->CreateCellGraphic(1, 1);
+    graphic->SetCellType(ctCheckBox);
+    graphic->SetCellBoolean(true);
+    DrawCell(1, 1, 60, 24);
+    const TColor tick = TColor(RGB(33, 161, 33));
+    EXPECT_TRUE(RowsHold(0, 24, tick));
+    EXPECT_FALSE(RowsHold(0, 24, TColor(RGB(255, 0, 255)))) << "the background is transparent";
+    graphic->SetCellBoolean(false);
+    DrawCell(1, 1, 60, 24);
+    EXPECT_FALSE(RowsHold(0, 24, tick));
+    grid->ControlLook()->SetControlStyle(csTheme);
+    graphic->SetCellBoolean(true);
+    DrawCell(1, 1, 60, 24);
+    EXPECT_FALSE(RowsHold(0, 24, TColor(RGB(28, 81, 128)))) << "no visual style: no themed box";
+}
+
 TEST_F(PaintTest, ComponentStylesSetTheGradientsAndColours) {
     struct Case {
         int style;
@@ -346,6 +366,9 @@ TEST_F(PaintTest, Screenshot) {
     grid->FloatingFooter()->SetVisible(true);
     grid->SortSettings()->SetShow(true);
     grid->SortSettings()->SetColumn(1);
+    TGridOptions options = grid->Options();
+    options.Include(goEditing);
+    grid->SetOptions(options);
     grid->SetSelection(TGridRect{2, 8, 4, 9});
     form->Show();
     ProcessMessages();
