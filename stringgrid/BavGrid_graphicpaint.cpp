@@ -210,14 +210,7 @@ void TBavStringGrid::DrawCheckBox(TCanvas* canvas, const TRect& rect, bool check
         const TRect r = Rect(rect.left, rect.top, rect.left + size, rect.top + size);
         canvas->Brush()->SetColor(enabled ? clBtnFace : clBtnShadow);
         canvas->FillRect(r);
-        canvas->Pen()->SetWidth(1);
-        canvas->Pen()->SetColor(clBtnHighlight);
-        canvas->MoveTo(r.left, r.bottom - 1);
-        canvas->LineTo(r.left, r.top);
-        canvas->LineTo(r.right - 1, r.top);
-        canvas->Pen()->SetColor(clBtnShadow);
-        canvas->LineTo(r.right - 1, r.bottom - 1);
-        canvas->LineTo(r.left, r.bottom - 1);
+        DrawRaisedFrame(canvas, r, clBtnHighlight, clBtnShadow);
         if (checked) {
             canvas->Pen()->SetColor(enabled ? controlLook_->Color() : clGray);
             canvas->MoveTo(r.left + 2, r.top + size / 2);
