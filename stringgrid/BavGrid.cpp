@@ -155,6 +155,15 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("AnchorHint", &TBavStringGrid::AnchorHint, &TBavStringGrid::SetAnchorHint).Default(false);
     p.Property("OnAnchorHint", &TBavStringGrid::OnAnchorHint, &TBavStringGrid::SetOnAnchorHint);
     p.Property("OnOfficeHint", &TBavStringGrid::OnOfficeHint, &TBavStringGrid::SetOnOfficeHint);
+    p.Property("OnGetCellPrintColor", &TBavStringGrid::OnGetCellPrintColor, &TBavStringGrid::SetOnGetCellPrintColor);
+    p.Property("OnGetCellPrintBorder", &TBavStringGrid::OnGetCellPrintBorder, &TBavStringGrid::SetOnGetCellPrintBorder);
+    p.Property("OnGetCellBorderProp", &TBavStringGrid::OnGetCellBorderProp, &TBavStringGrid::SetOnGetCellBorderProp);
+    p.Property("OnGetEditorType", &TBavStringGrid::OnGetEditorType, &TBavStringGrid::SetOnGetEditorType);
+    p.Property("OnIsPasswordCell", &TBavStringGrid::OnIsPasswordCell, &TBavStringGrid::SetOnIsPasswordCell);
+    p.Property("OnGetWordWrap", &TBavStringGrid::OnGetWordWrap, &TBavStringGrid::SetOnGetWordWrap);
+    p.Property("OnSelectionChanged", &TBavStringGrid::OnSelectionChanged, &TBavStringGrid::SetOnSelectionChanged);
+    p.Property("OnCellsChanged", &TBavStringGrid::OnCellsChanged, &TBavStringGrid::SetOnCellsChanged);
+    p.Property("OnEllipsClick", &TBavStringGrid::OnEllipsClick, &TBavStringGrid::SetOnEllipsClick);
     p.Property("OnCustomCellDraw", &TBavStringGrid::OnCustomCellDraw, &TBavStringGrid::SetOnCustomCellDraw);
     p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
     p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);
@@ -489,6 +498,56 @@ bool TBavStringGrid::HasComboBox(int col, int row) {
 }
 
 bool TBavStringGrid::HasFilterButton(int) { return false; }
+
+void TBavStringGrid::DoGetCellPrintColor(int col, int row, TFont* font, TBrush* brush, TGridDrawState state) {
+    if (onGetCellPrintColor_) onGetCellPrintColor_(this, row, col, state, brush, font);
+}
+
+void TBavStringGrid::DoGetCellPrintBorder(int col, int row, TCellBorders& borders, TPen* pen) {
+    if (onGetCellPrintBorder_) onGetCellPrintBorder_(this, row, col, pen, borders);
+}
+
+void TBavStringGrid::DoGetEditorType(int col, int row, TEditorType& editor) {
+    if (onGetEditorType_) onGetEditorType_(this, col, row, editor);
+}
+
+void TBavStringGrid::DoIsPasswordCell(int col, int row, bool& password) {
+    if (onIsPasswordCell_) onIsPasswordCell_(this, row, col, password);
+}
+
+void TBavStringGrid::DoGetWordWrap(int col, int row, bool& wordWrap) {
+    if (onGetWordWrap_) onGetWordWrap_(this, col, row, wordWrap);
+}
+
+void TBavStringGrid::DoSelectionChanged(int left, int top, int right, int bottom) {
+    if (onSelectionChanged_) onSelectionChanged_(this, left, top, right, bottom);
+}
+
+// ---- Change notifications ---------------------------------------------------------------
+
+void TBavStringGrid::SaveEditStart(int col, int row) {
+    editCol_ = col;
+    editRow_ = row;
+    const int realCol = RealColIndex(col);
+    editOriginalText_ = GetRawCellText(realCol, row);
+    editOriginalWideText_ = CellTextToWide(editOriginalText_);
+}
+
+void TBavStringGrid::CellChanged(int col) { RecalcFooter(col); }
+
+void TBavStringGrid::CellsChanged(const TRect& cells) {
+    if (onCellsChanged_) onCellsChanged_(this, cells);
+    for (ICellsChangedListener* listener : changeListeners_) listener->CellsChanged(cells);
+    RecalcFooter(-1);
+}
+
+void TBavStringGrid::AllCellsChanged() { RecalcFooter(-1); }
+
+AnsiString TBavStringGrid::DoEllipsClick(const AnsiString& text) {
+    AnsiString result = text;
+    if (onEllipsClick_) onEllipsClick_(this, RealColIndex(Col()), Row(), result);
+    return result;
+}
 
 AnsiString TBavStringGrid::CalcCellValue(int col, int row) { return GetDisplayText(col, row); }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/ui/comctrls_richedit.h"
 #include "stringgrid/BaseGrid.h"
 #include "stringgrid/BavGridGraphic.h"
 #include "stringgrid/BavOptions.h"
@@ -65,6 +66,25 @@ SERVIORA_EVENT_TYPE(TUpdateColumnSizeEvent, void(TObject* Sender, int ACol, int&
 using TRowChangedEvent = TMovedEvent;
 using TRowSizeEvent = TColumnSizeEvent;
 using TEndColumnSizeEvent = TAutoInsertRowEvent;
+
+SERVIORA_EVENT_TYPE(TGridBorderPropEvent, void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
+                                               TPen* RightPen, TPen* BottomPen));
+SERVIORA_EVENT_TYPE(TGetEditorTypeEvent, void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor));
+SERVIORA_EVENT_TYPE(TSelectionChanged, void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom));
+// (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
+// (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
+// TSelectCellEvent, TGetEditEvent and TRichEditResizeEvent.
+using TIsPasswordCellEvent = TSelectCellEvent;
+using TWordWrapEvent = TSelectCellEvent;
+using TCellsChangedEvent = TRichEditResizeEvent;
+using TEllipsClickEvent = TGetEditEvent;
+
+// Told the rectangle of cells that changed.
+class ICellsChangedListener {
+public:
+    virtual ~ICellsChangedListener() = default;
+    virtual void CellsChanged(const TRect& cells) = 0;
+};
 
 class TBavHintInfo;
 SERVIORA_EVENT_TYPE(TOfficeHintEvent, void(TObject* Sender, int ACol, int ARow, TBavHintInfo* OfficeHint));
@@ -152,6 +172,12 @@ public:
     virtual void GetCheckTrueText(int col, int row, AnsiString& text);
     virtual void GetCheckFalseText(int col, int row, AnsiString& text);
     virtual bool HasComboBox(int col, int row);
+    virtual void DoGetCellPrintColor(int col, int row, TFont* font, TBrush* brush, TGridDrawState state);
+    virtual void DoGetCellPrintBorder(int col, int row, TCellBorders& borders, TPen* pen);
+    virtual void DoGetEditorType(int col, int row, TEditorType& editor);
+    virtual void DoIsPasswordCell(int col, int row, bool& password);
+    virtual void DoGetWordWrap(int col, int row, bool& wordWrap);
+    virtual void DoSelectionChanged(int left, int top, int right, int bottom);
     virtual bool HasFilterButton(int col);
     // The value of a formula cell; the formulas arrive with the cell text
     // hooks.
@@ -280,6 +306,23 @@ public:
     const TDragScrollEvent& OnDragScroll() const { return onDragScroll_; }
     void SetOnDragScroll(TDragScrollEvent v) { onDragScroll_ = std::move(v); }
     void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+
+    // ---- Change notifications ----
+    // Remembers the cell and its text as they were when editing began.
+    virtual void SaveEditStart(int col, int row);
+    virtual void CellChanged(int col);
+    virtual void CellsChanged(const TRect& cells);
+    virtual void AllCellsChanged();
+    // The text of the cell's ellipsis button as OnEllipsClick leaves it.
+    virtual AnsiString DoEllipsClick(const AnsiString& text);
+    // Footer values are not calculated yet.
+    virtual void CalcFooter(int) {}
+    virtual void RecalcFooter(int) {}
+    void AddCellsChangedListener(ICellsChangedListener* listener) { changeListeners_.push_back(listener); }
+    void RemoveCellsChangedListener(ICellsChangedListener* listener) { std::erase(changeListeners_, listener); }
+    int EditCol() const { return editCol_; }
+    int EditRow() const { return editRow_; }
+    const AnsiString& EditOriginalText() const { return editOriginalText_; }
 
     // ---- Hints ----
     // Fills the hint of the cell under the record's cursor: an anchor's
@@ -522,6 +565,24 @@ public:
     void SetOnGetCheckTrue(TGetCheckEvent v) { onGetCheckTrue_ = std::move(v); }
     const TGetCheckEvent& OnGetCheckFalse() const { return onGetCheckFalse_; }
     void SetOnGetCheckFalse(TGetCheckEvent v) { onGetCheckFalse_ = std::move(v); }
+    const TGridColorEvent& OnGetCellPrintColor() const { return onGetCellPrintColor_; }
+    void SetOnGetCellPrintColor(TGridColorEvent v) { onGetCellPrintColor_ = std::move(v); }
+    const TGridBorderEvent& OnGetCellPrintBorder() const { return onGetCellPrintBorder_; }
+    void SetOnGetCellPrintBorder(TGridBorderEvent v) { onGetCellPrintBorder_ = std::move(v); }
+    const TGridBorderPropEvent& OnGetCellBorderProp() const { return onGetCellBorderProp_; }
+    void SetOnGetCellBorderProp(TGridBorderPropEvent v) { onGetCellBorderProp_ = std::move(v); }
+    const TGetEditorTypeEvent& OnGetEditorType() const { return onGetEditorType_; }
+    void SetOnGetEditorType(TGetEditorTypeEvent v) { onGetEditorType_ = std::move(v); }
+    const TIsPasswordCellEvent& OnIsPasswordCell() const { return onIsPasswordCell_; }
+    void SetOnIsPasswordCell(TIsPasswordCellEvent v) { onIsPasswordCell_ = std::move(v); }
+    const TWordWrapEvent& OnGetWordWrap() const { return onGetWordWrap_; }
+    void SetOnGetWordWrap(TWordWrapEvent v) { onGetWordWrap_ = std::move(v); }
+    const TSelectionChanged& OnSelectionChanged() const { return onSelectionChanged_; }
+    void SetOnSelectionChanged(TSelectionChanged v) { onSelectionChanged_ = std::move(v); }
+    const TCellsChangedEvent& OnCellsChanged() const { return onCellsChanged_; }
+    void SetOnCellsChanged(TCellsChangedEvent v) { onCellsChanged_ = std::move(v); }
+    const TEllipsClickEvent& OnEllipsClick() const { return onEllipsClick_; }
+    void SetOnEllipsClick(TEllipsClickEvent v) { onEllipsClick_ = std::move(v); }
     const TCustomCellDrawEvent& OnCustomCellDraw() const { return onCustomCellDraw_; }
     void SetOnCustomCellDraw(TCustomCellDrawEvent v) { onCustomCellDraw_ = std::move(v); }
     const THasComboEvent& OnHasComboBox() const { return onHasComboBox_; }
@@ -662,6 +723,19 @@ private:
     std::unique_ptr<TFloatingFooter> floatingFooter_;
     TFooterPanel* footerPanel_ = nullptr;
     TCustomCellDrawEvent onCustomCellDraw_;
+    TGridColorEvent onGetCellPrintColor_;
+    TGridBorderEvent onGetCellPrintBorder_;
+    TGridBorderPropEvent onGetCellBorderProp_;
+    TGetEditorTypeEvent onGetEditorType_;
+    TIsPasswordCellEvent onIsPasswordCell_;
+    TWordWrapEvent onGetWordWrap_;
+    TSelectionChanged onSelectionChanged_;
+    TCellsChangedEvent onCellsChanged_;
+    TEllipsClickEvent onEllipsClick_;
+    std::vector<ICellsChangedListener*> changeListeners_;
+    int editCol_ = -1, editRow_ = -1;
+    AnsiString editOriginalText_;
+    WideString editOriginalWideText_;
     std::unique_ptr<TStringList> columnHeaders_, rowHeaders_, lookupItems_;
     std::unique_ptr<TSortIndexList> sortIndexes_;
     std::unique_ptr<TControlList> cellControls_;

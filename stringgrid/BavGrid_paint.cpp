@@ -134,7 +134,10 @@ void TBavStringGrid::GetCellLook(int col, int row, TGridDrawState& state, bool p
         font->Assign(fixedFont_.get());
         state.Include(gdFixed);
     }
-    if (!printing) GetCellColorHook(realCol, row, font, brush, state);
+    if (printing)
+        DoGetCellPrintColor(realCol, row, font, brush, state);
+    else
+        GetCellColorHook(realCol, row, font, brush, state);
 
     if (!printing && rangeSelection && showSelection_ && !fixed) {
         const bool rowMode = mouseActions_->DisjunctRowSelect(), colMode = mouseActions_->DisjunctColSelect();
@@ -152,6 +155,7 @@ void TBavStringGrid::GetCellLook(int col, int row, TGridDrawState& state, bool p
             state.Include(gdSelected);
         }
     }
+    DoGetWordWrap(realCol, row, wordWrap);
     GetCellAlignment(realCol, row, hAlign, vAlign);
 }
 
@@ -356,6 +360,9 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
         text = CalcCellValue(cell.realCol, cell.row);
         kind = GetCellTextKind(text, enableHTML_);
     }
+    bool password = false;
+    DoIsPasswordCell(cell.realCol, cell.row, password);
+    if (password) FillWithChar(text, passwordChar_);
 
     DrawCellBackground(canvas, cell);
 
@@ -575,6 +582,13 @@ void TBavStringGrid::DrawCellBorders(TCanvas* canvas, CellPaint& cell) {
     saved.Assign(canvas->Pen());
     TCellBorders borders;
     GetCellBorder(cell.realCol, cell.row, borders, canvas->Pen());
+    TPen left, top, right, bottom;
+    for (TPen* side : {&left, &top, &right, &bottom}) side->Assign(canvas->Pen());
+    if (onGetCellBorderProp_) onGetCellBorderProp_(this, cell.row, cell.realCol, &left, &top, &right, &bottom);
+    auto side = [&](TPen* pen, int x1, int y1, int x2, int y2) {
+        canvas->Pen()->Assign(pen);
+        Line(canvas, x1, y1, x2, y2);
+    };
     if (!borders.Empty()) {
         TRect r = cell.rect;
         const int inset = (canvas->Pen()->Width() + 1) / 2;
@@ -586,13 +600,13 @@ void TBavStringGrid::DrawCellBorders(TCanvas* canvas, CellPaint& cell) {
             r.top += inset;
             r.bottom -= inset - 1;
         }
-        if (borders.Contains(cbLeft)) Line(canvas, r.left, r.top, r.left, r.bottom);
-        if (borders.Contains(cbRight)) Line(canvas, r.right - 1, r.top, r.right - 1, r.bottom);
+        if (borders.Contains(cbLeft)) side(&left, r.left, r.top, r.left, r.bottom);
+        if (borders.Contains(cbRight)) side(&right, r.right - 1, r.top, r.right - 1, r.bottom);
         if (borders.Contains(cbTop)) {
             const int y = GridLineWidth() == 0 ? r.top + 1 : r.top - GridLineWidth();
-            Line(canvas, r.left, y, r.right, y);
+            side(&top, r.left, y, r.right, y);
         }
-        if (borders.Contains(cbBottom)) Line(canvas, r.left, r.bottom - 1, r.right, r.bottom - 1);
+        if (borders.Contains(cbBottom)) side(&bottom, r.left, r.bottom - 1, r.right, r.bottom - 1);
     }
     canvas->Pen()->Assign(&saved);
 }

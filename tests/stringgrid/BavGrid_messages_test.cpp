@@ -99,3 +99,28 @@ TEST_F(MessagesTest, BlinkingTextInAFixedCellRepaintsEveryHalfSecond) {
     ProcessMessages();
     EXPECT_EQ(drawn, 2);
 }
+
+TEST_F(MessagesTest, ChangedCellsReachTheEventAndTheListeners) {
+    struct Listener : ICellsChangedListener {
+        std::vector<TRect> seen;
+        void CellsChanged(const TRect& cells) override { seen.push_back(cells); }
+    } listener;
+    std::vector<TRect> fired;
+    grid->SetOnCellsChanged([&](TObject*, TRect r) { fired.push_back(r); });
+    grid->AddCellsChangedListener(&listener);
+    grid->CellsChanged(Rect(1, 2, 3, 4));
+    grid->RemoveCellsChangedListener(&listener);
+    grid->CellsChanged(Rect(0, 0, 1, 1));
+    EXPECT_EQ(fired.size(), 2u);
+    ASSERT_EQ(listener.seen.size(), 1u);
+    EXPECT_EQ(listener.seen[0], Rect(1, 2, 3, 4));
+
+    grid->SetCells(2, 3, "before");
+    grid->SaveEditStart(2, 3);
+    grid->SetCells(2, 3, "after");
+    EXPECT_EQ(grid->EditOriginalText(), "before");
+    EXPECT_EQ(grid->EditCol(), 2);
+    EXPECT_EQ(grid->DoEllipsClick("x"), "x");
+    grid->SetOnEllipsClick([](TObject*, int, int, AnsiString& s) { s += "!"; });
+    EXPECT_EQ(grid->DoEllipsClick("x"), "x!");
+}

@@ -420,3 +420,24 @@ TEST_F(PaintTest, ARotatedCellMeasuresAcrossItsAngle) {
     EXPECT_EQ(rotated.cx, flat.cy);
     EXPECT_EQ(rotated.cy, flat.cx);
 }
+
+TEST_F(PaintTest, PasswordCellsAndBorderPensComeFromTheirEvents) {
+    grid->SetCells(1, 1, "secret");
+    grid->SetOnIsPasswordCell([](TObject*, int row, int col, bool& password) { password = col == 1 && row == 1; });
+    DrawCell(1, 1, 120, 30);
+    int inkRight = -1;
+    for (int x = 0; x < 120; ++x)
+        for (int y = 0; y < 30; ++y)
+            if (ColorToRGB(bitmap.Canvas()->Pixels(x, y)) == ColorToRGB(clBlack)) inkRight = std::max(inkRight, x);
+    EXPECT_NEAR(inkRight, 2 + bitmap.Canvas()->TextWidth("******"), 2);
+
+    grid->SetOnGetCellBorder([](TObject*, int, int, TPen*, TCellBorders& borders) { borders.Include(cbBottom); });
+    grid->SetOnGetCellBorderProp([](TObject*, int, int, TPen*, TPen*, TPen*, TPen* bottom) {
+        bottom->SetColor(clRed);
+    });
+    // The border runs over the grid line below the cell.
+    bitmap.SetSize(60, 40);
+    grid->DrawGridCell(bitmap.Canvas(), 2, 2, Rect(0, 0, 60, 30), TGridDrawState());
+    EXPECT_TRUE(RowsHold(30, 31, clRed));
+    EXPECT_FALSE(RowsHold(0, 30, clRed));
+}
