@@ -14,6 +14,7 @@
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
+#include "stringgrid/themes/BavXPVS.h"
 
 // Defined beside the embedded glyphs and cursors; calling it keeps them.
 void KeepStringGridResources();
@@ -24,6 +25,7 @@ struct UnitStart {
     UINT cellsFormat = 0;
     UnitStart() {
         KeepStringGridResources();
+        xpvs::LoadThemeLibrary();
         OleInitialize(nullptr);
         try {
             RegisterClass(TBavStringGrid::StaticClass());
@@ -31,7 +33,10 @@ struct UnitStart {
         }
         cellsFormat = RegisterClipboardFormat("TBavStringGrid Cells");
     }
-    ~UnitStart() { OleUninitialize(); }
+    ~UnitStart() {
+        xpvs::FreeThemeLibrary();
+        OleUninitialize();
+    }
 };
 
 const UnitStart& TheUnit() {
@@ -75,6 +80,7 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     footerPanel_->SetVisible(false);
     floatingFooter_ = std::make_unique<TFloatingFooter>(this);
     fixedGradientTo_ = TColor(ColorToRGB(clBtnFace));
+    themes_ = xpvs::ThemesActive();
     columnHeaders_ = std::make_unique<TStringList>();
     columnHeaders_->SetOnChange([this](TObject*) {
         ColumnSizeHook();
@@ -278,6 +284,8 @@ void TBavStringGrid::Loaded() {
     minRowHeight_ = DefaultRowHeight();
     minColWidth_ = 10;
     allocatedRows_ = std::max(allocatedRows_, RowCount());
+    if (!themes_ && controlLook_->ControlStyle() == csTheme && !ComponentState().Contains(csDesigning))
+        controlLook_->SetControlStyle(csClassic);
     if (Options().Contains(goAlwaysShowEditor)) {
         TGridOptions options = Options();
         options.Exclude(goAlwaysShowEditor);

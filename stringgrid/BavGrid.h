@@ -149,6 +149,7 @@ public:
     void SetFixedGradientFrom(TColor v);
     TColor FixedGradientTo() const { return fixedGradientTo_; }
     void SetFixedGradientTo(TColor v);
+    bool ThemesAvailable() const { return themes_; }
     int CellMarginX() const { return cellMarginX_; }
     int CellMarginY() const { return cellMarginY_; }
     // Set while the footer panel paints grid cells on its own canvas.
@@ -720,6 +721,8 @@ private:
     TColor fixedGradientTo_;
     int cellMarginX_ = 2, cellMarginY_ = 2;
     bool externalPaint_ = false;
+    // The visual styles are active (never on this platform's own look).
+    bool themes_ = false;
     std::unique_ptr<TFloatingFooter> floatingFooter_;
     TFooterPanel* footerPanel_ = nullptr;
     TCustomCellDrawEvent onCustomCellDraw_;

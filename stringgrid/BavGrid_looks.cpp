@@ -1,7 +1,10 @@
 // The grid's looks: the settings that change how cells are painted, the
 // numbered colour styles and the colours of the visual style's scheme.
+#include <string>
+
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/themes/BavXPVS.h"
 
 void TBavStringGrid::SetAutoThemeAdapt(bool v) {
     autoThemeAdapt_ = v;
@@ -65,9 +68,16 @@ void TBavStringGrid::SetComponentStyle(int style) {
     Invalidate();
 }
 
-// Visual styles are never active on this platform, so there is no scheme
-// name to read.
-int TBavStringGrid::DetectXPColorScheme() const { return 0; }
+int TBavStringGrid::DetectXPColorScheme() const {
+    if (!xpvs::ThemesActive()) return 0;
+    wchar_t file[255] = {}, color[255] = {}, size[255] = {};
+    xpvs::Theme().GetCurrentThemeName(file, 255, color, 255, size, 255);
+    const std::wstring scheme = color;
+    if (scheme == L"NormalColor") return 1;
+    if (scheme == L"HomeStead") return 2;
+    if (scheme == L"Metallic") return 3;
+    return 0;
+}
 
 void TBavStringGrid::ApplyXPSchemeColors(int scheme) {
     switch (scheme) {

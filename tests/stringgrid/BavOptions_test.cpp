@@ -9,6 +9,7 @@
 #include "stringgrid/BavFilter.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavObj.h"
+#include "stringgrid/themes/BavXPVS.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/registrystore.h"
 #include "platform/rtl/typinfo.h"
@@ -201,6 +202,15 @@ TEST_F(OptionsTest, NestedOptionObjectsStreamIn) {
     EXPECT_EQ(grid->DragScrollOptions()->Delays()->RepeatDelay(), 100);
     EXPECT_EQ(grid->MouseActions()->WheelAction(), waScroll);
     EXPECT_TRUE(grid->SortSettings()->Show());
+}
+
+TEST_F(OptionsTest, WithoutVisualStylesTheThemedStyleBecomesClassic) {
+    EXPECT_FALSE(xpvs::Theme().loaded) << "no visual-styles library here";
+    EXPECT_FALSE(grid->ThemesAvailable());
+    EXPECT_EQ(grid->DetectXPColorScheme(), 0);
+    grid->SetName("Grid");
+    ReadComponentFromString("object Grid: TBavStringGrid\n  ControlLook.ControlStyle = csTheme\nend\n", grid);
+    EXPECT_EQ(grid->ControlLook()->ControlStyle(), csClassic);
 }
 
 TEST_F(OptionsTest, HeadersFilterAndFooterStreamIn) {
