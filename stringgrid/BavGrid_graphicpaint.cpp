@@ -162,6 +162,92 @@ void DrawRangeIndicator(TCanvas* canvas, TRect r, int value, TColor negative, TC
     }
 }
 
+// The bar of levels: segments of the level colours up to `percent`, stacked
+// by the levels or in the colour of the level reached, smooth or in blocks.
+void DrawProgressAppearanceBar(TCanvas* canvas, TRect r, int percent, const TGridProgressAppearance& look,
+                               TFont* font, TColor background) {
+    const TColor outline = look.ShowBorder() ? look.BorderColor() : background;
+    canvas->Brush()->SetColor(background);
+    canvas->FillRect(r);
+    auto frame = [&] {
+        canvas->Brush()->SetColor(outline);
+        canvas->FrameRect(r);
+    };
+    frame();
+    const int inner = r.right - r.left - 2;
+    int x = r.left + 1;
+    auto segment = [&](int length, TColor color, TColor colorTo) {
+        if (length <= 0) return;
+        const TRect part = Rect(x, r.top + 1, x + length, r.bottom - 1);
+        if (look.ShowGradient()) {
+            const int middle = part.top + (part.bottom - part.top) / 2;
+            DrawGradient(canvas, colorTo, color, look.Steps(), Rect(part.left, part.top, part.right, middle), false);
+            DrawGradient(canvas, color, colorTo, look.Steps(), Rect(part.left, middle, part.right, part.bottom), false);
+        } else {
+            canvas->Brush()->SetColor(color);
+            canvas->FillRect(part);
+        }
+        x += length;
+    };
+    const int l1 = look.Level1Perc(), l2 = look.Level2Perc();
+    if (percent > 0 && look.Stacked()) {
+        const int first = int(std::lround(std::min(percent, l1) / 100.0 * inner));
+        segment(first, look.Level0Color(), look.Level0ColorTo());
+        int second = 0;
+        if (percent >= l1) {
+            second = int(std::lround((std::min(percent, l2) - l1) / 100.0 * inner));
+            segment(second, look.Level1Color(), look.Level1ColorTo());
+        }
+        if (percent >= l2)
+            segment(percent == 100 ? inner - first - second : int(std::lround((percent - l2) / 100.0 * inner)),
+                    look.Level3Color(), look.Level3ColorTo());
+    } else if (percent > 0) {
+        TColor color = look.Level2Color(), colorTo = look.Level2ColorTo();
+        if (percent < l1) {
+            color = look.Level0Color();
+            colorTo = look.Level0ColorTo();
+        } else if (percent < l2) {
+            color = look.Level1Color();
+            colorTo = look.Level1ColorTo();
+        } else if (percent > 99) {
+            color = look.Level3Color();
+            colorTo = look.Level3ColorTo();
+        }
+        if (look.CompletionSmooth()) {
+            segment(int(std::lround(percent / 100.0 * inner)), color, colorTo);
+        } else {
+            const int e = int(std::lround(percent * inner / 100.0));
+            auto block = [&](int left, int width) {
+                canvas->Brush()->SetColor(color);
+                canvas->FillRect(Rect(left, r.top + 2, left + width, r.bottom - 2));
+            };
+            if (e < 10) {
+                if (e > 1) block(r.left + 2, e);
+            } else {
+                int left = r.left + 2;
+                block(left, 7);
+                for (int i = 0; i < e / 9 - 1; ++i) {
+                    left += 9;
+                    block(left, 7);
+                }
+                if (e % 9 > 2) block(left + 9, e % 9 - 1);
+            }
+        }
+    }
+    if (look.ShowPercentage()) {
+        canvas->Font()->Assign(font);
+        canvas->Font()->SetColor(look.CompleteFontColor());
+        SetBkMode(canvas->Handle(), TRANSPARENT);
+        const AnsiString text = IntToStr(percent) + "%";
+        canvas->TextOut(r.left + (r.right - r.left) / 2 - canvas->TextWidth(text) / 2,
+                        r.top + (r.bottom - r.top) / 2 - canvas->TextHeight(text) / 2, text);
+    }
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Pen()->SetColor(outline);
+    canvas->Rectangle(r);
+    canvas->Brush()->SetStyle(bsSolid);
+}
+
 }  // namespace
 
 int TBavStringGrid::CellInteger(int col, int row) {
@@ -410,21 +496,16 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
                            graphic->CellExtraColor(), graphic->CellBoolean(), graphic->CellIndex());
         break;
     case ctXPProgress: {
+        // An empty span shows an empty bar rather than dividing by it.
         const int span = graphic->CellErrLen() - graphic->CellErrFrom();
         const int percent = span == 0 ? 0 : int(std::lround(CellInteger(cell.realCol, cell.row) * 100.0 / span));
-        TRect bar = Rect(r.left + controlLook_->ProgressMarginX(), r.top + controlLook_->ProgressMarginY(),
-                         r.right - controlLook_->ProgressMarginX() - 1, r.bottom - controlLook_->ProgressMarginY() - 1);
-        const int inner = bar.right - bar.left - 2;
-        const int filled = std::clamp(int(std::lround(inner * percent / 100.0)), 0, inner);
+        const TRect bar = Rect(r.left + controlLook_->ProgressMarginX(), r.top + controlLook_->ProgressMarginY(),
+                               r.right - controlLook_->ProgressMarginX() - 1,
+                               r.bottom - controlLook_->ProgressMarginY() - 1);
         const TColor brush = canvas->Brush()->Color();
-        canvas->Brush()->SetColor(progressAppearance_->UnCompleteColor() == clNone
-                                      ? Color()
-                                      : progressAppearance_->UnCompleteColor());
-        canvas->FillRect(bar);
-        DrawGradient(canvas, progressAppearance_->Level0Color(), progressAppearance_->Level0ColorTo(), 16,
-                     Rect(bar.left + 1, bar.top + 1, bar.left + 1 + filled, bar.bottom - 1), false);
-        canvas->Brush()->SetColor(TColor(0x808080));
-        canvas->FrameRect(bar);
+        const TColor background =
+            progressAppearance_->UnCompleteColor() == clNone ? Color() : progressAppearance_->UnCompleteColor();
+        DrawProgressAppearanceBar(canvas, bar, percent, *progressAppearance_, Font(), background);
         canvas->Brush()->SetColor(brush);
         break;
     }

@@ -325,6 +325,11 @@ TEST_F(PaintTest, Screenshot) {
         progress->SetCellErrLen(100);
         grid->SetCells(3, row, IntToStr(row * 25));
     }
+    TCellGraphic* xp = grid->CreateCellGraphic(3, 7);
+    xp->SetCellType(ctXPProgress);
+    xp->SetCellErrLen(100);
+    grid->SetCells(3, 7, "80");
+    grid->ProgressAppearance()->SetShowPercentage(true);
     TCellGraphic* pie = grid->CreateCellGraphic(3, 5);
     pie->SetCellType(ctProgressPie);
     pie->SetCellContentColor(clRed);
@@ -440,4 +445,30 @@ TEST_F(PaintTest, PasswordCellsAndBorderPensComeFromTheirEvents) {
     grid->DrawGridCell(bitmap.Canvas(), 2, 2, Rect(0, 0, 60, 30), TGridDrawState());
     EXPECT_TRUE(RowsHold(30, 31, clRed));
     EXPECT_FALSE(RowsHold(0, 30, clRed));
+}
+
+TEST_F(PaintTest, AStackedBarAtFullFillsItsWholeLength) {
+    TGridProgressAppearance* look = grid->ProgressAppearance();
+    look->SetStacked(true);
+    look->SetShowGradient(false);
+    look->SetShowPercentage(false);
+    look->SetLevel0Color(clLime);
+    look->SetLevel1Color(clYellow);
+    look->SetLevel3Color(clRed);
+    look->SetUnCompleteColor(clWhite);
+    TCellGraphic* graphic = grid->CreateCellGraphic(1, 1);
+    graphic->SetCellType(ctXPProgress);
+    graphic->SetCellErrFrom(0);
+    graphic->SetCellErrLen(100);
+    grid->SetCells(1, 1, "100");
+    DrawCell(1, 1, 104, 24);
+    // Margins 2: the bar spans 2..100 (its right edge moved in by 1), the
+    // segments 3..99.
+    const int y = 12;
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixels(3, y)), ColorToRGB(clLime));
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixels(80, y)), ColorToRGB(clYellow));
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixels(98, y)), ColorToRGB(clRed));
+    grid->SetCells(1, 1, "50");
+    DrawCell(1, 1, 104, 24);
+    EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixels(98, y)), ColorToRGB(clWhite));
 }
