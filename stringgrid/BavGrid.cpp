@@ -116,12 +116,22 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     editingRichEdit_ = new TBavRichEdit(this);
     editingRichEdit_->SetVisible(false);
     measuringRichEdit_->SetVisible(false);
+    ownerForm_ = dynamic_cast<TCustomForm*>(owner);
+    if (ownerForm_ && !ComponentState().Contains(csDesigning)) {
+        formOnResize_ = ownerForm_->OnResize();
+        ownerForm_->SetOnResize([this](TObject* sender) { FormResize(sender); });
+        formWidth_ = ownerForm_->Width();
+        formHeight_ = ownerForm_->Height();
+    } else {
+        ownerForm_ = nullptr;
+    }
     officeHint_ = std::make_unique<TBavHintInfo>();
     if (!ComponentState().Contains(csDesigning))
         for (int direction = 0; direction < 4; ++direction) arrows_[direction] = new TArrowWindow(this, direction);
 }
 
 TBavStringGrid::~TBavStringGrid() {
+    if (ownerForm_ && !ownerForm_->ComponentState().Contains(csDestroying)) ownerForm_->SetOnResize(formOnResize_);
     DoneBalloonTooltip();
     if (columnSize_->Save()) SaveColumnSizes();
     // The cells' graphics are the cells'; the properties go with the base grid.
@@ -154,6 +164,7 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("FixedRightCols", &TBavStringGrid::FixedRightCols, &TBavStringGrid::SetFixedRightCols).Default(0);
     p.Property("AutoThemeAdapt", &TBavStringGrid::AutoThemeAdapt, &TBavStringGrid::SetAutoThemeAdapt)
         .Default(false);
+    p.Property("SizeWithForm", &TBavStringGrid::SizeWithForm, &TBavStringGrid::SetSizeWithForm).Default(false);
     p.Property("HintShowCells", &TBavStringGrid::HintShowCells, &TBavStringGrid::SetHintShowCells).Default(false);
     p.Property("HintShowLargeText", &TBavStringGrid::HintShowLargeText, &TBavStringGrid::SetHintShowLargeText)
         .Default(false);

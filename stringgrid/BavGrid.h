@@ -373,6 +373,14 @@ public:
     int TimerTicks() const { return timerTicks_; }
 
     // ---- Sizing ----
+    // The dotted XOR line shown while a column (row) border is dragged;
+    // drawn again at the same place it goes.
+    void DrawColSizingLine(int x);
+    void DrawRowSizingLine(int y);
+    // The grid follows its owner form's size.
+    bool SizeWithForm() const { return sizeWithForm_; }
+    void SetSizeWithForm(bool v) { sizeWithForm_ = v; }
+    void FormResize(TObject* sender);
     bool IsOnSizingEdge(int x, int y);
     void AutoSizeColumnEx(int col, bool onlyGrow);
     void AutoSizeCol(int col) { AutoSizeColumnEx(col, autoSizeOnlyGrow_); }
@@ -627,6 +635,8 @@ private:
     bool InScrollableArea(int col, int row) const;
     bool SortedHeaderCell(int col, int row);
     void ScrollMessage(TMessage& message, bool vertical);
+    void SizeMessage(TMessage& message);
+    void DrawSizingLine(int x1, int y1, int x2, int y2);
     // False when the wheel message is dropped.
     bool WheelMessage(TMessage& message);
     void StartPanning(TMessage& message);
@@ -768,6 +778,11 @@ private:
     TTimer* dragScrollTimer_ = nullptr;
     TDragScrollDirection dragScrollDirection_;
     int lastNotifiedRow_ = -1;
+    bool sizeWithForm_ = false;
+    TCustomForm* ownerForm_ = nullptr;
+    TNotifyEvent formOnResize_;
+    int formWidth_ = 0, formHeight_ = 0;
+    int synchWidth_ = -1;
     int minColWidth_ = 0, maxColWidth_ = 0, minRowHeight_ = 0, maxRowHeight_ = 0;
     bool autoSizeOnlyGrow_ = false;
     TRowChangedEvent onRowUpdate_;

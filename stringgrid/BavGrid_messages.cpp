@@ -63,6 +63,9 @@ void TBavStringGrid::WndProc(TMessage& message) {
             return;
         }
         break;
+    case WM_SIZE:
+        SizeMessage(message);
+        return;
     case WM_NOTIFY:
         if (WMNotify(message)) return;
         break;

@@ -3,10 +3,12 @@
 // automatic scrolling while something is dragged over it, and what follows
 // changes of its size, column widths and row heights.
 #include <algorithm>
+#include <cmath>
 
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/extctrls.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winpaint.h"
 #include "platform/win/winscroll.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
@@ -233,6 +235,65 @@ void TBavStringGrid::ColWidthsChanged() {
 void TBavStringGrid::RowHeightsChanged() {
     TBaseGrid::RowHeightsChanged();
     if (GridState() == gsRowSizing && onEndRowSize_) onEndRowSize_(this, SizingIndex());
+}
+
+void TBavStringGrid::FormResize(TObject* sender) {
+    if (ComponentState().Contains(csDesigning) || ComponentState().Contains(csDestroying)) return;
+    if (sizeWithForm_ && ownerForm_) {
+        const int width = Width() + ownerForm_->Width() - formWidth_;
+        const int height = Height() + ownerForm_->Height() - formHeight_;
+        if (width > 0 && height > 0) {
+            SetBounds(Left(), Top(), width, height);
+            formWidth_ = ownerForm_->Width();
+            formHeight_ = ownerForm_->Height();
+        }
+    }
+    try {
+        if (formOnResize_) formOnResize_(sender);
+    } catch (const Exception&) {
+        // The form's own handler failing leaves the grid's resizing whole.
+    }
+    StretchColumn(columnSize_->StretchColumn());
+}
+
+void TBavStringGrid::SizeMessage(TMessage& message) {
+    TBaseGrid::WndProc(message);
+    if (columnSize_->Stretch()) StretchColumn(columnSize_->StretchColumn());
+    if (columnSize_->SynchWithGrid() && synchWidth_ > 0 && synchWidth_ != Width()) {
+        const double factor = double(Width()) / synchWidth_;
+        for (int col = 0; col < ColCount(); ++col) SetColWidths(col, int(std::nearbyint(ColWidths(col) * factor)));
+    }
+    synchWidth_ = Width();
+    if (floatingFooter_->Visible()) footerPanel_->Invalidate();
+}
+
+// Drawn straight on the window, between paints. A black pen XORed onto
+// the cells would leave them as they are; the line inverts them instead,
+// which a second drawing undoes all the same.
+void TBavStringGrid::DrawSizingLine(int x1, int y1, int x2, int y2) {
+    if (!HandleAllocated()) return;
+    const HDC dc = GetDC(Handle());
+    {
+        TControlCanvas canvas;
+        const CanvasOnDC lend(&canvas, dc);
+        canvas.Pen()->SetColor(clBlack);
+        canvas.Pen()->SetStyle(psDot);
+        canvas.Pen()->SetMode(pmNotXor);
+        canvas.Pen()->SetWidth(1);
+        canvas.MoveTo(x1, y1);
+        canvas.LineTo(x2, y2);
+    }
+    ReleaseDC(Handle(), dc);
+}
+
+void TBavStringGrid::DrawColSizingLine(int x) {
+    const TRect last = CellRect(ColCount() - 1, RowCount() - 1);
+    DrawSizingLine(x, 0, x, std::max(Height(), int(last.bottom)));
+}
+
+void TBavStringGrid::DrawRowSizingLine(int y) {
+    const TRect last = CellRect(ColCount() - 1, RowCount() - 1);
+    DrawSizingLine(0, y, std::max(Width(), int(last.right)), y);
 }
 
 void TBavStringGrid::CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,

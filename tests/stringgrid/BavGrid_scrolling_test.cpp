@@ -6,6 +6,7 @@
 #include "platform/rtl/datetime.h"
 #include "platform/win/winscroll.h"
 #include "stringgrid/BavHintWindow.h"
+#include "tests/platform/win/window_fixture.h"
 
 namespace {
 
@@ -155,4 +156,42 @@ TEST_F(ScrollingTest, StretchingAScrolledGridKeepsTheLastColumn) {
     grid->SetLeftCol(grid->FixedCols());
     grid->StretchColumn(-1);
     EXPECT_EQ(grid->ColWidths(7), grid->DefaultColWidth());
+}
+
+TEST_F(ScrollingTest, TheGridFollowsItsFormAndTheFormsOwnHandlerStillRuns) {
+    form->Show();
+    ProcessMessages();
+    int handled = 0;
+    // The grid's owner chained itself in; a handler set now replaces it.
+    auto* second = new TBavStringGrid(form);
+    second->SetParent(form);
+    second->SetBounds(0, 0, 200, 100);
+    second->SetSizeWithForm(true);
+    form->SetOnResize([&, chained = form->OnResize()](TObject* sender) {
+        ++handled;
+        chained(sender);
+    });
+    form->SetBounds(form->Left(), form->Top(), form->Width() + 50, form->Height() + 30);
+    ProcessMessages();
+    EXPECT_EQ(handled, 1);
+    EXPECT_EQ(second->Width(), 250);
+    EXPECT_EQ(second->Height(), 130);
+}
+
+TEST_F(ScrollingTest, ASizingLineDrawnTwiceLeavesNoTrace) {
+    form->Show();
+    ProcessMessages();
+    const int border = (grid->Width() - grid->ClientWidth()) / 2;
+    auto column = [&] {
+        std::vector<COLORREF> pixels;
+        for (int y = 60; y < 64; ++y) pixels.push_back(ShownPixel(grid->Handle(), 100 + border, y + border));
+        return pixels;
+    };
+    const std::vector<COLORREF> before = column();
+    grid->DrawColSizingLine(100);
+    ProcessMessages();
+    EXPECT_NE(column(), before);
+    grid->DrawColSizingLine(100);
+    ProcessMessages();
+    EXPECT_EQ(column(), before);
 }
