@@ -3,6 +3,7 @@
 #include "stringgrid/BavFooter.h"
 
 #include "platform/rtl/sysutils.h"
+#include "platform/ui/forms.h"
 #include "platform/win/userdraw.h"
 #include "stringgrid/html/BqgHTMLE.h"
 
@@ -217,6 +218,41 @@ int TFooterPanel::PaintCustomPreview() {
     grid_->SetSelectionTextColor(selectionText);
     FillRest(footerRect.right - footerRect.left);
     return footerRect.right;
+}
+
+int TFooterPanel::ColumnAt(int x) const {
+    int right = 0;
+    for (int col = 0; col < grid_->ColCount(); ++col) {
+        right += grid_->ColWidths(col);
+        if (x < right) return col;
+    }
+    return -1;
+}
+
+bool TFooterPanel::FooterHint(THintInfo& info) {
+    const int col = ColumnAt(info.CursorPos.x);
+    const bool showHint = grid_->FloatingFooter()->ShowHint();
+    if (col >= 0 && grid_->OnGridHint()) grid_->OnGridHint()(grid_, grid_->RowCount() - 1, col, info.HintStr);
+    hoveredColumn_ = showHint ? col : -1;
+    return showHint;
+}
+
+void TFooterPanel::WndProc(TMessage& message) {
+    if (message.Msg == CM_HINTSHOW) {
+        message.Result = FooterHint(*reinterpret_cast<THintInfo*>(message.LParam)) ? 0 : 1;
+        return;
+    }
+    if (message.Msg == CM_MOUSELEAVE) hoveredColumn_ = -1;
+    TCustomPanel::WndProc(message);
+}
+
+void TFooterPanel::MouseMove(TShiftState shift, int x, int y) {
+    TCustomPanel::MouseMove(shift, x, y);
+    const int col = ColumnAt(x);
+    if (grid_->FloatingFooter()->ShowHint() && col != hoveredColumn_ && hoveredColumn_ != -1) {
+        Application->CancelHint();
+        hoveredColumn_ = col;
+    }
 }
 
 AnsiString TFooterPanel::ExpandTemplate(const AnsiString& templateText) const {

@@ -27,8 +27,15 @@ public:
 protected:
     void CreateWnd() override;
     void Paint() override;
+    void WndProc(TMessage& message) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
 
 private:
+    // The column whose footer cell lies under x (adding widths from column
+    // 0), or -1 past the last.
+    int ColumnAt(int x) const;
+    // The hint of the footer cell under the record's cursor.
+    bool FooterHint(THintInfo& info);
     // The width the grid's columns take from the left edge, and the
     // footer's rectangle of that width.
     int PaintedWidth() const;

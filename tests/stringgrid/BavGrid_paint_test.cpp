@@ -472,3 +472,30 @@ TEST_F(PaintTest, AStackedBarAtFullFillsItsWholeLength) {
     DrawCell(1, 1, 104, 24);
     EXPECT_EQ(ColorToRGB(bitmap.Canvas()->Pixels(98, y)), ColorToRGB(clWhite));
 }
+
+TEST_F(PaintTest, FooterHintsNameTheColumnUnderTheMouse) {
+    grid->FloatingFooter()->SetVisible(true);
+    form->Show();
+    ProcessMessages();
+    std::vector<std::pair<int, int>> asked;
+    grid->SetOnGridHint([&](TObject*, int row, int col, AnsiString& hint) {
+        asked.emplace_back(col, row);
+        hint = "total";
+    });
+    TFooterPanel* panel = grid->FooterPanel();
+    THintInfo info;
+    info.CursorPos = {grid->ColWidths(0) + 5, 3};
+    EXPECT_NE(panel->Perform(CM_HINTSHOW, 0, LPARAM(&info)), 0) << "no hint without the footer's ShowHint";
+    EXPECT_EQ(panel->HoveredColumn(), -1);
+    grid->FloatingFooter()->SetShowHint(true);
+    EXPECT_EQ(panel->Perform(CM_HINTSHOW, 0, LPARAM(&info)), 0);
+    EXPECT_EQ(info.HintStr, "total");
+    EXPECT_EQ(panel->HoveredColumn(), 1);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1], std::make_pair(1, grid->RowCount() - 1));
+    info.CursorPos = {5000, 3};
+    info.HintStr.clear();
+    panel->Perform(CM_HINTSHOW, 0, LPARAM(&info));
+    EXPECT_EQ(asked.size(), 2u) << "past the last column";
+    EXPECT_EQ(panel->HoveredColumn(), -1);
+}
