@@ -484,6 +484,35 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
                         graphic->CellErrLen(), graphic->CellText(), controlLook_->ProgressBorderColor());
         break;
     }
+    case ctButton:
+    case ctBitButton: {
+        // The box's place in the cell, for the mouse to find it.
+        graphic->SetCellValue(double(MAKELONG(WORD(box.left - r.left), WORD(box.top - r.top))));
+        bool enabledButton = true;
+        if (!controlLook_->NoDisabledButtonLook()) CanEditCellHook(cell.realCol, cell.row, enabledButton);
+        RECT face = {box.left, box.top, box.right, box.bottom};
+        UINT state = DFCS_BUTTONPUSH;
+        if (graphic->CellBoolean()) state |= DFCS_PUSHED;
+        if (!enabledButton) state |= DFCS_INACTIVE;
+        if (controlLook_->FlatButton()) state |= DFCS_FLAT;
+        const TColor brush = canvas->Brush()->Color();
+        DrawFrameControl(canvas->Handle(), &face, DFC_BUTTON, state);
+        const int inset = graphic->CellBoolean() ? 3 : 2;
+        TRect caption = Rect(box.left + inset, box.top + inset, box.right - inset, box.bottom - inset);
+        auto* bitmap = dynamic_cast<TBitmap*>(graphic->CellContent());
+        if (type == ctBitButton && bitmap && !bitmap->Empty()) {
+            DrawTransparentBitmap(canvas, bitmap, clBtnFace,
+                                  Rect(caption.left, caption.top, caption.left + bitmap->Width(),
+                                       caption.top + bitmap->Height()));
+            caption.left += bitmap->Width() + 2;
+        }
+        SetBkMode(canvas->Handle(), TRANSPARENT);
+        canvas->Font()->SetColor(enabledButton ? clBtnText : clGrayText);
+        AnsiString text = graphic->CellText();
+        DrawText(canvas->Handle(), text.data(), int(text.size()), &caption, DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
+        canvas->Brush()->SetColor(brush);
+        break;
+    }
     case ctProgressPie:
         DrawProgressPie(canvas, Rect(box.left, box.top, box.left + 20, box.top + 20), graphic->CellContentColor(),
                         graphic->CellAngle());

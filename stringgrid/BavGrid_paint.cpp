@@ -211,8 +211,15 @@ TCellGraphic* TBavStringGrid::GetCellGraphicInfo(int col, int row, TCellVAlign& 
         width = height = check;
         drawText = false;
         break;
-    case ctProgress:
+    case ctButton:
+    case ctBitButton:
+        width = LOWORD(graphic->CellIndex());
+        height = HIWORD(graphic->CellIndex());
+        break;
     case ctProgressPie:
+        width = height = 20;
+        break;
+    case ctProgress:
     case ctRangeIndicator:
     case ctXPProgress:
     case ctRadio:

@@ -361,6 +361,12 @@ TEST_F(PaintTest, Screenshot) {
     rotated->SetCellType(ctRotated);
     rotated->SetCellAngle(90);
     grid->SetCells(4, 7, "旋转");
+    TCellGraphic* button = grid->CreateCellGraphic(4, 5);
+    button->SetCellType(ctButton);
+    button->SetCellIndex(MAKELONG(60, 18));
+    button->SetCellHAlign(haCenter);
+    button->SetCellVAlign(vaCenter);
+    button->SetCellText("详情");
     TCellGraphic* comment = grid->CreateCellGraphic(4, 2);
     comment->SetCellType(ctComment);
     comment->SetCellText("备注");
@@ -498,4 +504,23 @@ TEST_F(PaintTest, FooterHintsNameTheColumnUnderTheMouse) {
     panel->Perform(CM_HINTSHOW, 0, LPARAM(&info));
     EXPECT_EQ(asked.size(), 2u) << "past the last column";
     EXPECT_EQ(panel->HoveredColumn(), -1);
+}
+
+TEST_F(PaintTest, APushButtonRecordsWhereItWasDrawn) {
+    grid->SetColWidths(1, 120);
+    grid->SetRowHeights(1, 30);
+    TCellGraphic* button = grid->CreateCellGraphic(1, 1);
+    button->SetCellType(ctButton);
+    button->SetCellIndex(MAKELONG(40, 20));
+    button->SetCellHAlign(haCenter);
+    button->SetCellVAlign(vaCenter);
+    button->SetCellText("按钮");
+    form->Show();
+    ProcessMessages();
+    const TRect cell = grid->CellRect(1, 1);
+    const TRect hit = grid->GetCellGraphicRect(1, 1);
+    EXPECT_EQ(hit.right - hit.left, 40);
+    EXPECT_EQ(hit.bottom - hit.top, 20);
+    EXPECT_NEAR((hit.left + hit.right) / 2, (cell.left + cell.right) / 2, 2);
+    EXPECT_NEAR((hit.top + hit.bottom) / 2, (cell.top + cell.bottom) / 2, 2);
 }
