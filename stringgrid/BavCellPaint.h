@@ -4,6 +4,11 @@
 
 #include "stringgrid/BavGrid.h"
 
+// Cells of these types take the band's or the grid's colour, not their own.
+inline bool IsControlType(TCellType type) {
+    return type == ctCheckBox || type == ctDataCheckBox || type == ctRadio || type == ctButton;
+}
+
 struct TBavStringGrid::CellPaint {
     int col = 0, row = 0, realCol = 0;
     TRect rect{};

@@ -629,6 +629,10 @@ private:
     int CellInteger(int col, int row);
     void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, const AnsiString& text);
     void DrawCellBackground(TCanvas* canvas, CellPaint& cell);
+    void PaintBackgroundOutsideCells();
+    // Tiles of the background picture over `rect`, the picture's (x, y)
+    // at the rectangle's top-left.
+    void DrawBackgroundTiles(TCanvas* canvas, const TRect& rect, int x, int y);
     void DrawSortGlyph(TCanvas* canvas, int x, int y);
     void DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected);
     void SelectionColors(TBrush* brush, TColor& colorTo, TFont* font) const;

@@ -43,10 +43,6 @@ UINT VerticalFlags(TVAlignment alignment) {
     }
 }
 
-bool IsControlType(TCellType type) {
-    return type == ctCheckBox || type == ctDataCheckBox || type == ctRadio || type == ctButton;
-}
-
 // Half as bright, channel by channel.
 TColor Darker(TColor color) {
     const COLORREF rgb = ColorToRGB(color);
@@ -190,6 +186,7 @@ void TBavStringGrid::Paint() {
         canvas->Brush()->SetStyle(bsSolid);
     }
     Canvas()->Pen()->SetColor(clBlack);
+    if (!backGround_->Bitmap()->Empty() || backGround_->ColorTo() != clNone) PaintBackgroundOutsideCells();
 }
 
 TCellGraphic* TBavStringGrid::GetCellGraphicInfo(int col, int row, TCellVAlign& vAlign, TCellHAlign& hAlign,
@@ -556,30 +553,6 @@ void TBavStringGrid::DrawRichTextCell(TCanvas* canvas, int col, int row, const T
     range.chrg.cpMax = -1;
     SendMessage(rich->Handle(), EM_FORMATRANGE, TRUE, LPARAM(&range));
     SendMessage(rich->Handle(), EM_FORMATRANGE, FALSE, 0);
-}
-
-void TBavStringGrid::DrawCellBackground(TCanvas* canvas, CellPaint& cell) {
-    const TBackGroundDisplay display = backGround_->Display();
-    if (display != bdGradientHorz && display != bdGradientVert) return;
-    const TBackGroundCells cells = backGround_->Cells();
-    if (!(cells == bcAll || (cells == bcFixed) == cell.fixed)) return;
-    if (showSelection_ && cell.state.Contains(gdSelected)) return;
-    if (HasCellProperties(cell.realCol, cell.row) && GetCellProperties(cell.realCol, cell.row)->BrushColor() != clNone &&
-        !(cell.graphic && IsControlType(cell.graphic->CellType())))
-        return;
-    TRect r = cell.rect;
-    const bool horizontal = display == bdGradientHorz;
-    const TColor from = BlendGradientColor(backGround_->Color(), backGround_->ColorTo(), 0,
-                                           horizontal ? Width() : Height(), horizontal ? r.left : r.top);
-    const TColor to = BlendGradientColor(backGround_->Color(), backGround_->ColorTo(), 0,
-                                         horizontal ? Width() : Height(), horizontal ? r.right : r.bottom);
-    if (horizontal)
-        r.right -= 1;
-    else
-        r.bottom -= 1;
-    const TColor brush = canvas->Brush()->Color();
-    DrawGradient(canvas, from, to, 128, r, horizontal);
-    canvas->Brush()->SetColor(brush);
 }
 
 // ---- Borders ----------------------------------------------------------------------------------

@@ -524,3 +524,23 @@ TEST_F(PaintTest, APushButtonRecordsWhereItWasDrawn) {
     EXPECT_NEAR((hit.left + hit.right) / 2, (cell.left + cell.right) / 2, 2);
     EXPECT_NEAR((hit.top + hit.bottom) / 2, (cell.top + cell.bottom) / 2, 2);
 }
+
+TEST_F(PaintTest, ATiledBackgroundShowsInCellsAndPastTheLastRow) {
+    grid->SetRowCount(3);
+    grid->SetColCount(3);
+    TBitmap* picture = grid->BackGround()->Bitmap();
+    picture->SetSize(8, 8);
+    picture->Canvas()->Brush()->SetColor(clRed);
+    picture->Canvas()->FillRect(Rect(0, 0, 8, 8));
+    grid->BackGround()->SetDisplay(bdTile);
+    grid->BackGround()->SetCells(bcNormal);
+    grid->SetSelection(TGridRect{-1, -1, -1, -1});
+    form->Show();
+    ProcessMessages();
+    const int border = (grid->Width() - grid->ClientWidth()) / 2;
+    const TRect cell = grid->CellRect(2, 2), fixed = grid->CellRect(0, 2);
+    EXPECT_EQ(ShownPixel(grid->Handle(), border + cell.right - 4, border + cell.bottom - 4), RGB(255, 0, 0));
+    EXPECT_NE(ShownPixel(grid->Handle(), border + fixed.right - 4, border + fixed.bottom - 4), RGB(255, 0, 0))
+        << "fixed cells keep their look with bcNormal";
+    EXPECT_EQ(ShownPixel(grid->Handle(), border + cell.left + 4, border + cell.bottom + 20), RGB(255, 0, 0));
+}
