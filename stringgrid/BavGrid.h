@@ -410,6 +410,8 @@ public:
     void SetLookupItems(TStrings* v) { lookupItems_->Assign(v); }
     TSortIndexList* SortIndexes() const { return sortIndexes_.get(); }
     TControlList* CellControls() const { return cellControls_.get(); }
+    // Moves the controls on cells onto their cells, hiding those out of view.
+    void UpdateCellControls();
     TFilter* Filter() const { return filter_.get(); }
     void SetFilter(TFilter* v);
     TBavHintInfo* OfficeHint() const { return officeHint_.get(); }
@@ -601,6 +603,7 @@ protected:
     void WndProc(TMessage& message) override;
     void SizeChanged(int oldColCount, int oldRowCount) override;
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    void TopLeftChanged() override;
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;

@@ -61,6 +61,46 @@ void TBavStringGrid::CommitCellText(int col, int row, const AnsiString& text) {
     SetCellText(col, row, text);
 }
 
+void TBavStringGrid::TopLeftChanged() {
+    TBaseGrid::TopLeftChanged();
+    const TBackGroundDisplay display = backGround_->Display();
+    if (selectionRectangle_ || display == bdFixed ||
+        ((display == bdGradientHorz || display == bdGradientVert) && backGround_->ColorTo() != clNone))
+        Invalidate();
+    if (floatingFooter_->Visible()) footerPanel_->Invalidate();
+    UpdateCellControls();
+}
+
+void TBavStringGrid::UpdateCellControls() {
+    const int count = cellControls_->Count();
+    if (count == 0) return;
+    auto inView = [this](int col, int row) {
+        const bool colInView = col >= LeftCol() && col <= LeftCol() + VisibleColCount();
+        const bool rowInView = row >= TopRow() && row <= TopRow() + VisibleRowCount();
+        return (colInView || col < TBaseGrid::FixedCols()) && (rowInView || row < TBaseGrid::FixedRows());
+    };
+    for (int i = 0; i < count; ++i) {
+        const TControlItem* item = cellControls_->GetItem(i);
+        const int row = DisplayRowIndex(item->Row());
+        const bool hiddenRow = RealRowIndex(row) != item->Row();
+        if (hiddenRow || !inView(item->Col(), row)) {
+            item->Control()->SetVisible(false);
+            continue;
+        }
+        const TRect rect = MergedCellRect(item->Col(), row);
+        item->Control()->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        item->Control()->SetVisible(true);
+    }
+    // Sized anew, so each lays itself out again.
+    for (int i = 0; i < count; ++i) {
+        TControl* control = cellControls_->GetItem(i)->Control();
+        if (!control->Visible()) continue;
+        control->Invalidate();
+        control->SetWidth(control->Width() + 1);
+        control->SetWidth(control->Width() - 1);
+    }
+}
+
 // ---- Proportional scroll bars -----------------------------------------------------------------
 
 namespace {
@@ -229,12 +269,14 @@ void TBavStringGrid::ColWidthsChanged() {
         }
     }
     if (floatingFooter_->Visible()) footerPanel_->Invalidate();
+    UpdateCellControls();
     if (columnSize_->Stretch() && scrollProportional_) UpdateVertScrollProportional();
 }
 
 void TBavStringGrid::RowHeightsChanged() {
     TBaseGrid::RowHeightsChanged();
     if (GridState() == gsRowSizing && onEndRowSize_) onEndRowSize_(this, SizingIndex());
+    UpdateCellControls();
 }
 
 void TBavStringGrid::FormResize(TObject* sender) {

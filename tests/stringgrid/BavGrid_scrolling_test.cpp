@@ -5,7 +5,9 @@
 #include "platform/rtl/clock.h"
 #include "platform/rtl/datetime.h"
 #include "platform/win/winscroll.h"
+#include "platform/ui/extctrls.h"
 #include "stringgrid/BavHintWindow.h"
+#include "stringgrid/BavObj.h"
 #include "tests/platform/win/window_fixture.h"
 
 namespace {
@@ -194,4 +196,23 @@ TEST_F(ScrollingTest, ASizingLineDrawnTwiceLeavesNoTrace) {
     grid->DrawColSizingLine(100);
     ProcessMessages();
     EXPECT_EQ(column(), before);
+}
+
+TEST_F(ScrollingTest, ControlsOnCellsFollowTheirCellsIntoAndOutOfView) {
+    grid->SetRowCount(40);
+    form->Show();
+    ProcessMessages();
+    auto* panel = new TPanel(form);
+    panel->SetParent(grid);
+    grid->CellControls()->Add(2, 30, panel);
+    grid->UpdateCellControls();
+    EXPECT_FALSE(panel->Visible());
+    grid->SetTopRow(28);
+    const TRect rect = grid->CellRect(2, 30);
+    EXPECT_TRUE(panel->Visible());
+    EXPECT_EQ(panel->Left(), rect.left);
+    EXPECT_EQ(panel->Top(), rect.top);
+    EXPECT_EQ(panel->Width(), rect.right - rect.left);
+    grid->SetTopRow(1);
+    EXPECT_FALSE(panel->Visible());
 }
