@@ -164,6 +164,7 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("FixedRightCols", &TBavStringGrid::FixedRightCols, &TBavStringGrid::SetFixedRightCols).Default(0);
     p.Property("AutoThemeAdapt", &TBavStringGrid::AutoThemeAdapt, &TBavStringGrid::SetAutoThemeAdapt)
         .Default(false);
+    p.Property("RowIndicator", &TBavStringGrid::RowIndicator, &TBavStringGrid::SetRowIndicator);
     p.Property("SizeWithForm", &TBavStringGrid::SizeWithForm, &TBavStringGrid::SetSizeWithForm).Default(false);
     p.Property("HintShowCells", &TBavStringGrid::HintShowCells, &TBavStringGrid::SetHintShowCells).Default(false);
     p.Property("HintShowLargeText", &TBavStringGrid::HintShowLargeText, &TBavStringGrid::SetHintShowLargeText)

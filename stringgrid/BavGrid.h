@@ -150,6 +150,9 @@ public:
     TColor FixedGradientTo() const { return fixedGradientTo_; }
     void SetFixedGradientTo(TColor v);
     bool ThemesAvailable() const { return themes_; }
+    // The picture in column 0 of the current row (none when empty).
+    TBitmap* RowIndicator() const { return rowIndicator_.get(); }
+    void SetRowIndicator(TBitmap* v) { rowIndicator_->Assign(v); }
     int CellMarginX() const { return cellMarginX_; }
     int CellMarginY() const { return cellMarginY_; }
     // Set while the footer panel paints grid cells on its own canvas.
@@ -738,6 +741,7 @@ private:
     TColor fixedGradientTo_;
     int cellMarginX_ = 2, cellMarginY_ = 2;
     bool externalPaint_ = false;
+    std::unique_ptr<TBitmap> rowIndicator_ = std::make_unique<TBitmap>();
     // The visual styles are active (never on this platform's own look).
     bool themes_ = false;
     std::unique_ptr<TFloatingFooter> floatingFooter_;

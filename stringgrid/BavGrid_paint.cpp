@@ -272,15 +272,35 @@ void TBavStringGrid::DrawGridCell(TCanvas* canvas, int col, int row, TRect rect,
         canvas->Brush()->SetColor(cell.savedBrush);
     }
 
+    int indicatorShift = 0;
+    if (cell.realCol == 0 && row == Row() && TBaseGrid::FixedCols() > 0 && !rowIndicator_->Empty()) {
+        const int height = rowIndicator_->Height();
+        const int top = vAlignment_ == vtaTop      ? cell.rect.top
+                        : vAlignment_ == vtaBottom ? cell.rect.bottom - height
+                                                   : cell.rect.top + (cell.rect.bottom - cell.rect.top - height) / 2;
+        rowIndicator_->SetTransparent(true);
+        canvas->Draw(cell.rect.left + 2, top, rowIndicator_.get());
+        indicatorShift = rowIndicator_->Width() + 2;
+        cell.rect.left += indicatorShift;
+    }
+    const int rightBeforeButton = cell.rect.right;
+    if (!cell.fixed && controlLook_->DropDownAlwaysVisible() && HasComboBox(cell.realCol, row)) {
+        RECT button = {cell.rect.right - 18, cell.rect.top + 1, cell.rect.right - 2, cell.rect.bottom - 1};
+        DrawFrameControl(canvas->Handle(), &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_FLAT);
+        cell.rect.right -= 16;
+    }
+
     const TRect cellRect = cell.rect;
     DrawCellContent(canvas, cell);
     cell.rect = cellRect;
+    cell.rect.right = rightBeforeButton;
     canvas->Brush()->SetColor(cell.savedBrush);
     canvas->Font()->SetColor(cell.savedFont);
     cell.rect = Rect(cell.rect.left - 1, cell.rect.top - 1, cell.rect.right + 1, cell.rect.bottom + 1);
     DrawCellBorders(canvas, cell);
     if (cell.fixed && !flat_) DrawFixedLook(canvas, cell);
     cell.rect = cellRect;
+    cell.rect.left -= indicatorShift;
     if (cell.graphic) DrawCellGraphic(canvas, cell);
 
     if (OnDrawCell()) {
@@ -368,6 +388,10 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
     DoIsPasswordCell(cell.realCol, cell.row, password);
     if (password) FillWithChar(text, passwordChar_);
 
+    if (cell.row == 0 && HasFilterButton(cell.realCol)) {
+        const TRect glyph = Rect(cell.rect.right - 16, cell.rect.top, cell.rect.right, cell.rect.bottom);
+        DrawTransparentResourceBitmap(canvas, FixedColor(), glyph, "BQGFILT");
+    }
     DrawCellBackground(canvas, cell);
 
     if (selectionRectangle_ && !cell.fixed && CellInGridRect(Selection(), cell.col, cell.row)) {

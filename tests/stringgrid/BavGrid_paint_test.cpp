@@ -544,3 +544,50 @@ TEST_F(PaintTest, ATiledBackgroundShowsInCellsAndPastTheLastRow) {
         << "fixed cells keep their look with bcNormal";
     EXPECT_EQ(ShownPixel(grid->Handle(), border + cell.left + 4, border + cell.bottom + 20), RGB(255, 0, 0));
 }
+
+namespace {
+
+// A grid whose second column offers a filter in its header.
+class FilteredGrid : public TBavStringGrid {
+public:
+    using TBavStringGrid::TBavStringGrid;
+    bool HasFilterButton(int col) override { return col == 2; }
+};
+
+}  // namespace
+
+TEST_F(PaintTest, HeaderFilterDropDownButtonAndRowIndicator) {
+    auto* filtered = new FilteredGrid(form);
+    bitmap.SetSize(80, 24);
+    const TColor filterInk = TColor(RGB(64, 64, 64));
+    auto draw = [&](TBavStringGrid* g, int col, int row) {
+        bitmap.Canvas()->Brush()->SetColor(clSilver);
+        bitmap.Canvas()->FillRect(Rect(0, 0, 80, 24));
+        g->DrawGridCell(bitmap.Canvas(), col, row, Rect(0, 0, 80, 24), TGridDrawState());
+    };
+    draw(filtered, 2, 0);
+    EXPECT_TRUE(RowsHold(0, 24, filterInk));
+    draw(filtered, 1, 0);
+    EXPECT_FALSE(RowsHold(0, 24, filterInk));
+    delete filtered;
+
+    grid->ControlLook()->SetDropDownAlwaysVisible(true);
+    grid->SetOnHasComboBox([](TObject*, int col, int, bool& has) { has = col == 3; });
+    draw(grid, 3, 2);
+    EXPECT_TRUE(RowsHold(0, 24, clBlack)) << "the drop-down arrow";
+    draw(grid, 2, 2);
+    EXPECT_FALSE(RowsHold(0, 24, clBlack));
+
+    TBitmap indicator;
+    indicator.SetSize(8, 8);
+    indicator.Canvas()->Brush()->SetColor(clWhite);
+    indicator.Canvas()->FillRect(Rect(0, 0, 8, 8));
+    indicator.Canvas()->Brush()->SetColor(clBlue);
+    indicator.Canvas()->FillRect(Rect(2, 2, 6, 6));
+    grid->SetRowIndicator(&indicator);
+    grid->SetRow(2);
+    draw(grid, 0, 2);
+    EXPECT_TRUE(RowsHold(0, 24, clBlue));
+    draw(grid, 0, 3);
+    EXPECT_FALSE(RowsHold(0, 24, clBlue));
+}
