@@ -9,6 +9,7 @@
 #include "platform/win/resources.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
+#include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
 
 namespace {
@@ -72,6 +73,18 @@ void TBavStringGrid::WndProc(TMessage& message) {
     case CM_HINTSHOW:
         GetCellHint(*reinterpret_cast<THintInfo*>(message.LParam));
         message.Result = 0;
+        return;
+    case CM_DIALOGCHAR:
+        // Only Alt mnemonics reach the form; other characters are the grid's.
+        if (!(message.LParam & (1 << 29))) {
+            message.WParam = 0;
+            message.Result = 0;
+            return;
+        }
+        break;
+    case CM_COLORCHANGED:
+        TBaseGrid::WndProc(message);
+        if (floatingFooter_->Visible()) floatingFooter_->Invalidate();
         return;
     case WM_ERASEBKGND:
         message.Result = 0;
