@@ -216,3 +216,31 @@ TEST_F(ScrollingTest, ControlsOnCellsFollowTheirCellsIntoAndOutOfView) {
     grid->SetTopRow(1);
     EXPECT_FALSE(panel->Visible());
 }
+
+TEST_F(ScrollingTest, SizingEdgesLieOnHeaderBordersAndMayBeRefused) {
+    TGridOptions options = grid->Options();
+    options.Include(goColSizing);
+    grid->SetOptions(options);
+    form->Show();
+    ProcessMessages();
+    const TRect header = grid->CellRect(2, 0), data = grid->CellRect(2, 3);
+    EXPECT_TRUE(grid->IsOnSizingEdge(header.right - 2, header.top + 5));
+    EXPECT_FALSE(grid->IsOnSizingEdge(header.left + 10, header.top + 5));
+    EXPECT_FALSE(grid->IsOnSizingEdge(data.right - 2, data.top + 5)) << "rows below the fixed row and the next";
+    EXPECT_FALSE(grid->IsOnSizingEdge(-5, -5));
+
+    grid->SetOnColumnSize([&](TObject*, int col, bool& allow) { allow = col != 2; });
+    auto dragRightEdge = [&](int col) {
+        const TRect cell = grid->CellRect(col, 0);
+        const int y = cell.top + 5;
+        SendMessage(grid->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.right - 1, y));
+        SendMessage(grid->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(cell.right + 29, y));
+        SendMessage(grid->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(cell.right + 29, y));
+        ProcessMessages();
+    };
+    const int width2 = grid->ColWidths(2), width3 = grid->ColWidths(3);
+    dragRightEdge(2);
+    EXPECT_EQ(grid->ColWidths(2), width2) << "the column refused its sizing";
+    dragRightEdge(3);
+    EXPECT_GT(grid->ColWidths(3), width3);
+}
