@@ -182,6 +182,7 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnSelectionChanged", &TBavStringGrid::OnSelectionChanged, &TBavStringGrid::SetOnSelectionChanged);
     p.Property("OnCellsChanged", &TBavStringGrid::OnCellsChanged, &TBavStringGrid::SetOnCellsChanged);
     p.Property("OnEllipsClick", &TBavStringGrid::OnEllipsClick, &TBavStringGrid::SetOnEllipsClick);
+    p.Property("OnDateTimeChange", &TBavStringGrid::OnDateTimeChange, &TBavStringGrid::SetOnDateTimeChange);
     p.Property("OnCustomCellDraw", &TBavStringGrid::OnCustomCellDraw, &TBavStringGrid::SetOnCustomCellDraw);
     p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
     p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);

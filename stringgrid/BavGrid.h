@@ -70,6 +70,7 @@ using TEndColumnSizeEvent = TAutoInsertRowEvent;
 SERVIORA_EVENT_TYPE(TGridBorderPropEvent, void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
                                                TPen* RightPen, TPen* BottomPen));
 SERVIORA_EVENT_TYPE(TGetEditorTypeEvent, void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor));
+SERVIORA_EVENT_TYPE(TDateTimeChangeEvent, void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime));
 SERVIORA_EVENT_TYPE(TSelectionChanged, void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom));
 // (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
 // (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
@@ -310,6 +311,20 @@ public:
     const TDragScrollEvent& OnDragScroll() const { return onDragScroll_; }
     void SetOnDragScroll(TDragScrollEvent v) { onDragScroll_ = std::move(v); }
     void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+
+    // ---- Hooks for descendants, empty here ----
+    // After each key release in the in-place editor: its text, the client
+    // position of the character before the caret and the caret's index
+    // ((-1, -1) and -1 when it loses the focus).
+    virtual void EditorKeyUpHook(const AnsiString&, TPoint, int) {}
+    // Whether the in-place editor's text starts with "=".
+    virtual void EditorFormulaHook(bool) {}
+    virtual void HeaderSelectHook(int) {}
+    virtual void ClickHook() {}
+    virtual void PasteHook() {}
+    // Stage 0 before a run over rows, 1 with each row, 2 after it.
+    virtual void ProgressHook(int, int) {}
+    virtual void PasteProgressHook(int, int) {}
 
     // ---- Change notifications ----
     // Remembers the cell and its text as they were when editing began.
@@ -595,6 +610,8 @@ public:
     void SetOnSelectionChanged(TSelectionChanged v) { onSelectionChanged_ = std::move(v); }
     const TCellsChangedEvent& OnCellsChanged() const { return onCellsChanged_; }
     void SetOnCellsChanged(TCellsChangedEvent v) { onCellsChanged_ = std::move(v); }
+    const TDateTimeChangeEvent& OnDateTimeChange() const { return onDateTimeChange_; }
+    void SetOnDateTimeChange(TDateTimeChangeEvent v) { onDateTimeChange_ = std::move(v); }
     const TEllipsClickEvent& OnEllipsClick() const { return onEllipsClick_; }
     void SetOnEllipsClick(TEllipsClickEvent v) { onEllipsClick_ = std::move(v); }
     const TCustomCellDrawEvent& OnCustomCellDraw() const { return onCustomCellDraw_; }
@@ -756,6 +773,7 @@ private:
     TSelectionChanged onSelectionChanged_;
     TCellsChangedEvent onCellsChanged_;
     TEllipsClickEvent onEllipsClick_;
+    TDateTimeChangeEvent onDateTimeChange_;
     std::vector<ICellsChangedListener*> changeListeners_;
     int editCol_ = -1, editRow_ = -1;
     AnsiString editOriginalText_;

@@ -1,6 +1,7 @@
-// The grid's balloon tooltip: a "Tooltips_Class32" window in balloon style
-// with the grid as its one tool, which asks the grid for the text of the
-// cell under the mouse; and what a mouse move to another cell withdraws.
+// The grid's balloon tooltip, a "Tooltips_Class32" window in balloon style
+// with the grid as its one tool, which asks the grid (WM_NOTIFY, beside the
+// date editor's change) for the text of the cell under the mouse; and what
+// a mouse move to another cell withdraws.
 #include <algorithm>
 #include <cstring>
 
@@ -91,6 +92,12 @@ void TBavStringGrid::BalloonEnableChanged() {
 
 bool TBavStringGrid::WMNotify(TMessage& message) {
     auto* header = reinterpret_cast<NMHDR*>(message.LParam);
+    if (header->code == DTN_DATETIMECHANGE) {
+        if (onDateTimeChange_)
+            onDateTimeChange_(this, Col(), Row(),
+                              SystemTimeToDateTime(reinterpret_cast<NMDATETIMECHANGE*>(message.LParam)->st));
+        return false;
+    }
     if (header->code == TTN_SHOW || header->code == TTN_POP) return true;
     if (header->code != TTN_NEEDTEXT || !balloon_->Enable()) return false;
     POINT cursor{};

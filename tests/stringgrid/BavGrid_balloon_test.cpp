@@ -89,3 +89,20 @@ TEST_F(BalloonTest, Screenshot) {
     ProcessMessages();
     EXPECT_FALSE(IsWindowVisible(grid->TooltipWindow())) << "another cell withdraws it";
 }
+
+TEST_F(BalloonTest, TheDateEditorsChangeReachesOnDateTimeChange) {
+    grid->SetCol(2);
+    grid->SetRow(3);
+    std::vector<int> seen;
+    TDateTime when = 0;
+    grid->SetOnDateTimeChange([&](TObject*, int col, int row, TDateTime value) {
+        seen = {col, row};
+        when = value;
+    });
+    NMDATETIMECHANGE change;
+    change.nmhdr.code = DTN_DATETIMECHANGE;
+    DateTimeToSystemTime(EncodeDate(2026, 12, 10), change.st);
+    SendMessage(grid->Handle(), WM_NOTIFY, 0, LPARAM(&change));
+    EXPECT_EQ(seen, (std::vector<int>{2, 3}));
+    EXPECT_DOUBLE_EQ(when, EncodeDate(2026, 12, 10));
+}
