@@ -58,12 +58,35 @@ TEST_F(BalloonTest, LongTextsAreCut) {
     EXPECT_EQ(text[0], 'x');
     EXPECT_EQ(grid->BalloonCell().X, 1);
 
+    char title[256];
+    TTGETTITLE asked;
+    asked.cch = sizeof title;
+    asked.pszTitle = title;
+    grid->SetOnCellBalloon([](TObject*, int, int, AnsiString& title, AnsiString&, int& icon) {
+        title = AnsiString(120, 't');
+        icon = 2;
+    });
+    TextFor(1, 1);
+    SendMessage(grid->TooltipWindow(), TTM_GETTITLE, 0, LPARAM(&asked));
+    EXPECT_EQ(AnsiString(title), AnsiString(97, 't') + "...");
+    EXPECT_EQ(asked.uTitleBitmap, 2u);
+    grid->SetOnCellBalloon(nullptr);
+
     grid->SetCells(2, 2, "<b>粗</b>\tplain");
     EXPECT_EQ(TextFor(2, 2), "粗 plain");
     grid->SetOnCellBalloon([](TObject*, int, int, AnsiString&, AnsiString& text, int&) {
         text = AnsiString(5000, 'y');
     });
     EXPECT_EQ(TextFor(2, 2).size(), 4095u) << "cut to the balloon's buffer";
+}
+
+TEST_F(BalloonTest, OnlyATransparencyMakesTheBalloonLayered) {
+    grid->Balloon()->SetEnable(true);
+    EXPECT_FALSE(GetWindowLongPtr(grid->TooltipWindow(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    grid->Balloon()->SetEnable(false);
+    grid->Balloon()->SetTransparency(55);
+    grid->Balloon()->SetEnable(true);
+    EXPECT_TRUE(GetWindowLongPtr(grid->TooltipWindow(), GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
 TEST_F(BalloonTest, Screenshot) {

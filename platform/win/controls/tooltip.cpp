@@ -226,6 +226,13 @@ LRESULT ToolTip::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         title_ = lParam ? AnsiString(reinterpret_cast<const char*>(lParam)) : AnsiString();
         if (shown_) InvalidateRect(window_, nullptr, TRUE);
         return TRUE;
+    case TTM_GETTITLE: {
+        auto* title = reinterpret_cast<TTGETTITLE*>(lParam);
+        if (!title) return 0;
+        title->uTitleBitmap = UINT(icon_);
+        CopyItemText(title_, title->pszTitle, int(title->cch));
+        return 0;
+    }
     case TTM_SETDELAYTIME: {
         const UINT time = LOWORD(lParam);
         if (wParam == TTDT_INITIAL) initial_ = time;

@@ -79,6 +79,13 @@ protected:
 
 TEST_F(ToolTipTest, ATipShowsAfterItsDelayWithTheToolsTextAndGoesAgain) {
     SendMessage(tip, TTM_SETTITLE, TTI_INFO, LPARAM("标题"));
+    char title[32];
+    TTGETTITLE asked;
+    asked.cch = sizeof title;
+    asked.pszTitle = title;
+    SendMessage(tip, TTM_GETTITLE, 0, LPARAM(&asked));
+    EXPECT_STREQ(title, "标题");
+    EXPECT_EQ(asked.uTitleBitmap, TTI_INFO);
     RestOnTool();
     EXPECT_FALSE(After(299));
     EXPECT_TRUE(After(1));
