@@ -165,6 +165,7 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("AutoThemeAdapt", &TBavStringGrid::AutoThemeAdapt, &TBavStringGrid::SetAutoThemeAdapt)
         .Default(false);
     p.Property("RowIndicator", &TBavStringGrid::RowIndicator, &TBavStringGrid::SetRowIndicator);
+    p.Property("MaxEditLength", &TBavStringGrid::MaxEditLength, &TBavStringGrid::SetMaxEditLength).Default(0);
     p.Property("SizeWithForm", &TBavStringGrid::SizeWithForm, &TBavStringGrid::SetSizeWithForm).Default(false);
     p.Property("HintShowCells", &TBavStringGrid::HintShowCells, &TBavStringGrid::SetHintShowCells).Default(false);
     p.Property("HintShowLargeText", &TBavStringGrid::HintShowLargeText, &TBavStringGrid::SetHintShowLargeText)

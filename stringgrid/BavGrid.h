@@ -343,6 +343,10 @@ public:
     int EditRow() const { return editRow_; }
     const AnsiString& EditOriginalText() const { return editOriginalText_; }
 
+    // The longest text the in-place editor takes (0: no limit).
+    int MaxEditLength() const { return maxEditLength_; }
+    void SetMaxEditLength(int v) { maxEditLength_ = v; }
+
     // ---- Hints ----
     // Fills the hint of the cell under the record's cursor: an anchor's
     // title, a comment, the cell's text, then what OnGridHint says.
@@ -624,6 +628,9 @@ protected:
     void SizeChanged(int oldColCount, int oldRowCount) override;
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     void TopLeftChanged() override;
+    void DoEnter() override;
+    void Click() override;
+    int GetEditLimit() override { return maxEditLength_; }
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
@@ -776,6 +783,7 @@ private:
     TDateTimeChangeEvent onDateTimeChange_;
     std::vector<ICellsChangedListener*> changeListeners_;
     int editCol_ = -1, editRow_ = -1;
+    int maxEditLength_ = 0;
     AnsiString editOriginalText_;
     WideString editOriginalWideText_;
     std::unique_ptr<TStringList> columnHeaders_, rowHeaders_, lookupItems_;

@@ -67,6 +67,11 @@ void TBavStringGrid::WndProc(TMessage& message) {
     case WM_SIZE:
         SizeMessage(message);
         return;
+    case WM_SETFOCUS:
+        TBaseGrid::WndProc(message);
+        // A grid of its fixed row (column) alone has no cell to show selected.
+        if ((fixedRowAlways_ && RowCount() == 1) || (fixedColAlways_ && ColCount() == 1)) HideSelection();
+        return;
     case WM_NOTIFY:
         if (WMNotify(message)) return;
         break;
@@ -101,6 +106,19 @@ void TBavStringGrid::WndProc(TMessage& message) {
         break;
     }
     TBaseGrid::WndProc(message);
+}
+
+// ---- Focus and clicks ----------------------------------------------------------------------------
+
+void TBavStringGrid::DoEnter() {
+    TBaseGrid::DoEnter();
+    SelectCell(Col(), Row());
+    SaveEditStart(Col(), Row());
+}
+
+void TBavStringGrid::Click() {
+    TBaseGrid::Click();
+    SaveEditStart(Col(), Row());
 }
 
 // ---- Wheel ----------------------------------------------------------------------------------------

@@ -124,3 +124,24 @@ TEST_F(MessagesTest, ChangedCellsReachTheEventAndTheListeners) {
     grid->SetOnEllipsClick([](TObject*, int, int, AnsiString& s) { s += "!"; });
     EXPECT_EQ(grid->DoEllipsClick("x"), "x!");
 }
+
+TEST_F(MessagesTest, EnteringRemembersTheCellAndASingleFixedRowShowsNoSelection) {
+    grid->SetCol(2);
+    grid->SetRow(4);
+    grid->SetCells(2, 4, "start");
+    grid->SetFocus();
+    ProcessMessages();
+    EXPECT_EQ(grid->EditCol(), 2);
+    EXPECT_EQ(grid->EditRow(), 4);
+    EXPECT_EQ(grid->EditOriginalText(), "start");
+
+    form->SetFocusedControl(nullptr);
+    auto* header = new TBavStringGrid(form);
+    header->SetParent(form);
+    header->SetTop(260);
+    header->SetFixedRowAlways(true);
+    header->SetRowCount(1);
+    header->SetFocus();
+    ProcessMessages();
+    EXPECT_TRUE(header->SelectionHidden());
+}
