@@ -385,6 +385,10 @@ public:
     TIntelliPan IntelliPan() const { return intelliPan_; }
     void SetIntelliPan(TIntelliPan v) { intelliPan_ = v; }
     bool Panning() const { return panning_; }
+    // The marker of the pan origin, drawn on the window; and its square
+    // given back to painting.
+    void DrawIntelliPanMarker();
+    void InvalidateIntelliPanMarker();
     bool EnableBlink() const { return enableBlink_; }
     void SetEnableBlink(bool v) { enableBlink_ = v; }
     // The phase of BLINK text: shown while false.

@@ -11,6 +11,7 @@
 #include "platform/win/winpaint.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/BavUtil.h"
 
 namespace {
 
@@ -175,6 +176,27 @@ void TBavStringGrid::StartPanning(TMessage& message) {
     SetTimer(Handle(), kPanTimer, 10);
     SetCapture(Handle());
     SetShowHint(false);
+    DrawIntelliPanMarker();
+}
+
+void TBavStringGrid::DrawIntelliPanMarker() {
+    static const char* const markers[] = {"INTLI3", "INTLI2", "INTLI1"};
+    if (intelliPan_ == ipNone || !HandleAllocated()) return;
+    const HDC dc = GetDC(Handle());
+    {
+        TControlCanvas canvas;
+        const CanvasOnDC lend(&canvas, dc);
+        DrawTransparentResourceBitmap(&canvas, clWhite, Rect(panOrigin_.x, panOrigin_.y, panOrigin_.x + 32,
+                                                              panOrigin_.y + 32),
+                                      markers[int(intelliPan_)]);
+    }
+    ReleaseDC(Handle(), dc);
+}
+
+void TBavStringGrid::InvalidateIntelliPanMarker() {
+    if (!HandleAllocated()) return;
+    const RECT square = {panOrigin_.x, panOrigin_.y, panOrigin_.x + 32, panOrigin_.y + 32};
+    InvalidateRect(Handle(), &square, FALSE);
 }
 
 void TBavStringGrid::StopPanning() {
@@ -183,6 +205,7 @@ void TBavStringGrid::StopPanning() {
     ::SetCursor(cursorBeforePanning_);
     SetShowHint(true);
     panning_ = false;
+    InvalidateIntelliPanMarker();
 }
 
 void TBavStringGrid::PanStep() {
@@ -199,8 +222,16 @@ void TBavStringGrid::PanStep() {
     const int lastRow = RowCount() - fixedFooters_ - 1, lastCol = ColCount() - fixedRightCols_ - 1;
     const int row = std::clamp(Row(), TBaseGrid::FixedRows(), std::max(TBaseGrid::FixedRows(), lastRow));
     const int col = std::clamp(Col(), TBaseGrid::FixedCols(), std::max(TBaseGrid::FixedCols(), lastCol));
-    if ((dx < 0 && col > TBaseGrid::FixedCols()) || (dx > 0 && col < lastCol)) SetCol(col + dx);
-    if ((dy < 0 && row > TBaseGrid::FixedRows()) || (dy > 0 && row < lastRow)) SetRowEx(row + dy);
+    const bool stepCol = (dx < 0 && col > TBaseGrid::FixedCols()) || (dx > 0 && col < lastCol);
+    const bool stepRow = (dy < 0 && row > TBaseGrid::FixedRows()) || (dy > 0 && row < lastRow);
+    // A step that scrolls moves the marker's background with the cells.
+    if ((stepCol && (col + dx < LeftCol() || col + dx >= LeftCol() + VisibleColCount())) ||
+        (stepRow && (row + dy < TopRow() || row + dy >= TopRow() + VisibleRowCount())))
+        InvalidateIntelliPanMarker();
+    if (stepCol) SetCol(col + dx);
+    if (stepRow) SetRowEx(row + dy);
+    UpdateWindow(Handle());
+    DrawIntelliPanMarker();
 }
 
 // ---- The grid's timer ---------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 void THTMLHintWindow::CreateParams(TCreateParams& params) {
     THintWindow::CreateParams(params);
     params.Style &= ~WS_BORDER;
+    params.WindowClass.style |= CS_DROPSHADOW;
 }
 
 TSize THTMLHintWindow::Measure(const AnsiString& hint, const TRect& rect) {

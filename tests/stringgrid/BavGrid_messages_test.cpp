@@ -6,6 +6,7 @@
 #include "platform/win/msgqueue.h"
 #include "platform/win/resources.h"
 #include "platform/win/userinput.h"
+#include "tests/platform/win/window_fixture.h"
 
 namespace {
 
@@ -56,6 +57,12 @@ TEST_F(MessagesTest, VerticalPanningNeverChangesTheColumn) {
     grid->SetRow(5);
     SendMessage(grid->Handle(), WM_MBUTTONDOWN, 0, MAKELPARAM(100, 100));
     ASSERT_TRUE(grid->Panning());
+    POINT client = {0, 0};
+    ClientToScreen(grid->Handle(), &client);
+    RECT window;
+    GetWindowRect(grid->Handle(), &window);
+    const int border = client.x - window.left;
+    EXPECT_EQ(ShownPixel(grid->Handle(), border + 116, border + 108), RGB(0, 0, 0)) << "the marker's up arrow";
     POINT far = {300, 200};
     ClientToScreen(grid->Handle(), &far);
     SetCursorPos(far.x, far.y);
@@ -69,6 +76,8 @@ TEST_F(MessagesTest, VerticalPanningNeverChangesTheColumn) {
     EXPECT_EQ(GetCursor(), LoadCursor(HInstance, std::uintptr_t(8001))) << "down only: the sideways move is ignored";
     SendMessage(grid->Handle(), WM_KEYDOWN, VK_SHIFT, 0);
     EXPECT_FALSE(grid->Panning());
+    ProcessMessages();
+    EXPECT_NE(ShownPixel(grid->Handle(), border + 116, border + 108), RGB(0, 0, 0)) << "the marker went";
     AdvanceClock(50);
     ProcessMessages();
     EXPECT_EQ(grid->Row(), 7);
