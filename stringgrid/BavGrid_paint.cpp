@@ -235,6 +235,7 @@ bool TBavStringGrid::SortedHeaderCell(int col, int row) {
 }
 
 void TBavStringGrid::DrawGridCell(TCanvas* canvas, int col, int row, TRect rect, TGridDrawState state) {
+    SetCtl3D(!flat_);
     CellPaint cell;
     cell.col = col;
     cell.row = row;
@@ -299,6 +300,20 @@ void TBavStringGrid::DrawGridCell(TCanvas* canvas, int col, int row, TRect rect,
     cell.rect = Rect(cell.rect.left - 1, cell.rect.top - 1, cell.rect.right + 1, cell.rect.bottom + 1);
     DrawCellBorders(canvas, cell);
     if (cell.fixed && !flat_) DrawFixedLook(canvas, cell);
+    if (flat_ && look_ != glClassic && col >= ColCount() - fixedRightCols_) {
+        // A flat grid frames its fixed right columns just outside the cell.
+        const TRect& r = cell.rect;
+        canvas->Pen()->SetColor(clGray);
+        canvas->Pen()->SetWidth(1);
+        if (Options().Contains(goFixedHorzLine)) {
+            Line(canvas, r.left - 1, r.top - 1, r.right + 1, r.top - 1);
+            Line(canvas, r.left - 1, r.bottom + 1, r.right + 1, r.bottom + 1);
+        }
+        if (Options().Contains(goFixedVertLine)) {
+            Line(canvas, r.left - 1, r.top - 1, r.left - 1, r.bottom + 1);
+            Line(canvas, r.right + 1, r.top - 1, r.right + 1, r.bottom + 1);
+        }
+    }
     cell.rect = cellRect;
     cell.rect.left -= indicatorShift;
     if (cell.graphic) DrawCellGraphic(canvas, cell);

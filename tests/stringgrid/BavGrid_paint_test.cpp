@@ -591,3 +591,26 @@ TEST_F(PaintTest, HeaderFilterDropDownButtonAndRowIndicator) {
     draw(grid, 0, 3);
     EXPECT_FALSE(RowsHold(0, 24, clBlue));
 }
+
+TEST_F(PaintTest, LooksScreenshot) {
+    form->SetBounds(0, 0, 640, 330);
+    grid->SetVisible(false);
+    const TGridLook looks[] = {glStandard, glSoft, glClassic, glQuarn, glXP, glListView};
+    for (int i = 0; i < 6; ++i) {
+        auto* g = new TBavStringGrid(form);
+        g->SetParent(form);
+        g->SetBounds(8 + (i % 3) * 208, 8 + (i / 3) * 150, 200, 140);
+        g->SetColCount(3);
+        g->SetRowCount(5);
+        g->SetDefaultColWidth(64);
+        g->SetLook(looks[i]);
+        g->SetComponentStyle(i % 2 ? 4 : 0);
+        g->SetCells(1, 0, "外观");
+        g->SetCells(2, 0, IntToStr(i));
+        for (int row = 1; row < 5; ++row) g->SetCells(1, row, "行 " + IntToStr(row));
+        g->SetSelection(TGridRect{1, 2, 2, 2});
+    }
+    form->Show();
+    ProcessMessages();
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "stringgrid_looks.png"));
+}
