@@ -11,6 +11,7 @@
 #include "platform/rtl/sysutils.h"
 #include "platform/win/userdraw.h"
 #include "stringgrid/BavCellPaint.h"
+#include "stringgrid/BavObj.h"
 #include "stringgrid/BavUtil.h"
 
 namespace {
@@ -455,6 +456,30 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
         DrawCheckBox(canvas, box, checked, enabled);
         break;
     }
+    case ctBitmap:
+        if (auto* bitmap = dynamic_cast<TBitmap*>(graphic->CellContent())) {
+            if (graphic->CellTransparent()) {
+                const bool selectedRow = showSelection_ && cell.state.Contains(gdSelected);
+                DrawTransparentBitmap(canvas, bitmap, selectedRow ? selectionColor_ : canvas->Brush()->Color(), box);
+            } else {
+                canvas->Draw(box.left, box.top, bitmap);
+            }
+        }
+        break;
+    case ctIcon:
+        if (auto* icon = dynamic_cast<TIcon*>(graphic->CellExtra())) canvas->Draw(box.left, box.top, icon);
+        break;
+    case ctPicture:
+        if (auto* picture = dynamic_cast<TPicture*>(graphic->CellContent())) {
+            if (graphic->CellAngle() != 0)
+                canvas->StretchDraw(box, picture->Graphic());
+            else
+                canvas->Draw(box.left, box.top, picture->Graphic());
+        }
+        break;
+    case ctFilePicture:
+        if (auto* picture = dynamic_cast<TFilePicture*>(graphic->CellContent())) picture->Draw(canvas, box);
+        break;
     case ctRadio:
         CanEditCellHook(cell.realCol, cell.row, enabled);
         DrawRadioGroup(canvas, r, dynamic_cast<TStrings*>(graphic->CellContent()), graphic->CellBoolean(),

@@ -7,6 +7,7 @@
 
 #include "platform/gdi/wingdi.h"
 #include "platform/rtl/codepage.h"
+#include "platform/ui/graphic.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/winpaint.h"
@@ -199,6 +200,26 @@ TCellGraphic* TBavStringGrid::GetCellGraphicInfo(int col, int row, TCellVAlign& 
     hAlign = graphic->CellHAlign();
     const int check = controlLook_->CheckSize();
     switch (graphic->CellType()) {
+    case ctBitmap:
+        if (auto* bitmap = dynamic_cast<TBitmap*>(graphic->CellContent())) {
+            width = bitmap->Width();
+            height = bitmap->Height();
+        }
+        break;
+    case ctIcon:
+        if (auto* icon = dynamic_cast<TIcon*>(graphic->CellExtra())) {
+            width = icon->Width();
+            height = icon->Height();
+        }
+        break;
+    case ctPicture:
+    case ctFilePicture: {
+        const TSize cell = MergedCellSize(col, row);
+        const TSize size = graphic->GetPictureSize(cell.cx, cell.cy);
+        width = size.cx;
+        height = size.cy;
+        break;
+    }
     case ctCheckBox:
         width = height = check;
         break;

@@ -614,3 +614,25 @@ TEST_F(PaintTest, LooksScreenshot) {
     ProcessMessages();
     EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "stringgrid_looks.png"));
 }
+
+TEST_F(PaintTest, BitmapCellsDrawTheirPictureBesideTheText) {
+    auto* picture = new TBitmap;
+    picture->SetSize(10, 10);
+    picture->Canvas()->Brush()->SetColor(clFuchsia);
+    picture->Canvas()->FillRect(Rect(0, 0, 10, 10));
+    picture->Canvas()->Brush()->SetColor(clGreen);
+    picture->Canvas()->FillRect(Rect(3, 3, 7, 7));
+    TCellGraphic* graphic = grid->CreateCellGraphic(1, 1);
+    graphic->SetCellType(ctBitmap);
+    graphic->SetCellContent(picture);
+    graphic->SetCellCreated(true);
+    graphic->SetCellHAlign(haBeforeText);
+    grid->SetCells(1, 1, "pic");
+    DrawCell(1, 1, 100, 24);
+    EXPECT_TRUE(RowsHold(0, 24, clGreen));
+    EXPECT_TRUE(RowsHold(0, 24, clFuchsia));
+    graphic->SetCellTransparent(true);
+    DrawCell(1, 1, 100, 24);
+    EXPECT_TRUE(RowsHold(0, 24, clGreen));
+    EXPECT_FALSE(RowsHold(0, 24, clFuchsia)) << "its corner colour is the cell's background";
+}
