@@ -727,6 +727,24 @@ TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fi
         THTMLDrawResult result;
         DrawHTMLText(params, result);
         size = {result.MaxLineWidth + 2 * cellMarginX_ + 2, result.TotalHeight + 2 * cellMarginY_ + 2};
+    } else if (kind == ctkRichText && measuringRichEdit_->Parent()) {
+        TBavRichEdit* rich = measuringRichEdit_;
+        TStringStream stream(text);
+        rich->Lines()->LoadFromStream(&stream);
+        canvas->Font()->Assign(rich->SelAttributes());
+        rich->SetBounds(0, 0, cellRect.right - cellRect.left, cellRect.bottom - cellRect.top);
+        // Switched on and off, so the control lays its text out anew.
+        rich->SetWordWrap(true);
+        rich->SetWordWrap(false);
+        rich->SetWordWrap(WordWrap());
+        SendMessage(rich->Handle(), EM_REQUESTRESIZE, 0, 0);
+        size = {rich->RequiredWidth() + 2 * cellMarginX_, rich->RequiredHeight() + 2 * cellMarginY_};
+    } else if (kind == ctkWide) {
+        WideString wide = CellTextToWide(text);
+        RECT r = {cellRect.left + cellMarginX_, cellRect.top, cellRect.right - cellMarginX_, cellRect.bottom};
+        const UINT lines = wordWrap || multilinecells_ ? DT_WORDBREAK : DT_SINGLELINE;
+        DrawTextExW(canvas->Handle(), wide.data(), int(wide.size()), &r, DT_CALCRECT | DT_NOPREFIX | lines, nullptr);
+        size = {r.right - r.left + 2 * cellMarginX_, r.bottom - r.top};
     } else if (fixedWidth) {
         RECT r = {cellRect.left + cellMarginX_ + 2, cellRect.top + cellMarginY_ + 2,
                   cellRect.right - cellMarginX_ - 2, cellRect.bottom - cellMarginY_ - 2};
@@ -734,7 +752,6 @@ TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fi
                    DT_EDITCONTROL | DT_NOPREFIX | DT_CALCRECT | DT_WORDBREAK, nullptr);
         size = {r.right - r.left + 2 * cellMarginX_, r.bottom - r.top + 2 * cellMarginY_};
     } else {
-        if (kind == ctkWide) text = WideToAnsi(CellTextToWide(text));
         if (urlShow_ && !urlFull_ && kind == ctkPlain) StripURLPrefix(text);
         int widest = 0, lines = 0;
         AnsiString rest = text;

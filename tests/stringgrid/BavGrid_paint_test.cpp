@@ -8,6 +8,7 @@
 #include "platform/ui/graphics.h"
 #include "platform/win/testseams.h"
 #include "stringgrid/BavFooter.h"
+#include "stringgrid/BavUtil.h"
 #include "tests/platform/win/window_fixture.h"
 #include "tests/stringgrid/grid_fixture.h"
 #include "tests/support/temp_dir.h"
@@ -635,4 +636,20 @@ TEST_F(PaintTest, BitmapCellsDrawTheirPictureBesideTheText) {
     DrawCell(1, 1, 100, 24);
     EXPECT_TRUE(RowsHold(0, 24, clGreen));
     EXPECT_FALSE(RowsHold(0, 24, clFuchsia)) << "its corner colour is the cell's background";
+}
+
+TEST_F(PaintTest, RichAndWideTextsAreMeasuredAsTheyAreDrawn) {
+    form->Show();
+    ProcessMessages();
+    grid->SetWordWrap(false);
+    grid->SetCells(1, 1, "{\\rtf1 short}");
+    grid->SetCells(1, 2, "{\\rtf1 a much longer rich text line}");
+    const TSize shortRich = grid->GetCellTextExtent(1, 1, false), longRich = grid->GetCellTextExtent(1, 2, false);
+    EXPECT_GT(shortRich.cx, 2 * grid->CellMarginX());
+    EXPECT_GT(longRich.cx, shortRich.cx);
+    EXPECT_GT(shortRich.cy, 2 * grid->CellMarginY());
+
+    grid->SetCells(2, 1, WideToCellText(u"宽字符"));
+    grid->SetCells(2, 2, "宽字符");
+    EXPECT_EQ(grid->GetCellTextExtent(2, 1, false).cx, grid->GetCellTextExtent(2, 2, false).cx);
 }
