@@ -423,6 +423,78 @@ void TBavStringGrid::DrawSortGlyph(TCanvas* canvas, int x, int y) {
     }
 }
 
+void TBavStringGrid::DrawNodeGlyph(TCanvas* canvas, CellPaint& cell) {
+    const TRect& r = cell.rect;
+    const int indent = GetNodeIndent(cell.row), nodeIndent = cellNode_->NodeIndent();
+    const bool contracted = cell.graphic->CellBoolean();
+    int left = r.left + indent - nodeIndent;
+    if (cellNode_->ShowTree() && cell.row >= TBaseGrid::FixedRows()) {
+        const int x = left + nodeIndent / 2 + 2;
+        canvas->Pen()->SetColor(cellNode_->TreeColor());
+        canvas->Pen()->SetWidth(1);
+        const bool next = cell.row + 1 < RowCount();
+        const int nextIndent = next ? GetNodeIndent(cell.row + 1) : 0;
+        if (next && nextIndent > 0 && !(contracted && nextIndent < indent)) {
+            canvas->MoveTo(x, r.top + 6);
+            canvas->LineTo(x, r.bottom);
+        }
+        if (cell.row > 0 && GetNodeIndent(cell.row - 1) >= indent) {
+            canvas->MoveTo(x, r.top);
+            canvas->LineTo(x, r.top + 6);
+        }
+    }
+    const bool shifted = cell.col < TBaseGrid::FixedCols() && !flat_ && look_ != glStandard && look_ != glClassic;
+    if (shifted) ++left;
+    const int boxLeft = r.left + indent - nodeIndent / 2 - 4 + (shifted ? 1 : 0);
+    TColor back = canvas->Brush()->Color();
+    if (back == clNone) back = TBaseGrid::FixedCols() == 0 ? Color() : FixedColor();
+    const int height = r.bottom - r.top;
+    switch (cellNode_->NodeType()) {
+    case cnLeaf: {
+        const int top = r.top + (height - 12) / 2;
+        DrawTransparentResourceBitmap(canvas, back, Rect(boxLeft, top, boxLeft + 16, top + 16),
+                                      contracted ? "BQGLEAFCLOSE" : "BQGLEAFOPEN");
+        return;
+    }
+    case cnXP: {
+        const int top = r.top + (height - 10) / 2;
+        DrawTransparentResourceBitmap(canvas, back, Rect(boxLeft + 4, top, boxLeft + 13, top + 9),
+                                      contracted ? "XPNODEC" : "XPNODEO");
+        return;
+    }
+    case cnGlyph:
+        if (!cellNode_->ExpandGlyph()->Empty() && !cellNode_->ContractGlyph()->Empty()) {
+            TBitmap* glyph = contracted ? cellNode_->ContractGlyph() : cellNode_->ExpandGlyph();
+            const int top = r.top + (height - cellNode_->ContractGlyph()->Height()) / 2;
+            DrawTransparentBitmap(canvas, glyph, back, Rect(boxLeft, top, boxLeft + glyph->Width(), top + glyph->Height()));
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    // The plain box: raised while contracted and sunken while expanded, or
+    // flat with a minus and, contracted, a plus.
+    const int x = boxLeft + 4, y = r.top + (height - 8) / 2;
+    TRect box = Rect(x, y, x + 8, y + 8);
+    const TColor brush = canvas->Brush()->Color();
+    canvas->Brush()->SetColor(cellNode_->Color());
+    if (cellNode_->NodeType() == cnFlat) {
+        canvas->Pen()->SetColor(cellNode_->NodeColor());
+        canvas->Rectangle(Rect(x - 1, y - 1, x + 9, y + 9));
+        canvas->MoveTo(x + 1, y + 3);
+        canvas->LineTo(x + 6, y + 3);
+        if (contracted) {
+            canvas->MoveTo(x + 3, y + 1);
+            canvas->LineTo(x + 3, y + 6);
+        }
+    } else {
+        canvas->FillRect(box);
+        DrawEdge(canvas->Handle(), &box, contracted ? EDGE_RAISED : EDGE_SUNKEN, BF_RECT);
+    }
+    canvas->Brush()->SetColor(brush);
+}
+
 void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
     TCellGraphic* graphic = cell.graphic;
     const TCellType type = graphic->CellType();
@@ -484,6 +556,9 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
         CanEditCellHook(cell.realCol, cell.row, enabled);
         DrawRadioGroup(canvas, r, dynamic_cast<TStrings*>(graphic->CellContent()), graphic->CellBoolean(),
                        graphic->CellIndex(), enabled);
+        break;
+    case ctNode:
+        DrawNodeGlyph(canvas, cell);
         break;
     case ctRotated:
         DrawRotatedText(canvas, r, graphic->CellAngle(), GetDisplayText(cell.col, cell.row));

@@ -178,6 +178,9 @@ def xp_node(contracted):
     p = Picture(9, 9)
     p.gradient(1, 1, 8, 8, WHITE, (198, 198, 184))
     p.frame(0, 0, 9, 9, (120, 152, 181))
+    # Rounded corners, which also give the glyph its transparent colour.
+    for x, y in ((0, 0), (8, 0), (0, 8), (8, 8)):
+        p.put(x, y, MAGENTA)
     p.line(2, 4, 6, 4, BLACK)
     if contracted:
         p.line(4, 2, 4, 6, BLACK)

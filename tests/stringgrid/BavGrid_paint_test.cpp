@@ -653,3 +653,46 @@ TEST_F(PaintTest, RichAndWideTextsAreMeasuredAsTheyAreDrawn) {
     grid->SetCells(2, 2, "宽字符");
     EXPECT_EQ(grid->GetCellTextExtent(2, 1, false).cx, grid->GetCellTextExtent(2, 2, false).cx);
 }
+
+namespace {
+
+// A grid whose row 1 is a node one level deep (the nodes themselves come
+// with grouping).
+class NodeGrid : public TBavStringGrid {
+public:
+    using TBavStringGrid::TBavStringGrid;
+    int GetNodeIndent(int row) override { return row == 1 ? 16 : 0; }
+};
+
+}  // namespace
+
+TEST_F(PaintTest, NodeGlyphsShowTheirStateInEachNodeType) {
+    auto* nodes = new NodeGrid(form);
+    TCellGraphic* node = nodes->CreateCellGraphic(1, 1);
+    node->SetCellType(ctNode);
+    bitmap.SetSize(60, 24);
+    auto inkOf = [&](TColor color) {
+        bitmap.Canvas()->Brush()->SetColor(clWhite);
+        bitmap.Canvas()->FillRect(Rect(0, 0, 60, 24));
+        nodes->DrawGridCell(bitmap.Canvas(), 1, 1, Rect(0, 0, 60, 24), TGridDrawState());
+        int count = 0;
+        for (int x = 0; x < 60; ++x)
+            for (int y = 0; y < 24; ++y) count += ColorToRGB(bitmap.Canvas()->Pixels(x, y)) == ColorToRGB(color);
+        return count;
+    };
+    nodes->CellNode()->SetNodeType(cnXP);
+    node->SetCellBoolean(true);
+    EXPECT_GT(inkOf(TColor(RGB(120, 152, 181))), 20) << "the XP glyph's frame";
+    const int contractedXP = inkOf(clBlack);
+    node->SetCellBoolean(false);
+    EXPECT_LT(inkOf(clBlack), contractedXP) << "expanded: a minus without the plus's stroke";
+
+    nodes->CellNode()->SetNodeType(cnFlat);
+    nodes->CellNode()->SetNodeColor(clRed);
+    EXPECT_GT(inkOf(clRed), 20);
+    node->SetCellBoolean(true);
+    const int plus = inkOf(clRed);
+    node->SetCellBoolean(false);
+    EXPECT_LT(inkOf(clRed), plus);
+    delete nodes;
+}
