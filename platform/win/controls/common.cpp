@@ -138,5 +138,6 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterListViewClass();
     ctl::RegisterMonthCalendarClass();
     ctl::RegisterDateTimePickerClass();
+    ctl::RegisterToolTipClass();
     return true;
 }

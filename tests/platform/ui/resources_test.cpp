@@ -3,6 +3,7 @@
 #include "platform/rtl/formresources.h"
 #include "platform/ui/graphic.h"
 #include "platform/win/resources.h"
+#include "platform/win/userinput.h"
 
 namespace {
 
@@ -41,3 +42,12 @@ TEST(Resources, EmbeddedIconsLoadByName) {
 }
 
 }  // namespace
+
+TEST(Resources, NumberedCursorsOfTheProgramLoad) {
+    const HCURSOR cursor = LoadCursor(HInstance, std::uintptr_t(4242));
+    ASSERT_NE(cursor, HCURSOR(0));
+    EXPECT_EQ(LoadCursor(HInstance, std::uintptr_t(4242)), cursor) << "loaded once";
+    EXPECT_EQ(LoadCursor(HInstance, "#4242"), cursor);
+    EXPECT_EQ(LoadCursor(HInstance, std::uintptr_t(4243)), HCURSOR(0));
+    EXPECT_NE(LoadCursor(0, IDC_ARROW), HCURSOR(0));
+}
