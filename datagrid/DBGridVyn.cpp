@@ -301,7 +301,7 @@ void TCustomDBGridVyn::SetDataSource(TDataSource* v) {
     dataLink_->SetDataSource(v);
     if (v) v->FreeNotification(this);
     LinkActiveChanged(dataLink_->Active());
-    sumList_->SetDataSet(v ? v->DataSet() : nullptr);
+    sumList_->SetWatchedDataSet(v ? v->DataSet() : nullptr);
 }
 
 int TCustomDBGridVyn::FilterRowCount() const { return stFilter_ && stFilter_->Visible() ? 1 : 0; }
@@ -433,7 +433,7 @@ void TCustomDBGridVyn::GetDatasetFields(std::vector<TField*>& fields) const {
 void TCustomDBGridVyn::LinkActiveChanged(bool active) {
     if (!active) HideEditor();
     selection_->DataLinkActiveChanged(active);
-    sumList_->SetDataSet(DataSource() ? DataSource()->DataSet() : nullptr);
+    sumList_->SetWatchedDataSet(DataSource() ? DataSource()->DataSet() : nullptr);
     RequestLayout();
     if (active && EditorAlwaysVisible()) ShowEditorNow();
     UpdateVertScrollBar();
@@ -579,6 +579,7 @@ void TCustomDBGridVyn::CreateWnd() {
 void TCustomDBGridVyn::Loaded() {
     TCustomGrid::Loaded();
     RebuildSortMarkedColumns();
+    sumList_->AfterLoad();
     RequestLayout();
 }
 

@@ -25,6 +25,7 @@ class TColumnVyn;
 class TDBGridColumnsVyn;
 class TColumnDefValuesVyn;
 class TField;
+class TDBSum;
 
 // A list of columns that does not own them.
 class TColumnsVynList {
@@ -184,6 +185,10 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool v);
     virtual void ClearOwnValues();
+    // Gives the footer the sum-list item its value type needs (a sum,
+    // average or count over its field), or frees the one it no longer needs.
+    void SyncSum();
+    TDBSum* Sum() const { return sum_; }
 
     TAlignment DefaultAlignment() const;
     TColor DefaultColor() const;
@@ -215,6 +220,7 @@ private:
     AnsiString value_;
     TFooterValueType valueType_ = fvtNon;
     bool wordWrap_ = false;
+    TDBSum* sum_ = nullptr;
 };
 
 // A column's footers, one per footer row.
@@ -380,6 +386,8 @@ public:
     // The width that fits the bound field's DisplayWidth in the column font.
     int NaturalWidth() const;
     TColumnFooterVyn* FooterForRow(int row) const;
+    // Every footer's sum-list item follows the column's field and the footers' types.
+    void SyncFooterSums();
     // The lookup grid the column drops down, made on first use.
     TPopupDataGridVyn* DropDownGrid() override;
     // The drop-down grid when it was made, else nullptr.

@@ -39,6 +39,35 @@ TColumnFooterVyn::TColumnFooterVyn(TColumnVyn* column)
 TColumnFooterVyn::~TColumnFooterVyn() {
     if (column_)
         if (TCustomDBGridVyn* grid = column_->OwnerGrid()) grid->InvalidateFooter();
+    delete sum_;
+}
+
+void TColumnFooterVyn::SyncSum() {
+    TCustomDBGridVyn* grid = column_ ? column_->OwnerGrid() : nullptr;
+    if (!grid) return;
+    const bool aggregate = valueType_ == fvtSum || valueType_ == fvtAvg || valueType_ == fvtCount;
+    if (!aggregate) {
+        delete sum_;
+        sum_ = nullptr;
+        return;
+    }
+    TDBSumCollection* sums = grid->SumList()->SumCollection();
+    if (!sum_) {
+        sums->BeginUpdate();
+        try {
+            sum_ = sums->Add();
+            SyncSum();
+        } catch (...) {
+            sums->EndUpdate();
+            throw;
+        }
+        sums->EndUpdate();
+        return;
+    }
+    // A count counts records, whatever field it names.
+    const TGroupOperation operation = valueType_ == fvtSum ? goSum : valueType_ == fvtAvg ? goAvg : goCount;
+    sum_->SetGroupOperation(operation);
+    sum_->SetFieldName(operation == goCount ? AnsiString() : !fieldName_.empty() ? fieldName_ : column_->FieldName());
 }
 
 TPersistent* TColumnFooterVyn::GetOwner() const {
@@ -126,12 +155,14 @@ void TColumnFooterVyn::SetValue(const AnsiString& v) {
 
 void TColumnFooterVyn::SetFieldName(const AnsiString& v) {
     fieldName_ = v;
+    SyncSum();
     NotifyColumn(false);
 }
 
 void TColumnFooterVyn::SetValueType(TFooterValueType v) {
     if (v == valueType_) return;
     valueType_ = v;
+    SyncSum();
     NotifyColumn(false);
 }
 
