@@ -471,6 +471,14 @@ bool TCustomDBGridVyn::ColumnEditable(int col) const {
     return !column->ReadOnly() && field && field->CanModify();
 }
 
+bool TCustomDBGridVyn::EditAllowed() const {
+    if (!dataLink_->Active()) return false;
+    TDataSet* dataSet = dataLink_->DataSet();
+    return (allowedOperations_.Contains(alopUpdateVyn) || dataSet->State() == dsInsert) &&
+           (!dataSet->IsEmpty() || allowedOperations_.Contains(alopInsertVyn) ||
+            allowedOperations_.Contains(alopAppendVyn));
+}
+
 bool TCustomDBGridVyn::TrySetFocus() {
     if (!CanFocus()) return true;
     SetFocus();
