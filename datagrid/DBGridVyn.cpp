@@ -577,9 +577,19 @@ void TCustomDBGridVyn::CreateWnd() {
 
 void TCustomDBGridVyn::Loaded() {
     TCustomGrid::Loaded();
+    if (columns_->Count() > 0) SetColCount(columns_->Count());
+    if (autoFitColWidths_) {
+        columns_->BeginUpdate();
+        for (int i = 0; i < columns_->Count(); ++i)
+            columns_->Items(i)->SetAutoFitBaseWidth(columns_->Items(i)->Width());
+        columns_->EndUpdate();
+        TCustomGrid::SetScrollBars(ssNone);
+    }
     RebuildSortMarkedColumns();
-    sumList_->AfterLoad();
+    if (DataSource()) sumList_->AfterLoad();
     RequestLayout();
+    BeginLayout();
+    PostDeferredLayout();
 }
 
 void TCustomDBGridVyn::DefineProperties(TFiler* filer) {
