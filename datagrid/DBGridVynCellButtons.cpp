@@ -4,27 +4,12 @@
 
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynDrawing.h"
-#include "datagrid/ToolCtrlsVynFaces.h"
+#include "datagrid/ToolCtrlsVynButtons.h"
 #include "platform/data/field.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/winuser.h"
 
 namespace {
-
-TButtonFaceStyle FaceOfStyle(TEditButtonStyleVyn style) {
-    switch (style) {
-        case ebsEllipsisVyn:
-            return bfsEllipsis;
-        case ebsUpDownVyn:
-            return bfsUpDown;
-        case ebsPlusVyn:
-            return bfsPlus;
-        case ebsMinusVyn:
-            return bfsMinus;
-        default:
-            return bfsDropDown;
-    }
-}
 
 // The button a column's own editor shows, if any.
 bool ColumnButtonStyle(TColumnVyn* column, TEditButtonStyleVyn& style) {
@@ -66,7 +51,7 @@ void TCustomDBGridVyn::DrawEditButton(TCanvas* canvas, TEditButtonStyleVyn style
         button.left += 1;
     }
     if (style != ebsGlyphVyn) {
-        PaintEditButtonFace(dc, button, color, FaceOfStyle(style), downButton, flat_, active, enabled, cbUnchecked);
+        PaintEditButtonFace(dc, button, color, ButtonFaceOf(style), downButton, flat_, active, enabled, cbUnchecked);
         return;
     }
     TRect inner = button;

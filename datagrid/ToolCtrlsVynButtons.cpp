@@ -8,7 +8,9 @@ namespace {
 constexpr Cardinal kFirstRepeat = 400;
 constexpr Cardinal kNextRepeats = 100;
 
-TButtonFaceStyle FaceOf(TEditButtonStyleVyn style) {
+}  // namespace
+
+TButtonFaceStyle ButtonFaceOf(TEditButtonStyleVyn style) {
     switch (style) {
         case ebsEllipsisVyn:
             return bfsEllipsis;
@@ -22,8 +24,6 @@ TButtonFaceStyle FaceOf(TEditButtonStyleVyn style) {
             return bfsDropDown;
     }
 }
-
-}  // namespace
 
 TEditButtonControlVyn::TEditButtonControlVyn(TComponent* owner) : TSpeedButton(owner) {
     TControlStyle style = ControlStyle();
@@ -146,7 +146,7 @@ void TEditButtonControlVyn::Paint() {
     const TButtonState state = State();
     const bool pressed = state == bsDown || state == bsExclusive;
     if (style_ != ebsGlyphVyn) {
-        PaintEditButtonFace(Canvas()->Handle(), TRect{0, 0, Width(), Height()}, parentColor, FaceOf(style_),
+        PaintEditButtonFace(Canvas()->Handle(), TRect{0, 0, Width(), Height()}, parentColor, ButtonFaceOf(style_),
                             pressed ? pressedHalf_ : 0, Flat(), active_, Enabled(), cbUnchecked);
         return;
     }

@@ -8,8 +8,13 @@
 
 #include "datagrid/DBGridVynTypes.h"
 #include "datagrid/ToolCtrlsVyn.h"
+#include "datagrid/ToolCtrlsVynFaces.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
+
+// The face that paints a button style (drop-down for ebsGlyphVyn, which
+// shows its glyph instead).
+TButtonFaceStyle ButtonFaceOf(TEditButtonStyleVyn style);
 
 class TEditButtonControlVyn : public TSpeedButton {
     SERVIORA_CLASS(TEditButtonControlVyn, TSpeedButton)
