@@ -330,6 +330,8 @@ protected:
     // Tab stops and grid widths of the columns.
     virtual void UpdateColumnTabsAndWidths();
     void ColWidthsChanged() override;
+    // A data row sized by the user sets RowHeight for every row.
+    void RowHeightsChanged() override;
     void TopLeftChanged() override;
 
     void Paint() override;
@@ -478,6 +480,8 @@ private:
     bool inLinkLayout_ = false;
     bool paintSuppressed_ = false;
     bool rebuilding_ = false;
+    // Set while the layout itself sets row heights.
+    bool countingRows_ = false;
     // The VisibleMode the vertical bar was last shown with (none yet: -1).
     int vertBarMode_ = -1;
     TImeMode defaultImeMode_ = imDontCare;
