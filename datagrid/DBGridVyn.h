@@ -238,6 +238,9 @@ public:
     // Both axes at the client size, or at a given one.
     TGridLayoutInfo CalcGridLayoutInfo() const;
     TGridLayoutInfo CalcGridLayoutInfoXY(int width, int height) const;
+    // Only the fixed and frozen parts of both axes (the scrolling part is
+    // left uncomputed).
+    TGridLayoutInfo CalcFixedLayoutInfo() const;
     virtual void InvalidateIndicator();
     virtual void InvalidateSelection();
     // Writes the text edited in the current cell into its field.
