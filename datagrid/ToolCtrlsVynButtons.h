@@ -5,12 +5,15 @@
 #pragma once
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "datagrid/DBGridVynTypes.h"
 #include "datagrid/ToolCtrlsVyn.h"
 #include "datagrid/ToolCtrlsVynFaces.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
+#include "platform/ui/extctrls_graphic.h"
 
 // The face that paints a button style (drop-down for ebsGlyphVyn, which
 // shows its glyph instead).
@@ -62,6 +65,11 @@ private:
     std::unique_ptr<TTimer> repeatTimer_;
     TButtonDownEventVyn onButtonDown_;
 };
+
+// The buttons of an editor: entry 0 its main button, then its extra
+// buttons in collection order, each with the divider line shown before it
+// in the flat look.
+using TEditButtonControlList = std::vector<std::pair<TShape*, TEditButtonControlVyn*>>;
 
 // The button control with its look published.
 class TSpeedButtonVyn : public TEditButtonControlVyn {
