@@ -401,3 +401,25 @@ void PaintTreeElement(TCanvas* canvas, const TRect& rect, int element, bool pari
         canvas->LineTo(cx, box.bottom - 2);
     }
 }
+
+COLORREF ImageListColorRef(TColor color) {
+    if (color == clNone) return CLR_NONE;
+    if (color == clDefault) return CLR_DEFAULT;
+    return ColorToRGB(color);
+}
+
+void PaintListImage(HDC dc, const TRect& rect, TCustomImageList* images, int imageIndex, bool selected) {
+    if (!images) return;
+    const int x = rect.left + (Width(rect) - images->Width()) / 2;
+    const int y = rect.top + (Height(rect) - images->Height()) / 2;
+    const unsigned style = (images->ImageType() == itMask ? ILD_MASK : ILD_NORMAL) | (selected ? ILD_SELECTED : 0u);
+    const COLORREF foreground = selected ? ColorToRGB(clHighlight) : ImageListColorRef(images->BlendColor());
+    auto draw = [&] { images->DrawEx(dc, x, y, imageIndex, ImageListColorRef(images->BkColor()), foreground, style); };
+    if (x >= rect.left && y >= rect.top && x + images->Width() <= rect.right && y + images->Height() <= rect.bottom) {
+        draw();
+        return;
+    }
+    SavedClipRegion clip(dc);
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    draw();
+}

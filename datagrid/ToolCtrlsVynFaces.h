@@ -10,6 +10,7 @@
 
 #include "platform/gdi/windef.h"
 #include "platform/ui/graphics.h"
+#include "platform/ui/imagelist.h"
 #include "platform/ui/stdctrls_buttons.h"
 
 SERVIORA_ENUM(TButtonFaceStyle, bfsDropDown, bfsEllipsis, bfsUpDown, bfsCheckBox, bfsPlus, bfsMinus)
@@ -92,3 +93,10 @@ void PaintDottedLine(TCanvas* canvas, TPoint from, int length, bool horizontal, 
 // A tree-line element: 0-5 node boxes (0/3 middle, 1/4 last, 2/5 first;
 // 0-2 minus, 3-5 plus) with their lines; 6-9 lines only.
 void PaintTreeElement(TCanvas* canvas, const TRect& rect, int element, bool parity);
+
+// clNone and clDefault as the image list's CLR_NONE and CLR_DEFAULT, any
+// other colour as its RGB value.
+COLORREF ImageListColorRef(TColor color);
+// An image of the list centred in `rect`, clipped to it when larger;
+// selected images are blended toward the highlight colour.
+void PaintListImage(HDC dc, const TRect& rect, TCustomImageList* images, int imageIndex, bool selected);

@@ -146,3 +146,29 @@ TEST_F(ButtonFacesTest, EveryFaceAndTreeElementOnScreen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ButtonFacesTest, ListImagesAreCentredClippedAndBlendedWhenSelected) {
+    TImageList images(nullptr);
+    images.SetWidth(8);
+    images.SetHeight(8);
+    TBitmap square;
+    square.SetSize(8, 8);
+    square.Canvas()->Brush()->SetColor(clRed);
+    square.Canvas()->FillRect({0, 0, 8, 8});
+    images.Add(&square, nullptr);
+    PaintListImage(dc(), {0, 0, 20, 20}, &images, 0, false);
+    EXPECT_EQ(Pixel(6, 6), ColorToRGB(clRed));
+    EXPECT_EQ(Pixel(5, 5), ColorToRGB(clWhite));
+    PaintListImage(dc(), {20, 20, 24, 24}, &images, 0, false);  // larger than its place
+    EXPECT_EQ(Pixel(21, 21), ColorToRGB(clRed));
+    EXPECT_EQ(Pixel(19, 19), ColorToRGB(clWhite));
+    EXPECT_EQ(Pixel(24, 24), ColorToRGB(clWhite));
+    PaintListImage(dc(), {0, 20, 20, 40}, &images, 0, true);
+    EXPECT_NE(Pixel(10, 30), ColorToRGB(clRed));
+    EXPECT_EQ(ImageListColorRef(clNone), CLR_NONE);
+    EXPECT_EQ(ImageListColorRef(clDefault), CLR_DEFAULT);
+}
+
+}  // namespace
