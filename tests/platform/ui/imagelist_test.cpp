@@ -19,6 +19,14 @@ std::unique_ptr<TBitmap> Strip() {
     return strip;
 }
 
+// The strip's two images in a 4x4 list, fuchsia transparent.
+void AddStrip(TImageList& list) {
+    list.SetWidth(4);
+    list.SetHeight(4);
+    auto strip = Strip();
+    list.AddMasked(strip.get(), clFuchsia);
+}
+
 std::unique_ptr<TBitmap> Background() {
     auto b = std::make_unique<TBitmap>();
     b->SetSize(10, 10);
@@ -53,10 +61,7 @@ TEST(ImageList, AddsMaskedImagesAndDrawsThemTransparently) {
 
 TEST(ImageList, DisabledImagesAreEmbossedGrey) {
     TImageList list(nullptr);
-    list.SetWidth(4);
-    list.SetHeight(4);
-    auto strip = Strip();
-    list.AddMasked(strip.get(), clFuchsia);
+    AddStrip(list);
     auto dest = Background();
     list.Draw(dest->Canvas(), 0, 0, 0, false);
     EXPECT_EQ(dest->Canvas()->Pixels(1, 1), clGray);   // shadow
@@ -106,10 +111,7 @@ TEST(ImageList, ImagesRoundTripThroughAFormDescription) {
 
 TEST(ImageList, DrawExTakesBackgroundBlendAndMaskStyles) {
     TImageList list(nullptr);
-    list.SetWidth(4);
-    list.SetHeight(4);
-    auto strip = Strip();
-    list.AddMasked(strip.get(), clFuchsia);
+    AddStrip(list);
     auto dest = Background();
     const HDC dc = dest->Canvas()->Handle();
     list.DrawEx(dc, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_NORMAL);
