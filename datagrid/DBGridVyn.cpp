@@ -439,7 +439,8 @@ void TCustomDBGridVyn::LinkActiveChanged(bool active) {
 
 
 void TCustomDBGridVyn::InvalidateIndicator() {
-    if (options_.Contains(dgIndicator) && HandleAllocated()) InvalidateCell(0, Row());
+    if (!options_.Contains(dgIndicator) || !HandleAllocated()) return;
+    InvalidateCell(0, indicatorRow_ >= 0 && indicatorRow_ < RowCount() ? indicatorRow_ : Row());
 }
 
 void TCustomDBGridVyn::InvalidateSelection() {

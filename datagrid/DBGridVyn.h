@@ -285,6 +285,10 @@ public:
     virtual bool CellInSelection(int col, int row, const TBookmarkStr& bookmark, int dataCol);
     virtual bool CellIs3D(int col, int row, TGridDrawState state, const TRect& rect) const;
     bool RowFocusRectVisible();
+    // The flat look's thin sunken edge around a single-bordered window.
+    void PaintFlatBorder();
+    // Whether the find dialog the grid opens is modal.
+    virtual bool FindDialogModal() const { return true; }
     bool GridOrEditorFocused();
     // The text a footer cell shows for footer row `footerRow` (from 0).
     AnsiString FooterCellText(int footerRow, TColumnVyn* column);
@@ -358,11 +362,13 @@ protected:
 
     void WMDeferredLayout(TMessage& Message);
     void WMSize(TMessage& Message);
+    void WMNCPaint(TMessage& Message);
     void ChangeScale(int M, int D) override;
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
+        SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
     SERVIORA_MESSAGES_END(TCustomGrid)
 
 private:

@@ -266,3 +266,7 @@ void TColumnVyn::FillCellParams(TColCellParamsVyn* params) const {
 void TColumnVyn::FireGetCellParams(bool editMode, TColCellParamsVyn* params) {
     onGetCellParams_(this, editMode, params);
 }
+
+void TColumnVyn::FitWidthToData() {
+    if (TCustomDBGridVyn* grid = OwnerGrid()) grid->FitColumnsToContent({this});
+}

@@ -415,6 +415,8 @@ public:
     // ---- Geometry and helpers --------------------------------------------------------------
     // The room of the column's buttons at the right of its cells.
     int ButtonAreaWidth() const;
+    // Fits the width to the title, every record and the footers.
+    void FitWidthToData();
     int ClampWidth(int width) const;
     // The width that fits the bound field's DisplayWidth in the column font.
     int NaturalWidth() const;

@@ -16,6 +16,8 @@
 #include "platform/rtl/valuerestorer.h"
 #include "platform/ui/forms.h"
 #include "platform/win/userdraw.h"
+#include "platform/win/winpaint.h"
+#include "platform/win/winuser.h"
 
 namespace {
 
@@ -178,6 +180,21 @@ bool TCustomDBGridVyn::CellIs3D(int col, int row, TGridDrawState state, const TR
 
 bool TCustomDBGridVyn::RowFocusRectVisible() {
     return options_.Contains(dgRowSelect) && dataLink_->Active() && Focused() && !Loading() && updateLock_ == 0;
+}
+
+void TCustomDBGridVyn::PaintFlatBorder() {
+    if (!flat_ || BorderStyle() != bsSingle || !Ctl3D() || !HandleAllocated()) return;
+    const HDC dc = GetWindowDC(Handle());
+    RECT window{};
+    GetWindowRect(Handle(), &window);
+    RECT edge{0, 0, window.right - window.left, window.bottom - window.top};
+    DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    ReleaseDC(Handle(), dc);
+}
+
+void TCustomDBGridVyn::WMNCPaint(TMessage& Message) {
+    Inherited::Dispatch(Message);
+    PaintFlatBorder();
 }
 
 void TCustomDBGridVyn::WriteCellText(TCanvas* canvas, TRect rect, int rightMargin, int leftMargin, bool endEllipsis,

@@ -109,10 +109,18 @@ protected:
         ProcessMessages();
     }
     AnsiString FooterText(int column) { return grid_->FooterCellText(0, grid_->Columns()->Items(column)); }
+    // The pixel shown at a point of the grid's client area.
+    COLORREF ClientPixel(int x, int y) {
+        POINT origin{0, 0};
+        ClientToScreen(grid_->Handle(), &origin);
+        RECT window{};
+        GetWindowRect(grid_->Handle(), &window);
+        return ShownPixel(grid_->Handle(), x + origin.x - window.left, y + origin.y - window.top);
+    }
     // The pixel shown at the middle of a cell's left part (clear of its text).
     COLORREF CellPixel(int col, int row) {
         const TRect r = grid_->CellRect(col, row);
-        return ShownPixel(grid_->Handle(), r.left + 4, (r.top + r.bottom) / 2);
+        return ClientPixel(r.left + 2, (r.top + r.bottom) / 2);
     }
 
     std::unique_ptr<TADOQuery> orders_;
@@ -187,8 +195,8 @@ TEST_F(GridPaintTest, AColumnAlwaysShowingItsButtonDrawsItAtTheRight) {
     ProcessMessages();
     const int row = grid_->TopDataOffset() + 1;
     const TRect cell = grid_->CellRect(3, row);
-    EXPECT_EQ(ShownPixel(grid_->Handle(), cell.right - 2, cell.top + 2), ColorToRGB(clBtnFace));
-    EXPECT_EQ(ShownPixel(grid_->Handle(), cell.left + 2, cell.top + 2), ColorToRGB(clWindow));
+    EXPECT_EQ(ClientPixel(cell.right - 4, cell.top + 4), ColorToRGB(clBtnFace));
+    EXPECT_EQ(ClientPixel(cell.left + 2, cell.top + 4), ColorToRGB(clWindow));
 }
 
 TEST_F(GridPaintTest, AGridWithoutDataShowsTitlesIndicatorAndOneEmptyRow) {
@@ -223,6 +231,21 @@ TEST_F(GridPaintTest, TheStyleLightensOtherSelectedCellsUnlessTheScreenHasFewCol
     EXPECT_TRUE(style->GetDataCellColors(grid_, 1, 0, &font, background, cellState, ""));
     EXPECT_EQ(background, clHighlight);
     style->SetScreenNumColors(-1);
+}
+
+TEST_F(GridPaintTest, SpacerAndFooterTakeTheirColoursAndLines) {
+    const int spacer = grid_->RowCount() - 2;
+    const int footer = grid_->RowCount() - 1;
+    EXPECT_EQ(CellPixel(0, spacer), ColorToRGB(grid_->Color()));  // the spacer's indicator cell
+    const TRect cell = grid_->CellRect(2, footer);
+    const TRect data = grid_->CellRect(2, grid_->TopDataOffset());
+    EXPECT_EQ(ClientPixel(data.right, data.top + 3), ColorToRGB(clSilver));
+    EXPECT_EQ(ClientPixel(cell.right, cell.top + 3), ColorToRGB(clSilver));
+    grid_->SetFooterColor(clBtnFace);  // footers in the fixed colour get the fixed lines
+    grid_->SetOptionsVyn(grid_->OptionsVyn() + TDBGridVynOptions{dghFrozen3D});
+    ProcessMessages();
+    EXPECT_EQ(ClientPixel(cell.right, cell.top + 3), ColorToRGB(clBlack));
+    EXPECT_EQ(CellPixel(0, spacer), ColorToRGB(grid_->FixedColor()));
 }
 
 }  // namespace

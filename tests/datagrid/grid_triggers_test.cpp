@@ -88,7 +88,7 @@ TEST_F(GridTriggersTest, FittingTakesTheWidestValueTitleAndFooter) {
     EXPECT_GE(number->Width(), bitmap.Canvas()->TextWidth("一个很长很长的编号文字") + 4);
     EXPECT_EQ(price->Width(), 10);  // not asked for
     EXPECT_EQ(phones_->RecNo(), 4);  // back where it was
-    grid->OptimizeColumnWidths(price);
+    price->FitWidthToData();
     EXPECT_GE(price->Width(), bitmap.Canvas()->TextWidth("这是一段相当长的合计文字") + 5);
 }
 
