@@ -249,3 +249,44 @@ TEST_F(GridPaintTest, SpacerAndFooterTakeTheirColoursAndLines) {
 }
 
 }  // namespace
+
+namespace {
+
+using GridCellTypesTest = GridTest;
+
+TEST_F(GridCellTypesTest, CellsAreClassifiedByAreaAndFramedBy3DOptions) {
+    FillPhones(3);
+    phones_->Open();
+    std::unique_ptr<TForm> form(TForm::Create(nullptr));
+    TProbeGrid* grid = TProbeGrid::Create(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetDataSource(source_.get());
+    grid->SetFooterRowCount(2);
+    form->Show();
+    const int rows = grid->RowCount();  // title, three records, spacer, two footers
+    ASSERT_EQ(rows, 7);
+    struct Case {
+        int col, row, horz, vert, index;
+    };
+    for (const Case& c : {Case{0, 0, 0, 0, 0}, Case{1, 0, 1, 0, 0}, Case{2, 3, 1, 2, 2}, Case{0, 4, 0, 3, 0},
+                          Case{3, 5, 1, 4, 1}, Case{3, 6, 1, 4, 2}}) {
+        const TCellTypeVyn type = grid->GetCellType(c.col, c.row);
+        EXPECT_EQ(type.Horz, c.horz) << c.col << "," << c.row;
+        EXPECT_EQ(type.Vert, c.vert) << c.col << "," << c.row;
+        EXPECT_EQ(type.Index, c.index) << c.col << "," << c.row;
+    }
+    EXPECT_THROW(grid->GetCellType(1, rows), EInvalidGridOperation);
+    TGridDrawState fixed;
+    fixed.Include(gdFixed);
+    const TRect any{0, 0, 10, 10};
+    EXPECT_TRUE(grid->CellIs3D(1, 0, fixed, any));    // a title under dghFixed3D
+    EXPECT_FALSE(grid->CellIs3D(0, 4, fixed, any));   // the spacer's indicator
+    EXPECT_FALSE(grid->CellIs3D(2, 5, {}, any));      // a footer without dghFooter3D
+    grid->SetOptionsVyn(grid->OptionsVyn() + TDBGridVynOptions{dghFooter3D, dghData3D});
+    EXPECT_TRUE(grid->CellIs3D(2, 5, {}, any));
+    EXPECT_TRUE(grid->CellIs3D(2, 2, {}, any));
+    EXPECT_TRUE(grid->CellIs3D(0, 4, fixed, any));    // with dghData3D the spacer's indicator too
+}
+
+}  // namespace

@@ -197,3 +197,30 @@ TEST_F(SumListTest, AFooterThatStopsCountingFreesItsItem) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SumListTest, VirtualRecordsNumberAnUnsequencedDataset) {
+    FillPhones(4);
+    phones_->SetSequenced(false);
+    phones_->Open();
+    TProbeGrid* grid = GridWithFooters({{fvtCount, "编号"}});
+    TDBGridVynSumList* sums = grid->SumList();
+    EXPECT_FALSE(sums->RecordsSequenced());
+    sums->SetVirtualRecords(true);
+    EXPECT_TRUE(sums->RecordsSequenced());
+    EXPECT_EQ(sums->VirtualRecordCount(), 4);
+    phones_->Last();
+    EXPECT_EQ(sums->VirtualRecNo(), 4);
+    sums->SetVirtualRecNo(2);
+    EXPECT_EQ(phones_->FieldByName("编号")->AsString(), "0000000002");
+    phones_->Delete();
+    EXPECT_EQ(sums->VirtualRecordCount(), 3);
+    phones_->Append();
+    phones_->FieldByName("编号")->SetAsString("9");
+    phones_->Post();
+    EXPECT_EQ(sums->VirtualRecordCount(), 4);
+    EXPECT_EQ(sums->VirtualRecNo(), 4);  // appended last in bookmark order
+}
+
+}  // namespace
