@@ -15,6 +15,7 @@
 #include "datagrid/DBGridVynLayoutInfo.h"
 #include "datagrid/DBGridVynSettings.h"
 #include "datagrid/DBGridVynTitleTree.h"
+#include "datagrid/ToolCtrlsVynFaces.h"
 #include "datagrid/DBGridVynTypes.h"
 #include "datagrid/DBSumLst.h"
 #include "platform/data/datasource.h"
@@ -285,6 +286,9 @@ public:
     virtual bool CellInSelection(int col, int row, const TBookmarkStr& bookmark, int dataCol);
     virtual bool CellIs3D(int col, int row, TGridDrawState state, const TRect& rect) const;
     bool RowFocusRectVisible();
+    // A button face drawn unmirrored in a mirrored paint.
+    void PaintButtonMirrored(TCanvas* canvas, TRect rect, TColor parentColor, TButtonFaceStyle style, int downButton,
+                             bool active, bool enabled, TCheckBoxState state);
     // The flat look's thin sunken edge around a single-bordered window.
     void PaintFlatBorder();
     // Whether the find dialog the grid opens is modal.
@@ -413,6 +417,9 @@ private:
     void DrawRegionLines(const TRect& region, int startCol, int startRow, bool horzLines, bool vertLines,
                          TColor background, TColor lineColor, const TGridLayoutInfo& info);
     void Draw3DFrame(TRect rect, bool rightEdge, bool leftEdge, bool sunken);
+    // Switches a mirrored paint's mapping off and answers `rect` in device
+    // coordinates; the caller switches the mirroring back on.
+    TRect UnmirroredRect(TCanvas* canvas, const TRect& rect);
     // An edit button in a cell: clipped to the cell, the flat look's inner
     // line, a glyph or a face.
     void DrawEditButton(TCanvas* canvas, TEditButtonStyleVyn style, TBitmap* glyph, TColor color, bool enabled,
@@ -474,6 +481,8 @@ private:
 
     int indicatorOffset_ = 1;
     int indicatorRow_ = -1;
+    // Set while a right-to-left grid paints with mirrored mapping.
+    bool mirroredPaint_ = false;
     int rowReadDepth_ = 0;
     TBookmarkStr viewBookmark_;
     int viewOffset_ = 0;

@@ -197,11 +197,51 @@ void TCustomDBGridVyn::WMNCPaint(TMessage& Message) {
     PaintFlatBorder();
 }
 
+TRect TCustomDBGridVyn::UnmirroredRect(TCanvas* canvas, const TRect& rect) {
+    POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    LPtoDP(canvas->Handle(), corners, 2);
+    ChangeGridOrientation(false);
+    // Mirrored, the logical right edge is the device's left one.
+    return {corners[1].x + 1, corners[0].y, corners[0].x + 1, corners[1].y};
+}
+
 void TCustomDBGridVyn::WriteCellText(TCanvas* canvas, TRect rect, int rightMargin, int leftMargin, bool endEllipsis,
                                      bool wordWrap, TTextLayout layout, TAlignment alignment,
                                      const AnsiString& text, int dy, int dx, bool fillRect) {
-    DrawCellText(canvas, rect, fillRect, dx, dy, text, alignment, layout, wordWrap, endEllipsis, leftMargin,
-                 rightMargin, UseRightToLeftReading());
+    if (!mirroredPaint_) {
+        DrawCellText(canvas, rect, fillRect, dx, dy, text, alignment, layout, wordWrap, endEllipsis, leftMargin,
+                     rightMargin, UseRightToLeftReading());
+        return;
+    }
+    // Text is drawn unmirrored, so it reads the right way round.
+    const TRect device = UnmirroredRect(canvas, rect);
+    const TAlignment mirrored = alignment == taLeftJustify    ? taRightJustify
+                                : alignment == taRightJustify ? taLeftJustify
+                                                              : alignment;
+    try {
+        DrawCellText(canvas, device, fillRect, dx, dy, text, mirrored, layout, wordWrap, endEllipsis, rightMargin,
+                     leftMargin, UseRightToLeftReading());
+    } catch (...) {
+        ChangeGridOrientation(true);
+        throw;
+    }
+    ChangeGridOrientation(true);
+}
+
+void TCustomDBGridVyn::PaintButtonMirrored(TCanvas* canvas, TRect rect, TColor parentColor, TButtonFaceStyle style,
+                                           int downButton, bool active, bool enabled, TCheckBoxState state) {
+    if (!mirroredPaint_) {
+        PaintEditButtonFace(canvas->Handle(), rect, parentColor, style, downButton, flat_, active, enabled, state);
+        return;
+    }
+    const TRect device = UnmirroredRect(canvas, rect);
+    try {
+        PaintEditButtonFace(canvas->Handle(), device, parentColor, style, downButton, flat_, active, enabled, state);
+    } catch (...) {
+        ChangeGridOrientation(true);
+        throw;
+    }
+    ChangeGridOrientation(true);
 }
 
 // ---- Paint ----------------------------------------------------------------------------------------
@@ -279,6 +319,8 @@ void TCustomDBGridVyn::PaintCellRange(const TRect& region, int startCol, int sta
 void TCustomDBGridVyn::Paint() {
     if (paintSuppressed_) return;
     TCanvas* canvas = Canvas();
+    mirroredPaint_ = UseRightToLeftAlignment();
+    if (mirroredPaint_) ChangeGridOrientation(true);
     const TColor lineColor = flat_ ? clGray : clBlack;
     const TGridLayoutInfo info = CalcGridLayoutInfo();
     const TGridOptions gridOptions = TCustomGrid::Options();
@@ -323,8 +365,6 @@ void TCustomDBGridVyn::Paint() {
     canvas->Brush()->SetStyle(bsSolid);
     if (gridW < info.Horz.GridExtent) canvas->FillRect({gridW, 0, info.Horz.GridExtent, gridH});
     if (gridH < info.Vert.GridExtent) canvas->FillRect({0, gridH, info.Horz.GridExtent, info.Vert.GridExtent});
-    if (useMultiTitle_ && options_.Contains(dgTitles))
-        THeadTreeNode::ForEachNode(TitleRoot(), [](THeadTreeNode* node) { node->Drawn = false; });
     if (RowFocusRectVisible() && (!style_ || style_->ShowFocusFrame())) {
         const int row = Row();
         TRect first = CellRect(std::max(LeftCol() - frozenCols_, indicatorOffset_), row);
@@ -335,6 +375,10 @@ void TCustomDBGridVyn::Paint() {
             canvas->DrawFocusRect({first.left, first.top, std::max(last.right, first.right), first.bottom});
         }
     }
+    if (mirroredPaint_) ChangeGridOrientation(false);
+    mirroredPaint_ = false;
+    if (useMultiTitle_ && options_.Contains(dgTitles))
+        THeadTreeNode::ForEachNode(TitleRoot(), [](THeadTreeNode* node) { node->Drawn = false; });
 }
 
 // ---- DrawCell -------------------------------------------------------------------------------------
@@ -543,8 +587,9 @@ void TCustomDBGridVyn::DrawTitleCell(TColumnVyn* column, int col, int row, TRect
             canvas->SetFont(SortIndexFont());
             if (highlighted) canvas->Font()->SetColor(clWhite);
             canvas->Brush()->SetStyle(bsClear);
-            canvas->TextOut(rect.right - indexWidth - 2, glyphTop + glyphs->Height() / 2 - 1 - canvas->TextHeight(indexText) / 2,
-                            indexText);
+            const int indexTop = glyphTop + glyphs->Height() / 2 - 1 - canvas->TextHeight(indexText) / 2;
+            WriteCellText(canvas, {rect.right - indexWidth - 2, indexTop, rect.right, rect.bottom}, 0, 0, false, false,
+                          tlTop, taLeftJustify, indexText, 0, 0, false);
             canvas->Brush()->SetStyle(bsSolid);
         }
     }
@@ -599,8 +644,8 @@ void TCustomDBGridVyn::DrawRecordCell(TColumnVyn* column, int col, int row, TRec
             const int h = std::min(CheckGlyphHeight(), RectHeight(textRect));
             const int left = textRect.left + (RectWidth(textRect) - w) / 2;
             const int top = textRect.top + (RectHeight(textRect) - h) / 2;
-            PaintEditButtonFace(canvas->Handle(), {left, top, left + w, top + h}, background, bfsCheckBox, 0, flat_,
-                                false, true, cellParams_->CheckboxState);
+            PaintButtonMirrored(canvas, {left, top, left + w, top + h}, background, bfsCheckBox, 0, false, true,
+                                cellParams_->CheckboxState);
         } else if (kind == cvkImageList) {
             canvas->FillRect(textRect);
             DrawImageClipped(column->ImageList(), nullptr, canvas, textRect, cellParams_->ImageIndex, 0, taCenter);

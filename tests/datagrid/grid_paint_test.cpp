@@ -233,6 +233,23 @@ TEST_F(GridPaintTest, TheStyleLightensOtherSelectedCellsUnlessTheScreenHasFewCol
     style->SetScreenNumColors(-1);
 }
 
+TEST_F(GridPaintTest, ARightToLeftGridMirrorsItsCellsButNotItsTexts) {
+    grid_->SetBiDiMode(bdRightToLeft);
+    grid_->Invalidate();
+    ProcessMessages();
+    const int width = grid_->ClientWidth();
+    const TRect row = grid_->CellRect(1, grid_->TopDataOffset() + 1);
+    const int y = (row.top + row.bottom) / 2;
+    EXPECT_EQ(ClientPixel(width - 4, y), ColorToRGB(grid_->FixedColor()));  // the indicator at the right
+    EXPECT_EQ(ClientPixel(4, y), ColorToRGB(clWindow));
+    // The first column's text lands in its mirrored cell, left of the indicator.
+    int ink = 0;
+    for (int x = width - 12 - 100; x < width - 12; ++x)
+        if (ClientPixel(x, y) == ColorToRGB(clWindowText)) ++ink;
+    EXPECT_GT(ink, 5);
+    SaveWindowScreenshot(form_->Handle(), ScreenshotDir() + "dbgrid-rtl.png");
+}
+
 TEST_F(GridPaintTest, SpacerAndFooterTakeTheirColoursAndLines) {
     const int spacer = grid_->RowCount() - 2;
     const int footer = grid_->RowCount() - 1;
