@@ -367,12 +367,15 @@ protected:
     void WMDeferredLayout(TMessage& Message);
     void WMSize(TMessage& Message);
     void WMNCPaint(TMessage& Message);
+    // Faces are rendered again in the new system colours.
+    void CMSysColorChange(TMessage& Message);
     void ChangeScale(int M, int D) override;
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
+        SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
     SERVIORA_MESSAGES_END(TCustomGrid)
 
 private:

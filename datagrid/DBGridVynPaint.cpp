@@ -205,6 +205,11 @@ TRect TCustomDBGridVyn::UnmirroredRect(TCanvas* canvas, const TRect& rect) {
     return {corners[1].x + 1, corners[0].y, corners[0].x + 1, corners[1].y};
 }
 
+void TCustomDBGridVyn::CMSysColorChange(TMessage& Message) {
+    Inherited::Dispatch(Message);
+    FlushButtonFaceCache();
+}
+
 void TCustomDBGridVyn::WriteCellText(TCanvas* canvas, TRect rect, int rightMargin, int leftMargin, bool endEllipsis,
                                      bool wordWrap, TTextLayout layout, TAlignment alignment,
                                      const AnsiString& text, int dy, int dx, bool fillRect) {

@@ -172,3 +172,20 @@ TEST_F(ButtonFacesTest, ListImagesAreCentredClippedAndBlendedWhenSelected) {
 }
 
 }  // namespace
+
+namespace {
+
+using FaceCacheGridTest = GridTest;
+
+TEST_F(FaceCacheGridTest, ASystemColourChangeEmptiesTheFaceCache) {
+    TBitmap bitmap;
+    bitmap.SetSize(20, 20);
+    PaintEditButtonFace(bitmap.Canvas()->Handle(), {0, 0, 13, 13}, clWindow, bfsCheckBox, 0, false, false, true,
+                        cbChecked);
+    EXPECT_GT(ButtonFaceCache()->Count(), 0);
+    TProbeGrid* grid = NewGrid();
+    grid->Perform(CM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(ButtonFaceCache()->Count(), 0);
+}
+
+}  // namespace
