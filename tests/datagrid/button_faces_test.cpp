@@ -1,6 +1,6 @@
 // Edit-button and check-box faces: the symbols' geometry, the flat look's
-// frames, the up-down halves, the face cache and the check box's place; a
-// picture of every face and tree element for review.
+// frames, the up-down halves, the face cache and the check box's place,
+// list images in cells; a picture of every face and tree element for review.
 #include "datagrid/ToolCtrlsVynFaces.h"
 #include "platform/gdi/sysparams.h"
 #include "platform/gdi/wingdi.h"

@@ -1,6 +1,8 @@
 // The grid on screen as the application's list windows place it: titles,
 // the record pointer, check boxes, formatted values, the current row and
-// the yellow footer reading 合计数量 and the count as the data changes.
+// the yellow footer reading 合计数量 and the count as the data changes;
+// multi-level titles, buttons in cells, right-to-left mirroring, the
+// style's colours, and how cells are classified and framed.
 #include "datagrid/DBGridVynStyle.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/reader.h"

@@ -1,8 +1,9 @@
 // Layout triggers: the deferred layout waiting for free locks, scaling of
-// column widths, the view position kept over a walk and widths fitted to
-// the contents.
+// column widths, the view position kept over a walk, widths fitted to the
+// contents, a row sized by hand, tab stops and scrolling by one row.
 #include "platform/data/field.h"
 #include "platform/ui/forms.h"
+#include "platform/win/winpaint.h"
 #include "tests/datagrid/grid_fixture.h"
 
 namespace {
@@ -126,6 +127,36 @@ TEST_F(GridTriggersTest, OnlyWritableColumnsAreTabStops) {
     EXPECT_TRUE(grid->TabStops(1));
     EXPECT_FALSE(grid->TabStops(2));
     EXPECT_FALSE(grid->TabStops(3));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridTriggersTest, AOneRowScrollMovesThePixelsAndRepaintsOnlyTheUncoveredRow) {
+    FillPhones(50);
+    phones_->Open();
+    std::unique_ptr<TForm> form(TForm::Create(nullptr));
+    TProbeGrid* grid = TProbeGrid::Create(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetDataSource(source_.get());
+    form->Show();
+    Application->ProcessMessages();
+    const int rows = grid->DataLink()->RecordCount();
+    phones_->MoveBy(rows - 1);  // the last row in view
+    Application->ProcessMessages();
+    const TRect title = grid->CellRect(1, 0);
+    grid->BeginUpdate();  // keeps the repaint from happening at once
+    phones_->Next();
+    RECT update{};
+    GetUpdateRect(grid->Handle(), &update, FALSE);
+    EXPECT_GT(update.top, title.bottom + grid->DefaultRowHeight());  // the rows above moved, not repainted
+    Application->ProcessMessages();
+    phones_->MoveBy(rows + 5);  // beyond a screen: everything again
+    GetUpdateRect(grid->Handle(), &update, FALSE);
+    EXPECT_EQ(update.top, 0);
+    grid->EndUpdate();
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The sum list behind footers: counts, sums and averages followed through
 // edits, inserts, deletes, filters and master scrolls, with the dataset's
-// own handlers still called.
+// own handlers still called; record numbers of an unsequenced dataset.
 #include <gtest/gtest.h>
 
 #include "platform/data/field.h"
