@@ -85,6 +85,16 @@ void TCustomDBGridVyn::BeforeDestruction() {
     TCustomGrid::BeforeDestruction();
 }
 
+void TCustomDBGridVyn::AfterConstruction() {
+    TCustomGrid::AfterConstruction();
+    // The constructor could reach only this class's factories; a
+    // descendant's are reached now. The objects are still empty.
+    columnDefValues_.reset(CreateColumnDefValues());
+    columns_.reset(CreateColumns());
+    horzScrollBar_.reset(CreateScrollBar(sbHorizontal));
+    vertScrollBar_.reset(static_cast<TVertDBGridVynScrollBar*>(CreateScrollBar(sbVertical)));
+}
+
 TDBGridVynColumnDefValuesVyn* TCustomDBGridVyn::CreateColumnDefValues() {
     return new TDBGridVynColumnDefValuesVyn(this);
 }

@@ -69,6 +69,7 @@ public:
     explicit TCustomDBGridVyn(TComponent* owner);
     ~TCustomDBGridVyn() override;
     void BeforeDestruction() override;
+    void AfterConstruction() override;
 
     // ---- Properties ---------------------------------------------------------------
     TDBGridVynAllowedOperations AllowedOperations() const { return allowedOperations_; }
