@@ -368,6 +368,7 @@ protected:
     void WMDeferredLayout(TMessage& Message);
     void WMSize(TMessage& Message);
     void WMNCPaint(TMessage& Message);
+    void WMVScroll(TMessage& Message);
     // Faces are rendered again in the new system colours.
     void CMSysColorChange(TMessage& Message);
     void ChangeScale(int M, int D) override;
@@ -376,6 +377,7 @@ protected:
         SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
+        SERVIORA_MESSAGE(WM_VSCROLL, WMVScroll)
         SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
     SERVIORA_MESSAGES_END(TCustomGrid)
 
@@ -504,6 +506,8 @@ private:
     bool rebuilding_ = false;
     // Set while the layout itself sets row heights.
     bool countingRows_ = false;
+    // A tracked thumb moved the dataset already; its closing position is ignored.
+    bool thumbTracked_ = false;
     // The VisibleMode the vertical bar was last shown with (none yet: -1).
     int vertBarMode_ = -1;
     TImeMode defaultImeMode_ = imDontCare;

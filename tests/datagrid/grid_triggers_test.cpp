@@ -1,6 +1,7 @@
 // Layout triggers: the deferred layout waiting for free locks, scaling of
 // column widths, the view position kept over a walk, widths fitted to the
-// contents, a row sized by hand, tab stops and scrolling by one row.
+// contents, a row sized by hand, tab stops, scrolling by one row and the
+// vertical bar moving the dataset.
 #include "platform/data/field.h"
 #include "platform/ui/forms.h"
 #include "platform/win/winpaint.h"
@@ -157,6 +158,40 @@ TEST_F(GridTriggersTest, AOneRowScrollMovesThePixelsAndRepaintsOnlyTheUncoveredR
     GetUpdateRect(grid->Handle(), &update, FALSE);
     EXPECT_EQ(update.top, 0);
     grid->EndUpdate();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridTriggersTest, TheVerticalBarMovesTheDataset) {
+    FillPhones(50);
+    phones_->Open();
+    std::unique_ptr<TForm> form(TForm::Create(nullptr));
+    TProbeGrid* grid = TProbeGrid::Create(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetDataSource(source_.get());
+    form->Show();
+    Application->ProcessMessages();
+    const int rows = grid->DataLink()->RecordCount();
+    grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(phones_->RecNo(), rows + 1);  // the record below the last one in view
+    grid->Perform(WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_TRUE(phones_->Eof());
+    grid->Perform(WM_VSCROLL, SB_PAGEUP, 0);
+    EXPECT_EQ(phones_->RecNo(), 50 - (grid->VisibleRowCount()));
+    grid->Perform(WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(phones_->RecNo(), 1);
+    TScrollBar* bar = TScrollBar::Create(form.get());
+    bar->SetParent(form.get());
+    bar->SetKind(sbVertical);
+    bar->SetBounds(300, 0, 16, 200);
+    grid->VertScrollBar()->SetExtScrollBar(bar);
+    Application->ProcessMessages();
+    bar->SetPosition(20);
+    grid->Perform(WM_VSCROLL, SB_THUMBPOSITION, static_cast<LPARAM>(bar->Handle()));
+    EXPECT_EQ(phones_->RecNo(), 20);
 }
 
 }  // namespace
