@@ -276,13 +276,10 @@ using GridCellTypesTest = GridTest;
 TEST_F(GridCellTypesTest, CellsAreClassifiedByAreaAndFramedBy3DOptions) {
     FillPhones(3);
     phones_->Open();
-    std::unique_ptr<TForm> form(TForm::Create(nullptr));
-    TProbeGrid* grid = TProbeGrid::Create(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 300, 200);
-    grid->SetDataSource(source_.get());
-    grid->SetFooterRowCount(2);
-    form->Show();
+    TProbeGrid* grid = NewShownGrid(300, 200, [&](TProbeGrid* g) {
+        g->SetDataSource(source_.get());
+        g->SetFooterRowCount(2);
+    });
     const int rows = grid->RowCount();  // title, three records, spacer, two footers
     ASSERT_EQ(rows, 7);
     struct Case {

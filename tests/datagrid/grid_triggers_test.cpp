@@ -12,12 +12,7 @@ namespace {
 using GridTriggersTest = GridTest;
 
 TEST_F(GridTriggersTest, TheDeferredLayoutWaitsForFreeLocks) {
-    std::unique_ptr<TForm> form(TForm::Create(nullptr));
-    TProbeGrid* grid = TProbeGrid::Create(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 200, 100);
-    form->Show();
-    Application->ProcessMessages();
+    TProbeGrid* grid = NewShownGrid(200, 100);
     const int passes = grid->layoutPasses;
     grid->BeginUpdate();
     grid->Perform(WM_DEFERRED_LAYOUT_VYN, 0, 0);
@@ -51,13 +46,7 @@ TEST_F(GridTriggersTest, ScalingSpreadsTheRoundingOverTheColumns) {
 TEST_F(GridTriggersTest, TheViewPositionComesBackAfterAWalk) {
     FillPhones(30);
     phones_->Open();
-    std::unique_ptr<TForm> form(TForm::Create(nullptr));
-    TProbeGrid* grid = TProbeGrid::Create(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 300, 150);
-    grid->SetDataSource(source_.get());
-    form->Show();
-    Application->ProcessMessages();
+    TProbeGrid* grid = NewShownGrid(300, 150, [&](TProbeGrid* g) { g->SetDataSource(source_.get()); });
     phones_->MoveBy(12);
     const int recNo = phones_->RecNo();
     const int active = grid->DataLink()->ActiveRecord();
@@ -101,14 +90,10 @@ namespace {
 TEST_F(GridTriggersTest, ARowSizedByHandSetsEveryRowsHeight) {
     FillPhones(5);
     phones_->Open();
-    std::unique_ptr<TForm> form(TForm::Create(nullptr));
-    TProbeGrid* grid = TProbeGrid::Create(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 300, 200);
-    grid->SetRowLines(2);
-    grid->SetDataSource(source_.get());
-    form->Show();
-    Application->ProcessMessages();
+    TProbeGrid* grid = NewShownGrid(300, 200, [&](TProbeGrid* g) {
+        g->SetRowLines(2);
+        g->SetDataSource(source_.get());
+    });
     const int row = grid->TopDataOffset() + 1;
     grid->SetRowHeights(row, 40);  // as the row-sizing drag leaves it
     EXPECT_EQ(grid->RowLines(), 0);
@@ -137,13 +122,7 @@ namespace {
 TEST_F(GridTriggersTest, AOneRowScrollMovesThePixelsAndRepaintsOnlyTheUncoveredRow) {
     FillPhones(50);
     phones_->Open();
-    std::unique_ptr<TForm> form(TForm::Create(nullptr));
-    TProbeGrid* grid = TProbeGrid::Create(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 300, 200);
-    grid->SetDataSource(source_.get());
-    form->Show();
-    Application->ProcessMessages();
+    TProbeGrid* grid = NewShownGrid(300, 200, [&](TProbeGrid* g) { g->SetDataSource(source_.get()); });
     const int rows = grid->DataLink()->RecordCount();
     phones_->MoveBy(rows - 1);  // the last row in view
     Application->ProcessMessages();
@@ -167,13 +146,7 @@ namespace {
 TEST_F(GridTriggersTest, TheVerticalBarMovesTheDataset) {
     FillPhones(50);
     phones_->Open();
-    std::unique_ptr<TForm> form(TForm::Create(nullptr));
-    TProbeGrid* grid = TProbeGrid::Create(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 300, 200);
-    grid->SetDataSource(source_.get());
-    form->Show();
-    Application->ProcessMessages();
+    TProbeGrid* grid = NewShownGrid(300, 200, [&](TProbeGrid* g) { g->SetDataSource(source_.get()); });
     const int rows = grid->DataLink()->RecordCount();
     grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
     EXPECT_EQ(phones_->RecNo(), rows + 1);  // the record below the last one in view
@@ -183,8 +156,9 @@ TEST_F(GridTriggersTest, TheVerticalBarMovesTheDataset) {
     EXPECT_EQ(phones_->RecNo(), 50 - (grid->VisibleRowCount()));
     grid->Perform(WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(phones_->RecNo(), 1);
-    TScrollBar* bar = TScrollBar::Create(form.get());
-    bar->SetParent(form.get());
+    TWinControl* form = grid->Parent();
+    TScrollBar* bar = TScrollBar::Create(form);
+    bar->SetParent(form);
     bar->SetKind(sbVertical);
     bar->SetBounds(300, 0, 16, 200);
     grid->VertScrollBar()->SetExtScrollBar(bar);
