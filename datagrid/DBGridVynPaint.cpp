@@ -484,8 +484,7 @@ void TCustomDBGridVyn::DrawIndicatorCell(int row, TRect rect, const TCellTypeVyn
     }
     bool selected = selection_->Kind() == gstAll;
     const bool inBuffer = type.Vert == 2 && type.Index < dataLink_->RecordCount();
-    if (!selected && type.Vert == 2 && (inBuffer || footerRowCount_ == 0) && options_.Contains(dgMultiSelect) &&
-        inBuffer) {
+    if (!selected && inBuffer && options_.Contains(dgMultiSelect)) {
         RowRead read(this, type.Index);
         selected = bookmarks_->IndexOfBookmark(dataLink_->DataSet()->Bookmark()) >= 0;
     }
@@ -511,7 +510,7 @@ void TCustomDBGridVyn::DrawIndicatorCell(int row, TRect rect, const TCellTypeVyn
             break;
     }
     if (current) indicatorRow_ = row;
-    if (image < 0 || !current) return;
+    if (image < 0) return;
     TCustomImageList* images = IndicatorImages();
     images->Draw(canvas, rect.right - images->Width() - margin,
                  rect.top + (RectHeight(rect) - images->Height()) / 2, image);

@@ -12,6 +12,7 @@ protected:
         phones_->AddColumn("状态", ftString, 10);
         phones_->AddColumn("数量", ftInteger);
         phones_->AddColumn("大数", ftLargeint);
+        phones_->AddColumn("金额", ftCurrency);
     }
     void Open(std::initializer_list<std::initializer_list<Variant>> rows) {
         for (auto row : rows) phones_->AddRow(row);
@@ -103,8 +104,10 @@ TEST_F(ColumnValuesTest, EditingNeedsTheUpdatePermissionOutsideInserts) {
 }
 
 TEST_F(ColumnValuesTest, FooterTextsByValueTypeAndField) {
-    Open({{"a", 2.5, false, "x", 2, Variant(Int64(3000000000))}, {"b", 1.25, false, "y", 3, Variant(Int64(1))}});
+    Open({{"a", 2.5, false, "x", 2, Variant(Int64(3000000000)), 10.5},
+          {"b", 1.25, false, "y", 3, Variant(Int64(1)), 2.25}});
     TColumnVyn* price = Column("价格");
+    TColumnVyn* amount = Column("金额");
     TColumnVyn* count = Column("数量");
     TColumnVyn* large = Column("大数");
     TColumnVyn* state = Column("状态");
@@ -124,6 +127,7 @@ TEST_F(ColumnValuesTest, FooterTextsByValueTypeAndField) {
         {price, fvtSum, "", "#,##0.0", "3.8"},
         {count, fvtSum, "", "", "5"},
         {large, fvtSum, "", "", "3000000001"},
+        {amount, fvtSum, "", "", "￥12.75"},
         {count, fvtAvg, "", "0.0", "2.5"},
         {state, fvtFieldValue, "状态", "", "x"},
         {state, fvtStaticText, "", "", ""},
