@@ -583,19 +583,19 @@ void TCustomDBGridVyn::DrawTitleCell(TColumnVyn* column, int col, int row, TRect
         WriteCellText(canvas, textRect, 0, 0, title->EndEllipsis(), false, tlTop, title->Alignment(), caption,
                       margin, margin, true);
     if (withImage) DrawImageClipped(TitleImages(), nullptr, canvas, textRect, title->ImageIndex(), 0, title->Alignment());
-    if (glyphWidth > 0) {
-        TCustomImageList* glyphs = SortMarkerImages();
-        const int glyphTop = rect.top + (RectHeight(rect) - glyphs->Height()) / 2;
+    // A title too narrow for the glyph keeps the index alone.
+    TCustomImageList* glyphs = SortMarkerImages();
+    const int glyphTop = rect.top + (RectHeight(rect) - glyphs->Height()) / 2;
+    if (glyphWidth > 0)
         glyphs->Draw(canvas, rect.right - glyphWidth - indexWidth - 2, glyphTop, marker == smDownVyn ? 0 : 1);
-        if (!indexText.empty()) {
-            canvas->SetFont(SortIndexFont());
-            if (highlighted) canvas->Font()->SetColor(clWhite);
-            canvas->Brush()->SetStyle(bsClear);
-            const int indexTop = glyphTop + glyphs->Height() / 2 - 1 - canvas->TextHeight(indexText) / 2;
-            WriteCellText(canvas, {rect.right - indexWidth - 2, indexTop, rect.right, rect.bottom}, 0, 0, false, false,
-                          tlTop, taLeftJustify, indexText, 0, 0, false);
-            canvas->Brush()->SetStyle(bsSolid);
-        }
+    if (!indexText.empty()) {
+        canvas->SetFont(SortIndexFont());
+        if (highlighted) canvas->Font()->SetColor(clWhite);
+        canvas->Brush()->SetStyle(bsClear);
+        const int indexTop = glyphTop + glyphs->Height() / 2 - 1 - canvas->TextHeight(indexText) / 2;
+        WriteCellText(canvas, {rect.right - indexWidth - 2, indexTop, rect.right, rect.bottom}, 0, 0, false, false,
+                      tlTop, taLeftJustify, indexText, 0, 0, false);
+        canvas->Brush()->SetStyle(bsSolid);
     }
     canvas->SetFont(titleFont_.get());
 }
