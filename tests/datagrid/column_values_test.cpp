@@ -1,4 +1,5 @@
-// Column values: display texts through key and pick lists, check states,
+// Column values: display texts through key and pick lists and a lookup
+// column's special row, check states,
 // stepping values, editability, and the texts footer cells show.
 #include "platform/data/field.h"
 #include "tests/datagrid/grid_fixture.h"
@@ -147,6 +148,71 @@ TEST_F(ColumnValuesTest, FooterTextsByValueTypeAndField) {
     grid_->SumList()->SetActive(false);
     state->Footer()->SetValueType(fvtSum);
     EXPECT_EQ(grid_->FooterCellText(0, state), "0");
+}
+
+}  // namespace
+
+namespace {
+
+// Orders whose brand is looked up by its code in a list of brands.
+class LookupColumnTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        brands_.AddColumn("代码", ftString, 4);
+        brands_.AddColumn("名称", ftString, 20);
+        brands_.AddRow({"N", "诺基亚"});
+        brands_.AddRow({"M", "摩托罗拉"});
+        brands_.Open();
+        orders_.AddColumn("编号", ftString, 10);
+        orders_.AddColumn("品牌代码", ftString, 4);
+        orders_.AddRow({"1", "N"});
+        orders_.AddRow({"2", "X"});
+        orders_.AddRow({"3", "Q"});
+        for (const char* name : {"编号", "品牌代码"}) {
+            auto* field = new TStringField(&orders_);
+            field->SetFieldName(name);
+            field->SetDataSet(&orders_);
+        }
+        auto* brand = new TStringField(&orders_);
+        brand->SetFieldName("品牌");
+        brand->SetFieldKind(fkLookup);
+        brand->SetLookupDataSet(&brands_);
+        brand->SetKeyFields("品牌代码");
+        brand->SetLookupKeyFields("代码");
+        brand->SetLookupResultField("名称");
+        brand->SetDataSet(&orders_);
+        orders_.Open();
+        source_.SetDataSet(&orders_);
+        grid_.reset(TDBGridVyn::Create(nullptr));
+        grid_->SetDataSource(&source_);
+        column_ = grid_->Columns()->Add();
+        column_->SetFieldName("品牌");
+    }
+    TMemoryDataSet brands_{nullptr};
+    TMemoryDataSet orders_{nullptr};
+    TDataSource source_{nullptr};
+    std::unique_ptr<TDBGridVyn> grid_;
+    TColumnVyn* column_ = nullptr;
+};
+
+TEST_F(LookupColumnTest, TheSpecialRowStandsForItsKeyAndForMissingValues) {
+    EXPECT_EQ(column_->ValueKind(), cvkLookup);
+    TSpecRowVyn* special = column_->DropDownSpecRow();
+    special->SetCellsText("（无）");
+    special->SetValue("X");
+    EXPECT_EQ(column_->CellDisplayText(), "诺基亚");  // the row is not shown yet
+    special->SetVisible(true);
+    EXPECT_EQ(column_->CellDisplayText(), "诺基亚");
+    orders_.Next();
+    EXPECT_EQ(column_->CellDisplayText(), "（无）");  // the special key
+    orders_.Next();
+    EXPECT_EQ(column_->CellDisplayText(), "（无）");  // a code the list lacks
+    special->SetShowIfNotInKeyList(false);
+    EXPECT_EQ(column_->CellDisplayText(), "");
+    special->SetShowIfNotInKeyList(true);
+    orders_.First();
+    brands_.Close();
+    EXPECT_EQ(column_->CellDisplayText(), "（无）");  // no open list
 }
 
 }  // namespace
