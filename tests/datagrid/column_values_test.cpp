@@ -1,6 +1,6 @@
 // Column values: display texts through key and pick lists and a lookup
-// column's special row, check states,
-// stepping values, editability, and the texts footer cells show.
+// column's special row, check states, stepping values, editability, and
+// the texts footer cells show.
 #include "platform/data/field.h"
 #include "tests/datagrid/grid_fixture.h"
 
