@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "datagrid/DBCtrlsVyn.h"
 #include "datagrid/DBGridVynColumns.h"
 #include "datagrid/DBGridVynDataLink.h"
 #include "datagrid/DBGridVynLayoutInfo.h"
@@ -63,7 +64,7 @@ public:
     using TInplaceEdit::TInplaceEdit;
 };
 
-class TCustomDBGridVyn : public TCustomGrid {
+class TCustomDBGridVyn : public TCustomGrid, public IInplaceEditHolderVyn {
     SERVIORA_CLASS(TCustomDBGridVyn, TCustomGrid)
 public:
     explicit TCustomDBGridVyn(TComponent* owner);
@@ -252,6 +253,18 @@ public:
     // Repaints the footer rows.
     void InvalidateFooter();
 
+    // ---- Hosting the filter row's editor --------------------------------------------
+    bool CanEditorModify(TWinControl* editor) override;
+    // The point and time of the grid's last left press; the time is given
+    // out once.
+    bool LastMouseDownForEditor(TPoint& pos, int& time) override;
+    void EditorWndProc(TWinControl* editor, TMessage& message) override;
+    void EditorKeyDown(TWinControl* editor, Word& key, TShiftState shift) override;
+    void EditorKeyPress(TWinControl* editor, char& key) override;
+    void EditorKeyUp(TWinControl* editor, Word& key, TShiftState shift) override;
+    // The filter row's keys, from its editor's key-down handling.
+    virtual void FilterEditKeyDown(TWinControl* editor, Word& key, TShiftState shift);
+
     // ---- View position and column widths ---------------------------------------
     // Remembers the current record with its place in the window, and goes
     // back there.
@@ -367,6 +380,7 @@ protected:
 
     void WMDeferredLayout(TMessage& Message);
     void WMSize(TMessage& Message);
+    void WndProc(TMessage& Message) override;
     void WMNCPaint(TMessage& Message);
     void WMVScroll(TMessage& Message);
     // Faces are rendered again in the new system colours.
@@ -508,6 +522,8 @@ private:
     bool countingRows_ = false;
     // A tracked thumb moved the dataset already; its closing position is ignored.
     bool thumbTracked_ = false;
+    TPoint lastMouseDown_{};
+    int lastMouseDownTime_ = 0;
     // The VisibleMode the vertical bar was last shown with (none yet: -1).
     int vertBarMode_ = -1;
     TImeMode defaultImeMode_ = imDontCare;
