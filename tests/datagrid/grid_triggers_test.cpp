@@ -169,3 +169,18 @@ TEST_F(GridTriggersTest, TheVerticalBarMovesTheDataset) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridTriggersTest, AResizedGridBuffersTheRowsThatNowFit) {
+    FillPhones(50);
+    phones_->Open();
+    TProbeGrid* grid = NewShownGrid(300, 150, [&](TProbeGrid* g) { g->SetDataSource(source_.get()); });
+    const int before = grid->DataLink()->RecordCount();
+    grid->SetBounds(0, 0, 300, 400);
+    Application->ProcessMessages();
+    EXPECT_GT(grid->DataLink()->RecordCount(), before);
+    EXPECT_EQ(grid->RowCount(), grid->TopDataOffset() + grid->DataLink()->RecordCount());
+}
+
+}  // namespace

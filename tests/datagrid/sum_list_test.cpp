@@ -224,3 +224,21 @@ TEST_F(SumListTest, VirtualRecordsNumberAnUnsequencedDataset) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SumListTest, AssignCopiesTheSwitchesAndTheItems) {
+    FillPhones(3);
+    phones_->Open();
+    TProbeGrid* counting = GridWithFooters({{fvtCount, "编号"}, {fvtSum, "价格"}});
+    TDBSumListProducer copy(nullptr);
+    copy.Assign(counting->SumList());
+    EXPECT_TRUE(copy.Active());
+    EXPECT_EQ(copy.DataSet(), phones_.get());
+    ASSERT_EQ(copy.SumCollection()->Count(), 2);
+    EXPECT_EQ(copy.SumCollection()->FindSum(goSum, "价格")->Amount.ToDouble(), 600);
+    copy.SetActive(false);  // gives the dataset its handlers back
+    EXPECT_EQ(copy.SumCollection()->FindSum(goSum, "价格")->Amount.ToDouble(), 0);
+}
+
+}  // namespace
