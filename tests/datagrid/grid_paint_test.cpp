@@ -6,6 +6,7 @@
 #include "datagrid/DBGridVynStyle.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/reader.h"
+#include "platform/ui/stdctrls_edit.h"
 #include "support/ado_fixture.h"
 #include "support/temp_dir.h"
 #include "tests/datagrid/grid_fixture.h"
@@ -165,14 +166,22 @@ TEST_F(GridPaintTest, RowsShowFieldsChecksAndTheCurrentRow) {
     EXPECT_EQ(grid_->Columns()->Items(3)->CheckState(), cbChecked);
     EXPECT_EQ(grid_->Columns()->Items(4)->CheckState(), cbUnchecked);
     EXPECT_EQ(grid_->Columns()->Items(0)->Title()->Caption(), "串码");  // the field's display name
-    // The current row of an unfocused grid under dgRowSelect is shaded
-    // through the default style; the others keep the window colour.
+    // The current row: highlighted while the grid has the focus; without it
+    // plain, or in the button-shadow colour under dgAlwaysShowSelection.
     const int top = grid_->TopDataOffset();
-    EXPECT_EQ(CellPixel(3, top + 1), ColorToRGB(clWindow));
-    EXPECT_NE(CellPixel(3, top), ColorToRGB(clWindow));
     grid_->SetFocus();
     ProcessMessages();
     EXPECT_EQ(CellPixel(3, top), ColorToRGB(clHighlight));
+    EXPECT_EQ(CellPixel(3, top + 1), ColorToRGB(clWindow));
+    TEdit* other = TEdit::Create(form_);
+    other->SetParent(form_);
+    other->SetBounds(0, 240, 100, 20);
+    other->SetFocus();
+    ProcessMessages();
+    EXPECT_EQ(CellPixel(3, top), ColorToRGB(clWindow));
+    grid_->SetOptions(grid_->Options() + TDBGridOptions{dgAlwaysShowSelection});
+    ProcessMessages();
+    EXPECT_EQ(CellPixel(3, top), ColorToRGB(clBtnShadow));
 }
 
 TEST_F(GridPaintTest, MultiLevelTitlesShowTheirBandsOverTheColumns) {
