@@ -4,6 +4,8 @@
 
 #include "datagrid/DBGridVynStyle.h"
 #include "datagrid/PropFilerVyn.h"
+#include "datagrid/ToolCtrlsVyn.h"
+#include "datagrid/ToolCtrlsVynFaces.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/graphic.h"
 #include "platform/win/resources.h"
@@ -122,6 +124,9 @@ void InitializeDataGridLibrary() {
     keys.IncSearchColor = 0x00FFFF;
     keys.IncSearchFontColor = 0;
     LoadIndicatorImages(lib);
+    // The edit buttons' sizes are measured once, at start-up.
+    FlatButtonWidth();
+    CheckGlyphWidth();
 }
 
 void FinalizeDataGridLibrary() {
@@ -135,6 +140,7 @@ void FinalizeDataGridLibrary() {
     lib.defaultStyle.reset();
     lib.keys = {};
     ClearReadInterceptors();
+    FlushButtonFaceCache();
 }
 
 TFont* SortIndexFont() { return TheLibrary().sortIndexFont.get(); }
