@@ -226,6 +226,7 @@ object MAIN: TMAIN
     end
   end
   object MainMenu1: TMainMenu
+    OwnerDraw = True
     object N1: TMenuItem
       Caption = '系统设置'
       object N2: TMenuItem

@@ -26,18 +26,7 @@ TVxCustomPanel::~TVxCustomPanel() {
     if (frameController_) frameController_->UnlinkControl(this);
 }
 
-void TVxCustomPanel::SetFrameController(TVxFrameController* v) {
-    if (frameController_ == v) return;
-    if (frameController_) {
-        frameController_->UnlinkControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = v;
-    if (v) {
-        v->FreeNotification(this);
-        v->LinkControl(this);
-    }
-}
+void TVxCustomPanel::SetFrameController(TVxFrameController* v) { RelinkFrameController(this, frameController_, v); }
 
 void TVxCustomPanel::Notification(TComponent* component, TOperation operation) {
     TCustomPanel::Notification(component, operation);

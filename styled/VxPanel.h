@@ -31,11 +31,11 @@ public:
     void FrameSettingsChanged() override;
 
     TFrameStyleEx BorderInner() const { return borderInner_; }
-    void SetBorderInner(TFrameStyleEx v);
+    virtual void SetBorderInner(TFrameStyleEx v);
     TFrameStyleEx BorderOuter() const { return borderOuter_; }
-    void SetBorderOuter(TFrameStyleEx v);
+    virtual void SetBorderOuter(TFrameStyleEx v);
     TSides BorderSides() const { return borderSides_; }
-    void SetBorderSides(TSides v);
+    virtual void SetBorderSides(TSides v);
     TColor BorderColor() const { return borderColor_; }
     void SetBorderColor(TColor v);
     TColor FlatColor() const { return flatColor_; }
