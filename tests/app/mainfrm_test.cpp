@@ -217,6 +217,8 @@ TEST_F(AppTest, RealWindowShowsTheMainWindow) {
     RunFor(500);
     ASSERT_TRUE(main_->Visible());
     EXPECT_TRUE(SaveWindowScreenshot(main_->Handle(), ScreenshotDir() + "main.png"));
+    // Unskinned, with the glyph toolbar and the status bar's panes.
+    EXPECT_TRUE(SaveWindowScreenshot(main_->Handle(), ScreenshotDir() + "styled-main.png"));
 }
 
 }  // namespace
