@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <functional>
 
+#include "tools/form_binary_text.h"
+
 namespace serviora {
 namespace {
 
@@ -212,18 +214,6 @@ std::string ToolbarGlyphsData() {
     return out;
 }
 
-std::string ToolbarGlyphsFormText(int indent) {
-    static const char hex[] = "0123456789ABCDEF";
-    const std::string pad(std::size_t(indent), ' ');
-    const std::string data = ToolbarGlyphsData();
-    std::string text = pad + "Bitmap = {";
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        if (i % 32 == 0) text += "\n" + pad + "  ";
-        const unsigned char b = static_cast<unsigned char>(data[i]);
-        text += hex[b >> 4];
-        text += hex[b & 15];
-    }
-    return text + "}\n";
-}
+std::string ToolbarGlyphsFormText(int indent) { return FormBinaryText("Bitmap", ToolbarGlyphsData(), indent); }
 
 }  // namespace serviora
