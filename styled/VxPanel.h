@@ -163,7 +163,7 @@ public:
     int RowHeight() const { return rowHeight_; }
     void SetRowHeight(int v);
     TOrientation Orientation() const { return orientation_; }
-    void SetOrientation(TOrientation v) { orientation_ = v; }
+    void SetOrientation(TOrientation v);
     TButtonLayout ButtonLayout() const { return buttonLayout_; }
     void SetButtonLayout(TButtonLayout v);
     int ButtonWidth() const { return buttonWidth_; }
@@ -172,8 +172,8 @@ public:
     void SetButtonHeight(int v);
     bool ShowButtonCaptions() const { return showButtonCaptions_; }
     void SetShowButtonCaptions(bool v);
-    bool ShowDivider() const { return BorderOuter() == fsGroove; }
-    void SetShowDivider(bool v) { SetBorderOuter(v ? fsGroove : fsNone); }
+    bool ShowDivider() const { return showDivider_; }
+    void SetShowDivider(bool v);
     TVxToolbarTextOptions TextOptions() const { return textOptions_; }
     void SetTextOptions(TVxToolbarTextOptions v);
     bool WrapControls() const { return wrapControls_; }
@@ -186,8 +186,22 @@ public:
     void SetControlIndex(TControl* control, int index);
 
     void Loaded() override;
+    void SetParent(TWinControl* parent) override;
+    void SetBorderInner(TFrameStyleEx v) override;
+    void SetBorderOuter(TFrameStyleEx v) override;
+    void SetBorderSides(TSides v) override;
+    // The borders that go with the alignment: a groove (ShowDivider) on the
+    // side facing the form's client area.
+    virtual void AutoStyleBorders(TAlign alignment);
+    // The three button settings at once, and the row height that fits them.
+    virtual void ApplyButtonSettings(int width, int height, bool captions);
 
 protected:
+    virtual int RowSize(int) const { return rowHeight_; }
+    virtual void PlaceControl(TControl* control, int row, int& pos);
+    // A True AutoResize becomes False in a parent that sizes the toolbar.
+    virtual void CheckAutoResize(bool& value) const;
+    virtual void PositionControls();
     void DefineProperties(TFiler* filer) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void DrawCaptionText(const TRect&) override {}
@@ -196,6 +210,7 @@ protected:
 private:
     // A toolbar setting the buttons follow changed.
     void ButtonSettingsChanged();
+    void NotifyParentOfSize();
 
     bool autoResize_ = true;
     bool autoStyle_ = true;
@@ -210,6 +225,8 @@ private:
     bool showButtonCaptions_ = false;
     TVxToolbarTextOptions textOptions_ = ttoNoTextLabels;
     bool wrapControls_ = true;
+    bool showDivider_ = true;
+    bool applyingPreset_ = false;
     // The stored order, by component name.
     std::vector<AnsiString> order_;
 };
