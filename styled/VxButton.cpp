@@ -386,7 +386,7 @@ void TVxToolButton::Paint() {
                              {textWidth, textHeight}, Layout(), -1, 2);
     const int offset = LooksDown() ? 1 : 0;
     const int left = content.left + offset, top = content.top + offset;
-    if (glyph) images->Draw(canvas, left + at.Glyph.x, top + at.Glyph.y, index, Enabled() || disabledIndex_ != -1);
+    if (glyph) images->Draw(canvas, left + at.Glyph.x, top + at.Glyph.y, index, !StateImageGreyed());
     if (caption) {
         canvas->Brush()->SetStyle(bsClear);
         canvas->TextRect(content, left + at.Caption.x, top + at.Caption.y, Caption());

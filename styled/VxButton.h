@@ -74,6 +74,10 @@ public:
     void UpdateExclusive();
     // Whether the mouse is over the button.
     bool Hot() const { return hot_; }
+    // The image the button shows in its state now (-1: none), and whether
+    // it shows it greyed.
+    Integer StateImageIndex() const;
+    bool StateImageGreyed() const { return !Enabled() && disabledIndex_ == -1; }
     // Opens the drop-down menu below the button, kept inside the work area.
     virtual void ShowDropDownMenu();
 
@@ -100,8 +104,6 @@ private:
     void DrawButtonFrame(TRect& rect);
     void DrawDropDownArrow();
     TVxToolbar* Toolbar() const;
-    // The image to draw in the current state (-1: none).
-    Integer StateImageIndex() const;
 
     bool allowAllUp_ = false;
     TAlignment alignment_ = taCenter;

@@ -1,6 +1,7 @@
 // Tool buttons clicked with the mouse: toggle groups with and without
 // AllowAllUp, and drop-down buttons whose arrow zone opens the menu, whose
-// other part clicks, and whose closing press does not open it again.
+// other part clicks, and whose closing press does not open it again; the
+// image a disabled button shows.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -98,6 +99,23 @@ TEST_F(ToolButton, ADropDownButtonWithoutAClickHandlerOpensItsMenuAnywhere) {
     button->SetOnDropDown([&](TObject*) { ++dropped; });
     Click(button, 5);
     EXPECT_EQ(dropped, 1);
+}
+
+TEST_F(ToolButton, ADisabledButtonShowsItsDisabledImageOrItsImageGreyed) {
+    struct Case {
+        bool enabled;
+        Integer disabledIndex, shown;
+        bool greyed;
+    };
+    TVxToolButton* button = AddButton(10, nullptr);
+    button->SetImageIndex(3);
+    for (const Case& c : {Case{true, -1, 3, false}, Case{false, -1, 3, true}, Case{false, 7, 7, false},
+                          Case{true, 7, 3, false}}) {
+        button->SetEnabled(c.enabled);
+        button->SetDisabledIndex(c.disabledIndex);
+        EXPECT_EQ(button->StateImageIndex(), c.shown) << c.enabled << " " << c.disabledIndex;
+        EXPECT_EQ(button->StateImageGreyed(), c.greyed) << c.enabled << " " << c.disabledIndex;
+    }
 }
 
 }  // namespace
