@@ -1,7 +1,7 @@
 // The styled containers: TVxCustomPanel (a panel with a stack of styled
-// borders on chosen sides), the group box, and the toolbar with its spacer.
-// A first, plain version: flat fills, frames and a toolbar that lines up its
-// controls in their stored order.
+// borders on chosen sides, plain or ramp fills), the group box, and the
+// toolbar that lines its controls up in rows in their stored order, with its
+// spacer.
 #pragma once
 
 #include <vector>
