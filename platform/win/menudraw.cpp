@@ -68,7 +68,9 @@ SIZE MeasurePopupItem(HDC dc, HWND owner, const MenuItem& item, int* accelerator
 
 SIZE MeasureBarItem(HDC dc, HWND owner, const MenuItem& item) {
     const int height = GetSystemMetrics(SM_CYMENU);
-    if (item.type & MFT_OWNERDRAW) return {MeasureOwnerDrawn(owner, item, height).cx, height};
+    // The owner measures its content; the bar keeps the same margins around
+    // it as around a text item.
+    if (item.type & MFT_OWNERDRAW) return {MeasureOwnerDrawn(owner, item, height).cx + 2 * barPadding, height};
     if (item.bitmap) return {BitmapSize(item.bitmap).cx + 2, height};
     return {TextWidth(dc, item.text, MenuFont()) + 2 * barPadding, height};
 }

@@ -1,6 +1,6 @@
 // Menus: a form's main menu fires OnClick, a disabled item's Click does
-// nothing, an owner-drawn item draws itself through OnDrawItem, a pop-up
-// menu chosen by keyboard.
+// nothing, an owner-drawn item draws itself through OnDrawItem (on the menu
+// bar too), a pop-up menu chosen by keyboard.
 #include "platform/ui/menus.h"
 #include "tests/platform/ui/control_fixture.h"
 
@@ -96,6 +96,33 @@ TEST_F(MenuTest, OwnerDrawnPopupItemsMeasureAndDrawThemselves) {
     EXPECT_TRUE(popped);
     EXPECT_EQ(log, std::vector<AnsiString>{"第二项"});
     EXPECT_NE(std::find(drawn.begin(), drawn.end(), "第二项 selected"), drawn.end());
+}
+
+TEST_F(MenuTest, OwnerDrawnMenuBarItemsOpeningSubMenusMeasureAndDrawThemselves) {
+    TForm* form = NewForm();
+    TMainMenu* menu = TMainMenu::Create(form);
+    menu->SetOwnerDraw(true);
+    TMenuItem* file = AddItem(menu, menu->Items(), "文件", nullptr);
+    AddItem(menu, file, "打开", nullptr);
+    int measured = -1, textWidth = 0;
+    std::vector<TRect> drawn;
+    file->SetOnMeasureItem([&](TObject*, TCanvas* canvas, int& width, int&) {
+        measured = width;
+        textWidth = canvas->TextWidth("文件");
+    });
+    file->SetOnAdvancedDrawItem([&](TObject*, TCanvas*, TRect rect, TOwnerDrawState) { drawn.push_back(rect); });
+    form->SetMenu(menu);
+    form->Show();
+    DrawMenuBar(form->Handle());
+    ProcessMessages();
+    // The item was measured as its caption in the menu font, and drawn in
+    // that width with the bar's margins around it.
+    EXPECT_EQ(measured, textWidth);
+    EXPECT_GT(textWidth, 0);
+    EXPECT_EQ(menu->FindItem(UINT(file->Handle()), fkHandle), file);
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.back().right - drawn.back().left, measured + 16);
+    delete form;
 }
 
 TEST_F(MenuTest, ShortCutTextRoundTripsAndAccelsMatchTheirLetter) {
