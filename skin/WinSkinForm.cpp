@@ -1,0 +1,771 @@
+// Form skinning: attaching to a window, the three-stage window procedure,
+// the form and multiple-document client hooks, and giving the window back.
+#include "skin/WinSkinForm.h"
+
+#include "platform/rtl/clock.h"
+#include "platform/rtl/sysutils.h"
+#include "platform/ui/forms.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/screens.h"
+#include "platform/win/userinput.h"
+#include "platform/win/winmdi.h"
+#include "platform/win/winmenu.h"
+#include "platform/win/winpaint.h"
+#include "skin/SkinManage.h"
+#include "skin/SkinProps.h"
+
+namespace {
+
+
+bool IsSystemCommand(UINT id) {
+    switch (id) {
+    case SC_SIZE: case SC_MOVE: case SC_MINIMIZE: case SC_MAXIMIZE: case SC_NEXTWINDOW: case SC_PREVWINDOW:
+    case SC_CLOSE: case SC_RESTORE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TSkinManage& Manager() { return *CreateSkinManager(); }
+
+}  // namespace
+
+TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
+    MakeCaptionFont();
+    DoubleClickTime = GetDoubleClickTime();
+}
+
+TWinSkinForm::~TWinSkinForm() {
+    Timer.reset();
+    SystemMenu.reset();
+    if (objectInstance_) FreeObjectInstance(objectInstance_);
+    if (clientInstance_) FreeObjectInstance(clientInstance_);
+    if (TSkinManage* manager = SkinManager()) manager->RemoveForm(Window);
+}
+
+void TWinSkinForm::MakeCaptionFont() {
+    NONCLIENTMETRICS metrics;
+    if (!SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
+    captionFont_ = std::make_unique<TFont>();
+    captionFont_->SetHandle(CreateFontIndirect(&metrics.lfCaptionFont));
+}
+
+// ---- attaching --------------------------------------------------------------
+
+void TWinSkinForm::AttachForm(TSkinData* skinData, TControl* form) {
+    Form = form;
+    if (skinData->OnBeforeSkinForm()) skinData->OnBeforeSkinForm()(form, Window, ClassNameText);
+    if (skinData->SkinControls().Contains(xcMenuItem)) SetPropByName(form, "AutoScroll", "False");
+    AttachWindow(skinData);
+    if (FrameSkinned) {
+        savedWindowProc_ = form->WindowProc();
+        form->SetWindowProc(TWndMethod(this, &TWinSkinForm::FormWndProc));
+    }
+    SavedColor = form->Color();
+    form->SetColor(skinData->Colour(TSkinData::kButtonFaceIndex));
+}
+
+void TWinSkinForm::AttachWindow(TSkinData* skinData) {
+    if (subclassed_) return;
+    Manager().Started = true;
+    SkinData = skinData;
+    Timer = std::make_unique<TTimer>(nullptr);
+    Timer->SetEnabled(false);
+    Timer->SetInterval(250);
+    Timer->SetOnTimer(TNotifyEvent(this, &TWinSkinForm::FormTimer));
+
+    FrameSkinned = skinData->SkinControls().Contains(xcMainMenu);
+    Style = GetWindowLong(Window, GWL_STYLE);
+    const LONG exStyle = GetWindowLong(Window, GWL_EXSTYLE);
+    RightToLeft = exStyle & WS_EX_LEFTSCROLLBAR;
+    IsChild = Style & WS_CHILD;
+    ClassName = ClassNameOf(Window);
+    OwnerWindow = GetWindow(Window, GW_OWNER);
+
+    Buttons = (Style & WS_SYSMENU) || SystemMenuHandle ? kSystemMenuBox : 0;
+    if (Style & WS_MINIMIZEBOX) Buttons |= kMinimizeBox;
+    if (Style & WS_MAXIMIZEBOX) Buttons |= kMaximizeBox;
+    if (exStyle & WS_EX_CONTEXTHELP) Buttons |= kContextHelp;
+
+    ReadWindowState();
+    Sizeable = Style & WS_THICKFRAME;
+    FindMDIClient();
+    if (exStyle & WS_EX_MDICHILD) {
+        Kind = kMDIChild;
+        if (skinData->Options().Contains(xoMDIChildBorder)) FrameSkinned = false;
+    }
+
+    if ((Style & WS_CAPTION) != WS_CAPTION)
+        FrameType = kNoFrame;
+    else if (Style & WS_THICKFRAME)
+        FrameType = kSizeable;
+    else if (Style & DS_MODALFRAME)
+        FrameType = kDialogFrame;
+    else
+        FrameType = kSingle;
+    if (exStyle & WS_EX_DLGMODALFRAME) FrameType = kDialogFrame;
+    if (ClassName == "#32770" || ClassName == "TMessageForm") {
+        FrameType = kDialogFrame;
+        IsDialog = true;
+    }
+
+    const DWORD version = SkinVersionWord ? SkinVersionWord : GetVersion();
+    const int major = int(version & 0xFF), minor = int((version >> 8) & 0xFF);
+    if (SkinIsNT && major >= 5 && minor == 0 &&
+        ((exStyle & WS_EX_APPWINDOW) || (!OwnerWindow && Kind != kMDIChild)))
+        Buttons |= kKeepSysMenuStyle;
+
+    UnicodeWindow = IsWindowUnicode(Window);
+    if (version & 0x80000000u) {
+        TSkinControlTypes kinds = skinData->SkinControls();
+        kinds.Exclude(xcSystemMenu);
+        skinData->SetSkinControls(kinds);
+    }
+
+    if (Kind == kMDIFrame) {
+        SavedMenuUpdate = skinData->MenuUpdate();
+        clientInstance_ = MakeObjectInstance(TWndMethod(this, &TWinSkinForm::ClientWndProc));
+        oldClientProc_ = WNDPROC(SetWindowLongPtr(MDIClientWindow, GWL_WNDPROC, LONG_PTR(clientInstance_)));
+    }
+    objectInstance_ = MakeObjectInstance(TWndMethod(this, &TWinSkinForm::SkinWndProc));
+    oldWndProc_ = WNDPROC(SetWindowLongPtr(Window, GWL_WNDPROC, LONG_PTR(objectInstance_)));
+    subclassed_ = true;
+
+    // The skinned menu bar and the caption buttons take over with the frame
+    // painting; until then the window keeps its own menu bar.
+    if (FrameSkinned)
+        MenuHandle = GetMenu(Window);
+    else
+        State = kSkinned;
+
+    if (Kind == kMDIChild && IsZoomed(Window) && !Manager().MaximizedMDIChild) Manager().SetMaximizedMDIChild(true);
+}
+
+// Activation: the form skin completes its set-up once the window is shown.
+void TWinSkinForm::Activate() {
+    Activated = true;
+    SystemMenuHandle = GetSystemMenu(Window, FALSE);
+    if (SystemMenuHandle) Buttons |= kSystemMenuBox;
+    ReadMetrics();
+    if (State == kAttached && Kind == kMDIChild && WindowState == kMaximized && Manager().MDIClient)
+        PostMessage(Manager().MDIClient, WM_SKINMDIREDRAW, WPARAM(Window), 0);
+    NotifySkinned();
+    State = kSkinned;
+    Timer->SetEnabled(true);
+}
+
+// ---- the window procedure -----------------------------------------------------
+
+void TWinSkinForm::CallDefault(TMessage& message) {
+    message.Result = UnicodeWindow
+                         ? CallWindowProcW(oldWndProc_, Window, message.Msg, message.WParam, message.LParam)
+                         : CallWindowProc(oldWndProc_, Window, message.Msg, message.WParam, message.LParam);
+}
+
+void TWinSkinForm::CallClientDefault(TMessage& message) {
+    message.Result = CallWindowProc(oldClientProc_, MDIClientWindow, message.Msg, message.WParam, message.LParam);
+}
+
+void TWinSkinForm::SkinWndProc(TMessage& message) {
+    if (SkinStage1(message)) return;
+    if (!FrameSkinned) {
+        CallDefault(message);
+        return;
+    }
+    if (SkinStage2(message)) return;
+    SkinStage3(message);
+}
+
+bool TWinSkinForm::SkinStage1(TMessage& message) {
+    switch (message.Msg) {
+    case WM_NCPAINT:
+        if (State != kAttached) return false;
+        message.Result = 0;
+        return true;
+    case WM_ERASEBKGND:
+        CallDefault(message);
+        if (!Form) {
+            RECT client;
+            GetClientRect(Window, &client);
+            FillRect(HDC(message.WParam), &client, SkinData->FaceBrush());
+            message.Result = 1;
+        }
+        return true;
+    case WM_NCDESTROY:
+        State = kBeingDestroyed;
+        Release();
+        CallDefault(message);
+        State = kWindowDestroyed;
+        return true;
+    case WM_NCACTIVATE:
+        if (State != kAttached || Kind == kMDIChild) return false;
+        message.Result = 0;
+        return true;
+    case WM_NCUAHDRAWCAPTION:
+        message.Result = 0;
+        return true;
+    case WM_INITMENUPOPUP:
+        Manager().MenuKind = HMENU(message.WParam) == SystemMenuHandle ? 2 : 1;
+        CallDefault(message);
+        return true;
+    case WM_CTLCOLORBTN:
+        CallDefault(message);
+        if (!Form) SetBkMode(HDC(message.WParam), TRANSPARENT);
+        return true;
+    case WM_CTLCOLORSTATIC:
+        CallDefault(message);
+        if (!Form) {
+            SetBkMode(HDC(message.WParam), TRANSPARENT);
+            message.Result = LRESULT(SkinData->FaceBrush());
+        }
+        return true;
+    case WM_SKINSTART:
+        Activate();
+        return true;
+    case WM_SKINQUERY:
+        message.Result = 1;
+        PostMessage(Window, WM_SKINNOTICE, 0, kSkinMagic);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TWinSkinForm::SkinStage2(TMessage& message) {
+    if ((Style & WS_CHILD) && Kind != kMDIChild) {
+        CallDefault(message);
+        return true;
+    }
+    switch (message.Msg) {
+    case WM_SIZE:
+        WMSize(message);
+        return true;
+    case WM_ACTIVATE:
+    case WM_NCACTIVATE:
+        Active = (message.WParam & 0xFF) != 0;
+        return false;
+    case WM_GETMINMAXINFO:
+        CallDefault(message);
+        ReadWindowState();
+        return true;
+    case WM_WINDOWPOSCHANGED:
+        ReadWindowState();
+        CallDefault(message);
+        return true;
+    case WM_COMMAND: {
+        const UINT id = LOWORD(message.WParam);
+        if (IsSystemCommand(id))
+            PostMessage(Window, WM_SYSCOMMAND, id, 0);
+        else
+            CallDefault(message);
+        return true;
+    }
+    case WM_SYSCOMMAND:
+        WMSysCommand(message);
+        return true;
+    case CM_MENUCHANGED: {
+        const bool painting = SkinData->FramePainting();
+        SkinData->SetFramePainting(false);
+        CallDefault(message);
+        SkinData->SetFramePainting(painting);
+        MenuHandle = GetMenu(Window);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TWinSkinForm::SkinStage3(TMessage& message) {
+    const bool maximizedChild = Kind == kMDIChild && WindowState == kMaximized;
+    if (State == kAttached || maximizedChild) {
+        CallDefault(message);
+        return;
+    }
+    switch (message.Msg) {
+    case WM_NCACTIVATE:
+        WMNCActivate(message);
+        return;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+        if (!NonClientMouse(message)) CallDefault(message);
+        return;
+    default:
+        CallDefault(message);
+        return;
+    }
+}
+
+void TWinSkinForm::WMSize(TMessage& message) {
+    CallDefault(message);
+    switch (message.WParam) {
+    case SIZE_RESTORED: WindowState = kNormal; break;
+    case SIZE_MINIMIZED: WindowState = kMinimized; break;
+    case SIZE_MAXIMIZED: WindowState = kMaximized; break;
+    default: break;
+    }
+}
+
+// The frame itself stays the platform's until the skinned frame paints it.
+void TWinSkinForm::WMNCActivate(TMessage& message) {
+    Active = message.WParam != 0;
+    Timer->SetEnabled(Active);
+    if (Kind == kMDIFrame && MDIClientWindow) SendMessage(MDIClientWindow, WM_NCACTIVATE, message.WParam, 0);
+    CallDefault(message);
+}
+
+void TWinSkinForm::WMSysCommand(TMessage& message) {
+    const UINT command = UINT(message.WParam) & 0xFFF0;
+    if (!Tracking && command == SC_KEYMENU) {
+        if (message.LParam != ' ' && message.LParam != '-' && !GetCapture()) {
+            // Alt alone or F10 opens the menu bar's first drop-down, Alt+letter
+            // the matching one; a window without a skinned menu bar opens nothing.
+            if (message.LParam == 0) {
+                message.Result = 1;
+                return;
+            }
+        } else if (message.LParam == ' ') {
+            RECT client;
+            GetClientRect(Window, &client);
+            POINT corner{client.left, client.top};
+            ClientToScreen(Window, &corner);
+            ShowSystemMenu(corner);
+            message.Result = 0;
+            return;
+        }
+    }
+    switch (command) {
+    case SC_MINIMIZE: WindowState = kMinimized; break;
+    case SC_MAXIMIZE: WindowState = kMaximized; break;
+    case SC_RESTORE:
+        WindowState = kNormal;
+        if (Kind == kMDIChild && Manager().MaximizedMDIChild) Manager().SetMaximizedMDIChild(false);
+        break;
+    default: break;
+    }
+    CallDefault(message);
+}
+
+POINT TWinSkinForm::ScreenToFrame(POINT point) const {
+    ScreenToClient(Window, &point);
+    if (!(Kind == kMDIChild && WindowState == kMinimized)) {
+        point.x += FrameLeft;
+        point.y += FrameTop + MenuHeight;
+    }
+    return point;
+}
+
+// Caption buttons are laid out by the skinned frame; a window with the
+// platform's frame has none.
+TNCObject* TWinSkinForm::CaptionButtonAt(POINT) const { return nullptr; }
+
+bool TWinSkinForm::NonClientMouse(TMessage& message) {
+    const POINT screen{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    TNCObject* element = CaptionButtonAt(ScreenToFrame(screen));
+    switch (message.Msg) {
+    case WM_NCMOUSEMOVE:
+        if (!Active) return true;
+        if (element) {
+            element->MouseMove();
+            message.Result = 0;
+            return true;
+        }
+        if (HotButton) HotButton->MouseLeave();
+        HotButton = nullptr;
+        return false;
+    case WM_NCLBUTTONDOWN:
+        if (element) {
+            if (!Active) SetForegroundWindow(Window);
+            element->MouseDown();
+            message.Result = 0;
+            return true;
+        }
+        if (WindowState == kMaximized && Active && message.WParam == HTCAPTION) message.WParam = HTMENU;
+        return false;
+    case WM_NCLBUTTONUP:
+        if (element) {
+            if (element == HotButton) element->MouseUp();
+            message.Result = 0;
+            return true;
+        }
+        return false;
+    case WM_NCLBUTTONDBLCLK:
+        if (WindowState != kNormal) {
+            DoRestore();
+            return true;
+        }
+        if (Buttons & kMaximizeBox) {
+            ToggleMaximize();
+            return true;
+        }
+        return false;
+    case WM_NCRBUTTONDOWN:
+        if (message.WParam != HTCAPTION || Kind == kMDIChild) return false;
+        ShowSystemMenu(screen);
+        message.Result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- window states --------------------------------------------------------------
+
+void TWinSkinForm::ToggleMaximize() {
+    if (WindowState == kMaximized) {
+        DoRestore();
+        return;
+    }
+    if (Kind == kMDIChild) Manager().SetMaximizedMDIChild(true);
+    WindowState = kMaximized;
+    PostMessage(Window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    HotButton = nullptr;
+}
+
+void TWinSkinForm::DoRestore() {
+    WindowState = kNormal;
+    PostMessage(Window, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+void TWinSkinForm::ToggleMinimize() {
+    if (WindowState == kMinimized) {
+        DoRestore();
+        return;
+    }
+    WindowState = kMinimized;
+    SetSysMenuStyle(false);
+    PostMessage(Window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TWinSkinForm::SendToActiveChild(UINT command) {
+    if (Kind != kMDIFrame || !MDIClientWindow) return;
+    if (const HWND child = HWND(SendMessage(MDIClientWindow, WM_MDIGETACTIVE, 0, 0)))
+        SendMessage(child, WM_SYSCOMMAND, command, 0);
+}
+
+bool TWinSkinForm::HasMaximizedChild() const {
+    if (Kind != kMDIFrame || !MDIClientWindow) return false;
+    BOOL maximized = FALSE;
+    const HWND child = HWND(SendMessage(MDIClientWindow, WM_MDIGETACTIVE, 0, LPARAM(&maximized)));
+    return child && maximized;
+}
+
+void TWinSkinForm::ReadMetrics() {
+    RECT client, window;
+    GetClientRect(Window, &client);
+    GetWindowRect(Window, &window);
+    ClientRect = TRect(client.left, client.top, client.right, client.bottom);
+    NativeFrame = TRect(0, 0, (window.right - window.left) - (client.right - client.left),
+                        (window.bottom - window.top) - (client.bottom - client.top));
+}
+
+void TWinSkinForm::ReadWindowState() {
+    WINDOWPLACEMENT placement;
+    GetWindowPlacement(Window, &placement);
+    switch (placement.showCmd) {
+    case SW_SHOWMINIMIZED: case SW_MINIMIZE: case SW_SHOWMINNOACTIVE: WindowState = kMinimized; break;
+    case SW_SHOWMAXIMIZED: WindowState = kMaximized; break;
+    default: WindowState = kNormal; break;
+    }
+}
+
+void TWinSkinForm::FindMDIClient() {
+    Kind = kOrdinary;
+    for (HWND child = GetTopWindow(Window); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassNameOf(child) != "MDIClient") continue;
+        Kind = kMDIFrame;
+        MDIClientWindow = child;
+        Manager().MDIClient = child;
+        Manager().MDIFrame = Form;
+        return;
+    }
+}
+
+void TWinSkinForm::NotifySkinned() {
+    SendMessage(Window, WM_SKINNOTICE, 0, kSkinMagic);
+    if (SkinData->OnAfterSkinForm()) SkinData->OnAfterSkinForm()(Form, Window, ClassNameText);
+}
+
+void TWinSkinForm::SetSysMenuStyle(bool remove) {
+    if (Buttons & kKeepSysMenuStyle) return;
+    Style = GetWindowLong(Window, GWL_STYLE);
+    if (remove)
+        Style &= ~LONG(WS_SYSMENU);
+    else if (SystemMenuHandle)
+        Style |= WS_SYSMENU;
+    SetWindowLong(Window, GWL_STYLE, Style);
+}
+
+void TWinSkinForm::RefreshFrame() {
+    SetWindowPos(Window, 0, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWinSkinForm::Repaint() {
+    InvalidateRect(Window, nullptr, TRUE);
+    UpdateWindow(Window);
+}
+
+// ---- the form's and the client's hooks ---------------------------------------
+
+void TWinSkinForm::FormWndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_SETTEXT:
+        savedWindowProc_(message);
+        if (IsWindowVisible(Window)) {
+            if (WindowState == kMaximized && Manager().MDIClient)
+                PostMessage(Manager().MDIClient, WM_SKINMDIREDRAW, WPARAM(Window), 0);
+            RefreshFrame();
+        }
+        return;
+    case WM_SKINREFRESH:
+        Refresh();
+        return;
+    case CM_DIALOGKEY:
+        DialogKey(message);
+        return;
+    case WM_SKINPAINTBORDER:
+        // The platform paints its own frame until the skinned frame does.
+        if (message.LParam == kSkinMagic) message.Result = kSkinMagic;
+        return;
+    case WM_SKINPROBE:
+        message.Result = message.LParam == kSkinMagic ? kSkinMagic : 1;
+        return;
+    default:
+        savedWindowProc_(message);
+        return;
+    }
+}
+
+void TWinSkinForm::DialogKey(TMessage& message) {
+    savedWindowProc_(message);
+    if (message.Result != 0) return;
+    if (Kind == kMDIChild) {
+        if (Manager().MDIFrame && Manager().MDIFrame->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0)
+            return;
+    } else if (auto* form = dynamic_cast<TCustomForm*>(Form)) {
+        TForm* mainForm = Application ? Application->MainForm() : nullptr;
+        if (mainForm && form != mainForm && !form->FormState().Contains(fsModal))
+            mainForm->Perform(CM_DIALOGKEY, message.WParam, message.LParam);
+    }
+    message.Result = 0;
+}
+
+void TWinSkinForm::ClientWndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_NCDESTROY:
+        CallClientDefault(message);
+        UnhookClient();
+        return;
+    case WM_NCCALCSIZE:
+        if (FrameSkinned && !SkinData->Options().Contains(xoMDIScrollbar)) {
+            const LONG style = GetWindowLong(MDIClientWindow, GWL_STYLE);
+            SetWindowLong(MDIClientWindow, GWL_STYLE, style & ~LONG(WS_HSCROLL | WS_VSCROLL));
+        }
+        CallClientDefault(message);
+        return;
+    case WM_MDICREATE:
+        SkinData->SetMenuUpdate(false);
+        CallClientDefault(message);
+        return;
+    case WM_MDIDESTROY:
+        CallClientDefault(message);
+        if (FrameSkinned) {
+            Manager().SetMaximizedMDIChild(HasMaximizedChild());
+            if (!SendMessage(MDIClientWindow, WM_MDIGETACTIVE, 0, 0)) SkinData->SetMenuUpdate(SavedMenuUpdate);
+        }
+        return;
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+        if (FrameSkinned && Manager().MaximizedMDIChild) Manager().SetMaximizedMDIChild(false);
+        CallClientDefault(message);
+        return;
+    case WM_SKINMDIREDRAW:
+        RedrawWindow(Window, nullptr, 0,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        return;
+    default:
+        CallClientDefault(message);
+        return;
+    }
+}
+
+// ---- refresh, restore, release --------------------------------------------------
+
+void TWinSkinForm::Refresh() {
+    if (Form) {
+        const TColor face = SkinData->Colour(TSkinData::kButtonFaceIndex);
+        Form->SetColor(face);
+        for (int i = 0; i < Form->ComponentCount(); ++i)
+            if (auto* owned = dynamic_cast<TCustomForm*>(Form->Components(i))) owned->SetColor(face);
+    }
+    State = kRefreshing;
+    Invalidated = false;
+    NotifySkinned();
+    State = kSkinned;
+}
+
+void TWinSkinForm::UnhookWindow() {
+    if (!subclassed_) return;
+    if (Form && savedWindowProc_) Form->SetWindowProc(std::exchange(savedWindowProc_, TWndMethod()));
+    if (IsWindow(Window) && WNDPROC(GetWindowLongPtr(Window, GWL_WNDPROC)) == objectInstance_)
+        SetWindowLongPtr(Window, GWL_WNDPROC, LONG_PTR(oldWndProc_));
+    subclassed_ = false;
+}
+
+void TWinSkinForm::UnhookClient() {
+    if (!clientInstance_ || !MDIClientWindow) return;
+    if (IsWindow(MDIClientWindow) && WNDPROC(GetWindowLongPtr(MDIClientWindow, GWL_WNDPROC)) == clientInstance_)
+        SetWindowLongPtr(MDIClientWindow, GWL_WNDPROC, LONG_PTR(oldClientProc_));
+    MDIClientWindow = 0;
+}
+
+void TWinSkinForm::Restore() {
+    if (!FrameSkinned) {
+        Unhook();
+        return;
+    }
+    SystemMenu.reset();
+    if (Timer) Timer->SetEnabled(false);
+    UnhookWindow();
+    if (Form && State != kBeingDestroyed) Form->SetColor(SavedColor);
+    SetSysMenuStyle(false);
+    UnhookClient();
+}
+
+void TWinSkinForm::Release() {
+    if (!FrameSkinned) {
+        Unhook();
+        return;
+    }
+    SystemMenu.reset();
+    if (Timer) Timer->SetEnabled(false);
+    UnhookWindow();
+}
+
+void TWinSkinForm::Unhook() {
+    if (Timer) Timer->SetEnabled(false);
+    if (Form && State != kBeingDestroyed) Form->SetColor(SavedColor);
+    UnhookWindow();
+    UnhookClient();
+    if (Form && State != kBeingDestroyed) {
+        for (int i = 0; i < Form->ComponentCount(); ++i)
+            if (auto* control = dynamic_cast<TControl*>(Form->Components(i))) control->Invalidate();
+    }
+}
+
+void TWinSkinForm::FormTimer(TObject*) {
+    if (Tracking || !HotButton) return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    const POINT point = ScreenToFrame(cursor);
+    if (!PtInRect(&HotButton->BoundsRect, point)) {
+        HotButton->MouseLeave();
+        HotButton = nullptr;
+    }
+}
+
+// ---- the system menu ------------------------------------------------------------
+
+void TWinSkinForm::ShowSystemMenu(TPoint point) {
+    const DWORD now = GetTickCount();
+    if (now - LastMenuClick > DoubleClickTime) {
+        Manager().MenuKind = 2;
+        LastMenuClick = now;
+        BuildSystemMenu();
+        if (SystemMenu) SystemMenu->Popup(point.x, point.y);
+    } else if (HotButton) {
+        Timer->SetEnabled(false);
+        PostMessage(Window, WM_CLOSE, 0, 0);
+    }
+}
+
+TMenuItem* TWinSkinForm::AddSystemMenuItem(const AnsiString& caption, Integer tag, Integer image,
+                                           TNotifyEvent onClick) {
+    TMenuItem* item = TMenuItem::Create(SystemMenu.get());
+    item->SetCaption(caption);
+    item->SetTag(tag);
+    item->SetImageIndex(image);
+    item->SetOnClick(std::move(onClick));
+    SystemMenu->Items()->Add(item);
+    return item;
+}
+
+void TWinSkinForm::BuildSystemMenu() {
+    SystemMenu.reset();
+    const DWORD version = SkinVersionWord ? SkinVersionWord : GetVersion();
+    if (SkinIsNT && (version & 0xFF) < 5) {
+        BuildFixedSystemMenu();
+        return;
+    }
+    if (!SystemMenuHandle) return;
+    SystemMenu.reset(TPopupMenu::Create(nullptr));
+    SystemMenu->SetTag(kSystemMenuTag);
+    SystemMenu->SetImages(SkinData->MenuGlyphs());
+    const int count = GetMenuItemCount(SystemMenuHandle);
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        MENUITEMINFO info;
+        info.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        if (!GetMenuItemInfo(SystemMenuHandle, UINT(i), TRUE, &info)) continue;
+        int image = -1;
+        bool enabled = true;
+        switch (info.wID) {
+        case SC_SIZE: case SC_MOVE: enabled = WindowState != kMaximized; break;
+        case SC_MINIMIZE: image = 2; enabled = WindowState != kMinimized && (Buttons & kMinimizeBox); break;
+        case SC_MAXIMIZE: image = 1; enabled = WindowState != kMaximized && (Buttons & kMaximizeBox); break;
+        case SC_CLOSE: image = 3; break;
+        case SC_RESTORE: image = 0; enabled = WindowState != kNormal; break;
+        default: break;
+        }
+        TMenuItem* item = AddSystemMenuItem(text[0] ? AnsiString(text) : AnsiString("-"), Integer(info.wID), image,
+                                            TNotifyEvent(this, &TWinSkinForm::SystemMenuClick));
+        if (info.fState == (MFS_DISABLED | MFS_GRAYED)) enabled = false;
+        item->SetEnabled(enabled);
+        if (info.fState & MFS_CHECKED) item->SetChecked(true);
+    }
+}
+
+void TWinSkinForm::BuildFixedSystemMenu() {
+    SystemMenu.reset(TPopupMenu::Create(nullptr));
+    SystemMenu->SetTag(kSystemMenuTag);
+    SystemMenu->SetImages(SkinData->MenuGlyphs());
+    const TNotifyEvent click(this, &TWinSkinForm::FixedSystemMenuClick);
+    AddSystemMenuItem(" Restore ", 0, 0, click);
+    if (Buttons & kMaximizeBox) AddSystemMenuItem(" Maximize ", 1, 1, click);
+    if (Buttons & kMinimizeBox) AddSystemMenuItem(" Minimize ", 2, 2, click);
+    AddSystemMenuItem("-", 100, 100, click);
+    AddSystemMenuItem(" Close ", 3, 3, click)->SetShortCut(TextToShortCut("ALT+F4"));
+}
+
+void TWinSkinForm::SystemMenuClick(TObject* sender) {
+    if (auto* item = dynamic_cast<TMenuItem*>(sender)) PostMessage(Window, WM_SYSCOMMAND, WPARAM(item->Tag()), 0);
+}
+
+void TWinSkinForm::FixedSystemMenuClick(TObject* sender) {
+    auto* item = dynamic_cast<TMenuItem*>(sender);
+    if (!item) return;
+    switch (item->Tag()) {
+    case 0: DoRestore(); break;
+    case 1: ToggleMaximize(); break;
+    case 2: ToggleMinimize(); break;
+    case 3:
+        Timer->SetEnabled(false);
+        PostMessage(Window, WM_CLOSE, 0, 0);
+        break;
+    default: break;
+    }
+}
+
+bool TWinSkinForm::HasSystemClose() const {
+    const DWORD version = SkinVersionWord ? SkinVersionWord : GetVersion();
+    if ((SkinIsNT && (version & 0xFF) < 5) || (version & 0x80000000u)) return true;
+    MENUITEMINFO info;
+    info.fMask = MIIM_ID;
+    return SystemMenuHandle && GetMenuItemInfo(SystemMenuHandle, SC_CLOSE, FALSE, &info);
+}

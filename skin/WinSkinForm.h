@@ -1,0 +1,160 @@
+// TWinSkinForm: the skin of one top-level window. It subclasses the window
+// (and hooks a class-library form's WindowProc) so that it sees every
+// message first, follows the window's state, shows the skinned copy of the
+// system menu and gives the window back when it is unskinned.
+#pragma once
+
+#include <memory>
+
+#include "platform/rtl/component.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/extctrls.h"
+#include "platform/ui/menus.h"
+#include "skin/WinSkinData.h"
+
+// The form skin's own messages.
+constexpr UINT WM_SKINNCPAINT = 0x3502, WM_SKINBUTTONCLICK = 0x3514, WM_SKINBUTTONVISIBLE = 0x3515,
+               WM_SKINMDIREDRAW = 0x3516, WM_SKINREATTACH = 0x3517, WM_SKINOPENMENU = 0x3518,
+               WM_SKINREFRESH = 0x3401, WM_SKINPAINTBORDER = 0xBC4B, WM_SKINPROBE = 0xBC4D,
+               WM_SKINNOTICE = 0xBC4E;
+// The value the border-painting and probe messages carry and answer.
+constexpr LPARAM kSkinMagic = 0x41A2;
+// The skinned system menu's Tag.
+constexpr Integer kSystemMenuTag = 33333;
+
+// An element of the skinned non-client area under the mouse: a caption
+// button or a menu-bar button.
+class TNCObject {
+public:
+    virtual ~TNCObject() = default;
+    virtual void MouseDown() {}
+    virtual void MouseUp() {}
+    virtual void MouseMove() {}
+    virtual void MouseLeave() {}
+    // In frame coordinates.
+    TRect BoundsRect;
+};
+
+class TWinSkinForm : public TComponent {
+    SERVIORA_CLASS(TWinSkinForm, TComponent)
+public:
+    // State
+    static constexpr int kAttached = 0, kSkinned = 1, kRefreshing = 3, kBeingDestroyed = 4, kResizing = 5,
+                         kWindowDestroyed = 6;
+    // Kind
+    static constexpr int kOrdinary = 0, kMDIFrame = 1, kMDIChild = 2;
+    // FrameType
+    static constexpr int kSizeable = 0, kSingle = 1, kNoFrame = 2, kDialogFrame = 3;
+    // WindowState
+    static constexpr int kNormal = 0, kMaximized = 1, kMinimized = 2;
+    // Buttons
+    static constexpr int kMaximizeBox = 1, kMinimizeBox = 2, kContextHelp = 4, kSystemMenuBox = 8,
+                         kKeepSysMenuStyle = 16;
+
+    explicit TWinSkinForm(TComponent* owner);
+    ~TWinSkinForm() override;
+
+    void AttachForm(TSkinData* skinData, TControl* form);
+    void AttachWindow(TSkinData* skinData);
+
+    void SkinWndProc(TMessage& message);
+    void FormWndProc(TMessage& message);
+    void ClientWndProc(TMessage& message);
+    void CallDefault(TMessage& message);
+    void CallClientDefault(TMessage& message);
+
+    void Restore();
+    void Release();
+    void Unhook();
+    void Refresh();
+    void RefreshFrame();
+    void Repaint();
+    void ReadMetrics();
+    void ReadWindowState();
+    void FindMDIClient();
+    void NotifySkinned();
+    void SetSysMenuStyle(bool remove);
+
+    void ToggleMaximize();
+    void DoRestore();
+    void ToggleMinimize();
+    void SendToActiveChild(UINT command);
+    bool HasMaximizedChild() const;
+
+    void ShowSystemMenu(TPoint point);
+    void BuildSystemMenu();
+    void BuildFixedSystemMenu();
+    bool HasSystemClose() const;
+    POINT ScreenToFrame(POINT point) const;
+    TNCObject* CaptionButtonAt(POINT framePoint) const;
+
+    // ---- fields ----
+    TFont* CaptionFont() const { return captionFont_.get(); }
+    bool Activated = false;
+    std::unique_ptr<TTimer> Timer;
+    WideString TitlePrefix = u"  ", TitleSuffix = u" ";
+    AnsiString ClassName;
+    bool SavedMenuUpdate = false;
+    bool FrameSkinned = false;
+    TRect ClientRect;
+    DWORD LastMenuClick = 0;
+    UINT DoubleClickTime = 0;
+    HWND OwnerWindow = 0;
+    HICON Icon = 0;
+    int IconSize = 0;
+    int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
+    TRect NativeFrame;
+    int MenuHeight = 0;
+    bool Tracking = false;
+    bool RightToLeft = false;
+    bool Sizeable = false;
+    bool UnicodeWindow = false;
+    bool IsDialog = false;
+    bool IsChild = false;
+    std::unique_ptr<TPopupMenu> SystemMenu;
+    HWND MDIClientWindow = 0;
+    HMENU MenuHandle = 0;
+    HMENU SystemMenuHandle = 0;
+    TColor SavedColor = clBtnFace;
+    LONG Style = 0;
+    TNCObject* HotButton = nullptr;
+    bool HasRegion = false;
+    // The skin's elements changed since the form was last refreshed.
+    bool Invalidated = false;
+    TControl* Form = nullptr;
+    HWND Window = 0;
+    TSkinData* SkinData = nullptr;
+    bool Active = true;
+    int Kind = kOrdinary;
+    int FrameType = kSizeable;
+    int Buttons = 0;
+    int WindowState = kNormal;
+    int State = kAttached;
+    AnsiString ClassNameText;
+
+private:
+    void MakeCaptionFont();
+    void Activate();
+    bool SkinStage1(TMessage& message);
+    bool SkinStage2(TMessage& message);
+    void SkinStage3(TMessage& message);
+    void WMSize(TMessage& message);
+    void WMNCActivate(TMessage& message);
+    void WMSysCommand(TMessage& message);
+    bool NonClientMouse(TMessage& message);
+    void DialogKey(TMessage& message);
+    void FormTimer(TObject* sender);
+    void UnhookWindow();
+    void UnhookClient();
+    void SystemMenuClick(TObject* sender);
+    void FixedSystemMenuClick(TObject* sender);
+    TMenuItem* AddSystemMenuItem(const AnsiString& caption, Integer tag, Integer image, TNotifyEvent onClick);
+
+    std::unique_ptr<TFont> captionFont_;
+    TWndMethod savedWindowProc_;
+    WNDPROC oldWndProc_;
+    WNDPROC objectInstance_;
+    WNDPROC oldClientProc_;
+    WNDPROC clientInstance_;
+    bool subclassed_ = false;
+};
