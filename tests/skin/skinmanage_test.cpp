@@ -16,6 +16,8 @@
 #include "skin/SkinManage.h"
 #include "skin/SkinProps.h"
 #include "skin/WinSkinForm.h"
+#include "platform/ui/stdctrls.h"
+#include "tests/support/temp_dir.h"
 #include "tools/skinpack/SkinPackage.h"
 
 namespace {
@@ -202,6 +204,13 @@ TEST_F(SkinManageTest, TheFirstWindowIsSkinnedByItsActivationNotByTheTimer) {
     // A second activation finds it skinned.
     EXPECT_FALSE(SkinManager()->SkinWindow(form->Handle()));
     EXPECT_EQ(SkinManager()->FindForm(form->Handle())->SkinData, skin);
+    // The skinned form as a user sees it: the skin's face behind its controls.
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    button->SetCaption("确定");
+    button->SetBounds(20, 20, 90, 28);
+    ProcessMessages();
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "skin-form.png"));
 }
 
 TEST_F(SkinManageTest, TheSkinnedWindowConfirmsAndFiresTheFormEvents) {
