@@ -300,14 +300,15 @@ void TSkinManage::SetMaximizedMDIChild(bool value) {
     if (value == MaximizedMDIChild) return;
     MaximizedMDIChild = value;
     if (MainSkinData && MainSkinData->Options().Contains(xoMDIChildBorder)) return;
-    // The children's frames are the platform's until the skinned frame
-    // cuts regions for them; a child that leaves the maximized state gets
-    // its frame recomputed.
-    if (value) return;
     for (TWinSkinForm* form : Forms) {
-        if (form->Kind != TWinSkinForm::kMDIChild || form->WindowState == TWinSkinForm::kMinimized) continue;
-        form->WindowState = TWinSkinForm::kNormal;
-        form->RefreshFrame();
+        if (form->Kind != TWinSkinForm::kMDIChild) continue;
+        if (value) {
+            if (form->HasRegion) form->RemoveRegion();
+        } else if (form->WindowState != TWinSkinForm::kMinimized) {
+            form->WindowState = TWinSkinForm::kNormal;
+            form->UpdateRegion();
+            if (!form->HasRegion) form->RefreshFrame();
+        }
     }
 }
 
@@ -326,7 +327,7 @@ void TSkinManage::PostCommand(int command, int delay) {
 
 void TSkinManage::RefreshSkinnedForms() {
     for (TWinSkinForm* form : Forms)
-        if (form->SkinData == CommandSkinData) form->Invalidated = true;
+        if (form->SkinData == CommandSkinData) form->FreeCaptionButtons();
 }
 
 void TSkinManage::RepaintRestored(TWinSkinForm* form) {
@@ -364,7 +365,11 @@ void TSkinManage::DoCommand(TObject*) {
         case kRefresh: {
             PurgeForms();
             const auto it = std::find_if(Forms.begin(), Forms.end(), usesSkin);
-            if (it != Forms.end()) (*it)->Refresh();
+            if (it != Forms.end()) {
+                (*it)->FreeCaptionButtons();
+                (*it)->LoadCaptionButtons();
+                (*it)->Refresh();
+            }
             break;
         }
         default: break;
@@ -385,7 +390,13 @@ void TSkinManage::DoCommand(TObject*) {
             break;
         case kRefresh: {
             PurgeForms();
+            // Every form has its caption buttons again before any repaints.
             const std::vector<TWinSkinForm*> forms = Forms;
+            for (TWinSkinForm* form : forms) {
+                if (!usesSkin(form)) continue;
+                form->FreeCaptionButtons();
+                form->LoadCaptionButtons();
+            }
             for (TWinSkinForm* form : forms)
                 if (usesSkin(form)) form->Refresh();
             break;

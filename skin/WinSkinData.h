@@ -119,7 +119,9 @@ public:
     void LoadDescription(TSkinReader* reader, TQuickIni* ini);
 
     static constexpr int kColourCount = 19;
-    static constexpr int kButtonFaceIndex = 3;
+    // Entries of the colour table.
+    static constexpr int kTitleTextActiveIndex = 1, kTitleTextNoActiveIndex = 2, kButtonFaceIndex = 3,
+                         kButtonHilightIndex = 5, kButtonShadowIndex = 7, kMenubarIndex = 13, kMenuBarTextIndex = 14;
     // The colour table: system colours stay class-library system colour
     // values, resolved when painted.
     TColor Colour(int index) const { return colours_[index]; }

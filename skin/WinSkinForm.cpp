@@ -3,6 +3,7 @@
 #include "skin/WinSkinForm.h"
 
 #include "platform/rtl/clock.h"
+#include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/forms.h"
 #include "platform/win/msgqueue.h"
@@ -16,6 +17,8 @@
 
 namespace {
 
+
+bool IsIconAction(int action) { return action == 3 || action == 11; }
 
 bool IsSystemCommand(UINT id) {
     switch (id) {
@@ -37,6 +40,8 @@ TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
 }
 
 TWinSkinForm::~TWinSkinForm() {
+    FreeCaptionButtons();
+    MenuBar.reset();
     Timer.reset();
     SystemMenu.reset();
     if (objectInstance_) FreeObjectInstance(objectInstance_);
@@ -132,12 +137,22 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
     oldWndProc_ = WNDPROC(SetWindowLongPtr(Window, GWL_WNDPROC, LONG_PTR(objectInstance_)));
     subclassed_ = true;
 
-    // The skinned menu bar and the caption buttons take over with the frame
-    // painting; until then the window keeps its own menu bar.
-    if (FrameSkinned)
+    if (FrameSkinned) {
         MenuHandle = GetMenu(Window);
-    else
+        if (MenuHandle && Kind != kMDIChild) {
+            MenuBar = std::make_unique<TWinSkinMenu>(nullptr);
+            MenuBar->SkinData = skinData;
+            MenuBar->Form = this;
+            MenuHeight = GetSystemMetrics(SM_CYMENU);
+            if (auto* form = dynamic_cast<TCustomForm*>(Form)) MenuBar->Menu = form->Menu();
+            MenuBar->LoadItems();
+        }
+        LoadCaptionButtons();
+    } else {
         State = kSkinned;
+    }
+    if (Kind == kMDIChild && FrameTop < GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME))
+        MenuHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME) - FrameTop;
 
     if (Kind == kMDIChild && IsZoomed(Window) && !Manager().MaximizedMDIChild) Manager().SetMaximizedMDIChild(true);
 }
@@ -146,10 +161,28 @@ void TWinSkinForm::AttachWindow(TSkinData* skinData) {
 void TWinSkinForm::Activate() {
     Activated = true;
     SystemMenuHandle = GetSystemMenu(Window, FALSE);
-    if (SystemMenuHandle) Buttons |= kSystemMenuBox;
+    CaptureIcon();
     ReadMetrics();
-    if (State == kAttached && Kind == kMDIChild && WindowState == kMaximized && Manager().MDIClient)
-        PostMessage(Manager().MDIClient, WM_SKINMDIREDRAW, WPARAM(Window), 0);
+    if (State == kAttached) {
+        if (Kind == kMDIChild) {
+            if (WindowState == kMaximized && Manager().MDIClient) {
+                PostMessage(Manager().MDIClient, WM_SKINMDIREDRAW, WPARAM(Window), 0);
+            } else if (WindowState == kNormal) {
+                State = kResizing;
+                ResizeForFrame(false);
+                State = kSkinned;
+                UpdateRegion();
+            }
+        } else if (!IsChild && FrameType != kNoFrame && WindowState != kMinimized) {
+            State = kResizing;
+            ResizeForFrame(false);
+            State = kSkinned;
+            if (WindowState == kNormal)
+                UpdateRegion();
+            else
+                RefreshFrame();
+        }
+    }
     NotifySkinned();
     State = kSkinned;
     Timer->SetEnabled(true);
@@ -261,15 +294,31 @@ bool TWinSkinForm::SkinStage2(TMessage& message) {
             CallDefault(message);
         return true;
     }
+    case WM_SETICON:
+        CallDefault(message);
+        CaptureIcon();
+        return true;
     case WM_SYSCOMMAND:
         WMSysCommand(message);
         return true;
+    case WM_SKINOPENMENU: {
+        const POINT point = ScreenToFrame(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+        if (!CaptionButtonAt(point) && MenuBar) DropDown(MenuBar->ButtonAt(point));
+        message.Result = 0;
+        return true;
+    }
     case CM_MENUCHANGED: {
         const bool painting = SkinData->FramePainting();
         SkinData->SetFramePainting(false);
         CallDefault(message);
         SkinData->SetFramePainting(painting);
-        MenuHandle = GetMenu(Window);
+        if (const HMENU menu = GetMenu(Window)) {
+            if (MenuBar) {
+                MenuBar->MenuHandle = menu;
+                if (SkinData->MenuUpdate()) MenuBar->LoadItems();
+            }
+            SetMenu(Window, 0);
+        }
         return true;
     }
     default:
@@ -286,6 +335,18 @@ void TWinSkinForm::SkinStage3(TMessage& message) {
     switch (message.Msg) {
     case WM_NCACTIVATE:
         WMNCActivate(message);
+        return;
+    case WM_NCCALCSIZE:
+        WMNCCalcSize(message);
+        return;
+    case WM_NCHITTEST:
+        WMNCHitTest(message);
+        return;
+    case WM_NCPAINT:
+        WMNCPaint(message);
+        return;
+    case WM_SKINNCPAINT:
+        PaintFrame();
         return;
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
@@ -308,14 +369,20 @@ void TWinSkinForm::WMSize(TMessage& message) {
     case SIZE_MAXIMIZED: WindowState = kMaximized; break;
     default: break;
     }
+    if (WindowState == kMinimized) return;
+    if (Kind == kMDIChild && (Manager().MaximizedMDIChild || WindowState != kNormal)) return;
+    if (State == kSkinned || State == kRefreshing) UpdateRegion();
 }
 
-// The frame itself stays the platform's until the skinned frame paints it.
 void TWinSkinForm::WMNCActivate(TMessage& message) {
     Active = message.WParam != 0;
     Timer->SetEnabled(Active);
-    if (Kind == kMDIFrame && MDIClientWindow) SendMessage(MDIClientWindow, WM_NCACTIVATE, message.WParam, 0);
-    CallDefault(message);
+    if (Kind == kMDIFrame && MDIClientWindow)
+        SendMessage(MDIClientWindow, WM_NCACTIVATE, message.WParam, 0);
+    else if (Kind == kMDIChild)
+        CallDefault(message);
+    if (!(Kind == kMDIChild && WindowState == kMaximized)) PaintFrame();
+    message.Result = 1;
 }
 
 void TWinSkinForm::WMSysCommand(TMessage& message) {
@@ -324,7 +391,13 @@ void TWinSkinForm::WMSysCommand(TMessage& message) {
         if (message.LParam != ' ' && message.LParam != '-' && !GetCapture()) {
             // Alt alone or F10 opens the menu bar's first drop-down, Alt+letter
             // the matching one; a window without a skinned menu bar opens nothing.
-            if (message.LParam == 0) {
+            TMenuBtn* button = nullptr;
+            if (message.LParam != 0)
+                button = MenuButtonForKey(Word(message.LParam));
+            else if (MenuBar && !MenuBar->Buttons.empty())
+                button = MenuBar->Buttons.front().get();
+            if (message.LParam == 0 || button) {
+                if (button) DropDown(button);
                 message.Result = 1;
                 return;
             }
@@ -359,13 +432,19 @@ POINT TWinSkinForm::ScreenToFrame(POINT point) const {
     return point;
 }
 
-// Caption buttons are laid out by the skinned frame; a window with the
-// platform's frame has none.
-TNCObject* TWinSkinForm::CaptionButtonAt(POINT) const { return nullptr; }
+TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT framePoint) const {
+    for (const auto& button : CaptionButtons)
+        if (button->Visible && button->Element->Action >= 0 && PtInRect(&button->Rect, framePoint))
+            return button.get();
+    return nullptr;
+}
 
 bool TWinSkinForm::NonClientMouse(TMessage& message) {
     const POINT screen{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-    TNCObject* element = CaptionButtonAt(ScreenToFrame(screen));
+    const POINT point = ScreenToFrame(screen);
+    TWinSysButton* captionButton = CaptionButtonAt(point);
+    TMenuBtn* menuButton = !captionButton && MenuBar ? MenuBar->ButtonAt(point) : nullptr;
+    TNCObject* element = captionButton ? static_cast<TNCObject*>(captionButton) : menuButton;
     switch (message.Msg) {
     case WM_NCMOUSEMOVE:
         if (!Active) return true;
@@ -381,6 +460,10 @@ bool TWinSkinForm::NonClientMouse(TMessage& message) {
         if (element) {
             if (!Active) SetForegroundWindow(Window);
             element->MouseDown();
+            if (menuButton) {
+                DropDown(menuButton);
+                HotButton = menuButton;
+            }
             message.Result = 0;
             return true;
         }
@@ -388,12 +471,22 @@ bool TWinSkinForm::NonClientMouse(TMessage& message) {
         return false;
     case WM_NCLBUTTONUP:
         if (element) {
-            if (element == HotButton) element->MouseUp();
+            if (captionButton && captionButton == HotButton) {
+                captionButton->MouseUp();
+                CaptionButtonClick(screen);
+            }
             message.Result = 0;
             return true;
         }
         return false;
     case WM_NCLBUTTONDBLCLK:
+        if (captionButton) {
+            if (IsIconAction(captionButton->Element->Action)) {
+                Timer->SetEnabled(false);
+                PostMessage(Window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            }
+            return true;
+        }
         if (WindowState != kNormal) {
             DoRestore();
             return true;
@@ -518,7 +611,10 @@ void TWinSkinForm::FormWndProc(TMessage& message) {
         if (IsWindowVisible(Window)) {
             if (WindowState == kMaximized && Manager().MDIClient)
                 PostMessage(Manager().MDIClient, WM_SKINMDIREDRAW, WPARAM(Window), 0);
-            RefreshFrame();
+            if (WindowState == kMinimized)
+                PaintFrame();
+            else
+                RefreshFrame();
         }
         return;
     case WM_SKINREFRESH:
@@ -528,8 +624,9 @@ void TWinSkinForm::FormWndProc(TMessage& message) {
         DialogKey(message);
         return;
     case WM_SKINPAINTBORDER:
-        // The platform paints its own frame until the skinned frame does.
-        if (message.LParam == kSkinMagic) message.Result = kSkinMagic;
+        if (message.LParam != kSkinMagic) return;
+        if (message.WParam) PaintFrame(HDC(message.WParam));
+        message.Result = kSkinMagic;
         return;
     case WM_SKINPROBE:
         message.Result = message.LParam == kSkinMagic ? kSkinMagic : 1;
@@ -543,6 +640,19 @@ void TWinSkinForm::FormWndProc(TMessage& message) {
 void TWinSkinForm::DialogKey(TMessage& message) {
     savedWindowProc_(message);
     if (message.Result != 0) return;
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const bool altOnly = (keys[VK_MENU] & 0x80) && !(keys[VK_SHIFT] & 0x80) && !(keys[VK_CONTROL] & 0x80);
+    if (altOnly) {
+        if (TMenuBtn* button = MenuButtonForKey(Word(message.WParam))) {
+            POINT corner{button->Rect.left + 1, button->Rect.top + 1};
+            RECT window;
+            GetWindowRect(Window, &window);
+            PostMessage(Window, WM_NCLBUTTONDOWN, 1, MAKELPARAM(window.left + corner.x, window.top + corner.y));
+            message.Result = 1;
+            return;
+        }
+    }
     if (Kind == kMDIChild) {
         if (Manager().MDIFrame && Manager().MDIFrame->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0)
             return;
@@ -575,7 +685,17 @@ void TWinSkinForm::ClientWndProc(TMessage& message) {
         CallClientDefault(message);
         if (FrameSkinned) {
             Manager().SetMaximizedMDIChild(HasMaximizedChild());
-            if (!SendMessage(MDIClientWindow, WM_MDIGETACTIVE, 0, 0)) SkinData->SetMenuUpdate(SavedMenuUpdate);
+            if (!SendMessage(MDIClientWindow, WM_MDIGETACTIVE, 0, 0) && MenuBar) {
+                SkinData->SetMenuUpdate(SavedMenuUpdate);
+                MenuBar->LoadItems();
+            }
+        }
+        return;
+    case WM_MDISETMENU:
+        CallClientDefault(message);
+        if (FrameSkinned) {
+            if (message.WParam && MenuBar) MenuBar->LoadMDIItems();
+            SetMenu(Window, 0);
         }
         return;
     case WM_MDITILE:
@@ -603,9 +723,55 @@ void TWinSkinForm::Refresh() {
             if (auto* owned = dynamic_cast<TCustomForm*>(Form->Components(i))) owned->SetColor(face);
     }
     State = kRefreshing;
-    Invalidated = false;
+    if (FrameSkinned && Form) {
+        ResizeForFrame(true);
+        Form->SetHeight(Form->Height() + 1);
+        Form->SetHeight(Form->Height() - 1);
+    }
     NotifySkinned();
     State = kSkinned;
+}
+
+void TWinSkinForm::ResizeForFrame(bool useCurrentClient) {
+    if (WindowState == kMaximized) {
+        RefreshFrame();
+        return;
+    }
+    RECT window, client;
+    GetWindowRect(Window, &window);
+    GetClientRect(Window, &client);
+    if (IsDialog || State == kRefreshing) ClientRect = client;
+    int width = ClientRect.right + FrameLeft + FrameRight;
+    if (useCurrentClient) {
+        ClientRect = client;
+    } else if (Form) {
+        width = Form->ClientWidth() + FrameLeft + FrameRight;
+        ClientRect.bottom = Kind == kMDIChild ? Form->ClientHeight() : Form->ClientHeight() - MenuHeight;
+    }
+    const int height = ClientRect.bottom + FrameTop + FrameBottom + MenuHeight;
+    if (IsDialog && !useCurrentClient) {
+        TDataSkinTitle* title = SkinData->Title();
+        char text[1000] = {};
+        SendMessage(Window, WM_GETTEXT, sizeof text, LPARAM(text));
+        TBitmap measure;
+        measure.SetSize(1, 1);
+        if (CaptionFont()) measure.Canvas()->Font()->Assign(CaptionFont());
+        const int titleWidth = measure.Canvas()->TextWidth(text);
+        const int needed = title->LeftWidth + titleWidth + title->RightWidth;
+        if (width < needed) {
+            const int shift = (needed - width) / 2;
+            for (HWND child = GetTopWindow(Window); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                RECT r;
+                GetWindowRect(child, &r);
+                POINT corner{r.left, r.top};
+                ScreenToClient(Window, &corner);
+                SetWindowPos(child, 0, corner.x + shift, corner.y, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+            }
+            width = needed;
+        }
+    }
+    SetWindowPos(Window, 0, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TWinSkinForm::UnhookWindow() {
@@ -633,7 +799,23 @@ void TWinSkinForm::Restore() {
     UnhookWindow();
     if (Form && State != kBeingDestroyed) Form->SetColor(SavedColor);
     SetSysMenuStyle(false);
+    if (MenuBar) {
+        SetMenu(Window, MenuBar->MenuHandle);
+        MenuBar.reset();
+    }
     UnhookClient();
+    if (State != kBeingDestroyed && (!IsChild || Kind == kMDIChild)) {
+        RECT window;
+        GetWindowRect(Window, &window);
+        POINT corner{window.left, window.top};
+        if (Kind == kMDIChild && Manager().MDIClient) ScreenToClient(Manager().MDIClient, &corner);
+        const int width = window.right - window.left + NativeFrame.right - FrameLeft - FrameRight;
+        const int height = window.bottom - window.top + NativeFrame.bottom - FrameTop - FrameBottom;
+        SetWindowPos(Window, 0, corner.x, corner.y, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    SetWindowRgn(Window, 0, TRUE);
+    Region = 0;
+    HasRegion = false;
 }
 
 void TWinSkinForm::Release() {
@@ -644,6 +826,7 @@ void TWinSkinForm::Release() {
     SystemMenu.reset();
     if (Timer) Timer->SetEnabled(false);
     UnhookWindow();
+    MenuBar.reset();
 }
 
 void TWinSkinForm::Unhook() {
@@ -657,12 +840,50 @@ void TWinSkinForm::Unhook() {
     }
 }
 
+// ---- the menu bar's drop-downs --------------------------------------------------------
+
+bool TWinSkinForm::DropDown(TMenuBtn* button) {
+    if (!button) return false;
+    PostMessage(Window, WM_COMMAND, button->Command, 0);
+    if (!button->SubMenu) return false;
+    RECT window;
+    GetWindowRect(Window, &window);
+    WindowRect = window;
+    Tracking = true;
+    POINT corner{window.left + (RightToLeft ? button->Rect.right : button->Rect.left),
+                 window.top + button->Rect.bottom};
+    Manager().MenuKind = 1;
+    DroppedMenu = button->SubMenu;
+    StartMenuTracking(this, button->Index);
+    if (button->ItemEnabled)
+        TrackPopupMenu(button->SubMenu, TPM_RIGHTBUTTON | TPM_NONOTIFY | (RightToLeft ? TPM_RIGHTALIGN : 0), corner.x,
+                       corner.y, 0, Window, nullptr);
+    EndMenuTracking();
+    Tracking = false;
+    if (HotButton == button) button->MouseLeave();
+    return true;
+}
+
+void TWinSkinForm::ClickMenuButton(TMenuBtn* button) {
+    RECT window;
+    GetWindowRect(Window, &window);
+    PostMessage(Window, WM_NCLBUTTONDOWN, 1,
+                MAKELPARAM(window.left + button->Rect.left + 1, window.top + button->Rect.top + 1));
+}
+
+TMenuBtn* TWinSkinForm::MenuButtonForKey(Word key) const {
+    if (!MenuBar) return nullptr;
+    for (const auto& button : MenuBar->Buttons)
+        if (button->ItemEnabled && button->Visible && IsAccel(key, WideToAnsi(button->Caption))) return button.get();
+    return nullptr;
+}
+
 void TWinSkinForm::FormTimer(TObject*) {
     if (Tracking || !HotButton) return;
     POINT cursor;
     GetCursorPos(&cursor);
     const POINT point = ScreenToFrame(cursor);
-    if (!PtInRect(&HotButton->BoundsRect, point)) {
+    if (!PtInRect(&HotButton->Rect, point)) {
         HotButton->MouseLeave();
         HotButton = nullptr;
     }

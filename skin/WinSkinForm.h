@@ -5,12 +5,14 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/rtl/component.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/menus.h"
 #include "skin/WinSkinData.h"
+#include "skin/WinSkinMenu.h"
 
 // The form skin's own messages.
 constexpr UINT WM_SKINNCPAINT = 0x3502, WM_SKINBUTTONCLICK = 0x3514, WM_SKINBUTTONVISIBLE = 0x3515,
@@ -22,17 +24,13 @@ constexpr LPARAM kSkinMagic = 0x41A2;
 // The skinned system menu's Tag.
 constexpr Integer kSystemMenuTag = 33333;
 
-// An element of the skinned non-client area under the mouse: a caption
-// button or a menu-bar button.
-class TNCObject {
+// One caption button of one window, showing a caption-button element.
+class TWinSysButton : public TNCObject {
 public:
-    virtual ~TNCObject() = default;
-    virtual void MouseDown() {}
-    virtual void MouseUp() {}
-    virtual void MouseMove() {}
-    virtual void MouseLeave() {}
-    // In frame coordinates.
-    TRect BoundsRect;
+    TWinSysButton(TWinSkinForm* form, TDataSkinSysButton* element) : TNCObject(form), Element(element) {}
+    void Paint() override;
+
+    TDataSkinSysButton* Element;
 };
 
 class TWinSkinForm : public TComponent {
@@ -86,7 +84,31 @@ public:
     void BuildFixedSystemMenu();
     bool HasSystemClose() const;
     POINT ScreenToFrame(POINT point) const;
-    TNCObject* CaptionButtonAt(POINT framePoint) const;
+    TWinSysButton* CaptionButtonAt(POINT framePoint) const;
+    void ResizeForFrame(bool useCurrentClient);
+
+    // ---- the skinned frame ----
+    void LoadCaptionButtons();
+    void FreeCaptionButtons();
+    void CaptureIcon();
+    void DrawWindowIcon(HDC dc, const TRect& rect);
+    // Paints borders, title bar and menu bar into DC (the window's DC when 0).
+    void PaintFrame(HDC dc = 0);
+    void PaintTitleBar(HDC dc);
+    void PaintTitle(TCanvas* canvas, const TRect& rect);
+    void DrawFrameBorder(int index, const TRect& rect, HDC dc);
+    void LayoutCaptionButtons();
+    void PaintCaptionButtons(TCanvas* canvas);
+    bool IsCaptionButtonVisible(int index);
+    void CaptionButtonClick(POINT point);
+    void UpdateRegion();
+    void RemoveRegion();
+
+    // ---- the skinned menu bar ----
+    bool DropDown(TMenuBtn* button);
+    void ClickMenuButton(TMenuBtn* button);
+    TMenuBtn* MenuButtonForKey(Word key) const;
+    void EndTracking() { Tracking = false; }
 
     // ---- fields ----
     TFont* CaptionFont() const { return captionFont_.get(); }
@@ -118,9 +140,18 @@ public:
     TColor SavedColor = clBtnFace;
     LONG Style = 0;
     TNCObject* HotButton = nullptr;
+    HMENU DroppedMenu = 0;
+    int RightButtonsWidth = 0;
+    TRect TitleTextRect{};
+    TRect WindowRect{};
+    SIZE FrameSize{};
+    SIZE RegionSize{};
+    HRGN Region = 0;
+    std::unique_ptr<TBitmap> IconBitmap;
+    std::unique_ptr<TBitmap> TitleBitmap;
+    std::unique_ptr<TWinSkinMenu> MenuBar;
+    std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
     bool HasRegion = false;
-    // The skin's elements changed since the form was last refreshed.
-    bool Invalidated = false;
     TControl* Form = nullptr;
     HWND Window = 0;
     TSkinData* SkinData = nullptr;
@@ -139,6 +170,11 @@ private:
     bool SkinStage2(TMessage& message);
     void SkinStage3(TMessage& message);
     void WMSize(TMessage& message);
+    void WMNCCalcSize(TMessage& message);
+    void WMNCHitTest(TMessage& message);
+    void WMNCPaint(TMessage& message);
+    // The border element of Index (1 left, 2 right, 3 top, 4 bottom).
+    TDataSkinBorder* Border(int index) const;
     void WMNCActivate(TMessage& message);
     void WMSysCommand(TMessage& message);
     bool NonClientMouse(TMessage& message);
