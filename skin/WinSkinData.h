@@ -121,7 +121,9 @@ public:
     static constexpr int kColourCount = 19;
     // Entries of the colour table.
     static constexpr int kTitleTextActiveIndex = 1, kTitleTextNoActiveIndex = 2, kButtonFaceIndex = 3,
-                         kButtonHilightIndex = 5, kButtonShadowIndex = 7, kMenubarIndex = 13, kMenuBarTextIndex = 14;
+                         kButtonTextIndex = 4, kButtonHilightIndex = 5, kButtonShadowIndex = 7,
+                         kHilightTextIndex = 11, kHilightIndex = 12, kMenubarIndex = 13, kMenuBarTextIndex = 14,
+                         kMenuTextIndex = 15, kMenuIndex = 16;
     // The colour table: system colours stay class-library system colour
     // values, resolved when painted.
     TColor Colour(int index) const { return colours_[index]; }

@@ -20,6 +20,20 @@ namespace {
 
 bool IsIconAction(int action) { return action == 3 || action == 11; }
 
+// Every item of the menu and of its sub-menus is drawn by the skin.
+void AddOwnerDraw(HMENU menu) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFO info;
+        info.fMask = MIIM_FTYPE | MIIM_SUBMENU;
+        if (!GetMenuItemInfo(menu, UINT(i), TRUE, &info)) continue;
+        info.fMask = MIIM_FTYPE;
+        info.fType |= MFT_OWNERDRAW;
+        SetMenuItemInfo(menu, UINT(i), TRUE, &info);
+        if (info.hSubMenu) AddOwnerDraw(info.hSubMenu);
+    }
+}
+
 bool IsSystemCommand(UINT id) {
     switch (id) {
     case SC_SIZE: case SC_MOVE: case SC_MINIMIZE: case SC_MAXIMIZE: case SC_NEXTWINDOW: case SC_PREVWINDOW:
@@ -69,6 +83,7 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TControl* form) {
     }
     SavedColor = form->Color();
     form->SetColor(skinData->Colour(TSkinData::kButtonFaceIndex));
+    if (skinData->SkinControls().Contains(xcMenuItem)) SetMainMenuOwnerDraw(form, true);
 }
 
 void TWinSkinForm::AttachWindow(TSkinData* skinData) {
@@ -163,6 +178,9 @@ void TWinSkinForm::Activate() {
     SystemMenuHandle = GetSystemMenu(Window, FALSE);
     CaptureIcon();
     ReadMetrics();
+    // The control painters come with the controls' mapping; the form's
+    // pop-up menus are skinned with it.
+    if (Form) SetPopupMenusOwnerDraw(Form, true);
     if (State == kAttached) {
         if (Kind == kMDIChild) {
             if (WindowState == kMaximized && Manager().MDIClient) {
@@ -347,6 +365,12 @@ void TWinSkinForm::SkinStage3(TMessage& message) {
         return;
     case WM_SKINNCPAINT:
         PaintFrame();
+        return;
+    case WM_MEASUREITEM:
+        WMMeasureItem(message);
+        return;
+    case WM_DRAWITEM:
+        WMDrawItem(message);
         return;
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
@@ -724,6 +748,7 @@ void TWinSkinForm::Refresh() {
     }
     State = kRefreshing;
     if (FrameSkinned && Form) {
+        SetPopupMenusOwnerDraw(Form, true);
         ResizeForFrame(true);
         Form->SetHeight(Form->Height() + 1);
         Form->SetHeight(Form->Height() - 1);
@@ -797,7 +822,11 @@ void TWinSkinForm::Restore() {
     SystemMenu.reset();
     if (Timer) Timer->SetEnabled(false);
     UnhookWindow();
-    if (Form && State != kBeingDestroyed) Form->SetColor(SavedColor);
+    if (Form) {
+        SetPopupMenusOwnerDraw(Form, false);
+        if (SkinData->SkinControls().Contains(xcMenuItem)) SetMainMenuOwnerDraw(Form, false);
+        if (State != kBeingDestroyed) Form->SetColor(SavedColor);
+    }
     SetSysMenuStyle(false);
     if (MenuBar) {
         SetMenu(Window, MenuBar->MenuHandle);
@@ -831,7 +860,11 @@ void TWinSkinForm::Release() {
 
 void TWinSkinForm::Unhook() {
     if (Timer) Timer->SetEnabled(false);
-    if (Form && State != kBeingDestroyed) Form->SetColor(SavedColor);
+    if (Form) {
+        SetPopupMenusOwnerDraw(Form, false);
+        if (SkinData->SkinControls().Contains(xcMenuItem)) SetMainMenuOwnerDraw(Form, false);
+        if (State != kBeingDestroyed) Form->SetColor(SavedColor);
+    }
     UnhookWindow();
     UnhookClient();
     if (Form && State != kBeingDestroyed) {
@@ -849,6 +882,8 @@ bool TWinSkinForm::DropDown(TMenuBtn* button) {
     RECT window;
     GetWindowRect(Window, &window);
     WindowRect = window;
+    const DWORD version = SkinVersionWord ? SkinVersionWord : GetVersion();
+    if (!(SkinIsNT && (version & 0xFF) < 5)) AddOwnerDraw(button->SubMenu);
     Tracking = true;
     POINT corner{window.left + (RightToLeft ? button->Rect.right : button->Rect.left),
                  window.top + button->Rect.bottom};
@@ -911,6 +946,8 @@ TMenuItem* TWinSkinForm::AddSystemMenuItem(const AnsiString& caption, Integer ta
     item->SetTag(tag);
     item->SetImageIndex(image);
     item->SetOnClick(std::move(onClick));
+    item->SetOnDrawItem(TMenuDrawItemEvent(this, &TWinSkinForm::DrawMenuItem));
+    item->SetOnMeasureItem(TMenuMeasureItemEvent(this, &TWinSkinForm::MeasurePopupItem));
     SystemMenu->Items()->Add(item);
     return item;
 }
@@ -925,6 +962,7 @@ void TWinSkinForm::BuildSystemMenu() {
     if (!SystemMenuHandle) return;
     SystemMenu.reset(TPopupMenu::Create(nullptr));
     SystemMenu->SetTag(kSystemMenuTag);
+    SystemMenu->SetOwnerDraw(true);
     SystemMenu->SetImages(SkinData->MenuGlyphs());
     const int count = GetMenuItemCount(SystemMenuHandle);
     for (int i = 0; i < count; ++i) {
@@ -955,6 +993,7 @@ void TWinSkinForm::BuildSystemMenu() {
 void TWinSkinForm::BuildFixedSystemMenu() {
     SystemMenu.reset(TPopupMenu::Create(nullptr));
     SystemMenu->SetTag(kSystemMenuTag);
+    SystemMenu->SetOwnerDraw(true);
     SystemMenu->SetImages(SkinData->MenuGlyphs());
     const TNotifyEvent click(this, &TWinSkinForm::FixedSystemMenuClick);
     AddSystemMenuItem(" Restore ", 0, 0, click);

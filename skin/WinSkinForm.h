@@ -104,6 +104,21 @@ public:
     void UpdateRegion();
     void RemoveRegion();
 
+    // ---- skinned menu items ----
+    void SetPopupMenusOwnerDraw(TComponent* owner, bool value);
+    void SetMainMenuOwnerDraw(TComponent* owner, bool value);
+    void MeasureItem(TMenuItem* item, TCanvas* canvas, int& width, int& height);
+    void MeasurePopupItem(TObject* sender, TCanvas* canvas, int& width, int& height);
+    void DrawMenuItem(TObject* sender, TCanvas* canvas, TRect rect, bool selected);
+    void DrawRawItem(HMENU menu, TMenuItem* item, TCanvas* canvas, const TRect& rect, bool selected);
+    void DrawPlainItem(TMenuItem* item, TCanvas* canvas, const TRect& rect, bool selected);
+    void DrawSeparator(TCanvas* canvas, const TRect& rect);
+    void LayoutItem(TMenuItem* item, TCanvas* canvas, const TRect& rect, bool selected);
+    // Measures (DT_CALCRECT) or draws Text in Rect.
+    void DrawItemText(TMenuItem* item, TCanvas* canvas, WideString text, TRect& rect, bool selected, UINT flags);
+    // A temporary item standing for a raw menu's item.
+    std::unique_ptr<TMenuItem> MenuItemFromHandle(HMENU menu, UINT id);
+
     // ---- the skinned menu bar ----
     bool DropDown(TMenuBtn* button);
     void ClickMenuButton(TMenuBtn* button);
@@ -173,6 +188,12 @@ private:
     void WMNCCalcSize(TMessage& message);
     void WMNCHitTest(TMessage& message);
     void WMNCPaint(TMessage& message);
+    void WMMeasureItem(TMessage& message);
+    void WMDrawItem(TMessage& message);
+    // The item's background over the frame image of the pop-up window that
+    // shows Menu (or the Menu colour), then the MenuItem cell and the item.
+    void DrawSkinnedItem(HMENU menu, TMenuItem* item, TCanvas* canvas, const TRect& rect, bool selected,
+                         bool separatorFromSkin);
     // The border element of Index (1 left, 2 right, 3 top, 4 bottom).
     TDataSkinBorder* Border(int index) const;
     void WMNCActivate(TMessage& message);

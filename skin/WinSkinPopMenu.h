@@ -1,5 +1,5 @@
 // TWinSkinPopMenu: the skin of one pop-up menu window ("#32768") while it is
-// open. It subclasses the window, so the engine recognises it as skinned.
+// open: it subclasses the window and paints its frame from the skin.
 #pragma once
 
 #include <memory>
@@ -30,7 +30,12 @@ public:
 private:
     void WindowProc(TMessage& message);
     void CallDefault(TMessage& message);
+    void PaintFrame(TMessage& message);
+    void PrintFrame(TMessage& message);
+    bool CanPaint() const;
+    void BuildFrame(int width, int height);
 
     WNDPROC oldWndProc_;
     WNDPROC objectInstance_;
+    bool detached_ = false;
 };

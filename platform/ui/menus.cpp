@@ -271,7 +271,19 @@ void TMenuItem::Click() {
     onClick_(this);
 }
 
-void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) { onMeasureItem_(this, canvas, width, height); }
+void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) {
+    if (IsLine()) {
+        height = 5;
+    } else {
+        const TCustomImageList* images = GetImageList();
+        const int glyph = images ? images->Width() : 16;
+        const SIZE text = canvas->TextExtent(StripHotkey(caption_));
+        width = glyph + 8 + text.cx;
+        if (shortCut_) width += canvas->TextWidth(ShortCutToText(shortCut_)) + 15;
+        height = std::max(int(text.cy) + 4, (images ? images->Height() : 16) + 3);
+    }
+    onMeasureItem_(this, canvas, width, height);
+}
 
 void TMenuItem::DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state) {
     if (onAdvancedDrawItem_) {

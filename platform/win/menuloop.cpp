@@ -41,6 +41,22 @@ LRESULT PopupMenuProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         return MA_NOACTIVATE;
     case MN_GETHMENU:
         return GetWindowLongPtr(handle, menuSlot);
+    case WM_PRINT: {
+        // The items, at the client area's place in the window image.
+        const HDC dc = HDC(wParam);
+        RECT window;
+        GetWindowRect(handle, &window);
+        POINT client{0, 0};
+        ClientToScreen(handle, &client);
+        POINT previous;
+        OffsetViewportOrgEx(dc, client.x - window.left, client.y - window.top, &previous);
+        if (Menu* m = FindMenu(HMENU(GetWindowLongPtr(handle, menuSlot)))) {
+            const HWND owner = HWND(GetWindowLongPtr(handle, ownerSlot));
+            for (std::size_t i = 0; i < m->items.size(); ++i) DrawItem(dc, owner, *m, int(i), false);
+        }
+        SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+        return 0;
+    }
     default:
         return DefWindowProc(handle, message, wParam, lParam);
     }
@@ -94,6 +110,18 @@ private:
     };
 
     bool Notify() const { return !(start_.flags & TPM_NONOTIFY); }
+    // The message filters see every selection notice (the closing one
+    // included), the owner only when the menu notifies.
+    void SendMenuSelect(WPARAM wParam, LPARAM lParam) {
+        MSG notice{};
+        notice.hwnd = Owner();
+        notice.message = WM_MENUSELECT;
+        notice.wParam = wParam;
+        notice.lParam = lParam;
+        GetCursorPos(&notice.pt);
+        if (CallMsgFilter(&notice, MSGF_MENU)) return;
+        if (Notify() && IsWindow(Owner())) SendMessage(Owner(), WM_MENUSELECT, wParam, lParam);
+    }
     HWND Owner() const { return start_.owner; }
     Menu* MenuAt(std::size_t level) const { return level < levels_.size() ? FindMenu(levels_[level].menu) : nullptr; }
     bool IsBar(std::size_t level) const { return barMode_ && level == 0; }
@@ -130,14 +158,13 @@ private:
         MenuItem& item = m->items[std::size_t(index)];
         item.state |= MFS_HILITE;
         RedrawItem(level, index);
-        if (!Notify()) return;
         UINT flags = MF_HILITE | (item.state & (MF_GRAYED | MF_CHECKED | MF_DEFAULT)) |
                      (item.type & (MF_OWNERDRAW | MF_SEPARATOR | MF_BITMAP));
         if (item.submenu) flags |= MF_POPUP;
         if (m->systemOwner) flags |= MF_SYSMENU;
         if (byMouse) flags |= MF_MOUSESELECT;
         const int idOrPosition = item.submenu ? index : int(item.id);
-        SendMessage(Owner(), WM_MENUSELECT, MAKEWPARAM(idOrPosition, int(flags)), LPARAM(m->handle));
+        SendMenuSelect(MAKEWPARAM(idOrPosition, int(flags)), LPARAM(m->handle));
     }
 
     void OpenPopup(HMENU menu, int indexInParent, POINT at, UINT align, const RECT* beside) {
@@ -470,7 +497,7 @@ private:
         }
         if (GetCapture() == owner) ReleaseCapture();
         if (!IsWindow(owner)) return;
-        if (Notify()) SendMessage(owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+        SendMenuSelect(MAKEWPARAM(0, 0xFFFF), 0);
         SendMessage(owner, WM_EXITMENULOOP, barMode_ ? FALSE : TRUE, 0);
         if (!chosen_ || (start_.flags & TPM_RETURNCMD)) return;
         POINT cursor;
