@@ -355,7 +355,11 @@ void TMenu::FillMenu(HMENU menu, const TMenuItem* parent) const {
         const TMenuItem* item = parent->Items(i);
         if (!item->Visible()) continue;
         if (item->IsLine()) {
-            AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+            // Owner-drawn menus draw their lines too; the command finds the item.
+            if (ownerDraw_)
+                AppendMenu(menu, MF_SEPARATOR | MF_OWNERDRAW, item->Command(), nullptr);
+            else
+                AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
         UINT flags = MF_STRING;

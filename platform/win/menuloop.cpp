@@ -98,6 +98,9 @@ public:
         Loop();
         Finish();
         running = nullptr;
+        // A press outside the menus ends them and then reaches its window.
+        if (outsidePress_.message) PostMessage(outsidePress_.hwnd, outsidePress_.message, outsidePress_.wParam,
+                                               outsidePress_.lParam);
         return chosen_;
     }
 
@@ -403,24 +406,26 @@ private:
         }
     }
 
-    void ButtonDown(POINT screen) {
+    // Answers true for a press outside every menu (it ends them).
+    bool ButtonDown(POINT screen) {
         const auto [level, index] = Locate(screen);
         if (level < 0) {
             done_ = true;
-            return;
+            return true;
         }
-        if (index < 0) return;
+        if (index < 0) return false;
         const std::size_t l = std::size_t(level);
         if (IsBar(l)) {
             if (Selected(0) == index && levels_.size() > 1) {
                 done_ = true;
-                return;
+                return false;
             }
             Select(0, index, true);
             OpenSubmenu(0, false);
-            return;
+            return false;
         }
         Select(l, index, true);
+        return false;
     }
 
     void ButtonUp(POINT screen) {
@@ -450,7 +455,11 @@ private:
                 break;
             case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK:
             case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_NCRBUTTONDOWN:
-                ButtonDown(msg.pt);
+                // A non-client press carries its own screen point.
+                if (ButtonDown(msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCMBUTTONDBLCLK
+                                   ? POINT{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)}
+                                   : msg.pt))
+                    outsidePress_ = msg;
                 break;
             case WM_LBUTTONUP:
             case WM_NCLBUTTONUP:
@@ -510,6 +519,7 @@ private:
     bool barMode_;
     std::vector<Level> levels_;
     bool done_ = false;
+    MSG outsidePress_{};
     UINT chosen_ = 0;
     HWND chosenSystemOwner_ = 0;
     std::size_t pendingLevel_ = SIZE_MAX;

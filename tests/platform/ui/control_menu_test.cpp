@@ -74,9 +74,10 @@ TEST_F(MenuTest, OwnerDrawnPopupItemsMeasureAndDrawThemselves) {
     TPopupMenu* popup = TPopupMenu::Create(form);
     popup->SetOwnerDraw(true);
     TMenuItem* first = AddItem(popup, popup->Items(), "第一项", &log);
+    TMenuItem* line = AddItem(popup, popup->Items(), "-", nullptr);
     TMenuItem* second = AddItem(popup, popup->Items(), "第二项", &log);
     std::vector<AnsiString> drawn;
-    for (TMenuItem* item : {first, second}) {
+    for (TMenuItem* item : {first, line, second}) {
         item->SetOnMeasureItem([](TObject*, TCanvas*, int& width, int& height) {
             width = 120;
             height = 22;
@@ -97,6 +98,7 @@ TEST_F(MenuTest, OwnerDrawnPopupItemsMeasureAndDrawThemselves) {
     EXPECT_TRUE(popped);
     EXPECT_EQ(log, std::vector<AnsiString>{"第二项"});
     EXPECT_NE(std::find(drawn.begin(), drawn.end(), "第二项 selected"), drawn.end());
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), "-"), drawn.end()) << "the line is owner-drawn too";
 }
 
 TEST_F(MenuTest, ShortCutTextRoundTripsAndAccelsMatchTheirLetter) {
