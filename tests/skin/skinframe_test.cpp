@@ -3,6 +3,7 @@
 // inactive borders, the title, caption buttons and what they do, the
 // region, the skinned menu bar, and unskinning.
 #include "tests/skin/skinwindow_fixture.h"
+#include "tests/support/temp_dir.h"
 
 using SkinFrameTest = SkinWindowTest;
 
@@ -207,6 +208,79 @@ TEST_F(SkinFrameTest, UnskinningGivesThePlatformFrameAndTheMenuBack) {
     const HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetWindowRgn(form->Handle(), region), ERROR);
     DeleteObject(region);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFrameTest, AClickOnACaptionButtonActsThroughRealInput) {
+    TForm* form = ShownForm();
+    TWinSkinForm* skin = SkinOf(form);
+    SendMessage(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    TWinSysButton* maximize = nullptr;
+    for (const auto& button : skin->CaptionButtons)
+        if (button->Element->Action == 1 && button->Visible) maximize = button.get();
+    ASSERT_NE(maximize, nullptr);
+    POINT client{maximize->Rect.left + 3 - skin->FrameLeft, maximize->Rect.top + 3 - skin->FrameTop};
+    SimulateMouseMove(form->Handle(), client);
+    SimulateMouseButton(form->Handle(), client, VK_LBUTTON, true);
+    SimulateMouseButton(form->Handle(), client, VK_LBUTTON, false);
+    for (int i = 0; i < 3; ++i) DispatchQueuedMessages();
+    EXPECT_TRUE(IsZoomed(form->Handle()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinFrameTest, AMultipleDocumentChildMaximizesIntoTheFramesMenuBar) {
+    TForm* frame = TForm::Create(Application, 0);
+    frame->SetFormStyle(fsMDIForm);
+    Application->SetMainForm(frame);
+    TMainMenu* menu = TMainMenu::Create(frame);
+    TMenuItem* file = TMenuItem::Create(menu);
+    file->SetCaption("文件(&F)");
+    menu->Items()->Add(file);
+    frame->SetMenu(menu);
+    frame->SetBounds(0, 0, 600, 400);
+    frame->Show();
+    ProcessMessages();
+    TForm* child = TForm::Create(Application, 0);
+    child->SetFormStyle(fsMDIChild);
+    child->SetBounds(10, 10, 300, 200);
+    child->Show();
+    ProcessMessages();
+    TWinSkinForm* skin = SkinOf(child);
+    ASSERT_NE(skin, nullptr);
+    EXPECT_EQ(skin->Kind, TWinSkinForm::kMDIChild);
+    SendMessage(child->Handle(), WM_NCACTIVATE, TRUE, 0);
+    TWinSysButton* maximize = nullptr;
+    for (const auto& button : skin->CaptionButtons)
+        if (button->Element->Action == 1 && button->Visible) maximize = button.get();
+    ASSERT_NE(maximize, nullptr);
+    EXPECT_TRUE(maximize->Enabled);
+    const POINT client{maximize->Rect.left + 3 - skin->FrameLeft, maximize->Rect.top + 3 - skin->FrameTop};
+    SimulateMouseMove(child->Handle(), client);
+    SimulateMouseButton(child->Handle(), client, VK_LBUTTON, true);
+    SimulateMouseButton(child->Handle(), client, VK_LBUTTON, false);
+    for (int i = 0; i < 3; ++i) DispatchQueuedMessages();
+    EXPECT_TRUE(IsZoomed(child->Handle()));
+    EXPECT_TRUE(SkinManager()->MaximizedMDIChild);
+
+    // The child's buttons sit at the right end of the frame's menu bar.
+    TWinSkinForm* frameSkin = SkinOf(frame);
+    SendMessage(frame->Handle(), WM_NCACTIVATE, TRUE, 0);
+    const RECT window = WindowBounds(frame->Handle());
+    int childButtons = 0;
+    for (const auto& button : frameSkin->CaptionButtons) {
+        if (button->Element->Visibility != 100) continue;
+        EXPECT_TRUE(button->Visible) << button->Element->Action;
+        EXPECT_GT(button->Rect.left, (window.right - window.left) / 2);
+        ++childButtons;
+    }
+    EXPECT_EQ(childButtons, 3);
+    SaveWindowScreenshot(frame->Handle(), ScreenshotDir() + "skin-mdi.png");
 }
 
 }  // namespace

@@ -110,6 +110,8 @@ Align=0
 Xcoord=6
 Ycoord=4
 frame=4
+[MDICONTROLS]
+Image=mdi.bmp
 [MenuBackground]
 Image=menuback.bmp
 [MenuItem]
@@ -135,6 +137,7 @@ protected:
             Buttons("max.bmp"),
             Buttons("restore.bmp"),
             Flat("menuback.bmp", 12, 12, kMenuBack),
+            Flat("mdi.bmp", 12 * 12, 12, RGB(60, 120, 60)),
             MenuItemCells()};
         const std::vector<Byte> package = WriteSkinPackage(70000, members);
         skin_ = std::make_unique<TSkinData>(nullptr);
