@@ -78,10 +78,7 @@ TEST_F(SkinFrameTest, MaximizeAndRestoreButtonsTakeTurnsAtTheSamePlace) {
 TEST_F(SkinFrameTest, ACaptionButtonGoesHotAndPressedAndItsClickActs) {
     TForm* form = ShownForm();
     TWinSkinForm* skin = SkinOf(form);
-    SendMessage(form->Handle(), WM_NCACTIVATE, TRUE, 0);
-    TWinSysButton* maximize = nullptr;
-    for (const auto& button : skin->CaptionButtons)
-        if (button->Element->Action == 1 && button->Visible) maximize = button.get();
+    TWinSysButton* maximize = ShownButton(form, 1);
     ASSERT_NE(maximize, nullptr);
     const RECT window = WindowBounds(form->Handle());
     const LPARAM at = MAKELPARAM(window.left + maximize->Rect.left + 3, window.top + maximize->Rect.top + 3);
@@ -210,17 +207,11 @@ TEST_F(SkinFrameTest, UnskinningGivesThePlatformFrameAndTheMenuBack) {
     DeleteObject(region);
 }
 
-}  // namespace
-
-namespace {
 
 TEST_F(SkinFrameTest, AClickOnACaptionButtonActsThroughRealInput) {
     TForm* form = ShownForm();
     TWinSkinForm* skin = SkinOf(form);
-    SendMessage(form->Handle(), WM_NCACTIVATE, TRUE, 0);
-    TWinSysButton* maximize = nullptr;
-    for (const auto& button : skin->CaptionButtons)
-        if (button->Element->Action == 1 && button->Visible) maximize = button.get();
+    TWinSysButton* maximize = ShownButton(form, 1);
     ASSERT_NE(maximize, nullptr);
     POINT client{maximize->Rect.left + 3 - skin->FrameLeft, maximize->Rect.top + 3 - skin->FrameTop};
     SimulateMouseMove(form->Handle(), client);
@@ -230,9 +221,6 @@ TEST_F(SkinFrameTest, AClickOnACaptionButtonActsThroughRealInput) {
     EXPECT_TRUE(IsZoomed(form->Handle()));
 }
 
-}  // namespace
-
-namespace {
 
 TEST_F(SkinFrameTest, AMultipleDocumentChildMaximizesIntoTheFramesMenuBar) {
     TForm* frame = TForm::Create(Application, 0);
@@ -254,10 +242,7 @@ TEST_F(SkinFrameTest, AMultipleDocumentChildMaximizesIntoTheFramesMenuBar) {
     TWinSkinForm* skin = SkinOf(child);
     ASSERT_NE(skin, nullptr);
     EXPECT_EQ(skin->Kind, TWinSkinForm::kMDIChild);
-    SendMessage(child->Handle(), WM_NCACTIVATE, TRUE, 0);
-    TWinSysButton* maximize = nullptr;
-    for (const auto& button : skin->CaptionButtons)
-        if (button->Element->Action == 1 && button->Visible) maximize = button.get();
+    TWinSysButton* maximize = ShownButton(child, 1);
     ASSERT_NE(maximize, nullptr);
     EXPECT_TRUE(maximize->Enabled);
     const POINT client{maximize->Rect.left + 3 - skin->FrameLeft, maximize->Rect.top + 3 - skin->FrameTop};

@@ -169,6 +169,13 @@ protected:
         GetWindowRect(window, &r);
         return r;
     }
+    // The visible caption button of that action, after an activation paint.
+    TWinSysButton* ShownButton(TForm* form, int action) {
+        SendMessage(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+        for (const auto& button : SkinOf(form)->CaptionButtons)
+            if (button->Element->Action == action && button->Visible) return button.get();
+        return nullptr;
+    }
     TWinSkinForm* SkinOf(TForm* form) { return SkinManager()->FindForm(form->Handle()); }
 
     TApplication* saved_ = nullptr;
