@@ -356,7 +356,8 @@ bool MenuFilter(int code, MSG& msg) {
         tracking.currentSubMenu = (HIWORD(msg.wParam) & MF_POPUP) ? GetSubMenu(menu, LOWORD(msg.wParam)) : 0;
         break;
     }
-    case WM_MOUSEMOVE: {
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE: {  // the bar is the window's frame: moves over it come as non-client moves
         POINT cursor = msg.pt;
         if (cursor.x != tracking.lastCursor.x || cursor.y != tracking.lastCursor.y) {
             target = bar->ButtonAt(form->ScreenToFrame(cursor));

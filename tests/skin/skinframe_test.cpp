@@ -242,6 +242,13 @@ TEST_F(SkinFrameTest, AMultipleDocumentChildMaximizesIntoTheFramesMenuBar) {
     TWinSkinForm* skin = SkinOf(child);
     ASSERT_NE(skin, nullptr);
     EXPECT_EQ(skin->Kind, TWinSkinForm::kMDIChild);
+    // The frame's client lost its scroll bars, and the menu bar stopped
+    // following menu changes while a child exists.
+    SetWindowLong(frame->ClientHandle(), GWL_STYLE,
+                  GetWindowLong(frame->ClientHandle(), GWL_STYLE) | WS_HSCROLL | WS_VSCROLL);
+    SetWindowPos(frame->ClientHandle(), 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    EXPECT_EQ(GetWindowLong(frame->ClientHandle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+    EXPECT_FALSE(skin_->MenuUpdate());
     TWinSysButton* maximize = ShownButton(child, 1);
     ASSERT_NE(maximize, nullptr);
     EXPECT_TRUE(maximize->Enabled);
@@ -266,6 +273,31 @@ TEST_F(SkinFrameTest, AMultipleDocumentChildMaximizesIntoTheFramesMenuBar) {
     }
     EXPECT_EQ(childButtons, 3);
     SaveWindowScreenshot(frame->Handle(), ScreenshotDir() + "skin-mdi.png");
+
+    // The last child gone, the menu bar follows the menu again.
+    delete child;
+    ProcessMessages();
+    EXPECT_TRUE(skin_->MenuUpdate());
+    EXPECT_FALSE(SkinManager()->MaximizedMDIChild);
+}
+
+TEST_F(SkinFrameTest, ARefreshRebuildsEveryFormsCaptionButtonsBeforeAnyRepaints) {
+    TForm* first = ShownForm();
+    TForm* second = ShownForm();
+    std::vector<std::size_t> buttonsAtNotice;
+    const int observer = AddSentMessageObserver([&](const MSG& msg) {
+        if (msg.message != WM_SKINNOTICE) return;
+        for (TForm* form : {first, second}) buttonsAtNotice.push_back(SkinOf(form)->CaptionButtons.size());
+    });
+    skin_->UpdateSkin();
+    EXPECT_TRUE(SkinOf(first)->CaptionButtons.empty()) << "freed when the new skin came";
+    for (int i = 0; i < 50 && buttonsAtNotice.size() < 4; ++i) {
+        Sleep(20);
+        ProcessMessages();
+    }
+    RemoveObserver(observer);
+    ASSERT_EQ(buttonsAtNotice.size(), 4u);
+    for (std::size_t count : buttonsAtNotice) EXPECT_GT(count, 0u);
 }
 
 }  // namespace
