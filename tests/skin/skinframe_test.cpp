@@ -3,6 +3,7 @@
 // inactive borders, the title, caption buttons and what they do, the
 // region, the skinned menu bar, and unskinning.
 #include "tests/skin/skinwindow_fixture.h"
+#include "platform/rtl/datetime.h"
 #include "tests/support/temp_dir.h"
 
 using SkinFrameTest = SkinWindowTest;
@@ -300,4 +301,38 @@ TEST_F(SkinFrameTest, ARefreshRebuildsEveryFormsCaptionButtonsBeforeAnyRepaints)
     for (std::size_t count : buttonsAtNotice) EXPECT_GT(count, 0u);
 }
 
+TEST_F(SkinFrameTest, ABorderWithoutFramesCountsAsOne) {
+    TForm* form = ShownForm();
+    TWinSkinForm* skin = SkinOf(form);
+    skin_->FrameLeft()->Frame = 0;
+    skin_->FrameTop()->Frame = -3;
+    skin->LoadCaptionButtons();
+    EXPECT_EQ(skin->FrameLeft, 2 * kSide);
+    EXPECT_EQ(skin->FrameTop, 2 * kTop);
+    SendMessage(form->Handle(), WM_NCACTIVATE, TRUE, 0);  // paints without dividing by zero
+}
+
+TEST_F(SkinFrameTest, ASecondClickOnTheIconWithinTheDoubleClickTimeCloses) {
+    FrozenClockScope clock(EncodeDate(2026, 12, 10));
+    TForm* form = ShownForm();
+    bool closed = false;
+    form->SetOnClose([&](TObject*, TCloseAction&) { closed = true; });
+    TWinSysButton* icon = ShownButton(form, 3);
+    ASSERT_NE(icon, nullptr);
+    const RECT window = WindowBounds(form->Handle());
+    const LPARAM at = MAKELPARAM(window.left + icon->Rect.left + 2, window.top + icon->Rect.top + 2);
+    SimulateKey(VK_ESCAPE, true);  // closes the system menu the first click opens
+    SimulateKey(VK_ESCAPE, false);
+    SendMessage(form->Handle(), WM_NCLBUTTONDOWN, HTCAPTION, at);
+    SendMessage(form->Handle(), WM_NCLBUTTONUP, HTCAPTION, at);
+    ProcessMessages();
+    EXPECT_FALSE(closed);
+    AdvanceClock(100);
+    SendMessage(form->Handle(), WM_NCLBUTTONDOWN, HTCAPTION, at);
+    SendMessage(form->Handle(), WM_NCLBUTTONUP, HTCAPTION, at);
+    ProcessMessages();
+    EXPECT_TRUE(closed);
+}
+
 }  // namespace
+
