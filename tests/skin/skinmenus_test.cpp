@@ -254,5 +254,23 @@ TEST_F(SkinMenuBarTest, RightMovesToTheNextDropDownAndAltLetterOpensItsOwn) {
     EXPECT_EQ(byF10[0], 0);
 }
 
+TEST_F(SkinMenuTest, WithMenuBackgroundTheMenusClientKeepsTheSkinImage) {
+    for (const bool keep : {false, true}) {
+        skin_->SetOptions(keep ? TSkinOptions{xoMenuBG} : TSkinOptions{});
+        skin_->SetSkinControls(TSkinControlTypes{xcPopupMenu});
+        SkinManager()->MenuKind = 0;
+        const HWND menu = CreateWindowEx(WS_EX_TOOLWINDOW, "#32768", "", WS_POPUP, 0, 0, 50, 50, 0, 0, 0, nullptr);
+        ASSERT_TRUE(SkinManager()->IsPopupMenuSkinned(menu));
+        TBitmap target;
+        target.SetPixelFormat(pf24bit);
+        target.SetSize(50, 50);
+        target.Canvas()->Brush()->SetColor(clLime);
+        target.Canvas()->FillRect(TRect{0, 0, 50, 50});
+        EXPECT_EQ(SendMessage(menu, WM_ERASEBKGND, WPARAM(target.Canvas()->Handle()), 0), 1);
+        EXPECT_EQ(target.Canvas()->Pixels(10, 10) == clLime, keep);
+        DestroyWindow(menu);
+    }
+}
+
 }  // namespace
 
