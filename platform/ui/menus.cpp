@@ -272,14 +272,19 @@ void TMenuItem::Click() {
 }
 
 void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) {
-    // The content's width in the canvas's font: the caption, and beside it
-    // the short cut of a drop-down item.
-    if (!IsLine()) {
-        AnsiString text = caption_;
-        if (shortCut_ && !dynamic_cast<TMainMenu*>(GetParentComponent())) text += "\t" + ShortCutToText(shortCut_);
-        RECT r{};
-        DrawText(canvas->Handle(), text.c_str(), int(text.size()), &r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
-        width = r.right - r.left;
+    // A menu bar's item is as wide as its caption; a drop-down item leaves
+    // room for its glyph before the caption and its short cut after it.
+    if (IsLine()) {
+        height = 5;
+    } else if (dynamic_cast<TMainMenu*>(GetParentComponent())) {
+        width = canvas->TextWidth(StripHotkey(caption_));
+    } else {
+        const TCustomImageList* images = GetImageList();
+        const int glyph = images ? images->Width() : 16;
+        const SIZE text = canvas->TextExtent(StripHotkey(caption_));
+        width = glyph + 8 + text.cx;
+        if (shortCut_) width += canvas->TextWidth(ShortCutToText(shortCut_)) + 15;
+        height = std::max(int(text.cy) + 4, (images ? images->Height() : 16) + 3);
     }
     onMeasureItem_(this, canvas, width, height);
 }
@@ -355,7 +360,11 @@ void TMenu::FillMenu(HMENU menu, TMenuItem* parent) const {
         item->handle_ = 0;
         if (!item->Visible()) continue;
         if (item->IsLine()) {
-            AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+            // Owner-drawn menus draw their lines too; the command finds the item.
+            if (ownerDraw_)
+                AppendMenu(menu, MF_SEPARATOR | MF_OWNERDRAW, item->Command(), nullptr);
+            else
+                AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
         UINT flags = MF_STRING;

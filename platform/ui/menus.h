@@ -105,6 +105,8 @@ public:
     void SetOnClick(TNotifyEvent v) { onClick_ = std::move(v); }
 
     // Owner drawing (the menu's OwnerDraw): measuring and drawing an item.
+    // MeasureItem sizes the item for its caption, short cut and glyph in
+    // the canvas's font (a line: 5 pixels high), then asks OnMeasureItem.
     void MeasureItem(TCanvas* canvas, int& width, int& height);
     void DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state);
     const TMenuMeasureItemEvent& OnMeasureItem() const { return onMeasureItem_; }

@@ -35,7 +35,8 @@ void ApplyFlags(MenuItem& item, UINT flags, UINT_PTR idOrSubmenu, const char* te
     item.id = UINT(idOrSubmenu);
     if (flags & MF_POPUP) item.submenu = HMENU(idOrSubmenu);
     if (flags & MF_SEPARATOR) {
-        item.type |= MFT_SEPARATOR;
+        // An owner-drawn separator is measured and drawn by its owner.
+        item.type |= MFT_SEPARATOR | (flags & MF_OWNERDRAW);
     } else if (flags & MF_OWNERDRAW) {
         item.type |= MFT_OWNERDRAW;
         item.data = ULONG_PTR(text);

@@ -1,7 +1,9 @@
 // Monitors, system parameters and platform functions looked up by name.
 #include <climits>
 
+#include "platform/win/commctrl.h"
 #include "platform/win/screens.h"
+#include "platform/win/winscroll.h"
 #include "tests/platform/win/window_fixture.h"
 
 TEST_F(WindowTest, MonitorsAndWorkAreaComeFromTheScreens) {
@@ -35,11 +37,21 @@ TEST(Modules, OnlyOurOwnFunctionsAreFound) {
     const HMODULE user = GetModuleHandle("USER32.DLL");
     ASSERT_NE(user, 0u);
     EXPECT_EQ(GetProcAddress(user, "TrackMouseEvent"), reinterpret_cast<FARPROC>(&TrackMouseEvent));
-    EXPECT_EQ(GetProcAddress(user, "GetComboBoxInfo"), nullptr);
+    EXPECT_EQ(GetProcAddress(user, "GetComboBoxInfo"), reinterpret_cast<FARPROC>(&GetComboBoxInfo));
+    EXPECT_EQ(GetProcAddress(user, "GetScrollBarInfo"), reinterpret_cast<FARPROC>(&GetScrollBarInfo));
+    EXPECT_EQ(GetProcAddress(user, "AnimateWindow"), nullptr);
     EXPECT_EQ(LoadLibrary("UxTheme.dll"), 0u);
     EXPECT_EQ(GetModuleHandle(nullptr), HInstance);
     RegisterModuleFunction("testlib", "IsThemeActive", reinterpret_cast<FARPROC>(&IsThemeActive));
     EXPECT_EQ(GetModuleHandle("user32"), user);  // handles stay as modules are added
     EXPECT_NE(GetProcAddress(LoadLibrary("testlib.dll"), "IsThemeActive"), nullptr);
+}
+
+TEST(Modules, TheVersionWordIsNtFivePointOne) {
+    const DWORD version = GetVersion();
+    EXPECT_EQ(version & 0xFF, 5u);
+    EXPECT_EQ((version >> 8) & 0xFF, 1u);
+    EXPECT_EQ(version >> 16, 2600u);
+    EXPECT_EQ(version & 0x80000000u, 0u);
 }
 
