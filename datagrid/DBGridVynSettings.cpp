@@ -126,6 +126,11 @@ void TSTColumnFilterVyn::Published(TPublished<TSTColumnFilterVyn>& p) {
 
 TPersistent* TSTColumnFilterVyn::GetOwner() const { return column_; }
 
+AnsiString TSTColumnFilterVyn::FilterFieldName() const {
+    if (listSource_ || !dataField_.empty()) return dataField_;
+    return column_->FieldName();
+}
+
 void TSTColumnFilterVyn::Assign(TPersistent* source) {
     auto* other = dynamic_cast<TSTColumnFilterVyn*>(source);
     if (!other) {

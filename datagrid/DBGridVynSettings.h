@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "datagrid/DBGridVynFilterExpression.h"
 #include "datagrid/DBGridVynTypes.h"
 #include "platform/data/datasource.h"
 #include "platform/rtl/persistent.h"
@@ -112,11 +113,20 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool v) { visible_ = v; }
 
+    TSTFilterExpressionVyn& Expression() { return expression_; }
+    const TSTFilterExpressionVyn& Expression() const { return expression_; }
+    // The dataset field the condition is on: DataField when it is given (or
+    // a list source is), else the column's field name.
+    virtual AnsiString FilterFieldName() const;
+    virtual Variant FirstOperand() const { return expression_.Operand1; }
+    virtual Variant SecondOperand() const { return expression_.Operand2; }
+
 protected:
     TPersistent* GetOwner() const override;
 
 private:
     TColumnVyn* column_;
+    TSTFilterExpressionVyn expression_;
     AnsiString dataField_;
     AnsiString keyField_;
     AnsiString listField_;
