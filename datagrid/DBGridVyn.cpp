@@ -301,7 +301,7 @@ void TCustomDBGridVyn::SetDataSource(TDataSource* v) {
     dataLink_->SetDataSource(v);
     if (v) v->FreeNotification(this);
     LinkActiveChanged(dataLink_->Active());
-    sumList_->SetDataSet(v ? v->DataSet() : nullptr);
+    sumList_->SetWatchedDataSet(v ? v->DataSet() : nullptr);
 }
 
 int TCustomDBGridVyn::FilterRowCount() const { return stFilter_ && stFilter_->Visible() ? 1 : 0; }
@@ -433,7 +433,7 @@ void TCustomDBGridVyn::GetDatasetFields(std::vector<TField*>& fields) const {
 void TCustomDBGridVyn::LinkActiveChanged(bool active) {
     if (!active) HideEditor();
     selection_->DataLinkActiveChanged(active);
-    sumList_->SetDataSet(DataSource() ? DataSource()->DataSet() : nullptr);
+    sumList_->SetWatchedDataSet(DataSource() ? DataSource()->DataSet() : nullptr);
     RequestLayout();
     if (active && EditorAlwaysVisible()) ShowEditorNow();
     UpdateVertScrollBar();
@@ -469,6 +469,14 @@ bool TCustomDBGridVyn::ColumnEditable(int col) const {
     TColumnVyn* column = columns_->Items(index);
     TField* field = column->BoundField();
     return !column->ReadOnly() && field && field->CanModify();
+}
+
+bool TCustomDBGridVyn::EditAllowed() const {
+    if (!dataLink_->Active()) return false;
+    TDataSet* dataSet = dataLink_->DataSet();
+    return (allowedOperations_.Contains(alopUpdateVyn) || dataSet->State() == dsInsert) &&
+           (!dataSet->IsEmpty() || allowedOperations_.Contains(alopInsertVyn) ||
+            allowedOperations_.Contains(alopAppendVyn));
 }
 
 bool TCustomDBGridVyn::TrySetFocus() {
@@ -578,6 +586,7 @@ void TCustomDBGridVyn::CreateWnd() {
 void TCustomDBGridVyn::Loaded() {
     TCustomGrid::Loaded();
     RebuildSortMarkedColumns();
+    sumList_->AfterLoad();
     RequestLayout();
 }
 

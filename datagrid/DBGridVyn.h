@@ -41,6 +41,17 @@ public:
     AnsiString Text;
     int ImageIndex = -1;
     TCheckBoxState CheckboxState = cbUnchecked;
+    bool ReadOnly = false;
+};
+
+// Where a cell lies: left of the data columns (Horz 0) or in them (1), and
+// in the title (Vert 0), filter (1), data (2), spacer (3) or footer (4)
+// rows; Index counts within the area (footer rows from 1).
+struct TCellTypeVyn {
+    int Horz = 0;
+    int Vert = 0;
+    int Col = 0;
+    int Index = 0;
 };
 
 // The editor the grid shows over a cell.
@@ -202,6 +213,10 @@ public:
 
     // ---- Operations the columns, link and selection call ---------------------------
     bool ColumnEditable(int col) const;
+    // Whether the dataset may be changed through the grid now: the link is
+    // active, updating is allowed (or a record is being inserted), and the
+    // dataset has records or records may be added.
+    bool EditAllowed() const;
     virtual bool TrySetFocus();
     virtual bool EditorAlwaysVisible() const;
     virtual void ShowEditorNow();
@@ -230,6 +245,38 @@ public:
     void RebuildSortMarkedColumns();
     // Repaints the footer rows.
     void InvalidateFooter();
+
+    // ---- Painting -----------------------------------------------------------------
+    TCellTypeVyn GetCellType(int col, int row) const;
+    // The colours of a data cell by selection and focus; answers whether it
+    // is highlighted. With a style the style decides.
+    virtual bool GetDataCellColors(int dataCol, int dataRow, TFont* font, TColor& background, TGridDrawState& state,
+                                   const AnsiString& text);
+    // The selection part of the colour rules: whether a data cell counts as
+    // selected, and whether the focus highlights it.
+    bool DataCellSelected(int dataCol, int dataRow, TGridDrawState& state, bool& highlightFocus);
+    // Whether a data cell is the current one (or in the current row under dgRowSelect).
+    bool IsCurrentDataCell(int dataCol, int dataRow) const;
+    virtual bool GetFixedCellSelectionColors(int col, int row, TFont* font, TColor& background, bool selected,
+                                             TGridDrawState state, const TCellTypeVyn& type);
+    virtual bool CellInSelection(int col, int row, const TBookmarkStr& bookmark, int dataCol);
+    virtual bool CellIs3D(int col, int row, TGridDrawState state, const TRect& rect) const;
+    bool RowFocusRectVisible();
+    bool GridOrEditorFocused();
+    // The text a footer cell shows for footer row `footerRow` (from 0).
+    AnsiString FooterCellText(int footerRow, TColumnVyn* column);
+    // Cell text with the grid's reading order.
+    void WriteCellText(TCanvas* canvas, TRect rect, int rightMargin, int leftMargin, bool endEllipsis, bool wordWrap,
+                       TTextLayout layout, TAlignment alignment, const AnsiString& text, int dy, int dx,
+                       bool fillRect);
+    // Makes a buffered record current for reading its fields; EndRowRead
+    // gives the dataset's current record back. CurrentRecord answers that
+    // record in between too.
+    void BeginRowRead(int record);
+    void EndRowRead();
+    int CurrentRecord() const;
+    // The row whose indicator shows the record pointer (-1: none drawn).
+    int IndicatorRow() const { return indicatorRow_; }
     // Every field of the dataset, in order (nothing without a dataset).
     void GetDatasetFields(std::vector<TField*>& fields) const;
 
@@ -279,6 +326,12 @@ protected:
     virtual void UpdateColumnTabsAndWidths();
     void ColWidthsChanged() override;
     void TopLeftChanged() override;
+
+    void Paint() override;
+    void DrawCell(int col, int row, TRect rect, TGridDrawState state) override;
+    // Draws the cells of a region from (startCol, startRow) at (x, y).
+    void PaintCellRange(const TRect& region, int startCol, int startRow, int x, int y, TGridDrawState state,
+                        const TGridLayoutInfo& info);
     void TimedScroll(TGridScrollDirection direction) override;
 
     // Input methods: the current column's settings over the grid's own.
@@ -342,6 +395,15 @@ private:
     void DistributeRightPartWidths(TColumnVyn* column, int newWidth);
     // The pixels of the rows above the data, of the footers, and of one row.
     int LineWidth() const;
+    // The cell painters of DrawCell.
+    void DrawIndicatorCell(int row, TRect rect, const TCellTypeVyn& type, int margin, bool& highlighted);
+    void DrawTitleCell(TColumnVyn* column, int col, int row, TRect rect, int margin, bool& highlighted);
+    void DrawFooterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
+                        const TCellTypeVyn& type, bool& highlighted);
+    void DrawRecordCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state, int margin);
+    void DrawRegionLines(const TRect& region, int startCol, int startRow, bool horzLines, bool vertLines,
+                         TColor background, TColor lineColor, const TGridLayoutInfo& info);
+    void Draw3DFrame(TRect rect, bool rightEdge, bool leftEdge, bool sunken);
     // Applies the mapped base-grid options of Options and RowSizingAllowed.
     void UpdateGridOptions();
 
@@ -388,6 +450,9 @@ private:
     int vTitleMargin_ = 10;
 
     int indicatorOffset_ = 1;
+    int indicatorRow_ = -1;
+    int rowReadDepth_ = 0;
+    int rowReadSaved_ = 0;
     int topDataOffset_ = 0;
     int layoutLock_ = 0;
     int updateLock_ = 0;

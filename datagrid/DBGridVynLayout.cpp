@@ -394,9 +394,11 @@ void TCustomDBGridVyn::TopLeftChanged() {
 void TCustomDBGridVyn::RecordChanged(TField*) {
     if (!dataLink_->Active() || !HandleAllocated() || Loading()) return;
     const int row = topDataOffset_ + dataLink_->ActiveRecord();
-    if (row == Row() || row < FixedRows() || row >= RowCount() || Col() >= ColCount()) return;
+    const TGridRect selection = TCustomGrid::Selection();
+    const bool anchored = selection.Top == row && selection.Bottom == row;
+    if ((row == Row() && anchored) || row < FixedRows() || row >= RowCount() || Col() >= ColCount()) return;
     if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
-    MoveColRow(Col(), row, false, false);
+    MoveColRow(Col(), row, true, false);
     InvalidateEditor();
 }
 

@@ -1,0 +1,169 @@
+// The grid on screen as the application's list windows place it: titles,
+// the record pointer, check boxes, formatted values, the current row and
+// the yellow footer reading 合计数量 and the count as the data changes.
+#include "datagrid/DBGridVynStyle.h"
+#include "platform/rtl/codepage.h"
+#include "platform/rtl/reader.h"
+#include "support/ado_fixture.h"
+#include "support/temp_dir.h"
+#include "tests/datagrid/grid_fixture.h"
+#include "tests/platform/ui/control_fixture.h"
+#include "tests/platform/win/window_fixture.h"
+
+namespace {
+
+// The list-grid configuration the application's list windows share.
+const char8_t* const kListGrid = u8R"(object DBGridVyn1: TDBGridVyn
+  Left = 0
+  Top = 0
+  Width = 560
+  Height = 220
+  ColumnDefValues.Title.TitleButton = True
+  ColumnDefValues.Title.ToolTips = True
+  ColumnDefValues.ToolTips = True
+  FooterColor = clYellow
+  FooterRowCount = 1
+  Hint = '单击列头可实现排序'
+  Options = [dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgRowSelect, dgConfirmDelete, dgCancelOnExit]
+  OptionsVyn = [dghFixed3D, dghHighlightFocus, dghClearSelection, dghAutoSortMarking, dghMultiSortMarking, dghDialogFind]
+  ReadOnly = True
+  ShowHint = True
+  SortLocal = True
+  SumList.Active = True
+  Columns = <
+    item
+      Alignment = taCenter
+      FieldName = '串码'
+      Footer.Alignment = taCenter
+      Footer.Value = '合计数量'
+      Footer.ValueType = fvtStaticText
+      Title.Alignment = taCenter
+      Title.SortIndex = 1
+      Title.SortMarker = smUpVyn
+      Width = 100
+    end
+    item
+      Alignment = taCenter
+      FieldName = '品牌'
+      Footer.Alignment = taCenter
+      Footer.FieldName = '品牌'
+      Footer.ValueType = fvtCount
+      Title.Alignment = taCenter
+      Title.SortIndex = 2
+      Title.SortMarker = smDownVyn
+      Width = 70
+    end
+    item
+      Alignment = taCenter
+      FieldName = '价格'
+      DisplayFormat = '0.00'
+      Title.Alignment = taCenter
+      Width = 60
+    end
+    item
+      Alignment = taCenter
+      FieldName = '已返厂'
+      Title.Alignment = taCenter
+      Width = 50
+    end
+    item
+      Alignment = taCenter
+      FieldName = '已换机'
+      Title.Alignment = taCenter
+      Width = 50
+    end>
+end
+)";
+
+class GridPaintTest : public AdoFixture {
+protected:
+    void SetUp() override {
+        AdoFixture::SetUp();
+        saved_ = Application;
+        application_.reset(TApplication::Create(nullptr));
+        Application = application_.get();
+        Exec("insert into 流水记录([编号],[串码],[品牌],[价格],[已返厂],[已换机]) "
+             "values('0000000001','351234','诺基亚',1200.5,true,false)");
+        Exec("insert into 流水记录([编号],[串码],[品牌],[价格],[已返厂],[已换机]) "
+             "values('0000000002','351235','摩托罗拉',800,false,true)");
+        Exec("insert into 流水记录([编号],[串码],[品牌],[价格],[已返厂],[已换机]) "
+             "values('0000000003','351236','三星',99.9,true,true)");
+        orders_ = Open("select 编号, 串码, 品牌, 价格, 已返厂, 已换机 from 流水记录 order by 编号");
+        source_ = std::make_unique<TDataSource>(nullptr);
+        source_->SetDataSet(orders_.get());
+        form_ = TForm::Create(Application, 0);
+        form_->SetBounds(40, 40, 600, 280);
+        TReader reader(Utf8(kListGrid));
+        grid_ = static_cast<TDBGridVyn*>(reader.ReadRootComponent(nullptr));
+        grid_->SetParent(form_);
+        grid_->SetDataSource(source_.get());
+        form_->Show();
+        ProcessMessages();
+    }
+    void TearDown() override {
+        delete grid_;
+        source_.reset();
+        orders_.reset();
+        application_.reset();
+        Application = saved_;
+        ProcessMessages();
+    }
+    AnsiString FooterText(int column) { return grid_->FooterCellText(0, grid_->Columns()->Items(column)); }
+    // The pixel shown at the middle of a cell's left part (clear of its text).
+    COLORREF CellPixel(int col, int row) {
+        const TRect r = grid_->CellRect(col, row);
+        return ShownPixel(grid_->Handle(), r.left + 4, (r.top + r.bottom) / 2);
+    }
+
+    std::unique_ptr<TADOQuery> orders_;
+    std::unique_ptr<TDataSource> source_;
+    TForm* form_ = nullptr;
+    TDBGridVyn* grid_ = nullptr;
+
+private:
+    TApplication* saved_ = nullptr;
+    std::unique_ptr<TApplication> application_;
+};
+
+TEST_F(GridPaintTest, TheFooterReadsTheStaticTextAndFollowsTheCount) {
+    EXPECT_EQ(FooterText(0), "合计数量");
+    EXPECT_EQ(FooterText(1), "3");
+    const int footerRow = grid_->RowCount() - 1;
+    EXPECT_EQ(CellPixel(1, footerRow), ColorToRGB(clYellow));
+    EXPECT_EQ(CellPixel(2, footerRow), ColorToRGB(clYellow));
+
+    orders_->Append();
+    orders_->FieldByName("编号")->SetAsString("0000000004");
+    orders_->Post();
+    EXPECT_EQ(FooterText(1), "4");
+    orders_->Append();
+    orders_->Cancel();
+    EXPECT_EQ(FooterText(1), "4");
+    orders_->Delete();
+    EXPECT_EQ(FooterText(1), "3");
+    orders_->Close();
+    EXPECT_EQ(FooterText(1), "0");
+    orders_->Open();
+    EXPECT_EQ(FooterText(1), "3");
+}
+
+TEST_F(GridPaintTest, RowsShowFieldsChecksAndTheCurrentRow) {
+    TColumnVyn* price = grid_->Columns()->Items(2);
+    orders_->First();
+    EXPECT_EQ(price->CellDisplayText(), "1200.50");
+    EXPECT_TRUE(grid_->Columns()->Items(3)->Checkboxes());
+    EXPECT_EQ(grid_->Columns()->Items(3)->CheckState(), cbChecked);
+    EXPECT_EQ(grid_->Columns()->Items(4)->CheckState(), cbUnchecked);
+    EXPECT_EQ(grid_->Columns()->Items(0)->Title()->Caption(), "串码");  // the field's display name
+    // The current row of an unfocused grid under dgRowSelect is shaded
+    // through the default style; the others keep the window colour.
+    const int top = grid_->TopDataOffset();
+    EXPECT_EQ(CellPixel(3, top + 1), ColorToRGB(clWindow));
+    EXPECT_NE(CellPixel(3, top), ColorToRGB(clWindow));
+    grid_->SetFocus();
+    ProcessMessages();
+    EXPECT_EQ(CellPixel(3, top), ColorToRGB(clHighlight));
+    SaveWindowScreenshot(form_->Handle(), ScreenshotDir() + "dbgrid.png");
+}
+
+}  // namespace
