@@ -56,6 +56,7 @@ TCustomDBGridVyn::TCustomDBGridVyn(TComponent* owner) : TCustomGrid(owner) {
     cellParams_ = std::make_unique<TColCellParamsVyn>();
     stFilter_ = std::make_unique<TSTDBGridVynFilter>(this);
     titleImageLink_ = std::make_unique<TChangeLink>();
+    titleRoot_ = std::make_unique<THeadTreeNode>("Root", 0, 0);
     titleImageLink_->SetOnChange(TNotifyEvent(this, &TCustomDBGridVyn::TitleImageListChanged));
     topDataOffset_ = CalcTopDataOffset();
     UpdateGridOptions();

@@ -14,6 +14,7 @@
 #include "datagrid/DBGridVynDataLink.h"
 #include "datagrid/DBGridVynLayoutInfo.h"
 #include "datagrid/DBGridVynSettings.h"
+#include "datagrid/DBGridVynTitleTree.h"
 #include "datagrid/DBGridVynTypes.h"
 #include "datagrid/DBSumLst.h"
 #include "platform/data/datasource.h"
@@ -246,6 +247,15 @@ public:
     // Repaints the footer rows.
     void InvalidateFooter();
 
+    // ---- Multi-level titles ---------------------------------------------------------
+    THeadTreeNode* TitleRoot() const { return titleRoot_.get(); }
+    // The leaf of the column at `index` in collection order, once built.
+    THeadTreeNode* LeafNode(int index) const;
+    // Builds the title tree from the columns' captions.
+    void BuildTitleTree();
+    // Sets every node's band height under `node`; answers the node's height.
+    int MeasureTitleTree(THeadTreeNode* node);
+
     // ---- Painting -----------------------------------------------------------------
     TCellTypeVyn GetCellType(int col, int row) const;
     // The colours of a data cell by selection and focus; answers whether it
@@ -404,6 +414,8 @@ private:
     void DrawRegionLines(const TRect& region, int startCol, int startRow, bool horzLines, bool vertLines,
                          TColor background, TColor lineColor, const TGridLayoutInfo& info);
     void Draw3DFrame(TRect rect, bool rightEdge, bool leftEdge, bool sunken);
+    // Paints the header bands above a leaf's title, the part over this cell.
+    void DrawTitleTreeNodes(THeadTreeNode* node, const TRect& cell, bool endEllipsis);
     // Applies the mapped base-grid options of Options and RowSizingAllowed.
     void UpdateGridOptions();
 
@@ -422,6 +434,8 @@ private:
     std::unique_ptr<TFont> footerFont_;
     std::unique_ptr<TColCellParamsVyn> cellParams_;
     std::unique_ptr<TChangeLink> titleImageLink_;
+    std::unique_ptr<THeadTreeNode> titleRoot_;
+    std::vector<THeadTreeNode*> leafNodes_;
     TDBGridVynStyle* style_ = nullptr;
 
     TDBGridVynAllowedOperations allowedOperations_{alopInsertVyn, alopUpdateVyn, alopDeleteVyn, alopAppendVyn};

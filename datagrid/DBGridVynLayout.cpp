@@ -247,6 +247,11 @@ void TCustomDBGridVyn::MeasureTitleRow() {
         computedTitleHeight_ =
             titleLines_ * best.metrics.tmHeight + best.metrics.tmExternalLeading + titleHeight_ + 2 + LineWidth();
     }
+    if (useMultiTitle_) {
+        BuildTitleTree();
+        computedTitleHeight_ =
+            MeasureTitleTree(TitleRoot()) - (optionsVyn_.Contains(dghFixed3D) ? 1 : 3);
+    }
     if (topDataOffset_ > 0 && RowCount() > 0) SetRowHeights(0, computedTitleHeight_);
 }
 

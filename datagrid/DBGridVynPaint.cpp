@@ -306,6 +306,8 @@ void TCustomDBGridVyn::Paint() {
     canvas->Brush()->SetStyle(bsSolid);
     if (gridW < info.Horz.GridExtent) canvas->FillRect({gridW, 0, info.Horz.GridExtent, gridH});
     if (gridH < info.Vert.GridExtent) canvas->FillRect({0, gridH, info.Horz.GridExtent, info.Vert.GridExtent});
+    if (useMultiTitle_ && options_.Contains(dgTitles))
+        THeadTreeNode::ForEachNode(TitleRoot(), [](THeadTreeNode* node) { node->Drawn = false; });
     if (RowFocusRectVisible() && (!style_ || style_->ShowFocusFrame())) {
         const int row = Row();
         TRect first = CellRect(std::max(LeftCol() - frozenCols_, indicatorOffset_), row);
@@ -397,6 +399,15 @@ void TCustomDBGridVyn::DrawCell(int col, int row, TRect rect, TGridDrawState sta
         }
     }
     if (is3D) Draw3DFrame(cell, true, true, highlighted);
+    if (column && type.Vert == 0 && useMultiTitle_)
+        if (THeadTreeNode* leaf = LeafNode(column->Index()); leaf && leaf->ParentNode != TitleRoot()) {
+            canvas->SetFont(titleFont_.get());
+            TColor background = FixedColor();
+            GetFixedCellSelectionColors(col, row, canvas->Font(), background, highlighted, state, type);
+            canvas->Brush()->SetColor(background);
+            DrawTitleTreeNodes(leaf, {cell.left, cell.bottom - leaf->NodeHeight, cell.right, cell.bottom},
+                               column->Title()->EndEllipsis());
+        }
 }
 
 void TCustomDBGridVyn::DrawIndicatorCell(int row, TRect rect, const TCellTypeVyn& type, int margin,
@@ -448,7 +459,14 @@ void TCustomDBGridVyn::DrawTitleCell(TColumnVyn* column, int col, int row, TRect
                                      bool& highlighted) {
     TCanvas* canvas = Canvas();
     TColumnTitleVyn* title = column->Title();
-    AnsiString caption = title->Caption();
+    // Under multi-level titles the title proper is the leaf's band at the
+    // bottom; the header bands above it are painted afterwards.
+    THeadTreeNode* leaf = useMultiTitle_ ? LeafNode(column->Index()) : nullptr;
+    if (leaf) {
+        canvas->FillRect(rect);
+        rect.top = std::max(rect.top, rect.bottom - leaf->NodeHeight);
+    }
+    AnsiString caption = leaf ? leaf->NodeText : title->Caption();
     const bool withImage = TitleImages() && title->ImageIndex() != -1;
     if (withImage) caption.clear();
     TColor background = canvas->Brush()->Color();
@@ -483,6 +501,7 @@ void TCustomDBGridVyn::DrawTitleCell(TColumnVyn* column, int col, int row, TRect
             }
         }
     }
+    if (leaf) textRect.top = std::min(rect.top + 3, rect.bottom);
     canvas->SetFont(title->Font());
     if (column->BoundField()) OnGetBtnParams_(this, column, canvas->Font(), background, marker, false);
     highlighted = GetFixedCellSelectionColors(col, row, canvas->Font(), background,
@@ -491,7 +510,12 @@ void TCustomDBGridVyn::DrawTitleCell(TColumnVyn* column, int col, int row, TRect
     canvas->Brush()->SetColor(background);
     if (textRect.right < rect.right) canvas->FillRect({std::max(textRect.right, rect.left), rect.top, rect.right, rect.bottom});
     textRect.right = std::max(textRect.right, rect.left);
-    if (multiLine)
+    if (leaf && title->Orientation() == tohVertical)
+        DrawCellTextVertical(canvas, textRect, true, margin, margin + 2, caption, taCenter, tlBottom, false);
+    else if (leaf)
+        WriteCellText(canvas, textRect, 0, 0, title->EndEllipsis(), true, tlCenter, taCenter, caption, margin,
+                      margin, true);
+    else if (multiLine)
         WriteCellText(canvas, textRect, 0, 0, title->EndEllipsis(), true, tlCenter, title->Alignment(), caption,
                       margin, margin, true);
     else

@@ -163,6 +163,20 @@ TEST_F(GridPaintTest, RowsShowFieldsChecksAndTheCurrentRow) {
     grid_->SetFocus();
     ProcessMessages();
     EXPECT_EQ(CellPixel(3, top), ColorToRGB(clHighlight));
+}
+
+TEST_F(GridPaintTest, MultiLevelTitlesShowTheirBandsOverTheColumns) {
+    const char* const captions[] = {"手机|串码", "手机|品牌", "价格", "状态|已返厂", "状态|已换机"};
+    for (int i = 0; i < 5; ++i) grid_->Columns()->Items(i)->Title()->SetCaption(captions[i]);
+    grid_->SetUseMultiTitle(true);
+    grid_->SetFocus();
+    ProcessMessages();
+    THeadTreeNode* phone = grid_->LeafNode(0)->ParentNode;
+    EXPECT_EQ(phone->NodeText, "手机");
+    EXPECT_EQ(grid_->LeafNode(1)->ParentNode, phone);
+    EXPECT_EQ(grid_->LeafNode(2)->ParentNode, grid_->TitleRoot());
+    // The title row holds both levels: the header band above the leaf band.
+    EXPECT_GT(grid_->RowHeights(0), 2 * grid_->LeafNode(2)->NodeHeight / 3);
     SaveWindowScreenshot(form_->Handle(), ScreenshotDir() + "dbgrid.png");
 }
 
