@@ -400,7 +400,6 @@ void TCustomDBGridVyn::PostDeferredLayout() {
             PostMessage(Handle(), WM_DEFERRED_LAYOUT_VYN, 0, 0);
     }
     CancelLayout();
-    EndUpdate();
 }
 
 void TCustomDBGridVyn::DiscardPendingMessage(UINT message) {
@@ -409,8 +408,6 @@ void TCustomDBGridVyn::DiscardPendingMessage(UINT message) {
     if (PeekMessage(&removed, Handle(), message, message, PM_REMOVE) && removed.message == WM_QUIT)
         PostQuitMessage(static_cast<int>(removed.wParam));
 }
-
-void TCustomDBGridVyn::WMDeferredLayout(TMessage&) { RequestLayout(); }
 
 void TCustomDBGridVyn::RebuildSortMarkedColumns() {
     sortMarkedColumns_->Clear();
@@ -440,13 +437,6 @@ void TCustomDBGridVyn::LinkActiveChanged(bool active) {
     UpdateVertScrollBar();
 }
 
-void TCustomDBGridVyn::DataScrolled(int distance) {
-    if (!HandleAllocated()) return;
-    UpdateVertScrollBar();
-    RecordChanged(nullptr);
-    if (distance != 0) Invalidate();
-    InvalidateFooter();
-}
 
 void TCustomDBGridVyn::InvalidateIndicator() {
     if (options_.Contains(dgIndicator) && HandleAllocated()) InvalidateCell(0, Row());
@@ -586,9 +576,19 @@ void TCustomDBGridVyn::CreateWnd() {
 
 void TCustomDBGridVyn::Loaded() {
     TCustomGrid::Loaded();
+    if (columns_->Count() > 0) SetColCount(columns_->Count());
+    if (autoFitColWidths_) {
+        columns_->BeginUpdate();
+        for (int i = 0; i < columns_->Count(); ++i)
+            columns_->Items(i)->SetAutoFitBaseWidth(columns_->Items(i)->Width());
+        columns_->EndUpdate();
+        TCustomGrid::SetScrollBars(ssNone);
+    }
     RebuildSortMarkedColumns();
-    sumList_->AfterLoad();
+    if (DataSource()) sumList_->AfterLoad();
     RequestLayout();
+    BeginLayout();
+    PostDeferredLayout();
 }
 
 void TCustomDBGridVyn::DefineProperties(TFiler* filer) {

@@ -247,6 +247,16 @@ public:
     // Repaints the footer rows.
     void InvalidateFooter();
 
+    // ---- View position and column widths ---------------------------------------
+    // Remembers the current record with its place in the window, and goes
+    // back there.
+    void SaveViewPosition();
+    void RestoreViewPosition();
+    // Fits the width of `column` (and of the selected columns, or of all
+    // under a whole selection) to the titles, every record and the footers.
+    void OptimizeColumnWidths(TColumnVyn* column);
+    void FitColumnsToContent(const std::vector<TColumnVyn*>& columns);
+
     // ---- Multi-level titles ---------------------------------------------------------
     THeadTreeNode* TitleRoot() const { return titleRoot_.get(); }
     // The leaf of the column at `index` in collection order, once built.
@@ -357,6 +367,8 @@ protected:
     void Loaded() override;
 
     void WMDeferredLayout(TMessage& Message);
+    void WMSize(TMessage& Message);
+    void ChangeScale(int M, int D) override;
 
     // The title-button road; the other presses go on to the base grid.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -371,6 +383,7 @@ protected:
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocusVyn)
+        SERVIORA_MESSAGE(WM_SIZE, WMSize)
     SERVIORA_MESSAGES_END(TCustomGrid)
 
 private:
@@ -466,6 +479,9 @@ private:
     int indicatorOffset_ = 1;
     int indicatorRow_ = -1;
     int rowReadDepth_ = 0;
+    TBookmarkStr viewBookmark_;
+    int viewOffset_ = 0;
+    bool leftColAtStart_ = true;
     int rowReadSaved_ = 0;
     int topDataOffset_ = 0;
     int layoutLock_ = 0;

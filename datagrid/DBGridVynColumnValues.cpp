@@ -175,6 +175,81 @@ void TColumnVyn::WriteValue(AnsiString text, Variant value, bool useText) {
     }
 }
 
+void TColumnVyn::StepValue(double delta) {
+    TCustomDBGridVyn* grid = OwnerGrid();
+    TField* field = BoundField();
+    if (!grid || !field) return;
+    // A memo steps like any BLOB: never.
+    if (field->DataType() == ftMemo && !field->OnSetText().Assigned()) return;
+    if (!CanEditValue(false)) return;
+    TGridDataLinkVyn* link = grid->DataLink();
+    link->Edit();
+    if (!link->Editing()) return;
+    link->MarkModified();
+    TInplaceEdit* editor = grid->InplaceEditor();
+    const AnsiString text = editor && editor->Visible() ? editor->Text() : field->Text();
+    const bool forward = delta == 1;
+    // The entry after (or before) `index` in a list of `count`, wrapping
+    // around and starting over from a missing value.
+    auto stepIndex = [forward](int index, int count) {
+        if (forward) return index < 0 || index >= count - 1 ? 0 : index + 1;
+        return index <= 0 ? count - 1 : index - 1;
+    };
+    switch (ValueKind()) {
+        case cvkCheckbox:
+            SetCheckState(CheckState() == cbChecked ? cbUnchecked : cbChecked);
+            break;
+        case cvkKeyList:
+        case cvkImageList: {
+            const int count = KeyList()->Count();
+            if (count == 0) break;
+            WriteValue(text, KeyList()->Strings(stepIndex(KeyList()->IndexOf(field->Text()), count)), false);
+            break;
+        }
+        case cvkPickList: {
+            const int count = PickList()->Count();
+            const int index = PickList()->IndexOf(field->Text());
+            const int next = stepIndex(index, count);
+            const bool wraps = index < 0 || (forward ? index == count - 1 : index == 0);
+            if (wraps)
+                field->SetText(PickList()->Strings(next));
+            else
+                WriteValue(PickList()->Strings(next), PickList()->Strings(next), true);
+            break;
+        }
+        case cvkLookup: {
+            TDataSource* listSource = DropDownBox()->ListSource();
+            TDataSet* list = listSource && listSource->DataSet() ? listSource->DataSet() : field->LookupDataSet();
+            if (!list) break;
+            TDataSet* dataSet = field->DataSet();
+            const Variant keys = dataSet->FieldValues(field->KeyFields());
+            if (field->IsNull() || !list->Locate(field->LookupKeyFields(), keys, TLocateOptions())) {
+                list->First();
+            } else if (!forward) {
+                const bool atStart = list->Bof();
+                list->Prior();
+                if (atStart || list->Bof()) list->Last();
+            } else {
+                const bool atEnd = list->Eof();
+                list->Next();
+                if (atEnd || list->Eof()) list->First();
+            }
+            WriteValue(text, list->FieldValues(field->LookupKeyFields()), false);
+            field->SetText(list->FieldByName(field->LookupResultField())->Text());
+            break;
+        }
+        case cvkPlain:
+            if (!IsNumberType(field->DataType())) break;
+            try {
+                const double value = field->IsNull() ? -delta : field->AsFloat();
+                WriteValue(text, value + delta, false);
+            } catch (const EDatabaseError&) {
+                // A number the field refuses leaves the value as it was.
+            }
+            break;
+    }
+}
+
 void TColumnVyn::FillCellParams(TColCellParamsVyn* params) const {
     params->Row = -1;
     params->Col = -1;

@@ -298,6 +298,9 @@ public:
     // Writes a new value through OnUpdateData, else into the field (as
     // text with useText, else as a value).
     void WriteValue(AnsiString text, Variant value, bool useText);
+    // Moves the value to the next (delta 1) or previous list entry, lookup
+    // record, check state or number (by delta).
+    void StepValue(double delta);
     void FillCellParams(TColCellParamsVyn* params) const;
     void FireGetCellParams(bool editMode, TColCellParamsVyn* params);
     const AnsiString& FieldName() const { return fieldName_; }

@@ -391,11 +391,6 @@ void TCustomDBGridVyn::UpdateHorzScrollBar() {
     bar->SetPageSize(page);
 }
 
-void TCustomDBGridVyn::TopLeftChanged() {
-    TCustomGrid::TopLeftChanged();
-    UpdateHorzScrollBar();
-}
-
 void TCustomDBGridVyn::RecordChanged(TField*) {
     if (!dataLink_->Active() || !HandleAllocated() || Loading()) return;
     const int row = topDataOffset_ + dataLink_->ActiveRecord();

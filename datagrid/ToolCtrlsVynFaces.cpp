@@ -352,3 +352,52 @@ bool IsDoubleClickPair(TPoint first, TPoint second, unsigned intervalMs) {
     return std::abs(first.x - second.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
            std::abs(first.y - second.y) <= GetSystemMetrics(SM_CYDOUBLECLK);
 }
+
+void PaintDottedLine(TCanvas* canvas, TPoint from, int length, bool horizontal, bool parity) {
+    if (((from.x + from.y) % 2 != 0) != parity) {
+        (horizontal ? from.x : from.y) += 1;
+        --length;
+    }
+    if (length <= 0) return;
+    const int dots = length / 2 + length % 2;
+    std::vector<POINT> points;
+    std::vector<DWORD> counts(static_cast<std::size_t>(dots), 2);
+    for (int i = 0; i < dots; ++i) {
+        const int x = horizontal ? from.x + 2 * i : from.x;
+        const int y = horizontal ? from.y : from.y + 2 * i;
+        points.push_back({x, y});
+        points.push_back({horizontal ? x + 1 : x, horizontal ? y : y + 1});
+    }
+    PolyPolyline(canvas->Handle(), points.data(), counts.data(), static_cast<DWORD>(dots));
+}
+
+void PaintTreeElement(TCanvas* canvas, const TRect& rect, int element, bool parity) {
+    const int cx = (rect.left + rect.right) / 2;
+    const int cy = (rect.top + rect.bottom) / 2;
+    canvas->Pen()->SetColor(clBtnShadow);
+    canvas->Pen()->SetStyle(psSolid);
+    canvas->Pen()->SetWidth(1);
+    auto vertical = [&](int top, int bottom) { PaintDottedLine(canvas, {cx, top}, bottom - top, false, parity); };
+    auto horizontal = [&](int left) { PaintDottedLine(canvas, {left, cy}, rect.right - left, true, false); };
+    if (element >= 6) {
+        if (element == 6 || element == 9) vertical(rect.top, rect.bottom);
+        if (element == 7) vertical(rect.top, cy + 1);
+        if (element == 8) vertical(cy, rect.bottom);
+        if (element != 9) horizontal(cx);
+        return;
+    }
+    const TRect box{cx - 4, cy - 4, cx + 5, cy + 5};
+    horizontal(box.right + 1);
+    if (element != 2 && element != 5) vertical(rect.top, box.top);
+    if (element != 1 && element != 4) vertical(box.bottom + 1, rect.bottom);
+    canvas->Brush()->SetColor(clWindow);
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Rectangle(box.left, box.top, box.right, box.bottom);
+    canvas->Pen()->SetColor(clWindowText);
+    canvas->MoveTo(box.left + 2, cy);
+    canvas->LineTo(box.right - 2, cy);
+    if (element >= 3) {
+        canvas->MoveTo(cx, box.top + 2);
+        canvas->LineTo(cx, box.bottom - 2);
+    }
+}

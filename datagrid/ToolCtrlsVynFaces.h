@@ -85,3 +85,10 @@ int CheckGlyphHeight();
 TRect PlaceCheckBoxRect(const TRect& client, TAlignment alignment, TTextLayout layout);
 // Whether two clicks this far apart in space and time make a double click.
 bool IsDoubleClickPair(TPoint first, TPoint second, unsigned intervalMs);
+
+// Single-pixel dots on every second pixel of a line, on the pixels whose
+// coordinate sum is odd (parity true) or even, in the canvas's pen.
+void PaintDottedLine(TCanvas* canvas, TPoint from, int length, bool horizontal, bool parity);
+// A tree-line element: 0-5 node boxes (0/3 middle, 1/4 last, 2/5 first;
+// 0-2 minus, 3-5 plus) with their lines; 6-9 lines only.
+void PaintTreeElement(TCanvas* canvas, const TRect& rect, int element, bool parity);

@@ -17,6 +17,7 @@ class TProbeGrid : public TDBGridVyn {
     SERVIORA_CLASS(TProbeGrid, TDBGridVyn)
 public:
     using TDBGridVyn::TDBGridVyn;
+    using TDBGridVyn::ChangeScale;
     int layoutPasses = 0;
     std::vector<AnsiString> calls;
     bool recording = false;

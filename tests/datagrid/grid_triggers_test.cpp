@@ -1,0 +1,95 @@
+// Layout triggers: the deferred layout waiting for free locks, scaling of
+// column widths, the view position kept over a walk and widths fitted to
+// the contents.
+#include "platform/data/field.h"
+#include "platform/ui/forms.h"
+#include "tests/datagrid/grid_fixture.h"
+
+namespace {
+
+using GridTriggersTest = GridTest;
+
+TEST_F(GridTriggersTest, TheDeferredLayoutWaitsForFreeLocks) {
+    std::unique_ptr<TForm> form(TForm::Create(nullptr));
+    TProbeGrid* grid = TProbeGrid::Create(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 200, 100);
+    form->Show();
+    Application->ProcessMessages();
+    const int passes = grid->layoutPasses;
+    grid->BeginUpdate();
+    grid->Perform(WM_DEFERRED_LAYOUT_VYN, 0, 0);
+    EXPECT_EQ(grid->layoutPasses, passes);
+    MSG msg;
+    EXPECT_TRUE(PeekMessage(&msg, grid->Handle(), WM_DEFERRED_LAYOUT_VYN, WM_DEFERRED_LAYOUT_VYN, PM_NOREMOVE));
+    EXPECT_EQ(grid->UpdateLock(), 1);
+    grid->EndUpdate();
+    Application->ProcessMessages();
+    EXPECT_EQ(grid->layoutPasses, passes + 1);
+}
+
+TEST_F(GridTriggersTest, ScalingSpreadsTheRoundingOverTheColumns) {
+    struct Case {
+        std::vector<int> widths;
+        int m, d;
+        std::vector<int> scaled;
+    };
+    const Case cases[] = {{{75, 75, 75, 75}, 4, 3, {100, 100, 100, 100}}, {{10, 10, 10}, 3, 2, {15, 15, 15}},
+                          {{7, 7}, 96, 120, {6, 5}}};
+    for (const Case& c : cases) {
+        TProbeGrid* grid = NewGrid();
+        for (int width : c.widths) grid->Columns()->Add()->SetWidth(width);
+        grid->ChangeScale(c.m, c.d);
+        std::vector<int> scaled;
+        for (int i = 0; i < grid->Columns()->Count(); ++i) scaled.push_back(grid->Columns()->Items(i)->Width());
+        EXPECT_EQ(scaled, c.scaled);
+    }
+}
+
+TEST_F(GridTriggersTest, TheViewPositionComesBackAfterAWalk) {
+    FillPhones(30);
+    phones_->Open();
+    std::unique_ptr<TForm> form(TForm::Create(nullptr));
+    TProbeGrid* grid = TProbeGrid::Create(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 300, 150);
+    grid->SetDataSource(source_.get());
+    form->Show();
+    Application->ProcessMessages();
+    phones_->MoveBy(12);
+    const int recNo = phones_->RecNo();
+    const int active = grid->DataLink()->ActiveRecord();
+    grid->SaveViewPosition();
+    phones_->First();
+    grid->RestoreViewPosition();
+    EXPECT_EQ(phones_->RecNo(), recNo);
+    EXPECT_EQ(grid->DataLink()->ActiveRecord(), active);
+}
+
+TEST_F(GridTriggersTest, FittingTakesTheWidestValueTitleAndFooter) {
+    FillPhones(3);
+    phones_->AddRow({"一个很长很长的编号文字", 1.0, false});
+    phones_->Open();
+    phones_->Last();
+    TProbeGrid* grid = NewGrid();
+    grid->SetDataSource(source_.get());
+    TColumnVyn* number = grid->Columns()->Add();
+    number->SetFieldName("编号");
+    number->SetWidth(10);
+    TColumnVyn* price = grid->Columns()->Add();
+    price->SetFieldName("价格");
+    price->SetWidth(10);
+    price->Footer()->SetValueType(fvtStaticText);
+    price->Footer()->SetValue("这是一段相当长的合计文字");
+    grid->SetFooterRowCount(1);
+    grid->OptimizeColumnWidths(number);
+    TBitmap bitmap;
+    bitmap.Canvas()->SetFont(number->Font());
+    EXPECT_GE(number->Width(), bitmap.Canvas()->TextWidth("一个很长很长的编号文字") + 4);
+    EXPECT_EQ(price->Width(), 10);  // not asked for
+    EXPECT_EQ(phones_->RecNo(), 4);  // back where it was
+    grid->OptimizeColumnWidths(price);
+    EXPECT_GE(price->Width(), bitmap.Canvas()->TextWidth("这是一段相当长的合计文字") + 5);
+}
+
+}  // namespace
