@@ -377,7 +377,7 @@ protected:
     void KeyUp(Word& key, TShiftState shift) override;
     // The top of a title cell's lowest band (the cell's top without
     // multi-level titles): presses above it hold no button.
-    virtual int TitleButtonBandTop(int col) const;
+    int TitleButtonBandTop(int col) const;
     void WMKillFocusVyn(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN

@@ -5,6 +5,7 @@
 
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynDataService.h"
+#include "datagrid/DBGridVynTitleTree.h"
 #include "platform/win/winuser.h"
 
 void TCustomDBGridVyn::SortMarkingChanged() {
@@ -19,7 +20,11 @@ void TCustomDBGridVyn::ApplySortingViaService() {
     if (TDBGridVynDataService* service = DBGridVynDataService()) service->ApplySorting(this);
 }
 
-int TCustomDBGridVyn::TitleButtonBandTop(int col) const { return CellRect(col, 0).top; }
+int TCustomDBGridVyn::TitleButtonBandTop(int col) const {
+    const TRect cell = CellRect(col, 0);
+    const THeadTreeNode* leaf = useMultiTitle_ ? LeafNode(RawToDataColumn(col)) : nullptr;
+    return leaf ? cell.bottom - leaf->NodeHeight : cell.top;
+}
 
 bool TCustomDBGridVyn::InTitleButtonArea(int col, int x, int y) const {
     const TRect client = ClientRect();

@@ -49,6 +49,7 @@ protected:
         grid_->SetOptionsVyn(grid_->OptionsVyn() + TDBGridVynOptions{dghAutoSortMarking, dghMultiSortMarking});
         grid_->SetSortLocal(true);
         grid_->SetFooterRowCount(1);
+        grid_->SumList()->SetActive(true);
         TColumnFooterVyn* label = grid_->Columns()->Items(0)->Footer();
         label->SetValueType(fvtStaticText);
         label->SetValue("合计数量");

@@ -1,6 +1,7 @@
 // Sorting by title click on a list grid over the application's service
 // orders: the press, its release and drag, Ctrl deferral, and the request
 // reaching the query's Sort without running the statement again.
+#include "support/temp_dir.h"
 #include "tests/datagrid/list_grid_fixture.h"
 
 using SortMarkingTest = ListGridTest;
@@ -34,6 +35,9 @@ TEST_F(SortMarkingTest, CtrlClicksMakeOneRequestWhenCtrlIsReleased) {
     EXPECT_EQ(Title(2)->SortIndex(), 1);
     EXPECT_EQ(Title(1)->SortIndex(), 2);
     EXPECT_EQ(Title(0)->SortIndex(), 3);
+    grid_->Invalidate();
+    ProcessMessages();
+    EXPECT_TRUE(SaveWindowScreenshot(form_->Handle(), ScreenshotDir() + "dbgrid-sort.png"));
 }
 
 TEST_F(SortMarkingTest, APendingRequestIsMadeWhenTheFocusLeavesButNotForTheGridsEditor) {
@@ -130,4 +134,19 @@ TEST_F(SortMarkingTest, ASortOnAMissingFieldReachesTheApplicationsHandler) {
     EXPECT_NE(message, "");
     EXPECT_EQ(Title(4)->SortMarker(), smDownVyn);
     EXPECT_FALSE(grid_->PendingSortMarking());
+}
+
+TEST_F(SortMarkingTest, UnderMultiLevelTitlesOnlyTheLowestBandHoldsTheButton) {
+    grid_->Columns()->Items(1)->Title()->SetCaption("机器|品牌");
+    grid_->Columns()->Items(2)->Title()->SetCaption("机器|型号");
+    grid_->SetUseMultiTitle(true);
+    ProcessMessages();
+    const TRect cell = grid_->CellRect(grid_->DataToRawColumn(1), 0);
+    SimulateClick(grid_->Handle(), POINT{(cell.left + cell.right) / 2, cell.top + 2});
+    ProcessMessages();
+    EXPECT_EQ(Title(1)->SortMarker(), smNoneVyn);
+    SimulateClick(grid_->Handle(), POINT{(cell.left + cell.right) / 2 + 8, cell.bottom - 3});
+    ProcessMessages();
+    EXPECT_EQ(Title(1)->SortMarker(), smDownVyn);
+    EXPECT_EQ(query_->Sort(), "品牌");
 }
