@@ -356,20 +356,12 @@ AnsiString TDBGridVynExportAsCSV::CellText(const AnsiString& text) const {
 
 namespace {
 
-void AddWord(std::vector<std::uint8_t>& data, std::uint16_t value) {
-    data.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    data.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void AddBytes(std::vector<std::uint8_t>& data, const void* bytes, std::size_t count) {
-    const auto* p = static_cast<const std::uint8_t*>(bytes);
-    data.insert(data.end(), p, p + count);
-}
-
 constexpr std::uint16_t kBof = 0x0809, kLabel = 0x0204, kNumber = 0x0203, kRk = 0x027E, kBlank = 0x0201,
                         kEof = 0x000A;
 // The RK record holds a 30-bit integer.
 constexpr std::int64_t kRkMin = -(std::int64_t{1} << 29), kRkMax = (std::int64_t{1} << 29) - 1;
+// Rows are numbered in 16 bits.
+constexpr int kXlsRows = 65536;
 
 }  // namespace
 
@@ -379,57 +371,80 @@ void TDBGridVynExportAsXLS::SaveToStream(TStream* stream, bool allRows) {
     TDBGridVynExport::SaveToStream(stream, allRows);
 }
 
-void TDBGridVynExportAsXLS::PutRecord(std::uint16_t type, const std::vector<std::uint8_t>& data) {
-    std::vector<std::uint8_t> record;
-    record.reserve(data.size() + 4);
-    AddWord(record, type);
-    AddWord(record, static_cast<std::uint16_t>(data.size()));
-    record.insert(record.end(), data.begin(), data.end());
-    PutBytes(record.data(), record.size());
+void TDBGridVynExportAsXLS::StartRecord(std::uint16_t type) {
+    record_.clear();
+    AddWord(type);
+    AddWord(0);
 }
 
-std::vector<std::uint8_t> TDBGridVynExportAsXLS::CellHead(std::uint16_t xf) {
-    std::vector<std::uint8_t> data;
-    AddWord(data, static_cast<std::uint16_t>(Row));
-    AddWord(data, static_cast<std::uint16_t>(Col));
-    AddWord(data, xf);
+void TDBGridVynExportAsXLS::AddWord(std::uint16_t value) {
+    record_.push_back(static_cast<std::uint8_t>(value & 0xFF));
+    record_.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+void TDBGridVynExportAsXLS::AddBytes(const void* bytes, std::size_t count) {
+    const auto* p = static_cast<const std::uint8_t*>(bytes);
+    record_.insert(record_.end(), p, p + count);
+}
+
+void TDBGridVynExportAsXLS::PutRecord() {
+    const auto length = static_cast<std::uint16_t>(record_.size() - 4);
+    record_[2] = static_cast<std::uint8_t>(length & 0xFF);
+    record_[3] = static_cast<std::uint8_t>(length >> 8);
+    PutBytes(record_.data(), record_.size());
+}
+
+void TDBGridVynExportAsXLS::StartCell(std::uint16_t type, std::uint16_t xf) {
+    // A row the format cannot number would overwrite the sheet's first rows.
+    if (Row >= kXlsRows) throw EWriteError("XLS worksheets hold at most 65536 rows");
+    StartRecord(type);
+    AddWord(static_cast<std::uint16_t>(Row));
+    AddWord(static_cast<std::uint16_t>(Col));
+    AddWord(xf);
     if (Col + 1 == ExportedColumns()->Count()) {
         ++Row;
         Col = 0;
     } else {
         ++Col;
     }
-    return data;
 }
 
-void TDBGridVynExportAsXLS::BeginExport() { PutRecord(kBof, {0, 0, 0x10, 0, 0, 0, 0, 0}); }
-void TDBGridVynExportAsXLS::EndExport() { PutRecord(kEof, {}); }
+void TDBGridVynExportAsXLS::BeginExport() {
+    StartRecord(kBof);
+    for (std::uint16_t word : {0x0000, 0x0010, 0x0000, 0x0000}) AddWord(word);
+    PutRecord();
+}
+
+void TDBGridVynExportAsXLS::EndExport() {
+    StartRecord(kEof);
+    PutRecord();
+}
 
 void TDBGridVynExportAsXLS::PutLabel(const AnsiString& text) {
-    std::vector<std::uint8_t> data = CellHead(0);
+    StartCell(kLabel, 0);
     const std::size_t length = std::min<std::size_t>(text.size(), 0xFFFF - 8);
-    AddWord(data, static_cast<std::uint16_t>(length));
-    AddBytes(data, text.data(), length);
-    PutRecord(kLabel, data);
+    AddWord(static_cast<std::uint16_t>(length));
+    AddBytes(text.data(), length);
+    PutRecord();
 }
 
 void TDBGridVynExportAsXLS::PutNumber(double value) {
-    std::vector<std::uint8_t> data = CellHead(0);
-    AddBytes(data, &value, sizeof value);
-    PutRecord(kNumber, data);
+    StartCell(kNumber, 0);
+    AddBytes(&value, sizeof value);
+    PutRecord();
 }
 
-void TDBGridVynExportAsXLS::PutBlank() { PutRecord(kBlank, CellHead(0x17)); }
+void TDBGridVynExportAsXLS::PutBlank() {
+    StartCell(kBlank, 0x17);
+    PutRecord();
+}
 
 void TDBGridVynExportAsXLS::PutInteger(std::int64_t value) {
-    if (value < kRkMin || value > kRkMax) {
-        PutNumber(static_cast<double>(value));
-        return;
-    }
-    std::vector<std::uint8_t> data = CellHead(0);
+    if (value < kRkMin || value > kRkMax) return PutNumber(static_cast<double>(value));
+    StartCell(kRk, 0);
     const auto rk = static_cast<std::uint32_t>(static_cast<std::int32_t>(value * 4 + 2));
-    AddBytes(data, &rk, sizeof rk);
-    PutRecord(kRk, data);
+    AddBytes(&rk, sizeof rk);
+    PutRecord();
 }
 
 void TDBGridVynExportAsXLS::PutTitleRow(TColumnsVynList* columns) {

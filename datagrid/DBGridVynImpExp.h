@@ -155,13 +155,20 @@ public:
     int Col = 0;
 
 private:
-    void PutRecord(std::uint16_t type, const std::vector<std::uint8_t>& data);
-    // A cell record's data starts with its place and XF; the place advances.
-    std::vector<std::uint8_t> CellHead(std::uint16_t xf);
+    // A record is built in record_: its type and length, then its data.
+    void StartRecord(std::uint16_t type);
+    void AddWord(std::uint16_t value);
+    void AddBytes(const void* bytes, std::size_t count);
+    void PutRecord();
+    // A cell record starts with its place and XF; the place advances.
+    // EWriteError past the 65,536 rows the format can number.
+    void StartCell(std::uint16_t type, std::uint16_t xf);
     void PutLabel(const AnsiString& text);
     void PutNumber(double value);
     void PutBlank();
     void PutInteger(std::int64_t value);
+
+    std::vector<std::uint8_t> record_;
 };
 
 // An HTML 3.2 page holding one table.

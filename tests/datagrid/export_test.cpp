@@ -166,6 +166,23 @@ TEST_F(ExportTest, XlsIntegersOutsideRkAndBytesFields) {
     grid_->SetDataSource(nullptr);
 }
 
+TEST_F(ExportTest, XlsRefusesRowsItCannotNumber) {
+    auto many = std::make_unique<TMemoryDataSet>(nullptr);
+    many->AddColumn("N", ftInteger);
+    for (int i = 0; i < 65535; ++i) many->AddRow({i});
+    many->Open();
+    source_->SetDataSet(many.get());
+    grid_->Columns()->Clear();
+    grid_->SetFooterRowCount(0);
+    // The title and 65,535 records fill rows 0 to 65,535.
+    EXPECT_EQ(XlsRecords(Export(TDBGridVynExportAsXLS::StaticClass())).size(), 65536u + 2);
+    many->Close();
+    many->AddRow({65535});
+    many->Open();
+    EXPECT_THROW(Export(TDBGridVynExportAsXLS::StaticClass()), EWriteError);
+    grid_->SetDataSource(nullptr);
+}
+
 TEST_F(ExportTest, FooterTotalsCountTheExportedRecordsAverageAllOfThem) {
     TColumnFooterVyn* count = grid_->Columns()->Items(4)->Footer();
     count->SetValueType(fvtCount);
