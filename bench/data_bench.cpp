@@ -25,16 +25,25 @@
 #include <string>
 #include <vector>
 
-#include "service_orders.h"
 #include "platform/data/ado.h"
 #include "platform/data/field.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
-#include "tools/createdb/create_database.h"
+#include "bench/service_orders_db.h"
 
 namespace {
 
+using namespace service_orders;
+
 constexpr int kManyRows = 1000000;
+
+// Resident set size in bytes.
+double ResidentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
 
 double Seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();

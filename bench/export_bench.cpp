@@ -17,13 +17,15 @@
 #include <sstream>
 
 #include "gui_bench_main.h"
-#include "service_orders.h"
+#include "bench/service_orders_db.h"
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynImpExp.h"
 #include "datagrid/DBGridVynLib.h"
 #include "platform/ui/forms.h"
 
 namespace {
+
+using namespace service_orders;
 
 // Twenty columns of numbers and ASCII text under ASCII titles.
 const char* const kQuery =

@@ -345,6 +345,8 @@ protected:
     // Tab stops and grid widths of the columns.
     virtual void UpdateColumnTabsAndWidths();
     void ColWidthsChanged() override;
+    // A data row sized by the user sets RowHeight for every row.
+    void RowHeightsChanged() override;
     void TopLeftChanged() override;
 
     void Paint() override;
@@ -423,10 +425,21 @@ private:
     void DrawTitleCell(TColumnVyn* column, int col, int row, TRect rect, int margin, bool& highlighted);
     void DrawFooterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
                         const TCellTypeVyn& type, bool& highlighted);
-    void DrawRecordCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state, int margin);
+    void DrawRecordCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state, int margin,
+                        bool is3D);
     void DrawRegionLines(const TRect& region, int startCol, int startRow, bool horzLines, bool vertLines,
                          TColor background, TColor lineColor, const TGridLayoutInfo& info);
     void Draw3DFrame(TRect rect, bool rightEdge, bool leftEdge, bool sunken);
+    // An edit button in a cell: clipped to the cell, the flat look's inner
+    // line, a glyph or a face.
+    void DrawEditButton(TCanvas* canvas, TEditButtonStyleVyn style, TBitmap* glyph, TColor color, bool enabled,
+                        bool active, int downButton, const TRect& cell, TRect button);
+    // The edit buttons a column always shows, at the right of `textRect`,
+    // which loses their width.
+    void DrawColumnEditButtons(TColumnVyn* column, const TRect& cell, TRect& textRect, bool is3D);
+    // A filter-row cell.
+    void DrawFilterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
+                        const TCellTypeVyn& type, bool& highlighted);
     // Paints the header bands above a leaf's title, the part over this cell.
     void DrawTitleTreeNodes(THeadTreeNode* node, const TRect& cell, bool endEllipsis);
     // Applies the mapped base-grid options of Options and RowSizingAllowed.
@@ -493,6 +506,8 @@ private:
     bool inLinkLayout_ = false;
     bool paintSuppressed_ = false;
     bool rebuilding_ = false;
+    // Set while the layout itself sets row heights.
+    bool countingRows_ = false;
     // The VisibleMode the vertical bar was last shown with (none yet: -1).
     int vertBarMode_ = -1;
     TImeMode defaultImeMode_ = imDontCare;

@@ -378,11 +378,7 @@ void TCustomDBGridVyn::DrawCell(int col, int row, TRect rect, TGridDrawState sta
         if (type.Vert == 0) {
             DrawTitleCell(column, col, row, rect, margin, highlighted);
         } else if (type.Vert == 1) {
-            TColor background = column->Title()->Color();
-            highlighted = GetFixedCellSelectionColors(col, row, canvas->Font(), background,
-                                                      CellInSelection(col, row, TBookmarkStr(), type.Col), state, type);
-            canvas->Brush()->SetColor(background);
-            canvas->FillRect(rect);
+            DrawFilterCell(column, col, row, rect, state, type, highlighted);
         } else if (!dataLink_->Active()) {
             canvas->Brush()->SetColor(Color());
             canvas->FillRect(rect);
@@ -395,7 +391,7 @@ void TCustomDBGridVyn::DrawCell(int col, int row, TRect rect, TGridDrawState sta
             canvas->Brush()->SetColor(background);
             canvas->FillRect(rect);
         } else {
-            DrawRecordCell(column, col, row, rect, state, margin);
+            DrawRecordCell(column, col, row, rect, state, margin, is3D);
         }
     }
     if (is3D) Draw3DFrame(cell, true, true, highlighted);
@@ -558,7 +554,7 @@ void TCustomDBGridVyn::DrawFooterCell(TColumnVyn* column, int col, int row, TRec
 }
 
 void TCustomDBGridVyn::DrawRecordCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
-                                      int margin) {
+                                      int margin, bool is3D) {
     TCanvas* canvas = Canvas();
     const int dataRow = row - topDataOffset_;
     RowRead read(this, dataRow);
@@ -577,6 +573,7 @@ void TCustomDBGridVyn::DrawRecordCell(TColumnVyn* column, int col, int row, TRec
     if (GetDataCellColors(column->Index(), dataRow, canvas->Font(), background, state, cellParams_->Text))
         state.Include(gdSelected);
     canvas->Brush()->SetColor(background);
+    if (column->AlwaysShowEditButton()) DrawColumnEditButtons(column, rect, textRect, is3D);
     if (defaultDrawing_ && textRect.left < textRect.right) {
         const TColumnValueKindVyn kind = column->ValueKind();
         if (kind == cvkCheckbox) {

@@ -180,4 +180,49 @@ TEST_F(GridPaintTest, MultiLevelTitlesShowTheirBandsOverTheColumns) {
     SaveWindowScreenshot(form_->Handle(), ScreenshotDir() + "dbgrid.png");
 }
 
+TEST_F(GridPaintTest, AColumnAlwaysShowingItsButtonDrawsItAtTheRight) {
+    TColumnVyn* price = grid_->Columns()->Items(2);
+    price->SetButtonStyle(cbsEllipsis);
+    price->SetAlwaysShowEditButton(true);
+    ProcessMessages();
+    const int row = grid_->TopDataOffset() + 1;
+    const TRect cell = grid_->CellRect(3, row);
+    EXPECT_EQ(ShownPixel(grid_->Handle(), cell.right - 2, cell.top + 2), ColorToRGB(clBtnFace));
+    EXPECT_EQ(ShownPixel(grid_->Handle(), cell.left + 2, cell.top + 2), ColorToRGB(clWindow));
+}
+
+TEST_F(GridPaintTest, AGridWithoutDataShowsTitlesIndicatorAndOneEmptyRow) {
+    grid_->SetDataSource(nullptr);
+    ProcessMessages();
+    EXPECT_EQ(grid_->RowCount(), grid_->TopDataOffset() + 1 + grid_->FooterRowCount() + 1);  // and the spacer
+    EXPECT_EQ(CellPixel(2, grid_->TopDataOffset()), ColorToRGB(clWindow));
+    EXPECT_EQ(CellPixel(0, grid_->TopDataOffset()), ColorToRGB(grid_->FixedColor()));
+}
+
+TEST_F(GridPaintTest, TheStyleLightensOtherSelectedCellsUnlessTheScreenHasFewColours) {
+    TDBGridVynStyle* style = grid_->Style();
+    ASSERT_NE(style, nullptr);
+    TFont font;
+    TGridDrawState state;
+    state.Include(gdSelected);
+    grid_->SetOptionsVyn(grid_->OptionsVyn() + TDBGridVynOptions{dghRowHighlight});
+    TDBGridOptions options = grid_->Options();
+    options.Exclude(dgRowSelect);
+    grid_->SetOptions(options);
+    grid_->SetFocus();
+    ProcessMessages();
+    // Another cell of the current row in a focused grid: a lightened mix.
+    ASSERT_EQ(grid_->Col(), 1);
+    TColor background = clWindow;
+    TGridDrawState cellState = state;
+    EXPECT_TRUE(style->GetDataCellColors(grid_, 1, 0, &font, background, cellState, ""));
+    EXPECT_NE(background, clHighlight);
+    style->SetScreenNumColors(256);
+    background = clWindow;
+    cellState = state;
+    EXPECT_TRUE(style->GetDataCellColors(grid_, 1, 0, &font, background, cellState, ""));
+    EXPECT_EQ(background, clHighlight);
+    style->SetScreenNumColors(-1);
+}
+
 }  // namespace

@@ -93,3 +93,39 @@ TEST_F(GridTriggersTest, FittingTakesTheWidestValueTitleAndFooter) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridTriggersTest, ARowSizedByHandSetsEveryRowsHeight) {
+    FillPhones(5);
+    phones_->Open();
+    std::unique_ptr<TForm> form(TForm::Create(nullptr));
+    TProbeGrid* grid = TProbeGrid::Create(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetRowLines(2);
+    grid->SetDataSource(source_.get());
+    form->Show();
+    Application->ProcessMessages();
+    const int row = grid->TopDataOffset() + 1;
+    grid->SetRowHeights(row, 40);  // as the row-sizing drag leaves it
+    EXPECT_EQ(grid->RowLines(), 0);
+    EXPECT_EQ(grid->RowHeight(), 40);
+    EXPECT_EQ(grid->DefaultRowHeight(), 40);
+    EXPECT_EQ(grid->RowHeights(grid->TopDataOffset()), 40);
+}
+
+TEST_F(GridTriggersTest, OnlyWritableColumnsAreTabStops) {
+    FillPhones(2);
+    phones_->Open();
+    TProbeGrid* grid = NewGrid();
+    grid->SetDataSource(source_.get());
+    grid->Columns()->Items(1)->SetReadOnly(true);
+    phones_->FieldByName("已返厂")->SetReadOnly(true);
+    grid->RequestLayout();
+    EXPECT_TRUE(grid->TabStops(1));
+    EXPECT_FALSE(grid->TabStops(2));
+    EXPECT_FALSE(grid->TabStops(3));
+}
+
+}  // namespace

@@ -1,6 +1,6 @@
-// The service-order table of the benchmarks: a database file of the
-// application's schema filled with 100,000 (or more) rows of the table's
-// 35 columns, made once per run and removed at exit, and queries on it.
+// The service-order table filled for benchmarks: a database file with the
+// application's schema and `rows` made-up orders (35 columns), created once
+// per run and removed at exit, and an ADO connection and query on it.
 #pragma once
 
 #include <sqlite3.h>
@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <random>
@@ -20,17 +19,11 @@
 #include "platform/rtl/codepage.h"
 #include "tools/createdb/create_database.h"
 
+namespace service_orders {
+
 constexpr int kRows = 100000;
 
 inline std::string U(const char8_t* text) { return Utf8(text); }
-
-// Resident set size in bytes.
-inline double ResidentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
-}
 
 inline void Check(int rc, sqlite3* db) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
@@ -153,3 +146,4 @@ inline std::unique_ptr<TADOQuery> OpenAll(TADOConnection* connection) {
     return query;
 }
 
+}  // namespace service_orders
