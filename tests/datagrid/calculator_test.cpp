@@ -1,0 +1,116 @@
+// The calculator: its keys as its description places them, the key state
+// machine and the clipboard.
+#include "datagrid/CalculatorVyn.h"
+#include "platform/rtl/formatsettings.h"
+#include "platform/rtl/valuerestorer.h"
+#include "platform/win/clipboard.h"
+#include "support/temp_dir.h"
+#include "tests/datagrid/grid_fixture.h"
+#include "tests/platform/ui/control_fixture.h"
+
+namespace {
+
+// Feeds a sequence of keys: "<" stands for Backspace, "\n" for Enter.
+void Feed(TCalculatorVyn& calculator, const char* keys) {
+    for (const char* k = keys; *k; ++k) calculator.FeedKey(*k == '<' ? '\b' : *k == '\n' ? '\r' : *k);
+}
+
+}  // namespace
+
+using CalculatorTest = FormControlTest;
+
+TEST_F(CalculatorTest, TheDescriptionPlacesTheDisplayAndTheKeys) {
+    TCalculatorVyn* calculator = Place<TCalculatorVyn>(form, 10, 10, 0, 0);
+    EXPECT_EQ(calculator->ClientWidth(), 184);
+    EXPECT_EQ(calculator->ClientHeight(), 127);
+    EXPECT_EQ(calculator->ShownText(), "0");
+    EXPECT_EQ(calculator->spEqual->Caption(), "Ok");
+    const struct {
+        const char* name;
+        int tag;
+        const char* caption;
+        TRect bounds;
+        TColor colour;
+    } keys[] = {{"SpeedButton1", 1, "7", {6, 29, 33, 51}, clBlue},
+                {"SpeedButton23", 6, "C", {151, 29, 178, 75}, clRed},
+                {"SpeedButton24", 12, "Cancel", {151, 52, 178, 75}, clRed},
+                {"SpeedButton22", 18, "<-", {151, 77, 178, 99}, clRed},
+                {"spEqual", 23, "Ok", {122, 101, 178, 123}, clRed}};
+    for (const auto& key : keys) {
+        SCOPED_TRACE(key.name);
+        auto* button = dynamic_cast<TSpeedButtonVyn*>(calculator->FindComponent(key.name));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->Tag(), key.tag);
+        EXPECT_EQ(button->Caption(), key.caption);
+        EXPECT_EQ(button->BoundsRect(), key.bounds);
+        EXPECT_EQ(button->Font()->Color(), key.colour);
+        EXPECT_EQ(button->Style(), ebsGlyphVyn);
+    }
+    int keyCount = 0;
+    for (int i = 0; i < calculator->ComponentCount(); ++i)
+        keyCount += dynamic_cast<TSpeedButtonVyn*>(calculator->Components(i)) != nullptr;
+    EXPECT_EQ(keyCount, 23);
+
+    // The tall C key lies over Cancel and takes its clicks.
+    ProcessMessages();
+    Feed(*calculator, "42");
+    SimulateClick(calculator->Handle(), POINT{164, 63});
+    ProcessMessages();
+    EXPECT_EQ(calculator->ShownText(), "0");
+    SimulateClick(calculator->Handle(), POINT{19, 40});  // 7
+    ProcessMessages();
+    EXPECT_EQ(calculator->ShownText(), "7");
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "dbgrid-calculator.png"));
+}
+
+TEST_F(CalculatorTest, KeysComputeAsTheCalculatorDoes) {
+    ValueRestorer<char> separator(DecimalSeparator, ',');
+    TCalculatorVyn* calculator = Place<TCalculatorVyn>(form, 10, 10, 0, 0);
+    const struct {
+        const char* keys;
+        const char* shown;
+        const char* equalKey;
+    } cases[] = {
+        {"12+7=", "19", "Ok"},
+        {"200+10%", "220", "Ok"},
+        {"200*10%", "20", "Ok"},
+        {"12+7", "7", "="},
+        // The equal key waits for the number also when the first operand is 0.
+        {"0-5", "5", "="},
+        {"0-5\n", "-5", "Ok"},
+        {"5/0=", "Error", "Ok"},
+        {"5/0=3+<", "Error", "Ok"},
+        {"5/0=3C", "0", "Ok"},
+        {"1234567890123456", "123456789012345", "Ok"},
+        {"12345678901234I56", "-123456789012345", "Ok"},
+        {"1.5,2", "1,52", "Ok"},
+        {"123<<", "1", "Ok"},
+        {"7<", "0", "Ok"},
+        {"0R", "Error", "Ok"},
+        {"4IS", "Error", "Ok"},
+        {"9r", "0,111111111111111", "Ok"},
+        {"16s", "4", "Ok"},
+        {"12c", "0", "Ok"},
+        {"3*+4=", "7", "Ok"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        calculator->ClearAll();
+        Feed(*calculator, c.keys);
+        EXPECT_EQ(calculator->ShownText(), c.shown);
+        EXPECT_EQ(calculator->spEqual->Caption(), c.equalKey);
+    }
+}
+
+TEST_F(CalculatorTest, TheDisplayGoesToAndComesFromTheClipboard) {
+    TCalculatorVyn* calculator = Place<TCalculatorVyn>(form, 10, 10, 0, 0);
+    Feed(*calculator, "12.5");
+    calculator->FeedKey('\x03');
+    EXPECT_EQ(PasteTextFromClipboard(0), "12.5");
+    CopyTextToClipboard(0, " 42 ");
+    calculator->FeedKey('\x16');
+    EXPECT_EQ(calculator->ShownText(), "42");
+    CopyTextToClipboard(0, "abc");
+    EXPECT_THROW(calculator->FeedKey('\x16'), EConvertError);
+    EXPECT_EQ(calculator->ShownText(), "42");
+}
