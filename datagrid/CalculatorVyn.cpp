@@ -11,7 +11,10 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/graphic.h"
 #include "platform/win/clipboard.h"
+#include "platform/gdi/sysparams.h"
+#include "platform/win/userdraw.h"
 #include "platform/win/winframe.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 
@@ -281,3 +284,109 @@ bool TCalculatorVyn::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
     if (!TCustomControl::DoMouseWheelUp(shift, mousePos) && entryState_ != 2) SetShownValue(ShownValue() + 1);
     return true;
 }
+
+// ---- The pop-up calculator ------------------------------------------------------------------------
+
+TPopupCalculatorVyn::TPopupCalculatorVyn(TComponent* owner) : TCalculatorVyn(owner) {}
+
+void TPopupCalculatorVyn::AfterConstruction() {
+    TCalculatorVyn::AfterConstruction();
+    controlStyle_.Include(csReplicatable);
+    SetParentCtl3D(false);
+    SetCtl3D(true);
+    frameWidth_ = 2;
+    SetTabStop(false);
+    SizeToContents();
+}
+
+void TPopupCalculatorVyn::CloseDropDown(bool accept) {
+    if (auto* host = dynamic_cast<IDropDownHostVyn*>(Owner())) host->CloseDropDown(accept);
+}
+
+bool TPopupCalculatorVyn::EnterClosesPopup() { return spEqual->Caption() == "Ok"; }
+
+Variant TPopupCalculatorVyn::CurrentValue() { return EntryState() == 2 ? VarAsError(-1) : Variant(ShownValue()); }
+
+void TPopupCalculatorVyn::SetFlatKeys(bool value) {
+    if (value == flatKeys_) return;
+    flatKeys_ = value;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* key = dynamic_cast<TSpeedButtonVyn*>(Components(i))) key->SetFlat(value);
+}
+
+void TPopupCalculatorVyn::LoadValue(const Variant& value) {
+    ClearAll();
+    SetShownValue(value.AsDouble());
+}
+
+void TPopupCalculatorVyn::FeedKey(char key) {
+    if ((key == '\r' || key == '=') && EnterClosesPopup())
+        CloseDropDown(true);
+    else
+        TCalculatorVyn::FeedKey(key);
+}
+
+void TPopupCalculatorVyn::KeyDown(Word& key, TShiftState shift) {
+    TCalculatorVyn::KeyDown(key, shift);
+    if (key == VK_ESCAPE) {
+        CloseDropDown(false);
+        key = 0;
+    }
+}
+
+void TPopupCalculatorVyn::CMWantSpecialKey(TMessage& Message) {
+    const WPARAM key = Message.WParam;
+    if (dynamic_cast<IDropDownHostVyn*>(Owner()) && (key == VK_RETURN || key == VK_ESCAPE)) {
+        CloseDropDown(key == VK_RETURN);
+        Message.Result = 1;
+        return;
+    }
+    TCalculatorVyn::Dispatch(Message);
+}
+
+void TPopupCalculatorVyn::CMCtl3DChanged(TMessage& Message) {
+    TCalculatorVyn::Dispatch(Message);
+    frameWidth_ = Ctl3D() ? 2 : 0;
+    RecreateWnd();
+}
+
+void TPopupCalculatorVyn::WMMouseActivate(TMessage& Message) { Message.Result = MA_NOACTIVATE; }
+
+void TPopupCalculatorVyn::WMGetDlgCode(TMessage& Message) {
+    TCalculatorVyn::Dispatch(Message);
+    Message.Result |= DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+}
+
+void TPopupCalculatorVyn::WMNCCalcSize(TMessage& Message) {
+    TCalculatorVyn::Dispatch(Message);
+    RECT* r = Message.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[0]
+                             : reinterpret_cast<RECT*>(Message.LParam);
+    InflateRect(r, -frameWidth_, -frameWidth_);
+}
+
+void TPopupCalculatorVyn::WMNCPaint(TMessage& Message) {
+    TCalculatorVyn::Dispatch(Message);
+    PaintFrame();
+}
+
+void TPopupCalculatorVyn::PaintFrame() {
+    if (!Ctl3D() || !HandleAllocated()) return;
+    const HDC dc = GetWindowDC(Handle());
+    RECT r{0, 0, Width(), Height()};
+    FrameRect(dc, &r, GetSysColorBrush(COLOR_3DDKSHADOW));
+    InflateRect(&r, -1, -1);
+    DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    ReleaseDC(Handle(), dc);
+}
+
+void TPopupCalculatorVyn::QueuedCloseUp(TMessage&) { CloseDropDown(false); }
+
+void TPopupCalculatorVyn::CreateParams(TCreateParams& params) {
+    TCalculatorVyn::CreateParams(params);
+    params.Style |= WS_POPUP;
+    if (!Ctl3D()) params.Style |= WS_BORDER;
+    params.ExStyle = WS_EX_TOOLWINDOW;
+    params.WindowClass.style = CS_SAVEBITS;
+}
+
+int TPopupCalculatorVyn::BorderExtent() { return TCalculatorVyn::BorderExtent() + 2 * frameWidth_; }

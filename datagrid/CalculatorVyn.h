@@ -4,6 +4,7 @@
 #pragma once
 
 #include "datagrid/ToolCtrlsVynButtons.h"
+#include "datagrid/ToolCtrlsVynDropDown.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_edit.h"
@@ -81,4 +82,68 @@ private:
     int pixelsPerInch_ = 0;
     int entryState_ = 0;
     int textHeight_ = 0;
+};
+
+// What an editor asks of the pop-up it drops down.
+class IPopupEditorVyn {
+public:
+    virtual ~IPopupEditorVyn() = default;
+    // Whether Enter would close the pop-up (no operation pending).
+    virtual bool EnterClosesPopup() = 0;
+    virtual bool GetFlatKeys() = 0;
+    // The display value; an error variant (-1) in the error status.
+    virtual Variant CurrentValue() = 0;
+    virtual void SetFlatKeys(bool value) = 0;
+    // Clears the calculator and shows the value as a number.
+    virtual void LoadValue(const Variant& value) = 0;
+};
+
+// The calculator an editor drops down: a never-focused pop-up window whose
+// Enter ("Ok") and Escape tell the owning editor to close it.
+class TPopupCalculatorVyn : public TCalculatorVyn, public IPopupEditorVyn {
+    SERVIORA_CLASS(TPopupCalculatorVyn, TCalculatorVyn)
+public:
+    explicit TPopupCalculatorVyn(TComponent* owner);
+    void AfterConstruction() override;
+
+    bool EnterClosesPopup() override;
+    bool GetFlatKeys() override { return flatKeys_; }
+    Variant CurrentValue() override;
+    void SetFlatKeys(bool value) override;
+    void LoadValue(const Variant& value) override;
+
+    void FeedKey(char key) override;
+    bool CanFocus() const override { return false; }
+    int BorderExtent() override;
+    int FrameWidth() const { return frameWidth_; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void KeyDown(Word& key, TShiftState shift) override;
+    virtual void PaintFrame();
+
+    void CMWantSpecialKey(TMessage& Message);
+    void CMCtl3DChanged(TMessage& Message);
+    void WMMouseActivate(TMessage& Message);
+    void WMGetDlgCode(TMessage& Message);
+    void WMNCCalcSize(TMessage& Message);
+    void WMNCPaint(TMessage& Message);
+    void QueuedCloseUp(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_WANTSPECIALKEY, CMWantSpecialKey)
+        SERVIORA_MESSAGE(CM_CTL3DCHANGED, CMCtl3DChanged)
+        SERVIORA_MESSAGE(WM_MOUSEACTIVATE, WMMouseActivate)
+        SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
+        SERVIORA_MESSAGE(WM_NCCALCSIZE, WMNCCalcSize)
+        SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
+        SERVIORA_MESSAGE(QueuedCloseUpMessage, QueuedCloseUp)
+    SERVIORA_MESSAGES_END(TCalculatorVyn)
+
+private:
+    // The owning editor's close request, when it takes one.
+    void CloseDropDown(bool accept);
+
+    int frameWidth_ = 0;
+    bool flatKeys_ = true;
 };

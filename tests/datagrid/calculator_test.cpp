@@ -114,3 +114,61 @@ TEST_F(CalculatorTest, TheDisplayGoesToAndComesFromTheClipboard) {
     EXPECT_THROW(calculator->FeedKey('\x16'), EConvertError);
     EXPECT_EQ(calculator->ShownText(), "42");
 }
+
+namespace {
+
+// An editor that owns a pop-up and records what it is asked.
+class THostEdit : public TEdit, public IDropDownHostVyn {
+    SERVIORA_CLASS(THostEdit, TEdit)
+public:
+    using TEdit::TEdit;
+    std::vector<bool> closes;
+    void CloseDropDown(bool accept) override { closes.push_back(accept); }
+};
+
+}  // namespace
+
+TEST_F(CalculatorTest, ThePopupTellsItsEditorToClose) {
+    THostEdit* host = Place<THostEdit>(form, 10, 10, 100, 24);
+    auto* popup = TPopupCalculatorVyn::Create(host);
+    popup->SetParent(form);
+    EXPECT_EQ(popup->ClientWidth(), 184);
+    EXPECT_EQ(popup->Width(), 184 + 4);
+    EXPECT_FALSE(popup->CanFocus());
+    Feed(*popup, "12+7\n");
+    EXPECT_EQ(popup->ShownText(), "19");
+    EXPECT_TRUE(host->closes.empty());
+    EXPECT_TRUE(popup->EnterClosesPopup());
+    popup->FeedKey('\r');
+    EXPECT_EQ(host->closes, std::vector<bool>{true});
+    EXPECT_EQ(popup->CurrentValue().AsDouble(), 19);
+    // "0 - 5" waits for Enter to compute -5; the next Enter closes.
+    popup->LoadValue(0);
+    Feed(*popup, "-5\n");
+    EXPECT_EQ(popup->ShownText(), "-5");
+    EXPECT_EQ(host->closes.size(), 1u);
+    Feed(*popup, "=");
+    EXPECT_EQ(host->closes, (std::vector<bool>{true, true}));
+    popup->Perform(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(host->closes.back(), false);
+    EXPECT_EQ(popup->Perform(CM_WANTSPECIALKEY, VK_RETURN, 0), 1);
+    EXPECT_EQ(host->closes.back(), true);
+    popup->Perform(QueuedCloseUpMessage, 0, 0);
+    EXPECT_EQ(host->closes.back(), false);
+    Feed(*popup, "C5/0=");
+    EXPECT_TRUE(VarIsError(popup->CurrentValue()));
+
+    // A click on a key leaves the focus in the editor.
+    host->SetFocus();
+    ProcessMessages();
+    ShowDropDownAt(popup, form->ClientToScreen(TPoint{10, 40}));
+    ProcessMessages();
+    popup->ClearAll();
+    SimulateClick(popup->Handle(), POINT{19 + 2, 40 + 2});  // 7, inside the frame
+    ProcessMessages();
+    EXPECT_EQ(popup->ShownText(), "7");
+    EXPECT_TRUE(host->Focused());
+    popup->Invalidate();
+    ProcessMessages();
+    EXPECT_TRUE(SaveWindowScreenshot(popup->Handle(), ScreenshotDir() + "dbgrid-popup-calculator.png"));
+}
