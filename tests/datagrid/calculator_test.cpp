@@ -2,6 +2,7 @@
 // machine and the clipboard.
 #include "datagrid/CalculatorVyn.h"
 #include "platform/rtl/formatsettings.h"
+#include "platform/rtl/formresources.h"
 #include "platform/rtl/valuerestorer.h"
 #include "platform/win/clipboard.h"
 #include "support/temp_dir.h"
@@ -9,6 +10,18 @@
 #include "tests/platform/ui/control_fixture.h"
 
 namespace {
+
+// A calculator whose own description says its text was 13 pixels high
+// where this platform measures 11: keys and client size scale by 11/13.
+class TScaledCalculatorVyn : public TCalculatorVyn {
+    SERVIORA_CLASS(TScaledCalculatorVyn, TCalculatorVyn)
+public:
+    using TCalculatorVyn::TCalculatorVyn;
+};
+
+const char kScaledDescription[] =
+    "object ScaledCalculator: TScaledCalculatorVyn\n  ClientHeight = 127\n  ClientWidth = 184\n"
+    "  TextHeight = 13\nend\n";
 
 // Feeds a sequence of keys: "<" stands for Backspace, "\n" for Enter.
 void Feed(TCalculatorVyn& calculator, const char* keys) {
@@ -61,6 +74,17 @@ TEST_F(CalculatorTest, TheDescriptionPlacesTheDisplayAndTheKeys) {
     ProcessMessages();
     EXPECT_EQ(calculator->ShownText(), "7");
     EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "dbgrid-calculator.png"));
+}
+
+TEST_F(CalculatorTest, AnotherMeasuredTextHeightScalesTheKeys) {
+    RegisterFormResource("TScaledCalculatorVyn", reinterpret_cast<const unsigned char*>(kScaledDescription),
+                         sizeof kScaledDescription - 1);
+    TCalculatorVyn* calculator = Place<TScaledCalculatorVyn>(form, 10, 10, 0, 0);
+    auto* seven = dynamic_cast<TSpeedButtonVyn*>(calculator->FindComponent("SpeedButton1"));
+    ASSERT_NE(seven, nullptr);
+    EXPECT_EQ(seven->BoundsRect(), (TRect{6 * 11 / 13, 29 * 11 / 13, 6 * 11 / 13 + 27 * 11 / 13, 29 * 11 / 13 + 22 * 11 / 13}));
+    EXPECT_EQ(calculator->ClientWidth(), MulDiv(184, 11, 13));
+    EXPECT_EQ(calculator->ClientHeight(), MulDiv(127, 11, 13));
 }
 
 TEST_F(CalculatorTest, KeysComputeAsTheCalculatorDoes) {
