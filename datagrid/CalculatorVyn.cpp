@@ -299,9 +299,7 @@ void TPopupCalculatorVyn::AfterConstruction() {
     SizeToContents();
 }
 
-void TPopupCalculatorVyn::CloseDropDown(bool accept) {
-    if (auto* host = dynamic_cast<IDropDownHostVyn*>(Owner())) host->CloseDropDown(accept);
-}
+void TPopupCalculatorVyn::CloseDropDown(bool accept) { CloseDropDownOfOwner(this, accept); }
 
 bool TPopupCalculatorVyn::EnterClosesPopup() { return spEqual->Caption() == "Ok"; }
 

@@ -48,6 +48,10 @@ TPoint PlaceDropDownAtControl(TWinControl* master, TWinControl* dropDown, TDropD
     return PlaceDropDownAtRect(bounds, dropDown, align);
 }
 
+void CloseDropDownOfOwner(TComponent* popup, bool accept) {
+    if (auto* host = dynamic_cast<IDropDownHostVyn*>(popup->Owner())) host->CloseDropDown(accept);
+}
+
 void ShowDropDownAt(TWinControl* dropDown, TPoint position) {
     SetWindowPos(dropDown->Handle(), HWND_TOP, position.x, position.y, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);

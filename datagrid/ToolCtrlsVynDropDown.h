@@ -29,6 +29,9 @@ constexpr UINT QueuedCloseUpMessage = WM_USER + 101;
 TPoint PlaceDropDownAtRect(const TRect& masterAbsRect, TWinControl* dropDown, TDropDownAlign align);
 // The same against a control's bounds.
 TPoint PlaceDropDownAtControl(TWinControl* master, TWinControl* dropDown, TDropDownAlign align);
+// Asks the editor that owns a pop-up to close it; nothing when the owner
+// takes no such request.
+void CloseDropDownOfOwner(TComponent* popup, bool accept);
 // Shows a placed drop-down there without activating it, and hides it.
 void ShowDropDownAt(TWinControl* dropDown, TPoint position);
 void HideDropDown(TWinControl* dropDown);
