@@ -357,9 +357,7 @@ void TPopupCalculatorVyn::WMGetDlgCode(TMessage& Message) {
 
 void TPopupCalculatorVyn::WMNCCalcSize(TMessage& Message) {
     TCalculatorVyn::Dispatch(Message);
-    RECT* r = Message.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[0]
-                             : reinterpret_cast<RECT*>(Message.LParam);
-    InflateRect(r, -frameWidth_, -frameWidth_);
+    InsetClientForFrame(Message, frameWidth_);
 }
 
 void TPopupCalculatorVyn::WMNCPaint(TMessage& Message) {

@@ -101,9 +101,7 @@ void TPopupMonthCalendarVyn::CMCtl3DChanged(TMessage& Message) {
 
 void TPopupMonthCalendarVyn::WMNCCalcSize(TMessage& Message) {
     TMonthCalendar::Dispatch(Message);
-    RECT* r = Message.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[0]
-                             : reinterpret_cast<RECT*>(Message.LParam);
-    InflateRect(r, -borderWidth_, -borderWidth_);
+    InsetClientForFrame(Message, borderWidth_);
 }
 
 void TPopupMonthCalendarVyn::WMNCPaint(TMessage& Message) {

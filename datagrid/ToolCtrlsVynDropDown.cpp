@@ -52,6 +52,12 @@ void CloseDropDownOfOwner(TComponent* popup, bool accept) {
     if (auto* host = dynamic_cast<IDropDownHostVyn*>(popup->Owner())) host->CloseDropDown(accept);
 }
 
+void InsetClientForFrame(TMessage& Message, int width) {
+    RECT* r = Message.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[0]
+                             : reinterpret_cast<RECT*>(Message.LParam);
+    InflateRect(r, -width, -width);
+}
+
 void ShowDropDownAt(TWinControl* dropDown, TPoint position) {
     SetWindowPos(dropDown->Handle(), HWND_TOP, position.x, position.y, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE);

@@ -32,6 +32,9 @@ TPoint PlaceDropDownAtControl(TWinControl* master, TWinControl* dropDown, TDropD
 // Asks the editor that owns a pop-up to close it; nothing when the owner
 // takes no such request.
 void CloseDropDownOfOwner(TComponent* popup, bool accept);
+// WM_NCCALCSIZE of a pop-up with a frame of its own: the client rectangle
+// the platform computed, shrunk by `width` on every side.
+void InsetClientForFrame(TMessage& Message, int width);
 // Shows a placed drop-down there without activating it, and hides it.
 void ShowDropDownAt(TWinControl* dropDown, TPoint position);
 void HideDropDown(TWinControl* dropDown);
