@@ -28,28 +28,15 @@ void TSizeGripVyn::SetTriangleShape(bool v) {
 }
 
 void TSizeGripVyn::MoveGripToSide(int side) {
-    TSizeGripPosition to = gripPosition_;
-    switch (side) {
-        case 0:
-            if (gripPosition_ == sgpTopRight) to = sgpTopLeft;
-            if (gripPosition_ == sgpBottomRight) to = sgpBottomLeft;
-            break;
-        case 1:
-            if (gripPosition_ == sgpTopLeft) to = sgpTopRight;
-            if (gripPosition_ == sgpBottomLeft) to = sgpBottomRight;
-            break;
-        case 2:
-            if (gripPosition_ == sgpBottomRight) to = sgpTopRight;
-            if (gripPosition_ == sgpBottomLeft) to = sgpTopLeft;
-            break;
-        case 3:
-            if (gripPosition_ == sgpTopRight) to = sgpBottomRight;
-            if (gripPosition_ == sgpTopLeft) to = sgpBottomLeft;
-            break;
-        default:
-            break;
-    }
-    SetGripPosition(to);
+    // Per side, the two corners that move there and where they go.
+    static constexpr TSizeGripPosition kMoves[4][2][2] = {
+        {{sgpTopRight, sgpTopLeft}, {sgpBottomRight, sgpBottomLeft}},
+        {{sgpTopLeft, sgpTopRight}, {sgpBottomLeft, sgpBottomRight}},
+        {{sgpBottomRight, sgpTopRight}, {sgpBottomLeft, sgpTopLeft}},
+        {{sgpTopRight, sgpBottomRight}, {sgpTopLeft, sgpBottomLeft}}};
+    if (side < 0 || side > 3) return;
+    for (const auto& move : kMoves[side])
+        if (gripPosition_ == move[0]) return SetGripPosition(move[1]);
 }
 
 void TSizeGripVyn::SnapToCorner() {
