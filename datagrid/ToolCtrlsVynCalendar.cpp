@@ -1,10 +1,10 @@
 // The pop-up month calendar.
 #include "datagrid/ToolCtrlsVynCalendar.h"
 
+#include "datagrid/ToolCtrlsVynListbox.h"
+
 #include "platform/win/commctrl.h"
 #include "platform/win/msgqueue.h"
-#include "platform/win/userdraw.h"
-#include "platform/win/winpaint.h"
 
 TPopupMonthCalendarVyn::TPopupMonthCalendarVyn(TComponent* owner) : TMonthCalendar(owner) {
     controlStyle_.Include(csReplicatable);
@@ -109,12 +109,4 @@ void TPopupMonthCalendarVyn::WMNCPaint(TMessage& Message) {
     DrawNonClientBorder();
 }
 
-void TPopupMonthCalendarVyn::DrawNonClientBorder() {
-    if (!Ctl3D() || !HandleAllocated()) return;
-    const HDC dc = GetWindowDC(Handle());
-    RECT r{0, 0, Width(), Height()};
-    DrawEdge(dc, &r, BDR_RAISEDOUTER, BF_RECT);
-    InflateRect(&r, -1, -1);
-    DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-    ReleaseDC(Handle(), dc);
-}
+void TPopupMonthCalendarVyn::DrawNonClientBorder() { DrawRaisedPopupBorder(this); }

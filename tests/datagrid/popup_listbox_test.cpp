@@ -1,0 +1,76 @@
+// The pop-up list box: whole rows, type-ahead on the clock, the focus
+// staying in the editor, and its grip's side.
+#include "datagrid/ToolCtrlsVynListbox.h"
+#include "platform/rtl/clock.h"
+#include "platform/rtl/datetime.h"
+#include "tests/datagrid/grid_fixture.h"
+#include "tests/platform/ui/control_fixture.h"
+
+class PopupListboxTest : public FormControlTest {
+protected:
+    void SetUp() override {
+        FormControlTest::SetUp();
+        edit = Place<TEdit>(form, 10, 10, 120, 24);
+        list = TPopupListboxVyn::Create(edit);
+        list->SetParent(form);
+        for (const char* item : {"apple", "banana", "bandit", "cherry", "date", "elder"}) list->Items()->Add(item);
+        list->SetBounds(0, 0, 120, 100);
+        edit->SetFocus();
+        ShowDropDownAt(list, form->ClientToScreen(TPoint{10, 34}));
+        ProcessMessages();
+    }
+    void Type(char key) { list->Perform(WM_CHAR, static_cast<unsigned char>(key), 0); }
+    TEdit* edit = nullptr;
+    TPopupListboxVyn* list = nullptr;
+};
+
+TEST_F(PopupListboxTest, ShowsWholeRowsOnly) {
+    const int row = list->ItemHeight(), border = TPopupListboxVyn::BorderHeight(list);
+    ASSERT_GT(row, 0);
+    list->SetBounds(list->Left(), list->Top(), 120, border + 3 * row + 10);
+    EXPECT_EQ(list->Height(), border + 3 * row);
+    EXPECT_EQ(list->RowCount(), 3);
+    list->SetBounds(list->Left(), list->Top(), 120, 2);
+    EXPECT_EQ(list->RowCount(), 1);
+    TPopupListboxVyn::SetRowsHeight(list, 4);
+    EXPECT_EQ(list->Height(), border + 4 * row);
+}
+
+TEST_F(PopupListboxTest, TypedLettersFindAnItemWithinTwoSeconds) {
+    FrozenClockScope clock(EncodeDate(2024, 1, 1));
+    Type('b');
+    EXPECT_EQ(list->ItemIndex(), 1);
+    AdvanceClock(1000);
+    Type('a');
+    Type('n');
+    Type('d');
+    EXPECT_EQ(list->ItemIndex(), 2);
+    AdvanceClock(2001);
+    Type('d');
+    EXPECT_EQ(list->ItemIndex(), 4);
+    Type('\b');
+    Type('c');
+    EXPECT_EQ(list->ItemIndex(), 3);
+}
+
+TEST_F(PopupListboxTest, AClickLeavesTheFocusInTheEditor) {
+    ASSERT_TRUE(edit->Focused());
+    const TRect item = list->ItemRect(2);
+    SimulateClick(list->Handle(), POINT{item.left + 5, item.top + 2});
+    ProcessMessages();
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_TRUE(edit->Focused());
+    SimulateMouseMove(list->Handle(), POINT{item.left + 5, list->ItemRect(4).top + 2});
+    ProcessMessages();
+    EXPECT_EQ(list->ItemIndex(), 4);  // hot tracking
+}
+
+TEST_F(PopupListboxTest, TheGripMovesOnItsOwnMessageOnly) {
+    ASSERT_EQ(list->SizeGrip()->GripPosition(), sgpBottomRight);
+    list->Perform(WM_USER + 100, 0, 0);  // a grid's deferred layout
+    EXPECT_EQ(list->SizeGrip()->GripPosition(), sgpBottomRight);
+    list->Perform(GripSideMessage, 0, 0);
+    EXPECT_EQ(list->SizeGrip()->GripPosition(), sgpBottomLeft);
+    list->Perform(GripSideMessage, 2, 0);
+    EXPECT_EQ(list->SizeGrip()->GripPosition(), sgpTopLeft);
+}
