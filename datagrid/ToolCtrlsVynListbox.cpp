@@ -3,6 +3,7 @@
 
 #include "platform/gdi/wingdi.h"
 #include "platform/rtl/clock.h"
+#include "platform/rtl/valuerestorer.h"
 #include "platform/win/commctrl.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/winframe.h"
@@ -191,4 +192,107 @@ bool TPopupListboxVyn::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
 bool TPopupListboxVyn::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
     if (!TCustomListBox::DoMouseWheelUp(shift, mousePos)) SetTopIndex(TopIndex() - 1);
     return true;
+}
+
+// ---- The MRU list box ----------------------------------------------------------------------------
+
+TMRUListboxVyn::TMRUListboxVyn(TComponent* owner) : TPopupListboxVyn(owner) {
+    scrollBar_ = TScrollBar::Create(this);
+    scrollBar_->SetKind(sbVertical);
+    scrollBar_->SetTabStop(false);
+    scrollBar_->SetWidth(GetSystemMetrics(SM_CXVSCROLL));
+    scrollBar_->SetVisible(false);
+    scrollBar_->SetParent(this);
+    scrollBar_->SetWindowProc(TWndMethod(this, &TMRUListboxVyn::ScrollBarWndProc));
+}
+
+void TMRUListboxVyn::CreateParams(TCreateParams& params) {
+    TPopupListboxVyn::CreateParams(params);
+    params.Style &= ~(WS_VSCROLL | WS_HSCROLL);
+}
+
+void TMRUListboxVyn::CreateWnd() {
+    TPopupListboxVyn::CreateWnd();
+    LayoutScrollBar();
+}
+
+TRect TMRUListboxVyn::ScrollBarRect() {
+    const int width = scrollBar_->Width(), gripHeight = SizeGrip()->Height();
+    const int left = ClientWidth() - width;
+    switch (SizeGrip()->GripPosition()) {
+        case sgpBottomRight: return TRect{left, 0, left + width, ClientHeight() - gripHeight};
+        case sgpTopRight: return TRect{left, gripHeight, left + width, ClientHeight()};
+        default: return TRect{left, 0, left + width, ClientHeight()};
+    }
+}
+
+void TMRUListboxVyn::LayoutScrollBar() {
+    if (!HandleAllocated()) return;
+    scrollBar_->SetCtl3D(false);
+    {
+        ValueRestorer<bool> layout(inLayout_, true);
+        const TRect r = ScrollBarRect();
+        scrollBar_->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    scrollBar_->SetPageSize(0);
+    const int visibleRows = ClientHeight() / ItemRowHeight();
+    const int count = Items()->Count();
+    const bool needed = count > 0 && count > visibleRows;
+    if (needed) {
+        scrollBar_->SetParams(TopIndex(), 0, count - 1);
+        scrollBar_->SetPageSize(visibleRows);
+    }
+    scrollBar_->SetVisible(needed);
+    // Beside a shown bar on the right the grip is a full square.
+    const bool onLeft =
+        SizeGrip()->GripPosition() == sgpTopLeft || SizeGrip()->GripPosition() == sgpBottomLeft;
+    SizeGrip()->SetTriangleShape(!needed || onLeft);
+}
+
+void TMRUListboxVyn::SyncScrollBar() {
+    if (!HandleAllocated() || !scrollBar_->HandleAllocated()) return;
+    ValueRestorer<bool> layout(inLayout_, true);
+    const TRect r = ScrollBarRect();
+    MoveWindow(scrollBar_->Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void TMRUListboxVyn::ScrollBarWndProc(TMessage& Message) {
+    if (Message.Msg == CN_VSCROLL) Perform(WM_VSCROLL, Message.WParam, 0);
+    if (Message.Msg == WM_MOVE && !inLayout_) {
+        SyncScrollBar();
+        LayoutScrollBar();
+        Message.Result = 0;
+        return;
+    }
+    scrollBar_->WndProc(Message);
+}
+
+void TMRUListboxVyn::WndProc(TMessage& Message) {
+    TPopupListboxVyn::WndProc(Message);
+    switch (Message.Msg) {
+        case WM_SIZE:
+        case GripSideMessage:
+            LayoutScrollBar();
+            break;
+        case CM_CHANGED:
+            SyncScrollBar();
+            LayoutScrollBar();
+            break;
+        default:
+            break;
+    }
+}
+
+bool TMRUListboxVyn::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+    const bool handled = TPopupListboxVyn::DoMouseWheelDown(shift, mousePos);
+    SyncScrollBar();
+    LayoutScrollBar();
+    return handled;
+}
+
+bool TMRUListboxVyn::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+    const bool handled = TPopupListboxVyn::DoMouseWheelUp(shift, mousePos);
+    SyncScrollBar();
+    LayoutScrollBar();
+    return handled;
 }

@@ -9,6 +9,7 @@
 #include "datagrid/ToolCtrlsVynSizeGrip.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/stdctrls_listbox.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 
 SERVIORA_EVENT_TYPE(TListGetImageIndexEventVyn, void(TObject* Sender, int ItemIndex, int& ImageIndex));
 
@@ -85,6 +86,37 @@ private:
     int rowCount_ = 0;
     bool userResized_ = false;
     int borderWidth_ = 2;
+};
+
+// The pop-up list of an MRU list: its own scroll bar beside the grip in
+// place of the window's bars.
+class TMRUListboxVyn : public TPopupListboxVyn {
+    SERVIORA_CLASS(TMRUListboxVyn, TPopupListboxVyn)
+public:
+    explicit TMRUListboxVyn(TComponent* owner);
+
+    TScrollBar* ScrollBar() const { return scrollBar_; }
+    // Places and fills the scroll bar (shown only when not every item
+    // fits) and shapes the grip beside it.
+    void LayoutScrollBar();
+    // Moves the scroll bar's window to its place at once.
+    void SyncScrollBar();
+    // The scroll bar's window procedure: its scrolling scrolls the list.
+    void ScrollBarWndProc(TMessage& Message);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
+    void WndProc(TMessage& Message) override;
+
+private:
+    // The scroll bar's place by the grip's side.
+    TRect ScrollBarRect();
+
+    TScrollBar* scrollBar_ = nullptr;
+    bool inLayout_ = false;
 };
 
 // The raised double edge of a pop-up's own frame.

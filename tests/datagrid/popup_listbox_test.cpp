@@ -74,3 +74,44 @@ TEST_F(PopupListboxTest, TheGripMovesOnItsOwnMessageOnly) {
     list->Perform(GripSideMessage, 2, 0);
     EXPECT_EQ(list->SizeGrip()->GripPosition(), sgpTopLeft);
 }
+
+TEST_F(PopupListboxTest, TheMRUListsScrollBarSitsBesideTheGrip) {
+    auto* mru = TMRUListboxVyn::Create(edit);
+    mru->SetParent(form);
+    for (int i = 0; i < 20; ++i) mru->Items()->Add(Format("item%d", {i}));
+    mru->SetBounds(0, 0, 150, 100);
+    ShowDropDownAt(mru, form->ClientToScreen(TPoint{150, 34}));
+    ProcessMessages();
+    TScrollBar* bar = mru->ScrollBar();
+    ASSERT_TRUE(bar->Visible());
+    const int gripHeight = mru->SizeGrip()->Height();
+    const struct {
+        int side;
+        TSizeGripPosition grip;
+        int top, bottomGap;
+        bool triangle;
+    } cases[] = {{3, sgpBottomRight, 0, gripHeight, false},
+                 {2, sgpTopRight, gripHeight, 0, false},
+                 {0, sgpTopLeft, 0, 0, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.side);
+        mru->Perform(GripSideMessage, c.side, 0);
+        ProcessMessages();
+        ASSERT_EQ(mru->SizeGrip()->GripPosition(), c.grip);
+        EXPECT_EQ(bar->Left(), mru->ClientWidth() - bar->Width());
+        EXPECT_EQ(bar->Top(), c.top);
+        EXPECT_EQ(bar->Top() + bar->Height(), mru->ClientHeight() - c.bottomGap);
+        EXPECT_EQ(mru->SizeGrip()->TriangleShape(), c.triangle);
+    }
+    EXPECT_EQ(bar->Max(), 19);
+    EXPECT_EQ(bar->PageSize(), mru->ClientHeight() / mru->ItemHeight());
+    // Scrolling the bar scrolls the list.
+    bar->Perform(CN_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(mru->TopIndex(), 1);
+    // With every item in view the bar goes and the grip is a triangle again.
+    mru->Items()->Clear();
+    mru->Items()->Add("one");
+    mru->Perform(GripSideMessage, 1, 0);
+    EXPECT_FALSE(bar->Visible());
+    EXPECT_TRUE(mru->SizeGrip()->TriangleShape());
+}

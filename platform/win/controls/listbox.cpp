@@ -362,6 +362,25 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         tracking_ = false;
         return 0;
+    case WM_VSCROLL: {
+        // The requests of a scroll bar beside the list, as for its own bar.
+        const std::intptr_t last = std::max<std::intptr_t>(0, std::intptr_t(items_.size()) - 1);
+        std::intptr_t top = top_;
+        switch (LOWORD(wParam)) {
+        case SB_LINEUP: --top; break;
+        case SB_LINEDOWN: ++top; break;
+        case SB_PAGEUP: top -= VisibleRows(); break;
+        case SB_PAGEDOWN: top += VisibleRows(); break;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK: top = HIWORD(wParam); break;
+        case SB_TOP: top = 0; break;
+        case SB_BOTTOM: top = last; break;
+        default: return 0;
+        }
+        top_ = std::clamp<std::intptr_t>(top, 0, last);
+        Redraw();
+        return 0;
+    }
     case WM_MOUSEWHEEL: {
         const int steps = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
         top_ = std::clamp<std::intptr_t>(top_ - steps * 3, 0, std::max<std::intptr_t>(0, std::intptr_t(items_.size()) - 1));

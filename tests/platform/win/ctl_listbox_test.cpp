@@ -27,6 +27,22 @@ TEST_F(ListBoxTest, SortedItemsAndSelectString) {
     EXPECT_TRUE(CodesFrom(list).empty());
 }
 
+TEST_F(ListBoxTest, ScrollRequestsMoveTheTopItem) {
+    const HWND list = Control("ListBox", "", LBS_HASSTRINGS, 10, 10, 150, 60);
+    for (int i = 0; i < 30; ++i) SendMessage(list, LB_ADDSTRING, 0, LPARAM(std::to_string(i).c_str()));
+    const struct {
+        WPARAM request;
+        LRESULT top;
+    } steps[] = {{SB_LINEDOWN, 1}, {SB_LINEDOWN, 2}, {SB_LINEUP, 1}, {MAKEWPARAM(SB_THUMBPOSITION, 20), 20},
+                 {SB_BOTTOM, 29}, {SB_LINEDOWN, 29}, {SB_TOP, 0}, {SB_LINEUP, 0}};
+    for (const auto& step : steps) {
+        SendMessage(list, WM_VSCROLL, step.request, 0);
+        EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), step.top) << step.request;
+    }
+    SendMessage(list, WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_GT(SendMessage(list, LB_GETTOPINDEX, 0, 0), 1);
+}
+
 TEST_F(ListBoxTest, MouseAndKeysSelectWithNotifications) {
     const HWND list = Control("ListBox", "", LBS_NOTIFY, 10, 10, 150, 120);
     for (const char* text : {"one", "two", "three"}) SendMessage(list, LB_ADDSTRING, 0, LPARAM(text));
