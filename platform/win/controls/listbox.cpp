@@ -134,7 +134,7 @@ void ListBox::Measure(std::size_t index) {
     measure.itemID = UINT(index);
     measure.itemHeight = UINT(itemHeight_);
     measure.itemData = items_[index].data;
-    SendMessage(GetParent(control), WM_MEASUREITEM, measure.CtlID, LPARAM(&measure));
+    SendMessage(NotifyTarget(control), WM_MEASUREITEM, measure.CtlID, LPARAM(&measure));
     items_[index].height = int(measure.itemHeight);
 }
 
@@ -295,6 +295,9 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: {
         const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
         if (ClassNameOf(window_) == "ComboLBox" && cs) combo_ = HWND(reinterpret_cast<std::uintptr_t>(cs->lpCreateParams));
+        // A list box tells the window it was created in, also after SetParent
+        // moves it (a list floating above everything keeps its owner-draw).
+        if (cs && cs->hwndParent) SetNotifyTarget(window_, cs->hwndParent);
         itemHeight_ = font_.TextHeight() + 2;
         if (StyleBits() & LBS_OWNERDRAWFIXED) {
             items_.push_back({});

@@ -1,6 +1,8 @@
 // The "ListBox" class and the "ComboBox" over its "ComboLBox" list: items,
 // sorting, LB_SELECTSTRING, selection by mouse and keyboard, the drop-down
 // that refills on CBN_DROPDOWN and chooses by mouse and by keyboard.
+#include <algorithm>
+
 #include "tests/platform/win/ctl_fixture.h"
 
 using ListBoxTest = StdControlTest;
@@ -41,6 +43,17 @@ TEST_F(ListBoxTest, ScrollRequestsMoveTheTopItem) {
     }
     SendMessage(list, WM_VSCROLL, SB_PAGEDOWN, 0);
     EXPECT_GT(SendMessage(list, LB_GETTOPINDEX, 0, 0), 1);
+}
+
+TEST_F(ListBoxTest, NotificationsGoToTheWindowItWasCreatedInAfterSetParent) {
+    const HWND list = Control("ListBox", "", LBS_NOTIFY | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED, 10, 10, 150, 120);
+    for (const char* text : {"one", "two"}) SendMessage(list, LB_ADDSTRING, 0, LPARAM(text));
+    ::SetParent(list, 0);
+    SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2));
+    SendMessage(list, WM_LBUTTONUP, 0, MAKELPARAM(5, 2));
+    const std::vector<UINT> codes = CodesFrom(list);
+    EXPECT_NE(std::find(codes.begin(), codes.end(), UINT(LBN_SELCHANGE)), codes.end());
+    ::SetParent(list, parent);
 }
 
 TEST_F(ListBoxTest, MouseAndKeysSelectWithNotifications) {
