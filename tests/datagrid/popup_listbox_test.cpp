@@ -115,3 +115,39 @@ TEST_F(PopupListboxTest, TheMRUListsScrollBarSitsBesideTheGrip) {
     EXPECT_FALSE(bar->Visible());
     EXPECT_TRUE(mru->SizeGrip()->TriangleShape());
 }
+
+TEST_F(PopupListboxTest, WithImagesTheTextStartsPastTheImageColumn) {
+    TImageList images(nullptr);
+    images.SetWidth(12);
+    images.SetHeight(12);
+    TBitmap square;
+    square.SetWidth(12);
+    square.SetHeight(12);
+    square.Canvas()->Brush()->SetColor(clRed);
+    square.Canvas()->FillRect(TRect{0, 0, 12, 12});
+    images.Add(&square, nullptr);
+    list->SetImages(&images);
+    list->SetOnGetImageIndex(TListGetImageIndexEventVyn([](TObject*, int, int& image) { image = 0; }));
+    list->SetItemIndex(-1);
+    list->Invalidate();
+    ProcessMessages();
+    const HBITMAP shot = CaptureWindow(list->Handle());
+    ASSERT_NE(shot, HBITMAP(0));
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, shot);
+    const int border = list->BorderWidth(), row = list->ItemRect(1).top + border;
+    int firstRed = -1, firstText = -1;
+    for (int x = border; x < list->Width() - border; ++x)
+        for (int y = row; y < row + list->ItemHeight(); ++y) {
+            const COLORREF pixel = GetPixel(dc, x, y);
+            if (pixel == RGB(255, 0, 0) && firstRed < 0) firstRed = x;
+            if (GetRValue(pixel) < 100 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100 && firstText < 0 &&
+                x > border + images.Width())
+                firstText = x;
+        }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(shot);
+    EXPECT_EQ(firstRed, border + 2);
+    EXPECT_GE(firstText, border + images.Width() + 5);
+}
