@@ -1,7 +1,6 @@
 // The ADO back ends of the dataset-feature registry: queries sort through
 // the recordset's sort string when the grid sorts locally, else through
-// their statement's ORDER BY line; dates are written as the Jet engine
-// reads them.
+// their statement's ORDER BY line; dates are written as "#MM/DD/YYYY#".
 #pragma once
 
 #include "datagrid/DbUtilsVyn.h"
