@@ -98,7 +98,7 @@ AnsiString TDBGridVynExportAsRTF::RtfPutText(TFont* font, const AnsiString& text
 
 void TDBGridVynExportAsRTF::SaveToStream(TStream* stream, bool allRows) {
     // Nothing at all for an empty selection, as every format does.
-    if (!allRows && Grid()->Selection()->Kind() == gstNon) return;
+    if (ExportKind(allRows) == gstNon) return;
     bodyCache_ = std::make_unique<TMemoryStream>();
     colorTable_ = std::make_unique<TStringList>();
     fontTable_ = std::make_unique<TStringList>();

@@ -50,8 +50,17 @@ void TDBGridVynExport::SaveToFile(const AnsiString& fileName, bool allRows) {
     SaveToStream(&file, allRows);
 }
 
+TDBGridVynSelectionType TDBGridVynExport::ExportKind(bool allRows) const {
+    if (allRows) return gstAll;
+    TDBGridVynSelection* selection = grid_->Selection();
+    if (selection->Kind() == gstRectangle &&
+        !(selection->Rect()->AnchorCell().IsSet() && selection->Rect()->EndCell().IsSet()))
+        return gstNon;
+    return selection->Kind();
+}
+
 void TDBGridVynExport::SaveToStream(TStream* stream, bool allRows) {
-    const TDBGridVynSelectionType kind = allRows ? gstAll : grid_->Selection()->Kind();
+    const TDBGridVynSelectionType kind = ExportKind(allRows);
     if (kind == gstNon) return;
     TBufferedWriteStream buffered(stream);
     stream_ = &buffered;

@@ -49,6 +49,9 @@ public:
 
 protected:
     void SetStream(TStream* stream) { stream_ = stream; }
+    // What a run exports: everything with allRows, else the selection's
+    // kind; a rectangle without both corners is no selection.
+    TDBGridVynSelectionType ExportKind(bool allRows) const;
     // Writes the bytes of a text.
     void Put(const AnsiString& text);
     void PutLine(const AnsiString& text) { Put(text + "\r\n"); }

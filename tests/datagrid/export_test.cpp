@@ -270,6 +270,10 @@ TEST_F(ExportTest, AnEmptySelectionWritesNothing) {
                              TDBGridVynExportAsHTML::StaticClass(), TDBGridVynExportAsRTF::StaticClass(),
                              TDBGridVynExportAsXLS::StaticClass()})
         EXPECT_EQ(Export(exportClass, false), "") << exportClass->ClassName();
+    // A rectangle without its corners is no selection either.
+    grid_->Selection()->SetKind(gstRectangle);
+    EXPECT_EQ(Export(TDBGridVynExportAsRTF::StaticClass(), false), "");
+    EXPECT_EQ(Export(TDBGridVynExportAsText::StaticClass(), false), "");
 }
 
 TEST_F(ExportTest, SelectedRecordsAreWrittenInTheSelectionsOrder) {
