@@ -71,6 +71,15 @@ TEST_F(MRUListOnFormTest, AWaitingKeyStopsTheFilterAtTheNextHundredthItem) {
     EXPECT_EQ(target.Count(), 1);
     MSG waiting;
     EXPECT_TRUE(PeekMessage(&waiting, 0, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
+    ProcessMessages();
+    // A key pressed while item 50 is looked at stops the filter at item 100.
+    int looked = 0;
+    list.SetOnFilterItem(TAcceptEventVyn([&](TObject*, bool&) {
+        if (++looked == 51) PostMessage(edit_->Handle(), WM_KEYDOWN, 'B', 0);
+    }));
+    EXPECT_FALSE(list.FilterInto(&target, "a"));
+    EXPECT_EQ(target.Count(), 101);
+    EXPECT_TRUE(PeekMessage(&waiting, 0, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE));
     list.SetStopOnPendingKey(false);
     EXPECT_TRUE(list.FilterInto(&target, "a"));
     EXPECT_EQ(target.Count(), 300);
