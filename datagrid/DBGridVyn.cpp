@@ -516,7 +516,6 @@ void TCustomDBGridVyn::ColEnter() {
 }
 
 void TCustomDBGridVyn::ColExit() { OnColExit_(this); }
-void TCustomDBGridVyn::SortMarkingChanged() { OnSortMarkingChanged_(this); }
 void TCustomDBGridVyn::TitleBtnClick(int col, TColumnVyn* column) { OnTitleBtnClick_(this, col, column); }
 
 void TCustomDBGridVyn::DrawColumnCell(const TRect& rect, int dataCol, TColumnVyn* column, TGridDrawState state) {

@@ -325,6 +325,21 @@ public:
     // Every field of the dataset, in order (nothing without a dataset).
     void GetDatasetFields(std::vector<TField*>& fields) const;
 
+    // ---- Sort marking (DBGridVynSortMarking.cpp) ------------------------------------
+    // A Ctrl-click changed a marker and the sort request waits for Ctrl's
+    // release or the loss of focus.
+    bool PendingSortMarking() const { return pendingSortMarking_; }
+    // The sort request through the library's data service.
+    void ApplySortingViaService();
+    // Whether a grid column's title shows pressed: its button is held and
+    // the pointer is over it.
+    bool TitleButtonShownPressed(int col) const { return titlePressed_ && titlePressedOver_ && col == pressedTitleCol_; }
+    // Follows the pointer while a title button is held, repainting the
+    // title row when the pressed look changes.
+    void TrackTitleButton(int x, int y);
+    // Ends a title-button press: no pressed look, no capture, no column.
+    void CancelTitleButtonPress();
+
 protected:
     // The factories of the owned column objects; a descendant grid replaces them.
     virtual TDBGridVynColumnDefValuesVyn* CreateColumnDefValues();
@@ -387,8 +402,19 @@ protected:
     void CMSysColorChange(TMessage& Message);
     void ChangeScale(int M, int D) override;
 
+    // The title-button road; the other presses go on to the base grid.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void KeyUp(Word& key, TShiftState shift) override;
+    // The top of a title cell's lowest band (the cell's top without
+    // multi-level titles): presses above it hold no button.
+    int TitleButtonBandTop(int col) const;
+    void WMKillFocusVyn(TMessage& Message);
+
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
+        SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocusVyn)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
         SERVIORA_MESSAGE(WM_VSCROLL, WMVScroll)
@@ -528,6 +554,16 @@ private:
     int vertBarMode_ = -1;
     TImeMode defaultImeMode_ = imDontCare;
     TImeName defaultImeName_;
+    // The title-button press: the grid column, the press point, and whether
+    // the pointer is over the pressed title.
+    bool titlePressed_ = false;
+    bool titlePressedOver_ = false;
+    int pressedTitleCol_ = -1;
+    TPoint titlePressPoint_{0, 0};
+    bool pendingSortMarking_ = false;
+    // Whether a point is on the part of grid column col's title that holds
+    // its button: in the client area, row 0, below the upper title levels.
+    bool InTitleButtonArea(int col, int x, int y) const;
 
 #define SERVIORA_GRID_EVENT_FIELD(Name, Type) Type Name##_;
     SERVIORA_GRID_EVENT_FIELD(OnApplyFilter, TNotifyEvent)

@@ -173,6 +173,9 @@ void TColumnVyn::WriteValue(AnsiString text, Variant value, bool useText) {
     } else {
         field->SetValue(value);
     }
+    TInplaceEdit* editor = grid->InplaceEditor();
+    if (mruList_->AutoAdd() && mruList_->Active() && editor && editor->Visible() && editor->Showing())
+        mruList_->RememberText(text);
 }
 
 void TColumnVyn::StepValue(double delta) {

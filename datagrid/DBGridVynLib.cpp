@@ -2,10 +2,12 @@
 
 #include <memory>
 
+#include "datagrid/DBGridVynDataService.h"
 #include "datagrid/DBGridVynStyle.h"
 #include "datagrid/PropFilerVyn.h"
 #include "datagrid/ToolCtrlsVyn.h"
 #include "datagrid/ToolCtrlsVynFaces.h"
+#include "datagrid/VynLibADO.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/graphic.h"
 #include "platform/win/resources.h"
@@ -26,6 +28,7 @@ struct Library {
     TDBGridVynKeySettings keys;
     std::unique_ptr<TImageList> indicatorImages;
     std::unique_ptr<TImageList> sortMarkerImages;
+    std::unique_ptr<TDBGridVynDataService> dataService;
 };
 
 Library& TheLibrary() {
@@ -127,6 +130,8 @@ void InitializeDataGridLibrary() {
     // The edit buttons' sizes are measured once, at start-up.
     FlatButtonWidth();
     CheckGlyphWidth();
+    RegisterADODatasetFeatures();
+    lib.dataService = std::make_unique<TDBGridVynDataService>();
 }
 
 void FinalizeDataGridLibrary() {
@@ -141,6 +146,8 @@ void FinalizeDataGridLibrary() {
     lib.keys = {};
     ClearReadInterceptors();
     FlushButtonFaceCache();
+    lib.dataService.reset();
+    FreeDatasetFeaturesRegistry();
 }
 
 TFont* SortIndexFont() { return TheLibrary().sortIndexFont.get(); }
@@ -150,3 +157,4 @@ HCURSOR DownCursorVyn() { return TheLibrary().downCursor; }
 HCURSOR RightCursorVyn() { return TheLibrary().rightCursor; }
 HCURSOR LeftCursorVyn() { return TheLibrary().leftCursor; }
 TDBGridVynKeySettings& DBGridVynKeySettings() { return TheLibrary().keys; }
+TDBGridVynDataService* DBGridVynDataService() { return TheLibrary().dataService.get(); }

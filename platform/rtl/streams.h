@@ -179,6 +179,31 @@ private:
     std::vector<Byte> buffer_;
 };
 
+// Collects small writes in a block of memory and hands them to another
+// stream (not owned) in large ones, so that many small writes cost few
+// system calls. Bytes wait until the block fills, Flush, or any read, seek
+// or size request, which first flush; the destructor writes nothing, so a
+// writer calls Flush when it is done (a write error raises there).
+class TBufferedWriteStream : public TStream {
+    SERVIORA_CLASS(TBufferedWriteStream, TStream)
+
+public:
+    explicit TBufferedWriteStream(TStream* target, Integer blockSize = 64 * 1024);
+
+    Integer Read(void* buffer, Integer count) override;
+    Integer Write(const void* buffer, Integer count) override;
+    Int64 Seek(Int64 offset, TSeekOrigin origin) override;
+    Int64 Size() override;
+    void SetSize(Int64 newSize) override;
+    // Writes the waiting bytes to the target; EWriteError when it takes fewer.
+    void Flush();
+
+private:
+    TStream* target_;
+    std::vector<Byte> block_;
+    std::size_t used_ = 0;
+};
+
 // A stream over an AnsiString. As on the platform, Write cuts the string off
 // after the last byte written; the position stays within the string.
 class TStringStream : public TStream {

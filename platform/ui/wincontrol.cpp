@@ -109,6 +109,8 @@ void TWinControl::CreateParams(TCreateParams& params) {
 void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
+    // A pop-up control is a top-level window owned by its parent's window.
+    if (params.Style & WS_POPUP) params.Style &= ~WS_CHILD;
     defWndProc_ = params.WindowClass.lpfnWndProc;
     WNDCLASS existing;
     if (!GetClassInfo(0, params.WinClassName.c_str(), &existing)) {

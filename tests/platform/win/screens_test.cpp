@@ -4,6 +4,7 @@
 #include "platform/win/commctrl.h"
 #include "platform/win/screens.h"
 #include "platform/win/winscroll.h"
+#include "platform/win/testseams.h"
 #include "tests/platform/win/window_fixture.h"
 
 TEST_F(WindowTest, MonitorsAndWorkAreaComeFromTheScreens) {
@@ -31,6 +32,23 @@ TEST_F(WindowTest, MonitorsAndWorkAreaComeFromTheScreens) {
     LOGFONTA iconFont;
     ASSERT_TRUE(SystemParametersInfo(SPI_GETICONTITLELOGFONT, sizeof(iconFont), &iconFont, 0));
     EXPECT_EQ(iconFont.lfHeight, -12);
+}
+
+TEST_F(WindowTest, TheTestSeamSetsTheWorkArea) {
+    RECT screen;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &screen, 0));
+    const RECT set = {10, 20, 500, 400};
+    SetWorkAreaForTesting(&set);
+    RECT work;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(work, set);
+    MONITORINFO info;
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetMonitorInfo(MonitorFromRect(&set, MONITOR_DEFAULTTONEAREST), &info));
+    EXPECT_EQ(info.rcWork, set);
+    SetWorkAreaForTesting(nullptr);
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(work, screen);
 }
 
 TEST(Modules, OnlyOurOwnFunctionsAreFound) {
