@@ -9,9 +9,11 @@
 #include "app/dayinshezhifrm.h"
 #include "app/dm1frm.h"
 #include "app/fanchangfrm.h"
+#include "app/fanhuifrm.h"
 #include "app/footertext.h"
 #include "app/guanyufrm.h"
 #include "app/guaqi1.h"
+#include "app/jiaofufrm.h"
 #include "app/jiedaifrm.h"
 #include "app/login.h"
 #include "app/programfolder.h"
@@ -203,6 +205,16 @@ void TMAIN::N29Click(TObject*) {
     Tfanchang::Create(Application)->SetCaption("手机返厂");
 }
 
+void TMAIN::N30Click(TObject*) {
+    if (ActivateChildByCaption("手机由厂家返回")) return;
+    Tfanhui::Create(Application)->SetCaption("手机由厂家返回");
+}
+
+void TMAIN::N31Click(TObject*) {
+    if (ActivateChildByCaption("手机交付给顾客")) return;
+    Tjiaofu::Create(Application)->SetCaption("手机交付给顾客");
+}
+
 void TMAIN::N7Click(TObject*) {
     if (ActivateChildByCaption("店铺名称及小票打印设置")) return;
     Tdayinshezhi::Create(Application)->SetCaption("店铺名称及小票打印设置");
@@ -296,7 +308,9 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N28Click", &TMAIN::N28Click);
     p.Method("N10Click", &TMAIN::N10Click);
     p.Method("N29Click", &TMAIN::N29Click);
-    for (const char* name : {"N2Click", "N30Click", "N31Click", "N5Click", "N6Click", "N14Click", "N15Click",
+    p.Method("N30Click", &TMAIN::N30Click);
+    p.Method("N31Click", &TMAIN::N31Click);
+    for (const char* name : {"N2Click", "N5Click", "N6Click", "N14Click", "N15Click",
                              "N16Click"})
         p.Method(name, &TMAIN::PendingWindowClick);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);

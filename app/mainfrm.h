@@ -102,6 +102,8 @@ public:
     void N11Click(TObject* Sender);
     void N10Click(TObject* Sender);
     void N29Click(TObject* Sender);
+    void N30Click(TObject* Sender);
+    void N31Click(TObject* Sender);
     void N7Click(TObject* Sender);
     void N12Click(TObject* Sender);
     void N4Click(TObject* Sender);

@@ -63,3 +63,39 @@ void MarkSentToFactory(TADOQuery* query, const AnsiString& number, const AnsiStr
     RunStatement(query, "update 流水记录 set 已返厂=true,返厂日期=" + QuotedStr(date) + ",返厂经手人=" + QuotedStr(op) +
                             ",返厂备注=" + QuotedStr(remark) + " where 编号=" + QuotedStr(number));
 }
+
+void OpenAtFactory(TADOQuery* query) {
+    OpenStatement(query, "select * from 流水记录 where 退货=false and 已返厂=true and 已返回=false order by 接待日期");
+}
+
+void MarkBackFromFactory(TADOQuery* query, const TFactoryReturn& r) {
+    const AnsiString where = " where 编号=" + QuotedStr(r.Number);
+    if (r.Refunded) {
+        RunStatement(query, "update 流水记录 set 退货=true" + where);
+        return;
+    }
+    const AnsiString back = "update 流水记录 set 返回日期=" + QuotedStr(r.Date) + ",返回经手人=" + QuotedStr(r.Operator) +
+                            ",返回备注=" + QuotedStr(r.Remark) + ",已返回=true,";
+    if (!r.Exchanged) {
+        RunStatement(query, back + "已换机=false" + where);
+        return;
+    }
+    if (!IsValidPrice(r.NewPrice)) throw EConvertError("'" + r.NewPrice + "' is not a valid price");
+    RunStatement(query, back + "已换机=true,新串码=" + QuotedStr(r.NewImei) + ",新品牌=" + QuotedStr(r.NewBrand) +
+                            ",新型号=" + QuotedStr(r.NewModel) + ",\r\n新配件=" + QuotedStr(r.NewAccessories) +
+                            ",新颜色=" + QuotedStr(r.NewColor) + ",新价格=" + r.NewPrice + where);
+}
+
+void OpenDeliverable(TADOQuery* query, const TDeliveryFilters& f) {
+    const auto contains = [](const AnsiString& text) { return QuotedStr("%" + text + "%"); };
+    OpenStatement(query, "select * from 流水记录 where (已返回=true)and (已交付=false)and (串码 like " + contains(f[0]) +
+                             ")\r\nand (品牌 like " + contains(f[1]) + ")and (型号 like " + contains(f[2]) +
+                             ")and \r\n(颜色 like " + contains(f[3]) + ")and (顾客姓名 like " + contains(f[4]) +
+                             ")and (电话 like " + contains(f[5]) + ")");
+}
+
+void MarkDelivered(TADOQuery* query, const AnsiString& number, const AnsiString& date, const AnsiString& op,
+                   const AnsiString& remark) {
+    RunStatement(query, "update 流水记录 set 交付日期=" + QuotedStr(date) + ",交付经手人=" + QuotedStr(op) +
+                            ",交付备注=" + QuotedStr(remark) + ",已交付=true where 编号=" + QuotedStr(number));
+}

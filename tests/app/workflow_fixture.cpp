@@ -1,6 +1,9 @@
 #include "workflow_fixture.h"
 
+#include "app/fanhuicaozuofrm.h"
+#include "app/jiaofucaozuofrm.h"
 #include "app/shanchujilufrm.h"
+#include "datagrid/DBGridVynLib.h"
 #include "app/statements.h"
 #include "platform/rtl/datetime.h"
 #include "platform/ui/testseams.h"
@@ -8,18 +11,25 @@
 
 void WorkflowWindowTest::SetUp() {
     LoginTest::SetUp();
+    InitializeDataGridLibrary();
     StartWithLogin([this] { LogIn("0001", ""); });
     ASSERT_TRUE(main_->Visible());
     // Children find their frame as the application's main form.
     Application->SetMainForm(main_.get());
+    // The reused dialogs, in the program's order.
     shanchujilu = Tshanchujilu::Create(nullptr);
+    fanhuicaozuo = Tfanhuicaozuo::Create(nullptr);
+    jiafucaozuo = Tjiafucaozuo::Create(nullptr);
     ProcessMessages();
 }
 
 void WorkflowWindowTest::TearDown() {
     while (main_ && main_->MDIChildCount() > 0) delete main_->MDIChildren(0);
     delete shanchujilu;
+    delete fanhuicaozuo;
+    delete jiafucaozuo;
     clock_.reset();
+    FinalizeDataGridLibrary();
     LoginTest::TearDown();
 }
 
@@ -40,4 +50,20 @@ POINT WorkflowWindowTest::ChildPosition(TCustomForm* child) const {
     POINT corner{bounds.left, bounds.top};
     ScreenToClient(main_->ClientHandle(), &corner);
     return corner;
+}
+
+void WorkflowWindowTest::Choose(TRadioGroup* group, int index) {
+    Click(static_cast<TWinControl*>(group->Controls(index)));
+}
+
+void WorkflowWindowTest::WhenShown(TCustomForm* dialog, std::function<void()> steps) {
+    Application->SetOnIdle(TIdleEvent([dialog, steps](TObject*, bool& done) {
+        if (!dialog->Visible()) return;
+        // The handler goes before the steps run: they may show the dialog
+        // again. The modal loop then looks at its result before it waits.
+        const std::function<void()> run = steps;
+        Application->SetOnIdle(TIdleEvent());
+        run();
+        done = false;
+    }));
 }

@@ -122,6 +122,7 @@ TEST_F(StdCtrlsTest, KeysTypedIntoAComboReachItsKeyEventsAndEmptyingTheListKeeps
     });
     combo->SetFocus();
     ProcessMessages();
+    EXPECT_TRUE(combo->Focused()) << "the focus is in the box's edit";
     SimulateTyping("axb");
     ProcessMessages();
     EXPECT_EQ(combo->Text(), AnsiString("ab")) << "OnKeyPress discards a key";
@@ -137,6 +138,12 @@ TEST_F(StdCtrlsTest, KeysTypedIntoAComboReachItsKeyEventsAndEmptyingTheListKeeps
 
     Key(VK_RETURN);
     EXPECT_TRUE(next->Focused()) << "the handler of Enter moved the focus";
+    EXPECT_FALSE(combo->Focused());
+
+    combo->Clear();
+    EXPECT_EQ(combo->Items()->Count(), 0);
+    EXPECT_EQ(combo->Text(), AnsiString("")) << "Clear empties the list and the text";
+    EXPECT_EQ(GetWindowTextLength(combo->Handle()), 0);
 }
 
 TEST_F(StdCtrlsTest, CheckBoxCyclesItsStatesOnClicks) {
