@@ -4,7 +4,7 @@ object fanhuicaozuo: Tfanhuicaozuo
   BorderIcons = [biSystemMenu]
   BorderStyle = bsDialog
   Caption = '手机由厂家返回'
-  Width = 742
+  Width = 760
   Height = 432
   Font.Charset = 134
   Font.Color = clWindowText
@@ -283,7 +283,7 @@ object fanhuicaozuo: Tfanhuicaozuo
   object GroupBox2: TGroupBox
     Left = 8
     Top = 216
-    Width = 712
+    Width = 728
     Height = 84
     Caption = '换机信息'
     Enabled = False
