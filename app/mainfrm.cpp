@@ -17,6 +17,8 @@
 #include "app/jiedaifrm.h"
 #include "app/login.h"
 #include "app/programfolder.h"
+#include "app/tixingfrm.h"
+#include "app/xiangxijilufrm.h"
 #include "app/xiugaimimafrm.h"
 #include "platform/data/database_backup.h"
 #include "platform/rtl/classregistry.h"
@@ -47,12 +49,6 @@ bool CopiedOver(const AnsiString& from, const AnsiString& to) {
 }
 
 }  // namespace
-
-AnsiString DatabaseFileName() { return AppFolder() + "database/database.mdb"; }
-
-AnsiString AutomaticBackupFileName() { return AppFolder() + "backup/" + FormatDateTime("yyyy-mm-dd", Date()) + ".bak"; }
-
-AnsiString SettingsFileName() { return AppFolder() + "myini.ini"; }
 
 // Defined here, where MDIClientBackground is complete.
 TMAIN::TMAIN(TComponent* owner) : TForm(owner) {}
@@ -215,6 +211,16 @@ void TMAIN::N31Click(TObject*) {
     Tjiaofu::Create(Application)->SetCaption("手机交付给顾客");
 }
 
+void TMAIN::N5Click(TObject*) {
+    if (ActivateChildByCaption("手机售后服务历史记录查询")) return;
+    Txiangxijilu::Create(Application)->SetCaption("手机售后服务历史记录查询");
+}
+
+void TMAIN::N6Click(TObject*) {
+    if (ActivateChildByCaption("提醒")) return;
+    Ttixing::Create(Application)->SetCaption("提醒");
+}
+
 void TMAIN::N7Click(TObject*) {
     if (ActivateChildByCaption("店铺名称及小票打印设置")) return;
     Tdayinshezhi::Create(Application)->SetCaption("店铺名称及小票打印设置");
@@ -310,7 +316,9 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N29Click", &TMAIN::N29Click);
     p.Method("N30Click", &TMAIN::N30Click);
     p.Method("N31Click", &TMAIN::N31Click);
-    for (const char* name : {"N2Click", "N5Click", "N6Click", "N14Click", "N15Click",
+    p.Method("N5Click", &TMAIN::N5Click);
+    p.Method("N6Click", &TMAIN::N6Click);
+    for (const char* name : {"N2Click", "N14Click", "N15Click",
                              "N16Click"})
         p.Method(name, &TMAIN::PendingWindowClick);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);

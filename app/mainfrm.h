@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/programfolder.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/filedialogs.h"
@@ -104,6 +105,8 @@ public:
     void N29Click(TObject* Sender);
     void N30Click(TObject* Sender);
     void N31Click(TObject* Sender);
+    void N5Click(TObject* Sender);
+    void N6Click(TObject* Sender);
     void N7Click(TObject* Sender);
     void N12Click(TObject* Sender);
     void N4Click(TObject* Sender);
@@ -125,9 +128,3 @@ private:
 };
 
 extern TMAIN* MAIN;
-
-// The database file, the day's automatic backup file and the settings
-// file, under the application's folder.
-AnsiString DatabaseFileName();
-AnsiString AutomaticBackupFileName();
-AnsiString SettingsFileName();

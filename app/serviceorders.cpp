@@ -2,6 +2,7 @@
 // layer translates.
 #include "app/serviceorders.h"
 
+#include "app/daterange.h"
 #include "app/statements.h"
 #include "platform/data/field.h"
 #include "platform/rtl/exceptions.h"
@@ -98,4 +99,42 @@ void MarkDelivered(TADOQuery* query, const AnsiString& number, const AnsiString&
                    const AnsiString& remark) {
     RunStatement(query, "update 流水记录 set 交付日期=" + QuotedStr(date) + ",交付经手人=" + QuotedStr(op) +
                             ",交付备注=" + QuotedStr(remark) + ",已交付=true where 编号=" + QuotedStr(number));
+}
+
+void OpenOverdueReceived(TADOQuery* query, TDateTime today) {
+    OpenStatement(query, "select * from 流水记录 where (已返厂=false)and not(" + DateRange("接待日期", today, today - 3) + ")");
+}
+
+void OpenOverdueAtFactory(TADOQuery* query, TDateTime today) {
+    OpenStatement(query, "select * from 流水记录 where (已返厂=true)and(已返回=false)and not(" +
+                             DateRange("返厂日期", today, today - 10) + ")");
+}
+
+void OpenOverdueBack(TADOQuery* query, TDateTime today) {
+    OpenStatement(query, "select * from 流水记录 where (已返回=true)and(退货=false)and(已交付=false)and not(" +
+                             DateRange("返回日期", today, today - 1) + ")");
+}
+
+void OpenHistory(TADOQuery* query, THistoryState state, THistoryDate date, TDateTime from, TDateTime to) {
+    static const char* const conditions[] = {
+        "(退货=false) and (已返厂=false)",
+        "(退货=false) and (已返厂=true) and (已返回=false)",
+        "(退货=false) and (已返厂=true) and (已返回=true) and (已交付=false)",
+        "(退货=false) and (已返厂=true) and (已返回=true) and (已交付=true)",
+        "(退货=true)",
+    };
+    static const char* const columns[] = {"接待日期", "返厂日期", "返回日期", "交付日期"};
+    const bool anyState = state == hsAll, anyDate = date == hdAll;
+    AnsiString sql = "select * from 流水记录 ";
+    if (!anyState && !anyDate)
+        sql += AnsiString("where ") + conditions[state] + " and(" + DateRange(columns[date], from, to) + ") ";
+    else if (!anyState)
+        sql += AnsiString("where ") + conditions[state];
+    else if (!anyDate)
+        sql += "where " + DateRange(columns[date], from, to);
+    OpenStatement(query, sql);
+}
+
+void OpenHistoryByImei(TADOQuery* query, const AnsiString& text) {
+    OpenStatement(query, "select * from 流水记录 where 串码 like " + QuotedStr("%" + text + "%"));
 }

@@ -71,3 +71,20 @@ void OpenDeliverable(TADOQuery* query, const TDeliveryFilters& filters);
 // Marks the order delivered on `date` by `op` with `remark`.
 void MarkDelivered(TADOQuery* query, const AnsiString& number, const AnsiString& date, const AnsiString& op,
                    const AnsiString& remark);
+
+// The three reminder lists on their queries, each the orders that have
+// waited in one state past a number of days before `today`: received and
+// not sent for more than 3, sent and not back for more than 10, back and
+// neither refunded nor delivered for more than 1.
+void OpenOverdueReceived(TADOQuery* query, TDateTime today);
+void OpenOverdueAtFactory(TADOQuery* query, TDateTime today);
+void OpenOverdueBack(TADOQuery* query, TDateTime today);
+
+// The history's state choices (RadioGroup1) and date columns (RadioGroup2).
+enum THistoryState { hsReceived, hsAtFactory, hsBack, hsDelivered, hsRefunded, hsAll };
+enum THistoryDate { hdReceived, hdSent, hdBack, hdDelivered, hdAll };
+// Opens the orders in `state` whose `date` lies between the two days
+// (in either order).
+void OpenHistory(TADOQuery* query, THistoryState state, THistoryDate date, TDateTime from, TDateTime to);
+// Opens the orders whose IMEI contains `text`; "%" and "_" stay wildcards.
+void OpenHistoryByImei(TADOQuery* query, const AnsiString& text);

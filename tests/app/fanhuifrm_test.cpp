@@ -35,14 +35,7 @@ protected:
         return OnlyChild<Tfanhui>();
     }
 
-    // The numbers listed, in the list's order (the cursor goes back first).
-    std::vector<AnsiString> Listed() {
-        std::vector<AnsiString> numbers;
-        TDataSet* list = DM1->ADOQuery2;
-        for (list->First(); !list->Eof(); list->Next()) numbers.push_back(list->FieldByName("编号")->AsString());
-        list->First();
-        return numbers;
-    }
+    std::vector<AnsiString> Listed() { return OrderNumbers(DM1->ADOQuery2); }
 
     // Opens the dialog on the first listed order and runs `steps` in it.
     void InDialog(Tfanhui* list, std::function<void(Tfanhuicaozuo*)> steps) {

@@ -4,7 +4,7 @@
 #include "platform/ui/testseams.h"
 #include "platform/win/testseams.h"
 
-::testing::AssertionResult IsListGrid(TDBGridVyn* grid, TDataSet* dataSet) {
+::testing::AssertionResult IsListGrid(TDBGridVyn* grid, TDataSet* dataSet, int footerColumn) {
     if (!grid) return ::testing::AssertionFailure() << "no grid";
     if (!grid->DataSource() || grid->DataSource()->DataSet() != dataSet)
         return ::testing::AssertionFailure() << "bound elsewhere";
@@ -18,9 +18,9 @@
     if (!grid->ColumnDefValues()->Title()->TitleButton()) return ::testing::AssertionFailure() << "title buttons";
     if (grid->Hint() != "单击列头可实现排序" || !grid->ShowHint()) return ::testing::AssertionFailure() << "hint";
     TDBGridColumnsVyn* columns = grid->Columns();
-    if (columns->Count() < 2) return ::testing::AssertionFailure() << "columns";
-    const TColumnFooterVyn* first = columns->Items(0)->Footer();
-    const TColumnFooterVyn* second = columns->Items(1)->Footer();
+    if (columns->Count() < footerColumn + 2) return ::testing::AssertionFailure() << "columns";
+    const TColumnFooterVyn* first = columns->Items(footerColumn)->Footer();
+    const TColumnFooterVyn* second = columns->Items(footerColumn + 1)->Footer();
     if (first->ValueType() != fvtStaticText || first->Value() != "合计数量" || second->ValueType() != fvtCount)
         return ::testing::AssertionFailure() << "footer values";
     return ::testing::AssertionSuccess();

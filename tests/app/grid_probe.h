@@ -13,10 +13,10 @@
 class TDBGridVyn;
 
 // Whether the grid has the settings every list grid shares (read-only,
-// sorting, sum list, the yellow footer with "合计数量" under the first
-// column and the count under the second, title buttons, the hint) and is
-// bound to `dataSet`.
-::testing::AssertionResult IsListGrid(TDBGridVyn* grid, TDataSet* dataSet);
+// sorting, sum list, the yellow footer with "合计数量" under column
+// `footerColumn` and the count under the next, title buttons, the hint)
+// and is bound to `dataSet`.
+::testing::AssertionResult IsListGrid(TDBGridVyn* grid, TDataSet* dataSet, int footerColumn = 0);
 
 // The columns' field names, and those whose title is not centred.
 std::vector<AnsiString> GridFields(TDBGridVyn* grid);

@@ -39,13 +39,7 @@ protected:
         return OnlyChild<Tjiaofu>();
     }
 
-    std::vector<AnsiString> Listed() {
-        std::vector<AnsiString> numbers;
-        TDataSet* list = DM1->ADOQuery3;
-        for (list->First(); !list->Eof(); list->Next()) numbers.push_back(list->FieldByName("编号")->AsString());
-        list->First();
-        return numbers;
-    }
+    std::vector<AnsiString> Listed() { return OrderNumbers(DM1->ADOQuery3); }
 };
 
 TEST_F(DeliveryTest, TheFiltersNarrowTheOrdersBackAndNotDelivered) {

@@ -3,15 +3,14 @@
 #include "app/fanhuicaozuofrm.h"
 #include "app/jiaofucaozuofrm.h"
 #include "app/shanchujilufrm.h"
-#include "datagrid/DBGridVynLib.h"
 #include "app/statements.h"
+#include "platform/data/field.h"
 #include "platform/rtl/datetime.h"
 #include "platform/ui/testseams.h"
 #include "received_phone.h"
 
 void WorkflowWindowTest::SetUp() {
     LoginTest::SetUp();
-    InitializeDataGridLibrary();
     StartWithLogin([this] { LogIn("0001", ""); });
     ASSERT_TRUE(main_->Visible());
     // Children find their frame as the application's main form.
@@ -29,7 +28,6 @@ void WorkflowWindowTest::TearDown() {
     delete fanhuicaozuo;
     delete jiafucaozuo;
     clock_.reset();
-    FinalizeDataGridLibrary();
     LoginTest::TearDown();
 }
 
@@ -66,4 +64,11 @@ void WorkflowWindowTest::WhenShown(TCustomForm* dialog, std::function<void()> st
         run();
         done = false;
     }));
+}
+
+std::vector<AnsiString> WorkflowWindowTest::OrderNumbers(TDataSet* list) {
+    std::vector<AnsiString> numbers;
+    for (list->First(); !list->Eof(); list->Next()) numbers.push_back(list->FieldByName("编号")->AsString());
+    list->First();
+    return numbers;
 }

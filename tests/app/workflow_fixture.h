@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/serviceorders.h"
 #include "login_fixture.h"
@@ -23,6 +24,9 @@ protected:
     void FreezeToday();
     // Adds an order with the required fields, received on `date`.
     void AddOrder(const AnsiString& number, const AnsiString& imei, const AnsiString& date = "2026-12-10");
+    // The 编号 of every row of a list, in its order; the cursor goes back
+    // to the first row.
+    static std::vector<AnsiString> OrderNumbers(TDataSet* list);
     // Runs a statement straight on the connection.
     void Run(const AnsiString& sql) { DM1->ADOConnection1->Execute(sql); }
     // The first column of the first row of a statement.

@@ -369,6 +369,33 @@ TEST_F(StdCtrlsTest, ListViewCheckBoxesToggledByTheUserReachItsItems) {
     EXPECT_EQ(AnsiString(text), AnsiString("平板"));
 }
 
+TEST_F(StdCtrlsTest, TabSheetsOfADescriptionArePagesAndItsActivePageIsShown) {
+    const std::string text = Utf8(u8R"(object PagesForm: TForm
+  object PageControl1: TPageControl
+    Left = 0
+    Top = 0
+    Width = 300
+    Height = 200
+    ActivePage = TabSheet2
+    object TabSheet1: TTabSheet
+      Caption = '操作人员管理'
+    end
+    object TabSheet2: TTabSheet
+      Caption = '权限管理'
+    end
+  end
+end
+)");
+    const std::unique_ptr<TForm> owner(TForm::Create(nullptr, 0));
+    ReadComponentFromString(text, owner.get());
+    auto* pages = dynamic_cast<TPageControl*>(owner->FindComponent("PageControl1"));
+    ASSERT_NE(pages, nullptr);
+    ASSERT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->ActivePage(), owner->FindComponent("TabSheet2"));
+    EXPECT_TRUE(static_cast<TTabSheet*>(owner->FindComponent("TabSheet2"))->Visible());
+    EXPECT_FALSE(static_cast<TTabSheet*>(owner->FindComponent("TabSheet1"))->Visible());
+}
+
 TEST_F(StdCtrlsTest, ListViewColumnsAreReadFromAndWrittenToADescription) {
     // Descriptions are UTF-8.
     const std::string text = Utf8(u8R"(object ListViewForm: TForm
