@@ -9,6 +9,7 @@
 #include "app/jiaofucaozuofrm.h"
 #include "app/mainfrm.h"
 #include "app/shanchujilufrm.h"
+#include "app/xincaozuofrm.h"
 #include "datagrid/DBGridVynLib.h"
 #include "platform/rtl/kernel.h"
 #include "platform/rtl/sysutils.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     Application->CreateForm(shanchujilu);
     Application->CreateForm(fanhuicaozuo);
     Application->CreateForm(jiafucaozuo);
+    Application->CreateForm(xincaozuo);
     Application->Run();
     FinalizeDataGridLibrary();
     CloseHandle(mutex);

@@ -105,6 +105,7 @@ public:
     void N29Click(TObject* Sender);
     void N30Click(TObject* Sender);
     void N31Click(TObject* Sender);
+    void N2Click(TObject* Sender);
     void N5Click(TObject* Sender);
     void N6Click(TObject* Sender);
     void N7Click(TObject* Sender);

@@ -3,6 +3,7 @@
 #include "app/fanhuicaozuofrm.h"
 #include "app/jiaofucaozuofrm.h"
 #include "app/shanchujilufrm.h"
+#include "app/xincaozuofrm.h"
 #include "app/statements.h"
 #include "platform/data/field.h"
 #include "platform/rtl/datetime.h"
@@ -19,6 +20,7 @@ void WorkflowWindowTest::SetUp() {
     shanchujilu = Tshanchujilu::Create(nullptr);
     fanhuicaozuo = Tfanhuicaozuo::Create(nullptr);
     jiafucaozuo = Tjiafucaozuo::Create(nullptr);
+    xincaozuo = Txincaozuo::Create(nullptr);
     ProcessMessages();
 }
 
@@ -27,6 +29,7 @@ void WorkflowWindowTest::TearDown() {
     delete shanchujilu;
     delete fanhuicaozuo;
     delete jiafucaozuo;
+    delete xincaozuo;
     clock_.reset();
     LoginTest::TearDown();
 }
