@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/beiyongshoujifrm.h"
 #include "app/caozuorenyuanfrm.h"
 #include "app/clientbackground.h"
 #include "app/databasecommands.h"
@@ -217,6 +218,11 @@ void TMAIN::N2Click(TObject*) {
     Tcaozuorenyuan::Create(Application)->SetCaption("操作人员设置");
 }
 
+void TMAIN::N14Click(TObject*) {
+    if (ActivateChildByCaption("备用手机档案管理")) return;
+    Tbeiyongshouji::Create(Application)->SetCaption("备用手机档案管理");
+}
+
 void TMAIN::N5Click(TObject*) {
     if (ActivateChildByCaption("手机售后服务历史记录查询")) return;
     Txiangxijilu::Create(Application)->SetCaption("手机售后服务历史记录查询");
@@ -323,9 +329,10 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N30Click", &TMAIN::N30Click);
     p.Method("N31Click", &TMAIN::N31Click);
     p.Method("N2Click", &TMAIN::N2Click);
+    p.Method("N14Click", &TMAIN::N14Click);
     p.Method("N5Click", &TMAIN::N5Click);
     p.Method("N6Click", &TMAIN::N6Click);
-    for (const char* name : {"N14Click", "N15Click", "N16Click"})
+    for (const char* name : {"N15Click", "N16Click"})
         p.Method(name, &TMAIN::PendingWindowClick);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);
     p.Method("VxToolButton11Click", &TMAIN::VxToolButton11Click);

@@ -19,10 +19,14 @@ AnsiString NextOrderNumber(TADOQuery* query) {
     return Format("%.10d", {next});
 }
 
-void FillDistinctList(TADOQuery* query, TStrings* items, const AnsiString& column) {
-    OpenStatement(query, "select distinct " + column + " from 流水记录");
+void FillDistinctValues(TADOQuery* query, TStrings* items, const AnsiString& column, const AnsiString& table) {
+    OpenStatement(query, "select distinct " + column + " from " + table);
     items->Clear();
     for (; !query->Eof(); query->Next()) items->Add(query->FieldByName(column)->AsString());
+}
+
+void FillDistinctList(TADOQuery* query, TStrings* items, const AnsiString& column) {
+    FillDistinctValues(query, items, column, "流水记录");
 }
 
 bool ImeiInService(TADOQuery* query, const AnsiString& imei) {

@@ -17,9 +17,11 @@
 // 32-bit integer.
 AnsiString NextOrderNumber(TADOQuery* query);
 
-// Refills `items` with every distinct stored value of `column`, in the
-// order the database gives them (a null adds an empty item). The query
-// stays open.
+// Refills `items` with every distinct stored value of `column` of
+// `table`, in the order the database gives them (a null adds an empty
+// item). The query stays open.
+void FillDistinctValues(TADOQuery* query, TStrings* items, const AnsiString& column, const AnsiString& table);
+// FillDistinctValues on the service orders.
 void FillDistinctList(TADOQuery* query, TStrings* items, const AnsiString& column);
 
 // Whether an order with this IMEI is still in service (not delivered).
