@@ -17,6 +17,7 @@
 #include "app/guaqi1.h"
 #include "app/jiaofufrm.h"
 #include "app/jiedaifrm.h"
+#include "app/lingyongfrm.h"
 #include "app/login.h"
 #include "app/programfolder.h"
 #include "app/tixingfrm.h"
@@ -223,6 +224,11 @@ void TMAIN::N14Click(TObject*) {
     Tbeiyongshouji::Create(Application)->SetCaption("备用手机档案管理");
 }
 
+void TMAIN::N15Click(TObject*) {
+    if (ActivateChildByCaption("备用手机领用")) return;
+    Tlingyong::Create(Application)->SetCaption("备用手机领用");
+}
+
 void TMAIN::N5Click(TObject*) {
     if (ActivateChildByCaption("手机售后服务历史记录查询")) return;
     Txiangxijilu::Create(Application)->SetCaption("手机售后服务历史记录查询");
@@ -330,10 +336,10 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N31Click", &TMAIN::N31Click);
     p.Method("N2Click", &TMAIN::N2Click);
     p.Method("N14Click", &TMAIN::N14Click);
+    p.Method("N15Click", &TMAIN::N15Click);
     p.Method("N5Click", &TMAIN::N5Click);
     p.Method("N6Click", &TMAIN::N6Click);
-    for (const char* name : {"N15Click", "N16Click"})
-        p.Method(name, &TMAIN::PendingWindowClick);
+    p.Method("N16Click", &TMAIN::PendingWindowClick);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);
     p.Method("VxToolButton11Click", &TMAIN::VxToolButton11Click);
     p.Method("VxToolButton10Click", &TMAIN::VxToolButton10Click);

@@ -107,6 +107,7 @@ public:
     void N31Click(TObject* Sender);
     void N2Click(TObject* Sender);
     void N14Click(TObject* Sender);
+    void N15Click(TObject* Sender);
     void N5Click(TObject* Sender);
     void N6Click(TObject* Sender);
     void N7Click(TObject* Sender);

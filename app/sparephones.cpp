@@ -13,7 +13,7 @@ const std::array<const char*, 6> SpareSearchColumns = {"串码", "品牌", "型�
 void OpenSpares(TADOQuery* query) { OpenStatement(query, "select * from 备用机库"); }
 
 bool SpareExists(TADOQuery* query, const AnsiString& imei) {
-    OpenStatement(query, "select * from 备用机库 where 串码 =" + QuotedStr(imei));
+    OpenSpare(query, imei);
     return !query->Eof();
 }
 
@@ -29,4 +29,27 @@ void SearchSpares(TADOQuery* query, const AnsiString& column, const AnsiString& 
     if (std::find(SpareSearchColumns.begin(), SpareSearchColumns.end(), column) == SpareSearchColumns.end())
         throw EDatabaseError("'" + column + "' is not a column of 备用机库");
     OpenStatement(query, "select * from 备用机库 where " + column + " like " + QuotedStr("%" + text + "%"));
+}
+
+void OpenSpare(TADOQuery* query, const AnsiString& imei) {
+    OpenStatement(query, "select * from 备用机库 where 串码 =" + QuotedStr(imei));
+}
+
+void SearchSparesInStock(TADOQuery* query, const AnsiString& column, const AnsiString& text) {
+    OpenStatement(query, "select 串码,品牌,型号,颜色 from 备用机库 where (" + column + " like " +
+                             QuotedStr("%" + text + "%") + ")and (领用=false)");
+}
+
+void InsertLoan(TADOQuery* query, const TLoan& l) {
+    RunStatement(query, "insert into 领用记录([顾客],[故障机串码],[故障机型号],[说明],[领用日期],[备用机串码],[备用机品牌],"
+                        "[备用机型号],[备用机颜色],[备用机配件])\r\nvalues (" +
+                            QuotedStr(l.Customer) + "," + QuotedStr(l.FaultyImei) + "," + QuotedStr(l.FaultyModel) +
+                            "," + QuotedStr(l.Remark) + "," + QuotedStr(l.Date) + ",\r\n" + QuotedStr(l.Imei) + "," +
+                            QuotedStr(l.Brand) + "," + QuotedStr(l.Model) + "," + QuotedStr(l.Color) + "," +
+                            QuotedStr(l.Accessories) + ")");
+}
+
+void MarkSpareLent(TADOQuery* query, const AnsiString& imei, const AnsiString& customer, const AnsiString& date) {
+    RunStatement(query, "update 备用机库 set 领用=true,顾客姓名=" + QuotedStr(customer) + ",领用日期=" + QuotedStr(date) +
+                            " where 串码=" + QuotedStr(imei));
 }

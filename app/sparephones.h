@@ -1,5 +1,7 @@
-// The statements on the spare phones (备用机库): the register's list, its
-// look-up, insert and "contains" search. Every text value travels quoted.
+// The statements on the spare phones (备用机库) and their loans (领用记录):
+// the register's list, look-up, insert and "contains" search, and the
+// lending's search, loan and stock update. Every text value travels
+// quoted.
 #pragma once
 
 #include <array>
@@ -21,3 +23,18 @@ void InsertSpare(TADOQuery* query, const AnsiString& imei, const AnsiString& bra
 // wildcards). EDatabaseError naming the text, with nothing run, when
 // `column` is not one of SpareSearchColumns.
 void SearchSpares(TADOQuery* query, const AnsiString& column, const AnsiString& text);
+
+// Opens the phone of this IMEI (no row when there is none).
+void OpenSpare(TADOQuery* query, const AnsiString& imei);
+// Opens 串码, 品牌, 型号 and 颜色 of the phones in stock whose `column`
+// contains `text`.
+void SearchSparesInStock(TADOQuery* query, const AnsiString& column, const AnsiString& text);
+
+// A loan as the lending window collects it.
+struct TLoan {
+    AnsiString Customer, FaultyImei, FaultyModel, Remark, Date, Imei, Brand, Model, Color, Accessories;
+};
+// Records the loan, not returned.
+void InsertLoan(TADOQuery* query, const TLoan& loan);
+// Marks the phone lent to `customer` on `date`.
+void MarkSpareLent(TADOQuery* query, const AnsiString& imei, const AnsiString& customer, const AnsiString& date);

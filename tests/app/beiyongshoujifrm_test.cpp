@@ -28,13 +28,7 @@ protected:
         return OnlyChild<Tbeiyongshouji>();
     }
 
-    static std::vector<AnsiString> Listed() {
-        std::vector<AnsiString> imeis;
-        TDataSet* list = DM1->ADOQuery8;
-        for (list->First(); !list->Eof(); list->Next()) imeis.push_back(list->FieldByName("串码")->AsString());
-        list->First();
-        return imeis;
-    }
+    static std::vector<AnsiString> Listed() { return ListedValues(DM1->ADOQuery8, "串码"); }
 };
 
 TEST_F(SpareRegisterTest, ARegisteredPhoneIsListedAtOnceAndNotLent) {

@@ -35,7 +35,7 @@ protected:
         return OnlyChild<Tfanhui>();
     }
 
-    std::vector<AnsiString> Listed() { return OrderNumbers(DM1->ADOQuery2); }
+    std::vector<AnsiString> Listed() { return ListedValues(DM1->ADOQuery2); }
 
     // Opens the dialog on the first listed order and runs `steps` in it.
     void InDialog(Tfanhui* list, std::function<void(Tfanhuicaozuo*)> steps) {

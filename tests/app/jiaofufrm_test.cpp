@@ -39,7 +39,7 @@ protected:
         return OnlyChild<Tjiaofu>();
     }
 
-    std::vector<AnsiString> Listed() { return OrderNumbers(DM1->ADOQuery3); }
+    std::vector<AnsiString> Listed() { return ListedValues(DM1->ADOQuery3); }
 };
 
 TEST_F(DeliveryTest, TheFiltersNarrowTheOrdersBackAndNotDelivered) {

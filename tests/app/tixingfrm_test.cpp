@@ -72,9 +72,9 @@ TEST_F(RemindersTest, EachPageListsTheOrdersThatWaitedPastItsDays) {
     EXPECT_EQ(GridFields(window->DBGridVyn1).size(), 29u);
     EXPECT_EQ(UncentredTitles(window->DBGridVyn1), (std::vector<AnsiString>{"返回日期"}));
 
-    EXPECT_EQ(OrderNumbers(DM1->ADOQuery5), (std::vector<AnsiString>{"0000000002", "0000000003"}));
-    EXPECT_EQ(OrderNumbers(DM1->ADOQuery6), (std::vector<AnsiString>{"0000000012", "0000000013"}));
-    EXPECT_EQ(OrderNumbers(DM1->ADOQuery7), (std::vector<AnsiString>{"0000000022"}));
+    EXPECT_EQ(ListedValues(DM1->ADOQuery5), (std::vector<AnsiString>{"0000000002", "0000000003"}));
+    EXPECT_EQ(ListedValues(DM1->ADOQuery6), (std::vector<AnsiString>{"0000000012", "0000000013"}));
+    EXPECT_EQ(ListedValues(DM1->ADOQuery7), (std::vector<AnsiString>{"0000000022"}));
     window->PageControl1->SetActivePage(window->TabSheet3);
     ProcessMessages();
     EXPECT_TRUE(SaveWindowScreenshot(window->Handle(), ScreenshotDir() + "app-tixing.png"));

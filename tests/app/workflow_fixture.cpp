@@ -69,9 +69,9 @@ void WorkflowWindowTest::WhenShown(TCustomForm* dialog, std::function<void()> st
     }));
 }
 
-std::vector<AnsiString> WorkflowWindowTest::OrderNumbers(TDataSet* list) {
+std::vector<AnsiString> WorkflowWindowTest::ListedValues(TDataSet* list, const char* column) {
     std::vector<AnsiString> numbers;
-    for (list->First(); !list->Eof(); list->Next()) numbers.push_back(list->FieldByName("编号")->AsString());
+    for (list->First(); !list->Eof(); list->Next()) numbers.push_back(list->FieldByName(column)->AsString());
     list->First();
     return numbers;
 }

@@ -24,9 +24,9 @@ protected:
     void FreezeToday();
     // Adds an order with the required fields, received on `date`.
     void AddOrder(const AnsiString& number, const AnsiString& imei, const AnsiString& date = "2026-12-10");
-    // The 编号 of every row of a list, in its order; the cursor goes back
+    // `column` of every row of a list, in its order; the cursor goes back
     // to the first row.
-    static std::vector<AnsiString> OrderNumbers(TDataSet* list);
+    static std::vector<AnsiString> ListedValues(TDataSet* list, const char* column = "编号");
     // Runs a statement straight on the connection.
     void Run(const AnsiString& sql) { DM1->ADOConnection1->Execute(sql); }
     // The first column of the first row of a statement.

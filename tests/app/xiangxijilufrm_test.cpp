@@ -45,7 +45,7 @@ protected:
     // The numbers listed, in number order.
     static AnsiString Listed() {
         AnsiString numbers;
-        std::vector<AnsiString> all = OrderNumbers(DM1->ADOQuery4);
+        std::vector<AnsiString> all = ListedValues(DM1->ADOQuery4);
         std::sort(all.begin(), all.end());
         for (const AnsiString& n : all) numbers += n;
         return numbers;
