@@ -9,6 +9,7 @@
 #include "app/jiaofucaozuofrm.h"
 #include "app/mainfrm.h"
 #include "app/shanchujilufrm.h"
+#include "app/shoujifanhuancaozuofrm.h"
 #include "app/xincaozuofrm.h"
 #include "datagrid/DBGridVynLib.h"
 #include "platform/rtl/kernel.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     Application->CreateForm(shanchujilu);
     Application->CreateForm(fanhuicaozuo);
     Application->CreateForm(jiafucaozuo);
+    Application->CreateForm(shoujifanhuancaozuo);
     Application->CreateForm(xincaozuo);
     Application->Run();
     FinalizeDataGridLibrary();

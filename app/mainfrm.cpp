@@ -20,6 +20,7 @@
 #include "app/lingyongfrm.h"
 #include "app/login.h"
 #include "app/programfolder.h"
+#include "app/shoujifanhuanfrm.h"
 #include "app/tixingfrm.h"
 #include "app/xiangxijilufrm.h"
 #include "app/xiugaimimafrm.h"
@@ -187,8 +188,6 @@ void TMAIN::N27Click(TObject*) {
     ShellExecute(Handle(), "open", Application->HelpFile().c_str(), nullptr, nullptr, SW_SHOW);
 }
 
-void TMAIN::PendingWindowClick(TObject*) {}
-
 void TMAIN::N11Click(TObject*) {
     if (ActivateChildByCaption("修改密码")) return;
     Txiugaimima::Create(Application)->SetCaption("修改密码");
@@ -227,6 +226,11 @@ void TMAIN::N14Click(TObject*) {
 void TMAIN::N15Click(TObject*) {
     if (ActivateChildByCaption("备用手机领用")) return;
     Tlingyong::Create(Application)->SetCaption("备用手机领用");
+}
+
+void TMAIN::N16Click(TObject*) {
+    if (ActivateChildByCaption("备用手机使用情况/返还")) return;
+    Tshoujifanhuan::Create(Application)->SetCaption("备用手机使用情况/返还");
 }
 
 void TMAIN::N5Click(TObject*) {
@@ -324,7 +328,6 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N8Click", &TMAIN::N8Click);
     p.Method("N27Click", &TMAIN::N27Click);
     p.Method("N3Click", &TMAIN::N3Click);
-    // Each opens its window (or runs its command) once that is built.
     p.Method("N11Click", &TMAIN::N11Click);
     p.Method("N7Click", &TMAIN::N7Click);
     p.Method("N12Click", &TMAIN::N12Click);
@@ -339,7 +342,7 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N15Click", &TMAIN::N15Click);
     p.Method("N5Click", &TMAIN::N5Click);
     p.Method("N6Click", &TMAIN::N6Click);
-    p.Method("N16Click", &TMAIN::PendingWindowClick);
+    p.Method("N16Click", &TMAIN::N16Click);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);
     p.Method("VxToolButton11Click", &TMAIN::VxToolButton11Click);
     p.Method("VxToolButton10Click", &TMAIN::VxToolButton10Click);

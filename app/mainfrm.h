@@ -98,8 +98,6 @@ public:
     void N27Click(TObject* Sender);
     // The manual backup: the database copied to the name chosen + ".bak".
     void N3Click(TObject* Sender);
-    // The commands whose windows are not built yet: they do nothing.
-    void PendingWindowClick(TObject* Sender);
     void N11Click(TObject* Sender);
     void N10Click(TObject* Sender);
     void N29Click(TObject* Sender);
@@ -108,6 +106,7 @@ public:
     void N2Click(TObject* Sender);
     void N14Click(TObject* Sender);
     void N15Click(TObject* Sender);
+    void N16Click(TObject* Sender);
     void N5Click(TObject* Sender);
     void N6Click(TObject* Sender);
     void N7Click(TObject* Sender);

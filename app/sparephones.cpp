@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/daterange.h"
 #include "app/statements.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/sysutils.h"
@@ -52,4 +53,26 @@ void InsertLoan(TADOQuery* query, const TLoan& l) {
 void MarkSpareLent(TADOQuery* query, const AnsiString& imei, const AnsiString& customer, const AnsiString& date) {
     RunStatement(query, "update 备用机库 set 领用=true,顾客姓名=" + QuotedStr(customer) + ",领用日期=" + QuotedStr(date) +
                             " where 串码=" + QuotedStr(imei));
+}
+
+void OpenLoans(TADOQuery* query, TLoanState state, bool allDates, TDateTime from, TDateTime to) {
+    static const char* const conditions[] = {"已返还=false", "已返还=true"};
+    const AnsiString range = DateRange("领用日期", from, to);
+    AnsiString sql;
+    if (state == lsAll)
+        sql = allDates ? "select * from 领用记录  order by 领用日期"
+                       : "select * from 领用记录 where " + range + " order by 领用日期";
+    else if (allDates)
+        sql = AnsiString("select * from 领用记录 where ") + conditions[state] + " order by 领用日期";
+    else
+        sql = AnsiString("select * from 领用记录 where (") + conditions[state] + ")and(" + range + ") order by 领用日期";
+    OpenStatement(query, sql);
+}
+
+void OpenLoansBySpareImei(TADOQuery* query, const AnsiString& text) {
+    OpenStatement(query, "select * from 领用记录 where 备用机串码 like " + QuotedStr("%" + text + "%") + " order by 领用日期");
+}
+
+void MarkSpareReturned(TADOQuery* query, const AnsiString& imei) {
+    RunStatement(query, "update 备用机库 set 领用=false,顾客姓名=null,领用日期=null where 串码=" + QuotedStr(imei));
 }

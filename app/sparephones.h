@@ -38,3 +38,14 @@ struct TLoan {
 void InsertLoan(TADOQuery* query, const TLoan& loan);
 // Marks the phone lent to `customer` on `date`.
 void MarkSpareLent(TADOQuery* query, const AnsiString& imei, const AnsiString& customer, const AnsiString& date);
+
+// The loan list's state choices (RadioGroup1).
+enum TLoanState { lsOpen, lsReturned, lsAll };
+// Opens the loans in `state`, lent between the two days (in either order)
+// unless `allDates`, oldest lending first.
+void OpenLoans(TADOQuery* query, TLoanState state, bool allDates, TDateTime from, TDateTime to);
+// Opens the loans of every state whose spare phone's IMEI contains `text`.
+void OpenLoansBySpareImei(TADOQuery* query, const AnsiString& text);
+// Puts the phone back into stock; a phone no longer registered changes no
+// row, which is no failure.
+void MarkSpareReturned(TADOQuery* query, const AnsiString& imei);

@@ -3,6 +3,7 @@
 #include "app/fanhuicaozuofrm.h"
 #include "app/jiaofucaozuofrm.h"
 #include "app/shanchujilufrm.h"
+#include "app/shoujifanhuancaozuofrm.h"
 #include "app/xincaozuofrm.h"
 #include "app/statements.h"
 #include "platform/data/field.h"
@@ -20,6 +21,7 @@ void WorkflowWindowTest::SetUp() {
     shanchujilu = Tshanchujilu::Create(nullptr);
     fanhuicaozuo = Tfanhuicaozuo::Create(nullptr);
     jiafucaozuo = Tjiafucaozuo::Create(nullptr);
+    shoujifanhuancaozuo = Tshoujifanhuancaozuo::Create(nullptr);
     xincaozuo = Txincaozuo::Create(nullptr);
     ProcessMessages();
 }
@@ -29,6 +31,7 @@ void WorkflowWindowTest::TearDown() {
     delete shanchujilu;
     delete fanhuicaozuo;
     delete jiafucaozuo;
+    delete shoujifanhuancaozuo;
     delete xincaozuo;
     clock_.reset();
     LoginTest::TearDown();
