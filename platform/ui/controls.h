@@ -722,6 +722,7 @@ private:
     friend bool KeyMessageUsedUp(MSG& msg);
     void MainWndProc(TMessage& Message);
     void UpdateShowing();
+    void PlaceInControlOrder();
     // Sends a mouse message to the graphic child under the mouse; true when one took it.
     bool ForwardMouseToGraphicChild(TMessage& Message);
 

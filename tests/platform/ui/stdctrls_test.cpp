@@ -497,3 +497,20 @@ TEST_F(StdCtrlsTest, MemoWordWrapRecreatesTheWindowAndKeepsTheText) {
     EXPECT_EQ(SendMessage(memo->Handle(), EM_GETLINECOUNT, 0, 0), 2);
     EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("A更换屏幕并检查主板的维修记录"));
 }
+
+TEST_F(StdCtrlsTest, ALaterControlLiesAboveAnEarlierOneEvenWhenShownLater) {
+    TGroupBox* first = TGroupBox::Create(form);
+    first->SetParent(form);
+    first->SetBounds(10, 10, 100, 80);
+    TGroupBox* second = TGroupBox::Create(form);
+    second->SetVisible(false);
+    second->SetParent(form);
+    second->SetBounds(10, 10, 100, 80);
+    ProcessMessages();
+    second->Show();
+    ProcessMessages();
+    POINT middle{60, 50};
+    ClientToScreen(form->Handle(), &middle);
+    EXPECT_EQ(WindowFromPoint(middle), second->Handle());
+    EXPECT_EQ(GetWindow(second->Handle(), GW_HWNDNEXT), first->Handle());
+}
