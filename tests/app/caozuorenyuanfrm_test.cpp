@@ -106,6 +106,38 @@ TEST_F(OperatorsWindowTest, GrantsAreShownToggledAndSavedAboveTheLargestSerialNu
     EXPECT_EQ(Grants("0003"), "") << "nothing ticked removes every grant";
 }
 
+TEST_F(OperatorsWindowTest, SavedGrantsGateTheMenuAtTheOperatorsNextLogin) {
+    Tcaozuorenyuan* window = Open();
+    ASSERT_NE(window, nullptr);
+    ShowGrants(window);
+    window->ComboBox1->SetItemIndex(1);
+    window->ComboBox1Change(window->ComboBox1);
+    Click(window->CheckBox14);  // 0003's 提醒 goes
+    Click(window->CheckBox6);
+    Click(window->CheckBox8);
+    PushModalAnswer({IDOK, ""});
+    Click(window->BitBtn2);
+    ResetModalResponder();
+
+    // A fresh start, logged in as 0003.
+    while (main_->MDIChildCount() > 0) delete main_->MDIChildren(0);
+    Application->SetMainForm(nullptr);
+    main_.reset();
+    delete loginform;
+    loginform = nullptr;
+    StartWithLogin([this] { LogIn("0003", ""); });
+    ASSERT_TRUE(main_->Visible());
+    Application->SetMainForm(main_.get());
+    for (const TPermissionGate& gate : PermissionGates) {
+        const bool granted = gate.MenuItem == AnsiString("N10") || gate.MenuItem == AnsiString("N30");
+        EXPECT_EQ(static_cast<TMenuItem*>(main_->FindComponent(gate.MenuItem))->Enabled(), granted) << gate.MenuItem;
+    }
+    main_->VxToolButton10->Click();
+    EXPECT_EQ(main_->MDIChildCount(), 1) << "手机返回 opens its window";
+    main_->VxToolButton12->Click();
+    EXPECT_EQ(main_->MDIChildCount(), 1) << "报表查询 does nothing";
+}
+
 TEST_F(OperatorsWindowTest, ARefusedInsertKeepsTheOldGrants) {
     Run("create trigger refuse before insert on 权限清单 when new.quanxianming='数据库备份' "
         "begin select raise(abort, 'grant refused'); end");
