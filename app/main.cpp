@@ -4,9 +4,14 @@
 #include <cstdlib>
 
 #include "app/dm1frm.h"
+#include "app/fanhuicaozuofrm.h"
 #include "app/guanyufrm.h"
+#include "app/jiaofucaozuofrm.h"
 #include "app/mainfrm.h"
 #include "app/shanchujilufrm.h"
+#include "app/shoujifanhuancaozuofrm.h"
+#include "app/xincaozuofrm.h"
+#include "datagrid/DBGridVynLib.h"
 #include "platform/rtl/kernel.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/guiplatform.h"
@@ -23,11 +28,17 @@ int main(int argc, char** argv) {
     // Under a Wayland desktop the program runs through XWayland.
     setenv("QT_QPA_PLATFORM", "xcb", 0);
     StartGuiPlatform(argc, argv);
+    InitializeDataGridLibrary();
     Application->CreateForm(DM1);
     Application->CreateForm(MAIN);
     Application->CreateForm(guanyu);
     Application->CreateForm(shanchujilu);
+    Application->CreateForm(fanhuicaozuo);
+    Application->CreateForm(jiafucaozuo);
+    Application->CreateForm(shoujifanhuancaozuo);
+    Application->CreateForm(xincaozuo);
     Application->Run();
+    FinalizeDataGridLibrary();
     CloseHandle(mutex);
     return 0;
 }

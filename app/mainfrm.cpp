@@ -4,17 +4,25 @@
 
 #include <memory>
 
+#include "app/beiyongshoujifrm.h"
+#include "app/caozuorenyuanfrm.h"
 #include "app/clientbackground.h"
 #include "app/databasecommands.h"
 #include "app/dayinshezhifrm.h"
 #include "app/dm1frm.h"
 #include "app/fanchangfrm.h"
+#include "app/fanhuifrm.h"
 #include "app/footertext.h"
 #include "app/guanyufrm.h"
 #include "app/guaqi1.h"
+#include "app/jiaofufrm.h"
 #include "app/jiedaifrm.h"
+#include "app/lingyongfrm.h"
 #include "app/login.h"
 #include "app/programfolder.h"
+#include "app/shoujifanhuanfrm.h"
+#include "app/tixingfrm.h"
+#include "app/xiangxijilufrm.h"
 #include "app/xiugaimimafrm.h"
 #include "platform/data/database_backup.h"
 #include "platform/rtl/classregistry.h"
@@ -45,12 +53,6 @@ bool CopiedOver(const AnsiString& from, const AnsiString& to) {
 }
 
 }  // namespace
-
-AnsiString DatabaseFileName() { return AppFolder() + "database/database.mdb"; }
-
-AnsiString AutomaticBackupFileName() { return AppFolder() + "backup/" + FormatDateTime("yyyy-mm-dd", Date()) + ".bak"; }
-
-AnsiString SettingsFileName() { return AppFolder() + "myini.ini"; }
 
 // Defined here, where MDIClientBackground is complete.
 TMAIN::TMAIN(TComponent* owner) : TForm(owner) {}
@@ -186,8 +188,6 @@ void TMAIN::N27Click(TObject*) {
     ShellExecute(Handle(), "open", Application->HelpFile().c_str(), nullptr, nullptr, SW_SHOW);
 }
 
-void TMAIN::PendingWindowClick(TObject*) {}
-
 void TMAIN::N11Click(TObject*) {
     if (ActivateChildByCaption("修改密码")) return;
     Txiugaimima::Create(Application)->SetCaption("修改密码");
@@ -201,6 +201,46 @@ void TMAIN::N10Click(TObject*) {
 void TMAIN::N29Click(TObject*) {
     if (ActivateChildByCaption("手机返厂")) return;
     Tfanchang::Create(Application)->SetCaption("手机返厂");
+}
+
+void TMAIN::N30Click(TObject*) {
+    if (ActivateChildByCaption("手机由厂家返回")) return;
+    Tfanhui::Create(Application)->SetCaption("手机由厂家返回");
+}
+
+void TMAIN::N31Click(TObject*) {
+    if (ActivateChildByCaption("手机交付给顾客")) return;
+    Tjiaofu::Create(Application)->SetCaption("手机交付给顾客");
+}
+
+void TMAIN::N2Click(TObject*) {
+    if (ActivateChildByCaption("操作人员设置")) return;
+    Tcaozuorenyuan::Create(Application)->SetCaption("操作人员设置");
+}
+
+void TMAIN::N14Click(TObject*) {
+    if (ActivateChildByCaption("备用手机档案管理")) return;
+    Tbeiyongshouji::Create(Application)->SetCaption("备用手机档案管理");
+}
+
+void TMAIN::N15Click(TObject*) {
+    if (ActivateChildByCaption("备用手机领用")) return;
+    Tlingyong::Create(Application)->SetCaption("备用手机领用");
+}
+
+void TMAIN::N16Click(TObject*) {
+    if (ActivateChildByCaption("备用手机使用情况/返还")) return;
+    Tshoujifanhuan::Create(Application)->SetCaption("备用手机使用情况/返还");
+}
+
+void TMAIN::N5Click(TObject*) {
+    if (ActivateChildByCaption("手机售后服务历史记录查询")) return;
+    Txiangxijilu::Create(Application)->SetCaption("手机售后服务历史记录查询");
+}
+
+void TMAIN::N6Click(TObject*) {
+    if (ActivateChildByCaption("提醒")) return;
+    Ttixing::Create(Application)->SetCaption("提醒");
 }
 
 void TMAIN::N7Click(TObject*) {
@@ -288,7 +328,6 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N8Click", &TMAIN::N8Click);
     p.Method("N27Click", &TMAIN::N27Click);
     p.Method("N3Click", &TMAIN::N3Click);
-    // Each opens its window (or runs its command) once that is built.
     p.Method("N11Click", &TMAIN::N11Click);
     p.Method("N7Click", &TMAIN::N7Click);
     p.Method("N12Click", &TMAIN::N12Click);
@@ -296,9 +335,14 @@ void TMAIN::Published(TPublished<TMAIN>& p) {
     p.Method("N28Click", &TMAIN::N28Click);
     p.Method("N10Click", &TMAIN::N10Click);
     p.Method("N29Click", &TMAIN::N29Click);
-    for (const char* name : {"N2Click", "N30Click", "N31Click", "N5Click", "N6Click", "N14Click", "N15Click",
-                             "N16Click"})
-        p.Method(name, &TMAIN::PendingWindowClick);
+    p.Method("N30Click", &TMAIN::N30Click);
+    p.Method("N31Click", &TMAIN::N31Click);
+    p.Method("N2Click", &TMAIN::N2Click);
+    p.Method("N14Click", &TMAIN::N14Click);
+    p.Method("N15Click", &TMAIN::N15Click);
+    p.Method("N5Click", &TMAIN::N5Click);
+    p.Method("N6Click", &TMAIN::N6Click);
+    p.Method("N16Click", &TMAIN::N16Click);
     p.Method("VxToolButton9Click", &TMAIN::VxToolButton9Click);
     p.Method("VxToolButton11Click", &TMAIN::VxToolButton11Click);
     p.Method("VxToolButton10Click", &TMAIN::VxToolButton10Click);

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/programfolder.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/filedialogs.h"
@@ -97,11 +98,17 @@ public:
     void N27Click(TObject* Sender);
     // The manual backup: the database copied to the name chosen + ".bak".
     void N3Click(TObject* Sender);
-    // The commands whose windows are not built yet: they do nothing.
-    void PendingWindowClick(TObject* Sender);
     void N11Click(TObject* Sender);
     void N10Click(TObject* Sender);
     void N29Click(TObject* Sender);
+    void N30Click(TObject* Sender);
+    void N31Click(TObject* Sender);
+    void N2Click(TObject* Sender);
+    void N14Click(TObject* Sender);
+    void N15Click(TObject* Sender);
+    void N16Click(TObject* Sender);
+    void N5Click(TObject* Sender);
+    void N6Click(TObject* Sender);
     void N7Click(TObject* Sender);
     void N12Click(TObject* Sender);
     void N4Click(TObject* Sender);
@@ -123,9 +130,3 @@ private:
 };
 
 extern TMAIN* MAIN;
-
-// The database file, the day's automatic backup file and the settings
-// file, under the application's folder.
-AnsiString DatabaseFileName();
-AnsiString AutomaticBackupFileName();
-AnsiString SettingsFileName();

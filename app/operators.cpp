@@ -63,3 +63,44 @@ bool OperatorHoldsPermission(TADOQuery* query, const AnsiString& id, const AnsiS
                        "xuhao")
                 .empty();
 }
+
+void FillOtherOperators(TADOQuery* query, TStrings* ids) {
+    OpenStatement(query, "select distinct 操作员 from 操作员 where 操作员<>'0001'");
+    ids->Clear();
+    for (; !query->Eof(); query->Next()) ids->Add(query->FieldByName("操作员")->AsString());
+}
+
+void OpenOtherOperators(TADOQuery* query) { OpenStatement(query, "select * from 操作员 where 操作员<>'0001'"); }
+
+bool OperatorGranted(TADOQuery* query, const AnsiString& id, const AnsiString& permission) {
+    return !FirstValue(query,
+                       "select bianhao from 权限清单 where (bianhao=" + QuotedStr(id) + ")and(quanxianming=" +
+                           QuotedStr(permission) + ")",
+                       "bianhao")
+                .empty();
+}
+
+void ReplaceGrants(TADOQuery* query, const AnsiString& id, const std::vector<int>& granted) {
+    AnsiString largest = FirstValue(query, "select max(xuhao) as maxnum from 权限清单 ", "maxnum");
+    if (largest.empty()) largest = "0";
+    const Integer base = StrToInt(largest);
+    DeleteGrants(query, id);
+    for (const int index : granted)
+        RunStatement(query, "insert into 权限清单([xuhao],[bianhao],[quanxianming]) values(" +
+                                QuotedStr(IntToStr(base + index + 1)) + "," + QuotedStr(id) + "," +
+                                QuotedStr(PermissionGates[std::size_t(index)].Permission) + ")");
+}
+
+void DeleteGrants(TADOQuery* query, const AnsiString& id) {
+    RunStatement(query, "delete from 权限清单 where bianhao=" + QuotedStr(id));
+}
+
+bool OperatorExists(TADOQuery* query, const AnsiString& id) {
+    OpenStatement(query, "select * from 操作员 where 操作员=" + QuotedStr(id));
+    return !query->Eof();
+}
+
+void InsertOperator(TADOQuery* query, const AnsiString& id, const AnsiString& name, const AnsiString& password) {
+    RunStatement(query, "insert into 操作员([操作员],[姓名],[密码]) values (" + QuotedStr(id) + "," + QuotedStr(name) +
+                            "," + QuotedStr(password) + ")");
+}

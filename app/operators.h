@@ -1,10 +1,11 @@
 // The operators and their grants: the fourteen permissions with the main
-// menu items they gate, and the statements the login, lock and password
-// windows run on the operator tables. Every statement runs on the query it
+// menu items they gate, and the statements the login, lock, password and
+// operators windows run on the operator tables. Every statement runs on the query it
 // is given (the data module's scratch query) and quotes its text values.
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "platform/data/ado.h"
 #include "platform/rtl/stringlist.h"
@@ -39,3 +40,26 @@ int SetOperatorPassword(TADOQuery* query, const AnsiString& id, const AnsiString
 // Whether 权限清单 grants `permission` to operator `id` (its first row's
 // xuhao is a non-empty text).
 bool OperatorHoldsPermission(TADOQuery* query, const AnsiString& id, const AnsiString& permission);
+
+// Refills `ids` with every operator but the administrator.
+void FillOtherOperators(TADOQuery* query, TStrings* ids);
+// Opens every operator but the administrator (the operators grid).
+void OpenOtherOperators(TADOQuery* query);
+
+// Whether operator `id` holds `permission` as the operators window reads
+// it: the grant's bianhao is a non-empty text.
+bool OperatorGranted(TADOQuery* query, const AnsiString& id, const AnsiString& permission);
+
+// Replaces the grants of operator `id` by one per permission in
+// `granted` (indexes into PermissionGates); each new xuhao is the largest
+// stored one plus the permission's number 1 to 14. EConvertError when the
+// largest xuhao is not an integer. Runs no transaction of its own.
+void ReplaceGrants(TADOQuery* query, const AnsiString& id, const std::vector<int>& granted);
+
+// Deletes every grant of operator `id`.
+void DeleteGrants(TADOQuery* query, const AnsiString& id);
+
+// Whether an operator with this id exists.
+bool OperatorExists(TADOQuery* query, const AnsiString& id);
+// Adds an operator without grants.
+void InsertOperator(TADOQuery* query, const AnsiString& id, const AnsiString& name, const AnsiString& password);

@@ -138,6 +138,13 @@ void TTabSheet::SetPageControl(TPageControl* v) {
     if (v) v->InsertPage(this);
 }
 
+void TTabSheet::SetParentComponent(TComponent* parent) {
+    if (auto* pages = dynamic_cast<TPageControl*>(parent))
+        SetPageControl(pages);
+    else
+        TWinControl::SetParentComponent(parent);
+}
+
 void TTabSheet::SetTabVisible(bool v) {
     if (tabVisible_ == v) return;
     tabVisible_ = v;

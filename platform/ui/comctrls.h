@@ -95,6 +95,9 @@ public:
     Integer PageIndex() const;
     // The index among the pages with a visible tab (-1 without one).
     Integer TabIndex() const;
+    // Read from a description inside a page control, the sheet becomes one
+    // of its pages.
+    void SetParentComponent(TComponent* parent) override;
 
 protected:
     void TextChanged(const AnsiString& text) override;

@@ -542,7 +542,9 @@ public:
     void SetTabStop(bool v);
     virtual bool CanFocus() const;
     virtual void SetFocus();
-    bool Focused() const;
+    // Whether the input focus is in this control's window (a combo box's
+    // edit counts as the box).
+    virtual bool Focused() const;
     // The window controls in tab order, depth first.
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
     TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
@@ -720,6 +722,7 @@ private:
     friend bool KeyMessageUsedUp(MSG& msg);
     void MainWndProc(TMessage& Message);
     void UpdateShowing();
+    void PlaceInControlOrder();
     // Sends a mouse message to the graphic child under the mouse; true when one took it.
     bool ForwardMouseToGraphicChild(TMessage& Message);
 

@@ -60,6 +60,16 @@ TCustomComboBox::~TCustomComboBox() {
 TStrings* TCustomComboBox::Items() const { return items_.get(); }
 void TCustomComboBox::SetItems(TStrings* v) { items_->Assign(v); }
 
+bool TCustomComboBox::Focused() const {
+    const HWND focus = GetFocus();
+    return TCustomListControl::Focused() || (focus && focus == editHandle_);
+}
+
+void TCustomComboBox::Clear() {
+    items_->Clear();
+    SetText("");
+}
+
 void TCustomComboBox::CreateParams(TCreateParams& params) {
     TCustomListControl::CreateParams(params);
     CreateSubClass(params, "ComboBox");

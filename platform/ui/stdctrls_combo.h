@@ -26,6 +26,9 @@ public:
 
     TStrings* Items() const override;
     void SetItems(TStrings* v);
+    // Empties the list and the text.
+    void Clear();
+    bool Focused() const override;
     Integer ItemIndex();
     void SetItemIndex(Integer v);
     TComboBoxStyle Style() const { return style_; }

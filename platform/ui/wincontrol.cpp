@@ -166,12 +166,30 @@ void TWinControl::WithCreationControl(const std::function<void()>& create) {
 void TWinControl::CreateHandle() {
     if (handle_) return;
     CreateWnd();
+    PlaceInControlOrder();
     // What the window was made with: a child made visible under a hidden
     // parent is shown already and must be hidden when it is hidden.
     showing_ = (GetWindowLongPtr(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
     for (TControl* control : controls_)
         if (auto* wc = dynamic_cast<TWinControl*>(control)) wc->HandleNeeded();
     AlignControls(nullptr);
+}
+
+// A later control of the parent lies above an earlier one: the window goes
+// just below the first later sibling that has a window, else on top.
+void TWinControl::PlaceInControlOrder() {
+    TWinControl* parent = Parent();
+    if (!parent || !handle_) return;
+    HWND after = HWND_TOP;
+    const auto& siblings = parent->controls_;
+    for (auto it = std::find(siblings.begin(), siblings.end(), this); it != siblings.end(); ++it) {
+        auto* later = dynamic_cast<TWinControl*>(*it);
+        if (later && later != this && later->handle_) {
+            after = later->handle_;
+            break;
+        }
+    }
+    SetWindowPos(handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::DestroyWnd() {

@@ -256,6 +256,10 @@ bool InputRetrieved(MSG& msg) {
         SetKey(in.keys, VK_MBUTTON, msg.wParam & MK_MBUTTON, false);
     }
     if (m == WM_MOUSEWHEEL || !Find(msg.hwnd)) return Find(msg.hwnd) != nullptr;
+    // A disabled window takes no clicks, nor does one inside a disabled
+    // window: the release of the press that opened a modal dialog stays
+    // away from the window the dialog disabled.
+    if (m != WM_MOUSEMOVE && m != WM_NCMOUSEMOVE && msg.hwnd != in.capture && !IsEnabledChain(msg.hwnd)) return false;
     const bool client = m < WM_NCMOUSEMOVE || m > WM_NCMBUTTONDBLCLK;
     const LRESULT hit = client ? HTCLIENT : LRESULT(msg.wParam);
     const UINT mouseMessage = client ? m : m - WM_NCMOUSEMOVE + WM_MOUSEMOVE;

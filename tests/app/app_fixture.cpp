@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "app/programfolder.h"
+#include "datagrid/DBGridVynLib.h"
 #include "platform/data/sqlite_database.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/fileutils.h"
@@ -15,6 +16,8 @@ void AppTest::SetUp() {
     serviora::CreateApplicationDatabase(AnsiToUtf8(dir_.file("database/database.mdb")));
     ForceDirectories(dir_.file("backup"));
     ResetModalResponder();
+    // As the program does before its first window.
+    InitializeDataGridLibrary();
 }
 
 void AppTest::TearDown() {
@@ -30,6 +33,7 @@ void AppTest::TearDown() {
     }
     dm_.reset();
     DM1 = nullptr;
+    FinalizeDataGridLibrary();
     ResetModalResponder();
     SetAppFolder("");
     ProcessMessages();

@@ -27,8 +27,6 @@ protected:
         Run("update 流水记录 set 已返厂=true where 编号='0000000005'");
     }
 
-    void Run(const AnsiString& sql) { DM1->ADOConnection1->Execute(sql); }
-
     // Opens the window from the toolbar and moves it into the 800-pixel
     // offscreen screen.
     Tfanchang* Open() {

@@ -1,7 +1,12 @@
 #include "workflow_fixture.h"
 
+#include "app/fanhuicaozuofrm.h"
+#include "app/jiaofucaozuofrm.h"
 #include "app/shanchujilufrm.h"
+#include "app/shoujifanhuancaozuofrm.h"
+#include "app/xincaozuofrm.h"
 #include "app/statements.h"
+#include "platform/data/field.h"
 #include "platform/rtl/datetime.h"
 #include "platform/ui/testseams.h"
 #include "received_phone.h"
@@ -12,13 +17,22 @@ void WorkflowWindowTest::SetUp() {
     ASSERT_TRUE(main_->Visible());
     // Children find their frame as the application's main form.
     Application->SetMainForm(main_.get());
+    // The reused dialogs, in the program's order.
     shanchujilu = Tshanchujilu::Create(nullptr);
+    fanhuicaozuo = Tfanhuicaozuo::Create(nullptr);
+    jiafucaozuo = Tjiafucaozuo::Create(nullptr);
+    shoujifanhuancaozuo = Tshoujifanhuancaozuo::Create(nullptr);
+    xincaozuo = Txincaozuo::Create(nullptr);
     ProcessMessages();
 }
 
 void WorkflowWindowTest::TearDown() {
     while (main_ && main_->MDIChildCount() > 0) delete main_->MDIChildren(0);
     delete shanchujilu;
+    delete fanhuicaozuo;
+    delete jiafucaozuo;
+    delete shoujifanhuancaozuo;
+    delete xincaozuo;
     clock_.reset();
     LoginTest::TearDown();
 }
@@ -40,4 +54,27 @@ POINT WorkflowWindowTest::ChildPosition(TCustomForm* child) const {
     POINT corner{bounds.left, bounds.top};
     ScreenToClient(main_->ClientHandle(), &corner);
     return corner;
+}
+
+void WorkflowWindowTest::Choose(TRadioGroup* group, int index) {
+    Click(static_cast<TWinControl*>(group->Controls(index)));
+}
+
+void WorkflowWindowTest::WhenShown(TCustomForm* dialog, std::function<void()> steps) {
+    Application->SetOnIdle(TIdleEvent([dialog, steps](TObject*, bool& done) {
+        if (!dialog->Visible()) return;
+        // The handler goes before the steps run: they may show the dialog
+        // again. The modal loop then looks at its result before it waits.
+        const std::function<void()> run = steps;
+        Application->SetOnIdle(TIdleEvent());
+        run();
+        done = false;
+    }));
+}
+
+std::vector<AnsiString> WorkflowWindowTest::ListedValues(TDataSet* list, const char* column) {
+    std::vector<AnsiString> numbers;
+    for (list->First(); !list->Eof(); list->Next()) numbers.push_back(list->FieldByName(column)->AsString());
+    list->First();
+    return numbers;
 }

@@ -122,6 +122,7 @@ TEST_F(StdCtrlsTest, KeysTypedIntoAComboReachItsKeyEventsAndEmptyingTheListKeeps
     });
     combo->SetFocus();
     ProcessMessages();
+    EXPECT_TRUE(combo->Focused()) << "the focus is in the box's edit";
     SimulateTyping("axb");
     ProcessMessages();
     EXPECT_EQ(combo->Text(), AnsiString("ab")) << "OnKeyPress discards a key";
@@ -137,6 +138,12 @@ TEST_F(StdCtrlsTest, KeysTypedIntoAComboReachItsKeyEventsAndEmptyingTheListKeeps
 
     Key(VK_RETURN);
     EXPECT_TRUE(next->Focused()) << "the handler of Enter moved the focus";
+    EXPECT_FALSE(combo->Focused());
+
+    combo->Clear();
+    EXPECT_EQ(combo->Items()->Count(), 0);
+    EXPECT_EQ(combo->Text(), AnsiString("")) << "Clear empties the list and the text";
+    EXPECT_EQ(GetWindowTextLength(combo->Handle()), 0);
 }
 
 TEST_F(StdCtrlsTest, CheckBoxCyclesItsStatesOnClicks) {
@@ -362,6 +369,33 @@ TEST_F(StdCtrlsTest, ListViewCheckBoxesToggledByTheUserReachItsItems) {
     EXPECT_EQ(AnsiString(text), AnsiString("平板"));
 }
 
+TEST_F(StdCtrlsTest, TabSheetsOfADescriptionArePagesAndItsActivePageIsShown) {
+    const std::string text = Utf8(u8R"(object PagesForm: TForm
+  object PageControl1: TPageControl
+    Left = 0
+    Top = 0
+    Width = 300
+    Height = 200
+    ActivePage = TabSheet2
+    object TabSheet1: TTabSheet
+      Caption = '操作人员管理'
+    end
+    object TabSheet2: TTabSheet
+      Caption = '权限管理'
+    end
+  end
+end
+)");
+    const std::unique_ptr<TForm> owner(TForm::Create(nullptr, 0));
+    ReadComponentFromString(text, owner.get());
+    auto* pages = dynamic_cast<TPageControl*>(owner->FindComponent("PageControl1"));
+    ASSERT_NE(pages, nullptr);
+    ASSERT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->ActivePage(), owner->FindComponent("TabSheet2"));
+    EXPECT_TRUE(static_cast<TTabSheet*>(owner->FindComponent("TabSheet2"))->Visible());
+    EXPECT_FALSE(static_cast<TTabSheet*>(owner->FindComponent("TabSheet1"))->Visible());
+}
+
 TEST_F(StdCtrlsTest, ListViewColumnsAreReadFromAndWrittenToADescription) {
     // Descriptions are UTF-8.
     const std::string text = Utf8(u8R"(object ListViewForm: TForm
@@ -462,4 +496,21 @@ TEST_F(StdCtrlsTest, MemoWordWrapRecreatesTheWindowAndKeepsTheText) {
     EXPECT_TRUE(GetWindowLongPtr(memo->Handle(), GWL_STYLE) & ES_AUTOHSCROLL);
     EXPECT_EQ(SendMessage(memo->Handle(), EM_GETLINECOUNT, 0, 0), 2);
     EXPECT_EQ(memo->Lines()->Strings(0), AnsiString("A更换屏幕并检查主板的维修记录"));
+}
+
+TEST_F(StdCtrlsTest, ALaterControlLiesAboveAnEarlierOneEvenWhenShownLater) {
+    TGroupBox* first = TGroupBox::Create(form);
+    first->SetParent(form);
+    first->SetBounds(10, 10, 100, 80);
+    TGroupBox* second = TGroupBox::Create(form);
+    second->SetVisible(false);
+    second->SetParent(form);
+    second->SetBounds(10, 10, 100, 80);
+    ProcessMessages();
+    second->Show();
+    ProcessMessages();
+    POINT middle{60, 50};
+    ClientToScreen(form->Handle(), &middle);
+    EXPECT_EQ(WindowFromPoint(middle), second->Handle());
+    EXPECT_EQ(GetWindow(second->Handle(), GW_HWNDNEXT), first->Handle());
 }

@@ -32,6 +32,25 @@ TEST_F(WindowTest, MouseMessagesCarryClientPositionsKeyFlagsAndDoubleClicks) {
     EXPECT_EQ(GetActiveWindow(), top);  // the click activated it
 }
 
+TEST_F(WindowTest, AWindowInsideADisabledOneTakesNoClicks) {
+    const HWND top = TopLevel(40, 30, 200, 100);
+    const HWND child = Child(top, 50, 20, 60, 40);
+    DispatchQueuedMessages();
+    Watch({WM_LBUTTONDOWN, WM_LBUTTONUP});
+    ASSERT_TRUE(SimulateMouseButton(child, Point(5, 6), VK_LBUTTON, true));
+    DispatchQueuedMessages();
+    // A modal dialog opened by the press disables the window before the
+    // release is read.
+    ASSERT_TRUE(SimulateMouseButton(child, Point(5, 6), VK_LBUTTON, false));
+    EnableWindow(top, FALSE);
+    DispatchQueuedMessages();
+    EXPECT_EQ(LoggedIds(), (std::vector<UINT>{WM_LBUTTONDOWN}));
+    EnableWindow(top, TRUE);
+    ASSERT_TRUE(SimulateClick(child, Point(5, 6)));
+    DispatchQueuedMessages();
+    EXPECT_EQ(LoggedIds().size(), 3u) << "enabled again, it takes them";
+}
+
 TEST_F(WindowTest, CaptureChangesArriveWithTheOtherWindow) {
     const HWND top = TopLevel(0, 0, 200, 100);
     const HWND a = Child(top, 0, 0, 50, 50);
