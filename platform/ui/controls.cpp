@@ -356,19 +356,14 @@ void TControl::Repaint() {
     Update();
 }
 
-void TControl::BringToFront() {
+void TControl::SetZOrder(bool topMost) {
     if (!parent_) return;
     auto& list = parent_->controls_;
     std::erase(list, this);
-    list.push_back(this);
-    Invalidate();
-}
-
-void TControl::SendToBack() {
-    if (!parent_) return;
-    auto& list = parent_->controls_;
-    std::erase(list, this);
-    list.insert(list.begin(), this);
+    if (topMost)
+        list.push_back(this);
+    else
+        list.insert(list.begin(), this);
     Invalidate();
 }
 

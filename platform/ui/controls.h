@@ -266,8 +266,11 @@ public:
     virtual void Update();
     virtual void Repaint();
     void Refresh() { Repaint(); }
-    void BringToFront();
-    void SendToBack();
+    void BringToFront() { SetZOrder(true); }
+    void SendToBack() { SetZOrder(false); }
+    // Moves the control above (or below) its siblings; a windowed control's
+    // window moves with it.
+    virtual void SetZOrder(bool topMost);
     // Scales position, size and font by M/D.
     void ScaleBy(int M, int D);
 
@@ -723,6 +726,7 @@ private:
     void MainWndProc(TMessage& Message);
     void UpdateShowing();
     void PlaceInControlOrder();
+    void SetZOrder(bool topMost) override;
     // Sends a mouse message to the graphic child under the mouse; true when one took it.
     bool ForwardMouseToGraphicChild(TMessage& Message);
 

@@ -192,6 +192,11 @@ void TWinControl::PlaceInControlOrder() {
     SetWindowPos(handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void TWinControl::SetZOrder(bool topMost) {
+    TControl::SetZOrder(topMost);
+    if (handle_) SetWindowPos(handle_, topMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void TWinControl::DestroyWnd() {
     // The text may have changed in the window (typed, say); a new window starts from it.
     text_ = WindowTextOf(handle_);

@@ -124,6 +124,7 @@ TEST_F(AppTest, ActivateChildByCaptionBringsTheOpenWindowBack) {
 TEST_F(AppTest, AGatedMenuItemAndItsToolbarButtonDoNothing) {
     StartMainWindow();
     main_->Timer2->SetEnabled(false);  // its shop-name question has no answer here
+    main_->Timer1->SetEnabled(false);  // nor should the reminders cover the toolbar
     int opened = 0;
     main_->N10->SetOnClick(TNotifyEvent([&](TObject*) { ++opened; }));
     main_->N10->SetEnabled(false);  // as the login leaves it for an operator without 售后接待
