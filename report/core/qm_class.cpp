@@ -80,16 +80,16 @@ TQmPrinter* TQmReport::GetPrinter() {
     return privatePrinter_ ? privatePrinter_.get() : GlobalPrinter();
 }
 
+int TQmReport::PrinterIndexOf(const AnsiString& name) {
+    if (name.empty() || name == "Default Printer") return 0;
+    if (name == "Virtual Printer") return 1;
+    const int found = GlobalPrinterList()->Printers()->IndexOf(name);
+    return found > 1 ? found : -1;
+}
+
 void TQmReport::SetPrinterName(const AnsiString& name) {
     printerName_ = name;
-    int index = 0;
-    if (name == "Virtual Printer") {
-        index = 1;
-    } else if (!name.empty() && name != "Default Printer") {
-        const int found = GlobalPrinterList()->Printers()->IndexOf(name);
-        index = found > 1 ? found : 0;
-    }
-    GetPrinter()->SetPrinterIndex(index);
+    GetPrinter()->SetPrinterIndex(std::max(PrinterIndexOf(name), 0));
 }
 
 void TQmReport::RefitPages() {

@@ -137,6 +137,8 @@ public:
     // "Default Printer" and "" select entry 0, "Virtual Printer" entry 1,
     // a printer's name its entry; an unknown name selects 0 and is kept.
     void SetPrinterName(const AnsiString& name);
+    // The printer list's entry of a name; -1 for a name it does not hold.
+    static int PrinterIndexOf(const AnsiString& name);
     // Switches the printer and refits every report page's paper; on failure
     // says so, goes back to the old printer and answers False.
     bool ChangePrinter(int oldIndex, int newIndex);

@@ -44,7 +44,7 @@ void TQmReport::SaveToStream(TStream* stream) {
     WriteByte(stream, PageOrder);
     WriteBoolean(stream, Taoda);
     WriteBoolean(stream, DoublePass);
-    const int index = GlobalPrinterList()->Printers()->IndexOf(printerName_);
+    const int index = PrinterIndexOf(printerName_);
     WriteString(stream, index <= 0 ? AnsiString("Default Printer") : index == 1 ? AnsiString("Virtual Printer") : printerName_);
     WriteStringList(stream, script_.get());
     WriteWord(stream, ReportFlags);
