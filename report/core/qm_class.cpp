@@ -49,6 +49,9 @@ TQmReport::TQmReport(TComponent* owner)
       previewOptions_(TQmPreviewOptions::Create()) {
     parser_.reset(TQmParser::Create());
     parser_->SetOwner(this);
+    if (!QmDialogForm()) StartReportUnit();
+    DialogForm = QmDialogForm();
+    DialogForm->FreeNotification(this);
 }
 
 TQmReport::~TQmReport() {

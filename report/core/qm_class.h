@@ -330,6 +330,16 @@ private:
     bool convertNulls_ = false;
 };
 
+// The report unit's start-up, once for the process however often it is
+// asked: the global application component and variables, the standard
+// function library, the hidden form dialog pages' controls live on
+// ("QmDialogForm" at -1000, -1000, 1 x 1) and the engine's name tables.
+// The first report asks; StopReportUnit undoes it when asked as often.
+void StartReportUnit();
+void StopReportUnit();
+// The hidden dialog host form; nullptr before the start-up.
+TCustomForm* QmDialogForm();
+
 // The base of the export filters: the hooks the report's export routine
 // calls arrive with the engine.
 class TQmExportFilter : public TQmCustomExportFilter {

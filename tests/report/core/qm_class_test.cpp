@@ -135,6 +135,13 @@ TEST(QmReport, ACreatedReportHasTheEnginesInitialValues) {
     EXPECT_EQ(report->SaveReportOptions()->RegistryPath(), "Tamberquistor\\ReportSettings\\");
     EXPECT_EQ(report->PreviewOptions()->BorderPen()->Color(), clBlue);
     EXPECT_NO_THROW(report->BuildAndPreview());
+    EXPECT_FALSE(report->ConvertNulls());
+    EXPECT_EQ(report->FileName, "Untitled");
+    ASSERT_NE(report->DialogForm, nullptr) << "the first report starts the unit";
+    EXPECT_EQ(report->DialogForm, QmDialogForm());
+    EXPECT_EQ(report->DialogForm->Name(), "QmDialogForm");
+    EXPECT_EQ(report->DialogForm->Left(), -1000);
+    EXPECT_GE(GetFunctionLibraryCount(), 1);
 }
 
 TEST(QmReport, ReferencesAreClearedWhenTheirComponentGoesAway) {
