@@ -10,12 +10,15 @@
 #include "byte_writer.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/streams.h"
+#include "platform/ui/colors.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/graphic.h"
 #include "platform/ui/modalresponder.h"
 #include "report/core/qm_band.h"
 #include "report/core/qm_dictionary.h"
 #include "report/core/qm_memoview.h"
 #include "report/core/qm_pages.h"
+#include "support/temp_dir.h"
 #include "tools/vouchertemplate/voucher_template.h"
 
 namespace {
@@ -113,6 +116,29 @@ TEST_F(VoucherTemplate, HasTheRecordSizesOfItsLayoutAndSavesTheSameBytes) {
 
     auto report = Loaded(bytes);
     EXPECT_EQ(Saved(report.get()), bytes);
+}
+
+// The voucher's texts as the template places them, drawn on an A4 width at
+// 96 pixels per inch inside the 15 mm margins, for people to look at.
+TEST_F(VoucherTemplate, DrawsItsTextsWhereTheLayoutPutsThem) {
+    auto report = Loaded(bytes);
+    std::unique_ptr<TBitmap> sheet(TBitmap::Create());
+    sheet->SetSize(794, 500);
+    sheet->Canvas()->FillRect(TRect(0, 0, 794, 500));
+    for (TQmView* view : report->Pages()->GetPage(0)->GetObjects()) {
+        auto* memo = dynamic_cast<TQmMemoView*>(view);
+        if (!memo) continue;
+        memo->Memo1->Assign(memo->Memo.get());
+        memo->OffsetX = memo->OffsetY = 57;
+        memo->Draw(sheet->Canvas());
+    }
+    const TQmView* cell = report->FindObject("Memo11");
+    const int left = 57 + cell->GetspBound(0), top = 57 + cell->GetspBound(1);
+    EXPECT_EQ(sheet->Canvas()->Pixels(left, top + 10), clBlack) << "the table's left frame line";
+    EXPECT_EQ(sheet->Canvas()->Pixels(left + 10, top - 3), clWhite) << "nothing above the table";
+    std::unique_ptr<TPngImage> png(TPngImage::Create());
+    png->Assign(sheet.get());
+    png->SaveToFile(ScreenshotDir() + "voucher-template.png");
 }
 
 // ---- Hand-made templates ------------------------------------------------------
