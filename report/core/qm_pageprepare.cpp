@@ -118,7 +118,7 @@ void TQmReportPage::PrepareStructure() {
     if (bandLists_[qmbtCrossData]->Count() > 0)
         for (TQmCustomBandView* band : bands)
             if (band->BandType >= qmbtHeader && band->BandType <= qmbtChild)
-                band->SetCrossDataSetName(band->CrossDataSetName());
+                band->SetCrossDataSetName(ParentReport()->Dictionary()->RealDataSetName(band->CrossDataSetName()));
 }
 
 void TQmReportPage::AssignCrossObjects() {
