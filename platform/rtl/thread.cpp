@@ -141,6 +141,8 @@ TThread::~TThread() {
     WaitFor();
 }
 
+bool IsMultiThread = false;
+
 void TThread::AfterConstruction() {
     if (!state_->createSuspended) Start();
 }
@@ -151,6 +153,7 @@ void TThread::Start() {
     std::lock_guard lock(state_->mutex);
     if (state_->started) throw EThread("Cannot call Start on a running or suspended thread");
     state_->started = true;
+    IsMultiThread = true;
     state_->thread = std::thread([this] { Run(); });
 }
 

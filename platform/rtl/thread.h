@@ -25,6 +25,9 @@ enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest,
 
 using TThreadMethod = std::function<void()>;
 
+// Set once the program's first TThread starts; never cleared.
+extern bool IsMultiThread;
+
 class TThread : public TObject {
 public:
     // A thread created suspended starts with Start (or Resume). One created

@@ -13,6 +13,11 @@ Byte QmDefaultCharset = 0;
 std::array<AnsiString, 7> QmCategoryNames;
 std::array<AnsiString, 18> QmBandNames;
 
+TQmVariables* GlobalVariables() {
+    static const std::unique_ptr<TQmVariables> variables(TQmVariables::Create());
+    return variables.get();
+}
+
 namespace {
 
 bool localizedPropertyNames = false;
@@ -20,11 +25,6 @@ bool localizedPropertyNames = false;
 AnsiString& ExtendFormPath() {
     static AnsiString path = ExtractFilePath(ParamStr(0));
     return path;
-}
-
-TQmVariables* GlobalVariables() {
-    static const std::unique_ptr<TQmVariables> variables(TQmVariables::Create());
-    return variables.get();
 }
 
 template <std::size_t N>

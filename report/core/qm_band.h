@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "report/core/qm_view.h"
 
@@ -101,6 +102,23 @@ public:
 
     // The data source of the cross columns (cross data bands).
     AnsiString DataSource;
+
+    // ---- The links page preparation sets (none owned).
+    TQmCustomBandView* HeaderBand = nullptr;   // of a data band
+    TQmCustomBandView* FooterBand = nullptr;   // of a data band
+    TQmCustomBandView* DataBand = nullptr;     // of a header, footer or group header
+    TQmCustomBandView* FirstGroupHeader = nullptr, *LastGroupHeader = nullptr;  // of a data band
+    TQmCustomBandView* NextGroupHeader = nullptr, *PrevGroupHeader = nullptr;
+    TQmCustomBandView* GroupFooter = nullptr;  // of a group header
+    TQmCustomBandView* GroupHeader = nullptr;  // of a group footer
+    TQmCustomBandView* MasterBand = nullptr;   // of a detail data band
+    TQmCustomBandView* ChildBandView = nullptr;
+    Integer Level = 0;
+    bool FirstGroup = false;
+    std::vector<TQmView*> Objects;
+    std::vector<TQmView*> SubReports;
+    // Forgets every link, object and sub-report.
+    void ClearLinks();
     // Fired after the band is printed.
     const TNotifyEvent& OnAfterPrint() const { return onAfterPrint_; }
     void SetOnAfterPrint(TNotifyEvent v) { onAfterPrint_ = std::move(v); }

@@ -1,14 +1,20 @@
-// The report component's construction, references, "ReportData" streaming
-// and published tables; the saved-print-settings options; the export
-// filter base.
+// The report component's construction, references, printer, script
+// names and published tables; the saved-print-settings options; the
+// export filter base.
 #include "report/core/qm_class.h"
-
-#include <cstdint>
 
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/persistent.h"
-#include "platform/rtl/streams.h"
+#include "platform/rtl/sysutils.h"
+#include "platform/rtl/thread.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/graphic.h"
+#include "report/core/qm_customprinter.h"
+#include "report/core/qm_dictionary.h"
+#include "report/core/qm_pages.h"
+#include "report/core/qm_resourcestrings.h"
+#include "report/core/qm_units.h"
+#include "report/core/qm_utils.h"
 
 SERVIORA_REGISTER_CLASS(TQmReport);
 
@@ -34,13 +40,118 @@ void TQmSaveReportOptions::Published(TPublished<TQmSaveReportOptions>& p) {
 
 TQmReport::TQmReport(TComponent* owner)
     : TQmCustomReport(owner),
+      FileName(LoadReportString(qmsUntitled)),
+      pages_(std::make_unique<TQmPages>(this)),
+      dictionary_(std::make_unique<TQmDictionary>(this)),
+      script_(TStringList::Create()),
+      variables_(TQmVariables::Create()),
       saveReportOptions_(TQmSaveReportOptions::Create(this)),
       previewOptions_(TQmPreviewOptions::Create()) {
     parser_.reset(TQmParser::Create());
     parser_->SetOwner(this);
+    if (!QmDialogForm()) StartReportUnit();
+    DialogForm = QmDialogForm();
+    DialogForm->FreeNotification(this);
 }
 
-TQmReport::~TQmReport() { SetDataset(nullptr); }
+TQmReport::~TQmReport() {
+    if (preview_) preview_->Disconnect();
+    SetPreview(nullptr);
+    SetDataset(nullptr);
+    SetDataDictionary(nullptr);
+    Clear();
+}
+
+void TQmReport::Clear() {
+    pages_->Clear();
+    dictionary_->Clear();
+    script_->Clear();
+    DoublePass = false;
+}
+
+TQmView* TQmReport::FindObject(const AnsiString& name) const {
+    for (int i = 0; i < pages_->GetCount(); ++i)
+        if (TQmView* view = pages_->GetPage(i)->FindObject(name)) return view;
+    return nullptr;
+}
+
+TQmPrinter* TQmReport::GetPrinter() {
+    if (!privatePrinter_ && IsMultiThread && !Designing) {
+        privatePrinter_.reset(TQmPrinter::Create());
+        privatePrinter_->ReadDeviceSettings();
+    }
+    return privatePrinter_ ? privatePrinter_.get() : GlobalPrinter();
+}
+
+int TQmReport::PrinterIndexOf(const AnsiString& name) {
+    if (name.empty() || name == "Default Printer") return 0;
+    if (name == "Virtual Printer") return 1;
+    const int found = GlobalPrinterList()->Printers()->IndexOf(name);
+    return found > 1 ? found : -1;
+}
+
+void TQmReport::SetPrinterName(const AnsiString& name) {
+    printerName_ = name;
+    GetPrinter()->SetPrinterIndex(std::max(PrinterIndexOf(name), 0));
+}
+
+void TQmReport::RefitPages() {
+    for (int i = 0; i < pages_->GetCount(); ++i)
+        if (auto* page = dynamic_cast<TQmReportPage*>(pages_->GetPage(i)))
+            page->ChangePaper(page->PaperSize, page->PaperWidth, page->PaperHeight, page->Bin, page->Orientation);
+}
+
+bool TQmReport::ChangePrinter(int oldIndex, int newIndex) {
+    TQmPrinter* printer = GetPrinter();
+    try {
+        printer->SetPrinterIndex(newIndex);
+        printerName_ = GlobalPrinterList()->Printers()->Strings(newIndex);
+        printer->PaperSize = -1;
+        RefitPages();
+        return true;
+    } catch (const Exception&) {
+        MessageBox(0, LoadReportString(qmsPrinterError).c_str(), LoadReportString(qmsErrorCaption).c_str(),
+                   MB_ICONERROR);
+        printer->SetPrinterIndex(oldIndex);
+        printer->PaperSize = -1;
+        RefitPages();
+        return false;
+    }
+}
+
+Integer TQmReport::GetspPrintOffset(int index) const {
+    return static_cast<Integer>(
+        Round(FromInternalUnits(index == 0 ? PrintOffsetLeft : PrintOffsetTop, qmutScreenPixels)));
+}
+
+void TQmReport::SetspPrintOffset(int index, Integer value) {
+    (index == 0 ? PrintOffsetLeft : PrintOffsetTop) = ToInternalUnits(qmutScreenPixels, value);
+}
+
+bool TQmReport::GetReportFlag(int bit) const { return (bit == 0 || bit == 1) && (ReportFlags >> bit & 1) != 0; }
+
+void TQmReport::SetReportFlag(int bit, bool value) {
+    if (bit != 0 && bit != 1) return;
+    ReportFlags = value ? Word(ReportFlags | 1 << bit) : Word(ReportFlags & ~(1 << bit));
+}
+
+bool TQmReport::GetPropValue(TObject* object, const AnsiString& name, Variant& value,
+                             const std::vector<Variant>& arguments) {
+    const AnsiString upper = UpperCase(name);
+    if (upper == "APPENDBLANKING") value = AppendBlanking;
+    else if (upper == "SPPRINTOFFSETLEFT") value = GetspPrintOffset(0);
+    else if (upper == "SPPRINTOFFSETTOP") value = GetspPrintOffset(1);
+    else return TQmCustomReport::GetPropValue(object, name, value, arguments);
+    return true;
+}
+
+bool TQmReport::SetPropValue(TObject* object, const AnsiString& name, const Variant& value) {
+    const AnsiString upper = UpperCase(name);
+    if (upper == "SPPRINTOFFSETLEFT") SetspPrintOffset(0, value.AsInteger());
+    else if (upper == "SPPRINTOFFSETTOP") SetspPrintOffset(1, value.AsInteger());
+    else return TQmCustomReport::SetPropValue(object, name, value);
+    return true;
+}
 
 TCanvas* TQmReport::MeasuringCanvas() {
     if (!measuringBitmap_) {
@@ -59,37 +170,42 @@ void TQmReport::SetDataset(TQmDataset* v) {
     if (dataset_) dataset_->FreeNotification(this);
 }
 
+void TQmReport::SetDataDictionary(TQmDataDictionary* v) {
+    if (v == dataDictionary_) return;
+    if (dataDictionary_) dataDictionary_->RemoveFreeNotification(this);
+    dataDictionary_ = v;
+    if (dataDictionary_) dataDictionary_->FreeNotification(this);
+}
+
+void TQmReport::SetPreview(TQmCustomPreview* v) {
+    if (v == preview_) return;
+    if (preview_) preview_->RemoveFreeNotification(this);
+    preview_ = v;
+    if (preview_) preview_->FreeNotification(this);
+}
+
 void TQmReport::Notification(TComponent* component, TOperation operation) {
     TQmCustomReport::Notification(component, operation);
-    if (operation == opRemove && component == dataset_) dataset_ = nullptr;
+    if (operation != opRemove) return;
+    if (component == dataset_) dataset_ = nullptr;
+    if (component == dataDictionary_) dataDictionary_ = nullptr;
+    if (component == preview_) preview_ = nullptr;
+    if (component == DialogForm) DialogForm = nullptr;
 }
 
-void TQmReport::DefineProperties(TFiler* filer) {
-    TQmCustomReport::DefineProperties(filer);
-    filer->DefineBinaryProperty(
-        "ReportData", [this](TStream* s) { ReadReportData(s); }, [this](TStream* s) { WriteReportData(s); }, true);
+namespace {
+
+// Publishes an event field of the report.
+template <auto Field>
+void PublishEvent(TPublished<TQmReport>& p, const char* name) {
+    using Event = std::remove_cvref_t<decltype(std::declval<TQmReport&>().*Field)>;
+    p.Property(name, [](const TQmReport* r) { return r->*Field; }, [](TQmReport* r, Event v) { r->*Field = std::move(v); });
 }
 
-void TQmReport::ReadReportData(TStream* stream) {
-    if (!storeInDFM_) return;
-    unsigned char length[4];
-    stream->ReadBuffer(length, 4);
-    const std::uint32_t size = length[0] | length[1] << 8 | length[2] << 16 | std::uint32_t(length[3]) << 24;
-    std::string bytes(size, '\0');
-    stream->ReadBuffer(bytes.data(), Integer(size));
-    templateData_ = std::move(bytes);
-}
-
-void TQmReport::WriteReportData(TStream* stream) {
-    if (!storeInDFM_) return;
-    const auto size = std::uint32_t(templateData_.size());
-    const unsigned char length[4] = {static_cast<unsigned char>(size), static_cast<unsigned char>(size >> 8),
-                                     static_cast<unsigned char>(size >> 16), static_cast<unsigned char>(size >> 24)};
-    stream->WriteBuffer(length, 4);
-    stream->WriteBuffer(templateData_.data(), Integer(size));
-}
+}  // namespace
 
 void TQmReport::Published(TPublished<TQmReport>& p) {
+    p.Property("DataDictionary", &TQmReport::DataDictionary, &TQmReport::SetDataDictionary);
     p.Property("ModifyPrepared", &TQmReport::ModifyPrepared, &TQmReport::SetModifyPrepared).Default(false);
     p.Property("InitialZoom", &TQmReport::InitialZoom, &TQmReport::SetInitialZoom);
     p.Property("PreviewButtons", &TQmReport::PreviewButtons, &TQmReport::SetPreviewButtons);
@@ -101,12 +217,37 @@ void TQmReport::Published(TPublished<TQmReport>& p) {
     p.Property("DefaultCollate", &TQmReport::DefaultCollate, &TQmReport::SetDefaultCollate).Default(true);
     p.Property("ShowPrintDialog", &TQmReport::ShowPrintDialog, &TQmReport::SetShowPrintDialog).Default(true);
     p.Property("SaveReportOptions", &TQmReport::SaveReportOptions, &TQmReport::SetSaveReportOptions);
+    p.Property("Preview", &TQmReport::Preview, &TQmReport::SetPreview);
     p.Property("PreviewOptions", &TQmReport::PreviewOptions, &TQmReport::SetPreviewOptions);
     p.Property("Dataset", &TQmReport::Dataset, &TQmReport::SetDataset);
     p.Property("StoreInDFM", &TQmReport::StoreInDFM, &TQmReport::SetStoreInDFM).Default(false);
     p.Property("ReportType", &TQmReport::ReportType, &TQmReport::SetReportType).Default(qmrtSimple);
     p.Property("CompressLevel", &TQmReport::CompressLevel, &TQmReport::SetCompressLevel);
     p.Property("CompressThread", &TQmReport::CompressThread, &TQmReport::SetCompressThread);
+    PublishEvent<&TQmReport::OnBeginPage>(p, "OnBeginPage");
+    PublishEvent<&TQmReport::OnEndPage>(p, "OnEndPage");
+    PublishEvent<&TQmReport::OnBeginDoc>(p, "OnBeginDoc");
+    PublishEvent<&TQmReport::OnEndDoc>(p, "OnEndDoc");
+    PublishEvent<&TQmReport::OnProgress>(p, "OnProgress");
+    PublishEvent<&TQmReport::OnUserFunction>(p, "OnUserFunction");
+    PublishEvent<&TQmReport::OnGetValue>(p, "OnGetValue");
+    PublishEvent<&TQmReport::OnLoadReportSetting>(p, "OnLoadReportSetting");
+    PublishEvent<&TQmReport::OnSaveReportSetting>(p, "OnSaveReportSetting");
+    PublishEvent<&TQmReport::OnPrintReportEvent>(p, "OnPrintReportEvent");
+    PublishEvent<&TQmReport::OnEndPrintPage>(p, "OnEndPrintPage");
+    PublishEvent<&TQmReport::OnBeforePrint>(p, "OnBeforePrint");
+    PublishEvent<&TQmReport::OnAfterPrint>(p, "OnAfterPrint");
+    PublishEvent<&TQmReport::OnBeginBand>(p, "OnBeginBand");
+    PublishEvent<&TQmReport::OnEndBand>(p, "OnEndBand");
+    PublishEvent<&TQmReport::OnManualBuild>(p, "OnManualBuild");
+    PublishEvent<&TQmReport::OnBeginColumn>(p, "OnBeginColumn");
+    PublishEvent<&TQmReport::OnPrintColumn>(p, "OnPrintColumn");
+    PublishEvent<&TQmReport::OnBeforePrintBand>(p, "OnBeforePrintBand");
+    PublishEvent<&TQmReport::OnScriptBeginReport>(p, "OnScriptBeginReport");
+    PublishEvent<&TQmReport::OnScriptEndReport>(p, "OnScriptEndReport");
+    PublishEvent<&TQmReport::OnScriptGetValue>(p, "OnScriptGetValue");
+    PublishEvent<&TQmReport::OnScriptSetValue>(p, "OnScriptSetValue");
+    PublishEvent<&TQmReport::OnObjectClick>(p, "OnObjectClick");
 }
 
 void TQmExportFilter::Published(TPublished<TQmExportFilter>& p) {

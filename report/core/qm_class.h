@@ -1,13 +1,15 @@
 // Qm_Class: the report component an application places on a form, its
-// saved-print-settings options and the export filter base. The template
-// arrives from the form description as the binary property "ReportData"
-// and is held as bytes until the template reader takes it over.
+// saved-print-settings options and the export filter base. The report owns
+// its template (pages, script, dictionary, description), which the form
+// description carries as the binary property "ReportData".
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/rtl/streams.h"
 #include "report/core/qm_dataset.h"
 
 SERVIORA_ENUM(TQmPreviewZoom, pzDefault, pzPageWidth, pzOnePage, pzTwoPages)
@@ -19,12 +21,36 @@ SERVIORA_ENUM(TQmReportType, qmrtSimple, qmrtMultiple)
 class TQmReport;
 class TQmView;
 class TQmReportView;
+class TQmBand;
+class TQmCustomPage;
+class TQmReportPage;
+class TQmPages;
+class TQmDictionary;
+class TQmDataDictionary;
+class TQmPrinter;
 class TBitmap;
 class TCustomForm;
 class TQmExportFilter;
+class TKpInterpreterArgs;
 
 SERVIORA_EVENT_TYPE(TQmBeforePrintEvent, void(TStrings* Memo, TQmReportView* View));
 SERVIORA_EVENT_TYPE(TQmAfterPrintEvent, void(TQmReportView* View));
+SERVIORA_EVENT_TYPE(TQmPageEvent, void(Integer PageNo));
+// OnProgress has the page events' signature: the page number reached.
+using TQmProgressEvent = TQmPageEvent;
+SERVIORA_EVENT_TYPE(TQmFunctionEvent, void(const AnsiString& aFunctionName, const std::vector<Variant>& aParams,
+                                           Variant& val, bool& aFound));
+SERVIORA_EVENT_TYPE(TQmDetailEvent, void(const AnsiString& ParName, Variant& ParValue));
+SERVIORA_EVENT_TYPE(TQmLoadSaveReportSettingEvent, void(TQmReport* aReport));
+SERVIORA_EVENT_TYPE(TQmEndPrintPageEvent, void(Integer& aPageNo));
+SERVIORA_EVENT_TYPE(TQmBandEvent, void(TQmBand* aBand));
+SERVIORA_EVENT_TYPE(TQmManualBuildEvent, void(TQmReportPage* aPage));
+SERVIORA_EVENT_TYPE(TQmPrintColumnEvent, void(Integer ColNo, Integer& Width));
+SERVIORA_EVENT_TYPE(TQmBeforePrintBandEvent, void(TQmBand* aBand, bool& PrintBand));
+SERVIORA_EVENT_TYPE(TQmScriptValueEvent, void(TObject* Sender, const AnsiString& Identifier, Variant& Value,
+                                              TKpInterpreterArgs& Args, bool& Done));
+SERVIORA_EVENT_TYPE(TQmObjectClickEvent,
+                    void(TQmReportView* Sender, TMouseButton Button, TShiftState Shift, bool& Modified));
 
 // Whether and where a report's print settings outlive the run.
 class TQmSaveReportOptions : public TPersistent {
@@ -44,6 +70,12 @@ public:
     void SetIniFileName(const AnsiString& v) { iniFileName_ = v; }
     const AnsiString& RegistryPath() const { return registryPath_; }
     void SetRegistryPath(const AnsiString& v) { registryPath_ = v; }
+
+    // The report's print settings from the section (empty: the report's
+    // title, else its file name) of the registry key or ini file, or
+    // through the report's event; SaveReportSetting writes them.
+    void LoadReportSetting(TQmReport* report, const AnsiString& section);
+    void SaveReportSetting(TQmReport* report, const AnsiString& section);
 
 private:
     TQmReport* report_;
@@ -65,10 +97,70 @@ public:
     // prepares nothing, shows nothing and returns; it never raises.
     void BuildAndPreview();
 
-    // The template bytes as the form description carried them ("ReportData"
-    // without its length word); empty when none was streamed.
-    const std::string& TemplateData() const { return templateData_; }
-    void SetTemplateData(std::string bytes) { templateData_ = std::move(bytes); }
+    // ---- The template.
+    static constexpr const char* Signature = "Tamberquistor Report File 3.0";
+    TQmPages* Pages() const { return pages_.get(); }
+    TQmDictionary* Dictionary() const { return dictionary_.get(); }
+    TStringList* Script() const { return script_.get(); }
+    // The report's own variables.
+    TQmVariables* Variables() const { return variables_.get(); }
+    // The description; the first string is the title.
+    std::array<AnsiString, 5> ReportInfo;
+    bool ColorPrint = true;
+    // Thousandths of a millimetre.
+    Integer PrintOffsetTop = 0, PrintOffsetLeft = 0;
+    // 0 report by report, 1 page by page.
+    Byte PageOrder = 0;
+    // Prepared pages print everything (the print dialog's "Print Visible").
+    bool Taoda = false;
+    Word ReportFlags = 0;
+    AnsiString FileName;
+    // Empties the pages and the dictionary, clears the script and DoublePass.
+    void Clear();
+    // The first object of that name (letter case ignored) on any page.
+    TQmView* FindObject(const AnsiString& name) const;
+    // Reads a template stream: the header, the pages part, then the saved
+    // print settings. A wrong signature or an unknown class is reported in
+    // a message box and never raises.
+    virtual void LoadFromStream(TStream* stream);
+    virtual void SaveToStream(TStream* stream);
+    // The page class a template names that the engine does not know: none.
+    virtual TQmCustomPage* CreatePageOfClass(const AnsiString& /*className*/) { return nullptr; }
+    virtual AnsiString ScriptUnitName() const { return "Report"; }
+    // No designer is part of this system.
+    virtual bool OpenDesigner() { return false; }
+
+    // ---- The printer.
+    // The shared printer, or a private one in a program that runs threads.
+    TQmPrinter* GetPrinter();
+    const AnsiString& PrinterName() const { return printerName_; }
+    // "Default Printer" and "" select entry 0, "Virtual Printer" entry 1,
+    // a printer's name its entry; an unknown name selects 0 and is kept.
+    void SetPrinterName(const AnsiString& name);
+    // The printer list's entry of a name; -1 for a name it does not hold.
+    static int PrinterIndexOf(const AnsiString& name);
+    // Switches the printer and refits every report page's paper; on failure
+    // says so, goes back to the old printer and answers False.
+    bool ChangePrinter(int oldIndex, int newIndex);
+    // 0 left, 1 top; screen pixels.
+    Integer GetspPrintOffset(int index) const;
+    void SetspPrintOffset(int index, Integer value);
+    // Bits 0 and 1 of ReportFlags; other bits read False and stay.
+    bool GetReportFlag(int bit) const;
+    void SetReportFlag(int bit, bool value);
+    // "APPENDBLANKING", "SPPRINTOFFSETLEFT", "SPPRINTOFFSETTOP".
+    bool GetPropValue(TObject* object, const AnsiString& name, Variant& value,
+                      const std::vector<Variant>& arguments) override;
+    bool SetPropValue(TObject* object, const AnsiString& name, const Variant& value) override;
+
+    // The page whose objects are being read or built.
+    TQmCustomPage* CurrentPage = nullptr;
+    // Set when a dialog page was cancelled; the build stops.
+    bool DialogCancelled = false;
+    // Set while a dictionary expression is evaluated.
+    bool EvaluatingDictionary = false;
+    // The page count of the previous pass.
+    Integer TotalPages = 0;
 
     bool ModifyPrepared() const { return modifyPrepared_; }
     void SetModifyPrepared(bool v) { modifyPrepared_ = v; }
@@ -98,6 +190,10 @@ public:
     // The report's main data source (not owned; cleared when it goes away).
     TQmDataset* Dataset() const { return dataset_; }
     void SetDataset(TQmDataset* v);
+    TQmDataDictionary* DataDictionary() const { return dataDictionary_; }
+    void SetDataDictionary(TQmDataDictionary* v);
+    TQmCustomPreview* Preview() const { return preview_; }
+    void SetPreview(TQmCustomPreview* v);
     bool StoreInDFM() const { return storeInDFM_; }
     void SetStoreInDFM(bool v) { storeInDFM_ = v; }
     TQmReportType ReportType() const { return reportType_; }
@@ -107,7 +203,8 @@ public:
     bool CompressThread() const { return compressThread_; }
     void SetCompressThread(bool v) { compressThread_ = v; }
     // Whether Null field values reach expressions as empty values (a
-    // template switch; templates older than version 57 leave it on).
+    // template switch; the reader sets it before the header, so templates
+    // older than version 57 leave it on).
     bool ConvertNulls() const { return convertNulls_; }
     void SetConvertNulls(bool v) { convertNulls_ = v; }
 
@@ -148,8 +245,6 @@ public:
     TQmView* CurrentObject = nullptr;
     TQmView* CurrentBand = nullptr;
     Integer PageNo = 0;
-    // The width between the current page's margins, in screen pixels.
-    Integer PrintableWidth = 0;
     // The hidden form dialog pages' live controls sit on; dialog controls
     // show it to paint themselves.
     TCustomForm* DialogForm = nullptr;
@@ -157,9 +252,24 @@ public:
     std::vector<TQmView*> PassList;
     // Objects are written into the prepared pages in every pass.
     bool WriteEveryPass = false;
+    // The events; each fires where the building, printing or preview code
+    // says.
+    TQmPageEvent OnBeginPage, OnEndPage;
+    TNotifyEvent OnBeginDoc, OnEndDoc, OnPrintReportEvent, OnScriptBeginReport, OnScriptEndReport;
+    TQmProgressEvent OnProgress;
+    TQmFunctionEvent OnUserFunction;
+    TQmDetailEvent OnGetValue;
+    TQmLoadSaveReportSettingEvent OnLoadReportSetting, OnSaveReportSetting;
+    TQmEndPrintPageEvent OnEndPrintPage;
     // Before an object is printed, with its prepared text; after it.
     TQmBeforePrintEvent OnBeforePrint;
     TQmAfterPrintEvent OnAfterPrint;
+    TQmBandEvent OnBeginBand, OnEndBand, OnBeginColumn;
+    TQmManualBuildEvent OnManualBuild;
+    TQmPrintColumnEvent OnPrintColumn;
+    TQmBeforePrintBandEvent OnBeforePrintBand;
+    TQmScriptValueEvent OnScriptGetValue, OnScriptSetValue;
+    TQmObjectClickEvent OnObjectClick;
 
     // One bracketed expression of a text object as text: the value of the
     // expression (with a display format of its own after " #" or " :", else
@@ -176,16 +286,29 @@ public:
 protected:
     void DefineProperties(TFiler* filer) override;
     void Notification(TComponent* component, TOperation operation) override;
+    // Reads the template "ReportData" held.
+    void Loaded() override;
 
 private:
     // "ReportData": a 32-bit little-endian length, then the template bytes;
     // read and written only while StoreInDFM is on.
     void ReadReportData(TStream* stream);
     void WriteReportData(TStream* stream);
+    // The header after the signature; False when the signature is wrong.
+    bool ReadHeader(TStream* stream, Word& version);
+    void RefitPages();
 
     std::unique_ptr<TBitmap> measuringBitmap_;
     std::unique_ptr<TQmParser> parser_;
-    std::string templateData_;
+    std::unique_ptr<TQmPages> pages_;
+    std::unique_ptr<TQmDictionary> dictionary_;
+    std::unique_ptr<TStringList> script_;
+    std::unique_ptr<TQmVariables> variables_;
+    std::unique_ptr<TQmPrinter> privatePrinter_;
+    std::unique_ptr<TMemoryStream> reportData_;
+    AnsiString printerName_;
+    TQmDataDictionary* dataDictionary_ = nullptr;
+    TQmCustomPreview* preview_ = nullptr;
     bool modifyPrepared_ = false;
     TQmPreviewZoom initialZoom_ = pzDefault;
     TQmPreviewButtons previewButtons_{pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbPageSetup, pbExit, pbSaveToXLS};
@@ -204,8 +327,18 @@ private:
     TQmReportType reportType_ = qmrtSimple;
     TQmCompressionLevel compressLevel_ = qmzcFastest;
     bool compressThread_ = false;
-    bool convertNulls_ = true;
+    bool convertNulls_ = false;
 };
+
+// The report unit's start-up, once for the process however often it is
+// asked: the global application component and variables, the standard
+// function library, the hidden form dialog pages' controls live on
+// ("QmDialogForm" at -1000, -1000, 1 x 1) and the engine's name tables.
+// The first report asks; StopReportUnit undoes it when asked as often.
+void StartReportUnit();
+void StopReportUnit();
+// The hidden dialog host form; nullptr before the start-up.
+TCustomForm* QmDialogForm();
 
 // The base of the export filters: the hooks the report's export routine
 // calls arrive with the engine.

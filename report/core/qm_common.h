@@ -147,6 +147,8 @@ public:
     virtual void Connect(TQmCustomReport* report) = 0;
     // Prints the connected report through the print dialog.
     virtual void Print() = 0;
+    // Forgets the report (its description copied back first).
+    virtual void Disconnect() = 0;
 
 private:
     std::unique_ptr<TQmPreviewOptions> options_;

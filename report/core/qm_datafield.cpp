@@ -7,6 +7,7 @@
 #include "platform/rtl/moduleregistry.h"
 #include "platform/rtl/stringlist.h"
 #include "report/core/qm_class.h"
+#include "report/core/qm_pages.h"
 #include "report/core/qm_utils.h"
 
 namespace {
@@ -70,4 +71,25 @@ void CreateBandDataset(TQmReport* report, const AnsiString& text, bool isCount, 
         report->ErrorFlag = true;
         report->ErrorText = e.Message();
     }
+}
+
+TQmDataset* GetBandDataset(TQmReport* report) {
+    const auto* band = dynamic_cast<const TQmCustomBandView*>(report->CurrentBand);
+    const auto* page = dynamic_cast<const TQmReportPage*>(report->CurrentPage);
+    if (!band || !page) return nullptr;
+    auto sourceOf = [page](TQmBandType kind) -> TQmDataset* {
+        const TQmCustomBandView* found = page->FindBand(kind);
+        return found ? found->Dataset : nullptr;
+    };
+    TQmDataset* source = nullptr;
+    switch (band->BandType) {
+    case qmbtReportTitle: case qmbtReportSummary: case qmbtPageHeader: case qmbtPageFooter: case qmbtMasterData:
+    case qmbtColumnHeader: case qmbtColumnFooter: case qmbtGroupHeader: case qmbtGroupFooter:
+        source = sourceOf(qmbtMasterData);
+        break;
+    case qmbtDetailData: source = sourceOf(qmbtDetailData); break;
+    case qmbtCrossData: case qmbtCrossFooter: source = sourceOf(qmbtCrossData); break;
+    default: source = report->Dataset();
+    }
+    return dynamic_cast<TQmDBDataSet*>(source);
 }

@@ -19,3 +19,10 @@ AnsiString FindDatasetField(TQmDataset* source, const AnsiString& name);
 // data source of that name among the report owner's components, or none.
 // The source is initialised; its failure becomes the report's error.
 void CreateBandDataset(TQmReport* report, const AnsiString& text, bool isCount, TQmDataset*& source);
+// The database source behind the band being printed: the page's master
+// data band's for the title, summary, page and column headers and footers,
+// master data and group bands; the detail band's for a detail band; the
+// cross data band's for cross data and footer bands; the report's own for
+// the rest. nullptr without a current band or page, or when the source is
+// no TQmDBDataSet.
+TQmDataset* GetBandDataset(TQmReport* report);

@@ -44,6 +44,7 @@ constexpr int qmsTextTooLong = 47224;
 constexpr int qmsExpressionTooComplex = 47225;
 constexpr int qmsTooManyArguments = 47226;
 constexpr int qmsMissingOperand = 47227;
+constexpr int qmsDamagedTemplate = 47228;   // an object record's end lies outside the template
 constexpr int qmsCharset = 47337;           // "134"
 constexpr int qmsFontName = 47444;          // "宋体"
 constexpr int qmsFontSize = 47445;          // "9"

@@ -52,3 +52,6 @@ public:
     TQmVariables* QmVariables() const;
     void SetQmVariables(TQmVariables* v);
 };
+
+// The variables every report of the program shares.
+TQmVariables* GlobalVariables();

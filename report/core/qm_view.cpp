@@ -7,8 +7,10 @@
 #include "platform/rtl/formatsettings.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
+#include "report/core/qm_pages.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_values.h"
 
 SERVIORA_REGISTER_CLASS(TQmFrameLine);
 SERVIORA_REGISTER_CLASS(TQmHighlight);
@@ -89,7 +91,9 @@ TQmView::TQmView() : Memo(TStringList::Create()), Memo1(TStringList::Create()) {
     for (auto& frame : frames_) frame.reset(TQmFrameLine::Create(this));
 }
 
-TQmView::~TQmView() = default;
+TQmView::~TQmView() {
+    if (parentPage_) parentPage_->DetachObject(this);
+}
 
 void TQmView::Assign(TPersistent* source) {
     auto* view = dynamic_cast<TQmView*>(source);
@@ -185,6 +189,8 @@ bool TQmView::GetPropValue(TObject* object, const AnsiString& path, Variant& val
                     arguments[3].AsInteger());
     } else if (name == "SETFRAMEVISIBLE" && !arguments.empty()) {
         SetAllFramesVisible(arguments[0].AsBoolean());
+    } else if (name == "PARENTPAGE") {
+        value = ObjectToVariant(parentPage_);
     } else {
         return TQmCustomView::GetPropValue(object, path, value, arguments);
     }
@@ -197,6 +203,10 @@ bool TQmView::SetPropValue(TObject* object, const AnsiString& name, const Varian
     const AnsiString upper = UpperCase(name);
     if (upper == "MEMO1") {
         Memo1->SetText(VarToStr(value));
+        return true;
+    }
+    if (upper == "PARENTPAGE") {
+        SetParentPage(dynamic_cast<TQmCustomPage*>(VariantToObject(value)));
         return true;
     }
     for (const char* memoWriter : kMemoWriters)

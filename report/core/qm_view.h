@@ -17,6 +17,7 @@ using TQmRestrictions = TSet<TQmRestriction>;
 SERVIORA_ENUM(TQmBandAlign, qmbaNone, qmbaLeft, qmbaRight, qmbaBottom, qmbaTop, qmbaCenter)
 
 class TQmView;
+class TQmCustomPage;
 class TPopupMenu;
 
 // Bits of TQmView's option word. Bands give some of them meanings of their
@@ -164,6 +165,15 @@ public:
     // 0 for an object without a report.
     Byte GetDrawMode() const;
 
+    // ---- The page the object lies on, which owns it.
+    TQmCustomPage* ParentPage() const { return parentPage_; }
+    // Moves the object onto the page (nullptr: off its page, the caller
+    // then owns it); a new object placed with AutoNameOnPlace gets a name.
+    void SetParentPage(TQmCustomPage* page);
+    // BaseName and the first number no object of the report (nor a live
+    // control of the hidden dialog form) is named with.
+    void MakeAutoName();
+
     // ---- Script names ("MEMO", "TEXT", "VALUE", "AS…", "SETSPBOUNDS",
     // "SETFRAMEVISIBLE"); other names go to the published properties.
     bool GetPropValue(TObject* object, const AnsiString& path, Variant& value,
@@ -255,6 +265,7 @@ protected:
 private:
     std::array<std::unique_ptr<TQmFrameLine>, 4> frames_;
     SavedGeometry saved_{};
+    TQmCustomPage* parentPage_ = nullptr;
 };
 
 // What an object that hides zeros shows: the text "0" and any value equal to

@@ -7,6 +7,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/rtl/valuerestorer.h"
+#include "report/core/qm_pages.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
 #include "report/core/qm_view.h"
@@ -18,7 +19,9 @@ void TQmReportView::AlignToBand() {
     const bool parentWidth = Flag(QmFlag::ParentWidth), parentHeight = Flag(QmFlag::ParentHeight);
     if (!band || (BandAlign == qmbaNone && !parentWidth && !parentHeight)) return;
     const bool cross = band->IsCrossBand;
-    const Integer printable = ParentReport->PrintableWidth;
+    const auto* page = dynamic_cast<const TQmReportPage*>(ParentReport->CurrentPage);
+    const Integer printable =
+        page ? static_cast<Integer>(Round(FromInternalUnits(page->PrintableWidth(), qmutScreenPixels))) : 0;
     switch (BandAlign) {
     case qmbaLeft: Left = cross ? band->Left : 0; break;
     case qmbaRight:

@@ -181,3 +181,10 @@ TEST(CriticalSection, AScopeHoldsItUntilItEndsEvenByAnException) {
 }
 
 }  // namespace
+
+TEST(Thread, StartingAThreadMarksTheProgramMultiThreaded) {
+    LambdaThread created([](LambdaThread&) {});
+    created.Start();
+    created.WaitFor();
+    EXPECT_TRUE(IsMultiThread);
+}

@@ -3,6 +3,7 @@
 // and references that go away with their component.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 
 #include "platform/data/ado.h"
@@ -10,11 +11,13 @@
 #include "platform/rtl/datamodule.h"
 #include "platform/rtl/writer.h"
 #include "report/core/qm_class.h"
+#include "report/core/qm_memoview.h"
+#include "report/core/qm_pages.h"
 
 namespace {
 
 // The reception window's report components with one order query beside
-// them; "ReportData" holds a length word of 3 and the bytes 'Q', 0, 'm'.
+// them; "ReportData" holds a template of one page with one text object.
 const char* const kDescription = R"(object Voucher: TDataModule
   object ADOQuery11: TADOQuery
   end
@@ -36,7 +39,7 @@ const char* const kDescription = R"(object Voucher: TDataModule
     CompressThread = False
     StoreInDFM = %s
     ReportData = {
-      0300000051006D}
+      %t}
   end
 end
 )";
@@ -49,9 +52,27 @@ std::unique_ptr<TDataModule> Load(const std::string& description) {
     return module;
 }
 
+// The length word and bytes of a template titled "凭证" with "Memo1" on
+// its one page, in hexadecimal.
+std::string TemplateHex() {
+    std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
+    report->ReportInfo[0] = "凭证";
+    auto* memo = TQmMemoView::Create();
+    memo->SetParentPage(report->Pages()->AddReportPage());
+    std::unique_ptr<TMemoryStream> bytes(TMemoryStream::Create());
+    report->SaveToStream(bytes.get());
+    const auto size = static_cast<std::uint32_t>(bytes->Size());
+    std::string hex;
+    auto add = [&hex](unsigned byte) { hex += "0123456789ABCDEF"[byte >> 4], hex += "0123456789ABCDEF"[byte & 15]; };
+    for (int shift = 0; shift < 32; shift += 8) add(size >> shift & 0xFF);
+    for (std::uint32_t i = 0; i < size; ++i) add(static_cast<const unsigned char*>(bytes->Memory())[i]);
+    return hex;
+}
+
 std::string Description(const char* storeInDFM) {
     std::string text = kDescription;
     text.replace(text.find("%s"), 2, storeInDFM);
+    text.replace(text.find("%t"), 2, TemplateHex());
     return text;
 }
 
@@ -79,12 +100,15 @@ TEST(QmReport, ReadsEveryPropertyTheReceptionWindowSets) {
     EXPECT_TRUE(report->ModalPreview()) << "left at its default";
     EXPECT_FALSE(report->MDIPreview()) << "left at its default";
     EXPECT_TRUE(report->StoreInDFM());
-    EXPECT_EQ(report->TemplateData(), std::string("Q\0m", 3));
+    EXPECT_EQ(report->ReportInfo[0], "凭证");
+    EXPECT_EQ(report->Pages()->GetCount(), 1);
+    ASSERT_NE(report->FindObject("memo1"), nullptr);
+    EXPECT_EQ(report->FindObject("memo1")->ParentPage(), report->Pages()->GetPage(0));
 }
 
 TEST(QmReport, TemplateBytesAreIgnoredWithoutStoreInDFM) {
     auto module = Load(Description("False"));
-    EXPECT_TRUE(ReportOf(*module)->TemplateData().empty());
+    EXPECT_EQ(ReportOf(*module)->Pages()->GetCount(), 0);
 }
 
 TEST(QmReport, WritesWhatItReadsAndStoresDefaultCollateFalse) {
@@ -96,7 +120,7 @@ TEST(QmReport, WritesWhatItReadsAndStoresDefaultCollateFalse) {
     module.reset();  // module names are unique while alive
     auto again = Load(text);
     TQmReport* report = ReportOf(*again);
-    EXPECT_EQ(report->TemplateData(), std::string("Q\0m", 3));
+    EXPECT_NE(report->FindObject("Memo1"), nullptr);
     EXPECT_EQ(report->SaveReportOptions()->RegistryPath(), "Tamberquistor\\\\ReportSettings\\\\");
     EXPECT_EQ(report->PreviewOptions()->BorderPen()->Style(), psDash);
     EXPECT_EQ(ComponentToText(again.get()), text);
@@ -111,6 +135,13 @@ TEST(QmReport, ACreatedReportHasTheEnginesInitialValues) {
     EXPECT_EQ(report->SaveReportOptions()->RegistryPath(), "Tamberquistor\\ReportSettings\\");
     EXPECT_EQ(report->PreviewOptions()->BorderPen()->Color(), clBlue);
     EXPECT_NO_THROW(report->BuildAndPreview());
+    EXPECT_FALSE(report->ConvertNulls());
+    EXPECT_EQ(report->FileName, "Untitled");
+    ASSERT_NE(report->DialogForm, nullptr) << "the first report starts the unit";
+    EXPECT_EQ(report->DialogForm, QmDialogForm());
+    EXPECT_EQ(report->DialogForm->Name(), "QmDialogForm");
+    EXPECT_EQ(report->DialogForm->Left(), -1000);
+    EXPECT_GE(GetFunctionLibraryCount(), 1);
 }
 
 TEST(QmReport, ReferencesAreClearedWhenTheirComponentGoesAway) {

@@ -282,6 +282,7 @@ public:
     void ShowReport(TQmCustomReport*) override {}
     void Connect(TQmCustomReport*) override {}
     void Print() override {}
+    void Disconnect() override {}
 };
 
 TEST(QmBaseClasses, PreviewPanelCopiesTheOptionsItIsGiven) {

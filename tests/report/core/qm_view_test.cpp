@@ -11,6 +11,7 @@
 #include "platform/rtl/streams.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/graphic.h"
+#include "report/core/qm_pages.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_view.h"
 #include "support/temp_dir.h"
@@ -204,7 +205,10 @@ TEST(QmView, DefaultsGeometryAndScriptNames) {
 // and in a cross band at 200 that is 150 pixels wide.
 TEST(QmView, AlignsWithinTheBandBeingPrinted) {
     std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
-    report->PrintableWidth = 700;
+    TQmReportPage* page = report->Pages()->AddReportPage();
+    page->Margins[0] = 0;
+    page->Margins[2] = page->PaperWidth * 100 - ToInternalUnits(qmutScreenPixels, 700);
+    report->CurrentPage = page;
     auto band = NewView();
     band->IsBand = true;
     band->SetspBounds(0, 100, 700, 30);
