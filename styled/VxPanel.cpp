@@ -8,6 +8,7 @@
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphic.h"
+#include "styled/VxChevron.h"
 #include "styled/VxGrafx.h"
 
 SERVIORA_REGISTER_CLASS(TVxGroupBox);
@@ -575,7 +576,8 @@ void TVxToolbar::ButtonSettingsChanged() {
 
 std::vector<TControl*> TVxToolbar::ToolbarControls() const {
     std::vector<TControl*> children;
-    for (int i = 0; i < ControlCount(); ++i) children.push_back(Controls(i));
+    for (int i = 0; i < ControlCount(); ++i)
+        if (Controls(i) != popupButton_) children.push_back(Controls(i));
     std::vector<TControl*> ordered;
     for (const AnsiString& name : order_) {
         auto it = std::find_if(children.begin(), children.end(),
@@ -624,8 +626,30 @@ void TVxToolbar::Loaded() {
 }
 
 void TVxToolbar::AlignControls(TControl*, TRect&) {
-    if (ComponentState().Contains(csLoading)) return;
-    PositionControls();
+    if (!ComponentState().Contains(csLoading)) PositionControls();
+    PlacePopupButton();
+}
+
+void TVxToolbar::UpdatePopupButton(const std::vector<TControl*>& controls) {
+    if (wrapControls_ || controls.empty()) {
+        popupButtonShown_ = false;
+        return;
+    }
+    const TControl* last = controls.back();
+    popupButtonShown_ = Width() - margin_ < last->Left() + last->Width();
+    if (popupButtonShown_ && !popupButton_) {
+        popupButton_ = new TVxToolbarPopupButton(this);
+        popupButton_->SetFrameColor(ShadeBy(FlatColor(), FlatColorAdjustment()));
+    }
+}
+
+// The chevron fills the toolbar's right edge, 14 pixels wide.
+void TVxToolbar::PlacePopupButton() {
+    if (!popupButton_) return;
+    const bool shown = popupButtonShown_ && !wrapControls_ && orientation_ == orHorizontal &&
+                       !ComponentState().Contains(csLoading) && !ComponentState().Contains(csReading);
+    if (shown) popupButton_->SetBounds(Width() - 14, 0, 14, Height());
+    popupButton_->SetVisible(shown);
 }
 
 // Controls go along the rows (columns when vertical) in list order from
@@ -635,6 +659,8 @@ void TVxToolbar::AlignControls(TControl*, TRect&) {
 void TVxToolbar::PositionControls() {
     const bool horizontal = orientation_ == orHorizontal;
     const std::vector<TControl*> controls = ToolbarControls();
+    if (horizontal) UpdatePopupButton(controls);
+    else popupButtonShown_ = false;
     const int room = horizontal ? Width() : Height();
     int pos = margin_, row = 1, reach = 0;
     for (std::size_t i = 0; i < controls.size(); ++i) {
