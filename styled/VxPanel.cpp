@@ -659,8 +659,6 @@ void TVxToolbar::PlacePopupButton() {
 void TVxToolbar::PositionControls() {
     const bool horizontal = orientation_ == orHorizontal;
     const std::vector<TControl*> controls = ToolbarControls();
-    if (horizontal) UpdatePopupButton(controls);
-    else popupButtonShown_ = false;
     const int room = horizontal ? Width() : Height();
     int pos = margin_, row = 1, reach = 0;
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -674,6 +672,10 @@ void TVxToolbar::PositionControls() {
         PlaceControl(control, row, pos);
         reach = std::max(reach, pos);
     }
+    // Decided on the positions just given, so that the control that runs
+    // past the margin shows the chevron in the same layout.
+    if (horizontal) UpdatePopupButton(controls);
+    else popupButtonShown_ = false;
     if (!autoResize_) return;
     const TAlign align = Align();
     const bool sideways = align == alLeft || align == alRight, across = align == alNone || align == alTop ||

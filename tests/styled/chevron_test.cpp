@@ -32,7 +32,6 @@ protected:
             buttons_.push_back(button);
         }
         bar_->Realign();
-        bar_->Realign();
         form_->Show();
         ProcessMessages();
     }
