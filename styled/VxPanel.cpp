@@ -507,26 +507,22 @@ void TVxToolbar::SetRowHeight(int v) {
 
 void TVxToolbar::SetButtonLayout(TButtonLayout v) {
     buttonLayout_ = v;
-    if (!applyingPreset_) textOptions_ = ttoCustom;
-    ButtonSettingsChanged();
+    ButtonSettingChanged(VXM_TOOLBARLAYOUT);
 }
 
 void TVxToolbar::SetButtonWidth(int v) {
     buttonWidth_ = v;
-    if (!applyingPreset_) textOptions_ = ttoCustom;
-    ButtonSettingsChanged();
+    ButtonSettingChanged(VXM_TOOLBARBUTTONSIZE);
 }
 
 void TVxToolbar::SetButtonHeight(int v) {
     buttonHeight_ = v;
-    if (!applyingPreset_) textOptions_ = ttoCustom;
-    ButtonSettingsChanged();
+    ButtonSettingChanged(VXM_TOOLBARBUTTONSIZE);
 }
 
 void TVxToolbar::SetShowButtonCaptions(bool v) {
     showButtonCaptions_ = v;
-    if (!applyingPreset_) textOptions_ = ttoCustom;
-    ButtonSettingsChanged();
+    ButtonSettingChanged(VXM_TOOLBARSHOWCAPTION);
 }
 
 // The presets: no captions; captions below the glyphs; captions at the
@@ -567,6 +563,14 @@ void TVxToolbar::ApplyButtonSettings(int width, int height, bool captions) {
 void TVxToolbar::SetWrapControls(bool v) {
     wrapControls_ = v;
     Realign();
+}
+
+// The tool buttons that follow the toolbar take the setting; outside a
+// preset the text options become custom.
+void TVxToolbar::ButtonSettingChanged(UINT notification) {
+    if (!applyingPreset_) textOptions_ = ttoCustom;
+    NotifyControls(notification);
+    ButtonSettingsChanged();
 }
 
 void TVxToolbar::ButtonSettingsChanged() {

@@ -216,6 +216,7 @@ protected:
 private:
     // A toolbar setting the buttons follow changed.
     void ButtonSettingsChanged();
+    void ButtonSettingChanged(UINT notification);
     void NotifyParentOfSize();
     // Shows the chevron when the last control passes the far margin.
     void UpdatePopupButton(const std::vector<TControl*>& controls);
