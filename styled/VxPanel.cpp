@@ -437,6 +437,14 @@ void TVxToolbar::SetParent(TWinControl* parent) {
     CheckAutoResize(autoResize_);
 }
 
+void TVxToolbar::SetAlign(TAlign v) {
+    if (autoStyle_) AutoStyleBorders(v);
+    TVxCustomPanel::SetAlign(v);
+    if (!autoResize_) return;
+    if (v == alLeft || v == alRight) SetWidth(32);
+    else SetHeight(32);
+}
+
 void TVxToolbar::AutoStyleBorders(TAlign alignment) {
     const bool autoStyle = autoStyle_;
     TVxCustomPanel::SetBorderInner(fsNone);

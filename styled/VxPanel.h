@@ -193,6 +193,9 @@ public:
 
     void Loaded() override;
     void SetParent(TWinControl* parent) override;
+    // The borders follow the new side (with AutoStyle); with AutoResize the
+    // toolbar starts 32 across and the layout then gives it its size.
+    void SetAlign(TAlign v) override;
     void SetBorderInner(TFrameStyleEx v) override;
     void SetBorderOuter(TFrameStyleEx v) override;
     void SetBorderSides(TSides v) override;
