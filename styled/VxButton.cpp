@@ -3,6 +3,7 @@
 
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/clock.h"
+#include "platform/gdi/measuringdc.h"
 #include "platform/ui/forms.h"
 #include "styled/VxPanel.h"
 
@@ -12,6 +13,7 @@ TVxToolButton::TVxToolButton(TComponent* owner) : TGraphicControl(owner) {
     // Clicks come from the button's own mouse handling.
     controlStyle_ = TControlStyle{csCaptureMouse};
     SetBounds(0, 0, 25, 25);
+    useToolbarButtonSize_ = true;
     SetColor(clBtnFace);
 }
 
@@ -45,9 +47,94 @@ void TVxToolButton::SetShowCaption(bool v) {
     Invalidate();
 }
 
-void TVxToolButton::SetUseToolbarButtonLayout(bool v) { SetAndRepaint(this, useToolbarButtonLayout_, v); }
+// Switching a use-toolbar setting back on takes that setting at once.
+void TVxToolButton::SetUseToolbarButtonLayout(bool v) {
+    if (useToolbarButtonLayout_ == v) return;
+    useToolbarButtonLayout_ = v;
+    if (TakesToolbarSettings()) Perform(VXM_TOOLBARLAYOUT, 0, 0);
+    Invalidate();
+}
 
-void TVxToolButton::SetUseToolbarShowCaption(bool v) { SetAndRepaint(this, useToolbarShowCaption_, v); }
+void TVxToolButton::SetUseToolbarShowCaption(bool v) {
+    if (useToolbarShowCaption_ == v) return;
+    useToolbarShowCaption_ = v;
+    if (TakesToolbarSettings()) Perform(VXM_TOOLBARSHOWCAPTION, 0, 0);
+    Invalidate();
+}
+
+void TVxToolButton::SetUseToolbarButtonSize(bool v) {
+    if (useToolbarButtonSize_ == v) return;
+    useToolbarButtonSize_ = v;
+    if (TakesToolbarSettings()) Perform(VXM_TOOLBARBUTTONSIZE, 0, 0);
+}
+
+bool TVxToolButton::TakesToolbarSettings() const {
+    return Parent() && !ComponentState().Contains(csReading) && !ComponentState().Contains(csLoading);
+}
+
+void TVxToolButton::SetBounds(int left, int top, int width, int height) {
+    if ((width != Width() || height != Height()) && !ComponentState().Contains(csLoading))
+        useToolbarButtonSize_ = false;
+    TGraphicControl::SetBounds(left, top, width, height);
+}
+
+void TVxToolButton::SetParent(TWinControl* parent) {
+    TGraphicControl::SetParent(parent);
+    if (TakesToolbarSettings()) TakeToolbarSettings();
+}
+
+void TVxToolButton::Loaded() {
+    TGraphicControl::Loaded();
+    TakeToolbarSettings();
+}
+
+void TVxToolButton::TakeToolbarSettings() {
+    if (!Parent()) return;
+    for (UINT message : {VXM_TOOLBARSHOWCAPTION, VXM_TOOLBARLAYOUT, VXM_TOOLBARBUTTONSIZE}) Perform(message, 0, 0);
+}
+
+// A caption change re-sizes a button that shows its caption.
+void TVxToolButton::CMTextChanged(TMessage& Message) {
+    Inherited::Dispatch(Message);
+    TakeToolbarSettings();
+    Invalidate();
+}
+
+void TVxToolButton::VXMToolbarShowCaption(TMessage&) {
+    TVxToolbar* toolbar = Toolbar();
+    if (!useToolbarShowCaption_ || !toolbar) return;
+    SetShowCaption(toolbar->ShowButtonCaptions());
+    useToolbarShowCaption_ = true;
+}
+
+void TVxToolButton::VXMToolbarLayout(TMessage&) {
+    TVxToolbar* toolbar = Toolbar();
+    if (!useToolbarButtonLayout_ || !toolbar) return;
+    SetLayout(toolbar->ButtonLayout());
+    useToolbarButtonLayout_ = true;
+}
+
+// The toolbar's button size, widened to the caption where the button shows
+// it: beside the glyph with 12 pixels to spare, above or below it with 8.
+void TVxToolButton::VXMToolbarButtonSize(TMessage&) {
+    TVxToolbar* toolbar = Toolbar();
+    if (!useToolbarButtonSize_ || !toolbar) return;
+    int width = toolbar->ButtonWidth();
+    if (ShowCaption()) {
+        SIZE text{};
+        const AnsiString caption = Caption();
+        GetTextExtentPoint32(MeasuringDC(Font()->Handle()).dc(), caption.c_str(), int(caption.size()), &text);
+        const TButtonLayout layout = Layout();
+        if (layout == blGlyphLeft || layout == blGlyphRight) {
+            TCustomImageList* images = CurrentImages();
+            width = std::max(width, (images ? images->Width() : 0) + int(text.cx) + 12);
+        } else {
+            width = std::max(width, int(text.cx) + 8);
+        }
+    }
+    SetBounds(Left(), Top(), toolStyle_ == tsDropDown ? width + 14 : width, toolbar->ButtonHeight());
+    useToolbarButtonSize_ = true;
+}
 
 void TVxToolButton::SetAlignment(TAlignment v) { SetAndRepaint(this, alignment_, v); }
 

@@ -14,6 +14,10 @@ class TVxToolbar;
 
 SERVIORA_ENUM(TVxToolStyle, tsButton, tsDropDown)
 
+// What a toolbar tells its tool buttons when a button setting of its own
+// changes: caption display, layout, and size.
+constexpr UINT VXM_TOOLBARSHOWCAPTION = 0xB3EA, VXM_TOOLBARLAYOUT = 0xB3EB, VXM_TOOLBARBUTTONSIZE = 0xB3EC;
+
 class TVxToolButton : public TGraphicControl {
     SERVIORA_CLASS(TVxToolButton, TGraphicControl)
     SERVIORA_PUBLISHED
@@ -21,6 +25,10 @@ class TVxToolButton : public TGraphicControl {
         SERVIORA_MESSAGE(CM_BUTTONPRESSED, CMButtonPressed)
         SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
         SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
+        SERVIORA_MESSAGE(CM_TEXTCHANGED, CMTextChanged)
+        SERVIORA_MESSAGE(VXM_TOOLBARSHOWCAPTION, VXMToolbarShowCaption)
+        SERVIORA_MESSAGE(VXM_TOOLBARLAYOUT, VXMToolbarLayout)
+        SERVIORA_MESSAGE(VXM_TOOLBARBUTTONSIZE, VXMToolbarButtonSize)
     SERVIORA_MESSAGES_END(TGraphicControl)
 public:
     explicit TVxToolButton(TComponent* owner);
@@ -65,7 +73,14 @@ public:
     bool UseToolbarShowCaption() const { return useToolbarShowCaption_; }
     void SetUseToolbarShowCaption(bool v);
     bool UseToolbarButtonSize() const { return useToolbarButtonSize_; }
-    void SetUseToolbarButtonSize(bool v) { useToolbarButtonSize_ = v; }
+    void SetUseToolbarButtonSize(bool v);
+    // A real change of size (not while loading) stops following the toolbar.
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetParent(TWinControl* parent) override;
+    void Loaded() override;
+    // Takes the caption display, layout and size from the toolbar, where
+    // the button follows it.
+    virtual void TakeToolbarSettings();
 
     // The image list the button draws from (its own or its toolbar's).
     TCustomImageList* CurrentImages() const;
@@ -95,6 +110,10 @@ private:
     void CMButtonPressed(TMessage& Message);
     void CMMouseEnter(TMessage& Message);
     void CMMouseLeave(TMessage& Message);
+    void CMTextChanged(TMessage& Message);
+    void VXMToolbarShowCaption(TMessage& Message);
+    void VXMToolbarLayout(TMessage& Message);
+    void VXMToolbarButtonSize(TMessage& Message);
     bool FlatLook() const { return flat_; }
     void UpdateHotState();
     bool InArrowZone(int x) const;
@@ -104,6 +123,8 @@ private:
     void DrawButtonFrame(TRect& rect);
     void DrawDropDownArrow();
     TVxToolbar* Toolbar() const;
+    // Has a parent and is not being read: a use-toolbar switch takes effect.
+    bool TakesToolbarSettings() const;
 
     bool allowAllUp_ = false;
     TAlignment alignment_ = taCenter;

@@ -8,6 +8,7 @@
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphic.h"
+#include "styled/VxChevron.h"
 #include "styled/VxGrafx.h"
 
 SERVIORA_REGISTER_CLASS(TVxGroupBox);
@@ -436,6 +437,14 @@ void TVxToolbar::SetParent(TWinControl* parent) {
     CheckAutoResize(autoResize_);
 }
 
+void TVxToolbar::SetAlign(TAlign v) {
+    if (autoStyle_) AutoStyleBorders(v);
+    TVxCustomPanel::SetAlign(v);
+    if (!autoResize_) return;
+    if (v == alLeft || v == alRight) SetWidth(32);
+    else SetHeight(32);
+}
+
 void TVxToolbar::AutoStyleBorders(TAlign alignment) {
     const bool autoStyle = autoStyle_;
     TVxCustomPanel::SetBorderInner(fsNone);
@@ -506,26 +515,22 @@ void TVxToolbar::SetRowHeight(int v) {
 
 void TVxToolbar::SetButtonLayout(TButtonLayout v) {
     buttonLayout_ = v;
-    if (!applyingPreset_) textOptions_ = ttoCustom;
-    ButtonSettingsChanged();
+    ButtonSettingChanged(VXM_TOOLBARLAYOUT);
 }
 
 void TVxToolbar::SetButtonWidth(int v) {
     buttonWidth_ = v;
-    if (!applyingPreset_) textOptions_ = ttoCustom;
-    ButtonSettingsChanged();
+    ButtonSettingChanged(VXM_TOOLBARBUTTONSIZE);
 }
 
 void TVxToolbar::SetButtonHeight(int v) {
     buttonHeight_ = v;
-    if (!applyingPreset_) textOptions_ = ttoCustom;
-    ButtonSettingsChanged();
+    ButtonSettingChanged(VXM_TOOLBARBUTTONSIZE);
 }
 
 void TVxToolbar::SetShowButtonCaptions(bool v) {
     showButtonCaptions_ = v;
-    if (!applyingPreset_) textOptions_ = ttoCustom;
-    ButtonSettingsChanged();
+    ButtonSettingChanged(VXM_TOOLBARSHOWCAPTION);
 }
 
 // The presets: no captions; captions below the glyphs; captions at the
@@ -568,6 +573,14 @@ void TVxToolbar::SetWrapControls(bool v) {
     Realign();
 }
 
+// The tool buttons that follow the toolbar take the setting; outside a
+// preset the text options become custom.
+void TVxToolbar::ButtonSettingChanged(UINT notification) {
+    if (!applyingPreset_) textOptions_ = ttoCustom;
+    NotifyControls(notification);
+    ButtonSettingsChanged();
+}
+
 void TVxToolbar::ButtonSettingsChanged() {
     for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
     Realign();
@@ -575,7 +588,8 @@ void TVxToolbar::ButtonSettingsChanged() {
 
 std::vector<TControl*> TVxToolbar::ToolbarControls() const {
     std::vector<TControl*> children;
-    for (int i = 0; i < ControlCount(); ++i) children.push_back(Controls(i));
+    for (int i = 0; i < ControlCount(); ++i)
+        if (Controls(i) != popupButton_) children.push_back(Controls(i));
     std::vector<TControl*> ordered;
     for (const AnsiString& name : order_) {
         auto it = std::find_if(children.begin(), children.end(),
@@ -624,8 +638,30 @@ void TVxToolbar::Loaded() {
 }
 
 void TVxToolbar::AlignControls(TControl*, TRect&) {
-    if (ComponentState().Contains(csLoading)) return;
-    PositionControls();
+    if (!ComponentState().Contains(csLoading)) PositionControls();
+    PlacePopupButton();
+}
+
+void TVxToolbar::UpdatePopupButton(const std::vector<TControl*>& controls) {
+    if (wrapControls_ || controls.empty()) {
+        popupButtonShown_ = false;
+        return;
+    }
+    const TControl* last = controls.back();
+    popupButtonShown_ = Width() - margin_ < last->Left() + last->Width();
+    if (popupButtonShown_ && !popupButton_) {
+        popupButton_ = new TVxToolbarPopupButton(this);
+        popupButton_->SetFrameColor(ShadeBy(FlatColor(), FlatColorAdjustment()));
+    }
+}
+
+// The chevron fills the toolbar's right edge, 14 pixels wide.
+void TVxToolbar::PlacePopupButton() {
+    if (!popupButton_) return;
+    const bool shown = popupButtonShown_ && !wrapControls_ && orientation_ == orHorizontal &&
+                       !ComponentState().Contains(csLoading) && !ComponentState().Contains(csReading);
+    if (shown) popupButton_->SetBounds(Width() - 14, 0, 14, Height());
+    popupButton_->SetVisible(shown);
 }
 
 // Controls go along the rows (columns when vertical) in list order from
@@ -648,6 +684,10 @@ void TVxToolbar::PositionControls() {
         PlaceControl(control, row, pos);
         reach = std::max(reach, pos);
     }
+    // Decided on the positions just given, so that the control that runs
+    // past the margin shows the chevron in the same layout.
+    if (horizontal) UpdatePopupButton(controls);
+    else popupButtonShown_ = false;
     if (!autoResize_) return;
     const TAlign align = Align();
     const bool sideways = align == alLeft || align == alRight, across = align == alNone || align == alTop ||

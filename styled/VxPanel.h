@@ -59,6 +59,8 @@ public:
     void SetShowDockClientCaptions(bool v) { showDockClientCaptions_ = v; }
 
     void AdjustClientRect(TRect& rect) const override;
+    // The client ramp of vsGradient.
+    virtual TBarColors RampColors() const;
 
 protected:
     void Paint() override;
@@ -69,8 +71,7 @@ protected:
     // The border stack as the panel's settings describe it.
     TPanelBorders Borders() const;
     virtual TRect WholeRect() const { return TRect(0, 0, Width(), Height()); }
-    // The client ramp of vsGradient, and the flat frame's colour.
-    virtual TBarColors RampColors() const;
+    // The flat frame's colour.
     virtual std::pair<TColor, int> FlatFrameColors() const;
     void Notification(TComponent* component, TOperation operation) override;
     // Borders changed: children move, the panel repaints.
@@ -138,6 +139,8 @@ public:
     using TVxCustomGroupBox::TVxCustomGroupBox;
 };
 
+class TVxToolbarPopupButton;
+
 SERVIORA_ENUM(TVxToolbarTextOptions, ttoNoTextLabels, ttoShowTextLabels, ttoSelectiveTextOnRight, ttoCustom)
 
 // Lines up its controls left to right in the order of ToolbarControls
@@ -182,11 +185,17 @@ public:
     // The controls in layout order: those named in the stored order first,
     // then the other children in the order they were inserted.
     std::vector<TControl*> ToolbarControls() const;
+    // The overflow chevron, made when first needed; whether it shows.
+    TVxToolbarPopupButton* PopupButton() const { return popupButton_; }
+    bool PopupButtonShown() const { return popupButtonShown_; }
     // Moves `control` (a child) to `index` of the layout order.
     void SetControlIndex(TControl* control, int index);
 
     void Loaded() override;
     void SetParent(TWinControl* parent) override;
+    // The borders follow the new side (with AutoStyle); with AutoResize the
+    // toolbar starts 32 across and the layout then gives it its size.
+    void SetAlign(TAlign v) override;
     void SetBorderInner(TFrameStyleEx v) override;
     void SetBorderOuter(TFrameStyleEx v) override;
     void SetBorderSides(TSides v) override;
@@ -210,7 +219,11 @@ protected:
 private:
     // A toolbar setting the buttons follow changed.
     void ButtonSettingsChanged();
+    void ButtonSettingChanged(UINT notification);
     void NotifyParentOfSize();
+    // Shows the chevron when the last control passes the far margin.
+    void UpdatePopupButton(const std::vector<TControl*>& controls);
+    void PlacePopupButton();
 
     bool autoResize_ = true;
     bool autoStyle_ = true;
@@ -227,6 +240,8 @@ private:
     bool wrapControls_ = true;
     bool showDivider_ = true;
     bool applyingPreset_ = false;
+    TVxToolbarPopupButton* popupButton_ = nullptr;
+    bool popupButtonShown_ = false;
     // The stored order, by component name.
     std::vector<AnsiString> order_;
 };

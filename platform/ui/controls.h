@@ -172,7 +172,7 @@ public:
     TPoint ScreenToClient(TPoint p) const;
 
     TAlign Align() const { return align_; }
-    void SetAlign(TAlign v);
+    virtual void SetAlign(TAlign v);
     TAnchors Anchors() const { return anchors_; }
     void SetAnchors(TAnchors v);
     // Constraints: 0 means no limit.

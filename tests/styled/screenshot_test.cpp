@@ -1,6 +1,7 @@
-// A picture of the styled look for people to review: the twelve frame
+// Pictures of the styled look for people to review: the twelve frame
 // styles, the ten ramps, the six group-box styles and a menu as the menu
-// controller draws it (screenshots/styled-look.png).
+// controller draws it (screenshots/styled-look.png); a toolbar's open
+// overflow pop-up (screenshots/styled-chevron.png).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,7 +10,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/testseams.h"
 #include "styled/VxGrafx.h"
-#include "styled/VxPanel.h"
+#include "styled/VxChevron.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -85,6 +86,38 @@ TEST(StyledLook, Screenshot) {
     form->Show();
     DispatchQueuedMessages();
     EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "styled-look.png"));
+}
+
+TEST(StyledLook, ChevronScreenshot) {
+    std::unique_ptr<TForm> form(TForm::Create(nullptr, 0));
+    form->SetBounds(40, 40, 330, 160);
+    form->SetCaption("工具栏");
+    auto* bar = new TVxToolbar(form.get());
+    bar->SetParent(form.get());
+    bar->SetWrapControls(false);
+    bar->SetButtonWidth(60);
+    bar->SetShowButtonCaptions(true);
+    for (const char* caption : {"售后接待", "手机返厂", "手机返回", "报表查询", "系统帮助", "暂时离开", "退出"}) {
+        auto* button = new TVxToolButton(form.get());
+        button->SetBounds(0, 0, 60, 25);
+        button->SetCaption(caption);
+        button->SetParent(bar);
+    }
+    bar->Realign();
+    form->Show();
+    DispatchQueuedMessages();
+    TVxToolbarPopupButton* chevron = bar->PopupButton();
+    ASSERT_TRUE(chevron && bar->PopupButtonShown());
+    bool saved = false;
+    Application->SetOnIdle([&](TObject*, bool& done) {
+        done = false;
+        DispatchQueuedMessages();
+        saved = SaveScreenScreenshot(ScreenshotDir() + "styled-chevron.png");
+        chevron->OverflowPanel()->ClosePopup();
+    });
+    chevron->ShowOverflow();
+    Application->SetOnIdle(nullptr);
+    EXPECT_TRUE(saved);
 }
 
 }  // namespace

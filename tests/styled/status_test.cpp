@@ -100,6 +100,29 @@ TEST_F(StatusBar, AutoScalePanesWithoutARecordedWidthLeavesThePanesAlone) {
     EXPECT_EQ(pane->Width(), 500) << "from then on the recorded width counts";
 }
 
+// The last pane's strip beside the grip answers what the bar's window says
+// for that point on the screen; elsewhere the pane answers for itself.
+TEST_F(StatusBar, ThePaneStripBesideTheGripAsksTheBarAtTheScreenPoint) {
+    form_->Show();
+    bar_->SetShowSizeGrip(true);
+    TVxStatusPane* pane = AddPane(100);
+    pane->SetAlign(alClient);
+    std::vector<TPoint> asked;
+    const TWndMethod inherited = bar_->WindowProc();
+    bar_->SetWindowProc([&](TMessage& Message) {
+        if (Message.Msg != WM_NCHITTEST) return inherited(Message);
+        asked.emplace_back(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+        Message.Result = HTBOTTOMRIGHT;
+    });
+    const int inStrip = pane->Width() - 5, outside = pane->Width() - 30;
+    EXPECT_EQ(pane->Perform(CM_HITTEST, 0, MAKELPARAM(inStrip, 4)), HTBOTTOMRIGHT);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], pane->ClientToScreen(TPoint(inStrip, 4)));
+    EXPECT_NE(pane->Perform(CM_HITTEST, 0, MAKELPARAM(outside, 4)), HTBOTTOMRIGHT);
+    EXPECT_EQ(asked.size(), 1u);
+    bar_->SetWindowProc(inherited);
+}
+
 TEST_F(StatusBar, ABlinkingPaneTakesPartAndSwitchesColours) {
     TVxStatusPane* blinking = AddPane(100);
     TVxStatusPane* steady = AddPane(100);

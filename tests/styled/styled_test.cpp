@@ -62,6 +62,10 @@ const char8_t kToolbar[] = u8R"(object StyledTestForm: TStyledTestForm
     BorderInner = fsNone
     BorderOuter = fsGroove
     BorderSides = [sdTop]
+    Font.Height = -14
+    Font.Name = '宋体'
+    Font.Style = [fsBold]
+    ParentFont = False
     Transparent = True
     ToolbarControls = (
       VxToolButton9
@@ -89,7 +93,7 @@ const char8_t kToolbar[] = u8R"(object StyledTestForm: TStyledTestForm
     object VxToolButton12: TVxToolButton
       Width = 98
       Height = 60
-      Caption = '报表查询'
+      Caption = '手机交付顾客'
       Enabled = False
       OnClick = ButtonClick
     end

@@ -98,6 +98,22 @@ TEST_F(Toolbar, AutomaticBordersFollowTheAlignmentAndTheDivider) {
     EXPECT_FALSE(bar_->AutoStyle()) << "a border of one's own ends the automatic look";
 }
 
+TEST_F(Toolbar, AligningTheToolbarMovesItsBordersAndSizesItAcrossTheNewSide) {
+    AddControl(60, 25);
+    bar_->SetAlign(alLeft);
+    EXPECT_EQ(bar_->BorderSides(), TSides{sdLeft});
+    EXPECT_EQ(bar_->Width(), 4 + (4 + 60)) << "the margin past the widest row, not the starting 32";
+    bar_->SetAlign(alBottom);
+    EXPECT_EQ(bar_->BorderSides(), TSides{sdBottom});
+    EXPECT_EQ(bar_->Height(), 25 + 2 * 2);
+    bar_->SetBorderSides(TSides{sdTop});
+    bar_->SetAlign(alTop);
+    EXPECT_EQ(bar_->BorderSides(), TSides{sdTop}) << "its own borders stay";
+    bar_->SetBorderSides(TSides{sdBottom});
+    bar_->SetAlign(alLeft);
+    EXPECT_EQ(bar_->BorderSides(), TSides{sdBottom});
+}
+
 TEST_F(Toolbar, TurningTheToolbarTurnsItsSpacers) {
     auto* spacer = new TVxSpacer(form_.get());
     spacer->SetParent(bar_);

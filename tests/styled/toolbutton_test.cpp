@@ -11,6 +11,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/testseams.h"
 #include "styled/VxButton.h"
+#include "styled/VxPanel.h"
 
 namespace {
 
@@ -116,6 +117,53 @@ TEST_F(ToolButton, ADisabledButtonShowsItsDisabledImageOrItsImageGreyed) {
         EXPECT_EQ(button->StateImageIndex(), c.shown) << c.enabled << " " << c.disabledIndex;
         EXPECT_EQ(button->StateImageGreyed(), c.greyed) << c.enabled << " " << c.disabledIndex;
     }
+}
+
+// The size a toolbar hands its buttons, widened to a caption in the
+// toolbar's bold 14-pixel 宋体 (15 pixels a hanzi).
+TEST_F(ToolButton, AButtonTakesTheToolbarSizeWidenedToItsCaption) {
+    struct Case {
+        TButtonLayout layout;
+        TVxToolStyle style;
+        const char* caption;
+        int width;
+    };
+    auto* bar = new TVxToolbar(form_.get());
+    bar->SetParent(form_.get());
+    bar->Font()->SetName("宋体");
+    bar->Font()->SetHeight(-14);
+    bar->Font()->SetStyle(TFontStyles{fsBold});
+    auto* images = new TImageList(form_.get());
+    images->SetWidth(32);
+    bar->SetImages(images);
+    bar->SetButtonWidth(60);
+    bar->SetButtonHeight(60);
+    bar->SetShowButtonCaptions(true);
+    auto* button = new TVxToolButton(form_.get());
+    button->SetParent(bar);
+    for (const Case& c : {Case{blGlyphTop, tsButton, "手机交付顾客", 6 * 15 + 8},
+                          Case{blGlyphTop, tsButton, "售后接待", 4 * 15 + 8},
+                          Case{blGlyphTop, tsButton, "退出", 60},
+                          Case{blGlyphBottom, tsDropDown, "退出", 60 + 14},
+                          Case{blGlyphLeft, tsButton, "退出", 32 + 2 * 15 + 12},
+                          Case{blGlyphRight, tsDropDown, "售后接待", 32 + 4 * 15 + 12 + 14}}) {
+        bar->SetButtonLayout(c.layout);
+        button->SetToolStyle(c.style);
+        button->SetCaption(c.caption);
+        button->TakeToolbarSettings();
+        EXPECT_EQ(button->Width(), c.width) << c.caption << " " << c.layout;
+        EXPECT_EQ(button->Height(), 60);
+        EXPECT_TRUE(button->UseToolbarButtonSize());
+    }
+    bar->SetShowButtonCaptions(false);
+    bar->SetButtonWidth(60);
+    EXPECT_EQ(button->Width(), 60 + 14) << "without its caption, the toolbar's width";
+    button->SetWidth(40);
+    EXPECT_FALSE(button->UseToolbarButtonSize()) << "a size of its own";
+    bar->SetButtonWidth(70);
+    EXPECT_EQ(button->Width(), 40);
+    button->SetUseToolbarButtonSize(true);
+    EXPECT_EQ(button->Width(), 70 + 14);
 }
 
 }  // namespace

@@ -39,6 +39,21 @@ TEST_F(TextTest, SongFaceAtTwelvePixelsHasTheClassicMetrics) {
     EXPECT_EQ(size.cx, 16);
 }
 
+TEST_F(TextTest, BoldTextIsTheRegularFaceEmboldenedOnePixelWiderPerCharacter) {
+    for (const int weight : {FW_NORMAL, FW_MEDIUM, FW_SEMIBOLD, FW_BOLD}) {
+        HFONT face = MakeFont("宋体", -14, weight);
+        SelectObject(dc, face);
+        const int extra = weight >= FW_SEMIBOLD ? 1 : 0;
+        SIZE size;
+        GetTextExtentPoint32(dc, "手机交付顾客", 12, &size);
+        EXPECT_EQ(size.cx, 6 * (14 + extra)) << weight;
+        GetTextExtentPoint32(dc, "a确", 3, &size);
+        EXPECT_EQ(size.cx, 7 + 14 + 2 * extra) << weight;
+        SelectObject(dc, font);
+        DeleteObject(face);
+    }
+}
+
 TEST_F(TextTest, ExtentExFitsWholeCharactersOnly) {
     int fit = 0, dx[6] = {};
     SIZE size;
