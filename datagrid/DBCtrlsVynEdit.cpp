@@ -5,6 +5,7 @@
 
 #include "datagrid/ToolCtrlsVynFaces.h"
 #include "platform/data/field.h"
+#include "platform/rtl/valuerestorer.h"
 #include "platform/ui/dbctrls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
@@ -83,6 +84,8 @@ TCustomDBEditVyn::TCustomDBEditVyn(TComponent* owner) : TCustomMaskEdit(owner) {
     editButtons_->SetOnItemChanged([this](TEditButtonVyn*) { ButtonSettingsChanged(this); });
     editImage_ = std::make_unique<TEditImageVyn>(this);
     mruList_ = std::make_unique<TMRUListVyn>(this);
+    mruList_->SetOnDropDownRequest([this](TObject*) { OpenMRUList(); });
+    mruList_->SetOnCloseUpRequest([this](TObject*, bool accept) { CloseMRUList(accept); });
     UpdateReadOnly();
     UpdateImageIndex();
 }
@@ -124,7 +127,7 @@ void TCustomDBEditVyn::SetAlignment(TAlignment value) {
 
 void TCustomDBEditVyn::SetAlwaysShowBorder(bool value) {
     alwaysShowBorder_ = value;
-    Invalidate();
+    UpdateFlatBorder();
 }
 
 void TCustomDBEditVyn::SetFlat(bool value) {
@@ -179,7 +182,10 @@ void TCustomDBEditVyn::AssignValue(const Variant& value) {
 
 void TCustomDBEditVyn::StoreAndPost(const std::function<void()>& store) {
     if (TDataSource* source = DataSource(); source && source->DataSet()) source->DataSet()->Edit();
-    store();
+    {
+        const ValueRestorer byProgram(textByProgram_, true);
+        store();
+    }
     if (postingInProgress_) return;
     try {
         UpdateData(this);
@@ -233,6 +239,7 @@ void TCustomDBEditVyn::DataChange(TObject*) {
 }
 
 void TCustomDBEditVyn::FieldChanged() {
+    const ValueRestorer byProgram(textByProgram_, true);
     if (TField* field = Field()) {
         if (field->Alignment() != alignment_) Invalidate();
         if (!editMaskSet_) SetEditMask(field->EditMask());
@@ -383,6 +390,11 @@ void TCustomDBEditVyn::WMGetDlgCode(TMessage& Message) {
 }
 
 void TCustomDBEditVyn::CMWantSpecialKey(TMessage& Message) {
+    const bool listKey = Message.WParam == VK_RETURN || Message.WParam == VK_ESCAPE;
+    if (listKey && mruList_->DroppedDown() && MRUListBox()->ItemIndex() >= 0) {
+        Message.Result = 1;
+        return;
+    }
     Inherited::Dispatch(Message);
     if (Message.WParam == VK_ESCAPE && Modified()) Message.Result = 1;
 }
@@ -452,6 +464,15 @@ void TCustomDBEditVyn::WndProc(TMessage& Message) {
                 Message.Msg = WM_LBUTTONDBLCLK;
         }
     }
+    if (ForwardToOpenMRUList(Message)) return;
+    TCustomMaskEdit::WndProc(Message);
+    if (userChangePending_) {
+        userChangePending_ = false;
+        UserTextChanged();
+    }
+}
+
+void TCustomDBEditVyn::DefaultHandler(TMessage& Message) {
     switch (Message.Msg) {
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
@@ -461,7 +482,7 @@ void TCustomDBEditVyn::WndProc(TMessage& Message) {
         break;
     default: break;
     }
-    TCustomMaskEdit::WndProc(Message);
+    TCustomMaskEdit::DefaultHandler(Message);
 }
 
 bool TCustomDBEditVyn::OverButtonsOrImage(LPARAM lParam) const {
@@ -539,6 +560,7 @@ void TCustomDBEditVyn::CreateParams(TCreateParams& params) {
 void TCustomDBEditVyn::CreateWnd() {
     TCustomMaskEdit::CreateWnd();
     UpdateAutoHeight();
+    UpdateFlatBorder();
     LayoutEditButtons();
     UpdateEditButtonStates();
     imageWidth_ = editImage_->Visible() && editImage_->Images()
@@ -794,7 +816,7 @@ void TCustomDBEditVyn::ConfigureButtonControl(int index, TEditButtonVyn* button)
 
 void TCustomDBEditVyn::UpdateEditButtonStates() {
     const bool available = ButtonsAvailable();
-    const bool borderShown = Focused() || alwaysShowBorder_;
+    const bool borderShown = flatBorderShown_;
     for (auto [divider, control] : buttonControls_) {
         control->SetEnabled(available);
         control->SetActive(borderShown);

@@ -14,6 +14,7 @@
 #include "datagrid/DBGridVynSettings.h"
 #include "datagrid/ToolCtrlsVynButtons.h"
 #include "datagrid/ToolCtrlsVynDropDown.h"
+#include "datagrid/ToolCtrlsVynListbox.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/mask.h"
 
@@ -133,6 +134,9 @@ public:
     TRect ButtonAreaRect() const;
     TRect ImageRect() const;
     TRect TextAreaRect() const;
+    bool FlatBorderShown() const { return flatBorderShown_; }
+    // The most-recently-used list's pop-up, made on first use.
+    TMRUListboxVyn* MRUListBox();
 
     // IDropDownHostVyn
     void CloseDropDown(bool accept) override { CloseUpButton(accept); }
@@ -189,6 +193,17 @@ protected:
     virtual void UpdateReadOnly();
     virtual void UpdateAutoHeight();
     virtual void UpdateImageIndex();
+    virtual TMRUListboxVyn* CreateMRUListBox();
+    virtual void UserTextChanged();
+    virtual void MRUListResized(TObject* sender);
+
+    void OpenMRUList();
+    void CloseMRUList(bool accept);
+    void MRUListClicked(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void UpdateFlatBorder();
+    void PaintFlatBorder();
+    // While the MRU list is open it takes the paging keys, Enter and Escape.
+    bool ForwardToOpenMRUList(TMessage& Message);
 
     void DataChange(TObject* sender);
     void Change() override;
@@ -201,6 +216,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void WndProc(TMessage& Message) override;
+    void DefaultHandler(TMessage& Message) override;
     void KeyDown(Word& key, TShiftState shift) override;
     void KeyUp(Word& key, TShiftState shift) override;
     void KeyPress(char& key) override;
@@ -225,6 +241,14 @@ protected:
     void CMEnabledChanged(TMessage& Message);
     void CMShowingChanged(TMessage& Message);
     void CMRecreate(TMessage& Message);
+    void CNCommand(TMessage& Message);
+    void WMSetFocus(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+    void WMNCPaint(TMessage& Message);
+    void CMMouseEnter(TMessage& Message);
+    void CMMouseLeave(TMessage& Message);
+    void CMMouseWheel(TMessage& Message);
+    void CMCancelMode(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_CHAR, WMChar)
@@ -240,6 +264,14 @@ protected:
         SERVIORA_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
         SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
         SERVIORA_MESSAGE(RecreateEditorMessage, CMRecreate)
+        SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
+        SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
+        SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocus)
+        SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
+        SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
+        SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
+        SERVIORA_MESSAGE(CM_MOUSEWHEEL, CMMouseWheel)
+        SERVIORA_MESSAGE(CM_CANCELMODE, CMCancelMode)
     SERVIORA_MESSAGES_END(TCustomMaskEdit)
 
 private:
@@ -260,6 +292,7 @@ private:
     std::unique_ptr<TEditImageVyn> editImage_;
     std::unique_ptr<TMRUListVyn> mruList_;
     std::unique_ptr<TControlCanvas> canvas_;
+    TMRUListboxVyn* mruListBox_ = nullptr;
     TEditButtonControlList buttonControls_;
     IInplaceEditHolderVyn* holder_ = nullptr;
     TPersistent* holderObject_ = nullptr;
@@ -275,6 +308,10 @@ private:
     bool postingInProgress_ = false;
     bool droppedDown_ = false;
     bool dropDownByThisPress_ = false;
+    bool userChangePending_ = false;
+    bool textByProgram_ = false;
+    bool flatBorderShown_ = false;
+    bool mouseOver_ = false;
     int commonButtonHeight_ = 0;
     int buttonAreaWidth_ = 0;
     int imageWidth_ = 0;

@@ -36,7 +36,7 @@ protected:
         data->Open();
         source = new TDataSource(form);
         source->SetDataSet(data);
-        edit = Place<TTestDBEdit>(form, 10, 10, 150, 0);
+        edit = Place<TTestDBEdit>(form, 10, 10, 150, 21);
         other = Place<TFocusBox>(form, 10, 60, 60, 20);
     }
     void Bind(const char* field) {
