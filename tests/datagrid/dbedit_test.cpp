@@ -133,6 +133,23 @@ TEST_F(DBEditTest, MaxLengthFollowsTheBoundStringField) {
     EXPECT_EQ(edit->MaxLength(), 20);
 }
 
+TEST_F(DBEditTest, ANameTheDataSetLacksRaisesWhileBinding) {
+    edit->SetDataSource(source);
+    EXPECT_THROW(edit->SetDataField("Colour"), EDatabaseError);
+}
+
+TEST_F(DBEditTest, APostedTextJoinsTheActiveMRUList) {
+    edit->MRUList()->SetActive(true);
+    Bind("Maker");
+    Focus(edit);
+    SimulateTyping("Nova");
+    ProcessMessages();
+    Focus(other);
+    EXPECT_EQ(data->FieldByName("Maker")->AsString(), "Nova");
+    ASSERT_EQ(edit->MRUList()->Items()->Count(), 1);
+    EXPECT_EQ(edit->MRUList()->Items()->Strings(0), "Nova");
+}
+
 TEST_F(DBEditTest, ShortCutsPressTheirButtons) {
     edit->EditButton()->SetVisible(true);
     edit->EditButton()->SetShortCut(ShortCut(VK_F4, {}));
