@@ -125,6 +125,19 @@ void TCustomDBEditVyn::SetAlignment(TAlignment value) {
         Invalidate();
 }
 
+void TCustomDBEditVyn::SetEditMask(const AnsiString& value) {
+    if (editMaskSet_ && value == EditMask()) return;
+    const bool keepText = ComponentState().Contains(csLoading) && IsDataIndependent();
+    const AnsiString text = keepText ? EditText() : AnsiString();
+    TCustomMaskEdit::SetEditMask(value);
+    editMaskSet_ = true;
+    if (keepText) StoreText(text);
+    if (IsDataIndependent())
+        PostTextToField();
+    else
+        DataChange(this);
+}
+
 void TCustomDBEditVyn::SetAlwaysShowBorder(bool value) {
     alwaysShowBorder_ = value;
     UpdateFlatBorder();
@@ -242,7 +255,7 @@ void TCustomDBEditVyn::FieldChanged() {
     const ValueRestorer byProgram(textByProgram_, true);
     if (TField* field = Field()) {
         if (field->Alignment() != alignment_) Invalidate();
-        if (!editMaskSet_) SetEditMask(field->EditMask());
+        if (!editMaskSet_) TCustomMaskEdit::SetEditMask(field->EditMask());
         if (IsStringField(field) && MaxLength() == 0) SetMaxLength(field->Size());
         const bool memo = dynamic_cast<TMemoField*>(field) != nullptr;
         if (focusFlag_ && dataLink_->CanModify())
@@ -250,7 +263,7 @@ void TCustomDBEditVyn::FieldChanged() {
         else
             SetEditText(memo ? field->AsString() : field->DisplayText());
     } else {
-        if (!editMaskSet_) SetEditMask(AnsiString());
+        if (!editMaskSet_) TCustomMaskEdit::SetEditMask(AnsiString());
         SetEditText(dataLink_->DataIndependent() ? VariantText(dataLink_->OwnValue()) : AnsiString());
     }
     UpdateReadOnly();

@@ -99,6 +99,8 @@ public:
     void SetDataSource(TDataSource* value) { DataSourceWrite(value); }
     TAlignment Alignment() const;
     void SetAlignment(TAlignment value);
+    // An explicit mask; the field's mask applies until one is set.
+    void SetEditMask(const AnsiString& value);
     bool AlwaysShowBorder() const { return alwaysShowBorder_; }
     void SetAlwaysShowBorder(bool value);
     bool Flat() const { return flat_; }

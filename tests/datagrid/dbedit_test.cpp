@@ -150,6 +150,15 @@ TEST_F(DBEditTest, APostedTextJoinsTheActiveMRUList) {
     EXPECT_EQ(edit->MRUList()->Items()->Strings(0), "Nova");
 }
 
+TEST_F(DBEditTest, AnExplicitMaskOutlivesTheFieldsMask) {
+    data->FieldByName("Model")->SetEditMask(">LL000;0;_");
+    Bind("Model");
+    EXPECT_EQ(edit->EditMask(), ">LL000;0;_");
+    edit->SetEditMask("AAAA;0;_");
+    data->Next();
+    EXPECT_EQ(edit->EditMask(), "AAAA;0;_");
+}
+
 TEST_F(DBEditTest, ShortCutsPressTheirButtons) {
     edit->EditButton()->SetVisible(true);
     edit->EditButton()->SetShortCut(ShortCut(VK_F4, {}));
