@@ -12,6 +12,7 @@
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynLib.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/imagelist.h"
 #include "support/memory_dataset.h"
 
 class TProbeGrid : public TDBGridVyn {
@@ -90,3 +91,17 @@ protected:
     std::vector<std::unique_ptr<TProbeGrid>> grids_;
     std::vector<std::unique_ptr<TForm>> forms_;
 };
+
+// An image list of `size`-pixel squares, one per colour.
+inline void FillWithSquares(TImageList& images, int size, std::initializer_list<TColor> colours) {
+    images.SetWidth(size);
+    images.SetHeight(size);
+    for (TColor colour : colours) {
+        TBitmap square;
+        square.SetWidth(size);
+        square.SetHeight(size);
+        square.Canvas()->Brush()->SetColor(colour);
+        square.Canvas()->FillRect(TRect{0, 0, size, size});
+        images.Add(&square, nullptr);
+    }
+}

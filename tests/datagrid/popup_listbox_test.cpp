@@ -118,14 +118,7 @@ TEST_F(PopupListboxTest, TheMRUListsScrollBarSitsBesideTheGrip) {
 
 TEST_F(PopupListboxTest, WithImagesTheTextStartsPastTheImageColumn) {
     TImageList images(nullptr);
-    images.SetWidth(12);
-    images.SetHeight(12);
-    TBitmap square;
-    square.SetWidth(12);
-    square.SetHeight(12);
-    square.Canvas()->Brush()->SetColor(clRed);
-    square.Canvas()->FillRect(TRect{0, 0, 12, 12});
-    images.Add(&square, nullptr);
+    FillWithSquares(images, 12, {clRed});
     list->SetImages(&images);
     list->SetOnGetImageIndex(TListGetImageIndexEventVyn([](TObject*, int, int& image) { image = 0; }));
     list->SetItemIndex(-1);

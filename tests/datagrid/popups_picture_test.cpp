@@ -17,16 +17,7 @@ using PopupsPictureTest = FormControlTest;
 TEST_F(PopupsPictureTest, EveryPopupDrawsItself) {
     TEdit* host = Place<TEdit>(form, 10, 10, 100, 24);
     TImageList images(nullptr);
-    images.SetWidth(12);
-    images.SetHeight(12);
-    for (TColor colour : {clRed, clGreen, clBlue, clYellow}) {
-        TBitmap square;
-        square.SetWidth(12);
-        square.SetHeight(12);
-        square.Canvas()->Brush()->SetColor(colour);
-        square.Canvas()->FillRect(TRect{0, 0, 12, 12});
-        images.Add(&square, nullptr);
-    }
+    FillWithSquares(images, 12, {clRed, clGreen, clBlue, clYellow});
     auto* list = TPopupListboxVyn::Create(host);
     list->SetParent(form);
     list->SetImages(&images);
