@@ -19,28 +19,30 @@ constexpr const char* kMonthNames[] = {"January", "February", "March",     "Apri
 
 }  // namespace
 
-TNameOfDays::TNameOfDays() { SetDefaultNames(); }
-
-AnsiString TNameOfDays::GetDayName(int index) const {
-    if (index < 1 || index > 14) return "";
-    return names_[std::size_t((index - 1) % 7)];
-}
-
-// The locale lists Sunday first.
-void TNameOfDays::SetDefaultNames() {
-    for (int day = 1; day <= 7; ++day) names_[std::size_t(day - 1)] = ShortDayNames[std::size_t(day % 7)];
+void TCalendarNames::SetDefaultNames() {
+    for (std::size_t i = 0; i < names_.size(); ++i) names_[i] = LocaleName(i);
     Fire(onChange_, this);
 }
 
-void TNameOfDays::SetName(int day, const AnsiString& value) {
-    names_[std::size_t(day - 1)] = value;
-    Fire(onChange_, this);
-}
-
-void TNameOfDays::SetUseIntlNames(bool value) {
+void TCalendarNames::SetUseIntlNames(bool value) {
     useIntlNames_ = value;
     if (value) SetDefaultNames();
 }
+
+void TCalendarNames::SetAt(std::size_t index, const AnsiString& value) {
+    names_[index] = value;
+    Fire(onChange_, this);
+}
+
+TNameOfDays::TNameOfDays() : TCalendarNames(7) { SetDefaultNames(); }
+
+AnsiString TNameOfDays::GetDayName(int index) const {
+    if (index < 1 || index > 14) return "";
+    return Name((index - 1) % 7 + 1);
+}
+
+// The locale lists Sunday first.
+AnsiString TNameOfDays::LocaleName(std::size_t index) const { return ShortDayNames[(index + 1) % 7]; }
 
 void TNameOfDays::Published(TPublished<TNameOfDays>& p) {
     for (int day = 1; day <= 7; ++day)
@@ -50,27 +52,14 @@ void TNameOfDays::Published(TPublished<TNameOfDays>& p) {
     p.Property("UseIntlNames", &TNameOfDays::UseIntlNames, &TNameOfDays::SetUseIntlNames).Default(true);
 }
 
-TNameOfMonths::TNameOfMonths() { SetDefaultNames(); }
+TNameOfMonths::TNameOfMonths() : TCalendarNames(12) { SetDefaultNames(); }
 
 AnsiString TNameOfMonths::GetMonthName(int month) const {
     if (month < 1 || month > 12) return "";
-    return names_[std::size_t(month - 1)];
+    return Name(month);
 }
 
-void TNameOfMonths::SetDefaultNames() {
-    names_ = ShortMonthNames;
-    Fire(onChange_, this);
-}
-
-void TNameOfMonths::SetName(int month, const AnsiString& value) {
-    names_[std::size_t(month - 1)] = value;
-    Fire(onChange_, this);
-}
-
-void TNameOfMonths::SetUseIntlNames(bool value) {
-    useIntlNames_ = value;
-    if (value) SetDefaultNames();
-}
+AnsiString TNameOfMonths::LocaleName(std::size_t index) const { return ShortMonthNames[index]; }
 
 void TNameOfMonths::Published(TPublished<TNameOfMonths>& p) {
     for (int month = 1; month <= 12; ++month)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "platform/rtl/collection.h"
 #include "platform/rtl/datetime.h"
@@ -20,50 +21,58 @@ class TCustomCalendarPanel;
 
 SERVIORA_ENUM(TEventShape, evsRectangle, evsCircle, evsSquare, evsTriangle, evsNone)
 
-class TNameOfDays : public TPersistent {
-    SERVIORA_CLASS(TNameOfDays, TPersistent)
+// Captions the calendar shows: the locale's short names, unless edited
+// while UseIntlNames is off.
+class TCalendarNames : public TPersistent {
+    SERVIORA_CLASS(TCalendarNames, TPersistent)
+public:
+    // The locale's names into the captions.
+    void SetDefaultNames();
+    bool UseIntlNames() const { return useIntlNames_; }
+    // True reloads the locale's names.
+    void SetUseIntlNames(bool value);
+    const TNotifyEvent& OnChange() const { return onChange_; }
+    void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
+
+protected:
+    explicit TCalendarNames(std::size_t count) : names_(count) {}
+    const AnsiString& At(std::size_t index) const { return names_[index]; }
+    void SetAt(std::size_t index, const AnsiString& value);
+    virtual AnsiString LocaleName(std::size_t index) const = 0;
+
+private:
+    std::vector<AnsiString> names_;
+    bool useIntlNames_ = true;
+    TNotifyEvent onChange_;
+};
+
+class TNameOfDays : public TCalendarNames {
+    SERVIORA_CLASS(TNameOfDays, TCalendarNames)
     SERVIORA_PUBLISHED
 public:
     TNameOfDays();
     // Monday for 1 and 8 .. Sunday for 7 and 14; "" for any other index.
     AnsiString GetDayName(int index) const;
-    // The locale's short day names into the captions.
-    void SetDefaultNames();
-
     // 1 = Monday .. 7 = Sunday.
-    const AnsiString& Name(int day) const { return names_[std::size_t(day - 1)]; }
-    void SetName(int day, const AnsiString& value);
-    bool UseIntlNames() const { return useIntlNames_; }
-    void SetUseIntlNames(bool value);
-    const TNotifyEvent& OnChange() const { return onChange_; }
-    void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
+    const AnsiString& Name(int day) const { return At(std::size_t(day - 1)); }
+    void SetName(int day, const AnsiString& value) { SetAt(std::size_t(day - 1), value); }
 
-private:
-    std::array<AnsiString, 7> names_;
-    bool useIntlNames_ = true;
-    TNotifyEvent onChange_;
+protected:
+    AnsiString LocaleName(std::size_t index) const override;
 };
 
-class TNameOfMonths : public TPersistent {
-    SERVIORA_CLASS(TNameOfMonths, TPersistent)
+class TNameOfMonths : public TCalendarNames {
+    SERVIORA_CLASS(TNameOfMonths, TCalendarNames)
     SERVIORA_PUBLISHED
 public:
     TNameOfMonths();
     // The caption of month 1..12, else "".
     AnsiString GetMonthName(int month) const;
-    void SetDefaultNames();
+    const AnsiString& Name(int month) const { return At(std::size_t(month - 1)); }
+    void SetName(int month, const AnsiString& value) { SetAt(std::size_t(month - 1), value); }
 
-    const AnsiString& Name(int month) const { return names_[std::size_t(month - 1)]; }
-    void SetName(int month, const AnsiString& value);
-    bool UseIntlNames() const { return useIntlNames_; }
-    void SetUseIntlNames(bool value);
-    const TNotifyEvent& OnChange() const { return onChange_; }
-    void SetOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
-
-private:
-    std::array<AnsiString, 12> names_;
-    bool useIntlNames_ = true;
-    TNotifyEvent onChange_;
+protected:
+    AnsiString LocaleName(std::size_t index) const override;
 };
 
 // The first days of the week-numbering years: this year's, the previous
