@@ -56,6 +56,7 @@ TCustomDBGridVyn::TCustomDBGridVyn(TComponent* owner) : TCustomGrid(owner) {
     cellParams_ = std::make_unique<TColCellParamsVyn>();
     stFilter_ = std::make_unique<TSTDBGridVynFilter>(this);
     titleImageLink_ = std::make_unique<TChangeLink>();
+    titleRoot_ = std::make_unique<THeadTreeNode>("Root", 0, 0);
     titleImageLink_->SetOnChange(TNotifyEvent(this, &TCustomDBGridVyn::TitleImageListChanged));
     topDataOffset_ = CalcTopDataOffset();
     UpdateGridOptions();
@@ -82,6 +83,16 @@ void TCustomDBGridVyn::BeforeDestruction() {
     // The link's last notifications must find the grid whole.
     dataLink_->SetDataSource(nullptr);
     TCustomGrid::BeforeDestruction();
+}
+
+void TCustomDBGridVyn::AfterConstruction() {
+    TCustomGrid::AfterConstruction();
+    // The constructor could reach only this class's factories; a
+    // descendant's are reached now. The objects are still empty.
+    columnDefValues_.reset(CreateColumnDefValues());
+    columns_.reset(CreateColumns());
+    horzScrollBar_.reset(CreateScrollBar(sbHorizontal));
+    vertScrollBar_.reset(static_cast<TVertDBGridVynScrollBar*>(CreateScrollBar(sbVertical)));
 }
 
 TDBGridVynColumnDefValuesVyn* TCustomDBGridVyn::CreateColumnDefValues() {
@@ -301,7 +312,7 @@ void TCustomDBGridVyn::SetDataSource(TDataSource* v) {
     dataLink_->SetDataSource(v);
     if (v) v->FreeNotification(this);
     LinkActiveChanged(dataLink_->Active());
-    sumList_->SetDataSet(v ? v->DataSet() : nullptr);
+    sumList_->SetWatchedDataSet(v ? v->DataSet() : nullptr);
 }
 
 int TCustomDBGridVyn::FilterRowCount() const { return stFilter_ && stFilter_->Visible() ? 1 : 0; }
@@ -399,7 +410,6 @@ void TCustomDBGridVyn::PostDeferredLayout() {
             PostMessage(Handle(), WM_DEFERRED_LAYOUT_VYN, 0, 0);
     }
     CancelLayout();
-    EndUpdate();
 }
 
 void TCustomDBGridVyn::DiscardPendingMessage(UINT message) {
@@ -408,8 +418,6 @@ void TCustomDBGridVyn::DiscardPendingMessage(UINT message) {
     if (PeekMessage(&removed, Handle(), message, message, PM_REMOVE) && removed.message == WM_QUIT)
         PostQuitMessage(static_cast<int>(removed.wParam));
 }
-
-void TCustomDBGridVyn::WMDeferredLayout(TMessage&) { RequestLayout(); }
 
 void TCustomDBGridVyn::RebuildSortMarkedColumns() {
     sortMarkedColumns_->Clear();
@@ -433,22 +441,16 @@ void TCustomDBGridVyn::GetDatasetFields(std::vector<TField*>& fields) const {
 void TCustomDBGridVyn::LinkActiveChanged(bool active) {
     if (!active) HideEditor();
     selection_->DataLinkActiveChanged(active);
-    sumList_->SetDataSet(DataSource() ? DataSource()->DataSet() : nullptr);
+    sumList_->SetWatchedDataSet(DataSource() ? DataSource()->DataSet() : nullptr);
     RequestLayout();
     if (active && EditorAlwaysVisible()) ShowEditorNow();
     UpdateVertScrollBar();
 }
 
-void TCustomDBGridVyn::DataScrolled(int distance) {
-    if (!HandleAllocated()) return;
-    UpdateVertScrollBar();
-    RecordChanged(nullptr);
-    if (distance != 0) Invalidate();
-    InvalidateFooter();
-}
 
 void TCustomDBGridVyn::InvalidateIndicator() {
-    if (options_.Contains(dgIndicator) && HandleAllocated()) InvalidateCell(0, Row());
+    if (!options_.Contains(dgIndicator) || !HandleAllocated()) return;
+    InvalidateCell(0, indicatorRow_ >= 0 && indicatorRow_ < RowCount() ? indicatorRow_ : Row());
 }
 
 void TCustomDBGridVyn::InvalidateSelection() {
@@ -469,6 +471,14 @@ bool TCustomDBGridVyn::ColumnEditable(int col) const {
     TColumnVyn* column = columns_->Items(index);
     TField* field = column->BoundField();
     return !column->ReadOnly() && field && field->CanModify();
+}
+
+bool TCustomDBGridVyn::EditAllowed() const {
+    if (!dataLink_->Active()) return false;
+    TDataSet* dataSet = dataLink_->DataSet();
+    return (allowedOperations_.Contains(alopUpdateVyn) || dataSet->State() == dsInsert) &&
+           (!dataSet->IsEmpty() || allowedOperations_.Contains(alopInsertVyn) ||
+            allowedOperations_.Contains(alopAppendVyn));
 }
 
 bool TCustomDBGridVyn::TrySetFocus() {
@@ -506,7 +516,6 @@ void TCustomDBGridVyn::ColEnter() {
 }
 
 void TCustomDBGridVyn::ColExit() { OnColExit_(this); }
-void TCustomDBGridVyn::SortMarkingChanged() { OnSortMarkingChanged_(this); }
 void TCustomDBGridVyn::TitleBtnClick(int col, TColumnVyn* column) { OnTitleBtnClick_(this, col, column); }
 
 void TCustomDBGridVyn::DrawColumnCell(const TRect& rect, int dataCol, TColumnVyn* column, TGridDrawState state) {
@@ -578,8 +587,19 @@ void TCustomDBGridVyn::CreateWnd() {
 
 void TCustomDBGridVyn::Loaded() {
     TCustomGrid::Loaded();
+    if (columns_->Count() > 0) SetColCount(columns_->Count());
+    if (autoFitColWidths_) {
+        columns_->BeginUpdate();
+        for (int i = 0; i < columns_->Count(); ++i)
+            columns_->Items(i)->SetAutoFitBaseWidth(columns_->Items(i)->Width());
+        columns_->EndUpdate();
+        TCustomGrid::SetScrollBars(ssNone);
+    }
     RebuildSortMarkedColumns();
+    if (DataSource()) sumList_->AfterLoad();
     RequestLayout();
+    BeginLayout();
+    PostDeferredLayout();
 }
 
 void TCustomDBGridVyn::DefineProperties(TFiler* filer) {

@@ -10,10 +10,13 @@
 
 #include <memory>
 
+#include "datagrid/DBCtrlsVyn.h"
 #include "datagrid/DBGridVynColumns.h"
 #include "datagrid/DBGridVynDataLink.h"
 #include "datagrid/DBGridVynLayoutInfo.h"
 #include "datagrid/DBGridVynSettings.h"
+#include "datagrid/DBGridVynTitleTree.h"
+#include "datagrid/ToolCtrlsVynFaces.h"
 #include "datagrid/DBGridVynTypes.h"
 #include "datagrid/DBSumLst.h"
 #include "platform/data/datasource.h"
@@ -41,6 +44,17 @@ public:
     AnsiString Text;
     int ImageIndex = -1;
     TCheckBoxState CheckboxState = cbUnchecked;
+    bool ReadOnly = false;
+};
+
+// Where a cell lies: left of the data columns (Horz 0) or in them (1), and
+// in the title (Vert 0), filter (1), data (2), spacer (3) or footer (4)
+// rows; Index counts within the area (footer rows from 1).
+struct TCellTypeVyn {
+    int Horz = 0;
+    int Vert = 0;
+    int Col = 0;
+    int Index = 0;
 };
 
 // The editor the grid shows over a cell.
@@ -50,12 +64,13 @@ public:
     using TInplaceEdit::TInplaceEdit;
 };
 
-class TCustomDBGridVyn : public TCustomGrid {
+class TCustomDBGridVyn : public TCustomGrid, public IInplaceEditHolderVyn {
     SERVIORA_CLASS(TCustomDBGridVyn, TCustomGrid)
 public:
     explicit TCustomDBGridVyn(TComponent* owner);
     ~TCustomDBGridVyn() override;
     void BeforeDestruction() override;
+    void AfterConstruction() override;
 
     // ---- Properties ---------------------------------------------------------------
     TDBGridVynAllowedOperations AllowedOperations() const { return allowedOperations_; }
@@ -202,6 +217,10 @@ public:
 
     // ---- Operations the columns, link and selection call ---------------------------
     bool ColumnEditable(int col) const;
+    // Whether the dataset may be changed through the grid now: the link is
+    // active, updating is allowed (or a record is being inserted), and the
+    // dataset has records or records may be added.
+    bool EditAllowed() const;
     virtual bool TrySetFocus();
     virtual bool EditorAlwaysVisible() const;
     virtual void ShowEditorNow();
@@ -222,6 +241,9 @@ public:
     // Both axes at the client size, or at a given one.
     TGridLayoutInfo CalcGridLayoutInfo() const;
     TGridLayoutInfo CalcGridLayoutInfoXY(int width, int height) const;
+    // Only the fixed and frozen parts of both axes (the scrolling part is
+    // left uncomputed).
+    TGridLayoutInfo CalcFixedLayoutInfo() const;
     virtual void InvalidateIndicator();
     virtual void InvalidateSelection();
     // Writes the text edited in the current cell into its field.
@@ -230,8 +252,93 @@ public:
     void RebuildSortMarkedColumns();
     // Repaints the footer rows.
     void InvalidateFooter();
+
+    // ---- Hosting the filter row's editor --------------------------------------------
+    bool CanEditorModify(TWinControl* editor) override;
+    // The point and time of the grid's last left press; the time is given
+    // out once.
+    bool LastMouseDownForEditor(TPoint& pos, int& time) override;
+    void EditorWndProc(TWinControl* editor, TMessage& message) override;
+    void EditorKeyDown(TWinControl* editor, Word& key, TShiftState shift) override;
+    void EditorKeyPress(TWinControl* editor, char& key) override;
+    void EditorKeyUp(TWinControl* editor, Word& key, TShiftState shift) override;
+    // The filter row's keys, from its editor's key-down handling.
+    virtual void FilterEditKeyDown(TWinControl* editor, Word& key, TShiftState shift);
+
+    // ---- View position and column widths ---------------------------------------
+    // Remembers the current record with its place in the window, and goes
+    // back there.
+    void SaveViewPosition();
+    void RestoreViewPosition();
+    // Fits the width of `column` (and of the selected columns, or of all
+    // under a whole selection) to the titles, every record and the footers.
+    void OptimizeColumnWidths(TColumnVyn* column);
+    void FitColumnsToContent(const std::vector<TColumnVyn*>& columns);
+
+    // ---- Multi-level titles ---------------------------------------------------------
+    THeadTreeNode* TitleRoot() const { return titleRoot_.get(); }
+    // The leaf of the column at `index` in collection order, once built.
+    THeadTreeNode* LeafNode(int index) const;
+    // Builds the title tree from the columns' captions.
+    void BuildTitleTree();
+    // Sets every node's band height under `node`; answers the node's height.
+    int MeasureTitleTree(THeadTreeNode* node);
+
+    // ---- Painting -----------------------------------------------------------------
+    TCellTypeVyn GetCellType(int col, int row) const;
+    // The colours of a data cell by selection and focus; answers whether it
+    // is highlighted. With a style the style decides.
+    virtual bool GetDataCellColors(int dataCol, int dataRow, TFont* font, TColor& background, TGridDrawState& state,
+                                   const AnsiString& text);
+    // The selection part of the colour rules: whether a data cell counts as
+    // selected, and whether the focus highlights it.
+    bool DataCellSelected(int dataCol, int dataRow, TGridDrawState& state, bool& highlightFocus);
+    // Whether a data cell is the current one (or in the current row under dgRowSelect).
+    bool IsCurrentDataCell(int dataCol, int dataRow) const;
+    virtual bool GetFixedCellSelectionColors(int col, int row, TFont* font, TColor& background, bool selected,
+                                             TGridDrawState state, const TCellTypeVyn& type);
+    virtual bool CellInSelection(int col, int row, const TBookmarkStr& bookmark, int dataCol);
+    virtual bool CellIs3D(int col, int row, TGridDrawState state, const TRect& rect) const;
+    bool RowFocusRectVisible();
+    // A button face drawn unmirrored in a mirrored paint.
+    void PaintButtonMirrored(TCanvas* canvas, TRect rect, TColor parentColor, TButtonFaceStyle style, int downButton,
+                             bool active, bool enabled, TCheckBoxState state);
+    // The flat look's thin sunken edge around a single-bordered window.
+    void PaintFlatBorder();
+    // Whether the find dialog the grid opens is modal.
+    virtual bool FindDialogModal() const { return true; }
+    bool GridOrEditorFocused();
+    // The text a footer cell shows for footer row `footerRow` (from 0).
+    AnsiString FooterCellText(int footerRow, TColumnVyn* column);
+    // Cell text with the grid's reading order.
+    void WriteCellText(TCanvas* canvas, TRect rect, int rightMargin, int leftMargin, bool endEllipsis, bool wordWrap,
+                       TTextLayout layout, TAlignment alignment, const AnsiString& text, int dy, int dx,
+                       bool fillRect);
+    // Makes a buffered record current for reading its fields; EndRowRead
+    // gives the dataset's current record back. CurrentRecord answers that
+    // record in between too.
+    void BeginRowRead(int record);
+    void EndRowRead();
+    int CurrentRecord() const;
+    // The row whose indicator shows the record pointer (-1: none drawn).
+    int IndicatorRow() const { return indicatorRow_; }
     // Every field of the dataset, in order (nothing without a dataset).
     void GetDatasetFields(std::vector<TField*>& fields) const;
+
+    // ---- Sort marking (DBGridVynSortMarking.cpp) ------------------------------------
+    // A Ctrl-click changed a marker and the sort request waits for Ctrl's
+    // release or the loss of focus.
+    bool PendingSortMarking() const { return pendingSortMarking_; }
+    // The sort request through the library's data service.
+    void ApplySortingViaService();
+    // Whether a grid column's title shows pressed: its button is held and
+    // the pointer is over it.
+    bool TitleButtonShownPressed(int col) const { return titlePressed_ && titlePressedOver_ && col == pressedTitleCol_; }
+    // Follows the pointer while a title button is held, repainting the
+    // title row when the pressed look changes.
+    void TrackTitleButton(int x, int y);
+    // Ends a title-button press: no pressed look, no capture, no column.
+    void CancelTitleButtonPress();
 
 protected:
     // The factories of the owned column objects; a descendant grid replaces them.
@@ -263,7 +370,15 @@ protected:
     // Tab stops and grid widths of the columns.
     virtual void UpdateColumnTabsAndWidths();
     void ColWidthsChanged() override;
+    // A data row sized by the user sets RowHeight for every row.
+    void RowHeightsChanged() override;
     void TopLeftChanged() override;
+
+    void Paint() override;
+    void DrawCell(int col, int row, TRect rect, TGridDrawState state) override;
+    // Draws the cells of a region from (startCol, startRow) at (x, y).
+    void PaintCellRange(const TRect& region, int startCol, int startRow, int x, int y, TGridDrawState state,
+                        const TGridLayoutInfo& info);
     void TimedScroll(TGridScrollDirection direction) override;
 
     // Input methods: the current column's settings over the grid's own.
@@ -279,9 +394,31 @@ protected:
     void Loaded() override;
 
     void WMDeferredLayout(TMessage& Message);
+    void WMSize(TMessage& Message);
+    void WndProc(TMessage& Message) override;
+    void WMNCPaint(TMessage& Message);
+    void WMVScroll(TMessage& Message);
+    // Faces are rendered again in the new system colours.
+    void CMSysColorChange(TMessage& Message);
+    void ChangeScale(int M, int D) override;
+
+    // The title-button road; the other presses go on to the base grid.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void KeyUp(Word& key, TShiftState shift) override;
+    // The top of a title cell's lowest band (the cell's top without
+    // multi-level titles): presses above it hold no button.
+    int TitleButtonBandTop(int col) const;
+    void WMKillFocusVyn(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
+        SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocusVyn)
+        SERVIORA_MESSAGE(WM_SIZE, WMSize)
+        SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
+        SERVIORA_MESSAGE(WM_VSCROLL, WMVScroll)
+        SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
     SERVIORA_MESSAGES_END(TCustomGrid)
 
 private:
@@ -316,6 +453,31 @@ private:
     void DistributeRightPartWidths(TColumnVyn* column, int newWidth);
     // The pixels of the rows above the data, of the footers, and of one row.
     int LineWidth() const;
+    // The cell painters of DrawCell.
+    void DrawIndicatorCell(int row, TRect rect, const TCellTypeVyn& type, int margin, bool& highlighted);
+    void DrawTitleCell(TColumnVyn* column, int col, int row, TRect rect, int margin, bool& highlighted);
+    void DrawFooterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
+                        const TCellTypeVyn& type, bool& highlighted);
+    void DrawRecordCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state, int margin,
+                        bool is3D);
+    void DrawRegionLines(const TRect& region, int startCol, int startRow, bool horzLines, bool vertLines,
+                         TColor background, TColor lineColor, const TGridLayoutInfo& info);
+    void Draw3DFrame(TRect rect, bool rightEdge, bool leftEdge, bool sunken);
+    // Switches a mirrored paint's mapping off and answers `rect` in device
+    // coordinates; the caller switches the mirroring back on.
+    TRect UnmirroredRect(TCanvas* canvas, const TRect& rect);
+    // An edit button in a cell: clipped to the cell, the flat look's inner
+    // line, a glyph or a face.
+    void DrawEditButton(TCanvas* canvas, TEditButtonStyleVyn style, TBitmap* glyph, TColor color, bool enabled,
+                        bool active, int downButton, const TRect& cell, TRect button);
+    // The edit buttons a column always shows, at the right of `textRect`,
+    // which loses their width.
+    void DrawColumnEditButtons(TColumnVyn* column, const TRect& cell, TRect& textRect, bool is3D);
+    // A filter-row cell.
+    void DrawFilterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
+                        const TCellTypeVyn& type, bool& highlighted);
+    // Paints the header bands above a leaf's title, the part over this cell.
+    void DrawTitleTreeNodes(THeadTreeNode* node, const TRect& cell, bool endEllipsis);
     // Applies the mapped base-grid options of Options and RowSizingAllowed.
     void UpdateGridOptions();
 
@@ -334,6 +496,8 @@ private:
     std::unique_ptr<TFont> footerFont_;
     std::unique_ptr<TColCellParamsVyn> cellParams_;
     std::unique_ptr<TChangeLink> titleImageLink_;
+    std::unique_ptr<THeadTreeNode> titleRoot_;
+    std::vector<THeadTreeNode*> leafNodes_;
     TDBGridVynStyle* style_ = nullptr;
 
     TDBGridVynAllowedOperations allowedOperations_{alopInsertVyn, alopUpdateVyn, alopDeleteVyn, alopAppendVyn};
@@ -362,6 +526,14 @@ private:
     int vTitleMargin_ = 10;
 
     int indicatorOffset_ = 1;
+    int indicatorRow_ = -1;
+    // Set while a right-to-left grid paints with mirrored mapping.
+    bool mirroredPaint_ = false;
+    int rowReadDepth_ = 0;
+    TBookmarkStr viewBookmark_;
+    int viewOffset_ = 0;
+    bool leftColAtStart_ = true;
+    int rowReadSaved_ = 0;
     int topDataOffset_ = 0;
     int layoutLock_ = 0;
     int updateLock_ = 0;
@@ -372,10 +544,26 @@ private:
     bool inLinkLayout_ = false;
     bool paintSuppressed_ = false;
     bool rebuilding_ = false;
+    // Set while the layout itself sets row heights.
+    bool countingRows_ = false;
+    // A tracked thumb moved the dataset already; its closing position is ignored.
+    bool thumbTracked_ = false;
+    TPoint lastMouseDown_{};
+    int lastMouseDownTime_ = 0;
     // The VisibleMode the vertical bar was last shown with (none yet: -1).
     int vertBarMode_ = -1;
     TImeMode defaultImeMode_ = imDontCare;
     TImeName defaultImeName_;
+    // The title-button press: the grid column, the press point, and whether
+    // the pointer is over the pressed title.
+    bool titlePressed_ = false;
+    bool titlePressedOver_ = false;
+    int pressedTitleCol_ = -1;
+    TPoint titlePressPoint_{0, 0};
+    bool pendingSortMarking_ = false;
+    // Whether a point is on the part of grid column col's title that holds
+    // its button: in the client area, row 0, below the upper title levels.
+    bool InTitleButtonArea(int col, int x, int y) const;
 
 #define SERVIORA_GRID_EVENT_FIELD(Name, Type) Type Name##_;
     SERVIORA_GRID_EVENT_FIELD(OnApplyFilter, TNotifyEvent)

@@ -121,6 +121,7 @@ void TColumnVyn::BindField(TField* field) {
         ClearOwnValues();
         autoFitBaseWidth_ = Width();
     }
+    SyncFooterSums();
     Changed(false);
 }
 
@@ -131,6 +132,7 @@ void TColumnVyn::SetFieldName(const AnsiString& v) {
         field = grid->DataLink()->DataSet()->FindField(v);
     fieldName_ = v;
     BindField(field);
+    SyncFooterSums();
     autoFitBaseWidth_ = Width();
     Changed(false);
 }
@@ -542,6 +544,11 @@ void TColumnVyn::SpecRowChanged(TObject*) {
 
 TColumnFooterVyn* TColumnVyn::FooterForRow(int row) const {
     return row < footers_->Count() ? footers_->Items(row) : footer_.get();
+}
+
+void TColumnVyn::SyncFooterSums() {
+    footer_->SyncSum();
+    for (int i = 0; i < footers_->Count(); ++i) footers_->Items(i)->SyncSum();
 }
 
 TPopupDataGridVyn* TColumnVyn::DropDownGrid() {

@@ -18,6 +18,7 @@
 #include "platform/rtl/collection.h"
 #include "platform/ui/graphics.h"
 #include "platform/ui/imagelist.h"
+#include "platform/ui/stdctrls_buttons.h"
 
 class TCustomDBGridVyn;
 class TPopupDataGridVyn;
@@ -25,8 +26,19 @@ class TColumnVyn;
 class TDBGridColumnsVyn;
 class TColumnDefValuesVyn;
 class TField;
+class TDBSum;
+class TColCellParamsVyn;
 
 // A list of columns that does not own them.
+SERVIORA_ENUM(TColumnValueKindVyn, cvkPlain, cvkPickList, cvkLookup, cvkKeyList, cvkImageList, cvkCheckbox)
+
+// A field's value as text by `format`: the field's display text without a
+// format, empty for a null value, number and date formats by field type.
+AnsiString FormatFieldValue(TField* field, const AnsiString& format);
+// Whether one of the ";"-separated values of a key-list entry equals
+// `text`, ASCII letter case ignored.
+bool KeyListEntryMatches(const AnsiString& entry, const AnsiString& text);
+
 class TColumnsVynList {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
@@ -184,6 +196,10 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool v);
     virtual void ClearOwnValues();
+    // Gives the footer the sum-list item its value type needs (a sum,
+    // average or count over its field), or frees the one it no longer needs.
+    void SyncSum();
+    TDBSum* Sum() const { return sum_; }
 
     TAlignment DefaultAlignment() const;
     TColor DefaultColor() const;
@@ -215,6 +231,7 @@ private:
     AnsiString value_;
     TFooterValueType valueType_ = fvtNon;
     bool wordWrap_ = false;
+    TDBSum* sum_ = nullptr;
 };
 
 // A column's footers, one per footer row.
@@ -264,6 +281,28 @@ public:
     // ---- Field ----------------------------------------------------------------------
     TField* BoundField() const;
     virtual void BindField(TField* field);
+
+    // How the field's value shows and changes: as text, pick-list text,
+    // key-list text, lookup value, image or check box.
+    TColumnValueKindVyn ValueKind() const;
+    // The text a cell shows for the current record.
+    AnsiString CellDisplayText() const;
+    // The image a cell shows: the value's place in the key or pick list, or
+    // a number field's value; NotInKeyListIndex for a value in neither.
+    int CellImageIndex() const;
+    TCheckBoxState CheckState() const;
+    void SetCheckState(TCheckBoxState state);
+    // Whether the value may change now; with tryEdit the dataset is put
+    // into edit state and the answer is whether it got there.
+    bool CanEditValue(bool tryEdit);
+    // Writes a new value through OnUpdateData, else into the field (as
+    // text with useText, else as a value).
+    void WriteValue(AnsiString text, Variant value, bool useText);
+    // Moves the value to the next (delta 1) or previous list entry, lookup
+    // record, check state or number (by delta).
+    void StepValue(double delta);
+    void FillCellParams(TColCellParamsVyn* params) const;
+    void FireGetCellParams(bool editMode, TColCellParamsVyn* params);
     const AnsiString& FieldName() const { return fieldName_; }
     void SetFieldName(const AnsiString& v);
     // Made by the grid from the dataset's fields, not by the user.
@@ -376,10 +415,14 @@ public:
     // ---- Geometry and helpers --------------------------------------------------------------
     // The room of the column's buttons at the right of its cells.
     int ButtonAreaWidth() const;
+    // Fits the width to the title, every record and the footers.
+    void FitWidthToData();
     int ClampWidth(int width) const;
     // The width that fits the bound field's DisplayWidth in the column font.
     int NaturalWidth() const;
     TColumnFooterVyn* FooterForRow(int row) const;
+    // Every footer's sum-list item follows the column's field and the footers' types.
+    void SyncFooterSums();
     // The lookup grid the column drops down, made on first use.
     TPopupDataGridVyn* DropDownGrid() override;
     // The drop-down grid when it was made, else nullptr.

@@ -1,4 +1,5 @@
 #include "datagrid/DBGridVynDrawing.h"
+#include "datagrid/ToolCtrlsVynFaces.h"
 
 #include <algorithm>
 #include <memory>
@@ -251,19 +252,9 @@ void DrawImageClipped(TCustomImageList* images, TBitmap* bitmap, TCanvas* canvas
         draw();
         return;
     }
-    const HDC dc = canvas->Handle();
-    const HRGN saved = CreateRectRgn(0, 0, 0, 0);
-    const bool hadClip = GetClipRgn(dc, saved) == 1;
-    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    try {
-        draw();
-    } catch (...) {
-        SelectClipRgn(dc, hadClip ? saved : HRGN(0));
-        DeleteObject(saved);
-        throw;
-    }
-    SelectClipRgn(dc, hadClip ? saved : HRGN(0));
-    DeleteObject(saved);
+    SavedClipRegion clip(canvas->Handle());
+    IntersectClipRect(canvas->Handle(), rect.left, rect.top, rect.right, rect.bottom);
+    draw();
 }
 
 bool TextOverflowsCell(TCanvas* canvas, int horzMargin, int vertMargin, const AnsiString& text, bool wordWrap,

@@ -2,6 +2,9 @@
 // or a sum, average or count), with own values over the grid's defaults.
 #include "datagrid/DBGridVyn.h"
 #include "platform/data/field.h"
+#include "platform/rtl/currency.h"
+#include "platform/rtl/formatsettings.h"
+#include "platform/rtl/sysutils.h"
 
 // ---- TColumnFooterVyn -------------------------------------------------------------------
 
@@ -39,6 +42,35 @@ TColumnFooterVyn::TColumnFooterVyn(TColumnVyn* column)
 TColumnFooterVyn::~TColumnFooterVyn() {
     if (column_)
         if (TCustomDBGridVyn* grid = column_->OwnerGrid()) grid->InvalidateFooter();
+    delete sum_;
+}
+
+void TColumnFooterVyn::SyncSum() {
+    TCustomDBGridVyn* grid = column_ ? column_->OwnerGrid() : nullptr;
+    if (!grid) return;
+    const bool aggregate = valueType_ == fvtSum || valueType_ == fvtAvg || valueType_ == fvtCount;
+    if (!aggregate) {
+        delete sum_;
+        sum_ = nullptr;
+        return;
+    }
+    TDBSumCollection* sums = grid->SumList()->SumCollection();
+    if (!sum_) {
+        sums->BeginUpdate();
+        try {
+            sum_ = sums->Add();
+            SyncSum();
+        } catch (...) {
+            sums->EndUpdate();
+            throw;
+        }
+        sums->EndUpdate();
+        return;
+    }
+    // A count counts records, whatever field it names.
+    const TGroupOperation operation = valueType_ == fvtSum ? goSum : valueType_ == fvtAvg ? goAvg : goCount;
+    sum_->SetGroupOperation(operation);
+    sum_->SetFieldName(operation == goCount ? AnsiString() : !fieldName_.empty() ? fieldName_ : column_->FieldName());
 }
 
 TPersistent* TColumnFooterVyn::GetOwner() const {
@@ -126,12 +158,14 @@ void TColumnFooterVyn::SetValue(const AnsiString& v) {
 
 void TColumnFooterVyn::SetFieldName(const AnsiString& v) {
     fieldName_ = v;
+    SyncSum();
     NotifyColumn(false);
 }
 
 void TColumnFooterVyn::SetValueType(TFooterValueType v) {
     if (v == valueType_) return;
     valueType_ = v;
+    SyncSum();
     NotifyColumn(false);
 }
 
@@ -175,3 +209,70 @@ void TColumnFooterDefValuesVyn::Published(TPublished<TColumnFooterDefValuesVyn>&
 }
 
 TPersistent* TColumnFooterDefValuesVyn::GetOwner() const { return owner_; }
+
+// ---- Footer texts --------------------------------------------------------------------------------
+
+namespace {
+
+// A sum or average by the field's type: the footer's or the field's format,
+// else the field's own way of showing numbers.
+AnsiString FormatAggregate(Currency value, TField* field, const AnsiString& footerFormat) {
+    auto* numeric = dynamic_cast<TNumericField*>(field);
+    const AnsiString fieldFormat = numeric ? numeric->DisplayFormat() : AnsiString();
+    auto* floatField = dynamic_cast<TFloatField*>(field);
+    const bool currency = floatField && floatField->Currency();
+    switch (field->DataType()) {
+        case ftSmallint:
+        case ftInteger:
+        case ftWord:
+        case ftAutoInc:
+        case ftLargeint:
+            if (!footerFormat.empty()) return FormatFloat(footerFormat, value.ToDouble());
+            if (!fieldFormat.empty()) return FormatFloat(fieldFormat, value.ToDouble());
+            return std::to_string(value.Scaled() / Currency::Scale);
+        case ftFloat:
+        case ftCurrency: {
+            const AnsiString& format = !footerFormat.empty() ? footerFormat : fieldFormat;
+            if (!format.empty()) return FormatFloat(format, value.ToDouble());
+            if (currency) return FloatToStrF(value.ToDouble(), ffCurrency, 15, CurrencyDecimals);
+            return FloatToStrF(value.ToDouble(), ffGeneral, floatField ? floatField->Precision() : 15, 0);
+        }
+        case ftBCD:
+        case ftFMTBcd:
+            if (!footerFormat.empty()) return FormatFloat(footerFormat, value.ToDouble());
+            if (!fieldFormat.empty()) return FormatCurr(fieldFormat, value);
+            return CurrToStrF(value, currency ? ffCurrency : ffGeneral, currency ? CurrencyDecimals : 0);
+        default:
+            return "0";
+    }
+}
+
+}  // namespace
+
+AnsiString TCustomDBGridVyn::FooterCellText(int footerRow, TColumnVyn* column) {
+    TColumnFooterVyn* footer = column->FooterForRow(footerRow);
+    TDataSet* dataSet = DataSource() ? DataSource()->DataSet() : nullptr;
+    switch (footer->ValueType()) {
+        case fvtSum:
+        case fvtAvg: {
+            const AnsiString& name = !footer->FieldName().empty() ? footer->FieldName() : column->FieldName();
+            TField* field = dataSet ? dataSet->FindField(name) : nullptr;
+            if (!field) return "0";
+            TDBSum* sum = sumList_->SumCollection()->FindSum(footer->ValueType() == fvtSum ? goSum : goAvg,
+                                                             field->FieldName());
+            return FormatAggregate(sum ? sum->Amount : Currency(), field, footer->DisplayFormat());
+        }
+        case fvtCount: {
+            TDBSum* sum = sumList_->SumCollection()->FindSum(goCount, AnsiString());
+            const double count = sum ? sum->Amount.ToDouble() : 0;
+            return footer->DisplayFormat().empty() ? FloatToStr(count) : FormatFloat(footer->DisplayFormat(), count);
+        }
+        case fvtFieldValue:
+            if (!dataSet || !dataSet->Active() || footer->FieldName().empty()) return AnsiString();
+            return FormatFieldValue(dataSet->FieldByName(footer->FieldName()), footer->DisplayFormat());
+        case fvtStaticText:
+            return footer->Value();
+        default:
+            return AnsiString();
+    }
+}

@@ -7,6 +7,7 @@
 
 #include "datagrid/DBGridVyn.h"
 #include "platform/data/dataset.h"
+#include "platform/data/field.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/rtl/valuerestorer.h"
 #include "platform/gdi/measuringdc.h"
@@ -186,10 +187,28 @@ void TCustomDBGridVyn::UpdateHorzScrollBarSwitch() {
     if (wanted != ScrollBars()) TCustomGrid::SetScrollBars(wanted);
 }
 
+namespace {
+
+// Whether a field can take a new value; a lookup field only through all
+// its key fields.
+bool FieldWritable(TField* field) {
+    if (!field->Lookup()) return !field->ReadOnly();
+    TDataSet* dataSet = field->DataSet();
+    if (!dataSet || field->KeyFields().empty()) return false;
+    for (TField* key : dataSet->GetFieldList(field->KeyFields()))
+        if (key->ReadOnly()) return false;
+    return true;
+}
+
+}  // namespace
+
 void TCustomDBGridVyn::UpdateColumnTabsAndWidths() {
     const int hidden = options_.Contains(dgColLines) ? -1 : 0;
     for (int i = 0; i < columns_->Count() && i + indicatorOffset_ < ColCount(); ++i) {
         TColumnVyn* column = columns_->Items(i);
+        TField* field = column->BoundField();
+        SetTabStops(i + indicatorOffset_, column->Visible() && !column->ReadOnly() && dataLink_->Active() && field &&
+                                              field->FieldKind() != fkCalculated && FieldWritable(field));
         SetColWidths(i + indicatorOffset_, column->Visible() ? column->Width() : hidden);
     }
     if (indicatorOffset_ > 0) SetColWidths(0, 11);
@@ -247,11 +266,17 @@ void TCustomDBGridVyn::MeasureTitleRow() {
         computedTitleHeight_ =
             titleLines_ * best.metrics.tmHeight + best.metrics.tmExternalLeading + titleHeight_ + 2 + LineWidth();
     }
+    if (useMultiTitle_) {
+        BuildTitleTree();
+        computedTitleHeight_ =
+            MeasureTitleTree(TitleRoot()) - (optionsVyn_.Contains(dghFixed3D) ? 1 : 3);
+    }
     if (topDataOffset_ > 0 && RowCount() > 0) SetRowHeights(0, computedTitleHeight_);
 }
 
 void TCustomDBGridVyn::RecalcRowCount() {
     if (!dataLink_) return;
+    ValueRestorer<bool> counting(countingRows_, true);
     if (RowCount() <= topDataOffset_) SetRowCount(topDataOffset_ + 1);
     if (FixedRows() != topDataOffset_) SetFixedRows(topDataOffset_);
     const int line = LineWidth();
@@ -280,6 +305,21 @@ void TCustomDBGridVyn::RecalcRowCount() {
         SetRowHeights(topDataOffset_ + data, std::max(ClientHeight() - used, 0));
     if (RowCount() != oldRowCount) Invalidate();
     if (dataLink_->Active() && HandleAllocated()) RecordChanged(nullptr);
+}
+
+void TCustomDBGridVyn::RowHeightsChanged() {
+    if (!countingRows_ && !paintSuppressed_ && dataLink_) {
+        const int footerRows = footerRowCount_ > 0 ? footerRowCount_ + 1 : 0;
+        for (int row = topDataOffset_; row < RowCount() - footerRows; ++row) {
+            const int height = RowHeights(row);
+            if (height == DefaultRowHeight()) continue;
+            rowLines_ = 0;
+            SetRowHeight(height);
+            UpdateVertScrollBar();
+            break;
+        }
+    }
+    TCustomGrid::RowHeightsChanged();
 }
 
 void TCustomDBGridVyn::RebuildLayout() {
@@ -386,17 +426,14 @@ void TCustomDBGridVyn::UpdateHorzScrollBar() {
     bar->SetPageSize(page);
 }
 
-void TCustomDBGridVyn::TopLeftChanged() {
-    TCustomGrid::TopLeftChanged();
-    UpdateHorzScrollBar();
-}
-
 void TCustomDBGridVyn::RecordChanged(TField*) {
     if (!dataLink_->Active() || !HandleAllocated() || Loading()) return;
     const int row = topDataOffset_ + dataLink_->ActiveRecord();
-    if (row == Row() || row < FixedRows() || row >= RowCount() || Col() >= ColCount()) return;
+    const TGridRect selection = TCustomGrid::Selection();
+    const bool anchored = selection.Top == row && selection.Bottom == row;
+    if ((row == Row() && anchored) || row < FixedRows() || row >= RowCount() || Col() >= ColCount()) return;
     if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
-    MoveColRow(Col(), row, false, false);
+    MoveColRow(Col(), row, true, false);
     InvalidateEditor();
 }
 

@@ -36,7 +36,7 @@ void ComputeAxis(TGridAxisLayout& axis, int footerCount) {
     if (footerTop >= 0) axis.FooterExtent = axis.GridBoundary - footerTop;
 }
 
-TGridLayoutInfo TCustomDBGridVyn::CalcGridLayoutInfoXY(int width, int height) const {
+TGridLayoutInfo TCustomDBGridVyn::CalcFixedLayoutInfo() const {
     const TGridOptions options = TCustomGrid::Options();
     auto start = [this](TGridAxisLayout& axis, bool lines, int fixed, int first, int count, int extent) {
         axis.EffectiveLineWidth = lines ? GridLineWidth() : 0;
@@ -47,13 +47,20 @@ TGridLayoutInfo TCustomDBGridVyn::CalcGridLayoutInfoXY(int width, int height) co
     };
     TGridLayoutInfo info;
     start(info.Horz, options.Contains(goFixedVertLine) || options.Contains(goVertLine), FixedCols(), LeftCol(),
-          ColCount(), width);
+          ColCount(), ClientWidth());
     info.Horz.Extent = [this](int col) { return ColWidths(col); };
     start(info.Vert, options.Contains(goFixedHorzLine) || options.Contains(goHorzLine), FixedRows(), TopRow(),
-          RowCount(), height);
+          RowCount(), ClientHeight());
     info.Vert.Extent = [this](int row) { return RowHeights(row); };
     ComputeFixedAxis(info.Horz, std::max(FixedCols() - indicatorOffset_, 0));
     ComputeFixedAxis(info.Vert, 0);
+    return info;
+}
+
+TGridLayoutInfo TCustomDBGridVyn::CalcGridLayoutInfoXY(int width, int height) const {
+    TGridLayoutInfo info = CalcFixedLayoutInfo();
+    info.Horz.GridExtent = width;
+    info.Vert.GridExtent = height;
     ComputeAxis(info.Horz, 0);
     ComputeAxis(info.Vert, footerRowCount_);
     return info;

@@ -2,8 +2,12 @@
 
 #include <memory>
 
+#include "datagrid/DBGridVynDataService.h"
 #include "datagrid/DBGridVynStyle.h"
 #include "datagrid/PropFilerVyn.h"
+#include "datagrid/ToolCtrlsVyn.h"
+#include "datagrid/ToolCtrlsVynFaces.h"
+#include "datagrid/VynLibADO.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/graphic.h"
 #include "platform/win/resources.h"
@@ -24,6 +28,7 @@ struct Library {
     TDBGridVynKeySettings keys;
     std::unique_ptr<TImageList> indicatorImages;
     std::unique_ptr<TImageList> sortMarkerImages;
+    std::unique_ptr<TDBGridVynDataService> dataService;
 };
 
 Library& TheLibrary() {
@@ -122,6 +127,11 @@ void InitializeDataGridLibrary() {
     keys.IncSearchColor = 0x00FFFF;
     keys.IncSearchFontColor = 0;
     LoadIndicatorImages(lib);
+    // The edit buttons' sizes are measured once, at start-up.
+    FlatButtonWidth();
+    CheckGlyphWidth();
+    RegisterADODatasetFeatures();
+    lib.dataService = std::make_unique<TDBGridVynDataService>();
 }
 
 void FinalizeDataGridLibrary() {
@@ -135,6 +145,9 @@ void FinalizeDataGridLibrary() {
     lib.defaultStyle.reset();
     lib.keys = {};
     ClearReadInterceptors();
+    FlushButtonFaceCache();
+    lib.dataService.reset();
+    FreeDatasetFeaturesRegistry();
 }
 
 TFont* SortIndexFont() { return TheLibrary().sortIndexFont.get(); }
@@ -144,3 +157,4 @@ HCURSOR DownCursorVyn() { return TheLibrary().downCursor; }
 HCURSOR RightCursorVyn() { return TheLibrary().rightCursor; }
 HCURSOR LeftCursorVyn() { return TheLibrary().leftCursor; }
 TDBGridVynKeySettings& DBGridVynKeySettings() { return TheLibrary().keys; }
+TDBGridVynDataService* DBGridVynDataService() { return TheLibrary().dataService.get(); }

@@ -2,6 +2,8 @@
 
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/PopupDataGridVyn.h"
+#include "platform/rtl/codepage.h"
+#include "platform/rtl/sysutils.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/winuser.h"
 
@@ -126,6 +128,11 @@ void TSTColumnFilterVyn::Published(TPublished<TSTColumnFilterVyn>& p) {
 
 TPersistent* TSTColumnFilterVyn::GetOwner() const { return column_; }
 
+AnsiString TSTColumnFilterVyn::FilterFieldName() const {
+    if (listSource_ || !dataField_.empty()) return dataField_;
+    return column_->FieldName();
+}
+
 void TSTColumnFilterVyn::Assign(TPersistent* source) {
     auto* other = dynamic_cast<TSTColumnFilterVyn*>(source);
     if (!other) {
@@ -160,7 +167,6 @@ void TMRUListVyn::Assign(TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    SetAutoAdd(other->AutoAdd());
     SetActive(other->Active());
     SetCaseSensitive(other->CaseSensitive());
     SetItems(other->Items());
@@ -182,6 +188,44 @@ void TMRUListVyn::SetLimit(int v) {
 void TMRUListVyn::TrimToLimit() {
     // The oldest texts go first.
     while (items_->Count() > std::max(limit_, 0)) items_->Delete(0);
+}
+
+void TMRUListVyn::RequestCloseUp(bool accept) { onCloseUpRequest_(this, accept); }
+void TMRUListVyn::RequestDropDown() { onDropDownRequest_(this); }
+
+int TMRUListVyn::Compare(const AnsiString& a, const AnsiString& b) const {
+    return caseSensitive_ ? AnsiCompareStr(a, b) : AnsiCompareText(a, b);
+}
+
+void TMRUListVyn::RememberText(const AnsiString& text) {
+    if (Trim(text).empty()) return;
+    for (int i = 0; i < items_->Count(); ++i)
+        if (Compare(items_->Strings(i), text) == 0) {
+            items_->Move(i, items_->Count() - 1);
+            return;
+        }
+    items_->Add(text);
+    TrimToLimit();
+}
+
+bool TMRUListVyn::FilterInto(TStrings* target, const AnsiString& maskText) {
+    target->BeginUpdate();
+    target->Clear();
+    target->EndUpdate();
+    for (int i = 0; i < items_->Count(); ++i) {
+        const AnsiString item = items_->Strings(i);
+        // The item's first characters that take as many bytes as the mask;
+        // a character cut in half matches nothing.
+        std::size_t end = 0;
+        while (end < maskText.size() && end < item.size()) end += AnsiCharSize(item, end);
+        bool accept = end == maskText.size() && Compare(item.substr(0, end), maskText) == 0;
+        onFilterItem_(this, accept);
+        if (accept) target->Add(item);
+        MSG key;
+        if (i % 100 == 0 && stopOnPendingKey_ && PeekMessage(&key, 0, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE))
+            return false;
+    }
+    return true;
 }
 
 // ---- Drop-down box ------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "datagrid/DBGridVynFilterExpression.h"
 #include "datagrid/DBGridVynTypes.h"
 #include "platform/data/datasource.h"
 #include "platform/rtl/persistent.h"
@@ -112,17 +113,30 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool v) { visible_ = v; }
 
+    TSTFilterExpressionVyn& Expression() { return expression_; }
+    const TSTFilterExpressionVyn& Expression() const { return expression_; }
+    // The dataset field the condition is on: DataField when it is given (or
+    // a list source is), else the column's field name.
+    virtual AnsiString FilterFieldName() const;
+    virtual Variant FirstOperand() const { return expression_.Operand1; }
+    virtual Variant SecondOperand() const { return expression_.Operand2; }
+
 protected:
     TPersistent* GetOwner() const override;
 
 private:
     TColumnVyn* column_;
+    TSTFilterExpressionVyn expression_;
     AnsiString dataField_;
     AnsiString keyField_;
     AnsiString listField_;
     TDataSource* listSource_ = nullptr;
     bool visible_ = true;
 };
+
+// Hooks an owner sets in code (never published).
+using TAcceptEventVyn = TEvent<void(TObject* Sender, bool& Accept)>;
+using TCloseUpEventVyn = TEvent<void(TObject* Sender, bool Accept)>;
 
 // The texts recently written through an editor or column, oldest first.
 class TMRUListVyn : public TPersistent {
@@ -145,14 +159,45 @@ public:
     void SetLimit(int v);
     int Rows() const { return rows_; }
     void SetRows(int v) { rows_ = v; }
+
+    // Kept by the owner: 0 until the user resizes the list, then its width;
+    // whether the list is open.
+    int DropDownWidth() const { return dropDownWidth_; }
+    void SetDropDownWidth(int v) { dropDownWidth_ = v; }
+    bool DroppedDown() const { return droppedDown_; }
+    void SetDroppedDown(bool v) { droppedDown_ = v; }
+    // FilterInto gives way to a key waiting in the queue.
+    bool StopOnPendingKey() const { return stopOnPendingKey_; }
+    void SetStopOnPendingKey(bool v) { stopOnPendingKey_ = v; }
+
     const TNotifyEvent& OnActiveChanged() const { return onActiveChanged_; }
     void SetOnActiveChanged(TNotifyEvent v) { onActiveChanged_ = std::move(v); }
+    const TAcceptEventVyn& OnFilterItem() const { return onFilterItem_; }
+    void SetOnFilterItem(TAcceptEventVyn v) { onFilterItem_ = std::move(v); }
+    const TCloseUpEventVyn& OnCloseUpRequest() const { return onCloseUpRequest_; }
+    void SetOnCloseUpRequest(TCloseUpEventVyn v) { onCloseUpRequest_ = std::move(v); }
+    const TNotifyEvent& OnDropDownRequest() const { return onDropDownRequest_; }
+    void SetOnDropDownRequest(TNotifyEvent v) { onDropDownRequest_ = std::move(v); }
+    // Each only calls its hook.
+    virtual void RequestCloseUp(bool accept);
+    virtual void RequestDropDown();
+
+    // Makes a text the most recent item (a known one moves to the end); a
+    // blank text is not remembered.
+    void RememberText(const AnsiString& text);
+    // The items beginning with maskText, into target. False when a key
+    // press waiting in the queue stopped it early (target keeps the items
+    // found so far).
+    bool FilterInto(TStrings* target, const AnsiString& maskText);
+    // Drops the oldest items beyond Limit.
+    void TrimToLimit();
 
 protected:
     TPersistent* GetOwner() const override { return owner_; }
 
 private:
-    void TrimToLimit();
+    // Compares as the list's case sensitivity says.
+    int Compare(const AnsiString& a, const AnsiString& b) const;
 
     TPersistent* owner_;
     std::unique_ptr<TStringList> items_;
@@ -161,7 +206,13 @@ private:
     bool caseSensitive_ = false;
     int limit_ = 100;
     int rows_ = 7;
+    int dropDownWidth_ = 0;
+    bool droppedDown_ = false;
+    bool stopOnPendingKey_ = true;
     TNotifyEvent onActiveChanged_;
+    TAcceptEventVyn onFilterItem_;
+    TCloseUpEventVyn onCloseUpRequest_;
+    TNotifyEvent onDropDownRequest_;
 };
 
 class TColumnDefValuesVyn;

@@ -63,3 +63,53 @@ void TDBGridVynStyle::StyleWindowProc(TMessage& Message) {
         Application->HandleException(this);
     }
 }
+
+namespace {
+
+// The nearest colour the screen shows.
+TColor NearestScreenColor(TColor color) {
+    const HDC dc = GetDC(0);
+    const TColor nearest = static_cast<TColor>(GetNearestColor(dc, ColorToRGB(color)));
+    ReleaseDC(0, dc);
+    return nearest;
+}
+
+}  // namespace
+
+bool TDBGridVynStyle::GetDataCellColors(TCustomDBGridVyn* grid, int dataCol, int dataRow, TFont* font,
+                                        TColor& background, TGridDrawState& state, const AnsiString&) {
+    bool highlightFocus = false;
+    if (!grid->DataCellSelected(dataCol, dataRow, state, highlightFocus)) return false;
+    const bool manyColors = screenNumColors_ == -1 || screenNumColors_ > 256;
+    const bool current = grid->IsCurrentDataCell(dataCol, dataRow);
+    if (grid->GridOrEditorFocused()) {
+        if (luminateSelection_ && manyColors && !current) {
+            background = NearestScreenColor(BrightenColor(background, clHighlight, true));
+        } else {
+            background = clHighlight;
+            font->SetColor(clHighlightText);
+        }
+    } else if (current && (highlightFocus || grid->Options().Contains(dgAlwaysShowSelection))) {
+        background = clBtnShadow;
+        font->SetColor(clHighlightText);
+    } else {
+        background = manyColors ? NearestScreenColor(BrightenColor(background, clBtnShadow, false)) : clBtnFace;
+    }
+    return true;
+}
+
+bool TDBGridVynStyle::GetFixedCellSelectionColors(TCustomDBGridVyn* grid, int, int, TFont* font,
+                                                  TColor& background, TGridDrawState) {
+    const bool manyColors = screenNumColors_ == -1 || screenNumColors_ > 256;
+    if (grid->Focused()) {
+        if (luminateSelection_ && manyColors) {
+            background = BrightenColor(background, clHighlight, true);
+        } else {
+            background = clHighlight;
+            font->SetColor(clHighlightText);
+        }
+    } else {
+        background = manyColors ? BrightenColor(background, clBtnShadow, false) : clBtnFace;
+    }
+    return true;
+}

@@ -9,6 +9,8 @@
 #include "platform/ui/colors.h"
 #include "platform/win/messages.h"
 #include "platform/gdi/windef.h"
+#include "platform/ui/graphics.h"
+#include "platform/ui/grids.h"
 
 class TCustomDBGridVyn;
 
@@ -26,6 +28,14 @@ public:
     void SetApplyFilterOnListCloseUp(bool v) { applyFilterOnListCloseUp_ = v; }
     // The screen's colour count; -1 above 256 colours.
     int ScreenNumColors() const { return screenNumColors_; }
+    void SetScreenNumColors(int v) { screenNumColors_ = v; }
+
+    // The colour rules of grids with this style; both answer whether the
+    // cell is highlighted.
+    virtual bool GetDataCellColors(TCustomDBGridVyn* grid, int dataCol, int dataRow, TFont* font,
+                                   TColor& background, TGridDrawState& state, const AnsiString& text);
+    virtual bool GetFixedCellSelectionColors(TCustomDBGridVyn* grid, int col, int row, TFont* font,
+                                             TColor& background, TGridDrawState state);
 
     void AddGrid(TCustomDBGridVyn* grid);
     void RemoveGrid(TCustomDBGridVyn* grid);

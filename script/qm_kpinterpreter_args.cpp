@@ -5,11 +5,23 @@
 
 void TKpInterpreterArgs::Reset() {
     ArgCount = 0;
-    callObject_ = Variant();
+    if (!VarIsEmpty(callObject_)) callObject_ = Variant();
     HasVarArgs = false;
     Indexed = false;
     IndexedDone = false;
-    DispatchTarget = Variant();
+    if (!VarIsEmpty(DispatchTarget)) DispatchTarget = Variant();
+}
+
+void TKpInterpreterArgs::Clear() {
+    Reset();
+    for (Variant& value : ArgValues)
+        if (!VarIsEmpty(value)) value = Variant();
+    for (AnsiString& name : VarArgNames) name.clear();
+    ArgTypes.fill(0);
+    CallName.clear();
+    ResultWanted = false;
+    Assignment = false;
+    openConsts_.clear();
 }
 
 std::span<const TVarRec> TKpInterpreterArgs::ToOpenArray(int index) {

@@ -23,6 +23,8 @@ public:
 
     // Clears the call's object and flags; arguments are overwritten by the next use.
     void Reset();
+    // Back to the state of a new frame: no values, names or types are kept.
+    void Clear();
 
     // The object, class, record, automation object or script unit the name
     // is called on; Empty for a free name.

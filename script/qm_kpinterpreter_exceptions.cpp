@@ -107,7 +107,17 @@ void TKpInterpreterFunction::RunFinallyPart() {
     ExitFlag = ExitFlag || exitPending;
 }
 
+// The except part runs while its exception is the one being handled, so
+// the host's ExceptObject sees it.
 void TKpInterpreterFunction::RunExceptPart(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (...) {
+        RunExceptHandlers(error);
+    }
+}
+
+void TKpInterpreterFunction::RunExceptHandlers(const std::exception_ptr& error) {
     try {
         NextToken();
         if (TokenKind != ttOn) {

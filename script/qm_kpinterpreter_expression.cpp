@@ -124,6 +124,21 @@ Variant TKpInterpreterExpression::Pop() {
     return value;
 }
 
+TKpInterpreterExpression::ScratchFrame::ScratchFrame(TKpInterpreterExpression& interpreter)
+    : interpreter_(interpreter) {
+    if (interpreter.spareFrames_.empty()) {
+        frame_ = std::make_unique<TKpInterpreterArgs>();
+    } else {
+        frame_ = std::move(interpreter.spareFrames_.back());
+        interpreter.spareFrames_.pop_back();
+    }
+}
+
+TKpInterpreterExpression::ScratchFrame::~ScratchFrame() {
+    frame_->Clear();
+    interpreter_.spareFrames_.push_back(std::move(frame_));
+}
+
 TKpInterpreterExpression::NestingScope::NestingScope(TKpInterpreterExpression& interpreter)
     : interpreter_(interpreter) {
     if (++interpreter.nesting_ > MaxNesting) {
@@ -297,9 +312,9 @@ void TKpInterpreterExpression::ReadSetConstructor(Variant& result) {
 
 void TKpInterpreterExpression::ReadArguments() {
     TKpInterpreterArgs& fill = CurrentArgs();
-    TKpInterpreterArgs fresh;
-    fresh.Indexed = fill.Indexed;
-    ArgsScope scope(*this, fresh);
+    ScratchFrame fresh(*this);
+    fresh->Indexed = fill.Indexed;
+    ArgsScope scope(*this, *fresh);
     const int closing = TokenKind == ttOpenParen ? ttCloseParen : ttCloseBracket;
     NextToken();
     if (TokenKind == ttCloseParen) {
@@ -311,7 +326,7 @@ void TKpInterpreterExpression::ReadArguments() {
     for (;;) {
         if (count == MaxScriptArgs) RaiseScriptError(181, TokenStart());
         fill.VarArgNames[std::size_t(count)] = TokenKind == ttIdentifier ? TokenText : AnsiString();
-        fresh.Reset();
+        fresh->Reset();
         Variant& value = fill.ArgValues[std::size_t(count)];
         if (TokenKind == ttOpenBracket) ReadValueList(value);
         else EvaluateExpression(value);

@@ -106,6 +106,23 @@ protected:
         TKpInterpreterArgs* previous_;
     };
 
+    // A new frame for the life of a scope, taken from the interpreter's
+    // spare frames (so a call does not build its 33 values anew) and
+    // cleared when it goes back.
+    class ScratchFrame {
+    public:
+        explicit ScratchFrame(TKpInterpreterExpression& interpreter);
+        ~ScratchFrame();
+        ScratchFrame(const ScratchFrame&) = delete;
+        ScratchFrame& operator=(const ScratchFrame&) = delete;
+        TKpInterpreterArgs& operator*() const { return *frame_; }
+        TKpInterpreterArgs* operator->() const { return frame_.get(); }
+
+    private:
+        TKpInterpreterExpression& interpreter_;
+        std::unique_ptr<TKpInterpreterArgs> frame_;
+    };
+
     // Counts one level of nesting; 52 beyond MaxNesting.
     class NestingScope {
     public:
@@ -145,6 +162,7 @@ private:
     std::array<Variant, ValueStackSize> valueStack_;
     int stackTop_ = -1;
     int nesting_ = 0;
+    std::vector<std::unique_ptr<TKpInterpreterArgs>> spareFrames_;
     TKpInterpreterArgs ownArgs_;
     TKpInterpreterArgs* currentArgs_ = &ownArgs_;
     std::unique_ptr<TKpInterpreterAdapter> ownAdapter_;

@@ -125,18 +125,18 @@ void TKpInterpreterFunction::RunIdentifierStatement() {
     TKpInterpreterArgs& args = CurrentArgs();
     if (AssignEventProperty(name, args)) return;
 
-    TKpInterpreterArgs rightHand;
-    rightHand.Assignment = true;
     {
-        ArgsScope scope(*this, rightHand);
+        ScratchFrame rightHand(*this);
+        rightHand->Assignment = true;
+        ArgsScope scope(*this, *rightHand);
         EvaluateExpression(LastValue);
     }
     if (args.Indexed) {
-        TKpInterpreterArgs fresh;
+        ScratchFrame fresh(*this);
         Variant target;
-        if (GetValue(name, target, fresh)) {
+        if (GetValue(name, target, *fresh)) {
             if (!SetElement(target, LastValue, args)) RaiseScriptError(176, TokenStart());
-            if ((target.VarType() == varString || VarIsArray(target)) && !SetValue(name, target, fresh))
+            if ((target.VarType() == varString || VarIsArray(target)) && !SetValue(name, target, *fresh))
                 RaiseScriptError1(104, TokenStart(), name);
             return;
         }

@@ -109,6 +109,7 @@ private:
     void RunHandlerPart(const std::exception_ptr& error);
     void RunFinallyPart();
     void RunExceptPart(const std::exception_ptr& error);
+    void RunExceptHandlers(const std::exception_ptr& error);
     bool RunOnClause(const std::exception_ptr& error);
     void SkipToHandlerPart();
     void RunRaise();

@@ -46,41 +46,48 @@ int TLZH::NextInputByte() {
 }
 
 void TLZH::FillBits() {
-    while (bitCount_ <= 8) {
-        bitBuffer_ |= static_cast<unsigned>(NextInputByte()) << (8 - bitCount_);
+    while (bitCount_ <= 56) {
+        bitBuffer_ |= static_cast<std::uint64_t>(NextInputByte()) << (56 - bitCount_);
         bitCount_ += 8;
     }
 }
 
-inline int TLZH::ReadBit() {
-    if (bitCount_ <= 8) FillBits();
-    const int bit = (bitBuffer_ >> 15) & 1;
-    bitBuffer_ = (bitBuffer_ << 1) & 0xFFFF;
-    --bitCount_;
-    return bit;
+int TLZH::MissingBytesUsed() const {
+    const int missingBits = missingBytes_ * 8;
+    return (missingBits - std::min(bitCount_, missingBits) + 7) / 8;
 }
 
-inline int TLZH::ReadByte() {
-    if (bitCount_ <= 8) FillBits();
-    const int byte = (bitBuffer_ >> 8) & 0xFF;
-    bitBuffer_ = (bitBuffer_ << 8) & 0xFFFF;
-    bitCount_ -= 8;
-    return byte;
-}
-
+// The tree is walked one bit per level; a tree whose root frequency stays
+// below MAX_FREQ is never deeper than 24 levels, so one top-up serves a
+// whole symbol.
 int TLZH::DecodeSymbol() {
-    int node = son[R];
-    while (node < T) node = son[node + ReadBit()];
+    if (bitCount_ < 32) FillBits();
+    std::uint64_t bits = bitBuffer_;
+    int used = 0;
+    const Word* children = son.data();
+    int node = children[R];
+    while (node < T) {
+        node = children[node + static_cast<int>(bits >> 63)];
+        bits <<= 1;
+        ++used;
+    }
+    bitBuffer_ = bits;
+    bitCount_ -= used;
     const int symbol = node - T;
     UpdateTree(symbol);
     return symbol;
 }
 
+// Eight bits name the upper six position bits by their code and length;
+// the lower six follow the code.
 int TLZH::DecodeMatchPosition() {
-    int i = ReadByte();
-    const int upper = kDecode.d_code[i] << 6;
-    for (int extra = kDecode.d_len[i] - 2; extra > 0; --extra) i = (i << 1) + ReadBit();
-    return upper | (i & 63);
+    if (bitCount_ < 16) FillBits();
+    const unsigned first = static_cast<unsigned>(bitBuffer_ >> 56);
+    const int length = kDecode.d_len[first] + 6;
+    const unsigned value = static_cast<unsigned>(bitBuffer_ >> (64 - length));
+    bitBuffer_ <<= length;
+    bitCount_ -= length;
+    return (kDecode.d_code[first] << 6) | (value & 63);
 }
 
 void TLZH::Output(Byte b) {
@@ -112,7 +119,7 @@ bool TLZH::Unpack(Integer size, const TWriteProc& write, const TReadProc& read) 
     std::memset(ring_, ' ', N - F);
     int r = N - F;
     Integer produced = 0;
-    while (produced < size && missingBytes_ <= kMissingBytesAllowed) {
+    while (produced < size && MissingBytesUsed() <= kMissingBytesAllowed) {
         const int c = DecodeSymbol();
         if (c < 256) {
             Output(static_cast<Byte>(c));
@@ -147,5 +154,5 @@ bool TLZH::Unpack(Integer size, const TWriteProc& write, const TReadProc& read) 
     }
     FlushOutput();
     FreeTables();
-    return missingBytes_ <= kMissingBytesAllowed;
+    return MissingBytesUsed() <= kMissingBytesAllowed;
 }

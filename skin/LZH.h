@@ -2,6 +2,7 @@
 // skin packages.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "platform/rtl/exceptions.h"
@@ -24,21 +25,22 @@ public:
 private:
     static constexpr int kMissingBytesAllowed = 4;
 
-    int ReadBit();
-    int ReadByte();
     int DecodeSymbol();
     int DecodeMatchPosition();
-    // Keeps at least nine valid bits in the bit buffer.
+    // Tops the bit buffer up to at least 57 valid bits; past the input's end
+    // it takes zero bytes, and counts them.
     void FillBits();
     int NextInputByte();
+    // The zero bytes past the input's end that decoding has used up.
+    int MissingBytesUsed() const;
     void Output(Byte b);
     void OutputBlock(const Byte* bytes, int count);
     void FlushOutput();
 
     const TReadProc* read_ = nullptr;
     const TWriteProc* write_ = nullptr;
-    unsigned bitBuffer_ = 0;  // 16 bits, consumed from the top
-    unsigned bitCount_ = 0;
+    std::uint64_t bitBuffer_ = 0;  // consumed from the top bit down
+    int bitCount_ = 0;
     Byte input_[4096];
     Integer inputLength_ = 0;
     Integer inputPosition_ = 0;

@@ -13,9 +13,12 @@
 #include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/rtl/typinfo.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/imagelist.h"
 #include "skin/QuickIni.h"
 #include "skin/SkinElements.h"
 #include "skin/SkinReader.h"
+#include "platform/win/winscroll.h"
 
 SERVIORA_ENUM(TSkinControlType, xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox,
               xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel,
@@ -26,6 +29,15 @@ SERVIORA_ENUM(TSkinOption, xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview
 using TSkinOptions = TSet<TSkinOption>;
 SERVIORA_ENUM(TSkinFormType, sfMainform, sfOnlyThisForm, sfDialog, sfDLL)
 
+class TSkinData;
+// Asked for each top-level window (its class name); DoSkin arrives True.
+SERVIORA_EVENT_TYPE(TOnFormSkin, void(TObject* Sender, const AnsiString& aName, bool& DoSkin));
+// Before and after a form is skinned.
+SERVIORA_EVENT_TYPE(TOnSkinForm, void(TObject* Sender, HWND ahwnd, const AnsiString& aName));
+// Asked for each child control; may supply a painter of its own.
+SERVIORA_EVENT_TYPE(TOnSkinControl, void(TComponent* Sender, TSkinData* SkinData, TControl* Form, TControl* Control,
+                                         const AnsiString& ControlClass, TComponent*& SkinnedControl));
+
 class TSkinData : public TComponent {
     SERVIORA_CLASS(TSkinData, TComponent)
     SERVIORA_PUBLISHED
@@ -34,7 +46,8 @@ public:
     ~TSkinData() override;
 
     bool Active() const { return active_; }
-    void SetActive(bool v) { active_ = v; }
+    // At run time switches skinning on or off through the manager's timer.
+    void SetActive(bool v);
     Integer DisableTag() const { return disableTag_; }
     void SetDisableTag(Integer v) { disableTag_ = v; }
     TSkinControlTypes SkinControls() const { return skinControls_; }
@@ -45,7 +58,8 @@ public:
     TStrings* Skin3rd() const { return skin3rd_.get(); }
     void SetSkin3rd(TStrings* v) { skin3rd_->Assign(v); }
     const AnsiString& SkinFile() const { return skinFile_; }
-    void SetSkinFile(const AnsiString& v) { skinFile_ = v; }
+    // At run time loads the named package and applies it.
+    void SetSkinFile(const AnsiString& v);
     // A status text; writing it changes nothing.
     AnsiString SkinStore() const { return "(none)"; }
     void SetSkinStore(const AnsiString&) {}
@@ -59,8 +73,45 @@ public:
     bool MenuMerge() const { return menuMerge_; }
     void SetMenuMerge(bool v) { menuMerge_ = v; }
 
+    const TOnFormSkin& OnFormSkin() const { return onFormSkin_; }
+    void SetOnFormSkin(TOnFormSkin v) { onFormSkin_ = std::move(v); }
+    const TOnSkinForm& OnBeforeSkinForm() const { return onBeforeSkinForm_; }
+    void SetOnBeforeSkinForm(TOnSkinForm v) { onBeforeSkinForm_ = std::move(v); }
+    const TOnSkinForm& OnAfterSkinForm() const { return onAfterSkinForm_; }
+    void SetOnAfterSkinForm(TOnSkinForm v) { onAfterSkinForm_ = std::move(v); }
+    const TNotifyEvent& OnSkinChanged() const { return onSkinChanged_; }
+    void SetOnSkinChanged(TNotifyEvent v) { onSkinChanged_ = std::move(v); }
+    const TOnSkinControl& OnSkinControl() const { return onSkinControl_; }
+    void SetOnSkinControl(TOnSkinControl v) { onSkinControl_ = std::move(v); }
+
     // The skin package as stored (empty when the description holds none).
     TMemoryStream* SkinStream() const { return skinStream_.get(); }
+    // "SkinStream": an int32 length N, then N bytes; N <= 0 loads nothing.
+    void ReadSkinStream(TStream* stream);
+    void WriteSkinStream(TStream* stream);
+    // Unpacks the package and reads its description; True when both worked.
+    bool LoadSkin();
+    void Loaded() override;
+    // Applies a skin loaded from SkinFile after start-up.
+    void UpdateSkin();
+    // The manager's question for each top-level window.
+    void DoFormSkin(HWND handle, const AnsiString& className, bool& doSkin);
+    void DoSkinChanged();
+
+    // True until a description has been read completely.
+    bool NoSkin() const { return noSkin_; }
+    // Form skinning paints the skinned frame only while this is on.
+    bool FramePainting() const { return framePainting_; }
+    void SetFramePainting(bool v) { framePainting_ = v; }
+    TFont* CaptionFont() const { return captionFont_.get(); }
+    // The application's small icon on magenta.
+    TBitmap* AppIcon() const { return appIcon_.get(); }
+    // Restore, maximize, minimize and close glyphs, 16 pixels wide.
+    TImageList* MenuGlyphs() const { return menuGlyphs_.get(); }
+    int MaximizedWidth() const { return maximizedWidth_; }
+    int MaximizedHeight() const { return maximizedHeight_; }
+    // The window of the latest OnFormSkin question.
+    HWND FormSkinWindow() const { return formSkinWindow_; }
 
     // ---- the skin description ----
     // Reads every element and colour of the description from the package's
@@ -68,6 +119,11 @@ public:
     void LoadDescription(TSkinReader* reader, TQuickIni* ini);
 
     static constexpr int kColourCount = 19;
+    // Entries of the colour table.
+    static constexpr int kTitleTextActiveIndex = 1, kTitleTextNoActiveIndex = 2, kButtonFaceIndex = 3,
+                         kButtonTextIndex = 4, kButtonHilightIndex = 5, kButtonShadowIndex = 7,
+                         kHilightTextIndex = 11, kHilightIndex = 12, kMenubarIndex = 13, kMenuBarTextIndex = 14,
+                         kMenuTextIndex = 15, kMenuIndex = 16;
     // The colour table: system colours stay class-library system colour
     // values, resolved when painted.
     TColor Colour(int index) const { return colours_[index]; }
@@ -122,6 +178,8 @@ protected:
     void DefineProperties(TFiler* filer) override;
 
 private:
+    void MakeCaptionFont();
+    void CaptureAppIcon();
     // The steps of LoadDescription, in their order.
     void LoadBitmap(TBitmap* bitmap, const AnsiString& value);
     std::unique_ptr<TDataSkinObject> LoadSkinObject(const AnsiString& section);
@@ -152,6 +210,17 @@ private:
 
 private:
     bool active_ = false;
+    bool noSkin_ = true;
+    bool framePainting_ = true;
+    TOnFormSkin onFormSkin_;
+    TOnSkinForm onBeforeSkinForm_, onAfterSkinForm_;
+    TNotifyEvent onSkinChanged_;
+    TOnSkinControl onSkinControl_;
+    std::unique_ptr<TFont> captionFont_;
+    std::unique_ptr<TBitmap> appIcon_;
+    std::unique_ptr<TImageList> menuGlyphs_;
+    int maximizedWidth_ = 0, maximizedHeight_ = 0;
+    HWND formSkinWindow_ = 0;
     Integer disableTag_ = 99;
     TSkinControlTypes skinControls_;
     TSkinOptions options_{xoPreview, xoToolbarBK};
@@ -190,3 +259,16 @@ private:
     std::unique_ptr<TDataSkinBorder> upDownHorz_, upDownVert_;
     std::unique_ptr<TDataSkinObject> track_, trackVert_, comboArrow_, toolbar_;
 };
+
+// Keeps the skin's embedded bitmaps linked into programs that use it.
+void KeepSkinResources();
+
+// The optional platform functions, looked up in "user32" at start-up.
+BOOL SkinGetScrollBarInfo(HWND handle, LONG objectId, SCROLLBARINFO* info);
+void SkinTrackMouseLeave(HWND handle);
+WideString SkinAnsiToWide(const AnsiString& text);
+// The whole zero-terminated text for Count -1, else its first Count characters.
+WideString SkinWideCopy(const WCHAR* buffer, int count);
+int SkinDrawText(HDC dc, const WideString& text, RECT* rect, UINT format);
+// The class-library control that owns a window; nullptr for 0 or a foreign window.
+TControl* ControlOfWindow(HWND handle);

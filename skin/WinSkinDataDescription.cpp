@@ -13,12 +13,10 @@
 #include "skin/WinSkinData.h"
 #include "skin/WinSkinFormDraw.h"
 
-void KeepSkinResources();
-
 namespace {
 
 constexpr int kFrameColourIndex = 17;
-constexpr int kFaceIndex = 3;
+constexpr int kFaceIndex = TSkinData::kButtonFaceIndex;
 constexpr int kButtonTextIndex = 4;
 // The size of one composed combo cell: edge and button side by side.
 constexpr int kComboCellWidth = 50, kComboCellHeight = 21;
@@ -505,4 +503,5 @@ void TSkinData::LoadDescription(TSkinReader* reader, TQuickIni* ini) {
     sections_.reset();
     reader_ = nullptr;
     ini_ = nullptr;
+    noSkin_ = false;
 }

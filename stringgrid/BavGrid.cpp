@@ -6,17 +6,26 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/win/clipboard.h"
+#include "platform/win/msgqueue.h"
 #include "platform/rtl/ole2.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/winscroll.h"
+#include "stringgrid/BavFilter.h"
+#include "stringgrid/BavFooter.h"
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
+#include "stringgrid/themes/BavXPVS.h"
+
+// Defined beside the embedded glyphs and cursors; calling it keeps them.
+void KeepStringGridResources();
 
 namespace {
 
 struct UnitStart {
     UINT cellsFormat = 0;
     UnitStart() {
+        KeepStringGridResources();
+        xpvs::LoadThemeLibrary();
         OleInitialize(nullptr);
         try {
             RegisterClass(TBavStringGrid::StaticClass());
@@ -24,7 +33,10 @@ struct UnitStart {
         }
         cellsFormat = RegisterClipboardFormat("TBavStringGrid Cells");
     }
-    ~UnitStart() { OleUninitialize(); }
+    ~UnitStart() {
+        xpvs::FreeThemeLibrary();
+        OleUninitialize();
+    }
 };
 
 const UnitStart& TheUnit() {
@@ -62,6 +74,18 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     TControlStyle style = ControlStyle();
     style.Include(csAcceptsControls);
     SetControlStyle(style);
+    footerPanel_ = new TFooterPanel(this);
+    // Parented at once, so the panel's window comes and goes with the grid's.
+    footerPanel_->SetParent(this);
+    footerPanel_->SetVisible(false);
+    floatingFooter_ = std::make_unique<TFloatingFooter>(this);
+    fixedGradientTo_ = TColor(ColorToRGB(clBtnFace));
+    themes_ = xpvs::ThemesActive();
+    columnHeaders_ = std::make_unique<TStringList>();
+    columnHeaders_->SetOnChange([this](TObject*) {
+        ColumnSizeHook();
+        ApplyColumnHeaders();
+    });
     fixedFont_->SetName("Tahoma");
     TFontStyles bold;
     bold.Include(fsBold);
@@ -70,13 +94,20 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     if (ComponentState().Contains(csDesigning)) activeCellFont_->SetName("Tahoma");
     fixedFont_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     activeCellFont_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
+    rowHeaders_ = std::make_unique<TStringList>();
+    rowHeaders_->SetOnChange([this](TObject*) { ApplyRowHeaders(); });
+    lookupItems_ = std::make_unique<TStringList>();
+    sortIndexes_ = std::make_unique<TSortIndexList>();
     backGround_ = std::make_unique<TBackGround>(this);
+    cellControls_ = std::make_unique<TControlList>();
     progressAppearance_ = std::make_unique<TGridProgressAppearance>();
     progressAppearance_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     SetRowCount(10);
     SetWidth(400);
     SetHeight(250);
+    filter_ = std::make_unique<TFilter>(this);
     balloon_ = std::make_unique<TBalloonSettings>();
+    balloon_->SetOnEnableChange([this](TObject*) { BalloonEnableChanged(); });
     showModified_ = std::make_unique<TShowModified>();
     showModified_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
     SetDefaultRowHeight(21);
@@ -85,9 +116,23 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     editingRichEdit_ = new TBavRichEdit(this);
     editingRichEdit_->SetVisible(false);
     measuringRichEdit_->SetVisible(false);
+    ownerForm_ = dynamic_cast<TCustomForm*>(owner);
+    if (ownerForm_ && !ComponentState().Contains(csDesigning)) {
+        formOnResize_ = ownerForm_->OnResize();
+        ownerForm_->SetOnResize([this](TObject* sender) { FormResize(sender); });
+        formWidth_ = ownerForm_->Width();
+        formHeight_ = ownerForm_->Height();
+    } else {
+        ownerForm_ = nullptr;
+    }
+    officeHint_ = std::make_unique<TBavHintInfo>();
+    if (!ComponentState().Contains(csDesigning))
+        for (int direction = 0; direction < 4; ++direction) arrows_[direction] = new TArrowWindow(this, direction);
 }
 
 TBavStringGrid::~TBavStringGrid() {
+    if (ownerForm_ && !ownerForm_->ComponentState().Contains(csDestroying)) ownerForm_->SetOnResize(formOnResize_);
+    DoneBalloonTooltip();
     if (columnSize_->Save()) SaveColumnSizes();
     // The cells' graphics are the cells'; the properties go with the base grid.
     for (int row = 0; row < RowCount(); ++row)
@@ -99,6 +144,47 @@ TBavStringGrid::~TBavStringGrid() {
 
 void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("Bands", &TBavStringGrid::Bands, &TBavStringGrid::SetBands);
+    p.Property("FloatingFooter", &TBavStringGrid::FloatingFooter, &TBavStringGrid::SetFloatingFooter);
+    p.Property("ColumnHeaders", &TBavStringGrid::ColumnHeaders, &TBavStringGrid::SetColumnHeaders);
+    p.Property("RowHeaders", &TBavStringGrid::RowHeaders, &TBavStringGrid::SetRowHeaders);
+    p.Property("LookupItems", &TBavStringGrid::LookupItems, &TBavStringGrid::SetLookupItems);
+    p.Property("Filter", &TBavStringGrid::Filter, &TBavStringGrid::SetFilter);
+    p.Property("OfficeHint", &TBavStringGrid::OfficeHint, &TBavStringGrid::SetOfficeHint);
+    p.Property("Look", &TBavStringGrid::Look, &TBavStringGrid::SetLook).Default(glXP);
+    p.Property("Flat", &TBavStringGrid::Flat, &TBavStringGrid::SetFlat).Default(false);
+    p.Property("HideFocusRect", &TBavStringGrid::HideFocusRect, &TBavStringGrid::SetHideFocusRect).Default(false);
+    p.Property("URLShow", &TBavStringGrid::URLShow, &TBavStringGrid::SetURLShow).Default(false);
+    p.Property("URLFull", &TBavStringGrid::URLFull, &TBavStringGrid::SetURLFull).Default(false);
+    p.Property("EnhTextSize", &TBavStringGrid::EnhTextSize, &TBavStringGrid::SetEnhTextSize).Default(false);
+    p.Property("SelectionRectangle", &TBavStringGrid::SelectionRectangle, &TBavStringGrid::SetSelectionRectangle)
+        .Default(false);
+    p.Property("SelectionResizer", &TBavStringGrid::SelectionResizer, &TBavStringGrid::SetSelectionResizer)
+        .Default(false);
+    p.Property("FixedFooters", &TBavStringGrid::FixedFooters, &TBavStringGrid::SetFixedFooters).Default(0);
+    p.Property("FixedRightCols", &TBavStringGrid::FixedRightCols, &TBavStringGrid::SetFixedRightCols).Default(0);
+    p.Property("AutoThemeAdapt", &TBavStringGrid::AutoThemeAdapt, &TBavStringGrid::SetAutoThemeAdapt)
+        .Default(false);
+    p.Property("RowIndicator", &TBavStringGrid::RowIndicator, &TBavStringGrid::SetRowIndicator);
+    p.Property("MaxEditLength", &TBavStringGrid::MaxEditLength, &TBavStringGrid::SetMaxEditLength).Default(0);
+    p.Property("SizeWithForm", &TBavStringGrid::SizeWithForm, &TBavStringGrid::SetSizeWithForm).Default(false);
+    p.Property("HintShowCells", &TBavStringGrid::HintShowCells, &TBavStringGrid::SetHintShowCells).Default(false);
+    p.Property("HintShowLargeText", &TBavStringGrid::HintShowLargeText, &TBavStringGrid::SetHintShowLargeText)
+        .Default(false);
+    p.Property("HTMLHint", &TBavStringGrid::HTMLHint, &TBavStringGrid::SetHTMLHint).Default(false);
+    p.Property("AnchorHint", &TBavStringGrid::AnchorHint, &TBavStringGrid::SetAnchorHint).Default(false);
+    p.Property("OnAnchorHint", &TBavStringGrid::OnAnchorHint, &TBavStringGrid::SetOnAnchorHint);
+    p.Property("OnOfficeHint", &TBavStringGrid::OnOfficeHint, &TBavStringGrid::SetOnOfficeHint);
+    p.Property("OnGetCellPrintColor", &TBavStringGrid::OnGetCellPrintColor, &TBavStringGrid::SetOnGetCellPrintColor);
+    p.Property("OnGetCellPrintBorder", &TBavStringGrid::OnGetCellPrintBorder, &TBavStringGrid::SetOnGetCellPrintBorder);
+    p.Property("OnGetCellBorderProp", &TBavStringGrid::OnGetCellBorderProp, &TBavStringGrid::SetOnGetCellBorderProp);
+    p.Property("OnGetEditorType", &TBavStringGrid::OnGetEditorType, &TBavStringGrid::SetOnGetEditorType);
+    p.Property("OnIsPasswordCell", &TBavStringGrid::OnIsPasswordCell, &TBavStringGrid::SetOnIsPasswordCell);
+    p.Property("OnGetWordWrap", &TBavStringGrid::OnGetWordWrap, &TBavStringGrid::SetOnGetWordWrap);
+    p.Property("OnSelectionChanged", &TBavStringGrid::OnSelectionChanged, &TBavStringGrid::SetOnSelectionChanged);
+    p.Property("OnCellsChanged", &TBavStringGrid::OnCellsChanged, &TBavStringGrid::SetOnCellsChanged);
+    p.Property("OnEllipsClick", &TBavStringGrid::OnEllipsClick, &TBavStringGrid::SetOnEllipsClick);
+    p.Property("OnDateTimeChange", &TBavStringGrid::OnDateTimeChange, &TBavStringGrid::SetOnDateTimeChange);
+    p.Property("OnCustomCellDraw", &TBavStringGrid::OnCustomCellDraw, &TBavStringGrid::SetOnCustomCellDraw);
     p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
     p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);
     p.Property("CellNode", &TBavStringGrid::CellNode, &TBavStringGrid::SetCellNode);
@@ -178,6 +264,16 @@ SERVIORA_REPAINTING_SETTER(ShowSelection, bool, showSelection_)
 SERVIORA_REPAINTING_SETTER(ActiveCellShow, bool, activeCellShow_)
 SERVIORA_REPAINTING_SETTER(ActiveCellColor, TColor, activeCellColor_)
 SERVIORA_REPAINTING_SETTER(ActiveCellColorTo, TColor, activeCellColorTo_)
+SERVIORA_REPAINTING_SETTER(Look, TGridLook, look_)
+SERVIORA_REPAINTING_SETTER(Flat, bool, flat_)
+SERVIORA_REPAINTING_SETTER(HideFocusRect, bool, hideFocusRect_)
+SERVIORA_REPAINTING_SETTER(URLShow, bool, urlShow_)
+SERVIORA_REPAINTING_SETTER(URLFull, bool, urlFull_)
+SERVIORA_REPAINTING_SETTER(EnhTextSize, bool, enhTextSize_)
+SERVIORA_REPAINTING_SETTER(SelectionRectangle, bool, selectionRectangle_)
+SERVIORA_REPAINTING_SETTER(SelectionResizer, bool, selectionResizer_)
+SERVIORA_REPAINTING_SETTER(FixedFooters, int, fixedFooters_)
+SERVIORA_REPAINTING_SETTER(FixedRightCols, int, fixedRightCols_)
 #undef SERVIORA_REPAINTING_SETTER
 
 void TBavStringGrid::SetIntegralHeight(bool v) {
@@ -190,21 +286,26 @@ void TBavStringGrid::SetScrollBarAlways(TScrollBarAlways v) {
     UpdateScrollBarsAlways(false);
 }
 
-void TBavStringGrid::SetComponentStyle(int) {}
-
 // ---- Life cycle ---------------------------------------------------------------------------
 
 void TBavStringGrid::Loaded() {
     TBaseGrid::Loaded();
+    if (columnHeaders_->Count() > 0) ApplyColumnHeaders();
+    if (rowHeaders_->Count() > 0) ApplyRowHeaders();
     if (columnSize_->Save()) LoadColumnSizes();
     rememberedFixedRows_ = TBaseGrid::FixedRows();
     rememberedFixedCols_ = TBaseGrid::FixedCols();
+    minRowHeight_ = DefaultRowHeight();
+    minColWidth_ = 10;
     allocatedRows_ = std::max(allocatedRows_, RowCount());
+    if (!themes_ && controlLook_->ControlStyle() == csTheme && !ComponentState().Contains(csDesigning))
+        controlLook_->SetControlStyle(csClassic);
     if (Options().Contains(goAlwaysShowEditor)) {
         TGridOptions options = Options();
         options.Exclude(goAlwaysShowEditor);
         SetOptions(options);
     }
+    if (balloon_->Enable()) InitBalloonTooltip();
     UpdateScrollBarsAlways(false);
 }
 
@@ -215,6 +316,9 @@ void TBavStringGrid::CreateWnd() {
         measuringRichEdit_->SetParent(this);
         measuringRichEdit_->SetBorderStyle(bsNone);
         measuringRichEdit_->SetBounds(0, 0, 0, 0);
+        SetTimer(Handle(), kGridTimer, 500);
+        // The balloon window went with the grid's earlier window.
+        if (balloon_->Enable() && !IsWindow(tooltip_)) InitBalloonTooltip();
     }
     UpdateScrollBarsAlways(false);
 }
@@ -229,17 +333,21 @@ void TBavStringGrid::Assign(TPersistent* source) {
     activeCellShow_ = other->activeCellShow_;
     SetActiveRowShow(other->ActiveRowShow());
     SetAlign(other->Align());
+    anchorHint_ = other->anchorHint_;
     autoNumAlign_ = other->autoNumAlign_;
+    autoThemeAdapt_ = other->autoThemeAdapt_;
     mouseActions_->Assign(other->mouseActions_.get());
     navigation_->Assign(other->navigation_.get());
     grouping_->Assign(other->grouping_.get());
     printSettings_->Assign(other->printSettings_.get());
+    filter_->Assign(other->filter_.get());
     htmlSettings_->Assign(other->htmlSettings_.get());
     bands_->Assign(other->bands_.get());
     cellNode_->Assign(other->cellNode_.get());
     sortSettings_->Assign(other->sortSettings_.get());
     dragScrollOptions_->Assign(other->dragScrollOptions_.get());
     progressAppearance_->Assign(other->progressAppearance_.get());
+    officeHint_->Assign(other->officeHint_.get());
     SetColCount(other->ColCount());
     SetRowCount(other->RowCount());
     SetFixedRows(other->FixedRows());
@@ -257,6 +365,7 @@ void TBavStringGrid::Invalidate() {
         return;
     }
     TBaseGrid::Invalidate();
+    if (!ComponentState().Contains(csLoading) && floatingFooter_ && floatingFooter_->Visible()) footerPanel_->Invalidate();
 }
 
 void TBavStringGrid::Resize() {
@@ -264,6 +373,20 @@ void TBavStringGrid::Resize() {
     const TBackGroundDisplay display = backGround_->Display();
     if ((display == bdGradientHorz || display == bdGradientVert) && backGround_->ColorTo() != clNone) Invalidate();
     UpdateScrollBarsAlways(false);
+}
+
+void TBavStringGrid::SetFilter(TFilter* v) { filter_->Assign(v); }
+
+void TBavStringGrid::ApplyColumnHeaders() {
+    if (TBaseGrid::FixedRows() == 0) return;
+    for (int col = 0; col < ColCount(); ++col) SetCells(col, 0, "");
+    for (int i = 0; i < std::min(columnHeaders_->Count(), ColCount()); ++i) SetCells(i, 0, columnHeaders_->Strings(i));
+}
+
+void TBavStringGrid::ApplyRowHeaders() {
+    if (TBaseGrid::FixedCols() > 0 && ComponentState().Contains(csDesigning))
+        for (int row = 0; row < RowCount(); ++row) SetCells(0, row, "");
+    for (int i = 0; i < std::min(rowHeaders_->Count(), RowCount()); ++i) SetCells(0, i, rowHeaders_->Strings(i));
 }
 
 // ---- Height and scroll bars ---------------------------------------------------------------
@@ -377,7 +500,11 @@ void TBavStringGrid::DoCanEditCell(int col, int row, bool& allow) {
 }
 
 void TBavStringGrid::DoGridHint(int col, int row, AnsiString& hint) {
-    if (onGridHint_) onGridHint_(this, row, col, hint);
+    if (onGridHint_) {
+        onGridHint_(this, row, col, hint);
+        officeHint_->Notes()->SetText(hint);
+    }
+    if (onOfficeHint_) onOfficeHint_(this, col, row, officeHint_.get());
 }
 
 void TBavStringGrid::GetCheckTrueText(int col, int row, AnsiString& text) {
@@ -397,6 +524,56 @@ bool TBavStringGrid::HasComboBox(int col, int row) {
 }
 
 bool TBavStringGrid::HasFilterButton(int) { return false; }
+
+void TBavStringGrid::DoGetCellPrintColor(int col, int row, TFont* font, TBrush* brush, TGridDrawState state) {
+    if (onGetCellPrintColor_) onGetCellPrintColor_(this, row, col, state, brush, font);
+}
+
+void TBavStringGrid::DoGetCellPrintBorder(int col, int row, TCellBorders& borders, TPen* pen) {
+    if (onGetCellPrintBorder_) onGetCellPrintBorder_(this, row, col, pen, borders);
+}
+
+void TBavStringGrid::DoGetEditorType(int col, int row, TEditorType& editor) {
+    if (onGetEditorType_) onGetEditorType_(this, col, row, editor);
+}
+
+void TBavStringGrid::DoIsPasswordCell(int col, int row, bool& password) {
+    if (onIsPasswordCell_) onIsPasswordCell_(this, row, col, password);
+}
+
+void TBavStringGrid::DoGetWordWrap(int col, int row, bool& wordWrap) {
+    if (onGetWordWrap_) onGetWordWrap_(this, col, row, wordWrap);
+}
+
+void TBavStringGrid::DoSelectionChanged(int left, int top, int right, int bottom) {
+    if (onSelectionChanged_) onSelectionChanged_(this, left, top, right, bottom);
+}
+
+// ---- Change notifications ---------------------------------------------------------------
+
+void TBavStringGrid::SaveEditStart(int col, int row) {
+    editCol_ = col;
+    editRow_ = row;
+    const int realCol = RealColIndex(col);
+    editOriginalText_ = GetRawCellText(realCol, row);
+    editOriginalWideText_ = CellTextToWide(editOriginalText_);
+}
+
+void TBavStringGrid::CellChanged(int col) { RecalcFooter(col); }
+
+void TBavStringGrid::CellsChanged(const TRect& cells) {
+    if (onCellsChanged_) onCellsChanged_(this, cells);
+    for (ICellsChangedListener* listener : changeListeners_) listener->CellsChanged(cells);
+    RecalcFooter(-1);
+}
+
+void TBavStringGrid::AllCellsChanged() { RecalcFooter(-1); }
+
+AnsiString TBavStringGrid::DoEllipsClick(const AnsiString& text) {
+    AnsiString result = text;
+    if (onEllipsClick_) onEllipsClick_(this, RealColIndex(Col()), Row(), result);
+    return result;
+}
 
 AnsiString TBavStringGrid::CalcCellValue(int col, int row) { return GetDisplayText(col, row); }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/ui/comctrls_richedit.h"
 #include "stringgrid/BaseGrid.h"
 #include "stringgrid/BavGridGraphic.h"
 #include "stringgrid/BavOptions.h"
@@ -15,6 +16,12 @@
 SERVIORA_EXCEPTION(EBavGridError, Exception);
 
 SERVIORA_ENUM(TScrollBarAlways, saNone, saVert, saHorz, saBoth)
+SERVIORA_ENUM(TGridLook, glStandard, glSoft, glClassic, glQuarn, glXP, glListView)
+SERVIORA_ENUM(TScrollType, ssNormal, ssFlat, ssEncarta)
+SERVIORA_ENUM(TScrollHintType, shNone, shVertical, shHorizontal, shBoth)
+SERVIORA_ENUM(TDragScrollDirections, dsdUp, dsdDown, dsdLeft, dsdRight)
+SERVIORA_ENUM(TIntelliPan, ipVertical, ipHorizontal, ipBoth, ipNone)
+using TDragScrollDirection = TSet<TDragScrollDirections>;
 SERVIORA_ENUM(TCellBorder, cbTop, cbLeft, cbRight, cbBottom)
 using TCellBorders = TSet<TCellBorder>;
 
@@ -45,8 +52,55 @@ SERVIORA_EVENT_TYPE(TRowDisjunctSelectEvent, void(TObject* Sender, int ARow, boo
 SERVIORA_EVENT_TYPE(TAutoInsertRowEvent, void(TObject* Sender, int ARow));
 // (Sender, ARow), the signature of TAutoInsertRowEvent, whose type it shares.
 using TEndRowSizeEvent = TAutoInsertRowEvent;
+SERVIORA_EVENT_TYPE(TCustomCellDrawEvent, void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                               TGridDrawState AState, TRect ARect, bool Printing));
+
+SERVIORA_EVENT_TYPE(TScrollHintEvent, void(TObject* Sender, int ARow, AnsiString& hintstr));
+SERVIORA_EVENT_TYPE(TDragScrollEvent, void(TObject* Sender, int TopRow, int LeftCol,
+                                           TDragScrollDirection& DragScrollDir, bool& CanScroll));
+SERVIORA_EVENT_TYPE(TColumnSizeEvent, void(TObject* Sender, int ACol, bool& Allow));
+SERVIORA_EVENT_TYPE(TUpdateColumnSizeEvent, void(TObject* Sender, int ACol, int& AWidth));
+// (Sender, OldRow, NewRow), (Sender, ARow, var Allow) and (Sender, ACol),
+// the signatures of TMovedEvent, TColumnSizeEvent and TAutoInsertRowEvent,
+// whose types they share.
+using TRowChangedEvent = TMovedEvent;
+using TRowSizeEvent = TColumnSizeEvent;
+using TEndColumnSizeEvent = TAutoInsertRowEvent;
+
+SERVIORA_EVENT_TYPE(TGridBorderPropEvent, void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
+                                               TPen* RightPen, TPen* BottomPen));
+SERVIORA_EVENT_TYPE(TGetEditorTypeEvent, void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor));
+SERVIORA_EVENT_TYPE(TDateTimeChangeEvent, void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime));
+SERVIORA_EVENT_TYPE(TSelectionChanged, void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom));
+// (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
+// (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
+// TSelectCellEvent, TGetEditEvent and TRichEditResizeEvent.
+using TIsPasswordCellEvent = TSelectCellEvent;
+using TWordWrapEvent = TSelectCellEvent;
+using TCellsChangedEvent = TRichEditResizeEvent;
+using TEllipsClickEvent = TGetEditEvent;
+
+// Told the rectangle of cells that changed.
+class ICellsChangedListener {
+public:
+    virtual ~ICellsChangedListener() = default;
+    virtual void CellsChanged(const TRect& cells) = 0;
+};
+
+class TBavHintInfo;
+SERVIORA_EVENT_TYPE(TOfficeHintEvent, void(TObject* Sender, int ACol, int ARow, TBavHintInfo* OfficeHint));
+// (Sender, ARow, ACol, var Anchor), the signature of TGetEditEvent.
+using TAnchorHintEvent = TGetEditEvent;
+SERVIORA_EVENT_TYPE(TGridBalloonEvent, void(TObject* Sender, int ACol, int ARow, AnsiString& ATitle,
+                                            AnsiString& AText, int& AIcon));
 
 class TBavRichEdit;
+class TFilter;
+class TArrowWindow;
+class TFloatingFooter;
+class THTMLHintWindow;
+class TTimer;
+class TFooterPanel;
 
 class TBavStringGrid : public TBaseGrid, public IComponentStyle {
     SERVIORA_CLASS(TBavStringGrid, TBaseGrid)
@@ -61,12 +115,53 @@ public:
     void Assign(TPersistent* source) override;
     void Invalidate() override;
     void SetBounds(int left, int top, int width, int height) override;
-    // The colour styles arrive with the looks.
+    // Applies one of the numbered colour styles (0-7, 9); other numbers
+    // only repaint.
     void SetComponentStyle(int style) override;
+    // The colour scheme of the active visual style: 1 "NormalColor",
+    // 2 "HomeStead", 3 "Metallic", 0 any other or none.
+    int DetectXPColorScheme() const;
+    void ApplyXPSchemeColors(int scheme);
+    void ApplyThemeColorScheme();
 
     // Shows, hides, enables and disables the scroll bars for ScrollBarAlways
     // (with `hide`, bars without anything to scroll go away).
     void UpdateScrollBarsAlways(bool hide);
+
+    // ---- Painting ----
+    void GetCellColor(int col, int row, TGridDrawState state, TBrush* brush, TFont* font, TColor& colorTo,
+                      TCellGradientDirection& direction, bool printing, bool rangeSelection,
+                      bool mapColumn) override;
+    // GetCellColor with the alignment and word wrap the cell is drawn with.
+    void GetCellLook(int col, int row, TGridDrawState& state, bool printing, bool rangeSelection, bool mapColumn,
+                     TBrush* brush, TColor& colorTo, TFont* font, TAlignment& hAlign, TVAlignment& vAlign,
+                     bool& wordWrap, TCellGradientDirection& direction);
+    void DrawGridCell(TCanvas* canvas, int col, int row, TRect rect, TGridDrawState state) override;
+    // The cell's graphic (nullptr when none), its placement, whether text
+    // is drawn beside it and its size.
+    TCellGraphic* GetCellGraphicInfo(int col, int row, TCellVAlign& vAlign, TCellHAlign& hAlign, bool& drawText,
+                                     int& height, int& width);
+    TSize GetCellTextExtent(int col, int row, bool fixedWidth);
+    int RowLineCount(int row);
+    void RepaintCellRange(const TGridRect& range);
+    // The look's window border, drawn on the window's device context.
+    void DrawLookBorder();
+    TColor FixedGradientFrom() const { return fixedGradientFrom_; }
+    void SetFixedGradientFrom(TColor v);
+    TColor FixedGradientTo() const { return fixedGradientTo_; }
+    void SetFixedGradientTo(TColor v);
+    bool ThemesAvailable() const { return themes_; }
+    // The picture in column 0 of the current row (none when empty).
+    TBitmap* RowIndicator() const { return rowIndicator_.get(); }
+    void SetRowIndicator(TBitmap* v) { rowIndicator_->Assign(v); }
+    int CellMarginX() const { return cellMarginX_; }
+    int CellMarginY() const { return cellMarginY_; }
+    // Set while the footer panel paints grid cells on its own canvas.
+    bool ExternalPaint() const { return externalPaint_; }
+    void SetExternalPaint(bool v) { externalPaint_ = v; }
+    TFloatingFooter* FloatingFooter() const { return floatingFooter_.get(); }
+    void SetFloatingFooter(TFloatingFooter* v);
+    TFooterPanel* FooterPanel() const { return footerPanel_; }
 
     // ---- Hooks ----
     void GetCellFormat(int col, int row, TFont* font, TBrush* brush, TColor& colorTo, TAlignment& alignment,
@@ -82,6 +177,12 @@ public:
     virtual void GetCheckTrueText(int col, int row, AnsiString& text);
     virtual void GetCheckFalseText(int col, int row, AnsiString& text);
     virtual bool HasComboBox(int col, int row);
+    virtual void DoGetCellPrintColor(int col, int row, TFont* font, TBrush* brush, TGridDrawState state);
+    virtual void DoGetCellPrintBorder(int col, int row, TCellBorders& borders, TPen* pen);
+    virtual void DoGetEditorType(int col, int row, TEditorType& editor);
+    virtual void DoIsPasswordCell(int col, int row, bool& password);
+    virtual void DoGetWordWrap(int col, int row, bool& wordWrap);
+    virtual void DoSelectionChanged(int left, int top, int right, int bottom);
     virtual bool HasFilterButton(int col);
     // The value of a formula cell; the formulas arrive with the cell text
     // hooks.
@@ -164,12 +265,186 @@ public:
     // The hidden rich edit that measures rich cells, and the one that edits them.
     TBavRichEdit* MeasuringRichEdit() const { return measuringRichEdit_; }
     TBavRichEdit* EditingRichEdit() const { return editingRichEdit_; }
+    // Selected rich cells keep their own colours.
+    bool SelectionRTFKeep() const { return selectionRTFKeep_; }
+    void SetSelectionRTFKeep(bool v) { selectionRTFKeep_ = v; }
     bool Multilinecells() const { return multilinecells_; }
     void SetMultilinecells(bool v) { multilinecells_ = v; }
     const TEndRowSizeEvent& OnEndRowSize() const { return onEndRowSize_; }
     void SetOnEndRowSize(TEndRowSizeEvent v) { onEndRowSize_ = std::move(v); }
     const TNotifyEvent& OnRichEditSelectionChange() const { return onRichEditSelectionChange_; }
     void SetOnRichEditSelectionChange(TNotifyEvent v) { onRichEditSelectionChange_ = std::move(v); }
+
+    // ---- Current row, view and current cell ----
+    // Sets the current row and reports a change of it through OnRowUpdate.
+    void SetRowEx(int row);
+    void ScrollCellIntoView(int col, int row);
+    virtual void GetCurrentCellText(AnsiString& text);
+    virtual void SetCurrentCellText(const AnsiString& text);
+    virtual void SetCurrentEditText(const AnsiString& text);
+    virtual void CommitCellText(int col, int row, const AnsiString& text);
+    virtual void SelectionHook(const TGridRect&) {}
+    const TRowChangedEvent& OnRowUpdate() const { return onRowUpdate_; }
+    void SetOnRowUpdate(TRowChangedEvent v) { onRowUpdate_ = std::move(v); }
+
+    // ---- Scrolling ----
+    TScrollType ScrollType() const { return scrollType_; }
+    void SetScrollType(TScrollType v) { scrollType_ = v; }
+    TColor ScrollColor() const { return scrollColor_; }
+    void SetScrollColor(TColor v) { scrollColor_ = v; }
+    int ScrollWidth() const { return scrollWidth_; }
+    void SetScrollWidth(int v) { scrollWidth_ = v; }
+    bool ScrollProportional() const { return scrollProportional_; }
+    void SetScrollProportional(bool v);
+    TScrollHintType ScrollHints() const { return scrollHints_; }
+    void SetScrollHints(TScrollHintType v) { scrollHints_ = v; }
+    bool ScrollSynch() const { return scrollSynch_; }
+    void SetScrollSynch(bool v) { scrollSynch_ = v; }
+    // Thumbs sized by the part in view; bars with everything in view stay
+    // as they are.
+    void UpdateHorzScrollProportional();
+    void UpdateVertScrollProportional();
+    // The window that shows the row or column under a dragged thumb.
+    THTMLHintWindow* ScrollHintWindow() const { return scrollHint_; }
+    const TScrollHintEvent& OnScrollHint() const { return onScrollHint_; }
+    void SetOnScrollHint(TScrollHintEvent v) { onScrollHint_ = std::move(v); }
+    const TDragScrollEvent& OnDragScroll() const { return onDragScroll_; }
+    void SetOnDragScroll(TDragScrollEvent v) { onDragScroll_ = std::move(v); }
+    void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+
+    // ---- Hooks for descendants, empty here ----
+    // After each key release in the in-place editor: its text, the client
+    // position of the character before the caret and the caret's index
+    // ((-1, -1) and -1 when it loses the focus).
+    virtual void EditorKeyUpHook(const AnsiString&, TPoint, int) {}
+    // Whether the in-place editor's text starts with "=".
+    virtual void EditorFormulaHook(bool) {}
+    virtual void HeaderSelectHook(int) {}
+    virtual void ClickHook() {}
+    virtual void PasteHook() {}
+    // Stage 0 before a run over rows, 1 with each row, 2 after it.
+    virtual void ProgressHook(int, int) {}
+    virtual void PasteProgressHook(int, int) {}
+
+    // ---- Change notifications ----
+    // Remembers the cell and its text as they were when editing began.
+    virtual void SaveEditStart(int col, int row);
+    virtual void CellChanged(int col);
+    virtual void CellsChanged(const TRect& cells);
+    virtual void AllCellsChanged();
+    // The text of the cell's ellipsis button as OnEllipsClick leaves it.
+    virtual AnsiString DoEllipsClick(const AnsiString& text);
+    // Footer values are not calculated yet.
+    virtual void CalcFooter(int) {}
+    virtual void RecalcFooter(int) {}
+    void AddCellsChangedListener(ICellsChangedListener* listener) { changeListeners_.push_back(listener); }
+    void RemoveCellsChangedListener(ICellsChangedListener* listener) { std::erase(changeListeners_, listener); }
+    int EditCol() const { return editCol_; }
+    int EditRow() const { return editRow_; }
+    const AnsiString& EditOriginalText() const { return editOriginalText_; }
+
+    // The longest text the in-place editor takes (0: no limit).
+    int MaxEditLength() const { return maxEditLength_; }
+    void SetMaxEditLength(int v) { maxEditLength_ = v; }
+
+    // ---- Hints ----
+    // Fills the hint of the cell under the record's cursor: an anchor's
+    // title, a comment, the cell's text, then what OnGridHint says.
+    void GetCellHint(THintInfo& info);
+    TGridCoord HintCell() const { return hintCell_; }
+    bool HintShowCells() const { return hintShowCells_; }
+    void SetHintShowCells(bool v) { hintShowCells_ = v; }
+    bool HintShowLargeText() const { return hintShowLargeText_; }
+    void SetHintShowLargeText(bool v) { hintShowLargeText_ = v; }
+    bool HTMLHint() const { return htmlHint_; }
+    void SetHTMLHint(bool v) { htmlHint_ = v; }
+    bool AnchorHint() const { return anchorHint_; }
+    void SetAnchorHint(bool v) { anchorHint_ = v; }
+    const TAnchorHintEvent& OnAnchorHint() const { return onAnchorHint_; }
+    void SetOnAnchorHint(TAnchorHintEvent v) { onAnchorHint_ = std::move(v); }
+    const TOfficeHintEvent& OnOfficeHint() const { return onOfficeHint_; }
+    void SetOnOfficeHint(TOfficeHintEvent v) { onOfficeHint_ = std::move(v); }
+
+    // ---- Balloon tooltips ----
+    // The balloon window exists while Balloon.Enable is set (from loading
+    // or switching it on); it asks the grid for each cell's text.
+    HWND TooltipWindow() const { return tooltip_; }
+    void InitBalloonTooltip();
+    void DoneBalloonTooltip();
+    TGridCoord BalloonCell() const { return balloonCell_; }
+    // The text handed to the balloon window last.
+    const char* BalloonText() const { return balloonText_; }
+    const TGridBalloonEvent& OnCellBalloon() const { return onCellBalloon_; }
+    void SetOnCellBalloon(TGridBalloonEvent v) { onCellBalloon_ = std::move(v); }
+
+    // ---- Wheel, panning and the grid's timer ----
+    bool EnableWheel() const { return enableWheel_; }
+    void SetEnableWheel(bool v) { enableWheel_ = v; }
+    bool IntelliZoom() const { return intelliZoom_; }
+    void SetIntelliZoom(bool v) { intelliZoom_ = v; }
+    TIntelliPan IntelliPan() const { return intelliPan_; }
+    void SetIntelliPan(TIntelliPan v) { intelliPan_ = v; }
+    bool Panning() const { return panning_; }
+    // The marker of the pan origin, drawn on the window; and its square
+    // given back to painting.
+    void DrawIntelliPanMarker();
+    void InvalidateIntelliPanMarker();
+    bool EnableBlink() const { return enableBlink_; }
+    void SetEnableBlink(bool v) { enableBlink_ = v; }
+    // The phase of BLINK text: shown while false.
+    bool BlinkPhase() const { return blinkPhase_; }
+    bool Hovering() const { return hovering_; }
+    void SetHovering(bool v) { hovering_ = v; }
+    // Ticks of the grid's 500 ms timer since its window was made.
+    int TimerTicks() const { return timerTicks_; }
+
+    // ---- Sizing ----
+    // The dotted XOR line shown while a column (row) border is dragged;
+    // drawn again at the same place it goes.
+    void DrawColSizingLine(int x);
+    void DrawRowSizingLine(int y);
+    // The grid follows its owner form's size.
+    bool SizeWithForm() const { return sizeWithForm_; }
+    void SetSizeWithForm(bool v) { sizeWithForm_ = v; }
+    void FormResize(TObject* sender);
+    bool IsOnSizingEdge(int x, int y);
+    void AutoSizeColumnEx(int col, bool onlyGrow);
+    void AutoSizeCol(int col) { AutoSizeColumnEx(col, autoSizeOnlyGrow_); }
+    void AutoSizeColumns(bool includeFixed, int extra);
+    void AutoSizeRow(int row, bool onlyGrow);
+    void AutoFitRow(int row) { AutoSizeRow(row, autoSizeOnlyGrow_); }
+    void SizeRowToLines(int row, int lines, int extra);
+    virtual void DoUpdateColumnSize(int col, int& width);
+    virtual void DoUpdateAutoColumnSize(int col, int& width);
+    virtual void ColumnSizeHook() {}
+    const TColumnSizeEvent& OnColumnSize() const { return onColumnSize_; }
+    void SetOnColumnSize(TColumnSizeEvent v) { onColumnSize_ = std::move(v); }
+    const TRowSizeEvent& OnRowSize() const { return onRowSize_; }
+    void SetOnRowSize(TRowSizeEvent v) { onRowSize_ = std::move(v); }
+    const TEndColumnSizeEvent& OnEndColumnSize() const { return onEndColumnSize_; }
+    void SetOnEndColumnSize(TEndColumnSizeEvent v) { onEndColumnSize_ = std::move(v); }
+    const TUpdateColumnSizeEvent& OnUpdateColumnSize() const { return onUpdateColumnSize_; }
+    void SetOnUpdateColumnSize(TUpdateColumnSizeEvent v) { onUpdateColumnSize_ = std::move(v); }
+
+    // ---- Owned lists ----
+    // The header texts: a change copies them into row 0 (column 0).
+    TStringList* ColumnHeaders() const { return columnHeaders_.get(); }
+    void SetColumnHeaders(TStrings* v) { columnHeaders_->Assign(v); }
+    TStringList* RowHeaders() const { return rowHeaders_.get(); }
+    void SetRowHeaders(TStrings* v) { rowHeaders_->Assign(v); }
+    TStringList* LookupItems() const { return lookupItems_.get(); }
+    void SetLookupItems(TStrings* v) { lookupItems_->Assign(v); }
+    TSortIndexList* SortIndexes() const { return sortIndexes_.get(); }
+    TControlList* CellControls() const { return cellControls_.get(); }
+    // Moves the controls on cells onto their cells, hiding those out of view.
+    void UpdateCellControls();
+    TFilter* Filter() const { return filter_.get(); }
+    void SetFilter(TFilter* v);
+    TBavHintInfo* OfficeHint() const { return officeHint_.get(); }
+    void SetOfficeHint(TBavHintInfo* v) { officeHint_->Assign(v); }
+    // The four arrows shown where a moved column or row would land (none at
+    // design time).
+    TArrowWindow* ArrowWindow(int direction) const { return arrows_[direction]; }
 
     // ---- Option objects ----
     TPrintSettings* PrintSettings() const { return printSettings_.get(); }
@@ -231,6 +506,28 @@ public:
     void LoadColumnSizes();
 
     // ---- Settings ----
+    TGridLook Look() const { return look_; }
+    void SetLook(TGridLook v);
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v);
+    bool HideFocusRect() const { return hideFocusRect_; }
+    void SetHideFocusRect(bool v);
+    bool URLShow() const { return urlShow_; }
+    void SetURLShow(bool v);
+    bool URLFull() const { return urlFull_; }
+    void SetURLFull(bool v);
+    bool EnhTextSize() const { return enhTextSize_; }
+    void SetEnhTextSize(bool v);
+    bool SelectionRectangle() const { return selectionRectangle_; }
+    void SetSelectionRectangle(bool v);
+    bool SelectionResizer() const { return selectionResizer_; }
+    void SetSelectionResizer(bool v);
+    int FixedFooters() const { return fixedFooters_; }
+    void SetFixedFooters(int v);
+    int FixedRightCols() const { return fixedRightCols_; }
+    void SetFixedRightCols(int v);
+    bool AutoThemeAdapt() const { return autoThemeAdapt_; }
+    void SetAutoThemeAdapt(bool v);
     bool IntegralHeight() const { return integralHeight_; }
     void SetIntegralHeight(bool v);
     TScrollBarAlways ScrollBarAlways() const { return scrollBarAlways_; }
@@ -277,8 +574,15 @@ public:
     TEditorType DefaultEditor() const { return defaultEditor_; }
     void SetDefaultEditor(TEditorType v) { defaultEditor_ = v; }
     THTMLPictureCache* PictureCache() const { return pictureCache_.get(); }
-    // The update lock of painting (counted; 0 = none).
+    // The update lock of painting (counted; 0 = none): nothing is painted
+    // while it is held, and the outermost EndUpdate repaints the grid.
     int UpdateCount() const { return updateCount_; }
+    void BeginUpdate();
+    void EndUpdate();
+    // Holds the lock without switching the window's redraw off, around
+    // short corrections; ResetPaintLock drops the lock at once.
+    void SuppressPaint() { ++updateCount_; }
+    void ResetPaintLock() { updateCount_ = 0; }
     void SetOptionsChangedByGrid(bool v) { optionsChangedByGrid_ = v; }
 
     // ---- Events ----
@@ -298,16 +602,102 @@ public:
     void SetOnGetCheckTrue(TGetCheckEvent v) { onGetCheckTrue_ = std::move(v); }
     const TGetCheckEvent& OnGetCheckFalse() const { return onGetCheckFalse_; }
     void SetOnGetCheckFalse(TGetCheckEvent v) { onGetCheckFalse_ = std::move(v); }
+    const TGridColorEvent& OnGetCellPrintColor() const { return onGetCellPrintColor_; }
+    void SetOnGetCellPrintColor(TGridColorEvent v) { onGetCellPrintColor_ = std::move(v); }
+    const TGridBorderEvent& OnGetCellPrintBorder() const { return onGetCellPrintBorder_; }
+    void SetOnGetCellPrintBorder(TGridBorderEvent v) { onGetCellPrintBorder_ = std::move(v); }
+    const TGridBorderPropEvent& OnGetCellBorderProp() const { return onGetCellBorderProp_; }
+    void SetOnGetCellBorderProp(TGridBorderPropEvent v) { onGetCellBorderProp_ = std::move(v); }
+    const TGetEditorTypeEvent& OnGetEditorType() const { return onGetEditorType_; }
+    void SetOnGetEditorType(TGetEditorTypeEvent v) { onGetEditorType_ = std::move(v); }
+    const TIsPasswordCellEvent& OnIsPasswordCell() const { return onIsPasswordCell_; }
+    void SetOnIsPasswordCell(TIsPasswordCellEvent v) { onIsPasswordCell_ = std::move(v); }
+    const TWordWrapEvent& OnGetWordWrap() const { return onGetWordWrap_; }
+    void SetOnGetWordWrap(TWordWrapEvent v) { onGetWordWrap_ = std::move(v); }
+    const TSelectionChanged& OnSelectionChanged() const { return onSelectionChanged_; }
+    void SetOnSelectionChanged(TSelectionChanged v) { onSelectionChanged_ = std::move(v); }
+    const TCellsChangedEvent& OnCellsChanged() const { return onCellsChanged_; }
+    void SetOnCellsChanged(TCellsChangedEvent v) { onCellsChanged_ = std::move(v); }
+    const TDateTimeChangeEvent& OnDateTimeChange() const { return onDateTimeChange_; }
+    void SetOnDateTimeChange(TDateTimeChangeEvent v) { onDateTimeChange_ = std::move(v); }
+    const TEllipsClickEvent& OnEllipsClick() const { return onEllipsClick_; }
+    void SetOnEllipsClick(TEllipsClickEvent v) { onEllipsClick_ = std::move(v); }
+    const TCustomCellDrawEvent& OnCustomCellDraw() const { return onCustomCellDraw_; }
+    void SetOnCustomCellDraw(TCustomCellDrawEvent v) { onCustomCellDraw_ = std::move(v); }
     const THasComboEvent& OnHasComboBox() const { return onHasComboBox_; }
     void SetOnHasComboBox(THasComboEvent v) { onHasComboBox_ = std::move(v); }
 
 protected:
+    void WndProc(TMessage& message) override;
+    void SizeChanged(int oldColCount, int oldRowCount) override;
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    void TopLeftChanged() override;
+    void DoEnter() override;
+    void Click() override;
+    int GetEditLimit() override { return maxEditLength_; }
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
+                         const TGridDrawInfo& info) override;
+    void Paint() override;
     void Loaded() override;
     void Resize() override;
     void CreateWnd() override;
     bool ScrollBarAlwaysShown(int bar) const override;
 
 private:
+    // The grid's own timers: the 500 ms tick and the 10 ms one of panning.
+    static constexpr UINT_PTR kGridTimer = 111, kPanTimer = 999;
+    // The state one cell's painting shares between its steps.
+    struct CellPaint;
+    void DrawFixedLook(TCanvas* canvas, CellPaint& cell);
+    void DrawCellContent(TCanvas* canvas, CellPaint& cell);
+    void DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString text);
+    void DrawCellBorders(TCanvas* canvas, CellPaint& cell);
+    void DrawCellGraphic(TCanvas* canvas, CellPaint& cell);
+    void DrawCheckBox(TCanvas* canvas, const TRect& rect, bool checked, bool enabled);
+    void DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings* items, bool horizontal, int checkedIndex,
+                        bool enabled);
+    // The cell's integer value for an indicator; 0 for a text that is none.
+    int CellInteger(int col, int row);
+    void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, const AnsiString& text);
+    void DrawCellBackground(TCanvas* canvas, CellPaint& cell);
+    void PaintBackgroundOutsideCells();
+    // Tiles of the background picture over `rect`, the picture's (x, y)
+    // at the rectangle's top-left.
+    void DrawBackgroundTiles(TCanvas* canvas, const TRect& rect, int x, int y);
+    void DrawSortGlyph(TCanvas* canvas, int x, int y);
+    void DrawNodeGlyph(TCanvas* canvas, CellPaint& cell);
+    void DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected);
+    void SelectionColors(TBrush* brush, TColor& colorTo, TFont* font) const;
+    bool InScrollableArea(int col, int row) const;
+    bool SortedHeaderCell(int col, int row);
+    void ScrollMessage(TMessage& message, bool vertical);
+    void SizeMessage(TMessage& message);
+    void DrawSizingLine(int x1, int y1, int x2, int y2);
+    // False when the wheel message is dropped.
+    bool WheelMessage(TMessage& message);
+    void StartPanning(TMessage& message);
+    void StopPanning();
+    void PanStep();
+    void GridTimerTick();
+    void UpdateScrollProportional(bool vertical);
+    void ApplyColumnHeaders();
+    void CreateTooltipWindow();
+    void DestroyTooltipWindow();
+    void AddTooltipTool(int icon, const AnsiString& title);
+    void BalloonEnableChanged();
+    // WM_NOTIFY: the balloon's text request; false for what is not the grid's.
+    bool WMNotify(TMessage& message);
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void ApplyRowHeaders();
+    void ShowScrollHint(int index, bool vertical);
+    void DragScrollStep();
+    void StopDragScroll();
+    // A size kept within a minimum and a maximum (0 = none).
+    static int WithinLimits(int value, int minimum, int maximum);
+    TSize MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth);
     bool AllRowsInView() const;
     bool AllColsInView() const;
     void RepaintUnlocked();
@@ -356,6 +746,7 @@ private:
     TBavRichEdit* measuringRichEdit_ = nullptr;
     TBavRichEdit* editingRichEdit_ = nullptr;
     bool multilinecells_ = false;
+    bool selectionRTFKeep_ = false;
     TEndRowSizeEvent onEndRowSize_;
     TNotifyEvent onRichEditSelectionChange_;
     TRowDisjunctSelectEvent onRowDisjunctSelect_;
@@ -371,6 +762,78 @@ private:
     std::unique_ptr<TCellGraphic> sharedGraphic_;
     int updateCount_ = 0;
     bool optionsChangedByGrid_ = false;
+    TGridLook look_ = glXP;
+    bool flat_ = false, hideFocusRect_ = false, urlShow_ = false, urlFull_ = false, enhTextSize_ = false;
+    bool selectionRectangle_ = false, selectionResizer_ = false, autoThemeAdapt_ = false;
+    int fixedFooters_ = 0, fixedRightCols_ = 0;
+    TColor fixedGradientFrom_ = clWhite;
+    TColor fixedGradientTo_;
+    int cellMarginX_ = 2, cellMarginY_ = 2;
+    bool externalPaint_ = false;
+    std::unique_ptr<TBitmap> rowIndicator_ = std::make_unique<TBitmap>();
+    // The visual styles are active (never on this platform's own look).
+    bool themes_ = false;
+    std::unique_ptr<TFloatingFooter> floatingFooter_;
+    TFooterPanel* footerPanel_ = nullptr;
+    TCustomCellDrawEvent onCustomCellDraw_;
+    TGridColorEvent onGetCellPrintColor_;
+    TGridBorderEvent onGetCellPrintBorder_;
+    TGridBorderPropEvent onGetCellBorderProp_;
+    TGetEditorTypeEvent onGetEditorType_;
+    TIsPasswordCellEvent onIsPasswordCell_;
+    TWordWrapEvent onGetWordWrap_;
+    TSelectionChanged onSelectionChanged_;
+    TCellsChangedEvent onCellsChanged_;
+    TEllipsClickEvent onEllipsClick_;
+    TDateTimeChangeEvent onDateTimeChange_;
+    std::vector<ICellsChangedListener*> changeListeners_;
+    int editCol_ = -1, editRow_ = -1;
+    int maxEditLength_ = 0;
+    AnsiString editOriginalText_;
+    WideString editOriginalWideText_;
+    std::unique_ptr<TStringList> columnHeaders_, rowHeaders_, lookupItems_;
+    std::unique_ptr<TSortIndexList> sortIndexes_;
+    std::unique_ptr<TControlList> cellControls_;
+    std::unique_ptr<TFilter> filter_;
+    std::unique_ptr<TBavHintInfo> officeHint_;
+    TArrowWindow* arrows_[4] = {};
+    TGridCoord hintCell_{-1, -1};
+    HWND tooltip_ = 0;
+    TGridCoord balloonCell_{-1, -1};
+    char balloonText_[4096] = {};
+    TGridBalloonEvent onCellBalloon_;
+    bool hintShowCells_ = false, hintShowLargeText_ = false, htmlHint_ = false, anchorHint_ = false;
+    TAnchorHintEvent onAnchorHint_;
+    TOfficeHintEvent onOfficeHint_;
+    bool enableWheel_ = true, intelliZoom_ = true, enableBlink_ = false, blinkPhase_ = false, hovering_ = false;
+    TIntelliPan intelliPan_ = ipVertical;
+    bool panning_ = false;
+    TPoint panOrigin_{};
+    HCURSOR cursorBeforePanning_ = 0;
+    int timerTicks_ = 0;
+    TScrollType scrollType_ = ssNormal;
+    TColor scrollColor_ = clNone;
+    int scrollWidth_ = 17;
+    bool scrollProportional_ = false, scrollSynch_ = false;
+    TScrollHintType scrollHints_ = shNone;
+    THTMLHintWindow* scrollHint_ = nullptr;
+    TTimer* dragScrollTimer_ = nullptr;
+    TDragScrollDirection dragScrollDirection_;
+    int lastNotifiedRow_ = -1;
+    bool sizeWithForm_ = false;
+    TCustomForm* ownerForm_ = nullptr;
+    TNotifyEvent formOnResize_;
+    int formWidth_ = 0, formHeight_ = 0;
+    int synchWidth_ = -1;
+    int minColWidth_ = 0, maxColWidth_ = 0, minRowHeight_ = 0, maxRowHeight_ = 0;
+    bool autoSizeOnlyGrow_ = false;
+    TRowChangedEvent onRowUpdate_;
+    TScrollHintEvent onScrollHint_;
+    TDragScrollEvent onDragScroll_;
+    TColumnSizeEvent onColumnSize_;
+    TRowSizeEvent onRowSize_;
+    TEndColumnSizeEvent onEndColumnSize_;
+    TUpdateColumnSizeEvent onUpdateColumnSize_;
 
 
     TGridColorEvent onGetCellColor_;

@@ -160,13 +160,7 @@ void TPopupButton::Paint() {
     TCanvas* canvas = Canvas();
     TRect client = ClientRect();
     if (!flat_) {
-        canvas->Pen()->SetColor(clWhite);
-        canvas->MoveTo(client.left, client.bottom - 1);
-        canvas->LineTo(client.left, client.top);
-        canvas->LineTo(client.right - 1, client.top);
-        canvas->Pen()->SetColor(clGray);
-        canvas->LineTo(client.right - 1, client.bottom - 1);
-        canvas->LineTo(client.left, client.bottom - 1);
+        DrawRaisedFrame(canvas, client, clWhite, clGray);
     }
     if (gradientFrom_ != clNone) DrawGradient(canvas, gradientFrom_, gradientTo_, 64, client, false);
     SetBkMode(canvas->Handle(), TRANSPARENT);

@@ -598,6 +598,16 @@ void TControlLook::SetProgressMarginX(int value) {
     Repaint(grid_);
 }
 
+void TControlLook::SetFixedGradientFrom(TColor value) {
+    fixedGradientFrom_ = value;
+    if (value != clNone && grid_) grid_->SetFixedGradientFrom(TColor(ColorToRGB(value)));
+}
+
+void TControlLook::SetFixedGradientTo(TColor value) {
+    fixedGradientTo_ = value;
+    if (value != clNone && grid_) grid_->SetFixedGradientTo(TColor(ColorToRGB(value)));
+}
+
 void TControlLook::SetProgressXP(bool value) {
     progressXP_ = value;
     Repaint(grid_);

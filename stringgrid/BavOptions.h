@@ -719,9 +719,10 @@ public:
     TColor ProgressBorderColor() const { return progressBorderColor_; }
     void SetProgressBorderColor(TColor value) { progressBorderColor_ = value; }
     TColor FixedGradientTo() const { return fixedGradientTo_; }
-    void SetFixedGradientTo(TColor value) { fixedGradientTo_ = value; }
+    // A colour other than clNone also becomes the grid's fixed gradient.
+    void SetFixedGradientTo(TColor value);
     TColor FixedGradientFrom() const { return fixedGradientFrom_; }
-    void SetFixedGradientFrom(TColor value) { fixedGradientFrom_ = value; }
+    void SetFixedGradientFrom(TColor value);
     bool CheckAlwaysActive() const { return checkAlwaysActive_; }
     void SetCheckAlwaysActive(bool value) { checkAlwaysActive_ = value; }
     bool RadioAlwaysActive() const { return radioAlwaysActive_; }

@@ -95,6 +95,8 @@ bool LooksLikeDate(const AnsiString& s);
 COLORREF DimColor(TColor color);
 // Fills `rect` with `steps` bands from `fromColor` to `toColor` (across when
 // `horizontal`); plainly with `fromColor` when `toColor` is clNone.
+// A one-pixel frame lit on its left and top, shaded on its right and bottom.
+void DrawRaisedFrame(TCanvas* canvas, const TRect& rect, TColor light, TColor dark);
 void DrawGradient(TCanvas* canvas, TColor fromColor, TColor toColor, int steps, const TRect& rect, bool horizontal);
 // The colour at `position` of a gradient between `low` and `high`.
 TColor BlendGradientColor(TColor fromColor, TColor toColor, int low, int high, int position);
@@ -108,6 +110,8 @@ struct BLENDFUNCTION {
     BYTE SourceConstantAlpha;
     BYTE AlphaFormat;
 };
+
+constexpr DWORD LWA_COLORKEY = 1, LWA_ALPHA = 2;
 
 // Looked up in "USER32.DLL" by name at every call; TRUE when it is not there.
 BOOL CallUpdateLayeredWindow(HWND window, HDC destDC, POINT* destPoint, SIZE* size, HDC sourceDC,

@@ -21,6 +21,17 @@ TColor RGBColor(int red, int green, int blue) { return TColor(red | (green << 8)
 
 }  // namespace
 
+void DrawRaisedFrame(TCanvas* canvas, const TRect& rect, TColor light, TColor dark) {
+    canvas->Pen()->SetWidth(1);
+    canvas->Pen()->SetColor(light);
+    canvas->MoveTo(rect.left, rect.bottom - 1);
+    canvas->LineTo(rect.left, rect.top);
+    canvas->LineTo(rect.right - 1, rect.top);
+    canvas->Pen()->SetColor(dark);
+    canvas->LineTo(rect.right - 1, rect.bottom - 1);
+    canvas->LineTo(rect.left, rect.bottom - 1);
+}
+
 void DrawGradient(TCanvas* canvas, TColor fromColor, TColor toColor, int steps, const TRect& rect, bool horizontal) {
     auto fill = [canvas](TColor color, const TRect& band) {
         canvas->Brush()->SetColor(color);

@@ -1,12 +1,13 @@
 // TVxToolButton: the flat, windowless button of the styled toolbar — a glyph
 // from an image list with an optional caption beside, above or below it. It
 // follows the toolbar it sits on for its layout and caption display unless
-// set on the button itself. A first, plain version: flat face, sunken while
-// pressed or down.
+// set on the button itself. Toggle groups share GroupIndex; a drop-down
+// button opens its menu (from its arrow zone only when it also clicks).
 #pragma once
 
-#include "platform/ui/stdctrls.h"
 #include "platform/ui/imagelist.h"
+#include "platform/ui/menus.h"
+#include "platform/ui/stdctrls.h"
 #include "styled/VxCommon.h"
 
 class TVxToolbar;
@@ -16,11 +17,16 @@ SERVIORA_ENUM(TVxToolStyle, tsButton, tsDropDown)
 class TVxToolButton : public TGraphicControl {
     SERVIORA_CLASS(TVxToolButton, TGraphicControl)
     SERVIORA_PUBLISHED
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_BUTTONPRESSED, CMButtonPressed)
+        SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
+        SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
+    SERVIORA_MESSAGES_END(TGraphicControl)
 public:
     explicit TVxToolButton(TComponent* owner);
 
     bool AllowAllUp() const { return allowAllUp_; }
-    void SetAllowAllUp(bool v) { allowAllUp_ = v; }
+    void SetAllowAllUp(bool v);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment v);
     Integer ImageIndex() const { return imageIndex_; }
@@ -35,7 +41,7 @@ public:
     TCustomImageList* Images() const { return images_; }
     void SetImages(TCustomImageList* v);
     Integer GroupIndex() const { return groupIndex_; }
-    void SetGroupIndex(Integer v) { groupIndex_ = v; }
+    void SetGroupIndex(Integer v);
     // A toggle (GroupIndex > 0) stays down; the others in its group come up.
     bool Down() const { return down_; }
     void SetDown(bool v);
@@ -48,7 +54,12 @@ public:
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool v);
     TVxToolStyle ToolStyle() const { return toolStyle_; }
-    void SetToolStyle(TVxToolStyle v) { toolStyle_ = v; }
+    void SetToolStyle(TVxToolStyle v);
+    TPopupMenu* DropDownMenu() const { return dropDownMenu_; }
+    void SetDropDownMenu(TPopupMenu* v);
+    // Fired before the menu drops, with the menu as Sender.
+    const TNotifyEvent& OnDropDown() const { return onDropDown_; }
+    void SetOnDropDown(TNotifyEvent v) { onDropDown_ = std::move(v); }
     bool UseToolbarButtonLayout() const { return useToolbarButtonLayout_; }
     void SetUseToolbarButtonLayout(bool v);
     bool UseToolbarShowCaption() const { return useToolbarShowCaption_; }
@@ -59,17 +70,40 @@ public:
     // The image list the button draws from (its own or its toolbar's).
     TCustomImageList* CurrentImages() const;
     void Click() override;
+    // Raises the other down buttons of the group and shares AllowAllUp.
+    void UpdateExclusive();
+    // Whether the mouse is over the button.
+    bool Hot() const { return hot_; }
+    // The image the button shows in its state now (-1: none), and whether
+    // it shows it greyed.
+    Integer StateImageIndex() const;
+    bool StateImageGreyed() const { return !Enabled() && disabledIndex_ == -1; }
+    // Opens the drop-down menu below the button, kept inside the work area.
+    virtual void ShowDropDownMenu();
 
 protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
     void Notification(TComponent* component, TOperation operation) override;
+    virtual void DoDropDown();
 
 private:
+    enum class TState { Up, Disabled, Down, Exclusive, Dropped };
+
+    void CMButtonPressed(TMessage& Message);
+    void CMMouseEnter(TMessage& Message);
+    void CMMouseLeave(TMessage& Message);
+    bool FlatLook() const { return flat_; }
+    void UpdateHotState();
+    bool InArrowZone(int x) const;
+    bool HasClickHandler() const;
+    // Pressed, checked or dropped: the content moves and the down image shows.
+    bool LooksDown() const;
+    void DrawButtonFrame(TRect& rect);
+    void DrawDropDownArrow();
     TVxToolbar* Toolbar() const;
-    // The image to draw in the current state (-1: none).
-    Integer StateImageIndex() const;
 
     bool allowAllUp_ = false;
     TAlignment alignment_ = taCenter;
@@ -88,5 +122,13 @@ private:
     bool useToolbarButtonLayout_ = true;
     bool useToolbarShowCaption_ = true;
     bool useToolbarButtonSize_ = true;
-    bool pressed_ = false;
+    TPopupMenu* dropDownMenu_ = nullptr;
+    TNotifyEvent onDropDown_;
+    TState state_ = TState::Up;
+    bool dragging_ = false;
+    bool hot_ = false;
+    bool menuOpen_ = false;
+    // Clear after a drop-down, so that the press closing the menu does not click.
+    bool normalClick_ = true;
+    Cardinal lastDropDown_ = 0;
 };

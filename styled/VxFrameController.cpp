@@ -40,6 +40,19 @@ void TVxFrameController::LinkControl(TComponent* control) {
     PushToControl(control, fcpAll);
 }
 
+void RelinkFrameController(TComponent* control, TVxFrameController*& link, TVxFrameController* controller) {
+    if (link == controller) return;
+    if (link) {
+        link->UnlinkControl(control);
+        link->RemoveFreeNotification(control);
+    }
+    link = controller;
+    if (controller) {
+        controller->FreeNotification(control);
+        controller->LinkControl(control);
+    }
+}
+
 void TVxFrameController::UnlinkControl(TComponent* control) {
     std::erase(controls_, control);
     if (controls_.empty()) controls_.shrink_to_fit();

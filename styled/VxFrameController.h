@@ -110,3 +110,7 @@ private:
     int updateCount_ = 0;
     std::vector<TComponent*> controls_;
 };
+
+// Moves `control`'s link (held in `link`) to `controller`: unlinked from the
+// old one, linked to and freed-notified by the new one.
+void RelinkFrameController(TComponent* control, TVxFrameController*& link, TVxFrameController* controller);

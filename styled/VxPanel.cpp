@@ -26,18 +26,7 @@ TVxCustomPanel::~TVxCustomPanel() {
     if (frameController_) frameController_->UnlinkControl(this);
 }
 
-void TVxCustomPanel::SetFrameController(TVxFrameController* v) {
-    if (frameController_ == v) return;
-    if (frameController_) {
-        frameController_->UnlinkControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = v;
-    if (v) {
-        v->FreeNotification(this);
-        v->LinkControl(this);
-    }
-}
+void TVxCustomPanel::SetFrameController(TVxFrameController* v) { RelinkFrameController(this, frameController_, v); }
 
 void TVxCustomPanel::Notification(TComponent* component, TOperation operation) {
     TCustomPanel::Notification(component, operation);
@@ -419,8 +408,8 @@ void TVxCustomGroupBox::Published(TPublished<TVxCustomGroupBox>& p) {
 // ---- the toolbar ------------------------------------------------------------------
 
 TVxToolbar::TVxToolbar(TComponent* owner) : TVxCustomPanel(owner) {
-    SetBorderOuter(fsGroove);
-    SetBorderSides(TSides{sdTop});
+    TVxCustomPanel::SetBorderOuter(fsGroove);
+    TVxCustomPanel::SetBorderSides(TSides{sdTop});
     SetShowDockClientCaptions(false);
     SetBounds(0, 0, 32, 32);
     SetAlign(alTop);
@@ -428,9 +417,56 @@ TVxToolbar::TVxToolbar(TComponent* owner) : TVxCustomPanel(owner) {
 
 TVxToolbar::~TVxToolbar() = default;
 
+// Inside a page scroller or a plain toolbar the parent sizes the toolbar.
+void TVxToolbar::CheckAutoResize(bool& value) const {
+    if (!value || !Parent()) return;
+    const AnsiString parent = UpperCase(Parent()->ClassName());
+    if (parent == "TPAGESCROLLER" || parent == "TTOOLBAR") value = false;
+}
+
 void TVxToolbar::SetAutoResize(bool v) {
+    CheckAutoResize(v);
+    if (autoResize_ == v) return;
     autoResize_ = v;
     Realign();
+}
+
+void TVxToolbar::SetParent(TWinControl* parent) {
+    TVxCustomPanel::SetParent(parent);
+    CheckAutoResize(autoResize_);
+}
+
+void TVxToolbar::AutoStyleBorders(TAlign alignment) {
+    const bool autoStyle = autoStyle_;
+    TVxCustomPanel::SetBorderInner(fsNone);
+    TVxCustomPanel::SetBorderOuter(showDivider_ ? fsGroove : fsNone);
+    TVxCustomPanel::SetBorderSides(alignment == alBottom  ? TSides{sdBottom}
+                                   : alignment == alLeft  ? TSides{sdLeft}
+                                   : alignment == alRight ? TSides{sdRight}
+                                                          : TSides{sdTop});
+    autoStyle_ = autoStyle;
+    Invalidate();
+}
+
+void TVxToolbar::SetBorderInner(TFrameStyleEx v) {
+    if (v != BorderInner()) autoStyle_ = false;
+    TVxCustomPanel::SetBorderInner(v);
+}
+
+void TVxToolbar::SetBorderOuter(TFrameStyleEx v) {
+    if (v != BorderOuter()) autoStyle_ = false;
+    TVxCustomPanel::SetBorderOuter(v);
+}
+
+void TVxToolbar::SetBorderSides(TSides v) {
+    if (v != BorderSides()) autoStyle_ = false;
+    TVxCustomPanel::SetBorderSides(v);
+}
+
+void TVxToolbar::SetShowDivider(bool v) {
+    if (showDivider_ == v) return;
+    showDivider_ = v;
+    TVxCustomPanel::SetBorderOuter(v ? fsGroove : fsNone);
 }
 
 void TVxToolbar::SetImages(TCustomImageList* v) {
@@ -456,6 +492,13 @@ void TVxToolbar::SetTopMargin(int v) {
     Realign();
 }
 
+void TVxToolbar::SetOrientation(TOrientation v) {
+    orientation_ = v;
+    for (int i = 0; i < ControlCount(); ++i)
+        if (auto* spacer = dynamic_cast<TVxSpacer*>(Controls(i))) spacer->SetOrientation(v);
+    Realign();
+}
+
 void TVxToolbar::SetRowHeight(int v) {
     rowHeight_ = v;
     Realign();
@@ -463,49 +506,61 @@ void TVxToolbar::SetRowHeight(int v) {
 
 void TVxToolbar::SetButtonLayout(TButtonLayout v) {
     buttonLayout_ = v;
-    textOptions_ = ttoCustom;
+    if (!applyingPreset_) textOptions_ = ttoCustom;
     ButtonSettingsChanged();
 }
 
 void TVxToolbar::SetButtonWidth(int v) {
     buttonWidth_ = v;
-    textOptions_ = ttoCustom;
+    if (!applyingPreset_) textOptions_ = ttoCustom;
     ButtonSettingsChanged();
 }
 
 void TVxToolbar::SetButtonHeight(int v) {
     buttonHeight_ = v;
-    textOptions_ = ttoCustom;
+    if (!applyingPreset_) textOptions_ = ttoCustom;
     ButtonSettingsChanged();
 }
 
 void TVxToolbar::SetShowButtonCaptions(bool v) {
     showButtonCaptions_ = v;
-    textOptions_ = ttoCustom;
+    if (!applyingPreset_) textOptions_ = ttoCustom;
     ButtonSettingsChanged();
 }
 
 // The presets: no captions; captions below the glyphs; captions at the
 // right of the glyphs. ttoCustom keeps the settings as they are.
 void TVxToolbar::SetTextOptions(TVxToolbarTextOptions v) {
+    if (textOptions_ == v) return;
+    textOptions_ = v;
+    const bool vertical = orientation_ == orVertical;
+    applyingPreset_ = true;
     switch (v) {
     case ttoNoTextLabels:
-        showButtonCaptions_ = false;
-        buttonLayout_ = blGlyphLeft;
+        SetButtonLayout(blGlyphLeft);
+        ApplyButtonSettings(25, 25, false);
+        SetRowHeight(25);
         break;
     case ttoShowTextLabels:
-        showButtonCaptions_ = true;
-        buttonLayout_ = blGlyphTop;
+        SetButtonLayout(blGlyphTop);
+        ApplyButtonSettings(60, 40, true);
+        SetRowHeight(vertical ? 60 : 40);
         break;
     case ttoSelectiveTextOnRight:
-        showButtonCaptions_ = true;
-        buttonLayout_ = blGlyphLeft;
+        SetButtonLayout(blGlyphLeft);
+        ApplyButtonSettings(60, 25, true);
+        SetRowHeight(vertical ? 60 : 25);
         break;
-    case ttoCustom:
-        break;
+    case ttoCustom: break;
     }
-    textOptions_ = v;
-    ButtonSettingsChanged();
+    applyingPreset_ = false;
+}
+
+void TVxToolbar::ApplyButtonSettings(int width, int height, bool captions) {
+    SetShowButtonCaptions(captions);
+    SetButtonWidth(width);
+    SetButtonHeight(height);
+    SetRowHeight(orientation_ == orVertical ? width : height);
 }
 
 void TVxToolbar::SetWrapControls(bool v) {
@@ -565,34 +620,72 @@ void TVxToolbar::DefineProperties(TFiler* filer) {
 void TVxToolbar::Loaded() {
     TVxCustomPanel::Loaded();
     Realign();
+    if (autoStyle_) AutoStyleBorders(Align());
 }
 
-// Left to right from Margin, a new row when a control would pass the right
-// edge (WrapControls), each control centred vertically in its row. Margins
-// count from the toolbar's edges, borders or not; with AutoResize the
-// height is the rows plus the top margin and the borders.
-void TVxToolbar::AlignControls(TControl*, TRect& rect) {
+void TVxToolbar::AlignControls(TControl*, TRect&) {
     if (ComponentState().Contains(csLoading)) return;
-    const TRect outer = ClientRect();
-    int x = outer.left + margin_;
-    int rowTop = outer.top + topMargin_;
-    int rows = 1;
-    for (TControl* control : ToolbarControls()) {
-        if (!control->Visible()) continue;
-        if (wrapControls_ && x > outer.left + margin_ && x + control->Width() > rect.right) {
-            x = outer.left + margin_;
-            rowTop += rowHeight_;
-            ++rows;
+    PositionControls();
+}
+
+// Controls go along the rows (columns when vertical) in list order from
+// Margin, a new row when one would pass the far margin (never before the
+// first), each centred across its row; with AutoResize the toolbar takes
+// the size of its rows and tells its parent.
+void TVxToolbar::PositionControls() {
+    const bool horizontal = orientation_ == orHorizontal;
+    const std::vector<TControl*> controls = ToolbarControls();
+    const int room = horizontal ? Width() : Height();
+    int pos = margin_, row = 1, reach = 0;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        TControl* control = controls[i];
+        if (!control->Visible() && !ComponentState().Contains(csDesigning)) continue;
+        const int extent = horizontal ? control->Width() : control->Height();
+        if (i > 0 && wrapControls_ && room - margin_ < pos + extent) {
+            pos = margin_;
+            ++row;
         }
-        control->SetBounds(x, rowTop + (rowHeight_ - control->Height() + 1) / 2, control->Width(),
-                           control->Height());
-        x += control->Width();
+        PlaceControl(control, row, pos);
+        reach = std::max(reach, pos);
     }
-    if (autoResize_) {
-        const int borders = (outer.bottom - outer.top) - (rect.bottom - rect.top);
-        const int height = topMargin_ + rows * rowHeight_ + borders;
-        if (height != Height()) SetHeight(height);
+    if (!autoResize_) return;
+    const TAlign align = Align();
+    const bool sideways = align == alLeft || align == alRight, across = align == alNone || align == alTop ||
+                                                                       align == alBottom;
+    bool sized = false;
+    if (horizontal && sideways && reach != 0) {
+        SetWidth(margin_ + reach), sized = true;
+    } else if (horizontal && across) {
+        SetHeight(rowHeight_ * row + topMargin_ * 2), sized = true;
+    } else if (!horizontal && sideways) {
+        SetWidth(rowHeight_ * row + topMargin_ + 2), sized = true;
+    } else if (!horizontal && across && reach != 0) {
+        SetHeight(margin_ + reach), sized = true;
     }
+    if (sized) NotifyParentOfSize();
+}
+
+void TVxToolbar::PlaceControl(TControl* control, int row, int& pos) {
+    if (control->ComponentState().Contains(csDestroying)) return;
+    if (orientation_ == orHorizontal) {
+        const int top = (row - 1) * RowSize(row) + topMargin_ + rowHeight_ / 2 - control->Height() / 2;
+        const int left = control->UseRightToLeftAlignment() ? Width() - control->Width() - pos : pos;
+        control->SetBounds(left, top, control->Width(), control->Height());
+        pos += control->Width();
+    } else {
+        const int left = (row - 1) * RowSize(row) + margin_ + rowHeight_ / 2 - control->Width() / 2;
+        control->SetBounds(left, pos, control->Width(), control->Height());
+        pos += control->Height();
+    }
+}
+
+// The parent lays itself out again with the toolbar's new size.
+void TVxToolbar::NotifyParentOfSize() {
+    TWinControl* parent = Parent();
+    if (!parent || !parent->Visible() || !parent->HandleAllocated()) return;
+    const HWND handle = parent->Handle();
+    const WPARAM state = IsZoomed(handle) ? SIZE_MAXIMIZED : IsIconic(handle) ? SIZE_MINIMIZED : SIZE_RESTORED;
+    PostMessage(handle, WM_SIZE, state, MAKELPARAM(parent->Width(), parent->Height()));
 }
 
 void TVxToolbar::Published(TPublished<TVxToolbar>& p) {
@@ -619,19 +712,31 @@ TVxSpacer::TVxSpacer(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 
 
 void TVxSpacer::SetGrooved(bool v) { SetAndRepaint(this, grooved_, v); }
 
-void TVxSpacer::SetOrientation(TOrientation v) { SetAndRepaint(this, orientation_, v); }
+// Turning a spacer turns its size with it.
+void TVxSpacer::SetOrientation(TOrientation v) {
+    if (orientation_ == v) return;
+    orientation_ = v;
+    if (!ComponentState().Contains(csLoading)) SetBounds(Left(), Top(), Height(), Width());
+    Invalidate();
+}
 
+// A groove of a shadow line and a highlight line beside it, along the
+// spacer's longer side.
 void TVxSpacer::Paint() {
     if (!grooved_) return;
-    TRect rect = ClientRect();
-    if (orientation_ == orHorizontal) {
-        rect.left += (rect.right - rect.left) / 2 - 1;
-        rect.right = rect.left + 2;
-        DrawFrameStyleSides(Canvas(), rect, fsGroove, TSides{sdLeft});
-    } else {
-        rect.top += (rect.bottom - rect.top) / 2 - 1;
-        rect.bottom = rect.top + 2;
-        DrawFrameStyleSides(Canvas(), rect, fsGroove, TSides{sdTop});
+    TCanvas* canvas = Canvas();
+    const int width = Width(), height = Height();
+    for (auto [color, shift] : {std::pair{clBtnShadow, 0}, std::pair{clBtnHighlight, 1}}) {
+        canvas->Pen()->SetColor(color);
+        if (width > height) {
+            const int y = height / 2 - 1 + shift;
+            canvas->MoveTo(1, y);
+            canvas->LineTo(width, y);
+        } else {
+            const int x = width / 2 - 1 + shift;
+            canvas->MoveTo(x, 1);
+            canvas->LineTo(x, height);
+        }
     }
 }
 

@@ -1,7 +1,7 @@
 // The styled containers: TVxCustomPanel (a panel with a stack of styled
-// borders on chosen sides), the group box, and the toolbar with its spacer.
-// A first, plain version: flat fills, frames and a toolbar that lines up its
-// controls in their stored order.
+// borders on chosen sides, plain or ramp fills), the group box, and the
+// toolbar that lines its controls up in rows in their stored order, with its
+// spacer.
 #pragma once
 
 #include <vector>
@@ -31,11 +31,11 @@ public:
     void FrameSettingsChanged() override;
 
     TFrameStyleEx BorderInner() const { return borderInner_; }
-    void SetBorderInner(TFrameStyleEx v);
+    virtual void SetBorderInner(TFrameStyleEx v);
     TFrameStyleEx BorderOuter() const { return borderOuter_; }
-    void SetBorderOuter(TFrameStyleEx v);
+    virtual void SetBorderOuter(TFrameStyleEx v);
     TSides BorderSides() const { return borderSides_; }
-    void SetBorderSides(TSides v);
+    virtual void SetBorderSides(TSides v);
     TColor BorderColor() const { return borderColor_; }
     void SetBorderColor(TColor v);
     TColor FlatColor() const { return flatColor_; }
@@ -163,7 +163,7 @@ public:
     int RowHeight() const { return rowHeight_; }
     void SetRowHeight(int v);
     TOrientation Orientation() const { return orientation_; }
-    void SetOrientation(TOrientation v) { orientation_ = v; }
+    void SetOrientation(TOrientation v);
     TButtonLayout ButtonLayout() const { return buttonLayout_; }
     void SetButtonLayout(TButtonLayout v);
     int ButtonWidth() const { return buttonWidth_; }
@@ -172,8 +172,8 @@ public:
     void SetButtonHeight(int v);
     bool ShowButtonCaptions() const { return showButtonCaptions_; }
     void SetShowButtonCaptions(bool v);
-    bool ShowDivider() const { return BorderOuter() == fsGroove; }
-    void SetShowDivider(bool v) { SetBorderOuter(v ? fsGroove : fsNone); }
+    bool ShowDivider() const { return showDivider_; }
+    void SetShowDivider(bool v);
     TVxToolbarTextOptions TextOptions() const { return textOptions_; }
     void SetTextOptions(TVxToolbarTextOptions v);
     bool WrapControls() const { return wrapControls_; }
@@ -186,8 +186,22 @@ public:
     void SetControlIndex(TControl* control, int index);
 
     void Loaded() override;
+    void SetParent(TWinControl* parent) override;
+    void SetBorderInner(TFrameStyleEx v) override;
+    void SetBorderOuter(TFrameStyleEx v) override;
+    void SetBorderSides(TSides v) override;
+    // The borders that go with the alignment: a groove (ShowDivider) on the
+    // side facing the form's client area.
+    virtual void AutoStyleBorders(TAlign alignment);
+    // The three button settings at once, and the row height that fits them.
+    virtual void ApplyButtonSettings(int width, int height, bool captions);
 
 protected:
+    virtual int RowSize(int) const { return rowHeight_; }
+    virtual void PlaceControl(TControl* control, int row, int& pos);
+    // A True AutoResize becomes False in a parent that sizes the toolbar.
+    virtual void CheckAutoResize(bool& value) const;
+    virtual void PositionControls();
     void DefineProperties(TFiler* filer) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void DrawCaptionText(const TRect&) override {}
@@ -196,6 +210,7 @@ protected:
 private:
     // A toolbar setting the buttons follow changed.
     void ButtonSettingsChanged();
+    void NotifyParentOfSize();
 
     bool autoResize_ = true;
     bool autoStyle_ = true;
@@ -210,6 +225,8 @@ private:
     bool showButtonCaptions_ = false;
     TVxToolbarTextOptions textOptions_ = ttoNoTextLabels;
     bool wrapControls_ = true;
+    bool showDivider_ = true;
+    bool applyingPreset_ = false;
     // The stored order, by component name.
     std::vector<AnsiString> order_;
 };

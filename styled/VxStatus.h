@@ -1,13 +1,15 @@
 // The styled status bar and its panes: TVxStatusBar (a styled panel at the
-// bottom of a form that lines its panes up), TVxStatusPane (a caption in a
-// frame), TVxClockStatus (the current date and time, refreshed by the timer
-// all polling panes share) and TVxMarqueeStatus (a caption scrolling on its
-// own timer). A first, plain version.
+// bottom of a form with a size grip and a one-line simple mode), the
+// windowless panes TVxStatusPane (a caption in a frame that can blink),
+// TVxClockStatus (the current date and time, refreshed by the timer all
+// polling panes share) and TVxMarqueeStatus (a caption scrolling on its own
+// timer through an off-screen bitmap).
 #pragma once
 
 #include <memory>
 
 #include "platform/ui/extctrls.h"
+#include "styled/VxBlinkingControls.h"
 #include "styled/VxPanel.h"
 
 class TVxStatusBar : public TVxCustomPanel {
@@ -16,72 +18,182 @@ class TVxStatusBar : public TVxCustomPanel {
 public:
     explicit TVxStatusBar(TComponent* owner);
 
-    // On loading, forces the standard look: no borders, 19 pixels high.
+    // On loading, forces the standard look; cleared by a border change.
     bool AutoStyle() const { return autoStyle_; }
     void SetAutoStyle(bool v) { autoStyle_ = v; }
+    // Rescales the panes' widths in proportion when the bar's width changes.
+    bool AutoScalePanes() const { return autoScalePanes_; }
+    void SetAutoScalePanes(bool v) { autoScalePanes_ = v; }
     bool ShowSizeGrip() const { return showSizeGrip_; }
-    void SetShowSizeGrip(bool v);
+    virtual void SetShowSizeGrip(bool v);
     // Hides the panes and shows SimpleCaption instead.
     bool SimpleStatus() const { return simpleStatus_; }
-    void SetSimpleStatus(bool v);
+    virtual void SetSimpleStatus(bool v);
     const AnsiString& SimpleCaption() const { return simpleCaption_; }
-    void SetSimpleCaption(const AnsiString& v);
+    virtual void SetSimpleCaption(const AnsiString& v);
+    TFrameStyle SimpleFrameStyle() const { return simpleFrameStyle_; }
+    virtual void SetSimpleFrameStyle(TFrameStyle v);
 
+    void SetBorderInner(TFrameStyleEx v) override;
+    void SetBorderOuter(TFrameStyleEx v) override;
+    void SetBorderSides(TSides v) override;
+
+    // No borders on any side, 19 pixels high (AutoStyle stays as it was).
+    virtual void ApplyAutoStyle();
+    // Whether the form can be sized from the grip: a sizeable form that is
+    // not maximised.
+    bool GripAllowed() const { return gripAllowed_; }
+    TRect GripRect() const { return TRect(Width() - 13, 0, Width(), Height()); }
+
+    TRect ClientRect() const override;
+    void Loaded() override;
+
+protected:
+    virtual void DrawSimpleFrame(const TRect& rect);
+    void WndProc(TMessage& Message) override;
+    void CreateWnd() override;
+    void Paint() override;
+    void Resize() override;
+    TBarColors RampColors() const override;
+
+private:
+    void UpdateGripAllowed();
+    bool InGrip(const TPoint& point) const;
+    void DrawSizeGrip();
+
+    bool autoStyle_ = true;
+    bool autoScalePanes_ = false;
+    bool showSizeGrip_ = true;
+    bool simpleStatus_ = false;
+    AnsiString simpleCaption_;
+    TFrameStyle simpleFrameStyle_ = fsFlat;
+    bool gripAllowed_ = false;
+    bool firstResize_ = true;
+    int lastWidth_ = 0;
+    int widthChange_ = 0;
+};
+
+// A pane: its text inside a frame, without a window of its own.
+class TVxCustomStatusPane : public TGraphicControl, public IVxFramingNotification {
+    SERVIORA_CLASS(TVxCustomStatusPane, TGraphicControl)
+    SERVIORA_PUBLISHED
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(VXM_QUERYBLINKING, VXMQueryBlinking)
+        SERVIORA_MESSAGE(VXM_BLINKPHASE, VXMBlinkPhase)
+        SERVIORA_MESSAGE(CM_TEXTCHANGED, CMTextChanged)
+        SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
+        SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
+        SERVIORA_MESSAGE(CM_PARENTCOLORCHANGED, CMColorChanged)
+        SERVIORA_MESSAGE(CM_HITTEST, CMHitTest)
+        SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
+        SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
+    SERVIORA_MESSAGES_END(TGraphicControl)
+public:
+    explicit TVxCustomStatusPane(TComponent* owner);
+    ~TVxCustomStatusPane() override;
+
+    TAlignment Alignment() const { return alignment_; }
+    virtual void SetAlignment(TAlignment v);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    int DefaultWidth() const { return defaultWidth_; }
+    virtual void SetDefaultWidth(int v);
+    int CaptionOffset() const { return captionOffset_; }
+    virtual void SetCaptionOffset(int v);
+    int BorderWidth() const { return borderWidth_; }
+    virtual void SetBorderWidth(int v);
+    TFrameStyle FrameStyle() const { return frameStyle_; }
+    virtual void SetFrameStyle(TFrameStyle v);
+    TColor FlatColor() const { return flatColor_; }
+    virtual void SetFlatColor(TColor v);
+    int FlatColorAdjustment() const { return flatColorAdjustment_; }
+    virtual void SetFlatColorAdjustment(int v);
+    // The background of an opaque pane; it follows Color while
+    // ParentFillColor is set.
+    TColor FillColor() const { return fillColor_; }
+    virtual void SetFillColor(TColor v);
+    bool ParentFillColor() const { return parentFillColor_; }
+    virtual void SetParentFillColor(bool v);
+    bool Transparent() const { return transparent_; }
+    virtual void SetTransparent(bool v);
+    bool Blinking() const { return blinking_; }
+    virtual void SetBlinking(bool v);
+    TColor BlinkColor() const { return blinkColor_; }
+    virtual void SetBlinkColor(TColor v);
+    // The shared blink timer's phases: every pane reads and writes the same two.
+    virtual Word BlinkIntervalOn() const;
+    virtual void SetBlinkIntervalOn(Word v);
+    virtual Word BlinkIntervalOff() const;
+    virtual void SetBlinkIntervalOff(Word v);
+    // Shows the application's hints as the caption.
+    bool AutoHint() const { return autoHint_; }
+    void SetAutoHint(bool v) { autoHint_ = v; }
+    TVxFrameController* FrameController() const { return frameController_; }
+    virtual void SetFrameController(TVxFrameController* v);
+    TVxFrameControllerNotifications FrameControllerNotifications() const { return frameControllerNotifications_; }
+    void SetFrameControllerNotifications(TVxFrameControllerNotifications v) { frameControllerNotifications_ = v; }
+    const TNotifyEvent& OnMouseEnter() const { return onMouseEnter_; }
+    void SetOnMouseEnter(TNotifyEvent v) { onMouseEnter_ = std::move(v); }
+    const TNotifyEvent& OnMouseLeave() const { return onMouseLeave_; }
+    void SetOnMouseLeave(TNotifyEvent v) { onMouseLeave_ = std::move(v); }
+
+    // The width that fits the caption (DefaultWidth when it is empty).
+    virtual int FittingWidth();
+    // Under AutoSize, takes the fitting width.
+    void AdjustWidth();
+    // Whether the pane's right edge reaches the size grip of its bar.
+    virtual bool ReachesSizeGrip() const;
+    // The colour the text is drawn in now (the blink colour while shown).
+    TColor CurrentTextColor() const { return currentTextColor_; }
+    virtual void ShowBlinkState(bool on);
+    void FrameSettingsChanged() override;
     void Loaded() override;
 
 protected:
     void Paint() override;
-
-private:
-    // The bar's own look: no frames, all sides, 19 pixels high.
-    void ApplyOwnStyle();
-
-    bool autoStyle_ = true;
-    bool showSizeGrip_ = true;
-    bool simpleStatus_ = false;
-    AnsiString simpleCaption_;
-};
-
-// A pane: its text inside a frame, without a window of its own.
-class TVxCustomStatusPane : public TGraphicControl {
-    SERVIORA_CLASS(TVxCustomStatusPane, TGraphicControl)
-    SERVIORA_PUBLISHED
-public:
-    explicit TVxCustomStatusPane(TComponent* owner);
-
-    TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment v);
-    int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int v);
-    int CaptionOffset() const { return captionOffset_; }
-    void SetCaptionOffset(int v);
-    TFrameStyle FrameStyle() const { return frameStyle_; }
-    void SetFrameStyle(TFrameStyle v);
-    TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(TColor v);
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool v);
-    // The text the pane shows now.
-    virtual AnsiString DisplayText() const { return Caption(); }
-
-protected:
-    void Paint() override;
     // The rectangle the text is drawn in: inside the border width and frame.
-    TRect TextRect() const;
-    // Draws `text` into `rect` with the pane's alignment, clipped to it.
-    virtual void DrawCaptionText(const TRect& rect, const AnsiString& text);
+    virtual TRect GetTextRect(TRect rect) const;
+    virtual void DrawCaptionText(const AnsiString& text);
+    virtual void DrawFrame();
+    void Notification(TComponent* component, TOperation operation) override;
+    // Where the text starts for the pane's alignment, and its top, in `rect`.
+    TPoint TextOrigin(TCanvas* canvas, const TRect& rect, UINT& align) const;
 
 private:
+    void VXMQueryBlinking(TMessage& Message);
+    void VXMBlinkPhase(TMessage& Message);
+    void CMTextChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMHitTest(TMessage& Message);
+    void CMMouseEnter(TMessage& Message);
+    void CMMouseLeave(TMessage& Message);
+
     TAlignment alignment_ = taLeftJustify;
-    int borderWidth_ = 1;
+    bool autoSize_ = false;
+    int defaultWidth_ = 40;
     int captionOffset_ = 2;
+    int borderWidth_ = 1;
     TFrameStyle frameStyle_ = fsFlat;
     TColor flatColor_ = clBtnShadow;
+    int flatColorAdjustment_ = 30;
+    TColor fillColor_ = clBtnFace;
+    bool parentFillColor_ = true;
     bool transparent_ = true;
+    bool blinking_ = false;
+    TColor blinkColor_ = clHighlight;
+    bool autoHint_ = false;
+    TColor normalTextColor_ = clWindowText;
+    TColor currentTextColor_ = clWindowText;
+    TVxFrameController* frameController_ = nullptr;
+    TVxFrameControllerNotifications frameControllerNotifications_ =
+        TVxFrameControllerNotifications::FromBits(AllFrameControllerNotifications);
+    TNotifyEvent onMouseEnter_, onMouseLeave_;
 };
 
 class TVxStatusPane : public TVxCustomStatusPane {
     SERVIORA_CLASS(TVxStatusPane, TVxCustomStatusPane)
+    SERVIORA_PUBLISHED
 public:
     using TVxCustomStatusPane::TVxCustomStatusPane;
 };
@@ -95,22 +207,25 @@ public:
     explicit TVxPollingStatus(TComponent* owner);
     ~TVxPollingStatus() override;
 
-    bool Active() const;
-    void SetActive(bool v);
-    Cardinal Interval() const;
-    void SetInterval(Cardinal v);
+    virtual bool Active() const;
+    virtual void SetActive(bool v);
+    virtual Word Interval() const;
+    virtual void SetInterval(Word v);
     const TNotifyEvent& OnTimerExpired() const { return onTimerExpired_; }
     void SetOnTimerExpired(TNotifyEvent v) { onTimerExpired_ = std::move(v); }
 
-    // The shared timer fired.
-    virtual void TimerExpired();
+    // One tick of the shared timer.
+    virtual void PollTick();
 
 private:
     TNotifyEvent onTimerExpired_;
 };
 
+using TVxGetDateTimeEvent = TEvent<void(TObject* Sender, TDateTime& DateTime)>;
+
 // Shows the current date and time in Format (the platform's date-time
-// formatting), refreshed by the polling timer.
+// formatting; empty: the platform's default text), refreshed by the
+// polling timer and repainted only when the text changes.
 class TVxClockStatus : public TVxPollingStatus {
     SERVIORA_CLASS(TVxClockStatus, TVxPollingStatus)
     SERVIORA_PUBLISHED
@@ -119,14 +234,21 @@ public:
 
     const AnsiString& Format() const { return format_; }
     void SetFormat(const AnsiString& v);
-    // Formats the current time; repaints when the text changed.
-    void UpdateTime();
-    void TimerExpired() override;
-    AnsiString DisplayText() const override { return text_; }
+    const TVxGetDateTimeEvent& OnGetDateTime() const { return onGetDateTime_; }
+    void SetOnGetDateTime(TVxGetDateTimeEvent v) { onGetDateTime_ = std::move(v); }
+
+    virtual void UpdateTime();
+    void PollTick() override;
+    void Loaded() override;
+
+protected:
+    void Paint() override;
+    TRect GetTextRect(TRect rect) const override;
 
 private:
     AnsiString format_;
     AnsiString text_;
+    TVxGetDateTimeEvent onGetDateTime_;
 };
 
 SERVIORA_ENUM(TVxScrollType, stNone, stRightToLeft, stLeftToRight)
@@ -136,6 +258,10 @@ SERVIORA_ENUM(TVxScrollType, stNone, stRightToLeft, stLeftToRight)
 class TVxMarqueeStatus : public TVxStatusPane {
     SERVIORA_CLASS(TVxMarqueeStatus, TVxStatusPane)
     SERVIORA_PUBLISHED
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_TEXTCHANGED, CMTextChanged)
+        SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
+    SERVIORA_MESSAGES_END(TVxStatusPane)
 public:
     explicit TVxMarqueeStatus(TComponent* owner);
     ~TVxMarqueeStatus() override;
@@ -143,28 +269,38 @@ public:
     TVxScrollType ScrollType() const { return scrollType_; }
     void SetScrollType(TVxScrollType v);
     bool Scrolling() const { return scrolling_; }
-    void SetScrolling(bool v);
+    virtual void SetScrolling(bool v);
     Word ScrollSize() const { return scrollSize_; }
-    void SetScrollSize(Word v) { scrollSize_ = v == 0 ? 1 : v; }
+    virtual void SetScrollSize(Word v) { scrollSize_ = v == 0 ? 1 : v; }
     Word ScrollDelay() const { return scrollDelay_; }
     void SetScrollDelay(Word v);
-    // How far the text has moved since the caption was set.
+    // How far the text has moved, and how far it moves before starting over
+    // (its width and the pane's).
     int ScrollOffset() const { return offset_; }
-    // Moves the text one step.
-    void Step();
+    int ScrollLength() const { return scrollLength_; }
+    bool TimerEnabled() const { return timer_->Enabled(); }
+    // One tick of the scrolling timer.
+    void Tick();
+
+    void SetBounds(int left, int top, int width, int height) override;
 
 protected:
-    void DrawCaptionText(const TRect& rect, const AnsiString& text) override;
-    // A new caption starts scrolling from the beginning.
-    void TextChanged(const AnsiString& text) override;
+    void DrawCaptionText(const AnsiString& text) override;
 
 private:
+    void CMTextChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+    void MeasureScrollLength();
+    void DrawNow();
+    // The background under `rect` as the pane shows it, into the bitmap.
+    void PaintBackground(const TRect& rect);
+
     TVxScrollType scrollType_ = stRightToLeft;
     bool scrolling_ = true;
     Word scrollSize_ = 1;
     Word scrollDelay_ = 100;
     int offset_ = 0;
-    // How far the text travels to cross the pane, measured when painted.
-    int span_ = 0;
+    int scrollLength_ = 0;
+    std::unique_ptr<TBitmap> bitmap_;
     TTimer* timer_ = nullptr;
 };

@@ -21,6 +21,15 @@ public:
     virtual ~IInterface() = default;
 };
 
+// An object counted by the references held to it: it lives in shared
+// pointers (as IInterface or as itself), and RefCount answers how many
+// hold it (0 before the first).
+class TInterfacedObject : public TObject, public IInterface, public std::enable_shared_from_this<TInterfacedObject> {
+    SERVIORA_CLASS(TInterfacedObject, TObject)
+public:
+    Integer RefCount() const { return Integer(weak_from_this().use_count()); }
+};
+
 SERVIORA_EXCEPTION(EOleError, Exception);
 // A failure an OLE call reported, with its result code.
 class EOleSysError : public EOleError {

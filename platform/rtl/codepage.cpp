@@ -6,6 +6,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <memory>
@@ -244,6 +245,36 @@ TMbcsByteType ByteType(const AnsiString& s, int index) {
     std::size_t start = AnsiCharStart(s, pos);
     if (AnsiCharSize(s, start) == 1) return mbSingleByte;
     return start == pos ? mbLeadByte : mbTrailByte;
+}
+
+TMbcsByteType StrByteType(const char* s, unsigned index) {
+    const AnsiString text(s);
+    return ByteType(text, int(index) + 1);
+}
+
+int ByteToCharLen(const AnsiString& s, int maxLen) {
+    const std::size_t end = std::min(s.size(), std::size_t(std::max(maxLen, 0)));
+    int count = 0;
+    for (std::size_t i = 0; i < end; i += AnsiCharSize(s, i)) ++count;
+    return count;
+}
+
+int CharToByteLen(const AnsiString& s, int maxLen) {
+    std::size_t i = 0;
+    for (int n = 0; n < maxLen && i < s.size(); ++n) i += AnsiCharSize(s, i);
+    return int(std::min(i, s.size()));
+}
+
+int ByteToCharIndex(const AnsiString& s, int index) {
+    if (index < 1 || std::size_t(index) > s.size()) return 0;
+    return ByteToCharLen(s, index);
+}
+
+int CharToByteIndex(const AnsiString& s, int index) {
+    if (index < 1) return 0;
+    std::size_t i = 0;
+    for (int n = 1; n < index && i < s.size(); ++n) i += AnsiCharSize(s, i);
+    return i < s.size() ? int(i) + 1 : 0;
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {

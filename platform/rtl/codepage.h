@@ -36,6 +36,16 @@ std::size_t AnsiCharStart(std::string_view s, std::size_t pos);
 enum TMbcsByteType { mbSingleByte, mbLeadByte, mbTrailByte };
 // Kind of the byte at 1-based `index`, found by stepping from the start.
 TMbcsByteType ByteType(const AnsiString& s, int index);
+// The byte at 0-based `index` of a zero-terminated string.
+TMbcsByteType StrByteType(const char* s, unsigned index);
+// Characters in the first maxLen bytes (a character cut by the end counts),
+// and bytes of the first maxLen characters.
+int ByteToCharLen(const AnsiString& s, int maxLen);
+int CharToByteLen(const AnsiString& s, int maxLen);
+// The 1-based character holding byte `index`, and the first byte of
+// character `index`; 0 out of range.
+int ByteToCharIndex(const AnsiString& s, int index);
+int CharToByteIndex(const AnsiString& s, int index);
 
 // The text as UTF-8 from a u8"" literal, for expected values in tests and
 // for the few places that must hand UTF-8 onward unchanged.

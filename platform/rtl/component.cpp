@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/rtl/identifier.h"
+#include "platform/rtl/ole2.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
 
@@ -198,6 +199,8 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
         components_[i]->Notification(component, operation);
     }
 }
+
+Integer TComponent::SafeCallException(TObject*, void*) { return E_UNEXPECTED; }
 
 AnsiString TComponent::GetNamePath() const {
     return name_;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -24,6 +25,7 @@ using TComponentStyle = TSet<TComponentStyleItem>;
 SERVIORA_EXCEPTION(EComponentError, Exception);
 
 class TComponent;
+class IInterface;
 using TGetChildProc = std::function<void(TComponent* child)>;
 
 class TComponent : public TPersistent {
@@ -76,6 +78,18 @@ public:
 
     AnsiString GetNamePath() const override;
 
+    // The bridge to automation servers: none exists on this platform, so a
+    // component never has a server object to release or hand out.
+    void FreeOnRelease() {}
+    std::shared_ptr<IInterface> ComObject() const { return {}; }
+    // An exception leaving a safecall method becomes E_UNEXPECTED.
+    virtual Integer SafeCallException(TObject* exceptObject, void* exceptAddr);
+    // Kept for designers and servers; the component itself never reads them.
+    Integer DesignInfo() const { return designInfo_; }
+    void SetDesignInfo(Integer value) { designInfo_ = value; }
+    void* VCLComObject() const { return vclComObject_; }
+    void SetVCLComObject(void* value) { vclComObject_ = value; }
+
     // Form descriptions. A component with a parent (a control) is written
     // under that parent; GetChildren lists what is written nested under this
     // component when root is being written.
@@ -120,6 +134,8 @@ private:
     std::vector<TComponent*> freeNotifies_;
     AnsiString name_;
     Integer tag_ = 0;
+    Integer designInfo_ = 0;
+    void* vclComObject_ = nullptr;
     TComponentState state_;
     TComponentStyle style_{csInheritable};
     bool destructionRun_ = false;

@@ -64,6 +64,14 @@ struct TMethod {
 // Raised when a TMethod is assigned to an event of another signature.
 void RaiseEventSignatureMismatch(const AnsiString& handlerName);
 
+// A name marker: a method that only names a handler, for form descriptions
+// naming handlers no class publishes. Its identity is (marker, data); an
+// event of any signature keeps it and does nothing when called.
+TMethod MakeNameMarker(const void* marker, const void* data, AnsiString name);
+bool IsNameMarker(const TMethod& method);
+// The marker address a name marker was made with (nullptr for any other method).
+const void* NameMarkerOf(const TMethod& method);
+
 template <class Signature>
 class TEvent;
 
@@ -102,6 +110,13 @@ public:
         TEvent event;
         if (!method.Assigned())
             return event;
+        if (IsNameMarker(method) && !method.Callable) {
+            event.function_ = std::make_shared<const Function>([](Args...) -> R { return R(); });
+            event.data_ = method.Data;
+            event.code_ = method.Code;
+            event.name_ = method.Name;
+            return event;
+        }
         if (!method.Signature || *method.Signature != typeid(Signature))
             RaiseEventSignatureMismatch(method.Name);
         event.function_ = std::static_pointer_cast<const Function>(method.Callable);

@@ -1,5 +1,8 @@
 #include "platform/rtl/exceptions.h"
 
+#include <algorithm>
+#include <cstring>
+#include <exception>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -41,6 +44,33 @@ const char* Exception::what() const noexcept {
 }
 
 void Abort() { throw EAbort("Operation aborted"); }
+
+void OutOfMemoryError() { throw EOutOfMemory("Out of memory"); }
+
+Exception* ExceptObject() {
+    const std::exception_ptr current = std::current_exception();
+    if (!current) return nullptr;
+    try {
+        std::rethrow_exception(current);
+    } catch (Exception& e) {
+        return &e;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+void* ExceptAddr() { return ExceptObject(); }
+
+int ExceptionErrorMessage(TObject* exceptObject, void*, char* buffer, int size) {
+    if (!buffer || size <= 0) return 0;
+    AnsiString text = "Exception";
+    if (exceptObject) text += " " + exceptObject->ClassName();
+    if (auto* e = dynamic_cast<Exception*>(exceptObject)) text += ": " + e->Message();
+    const std::size_t length = std::min(text.size(), std::size_t(size - 1));
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return int(length);
+}
 
 void RaiseHeapException(Exception* instance) {
     std::unique_ptr<Exception> owned(instance);

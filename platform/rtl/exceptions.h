@@ -109,7 +109,31 @@ SERVIORA_EXCEPTION(EOutOfResources, Exception);
 SERVIORA_EXCEPTION(EDatabaseError, Exception);
 SERVIORA_EXCEPTION(EOSError, Exception);
 SERVIORA_EXCEPTION(EThread, Exception);
+SERVIORA_EXCEPTION(EAccessViolation, EExternal);
+SERVIORA_EXCEPTION(EPrivilege, EExternal);
+SERVIORA_EXCEPTION(EControlC, EExternal);
+SERVIORA_EXCEPTION(EExternalException, EExternal);
+SERVIORA_EXCEPTION(EPropReadOnly, Exception);
+SERVIORA_EXCEPTION(EPropWriteOnly, Exception);
+SERVIORA_EXCEPTION(EAssertionFailed, Exception);
+SERVIORA_EXCEPTION(EAbstractError, Exception);
+SERVIORA_EXCEPTION(EIntfCastError, Exception);
+SERVIORA_EXCEPTION(EInvalidContainer, Exception);
+SERVIORA_EXCEPTION(EInvalidInsert, Exception);
+// No packages exist on this platform: loading one always raises it.
+SERVIORA_EXCEPTION(EPackageError, Exception);
 
 // Ends the current operation silently: the application's handler shows
 // nothing for EAbort.
 [[noreturn]] void Abort();
+// Raises EOutOfMemory.
+[[noreturn]] void OutOfMemoryError();
+// The exception being handled by the innermost active handler of the
+// thread, or nullptr; ExceptAddr stands for where it was raised (this
+// platform keeps no code addresses: the object's address, nullptr when
+// none is handled).
+Exception* ExceptObject();
+void* ExceptAddr();
+// The exception's class and message as one text, at most size - 1
+// characters of it into buffer (zero-terminated); answers its length.
+int ExceptionErrorMessage(TObject* exceptObject, void* exceptAddr, char* buffer, int size);

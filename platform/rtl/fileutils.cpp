@@ -1,6 +1,7 @@
 // Files and folders over POSIX calls. Every name passes through OsFileName
 // on its way to the OS and through Utf8ToAnsi on its way back.
 #include "platform/rtl/fileutils.h"
+#include "platform/rtl/fileutils_internal.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -52,16 +53,6 @@ private:
 
 bool StatFile(const AnsiString& name, struct stat& st) { return ::stat(OsFileName(name).c_str(), &st) == 0; }
 
-Integer DosDate(std::time_t time) {
-    struct tm local {};
-    if (!localtime_r(&time, &local)) return -1;
-    const int year = local.tm_year + 1900;
-    if (year < 1980 || year > 2107) return -1;
-    const std::uint32_t packed = std::uint32_t(year - 1980) << 25 | std::uint32_t(local.tm_mon + 1) << 21 |
-                                 std::uint32_t(local.tm_mday) << 16 | std::uint32_t(local.tm_hour) << 11 |
-                                 std::uint32_t(local.tm_min) << 5 | std::uint32_t(local.tm_sec / 2);
-    return Integer(packed);
-}
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
@@ -171,12 +162,6 @@ bool MatchesWildcard(const AnsiString& name, const AnsiString& mask) {
     return mask.size() >= 2 && mask.ends_with(".*") && MatchesFrom(name, mask.substr(0, mask.size() - 2));
 }
 
-Integer AttributesOf(const std::string& osName, const AnsiString& name, const struct stat& st) {
-    Integer attr = S_ISDIR(st.st_mode) ? faDirectory : faArchive;
-    if (name.size() > 1 && name[0] == '.' && name != "..") attr |= faHidden;
-    if (::access(osName.c_str(), W_OK) != 0) attr |= faReadOnly;
-    return attr;
-}
 
 int SearchFailed(int code) {
     SetLastError(Cardinal(code));
@@ -262,6 +247,24 @@ bool CopyFile(const AnsiString& source, const AnsiString& target, bool failIfExi
         const struct timespec times[2] = {st.st_atim, st.st_mtim};
         return ::futimens(out, times) == 0;
     });
+}
+
+Integer DosDate(std::time_t time) {
+    struct tm local {};
+    if (!localtime_r(&time, &local)) return -1;
+    const int year = local.tm_year + 1900;
+    if (year < 1980 || year > 2107) return -1;
+    const std::uint32_t packed = std::uint32_t(year - 1980) << 25 | std::uint32_t(local.tm_mon + 1) << 21 |
+                                 std::uint32_t(local.tm_mday) << 16 | std::uint32_t(local.tm_hour) << 11 |
+                                 std::uint32_t(local.tm_min) << 5 | std::uint32_t(local.tm_sec / 2);
+    return Integer(packed);
+}
+
+Integer AttributesOf(const std::string& osName, const AnsiString& name, const struct stat& st) {
+    Integer attr = S_ISDIR(st.st_mode) ? faDirectory : faArchive;
+    if (name.size() > 1 && name[0] == '.' && name != "..") attr |= faHidden;
+    if (::access(osName.c_str(), W_OK) != 0) attr |= faReadOnly;
+    return attr;
 }
 
 Integer FileAge(const AnsiString& name) {

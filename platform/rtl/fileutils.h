@@ -85,6 +85,47 @@ int FindFirst(const AnsiString& path, Integer attr, TSearchRec& rec);
 int FindNext(TSearchRec& rec);
 void FindClose(TSearchRec& rec);
 
+// File handles with the platform's open modes (streams.h). Handles are the
+// program's own: a file opened again through one is refused while another
+// handle's sharing mode denies the new access, or the new sharing mode
+// denies an access already held. -1 when a file cannot be opened.
+Integer FileOpen(const AnsiString& name, Cardinal mode);
+// Creates or truncates the file, for reading and writing, shared with none.
+Integer FileCreate(const AnsiString& name);
+// Bytes moved, or -1.
+Integer FileRead(Integer handle, void* buffer, Integer count);
+Integer FileWrite(Integer handle, const void* buffer, Integer count);
+// The new position, or -1; origin 0 the start, 1 the position, 2 the end.
+Integer FileSeek(Integer handle, Integer offset, Integer origin);
+void FileClose(Integer handle);
+// Packed dates (as FileAge) of an open file or a named one; the setters
+// answer 0 or the OS error.
+Integer FileGetDate(Integer handle);
+Integer FileSetDate(Integer handle, Integer age);
+Integer FileSetDate(const AnsiString& name, Integer age);
+Integer DateTimeToFileDate(TDateTime value);
+// The attributes as FindFirst reports them, or -1; setting changes only
+// faReadOnly (the others follow from the name and the kind of file).
+Integer FileGetAttr(const AnsiString& name);
+Integer FileSetAttr(const AnsiString& name, Integer attr);
+
+// Paths of this platform have no drive: "".
+AnsiString ExtractFileDrive(const AnsiString& name);
+// No network names here: as ExpandFileName.
+AnsiString ExpandUNCFileName(const AnsiString& name);
+// destName as seen from the folder of baseName ("../b/c.txt").
+AnsiString ExtractRelativePath(const AnsiString& baseName, const AnsiString& destName);
+// name itself when it exists, else the first folder of the ";"-separated
+// list holding it, as a full name; "" when none does.
+AnsiString FileSearch(const AnsiString& name, const AnsiString& dirList);
+// Bytes free for the caller and in all on drive 0, the current folder's
+// file system; -1 for any other drive.
+Int64 DiskFree(Byte drive);
+Int64 DiskSize(Byte drive);
+bool SetCurrentDir(const AnsiString& dir);
+bool CreateDir(const AnsiString& dir);
+bool RemoveDir(const AnsiString& dir);
+
 // The whole file into `bytes`; false when it cannot be read.
 bool ReadFileBytes(const AnsiString& name, std::string& bytes);
 // Writes `bytes` into a temporary file beside `name` and renames it over

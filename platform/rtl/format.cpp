@@ -2,6 +2,9 @@
 #include "platform/rtl/format.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
@@ -201,3 +204,29 @@ AnsiString Format(const AnsiString& format, std::span<const TVarRec> args) { ret
 Exception::Exception(const AnsiString& format, TVarRecs args) : message_(Format(format, args)) {}
 
 Exception::Exception(ResId id, TVarRecs args) : message_(Format(LoadStr(id.id), args)) {}
+
+void FmtStr(AnsiString& result, const AnsiString& format, std::span<const TVarRec> args) {
+    result = Format(format, args);
+}
+
+char* StrFmt(char* buffer, const char* format, std::span<const TVarRec> args) {
+    const AnsiString text = Format(format, args);
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    return buffer;
+}
+
+char* StrLFmt(char* buffer, std::size_t maxLen, const char* format, std::span<const TVarRec> args) {
+    const AnsiString text = Format(format, args);
+    const std::size_t length = std::min(text.size(), maxLen);
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return buffer;
+}
+
+std::size_t FormatBuf(char* buffer, std::size_t bufLen, const char* format, std::size_t fmtLen,
+                      std::span<const TVarRec> args) {
+    const AnsiString text = Format(AnsiString(format, fmtLen), args);
+    const std::size_t length = std::min(text.size(), bufLen);
+    std::memcpy(buffer, text.data(), length);
+    return length;
+}

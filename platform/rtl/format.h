@@ -57,3 +57,12 @@ using TVarRecs = std::initializer_list<TVarRec>;
 AnsiString Format(const AnsiString& format, TVarRecs args);
 // The same over a list of arguments built at run time (a script's open array).
 AnsiString Format(const AnsiString& format, std::span<const TVarRec> args);
+// The same results into a string, or into the caller's buffers: StrFmt
+// needs room for the whole text and its zero, StrLFmt writes at most
+// maxLen characters and a zero, FormatBuf formats the first fmtLen bytes of
+// format into at most bufLen bytes (no zero) and answers how many.
+void FmtStr(AnsiString& result, const AnsiString& format, std::span<const TVarRec> args);
+char* StrFmt(char* buffer, const char* format, std::span<const TVarRec> args);
+char* StrLFmt(char* buffer, std::size_t maxLen, const char* format, std::span<const TVarRec> args);
+std::size_t FormatBuf(char* buffer, std::size_t bufLen, const char* format, std::size_t fmtLen,
+                      std::span<const TVarRec> args);

@@ -5,8 +5,9 @@
 #include "platform/rtl/identifier.h"
 #include "platform/rtl/typinfo.h"
 
-TMetaClass::TMetaClass(const char* name, TClass parent, const std::type_info& type, TPublishFunction publish)
-    : name_(name), parent_(parent), type_(type), publish_(publish) {}
+TMetaClass::TMetaClass(const char* name, TClass parent, const std::type_info& type, TPublishFunction publish,
+                       std::size_t instanceSize)
+    : name_(name), parent_(parent), type_(type), publish_(publish), instanceSize_(instanceSize) {}
 
 TMetaClass::~TMetaClass() = default;
 
@@ -26,12 +27,22 @@ const TPropertyTable& TMetaClass::OwnProperties() const {
     return *table_;
 }
 
+const TTypeInfo* TMetaClass::ClassInfo() const {
+    std::call_once(classInfoBuilt_, [this] {
+        classInfo_ = std::make_unique<TTypeInfo>();
+        classInfo_->Kind = tkClass;
+        classInfo_->Name = name_;
+        classInfo_->ClassType = this;
+    });
+    return classInfo_.get();
+}
+
 void RaiseAbstractClass(const AnsiString& className) {
     throw EInvalidOperation("Cannot create an instance of the abstract class " + className);
 }
 
 const TMetaClass* TObject::StaticClass() {
-    static const TMetaClassOf<TObject> meta("TObject", nullptr, typeid(TObject), nullptr);
+    static const TMetaClassOf<TObject> meta("TObject", nullptr, typeid(TObject), nullptr, sizeof(TObject));
     return &meta;
 }
 

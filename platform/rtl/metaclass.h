@@ -17,6 +17,7 @@
 #pragma once
 
 #include <concepts>
+#include <cstddef>
 #include <memory>
 #include <mutex>
 #include <type_traits>
@@ -27,13 +28,15 @@
 
 class TPropertyTable;
 class TMetaClass;
+struct TTypeInfo;
 
 // The class's own published properties and methods, built on first use.
 using TPublishFunction = void (*)(TPropertyTable& table);
 
 class TMetaClass {
 public:
-    TMetaClass(const char* name, TClass parent, const std::type_info& type, TPublishFunction publish);
+    TMetaClass(const char* name, TClass parent, const std::type_info& type, TPublishFunction publish,
+               std::size_t instanceSize = 0);
     TMetaClass(const TMetaClass&) = delete;
     TMetaClass& operator=(const TMetaClass&) = delete;
     virtual ~TMetaClass();
@@ -43,6 +46,10 @@ public:
     TClass ClassType() const { return this; }
     bool InheritsFrom(TClass ancestor) const;
     const std::type_info& TypeInfo() const { return type_; }
+    // The size of an instance in bytes (the C++ object's size).
+    std::size_t InstanceSize() const { return instanceSize_; }
+    // The class as RTTI describes it: a type of kind tkClass.
+    const TTypeInfo* ClassInfo() const;
 
     // The properties and methods this class itself publishes (not those of
     // its ancestors; typinfo.h walks the chain).
@@ -53,6 +60,9 @@ private:
     TClass parent_;
     const std::type_info& type_;
     TPublishFunction publish_;
+    std::size_t instanceSize_;
+    mutable std::once_flag classInfoBuilt_;
+    mutable std::unique_ptr<TTypeInfo> classInfo_;
     mutable std::once_flag built_;
     mutable std::unique_ptr<TPropertyTable> table_;
 };
@@ -114,7 +124,7 @@ public:                                                                         
     using ThisClass = Class;                                                                             \
     static const MetaClassType* StaticClass() {                                                          \
         static const TMetaClassOf<Class> meta(#Class, Parent::StaticClass(), typeid(Class),              \
-                                              PublishFunctionOf<Class>());                               \
+                                              PublishFunctionOf<Class>(), sizeof(Class));                \
         return &meta;                                                                                    \
     }                                                                                                    \
     const MetaClassType* ClassType() const override { return StaticClass(); }                           \

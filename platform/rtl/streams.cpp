@@ -251,3 +251,48 @@ AnsiString TStringStream::ReadString(Integer count) {
 }
 
 void TStringStream::WriteString(const AnsiString& s) { Write(s.data(), static_cast<Integer>(s.size())); }
+
+// ---- TBufferedWriteStream ---------------------------------------------------
+
+TBufferedWriteStream::TBufferedWriteStream(TStream* target, Integer blockSize)
+    : target_(target), block_(static_cast<std::size_t>(blockSize > 0 ? blockSize : 1)) {}
+
+void TBufferedWriteStream::Flush() {
+    if (used_ == 0) return;
+    const std::size_t pending = used_;
+    used_ = 0;
+    target_->WriteBuffer(block_.data(), static_cast<Integer>(pending));
+}
+
+Integer TBufferedWriteStream::Write(const void* buffer, Integer count) {
+    if (count <= 0) return 0;
+    const auto size = static_cast<std::size_t>(count);
+    if (used_ + size > block_.size()) {
+        Flush();
+        // A write as large as the block goes straight through.
+        if (size >= block_.size()) return target_->Write(buffer, count);
+    }
+    std::memcpy(block_.data() + used_, buffer, size);
+    used_ += size;
+    return count;
+}
+
+Integer TBufferedWriteStream::Read(void* buffer, Integer count) {
+    Flush();
+    return target_->Read(buffer, count);
+}
+
+Int64 TBufferedWriteStream::Seek(Int64 offset, TSeekOrigin origin) {
+    Flush();
+    return target_->Seek(offset, origin);
+}
+
+Int64 TBufferedWriteStream::Size() {
+    Flush();
+    return target_->Size();
+}
+
+void TBufferedWriteStream::SetSize(Int64 newSize) {
+    Flush();
+    target_->SetSize(newSize);
+}

@@ -9,6 +9,8 @@
 #include "platform/rtl/metaclass.h"
 #include "platform/rtl/types.h"
 
+class TComponent;
+
 enum TSeekOrigin { soBeginning, soCurrent, soEnd };
 // The older spelling of the origins; the same values.
 constexpr TSeekOrigin soFromBeginning = soBeginning;
@@ -52,6 +54,24 @@ public:
     virtual Int64 Size();
     // Does nothing unless the stream can change its size.
     virtual void SetSize(Int64 newSize);
+
+    // Components as form descriptions in the binary form format (defined in
+    // componentstreams.cpp). ReadComponent reads the rest of the stream into
+    // instance, or into a new component of the described class when
+    // instance is nullptr, and answers it.
+    TComponent* ReadComponent(TComponent* instance);
+    void WriteComponent(TComponent* instance);
+    // Only what differs from ancestor: its components are written as
+    // inherited ones, its property values are left out (everything without
+    // an ancestor).
+    void WriteDescendent(TComponent* instance, TComponent* ancestor);
+    // The same behind a resource header naming the description.
+    TComponent* ReadComponentRes(TComponent* instance);
+    void WriteComponentRes(const AnsiString& resName, TComponent* instance);
+    void WriteDescendentRes(const AnsiString& resName, TComponent* instance, TComponent* ancestor);
+    // Passes over a resource header and answers the size of the data behind
+    // it; EReadError "Invalid stream format" when none comes next.
+    Integer ReadResHeader();
 };
 
 // What an object offers that loads itself from, and saves itself to, a
@@ -65,6 +85,16 @@ public:
 protected:
     ~IStreamPersist() = default;
 };
+
+// What a form description in a stream is, read without moving the
+// position: binary (bare or behind a resource header), text, or neither.
+enum TStreamOriginalFormat { sofUnknown, sofBinary, sofText };
+TStreamOriginalFormat TestStreamFormat(TStream* stream);
+
+// Converts a form description in the text form format into the resource
+// form format (a resource header named after the root's class, then the
+// binary description), from input's position to output's.
+void ObjectTextToResource(TStream* input, TStream* output);
 
 // A stream over an open file descriptor, which it does not close.
 class THandleStream : public TStream {
@@ -147,6 +177,31 @@ public:
 
 private:
     std::vector<Byte> buffer_;
+};
+
+// Collects small writes in a block of memory and hands them to another
+// stream (not owned) in large ones, so that many small writes cost few
+// system calls. Bytes wait until the block fills, Flush, or any read, seek
+// or size request, which first flush; the destructor writes nothing, so a
+// writer calls Flush when it is done (a write error raises there).
+class TBufferedWriteStream : public TStream {
+    SERVIORA_CLASS(TBufferedWriteStream, TStream)
+
+public:
+    explicit TBufferedWriteStream(TStream* target, Integer blockSize = 64 * 1024);
+
+    Integer Read(void* buffer, Integer count) override;
+    Integer Write(const void* buffer, Integer count) override;
+    Int64 Seek(Int64 offset, TSeekOrigin origin) override;
+    Int64 Size() override;
+    void SetSize(Int64 newSize) override;
+    // Writes the waiting bytes to the target; EWriteError when it takes fewer.
+    void Flush();
+
+private:
+    TStream* target_;
+    std::vector<Byte> block_;
+    std::size_t used_ = 0;
 };
 
 // A stream over an AnsiString. As on the platform, Write cuts the string off

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/rtl/events.h"
@@ -17,6 +18,7 @@
 #include "platform/rtl/types.h"
 
 class TStream;
+class IInterface;
 
 // In a form description a list is the property "Strings", a list of
 // strings ("Lines.Strings = ('a' 'b')").
@@ -99,6 +101,11 @@ public:
     AnsiString ValueFromIndex(int index) const;
     void SetValueFromIndex(int index, const AnsiString& value);
 
+    // The list's automation face; no server supplies one on this platform,
+    // so it stays whatever was set (empty at first).
+    const std::shared_ptr<IInterface>& StringsAdapter() const { return stringsAdapter_; }
+    void SetStringsAdapter(std::shared_ptr<IInterface> adapter) { stringsAdapter_ = std::move(adapter); }
+
 protected:
     void DefineProperties(TFiler* filer) override;
 
@@ -124,6 +131,7 @@ private:
     std::size_t SeparatorPos(const AnsiString& s) const;
 
     int updateCount_ = 0;
+    std::shared_ptr<IInterface> stringsAdapter_;
     char delimiter_ = ',';
     char quoteChar_ = '"';
     char nameValueSeparator_ = '=';

@@ -57,6 +57,21 @@ bool AnsiSameStr(const AnsiString& a, const AnsiString& b);
 AnsiString QuotedStr(const AnsiString& s);                      // 'it''s'
 AnsiString AnsiQuotedStr(const AnsiString& s, char quote);
 AnsiString AnsiDequotedStr(const AnsiString& s, char quote);    // unchanged unless quoted and closed
+// The quoted string opening src (doubled quotes as one; to the end when it
+// never closes), taken off src with its quotes; "" when src opens otherwise.
+AnsiString AnsiExtractQuotedStr(AnsiString& src, char quote);
+// ASCII letters only.
+char UpCase(char c);
+// Text without its quotes when it opens with quote (doubled quotes inside
+// taken as one, up to the closing quote); any other text unchanged.
+AnsiString ExtractQuotedString(const AnsiString& s, char quote);
+// Every line break (CR LF, LF, CR or LF CR) as CR LF.
+AnsiString AdjustLineBreaks(const AnsiString& s);
+bool IsValidIdent(const AnsiString& ident);
+// File names compare and change case as the locale's texts do.
+int AnsiCompareFileName(const AnsiString& a, const AnsiString& b);
+AnsiString AnsiLowerCaseFileName(const AnsiString& s);
+AnsiString AnsiUpperCaseFileName(const AnsiString& s);
 
 enum TReplaceFlag { rfReplaceAll = 1, rfIgnoreCase = 2 };
 using TReplaceFlags = int;
@@ -83,6 +98,22 @@ Integer Random(Integer range);                    // 0 <= result < range; 0 when
 double Random();
 void Randomize();
 extern Cardinal RandSeed;
+
+// The locale's texts (a fixed table for Chinese (PRC), the user's and the
+// system's locale); `fallback` for an item or locale the table lacks.
+AnsiString GetLocaleStr(Cardinal locale, Cardinal type, const AnsiString& fallback);
+char GetLocaleChar(Cardinal locale, Cardinal type, char fallback);
+// Reloads the format settings from the locale (formatsettings.h).
+void GetFormatSettings();
+// The OS's text for an error code; EOSError with the last error's text
+// ("System Error.  Code: n.\r\n<text>"); Win32Check raises it for false.
+AnsiString SysErrorMessage(Integer code);
+[[noreturn]] void RaiseLastWin32Error();
+bool Win32Check(bool result);
+// No packages exist on this platform: loading raises EPackageError, and
+// unloading has nothing to do.
+Cardinal LoadPackage(const AnsiString& name);
+void UnloadPackage(Cardinal module);
 
 // The operating system the program reports: Windows NT 5.1.
 constexpr int VER_PLATFORM_WIN32_NT = 2;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/identifier.h"
 #include "platform/rtl/sysutils.h"
 
 namespace {
@@ -106,7 +107,30 @@ AnsiString AnsiLowerCase(const AnsiString& s) { return MapCase(s, CaseMap::Lower
 
 int CompareStr(const AnsiString& a, const AnsiString& b) { return CompareBytes(a, b); }
 
-int CompareText(const AnsiString& a, const AnsiString& b) { return CompareBytes(UpperCase(a), UpperCase(b)); }
+// As comparing UpperCase(a) with UpperCase(b), folding each byte as it is
+// reached (names are compared often: the registry's lists are sorted by it).
+int CompareText(const AnsiString& a, const AnsiString& b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t endA = 0, endB = 0;
+    bool singleA = false, singleB = false;
+    for (std::size_t i = 0; i < common; ++i) {
+        if (i == endA) {
+            const std::size_t size = AnsiCharSize(a, i);
+            singleA = size == 1;
+            endA = i + size;
+        }
+        if (i == endB) {
+            const std::size_t size = AnsiCharSize(b, i);
+            singleB = size == 1;
+            endB = i + size;
+        }
+        unsigned char ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
+        if (singleA) ca = AsciiCase(ca, CaseMap::Upper);
+        if (singleB) cb = AsciiCase(cb, CaseMap::Upper);
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return Sign(int(a.size() > b.size()) - int(a.size() < b.size()));
+}
 
 bool SameText(const AnsiString& a, const AnsiString& b) { return CompareText(a, b) == 0; }
 
@@ -145,26 +169,72 @@ AnsiString AnsiQuotedStr(const AnsiString& s, char quote) {
     return result;
 }
 
+namespace {
+
+// The text of a quoted string opening at s[0], doubled quotes taken as one,
+// into `text`; answers the closing quote's offset, npos when it never closes.
+std::size_t ScanQuoted(const AnsiString& s, char quote, AnsiString& text) {
+    for (std::size_t i = 1; i < s.size();) {
+        std::size_t size = AnsiCharSize(s, i);
+        if (size == 1 && s[i] == quote) {
+            if (i + 1 < s.size() && s[i + 1] == quote) {
+                text += quote;
+                i += 2;
+                continue;
+            }
+            return i;
+        }
+        text.append(s, i, size);
+        i += size;
+    }
+    return AnsiString::npos;
+}
+
+}  // namespace
+
 // A string that does not open with the quote, or whose quote never closes,
 // comes back unchanged; text after the closing quote is dropped.
 AnsiString AnsiDequotedStr(const AnsiString& s, char quote) {
     if (s.empty() || s[0] != quote) return s;
     AnsiString result;
-    for (std::size_t i = 1; i < s.size();) {
-        std::size_t size = AnsiCharSize(s, i);
-        if (size == 1 && s[i] == quote) {
-            if (i + 1 < s.size() && s[i + 1] == quote) {
-                result += quote;
-                i += 2;
-                continue;
-            }
-            return result;
-        }
-        result.append(s, i, size);
-        i += size;
-    }
-    return s;
+    return ScanQuoted(s, quote, result) == AnsiString::npos ? s : result;
 }
+
+AnsiString AnsiExtractQuotedStr(AnsiString& src, char quote) {
+    if (src.empty() || src[0] != quote) return {};
+    AnsiString result;
+    const std::size_t end = ScanQuoted(src, quote, result);
+    src.erase(0, end == AnsiString::npos ? src.size() : end + 1);
+    return result;
+}
+
+char UpCase(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+AnsiString ExtractQuotedString(const AnsiString& s, char quote) {
+    AnsiString source = s;
+    return s.empty() || s[0] != quote ? s : AnsiExtractQuotedStr(source, quote);
+}
+
+AnsiString AdjustLineBreaks(const AnsiString& s) {
+    AnsiString result;
+    result.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c != '\r' && c != '\n') {
+            result += c;
+            continue;
+        }
+        result += "\r\n";
+        if (i + 1 < s.size() && (s[i + 1] == '\r' || s[i + 1] == '\n') && s[i + 1] != c) ++i;
+    }
+    return result;
+}
+
+bool IsValidIdent(const AnsiString& ident) { return IsIdentifier(ident); }
+
+int AnsiCompareFileName(const AnsiString& a, const AnsiString& b) { return AnsiCompareText(a, b); }
+AnsiString AnsiLowerCaseFileName(const AnsiString& s) { return AnsiLowerCase(s); }
+AnsiString AnsiUpperCaseFileName(const AnsiString& s) { return AnsiUpperCase(s); }
 
 AnsiString StringReplace(const AnsiString& s, const AnsiString& oldPattern, const AnsiString& newPattern,
                          TReplaceFlags flags) {

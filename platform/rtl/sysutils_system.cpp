@@ -1,12 +1,19 @@
-// The command line, the platform's random-number generator and the
-// operating-system version the program reports.
+// The command line, the platform's random-number generator, the
+// operating-system version the program reports, locale texts, OS errors and
+// packages.
 #include <chrono>
 #include <climits>
 #include <unistd.h>
 #include <vector>
 
+#include <cstring>
+
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/formatsettings.h"
+#include "platform/rtl/kernel.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/winnls.h"
 
 namespace {
 
@@ -71,3 +78,34 @@ void Randomize() {
     auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
     RandSeed = Cardinal(std::uint64_t(ticks) ^ (std::uint64_t(ticks) >> 32));
 }
+
+AnsiString GetLocaleStr(Cardinal locale, Cardinal type, const AnsiString& fallback) {
+    const int size = GetLocaleInfo(locale, type, nullptr, 0);
+    if (size <= 0) return fallback;
+    std::vector<char> data(std::size_t(size), '\0');
+    GetLocaleInfo(locale, type, data.data(), size);
+    return AnsiString(data.data());
+}
+
+char GetLocaleChar(Cardinal locale, Cardinal type, char fallback) {
+    const AnsiString text = GetLocaleStr(locale, type, AnsiString());
+    return text.empty() ? fallback : text[0];
+}
+
+void GetFormatSettings() { RestoreDefaultFormatSettings(); }
+
+AnsiString SysErrorMessage(Integer code) { return Utf8ToAnsi(std::strerror(code)); }
+
+void RaiseLastWin32Error() {
+    const Integer code = Integer(GetLastError());
+    throw EOSError("System Error.  Code: " + IntToStr(code) + ".\r\n" + SysErrorMessage(code));
+}
+
+bool Win32Check(bool result) {
+    if (!result) RaiseLastWin32Error();
+    return true;
+}
+
+Cardinal LoadPackage(const AnsiString& name) { throw EPackageError("Can't load package " + name + "."); }
+
+void UnloadPackage(Cardinal) {}

@@ -50,7 +50,11 @@ const char* StandardTypeName(TVarType type) {
 
 }  // namespace
 
-Variant::Variant(const Variant& other) : type_(other.type_), value_(CopyStorage(other.type_, other.value_)) {}
+// Values without a custom type's payload copy as their storage does (a
+// string reuses its buffer, an array shares its data until written).
+Variant::Variant(const Variant& other)
+    : type_(other.type_),
+      value_(std::holds_alternative<std::any>(other.value_) ? CopyStorage(other.type_, other.value_) : other.value_) {}
 
 Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::move(other.value_)) {
     other.type_ = varEmpty;
@@ -58,7 +62,13 @@ Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::mov
 }
 
 Variant& Variant::operator=(const Variant& other) {
-    if (this != &other) *this = Variant(other);
+    if (this == &other) return *this;
+    if (!std::holds_alternative<std::any>(value_) && !std::holds_alternative<std::any>(other.value_)) {
+        value_ = other.value_;
+        type_ = other.type_;
+        return *this;
+    }
+    *this = Variant(other);
     return *this;
 }
 
@@ -73,12 +83,16 @@ Variant& Variant::operator=(Variant&& other) noexcept {
     return *this;
 }
 
-Variant::~Variant() { Release(); }
+Variant::~Variant() {
+    if (auto* data = std::get_if<std::any>(&value_))
+        if (const TCustomVariantType* custom = variant_rules::CustomType(type_)) custom->Clear(*data);
+}
 
 void Variant::Release() noexcept {
     if (auto* data = std::get_if<std::any>(&value_))
         if (const TCustomVariantType* custom = variant_rules::CustomType(type_)) custom->Clear(*data);
     type_ = varEmpty;
+    if (std::holds_alternative<std::monostate>(value_)) return;
     value_ = std::monostate();
 }
 
@@ -112,14 +126,6 @@ Variant Unassigned() { return Variant(); }
 Variant VarFromDateTime(TDateTime value) { return VariantAccess::Make(varDate, value); }
 
 Variant VarAsError(Integer code) { return VariantAccess::Make(varError, Int64(code)); }
-
-TVarType VarType(const Variant& v) { return v.VarType(); }
-
-bool VarIsType(const Variant& v, TVarType type) { return v.VarType() == type; }
-
-bool VarIsNull(const Variant& v) { return v.VarType() == varNull; }
-
-bool VarIsEmpty(const Variant& v) { return v.VarType() == varEmpty; }
 
 bool VarIsClear(const Variant& v) {
     if (KindOf(v.VarType()) == Kind::Custom) return variant_rules::RequireCustomType(v.VarType()).IsClear(v);

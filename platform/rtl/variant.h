@@ -148,10 +148,10 @@ Variant VarFromDateTime(TDateTime value);
 // An error value (varError) carrying a status code.
 Variant VarAsError(Integer code);
 
-TVarType VarType(const Variant& v);
-bool VarIsType(const Variant& v, TVarType type);
-bool VarIsNull(const Variant& v);
-bool VarIsEmpty(const Variant& v);
+inline TVarType VarType(const Variant& v) { return v.VarType(); }
+inline bool VarIsType(const Variant& v, TVarType type) { return v.VarType() == type; }
+inline bool VarIsNull(const Variant& v) { return v.VarType() == varNull; }
+inline bool VarIsEmpty(const Variant& v) { return v.VarType() == varEmpty; }
 // Empty, or a custom value its type calls clear.
 bool VarIsClear(const Variant& v);
 bool VarIsArray(const Variant& v);

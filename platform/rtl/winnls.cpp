@@ -1,6 +1,8 @@
 // Code pages, locale and comparison over the code-page helpers.
 #include "platform/rtl/winnls.h"
 
+#include <algorithm>
+
 #include <cstring>
 #include <string_view>
 
@@ -42,9 +44,26 @@ Cardinal GetOEMCP() { return kCodePage; }
 LCID GetUserDefaultLCID() { return LANG_CHINESE_PRC; }
 LCID GetSystemDefaultLCID() { return LANG_CHINESE_PRC; }
 
-int GetLocaleInfo(LCID, LCTYPE type, char* data, int size) {
-    if (type != LOCALE_IDEFAULTANSICODEPAGE && type != LOCALE_IDEFAULTOEMCODEPAGE) return 0;
-    std::string value = std::to_string(kCodePage);
+int GetLocaleInfo(LCID locale, LCTYPE type, char* data, int size) {
+    std::string value;
+    if (type == LOCALE_IDEFAULTANSICODEPAGE || type == LOCALE_IDEFAULTOEMCODEPAGE) {
+        value = std::to_string(kCodePage);
+    } else {
+        if (locale != LANG_CHINESE_PRC && locale != LOCALE_USER_DEFAULT && locale != LOCALE_SYSTEM_DEFAULT) return 0;
+        static const struct {
+            LCTYPE type;
+            const char* text;
+        } chinese[] = {
+            {LOCALE_ILANGUAGE, "0804"}, {LOCALE_SLANGUAGE, "中文(中国)"}, {LOCALE_SABBREVLANGNAME, "CHS"},
+            {LOCALE_SCOUNTRY, "中华人民共和国"}, {LOCALE_SLIST, ","}, {LOCALE_SDECIMAL, "."},
+            {LOCALE_STHOUSAND, ","}, {LOCALE_SCURRENCY, "￥"}, {LOCALE_SDATE, "-"}, {LOCALE_STIME, ":"},
+            {LOCALE_SSHORTDATE, "yyyy-MM-dd"}, {LOCALE_SLONGDATE, "yyyy'年'M'月'd'日'"}, {LOCALE_S1159, "上午"},
+            {LOCALE_S2359, "下午"}, {LOCALE_SENGLANGUAGE, "Chinese"},
+        };
+        const auto entry = std::find_if(std::begin(chinese), std::end(chinese), [&](const auto& e) { return e.type == type; });
+        if (entry == std::end(chinese)) return 0;
+        value = entry->text;
+    }
     value.push_back('\0');
     return CopyOut(value, data, size);
 }

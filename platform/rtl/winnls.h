@@ -22,6 +22,21 @@ constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;
 constexpr LCID LOCALE_USER_DEFAULT = 0x0400;
 constexpr LCID LANG_CHINESE_PRC = 0x0804;
 
+constexpr LCTYPE LOCALE_ILANGUAGE = 0x01;
+constexpr LCTYPE LOCALE_SLANGUAGE = 0x02;
+constexpr LCTYPE LOCALE_SABBREVLANGNAME = 0x03;
+constexpr LCTYPE LOCALE_SCOUNTRY = 0x06;
+constexpr LCTYPE LOCALE_SLIST = 0x0C;
+constexpr LCTYPE LOCALE_SDECIMAL = 0x0E;
+constexpr LCTYPE LOCALE_STHOUSAND = 0x0F;
+constexpr LCTYPE LOCALE_SCURRENCY = 0x14;
+constexpr LCTYPE LOCALE_SDATE = 0x1D;
+constexpr LCTYPE LOCALE_STIME = 0x1E;
+constexpr LCTYPE LOCALE_SSHORTDATE = 0x1F;
+constexpr LCTYPE LOCALE_SLONGDATE = 0x20;
+constexpr LCTYPE LOCALE_S1159 = 0x28;
+constexpr LCTYPE LOCALE_S2359 = 0x29;
+constexpr LCTYPE LOCALE_SENGLANGUAGE = 0x1001;
 constexpr LCTYPE LOCALE_IDEFAULTANSICODEPAGE = 0x1004;
 constexpr LCTYPE LOCALE_IDEFAULTOEMCODEPAGE = 0x0B;
 
@@ -39,7 +54,9 @@ LCID GetSystemDefaultLCID();
 
 // Copies the locale's value, with its terminator, into `data` of `size`
 // bytes and returns the bytes written; with `size` 0 returns the bytes
-// needed. 0 for an unknown item or a buffer too small.
+// needed. 0 for an unknown item or a buffer too small. Chinese (PRC) and
+// the user's and system's locale (the same) answer from a fixed table;
+// another locale knows only its code pages.
 int GetLocaleInfo(LCID locale, LCTYPE type, char* data, int size);
 inline int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size) {
     return GetLocaleInfo(locale, type, data, size);

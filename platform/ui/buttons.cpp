@@ -244,18 +244,43 @@ void TSpeedButton::SetTransparent(bool v) {
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TGraphicControl::MouseDown(button, shift, x, y);
     if (button != mbLeft || !Enabled()) return;
+    tracking_ = true;
     pressed_ = true;
+    Changed();
+}
+
+void TSpeedButton::MouseMove(TShiftState shift, int x, int y) {
+    TGraphicControl::MouseMove(shift, x, y);
+    if (!tracking_) return;
+    const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
+    if (inside == pressed_) return;
+    pressed_ = inside;
     Changed();
 }
 
 void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TGraphicControl::MouseUp(button, shift, x, y);
-    if (button != mbLeft || !pressed_) return;
+    if (button != mbLeft || !tracking_) return;
+    tracking_ = false;
+    const bool wasPressed = pressed_;
     pressed_ = false;
     Changed();
-    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
+    if (!wasPressed || x < 0 || y < 0 || x >= Width() || y >= Height()) return;
     if (groupIndex_ != 0) SetDown(!down_ || !allowAllUp_);
     Click();
+}
+
+TButtonState TSpeedButton::State() const {
+    if (!Enabled()) return bsDisabled;
+    if (pressed_) return bsDown;
+    return down_ ? bsExclusive : bsUp;
+}
+
+void TSpeedButton::SetState(TButtonState state) {
+    const bool pressed = state == bsDown;
+    if (pressed == pressed_) return;
+    pressed_ = pressed;
+    Changed();
 }
 
 void TSpeedButton::Paint() {

@@ -89,6 +89,10 @@ private:
     bool down_ = false;
 };
 
+// The look of a speed button: up, disabled, pressed while the mouse holds it
+// (down), or held down in its group (exclusive).
+SERVIORA_ENUM(TButtonState, bsUp, bsDisabled, bsDown, bsExclusive)
+
 class TSpeedButton : public TGraphicControl {
     SERVIORA_CLASS(TSpeedButton, TGraphicControl)
     SERVIORA_PUBLISHED
@@ -120,8 +124,16 @@ public:
 
 protected:
     void Paint() override;
+    // While the left button holds the control, the pressed look follows
+    // the pointer: it shows up outside the control and down again inside.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    TButtonState State() const;
+    // A descendant may show the button up while it is still held.
+    void SetState(TButtonState state);
+    // Whether the left button holds the control.
+    bool Tracking() const { return tracking_; }
 
 private:
     template <class F>
@@ -134,5 +146,6 @@ private:
     bool flat_ = false;
     bool transparent_ = true;
     bool pressed_ = false;
+    bool tracking_ = false;
     TButtonGlyph glyph_{this};
 };

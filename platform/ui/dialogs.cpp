@@ -141,6 +141,20 @@ IconId MessageBoxIcon(UINT flags) {
 
 }  // namespace
 
+namespace {
+
+// The message box as a library call reaches it: four integer-class slots.
+std::intptr_t MessageBoxA(std::intptr_t owner, std::intptr_t text, std::intptr_t caption, std::intptr_t flags) {
+    return MessageBox(HWND(owner), reinterpret_cast<const char*>(text), reinterpret_cast<const char*>(caption),
+                      UINT(flags));
+}
+
+}  // namespace
+
+void RegisterDialogFunctions() {
+    RegisterModuleFunction("user32", "MessageBoxA", reinterpret_cast<FARPROC>(&MessageBoxA));
+}
+
 int MessageBox(HWND, const char* text, const char* caption, UINT flags) {
     const std::vector<ButtonSpec> buttons = MessageBoxButtons(flags);
     const std::size_t defaultIndex = std::min<std::size_t>((flags & MB_DEFMASK) >> 8, buttons.size() - 1);

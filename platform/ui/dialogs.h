@@ -18,6 +18,9 @@ constexpr int IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, ID
 // A system message box of class "#32770" owned by `owner`; answers the
 // chosen button's ID (IDOK, IDCANCEL, ...). An empty caption reads "错误".
 int MessageBox(HWND owner, const char* text, const char* caption, UINT flags);
+// Enters "MessageBoxA" in the platform's function table for "user32", so a
+// library call by name reaches the message box (done at start-up).
+void RegisterDialogFunctions();
 
 SERVIORA_ENUM(TMsgDlgType, mtWarning, mtError, mtInformation, mtConfirmation, mtCustom)
 SERVIORA_ENUM(TMsgDlgBtn, mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll,

@@ -130,6 +130,10 @@ public:
     void SetColWidths(int index, int value);
     int RowHeights(int index) const;
     void SetRowHeights(int index, int value);
+    // Whether Tab stops on a column (all do at first); Tab and Shift+Tab
+    // pass over the others.
+    bool TabStops(int index) const;
+    void SetTabStops(int index, bool value);
     int GridLineWidth() const { return gridLineWidth_; }
     void SetGridLineWidth(int value);
 
@@ -351,6 +355,7 @@ private:
     int defaultRowHeight_ = 24;
     int gridLineWidth_ = 1;
     std::vector<int> colWidths_;
+    std::vector<char> tabStops_;
     std::vector<int> rowHeights_;
     TGridCoord topLeft_{1, 1};
     TGridCoord current_{1, 1};

@@ -73,15 +73,25 @@ void TCustomGrid::KeyDown(Word& key, TShiftState shift) {
     case VK_TAB:
         if (!options_.Contains(goTabs) || shift.Contains(ssAlt))
             return;
-        if (shift.Contains(ssShift)) {
-            if (c.X > fixedCols_)
-                MoveAndScroll(c.X - 1, c.Y, true);
-            else if (c.Y > fixedRows_)
-                MoveAndScroll(colCount_ - 1, c.Y - 1, true);
-        } else if (c.X < colCount_ - 1) {
-            MoveAndScroll(c.X + 1, c.Y, true);
-        } else if (c.Y < rowCount_ - 1) {
-            MoveAndScroll(fixedCols_, c.Y + 1, true);
+        {
+            // The next column that is a tab stop, over into the next row;
+            // nowhere to go when no column is one.
+            const int step = shift.Contains(ssShift) ? -1 : 1;
+            int col = c.X;
+            int row = c.Y;
+            for (int tried = 0; tried < colCount_ - fixedCols_; ++tried) {
+                col += step;
+                if (col >= colCount_ || col < fixedCols_) {
+                    row += step;
+                    if (row < fixedRows_ || row >= rowCount_)
+                        break;
+                    col = step > 0 ? fixedCols_ : colCount_ - 1;
+                }
+                if (tabStops_[static_cast<std::size_t>(col)]) {
+                    MoveAndScroll(col, row, true);
+                    break;
+                }
+            }
         }
         break;
     case VK_F2: SetEditorMode(true); break;

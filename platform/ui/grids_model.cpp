@@ -33,6 +33,7 @@ void RaiseInvalidGridOperation(const AnsiString& message) {
 TCustomGrid::TCustomGrid(TComponent* owner)
     : TCustomControl(owner),
       colWidths_(static_cast<std::size_t>(colCount_), defaultColWidth_),
+      tabStops_(static_cast<std::size_t>(colCount_), true),
       rowHeights_(static_cast<std::size_t>(rowCount_), defaultRowHeight_) {}
 
 TCustomGrid::~TCustomGrid() = default;
@@ -90,6 +91,7 @@ void TCustomGrid::ChangeSize(int newColCount, int newRowCount) {
     colCount_ = newColCount;
     rowCount_ = newRowCount;
     colWidths_.resize(static_cast<std::size_t>(newColCount), defaultColWidth_);
+    tabStops_.resize(static_cast<std::size_t>(newColCount), true);
     rowHeights_.resize(static_cast<std::size_t>(newRowCount), defaultRowHeight_);
     auto clampCoord = [&](TGridCoord& c) {
         c.X = std::clamp(c.X, fixedCols_, colCount_ - 1);
@@ -133,6 +135,18 @@ void TCustomGrid::SetColWidths(int index, int value) {
     colWidths_[static_cast<std::size_t>(index)] = value;
     ColWidthsChanged();
     InvalidateGrid();
+}
+
+bool TCustomGrid::TabStops(int index) const {
+    if (index < 0 || index >= colCount_)
+        RaiseInvalidGridOperation(kIndexOutOfRange);
+    return tabStops_[static_cast<std::size_t>(index)];
+}
+
+void TCustomGrid::SetTabStops(int index, bool value) {
+    if (index < 0 || index >= colCount_)
+        RaiseInvalidGridOperation(kIndexOutOfRange);
+    tabStops_[static_cast<std::size_t>(index)] = value;
 }
 
 int TCustomGrid::RowHeights(int index) const {
@@ -284,6 +298,8 @@ void TCustomGrid::MoveColRowInternal(bool isColumn, int fromIndex, int toIndex) 
         return;
     auto axis = [isColumn](TGridCoord& c) -> int& { return isColumn ? c.X : c.Y; };
     grids_internal::MoveItem(isColumn ? colWidths_ : rowHeights_, fromIndex, toIndex);
+    if (isColumn)
+        grids_internal::MoveItem(tabStops_, fromIndex, toIndex);
     MoveAdjust(axis(current_), fromIndex, toIndex);
     MoveAdjust(axis(anchor_), fromIndex, toIndex);
     if (isColumn)

@@ -7,6 +7,7 @@
 #include "platform/ui/imagelist.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/format.h"
@@ -216,12 +217,17 @@ void TCustomImageList::Draw(TCanvas* canvas, int x, int y, Integer index, bool e
         PaintShape(dest, x, y, width_, height_, s, clBtnShadow);
         return;
     }
+    DrawMasked(dest, x, y, image, bkColor_ == clNone ? CLR_NONE : ColorToRGB(bkColor_));
+}
+
+void TCustomImageList::DrawMasked(HDC dest, int x, int y, const Image& image, COLORREF background) const {
+    HDC picture = image.picture->Canvas()->Handle();
     if (!masked_) {
         BitBlt(dest, x, y, width_, height_, picture, 0, 0, SRCCOPY);
         return;
     }
-    if (bkColor_ != clNone) {
-        HBRUSH brush = CreateSolidBrush(ColorToRGB(bkColor_));
+    if (background != CLR_NONE) {
+        HBRUSH brush = CreateSolidBrush(background);
         RECT r{x, y, x + width_, y + height_};
         FillRect(dest, &r, brush);
         DeleteObject(brush);
@@ -231,6 +237,32 @@ void TCustomImageList::Draw(TCanvas* canvas, int x, int y, Integer index, bool e
     MaskBlt(dest, x, y, width_, height_, picture, 0, 0, image.mask->Handle(), 0, 0, MAKEROP4(0x00AA0029, SRCCOPY));
     SetTextColor(dest, text);
     ::SetBkColor(dest, back);
+}
+
+void TCustomImageList::DrawEx(HDC dc, int x, int y, Integer index, COLORREF background, COLORREF foreground,
+                              unsigned style) {
+    if (index < 0 || index >= Count()) return;
+    const Image& image = images_[size_t(index)];
+    HDC mask = image.mask->Canvas()->Handle();
+    if (style & ILD_MASK) {
+        BitBlt(dc, x, y, width_, height_, mask, 0, 0, SRCCOPY);
+        return;
+    }
+    if (background == CLR_DEFAULT) background = bkColor_ == clNone ? CLR_NONE : ColorToRGB(bkColor_);
+    DrawMasked(dc, x, y, image, background);
+    const int share = style & ILD_BLEND50 ? 2 : style & ILD_BLEND25 ? 4 : 0;
+    if (share == 0 || foreground == CLR_NONE) return;
+    if (foreground == CLR_DEFAULT) foreground = ColorToRGB(clHighlight);
+    // The opaque pixels move part of the way toward the foreground colour.
+    auto toward = [share](int from, int to) { return int(std::lround(from + double(to - from) / share)); };
+    for (int py = 0; py < height_; ++py)
+        for (int px = 0; px < width_; ++px) {
+            if (masked_ && GetPixel(mask, px, py) != RGB(0, 0, 0)) continue;
+            const COLORREF c = GetPixel(dc, x + px, y + py);
+            SetPixel(dc, x + px, y + py,
+                     RGB(toward(GetRValue(c), GetRValue(foreground)), toward(GetGValue(c), GetGValue(foreground)),
+                         toward(GetBValue(c), GetBValue(foreground))));
+        }
 }
 
 namespace {

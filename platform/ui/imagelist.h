@@ -31,6 +31,12 @@ private:
     TNotifyEvent onChange_;
 };
 
+// Styles of DrawEx: ILD_MASK draws the mask alone (black where the image is
+// opaque); ILD_BLEND25 and ILD_BLEND50 (ILD_FOCUS, ILD_SELECTED) mix the
+// opaque pixels a quarter or half toward the foreground colour.
+constexpr unsigned ILD_NORMAL = 0x0, ILD_TRANSPARENT = 0x1, ILD_BLEND25 = 0x2, ILD_FOCUS = 0x2, ILD_BLEND50 = 0x4,
+                   ILD_SELECTED = 0x4, ILD_MASK = 0x10;
+
 class TCustomImageList : public TComponent {
     SERVIORA_CLASS(TCustomImageList, TComponent)
     SERVIORA_PUBLISHED
@@ -71,6 +77,11 @@ public:
     // Disabled images are drawn embossed in the button shadow and
     // highlight colours, as the classic look greys them out.
     void Draw(TCanvas* canvas, int x, int y, Integer index, bool enabled = true);
+    // Draws as the system's extended image-list drawing does: `background`
+    // fills the transparent part (CLR_NONE: left as it is; CLR_DEFAULT: the
+    // list's BkColor), `foreground` is the blend colour of the blending
+    // styles (CLR_NONE: no blend; CLR_DEFAULT: the highlight colour).
+    void DrawEx(HDC dc, int x, int y, Integer index, COLORREF background, COLORREF foreground, unsigned style);
 
     void RegisterChanges(TChangeLink* link);
     void UnRegisterChanges(TChangeLink* link);
@@ -88,6 +99,8 @@ private:
         std::unique_ptr<TBitmap> mask;  // monochrome, white where transparent
     };
     void CheckIndex(Integer index) const;
+    // The image over `background` (CLR_NONE: over what is there).
+    void DrawMasked(HDC dest, int x, int y, const Image& image, COLORREF background) const;
     Image MakeImage(TBitmap* source, int left, TBitmap* mask) const;
     void ReadImages(TStream* stream);
     void WriteImages(TStream* stream);

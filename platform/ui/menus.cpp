@@ -271,7 +271,23 @@ void TMenuItem::Click() {
     onClick_(this);
 }
 
-void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) { onMeasureItem_(this, canvas, width, height); }
+void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) {
+    // A menu bar's item is as wide as its caption; a drop-down item leaves
+    // room for its glyph before the caption and its short cut after it.
+    if (IsLine()) {
+        height = 5;
+    } else if (dynamic_cast<TMainMenu*>(GetParentComponent())) {
+        width = canvas->TextWidth(StripHotkey(caption_));
+    } else {
+        const TCustomImageList* images = GetImageList();
+        const int glyph = images ? images->Width() : 16;
+        const SIZE text = canvas->TextExtent(StripHotkey(caption_));
+        width = glyph + 8 + text.cx;
+        if (shortCut_) width += canvas->TextWidth(ShortCutToText(shortCut_)) + 15;
+        height = std::max(int(text.cy) + 4, (images ? images->Height() : 16) + 3);
+    }
+    onMeasureItem_(this, canvas, width, height);
+}
 
 void TMenuItem::DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state) {
     if (onAdvancedDrawItem_) {
@@ -338,12 +354,17 @@ void TMenu::DestroyHandle() {
     handle_ = 0;
 }
 
-void TMenu::FillMenu(HMENU menu, const TMenuItem* parent) const {
+void TMenu::FillMenu(HMENU menu, TMenuItem* parent) const {
     for (int i = 0; i < parent->Count(); ++i) {
-        const TMenuItem* item = parent->Items(i);
+        TMenuItem* item = parent->Items(i);
+        item->handle_ = 0;
         if (!item->Visible()) continue;
         if (item->IsLine()) {
-            AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+            // Owner-drawn menus draw their lines too; the command finds the item.
+            if (ownerDraw_)
+                AppendMenu(menu, MF_SEPARATOR | MF_OWNERDRAW, item->Command(), nullptr);
+            else
+                AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
         UINT flags = MF_STRING;
@@ -357,6 +378,7 @@ void TMenu::FillMenu(HMENU menu, const TMenuItem* parent) const {
         if (item->Count() > 0) {
             const HMENU sub = CreatePopupMenu();
             FillMenu(sub, item);
+            item->handle_ = sub;
             flags |= MF_POPUP;
             id = UINT_PTR(sub);
         }
@@ -383,12 +405,20 @@ void TMenu::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
-TMenuItem* TMenu::FindItem(UINT command) const {
+TMenuItem* TMenu::FindItem(UINT value, TFindItemKind kind) const {
+    auto matches = [&](const TMenuItem* item) {
+        switch (kind) {
+            case fkCommand: return item->Command() == value;
+            case fkHandle: return item->Handle() && UINT(item->Handle()) == value;
+            case fkShortCut: return item->ShortCut() == value;
+        }
+        return false;
+    };
     std::vector<TMenuItem*> pending{items_};
     while (!pending.empty()) {
         TMenuItem* item = pending.back();
         pending.pop_back();
-        if (item->Command() == command && item != items_) return item;
+        if (item != items_ && matches(item)) return item;
         for (int i = 0; i < item->Count(); ++i) pending.push_back(item->Items(i));
     }
     return nullptr;
@@ -473,11 +503,13 @@ bool DispatchMenuOwnerDraw(TMessage& Message) {
     if (!type || *type != ODT_MENU) return false;
     const UINT id = Message.Msg == WM_DRAWITEM ? reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam)->itemID
                                                : reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam)->itemID;
+    // An item that opens a sub-menu is reported by the sub-menu's handle.
     TMenuItem* item = nullptr;
     for (TMenu* menu : LiveMenus())
-        if ((item = menu->FindItem(id)) != nullptr) break;
+        if ((item = menu->FindItem(id)) != nullptr || (item = menu->FindItem(id, fkHandle)) != nullptr) break;
     if (!item) return false;
     TControlCanvas canvas;
+    canvas.SetFont(Screen->MenuFont());
     if (Message.Msg == WM_MEASUREITEM) {
         auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
         const HDC dc = GetDC(0);

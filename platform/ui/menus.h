@@ -34,6 +34,7 @@ using TOwnerDrawState = TSet<TOwnerDrawState_>;
 // The state of an owner-drawn item from its record's ODS_ bits.
 TOwnerDrawState OwnerDrawStateOf(UINT itemState);
 SERVIORA_ENUM(TPopupAlignment, paLeft, paRight, paCenter)
+SERVIORA_ENUM(TFindItemKind, fkCommand, fkHandle, fkShortCut)
 
 using TMenuDrawItemEvent = TEvent<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected)>;
 using TAdvancedMenuDrawItemEvent =
@@ -77,6 +78,9 @@ public:
     void SetHint(const AnsiString& v) { hint_ = v; }
     // The command id the window system reports for this item.
     UINT Command() const { return command_; }
+    // The window system's menu of this item's sub-items (0 when it has none
+    // or its menu's handle is not made).
+    HMENU Handle() const { return handle_; }
 
     // ---- the tree ----
     int Count() const { return int(items_.size()); }
@@ -101,6 +105,8 @@ public:
     void SetOnClick(TNotifyEvent v) { onClick_ = std::move(v); }
 
     // Owner drawing (the menu's OwnerDraw): measuring and drawing an item.
+    // MeasureItem sizes the item for its caption, short cut and glyph in
+    // the canvas's font (a line: 5 pixels high), then asks OnMeasureItem.
     void MeasureItem(TCanvas* canvas, int& width, int& height);
     void DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state);
     const TMenuMeasureItemEvent& OnMeasureItem() const { return onMeasureItem_; }
@@ -129,6 +135,7 @@ private:
     TCustomImageList* subMenuImages_ = nullptr;
     AnsiString hint_;
     UINT command_ = 0;
+    HMENU handle_ = 0;
     TMenuItem* parent_ = nullptr;
     class TMenu* menu_ = nullptr;
     std::vector<TMenuItem*> items_;
@@ -159,8 +166,9 @@ public:
     // rebuilt when an item changes).
     HMENU Handle();
     bool HandleAllocated() const { return handle_ != 0; }
-    // The item with the command id (nullptr when none).
-    TMenuItem* FindItem(UINT command) const;
+    // The item with that command id, sub-menu handle or short cut (nullptr
+    // when none).
+    TMenuItem* FindItem(UINT value, TFindItemKind kind = fkCommand) const;
     // Clicks the item whose command it is; answers whether one was found.
     bool DispatchCommand(UINT command);
     // Clicks the enabled item with that short cut; answers whether one was.
@@ -175,7 +183,7 @@ protected:
 
 private:
     friend class TMenuItem;
-    void FillMenu(HMENU menu, const TMenuItem* parent) const;
+    void FillMenu(HMENU menu, TMenuItem* parent) const;
     void DestroyHandle();
 
     HMENU handle_ = 0;

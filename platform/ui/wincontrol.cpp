@@ -109,6 +109,8 @@ void TWinControl::CreateParams(TCreateParams& params) {
 void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
+    // A pop-up control is a top-level window owned by its parent's window.
+    if (params.Style & WS_POPUP) params.Style &= ~WS_CHILD;
     defWndProc_ = params.WindowClass.lpfnWndProc;
     WNDCLASS existing;
     if (!GetClassInfo(0, params.WinClassName.c_str(), &existing)) {
@@ -627,10 +629,15 @@ void TWinControl::UpdateShowing() {
     const bool now = Visible() && (Parent() ? Parent()->Showing() : true);
     if (now && !handle_) HandleNeeded();
     if (!handle_) return;
-    if (now == showing_) return;
-    showing_ = now;
-    Perform(CM_SHOWINGCHANGED, 0, 0);
-    // The windowed controls inside follow, however deep.
+    if (now != showing_) {
+        showing_ = now;
+        Perform(CM_SHOWINGCHANGED, 0, 0);
+    } else if (!now) {
+        return;
+    }
+    // The windowed controls inside follow, however deep: also under a
+    // control that was made showing already, since a child made visible
+    // while an outer parent was hidden waits for this to be shown.
     for (TControl* control : controls_)
         if (auto* wc = dynamic_cast<TWinControl*>(control); wc && wc->handle_) wc->UpdateShowing();
 }

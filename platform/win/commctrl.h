@@ -347,6 +347,49 @@ struct NMDATETIMECHANGE {
     SYSTEMTIME st;
 };
 
+// ---- Tooltips ("Tooltips_Class32") -----------------------------------------------
+constexpr const char* TOOLTIPS_CLASS = "Tooltips_Class32";
+constexpr DWORD TTS_ALWAYSTIP = 0x01, TTS_NOPREFIX = 0x02, TTS_BALLOON = 0x40;
+constexpr UINT TTF_IDISHWND = 0x0001, TTF_CENTERTIP = 0x0002, TTF_SUBCLASS = 0x0010;
+constexpr UINT TTM_ACTIVATE = WM_USER + 1, TTM_SETDELAYTIME = WM_USER + 3, TTM_ADDTOOLA = WM_USER + 4,
+               TTM_DELTOOLA = WM_USER + 5, TTM_GETTOOLCOUNT = WM_USER + 13, TTM_SETTIPBKCOLOR = WM_USER + 19,
+               TTM_SETTIPTEXTCOLOR = WM_USER + 20, TTM_GETDELAYTIME = WM_USER + 21, TTM_POP = WM_USER + 28,
+               TTM_SETTITLEA = WM_USER + 32, TTM_GETTITLE = WM_USER + 35;
+constexpr UINT TTM_ADDTOOL = TTM_ADDTOOLA, TTM_DELTOOL = TTM_DELTOOLA, TTM_SETTITLE = TTM_SETTITLEA;
+constexpr WPARAM TTDT_AUTOMATIC = 0, TTDT_RESHOW = 1, TTDT_AUTOPOP = 2, TTDT_INITIAL = 3;
+constexpr WPARAM TTI_NONE = 0, TTI_INFO = 1, TTI_WARNING = 2, TTI_ERROR = 3;
+constexpr UINT TTN_FIRST = UINT(-520), TTN_NEEDTEXT = TTN_FIRST, TTN_GETDISPINFO = TTN_FIRST,
+               TTN_SHOW = TTN_FIRST - 1, TTN_POP = TTN_FIRST - 2;
+// A tool's text that the tool window gives on demand (TTN_NEEDTEXT).
+inline char* const LPSTR_TEXTCALLBACK = reinterpret_cast<char*>(-1);
+struct TOOLINFO {
+    UINT cbSize = sizeof(TOOLINFO);
+    UINT uFlags = 0;
+    HWND hwnd = 0;
+    UINT_PTR uId = 0;
+    RECT rect{};
+    HINSTANCE hinst = 0;
+    char* lpszText = nullptr;
+    LPARAM lParam = 0;
+};
+// TTM_GETTITLE: the title (as far as cch characters) and its icon.
+struct TTGETTITLE {
+    DWORD dwSize = sizeof(TTGETTITLE);
+    UINT uTitleBitmap = 0;
+    UINT cch = 0;
+    char* pszTitle = nullptr;
+};
+// TTN_NEEDTEXT: the tool window answers with lpszText (pointing at szText
+// or at text of its own, which must live until the tip shows it).
+struct NMTTDISPINFO {
+    NMHDR hdr;
+    char* lpszText = nullptr;
+    char szText[80] = {};
+    HINSTANCE hinst = 0;
+    UINT uFlags = 0;
+    LPARAM lParam = 0;
+};
+
 // The date and time of a TDateTime as a SYSTEMTIME record and back.
 void DateTimeToSystemTime(TDateTime value, SYSTEMTIME& time);
 TDateTime SystemTimeToDateTime(const SYSTEMTIME& time);

@@ -72,8 +72,8 @@ HCURSOR FromResource(const char* name) {
 HCURSOR LoadCursor(HINSTANCE instance, const char* name) {
     auto& c = TheCursors();
     const auto id = reinterpret_cast<std::uintptr_t>(name);
-    if (id < 0x10000) {
-        if (instance || !IsKnownSystemCursor(id)) return 0;
+    if (id < 0x10000 && !instance) {
+        if (!IsKnownSystemCursor(id)) return 0;
         auto it = c.system.find(id);
         if (it != c.system.end()) return it->second;
         auto system = std::make_unique<Cursor>();
@@ -82,7 +82,8 @@ HCURSOR LoadCursor(HINSTANCE instance, const char* name) {
         c.system[id] = cursor;
         return cursor;
     }
-    const std::string key = UpperName(name);
+    // A numbered cursor of the program is found as "#<number>".
+    const std::string key = id < 0x10000 ? "#" + std::to_string(id) : UpperName(name);
     if (auto it = c.named.find(key); it != c.named.end()) return it->second;
     const HCURSOR loaded = FromResource(name);
     if (loaded) c.named[key] = loaded;

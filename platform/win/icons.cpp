@@ -24,13 +24,19 @@ HandleTable<Icon>& icons() {
     return *table;
 }
 
-HBITMAP CopyBitmap(HBITMAP source) {
+// A copy of the bitmap stretched to width x height (0 keeps that side).
+HBITMAP CopyBitmap(HBITMAP source, int width = 0, int height = 0) {
     BITMAP bm;
     if (!source || !GetObject(source, sizeof bm, &bm)) return 0;
-    HBITMAP copy = CreateBitmap(bm.bmWidth, bm.bmHeight, 1, bm.bmBitsPixel == 1 ? 1 : 32, nullptr);
+    if (width <= 0) width = bm.bmWidth;
+    if (height <= 0) height = bm.bmHeight;
+    HBITMAP copy = CreateBitmap(width, height, 1, bm.bmBitsPixel == 1 ? 1 : 32, nullptr);
     HDC from = CreateCompatibleDC(0), to = CreateCompatibleDC(0);
     HGDIOBJ oldFrom = SelectObject(from, source), oldTo = SelectObject(to, copy);
-    BitBlt(to, 0, 0, bm.bmWidth, bm.bmHeight, from, 0, 0, SRCCOPY);
+    if (width == bm.bmWidth && height == bm.bmHeight)
+        BitBlt(to, 0, 0, width, height, from, 0, 0, SRCCOPY);
+    else
+        StretchBlt(to, 0, 0, width, height, from, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
     SelectObject(from, oldFrom);
     SelectObject(to, oldTo);
     DeleteDC(from);
@@ -114,6 +120,26 @@ BOOL DrawIconEx(HDC dc, int x, int y, HICON h, int width, int height, UINT, HBRU
         DeleteDC(buffer);
     }
     return TRUE;
+}
+
+HANDLE CopyImage(HANDLE image, UINT type, int cx, int cy, UINT flags) {
+    HANDLE copy = 0;
+    if (type == IMAGE_BITMAP) {
+        copy = CopyBitmap(image, cx, cy);
+    } else if (type == IMAGE_ICON) {
+        Icon* icon = icons().Find(image);
+        if (!icon) return 0;
+        ICONINFO info = icon->info;
+        // A monochrome icon's mask holds its AND and XOR halves.
+        const int maskHeight = cy > 0 && !info.hbmColor ? cy * 2 : cy;
+        info.hbmMask = CopyBitmap(icon->info.hbmMask, cx, maskHeight);
+        info.hbmColor = CopyBitmap(icon->info.hbmColor, cx, cy);
+        copy = CreateIconIndirect(&info);
+        DeleteObject(info.hbmMask);
+        if (info.hbmColor) DeleteObject(info.hbmColor);
+    }
+    if (copy && (flags & LR_COPYDELETEORG)) type == IMAGE_ICON ? DestroyIcon(image) : DeleteObject(image);
+    return copy;
 }
 
 BOOL DrawIcon(HDC dc, int x, int y, HICON icon) { return DrawIconEx(dc, x, y, icon, 0, 0, 0, 0, DI_NORMAL | DI_DEFAULTSIZE); }

@@ -30,14 +30,13 @@ void ApplyFlags(MenuItem& item, UINT flags, UINT_PTR idOrSubmenu, const char* te
     item.submenu = 0;
     item.bitmap = 0;
     item.text.clear();
-    if (flags & MF_POPUP) {
-        item.submenu = HMENU(idOrSubmenu);
-        item.id = UINT(-1);
-    } else {
-        item.id = UINT(idOrSubmenu);
-    }
+    // An item that opens a submenu is known by the submenu's handle, in
+    // the owner-draw records too.
+    item.id = UINT(idOrSubmenu);
+    if (flags & MF_POPUP) item.submenu = HMENU(idOrSubmenu);
     if (flags & MF_SEPARATOR) {
-        item.type |= MFT_SEPARATOR;
+        // An owner-drawn separator is measured and drawn by its owner.
+        item.type |= MFT_SEPARATOR | (flags & MF_OWNERDRAW);
     } else if (flags & MF_OWNERDRAW) {
         item.type |= MFT_OWNERDRAW;
         item.data = ULONG_PTR(text);

@@ -48,11 +48,11 @@ SIZE MeasureOwnerDrawn(HWND owner, const MenuItem& item, int defaultHeight) {
 }
 
 SIZE MeasurePopupItem(HDC dc, HWND owner, const MenuItem& item, int* acceleratorWidth) {
-    if (item.type & MFT_SEPARATOR) return {0, separatorHeight};
     if (item.type & MFT_OWNERDRAW) {
         const SIZE s = MeasureOwnerDrawn(owner, item, PopupItemHeight());
         return {s.cx + CheckColumn(), s.cy};
     }
+    if (item.type & MFT_SEPARATOR) return {0, separatorHeight};
     const auto [label, accelerator] = SplitText(item.text);
     const HFONT font = (item.state & MFS_DEFAULT) ? MenuFont(true) : MenuFont();
     int width = CheckColumn() + TextWidth(dc, label, font) + CheckColumn();
@@ -68,7 +68,9 @@ SIZE MeasurePopupItem(HDC dc, HWND owner, const MenuItem& item, int* accelerator
 
 SIZE MeasureBarItem(HDC dc, HWND owner, const MenuItem& item) {
     const int height = GetSystemMetrics(SM_CYMENU);
-    if (item.type & MFT_OWNERDRAW) return {MeasureOwnerDrawn(owner, item, height).cx, height};
+    // The owner measures its content; the bar keeps the same margins around
+    // it as around a text item.
+    if (item.type & MFT_OWNERDRAW) return {MeasureOwnerDrawn(owner, item, height).cx + 2 * barPadding, height};
     if (item.bitmap) return {BitmapSize(item.bitmap).cx + 2, height};
     return {TextWidth(dc, item.text, MenuFont()) + 2 * barPadding, height};
 }
@@ -170,6 +172,7 @@ void DrawBarItem(HDC dc, HWND owner, Menu& menu, const MenuItem& item) {
 
 void DrawPopupItem(HDC dc, HWND owner, Menu& menu, const MenuItem& item) {
     const RECT& r = item.rect;
+    if ((item.type & MFT_SEPARATOR) && SendDrawItem(dc, owner, menu, item, false)) return;
     if (item.type & MFT_SEPARATOR) {
         FillColor(dc, r, COLOR_MENU);
         RECT line = Rect(r.left + 1, r.top + (r.bottom - r.top) / 2 - 1, r.right - 1, r.top + (r.bottom - r.top) / 2 + 1);

@@ -41,6 +41,22 @@ LRESULT PopupMenuProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         return MA_NOACTIVATE;
     case MN_GETHMENU:
         return GetWindowLongPtr(handle, menuSlot);
+    case WM_PRINT: {
+        // The items, at the client area's place in the window image.
+        const HDC dc = HDC(wParam);
+        RECT window;
+        GetWindowRect(handle, &window);
+        POINT client{0, 0};
+        ClientToScreen(handle, &client);
+        POINT previous;
+        OffsetViewportOrgEx(dc, client.x - window.left, client.y - window.top, &previous);
+        if (Menu* m = FindMenu(HMENU(GetWindowLongPtr(handle, menuSlot)))) {
+            const HWND owner = HWND(GetWindowLongPtr(handle, ownerSlot));
+            for (std::size_t i = 0; i < m->items.size(); ++i) DrawItem(dc, owner, *m, int(i), false);
+        }
+        SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+        return 0;
+    }
     default:
         return DefWindowProc(handle, message, wParam, lParam);
     }
@@ -82,6 +98,9 @@ public:
         Loop();
         Finish();
         running = nullptr;
+        // A press outside the menus ends them and then reaches its window.
+        if (outsidePress_.message) PostMessage(outsidePress_.hwnd, outsidePress_.message, outsidePress_.wParam,
+                                               outsidePress_.lParam);
         return chosen_;
     }
 
@@ -94,6 +113,18 @@ private:
     };
 
     bool Notify() const { return !(start_.flags & TPM_NONOTIFY); }
+    // The message filters see every selection notice (the closing one
+    // included), the owner only when the menu notifies.
+    void SendMenuSelect(WPARAM wParam, LPARAM lParam) {
+        MSG notice{};
+        notice.hwnd = Owner();
+        notice.message = WM_MENUSELECT;
+        notice.wParam = wParam;
+        notice.lParam = lParam;
+        GetCursorPos(&notice.pt);
+        if (CallMsgFilter(&notice, MSGF_MENU)) return;
+        if (Notify() && IsWindow(Owner())) SendMessage(Owner(), WM_MENUSELECT, wParam, lParam);
+    }
     HWND Owner() const { return start_.owner; }
     Menu* MenuAt(std::size_t level) const { return level < levels_.size() ? FindMenu(levels_[level].menu) : nullptr; }
     bool IsBar(std::size_t level) const { return barMode_ && level == 0; }
@@ -130,14 +161,13 @@ private:
         MenuItem& item = m->items[std::size_t(index)];
         item.state |= MFS_HILITE;
         RedrawItem(level, index);
-        if (!Notify()) return;
         UINT flags = MF_HILITE | (item.state & (MF_GRAYED | MF_CHECKED | MF_DEFAULT)) |
                      (item.type & (MF_OWNERDRAW | MF_SEPARATOR | MF_BITMAP));
         if (item.submenu) flags |= MF_POPUP;
         if (m->systemOwner) flags |= MF_SYSMENU;
         if (byMouse) flags |= MF_MOUSESELECT;
         const int idOrPosition = item.submenu ? index : int(item.id);
-        SendMessage(Owner(), WM_MENUSELECT, MAKEWPARAM(idOrPosition, int(flags)), LPARAM(m->handle));
+        SendMenuSelect(MAKEWPARAM(idOrPosition, int(flags)), LPARAM(m->handle));
     }
 
     void OpenPopup(HMENU menu, int indexInParent, POINT at, UINT align, const RECT* beside) {
@@ -376,24 +406,26 @@ private:
         }
     }
 
-    void ButtonDown(POINT screen) {
+    // Answers true for a press outside every menu (it ends them).
+    bool ButtonDown(POINT screen) {
         const auto [level, index] = Locate(screen);
         if (level < 0) {
             done_ = true;
-            return;
+            return true;
         }
-        if (index < 0) return;
+        if (index < 0) return false;
         const std::size_t l = std::size_t(level);
         if (IsBar(l)) {
             if (Selected(0) == index && levels_.size() > 1) {
                 done_ = true;
-                return;
+                return false;
             }
             Select(0, index, true);
             OpenSubmenu(0, false);
-            return;
+            return false;
         }
         Select(l, index, true);
+        return false;
     }
 
     void ButtonUp(POINT screen) {
@@ -423,7 +455,11 @@ private:
                 break;
             case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK:
             case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_NCRBUTTONDOWN:
-                ButtonDown(msg.pt);
+                // A non-client press carries its own screen point.
+                if (ButtonDown(msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCMBUTTONDBLCLK
+                                   ? POINT{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)}
+                                   : msg.pt))
+                    outsidePress_ = msg;
                 break;
             case WM_LBUTTONUP:
             case WM_NCLBUTTONUP:
@@ -470,7 +506,7 @@ private:
         }
         if (GetCapture() == owner) ReleaseCapture();
         if (!IsWindow(owner)) return;
-        if (Notify()) SendMessage(owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+        SendMenuSelect(MAKEWPARAM(0, 0xFFFF), 0);
         SendMessage(owner, WM_EXITMENULOOP, barMode_ ? FALSE : TRUE, 0);
         if (!chosen_ || (start_.flags & TPM_RETURNCMD)) return;
         POINT cursor;
@@ -483,6 +519,7 @@ private:
     bool barMode_;
     std::vector<Level> levels_;
     bool done_ = false;
+    MSG outsidePress_{};
     UINT chosen_ = 0;
     HWND chosenSystemOwner_ = 0;
     std::size_t pendingLevel_ = SIZE_MAX;

@@ -171,7 +171,9 @@ LRESULT HitTest(const Window& w, POINT screen) {
     if (!PtInRect(&window, screen)) return HTNOWHERE;
     const POINT p{screen.x - window.left, screen.y - window.top};
     const FrameLayout f = LayoutFrame(w);
-    if (Inside(f.client, p)) return HTCLIENT;
+    // The client area is where WM_NCCALCSIZE put it, which a window that
+    // lays out its own frame may have moved off the default layout's.
+    if (Inside(w.client, p)) return HTCLIENT;
     const int width = w.Width(), height = w.Height();
     if (f.border > 0 && (p.x < f.border || p.y < f.border || p.x >= width - f.border || p.y >= height - f.border)) {
         if (!f.sizable) return HTBORDER;
@@ -196,6 +198,7 @@ LRESULT HitTest(const Window& w, POINT screen) {
     if (Inside(f.vertical, p)) return HTVSCROLL;
     if (Inside(f.horizontal, p)) return HTHSCROLL;
     if (Inside(f.corner, p)) return f.sizable ? HTGROWBOX : HTNOWHERE;
+    if (Inside(f.client, p)) return HTNOWHERE;
     return f.border > 0 || !IsRectEmpty(&f.caption) ? HTBORDER : HTNOWHERE;
 }
 

@@ -607,7 +607,8 @@ HDC GetDCEx(HWND handle, HRGN clip, DWORD flags) {
     const bool children = (flags & DCX_CLIPCHILDREN) || (w->style & WS_CLIPCHILDREN);
     const bool siblings = (flags & DCX_CLIPSIBLINGS) || (w->style & WS_CLIPSIBLINGS);
     const int mode = (flags & DCX_EXCLUDERGN) ? RGN_DIFF : RGN_AND;
-    const HRGN useClip = (flags & (DCX_EXCLUDERGN | DCX_INTERSECTRGN)) ? clip : 0;
+    constexpr HRGN wholeWindow = 1;
+    const HRGN useClip = (flags & (DCX_EXCLUDERGN | DCX_INTERSECTRGN)) && clip != wholeWindow ? clip : 0;
     const HDC dc = MakeDC(*w, whole, children, siblings, useClip, mode);
     if (useClip) DeleteObject(useClip);
     return dc;

@@ -7,9 +7,12 @@
 #include <map>
 #include <vector>
 
+#include "platform/rtl/sysutils.h"
+#include "platform/win/commctrl.h"
 #include "platform/win/surfacehost.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winscroll.h"
 
 namespace {
 
@@ -82,6 +85,8 @@ ModuleTable& Modules() {
         m[1].second.functions["TrackMouseEvent"] = reinterpret_cast<FARPROC>(&TrackMouseEvent);
         m[1].second.functions["DisableProcessWindowsGhosting"] =
             reinterpret_cast<FARPROC>(&DisableProcessWindowsGhosting);
+        m[1].second.functions["GetScrollBarInfo"] = reinterpret_cast<FARPROC>(&GetScrollBarInfo);
+        m[1].second.functions["GetComboBoxInfo"] = reinterpret_cast<FARPROC>(&GetComboBoxInfo);
         return m;
     }();
     return modules;
@@ -246,3 +251,7 @@ void RegisterModuleFunction(const char* module, const char* name, FARPROC functi
 }
 
 void DisableProcessWindowsGhosting() {}
+
+DWORD GetVersion() {
+    return DWORD(Win32BuildNumber) << 16 | DWORD(Win32MinorVersion) << 8 | DWORD(Win32MajorVersion);
+}

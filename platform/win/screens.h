@@ -84,5 +84,8 @@ FARPROC GetProcAddress(HMODULE module, const char* name);
 // Enters a function of ours in a module's table (for the libraries that add
 // the platform functions they implement).
 void RegisterModuleFunction(const char* module, const char* name, FARPROC function);
+// The platform's version word: major version in the low byte, minor version
+// in the next, build number in the high word; the top bit clear (NT).
+DWORD GetVersion();
 // Windows that stop answering are never ghosted here.
 void DisableProcessWindowsGhosting();

@@ -4,6 +4,8 @@
 // without it.
 #pragma once
 
+#include <optional>
+
 #include "platform/gdi/windef.h"
 
 namespace ws {
@@ -42,5 +44,7 @@ void MonitorArea(int index, RECT* bounds, RECT* work);
 // The primary screen's rectangle and work area.
 void ScreenBounds(RECT* bounds);
 void WorkArea(RECT* area);
+// A work area set by the test seam in place of the primary screen's.
+std::optional<RECT>& WorkAreaOverride();
 
 }  // namespace ws

@@ -25,6 +25,10 @@ bool SimulateTyping(const AnsiString& text);
 bool SimulateComposition(const AnsiString& preedit);
 bool SimulateCommit(const AnsiString& text);
 
+// Makes `area` the primary screen's work area (as SPI_GETWORKAREA and the
+// monitor information answer it); nullptr gives back the screen's own.
+void SetWorkAreaForTesting(const RECT* area);
+
 // Delivers what Qt holds, then retrieves messages and hands each to
 // `deliver`, or to TranslateMessage and DispatchMessage without one, until
 // nothing waits; paints and due timers included. A WM_QUIT is posted again

@@ -78,6 +78,11 @@ BOOL DestroyIcon(HICON icon);
 HICON CopyIcon(HICON icon);
 BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flicker, UINT flags);
 BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
+// A new image of the same kind, stretched to cx x cy (0 keeps that side).
+// Icons hold a single image here, so LR_COPYFROMRESOURCE stretches it too.
+constexpr UINT IMAGE_BITMAP = 0, IMAGE_ICON = 1;
+constexpr UINT LR_DEFAULTCOLOR = 0, LR_COPYDELETEORG = 0x0008, LR_COPYFROMRESOURCE = 0x4000;
+HANDLE CopyImage(HANDLE image, UINT type, int cx, int cy, UINT flags);
 // An icon of the program's embedded icons (resources.h) by name or id; 0
 // when there is none. The system icons (instance 0) come with the window
 // system.

@@ -48,13 +48,15 @@ BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 constexpr DWORD DCX_WINDOW = 0x1, DCX_CACHE = 0x2, DCX_NORESETATTRS = 0x4, DCX_CLIPCHILDREN = 0x8,
                 DCX_CLIPSIBLINGS = 0x10, DCX_PARENTCLIP = 0x20, DCX_EXCLUDERGN = 0x40, DCX_INTERSECTRGN = 0x80,
                 DCX_EXCLUDEUPDATE = 0x100, DCX_INTERSECTUPDATE = 0x200, DCX_LOCKWINDOWUPDATE = 0x400,
-                DCX_VALIDATE = 0x200000;
+                DCX_USESTYLE = 0x10000, DCX_VALIDATE = 0x200000;
 // Window 0 is the desktop: drawing on it shows through overlay windows
 // above everything (the inverted outlines of tracking loops).
 HDC GetDC(HWND window);
 HDC GetWindowDC(HWND window);
 // `clip` is in the DC's coordinates and is taken over by the call for
-// DCX_EXCLUDERGN/DCX_INTERSECTRGN.
+// DCX_EXCLUDERGN/DCX_INTERSECTRGN; the region WM_NCPAINT passes for the
+// whole window (HRGN 1) clips nothing. DCX_USESTYLE takes the clipping
+// flags from the window's styles, as every DC here does.
 HDC GetDCEx(HWND window, HRGN clip, DWORD flags);
 // Shows what was drawn and frees the DC. Answers 1 when it was one of ours.
 int ReleaseDC(HWND window, HDC dc);

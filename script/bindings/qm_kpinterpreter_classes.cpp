@@ -13,11 +13,13 @@
 #include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
 #include "script/qm_kpinterpreter_adapter.h"
+#include "script/qm_kpinterpreter_bindargs.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script/qm_kpinterpreterconst.h"
 
 namespace {
 
+using bindargs::Bounded;
 using Frame = TKpInterpreterArgs;
 
 template <class T>
@@ -156,8 +158,7 @@ void RegisterStrings(TKpInterpreterAdapter& a) {
     a.DefineGetter(c, "Text", [](Variant& v, Frame& f) { v = Self<TStrings>(f)->Text(); }, 0, {}, 0);
     a.DefineSetter(c, "Text", [](const Variant& v, Frame& f) { Self<TStrings>(f)->SetText(VarToStr(v)); }, 0, {});
     a.DefineGetter(c, "Count", [](Variant& v, Frame& f) { v = Self<TStrings>(f)->Count(); }, 0, {}, 0);
-    // No adapter exists on this platform: the interface is empty.
-    a.DefineGetter(c, "StringsAdapter", [](Variant& v, Frame&) { v = Variant(std::shared_ptr<IInterface>(), varUnknown); }, 0, {}, 0);
+    a.DefineGetter(c, "StringsAdapter", [](Variant& v, Frame& f) { v = Variant(Self<TStrings>(f)->StringsAdapter(), varUnknown); }, 0, {}, 0);
     a.DefineSetter(c, "StringsAdapter", [](const Variant&, Frame&) { RaiseNotImplemented("TStrings.StringsAdapter"); }, 0, {});
     a.DefineIndexedGetter(c, "Names", [](Variant& v, Frame& f) { v = Self<TStrings>(f)->Names(IntArg(f, 0)); }, 1, {0}, 0);
     a.DefineIndexedGetter(c, "Values", [](Variant& v, Frame& f) { v = Self<TStrings>(f)->Values(StrArg(f, 0)); }, 1, {0}, 0);
@@ -193,11 +194,6 @@ void RegisterStringList(TKpInterpreterAdapter& a) {
     a.DefineSetter(c, "Duplicates", [](const Variant& v, Frame& f) { Self<TStringList>(f)->SetDuplicates(TDuplicates(v.AsInteger())); }, 0, {});
     a.DefineGetter(c, "Sorted", [](Variant& v, Frame& f) { v = Self<TStringList>(f)->Sorted(); }, 0, {}, 0);
     a.DefineSetter(c, "Sorted", [](const Variant& v, Frame& f) { Self<TStringList>(f)->SetSorted(v.AsBoolean()); }, 0, {});
-}
-
-// A count of bytes no greater than the data a script value holds.
-Integer Bounded(Integer count, std::size_t available) {
-    return std::max(0, std::min(count, Integer(std::min<std::size_t>(available, 0x7FFFFFFF))));
 }
 
 // Read, Write and WriteBuffer move bytes between the stream and a string
@@ -239,6 +235,13 @@ void RegisterStreams(TKpInterpreterAdapter& a) {
     a.DefineSetter(c, "Position", [](const Variant& v, Frame& f) { Self<TStream>(f)->SetPosition(v.AsInt64()); }, 0, {});
     a.DefineGetter(c, "Size", [](Variant& v, Frame& f) { v = Self<TStream>(f)->Size(); }, 0, {}, 0);
     a.DefineSetter(c, "Size", [](const Variant& v, Frame& f) { Self<TStream>(f)->SetSize(v.AsInt64()); }, 0, {});
+    a.DefineGetter(c, "ReadComponent", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TStream>(f)->ReadComponent(ObjArg<TComponent>(f, 0))); }, 1, {0}, 0);
+    a.DefineGetter(c, "ReadComponentRes", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TStream>(f)->ReadComponentRes(ObjArg<TComponent>(f, 0))); }, 1, {0}, 0);
+    a.DefineGetter(c, "WriteComponent", [](Variant&, Frame& f) { Self<TStream>(f)->WriteComponent(ObjArg<TComponent>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "WriteComponentRes", [](Variant&, Frame& f) { Self<TStream>(f)->WriteComponentRes(StrArg(f, 0), ObjArg<TComponent>(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "WriteDescendent", [](Variant&, Frame& f) { Self<TStream>(f)->WriteDescendent(ObjArg<TComponent>(f, 0), ObjArg<TComponent>(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "WriteDescendentRes", [](Variant&, Frame& f) { Self<TStream>(f)->WriteDescendentRes(StrArg(f, 0), ObjArg<TComponent>(f, 1), ObjArg<TComponent>(f, 2)); }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(c, "ReadResHeader", [](Variant&, Frame& f) { Self<TStream>(f)->ReadResHeader(); }, 0, {}, 0);
 
     a.DefineClass("Classes", TFileStream::StaticClass());
     a.DefineGetter(TFileStream::StaticClass(), "Create", [](Variant& v, Frame& f) { v = ObjectToVariant(new TFileStream(StrArg(f, 0), Word(IntArg(f, 1)))); }, 2, {0, 0}, 0);
@@ -264,10 +267,13 @@ void RegisterComponent(TKpInterpreterAdapter& a) {
     a.DefineGetter(c, "Destroying", [](Variant&, Frame& f) { Self<TComponent>(f)->Destroying(); }, 0, {}, 0);
     a.DefineGetter(c, "FindComponent", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TComponent>(f)->FindComponent(StrArg(f, 0))); }, 1, {0}, 0);
     a.DefineGetter(c, "FreeNotification", [](Variant&, Frame& f) { Self<TComponent>(f)->FreeNotification(ObjArg<TComponent>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "FreeOnRelease", [](Variant&, Frame& f) { Self<TComponent>(f)->FreeOnRelease(); }, 0, {}, 0);
     a.DefineGetter(c, "GetParentComponent", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TComponent>(f)->GetParentComponent()); }, 0, {}, 0);
     a.DefineGetter(c, "HasParent", [](Variant& v, Frame& f) { v = Self<TComponent>(f)->HasParent(); }, 0, {}, 0);
     a.DefineGetter(c, "InsertComponent", [](Variant&, Frame& f) { Self<TComponent>(f)->InsertComponent(ObjArg<TComponent>(f, 0)); }, 1, {0}, 0);
     a.DefineGetter(c, "RemoveComponent", [](Variant&, Frame& f) { Self<TComponent>(f)->RemoveComponent(ObjArg<TComponent>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "SafeCallException", [](Variant& v, Frame& f) { v = Self<TComponent>(f)->SafeCallException(VariantToObject(Arg(f, 0)), VariantToPointer(Arg(f, 1))); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "ComObject", [](Variant& v, Frame& f) { v = Variant(Self<TComponent>(f)->ComObject(), varUnknown); }, 0, {}, 0);
     a.DefineIndexedGetter(c, "Components", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TComponent>(f)->Components(IntArg(f, 0))); }, 1, {0}, 0);
     a.DefineGetter(c, "ComponentCount", [](Variant& v, Frame& f) { v = Self<TComponent>(f)->ComponentCount(); }, 0, {}, 0);
     a.DefineGetter(c, "Owner", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TComponent>(f)->Owner()); }, 0, {}, 0);
@@ -277,6 +283,10 @@ void RegisterComponent(TKpInterpreterAdapter& a) {
     a.DefineSetter(c, "Name", [](const Variant& v, Frame& f) { Self<TComponent>(f)->SetName(VarToStr(v)); }, 0, {});
     a.DefineGetter(c, "Tag", [](Variant& v, Frame& f) { v = Self<TComponent>(f)->Tag(); }, 0, {}, 0);
     a.DefineSetter(c, "Tag", [](const Variant& v, Frame& f) { Self<TComponent>(f)->SetTag(v.AsInteger()); }, 0, {});
+    a.DefineGetter(c, "DesignInfo", [](Variant& v, Frame& f) { v = Self<TComponent>(f)->DesignInfo(); }, 0, {}, 0);
+    a.DefineSetter(c, "DesignInfo", [](const Variant& v, Frame& f) { Self<TComponent>(f)->SetDesignInfo(v.AsInteger()); }, 0, {});
+    a.DefineGetter(c, "VCLComObject", [](Variant& v, Frame& f) { v = PointerToVariant(Self<TComponent>(f)->VCLComObject()); }, 0, {}, 0);
+    a.DefineSetter(c, "VCLComObject", [](const Variant& v, Frame& f) { Self<TComponent>(f)->SetVCLComObject(VariantToPointer(v)); }, 0, {});
     a.DefineGetter(c, "ComponentState", [](Variant&, Frame&) { RaiseNotImplemented("TComponent.ComponentState"); }, 0, {}, 0);
     a.DefineGetter(c, "ComponentStyle", [](Variant&, Frame&) { RaiseNotImplemented("TComponent.ComponentStyle"); }, 0, {}, 0);
 }

@@ -120,6 +120,7 @@ TEST_F(AppTest, ActivateChildByCaptionBringsTheOpenWindowBack) {
 
 TEST_F(AppTest, AGatedMenuItemAndItsToolbarButtonDoNothing) {
     StartMainWindow();
+    main_->Timer2->SetEnabled(false);  // its shop-name question has no answer here
     int opened = 0;
     main_->N10->SetOnClick(TNotifyEvent([&](TObject*) { ++opened; }));
     main_->N10->SetEnabled(false);  // as the login leaves it for an operator without 售后接待
@@ -216,6 +217,8 @@ TEST_F(AppTest, RealWindowShowsTheMainWindow) {
     RunFor(500);
     ASSERT_TRUE(main_->Visible());
     EXPECT_TRUE(SaveWindowScreenshot(main_->Handle(), ScreenshotDir() + "main.png"));
+    // Unskinned, with the glyph toolbar and the status bar's panes.
+    EXPECT_TRUE(SaveWindowScreenshot(main_->Handle(), ScreenshotDir() + "styled-main.png"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Columns: own values over their defaults, widths and their limits, a
-// column outside any grid, Assign, and automatic columns that write their
-// settings through to the fields.
+// column outside any grid, Assign, automatic columns that write their
+// settings through to the fields, and a descendant grid's own collection.
 #include "datagrid/DBGridVynColumns.h"
 #include "datagrid/PopupDataGridVyn.h"
 #include "platform/data/dataset.h"
@@ -206,3 +206,29 @@ TEST_F(ColumnsTest, TheDropDownBoxReachesTheColumnsDropDownGrid) {
     copy->DropDownBox()->Assign(box);
     EXPECT_EQ(copy->DropDownBox()->Options(), box->Options());
 }
+
+namespace {
+
+class OwnColumns : public TDBGridColumnsVyn {
+    SERVIORA_CLASS(OwnColumns, TDBGridColumnsVyn)
+public:
+    using TDBGridColumnsVyn::TDBGridColumnsVyn;
+};
+
+class GridWithOwnColumns : public TDBGridVyn {
+    SERVIORA_CLASS(GridWithOwnColumns, TDBGridVyn)
+public:
+    using TDBGridVyn::TDBGridVyn;
+
+protected:
+    TDBGridColumnsVyn* CreateColumns() override { return new OwnColumns(this, TDBGridColumnVyn::StaticClass()); }
+};
+
+TEST(GridFactoriesTest, ADescendantsColumnFactoryIsReached) {
+    std::unique_ptr<GridWithOwnColumns> grid(GridWithOwnColumns::Create(nullptr));
+    EXPECT_NE(dynamic_cast<OwnColumns*>(grid->Columns()), nullptr);
+    grid->Columns()->Add()->SetWidth(40);
+    EXPECT_EQ(grid->ColCount(), 2);
+}
+
+}  // namespace

@@ -25,6 +25,7 @@ void GridTest::SetUp() {
 
 void GridTest::TearDown() {
     grids_.clear();
+    forms_.clear();
     source_.reset();
     phones_.reset();
 }
@@ -36,4 +37,16 @@ void GridTest::FillPhones(int count) {
 TProbeGrid* GridTest::NewGrid() {
     grids_.emplace_back(TProbeGrid::Create(nullptr));
     return grids_.back().get();
+}
+
+TProbeGrid* GridTest::NewShownGrid(int width, int height, const std::function<void(TProbeGrid*)>& prepare) {
+    forms_.emplace_back(TForm::Create(nullptr));
+    TForm* form = forms_.back().get();
+    TProbeGrid* grid = TProbeGrid::Create(form);
+    grid->SetParent(form);
+    grid->SetBounds(0, 0, width, height);
+    if (prepare) prepare(grid);
+    form->Show();
+    Application->ProcessMessages();
+    return grid;
 }

@@ -11,12 +11,14 @@
 
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynLib.h"
+#include "platform/ui/forms.h"
 #include "support/memory_dataset.h"
 
 class TProbeGrid : public TDBGridVyn {
     SERVIORA_CLASS(TProbeGrid, TDBGridVyn)
 public:
     using TDBGridVyn::TDBGridVyn;
+    using TDBGridVyn::ChangeScale;
     int layoutPasses = 0;
     std::vector<AnsiString> calls;
     bool recording = false;
@@ -78,8 +80,13 @@ protected:
     // Phones numbered 1..count: 编号 (text), 价格 (float), 已返厂 (yes/no).
     void FillPhones(int count);
     TProbeGrid* NewGrid();
+    // A grid of `width` by `height` on a shown form that lives as long as
+    // the test; `prepare` runs before the form shows (the data source is
+    // not set: a test sets it where it matters).
+    TProbeGrid* NewShownGrid(int width, int height, const std::function<void(TProbeGrid*)>& prepare = nullptr);
 
     std::unique_ptr<TMemoryDataSet> phones_;
     std::unique_ptr<TDataSource> source_;
     std::vector<std::unique_ptr<TProbeGrid>> grids_;
+    std::vector<std::unique_ptr<TForm>> forms_;
 };

@@ -238,6 +238,10 @@ TEST_F(GridGeometryTest, LayoutInfoAgreesWithTheBaseGridAndMeasuresFrozenAndFoot
         EXPECT_EQ(ours->LastFullVisibleCell, theirs->LastFullVisibleCell);
     }
     EXPECT_EQ(layout.Horz.FrozenExtent, 50 + 1);
+    const TGridLayoutInfo fixed = grid_->CalcFixedLayoutInfo();
+    EXPECT_EQ(fixed.Horz.FixedBoundary, layout.Horz.FixedBoundary);
+    EXPECT_EQ(fixed.Vert.FixedBoundary, layout.Vert.FixedBoundary);
+    EXPECT_EQ(fixed.Horz.FrozenExtent, 50 + 1);
     EXPECT_EQ(layout.Vert.FooterExtent, 2 * Pitch());
     const TGridCoord max = grid_->CalcMaxTopLeftCell();
     grid_->SetLeftCol(100);  // the base grid clamps to the same last position

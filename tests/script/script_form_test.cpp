@@ -1,14 +1,23 @@
-// A script driving the controls of a real (offscreen) form; the result is
-// saved to screenshots/script_form.png for review.
+// A script driving the controls of a real (offscreen) form, the result
+// saved to screenshots/script_form.png for review; and script forms, read
+// from their unit's form file with script procedures as their handlers.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "platform/rtl/classregistry.h"
+#include "platform/rtl/formtree.h"
+#include "platform/rtl/streams.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_edit.h"
 #include "platform/ui/testseams.h"
+#include "script/qm_kpinterpreter_fm.h"
 #include "script/qm_kpinterpreter_function.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script_host.h"
+#include "script_test_helpers.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -56,6 +65,113 @@ TEST(ScriptForm, AScriptFillsTheControlsOfAForm) {
     form->Show();
     ProcessMessages();
     EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "script_form.png"));
+}
+
+const char* const kUnit1 =
+    "unit Unit1;\n"
+    "interface\n"
+    "uses Windows, Forms, StdCtrls;\n"
+    "type\n"
+    "  TForm1 = class(TForm)\n"
+    "    Button1: TButton;\n"
+    "    procedure Button1Click(Sender: TObject);\n"
+    "  end;\n"
+    "implementation\n"
+    "procedure TForm1.Button1Click(Sender: TObject);\n"
+    "var Text: string;\n"
+    "begin\n"
+    "  Text := '已点击 ';\n"
+    "  Caption := Text + Button1.Caption + ' ' + Self.Name;\n"
+    "end;\n"
+    "end.\n";
+
+const char* const kUnit1Form =
+    "object Form1: TForm1\n"
+    "  Caption = 'Form1'\n"
+    "  object Button1: TButton\n"
+    "    Left = 10\n"
+    "    Top = 10\n"
+    "    Caption = 'OK'\n"
+    "    OnClick = Button1Click\n"
+    "  end\n"
+    "end\n";
+
+// A report-like host: the units lie in a folder that is the current
+// directory while the test runs; form files come from the host's events.
+class ScriptForms : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ScriptTestHost::Get();
+        RegisterClasses({TButton::StaticClass()});
+        std::ofstream(dir_.file("Unit1.pas")) << kUnit1;
+        std::ofstream(dir_.file("Unit1.dfm")) << kUnit1Form;
+        previousDir_ = std::filesystem::current_path();
+        std::filesystem::current_path(dir_.path());
+        interpreter_.OnGetDfmFileName = [this](TObject*, const AnsiString& unit, AnsiString& fileName, bool& done) {
+            fileName = dir_.file(unit + ".dfm");
+            done = true;
+        };
+        interpreter_.Pas()->SetText(
+            "unit Report;\r\n"
+            "uses Unit1;\r\n"
+            "function MakeForm: Variant;\r\n"
+            "begin\r\n"
+            "  Result := TForm1.Create(nil);\r\n"
+            "end;\r\n"
+            "end.");
+    }
+    void TearDown() override { std::filesystem::current_path(previousDir_); }
+
+    TKpInterpreterForm* MakeForm() {
+        return dynamic_cast<TKpInterpreterForm*>(VariantToObject(interpreter_.CallFunction("MakeForm", nullptr, {})));
+    }
+    // Serves the form file from memory.
+    void ServeForm(std::string bytes) {
+        interpreter_.OnCreateDfmStream = [bytes](TObject*, const AnsiString&, TStream*& stream, bool& done) {
+            stream = new TStringStream(bytes);
+            done = true;
+        };
+    }
+
+    TempDir dir_;
+    std::filesystem::path previousDir_;
+    TKpInterpreterFm interpreter_{nullptr};
+};
+
+TEST_F(ScriptForms, AClickRunsTheUnitsProcedureOnTheForm) {
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->ScriptClassName, "TForm1");
+    EXPECT_EQ(form->UnitName, "Unit1");
+    EXPECT_EQ(form->Owner(), Application);
+    EXPECT_FALSE(form->Visible());
+    auto* button = dynamic_cast<TButton*>(form->FindComponent("Button1"));
+    ASSERT_NE(button, nullptr);
+    ASSERT_EQ(form->Handlers.size(), 1u);
+    EXPECT_TRUE(interpreter_.Handlers.empty());
+    button->Click();
+    EXPECT_EQ(form->Caption(), "已点击 OK Form1");
+}
+
+TEST_F(ScriptForms, FormFilesBehindAResourceHeaderLoadAndOthersFail) {
+    TStringStream text(kUnit1Form);
+    TStringStream resource;
+    ObjectTextToResource(&text, &resource);
+    ServeForm(resource.DataString());
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm());
+    ASSERT_NE(form->FindComponent("Button1"), nullptr);
+
+    ServeForm(FormTextToBinary(kUnit1Form));
+    try {
+        MakeForm();
+        FAIL() << "a bare binary form file has no resource header";
+    } catch (const EReadError& e) {
+        EXPECT_STREQ(e.what(), "Invalid stream format");
+    }
+
+    interpreter_.OnCreateDfmStream = nullptr;
+    interpreter_.OnGetDfmFileName = nullptr;
+    EXPECT_EQ(ErrorCode([&] { MakeForm(); }), 58);
 }
 
 }  // namespace

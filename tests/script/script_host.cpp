@@ -3,22 +3,18 @@
 
 #include "platform/rtl/sysutils.h"
 #include "script/bindings/qm_kpinterpreter_classes.h"
+#include "script/bindings/qm_kpinterpreter_types.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_startup.h"
+#include "script/qm_kpinterpreter_system.h"
+#include "script/qm_kpinterpreter_sysutils.h"
+#include "script/qm_kpinterpreter_windows.h"
 #include "script/qm_kpinterpreter_values.h"
 
 namespace {
 
 void Emit(Variant&, TKpInterpreterArgs& frame) {
     ScriptTestHost::Get().Emitted.push_back(VarToStr(frame.ArgValues[0]));
-}
-
-void CreateException(Variant& value, TKpInterpreterArgs& frame) {
-    value = ObjectToVariant(new Exception(VarToStr(frame.ArgValues[0])));
-}
-
-void ExceptionMessage(Variant& value, TKpInterpreterArgs& frame) {
-    value = static_cast<Exception*>(VariantToObject(frame.CallObject()))->Message();
 }
 
 void CreateConvertError(Variant& value, TKpInterpreterArgs& frame) {
@@ -32,14 +28,14 @@ void ConvertFail(Variant& value, TKpInterpreterArgs& frame) { value = StrToInt(V
 ScriptTestHost& ScriptTestHost::Get() {
     static ScriptTestHost host = [] {
         TKpInterpreterAdapter& global = *GlobalInterpreterAdapter();
+        RegisterSystemBindings(global);
         global.DefineFunction("Test", "Emit", Emit, 1, {0}, 0);
         global.DefineFunction("Test", "ConvertFail", ConvertFail, 1, {varString}, varInteger);
-        global.DefineClass("SysUtils", Exception::StaticClass());
-        global.DefineClass("SysUtils", EConvertError::StaticClass());
-        global.DefineGetter(Exception::StaticClass(), "Create", CreateException, 1, {varString}, 0);
+        RegisterSysUtilsBindings(global);
         global.DefineGetter(EConvertError::StaticClass(), "Create", CreateConvertError, 1, {varString}, 0);
-        global.DefineGetter(Exception::StaticClass(), "Message", ExceptionMessage, 0, {}, varString);
         RegisterClassesBindings(global);
+        RegisterWindowsBindings(global);
+        RegisterTypesBindings(global);
         return ScriptTestHost();
     }();
     return host;

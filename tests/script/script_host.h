@@ -1,7 +1,8 @@
 // The host the script-language tests register once in the global registry:
-// Emit (the scripts' output), the classes Exception and EConvertError with
-// a constructor and Message, and ConvertFail (a host call that raises the
-// platform's conversion error), and the Classes binding.
+// Emit (the scripts' output), a constructor of EConvertError of its own
+// (the SysUtils binding builds Exception only), ConvertFail (a host call
+// that raises the platform's conversion error), and the System, SysUtils,
+// Classes, Windows and Types bindings.
 #pragma once
 
 #include <vector>

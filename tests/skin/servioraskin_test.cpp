@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "platform/gdi/imagecodecs.h"
 #include "skin/WinSkinData.h"
 #include "skin/WinSkinFormDraw.h"
 #include "support/temp_dir.h"
 #include "tools/skinpack/SkinArt.h"
+#include "tools/skinpack/SkinDataForm.h"
 
 namespace {
 
@@ -156,6 +158,17 @@ TEST_F(ServioraSkin, SheetShowsEveryStateNineSlicedAtTwoSizes) {
     ASSERT_GE(closeButtonAt.x, 0);
     EXPECT_EQ(static_cast<COLORREF>(sheet.Canvas()->Pixels(closeButtonAt.x, closeButtonAt.y)), kBackground);
     EXPECT_NE(static_cast<COLORREF>(sheet.Canvas()->Pixels(closeButtonAt.x + 8, closeButtonAt.y + 7)), kBackground);
+}
+
+TEST(ServioraSkinInTheProgram, TheMainWindowCarriesThePackageTheToolWrites) {
+    std::ifstream descriptionFile(SERVIORA_SKIN_DESCRIPTION, std::ios::binary);
+    const AnsiString description{std::istreambuf_iterator<char>(descriptionFile), std::istreambuf_iterator<char>()};
+    std::ifstream formFile(SERVIORA_MAIN_FORM, std::ios::binary);
+    const AnsiString form{std::istreambuf_iterator<char>(formFile), std::istreambuf_iterator<char>()};
+    const AnsiString block = SkinDataFormText(WriteServioraSkin(description));
+    ASSERT_FALSE(block.empty());
+    EXPECT_NE(form.find(block), AnsiString::npos) << "app/mainfrm.dfm is older than the skin: run "
+                                                     "serviora-skinpack --form tools/skinpack/serviora.ini app/mainfrm.dfm";
 }
 
 }  // namespace

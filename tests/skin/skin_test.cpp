@@ -35,7 +35,7 @@ TEST(SkinData, DescriptionRoundTripsSettingsListsAndThePackageBytes) {
     MenuUpdate = True
     MenuMerge = False
     SkinStream = {
-      0001FF7E1A}
+      050000000001FF7E1A}
   end
 end
 )";
@@ -43,7 +43,7 @@ end
     ReadComponentFromString(description, module.get());
     auto* skin = dynamic_cast<TSkinData*>(module->FindComponent("SkinData1"));
     ASSERT_NE(skin, nullptr);
-    EXPECT_TRUE(skin->Active());
+    EXPECT_FALSE(skin->Active());  // those bytes are no skin, so loading switched it off
     EXPECT_EQ(skin->SkinControls(), (TSkinControlTypes{xcMainMenu, xcPopupMenu, xcToolbar, xcButton}));
     ASSERT_EQ(skin->Skin3rd()->Count(), 2);
     EXPECT_EQ(skin->Skin3rd()->Strings(1), "TVxGroup=panel");
@@ -53,7 +53,7 @@ end
     EXPECT_EQ(bytes[4], 0x1A);
 
     const std::string written = ComponentToText(module.get());
-    EXPECT_NE(written.find("SkinStream = {\n      0001FF7E1A}"), std::string::npos) << written;
+    EXPECT_NE(written.find("SkinStream = {\n      050000000001FF7E1A}"), std::string::npos) << written;
     EXPECT_NE(written.find("'TVxGroup=panel'"), std::string::npos) << written;
 }
 

@@ -8,6 +8,8 @@
 #include "platform/rtl/ole2.h"
 #include "platform/win/winscroll.h"
 #include "platform/win/winuser.h"
+#include "stringgrid/BavFilter.h"
+#include "stringgrid/BavObj.h"
 
 namespace {
 
@@ -143,8 +145,15 @@ TEST_F(BavGridTest, AssignTakesOnlyStringGrids) {
     source->SetColCount(3);
     source->SetRowCount(4);
     source->SetCells(2, 3, "last");
+    source->Filter()->Add()->SetCondition(">5");
+    source->OfficeHint()->SetTitle("提示");
+    source->SetAnchorHint(true);
     TBavStringGrid* copy = NewGrid();
     copy->Assign(source);
+    ASSERT_EQ(copy->Filter()->Count(), 1);
+    EXPECT_EQ(copy->Filter()->Items(0)->Condition(), ">5");
+    EXPECT_EQ(copy->OfficeHint()->Title(), "提示");
+    EXPECT_TRUE(copy->AnchorHint());
     EXPECT_EQ(copy->ColCount(), 3);
     EXPECT_EQ(copy->RowCount(), 4);
     EXPECT_EQ(copy->Cells(2, 3), "last");

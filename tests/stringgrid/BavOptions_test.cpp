@@ -6,6 +6,10 @@
 #include <iterator>
 
 #include "grid_fixture.h"
+#include "stringgrid/BavFilter.h"
+#include "stringgrid/BavFooter.h"
+#include "stringgrid/BavObj.h"
+#include "stringgrid/themes/BavXPVS.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/registrystore.h"
 #include "platform/rtl/typinfo.h"
@@ -198,6 +202,54 @@ TEST_F(OptionsTest, NestedOptionObjectsStreamIn) {
     EXPECT_EQ(grid->DragScrollOptions()->Delays()->RepeatDelay(), 100);
     EXPECT_EQ(grid->MouseActions()->WheelAction(), waScroll);
     EXPECT_TRUE(grid->SortSettings()->Show());
+}
+
+TEST_F(OptionsTest, WithoutVisualStylesTheThemedStyleBecomesClassic) {
+    EXPECT_FALSE(xpvs::Theme().loaded) << "no visual-styles library here";
+    EXPECT_FALSE(grid->ThemesAvailable());
+    EXPECT_EQ(grid->DetectXPColorScheme(), 0);
+    grid->SetName("Grid");
+    ReadComponentFromString("object Grid: TBavStringGrid\n  ControlLook.ControlStyle = csTheme\nend\n", grid);
+    EXPECT_EQ(grid->ControlLook()->ControlStyle(), csClassic);
+}
+
+TEST_F(OptionsTest, HeadersFilterAndFooterStreamIn) {
+    const std::string description =
+        "object Grid: TBavStringGrid\n"
+        "  ColumnHeaders.Strings = (\n"
+        "    'Model'\n"
+        "    'B')\n"
+        "  Filter = <\n"
+        "    item\n"
+        "      Column = 2\n"
+        "      Condition = '>5'\n"
+        "      CaseSensitive = False\n"
+        "      Operation = foAND\n"
+        "    end>\n"
+        "  FloatingFooter.FooterStyle = fsCustomPreview\n"
+        "  FloatingFooter.CustomTemplate = 'total <#2>'\n"
+        "  Look = glSoft\n"
+        "end\n";
+    grid->SetName("Grid");
+    ReadComponentFromString(description, grid);
+    EXPECT_EQ(grid->Cells(0, 0), "Model");
+    EXPECT_EQ(grid->Cells(1, 0), "B");
+    EXPECT_EQ(grid->Cells(2, 0), "");
+    ASSERT_EQ(grid->Filter()->Count(), 1);
+    EXPECT_EQ(grid->Filter()->Items(0)->Column(), 2);
+    EXPECT_EQ(grid->Filter()->Items(0)->Condition(), ">5");
+    EXPECT_FALSE(grid->Filter()->Items(0)->CaseSensitive());
+    EXPECT_EQ(grid->Filter()->Items(0)->Operation(), foAND);
+    EXPECT_EQ(grid->FloatingFooter()->FooterStyle(), fsCustomPreview);
+    EXPECT_EQ(grid->FloatingFooter()->CustomTemplate(), "total <#2>");
+    EXPECT_EQ(grid->Look(), glSoft);
+
+    TFilterData copy(nullptr);
+    copy.Assign(grid->Filter()->Items(0));
+    EXPECT_EQ(copy.Condition(), ">5");
+    EXPECT_EQ(copy.Operation(), foAND);
+    EXPECT_NE(grid->ArrowWindow(0), nullptr);
+    EXPECT_EQ(grid->ArrowWindow(3)->Direction(), 3);
 }
 
 }  // namespace

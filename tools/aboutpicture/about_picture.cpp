@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "tools/form_binary_text.h"
+
 namespace serviora {
 namespace {
 
@@ -101,18 +103,6 @@ std::string AboutPictureData() {
     return static_cast<char>(className.size()) + className + AboutPictureBmp();
 }
 
-std::string AboutPictureFormText(int indent) {
-    static const char hex[] = "0123456789ABCDEF";
-    const std::string pad(indent, ' ');
-    const std::string data = AboutPictureData();
-    std::string text = pad + "Picture.Data = {";
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        if (i % 32 == 0) text += "\n" + pad + "  ";
-        const unsigned char b = static_cast<unsigned char>(data[i]);
-        text += hex[b >> 4];
-        text += hex[b & 15];
-    }
-    return text + "}\n";
-}
+std::string AboutPictureFormText(int indent) { return FormBinaryText("Picture.Data", AboutPictureData(), indent); }
 
 }  // namespace serviora

@@ -56,7 +56,7 @@ void ParentDrawItem(HWND control, UINT controlType, UINT itemID, UINT itemState,
     item.hDC = dc;
     item.rcItem = box;
     item.itemData = itemData;
-    SendMessage(GetParent(control), WM_DRAWITEM, item.CtlID, LPARAM(&item));
+    SendMessage(NotifyTarget(control), WM_DRAWITEM, item.CtlID, LPARAM(&item));
 }
 
 void DateRange::Set(DWORD flags, const SYSTEMTIME* range, bool wholeDays) {
@@ -138,5 +138,6 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterListViewClass();
     ctl::RegisterMonthCalendarClass();
     ctl::RegisterDateTimePickerClass();
+    ctl::RegisterToolTipClass();
     return true;
 }

@@ -180,6 +180,7 @@ void RegisterHeaderClass();
 void RegisterListViewClass();
 void RegisterMonthCalendarClass();
 void RegisterDateTimePickerClass();
+void RegisterToolTipClass();
 
 // What a dropped pop-up part tells the control it belongs to: the user chose
 // the list item wParam, or ended the choice without one (lists and calendars).

@@ -134,7 +134,7 @@ void ListBox::Measure(std::size_t index) {
     measure.itemID = UINT(index);
     measure.itemHeight = UINT(itemHeight_);
     measure.itemData = items_[index].data;
-    SendMessage(GetParent(control), WM_MEASUREITEM, measure.CtlID, LPARAM(&measure));
+    SendMessage(NotifyTarget(control), WM_MEASUREITEM, measure.CtlID, LPARAM(&measure));
     items_[index].height = int(measure.itemHeight);
 }
 
@@ -295,6 +295,9 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: {
         const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
         if (ClassNameOf(window_) == "ComboLBox" && cs) combo_ = HWND(reinterpret_cast<std::uintptr_t>(cs->lpCreateParams));
+        // A list box tells the window it was created in, also after SetParent
+        // moves it (a list floating above everything keeps its owner-draw).
+        if (cs && cs->hwndParent) SetNotifyTarget(window_, cs->hwndParent);
         itemHeight_ = font_.TextHeight() + 2;
         if (StyleBits() & LBS_OWNERDRAWFIXED) {
             items_.push_back({});
@@ -362,6 +365,25 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         tracking_ = false;
         return 0;
+    case WM_VSCROLL: {
+        // The requests of a scroll bar beside the list, as for its own bar.
+        const std::intptr_t last = std::max<std::intptr_t>(0, std::intptr_t(items_.size()) - 1);
+        std::intptr_t top = top_;
+        switch (LOWORD(wParam)) {
+        case SB_LINEUP: --top; break;
+        case SB_LINEDOWN: ++top; break;
+        case SB_PAGEUP: top -= VisibleRows(); break;
+        case SB_PAGEDOWN: top += VisibleRows(); break;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK: top = HIWORD(wParam); break;
+        case SB_TOP: top = 0; break;
+        case SB_BOTTOM: top = last; break;
+        default: return 0;
+        }
+        top_ = std::clamp<std::intptr_t>(top, 0, last);
+        Redraw();
+        return 0;
+    }
     case WM_MOUSEWHEEL: {
         const int steps = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
         top_ = std::clamp<std::intptr_t>(top_ - steps * 3, 0, std::max<std::intptr_t>(0, std::intptr_t(items_.size()) - 1));

@@ -375,6 +375,11 @@ QList<QScreen*> ScreensPrimaryFirst() {
 RECT RectOf(const QRect& r) { return Bounds(r.x(), r.y(), r.width(), r.height()); }
 }  // namespace
 
+std::optional<RECT>& WorkAreaOverride() {
+    static std::optional<RECT> area;
+    return area;
+}
+
 int MonitorCount() { return std::max<int>(1, int(ScreensPrimaryFirst().size())); }
 
 void MonitorArea(int index, RECT* bounds, RECT* work) {
@@ -382,10 +387,11 @@ void MonitorArea(int index, RECT* bounds, RECT* work) {
     if (index < 0 || index >= screens.size()) {
         *bounds = Rect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
         *work = *bounds;
-        return;
+    } else {
+        *bounds = RectOf(screens[index]->geometry());
+        *work = RectOf(screens[index]->availableGeometry());
     }
-    *bounds = RectOf(screens[index]->geometry());
-    *work = RectOf(screens[index]->availableGeometry());
+    if (index <= 0 && WorkAreaOverride()) *work = *WorkAreaOverride();
 }
 
 void ScreenBounds(RECT* bounds) {

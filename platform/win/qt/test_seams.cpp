@@ -14,6 +14,7 @@
 #include "platform/gdi/qt/gdi_qt.h"
 #include "platform/win/qt/keymap.h"
 #include "platform/win/qt/surface_window.h"
+#include "platform/win/surfacehost.h"
 #include "platform/win/testseams.h"
 #include "platform/win/window_internal.h"
 #include "platform/win/winpaint.h"
@@ -82,6 +83,10 @@ bool SimulateMouseButton(HWND window, POINT client, int button, bool down) {
 bool SimulateClick(HWND window, POINT client, int button) {
     return SimulateMouseMove(window, client) && SimulateMouseButton(window, client, button, true) &&
            SimulateMouseButton(window, client, button, false);
+}
+
+void SetWorkAreaForTesting(const RECT* area) {
+    ws::WorkAreaOverride() = area ? std::optional<RECT>(*area) : std::nullopt;
 }
 
 bool SimulateWheel(HWND window, POINT client, int delta) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/rtl/automation.h"
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/typinfo.h"
 
 namespace {
 
@@ -46,6 +48,28 @@ TEST(Metaclass, NameParentAndInheritance) {
     EXPECT_EQ(printable, static_cast<TPrintable*>(&square));
     TSquare plain(1);
     EXPECT_FALSE(Supports<TPrintable>(&plain));
+}
+
+TEST(Metaclass, InstanceSizeAndClassInfo) {
+    EXPECT_EQ(TPrintableSquare::StaticClass()->InstanceSize(), sizeof(TPrintableSquare));
+    EXPECT_EQ(TObject::StaticClass()->InstanceSize(), sizeof(TObject));
+    const TTypeInfo* info = TSquare::StaticClass()->ClassInfo();
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info, TSquare::StaticClass()->ClassInfo());
+    EXPECT_EQ(info->Kind, tkClass);
+    EXPECT_EQ(info->Name, "TSquare");
+    EXPECT_EQ(info->ClassType, TSquare::StaticClass());
+}
+
+TEST(Metaclass, AnInterfacedObjectCountsItsHolders) {
+    auto object = std::make_shared<TInterfacedObject>();
+    EXPECT_EQ(object->RefCount(), 1);
+    std::shared_ptr<IInterface> asInterface = object;
+    EXPECT_EQ(object->RefCount(), 2);
+    asInterface.reset();
+    EXPECT_EQ(object->RefCount(), 1);
+    TInterfacedObject unheld;
+    EXPECT_EQ(unheld.RefCount(), 0);
 }
 
 TEST(Metaclass, CreatesByClassWithTheHierarchysConstructor) {

@@ -286,3 +286,54 @@ TEST(SaveToFile, ReplacesTheFileWholeOrNotAtAll) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(AnsiToUtf8(dir.path())), {}), 2) << "no temporary left";
     EXPECT_THROW(lines.SaveToFile(dir.file("没有/x.txt")), EFCreateError);
 }
+
+namespace {
+
+// Counts the writes that reach it; refuses bytes past `limit`.
+class TCountingStream : public TMemoryStream {
+public:
+    int writes = 0;
+    Int64 limit = 1 << 30;
+    Integer Write(const void* buffer, Integer count) override {
+        ++writes;
+        if (Position() + count > limit) count = static_cast<Integer>(std::max<Int64>(0, limit - Position()));
+        return TMemoryStream::Write(buffer, count);
+    }
+};
+
+std::string Contents(TMemoryStream& stream) {
+    return std::string(static_cast<const char*>(stream.Memory()), static_cast<std::size_t>(stream.Size()));
+}
+
+}  // namespace
+
+TEST(TBufferedWriteStream, GathersSmallWritesAndFlushesBeforeOtherRequests) {
+    TCountingStream target;
+    target.WriteBuffer("ab", 2);
+    target.writes = 0;
+    TBufferedWriteStream buffered(&target, 8);
+    for (char c : std::string("cdefg")) buffered.WriteBuffer(&c, 1);
+    EXPECT_EQ(target.writes, 0);
+    EXPECT_EQ(buffered.Position(), 7);  // the caller's position, then the bytes waiting
+    EXPECT_EQ(target.writes, 1);
+    buffered.WriteBuffer("hijkl", 5);
+    buffered.WriteBuffer("0123456789", 10);  // larger than the block: straight through
+    buffered.Flush();
+    EXPECT_EQ(Contents(target), "abcdefghijkl0123456789");
+    EXPECT_EQ(target.writes, 3);
+    buffered.WriteBuffer("Z", 1);
+    buffered.SetPosition(0);
+    char first = 0;
+    buffered.ReadBuffer(&first, 1);
+    EXPECT_EQ(first, 'a');
+    EXPECT_EQ(Contents(target).back(), 'Z');
+}
+
+TEST(TBufferedWriteStream, AShortWriteRaisesAtFlush) {
+    TCountingStream target;
+    target.limit = 3;
+    TBufferedWriteStream buffered(&target, 16);
+    buffered.WriteBuffer("abcdef", 6);
+    EXPECT_THROW(buffered.Flush(), EWriteError);
+    buffered.Flush();  // nothing waits any more
+}

@@ -76,6 +76,20 @@ TEST(SysUtilsStrings, Quoting) {
         {"abc", "abc"},      {"'unclosed", "'unclosed"}, {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(AnsiDequotedStr(c.quoted, '\''), c.expected) << c.quoted;
+
+    const struct {
+        AnsiString source, extracted, rest;
+    } extracts[] = {
+        {"'it''s' more", "it's", " more"}, {"'乗''", "乗'", ""}, {"plain", "", "plain"}, {"", "", ""},
+    };
+    for (const auto& c : extracts) {
+        AnsiString source = c.source;
+        EXPECT_EQ(AnsiExtractQuotedStr(source, '\''), c.extracted) << c.source;
+        EXPECT_EQ(source, c.rest) << c.source;
+    }
+    EXPECT_EQ(UpCase('a'), 'A');
+    EXPECT_EQ(UpCase('Z'), 'Z');
+    EXPECT_EQ(UpCase('\xE4'), '\xE4');
 }
 
 TEST(SysUtilsStrings, StringReplaceMatchesWholeCharactersOnly) {

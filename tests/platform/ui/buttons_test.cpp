@@ -1,6 +1,7 @@
 // TBitBtn and TSpeedButton: a kind's defaults closing a modal form, a
 // speed-button group keeping one button down, glyphs placed, drawn and greyed,
-// a form description placing both read and written back, buttons hidden from
+// a held button's look following the pointer, a form description placing
+// both read and written back, buttons hidden from
 // their own click leaving the screen, and disabled captions embossed in grey.
 #include <set>
 
@@ -77,6 +78,46 @@ TEST_F(ButtonsTest, SpeedButtonGroupKeepsOneDown) {
     EXPECT_FALSE(a->Down());
     Click(plain);
     EXPECT_FALSE(plain->Down()) << "a button in no group never stays down";
+}
+
+namespace {
+
+// Shows the state a speed button gives its descendants.
+class StateSpeedButton : public TSpeedButton {
+public:
+    using TSpeedButton::TSpeedButton;
+    using TSpeedButton::State;
+};
+
+}  // namespace
+
+TEST_F(ButtonsTest, AHeldSpeedButtonFollowsThePointer) {
+    form->Show();
+    ProcessMessages();
+    auto* b = new StateSpeedButton(form);
+    b->SetParent(surface);
+    b->SetBounds(10, 10, 30, 30);
+    int clicks = 0;
+    b->SetOnClick([&](TObject*) { ++clicks; });
+    const HWND window = surface->Handle();
+    EXPECT_EQ(b->State(), bsUp);
+    SimulateMouseButton(window, {20, 20}, VK_LBUTTON, true);
+    ProcessMessages();
+    EXPECT_EQ(b->State(), bsDown);
+    SimulateMouseMove(window, {80, 20});
+    ProcessMessages();
+    EXPECT_EQ(b->State(), bsUp) << "the pointer left: shown up";
+    SimulateMouseMove(window, {25, 25});
+    ProcessMessages();
+    EXPECT_EQ(b->State(), bsDown) << "and back: down again";
+    SimulateMouseButton(window, {25, 25}, VK_LBUTTON, false);
+    ProcessMessages();
+    EXPECT_EQ(clicks, 1);
+    b->SetGroupIndex(3);
+    b->SetDown(true);
+    EXPECT_EQ(b->State(), bsExclusive);
+    b->SetEnabled(false);
+    EXPECT_EQ(b->State(), bsDisabled);
 }
 
 TEST_F(ButtonsTest, GlyphDrawnWithTransparencyAndGreyedWhenDisabled) {

@@ -1,6 +1,7 @@
 // Menus: a form's main menu fires OnClick, a disabled item's Click does
-// nothing, an owner-drawn item draws itself through OnDrawItem, a pop-up
-// menu chosen by keyboard.
+// nothing, an owner-drawn item draws itself through OnDrawItem (on the menu
+// bar too), a pop-up menu chosen by keyboard.
+#include "platform/ui/graphic.h"
 #include "platform/ui/menus.h"
 #include "tests/platform/ui/control_fixture.h"
 
@@ -73,9 +74,10 @@ TEST_F(MenuTest, OwnerDrawnPopupItemsMeasureAndDrawThemselves) {
     TPopupMenu* popup = TPopupMenu::Create(form);
     popup->SetOwnerDraw(true);
     TMenuItem* first = AddItem(popup, popup->Items(), "第一项", &log);
+    TMenuItem* line = AddItem(popup, popup->Items(), "-", nullptr);
     TMenuItem* second = AddItem(popup, popup->Items(), "第二项", &log);
     std::vector<AnsiString> drawn;
-    for (TMenuItem* item : {first, second}) {
+    for (TMenuItem* item : {first, line, second}) {
         item->SetOnMeasureItem([](TObject*, TCanvas*, int& width, int& height) {
             width = 120;
             height = 22;
@@ -96,6 +98,34 @@ TEST_F(MenuTest, OwnerDrawnPopupItemsMeasureAndDrawThemselves) {
     EXPECT_TRUE(popped);
     EXPECT_EQ(log, std::vector<AnsiString>{"第二项"});
     EXPECT_NE(std::find(drawn.begin(), drawn.end(), "第二项 selected"), drawn.end());
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), "-"), drawn.end()) << "the line is owner-drawn too";
+}
+
+TEST_F(MenuTest, OwnerDrawnMenuBarItemsOpeningSubMenusMeasureAndDrawThemselves) {
+    TForm* form = NewForm();
+    TMainMenu* menu = TMainMenu::Create(form);
+    menu->SetOwnerDraw(true);
+    TMenuItem* file = AddItem(menu, menu->Items(), "文件", nullptr);
+    AddItem(menu, file, "打开", nullptr);
+    int measured = -1, textWidth = 0;
+    std::vector<TRect> drawn;
+    file->SetOnMeasureItem([&](TObject*, TCanvas* canvas, int& width, int&) {
+        measured = width;
+        textWidth = canvas->TextWidth("文件");
+    });
+    file->SetOnAdvancedDrawItem([&](TObject*, TCanvas*, TRect rect, TOwnerDrawState) { drawn.push_back(rect); });
+    form->SetMenu(menu);
+    form->Show();
+    DrawMenuBar(form->Handle());
+    ProcessMessages();
+    // The item was measured as its caption in the menu font, and drawn in
+    // that width with the bar's margins around it.
+    EXPECT_EQ(measured, textWidth);
+    EXPECT_GT(textWidth, 0);
+    EXPECT_EQ(menu->FindItem(UINT(file->Handle()), fkHandle), file);
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.back().right - drawn.back().left, measured + 16);
+    delete form;
 }
 
 TEST_F(MenuTest, ShortCutTextRoundTripsAndAccelsMatchTheirLetter) {
@@ -107,3 +137,30 @@ TEST_F(MenuTest, ShortCutTextRoundTripsAndAccelsMatchTheirLetter) {
     EXPECT_FALSE(IsAccel('A', "A&&B"));
     EXPECT_EQ(StripHotkey("打开(&O)"), "打开(O)");
 }
+
+TEST_F(MenuTest, AnOwnerDrawnItemIsSizedForItsTextBeforeItsHandlerIsAsked) {
+    TPopupMenu* popup = TPopupMenu::Create(Application);
+    popup->SetOwnerDraw(true);
+    TMenuItem* plain = AddItem(popup, popup->Items(), "打开(&O)", nullptr);
+    TMenuItem* shortcut = AddItem(popup, popup->Items(), "打开(&O)", nullptr);
+    shortcut->SetShortCut(TextToShortCut("Ctrl+O"));
+    TMenuItem* line = AddItem(popup, popup->Items(), "-", nullptr);
+    TBitmap scratch;
+    scratch.SetSize(1, 1);
+    TCanvas* canvas = scratch.Canvas();
+    int width = 0, height = 0;
+    plain->MeasureItem(canvas, width, height);
+    EXPECT_EQ(width, 16 + 8 + canvas->TextWidth("打开(O)"));
+    EXPECT_GE(height, canvas->TextHeight("打开") + 4);
+    int withKey = 0;
+    shortcut->MeasureItem(canvas, withKey, height);
+    EXPECT_GT(withKey, width);
+    int lineHeight = 0;
+    line->MeasureItem(canvas, width, lineHeight);
+    EXPECT_EQ(lineHeight, 5);
+    plain->SetOnMeasureItem([](TObject*, TCanvas*, int& w, int&) { w += 10; });
+    int handled = 0;
+    plain->MeasureItem(canvas, handled, height);
+    EXPECT_EQ(handled, 16 + 8 + canvas->TextWidth("打开(O)") + 10) << "the handler starts from the measured size";
+}
+

@@ -60,6 +60,24 @@ TEST_F(DialogsTest, ApplicationMessageBoxAndMessageDialogsHaveTheirCaptions) {
     EXPECT_EQ(ModalQuestions()[3].buttons, std::vector<AnsiString>{"确定"});
 }
 
+TEST_F(DialogsTest, TheMessageBoxIsInTheFunctionTableOfUser32) {
+    HMODULE user32 = LoadLibrary("user32.dll");
+    ASSERT_NE(user32, 0u);
+    using MessageBoxSlots = std::intptr_t (*)(std::intptr_t, std::intptr_t, std::intptr_t, std::intptr_t);
+    auto messageBoxA = reinterpret_cast<MessageBoxSlots>(GetProcAddress(user32, "MessageBoxA"));
+    ASSERT_NE(messageBoxA, nullptr);
+    PushModalAnswer({IDNO, {}});
+    const char text[] = "继续吗？";
+    const char caption[] = "确认";
+    EXPECT_EQ(messageBoxA(0, reinterpret_cast<std::intptr_t>(text), reinterpret_cast<std::intptr_t>(caption), MB_YESNO),
+              IDNO);
+    ASSERT_EQ(ModalQuestions().size(), 1u);
+    EXPECT_EQ(ModalQuestions()[0].text, text);
+    EXPECT_EQ(ModalQuestions()[0].caption, caption);
+    EXPECT_EQ(ModalQuestions()[0].flags, unsigned(MB_YESNO));
+    FreeLibrary(user32);
+}
+
 TEST_F(DialogsTest, InputBoxGivesTheTextOrTheDefaultWhenCancelled) {
     PushModalAnswer({mrOk, "20061"});
     EXPECT_EQ(InputBox("请输入", "请输入单据编号          ", ""), "20061");

@@ -27,6 +27,7 @@ public:
     std::vector<std::pair<int, int>> moves;
     std::vector<std::string> edits;
     using TCustomGrid::GridState;
+    using TCustomGrid::MoveColumn;
 
 protected:
     void ColWidthsChanged() override {
@@ -109,6 +110,26 @@ TEST_F(GridControlTest, KeyboardMovesTheFocusAndScrollsItIntoView) {
     Key(VK_HOME);
     EXPECT_EQ(grid->Col(), 1);
     EXPECT_EQ(grid->LeftCol(), 1);
+}
+
+TEST_F(GridControlTest, TabPassesOverColumnsThatAreNoTabStops) {
+    grid->SetOptions(grid->Options() + TGridOptions{goTabs});
+    grid->SetTabStops(2, false);
+    grid->SetTabStops(3, false);
+    Key(VK_TAB);
+    EXPECT_EQ(grid->Col(), 4);
+    SimulateKey(VK_SHIFT, true);
+    Key(VK_TAB);
+    SimulateKey(VK_SHIFT, false);
+    ProcessMessages();
+    EXPECT_EQ(grid->Col(), 1);
+    for (int c = 2; c < 10; ++c) grid->SetTabStops(c, false);
+    Key(VK_TAB);  // round into the next row
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 2);
+    grid->MoveColumn(1, 5);
+    EXPECT_TRUE(grid->TabStops(5));  // the setting moves with its column
+    EXPECT_FALSE(grid->TabStops(1));
 }
 
 TEST_F(GridControlTest, WheelMovesARowAndScrollBarMessagesScroll) {

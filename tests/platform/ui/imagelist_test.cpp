@@ -19,6 +19,14 @@ std::unique_ptr<TBitmap> Strip() {
     return strip;
 }
 
+// The strip's two images in a 4x4 list, fuchsia transparent.
+void AddStrip(TImageList& list) {
+    list.SetWidth(4);
+    list.SetHeight(4);
+    auto strip = Strip();
+    list.AddMasked(strip.get(), clFuchsia);
+}
+
 std::unique_ptr<TBitmap> Background() {
     auto b = std::make_unique<TBitmap>();
     b->SetSize(10, 10);
@@ -53,10 +61,7 @@ TEST(ImageList, AddsMaskedImagesAndDrawsThemTransparently) {
 
 TEST(ImageList, DisabledImagesAreEmbossedGrey) {
     TImageList list(nullptr);
-    list.SetWidth(4);
-    list.SetHeight(4);
-    auto strip = Strip();
-    list.AddMasked(strip.get(), clFuchsia);
+    AddStrip(list);
     auto dest = Background();
     list.Draw(dest->Canvas(), 0, 0, 0, false);
     EXPECT_EQ(dest->Canvas()->Pixels(1, 1), clGray);   // shadow
@@ -103,3 +108,25 @@ TEST(ImageList, ImagesRoundTripThroughAFormDescription) {
 }
 
 }  // namespace
+
+TEST(ImageList, DrawExTakesBackgroundBlendAndMaskStyles) {
+    TImageList list(nullptr);
+    AddStrip(list);
+    auto dest = Background();
+    const HDC dc = dest->Canvas()->Handle();
+    list.DrawEx(dc, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_NORMAL);
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clLime);
+    EXPECT_EQ(dest->Canvas()->Pixels(1, 1), clRed);
+    list.DrawEx(dc, 0, 0, 0, ColorToRGB(clYellow), CLR_NONE, ILD_NORMAL);
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clYellow);
+    list.SetBkColor(clAqua);
+    list.DrawEx(dc, 0, 0, 0, CLR_DEFAULT, CLR_NONE, ILD_NORMAL);
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clAqua);
+    // Selected: the opaque pixels halfway to the foreground, the rest untouched.
+    list.DrawEx(dc, 4, 4, 0, CLR_NONE, RGB(0, 0, 255), ILD_SELECTED);
+    EXPECT_EQ(dest->Canvas()->Pixels(5, 5), TColor(RGB(128, 0, 128)));
+    EXPECT_EQ(dest->Canvas()->Pixels(4, 4), clLime);
+    list.DrawEx(dc, 4, 4, 0, CLR_NONE, CLR_NONE, ILD_MASK);
+    EXPECT_EQ(dest->Canvas()->Pixels(5, 5), clBlack);
+    EXPECT_EQ(dest->Canvas()->Pixels(4, 4), clWhite);
+}

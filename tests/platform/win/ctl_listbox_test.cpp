@@ -1,6 +1,8 @@
 // The "ListBox" class and the "ComboBox" over its "ComboLBox" list: items,
 // sorting, LB_SELECTSTRING, selection by mouse and keyboard, the drop-down
 // that refills on CBN_DROPDOWN and chooses by mouse and by keyboard.
+#include <algorithm>
+
 #include "tests/platform/win/ctl_fixture.h"
 
 using ListBoxTest = StdControlTest;
@@ -25,6 +27,33 @@ TEST_F(ListBoxTest, SortedItemsAndSelectString) {
     EXPECT_EQ(SendMessage(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM("PEAR")), 2);
     // Messages change the selection silently.
     EXPECT_TRUE(CodesFrom(list).empty());
+}
+
+TEST_F(ListBoxTest, ScrollRequestsMoveTheTopItem) {
+    const HWND list = Control("ListBox", "", LBS_HASSTRINGS, 10, 10, 150, 60);
+    for (int i = 0; i < 30; ++i) SendMessage(list, LB_ADDSTRING, 0, LPARAM(std::to_string(i).c_str()));
+    const struct {
+        WPARAM request;
+        LRESULT top;
+    } steps[] = {{SB_LINEDOWN, 1}, {SB_LINEDOWN, 2}, {SB_LINEUP, 1}, {MAKEWPARAM(SB_THUMBPOSITION, 20), 20},
+                 {SB_BOTTOM, 29}, {SB_LINEDOWN, 29}, {SB_TOP, 0}, {SB_LINEUP, 0}};
+    for (const auto& step : steps) {
+        SendMessage(list, WM_VSCROLL, step.request, 0);
+        EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), step.top) << step.request;
+    }
+    SendMessage(list, WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_GT(SendMessage(list, LB_GETTOPINDEX, 0, 0), 1);
+}
+
+TEST_F(ListBoxTest, NotificationsGoToTheWindowItWasCreatedInAfterSetParent) {
+    const HWND list = Control("ListBox", "", LBS_NOTIFY | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED, 10, 10, 150, 120);
+    for (const char* text : {"one", "two"}) SendMessage(list, LB_ADDSTRING, 0, LPARAM(text));
+    ::SetParent(list, 0);
+    SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 2));
+    SendMessage(list, WM_LBUTTONUP, 0, MAKELPARAM(5, 2));
+    const std::vector<UINT> codes = CodesFrom(list);
+    EXPECT_NE(std::find(codes.begin(), codes.end(), UINT(LBN_SELCHANGE)), codes.end());
+    ::SetParent(list, parent);
 }
 
 TEST_F(ListBoxTest, MouseAndKeysSelectWithNotifications) {

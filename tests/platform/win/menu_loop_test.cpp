@@ -293,3 +293,60 @@ TEST_F(MenuLoopTest, HoveredSubmenuOpensAfterTheDelayAndEndMenuCloses) {
     EXPECT_FALSE(EndMenu()) << "no menu is running now";
     DestroyMenu(popup);
 }
+
+TEST_F(MenuLoopTest, FiltersSeeEverySelectionNoticeEvenWithoutNotifications) {
+    const HWND w = Owner();
+    const HMENU popup = OwnerDrawnPopup();
+    Watch({WM_MENUSELECT});
+    std::vector<WPARAM> notices;
+    HWND menuWindow = 0;
+    const int creation = AddCreationObserver([&](const WindowCreation& created) {
+        if (ClassNameOf(created.window) == "#32768") menuWindow = created.window;
+    });
+    COLORREF printed = CLR_INVALID;
+    const int filter = AddMessageFilter([&](int code, MSG& msg) {
+        if (code == MSGF_MENU && msg.message == WM_MENUSELECT) notices.push_back(msg.wParam);
+        if (code == MSGF_MENU && msg.message == WM_MENUSELECT && printed == CLR_INVALID && IsWindow(menuWindow)) {
+            // The menu window prints its items into a window-sized image.
+            RECT r;
+            GetWindowRect(menuWindow, &r);
+            const HDC screen = GetDC(0);
+            const HDC dc = CreateCompatibleDC(screen);
+            const HBITMAP image = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
+            ReleaseDC(0, screen);
+            const HGDIOBJ old = SelectObject(dc, image);
+            SendMessage(menuWindow, WM_PRINT, WPARAM(dc), PRF_CLIENT);
+            POINT client{0, 0};
+            ClientToScreen(menuWindow, &client);
+            printed = GetPixel(dc, client.x - r.left + 5, client.y - r.top + 5);
+            SelectObject(dc, old);
+            DeleteObject(image);
+            DeleteDC(dc);
+        }
+        return false;
+    });
+    Key(VK_DOWN);
+    Key(VK_ESCAPE);
+    TrackPopupMenu(popup, TPM_NONOTIFY, 150, 150, 0, w, nullptr);
+    RemoveObserver(filter);
+    RemoveObserver(creation);
+    EXPECT_TRUE(Logged(WM_MENUSELECT).empty()) << "the owner is not told";
+    ASSERT_GE(notices.size(), 2u);
+    EXPECT_EQ(LOWORD(notices.front()), 11);
+    EXPECT_EQ(HIWORD(notices.back()), 0xFFFF);
+    EXPECT_EQ(printed, GetSysColor(COLOR_INFOBK)) << "the owner drew the first item into the print";
+    DestroyMenu(popup);
+}
+
+TEST_F(MenuLoopTest, TheNonClientRegionOfTheWholeWindowClipsNothing) {
+    const HWND w = Owner();
+    const HDC dc = GetDCEx(w, HRGN(1), DCX_WINDOW | DCX_INTERSECTRGN | DCX_USESTYLE);
+    ASSERT_NE(dc, 0u);
+    RECT clip;
+    GetClipBox(dc, &clip);
+    RECT window;
+    GetWindowRect(w, &window);
+    EXPECT_EQ(clip.right - clip.left, window.right - window.left);
+    EXPECT_EQ(clip.bottom - clip.top, window.bottom - window.top);
+    ReleaseDC(w, dc);
+}

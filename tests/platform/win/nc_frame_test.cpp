@@ -205,6 +205,10 @@ TEST_F(NcFrameTest, WindowAnsweringNonClientMessagesGetsItsOwnFrame) {
     EXPECT_EQ(ShownPixel(w, 3, 3), RGB(255, 0, 0));
     EXPECT_EQ(ShownPixel(w, 100, 75), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(HitAt(w, 100, 5), HTCAPTION);
+    // Its frame band outside the client area is not the client, even where
+    // the default layout has its client area.
+    EXPECT_EQ(HitAt(w, 100, 75), HTCLIENT);
+    EXPECT_EQ(HitAt(w, 100, 145), HTNOWHERE);
 
     // Its caption moves it through the default procedure's tracking.
     Press(At(w, 100, 5));

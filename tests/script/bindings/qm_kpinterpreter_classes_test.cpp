@@ -9,21 +9,12 @@
 #include "script/qm_kpinterpreter_unit.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script_host.h"
+#include "script_test_helpers.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-class ClassesBinding : public testing::Test {
-protected:
-    ClassesBinding() { ScriptTestHost::Get(); }
-    std::vector<AnsiString> Run(const AnsiString& body) {
-        ScriptTestHost::Get().Emitted.clear();
-        interpreter.SetSource(body);
-        interpreter.Run();
-        return ScriptTestHost::Get().Emitted;
-    }
-    TKpInterpreterUnit interpreter{nullptr};
-};
+using ClassesBinding = EmittingScripts;
 
 TEST_F(ClassesBinding, ListsStringsAndCollections) {
     struct Case {
@@ -79,6 +70,18 @@ TEST_F(ClassesBinding, PositionAndSizeBeyondTwoGigabytes) {
     Run("var f: TFileStream; begin f := TFileStream.Create('" + path + "', $FFFF); f.Size := 3000000000.0; "
         "f.Position := 2999999999.0; Emit(f.Size); Emit(f.Position); f.Free; end;");
     EXPECT_EQ(ScriptTestHost::Get().Emitted, (std::vector<AnsiString>{"3000000000", "2999999999"}));
+}
+
+TEST_F(ClassesBinding, ComponentsThroughStreamsAndTheirBridgeMembers) {
+    EXPECT_EQ(Run("var o, c: TComponent; m, b: TMemoryStream; begin o := TComponent.Create(nil); o.Name := 'Box'; "
+                  "o.Tag := 5; m := TMemoryStream.Create; m.WriteComponentRes('Box', o); m.Position := 0; "
+                  "c := m.ReadComponentRes(nil); Emit(c.Name); Emit(c.Tag); c.Free; "
+                  "b := TMemoryStream.Create; b.WriteComponent(o); b.Position := 0; "
+                  "try b.ReadResHeader; except Emit('no header'); end; "
+                  "c := b.ReadComponent(nil); Emit(c.Tag); c.Free; "
+                  "o.DesignInfo := 7; Emit(o.DesignInfo); Emit(o.SafeCallException(nil, nil)); o.FreeOnRelease; "
+                  "Emit(o.VCLComObject = nil); o.Free; m.Free; b.Free; end;"),
+              (std::vector<AnsiString>{"Box", "5", "no header", "5", "7", "-2147418113", "True"}));
 }
 
 TEST_F(ClassesBinding, UnsupportedMembersAndWrongClasses) {

@@ -1,0 +1,491 @@
+// The export framework (the walk over the records, footer totals, entry
+// points) and the text, CSV and XLS formats.
+#include "datagrid/DBGridVynImpExp.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "datagrid/DBGridVynSelection.h"
+#include "datagrid/DBGridVynTitleTree.h"
+#include "platform/data/field.h"
+#include "platform/rtl/currency.h"
+#include "platform/rtl/formatsettings.h"
+#include "platform/rtl/sysutils.h"
+
+char ExportCsvSeparator = ';';
+
+namespace {
+
+// The visible columns of a grid in display order, from `first` to `last`.
+void AddVisibleColumns(TCustomDBGridVyn* grid, TColumnsVynList* into, int first = 0, int last = -1) {
+    TColumnsVynList* visible = grid->VisibleColumns();
+    if (last < 0) last = visible->Count() - 1;
+    for (int i = std::max(first, 0); i <= last && i < visible->Count(); ++i) into->Add(visible->Items(i));
+}
+
+// The field value as a number with four decimals, rounded half to even.
+std::int64_t ScaledValue(TField* field) { return Currency(field->AsFloat()).Scaled(); }
+
+bool IsIntegerType(TFieldType type) {
+    return type == ftSmallint || type == ftInteger || type == ftWord || type == ftAutoInc || type == ftLargeint;
+}
+
+}  // namespace
+
+// ---- The framework --------------------------------------------------------------------------------
+
+TDBGridVynExport::TDBGridVynExport()
+    : exportedColumns_(std::make_unique<TColumnsVynList>()), cellParams_(std::make_unique<TColCellParamsVyn>()) {}
+
+TDBGridVynExport::~TDBGridVynExport() = default;
+
+void TDBGridVynExport::Put(const AnsiString& text) { PutBytes(text.data(), text.size()); }
+
+void TDBGridVynExport::PutBytes(const void* bytes, std::size_t count) {
+    stream_->WriteBuffer(bytes, static_cast<Integer>(count));
+}
+
+void TDBGridVynExport::SaveToFile(const AnsiString& fileName, bool allRows) {
+    TFileStream file(fileName, fmCreate);
+    SaveToStream(&file, allRows);
+}
+
+TDBGridVynSelectionType TDBGridVynExport::ExportKind(bool allRows) const {
+    if (allRows) return gstAll;
+    TDBGridVynSelection* selection = grid_->Selection();
+    if (selection->Kind() == gstRectangle &&
+        !(selection->Rect()->AnchorCell().IsSet() && selection->Rect()->EndCell().IsSet()))
+        return gstNon;
+    return selection->Kind();
+}
+
+void TDBGridVynExport::SaveToStream(TStream* stream, bool allRows) {
+    const TDBGridVynSelectionType kind = ExportKind(allRows);
+    if (kind == gstNon) return;
+    TBufferedWriteStream buffered(stream);
+    stream_ = &buffered;
+    TDataSet* dataSet = grid_->DataLink()->DataSet();
+    dataSet->DisableControls();
+    try {
+        grid_->SaveViewPosition();
+        try {
+            ExportRecords(kind);
+        } catch (...) {
+            grid_->RestoreViewPosition();
+            throw;
+        }
+        grid_->RestoreViewPosition();
+    } catch (...) {
+        dataSet->EnableControls();
+        stream_ = stream;
+        throw;
+    }
+    dataSet->EnableControls();
+    buffered.Flush();
+    stream_ = stream;
+}
+
+void TDBGridVynExport::Prepare() {
+    footerTotals_.assign(static_cast<std::size_t>(grid_->FooterRowCount() * exportedColumns_->Count()), 0);
+    BeginExport();
+    if (grid_->Options().Contains(dgTitles)) PutTitleRow(exportedColumns_.get());
+}
+
+void TDBGridVynExport::ExportRecords(TDBGridVynSelectionType kind) {
+    TDataSet* dataSet = grid_->DataLink()->DataSet();
+    TDBGridVynSelection* selection = grid_->Selection();
+    exportedColumns_->Clear();
+    switch (kind) {
+        case gstRecordBookmarks: {
+            AddVisibleColumns(grid_, exportedColumns_.get());
+            Prepare();
+            TBookmarkListVyn* rows = grid_->SelectedRows();
+            for (int i = 0; i < rows->Count(); ++i) {
+                dataSet->SetBookmark(rows->Items(i));
+                AccumulateFooters();
+                PutDataRow(exportedColumns_.get());
+            }
+            break;
+        }
+        case gstRectangle: {
+            const TDBCell& anchor = selection->Rect()->AnchorCell();
+            const TDBCell& end = selection->Rect()->EndCell();
+            const bool anchorFirst = dataSet->CompareBookmarks(anchor.Row, end.Row) <= 0;
+            TColumnsVynList* visible = grid_->VisibleColumns();
+            const int a = visible->IndexOf(grid_->Columns()->Items(anchor.Col));
+            const int b = visible->IndexOf(grid_->Columns()->Items(end.Col));
+            AddVisibleColumns(grid_, exportedColumns_.get(), std::min(a, b), std::max(a, b));
+            Prepare();
+            const TBookmarkStr& bottom = anchorFirst ? end.Row : anchor.Row;
+            dataSet->SetBookmark(anchorFirst ? anchor.Row : end.Row);
+            while (!dataSet->Eof()) {
+                PutDataRow(exportedColumns_.get());
+                AccumulateFooters();
+                if (dataSet->CompareBookmarks(dataSet->Bookmark(), bottom) == 0) break;
+                dataSet->Next();
+            }
+            break;
+        }
+        case gstColumns:
+        case gstAll:
+            if (kind == gstColumns) {
+                TDBGridVynSelectionCols* columns = selection->Columns();
+                for (int i = 0; i < columns->Count(); ++i) exportedColumns_->Add(columns->Items(i));
+            } else {
+                AddVisibleColumns(grid_, exportedColumns_.get());
+            }
+            Prepare();
+            for (dataSet->First(); !dataSet->Eof(); dataSet->Next()) {
+                PutDataRow(exportedColumns_.get());
+                AccumulateFooters();
+            }
+            break;
+        case gstNon:
+            return;
+    }
+    for (int row = 0; row < grid_->FooterRowCount(); ++row) PutFooterRow(exportedColumns_.get(), row);
+    EndExport();
+}
+
+void TDBGridVynExport::PutDataRow(TColumnsVynList* columns) {
+    TFont font;
+    for (int i = 0; i < columns->Count(); ++i) {
+        TColumnVyn* column = columns->Items(i);
+        font.Assign(column->Font());
+        TColCellParamsVyn* params = cellParams_.get();
+        params->Row = -1;
+        params->Col = -1;
+        params->State = {};
+        params->Font = &font;
+        params->Background = column->Color();
+        params->Alignment = column->Alignment();
+        params->ImageIndex = column->CellImageIndex();
+        params->Text = column->CellDisplayText();
+        params->CheckboxState = column->CheckState();
+        TColor background = params->Background;
+        if (grid_->OnGetCellParams()) grid_->OnGetCellParams()(grid_, column, &font, background, params->State);
+        column->FireGetCellParams(false, params);
+        params->Background = background;
+        PutDataCell(column, params);
+    }
+}
+
+void TDBGridVynExport::PutFooterRow(TColumnsVynList* columns, int footerRow) {
+    TFont font;
+    for (int i = 0; i < columns->Count(); ++i) {
+        TColumnVyn* column = columns->Items(i);
+        TColumnFooterVyn* footer = column->FooterForRow(footerRow);
+        font.Assign(footer->Font());
+        TColor background = footer->Color();
+        TAlignment alignment = footer->Alignment();
+        const TFooterValueType type = footer->ValueType();
+        AnsiString text = type == fvtSum || type == fvtCount ? FooterTotalText(footerRow, i)
+                                                             : grid_->FooterCellText(footerRow, column);
+        if (grid_->OnGetFooterParams())
+            grid_->OnGetFooterParams()(grid_, column->Index(), footerRow, column, &font, background, alignment,
+                                       TGridDrawState{}, text);
+        PutFooterCell(i, footerRow, text, alignment, background, &font, column);
+    }
+}
+
+void TDBGridVynExport::PutFooterCell(int, int, const AnsiString&, TAlignment, TColor, TFont*, TColumnVyn*) {}
+
+std::int64_t& TDBGridVynExport::FooterTotal(int footerRow, int colIndex) {
+    return footerTotals_[static_cast<std::size_t>(colIndex + footerRow * exportedColumns_->Count())];
+}
+
+TField* TDBGridVynExport::FooterField(TColumnFooterVyn* footer, TColumnVyn* column) const {
+    const AnsiString& name = footer->FieldName().empty() ? column->FieldName() : footer->FieldName();
+    return grid_->DataLink()->DataSet()->FindField(name);
+}
+
+void TDBGridVynExport::AccumulateFooters() {
+    for (int row = 0; row < grid_->FooterRowCount(); ++row)
+        for (int i = 0; i < exportedColumns_->Count(); ++i) {
+            TColumnVyn* column = exportedColumns_->Items(i);
+            TColumnFooterVyn* footer = column->FooterForRow(row);
+            TField* field = FooterField(footer, column);
+            if (!field) continue;
+            if (footer->ValueType() == fvtSum && !field->IsNull())
+                FooterTotal(row, i) += ScaledValue(field);
+            else if (footer->ValueType() == fvtCount)
+                FooterTotal(row, i) += Currency::Scale;
+        }
+}
+
+AnsiString TDBGridVynExport::FooterTotalText(int footerRow, int colIndex) {
+    TColumnVyn* column = exportedColumns_->Items(colIndex);
+    TColumnFooterVyn* footer = column->FooterForRow(footerRow);
+    const Currency total = Currency::FromScaled(FooterTotal(footerRow, colIndex));
+    if (footer->ValueType() == fvtCount) return FloatToStr(total.ToDouble());
+    TField* field = FooterField(footer, column);
+    if (!field) return {};
+    auto* numeric = dynamic_cast<TNumericField*>(field);
+    const AnsiString format = numeric ? numeric->DisplayFormat() : AnsiString();
+    const TFieldType type = field->DataType();
+    if (IsIntegerType(type)) {
+        if (!format.empty()) return FormatFloat(format, total.ToDouble());
+        return IntToStr(static_cast<Int64>(std::nearbyint(total.ToDouble())));
+    }
+    const auto* floatField = dynamic_cast<TFloatField*>(field);
+    const bool currency = floatField && floatField->Currency();
+    const TFloatFormat kind = currency ? ffCurrency : ffGeneral;
+    const int digits = currency ? CurrencyDecimals : 0;
+    if (type == ftFloat || type == ftCurrency) {
+        if (!format.empty()) return FormatFloat(format, total.ToDouble());
+        return FloatToStrF(total.ToDouble(), kind, floatField ? floatField->Precision() : 15, digits);
+    }
+    if (type == ftBCD || type == ftFMTBcd) {
+        if (!format.empty()) return FormatCurr(format, total);
+        return CurrToStrF(total, kind, digits);
+    }
+    return {};
+}
+
+void ExportDBGridVynToStream(TDBGridVynExportClass exportClass, TCustomDBGridVyn* grid, TStream* stream,
+                             bool allRows) {
+    std::unique_ptr<TDBGridVynExport> exporter(exportClass->Create());
+    exporter->SetGrid(grid);
+    exporter->SaveToStream(stream, allRows);
+}
+
+void ExportDBGridVynToFile(TDBGridVynExportClass exportClass, TCustomDBGridVyn* grid, const AnsiString& fileName,
+                           bool allRows) {
+    std::unique_ptr<TDBGridVynExport> exporter(exportClass->Create());
+    exporter->SetGrid(grid);
+    exporter->SaveToFile(fileName, allRows);
+}
+
+// ---- Multi-level titles ---------------------------------------------------------------------------
+
+std::unique_ptr<TTitleLevelsVyn> TTitleLevelsVyn::Build(TCustomDBGridVyn* grid, TColumnsVynList* columns) {
+    if (!grid->UseMultiTitle() || !grid->TitleRoot() || columns->Count() == 0) return nullptr;
+    std::vector<THeadTreeNode*> nodes;
+    std::vector<int> heights;
+    for (int i = 0; i < columns->Count(); ++i) {
+        THeadTreeNode* leaf = grid->LeafNode(columns->Items(i)->Index());
+        if (!leaf) return nullptr;
+        nodes.push_back(leaf);
+        heights.push_back(leaf->NodeHeight);
+    }
+    auto levels = std::make_unique<TTitleLevelsVyn>();
+    levels->levels_.push_back(nodes);
+    for (;;) {
+        const int lowest = *std::min_element(heights.begin(), heights.end());
+        bool moved = false;
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            THeadTreeNode* parent = nodes[i]->ParentNode;
+            if (heights[i] != lowest || !parent || parent == grid->TitleRoot()) continue;
+            nodes[i] = parent;
+            heights[i] += parent->NodeHeight;
+            moved = true;
+        }
+        if (!moved) break;
+        levels->levels_.push_back(nodes);
+    }
+    return levels;
+}
+
+THeadTreeNode* TTitleLevelsVyn::Entry(int level, int column) const {
+    return levels_[static_cast<std::size_t>(level)][static_cast<std::size_t>(column)];
+}
+
+void TTitleLevelsVyn::TitleCellSpan(int level, int column, int& colSpan, int& rowSpan) {
+    auto at = [this](int l, int c) -> THeadTreeNode*& {
+        return levels_[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)];
+    };
+    THeadTreeNode* node = at(level, column);
+    rowSpan = 1;
+    while (level - rowSpan >= 0 && at(level - rowSpan, column) == node) at(level - rowSpan++, column) = nullptr;
+    colSpan = 1;
+    while (column + colSpan < ColumnCount() && at(level, column + colSpan) == node) {
+        for (int l = level; l > level - rowSpan; --l) at(l, column + colSpan) = nullptr;
+        ++colSpan;
+    }
+}
+
+// ---- Text and CSV ---------------------------------------------------------------------------------
+
+void TDBGridVynExportAsText::SaveToStream(TStream* stream, bool allRows) {
+    AtLineStart = true;
+    TDBGridVynExport::SaveToStream(stream, allRows);
+}
+
+void TDBGridVynExportAsText::StartLine() {
+    if (AtLineStart)
+        AtLineStart = false;
+    else
+        Put("\r\n");
+}
+
+void TDBGridVynExportAsText::StartCell() {
+    if (AtCellStart)
+        AtCellStart = false;
+    else
+        Put(AnsiString(1, SeparatorChar()));
+}
+
+void TDBGridVynExportAsText::PutTitleRow(TColumnsVynList* columns) {
+    StartLine();
+    AtCellStart = true;
+    for (int i = 0; i < columns->Count(); ++i) {
+        StartCell();
+        Put(CellText(columns->Items(i)->Title()->Caption()));
+    }
+}
+
+void TDBGridVynExportAsText::PutDataRow(TColumnsVynList* columns) {
+    StartLine();
+    AtCellStart = true;
+    TDBGridVynExport::PutDataRow(columns);
+}
+
+void TDBGridVynExportAsText::PutDataCell(TColumnVyn*, TColCellParamsVyn* params) {
+    StartCell();
+    Put(CellText(params->Text));
+}
+
+void TDBGridVynExportAsText::PutFooterRow(TColumnsVynList* columns, int footerRow) {
+    StartLine();
+    AtCellStart = true;
+    TDBGridVynExport::PutFooterRow(columns, footerRow);
+}
+
+void TDBGridVynExportAsText::PutFooterCell(int, int, const AnsiString& text, TAlignment, TColor, TFont*,
+                                           TColumnVyn*) {
+    StartCell();
+    Put(CellText(text));
+}
+
+AnsiString TDBGridVynExportAsCSV::CellText(const AnsiString& text) const {
+    return AnsiQuotedStr(text, '"');
+}
+
+// ---- XLS ------------------------------------------------------------------------------------------
+
+namespace {
+
+constexpr std::uint16_t kBof = 0x0809, kLabel = 0x0204, kNumber = 0x0203, kRk = 0x027E, kBlank = 0x0201,
+                        kEof = 0x000A;
+// The RK record holds a 30-bit integer.
+constexpr std::int64_t kRkMin = -(std::int64_t{1} << 29), kRkMax = (std::int64_t{1} << 29) - 1;
+// Rows are numbered in 16 bits.
+constexpr int kXlsRows = 65536;
+
+}  // namespace
+
+void TDBGridVynExportAsXLS::SaveToStream(TStream* stream, bool allRows) {
+    Row = 0;
+    Col = 0;
+    TDBGridVynExport::SaveToStream(stream, allRows);
+}
+
+void TDBGridVynExportAsXLS::StartRecord(std::uint16_t type) {
+    record_.clear();
+    AddWord(type);
+    AddWord(0);
+}
+
+void TDBGridVynExportAsXLS::AddWord(std::uint16_t value) {
+    record_.push_back(static_cast<std::uint8_t>(value & 0xFF));
+    record_.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+void TDBGridVynExportAsXLS::AddBytes(const void* bytes, std::size_t count) {
+    const auto* p = static_cast<const std::uint8_t*>(bytes);
+    record_.insert(record_.end(), p, p + count);
+}
+
+void TDBGridVynExportAsXLS::PutRecord() {
+    const auto length = static_cast<std::uint16_t>(record_.size() - 4);
+    record_[2] = static_cast<std::uint8_t>(length & 0xFF);
+    record_[3] = static_cast<std::uint8_t>(length >> 8);
+    PutBytes(record_.data(), record_.size());
+}
+
+void TDBGridVynExportAsXLS::StartCell(std::uint16_t type, std::uint16_t xf) {
+    // A row the format cannot number would overwrite the sheet's first rows.
+    if (Row >= kXlsRows) throw EWriteError("XLS worksheets hold at most 65536 rows");
+    StartRecord(type);
+    AddWord(static_cast<std::uint16_t>(Row));
+    AddWord(static_cast<std::uint16_t>(Col));
+    AddWord(xf);
+    if (Col + 1 == ExportedColumns()->Count()) {
+        ++Row;
+        Col = 0;
+    } else {
+        ++Col;
+    }
+}
+
+void TDBGridVynExportAsXLS::BeginExport() {
+    StartRecord(kBof);
+    for (std::uint16_t word : {0x0000, 0x0010, 0x0000, 0x0000}) AddWord(word);
+    PutRecord();
+}
+
+void TDBGridVynExportAsXLS::EndExport() {
+    StartRecord(kEof);
+    PutRecord();
+}
+
+void TDBGridVynExportAsXLS::PutLabel(const AnsiString& text) {
+    StartCell(kLabel, 0);
+    const std::size_t length = std::min<std::size_t>(text.size(), 0xFFFF - 8);
+    AddWord(static_cast<std::uint16_t>(length));
+    AddBytes(text.data(), length);
+    PutRecord();
+}
+
+void TDBGridVynExportAsXLS::PutNumber(double value) {
+    StartCell(kNumber, 0);
+    AddBytes(&value, sizeof value);
+    PutRecord();
+}
+
+void TDBGridVynExportAsXLS::PutBlank() {
+    StartCell(kBlank, 0x17);
+    PutRecord();
+}
+
+void TDBGridVynExportAsXLS::PutInteger(std::int64_t value) {
+    if (value < kRkMin || value > kRkMax) return PutNumber(static_cast<double>(value));
+    StartCell(kRk, 0);
+    const auto rk = static_cast<std::uint32_t>(static_cast<std::int32_t>(value * 4 + 2));
+    AddBytes(&rk, sizeof rk);
+    PutRecord();
+}
+
+void TDBGridVynExportAsXLS::PutTitleRow(TColumnsVynList* columns) {
+    for (int i = 0; i < columns->Count(); ++i) PutLabel(columns->Items(i)->Title()->Caption());
+}
+
+void TDBGridVynExportAsXLS::PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) {
+    TField* field = column->BoundField();
+    if (!field) return PutBlank();
+    if (column->ValueKind() == cvkKeyList) return PutLabel(params->Text);
+    if (field->IsNull()) return PutBlank();
+    switch (field->DataType()) {
+        case ftSmallint:
+        case ftInteger:
+        case ftWord:
+        case ftAutoInc:
+            return PutInteger(field->AsInteger());
+        case ftFloat:
+        case ftCurrency:
+        case ftBCD:
+        case ftFMTBcd:
+            return PutNumber(field->AsFloat());
+        default:
+            return PutLabel(params->Text);
+    }
+}
+
+void TDBGridVynExportAsXLS::PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment, TColor,
+                                          TFont*, TColumnVyn* column) {
+    const TFooterValueType type = column->FooterForRow(footerRow)->ValueType();
+    if (type == fvtSum || type == fvtCount)
+        PutNumber(Currency::FromScaled(FooterTotal(footerRow, colIndex)).ToDouble());
+    else
+        PutLabel(text);
+}

@@ -1,0 +1,262 @@
+// Export of what a grid shows (its visible columns, titles, all records or
+// the selection, and its footer rows) into a stream or file, in one of the
+// exporter classes' formats: tab-separated text, CSV, an HTML 3.2 table, an
+// RTF table, or the bare worksheet record stream spreadsheet programs open
+// as an XLS file. An exporter object serves one run: the framework walks
+// the records and columns and calls its operations, which write the bytes.
+// Texts are written as their ANSI (GB18030) bytes.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "datagrid/DBGridVyn.h"
+#include "platform/rtl/streams.h"
+#include "platform/rtl/stringlist.h"
+
+class TDBGridVynExport : public TObject {
+    SERVIORA_HIERARCHY(TDBGridVynExport, TObject)
+public:
+    TDBGridVynExport();
+    ~TDBGridVynExport() override;
+
+    TCustomDBGridVyn* Grid() const { return grid_; }
+    void SetGrid(TCustomDBGridVyn* grid) { grid_ = grid; }
+    TStream* Stream() const { return stream_; }
+    // The columns of every row, chosen by SaveToStream.
+    TColumnsVynList* ExportedColumns() const { return exportedColumns_.get(); }
+    // The exporter's sums and counts of the exported records, ×10,000, one
+    // per footer row and exported column (row by row).
+    std::vector<std::int64_t>& FooterTotals() { return footerTotals_; }
+    TColCellParamsVyn* CellParams() const { return cellParams_.get(); }
+
+    virtual void BeginExport() {}
+    virtual void EndExport() {}
+    virtual void PutTitleRow(TColumnsVynList*) {}
+    // Fills CellParams for each column and hands it to PutDataCell.
+    virtual void PutDataRow(TColumnsVynList* columns);
+    virtual void PutDataCell(TColumnVyn*, TColCellParamsVyn*) {}
+    // Computes each footer's text and hands it to PutFooterCell.
+    virtual void PutFooterRow(TColumnsVynList* columns, int footerRow);
+    virtual void PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment alignment,
+                               TColor background, TFont* font, TColumnVyn* column);
+    // All rows, or the grid's selection; nothing for an empty selection.
+    // The stream is written from its position.
+    virtual void SaveToStream(TStream* stream, bool allRows);
+    // Creates (or overwrites) the file; it is closed also on failure.
+    virtual void SaveToFile(const AnsiString& fileName, bool allRows);
+
+protected:
+    void SetStream(TStream* stream) { stream_ = stream; }
+    // What a run exports: everything with allRows, else the selection's
+    // kind; a rectangle without both corners is no selection.
+    TDBGridVynSelectionType ExportKind(bool allRows) const;
+    // Writes the bytes of a text.
+    void Put(const AnsiString& text);
+    void PutLine(const AnsiString& text) { Put(text + "\r\n"); }
+    void PutBytes(const void* bytes, std::size_t count);
+    // Adds the current record to the totals of the sum and count footers.
+    void AccumulateFooters();
+    // A sum or count footer's total as its field's type shows it.
+    AnsiString FooterTotalText(int footerRow, int colIndex);
+    std::int64_t& FooterTotal(int footerRow, int colIndex);
+    // The field a footer totals: its own FieldName, else its column's.
+    TField* FooterField(TColumnFooterVyn* footer, TColumnVyn* column) const;
+
+private:
+    // The export of SaveToStream on the grid's dataset, into Stream.
+    void ExportRecords(TDBGridVynSelectionType kind);
+    void Prepare();
+
+    TCustomDBGridVyn* grid_ = nullptr;
+    TStream* stream_ = nullptr;
+    std::unique_ptr<TColumnsVynList> exportedColumns_;
+    std::vector<std::int64_t> footerTotals_;
+    std::unique_ptr<TColCellParamsVyn> cellParams_;
+};
+using TDBGridVynExportClass = const TDBGridVynExport::MetaClassType*;
+
+class THeadTreeNode;
+
+// The multi-level titles of the exported columns as rows of merged cells:
+// level 0 holds each column's leaf, each higher level the nodes the
+// columns reach when the lowest of them step to their parents; the root
+// never forms a level. Entries covered by a merged cell are cleared.
+class TTitleLevelsVyn {
+public:
+    // nullptr when the grid shows no multi-level titles.
+    static std::unique_ptr<TTitleLevelsVyn> Build(TCustomDBGridVyn* grid, TColumnsVynList* columns);
+    int LevelCount() const { return static_cast<int>(levels_.size()); }
+    int ColumnCount() const { return static_cast<int>(levels_.front().size()); }
+    THeadTreeNode* Entry(int level, int column) const;
+    // The merged cell at an entry: how many columns and levels it spans;
+    // the entries it covers are cleared.
+    void TitleCellSpan(int level, int column, int& colSpan, int& rowSpan);
+
+private:
+    std::vector<std::vector<THeadTreeNode*>> levels_;
+};
+
+// Tab-separated lines: CR LF between lines, none after the last, nothing
+// quoted or escaped.
+class TDBGridVynExportAsText : public TDBGridVynExport {
+    SERVIORA_CLASS(TDBGridVynExportAsText, TDBGridVynExport)
+public:
+    TDBGridVynExportAsText() = default;
+    void PutTitleRow(TColumnsVynList* columns) override;
+    void PutDataRow(TColumnsVynList* columns) override;
+    void PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) override;
+    void PutFooterRow(TColumnsVynList* columns, int footerRow) override;
+    void PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment alignment, TColor background,
+                       TFont* font, TColumnVyn* column) override;
+    void SaveToStream(TStream* stream, bool allRows) override;
+
+protected:
+    // Line breaks before every line but the first.
+    virtual void StartLine();
+    // The separator before every cell of a line but the first.
+    virtual void StartCell();
+    // A cell's text as the format writes it.
+    virtual AnsiString CellText(const AnsiString& text) const { return text; }
+    virtual char SeparatorChar() const { return '\t'; }
+
+    bool AtLineStart = true;
+    bool AtCellStart = true;
+};
+
+// The separator new CSV exporters take (";" at start).
+extern char ExportCsvSeparator;
+
+// Text with Separator between cells and every text in double quotes.
+class TDBGridVynExportAsCSV : public TDBGridVynExportAsText {
+    SERVIORA_CLASS(TDBGridVynExportAsCSV, TDBGridVynExportAsText)
+public:
+    TDBGridVynExportAsCSV() : Separator(ExportCsvSeparator) {}
+    char Separator;
+
+protected:
+    AnsiString CellText(const AnsiString& text) const override;
+    char SeparatorChar() const override { return Separator; }
+};
+
+// The worksheet record stream: BOF, one record per cell row by row, EOF.
+class TDBGridVynExportAsXLS : public TDBGridVynExport {
+    SERVIORA_CLASS(TDBGridVynExportAsXLS, TDBGridVynExport)
+public:
+    TDBGridVynExportAsXLS() = default;
+    void BeginExport() override;
+    void EndExport() override;
+    void PutTitleRow(TColumnsVynList* columns) override;
+    void PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) override;
+    void PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment alignment, TColor background,
+                       TFont* font, TColumnVyn* column) override;
+    void SaveToStream(TStream* stream, bool allRows) override;
+
+    // The next cell's place.
+    int Row = 0;
+    int Col = 0;
+
+private:
+    // A record is built in record_: its type and length, then its data.
+    void StartRecord(std::uint16_t type);
+    void AddWord(std::uint16_t value);
+    void AddBytes(const void* bytes, std::size_t count);
+    void PutRecord();
+    // A cell record starts with its place and XF; the place advances.
+    // EWriteError past the 65,536 rows the format can number.
+    void StartCell(std::uint16_t type, std::uint16_t xf);
+    void PutLabel(const AnsiString& text);
+    void PutNumber(double value);
+    void PutBlank();
+    void PutInteger(std::int64_t value);
+
+    std::vector<std::uint8_t> record_;
+};
+
+// An HTML 3.2 page holding one table.
+class TDBGridVynExportAsHTML : public TDBGridVynExport {
+    SERVIORA_CLASS(TDBGridVynExportAsHTML, TDBGridVynExport)
+public:
+    TDBGridVynExportAsHTML() = default;
+    void BeginExport() override;
+    void EndExport() override;
+    void PutTitleRow(TColumnsVynList* columns) override;
+    void PutDataRow(TColumnsVynList* columns) override;
+    void PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) override;
+    void PutFooterRow(TColumnsVynList* columns, int footerRow) override;
+    void PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment alignment, TColor background,
+                       TFont* font, TColumnVyn* column) override;
+
+private:
+    void PutCell(int width, TAlignment alignment, TColor background, TFont* font, const AnsiString& text);
+    void PutTitleLevels(TColumnsVynList* columns, TTitleLevelsVyn& levels);
+};
+
+AnsiString HtmlAlign(TAlignment alignment);
+// "RRGGBB"; the colour "none" (0x1FFFFFFF) gives "000000".
+AnsiString HtmlColor(TColor color);
+AnsiString HtmlFontText(TFont* font, const AnsiString& text);
+
+// An RTF document holding one table.
+class TDBGridVynExportAsRTF : public TDBGridVynExport {
+    SERVIORA_CLASS(TDBGridVynExportAsRTF, TDBGridVynExport)
+public:
+    TDBGridVynExportAsRTF() = default;
+    void BeginExport() override {}
+    void EndExport() override;
+    void PutTitleRow(TColumnsVynList* columns) override;
+    void PutDataRow(TColumnsVynList* columns) override;
+    void PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) override;
+    void PutFooterRow(TColumnsVynList* columns, int footerRow) override;
+    void PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment alignment, TColor background,
+                       TFont* font, TColumnVyn* column) override;
+    void SaveToStream(TStream* stream, bool allRows) override;
+
+    // Alive during SaveToStream only.
+    TMemoryStream* BodyCache() const { return bodyCache_.get(); }
+    TStringList* ColorTable() const { return colorTable_.get(); }
+    TStringList* FontTable() const { return fontTable_.get(); }
+
+    int RtfColorIndex(TColor color);
+    int RtfFontIndex(const AnsiString& fontName);
+    // The font's size and styles, its table indexes, then the text escaped.
+    AnsiString RtfPutText(TFont* font, const AnsiString& text, TColor background);
+
+private:
+    // The row head: the borders, right edges and shading of each column;
+    // `excluded` leaves out borders inside merged title cells.
+    void PutRowLayout(TColumnsVynList* columns, const std::vector<TColor>& shading,
+                      const std::vector<unsigned>* excluded = nullptr);
+    void PutTitleLevels(TColumnsVynList* columns, TTitleLevelsVyn& levels);
+    void GatherCell(TColor shading, const AnsiString& head, TFont* font, const AnsiString& text, TColor background);
+    // A cell's opening: paragraph in the table, alignment, spacing.
+    AnsiString CellHead(TAlignment alignment) const;
+    AnsiString CellPadding() const;
+    int PixelsPerInch() const;
+
+    std::unique_ptr<TMemoryStream> bodyCache_;
+    std::unique_ptr<TStringList> colorTable_;
+    std::unique_ptr<TStringList> fontTable_;
+    // A row's shading and cells, gathered first: the row's head with the
+    // shading comes before the cells (and takes its colour indexes first).
+    struct GatheredCell {
+        AnsiString head;
+        std::unique_ptr<TFont> font;
+        AnsiString text;
+        TColor background;
+    };
+    std::vector<TColor> rowShading_;
+    std::vector<GatheredCell> rowCells_;
+    void PutGatheredRow(TColumnsVynList* columns, const std::vector<unsigned>* excluded = nullptr);
+};
+
+// RTF text: "\", "{", "}" escaped, a non-ASCII character as \'hh per byte
+// (GBK) or as \uN? per UTF-16 unit when outside GBK.
+AnsiString RtfEscape(const AnsiString& text);
+
+// Exports the grid with a new exporter of the class, freed however it ends.
+void ExportDBGridVynToStream(TDBGridVynExportClass exportClass, TCustomDBGridVyn* grid, TStream* stream,
+                             bool allRows);
+void ExportDBGridVynToFile(TDBGridVynExportClass exportClass, TCustomDBGridVyn* grid, const AnsiString& fileName,
+                           bool allRows);

@@ -1,0 +1,112 @@
+// The toolbar's layout: rows that wrap at the far margin (never before the
+// first control), controls centred across their row, the size that follows
+// the rows; the text presets, the automatic borders, the parents that size
+// the toolbar themselves, and the spacer's turning.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/ui/forms.h"
+#include "styled/VxPanel.h"
+
+namespace {
+
+// A parent that sizes its toolbar itself.
+class TPageScroller : public TWinControl {
+    SERVIORA_CLASS(TPageScroller, TWinControl)
+public:
+    using TWinControl::TWinControl;
+};
+
+class Toolbar : public testing::Test {
+protected:
+    void SetUp() override {
+        form_.reset(new TForm(nullptr, 0));
+        form_->SetBounds(0, 0, 800, 400);
+        bar_ = new TVxToolbar(form_.get());
+        bar_->SetParent(form_.get());
+    }
+    TControl* AddControl(int width, int height) {
+        auto* control = new TVxSpacer(form_.get());
+        control->SetBounds(0, 0, width, height);
+        control->SetParent(bar_);
+        bar_->Realign();
+        return control;
+    }
+
+    std::unique_ptr<TForm> form_;
+    TVxToolbar* bar_;
+};
+
+TEST_F(Toolbar, ControlsWrapOntoRowsAndTheToolbarTakesTheirHeight) {
+    bar_->SetAlign(alNone);
+    bar_->SetWidth(200);
+    std::vector<TControl*> buttons;
+    for (int i = 0; i < 5; ++i) buttons.push_back(AddControl(60, 25));
+    const int lefts[] = {4, 64, 124, 4, 64}, tops[] = {2, 2, 2, 27, 27};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(buttons[i]->Left(), lefts[i]) << i;
+        EXPECT_EQ(buttons[i]->Top(), tops[i]) << i;
+    }
+    EXPECT_EQ(bar_->Height(), 25 * 2 + 2 * 2);
+}
+
+TEST_F(Toolbar, TheFirstControlIsNeverWrappedAndTallOnesCentreAcrossTheRow) {
+    bar_->SetAlign(alNone);
+    bar_->SetWidth(50);
+    TControl* wide = AddControl(80, 40);
+    EXPECT_EQ(wide->Left(), 4);
+    EXPECT_EQ(wide->Top(), 2 + 12 - 20) << "a 40-pixel control in a 25-pixel row";
+    TControl* next = AddControl(10, 25);
+    EXPECT_EQ(next->Left(), 4);
+    EXPECT_EQ(next->Top(), 25 + 2);
+}
+
+TEST_F(Toolbar, AParentThatSizesTheToolbarKeepsAutoResizeOff) {
+    auto* scroller = new TPageScroller(form_.get());
+    scroller->SetParent(form_.get());
+    bar_->SetParent(scroller);
+    EXPECT_FALSE(bar_->AutoResize());
+    bar_->SetAutoResize(true);
+    EXPECT_FALSE(bar_->AutoResize());
+    bar_->SetParent(form_.get());
+    bar_->SetAutoResize(true);
+    EXPECT_TRUE(bar_->AutoResize());
+}
+
+TEST_F(Toolbar, TextPresetsSetTheButtonsAndAButtonSettingMakesThemCustom) {
+    bar_->SetTextOptions(ttoShowTextLabels);
+    EXPECT_EQ(bar_->ButtonLayout(), blGlyphTop);
+    EXPECT_EQ(bar_->ButtonWidth(), 60);
+    EXPECT_EQ(bar_->ButtonHeight(), 40);
+    EXPECT_TRUE(bar_->ShowButtonCaptions());
+    EXPECT_EQ(bar_->RowHeight(), 40);
+    EXPECT_EQ(bar_->TextOptions(), ttoShowTextLabels);
+    bar_->SetButtonWidth(70);
+    EXPECT_EQ(bar_->TextOptions(), ttoCustom);
+}
+
+TEST_F(Toolbar, AutomaticBordersFollowTheAlignmentAndTheDivider) {
+    bar_->AutoStyleBorders(alBottom);
+    EXPECT_EQ(bar_->BorderSides(), TSides{sdBottom});
+    EXPECT_EQ(bar_->BorderOuter(), fsGroove);
+    bar_->SetShowDivider(false);
+    bar_->AutoStyleBorders(alTop);
+    EXPECT_EQ(bar_->BorderOuter(), fsNone) << "no groove on any side";
+    EXPECT_TRUE(bar_->AutoStyle());
+    bar_->SetBorderSides(TSides{sdLeft});
+    EXPECT_FALSE(bar_->AutoStyle()) << "a border of one's own ends the automatic look";
+}
+
+TEST_F(Toolbar, TurningTheToolbarTurnsItsSpacers) {
+    auto* spacer = new TVxSpacer(form_.get());
+    spacer->SetParent(bar_);
+    EXPECT_EQ(spacer->Width(), 8);
+    EXPECT_EQ(spacer->Height(), 25);
+    bar_->SetOrientation(orVertical);
+    EXPECT_EQ(spacer->Orientation(), orVertical);
+    EXPECT_EQ(spacer->Width(), 25);
+    EXPECT_EQ(spacer->Height(), 8);
+}
+
+}  // namespace
