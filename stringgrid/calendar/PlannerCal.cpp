@@ -12,6 +12,7 @@
 #include "platform/win/messages.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
+#include "stringgrid/themes/BavXPVS.h"
 
 namespace {
 
@@ -123,6 +124,7 @@ void TPlannerCalendar::Loaded() {
     nameOfDays_->SetUseIntlNames(nameOfDays_->UseIntlNames());
     nameOfMonths_->SetUseIntlNames(nameOfMonths_->UseIntlNames());
     UpdateCaption();
+    if (autoThemeAdapt_ && !ComponentState().Contains(csDesigning)) AdaptToTheme();
 }
 
 void TPlannerCalendar::ReadState(TReader* reader) {
@@ -397,7 +399,10 @@ bool TPlannerCalendar::GetDateEvent(TSelDateItem*& item, TDateTime date) {
     return isEvent;
 }
 
-void TPlannerCalendar::SetAutoThemeAdapt(bool v) { Store(autoThemeAdapt_, v); }
+void TPlannerCalendar::SetAutoThemeAdapt(bool v) {
+    Store(autoThemeAdapt_, v);
+    if (v && !ComponentState().Contains(csDesigning)) AdaptToTheme();
+}
 
 void TPlannerCalendar::SetBackground(TBavImage* v) { background_->Assign(v); }
 
@@ -446,6 +451,7 @@ void TPlannerCalendar::WndProc(TMessage& message) {
         return;
     }
     TCustomCalendarPanel::WndProc(message);
+    if ((message.Msg == WM_THEMECHANGED || message.Msg == CM_SYSFONTCHANGED) && autoThemeAdapt_) AdaptToTheme();
     if (message.Msg == CM_WANTSPECIALKEY &&
         (message.WParam == VK_LEFT || message.WParam == VK_UP || message.WParam == VK_RIGHT || message.WParam == VK_DOWN))
         message.Result = 1;
@@ -538,9 +544,14 @@ void TPlannerCalendar::Published(TPublished<TPlannerCalendar>& p) {
 
 namespace {
 
-const bool registered = [] {
-    RegisterClass(TPlannerCalendar::StaticClass());
-    return true;
-}();
+// The unit's start and end: the class registered for streaming, the
+// visual-styles library loaded for the calendar's own use.
+struct UnitStart {
+    UnitStart() {
+        RegisterClass(TPlannerCalendar::StaticClass());
+        xpvs::LoadThemeLibrary();
+    }
+    ~UnitStart() { xpvs::FreeThemeLibrary(); }
+} const unitStart;
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "platform/rtl/datetime.h"
 #include "platform/ui/extctrls.h"
+#include "stringgrid/BavGrid.h"
 #include "stringgrid/calendar/PlannerCalOptions.h"
 #include "stringgrid/html/BavImage.h"
 
@@ -55,13 +56,27 @@ private:
     TEventShape eventMarkerShape_ = evsCircle;
 };
 
-class TPlannerCalendar : public TCustomCalendarPanel {
+class TPlannerCalendar : public TCustomCalendarPanel, public IComponentStyle {
     SERVIORA_CLASS(TPlannerCalendar, TCustomCalendarPanel)
     SERVIORA_PUBLISHED
 public:
     explicit TPlannerCalendar(TComponent* owner);
     ~TPlannerCalendar() override;
     void Loaded() override;
+
+    // Style numbers 0..7 and 9 pick a look preset; others do nothing.
+    void SetComponentStyle(int style) override;
+    // Sets the colours of look preset 0..12 (11 and above 12 change
+    // nothing but the number kept).
+    void ApplyLookPreset(int preset);
+    int LookPreset() const { return lookPreset_; }
+    // The look preset of the visual-style scheme.
+    void AdaptToTheme();
+    // 0 no visual styles, 1 "NormalColor", 2 "HomeStead", 3 "Metallic",
+    // 4 styles off.
+    static int CurrentThemeScheme();
+    // `steps` bands of colour from `from` to `to` over `rect`.
+    static void DrawGradient(TCanvas* canvas, TColor from, bool horizontal, const TRect& rect, int steps, TColor to);
 
     // The selected date and the one whose month is shown.
     TDateTime Date() const { return date_; }
@@ -277,6 +292,7 @@ public:
 
 protected:
     void WndProc(TMessage& message) override;
+    void Paint() override;
     // A description's parts start at 1, the value a saved part of 1 leaves
     // unwritten.
     void ReadState(TReader* reader) override;
@@ -290,6 +306,17 @@ private:
     bool Loading() const { return ComponentState().Contains(csLoading); }
     enum DatePart { dpDay, dpMonth, dpYear };
     void SetDatePart(DatePart part, Word value);
+    void DrawBackground(const TRect& inner);
+    void PaintDays();
+    void PaintDay(TDateTime day, const TRect& cell, bool inMonth, bool before);
+    void DrawEventMarker(const TRect& rect, TColor color, TEventShape shape);
+    void SetBrowserColor(bool hovered, TDateTime stepDate);
+    void DrawPrevYearBrowser();
+    void DrawPrevMonthBrowser();
+    void DrawNextMonthBrowser();
+    void DrawNextYearBrowser();
+    void DrawCaption();
+    void DrawGotoToday();
     void UpdateCaption();
     void NamesChanged(TObject* sender);
     void YearStartChanged(TObject* sender);
@@ -312,7 +339,15 @@ private:
     std::unique_ptr<TCalendarBrowsers> browsers_;
     std::unique_ptr<TCalGlyphs> glyphs_;
     int cw_ = 0, rh_ = 0, gx_ = 0;
+    // The caption's spans, relative to the grid's left.
+    int captionMonthStart_ = 0, captionYearStart_ = 0, captionEnd_ = 0;
     AnsiString caption_;
+    TDateTime hoverDate_ = 0;
+    struct Hover {
+        bool prevMonth = false, nextMonth = false, caption = false, prevYear = false, nextYear = false, today = false;
+    } hover_;
+    TColor borderColor_ = 0;
+    Byte lookPreset_ = 0;
     AnsiString eventHint_;
 
     bool allDaySelect_ = false, autoThemeAdapt_ = false, borderXP_ = true, caption3D_ = false;

@@ -28,7 +28,7 @@ Ymd Decode(TDateTime date) {
     return d;
 }
 
-struct LookPreset {
+struct PresetColours {
     TColor gradientStart, gradientEnd, monthStart, monthEnd, inActive, dateSelect, dateHover, dateDown, selectFont;
     bool line3D;
 };
@@ -36,7 +36,7 @@ struct LookPreset {
 constexpr TColor none = clCalendarNone;
 
 // Presets 0..12; 11 is no preset.
-constexpr LookPreset kPresets[] = {
+constexpr PresetColours kPresets[] = {
     {clWhite, clBtnFace, none, none, clTeal, clHighlight, clInfoBk, clHighlight, clWhite, true},
     {clBtnFace, none, none, none, clTeal, clHighlight, clInfoBk, clHighlight, clBlack, true},
     {0xFCE1CB, 0xE0A57D, 0xFCE1CB, 0xE0A57D, clWhite, 0x71BFFF, 0xC2EEFF, 0x087FE8, clWhite, false},
@@ -274,7 +274,7 @@ void TPlannerCalendar::DrawGotoToday() {
     canvas->Font()->Assign(Font());
     SetBkMode(canvas->Handle(), TRANSPARENT);
     if (hover_.today) {
-        canvas->Font()->SetStyle(canvas->Font()->Style() + fsUnderline);
+        canvas->Font()->SetStyle(canvas->Font()->Style() + TFontStyles{fsUnderline});
         canvas->Font()->SetColor(selectColor_);
     }
     canvas->TextOut(gx_ + 2, 8 * rh_ - 4, FormatDateTime(todayFormat_, Now()));
@@ -376,7 +376,7 @@ void TPlannerCalendar::PaintDay(TDateTime day, const TRect& cell, bool inMonth, 
         TSelDateItem* item = nullptr;
         if (!GetDateEvent(item, day)) return false;
         TFontStyles style = canvas->Font()->Style();
-        canvas->Font()->SetStyle(style + fsBold);
+        canvas->Font()->SetStyle(style + TFontStyles{fsBold});
         canvas->Font()->SetColor(EventDayColor());
         if (item) {
             DrawEventMarker(cell, item->Color(), item->Shape());
@@ -431,7 +431,7 @@ void TPlannerCalendar::PaintDay(TDateTime day, const TRect& cell, bool inMonth, 
 void TPlannerCalendar::ApplyLookPreset(int preset) {
     lookPreset_ = Byte(preset);
     if (preset < 0 || preset > 12 || preset == 11) return;
-    const LookPreset& p = kPresets[preset];
+    const PresetColours& p = kPresets[preset];
     SetGradientStartColor(p.gradientStart);
     SetGradientEndColor(p.gradientEnd);
     SetMonthGradientStartColor(p.monthStart);
