@@ -214,6 +214,7 @@ void TSkinBitButton::PaintSkin(HDC dc, const TRect& rect) {
     TCanvas* canvas = Bitmap->Canvas();
     HDC bitmapDC = canvas->Handle();
     SelectCaptionFont(frame, graphic);
+    SelectObject(bitmapDC, canvas->Font()->Handle());
 
     auto* glyph = static_cast<TBitmap*>(GetObjectPropByName(Control, "Glyph", TBitmap::StaticClass()));
     auto* picture = graphic ? static_cast<TGraphic*>(GetObjectPropByName(Control, GraphicPropName, TGraphic::StaticClass()))
@@ -326,7 +327,6 @@ void TSkinBitButton::PaintSkin(HDC dc, const TRect& rect) {
 
     if (!Caption.empty()) {
         SetBkMode(bitmapDC, TRANSPARENT);
-        SelectObject(bitmapDC, canvas->Font()->Handle());
         SetTextColor(bitmapDC, ColorToRGB(canvas->Font()->Color()));
         TRect textRect{tp.x, tp.y, tp.x + t.cx, tp.y + t.cy};
         SkinDrawText(bitmapDC, Caption, &textRect, AddRtlFlag(this, flags));
