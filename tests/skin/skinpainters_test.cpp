@@ -7,6 +7,8 @@
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/win/commctrl.h"
+#include "platform/ui/extctrls.h"
+#include "skin/WinSubClassBoxes.h"
 #include "skin/WinSubClassButtons.h"
 #include "skin/WinSubClassCheck.h"
 #include "tests/skin/skinwindow_fixture.h"
@@ -133,6 +135,38 @@ TEST_F(SkinPainterTest, TheMappingHonoursDisableTagAndTheBitButtonFlag) {
     EXPECT_TRUE(SkinOf(form)->IsControlSkinned(plain));
     EXPECT_FALSE(SkinOf(form)->IsControlSkinned(disabled));
     EXPECT_FALSE(SkinOf(form)->IsControlSkinned(bit));
+}
+
+TEST_F(SkinPainterTest, ADestroyedWindowLeavesItsPainterSwitchedOffInStateSixWithItsColourBack) {
+    TForm* form = ShownForm();
+    TPanel* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetColor(clRed);
+    auto* painter = new TSkinGroupBox(panel);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, true);
+    EXPECT_EQ(panel->Color(), skin_->Colour(TSkinData::kButtonFaceIndex));
+    DestroyWindow(panel->Handle());
+    EXPECT_FALSE(painter->Active);
+    EXPECT_EQ(painter->PainterState, TSkinControl::kWindowDestroyed);
+    EXPECT_EQ(panel->Color(), clRed);
+    SkinOf(form)->FreeDestroyedPainters();
+    EXPECT_TRUE(SkinOf(form)->Painters.empty());
+}
+
+TEST_F(SkinPainterTest, TheFocusRectangleStaysInsideItsRectangle) {
+    std::unique_ptr<TButton> owner(TButton::Create(nullptr));
+    TSkinButton& painter = *new TSkinButton(owner.get());
+    painter.Caption = u"a caption far wider than the rectangle it is laid out in";
+    TBitmap bitmap;
+    bitmap.SetSize(60, 30);
+    HDC dc = bitmap.Canvas()->Handle();
+    FillSolid(dc, TRect{0, 0, 60, 30}, clWhite);
+    painter.DrawTextFocus(dc, DT_CENTER, TRect{10, 10, 40, 20});
+    for (int x = 0; x < 60; ++x)
+        for (int y = 0; y < 30; ++y)
+            if (x < 10 || x >= 40 || y < 10 || y >= 20) {
+                ASSERT_EQ(GetPixel(dc, x, y), RGB(255, 255, 255)) << x << "," << y;
+            }
 }
 
 // Raw BUTTON windows by their type: check boxes, radio buttons, nothing
