@@ -94,9 +94,10 @@ void TSkinManage::InstallHook() {
 void TSkinManage::WindowCreated(const WindowCreation& creation) {
     if (shutDown || !creation.create) return;
     const CREATESTRUCT& create = *creation.create;
-    // A size grip under a skinned form gets its painter with the control
-    // painters; here only windows of the manager's own concern are taken.
     const AnsiString className = ClassNameOf(creation.window);
+    if (className == "ScrollBar" && (create.style & SBS_SIZEGRIP)) {
+        if (TWinSkinForm* form = FindForm(create.hwndParent)) form->SkinChildWindow(creation.window);
+    }
     if (!(create.style & WS_CHILD) && className == "#32768") SkinPopupMenu(creation.window);
     if (create.dwExStyle & WS_EX_MDICHILD) SkinWindow(creation.window);
 }

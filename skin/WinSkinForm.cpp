@@ -14,6 +14,7 @@
 #include "platform/win/winpaint.h"
 #include "skin/SkinManage.h"
 #include "skin/SkinProps.h"
+#include "skin/WinSubClass.h"
 
 namespace {
 
@@ -48,12 +49,13 @@ TSkinManage& Manager() { return *CreateSkinManager(); }
 
 }  // namespace
 
-TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
+TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), SharedCanvas(std::make_unique<TCanvas>()) {
     MakeCaptionFont();
     DoubleClickTime = GetDoubleClickTime();
 }
 
 TWinSkinForm::~TWinSkinForm() {
+    FreePainters();
     FreeCaptionButtons();
     MenuBar.reset();
     Timer.reset();
@@ -178,9 +180,10 @@ void TWinSkinForm::Activate() {
     SystemMenuHandle = GetSystemMenu(Window, FALSE);
     CaptureIcon();
     ReadMetrics();
-    // The control painters come with the controls' mapping; the form's
-    // pop-up menus are skinned with it.
-    if (Form) SetPopupMenusOwnerDraw(Form, true);
+    if (auto* form = dynamic_cast<TWinControl*>(Form))
+        SkinControls(form);
+    else
+        SkinChildWindows(Window);
     if (State == kAttached) {
         if (Kind == kMDIChild) {
             if (WindowState == kMaximized && Manager().MDIClient) {
@@ -746,6 +749,7 @@ void TWinSkinForm::Refresh() {
         for (int i = 0; i < Form->ComponentCount(); ++i)
             if (auto* owned = dynamic_cast<TCustomForm*>(Form->Components(i))) owned->SetColor(face);
     }
+    for (TSkinControl* painter : Painters) painter->SkinChanged();
     State = kRefreshing;
     if (FrameSkinned && Form) {
         SetPopupMenusOwnerDraw(Form, true);
@@ -800,6 +804,7 @@ void TWinSkinForm::ResizeForFrame(bool useCurrentClient) {
 }
 
 void TWinSkinForm::UnhookWindow() {
+    FreePainters();
     if (!subclassed_) return;
     if (Form && savedWindowProc_) Form->SetWindowProc(std::exchange(savedWindowProc_, TWndMethod()));
     if (IsWindow(Window) && WNDPROC(GetWindowLongPtr(Window, GWL_WNDPROC)) == objectInstance_)

@@ -14,6 +14,8 @@
 #include "skin/WinSkinData.h"
 #include "skin/WinSkinMenu.h"
 
+class TSkinControl;
+
 // The form skin's own messages.
 constexpr UINT WM_SKINNCPAINT = 0x3502, WM_SKINBUTTONCLICK = 0x3514, WM_SKINBUTTONVISIBLE = 0x3515,
                WM_SKINMDIREDRAW = 0x3516, WM_SKINREATTACH = 0x3517, WM_SKINOPENMENU = 0x3518,
@@ -125,7 +127,26 @@ public:
     TMenuBtn* MenuButtonForKey(Word key) const;
     void EndTracking() { Tracking = false; }
 
+    // ---- the control painters ----
+    void SkinControls(TWinControl* form);
+    void SkinComponents(TComponent* owner);
+    void SkinChildren(TWinControl* parent);
+    void SkinControl(TControl* control, TWinControl* parent);
+    // True when the class is listed in the skin's Skin3rd, painted or not.
+    bool SkinOtherLibrary(const AnsiString& className, TControl* control);
+    void SkinChildWindows(HWND window);
+    void SkinChildWindow(HWND window);
+    // True when the painter was listed already.
+    bool AddPainter(TSkinControl* painter);
+    void RemovePainter(TSkinControl* painter);
+    TSkinControl* FindPainter(HWND window) const;
+    void FreeDestroyedPainters();
+    void FreePainters();
+    bool IsControlSkinned(TControl* control) const;
+
     // ---- fields ----
+    std::vector<TSkinControl*> Painters;
+    std::unique_ptr<TCanvas> SharedCanvas;
     TFont* CaptionFont() const { return captionFont_.get(); }
     bool Activated = false;
     std::unique_ptr<TTimer> Timer;

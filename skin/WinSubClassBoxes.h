@@ -1,0 +1,39 @@
+// Container painters: group boxes get a rounded frame and their caption on
+// the face colour, panels only the face colour, raw dialog children and
+// size grips the face colour of their background.
+#pragma once
+
+#include "skin/WinSubClass.h"
+
+class TSkinGroupBox : public TSkinControl {
+    SERVIORA_CLASS(TSkinGroupBox, TSkinControl)
+public:
+    using TSkinControl::TSkinControl;
+    void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool swapColor) override;
+    bool HandleMessage(TMessage& message) override;
+    void PaintSkin(HDC dc, const TRect& rect) override;
+};
+
+// Swaps the panel's colour; the panel's messages are left alone.
+class TSkinBox : public TSkinControl {
+    SERVIORA_CLASS(TSkinBox, TSkinControl)
+public:
+    using TSkinControl::TSkinControl;
+    void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool swapColor) override;
+    void RestoreColor() override;
+    void AfterMessage(TMessage&) override {}
+};
+
+class TSkinBoxH : public TSkinControl {
+    SERVIORA_CLASS(TSkinBoxH, TSkinControl)
+public:
+    using TSkinControl::TSkinControl;
+    bool HandleMessage(TMessage& message) override;
+};
+
+class TSkinSizer : public TSkinControl {
+    SERVIORA_CLASS(TSkinSizer, TSkinControl)
+public:
+    using TSkinControl::TSkinControl;
+    void PaintSkin(HDC dc, const TRect& rect) override;
+};

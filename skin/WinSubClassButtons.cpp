@@ -1,0 +1,339 @@
+// Push buttons and glyph buttons painted from the skin. The painter takes
+// the left button away from the window (so the window never clicks by
+// itself) and clicks on the release over a pressed button.
+#include "skin/WinSubClassButtons.h"
+
+#include <algorithm>
+
+#include "platform/rtl/sysutils.h"
+#include "platform/ui/colors.h"
+#include "platform/ui/imagelist.h"
+#include "platform/win/userdraw.h"
+#include "skin/SkinProps.h"
+#include "skin/WinSkinFormDraw.h"
+
+namespace {
+
+int Width(const TRect& r) { return r.right - r.left; }
+int Height(const TRect& r) { return r.bottom - r.top; }
+
+bool ReadsTrue(TObject* control, const char* name) { return LowerCase(GetEnumPropByName(control, name)) == "true"; }
+
+}  // namespace
+
+WideString BreakAtBars(const WideString& text) {
+    WideString result = text;
+    const auto at = result.find(u"||");
+    if (at != WideString::npos) result.replace(at, 2, u"\r\n");
+    return result;
+}
+
+TSkinButton::TSkinButton(TComponent* owner) : TSkinControl(owner), Bitmap(std::make_unique<TBitmap>()) {}
+
+TSkinButton::~TSkinButton() = default;
+
+void TSkinButton::SetTransparentFromTag() {
+    TControl* control = GraphicControl ? GraphicControl : Control;
+    Transparent = (control && control->Tag() == 5555) || SkinData->Options().Contains(xoTransparent);
+}
+
+void TSkinButton::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool swapColor) {
+    TSkinControl::AttachControl(form, skinData, canvas, swapColor);
+    Mode = 0;
+    const AnsiString name = Control ? LowerCase(Control->ClassName()) : AnsiString();
+    if (name.starts_with("tvx") || name.starts_with("tel")) Mode = 1;
+    SetTransparentFromTag();
+}
+
+bool TSkinButton::HandleMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_PAINT:
+        PaintOnWMPaint(this, message);
+        return false;
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return false;
+    case WM_TIMER:
+        KillTimer(Handle, 1);
+        SetWindowLong(Handle, GWL_STYLE, GetWindowLong(Handle, GWL_STYLE));
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (!Focused) SetFocus(Handle);
+        MouseState |= kDown;
+        PaintWindow(0);
+        if (Mode == 0 && Control) ForwardMouseDown(message);
+        return false;
+    default:
+        return TSkinControl::HandleMessage(message);
+    }
+}
+
+void TSkinButton::AfterMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_SETTEXT:
+        PaintWindow(0);
+        break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (message.WParam == VK_SPACE) {
+            if (message.Msg == WM_KEYDOWN)
+                MouseState |= kDown;
+            else
+                MouseState &= Byte(~kDown);
+            Redraw();
+        }
+        break;
+    case WM_MOUSEMOVE:
+        if (Enabled && !(MouseState & kHot)) {
+            MouseState |= kHot;
+            Redraw();
+        }
+        SkinTrackMouseLeave(Handle);
+        break;
+    case WM_LBUTTONUP:
+        if (MouseState & kDown) {
+            MouseState &= Byte(~kDown);
+            Redraw();
+            if (Control) {
+                Control->Click();
+            } else {
+                char name[100] = {};
+                GetClassName(Handle, name, sizeof name);
+                const WPARAM id = LowerCase(AnsiString(name)) == "tbutton" ? 0 : WPARAM(GetDlgCtrlID(Handle));
+                PostMessage(GetParent(Handle), WM_COMMAND, id, LPARAM(Handle));
+            }
+        }
+        break;
+    case WM_MOUSELEAVE:
+        MouseState &= Byte(~(kHot | kDown));
+        Redraw();
+        break;
+    case CM_DIALOGKEY:
+    case CM_FOCUSCHANGED:
+        Redraw();
+        break;
+    default:
+        TSkinControl::AfterMessage(message);
+        break;
+    }
+}
+
+bool TSkinButton::HasButtonImage() const {
+    const TDataSkinButton* buttons = SkinData->Buttons();
+    return buttons && buttons->Bitmap && !buttons->Bitmap->Empty();
+}
+
+int TSkinButton::ButtonFrame(bool useDefault) {
+    Focused = GetFocus() == Handle;
+    Enabled = !(GetWindowLong(Handle, GWL_STYLE) & WS_DISABLED);
+    const bool isDefault = useDefault && Control && ReadsTrue(Control, "Default");
+    if (!Enabled) return kDisabled;
+    if (MouseState & kDown) return kDown;
+    if (MouseState & kHot) return kHot;
+    return Focused || isDefault ? kFocused : kNormal;
+}
+
+void TSkinButton::ReadCaption() {
+    Caption = Control ? GetTextPropByName(Control, "Caption") : GetWindowTextWide(Handle);
+}
+
+void TSkinButton::PaintBackground(const TRect& rect, int frame) {
+    Bitmap->SetSize(Width(rect), Height(rect));
+    HDC dc = Bitmap->Canvas()->Handle();
+    const TRect whole{0, 0, Width(rect), Height(rect)};
+    if (Transparent && Control)
+        DrawParentImage(Control, dc);
+    else
+        FillSkinColor(dc, whole);
+    TDataSkinButton* buttons = SkinData->Buttons();
+    DrawElement(this, dc, whole, buttons, frame, std::max<int>(buttons->Frame, 1));
+}
+
+void TSkinButton::SelectCaptionFont(int frame, bool normalOnlyInFrame1) {
+    TCanvas* canvas = Bitmap->Canvas();
+    const TDataSkinButton* buttons = SkinData->Buttons();
+    if (Control) {
+        canvas->SetFont(Control->Font());
+    } else {
+        HFONT font = HFONT(SendMessage(Handle, WM_GETFONT, 0, 0));
+        if (font) canvas->Font()->SetHandle(font);
+        canvas->Font()->SetColor(SkinData->Colour(TSkinData::kButtonTextIndex));
+    }
+    if (buttons->NormalColour2Given && (!normalOnlyInFrame1 || frame == kNormal))
+        canvas->Font()->SetColor(buttons->NormalColour2);
+    if (frame == kHot && buttons->MouseOverColour2Given) canvas->Font()->SetColor(buttons->MouseOverColour2);
+    if (frame == kDown && buttons->PressedColour2Given) canvas->Font()->SetColor(buttons->PressedColour2);
+    if (!Enabled) canvas->Font()->SetColor(clBtnShadow);
+}
+
+void TSkinButton::PaintSkin(HDC dc, const TRect& rect) {
+    if (!HasButtonImage()) return;
+    const int frame = ButtonFrame(true);
+    ReadCaption();
+    PaintBackground(rect, frame);
+    SelectCaptionFont(frame, false);
+    DrawButtonCaption(Bitmap->Canvas(), TRect{0, 0, Width(rect), Height(rect)}, Caption, DT_CENTER);
+    BitBlt(dc, rect.left, rect.top, Width(rect), Height(rect), Bitmap->Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
+void TSkinButton::DrawButtonCaption(TCanvas* canvas, const TRect& rect, const WideString& text, UINT alignment) {
+    Caption = BreakAtBars(text);
+    HDC dc = canvas->Handle();
+    TRect t = rect;
+    InflateRect(&t, -2, -2);
+    SetBkMode(dc, TRANSPARENT);
+    SelectObject(dc, canvas->Font()->Handle());
+    SetTextColor(dc, ColorToRGB(canvas->Font()->Color()));
+    SkinDrawText(dc, Caption, &t, alignment | DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
+    OffsetRect(&t, -t.left, -t.top);
+    const int dy = (Height(rect) - Height(t)) / 2 - 1;
+    if (alignment & DT_CENTER) {
+        OffsetRect(&t, (Width(rect) - Width(t)) / 2, dy);
+    } else {
+        OffsetRect(&t, 0, dy);
+        t.left = rect.left;
+        t.right = rect.right;
+    }
+    SkinDrawText(dc, Caption, &t, AddRtlFlag(this, alignment | DT_EXPANDTABS | DT_WORDBREAK));
+    SetBkMode(dc, OPAQUE);
+    if (Focused && !SkinData->Options().Contains(xoNoFocusRect)) {
+        InflateRect(&t, 2, 2);
+        DrawFocusRect(dc, &t);
+    }
+}
+
+// ---- glyph buttons ----
+
+void TSkinBitButton::PaintSkin(HDC dc, const TRect& rect) {
+    if (!HasButtonImage()) return;
+    const bool graphic = !GraphicPropName.empty();
+    const int frame = ButtonFrame(!graphic);
+    ReadCaption();
+    PaintBackground(rect, frame);
+    TCanvas* canvas = Bitmap->Canvas();
+    HDC bitmapDC = canvas->Handle();
+    SelectCaptionFont(frame, graphic);
+    SelectObject(bitmapDC, canvas->Font()->Handle());
+
+    auto* glyph = static_cast<TBitmap*>(GetObjectPropByName(Control, "Glyph", TBitmap::StaticClass()));
+    auto* picture = graphic ? static_cast<TGraphic*>(GetObjectPropByName(Control, GraphicPropName, TGraphic::StaticClass()))
+                            : nullptr;
+    auto* images = graphic ? nullptr
+                           : static_cast<TCustomImageList*>(
+                                 GetObjectPropByName(Control, "Images", TCustomImageList::StaticClass()));
+    const int numGlyphs = std::max(GetIntPropByName(Control, "NumGlyphs"), 1);
+    const int imageIndex = graphic ? -1 : GetIntPropByName(Control, "ImageIndex");
+    const int disabledIndex = graphic ? -1 : GetIntPropByName(Control, "DisabledIndex");
+    int margin = GetIntPropByName(Control, "Margin");
+    int spacing = GetIntPropByName(Control, "Spacing");
+    const AnsiString layoutName = LowerCase(GetEnumPropByName(Control, "Layout"));
+    // A missing or unknown layout is taken as glyph-left.
+    const int layout = layoutName == "blglyphright" ? 1 : layoutName == "blglyphtop" ? 2 : layoutName == "blglyphbottom" ? 3 : 0;
+    const bool centredAlignment = LowerCase(GetEnumPropByName(Control, "Alignment")) == "tacenter";
+
+    SIZE g{};
+    if (graphic) {
+        if (picture) g = {picture->Width(), picture->Height()};
+    } else if (glyph && !glyph->Empty()) {
+        g = {glyph->Width() / numGlyphs, glyph->Height()};
+    } else if (images && imageIndex != -1) {
+        g = {images->Width(), images->Height()};
+    }
+
+    Caption = BreakAtBars(Caption);
+    const int w = Width(rect), h = Height(rect);
+    TRect textBox{2, 2, w - 2, h - 2};
+    if (layout <= 1)
+        textBox.right -= g.cx + 2;
+    else
+        textBox.bottom -= g.cy + 2;
+    SIZE t{};
+    if (!Caption.empty()) {
+        TRect measured = textBox;
+        SkinDrawText(bitmapDC, Caption, &measured, DT_CALCRECT | DT_WORDBREAK);
+        t = {Width(measured), Height(measured)};
+    }
+    POINT gp{}, tp{};
+    const bool across = layout <= 1;
+    const int room = across ? w : h, gs = across ? g.cx : g.cy, ts = across ? t.cx : t.cy;
+    if (across) {
+        gp.y = (h - g.cy + 1) / 2;
+        tp.y = (h - t.cy + 1) / 2;
+    } else {
+        gp.x = (w - g.cx + 1) / 2;
+        tp.x = (w - t.cx + 1) / 2;
+    }
+    if (t.cx == 0 || g.cx == 0) spacing = 0;
+    if (margin == -1 || centredAlignment) {
+        if (spacing == -1) {
+            margin = (room - gs - ts) / 3;
+            spacing = margin;
+        } else {
+            margin = (room - gs - spacing - ts) / 2;
+        }
+    } else if (spacing == -1) {
+        spacing = (room - margin - gs - ts) / 2;
+    }
+    UINT flags = DT_WORDBREAK;
+    switch (layout) {
+    case 0:
+        gp.x = margin;
+        tp.x = margin + g.cx + spacing;
+        break;
+    case 1:
+        gp.x = w - margin - g.cx;
+        tp.x = gp.x - spacing - t.cx;
+        flags |= DT_RIGHT;
+        break;
+    case 2:
+        gp.y = margin;
+        tp.y = margin + g.cy + spacing;
+        flags |= DT_CENTER;
+        break;
+    default:
+        gp.y = h - margin - g.cy;
+        tp.y = gp.y - spacing - t.cy;
+        flags |= DT_CENTER;
+        break;
+    }
+
+    if (graphic) {
+        if (picture) canvas->Draw(gp.x, gp.y, picture);
+    } else if (glyph && !glyph->Empty()) {
+        const int state = frame == kDown ? 3 : frame == kDisabled ? 2 : 1;
+        const int cell = numGlyphs < state ? 0 : state - 1;
+        // A disabled glyph embosses its first cell, as a one-cell image would.
+        TBitmap one;
+        one.SetPixelFormat(pf24bit);
+        one.SetSize(g.cx, g.cy);
+        one.Canvas()->CopyRect(TRect{0, 0, g.cx, g.cy}, glyph->Canvas(),
+                               TRect{(state == 2 ? 0 : cell) * g.cx, 0, (state == 2 ? 1 : cell + 1) * g.cx, g.cy});
+        std::unique_ptr<TBitmap> disabled;
+        TBitmap* drawn = &one;
+        if (state == 2) {
+            disabled = MakeDisabledGlyph(&one);
+            drawn = disabled.get();
+        }
+        const COLORREF key = GetPixel(drawn->Canvas()->Handle(), 0, g.cy - 1);
+        DrawTransparent(bitmapDC, TRect{gp.x, gp.y, gp.x + g.cx, gp.y + g.cy}, drawn, key);
+    } else if (images) {
+        if (Enabled) {
+            if (imageIndex != -1) images->Draw(canvas, gp.x, gp.y, imageIndex, true);
+        } else {
+            images->Draw(canvas, gp.x, gp.y, disabledIndex == -1 ? imageIndex : disabledIndex, false);
+        }
+    }
+
+    if (!Caption.empty()) {
+        SetBkMode(bitmapDC, TRANSPARENT);
+        SetTextColor(bitmapDC, ColorToRGB(canvas->Font()->Color()));
+        TRect textRect{tp.x, tp.y, tp.x + t.cx, tp.y + t.cy};
+        SkinDrawText(bitmapDC, Caption, &textRect, AddRtlFlag(this, flags));
+        if (Focused && !SkinData->Options().Contains(xoNoFocusRect)) {
+            InflateRect(&textRect, 2, 2);
+            DrawFocusRect(bitmapDC, &textRect);
+        }
+    }
+    BitBlt(dc, rect.left, rect.top, w, h, bitmapDC, 0, 0, SRCCOPY);
+}

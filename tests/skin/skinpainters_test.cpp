@@ -1,0 +1,199 @@
+// Control painters: attaching and detaching exactly, the on/off switch and
+// the skin query, push-button frames and clicks, check-box frames kept
+// within the strip, and the class and window-class mapping.
+#include <gtest/gtest.h>
+
+#include "platform/ui/buttons.h"
+#include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
+#include "platform/win/commctrl.h"
+#include "platform/ui/extctrls.h"
+#include "skin/WinSubClassBoxes.h"
+#include "skin/WinSubClassButtons.h"
+#include "skin/WinSubClassCheck.h"
+#include "tests/skin/skinwindow_fixture.h"
+
+namespace {
+
+// Buttons frames 1..5 and check-box frames 1..4, one flat colour each.
+const COLORREF kButtonFrames[] = {RGB(10, 200, 10), RGB(200, 10, 10), RGB(90, 90, 90), RGB(10, 10, 200),
+                                  RGB(200, 200, 10)};
+const COLORREF kCheckFrames[] = {RGB(1, 100, 1), RGB(2, 100, 2), RGB(3, 100, 3), RGB(4, 100, 4)};
+
+TSkinMember Cells(const char* name, const COLORREF* colours, int count, int width, int height) {
+    TArtImage image(count * width, height, 0);
+    for (int i = 0; i < count; ++i) image.Fill(TRect{width * i, 0, width * i + width, height}, colours[i]);
+    return {name, WriteBmp24(image)};
+}
+
+class SkinPainterTest : public SkinWindowTest {
+protected:
+    void SetUp() override {
+        SkinWindowTest::SetUp();
+        const std::string description = std::string(kDescription) +
+                                        "[Buttons]\nBitmap=buttons.bmp\nFrame=5\nCheckButton=check.bmp\n"
+                                        "CheckButtonFrame=4\n";
+        const std::vector<TSkinMember> members = {
+            {"fixture.ini", std::vector<Byte>(description.begin(), description.end())},
+            Cells("buttons.bmp", kButtonFrames, 5, 20, 20), Cells("check.bmp", kCheckFrames, 4, 13, 13)};
+        const std::vector<Byte> package = WriteSkinPackage(70000, members);
+        skin_->SkinStream()->Clear();
+        skin_->SkinStream()->WriteBuffer(package.data(), Integer(package.size()));
+        ASSERT_TRUE(skin_->LoadSkin());
+    }
+    // The painter's picture of its window, read at (x, y).
+    static COLORREF Painted(TSkinControl* painter, int x, int y) {
+        TBitmap bitmap;
+        bitmap.SetSize(80, 30);
+        painter->PaintSkin(bitmap.Canvas()->Handle(), TRect{0, 0, 80, 30});
+        return GetPixel(bitmap.Canvas()->Handle(), x, y);
+    }
+};
+
+TEST_F(SkinPainterTest, AttachingTwiceSwapsOnceAndFreeingGivesTheWindowMethodBack) {
+    TForm* form = ShownForm();
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    const TWndMethod original = button->WindowProc();
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    const TWndMethod hooked = button->WindowProc();
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    EXPECT_TRUE(button->WindowProc() == hooked);
+    EXPECT_FALSE(hooked == original);
+    EXPECT_EQ(SkinOf(form)->FindPainter(button->Handle()), painter);
+    delete painter;
+    EXPECT_TRUE(button->WindowProc() == original);
+    EXPECT_EQ(SkinOf(form)->FindPainter(button->Handle()), nullptr);
+}
+
+TEST_F(SkinPainterTest, SwitchedOffPaintersLeaveTheSkinQueryToTheWindow) {
+    TForm* form = ShownForm();
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    EXPECT_EQ(SendMessage(button->Handle(), WM_SKINQUERY, 0, 0), 1);
+    SendMessage(button->Handle(), WM_SKINACTIVATE, WPARAM(-1), 0);
+    EXPECT_FALSE(painter->Active);
+    EXPECT_EQ(SendMessage(button->Handle(), WM_SKINQUERY, 0, 0), 0);
+    SendMessage(button->Handle(), WM_SKINACTIVATE, 1, 0);
+    EXPECT_TRUE(painter->Active);
+}
+
+TEST_F(SkinPainterTest, APressShowsFrameTwoAndTheReleaseClicksUnlessTheMouseLeft) {
+    TForm* form = ShownForm();
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    int clicks = 0;
+    button->SetOnClick([&clicks](TObject*) { ++clicks; });
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    SendMessage(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[1]);
+    SendMessage(button->Handle(), WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(clicks, 1);
+    SendMessage(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessage(button->Handle(), WM_MOUSELEAVE, 0, 0);
+    SendMessage(button->Handle(), WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SkinPainterTest, CheckBoxFramesStayWithinAFourFrameStrip) {
+    TForm* form = ShownForm();
+    TCheckBox* box = TCheckBox::Create(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 80, 30);
+    box->SetAllowGrayed(true);
+    box->SetState(cbGrayed);
+    auto* painter = new TSkinCheckBox(box);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    EXPECT_EQ(Painted(painter, 5, 15), kCheckFrames[3]);
+    box->SetEnabled(false);
+    EXPECT_EQ(Painted(painter, 5, 15), kCheckFrames[3]);
+    box->SetEnabled(true);
+    box->SetState(cbChecked);
+    EXPECT_EQ(Painted(painter, 5, 15), kCheckFrames[1]);
+    box->SetEnabled(false);
+    EXPECT_EQ(Painted(painter, 5, 15), kCheckFrames[3]);
+}
+
+TEST_F(SkinPainterTest, TheMappingHonoursDisableTagAndTheBitButtonFlag) {
+    TForm* form = ShownForm();
+    TButton* plain = TButton::Create(form);
+    plain->SetParent(form);
+    TButton* disabled = TButton::Create(form);
+    disabled->SetParent(form);
+    disabled->SetTag(skin_->DisableTag());
+    TBitBtn* bit = TBitBtn::Create(form);
+    bit->SetParent(form);
+    TSkinControlTypes kinds = skin_->SkinControls();
+    kinds.Exclude(xcBitBtn);
+    skin_->SetSkinControls(kinds);
+    SkinOf(form)->SkinControls(form);
+    EXPECT_TRUE(SkinOf(form)->IsControlSkinned(plain));
+    EXPECT_FALSE(SkinOf(form)->IsControlSkinned(disabled));
+    EXPECT_FALSE(SkinOf(form)->IsControlSkinned(bit));
+}
+
+TEST_F(SkinPainterTest, ADestroyedWindowLeavesItsPainterSwitchedOffInStateSixWithItsColourBack) {
+    TForm* form = ShownForm();
+    TPanel* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetColor(clRed);
+    auto* painter = new TSkinGroupBox(panel);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, true);
+    EXPECT_EQ(panel->Color(), skin_->Colour(TSkinData::kButtonFaceIndex));
+    DestroyWindow(panel->Handle());
+    EXPECT_FALSE(painter->Active);
+    EXPECT_EQ(painter->PainterState, TSkinControl::kWindowDestroyed);
+    EXPECT_EQ(panel->Color(), clRed);
+    SkinOf(form)->FreeDestroyedPainters();
+    EXPECT_TRUE(SkinOf(form)->Painters.empty());
+}
+
+TEST_F(SkinPainterTest, TheFocusRectangleStaysInsideItsRectangle) {
+    std::unique_ptr<TButton> owner(TButton::Create(nullptr));
+    TSkinButton& painter = *new TSkinButton(owner.get());
+    painter.Caption = u"a caption far wider than the rectangle it is laid out in";
+    TBitmap bitmap;
+    bitmap.SetSize(60, 30);
+    HDC dc = bitmap.Canvas()->Handle();
+    FillSolid(dc, TRect{0, 0, 60, 30}, clWhite);
+    painter.DrawTextFocus(dc, DT_CENTER, TRect{10, 10, 40, 20});
+    for (int x = 0; x < 60; ++x)
+        for (int y = 0; y < 30; ++y)
+            if (x < 10 || x >= 40 || y < 10 || y >= 20) {
+                ASSERT_EQ(GetPixel(dc, x, y), RGB(255, 255, 255)) << x << "," << y;
+            }
+}
+
+// Raw BUTTON windows by their type: check boxes, radio buttons, nothing
+// for group boxes and owner-drawn buttons, push buttons for the rest
+// (split and command-link types included).
+TEST_F(SkinPainterTest, RawButtonsAreClassifiedByTheirType) {
+    TForm* form = ShownForm();
+    struct Case {
+        DWORD type;
+        const char* painter;
+    };
+    const Case cases[] = {{BS_PUSHBUTTON, "TSkinButton"},       {BS_CHECKBOX, "TSkinCheckBox"},
+                          {BS_AUTOCHECKBOX, "TSkinCheckBox"},   {BS_RADIOBUTTON, "TSkinRadioButton"},
+                          {BS_3STATE, "TSkinCheckBox"},         {BS_AUTO3STATE, "TSkinCheckBox"},
+                          {BS_GROUPBOX, nullptr},               {BS_AUTORADIOBUTTON, "TSkinRadioButton"},
+                          {BS_OWNERDRAW, nullptr},              {0xC, "TSkinButton"},
+                          {0xE, "TSkinButton"}};
+    for (const Case& c : cases) {
+        HWND window = CreateWindowEx(0, "BUTTON", "b", WS_CHILD | c.type, 0, 0, 40, 20, form->Handle(), 0, 0, nullptr);
+        SkinOf(form)->SkinChildWindow(window);
+        TSkinControl* painter = SkinOf(form)->FindPainter(window);
+        if (c.painter)
+            EXPECT_TRUE(painter && painter->ClassName() == c.painter) << c.type;
+        else
+            EXPECT_EQ(painter, nullptr) << c.type;
+        DestroyWindow(window);
+    }
+}
+
+}  // namespace
