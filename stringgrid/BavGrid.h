@@ -261,6 +261,33 @@ public:
     const TAutoInsertRowEvent& OnRowDisjunctSelected() const { return onRowDisjunctSelected_; }
     void SetOnRowDisjunctSelected(TAutoInsertRowEvent v) { onRowDisjunctSelected_ = std::move(v); }
 
+    // ---- Row and column operations ----
+    // Frees the rows' cell objects, then deletes them with DeleteRowsCore.
+    virtual void DeleteRowsRaw(int row, int count);
+    // Moves the rows below up over the run; side data and objects stay.
+    virtual void RemoveRowsText(int row, int count);
+    // Removes a run of rows with their cell properties and side data; a
+    // start at or past RowCount does nothing, the count is clamped.
+    virtual void RemoveRows(int row, int count);
+    // Inserts empty rows before `row` (RowCount appends).
+    virtual void InsertRows(int row, int count);
+    virtual void RemoveCols(int col, int count);
+    virtual void InsertCols(int col, int count);
+    // Empties the cells of the rectangle and frees their properties.
+    virtual void ClearRect(int col1, int row1, int col2, int row2);
+    // Deletion through the platform's DeleteRow; `adjustHiddenRows` moves
+    // the hidden rows after the run up.
+    void DeleteRowsCore(int row, int count, bool adjustHiddenRows);
+    void RemoveSelectedRows();
+    void ClearRows(int row, int count);
+    void ClearCols(int col, int count);
+    void ClearSelectedCells();
+    void Clear();
+    void SplitColumnCells(int col);
+    // Merges runs of equal texts vertically; without `byTextOnly` only
+    // inside the blocks the rows already share.
+    void MergeColumnCells(int col, bool byTextOnly);
+
     // ---- Rich text ----
     // The hidden rich edit that measures rich cells, and the one that edits them.
     TBavRichEdit* MeasuringRichEdit() const { return measuringRichEdit_; }
@@ -701,6 +728,13 @@ private:
     bool AllRowsInView() const;
     bool AllColsInView() const;
     void RepaintUnlocked();
+    // Restores the current row after rows went away (RemoveRows step 10).
+    void KeepCurrentRow(int oldRow, int oldTop);
+    void MoveCellControlRows(int fromRow, int delta);
+    void DeleteRowFlags(int row, bool selections);
+    void MoveHiddenRowsUp(int afterRealRow, int count);
+    // Row `to` takes the texts, objects and height of row `from`.
+    void TakeRow(int to, int from);
 
     bool integralHeight_ = false;
     TScrollBarAlways scrollBarAlways_ = saNone;
@@ -742,6 +776,9 @@ private:
     std::vector<char> rowSelected_, colSelected_;
     std::unique_ptr<TIntList> selectedRows_ = std::make_unique<TIntList>(-1, -1);
     std::vector<char> rowModified_;
+    // Set while a sort empties its scratch rows: their objects belong to
+    // the real rows.
+    bool sortCleanup_ = false;
     bool stretching_ = false;
     TBavRichEdit* measuringRichEdit_ = nullptr;
     TBavRichEdit* editingRichEdit_ = nullptr;
