@@ -66,6 +66,10 @@ SERVIORA_EVENT_TYPE(TUpdateColumnSizeEvent, void(TObject* Sender, int ACol, int&
 using TRowChangedEvent = TMovedEvent;
 using TRowSizeEvent = TColumnSizeEvent;
 using TEndColumnSizeEvent = TAutoInsertRowEvent;
+// (Sender, var CanAdd) and (Sender, ARow, var CanInsert): the signatures of
+// TCloseQueryEvent and TColumnSizeEvent.
+using TCanAddRowEvent = TCloseQueryEvent;
+using TCanInsertRowEvent = TColumnSizeEvent;
 
 SERVIORA_EVENT_TYPE(TGridBorderPropEvent, void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
                                                TPen* RightPen, TPen* BottomPen));
@@ -260,6 +264,27 @@ public:
     void SetOnRowDisjunctSelect(TRowDisjunctSelectEvent v) { onRowDisjunctSelect_ = std::move(v); }
     const TAutoInsertRowEvent& OnRowDisjunctSelected() const { return onRowDisjunctSelected_; }
     void SetOnRowDisjunctSelected(TAutoInsertRowEvent v) { onRowDisjunctSelected_ = std::move(v); }
+
+    // ---- Hidden rows (by real index) ----
+    void HideRows(int first, int last);
+    // Hides the listed rows (ascending) of a grid without hidden rows.
+    void HideRowList(const std::vector<int>& rows);
+    // Restores the rows of a range that is entirely hidden.
+    void UnHideRows(int first, int last);
+    void UnHideAllRows();
+    bool IsHiddenRow(int realRow) const;
+    // The row's texts with their cell objects; nullptr when not hidden.
+    TStrings* GetHiddenRowStrings(int realRow) const;
+    AnsiString GetRealRowCellText(int col, int realRow);
+    void InsertRealRow(int realRow);
+    void DeleteRealRow(int realRow);
+    virtual void AddRow();
+    virtual void DoCanAddRow(bool& allow);
+    virtual void DoCanInsertRow(int row, bool& allow);
+    const TCanAddRowEvent& OnCanAddRow() const { return onCanAddRow_; }
+    void SetOnCanAddRow(TCanAddRowEvent v) { onCanAddRow_ = std::move(v); }
+    const TCanInsertRowEvent& OnCanInsertRow() const { return onCanInsertRow_; }
+    void SetOnCanInsertRow(TCanInsertRowEvent v) { onCanInsertRow_ = std::move(v); }
 
     // ---- Row and column operations ----
     // Frees the rows' cell objects, then deletes them with DeleteRowsCore.
@@ -732,9 +757,14 @@ private:
     void KeepCurrentRow(int oldRow, int oldTop);
     void MoveCellControlRows(int fromRow, int delta);
     void DeleteRowFlags(int row, bool selections);
-    void MoveHiddenRowsUp(int afterRealRow, int count);
     // Row `to` takes the texts, objects and height of row `from`.
     void TakeRow(int to, int from);
+    TGridItem* HiddenRowAt(int i) const { return static_cast<TGridItem*>(hiddenRows_->Items(i)); }
+    // The hidden-row entry of a real row, or -1.
+    int HiddenRowPosition(int realRow) const;
+    void StoreHiddenRow(TGridItem* item, int realRow, int displayRow);
+    void PutHiddenRow(const TGridItem* item, int displayRow);
+    void ShiftHiddenRows(int afterRealRow, int delta);
 
     bool integralHeight_ = false;
     TScrollBarAlways scrollBarAlways_ = saNone;
@@ -779,6 +809,8 @@ private:
     // Set while a sort empties its scratch rows: their objects belong to
     // the real rows.
     bool sortCleanup_ = false;
+    TCanAddRowEvent onCanAddRow_;
+    TCanInsertRowEvent onCanInsertRow_;
     bool stretching_ = false;
     TBavRichEdit* measuringRichEdit_ = nullptr;
     TBavRichEdit* editingRichEdit_ = nullptr;

@@ -46,13 +46,6 @@ void TBavStringGrid::DeleteRowFlags(int row, bool selections) {
     if (selections) EraseFlag(rowSelected_, row);
 }
 
-void TBavStringGrid::MoveHiddenRowsUp(int afterRealRow, int count) {
-    for (int i = 0; i < hiddenRows_->Count(); ++i) {
-        auto* item = static_cast<TGridItem*>(hiddenRows_->Items(i));
-        if (item->Idx() > afterRealRow) item->SetIdx(item->Idx() - count);
-    }
-}
-
 void TBavStringGrid::KeepCurrentRow(int oldRow, int oldTop) {
     if (oldRow < RowCount() - fixedFooters_) {
         SetRowEx(oldRow);
@@ -94,7 +87,7 @@ void TBavStringGrid::RemoveRows(int row, int count) {
         const int oldTop = TopRow(), oldRow = Row(), footers = fixedFooters_;
         const bool footerVisible = floatingFooter_->Visible();
         floatingFooter_->SetVisible(false);
-        if (NumHiddenRows() > 0) MoveHiddenRowsUp(RealRowIndex(row), count);
+        if (NumHiddenRows() > 0) ShiftHiddenRows(RealRowIndex(row), -count);
         for (int i = 0; i < count; ++i) DeleteRowFlags(row, mouseActions_->DisjunctRowSelect());
         for (int i = row; i < RowCount(); ++i) {
             if (i + count < RowCount())
@@ -140,7 +133,7 @@ void TBavStringGrid::RemoveRowsText(int row, int count) {
         }
     }
     // The same shift as RemoveRows: by the run's length, after its last row.
-    if (NumHiddenRows() > 0) MoveHiddenRowsUp(RealRowIndex(row + count - 1), count);
+    if (NumHiddenRows() > 0) ShiftHiddenRows(RealRowIndex(row + count - 1), -count);
     CellsChanged(TRect(0, row, ColCount() - 1, row + count));
 }
 
@@ -170,7 +163,7 @@ void TBavStringGrid::DeleteRowsCore(int row, int count, bool adjustHiddenRows) {
         if (HasNodes() && ColCount() > 1) SetCol(1);
         std::vector<int> heights;
         for (int i = 0; i < RowCount(); ++i) heights.push_back(RowHeights(i));
-        if (adjustHiddenRows && NumHiddenRows() > 0) MoveHiddenRowsUp(RealRowIndex(row), count);
+        if (adjustHiddenRows && NumHiddenRows() > 0) ShiftHiddenRows(RealRowIndex(row), -count);
         const bool selections = mouseActions_->DisjunctRowSelect() && !mouseActions_->RowSelectPersistent();
         for (int i = 0; i < count; ++i) {
             DeleteRow(row);
