@@ -286,6 +286,35 @@ public:
     const TCanInsertRowEvent& OnCanInsertRow() const { return onCanInsertRow_; }
     void SetOnCanInsertRow(TCanInsertRowEvent v) { onCanInsertRow_ = std::move(v); }
 
+    // ---- Nodes and summary rows ----
+    // Real rows: a node covers `span` rows from its own (0: up to the next
+    // node row).
+    void AddNode(int realRow, int span);
+    bool RemoveNode(int realRow);
+    void RemoveAllNodes();
+    void MarkSummaryRow(int realRow);
+    void ExpandNode(int realRow);
+    // Nested contracted nodes reappear expanded with their parent.
+    void ContractNode(int realRow);
+    void ExpandAll();
+    void ContractAll();
+    void InsertNodeChildRow(int realRow, int offset);
+    void RemoveNodeChildRow(int realRow);
+    // Display rows.
+    bool HasNodes() override;
+    int GetNodeIndent(int row) override;
+    bool IsNodeRow(int row) const;
+    bool IsSummaryRow(int row) const;
+    // The contracted flag; false without a node.
+    bool GetNodeState(int row) const;
+    int GetNodeLevel(int row);
+    int GetNodeSpan(int row) const;
+    void AdjustNodeSpan(int row, int delta);
+    int GetParentNodeRow(int row);
+    // 0 a node row, 2 a child with a sibling after it, 1 the last child.
+    int GetNodeLineKind(int row);
+    bool IsNodeGlyphHit(int row, int x);
+
     // ---- Row and column operations ----
     // Frees the rows' cell objects, then deletes them with DeleteRowsCore.
     virtual void DeleteRowsRaw(int row, int count);
@@ -759,6 +788,11 @@ private:
     void DeleteRowFlags(int row, bool selections);
     // Row `to` takes the texts, objects and height of row `from`.
     void TakeRow(int to, int from);
+    TCellGraphic* NodeGraphic(int row) const;
+    int RowLevel(int row);
+    int NodeEnd(int row);
+    // The node enclosing a node row, or -1.
+    int EnclosingNodeRow(int nodeRow);
     TGridItem* HiddenRowAt(int i) const { return static_cast<TGridItem*>(hiddenRows_->Items(i)); }
     // The hidden-row entry of a real row, or -1.
     int HiddenRowPosition(int realRow) const;
@@ -809,6 +843,7 @@ private:
     // Set while a sort empties its scratch rows: their objects belong to
     // the real rows.
     bool sortCleanup_ = false;
+    int nodeCount_ = 0;
     TCanAddRowEvent onCanAddRow_;
     TCanInsertRowEvent onCanInsertRow_;
     bool stretching_ = false;
@@ -913,6 +948,18 @@ private:
     TGridHintEvent onGridHint_;
     TGetCheckEvent onGetCheckTrue_, onGetCheckFalse_;
     THasComboEvent onHasComboBox_;
+};
+
+// Holds a grid's update lock for a scope, also when an exception passes.
+class TGridUpdateLock {
+public:
+    explicit TGridUpdateLock(TBavStringGrid* grid) : grid_(grid) { grid_->BeginUpdate(); }
+    ~TGridUpdateLock() { grid_->EndUpdate(); }
+    TGridUpdateLock(const TGridUpdateLock&) = delete;
+    TGridUpdateLock& operator=(const TGridUpdateLock&) = delete;
+
+private:
+    TBavStringGrid* grid_;
 };
 
 // The clipboard format of cells copied with their properties.

@@ -9,18 +9,6 @@
 
 namespace {
 
-// Holds the grid's update lock for a scope, also when an exception passes.
-class UpdateLock {
-public:
-    explicit UpdateLock(TBavStringGrid* grid) : grid_(grid) { grid_->BeginUpdate(); }
-    ~UpdateLock() { grid_->EndUpdate(); }
-    UpdateLock(const UpdateLock&) = delete;
-    UpdateLock& operator=(const UpdateLock&) = delete;
-
-private:
-    TBavStringGrid* grid_;
-};
-
 void EraseFlag(std::vector<char>& flags, int index) {
     if (index < int(flags.size())) flags.erase(flags.begin() + index);
 }
@@ -83,7 +71,7 @@ void TBavStringGrid::RemoveRows(int row, int count) {
     FreeCellObjects(0, row, ColCount() - 1, row + count - 1);
     SelectCell(Col(), Row());
     {
-        UpdateLock lock(this);
+        TGridUpdateLock lock(this);
         const int oldTop = TopRow(), oldRow = Row(), footers = fixedFooters_;
         const bool footerVisible = floatingFooter_->Visible();
         floatingFooter_->SetVisible(false);
@@ -112,7 +100,7 @@ void TBavStringGrid::RemoveRowsText(int row, int count) {
     if (row < 0 || row >= RowCount() || count <= 0) return;
     count = std::min(count, RowCount() - row);
     {
-        UpdateLock lock(this);
+        TGridUpdateLock lock(this);
         const int oldTop = TopRow(), oldRow = Row();
         for (int i = row; i + count < RowCount(); ++i) {
             for (int col = 0; col < ColCount(); ++col) {
@@ -154,7 +142,7 @@ void TBavStringGrid::DeleteRowsCore(int row, int count, bool adjustHiddenRows) {
     }
     bool rowSelectRemoved = false;
     {
-        UpdateLock lock(this);
+        TGridUpdateLock lock(this);
         const int oldTop = TopRow(), oldRow = Row();
         if (Options().Contains(goRowSelect)) {
             SetOptions(Options() - TGridOptions{goRowSelect});
@@ -189,7 +177,7 @@ void TBavStringGrid::DeleteRowsCore(int row, int count, bool adjustHiddenRows) {
 }
 
 void TBavStringGrid::RemoveSelectedRows() {
-    UpdateLock lock(this);
+    TGridUpdateLock lock(this);
     if (mouseActions_->DisjunctRowSelect()) {
         for (int row = RowCount() - fixedFooters_ - 1; row >= TBaseGrid::FixedRows(); --row)
             if (GetRowSelect(mouseActions_->RowSelectPersistent() ? RealRowIndex(row) : row)) DeleteRowsRaw(row, 1);
@@ -276,6 +264,7 @@ void TBavStringGrid::ClearSelectedCells() {
 }
 
 void TBavStringGrid::Clear() {
+    if (!ComponentState().Contains(csDestroying) && HasNodes()) RemoveAllNodes();
     if (RowCount() > 0 && ColCount() > 0) ClearRect(0, 0, ColCount() - 1, RowCount() - 1);
 }
 
