@@ -10,12 +10,7 @@ class HiddenRowsTest : public StringGridTest {
 protected:
     void SetUp() override {
         StringGridTest::SetUp();
-        grid->SetColCount(3);
-        grid->SetRowCount(10);
-        for (int r = 0; r < 10; ++r) {
-            grid->SetCells(1, r, "r" + std::to_string(r));
-            grid->SetRowHeights(r, 20 + r);
-        }
+        FillNumberedRows(grid, 10);
     }
     // Column 1 of every display row.
     std::vector<AnsiString> Shown() {

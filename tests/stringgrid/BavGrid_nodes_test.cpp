@@ -10,12 +10,7 @@ class NodesTest : public StringGridTest {
 protected:
     void SetUp() override {
         StringGridTest::SetUp();
-        grid->SetColCount(3);
-        grid->SetRowCount(12);
-        for (int r = 0; r < 12; ++r) {
-            grid->SetCells(1, r, "r" + std::to_string(r));
-            grid->SetRowHeights(r, 20 + r);
-        }
+        FillNumberedRows(grid, 12);
     }
     std::vector<int> Shown() {
         std::vector<int> rows;
