@@ -1,9 +1,9 @@
 // A string grid on a fresh form, for the grid's tests.
 #pragma once
 
-#include "platform/ui/control_fixture.h"
 #include <string>
 
+#include "platform/ui/control_fixture.h"
 #include "stringgrid/BavGrid.h"
 
 class StringGridTest : public ControlTest {
