@@ -415,9 +415,19 @@ public:
     virtual void AllCellsChanged();
     // The text of the cell's ellipsis button as OnEllipsClick leaves it.
     virtual AnsiString DoEllipsClick(const AnsiString& text);
-    // Footer values are not calculated yet.
-    virtual void CalcFooter(int) {}
-    virtual void RecalcFooter(int) {}
+    // Fills the footer row's cells by their calculation kind (column -1:
+    // all) while the floating footer shows the last row.
+    virtual void CalcFooter(int col);
+    virtual void RecalcFooter(int col);
+    // Over display rows, or real rows when `lastRow` lies past the rows in
+    // view and rows are hidden. Cells that hold no number are passed over.
+    double ColumnSum(int col, int firstRow, int lastRow);
+    // The sum divided by the rows of the range, 0 for an empty range.
+    double ColumnAvg(int col, int firstRow, int lastRow);
+    // Start from cell (col, firstRow), which must hold a number.
+    double ColumnMin(int col, int firstRow, int lastRow);
+    double ColumnMax(int col, int firstRow, int lastRow);
+    double GetRealRowCellFloat(int col, int realRow);
     void AddCellsChangedListener(ICellsChangedListener* listener) { changeListeners_.push_back(listener); }
     void RemoveCellsChangedListener(ICellsChangedListener* listener) { std::erase(changeListeners_, listener); }
     int EditCol() const { return editCol_; }
@@ -793,6 +803,10 @@ private:
     int NodeEnd(int row);
     // The node enclosing a node row, or -1.
     int EnclosingNodeRow(int nodeRow);
+    // EBavGridError "Cell does not contain a float value" for other texts.
+    static double CellTextFloat(const AnsiString& text);
+    // Sum (kind 1), minimum (4) or maximum (5) of a column.
+    double ColumnCalc(int col, int firstRow, int lastRow, bool realRows, int kind);
     TGridItem* HiddenRowAt(int i) const { return static_cast<TGridItem*>(hiddenRows_->Items(i)); }
     // The hidden-row entry of a real row, or -1.
     int HiddenRowPosition(int realRow) const;
