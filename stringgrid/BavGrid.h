@@ -265,6 +265,19 @@ public:
     const TAutoInsertRowEvent& OnRowDisjunctSelected() const { return onRowDisjunctSelected_; }
     void SetOnRowDisjunctSelected(TAutoInsertRowEvent v) { onRowDisjunctSelected_ = std::move(v); }
 
+    // ---- Cell and row colours ----
+    void SetCellBrushColor(int col, int row, TColor color);
+    void SetCellBrushColorTo(int col, int row, TColor color);
+    void SetCellFontColor(int col, int row, TColor color);
+    // Every cell from FixedCols on. clNone frees the cells' properties, but
+    // a cell with a graphic keeps them and only the colour is reset.
+    void SetRowColor(int row, TColor color);
+    void SetRowColorTo(int row, TColor color);
+    void SetRowFontColor(int row, TColor color);
+    // clNone for a cell without properties.
+    TColor GetCellBrushColor(int col, int row);
+    bool GetCellReadOnly(int col, int row);
+
     // ---- Hidden rows (by real index) ----
     void HideRows(int first, int last);
     // Hides the listed rows (ascending) of a grid without hidden rows.
@@ -805,6 +818,9 @@ private:
     int EnclosingNodeRow(int nodeRow);
     // EBavGridError "Cell does not contain a float value" for other texts.
     static double CellTextFloat(const AnsiString& text);
+    using CellColorSetter = void (TCellProperties::*)(TColor);
+    void SetCellColorField(int col, int row, TColor color, CellColorSetter setter);
+    void SetRowColorField(int row, TColor color, CellColorSetter setter);
     // Sum (kind 1), minimum (4) or maximum (5) of a column.
     double ColumnCalc(int col, int firstRow, int lastRow, bool realRows, int kind);
     TGridItem* HiddenRowAt(int i) const { return static_cast<TGridItem*>(hiddenRows_->Items(i)); }
