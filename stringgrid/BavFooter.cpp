@@ -287,6 +287,7 @@ void TFloatingFooter::Published(TPublished<TFloatingFooter>& p) {
         .Default(fsFixedLastRow);
     p.Property("ShowHint", &TFloatingFooter::ShowHint, &TFloatingFooter::SetShowHint).Default(false);
     p.Property("Visible", &TFloatingFooter::Visible, &TFloatingFooter::SetVisible).Default(false);
+    p.Property("OnCalcFooter", &TFloatingFooter::OnCalcFooter, &TFloatingFooter::SetOnCalcFooter);
 }
 
 int TFloatingFooter::FooterHeight() const { return grid_->DefaultRowHeight(); }

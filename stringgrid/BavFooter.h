@@ -8,6 +8,8 @@
 
 SERVIORA_ENUM(TFooterStyle, fsFixedLastRow, fsColumnPreview, fsCustomPreview)
 SERVIORA_EVENT_TYPE(TFooterPaintEvent, void(TObject* Sender, int AColumn, TCanvas* Canvas, TRect ARect));
+// (Sender, ACol, ARow, var Value): the signature of TGetEditEvent.
+using TCalcFooterEvent = TGetEditEvent;
 
 class TFooterPanel : public TCustomPanel {
     SERVIORA_CLASS(TFooterPanel, TCustomPanel)
@@ -80,6 +82,9 @@ public:
     // The grid's default row height.
     int FooterHeight() const;
     bool CalculationEnabled() const { return calculationEnabled_; }
+    // Gives the text of a footer cell whose calculation is custom.
+    const TCalcFooterEvent& OnCalcFooter() const { return onCalcFooter_; }
+    void SetOnCalcFooter(TCalcFooterEvent v) { onCalcFooter_ = std::move(v); }
 
 private:
     // The grid hides its last row exactly while the panel shows it.
@@ -95,4 +100,5 @@ private:
     bool showHint_ = false;
     TColor borderColor_ = clNone;
     bool calculationEnabled_ = true;
+    TCalcFooterEvent onCalcFooter_;
 };

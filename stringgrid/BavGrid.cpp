@@ -140,6 +140,16 @@ TBavStringGrid::~TBavStringGrid() {
             TCellGraphic* graphic = GetGraphicObject(col, row);
             if (graphic && graphic->OwnedByCell()) delete graphic;
         }
+    // Hidden rows' cell objects are out of the base grid's reach.
+    for (int i = 0; i < hiddenRows_->Count(); ++i) {
+        TStrings* items = HiddenRowAt(i)->Items();
+        for (int col = 0; col < items->Count(); ++col) {
+            auto* properties = dynamic_cast<TCellProperties*>(items->Objects(col));
+            if (properties && properties->GraphicObject() && properties->GraphicObject()->OwnedByCell())
+                delete properties->GraphicObject();
+            delete items->Objects(col);
+        }
+    }
 }
 
 void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {

@@ -66,6 +66,10 @@ SERVIORA_EVENT_TYPE(TUpdateColumnSizeEvent, void(TObject* Sender, int ACol, int&
 using TRowChangedEvent = TMovedEvent;
 using TRowSizeEvent = TColumnSizeEvent;
 using TEndColumnSizeEvent = TAutoInsertRowEvent;
+// (Sender, var CanAdd) and (Sender, ARow, var CanInsert): the signatures of
+// TCloseQueryEvent and TColumnSizeEvent.
+using TCanAddRowEvent = TCloseQueryEvent;
+using TCanInsertRowEvent = TColumnSizeEvent;
 
 SERVIORA_EVENT_TYPE(TGridBorderPropEvent, void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
                                                TPen* RightPen, TPen* BottomPen));
@@ -261,6 +265,96 @@ public:
     const TAutoInsertRowEvent& OnRowDisjunctSelected() const { return onRowDisjunctSelected_; }
     void SetOnRowDisjunctSelected(TAutoInsertRowEvent v) { onRowDisjunctSelected_ = std::move(v); }
 
+    // ---- Cell and row colours ----
+    void SetCellBrushColor(int col, int row, TColor color);
+    void SetCellBrushColorTo(int col, int row, TColor color);
+    void SetCellFontColor(int col, int row, TColor color);
+    // Every cell from FixedCols on. clNone frees the cells' properties, but
+    // a cell with a graphic keeps them and only the colour is reset.
+    void SetRowColor(int row, TColor color);
+    void SetRowColorTo(int row, TColor color);
+    void SetRowFontColor(int row, TColor color);
+    // clNone for a cell without properties.
+    TColor GetCellBrushColor(int col, int row);
+    bool GetCellReadOnly(int col, int row);
+
+    // ---- Hidden rows (by real index) ----
+    void HideRows(int first, int last);
+    // Hides the listed rows (ascending) of a grid without hidden rows.
+    void HideRowList(const std::vector<int>& rows);
+    // Restores the rows of a range that is entirely hidden.
+    void UnHideRows(int first, int last);
+    void UnHideAllRows();
+    bool IsHiddenRow(int realRow) const;
+    // The row's texts with their cell objects; nullptr when not hidden.
+    TStrings* GetHiddenRowStrings(int realRow) const;
+    AnsiString GetRealRowCellText(int col, int realRow);
+    void InsertRealRow(int realRow);
+    void DeleteRealRow(int realRow);
+    virtual void AddRow();
+    virtual void DoCanAddRow(bool& allow);
+    virtual void DoCanInsertRow(int row, bool& allow);
+    const TCanAddRowEvent& OnCanAddRow() const { return onCanAddRow_; }
+    void SetOnCanAddRow(TCanAddRowEvent v) { onCanAddRow_ = std::move(v); }
+    const TCanInsertRowEvent& OnCanInsertRow() const { return onCanInsertRow_; }
+    void SetOnCanInsertRow(TCanInsertRowEvent v) { onCanInsertRow_ = std::move(v); }
+
+    // ---- Nodes and summary rows ----
+    // Real rows: a node covers `span` rows from its own (0: up to the next
+    // node row).
+    void AddNode(int realRow, int span);
+    bool RemoveNode(int realRow);
+    void RemoveAllNodes();
+    void MarkSummaryRow(int realRow);
+    void ExpandNode(int realRow);
+    // Nested contracted nodes reappear expanded with their parent.
+    void ContractNode(int realRow);
+    void ExpandAll();
+    void ContractAll();
+    void InsertNodeChildRow(int realRow, int offset);
+    void RemoveNodeChildRow(int realRow);
+    // Display rows.
+    bool HasNodes() override;
+    int GetNodeIndent(int row) override;
+    bool IsNodeRow(int row) const;
+    bool IsSummaryRow(int row) const;
+    // The contracted flag; false without a node.
+    bool GetNodeState(int row) const;
+    int GetNodeLevel(int row);
+    int GetNodeSpan(int row) const;
+    void AdjustNodeSpan(int row, int delta);
+    int GetParentNodeRow(int row);
+    // 0 a node row, 2 a child with a sibling after it, 1 the last child.
+    int GetNodeLineKind(int row);
+    bool IsNodeGlyphHit(int row, int x);
+
+    // ---- Row and column operations ----
+    // Frees the rows' cell objects, then deletes them with DeleteRowsCore.
+    virtual void DeleteRowsRaw(int row, int count);
+    // Moves the rows below up over the run; side data and objects stay.
+    virtual void RemoveRowsText(int row, int count);
+    // Removes a run of rows with their cell properties and side data; a
+    // start at or past RowCount does nothing, the count is clamped.
+    virtual void RemoveRows(int row, int count);
+    // Inserts empty rows before `row` (RowCount appends).
+    virtual void InsertRows(int row, int count);
+    virtual void RemoveCols(int col, int count);
+    virtual void InsertCols(int col, int count);
+    // Empties the cells of the rectangle and frees their properties.
+    virtual void ClearRect(int col1, int row1, int col2, int row2);
+    // Deletion through the platform's DeleteRow; `adjustHiddenRows` moves
+    // the hidden rows after the run up.
+    void DeleteRowsCore(int row, int count, bool adjustHiddenRows);
+    void RemoveSelectedRows();
+    void ClearRows(int row, int count);
+    void ClearCols(int col, int count);
+    void ClearSelectedCells();
+    void Clear();
+    void SplitColumnCells(int col);
+    // Merges runs of equal texts vertically; without `byTextOnly` only
+    // inside the blocks the rows already share.
+    void MergeColumnCells(int col, bool byTextOnly);
+
     // ---- Rich text ----
     // The hidden rich edit that measures rich cells, and the one that edits them.
     TBavRichEdit* MeasuringRichEdit() const { return measuringRichEdit_; }
@@ -334,9 +428,19 @@ public:
     virtual void AllCellsChanged();
     // The text of the cell's ellipsis button as OnEllipsClick leaves it.
     virtual AnsiString DoEllipsClick(const AnsiString& text);
-    // Footer values are not calculated yet.
-    virtual void CalcFooter(int) {}
-    virtual void RecalcFooter(int) {}
+    // Fills the footer row's cells by their calculation kind (column -1:
+    // all) while the floating footer shows the last row.
+    virtual void CalcFooter(int col);
+    virtual void RecalcFooter(int col);
+    // Over display rows, or real rows when `lastRow` lies past the rows in
+    // view and rows are hidden. Cells that hold no number are passed over.
+    double ColumnSum(int col, int firstRow, int lastRow);
+    // The sum divided by the rows of the range, 0 for an empty range.
+    double ColumnAvg(int col, int firstRow, int lastRow);
+    // Start from cell (col, firstRow), which must hold a number.
+    double ColumnMin(int col, int firstRow, int lastRow);
+    double ColumnMax(int col, int firstRow, int lastRow);
+    double GetRealRowCellFloat(int col, int realRow);
     void AddCellsChangedListener(ICellsChangedListener* listener) { changeListeners_.push_back(listener); }
     void RemoveCellsChangedListener(ICellsChangedListener* listener) { std::erase(changeListeners_, listener); }
     int EditCol() const { return editCol_; }
@@ -701,6 +805,30 @@ private:
     bool AllRowsInView() const;
     bool AllColsInView() const;
     void RepaintUnlocked();
+    // Restores the current row after rows went away (RemoveRows step 10).
+    void KeepCurrentRow(int oldRow, int oldTop);
+    void MoveCellControlRows(int fromRow, int delta);
+    void DeleteRowFlags(int row, bool selections);
+    // Row `to` takes the texts, objects and height of row `from`.
+    void TakeRow(int to, int from);
+    TCellGraphic* NodeGraphic(int row) const;
+    int RowLevel(int row);
+    int NodeEnd(int row);
+    // The node enclosing a node row, or -1.
+    int EnclosingNodeRow(int nodeRow);
+    // EBavGridError "Cell does not contain a float value" for other texts.
+    static double CellTextFloat(const AnsiString& text);
+    using CellColorSetter = void (TCellProperties::*)(TColor);
+    void SetCellColorField(int col, int row, TColor color, CellColorSetter setter);
+    void SetRowColorField(int row, TColor color, CellColorSetter setter);
+    // Sum (kind 1), minimum (4) or maximum (5) of a column.
+    double ColumnCalc(int col, int firstRow, int lastRow, bool realRows, int kind);
+    TGridItem* HiddenRowAt(int i) const { return static_cast<TGridItem*>(hiddenRows_->Items(i)); }
+    // The hidden-row entry of a real row, or -1.
+    int HiddenRowPosition(int realRow) const;
+    void StoreHiddenRow(TGridItem* item, int realRow, int displayRow);
+    void PutHiddenRow(const TGridItem* item, int displayRow);
+    void ShiftHiddenRows(int afterRealRow, int delta);
 
     bool integralHeight_ = false;
     TScrollBarAlways scrollBarAlways_ = saNone;
@@ -742,6 +870,12 @@ private:
     std::vector<char> rowSelected_, colSelected_;
     std::unique_ptr<TIntList> selectedRows_ = std::make_unique<TIntList>(-1, -1);
     std::vector<char> rowModified_;
+    // Set while a sort empties its scratch rows: their objects belong to
+    // the real rows.
+    bool sortCleanup_ = false;
+    int nodeCount_ = 0;
+    TCanAddRowEvent onCanAddRow_;
+    TCanInsertRowEvent onCanInsertRow_;
     bool stretching_ = false;
     TBavRichEdit* measuringRichEdit_ = nullptr;
     TBavRichEdit* editingRichEdit_ = nullptr;
@@ -844,6 +978,18 @@ private:
     TGridHintEvent onGridHint_;
     TGetCheckEvent onGetCheckTrue_, onGetCheckFalse_;
     THasComboEvent onHasComboBox_;
+};
+
+// Holds a grid's update lock for a scope, also when an exception passes.
+class TGridUpdateLock {
+public:
+    explicit TGridUpdateLock(TBavStringGrid* grid) : grid_(grid) { grid_->BeginUpdate(); }
+    ~TGridUpdateLock() { grid_->EndUpdate(); }
+    TGridUpdateLock(const TGridUpdateLock&) = delete;
+    TGridUpdateLock& operator=(const TGridUpdateLock&) = delete;
+
+private:
+    TBavStringGrid* grid_;
 };
 
 // The clipboard format of cells copied with their properties.

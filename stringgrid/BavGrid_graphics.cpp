@@ -230,8 +230,10 @@ int TBavStringGrid::GetCellInteger(int col, int row) {
 
 void TBavStringGrid::SetCellInteger(int col, int row, int value) { SetCellText(col, row, IntToStr(value)); }
 
-double TBavStringGrid::GetCellFloat(int col, int row) {
-    AnsiString text = NormalizeNumberText(GetDisplayText(col, row));
+double TBavStringGrid::GetCellFloat(int col, int row) { return CellTextFloat(GetDisplayText(col, row)); }
+
+double TBavStringGrid::CellTextFloat(const AnsiString& cellText) {
+    AnsiString text = NormalizeNumberText(cellText);
     if (text.empty() || text == "-") text = "0";
     // The normalised text holds "." whatever the locale's separator.
     char* end = nullptr;

@@ -68,6 +68,7 @@ public:
     TControlItem(int col, int row, TControl* control) : col_(col), row_(row), control_(control) {}
     int Col() const { return col_; }
     int Row() const { return row_; }
+    void SetRow(int value) { row_ = value; }
     TControl* Control() const { return control_; }
 
 private:

@@ -458,6 +458,9 @@ public:
     void SetCols(int index, TStrings* value);
     TStrings* Rows(int index);
     void SetRows(int index, TStrings* value);
+    // Exchanges the texts and objects of two rows in constant time (their
+    // heights stay where they are).
+    void ExchangeRows(int rowA, int rowB);
 
 protected:
     void DrawCell(int col, int row, TRect rect, TGridDrawState state) override;

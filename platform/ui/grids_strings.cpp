@@ -137,6 +137,19 @@ void TStringGrid::SetRows(int index, TStrings* value) {
     Rows(index)->Assign(value);
 }
 
+void TStringGrid::ExchangeRows(int rowA, int rowB) {
+    CheckCell(0, rowA);
+    CheckCell(0, rowB);
+    if (rowA == rowB)
+        return;
+    const auto needed = static_cast<std::size_t>(std::max(rowA, rowB)) + 1;
+    if (rows_.size() < needed)
+        rows_.resize(needed);
+    rows_[static_cast<std::size_t>(rowA)].swap(rows_[static_cast<std::size_t>(rowB)]);
+    InvalidateRow(rowA);
+    InvalidateRow(rowB);
+}
+
 void TStringGrid::ColumnMoved(int fromIndex, int toIndex) {
     for (auto& cells : rows_)
         MoveItem(cells, fromIndex, toIndex);

@@ -1,6 +1,8 @@
 // A string grid on a fresh form, for the grid's tests.
 #pragma once
 
+#include <string>
+
 #include "platform/ui/control_fixture.h"
 #include "stringgrid/BavGrid.h"
 
@@ -15,3 +17,14 @@ protected:
     TForm* form = nullptr;
     TBavStringGrid* grid = nullptr;
 };
+
+// Three columns of `rows` rows, column 1 of row r holding "r<r>" and row r
+// r + 20 pixels high.
+inline void FillNumberedRows(TBavStringGrid* grid, int rows) {
+    grid->SetColCount(3);
+    grid->SetRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        grid->SetCells(1, r, "r" + std::to_string(r));
+        grid->SetRowHeights(r, 20 + r);
+    }
+}

@@ -63,6 +63,23 @@ TEST_F(StringGridStorage, MovesCarryTextsAndObjectsDeletesDropThem) {
     EXPECT_EQ(grid->Cells(4, 0), "");
 }
 
+TEST_F(StringGridStorage, ExchangeRowsSwapsTextsAndObjectsAndKeepsHeights) {
+    grid->SetCells(1, 1, "one");
+    grid->SetObjects(2, 1, &a);
+    grid->SetCells(0, 3, "three");
+    grid->SetRowHeights(1, 40);
+    grid->ExchangeRows(1, 3);
+    EXPECT_EQ(grid->Cells(0, 1), "three");
+    EXPECT_EQ(grid->Cells(1, 1), "");
+    EXPECT_EQ(grid->Cells(1, 3), "one");
+    EXPECT_EQ(grid->Objects(2, 3), &a);
+    EXPECT_EQ(grid->Objects(2, 1), nullptr);
+    EXPECT_EQ(grid->RowHeights(1), 40);
+    grid->ExchangeRows(4, 200);  // rows never written exchange as empty rows
+    EXPECT_EQ(grid->Cells(0, 200), "");
+    EXPECT_THROW(grid->ExchangeRows(-1, 0), EInvalidGridOperation);
+}
+
 TEST_F(StringGridStorage, ColsAndRowsAreListsOverTheCells) {
     TStringList list;
     list.AddObject("p", &a);
