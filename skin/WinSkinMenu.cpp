@@ -65,6 +65,15 @@ void DrawCentredCaption(TCanvas* canvas, const TRect& rect, const WideString& te
 
 namespace {
 
+// The class library's item of a bar entry: by its command, or, for an entry
+// that opens a sub-menu, by that sub-menu's handle.
+TMenuItem* ItemOf(TMenu* menu, const MENUITEMINFO& info) {
+    if (!menu) return nullptr;
+    if (TMenuItem* item = menu->FindItem(info.wID)) return item;
+    return info.hSubMenu ? menu->FindItem(UINT(info.hSubMenu), fkHandle) : nullptr;
+}
+
+
 TColor CaptionColour(const TMenuBtn& button) {
     return button.SkinData->Colour(button.ItemEnabled ? TSkinData::kMenuBarTextIndex : TSkinData::kButtonShadowIndex);
 }
@@ -136,7 +145,7 @@ void TWinSkinMenu::LoadItems() {
         button->ItemEnabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
         button->Command = info.wID;
         button->Caption = SkinAnsiToWide(text);
-        if (TMenuItem* item = Menu ? Menu->FindItem(info.wID) : nullptr) {
+        if (TMenuItem* item = ItemOf(Menu, info)) {
             button->Caption = GetTextPropByName(item, "Caption");
             button->ItemEnabled = item->Enabled();
             button->MenuItem = item;
@@ -183,7 +192,7 @@ void TWinSkinMenu::LoadMDIItems() {
         button->Command = info.wID;
         button->Caption = SkinAnsiToWide(text);
         if (text[0] || !Menu) continue;
-        if (TMenuItem* item = Menu->FindItem(info.wID)) {
+        if (TMenuItem* item = ItemOf(Menu, info)) {
             button->Caption = GetTextPropByName(item, "Caption");
             button->ItemEnabled = item->Enabled();
             button->MenuItem = item;

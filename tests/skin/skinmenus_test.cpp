@@ -235,6 +235,25 @@ TEST_F(SkinMenuBarTest, ButtonsStartAfterTheMarginAndAreTheirCaptionPlusTenWide)
     EXPECT_EQ(skin->MenuBar->ButtonAt(POINT{buttons[2]->Rect.left, buttons[2]->Rect.top + 2}), nullptr);
 }
 
+// An owner-drawn menu's bar entries carry no text of their own: the bar
+// takes each caption from its class-library item, found by its sub-menu.
+TEST_F(SkinMenuBarTest, AnOwnerDrawnMenuShowsItsCaptions) {
+    TForm* form = TForm::Create(Application, 0);
+    TMainMenu* menu = TMainMenu::Create(form);
+    menu->SetOwnerDraw(true);
+    TMenuItem* top = AddItem(form, menu->Items(), "系统设置");
+    AddItem(form, top, "店铺设置");
+    form->SetMenu(menu);
+    form->SetBounds(40, 40, 300, 200);
+    form->Show();
+    ProcessMessages();
+    TWinSkinForm* skin = SkinOf(form);
+    ASSERT_NE(skin->MenuBar, nullptr);
+    ASSERT_EQ(skin->MenuBar->Buttons.size(), 1u);
+    EXPECT_EQ(skin->MenuBar->Buttons[0]->MenuItem, top);
+    EXPECT_GT(skin->MenuBar->Buttons[0]->Rect.right - skin->MenuBar->Buttons[0]->Rect.left, 10);
+}
+
 TEST_F(SkinMenuBarTest, RightMovesToTheNextDropDownAndAltLetterOpensItsOwn) {
     TForm* form = FormWithMenu();
     TWinSkinForm* skin = SkinOf(form);
