@@ -3,6 +3,7 @@
 
 #include "platform/rtl/sysutils.h"
 #include "script/bindings/qm_kpinterpreter_classes.h"
+#include "script/bindings/qm_kpinterpreter_graphics.h"
 #include "script/bindings/qm_kpinterpreter_types.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_startup.h"
@@ -36,6 +37,7 @@ ScriptTestHost& ScriptTestHost::Get() {
         RegisterClassesBindings(global);
         RegisterWindowsBindings(global);
         RegisterTypesBindings(global);
+        RegisterGraphicsBindings(global);
         return ScriptTestHost();
     }();
     return host;
