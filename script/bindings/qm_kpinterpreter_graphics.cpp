@@ -16,7 +16,6 @@ namespace {
 
 using namespace bindargs;
 
-constexpr Word varFlag = 0x4000;
 constexpr const char* unitName = "Graphics";
 
 template <class T>
@@ -62,7 +61,7 @@ void DefineClipboardSave(TKpInterpreterAdapter& a) {
         HPALETTE palette = 0;
         Self<T>(f)->SaveToClipboardFormat(format, data, palette);
         StoreClipboardFormat(f, format, data, palette);
-    }, 3, {varFlag, varFlag, varFlag}, 0);
+    }, 3, {varParamFlag, varParamFlag, varParamFlag}, 0);
 }
 
 void RegisterFontPenBrush(TKpInterpreterAdapter& a) {

@@ -174,4 +174,73 @@ TEST_F(ScriptForms, FormFilesBehindAResourceHeaderLoadAndOthersFail) {
     EXPECT_EQ(ErrorCode([&] { MakeForm(); }), 58);
 }
 
+const char* const kUnit2 =
+    "unit Unit2;\n"
+    "interface\n"
+    "uses Windows, Forms, Controls, StdCtrls;\n"
+    "type\n"
+    "  TForm2 = class(TForm)\n"
+    "    Edit1: TEdit;\n"
+    "  end;\n"
+    "implementation\n"
+    "procedure TForm2.Edit1KeyDown(Sender: TObject; var Key: Word; Shift: TShiftState);\n"
+    "begin if Key = 65 then Key := 0; end;\n"
+    "procedure TForm2.Edit1KeyPress(Sender: TObject; var Key: Char);\n"
+    "begin if Key = 'e' then Key := '' else Key := 'xyz'; end;\n"
+    "procedure TForm2.Edit1MouseDown(Sender: TObject; Button: TMouseButton; Shift: TShiftState; X, Y: Integer);\n"
+    "begin Caption := IntToStr(Button) + ' ' + IntToStr(X) + ' ' + IntToStr(Y) + ' ' + IntToStr(VarType(Button)); end;\n"
+    "procedure TForm2.Edit1DragOver(Sender, Source: TObject; X, Y: Integer; State: TDragState; var Accept: Boolean);\n"
+    "begin Accept := X > 5; end;\n"
+    "end.\n";
+
+const char* const kUnit2Form =
+    "object Form2: TForm2\n"
+    "  Caption = 'Form2'\n"
+    "  object Edit1: TEdit\n"
+    "    Left = 10\n"
+    "    Top = 10\n"
+    "    OnKeyDown = Edit1KeyDown\n"
+    "    OnKeyPress = Edit1KeyPress\n"
+    "    OnMouseDown = Edit1MouseDown\n"
+    "    OnDragOver = Edit1DragOver\n"
+    "  end\n"
+    "end\n";
+
+// Mouse, key and drag events of a control reach the script's procedures,
+// and what the procedures leave in their var parameters comes back.
+TEST_F(ScriptForms, ControlEventsHandBackTheirVarParameters) {
+    RegisterClasses({TEdit::StaticClass()});
+    std::ofstream(dir_.file("Unit2.pas")) << kUnit2;
+    std::ofstream(dir_.file("Unit2.dfm")) << kUnit2Form;
+    interpreter_.Pas()->SetText("unit Report;\r\nuses Unit2;\r\nfunction MakeForm: Variant;\r\n"
+                                "begin\r\n  Result := TForm2.Create(nil);\r\nend;\r\nend.");
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm());
+    ASSERT_NE(form, nullptr);
+    auto* edit = dynamic_cast<TEdit*>(form->FindComponent("Edit1"));
+    ASSERT_NE(edit, nullptr);
+
+    Word key = 65;
+    edit->OnKeyDown()(edit, key, TShiftState{});
+    EXPECT_EQ(key, 0);
+    key = 66;
+    edit->OnKeyDown()(edit, key, TShiftState{ssShift});
+    EXPECT_EQ(key, 66);
+
+    char typed = 'a';
+    edit->OnKeyPress()(edit, typed);
+    EXPECT_EQ(typed, 'x');
+    typed = 'e';
+    edit->OnKeyPress()(edit, typed);
+    EXPECT_EQ(typed, '\0');
+
+    edit->OnMouseDown()(edit, mbRight, TShiftState{ssShift}, 7, 9);
+    EXPECT_EQ(form->Caption(), "1 7 9 17");
+
+    bool accept = false;
+    edit->OnDragOver()(edit, nullptr, 10, 0, dsDragMove, accept);
+    EXPECT_TRUE(accept);
+    edit->OnDragOver()(edit, nullptr, 2, 0, dsDragMove, accept);
+    EXPECT_FALSE(accept);
+}
+
 }  // namespace

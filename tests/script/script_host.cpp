@@ -3,6 +3,7 @@
 
 #include "platform/rtl/sysutils.h"
 #include "script/bindings/qm_kpinterpreter_classes.h"
+#include "script/bindings/qm_kpinterpreter_controls.h"
 #include "script/bindings/qm_kpinterpreter_graphics.h"
 #include "script/bindings/qm_kpinterpreter_types.h"
 #include "script/qm_kpinterpreter_adapter.h"
@@ -38,6 +39,7 @@ ScriptTestHost& ScriptTestHost::Get() {
         RegisterWindowsBindings(global);
         RegisterTypesBindings(global);
         RegisterGraphicsBindings(global);
+        RegisterControlsBindings(global);
         return ScriptTestHost();
     }();
     return host;
