@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/variant.h"
@@ -63,5 +64,18 @@ inline void DefineOrdinals(TKpInterpreterAdapter& a, const char* unit, std::init
 
 // Writes a var argument back through the frame.
 inline void SetArg(Frame& f, int index, Variant value) { f.ArgValues[std::size_t(index)] = std::move(value); }
+
+// A zero-terminated text copied into the string argument `index` as a
+// buffer: `copy(buffer, size)` gets no more room than the string holds
+// (nor than bufSize), and the text comes back through the var argument.
+// Answers the count copied.
+template <class Copy>
+Integer CopyIntoStringArg(Frame& f, int index, Integer bufSize, Copy copy) {
+    const std::size_t capacity = StrArg(f, index).size() + 1;
+    std::vector<char> storage(capacity, '\0');
+    const Integer count = copy(storage.data(), std::min(bufSize, Integer(capacity)));
+    SetArg(f, index, AnsiString(storage.data(), std::size_t(std::max(count, 0))));
+    return count;
+}
 
 }  // namespace bindargs

@@ -208,14 +208,15 @@ void TControl::SetText(const AnsiString& v) {
     Perform(CM_TEXTCHANGED, 0, 0);
 }
 
-Integer TControl::GetTextBuf(char* buffer, Integer bufSize) const {
+Integer CopyToTextBuf(const AnsiString& text, char* buffer, Integer bufSize) {
     if (!buffer || bufSize <= 0) return 0;
-    const AnsiString& text = GetText();
     const Integer count = std::min(bufSize - 1, Integer(text.size()));
     std::copy_n(text.data(), count, buffer);
     buffer[count] = '\0';
     return count;
 }
+
+Integer TControl::GetTextBuf(char* buffer, Integer bufSize) const { return CopyToTextBuf(GetText(), buffer, bufSize); }
 
 void TControl::SetRawWindowText(const char* text) {
     if (text)

@@ -845,6 +845,9 @@ TControl* FindVCLWindow(TPoint pos);
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* control);
 bool IsDragObject(TObject* sender);
+// Text into a caller's buffer of bufSize characters: at most bufSize - 1 of
+// them and a terminating zero; answers the count copied.
+Integer CopyToTextBuf(const AnsiString& text, char* buffer, Integer bufSize);
 // Ends the running drag, if any, without a drop.
 void CancelDrag();
 

@@ -54,12 +54,7 @@ void DefineNotImplemented(TKpInterpreterAdapter& a, TClass c, bool writable) {
 // The text copied into the script's string: never more than the string
 // holds, and written back through the var argument.
 void GetTextBuf(Variant& v, Frame& f) {
-    AnsiString buffer = StrArg(f, 0);
-    const Integer size = std::min(IntArg(f, 1), Integer(buffer.size()) + 1);
-    std::vector<char> storage(buffer.size() + 1, '\0');
-    const Integer count = Self<TControl>(f)->GetTextBuf(storage.data(), size);
-    SetArg(f, 0, AnsiString(storage.data(), std::size_t(count)));
-    v = count;
+    v = CopyIntoStringArg(f, 0, IntArg(f, 1), [&f](char* buffer, Integer size) { return Self<TControl>(f)->GetTextBuf(buffer, size); });
 }
 
 void RegisterControlFirst(TKpInterpreterAdapter& a) {

@@ -12,6 +12,8 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_edit.h"
+#include "platform/ui/stdctrls_listbox.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 #include "platform/ui/testseams.h"
 #include "script/qm_kpinterpreter_fm.h"
 #include "script/qm_kpinterpreter_function.h"
@@ -241,6 +243,57 @@ TEST_F(ScriptForms, ControlEventsHandBackTheirVarParameters) {
     EXPECT_TRUE(accept);
     edit->OnDragOver()(edit, nullptr, 2, 0, dsDragMove, accept);
     EXPECT_FALSE(accept);
+}
+
+const char* const kUnit3 =
+    "unit Unit3;\n"
+    "interface\n"
+    "uses Windows, Forms, Controls, StdCtrls;\n"
+    "type\n"
+    "  TForm3 = class(TForm)\n"
+    "    ListBox1: TListBox;\n"
+    "    ScrollBar1: TScrollBar;\n"
+    "  end;\n"
+    "implementation\n"
+    "procedure TForm3.ListBox1MeasureItem(Control: TWinControl; Index: Integer; var Height: Integer);\n"
+    "begin Height := 30; end;\n"
+    "procedure TForm3.ListBox1DrawItem(Control: TWinControl; Index: Integer; Rect: TRect; State: TOwnerDrawState);\n"
+    "begin Rect.Left := 500; ListBox1.Canvas.Brush.Color := $0000FF; ListBox1.Canvas.FillRect(Rect); end;\n"
+    "procedure TForm3.ScrollBar1Scroll(Sender: TObject; ScrollCode: TScrollCode; var ScrollPos: Integer);\n"
+    "begin ScrollPos := ScrollPos + 10; end;\n"
+    "end.\n";
+
+const char* const kUnit3Form =
+    "object Form3: TForm3\n"
+    "  Caption = 'Form3'\n"
+    "  object ListBox1: TListBox\n"
+    "    Style = lbOwnerDrawVariable\n"
+    "    OnMeasureItem = ListBox1MeasureItem\n"
+    "    OnDrawItem = ListBox1DrawItem\n"
+    "  end\n"
+    "  object ScrollBar1: TScrollBar\n"
+    "    OnScroll = ScrollBar1Scroll\n"
+    "  end\n"
+    "end\n";
+
+// Owner-draw and scroll events of standard controls reach the script; the
+// height and position come back, the drawing rectangle is the script's copy.
+TEST_F(ScriptForms, StandardControlEventsHandBackHeightAndPosition) {
+    std::ofstream(dir_.file("Unit3.pas")) << kUnit3;
+    std::ofstream(dir_.file("Unit3.dfm")) << kUnit3Form;
+    interpreter_.Pas()->SetText("unit Report;\r\nuses Unit3;\r\nfunction MakeForm: Variant;\r\n"
+                                "begin\r\n  Result := TForm3.Create(nil);\r\nend;\r\nend.");
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm());
+    ASSERT_NE(form, nullptr);
+    auto* list = dynamic_cast<TListBox*>(form->FindComponent("ListBox1"));
+    auto* bar = dynamic_cast<TScrollBar*>(form->FindComponent("ScrollBar1"));
+    ASSERT_TRUE(list && bar);
+    int height = 16;
+    list->OnMeasureItem()(list, 3, height);
+    EXPECT_EQ(height, 30);
+    int position = 5;
+    bar->OnScroll()(bar, scPageUp, position);
+    EXPECT_EQ(position, 15);
 }
 
 }  // namespace

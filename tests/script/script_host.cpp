@@ -5,6 +5,7 @@
 #include "script/bindings/qm_kpinterpreter_classes.h"
 #include "script/bindings/qm_kpinterpreter_controls.h"
 #include "script/bindings/qm_kpinterpreter_graphics.h"
+#include "script/bindings/qm_kpinterpreter_stdctrls.h"
 #include "script/bindings/qm_kpinterpreter_types.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_startup.h"
@@ -40,6 +41,7 @@ ScriptTestHost& ScriptTestHost::Get() {
         RegisterTypesBindings(global);
         RegisterGraphicsBindings(global);
         RegisterControlsBindings(global);
+        RegisterStdCtrlsBindings(global);
         return ScriptTestHost();
     }();
     return host;
