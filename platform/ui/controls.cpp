@@ -81,7 +81,7 @@ void TControl::Published(TPublished<TControl>& p) {
     p.Property("OnDragOver", &TControl::OnDragOver, &TControl::SetOnDragOver);
     p.Property("OnDragDrop", &TControl::OnDragDrop, &TControl::SetOnDragDrop);
     p.Property("OnStartDrag", &TControl::OnStartDrag, &TControl::SetOnStartDrag);
-    p.Property("OnEndDrag", &TControl::OnEndDrag, &TControl::SetOnEndDrag);
+    p.Property("OnEndDrag", &TControl::OnEndDrag, &TControl::SetOnEndDrag).TypeName("TEndDragEvent");
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
@@ -206,6 +206,28 @@ void TControl::SetText(const AnsiString& v) {
     if (v == GetText()) return;
     TextChanged(v);
     Perform(CM_TEXTCHANGED, 0, 0);
+}
+
+Integer CopyToTextBuf(const AnsiString& text, char* buffer, Integer bufSize) {
+    if (!buffer || bufSize <= 0) return 0;
+    const Integer count = std::min(bufSize - 1, Integer(text.size()));
+    std::copy_n(text.data(), count, buffer);
+    buffer[count] = '\0';
+    return count;
+}
+
+Integer TControl::GetTextBuf(char* buffer, Integer bufSize) const { return CopyToTextBuf(GetText(), buffer, bufSize); }
+
+void TControl::SetRawWindowText(const char* text) {
+    if (text)
+        windowText_ = AnsiString(text);
+    else
+        windowText_.reset();
+}
+
+void TControl::SetDesktopFont(bool v) {
+    desktopFont_ = v;
+    if (v && Screen) font_->Assign(Screen->IconFont());
 }
 
 void TControl::TextChanged(const AnsiString& text) {

@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/rtl/component.h"
@@ -80,16 +81,17 @@ struct TDragRec {
     bool Docking = false;
 };
 
-using TDragOverEvent =
-    TEvent<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
-using TDragDropEvent = TEvent<void(TObject* Sender, TObject* Source, int X, int Y)>;
-using TStartDragEvent = TEvent<void(TObject* Sender, TDragObject*& DragObject)>;
+SERVIORA_EVENT_TYPE(TDragOverEvent,
+                    void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept));
+SERVIORA_EVENT_TYPE(TDragDropEvent, void(TObject* Sender, TObject* Source, int X, int Y));
+SERVIORA_EVENT_TYPE(TStartDragEvent, void(TObject* Sender, TDragObject*& DragObject));
+// The signature of TDragDropEvent: OnEndDrag names its type itself.
 using TEndDragEvent = TEvent<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
-using TKeyEvent = TEvent<void(TObject* Sender, Word& Key, TShiftState Shift)>;
-using TKeyPressEvent = TEvent<void(TObject* Sender, char& Key)>;
-using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
-using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+SERVIORA_EVENT_TYPE(TKeyEvent, void(TObject* Sender, Word& Key, TShiftState Shift));
+SERVIORA_EVENT_TYPE(TKeyPressEvent, void(TObject* Sender, char& Key));
+SERVIORA_EVENT_TYPE(TMouseEvent, void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y));
+SERVIORA_EVENT_TYPE(TMouseMoveEvent, void(TObject* Sender, TShiftState Shift, int X, int Y));
 using TMouseWheelEvent =
     TEvent<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent = TEvent<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
@@ -195,6 +197,21 @@ public:
     void SetCaption(const AnsiString& v) { SetText(v); }
     const AnsiString& Text() const { return GetText(); }
     void SetText(const AnsiString& v);
+    // The text into a caller's buffer of bufSize characters: at most
+    // bufSize - 1 of them and a terminating zero; answers the count copied.
+    Integer GetTextBuf(char* buffer, Integer bufSize) const;
+    Integer GetTextLen() const { return Integer(GetText().size()); }
+    void SetTextBuf(const char* buffer) { SetText(buffer ? buffer : ""); }
+    // The raw window text, WindowText (nullptr until set); the control keeps its own
+    // copy, so the caller's characters may go at once.
+    const char* RawWindowText() const { return windowText_ ? windowText_->c_str() : nullptr; }
+    void SetRawWindowText(const char* text);
+    // Whether the control stands for an embedded object; only stored here.
+    bool IsControl() const { return isControl_; }
+    void SetIsControl(bool v) { isControl_ = v; }
+    // Whether the font follows the desktop's icon font.
+    bool DesktopFont() const { return desktopFont_; }
+    void SetDesktopFont(bool v);
     TColor Color() const { return color_; }
     void SetColor(TColor v);
     bool ParentColor() const { return parentColor_; }
@@ -422,6 +439,9 @@ private:
     TBiDiMode biDiMode_ = bdLeftToRight;
     TDragMode dragMode_ = dmManual;
     TCursor dragCursor_ = crDrag;
+    std::optional<AnsiString> windowText_;
+    bool isControl_ = false;
+    bool desktopFont_ = false;
     TNotifyEvent onClick_, onDblClick_, onResize_;
     TMouseEvent onMouseDown_, onMouseUp_;
     TMouseMoveEvent onMouseMove_;
@@ -439,6 +459,7 @@ protected:
     TControlState controlState_;
 
     friend class TWinControl;
+    friend void CancelDrag();
 };
 using TControlClass = const TControl::MetaClassType*;
 
@@ -523,6 +544,23 @@ public:
     // A parent window for a control without a parent control.
     HWND ParentWindow() const { return parentWindow_; }
     void SetParentWindow(HWND v);
+    // A control without an owner inside a foreign parent window.
+    static TWinControl* CreateParented(HWND parentWindow);
+    // The window as it is, without making one. Assigning is ignored: a
+    // control's handle stays the one its window was made with.
+    HWND WindowHandle() const { return handle_; }
+    void SetWindowHandle(HWND) {}
+    // The procedure messages fall through to (the class's original procedure).
+    WNDPROC DefWndProc() const { return defWndProc_; }
+    void SetDefWndProc(WNDPROC v) { defWndProc_ = v; }
+    // Paints the control and its children onto dc with its top-left at (x, y).
+    void PaintTo(HDC dc, int x, int y);
+    // Brings the window's showing state up to date with its parents.
+    void UpdateControlState() { UpdateShowing(); }
+    // The brush the background is painted with, in the control's colour.
+    TBrush* Brush();
+    Integer HelpContext() const { return helpContext_; }
+    void SetHelpContext(Integer v) { helpContext_ = v; }
 
     // ---- children ----
     int ControlCount() const { return int(controls_.size()); }
@@ -559,6 +597,8 @@ public:
     void EnableAlign();
     bool AlignDisabled() const { return alignLevel_ > 0; }
     void Realign() { AlignControls(nullptr); }
+    // Moves every child by the distance and repaints.
+    virtual void ScrollBy(int deltaX, int deltaY);
     virtual void AdjustClientRect(TRect& rect) const;
     void SetBounds(int left, int top, int width, int height) override;
     TRect ClientRect() const override;
@@ -628,8 +668,6 @@ protected:
     void ChangeScale(int M, int D) override;
     void TextChanged(const AnsiString& text) override;
     void ShowingChanged();
-    // The procedure messages fall through to (the class's original procedure).
-    WNDPROC DefWndProc() const { return defWndProc_; }
     // Runs `create`, which makes this control's window by some other call
     // than CreateWindowEx (an MDI child through its client window).
     void WithCreationControl(const std::function<void()>& create);
@@ -740,6 +778,8 @@ private:
     bool doubleBuffered_ = false;
     TImeMode imeMode_ = imDontCare;
     TImeName imeName_;
+    std::unique_ptr<TBrush> brush_;
+    Integer helpContext_ = 0;
     bool showing_ = false;
     int alignLevel_ = 0;
     bool alignPending_ = false;
@@ -776,7 +816,7 @@ public:
     void ScrollInView(TControl* control);
     int HorzScrollPosition() const { return scrollX_; }
     int VertScrollPosition() const { return scrollY_; }
-    void ScrollBy(int deltaX, int deltaY);
+    void ScrollBy(int deltaX, int deltaY) override;
 
 private:
     int scrollX_ = 0, scrollY_ = 0;
@@ -811,3 +851,24 @@ TControl* FindVCLWindow(TPoint pos);
 // The control that has the mouse capture.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* control);
+bool IsDragObject(TObject* sender);
+// Text into a caller's buffer of bufSize characters: at most bufSize - 1 of
+// them and a terminating zero; answers the count copied.
+Integer CopyToTextBuf(const AnsiString& text, char* buffer, Integer bufSize);
+// Ends the running drag, if any, without a drop.
+void CancelDrag();
+
+// Cursor names ("crHourGlass"); a cursor without one as its number.
+AnsiString CursorToString(TCursor cursor);
+// A name or a number; EConvertError for anything else.
+TCursor StringToCursor(const AnsiString& text);
+bool CursorToIdent(TCursor cursor, AnsiString& ident);
+bool IdentToCursor(const AnsiString& ident, TCursor& cursor);
+
+// The procedure every control window starts with: it binds the window to
+// the control being made.
+LRESULT InitWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Sends the message to the application's window; 0 without one.
+LRESULT SendAppMessage(UINT message, WPARAM wParam, LPARAM lParam);
+// Moves the origin of dc's drawing by (dx, dy).
+void MoveWindowOrg(HDC dc, int dx, int dy);

@@ -231,6 +231,10 @@ void TControl::EndDrag(bool drop) {
     if (DragOperation* drag = DragOperation::Running(); drag && drag->Control() == this) drag->Stop(drop);
 }
 
+void CancelDrag() {
+    if (TControl::DragOperation* drag = TControl::DragOperation::Running()) drag->Stop(false);
+}
+
 bool TControl::Dragging() const {
     const DragOperation* drag = DragOperation::Running();
     return drag && drag->Control() == this;

@@ -16,6 +16,7 @@
 #include "platform/gdi/imagecodecs.h"
 #include "platform/ui/jpegimage.h"
 #include "platform/ui/metafile.h"
+#include "platform/win/clipboard.h"
 #include "platform/win/resources.h"
 
 namespace {
@@ -83,6 +84,14 @@ void CopyPixels(HBITMAP from, HBITMAP to, int width, int height, COLORREF backgr
 void OutOfResources() { throw EOutOfResources("Not enough storage is available to process this command"); }
 
 // ---- TGraphic ---------------------------------------------------------------
+
+void TGraphic::LoadFromClipboardFormat(Word, THandle, HPALETTE) {
+    throw EInvalidGraphic("Unsupported clipboard format");
+}
+
+void TGraphic::SaveToClipboardFormat(Word&, THandle&, HPALETTE&) {
+    throw EInvalidGraphic("Unsupported clipboard format");
+}
 
 void TGraphic::SetTransparent(bool value) {
     if (value == transparent_) return;
@@ -238,6 +247,23 @@ TCanvas* TBitmap::Canvas() {
 void TBitmap::SetHandle(HBITMAP handle) {
     Replace(handle);
     Changed();
+}
+
+void TBitmap::LoadFromClipboardFormat(Word format, THandle data, HPALETTE palette) {
+    if (format != CF_BITMAP || !data) return TGraphic::LoadFromClipboardFormat(format, data, palette);
+    // The clipboard keeps its bitmap: borrow it for the copy only.
+    TBitmap borrowed;
+    borrowed.SetHandle(HBITMAP(data));
+    Assign(&borrowed);
+    borrowed.ReleaseHandle();
+}
+
+void TBitmap::SaveToClipboardFormat(Word& format, THandle& data, HPALETTE& palette) {
+    TBitmap copy;
+    copy.Assign(this);
+    format = CF_BITMAP;
+    data = THandle(copy.ReleaseHandle());
+    palette = 0;
 }
 
 HBITMAP TBitmap::ReleaseHandle() {
@@ -523,6 +549,26 @@ void TPicture::AssignTo(TPersistent* dest) {
 TBitmap* TPicture::Bitmap() {
     if (!dynamic_cast<TBitmap*>(graphic_.get())) Adopt(std::make_unique<TBitmap>());
     return static_cast<TBitmap*>(graphic_.get());
+}
+
+TMetafile* TPicture::Metafile() {
+    if (!dynamic_cast<TMetafile*>(graphic_.get())) Adopt(std::make_unique<TMetafile>());
+    return static_cast<TMetafile*>(graphic_.get());
+}
+
+void TPicture::SetMetafile(TMetafile* value) { SetGraphic(value); }
+
+bool TPicture::SupportsClipboardFormat(Word format) { return format == CF_BITMAP; }
+
+void TPicture::LoadFromClipboardFormat(Word format, THandle data, HPALETTE palette) {
+    if (!SupportsClipboardFormat(format)) throw EInvalidGraphic("Unsupported clipboard format");
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->LoadFromClipboardFormat(format, data, palette);
+    Adopt(std::move(bitmap));
+}
+
+void TPicture::SaveToClipboardFormat(Word& format, THandle& data, HPALETTE& palette) {
+    if (graphic_) graphic_->SaveToClipboardFormat(format, data, palette);
 }
 
 TIcon* TPicture::Icon() {

@@ -12,6 +12,8 @@
 
 class TStream;
 class TBitmap;
+class TMetafile;
+class IInterface;
 
 SERVIORA_EXCEPTION(EInvalidGraphic, Exception);
 SERVIORA_EXCEPTION(EInvalidGraphicOperation, Exception);
@@ -33,7 +35,17 @@ public:
     virtual void SetTransparent(bool value);
     bool Modified() const { return modified_; }
     void SetModified(bool value) { modified_ = value; }
-    HPALETTE Palette() const { return 0; }
+    // Graphics here are true colour: a palette is only kept for callers.
+    HPALETTE Palette() const { return palette_; }
+    void SetPalette(HPALETTE value) { palette_ = value; }
+    bool PaletteModified() const { return paletteModified_; }
+    void SetPaletteModified(bool value) { paletteModified_ = value; }
+
+    // Clipboard data in a format the class supports; EInvalidGraphic
+    // "Unsupported clipboard format" otherwise.
+    virtual void LoadFromClipboardFormat(Word format, THandle data, HPALETTE palette);
+    // New clipboard data the caller then owns.
+    virtual void SaveToClipboardFormat(Word& format, THandle& data, HPALETTE& palette);
 
     void LoadFromStream(TStream* stream) override = 0;
     void SaveToStream(TStream* stream) override = 0;
@@ -62,6 +74,8 @@ private:
     TNotifyEvent onChange_;
     bool transparent_ = false;
     bool modified_ = false;
+    bool paletteModified_ = false;
+    HPALETTE palette_ = 0;
 };
 using TGraphicClass = const TGraphic::MetaClassType*;
 
@@ -110,6 +124,8 @@ public:
     // A monochrome mask: white where the transparent colour is.
     HBITMAP MaskHandle();
     HBITMAP ReleaseMaskHandle();
+    // No palette is ever made: nothing to give away.
+    HPALETTE ReleasePalette() { return 0; }
     // Turns the picture into its own mask for that colour.
     void Mask(TColor transparentColor);
 
@@ -123,6 +139,9 @@ public:
     void SaveToStream(TStream* stream) override;
     void LoadFromResourceName(HINSTANCE instance, const AnsiString& name);
     void LoadFromResourceID(HINSTANCE instance, int id);
+    // CF_BITMAP: a copy of the bitmap.
+    void LoadFromClipboardFormat(Word format, THandle data, HPALETTE palette) override;
+    void SaveToClipboardFormat(Word& format, THandle& data, HPALETTE& palette) override;
 
 protected:
     void Draw(TCanvas* canvas, const TRect& rect) override;
@@ -203,6 +222,16 @@ public:
     void SetBitmap(TBitmap* value) { SetGraphic(value); }
     TIcon* Icon();
     void SetIcon(TIcon* value) { SetGraphic(value); }
+    // The picture as a metafile, as Bitmap does for bitmaps.
+    TMetafile* Metafile();
+    void SetMetafile(TMetafile* value);
+    // Whether a registered graphic class reads that clipboard format.
+    static bool SupportsClipboardFormat(Word format);
+    // Makes a graphic of the class that reads the format.
+    void LoadFromClipboardFormat(Word format, THandle data, HPALETTE palette);
+    void SaveToClipboardFormat(Word& format, THandle& data, HPALETTE& palette);
+    // The picture's OLE picture adapter; none is ever attached here.
+    std::shared_ptr<IInterface> PictureAdapter() const { return {}; }
     int Width() const { return graphic_ ? graphic_->Width() : 0; }
     int Height() const { return graphic_ ? graphic_->Height() : 0; }
 

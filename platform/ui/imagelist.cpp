@@ -323,3 +323,10 @@ void TCustomImageList::DefineProperties(TFiler* filer) {
     filer->DefineBinaryProperty(
         "Bitmap", [this](TStream* s) { ReadImages(s); }, [this](TStream* s) { WriteImages(s); }, Count() > 0);
 }
+
+TCustomImageList* TCustomImageList::CreateSize(Integer width, Integer height) {
+    auto* list = new TCustomImageList(nullptr);
+    list->SetWidth(width);
+    list->SetHeight(height);
+    return list;
+}

@@ -44,6 +44,8 @@ public:
     explicit TCustomImageList(TComponent* owner);
     ~TCustomImageList() override;
     void Assign(TPersistent* source) override;
+    // A list without an owner for images of that size.
+    static TCustomImageList* CreateSize(Integer width, Integer height);
 
     Integer Width() const { return width_; }
     // Changing the size empties the list.

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
+#include "platform/rtl/codepage.h"
 #include "platform/rtl/streams.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/ui/graphics.h"
@@ -105,6 +107,9 @@ void TMetafile::Assign(TPersistent* source) {
     width_ = metafile->width_;
     height_ = metafile->height_;
     enhanced_ = metafile->enhanced_;
+    inch_ = metafile->inch_;
+    createdBy_ = metafile->createdBy_;
+    description_ = metafile->description_;
     Changed();
 }
 
@@ -117,12 +122,17 @@ void TMetafile::LoadFromStream(TStream* stream) {
         width_ = static_cast<int>((right - left) * 96 / 2540);
         height_ = static_cast<int>((bottom - top) * 96 / 2540);
         enhanced_ = true;
+        inch_ = 0;
+        ReadDescription(data);
     } else if (data.size() >= 22 && static_cast<std::uint32_t>(Int32At(data, 0)) == kPlaceableKey) {
         const int unitsPerInch = static_cast<std::uint16_t>(Int16At(data, 14));
         if (unitsPerInch == 0) throw EInvalidGraphic("Invalid metafile");
         width_ = (Int16At(data, 10) - Int16At(data, 6)) * 96 / unitsPerInch;
         height_ = (Int16At(data, 12) - Int16At(data, 8)) * 96 / unitsPerInch;
         enhanced_ = false;
+        inch_ = Word(unitsPerInch);
+        createdBy_.clear();
+        description_.clear();
     } else {
         throw EInvalidGraphic("Invalid metafile");
     }
@@ -131,6 +141,30 @@ void TMetafile::LoadFromStream(TStream* stream) {
 }
 
 void TMetafile::SaveToStream(TStream* stream) { WriteAll(stream, data_); }
+
+// The header's description: the creator, a zero, the title, two zeros.
+void TMetafile::ReadDescription(const std::string& data) {
+    const std::size_t count = std::uint32_t(Int32At(data, 44)), offset = std::uint32_t(Int32At(data, 48));
+    std::u16string text;
+    if (count && offset >= 88 && offset <= data.size() && count <= (data.size() - offset) / 2)
+        for (std::size_t i = 0; i < count; ++i)
+            text += char16_t(std::uint16_t(Int16At(data, offset + 2 * i)));
+    const std::size_t zero = text.find(u'\0');
+    createdBy_ = WideToAnsi(std::u16string_view(text).substr(0, zero));
+    description_ = zero == std::u16string::npos ? AnsiString()
+                                                 : WideToAnsi(std::u16string_view(text.c_str() + zero + 1));
+}
+
+void TMetafile::Clear() {
+    data_.clear();
+    width_ = height_ = 0;
+    inch_ = 0;
+    createdBy_.clear();
+    description_.clear();
+    Changed();
+}
+
+HANDLE TMetafile::ReleaseHandle() { return std::exchange(handle_, 0); }
 
 void TMetafile::Draw(TCanvas* canvas, const TRect& rect) {
     const TBrushStyle brushStyle = canvas->Brush()->Style();

@@ -24,6 +24,23 @@ public:
     void SetHeight(int value) override { height_ = value; }
     // True for an enhanced metafile, False for a Windows metafile.
     bool Enhanced() const { return enhanced_; }
+    void SetEnhanced(bool value) { enhanced_ = value; }
+    void Clear();
+    // The picture's size in hundredths of a millimetre.
+    int MMWidth() const { return width_ * 2540 / 96; }
+    void SetMMWidth(int value) { width_ = value * 96 / 2540; }
+    int MMHeight() const { return height_ * 2540 / 96; }
+    void SetMMHeight(int value) { height_ = value * 96 / 2540; }
+    // Units per inch of a placeable Windows metafile; 0 for an enhanced one.
+    Word Inch() const { return inch_; }
+    void SetInch(Word value) { inch_ = value; }
+    // The creator and title an enhanced metafile's header names.
+    const AnsiString& CreatedBy() const { return createdBy_; }
+    const AnsiString& Description() const { return description_; }
+    // A handle a caller hands over; this object keeps it until released.
+    HANDLE Handle() const { return handle_; }
+    void SetHandle(HANDLE value) { handle_ = value; }
+    HANDLE ReleaseHandle();
 
     // EInvalidGraphic for data that is neither kind.
     void LoadFromStream(TStream* stream) override;
@@ -34,9 +51,13 @@ protected:
     void Draw(TCanvas* canvas, const TRect& rect) override;
 
 private:
+    void ReadDescription(const std::string& data);
     std::string data_;
     int width_ = 0, height_ = 0;
     bool enhanced_ = false;
+    Word inch_ = 0;
+    AnsiString createdBy_, description_;
+    HANDLE handle_ = 0;
 };
 
 // A placeable Windows metafile made of Windows-metafile bits whose extents

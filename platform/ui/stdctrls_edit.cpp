@@ -125,6 +125,8 @@ void TCustomEdit::SetSelLength(Integer v) {
     SendMessage(Handle(), EM_SETSEL, WPARAM(start), LPARAM(Integer(start) + v));
 }
 
+Integer TCustomEdit::GetSelTextBuf(char* buffer, Integer bufSize) { return CopyToTextBuf(SelText(), buffer, bufSize); }
+
 AnsiString TCustomEdit::SelText() {
     DWORD start = 0, end = 0;
     SendMessage(Handle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));

@@ -47,6 +47,10 @@ public:
     void SetSelLength(Integer v);
     AnsiString SelText();
     void SetSelText(const AnsiString& v);
+    // The selection into a caller's buffer of bufSize characters: at most
+    // bufSize - 1 of them and a terminating zero; answers the count copied.
+    Integer GetSelTextBuf(char* buffer, Integer bufSize);
+    void SetSelTextBuf(const char* buffer) { SetSelText(buffer ? buffer : ""); }
     void SelectAll();
     void Clear();
     void ClearSelection();

@@ -11,8 +11,8 @@
 
 class TStrings;
 
-using TDrawItemEvent = TEvent<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
-using TMeasureItemEvent = TEvent<void(TWinControl* Control, int Index, int& Height)>;
+SERVIORA_EVENT_TYPE(TDrawItemEvent, void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State));
+SERVIORA_EVENT_TYPE(TMeasureItemEvent, void(TWinControl* Control, int Index, int& Height));
 
 class TCustomListControl : public TWinControl {
     SERVIORA_CLASS(TCustomListControl, TWinControl)

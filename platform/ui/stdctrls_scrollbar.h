@@ -8,7 +8,7 @@
 SERVIORA_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
 SERVIORA_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom,
               scEndScroll)
-using TScrollEvent = TEvent<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
+SERVIORA_EVENT_TYPE(TScrollEvent, void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos));
 
 class TScrollBar : public TWinControl {
     SERVIORA_CLASS(TScrollBar, TWinControl)

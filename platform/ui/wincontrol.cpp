@@ -950,6 +950,31 @@ void TWinControl::PaintHandler(TMessage& Message) {
     if (!Message.WParam) EndPaint(handle_, &ps);
 }
 
+TWinControl* TWinControl::CreateParented(HWND parentWindow) {
+    auto* control = new TWinControl(nullptr);
+    control->SetParentWindow(parentWindow);
+    return control;
+}
+
+void TWinControl::PaintTo(HDC dc, int x, int y) {
+    HandleNeeded();
+    const int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, x, y, nullptr);
+    IntersectClipRect(dc, 0, 0, Width(), Height());
+    Perform(WM_ERASEBKGND, WPARAM(dc), 0);
+    Perform(WM_PAINT, WPARAM(dc), 0);
+    for (TControl* control : controls_)
+        if (auto* child = dynamic_cast<TWinControl*>(control); child && child->Visible())
+            child->PaintTo(dc, child->Left(), child->Top());
+    RestoreDC(dc, saved);
+}
+
+TBrush* TWinControl::Brush() {
+    if (!brush_) brush_ = std::make_unique<TBrush>();
+    brush_->SetColor(Color());
+    return brush_.get();
+}
+
 void TWinControl::PaintWindow(HDC dc) {
     TMessage message{WM_PAINT, WPARAM(dc), 0, 0};
     DefaultHandler(message);
@@ -1000,6 +1025,10 @@ TScrollingWinControl::TScrollingWinControl(TComponent* owner) : TWinControl(owne
 void TScrollingWinControl::ScrollBy(int deltaX, int deltaY) {
     scrollX_ -= deltaX;
     scrollY_ -= deltaY;
+    TWinControl::ScrollBy(deltaX, deltaY);
+}
+
+void TWinControl::ScrollBy(int deltaX, int deltaY) {
     DisableAlign();
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);

@@ -19,38 +19,7 @@
 
 namespace {
 
-using bindargs::Bounded;
-using Frame = TKpInterpreterArgs;
-
-template <class T>
-T* Self(Frame& frame) {
-    return static_cast<T*>(VariantToObject(frame.CallObject()));
-}
-
-const Variant& Arg(Frame& frame, int index) { return frame.ArgValues[std::size_t(index)]; }
-Integer IntArg(Frame& frame, int index) { return Arg(frame, index).AsInteger(); }
-AnsiString StrArg(Frame& frame, int index) { return VarToStr(Arg(frame, index)); }
-
-// A value of a named class: nil passes, an object of another class is an
-// invalid cast.
-template <class T>
-T* CheckedCast(const Variant& value) {
-    TObject* object = VariantToObject(value);
-    if (!object) return nullptr;
-    auto* typed = dynamic_cast<T*>(object);
-    if (!typed) throw EInvalidCast("Invalid class typecast");
-    return typed;
-}
-
-template <class T>
-T* ObjArg(Frame& frame, int index) {
-    return CheckedCast<T>(Arg(frame, index));
-}
-
-void DefineConstants(TKpInterpreterAdapter& a, std::initializer_list<const char*> names) {
-    int value = 0;
-    for (const char* name : names) a.DefineConstant("Classes", name, Variant(value++));
-}
+using namespace bindargs;
 
 constexpr Word indexCode = 1;
 
@@ -307,18 +276,18 @@ bool TKpInterpreterClassesEvent::HelpEvent(Word Command, Integer Data, bool& Cal
 
 void RegisterClassesBindings(TKpInterpreterAdapter& a) {
     a.DefineUnit("Classes");
-    DefineConstants(a, {"taLeftJustify", "taRightJustify", "taCenter"});
-    DefineConstants(a, {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble"});
+    DefineOrdinals(a, "Classes", {"taLeftJustify", "taRightJustify", "taCenter"});
+    DefineOrdinals(a, "Classes", {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble"});
     RegisterList(a);
     RegisterPersistentAndCollections(a);
     RegisterCollection(a);
     RegisterStrings(a);
-    DefineConstants(a, {"dupIgnore", "dupAccept", "dupError"});
+    DefineOrdinals(a, "Classes", {"dupIgnore", "dupAccept", "dupError"});
     RegisterStringList(a);
     RegisterStreams(a);
-    DefineConstants(a, {"csLoading", "csReading", "csWriting", "csDestroying", "csDesigning", "csAncestor",
+    DefineOrdinals(a, "Classes", {"csLoading", "csReading", "csWriting", "csDestroying", "csDesigning", "csAncestor",
                         "csUpdating", "csFixups"});
-    DefineConstants(a, {"csInheritable", "csCheckPropAvail"});
+    DefineOrdinals(a, "Classes", {"csInheritable", "csCheckPropAvail"});
     RegisterComponent(a);
     a.DefineEventType("Classes", "TNotifyEvent", TKpInterpreterClassesEvent::StaticClass(),
                       &TKpInterpreterClassesEvent::NotifyEvent);

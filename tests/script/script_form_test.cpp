@@ -12,6 +12,8 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_edit.h"
+#include "platform/ui/stdctrls_listbox.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 #include "platform/ui/testseams.h"
 #include "script/qm_kpinterpreter_fm.h"
 #include "script/qm_kpinterpreter_function.h"
@@ -172,6 +174,164 @@ TEST_F(ScriptForms, FormFilesBehindAResourceHeaderLoadAndOthersFail) {
     interpreter_.OnCreateDfmStream = nullptr;
     interpreter_.OnGetDfmFileName = nullptr;
     EXPECT_EQ(ErrorCode([&] { MakeForm(); }), 58);
+}
+
+const char* const kUnit2 =
+    "unit Unit2;\n"
+    "interface\n"
+    "uses Windows, Forms, Controls, StdCtrls;\n"
+    "type\n"
+    "  TForm2 = class(TForm)\n"
+    "    Edit1: TEdit;\n"
+    "  end;\n"
+    "implementation\n"
+    "procedure TForm2.Edit1KeyDown(Sender: TObject; var Key: Word; Shift: TShiftState);\n"
+    "begin if Key = 65 then Key := 0; end;\n"
+    "procedure TForm2.Edit1KeyPress(Sender: TObject; var Key: Char);\n"
+    "begin if Key = 'e' then Key := '' else Key := 'xyz'; end;\n"
+    "procedure TForm2.Edit1MouseDown(Sender: TObject; Button: TMouseButton; Shift: TShiftState; X, Y: Integer);\n"
+    "begin Caption := IntToStr(Button) + ' ' + IntToStr(X) + ' ' + IntToStr(Y) + ' ' + IntToStr(VarType(Button)); end;\n"
+    "procedure TForm2.Edit1DragOver(Sender, Source: TObject; X, Y: Integer; State: TDragState; var Accept: Boolean);\n"
+    "begin Accept := X > 5; end;\n"
+    "end.\n";
+
+const char* const kUnit2Form =
+    "object Form2: TForm2\n"
+    "  Caption = 'Form2'\n"
+    "  object Edit1: TEdit\n"
+    "    Left = 10\n"
+    "    Top = 10\n"
+    "    OnKeyDown = Edit1KeyDown\n"
+    "    OnKeyPress = Edit1KeyPress\n"
+    "    OnMouseDown = Edit1MouseDown\n"
+    "    OnDragOver = Edit1DragOver\n"
+    "  end\n"
+    "end\n";
+
+// Mouse, key and drag events of a control reach the script's procedures,
+// and what the procedures leave in their var parameters comes back.
+TEST_F(ScriptForms, ControlEventsHandBackTheirVarParameters) {
+    RegisterClasses({TEdit::StaticClass()});
+    std::ofstream(dir_.file("Unit2.pas")) << kUnit2;
+    std::ofstream(dir_.file("Unit2.dfm")) << kUnit2Form;
+    interpreter_.Pas()->SetText("unit Report;\r\nuses Unit2;\r\nfunction MakeForm: Variant;\r\n"
+                                "begin\r\n  Result := TForm2.Create(nil);\r\nend;\r\nend.");
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm());
+    ASSERT_NE(form, nullptr);
+    auto* edit = dynamic_cast<TEdit*>(form->FindComponent("Edit1"));
+    ASSERT_NE(edit, nullptr);
+
+    Word key = 65;
+    edit->OnKeyDown()(edit, key, TShiftState{});
+    EXPECT_EQ(key, 0);
+    key = 66;
+    edit->OnKeyDown()(edit, key, TShiftState{ssShift});
+    EXPECT_EQ(key, 66);
+
+    char typed = 'a';
+    edit->OnKeyPress()(edit, typed);
+    EXPECT_EQ(typed, 'x');
+    typed = 'e';
+    edit->OnKeyPress()(edit, typed);
+    EXPECT_EQ(typed, '\0');
+
+    edit->OnMouseDown()(edit, mbRight, TShiftState{ssShift}, 7, 9);
+    EXPECT_EQ(form->Caption(), "1 7 9 17");
+
+    bool accept = false;
+    edit->OnDragOver()(edit, nullptr, 10, 0, dsDragMove, accept);
+    EXPECT_TRUE(accept);
+    edit->OnDragOver()(edit, nullptr, 2, 0, dsDragMove, accept);
+    EXPECT_FALSE(accept);
+}
+
+const char* const kUnit3 =
+    "unit Unit3;\n"
+    "interface\n"
+    "uses Windows, Forms, Controls, StdCtrls;\n"
+    "type\n"
+    "  TForm3 = class(TForm)\n"
+    "    ListBox1: TListBox;\n"
+    "    ScrollBar1: TScrollBar;\n"
+    "    Edit1: TEdit;\n"
+    "    Button1: TButton;\n"
+    "    Label1: TLabel;\n"
+    "  end;\n"
+    "implementation\n"
+    "procedure TForm3.ListBox1MeasureItem(Control: TWinControl; Index: Integer; var Height: Integer);\n"
+    "begin Height := 30; end;\n"
+    "procedure TForm3.ListBox1DrawItem(Control: TWinControl; Index: Integer; Rect: TRect; State: TOwnerDrawState);\n"
+    "begin\n"
+    "  ListBox1.Canvas.Brush.Color := $E0E0FF; ListBox1.Canvas.FillRect(Rect);\n"
+    "  ListBox1.Canvas.Font.Color := $800000; ListBox1.Canvas.TextOut(Rect.Left + 4, Rect.Top + 8, ListBox1.Items.Strings[Index]);\n"
+    "  Rect.Left := 500;\n"
+    "end;\n"
+    "procedure TForm3.ScrollBar1Scroll(Sender: TObject; ScrollCode: TScrollCode; var ScrollPos: Integer);\n"
+    "begin ScrollPos := ScrollPos + 10; end;\n"
+    "end.\n";
+
+const char* const kUnit3Form =
+    "object Form3: TForm3\n"
+    "  Caption = 'Form3'\n"
+    "  Left = 40\n"
+    "  Top = 40\n"
+    "  Width = 360\n"
+    "  Height = 260\n"
+    "  object ListBox1: TListBox\n"
+    "    Left = 10\n"
+    "    Top = 10\n"
+    "    Width = 180\n"
+    "    Height = 150\n"
+    "    Style = lbOwnerDrawVariable\n"
+    "    OnMeasureItem = ListBox1MeasureItem\n"
+    "    OnDrawItem = ListBox1DrawItem\n"
+    "  end\n"
+    "  object ScrollBar1: TScrollBar\n"
+    "    Left = 10\n"
+    "    Top = 170\n"
+    "    Width = 180\n"
+    "    Height = 17\n"
+    "    OnScroll = ScrollBar1Scroll\n"
+    "  end\n"
+    "  object Edit1: TEdit\n"
+    "    Left = 200\n"
+    "    Top = 10\n"
+    "    Width = 140\n"
+    "    Height = 21\n"
+    "    Text = '返修单号'\n"
+    "  end\n"
+    "  object Button1: TButton\n"
+    "    Left = 200\n"
+    "    Top = 40\n"
+    "    Width = 75\n"
+    "    Height = 25\n"
+    "    Caption = '确定'\n"
+    "  end\n"
+    "  object Label1: TLabel\n"
+    "    Left = 200\n"
+    "    Top = 75\n"
+    "    Caption = '客户姓名'\n"
+    "  end\n"
+    "end\n";
+
+// Owner-draw and scroll events of standard controls reach the script; the
+// height and position come back, the drawing rectangle is the script's copy.
+TEST_F(ScriptForms, StandardControlEventsHandBackHeightAndPosition) {
+    std::ofstream(dir_.file("Unit3.pas")) << kUnit3;
+    std::ofstream(dir_.file("Unit3.dfm")) << kUnit3Form;
+    interpreter_.Pas()->SetText("unit Report;\r\nuses Unit3;\r\nfunction MakeForm: Variant;\r\n"
+                                "begin\r\n  Result := TForm3.Create(nil);\r\nend;\r\nend.");
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm());
+    ASSERT_NE(form, nullptr);
+    auto* list = dynamic_cast<TListBox*>(form->FindComponent("ListBox1"));
+    auto* bar = dynamic_cast<TScrollBar*>(form->FindComponent("ScrollBar1"));
+    ASSERT_TRUE(list && bar);
+    int height = 16;
+    list->OnMeasureItem()(list, 3, height);
+    EXPECT_EQ(height, 30);
+    int position = 5;
+    bar->OnScroll()(bar, scPageUp, position);
+    EXPECT_EQ(position, 15);
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 
 #include "platform/rtl/sysutils.h"
 #include "script/bindings/qm_kpinterpreter_classes.h"
+#include "script/bindings/qm_kpinterpreter_controls.h"
+#include "script/bindings/qm_kpinterpreter_graphics.h"
+#include "script/bindings/qm_kpinterpreter_stdctrls.h"
 #include "script/bindings/qm_kpinterpreter_types.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_startup.h"
@@ -36,6 +39,9 @@ ScriptTestHost& ScriptTestHost::Get() {
         RegisterClassesBindings(global);
         RegisterWindowsBindings(global);
         RegisterTypesBindings(global);
+        RegisterGraphicsBindings(global);
+        RegisterControlsBindings(global);
+        RegisterStdCtrlsBindings(global);
         return ScriptTestHost();
     }();
     return host;

@@ -11,6 +11,8 @@
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/jpegimage.h"
+#include "platform/ui/metafile.h"
+#include "platform/win/clipboard.h"
 #include "platform/gdi/bmpfile.h"
 #include "platform/ui/themes.h"
 #include "support/jpeg_header.h"
@@ -552,6 +554,37 @@ TEST(Icon, DrawsThroughItsMask) {
     dest.Canvas()->Draw(0, 0, &loaded);
     EXPECT_EQ(dest.Canvas()->Pixels(0, 0), clLime);
     EXPECT_EQ(dest.Canvas()->Pixels(3, 3), clRed);
+}
+
+// The clipboard takes a copy of a bitmap; loading copies it back and
+// leaves the clipboard's bitmap alone. Other formats and graphics refuse.
+TEST(Bitmap, ClipboardFormatCopiesTheBitmap) {
+    TBitmap source;
+    source.SetSize(5, 4);
+    source.Canvas()->SetPixels(1, 1, clRed);
+    Word format = 0;
+    THandle data = 0;
+    HPALETTE palette = 7;
+    source.SaveToClipboardFormat(format, data, palette);
+    EXPECT_EQ(format, CF_BITMAP);
+    EXPECT_NE(data, 0u);
+    EXPECT_NE(data, THandle(source.Handle()));
+    EXPECT_EQ(palette, 0u);
+    TBitmap copy;
+    copy.LoadFromClipboardFormat(format, data, palette);
+    EXPECT_EQ(copy.Width(), 5);
+    EXPECT_EQ(copy.Canvas()->Pixels(1, 1), clRed);
+    TPicture picture;
+    EXPECT_TRUE(TPicture::SupportsClipboardFormat(CF_BITMAP));
+    EXPECT_FALSE(TPicture::SupportsClipboardFormat(CF_TEXT));
+    picture.LoadFromClipboardFormat(format, data, palette);
+    EXPECT_EQ(picture.Height(), 4);
+    DeleteObject(data);
+    EXPECT_THROW(picture.LoadFromClipboardFormat(CF_TEXT, 1, 0), EInvalidGraphic);
+    TIcon icon;
+    EXPECT_THROW(icon.SaveToClipboardFormat(format, data, palette), EInvalidGraphic);
+    EXPECT_FALSE(picture.PictureAdapter());
+    EXPECT_TRUE(picture.Metafile()->Empty());
 }
 
 }  // namespace

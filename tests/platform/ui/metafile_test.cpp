@@ -103,3 +103,42 @@ TEST(Metafile, ACanvasLeavesItsDrawingAsOneRaster) {
 }
 
 }  // namespace
+
+namespace {
+
+// The header with a description after it: creator, zero, title, two zeros.
+std::string EnhancedHeaderDescribed(std::size_t offset, std::uint32_t count) {
+    std::string h = EnhancedHeader();
+    h.replace(44, 8, Int32(std::int32_t(count)) + Int32(std::int32_t(offset)));
+    for (char c : std::string("Maker\0Shop\0\0", 12)) h += std::string{c, '\0'};
+    return h;
+}
+
+TEST(Metafile, HeaderNamesUnitsAndHandle) {
+    TMetafile described;
+    TStringStream in(EnhancedHeaderDescribed(88, 12));
+    described.LoadFromStream(&in);
+    EXPECT_EQ(described.CreatedBy(), "Maker");
+    EXPECT_EQ(described.Description(), "Shop");
+    EXPECT_EQ(described.Inch(), 0);
+    EXPECT_EQ(described.MMWidth(), 5080);
+    EXPECT_EQ(described.MMHeight(), 2540);
+    // A description said to lie past the data is not read.
+    TMetafile lying;
+    TStringStream past(EnhancedHeaderDescribed(4000, 12));
+    lying.LoadFromStream(&past);
+    EXPECT_EQ(lying.CreatedBy(), "");
+
+    TMetafile placeable;
+    TStringStream wmf(PlaceableMetafileOf("records", 2540, 5080));
+    placeable.LoadFromStream(&wmf);
+    EXPECT_GT(placeable.Inch(), 0);
+    placeable.SetHandle(77);
+    EXPECT_EQ(placeable.ReleaseHandle(), 77u);
+    EXPECT_EQ(placeable.Handle(), 0u);
+    placeable.Clear();
+    EXPECT_TRUE(placeable.Empty());
+    EXPECT_EQ(placeable.Inch(), 0);
+}
+
+}  // namespace
