@@ -246,6 +246,11 @@ public:
     TGridLayoutInfo CalcFixedLayoutInfo() const;
     virtual void InvalidateIndicator();
     virtual void InvalidateSelection();
+    // The data rows in view: the visible rows less the footer rows and
+    // their spacer (at least 1 when there are footer rows).
+    int VisibleDataRowCount() const;
+    // Whether the user may make a selection of this kind now.
+    bool SelectionKindAllowed(TDBGridVynSelectionType kind) const;
     // Writes the text edited in the current cell into its field.
     virtual void ApplyEditText();
     // The columns that carry sort markers, again from their titles' indexes.

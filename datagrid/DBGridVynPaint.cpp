@@ -153,14 +153,7 @@ bool TCustomDBGridVyn::CellInSelection(int col, int row, const TBookmarkStr& boo
     if (type.Vert != 2)
         return kind == gstColumns && dataCol < columns_->Count() &&
                selection_->Columns()->IndexOf(columns_->Items(dataCol)) >= 0;
-    switch (kind) {
-        case gstRecordBookmarks:
-            return bookmarks_->IndexOfBookmark(bookmark) >= 0;
-        case gstColumns:
-            return dataCol < columns_->Count() && selection_->Columns()->IndexOf(columns_->Items(dataCol)) >= 0;
-        default:
-            return false;
-    }
+    return selection_->ContainsCell(dataCol, bookmark);
 }
 
 bool TCustomDBGridVyn::CellIs3D(int col, int row, TGridDrawState state, const TRect&) const {
