@@ -330,6 +330,27 @@ public:
     // Every field of the dataset, in order (nothing without a dataset).
     void GetDatasetFields(std::vector<TField*>& fields) const;
 
+    // ---- Keyboard and incremental search (DBGridVynKeyboard.cpp) --------------------
+    // Clears the marked rows and any selection under dghClearSelection.
+    void ClearSelection();
+    // Moves `distance` records (or to the end with `toEnd`), selecting
+    // rows (or a rectangle) on the way when `select`.
+    void MoveWithSelection(bool select, int distance, bool toEnd, bool rowMode);
+    // Makes grid column `col` current (skipping hidden columns in
+    // `direction`), extending a rectangle selection when `extend`.
+    void MoveToColumn(int col, int direction, bool extend);
+    // Searches the current column's display texts for the typed prefix:
+    // mode 0 from the current record or the first, 1 the next match, 2 the
+    // previous one; `timeout` in milliseconds, -1 for none.
+    void IncSearch(const AnsiString& text, int timeout, int mode);
+    void EndIncSearch();
+    void RestartIncSearchTimer();
+    void StopIncSearchTimer();
+    bool IncSearchActive() const { return incSearchActive_; }
+    const AnsiString& IncSearchText() const { return incSearchText_; }
+    bool CanSelectAll() const;
+    bool CanDeleteSelection() const;
+
     // ---- Sort marking (DBGridVynSortMarking.cpp) ------------------------------------
     // A Ctrl-click changed a marker and the sort request waits for Ctrl's
     // release or the loss of focus.
@@ -412,6 +433,21 @@ protected:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyUp(Word& key, TShiftState shift) override;
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyPress(char& key) override;
+    void WMChar(TMessage& Message);
+    void WMTimerVyn(TMessage& Message);
+    // The keys of the Ctrl table and of the plain table.
+    void CtrlKeyDown(Word& key, TShiftState shift);
+    void PlainKeyDown(Word& key, TShiftState shift);
+    // Tab's move: one cell forward or back, over into the next record.
+    void MoveByTab(bool forward);
+    // Deletes the marked rows or the current record, asking first under
+    // dgConfirmDelete.
+    void DeleteWithConfirmation();
+    void OpenFindDialog();
+    // Whether typed characters go to the incremental search.
+    bool IncSearchApplies();
     // The top of a title cell's lowest band (the cell's top without
     // multi-level titles): presses above it hold no button.
     int TitleButtonBandTop(int col) const;
@@ -419,6 +455,8 @@ protected:
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
+        SERVIORA_MESSAGE(WM_CHAR, WMChar)
+        SERVIORA_MESSAGE(WM_TIMER, WMTimerVyn)
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocusVyn)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
@@ -566,6 +604,17 @@ private:
     int pressedTitleCol_ = -1;
     TPoint titlePressPoint_{0, 0};
     bool pendingSortMarking_ = false;
+    // Row selection by keys and mouse: whether moves toggle rows, and the
+    // anchor row with its state before the selection began.
+    bool toggleSelection_ = false;
+    bool selectingRows_ = false;
+    TBookmarkStr rowAnchor_;
+    bool rowAnchorWasSelected_ = false;
+    bool incSearchActive_ = false;
+    bool incSearchMoving_ = false;
+    bool incSearchTimerRunning_ = false;
+    AnsiString incSearchText_;
+    int incSearchTimeout_ = -1;
     // Whether a point is on the part of grid column col's title that holds
     // its button: in the client area, row 0, below the upper title levels.
     bool InTitleButtonArea(int col, int x, int y) const;

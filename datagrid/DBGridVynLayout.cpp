@@ -429,6 +429,7 @@ void TCustomDBGridVyn::UpdateHorzScrollBar() {
 }
 
 void TCustomDBGridVyn::RecordChanged(TField*) {
+    if (incSearchActive_ && !incSearchMoving_) EndIncSearch();
     if (!dataLink_->Active() || !HandleAllocated() || Loading()) return;
     const int row = topDataOffset_ + dataLink_->ActiveRecord();
     const TGridRect selection = TCustomGrid::Selection();
