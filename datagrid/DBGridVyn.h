@@ -430,6 +430,9 @@ protected:
 
     // The title-button road; the other presses go on to the base grid.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    // A press on a data row (the dataset moves to it, rows are selected)
+    // or on the corner cell; false leaves the press to the base grid.
+    bool DataAreaPress(TMouseButton button, TShiftState shift, int x, int y);
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyUp(Word& key, TShiftState shift) override;

@@ -65,6 +65,7 @@ void TCustomDBGridVyn::MouseDown(TMouseButton button, TShiftState shift, int x, 
             return;
         }
     }
+    if (DataAreaPress(button, shift, x, y)) return;
     TCustomGrid::MouseDown(button, shift, x, y);
 }
 
