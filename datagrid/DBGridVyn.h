@@ -305,6 +305,10 @@ public:
     virtual bool CellInSelection(int col, int row, const TBookmarkStr& bookmark, int dataCol);
     virtual bool CellIs3D(int col, int row, TGridDrawState state, const TRect& rect) const;
     bool RowFocusRectVisible();
+    // The typed prefix of a running incremental search over the current
+    // cell's text, in the search colours.
+    void DrawIncSearchText(TCanvas* canvas, const TRect& textRect, TAlignment alignment, const AnsiString& cellText,
+                           int margin);
     // A button face drawn unmirrored in a mirrored paint.
     void PaintButtonMirrored(TCanvas* canvas, TRect rect, TColor parentColor, TButtonFaceStyle style, int downButton,
                              bool active, bool enabled, TCheckBoxState state);

@@ -662,7 +662,29 @@ void TCustomDBGridVyn::DrawRecordCell(TColumnVyn* column, int col, int row, TRec
     }
     if (!columns_->Customized()) DrawDataCell(rect, column->BoundField(), state);
     DrawColumnCell(rect, column->Index(), column, state);
+    if (incSearchActive_ && !incSearchText_.empty() && dataRow == dataLink_->ActiveRecord() &&
+        column->Index() == SelectedIndex() && state.Contains(gdSelected) &&
+        (Focused() || options_.Contains(dgAlwaysShowSelection)) && updateLock_ == 0)
+        DrawIncSearchText(canvas, textRect, cellParams_->Alignment, cellParams_->Text, margin);
     if (defaultDrawing_ && state.Contains(gdFocused) && Focused() && !options_.Contains(dgRowSelect) &&
         updateLock_ == 0 && (!style_ || style_->ShowFocusFrame()))
         canvas->DrawFocusRect(rect);
+}
+
+void TCustomDBGridVyn::DrawIncSearchText(TCanvas* canvas, const TRect& textRect, TAlignment alignment,
+                                         const AnsiString& cellText, int margin) {
+    const TDBGridVynKeySettings& keys = DBGridVynKeySettings();
+    canvas->Brush()->SetColor(keys.IncSearchColor);
+    canvas->Font()->SetColor(keys.IncSearchFontColor);
+    // The prefix lands where the cell wrote the same letters: the cell text
+    // starts where its alignment put it.
+    const int fullWidth = canvas->TextWidth(cellText);
+    const int start = alignment == taLeftJustify    ? textRect.left + margin
+                      : alignment == taRightJustify ? textRect.right - fullWidth - 3
+                                                    : textRect.left + RectWidth(textRect) / 2 - fullWidth / 2;
+    const int top = textRect.top + margin - (flat_ ? 1 : 0);
+    const TRect box{std::max(start, textRect.left), top,
+                    std::min(start + canvas->TextWidth(incSearchText_), textRect.right),
+                    std::min(top + canvas->TextHeight(incSearchText_), textRect.bottom)};
+    if (box.left < box.right && box.top < box.bottom) canvas->TextRect(box, start, top, incSearchText_);
 }

@@ -5,7 +5,9 @@
 #include "platform/data/dataset.h"
 #include "platform/rtl/clock.h"
 #include "platform/rtl/datetime.h"
+#include "support/temp_dir.h"
 #include "tests/datagrid/list_grid_fixture.h"
+#include "tests/platform/win/window_fixture.h"
 
 namespace {
 
@@ -39,6 +41,22 @@ protected:
         names_.reset();
     }
     AnsiString Current() { return names_->FieldByName("品牌")->AsString(); }
+    // How many pixels of the current cell show the search highlight.
+    int HighlightedPixels() {
+        ProcessMessages();
+        const TRect cell = grid_->CellRect(grid_->Col(), grid_->Row());
+        POINT origin{cell.left, cell.top};
+        ClientToScreen(grid_->Handle(), &origin);
+        RECT window{};
+        GetWindowRect(grid_->Handle(), &window);
+        int count = 0;
+        for (int y = 0; y < cell.bottom - cell.top; ++y)
+            for (int x = 0; x < cell.right - cell.left; ++x)
+                if (ShownPixel(grid_->Handle(), origin.x - window.left + x, origin.y - window.top + y) ==
+                    ColorToRGB(DBGridVynKeySettings().IncSearchColor))
+                    ++count;
+        return count;
+    }
 
     std::unique_ptr<TMemoryDataSet> names_;
     TProbeGrid* grid_ = nullptr;
@@ -53,6 +71,8 @@ TEST_F(KeyboardTest, TypedLettersSearchTheReadOnlyColumnUntilTheTimeOut) {
     Key('B', "b");
     EXPECT_EQ(Current(), "Abacus");
     EXPECT_EQ(grid_->IncSearchText(), "Ab");  // the record's letters
+    EXPECT_GT(HighlightedPixels(), 20);
+    SaveWindowScreenshot(grid_->Handle(), ScreenshotDir() + "dbgrid_incsearch.png");
     Key('X', "x");                            // matches nothing: prefix and record stay
     EXPECT_EQ(Current(), "Abacus");
     EXPECT_EQ(grid_->IncSearchText(), "Ab");
@@ -69,6 +89,7 @@ TEST_F(KeyboardTest, TypedLettersSearchTheReadOnlyColumnUntilTheTimeOut) {
     ProcessMessages();
     EXPECT_FALSE(grid_->IncSearchActive());
     EXPECT_EQ(grid_->IncSearchText(), "");
+    EXPECT_EQ(HighlightedPixels(), 0);
 }
 
 TEST_F(KeyboardTest, ADoubleByteCharacterJoinsTheSearchOnce) {
