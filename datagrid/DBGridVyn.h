@@ -437,6 +437,8 @@ protected:
     // A press on a data row (the dataset moves to it, rows are selected)
     // or on the corner cell; false leaves the press to the base grid.
     bool DataAreaPress(TMouseButton button, TShiftState shift, int x, int y);
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyUp(Word& key, TShiftState shift) override;

@@ -1,5 +1,6 @@
-// Presses in the grid's data rows and its top-left corner: the dataset
-// follows the pressed row, and rows are selected by Shift and Ctrl clicks.
+// Presses in the grid's data rows and its top-left corner, and the wheel:
+// the dataset follows the pressed row or the notches, and rows are selected
+// by Shift and Ctrl clicks.
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynDataLink.h"
 #include "datagrid/DBGridVynSelection.h"
@@ -63,5 +64,16 @@ bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int
     EndUpdate();
     if (button == mbLeft && EditorAlwaysVisible()) ShowEditorNow();
     TControl::MouseDown(button, shift, x, y);
+    return true;
+}
+
+// A wheel notch moves the dataset one record.
+bool TCustomDBGridVyn::DoMouseWheelDown(TShiftState, TPoint) {
+    if (dataLink_->Active()) dataLink_->DataSet()->MoveBy(1);
+    return true;
+}
+
+bool TCustomDBGridVyn::DoMouseWheelUp(TShiftState, TPoint) {
+    if (dataLink_->Active()) dataLink_->DataSet()->MoveBy(-1);
     return true;
 }

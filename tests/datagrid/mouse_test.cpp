@@ -62,4 +62,17 @@ TEST_F(MouseTest, ShiftAndCtrlClicksSelectRowsAndTheCornerSelectsAll) {
     EXPECT_EQ(grid_->Selection()->Kind(), gstAll);
 }
 
+TEST_F(MouseTest, TheWheelMovesTheDatasetARecordPerNotch) {
+    const POINT p = RowPoint(0);
+    SimulateWheel(grid_->Handle(), p, -WHEEL_DELTA);
+    ProcessMessages();
+    EXPECT_EQ(query_->RecNo(), 2);
+    SimulateWheel(grid_->Handle(), p, -2 * WHEEL_DELTA);
+    ProcessMessages();
+    EXPECT_EQ(query_->RecNo(), 3);  // the last record
+    SimulateWheel(grid_->Handle(), p, WHEEL_DELTA);
+    ProcessMessages();
+    EXPECT_EQ(query_->RecNo(), 2);
+}
+
 }  // namespace
