@@ -438,6 +438,8 @@ protected:
     // or on the corner cell; false leaves the press to the base grid.
     bool DataAreaPress(TMouseButton button, TShiftState shift, int x, int y);
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
+                         const TGridDrawInfo& info) override;
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -75,4 +75,15 @@ TEST_F(MouseTest, TheWheelMovesTheDatasetARecordPerNotch) {
     EXPECT_EQ(query_->RecNo(), 2);
 }
 
+TEST_F(MouseTest, RowsAreSizedOnlyFromTheIndicatorColumn) {
+    grid_->SetRowSizingAllowed(true);
+    const TRect first = grid_->CellRect(1, grid_->TopDataOffset());
+    for (const int x : {5, (first.left + first.right) / 2}) {
+        const bool onIndicator = x == 5;
+        Press(POINT{x, first.bottom});
+        EXPECT_EQ(grid_->GridState(), onIndicator ? gsRowSizing : gsNormal) << x;
+        Release(POINT{x, first.bottom});
+    }
+}
+
 }  // namespace
