@@ -437,6 +437,8 @@ protected:
     // A press on a data row (the dataset moves to it, rows are selected)
     // or on the corner cell; false leaves the press to the base grid.
     bool DataAreaPress(TMouseButton button, TShiftState shift, int x, int y);
+    // Whether a press at the point would size a row or a column.
+    bool OnSizingLine(int x, int y);
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
                          const TGridDrawInfo& info) override;

@@ -9,13 +9,6 @@
 bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int x, int y) {
     const TGridCoord cell = MouseCoord(x, y);
     if (cell.X < 0 || cell.Y < 0 || !dataLink_->Active() || ComponentState().Contains(csDesigning)) return false;
-    // A press on a sizing line belongs to the base grid.
-    TGridDrawInfo info;
-    CalcDrawInfo(info);
-    TGridState sizing = gsNormal;
-    int index = 0, sizingPos = 0, sizingOfs = 0;
-    CalcSizingState(x, y, sizing, index, sizingPos, sizingOfs, info);
-    if (sizing != gsNormal) return false;
     const TCellTypeVyn type = GetCellType(cell.X, cell.Y);
     if (type.Vert == 0 && type.Horz == 0) {
         // The corner cell selects everything, or drops what is selected.
@@ -83,6 +76,15 @@ bool TCustomDBGridVyn::DoMouseWheelDown(TShiftState, TPoint) {
 bool TCustomDBGridVyn::DoMouseWheelUp(TShiftState, TPoint) {
     if (dataLink_->Active()) dataLink_->DataSet()->MoveBy(-1);
     return true;
+}
+
+bool TCustomDBGridVyn::OnSizingLine(int x, int y) {
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    TGridState sizing = gsNormal;
+    int index = 0, sizingPos = 0, sizingOfs = 0;
+    CalcSizingState(x, y, sizing, index, sizingPos, sizingOfs, info);
+    return sizing != gsNormal;
 }
 
 // Rows are sized only from the indicator column.

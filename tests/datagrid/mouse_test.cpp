@@ -86,4 +86,16 @@ TEST_F(MouseTest, RowsAreSizedOnlyFromTheIndicatorColumn) {
     }
 }
 
+TEST_F(MouseTest, EscapeCancelsAColumnResize) {
+    const TRect title = grid_->CellRect(grid_->DataToRawColumn(0), 0);
+    const int width = grid_->ColWidths(grid_->DataToRawColumn(0));
+    Press(POINT{title.right, (title.top + title.bottom) / 2});
+    ASSERT_EQ(grid_->GridState(), gsColSizing);
+    Move(POINT{title.right + 30, (title.top + title.bottom) / 2});
+    Key(VK_ESCAPE);
+    EXPECT_EQ(grid_->GridState(), gsNormal);
+    Release(POINT{title.right + 30, (title.top + title.bottom) / 2});
+    EXPECT_EQ(grid_->ColWidths(grid_->DataToRawColumn(0)), width);
+}
+
 }  // namespace
