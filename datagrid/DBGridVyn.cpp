@@ -458,6 +458,17 @@ void TCustomDBGridVyn::InvalidateSelection() {
     InvalidateRow(Row());
 }
 
+int TCustomDBGridVyn::VisibleDataRowCount() const {
+    if (footerRowCount_ == 0) return VisibleRowCount();
+    return std::max(VisibleRowCount() - footerRowCount_ - 1, 1);
+}
+
+bool TCustomDBGridVyn::SelectionKindAllowed(TDBGridVynSelectionType kind) const {
+    if (kind == gstNon) return true;
+    if (!options_.Contains(dgMultiSelect) || !allowedSelections_.Contains(kind)) return false;
+    return (kind != gstRectangle && kind != gstColumns) || !options_.Contains(dgRowSelect);
+}
+
 void TCustomDBGridVyn::InvalidateFooter() {
     if (footerRowCount_ == 0 || !HandleAllocated()) return;
     for (int row = std::max(RowCount() - footerRowCount_, 0); row < RowCount(); ++row) InvalidateRow(row);

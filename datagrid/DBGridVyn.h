@@ -246,6 +246,11 @@ public:
     TGridLayoutInfo CalcFixedLayoutInfo() const;
     virtual void InvalidateIndicator();
     virtual void InvalidateSelection();
+    // The data rows in view: the visible rows less the footer rows and
+    // their spacer (at least 1 when there are footer rows).
+    int VisibleDataRowCount() const;
+    // Whether the user may make a selection of this kind now.
+    bool SelectionKindAllowed(TDBGridVynSelectionType kind) const;
     // Writes the text edited in the current cell into its field.
     virtual void ApplyEditText();
     // The columns that carry sort markers, again from their titles' indexes.
@@ -300,6 +305,10 @@ public:
     virtual bool CellInSelection(int col, int row, const TBookmarkStr& bookmark, int dataCol);
     virtual bool CellIs3D(int col, int row, TGridDrawState state, const TRect& rect) const;
     bool RowFocusRectVisible();
+    // The typed prefix of a running incremental search over the current
+    // cell's text, in the search colours.
+    void DrawIncSearchText(TCanvas* canvas, const TRect& textRect, TAlignment alignment, const AnsiString& cellText,
+                           int margin);
     // A button face drawn unmirrored in a mirrored paint.
     void PaintButtonMirrored(TCanvas* canvas, TRect rect, TColor parentColor, TButtonFaceStyle style, int downButton,
                              bool active, bool enabled, TCheckBoxState state);
@@ -324,6 +333,27 @@ public:
     int IndicatorRow() const { return indicatorRow_; }
     // Every field of the dataset, in order (nothing without a dataset).
     void GetDatasetFields(std::vector<TField*>& fields) const;
+
+    // ---- Keyboard and incremental search (DBGridVynKeyboard.cpp) --------------------
+    // Clears the marked rows and any selection under dghClearSelection.
+    void ClearSelection();
+    // Moves `distance` records (or to the end with `toEnd`), selecting
+    // rows (or a rectangle) on the way when `select`.
+    void MoveWithSelection(bool select, int distance, bool toEnd, bool rowMode);
+    // Makes grid column `col` current (skipping hidden columns in
+    // `direction`), extending a rectangle selection when `extend`.
+    void MoveToColumn(int col, int direction, bool extend);
+    // Searches the current column's display texts for the typed prefix:
+    // mode 0 from the current record or the first, 1 the next match, 2 the
+    // previous one; `timeout` in milliseconds, -1 for none.
+    void IncSearch(const AnsiString& text, int timeout, int mode);
+    void EndIncSearch();
+    void RestartIncSearchTimer();
+    void StopIncSearchTimer();
+    bool IncSearchActive() const { return incSearchActive_; }
+    const AnsiString& IncSearchText() const { return incSearchText_; }
+    bool CanSelectAll() const;
+    bool CanDeleteSelection() const;
 
     // ---- Sort marking (DBGridVynSortMarking.cpp) ------------------------------------
     // A Ctrl-click changed a marker and the sort request waits for Ctrl's
@@ -404,9 +434,33 @@ protected:
 
     // The title-button road; the other presses go on to the base grid.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    // A press on a data row (the dataset moves to it, rows are selected)
+    // or on the corner cell; false leaves the press to the base grid.
+    bool DataAreaPress(TMouseButton button, TShiftState shift, int x, int y);
+    // Whether a press at the point would size a row or a column.
+    bool OnSizingLine(int x, int y);
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    void CalcSizingState(int x, int y, TGridState& state, int& index, int& sizingPos, int& sizingOfs,
+                         const TGridDrawInfo& info) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyUp(Word& key, TShiftState shift) override;
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyPress(char& key) override;
+    void WMChar(TMessage& Message);
+    void WMTimerVyn(TMessage& Message);
+    // The keys of the Ctrl table and of the plain table.
+    void CtrlKeyDown(Word& key, TShiftState shift);
+    void PlainKeyDown(Word& key, TShiftState shift);
+    // Tab's move: one cell forward or back, over into the next record.
+    void MoveByTab(bool forward);
+    // Deletes the marked rows or the current record, asking first under
+    // dgConfirmDelete.
+    void DeleteWithConfirmation();
+    void OpenFindDialog();
+    // Whether typed characters go to the incremental search.
+    bool IncSearchApplies();
     // The top of a title cell's lowest band (the cell's top without
     // multi-level titles): presses above it hold no button.
     int TitleButtonBandTop(int col) const;
@@ -414,6 +468,8 @@ protected:
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
+        SERVIORA_MESSAGE(WM_CHAR, WMChar)
+        SERVIORA_MESSAGE(WM_TIMER, WMTimerVyn)
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocusVyn)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
@@ -561,6 +617,17 @@ private:
     int pressedTitleCol_ = -1;
     TPoint titlePressPoint_{0, 0};
     bool pendingSortMarking_ = false;
+    // Row selection by keys and mouse: whether moves toggle rows, and the
+    // anchor row with its state before the selection began.
+    bool toggleSelection_ = false;
+    bool selectingRows_ = false;
+    TBookmarkStr rowAnchor_;
+    bool rowAnchorWasSelected_ = false;
+    bool incSearchActive_ = false;
+    bool incSearchMoving_ = false;
+    bool incSearchTimerRunning_ = false;
+    AnsiString incSearchText_;
+    int incSearchTimeout_ = -1;
     // Whether a point is on the part of grid column col's title that holds
     // its button: in the client area, row 0, below the upper title levels.
     bool InTitleButtonArea(int col, int x, int y) const;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "datagrid/DBGridVyn.h"
+#include "datagrid/DBGridVynSelection.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/rtl/sysutils.h"
@@ -61,6 +62,7 @@ void TCustomDBGridVyn::LayoutPass() {
     RecordChanged(nullptr);
     UpdateHorzScrollBar();
     Invalidate();
+    if (selection_->Kind() == gstColumns) selection_->Columns()->Resync();
 }
 
 void TCustomDBGridVyn::RemoveAutomaticColumnsAfterStored() {
@@ -427,6 +429,7 @@ void TCustomDBGridVyn::UpdateHorzScrollBar() {
 }
 
 void TCustomDBGridVyn::RecordChanged(TField*) {
+    if (incSearchActive_ && !incSearchMoving_) EndIncSearch();
     if (!dataLink_->Active() || !HandleAllocated() || Loading()) return;
     const int row = topDataOffset_ + dataLink_->ActiveRecord();
     const TGridRect selection = TCustomGrid::Selection();

@@ -157,4 +157,9 @@ HCURSOR DownCursorVyn() { return TheLibrary().downCursor; }
 HCURSOR RightCursorVyn() { return TheLibrary().rightCursor; }
 HCURSOR LeftCursorVyn() { return TheLibrary().leftCursor; }
 TDBGridVynKeySettings& DBGridVynKeySettings() { return TheLibrary().keys; }
+
+TDBGridVynFindDialogProc& DBGridVynFindDialogHook() {
+    static TDBGridVynFindDialogProc hook;
+    return hook;
+}
 TDBGridVynDataService* DBGridVynDataService() { return TheLibrary().dataService.get(); }

@@ -7,10 +7,17 @@
 // finishes. Programs call both around their message loop.
 #pragma once
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "platform/ui/graphics.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/menus.h"
 #include "platform/gdi/windef.h"
+
+class TColumnVyn;
+class TCustomDBGridVyn;
 
 void InitializeDataGridLibrary();
 void FinalizeDataGridLibrary();
@@ -47,3 +54,12 @@ struct TDBGridVynKeySettings {
     TColor IncSearchFontColor = clBlack;
 };
 TDBGridVynKeySettings& DBGridVynKeySettings();
+
+// The find dialog a grid opens: grid, search text, a second text, whether
+// modal, and (caption, column) pairs to search. Empty until a find dialog
+// is linked in.
+using TDBGridVynFindColumns = std::vector<std::pair<AnsiString, TColumnVyn*>>;
+using TDBGridVynFindDialogProc = std::function<void(TCustomDBGridVyn* grid, const AnsiString& text,
+                                                    const AnsiString& text2, bool modal,
+                                                    const TDBGridVynFindColumns& columns)>;
+TDBGridVynFindDialogProc& DBGridVynFindDialogHook();

@@ -153,14 +153,7 @@ bool TCustomDBGridVyn::CellInSelection(int col, int row, const TBookmarkStr& boo
     if (type.Vert != 2)
         return kind == gstColumns && dataCol < columns_->Count() &&
                selection_->Columns()->IndexOf(columns_->Items(dataCol)) >= 0;
-    switch (kind) {
-        case gstRecordBookmarks:
-            return bookmarks_->IndexOfBookmark(bookmark) >= 0;
-        case gstColumns:
-            return dataCol < columns_->Count() && selection_->Columns()->IndexOf(columns_->Items(dataCol)) >= 0;
-        default:
-            return false;
-    }
+    return selection_->ContainsCell(dataCol, bookmark);
 }
 
 bool TCustomDBGridVyn::CellIs3D(int col, int row, TGridDrawState state, const TRect&) const {
@@ -460,7 +453,7 @@ void TCustomDBGridVyn::DrawCell(int col, int row, TRect rect, TGridDrawState sta
             DrawRecordCell(column, col, row, rect, state, margin, is3D);
         }
     }
-    if (is3D) Draw3DFrame(cell, true, true, highlighted);
+    if (is3D) Draw3DFrame(cell, true, true, highlighted || (type.Vert == 0 && TitleButtonShownPressed(col)));
     if (column && type.Vert == 0 && useMultiTitle_)
         if (THeadTreeNode* leaf = LeafNode(column->Index()); leaf && leaf->ParentNode != TitleRoot()) {
             canvas->SetFont(titleFont_.get());
@@ -532,8 +525,11 @@ void TCustomDBGridVyn::DrawTitleCell(TColumnVyn* column, int col, int row, TRect
     if (withImage) caption.clear();
     TColor background = canvas->Brush()->Color();
     TSortMarkerVyn marker = title->SortMarker();
-    if (column->BoundField()) OnGetBtnParams_(this, column, canvas->Font(), background, marker, false);
+    const bool pressed = TitleButtonShownPressed(col);
+    if (column->BoundField()) OnGetBtnParams_(this, column, canvas->Font(), background, marker, pressed);
     const bool multiLine = titleHeight_ > 0 || titleLines_ > 0;
+    // A held title button shows its contents pushed right and down.
+    const int offset = !pressed ? 0 : multiLine || useMultiTitle_ ? 2 : 1;
     TRect textRect = rect;
     int glyphWidth = 0;
     int indexWidth = 0;
@@ -564,7 +560,7 @@ void TCustomDBGridVyn::DrawTitleCell(TColumnVyn* column, int col, int row, TRect
     }
     if (leaf) textRect.top = std::min(rect.top + 3, rect.bottom);
     canvas->SetFont(title->Font());
-    if (column->BoundField()) OnGetBtnParams_(this, column, canvas->Font(), background, marker, false);
+    if (column->BoundField()) OnGetBtnParams_(this, column, canvas->Font(), background, marker, pressed);
     highlighted = GetFixedCellSelectionColors(col, row, canvas->Font(), background,
                                               CellInSelection(col, row, TBookmarkStr(), column->Index()),
                                               TGridDrawState(), GetCellType(col, row));
@@ -581,20 +577,25 @@ void TCustomDBGridVyn::DrawTitleCell(TColumnVyn* column, int col, int row, TRect
                       margin, margin, true);
     else
         WriteCellText(canvas, textRect, 0, 0, title->EndEllipsis(), false, tlTop, title->Alignment(), caption,
-                      margin, margin, true);
-    if (withImage) DrawImageClipped(TitleImages(), nullptr, canvas, textRect, title->ImageIndex(), 0, title->Alignment());
+                      margin + offset, margin + offset, true);
+    if (withImage) {
+        TRect imageRect = textRect;
+        OffsetRect(&imageRect, offset, offset);
+        DrawImageClipped(TitleImages(), nullptr, canvas, imageRect, title->ImageIndex(), 0, title->Alignment());
+    }
     // A title too narrow for the glyph keeps the index alone.
     TCustomImageList* glyphs = SortMarkerImages();
-    const int glyphTop = rect.top + (RectHeight(rect) - glyphs->Height()) / 2;
+    const int glyphTop = rect.top + (RectHeight(rect) - glyphs->Height()) / 2 + offset;
     if (glyphWidth > 0)
-        glyphs->Draw(canvas, rect.right - glyphWidth - indexWidth - 2, glyphTop, marker == smDownVyn ? 0 : 1);
+        glyphs->Draw(canvas, rect.right + offset - glyphWidth - indexWidth - 2, glyphTop,
+                     marker == smDownVyn ? 0 : 1);
     if (!indexText.empty()) {
         canvas->SetFont(SortIndexFont());
         if (highlighted) canvas->Font()->SetColor(clWhite);
         canvas->Brush()->SetStyle(bsClear);
         const int indexTop = glyphTop + glyphs->Height() / 2 - 1 - canvas->TextHeight(indexText) / 2;
-        WriteCellText(canvas, {rect.right - indexWidth - 2, indexTop, rect.right, rect.bottom}, 0, 0, false, false,
-                      tlTop, taLeftJustify, indexText, 0, 0, false);
+        WriteCellText(canvas, {rect.right + offset - indexWidth - 2, indexTop, rect.right, rect.bottom}, 0, 0, false,
+                      false, tlTop, taLeftJustify, indexText, 0, 0, false);
         canvas->Brush()->SetStyle(bsSolid);
     }
     canvas->SetFont(titleFont_.get());
@@ -669,7 +670,29 @@ void TCustomDBGridVyn::DrawRecordCell(TColumnVyn* column, int col, int row, TRec
     }
     if (!columns_->Customized()) DrawDataCell(rect, column->BoundField(), state);
     DrawColumnCell(rect, column->Index(), column, state);
+    if (incSearchActive_ && !incSearchText_.empty() && dataRow == dataLink_->ActiveRecord() &&
+        column->Index() == SelectedIndex() && state.Contains(gdSelected) &&
+        (Focused() || options_.Contains(dgAlwaysShowSelection)) && updateLock_ == 0)
+        DrawIncSearchText(canvas, textRect, cellParams_->Alignment, cellParams_->Text, margin);
     if (defaultDrawing_ && state.Contains(gdFocused) && Focused() && !options_.Contains(dgRowSelect) &&
         updateLock_ == 0 && (!style_ || style_->ShowFocusFrame()))
         canvas->DrawFocusRect(rect);
+}
+
+void TCustomDBGridVyn::DrawIncSearchText(TCanvas* canvas, const TRect& textRect, TAlignment alignment,
+                                         const AnsiString& cellText, int margin) {
+    const TDBGridVynKeySettings& keys = DBGridVynKeySettings();
+    canvas->Brush()->SetColor(keys.IncSearchColor);
+    canvas->Font()->SetColor(keys.IncSearchFontColor);
+    // The prefix lands where the cell wrote the same letters: the cell text
+    // starts where its alignment put it.
+    const int fullWidth = canvas->TextWidth(cellText);
+    const int start = alignment == taLeftJustify    ? textRect.left + margin
+                      : alignment == taRightJustify ? textRect.right - fullWidth - 3
+                                                    : textRect.left + RectWidth(textRect) / 2 - fullWidth / 2;
+    const int top = textRect.top + margin - (flat_ ? 1 : 0);
+    const TRect box{std::max(start, textRect.left), top,
+                    std::min(start + canvas->TextWidth(incSearchText_), textRect.right),
+                    std::min(top + canvas->TextHeight(incSearchText_), textRect.bottom)};
+    if (box.left < box.right && box.top < box.bottom) canvas->TextRect(box, start, top, incSearchText_);
 }

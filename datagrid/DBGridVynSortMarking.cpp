@@ -50,6 +50,12 @@ void TCustomDBGridVyn::CancelTitleButtonPress() {
 }
 
 void TCustomDBGridVyn::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    // A press on a sizing line belongs to the base grid, title buttons or not.
+    if (button == mbLeft && !shift.Contains(ssDouble) && OnSizingLine(x, y)) {
+        if (dataLink_->Active()) dataLink_->UpdateRecord();
+        TCustomGrid::MouseDown(button, shift, x, y);
+        return;
+    }
     const TGridCoord cell = MouseCoord(x, y);
     const bool inTitle = options_.Contains(dgTitles) && cell.Y == 0 && cell.X >= indicatorOffset_;
     if (button == mbLeft && !shift.Contains(ssDouble) && inTitle) {
@@ -65,6 +71,7 @@ void TCustomDBGridVyn::MouseDown(TMouseButton button, TShiftState shift, int x, 
             return;
         }
     }
+    if (DataAreaPress(button, shift, x, y)) return;
     TCustomGrid::MouseDown(button, shift, x, y);
 }
 

@@ -288,6 +288,31 @@ TEST_F(ExportTest, SelectedRecordsAreWrittenInTheSelectionsOrder) {
     EXPECT_EQ(text.find("\r\n12\t"), std::string::npos);
 }
 
+TEST_F(ExportTest, ARectangleSelectionWritesItsColumnsOfItsRecordsInEitherDirection) {
+    data_->Last();
+    const TBookmarkStr last = data_->Bookmark();
+    data_->First();
+    grid_->Selection()->Rect()->ExtendTo(1, data_->Bookmark(), false);
+    data_->Next();
+    grid_->Selection()->Rect()->ExtendTo(0, data_->Bookmark(), true);
+    ASSERT_EQ(grid_->Selection()->Kind(), gstRectangle);
+    const std::string down = Export(TDBGridVynExportAsText::StaticClass(), false);
+    EXPECT_EQ(down.substr(0, down.find("\r\n")), "数量\t价格");
+    EXPECT_NE(down.find("\r\n7\t"), std::string::npos);
+    EXPECT_NE(down.find("\r\n12\t"), std::string::npos);
+    EXPECT_EQ(down.find("\r\n-3\t"), std::string::npos);
+    EXPECT_EQ(down.find("是"), std::string::npos);  // the yes/no column is outside
+
+    grid_->Selection()->Rect()->ExtendTo(0, last, false);  // anchored on the last record, extended upward
+    data_->SetRecNo(2);
+    grid_->Selection()->Rect()->ExtendTo(0, data_->Bookmark(), true);
+    const std::string up = Export(TDBGridVynExportAsText::StaticClass(), false);
+    EXPECT_EQ(up.substr(0, up.find("\r\n")), "数量");
+    EXPECT_NE(up.find("\r\n12"), std::string::npos);
+    EXPECT_NE(up.find("\r\n-3"), std::string::npos);
+    EXPECT_EQ(up.find("\r\n7"), std::string::npos);
+}
+
 TEST_F(ExportTest, AFileThatCannotBeCreatedRaises) {
     EXPECT_THROW(ExportDBGridVynToFile(TDBGridVynExportAsCSV::StaticClass(), grid_, "/nonexistent/dir/x.csv", true),
                  Exception);

@@ -196,6 +196,14 @@ TEST_F(GridPaintTest, MultiLevelTitlesShowTheirBandsOverTheColumns) {
     EXPECT_EQ(grid_->LeafNode(2)->ParentNode, grid_->TitleRoot());
     // The title row holds both levels: the header band above the leaf band.
     EXPECT_GT(grid_->RowHeights(0), 2 * grid_->LeafNode(2)->NodeHeight / 3);
+    // Three rows selected from the keyboard, as a user extends with Shift.
+    grid_->SetOptions(grid_->Options() + TDBGridOptions{dgMultiSelect});
+    orders_->First();
+    SimulateKey(VK_SHIFT, true);
+    for (int i = 0; i < 2; ++i) SimulateKey(VK_DOWN, true), SimulateKey(VK_DOWN, false);
+    SimulateKey(VK_SHIFT, false);
+    ProcessMessages();
+    EXPECT_EQ(grid_->SelectedRows()->Count(), 3);
     SaveWindowScreenshot(form_->Handle(), ScreenshotDir() + "dbgrid.png");
 }
 

@@ -3,6 +3,7 @@
 // reaching the query's Sort without running the statement again.
 #include "support/temp_dir.h"
 #include "tests/datagrid/list_grid_fixture.h"
+#include "tests/platform/win/window_fixture.h"
 
 using SortMarkingTest = ListGridTest;
 
@@ -73,6 +74,33 @@ TEST_F(SortMarkingTest, AReleaseOverAnotherTitleOnlyClicksThatTitle) {
     EXPECT_EQ(clicked, grid_->Columns()->Items(2));
     for (int column = 0; column < 4; ++column) EXPECT_EQ(Title(column)->SortMarker(), smNoneVyn);
     EXPECT_EQ(query_->Sort(), "");
+}
+
+TEST_F(SortMarkingTest, AHeldTitleButtonLooksPushedInUntilReleased) {
+    const TRect cell = grid_->CellRect(grid_->DataToRawColumn(1), 0);
+    const auto titlePixels = [&] {
+        ProcessMessages();
+        RECT window{};
+        GetWindowRect(grid_->Handle(), &window);
+        POINT origin{cell.left, cell.top};
+        ClientToScreen(grid_->Handle(), &origin);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < cell.bottom - cell.top; ++y)
+            for (int x = 0; x < cell.right - cell.left; ++x)
+                pixels.push_back(ShownPixel(grid_->Handle(), origin.x - window.left + x, origin.y - window.top + y));
+        return pixels;
+    };
+    const std::vector<COLORREF> up = titlePixels();
+    Press(TitlePoint(1));
+    const std::vector<COLORREF> down = titlePixels();
+    SaveWindowScreenshot(grid_->Handle(), ScreenshotDir() + "dbgrid_title_pressed.png");
+    EXPECT_NE(down, up);
+    // The top-left corner turns from the raised edge's light to its shadow.
+    EXPECT_EQ(up[0], ColorToRGB(clBtnHighlight));
+    EXPECT_NE(down[0], ColorToRGB(clBtnHighlight));
+    Release(TitlePoint(1));
+    Move(TitlePoint(3));
+    EXPECT_EQ(titlePixels()[0], ColorToRGB(clBtnHighlight));
 }
 
 TEST_F(SortMarkingTest, ThreePixelsSidewaysKeepThePressFourStartAColumnMove) {

@@ -18,9 +18,15 @@ TDateTime D(Word year, Word month, Word day) { return EncodeDate(year, month, da
 
 class PlannerCalendarTest : public testing::Test {
 protected:
-    void SetUp() override { FreezeClock(D(2026, 12, 10) + 0.5); }
-    void TearDown() override { ReleaseClock(); }
-    std::unique_ptr<TPlannerCalendar> calendar_ = std::make_unique<TPlannerCalendar>(nullptr);
+    void SetUp() override {
+        FreezeClock(D(2026, 12, 10) + 0.5);
+        calendar_ = std::make_unique<TPlannerCalendar>(nullptr);  // it starts on the clock's day
+    }
+    void TearDown() override {
+        calendar_.reset();
+        ReleaseClock();
+    }
+    std::unique_ptr<TPlannerCalendar> calendar_;
 };
 
 TEST_F(PlannerCalendarTest, StartsOnTodayWithItsDefaults) {
