@@ -117,6 +117,21 @@ TMenuBtn* TWinSkinMenu::NewButton(int index) {
     return Buttons.back().get();
 }
 
+// A button for the bar's entry at `index` as the menu handle reports it;
+// `info` and `text` keep what was read.
+TMenuBtn* TWinSkinMenu::NewButtonOfEntry(int index, MENUITEMINFO& info, char (&text)[80]) {
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    GetMenuItemInfo(MenuHandle, UINT(index), TRUE, &info);
+    TMenuBtn* button = NewButton(index);
+    button->SubMenu = info.hSubMenu;
+    button->ItemEnabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
+    button->Command = info.wID;
+    button->Caption = SkinAnsiToWide(text);
+    return button;
+}
+
 void TWinSkinMenu::LoadItems() {
     const DWORD version = SkinVersionWord ? SkinVersionWord : GetVersion();
     const int major = int(version & 0xFF), minor = int((version >> 8) & 0xFF);
@@ -136,15 +151,7 @@ void TWinSkinMenu::LoadItems() {
     for (int i = 0; i < ItemCount; ++i) {
         char text[80] = {};
         MENUITEMINFO info;
-        info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
-        info.dwTypeData = text;
-        info.cch = sizeof text;
-        GetMenuItemInfo(MenuHandle, UINT(i), TRUE, &info);
-        TMenuBtn* button = NewButton(i);
-        button->SubMenu = info.hSubMenu;
-        button->ItemEnabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
-        button->Command = info.wID;
-        button->Caption = SkinAnsiToWide(text);
+        TMenuBtn* button = NewButtonOfEntry(i, info, text);
         if (TMenuItem* item = ItemOf(Menu, info)) {
             button->Caption = GetTextPropByName(item, "Caption");
             button->ItemEnabled = item->Enabled();
@@ -182,15 +189,7 @@ void TWinSkinMenu::LoadMDIItems() {
     for (int i = 0; i < ItemCount; ++i) {
         char text[80] = {};
         MENUITEMINFO info;
-        info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
-        info.dwTypeData = text;
-        info.cch = sizeof text;
-        GetMenuItemInfo(MenuHandle, UINT(i), TRUE, &info);
-        TMenuBtn* button = NewButton(i);
-        button->SubMenu = info.hSubMenu;
-        button->ItemEnabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
-        button->Command = info.wID;
-        button->Caption = SkinAnsiToWide(text);
+        TMenuBtn* button = NewButtonOfEntry(i, info, text);
         if (text[0] || !Menu) continue;
         if (TMenuItem* item = ItemOf(Menu, info)) {
             button->Caption = GetTextPropByName(item, "Caption");

@@ -86,6 +86,7 @@ private:
     int StartOffset(int barWidth) const;
     bool RightToLeft() const;
     TMenuBtn* NewButton(int index);
+    TMenuBtn* NewButtonOfEntry(int index, MENUITEMINFO& info, char (&text)[80]);
 };
 
 // Draws Text centred in Rect on one line (grey when not Enabled).
