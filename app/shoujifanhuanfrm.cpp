@@ -2,6 +2,7 @@
 #include "app/shoujifanhuanfrm.h"
 
 #include "app/dm1frm.h"
+#include "app/gridexport.h"
 #include "app/rowfields.h"
 #include "app/shoujifanhuancaozuofrm.h"
 #include "app/sparephones.h"
@@ -60,6 +61,8 @@ void Tshoujifanhuan::DBGridVyn1DblClick(TObject*) {
 
 void Tshoujifanhuan::BitBtn3Click(TObject*) { Close(); }
 
+void Tshoujifanhuan::BitBtn6Click(TObject*) { ExportListToFile(DM1->ADOQuery10, DBGridVyn1, SaveDialog1); }
+
 void Tshoujifanhuan::Published(TPublished<Tshoujifanhuan>& p) {
     p.Field("DateTimePicker1", &Tshoujifanhuan::DateTimePicker1);
     p.Field("DateTimePicker2", &Tshoujifanhuan::DateTimePicker2);
@@ -78,4 +81,5 @@ void Tshoujifanhuan::Published(TPublished<Tshoujifanhuan>& p) {
     p.Method("Edit7Change", &Tshoujifanhuan::Edit7Change);
     p.Method("DBGridVyn1DblClick", &Tshoujifanhuan::DBGridVyn1DblClick);
     p.Method("BitBtn3Click", &Tshoujifanhuan::BitBtn3Click);
+    p.Method("BitBtn6Click", &Tshoujifanhuan::BitBtn6Click);
 }

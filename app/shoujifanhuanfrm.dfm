@@ -88,6 +88,7 @@ object shoujifanhuan: Tshoujifanhuan
     Height = 26
     Caption = 'EXCEL'
     TabOrder = 4
+    OnClick = BitBtn6Click
   end
   object BitBtn3: TBitBtn
     Left = 294

@@ -40,4 +40,6 @@ public:
     // loan is refused, and nothing happens at end of data.
     void DBGridVyn1DblClick(TObject* Sender);
     void BitBtn3Click(TObject* Sender);
+    // EXCEL: the list to a file.
+    void BitBtn6Click(TObject* Sender);
 };

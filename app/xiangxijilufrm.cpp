@@ -2,6 +2,7 @@
 #include "app/xiangxijilufrm.h"
 
 #include "app/dm1frm.h"
+#include "app/gridexport.h"
 #include "app/serviceorders.h"
 #include "datagrid/DBGridVyn.h"
 #include "platform/rtl/classregistry.h"
@@ -36,6 +37,8 @@ void Txiangxijilu::Edit1Change(TObject*) { OpenHistoryByImei(DM1->ADOQuery4, Edi
 
 void Txiangxijilu::BitBtn3Click(TObject*) { Close(); }
 
+void Txiangxijilu::BitBtn6Click(TObject*) { ExportListToFile(DM1->ADOQuery4, DBGridVyn1, SaveDialog1); }
+
 void Txiangxijilu::Published(TPublished<Txiangxijilu>& p) {
     p.Field("GroupBox3", &Txiangxijilu::GroupBox3);
     p.Field("DateTimePicker1", &Txiangxijilu::DateTimePicker1);
@@ -56,4 +59,5 @@ void Txiangxijilu::Published(TPublished<Txiangxijilu>& p) {
     p.Method("BitBtn2Click", &Txiangxijilu::BitBtn2Click);
     p.Method("Edit1Change", &Txiangxijilu::Edit1Change);
     p.Method("BitBtn3Click", &Txiangxijilu::BitBtn3Click);
+    p.Method("BitBtn6Click", &Txiangxijilu::BitBtn6Click);
 }

@@ -114,6 +114,7 @@ object xiangxijilu: Txiangxijilu
     Height = 28
     Caption = 'EXCEL'
     TabOrder = 4
+    OnClick = BitBtn6Click
   end
   object BitBtn3: TBitBtn
     Left = 788

@@ -40,4 +40,6 @@ public:
     void BitBtn2Click(TObject* Sender);
     void Edit1Change(TObject* Sender);
     void BitBtn3Click(TObject* Sender);
+    // EXCEL: the list to a file.
+    void BitBtn6Click(TObject* Sender);
 };

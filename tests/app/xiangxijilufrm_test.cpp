@@ -8,6 +8,9 @@
 #include "app/xiangxijilufrm.h"
 #include "grid_probe.h"
 #include "platform/rtl/datetime.h"
+#include "platform/rtl/fileutils.h"
+#include "platform/ui/modalresponder.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/testseams.h"
 #include "platform/win/testseams.h"
 #include "support/temp_dir.h"
@@ -107,6 +110,60 @@ TEST_F(HistoryTest, TheImeiSearchRunsAtEveryKeystrokeWhateverTheChoices) {
     ProcessMessages();
     EXPECT_EQ(Listed(), "123456") << "emptied, every order";
     EXPECT_TRUE(SaveWindowScreenshot(window->Handle(), ScreenshotDir() + "app-xiangxijilu.png"));
+}
+
+// EXCEL: each filter writes its format with its extension added unless
+// the name has it; an empty list asks nothing; Cancel writes nothing; a
+// folder that does not exist shows the error and no success.
+TEST_F(HistoryTest, TheListIsExportedInEachFormat) {
+    Txiangxijilu* window = Open();
+    ASSERT_NE(window, nullptr);
+    Choose(window->RadioGroup1, 5);
+    Choose(window->RadioGroup2, 4);
+    Click(window->BitBtn2);
+    ASSERT_EQ(Listed(), "123456");
+    TempDir dir;
+    const char* extensions[] = {"txt", "csv", "htm", "rtf", "xls"};
+    for (int filter = 1; filter <= 5; ++filter) {
+        ResetModalResponder();
+        PushModalAnswer({filter, dir.file("list")});
+        PushModalAnswer({IDOK, ""});
+        Click(window->BitBtn6);
+        EXPECT_TRUE(FileExists(dir.file("list.") + extensions[filter - 1])) << filter;
+        ASSERT_EQ(ModalQuestions().size(), 2u) << filter;
+        EXPECT_EQ(ModalQuestions()[1].text, "导出数据成功！");
+        EXPECT_EQ(ModalQuestions()[1].caption, "提示");
+    }
+    std::string text;
+    ASSERT_TRUE(ReadFileBytes(dir.file("list.txt"), text));
+    EXPECT_NE(text.find("合计数量"), std::string::npos);
+    EXPECT_NE(text.find("35693801"), std::string::npos);
+
+    ResetModalResponder();
+    PushModalAnswer({5, dir.file("kept.XLS")});
+    PushModalAnswer({IDOK, ""});
+    Click(window->BitBtn6);
+    EXPECT_TRUE(FileExists(dir.file("kept.XLS")));
+    EXPECT_FALSE(FileExists(dir.file("kept.XLS.xls")));
+
+    ResetModalResponder();
+    PushModalAnswer({0, ""});  // cancelled
+    Click(window->BitBtn6);
+    EXPECT_EQ(ModalQuestions().size(), 1u);
+
+    ResetModalResponder();
+    PushModalAnswer({1, dir.file("missing/list")});
+    PushModalAnswer({IDOK, ""});
+    Click(window->BitBtn6);
+    EXPECT_FALSE(FileExists(dir.file("missing/list.txt")));
+    for (const ModalQuestion& q : ModalQuestions()) EXPECT_NE(q.text, "导出数据成功！");
+
+    Type(window->Edit1, "nothing");
+    ASSERT_EQ(Listed(), "");
+    ResetModalResponder();
+    Click(window->BitBtn6);
+    EXPECT_TRUE(ModalQuestions().empty()) << "an empty list asks nothing";
+    ResetModalResponder();
 }
 
 }  // namespace
