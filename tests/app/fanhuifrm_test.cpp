@@ -201,4 +201,17 @@ TEST_F(FactoryReturnTest, DoubleClickingAnEmptyListOpensNothing) {
     EXPECT_FALSE(fanhuicaozuo->Visible());
 }
 
+TEST_F(FactoryReturnTest, AfterATitleClickSortsTheListADoubleClickOpensTheOrderUnderIt) {
+    Tfanhui* list = Open();
+    ASSERT_NE(list, nullptr);
+    for (int i = 0; i < 3 && DM1->ADOQuery2->FieldByName("串码")->AsString() != "C"; ++i) {
+        ClickTitle(list->DBGridVyn1, 0);  // 串码
+        DM1->ADOQuery2->First();
+    }
+    ASSERT_EQ(DM1->ADOQuery2->FieldByName("串码")->AsString(), "C") << "sorted by 串码 downwards";
+    AnsiString opened;
+    InDialog(list, [&](Tfanhuicaozuo*) { opened = DM1->ADOQuery2->FieldByName("编号")->AsString(); });
+    EXPECT_EQ(opened, "0000000003");
+}
+
 }  // namespace

@@ -51,4 +51,12 @@ void DoubleClickFirstRow(TDBGridVyn* grid) {
     ProcessMessages();
 }
 
+void ClickTitle(TDBGridVyn* grid, int column) {
+    static int clicks = 0;
+    const TRect cell = grid->CellRect(grid->DataToRawColumn(column), 0);
+    const POINT at{(cell.left + cell.right) / 2 + (++clicks % 2 ? -5 : 5), (cell.top + cell.bottom) / 2};
+    SimulateClick(grid->Handle(), at);
+    ProcessMessages();
+}
+
 HWND GridHandle(TDBGridVyn* grid) { return grid->Handle(); }

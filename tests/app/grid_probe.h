@@ -26,6 +26,9 @@ AnsiString GridTitle(TDBGridVyn* grid, int index);
 
 // A double click on the first data row.
 void DoubleClickFirstRow(TDBGridVyn* grid);
+// A click on the title of data column `column` (never taken for a double
+// click: calls alternate between two points).
+void ClickTitle(TDBGridVyn* grid, int column);
 
 // The grid's window, for screenshots and focus checks.
 HWND GridHandle(TDBGridVyn* grid);

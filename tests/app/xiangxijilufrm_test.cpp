@@ -134,10 +134,22 @@ TEST_F(HistoryTest, TheListIsExportedInEachFormat) {
         EXPECT_EQ(ModalQuestions()[1].text, "导出数据成功！");
         EXPECT_EQ(ModalQuestions()[1].caption, "提示");
     }
+    // After title clicks sort 串码 downwards, the text file lists the rows
+    // in that order, with the footer.
+    for (int i = 0; i < 3 && DM1->ADOQuery4->FieldByName("串码")->AsString() != "86000006"; ++i) {
+        ClickTitle(window->DBGridVyn1, 1);
+        DM1->ADOQuery4->First();
+    }
+    ASSERT_EQ(DM1->ADOQuery4->FieldByName("串码")->AsString(), "86000006");
+    ResetModalResponder();
+    PushModalAnswer({1, dir.file("sorted")});
+    PushModalAnswer({IDOK, ""});
+    Click(window->BitBtn6);
     std::string text;
-    ASSERT_TRUE(ReadFileBytes(dir.file("list.txt"), text));
+    ASSERT_TRUE(ReadFileBytes(dir.file("sorted.txt"), text));
     EXPECT_NE(text.find("合计数量"), std::string::npos);
-    EXPECT_NE(text.find("35693801"), std::string::npos);
+    EXPECT_LT(text.find("86000006"), text.find("86000004"));
+    EXPECT_LT(text.find("86000004"), text.find("35693801"));
 
     ResetModalResponder();
     PushModalAnswer({5, dir.file("kept.XLS")});
