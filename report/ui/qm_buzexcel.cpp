@@ -206,6 +206,16 @@ Integer TbuzXLSWorksheet::DefaultColWidthPixels() const { return GetAvgCharWidth
 
 Integer TbuzXLSWorksheet::DefaultRowHeightPixels() const { return MulDiv(285, GetScreenPixelsPerInch(), 1440); }
 
+Integer TbuzXLSWorksheet::ColWidthPixels(Integer index) const {
+    const TbuzXLSCol* col = FindCol(index);
+    return col ? col->WidthPixels() : DefaultColWidthPixels();
+}
+
+Integer TbuzXLSWorksheet::RowHeightPixels(Integer index) const {
+    const TbuzXLSRow* row = FindRow(index);
+    return row ? row->HeightPixels() : DefaultRowHeightPixels();
+}
+
 void TbuzXLSWorkbook::SetTitle(const AnsiString& title) { title_ = FirstCharacters(title, 66); }
 
 TbuzXLSWorksheet* TbuzXLSWorkbook::AddSheet() {
@@ -219,7 +229,9 @@ int TbuzXLSWorkbook::IndexOfSheet(const AnsiString& name) const {
     return -1;
 }
 
-Integer GetAvgCharWidth() {
+namespace {
+
+Integer MeasureAvgCharWidth() {
     HDC dc = CreateCompatibleDC(0);
     const HFONT font = CreateFont(-MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
                                   DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
@@ -232,9 +244,21 @@ Integer GetAvgCharWidth() {
     return metrics.tmAveCharWidth + metrics.tmOverhang + 1;
 }
 
-Integer GetScreenPixelsPerInch() {
+Integer ReadScreenPixelsPerInch() {
     HDC dc = CreateCompatibleDC(0);
     const Integer dpi = GetDeviceCaps(dc, LOGPIXELSX);
     DeleteDC(dc);
+    return dpi;
+}
+
+}  // namespace
+
+Integer GetAvgCharWidth() {
+    static const Integer width = MeasureAvgCharWidth();
+    return width;
+}
+
+Integer GetScreenPixelsPerInch() {
+    static const Integer dpi = ReadScreenPixelsPerInch();
     return dpi;
 }

@@ -181,6 +181,10 @@ public:
 
     Integer DefaultColWidthPixels() const;
     Integer DefaultRowHeightPixels() const;
+    // A column's (row's) width (height) in screen pixels: its object's, else
+    // the default.
+    Integer ColWidthPixels(Integer index) const;
+    Integer RowHeightPixels(Integer index) const;
 
 private:
     void Widen(Integer left, Integer top, Integer right, Integer bottom);
@@ -223,7 +227,8 @@ public:
     virtual void Save(TbuzXLSWorkbook* /*workbook*/, const AnsiString& /*fileName*/) {}
 };
 
-// Average width of Arial 10 on the screen, overhang and one pixel added.
+// Average width of Arial 10 on the screen, overhang and one pixel added
+// (measured once: the screen does not change while the program runs).
 Integer GetAvgCharWidth();
-// The screen's logical pixels per inch, across.
+// The screen's logical pixels per inch, across (read once).
 Integer GetScreenPixelsPerInch();

@@ -664,14 +664,8 @@ std::string MetafileOf(TPicture& picture) {
 void TbuzExcelWriter::WritePictures(TStream& stream, TbuzXLSWorksheet* sheet) {
     std::size_t first = 0;
     for (int s = 0; s < sheet->Index(); ++s) first += std::size_t(workbook_->Sheets(s)->Images.Count());
-    const auto width = [&](Integer col) {
-        const TbuzXLSCol* c = sheet->FindCol(col);
-        return c ? c->WidthPixels() : sheet->DefaultColWidthPixels();
-    };
-    const auto height = [&](Integer row) {
-        const TbuzXLSRow* r = sheet->FindRow(row);
-        return r ? r->HeightPixels() : sheet->DefaultRowHeightPixels();
-    };
+    const auto width = [sheet](Integer col) { return sheet->ColWidthPixels(col); };
+    const auto height = [sheet](Integer row) { return sheet->RowHeightPixels(row); };
     const TbuzImages& images = sheet->Images;
     for (int k = 0; k < images.Count(); ++k) {
         TbuzImage& image = *images[k];

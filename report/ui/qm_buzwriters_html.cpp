@@ -50,16 +50,6 @@ private:
     AnsiString text_;
 };
 
-Integer ColumnWidth(const TbuzXLSWorksheet& sheet, Integer column) {
-    const TbuzXLSCol* col = sheet.FindCol(column);
-    return col ? col->WidthPixels() : sheet.DefaultColWidthPixels();
-}
-
-Integer RowHeight(const TbuzXLSWorksheet& sheet, Integer row) {
-    const TbuzXLSRow* r = sheet.FindRow(row);
-    return r ? r->HeightPixels() : sheet.DefaultRowHeightPixels();
-}
-
 AnsiString FontDeclaration(const TFont& font) {
     const TFontStyles style = font.Style();
     AnsiString decoration = "none";
@@ -144,11 +134,11 @@ public:
         page_.Open("BODY");
         page_.Open("FORM");
         Integer width = 0, height = 0;
-        for (int j = 0; j < cols_; ++j) width += ColumnWidth(sheet_, j);
-        for (int i = 0; i < rows_; ++i) height += RowHeight(sheet_, i);
+        for (int j = 0; j < cols_; ++j) width += sheet_.ColWidthPixels(j);
+        for (int i = 0; i < rows_; ++i) height += sheet_.RowHeightPixels(i);
         page_.OpenWithClass(Format("TABLE style=\"width:%dpx;height:%dpx\"", {width, height}), 0, 0);
         for (int i = start; i < rows_; ++i) {
-            page_.Line(Format("%s%s style=\"%s:%dpx\" %s", {"<", "TR", "height", i < 0 ? 0 : RowHeight(sheet_, i), ">"}), 1);
+            page_.Line(Format("%s%s style=\"%s:%dpx\" %s", {"<", "TR", "height", i < 0 ? 0 : sheet_.RowHeightPixels(i), ">"}), 1);
             for (int j = start; j < cols_; ++j) {
                 if (j < 0) continue;
                 const bool onFirstRow = i == start;
@@ -235,7 +225,7 @@ private:
 
     AnsiString OpeningTag(const GridCell* cell, int col, bool onFirstRow) {
         AnsiString tag = "<TD";
-        if (onFirstRow) tag += Format(" style=\"%s:%dpx\"", {"width", ColumnWidth(sheet_, col)});
+        if (onFirstRow) tag += Format(" style=\"%s:%dpx\"", {"width", sheet_.ColWidthPixels(col)});
         const auto span = [&](const char* name, int count) {
             if (count > 1) tag += Format(" %s=%d", {name, Integer(count)});
         };

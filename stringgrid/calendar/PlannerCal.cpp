@@ -2,6 +2,7 @@
 // stepping months and years within the bounds, the month grid's geometry,
 // positions and cells, week numbers and event days.
 #include "stringgrid/calendar/PlannerCal.h"
+#include "stringgrid/calendar/PlannerCalDates.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,19 +15,12 @@
 #include "platform/win/winpaint.h"
 #include "stringgrid/themes/BavXPVS.h"
 
+using plannercal::Decode;
+using plannercal::Ymd;
+
 namespace {
 
 constexpr int kGridTop = 16;
-
-struct Ymd {
-    Word year = 0, month = 0, day = 0;
-};
-
-Ymd Decode(TDateTime date) {
-    Ymd d;
-    DecodeDate(date, d.year, d.month, d.day);
-    return d;
-}
 
 // Moves month by delta (-1, 0 or +1), wrapping the year.
 void StepMonth(int& month, int& year, int delta) {
@@ -326,9 +320,11 @@ void TPlannerCalendar::UpdateGeometry() {
     gx_ = showWeeks_ ? cw_ : BorderWidth();
 }
 
-int TPlannerCalendar::LeadDays() const {
-    const Ymd f = Decode(focusDate_);
-    return ((DayOfWeek(EncodeDate(f.year, f.month, 1)) - startDay_ - 1) % 7 + 7) % 7;
+int TPlannerCalendar::LeadDays() const { return LeadDaysOf(focusDate_); }
+
+int TPlannerCalendar::LeadDaysOf(TDateTime date) const {
+    const Ymd d = Decode(date);
+    return ((DayOfWeek(EncodeDate(d.year, d.month, 1)) - startDay_ - 1) % 7 + 7) % 7;
 }
 
 TDateTime TPlannerCalendar::PointToDate(int xRel, int y, bool allowMonthStep) {
@@ -338,7 +334,7 @@ TDateTime TPlannerCalendar::PointToDate(int xRel, int y, bool allowMonthStep) {
         row = std::min((y - kGridTop - rh_) / rh_, 5);
     }
     const Ymd d = Decode(date_);
-    const int lead = ((DayOfWeek(EncodeDate(d.year, d.month, 1)) - startDay_ - 1) % 7 + 7) % 7;
+    const int lead = LeadDaysOf(date_);
     int month = d.month, year = d.year;
     int day = column + 7 * row - lead + 1;
     if (day < 1) {

@@ -135,6 +135,8 @@ public:
     void UpdateGeometry();
     // Days before the first of the shown month in the first row, 0..6.
     int LeadDays() const;
+    // The same for the month of `date`.
+    int LeadDaysOf(TDateTime date) const;
     const AnsiString& CaptionText() const { return caption_; }
     AnsiString EventHintText() const { return eventHint_; }
 

@@ -14,19 +14,13 @@
 #include "platform/ui/colors.h"
 #include "platform/win/userdraw.h"
 #include "stringgrid/calendar/PlannerCal.h"
+#include "stringgrid/calendar/PlannerCalDates.h"
 #include "stringgrid/themes/BavXPVS.h"
 
+using plannercal::Decode;
+using plannercal::Ymd;
+
 namespace {
-
-struct Ymd {
-    Word year = 0, month = 0, day = 0;
-};
-
-Ymd Decode(TDateTime date) {
-    Ymd d;
-    DecodeDate(date, d.year, d.month, d.day);
-    return d;
-}
 
 struct PresetColours {
     TColor gradientStart, gradientEnd, monthStart, monthEnd, inActive, dateSelect, dateHover, dateDown, selectFont;
