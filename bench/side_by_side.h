@@ -22,11 +22,14 @@ inline double ThreadMicroseconds() {
     return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
 }
 
-// Runs the benchmark's loop (register it with UseManualTime) over both.
-template <class Platform, class Reference>
-void TimeSideBySide(benchmark::State& state, Platform platform, Reference reference) {
+// Runs the benchmark's loop (register it with UseManualTime) over both;
+// `prepare` runs untimed before each pair (putting back what the last one
+// changed).
+template <class Platform, class Reference, class Prepare = void (*)()>
+void TimeSideBySide(benchmark::State& state, Platform platform, Reference reference, Prepare prepare = [] {}) {
     std::vector<double> ours, theirs;
     for (auto _ : state) {
+        prepare();
         const double start = ThreadMicroseconds();
         platform();
         const double middle = ThreadMicroseconds();

@@ -187,7 +187,7 @@ void TDBGridColumnVyn::Published(TPublished<TDBGridColumnVyn>& p) {
     p.Property("OnEditButtonClick", &C::OnEditButtonClick, &C::SetOnEditButtonClick);
     p.Property("OnEditButtonDown", &C::OnEditButtonDown, &C::SetOnEditButtonDown);
     p.Property("OnGetCellParams", &C::OnGetCellParams, &C::SetOnGetCellParams);
-    p.Property("OnNotInList", &C::OnNotInList, &C::SetOnNotInList);
+    p.Property("OnNotInList", &C::OnNotInList, &C::SetOnNotInList).TypeName("TNotInListEventVyn");
     p.Property("OnUpdateData", &C::OnUpdateData, &C::SetOnUpdateData);
 }
 

@@ -15,6 +15,8 @@
 #include "platform/win/winscroll.h"
 #include "platform/win/winuser.h"
 
+using namespace GridScroll;
+
 namespace {
 
 struct TextMetrics {

@@ -59,6 +59,6 @@ SERVIORA_EVENT_TYPE(TTitleVynClickEvent, void(TObject* Sender, int ACol, TColumn
 SERVIORA_EVENT_TYPE(TButtonClickEventVyn, void(TObject* Sender, bool& Handled));
 SERVIORA_EVENT_TYPE(TButtonDownEventVyn, void(TObject* Sender, bool TopButton, bool& AutoRepeat, bool& Handled));
 SERVIORA_EVENT_TYPE(TGetColCellParamsEventVyn, void(TObject* Sender, bool EditMode, TColCellParamsVyn* Params));
-SERVIORA_EVENT_TYPE(TNotInListEventVyn, void(TObject* Sender, const AnsiString& NewText, bool& RecheckInList));
+SERVIORA_EVENT_TYPE_SHARED(TNotInListEventVyn, void(TObject* Sender, const AnsiString& NewText, bool& RecheckInList));
 SERVIORA_EVENT_TYPE(TColCellUpdateDataEventVyn,
                     void(TObject* Sender, AnsiString& Text, Variant& Value, bool& UseText, bool& Handled));

@@ -235,7 +235,7 @@ void TSkinData::Published(TPublished<TSkinData>& p) {
     p.Property("Version", &TSkinData::Version, &TSkinData::SetVersion);
     p.Property("MenuUpdate", &TSkinData::MenuUpdate, &TSkinData::SetMenuUpdate).Default(true);
     p.Property("MenuMerge", &TSkinData::MenuMerge, &TSkinData::SetMenuMerge).Default(false);
-    p.Property("OnFormSkin", &TSkinData::OnFormSkin, &TSkinData::SetOnFormSkin);
+    p.Property("OnFormSkin", &TSkinData::OnFormSkin, &TSkinData::SetOnFormSkin).TypeName("TOnFormSkin");
     p.Property("OnBeforeSkinForm", &TSkinData::OnBeforeSkinForm, &TSkinData::SetOnBeforeSkinForm);
     p.Property("OnAfterSkinForm", &TSkinData::OnAfterSkinForm, &TSkinData::SetOnAfterSkinForm);
     p.Property("OnSkinChanged", &TSkinData::OnSkinChanged, &TSkinData::SetOnSkinChanged);

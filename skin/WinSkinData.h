@@ -31,7 +31,7 @@ SERVIORA_ENUM(TSkinFormType, sfMainform, sfOnlyThisForm, sfDialog, sfDLL)
 
 class TSkinData;
 // Asked for each top-level window (its class name); DoSkin arrives True.
-SERVIORA_EVENT_TYPE(TOnFormSkin, void(TObject* Sender, const AnsiString& aName, bool& DoSkin));
+SERVIORA_EVENT_TYPE_SHARED(TOnFormSkin, void(TObject* Sender, const AnsiString& aName, bool& DoSkin));
 // Before and after a form is skinned.
 SERVIORA_EVENT_TYPE(TOnSkinForm, void(TObject* Sender, HWND ahwnd, const AnsiString& aName));
 // Asked for each child control; may supply a painter of its own.

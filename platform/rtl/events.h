@@ -186,6 +186,11 @@ inline constexpr const char* EventTypeName = "TMethod";
     template <>                                                          \
     inline constexpr const char* EventTypeName<__VA_ARGS__> = #Name
 
+// An event type whose signature another library's type may share: it
+// claims no name for the signature, so both can be used in one unit; its
+// properties give their type name through TypeName.
+#define SERVIORA_EVENT_TYPE_SHARED(Name, ...) using Name = TEvent<__VA_ARGS__>
+
 SERVIORA_EVENT_TYPE(TNotifyEvent, void(TObject* Sender));
 // Help requests: the command, its data, whether help should still be called.
 SERVIORA_EVENT_TYPE(THelpEvent, bool(Word Command, Integer Data, bool& CallHelp));

@@ -91,7 +91,12 @@ struct TGridDrawInfo {
 
 class TInplaceEdit;
 
+// The scroll directions keep their short names in a scope of their own: the
+// styled controls' sides use sdLeft and sdRight too.
+namespace GridScroll {
 SERVIORA_ENUM(TGridScrollDirectionItem, sdLeft, sdRight, sdUp, sdDown)
+}
+using GridScroll::TGridScrollDirectionItem;
 using TGridScrollDirection = TSet<TGridScrollDirectionItem>;
 
 // The scroll bars' range: a bar's thumb position p in 0..kGridScrollRange

@@ -11,6 +11,8 @@
 #include "platform/win/winpaint.h"
 #include "platform/win/winscroll.h"
 
+using namespace GridScroll;
+
 namespace {
 
 // How near a line the mouse must be to size.

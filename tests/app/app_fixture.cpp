@@ -21,18 +21,7 @@ void AppTest::SetUp() {
 }
 
 void AppTest::TearDown() {
-    // Child windows belong to the application; those a test left open go
-    // with its main window.
-    for (int i = Screen->CustomFormCount() - 1; i >= 0; --i)
-        if (Screen->CustomForms(i)->FormStyle() == fsMDIChild) delete Screen->CustomForms(i);
-    if (Application->MainForm() == main_.get()) Application->SetMainForm(nullptr);
-    main_.reset();
-    if (loginform) {
-        delete loginform;
-        loginform = nullptr;
-    }
-    dm_.reset();
-    DM1 = nullptr;
+    StopMainWindow();
     FinalizeDataGridLibrary();
     ResetModalResponder();
     SetAppFolder("");
@@ -56,6 +45,22 @@ void AppTest::StartMainWindow() {
     }));
     CreateMainWindow();
     loginAnswer_.reset();
+}
+
+void AppTest::StopMainWindow() {
+    // Child windows belong to the application; those a test left open go
+    // with its main window.
+    for (int i = Screen->CustomFormCount() - 1; i >= 0; --i)
+        if (Screen->CustomForms(i)->FormStyle() == fsMDIChild) delete Screen->CustomForms(i);
+    if (Application->MainForm() == main_.get()) Application->SetMainForm(nullptr);
+    main_.reset();
+    if (loginform) {
+        delete loginform;
+        loginform = nullptr;
+    }
+    dm_.reset();
+    DM1 = nullptr;
+    ProcessMessages();
 }
 
 void AppTest::CreateMainWindow() {

@@ -26,6 +26,9 @@ protected:
     void WriteSettings(const AnsiString& text);
     // Creates DM1 and MAIN as the program does; the login is answered with 登陆.
     void StartMainWindow();
+    // Ends the run StartMainWindow began: its windows, the login and DM1 go,
+    // as when the program exits; the program folder stays for a next start.
+    void StopMainWindow();
     // Creates MAIN owned by the test: MAIN holds it before its description
     // is read and its creation runs the login, as Application->CreateForm
     // does (which would make the application own it and take it as MainForm).

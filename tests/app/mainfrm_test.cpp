@@ -7,6 +7,9 @@
 #include <filesystem>
 
 #include "app/dayinshezhifrm.h"
+#include "app/programfolder.h"
+#include "app/tixingfrm.h"
+#include "platform/rtl/inifiles.h"
 #include "app_fixture.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/datetime.h"
@@ -61,6 +64,42 @@ TEST_F(AppTest, TheDefaultShopNameAsksForAShopNameOnce) {
     EXPECT_TRUE(main_->ActivateChildByCaption("提醒"));
     EXPECT_TRUE(main_->ActivateChildByCaption("店铺名称及小票打印设置"));
     EXPECT_NE(dynamic_cast<Tdayinshezhi*>(main_->ActiveMDIChild()), nullptr);
+}
+
+// The reminders' switch acts at the next start: unticked, no window opens
+// after the login while the menu item still opens it; ticked again, the
+// window opens after the login that follows.
+TEST_F(AppTest, TheReminderSwitchActsAtTheNextStart) {
+    WriteSettings("[程序参数]\r\n店铺名称=恒通手机维修\r\n");
+    const auto start = [this] {
+        StartMainWindow();
+        Application->SetMainForm(main_.get());
+        RunFor(400);
+    };
+    const auto reminders = [this] { return dynamic_cast<Ttixing*>(main_->ActiveMDIChild()); };
+    const auto closeWithSwitch = [&](bool on) {
+        Ttixing* window = reminders();
+        ASSERT_NE(window, nullptr);
+        window->CheckBox1->SetChecked(on);
+        window->Close();
+        ProcessMessages();
+    };
+
+    start();
+    ASSERT_NE(reminders(), nullptr) << "no key reads as on";
+    closeWithSwitch(false);
+    EXPECT_EQ(TIniFile(SettingsFileName()).ReadString("程序参数", "提醒", ""), "0");
+
+    StopMainWindow();
+    start();
+    EXPECT_EQ(main_->MDIChildCount(), 0) << "unticked, nothing opens after the login";
+    main_->N6->Click();
+    ProcessMessages();
+    closeWithSwitch(true);
+
+    StopMainWindow();
+    start();
+    EXPECT_NE(reminders(), nullptr) << "ticked again, the reminders open after the login";
 }
 
 // Without a database, or with a text file in its place, the error box
