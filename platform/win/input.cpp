@@ -308,6 +308,31 @@ void ForgetWindowInInput(HWND handle) {
 
 using namespace ws;
 
+short VkKeyScan(char ch) {
+    if (ch >= 'a' && ch <= 'z') return short(ch - 'a' + 'A');
+    if (ch >= 'A' && ch <= 'Z') return short(0x100 | ch);
+    if (ch >= '0' && ch <= '9') return short(ch);
+    // The punctuation keys: unshifted, then shifted, on the same key.
+    struct Key {
+        char plain, shifted;
+        int vk;
+    };
+    static constexpr Key keys[] = {{' ', 0, VK_SPACE}, {'\r', 0, VK_RETURN}, {'\t', 0, VK_TAB},
+                                   {'\b', 0, VK_BACK},  {'\x1b', 0, VK_ESCAPE}, {';', ':', 0xBA},
+                                   {'=', '+', 0xBB},    {',', '<', 0xBC},      {'-', '_', 0xBD},
+                                   {'.', '>', 0xBE},    {'/', '?', 0xBF},      {'`', '~', 0xC0},
+                                   {'[', '{', 0xDB},    {'\\', '|', 0xDC},     {']', '}', 0xDD},
+                                   {'\'', '"', 0xDE}};
+    for (const Key& key : keys) {
+        if (ch == key.plain) return short(key.vk);
+        if (ch == key.shifted && ch) return short(0x100 | key.vk);
+    }
+    static constexpr char digitsShifted[] = ")!@#$%^&*(";
+    for (int digit = 0; digit < 10; ++digit)
+        if (ch == digitsShifted[digit]) return short(0x100 | ('0' + digit));
+    return -1;
+}
+
 short GetKeyState(int vk) { return short(std::int8_t(TheInput().keys[std::size_t(vk & 0xFF)])); }
 
 short GetAsyncKeyState(int vk) { return IsDown(TheInput().asyncKeys, vk & 0xFF) ? short(0x8000) : 0; }

@@ -23,6 +23,11 @@ constexpr int VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_CANCEL = 0x03, VK_MBUTTON
               VK_F12 = 0x7B, VK_NUMLOCK = 0x90, VK_SCROLL = 0x91, VK_LSHIFT = 0xA0, VK_RSHIFT = 0xA1,
               VK_LCONTROL = 0xA2, VK_RCONTROL = 0xA3, VK_LMENU = 0xA4, VK_RMENU = 0xA5, VK_PROCESSKEY = 0xE5;
 
+// The key that types a character on the keyboard layout (US): the virtual
+// key in the low byte, the shift state in the high byte (1 Shift); -1 for a
+// character no key types.
+short VkKeyScan(char ch);
+
 // The state as of the last retrieved message: high bit down, low bit toggled.
 short GetKeyState(int virtualKey);
 // The state now: high bit down.

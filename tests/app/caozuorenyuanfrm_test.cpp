@@ -110,22 +110,22 @@ TEST_F(OperatorsWindowTest, SavedGrantsGateTheMenuAtTheOperatorsNextLogin) {
     Tcaozuorenyuan* window = Open();
     ASSERT_NE(window, nullptr);
     ShowGrants(window);
-    window->ComboBox1->SetItemIndex(1);
-    window->ComboBox1Change(window->ComboBox1);
-    Click(window->CheckBox14);  // 0003's 提醒 goes
+    EXPECT_EQ(window->ComboBox1->Text(), "0002");
+    Click(window->Button1);  // 全选
+    Click(window->Button1);  // 全清: his 报表查询 goes
     Click(window->CheckBox6);
     Click(window->CheckBox8);
     PushModalAnswer({IDOK, ""});
     Click(window->BitBtn2);
     ResetModalResponder();
 
-    // A fresh start, logged in as 0003.
+    // A fresh start, logged in as 0002 with his password, quote and all.
     while (main_->MDIChildCount() > 0) delete main_->MDIChildren(0);
     Application->SetMainForm(nullptr);
     main_.reset();
     delete loginform;
     loginform = nullptr;
-    StartWithLogin([this] { LogIn("0003", ""); });
+    StartWithLogin([this] { LogIn("0002", "pw'2"); });
     ASSERT_TRUE(main_->Visible());
     Application->SetMainForm(main_.get());
     for (const TPermissionGate& gate : PermissionGates) {

@@ -47,7 +47,12 @@ int VirtualKeyOf(const QKeyEvent& e) {
         if (k.keypad == keypad) return k.vk;
         if (!fallback) fallback = &k;
     }
-    return fallback ? fallback->vk : 0;
+    if (fallback) return fallback->vk;
+    // Shifted punctuation ("!", "@", '"') reports a key of its own: the key
+    // is the one that types it.
+    const QByteArray text = e.text().toLatin1();
+    const short scan = text.size() == 1 ? VkKeyScan(text[0]) : -1;
+    return scan < 0 ? 0 : scan & 0xFF;
 }
 
 Qt::Key QtKeyOf(int vk, Qt::KeyboardModifiers* modifiers) {

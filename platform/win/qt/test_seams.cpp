@@ -115,12 +115,10 @@ bool SimulateTyping(const AnsiString& text) {
     for (int i = 0; i < int(text.size());) {
         const int size = int(AnsiCharSize(text, std::size_t(i)));
         const AnsiString one = text.substr(std::size_t(i), std::size_t(size));
-        const char c = one.size() == 1 ? one[0] : 0;
-        int vk = 0;
-        if (c >= 'a' && c <= 'z') vk = c - 'a' + 'A';
-        else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) vk = c;
-        else if (c == ' ') vk = VK_SPACE;
-        else if (c == '\r') vk = VK_RETURN;
+        // A character a key types is typed with that key, as a keyboard
+        // does; others arrive as an input method's commit.
+        const short scan = one.size() == 1 ? VkKeyScan(one[0]) : -1;
+        const int vk = scan < 0 ? 0 : scan & 0xFF;
         if (vk) {
             if (!SimulateKey(vk, true, one) || !SimulateKey(vk, false)) return false;
         } else if (!SimulateCommit(one)) {

@@ -111,6 +111,13 @@ TEST_F(EditTest, PasswordEditsHideTextKeepItFromTheClipboardAndTurnTheInputMetho
     SendMessage(password, EM_SETSEL, 0, -1);
     SendMessage(password, WM_COPY, 0, 0);
     EXPECT_EQ(PasteTextFromClipboard(0), AnsiString("before"));
+    // Punctuation comes from keys, not the input method, so it reaches a
+    // password too, shifted or not.
+    SetWindowText(password, "");
+    SetFocus(password);
+    SimulateTyping("p'!\"@2");
+    DispatchQueuedMessages();
+    EXPECT_EQ(Text(password), AnsiString("p'!\"@2"));
     SendMessage(password, EM_SETPASSWORDCHAR, 0, 0);
     EXPECT_TRUE(InputMethodAllowed(password));
     EXPECT_FALSE(GetWindowLongPtr(password, GWL_STYLE) & ES_PASSWORD);

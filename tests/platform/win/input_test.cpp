@@ -156,6 +156,16 @@ TEST_F(WindowTest, KeysBecomeKeyMessagesAndTranslatedCharacters) {
 // A key press that brings no text (a synthetic key, a windowing system that
 // sends none) is translated as the keyboard translates it: the control keys
 // give their characters, other keys and Ctrl-held control keys give none.
+TEST(VkKeyScan, GivesTheKeyAndShiftStateThatTypeACharacter) {
+    const struct {
+        char ch;
+        short scan;
+    } cases[] = {{'a', 'A'}, {'A', 0x100 | 'A'}, {'7', '7'}, {'&', 0x100 | '7'}, {')', 0x100 | '0'},
+                 {'\'', 0xDE}, {'"', 0x1DE}, {'/', 0xBF}, {'?', 0x1BF}, {' ', VK_SPACE}, {'\r', VK_RETURN},
+                 {'\x01', -1}, {'\xB0', -1}};
+    for (const auto& c : cases) EXPECT_EQ(VkKeyScan(c.ch), c.scan) << int(static_cast<unsigned char>(c.ch));
+}
+
 TEST_F(WindowTest, ControlKeysWithoutTextTranslateToTheirCharacters) {
     const HWND top = TopLevel(0, 0, 100, 100);
     SetFocus(top);
