@@ -11,6 +11,7 @@
 #include "platform/ui/graphic.h"
 #include "report/core/qm_customprinter.h"
 #include "report/core/qm_dictionary.h"
+#include "report/core/qm_endpages.h"
 #include "report/core/qm_pages.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_units.h"
@@ -46,7 +47,8 @@ TQmReport::TQmReport(TComponent* owner)
       script_(TStringList::Create()),
       variables_(TQmVariables::Create()),
       saveReportOptions_(TQmSaveReportOptions::Create(this)),
-      previewOptions_(TQmPreviewOptions::Create()) {
+      previewOptions_(TQmPreviewOptions::Create()),
+      endPages_(std::make_unique<TQmEndPages>(this)) {
     parser_.reset(TQmParser::Create());
     parser_->SetOwner(this);
     if (!QmDialogForm()) StartReportUnit();
@@ -78,6 +80,7 @@ TQmView* TQmReport::FindObject(const AnsiString& name) const {
 TQmPrinter* TQmReport::GetPrinter() {
     if (!privatePrinter_ && IsMultiThread && !Designing) {
         privatePrinter_.reset(TQmPrinter::Create());
+        privatePrinter_->SetPrinterIndex(std::max(PrinterIndexOf(printerName_), 0));
         privatePrinter_->ReadDeviceSettings();
     }
     return privatePrinter_ ? privatePrinter_.get() : GlobalPrinter();

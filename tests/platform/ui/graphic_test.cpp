@@ -52,6 +52,18 @@ TEST(Canvas, FontsWithEqualAttributesShareAHandle) {
     EXPECT_EQ(a.Handle(), b.Handle());
 }
 
+TEST(Font, AssigningAcrossResolutionsKeepsThePointSize) {
+    TFont screen, printer;
+    screen.SetSize(20);
+    printer.SetPixelsPerInch(300);
+    printer.Assign(&screen);
+    EXPECT_EQ(printer.Size(), 20);
+    EXPECT_EQ(printer.Height(), -83);
+    TFont other;
+    other.Assign(&screen);
+    EXPECT_EQ(other.Height(), screen.Height());
+}
+
 TEST(Canvas, DrawsOnABitmapWithItsPenBrushAndFont) {
     TBitmap bitmap;
     bitmap.SetSize(60, 40);
