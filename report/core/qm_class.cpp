@@ -255,4 +255,10 @@ void TQmReport::Published(TPublished<TQmReport>& p) {
 
 void TQmExportFilter::Published(TPublished<TQmExportFilter>& p) {
     p.Property("ShowDialog", &TQmExportFilter::ShowDialog, &TQmExportFilter::SetShowDialog);
+    p.Property(
+        "OnBeforeExport", [](const TQmExportFilter* f) { return f->OnBeforeExport; },
+        [](TQmExportFilter* f, TQmBeforeExportEvent v) { f->OnBeforeExport = std::move(v); });
+    p.Property(
+        "OnAfterExport", [](const TQmExportFilter* f) { return f->OnAfterExport; },
+        [](TQmExportFilter* f, TQmAfterExportEvent v) { f->OnAfterExport = std::move(v); });
 }

@@ -93,7 +93,9 @@ TStream* TQmEndPage::ObjectSource(std::unique_ptr<TMemoryStream>& inflated) cons
     return inflated.get();
 }
 
-void TQmEndPage::CreateObjects(TQmReport* report, bool bindEvents) {
+// Script events of prepared objects are bound by the script host once the
+// report carries an interpreter; nothing binds them here yet.
+void TQmEndPage::CreateObjects(TQmReport* report, bool /*bindEvents*/) {
     WaitReady();
     page_.reset();
     auto page = std::make_unique<TQmReportPage>(report, PaperSize, PaperWidth, PaperHeight, Orientation, Bin);
@@ -121,13 +123,10 @@ void TQmEndPage::CreateObjects(TQmReport* report, bool bindEvents) {
             memo->AutoSizeWidth();
         }
     }
-    // Script events of prepared objects are bound by the script host once
-    // the report carries an interpreter; nothing binds them here yet.
-    (void)bindEvents;
     page_ = std::move(page);
 }
 
-void TQmEndPage::StoreObjects(TQmReport* report) {
+void TQmEndPage::StoreObjects(TQmReport* /*report*/) {
     if (!page_) return;
     WaitReady();
     Compressed = false;
@@ -139,7 +138,6 @@ void TQmEndPage::StoreObjects(TQmReport* report) {
         view->Memo1->Assign(view->Memo.get());
         view->SaveToStream(stream_.get());
     }
-    (void)report;
     Compress();
 }
 
@@ -155,6 +153,7 @@ void TQmEndPage::Compress() {
     if (report->CompressThread()) {
         Ready = false;
         threadOutput_.reset(TMemoryStream::Create());
+        // The thread frees itself after its OnTerminate.
         thread_ = new TQmCompressThread(stream_.get(), ZLevelOf(report), threadOutput_.get());
         thread_->SetOnTerminate([this](TObject* sender) { CompressionDone(static_cast<TQmCompressThread*>(sender)); });
         thread_->Start();

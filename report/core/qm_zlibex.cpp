@@ -190,8 +190,13 @@ Int64 TZDecompressionStream::Seek(Int64 offset, TSeekOrigin origin) {
 void CompressStream(TStream* source, TStream* destination, TZCompressionLevel level) {
     source->SetPosition(0);
     TZCompressionStream compressor(destination, level);
-    Byte piece[DiscardPiece];
-    for (Integer n; (n = source->Read(piece, sizeof piece)) > 0;) compressor.WriteBuffer(piece, n);
+    // Pages live in memory: their bytes go to deflate without a copy.
+    if (auto* memory = dynamic_cast<TCustomMemoryStream*>(source)) {
+        compressor.WriteBuffer(memory->Memory(), static_cast<Integer>(memory->Size()));
+    } else {
+        Byte piece[DiscardPiece];
+        for (Integer n; (n = source->Read(piece, sizeof piece)) > 0;) compressor.WriteBuffer(piece, n);
+    }
     compressor.Finish();
 }
 
