@@ -359,6 +359,9 @@ void TCanvas::ObjectChangedHandler(TObject* sender) {
 }
 
 HDC TCanvas::Handle() {
+    // Whoever draws on the handle directly is about to change the canvas;
+    // descendants adjust their state (a printer's font resolution) here.
+    Changing();
     RequireState();
     return dc_;
 }

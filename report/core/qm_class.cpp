@@ -16,6 +16,8 @@
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_fm.h"
+#include "script/qm_kpinterpreter_startup.h"
 
 SERVIORA_REGISTER_CLASS(TQmReport);
 
@@ -75,6 +77,14 @@ TQmView* TQmReport::FindObject(const AnsiString& name) const {
     for (int i = 0; i < pages_->GetCount(); ++i)
         if (TQmView* view = pages_->GetPage(i)->FindObject(name)) return view;
     return nullptr;
+}
+
+TKpInterpreterFm* TQmReport::Interpreter() {
+    if (!interpreter_) {
+        InitializeInterpreter();
+        interpreter_.reset(TKpInterpreterFm::Create(nullptr));
+    }
+    return interpreter_.get();
 }
 
 TQmPrinter* TQmReport::GetPrinter() {

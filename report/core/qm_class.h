@@ -34,6 +34,7 @@ class TQmExportFilter;
 class TQmEndPages;
 class TQmEndPage;
 class TKpInterpreterArgs;
+class TKpInterpreterFm;
 
 SERVIORA_EVENT_TYPE(TQmBeforePrintEvent, void(TStrings* Memo, TQmReportView* View));
 SERVIORA_EVENT_TYPE(TQmAfterPrintEvent, void(TQmReportView* View));
@@ -135,6 +136,10 @@ public:
     virtual bool OpenDesigner() { return false; }
     bool EditPreparedPage(int /*index*/) { return false; }
     bool OpenDesignerFromPreview() { return false; }
+
+    // The report's script host, made (with the interpreter's start-up) on
+    // first use.
+    TKpInterpreterFm* Interpreter();
 
     // ---- Prepared pages (qm_reportoutput.cpp).
     TQmEndPages* EndPages() const { return endPages_.get(); }
@@ -350,7 +355,9 @@ private:
     TQmCompressionLevel compressLevel_ = qmzcFastest;
     bool compressThread_ = false;
     bool convertNulls_ = false;
-    // Last, so its pages go before the template they refer to.
+    std::unique_ptr<TKpInterpreterFm> interpreter_;
+    // Last, so its pages (and their script handlers) go before the template
+    // and the interpreter they refer to.
     std::unique_ptr<TQmEndPages> endPages_;
 };
 

@@ -9,6 +9,8 @@
 #include "report/core/qm_pages.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_event.h"
+#include "script/qm_kpinterpreter_fm.h"
 
 namespace {
 
@@ -38,6 +40,11 @@ TQmEndPage::TQmEndPage(TQmEndPages* owner) : owner_(owner), stream_(TMemoryStrea
 
 TQmEndPage::~TQmEndPage() {
     WaitReady();
+    DropObjects();
+}
+
+void TQmEndPage::DropObjects() {
+    handlers_.clear();
     page_.reset();
 }
 
@@ -93,11 +100,9 @@ TStream* TQmEndPage::ObjectSource(std::unique_ptr<TMemoryStream>& inflated) cons
     return inflated.get();
 }
 
-// Script events of prepared objects are bound by the script host once the
-// report carries an interpreter; nothing binds them here yet.
-void TQmEndPage::CreateObjects(TQmReport* report, bool /*bindEvents*/) {
+void TQmEndPage::CreateObjects(TQmReport* report, bool bindEvents) {
     WaitReady();
-    page_.reset();
+    DropObjects();
     auto page = std::make_unique<TQmReportPage>(report, PaperSize, PaperWidth, PaperHeight, Orientation, Bin);
     page->Margins = Margins;
     std::unique_ptr<TMemoryStream> inflated;
@@ -124,6 +129,8 @@ void TQmEndPage::CreateObjects(TQmReport* report, bool /*bindEvents*/) {
         }
     }
     page_ = std::move(page);
+    if (bindEvents)
+        for (TQmView* view : page_->GetObjects()) view->InstallEventHandlers(handlers_, report->Interpreter());
 }
 
 void TQmEndPage::StoreObjects(TQmReport* /*report*/) {
@@ -143,7 +150,7 @@ void TQmEndPage::StoreObjects(TQmReport* /*report*/) {
 
 void TQmEndPage::FreeObjects() {
     WaitReady();
-    page_.reset();
+    DropObjects();
 }
 
 void TQmEndPage::Compress() {
@@ -207,7 +214,7 @@ void TQmEndPage::ExportObjects(TQmReport* report) {
     CreateObjects(report, false);
     struct FreeAfter {
         TQmEndPage* page;
-        ~FreeAfter() { page->page_.reset(); }
+        ~FreeAfter() { page->DropObjects(); }
     } freeAfter{this};
     CurrentPageScope scope(report);
     report->CurrentPage = page_.get();

@@ -13,6 +13,7 @@
 #include "platform/rtl/streams.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/graphic.h"
+#include "report/core/qm_common.h"
 #include "report/core/qm_customprinter.h"
 #include "report/core/qm_zlibex.h"
 
@@ -102,12 +103,15 @@ private:
     // The stream to read objects from: inflated into `inflated` when it
     // holds compressed data.
     TStream* ObjectSource(std::unique_ptr<TMemoryStream>& inflated) const;
+    // Frees the rebuilt objects and the script handlers bound to them.
+    void DropObjects();
 
     TQmEndPages* owner_;
     std::unique_ptr<TMemoryStream> stream_;
     std::unique_ptr<TMemoryStream> threadOutput_;
     TQmCompressThread* thread_ = nullptr;
     std::unique_ptr<TQmReportPage> page_;
+    TQmEventHandlers handlers_;
 };
 
 class TQmEndPages {

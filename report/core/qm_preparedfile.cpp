@@ -6,6 +6,7 @@
 #include "report/core/qm_pictures.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_fm.h"
 
 namespace {
 
@@ -118,6 +119,11 @@ void TQmEndPages::ReadFile(TStream* stream, bool clearFirst) {
     if (version > 56) {
         ReadInteger(stream);
         ReadStringList(stream, report_->Script());
+        // Compiled so that the pages' script events can run.
+        if (!Trim(report_->Script()->Text()).empty()) {
+            report_->Interpreter()->SetPas(report_->Script());
+            report_->Interpreter()->Compile();
+        }
         const std::unique_ptr<TStringList> outline(TStringList::Create());
         ReadStringList(stream, outline.get());
         outline_->AddStrings(outline.get());

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/kernel.h"
@@ -62,6 +63,15 @@ TEST(Font, AssigningAcrossResolutionsKeepsThePointSize) {
     TFont other;
     other.Assign(&screen);
     EXPECT_EQ(other.Height(), screen.Height());
+}
+
+TEST(Canvas, AskingForTheHandleAnnouncesAChange) {
+    std::unique_ptr<TBitmap> bitmap(TBitmap::Create());
+    bitmap->SetSize(4, 4);
+    int changing = 0;
+    bitmap->Canvas()->SetOnChanging([&](TObject*) { ++changing; });
+    EXPECT_NE(bitmap->Canvas()->Handle(), HDC(0));
+    EXPECT_EQ(changing, 1);
 }
 
 TEST(Canvas, DrawsOnABitmapWithItsPenBrushAndFont) {

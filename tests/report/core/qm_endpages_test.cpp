@@ -13,6 +13,7 @@
 #include "report/core/qm_memoview.h"
 #include "report/core/qm_pages.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_fm.h"
 #include "view_fixtures.h"
 
 namespace {
@@ -63,7 +64,8 @@ struct FilePage {
 };
 
 // A ".qmp" file of the version, laid out field by field from the table.
-std::string PreparedFile(int version, bool compressed, const std::vector<FilePage>& pages) {
+std::string PreparedFile(int version, bool compressed, const std::vector<FilePage>& pages,
+                         const std::string& script = "unit Report;\r\nend.\r\n") {
     ByteWriter w;
     w.Str(Signature).Byte(static_cast<std::uint8_t>(version));
     if (version >= 54) w.Byte(compressed).Byte(1);
@@ -72,7 +74,7 @@ std::string PreparedFile(int version, bool compressed, const std::vector<FilePag
     w.Int(static_cast<std::int32_t>(w.Bytes().size() + 4));
     w.Str("Default Printer");
     if (version >= 56) w.Str("顾客取机凭证").Str("").Str("作者").Str("").Str("");
-    if (version >= 57) w.Int(0).List("unit Report;\r\nend.\r\n").List("Page 1\x01" "0\x01" "0\x01" "0\r\n");
+    if (version >= 57) w.Int(0).List(script).List("Page 1\x01" "0\x01" "0\x01" "0\r\n");
     w.Int(static_cast<std::int32_t>(pages.size()));
     for (const FilePage& p : pages) {
         const std::size_t fields = 4 + 2 + 8 + 1 + 4 + 16 + 1 + (version >= 55 ? 1 : 0) + (version >= 62 ? 4 : 0);
@@ -177,6 +179,17 @@ TEST_F(PreparedPages, OlderVersionsReadWhatTheyHold) {
         EXPECT_EQ(pages()->Outline()->Count(), version >= 57 ? 1 : 0);
         EXPECT_EQ(Bytes(pages()->GetPage(1)->Stream()), page.objects);
     }
+}
+
+TEST_F(PreparedPages, TheFilesScriptIsCompiledForThePagesEvents) {
+    FilePage page;
+    page.objects = PreparedMemo("Memo1", "A");
+    Load(PreparedFile(62, false, {page},
+                      "unit Report;\r\nprocedure Clicked(Sender: TObject);\r\nbegin\r\nend;\r\nend.\r\n"));
+    EXPECT_TRUE(report->Interpreter()->FunctionExists("Report", "Clicked"));
+    pages()->GetPage(0)->CreateObjects(report.get(), true);
+    EXPECT_EQ(pages()->GetPage(0)->Page()->ObjectCount(), 1);
+    EXPECT_THROW(Load(PreparedFile(62, false, {page}, "unit Report;\r\nprocedure ;\r\n")), EKpInterpreterError);
 }
 
 TEST_F(PreparedPages, CompressionIsConvertedOnLoadBothWays) {

@@ -289,6 +289,40 @@ TEST_F(ReportOutput, ThePreviewWindowIsFoundByItsClassName) {
     EXPECT_TRUE(report->PrintEverything);
 }
 
+// The preview library's progress window, found the same way.
+class TQmProgressForm : public TForm, public IQmProgressForm {
+    SERVIORA_CLASS(TQmProgressForm, TForm)
+public:
+    explicit TQmProgressForm(TComponent* owner) : TForm(owner, 0) {}
+    ~TQmProgressForm() override { log.push_back("closed"); }
+    void SetReport(TQmReport*) override { log.push_back("bound: " + Caption()); }
+    void SetStepText(const AnsiString& text) override { step = text; }
+    AnsiString StepText() const override { return step; }
+    void SetFirstLabel(const AnsiString& text) override { log.push_back(text); }
+    void SetSecondLabel(const AnsiString&) override {}
+    AnsiString step;
+    static inline std::vector<std::string> log;
+};
+
+TEST_F(ReportExport, TheProgressWindowCountsThePages) {
+    report->OnProgress = nullptr;
+    report->ReportInfo[0] = "顾客取机凭证";
+    Build(2);
+    RegisterClass(TQmProgressForm::StaticClass());
+    report->PrintPreparedPages("", 1, 0, true);
+    EXPECT_EQ(TQmProgressForm::log, (std::vector<std::string>{"正在打印页:  1", "bound: 正在准备报表 - 顾客取机凭证",
+                                                              "正在打印页:  1", "正在打印页:  2", "closed"}));
+    TQmProgressForm::log.clear();
+    report->SetShowProgress(false);
+    report->PrintPreparedPages("", 1, 0, true);
+    EXPECT_TRUE(TQmProgressForm::log.empty());
+    report->SetShowProgress(true);
+    report->ExportPreparedPages(&filter, "a.xls");
+    UnRegisterClass(TQmProgressForm::StaticClass());
+    EXPECT_EQ(TQmProgressForm::log, (std::vector<std::string>{"正在处理页:  1", "bound: 正在准备报表 - 顾客取机凭证",
+                                                              "正在处理页:  1 从 2", "正在处理页:  2 从 2", "closed"}));
+}
+
 TEST_F(ReportOutput, PreparedFilesSaveAndLoad) {
     Build(2);
     report->SavePreparedFile(dir.file("a.qmp"));
