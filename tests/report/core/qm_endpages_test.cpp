@@ -297,6 +297,16 @@ TEST_F(PreparedPages, InsertPageCopiesTheTemplatePageAndAppendsPastTheEnd) {
     pages()->Delete(0);
     EXPECT_EQ(pages()->GetCount(), 3);
     EXPECT_EQ(pages()->GetPage(5), nullptr);
+
+    int cleared = 0;
+    pages()->OnClear = [&](TObject*) { ++cleared; };
+    pages()->Clear();
+    EXPECT_EQ(cleared, 1);
+    EXPECT_EQ(pages()->GetCount(), 3) << "the clear event clears instead";
+    pages()->OnClear = nullptr;
+    pages()->Clear();
+    EXPECT_EQ(pages()->GetCount(), 0);
+    EXPECT_EQ(pages()->BkPictureCount(), 0);
 }
 
 TEST_F(PreparedPages, ObjectsAreRebuiltStoredAndRebuiltAgainAfterFreeing) {
@@ -319,6 +329,20 @@ TEST_F(PreparedPages, ObjectsAreRebuiltStoredAndRebuiltAgainAfterFreeing) {
     ASSERT_NE(page->Page(), nullptr);
     EXPECT_EQ(page->Page()->GetObjects()[1]->Memo->Text(), "changed\r\n");
     EXPECT_EQ(page->Page()->GetObjects()[0]->Name(), "Memo1");
+}
+
+TEST_F(PreparedPages, AddingAPageCompressesTheLastAndFiresBothBeginPageEvents) {
+    report->SetCompressLevel(qmzcFastest);
+    pages()->TakeCompression();
+    std::vector<std::string> fired;
+    report->OnBeginPage = [&](Integer n) { fired.push_back("report " + std::to_string(n)); };
+    TemplatePage()->SetOnBeginPage([&](Integer n) { fired.push_back("page " + std::to_string(n)); });
+    report->PageNo = 4;
+    TQmEndPage* first = BuiltPage(PreparedMemo("Memo1", "A"));
+    EXPECT_FALSE(first->Compressed);
+    BuiltPage(PreparedMemo("Memo1", "B"));
+    EXPECT_TRUE(first->Compressed);
+    EXPECT_EQ(fired, (std::vector<std::string>{"report 4", "page 4", "report 4", "page 4"}));
 }
 
 TEST_F(PreparedPages, CompressingTwiceOrWithoutCompressionDoesNothing) {

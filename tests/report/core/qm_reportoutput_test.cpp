@@ -19,10 +19,11 @@
 
 namespace {
 
-std::string PageObjects(const std::string& text) {
+std::string PageObjects(const std::string& text, int top = 40, bool printable = true) {
     std::unique_ptr<TQmMemoView> memo(TQmMemoView::Create());
     memo->SetName("Memo1");
-    memo->SetspBounds(40, 40, 300, 120);
+    memo->SetspBounds(40, top, 300, 120);
+    memo->SetPrintable(printable);
     memo->SetAllFramesVisible(true);
     memo->Font()->SetSize(20);
     memo->Memo->SetText(text);
@@ -143,6 +144,32 @@ TEST_F(ReportOutput, OnEndPrintPageEndsTheJobAndMayMoveTheLoop) {
     EXPECT_EQ(jobStarts, printed);
 }
 
+// A page of the printed PDF in grey at 50 pixels per inch.
+struct GreyPage {
+    GreyPage(const std::string& pdf, int page, const std::string& prefix) {
+        const std::string n = std::to_string(page);
+        CommandOutput("pdftoppm -r 50 -gray -f " + n + " -l " + n + " -singlefile '" + pdf + "' '" + prefix + "'");
+        std::ifstream in(prefix + ".pgm", std::ios::binary);
+        std::string magic;
+        int depth = 0;
+        in >> magic >> width >> height >> depth;
+        in.get();
+        pixels.resize(static_cast<std::size_t>(width * height));
+        in.read(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    }
+    // Dark pixels in the rectangle, given in screen pixels of the paper.
+    int Dark(int left, int top, int right, int bottom) const {
+        auto at = [](int px) { return px * 50 / 96; };
+        int dark = 0;
+        for (int y = at(top); y < std::min(at(bottom), height); ++y)
+            for (int x = at(left); x < std::min(at(right), width); ++x)
+                dark += static_cast<unsigned char>(pixels[std::size_t(y * width + x)]) < 128;
+        return dark;
+    }
+    int width = 0, height = 0;
+    std::string pixels;
+};
+
 TEST_F(ReportOutput, ThreePagesPrintToPdf) {
     report->OnProgress = nullptr;
     Build(3);
@@ -151,21 +178,37 @@ TEST_F(ReportOutput, ThreePagesPrintToPdf) {
     const std::string file = dir.file("job.pdf");
     const std::string info = CommandOutput("pdfinfo '" + file + "'");
     EXPECT_NE(info.find("Pages:           3"), std::string::npos) << info;
-    CommandOutput("pdftoppm -r 50 -gray -f 2 -l 2 -singlefile '" + file + "' '" + dir.file("page") + "'");
-    std::ifstream in(dir.file("page.pgm"), std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0, depth = 0;
-    in >> magic >> width >> height >> depth;
-    in.get();
-    std::string pixels(static_cast<std::size_t>(width * height), '\0');
-    in.read(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-    ASSERT_EQ(magic, "P5");
-    // The text object's frame and text lie inside the top margin's corner.
-    int dark = 0;
-    for (int y = 0; y < height / 3; ++y)
-        for (int x = 0; x < width / 2; ++x) dark += static_cast<unsigned char>(pixels[std::size_t(y * width + x)]) < 128;
-    EXPECT_GT(dark, 100);
+    // The text object's frame and text lie past the 15 mm margins, 40
+    // pixels in: "Page 2" in 20-point letters fills its first line.
+    const GreyPage page(file, 2, dir.file("page"));
+    EXPECT_EQ(page.width, 414);  // 210 mm
+    EXPECT_GT(page.Dark(100, 100, 200, 130), 40);
+    EXPECT_EQ(page.Dark(0, 0, 90, 90), 0);
     CommandOutput("pdftoppm -png -r 50 -f 2 -l 2 -singlefile '" + file + "' '" + ScreenshotDir() + "prepared-print'");
+}
+
+TEST_F(ReportOutput, TheBackgroundAndNonPrintableObjectsPrintOnlyWhenEverythingDoes) {
+    report->OnProgress = nullptr;
+    report->Pages()->AddReportPage();
+    std::unique_ptr<TBitmap> black(TBitmap::Create());
+    black->SetSize(20, 20);
+    black->Canvas()->Brush()->SetColor(clBlack);
+    black->Canvas()->FillRect(TRect{0, 0, 20, 20});
+    std::unique_ptr<TPicture> picture(TPicture::Create());
+    picture->Assign(black.get());
+    report->EndPages()->AddBkPicture(500, 700, 100, 100, picture.get());
+    TQmEndPage* page = report->EndPages()->AddPage(static_cast<TQmReportPage*>(report->Pages()->GetPage(0)));
+    const std::string objects = PageObjects("shown") + PageObjects("hidden", 300, false);
+    page->Stream()->WriteBuffer(objects.data(), static_cast<Integer>(objects.size()));
+    for (bool everything : {false, true}) {
+        SCOPED_TRACE(everything);
+        report->PrintEverything = everything;
+        report->PrintPreparedPages("", 1, 0, true);
+        const GreyPage printed(dir.file("job.pdf"), 1, dir.file("page"));
+        EXPECT_GT(printed.Dark(100, 100, 200, 130), 20);
+        EXPECT_EQ(printed.Dark(510, 710, 590, 790) > 1000, everything);
+        EXPECT_EQ(printed.Dark(100, 360, 200, 390) > 20, everything);
+    }
 }
 
 // An export filter that writes down each hook it receives.

@@ -48,6 +48,12 @@ std::string Compressed(const std::string& data, TZCompressionLevel level) {
     return Contents(target);
 }
 
+TEST(QmZLibEx, ErrorTextsByReturnCode) {
+    const char* texts[] = {"file error", "stream error", "data error", "insufficient memory", "buffer error",
+                           "incompatible version"};
+    for (int code = -1; code >= -6; --code) EXPECT_EQ(ZErrorText(code), texts[-code - 1]);
+}
+
 TEST(QmZLibEx, AHandWrittenStoredBlockInflates) {
     TMemoryStream source, target;
     Fill(source, StoredZlib("prepared page bytes"));
@@ -61,7 +67,9 @@ TEST(QmZLibEx, EveryLevelRoundTrips) {
         const std::string packed = Compressed(page, level);
         ASSERT_GE(packed.size(), 2u);
         EXPECT_EQ(static_cast<unsigned char>(packed[0]), 0x78) << level;
-        if (level != zcNone) EXPECT_LT(packed.size(), page.size() / 4) << level;
+        if (level != zcNone) {
+            EXPECT_LT(packed.size(), page.size() / 4) << level;
+        }
         TMemoryStream source, target;
         Fill(source, packed);
         DecompressStream(&source, &target);
