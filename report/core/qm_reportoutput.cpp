@@ -63,11 +63,6 @@ public:
         } catch (const Exception&) {
             printer_->SetPaper(QmCustomPaperCode, paper.width, paper.height, -1, page.Orientation, false);
         }
-        scaleX_ = scaleY_ = 1.0;
-        if (report_->TargetPaper != -1 && page.PaperWidth > 0 && page.PaperHeight > 0) {
-            scaleX_ = double(paper.width) / page.PaperWidth;
-            scaleY_ = double(paper.height) / page.PaperHeight;
-        }
     }
 
     void PrintPage(int index, TQmProgressWindow& progress) {
@@ -89,11 +84,12 @@ public:
         const int zoom = report_->PrintScale;
         DrawBackground(*page, info, zoom);
         const double toPrinter = info.ScreenWidth > 0 ? double(info.PrinterWidth) / info.ScreenWidth : 1.0;
-        const auto offsetX = static_cast<LONG>(Round((report_->GetspPrintOffset(0) * toPrinter - info.OffsetLeft) * scaleX_));
-        const auto offsetY = static_cast<LONG>(Round((report_->GetspPrintOffset(1) * toPrinter - info.OffsetTop) * scaleY_));
-        const TRect rect{offsetX, offsetY,
-                         offsetX + static_cast<LONG>(Round(zoom * info.PrinterWidth / 100.0 * scaleX_)),
-                         offsetY + static_cast<LONG>(Round(zoom * info.PrinterHeight / 100.0 * scaleY_))};
+        // The printer's page is already the target paper when there is one,
+        // so the page is drawn onto it without scaling it again.
+        const auto offsetX = static_cast<LONG>(Round(report_->GetspPrintOffset(0) * toPrinter - info.OffsetLeft));
+        const auto offsetY = static_cast<LONG>(Round(report_->GetspPrintOffset(1) * toPrinter - info.OffsetTop));
+        const TRect rect{offsetX, offsetY, offsetX + static_cast<LONG>(Round(zoom * info.PrinterWidth / 100.0)),
+                         offsetY + static_cast<LONG>(Round(zoom * info.PrinterHeight / 100.0))};
         page->Draw(report_, printer_->GetCanvas(), rect);
         page->FreeObjects();
         progress.Step(index + 1, false);
@@ -118,8 +114,9 @@ private:
         if (!back || !back->Picture()->Graphic() || back->Picture()->Graphic()->Empty()) return;
         const double kx = page.PageInfo.ScreenWidth > 0 ? double(info.PrinterWidth) / page.PageInfo.ScreenWidth : 1.0;
         const double ky = page.PageInfo.ScreenHeight > 0 ? double(info.PrinterHeight) / page.PageInfo.ScreenHeight : 1.0;
-        auto x = [&](Integer v) { return static_cast<LONG>(Round(v * kx * 100 / zoom * scaleX_)); };
-        auto y = [&](Integer v) { return static_cast<LONG>(Round(v * ky * 100 / zoom * scaleY_)); };
+        // Scaled with the page it lies under.
+        auto x = [&](Integer v) { return static_cast<LONG>(Round(v * kx * zoom / 100)); };
+        auto y = [&](Integer v) { return static_cast<LONG>(Round(v * ky * zoom / 100)); };
         const LONG left = x(back->Left) - info.OffsetLeft, top = y(back->Top) - info.OffsetTop;
         printer_->GetCanvas()->StretchDraw(TRect{left, top, left + x(back->Width), top + y(back->Height)},
                                            back->Picture()->Graphic());
@@ -127,7 +124,6 @@ private:
 
     TQmReport* report_;
     TQmPrinter* printer_;
-    double scaleX_ = 1.0, scaleY_ = 1.0;
     bool printedAny_ = false;
     int lastTemplatePage_ = -1;
 };

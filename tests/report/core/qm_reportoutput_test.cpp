@@ -187,6 +187,24 @@ TEST_F(ReportOutput, ThreePagesPrintToPdf) {
     CommandOutput("pdftoppm -png -r 50 -f 2 -l 2 -singlefile '" + file + "' '" + ScreenshotDir() + "prepared-print'");
 }
 
+TEST_F(ReportOutput, OnATargetPaperThePageIsScaledToIt) {
+    report->OnProgress = nullptr;
+    Build(1);
+    report->TargetPaper = QmCustomPaperCode;
+    report->TargetPaperWidth = 1480;
+    report->TargetPaperHeight = 2100;
+    report->PrintPreparedPages("", 1, 0, true);
+    EXPECT_EQ(report->TargetPaper, -1);
+    const std::string info = CommandOutput("pdfinfo '" + dir.file("job.pdf") + "'");
+    EXPECT_NE(info.find("Page size:       420 x 595 pts"), std::string::npos) << info;
+    // "Page 1", from 97 to about 190 pixels in on the A4 page, lies from
+    // 68 to about 135 in.
+    const GreyPage page(dir.file("job.pdf"), 1, dir.file("page"));
+    EXPECT_GT(page.Dark(70, 70, 140, 95), 20);
+    EXPECT_EQ(page.Dark(145, 70, 200, 95), 0);
+    CommandOutput("pdftoppm -png -r 50 -singlefile '" + dir.file("job.pdf") + "' '" + ScreenshotDir() + "prepared-target-paper'");
+}
+
 TEST_F(ReportOutput, TheBackgroundAndNonPrintableObjectsPrintOnlyWhenEverythingDoes) {
     report->OnProgress = nullptr;
     report->Pages()->AddReportPage();
