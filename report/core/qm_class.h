@@ -372,7 +372,7 @@ void StopReportUnit();
 TCustomForm* QmDialogForm();
 
 // The base of the export filters: the hooks the report's export routine
-// calls arrive with the engine.
+// (TQmReport::ExportPreparedPages) calls, empty here.
 class TQmExportFilter : public TQmCustomExportFilter {
     SERVIORA_CLASS(TQmExportFilter, TQmCustomExportFilter)
     SERVIORA_PUBLISHED
