@@ -106,7 +106,8 @@ void TFont::Published(TPublished<TFont>& p) {
 void TFont::Assign(TPersistent* source) {
     if (auto* font = dynamic_cast<TFont*>(source)) {
         name_ = font->name_;
-        height_ = font->height_;
+        // A font of another resolution (a printer's) keeps the point size.
+        height_ = font->pixelsPerInch_ == pixelsPerInch_ ? font->height_ : -MulDiv(font->Size(), pixelsPerInch_, 72);
         style_ = font->style_;
         color_ = font->color_;
         charset_ = font->charset_;
@@ -358,6 +359,9 @@ void TCanvas::ObjectChangedHandler(TObject* sender) {
 }
 
 HDC TCanvas::Handle() {
+    // Whoever draws on the handle directly is about to change the canvas;
+    // descendants adjust their state (a printer's font resolution) here.
+    Changing();
     RequireState();
     return dc_;
 }

@@ -11,10 +11,13 @@
 #include "platform/ui/graphic.h"
 #include "report/core/qm_customprinter.h"
 #include "report/core/qm_dictionary.h"
+#include "report/core/qm_endpages.h"
 #include "report/core/qm_pages.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_fm.h"
+#include "script/qm_kpinterpreter_startup.h"
 
 SERVIORA_REGISTER_CLASS(TQmReport);
 
@@ -46,7 +49,8 @@ TQmReport::TQmReport(TComponent* owner)
       script_(TStringList::Create()),
       variables_(TQmVariables::Create()),
       saveReportOptions_(TQmSaveReportOptions::Create(this)),
-      previewOptions_(TQmPreviewOptions::Create()) {
+      previewOptions_(TQmPreviewOptions::Create()),
+      endPages_(std::make_unique<TQmEndPages>(this)) {
     parser_.reset(TQmParser::Create());
     parser_->SetOwner(this);
     if (!QmDialogForm()) StartReportUnit();
@@ -75,9 +79,18 @@ TQmView* TQmReport::FindObject(const AnsiString& name) const {
     return nullptr;
 }
 
+TKpInterpreterFm* TQmReport::Interpreter() {
+    if (!interpreter_) {
+        InitializeInterpreter();
+        interpreter_.reset(TKpInterpreterFm::Create(nullptr));
+    }
+    return interpreter_.get();
+}
+
 TQmPrinter* TQmReport::GetPrinter() {
     if (!privatePrinter_ && IsMultiThread && !Designing) {
         privatePrinter_.reset(TQmPrinter::Create());
+        privatePrinter_->SetPrinterIndex(std::max(PrinterIndexOf(printerName_), 0));
         privatePrinter_->ReadDeviceSettings();
     }
     return privatePrinter_ ? privatePrinter_.get() : GlobalPrinter();
@@ -252,4 +265,10 @@ void TQmReport::Published(TPublished<TQmReport>& p) {
 
 void TQmExportFilter::Published(TPublished<TQmExportFilter>& p) {
     p.Property("ShowDialog", &TQmExportFilter::ShowDialog, &TQmExportFilter::SetShowDialog);
+    p.Property(
+        "OnBeforeExport", [](const TQmExportFilter* f) { return f->OnBeforeExport; },
+        [](TQmExportFilter* f, TQmBeforeExportEvent v) { f->OnBeforeExport = std::move(v); });
+    p.Property(
+        "OnAfterExport", [](const TQmExportFilter* f) { return f->OnAfterExport; },
+        [](TQmExportFilter* f, TQmAfterExportEvent v) { f->OnAfterExport = std::move(v); });
 }

@@ -31,7 +31,10 @@ class TQmPrinter;
 class TBitmap;
 class TCustomForm;
 class TQmExportFilter;
+class TQmEndPages;
+class TQmEndPage;
 class TKpInterpreterArgs;
+class TKpInterpreterFm;
 
 SERVIORA_EVENT_TYPE(TQmBeforePrintEvent, void(TStrings* Memo, TQmReportView* View));
 SERVIORA_EVENT_TYPE(TQmAfterPrintEvent, void(TQmReportView* View));
@@ -49,6 +52,8 @@ SERVIORA_EVENT_TYPE(TQmPrintColumnEvent, void(Integer ColNo, Integer& Width));
 SERVIORA_EVENT_TYPE(TQmBeforePrintBandEvent, void(TQmBand* aBand, bool& PrintBand));
 SERVIORA_EVENT_TYPE(TQmScriptValueEvent, void(TObject* Sender, const AnsiString& Identifier, Variant& Value,
                                               TKpInterpreterArgs& Args, bool& Done));
+SERVIORA_EVENT_TYPE(TQmBeforeExportEvent, void(AnsiString& aFileName, bool& aContinue));
+SERVIORA_EVENT_TYPE(TQmAfterExportEvent, void(const AnsiString& aFileName));
 SERVIORA_EVENT_TYPE(TQmObjectClickEvent,
                     void(TQmReportView* Sender, TMouseButton Button, TShiftState Shift, bool& Modified));
 
@@ -129,6 +134,28 @@ public:
     virtual AnsiString ScriptUnitName() const { return "Report"; }
     // No designer is part of this system.
     virtual bool OpenDesigner() { return false; }
+    bool EditPreparedPage(int /*index*/) { return false; }
+    bool OpenDesignerFromPreview() { return false; }
+
+    // The report's script host, made (with the interpreter's start-up) on
+    // first use.
+    TKpInterpreterFm* Interpreter();
+
+    // ---- Prepared pages (qm_reportoutput.cpp).
+    TQmEndPages* EndPages() const { return endPages_.get(); }
+    // Pages as "1,3,5-12" (empty: all), parity 1 odd and 2 even page
+    // numbers (anything else: all), copies collated or page by page.
+    void PrintPreparedPages(const AnsiString& pages, int copies, int parity, bool collate);
+    void PreviewPreparedPages();
+    void ExportPreparedPages(TQmExportFilter* filter, const AnsiString& fileName);
+    void LoadPreparedFile(const AnsiString& fileName);
+    void SavePreparedFile(const AnsiString& fileName);
+    // Guards printing against re-entry.
+    bool Printing = false;
+    // Printing onto another paper: its code (-1 none), size (tenths of a
+    // millimetre) and the zoom percentage; the preview sets them.
+    int TargetPaper = -1, TargetPaperWidth = 0, TargetPaperHeight = 0;
+    int PrintScale = 100;
 
     // ---- The printer.
     // The shared printer, or a private one in a program that runs threads.
@@ -328,6 +355,10 @@ private:
     TQmCompressionLevel compressLevel_ = qmzcFastest;
     bool compressThread_ = false;
     bool convertNulls_ = false;
+    std::unique_ptr<TKpInterpreterFm> interpreter_;
+    // Last, so its pages (and their script handlers) go before the template
+    // and the interpreter they refer to.
+    std::unique_ptr<TQmEndPages> endPages_;
 };
 
 // The report unit's start-up, once for the process however often it is
@@ -341,7 +372,7 @@ void StopReportUnit();
 TCustomForm* QmDialogForm();
 
 // The base of the export filters: the hooks the report's export routine
-// calls arrive with the engine.
+// (TQmReport::ExportPreparedPages) calls, empty here.
 class TQmExportFilter : public TQmCustomExportFilter {
     SERVIORA_CLASS(TQmExportFilter, TQmCustomExportFilter)
     SERVIORA_PUBLISHED
@@ -353,8 +384,27 @@ public:
     void SetShowDialog(bool v) { showDialog_ = v; }
     // True in a spreadsheet filter; the preview's spreadsheet button uses it.
     bool IsXLSFilter() const { return isXLSFilter_; }
+    // The hooks the report's export routine calls, in this order.
+    virtual void OnBeginDoc() {}
+    virtual void OnEndDoc() {}
+    virtual void OnBeginPage() {}
+    virtual void OnEndPage() {}
+    // While the page's objects exist.
+    virtual void OnExportPage(TQmEndPage* /*page*/) {}
     // One line a text object draws at (x, y) within its rectangle.
     virtual void OnText(const TRect& /*rect*/, int /*x*/, int /*y*/, TQmView* /*view*/, const AnsiString& /*line*/) {}
+    // The options dialog; any answer but 1 (OK) cancels the export.
+    virtual Word ShowModal() { return 1; }
+
+    // Set by the export routine while it runs.
+    TQmReport* Report = nullptr;
+    Integer PageCount = 0;
+    AnsiString FileName;
+    // The target file, open while exporting when CreateFile is set.
+    std::unique_ptr<TFileStream> Stream;
+    bool CreateFile = false;
+    TQmBeforeExportEvent OnBeforeExport;
+    TQmAfterExportEvent OnAfterExport;
 
 protected:
     void SetIsXLSFilter(bool v) { isXLSFilter_ = v; }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/kernel.h"
@@ -50,6 +51,27 @@ TEST(Canvas, FontsWithEqualAttributesShareAHandle) {
     a.Assign(&b);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(a.Handle(), b.Handle());
+}
+
+TEST(Font, AssigningAcrossResolutionsKeepsThePointSize) {
+    TFont screen, printer;
+    screen.SetSize(20);
+    printer.SetPixelsPerInch(300);
+    printer.Assign(&screen);
+    EXPECT_EQ(printer.Size(), 20);
+    EXPECT_EQ(printer.Height(), -83);
+    TFont other;
+    other.Assign(&screen);
+    EXPECT_EQ(other.Height(), screen.Height());
+}
+
+TEST(Canvas, AskingForTheHandleAnnouncesAChange) {
+    std::unique_ptr<TBitmap> bitmap(TBitmap::Create());
+    bitmap->SetSize(4, 4);
+    int changing = 0;
+    bitmap->Canvas()->SetOnChanging([&](TObject*) { ++changing; });
+    EXPECT_NE(bitmap->Canvas()->Handle(), HDC(0));
+    EXPECT_EQ(changing, 1);
 }
 
 TEST(Canvas, DrawsOnABitmapWithItsPenBrushAndFont) {
