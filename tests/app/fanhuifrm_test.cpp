@@ -45,7 +45,7 @@ protected:
             steps(fanhuicaozuo);
             if (fanhuicaozuo->Visible()) Click(fanhuicaozuo->BitBtn4);
         });
-        DoubleClickFirstRow(list->DBGridVyn1);
+        DoubleClickRow(list->DBGridVyn1);
         EXPECT_TRUE(shown) << "the dialog opened";
     }
 };
@@ -197,7 +197,7 @@ TEST_F(FactoryReturnTest, DoubleClickingAnEmptyListOpensNothing) {
     Tfanhui* list = Open();
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(Listed().empty());
-    DoubleClickFirstRow(list->DBGridVyn1);
+    DoubleClickRow(list->DBGridVyn1);
     EXPECT_FALSE(fanhuicaozuo->Visible());
 }
 

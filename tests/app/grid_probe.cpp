@@ -43,8 +43,8 @@ std::vector<AnsiString> UncentredTitles(TDBGridVyn* grid) {
 
 AnsiString GridTitle(TDBGridVyn* grid, int index) { return grid->Columns()->Items(index)->Title()->Caption(); }
 
-void DoubleClickFirstRow(TDBGridVyn* grid) {
-    const TRect cell = grid->CellRect(grid->FixedCols(), grid->FixedRows());
+void DoubleClickRow(TDBGridVyn* grid, int row) {
+    const TRect cell = grid->CellRect(grid->FixedCols(), grid->FixedRows() + row);
     const POINT at{cell.left + 3, (cell.top + cell.bottom) / 2};
     SimulateClick(grid->Handle(), at);
     SimulateClick(grid->Handle(), at);

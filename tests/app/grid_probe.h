@@ -24,8 +24,8 @@ std::vector<AnsiString> UncentredTitles(TDBGridVyn* grid);
 // The title of column `index`.
 AnsiString GridTitle(TDBGridVyn* grid, int index);
 
-// A double click on the first data row.
-void DoubleClickFirstRow(TDBGridVyn* grid);
+// A double click on data row `row` of those in view (0 the first).
+void DoubleClickRow(TDBGridVyn* grid, int row = 0);
 // A click on the title of data column `column` (never taken for a double
 // click: calls alternate between two points).
 void ClickTitle(TDBGridVyn* grid, int column);

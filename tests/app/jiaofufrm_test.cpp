@@ -116,7 +116,7 @@ TEST_F(DeliveryTest, ARejectedStatementShowsItsMessageAndTheDialogStays) {
         EXPECT_TRUE(jiafucaozuo->Visible());
         Click(jiafucaozuo->BitBtn4);
     });
-    DoubleClickFirstRow(window->DBGridVyn1);
+    DoubleClickRow(window->DBGridVyn1);
     EXPECT_EQ(Scalar("select count(*) from 流水记录 where 已交付=true"), "1");
     EXPECT_EQ(Listed().size(), 3u);
 }

@@ -8,6 +8,7 @@
 #include "app/sparephones.h"
 #include "grid_probe.h"
 #include "platform/rtl/datetime.h"
+#include "platform/rtl/fileutils.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/testseams.h"
 #include "platform/win/testseams.h"
@@ -105,8 +106,11 @@ TEST_F(LoansTest, AReturnClosesTheLoanFreesThePhoneAndCannotBeRepeated) {
               "0|-|-");
     Choose("A");
     EXPECT_EQ(DM1->ADOQuery10->FieldByName("返还日期")->AsDateTime(), EncodeDate(2026, 12, 10));
+    // A's row is the fourth; the user double-clicks it.
+    DM1->ADOQuery10->First();
     PushModalAnswer({IDOK, ""});
-    window->DBGridVyn1DblClick(nullptr);
+    DoubleClickRow(window->DBGridVyn1, 3);
+    EXPECT_EQ(DM1->ADOQuery10->FieldByName("顾客")->AsString(), "A");
     EXPECT_TRUE(AskedAt(1, "该条记录中使用的备用手机已经返还完毕！", "提示", MB_ICONERROR));
 }
 
@@ -153,6 +157,24 @@ TEST_F(LoansTest, TheListFollowsStateAndDaysAndTheSearchIgnoresThem) {
     window->Edit7->SetText("4");
     ProcessMessages();
     EXPECT_EQ(Listed(), "D") << "a returned loan too, whatever the state";
+}
+
+// EXCEL with the name the dialog offers and the XLS filter writes
+// file1.xls, every loan in it (their faulty phones' IMEIs).
+TEST_F(LoansTest, TheListIsExportedUnderTheOfferedName) {
+    Tshoujifanhuan* window = Open();
+    ASSERT_NE(window, nullptr);
+    TempDir dir;
+    window->SaveDialog1->SetInitialDir(dir.path());
+    PushModalAnswer({5, "file1"});
+    PushModalAnswer({IDOK, ""});
+    Click(window->BitBtn6);
+    ASSERT_EQ(ModalQuestions().size(), 2u);
+    EXPECT_EQ(ModalQuestions()[0].kind, "SaveDialog");
+    EXPECT_TRUE(AskedAt(1, "导出数据成功！", "提示", MB_ICONINFORMATION));
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(dir.file("file1.xls"), bytes));
+    for (const char* imei : {"F111", "F222", "F333", "F444"}) EXPECT_NE(bytes.find(imei), std::string::npos) << imei;
 }
 
 }  // namespace
