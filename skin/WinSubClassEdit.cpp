@@ -285,7 +285,7 @@ void TSkinComBox::PaintSkin(HDC dc, const TRect& rect) {
     const bool left = ExStyle & WS_EX_LEFTSCROLLBAR;
     if (button->Style == 2) {
         TDataSkinObject* box = left ? SkinData->SunkEdge() : button;
-        DrawElement(this, dc, rect, box, frame, box->Frame);
+        DrawSkinCell(dc, rect, box->Bitmap.get(), box->Margins(), frame, box->Frame, true, box->Tile != 0, false);
         return;
     }
     const int b = GetSystemMetrics(SM_CXHSCROLL);
