@@ -11,6 +11,11 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/testseams.h"
 #include "platform/win/testseams.h"
+#include "skin/SkinManage.h"
+#include "skin/WinSkinForm.h"
+#include "skin/WinSubClassEdit.h"
+#include "skin/WinSubClassScroll.h"
+#include "skin/WinSubClassTabs.h"
 #include "support/temp_dir.h"
 #include "workflow_fixture.h"
 
@@ -65,6 +70,20 @@ TEST_F(OperatorsWindowTest, TheAdministratorIsListedNowhereAndTheBoxesAreThePerm
     for (std::size_t i = 0; i < PermissionGates.size(); ++i)
         EXPECT_EQ(window->PermissionBoxes()[i]->Caption(), PermissionGates[i].Permission) << i;
     EXPECT_TRUE(SaveWindowScreenshot(window->Handle(), ScreenshotDir() + "app-caozuorenyuan.png"));
+}
+
+TEST_F(OperatorsWindowTest, TheOperatorsWindowsTabsGridAndComboWearTheSkin) {
+    Tcaozuorenyuan* window = Open();
+    ASSERT_NE(window, nullptr);
+    ProcessMessages();
+    TWinSkinForm* skin = SkinManager() ? SkinManager()->FindForm(window->Handle()) : nullptr;
+    ASSERT_NE(skin, nullptr);
+    EXPECT_NE(dynamic_cast<TSkinTab*>(skin->FindPainter(window->PageControl1->Handle())), nullptr);
+    auto* grid = dynamic_cast<TWinControl*>(window->FindComponent("DBGridVyn1"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_NE(dynamic_cast<TSkinScrollbar*>(skin->FindPainter(grid->Handle())), nullptr);
+    EXPECT_NE(dynamic_cast<TSkinComBox*>(skin->FindPainter(window->ComboBox1->Handle())), nullptr);
+    EXPECT_TRUE(SaveWindowScreenshot(window->Handle(), ScreenshotDir() + "skin-operators.png"));
 }
 
 TEST_F(OperatorsWindowTest, GrantsAreShownToggledAndSavedAboveTheLargestSerialNumber) {
