@@ -75,8 +75,13 @@ TEST_F(OperatorsWindowTest, TheAdministratorIsListedNowhereAndTheBoxesAreThePerm
 TEST_F(OperatorsWindowTest, TheOperatorsWindowsTabsGridAndComboWearTheSkin) {
     Tcaozuorenyuan* window = Open();
     ASSERT_NE(window, nullptr);
-    ProcessMessages();
-    TWinSkinForm* skin = SkinManager() ? SkinManager()->FindForm(window->Handle()) : nullptr;
+    // The controls are skinned from the manager's timer after the window shows.
+    auto skinOf = [window] { return SkinManager() ? SkinManager()->FindForm(window->Handle()) : nullptr; };
+    for (int i = 0; i < 100 && !(skinOf() && skinOf()->FindPainter(window->ComboBox1->Handle())); ++i) {
+        Sleep(20);
+        ProcessMessages();
+    }
+    TWinSkinForm* skin = skinOf();
     ASSERT_NE(skin, nullptr);
     EXPECT_NE(dynamic_cast<TSkinTab*>(skin->FindPainter(window->PageControl1->Handle())), nullptr);
     auto* grid = dynamic_cast<TWinControl*>(window->FindComponent("DBGridVyn1"));

@@ -43,6 +43,14 @@ TEST_F(LoginTest, TheLoginAndMainWindowsWearTheSkinUntilItIsSwitchedOff) {
     EXPECT_FALSE(Skinned(main_.get()));
     EXPECT_FALSE(Skinned(loginform));
     EXPECT_NE(main_->Color(), kSkinFace);
+
+    // Switched on again, for the windows of the tests after this one.
+    main_->SkinData1->SetActive(true);
+    for (int i = 0; i < 50 && !Skinned(main_.get()); ++i) {
+        Sleep(20);
+        ProcessMessages();
+    }
+    EXPECT_TRUE(Skinned(main_.get()));
 }
 
 template <class Painter>
@@ -53,7 +61,11 @@ bool PaintedBy(TWinControl* form, TWinControl* control) {
 
 TEST_F(LoginTest, TheLoginWindowsEditsAndComboWearTheSkinAndTheMainWindowShowsMaximised) {
     StartWithLogin([] {
-        ProcessMessages();
+        // The controls are skinned from the manager's timer after the window shows.
+        for (int i = 0; i < 100 && !PaintedBy<TSkinEdit>(loginform, loginform->edtpassword); ++i) {
+            Sleep(20);
+            ProcessMessages();
+        }
         EXPECT_TRUE(PaintedBy<TSkinComBox>(loginform, loginform->cbusername));
         EXPECT_TRUE(PaintedBy<TSkinEdit>(loginform, loginform->edtpassword));
         ProcessMessages();
