@@ -90,6 +90,8 @@ struct TStrip {
     bool mark = false;   // a dark centre mark, for glyphs
     // The arrow or grip each state shows (nullptr: none).
     TGlyph (*glyph)(int state) = nullptr;
+    // State 2 is the selected tab: raised and lighter, not pressed.
+    bool selectedRaised = false;
 };
 
 // One cell per state, side by side or stacked, each bevelled.
@@ -100,8 +102,11 @@ TArtImage PaintStrip(const TStrip& strip) {
         const int left = strip.vertical ? 0 : (state - 1) * strip.cellWidth;
         const int top = strip.vertical ? (state - 1) * strip.cellHeight : 0;
         const int right = left + strip.cellWidth, bottom = top + strip.cellHeight;
-        const COLORREF face = StateFace(strip.base, state);
-        const bool pressed = state == 2;
+        const bool selected = strip.selectedRaised && state == 2;
+        const COLORREF face = selected ? RGB(255, 255, 255) : strip.selectedRaised && state == 1
+                                                                    ? Mix(strip.base, RGB(128, 128, 128), 85)
+                                                                    : StateFace(strip.base, state);
+        const bool pressed = state == 2 && !selected;
         image.Fill({left, top, right, bottom}, face);
         const COLORREF light = pressed ? Mix(face, kDark, 40) : Mix(face, RGB(255, 255, 255), 30);
         const COLORREF shadow = pressed ? Mix(face, RGB(255, 255, 255), 30) : Mix(face, kDark, 40);
@@ -184,7 +189,7 @@ std::vector<TSkinMember> PaintSkinArt() {
         Strip("radiobutton.bmp", {13, 13, 4, false, RGB(255, 255, 255), true, true}),
         Strip("progress.bmp", {20, 16, 2, false, kFace}),
         Strip("progresschunk.bmp", {8, 12, 1, false, kHighlight}),
-        Strip("tab.bmp", {30, 21, 5}),
+        Strip("tab.bmp", {30, 21, 5, false, kFace, false, false, nullptr, true}),
         Strip("tabsheet.bmp", {30, 30, 1}),
         Strip("comboboxbtn.bmp", {17, 21, 4}),
         Member("sunkedge.bmp", PaintSunkEdge()),
