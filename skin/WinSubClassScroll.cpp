@@ -80,10 +80,12 @@ void FillCorner(TSkinControl* painter, HDC dc, TWScrollbar* horz, TWScrollbar* v
     painter->FillSkinColor(dc, TRect{v.left, h.top, v.right + extra, h.bottom + extra});
 }
 
+// A shown bar is painted again with the window's next paint; a hidden one
+// is placed again when the window has that bar.
 void RepaintShown(TWScrollbar* bar, HWND window, DWORD style) {
     if (!bar) return;
     if (bar->Showing)
-        bar->Repaint();
+        bar->Invalidate();
     else if (GetWindowLong(window, GWL_STYLE) & style)
         bar->Reposition();
 }
