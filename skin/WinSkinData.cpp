@@ -1,6 +1,7 @@
 // TSkinData: construction, the stored package, loading a skin and switching
 // skinning on and off through the skin manager.
 #include "skin/WinSkinData.h"
+#include "skin/WinSkinFormDraw.h"
 
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/fileutils.h"
@@ -66,6 +67,8 @@ TSkinData::TSkinData(TComponent* owner)
 
 TSkinData::~TSkinData() {
     if (TSkinManage* manager = SkinManager()) manager->RemoveSkinData(this);
+    // Its images go; no cell drawn from them may be kept.
+    SetSkinCellImages({});
     if (faceBrush_) DeleteObject(faceBrush_);
 }
 

@@ -203,6 +203,8 @@ private:
     void MakeComboArrow();
     void MakeToolbarGradient();
     TColor SampleFrameColour() const;
+    // Lets the drawing routines keep the cells they draw from these images.
+    void RegisterCellImages();
     TColor ReadRGBKeys(const AnsiString& section, const AnsiString& name, TColor defaultValue) const;
     TColor ReadColourValue(const AnsiString& section, const AnsiString& key, TColor defaultValue) const;
     Integer ReadInteger(const AnsiString& section, const AnsiString& key, Integer defaultValue) const;

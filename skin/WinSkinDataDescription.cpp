@@ -442,6 +442,34 @@ void TSkinData::MakeToolbarGradient() {
     toolbar_->Frame = 1;
 }
 
+void TSkinData::RegisterCellImages() {
+    std::vector<TBitmap*> images;
+    auto add = [&images](const std::unique_ptr<TBitmap>& bitmap) {
+        if (bitmap) images.push_back(bitmap.get());
+    };
+    auto element = [&](TDataSkinObject* object) {
+        if (!object) return;
+        add(object->Bitmap);
+        if (auto* border = dynamic_cast<TDataSkinBorder*>(object)) add(border->Bitmap2);
+        if (auto* button = dynamic_cast<TDataSkinButton*>(object)) {
+            add(button->CheckBitmap);
+            add(button->RadioBitmap);
+        }
+    };
+    for (const auto& frame : frames_) element(frame.get());
+    for (const auto& button : systemButtons_) element(button.get());
+    for (const auto& thumb : trackbarThumbs_) element(thumb.get());
+    for (TDataSkinObject* object : std::initializer_list<TDataSkinObject*>{
+             title_.get(), buttons_.get(), progress_.get(), progressChunk_.get(),
+          menuBar_.get(), groupBoxEdge_.get(), groupBox_.get(), tabs_.get(), statusBarEdges_.get(), tabPane_.get(),
+          toolBars_.get(), comboButton_.get(), sunkEdge_.get(), extraImages_.get(), headerbar_.get(), menuItem_.get(),
+          menuBackground_.get(), scrollbar_.get(), horzScroll_.get(), vertScroll_.get(), horzScrollThumb_.get(),
+          vertScrollThumb_.get(), upDownHorz_.get(), upDownVert_.get(), track_.get(), trackVert_.get(),
+          comboArrow_.get(), toolbar_.get()})
+        element(object);
+    SetSkinCellImages(images);
+}
+
 void TSkinData::LoadDescription(TSkinReader* reader, TQuickIni* ini) {
     reader_ = reader;
     ini_ = ini;
@@ -500,6 +528,7 @@ void TSkinData::LoadDescription(TSkinReader* reader, TQuickIni* ini) {
     colours_[kFrameColourIndex] = SampleFrameColour();
     if (faceBrush_) DeleteObject(faceBrush_);
     faceBrush_ = CreateSolidBrush(ColorToRGB(Colour(kFaceIndex)));
+    RegisterCellImages();
     sections_.reset();
     reader_ = nullptr;
     ini_ = nullptr;

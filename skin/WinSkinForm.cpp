@@ -647,6 +647,9 @@ void TWinSkinForm::FormWndProc(TMessage& message) {
     case WM_SKINREFRESH:
         Refresh();
         return;
+    case WM_SKINREATTACH:
+        ResetScrollPainter(HWND(message.WParam));
+        return;
     case CM_DIALOGKEY:
         DialogKey(message);
         return;

@@ -140,6 +140,8 @@ public:
     bool AddPainter(TSkinControl* painter);
     void RemovePainter(TSkinControl* painter);
     TSkinControl* FindPainter(HWND window) const;
+    // A scrolled control re-created its window: its painter is made again.
+    void ResetScrollPainter(HWND window);
     void FreeDestroyedPainters();
     void FreePainters();
     bool IsControlSkinned(TControl* control) const;

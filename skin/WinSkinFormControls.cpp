@@ -6,9 +6,16 @@
 
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/buttons.h"
+#include "platform/ui/comctrls.h"
+#include "platform/ui/comctrls_listview.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/grids.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
+#include "platform/ui/stdctrls_combo.h"
+#include "platform/ui/stdctrls_edit.h"
+#include "platform/ui/stdctrls_listbox.h"
+#include "platform/ui/stdctrls_scrollbar.h"
 #include "platform/win/commctrl.h"
 #include "skin/SkinManage.h"
 #include "skin/SkinProps.h"
@@ -16,6 +23,10 @@
 #include "skin/WinSubClassBoxes.h"
 #include "skin/WinSubClassButtons.h"
 #include "skin/WinSubClassCheck.h"
+#include "skin/WinSubClassEdit.h"
+#include "skin/WinSubClassRange.h"
+#include "skin/WinSubClassScroll.h"
+#include "skin/WinSubClassTabs.h"
 
 namespace {
 
@@ -28,6 +39,29 @@ AnsiString WindowClassLower(HWND window) {
     char name[101] = {};
     GetClassName(window, name, 100);
     return LowerCase(AnsiString(name));
+}
+
+// A windowed control whose window rectangle is larger than its client area.
+bool HasBorder(TWinControl* control) {
+    RECT window, client;
+    GetWindowRect(control->Handle(), &window);
+    GetClientRect(control->Handle(), &client);
+    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+
+// A control that shows scroll bars of its own.
+bool IsScrollingControl(TWinControl* control) {
+    if (GetWindowLong(control->Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) return true;
+    return dynamic_cast<TCustomListBox*>(control) || dynamic_cast<TCustomMemo*>(control) ||
+           dynamic_cast<TScrollBox*>(control);
+}
+
+template <class Painter>
+Painter* AttachScroll(TWinSkinForm* form, TSkinData* skin, TCanvas* canvas, TWinControl* control, int mode = 0) {
+    auto* painter = new Painter(control);
+    painter->Mode = mode;
+    painter->AttachScrollControl(control, skin, canvas, form);
+    return painter;
 }
 
 }  // namespace
@@ -46,6 +80,21 @@ TSkinControl* TWinSkinForm::FindPainter(HWND window) const {
     for (TSkinControl* painter : Painters)
         if (painter->Handle == window) return painter;
     return nullptr;
+}
+
+void TWinSkinForm::ResetScrollPainter(HWND window) {
+    auto found = std::find_if(Painters.rbegin(), Painters.rend(),
+                              [window](TSkinControl* painter) { return painter->Handle == window; });
+    if (found == Painters.rend()) return;
+    TSkinControl* old = *found;
+    TWinControl* control = old->Control;
+    const bool listView = dynamic_cast<TSkinListView*>(old) != nullptr;
+    delete old;
+    if (!control) return;
+    if (listView)
+        AttachScroll<TSkinListView>(this, SkinData, SharedCanvas.get(), control);
+    else
+        AttachScroll<TSkinScrollbar>(this, SkinData, SharedCanvas.get(), control);
 }
 
 void TWinSkinForm::FreeDestroyedPainters() {
@@ -132,9 +181,25 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
     auto attach = [this](TSkinControl* painter, bool swapColor) {
         painter->AttachControl(this, SkinData, SharedCanvas.get(), swapColor);
     };
+    const bool hasTabs = SkinData->Tabs() && SkinData->Tabs()->Bitmap && !SkinData->Tabs()->Bitmap->Empty();
+    if (auto* tabControl = dynamic_cast<TCustomTabControl*>(control); tabControl && kinds.Contains(xcTab) && hasTabs) {
+        if (dynamic_cast<TPageControl*>(control)) {
+            const AnsiString style = LowerCase(GetEnumPropByName(control, "Style"));
+            if (!style.empty() && style != "tstabs") return attach(Make<TSkinTabBtn>(control), false);
+            return attach(Make<TSkinTab>(control), false);
+        }
+        auto* painter = Make<TSkinTab>(control);
+        painter->Mode = 2;
+        return attach(painter, false);
+    }
+    if (dynamic_cast<TTabSheet*>(control) && kinds.Contains(xcTab) && hasTabs)
+        return attach(Make<TSkinTabSheet>(control), false);
+    if (className == "TTABBEDNOTEBOOK" && kinds.Contains(xcTab) && hasTabs) return attach(Make<TSkinTab>(control), false);
     if (dynamic_cast<TCustomCheckBox*>(control)) {
         if (kinds.Contains(xcCheckBox)) return attach(Make<TSkinCheckBox>(control), false);
     }
+    if ((className == "TUPDOWN" || className == "TSPINBUTTON") && kinds.Contains(xcSpin))
+        return attach(Make<TSkinUpDown>(control), false);
     if (auto* group = dynamic_cast<TCustomRadioGroup*>(control); group && kinds.Contains(xcRadioButton)) {
         for (int i = 0; i < group->ControlCount(); ++i)
             Make<TSkinRadioButton>(group->Controls(i))->AttachControl(this, SkinData, SharedCanvas.get(), false);
@@ -146,6 +211,22 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
     }
     if (dynamic_cast<TRadioButton*>(control) && kinds.Contains(xcRadioButton))
         return attach(Make<TSkinRadioButton>(control), false);
+    if (auto* bar = dynamic_cast<TScrollBar*>(control); bar && kinds.Contains(xcScrollbar)) {
+        Make<TSkinScControl>(control)->AttachScrollBarControl(bar, SkinData, SharedCanvas.get(), this);
+        return;
+    }
+    if (dynamic_cast<TCustomComboBox*>(control) && kinds.Contains(xcCombo))
+        return attach(Make<TSkinComBox>(control), false);
+    if (dynamic_cast<TDateTimePicker*>(control) && kinds.Contains(xcEdit)) {
+        if (LowerCase(GetEnumPropByName(control, "DateMode")) == "dmupdown" ||
+            LowerCase(GetEnumPropByName(control, "Kind")) == "dtktime")
+            return attach(Make<TSkinEdit>(control), false);
+        return attach(Make<TSkinDateTime>(control), false);
+    }
+    if (className == "TRICHEDIT" && windowed && kinds.Contains(xcScrollbar)) {
+        AttachScroll<TSkinScrollbar>(this, SkinData, SharedCanvas.get(), windowed);
+        return;
+    }
     if (dynamic_cast<TBitBtn*>(control)) {
         if (kinds.Contains(xcBitBtn)) attach(Make<TSkinBitButton>(control), false);
         return;
@@ -155,7 +236,22 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
         SetPropByName(panel, "Transparent", "True");
         return attach(Make<TSkinBox>(control), true);
     }
+    if (windowed && kinds.Contains(xcScrollbar)) {
+        if (dynamic_cast<TListView*>(control)) {
+            AttachScroll<TSkinListView>(this, SkinData, SharedCanvas.get(), windowed);
+            return;
+        }
+        if (dynamic_cast<TCustomMemo*>(control) || dynamic_cast<TCustomGrid*>(control) ||
+            IsScrollingControl(windowed)) {
+            AttachScroll<TSkinScrollbar>(this, SkinData, SharedCanvas.get(), windowed);
+            return;
+        }
+    }
     if (dynamic_cast<TButton*>(control) && kinds.Contains(xcButton)) return attach(Make<TSkinButton>(control), false);
+    if (auto* edit = dynamic_cast<TCustomEdit*>(control); edit && kinds.Contains(xcEdit)) {
+        if (HasBorder(edit)) attach(Make<TSkinEdit>(control), false);
+        return;
+    }
     if (auto* embedded = dynamic_cast<TCustomForm*>(control)) {
         attach(Make<TSkinBox>(control), true);
         SkinComponents(embedded);
@@ -179,8 +275,35 @@ bool TWinSkinForm::SkinOtherLibrary(const AnsiString& className, TControl* contr
         painter->AttachControl(this, SkinData, SharedCanvas.get(), swapColor);
     };
     auto* windowed = dynamic_cast<TWinControl*>(control);
-    if (kind == "combobox" || kind == "comboboxex" || kind == "edit" || kind == "nil") return true;
-    if (kind == "radiobutton" && kinds.Contains(xcRadioButton)) {
+    if (kind == "nil") return true;
+    if ((kind == "combobox" || kind == "comboboxex") && kinds.Contains(xcCombo)) {
+        auto* painter = Make<TSkinComBox>(control);
+        painter->Extended = kind == "comboboxex";
+        attach(painter, false);
+    } else if (kind == "edit" && kinds.Contains(xcEdit)) {
+        if (windowed && HasBorder(windowed)) attach(Make<TSkinEdit>(control), false);
+    } else if (kind == "trackbar" && kinds.Contains(xcButton)) {
+        SetPropByName(control, "Transparent", "True");
+        attach(Make<TSkinTrackBar>(control), false);
+    } else if (kind == "datetimepicker" && kinds.Contains(xcCombo)) {
+        attach(Make<TSkinDateTime>(control), false);
+    } else if (kind == "tab" && kinds.Contains(xcTab) && SkinData->Tabs()) {
+        attach(Make<TSkinTab>(control), false);
+    } else if (kind == "progress" && kinds.Contains(xcProgress)) {
+        attach(Make<TSkinProgress>(control), false);
+    } else if ((kind == "scrollbar" || kind == "singlescrollbar") && windowed && kinds.Contains(xcScrollbar)) {
+        AttachScroll<TSkinScrollbar>(this, SkinData, SharedCanvas.get(), windowed, kind == "singlescrollbar" ? 1 : 0);
+        if (kind == "scrollbar") SkinChildren(windowed);
+    } else if (kind == "embedscrollbar" && windowed && kinds.Contains(xcScrollbar)) {
+        for (int i = 0; i < windowed->ControlCount(); ++i) {
+            auto* child = dynamic_cast<TWinControl*>(windowed->Controls(i));
+            if (!child) continue;
+            if (auto* bar = dynamic_cast<TScrollBar*>(child))
+                Make<TSkinScControl>(child)->AttachScrollBarControl(bar, SkinData, SharedCanvas.get(), this);
+            else if (IsScrollingControl(child))
+                AttachScroll<TSkinScrollbar>(this, SkinData, SharedCanvas.get(), child);
+        }
+    } else if (kind == "radiobutton" && kinds.Contains(xcRadioButton)) {
         attach(Make<TSkinRadioButton>(control), false);
     } else if (kind == "checkbox" && kinds.Contains(xcCheckBox)) {
         attach(Make<TSkinCheckBox>(control), false);
@@ -244,6 +367,16 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
             if (!(style & BS_BITMAP) && kinds.Contains(xcButton)) painter = Make<TSkinButton>(this);
             break;
         }
+    } else if (name == "combobox") {
+        if (kinds.Contains(xcCombo) && (style & 3) != CBS_SIMPLE) painter = Make<TSkinComBox>(this);
+    } else if (name == "comboboxex32") {
+        HWND combo = GetTopWindow(window);
+        if (kinds.Contains(xcCombo) && combo) {
+            Make<TSkinComBox>(this)->AttachWindow(combo, SkinData, SharedCanvas.get(), this);
+            return;
+        }
+    } else if (name == "systreeview32") {
+        return;
     } else if (name == "scrollbar" && !(style & WS_TABSTOP)) {
         painter = Make<TSkinSizer>(this);
     } else if (name == "#32770" && !(style & WS_TABSTOP)) {
@@ -256,8 +389,16 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         painter = Make<TSkinCheckBox>(this);
     } else if (name == "tbutton" && kinds.Contains(xcButton)) {
         painter = Make<TSkinButton>(this);
+    } else if (name == "tcombobox" && kinds.Contains(xcCombo)) {
+        painter = Make<TSkinComBox>(this);
+    } else if (name == "tprogressbar") {
+        painter = Make<TSkinProgress>(this);
+    } else if (name == "systabcontrol32" && kinds.Contains(xcTab) && !(style & 0x2000)) {
+        painter = Make<TSkinTab>(this);
     } else if (name == "toolbarwindow32") {
         painter = Make<TSkinBoxH>(this);
+    } else if (name == "edit" && kinds.Contains(xcEdit)) {
+        painter = Make<TSkinEdit>(this);
     }
     if (painter) painter->AttachWindow(window, SkinData, SharedCanvas.get(), this);
 }

@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <map>
+#include <set>
+#include <tuple>
 #include <vector>
 
 #include "platform/rtl/sysutils.h"
@@ -20,6 +24,41 @@ std::unique_ptr<TBitmap> ScratchBitmap(int width, int height) {
     return bitmap;
 }
 
+// The monochrome mask of the key pixels of an image.
+std::unique_ptr<TBitmap> KeyMask(TBitmap* image, COLORREF keyColour) {
+    auto mask = std::make_unique<TBitmap>();
+    mask->Assign(image);
+    mask->Mask(static_cast<TColor>(keyColour));
+    return mask;
+}
+
+// Where the mask is set (key pixels) the destination stays.
+void MaskedCopy(HDC dc, const TRect& rect, TBitmap* image, TBitmap* mask) {
+    MaskBlt(dc, rect.left, rect.top, Width(rect), Height(rect), image->Canvas()->Handle(), 0, 0, mask->Handle(), 0, 0,
+            MAKEROP4(0x00AA0029, SRCCOPY));
+}
+
+// Finished cells of the skin's own images, by image, drawing, cell,
+// margins and size: the skin's images change only with a new skin, which
+// empties the cache, so a cached cell has the pixels a new build would.
+using TCellKey = std::tuple<const TBitmap*, int, int, int, int, int, int, int, bool, bool, int, int>;
+constexpr std::size_t kMostCachedCells = 4096;
+
+std::map<TCellKey, std::unique_ptr<TBitmap>>& CellCache() {
+    static std::map<TCellKey, std::unique_ptr<TBitmap>> cache;
+    return cache;
+}
+
+std::set<const TBitmap*>& CachedImages() {
+    static std::set<const TBitmap*> images;
+    return images;
+}
+
+// Draws the picture Build makes for Key at Rect, from the cache when the
+// image is one of the skin's own.
+void DrawCell(HDC dc, const TRect& rect, const TCellKey& key, bool transparent,
+              const std::function<std::unique_ptr<TBitmap>()>& build);
+
 // The finished picture onto DC at Rect, transparent or opaque.
 void Present(HDC dc, const TRect& rect, TBitmap* picture, bool transparent) {
     if (transparent) {
@@ -29,7 +68,32 @@ void Present(HDC dc, const TRect& rect, TBitmap* picture, bool transparent) {
     }
 }
 
+void DrawCell(HDC dc, const TRect& rect, const TCellKey& key, bool transparent,
+              const std::function<std::unique_ptr<TBitmap>()>& build) {
+    if (!CachedImages().count(std::get<0>(key))) {
+        Present(dc, rect, build().get(), transparent);
+        return;
+    }
+    auto& cache = CellCache();
+    auto found = cache.find(key);
+    if (found == cache.end()) {
+        if (cache.size() >= kMostCachedCells) cache.clear();
+        found = cache.emplace(key, build()).first;
+    }
+    HDC cell = found->second->Canvas()->Handle();
+    if (transparent)
+        TransparentBlt(dc, rect.left, rect.top, Width(rect), Height(rect), cell, 0, 0, Width(rect), Height(rect),
+                       kSkinKeyColour);
+    else
+        BitBlt(dc, rect.left, rect.top, Width(rect), Height(rect), cell, 0, 0, SRCCOPY);
+}
+
 }  // namespace
+
+void SetSkinCellImages(const std::vector<TBitmap*>& images) {
+    CellCache().clear();
+    CachedImages() = std::set<const TBitmap*>(images.begin(), images.end());
+}
 
 TRect SkinCellRect(TBitmap* image, int index, int frames, bool vertical) {
     frames = std::max(frames, 1);
@@ -87,8 +151,10 @@ std::unique_ptr<TBitmap> BuildSkinCell(const TRect& size, TBitmap* image, const 
 void DrawSkinCell(HDC dc, const TRect& rect, TBitmap* image, const TRect& margins, int index, int frames,
                   bool transparent, bool tile, bool vertical) {
     if (Width(rect) <= 0 || Height(rect) <= 0) return;
-    const auto cell = BuildSkinCell(rect, image, margins, index, frames, tile, vertical);
-    Present(dc, rect, cell.get(), transparent);
+    const TCellKey key{image, 0, index, frames, margins.left, margins.top, margins.right, margins.bottom, tile,
+                       vertical, Width(rect), Height(rect)};
+    DrawCell(dc, rect, key, transparent,
+             [&] { return BuildSkinCell(rect, image, margins, index, frames, tile, vertical); });
 }
 
 void DrawSkinStrip(TCanvas* canvas, const TRect& rect, TBitmap* image, const TRect& margins, int index, int frames,
@@ -119,10 +185,13 @@ void DrawSkinStrip(TCanvas* canvas, const TRect& rect, TBitmap* image, const TRe
 
 void DrawSkinFrame(HDC dc, const TRect& rect, TBitmap* image, int index, int frames, bool transparent) {
     if (Width(rect) <= 0 || Height(rect) <= 0) return;
-    auto frame = ScratchBitmap(Width(rect), Height(rect));
-    frame->Canvas()->CopyRect({0, 0, Width(rect), Height(rect)}, image->Canvas(),
-                              SkinCellRect(image, index, frames, false));
-    Present(dc, rect, frame.get(), transparent);
+    const TCellKey key{image, 1, index, frames, 0, 0, 0, 0, false, false, Width(rect), Height(rect)};
+    DrawCell(dc, rect, key, transparent, [&] {
+        auto frame = ScratchBitmap(Width(rect), Height(rect));
+        frame->Canvas()->CopyRect({0, 0, Width(rect), Height(rect)}, image->Canvas(),
+                                  SkinCellRect(image, index, frames, false));
+        return frame;
+    });
 }
 
 void DrawSkinGlyph(HDC dc, const TRect& rect, TBitmap* image, int index, int frames, bool transparent) {
@@ -130,10 +199,13 @@ void DrawSkinGlyph(HDC dc, const TRect& rect, TBitmap* image, int index, int fra
     const TRect cell = SkinCellRect(image, index, frames, false);
     const int cw = Width(cell), ch = Height(cell);
     if (cw <= 0 || ch <= 0) return;
-    auto glyph = ScratchBitmap(cw, ch);
-    BitBlt(glyph->Canvas()->Handle(), 0, 0, cw, ch, image->Canvas()->Handle(), cell.left, cell.top, SRCCOPY);
     const int x = rect.left + (Width(rect) - cw) / 2, y = rect.top + (Height(rect) - ch) / 2;
-    Present(dc, {x, y, x + cw, y + ch}, glyph.get(), transparent);
+    const TCellKey key{image, 2, index, frames, 0, 0, 0, 0, false, false, cw, ch};
+    DrawCell(dc, {x, y, x + cw, y + ch}, key, transparent, [&] {
+        auto glyph = ScratchBitmap(cw, ch);
+        BitBlt(glyph->Canvas()->Handle(), 0, 0, cw, ch, image->Canvas()->Handle(), cell.left, cell.top, SRCCOPY);
+        return glyph;
+    });
 }
 
 void DrawSkinBar(HDC dc, const TRect& rect, TBitmap* image, const TRect& margins, int index, int frames,
@@ -157,13 +229,10 @@ void DrawSkinBar(HDC dc, const TRect& rect, TBitmap* image, const TRect& margins
 void DrawTransparent(HDC dc, const TRect& rect, TBitmap* image, COLORREF keyColour) {
     const int w = Width(rect), h = Height(rect);
     if (w <= 0 || h <= 0) return;
-    TBitmap mask;
-    mask.Assign(image);
-    mask.Mask(static_cast<TColor>(keyColour));
+    const auto mask = KeyMask(image, keyColour);
     HDC source = image->Canvas()->Handle();
     if (Win32Platform == VER_PLATFORM_WIN32_NT) {
-        // Where the mask is set (key pixels) the destination stays.
-        MaskBlt(dc, rect.left, rect.top, w, h, source, 0, 0, mask.Handle(), 0, 0, MAKEROP4(0x00AA0029, SRCCOPY));
+        MaskedCopy(dc, rect, image, mask.get());
         return;
     }
     // Without MaskBlt: destination XOR image, cleared outside the key, XOR
@@ -171,7 +240,7 @@ void DrawTransparent(HDC dc, const TRect& rect, TBitmap* image, COLORREF keyColo
     const COLORREF background = SetBkColor(dc, RGB(255, 255, 255));
     const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
     BitBlt(dc, rect.left, rect.top, w, h, source, 0, 0, SRCINVERT);
-    BitBlt(dc, rect.left, rect.top, w, h, mask.Canvas()->Handle(), 0, 0, SRCAND);
+    BitBlt(dc, rect.left, rect.top, w, h, mask->Canvas()->Handle(), 0, 0, SRCAND);
     BitBlt(dc, rect.left, rect.top, w, h, source, 0, 0, SRCINVERT);
     SetBkColor(dc, background);
     SetTextColor(dc, text);

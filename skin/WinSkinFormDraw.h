@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/graphic.h"
@@ -16,6 +17,10 @@ constexpr COLORREF kSkinKeyColour = RGB(255, 0, 255);
 // stacked when Vertical. A frame count below 1 counts as 1, and the index
 // is kept within 1..Frames, so the cell always lies inside the image.
 TRect SkinCellRect(TBitmap* image, int index, int frames, bool vertical);
+
+// The skin's own images, whose drawn cells may be kept and drawn again
+// (sized by element, frame and size); a new list empties what was kept.
+void SetSkinCellImages(const std::vector<TBitmap*>& images);
 
 // The shared scratch bitmap (stretch mode HALFTONE) of the menu bar and
 // the painters.

@@ -8,11 +8,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/format.h"
 #include "platform/rtl/streams.h"
 #include "platform/gdi/bmpfile.h"
+#include "platform/ui/shellicons.h"
 
 TChangeLink::~TChangeLink() {
     if (sender_) sender_->UnRegisterChanges(this);
@@ -28,8 +30,50 @@ void TChangeLink::SetSender(TCustomImageList* list) {
 
 TCustomImageList::TCustomImageList(TComponent* owner) : TComponent(owner) {}
 
+namespace {
+
+// The handles given out to class-library lists; system lists have their own.
+std::map<HIMAGELIST, TCustomImageList*>& HandleTable() {
+    static std::map<HIMAGELIST, TCustomImageList*> table;
+    return table;
+}
+
+constexpr HIMAGELIST kFirstListHandle = 0x5E120000;
+
+}  // namespace
+
 TCustomImageList::~TCustomImageList() {
     for (TChangeLink* link : links_) link->sender_ = nullptr;
+    if (handle_) HandleTable().erase(handle_);
+}
+
+HIMAGELIST TCustomImageList::Handle() const {
+    if (!handle_) {
+        static HIMAGELIST next = kFirstListHandle;
+        handle_ = ++next;
+        HandleTable()[handle_] = const_cast<TCustomImageList*>(this);
+    }
+    return handle_;
+}
+
+TCustomImageList* ImageListFromHandle(HIMAGELIST list) {
+    const auto found = HandleTable().find(list);
+    return found != HandleTable().end() ? found->second : SystemImageList(list);
+}
+
+BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy) {
+    TCustomImageList* images = ImageListFromHandle(list);
+    if (!images) return FALSE;
+    if (cx) *cx = images->Width();
+    if (cy) *cy = images->Height();
+    return TRUE;
+}
+
+BOOL ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style) {
+    TCustomImageList* images = ImageListFromHandle(list);
+    if (!images || index < 0 || index >= images->Count()) return FALSE;
+    images->DrawEx(dc, x, y, index, (style & ILD_TRANSPARENT) ? CLR_NONE : CLR_DEFAULT, CLR_NONE, style);
+    return TRUE;
 }
 
 void TCustomImageList::Published(TPublished<TCustomImageList>& p) {

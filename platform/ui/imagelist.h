@@ -10,6 +10,9 @@
 
 class TCustomImageList;
 
+// An image list as window controls keep it (TCM_SETIMAGELIST, HDM_SETIMAGELIST).
+using HIMAGELIST = HANDLE;
+
 SERVIORA_ENUM(TImageType, itImage, itMask)
 SERVIORA_ENUM(TDrawingStyle, dsFocus, dsSelected, dsNormal, dsTransparent)
 
@@ -85,6 +88,9 @@ public:
     // styles (CLR_NONE: no blend; CLR_DEFAULT: the highlight colour).
     void DrawEx(HDC dc, int x, int y, Integer index, COLORREF background, COLORREF foreground, unsigned style);
 
+    // The list's handle, given out on first use and valid while the list lives.
+    HIMAGELIST Handle() const;
+
     void RegisterChanges(TChangeLink* link);
     void UnRegisterChanges(TChangeLink* link);
     const TNotifyEvent& OnChange() const { return onChange_; }
@@ -116,7 +122,16 @@ private:
     std::vector<Image> images_;
     std::vector<TChangeLink*> links_;
     TNotifyEvent onChange_;
+    mutable HIMAGELIST handle_ = 0;
 };
+
+// The list behind a handle: a class-library list or a system image list;
+// nullptr for any other value.
+TCustomImageList* ImageListFromHandle(HIMAGELIST list);
+// The size of the list's images; FALSE (sizes untouched) for an unknown handle.
+BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy);
+// Image Index at (x, y) in the ILD_ style; FALSE for an unknown handle or index.
+BOOL ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style);
 
 class TImageList : public TCustomImageList {
     SERVIORA_CLASS(TImageList, TCustomImageList)

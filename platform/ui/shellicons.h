@@ -6,8 +6,6 @@
 #include "platform/ui/imagelist.h"
 #include "platform/win/messages.h"
 
-using HIMAGELIST = HANDLE;
-
 struct SHFILEINFOA {
     HICON hIcon = 0;
     int iIcon = 0;

@@ -95,8 +95,58 @@ BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
 constexpr UINT NM_CLICK = UINT(-2), NM_DBLCLK = UINT(-3), NM_RETURN = UINT(-4), NM_RCLICK = UINT(-5),
                NM_SETFOCUS = UINT(-7), NM_KILLFOCUS = UINT(-8);
 
+// ---- Custom draw --------------------------------------------------------------------
+constexpr UINT NM_CUSTOMDRAW = UINT(-12);
+constexpr DWORD CDDS_PREPAINT = 1, CDDS_POSTPAINT = 2, CDDS_PREERASE = 3, CDDS_POSTERASE = 4,
+                CDDS_ITEM = 0x10000, CDDS_ITEMPREPAINT = CDDS_ITEM | CDDS_PREPAINT,
+                CDDS_ITEMPOSTPAINT = CDDS_ITEM | CDDS_POSTPAINT;
+constexpr LRESULT CDRF_DODEFAULT = 0, CDRF_NEWFONT = 2, CDRF_SKIPDEFAULT = 4, CDRF_NOTIFYPOSTPAINT = 0x10,
+                  CDRF_NOTIFYITEMDRAW = 0x20;
+constexpr UINT CDIS_SELECTED = 1, CDIS_DISABLED = 4, CDIS_FOCUS = 0x10, CDIS_HOT = 0x40;
+struct NMCUSTOMDRAW {
+    NMHDR hdr;
+    DWORD dwDrawStage = 0;
+    HDC hdc = 0;
+    RECT rc;
+    DWORD_PTR dwItemSpec = 0;
+    UINT uItemState = 0;
+    LPARAM lItemlParam = 0;
+};
+
+// ---- Progress bars ("msctls_progress32") ------------------------------------------
+constexpr DWORD PBS_SMOOTH = 1, PBS_VERTICAL = 4;
+constexpr UINT PBM_SETRANGE = WM_USER + 1, PBM_SETPOS = WM_USER + 2, PBM_DELTAPOS = WM_USER + 3,
+               PBM_SETSTEP = WM_USER + 4, PBM_STEPIT = WM_USER + 5, PBM_SETRANGE32 = WM_USER + 6,
+               PBM_GETRANGE = WM_USER + 7, PBM_GETPOS = WM_USER + 8;
+struct PBRANGE {
+    int iLow = 0;
+    int iHigh = 0;
+};
+
+// ---- Track bars ("msctls_trackbar32") ----------------------------------------------
+constexpr DWORD TBS_AUTOTICKS = 1, TBS_VERT = 2, TBS_HORZ = 0, TBS_TOP = 4, TBS_BOTTOM = 0, TBS_LEFT = 4,
+                TBS_RIGHT = 0, TBS_BOTH = 8, TBS_NOTICKS = 0x10, TBS_NOTHUMB = 0x80;
+constexpr UINT TBM_GETPOS = WM_USER, TBM_GETRANGEMIN = WM_USER + 1, TBM_GETRANGEMAX = WM_USER + 2,
+               TBM_SETPOS = WM_USER + 5, TBM_SETRANGE = WM_USER + 6, TBM_SETRANGEMIN = WM_USER + 7,
+               TBM_SETRANGEMAX = WM_USER + 8, TBM_GETTHUMBRECT = WM_USER + 25, TBM_GETCHANNELRECT = WM_USER + 26;
+constexpr DWORD_PTR TBCD_TICS = 1, TBCD_THUMB = 2, TBCD_CHANNEL = 3;
+
+// ---- Up-down controls ("msctls_updown32") ------------------------------------------
+constexpr DWORD UDS_WRAP = 1, UDS_SETBUDDYINT = 2, UDS_ALIGNRIGHT = 4, UDS_ALIGNLEFT = 8, UDS_AUTOBUDDY = 0x10,
+                UDS_ARROWKEYS = 0x20, UDS_HORZ = 0x40, UDS_NOTHOUSANDS = 0x80;
+constexpr UINT UDM_SETRANGE = WM_USER + 101, UDM_GETRANGE = WM_USER + 102, UDM_SETPOS = WM_USER + 103,
+               UDM_GETPOS = WM_USER + 104, UDM_SETBUDDY = WM_USER + 105, UDM_GETBUDDY = WM_USER + 106,
+               UDM_SETRANGE32 = WM_USER + 111, UDM_GETRANGE32 = WM_USER + 112, UDM_SETPOS32 = WM_USER + 113,
+               UDM_GETPOS32 = WM_USER + 114;
+constexpr UINT UDN_DELTAPOS = UINT(-722);
+struct NMUPDOWN {
+    NMHDR hdr;
+    int iPos = 0;
+    int iDelta = 0;
+};
+
 // ---- Tab controls ------------------------------------------------------------------
-constexpr DWORD TCS_TABS = 0, TCS_BOTTOM = 2, TCS_FLATBUTTONS = 8, TCS_HOTTRACK = 0x40, TCS_BUTTONS = 0x100,
+constexpr DWORD TCS_TABS = 0, TCS_BOTTOM = 2, TCS_RIGHT = 2, TCS_FLATBUTTONS = 8, TCS_VERTICAL = 0x80, TCS_HOTTRACK = 0x40, TCS_BUTTONS = 0x100,
                 TCS_MULTILINE = 0x200, TCS_FIXEDWIDTH = 0x400, TCS_OWNERDRAWFIXED = 0x2000,
                 TCS_FOCUSNEVER = 0x8000;
 constexpr UINT TCM_FIRST = 0x1300;

@@ -15,6 +15,7 @@ using LRESULT = std::intptr_t;
 using LONG_PTR = std::intptr_t;
 using ULONG_PTR = std::uintptr_t;
 using UINT_PTR = std::uintptr_t;
+using DWORD_PTR = ULONG_PTR;
 using ATOM = WORD;
 
 constexpr WORD LOWORD(std::uintptr_t v) { return WORD(v & 0xFFFF); }

@@ -11,6 +11,11 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/testseams.h"
 #include "platform/win/testseams.h"
+#include "skin/SkinManage.h"
+#include "skin/WinSkinForm.h"
+#include "skin/WinSubClassEdit.h"
+#include "skin/WinSubClassScroll.h"
+#include "skin/WinSubClassTabs.h"
 #include "support/temp_dir.h"
 #include "workflow_fixture.h"
 
@@ -65,6 +70,25 @@ TEST_F(OperatorsWindowTest, TheAdministratorIsListedNowhereAndTheBoxesAreThePerm
     for (std::size_t i = 0; i < PermissionGates.size(); ++i)
         EXPECT_EQ(window->PermissionBoxes()[i]->Caption(), PermissionGates[i].Permission) << i;
     EXPECT_TRUE(SaveWindowScreenshot(window->Handle(), ScreenshotDir() + "app-caozuorenyuan.png"));
+}
+
+TEST_F(OperatorsWindowTest, TheOperatorsWindowsTabsGridAndComboWearTheSkin) {
+    Tcaozuorenyuan* window = Open();
+    ASSERT_NE(window, nullptr);
+    // The controls are skinned from the manager's timer after the window shows.
+    auto skinOf = [window] { return SkinManager() ? SkinManager()->FindForm(window->Handle()) : nullptr; };
+    for (int i = 0; i < 100 && !(skinOf() && skinOf()->FindPainter(window->ComboBox1->Handle())); ++i) {
+        Sleep(20);
+        ProcessMessages();
+    }
+    TWinSkinForm* skin = skinOf();
+    ASSERT_NE(skin, nullptr);
+    EXPECT_NE(dynamic_cast<TSkinTab*>(skin->FindPainter(window->PageControl1->Handle())), nullptr);
+    auto* grid = dynamic_cast<TWinControl*>(window->FindComponent("DBGridVyn1"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_NE(dynamic_cast<TSkinScrollbar*>(skin->FindPainter(grid->Handle())), nullptr);
+    EXPECT_NE(dynamic_cast<TSkinComBox*>(skin->FindPainter(window->ComboBox1->Handle())), nullptr);
+    EXPECT_TRUE(SaveWindowScreenshot(window->Handle(), ScreenshotDir() + "skin-operators.png"));
 }
 
 TEST_F(OperatorsWindowTest, GrantsAreShownToggledAndSavedAboveTheLargestSerialNumber) {

@@ -88,7 +88,14 @@ private:
     void MoveCaret(std::size_t to, bool extend);
     void ScrollCaret();
     void PlaceCaret();
-    void Redraw() { InvalidateRect(window_, nullptr, TRUE); }
+    void Redraw() {
+        UpdateScrollBar();
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+    // A multi-line edit's own vertical bar follows its lines, kept (disabled) when nothing is to scroll.
+    void UpdateScrollBar();
+    std::size_t VisibleLines() const;
+    void VerticalScroll(WPARAM request);
 
     bool Replace(const AnsiString& text, bool undoable);
     void TypeByte(char byte);
@@ -314,6 +321,42 @@ void Edit::ScrollCaret() {
         if (line >= firstLine_ + visible) firstLine_ = line - visible + 1;
     }
     PlaceCaret();
+}
+
+std::size_t Edit::VisibleLines() const {
+    const int height = formatRect_.bottom - formatRect_.top;
+    return std::size_t(std::max(1, height / std::max(1, LineHeight())));
+}
+
+void Edit::UpdateScrollBar() {
+    if (!Multiline() || !(Style(window_) & WS_VSCROLL)) return;
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    info.nMin = 0;
+    info.nMax = int(Lines().size()) - 1;
+    info.nPage = UINT(VisibleLines());
+    info.nPos = int(firstLine_);
+    SetScrollInfo(window_, SB_VERT, &info, TRUE);
+}
+
+void Edit::VerticalScroll(WPARAM request) {
+    if (!Multiline()) return;
+    const std::intptr_t count = std::intptr_t(Lines().size()), page = std::intptr_t(VisibleLines());
+    std::intptr_t line = std::intptr_t(firstLine_);
+    switch (LOWORD(request)) {
+    case SB_LINEUP: --line; break;
+    case SB_LINEDOWN: ++line; break;
+    case SB_PAGEUP: line -= page; break;
+    case SB_PAGEDOWN: line += page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: line = HIWORD(request); break;
+    case SB_TOP: line = 0; break;
+    case SB_BOTTOM: line = count; break;
+    default: return;
+    }
+    firstLine_ = std::size_t(std::clamp<std::intptr_t>(line, 0, std::max<std::intptr_t>(count - page, 0)));
+    PlaceCaret();
+    Redraw();
 }
 
 void Edit::PlaceCaret() {
@@ -646,6 +689,9 @@ LRESULT Edit::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case EM_GETFIRSTVISIBLELINE:
         return LRESULT(firstLine_);
+    case WM_VSCROLL:
+        VerticalScroll(wParam);
+        return 0;
     case EM_LINESCROLL:
         if (Multiline()) {
             const auto lines = Lines();

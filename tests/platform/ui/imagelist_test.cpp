@@ -130,3 +130,28 @@ TEST(ImageList, DrawExTakesBackgroundBlendAndMaskStyles) {
     EXPECT_EQ(dest->Canvas()->Pixels(5, 5), clBlack);
     EXPECT_EQ(dest->Canvas()->Pixels(4, 4), clWhite);
 }
+
+TEST(ImageList, HandlesReachTheListWhileItLives) {
+    HIMAGELIST handle = 0;
+    {
+        TImageList list(nullptr);
+        AddStrip(list);
+        handle = list.Handle();
+        EXPECT_EQ(list.Handle(), handle);
+        EXPECT_EQ(ImageListFromHandle(handle), &list);
+        int cx = 0, cy = 0;
+        ASSERT_TRUE(ImageList_GetIconSize(handle, &cx, &cy));
+        EXPECT_EQ(cx, 4);
+        EXPECT_EQ(cy, 4);
+        TBitmap dest;
+        dest.SetSize(8, 8);
+        dest.Canvas()->Brush()->SetColor(clLime);
+        dest.Canvas()->FillRect(Rect(0, 0, 8, 8));
+        EXPECT_TRUE(ImageList_Draw(handle, 1, dest.Canvas()->Handle(), 2, 2, ILD_TRANSPARENT));
+        EXPECT_EQ(dest.Canvas()->Pixels(3, 3), clBlue);
+        EXPECT_EQ(dest.Canvas()->Pixels(2, 2), clLime);
+        EXPECT_FALSE(ImageList_Draw(handle, 2, dest.Canvas()->Handle(), 0, 0, ILD_NORMAL));
+    }
+    EXPECT_EQ(ImageListFromHandle(handle), nullptr);
+    EXPECT_FALSE(ImageList_GetIconSize(handle, nullptr, nullptr));
+}

@@ -153,6 +153,27 @@ TEST_F(EditTest, MultiLineMessagesCountLinesInBytes) {
     EXPECT_EQ(Text(memo), AnsiString("第一行\r\nsecond\r\n\r\n"));
 }
 
+TEST_F(EditTest, AMultiLineEditsOwnVerticalBarFollowsAndMovesItsLines) {
+    AnsiString text;
+    for (int i = 0; i < 50; ++i) text += "line\r\n";
+    const HWND memo = Control("Edit", text.c_str(), ES_MULTILINE | WS_VSCROLL, 10, 40, 200, 100, 102);
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(memo, SB_VERT, &info));
+    EXPECT_EQ(info.nMax, 50);
+    EXPECT_GT(info.nPage, 1u);
+    EXPECT_EQ(info.nPos, 0);
+    SendMessage(memo, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 10), 0);
+    EXPECT_EQ(SendMessage(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 10);
+    EXPECT_EQ(GetScrollPos(memo, SB_VERT), 10);
+    SendMessage(memo, WM_VSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(SendMessage(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 9);
+    SendMessage(memo, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(SendMessage(memo, EM_GETFIRSTVISIBLELINE, 0, 0), LRESULT(51 - info.nPage));
+    SetWindowText(memo, "short");
+    EXPECT_TRUE(GetWindowLong(memo, GWL_STYLE) & WS_VSCROLL) << "kept, disabled, with nothing to scroll";
+}
+
 TEST_F(EditTest, FormattingRectangleAndMargins) {
     SendMessage(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(5, 7));
     EXPECT_EQ(SendMessage(edit, EM_GETMARGINS, 0, 0), MAKELONG(5, 7));
