@@ -354,6 +354,9 @@ public:
     const AnsiString& IncSearchText() const { return incSearchText_; }
     bool CanSelectAll() const;
     bool CanDeleteSelection() const;
+    bool CanCopySelection() const;
+    bool CanCutSelection() const;
+    bool CanPasteFromClipboard() const;
 
     // ---- Sort marking (DBGridVynSortMarking.cpp) ------------------------------------
     // A Ctrl-click changed a marker and the sort request waits for Ctrl's

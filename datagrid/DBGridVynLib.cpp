@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "datagrid/DBGridVynClipboard.h"
 #include "datagrid/DBGridVynDataService.h"
 #include "datagrid/DBGridVynStyle.h"
 #include "datagrid/PropFilerVyn.h"
@@ -131,6 +132,7 @@ void InitializeDataGridLibrary() {
     FlatButtonWidth();
     CheckGlyphWidth();
     RegisterADODatasetFeatures();
+    RegisterGridClipboardFormats();
     lib.dataService = std::make_unique<TDBGridVynDataService>();
 }
 
