@@ -59,13 +59,6 @@ private:
     std::string bytes_;
 };
 
-TField* AddField(TDataSet* dataSet, const char* name, TFieldClass fieldClass) {
-    auto* field = static_cast<TField*>(fieldClass->Create(dataSet));
-    field->SetFieldName(name);
-    field->SetDataSet(dataSet);
-    return field;
-}
-
 // Two grids over datasets of the golden shape: an integer, a float, a
 // date, an always-null text, a yes/no, a text, a blob and a brand looked
 // up by its code.
@@ -97,20 +90,13 @@ protected:
             {"是否", ftBoolean}, {"文本", ftString}, {"数据", ftBlob}, {"品牌代码", ftString}};
         for (const auto& [name, type] : columns) {
             data->AddColumn(name, type, type == ftString ? 20 : 0);
-            AddField(data, name, FieldClassOf(type));
+            AddPersistentField(data, name, FieldClassOf(type));
         }
         AddBrandLookup(data);
         return data;
     }
     // The brand's name, looked up by the code in 品牌代码.
-    void AddBrandLookup(TMemoryDataSet* data) {
-        TField* brand = AddField(data, "品牌", TStringField::StaticClass());
-        brand->SetFieldKind(fkLookup);
-        brand->SetLookupDataSet(brands_);
-        brand->SetKeyFields("品牌代码");
-        brand->SetLookupKeyFields("代码");
-        brand->SetLookupResultField("名称");
-    }
+    void AddBrandLookup(TMemoryDataSet* data) { AddLookupField(data, "品牌", brands_, "品牌代码", "代码", "名称"); }
     TProbeGrid* GridOn(TDataSet* data, std::initializer_list<const char*> columns) {
         sources_.push_back(std::make_unique<TDataSource>(nullptr));
         sources_.back()->SetDataSet(data);
@@ -309,8 +295,8 @@ TEST_F(InterchangeTest, TextFindsLookupAndKeyListValues) {
     TMemoryDataSet* data = NewDataSet();
     data->AddColumn("品牌代码", ftString, 4);
     data->AddColumn("状态", ftInteger);
-    AddField(data, "品牌代码", TStringField::StaticClass());
-    AddField(data, "状态", TIntegerField::StaticClass());
+    AddPersistentField(data, "品牌代码", TStringField::StaticClass());
+    AddPersistentField(data, "状态", TIntegerField::StaticClass());
     AddBrandLookup(data);
     for (int i = 0; i < 3; ++i) data->AddRow({"?", 5});
     data->Open();
