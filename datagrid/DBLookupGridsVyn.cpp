@@ -250,16 +250,21 @@ void TDBLookupGridVyn::AfterKeyValueChange() {
     } else {
         specRowSelected_ = false;
     }
+    bool found = false;
     if (listActive_ && !locked_) {
-        if (FindKeyInList() || specRowSelected_)
+        found = FindKeyInList();
+        if (found || specRowSelected_)
             ListDataChanged();
         else
             ListDataSet()->First();
+    } else if (listActive_) {
+        found = SameVariantValue(CurrentKey(), keyValue_);
     }
+    // A key the list does not hold shows no record's text.
     if (specRow_->Visible() && specRowSelected_)
         selectedText_ = specRow_->CellText(listFieldIndex_);
     else
-        selectedText_ = displayField_ ? displayField_->DisplayText() : AnsiString();
+        selectedText_ = found && displayField_ ? displayField_->DisplayText() : AnsiString();
     Invalidate();
 }
 
@@ -418,8 +423,9 @@ void TDBLookupGridVyn::DrawFilterCell(TColumnVyn* column, int col, int row, TRec
         background = clHighlight;
     }
     canvas->Brush()->SetColor(background);
-    WriteCellText(canvas, rect, 2, 2, true, false, tlTop, column->Alignment(), specRow_->CellText(column->Index()), 2,
-                  2, true);
+    // Placed as the data cells place their text.
+    WriteCellText(canvas, rect, 0, 0, true, false, tlTop, column->Alignment(), specRow_->CellText(column->Index()),
+                  Flat() ? 1 : 2, 2, true);
     if (specRowSelected_) canvas->DrawFocusRect(rect);
     highlighted = specRowSelected_;
 }

@@ -7,6 +7,7 @@
 #include "platform/rtl/clock.h"
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
+#include "support/temp_dir.h"
 #include "tests/datagrid/grid_fixture.h"
 #include "tests/platform/ui/control_fixture.h"
 #include "tests/platform/win/window_fixture.h"
@@ -116,6 +117,8 @@ TEST_F(LookupGridTest, AnArrayKeyIsFoundOnlyWithAsManyKeyFields) {
         grid->SetKeyField(c.keyField);
         grid->SetKeyValue(c.key);
         EXPECT_EQ(grid->FindKeyInList(), c.found);
+        // A key the list does not hold shows no record's text.
+        EXPECT_EQ(grid->SelectedText(), c.found ? AnsiString("y") : AnsiString());
     }
 }
 
@@ -254,5 +257,24 @@ TEST_F(LookupGridTest, ADropDownAboveItsControlKeepsItsGripThroughALayout) {
     popup->Perform(GripSideMessage, 3, 0);
     EXPECT_EQ(popup->layoutPasses, 1);
     EXPECT_EQ(popup->SizeGrip()->GripPosition(), sgpBottomRight);
+    HideDropDown(popup);
+}
+
+TEST_F(LookupGridTest, ADroppedDownListShowsTitlesTheSpecialRowAndTheKey) {
+    auto* popup = NewLookupGrid<TPopupDataGridVyn>();
+    popup->SetListField("代码;名称");
+    popup->SetListFieldIndex(1);
+    popup->SetShowTitles(true);
+    popup->SpecRow()->SetCellsText("0;(无品牌)");
+    popup->SpecRow()->SetValue(0);
+    popup->SpecRow()->SetVisible(true);
+    popup->SetListRowCount(5);
+    popup->SetKeyValue(3);
+    ShowDropDownAt(popup, TPoint{40, 40});
+    popup->Invalidate();
+    ProcessMessages();
+    EXPECT_EQ(popup->ListRowCount(), 5);
+    EXPECT_EQ(popup->SelectedText(), "Beta");
+    EXPECT_TRUE(SaveWindowScreenshot(popup->Handle(), ScreenshotDir() + "dbgrid-lookup-grid.png"));
     HideDropDown(popup);
 }
