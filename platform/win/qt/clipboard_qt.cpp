@@ -24,9 +24,13 @@ struct ClipboardState {
     HWND owner = 0;
     bool changed = false;
     std::map<UINT, HANDLE> own;          // set by this program
-    const QMimeData* published = nullptr;
+    // Our published data carries this number under publishedMarker, so a
+    // later object at the same address is never taken for ours.
+    quint64 published = 0;
     std::map<UINT, HANDLE> converted;    // read from another program's data
-    const QMimeData* convertedFrom = nullptr;
+    // The clipboard's change count when `converted` was filled.
+    quint64 convertedAt = 0;
+    quint64 changes = 1;
 };
 
 ClipboardState& State() {
@@ -36,8 +40,15 @@ ClipboardState& State() {
 
 QClipboard* QtClipboard() {
     ws::EnsureSurfaceHost();
-    return QGuiApplication::clipboard();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    [[maybe_unused]] static const bool watched = [clipboard] {
+        QObject::connect(clipboard, &QClipboard::dataChanged, [] { ++State().changes; });
+        return true;
+    }();
+    return clipboard;
 }
+
+const char* const publishedMarker = "application/x-serviora-published";
 
 const char* const mimePrefix = "application/x-serviora-format;name=";
 
@@ -121,7 +132,8 @@ void FreeAll(std::map<UINT, HANDLE>& blocks) {
 
 bool OursIsCurrent() {
     auto& s = State();
-    return s.published && QtClipboard()->mimeData() == s.published;
+    const QMimeData* mime = QtClipboard()->mimeData();
+    return s.published && mime && mime->data(QLatin1String(publishedMarker)).toULongLong() == s.published;
 }
 
 std::vector<UINT> AvailableFormats() {
@@ -150,9 +162,9 @@ HANDLE Convert(UINT format) {
     auto& s = State();
     const QMimeData* mime = QtClipboard()->mimeData();
     if (!mime) return 0;
-    if (s.convertedFrom != mime) {
+    if (s.convertedAt != s.changes) {
         FreeAll(s.converted);
-        s.convertedFrom = mime;
+        s.convertedAt = s.changes;
     }
     if (auto it = s.converted.find(format); it != s.converted.end()) return it->second;
     HGLOBAL block = 0;
@@ -190,7 +202,9 @@ void Publish() {
             mime->setData(QLatin1String(standard->mimeType), bytes);
         }
     }
-    s.published = mime.get();
+    static quint64 serial = 0;
+    s.published = ++serial;
+    mime->setData(QLatin1String(publishedMarker), QByteArray::number(s.published));
     QtClipboard()->setMimeData(mime.release());
 }
 
