@@ -569,6 +569,18 @@ void TDBLookupGridVyn::MouseUp(TMouseButton button, TShiftState shift, int x, in
     if (OnMouseUp()) OnMouseUp()(this, button, shift, x, y);
 }
 
+bool TDBLookupGridVyn::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+    if (!listActive_) return TCustomDBGridVyn::DoMouseWheelDown(shift, mousePos);
+    ListDataSet()->MoveBy(DataLink()->RecordCount() - DataLink()->ActiveRecord());
+    return true;
+}
+
+bool TDBLookupGridVyn::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+    if (!listActive_) return TCustomDBGridVyn::DoMouseWheelUp(shift, mousePos);
+    ListDataSet()->MoveBy(-DataLink()->ActiveRecord() - 1);
+    return true;
+}
+
 // ---- Messages -----------------------------------------------------------------------------------------
 
 void TDBLookupGridVyn::WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }

@@ -118,6 +118,10 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // The wheel scrolls the list one record past the buffered ones; the
+    // choice stays.
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void Notification(TComponent* component, TOperation operation) override;
     void WMGetDlgCode(TMessage& Message);
     void WMSetFocusVyn(TMessage& Message);

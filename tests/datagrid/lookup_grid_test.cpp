@@ -278,3 +278,19 @@ TEST_F(LookupGridTest, ADroppedDownListShowsTitlesTheSpecialRowAndTheKey) {
     EXPECT_TRUE(SaveWindowScreenshot(popup->Handle(), ScreenshotDir() + "dbgrid-lookup-grid.png"));
     HideDropDown(popup);
 }
+
+TEST_F(LookupGridTest, TheWheelScrollsTheListAndKeepsTheChoice) {
+    TDBLookupGridVyn* grid = NewLookupGrid();
+    grid->SetListRowCount(3);
+    grid->SetKeyValue(1);
+    grid->SetFocus();
+    ProcessMessages();
+    const POINT p{20, grid->ListRowHeight() + 2};
+    SimulateWheel(grid->Handle(), p, -WHEEL_DELTA);
+    ProcessMessages();
+    EXPECT_EQ(brands_.RecNo(), 4);
+    SimulateWheel(grid->Handle(), p, WHEEL_DELTA);
+    ProcessMessages();
+    EXPECT_LT(brands_.RecNo(), 4);
+    EXPECT_EQ(grid->KeyValue().AsInteger(), 1);
+}
