@@ -197,7 +197,9 @@ public:
     void SelectColumnOfField(TField* field);
     void SelectColumnByIndex(int index);
     int TitleRowCount() const { return options_.Contains(dgTitles) ? 1 : 0; }
-    int FilterRowCount() const;
+    // The rows between the titles and the data: the filter row, or what a
+    // descendant shows in its place.
+    virtual int FilterRowCount() const;
     int CalcTopDataOffset() const { return TitleRowCount() + FilterRowCount(); }
 
     // ---- Layout brackets ----------------------------------------------------------
@@ -354,6 +356,9 @@ public:
     const AnsiString& IncSearchText() const { return incSearchText_; }
     bool CanSelectAll() const;
     bool CanDeleteSelection() const;
+    bool CanCopySelection() const;
+    bool CanCutSelection() const;
+    bool CanPasteFromClipboard() const;
 
     // ---- Sort marking (DBGridVynSortMarking.cpp) ------------------------------------
     // A Ctrl-click changed a marker and the sort request waits for Ctrl's
@@ -390,6 +395,10 @@ protected:
     virtual void GetFooterParams(int dataCol, int row, TColumnVyn* column, TFont* font, TColor& background,
                                  TAlignment& alignment, TGridDrawState state, AnsiString& text);
     virtual void TitleClick(TColumnVyn* column);
+
+    // A filter-row cell.
+    virtual void DrawFilterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
+                                const TCellTypeVyn& type, bool& highlighted);
 
     // The layout pass, run when the outermost bracket closes.
     virtual void LayoutPass();
@@ -529,9 +538,6 @@ private:
     // The edit buttons a column always shows, at the right of `textRect`,
     // which loses their width.
     void DrawColumnEditButtons(TColumnVyn* column, const TRect& cell, TRect& textRect, bool is3D);
-    // A filter-row cell.
-    void DrawFilterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
-                        const TCellTypeVyn& type, bool& highlighted);
     // Paints the header bands above a leaf's title, the part over this cell.
     void DrawTitleTreeNodes(THeadTreeNode* node, const TRect& cell, bool endEllipsis);
     // Applies the mapped base-grid options of Options and RowSizingAllowed.

@@ -96,36 +96,22 @@ void TDBGridVynExport::ExportRecords(TDBGridVynSelectionType kind) {
     TDBGridVynSelection* selection = grid_->Selection();
     exportedColumns_->Clear();
     switch (kind) {
-        case gstRecordBookmarks: {
+        case gstRecordBookmarks:
             AddVisibleColumns(grid_, exportedColumns_.get());
             Prepare();
-            TBookmarkListVyn* rows = grid_->SelectedRows();
-            for (int i = 0; i < rows->Count(); ++i) {
-                dataSet->SetBookmark(rows->Items(i));
+            ForEachSelectedRow(grid_, [this] {
                 AccumulateFooters();
                 PutDataRow(exportedColumns_.get());
-            }
+            });
             break;
-        }
-        case gstRectangle: {
-            const TDBCell& anchor = selection->Rect()->AnchorCell();
-            const TDBCell& end = selection->Rect()->EndCell();
-            const bool anchorFirst = dataSet->CompareBookmarks(anchor.Row, end.Row) <= 0;
-            TColumnsVynList* visible = grid_->VisibleColumns();
-            const int a = visible->IndexOf(grid_->Columns()->Items(anchor.Col));
-            const int b = visible->IndexOf(grid_->Columns()->Items(end.Col));
-            AddVisibleColumns(grid_, exportedColumns_.get(), std::min(a, b), std::max(a, b));
+        case gstRectangle:
+            AddRectangleColumns(grid_, exportedColumns_.get());
             Prepare();
-            const TBookmarkStr& bottom = anchorFirst ? end.Row : anchor.Row;
-            dataSet->SetBookmark(anchorFirst ? anchor.Row : end.Row);
-            while (!dataSet->Eof()) {
+            ForEachRectangleRecord(grid_, [this] {
                 PutDataRow(exportedColumns_.get());
                 AccumulateFooters();
-                if (dataSet->CompareBookmarks(dataSet->Bookmark(), bottom) == 0) break;
-                dataSet->Next();
-            }
+            });
             break;
-        }
         case gstColumns:
         case gstAll:
             if (kind == gstColumns) {
@@ -135,10 +121,10 @@ void TDBGridVynExport::ExportRecords(TDBGridVynSelectionType kind) {
                 AddVisibleColumns(grid_, exportedColumns_.get());
             }
             Prepare();
-            for (dataSet->First(); !dataSet->Eof(); dataSet->Next()) {
+            ForEachRecord(dataSet, [this] {
                 PutDataRow(exportedColumns_.get());
                 AccumulateFooters();
-            }
+            });
             break;
         case gstNon:
             return;
@@ -240,6 +226,58 @@ AnsiString TDBGridVynExport::FooterTotalText(int footerRow, int colIndex) {
         return CurrToStrF(total, kind, digits);
     }
     return {};
+}
+
+TField* ExchangedField(TField* field) {
+    if (!field || !field->Lookup()) return field;
+    TDataSet* dataSet = field->DataSet();
+    return dataSet && !field->KeyFields().empty() ? dataSet->FindField(field->KeyFields()) : nullptr;
+}
+
+TField* ExchangedField(TColumnVyn* column) { return ExchangedField(column->BoundField()); }
+
+TField* WritableExchangedField(TColumnVyn* column) {
+    if (!column->CanEditValue(false)) return nullptr;
+    TField* field = ExchangedField(column);
+    if (!field || !field->DataSet()->CanModify()) return nullptr;
+    TDataSet* dataSet = field->DataSet();
+    dataSet->Edit();
+    return dataSet->State() == dsEdit || dataSet->State() == dsInsert ? field : nullptr;
+}
+
+void AddRectangleColumns(TCustomDBGridVyn* grid, TColumnsVynList* into) {
+    TDBGridVynSelectionRect* rect = grid->Selection()->Rect();
+    TColumnsVynList* visible = grid->VisibleColumns();
+    const int a = visible->IndexOf(grid->Columns()->Items(rect->AnchorCell().Col));
+    const int b = visible->IndexOf(grid->Columns()->Items(rect->EndCell().Col));
+    AddVisibleColumns(grid, into, std::min(a, b), std::max(a, b));
+}
+
+void ForEachRectangleRecord(TCustomDBGridVyn* grid, const std::function<void()>& visit) {
+    TDataSet* dataSet = grid->DataLink()->DataSet();
+    const TDBCell& anchor = grid->Selection()->Rect()->AnchorCell();
+    const TDBCell& end = grid->Selection()->Rect()->EndCell();
+    const bool anchorFirst = dataSet->CompareBookmarks(anchor.Row, end.Row) <= 0;
+    const TBookmarkStr bottom = anchorFirst ? end.Row : anchor.Row;
+    dataSet->SetBookmark(anchorFirst ? anchor.Row : end.Row);
+    while (!dataSet->Eof()) {
+        visit();
+        if (dataSet->CompareBookmarks(dataSet->Bookmark(), bottom) == 0) break;
+        dataSet->Next();
+    }
+}
+
+void ForEachSelectedRow(TCustomDBGridVyn* grid, const std::function<void()>& visit) {
+    TDataSet* dataSet = grid->DataLink()->DataSet();
+    TBookmarkListVyn* rows = grid->SelectedRows();
+    for (int i = 0; i < rows->Count(); ++i) {
+        dataSet->SetBookmark(rows->Items(i));
+        visit();
+    }
+}
+
+void ForEachRecord(TDataSet* dataSet, const std::function<void()>& visit) {
+    for (dataSet->First(); !dataSet->Eof(); dataSet->Next()) visit();
 }
 
 void ExportDBGridVynToStream(TDBGridVynExportClass exportClass, TCustomDBGridVyn* grid, TStream* stream,

@@ -1,13 +1,15 @@
 // Export of what a grid shows (its visible columns, titles, all records or
 // the selection, and its footer rows) into a stream or file, in one of the
 // exporter classes' formats: tab-separated text, CSV, an HTML 3.2 table, an
-// RTF table, or the bare worksheet record stream spreadsheet programs open
-// as an XLS file. An exporter object serves one run: the framework walks
-// the records and columns and calls its operations, which write the bytes.
+// RTF table, the bare worksheet record stream spreadsheet programs open as
+// an XLS file, or the library's interchange format "VCLDBIF". An exporter
+// object serves one run: the framework walks the records and columns and
+// calls its operations, which write the bytes.
 // Texts are written as their ANSI (GB18030) bytes.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -254,6 +256,51 @@ private:
 // RTF text: "\", "{", "}" escaped, a non-ASCII character as \'hh per byte
 // (GBK) or as \uN? per UTF-16 unit when outside GBK.
 AnsiString RtfEscape(const AnsiString& text);
+
+// The interchange format "VCLDBIF": a 12-byte head (magic, version,
+// column count), an entry per column, tagged values record by record, and
+// an end mark; little-endian.
+namespace vcldbif {
+constexpr char kMagic[7] = {'V', 'C', 'L', 'D', 'B', 'I', 'F'};
+constexpr std::uint8_t kVersion = 1;
+constexpr std::size_t kHeadSize = 12;
+enum Tag : std::uint8_t { EndOfData = 0, Unassigned = 1, Null = 2, Integer = 3, Float = 4, String = 5, Binary = 6 };
+}  // namespace vcldbif
+
+// The values of the exported columns in the interchange format; titles and
+// footers are not part of it.
+class TDBGridVynExportAsVCLDBIF : public TDBGridVynExport {
+    SERVIORA_CLASS(TDBGridVynExportAsVCLDBIF, TDBGridVynExport)
+public:
+    TDBGridVynExportAsVCLDBIF() = default;
+    void BeginExport() override;
+    void EndExport() override;
+    void PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) override;
+
+private:
+    void PutTag(vcldbif::Tag tag);
+    void PutInt32(std::int32_t value);
+};
+
+// The field that takes a column's value when it is exchanged: its own, or
+// for a lookup field the dataset's field named by its KeyFields (nullptr
+// when there is none).
+TField* ExchangedField(TField* field);
+TField* ExchangedField(TColumnVyn* column);
+// The exchanged field of a column that can be edited, ready for a value:
+// its dataset put into edit mode when it can be modified. nullptr when the
+// column cannot take a value now.
+TField* WritableExchangedField(TColumnVyn* column);
+
+// The walks over a selection's records that export, import and delete
+// share. The visible columns a rectangle spans, in display order:
+void AddRectangleColumns(TCustomDBGridVyn* grid, TColumnsVynList* into);
+// From the rectangle's top record to its bottom one, or the end of data.
+void ForEachRectangleRecord(TCustomDBGridVyn* grid, const std::function<void()>& visit);
+// The selected records, in bookmark order.
+void ForEachSelectedRow(TCustomDBGridVyn* grid, const std::function<void()>& visit);
+// Every record from the first.
+void ForEachRecord(TDataSet* dataSet, const std::function<void()>& visit);
 
 // Exports the grid with a new exporter of the class, freed however it ends.
 void ExportDBGridVynToStream(TDBGridVynExportClass exportClass, TCustomDBGridVyn* grid, TStream* stream,

@@ -1,17 +1,18 @@
 // The grid's keys: record and column movement with and without extending a
-// selection, the record operations, Tab, the find-dialog key, and the
+// selection, the record and clipboard operations, Tab, the find-dialog key, and the
 // incremental search that typed characters run in columns that cannot be
 // edited.
 #include <algorithm>
 
 #include "datagrid/DBGridVyn.h"
+#include "datagrid/DBGridVynClipboard.h"
 #include "datagrid/DBGridVynDataLink.h"
 #include "datagrid/DBGridVynLib.h"
 #include "datagrid/DBGridVynSelection.h"
 #include "platform/data/dataset.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
-#include "platform/ui/dialogs.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/win/msgqueue.h"
 
 namespace {
@@ -217,12 +218,29 @@ void TCustomDBGridVyn::CtrlKeyDown(Word& key, TShiftState shift) {
             break;
         case VK_LEFT: MoveToColumn(indicatorOffset_, 1, false); break;
         case VK_RIGHT: MoveToColumn(ColCount() - 1, -1, false); break;
+        case VK_INSERT:
+        case 'C':
+            if (CanCopySelection() && editActions_.Contains(geaCopyVyn)) GridCopyAction(this, false);
+            break;
         case VK_DELETE:
-            if (!readOnly_ && !dataSet->IsEmpty() && dataSet->CanModify() && allowedOperations_.Contains(alopDeleteVyn))
+            if (editActions_.Contains(geaDeleteVyn) && selection_->Kind() != gstNon) {
+                if (CanDeleteSelection()) GridDeleteAction(this, false);
+            } else if (!readOnly_ && !dataSet->IsEmpty() && dataSet->CanModify() &&
+                       allowedOperations_.Contains(alopDeleteVyn)) {
                 DeleteWithConfirmation();
+            }
             break;
         case 'A':
             if (CanSelectAll() && editActions_.Contains(geaSelectAllVyn)) selection_->MarkAll();
+            break;
+        case 'V':
+            if (incSearchActive_)
+                IncSearch(Clipboard()->AsText(), incSearchTimeout_, 0);
+            else if (CanPasteFromClipboard() && editActions_.Contains(geaPasteVyn))
+                GridPasteAction(this, false);
+            break;
+        case 'X':
+            if (CanCutSelection() && editActions_.Contains(geaCutVyn)) GridCutAction(this, false);
             break;
         default: return;
     }
@@ -353,8 +371,7 @@ void TCustomDBGridVyn::MoveByTab(bool forward) {
 }
 
 void TCustomDBGridVyn::DeleteWithConfirmation() {
-    const AnsiString question = bookmarks_->Count() < 2 ? "Delete record?" : "Delete all selected records?";
-    if (options_.Contains(dgConfirmDelete) && MessageDlg(question, mtConfirmation, mbOKCancel) != mrOk) return;
+    if (!ConfirmSelectionDelete(this, gstRecordBookmarks)) return;
     if (bookmarks_->Count() > 0)
         bookmarks_->DeleteMarked();
     else
@@ -368,6 +385,20 @@ void TCustomDBGridVyn::OpenFindDialog() {
 
 bool TCustomDBGridVyn::CanSelectAll() const {
     return dataLink_->Active() && !dataLink_->DataSet()->IsEmpty() && allowedSelections_.Contains(gstAll);
+}
+
+bool TCustomDBGridVyn::CanCopySelection() const {
+    return dataLink_->Active() && selection_->Kind() != gstNon;
+}
+
+bool TCustomDBGridVyn::CanCutSelection() const { return CanCopySelection() && CanDeleteSelection(); }
+
+bool TCustomDBGridVyn::CanPasteFromClipboard() const {
+    if (!dataLink_->Active() || readOnly_) return false;
+    TDataSet* dataSet = dataLink_->DataSet();
+    if (!dataSet->CanModify()) return false;
+    if (dataSet->State() != dsInsert && !allowedOperations_.Contains(alopUpdateVyn)) return false;
+    return Clipboard()->HasFormat(ClipboardFormatVCLDBIF) || Clipboard()->HasFormat(CF_TEXT);
 }
 
 bool TCustomDBGridVyn::CanDeleteSelection() const {

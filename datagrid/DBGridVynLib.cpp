@@ -2,8 +2,12 @@
 
 #include <memory>
 
+#include "datagrid/DBGridVynClipboard.h"
 #include "datagrid/DBGridVynDataService.h"
 #include "datagrid/DBGridVynStyle.h"
+#include "datagrid/PrViewVyn.h"
+#include "datagrid/PrnDbgvyn.h"
+#include "datagrid/PrntsVyn.h"
 #include "datagrid/PropFilerVyn.h"
 #include "datagrid/ToolCtrlsVyn.h"
 #include "datagrid/ToolCtrlsVynFaces.h"
@@ -131,7 +135,11 @@ void InitializeDataGridLibrary() {
     FlatButtonWidth();
     CheckGlyphWidth();
     RegisterADODatasetFeatures();
+    RegisterGridClipboardFormats();
     lib.dataService = std::make_unique<TDBGridVynDataService>();
+    InitializePrntsVyn();
+    InitializePrViewVyn();
+    InitializePrnDbgvyn();
 }
 
 void FinalizeDataGridLibrary() {
@@ -148,6 +156,8 @@ void FinalizeDataGridLibrary() {
     FlushButtonFaceCache();
     lib.dataService.reset();
     FreeDatasetFeaturesRegistry();
+    FinalizePrntsVyn();
+    FinalizePrnDbgvyn();
 }
 
 TFont* SortIndexFont() { return TheLibrary().sortIndexFont.get(); }

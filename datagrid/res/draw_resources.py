@@ -68,6 +68,50 @@ def arrow(direction):
 write_cursor('DOWNCURVYN', arrow('down'), (15, 16))
 write_cursor('LEFTCURVYN', arrow('left'), (15, 15))
 write_cursor('RIGHTCURVYN', arrow('right'), (16, 15))
+
+
+def magnifier():
+    """A lens with a white glass and a handle to the lower right."""
+    rows = [[' '] * 32 for _ in range(32)]
+    cx, cy = 10, 10
+    for y in range(32):
+        for x in range(32):
+            d2 = (x - cx) ** 2 + (y - cy) ** 2
+            if d2 <= 36:
+                rows[y][x] = '.'
+            elif d2 <= 64:
+                rows[y][x] = '#'
+    for i in range(7):
+        for w in range(3):
+            x, y = 15 + i + w, 16 + i
+            if x < 32 and y < 32:
+                rows[y][x] = '#'
+    return [''.join(r) for r in rows]
+
+
+HAND = [
+    '      ##                        ',
+    '     #..#                       ',
+    '     #..#                       ',
+    '     #..#                       ',
+    '     #..###                     ',
+    '     #..#..###                  ',
+    '     #..#..#..##                ',
+    '  ## #..#..#..#.#               ',
+    ' #..##........#.#               ',
+    ' #...#..........#               ',
+    '  #............#                ',
+    '  #............#                ',
+    '   #...........#                ',
+    '   #..........#                 ',
+    '    #.........#                 ',
+    '    #........#                  ',
+    '     #.......#                  ',
+    '     #########                  ',
+] + [' ' * 32] * 14
+
+write_cursor('MAGNIFIERVYN', magnifier(), (10, 10))
+write_cursor('HANDVYN', HAND, (7, 0))
 write_bitmap('DBSMDOWNVYN', [
     '         ',
     '         ',

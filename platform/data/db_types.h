@@ -48,6 +48,8 @@ inline constexpr const char* SInvalidFloatValue = "'%s' is not a valid floating 
 inline constexpr const char* SInvalidDateTimeValue = "'%s' is not a valid date and time";
 inline constexpr const char* SInvalidBookmark = "Invalid bookmark";
 inline constexpr const char* SCircularDataLink = "Circular datalinks are not allowed";
+inline constexpr const char* SPropDefByLookup = "Property already defined by lookup field";
+inline constexpr const char* SDataSourceFixed = "Operation not allowed in a DBCtrlGrid";
 inline constexpr const char* SMissingConnection = "Missing Connection or ConnectionString";
 inline constexpr const char* SNoSqlStatement = "CommandText does not return a result set";
 

@@ -1,7 +1,12 @@
 // The class library's printer over the spooler calls and printer contexts.
 #include "platform/print/printers.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
+
+#include "platform/print/printerbackend.h"
+#include "platform/ui/forms.h"
 
 namespace {
 
@@ -13,6 +18,8 @@ TPrinter::TPrinter() = default;
 
 TPrinter::~TPrinter() {
     if (dc_) Abort();
+    if (ic_) DeleteDC(ic_);
+    if (deviceMode_) GlobalFree(deviceMode_);
 }
 
 TStrings* TPrinter::Printers() {
@@ -54,14 +61,63 @@ DEVMODEA TPrinter::Settings() {
     return settings;
 }
 
-int TPrinter::PageSize(int index) {
-    if (dc_) return GetDeviceCaps(dc_, index);
+HDC TPrinter::Handle() {
+    if (dc_) return dc_;
+    const AnsiString name = PrinterName();
     const DEVMODEA settings = Settings();
-    HDC ic = CreateIC(nullptr, PrinterName().c_str(), nullptr, &settings);
-    const int size = ic ? GetDeviceCaps(ic, index) : 0;
-    if (ic) DeleteDC(ic);
-    return size;
+    const bool sameSettings =
+        settings.dmOrientation == icSettings_.dmOrientation && settings.dmCopies == icSettings_.dmCopies;
+    if (ic_ && (name != icPrinter_ || !sameSettings)) {
+        DeleteDC(ic_);
+        ic_ = 0;
+    }
+    if (!ic_) {
+        ic_ = CreateIC(nullptr, name.c_str(), nullptr, &settings);
+        icPrinter_ = name;
+        icSettings_ = settings;
+    }
+    return ic_;
 }
+
+TStrings* TPrinter::Fonts() { return Screen->Fonts(); }
+
+void TPrinter::GetPrinter(char* device, char* driver, char* port, HGLOBAL& deviceMode) {
+    const AnsiString name = PrinterName();
+    const std::optional<PrinterDescription> printer = FindPrinter(name);
+    const auto copy = [](char* into, const AnsiString& text) {
+        const std::size_t size = std::min<std::size_t>(text.size(), 255);
+        std::memcpy(into, text.data(), size);
+        into[size] = '\0';
+    };
+    copy(device, name);
+    copy(driver, printer ? printer->Driver : AnsiString());
+    copy(port, printer ? printer->Port : AnsiString());
+    DEVMODEA settings{};
+    HANDLE handle = 0;
+    OpenPrinter(name.c_str(), &handle, nullptr);
+    const DEVMODEA wanted = Settings();
+    DocumentProperties(0, handle, name.c_str(), &settings, &wanted, DM_OUT_BUFFER | DM_IN_BUFFER);
+    if (handle) ClosePrinter(handle);
+    if (!deviceMode_) deviceMode_ = GlobalAlloc(GMEM_MOVEABLE, sizeof(DEVMODEA));
+    std::memcpy(GlobalLock(deviceMode_), &settings, sizeof settings);
+    GlobalUnlock(deviceMode_);
+    deviceMode = deviceMode_;
+}
+
+void TPrinter::SetPrinter(const char* device, const char*, const char*, HGLOBAL deviceMode) {
+    if (dc_) throw EPrinter(kPrintingInProgress);
+    const int index = Printers()->IndexOf(device ? device : "");
+    if (index < 0) throw EPrinter("Printer selected is not valid");
+    printerIndex_ = index;
+    if (!deviceMode || GlobalSize(deviceMode) < sizeof(DEVMODEA)) return;
+    const auto* settings = static_cast<const DEVMODEA*>(GlobalLock(deviceMode));
+    if (settings->dmFields & DM_ORIENTATION)
+        Orientation = settings->dmOrientation == DMORIENT_LANDSCAPE ? poLandscape : poPortrait;
+    if (settings->dmFields & DM_COPIES) Copies = settings->dmCopies;
+    GlobalUnlock(deviceMode);
+}
+
+int TPrinter::PageSize(int index) { return GetDeviceCaps(Handle(), index); }
 
 int TPrinter::PageWidth() { return PageSize(HORZRES); }
 int TPrinter::PageHeight() { return PageSize(VERTRES); }

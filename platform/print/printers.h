@@ -7,8 +7,11 @@
 #include "platform/print/winspool.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/graphics.h"
+#include "platform/win/globalmem.h"
 
 SERVIORA_ENUM(TPrinterOrientation, poPortrait, poLandscape)
+SERVIORA_ENUM(TPrinterCapability, pcCopies, pcOrientation, pcCollation)
+using TPrinterCapabilities = TSet<TPrinterCapability>;
 
 SERVIORA_EXCEPTION(EPrinter, Exception);
 
@@ -37,6 +40,24 @@ public:
     // Draws on the page being printed.
     TCanvas* Canvas() { return canvas_.get(); }
 
+    // Jobs make their copies and turn their pages themselves; collation is
+    // left to the printer and not promised.
+    TPrinterCapabilities Capabilities() const { return {pcCopies, pcOrientation}; }
+    // The faces a page can use: pages are drawn by the platform's own
+    // drawing, so every face the screen has.
+    TStrings* Fonts();
+    // The job's device context while printing; otherwise an information
+    // context on the chosen printer with the current settings, kept until
+    // they change.
+    HDC Handle();
+    // The chosen printer's name, driver and port (each up to 255 bytes and
+    // a zero), and a block of its device settings that the printer owns.
+    void GetPrinter(char* device, char* driver, char* port, HGLOBAL& deviceMode);
+    // Chooses the printer named `device`, taking orientation and copies
+    // from the settings block when one is given; EPrinter "Printer
+    // selected is not valid" for an unknown name.
+    void SetPrinter(const char* device, const char* driver, const char* port, HGLOBAL deviceMode);
+
     // EPrinter "Printing in progress" while a job runs, and when the
     // printer cannot start one.
     void BeginDoc();
@@ -53,6 +74,11 @@ private:
     int printerIndex_ = -1;
     std::unique_ptr<TCanvas> canvas_{TCanvas::Create()};
     HDC dc_ = 0;
+    // The information context and the printer and settings it was made for.
+    HDC ic_ = 0;
+    AnsiString icPrinter_;
+    DEVMODEA icSettings_{};
+    HGLOBAL deviceMode_ = 0;
     int pageNumber_ = 0;
     bool aborted_ = false;
 };

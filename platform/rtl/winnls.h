@@ -17,6 +17,8 @@ using LCTYPE = std::uint32_t;
 constexpr Cardinal CP_ACP = 0;
 constexpr Cardinal CP_OEMCP = 1;
 constexpr Cardinal CP_THREAD_ACP = 3;
+// Conversions always give precomposed characters; the flag is accepted.
+constexpr Cardinal MB_PRECOMPOSED = 1;
 
 constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x0800;
 constexpr LCID LOCALE_USER_DEFAULT = 0x0400;

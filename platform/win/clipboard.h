@@ -1,7 +1,9 @@
 // The clipboard: formats held as global memory blocks. Text formats are
 // exchanged with other programs through Qt (CF_TEXT as ANSI, CF_UNICODETEXT
-// as UTF-16, both from the same text); registered formats travel as MIME
-// types of their own; other standard formats stay inside the program.
+// as UTF-16, both from the same text; another program's line ends become
+// CR LF); registered formats travel as MIME types of their own, and
+// "Rich Text Format" and "Csv" also as text/rtf and text/csv; other
+// standard formats stay inside the program.
 #pragma once
 
 #include "platform/win/globalmem.h"

@@ -11,6 +11,7 @@
 
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynLib.h"
+#include "platform/data/field.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imagelist.h"
 #include "support/memory_dataset.h"
@@ -104,4 +105,25 @@ inline void FillWithSquares(TImageList& images, int size, std::initializer_list<
         square.Canvas()->FillRect(TRect{0, 0, size, size});
         images.Add(&square, nullptr);
     }
+}
+
+// A persistent field of `fieldClass` on a closed dataset.
+inline TField* AddPersistentField(TDataSet* dataSet, const char* name, TFieldClass fieldClass) {
+    auto* field = static_cast<TField*>(fieldClass->Create(dataSet));
+    field->SetFieldName(name);
+    field->SetDataSet(dataSet);
+    return field;
+}
+
+// A lookup field on a closed dataset: the `result` of the `list` record
+// whose `listKeys` equal the dataset's `keys`.
+inline TField* AddLookupField(TDataSet* dataSet, const char* name, TDataSet* list, const char* keys,
+                              const char* listKeys, const char* result) {
+    TField* field = AddPersistentField(dataSet, name, TStringField::StaticClass());
+    field->SetFieldKind(fkLookup);
+    field->SetLookupDataSet(list);
+    field->SetKeyFields(keys);
+    field->SetLookupKeyFields(listKeys);
+    field->SetLookupResultField(result);
+    return field;
 }

@@ -57,6 +57,11 @@ CellValue TMemoryDataSet::CellOf(const Variant& value, TFieldType type) const {
     case ftDateTime:
         if (value.VarType() == varDate) return CellValue::Text(DateTimeToIso(value.AsDateTime()));
         return CellValue::Text(value.AsString());
+    case ftBlob:
+    case ftBytes:
+    case ftVarBytes:
+    case ftGraphic:
+    case ftTypedBinary: return CellValue::Blob(value.AsString());
     default: return CellValue::Text(AnsiToUtf8(value.AsString()));
     }
 }

@@ -1,6 +1,8 @@
 // The clipboard over Qt's: what this program set is kept as its own blocks
 // and published as MIME data when the clipboard closes; what another
-// program set is read from Qt and converted once per format.
+// program set is read from Qt and converted once per format. "Rich Text
+// Format" and "Csv" are exchanged with other programs as text/rtf and
+// text/csv too.
 #include <QByteArray>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <strings.h>
 
 #include "platform/rtl/codepage.h"
 #include "platform/win/clipboard.h"
@@ -21,9 +24,13 @@ struct ClipboardState {
     HWND owner = 0;
     bool changed = false;
     std::map<UINT, HANDLE> own;          // set by this program
-    const QMimeData* published = nullptr;
+    // Our published data carries this number under publishedMarker, so a
+    // later object at the same address is never taken for ours.
+    quint64 published = 0;
     std::map<UINT, HANDLE> converted;    // read from another program's data
-    const QMimeData* convertedFrom = nullptr;
+    // The clipboard's change count when `converted` was filled.
+    quint64 convertedAt = 0;
+    quint64 changes = 1;
 };
 
 ClipboardState& State() {
@@ -33,8 +40,15 @@ ClipboardState& State() {
 
 QClipboard* QtClipboard() {
     ws::EnsureSurfaceHost();
-    return QGuiApplication::clipboard();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    [[maybe_unused]] static const bool watched = [clipboard] {
+        QObject::connect(clipboard, &QClipboard::dataChanged, [] { ++State().changes; });
+        return true;
+    }();
+    return clipboard;
 }
+
+const char* const publishedMarker = "application/x-serviora-published";
 
 const char* const mimePrefix = "application/x-serviora-format;name=";
 
@@ -42,6 +56,35 @@ QString MimeTypeOf(UINT format) {
     char name[256];
     if (!GetClipboardFormatName(format, name, sizeof(name))) return {};
     return QString::fromLatin1(mimePrefix) + QString::fromStdString(AnsiToUtf8(name));
+}
+
+// Registered formats other programs know under a standard MIME type of
+// their own; a textual one travels as UTF-8 there and as ANSI here.
+struct StandardType {
+    const char* formatName;
+    const char* mimeType;
+    bool textual;
+};
+constexpr StandardType standardTypes[] = {{"Rich Text Format", "text/rtf", false}, {"Csv", "text/csv", true}};
+
+const StandardType* StandardTypeOf(UINT format) {
+    char name[256];
+    if (!GetClipboardFormatName(format, name, sizeof(name))) return nullptr;
+    for (const StandardType& type : standardTypes)
+        if (strcasecmp(name, type.formatName) == 0) return &type;
+    return nullptr;
+}
+
+// Text from other programs with the platform's line ends: a bare LF
+// becomes CR LF, so pasted lines stay lines.
+QString WithCrLf(const QString& text) {
+    QString result;
+    result.reserve(text.size() + text.count(QLatin1Char('\n')));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\n') && (i == 0 || text[i - 1] != QLatin1Char('\r'))) result += QLatin1Char('\r');
+        result += text[i];
+    }
+    return result;
 }
 
 HGLOBAL BlockOf(const void* bytes, std::size_t size) {
@@ -89,7 +132,8 @@ void FreeAll(std::map<UINT, HANDLE>& blocks) {
 
 bool OursIsCurrent() {
     auto& s = State();
-    return s.published && QtClipboard()->mimeData() == s.published;
+    const QMimeData* mime = QtClipboard()->mimeData();
+    return s.published && mime && mime->data(QLatin1String(publishedMarker)).toULongLong() == s.published;
 }
 
 std::vector<UINT> AvailableFormats() {
@@ -105,6 +149,8 @@ std::vector<UINT> AvailableFormats() {
         for (const QString& type : mime->formats())
             if (type.startsWith(QLatin1String(mimePrefix)))
                 add(RegisterClipboardFormat(Utf8ToAnsi(type.mid(qsizetype(std::strlen(mimePrefix))).toStdString()).c_str()));
+        for (const StandardType& type : standardTypes)
+            if (mime->hasFormat(QLatin1String(type.mimeType))) add(RegisterClipboardFormat(type.formatName));
     }
     // Each text format stands for the other.
     if (std::count(formats.begin(), formats.end(), CF_TEXT)) add(CF_UNICODETEXT);
@@ -116,17 +162,25 @@ HANDLE Convert(UINT format) {
     auto& s = State();
     const QMimeData* mime = QtClipboard()->mimeData();
     if (!mime) return 0;
-    if (s.convertedFrom != mime) {
+    if (s.convertedAt != s.changes) {
         FreeAll(s.converted);
-        s.convertedFrom = mime;
+        s.convertedAt = s.changes;
     }
     if (auto it = s.converted.find(format); it != s.converted.end()) return it->second;
     HGLOBAL block = 0;
+    const StandardType* standard = StandardTypeOf(format);
     if ((format == CF_TEXT || format == CF_UNICODETEXT) && mime->hasText()) {
-        block = TextBlock(format, mime->text());
+        block = TextBlock(format, WithCrLf(mime->text()));
     } else if (const QString type = MimeTypeOf(format); !type.isEmpty() && mime->hasFormat(type)) {
         const QByteArray bytes = mime->data(type);
         block = BlockOf(bytes.constData(), std::size_t(bytes.size()));
+    } else if (standard && mime->hasFormat(QLatin1String(standard->mimeType))) {
+        // Another program's data, with the terminator programs here expect.
+        const QByteArray bytes = mime->data(QLatin1String(standard->mimeType));
+        const std::string data = standard->textual
+                                     ? Utf8ToAnsi(WithCrLf(QString::fromUtf8(bytes)).toStdString())
+                                     : bytes.toStdString();
+        block = BlockOf(data.c_str(), data.size() + 1);
     }
     if (block) s.converted[format] = block;
     return block;
@@ -140,8 +194,17 @@ void Publish() {
     for (auto& [format, block] : s.own) {
         const QString type = MimeTypeOf(format);
         if (!type.isEmpty()) mime->setData(type, BytesOf(block));
+        if (const StandardType* standard = StandardTypeOf(format)) {
+            // Up to the terminator the program's blocks carry.
+            QByteArray bytes = BytesOf(block);
+            bytes.truncate(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0'));
+            if (standard->textual) bytes = QByteArray::fromStdString(AnsiToUtf8(bytes.toStdString()));
+            mime->setData(QLatin1String(standard->mimeType), bytes);
+        }
     }
-    s.published = mime.get();
+    static quint64 serial = 0;
+    s.published = ++serial;
+    mime->setData(QLatin1String(publishedMarker), QByteArray::number(s.published));
     QtClipboard()->setMimeData(mime.release());
 }
 

@@ -88,3 +88,52 @@ TEST(Clipboard, TClipboardOffersSeveralFormatsWhileOpen) {
     CloseClipboard();
     DeallocateHWnd(other);
 }
+
+TEST(Clipboard, RichTextAndCsvAreExchangedUnderTheirStandardTypes) {
+    const UINT rtf = RegisterClipboardFormat("Rich Text Format");
+    const UINT csv = RegisterClipboardFormat("Csv");
+    const char rtfBytes[] = "{\\rtf0\\ansi \\'bb\\'fa}";
+    const AnsiString csvText = "\"机\";\"a\"\r\n\"1\";\"2\"";
+    Clipboard()->Open();
+    Clipboard()->SetAsHandle(rtf, Block(rtfBytes, sizeof rtfBytes));
+    Clipboard()->SetAsHandle(csv, Block(csvText.c_str(), csvText.size() + 1));
+    Clipboard()->Close();
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(mime);
+    EXPECT_EQ(mime->data("text/rtf").toStdString(), std::string(rtfBytes));
+    EXPECT_EQ(mime->data("text/csv").toStdString(), AnsiToUtf8(csvText));
+
+    // Another program's: the same formats, with the terminator.
+    auto other = std::make_unique<QMimeData>();
+    other->setData("text/rtf", "{\\rtf1 x}");
+    other->setData("text/csv", QByteArray::fromStdString(Utf8(u8"\"机\"\n\"b\"")));
+    QGuiApplication::clipboard()->setMimeData(other.release());
+    ASSERT_TRUE(IsClipboardFormatAvailable(rtf));
+    ASSERT_TRUE(IsClipboardFormatAvailable(csv));
+    ASSERT_TRUE(OpenClipboard(0));
+    const HANDLE rtfBlock = GetClipboardData(rtf);
+    EXPECT_EQ(GlobalSize(rtfBlock), 10u);
+    EXPECT_STREQ(static_cast<const char*>(GlobalLock(rtfBlock)), "{\\rtf1 x}");
+    GlobalUnlock(rtfBlock);
+    const HANDLE csvBlock = GetClipboardData(csv);
+    EXPECT_EQ(AnsiString(static_cast<const char*>(GlobalLock(csvBlock))), "\"机\"\r\n\"b\"");
+    GlobalUnlock(csvBlock);
+    CloseClipboard();
+}
+
+TEST(Clipboard, AnotherProgramsLinesReachTheTextFormatsWithCrLf) {
+    const struct {
+        const char* put;
+        AnsiString read;
+    } cases[] = {{"a\tb\nc\td\n", "a\tb\r\nc\td\r\n"}, {"a\r\nb", "a\r\nb"}, {"\n\nx", "\r\n\r\nx"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.put);
+        auto other = std::make_unique<QMimeData>();
+        other->setText(QString::fromUtf8(c.put));
+        QGuiApplication::clipboard()->setMimeData(other.release());
+        EXPECT_EQ(Clipboard()->AsText(), c.read);
+        const HANDLE unicode = Clipboard()->GetAsHandle(CF_UNICODETEXT);
+        EXPECT_EQ(WideToAnsi(std::u16string(static_cast<const char16_t*>(GlobalLock(unicode)))), c.read);
+        GlobalUnlock(unicode);
+    }
+}
