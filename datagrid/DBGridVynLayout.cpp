@@ -63,6 +63,7 @@ void TCustomDBGridVyn::LayoutPass() {
     UpdateHorzScrollBar();
     Invalidate();
     if (selection_->Kind() == gstColumns) selection_->Columns()->Resync();
+    RefreshFilterEditor();
 }
 
 void TCustomDBGridVyn::RemoveAutomaticColumnsAfterStored() {
@@ -489,6 +490,7 @@ void TCustomDBGridVyn::ColWidthsChanged() {
         throw;
     }
     stFilter_->EndUpdate();
+    RefreshFilterEditor();
 }
 
 void TCustomDBGridVyn::DistributeRightPartWidths(TColumnVyn* column, int newWidth) {
