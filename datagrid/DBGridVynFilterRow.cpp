@@ -120,6 +120,11 @@ void TCustomDBGridVyn::ShowFilterEditor(bool prepare) {
         return;
     }
     if (prepare) SetupFilterEditor(filterColumn_);
+    if (!filterEditor_->Visible()) {
+        // Made hidden; from now on only its window shows and hides.
+        filterEditor_->SetBoundsRect(rect);
+        filterEditor_->SetVisible(true);
+    }
     filterEditor_->ShowAtRect(rect);
     if (WindowShown(filterEditor_) && filterEditor_->CanFocus()) filterEditor_->SetFocus();
     if (prepare) filterEditor_->SelectWholeText();
