@@ -43,9 +43,6 @@ protected:
         TInplaceFilterEditVyn* editor = grid_->FilterEditor();
         return editor && editor->HandleAllocated() && IsWindowVisible(editor->Handle());
     }
-    void Type(const AnsiString& text) {
-        for (char c : text) Key(c == ' ' ? VK_SPACE : std::toupper(static_cast<unsigned char>(c)), AnsiString(1, c));
-    }
 
     TProbeGrid* grid_ = nullptr;
     int applied_ = 0;
@@ -75,7 +72,7 @@ TEST_F(FilterRowTest, WithTheRowHiddenAClickWhereItWouldBeStartsNothing) {
 
 TEST_F(FilterRowTest, EnterKeepsTheTextAsTypedAndAppliesTheParsedCondition) {
     ClickFilterCell(1);
-    Type("> 5");
+    TypeChars("> 5");
     Key(VK_RETURN);
     EXPECT_EQ(applied_, 1);
     const TSTFilterExpressionVyn& e = Filter(1)->Expression();
@@ -94,7 +91,7 @@ TEST_F(FilterRowTest, EnterKeepsTheTextAsTypedAndAppliesTheParsedCondition) {
 
 TEST_F(FilterRowTest, HidingTheRowWhileEditingStoresTheText) {
     ClickFilterCell(0);
-    Type("abc");
+    TypeChars("abc");
     grid_->STFilter()->SetVisible(false);
     EXPECT_FALSE(grid_->FilterRowEditing());
     EXPECT_FALSE(EditorShown());
@@ -139,7 +136,7 @@ TEST_F(FilterRowTest, UpFromTheFirstRecordOpensTheEditorAndDownGoesBack) {
     Key(VK_UP);
     ASSERT_TRUE(EditorShown());
     EXPECT_EQ(grid_->FilterColumn(), 1);
-    Type("<3");
+    TypeChars("<3");
     phones_->MoveBy(2);
     Key(VK_DOWN);
     EXPECT_FALSE(grid_->FilterRowEditing());
@@ -163,7 +160,7 @@ TEST_F(FilterRowTest, TabAndTheArrowsMoveAlongTheRowSkippingHiddenFilters) {
     Key(VK_LEFT);
     EXPECT_EQ(grid_->FilterColumn(), 2);
     // With the caret inside the text Left only moves the caret.
-    Type("ab");
+    TypeChars("ab");
     Key(VK_LEFT);
     EXPECT_EQ(grid_->FilterColumn(), 2);
     EXPECT_EQ(grid_->FilterEditor()->SelStart(), 1);
@@ -178,7 +175,7 @@ TEST_F(FilterRowTest, TabAndTheArrowsMoveAlongTheRowSkippingHiddenFilters) {
 
 TEST_F(FilterRowTest, APressInTheDataAreaEndsFilterEditing) {
     ClickFilterCell(1);
-    Type("7");
+    TypeChars("7");
     const TRect cell = grid_->CellRect(grid_->DataToRawColumn(1), grid_->TopDataOffset() + 2);
     SimulateClick(grid_->Handle(), POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
     ProcessMessages();
