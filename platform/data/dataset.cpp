@@ -534,6 +534,8 @@ void TDataSet::SetFilter(const AnsiString& value) {
     CheckBrowseMode();
     std::function<bool()> predicate = FilterTextPredicate(value);
     filter_ = value;
+    // A dataset that reads no filter texts keeps its rows and its place.
+    if (!predicate && !filterPredicate_) return;
     filterPredicate_ = std::move(predicate);
     records_.SetFilter([this](RecordList::Row row) { return AcceptRow(row); });
     First();
