@@ -4,6 +4,7 @@
 // follows, and clearing the cells shows every row again.
 #include "datagrid/DBGridVynFilterEdit.h"
 #include "platform/rtl/stringlist.h"
+#include "support/temp_dir.h"
 #include "tests/datagrid/list_grid_fixture.h"
 
 namespace {
@@ -82,6 +83,22 @@ TEST_F(FilterRowListTest, WithoutLocalTheMarkedLineIsRewrittenAndTheQueryReopene
     EXPECT_EQ(query_->SQL()->Strings(2), "/*FILTER*/ (1=1)");
     EXPECT_EQ(Numbers().size(), 3u);
     EXPECT_EQ(Count(), "3");
+}
+
+TEST_F(FilterRowListTest, PictureOfTheRowWithTextsAnOpenEditorAndAListCell) {
+    grid_->STFilter()->SetLocal(true);
+    query_->SetFiltered(true);
+    TDataSource brands(nullptr);
+    grid_->Columns()->Items(2)->STFilter()->SetListSource(&brands);
+    Filter(3, ">15 | <12");
+    Filter(1, "~A%");
+    EXPECT_EQ(grid_->Columns()->Items(3)->STFilter()->ExpressionText(), ">15 | <12");
+    ClickFilterCell(0);
+    TypeChars("00");
+    ProcessMessages();
+    EXPECT_TRUE(SaveWindowScreenshot(form_->Handle(), ScreenshotDir() + "dbgrid-filterrow.png"));
+    grid_->StopFilterEdit();
+    grid_->Columns()->Items(2)->STFilter()->SetListSource(nullptr);
 }
 
 }  // namespace
