@@ -67,7 +67,8 @@ void TSTDBGridVynFilter::SetVisible(bool v) {
 
 // ---- A column's filter ----------------------------------------------------------------------------
 
-TSTColumnFilterVyn::TSTColumnFilterVyn(TColumnVyn* column) : column_(column), listLink_(std::make_unique<TDataLink>()) {}
+TSTColumnFilterVyn::TSTColumnFilterVyn(TColumnVyn* column)
+    : column_(column), listLink_(std::make_unique<TDataLink>()) {}
 
 TSTColumnFilterVyn::~TSTColumnFilterVyn() = default;
 

@@ -9,11 +9,18 @@ void TCustomDBGridVyn::WndProc(TMessage& Message) {
         FilterRowPress(Message.Msg, static_cast<short>(LOWORD(Message.LParam)),
                        static_cast<short>(HIWORD(Message.LParam))))
         return;
+    // The wheel goes to the filter editor first while the row is edited.
+    if (Message.Msg == CM_MOUSEWHEEL && filterRowEditing_ && FilterEditor()) {
+        Message.Result = FilterEditor()->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam);
+        if (Message.Result) return;
+    }
     if (Message.Msg == WM_LBUTTONDOWN) {
         lastMouseDown_ = {static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
         lastMouseDownTime_ = GetMessageTime();
     }
     TCustomGrid::WndProc(Message);
+    if (Message.Msg == CM_CANCELMODE && FilterEditor())
+        FilterEditor()->Perform(CM_CANCELMODE, Message.WParam, Message.LParam);
     // The filter row keeps the focus in its editor while it is edited.
     if (Message.Msg == WM_SETFOCUS && filterRowEditing_ && FilterEditor() &&
         !(FilterEditor()->HandleAllocated() && static_cast<HWND>(Message.WParam) == FilterEditor()->Handle()) &&

@@ -184,7 +184,9 @@ private:
         const AnsiString value = Literal(quoted);
         if (op == Compare::Like || op == Compare::NotLike) {
             const bool wanted = op == Compare::Like;
-            return [field, value, wanted] { return !field->IsNull() && FilterLikeMatches(field->AsString(), value) == wanted; };
+            return [field, value, wanted] {
+                return !field->IsNull() && FilterLikeMatches(field->AsString(), value) == wanted;
+            };
         }
         const TFieldType type = field->DataType();
         if (IsNumberField(type)) {
@@ -195,7 +197,9 @@ private:
         if (IsDateField(type)) {
             TDateTime date = 0;
             if (!TryStrToDateTime(value, date)) Fail();
-            return [field, op, date] { return !field->IsNull() && Holds(op, Order<double>(field->AsDateTime(), date)); };
+            return [field, op, date] {
+                return !field->IsNull() && Holds(op, Order<double>(field->AsDateTime(), date));
+            };
         }
         if (!quoted) Fail();
         return [field, op, value] { return !field->IsNull() && Holds(op, CompareText(field->AsString(), value)); };
