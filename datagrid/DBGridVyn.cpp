@@ -2,6 +2,7 @@
 // layout brackets and the layout pass's column steps, and its reactions to
 // the data link.
 #include "datagrid/DBGridVyn.h"
+#include "datagrid/DBGridVynFilterEdit.h"
 
 #include <algorithm>
 
@@ -82,6 +83,8 @@ TCustomDBGridVyn::~TCustomDBGridVyn() {
 void TCustomDBGridVyn::BeforeDestruction() {
     // The link's last notifications must find the grid whole.
     dataLink_->SetDataSource(nullptr);
+    delete filterEditor_;
+    filterEditor_ = nullptr;
     TCustomGrid::BeforeDestruction();
 }
 
@@ -505,9 +508,16 @@ bool TCustomDBGridVyn::TrySetFocus() {
     return now == Handle() || (InplaceEditor() && InplaceEditor()->HandleAllocated() && now == InplaceEditor()->Handle());
 }
 
-bool TCustomDBGridVyn::EditorAlwaysVisible() const { return options_.Contains(dgAlwaysShowEditor); }
+bool TCustomDBGridVyn::EditorAlwaysVisible() const {
+    return options_.Contains(dgAlwaysShowEditor) && !filterRowEditing_;
+}
 
-void TCustomDBGridVyn::ShowEditorNow() { ShowEditor(); }
+void TCustomDBGridVyn::ShowEditorNow() {
+    if (filterRowEditing_)
+        ShowFilterEditor(true);
+    else
+        ShowEditor();
+}
 
 // ---- Event hooks ----------------------------------------------------------------------------------
 
@@ -657,9 +667,17 @@ void TCustomDBGridVyn::ColumnMoved(int fromIndex, int toIndex) {
         const int to = RawToDataColumn(toIndex);
         columns_->Items(from)->SetIndex(to);
         OnColumnMoved_(this, from, to);
+        // The column being filtered keeps its filter editor.
+        if (filterColumn_ == from)
+            filterColumn_ = to;
+        else if (filterColumn_ > from && filterColumn_ <= to)
+            --filterColumn_;
+        else if (filterColumn_ < from && filterColumn_ >= to)
+            ++filterColumn_;
     } catch (...) {
         stFilter_->EndUpdate();
         throw;
     }
     stFilter_->EndUpdate();
+    RefreshFilterEditor();
 }

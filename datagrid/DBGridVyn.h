@@ -26,6 +26,7 @@
 
 class TDBGridVynStyle;
 class TDBGridVynSelection;
+class TInplaceFilterEditVyn;
 
 // The deferred layout a grid posts to itself. No other window message of
 // the library shares this id.
@@ -272,6 +273,37 @@ public:
     // The filter row's keys, from its editor's key-down handling.
     virtual void FilterEditKeyDown(TWinControl* editor, Word& key, TShiftState shift);
 
+    // ---- The filter row (DBGridVynFilterRow.cpp) ------------------------------------
+    // `index` is a column's collection index throughout.
+    TInplaceFilterEditVyn* FilterEditor() const { return filterEditor_; }
+    int FilterColumn() const { return filterColumn_; }
+    bool FilterRowEditing() const { return filterRowEditing_; }
+    virtual TInplaceFilterEditVyn* NewFilterEditor();
+    // The filter row is being edited and nothing is selected.
+    virtual bool FilterEditorAllowed() const;
+    // Writes the editor's text (or its list choice) into the column's filter.
+    virtual void StoreFilterEditorValue(int index);
+    // Readies the editor for the column: a list or plain text.
+    virtual void SetupFilterEditor(int index);
+    // The filter request through the library's data service.
+    virtual void ApplyFilterViaService();
+    bool FilterColumnEditable(int index) const;
+    AnsiString GetColumnFilterText(int index) const;
+    void SetFilterRowEditing(bool on);
+    void StartFilterEdit(int index);
+    void StopFilterEdit();
+    void HideFilterEditor();
+    void ShowFilterEditor(bool prepare);
+    // Enter in the editor: the row's conditions go to the dataset.
+    void ApplyFilterFromRow();
+    void StoreCurrentFilterEdit();
+    void AfterFilterEdit();
+    // The next column with an editable filter cell (wrapping once), or the
+    // farthest one from the end when `toEnd`.
+    void MoveToFilterColumn(bool forward, bool toEnd);
+    // The open filter editor follows its cell after the layout changed.
+    void RefreshFilterEditor();
+
     // ---- View position and column widths ---------------------------------------
     // Remembers the current record with its place in the window, and goes
     // back there.
@@ -440,6 +472,14 @@ protected:
     // Faces are rendered again in the new system colours.
     void CMSysColorChange(TMessage& Message);
     void ChangeScale(int M, int D) override;
+
+    // Enter applies the row's conditions.
+    void FilterEditorKeyPress(TObject* sender, char& key);
+    // Up at the first record (or with Ctrl) opens the filter row.
+    bool OpenFilterRowFromData(TShiftState shift);
+    // A press on an editable filter cell opens its editor (true); a press in
+    // the data area ends filter editing.
+    bool FilterRowPress(UINT message, int x, int y);
 
     // The title-button road; the other presses go on to the base grid.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -629,6 +669,9 @@ private:
     bool selectingRows_ = false;
     TBookmarkStr rowAnchor_;
     bool rowAnchorWasSelected_ = false;
+    TInplaceFilterEditVyn* filterEditor_ = nullptr;
+    int filterColumn_ = -1;
+    bool filterRowEditing_ = false;
     bool incSearchActive_ = false;
     bool incSearchMoving_ = false;
     bool incSearchTimerRunning_ = false;

@@ -137,7 +137,8 @@ void TCustomDBGridVyn::DrawFilterCell(TColumnVyn* column, int col, int row, TRec
     highlighted = GetFixedCellSelectionColors(col, row, canvas->Font(), background,
                                               CellInSelection(col, row, TBookmarkStr(), type.Col), state, type);
     canvas->Brush()->SetColor(background);
-    WriteCellText(canvas, textRect, 1, 1, false, false, tlTop, taLeftJustify, AnsiString(), 1, 1, true);
+    WriteCellText(canvas, textRect, 1, 1, false, false, tlTop, taLeftJustify, GetColumnFilterText(column->Index()), 1,
+                  1, true);
     canvas->Pen()->SetColor(background);
     if (!dropDown) return;
     TRect button{textRect.right, rect.top, rect.right, rect.top + editButtonHeight_};

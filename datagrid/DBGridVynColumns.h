@@ -471,6 +471,7 @@ protected:
 private:
     friend class TColumnTitleVyn;
     friend class TColumnFooterVyn;
+    friend class TSTColumnFilterVyn;
     friend class TCustomDBGridVyn;
     void FontChanged(TObject* sender);
     void ImageListChanged(TObject* sender);

@@ -1,14 +1,31 @@
 // The grid as host of the filter row's editor: it allows editing, hands
 // over its last press and passes the editor's keys to the filter row.
 #include "datagrid/DBGridVyn.h"
+#include "datagrid/DBGridVynFilterEdit.h"
 #include "platform/win/msgqueue.h"
 
 void TCustomDBGridVyn::WndProc(TMessage& Message) {
+    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_RBUTTONDOWN) &&
+        FilterRowPress(Message.Msg, static_cast<short>(LOWORD(Message.LParam)),
+                       static_cast<short>(HIWORD(Message.LParam))))
+        return;
+    // The wheel goes to the filter editor first while the row is edited.
+    if (Message.Msg == CM_MOUSEWHEEL && filterRowEditing_ && FilterEditor()) {
+        Message.Result = FilterEditor()->Perform(CM_MOUSEWHEEL, Message.WParam, Message.LParam);
+        if (Message.Result) return;
+    }
     if (Message.Msg == WM_LBUTTONDOWN) {
         lastMouseDown_ = {static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
         lastMouseDownTime_ = GetMessageTime();
     }
     TCustomGrid::WndProc(Message);
+    if (Message.Msg == CM_CANCELMODE && FilterEditor())
+        FilterEditor()->Perform(CM_CANCELMODE, Message.WParam, Message.LParam);
+    // The filter row keeps the focus in its editor while it is edited.
+    if (Message.Msg == WM_SETFOCUS && filterRowEditing_ && FilterEditor() &&
+        !(FilterEditor()->HandleAllocated() && static_cast<HWND>(Message.WParam) == FilterEditor()->Handle()) &&
+        FilterEditor()->CanFocus())
+        FilterEditor()->SetFocus();
 }
 
 bool TCustomDBGridVyn::CanEditorModify(TWinControl*) { return true; }
@@ -29,5 +46,3 @@ void TCustomDBGridVyn::EditorKeyDown(TWinControl* editor, Word& key, TShiftState
 void TCustomDBGridVyn::EditorKeyPress(TWinControl*, char&) {}
 
 void TCustomDBGridVyn::EditorKeyUp(TWinControl*, Word&, TShiftState) {}
-
-void TCustomDBGridVyn::FilterEditKeyDown(TWinControl*, Word&, TShiftState) {}

@@ -6,6 +6,7 @@
 
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynClipboard.h"
+#include "datagrid/DBGridVynFilterEdit.h"
 #include "datagrid/DBGridVynDataLink.h"
 #include "datagrid/DBGridVynLib.h"
 #include "datagrid/DBGridVynSelection.h"
@@ -133,6 +134,10 @@ void TCustomDBGridVyn::KeyDown(Word& key, TShiftState shift) {
     toggleSelection_ = shift.Contains(ssCtrl) || !optionsVyn_.Contains(dghClearSelection);
     OnKeyDown()(this, key, shift);
     if (key == 0) return;
+    if (key == VK_UP && OpenFilterRowFromData(shift)) {
+        key = 0;
+        return;
+    }
     if (UseRightToLeftAlignment()) {
         if (key == VK_LEFT)
             key = VK_RIGHT;
@@ -431,6 +436,13 @@ bool TCustomDBGridVyn::IncSearchApplies() {
 
 void TCustomDBGridVyn::WMChar(TMessage& Message) {
     const char key = static_cast<char>(Message.WParam);
+    if (filterRowEditing_ && (Printable(key) || key == '\b')) {
+        // Typing while the grid has the focus goes on in the filter editor.
+        ShowFilterEditor(true);
+        if (FilterEditor() && FilterEditor()->HandleAllocated() && IsWindowVisible(FilterEditor()->Handle()))
+            PostMessage(FilterEditor()->Handle(), WM_CHAR, Message.WParam, Message.LParam);
+        return;
+    }
     if ((Printable(key) || key == '\b') && IncSearchApplies())
         DoKeyPress(Message);
     else

@@ -65,6 +65,7 @@ void TCustomDBGridVyn::LayoutPass() {
     UpdateHorzScrollBar();
     Invalidate();
     if (selection_->Kind() == gstColumns) selection_->Columns()->Resync();
+    RefreshFilterEditor();
 }
 
 void TCustomDBGridVyn::RemoveAutomaticColumnsAfterStored() {
@@ -491,6 +492,7 @@ void TCustomDBGridVyn::ColWidthsChanged() {
         throw;
     }
     stFilter_->EndUpdate();
+    RefreshFilterEditor();
 }
 
 void TCustomDBGridVyn::DistributeRightPartWidths(TColumnVyn* column, int newWidth) {

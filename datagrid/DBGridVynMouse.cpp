@@ -22,6 +22,7 @@ bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int
         return false;
     }
     if (type.Vert != 2) return false;
+    if (filterRowEditing_) StopFilterEdit();
     if (shift.Contains(ssDouble)) {
         TControl::MouseDown(button, shift, x, y);
         return true;

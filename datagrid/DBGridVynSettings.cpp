@@ -112,11 +112,6 @@ void TSTDBGridVynFilter::Assign(TPersistent* source) {
     SetVisible(other->Visible());
 }
 
-void TSTDBGridVynFilter::SetVisible(bool v) {
-    if (v == visible_) return;
-    visible_ = v;
-    grid_->RequestLayout();
-}
 
 void TSTColumnFilterVyn::Published(TPublished<TSTColumnFilterVyn>& p) {
     p.Property("DataField", &TSTColumnFilterVyn::DataField, &TSTColumnFilterVyn::SetDataField);
@@ -124,13 +119,6 @@ void TSTColumnFilterVyn::Published(TPublished<TSTColumnFilterVyn>& p) {
     p.Property("ListField", &TSTColumnFilterVyn::ListField, &TSTColumnFilterVyn::SetListField);
     p.Property("ListSource", &TSTColumnFilterVyn::ListSource, &TSTColumnFilterVyn::SetListSource);
     p.Property("Visible", &TSTColumnFilterVyn::Visible, &TSTColumnFilterVyn::SetVisible).Default(true);
-}
-
-TPersistent* TSTColumnFilterVyn::GetOwner() const { return column_; }
-
-AnsiString TSTColumnFilterVyn::FilterFieldName() const {
-    if (listSource_ || !dataField_.empty()) return dataField_;
-    return column_->FieldName();
 }
 
 void TSTColumnFilterVyn::Assign(TPersistent* source) {

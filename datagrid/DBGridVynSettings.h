@@ -3,6 +3,7 @@
 // recently typed texts and its lookup drop-down box.
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "datagrid/DBGridVynFilterExpression.h"
@@ -78,9 +79,12 @@ public:
     bool Local() const { return local_; }
     void SetLocal(bool v) { local_ = v; }
     bool Visible() const { return visible_; }
+    // Hiding the row ends its editing (the edited text is kept).
     void SetVisible(bool v);
-    // While positive, the grid keeps its filter editing as it is.
+    // While positive, the grid neither ends filter editing nor shows the
+    // filter editor again.
     int UpdateCount() const { return updateCount_; }
+    bool Updating() const { return updateCount_ > 0; }
     void BeginUpdate() { ++updateCount_; }
     void EndUpdate() { --updateCount_; }
 
@@ -99,7 +103,8 @@ class TSTColumnFilterVyn : public TPersistent {
     SERVIORA_CLASS(TSTColumnFilterVyn, TPersistent)
     SERVIORA_PUBLISHED
 public:
-    explicit TSTColumnFilterVyn(TColumnVyn* column) : column_(column) {}
+    explicit TSTColumnFilterVyn(TColumnVyn* column);
+    ~TSTColumnFilterVyn() override;
     void Assign(TPersistent* source) override;
 
     const AnsiString& DataField() const { return dataField_; }
@@ -108,31 +113,70 @@ public:
     void SetKeyField(const AnsiString& v) { keyField_ = v; }
     const AnsiString& ListField() const { return listField_; }
     void SetListField(const AnsiString& v) { listField_ = v; }
-    TDataSource* ListSource() const { return listSource_; }
-    void SetListSource(TDataSource* v) { listSource_ = v; }
+    TDataSource* ListSource() const;
+    void SetListSource(TDataSource* v);
     bool Visible() const { return visible_; }
-    void SetVisible(bool v) { visible_ = v; }
+    void SetVisible(bool v);
+    TColumnVyn* Column() const { return column_; }
 
     TSTFilterExpressionVyn& Expression() { return expression_; }
     const TSTFilterExpressionVyn& Expression() const { return expression_; }
+    // What the filter cell shows: the text as typed or chosen.
+    const AnsiString& ExpressionText() const { return expressionText_; }
+    // The key values chosen in the list (Null when none are).
+    const Variant& KeyValues() const { return keyValues_; }
+
+    // The parsed expression shown as text ("> 1 AND < 5"); with a list
+    // source the first operand as a list of texts.
+    virtual AnsiString ExpressionDisplayText() const;
+    // A list source gives the filter cell a drop-down button.
+    virtual bool ShowsDropDownButton() const { return ListSource() != nullptr; }
     // The dataset field the condition is on: DataField when it is given (or
     // a list source is), else the column's field name.
     virtual AnsiString FilterFieldName() const;
-    virtual Variant FirstOperand() const { return expression_.Operand1; }
+    // The chosen key values under a KeyField, else the expression's.
+    virtual Variant FirstOperand() const;
     virtual Variant SecondOperand() const { return expression_.Operand2; }
+
+    // Parses Text for the kind of the column's field; errors propagate and
+    // leave the text as it was.
+    void ParseWithFieldKind(const AnsiString& text);
+    // Parses Text and keeps it, exactly as typed, as the cell's text.
+    void KeepExpressionText(const AnsiString& text);
+    // KeepExpressionText, then the grid repaints and an open filter editor
+    // is shown again over its cell.
+    void ApplyExpressionText(const AnsiString& text);
+    // Stores a parsed expression; the cell shows its display text.
+    void AssignExpression(const TSTFilterExpressionVyn& expression);
+    // The list's choice: Text (the chosen display texts) and the keys;
+    // Null keys clear the condition.
+    void AssignKeyValues(const AnsiString& text, const Variant& keyValues);
 
 protected:
     TPersistent* GetOwner() const override;
 
 private:
     TColumnVyn* column_;
-    TSTFilterExpressionVyn expression_;
     AnsiString dataField_;
     AnsiString keyField_;
+    Variant keyValues_ = Null();
     AnsiString listField_;
-    TDataSource* listSource_ = nullptr;
+    // Holds ListSource and hears of its destruction.
+    std::unique_ptr<TDataLink> listLink_;
     bool visible_ = true;
+    TSTFilterExpressionVyn expression_;
+    AnsiString expressionText_;
 };
+
+// The text of each operator in a filter cell; fopNone and fopValue have none.
+extern const std::array<const char*, 16> FilterOperatorDisplayText;
+// A value in a filter cell: a number as float text, a date-time as a short
+// date, anything else in single quotes.
+AnsiString FilterValueDisplayText(const Variant& value);
+// A list operand as quoted texts joined by commas; one value as its text.
+AnsiString FilterOperandListText(const Variant& operand);
+// One condition: "= Null", "In (1,2)", "> 5".
+AnsiString FilterConditionDisplayText(TFilterOperator op, const Variant& operand);
 
 // Hooks an owner sets in code (never published).
 using TAcceptEventVyn = TEvent<void(TObject* Sender, bool& Accept)>;

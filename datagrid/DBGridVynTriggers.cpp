@@ -38,6 +38,7 @@ void TCustomDBGridVyn::WMSize(TMessage& Message) {
         if (!autoFitColWidths_) {
             RecalcRowCount();
             UpdateVertScrollBar();
+            RefreshFilterEditor();
         } else {
             RequestLayout();
             InvalidateEditor();
@@ -54,6 +55,7 @@ void TCustomDBGridVyn::TopLeftChanged() {
     }
     TCustomGrid::TopLeftChanged();
     UpdateHorzScrollBar();
+    RefreshFilterEditor();
 }
 
 void TCustomDBGridVyn::DataScrolled(int distance) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/data/filter_text.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/sysutils.h"
 
@@ -189,6 +190,10 @@ void TCustomADODataSet::InternalOpen(std::vector<TColumnDescription>& columns, R
         origins_.push_back(column.origin);
     }
     records = RecordList(std::move(result.rows), std::move(result.rowids));
+}
+
+std::function<bool()> TCustomADODataSet::FilterTextPredicate(const AnsiString& text) {
+    return CompileFilterText(this, text);
 }
 
 void TCustomADODataSet::InternalClose() {

@@ -118,6 +118,8 @@ protected:
                       const std::vector<int>& changed) override;
     void InternalDelete(RecordList& records, RecordList::Row row) override;
     bool StorageCanModify() const override { return !table_.empty(); }
+    // The recordset filter language (platform/data/filter_text.h).
+    std::function<bool()> FilterTextPredicate(const AnsiString& text) override;
 
 private:
     SqliteDatabase& Database();

@@ -100,7 +100,10 @@ void TDataSet::OpenCursor() {
     CreateFields(columns);
     calcValues_.clear();
     calcValid_.clear();
-    if (filtered_) records_.SetFilter([this](RecordList::Row row) { return AcceptRow(row); });
+    if (filtered_) {
+        filterPredicate_ = FilterTextPredicate(filter_);
+        records_.SetFilter([this](RecordList::Row row) { return AcceptRow(row); });
+    }
     position_ = activePosition_ = records_.Count() > 0 ? 0 : -1;
     bof_ = true;
     eof_ = records_.Count() == 0;
@@ -499,6 +502,7 @@ Variant TDataSet::Lookup(const AnsiString& keyFields, const Variant& keyValues, 
 bool TDataSet::AcceptRow(RecordList::Row row) {
     ValueRestorer<std::optional<RecordList::Row>> probe(probeRow_, row);
     ValueRestorer<TDataSetState> state(state_, dsFilter);
+    if (filterPredicate_ && !filterPredicate_()) return false;
     bool accept = true;
     OnFilterRecord_(this, accept);
     return accept;
@@ -506,13 +510,34 @@ bool TDataSet::AcceptRow(RecordList::Row row) {
 
 void TDataSet::SetFiltered(bool value) {
     if (value == filtered_) return;
-    if (Active()) CheckBrowseMode();
+    if (!Active()) {
+        filtered_ = value;
+        return;
+    }
+    CheckBrowseMode();
+    // Read first: a text that does not read changes nothing.
+    std::function<bool()> predicate = value ? FilterTextPredicate(filter_) : nullptr;
     filtered_ = value;
-    if (!Active()) return;
+    filterPredicate_ = std::move(predicate);
     if (filtered_)
         records_.SetFilter([this](RecordList::Row row) { return AcceptRow(row); });
     else
         records_.SetFilter(nullptr);
+    First();
+}
+
+void TDataSet::SetFilter(const AnsiString& value) {
+    if (!Active() || !filtered_) {
+        filter_ = value;
+        return;
+    }
+    CheckBrowseMode();
+    std::function<bool()> predicate = FilterTextPredicate(value);
+    filter_ = value;
+    // A dataset that reads no filter texts keeps its rows and its place.
+    if (!predicate && !filterPredicate_) return;
+    filterPredicate_ = std::move(predicate);
+    records_.SetFilter([this](RecordList::Row row) { return AcceptRow(row); });
     First();
 }
 

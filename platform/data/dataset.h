@@ -8,6 +8,7 @@
 // deleted. Everything else happens here, on the snapshot.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -96,13 +97,13 @@ public:
     // The result fields' value(s) of the first match, or Null; the cursor stays.
     Variant Lookup(const AnsiString& keyFields, const Variant& keyValues, const AnsiString& resultFields);
 
-    // Filtering through OnFilterRecord while Filtered is true. The filter
-    // text is kept for the filter back ends that read it; the dataset itself
-    // does not interpret it.
+    // Filtering through OnFilterRecord and, where a descendant reads it
+    // (FilterTextPredicate), the Filter text, while Filtered is true. A
+    // text the descendant cannot read raises and leaves the rows as they were.
     bool Filtered() const { return filtered_; }
     void SetFiltered(bool value);
     const AnsiString& Filter() const { return filter_; }
-    void SetFilter(const AnsiString& value) { filter_ = value; }
+    void SetFilter(const AnsiString& value);
 
     // Editing.
     void Edit();
@@ -212,6 +213,9 @@ protected:
     virtual void InternalDelete(RecordList& records, RecordList::Row row) = 0;
     // Whether rows may be written at all (a read-only result answers false).
     virtual bool StorageCanModify() const = 0;
+    // The test of a record that a Filter text stands for; none (every
+    // record passes) where the dataset does not read filter texts.
+    virtual std::function<bool()> FilterTextPredicate(const AnsiString&) { return {}; }
 
     void CheckActive() const;
     void CheckInactive() const;
@@ -271,6 +275,7 @@ private:
     bool streamedActive_ = false;
     bool filtered_ = false;
     AnsiString filter_;
+    std::function<bool()> filterPredicate_;
     AnsiString sort_;
 
     int disableCount_ = 0;

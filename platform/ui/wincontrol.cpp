@@ -267,6 +267,14 @@ bool TWinControl::ForwardMouseToGraphicChild(TMessage& Message) {
 
 void TWinControl::DefaultHandler(TMessage& Message) {
     if (!handle_) return;
+    if (Message.Msg >= CN_CTLCOLORMSGBOX && Message.Msg <= CN_CTLCOLORSTATIC) {
+        // A control paints in its own font colour and colour.
+        const HDC dc = HDC(Message.WParam);
+        SetTextColor(dc, ColorToRGB(Font()->Color()));
+        SetBkColor(dc, ColorToRGB(Color()));
+        Message.Result = LRESULT(Brush()->Handle());
+        return;
+    }
     Message.Result = CallWindowProc(defWndProc_, handle_, Message.Msg, Message.WParam, Message.LParam);
 }
 

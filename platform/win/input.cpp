@@ -256,6 +256,14 @@ bool InputRetrieved(MSG& msg) {
         SetKey(in.keys, VK_MBUTTON, msg.wParam & MK_MBUTTON, false);
     }
     if (m == WM_MOUSEWHEEL || !Find(msg.hwnd)) return Find(msg.hwnd) != nullptr;
+    // The window holding the capture when a message is handed out takes it:
+    // a press that set the capture gets the release queued behind it.
+    if (in.capture && msg.hwnd != in.capture && m >= WM_MOUSEMOVE && Find(in.capture)) {
+        POINT client = msg.pt;
+        ScreenToClient(in.capture, &client);
+        msg.hwnd = in.capture;
+        msg.lParam = MAKELPARAM(client.x, client.y);
+    }
     // A disabled window takes no clicks, nor does one inside a disabled
     // window: the release of the press that opened a modal dialog stays
     // away from the window the dialog disabled.

@@ -13,6 +13,7 @@
 #include "datagrid/DBGridVynLib.h"
 #include "platform/data/field.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/testseams.h"
 #include "platform/ui/imagelist.h"
 #include "support/memory_dataset.h"
 
@@ -92,6 +93,18 @@ protected:
     std::vector<std::unique_ptr<TProbeGrid>> grids_;
     std::vector<std::unique_ptr<TForm>> forms_;
 };
+
+// Types `text` key by key into the focused window; a character other than
+// a letter, digit or blank comes on a key that means nothing by itself.
+inline void TypeChars(const AnsiString& text) {
+    for (char c : text) {
+        const unsigned char code = static_cast<unsigned char>(c);
+        const int vk = c == ' ' ? VK_SPACE : std::isalnum(code) ? std::toupper(code) : 0xDE;
+        SimulateKey(vk, true, AnsiString(1, c));
+        SimulateKey(vk, false);
+        ProcessMessages();
+    }
+}
 
 // An image list of `size`-pixel squares, one per colour.
 inline void FillWithSquares(TImageList& images, int size, std::initializer_list<TColor> colours) {

@@ -3,6 +3,7 @@
 // and a combo box chosen by mouse and keyboard after OnDropDown refilled it.
 #include "tests/platform/win/calendar_cell.h"
 #include "tests/platform/ui/control_fixture.h"
+#include "tests/platform/win/window_fixture.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/writer.h"
 #include "platform/win/commctrl.h"
@@ -41,6 +42,26 @@ TEST_F(StdCtrlsTest, EditTypingFiresOnChangePerKeyAndOnKeyPressCanDiscard) {
     EXPECT_EQ(edit->Text(), AnsiString("中"));
     edit->Undo();
     EXPECT_EQ(edit->Text(), AnsiString("ab中文"));
+}
+
+TEST_F(StdCtrlsTest, AnEditPaintsInItsOwnColourAndFontColourAlsoWhenReadOnly) {
+    for (bool readOnly : {false, true}) {
+        TEdit* edit = TEdit::Create(form);
+        edit->SetParent(form);
+        edit->SetBounds(10, 10, 150, 21);
+        edit->SetColor(clYellow);
+        edit->Font()->SetColor(clRed);
+        edit->SetReadOnly(readOnly);
+        edit->SetText("HHHH");
+        form->Show();
+        ProcessMessages();
+        EXPECT_EQ(ShownPixel(edit->Handle(), 140, 10), RGB(255, 255, 0)) << readOnly;
+        int red = 0;
+        for (int x = 0; x < 60; ++x)
+            for (int y = 0; y < 21; ++y) red += ShownPixel(edit->Handle(), x, y) == RGB(255, 0, 0);
+        EXPECT_GT(red, 0) << readOnly;
+        delete edit;
+    }
 }
 
 TEST_F(StdCtrlsTest, EditMaxLengthNeverCutsAChineseCharacter) {

@@ -77,6 +77,25 @@ TEST_F(WindowTest, CaptureChangesArriveWithTheOtherWindow) {
     EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_CAPTURECHANGED}}));
 }
 
+TEST_F(WindowTest, APressThatTakesTheCaptureGetsTheReleaseQueuedBehindIt) {
+    const HWND top = TopLevel(0, 0, 200, 100);
+    const HWND a = Child(top, 0, 0, 50, 50);
+    const HWND b = Child(top, 100, 0, 50, 50);
+    DispatchQueuedMessages();
+    Watch({WM_LBUTTONDOWN, WM_LBUTTONUP});
+    // Press and release arrive together; the press hands the capture to b
+    // before the release is read.
+    ASSERT_TRUE(SimulateClick(a, Point(10, 10)));
+    MSG msg;
+    while (PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) {
+        DispatchMessage(&msg);
+        if (msg.message == WM_LBUTTONDOWN) SetCapture(b);
+    }
+    ReleaseCapture();
+    EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_LBUTTONDOWN}, {b, WM_LBUTTONUP}}));
+    EXPECT_EQ(Log()[1].lParam, MAKELPARAM(-90, 10));
+}
+
 TEST_F(WindowTest, FocusAndActivationArriveInOrderWithTheOtherWindow) {
     const HWND first = TopLevel(0, 0, 100, 100);
     const HWND a = Child(first, 0, 0, 20, 20);
