@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "datagrid/DBGridVynDataService.h"
+#include "datagrid/DBGridVynFindDlgs.h"
 #include "datagrid/DBGridVynStyle.h"
 #include "datagrid/PropFilerVyn.h"
 #include "datagrid/ToolCtrlsVyn.h"
@@ -132,6 +133,7 @@ void InitializeDataGridLibrary() {
     CheckGlyphWidth();
     RegisterADODatasetFeatures();
     lib.dataService = std::make_unique<TDBGridVynDataService>();
+    InitializeFindDialog();
 }
 
 void FinalizeDataGridLibrary() {
@@ -148,6 +150,7 @@ void FinalizeDataGridLibrary() {
     FlushButtonFaceCache();
     lib.dataService.reset();
     FreeDatasetFeaturesRegistry();
+    DBGridVynFindDialogHook() = nullptr;
 }
 
 TFont* SortIndexFont() { return TheLibrary().sortIndexFont.get(); }
