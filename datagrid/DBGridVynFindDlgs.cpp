@@ -71,7 +71,7 @@ void TDBGridVynFindDlg::ShowForGrid(TCustomDBGridVyn* grid, const AnsiString& te
                 }
         }
     }
-    cbFindIn->SetItemIndex(choice);
+    SelectColumnChoice(choice);
     firstTry_ = true;
     if (Visible()) Close();
     SetActiveControl(cbText);
@@ -103,10 +103,17 @@ void TDBGridVynFindDlg::FillColumnChoice() {
     cbFindIn->SetOnChange(handler);
 }
 
+// Through the box's value (its keys are its items), so that the choice is
+// the box's own and survives its entering, which reloads the value.
+void TDBGridVynFindDlg::SelectColumnChoice(int index) {
+    TStrings* keys = cbFindIn->KeyItems();
+    cbFindIn->SetValue(index >= 0 && index < keys->Count() ? Variant(keys->Strings(index)) : Null());
+}
+
 void TDBGridVynFindDlg::RebuildFindColumns() {
     findColumns_.Clear();
     TStrings* items = cbFindIn->Items();
-    if (cbFindIn->ItemIndex() < 0) cbFindIn->SetItemIndex(items->Count() - 1);
+    if (cbFindIn->ItemIndex() < 0) SelectColumnChoice(items->Count() - 1);
     const int choice = cbFindIn->ItemIndex();
     if (choice == items->Count() - 1) {
         for (int i = 0; i < items->Count() - 1; ++i) findColumns_.Add(static_cast<TColumnVyn*>(items->Objects(i)));

@@ -64,6 +64,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void SelectColumnChoice(int index);
     bool Matches(const AnsiString& cell, const AnsiString& search) const;
     // The next cell to compare (record by record, the listed columns
     // within each); false past the end or the beginning.
