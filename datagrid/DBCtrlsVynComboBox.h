@@ -76,6 +76,7 @@ public:
     // The first usable item equal to `text` (its start when partial), case
     // ignored; -1 when none.
     int FindItem(const AnsiString& text, bool partial) const;
+    void UpdateData(TObject* sender) override;
 
 protected:
     virtual bool LocateItem(const AnsiString& text, bool partial);
@@ -100,7 +101,6 @@ protected:
     void UpdateItemsMode();
     void UpdateItemIndex();
     void SelectNextItem(bool up);
-    void UpdateData(TObject* sender) override;
     // A press moved over `control` becomes a press in the open list.
     bool ForwardDragToList(TControl* control, int x, int y);
 
