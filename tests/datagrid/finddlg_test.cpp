@@ -4,7 +4,10 @@
 // in a list grid over the service orders opening it modally.
 #include "datagrid/DBGridVynFindDlgs.h"
 
+#include <fstream>
+
 #include "platform/data/field.h"
+#include "platform/gdi/imagecodecs.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/extctrls.h"
 #include "platform/win/testseams.h"
@@ -263,6 +266,54 @@ TEST_F(ListGridFindTest, CtrlFOpensTheModalDialogOnTheCurrentColumnAndEnterFinds
     EXPECT_FALSE(DBGridVynFindDlg()->Visible());
     EXPECT_EQ(query_->FieldByName("型号")->AsString(), "X2");
     EXPECT_EQ(grid_->SelectedIndex(), 2);
+}
+
+// A picture for people to look at: the dialog over a list grid with its
+// column list open.
+TEST_F(ListGridFindTest, PictureOfTheDialogOverTheGridWithTheColumnListOpen) {
+    grid_->SelectColumnByIndex(1);
+    ExecuteDBGridVynFindDialog(grid_, "A牌", AnsiString(), false, {});
+    TDBGridVynFindDlg* dialog = DBGridVynFindDlg();
+    dialog->SetBounds(form_->Left() + 60, form_->Top() + 90, dialog->Width(), dialog->Height());
+    ProcessMessages();
+    dialog->bFindClick(dialog->bFind);
+    ProcessMessages();
+    ASSERT_EQ(query_->FieldByName("品牌")->AsString(), "A牌");
+    const TRect button = dialog->cbFindIn->ButtonAreaRect();
+    SimulateClick(dialog->cbFindIn->Handle(), POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+    ProcessMessages();
+    ASSERT_TRUE(dialog->cbFindIn->ListDropped());
+
+    RECT formRect{};
+    GetWindowRect(form_->Handle(), &formRect);
+    const std::vector<HWND> windows{form_->Handle(), dialog->Handle(), dialog->cbFindIn->PopupList()->Handle()};
+    RECT all = formRect;
+    for (HWND window : windows) {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        UnionRect(&all, &all, &rect);
+    }
+    TBitmap picture;
+    picture.SetWidth(all.right - all.left);
+    picture.SetHeight(all.bottom - all.top);
+    picture.Canvas()->Brush()->SetColor(clWhite);
+    picture.Canvas()->FillRect(TRect{0, 0, picture.Width(), picture.Height()});
+    const HDC dc = CreateCompatibleDC(0);
+    for (HWND window : windows) {
+        const HBITMAP shot = CaptureWindow(window);
+        ASSERT_NE(shot, HBITMAP(0));
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        HGDIOBJ old = SelectObject(dc, shot);
+        BitBlt(picture.Canvas()->Handle(), rect.left - all.left, rect.top - all.top, rect.right - rect.left,
+               rect.bottom - rect.top, dc, 0, 0, SRCCOPY);
+        SelectObject(dc, old);
+        DeleteObject(shot);
+    }
+    DeleteDC(dc);
+    const std::string png = EncodePng(picture.Handle());
+    ASSERT_FALSE(png.empty());
+    std::ofstream(ScreenshotDir() + "dbgrid-finddlg.png", std::ios::binary) << png;
 }
 
 }  // namespace
