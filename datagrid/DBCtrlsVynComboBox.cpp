@@ -516,8 +516,23 @@ bool TCustomDBComboBoxVyn::ForwardDragToList(TControl* control, int x, int y) {
     const TRect client = list->ClientRect();
     if (!PtInRect(&client, at)) return false;
     control->Perform(WM_CANCELMODE, 0, 0);
+    // A graphic button's capture is its window's: let go of it too.
+    if (control->MouseCapture()) control->SetMouseCapture(false);
     SendMessage(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     return true;
+}
+
+void TCustomDBComboBoxVyn::MouseMove(TShiftState shift, int x, int y) {
+    if (!ForwardDragToList(this, x, y)) TCustomDBEditVyn::MouseMove(shift, x, y);
+}
+
+// A press on the main button that is dragged into the open list becomes a
+// press in the list.
+void TCustomDBComboBoxVyn::CreateWnd() {
+    TCustomDBEditVyn::CreateWnd();
+    if (ButtonControls().empty()) return;
+    TEditButtonControlVyn* button = ButtonControls().front().second;
+    button->SetOnMouseMove([this, button](TObject*, TShiftState, int x, int y) { ForwardDragToList(button, x, y); });
 }
 
 bool TCustomDBComboBoxVyn::IsOwnWindow(HWND window) {

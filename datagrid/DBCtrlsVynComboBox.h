@@ -106,6 +106,8 @@ protected:
 
     void KeyDown(Word& key, TShiftState shift) override;
     void KeyPress(char& key) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void CreateWnd() override;
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void WndProc(TMessage& Message) override;

@@ -181,4 +181,23 @@ TEST_F(DBComboBoxTest, EnterInTheOpenListAcceptsItsItem) {
     EXPECT_EQ(box->EditText(), "Down");
 }
 
+TEST_F(DBComboBoxTest, APressOnTheButtonDraggedIntoTheListChoosesTheItemWhereItIsReleased) {
+    Fill({"Up", "Down", "All"}, {"Up", "Down", "All"});
+    const TRect button = box->ButtonAreaRect();
+    const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    SimulateMouseButton(box->Handle(), onButton, VK_LBUTTON, true);
+    ProcessMessages();
+    ASSERT_TRUE(box->ListDropped());
+    TPopupListboxVyn* list = box->PopupList();
+    const TRect row = list->ItemRect(1);
+    const TPoint inList = box->ScreenToClient(list->ClientToScreen(TPoint{(row.left + row.right) / 2, (row.top + row.bottom) / 2}));
+    SimulateMouseMove(box->Handle(), POINT{inList.x, inList.y});
+    ProcessMessages();
+    const TPoint inListClient{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    SimulateMouseButton(list->Handle(), POINT{inListClient.x, inListClient.y}, VK_LBUTTON, false);
+    ProcessMessages();
+    EXPECT_FALSE(box->ListDropped());
+    EXPECT_EQ(box->EditText(), "Down");
+}
+
 }  // namespace
