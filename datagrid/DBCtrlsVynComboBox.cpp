@@ -227,7 +227,7 @@ void TCustomDBComboBoxVyn::FieldChanged() {
         if (field->Alignment() != Alignment()) Invalidate();
         if (!keyItemsMode_ && (field->DataType() == ftString || field->DataType() == ftWideString) && MaxLength() == 0)
             SetMaxLength(field->Size());
-        const bool focused = Focused() && DataLink()->CanModify();
+        const bool focused = FocusFlag() && DataLink()->CanModify();
         if (focused || keyItemsMode_) {
             StoreValue(field->IsNull() ? Null() : Variant(field->Text()));
         } else {
