@@ -4,6 +4,7 @@
 #include "datagrid/DBCtrlsVynComboBox.h"
 
 #include "platform/data/field.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/win/testseams.h"
 #include "platform/win/winuser.h"
 #include "support/memory_dataset.h"
@@ -198,6 +199,26 @@ TEST_F(DBComboBoxTest, APressOnTheButtonDraggedIntoTheListChoosesTheItemWhereItI
     ProcessMessages();
     EXPECT_FALSE(box->ListDropped());
     EXPECT_EQ(box->EditText(), "Down");
+}
+
+TEST_F(DBComboBoxTest, KeyModeTakesAWholeDoubleByteCharacterTheWheelAndPastedText) {
+    Fill({"诺基亚", "摩托罗拉", "三星"}, {"N", "M", "S"});
+    Focus();
+    SimulateTyping("摩");
+    ProcessMessages();
+    EXPECT_EQ(box->ItemIndex(), 1);
+    EXPECT_EQ(box->SelStart(), static_cast<int>(AnsiString("摩").size()));
+    SimulateWheel(box->Handle(), POINT{20, 10}, -120);
+    ProcessMessages();
+    EXPECT_EQ(box->ItemIndex(), 2);
+    SimulateWheel(box->Handle(), POINT{20, 10}, 120);
+    ProcessMessages();
+    EXPECT_EQ(box->ItemIndex(), 1);
+    Clipboard()->SetAsText("诺基");
+    box->SelectAll();
+    box->Perform(WM_PASTE, 0, 0);
+    EXPECT_EQ(box->EditText(), "诺基亚");
+    EXPECT_EQ(box->Value().AsString(), "N");
 }
 
 }  // namespace
