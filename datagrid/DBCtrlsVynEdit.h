@@ -156,7 +156,7 @@ public:
     void HideEditor();
     void SetFocus() override;
 
-    void UpdateData(TObject* sender);
+    virtual void UpdateData(TObject* sender);
 
 protected:
     virtual bool ButtonsAvailable() const;
@@ -214,6 +214,8 @@ protected:
     // The text returns to the data's value.
     void Reset();
     void SetDroppedDown(bool value) { droppedDown_ = value; }
+    // Whether the editor counts as focused (set on entering, cleared on exit).
+    bool FocusFlag() const { return focusFlag_; }
 
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;

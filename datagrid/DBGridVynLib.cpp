@@ -4,6 +4,7 @@
 
 #include "datagrid/DBGridVynClipboard.h"
 #include "datagrid/DBGridVynDataService.h"
+#include "datagrid/DBGridVynFindDlgs.h"
 #include "datagrid/DBGridVynStyle.h"
 #include "datagrid/PrViewVyn.h"
 #include "datagrid/PrnDbgvyn.h"
@@ -140,6 +141,7 @@ void InitializeDataGridLibrary() {
     InitializePrntsVyn();
     InitializePrViewVyn();
     InitializePrnDbgvyn();
+    InitializeFindDialog();
 }
 
 void FinalizeDataGridLibrary() {
@@ -158,6 +160,7 @@ void FinalizeDataGridLibrary() {
     FreeDatasetFeaturesRegistry();
     FinalizePrntsVyn();
     FinalizePrnDbgvyn();
+    DBGridVynFindDialogHook() = nullptr;
 }
 
 TFont* SortIndexFont() { return TheLibrary().sortIndexFont.get(); }

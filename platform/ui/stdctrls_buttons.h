@@ -22,6 +22,9 @@ public:
     void SetChecked(bool v) { SetCheckedState(v); }
 
 protected:
+    // Set while a change of the checked state must not fire OnClick.
+    bool ClicksDisabled() const { return clicksDisabled_; }
+    void SetClicksDisabled(bool v) { clicksDisabled_ = v; }
     virtual bool GetChecked() const = 0;
     virtual void SetCheckedState(bool v) = 0;
     virtual void Clicked() = 0;
@@ -31,6 +34,9 @@ protected:
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
     SERVIORA_MESSAGES_END(TWinControl)
+
+private:
+    bool clicksDisabled_ = false;
 };
 
 class TCustomCheckBox : public TButtonControl {

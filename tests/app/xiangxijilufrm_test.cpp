@@ -9,6 +9,7 @@
 #include "grid_probe.h"
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/fileutils.h"
+#include "platform/rtl/typinfo.h"
 #include "platform/ui/modalresponder.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/testseams.h"
@@ -176,6 +177,46 @@ TEST_F(HistoryTest, TheListIsExportedInEachFormat) {
     Click(window->BitBtn6);
     EXPECT_TRUE(ModalQuestions().empty()) << "an empty list asks nothing";
     ResetModalResponder();
+}
+
+// Ctrl+F in the list, as its user does it: "Find text" opens modally on the
+// current column; with every column chosen, Enter finds the IMEI typed. The
+// dialog is reached as the application's component, by its names.
+TEST_F(HistoryTest, CtrlFFindsAnOrderInTheList) {
+    Txiangxijilu* window = Open();
+    ASSERT_NE(window, nullptr);
+    dynamic_cast<TWinControl*>(window->FindComponent("DBGridVyn1"))->SetFocus();
+    ProcessMessages();
+    // The clock stands still here: the dialog is used once the modal loop idles.
+    AnsiString caption, column;
+    bool modal = false, acted = false;
+    Application->SetOnIdle(TIdleEvent([&](TObject*, bool&) {
+        auto* dialog = static_cast<TForm*>(Application->FindComponent("DBGridVynFindDlg"));
+        if (acted || !dialog || !dialog->Visible()) return;
+        acted = true;
+        SimulateKey(VK_CONTROL, false);
+        caption = dialog->Caption();
+        modal = dialog->FormState().Contains(fsModal);
+        TComponent* findIn = dialog->FindComponent("cbFindIn");
+        column = GetStrProp(findIn, "Text");
+        SetStrProp(findIn, "Text", "<All>");
+        SimulateTyping("86000005");
+        SimulateKey(VK_RETURN, true);
+        SimulateKey(VK_RETURN, false);
+        SimulateKey(VK_ESCAPE, true);
+        SimulateKey(VK_ESCAPE, false);
+    }));
+    SimulateKey(VK_CONTROL, true);
+    SimulateKey('F', true);
+    SimulateKey('F', false);
+    ProcessMessages();
+    Application->SetOnIdle({});
+    EXPECT_EQ(caption, "Find text");
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(column, "单据编号");
+    EXPECT_TRUE(ModalQuestions().empty()) << "found, so no message";
+    EXPECT_FALSE(static_cast<TForm*>(Application->FindComponent("DBGridVynFindDlg"))->Visible());
+    EXPECT_EQ(DM1->ADOQuery4->FieldByName("串码")->AsString(), "86000005");
 }
 
 }  // namespace

@@ -206,13 +206,14 @@ TEST_F(ListKeyboardTest, TheListGridsKeysReachOnKeyDownMoveRecordsAndOpenTheFind
 
     TCustomDBGridVyn* asked = nullptr;
     bool modal = false;
+    const TDBGridVynFindDialogProc installed = DBGridVynFindDialogHook();
     DBGridVynFindDialogHook() = [&](TCustomDBGridVyn* grid, const AnsiString&, const AnsiString&, bool isModal,
                                     const TDBGridVynFindColumns&) {
         asked = grid;
         modal = isModal;
     };
     Chord({VK_CONTROL}, 'F');
-    DBGridVynFindDialogHook() = nullptr;
+    DBGridVynFindDialogHook() = installed;
     EXPECT_EQ(asked, grid_);
     EXPECT_TRUE(modal);
 }
