@@ -18,12 +18,11 @@ namespace {
 // The group "打印机" with the printers listed, the current one chosen.
 TComboBox* AddPrinterChoice(TDialogForm* form, int width) {
     auto* group = form->Add<TGroupBox>(10, 10, width, 52, "打印机");
-    form->Add<TLabel>(20, 33, 60, 16, "名称(&N):");
+    form->Add<TLabel>(10, 23, 60, 16, "名称(&N):", group);
     auto* printers = form->Add<TComboBox>(85, 29, width - 85, 21);
     printers->SetStyle(csDropDownList);
     printers->Items()->Assign(Printer()->Printers());
     printers->SetItemIndex(Printer()->PrinterIndex());
-    group->SendToBack();
     return printers;
 }
 
@@ -100,20 +99,22 @@ bool TPrintDialog::Execute() {
 bool TPrintDialog::RunDialog() {
     const std::unique_ptr<TDialogForm> form(TDialogForm::Create(Application, "打印", 400, 220));
     TComboBox* printers = AddPrinterChoice(form.get(), 380);
-    form->Add<TGroupBox>(10, 72, 220, 105, "打印范围");
+    auto* range = form->Add<TGroupBox>(10, 72, 220, 105, "打印范围");
     AddRadio(form.get(), 20, 92, 120, "全部(&A)", printRange_ == prAllPages);
     TRadioButton* pages = AddRadio(form.get(), 20, 117, 90, "页码范围(&G)", printRange_ == prPageNums);
     pages->SetEnabled(options_.Contains(poPageNums));
-    form->Add<TLabel>(112, 120, 16, 16, "从");
+    form->Add<TLabel>(102, 48, 16, 16, "从", range);
     auto* from = form->Add<TEdit>(130, 116, 36, 21);
     from->SetText(IntToStr(fromPage_));
-    form->Add<TLabel>(170, 120, 16, 16, "到");
+    form->Add<TLabel>(160, 48, 16, 16, "到", range);
     auto* to = form->Add<TEdit>(188, 116, 36, 21);
+    from->SetEnabled(options_.Contains(poPageNums));
+    to->SetEnabled(options_.Contains(poPageNums));
     to->SetText(IntToStr(toPage_));
     TRadioButton* selection = AddRadio(form.get(), 20, 142, 120, "选定范围(&S)", printRange_ == prSelection);
     selection->SetEnabled(options_.Contains(poSelection));
-    form->Add<TGroupBox>(240, 72, 150, 105, "份数");
-    form->Add<TLabel>(250, 96, 60, 16, "份数(&C):");
+    auto* copiesGroup = form->Add<TGroupBox>(240, 72, 150, 105, "份数");
+    form->Add<TLabel>(10, 24, 60, 16, "份数(&C):", copiesGroup);
     auto* copies = form->Add<TEdit>(315, 92, 50, 21);
     copies->SetText(IntToStr(copies_));
     auto* collate = form->Add<TCheckBox>(250, 130, 120, 20, "逐份打印(&O)");

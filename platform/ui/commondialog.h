@@ -44,11 +44,13 @@ public:
     TDialogForm(TComponent* owner, const AnsiString& caption, int clientWidth, int clientHeight,
                 AnsiString windowClass = "#32770");
 
-    // A control of the dialog at the given bounds, with its caption.
+    // A control of the dialog at the given bounds, with its caption, on the
+    // dialog or inside `parent` (a group box: a label must be inside to
+    // show above it).
     template <class T>
-    T* Add(int left, int top, int width, int height, const AnsiString& caption = {}) {
+    T* Add(int left, int top, int width, int height, const AnsiString& caption = {}, TWinControl* parent = nullptr) {
         T* control = T::Create(this);
-        control->SetParent(this);
+        control->SetParent(parent ? parent : this);
         control->SetBounds(left, top, width, height);
         if (!caption.empty()) control->SetCaption(caption);
         return control;
