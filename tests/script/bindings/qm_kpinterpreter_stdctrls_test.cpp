@@ -43,4 +43,12 @@ TEST_F(StdCtrlsBinding, ListBoxItemsRectanglesAndSelection) {
               109);
 }
 
+TEST_F(StdCtrlsBinding, ComboBoxesSelectAndClear) {
+    EXPECT_EQ(Run("var f: TForm; c: TComboBox; begin f := TForm.CreateNew(nil); c := TComboBox.Create(f); "
+                  "c.Parent := f; c.Text := 'abcd'; c.SelectAll; Emit(c.SelText); c.SelStart := 1; c.SelLength := 2; "
+                  "Emit(c.SelText); c.SelText := 'X'; Emit(c.Text); c.Items.Add('a'); c.Clear; Emit(c.Items.Count); "
+                  "Emit(c.Text); f.Free; end;"),
+              (std::vector<AnsiString>{"abcd", "bc", "aXd", "0", ""}));
+}
+
 }  // namespace
