@@ -11,6 +11,7 @@
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/ui/stdctrls_edit.h"
 #include "platform/ui/stdctrls_listbox.h"
+#include "platform/ui/stdctrls_statictext.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_bindargs.h"
 #include "script/qm_kpinterpreter_values.h"
@@ -155,6 +156,8 @@ void RegisterStdCtrlsBindings(TKpInterpreterAdapter& a) {
     const TClass bar = DefineControlClass<TScrollBar>(a, classes);
     a.DefineGetter(bar, "SetParams", [](Variant&, Frame& f) { Self<TScrollBar>(f)->SetParams(IntArg(f, 0), IntArg(f, 1), IntArg(f, 2)); }, 3, {0, 0, 0}, 0);
     DefineByteOrdinals(a, {"sbsNone", "sbsSingle", "sbsSunken"});
+    DefineControlClass<TCustomStaticText>(a, classes);
+    DefineControlClass<TStaticText>(a, classes);
     using Event = TKpInterpreterStdCtrlsEvent;
     a.DefineEventType(unitName, "TDrawItemEvent", Event::StaticClass(), &Event::DrawItemEvent);
     a.DefineEventType(unitName, "TMeasureItemEvent", Event::StaticClass(), &Event::MeasureItemEvent);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/rtl/classregistry.h"
 #include "platform/rtl/typinfo.h"
 
 #include "script_host.h"
@@ -18,6 +19,11 @@ TEST_F(StdCtrlsBinding, ConstantsAndConstructorsKeepTheirKinds) {
     EXPECT_EQ(Run("var l: TCustomLabel; k: TLabel; begin l := TCustomLabel.Create(nil); k := TLabel.Create(nil); "
                   "Emit(l.ClassName); Emit(k.ClassName); l.Free; k.Free; end;"),
               (std::vector<AnsiString>{"TCustomLabel", "TLabel"}));
+    EXPECT_EQ(Run("var t: TStaticText; c: TCustomStaticText; begin t := TStaticText.Create(nil); "
+                  "c := TCustomStaticText.Create(nil); t.BorderStyle := sbsSunken; Emit(t.ClassName); "
+                  "Emit(c.ClassName); Emit(t.BorderStyle = sbsSunken); t.Free; c.Free; end;"),
+              (std::vector<AnsiString>{"TStaticText", "TCustomStaticText", "True"}));
+    EXPECT_NE(FindClass("TStaticText"), nullptr);
 }
 
 TEST_F(StdCtrlsBinding, StringsAreCopiedAndSelectionBuffersStayInBounds) {
