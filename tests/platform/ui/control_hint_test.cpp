@@ -106,9 +106,7 @@ TEST_F(HintTest, AFreedHintWindowIsForgottenAndAnotherIsMadeWhenNeeded) {
 TEST_F(HintTest, OnShowHintChangesOrRefusesTheHint) {
     FrozenClockScope clock(EncodeDate(2026, 12, 10));
     TForm* form = NewForm();
-    TFocusBox* box = TFocusBox::Create(form);
-    box->SetParent(form);
-    box->SetBounds(10, 10, 80, 20);
+    auto* box = Place<TFocusBox>(form, 10, 10, 80, 20);
     box->SetHint("保存");
     box->SetShowHint(true);
     form->Show();
