@@ -324,14 +324,22 @@ const char* const kUnit3Form =
     "  end\n"
     "end\n";
 
+// The form of Unit3, its unit and form file written beside the others.
+class ScriptForm3 : public ScriptForms {
+protected:
+    TKpInterpreterForm* MakeForm3() {
+        std::ofstream(dir_.file("Unit3.pas")) << kUnit3;
+        std::ofstream(dir_.file("Unit3.dfm")) << kUnit3Form;
+        interpreter_.Pas()->SetText("unit Report;\r\nuses Unit3;\r\nfunction MakeForm: Variant;\r\n"
+                                    "begin\r\n  Result := TForm3.Create(nil);\r\nend;\r\nend.");
+        return MakeForm();
+    }
+};
+
 // Owner-draw and scroll events of standard controls reach the script; the
 // height and position come back, the drawing rectangle is the script's copy.
-TEST_F(ScriptForms, StandardControlEventsHandBackHeightAndPosition) {
-    std::ofstream(dir_.file("Unit3.pas")) << kUnit3;
-    std::ofstream(dir_.file("Unit3.dfm")) << kUnit3Form;
-    interpreter_.Pas()->SetText("unit Report;\r\nuses Unit3;\r\nfunction MakeForm: Variant;\r\n"
-                                "begin\r\n  Result := TForm3.Create(nil);\r\nend;\r\nend.");
-    const std::unique_ptr<TKpInterpreterForm> form(MakeForm());
+TEST_F(ScriptForm3, StandardControlEventsHandBackHeightAndPosition) {
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm3());
     ASSERT_NE(form, nullptr);
     auto* list = dynamic_cast<TListBox*>(form->FindComponent("ListBox1"));
     auto* bar = dynamic_cast<TScrollBar*>(form->FindComponent("ScrollBar1"));
@@ -346,12 +354,8 @@ TEST_F(ScriptForms, StandardControlEventsHandBackHeightAndPosition) {
 
 // The same form shown and used: owner-drawn items 30 pixels high painted
 // by the script, keys stopped and changed, a click read, a page scrolled.
-TEST_F(ScriptForms, AScriptFormAnswersSyntheticInput) {
-    std::ofstream(dir_.file("Unit3.pas")) << kUnit3;
-    std::ofstream(dir_.file("Unit3.dfm")) << kUnit3Form;
-    interpreter_.Pas()->SetText("unit Report;\r\nuses Unit3;\r\nfunction MakeForm: Variant;\r\n"
-                                "begin\r\n  Result := TForm3.Create(nil);\r\nend;\r\nend.");
-    const std::unique_ptr<TKpInterpreterForm> form(MakeForm());
+TEST_F(ScriptForm3, AScriptFormAnswersSyntheticInput) {
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm3());
     ASSERT_NE(form, nullptr);
     auto* list = dynamic_cast<TListBox*>(form->FindComponent("ListBox1"));
     auto* bar = dynamic_cast<TScrollBar*>(form->FindComponent("ScrollBar1"));
