@@ -14,6 +14,8 @@ void TKpInterpreterEvent::InvokeHandler(TKpInterpreterArgs* frame, std::initiali
     args.Reset();
     for (const Variant& value : values) {
         if (args.ArgCount == MaxScriptArgs) RaiseScriptError(181, -1);
+        // A record the host made gets its type, so the procedure can copy it.
+        Interpreter->ResolveRecordType(value);
         args.ArgValues[std::size_t(args.ArgCount++)] = value;
     }
     Interpreter->CallFunctionIn(Target, ScriptUnit, ScriptProc, &args, {Null()}, result);

@@ -51,6 +51,12 @@ std::unique_ptr<TKpInterpreterAdapter> TKpInterpreterExpression::CreateOwnAdapte
 
 // Made on first use: a descendant's CreateOwnAdapter cannot run from this
 // class's constructor.
+void TKpInterpreterExpression::ResolveRecordType(const Variant& value) {
+    if (value.VarType() == RecordVarType() && !OwnAdapter().ResolveRecordType(value) &&
+        !(globalAdapter_ && globalAdapter_ != ownAdapter_.get() && globalAdapter_->ResolveRecordType(value)))
+        RaiseScriptError1(31, -1, "Unknown RecordType");
+}
+
 TKpInterpreterAdapter& TKpInterpreterExpression::OwnAdapter() {
     if (!ownAdapter_) ownAdapter_ = CreateOwnAdapter();
     return *ownAdapter_;
@@ -374,9 +380,7 @@ void TKpInterpreterExpression::EvaluateDesignator(const Variant& object, Variant
                         TokenKind == ttComma || TokenKind == ttDot || args.Assignment;
     args.IndexedDone = false;
     if (!GetValue(name, value, args)) RaiseScriptError1(104, TokenStart(), name);
-    if (value.VarType() == RecordVarType() && !OwnAdapter().ResolveRecordType(value) &&
-        !(globalAdapter_ && globalAdapter_ != ownAdapter_.get() && globalAdapter_->ResolveRecordType(value)))
-        RaiseScriptError1(31, -1, "Unknown RecordType");
+    ResolveRecordType(value);
     if (args.HasVarArgs) WriteBackVarArgs(args);
     if (args.Indexed && !args.IndexedDone) {
         const Variant container = value;

@@ -73,6 +73,10 @@ public:
     TKpInterpreterArgs& CurrentArgs() { return *currentArgs_; }
     TKpInterpreterAdapter& OwnAdapter();
     TKpInterpreterAdapter* GlobalAdapter() const { return globalAdapter_; }
+    // Gives a record value made by the host its type from the interpreter's
+    // registry or the global one; error 31 "Unknown RecordType" when
+    // neither knows it. Other values pass.
+    void ResolveRecordType(const Variant& value);
     EKpInterpreterError& LastError() { return lastError_; }
 
     Variant LastValue;

@@ -77,6 +77,8 @@ public:
     // hierarchy's rules (a component belongs to its owner, an item to its
     // collection). Raises EInvalidOperation for an abstract class.
     virtual Root* Create(Args... args) const = 0;
+    // Only constructs it: AfterConstruction is the caller's (CreateInstance).
+    virtual Root* NewInstance(Args... args) const = 0;
 };
 
 [[noreturn]] void RaiseAbstractClass(const AnsiString& className);
@@ -95,6 +97,12 @@ public:
     Root* Create(Args... args) const override {
         if constexpr (!std::is_abstract_v<T> && std::is_constructible_v<T, Args...>)
             return T::Create(std::forward<Args>(args)...);
+        else
+            RaiseAbstractClass(this->ClassName());
+    }
+    Root* NewInstance(Args... args) const override {
+        if constexpr (!std::is_abstract_v<T> && std::is_constructible_v<T, Args...>)
+            return new T(std::forward<Args>(args)...);
         else
             RaiseAbstractClass(this->ClassName());
     }

@@ -6,6 +6,7 @@
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/graphic.h"
 #include "platform/ui/hints.h"
 #include "platform/ui/menus.h"
 #include "platform/win/surfacehost.h"
@@ -31,16 +32,19 @@ TScreen* Screen = TheGlobals().screen.get();
 
 // ---- TApplication ------------------------------------------------------------------
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+TApplication::TApplication(TComponent* owner) : TComponent(owner), icon_(std::make_unique<TIcon>()) {}
 
 TApplication::~TApplication() {
-    if (handle_) DeallocateHWnd(handle_);
+    if (handleCreated_) DeallocateHWnd(handle_);
 }
 
 AnsiString TApplication::ExeName() const { return ParamStr(0); }
 
 HWND TApplication::Handle() {
-    if (!handle_) handle_ = AllocateHWnd(TWndMethod(this, &TApplication::AppWndProc));
+    if (!handle_) {
+        handle_ = AllocateHWnd(TWndMethod(this, &TApplication::AppWndProc));
+        handleCreated_ = true;
+    }
     return handle_;
 }
 
@@ -69,6 +73,19 @@ void TApplication::ControlDestroyed(TControl* control) {
     if (hintControl_ == control) CancelHint();
     if (mainForm_ == control) mainForm_ = nullptr;
     std::erase(released_, control);
+}
+
+void TApplication::CreateFormOf(TComponentClass instanceClass, const std::function<void(TComponent*)>& store) {
+    store(nullptr);
+    TComponent* instance = instanceClass->NewInstance(this);
+    store(instance);
+    try {
+        CreateInstance(instance);
+    } catch (...) {
+        store(nullptr);
+        throw;
+    }
+    FormCreated(instance);
 }
 
 void TApplication::FormCreated(TComponent* instance) {
@@ -139,16 +156,20 @@ void TApplication::HandleException(TObject* sender) {
 }
 
 void TApplication::ShowException(const std::exception_ptr& e) {
-    AnsiString text;
     try {
         std::rethrow_exception(e);
     } catch (const Exception& error) {
-        text = error.Message();
+        ShowErrorText(error.Message());
     } catch (const std::exception& error) {
-        text = error.what();
+        ShowErrorText(error.what());
     } catch (...) {
-        text = "Unknown exception";
+        ShowErrorText("Unknown exception");
     }
+}
+
+void TApplication::ShowException(const Exception& e) { ShowErrorText(e.Message()); }
+
+void TApplication::ShowErrorText(AnsiString text) {
     if (!text.empty() && text.back() != '.' && static_cast<unsigned char>(text.back()) < 0x80) text += '.';
     MessageBox(text, title_, MB_OK | MB_ICONSTOP);
 }
@@ -165,7 +186,8 @@ TScreen::TScreen(TComponent* owner)
     : TComponent(owner),
       menuFont_(std::make_unique<TFont>()),
       iconFont_(std::make_unique<TFont>()),
-      hintFont_(std::make_unique<TFont>()) {}
+      hintFont_(std::make_unique<TFont>()),
+      imes_(std::unique_ptr<TStrings>(TStringList::Create())) {}
 
 TScreen::~TScreen() = default;
 

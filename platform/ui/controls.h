@@ -53,6 +53,8 @@ using TControlStyle = TSet<TControlStyleItem>;
 SERVIORA_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded,
               csFocusing, csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking)
 using TControlState = TSet<TControlStateItem>;
+SERVIORA_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
+SERVIORA_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 SERVIORA_ENUM(TImeMode, imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
               imSHanguel, imHanguel)
 using TImeName = AnsiString;
@@ -807,25 +809,90 @@ protected:
     std::unique_ptr<TControlCanvas> canvas_;
 };
 
+class TScrollingWinControl;
+
+// One scroll bar of a scrolling control: how far its client area is
+// scrolled in one direction. Position stays within 0..Range less the
+// client extent; moving it scrolls the control's children.
+class TControlScrollBar : public TPersistent {
+    SERVIORA_CLASS(TControlScrollBar, TPersistent)
+    SERVIORA_PUBLISHED
+public:
+    TControlScrollBar(TScrollingWinControl* control, TScrollBarKind kind) : control_(control), kind_(kind) {}
+
+    // Takes Visible, Range, Position and Increment of another scroll bar.
+    void Assign(TPersistent* source) override;
+    TScrollBarKind Kind() const { return kind_; }
+    // The position while the bar shows; 0 when it is hidden.
+    int ScrollPos() const { return visible_ ? Position() : 0; }
+
+    Word Margin() const { return margin_; }
+    void SetMargin(Word v) { margin_ = v; }
+    Word Increment() const { return increment_; }
+    void SetIncrement(Word v) { increment_ = v; }
+    int Range() const { return range_; }
+    void SetRange(int v);
+    int Position() const;
+    void SetPosition(int v);
+    bool Tracking() const { return tracking_; }
+    void SetTracking(bool v) { tracking_ = v; }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+
+private:
+    int ClientExtent() const;
+
+    TScrollingWinControl* control_;
+    TScrollBarKind kind_;
+    Word margin_ = 0;
+    Word increment_ = 8;
+    int range_ = 0;
+    bool tracking_ = false;
+    bool visible_ = true;
+};
+
 // A window control whose client area scrolls over its children.
 class TScrollingWinControl : public TWinControl {
     SERVIORA_CLASS(TScrollingWinControl, TWinControl)
+    SERVIORA_PUBLISHED
 public:
     explicit TScrollingWinControl(TComponent* owner);
+    ~TScrollingWinControl() override;
     // Scrolls so the control is in view.
     void ScrollInView(TControl* control);
     int HorzScrollPosition() const { return scrollX_; }
     int VertScrollPosition() const { return scrollY_; }
     void ScrollBy(int deltaX, int deltaY) override;
 
+    TControlScrollBar* HorzScrollBar() const { return horzScrollBar_.get(); }
+    void SetHorzScrollBar(TControlScrollBar* v) { horzScrollBar_->Assign(v); }
+    TControlScrollBar* VertScrollBar() const { return vertScrollBar_.get(); }
+    void SetVertScrollBar(TControlScrollBar* v) { vertScrollBar_->Assign(v); }
+    // While disabled (calls nest), a bar's range is not fitted to the
+    // children; enabling the last time fits both.
+    void DisableAutoRange() { ++autoRangeCount_; }
+    void EnableAutoRange();
+
 private:
     int scrollX_ = 0, scrollY_ = 0;
+    int autoRangeCount_ = 0;
+    std::unique_ptr<TControlScrollBar> horzScrollBar_, vertScrollBar_;
 };
 
 class TScrollBox : public TScrollingWinControl {
     SERVIORA_CLASS(TScrollBox, TScrollingWinControl)
+    SERVIORA_PUBLISHED
 public:
     explicit TScrollBox(TComponent* owner);
+    // bsSingle: a sunken edge round the box; bsNone: none.
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle v);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+
+private:
+    TFormBorderStyle borderStyle_ = bsSingle;
 };
 
 // The control of a window handle (nullptr for a window no control owns).

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/rtl/format.h"
+#include "platform/ui/commondialog.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/modalresponder.h"
@@ -18,19 +20,11 @@ struct ButtonSpec {
 
 // A dialog built in code; its window class is the one the platform gives
 // that kind of dialog.
-class TMessageForm : public TForm {
-    SERVIORA_CLASS(TMessageForm, TForm)
+class TMessageForm : public TDialogForm {
+    SERVIORA_CLASS(TMessageForm, TDialogForm)
 public:
-    TMessageForm(TComponent* owner, AnsiString windowClass) : TForm(owner, 0), windowClass_(std::move(windowClass)) {}
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        TForm::CreateParams(params);
-        if (!windowClass_.empty()) params.WinClassName = windowClass_;
-    }
-
-private:
-    AnsiString windowClass_;
+    TMessageForm(TComponent* owner, const AnsiString& caption, AnsiString windowClass)
+        : TDialogForm(owner, caption, 0, 0, std::move(windowClass)) {}
 };
 
 constexpr int buttonWidth = 75, buttonHeight = 23, spacing = 8, margin = 12, iconSize = 32;
@@ -47,11 +41,7 @@ std::unique_ptr<TMessageForm> BuildDialog(const AnsiString& windowClass, const A
                                           const AnsiString& text, const std::vector<ButtonSpec>& buttons,
                                           std::size_t defaultIndex, int cancelResult, TControl* extra = nullptr,
                                           IconId icon = 0) {
-    auto form = std::unique_ptr<TMessageForm>(TMessageForm::Create(Application, windowClass));
-    form->SetBorderStyle(bsDialog);
-    form->SetBorderIcons({biSystemMenu});
-    form->SetPosition(poScreenCenter);
-    form->SetCaption(caption);
+    auto form = std::unique_ptr<TMessageForm>(TMessageForm::Create(Application, caption, windowClass));
     int textLeft = margin;
     if (icon) {
         TImage* image = TImage::Create(form.get());
@@ -226,7 +216,16 @@ int MessageDlg(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, 
     return MessageDlgPos(msg, type, buttons, helpCtx, -1, -1);
 }
 
+int MessageDlgPosHelp(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx, int x, int y,
+                      const AnsiString&) {
+    return MessageDlgPos(msg, type, buttons, helpCtx, x, y);
+}
+
 void ShowMessage(const AnsiString& msg) { MessageDlg(msg, mtCustom, {mbOK}); }
+
+void ShowMessageFmt(const AnsiString& format, std::span<const TVarRec> args) { ShowMessage(Format(format, args)); }
+
+void ShowMessagePos(const AnsiString& msg, int x, int y) { MessageDlgPos(msg, mtCustom, {mbOK}, 0, x, y); }
 
 // ---- input boxes ------------------------------------------------------------------------
 

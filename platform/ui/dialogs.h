@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 
 #include "platform/ui/forms.h"
 
@@ -39,8 +40,18 @@ TForm* CreateMessageDialog(const AnsiString& msg, TMsgDlgType type, TMsgDlgButto
 int MessageDlg(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx = 0);
 // The same at a screen position (-1: centred).
 int MessageDlgPos(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx, int x, int y);
+// The same with the help file its Help button would open; the platform's
+// message dialogs show help through the application's help calls, so the
+// file is not used.
+int MessageDlgPosHelp(const AnsiString& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx, int x, int y,
+                      const AnsiString& helpFileName);
 // A message with an OK button, titled with the application's title.
 void ShowMessage(const AnsiString& msg);
+// The message Format makes of `format` and `args` (its EConvertError when
+// they do not match).
+void ShowMessageFmt(const AnsiString& format, std::span<const TVarRec> args);
+// A message at a screen position (-1: centred).
+void ShowMessagePos(const AnsiString& msg, int x, int y);
 
 // Asks for a line of text; false (value unchanged) when cancelled.
 bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value);

@@ -51,7 +51,8 @@ void TOpenDialog::Published(TPublished<TOpenDialog>& p) {
     p.Property("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle);
 }
 
-TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner), files_(TStringList::Create()) {}
+TOpenDialog::TOpenDialog(TComponent* owner)
+    : TCommonDialog(owner), files_(TStringList::Create()), historyList_(TStringList::Create()) {}
 TOpenDialog::~TOpenDialog() = default;
 
 // A name as the dialog hands it out: in the folder, with DefaultExt when it has no extension.
@@ -84,7 +85,7 @@ TOpenDialog::Choice TOpenDialog::RunDialog() {
                                 SplitFileFilter(filter_), filterIndex_, fileName_));
     form->SetCaption(title_.empty() ? DefaultTitle() : title_);
     Choice choice;
-    choice.chosen = form->ShowModal() == mrOk;
+    choice.chosen = ShowDialogForm(form.get()) == mrOk;
     choice.filterIndex = form->ChosenFilterIndex();
     if (choice.chosen) choice.names.push_back(Completed(form->ChosenName(), form->Folder()));
     return choice;

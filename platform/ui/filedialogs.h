@@ -16,15 +16,16 @@
 #include <memory>
 #include <vector>
 
-#include "platform/rtl/component.h"
 #include "platform/rtl/set.h"
 #include "platform/rtl/stringlist.h"
+#include "platform/ui/commondialog.h"
 
 SERVIORA_ENUM(TOpenOption, ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofShowHelp, ofNoValidate,
               ofAllowMultiSelect, ofExtensionDifferent, ofPathMustExist, ofFileMustExist, ofCreatePrompt,
               ofShareAware, ofNoReadOnlyReturn, ofNoTestFileCreate, ofNoNetworkButton, ofNoLongNames,
               ofOldStyleDialog, ofNoDereferenceLinks, ofEnableIncludeNotify, ofEnableSizing)
 using TOpenOptions = TSet<TOpenOption>;
+SERVIORA_ENUM(TFileEditStyle, fsEdit, fsComboBox)
 
 // One filter of a Filter string: what the list shows and the masks
 // ("*.txt;*.csv").
@@ -37,15 +38,15 @@ std::vector<AnsiString> SplitFileMasks(const AnsiString& masks);
 // Splits a Filter string at its "|" characters, stepping by character.
 std::vector<TFileFilter> SplitFileFilter(const AnsiString& filter);
 
-class TOpenDialog : public TComponent {
-    SERVIORA_CLASS(TOpenDialog, TComponent)
+class TOpenDialog : public TCommonDialog {
+    SERVIORA_CLASS(TOpenDialog, TCommonDialog)
     SERVIORA_PUBLISHED
 public:
     explicit TOpenDialog(TComponent* owner);
     ~TOpenDialog() override;
 
     // Answers whether a file was chosen (FileName, Files and FilterIndex set).
-    virtual bool Execute();
+    bool Execute() override;
 
     const AnsiString& FileName() const { return fileName_; }
     void SetFileName(const AnsiString& v) { fileName_ = v; }
@@ -62,6 +63,12 @@ public:
     TOpenOptions Options() const { return options_; }
     void SetOptions(TOpenOptions v) { options_ = v; }
     TStrings* Files() const { return files_.get(); }
+    // The names offered with the file-name edit; set, the list is copied.
+    TStrings* HistoryList() const { return historyList_.get(); }
+    void SetHistoryList(TStrings* v) { historyList_->Assign(v); }
+    // The platform's dialog always has a plain edit for the name; kept.
+    TFileEditStyle FileEditStyle() const { return fileEditStyle_; }
+    void SetFileEditStyle(TFileEditStyle v) { fileEditStyle_ = v; }
 
 protected:
     // "OpenDialog" or "SaveDialog", as the responder records it.
@@ -84,6 +91,8 @@ private:
     Integer filterIndex_ = 1;
     TOpenOptions options_{ofHideReadOnly, ofEnableSizing};
     std::unique_ptr<TStringList> files_;
+    std::unique_ptr<TStringList> historyList_;
+    TFileEditStyle fileEditStyle_ = fsEdit;
 };
 
 class TSaveDialog : public TOpenDialog {

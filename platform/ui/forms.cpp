@@ -54,6 +54,7 @@ void TCustomForm::Published(TPublished<TCustomForm>& p) {
     p.Property("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
     p.Property("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
     p.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview);
+    p.Property("HelpFile", &TCustomForm::HelpFile, &TCustomForm::SetHelpFile);
     p.Property("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
     p.Property("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled);
     p.Property("ClientWidth", &TCustomForm::ClientWidthProperty, &TCustomForm::SetClientWidthProperty);
@@ -67,7 +68,7 @@ void TCustomForm::Published(TPublished<TCustomForm>& p) {
     p.Property("OnDeactivate", &TCustomForm::OnDeactivate, &TCustomForm::SetOnDeactivate);
     p.Property("OnPaint", &TCustomForm::OnPaint, &TCustomForm::SetOnPaint);
     p.Property("OnClose", &TCustomForm::OnClose, &TCustomForm::SetOnClose);
-    p.Property("OnCloseQuery", &TCustomForm::OnCloseQuery, &TCustomForm::SetOnCloseQuery);
+    p.Property("OnCloseQuery", &TCustomForm::OnCloseQuery, &TCustomForm::SetOnCloseQuery).TypeName("TCloseQueryEvent");
 }
 
 TCustomForm::TCustomForm(TComponent* owner)
@@ -556,6 +557,7 @@ void TCustomForm::RunExitsAndEnters(TWinControl* from, TWinControl* to) {
 void TCustomForm::DefocusControl(TWinControl* control, bool removing) {
     if (removing) {
         if (activeControl_ && control->ContainsControl(activeControl_)) activeControl_ = nullptr;
+        if (activeOleControl_ && control->ContainsControl(activeOleControl_)) activeOleControl_ = nullptr;
         if (focusedControl_ && control->ContainsControl(focusedControl_)) focusedControl_ = nullptr;
         if (Screen->ActiveControl() && control->ContainsControl(Screen->ActiveControl()))
             Screen->SetActiveControl(nullptr);
@@ -627,3 +629,34 @@ TCustomForm* TCustomForm::ActiveMDIChild() const {
     return nullptr;
 }
 
+
+void TCustomForm::SendToClient(UINT message, WPARAM wParam) {
+    if (formStyle_ == fsMDIForm && clientHandle_) SendMessage(clientHandle_, message, wParam, 0);
+}
+
+void TCustomForm::ArrangeIcons() { SendToClient(WM_MDIICONARRANGE, 0); }
+
+void TCustomForm::Cascade() { SendToClient(WM_MDICASCADE, 0); }
+
+void TCustomForm::Tile() { SendToClient(WM_MDITILE, tileMode_ == tbHorizontal ? MDITILE_HORIZONTAL : MDITILE_VERTICAL); }
+
+void TCustomForm::Next() { SendToClient(WM_MDINEXT, 0); }
+
+void TCustomForm::Previous() {
+    if (formStyle_ == fsMDIForm && clientHandle_) SendMessage(clientHandle_, WM_MDINEXT, 0, 1);
+}
+
+TBitmap* TCustomForm::GetFormImage() {
+    auto image = std::make_unique<TBitmap>();
+    image->SetSize(ClientWidth(), ClientHeight());
+    image->Canvas()->Brush()->SetColor(Color());
+    image->Canvas()->FillRect(Rect(0, 0, ClientWidth(), ClientHeight()));
+    if (HandleAllocated()) PaintTo(image->Canvas()->Handle(), 0, 0);
+    return image.release();
+}
+
+void TCustomForm::SendCancelMode(TControl* sender) {
+    if (Active() && activeControl_) activeControl_->Perform(CM_CANCELMODE, 0, LPARAM(sender));
+    if (formStyle_ == fsMDIForm)
+        if (TCustomForm* child = ActiveMDIChild()) child->SendCancelMode(sender);
+}

@@ -20,6 +20,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <vector>
 
 #include "platform/rtl/stringlist.h"
@@ -30,14 +31,15 @@
 class TMainMenu;
 class TIcon;
 class THintWindow;
+class Exception;
 
 SERVIORA_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
-SERVIORA_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 SERVIORA_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
 using TBorderIcons = TSet<TBorderIcon>;
 SERVIORA_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
               poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
 SERVIORA_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
+SERVIORA_ENUM(TTileMode, tbHorizontal, tbVertical)
 SERVIORA_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
 SERVIORA_ENUM(TFormStateItem, fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated)
 using TFormState = TSet<TFormStateItem>;
@@ -46,7 +48,8 @@ using TModalResult = int;
 constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
                        mrNo = 7, mrAll = 8, mrNoToAll = 9, mrYesToAll = 10;
 
-using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
+SERVIORA_EVENT_TYPE(TCloseEvent, void(TObject* Sender, TCloseAction& Action));
+// A signature other events share: OnCloseQuery names its type itself.
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 
 class TCustomForm : public TScrollingWinControl {
@@ -87,6 +90,20 @@ public:
     int ClientHeightProperty() const { return ClientHeight(); }
     void SetClientHeightProperty(int v);
     TFormState FormState() const { return formState_; }
+    const AnsiString& HelpFile() const { return helpFile_; }
+    void SetHelpFile(const AnsiString& v) { helpFile_ = v; }
+    // Whether the form takes dropped data; kept for the form's callers.
+    bool DropTarget() const { return dropTarget_; }
+    void SetDropTarget(bool v) { dropTarget_ = v; }
+    // The embedded control that has the focus; the platform embeds none,
+    // so it is only what was set (forgotten when the control goes away).
+    TWinControl* ActiveOleControl() const { return activeOleControl_; }
+    void SetActiveOleControl(TWinControl* v) { activeOleControl_ = v; }
+    // A new bitmap of the client area as drawn now; the caller owns it.
+    TBitmap* GetFormImage();
+    // Ends the mouse mode (capture, dragging) of the active control, and of
+    // the active MDI child's.
+    void SendCancelMode(TControl* sender);
 
     // ---- showing and closing ----
     void Show();
@@ -123,6 +140,15 @@ public:
     // The frame's client window ("MDIClient") once the window exists.
     // WM_SYSCOMMAND with SC_RESTORE restores a minimised child.
     HWND ClientHandle() const { return clientHandle_; }
+    TTileMode TileMode() const { return tileMode_; }
+    void SetTileMode(TTileMode v) { tileMode_ = v; }
+    // The MDI client's arrangements and activations (nothing on a form
+    // that is no MDI frame).
+    void ArrangeIcons();
+    void Cascade();
+    void Tile();
+    void Next();
+    void Previous();
 
     // ---- events ----
     const TNotifyEvent& OnCreate() const { return onCreate_; }
@@ -198,8 +224,14 @@ private:
     TWinControl* FocusTarget() const;
     void RunExitsAndEnters(TWinControl* from, TWinControl* to);
 
+    void SendToClient(UINT message, WPARAM wParam);
+
     bool createNew_ = false;
     TFormStyle formStyle_ = fsNormal;
+    TTileMode tileMode_ = tbHorizontal;
+    AnsiString helpFile_;
+    bool dropTarget_ = false;
+    TWinControl* activeOleControl_ = nullptr;
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
@@ -255,6 +287,8 @@ public:
     TStrings* Fonts() const;
     TFont* MenuFont() const { return menuFont_.get(); }
     TFont* IconFont() const { return iconFont_.get(); }
+    // Copies the font.
+    void SetIconFont(TFont* v) { iconFont_->Assign(v); }
     TFont* HintFont() const { return hintFont_.get(); }
     int Width() const;
     int Height() const;
@@ -265,6 +299,10 @@ public:
     // The name of the input method in use when the program started: the
     // platform's one input method has none.
     const TImeName& DefaultIme() const { return defaultIme_; }
+    // The input methods installed: none on this platform.
+    TStrings* Imes() const { return imes_.get(); }
+    // The keyboard layout in use at start (0: the platform has no layouts).
+    Cardinal DefaultKbLayout() const { return 0; }
     int MonitorCount() const { return 1; }
     TRect MonitorBoundsRect(int index) const;
     TMonitor* Monitors(int index) const;
@@ -288,6 +326,7 @@ private:
     std::vector<std::pair<int, HCURSOR>> cursors_;
     mutable std::unique_ptr<TStrings> fonts_;
     std::unique_ptr<TFont> menuFont_, iconFont_, hintFont_;
+    std::unique_ptr<TStrings> imes_;
     mutable std::vector<std::unique_ptr<TMonitor>> monitors_;
 
     TMonitor* FindMonitor(HMONITOR handle) const;
@@ -295,8 +334,10 @@ private:
 
 // ---- the application -------------------------------------------------------------
 
-using TExceptionEvent = TEvent<void(TObject* Sender, const std::exception_ptr& E)>;
+SERVIORA_EVENT_TYPE(TExceptionEvent, void(TObject* Sender, const std::exception_ptr& E));
 using TIdleEvent = TEvent<void(TObject* Sender, bool& Done)>;
+// Before a hint shows: its text, whether it shows, and where and how.
+SERVIORA_EVENT_TYPE(TShowHintEvent, void(AnsiString& HintStr, bool& CanShow, THintInfo& HintInfo));
 using TMessageEvent = TEvent<void(MSG& Msg, bool& Handled)>;
 
 class TApplication : public TComponent {
@@ -312,8 +353,40 @@ public:
     AnsiString ExeName() const;
     const AnsiString& HelpFile() const { return helpFile_; }
     void SetHelpFile(const AnsiString& v) { helpFile_ = v; }
+    // The active form's help file, or the application's when it has none.
+    AnsiString CurrentHelpFile() const;
+    // Help opens the current help file through the shell; false without one.
+    bool HelpCommand(int command, int data);
+    bool HelpContext(int context);
+    bool HelpJump(const AnsiString& jumpId);
     // A hidden window of the application (the owner of its own messages).
     HWND Handle();
+    // Takes a window made elsewhere as the application's, while it has
+    // made none of its own.
+    void SetHandle(HWND v);
+    // The modeless dialog whose messages the loop hands to it.
+    HWND DialogHandle() const { return dialogHandle_; }
+    void SetDialogHandle(HWND v) { dialogHandle_ = v; }
+    TIcon* Icon() const { return icon_.get(); }
+    void SetIcon(TIcon* v);
+    // Whether one of the program's windows is the active one.
+    bool Active() const;
+    // The main form to the front, minimised, or back from minimised.
+    void BringToFront();
+    void Minimize();
+    void Restore();
+    // Takes the stay-on-top mark from the program's top-level windows (all
+    // of them, or those but the main form) while a dialog shows; calls
+    // nest, and RestoreTopMosts puts the marks back at the last.
+    void NormalizeTopMosts();
+    void NormalizeAllTopMosts();
+    void RestoreTopMosts();
+    // Whether the program follows the system's changes of number formats
+    // and metrics; kept for its callers.
+    bool UpdateFormatSettings() const { return updateFormatSettings_; }
+    void SetUpdateFormatSettings(bool v) { updateFormatSettings_ = v; }
+    bool UpdateMetricSettings() const { return updateMetricSettings_; }
+    void SetUpdateMetricSettings(bool v) { updateMetricSettings_ = v; }
 
     // Creates a form (or data module) of class T owned by the application.
     // `reference` holds it before its description is read and OnCreate runs,
@@ -321,15 +394,11 @@ public:
     // first form becomes MainForm.
     template <class T>
     void CreateForm(T*& reference) {
-        reference = nullptr;
-        reference = new T(this);
-        try {
-            CreateInstance(reference);
-        } catch (...) {
-            reference = nullptr;
-            throw;
-        }
-        FormCreated(reference);
+        CreateFormOf(T::StaticClass(), [&reference](TComponent* instance) { reference = static_cast<T*>(instance); });
+    }
+    // The same by class.
+    void CreateForm(TComponentClass instanceClass, TComponent*& reference) {
+        CreateFormOf(instanceClass, [&reference](TComponent* instance) { reference = instance; });
     }
     TForm* MainForm() const { return mainForm_; }
     void SetMainForm(TForm* form) { mainForm_ = form; }
@@ -350,6 +419,7 @@ public:
     void HandleException(TObject* sender);
     // Shows the exception's message in a message box titled with Title.
     void ShowException(const std::exception_ptr& e);
+    void ShowException(const Exception& e);
     const TExceptionEvent& OnException() const { return onException_; }
     void SetOnException(TExceptionEvent v) { onException_ = std::move(v); }
     const TIdleEvent& OnIdle() const { return onIdle_; }
@@ -379,6 +449,9 @@ public:
     const TNotifyEvent& OnHint() const { return onHint_; }
     void SetOnHint(TNotifyEvent v) { onHint_ = std::move(v); }
     void CancelHint();
+    void HideHint() { HideHintWindow(); }
+    const TShowHintEvent& OnShowHint() const { return onShowHint_; }
+    void SetOnShowHint(TShowHintEvent v) { onShowHint_ = std::move(v); }
     // The mouse moved over `control`: the hint timer starts or the hint moves on.
     void HintMouseMessage(TControl* control, TMessage& Message);
     // The hint window now showing (nullptr when none is).
@@ -394,8 +467,13 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // Makes an instance of instanceClass owned by the application; `store`
+    // gets it before AfterConstruction and null when that fails.
+    void CreateFormOf(TComponentClass instanceClass, const std::function<void(TComponent*)>& store);
     // The first form created becomes MainForm.
     void FormCreated(TComponent* instance);
+    void NormalizeTopMosts(bool includeMain);
+    void ShowErrorText(AnsiString text);
     bool ProcessMessage(MSG& msg);
     void Idle(const MSG& msg);
     void AppWndProc(TMessage& Message);
@@ -406,6 +484,14 @@ private:
     AnsiString title_;
     AnsiString helpFile_;
     HWND handle_ = 0;
+    bool handleCreated_ = false;
+    HWND dialogHandle_ = 0;
+    std::unique_ptr<TIcon> icon_;
+    bool updateFormatSettings_ = true;
+    bool updateMetricSettings_ = true;
+    int topMostLevel_ = 0;
+    std::vector<HWND> topMostList_;
+    TShowHintEvent onShowHint_;
     TForm* mainForm_ = nullptr;
     bool showMainForm_ = true;
     bool terminated_ = false;
@@ -428,6 +514,22 @@ private:
 
 extern TApplication* Application;
 extern TScreen* Screen;
+
+// The form that holds the control (null: none); ValidParentForm raises
+// EInvalidOperation "Control '<name>' has no parent window" instead.
+TCustomForm* GetParentForm(TControl* control);
+TCustomForm* ValidParentForm(TControl* control);
+
+// The windows disabled while a modal window shows, handed out as a
+// pointer that EnableTaskWindows takes back (and frees).
+struct TTaskWindowList {
+    std::vector<HWND> windows;
+};
+// Disables the program's visible, enabled top-level windows but `activeWindow`.
+TTaskWindowList* DisableTaskWindows(HWND activeWindow);
+void EnableTaskWindows(TTaskWindowList* list);
+// Whether the foreground window is one of the program's.
+bool ForegroundTask();
 
 // The first part of a hint ("short|long"), and the second (the whole hint without "|").
 AnsiString GetShortHint(const AnsiString& hint);

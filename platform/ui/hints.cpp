@@ -129,7 +129,10 @@ void TApplication::ActivateHint(TPoint cursorPos) {
     info.HintPos = Point(cursorPos.x, cursorPos.y + 20);
     info.HideTimeout = hintHidePause_;
     info.HintStr = GetShortHint(control->Hint());
-    if (control->Perform(CM_HINTSHOW, 0, LPARAM(&info)) != 0 || info.HintStr.empty()) return;
+    if (control->Perform(CM_HINTSHOW, 0, LPARAM(&info)) != 0) return;
+    bool canShow = true;
+    if (onShowHint_) onShowHint_(info.HintStr, canShow, info);
+    if (!canShow || info.HintStr.empty()) return;
     if (!hintWindow_) {
         TClass cls = info.HintWindowClass;
         if (!cls || !cls->InheritsFrom(THintWindow::StaticClass())) cls = THintWindow::StaticClass();

@@ -179,6 +179,19 @@ void TCustomComboBox::SetSelLength(Integer v) {
     SendMessage(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(start, start + v));
 }
 
+AnsiString TCustomComboBox::SelText() {
+    DWORD start = 0, end = 0;
+    SendMessage(Handle(), CB_GETEDITSEL, WPARAM(&start), LPARAM(&end));
+    return end > start ? Text().substr(start, end - start) : AnsiString();
+}
+
+void TCustomComboBox::SetSelText(const AnsiString& v) {
+    COMBOBOXINFO info{};
+    if (GetComboBoxInfo(Handle(), &info) && info.hwndItem) SendMessage(info.hwndItem, EM_REPLACESEL, TRUE, LPARAM(v.c_str()));
+}
+
+void TCustomComboBox::SelectAll() { SendMessage(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, 0xFFFF)); }
+
 void TCustomComboBox::Change() { onChange_(this); }
 void TCustomComboBox::DropDown() { onDropDown_(this); }
 void TCustomComboBox::CloseUp() { onCloseUp_(this); }

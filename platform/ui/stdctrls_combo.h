@@ -47,6 +47,11 @@ public:
     void SetSelStart(Integer v);
     Integer SelLength();
     void SetSelLength(Integer v);
+    // The selected part of the edit's text; set, it replaces the selection.
+    // A list without an edit (csDropDownList) has none.
+    AnsiString SelText();
+    void SetSelText(const AnsiString& v);
+    void SelectAll();
 
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent v) { onChange_ = std::move(v); }

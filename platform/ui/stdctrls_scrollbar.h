@@ -5,7 +5,6 @@
 
 #include "platform/ui/stdctrls_edit.h"
 
-SERVIORA_ENUM(TScrollBarKind, sbHorizontal, sbVertical)
 SERVIORA_ENUM(TScrollCode, scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom,
               scEndScroll)
 SERVIORA_EVENT_TYPE(TScrollEvent, void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos));

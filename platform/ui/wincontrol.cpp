@@ -1026,16 +1026,6 @@ void TCustomControl::PaintWindow(HDC dc) {
     controlState_ = controlState_ - TControlState{csCustomPaint};
 }
 
-// ---- scrolling window controls --------------------------------------------------------
-
-TScrollingWinControl::TScrollingWinControl(TComponent* owner) : TWinControl(owner) {}
-
-void TScrollingWinControl::ScrollBy(int deltaX, int deltaY) {
-    scrollX_ -= deltaX;
-    scrollY_ -= deltaY;
-    TWinControl::ScrollBy(deltaX, deltaY);
-}
-
 void TWinControl::ScrollBy(int deltaX, int deltaY) {
     DisableAlign();
     for (int i = 0; i < ControlCount(); ++i) {
@@ -1044,22 +1034,4 @@ void TWinControl::ScrollBy(int deltaX, int deltaY) {
     }
     EnableAlign();
     Invalidate();
-}
-
-void TScrollingWinControl::ScrollInView(TControl* control) {
-    if (!control || !ContainsControl(control)) return;
-    const TRect client = ClientRect();
-    int dx = 0, dy = 0;
-    if (control->Left() < 0) dx = -control->Left();
-    else if (control->Left() + control->Width() > client.right)
-        dx = client.right - control->Left() - control->Width();
-    if (control->Top() < 0) dy = -control->Top();
-    else if (control->Top() + control->Height() > client.bottom)
-        dy = client.bottom - control->Top() - control->Height();
-    if (dx || dy) ScrollBy(dx, dy);
-}
-
-TScrollBox::TScrollBox(TComponent* owner) : TScrollingWinControl(owner) {
-    SetBounds(0, 0, 185, 41);
-    controlStyle_.Include(csAcceptsControls);
 }

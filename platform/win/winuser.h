@@ -188,6 +188,8 @@ int SetWindowRgn(HWND window, HRGN region, BOOL redraw);
 int GetWindowRgn(HWND window, HRGN region);
 
 // ---- Showing and state ----------------------------------------------------------
+// WinHelp commands.
+constexpr UINT HELP_CONTEXT = 0x1, HELP_QUIT = 0x2, HELP_CONTENTS = 0x3, HELP_COMMAND = 0x102;
 constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_NORMAL = 1, SW_SHOWMINIMIZED = 2, SW_SHOWMAXIMIZED = 3,
               SW_MAXIMIZE = 3, SW_SHOWNOACTIVATE = 4, SW_SHOW = 5, SW_MINIMIZE = 6, SW_SHOWMINNOACTIVE = 7,
               SW_SHOWNA = 8, SW_RESTORE = 9, SW_SHOWDEFAULT = 10;

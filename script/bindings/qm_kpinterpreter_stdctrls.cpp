@@ -11,6 +11,7 @@
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/ui/stdctrls_edit.h"
 #include "platform/ui/stdctrls_listbox.h"
+#include "platform/ui/stdctrls_statictext.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_bindargs.h"
 #include "script/qm_kpinterpreter_values.h"
@@ -71,6 +72,8 @@ void RegisterEdits(TKpInterpreterAdapter& a, ClassList& classes) {
 
 void RegisterComboAndButton(TKpInterpreterAdapter& a, ClassList& classes) {
     const TClass c = DefineControlClass<TCustomComboBox>(a, classes);
+    a.DefineGetter(c, "Clear", [](Variant&, Frame& f) { Self<TCustomComboBox>(f)->Clear(); }, 0, {}, 0);
+    a.DefineGetter(c, "SelectAll", [](Variant&, Frame& f) { Self<TCustomComboBox>(f)->SelectAll(); }, 0, {}, 0);
     a.DefineGetter(c, "Canvas", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TCustomComboBox>(f)->Canvas()); }, 0, {}, 0);
     a.DefineGetter(c, "DroppedDown", [](Variant& v, Frame& f) { v = Self<TCustomComboBox>(f)->DroppedDown(); }, 0, {}, 0);
     a.DefineSetter(c, "DroppedDown", [](const Variant& v, Frame& f) { Self<TCustomComboBox>(f)->SetDroppedDown(v.AsBoolean()); }, 0, {});
@@ -82,6 +85,8 @@ void RegisterComboAndButton(TKpInterpreterAdapter& a, ClassList& classes) {
     a.DefineSetter(c, "SelLength", [](const Variant& v, Frame& f) { Self<TCustomComboBox>(f)->SetSelLength(v.AsInteger()); }, 0, {});
     a.DefineGetter(c, "SelStart", [](Variant& v, Frame& f) { v = Self<TCustomComboBox>(f)->SelStart(); }, 0, {}, 0);
     a.DefineSetter(c, "SelStart", [](const Variant& v, Frame& f) { Self<TCustomComboBox>(f)->SetSelStart(v.AsInteger()); }, 0, {});
+    a.DefineGetter(c, "SelText", [](Variant& v, Frame& f) { v = Self<TCustomComboBox>(f)->SelText(); }, 0, {}, 0);
+    a.DefineSetter(c, "SelText", [](const Variant& v, Frame& f) { Self<TCustomComboBox>(f)->SetSelText(VarToStr(v)); }, 0, {});
     DefineControlClass<TComboBox>(a, classes);
     const TClass b = DefineControlClass<TButton>(a, classes);
     a.DefineGetter(b, "Click", [](Variant&, Frame& f) { Self<TButton>(f)->Click(); }, 0, {}, 0);
@@ -151,6 +156,8 @@ void RegisterStdCtrlsBindings(TKpInterpreterAdapter& a) {
     const TClass bar = DefineControlClass<TScrollBar>(a, classes);
     a.DefineGetter(bar, "SetParams", [](Variant&, Frame& f) { Self<TScrollBar>(f)->SetParams(IntArg(f, 0), IntArg(f, 1), IntArg(f, 2)); }, 3, {0, 0, 0}, 0);
     DefineByteOrdinals(a, {"sbsNone", "sbsSingle", "sbsSunken"});
+    DefineControlClass<TCustomStaticText>(a, classes);
+    DefineControlClass<TStaticText>(a, classes);
     using Event = TKpInterpreterStdCtrlsEvent;
     a.DefineEventType(unitName, "TDrawItemEvent", Event::StaticClass(), &Event::DrawItemEvent);
     a.DefineEventType(unitName, "TMeasureItemEvent", Event::StaticClass(), &Event::MeasureItemEvent);

@@ -267,7 +267,14 @@ const char* const kUnit3 =
     "  Rect.Left := 500;\n"
     "end;\n"
     "procedure TForm3.ScrollBar1Scroll(Sender: TObject; ScrollCode: TScrollCode; var ScrollPos: Integer);\n"
-    "begin ScrollPos := ScrollPos + 10; end;\n"
+    "begin if ScrollCode = 2 then begin Label1.Caption := '上翻'; ScrollPos := ScrollPos + 10; end; end;\n"
+    "procedure TForm3.Edit1KeyDown(Sender: TObject; var Key: Word; Shift: TShiftState);\n"
+    "begin if Key = 65 then Key := 0; end;\n"
+    "procedure TForm3.Edit1KeyPress(Sender: TObject; var Key: Char);\n"
+    "begin Key := 'xyz'; end;\n"
+    "procedure TForm3.Button1MouseDown(Sender: TObject; Button: TMouseButton; Shift: TShiftState; X, Y: Integer);\n"
+    "var S: string;\n"
+    "begin S := IntToStr(Button) + ',' + IntToStr(X) + ',' + IntToStr(Y); if Shift = [ssLeft] then S := S + ',L'; Label1.Caption := S; end;\n"
     "end.\n";
 
 const char* const kUnit3Form =
@@ -299,6 +306,8 @@ const char* const kUnit3Form =
     "    Width = 140\n"
     "    Height = 21\n"
     "    Text = '返修单号'\n"
+    "    OnKeyDown = Edit1KeyDown\n"
+    "    OnKeyPress = Edit1KeyPress\n"
     "  end\n"
     "  object Button1: TButton\n"
     "    Left = 200\n"
@@ -306,6 +315,7 @@ const char* const kUnit3Form =
     "    Width = 75\n"
     "    Height = 25\n"
     "    Caption = '确定'\n"
+    "    OnMouseDown = Button1MouseDown\n"
     "  end\n"
     "  object Label1: TLabel\n"
     "    Left = 200\n"
@@ -314,14 +324,22 @@ const char* const kUnit3Form =
     "  end\n"
     "end\n";
 
+// The form of Unit3, its unit and form file written beside the others.
+class ScriptForm3 : public ScriptForms {
+protected:
+    TKpInterpreterForm* MakeForm3() {
+        std::ofstream(dir_.file("Unit3.pas")) << kUnit3;
+        std::ofstream(dir_.file("Unit3.dfm")) << kUnit3Form;
+        interpreter_.Pas()->SetText("unit Report;\r\nuses Unit3;\r\nfunction MakeForm: Variant;\r\n"
+                                    "begin\r\n  Result := TForm3.Create(nil);\r\nend;\r\nend.");
+        return MakeForm();
+    }
+};
+
 // Owner-draw and scroll events of standard controls reach the script; the
 // height and position come back, the drawing rectangle is the script's copy.
-TEST_F(ScriptForms, StandardControlEventsHandBackHeightAndPosition) {
-    std::ofstream(dir_.file("Unit3.pas")) << kUnit3;
-    std::ofstream(dir_.file("Unit3.dfm")) << kUnit3Form;
-    interpreter_.Pas()->SetText("unit Report;\r\nuses Unit3;\r\nfunction MakeForm: Variant;\r\n"
-                                "begin\r\n  Result := TForm3.Create(nil);\r\nend;\r\nend.");
-    const std::unique_ptr<TKpInterpreterForm> form(MakeForm());
+TEST_F(ScriptForm3, StandardControlEventsHandBackHeightAndPosition) {
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm3());
     ASSERT_NE(form, nullptr);
     auto* list = dynamic_cast<TListBox*>(form->FindComponent("ListBox1"));
     auto* bar = dynamic_cast<TScrollBar*>(form->FindComponent("ScrollBar1"));
@@ -332,6 +350,49 @@ TEST_F(ScriptForms, StandardControlEventsHandBackHeightAndPosition) {
     int position = 5;
     bar->OnScroll()(bar, scPageUp, position);
     EXPECT_EQ(position, 15);
+}
+
+// The same form shown and used: owner-drawn items 30 pixels high painted
+// by the script, keys stopped and changed, a click read, a page scrolled.
+TEST_F(ScriptForm3, AScriptFormAnswersSyntheticInput) {
+    const std::unique_ptr<TKpInterpreterForm> form(MakeForm3());
+    ASSERT_NE(form, nullptr);
+    auto* list = dynamic_cast<TListBox*>(form->FindComponent("ListBox1"));
+    auto* bar = dynamic_cast<TScrollBar*>(form->FindComponent("ScrollBar1"));
+    auto* edit = dynamic_cast<TEdit*>(form->FindComponent("Edit1"));
+    auto* button = dynamic_cast<TButton*>(form->FindComponent("Button1"));
+    auto* label = dynamic_cast<TLabel*>(form->FindComponent("Label1"));
+    ASSERT_TRUE(list && bar && edit && button && label);
+    for (const char* item : {"华为 P30", "小米 9", "OPPO R17"}) list->Items()->Add(item);
+    form->Show();
+    ProcessMessages();
+    const TRect second = list->ItemRect(1);
+    EXPECT_EQ(second.bottom - second.top, 30);
+
+    edit->SetFocus();
+    edit->SetText("");
+    ProcessMessages();
+    for (const auto& [key, text] : {std::pair{'A', "a"}, std::pair{'B', "b"}}) {
+        SimulateKey(key, true, text);
+        SimulateKey(key, false);
+        ProcessMessages();
+    }
+    EXPECT_EQ(edit->Text(), "x");
+
+    SimulateClick(button->Handle(), POINT{7, 9});
+    ProcessMessages();
+    EXPECT_EQ(label->Caption(), "0,7,9,L");
+
+    bar->SetPosition(50);
+    SimulateClick(bar->Handle(), POINT{20, bar->Height() / 2});
+    ProcessMessages();
+    EXPECT_EQ(label->Caption(), "上翻");
+    EXPECT_GT(bar->Position(), 0);
+    ProcessMessages();
+    // The screenshot folder as seen from where the test started (the units' folder is current now).
+    const std::filesystem::path shots = previousDir_ / ScreenshotDir();
+    std::filesystem::create_directories(shots);
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), (shots / "script_controls.png").string()));
 }
 
 }  // namespace

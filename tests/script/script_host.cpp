@@ -4,6 +4,8 @@
 #include "platform/rtl/sysutils.h"
 #include "script/bindings/qm_kpinterpreter_classes.h"
 #include "script/bindings/qm_kpinterpreter_controls.h"
+#include "script/bindings/qm_kpinterpreter_dialogs.h"
+#include "script/bindings/qm_kpinterpreter_forms.h"
 #include "script/bindings/qm_kpinterpreter_graphics.h"
 #include "script/bindings/qm_kpinterpreter_stdctrls.h"
 #include "script/bindings/qm_kpinterpreter_types.h"
@@ -42,6 +44,8 @@ ScriptTestHost& ScriptTestHost::Get() {
         RegisterGraphicsBindings(global);
         RegisterControlsBindings(global);
         RegisterStdCtrlsBindings(global);
+        RegisterDialogsBindings(global);
+        RegisterFormsBindings(global);
         return ScriptTestHost();
     }();
     return host;

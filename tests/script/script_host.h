@@ -1,8 +1,8 @@
 // The host the script-language tests register once in the global registry:
 // Emit (the scripts' output), a constructor of EConvertError of its own
 // (the SysUtils binding builds Exception only), ConvertFail (a host call
-// that raises the platform's conversion error), and the System, SysUtils,
-// Classes, Windows and Types bindings.
+// that raises the platform's conversion error), and the bindings of the
+// units System to Forms in the report engine's order.
 #pragma once
 
 #include <vector>

@@ -18,27 +18,6 @@
 
 namespace {
 
-// A binary PPM as pdftoppm writes it: its size and RGB bytes.
-struct Pixmap {
-    int width = 0, height = 0;
-    std::string rgb;
-    bool Dark(int x, int y) const {
-        const auto* p = reinterpret_cast<const unsigned char*>(rgb.data()) + (static_cast<std::size_t>(y) * width + x) * 3;
-        return p[0] < 80 && p[1] < 80 && p[2] < 80;
-    }
-};
-
-Pixmap ReadPpm(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string magic;
-    int maxValue = 0;
-    Pixmap pixmap;
-    in >> magic >> pixmap.width >> pixmap.height >> maxValue;
-    in.get();
-    pixmap.rgb.assign(std::istreambuf_iterator<char>(in), {});
-    return pixmap;
-}
-
 int Mm(double mm, int dpi) { return static_cast<int>(std::lround(mm / 25.4 * dpi)); }
 
 class PdfJobTest : public testing::Test {
@@ -90,8 +69,7 @@ TEST_F(PdfJobTest, TwoPagesOnTwoPapersWithASquareAndChineseText) {
     EXPECT_NE(pages.find("Page    2 size:  595 x 420 pts"), std::string::npos) << pages;
 
     const int renderDpi = 100;
-    CommandOutput("pdftoppm -r " + std::to_string(renderDpi) + " -f 1 -l 1 -singlefile '" + file + "' '" + dir_.file("page") + "'");
-    const Pixmap page = ReadPpm(dir_.file("page.ppm"));
+    const Pixmap page = RenderFirstPage(file, renderDpi, dir_.file("page"));
     ASSERT_EQ(page.width, Mm(210, renderDpi));
     // The square's edges lie within a pixel of 20..30 mm across and 30..40 mm down.
     EXPECT_TRUE(page.Dark(Mm(20, renderDpi) + 1, Mm(30, renderDpi) + 1));
@@ -174,8 +152,7 @@ TEST_F(PdfJobTest, ThePrintableAreaIsTheDeviceAndLiesAtItsOffsetOnThePaper) {
     EndDoc(dc);
     DeleteDC(dc);
     const int renderDpi = 100;
-    CommandOutput("pdftoppm -r 100 -singlefile '" + file + "' '" + dir_.file("laser") + "'");
-    const Pixmap page = ReadPpm(dir_.file("laser.ppm"));
+    const Pixmap page = RenderFirstPage(file, 100, dir_.file("laser"));
     ASSERT_EQ(page.width, Mm(210, renderDpi));
     EXPECT_TRUE(page.Dark(Mm(5, renderDpi) + 1, Mm(4, renderDpi) + 1));
     EXPECT_TRUE(page.Dark(Mm(15, renderDpi) - 2, Mm(14, renderDpi) - 2));
@@ -209,8 +186,7 @@ TEST_F(PdfJobTest, MonochromeJobsPrintInGrey) {
         EndPage(dc);
         EndDoc(dc);
         DeleteDC(dc);
-        CommandOutput("pdftoppm -r 50 -singlefile '" + file + "' '" + dir_.file("colour") + "'");
-        const Pixmap page = ReadPpm(dir_.file("colour.ppm"));
+        const Pixmap page = RenderFirstPage(file, 50, dir_.file("colour"));
         ASSERT_GT(page.width, 40);
         const auto* p = reinterpret_cast<const unsigned char*>(page.rgb.data()) + (std::size_t(25) * page.width + 25) * 3;
         EXPECT_EQ(p[0] == p[1] && p[1] == p[2], c.grey) << int(p[0]) << "," << int(p[1]) << "," << int(p[2]);

@@ -26,6 +26,14 @@ protected:
     SERVIORA_MESSAGES_END(TFocusBox)
 };
 
+// The mouse rests over the control past the hint pause.
+void HoverPastThePause(TWinControl* control, int x) {
+    SimulateMouseMove(control->Handle(), Point(x, 5));
+    ProcessMessages();
+    AdvanceClock(600);
+    ProcessMessages();
+}
+
 }  // namespace
 
 TEST_F(HintTest, TheHintAppearsAfterThePauseWithItsShortPart) {
@@ -79,12 +87,7 @@ TEST_F(HintTest, AFreedHintWindowIsForgottenAndAnotherIsMadeWhenNeeded) {
     hinted->SetShowHint(true);
     form->Show();
     ProcessMessages();
-    const auto hover = [&] {
-        SimulateMouseMove(hinted->Handle(), Point(7, 5));
-        ProcessMessages();
-        AdvanceClock(600);
-        ProcessMessages();
-    };
+    const auto hover = [&] { HoverPastThePause(hinted, 7); };
     hover();
     ASSERT_NE(Application->HintWindow(), nullptr);
 
@@ -96,4 +99,32 @@ TEST_F(HintTest, AFreedHintWindowIsForgottenAndAnotherIsMadeWhenNeeded) {
     EXPECT_TRUE(Application->HintWindow()->IsShowing());
     delete Application->HintWindow();
     delete form;
+}
+
+// OnShowHint sees the text before the window shows; it may change it or
+// refuse the hint. HideHint takes a shown hint away.
+TEST_F(HintTest, OnShowHintChangesOrRefusesTheHint) {
+    FrozenClockScope clock(EncodeDate(2026, 12, 10));
+    TForm* form = NewForm();
+    auto* box = Place<TFocusBox>(form, 10, 10, 80, 20);
+    box->SetHint("保存");
+    box->SetShowHint(true);
+    form->Show();
+    ProcessMessages();
+    bool allow = false;
+    Application->SetOnShowHint([&](AnsiString& text, bool& canShow, THintInfo& info) {
+        EXPECT_EQ(info.HintControl, box);
+        text += "(Ctrl+S)";
+        canShow = allow;
+    });
+    HoverPastThePause(box, 5);
+    EXPECT_TRUE(!Application->HintWindow() || !Application->HintWindow()->IsShowing());
+    Application->CancelHint();
+    allow = true;
+    HoverPastThePause(box, 6);
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_TRUE(Application->HintWindow()->IsShowing());
+    EXPECT_EQ(Application->HintWindow()->Caption(), "保存(Ctrl+S)");
+    Application->HideHint();
+    EXPECT_FALSE(Application->HintWindow()->IsShowing());
 }

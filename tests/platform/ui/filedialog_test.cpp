@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "tests/platform/ui/control_fixture.h"
+#include "tests/platform/ui/dialog_driver.h"
 #include "platform/rtl/fileutils.h"
 #include "platform/rtl/streams.h"
 #include "platform/ui/filedialogs.h"
@@ -105,36 +106,11 @@ TEST_F(FileDialogTest, TheRealDialogTakesATypedNameAndTheChosenFilter) {
 
 namespace {
 
-// The dialog's controls of one class, in creation order.
-template <class T>
-std::vector<T*> ControlsOf(TWinControl* form) {
-    std::vector<T*> found;
-    for (int i = 0; i < form->ControlCount(); ++i)
-        if (auto* c = dynamic_cast<T*>(form->Controls(i))) found.push_back(c);
-    return found;
-}
-
 // A folder with a sub-folder and files of two types.
 void MakeBackupFolder(const TempDir& dir) {
     ASSERT_TRUE(ForceDirectories(dir.file("backup/2024")));
     for (const char* name : {"backup/店铺备份.mdb", "backup/old.mdb", "backup/notes.txt", "backup/2024/jan.mdb"})
         TFileStream(dir.file(name), fmCreate).Write("x", 1);
-}
-
-// Runs `steps` on the dialog once it is shown, then lets Execute finish.
-template <class Steps>
-bool RunDialog(TOpenDialog* dialog, Steps steps) {
-    bool done = false;
-    Application->SetOnIdle([&](TObject*, bool& idle) {
-        idle = false;
-        auto* form = dynamic_cast<TForm*>(FindControl(GetActiveWindow()));
-        if (done || !form || ClassNameOf(form->Handle()) != "#32770") return;
-        done = true;
-        steps(form);
-    });
-    const bool chosen = dialog->Execute();
-    Application->SetOnIdle(nullptr);
-    return chosen;
 }
 
 // A click on the list's row `row`; twice makes a double click.

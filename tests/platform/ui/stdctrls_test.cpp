@@ -535,3 +535,25 @@ TEST_F(StdCtrlsTest, ALaterControlLiesAboveAnEarlierOneEvenWhenShownLater) {
     EXPECT_EQ(WindowFromPoint(middle), second->Handle());
     EXPECT_EQ(GetWindow(second->Handle(), GW_HWNDNEXT), first->Handle());
 }
+
+// The edit's selection of a combo box: all of it, a part of it, and text
+// put in its place; a list without an edit has no selection.
+TEST_F(StdCtrlsTest, AComboSelectsAndReplacesPartsOfItsText) {
+    TComboBox* combo = TComboBox::Create(form);
+    combo->SetParent(form);
+    combo->SetBounds(10, 10, 150, 21);
+    combo->SetText("华为手机");
+    combo->SelectAll();
+    EXPECT_EQ(combo->SelText(), "华为手机");
+    combo->SetSelStart(4);
+    combo->SetSelLength(4);
+    EXPECT_EQ(combo->SelText(), "手机");
+    combo->SetSelText("电池");
+    EXPECT_EQ(combo->Text(), "华为电池");
+    combo->SetStyle(csDropDownList);
+    combo->SelectAll();
+    EXPECT_EQ(combo->SelText(), "");
+    combo->SetSelText("x");
+    combo->Clear();
+    EXPECT_EQ(combo->Items()->Count(), 0);
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/rtl/classregistry.h"
 #include "platform/rtl/typinfo.h"
 
 #include "script_host.h"
@@ -18,6 +19,11 @@ TEST_F(StdCtrlsBinding, ConstantsAndConstructorsKeepTheirKinds) {
     EXPECT_EQ(Run("var l: TCustomLabel; k: TLabel; begin l := TCustomLabel.Create(nil); k := TLabel.Create(nil); "
                   "Emit(l.ClassName); Emit(k.ClassName); l.Free; k.Free; end;"),
               (std::vector<AnsiString>{"TCustomLabel", "TLabel"}));
+    EXPECT_EQ(Run("var t: TStaticText; c: TCustomStaticText; begin t := TStaticText.Create(nil); "
+                  "c := TCustomStaticText.Create(nil); t.BorderStyle := sbsSunken; Emit(t.ClassName); "
+                  "Emit(c.ClassName); Emit(t.BorderStyle = sbsSunken); t.Free; c.Free; end;"),
+              (std::vector<AnsiString>{"TStaticText", "TCustomStaticText", "True"}));
+    EXPECT_NE(FindClass("TStaticText"), nullptr);
 }
 
 TEST_F(StdCtrlsBinding, StringsAreCopiedAndSelectionBuffersStayInBounds) {
@@ -41,6 +47,14 @@ TEST_F(StdCtrlsBinding, ListBoxItemsRectanglesAndSelection) {
               (std::vector<AnsiString>{"True", "False", "1", "True"}));
     EXPECT_EQ(ErrorCode([&] { Run("var l: TListBox; begin l := TListBox.Create(nil); l.ItemAtPos(5, True); end;"); }),
               109);
+}
+
+TEST_F(StdCtrlsBinding, ComboBoxesSelectAndClear) {
+    EXPECT_EQ(Run("var f: TForm; c: TComboBox; begin f := TForm.CreateNew(nil); c := TComboBox.Create(f); "
+                  "c.Parent := f; c.Text := 'abcd'; c.SelectAll; Emit(c.SelText); c.SelStart := 1; c.SelLength := 2; "
+                  "Emit(c.SelText); c.SelText := 'X'; Emit(c.Text); c.Items.Add('a'); c.Clear; Emit(c.Items.Count); "
+                  "Emit(c.Text); f.Free; end;"),
+              (std::vector<AnsiString>{"abcd", "bc", "aXd", "0", ""}));
 }
 
 }  // namespace
