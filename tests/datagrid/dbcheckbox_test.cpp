@@ -86,7 +86,9 @@ TEST_F(DBCheckBoxTest, ClicksCycleThroughGrayedWhichClearsTheField) {
         Click();
         box->DataLink()->UpdateRecord();
         states.push_back(box->State());
-        if (box->State() == cbGrayed) EXPECT_TRUE(data->FieldByName("Sold")->IsNull());
+        if (box->State() == cbGrayed) {
+            EXPECT_TRUE(data->FieldByName("Sold")->IsNull());
+        }
     }
     EXPECT_EQ(states, (std::vector<TCheckBoxState>{cbGrayed, cbChecked, cbUnchecked}));
     EXPECT_EQ(clicks, 3);
