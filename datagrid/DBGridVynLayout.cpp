@@ -434,7 +434,13 @@ void TCustomDBGridVyn::RecordChanged(TField*) {
     const int row = topDataOffset_ + dataLink_->ActiveRecord();
     const TGridRect selection = TCustomGrid::Selection();
     const bool anchored = selection.Top == row && selection.Bottom == row;
-    if ((row == Row() && anchored) || row < FixedRows() || row >= RowCount() || Col() >= ColCount()) return;
+    if (row < FixedRows() || row >= RowCount() || Col() >= ColCount()) return;
+    if (row == Row() && anchored) {
+        // A value written under the editor shows in it.
+        TField* selected = SelectedField();
+        if (selected && selected->Text() != editText_) InvalidateEditor();
+        return;
+    }
     if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
     MoveColRow(Col(), row, true, false);
     InvalidateEditor();
