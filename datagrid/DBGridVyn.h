@@ -254,6 +254,9 @@ public:
     void SetEditedText(const AnsiString& v) { editText_ = v; }
     const Variant& EditedValue() const { return editValue_; }
     void SetEditedValue(const Variant& v) { editValue_ = v; }
+    // The text a column's field edits as: a key's pick-list entry, a memo's
+    // whole text, else the field's edit text.
+    AnsiString FieldEditText(TColumnVyn* column) const;
     // Puts the dataset into edit state when the current cell may change;
     // answers whether it may.
     bool StartCellEdit();

@@ -125,14 +125,7 @@ AnsiString TCustomDBGridVyn::GetEditText(int col, int) {
     TColumnVyn* column = columns_->Items(index);
     TField* field = column->BoundField();
     if (field) {
-        if (column->KeyList()->Count() > 0) {
-            const int at = column->KeyList()->IndexOf(field->Text());
-            if (at >= 0 && at < column->PickList()->Count()) text = column->PickList()->Strings(at);
-        } else if (IsMemoUnder(field, drawMemoText_)) {
-            text = AdjustLineBreaks(field->AsString());
-        } else {
-            text = field->Text();
-        }
+        text = FieldEditText(column);
         if (field->Lookup() && !field->KeyFields().empty()) {
             editValue_ = field->DataSet()->FieldValues(field->KeyFields());
             TSpecRowVyn* special = column->DropDownSpecRow();
@@ -148,6 +141,17 @@ AnsiString TCustomDBGridVyn::GetEditText(int col, int) {
     params.Font = Canvas()->Font();
     column->FireGetCellParams(true, &params);
     return editText_ = params.Text;
+}
+
+AnsiString TCustomDBGridVyn::FieldEditText(TColumnVyn* column) const {
+    TField* field = column->BoundField();
+    if (!field) return {};
+    if (column->KeyList()->Count() > 0) {
+        const int at = column->KeyList()->IndexOf(field->Text());
+        return at >= 0 && at < column->PickList()->Count() ? column->PickList()->Strings(at) : AnsiString();
+    }
+    if (IsMemoUnder(field, drawMemoText_)) return AdjustLineBreaks(field->AsString());
+    return field->Text();
 }
 
 void TCustomDBGridVyn::SetEditText(int, int, const AnsiString& value) { editText_ = value; }

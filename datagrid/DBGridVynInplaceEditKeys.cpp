@@ -250,30 +250,23 @@ void TDBGridInplaceEdit::KeyPress(char& key) {
 void TDBGridInplaceEdit::CollectDoubleByteKey(char& key) {
     if (replayingChars_) return;
     AnsiString text(1, key);
-    std::size_t peeked = 0;
+    // The other bytes of a multi-byte character wait as the next WM_CHARs:
+    // the character is offered whole and its bytes leave the queue with it.
     MSG next{};
-    if (IsDBCSLeadByte(static_cast<unsigned char>(key)) && HandleAllocated() &&
-        PeekMessage(&next, Handle(), WM_CHAR, WM_CHAR, PM_NOREMOVE)) {
-        text += static_cast<char>(next.wParam);
-        peeked = 1;
-        // A four-byte character takes its other two bytes off the queue.
-        if (AnsiCharSize(text + "\x81\x30", 0) == 4) {
-            PeekMessage(&next, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE);
-            for (int i = 0; i < 2 && PeekMessage(&next, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE); ++i)
-                text += static_cast<char>(next.wParam);
-            peeked = text.size() - 1;
-        }
+    if (IsDBCSLeadByte(static_cast<unsigned char>(key)) && HandleAllocated()) {
+        // Two bytes, or four when the second is a digit.
+        const auto wanted = [&] { return text.size() >= 2 && text[1] >= '0' && text[1] <= '9' ? 4u : 2u; };
+        while (text.size() < wanted() && PeekMessage(&next, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE))
+            text += static_cast<char>(next.wParam);
     }
     AnsiString typed = text;
     ProcessTypedText(typed);
-    if (typed.empty()) {
-        key = 0;
-        if (peeked == 1) PeekMessage(&next, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE);
+    if (typed.empty() || text.size() == 1) {
+        if (typed.empty()) key = 0;
         return;
     }
     lastTypedText_ = text;
-    if (peeked <= 1) return;
-    // The removed bytes reach the edit control as typed, after the first.
+    // Not taken: the bytes reach the edit control as typed.
     key = 0;
     const ValueRestorer<bool> replaying(replayingChars_, true);
     for (char byte : text) SendMessage(Handle(), WM_CHAR, static_cast<unsigned char>(byte), 0);

@@ -428,7 +428,7 @@ void TCustomDBGridVyn::UpdateHorzScrollBar() {
     bar->SetPageSize(page);
 }
 
-void TCustomDBGridVyn::RecordChanged(TField*) {
+void TCustomDBGridVyn::RecordChanged(TField* field) {
     if (incSearchActive_ && !incSearchMoving_) EndIncSearch();
     if (!dataLink_->Active() || !HandleAllocated() || Loading()) return;
     const int row = topDataOffset_ + dataLink_->ActiveRecord();
@@ -438,7 +438,8 @@ void TCustomDBGridVyn::RecordChanged(TField*) {
     if (row == Row() && anchored) {
         // A value written under the editor shows in it.
         TField* selected = SelectedField();
-        if (selected && selected->Text() != editText_) InvalidateEditor();
+        if (selected && (!field || field == selected) && FieldEditText(columns_->Items(SelectedIndex())) != editText_)
+            InvalidateEditor();
         return;
     }
     if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
