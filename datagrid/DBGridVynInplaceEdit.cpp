@@ -98,7 +98,7 @@ void TDBGridInplaceEdit::ApplyEditStyle(TInplaceEditStyle style) {
     switch (style) {
         case iesPickList:
             if (!pickList_) {
-                pickList_ = new TPopupListboxVyn(this);
+                pickList_ = TPopupListboxVyn::Create(this);
                 pickList_->SetVisible(false);
                 pickList_->SetParent(this);
                 pickList_->SetOnMouseUp([this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
@@ -121,7 +121,7 @@ void TDBGridInplaceEdit::ApplyEditStyle(TInplaceEditStyle style) {
             break;
         case iesDateCalendar:
             if (!calendar_) {
-                calendar_ = new TPopupMonthCalendarVyn(this);
+                calendar_ = TPopupMonthCalendarVyn::Create(this);
                 calendar_->SetVisible(false);
                 calendar_->SetParent(this);
             }
@@ -138,7 +138,7 @@ void TDBGridInplaceEdit::ApplyEditStyle(TInplaceEditStyle style) {
 
 TPopupCalculatorVyn* TDBGridInplaceEdit::CalculatorPopup() {
     if (!calculator_) {
-        calculator_ = new TPopupCalculatorVyn(this);
+        calculator_ = TPopupCalculatorVyn::Create(this);
         calculator_->SetVisible(false);
         calculator_->SetParent(this);
         if (HandleAllocated()) calculator_->HandleNeeded();
@@ -147,7 +147,7 @@ TPopupCalculatorVyn* TDBGridInplaceEdit::CalculatorPopup() {
 }
 
 TMRUListboxVyn* TDBGridInplaceEdit::CreateMRUListBox() {
-    auto* box = new TMRUListboxVyn(this);
+    auto* box = TMRUListboxVyn::Create(this);
     box->SetVisible(false);
     box->SetCtl3D(false);
     box->SetParentCtl3D(false);
@@ -227,11 +227,6 @@ void TDBGridInplaceEdit::UpdateImageIndex() {
 void TDBGridInplaceEdit::UserTextChanged() {
     textChangedByUser_ = true;
     UpdateImageIndex();
-}
-
-void TDBGridInplaceEdit::WndProc(TMessage& Message) {
-    TInplaceEdit::WndProc(Message);
-    textChangedByUser_ = false;
 }
 
 // ---- Placement and buttons ------------------------------------------------------------------------
@@ -404,16 +399,6 @@ void TDBGridInplaceEdit::StepUpDown(bool bottom) {
     double delta = bottom ? -increment : increment;
     if (column->ValueKind() != cvkPlain) delta = -delta;
     column->StepValue(delta);
-}
-
-// ---- Drop-downs ------------------------------------------------------------------------------------
-
-void TDBGridInplaceEdit::OpenDropDown() {
-    if (listVisible_ || !activeList_) return;
-}
-
-void TDBGridInplaceEdit::CloseDropDown(bool) {
-    if (!listVisible_) return;
 }
 
 void TDBGridInplaceEdit::DataListCloseUp(TObject*, bool accept) { CloseDropDown(accept); }

@@ -115,6 +115,11 @@ protected:
     bool LookupKeysCanModify() const;
     void DataListCloseUp(TObject* sender, bool accept);
     void PickListMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    // The open and close keys of list styles: Enter and Escape close an
+    // open list, Ctrl+Enter opens, Alt+Up/Down toggles; a used key becomes 0.
+    void HandleListKey(Word& key, TShiftState shift);
+    // Keys for an open list or calculator; answers whether the message ended there.
+    bool RouteListKey(TMessage& Message);
 
     void CMCancelMode(TMessage& Message);
     void WMKillFocus(TMessage& Message);
@@ -133,6 +138,8 @@ protected:
     SERVIORA_MESSAGES_END(TInplaceEdit)
 
 private:
+    // The modifiers held now, from the keyboard.
+    static TShiftState KeyboardShiftState();
     // Completion in a lookup or list column: `candidate` typed, the entry
     // found shown with its rest after the candidate selected.
     void ShowCompletion(const AnsiString& text, std::size_t candidateLength, bool found);
@@ -140,6 +147,10 @@ private:
     AnsiString TextWithoutSelection() const;
     // After a deletion in a list column: the key and the open list follow the text.
     void FollowTextInList();
+    // The pick list's entries, height, selection and width for the cell.
+    void FillPickList(TColumnVyn* column);
+    // Writes the accepted choice of the list just closed.
+    void WriteListChoice(const Variant& key);
     // Sets the lookup list's key, when there is one.
     void SetListKey(const Variant& key);
     void SetPickListIndex(int index);
@@ -171,6 +182,8 @@ private:
     bool textChangedByUser_ = false;
     AnsiString lastTypedText_;
     bool replayingChars_ = false;
+    // The cell's edited text when the list opened, for closing without accepting.
+    AnsiString textBeforeList_;
     TRect textRect_{};
     std::unique_ptr<TControlCanvas> canvas_;
 };

@@ -24,17 +24,18 @@ bool IsControlKeyText(const AnsiString& text) {
     return text.size() == 1 && static_cast<unsigned char>(text[0]) < ' ' && text[0] != '\b';
 }
 
-TShiftState KeyboardShiftState() {
+
+bool IsListKind(TColumnValueKindVyn kind) { return kind == cvkLookup || kind == cvkKeyList; }
+
+}  // namespace
+
+TShiftState TDBGridInplaceEdit::KeyboardShiftState() {
     TShiftState shift;
     if (GetKeyState(VK_SHIFT) < 0) shift.Include(ssShift);
     if (GetKeyState(VK_CONTROL) < 0) shift.Include(ssCtrl);
     if (GetKeyState(VK_MENU) < 0) shift.Include(ssAlt);
     return shift;
 }
-
-bool IsListKind(TColumnValueKindVyn kind) { return kind == cvkLookup || kind == cvkKeyList; }
-
-}  // namespace
 
 int TDBGridInplaceEdit::LocateInStrings(TStrings* strings, const AnsiString& text, bool partial) {
     for (int i = 0; i < strings->Count(); ++i) {
