@@ -102,15 +102,7 @@ TEditButtonsVyn* TCustomDBEditVyn::CreateEditButtons() {
     return new TEditButtonsVyn(this, TVisibleEditButtonVyn::StaticClass());
 }
 
-TEditButtonControlVyn* TCustomDBEditVyn::MakeButtonControl() {
-    auto* control = new TEditButtonControlVyn(this);
-    control->SetBounds(0, 0, 10, 17);
-    TControlStyle style = control->ControlStyle();
-    style.Include(csReplicatable);
-    control->SetControlStyle(style);
-    control->SetParent(this);
-    return control;
-}
+TEditButtonControlVyn* TCustomDBEditVyn::MakeButtonControl() { return MakeEditButtonControl(this); }
 
 // ---- properties ------------------------------------------------------------------------
 
@@ -768,32 +760,11 @@ void TCustomDBEditVyn::ButtonSettingsChanged(TObject*) {
 void TCustomDBEditVyn::LayoutEditButtons() {
     if (!HandleAllocated()) return;
     const std::size_t count = static_cast<std::size_t>(editButtons_->Count()) + 1;
-    while (buttonControls_.size() > count) {
-        delete buttonControls_.back().first;
-        delete buttonControls_.back().second;
-        buttonControls_.pop_back();
-    }
-    while (buttonControls_.size() < count) {
-        auto* divider = new TShape(this);
-        divider->SetParent(this);
-        buttonControls_.emplace_back(divider, MakeButtonControl());
-    }
+    ResizeButtonControls(buttonControls_, count, this, [this] { return MakeButtonControl(); }, true);
     commonButtonHeight_ = ClientHeight();
     ConfigureButtonControl(0, editButton_.get());
     for (int i = 0; i < editButtons_->Count(); ++i) ConfigureButtonControl(i + 1, editButtons_->Items(i));
-
-    const bool rtl = UseRightToLeft();
-    const int clientWidth = ClientWidth();
-    int x = clientWidth;
-    for (auto it = buttonControls_.rbegin(); it != buttonControls_.rend(); ++it) {
-        auto [divider, control] = *it;
-        const int width = control->Width(), dividerWidth = divider->Width();
-        x -= width;
-        control->SetBounds(rtl ? clientWidth - x - width : x, 0, width, commonButtonHeight_);
-        x -= dividerWidth;
-        divider->SetBounds(rtl ? clientWidth - x - dividerWidth : x, 0, dividerWidth, commonButtonHeight_);
-    }
-    buttonAreaWidth_ = clientWidth - x;
+    buttonAreaWidth_ = PlaceButtonControls(buttonControls_, ClientWidth(), commonButtonHeight_, UseRightToLeft());
 }
 
 void TCustomDBEditVyn::ConfigureButtonControl(int index, TEditButtonVyn* button) {
@@ -817,14 +788,11 @@ void TCustomDBEditVyn::ConfigureButtonControl(int index, TEditButtonVyn* button)
     divider->SetVisible(dividerShown);
     divider->SetWidth(dividerShown ? 1 : 0);
     divider->Pen()->SetStyle(psClear);
-    control->SetOnButtonDown([this](TObject* s, bool top, bool& autoRepeat, bool& handled) {
-        ButtonPressed(s, top, autoRepeat, handled);
-    });
-    control->SetOnClick([this](TObject* s) { ButtonClicked(s); });
-    control->SetOnMouseUp([this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-        ButtonMouseReleased(s, b, sh, x, y);
-    });
-    control->SetTag(index);
+    HookEditButtonControl(
+        control, index,
+        [this](TObject* s, bool top, bool& autoRepeat, bool& handled) { ButtonPressed(s, top, autoRepeat, handled); },
+        [this](TObject* s) { ButtonClicked(s); }, TMouseMoveEvent(),
+        [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) { ButtonMouseReleased(s, b, sh, x, y); });
 }
 
 void TCustomDBEditVyn::UpdateEditButtonStates() {

@@ -477,8 +477,6 @@ void TCustomDBGridVyn::InvalidateFooter() {
     for (int row = std::max(RowCount() - footerRowCount_, 0); row < RowCount(); ++row) InvalidateRow(row);
 }
 
-void TCustomDBGridVyn::ApplyEditText() {}
-
 bool TCustomDBGridVyn::ColumnEditable(int col) const {
     const int index = RawToDataColumn(col);
     if (index < 0 || index >= columns_->Count() || !options_.Contains(dgEditing) || readOnly_) return false;

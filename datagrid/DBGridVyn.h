@@ -13,6 +13,7 @@
 #include "datagrid/DBCtrlsVyn.h"
 #include "datagrid/DBGridVynColumns.h"
 #include "datagrid/DBGridVynDataLink.h"
+#include "datagrid/DBGridVynInplaceEdit.h"
 #include "datagrid/DBGridVynLayoutInfo.h"
 #include "datagrid/DBGridVynSettings.h"
 #include "datagrid/DBGridVynTitleTree.h"
@@ -56,13 +57,6 @@ struct TCellTypeVyn {
     int Vert = 0;
     int Col = 0;
     int Index = 0;
-};
-
-// The editor the grid shows over a cell.
-class TDBGridInplaceEdit : public TInplaceEdit {
-    SERVIORA_CLASS(TDBGridInplaceEdit, TInplaceEdit)
-public:
-    using TInplaceEdit::TInplaceEdit;
 };
 
 class TCustomDBGridVyn : public TCustomGrid, public IInplaceEditHolderVyn {
@@ -254,8 +248,33 @@ public:
     int VisibleDataRowCount() const;
     // Whether the user may make a selection of this kind now.
     bool SelectionKindAllowed(TDBGridVynSelectionType kind) const;
+    // ---- Cell editing (DBGridVynEditing.cpp) -----------------------------------------
     // Writes the text edited in the current cell into its field.
     virtual void ApplyEditText();
+    // The current cell's edited text and value (a lookup key, the special
+    // row's value, or Null), kept between the editor and ApplyEditText.
+    const AnsiString& EditedText() const { return editText_; }
+    void SetEditedText(const AnsiString& v) { editText_ = v; }
+    const Variant& EditedValue() const { return editValue_; }
+    void SetEditedValue(const Variant& v) { editValue_ = v; }
+    // The text a column's field edits as: a key's pick-list entry, a memo's
+    // whole text, else the field's edit text.
+    AnsiString FieldEditText(TColumnVyn* column) const;
+    // Puts the dataset into edit state when the current cell may change;
+    // answers whether it may.
+    bool StartCellEdit();
+    // A lookup field by its key fields, any other field by itself.
+    bool FieldCanModify(TField* field) const;
+    bool AllFieldsCanModify(const AnsiString& fieldNames) const;
+    // Whether the column's lookup key is found in its lookup dataset.
+    bool LookupKeyInList(TColumnVyn* column) const;
+    // The in-place editor as the grid's own kind, or nullptr.
+    TDBGridInplaceEdit* DBInplaceEditor() const;
+    // Refreshes the editor, keeping an open drop-down open.
+    void RefreshEditor();
+    // The room of the tree nodes left of the first column's text (none
+    // outside the in-memory-table mode).
+    virtual int TreeNodeAreaWidth() const { return 0; }
     // The columns that carry sort markers, again from their titles' indexes.
     void RebuildSortMarkedColumns();
     // Repaints the footer rows.
@@ -459,6 +478,20 @@ protected:
     void CreateWnd() override;
     void DefineProperties(TFiler* filer) override;
     TInplaceEdit* CreateEditor() override;
+    bool CanEditAcceptKey(char key) override;
+    bool CanEditModify() override;
+    bool CanEditShow() override;
+    int GetEditLimit() override;
+    AnsiString GetEditMask(int col, int row) override;
+    AnsiString GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const AnsiString& value) override;
+    // Cancels an untouched insert under dgCancelOnExit, else writes the
+    // pending edit; a failed write keeps the focus.
+    void DoExit() override;
+    // A left press on a data cell: shows the editor where it should, and
+    // hands a press on the edit-button band to the editor's button.
+    void PressShowsEditor(const TGridCoord& cell, bool wasCurrent, int x, int y);
+    void WMCommandVyn(TMessage& Message);
     void DefaultHandler(TMessage& Message) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -524,10 +557,12 @@ protected:
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
         SERVIORA_MESSAGE(WM_VSCROLL, WMVScroll)
         SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
+        SERVIORA_MESSAGE(WM_COMMAND, WMCommandVyn)
     SERVIORA_MESSAGES_END(TCustomGrid)
 
 private:
     friend class TGridDataLinkVyn;
+    friend class TDBGridInplaceEdit;
     void ReadColumns(TReader* reader);
     void WriteColumns(TWriter* writer);
     bool ColumnsStored() const;
@@ -673,6 +708,8 @@ private:
     int filterColumn_ = -1;
     bool filterRowEditing_ = false;
     bool incSearchActive_ = false;
+    AnsiString editText_;
+    Variant editValue_ = Null();
     bool incSearchMoving_ = false;
     bool incSearchTimerRunning_ = false;
     AnsiString incSearchText_;

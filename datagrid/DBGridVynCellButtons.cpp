@@ -13,27 +13,9 @@ namespace {
 
 // The button a column's own editor shows, if any.
 bool ColumnButtonStyle(TColumnVyn* column, TEditButtonStyleVyn& style) {
-    switch (column->ButtonStyle()) {
-        case cbsEllipsis:
-            style = ebsEllipsisVyn;
-            return true;
-        case cbsUpDown:
-            style = ebsUpDownVyn;
-            return true;
-        case cbsDropDown:
-            style = ebsDropDownVyn;
-            return true;
-        case cbsNone:
-            return false;
-        case cbsAuto:
-            break;
-    }
-    TField* field = column->BoundField();
-    const bool writable = !column->ReadOnly() && field && field->CanModify();
-    const bool dateField = field && (field->DataType() == ftDate || field->DataType() == ftDateTime ||
-                                     field->DataType() == ftTimeStamp);
-    style = ebsDropDownVyn;
-    return (field && field->Lookup() && writable) || column->PickList()->Count() > 0 || (dateField && writable);
+    const TInplaceEditStyle editStyle = TDBGridInplaceEdit::ColumnEditStyle(column);
+    style = editStyle == iesEllipsis ? ebsEllipsisVyn : editStyle == iesUpDown ? ebsUpDownVyn : ebsDropDownVyn;
+    return editStyle != iesSimple;
 }
 
 }  // namespace

@@ -221,8 +221,7 @@ void TColumnVyn::StepValue(double delta) {
             break;
         }
         case cvkLookup: {
-            TDataSource* listSource = DropDownBox()->ListSource();
-            TDataSet* list = listSource && listSource->DataSet() ? listSource->DataSet() : field->LookupDataSet();
+            TDataSet* list = ListDataSet();
             if (!list) break;
             TDataSet* dataSet = field->DataSet();
             const Variant keys = dataSet->FieldValues(field->KeyFields());
@@ -251,6 +250,13 @@ void TColumnVyn::StepValue(double delta) {
             }
             break;
     }
+}
+
+TDataSet* TColumnVyn::ListDataSet() const {
+    TDataSource* listSource = DropDownBox()->ListSource();
+    if (listSource && listSource->DataSet()) return listSource->DataSet();
+    TField* field = BoundField();
+    return field ? field->LookupDataSet() : nullptr;
 }
 
 void TColumnVyn::FillCellParams(TColCellParamsVyn* params) const {

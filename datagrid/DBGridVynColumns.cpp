@@ -431,7 +431,7 @@ int TColumnVyn::ButtonAreaWidth() const {
     TCustomDBGridVyn* grid = OwnerGrid();
     const bool flat = grid && grid->Flat();
     const int defaultWidth = flat ? FlatButtonWidth() + 1 : GetSystemMetrics(SM_CXVSCROLL);
-    int width = buttonStyle_ == cbsNone ? 0 : defaultWidth;
+    int width = TDBGridInplaceEdit::ColumnEditStyle(this) == iesSimple ? 0 : defaultWidth;
     for (int i = 0; i < editButtons_->Count(); ++i) {
         TEditButtonVyn* button = editButtons_->Items(i);
         if (!button->Visible()) continue;

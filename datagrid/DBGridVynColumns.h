@@ -26,6 +26,7 @@ class TColumnVyn;
 class TDBGridColumnsVyn;
 class TColumnDefValuesVyn;
 class TField;
+class TDataSet;
 class TDBSum;
 class TColCellParamsVyn;
 
@@ -302,6 +303,9 @@ public:
     // record, check state or number (by delta).
     void StepValue(double delta);
     void FillCellParams(TColCellParamsVyn* params) const;
+    // The dataset a lookup column picks from: the drop-down box's list
+    // source, else the field's lookup dataset (nullptr for neither).
+    TDataSet* ListDataSet() const;
     void FireGetCellParams(bool editMode, TColCellParamsVyn* params);
     const AnsiString& FieldName() const { return fieldName_; }
     void SetFieldName(const AnsiString& v);

@@ -431,13 +431,20 @@ void TCustomDBGridVyn::UpdateHorzScrollBar() {
     bar->SetPageSize(page);
 }
 
-void TCustomDBGridVyn::RecordChanged(TField*) {
+void TCustomDBGridVyn::RecordChanged(TField* field) {
     if (incSearchActive_ && !incSearchMoving_) EndIncSearch();
     if (!dataLink_->Active() || !HandleAllocated() || Loading()) return;
     const int row = topDataOffset_ + dataLink_->ActiveRecord();
     const TGridRect selection = TCustomGrid::Selection();
     const bool anchored = selection.Top == row && selection.Bottom == row;
-    if ((row == Row() && anchored) || row < FixedRows() || row >= RowCount() || Col() >= ColCount()) return;
+    if (row < FixedRows() || row >= RowCount() || Col() >= ColCount()) return;
+    if (row == Row() && anchored) {
+        // A value written under the editor shows in it.
+        TField* selected = SelectedField();
+        if (selected && (!field || field == selected) && FieldEditText(columns_->Items(SelectedIndex())) != editText_)
+            InvalidateEditor();
+        return;
+    }
     if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
     MoveColRow(Col(), row, true, false);
     InvalidateEditor();

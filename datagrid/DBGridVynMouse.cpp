@@ -33,6 +33,7 @@ bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int
     const bool shiftSelects =
         shift.Contains(ssShift) && multiSelect && (onIndicator || options_.Contains(dgRowSelect));
     const int difference = cell.Y - Row();
+    const bool wasCurrent = cell.X == Col() && difference == 0;
     BeginUpdate();
     try {
         dataLink_->UpdateRecord();
@@ -64,6 +65,7 @@ bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int
     }
     EndUpdate();
     if (button == mbLeft && EditorAlwaysVisible()) ShowEditorNow();
+    if (button == mbLeft && !onIndicator) PressShowsEditor(cell, wasCurrent, x, y);
     TControl::MouseDown(button, shift, x, y);
     return true;
 }

@@ -172,3 +172,54 @@ void TSpeedButtonVyn::Published(TPublished<TSpeedButtonVyn>& p) {
     p.Property("Active", &TSpeedButtonVyn::Active, &TSpeedButtonVyn::SetActive);
     p.Property("Style", &TSpeedButtonVyn::Style, &TSpeedButtonVyn::SetStyle).Default(ebsDropDownVyn);
 }
+
+// ---- Button control lists -------------------------------------------------------------------
+
+TEditButtonControlVyn* MakeEditButtonControl(TWinControl* editor) {
+    auto* control = new TEditButtonControlVyn(editor);
+    control->SetBounds(0, 0, 10, 17);
+    control->SetParent(editor);
+    return control;
+}
+
+void ResizeButtonControls(TEditButtonControlList& controls, std::size_t count, TWinControl* editor,
+                          const std::function<TEditButtonControlVyn*()>& make, bool freeSurplus) {
+    while (controls.size() > count) {
+        auto [divider, control] = controls.back();
+        if (freeSurplus) {
+            delete divider;
+            delete control;
+        } else {
+            divider->SetVisible(false);
+            control->SetVisible(false);
+        }
+        controls.pop_back();
+    }
+    while (controls.size() < count) {
+        auto* divider = new TShape(editor);
+        divider->SetParent(editor);
+        controls.emplace_back(divider, make());
+    }
+}
+
+int PlaceButtonControls(const TEditButtonControlList& controls, int clientWidth, int height, bool rightToLeft) {
+    int x = clientWidth;
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        auto [divider, control] = *it;
+        const int width = control->Width(), dividerWidth = divider->Width();
+        x -= width;
+        control->SetBounds(rightToLeft ? clientWidth - x - width : x, 0, width, height);
+        x -= dividerWidth;
+        divider->SetBounds(rightToLeft ? clientWidth - x - dividerWidth : x, 0, dividerWidth, height);
+    }
+    return clientWidth - x;
+}
+
+void HookEditButtonControl(TEditButtonControlVyn* control, int index, TButtonDownEventVyn down, TNotifyEvent click,
+                           TMouseMoveEvent move, TMouseEvent up) {
+    control->SetOnButtonDown(std::move(down));
+    control->SetOnClick(std::move(click));
+    control->SetOnMouseMove(std::move(move));
+    control->SetOnMouseUp(std::move(up));
+    control->SetTag(index);
+}

@@ -4,6 +4,7 @@
 // drop-down is open.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -70,6 +71,21 @@ private:
 // buttons in collection order, each with the divider line shown before it
 // in the flat look.
 using TEditButtonControlList = std::vector<std::pair<TShape*, TEditButtonControlVyn*>>;
+
+// A button control for an editor: 10 by 17 pixels, replicatable, on `editor`.
+TEditButtonControlVyn* MakeEditButtonControl(TWinControl* editor);
+// Grows or shrinks the list to `count` entries. New entries get a control
+// from `make` and a divider on `editor`; surplus ones are freed, or only
+// hidden (their owner keeps them) unless `freeSurplus`.
+void ResizeButtonControls(TEditButtonControlList& controls, std::size_t count, TWinControl* editor,
+                          const std::function<TEditButtonControlVyn*()>& make, bool freeSurplus);
+// Places the controls along the edge (the right one, the left for
+// right-to-left), the last entry outermost and each divider on its
+// button's text side; answers the width they take.
+int PlaceButtonControls(const TEditButtonControlList& controls, int clientWidth, int height, bool rightToLeft);
+// Gives a control its entry index as Tag and the editor's handlers.
+void HookEditButtonControl(TEditButtonControlVyn* control, int index, TButtonDownEventVyn down, TNotifyEvent click,
+                           TMouseMoveEvent move, TMouseEvent up);
 
 // The button control with its look published.
 class TSpeedButtonVyn : public TEditButtonControlVyn {

@@ -231,6 +231,8 @@ protected:
 
     // Whether the grid or its editor has the focus.
     bool IsActiveControl();
+    // The grid forgets its editor when the editor is freed.
+    void Notification(TComponent* component, TOperation operation) override;
 
     // Painting: Paint draws the lines and every cell in view (fixed cells
     // first), calling DrawCell for each after the default background.

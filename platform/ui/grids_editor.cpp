@@ -35,6 +35,14 @@ AnsiString TCustomGrid::GetEditMask(int, int) {
     return {};
 }
 
+void TCustomGrid::Notification(TComponent* component, TOperation operation) {
+    TCustomControl::Notification(component, operation);
+    if (operation == opRemove && component == inplaceEditor_) {
+        inplaceEditor_ = nullptr;
+        editorMode_ = false;
+    }
+}
+
 void TCustomGrid::SetEditorMode(bool value) {
     if (value)
         ShowEditor();
@@ -98,6 +106,7 @@ void TCustomGrid::UpdateEdit() {
     }
     if (!inplaceEditor_) {
         inplaceEditor_ = CreateEditor();
+        inplaceEditor_->FreeNotification(this);
         inplaceEditor_->grid_ = this;
         inplaceEditor_->SetParent(this);
     }

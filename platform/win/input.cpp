@@ -27,6 +27,8 @@ struct InputState {
     HWND lastButtonWindow = 0;
     DWORD lastButtonTime = 0;
     POINT lastButtonPos;
+    // The last key handed out pressed (not a repeat).
+    int lastKeyDown = 0;
 };
 
 InputState& TheInput() {
@@ -241,12 +243,16 @@ void InputKey(int virtualKey, bool pressed, const AnsiString& text, bool repeat)
     EnqueueInput(MSG{target, message, WPARAM(virtualKey), lParam, GetTickCount(), in.cursor, 0}, keyText);
 }
 
+int LastKeyDown() { return TheInput().lastKeyDown; }
+
 bool InputRetrieved(MSG& msg) {
     auto& in = TheInput();
     const UINT m = msg.message;
     if (m == WM_KEYDOWN || m == WM_SYSKEYDOWN || m == WM_KEYUP || m == WM_SYSKEYUP) {
         const bool pressed = m == WM_KEYDOWN || m == WM_SYSKEYDOWN;
-        SetKeyWithSides(in.keys, int(msg.wParam), pressed, !(msg.lParam & (LPARAM(1) << 30)));
+        const bool first = !(msg.lParam & (LPARAM(1) << 30));
+        SetKeyWithSides(in.keys, int(msg.wParam), pressed, first);
+        if (pressed && first) in.lastKeyDown = int(msg.wParam);
         return true;
     }
     if (!IsMouseMessage(m)) return true;

@@ -322,7 +322,7 @@ bool SystemKey(HWND handle, UINT message, WPARAM key, LPARAM lParam) {
         }
         return false;
     case WM_SYSKEYUP:
-        if (key == VK_MENU && state.altAlone) {
+        if (key == VK_MENU && state.altAlone && LastKeyDown() == VK_MENU) {
             state.altAlone = false;
             SendMessage(MenuWindowFor(handle), WM_SYSCOMMAND, SC_KEYMENU, 0);
             return true;

@@ -147,6 +147,9 @@ void EnqueueInput(MSG msg, const AnsiString& keyText = AnsiString());
 // key state, sends WM_MOUSEACTIVATE and WM_SETCURSOR. Answers false when the
 // message is eaten.
 bool InputRetrieved(MSG& msg);
+// The key of the last first key-down handed out, whoever handled it: Alt
+// released after another key opens no menu even when a control took that key.
+int LastKeyDown();
 // A showing window with an update region within the filter (0: any), or 0.
 HWND WindowNeedingPaint(HWND filter);
 

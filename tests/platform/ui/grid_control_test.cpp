@@ -277,6 +277,20 @@ TEST_F(GridControlTest, TypingOpensTheEditorAndTheTextReachesSetEditText) {
     EXPECT_EQ(grid->edits.back(), "2,5=中文");
 }
 
+// A shown editor freed before its grid (as a form frees what it owns) is
+// forgotten: the grid closes and frees without reaching it.
+TEST_F(GridControlTest, AFreedEditorIsForgotten) {
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing, goAlwaysShowEditor});
+    ClickAt(CenterOf(2, 3).x, CenterOf(2, 3).y);
+    ASSERT_NE(grid->InplaceEditor(), nullptr);
+    delete grid->InplaceEditor();
+    EXPECT_EQ(grid->InplaceEditor(), nullptr);
+    grid->HideEditor();
+    grid->ShowEditor();
+    ASSERT_NE(grid->InplaceEditor(), nullptr);
+    EXPECT_TRUE(grid->InplaceEditor()->Visible());
+}
+
 // Esc gives the cell (which followed the typing) and the editor back the
 // text the editor loaded; the editor hides unless it is always shown.
 TEST_F(GridControlTest, EscRestoresTheCellsTextAndHidesTheEditor) {

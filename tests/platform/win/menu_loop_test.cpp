@@ -204,6 +204,20 @@ TEST_F(MenuLoopTest, MenuBarByF10AltAndMnemonics) {
     Key(VK_RETURN);
     DispatchQueuedMessages();
     EXPECT_EQ(Commands(), std::vector<WPARAM>{101}) << "Alt alone selects the bar";
+
+    // A window that takes Alt+Down itself (a drop-down list) keeps Alt's
+    // release from opening the menu.
+    Log().clear();
+    TheHandler() = [](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        if (message == WM_SYSKEYDOWN && wParam == VK_DOWN) return 0;
+        return std::nullopt;
+    };
+    ws::InputKey(VK_MENU, true, "");
+    ws::InputKey(VK_DOWN, true, "");
+    ws::InputKey(VK_DOWN, false, "");
+    ws::InputKey(VK_MENU, false, "");
+    DispatchQueuedMessages();
+    EXPECT_TRUE(Logged(WM_ENTERMENULOOP).empty());
 }
 
 TEST_F(MenuLoopTest, SystemMenuByAltSpaceSendsSystemCommands) {

@@ -1,0 +1,156 @@
+// The in-place editor's drop-downs as a user opens and closes them: the pick
+// list by Alt+Down, Enter, Escape and the button, its height by rows, its
+// place over the cell when there is no room below, its size kept from the
+// grip; the calendar and the calculator writing their values.
+#include "datagrid/CalculatorVyn.h"
+#include "datagrid/ToolCtrlsVynCalendar.h"
+#include "datagrid/ToolCtrlsVynListbox.h"
+#include "platform/data/dataset.h"
+#include "platform/rtl/datetime.h"
+#include "platform/win/userinput.h"
+#include "tests/datagrid/editable_grid_fixture.h"
+
+namespace {
+
+// A key with modifiers held, as the keyboard gives it.
+void Chord(std::initializer_list<int> modifiers, int vk) {
+    for (int m : modifiers) ws::InputKey(m, true, "");
+    ws::InputKey(vk, true, "");
+    ws::InputKey(vk, false, "");
+    for (int m : modifiers) ws::InputKey(m, false, "");
+    ProcessMessages();
+}
+
+class CellDropDownTest : public EditableGridTest {
+protected:
+    void TearDown() override {
+        SetWorkAreaForTesting(nullptr);
+        EditableGridTest::TearDown();
+    }
+    TPopupListboxVyn* PickList() { return Editor()->PickList(); }
+};
+
+TEST_F(CellDropDownTest, AltDownOpensEnterAcceptsEscapeRestoresAltUpAccepts) {
+    TDBGridInplaceEdit* editor = OpenEditor(kState);
+    ASSERT_EQ(editor->EditStyle(), iesPickList);
+    Chord({VK_MENU}, VK_DOWN);
+    ASSERT_TRUE(editor->ListVisible());
+    EXPECT_TRUE(editor->DroppedDown());
+    EXPECT_TRUE(PickList()->Visible());
+    EXPECT_EQ(PickList()->ItemIndex(), 0);  // 待修
+    EXPECT_EQ(PickList()->Height(), PickList()->ItemHeight() * 3 + 4);
+    EXPECT_TRUE(editor->EditButtonControls()[0].second->HeldDown());
+    Key(VK_DOWN);
+    EXPECT_EQ(editor->EditText(), "修好");
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(editor->ListVisible());
+    EXPECT_FALSE(PickList()->Visible());
+    EXPECT_EQ(editor->EditText(), "待修");
+
+    Chord({VK_MENU}, VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_FALSE(editor->ListVisible());
+    EXPECT_EQ(editor->EditText(), "退回");
+    Chord({VK_MENU}, VK_DOWN);
+    Key(VK_UP);
+    Chord({VK_MENU}, VK_UP);
+    EXPECT_FALSE(editor->ListVisible());
+    EXPECT_EQ(editor->EditText(), "修好");
+    Key(VK_RETURN);
+    EXPECT_EQ(Field("状态")->AsString(), "修好");
+}
+
+TEST_F(CellDropDownTest, TheButtonOpensAndASecondClickClosesWithoutAccepting) {
+    TDBGridInplaceEdit* editor = OpenEditor(kColour);
+    ClickButton(0);
+    ASSERT_TRUE(editor->ListVisible());  // released over the button: still open
+    Key(VK_DOWN);
+    EXPECT_EQ(editor->EditText(), "蓝");
+    ClickButton(0);
+    EXPECT_FALSE(editor->ListVisible());
+    EXPECT_EQ(editor->EditText(), "绿");
+}
+
+TEST_F(CellDropDownTest, SevenEntriesWithSevenRowsTakeSevenRows) {
+    Col(kState)->PickList()->SetCommaText("一,二,三,四,五,六,七,八");
+    Col(kState)->SetDropDownRows(7);
+    TDBGridInplaceEdit* editor = OpenEditor(kState);
+    editor->OpenDropDown();
+    EXPECT_EQ(PickList()->Height(), PickList()->ItemHeight() * 7 + 4);
+    editor->CloseDropDown(false);
+    Col(kState)->PickList()->SetCommaText("一,二,三,四,五,六,七");
+    editor->OpenDropDown();
+    EXPECT_EQ(PickList()->Height(), PickList()->ItemHeight() * 7 + 4);
+}
+
+TEST_F(CellDropDownTest, AListThatFitsOnlyAboveOpensAboveOneThatFitsNowhereTakesTheLargerSide) {
+    TDBGridInplaceEdit* editor = OpenEditor(kState);
+    const TPoint top = editor->ClientToScreen(TPoint{0, 0});
+    const int height = editor->Height();
+    RECT work{0, top.y - 200, 2000, top.y + height + 10};
+    SetWorkAreaForTesting(&work);
+    editor->OpenDropDown();
+    RECT list{};
+    GetWindowRect(PickList()->Handle(), &list);
+    EXPECT_EQ(list.bottom, top.y);
+    editor->CloseDropDown(false);
+
+    work = RECT{0, top.y - 20, 2000, top.y + height + 30};
+    SetWorkAreaForTesting(&work);
+    editor->OpenDropDown();
+    GetWindowRect(PickList()->Handle(), &list);
+    EXPECT_EQ(list.top, top.y + height);  // 30 below against 20 above
+    EXPECT_LE(list.bottom, work.bottom);  // shortened, to whole rows
+}
+
+TEST_F(CellDropDownTest, APickListResizedWithItsGripReopensAtThatSize) {
+    Col(kState)->SetDropDownSizing(true);
+    TDBGridInplaceEdit* editor = OpenEditor(kState);
+    editor->OpenDropDown();
+    ASSERT_TRUE(PickList()->SizeGrip()->Visible());
+    const int rowHeight = PickList()->ItemHeight();
+    PickList()->SetBounds(PickList()->Left(), PickList()->Top(), 140, rowHeight * 2 + 4);
+    editor->CloseDropDown(false);
+    EXPECT_EQ(Col(kState)->DropDownWidth(), 140);
+    EXPECT_EQ(Col(kState)->DropDownRows(), 2u);
+    editor->OpenDropDown();
+    EXPECT_EQ(PickList()->Height(), rowHeight * 2 + 4);
+}
+
+TEST_F(CellDropDownTest, TheCalendarWritesTheAcceptedDay) {
+    TDBGridInplaceEdit* editor = OpenEditor(kDate);
+    ASSERT_EQ(editor->EditStyle(), iesDateCalendar);
+    Chord({VK_MENU}, VK_DOWN);
+    auto* calendar = dynamic_cast<TPopupMonthCalendarVyn*>(editor->ActiveList());
+    ASSERT_TRUE(calendar && calendar->Visible());
+    EXPECT_EQ(calendar->Date(), EncodeDate(2026, 12, 1));
+    calendar->SetDate(EncodeDate(2026, 12, 24));
+    Key(VK_RETURN);
+    EXPECT_FALSE(editor->ListVisible());
+    EXPECT_EQ(Field("日期")->AsDateTime(), EncodeDate(2026, 12, 24));
+    EXPECT_EQ(editor->EditText(), Field("日期")->Text());
+}
+
+TEST_F(CellDropDownTest, TheCalculatorComputesAndWritesItsResult) {
+    Col(kQuantity)->SetButtonStyle(cbsDropDown);
+    TDBGridInplaceEdit* editor = OpenEditor(kQuantity);
+    ASSERT_EQ(editor->EditStyle(), iesDropDown);
+    ClickButton(0);
+    ASSERT_TRUE(editor->ListVisible());
+    ASSERT_TRUE(dynamic_cast<TPopupCalculatorVyn*>(editor->ActiveList()));
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(editor->ListVisible());
+    ClickButton(0);
+    for (const char* typed : {"1", "2", "+", "7"}) Key(typed[0] == '+' ? VK_ADD : typed[0], typed);
+    Key(VK_RETURN);
+    EXPECT_TRUE(editor->ListVisible());
+    Key(VK_RETURN);
+    EXPECT_FALSE(editor->ListVisible());
+    EXPECT_EQ(editor->EditText(), "19");
+    Key(VK_RETURN);
+    EXPECT_EQ(Field("数量")->AsInteger(), 19);
+}
+
+}  // namespace
