@@ -11,10 +11,12 @@
 #include "platform/ui/graphic.h"
 #include "report/core/qm_customprinter.h"
 #include "report/core/qm_dictionary.h"
+#include "report/core/qm_endpages.h"
 #include "report/core/qm_pages.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_fm.h"
 
 SERVIORA_REGISTER_CLASS(TQmReport);
 
@@ -49,6 +51,13 @@ TQmReport::TQmReport(TComponent* owner)
       previewOptions_(TQmPreviewOptions::Create()) {
     parser_.reset(TQmParser::Create());
     parser_->SetOwner(this);
+    parser_->SetOnGetValue(TQmGetValueEvent([this](const AnsiString& name, Variant& value) { GetValue(name, value); }));
+    parser_->SetOnFunction(TQmFunctionEvent(
+        [this](const AnsiString& name, const TQmArguments& arguments, Variant& value, bool& handled) {
+            handled = CallFunction(name, arguments, value);
+        }));
+    endPages_ = std::make_unique<TQmEndPages>(this);
+    CreateInterpreter();
     if (!QmDialogForm()) StartReportUnit();
     DialogForm = QmDialogForm();
     DialogForm->FreeNotification(this);
@@ -160,8 +169,6 @@ TCanvas* TQmReport::MeasuringCanvas() {
     }
     return measuringBitmap_->Canvas();
 }
-
-void TQmReport::BuildAndPreview() {}
 
 void TQmReport::SetDataset(TQmDataset* v) {
     if (v == dataset_) return;

@@ -44,7 +44,18 @@ bool LiesWithin(Integer top, Integer bottom, const TQmView* band) {
 
 void TQmReportPage::Prepare() {
     TQmReport* report = ParentReport();
-    if (report->DoublePass && report->FinalPass) return;
+    LastBand = nullptr;
+    ReprintingHeaders = false;
+    if (report->DoublePass && report->FinalPass) {
+        // The structure of the first pass stays; the data starts again.
+        for (const auto& list : bandLists_)
+            if (list)
+                for (TQmCustomBandView* band : *list) {
+                    band->LastPageNo = -1;
+                    if (band->Dataset) band->Dataset->Init();
+                }
+        return;
+    }
     report->WriteEveryPass = false;
     for (TQmView* view : GetObjects()) {
         if (view->IsBand || dynamic_cast<TQmSubReportView*>(view)) continue;
@@ -283,7 +294,13 @@ void TQmReportPage::PrepareCalcObjects() {
 
 void TQmReportPage::Unprepare() {
     TQmReport* report = ParentReport();
-    if (!report->FinalPass) return;
+    if (!report->FinalPass) {
+        for (const auto& list : bandLists_)
+            if (list)
+                for (TQmCustomBandView* band : *list)
+                    if (band->Dataset) band->Dataset->Exit();
+        return;
+    }
     for (auto& list : bandLists_) {
         if (!list) continue;
         for (TQmCustomBandView* band : *list) {

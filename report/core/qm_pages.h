@@ -203,6 +203,35 @@ public:
     Integer StartPageNo = 0;
     std::vector<TQmSubReportView*> SubReports;
 
+    // ---- Page building.
+    // Builds the page into the report's prepared pages (once per pass).
+    void BuildPage();
+    void NewPage();
+    // The next column, or a new page after the last one; then the headers
+    // that reprint.
+    void NewColumn(TQmCustomBandView* band);
+    // Prints the band when the report's OnBeforePrintBand lets it.
+    void ShowBand(TQmCustomBandView* band);
+    void EndPage(bool lastPage);
+    // The first band of that name, in kind order.
+    TQmCustomBandView* FindBandByName(const AnsiString& name) const;
+    // Objects printed from here on move together to a new page when the
+    // group they belong to does not fit.
+    void BeginKeep();
+    void CutKeep();
+    void PasteKeep();
+    void EndKeep();
+    // Adds an outline line (or, while kept, an outline object).
+    void AddOutline(const AnsiString& text, Integer top, Integer level);
+    // The room the page footer leaves.
+    Integer ComputeBottomLimit() const;
+
+    // Thousandths of a millimetre from the top-left of the printable area.
+    Integer CurX = 0, CurY = 0, BottomLimit = 0, ColumnTop = 0;
+    Integer TemplatePageNo = 0;
+    TQmCustomBandView* LastBand = nullptr;
+    bool InNewPage = false, ReprintingHeaders = false, InSummary = false;
+
 private:
     void PrepareStructure();
     void AssignCrossObjects();
@@ -211,8 +240,26 @@ private:
     void LinkGroups();
     void LinkMasterDetail();
 
+    void ProcessDataBands(TQmBandType kind, TQmCustomBandView* master, Integer level);
+    void PrintRecords(TQmCustomBandView* band, bool lastOfLevel);
+    // Prints the pending bands in their order and empties the list.
+    void PrintPending();
+    // Whether a group changed; prints the footers of the groups that end.
+    bool GroupBreak(TQmCustomBandView* band, bool& endOfData);
+    void AppendBlankRows(TQmCustomBandView* band, Integer reserve, bool fill);
+    void ReprintHeaders(TQmCustomBandView* band);
+
     std::unique_ptr<TPicture> backPicture_;
     Integer columnCount_ = 1;
+    std::vector<TQmCustomBandView*> pending_;
+    Integer outlineBase_ = 0;
+    // Keep together: nesting, where the kept objects began, the cut objects.
+    int keepLevel_ = 0;
+    Int64 keepPosition_ = 0;
+    Integer keepY_ = 0;
+    class TQmEndPage* keepPage_ = nullptr;
+    std::unique_ptr<TMemoryStream> keptObjects_;
+    std::vector<AnsiString> keptOutline_;
     TQmPageEvent onBeginPage_, onEndPage_;
     std::array<std::unique_ptr<TSortList>, QmBandListCount> bandLists_;
     // Bands made by Prepare (the hidden band, invisible group footers).
