@@ -285,6 +285,9 @@ bool TQmCustomBandView::Fits(Integer top, Integer height, bool columnAware) {
 void TQmCustomBandView::BreakBand() {
     TQmReportPage* page = PageOf(ParentReport);
     page->NewColumn(this);
+    // The headers printed on the way made themselves current.
+    ParentReport->CurrentBand = this;
+    RowNo = 0;
     ColumnStartX = page->CurX;
     ColumnStartY = page->CurY;
 }

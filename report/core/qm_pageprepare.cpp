@@ -102,6 +102,7 @@ void TQmReportPage::PrepareStructure() {
                 }
                 band->Objects.push_back(view);
                 assigned.push_back(view);
+                if (auto* calc = dynamic_cast<TQmCalcMemoView*>(view)) calc->OwnBand = band;
                 auto* stretchable = dynamic_cast<TQmStretcheableView*>(view);
                 if (stretchable && !band->Flag(QmFlag::Stretched)) stretchable->SetStretched(false);
             }

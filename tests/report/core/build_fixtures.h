@@ -4,6 +4,7 @@
 // back as (text, top) pairs.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
@@ -28,8 +29,10 @@ public:
         source_->SetRangeEndCount(static_cast<Integer>(rows_.size()));
         source_->SetOnGetFieldValue(
             TQmUserDatasetOnGetFieldValue([this](TQmDataset* dataset, const AnsiString& field, Variant& value) {
-                const auto index = static_cast<std::size_t>(dataset->RecordNo());
-                if (index >= rows_.size()) return;
+                // Past the end the cursor stays on the last row, as a
+                // dataset's does.
+                if (rows_.empty()) return;
+                const auto index = std::min(static_cast<std::size_t>(dataset->RecordNo()), rows_.size() - 1);
                 const auto found = rows_[index].find(field);
                 if (found != rows_[index].end()) value = found->second;
             }));
@@ -84,6 +87,14 @@ public:
     TableSource& AddSource(const AnsiString& name, std::vector<std::map<AnsiString, Variant>> rows) {
         sources.push_back(std::make_unique<TableSource>(owner.get(), name, std::move(rows)));
         return *sources.back();
+    }
+    // Every build reloads the template: objects are found again by name.
+    template <class T>
+    T* Object(const AnsiString& name) const {
+        return dynamic_cast<T*>(report->FindObject(name));
+    }
+    TQmReportPage* Page(int index = 0) const {
+        return dynamic_cast<TQmReportPage*>(report->Pages()->GetPage(index));
     }
     int PageCount() const { return report->EndPages()->GetCount(); }
     // The texts of a prepared page in the order written.
