@@ -57,8 +57,8 @@ TQmReport::TQmReport(TComponent* owner)
             handled = CallFunction(name, arguments, value);
         }));
     endPages_ = std::make_unique<TQmEndPages>(this);
-    CreateInterpreter();
     if (!QmDialogForm()) StartReportUnit();
+    CreateInterpreter();
     DialogForm = QmDialogForm();
     DialogForm->FreeNotification(this);
 }
