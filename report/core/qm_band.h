@@ -6,6 +6,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -141,13 +142,11 @@ public:
     // by the accumulation count); False for a name not registered.
     bool GetAggregate(const AnsiString& name, Variant& value) const;
     void SetAggregate(const AnsiString& name, const Variant& value);
-    // Registers an aggregate (its kind, expression and whether invisible
-    // records count) once; answers its variable name.
-    AnsiString AddAggregate(const AnsiString& kind, const AnsiString& expression, bool countInvisible);
     // Takes the record just printed into every aggregate.
     void Accumulate();
-    // Minimums to a very large number, the rest to 0; the count too.
-    void ResetAggregates();
+    // The aggregates a band of that name shows: minimums to a very large
+    // number, the rest to 0; the accumulation count too.
+    void ResetAggregates(const AnsiString& bandName);
     // Whether the band and its whole child chain fit at the page's Y.
     Integer ChainHeight() const;
 
@@ -164,6 +163,8 @@ public:
     bool GroupValueStored = false;
     TQmVariables* Aggregates() const { return aggregates_.get(); }
     Integer AccumulateCount = 0;
+    // The data band whose aggregates this band shows.
+    TQmCustomBandView* AggregateSource = nullptr;
 
 protected:
     // Publishes the kind's own properties by name.
@@ -203,6 +204,9 @@ private:
     Integer designTop_ = 0;
     AnsiString lastExpression_;
     Variant lastExpressionValue_;
+    // Records each average took since its band last reset it: a group
+    // footer's reset must not shorten the report footer's average.
+    std::map<AnsiString, Integer> averageCounts_;
 };
 
 class TQmBand : public TQmCustomBandView {
@@ -240,3 +244,9 @@ QM_BAND_KIND(TQmBandCrossFooter, TQmBand)
 QM_BAND_KIND(TQmBandChild, TQmBand)
 
 #undef QM_BAND_KIND
+
+// The aggregate functions of report expressions (kind 10 AVG, 11 COUNT,
+// 12 MAX, 13 MIN, 14 SUM) over their unevaluated argument texts: while the
+// report collects aggregates they register a variable on the data band
+// being collected and answer 0; while printing they read it back.
+Variant QmAggregateFunction(TQmReport* report, char kind, const std::vector<Variant>& arguments);

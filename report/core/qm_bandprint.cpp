@@ -56,6 +56,9 @@ void TQmCustomBandView::Prepare() {
     CurrentColumn = 1;
     LastPageNo = -1;
     RowNo = RowCount = LineCount = AccumulateCount = 0;
+    AggregateSource = nullptr;
+    aggregates_->Clear();
+    averageCounts_.clear();
     GroupValueStored = false;
     Dataset = CrossDataset = nullptr;
     privateDataset_ = privateCrossDataset_ = false;
@@ -116,20 +119,66 @@ bool TQmCustomBandView::GetPropValue(TObject* object, const AnsiString& path, Va
     return true;
 }
 
-AnsiString TQmCustomBandView::AddAggregate(const AnsiString& kind, const AnsiString& expression,
-                                           bool countInvisible) {
-    const AnsiString name = UpperCase(kind) + kAggregateSeparator + expression + kAggregateSeparator +
-                            (countInvisible ? "1" : "0");
-    if (aggregates_->IndexOf(name) < 0)
-        aggregates_->SetVariable(name, UpperCase(kind) == "MIN" ? Variant(std::numeric_limits<double>::max()) : Variant(0));
-    return name;
+namespace {
+
+constexpr char kAvg = 10, kCount = 11, kMax = 12, kMin = 13;
+
+// The fields of an aggregate variable name, each ended by character 1:
+// [column,] band, kind, expression, flag.
+std::vector<AnsiString> AggregateFields(const AnsiString& name) {
+    std::vector<AnsiString> fields;
+    for (std::size_t start = 0, end; (end = name.find(kAggregateSeparator, start)) != AnsiString::npos; start = end + 1)
+        fields.push_back(name.substr(start, end - start));
+    if (fields.size() == 5) fields.erase(fields.begin());
+    return fields;
+}
+
+char KindOf(const AnsiString& name) {
+    const std::vector<AnsiString> fields = AggregateFields(name);
+    return fields.size() == 4 && fields[1].size() == 1 ? fields[1][0] : 0;
+}
+
+Variant InitialAggregate(char kind) { return kind == kMin ? Variant(1e300) : Variant(0); }
+
+AnsiString ArgumentText(const std::vector<Variant>& arguments, std::size_t index) {
+    return index < arguments.size() ? Trim(VarToStr(arguments[index])) : AnsiString();
+}
+
+}  // namespace
+
+Variant QmAggregateFunction(TQmReport* report, char kind, const std::vector<Variant>& arguments) {
+    auto* band = dynamic_cast<TQmCustomBandView*>(report->CurrentBand);
+    if (!band) return AnsiString("0");
+    const std::size_t first = kind == kCount ? 0 : 1;
+    const AnsiString expression = kind == kCount ? AnsiString() : ArgumentText(arguments, 0);
+    const AnsiString flag = ArgumentText(arguments, first + 1);
+    auto name = [&](const AnsiString& bandName) {
+        return bandName + kAggregateSeparator + AnsiString(1, kind) + kAggregateSeparator + expression +
+               kAggregateSeparator + flag + kAggregateSeparator;
+    };
+    if (TQmCustomBandView* collecting = report->AggregateBand) {
+        AnsiString target = ArgumentText(arguments, first);
+        if (target.empty()) target = collecting->Name();
+        if (!AnsiSameText(target, collecting->Name())) return AnsiString("0");
+        collecting->SetAggregate(name(band->Name()), InitialAggregate(kind));
+        band->AggregateSource = collecting;
+        return AnsiString("0");
+    }
+    Variant value;
+    if (!band->AggregateSource || !band->AggregateSource->GetAggregate(name(band->Name()), value))
+        return AnsiString("0");
+    return value;
 }
 
 bool TQmCustomBandView::GetAggregate(const AnsiString& name, Variant& value) const {
     const int index = aggregates_->IndexOf(name);
     if (index < 0) return false;
     value = aggregates_->GetValue(index);
-    if (name.starts_with("AVG")) value = AccumulateCount > 0 ? VarAsType(value, varDouble).AsDouble() / AccumulateCount : 0.0;
+    if (KindOf(name) == kAvg) {
+        const auto counted = averageCounts_.find(name);
+        const Integer count = counted == averageCounts_.end() ? 0 : counted->second;
+        value = count > 0 ? VarAsType(value, varDouble).AsDouble() / count : 0.0;
+    }
     return true;
 }
 
@@ -137,11 +186,14 @@ void TQmCustomBandView::SetAggregate(const AnsiString& name, const Variant& valu
     aggregates_->SetVariable(name, value);
 }
 
-void TQmCustomBandView::ResetAggregates() {
-    for (int i = 0; i < aggregates_->Count(); ++i)
-        aggregates_->SetValue(i, aggregates_->GetName(i).starts_with("MIN")
-                                     ? Variant(std::numeric_limits<double>::max())
-                                     : Variant(0));
+void TQmCustomBandView::ResetAggregates(const AnsiString& bandName) {
+    for (int i = 0; i < aggregates_->Count(); ++i) {
+        const AnsiString name = aggregates_->GetName(i);
+        const std::vector<AnsiString> fields = AggregateFields(name);
+        if (fields.empty() || !AnsiSameText(fields[0], bandName)) continue;
+        aggregates_->SetValue(i, InitialAggregate(KindOf(name)));
+        averageCounts_.erase(name);
+    }
     AccumulateCount = 0;
 }
 
@@ -149,25 +201,28 @@ void TQmCustomBandView::Accumulate() {
     TQmReport* report = ParentReport;
     lastExpression_.clear();
     for (int i = 0; i < aggregates_->Count(); ++i) {
-        const AnsiString name = aggregates_->GetName(i);
-        const std::size_t first = name.find(kAggregateSeparator), last = name.rfind(kAggregateSeparator);
-        const AnsiString kind = name.substr(0, first);
-        const AnsiString expression = name.substr(first + 1, last - first - 1);
-        if (!Visible && name.substr(last + 1) != "1") continue;
+        const std::vector<AnsiString> fields = AggregateFields(aggregates_->GetName(i));
+        if (fields.size() != 4) continue;
+        const char kind = KindOf(aggregates_->GetName(i));
+        const AnsiString& expression = fields[2];
+        if (!Visible && fields[3] != "1") continue;
         double v = 0;
-        if (kind != "COUNT") {
+        if (kind != kCount) {
             if (expression != lastExpression_) {
                 lastExpression_ = expression;
                 lastExpressionValue_ = report->Parser()->Calc(Variant(expression));
             }
             const Variant& value = lastExpressionValue_;
-            v = VarIsNull(value) || VarIsEmpty(value) ? 0.0 : VarAsType(value, varDouble).AsDouble();
+            v = VarIsNull(value) || VarIsEmpty(value) || (VarIsStr(value) && value.AsString().empty())
+                    ? 0.0
+                    : VarAsType(value, varDouble).AsDouble();
         }
         const double current = VarAsType(aggregates_->GetValue(i), varDouble).AsDouble();
-        if (kind == "COUNT") aggregates_->SetValue(i, current + 1);
-        else if (kind == "MAX") aggregates_->SetValue(i, AccumulateCount == 0 ? v : std::max(current, v));
-        else if (kind == "MIN") aggregates_->SetValue(i, std::min(current, v));
+        if (kind == kCount) aggregates_->SetValue(i, current + 1);
+        else if (kind == kMax) aggregates_->SetValue(i, AccumulateCount == 0 ? v : std::max(current, v));
+        else if (kind == kMin) aggregates_->SetValue(i, std::min(current, v));
         else aggregates_->SetValue(i, current + v);
+        if (kind == kAvg) ++averageCounts_[aggregates_->GetName(i)];
     }
     ++AccumulateCount;
     if (auto* page = PageOf(report))
@@ -224,8 +279,8 @@ void TQmCustomBandView::Print() {
         }
         for (TQmView* view : page->GetObjects())
             if (auto* calc = dynamic_cast<TQmCalcMemoView*>(view); calc && calc->ResetBand == this) calc->Reset();
-    } else if (DataBand && DataBand != this && (BandType == qmbtFooter || BandType == qmbtGroupFooter)) {
-        DataBand->ResetAggregates();
+    } else if (AggregateSource) {
+        AggregateSource->ResetAggregates(Name());
     }
     if (!Reprinting && OnAfterPrint()) OnAfterPrint()(this);
     if (report->OnEndBand) report->OnEndBand(dynamic_cast<TQmBand*>(this));
@@ -448,7 +503,7 @@ void TQmCustomBandView::DrawBand() {
     }
     LastPageNo = report->PageNo;
     if (IsDataBand(this)) {
-        Accumulate();
+        if (!report->AppendBlanking) Accumulate();
         ++RowNo;
     }
 }

@@ -310,6 +310,8 @@ public:
     TDateTime BuildDate = 0, BuildTime = 0, BuildDateTime = 0;
     // The running number of the record printed on the current template page.
     Integer CurrentRecordNo = 0;
+    // The data band aggregates register on while the page collects them.
+    TQmCustomBandView* AggregateBand = nullptr;
     // Unknown names give "[name]" rather than Null; a variable's text is
     // its value, not an expression.
     bool BracketUnknownNames = false, LiteralVariables = false;

@@ -190,7 +190,7 @@ void TQmReportPage::PrintRecords(TQmCustomBandView* band, bool lastOfLevel) {
         ++group->LineCount;
         group->CurrentColumn = 1;
     }
-    band->ResetAggregates();
+    if (band->FooterBand) band->ResetAggregates(band->FooterBand->Name());
     bool isMaster = false;
     if (const TSortList* details = Bands(qmbtDetailData))
         for (TQmCustomBandView* detail : *details)

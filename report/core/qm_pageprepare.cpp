@@ -5,7 +5,9 @@
 #include "report/core/qm_pages.h"
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/stringlist.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/valuerestorer.h"
 #include "report/core/qm_calcmemoview.h"
 #include "report/core/qm_datafield.h"
 #include "report/core/qm_dataset.h"
@@ -71,6 +73,7 @@ void TQmReportPage::Prepare() {
     PrepareStructure();
     CurrentRow = CurrentColumn = 1;
     PrepareObjects();
+    CollectAggregates();
 }
 
 void TQmReportPage::PrepareStructure() {
@@ -276,6 +279,33 @@ void TQmReportPage::PrepareObjects() {
         view->Dataset = source;
         view->DataFieldName = field;
         view->IsBlobField = source->IsBlobField(field);
+    }
+}
+
+void TQmReportPage::CollectAggregates() {
+    TQmReport* report = ParentReport();
+    std::vector<TQmCustomBandView*> shows;
+    for (int kind : {qmbtPageFooter, qmbtColumnFooter, qmbtFooter, qmbtGroupFooter})
+        for (TQmCustomBandView* band : *bandLists_[static_cast<std::size_t>(kind)])
+            for (TQmCustomBandView* chained = band; chained; chained = chained->ChildBandView)
+                shows.push_back(chained);
+    const ValueRestorer<TQmView*> current(report->CurrentBand, nullptr);
+    try {
+        for (int kind : {qmbtMasterData, qmbtDetailData})
+            for (TQmCustomBandView* data : *bandLists_[static_cast<std::size_t>(kind)]) {
+                const ValueRestorer<TQmCustomBandView*> collecting(report->AggregateBand, data);
+                for (TQmCustomBandView* band : shows) {
+                    report->CurrentBand = band;
+                    auto calls = std::unique_ptr<TStringList>(TStringList::Create());
+                    TAggregateFunctionsSplitter splitter(calls.get(), report->Dictionary()->Variables());
+                    for (TQmView* view : band->Objects)
+                        if (dynamic_cast<TQmCustomMemoView*>(view) && !dynamic_cast<TQmCalcMemoView*>(view))
+                            splitter.SplitMemo(view->Memo.get());
+                    for (int i = 0; i < calls->Count(); ++i) report->Parser()->Calc(Variant(calls->Strings(i)));
+                }
+            }
+    } catch (const Exception&) {
+        // Aggregates not collected by now print as 0; the build goes on.
     }
 }
 

@@ -192,6 +192,8 @@ public:
     void Unprepare() override;
     void PrepareObjects();
     void PrepareCalcObjects();
+    // Registers the aggregate calls of footer-like bands on the data bands.
+    void CollectAggregates();
     TQmCustomBandView* FindBand(TQmBandType kind) const;
     // The kind's bands in top order; nullptr before Prepare.
     const TSortList* Bands(int kind) const { return bandLists_[static_cast<std::size_t>(kind)].get(); }

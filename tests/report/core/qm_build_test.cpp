@@ -299,6 +299,52 @@ TEST_F(BuildTest, PageByPageOrderInterleavesTheTemplatePages) {
     EXPECT_EQ(firsts, (Lines_{"A1", "B1", "A3", "B3", "A5", "B5"}));
 }
 
+TEST_F(BuildTest, FooterAggregatesSumCountAndAverageTheirRecords) {
+    auto* header = AddBand<TQmBandGroupHeader>(0, 5);
+    header->SetPrintCondition("[Rows.\"G\"]");
+    AddText(0, "H[Rows.\"G\"]");
+    AddRows("Rows", 10, 5);
+    AddBand<TQmBandGroupFooter>(20, 5);
+    AddText(20, "[SUM([Rows.\"N\"])]/[COUNT()]");
+    AddBand<TQmBandFooter>(30, 5);
+    AddText(30, "[SUM([Rows.\"N\"])] [AVG([Rows.\"N\"])] [MAX([Rows.\"N\"])] [MIN([Rows.\"N\"])]");
+    AddSource("Rows", Numbered(5));
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    EXPECT_EQ(Lines(0), (Lines_{"H1", "1", "2", "3", "6/3", "H2", "4", "5", "9/2", "15 3 5 1"}))
+        << "group totals start again with each group; the footer's average counts all records";
+}
+
+TEST_F(BuildTest, ABandOfTwoColumnsFillsTheSecondColumnBeforeANewPage) {
+    auto* data = AddRows("Rows", 0, 100);
+    data->Columns = 2;
+    data->ColumnWidth = Mm(80);
+    data->ColumnGap = Mm(5);
+    data->SetFlag(QmBandFlag::PrintColumnFirst, false);
+    AddSource("Rows", Numbered(5));
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(Texts(0), (std::vector<PreparedText>{{"1", 0, 0}, {"2", 100, 0}, {"3", 0, 85}, {"4", 100, 85}}));
+    EXPECT_EQ(Texts(1), (std::vector<PreparedText>{{"5", 0, 0}}));
+}
+
+TEST_F(BuildTest, AGroupKeptTogetherMovesWholeToTheNextPage) {
+    AddBand<TQmBandReportTitle>(0, 150);
+    AddText(0, "title", 0, 150);
+    auto* header = AddBand<TQmBandGroupHeader>(160, 10);
+    header->SetPrintCondition("[Rows.\"G\"]");
+    header->SetKeepFlag(QmKeepFlag::KeepTogether, true);
+    AddText(160, "H[Rows.\"G\"]", 0, 10);
+    AddRows("Rows", 180, 40);
+    AddSource("Rows", Numbered(3));
+    // The first group header of a page is never kept: a second group asks.
+    sources[0]->Rows()[0]["G"] = 10;
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(Lines(0), (Lines_{"title", "H10", "1"}));
+    EXPECT_EQ(Texts(1), (std::vector<PreparedText>{{"H1", 0, 0}, {"2", 10, 0}, {"3", 50, 0}}))
+        << "the group's header went along with its rows";
+}
+
 TEST_F(BuildTest, AFailingObjectReportsItsErrorAndLeavesNoPages) {
     AddBand<TQmBandReportTitle>(0, 5);
     auto* memo = AddText(0, "[1 +]");
