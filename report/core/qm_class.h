@@ -282,7 +282,10 @@ public:
     void DoBeforePrint(TStrings* memo, TQmReportView* view);
     // ---- Building (the passes, the names expressions and the script read,
     // the events the page and band builders fire).
-    TQmEndPages* EndPages() const { return endPages_.get(); }
+    // The prepared pages objects go to now: the report's, or a free
+    // sub-report's own while it builds (BuildingInto).
+    TQmEndPages* EndPages() const { return BuildingInto ? BuildingInto : endPages_.get(); }
+    TQmEndPages* BuildingInto = nullptr;
     // One or two passes over the template; False when a build is already
     // running or it failed (ErrorText says why). The template is the same
     // afterwards. Never raises.

@@ -12,6 +12,7 @@
 #include "report/core/qm_endpages.h"
 #include "report/core/qm_factory.h"
 #include "report/core/qm_pages.h"
+#include "report/core/qm_structureviews.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
 
@@ -32,10 +33,81 @@ TQmEndPage* CurrentEndPage(TQmReport* report) {
     return page ? page : pages->GetPage(pages->GetCount() - 1);
 }
 
+// Copies the prepared records of `source`, from its start, to the end of
+// `target`, moved by (dx, dy); answers the lowest bottom, at least `lowest`.
+Integer CopyPreparedObjects(TQmReport* report, TStream* source, TStream* target, Integer dx, Integer dy,
+                            Integer lowest) {
+    source->SetPosition(0);
+    target->SetPosition(target->Size());
+    while (source->Position() < source->Size()) {
+        const Byte code = ReadByte(source);
+        AnsiString className;
+        if (code == QmAddInTypeCode) ReadString(source, className);
+        std::unique_ptr<TQmPersistent> made = CreateReportObject(code, className);
+        auto* view = dynamic_cast<TQmView*>(made.get());
+        if (!view) break;
+        view->ParentReport = report;
+        view->InPreparedPage = true;
+        view->LoadFromStream(source);
+        view->Left += dx;
+        view->Top += dy;
+        lowest = std::max(lowest, view->Top + view->Height);
+        WriteByte(target, code);
+        if (code == QmAddInTypeCode) WriteString(target, className);
+        view->SaveToStream(target);
+    }
+    return lowest;
+}
+
 }  // namespace
 
 Integer TQmReportPage::ComputeBottomLimit() const {
-    return PaperHeight * 100 - Margins[1] - Margins[3] - HeightOf(FindBand(qmbtPageFooter));
+    const Integer footer = HeightOf(FindBand(qmbtPageFooter));
+    if (SubReportObject && SubReportObject->SubReportType == qmstFixed) return SubReportObject->Height - footer;
+    return PaperHeight * 100 - Margins[1] - Margins[3] - footer;
+}
+
+void TQmReportPage::BuildFreeSubReports() {
+    TQmReport* report = ParentReport();
+    subReportPages_.clear();
+    for (TQmSubReportView* sub : SubReports) {
+        auto* subPage = dynamic_cast<TQmReportPage*>(sub->GetSubPage());
+        if (!subPage || subPage == this || !subPage->Visible()) continue;
+        auto pages = std::make_unique<TQmEndPages>(report);
+        const ValueRestorer<TQmEndPages*> into(report->BuildingInto, pages.get());
+        const ValueRestorer<Integer> counter(report->PageNo, 0);
+        const ValueRestorer<TQmCustomPage*> current(report->CurrentPage, subPage);
+        const ValueRestorer<bool> continuing(report->ContinueOnPreviousPage, false);
+        const ValueRestorer<Integer> lastY(report->PreviousLastY, report->PreviousLastY);
+        const ValueRestorer<Integer> bottom(report->PreviousBottomLimit, report->PreviousBottomLimit);
+        subPage->BuildPage();
+        subReportPages_.push_back({sub, std::move(pages)});
+    }
+}
+
+void TQmReportPage::MergeSubReportPages(int pageIndex) {
+    TQmReport* report = ParentReport();
+    TQmEndPage* target = report->EndPages()->GetPage(pageIndex);
+    if (!target) return;
+    const int k = pageIndex - mergeBase_;
+    for (auto& [sub, pages] : subReportPages_) {
+        TQmEndPage* source = pages->GetPage(k);
+        if (!source && sub->ReprintLastPage() && k >= pages->GetCount()) source = pages->GetPage(pages->GetCount() - 1);
+        if (source) CopyPreparedObjects(report, source->Stream(), target->Stream(), sub->Left, sub->Top, 0);
+    }
+}
+
+void TQmReportPage::AppendPagesForSubReports() {
+    TQmReport* report = ParentReport();
+    auto left = [this, report] {
+        const int k = report->EndPages()->GetCount() - mergeBase_;
+        return std::any_of(subReportPages_.begin(), subReportPages_.end(),
+                           [k](const auto& entry) { return entry.second->GetCount() > k; });
+    };
+    while (!subReportPages_.empty() && left()) {
+        report->EndPages()->AddPage(this, TemplatePageNo);
+        MergeSubReportPages(report->EndPages()->GetCount() - 1);
+    }
 }
 
 TQmCustomBandView* TQmReportPage::FindBandByName(const AnsiString& name) const {
@@ -69,6 +141,7 @@ void TQmReportPage::BuildPage() {
     keptObjects_.reset();
     keptOutline_.clear();
     InSummary = ReprintingHeaders = false;
+    BuildFreeSubReports();
     CurrentColumn = 1;
     if (OnActivate()) OnActivate()(this);
     report->CurrentRecordNo = 0;
@@ -93,6 +166,7 @@ void TQmReportPage::BuildPage() {
         ShowBand(FindBand(qmbtOverlay));
         ShowBand(Bands(qmbtNone) && Bands(qmbtNone)->Count() > 0 ? (*Bands(qmbtNone))[0] : nullptr);
     }
+    mergeBase_ = report->EndPages()->GetCount() - 1;
     const bool manual = static_cast<bool>(report->OnManualBuild);
     if (manual) {
         report->OnManualBuild(this);
@@ -124,12 +198,15 @@ void TQmReportPage::BuildPage() {
     CurX = 0;
     CurrentColumn = 1;
     if (!manual) EndPage(true);
+    MergeSubReportPages(report->EndPages()->GetCount() - 1);
+    AppendPagesForSubReports();
     if (report->OnEndPage) report->OnEndPage(report->PageNo);
     if (OnEndPage()) OnEndPage()(report->PageNo);
     report->PageNo = pageCounter + 1;
     LastBand = nullptr;
     keepLevel_ = 0;
     keptObjects_.reset();
+    subReportPages_.clear();
 }
 
 void TQmReportPage::ProcessDataBands(TQmBandType kind, TQmCustomBandView* master, Integer level) {
@@ -350,6 +427,7 @@ void TQmReportPage::NewPage() {
     CutKeep();
     if (!InSummary) ShowBand(FindBand(qmbtColumnFooter));
     EndPage(false);
+    MergeSubReportPages(report->EndPages()->GetCount() - 1);
     ++report->PageNo;
     report->EndPages()->AddPage(this, TemplatePageNo);
     CurX = 0;
@@ -417,25 +495,7 @@ void TQmReportPage::PasteKeep() {
     TQmEndPage* target = CurrentEndPage(report);
     if (!keptObjects_ || !target) return;
     const std::unique_ptr<TMemoryStream> kept = std::move(keptObjects_);
-    const Integer shift = CurY - keepY_;
-    Integer lowest = CurY;
-    kept->SetPosition(0);
-    while (kept->Position() < kept->Size()) {
-        const Byte code = ReadByte(kept.get());
-        AnsiString className;
-        if (code == QmAddInTypeCode) ReadString(kept.get(), className);
-        std::unique_ptr<TQmPersistent> made = CreateReportObject(code, className);
-        auto* view = dynamic_cast<TQmView*>(made.get());
-        if (!view) break;
-        view->ParentReport = report;
-        view->InPreparedPage = true;
-        view->LoadFromStream(kept.get());
-        view->Top += shift;
-        lowest = std::max(lowest, view->Top + view->Height);
-        WriteByte(target->Stream(), code);
-        if (code == QmAddInTypeCode) WriteString(target->Stream(), className);
-        view->SaveToStream(target->Stream());
-    }
+    const Integer lowest = CopyPreparedObjects(report, kept.get(), target->Stream(), 0, CurY - keepY_, CurY);
     CurY = lowest;
     keepPage_ = target;
     keepPosition_ = target->Stream()->Size();

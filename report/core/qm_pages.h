@@ -17,6 +17,7 @@
 class TQmPrinter;
 class TQmSubReportView;
 class TQmCalcMemoView;
+class TQmEndPages;
 
 SERVIORA_ENUM(TQmDuplex, qmdpNone, qmdpHorizontal, qmdpVertical)
 
@@ -232,6 +233,8 @@ public:
     Integer CurX = 0, CurY = 0, BottomLimit = 0, ColumnTop = 0;
     Integer TemplatePageNo = 0;
     TQmCustomBandView* LastBand = nullptr;
+    // The sub-report object that prints this page, while it is a sub-page.
+    TQmSubReportView* SubReportObject = nullptr;
     bool InNewPage = false, ReprintingHeaders = false, InSummary = false;
 
 private:
@@ -250,6 +253,11 @@ private:
     bool GroupBreak(TQmCustomBandView* band, bool& endOfData);
     void AppendBlankRows(TQmCustomBandView* band, Integer reserve, bool fill);
     void ReprintHeaders(TQmCustomBandView* band);
+    // Free sub-reports: each builds its page into pages of its own, which
+    // are merged into this page's prepared pages as they end.
+    void BuildFreeSubReports();
+    void MergeSubReportPages(int pageIndex);
+    void AppendPagesForSubReports();
 
     std::unique_ptr<TPicture> backPicture_;
     Integer columnCount_ = 1;
@@ -262,6 +270,10 @@ private:
     class TQmEndPage* keepPage_ = nullptr;
     std::unique_ptr<TMemoryStream> keptObjects_;
     std::vector<AnsiString> keptOutline_;
+    // The free sub-reports' own prepared pages, and the first prepared
+    // page of this page they merge into.
+    std::vector<std::pair<TQmSubReportView*, std::unique_ptr<TQmEndPages>>> subReportPages_;
+    int mergeBase_ = 0;
     TQmPageEvent onBeginPage_, onEndPage_;
     std::array<std::unique_ptr<TSortList>, QmBandListCount> bandLists_;
     // Bands made by Prepare (the hidden band, invisible group footers).

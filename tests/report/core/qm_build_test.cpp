@@ -9,6 +9,7 @@
 #include "report/core/qm_calcmemoview.h"
 #include "report/core/qm_dictionary.h"
 #include "report/core/qm_stdfunctions.h"
+#include "report/core/qm_structureviews.h"
 
 namespace {
 
@@ -343,6 +344,34 @@ TEST_F(BuildTest, AGroupKeptTogetherMovesWholeToTheNextPage) {
     EXPECT_EQ(Lines(0), (Lines_{"title", "H10", "1"}));
     EXPECT_EQ(Texts(1), (std::vector<PreparedText>{{"H1", 0, 0}, {"2", 10, 0}, {"3", 50, 0}}))
         << "the group's header went along with its rows";
+}
+
+TEST_F(BuildTest, AFreeSubReportIsMergedIntoThePagesOfItsPage) {
+    AddBand<TQmBandReportTitle>(0, 10);
+    AddText(0, "main");
+    auto* sub = TQmSubReportView::Create();
+    sub->SetParentPage(page);
+    sub->SubReportType = qmstFixed;
+    sub->SubPage = 1;
+    sub->Left = Mm(100);
+    sub->Top = Mm(50);
+    sub->Width = Mm(80);
+    sub->Height = Mm(100);
+    TQmReportPage* inner = report->Pages()->AddReportPage();
+    auto* band = AddBand<TQmBandMasterData>(0, 10);
+    band->SetParentPage(inner);
+    band->SetDataSetName("Rows");
+    AddText(0, "[Rows.\"N\"]", 0, 10, inner);
+    AddSource("Rows", Numbered(25));
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 3) << "ten rows of the sub-report fit each time; pages are added for the rest";
+    const auto first = Texts(0);
+    ASSERT_EQ(first.size(), 11u);
+    EXPECT_EQ(first[0], (PreparedText{"main", 0, 0}));
+    EXPECT_EQ(first[1], (PreparedText{"1", 50, 100}));
+    EXPECT_EQ(first[10], (PreparedText{"10", 140, 100}));
+    EXPECT_EQ(Texts(2).front(), (PreparedText{"21", 50, 100}));
+    EXPECT_EQ(Texts(2).size(), 5u);
 }
 
 TEST_F(BuildTest, AFailingObjectReportsItsErrorAndLeavesNoPages) {
