@@ -205,6 +205,7 @@ void TQmReport::BuildAllPages(bool finalPass) {
         last->PaperHeight = height / 100;
         last->PageInfo.ScreenHeight = static_cast<int>(Round(FromInternalUnits(height, qmutScreenPixels)));
     }
+    if (endPages_->GetCount() > 0 && lastPage) lastPage->CenterPreparedPage(endPages_->GetCount() - 1);
     for (int i = 0; i < pages_->GetCount(); ++i) pages_->GetPage(i)->Unprepare();
     if (multiple) dataset_->Exit();
 }

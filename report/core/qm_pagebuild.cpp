@@ -67,6 +67,34 @@ Integer TQmReportPage::ComputeBottomLimit() const {
     return PaperHeight * 100 - Margins[1] - Margins[3] - footer;
 }
 
+void TQmReportPage::CenterPreparedPage(int pageIndex) {
+    TQmReport* report = ParentReport();
+    TQmEndPage* prepared = report->EndPages()->GetPage(pageIndex);
+    if (!prepared || !report->FinalPass || (!AutoHCenter && !AutoVCenter)) return;
+    prepared->CreateObjects(report);
+    const std::vector<TQmView*>& views = prepared->ObjectPage()->GetObjects();
+    if (views.empty()) {
+        prepared->FreeObjects();
+        return;
+    }
+    Integer left = views[0]->Left, top = views[0]->Top, right = left, bottom = top;
+    for (const TQmView* view : views) {
+        left = std::min(left, view->Left);
+        top = std::min(top, view->Top);
+        right = std::max(right, view->Left + view->Width);
+        bottom = std::max(bottom, view->Top + view->Height);
+    }
+    prepared->FreeObjects();
+    const Integer width = prepared->PaperWidth * 100 - prepared->Margins[0] - prepared->Margins[2];
+    const Integer height = prepared->PaperHeight * 100 - prepared->Margins[1] - prepared->Margins[3];
+    const Integer dx = AutoHCenter ? (width - (right - left)) / 2 - left : 0;
+    const Integer dy = AutoVCenter ? (height - (bottom - top)) / 2 - top : 0;
+    TMemoryStream original;
+    original.CopyFrom(prepared->Stream(), 0);
+    prepared->Stream()->Clear();
+    CopyPreparedObjects(report, &original, prepared->Stream(), dx, dy, 0);
+}
+
 void TQmReportPage::BuildFreeSubReports() {
     TQmReport* report = ParentReport();
     subReportPages_.clear();
@@ -428,6 +456,7 @@ void TQmReportPage::NewPage() {
     if (!InSummary) ShowBand(FindBand(qmbtColumnFooter));
     EndPage(false);
     MergeSubReportPages(report->EndPages()->GetCount() - 1);
+    CenterPreparedPage(report->EndPages()->GetCount() - 1);
     ++report->PageNo;
     report->EndPages()->AddPage(this, TemplatePageNo);
     CurX = 0;

@@ -226,6 +226,10 @@ public:
     void EndKeep();
     // Adds an outline line (or, while kept, an outline object).
     void AddOutline(const AnsiString& text, Integer top, Integer level);
+    // Moves the objects of a prepared page so that their block sits in the
+    // middle between the margins, as AutoHCenter and AutoVCenter ask
+    // (final pass only).
+    void CenterPreparedPage(int pageIndex);
     // The room the page footer leaves.
     Integer ComputeBottomLimit() const;
 

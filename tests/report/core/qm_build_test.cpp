@@ -374,6 +374,15 @@ TEST_F(BuildTest, AFreeSubReportIsMergedIntoThePagesOfItsPage) {
     EXPECT_EQ(Texts(2).size(), 5u);
 }
 
+TEST_F(BuildTest, AutoCentringMovesTheLastPageBlockBetweenTheMargins) {
+    page->AutoHCenter = page->AutoVCenter = true;
+    AddBand<TQmBandReportTitle>(0, 10);
+    AddText(0, "centred", 0, 10);
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    const Integer width = Page()->PaperWidth / 10 - 30, height = Page()->PaperHeight / 10 - 30;
+    EXPECT_EQ(Texts(0), (std::vector<PreparedText>{{"centred", (height - 10) / 2, (width - 40) / 2}}));
+}
+
 TEST_F(BuildTest, AFailingObjectReportsItsErrorAndLeavesNoPages) {
     AddBand<TQmBandReportTitle>(0, 5);
     auto* memo = AddText(0, "[1 +]");
