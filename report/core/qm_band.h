@@ -197,6 +197,11 @@ private:
     void SplitBand();
     Integer StretchedHeight();
     void ReprintColumnHeaders();
+    // The band's objects that also lie in the cross band, and those in none.
+    std::vector<TQmView*> CrossObjects(const TQmCustomBandView* cross) const;
+    std::vector<TQmView*> OwnObjects() const;
+    // The cross-tab columns of this band, one per record of the cross data.
+    void PrintCrossTab();
     bool privateDataset_ = false, privateCrossDataset_ = false;
     std::optional<SavedRange> savedRange_, savedCrossRange_;
     std::unique_ptr<TQmVariables> aggregates_;

@@ -476,7 +476,8 @@ void TQmCustomBandView::DrawBand() {
             page->AddOutline(VarIsNull(text) || VarToStr(text).empty() ? AnsiString("[None]") : VarToStr(text), Top,
                              BandType == qmbtGroupHeader ? Level + 1 : 0);
         }
-        DrawObjects(Objects);
+        DrawObjects(OwnObjects());
+        if (Columns == 1 && !CrossObjects(page->FindBand(qmbtCrossData)).empty()) PrintCrossTab();
         if (!KeepsOwnTop(this) && moveDown) page->CurY += height;
     };
     if (Fits(Top, h, true)) {
@@ -506,6 +507,79 @@ void TQmCustomBandView::DrawBand() {
         if (!report->AppendBlanking) Accumulate();
         ++RowNo;
     }
+}
+
+std::vector<TQmView*> TQmCustomBandView::CrossObjects(const TQmCustomBandView* cross) const {
+    std::vector<TQmView*> views;
+    if (cross)
+        for (TQmView* view : Objects)
+            if (std::find(cross->Objects.begin(), cross->Objects.end(), view) != cross->Objects.end())
+                views.push_back(view);
+    return views;
+}
+
+std::vector<TQmView*> TQmCustomBandView::OwnObjects() const {
+    const TQmReportPage* page = PageOf(ParentReport);
+    std::vector<TQmView*> views = Objects;
+    for (int kind : {qmbtCrossHeader, qmbtCrossData, qmbtCrossFooter})
+        for (TQmView* crossing : CrossObjects(page->FindBand(TQmBandType(kind))))
+            views.erase(std::remove(views.begin(), views.end(), crossing), views.end());
+    return views;
+}
+
+void TQmCustomBandView::PrintCrossTab() {
+    TQmReport* report = ParentReport;
+    TQmReportPage* page = PageOf(report);
+    TQmCustomBandView* header = page->FindBand(qmbtCrossHeader);
+    TQmCustomBandView* data = page->FindBand(qmbtCrossData);
+    TQmCustomBandView* footer = page->FindBand(qmbtCrossFooter);
+    TQmDataset* source = CrossDataset ? CrossDataset : data->Dataset;
+    const Integer startPage = report->PageNo;
+    const Integer limit = page->PrintableWidth();
+    const ValueRestorer<Integer> x0(page->CurX, page->CurX);
+    auto drawAt = [&](TQmCustomBandView* cross, Integer at) {
+        page->CurX = at;
+        DrawObjects(CrossObjects(cross));
+    };
+    // Columns past the page's width go on the next prepared page, at the
+    // same height, after the cross header when it reprints there.
+    Integer x = 0;
+    auto fit = [&](Integer width) {
+        if (x == 0 || x + width <= limit) return;
+        ++report->PageNo;
+        if (!report->EndPages()->GetPage(report->PageNo)) report->EndPages()->AddPage(page, page->TemplatePageNo);
+        x = 0;
+        if (header && header->Flag(QmBandFlag::ReprintOnNewPage)) {
+            drawAt(header, 0);
+            x = header->Width;
+        }
+    };
+    page->CrossColumn = 1;
+    if (header) {
+        x = header->Flag(QmBandFlag::PrintAtDesignPos) ? header->Left : 0;
+        drawAt(header, x);
+        x += header->Width;
+    }
+    if (source) {
+        for (source->First(); !source->Eof() && !report->Terminated() && !report->ErrorFlag; source->Next()) {
+            Integer width = data->Width;
+            report->DoPrintColumn(page->CrossColumn, width);
+            report->CurrentBand = data;
+            if (data->OnBeforePrint()) data->OnBeforePrint()(data);
+            fit(width);
+            drawAt(data, x);
+            data->Accumulate();
+            report->CurrentBand = this;
+            x += width;
+            ++page->CrossColumn;
+        }
+    }
+    if (footer) {
+        fit(footer->Width);
+        drawAt(footer, x);
+        footer->ResetAggregates(footer->Name());
+    }
+    report->PageNo = startPage;
 }
 
 void TQmCustomBandView::SplitBand() {

@@ -29,7 +29,7 @@ bool TQmReport::ResolveSystemVariable(const AnsiString& name, Variant& value) {
     case 4: value = VarFromDateTime(BuildDateTime); break;
     case 5: value = band ? band->RowCount : 0; break;
     case 6: value = band ? band->LineCount : 0; break;
-    case 7: value = page ? page->CurrentColumn : 1; break;
+    case 7: value = page ? page->CrossColumn : 1; break;
     case 8: value = CurrentRecordNo; break;
     default: value = TotalPages;
     }

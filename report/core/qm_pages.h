@@ -236,6 +236,8 @@ public:
     // Thousandths of a millimetre from the top-left of the printable area.
     Integer CurX = 0, CurY = 0, BottomLimit = 0, ColumnTop = 0;
     Integer TemplatePageNo = 0;
+    // The cross-tab column being printed (1-based).
+    Integer CrossColumn = 1;
     TQmCustomBandView* LastBand = nullptr;
     // The sub-report object that prints this page, while it is a sub-page.
     TQmSubReportView* SubReportObject = nullptr;

@@ -383,6 +383,23 @@ TEST_F(BuildTest, AutoCentringMovesTheLastPageBlockBetweenTheMargins) {
     EXPECT_EQ(Texts(0), (std::vector<PreparedText>{{"centred", (height - 10) / 2, (width - 40) / 2}}));
 }
 
+TEST_F(BuildTest, CrossTabColumnsThatPassThePageWidthGoOnTheNextPage) {
+    AddRows("Rows", 0, 10, "row [Rows.\"N\"]")->Height = Mm(10);
+    Object<TQmMemoView>("Memo1")->Width = Mm(20);
+    auto* columns = AddBand<TQmBandCrossData>(0, 20);
+    columns->Left = Mm(30);
+    columns->Width = Mm(40);
+    columns->SetDataSetName("Cols");
+    AddText(0, "c[Cols.\"N\"]", 30, 10)->Width = Mm(40);
+    AddSource("Rows", Numbered(1));
+    AddSource("Cols", Numbered(6));
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(Texts(0), (std::vector<PreparedText>{
+                            {"row 1", 0, 0}, {"c1", 0, 0}, {"c2", 0, 40}, {"c3", 0, 80}, {"c4", 0, 120}}));
+    EXPECT_EQ(Texts(1), (std::vector<PreparedText>{{"c5", 0, 0}, {"c6", 0, 40}}));
+}
+
 TEST_F(BuildTest, AFailingObjectReportsItsErrorAndLeavesNoPages) {
     AddBand<TQmBandReportTitle>(0, 5);
     auto* memo = AddText(0, "[1 +]");
