@@ -202,6 +202,9 @@ private:
     std::vector<TQmView*> OwnObjects() const;
     // The cross-tab columns of this band, one per record of the cross data.
     void PrintCrossTab();
+    // The band's sub-reports, built below its objects; `step` becomes how
+    // far the band moves the page down.
+    void PrintSubReports(Integer& step);
     bool privateDataset_ = false, privateCrossDataset_ = false;
     std::optional<SavedRange> savedRange_, savedCrossRange_;
     std::unique_ptr<TQmVariables> aggregates_;

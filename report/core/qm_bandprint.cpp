@@ -478,6 +478,7 @@ void TQmCustomBandView::DrawBand() {
         }
         DrawObjects(OwnObjects());
         if (Columns == 1 && !CrossObjects(page->FindBand(qmbtCrossData)).empty()) PrintCrossTab();
+        if (!SubReports.empty()) PrintSubReports(height);
         if (!KeepsOwnTop(this) && moveDown) page->CurY += height;
     };
     if (Fits(Top, h, true)) {
@@ -580,6 +581,39 @@ void TQmCustomBandView::PrintCrossTab() {
         footer->ResetAggregates(footer->Name());
     }
     report->PageNo = startPage;
+}
+
+void TQmCustomBandView::PrintSubReports(Integer& step) {
+    TQmReport* report = ParentReport;
+    TQmReportPage* page = PageOf(report);
+    const Integer counter = report->PageNo;
+    for (TQmView* view : SubReports) {
+        auto* sub = dynamic_cast<TQmSubReportView*>(view);
+        auto* subPage = sub ? dynamic_cast<TQmReportPage*>(sub->GetSubPage()) : nullptr;
+        if (!subPage) continue;
+        report->PageNo = counter;
+        subPage->Margins = page->Margins;
+        subPage->PageInfo = page->PageInfo;
+        subPage->PaperSize = page->PaperSize;
+        subPage->PaperWidth = page->PaperWidth;
+        subPage->PaperHeight = page->PaperHeight;
+        subPage->Orientation = page->Orientation;
+        subPage->Bin = page->Bin;
+        subPage->CurX = page->CurX + sub->Left;
+        subPage->CurY = Top + (sub->Top - designTop_);
+        subPage->TemplatePageNo = page->TemplatePageNo;
+        report->CurrentPage = subPage;
+        subPage->BuildPage();
+        report->CurrentPage = page;
+        report->CurrentBand = this;
+        if (report->PageNo > counter) {
+            // The band goes on below the sub-report on the last page it reached.
+            page->CurY = subPage->CurY + Height - (sub->Top - designTop_) - sub->Height;
+            step = 0;
+        } else {
+            step = std::max(step, subPage->CurY - Top);
+        }
+    }
 }
 
 void TQmCustomBandView::SplitBand() {

@@ -176,13 +176,18 @@ void TQmReportPage::BuildPage() {
 
     if (report->ContinueOnPreviousPage && report->PreviousLastY >= report->PreviousBottomLimit)
         report->ContinueOnPreviousPage = false;
-    CurX = 0;
+    if (!SubReportObject || SubReportObject->SubReportType != qmstChild) CurX = 0;
     auto pageOutline = [this, report] {
         if (OutlineText().empty()) return;
         AddOutline(VarToStr(report->Parser()->Calc(Variant(OutlineText()))), CurY, 0);
         outlineBase_ = 1;
     };
-    if (report->ContinueOnPreviousPage && report->EndPages()->GetCount() > 0) {
+    const bool inBand = SubReportObject && SubReportObject->SubReportType == qmstChild;
+    if (inBand) {
+        // Printed inside a band: the band placed X and Y on its page.
+        BottomLimit = ComputeBottomLimit();
+        pageOutline();
+    } else if (report->ContinueOnPreviousPage && report->EndPages()->GetCount() > 0) {
         BottomLimit = report->PreviousBottomLimit;
         CurY = report->PreviousLastY;
         pageOutline();
@@ -221,8 +226,10 @@ void TQmReportPage::BuildPage() {
     }
     InSummary = false;
     const Integer pageCounter = report->PageNo;
-    report->PreviousLastY = CurY;
-    report->PreviousBottomLimit = BottomLimit;
+    if (!inBand) {
+        report->PreviousLastY = CurY;
+        report->PreviousBottomLimit = BottomLimit;
+    }
     CurX = 0;
     CurrentColumn = 1;
     if (!manual) EndPage(true);
@@ -230,7 +237,7 @@ void TQmReportPage::BuildPage() {
     AppendPagesForSubReports();
     if (report->OnEndPage) report->OnEndPage(report->PageNo);
     if (OnEndPage()) OnEndPage()(report->PageNo);
-    report->PageNo = pageCounter + 1;
+    if (!inBand) report->PageNo = pageCounter + 1;
     LastBand = nullptr;
     keepLevel_ = 0;
     keptObjects_.reset();

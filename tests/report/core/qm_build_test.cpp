@@ -400,6 +400,35 @@ TEST_F(BuildTest, CrossTabColumnsThatPassThePageWidthGoOnTheNextPage) {
     EXPECT_EQ(Texts(1), (std::vector<PreparedText>{{"c5", 0, 0}, {"c6", 0, 40}}));
 }
 
+TEST_F(BuildTest, ASubReportInADataBandPrintsBelowEachRecord) {
+    AddRows("Rows", 0, 10, "M[Rows.\"N\"]");
+    auto* sub = TQmSubReportView::Create();
+    sub->SetParentPage(page);
+    sub->SubReportType = qmstChild;
+    sub->SubPage = 1;
+    sub->Left = Mm(20);
+    sub->Top = Mm(5);
+    sub->Width = Mm(80);
+    sub->Height = Mm(5);
+    TQmReportPage* inner = report->Pages()->AddReportPage();
+    auto* band = AddBand<TQmBandMasterData>(0, 10);
+    band->SetParentPage(inner);
+    band->SetDataSetName("Lines");
+    AddText(0, "s[Lines.\"N\"]", 0, 10, inner);
+    AddSource("Rows", Numbered(2));
+    AddSource("Lines", Numbered(3));
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 1);
+    EXPECT_EQ(Texts(0), (std::vector<PreparedText>{{"M1", 0, 0},
+                                                    {"s1", 5, 20},
+                                                    {"s2", 15, 20},
+                                                    {"s3", 25, 20},
+                                                    {"M2", 35, 0},
+                                                    {"s1", 40, 20},
+                                                    {"s2", 50, 20},
+                                                    {"s3", 60, 20}}));
+}
+
 TEST_F(BuildTest, AFailingObjectReportsItsErrorAndLeavesNoPages) {
     AddBand<TQmBandReportTitle>(0, 5);
     auto* memo = AddText(0, "[1 +]");
