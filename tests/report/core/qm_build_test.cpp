@@ -25,6 +25,24 @@ protected:
         AddText(top, text.empty() ? "[" + source + ".\"N\"]" : text, 0, height);
         return band;
     }
+    // A sub-report at (left, top) of the page, 80 mm wide, printing a new
+    // page whose data band of 10 mm rows shows `prefix` + N of `source`.
+    void AddSubReport(TQmSubReportType type, double left, double top, double height, const AnsiString& source,
+                      const AnsiString& prefix = {}) {
+        auto* sub = TQmSubReportView::Create();
+        sub->SetParentPage(page);
+        sub->SubReportType = type;
+        sub->SubPage = report->Pages()->GetCount();
+        sub->Left = Mm(left);
+        sub->Top = Mm(top);
+        sub->Width = Mm(80);
+        sub->Height = Mm(height);
+        TQmReportPage* inner = report->Pages()->AddReportPage();
+        auto* band = AddBand<TQmBandMasterData>(0, 10);
+        band->SetParentPage(inner);
+        band->SetDataSetName(source);
+        AddText(0, prefix + "[" + source + ".\"N\"]", 0, 10, inner);
+    }
     std::string TemplateBytes() const {
         TMemoryStream stream;
         report->SaveToStream(&stream);
@@ -349,19 +367,7 @@ TEST_F(BuildTest, AGroupKeptTogetherMovesWholeToTheNextPage) {
 TEST_F(BuildTest, AFreeSubReportIsMergedIntoThePagesOfItsPage) {
     AddBand<TQmBandReportTitle>(0, 10);
     AddText(0, "main");
-    auto* sub = TQmSubReportView::Create();
-    sub->SetParentPage(page);
-    sub->SubReportType = qmstFixed;
-    sub->SubPage = 1;
-    sub->Left = Mm(100);
-    sub->Top = Mm(50);
-    sub->Width = Mm(80);
-    sub->Height = Mm(100);
-    TQmReportPage* inner = report->Pages()->AddReportPage();
-    auto* band = AddBand<TQmBandMasterData>(0, 10);
-    band->SetParentPage(inner);
-    band->SetDataSetName("Rows");
-    AddText(0, "[Rows.\"N\"]", 0, 10, inner);
+    AddSubReport(qmstFixed, 100, 50, 100, "Rows");
     AddSource("Rows", Numbered(25));
     ASSERT_TRUE(Build()) << report->ErrorText;
     ASSERT_EQ(PageCount(), 3) << "ten rows of the sub-report fit each time; pages are added for the rest";
@@ -402,19 +408,7 @@ TEST_F(BuildTest, CrossTabColumnsThatPassThePageWidthGoOnTheNextPage) {
 
 TEST_F(BuildTest, ASubReportInADataBandPrintsBelowEachRecord) {
     AddRows("Rows", 0, 10, "M[Rows.\"N\"]");
-    auto* sub = TQmSubReportView::Create();
-    sub->SetParentPage(page);
-    sub->SubReportType = qmstChild;
-    sub->SubPage = 1;
-    sub->Left = Mm(20);
-    sub->Top = Mm(5);
-    sub->Width = Mm(80);
-    sub->Height = Mm(5);
-    TQmReportPage* inner = report->Pages()->AddReportPage();
-    auto* band = AddBand<TQmBandMasterData>(0, 10);
-    band->SetParentPage(inner);
-    band->SetDataSetName("Lines");
-    AddText(0, "s[Lines.\"N\"]", 0, 10, inner);
+    AddSubReport(qmstChild, 20, 5, 5, "Lines", "s");
     AddSource("Rows", Numbered(2));
     AddSource("Lines", Numbered(3));
     ASSERT_TRUE(Build()) << report->ErrorText;
