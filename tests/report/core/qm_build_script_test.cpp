@@ -8,6 +8,10 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/modalresponder.h"
 #include "report/core/qm_dictionary.h"
+#include "report/core/qm_stdfunctions.h"
+#include "support/temp_dir.h"
+
+#include <fstream>
 
 namespace {
 
@@ -79,6 +83,21 @@ TEST_F(ScriptBuild, EventsAreBoundBeforeTheMainBlockUnlessItCreatesObjects) {
     SetScript(handler, "Probe;\r\n// Memo1.OnBeforeCreateObjects");
     ASSERT_TRUE(report->BuildPreparedPages()) << report->ErrorText;
     EXPECT_EQ(boundAtMain, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ScriptBuild, UnitsTheScriptUsesComeFromTheProgramFolder) {
+    TempDir folder;
+    std::ofstream(folder.file("Helper.pas"))
+        << "unit Helper;\r\n\r\ninterface\r\n\r\nfunction Greeting: string;\r\n\r\nimplementation\r\n\r\n"
+           "function Greeting: string;\r\nbegin\r\n  Result := 'from Helper';\r\nend;\r\n\r\nend.\r\n";
+    const AnsiString programFolder = QmApplicationPath();
+    QmApplicationPath() = folder.path();
+    report->Script()->SetText("unit Report;\r\n\r\ninterface\r\n\r\nimplementation\r\n\r\nuses Helper;\r\n\r\n"
+                              "procedure Main;\r\nbegin\r\nMemo1.Memo.Text := Greeting;\r\nend;\r\n\r\nend.\r\n");
+    const bool built = report->BuildPreparedPages();
+    QmApplicationPath() = programFolder;
+    ASSERT_TRUE(built) << report->ErrorText;
+    EXPECT_EQ(Lines(0), std::vector<AnsiString>{"from Helper"});
 }
 
 }  // namespace
