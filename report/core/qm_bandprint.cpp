@@ -339,6 +339,10 @@ bool TQmCustomBandView::Fits(Integer top, Integer height, bool columnAware) {
 
 void TQmCustomBandView::BreakBand() {
     TQmReportPage* page = PageOf(ParentReport);
+    // A header that breaks is printed on the new page by itself, not again
+    // by the new page.
+    const bool header = BandType == qmbtPageHeader || BandType == qmbtColumnHeader;
+    const ValueRestorer<bool> printingHeader(page->ReprintingHeaders, page->ReprintingHeaders || header);
     page->NewColumn(this);
     // The headers printed on the way made themselves current.
     ParentReport->CurrentBand = this;

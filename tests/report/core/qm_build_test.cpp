@@ -423,6 +423,16 @@ TEST_F(BuildTest, ASubReportInADataBandPrintsBelowEachRecord) {
                                                     {"s3", 60, 20}}));
 }
 
+TEST_F(BuildTest, APageHeaderThatBreaksPrintsOnceOnTheNewPage) {
+    AddBand<TQmBandReportTitle>(0, 260);
+    AddText(0, "title", 0, 260);
+    AddBand<TQmBandPageHeader>(270, 20)->SetFlag(QmBandFlag::PrintOnFirstPage, true);
+    AddText(270, "header", 0, 20);
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(Lines(1), Lines_{"header"});
+}
+
 TEST_F(BuildTest, AFailingObjectReportsItsErrorAndLeavesNoPages) {
     AddBand<TQmBandReportTitle>(0, 5);
     auto* memo = AddText(0, "[1 +]");
