@@ -433,6 +433,18 @@ TEST_F(BuildTest, APageHeaderThatBreaksPrintsOnceOnTheNewPage) {
     EXPECT_EQ(Lines(1), Lines_{"header"});
 }
 
+TEST_F(BuildTest, SystemVariablesCountLinesRecordsAndPages) {
+    report->DoublePass = true;
+    auto* header = AddBand<TQmBandGroupHeader>(0, 5);
+    header->SetPrintCondition("[Rows.\"G\"]");
+    AddRows("Rows", 10, 100, "[_Qm_Line]/[_Qm_Current] [_Qm_Page]/[_Qm_TotalPages]");
+    AddSource("Rows", Numbered(4));
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(Lines(0), (Lines_{"1/1 1/2", "2/2 1/2"}));
+    EXPECT_EQ(Lines(1), (Lines_{"3/3 2/2", "1/4 2/2"})) << "the line count starts again with the group";
+}
+
 TEST_F(BuildTest, AFailingObjectReportsItsErrorAndLeavesNoPages) {
     AddBand<TQmBandReportTitle>(0, 5);
     auto* memo = AddText(0, "[1 +]");
