@@ -145,7 +145,7 @@ public:
     // Takes the record just printed into every aggregate.
     void Accumulate();
     // The aggregates a band of that name shows: minimums to a very large
-    // number, the rest to 0; the accumulation count too.
+    // number, maximums to a very small one, the rest to 0.
     void ResetAggregates(const AnsiString& bandName);
     // Whether the band and its whole child chain fit at the page's Y.
     Integer ChainHeight() const;
@@ -156,13 +156,12 @@ public:
     Integer LastPageNo = -1;
     Integer ColumnStartX = 0, ColumnStartY = 0, ColumnBeginY = 0, HighestBottom = 0;
     Integer LowestBottom = 0;
-    bool Splitting = false, StretchedNow = false, Reprinting = false;
+    bool StretchedNow = false, Reprinting = false;
     // The value of GroupCondition the group break test compares with;
     // Unassigned before it was first stored.
     Variant GroupValue;
     bool GroupValueStored = false;
     TQmVariables* Aggregates() const { return aggregates_.get(); }
-    Integer AccumulateCount = 0;
     // The data band whose aggregates this band shows.
     TQmCustomBandView* AggregateSource = nullptr;
 

@@ -55,7 +55,7 @@ void TQmCustomBandView::Prepare() {
     if (!report) return;
     CurrentColumn = 1;
     LastPageNo = -1;
-    RowNo = RowCount = LineCount = AccumulateCount = 0;
+    RowNo = RowCount = LineCount = 0;
     AggregateSource = nullptr;
     aggregates_->Clear();
     averageCounts_.clear();
@@ -138,7 +138,11 @@ char KindOf(const AnsiString& name) {
     return fields.size() == 4 && fields[1].size() == 1 ? fields[1][0] : 0;
 }
 
-Variant InitialAggregate(char kind) { return kind == kMin ? Variant(1e300) : Variant(0); }
+// A maximum starts below every value, so that one of negative values is
+// not 0.
+Variant InitialAggregate(char kind) {
+    return kind == kMin ? Variant(1e300) : kind == kMax ? Variant(-1e300) : Variant(0);
+}
 
 AnsiString ArgumentText(const std::vector<Variant>& arguments, std::size_t index) {
     return index < arguments.size() ? Trim(VarToStr(arguments[index])) : AnsiString();
@@ -194,7 +198,6 @@ void TQmCustomBandView::ResetAggregates(const AnsiString& bandName) {
         aggregates_->SetValue(i, InitialAggregate(KindOf(name)));
         averageCounts_.erase(name);
     }
-    AccumulateCount = 0;
 }
 
 void TQmCustomBandView::Accumulate() {
@@ -219,12 +222,11 @@ void TQmCustomBandView::Accumulate() {
         }
         const double current = VarAsType(aggregates_->GetValue(i), varDouble).AsDouble();
         if (kind == kCount) aggregates_->SetValue(i, current + 1);
-        else if (kind == kMax) aggregates_->SetValue(i, AccumulateCount == 0 ? v : std::max(current, v));
+        else if (kind == kMax) aggregates_->SetValue(i, std::max(current, v));
         else if (kind == kMin) aggregates_->SetValue(i, std::min(current, v));
         else aggregates_->SetValue(i, current + v);
         if (kind == kAvg) ++averageCounts_[aggregates_->GetName(i)];
     }
-    ++AccumulateCount;
     if (auto* page = PageOf(report))
         for (TQmView* view : page->GetObjects())
             if (auto* calc = dynamic_cast<TQmCalcMemoView*>(view)) calc->Accumulate();
@@ -422,8 +424,6 @@ void TQmCustomBandView::DrawObjects(const std::vector<TQmView*>& views) {
 void TQmCustomBandView::DrawBand() {
     TQmReport* report = ParentReport;
     TQmReportPage* page = PageOf(report);
-    Splitting = false;
-    bool moveDown = true;
     const bool reprintingHeaders = page->ReprintingHeaders;
     TQmCustomBandView* last = page->LastBand;
     if (!reprintingHeaders && last && last != this && last->Columns > 1 && !last->Flag(QmBandFlag::PrintColumnFirst))
@@ -483,7 +483,7 @@ void TQmCustomBandView::DrawBand() {
         DrawObjects(OwnObjects());
         if (Columns == 1 && !CrossObjects(page->FindBand(qmbtCrossData)).empty()) PrintCrossTab();
         if (!SubReports.empty()) PrintSubReports(height);
-        if (!KeepsOwnTop(this) && moveDown) page->CurY += height;
+        if (!KeepsOwnTop(this)) page->CurY += height;
     };
     if (Fits(Top, h, true)) {
         if (!KeepsOwnTop(this)) Top = page->CurY;
@@ -623,7 +623,6 @@ void TQmCustomBandView::PrintSubReports(Integer& step) {
 void TQmCustomBandView::SplitBand() {
     TQmReport* report = ParentReport;
     TQmReportPage* page = PageOf(report);
-    Splitting = true;
     struct Part {
         TQmView* view;
         Integer top, height;  // the remaining part, relative to the band
@@ -688,6 +687,5 @@ void TQmCustomBandView::SplitBand() {
     }
     for (Part& part : parts)
         if (auto* memo = dynamic_cast<TQmCustomMemoView*>(part.view)) memo->SplitMode = 0;
-    Splitting = false;
     page->CurY = Top + std::max<Integer>(lowest, 0);
 }

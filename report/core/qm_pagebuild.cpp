@@ -350,7 +350,7 @@ void TQmReportPage::PrintRecords(TQmCustomBandView* band, bool lastOfLevel) {
         }
         if (!broke && !band->NewPageCondition().empty() &&
             IsTrue(report->Parser()->CalcPostfix(band->NewPageCondition()))) {
-            if (band->Flag(QmBandFlag::AutoAppendBlank)) AppendBlankRows(band, 0, false);
+            if (band->Flag(QmBandFlag::AutoAppendBlank)) AppendBlankRows(band, 0);
             PrintPending();
             band->RowNo = 0;
             NewPage();
@@ -374,7 +374,7 @@ void TQmReportPage::PrintRecords(TQmCustomBandView* band, bool lastOfLevel) {
     if (!finalGroupBreak && band->Flag(QmBandFlag::AutoAppendBlank)) {
         Integer reserve = HeightOf(band->FooterBand);
         if (lastOfLevel && band->Level == 1) reserve += HeightOf(FindBand(qmbtReportSummary));
-        AppendBlankRows(band, reserve, true);
+        AppendBlankRows(band, reserve);
     }
     if (band->BandType == qmbtDetailData && band->MasterBand && !report->FinalPass && band->MasterBand->HeaderBand)
         for (TQmView* view : band->MasterBand->HeaderBand->Objects)
@@ -398,7 +398,7 @@ bool TQmReportPage::GroupBreak(TQmCustomBandView* band, bool& endOfData) {
     if (band->Flag(QmBandFlag::AutoAppendBlank)) {
         Integer reserve = 0;
         for (TQmCustomBandView* group : ending) reserve += HeightOf(group->GroupFooter);
-        AppendBlankRows(band, reserve, false);
+        AppendBlankRows(band, reserve);
     }
     if (!endOfData) source->Prior();
     for (auto it = ending.rbegin(); it != ending.rend(); ++it) {
@@ -416,7 +416,7 @@ bool TQmReportPage::GroupBreak(TQmCustomBandView* band, bool& endOfData) {
     return true;
 }
 
-void TQmReportPage::AppendBlankRows(TQmCustomBandView* band, Integer reserve, bool /*fill*/) {
+void TQmReportPage::AppendBlankRows(TQmCustomBandView* band, Integer reserve) {
     TQmReport* report = ParentReport();
     if (!band->Visible) return;
     const ValueRestorer<bool> measuring(report->Measuring, true);
@@ -457,7 +457,6 @@ void TQmReportPage::EndPage(bool lastPage) {
 
 void TQmReportPage::NewPage() {
     TQmReport* report = ParentReport();
-    InNewPage = true;
     report->DoProgress(report->PageNo + 2);
     CutKeep();
     if (!InSummary) ShowBand(FindBand(qmbtColumnFooter));
@@ -482,7 +481,6 @@ void TQmReportPage::NewPage() {
     }
     if (const TSortList* groups = Bands(qmbtGroupHeader))
         for (TQmCustomBandView* group : *groups) group->RowNo = 0;
-    InNewPage = false;
     PasteKeep();
 }
 

@@ -241,7 +241,7 @@ public:
     TQmCustomBandView* LastBand = nullptr;
     // The sub-report object that prints this page, while it is a sub-page.
     TQmSubReportView* SubReportObject = nullptr;
-    bool InNewPage = false, ReprintingHeaders = false, InSummary = false;
+    bool ReprintingHeaders = false, InSummary = false;
 
 private:
     void PrepareStructure();
@@ -257,7 +257,9 @@ private:
     void PrintPending();
     // Whether a group changed; prints the footers of the groups that end.
     bool GroupBreak(TQmCustomBandView* band, bool& endOfData);
-    void AppendBlankRows(TQmCustomBandView* band, Integer reserve, bool fill);
+    // Blank rows of the band (objects without values) while the page has
+    // room for them and `reserve` below.
+    void AppendBlankRows(TQmCustomBandView* band, Integer reserve);
     void ReprintHeaders(TQmCustomBandView* band);
     // Free sub-reports: each builds its page into pages of its own, which
     // are merged into this page's prepared pages as they end.
