@@ -11,6 +11,7 @@
 #include "report/core/qm_calcmemoview.h"
 #include "report/core/qm_endpages.h"
 #include "report/core/qm_factory.h"
+#include "report/core/qm_memoview.h"
 #include "report/core/qm_pages.h"
 #include "report/core/qm_structureviews.h"
 #include "report/core/qm_units.h"
@@ -57,6 +58,11 @@ Integer CopyPreparedObjects(TQmReport* report, TStream* source, TStream* target,
         view->SaveToStream(target);
     }
     return lowest;
+}
+
+void ForgetRepeatedValues(const TQmCustomBandView* band) {
+    for (TQmView* view : band->Objects)
+        if (auto* memo = dynamic_cast<TQmCustomMemoView*>(view)) memo->LastValue.clear();
 }
 
 }  // namespace
@@ -261,6 +267,7 @@ void TQmReportPage::ProcessDataBands(TQmBandType kind, TQmCustomBandView* master
         for (TQmCustomBandView* group = band->FirstGroupHeader; group; group = group->NextGroupHeader) {
             group->RowNo = group->RowCount = 0;
             group->GroupValueStored = false;
+            ForgetRepeatedValues(group);
         }
         if (band->Dataset->Eof() && !band->Flag(QmBandFlag::PrintIfEmpty)) continue;
         const bool keep = band->KeepFlag(QmKeepFlag::KeepTogether) && !band->Flag(QmBandFlag::NewPageAfter) &&
@@ -481,6 +488,10 @@ void TQmReportPage::NewPage() {
     }
     if (const TSortList* groups = Bands(qmbtGroupHeader))
         for (TQmCustomBandView* group : *groups) group->RowNo = 0;
+    // A suppressed repeated value shows again at the top of the page.
+    for (int kind : {qmbtMasterData, qmbtDetailData})
+        if (const TSortList* bands = Bands(kind))
+            for (TQmCustomBandView* band : *bands) ForgetRepeatedValues(band);
     PasteKeep();
 }
 

@@ -445,6 +445,19 @@ TEST_F(BuildTest, SystemVariablesCountLinesRecordsAndPages) {
     EXPECT_EQ(Lines(1), (Lines_{"3/3 2/2", "1/4 2/2"})) << "the line count starts again with the group";
 }
 
+TEST_F(BuildTest, HeadersAndRepeatedValuesComeBackOnANewPage) {
+    auto* header = AddBand<TQmBandHeader>(0, 10);
+    header->SetFlag(QmBandFlag::ReprintOnNewPage, true);
+    AddText(0, "header", 0, 10);
+    AddRows("Rows", 20, 100, "[Rows.\"G\"]");
+    Object<TQmMemoView>("Memo2")->RepeatedOptions()->SetSuppressRepeated(true);
+    AddSource("Rows", Numbered(3));
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(Lines(0), (Lines_{"header", "1", ""}));
+    EXPECT_EQ(Lines(1), (Lines_{"header", "1"}));
+}
+
 TEST_F(BuildTest, AFailingObjectReportsItsErrorAndLeavesNoPages) {
     AddBand<TQmBandReportTitle>(0, 5);
     auto* memo = AddText(0, "[1 +]");
