@@ -357,7 +357,7 @@ void TQmReportPage::PrintRecords(TQmCustomBandView* band, bool lastOfLevel) {
         }
         if (!broke && !band->NewPageCondition().empty() &&
             IsTrue(report->Parser()->CalcPostfix(band->NewPageCondition()))) {
-            if (band->Flag(QmBandFlag::AutoAppendBlank)) AppendBlankRows(band, 0);
+            if (band->Flag(QmBandFlag::AutoAppendBlank)) AppendBlankRows(band, 0, false);
             PrintPending();
             band->RowNo = 0;
             NewPage();
@@ -381,7 +381,7 @@ void TQmReportPage::PrintRecords(TQmCustomBandView* band, bool lastOfLevel) {
     if (!finalGroupBreak && band->Flag(QmBandFlag::AutoAppendBlank)) {
         Integer reserve = HeightOf(band->FooterBand);
         if (lastOfLevel && band->Level == 1) reserve += HeightOf(FindBand(qmbtReportSummary));
-        AppendBlankRows(band, reserve);
+        AppendBlankRows(band, reserve, true);
     }
     if (band->BandType == qmbtDetailData && band->MasterBand && !report->FinalPass && band->MasterBand->HeaderBand)
         for (TQmView* view : band->MasterBand->HeaderBand->Objects)
@@ -405,7 +405,7 @@ bool TQmReportPage::GroupBreak(TQmCustomBandView* band, bool& endOfData) {
     if (band->Flag(QmBandFlag::AutoAppendBlank)) {
         Integer reserve = 0;
         for (TQmCustomBandView* group : ending) reserve += HeightOf(group->GroupFooter);
-        AppendBlankRows(band, reserve);
+        AppendBlankRows(band, reserve, false);
     }
     if (!endOfData) source->Prior();
     for (auto it = ending.rbegin(); it != ending.rend(); ++it) {
@@ -423,21 +423,52 @@ bool TQmReportPage::GroupBreak(TQmCustomBandView* band, bool& endOfData) {
     return true;
 }
 
-void TQmReportPage::AppendBlankRows(TQmCustomBandView* band, Integer reserve) {
+void TQmReportPage::AppendBlankRows(TQmCustomBandView* band, Integer reserve, bool fill) {
     TQmReport* report = ParentReport();
     if (!band->Visible) return;
-    const ValueRestorer<bool> measuring(report->Measuring, true);
-    const ValueRestorer<bool> blanking(report->AppendBlanking, true);
-    reserve += HeightOf(FindBand(qmbtColumnFooter)) + band->Height;
-    const Integer startPage = report->PageNo;
-    auto allowed = [&] {
+    ValueRestorer<bool> measuring(report->Measuring, true);
+    ValueRestorer<bool> blanking(report->AppendBlanking, true);
+    const Integer columnFooter = HeightOf(FindBand(qmbtColumnFooter));
+    reserve += columnFooter + band->Height;
+    Integer startPage = report->PageNo;
+    auto allowed = [&](Integer need) {
         if (report->PageNo != startPage) return false;
-        if (band->Columns > 1 && !band->Flag(QmBandFlag::PrintColumnFirst) && band->CurrentColumn < band->Columns)
-            return true;
-        if (band->LinesPerPage > 0 && band->RowNo >= band->LinesPerPage) return false;
-        return BottomLimit - CurY >= reserve;
+        const Integer room = BottomLimit - CurY;
+        if (band->Columns > 1 && band->Flag(QmBandFlag::PrintColumnFirst)) {
+            if (band->CurrentColumn >= band->Columns && (room < need || band->KeepFlag(QmKeepFlag::AdjustColumns)))
+                return false;
+            return band->LinesPerPage == 0 || band->RowNo < band->LinesPerPage * band->Columns;
+        }
+        if (band->Columns > 1 && band->CurrentColumn < band->Columns) return true;
+        return (band->LinesPerPage == 0 || band->RowNo < band->LinesPerPage) && room >= need;
     };
-    while (!report->Terminated() && !report->ErrorFlag && allowed()) {
+    auto addRows = [&](Integer need) {
+        while (!report->Terminated() && !report->ErrorFlag && allowed(need)) {
+            ShowBand(band);
+            ++band->LineCount;
+            ++band->RowCount;
+        }
+    };
+    if (!fill || BottomLimit - CurY >= reserve - band->Height) {
+        addRows(reserve);
+        return;
+    }
+    // The footers would not fit below the data: the page is filled with
+    // rows and the footers start a new page, the last record current.
+    const Integer rowReserve = band->Height + columnFooter;
+    addRows(rowReserve);
+    report->Measuring = report->AppendBlanking = false;
+    TQmDataset* source = band->Dataset;
+    const bool remaining = source && !source->Eof();
+    if (remaining) source->Prior();
+    NewPage();
+    if (remaining) source->Next();
+    const TQmCustomBandView* groupFooter = FindBand(qmbtGroupFooter);
+    if (!groupFooter) return;
+    report->Measuring = report->AppendBlanking = true;
+    startPage = report->PageNo;
+    while (!report->Terminated() && !report->ErrorFlag && report->PageNo == startPage &&
+           BottomLimit - CurY - HeightOf(groupFooter) >= rowReserve) {
         ShowBand(band);
         ++band->LineCount;
         ++band->RowCount;

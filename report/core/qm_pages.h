@@ -258,8 +258,9 @@ private:
     // Whether a group changed; prints the footers of the groups that end.
     bool GroupBreak(TQmCustomBandView* band, bool& endOfData);
     // Blank rows of the band (objects without values) while the page has
-    // room for them and `reserve` below.
-    void AppendBlankRows(TQmCustomBandView* band, Integer reserve);
+    // room for them and `reserve` below; with `fill`, footers that would not
+    // fit send the last record to a new page after the page is filled.
+    void AppendBlankRows(TQmCustomBandView* band, Integer reserve, bool fill);
     void ReprintHeaders(TQmCustomBandView* band);
     // Free sub-reports: each builds its page into pages of its own, which
     // are merged into this page's prepared pages as they end.

@@ -272,6 +272,18 @@ TEST_F(BuildTest, BlankRowsFillThePageBelowTheData) {
     EXPECT_EQ(Lines(0), (Lines_{"1", "2", "", "", ""})) << "267 mm hold five rows of 50 mm";
 }
 
+TEST_F(BuildTest, BlankRowsFillThePageWhenTheFooterMovesToTheNext) {
+    AddRows("Rows", 0, 20)->SetFlag(QmBandFlag::AutoAppendBlank, true);
+    AddBand<TQmBandFooter>(30, 50);
+    AddText(30, "footer", 0, 50);
+    AddSource("Rows", Numbered(12));
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(Lines(0).size(), 13u) << "twelve rows and one blank row in the 27 mm left";
+    EXPECT_EQ(Lines(0).back(), "");
+    EXPECT_EQ(Lines(1), Lines_{"footer"});
+}
+
 TEST_F(BuildTest, APageHeaderShowsThePageTotalFromTheFirstPass) {
     report->DoublePass = true;
     AddBand<TQmBandPageHeader>(0, 5)->SetFlag(QmBandFlag::PrintOnFirstPage, true);
