@@ -34,6 +34,22 @@ TQmReportPage* PageOf(const TQmReport* report) { return dynamic_cast<TQmReportPa
 
 Integer HeightOf(const TQmCustomBandView* band) { return band && band->Visible ? band->Height : 0; }
 
+// A group header whose visible footer is to stay with the rows above it.
+bool KeepsGroupFooter(const TQmCustomBandView* header) {
+    return header && header->KeepFlag(QmKeepFlag::KeepFooter) && header->GroupFooter && header->GroupFooter->Visible;
+}
+
+// The footers, with their children, of the group headers from `header`
+// inwards; with `withHeaders` the headers and their children as well.
+Integer GroupChainHeight(const TQmCustomBandView* header, bool withHeaders) {
+    Integer height = 0;
+    for (; header; header = header->NextGroupHeader) {
+        if (header->GroupFooter && header->GroupFooter->Visible) height += header->GroupFooter->ChainHeight();
+        if (withHeaders) height += header->ChainHeight();
+    }
+    return height;
+}
+
 // What a band's aggregate variable name holds, field by field.
 constexpr char kAggregateSeparator = '\x01';
 
@@ -468,6 +484,13 @@ void TQmCustomBandView::DrawBand() {
         if (KeepFlag(QmKeepFlag::KeepChild) && ChildBandView) need = h + ChildBandView->ChainHeight();
         if (IsDataBand(this) && KeepFlag(QmKeepFlag::KeepFooter) && FooterBand && FooterBand->Visible)
             need = std::max(need, h + (ChildBandView ? ChildBandView->ChainHeight() : 0) + FooterBand->ChainHeight());
+        // The last row of a group goes along with the group's footers; a
+        // group header goes along with its first row and the footers.
+        if (IsDataBand(this) && KeepsGroupFooter(FirstGroupHeader))
+            need = std::max(need, h + (ChildBandView ? ChildBandView->ChainHeight() : 0) +
+                                      GroupChainHeight(FirstGroupHeader, false));
+        if (BandType == qmbtGroupHeader && KeepsGroupFooter(this) && DataBand)
+            need = std::max(need, h - Height + GroupChainHeight(this, true) + DataBand->ChainHeight());
         if (need > 0 && !Fits(Top, need, false)) {
             BreakBand();
             Top = page->CurY;

@@ -248,6 +248,42 @@ TEST_F(BuildTest, KeepFooterTakesTheLastRowAlongToTheFooter) {
     EXPECT_EQ(Lines(1), (Lines_{"2", "footer"}));
 }
 
+// A title of `title` mm, a group header with KeepFooter, rows of 45 mm and
+// the group's 40 mm footer; 267 mm lie between the margins.
+class KeptGroupFooter : public BuildTest {
+protected:
+    void AddGroup(double title) {
+        AddBand<TQmBandReportTitle>(0, title);
+        AddText(0, "title", 0, title);
+        auto* header = AddBand<TQmBandGroupHeader>(title, 10);
+        header->SetPrintCondition("[Rows.\"G\"]");
+        header->SetKeepFlag(QmKeepFlag::KeepFooter, true);
+        AddText(title, "head", 0, 10);
+        AddRows("Rows", title + 10, 45);
+        AddBand<TQmBandGroupFooter>(title + 60, 40);
+        AddText(title + 60, "footer", 0, 40);
+        AddSource("Rows", Numbered(2));
+    }
+};
+
+// Without the rule the footer would start page 2 alone.
+TEST_F(KeptGroupFooter, TheGroupsLastRowGoesAlongWithItsFooter) {
+    AddGroup(160);
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(Lines(0), (Lines_{"title", "head", "1"}));
+    EXPECT_EQ(Lines(1), (Lines_{"2", "footer"}));
+}
+
+// Without the rule the header would stay alone at the bottom of page 1.
+TEST_F(KeptGroupFooter, AHeaderWithoutRoomForARowAndTheFooterMovesOn) {
+    AddGroup(175);
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(Lines(0), (Lines_{"title"}));
+    EXPECT_EQ(Lines(1), (Lines_{"head", "1", "2", "footer"}));
+}
+
 TEST_F(BuildTest, AnInvisibleBandPrintsItsChildOnlyWhenAsked) {
     auto* title = AddBand<TQmBandReportTitle>(0, 5, "Title");
     title->Visible = false;
