@@ -18,14 +18,14 @@ TQmVariables* GlobalVariables() {
     return variables.get();
 }
 
-namespace {
-
-bool localizedPropertyNames = false;
-
-AnsiString& ExtendFormPath() {
+AnsiString& QmApplicationPath() {
     static AnsiString path = ExtractFilePath(ParamStr(0));
     return path;
 }
+
+namespace {
+
+bool localizedPropertyNames = false;
 
 template <std::size_t N>
 void LoadTexts(std::array<AnsiString, N>& texts, int firstId) {
@@ -49,8 +49,8 @@ void LoadEngineTexts() {
     }
 }
 
-AnsiString TQmApplication::QmExtendFormPath() const { return ExtendFormPath(); }
-void TQmApplication::SetQmExtendFormPath(const AnsiString& v) { ExtendFormPath() = v; }
+AnsiString TQmApplication::QmExtendFormPath() const { return QmApplicationPath(); }
+void TQmApplication::SetQmExtendFormPath(const AnsiString& v) { QmApplicationPath() = v; }
 bool TQmApplication::QmLocalizedPropertyNames() const { return localizedPropertyNames; }
 void TQmApplication::SetQmLocalizedPropertyNames(bool v) { localizedPropertyNames = v; }
 TQmVariables* TQmApplication::QmVariables() const { return GlobalVariables(); }

@@ -45,7 +45,8 @@ bool IsRowCount(const AnsiString& text) { return StartsCount(text, true) || text
 TQmCustomBandView::TQmCustomBandView()
     : ColumnGap(ToInternalUnits(qmutScreenPixels, 20)),
       ColumnWidth(ToInternalUnits(qmutScreenPixels, 200)),
-      font_(TFont::Create()) {
+      font_(TFont::Create()),
+      aggregates_(TQmVariables::Create()) {
     IsBand = true;
     SetFlag(QmBandFlag::PrintColumnFirst, true);
 }

@@ -6,9 +6,13 @@
 #pragma once
 
 #include <initializer_list>
+#include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "report/core/qm_dataset.h"
+#include "report/core/qm_parser.h"
 #include "report/core/qm_view.h"
 
 SERVIORA_ENUM(TQmBandType, qmbtReportTitle, qmbtReportSummary, qmbtPageHeader, qmbtPageFooter, qmbtHeader,
@@ -123,6 +127,44 @@ public:
     const TNotifyEvent& OnAfterPrint() const { return onAfterPrint_; }
     void SetOnAfterPrint(TNotifyEvent v) { onAfterPrint_ = std::move(v); }
 
+    // ---- Printing (the band engine).
+    // Finds the data sources the band names and narrows their ranges;
+    // Unprepare gives the ranges back and frees private sources.
+    void Prepare() override;
+    void Unprepare() override;
+    // Prints the band at the page's position: events, keep rules, fit
+    // test, stretching or splitting, child band, aggregates.
+    void Print();
+    // "ROWNO", "ROWCOUNT", "CURRENTCOLUMN", "COLUMNS", "DATASET", "OBJECTS".
+    bool GetPropValue(TObject* object, const AnsiString& path, Variant& value,
+                      const std::vector<Variant>& arguments) override;
+    // An aggregate registered on the band (an average reads its sum divided
+    // by the accumulation count); False for a name not registered.
+    bool GetAggregate(const AnsiString& name, Variant& value) const;
+    void SetAggregate(const AnsiString& name, const Variant& value);
+    // Takes the record just printed into every aggregate.
+    void Accumulate();
+    // The aggregates a band of that name shows: minimums to a very large
+    // number, maximums to a very small one, the rest to 0.
+    void ResetAggregates(const AnsiString& bandName);
+    // Whether the band and its whole child chain fit at the page's Y.
+    Integer ChainHeight() const;
+
+    TQmDataset* CrossDataset = nullptr;
+    Integer RowNo = 0, RowCount = 0, LineCount = 0, CurrentColumn = 1;
+    // The page counter when it last printed; -1 before.
+    Integer LastPageNo = -1;
+    Integer ColumnStartX = 0, ColumnStartY = 0, ColumnBeginY = 0, HighestBottom = 0;
+    Integer LowestBottom = 0;
+    bool StretchedNow = false, Reprinting = false;
+    // The value of GroupCondition the group break test compares with;
+    // Unassigned before it was first stored.
+    Variant GroupValue;
+    bool GroupValueStored = false;
+    TQmVariables* Aggregates() const { return aggregates_.get(); }
+    // The data band whose aggregates this band shows.
+    TQmCustomBandView* AggregateSource = nullptr;
+
 protected:
     // Publishes the kind's own properties by name.
     template <class C>
@@ -139,6 +181,39 @@ private:
     bool dataSetIsCount_ = false;
     bool crossDataSetIsCount_ = false;
     TNotifyEvent onAfterPrint_;
+
+    // Build state kept out of sight.
+    struct SavedRange {
+        TQmRangeBegin begin;
+        TQmRangeEnd end;
+        Integer count;
+    };
+    void NarrowRange(TQmDataset* source, std::optional<SavedRange>& saved);
+    void DrawBand();
+    bool Fits(Integer top, Integer height, bool columnAware);
+    void BreakBand();
+    void DrawObjects(const std::vector<TQmView*>& views);
+    void SplitBand();
+    Integer StretchedHeight();
+    void ReprintColumnHeaders();
+    // The band's objects that also lie in the cross band, and those in none.
+    std::vector<TQmView*> CrossObjects(const TQmCustomBandView* cross) const;
+    std::vector<TQmView*> OwnObjects() const;
+    // The cross-tab columns of this band, one per record of the cross data.
+    void PrintCrossTab();
+    // The band's sub-reports, built below its objects; `step` becomes how
+    // far the band moves the page down.
+    void PrintSubReports(Integer& step);
+    bool privateDataset_ = false, privateCrossDataset_ = false;
+    std::optional<SavedRange> savedRange_, savedCrossRange_;
+    std::unique_ptr<TQmVariables> aggregates_;
+    // The band's top in the template while it prints elsewhere.
+    Integer designTop_ = 0;
+    AnsiString lastExpression_;
+    Variant lastExpressionValue_;
+    // Records each average took since its band last reset it: a group
+    // footer's reset must not shorten the report footer's average.
+    std::map<AnsiString, Integer> averageCounts_;
 };
 
 class TQmBand : public TQmCustomBandView {
@@ -176,3 +251,9 @@ QM_BAND_KIND(TQmBandCrossFooter, TQmBand)
 QM_BAND_KIND(TQmBandChild, TQmBand)
 
 #undef QM_BAND_KIND
+
+// The aggregate functions of report expressions (kind 10 AVG, 11 COUNT,
+// 12 MAX, 13 MIN, 14 SUM) over their unevaluated argument texts: while the
+// report collects aggregates they register a variable on the data band
+// being collected and answer 0; while printing they read it back.
+Variant QmAggregateFunction(TQmReport* report, char kind, const std::vector<Variant>& arguments);

@@ -13,11 +13,11 @@
 #include "report/core/qm_dictionary.h"
 #include "report/core/qm_endpages.h"
 #include "report/core/qm_pages.h"
+#include "report/core/qm_reportwindows.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
 #include "script/qm_kpinterpreter_fm.h"
-#include "script/qm_kpinterpreter_startup.h"
 
 SERVIORA_REGISTER_CLASS(TQmReport);
 
@@ -49,11 +49,17 @@ TQmReport::TQmReport(TComponent* owner)
       script_(TStringList::Create()),
       variables_(TQmVariables::Create()),
       saveReportOptions_(TQmSaveReportOptions::Create(this)),
-      previewOptions_(TQmPreviewOptions::Create()),
-      endPages_(std::make_unique<TQmEndPages>(this)) {
+      previewOptions_(TQmPreviewOptions::Create()) {
     parser_.reset(TQmParser::Create());
     parser_->SetOwner(this);
+    parser_->SetOnGetValue(TQmGetValueEvent([this](const AnsiString& name, Variant& value) { GetValue(name, value); }));
+    parser_->SetOnFunction(TQmFunctionEvent(
+        [this](const AnsiString& name, const TQmArguments& arguments, Variant& value, bool& handled) {
+            handled = CallFunction(name, arguments, value);
+        }));
+    endPages_ = std::make_unique<TQmEndPages>(this);
     if (!QmDialogForm()) StartReportUnit();
+    CreateInterpreter();
     DialogForm = QmDialogForm();
     DialogForm->FreeNotification(this);
 }
@@ -77,14 +83,6 @@ TQmView* TQmReport::FindObject(const AnsiString& name) const {
     for (int i = 0; i < pages_->GetCount(); ++i)
         if (TQmView* view = pages_->GetPage(i)->FindObject(name)) return view;
     return nullptr;
-}
-
-TKpInterpreterFm* TQmReport::Interpreter() {
-    if (!interpreter_) {
-        InitializeInterpreter();
-        interpreter_.reset(TKpInterpreterFm::Create(nullptr));
-    }
-    return interpreter_.get();
 }
 
 TQmPrinter* TQmReport::GetPrinter() {
@@ -173,8 +171,6 @@ TCanvas* TQmReport::MeasuringCanvas() {
     }
     return measuringBitmap_->Canvas();
 }
-
-void TQmReport::BuildAndPreview() {}
 
 void TQmReport::SetDataset(TQmDataset* v) {
     if (v == dataset_) return;

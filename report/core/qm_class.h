@@ -33,8 +33,10 @@ class TCustomForm;
 class TQmExportFilter;
 class TQmEndPages;
 class TQmEndPage;
+class TQmCustomBandView;
 class TKpInterpreterArgs;
 class TKpInterpreterFm;
+class TQmProgressWindow;
 
 SERVIORA_EVENT_TYPE(TQmBeforePrintEvent, void(TStrings* Memo, TQmReportView* View));
 SERVIORA_EVENT_TYPE(TQmAfterPrintEvent, void(TQmReportView* View));
@@ -97,9 +99,8 @@ public:
     explicit TQmReport(TComponent* owner);
     ~TQmReport() override;
 
-    // Builds the prepared pages from the template and previews them. The
-    // engine that builds pages is not part of this version: the call
-    // prepares nothing, shows nothing and returns; it never raises.
+    // Builds the prepared pages from the template and shows them; after a
+    // failed build there are no pages. Never raises.
     void BuildAndPreview();
 
     // ---- The template.
@@ -137,12 +138,7 @@ public:
     bool EditPreparedPage(int /*index*/) { return false; }
     bool OpenDesignerFromPreview() { return false; }
 
-    // The report's script host, made (with the interpreter's start-up) on
-    // first use.
-    TKpInterpreterFm* Interpreter();
-
     // ---- Prepared pages (qm_reportoutput.cpp).
-    TQmEndPages* EndPages() const { return endPages_.get(); }
     // Pages as "1,3,5-12" (empty: all), parity 1 odd and 2 even page
     // numbers (anything else: all), copies collated or page by page.
     void PrintPreparedPages(const AnsiString& pages, int copies, int parity, bool collate);
@@ -305,6 +301,49 @@ public:
     AnsiString EvaluateMemoText(TQmReportView* view, const AnsiString& expression);
     // Lets an object bound to a blob field read it, then fires OnBeforePrint.
     void DoBeforePrint(TStrings* memo, TQmReportView* view);
+    // ---- Building (the passes, the names expressions and the script read,
+    // the events the page and band builders fire).
+    // The prepared pages objects go to now: the report's, or a free
+    // sub-report's own while it builds (BuildingInto).
+    TQmEndPages* EndPages() const { return BuildingInto ? BuildingInto : endPages_.get(); }
+    TQmEndPages* BuildingInto = nullptr;
+    // One or two passes over the template; False when a build is already
+    // running or it failed (ErrorText says why). The template is the same
+    // afterwards. Never raises.
+    bool BuildPreparedPages();
+    virtual void BuildReport(bool firstPass, bool finalPass);
+    // The value of a name an expression uses; Null when nothing knows it.
+    void GetValue(const AnsiString& name, Variant& value);
+    // The registered function libraries, then OnUserFunction.
+    bool CallFunction(const AnsiString& name, const std::vector<Variant>& arguments, Variant& value);
+    void DoAfterPrint(TQmReportView* view);
+    void DoBeginColumn(TQmCustomBandView* band);
+    // The width in thousandths; the handler sees screen pixels.
+    void DoPrintColumn(Integer column, Integer& width);
+    bool DoBeforePrintBand(TQmCustomBandView* band);
+    // Through the build's progress window; " 从 " and TotalPages in the
+    // final of two passes.
+    void DoProgress(Integer pageNo);
+    // The script's "PROGRESS": the progress window's second label.
+    void ShowProgressText(const AnsiString& text);
+    // The script interpreter the template's script runs in.
+    TKpInterpreterFm* Interpreter() const { return interpreter_.get(); }
+    bool ShowErrorBox = true;
+    // The report whose counters and stop flag a build uses: itself here.
+    TQmReport* MasterReport = this;
+    // The next template page starts on the last prepared page, below the
+    // previous page's last Y.
+    bool ContinueOnPreviousPage = false;
+    Integer PreviousLastY = 0, PreviousBottomLimit = 0;
+    TDateTime BuildDate = 0, BuildTime = 0, BuildDateTime = 0;
+    // The running number of the record printed on the current template page.
+    Integer CurrentRecordNo = 0;
+    // The data band aggregates register on while the page collects them.
+    TQmCustomBandView* AggregateBand = nullptr;
+    // Unknown names give "[name]" rather than Null; a variable's text is
+    // its value, not an expression.
+    bool BracketUnknownNames = false, LiteralVariables = false;
+
     // The filter of the export running, which receives every line text
     // objects draw while they export.
     TQmExportFilter* CurrentFilter = nullptr;
@@ -325,6 +364,32 @@ private:
     bool ReadHeader(TStream* stream, Word& version);
     void RefitPages();
 
+    // Script side of a build (compiling, running, binding the events).
+    // The interpreter with the report's four hooks.
+    void CreateInterpreter();
+    void RunScript(bool firstPass);
+    bool ResolveSystemVariable(const AnsiString& name, Variant& value);
+    bool ResolvePropertyPath(const AnsiString& name, Variant& value);
+    void ScriptGetValue(TObject* sender, const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args,
+                        bool& done);
+    // "GetFieldValue", "FieldIsNull", "GetArray", "SetArray" and function calls.
+    bool ScriptFunction(const AnsiString& name, TKpInterpreterArgs& args, Variant& value);
+    // "Int" ... "QmCreateBand".
+    bool BuiltInName(const AnsiString& name, TKpInterpreterArgs& args, Variant& value);
+    // "MODALRESULT", "PROGRESS", "CurY", "SetArray".
+    bool SetOwnName(const AnsiString& identifier, const Variant& value, TKpInterpreterArgs& args);
+    // A template object, else a template page, of that name.
+    TQmPersistent* FindScriptObject(const AnsiString& name);
+    void ScriptSetValue(TObject* sender, const AnsiString& identifier, const Variant& value,
+                        TKpInterpreterArgs& args, bool& done);
+    void BuildAllPages(bool finalPass);
+    void InterleavePages();
+
+    // The script procedures bound to object and page events.
+    TQmEventHandlers scriptHandlers_;
+    // The names being resolved now, so that a name met inside its own
+    // resolution ends there.
+    std::vector<AnsiString> resolving_;
     std::unique_ptr<TBitmap> measuringBitmap_;
     std::unique_ptr<TQmParser> parser_;
     std::unique_ptr<TQmPages> pages_;
@@ -356,6 +421,8 @@ private:
     bool compressThread_ = false;
     bool convertNulls_ = false;
     std::unique_ptr<TKpInterpreterFm> interpreter_;
+    // The build's progress window, while a build runs.
+    std::unique_ptr<TQmProgressWindow> progress_;
     // Last, so its pages (and their script handlers) go before the template
     // and the interpreter they refer to.
     std::unique_ptr<TQmEndPages> endPages_;

@@ -71,8 +71,7 @@ void TQmEndPage::SetupFromPage(TQmReportPage* page, int bkPictureIndex) {
     PaperHeight = page->PaperHeight;
     Duplex = static_cast<Byte>(page->Duplex);
     NewPrintJob = page->NewPrintJob;
-    const int number = page->ParentReport() ? page->ParentReport()->Pages()->IndexOf(page) + 1 : 0;
-    TemplatePageNo = static_cast<Byte>(std::max(number, 0));
+    TemplatePageNo = static_cast<Byte>(page->TemplatePageNo);
     BkPictureIndex = static_cast<Byte>(page->ShowBackPicture ? bkPictureIndex : owner_->EmptyBkPictureIndex());
 }
 
@@ -280,6 +279,11 @@ TQmEndPage* TQmEndPages::AddPage(TQmReportPage* page) {
     if (report_->OnBeginPage) report_->OnBeginPage(report_->PageNo);
     if (page->OnBeginPage()) page->OnBeginPage()(report_->PageNo);
     return InsertPage(GetCount(), page);
+}
+
+void TQmEndPages::Exchange(int first, int second) {
+    if (!GetPage(first) || !GetPage(second)) return;
+    std::swap(pages_[static_cast<std::size_t>(first)], pages_[static_cast<std::size_t>(second)]);
 }
 
 void TQmEndPages::AddBkPicture(Integer left, Integer top, Integer width, Integer height, TPicture* picture) {

@@ -45,7 +45,7 @@ public:
     ~TQmEndPage() override;
 
     // Takes the paper, page info, margins, duplex, new-print-job flag and
-    // template page number of a template page; the background index is the
+    // template page number (the build numbers its pages) of a template page; the background index is the
     // given one when the page shows its picture, else that of an empty one.
     void SetupFromPage(TQmReportPage* page, int bkPictureIndex);
     // The same fields from another prepared page.
@@ -135,6 +135,8 @@ public:
     // Compresses the last page, fires the report's and the template page's
     // OnBeginPage, then appends a page for the template page.
     TQmEndPage* AddPage(TQmReportPage* page);
+    // Swaps two pages (page-by-page order).
+    void Exchange(int first, int second);
     void AddBkPicture(Integer left, Integer top, Integer width, Integer height, TPicture* picture);
     // nullptr outside the list.
     TQmEndPage* GetPage(int index) const;

@@ -5,7 +5,9 @@
 #include "report/core/qm_pages.h"
 
 #include "platform/rtl/codepage.h"
+#include "platform/rtl/stringlist.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/valuerestorer.h"
 #include "report/core/qm_calcmemoview.h"
 #include "report/core/qm_datafield.h"
 #include "report/core/qm_dataset.h"
@@ -44,7 +46,18 @@ bool LiesWithin(Integer top, Integer bottom, const TQmView* band) {
 
 void TQmReportPage::Prepare() {
     TQmReport* report = ParentReport();
-    if (report->DoublePass && report->FinalPass) return;
+    LastBand = nullptr;
+    ReprintingHeaders = false;
+    if (report->DoublePass && report->FinalPass) {
+        // The structure of the first pass stays; the data starts again.
+        for (const auto& list : bandLists_)
+            if (list)
+                for (TQmCustomBandView* band : *list) {
+                    band->LastPageNo = -1;
+                    if (band->Dataset) band->Dataset->Init();
+                }
+        return;
+    }
     report->WriteEveryPass = false;
     for (TQmView* view : GetObjects()) {
         if (view->IsBand || dynamic_cast<TQmSubReportView*>(view)) continue;
@@ -60,6 +73,7 @@ void TQmReportPage::Prepare() {
     PrepareStructure();
     CurrentRow = CurrentColumn = 1;
     PrepareObjects();
+    CollectAggregates();
 }
 
 void TQmReportPage::PrepareStructure() {
@@ -91,6 +105,7 @@ void TQmReportPage::PrepareStructure() {
                 }
                 band->Objects.push_back(view);
                 assigned.push_back(view);
+                if (auto* calc = dynamic_cast<TQmCalcMemoView*>(view)) calc->OwnBand = band;
                 auto* stretchable = dynamic_cast<TQmStretcheableView*>(view);
                 if (stretchable && !band->Flag(QmFlag::Stretched)) stretchable->SetStretched(false);
             }
@@ -267,6 +282,33 @@ void TQmReportPage::PrepareObjects() {
     }
 }
 
+void TQmReportPage::CollectAggregates() {
+    TQmReport* report = ParentReport();
+    std::vector<TQmCustomBandView*> shows;
+    for (int kind : {qmbtPageFooter, qmbtColumnFooter, qmbtFooter, qmbtGroupFooter})
+        for (TQmCustomBandView* band : *bandLists_[static_cast<std::size_t>(kind)])
+            for (TQmCustomBandView* chained = band; chained; chained = chained->ChildBandView)
+                shows.push_back(chained);
+    const ValueRestorer<TQmView*> current(report->CurrentBand, nullptr);
+    try {
+        for (int kind : {qmbtMasterData, qmbtDetailData})
+            for (TQmCustomBandView* data : *bandLists_[static_cast<std::size_t>(kind)]) {
+                const ValueRestorer<TQmCustomBandView*> collecting(report->AggregateBand, data);
+                for (TQmCustomBandView* band : shows) {
+                    report->CurrentBand = band;
+                    auto calls = std::unique_ptr<TStringList>(TStringList::Create());
+                    TAggregateFunctionsSplitter splitter(calls.get(), report->Dictionary()->Variables());
+                    for (TQmView* view : band->Objects)
+                        if (dynamic_cast<TQmCustomMemoView*>(view) && !dynamic_cast<TQmCalcMemoView*>(view))
+                            splitter.SplitMemo(view->Memo.get());
+                    for (int i = 0; i < calls->Count(); ++i) report->Parser()->Calc(Variant(calls->Strings(i)));
+                }
+            }
+    } catch (const Exception&) {
+        // Aggregates not collected by now print as 0; the build goes on.
+    }
+}
+
 void TQmReportPage::PrepareCalcObjects() {
     TQmReport* report = ParentReport();
     const bool finalOfTwo = report->DoublePass && report->FinalPass;
@@ -283,7 +325,13 @@ void TQmReportPage::PrepareCalcObjects() {
 
 void TQmReportPage::Unprepare() {
     TQmReport* report = ParentReport();
-    if (!report->FinalPass) return;
+    if (!report->FinalPass) {
+        for (const auto& list : bandLists_)
+            if (list)
+                for (TQmCustomBandView* band : *list)
+                    if (band->Dataset) band->Dataset->Exit();
+        return;
+    }
     for (auto& list : bandLists_) {
         if (!list) continue;
         for (TQmCustomBandView* band : *list) {

@@ -3,6 +3,8 @@
 // page list that reads and writes the pages part of the template stream.
 #include "report/core/qm_pages.h"
 
+#include "report/core/qm_endpages.h"
+
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/streams.h"

@@ -17,6 +17,7 @@
 class TQmPrinter;
 class TQmSubReportView;
 class TQmCalcMemoView;
+class TQmEndPages;
 
 SERVIORA_ENUM(TQmDuplex, qmdpNone, qmdpHorizontal, qmdpVertical)
 
@@ -192,6 +193,8 @@ public:
     void Unprepare() override;
     void PrepareObjects();
     void PrepareCalcObjects();
+    // Registers the aggregate calls of footer-like bands on the data bands.
+    void CollectAggregates();
     TQmCustomBandView* FindBand(TQmBandType kind) const;
     // The kind's bands in top order; nullptr before Prepare.
     const TSortList* Bands(int kind) const { return bandLists_[static_cast<std::size_t>(kind)].get(); }
@@ -203,6 +206,43 @@ public:
     Integer StartPageNo = 0;
     std::vector<TQmSubReportView*> SubReports;
 
+    // ---- Page building.
+    // Builds the page into the report's prepared pages (once per pass).
+    void BuildPage();
+    void NewPage();
+    // The next column, or a new page after the last one; then the headers
+    // that reprint.
+    void NewColumn(TQmCustomBandView* band);
+    // Prints the band when the report's OnBeforePrintBand lets it.
+    void ShowBand(TQmCustomBandView* band);
+    void EndPage(bool lastPage);
+    // The first band of that name, in kind order.
+    TQmCustomBandView* FindBandByName(const AnsiString& name) const;
+    // Objects printed from here on move together to a new page when the
+    // group they belong to does not fit.
+    void BeginKeep();
+    void CutKeep();
+    void PasteKeep();
+    void EndKeep();
+    // Adds an outline line (or, while kept, an outline object).
+    void AddOutline(const AnsiString& text, Integer top, Integer level);
+    // Moves the objects of a prepared page so that their block sits in the
+    // middle between the margins, as AutoHCenter and AutoVCenter ask
+    // (final pass only).
+    void CenterPreparedPage(int pageIndex);
+    // The room the page footer leaves.
+    Integer ComputeBottomLimit() const;
+
+    // Thousandths of a millimetre from the top-left of the printable area.
+    Integer CurX = 0, CurY = 0, BottomLimit = 0, ColumnTop = 0;
+    Integer TemplatePageNo = 0;
+    // The cross-tab column being printed (1-based).
+    Integer CrossColumn = 1;
+    TQmCustomBandView* LastBand = nullptr;
+    // The sub-report object that prints this page, while it is a sub-page.
+    TQmSubReportView* SubReportObject = nullptr;
+    bool ReprintingHeaders = false, InSummary = false;
+
 private:
     void PrepareStructure();
     void AssignCrossObjects();
@@ -211,8 +251,38 @@ private:
     void LinkGroups();
     void LinkMasterDetail();
 
+    void ProcessDataBands(TQmBandType kind, TQmCustomBandView* master, Integer level);
+    void PrintRecords(TQmCustomBandView* band, bool lastOfLevel);
+    // Prints the pending bands in their order and empties the list.
+    void PrintPending();
+    // Whether a group changed; prints the footers of the groups that end.
+    bool GroupBreak(TQmCustomBandView* band, bool& endOfData);
+    // Blank rows of the band (objects without values) while the page has
+    // room for them and `reserve` below; with `fill`, footers that would not
+    // fit send the last record to a new page after the page is filled.
+    void AppendBlankRows(TQmCustomBandView* band, Integer reserve, bool fill);
+    void ReprintHeaders(TQmCustomBandView* band);
+    // Free sub-reports: each builds its page into pages of its own, which
+    // are merged into this page's prepared pages as they end.
+    void BuildFreeSubReports();
+    void MergeSubReportPages(int pageIndex);
+    void AppendPagesForSubReports();
+
     std::unique_ptr<TPicture> backPicture_;
     Integer columnCount_ = 1;
+    std::vector<TQmCustomBandView*> pending_;
+    Integer outlineBase_ = 0;
+    // Keep together: nesting, where the kept objects began, the cut objects.
+    int keepLevel_ = 0;
+    Int64 keepPosition_ = 0;
+    Integer keepY_ = 0;
+    class TQmEndPage* keepPage_ = nullptr;
+    std::unique_ptr<TMemoryStream> keptObjects_;
+    std::vector<AnsiString> keptOutline_;
+    // The free sub-reports' own prepared pages, and the first prepared
+    // page of this page they merge into.
+    std::vector<std::pair<TQmSubReportView*, std::unique_ptr<TQmEndPages>>> subReportPages_;
+    int mergeBase_ = 0;
     TQmPageEvent onBeginPage_, onEndPage_;
     std::array<std::unique_ptr<TSortList>, QmBandListCount> bandLists_;
     // Bands made by Prepare (the hidden band, invisible group footers).

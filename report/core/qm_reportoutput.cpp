@@ -150,12 +150,17 @@ TQmProgressWindow::TQmProgressWindow(TQmReport* report, int stepTextId) : report
         form_.reset();
         return;
     }
+    Start(stepTextId);
+}
+
+void TQmProgressWindow::Start(int stepTextId) {
+    if (!api_) return;
     AnsiString caption = LoadReportString(qmsPrepareReport);
-    if (!report->ReportInfo[0].empty()) caption += " - " + report->ReportInfo[0];
+    if (!report_->ReportInfo[0].empty()) caption += " - " + report_->ReportInfo[0];
     form_->SetCaption(caption);
     api_->SetStepText(LoadReportString(stepTextId));
     api_->SetFirstLabel(api_->StepText() + "  1");
-    api_->SetReport(report);
+    api_->SetReport(report_);
     form_->Show();
 }
 
@@ -170,6 +175,10 @@ void TQmProgressWindow::Step(int n, bool withTotal) {
         api_->SetFirstLabel(text);
     }
     ProcessMessages();
+}
+
+void TQmProgressWindow::SetSecondLabel(const AnsiString& text) {
+    if (api_) api_->SetSecondLabel(text);
 }
 
 void TQmReport::PrintPreparedPages(const AnsiString& pages, int copies, int parity, bool collate) {

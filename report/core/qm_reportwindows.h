@@ -50,10 +50,16 @@ public:
     TQmProgressWindow(TQmReport* report, int stepTextId);
     ~TQmProgressWindow();
 
+    // Caption, step text and first label again, for the next pass of a
+    // build.
+    void Start(int stepTextId);
+
     // OnProgress(n), else the first label: the step text, "  " and n, with
     // " 从 " and the report's TotalPages when asked; then messages are
     // processed.
     void Step(int n, bool withTotal);
+    // The second label (the script's "PROGRESS").
+    void SetSecondLabel(const AnsiString& text);
 
 private:
     TQmReport* report_;

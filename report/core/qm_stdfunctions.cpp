@@ -11,6 +11,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/mask.h"
+#include "report/core/qm_band.h"
 #include "report/core/qm_class.h"
 #include "report/core/qm_datafield.h"
 #include "report/core/qm_displayformat.h"
@@ -24,7 +25,8 @@ enum Function {
     fnSingNumToBig, fnSmallToBig, fnCurrToBigNum, fnQmRound, fnStrToInt, fnAbs, fnGetControlPropValue,
     fnFormatDateTime, fnFormatFloat, fnFormatText, fnLength, fnLowerCase, fnNameCase, fnPos, fnTrim, fnUpperCase,
     fnDiv, fnMaxNum, fnMinNum, fnDay, fnMonth, fnYear, fnInput, fnMessageBox, fnShowMessage, fnDate, fnTime,
-    fnFieldIsNull, fnChinaDate, fnIif, fnQmFormat, fnStrToDate, fnStrToTime, fnCNumber, fnCopy, fnIf
+    fnFieldIsNull, fnChinaDate, fnIif, fnQmFormat, fnStrToDate, fnStrToTime, fnCNumber, fnCopy, fnIf,
+    fnAvg, fnCount, fnMax, fnMin, fnSum
 };
 
 constexpr const char* kFunctionNames[] = {
@@ -126,6 +128,12 @@ void TQmStdFunctionLibrary::DoFunction(TQmParser* parser, int functionNumber, co
                                        Variant& value) {
     const Arguments args(parser, texts);
     value = "0";
+    if (functionNumber >= fnAvg) {
+        // The aggregates' kind codes run 10 (AVG) to 14 (SUM) in name order.
+        if (parser->Owner())
+            value = QmAggregateFunction(parser->Owner(), static_cast<char>(10 + functionNumber - fnAvg), texts);
+        return;
+    }
     switch (functionNumber) {
     case fnStrToFloat: {
         const Variant v = args.Value(0);

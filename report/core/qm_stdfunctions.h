@@ -53,5 +53,9 @@ public:
     void SetQmVariables(TQmVariables* v);
 };
 
+// The program's folder with a trailing "/", where script units and forms
+// are looked for; the application object can change it.
+AnsiString& QmApplicationPath();
+
 // The variables every report of the program shares.
 TQmVariables* GlobalVariables();

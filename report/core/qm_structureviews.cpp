@@ -1,6 +1,8 @@
 // Outline entries and sub-reports: their records.
 #include "report/core/qm_structureviews.h"
 
+#include "report/core/qm_pages.h"
+
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/sysutils.h"
 #include "report/core/qm_units.h"
@@ -39,6 +41,19 @@ AnsiString TQmOutlineView::GetOutlineText() const {
 TQmSubReportView::TQmSubReportView() {
     TypeCode = 2;
     BaseName = "SubReport";
+}
+
+TQmCustomPage* TQmSubReportView::GetSubPage() const {
+    return ParentReport && SubPage >= 0 ? ParentReport->Pages()->GetPage(SubPage) : nullptr;
+}
+
+void TQmSubReportView::Prepare() {
+    if (!ParentReport || (ParentReport->DoublePass && ParentReport->FinalPass)) return;
+    auto* page = dynamic_cast<TQmReportPage*>(GetSubPage());
+    if (!page) return;
+    page->IsSubReportPage = true;
+    page->SubReportObject = this;
+    if (SubReportType == qmstFixed) page->TemplatePageNo = SubPage + 1;
 }
 
 void TQmSubReportView::LoadFromStream(TStream* stream) {

@@ -42,6 +42,11 @@ public:
 
     TQmSubReportType SubReportType = qmstChild;
     Integer SubPage = -1;
+    // The template page the sub-report prints; nullptr outside the pages.
+    TQmCustomPage* GetSubPage() const;
+    // Marks the sub-page as built by this object, within the page holding
+    // it (first pass only).
+    void Prepare() override;
     bool ReprintLastPage() const { return Flag(0x1); }
     void SetReprintLastPage(bool v) { SetFlag(0x1, v); }
 };

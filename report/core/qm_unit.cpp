@@ -5,6 +5,18 @@
 #include "platform/ui/forms.h"
 #include "report/core/qm_class.h"
 #include "report/core/qm_stdfunctions.h"
+#include "script/bindings/qm_kpinterpreter_classes.h"
+#include "script/bindings/qm_kpinterpreter_controls.h"
+#include "script/bindings/qm_kpinterpreter_db.h"
+#include "script/bindings/qm_kpinterpreter_dialogs.h"
+#include "script/bindings/qm_kpinterpreter_forms.h"
+#include "script/bindings/qm_kpinterpreter_graphics.h"
+#include "script/bindings/qm_kpinterpreter_stdctrls.h"
+#include "script/bindings/qm_kpinterpreter_types.h"
+#include "script/qm_kpinterpreter_startup.h"
+#include "script/qm_kpinterpreter_system.h"
+#include "script/qm_kpinterpreter_sysutils.h"
+#include "script/qm_kpinterpreter_windows.h"
 
 namespace {
 
@@ -16,6 +28,19 @@ std::unique_ptr<TForm> dialogForm;
 
 void StartReportUnit() {
     if (started++ > 0) return;
+    InitializeInterpreter();
+    TKpInterpreterAdapter& bindings = *GlobalInterpreterAdapter();
+    RegisterSystemBindings(bindings);
+    RegisterSysUtilsBindings(bindings);
+    RegisterClassesBindings(bindings);
+    RegisterWindowsBindings(bindings);
+    RegisterGraphicsBindings(bindings);
+    RegisterControlsBindings(bindings);
+    RegisterStdCtrlsBindings(bindings);
+    RegisterDialogsBindings(bindings);
+    RegisterFormsBindings(bindings);
+    RegisterDbBindings(bindings);
+    RegisterTypesBindings(bindings);
     application.reset(TQmApplication::Create(nullptr));
     GlobalVariables();
     RegisterFunctionLibrary(TQmStdFunctionLibrary::StaticClass());

@@ -119,7 +119,7 @@ protected:
     }
     TQmReportPage* TemplatePage() {
         if (report->Pages()->GetCount() == 0) {
-            report->Pages()->AddReportPage();
+            static_cast<TQmReportPage*>(report->Pages()->AddReportPage())->TemplatePageNo = 1;
             pages()->AddBkPicture(0, 0, -1, -1, nullptr);
         }
         return static_cast<TQmReportPage*>(report->Pages()->GetPage(0));

@@ -13,6 +13,7 @@
 #include "report/core/qm_memoview.h"
 #include "report/core/qm_pages.h"
 #include "report/core/qm_reportwindows.h"
+#include "report_window_fakes.h"
 #include "report/core/qm_utils.h"
 #include "support/command_output.h"
 #include "support/temp_dir.h"
@@ -38,6 +39,7 @@ std::string PageObjects(const std::string& text, int top = 40, bool printable = 
 class ReportOutput : public testing::Test {
 protected:
     void SetUp() override {
+        ResetReportWindowFakes();
         report->SetCompressLevel(qmzcNone);
         report->GetPrinter()->FileName = dir.file("job.pdf");
         report->OnProgress = [this](Integer n) {
@@ -52,6 +54,7 @@ protected:
     }
     TQmEndPage* AddPage(int templatePage, const std::string& text) {
         auto* page = static_cast<TQmReportPage*>(report->Pages()->GetPage(templatePage));
+        page->TemplatePageNo = templatePage + 1;
         report->EndPages()->AddBkPicture(0, 0, -1, -1, nullptr);
         TQmEndPage* built = report->EndPages()->AddPage(page);
         const std::string objects = PageObjects(text);
@@ -312,22 +315,6 @@ TEST_F(ReportExport, AStopOrAnExceptionStillEndsTheDocument) {
     EXPECT_EQ(report->CurrentFilter, nullptr);
 }
 
-// The preview library's window, as the engine finds it by class name.
-class TQmPreviewForm : public TForm, public IQmPreviewForm {
-    SERVIORA_CLASS(TQmPreviewForm, TForm)
-public:
-    explicit TQmPreviewForm(TComponent* owner) : TForm(owner, 0) {}
-    void AssignPreviewOptions(TQmPreviewOptions* options) override { rulerVisible = options->RulerVisible(); }
-    void SetInitialDir(const AnsiString& dir) override { initialDir = dir; }
-    void Execute(TQmReport* report) override {
-        shownCaption = Caption();
-        shownPages = report->EndPages()->GetCount();
-    }
-    static inline AnsiString shownCaption, initialDir;
-    static inline int shownPages = 0;
-    static inline bool rulerVisible = false;
-};
-
 TEST_F(ReportOutput, ThePreviewWindowIsFoundByItsClassName) {
     report->PreviewPreparedPages();
     EXPECT_TRUE(TQmPreviewForm::shownCaption.empty()) << "nothing prepared, nothing shown";
@@ -349,21 +336,6 @@ TEST_F(ReportOutput, ThePreviewWindowIsFoundByItsClassName) {
     EXPECT_TRUE(TQmPreviewForm::rulerVisible);
     EXPECT_TRUE(report->PrintEverything);
 }
-
-// The preview library's progress window, found the same way.
-class TQmProgressForm : public TForm, public IQmProgressForm {
-    SERVIORA_CLASS(TQmProgressForm, TForm)
-public:
-    explicit TQmProgressForm(TComponent* owner) : TForm(owner, 0) {}
-    ~TQmProgressForm() override { log.push_back("closed"); }
-    void SetReport(TQmReport*) override { log.push_back("bound: " + Caption()); }
-    void SetStepText(const AnsiString& text) override { step = text; }
-    AnsiString StepText() const override { return step; }
-    void SetFirstLabel(const AnsiString& text) override { log.push_back(text); }
-    void SetSecondLabel(const AnsiString&) override {}
-    AnsiString step;
-    static inline std::vector<std::string> log;
-};
 
 TEST_F(ReportExport, TheProgressWindowCountsThePages) {
     report->OnProgress = nullptr;
