@@ -219,7 +219,9 @@ void HookEditButtonControl(TEditButtonControlVyn* control, int index, TButtonDow
                            TMouseMoveEvent move, TMouseEvent up) {
     control->SetOnButtonDown(std::move(down));
     control->SetOnClick(std::move(click));
-    control->SetOnMouseMove(std::move(move));
+    // Without a move handler of the editor's, the control keeps the one an
+    // editor subclass gave it (the combo box's drag into its list).
+    if (move) control->SetOnMouseMove(std::move(move));
     control->SetOnMouseUp(std::move(up));
     control->SetTag(index);
 }

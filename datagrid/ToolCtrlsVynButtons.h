@@ -83,7 +83,8 @@ void ResizeButtonControls(TEditButtonControlList& controls, std::size_t count, T
 // right-to-left), the last entry outermost and each divider on its
 // button's text side; answers the width they take.
 int PlaceButtonControls(const TEditButtonControlList& controls, int clientWidth, int height, bool rightToLeft);
-// Gives a control its entry index as Tag and the editor's handlers.
+// Gives a control its entry index as Tag and the editor's handlers (an
+// empty `move` leaves the control's own).
 void HookEditButtonControl(TEditButtonControlVyn* control, int index, TButtonDownEventVyn down, TNotifyEvent click,
                            TMouseMoveEvent move, TMouseEvent up);
 

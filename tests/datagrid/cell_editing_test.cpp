@@ -255,6 +255,7 @@ TEST_F(CellEditingTest, EnterAsTabMovesToTheNextCell) {
 
 TEST_F(CellEditingTest, CtrlFOpensTheFindDialogWithTheSelectedText) {
     AnsiString searched;
+    const auto library = DBGridVynFindDialogHook();
     DBGridVynFindDialogHook() = [&](TCustomDBGridVyn*, const AnsiString& text, const AnsiString&, bool,
                                     const TDBGridVynFindColumns&) { searched = text; };
     TDBGridInplaceEdit* editor = OpenEditor(kRemark);
@@ -264,7 +265,7 @@ TEST_F(CellEditingTest, CtrlFOpensTheFindDialogWithTheSelectedText) {
     DBGridVynKeySettings().FindDialogShortCut = ShortCut('F', TShiftState{ssCtrl});
     Chord({VK_CONTROL}, 'F');
     DBGridVynKeySettings().FindDialogShortCut = saved;
-    DBGridVynFindDialogHook() = nullptr;
+    DBGridVynFindDialogHook() = library;
     EXPECT_EQ(searched, "屏");
 }
 
