@@ -60,14 +60,30 @@ TSpeedButton* TQmPreviewForm::AddButton(const AnsiString& caption, const AnsiStr
     button->SetFlat(true);
     button->SetCaption(caption);
     button->SetHint(hint);
-    button->SetBounds(nextLeft_, 2, width, 22);
+    AddItem(button, width);
     if (group) {
         button->SetGroupIndex(group);
         button->SetAllowAllUp(true);
     }
     button->SetOnClick(std::move(onClick));
-    nextLeft_ += width + 1;
     return button;
+}
+
+void TQmPreviewForm::AddItem(TControl* item, int width) {
+    items_.push_back(ToolbarItem{item, width, separatorPending_});
+    separatorPending_ = false;
+}
+
+void TQmPreviewForm::ArrangeToolbar() {
+    int left = 2;
+    bool first = true;
+    for (const ToolbarItem& item : items_) {
+        if (!item.control->Visible()) continue;
+        if (item.separatorBefore && !first) left += 8;
+        item.control->SetBounds(left, item.control->Height() == 22 ? 2 : 3, item.width, item.control->Height());
+        left += item.width + 1;
+        first = false;
+    }
 }
 
 void TQmPreviewForm::CreateToolbar() {
@@ -81,13 +97,14 @@ void TQmPreviewForm::CreateToolbar() {
 
     cmbZoom_ = new TComboBox(toolbar_);
     cmbZoom_->SetParent(toolbar_);
-    cmbZoom_->SetBounds(nextLeft_, 3, 80, 20);
+    cmbZoom_->SetHeight(20);
+    AddItem(cmbZoom_, 80);
     cmbZoom_->SetHint(LoadReportString(45007));
     for (const char* item : ZoomPercents) cmbZoom_->Items()->Add(item);
     for (int id : {46857, 46858, 46859}) cmbZoom_->Items()->Add(LoadReportString(id));
     cmbZoom_->SetOnClick([this](TObject*) { CmbZoomClick(); });
     cmbZoom_->SetOnKeyPress([this](TObject*, char& key) { CmbZoomKeyPress(key); });
-    nextLeft_ += 88;
+    separatorPending_ = true;
 
     btnOnePage_ = AddButton(LoadReportString(46858), LoadReportString(46858), 36, 2, [this](TObject*) {
         preview_->ZoomOnePage();
@@ -101,22 +118,23 @@ void TQmPreviewForm::CreateToolbar() {
         preview_->ZoomPageWidth();
         RememberZoom();
     });
-    nextLeft_ += 8;
+    separatorPending_ = true;
     AddButton("|<", LoadReportString(45032), 24, 0, [this](TObject*) { preview_->First(); });
     AddButton("<", LoadReportString(45033), 24, 0, [this](TObject*) { preview_->Prior(); });
     edtPageNo_ = new TEdit(toolbar_);
     edtPageNo_->SetParent(toolbar_);
-    edtPageNo_->SetBounds(nextLeft_, 3, 34, 20);
+    edtPageNo_->SetHeight(20);
+    AddItem(edtPageNo_, 34);
     edtPageNo_->SetOnKeyPress([this](TObject*, char& key) { EdtPageNoKeyPress(key); });
-    nextLeft_ += 36;
     AddButton(">", LoadReportString(45034), 24, 0, [this](TObject*) { preview_->Next(); });
     AddButton(">|", LoadReportString(45035), 24, 0, [this](TObject*) { preview_->Last(); });
-    nextLeft_ += 8;
+    separatorPending_ = true;
     btnPrint_ = AddButton(LoadReportString(45027), LoadReportString(45027), 60, 0, [this](TObject*) {
         if (report_ && btnPrint_->Visible()) preview_->Print();
     });
-    nextLeft_ += 8;
+    separatorPending_ = true;
     btnExit_ = AddButton(LoadReportString(45023), LoadReportString(45023), 60, 0, [this](TObject*) { Exit(); });
+    ArrangeToolbar();
 }
 
 void TQmPreviewForm::AssignPreviewOptions(TQmPreviewOptions* options) { preview_->SetOptions(options); }
@@ -132,6 +150,7 @@ void TQmPreviewForm::Execute(TQmReport* report) {
     cmbZoom_->SetVisible(buttons.Contains(pbZoom));
     btnPrint_->SetVisible(buttons.Contains(pbPrint));
     btnExit_->SetVisible(buttons.Contains(pbExit));
+    ArrangeToolbar();
     switch (report->InitialZoom()) {
         case pzPageWidth: btnPageWidth_->SetDown(true); break;
         case pzOnePage: btnOnePage_->SetDown(true); break;

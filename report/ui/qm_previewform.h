@@ -3,6 +3,8 @@
 // finds it by its class name.
 #pragma once
 
+#include <vector>
+
 #include "platform/ui/forms.h"
 #include "report/core/qm_reportwindows.h"
 
@@ -25,12 +27,17 @@ public:
     TComboBox* ZoomCombo() const { return cmbZoom_; }
     TEdit* PageEdit() const { return edtPageNo_; }
     TSpeedButton* PrintButton() const { return btnPrint_; }
+    TSpeedButton* OnePageButton() const { return btnOnePage_; }
     // Handles a key as the window's key table says; Key becomes 0 when
     // the key was used.
     void FormKeyDown(Word& key, TShiftState shift);
 
 private:
     void CreateToolbar();
+    // Places the visible items left to right, a separator's gap before
+    // each item that follows one.
+    void ArrangeToolbar();
+    void AddItem(TControl* item, int width);
     TSpeedButton* AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
                             TNotifyEvent onClick);
     void PreviewStatusChange();
@@ -45,7 +52,13 @@ private:
     TQmReport* report_ = nullptr;
     TQmPreview* preview_ = nullptr;
     TPanel* toolbar_ = nullptr;
-    int nextLeft_ = 2;
+    struct ToolbarItem {
+        TControl* control;
+        int width;
+        bool separatorBefore;
+    };
+    std::vector<ToolbarItem> items_;
+    bool separatorPending_ = false;
     TComboBox* cmbZoom_ = nullptr;
     TEdit* edtPageNo_ = nullptr;
     TSpeedButton* btnOnePage_ = nullptr;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/rtl/classregistry.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
@@ -232,7 +233,11 @@ TEST_F(PreviewWindow, TheEngineOpensItAndItsZoomComboAndKeysWork) {
     form->FormKeyDown(key, TShiftState{});
     EXPECT_EQ(key, VK_HOME) << "Home without Ctrl goes on to the focused control";
 
-    preview->SetZoom(100);
+    form->OnePageButton()->Click();
+    EXPECT_EQ(preview->ZoomMode(), pzOnePage);
+    EXPECT_EQ(form->ZoomCombo()->ItemIndex(), 8);
+    EXPECT_EQ(LastPreviewZoom().Mode, pzOnePage) << "the next window starts from it";
+    LastPreviewZoom() = TQmLastZoom{};
     preview->First();
     DispatchQueuedMessages();
     form->Repaint();
@@ -242,6 +247,19 @@ TEST_F(PreviewWindow, TheEngineOpensItAndItsZoomComboAndKeysWork) {
     form->FormKeyDown(key, TShiftState{});
     DispatchQueuedMessages();
     EXPECT_EQ(Window(), nullptr) << "a modeless window frees itself on close";
+    UnRegisterClass(TQmPreviewForm::StaticClass());
+    UnRegisterClass(TQmProgressForm::StaticClass());
+}
+
+TEST_F(PreviewWindow, WithoutTheZoomButtonTheOnePageButtonLeadsTheToolbar) {
+    report->SetModalPreview(false);
+    report->SetPreviewButtons(TQmPreviewButtons{pbPrint, pbExit});
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    EXPECT_FALSE(form->ZoomCombo()->Visible());
+    EXPECT_EQ(form->OnePageButton()->Left(), 2);
+    delete form;
     UnRegisterClass(TQmPreviewForm::StaticClass());
     UnRegisterClass(TQmProgressForm::StaticClass());
 }
