@@ -83,11 +83,15 @@ void TQmDrawPanel::PaintPages() {
         TQmEndPage* page = pages->GetPage(index);
         if (!page->Visible) continue;
         const TRect r = Offset(page->PreviewRect, dx, dy);
-        canvas->Pen()->SetColor(clBlack);
+        // The white page in its black frame with a one-pixel shadow along
+        // the bottom and right, filled as rectangles: a pen's outline costs
+        // the whole page's area.
         canvas->Brush()->SetColor(clWhite);
-        canvas->Rectangle(r);
-        const TPoint shadow[] = {{r.left + 1, r.bottom}, {r.right, r.bottom}, {r.right, r.top + 1}};
-        canvas->Polyline(shadow, 3);
+        canvas->FillRect(TRect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1});
+        canvas->Brush()->SetColor(clBlack);
+        canvas->FrameRect(r);
+        canvas->FillRect(TRect{r.left + 1, r.bottom, r.right + 1, r.bottom + 1});
+        canvas->FillRect(TRect{r.right, r.top + 2, r.right + 1, r.bottom});
         DrawMarginsAndBorder(page, r, scale);
         DrawBackground(page, r, scale);
         SelectClipRgn(dc, hadClip ? done.saved : HRGN{});
