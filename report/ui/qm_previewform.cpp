@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/registry.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/stdctrls.h"
@@ -22,6 +23,7 @@ namespace {
 
 constexpr const char* ZoomPercents[] = {"200%", "150%", "100%", "75%", "50%", "25%", "10%"};
 constexpr int ZoomValues[] = {200, 150, 100, 75, 50, 25, 10};
+constexpr const char* SettingsSection = "DefaultPreviewForm";
 
 }  // namespace
 
@@ -50,7 +52,32 @@ TQmPreviewForm::TQmPreviewForm(TComponent* owner) : TForm(owner, 0) {
     preview_->OnPageChanged = [this](TObject*) { edtPageNo_->SetText(IntToStr(preview_->CurrentPage())); };
     CreateToolbar();
     SetOnKeyDown([this](TObject*, Word& key, TShiftState shift) { FormKeyDown(key, shift); });
-    SetOnClose([](TObject*, TCloseAction& action) { action = caFree; });
+    SetOnShow([this](TObject*) {
+        ReadSettings();
+        if (FormStyle() != fsMDIChild) RestoreFormPlacement("", this);
+    });
+    SetOnClose([this](TObject*, TCloseAction& action) {
+        SaveSettings();
+        if (FormStyle() != fsMDIChild) SaveFormPlacement("", this);
+        action = caFree;
+    });
+}
+
+void TQmPreviewForm::ReadSettings() {
+    TRegIniFile settings(QmRegRootKey);
+    TQmPreviewOptions* options = preview_->Options();
+    options->SetDrawBorder(settings.ReadBool(SettingsSection, "DrawBorder", options->DrawBorder()));
+    options->BorderPen()->SetColor(
+        static_cast<TColor>(settings.ReadInteger(SettingsSection, "DrawPenColor", options->BorderPen()->Color())));
+    outlineWidth_ = settings.ReadInteger(SettingsSection, "OutlineWidth", 200);
+}
+
+void TQmPreviewForm::SaveSettings() {
+    TRegIniFile settings(QmRegRootKey);
+    TQmPreviewOptions* options = preview_->Options();
+    settings.WriteBool(SettingsSection, "DrawBorder", options->DrawBorder());
+    settings.WriteInteger(SettingsSection, "DrawPenColor", options->BorderPen()->Color());
+    settings.WriteInteger(SettingsSection, "OutlineWidth", outlineWidth_);
 }
 
 TSpeedButton* TQmPreviewForm::AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,

@@ -48,9 +48,15 @@ private:
     void RememberZoom();
     void Exit();
     bool Modal() const;
+    // The border option, its colour and the outline width in the
+    // "DefaultPreviewForm" section below the engine's registry root.
+    void ReadSettings();
+    void SaveSettings();
 
     TQmReport* report_ = nullptr;
     TQmPreview* preview_ = nullptr;
+    // Kept for the outline panel, which is not built: read and written back.
+    int outlineWidth_ = 200;
     TPanel* toolbar_ = nullptr;
     struct ToolbarItem {
         TControl* control;

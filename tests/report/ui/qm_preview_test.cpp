@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/registry.h"
+#include "platform/rtl/registrystore.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
@@ -183,6 +185,7 @@ TEST_F(PreviewLinks, AModifiedClickStoresAndRebuildsThePage) {
 class PreviewWindow : public testing::Test {
 protected:
     void SetUp() override {
+        SetRegistryFileName(dir.file("registry.dat"));
         RegisterReportWindows();
         report->SetCompressLevel(qmzcNone);
         report->ReportInfo[0] = "顾客取机凭证";
@@ -195,12 +198,18 @@ protected:
             built->Stream()->WriteBuffer(objects.data(), static_cast<Integer>(objects.size()));
         }
     }
+    void TearDown() override {
+        UnRegisterClass(TQmPreviewForm::StaticClass());
+        UnRegisterClass(TQmProgressForm::StaticClass());
+        SetRegistryFileName("");
+    }
     TQmPreviewForm* Window() const {
         for (int i = 0; i < report->ComponentCount(); ++i)
             if (auto* form = dynamic_cast<TQmPreviewForm*>(report->Components(i))) return form;
         return nullptr;
     }
 
+    TempDir dir;
     std::unique_ptr<TQmReport> report{TQmReport::Create(nullptr)};
 };
 
@@ -247,8 +256,6 @@ TEST_F(PreviewWindow, TheEngineOpensItAndItsZoomComboAndKeysWork) {
     form->FormKeyDown(key, TShiftState{});
     DispatchQueuedMessages();
     EXPECT_EQ(Window(), nullptr) << "a modeless window frees itself on close";
-    UnRegisterClass(TQmPreviewForm::StaticClass());
-    UnRegisterClass(TQmProgressForm::StaticClass());
 }
 
 TEST_F(PreviewWindow, WithoutTheZoomButtonTheOnePageButtonLeadsTheToolbar) {
@@ -260,8 +267,36 @@ TEST_F(PreviewWindow, WithoutTheZoomButtonTheOnePageButtonLeadsTheToolbar) {
     EXPECT_FALSE(form->ZoomCombo()->Visible());
     EXPECT_EQ(form->OnePageButton()->Left(), 2);
     delete form;
-    UnRegisterClass(TQmPreviewForm::StaticClass());
-    UnRegisterClass(TQmProgressForm::StaticClass());
+}
+
+TEST_F(PreviewWindow, SettingsAndPlacementAreReadBack) {
+    {
+        TRegIniFile settings(QmRegRootKey);
+        settings.WriteBool("DefaultPreviewForm", "DrawBorder", true);
+        settings.WriteInteger("DefaultPreviewForm", "DrawPenColor", clRed);
+    }
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->Preview()->Options()->DrawBorder());
+    EXPECT_EQ(form->Preview()->Options()->BorderPen()->Color(), clRed);
+    form->SetWindowState(wsNormal);
+    form->SetBounds(20, 30, 700, 500);
+    form->Preview()->Options()->SetDrawBorder(false);
+    form->Close();
+    DispatchQueuedMessages();
+    ASSERT_EQ(Window(), nullptr);
+
+    report->PreviewPreparedPages();
+    form = Window();
+    ASSERT_TRUE(form);
+    EXPECT_FALSE(form->Preview()->Options()->DrawBorder());
+    EXPECT_EQ(form->WindowState(), wsNormal);
+    EXPECT_EQ(form->BoundsRect(), (TRect{20, 30, 720, 530}));
+    TRegIniFile settings(QmRegRootKey);
+    EXPECT_EQ(settings.ReadInteger("DefaultPreviewForm", "OutlineWidth", 0), 200);
+    delete form;
 }
 
 TEST(ProgressWindow, CancelStopsTheReport) {
