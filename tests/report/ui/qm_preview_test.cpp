@@ -11,6 +11,7 @@
 #include "platform/rtl/registry.h"
 #include "platform/rtl/registrystore.h"
 #include "platform/ui/buttons.h"
+#include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
@@ -233,6 +234,20 @@ TEST_F(PreviewWindow, TheEngineOpensItAndItsZoomComboAndKeysWork) {
     EXPECT_DOUBLE_EQ(preview->GetZoom(), 150);
     EXPECT_EQ(form->ZoomCombo()->ItemIndex(), 1) << "the item \"150%\"";
 
+    form->ZoomCombo()->SetItemIndex(1);
+    form->ZoomCombo()->Click();
+    EXPECT_DOUBLE_EQ(preview->GetZoom(), 150);
+    form->ZoomCombo()->Perform(WM_CHAR, enter, 0);
+    EXPECT_DOUBLE_EQ(preview->GetZoom(), 100) << "\"150%\" is no number";
+
+    form->PageEdit()->SetText("9");
+    form->PageEdit()->Perform(WM_CHAR, enter, 0);
+    EXPECT_EQ(preview->CurrentPage(), 2) << "past the last page";
+    form->PageEdit()->SetText("x");
+    form->PageEdit()->Perform(WM_CHAR, enter, 0);
+    EXPECT_EQ(form->PageEdit()->Text(), "2");
+    preview->First();
+
     Word key = VK_NEXT;
     form->FormKeyDown(key, TShiftState{ssCtrl});
     EXPECT_EQ(key, 0);
@@ -267,6 +282,22 @@ TEST_F(PreviewWindow, WithoutTheZoomButtonTheOnePageButtonLeadsTheToolbar) {
     EXPECT_FALSE(form->ZoomCombo()->Visible());
     EXPECT_EQ(form->OnePageButton()->Left(), 2);
     delete form;
+}
+
+TEST_F(PreviewWindow, EscapeEndsAModalPreviewWithOk) {
+    TModalResult result = mrNone;
+    TTimer timer(nullptr);
+    timer.SetInterval(1);
+    timer.SetOnTimer([&](TObject*) {
+        timer.SetEnabled(false);
+        TQmPreviewForm* form = Window();
+        Word key = VK_ESCAPE;
+        form->FormKeyDown(key, TShiftState{});
+        result = form->ModalResult();
+    });
+    report->PreviewPreparedPages();
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(Window(), nullptr) << "the window is freed when it closes";
 }
 
 TEST_F(PreviewWindow, SettingsAndPlacementAreReadBack) {
