@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "platform/gdi/wingdi.h"
+#include "platform/rtl/filepaths.h"
+#include "platform/rtl/fileutils.h"
 #include "platform/win/shellapi.h"
 #include "platform/win/winpaint.h"
 #include "report/core/qm_endpages.h"
@@ -373,6 +375,88 @@ void TQmPreview::Print() {
         ~Refresh() { preview->RefreshPages(false); }
     } refresh{this};
     report_->PrintPreparedPages("", 1, 0, true);
+}
+
+namespace {
+
+// Runs `work` with the page rectangles marked stale and `after` whatever
+// happens; a failure goes on to the caller after it.
+template <class Work, class After>
+void WhileNotReady(bool& ready, Work work, After after) {
+    ready = false;
+    try {
+        work();
+    } catch (...) {
+        after();
+        throw;
+    }
+    after();
+}
+
+}  // namespace
+
+void TQmPreview::LoadFromFiles(TStrings* files) {
+    if (!report_ || GetPageCount() == 0 || files->Count() == 0) return;
+    TQmReport* report = report_;
+    WhileNotReady(
+        ready_,
+        [&] {
+            report->LoadPreparedFile(files->Strings(0));
+            for (int i = 1; i < files->Count(); ++i) {
+                if (!FileExists(files->Strings(i))) continue;
+                const std::unique_ptr<TFileStream> file(TFileStream::Create(files->Strings(i), fmOpenRead));
+                report->EndPages()->AppendFromStream(file.get());
+            }
+        },
+        [&] { Connect(report); });
+}
+
+void TQmPreview::SaveToFile(const AnsiString& fileName, int filterIndex) {
+    if (!report_ || GetPageCount() == 0) return;
+    TQmReport* report = report_;
+    WhileNotReady(
+        ready_,
+        [&] {
+            if (filterIndex <= 1) {
+                report->SavePreparedFile(ChangeFileExt(fileName, ".qmp"));
+                return;
+            }
+            TQmExportFilterInfo* info = GetExportFilterInfo(filterIndex - 2);
+            auto* filter = dynamic_cast<TQmExportFilter*>(info->Filter);
+            if (filter) report->ExportPreparedPages(filter, ChangeFileExt(fileName, info->FilterExt.substr(1)));
+        },
+        [&] {
+            SetReport(report);
+            RefreshPages(false);
+        });
+}
+
+void TQmPreview::ExportTo(TQmExportFilter* filter, const AnsiString& fileName) {
+    if (!report_ || GetPageCount() == 0) return;
+    WhileNotReady(
+        ready_, [&] { report_->ExportPreparedPages(filter, fileName); }, [&] { RefreshPages(false); });
+}
+
+void TQmPreview::SaveToXLS() {
+    if (!report_ || GetPageCount() == 0) return;
+    TQmExportFilter* filter = nullptr;
+    for (int i = 0; i < GetExportFilterCount() && !filter; ++i) {
+        auto* candidate = dynamic_cast<TQmExportFilter*>(GetExportFilterInfo(i)->Filter);
+        if (candidate && candidate->IsXLSFilter()) filter = candidate;
+    }
+    if (!filter) return;
+    const bool showDialog = filter->ShowDialog();
+    WhileNotReady(
+        ready_,
+        [&] {
+            if (filter->ShowModal() != mrOk) return;
+            filter->SetShowDialog(false);
+            ExportTo(filter, filter->FileName);
+        },
+        [&] {
+            filter->SetShowDialog(showDialog);
+            RefreshPages(false);
+        });
 }
 
 void TQmPreview::Disconnect() {

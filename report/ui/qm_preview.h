@@ -73,6 +73,16 @@ public:
     void Print() override;
     void Disconnect() override;
 
+    // The first file replaces the pages, the others that exist are
+    // appended; the report is connected again even after a failure.
+    void LoadFromFiles(TStrings* files);
+    // Filter index 1 writes a prepared-report file (".qmp"), k > 1 exports
+    // through export filter k - 2 of the registry with its extension.
+    void SaveToFile(const AnsiString& fileName, int filterIndex);
+    void ExportTo(TQmExportFilter* filter, const AnsiString& fileName);
+    // Exports through the first spreadsheet filter, after its own dialog.
+    void SaveToXLS();
+
     void SetReport(TQmReport* report) { report_ = report; }
     TQmReport* Report() const { return report_; }
     TQmEndPages* GetEndPages() const;

@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/filepaths.h"
 #include "platform/rtl/registry.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
+#include "platform/ui/filedialogs.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/win/userinput.h"
@@ -24,6 +26,17 @@ namespace {
 constexpr const char* ZoomPercents[] = {"200%", "150%", "100%", "75%", "50%", "25%", "10%"};
 constexpr int ZoomValues[] = {200, 150, 100, 75, 50, 25, 10};
 constexpr const char* SettingsSection = "DefaultPreviewForm";
+
+// The save dialog's filter chosen last, shared by the process's windows.
+int LastSaveFilterIndex = 1;
+
+bool HasSpreadsheetFilter() {
+    for (int i = 0; i < GetExportFilterCount(); ++i) {
+        auto* filter = dynamic_cast<TQmExportFilter*>(GetExportFilterInfo(i)->Filter);
+        if (filter && filter->IsXLSFilter()) return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -51,6 +64,10 @@ TQmPreviewForm::TQmPreviewForm(TComponent* owner) : TForm(owner, 0) {
     preview_->OnStatusChange = [this](TObject*) { PreviewStatusChange(); };
     preview_->OnPageChanged = [this](TObject*) { edtPageNo_->SetText(IntToStr(preview_->CurrentPage())); };
     CreateToolbar();
+    openDialog_ = new TOpenDialog(this);
+    openDialog_->SetOptions(TOpenOptions{ofOverwritePrompt, ofHideReadOnly, ofAllowMultiSelect, ofFileMustExist});
+    saveDialog_ = new TSaveDialog(this);
+    saveDialog_->SetOptions(TOpenOptions{ofOverwritePrompt, ofHideReadOnly, ofEnableSizing});
     SetOnKeyDown([this](TObject*, Word& key, TShiftState shift) { FormKeyDown(key, shift); });
     SetOnShow([this](TObject*) {
         ReadSettings();
@@ -156,6 +173,11 @@ void TQmPreviewForm::CreateToolbar() {
     AddButton(">", LoadReportString(45034), 24, 0, [this](TObject*) { preview_->Next(); });
     AddButton(">|", LoadReportString(45035), 24, 0, [this](TObject*) { preview_->Last(); });
     separatorPending_ = true;
+    btnOpen_ = AddButton(LoadReportString(45025), LoadReportString(45025), 60, 0, [this](TObject*) { btnOpenClick(); });
+    btnSave_ = AddButton(LoadReportString(45026), LoadReportString(45026), 60, 0, [this](TObject*) { btnSaveClick(); });
+    btnSaveToXLS_ = AddButton("Excel", LoadReportString(45009), 40, 0, [this](TObject*) {
+        if (report_ && btnSaveToXLS_->Visible()) preview_->SaveToXLS();
+    });
     btnPrint_ = AddButton(LoadReportString(45027), LoadReportString(45027), 60, 0, [this](TObject*) {
         if (report_ && btnPrint_->Visible()) preview_->Print();
     });
@@ -173,9 +195,14 @@ bool TQmPreviewForm::Modal() const { return report_ && report_->ModalPreview() &
 void TQmPreviewForm::Execute(TQmReport* report) {
     report_ = report;
     preview_->Connect(report);
+    openDialog_->SetInitialDir(preview_->InitialDir);
+    saveDialog_->SetInitialDir(preview_->InitialDir);
     const TQmPreviewButtons buttons = report->PreviewButtons();
     cmbZoom_->SetVisible(buttons.Contains(pbZoom));
     btnPrint_->SetVisible(buttons.Contains(pbPrint));
+    btnOpen_->SetVisible(buttons.Contains(pbLoad));
+    btnSave_->SetVisible(buttons.Contains(pbSave));
+    btnSaveToXLS_->SetVisible(buttons.Contains(pbSaveToXLS) && HasSpreadsheetFilter());
     btnExit_->SetVisible(buttons.Contains(pbExit));
     ArrangeToolbar();
     switch (report->InitialZoom()) {
@@ -239,6 +266,32 @@ void TQmPreviewForm::EdtPageNoKeyPress(char& key) {
     }
 }
 
+void TQmPreviewForm::btnOpenClick() {
+    if (!report_ || !btnOpen_->Visible()) return;
+    openDialog_->SetFilter(LoadReportString(47211) + " (*.qmp)|*.qmp");
+    if (!openDialog_->Execute()) return;
+    preview_->LoadFromFiles(openDialog_->Files());
+    AnsiString title = report_->ReportInfo[0];
+    if (title.empty()) title = ExtractFileName(openDialog_->FileName());
+    if (title.empty()) title = LoadReportString(qmsUntitled);
+    SetCaption(LoadReportString(qmsPreview) + " - " + title);
+}
+
+void TQmPreviewForm::btnSaveClick() {
+    if (!report_ || !btnSave_->Visible()) return;
+    AnsiString filter = LoadReportString(47211) + " (*.qmp)|*.qmp";
+    for (int i = 0; i < GetExportFilterCount(); ++i) {
+        TQmExportFilterInfo* info = GetExportFilterInfo(i);
+        filter += "|" + info->FilterDesc + "|" + info->FilterExt;
+    }
+    saveDialog_->SetFilter(filter);
+    saveDialog_->SetFilterIndex(LastSaveFilterIndex);
+    if (!saveDialog_->Execute()) return;
+    LastSaveFilterIndex = saveDialog_->FilterIndex();
+    preview_->Update();
+    preview_->SaveToFile(saveDialog_->FileName(), saveDialog_->FilterIndex());
+}
+
 void TQmPreviewForm::Exit() {
     if (Modal())
         SetModalResult(mrOk);
@@ -277,6 +330,14 @@ void TQmPreviewForm::FormKeyDown(Word& key, TShiftState shift) {
         case VK_END:
             handled = ctrl;
             if (ctrl) preview_->Last();
+            break;
+        case 'O':
+            handled = ctrl;
+            if (ctrl) btnOpenClick();
+            break;
+        case 'S':
+            handled = ctrl;
+            if (ctrl) btnSaveClick();
             break;
         case 'P':
             handled = ctrl;

@@ -9,6 +9,8 @@
 #include "report/core/qm_reportwindows.h"
 
 class TComboBox;
+class TOpenDialog;
+class TSaveDialog;
 class TEdit;
 class TPanel;
 class TSpeedButton;
@@ -28,6 +30,11 @@ public:
     TEdit* PageEdit() const { return edtPageNo_; }
     TSpeedButton* PrintButton() const { return btnPrint_; }
     TSpeedButton* OnePageButton() const { return btnOnePage_; }
+    TSpeedButton* SaveToXLSButton() const { return btnSaveToXLS_; }
+    // The open and save commands: the dialogs, then the panel's
+    // LoadFromFiles or SaveToFile.
+    void btnOpenClick();
+    void btnSaveClick();
     // Handles a key as the window's key table says; Key becomes 0 when
     // the key was used.
     void FormKeyDown(Word& key, TShiftState shift);
@@ -71,6 +78,11 @@ private:
     TSpeedButton* btn100_ = nullptr;
     TSpeedButton* btnPageWidth_ = nullptr;
     TSpeedButton* btnPrint_ = nullptr;
+    TSpeedButton* btnOpen_ = nullptr;
+    TSpeedButton* btnSave_ = nullptr;
+    TSpeedButton* btnSaveToXLS_ = nullptr;
+    TOpenDialog* openDialog_ = nullptr;
+    TSaveDialog* saveDialog_ = nullptr;
     TSpeedButton* btnExit_ = nullptr;
 };
 

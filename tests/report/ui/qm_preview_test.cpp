@@ -8,11 +8,13 @@
 #include <memory>
 
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/fileutils.h"
 #include "platform/rtl/registry.h"
 #include "platform/rtl/registrystore.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/modalresponder.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/ui/testseams.h"
@@ -327,6 +329,47 @@ TEST_F(PreviewWindow, SettingsAndPlacementAreReadBack) {
     EXPECT_EQ(form->BoundsRect(), (TRect{20, 30, 720, 530}));
     TRegIniFile settings(QmRegRootKey);
     EXPECT_EQ(settings.ReadInteger("DefaultPreviewForm", "OutlineWidth", 0), 200);
+    delete form;
+}
+
+// An export filter that names the pages handed to it.
+class PageNamingFilter : public TQmExportFilter {
+    SERVIORA_CLASS(PageNamingFilter, TQmExportFilter)
+public:
+    using TQmExportFilter::TQmExportFilter;
+    void OnExportPage(TQmEndPage* page) override {
+        pages.push_back(static_cast<TQmMemoView*>(page->Page()->GetObjects()[0])->Memo->Strings(0));
+    }
+    std::vector<AnsiString> pages;
+};
+
+TEST_F(PreviewWindow, SavedFilesLoadBackAndAppendAndFiltersExport) {
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    ResetModalResponder();
+    PushModalAnswer({1, dir.file("voucher.txt")});
+    Word key = 'S';
+    form->FormKeyDown(key, TShiftState{ssCtrl});
+    ASSERT_TRUE(FileExists(dir.file("voucher.qmp"))) << "the extension becomes .qmp";
+
+    PushModalAnswer({1, dir.file("voucher.qmp") + "\n" + dir.file("voucher.qmp")});
+    form->btnOpenClick();
+    EXPECT_EQ(form->Preview()->GetPageCount(), 4) << "the second file is appended";
+    EXPECT_EQ(form->Caption(), "预览 - 顾客取机凭证");
+    EXPECT_EQ(form->Preview()->StatusText(0), "页 1/4");
+
+    PageNamingFilter filter(nullptr);
+    RegisterExportFilter(&filter, "Text (*.txt)", "*.txt");
+    PushModalAnswer({2, dir.file("pages")});
+    form->btnSaveClick();
+    UnregisterExportFilter(&filter);
+    EXPECT_EQ(filter.FileName, dir.file("pages.txt"));
+    EXPECT_EQ(filter.pages.size(), 4u);
+    EXPECT_TRUE(form->Preview()->Ready());
+    EXPECT_FALSE(form->SaveToXLSButton()->Visible()) << "no spreadsheet filter is registered";
+    ResetModalResponder();
     delete form;
 }
 
