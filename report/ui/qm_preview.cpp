@@ -12,6 +12,7 @@
 #include "platform/win/winpaint.h"
 #include "report/core/qm_endpages.h"
 #include "report/core/qm_pages.h"
+#include "report/core/qm_printer.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
 #include "report/core/qm_view.h"
@@ -25,6 +26,20 @@ constexpr TColor PageGap = static_cast<TColor>(0x808080);
 
 // The page's rectangle moved to where it is drawn.
 TRect Offset(const TRect& r, int dx, int dy) { return TRect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+
+// Runs `work` with the page rectangles marked stale and `after` whatever
+// happens; a failure goes on to the caller after it.
+template <class Work, class After>
+void WhileNotReady(bool& ready, Work work, After after) {
+    ready = false;
+    try {
+        work();
+    } catch (...) {
+        after();
+        throw;
+    }
+    after();
+}
 
 }  // namespace
 
@@ -367,34 +382,6 @@ void TQmPreview::Connect(TQmCustomReport* report) {
     RefreshPages(true);
 }
 
-void TQmPreview::Print() {
-    if (!report_ || GetPageCount() == 0) return;
-    ready_ = false;
-    struct Refresh {
-        TQmPreview* preview;
-        ~Refresh() { preview->RefreshPages(false); }
-    } refresh{this};
-    report_->PrintPreparedPages("", 1, 0, true);
-}
-
-namespace {
-
-// Runs `work` with the page rectangles marked stale and `after` whatever
-// happens; a failure goes on to the caller after it.
-template <class Work, class After>
-void WhileNotReady(bool& ready, Work work, After after) {
-    ready = false;
-    try {
-        work();
-    } catch (...) {
-        after();
-        throw;
-    }
-    after();
-}
-
-}  // namespace
-
 void TQmPreview::LoadFromFiles(TStrings* files) {
     if (!report_ || GetPageCount() == 0 || files->Count() == 0) return;
     TQmReport* report = report_;
@@ -457,6 +444,25 @@ void TQmPreview::SaveToXLS() {
             filter->SetShowDialog(showDialog);
             RefreshPages(false);
         });
+}
+
+bool TQmPreview::CanPrint() const { return GetPageCount() > 0 && GlobalPrinterList()->GetCount() > 2; }
+
+void TQmPreview::Print() {
+    if (!CanPrint()) return;
+    WhileNotReady(
+        ready_, [&] { report_->PrintPreparedPages("", 1, 0, report_->DefaultCollate()); },
+        [&] { RefreshPages(false); });
+}
+
+void TQmPreview::PrintCurrentPage() {
+    if (!CanPrint()) return;
+    report_->PrintEverything = !report_->Taoda;
+    report_->PrintScale = 100;
+    report_->TargetPaper = -1;
+    WhileNotReady(
+        ready_, [&] { report_->PrintPreparedPages(IntToStr(currentPage_), 1, 0, report_->DefaultCollate()); },
+        [&] { RefreshPages(false); });
 }
 
 void TQmPreview::Disconnect() {

@@ -71,6 +71,10 @@ public:
     void Connect(TQmCustomReport* report) override;
     // The print dialog is not built yet: prints every page once.
     void Print() override;
+    // Prints the current page once, without a dialog.
+    void PrintCurrentPage();
+    // Pages to print and a printer beyond the two built-in entries.
+    bool CanPrint() const;
     void Disconnect() override;
 
     // The first file replaces the pages, the others that exist are

@@ -13,8 +13,6 @@
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/win/userinput.h"
 #include "report/core/qm_class.h"
-#include "report/core/qm_customprinter.h"
-#include "report/core/qm_printer.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_utils.h"
 #include "report/ui/qm_formfont.h"
@@ -210,7 +208,7 @@ void TQmPreviewForm::Execute(TQmReport* report) {
         case pzOnePage: btnOnePage_->SetDown(true); break;
         default: preview_->SetSavedZoom(LastPreviewZoom().Scale, LastPreviewZoom().Mode);
     }
-    btnPrint_->SetEnabled(GlobalPrinterList()->GetCount() > 2);
+    btnPrint_->SetEnabled(preview_->CanPrint());
     SelectZoomItem();
     if (Modal()) {
         ShowModal();
@@ -341,7 +339,11 @@ void TQmPreviewForm::FormKeyDown(Word& key, TShiftState shift) {
             break;
         case 'P':
             handled = ctrl;
-            if (ctrl && btnPrint_->Enabled()) btnPrint_->Click();
+            if (!ctrl || !btnPrint_->Enabled()) break;
+            if (shift.Contains(ssAlt))
+                preview_->PrintCurrentPage();
+            else
+                btnPrint_->Click();
             break;
         default: handled = false;
     }

@@ -24,6 +24,7 @@
 #include "report/core/qm_endpages.h"
 #include "report/core/qm_memoview.h"
 #include "report/core/qm_pages.h"
+#include "report/core/qm_printer.h"
 #include "report/core/qm_utils.h"
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_previewform.h"
@@ -329,6 +330,24 @@ TEST_F(PreviewWindow, SettingsAndPlacementAreReadBack) {
     EXPECT_EQ(form->BoundsRect(), (TRect{20, 30, 720, 530}));
     TRegIniFile settings(QmRegRootKey);
     EXPECT_EQ(settings.ReadInteger("DefaultPreviewForm", "OutlineWidth", 0), 200);
+    delete form;
+}
+
+TEST_F(PreviewWindow, CtrlAltPPrintsTheCurrentPageAlone) {
+    report->SetModalPreview(false);
+    report->GetPrinter()->FileName = dir.file("job.pdf");
+    std::vector<int> printed;
+    report->OnProgress = [&](Integer n) { printed.push_back(n); };
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(form->PrintButton()->Enabled()) << "the PDF printer is listed";
+    form->Preview()->Last();
+    Word key = 'P';
+    form->FormKeyDown(key, TShiftState{ssCtrl, ssAlt});
+    EXPECT_EQ(printed, std::vector<int>{2});
+    EXPECT_TRUE(FileExists(dir.file("job.pdf")));
+    EXPECT_TRUE(form->Preview()->Ready());
     delete form;
 }
 
