@@ -135,6 +135,19 @@ TEST_F(PreviewPanel, TheCurrentPageStaysInRangeAndFollowsScrolling) {
     EXPECT_EQ(preview->StatusText(0), "页 3/4");
 }
 
+TEST_F(PreviewPanel, TheWheelScrollsThirtySmallSteps) {
+    Build(2);
+    preview->Connect(report.get());
+    host->Show();
+    DispatchQueuedMessages();
+    SimulateWheel(preview->DrawPanel()->Handle(), POINT{300, 300}, -WHEEL_DELTA);
+    DispatchQueuedMessages();
+    EXPECT_EQ(preview->VertBar()->Position(), 30);
+    SimulateWheel(preview->DrawPanel()->Handle(), POINT{300, 300}, WHEEL_DELTA);
+    DispatchQueuedMessages();
+    EXPECT_EQ(preview->VertBar()->Position(), 0);
+}
+
 class PreviewLinks : public PreviewPanel {
 protected:
     // Shows the window, moves the mouse onto page 1's text and clicks it.
