@@ -630,8 +630,6 @@ void TQmPreview::UpdateStatus() {
     GetEndPages()->CurPageNo = currentPage_;
 }
 
-bool TQmPreview::CanModifyPages() const { return false; }
-
 AnsiString TQmPreview::StatusText(int panel) const {
     return statusPanels_[static_cast<std::size_t>(panel)]->Caption();
 }

@@ -25,9 +25,6 @@ public:
     explicit TQmDrawPanel(TComponent* owner);
 
     TQmPreview* Preview = nullptr;
-    // The object under the mouse and its page; nullptr when none.
-    TQmView* HotObject() const { return hotObject_; }
-    const std::vector<int>& VisiblePages() const { return visiblePages_; }
 
 protected:
     void Paint() override;
@@ -116,7 +113,6 @@ public:
     void LayoutPages();
     void ScrollToCurrentPage();
     void UpdateStatus();
-    bool CanModifyPages() const;
     bool Ready() const { return ready_; }
 
     // Layout coordinates are drawn at these: the negated scroll positions.
