@@ -59,8 +59,13 @@ TQmPreviewForm::TQmPreviewForm(TComponent* owner) : TForm(owner, 0) {
     preview_ = new TQmPreview(this);
     preview_->SetParent(this);
     preview_->SetAlign(alClient);
-    preview_->OnStatusChange = [this](TObject*) { PreviewStatusChange(); };
-    preview_->OnPageChanged = [this](TObject*) { edtPageNo_->SetText(IntToStr(preview_->CurrentPage())); };
+    // The panel may still lay out while the window's other controls go.
+    preview_->OnStatusChange = [this](TObject*) {
+        if (!ComponentState().Contains(csDestroying)) PreviewStatusChange();
+    };
+    preview_->OnPageChanged = [this](TObject*) {
+        if (!ComponentState().Contains(csDestroying)) edtPageNo_->SetText(IntToStr(preview_->CurrentPage()));
+    };
     CreateToolbar();
     openDialog_ = new TOpenDialog(this);
     openDialog_->SetOptions(TOpenOptions{ofOverwritePrompt, ofHideReadOnly, ofAllowMultiSelect, ofFileMustExist});

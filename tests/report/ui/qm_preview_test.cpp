@@ -316,6 +316,20 @@ TEST_F(PreviewWindow, EscapeEndsAModalPreviewWithOk) {
     EXPECT_EQ(Window(), nullptr) << "the window is freed when it closes";
 }
 
+TEST_F(PreviewWindow, TwoPagesAsInitialZoomGivesWayToTheLastZoom) {
+    report->SetModalPreview(false);
+    report->SetInitialZoom(pzTwoPages);
+    LastPreviewZoom() = TQmLastZoom{0.5, pzDefault};
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    form->Preview()->RefreshPages(false);
+    EXPECT_EQ(form->Preview()->ZoomMode(), pzDefault);
+    EXPECT_DOUBLE_EQ(form->Preview()->GetZoom(), 50);
+    LastPreviewZoom() = TQmLastZoom{};
+    delete form;
+}
+
 TEST_F(PreviewWindow, SettingsAndPlacementAreReadBack) {
     {
         TRegIniFile settings(QmRegRootKey);
@@ -407,12 +421,12 @@ TEST_F(PreviewWindow, SavedFilesLoadBackAndAppendAndFiltersExport) {
 
 TEST(ProgressWindow, CancelStopsTheReport) {
     std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
-    TQmProgressForm form(nullptr);
-    form.SetReport(report.get());
-    form.SetFirstLabel("正在打印页:  3");
-    EXPECT_EQ(form.Label1->Caption(), "正在打印页:  3");
-    EXPECT_EQ(form.Label2->Caption(), "");
-    form.btnCancel->Click();
+    std::unique_ptr<TQmProgressForm> form(TQmProgressForm::Create(nullptr));
+    form->SetReport(report.get());
+    form->SetFirstLabel("正在打印页:  3");
+    EXPECT_EQ(form->Label1->Caption(), "正在打印页:  3");
+    EXPECT_EQ(form->Label2->Caption(), "");
+    form->btnCancel->Click();
     EXPECT_TRUE(report->Terminated());
 }
 
