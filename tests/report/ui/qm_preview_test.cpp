@@ -150,13 +150,16 @@ TEST_F(PreviewPanel, TheWheelScrollsThirtySmallSteps) {
 
 class PreviewLinks : public PreviewPanel {
 protected:
-    // Shows the window, moves the mouse onto page 1's text and clicks it.
-    void ClickText() {
-        preview->Connect(report.get());
-        host->Show();
-        DispatchQueuedMessages();
+    // Shows the window, moves the mouse onto the text of the page (page 1
+    // at first) and clicks it.
+    void ClickText(TRect page = {}) {
+        if (!preview->Report()) {
+            preview->Connect(report.get());
+            host->Show();
+            DispatchQueuedMessages();
+        }
         TQmDrawPanel* surface = preview->DrawPanel();
-        const TRect page = At(0);
+        if (page.right == 0) page = At(0);
         const POINT point{page.left + 200, page.top + 140 + preview->OffsetY()};
         SimulateMouseMove(surface->Handle(), point);
         DispatchQueuedMessages();
@@ -172,11 +175,22 @@ TEST_F(PreviewLinks, AnAtLinkJumpsToItsPage) {
     EXPECT_EQ(preview->CurrentPage(), 12);
 }
 
-TEST_F(PreviewLinks, AHashLinkDoesNothingAndOtherLinksGoToTheShell) {
+TEST_F(PreviewLinks, HashLinksAndAtLinksWithoutANumberDoNothing) {
     Build(3, "#x");
+    report->EndPages()->GetPage(0)->Stream()->Clear();
+    const std::string objects = PageObjects("@ab", "@ab");
+    report->EndPages()->GetPage(0)->Stream()->WriteBuffer(objects.data(), static_cast<Integer>(objects.size()));
+    ClearRecordedShellRequests();
+    SetShellRecording(true);
     ClickText();
-    EXPECT_EQ(preview->StatusText(1), "#x");
+    EXPECT_EQ(preview->StatusText(1), "@ab");
     EXPECT_EQ(preview->CurrentPage(), 1);
+    preview->SetVertPosition(At(1).top - 10);
+    DispatchQueuedMessages();
+    ClickText(At(1));
+    SetShellRecording(false);
+    EXPECT_EQ(preview->StatusText(1), "#x");
+    EXPECT_EQ(preview->CurrentPage(), 2);
     EXPECT_TRUE(RecordedShellRequests().empty());
 }
 
