@@ -15,6 +15,7 @@
 #include "platform/rtl/kernel.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/guiplatform.h"
+#include "report/ui/qm_previewform.h"
 
 int main(int argc, char** argv) {
     SetCommandLine(argc, argv);
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "xcb", 0);
     StartGuiPlatform(argc, argv);
     InitializeDataGridLibrary();
+    RegisterReportWindows();
     Application->CreateForm(DM1);
     Application->CreateForm(MAIN);
     Application->CreateForm(guanyu);

@@ -324,13 +324,14 @@ LRESULT ScrollBarProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     const BarRef ref = RefOf(handle, SB_CTL);
     switch (message) {
     case WM_PAINT: {
+        // A subclassing control hands in the DC of its own BeginPaint.
         PAINTSTRUCT ps;
-        const HDC dc = BeginPaint(handle, &ps);
+        const HDC dc = wParam ? HDC(wParam) : BeginPaint(handle, &ps);
         RECT r;
         GetClientRect(handle, &r);
         if (IsGrip(*w)) DrawFrameControl(dc, &r, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
         else DrawBar(dc, FrameOf(*w).bars[SB_CTL], r, w->style & SBS_VERT, ref.Enabled());
-        EndPaint(handle, &ps);
+        if (!wParam) EndPaint(handle, &ps);
         return 0;
     }
     case WM_ERASEBKGND:

@@ -1,6 +1,8 @@
 // TEdit and TComboBox on a form, driven through synthetic input: typing
 // with OnChange per keystroke, OnKeyPress discarding a key, the byte limit,
 // and a combo box chosen by mouse and keyboard after OnDropDown refilled it.
+#include <set>
+
 #include "tests/platform/win/calendar_cell.h"
 #include "tests/platform/ui/control_fixture.h"
 #include "tests/platform/win/window_fixture.h"
@@ -302,6 +304,34 @@ TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndPagesWithOnScrollAndOnChange) {
     EXPECT_EQ(codes, (std::vector<TScrollCode>{scLineDown, scEndScroll, scPageDown, scEndScroll, scPageDown,
                                                scEndScroll}));
     EXPECT_THROW(bar->SetParams(0, 10, 5), EInvalidOperation);
+}
+
+// A control painting the scroll bar into a DC of its choosing (its own
+// BeginPaint, a print, a bitmap) gets the arrows, thumb and track there.
+TEST_F(StdCtrlsTest, AScrollBarControlPaintsIntoTheDCItIsGiven) {
+    TScrollBar* bar = TScrollBar::Create(form);
+    bar->SetKind(sbVertical);
+    bar->SetParent(form);
+    bar->SetBounds(10, 10, 17, 200);
+    bar->SetParams(0, 0, 100);
+    form->Show();
+    ProcessMessages();
+    const HDC dc = CreateCompatibleDC(0);
+    const HBITMAP bitmap = CreateBitmap(17, 200, 1, 32, nullptr);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    const RECT all{0, 0, 17, 200};
+    const HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc, &all, magenta);
+    bar->Perform(WM_PAINT, WPARAM(dc), 0);
+    std::set<COLORREF> colours;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 17; ++x) colours.insert(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(magenta);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EXPECT_FALSE(colours.count(RGB(255, 0, 255)));
+    EXPECT_GE(colours.size(), 3u);
 }
 
 TEST_F(StdCtrlsTest, DateTimePickerTakesADatePickedFromItsDropDownCalendar) {

@@ -1,0 +1,162 @@
+// The preview panel: lays a report's prepared pages out in rows at a zoom,
+// paints the visible ones (frames, shadows, margin marks, background
+// pictures and the pages' own objects), scrolls through them, keeps the
+// current page, and turns clicks on objects into page jumps, shell links
+// and the report's click events.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/ui/extctrls.h"
+#include "platform/ui/stdctrls_scrollbar.h"
+#include "report/core/qm_class.h"
+#include "report/core/qm_common.h"
+
+class TQmEndPage;
+class TQmEndPages;
+class TQmPreview;
+class TQmView;
+
+// The surface inside the scroll area on which the pages are drawn.
+class TQmDrawPanel : public TPanel {
+    SERVIORA_CLASS(TQmDrawPanel, TPanel)
+public:
+    explicit TQmDrawPanel(TComponent* owner);
+
+    TQmPreview* Preview = nullptr;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DblClick() override;
+    // The background is painted with the pages, never erased first.
+    void WMEraseBkgnd(TMessage& message) { message.Result = 1; }
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
+    SERVIORA_MESSAGES_END(TPanel)
+
+private:
+    void PaintPages();
+    void DrawMarginsAndBorder(TQmEndPage* page, const TRect& r, double scale);
+    void DrawBackground(TQmEndPage* page, const TRect& r, double scale);
+    void UpdateRulers();
+    // The object click: "@n" jumps, other links open in the shell, then
+    // the object's and the report's click events; returns whether an event
+    // handled the click and, through `target`, the page to go to.
+    bool ObjectClick(TMouseButton button, TShiftState shift, int& target);
+
+    TQmEndPage* hotPage_ = nullptr;
+    TQmView* hotObject_ = nullptr;
+    int hotPageNo_ = 0;
+    bool dragging_ = false, doubleClicked_ = false, painting_ = false, busy_ = false;
+    int lastX_ = 0, lastY_ = 0;
+    int rulerOffsetX_ = 0, rulerOffsetY_ = 0;
+    std::vector<int> visiblePages_;
+};
+
+class TQmPreview : public TQmCustomPreview {
+    SERVIORA_CLASS(TQmPreview, TQmCustomPreview)
+public:
+    explicit TQmPreview(TComponent* owner);
+    ~TQmPreview() override;
+
+    void ShowReport(TQmCustomReport* report) override;
+    void Connect(TQmCustomReport* report) override;
+    // The print dialog is not built yet: prints every page once.
+    void Print() override;
+    // Prints the current page once, without a dialog.
+    void PrintCurrentPage();
+    // Pages to print and a printer beyond the two built-in entries.
+    bool CanPrint() const;
+    void Disconnect() override;
+
+    // The first file replaces the pages, the others that exist are
+    // appended; the report is connected again even after a failure.
+    void LoadFromFiles(TStrings* files);
+    // Filter index 1 writes a prepared-report file (".qmp"), k > 1 exports
+    // through export filter k - 2 of the registry with its extension.
+    void SaveToFile(const AnsiString& fileName, int filterIndex);
+    void ExportTo(TQmExportFilter* filter, const AnsiString& fileName);
+    // Exports through the first spreadsheet filter, after its own dialog.
+    void SaveToXLS();
+
+    void SetReport(TQmReport* report) { report_ = report; }
+    TQmReport* Report() const { return report_; }
+    TQmEndPages* GetEndPages() const;
+    int GetPageCount() const;
+    int CurrentPage() const { return currentPage_; }
+    void SetCurrentPage(int n);
+    void First() { SetCurrentPage(1); }
+    void Next() { SetCurrentPage(currentPage_ + 1); }
+    void Prior() { SetCurrentPage(currentPage_ - 1); }
+    void Last() { SetCurrentPage(GetPageCount()); }
+
+    double GetZoom() const { return scale_ * 100; }
+    void SetZoom(double percent);
+    void ZoomPageWidth() { SetZoomMode(pzPageWidth); }
+    void ZoomOnePage() { SetZoomMode(pzOnePage); }
+    void ZoomTwoPages() { SetZoomMode(pzTwoPages); }
+    TQmPreviewZoom ZoomMode() const { return zoomMode_; }
+    double Scale() const { return scale_; }
+    // The last explicit scale, which RefreshPages shows again.
+    double SavedScale() const { return savedScale_; }
+    void SetSavedZoom(double scale, TQmPreviewZoom mode) {
+        savedScale_ = scale;
+        zoomMode_ = mode;
+    }
+
+    void RefreshPages(bool resetPosition);
+    void LayoutPages();
+    void ScrollToCurrentPage();
+    void UpdateStatus();
+    bool Ready() const { return ready_; }
+
+    // Layout coordinates are drawn at these: the negated scroll positions.
+    int OffsetX() const { return offsetX_; }
+    int OffsetY() const { return offsetY_; }
+    TScrollBar* HorzBar() const { return hBar_; }
+    TScrollBar* VertBar() const { return vBar_; }
+    // Moves a bar (clamped to its range) and scrolls the surface with it.
+    void SetHorzPosition(int p) { MoveBar(hBar_, p); }
+    void SetVertPosition(int p) { MoveBar(vBar_, p); }
+    TQmDrawPanel* DrawPanel() const { return drawPanel_; }
+    // The status line: the page text, then the link under the mouse.
+    AnsiString StatusText(int panel) const;
+    void SetStatusText(int panel, const AnsiString& text);
+
+    AnsiString InitialDir;
+    TNotifyEvent OnPageChanged;
+    TNotifyEvent OnStatusChange;
+    TEvent<void(TObject* aReport)> OnBeforeShowReport;
+    static constexpr int ScrollStep = 30;
+
+private:
+    friend class TQmDrawPanel;
+    void SetZoomMode(TQmPreviewZoom mode);
+    void DoStatusChange();
+    void PaintNow();
+    void MoveBar(TScrollBar* bar, int position);
+    void BarChanged(TScrollBar* bar);
+    // The first page whose top lies above and bottom below the line 11
+    // pixels under the top of the view; 0 in a gap.
+    int PageAtViewTop(int position) const;
+
+    TQmReport* report_ = nullptr;
+    int currentPage_ = 0;
+    int offsetX_ = 0, offsetY_ = 0;
+    int lastVert_ = 0, lastHorz_ = 0;
+    double scale_ = 1.0, savedScale_ = 1.0;
+    TQmPreviewZoom zoomMode_ = pzDefault;
+    bool ready_ = false;
+    std::array<AnsiString, 5> savedReportInfo_;
+    TPanel* scrollBox_ = nullptr;
+    TScrollBar* hBar_ = nullptr;
+    TScrollBar* vBar_ = nullptr;
+    TPanel* statusBar_ = nullptr;
+    std::array<TPanel*, 3> statusPanels_{};
+    TQmDrawPanel* drawPanel_ = nullptr;
+};

@@ -1,0 +1,98 @@
+// The preview window: a preview panel under a toolbar of zoom, paging,
+// print and close commands, with the window's keys. The report component
+// finds it by its class name.
+#pragma once
+
+#include <vector>
+
+#include "platform/ui/forms.h"
+#include "report/core/qm_reportwindows.h"
+
+class TComboBox;
+class TOpenDialog;
+class TSaveDialog;
+class TEdit;
+class TPanel;
+class TSpeedButton;
+class TQmPreview;
+
+class TQmPreviewForm : public TForm, public IQmPreviewForm {
+    SERVIORA_CLASS(TQmPreviewForm, TForm)
+public:
+    explicit TQmPreviewForm(TComponent* owner);
+
+    void AssignPreviewOptions(TQmPreviewOptions* options) override;
+    void SetInitialDir(const AnsiString& dir) override;
+    void Execute(TQmReport* report) override;
+
+    TQmPreview* Preview() const { return preview_; }
+    TComboBox* ZoomCombo() const { return cmbZoom_; }
+    TEdit* PageEdit() const { return edtPageNo_; }
+    TSpeedButton* PrintButton() const { return btnPrint_; }
+    TSpeedButton* OnePageButton() const { return btnOnePage_; }
+    TSpeedButton* SaveToXLSButton() const { return btnSaveToXLS_; }
+    // The open and save commands: the dialogs, then the panel's
+    // LoadFromFiles or SaveToFile.
+    void btnOpenClick();
+    void btnSaveClick();
+    // Handles a key as the window's key table says; Key becomes 0 when
+    // the key was used.
+    void FormKeyDown(Word& key, TShiftState shift);
+
+private:
+    void CreateToolbar();
+    // Places the visible items left to right, a separator's gap before
+    // each item that follows one.
+    void ArrangeToolbar();
+    void AddItem(TControl* item, int width);
+    TSpeedButton* AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
+                            TNotifyEvent onClick);
+    void PreviewStatusChange();
+    void CmbZoomClick();
+    void CmbZoomKeyPress(char& key);
+    void EdtPageNoKeyPress(char& key);
+    void SelectZoomItem();
+    void RememberZoom();
+    void Exit();
+    bool Modal() const;
+    // The border option, its colour and the outline width in the
+    // "DefaultPreviewForm" section below the engine's registry root.
+    void ReadSettings();
+    void SaveSettings();
+
+    TQmReport* report_ = nullptr;
+    TQmPreview* preview_ = nullptr;
+    // Kept for the outline panel, which is not built: read and written back.
+    int outlineWidth_ = 200;
+    TPanel* toolbar_ = nullptr;
+    struct ToolbarItem {
+        TControl* control;
+        int width;
+        bool separatorBefore;
+    };
+    std::vector<ToolbarItem> items_;
+    bool separatorPending_ = false;
+    TComboBox* cmbZoom_ = nullptr;
+    TEdit* edtPageNo_ = nullptr;
+    TSpeedButton* btnOnePage_ = nullptr;
+    TSpeedButton* btn100_ = nullptr;
+    TSpeedButton* btnPageWidth_ = nullptr;
+    TSpeedButton* btnPrint_ = nullptr;
+    TSpeedButton* btnOpen_ = nullptr;
+    TSpeedButton* btnSave_ = nullptr;
+    TSpeedButton* btnSaveToXLS_ = nullptr;
+    TOpenDialog* openDialog_ = nullptr;
+    TSaveDialog* saveDialog_ = nullptr;
+    TSpeedButton* btnExit_ = nullptr;
+};
+
+// The zoom every new preview window starts from with pzDefault or
+// pzTwoPages: the last zoom a window's zoom buttons or menu chose.
+struct TQmLastZoom {
+    double Scale = 1.0;
+    TQmPreviewZoom Mode = pzDefault;
+};
+TQmLastZoom& LastPreviewZoom();
+
+// Makes the preview and progress windows known to the report engine.
+void RegisterReportWindows();
