@@ -1,11 +1,33 @@
 // Printing a form's image.
 #include "platform/print/printforms.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "platform/print/printers.h"
+#include "platform/rtl/sysutils.h"
 #include "platform/ui/graphic.h"
+
+namespace {
+
+TSize PrintSize(const TCustomForm* form, TPrinter& printer, int width, int height) {
+    const HDC dc = printer.Canvas()->Handle();
+    switch (form->PrintScale()) {
+    case poProportional:
+        return {MulDiv(width, GetDeviceCaps(dc, LOGPIXELSX), form->PixelsPerInch()),
+                MulDiv(height, GetDeviceCaps(dc, LOGPIXELSY), form->PixelsPerInch())};
+    case poPrintToFit: {
+        if (width <= 0 || height <= 0) return {0, 0};
+        const int fitWidth = MulDiv(width, printer.PageHeight(), height);
+        if (fitWidth < printer.PageWidth()) return {fitWidth, printer.PageHeight()};
+        return {printer.PageWidth(), MulDiv(height, printer.PageWidth(), width)};
+    }
+    case poNone:
+        break;
+    }
+    return {width, height};
+}
+
+}  // namespace
 
 void PrintForm(TCustomForm* form) {
     const std::unique_ptr<TBitmap> image(form->GetFormImage());
@@ -13,11 +35,8 @@ void PrintForm(TCustomForm* form) {
     printer->Title = form->Caption();
     printer->BeginDoc();
     try {
-        const double proportional = double(GetDeviceCaps(printer->Canvas()->Handle(), LOGPIXELSX)) / Screen->PixelsPerInch();
-        const double fit = std::min(double(printer->PageWidth()) / std::max(1, image->Width()),
-                                    double(printer->PageHeight()) / std::max(1, image->Height()));
-        const double scale = std::min(proportional, fit);
-        printer->Canvas()->StretchDraw(Rect(0, 0, int(image->Width() * scale), int(image->Height() * scale)), image.get());
+        const TSize size = PrintSize(form, *printer, image->Width(), image->Height());
+        printer->Canvas()->StretchDraw(Rect(0, 0, size.cx, size.cy), image.get());
     } catch (...) {
         printer->Abort();
         throw;

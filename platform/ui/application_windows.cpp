@@ -63,15 +63,27 @@ AnsiString TApplication::CurrentHelpFile() const {
     return helpFile_;
 }
 
-bool TApplication::HelpCommand(int, int) {
-    const AnsiString file = CurrentHelpFile();
-    if (file.empty()) return false;
-    return ShellExecute(0, "open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL) > 32;
+bool TApplication::HelpCommand(int command, int data) {
+    switch (command) {
+    case HELP_CONTEXT: return OpenHelp("-mapid " + IntToStr(data));
+    case HELP_CONTENTS: return OpenHelp(AnsiString());
+    case HELP_QUIT: return !CurrentHelpFile().empty();
+    default: return false;
+    }
 }
 
 bool TApplication::HelpContext(int context) { return HelpCommand(HELP_CONTEXT, context); }
 
-bool TApplication::HelpJump(const AnsiString&) { return HelpCommand(HELP_COMMAND, 0); }
+// The jump's topic goes to the viewer as text: a command's data is an
+// integer here and cannot carry it.
+bool TApplication::HelpJump(const AnsiString& jumpId) { return OpenHelp("-topic " + jumpId); }
+
+bool TApplication::OpenHelp(const AnsiString& parameters) {
+    const AnsiString file = CurrentHelpFile();
+    if (file.empty()) return false;
+    return ShellExecute(0, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), nullptr,
+                        SW_SHOWNORMAL) > 32;
+}
 
 // ---- forms of a control, task windows ---------------------------------------------------
 

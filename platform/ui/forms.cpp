@@ -55,6 +55,7 @@ void TCustomForm::Published(TPublished<TCustomForm>& p) {
     p.Property("Icon", &TCustomForm::Icon, &TCustomForm::SetIcon);
     p.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview);
     p.Property("HelpFile", &TCustomForm::HelpFile, &TCustomForm::SetHelpFile);
+    p.Property("PrintScale", &TCustomForm::PrintScale, &TCustomForm::SetPrintScale).Default(poProportional);
     p.Property("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch);
     p.Property("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled);
     p.Property("ClientWidth", &TCustomForm::ClientWidthProperty, &TCustomForm::SetClientWidthProperty);

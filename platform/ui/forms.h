@@ -39,6 +39,7 @@ using TBorderIcons = TSet<TBorderIcon>;
 SERVIORA_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
               poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
 SERVIORA_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
+SERVIORA_ENUM(TPrintScale, poNone, poProportional, poPrintToFit)
 SERVIORA_ENUM(TTileMode, tbHorizontal, tbVertical)
 SERVIORA_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
 SERVIORA_ENUM(TFormStateItem, fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated)
@@ -92,6 +93,9 @@ public:
     TFormState FormState() const { return formState_; }
     const AnsiString& HelpFile() const { return helpFile_; }
     void SetHelpFile(const AnsiString& v) { helpFile_ = v; }
+    // How Print sizes the form's image on the page.
+    TPrintScale PrintScale() const { return printScale_; }
+    void SetPrintScale(TPrintScale v) { printScale_ = v; }
     // Whether the form takes dropped data; kept for the form's callers.
     bool DropTarget() const { return dropTarget_; }
     void SetDropTarget(bool v) { dropTarget_ = v; }
@@ -230,6 +234,7 @@ private:
     TFormStyle formStyle_ = fsNormal;
     TTileMode tileMode_ = tbHorizontal;
     AnsiString helpFile_;
+    TPrintScale printScale_ = poProportional;
     bool dropTarget_ = false;
     TWinControl* activeOleControl_ = nullptr;
     TFormBorderStyle borderStyle_ = bsSizeable;
@@ -355,7 +360,11 @@ public:
     void SetHelpFile(const AnsiString& v) { helpFile_ = v; }
     // The active form's help file, or the application's when it has none.
     AnsiString CurrentHelpFile() const;
-    // Help opens the current help file through the shell; false without one.
+    // Help opens the current help file through the shell, handing the
+    // viewer the command's data: "-mapid N" for a context, "-topic ID" for
+    // a jump, nothing for the contents. False without a help file and for a
+    // command whose data the viewer cannot take; HELP_QUIT has nothing to
+    // close and answers true.
     bool HelpCommand(int command, int data);
     bool HelpContext(int context);
     bool HelpJump(const AnsiString& jumpId);
@@ -473,6 +482,7 @@ private:
     // The first form created becomes MainForm.
     void FormCreated(TComponent* instance);
     void NormalizeTopMosts(bool includeMain);
+    bool OpenHelp(const AnsiString& parameters);
     void ShowErrorText(AnsiString text);
     bool ProcessMessage(MSG& msg);
     void Idle(const MSG& msg);

@@ -34,8 +34,9 @@ void DefineCreateNew(TKpInterpreterAdapter& a) {
     a.DefineGetter(T::StaticClass(), "CreateNew", [](Variant& v, Frame& f) { v = ObjectToVariant(T::Create(ObjArg<TComponent>(f, 0), 0)); }, 1, {0}, 0);
 }
 
-// A method without arguments and result.
-template <class T, void (T::*Method)()>
+// A method without arguments and result, registered on `T` (the method
+// may be an ancestor's).
+template <class T, auto Method>
 void DefineProcedure(TKpInterpreterAdapter& a, const char* name) {
     a.DefineGetter(T::StaticClass(), name, [](Variant&, Frame& f) { (Self<T>(f)->*Method)(); }, 0, {}, 0);
 }
@@ -123,11 +124,11 @@ void RegisterFormAndDataModule(TKpInterpreterAdapter& a) {
     a.DefineClass(unitName, TForm::StaticClass());
     DefineOwnedCreate<TForm>(a);
     DefineCreateNew<TForm>(a);
-    DefineProcedure<TCustomForm, &TCustomForm::ArrangeIcons>(a, "ArrangeIcons");
-    DefineProcedure<TCustomForm, &TCustomForm::Cascade>(a, "Cascade");
-    DefineProcedure<TCustomForm, &TCustomForm::Next>(a, "Next");
-    DefineProcedure<TCustomForm, &TCustomForm::Previous>(a, "Previous");
-    DefineProcedure<TCustomForm, &TCustomForm::Tile>(a, "Tile");
+    DefineProcedure<TForm, &TForm::ArrangeIcons>(a, "ArrangeIcons");
+    DefineProcedure<TForm, &TForm::Cascade>(a, "Cascade");
+    DefineProcedure<TForm, &TForm::Next>(a, "Next");
+    DefineProcedure<TForm, &TForm::Previous>(a, "Previous");
+    DefineProcedure<TForm, &TForm::Tile>(a, "Tile");
     a.DefineClass(unitName, TDataModule::StaticClass());
     DefineOwnedCreate<TDataModule>(a);
     DefineCreateNew<TDataModule>(a);

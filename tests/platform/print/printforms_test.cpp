@@ -1,5 +1,5 @@
 // A form printed on the PDF printer: one page whose top left holds the
-// form's image, at the printer's resolution, as large as it shows.
+// form's image, sized by the form's PrintScale.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,28 +12,71 @@
 
 namespace {
 
-TEST(PrintForm, PrintsTheFormImageOnOnePage) {
+// Extent of the dark block from the page's top left corner, in the
+// rendering's pixels.
+TSize DarkExtent(const Pixmap& page) {
+    TSize size{0, 0};
+    while (size.cx < page.width && page.Dark(size.cx, 2)) ++size.cx;
+    while (size.cy < page.height && page.Dark(2, size.cy)) ++size.cy;
+    return size;
+}
+
+struct PrintedForm {
+    TSize extent;
+    Pixmap page;
+    int pages = 0;
+};
+
+// A black form of 192 by 96 pixels printed with `scale`, rendered at 72
+// pixels an inch.
+PrintedForm PrintBlackForm(TPrintScale scale) {
     TempDir dir;
     TPrinter* printer = Printer();
     printer->SetPrinterIndex(printer->Printers()->IndexOf("PDF"));
     const std::unique_ptr<TForm> form(TForm::Create(nullptr, 0));
     form->SetCaption("打印窗体");
     form->SetColor(clBlack);
-    form->SetClientWidth(96);
-    form->SetClientHeight(48);
+    form->SetClientWidth(192);
+    form->SetClientHeight(96);
+    form->SetPrintScale(scale);
     ResetModalResponder();
     PushModalAnswer({1, dir.file("form.pdf")});
     PrintForm(form.get());
     ResetModalResponder();
     EXPECT_FALSE(printer->Printing());
-    const std::string info = CommandOutput("pdfinfo '" + dir.file("form.pdf") + "'");
-    EXPECT_EQ(PageCount(info), 1);
-    const Pixmap page = RenderFirstPage(dir.file("form.pdf"), 72, dir.file("page"));
-    // One inch by half an inch of black at 72 pixels an inch.
-    EXPECT_TRUE(page.Dark(10, 10));
-    EXPECT_TRUE(page.Dark(60, 30));
-    EXPECT_FALSE(page.Dark(90, 30));
-    EXPECT_FALSE(page.Dark(30, 45));
+    PrintedForm printed;
+    printed.pages = PageCount(CommandOutput("pdfinfo '" + dir.file("form.pdf") + "'"));
+    printed.page = RenderFirstPage(dir.file("form.pdf"), 72, dir.file("page"));
+    printed.extent = DarkExtent(printed.page);
+    return printed;
+}
+
+TEST(PrintForm, ProportionalPrintsTheFormAsLargeAsItShows) {
+    TForm probe(nullptr, 0);
+    EXPECT_EQ(probe.PrintScale(), poProportional);
+    const PrintedForm printed = PrintBlackForm(poProportional);
+    EXPECT_EQ(printed.pages, 1);
+    // Two inches by one at 72 pixels an inch.
+    EXPECT_NEAR(printed.extent.cx, 144, 1);
+    EXPECT_NEAR(printed.extent.cy, 72, 1);
+}
+
+TEST(PrintForm, NoneGivesOnePrinterDotPerPixel) {
+    TPrinter* printer = Printer();
+    printer->SetPrinterIndex(printer->Printers()->IndexOf("PDF"));
+    const int dotsPerInch = GetDeviceCaps(printer->Handle(), LOGPIXELSX);
+    ASSERT_GT(dotsPerInch, 96);
+    const PrintedForm printed = PrintBlackForm(poNone);
+    EXPECT_NEAR(printed.extent.cx, 192 * 72 / dotsPerInch, 1);
+    EXPECT_NEAR(printed.extent.cy, 96 * 72 / dotsPerInch, 1);
+}
+
+TEST(PrintForm, PrintToFitFillsThePageWidthKeepingProportions) {
+    const PrintedForm printed = PrintBlackForm(poPrintToFit);
+    // The form is twice as wide as high and the page is taller than wide:
+    // the page's width decides.
+    EXPECT_NEAR(printed.extent.cx, printed.page.width, 2);
+    EXPECT_NEAR(printed.extent.cy, printed.page.width / 2, 2);
 }
 
 }  // namespace

@@ -104,10 +104,18 @@ TEST_F(FormLayerTest, HelpOpensTheCurrentHelpFileThroughTheShell) {
     EXPECT_EQ(Application->CurrentHelpFile(), "/opt/serviora/form.chm");
     EXPECT_TRUE(Application->HelpJump("topic"));
     EXPECT_TRUE(Application->HelpCommand(HELP_CONTENTS, 0));
+    EXPECT_TRUE(Application->HelpContext(10));
+    // Nothing to close; a command whose data is text cannot be handed over.
+    EXPECT_TRUE(Application->HelpCommand(HELP_QUIT, 0));
+    EXPECT_FALSE(Application->HelpCommand(HELP_COMMAND, 0));
     SetShellRecording(false);
-    ASSERT_EQ(RecordedShellRequests().size(), 2u);
-    EXPECT_EQ(RecordedShellRequests()[0].operation, "open");
-    EXPECT_EQ(RecordedShellRequests()[0].file, "/opt/serviora/form.chm");
+    const std::vector<ShellRequest>& requests = RecordedShellRequests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0].operation, "open");
+    EXPECT_EQ(requests[0].file, "/opt/serviora/form.chm");
+    EXPECT_EQ(requests[0].parameters, "-topic topic");
+    EXPECT_EQ(requests[1].parameters, "");
+    EXPECT_EQ(requests[2].parameters, "-mapid 10");
     Screen->SetActiveForm(nullptr);
 }
 

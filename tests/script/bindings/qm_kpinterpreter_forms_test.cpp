@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/rtl/sysutils.h"
+#include "platform/win/shellapi.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script_host.h"
 #include "script_test_helpers.h"
@@ -48,6 +49,22 @@ TEST_F(FormsBinding, TaskWindowsTravelAsAPointer) {
     EXPECT_EQ(Run("var p: Pointer; begin p := DisableTaskWindows(0); Emit(p <> nil); EnableTaskWindows(p); end;"),
               std::vector<AnsiString>{"True"});
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+}
+
+TEST_F(FormsBinding, HelpCallsHandTheirDataToTheViewerAndFormsKeepTheirPrintScale) {
+    SetShellRecording(true);
+    ClearRecordedShellRequests();
+    const AnsiString helpFile = Application->HelpFile();
+    EXPECT_EQ(Run("var f: TForm; begin Application.HelpFile := '/opt/serviora/help.chm'; "
+                  "Emit(Application.HelpContext(7)); Emit(Application.HelpJump('repairs')); "
+                  "f := TForm.Create(nil); Emit(f.PrintScale = poProportional); f.PrintScale := poPrintToFit; "
+                  "Emit(f.PrintScale); f.Cascade; f.Free; end;"),
+              (std::vector<AnsiString>{"True", "True", "True", "2"}));
+    Application->SetHelpFile(helpFile);
+    SetShellRecording(false);
+    ASSERT_EQ(RecordedShellRequests().size(), 2u);
+    EXPECT_EQ(RecordedShellRequests()[0].parameters, "-mapid 7");
+    EXPECT_EQ(RecordedShellRequests()[1].parameters, "-topic repairs");
 }
 
 // Procedures of a compiled unit made into event handlers, as the report
