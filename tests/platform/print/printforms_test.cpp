@@ -27,17 +27,17 @@ struct PrintedForm {
     int pages = 0;
 };
 
-// A black form of 192 by 96 pixels printed with `scale`, rendered at 72
-// pixels an inch.
-PrintedForm PrintBlackForm(TPrintScale scale) {
+// A black form (192 by 96 pixels unless said) printed with `scale`,
+// rendered at 72 pixels an inch.
+PrintedForm PrintBlackForm(TPrintScale scale, int width = 192, int height = 96) {
     TempDir dir;
     TPrinter* printer = Printer();
     printer->SetPrinterIndex(printer->Printers()->IndexOf("PDF"));
     const std::unique_ptr<TForm> form(TForm::Create(nullptr, 0));
     form->SetCaption("打印窗体");
     form->SetColor(clBlack);
-    form->SetClientWidth(192);
-    form->SetClientHeight(96);
+    form->SetClientWidth(width);
+    form->SetClientHeight(height);
     form->SetPrintScale(scale);
     ResetModalResponder();
     PushModalAnswer({1, dir.file("form.pdf")});
@@ -71,12 +71,15 @@ TEST(PrintForm, NoneGivesOnePrinterDotPerPixel) {
     EXPECT_NEAR(printed.extent.cy, 96 * 72 / dotsPerInch, 1);
 }
 
-TEST(PrintForm, PrintToFitFillsThePageWidthKeepingProportions) {
-    const PrintedForm printed = PrintBlackForm(poPrintToFit);
-    // The form is twice as wide as high and the page is taller than wide:
-    // the page's width decides.
-    EXPECT_NEAR(printed.extent.cx, printed.page.width, 2);
-    EXPECT_NEAR(printed.extent.cy, printed.page.width / 2, 2);
+TEST(PrintForm, PrintToFitFillsThePageKeepingProportions) {
+    // Twice as wide as high on a page taller than wide: the width decides.
+    const PrintedForm wide = PrintBlackForm(poPrintToFit);
+    EXPECT_NEAR(wide.extent.cx, wide.page.width, 2);
+    EXPECT_NEAR(wide.extent.cy, wide.page.width / 2, 2);
+    // Twice as high as wide: the height decides.
+    const PrintedForm tall = PrintBlackForm(poPrintToFit, 120, 240);
+    EXPECT_NEAR(tall.extent.cy, tall.page.height, 2);
+    EXPECT_NEAR(tall.extent.cx, tall.page.height / 2, 2);
 }
 
 }  // namespace
