@@ -4,29 +4,6 @@
 #include <algorithm>
 
 
-void TBasicAction::Published(TPublished<TBasicAction>& p) {
-    p.Property("OnExecute", &TBasicAction::OnExecute, &TBasicAction::SetOnExecute);
-    p.Property("OnUpdate", &TBasicAction::OnUpdate, &TBasicAction::SetOnUpdate);
-}
-
-TBasicAction::TBasicAction(TComponent* owner) : TComponent(owner) {}
-
-bool TBasicAction::Execute() {
-    if (!onExecute_) return false;
-    onExecute_(this);
-    return true;
-}
-
-bool TBasicAction::Update() {
-    if (!onUpdate_) return false;
-    onUpdate_(this);
-    return true;
-}
-
-bool TBasicAction::HandlesTarget(TObject*) const { return false; }
-void TBasicAction::ExecuteTarget(TObject*) {}
-void TBasicAction::UpdateTarget(TObject*) {}
-
 void TContainedAction::Published(TPublished<TContainedAction>& p) {
     p.Property("Category", &TContainedAction::Category, &TContainedAction::SetCategory);
 }
