@@ -3,20 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "support/memory_dataset.h"
+#include "support/recording_dataset_action.h"
 #include "platform/data/datasource.h"
-#include "platform/ui/dbactns.h"
 
 namespace {
-
-// Remembers the dataset each run and update reached.
-class TRecordingDataSetAction : public TDataSetAction {
-public:
-    using TDataSetAction::TDataSetAction;
-    void ExecuteTarget(TObject* target) override { executedOn = GetDataSet(target); }
-    void UpdateTarget(TObject* target) override { updatedOn = GetDataSet(target); }
-    TDataSet* executedOn = nullptr;
-    TDataSet* updatedOn = nullptr;
-};
 
 class DataSetActionTest : public ::testing::Test {
 protected:
