@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/ui/forms.h"
+
 
 void TContainedAction::Published(TPublished<TContainedAction>& p) {
     p.Property("Category", &TContainedAction::Category, &TContainedAction::SetCategory);
@@ -23,14 +25,27 @@ void TContainedAction::SetActionList(TActionList* v) {
     if (v) v->actions_.push_back(this);
 }
 
+namespace {
+
+// An action nobody else answered goes to the focused control, then to the
+// active form: so a menu's Copy copies from whatever has the focus.
+bool AnswerFromFocus(bool (TComponent::*answer)(TBasicAction*), TBasicAction* action) {
+    if (!Screen) return false;
+    if (TWinControl* control = Screen->ActiveControl(); control && (control->*answer)(action)) return true;
+    TCustomForm* form = Screen->ActiveCustomForm();
+    return form && (form->*answer)(action);
+}
+
+}  // namespace
+
 bool TContainedAction::Execute() {
     if (actionList_ && actionList_->ExecuteAction(this)) return true;
-    return TBasicAction::Execute();
+    return TBasicAction::Execute() || AnswerFromFocus(&TComponent::ExecuteAction, this);
 }
 
 bool TContainedAction::Update() {
     if (actionList_ && actionList_->UpdateAction(this)) return true;
-    return TBasicAction::Update();
+    return TBasicAction::Update() || AnswerFromFocus(&TComponent::UpdateAction, this);
 }
 
 TComponent* TContainedAction::GetParentComponent() const { return actionList_; }

@@ -65,3 +65,19 @@ TEST_F(EditActionsTest, UpdatesEnableFromTheEdit) {
     EXPECT_TRUE(edit->UpdateAction(&paste));
     EXPECT_FALSE(paste.Enabled());
 }
+
+TEST_F(EditActionsTest, AnUnansweredActionReachesTheFocusedControl) {
+    TEditCopy copy(nullptr);
+    TActionList list(nullptr);
+    copy.SetActionList(&list);
+    EXPECT_TRUE(copy.Execute());
+    EXPECT_EQ(Clipboard()->AsText(), "0000");
+    edit->SetSelLength(0);
+    copy.Update();
+    EXPECT_FALSE(copy.Enabled());
+    list.SetOnExecute([](TBasicAction*, bool& handled) { handled = true; });
+    edit->SetSelLength(4);
+    Clipboard()->Clear();
+    EXPECT_TRUE(copy.Execute());
+    EXPECT_EQ(Clipboard()->AsText(), "");
+}
