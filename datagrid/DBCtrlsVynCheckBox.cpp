@@ -87,6 +87,14 @@ void TCustomDBCheckBoxVyn::SetDataSource(TDataSource* value) {
     if (value) value->FreeNotification(this);
 }
 
+bool TCustomDBCheckBoxVyn::ExecuteAction(TBasicAction* action) {
+    return TButtonControl::ExecuteAction(action) || dataLink_->ExecuteAction(action);
+}
+
+bool TCustomDBCheckBoxVyn::UpdateAction(TBasicAction* action) {
+    return TButtonControl::UpdateAction(action) || dataLink_->UpdateAction(action);
+}
+
 void TCustomDBCheckBoxVyn::Notification(TComponent* component, TOperation operation) {
     TButtonControl::Notification(component, operation);
     if (operation == opRemove && dataLink_ && component == DataSource()) SetDataSource(nullptr);

@@ -39,6 +39,9 @@ public:
     void SetDataSource(TDataSource* value);
     TField* Field() const { return dataLink_->Field(); }
     TFieldDataLinkVyn* DataLink() const { return dataLink_.get(); }
+    // What the control handles itself, else what its data source answers.
+    bool ExecuteAction(TBasicAction* action) override;
+    bool UpdateAction(TBasicAction* action) override;
     bool Modified() const { return modified_; }
     bool Hovered() const { return hovered_; }
     bool SpacePressed() const { return spacePressed_; }

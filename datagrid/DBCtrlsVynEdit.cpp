@@ -527,6 +527,14 @@ void TCustomDBEditVyn::CMShowingChanged(TMessage& Message) {
     if (!holder_) Inherited::Dispatch(Message);
 }
 
+bool TCustomDBEditVyn::ExecuteAction(TBasicAction* action) {
+    return TCustomMaskEdit::ExecuteAction(action) || dataLink_->ExecuteAction(action);
+}
+
+bool TCustomDBEditVyn::UpdateAction(TBasicAction* action) {
+    return TCustomMaskEdit::UpdateAction(action) || dataLink_->UpdateAction(action);
+}
+
 void TCustomDBEditVyn::Notification(TComponent* component, TOperation operation) {
     TCustomMaskEdit::Notification(component, operation);
     if (operation != opRemove) return;

@@ -92,6 +92,9 @@ public:
     void SetValue(const Variant& value) { AssignValue(value); }
     TField* Field() const { return dataLink_->Field(); }
     TFieldDataLinkVyn* DataLink() const { return dataLink_.get(); }
+    // What the control handles itself, else what its data source answers.
+    bool ExecuteAction(TBasicAction* action) override;
+    bool UpdateAction(TBasicAction* action) override;
 
     AnsiString DataField() const { return DataFieldRead(); }
     void SetDataField(const AnsiString& value) { DataFieldWrite(value); }

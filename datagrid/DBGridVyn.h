@@ -410,6 +410,10 @@ public:
     bool CanCopySelection() const;
     bool CanCutSelection() const;
     bool CanPasteFromClipboard() const;
+    // Dataset actions through the data link first; then, while focused, the
+    // standard edit actions the EditActions allow (DBGridVynActions.cpp).
+    bool ExecuteAction(TBasicAction* action) override;
+    bool UpdateAction(TBasicAction* action) override;
 
     // ---- Sort marking (DBGridVynSortMarking.cpp) ------------------------------------
     // A Ctrl-click changed a marker and the sort request waits for Ctrl's

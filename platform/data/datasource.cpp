@@ -82,6 +82,10 @@ TDataLink::~TDataLink() {
 
 TDataSet* TDataLink::DataSet() const { return dataSource_ ? dataSource_->DataSet() : nullptr; }
 
+bool TDataLink::ExecuteAction(TBasicAction* action) { return dataSource_ && dataSource_->ExecuteAction(action); }
+
+bool TDataLink::UpdateAction(TBasicAction* action) { return dataSource_ && dataSource_->UpdateAction(action); }
+
 void TDataLink::SetDataSource(TDataSource* source) {
     if (source == dataSource_) return;
     if (dataSource_) dataSource_->RemoveLink(this);

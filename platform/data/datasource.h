@@ -9,6 +9,7 @@
 #include "platform/rtl/component.h"
 #include "platform/rtl/events.h"
 
+class TBasicAction;
 class TDataSet;
 class TDataLink;
 class TField;
@@ -96,6 +97,11 @@ public:
     bool Edit();
     // Asks the control to write its contents into the field(s).
     void UpdateRecord();
+
+    // Lets the data source answer action (a dataset action aimed at it or
+    // at any source); answers whether it was run (updated).
+    bool ExecuteAction(TBasicAction* action);
+    bool UpdateAction(TBasicAction* action);
 
     // Every dataset event passes here first; the default turns it into the
     // notification methods below.

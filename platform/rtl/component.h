@@ -25,6 +25,7 @@ using TComponentStyle = TSet<TComponentStyleItem>;
 SERVIORA_EXCEPTION(EComponentError, Exception);
 
 class TComponent;
+class TBasicAction;
 class IInterface;
 using TGetChildProc = std::function<void(TComponent* child)>;
 
@@ -108,6 +109,12 @@ public:
     // Run by delete before any destructor: Destroying, free notifications,
     // owned components freed, removal from the owner.
     virtual void BeforeDestruction();
+
+    // Runs (updates) action on this component when the action handles it as
+    // a target; answers whether it did. Controls extend this with what they
+    // handle themselves.
+    virtual bool ExecuteAction(TBasicAction* action);
+    virtual bool UpdateAction(TBasicAction* action);
 
     // The reader and the descendants that set state flags.
     void SetComponentState(TComponentStateItem item, bool on);

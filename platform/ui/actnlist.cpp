@@ -3,29 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/ui/forms.h"
 
-void TBasicAction::Published(TPublished<TBasicAction>& p) {
-    p.Property("OnExecute", &TBasicAction::OnExecute, &TBasicAction::SetOnExecute);
-    p.Property("OnUpdate", &TBasicAction::OnUpdate, &TBasicAction::SetOnUpdate);
-}
-
-TBasicAction::TBasicAction(TComponent* owner) : TComponent(owner) {}
-
-bool TBasicAction::Execute() {
-    if (!onExecute_) return false;
-    onExecute_(this);
-    return true;
-}
-
-bool TBasicAction::Update() {
-    if (!onUpdate_) return false;
-    onUpdate_(this);
-    return true;
-}
-
-bool TBasicAction::HandlesTarget(TObject*) const { return false; }
-void TBasicAction::ExecuteTarget(TObject*) {}
-void TBasicAction::UpdateTarget(TObject*) {}
 
 void TContainedAction::Published(TPublished<TContainedAction>& p) {
     p.Property("Category", &TContainedAction::Category, &TContainedAction::SetCategory);
@@ -46,14 +25,27 @@ void TContainedAction::SetActionList(TActionList* v) {
     if (v) v->actions_.push_back(this);
 }
 
+namespace {
+
+// An action nobody else answered goes to the focused control, then to the
+// active form: so a menu's Copy copies from whatever has the focus.
+bool AnswerFromFocus(bool (TComponent::*answer)(TBasicAction*), TBasicAction* action) {
+    if (!Screen) return false;
+    if (TWinControl* control = Screen->ActiveControl(); control && (control->*answer)(action)) return true;
+    TCustomForm* form = Screen->ActiveCustomForm();
+    return form && (form->*answer)(action);
+}
+
+}  // namespace
+
 bool TContainedAction::Execute() {
     if (actionList_ && actionList_->ExecuteAction(this)) return true;
-    return TBasicAction::Execute();
+    return TBasicAction::Execute() || AnswerFromFocus(&TComponent::ExecuteAction, this);
 }
 
 bool TContainedAction::Update() {
     if (actionList_ && actionList_->UpdateAction(this)) return true;
-    return TBasicAction::Update();
+    return TBasicAction::Update() || AnswerFromFocus(&TComponent::UpdateAction, this);
 }
 
 TComponent* TContainedAction::GetParentComponent() const { return actionList_; }

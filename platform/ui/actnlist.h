@@ -5,36 +5,8 @@
 
 #include <vector>
 
+#include "platform/rtl/basicaction.h"
 #include "platform/rtl/component.h"
-
-using TActionEvent = TEvent<void(class TBasicAction* Action, bool& Handled)>;
-
-class TBasicAction : public TComponent {
-    SERVIORA_CLASS(TBasicAction, TComponent)
-    SERVIORA_PUBLISHED
-public:
-    explicit TBasicAction(TComponent* owner);
-
-    // OnExecute; answers whether a handler ran.
-    virtual bool Execute();
-    // OnUpdate; answers whether a handler ran.
-    virtual bool Update();
-    // Whether `target` can run this action (the target then does).
-    virtual bool HandlesTarget(TObject* target) const;
-    virtual void ExecuteTarget(TObject* target);
-    virtual void UpdateTarget(TObject* target);
-
-    const TNotifyEvent& OnExecute() const { return onExecute_; }
-    void SetOnExecute(TNotifyEvent v) { onExecute_ = std::move(v); }
-    const TNotifyEvent& OnUpdate() const { return onUpdate_; }
-    void SetOnUpdate(TNotifyEvent v) { onUpdate_ = std::move(v); }
-    TComponent* ActionComponent() const { return actionComponent_; }
-    void SetActionComponent(TComponent* v) { actionComponent_ = v; }
-
-private:
-    TNotifyEvent onExecute_, onUpdate_;
-    TComponent* actionComponent_ = nullptr;
-};
 
 class TActionList;
 
@@ -107,8 +79,8 @@ public:
     int ActionCount() const { return int(actions_.size()); }
     TContainedAction* Actions(int index) const { return actions_.at(std::size_t(index)); }
     // The list's OnExecute/OnUpdate may handle an action first.
-    bool ExecuteAction(TBasicAction* action);
-    bool UpdateAction(TBasicAction* action);
+    bool ExecuteAction(TBasicAction* action) override;
+    bool UpdateAction(TBasicAction* action) override;
     const TActionEvent& OnExecute() const { return onExecute_; }
     void SetOnExecute(TActionEvent v) { onExecute_ = std::move(v); }
     const TActionEvent& OnUpdate() const { return onUpdate_; }

@@ -7,6 +7,7 @@
 #include "platform/win/testseams.h"
 #include "platform/win/winuser.h"
 #include "support/memory_dataset.h"
+#include "support/recording_dataset_action.h"
 #include "tests/datagrid/grid_fixture.h"
 #include "tests/platform/ui/control_fixture.h"
 
@@ -131,6 +132,13 @@ TEST_F(DBCheckBoxTest, ABoxWithADataSourceButNoFieldNeitherEditsNorPosts) {
     EXPECT_EQ(box->State(), cbUnchecked);
     EXPECT_EQ(data->State(), dsBrowse);
     EXPECT_EQ(Answer()->AsString(), "yes");
+}
+
+TEST_F(DBCheckBoxTest, DataSetActionsReachTheBoundSourceOnly) {
+    TRecordingDataSetAction action(nullptr);
+    EXPECT_FALSE(box->ExecuteAction(&action));
+    Bind("Answer");
+    ExpectDataSetActionsReachOnly(box, source);
 }
 
 }  // namespace

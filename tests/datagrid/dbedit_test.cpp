@@ -8,6 +8,7 @@
 #include "platform/win/testseams.h"
 #include "platform/win/winuser.h"
 #include "support/memory_dataset.h"
+#include "support/recording_dataset_action.h"
 #include "tests/datagrid/grid_fixture.h"
 #include "tests/platform/ui/control_fixture.h"
 
@@ -320,6 +321,13 @@ TEST_F(DBEditTest, FlatButtonsSitRightOfTheTextWithADividerBeforeEach) {
         EXPECT_EQ(x, width);
         EXPECT_EQ(edit->ButtonAreaRect().left, rtl ? 0 : width - edit->ButtonAreaWidth());
     }
+}
+
+TEST_F(DBEditTest, DataSetActionsReachTheBoundSourceOnly) {
+    TRecordingDataSetAction action(nullptr);
+    EXPECT_FALSE(edit->ExecuteAction(&action));
+    Bind("Model");
+    ExpectDataSetActionsReachOnly(edit, source);
 }
 
 }  // namespace

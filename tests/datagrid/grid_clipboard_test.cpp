@@ -12,6 +12,8 @@
 #include "platform/rtl/codepage.h"
 #include "platform/ui/clipbrd.h"
 #include "platform/ui/modalresponder.h"
+#include "platform/ui/stdactns.h"
+#include "support/recording_dataset_action.h"
 #include "tests/datagrid/grid_fixture.h"
 #include "tests/platform/ui/control_fixture.h"
 #include "tests/platform/win/window_fixture.h"
@@ -213,4 +215,38 @@ TEST_F(GridClipboardTest, AnotherProgramsLinesPasteAsRows) {
     target_->SetSelectedIndex(0);
     GridPasteAction(target_, false);
     EXPECT_EQ(Notes(), "x|y|c1 z|w|c2");
+}
+
+TEST_F(GridClipboardTest, TheFocusedGridRunsTheEditActionsItsEditActionsAllow) {
+    TEditCopy copy(nullptr);
+    TEditSelectAll selectAll(nullptr);
+    SelectRectangle(source_grid_, 1, 1, 0, 1);
+    target_->SetFocus();
+    ProcessMessages();
+    EXPECT_FALSE(source_grid_->UpdateAction(&copy));
+    EXPECT_FALSE(source_grid_->ExecuteAction(&copy));
+
+    source_grid_->SetFocus();
+    ProcessMessages();
+    copy.SetEnabled(false);
+    EXPECT_TRUE(source_grid_->UpdateAction(&copy));
+    EXPECT_TRUE(copy.Enabled());
+    EXPECT_TRUE(source_grid_->ExecuteAction(&copy));
+    EXPECT_EQ(Clipboard()->AsText(), "编号\t价格\r\n0000000001\t100");
+    EXPECT_TRUE(source_grid_->ExecuteAction(&selectAll));
+    EXPECT_EQ(source_grid_->Selection()->Kind(), gstAll);
+
+    source_grid_->ClearSelection();
+    EXPECT_TRUE(source_grid_->UpdateAction(&copy));
+    EXPECT_FALSE(copy.Enabled());
+    EXPECT_FALSE(source_grid_->ExecuteAction(&copy));
+
+    source_grid_->SetEditActions({geaPasteVyn});
+    EXPECT_FALSE(source_grid_->UpdateAction(&copy));
+    EXPECT_FALSE(source_grid_->ExecuteAction(&selectAll));
+    EXPECT_EQ(source_grid_->Selection()->Kind(), gstNon);
+}
+
+TEST_F(GridClipboardTest, DataSetActionsReachTheGridsSourceOnly) {
+    ExpectDataSetActionsReachOnly(source_grid_, source_.get());
 }
