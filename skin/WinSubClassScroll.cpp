@@ -90,10 +90,25 @@ void RepaintShown(TWScrollbar* bar, HWND window, DWORD style) {
         bar->Reposition();
 }
 
-void SetHotPart(TWScrollbar* bar, WPARAM wParam) {
+// The parts a painter with a pair of bars shares: the bars go together, a
+// scroll lights the part it moves, a paint renews both and the corner.
+void FreeBars(TWScrollbar*& horz, TWScrollbar*& vert) {
+    delete horz;
+    delete vert;
+    horz = vert = nullptr;
+}
+
+void LightScrolledPart(const TMessage& message, TWScrollbar* horz, TWScrollbar* vert) {
+    TWScrollbar* bar = message.Msg == WM_HSCROLL ? horz : vert;
     if (!bar) return;
-    bar->HotPart = LOWORD(wParam);
+    bar->HotPart = LOWORD(message.WParam);
     bar->Repaint();
+}
+
+void PaintBars(TSkinControl* painter, HDC dc, TWScrollbar* horz, TWScrollbar* vert, int cornerExtra) {
+    RepaintShown(vert, painter->Handle, WS_VSCROLL);
+    RepaintShown(horz, painter->Handle, WS_HSCROLL);
+    FillCorner(painter, dc, horz, vert, cornerExtra);
 }
 
 }  // namespace
@@ -390,10 +405,7 @@ void TWScrollbar::Paint() {
 
 // ---- windowed controls with scroll bars ----
 
-TSkinScrollbar::~TSkinScrollbar() {
-    delete HorzBar;
-    delete VertBar;
-}
+TSkinScrollbar::~TSkinScrollbar() { FreeBars(HorzBar, VertBar); }
 
 void TSkinScrollbar::AttachScrollControl(TWinControl* control, TSkinData* skinData, TCanvas* canvas,
                                          TWinSkinForm* form) {
@@ -429,11 +441,7 @@ void TSkinScrollbar::RestoreColor() {
     if (SwapColor && Control) SetPropByName(Control, "FixedColor", IntToStr(SavedColor));
     SwapColor = false;
     TSkinControl::RestoreColor();
-    if (PainterState != kWindowDestroyed) {
-        delete HorzBar;
-        delete VertBar;
-        HorzBar = VertBar = nullptr;
-    }
+    if (PainterState != kWindowDestroyed) FreeBars(HorzBar, VertBar);
 }
 
 bool TSkinScrollbar::HandleMessage(TMessage& message) {
@@ -456,10 +464,8 @@ void TSkinScrollbar::AfterMessage(TMessage& message) {
         if (VertBar) VertBar->Reposition();
         break;
     case WM_HSCROLL:
-        SetHotPart(HorzBar, message.WParam);
-        break;
     case WM_VSCROLL:
-        SetHotPart(VertBar, message.WParam);
+        LightScrolledPart(message, HorzBar, VertBar);
         break;
     case WM_MOUSEWHEEL:
         for (TWScrollbar* bar : {HorzBar, VertBar})
@@ -505,9 +511,7 @@ void TSkinScrollbar::AfterMessage(TMessage& message) {
 }
 
 void TSkinScrollbar::PaintSkin(HDC dc, const TRect&) {
-    RepaintShown(VertBar, Handle, WS_VSCROLL);
-    RepaintShown(HorzBar, Handle, WS_HSCROLL);
-    FillCorner(this, dc, HorzBar, VertBar, 0);
+    PaintBars(this, dc, HorzBar, VertBar, 0);
 }
 
 void TSkinScrollbar::SkinChanged() {
@@ -529,10 +533,7 @@ void TSkinListView::AttachScrollControl(TWinControl* control, TSkinData* skinDat
 
 // ---- raw windows with scroll bars ----
 
-TSkinScrollbarH::~TSkinScrollbarH() {
-    delete HorzBar;
-    delete VertBar;
-}
+TSkinScrollbarH::~TSkinScrollbarH() { FreeBars(HorzBar, VertBar); }
 
 void TSkinScrollbarH::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
     TSkinControl::AttachWindow(window, skinData, canvas, form);
@@ -544,11 +545,7 @@ void TSkinScrollbarH::AttachWindow(HWND window, TSkinData* skinData, TCanvas* ca
 
 void TSkinScrollbarH::RestoreColor() {
     TSkinControl::RestoreColor();
-    if (PainterState != kWindowDestroyed) {
-        delete HorzBar;
-        delete VertBar;
-        HorzBar = VertBar = nullptr;
-    }
+    if (PainterState != kWindowDestroyed) FreeBars(HorzBar, VertBar);
 }
 
 void TSkinScrollbarH::AfterMessage(TMessage& message) {
@@ -563,10 +560,8 @@ void TSkinScrollbarH::AfterMessage(TMessage& message) {
         Redraw();
         break;
     case WM_HSCROLL:
-        SetHotPart(HorzBar, message.WParam);
-        break;
     case WM_VSCROLL:
-        SetHotPart(VertBar, message.WParam);
+        LightScrolledPart(message, HorzBar, VertBar);
         break;
     default:
         TSkinControl::AfterMessage(message);
@@ -575,9 +570,7 @@ void TSkinScrollbarH::AfterMessage(TMessage& message) {
 }
 
 void TSkinScrollbarH::PaintSkin(HDC dc, const TRect&) {
-    RepaintShown(VertBar, Handle, WS_VSCROLL);
-    RepaintShown(HorzBar, Handle, WS_HSCROLL);
-    FillCorner(this, dc, HorzBar, VertBar, 2);
+    PaintBars(this, dc, HorzBar, VertBar, 2);
 }
 
 // ---- scroll-bar controls ----
