@@ -1,0 +1,881 @@
+// Docks lay their tool windows out in rows; tool windows move between
+// docks and the floating state, arrange their content and draw their own
+// frames (border, drag handle, caption, close button).
+#include "report/ui/qm_tbqy.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+
+#include "platform/gdi/sysparams.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/win/screens.h"
+#include "platform/win/userdraw.h"
+#include "platform/win/winpaint.h"
+#include "report/ui/qm_tbqycmn.h"
+
+namespace {
+
+// Drag-handle size and grip offset for dhDouble, dhNone, dhSingle.
+constexpr int DragHandleSizes[2][3] = {{9, 0, 6}, {14, 14, 14}};
+constexpr int GripOffsets[2][3] = {{2, 0, 1}, {3, 0, 5}};
+
+bool BarShownOnDock(const TDockQy* dock, const TCustomToolWindowQy* bar) {
+    return bar->Parent() == dock && (bar->Visible() || bar->ComponentState().Contains(csDesigning));
+}
+
+int DockPositionOf(TControl* control) {
+    for (; control; control = control->Parent())
+        if (auto* window = dynamic_cast<TCustomToolWindowQy*>(control))
+            return window->DockedTo() ? int(window->DockedTo()->Position()) : 4;
+    return 4;
+}
+
+void FrameLine(HDC dc, int x1, int y1, int x2, int y2, int colour) {
+    const HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(colour));
+    const HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+void FillColour(HDC dc, const RECT& r, TColor colour) {
+    const HBRUSH brush = CreateSolidBrush(ColorToRGB(colour));
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+}
+
+}  // namespace
+
+TDockOrientation DockOrientationOf(const TDockQy* dock) {
+    if (!dock) return doNone;
+    return dock->Position() == dpLeft || dock->Position() == dpRight ? doVertical : doHorizontal;
+}
+
+// ---- the dock -------------------------------------------------------------------
+
+TDockQy::TDockQy(TComponent* owner) : TCustomControl(owner) {
+    TControlStyle style = ControlStyle();
+    style.Include(csAcceptsControls);
+    style.Exclude(csCaptureMouse);
+    style.Exclude(csClickEvents);
+    style.Exclude(csOpaque);
+    SetControlStyle(style);
+    SetColor(clBtnFace);
+    SetAlign(alTop);
+}
+
+TDockQy::~TDockQy() {
+    for (TCustomToolWindowQy* bar : bars_) bar->RemoveFreeNotification(this);
+}
+
+void TDockQy::SetParent(TWinControl* parent) {
+    for (TWinControl* p = parent; p; p = p->Parent())
+        if (dynamic_cast<TCustomToolWindowQy*>(p) || dynamic_cast<TDockQy*>(p))
+            throw EInvalidOperation("A TDockQy control cannot be placed inside a tool window or another TDockQy");
+    TCustomControl::SetParent(parent);
+}
+
+void TDockQy::SetPosition(TDockPosition v) {
+    if (v != position_ && ControlCount() > 0)
+        throw EInvalidOperation("Cannot change Position of a TDockQy if it already contains controls");
+    position_ = v;
+    static constexpr TAlign Aligns[] = {alTop, alBottom, alLeft, alRight};
+    SetAlign(Aligns[v]);
+}
+
+void TDockQy::SetAllowDrag(bool v) {
+    if (v == allowDrag_) return;
+    allowDrag_ = v;
+    for (int i = 0; i < ControlCount(); ++i)
+        if (auto* bar = dynamic_cast<TCustomToolWindowQy*>(Controls(i))) {
+            bar->RecomputeFrameSize();
+            bar->ArrangeContent();
+        }
+    LayoutBars(false);
+}
+
+void TDockQy::SetBoundLines(TDockBoundLines v) {
+    boundLines_ = v;
+    frameWidth_ = int(v.Contains(blLeft)) + int(v.Contains(blRight));
+    frameHeight_ = int(v.Contains(blTop)) + int(v.Contains(blBottom));
+    RecalcFrame();
+}
+
+void TDockQy::SetFixAlign(bool v) {
+    fixAlign_ = v;
+    LayoutBars(false);
+}
+
+void TDockQy::RecalcFrame() {
+    if (HandleAllocated())
+        SetWindowPos(Handle(), 0, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TDockQy::EndLayoutUpdate() {
+    --layoutLock_;
+    if (layoutLock_ == 0 && layoutPending_) LayoutBars(layoutPendingClip_);
+}
+
+void TDockQy::Notification(TComponent* component, TOperation operation) {
+    TCustomControl::Notification(component, operation);
+    if (operation != opRemove) return;
+    // Free notices come before the bar leaves its parent here, so a bar
+    // that was shown gives its room back now.
+    if (auto* bar = dynamic_cast<TCustomToolWindowQy*>(component)) {
+        std::erase(bars_, bar);
+        if (std::erase(visibleBars_, bar) && !ComponentState().Contains(csDestroying)) LayoutBars(false);
+    }
+}
+
+void TDockQy::AlignControls(TControl*, TRect&) { LayoutBars(false); }
+
+void TDockQy::RegisterBar(bool insert, TCustomToolWindowQy* bar) {
+    const auto at = std::find(bars_.begin(), bars_.end(), bar);
+    if (insert && at == bars_.end()) {
+        bars_.push_back(bar);
+        bar->FreeNotification(this);
+    } else if (!insert && at != bars_.end()) {
+        bars_.erase(at);
+    }
+    BarVisibilityChanged(bar, false);
+}
+
+void TDockQy::BarVisibilityChanged(TCustomToolWindowQy* bar, bool forceRemove) {
+    const bool shown = !forceRemove && BarShownOnDock(this, bar);
+    const auto at = std::find(visibleBars_.begin(), visibleBars_.end(), bar);
+    const bool listed = at != visibleBars_.end();
+    if (shown == listed) return;
+    if (shown) {
+        visibleBars_.push_back(bar);
+    } else {
+        visibleBars_.erase(at);
+    }
+    LayoutBars(false);
+    if (OnInsertRemoveBar) OnInsertRemoveBar(this, shown, bar);
+}
+
+int TDockQy::LastRowIndex() const {
+    int last = -1;
+    for (const TCustomToolWindowQy* bar : bars_) last = std::max(last, bar->dockRow_);
+    return last;
+}
+
+int TDockQy::BarsOnRow(int row, const TCustomToolWindowQy* except) const {
+    return int(std::count_if(bars_.begin(), bars_.end(),
+                             [&](const TCustomToolWindowQy* bar) { return bar != except && bar->dockRow_ == row; }));
+}
+
+void TDockQy::InsertRowAt(int row) {
+    for (TCustomToolWindowQy* bar : bars_)
+        if (bar->dockRow_ >= row) ++bar->dockRow_;
+}
+
+void TDockQy::RemoveEmptyRows() {
+    int last = LastRowIndex();
+    for (int r = 0; r <= last;) {
+        if (BarsOnRow(r, nullptr) == 0) {
+            for (TCustomToolWindowQy* bar : bars_)
+                if (bar->dockRow_ > r) --bar->dockRow_;
+            --last;
+        } else {
+            ++r;
+        }
+    }
+}
+
+void TDockQy::BuildRowExtents() {
+    rowExtents_.clear();
+    if (bars_.empty()) return;
+    const TDockOrientation orientation = DockOrientationOf(this);
+    for (int row = 0; row <= LastRowIndex(); ++row) {
+        int extent = 0;
+        for (TCustomToolWindowQy* bar : bars_) {
+            if (bar->dockRow_ != row || !BarShownOnDock(this, bar)) continue;
+            int size = 0;
+            bar->MeasureBarThickness(size, orientation);
+            extent = std::max({extent, size, 8});
+        }
+        rowExtents_.push_back(extent);
+    }
+}
+
+int TDockQy::RowExtent(int row, TCustomToolWindowQy* fallback) const {
+    int extent = row >= 0 && row < int(rowExtents_.size()) ? rowExtents_[std::size_t(row)] : 0;
+    if (extent == 0 && fallback) fallback->MeasureBarThickness(extent, DockOrientationOf(this));
+    return extent;
+}
+
+int TDockQy::RowAtOffset(int offset, bool& before) const {
+    before = false;
+    int r = 0;
+    const int last = LastRowIndex();
+    for (int i = 0; i <= last + 1; ++i) {
+        int next = INT_MAX;
+        if (i <= last) {
+            const int s = RowExtent(i, nullptr);
+            if (s == 0) continue;
+            next = r + s + 4;
+        }
+        if (offset < r + 5) {
+            before = true;
+            return i;
+        }
+        if (offset < next - 5) return i;
+        r = next;
+    }
+    return 0;
+}
+
+int TDockQy::DesignRowAtOffset(int offset) const {
+    int sum = 0;
+    for (int i = 0;; ++i) {
+        if (i == LastRowIndex() + 1) return i;
+        const int extent = RowExtent(i, nullptr);
+        if (extent != 0) sum += extent + 4;
+        if (sum > offset) return i;
+    }
+}
+
+void TDockQy::ResizeToRows(int width, int height) {
+    int left = Left(), top = Top();
+    switch (Align()) {
+        case alTop:
+        case alLeft: break;
+        case alBottom: top += Height() - height; break;
+        case alRight: left += Width() - width; break;
+        default: return;
+    }
+    SetBounds(left, top, width, height);
+}
+
+void TDockQy::LayoutBars(bool clipPositions) {
+    if (clipPositions) layoutPendingClip_ = true;
+    if (layoutLock_ > 0 || ComponentState().Contains(csLoading)) {
+        layoutPending_ = true;
+        return;
+    }
+    ++layoutLock_;
+    struct Release {
+        TDockQy* dock;
+        ~Release() {
+            --dock->layoutLock_;
+            dock->layoutPending_ = dock->layoutPendingClip_ = false;
+        }
+    } release{this};
+    if (HandleAllocated())
+        SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const bool vertical = Vertical();
+    if (visibleBars_.empty()) {
+        const int size = ComponentState().Contains(csDesigning) ? 9 : fixAlign_ ? 1 : 0;
+        if (vertical) {
+            ResizeToRows(size, Height());
+        } else {
+            ResizeToRows(Width(), size);
+        }
+        return;
+    }
+    const int clientW = std::max(0, Width() - frameWidth_);
+    const int clientH = std::max(0, Height() - frameHeight_);
+    if (limitToOneRow_)
+        for (TCustomToolWindowQy* bar : bars_) bar->dockRow_ = 0;
+    RemoveEmptyRows();
+    const auto byRowAndPos = [](const TCustomToolWindowQy* a, const TCustomToolWindowQy* b) {
+        if (a->dockRow_ != b->dockRow_) return a->dockRow_ < b->dockRow_ ? -1 : 1;
+        return a->dockPos_ < b->dockPos_ ? -1 : a->dockPos_ > b->dockPos_ ? 1 : 0;
+    };
+    SortItemList(bars_, byRowAndPos);
+    SortItemList(visibleBars_, byRowAndPos);
+    for (int r = 0; r <= LastRowIndex(); ++r)
+        for (TCustomToolWindowQy* full : bars_)
+            if (full->dockRow_ == r && full->fullSize_ && BarsOnRow(r, full) > 0) {
+                for (TCustomToolWindowQy* other : bars_)
+                    if (other != full && other->dockRow_ >= r) ++other->dockRow_;
+                break;
+            }
+    BuildRowExtents();
+    const auto length = [vertical](const TCustomToolWindowQy* bar) { return vertical ? bar->Height() : bar->Width(); };
+    const int rows = int(rowExtents_.size());
+    for (int r = 0; r < rows; ++r) {
+        int cursor = 0;
+        for (TCustomToolWindowQy* bar : bars_) {
+            if (bar->dockRow_ != r || !BarShownOnDock(this, bar)) continue;
+            if (bar->fullSize_) {
+                bar->dockPos_ = 0;
+            } else {
+                bar->dockPos_ = std::max(bar->dockPos_, cursor);
+                cursor = bar->dockPos_ + length(bar);
+            }
+        }
+    }
+    std::vector<int> newPos(bars_.size());
+    for (std::size_t i = 0; i < bars_.size(); ++i) newPos[i] = bars_[i]->dockPos_;
+    for (int r = 0; r < rows; ++r) {
+        std::vector<std::size_t> row;
+        for (std::size_t i = 0; i < bars_.size(); ++i)
+            if (bars_[i]->dockRow_ == r && BarShownOnDock(this, bars_[i]) && !bars_[i]->fullSize_) row.push_back(i);
+        int limit = vertical ? clientH : clientW;
+        for (auto it = row.rbegin(); it != row.rend(); ++it) {
+            limit -= length(bars_[*it]);
+            newPos[*it] = std::min(newPos[*it], limit);
+            limit = newPos[*it];
+        }
+        int cursor = 0;
+        for (std::size_t i : row) {
+            newPos[i] = std::max(newPos[i], cursor);
+            cursor = newPos[i] + length(bars_[i]);
+        }
+    }
+    if (layoutPendingClip_)
+        for (std::size_t i = 0; i < bars_.size(); ++i) bars_[i]->dockPos_ = newPos[i];
+    int offset = 0;
+    for (int r = 0; r < rows; ++r) {
+        int s = rowExtents_[std::size_t(r)];
+        if (s != 0) s += 4;
+        for (std::size_t i = 0; i < bars_.size(); ++i) {
+            TCustomToolWindowQy* bar = bars_[i];
+            if (bar->dockRow_ != r || !BarShownOnDock(this, bar)) continue;
+            ++bar->positionedByDock_;
+            if (vertical) {
+                bar->SetBounds(offset, newPos[i], s, bar->fullSize_ ? clientH : bar->Height());
+            } else {
+                bar->SetBounds(newPos[i], offset, bar->fullSize_ ? clientW : bar->Width(), s);
+            }
+            --bar->positionedByDock_;
+        }
+        offset += s;
+    }
+    if (vertical) {
+        ResizeToRows(offset + frameWidth_, Height());
+    } else {
+        ResizeToRows(Width(), offset + frameHeight_);
+    }
+}
+
+void TDockQy::Paint() {
+    Canvas()->Brush()->SetColor(Color());
+    Canvas()->FillRect(ClientRect());
+}
+
+void TDockQy::WMSize(TMessage& Message) {
+    TCustomControl::Dispatch(Message);
+    LayoutBars(false);
+    if (!ComponentState().Contains(csLoading) && OnResize) OnResize(this);
+}
+
+void TDockQy::WMNCCalcSize(TMessage& Message) {
+    TCustomControl::Dispatch(Message);
+    auto* r = reinterpret_cast<RECT*>(Message.LParam);
+    if (boundLines_.Contains(blTop)) ++r->top;
+    if (boundLines_.Contains(blBottom)) --r->bottom;
+    if (boundLines_.Contains(blLeft)) ++r->left;
+    if (boundLines_.Contains(blRight)) --r->right;
+}
+
+void TDockQy::WMNCPaint(TMessage&) {
+    if (boundLines_.Empty() || visibleBars_.empty()) return;
+    const HDC dc = GetWindowDC(Handle());
+    RECT r{0, 0, Width(), Height()};
+    if (boundLines_.Contains(blTop)) FrameLine(dc, r.left, r.top, r.right, r.top, COLOR_BTNSHADOW), ++r.top;
+    if (boundLines_.Contains(blLeft)) FrameLine(dc, r.left, r.top, r.left, r.bottom, COLOR_BTNSHADOW), ++r.left;
+    if (boundLines_.Contains(blBottom))
+        FrameLine(dc, r.left, r.bottom - 1, r.right, r.bottom - 1, COLOR_BTNHIGHLIGHT), --r.bottom;
+    if (boundLines_.Contains(blRight))
+        FrameLine(dc, r.right - 1, r.top, r.right - 1, r.bottom, COLOR_BTNHIGHLIGHT), --r.right;
+    ReleaseDC(Handle(), dc);
+}
+
+// ---- the floating window's parent ------------------------------------------------
+
+TFloatingWindowParent::TFloatingWindowParent(TComponent* owner, TCustomForm* host) : TForm(owner, 0), host_(host) {
+    SetBorderStyle(bsNone);
+    SetBounds(0, 0, 0, 0);
+    SetShowHint(true);
+}
+
+void TFloatingWindowParent::CreateParams(TCreateParams& params) {
+    TForm::CreateParams(params);
+    params.ExStyle |= WS_EX_TOOLWINDOW;
+    if (host_ && host_->HandleAllocated()) params.WndParent = host_->Handle();
+}
+
+void TFloatingWindowParent::CMDialogKey(TMessage& Message) {
+    if (Message.WParam == VK_ESCAPE && KeyDataToShiftState(Message.LParam).Empty() && host_) {
+        host_->SetFocus();
+        Message.Result = 1;
+        return;
+    }
+    TForm::Dispatch(Message);
+}
+
+// ---- the tool window ------------------------------------------------------------
+
+TCustomToolWindowQy::TCustomToolWindowQy(TComponent* owner) : TCustomControl(owner) {
+    TControlStyle style = ControlStyle();
+    style.Include(csAcceptsControls);
+    style.Include(csClickEvents);
+    style.Include(csSetCaption);
+    style.Include(csDoubleClicks);
+    style.Exclude(csCaptureMouse);
+    style.Exclude(csOpaque);
+    SetControlStyle(style);
+    SetColor(clBtnFace);
+    ToolbarDockPositionOf = &DockPositionOf;
+}
+
+TCustomToolWindowQy::~TCustomToolWindowQy() {
+    if (dockedTo_) dockedTo_->BarVisibilityChanged(this, true);
+    if (lastDock_ && lastDock_ != dockedTo_) lastDock_->RegisterBar(false, this);
+    if (dockedTo_) dockedTo_->RegisterBar(false, this);
+    TFloatingWindowParent* floatParent = floatParent_;
+    floatParent_ = nullptr;
+    if (floatParent) {
+        if (Parent() == floatParent) TCustomControl::SetParent(nullptr);
+        delete floatParent;
+    }
+}
+
+bool TCustomToolWindowQy::Floating() const { return floatParent_ && Parent() == floatParent_; }
+
+TCustomForm* TCustomToolWindowQy::HostForm() const {
+    if (floatParent_ && Parent() == floatParent_) return floatParent_->HostForm();
+    return GetParentForm();
+}
+
+TPoint TCustomToolWindowQy::FloatingBorderSize() const {
+    return resizable_ ? TPoint{GetSystemMetrics(SM_CXSIZEFRAME), GetSystemMetrics(SM_CYSIZEFRAME)}
+                      : TPoint{GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME)};
+}
+
+int TCustomToolWindowQy::SmallCaptionHeight() const { return GetSystemMetrics(SM_CYSMCAPTION); }
+
+int TCustomToolWindowQy::DragHandleSize() const {
+    return DragHandleSizes[closeButtonWhenDocked_ ? 1 : 0][dragHandleStyle_];
+}
+
+TPoint TCustomToolWindowQy::DockedFrameSize(TDockQy* dock) const {
+    const int handle = dock && dock->AllowDrag() ? DragHandleSize() : 0;
+    return DockOrientationOf(dock) == doVertical ? TPoint{4, 4 + handle} : TPoint{4 + handle, 4};
+}
+
+TPoint TCustomToolWindowQy::FloatingFrameSize() const {
+    const TPoint border = FloatingBorderSize();
+    return {2 * border.x, 2 * border.y + (showCaption_ ? SmallCaptionHeight() : 0)};
+}
+
+void TCustomToolWindowQy::RecomputeFrameSize() {
+    const TPoint frame = dockedTo_ ? DockedFrameSize(dockedTo_) : FloatingFrameSize();
+    frameWidth_ = frame.x;
+    frameHeight_ = frame.y;
+    if (HandleAllocated())
+        SetWindowPos(Handle(), 0, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TCustomToolWindowQy::CreateParams(TCreateParams& params) {
+    TCustomControl::CreateParams(params);
+    params.Style |= WS_CLIPCHILDREN;
+    params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
+    if (Floating()) {
+        params.Style = (params.Style & ~WS_CHILD) | WS_POPUP;
+        params.ExStyle |= WS_EX_TOOLWINDOW;
+        if (floatParent_->HostForm()) params.WndParent = floatParent_->HostForm()->Handle();
+    }
+}
+
+void TCustomToolWindowQy::Notification(TComponent* component, TOperation operation) {
+    TCustomControl::Notification(component, operation);
+    if (operation != opRemove) return;
+    if (component == defaultDock_) defaultDock_ = nullptr;
+    if (component == lastDock_) lastDock_ = nullptr;
+    if (floatParent_ && component == floatParent_->HostForm()) {
+        if (Parent() == floatParent_) {
+            SetParent(nullptr);
+        } else {
+            delete floatParent_;
+            floatParent_ = nullptr;
+        }
+    }
+}
+
+void TCustomToolWindowQy::SetParent(TWinControl* parent) {
+    TWinControl* actual = parent;
+    if (parent && !dynamic_cast<TDockQy*>(parent) && !dynamic_cast<TCustomForm*>(parent))
+        throw EInvalidOperation("'" + ClassName() + "' can only be placed on a TDockQy or directly on a form");
+    const bool designing = ComponentState().Contains(csDesigning);
+    if (!designing && parent && !dynamic_cast<TDockQy*>(parent) && !dynamic_cast<TFloatingWindowParent*>(parent)) {
+        auto* host = static_cast<TCustomForm*>(parent);
+        if (!floatParent_ || floatParent_->HostForm() != host) {
+            auto* floating = new TFloatingWindowParent(nullptr, host);
+            char name[48];
+            std::snprintf(name, sizeof name, "TBQyFloatingWindowParent_%.8x",
+                          unsigned(reinterpret_cast<std::uintptr_t>(floating)));
+            floating->SetName(name);
+            floating->SetVisible(true);
+            host->FreeNotification(this);
+            floatParent_ = floating;
+        }
+        actual = floatParent_;
+    }
+    TWinControl* old = Parent();
+    auto* oldDock = dynamic_cast<TDockQy*>(old);
+    auto* newDock = dynamic_cast<TDockQy*>(actual);
+    if (actual == old) {
+        dockedTo_ = newDock;
+        return;
+    }
+    const bool destroying = ComponentState().Contains(csDestroying);
+    if (!destroying && actual) {
+        if (OnDockChanging) OnDockChanging(this);
+        if (OnDockChangingEx) OnDockChangingEx(this, newDock);
+        if (OnRecreating) OnRecreating(this);
+    }
+    ++moveEventLock_;
+    if (oldDock) oldDock->BeginLayoutUpdate();
+    if (newDock) newDock->BeginLayoutUpdate();
+    ++positionedByDock_;
+    if (actual && lastOrientationSet_) LayoutContent(lastOrientation_, newDock, false);
+    arrangePending_ = true;
+    BeginContentUpdate();
+    if (oldDock) {
+        if (!useLastDock_) oldDock->RegisterBar(false, this);
+        oldDock->BarVisibilityChanged(this, true);
+    }
+    dockedTo_ = newDock;
+    TCustomControl::SetParent(actual);
+    RecomputeFrameSize();
+    if (auto* oldFloat = dynamic_cast<TFloatingWindowParent*>(old)) {
+        if (oldFloat == floatParent_) floatParent_ = nullptr;
+        delete oldFloat;
+    }
+    if (newDock) {
+        if (useLastDock_) {
+            SetLastDock(newDock);
+            newDock->BarVisibilityChanged(this, false);
+        } else {
+            newDock->RegisterBar(true, this);
+        }
+    }
+    if (Floating()) TCustomControl::SetBounds(floatingTopLeft_.x, floatingTopLeft_.y, Width(), Height());
+    EndContentUpdate();
+    if (actual) {
+        lastOrientation_ = DockOrientationOf(newDock);
+        lastOrientationSet_ = true;
+    }
+    --positionedByDock_;
+    if (newDock) newDock->EndLayoutUpdate();
+    if (oldDock) oldDock->EndLayoutUpdate();
+    --moveEventLock_;
+    if (actual) DoMoved();
+    if (!destroying && actual) {
+        if (OnRecreated) OnRecreated(this);
+        if (OnDockChanged) OnDockChanged(this);
+    }
+}
+
+void TCustomToolWindowQy::SetDockedTo(TDockQy* v) {
+    if (v) {
+        SetParent(v);
+    } else if (TCustomForm* host = HostForm()) {
+        SetParent(host);
+    } else {
+        throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+    }
+}
+
+void TCustomToolWindowQy::SetLastDock(TDockQy* v) {
+    if (useLastDock_ && dockedTo_) v = dockedTo_;
+    if (v == lastDock_) return;
+    if (lastDock_ && lastDock_ != Parent()) lastDock_->RegisterBar(false, this);
+    lastDock_ = v;
+    if (v) {
+        useLastDock_ = true;
+        v->FreeNotification(this);
+        v->RegisterBar(true, this);
+    }
+}
+
+void TCustomToolWindowQy::SetDefaultDock(TDockQy* v) {
+    defaultDock_ = v;
+    if (v) v->FreeNotification(this);
+}
+
+void TCustomToolWindowQy::SetUseLastDock(bool v) {
+    useLastDock_ = v;
+    SetLastDock(v ? dockedTo_ : nullptr);
+}
+
+void TCustomToolWindowQy::SetDockRow(int v) {
+    dockRow_ = v;
+    if (dockedTo_) dockedTo_->LayoutBars(false);
+}
+
+void TCustomToolWindowQy::SetDockPos(int v) {
+    dockPos_ = v;
+    if (dockedTo_) dockedTo_->LayoutBars(false);
+}
+
+void TCustomToolWindowQy::SetDragHandleStyle(TDragHandleStyle v) {
+    dragHandleStyle_ = v;
+    RecomputeFrameSize();
+    ArrangeContent();
+}
+
+void TCustomToolWindowQy::SetCloseButtonWhenDocked(bool v) {
+    closeButtonWhenDocked_ = v;
+    RecomputeFrameSize();
+    ArrangeContent();
+}
+
+void TCustomToolWindowQy::SetShowCaption(bool v) {
+    showCaption_ = v;
+    RecomputeFrameSize();
+    ArrangeContent();
+}
+
+void TCustomToolWindowQy::SetResizable(bool v) {
+    resizable_ = v;
+    RecomputeFrameSize();
+    ArrangeContent();
+}
+
+void TCustomToolWindowQy::SetBorderStyle(TFormBorderStyle v) {
+    borderStyle_ = v;
+    RepaintFrame();
+}
+
+void TCustomToolWindowQy::SetFullSize(bool v) {
+    fullSize_ = v;
+    ArrangeContent();
+}
+
+void TCustomToolWindowQy::SetBounds(int left, int top, int width, int height) {
+    if (positionedByDock_ == 0 && (width != Width() || height != Height())) NotifySizeChanging(width, height);
+    TCustomControl::SetBounds(left, top, width, height);
+    if (!ComponentState().Contains(csLoading) && !dockedTo_ && positionedByDock_ == 0) floatingTopLeft_ = {left, top};
+}
+
+void TCustomToolWindowQy::EndContentUpdate() {
+    if (--contentLock_ == 0 && arrangePending_) ArrangeContent();
+}
+
+void TCustomToolWindowQy::ArrangeContent() { LayoutContent(DockOrientationOf(dockedTo_), dockedTo_, true); }
+
+void TCustomToolWindowQy::LayoutContent(TDockOrientation orientation, TDockQy* target, bool resize) {
+    if (contentLock_ > 0 || ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying) ||
+        !Parent() || Parent()->ComponentState().Contains(csDestroying)) {
+        arrangePending_ = true;
+        return;
+    }
+    arrangePending_ = false;
+    ++contentLock_;
+    TPoint size = PlaceItems(true, orientation, target);
+    if (resize) {
+        int row = 0;
+        if (dockedTo_) {
+            dockedTo_->BuildRowExtents();
+            row = dockedTo_->RowExtent(dockRow_, this);
+        } else {
+            MeasureBarThickness(row, doNone);
+        }
+        if (DockOrientationOf(dockedTo_) == doVertical) {
+            size.x = std::max(size.x, row);
+            if (fullSize_) size.y = dockedTo_->Height() - dockedTo_->FrameHeight() - frameHeight_;
+        } else if (dockedTo_) {
+            size.y = std::max(size.y, row);
+            if (fullSize_) size.x = dockedTo_->Width() - dockedTo_->FrameWidth() - frameWidth_;
+        }
+        size.x += frameWidth_;
+        size.y += frameHeight_;
+        if (size.x != Width() || size.y != Height()) {
+            ++positionedByDock_;
+            SetBounds(Left(), Top(), size.x, size.y);
+            --positionedByDock_;
+        }
+    }
+    --contentLock_;
+    if (dockedTo_) dockedTo_->LayoutBars(false);
+}
+
+void TCustomToolWindowQy::AlignControls(TControl*, TRect&) { ArrangeContent(); }
+
+void TCustomToolWindowQy::DoMoved() {
+    if (moveEventLock_ == 0 && !ComponentState().Contains(csLoading) && OnMove) OnMove(this);
+}
+
+void TCustomToolWindowQy::KeepOnScreen(bool onlyWhenFullyOff) {
+    if (!Floating()) return;
+    RECT r = BoundsRect();
+    MONITORINFO info;
+    GetMonitorInfo(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info);
+    const RECT& work = info.rcWork;
+    RECT overlap;
+    if (onlyWhenFullyOff && IntersectRect(&overlap, &r, &work)) return;
+    int left = std::min(r.left, int(work.right) - Width());
+    int top = std::min(r.top, int(work.bottom) - Height());
+    left = std::max(left, int(work.left));
+    top = std::max(top, int(work.top));
+    SetBounds(left, top, Width(), Height());
+}
+
+// ---- frames ----------------------------------------------------------------------
+
+TRect TCustomToolWindowQy::CaptionRect(bool withCloseButton) const {
+    const TPoint border = FloatingBorderSize();
+    TRect r(0, 0, ClientWidth(), SmallCaptionHeight() - 1);
+    OffsetRect(&r, border.x, border.y);
+    if (!withCloseButton && closeButton_) r.right -= SmallCaptionHeight() - 1;
+    return r;
+}
+
+TRect TCustomToolWindowQy::CloseButtonRect() const {
+    TRect r = CaptionRect(true);
+    r.left = r.right - SmallCaptionHeight() + 1;
+    return r;
+}
+
+TRect TCustomToolWindowQy::DockedCloseButtonRect() const {
+    const int w = DragHandleSize() - 3;
+    if (DockOrientationOf(dockedTo_) == doVertical) return TRect(ClientWidth() - w + 2, 3, ClientWidth() + 2, 3 + w);
+    return TRect(3, 2, 3 + w, 2 + w);
+}
+
+void TCustomToolWindowQy::WMNCCalcSize(TMessage& Message) {
+    auto* r = reinterpret_cast<RECT*>(Message.LParam);
+    if (dockedTo_) {
+        const int handle = dockedTo_->AllowDrag() ? DragHandleSize() : 0;
+        const bool vertical = DockOrientationOf(dockedTo_) == doVertical;
+        InflateRect(r, -2, -2);
+        (vertical ? r->top : r->left) += handle;
+    } else {
+        const TPoint border = FloatingBorderSize();
+        InflateRect(r, -border.x, -border.y);
+        if (showCaption_) r->top += SmallCaptionHeight();
+    }
+    if (r->right < r->left) r->right = r->left;
+    if (r->bottom < r->top) r->bottom = r->top;
+    Message.Result = 0;
+}
+
+void TCustomToolWindowQy::RepaintFrame() {
+    if (HandleAllocated()) SendMessage(Handle(), WM_NCPAINT, 1, 0);
+}
+
+void TCustomToolWindowQy::WMNCPaint(TMessage&) {
+    if (!HandleAllocated()) return;
+    const HDC dc = GetWindowDC(Handle());
+    if (dockedTo_) {
+        PaintDockedFrame(dc);
+    } else {
+        PaintFloatingFrame(dc);
+    }
+    ReleaseDC(Handle(), dc);
+}
+
+void TCustomToolWindowQy::PaintDockedFrame(HDC dc) {
+    RECT r{0, 0, Width(), Height()};
+    RECT client{2, 2, Width() - 2, Height() - 2};
+    const bool vertical = DockOrientationOf(dockedTo_) == doVertical;
+    const int handle = dockedTo_->AllowDrag() ? DragHandleSize() : 0;
+    (vertical ? client.top : client.left) += handle;
+    const HRGN outside = CreateRectRgnIndirect(&r);
+    const HRGN inside = CreateRectRgnIndirect(&client);
+    CombineRgn(outside, outside, inside, RGN_DIFF);
+    const HBRUSH face = CreateSolidBrush(ColorToRGB(Color()));
+    FillRgn(dc, outside, face);
+    DeleteObject(face);
+    DeleteObject(outside);
+    DeleteObject(inside);
+    if (borderStyle_ == bsSingle) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    if (handle == 0 || dragHandleStyle_ == dhNone) return;
+    const int gripOffset = GripOffsets[closeButtonWhenDocked_ ? 1 : 0][dragHandleStyle_];
+    const int grips = dragHandleStyle_ == dhDouble ? 2 : 1;
+    for (int g = 0; g < grips; ++g) {
+        RECT grip;
+        const int at = 2 + gripOffset + g * 3;
+        if (vertical) {
+            grip = {4, at, Width() - 4, at + 3};
+            if (closeButtonWhenDocked_) grip.right -= DragHandleSize() - 3;
+        } else {
+            grip = {at, 4, at + 3, Height() - 4};
+            if (closeButtonWhenDocked_) grip.top += DragHandleSize() - 1;
+        }
+        DrawEdge(dc, &grip, BDR_RAISEDINNER, BF_RECT);
+    }
+    if (closeButtonWhenDocked_) {
+        RECT button = DockedCloseButtonRect();
+        OffsetRect(&button, vertical ? 0 : 0, 0);
+        DrawFrameControl(dc, &button, DFC_CAPTION, DFCS_CAPTIONCLOSE | (closePressed_ ? DFCS_PUSHED : 0));
+    }
+}
+
+void TCustomToolWindowQy::PaintFloatingFrame(HDC dc) {
+    RECT r{0, 0, Width(), Height()};
+    DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_ADJUST);
+    const TPoint border = FloatingBorderSize();
+    RECT inner{border.x, border.y, Width() - border.x, Height() - border.y};
+    const HRGN band = CreateRectRgnIndirect(&r);
+    const HRGN hole = CreateRectRgnIndirect(&inner);
+    CombineRgn(band, band, hole, RGN_DIFF);
+    const HBRUSH face = CreateSolidBrush(ColorToRGB(Color()));
+    FillRgn(dc, band, face);
+    DeleteObject(face);
+    DeleteObject(band);
+    DeleteObject(hole);
+    if (!showCaption_) return;
+    RECT caption = CaptionRect(true);
+    const bool active = true;
+    FillColour(dc, caption, active ? clActiveCaption : clInactiveCaption);
+    RECT text = CaptionRect(false);
+    text.left += 2;
+    const HFONT font = CreateFont(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+    const HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+    const AnsiString title = Caption();
+    DrawText(dc, title.c_str(), int(title.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+    if (closeButton_) {
+        RECT button = CloseButtonRect();
+        InflateRect(&button, -1, -1);
+        DrawFrameControl(dc, &button, DFC_CAPTION, DFCS_CAPTIONCLOSE | (closePressed_ ? DFCS_PUSHED : 0));
+    }
+}
+
+void TCustomToolWindowQy::Paint() {
+    Canvas()->Brush()->SetColor(Color());
+    Canvas()->FillRect(ClientRect());
+}
+
+void TCustomToolWindowQy::WMMouseActivate(TMessage& Message) {
+    if (Floating()) {
+        Message.Result = MA_NOACTIVATE;
+        return;
+    }
+    TCustomControl::Dispatch(Message);
+}
+
+void TCustomToolWindowQy::WMMove(TMessage& Message) {
+    TCustomControl::Dispatch(Message);
+    DoMoved();
+}
+
+void TCustomToolWindowQy::WMSize(TMessage& Message) {
+    TCustomControl::Dispatch(Message);
+    if (!ComponentState().Contains(csLoading) && OnResize) OnResize(this);
+}
+
+void TCustomToolWindowQy::CMTextChanged(TMessage& Message) {
+    TCustomControl::Dispatch(Message);
+    if (Floating()) RepaintFrame();
+}
+
+void TCustomToolWindowQy::CMVisibleChanged(TMessage& Message) {
+    TCustomControl::Dispatch(Message);
+    if (dockedTo_) dockedTo_->BarVisibilityChanged(this, false);
+    if (OnVisibleChanged) OnVisibleChanged(this);
+}

@@ -1,0 +1,42 @@
+// Routines the docking-toolbar library shares: the item-list sort, the
+// paint pump that runs before a mouse loop draws on the desktop, the
+// application-active test, and the dock side a control's tool window sits
+// on (which drop-down buttons use to place their menus).
+#pragma once
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+class TControl;
+
+// In-place quicksort with a middle pivot; not stable. Does nothing for
+// fewer than two items.
+template <class T, class Compare>
+void SortItemList(std::vector<T>& list, Compare compare) {
+    std::function<void(int, int)> sort = [&](int left, int right) {
+        while (left < right) {
+            int i = left, j = right;
+            const T pivot = list[(left + right) / 2];
+            do {
+                while (compare(list[i], pivot) < 0) ++i;
+                while (compare(list[j], pivot) > 0) --j;
+                if (i <= j) std::swap(list[i++], list[j--]);
+            } while (i <= j);
+            if (left < j) sort(left, j);
+            left = i;
+        }
+    };
+    if (list.size() >= 2) sort(0, int(list.size()) - 1);
+}
+
+// Dispatches the paint messages of the thread until none is due.
+void FlushPaintMessages();
+
+// Whether the thread has an active window.
+bool AppIsActive();
+
+// The Position (0..3) of the dock holding the first tool window up the
+// control's parent chain, or 4 when it floats or there is none. Set by the
+// tool windows' unit.
+extern int (*ToolbarDockPositionOf)(TControl* control);

@@ -1,0 +1,306 @@
+// The toolbar button's states (up, hot, pressed, toggled, disabled), its
+// clicks, repeats, groups and drop-down menu, and its flat painting.
+#include "report/ui/qm_tbqyctls.h"
+
+#include "platform/ui/extctrls.h"
+#include "platform/ui/menus.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/userdraw.h"
+#include "platform/win/userinput.h"
+#include "report/ui/qm_tbqycmn.h"
+
+TToolbarButtonQy::TToolbarButtonQy(TComponent* owner) : TGraphicControl(owner) {
+    SetControlStyle(TControlStyle{csCaptureMouse, csOpaque, csDoubleClicks});
+    SetBounds(0, 0, 22, 23);
+    SetColor(clBtnFace);
+}
+
+TToolbarButtonQy::~TToolbarButtonQy() = default;
+
+void TToolbarButtonQy::SetState(TToolbarButtonState v) {
+    if (v == state_) return;
+    state_ = v;
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetDown(bool v) {
+    if (groupIndex_ == 0) v = false;
+    if (v == down_) return;
+    // A group's down button goes up only when all may be up.
+    if (down_ && !allowAllUp_) return;
+    down_ = v;
+    if (v && Parent())
+        for (int i = 0; i < Parent()->ControlCount(); ++i)
+            if (auto* b = dynamic_cast<TToolbarButtonQy*>(Parent()->Controls(i));
+                b && b != this && b->groupIndex_ == groupIndex_ && b->down_) {
+                b->down_ = false;
+                if (b->state_ == tbsExclusive) b->SetState(tbsUp);
+                b->Invalidate();
+            }
+    if (state_ != tbsDisabled && !held_) SetState(v ? tbsExclusive : hot_ ? tbsMouseIn : tbsUp);
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetGroupIndex(int v) {
+    groupIndex_ = v;
+    if (v == 0) SetDown(false);
+}
+
+void TToolbarButtonQy::SetAllowAllUp(bool v) {
+    allowAllUp_ = v;
+    if (groupIndex_ == 0 || !Parent()) return;
+    for (int i = 0; i < Parent()->ControlCount(); ++i)
+        if (auto* b = dynamic_cast<TToolbarButtonQy*>(Parent()->Controls(i)); b && b->groupIndex_ == groupIndex_)
+            b->allowAllUp_ = v;
+}
+
+void TToolbarButtonQy::SetFlat(bool v) {
+    flat_ = v;
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetDisplayMode(TButtonDisplayMode v) {
+    displayMode_ = v;
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetDropdownMenu(TPopupMenu* v) {
+    dropdownMenu_ = v;
+    if (v) v->FreeNotification(this);
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetGlyph(TBitmap* v) {
+    glyph_.SetGlyph(v);
+    Invalidate();
+}
+
+void TToolbarButtonQy::Notification(TComponent* component, TOperation operation) {
+    TGraphicControl::Notification(component, operation);
+    if (operation == opRemove && component == dropdownMenu_) dropdownMenu_ = nullptr;
+}
+
+// ---- hot tracking -----------------------------------------------------------------------
+
+void TToolbarButtonQy::EnterHot() {
+    if (!Enabled() || hot_) return;
+    hot_ = true;
+    if (state_ == tbsUp) SetState(tbsMouseIn);
+    Invalidate();
+    if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TToolbarButtonQy::LeaveHot() {
+    if (!Enabled() || !hot_ || held_) return;
+    hot_ = false;
+    if (state_ == tbsMouseIn || (state_ == tbsDown && !clicking_)) SetState(RestingState());
+    Invalidate();
+    if (OnMouseExit) OnMouseExit(this);
+}
+
+void TToolbarButtonQy::CMMouseEnter(TMessage& Message) {
+    TGraphicControl::Dispatch(Message);
+    EnterHot();
+}
+
+void TToolbarButtonQy::CMMouseLeave(TMessage& Message) {
+    TGraphicControl::Dispatch(Message);
+    LeaveHot();
+}
+
+// ---- pressing ------------------------------------------------------------------------------
+
+void TToolbarButtonQy::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (!Enabled() || button != mbLeft) {
+        TGraphicControl::MouseDown(button, shift, x, y);
+        return;
+    }
+    EnterHot();
+    if (!down_) SetState(tbsDown);
+    Invalidate();
+    const bool menuPart = HasDropdown();
+    if (!menuPart) held_ = true;
+    TGraphicControl::MouseDown(button, shift, x, y);
+    if (menuPart) {
+        Click();
+    } else if (repeating_) {
+        Click();
+        if (!repeatTimer_) {
+            repeatTimer_ = std::make_unique<TTimer>(nullptr);
+            repeatTimer_->SetOnTimer([this](TObject*) { RepeatTick(); });
+        }
+        repeatTimer_->SetEnabled(false);
+        repeatTimer_->SetInterval(Cardinal(repeatDelay_));
+        repeatTimer_->SetEnabled(true);
+    }
+}
+
+void TToolbarButtonQy::RepeatTick() {
+    repeatTimer_->SetInterval(Cardinal(repeatInterval_));
+    POINT p;
+    GetCursorPos(&p);
+    const TPoint local = ScreenToClient(TPoint{p.x, p.y});
+    const TRect client = ClientRect();
+    const bool inside = PtInRect(&client, local) != 0;
+    if (repeating_ && held_ && MouseCapture() && inside) {
+        Click();
+    } else {
+        repeatTimer_->SetEnabled(false);
+    }
+}
+
+void TToolbarButtonQy::MouseMove(TShiftState shift, int x, int y) {
+    TGraphicControl::MouseMove(shift, x, y);
+    if (!held_) return;
+    const TRect client = ClientRect();
+    const bool inside = PtInRect(&client, TPoint{x, y}) != 0;
+    if (inside && repeatTimer_) repeatTimer_->SetEnabled(true);
+    SetState(down_ ? tbsExclusive : inside ? tbsDown : tbsUp);
+}
+
+void TToolbarButtonQy::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    repeatTimer_.reset();
+    if (button == mbRight && Enabled()) {
+        held_ = false;
+        LeaveHot();
+    }
+    TGraphicControl::MouseUp(button, shift, x, y);
+    if (button != mbLeft || !held_) return;
+    held_ = false;
+    const TRect client = ClientRect();
+    if (PtInRect(&client, TPoint{x, y}) && !repeating_) {
+        Click();
+    } else {
+        SetState(RestingState());
+        LeaveHot();
+    }
+}
+
+void TToolbarButtonQy::WMCancelMode(TMessage& Message) {
+    repeatTimer_.reset();
+    if (held_) {
+        held_ = false;
+        SetState(RestingState());
+        LeaveHot();
+    }
+    TGraphicControl::Dispatch(Message);
+}
+
+void TToolbarButtonQy::CMEnabledChanged(TMessage& Message) {
+    TGraphicControl::Dispatch(Message);
+    if (!Enabled()) {
+        state_ = tbsDisabled;
+        hot_ = held_ = false;
+        repeatTimer_.reset();
+    } else if (state_ == tbsDisabled) {
+        state_ = RestingState();
+    }
+    Invalidate();
+}
+
+void TToolbarButtonQy::Click() {
+    if (repeating_ && !HasDropdown()) {
+        TGraphicControl::Click();
+        return;
+    }
+    clicking_ = true;
+    if (groupIndex_ != 0 && !HasDropdown() && (!down_ || allowAllUp_)) SetDown(!down_);
+    if (state_ == tbsUp || state_ == tbsMouseIn) {
+        state_ = tbsDown;
+        Repaint();
+    }
+    const bool wasHot = hot_;
+    hot_ = false;
+    if (HasDropdown()) {
+        TGraphicControl::Click();
+        ShowDropdownMenu();
+    } else {
+        TGraphicControl::Click();
+    }
+    clicking_ = false;
+    hot_ = wasHot && state_ != tbsDisabled;
+    if (state_ != tbsDisabled) SetState(down_ && groupIndex_ != 0 ? tbsExclusive : hot_ ? tbsMouseIn : tbsUp);
+}
+
+void TToolbarButtonQy::ShowDropdownMenu() {
+    SetMouseCapture(false);
+    bool showMenu = dropdownMenu_ != nullptr, removeClicks = true;
+    if (OnDropdown) OnDropdown(this, showMenu, removeClicks);
+    if (!dropdownMenu_ || !showMenu) return;
+    const TPopupAlignment savedAlignment = dropdownMenu_->Alignment();
+    dropdownMenu_->SetAlignment(paLeft);
+    TPoint at{0, Height()};
+    const int side = ToolbarDockPositionOf ? ToolbarDockPositionOf(this) : 4;
+    if (side == 2) at = {Width(), 0};
+    if (side == 3) {
+        at = {0, 0};
+        dropdownMenu_->SetAlignment(paRight);
+    }
+    at = ClientToScreen(at);
+    dropdownMenu_->SetPopupComponent(this);
+    dropdownMenu_->Popup(at.x, at.y);
+    dropdownMenu_->SetAlignment(savedAlignment);
+    if (!removeClicks) return;
+    // The press that closed the menu must not open it again.
+    const TPoint origin = ClientToScreen(TPoint{0, 0});
+    const TRect mine(origin.x, origin.y, origin.x + Width(), origin.y + Height());
+    std::vector<MSG> others;
+    MSG msg;
+    while (PeekMessage(&msg, 0, WM_LBUTTONDOWN, WM_MBUTTONDBLCLK, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        const bool pressOnMe = msg.message != WM_LBUTTONUP && msg.message != WM_RBUTTONUP &&
+                               msg.message != WM_MBUTTONUP && PtInRect(&mine, msg.pt);
+        if (!pressOnMe) others.push_back(msg);
+    }
+    for (const MSG& m : others) PostMessage(m.hwnd, m.message, m.wParam, m.lParam);
+}
+
+// ---- painting --------------------------------------------------------------------------------
+
+void TToolbarButtonQy::Paint() {
+    TRect r = ClientRect();
+    TCanvas* canvas = Canvas();
+    const HDC dc = canvas->Handle();
+    if (down_ && state_ == tbsExclusive) {
+        // The toggled-down look: a checkered face.
+        canvas->Brush()->SetColor(clBtnHighlight);
+        canvas->FillRect(r);
+        for (int y = 0; y < r.bottom; ++y)
+            for (int x = (y & 1); x < r.right; x += 2) SetPixel(dc, x, y, ColorToRGB(clBtnFace));
+    } else {
+        canvas->Brush()->SetColor(Color());
+        canvas->FillRect(r);
+    }
+    const bool sunk = state_ == tbsDown || state_ == tbsExclusive;
+    if (sunk) {
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    } else if (state_ == tbsMouseIn || !flat_) {
+        DrawEdge(dc, &r, flat_ ? BDR_RAISEDINNER : EDGE_RAISED, BF_RECT);
+    }
+    TRect content = r;
+    InflateRect(&content, -2, -2);
+    if (sunk) OffsetRect(&content, 1, 1);
+    canvas->Font()->Assign(Font());
+    canvas->Brush()->SetStyle(bsClear);
+    const TButtonGlyph::State state = state_ == tbsDisabled ? TButtonGlyph::Disabled
+                                      : sunk               ? TButtonGlyph::Down
+                                                           : TButtonGlyph::Up;
+    const AnsiString caption = displayMode_ == dmGlyphOnly ? AnsiString() : Caption();
+    if (displayMode_ == dmTextOnly) {
+        TButtonGlyph textOnly(this);
+        textOnly.Draw(canvas, content, caption, state);
+    } else {
+        glyph_.Draw(canvas, content, caption, state);
+    }
+    if (HasDropdown()) {
+        const int x = r.right - 8, y = (r.bottom - 3) / 2;
+        for (int i = 0; i < 3; ++i) {
+            canvas->Pen()->SetColor(state_ == tbsDisabled ? clBtnShadow : clBtnText);
+            canvas->MoveTo(x + i, y + i);
+            canvas->LineTo(x + 5 - i, y + i);
+        }
+    }
+}

@@ -1,0 +1,95 @@
+// The toolbar button: a windowless flat button that lights up under the
+// pointer, shows pressed while held, toggles in groups, repeats while held
+// and can open a drop-down menu below (or beside) itself.
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/buttons.h"
+#include "platform/ui/controls.h"
+
+class TPopupMenu;
+class TTimer;
+
+SERVIORA_ENUM(TButtonDisplayMode, dmBoth, dmGlyphOnly, dmTextOnly)
+enum TToolbarButtonState { tbsUp, tbsDisabled, tbsDown, tbsExclusive, tbsMouseIn };
+using TButtonDropdownEvent = TEvent<void(TObject* Sender, bool& ShowMenu, bool& RemoveClicks)>;
+
+class TToolbarButtonQy : public TGraphicControl {
+    SERVIORA_CLASS(TToolbarButtonQy, TGraphicControl)
+public:
+    explicit TToolbarButtonQy(TComponent* owner);
+    ~TToolbarButtonQy() override;
+
+    bool Down() const { return down_; }
+    void SetDown(bool v);
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int v);
+    bool AllowAllUp() const { return allowAllUp_; }
+    void SetAllowAllUp(bool v);
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v);
+    bool Repeating() const { return repeating_; }
+    void SetRepeating(bool v) { repeating_ = v; }
+    int RepeatDelay() const { return repeatDelay_; }
+    void SetRepeatDelay(int v) { repeatDelay_ = v; }
+    int RepeatInterval() const { return repeatInterval_; }
+    void SetRepeatInterval(int v) { repeatInterval_ = v; }
+    TButtonDisplayMode DisplayMode() const { return displayMode_; }
+    void SetDisplayMode(TButtonDisplayMode v);
+    TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
+    void SetDropdownMenu(TPopupMenu* v);
+    TBitmap* Glyph() const { return glyph_.Glyph(); }
+    void SetGlyph(TBitmap* v);
+    TToolbarButtonState State() const { return state_; }
+    bool Hot() const { return hot_; }
+
+    TButtonDropdownEvent OnDropdown;
+    TNotifyEvent OnMouseEnter, OnMouseExit;
+
+    void Click() override;
+
+protected:
+    void Paint() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void CMMouseEnter(TMessage& Message);
+    void CMMouseLeave(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
+    void WMCancelMode(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
+        SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
+        SERVIORA_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
+        SERVIORA_MESSAGE(WM_CANCELMODE, WMCancelMode)
+    SERVIORA_MESSAGES_END(TGraphicControl)
+
+private:
+    void EnterHot();
+    void LeaveHot();
+    void SetState(TToolbarButtonState v);
+    void RepeatTick();
+    void ShowDropdownMenu();
+    bool HasDropdown() const { return dropdownMenu_ != nullptr; }
+    // The state shown when the button is neither held nor hot.
+    TToolbarButtonState RestingState() const { return down_ && groupIndex_ != 0 ? tbsExclusive : tbsUp; }
+
+    bool down_ = false;
+    int groupIndex_ = 0;
+    bool allowAllUp_ = false;
+    bool flat_ = true;
+    bool repeating_ = false;
+    int repeatDelay_ = 400;
+    int repeatInterval_ = 100;
+    TButtonDisplayMode displayMode_ = dmBoth;
+    TPopupMenu* dropdownMenu_ = nullptr;
+    TButtonGlyph glyph_{this};
+    bool clicking_ = false;
+    bool hot_ = false;
+    bool held_ = false;
+    std::unique_ptr<TTimer> repeatTimer_;
+    TToolbarButtonState state_ = tbsUp;
+};

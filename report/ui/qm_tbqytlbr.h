@@ -1,0 +1,89 @@
+// The toolbar: a tool window that lines its items up in one line when
+// docked and in wrapped lines when floating, and that snaps its floating
+// size to the layouts its items allow while the user resizes it; and the
+// separator item, a gap with an etched line that also ends a group.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "report/ui/qm_tbqy.h"
+
+class TToolbarSepQy;
+
+class TCustomToolbarQy : public TCustomToolWindowQy {
+    SERVIORA_CLASS(TCustomToolbarQy, TCustomToolWindowQy)
+public:
+    explicit TCustomToolbarQy(TComponent* owner);
+    ~TCustomToolbarQy() override;
+
+    void MeasureBarThickness(int& size, TDockOrientation orientation) override;
+    void MeasureMinimumClient(int& clientWidth, int& clientHeight) override;
+    TPoint PlaceItems(bool canMove, TDockOrientation previousOrientation, TDockQy* dockingTo) override;
+    // The sizes (client pixels) the floating toolbar can take: the one-line
+    // size first, then each narrower wrapping that changes the layout.
+    virtual void ListFloatingSizes(std::vector<TPoint>& list);
+    // The client width at which a floating toolbar wraps; 0: one line.
+    int FloatRightX() const { return floatRightX_; }
+    void SetFloatRightX(int v) { floatRightX_ = v; }
+
+protected:
+    void Paint() override;
+    bool IsChildTransparent(TControl* control) override;
+    void ResizeStart(TSizeHandle handle) override;
+    void ResizeTracking(TRect& newRect, const TRect& initialRect) override;
+    void ResizeFinish(bool accepted) override;
+    // Items are laid out in the order they were inserted; each insertion
+    // or removal lays the toolbar out again.
+    void CMControlListChange(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_CONTROLLISTCHANGE, CMControlListChange)
+    SERVIORA_MESSAGES_END(TCustomToolWindowQy)
+
+private:
+    friend class TToolbarSepQy;
+    struct Sizing;
+    // The items shown, in the order they are laid out.
+    std::vector<TControl*> ShownItems() const;
+
+    int floatRightX_ = 0;
+    // The y of each wrapped line that a separator ended, with its Blank.
+    struct LineSeparator {
+        int y;
+        bool blank;
+    };
+    std::vector<LineSeparator> lineSeparators_;
+    std::unique_ptr<Sizing> sizing_;
+};
+
+class TToolbarQy : public TCustomToolbarQy {
+    SERVIORA_CLASS(TToolbarQy, TCustomToolbarQy)
+public:
+    using TCustomToolbarQy::TCustomToolbarQy;
+};
+
+class TToolbarSepQy : public TGraphicControl {
+    SERVIORA_CLASS(TToolbarSepQy, TGraphicControl)
+public:
+    explicit TToolbarSepQy(TComponent* owner);
+
+    bool Blank() const { return blank_; }
+    void SetBlank(bool v);
+    int SizeHorz() const { return sizeHorz_; }
+    void SetSizeHorz(int v);
+    int SizeVert() const { return sizeVert_; }
+    void SetSizeVert(int v);
+    // Only a toolbar (or nothing) holds a separator.
+    void SetParent(TWinControl* parent) override;
+
+protected:
+    void Paint() override;
+    // A press on a separator drags its toolbar.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+
+private:
+    bool blank_ = false;
+    int sizeHorz_ = 6;
+    int sizeVert_ = 6;
+};

@@ -1,0 +1,328 @@
+// Docks and toolbars: the row layout with stand-in bars, the row under an
+// offset, the toolbar's item placement and floating sizes, and toolbars
+// dragged, floated and docked again by synthetic mouse input.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/ui/forms.h"
+#include "platform/win/testseams.h"
+#include "platform/win/userinput.h"
+#include "report/ui/qm_tbqyctls.h"
+#include "report/ui/qm_tbqytlbr.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// A bar of a fixed length and thickness.
+class StandInBar : public TCustomToolWindowQy {
+public:
+    StandInBar(TComponent* owner, int length, int thickness)
+        : TCustomToolWindowQy(owner), length_(length), thickness_(thickness) {}
+    void MeasureBarThickness(int& size, TDockOrientation) override { size = thickness_; }
+    void MeasureMinimumClient(int& w, int& h) override { w = h = 0; }
+    TPoint PlaceItems(bool, TDockOrientation, TDockQy*) override { return {length_, thickness_}; }
+
+private:
+    int length_, thickness_;
+};
+
+class Docks : public testing::Test {
+protected:
+    void SetUp() override {
+        form->SetBounds(100, 100, 600, 400);
+        dock = new TDockQy(form.get());
+        dock->SetParent(form.get());
+    }
+    StandInBar* Bar(int row, int pos, int length, int thickness = 20) {
+        auto* bar = new StandInBar(form.get(), length, thickness);
+        bar->SetDockRow(row);
+        bar->SetDockPos(pos);
+        bar->SetParent(dock);
+        return bar;
+    }
+
+    std::unique_ptr<TForm> form{TForm::Create(nullptr, 0)};
+    TDockQy* dock = nullptr;
+};
+
+TEST_F(Docks, AnEmptyDockTakesNoSpaceOrOnePixelWithFixAlign) {
+    EXPECT_EQ(dock->Height(), 0);
+    dock->SetFixAlign(true);
+    EXPECT_EQ(dock->Height(), 1);
+    auto* inner = new TDockQy(form.get());
+    EXPECT_THROW(inner->SetParent(dock), EInvalidOperation) << "no dock inside a dock";
+    Bar(0, 0, 100);
+    EXPECT_THROW(dock->SetPosition(dpLeft), EInvalidOperation);
+    EXPECT_NO_THROW(dock->SetPosition(dpTop));
+}
+
+TEST_F(Docks, RowsLayBarsSideBySideAndFitThemIntoTheDock) {
+    const int clientW = dock->ClientWidth();
+    const int w = 100 + 4 + 9;  // a bar's client with its frame and drag handle
+    struct Case {
+        const char* what;
+        int pos1, pos2, length;
+        bool clip;
+        int left1, left2, stored2;
+    } cases[] = {
+        {"overlapping: the later starts where the earlier ends", 10, 20, 100, false, 10, 10 + w, 10 + w},
+        {"past the end: pushed back inside", 0, clientW - 50, 100, false, 0, clientW - w, clientW - 50},
+        {"past the end with clipping: the laid-out place is stored", 0, clientW - 50, 100, true, 0, clientW - w,
+         clientW - w},
+        {"longer than the dock: the last extends past it", 50, 60, clientW - 20, false, 0, clientW - 7, 50 + clientW - 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StandInBar* first = Bar(0, c.pos1, c.length);
+        StandInBar* second = Bar(0, c.pos2, c.length);
+        dock->LayoutBars(c.clip);
+        EXPECT_EQ(first->Left(), c.left1);
+        EXPECT_EQ(second->Left(), c.left2);
+        EXPECT_EQ(second->DockPos(), c.stored2);
+        EXPECT_EQ(second->Top(), 0);
+        EXPECT_EQ(dock->Height(), 20 + 4) << "the row's thickness with the bars' frames";
+        delete first;
+        delete second;
+    }
+    EXPECT_EQ(dock->Height(), 0) << "the removed bars' row went";
+}
+
+TEST_F(Docks, AFullSizeBarIsAloneOnItsRowAndEmptyRowsClose) {
+    StandInBar* full = Bar(0, 30, 100);
+    StandInBar* other = Bar(0, 200, 100);
+    StandInBar* third = Bar(3, 0, 100, 30);
+    full->SetFullSize(true);
+    dock->LayoutBars(false);
+    EXPECT_EQ(full->DockRow(), 0);
+    EXPECT_EQ(full->Left(), 0);
+    EXPECT_EQ(full->Width(), dock->ClientWidth());
+    EXPECT_EQ(other->DockRow(), 1) << "moved to the next row";
+    EXPECT_EQ(third->DockRow(), 2) << "the empty rows between closed, then moved down by one";
+    EXPECT_EQ(other->Top(), 24);
+    EXPECT_EQ(third->Top(), 48);
+    EXPECT_EQ(dock->Height(), 24 + 24 + 34);
+
+    bool before = false;
+    EXPECT_EQ(dock->RowAtOffset(2, before), 0);
+    EXPECT_TRUE(before) << "the first 5 pixels of a row ask for a new row";
+    EXPECT_EQ(dock->RowAtOffset(40, before), 1);
+    EXPECT_FALSE(before);
+    EXPECT_EQ(dock->RowAtOffset(500, before), 3) << "past the last row: a new last row";
+    EXPECT_FALSE(before);
+
+    dock->SetLimitToOneRow(true);
+    full->SetFullSize(false);
+    dock->LayoutBars(false);
+    EXPECT_EQ(other->DockRow(), 0);
+    EXPECT_EQ(third->DockRow(), 0);
+    EXPECT_EQ(dock->Height(), 34);
+}
+
+TEST_F(Docks, AFloatingBarKeepsItsRowButTakesNoSpace) {
+    form->Show();
+    StandInBar* floating = Bar(0, 0, 100);
+    StandInBar* docked = Bar(1, 0, 100);
+    floating->SetDockedTo(nullptr);
+    EXPECT_TRUE(floating->Floating());
+    EXPECT_EQ(floating->LastDock(), dock);
+    EXPECT_EQ(docked->DockRow(), 1);
+    EXPECT_EQ(docked->Top(), 0);
+    EXPECT_EQ(dock->Height(), 24);
+}
+
+// ---- the toolbar --------------------------------------------------------------------------
+
+class Toolbars : public Docks {
+protected:
+    TToolbarQy* NewToolbar(TWinControl* on) {
+        auto* toolbar = new TToolbarQy(form.get());
+        toolbar->SetCaption("工具");
+        toolbar->SetParent(on);
+        return toolbar;
+    }
+    TToolbarButtonQy* Button(TToolbarQy* toolbar, const AnsiString& caption, int width = 30) {
+        auto* button = new TToolbarButtonQy(form.get());
+        button->SetCaption(caption);
+        button->SetWidth(width);
+        button->SetParent(toolbar);
+        return button;
+    }
+    TToolbarSepQy* Separator(TToolbarQy* toolbar) {
+        auto* sep = new TToolbarSepQy(form.get());
+        sep->SetParent(toolbar);
+        return sep;
+    }
+};
+
+TEST_F(Toolbars, PlaceItemsLinesThemUpDockedAndWrapsAtGroupsFloating) {
+    TToolbarQy* toolbar = NewToolbar(dock);
+    EXPECT_EQ(toolbar->PlaceItems(false, doHorizontal, nullptr), (TPoint{4 + 8 + 4, 2 + 8 + 1})) << "empty, floating";
+    TToolbarButtonQy* a = Button(toolbar, "A");
+    TToolbarButtonQy* b = Button(toolbar, "B");
+    TToolbarSepQy* sep = Separator(toolbar);
+    TToolbarButtonQy* c = Button(toolbar, "C");
+    EXPECT_THROW(sep->SetParent(form.get()), EInvalidOperation);
+    toolbar->ArrangeContent();
+    EXPECT_EQ(a->Left(), 0);
+    EXPECT_EQ(b->Left(), 30);
+    EXPECT_EQ(sep->Left(), 60);
+    EXPECT_EQ(sep->Height(), 23) << "a separator spans the row";
+    EXPECT_EQ(c->Left(), 66);
+    EXPECT_EQ(toolbar->ClientWidth(), 96);
+    EXPECT_EQ(toolbar->Width(), 96 + 4 + 9) << "frame and double drag handle";
+
+    toolbar->SetFloatRightX(70);
+    const TPoint size = toolbar->PlaceItems(true, doHorizontal, nullptr);
+    EXPECT_EQ(c->Left(), 4) << "the second group starts a new line";
+    EXPECT_EQ(c->Top(), 2 + 23 + 6);
+    EXPECT_EQ(sep->Width(), 0) << "the separator ending the line takes no width";
+    EXPECT_EQ(size, (TPoint{4 + 60 + 4, 2 + 23 + 6 + 23 + 1}));
+
+    std::vector<TPoint> sizes;
+    toolbar->ListFloatingSizes(sizes);
+    ASSERT_EQ(sizes.size(), 3u);
+    EXPECT_EQ(sizes[0], (TPoint{4 + 96 + 4, 2 + 23 + 1})) << "one line";
+    EXPECT_EQ(sizes[1], (TPoint{68, 2 + 23 + 6 + 23 + 1})) << "wrapped at the group";
+    EXPECT_EQ(sizes[2], (TPoint{38, 2 + 23 + 23 + 6 + 23 + 1})) << "one button a line";
+    EXPECT_EQ(toolbar->FloatRightX(), 70) << "restored";
+}
+
+class DraggedToolbars : public Toolbars {
+protected:
+    void SetUp() override {
+        Toolbars::SetUp();
+        bottom = new TDockQy(form.get());
+        bottom->SetParent(form.get());
+        bottom->SetPosition(dpBottom);
+        toolbar = NewToolbar(dock);
+        for (const char* caption : {"一", "二", "三"}) Button(toolbar, caption);
+        form->Show();
+        DispatchQueuedMessages();
+    }
+    // Presses on the drag handle, moves to a point of the form's client
+    // area and lets go.
+    void Drag(TPoint to, bool ctrl = false) {
+        // The drag handle docked, the caption floating.
+        const POINT handle = toolbar->Floating() ? POINT{20, -8} : POINT{-5, 10};
+        if (ctrl) SimulateKey(VK_CONTROL, true);
+        SimulateMouseButton(toolbar->Handle(), handle, VK_LBUTTON, true);
+        SimulateMouseMove(form->Handle(), to);
+        SimulateMouseButton(form->Handle(), to, VK_LBUTTON, false);
+        DispatchQueuedMessages();
+        if (ctrl) SimulateKey(VK_CONTROL, false);
+        DispatchQueuedMessages();
+    }
+
+    TDockQy* bottom = nullptr;
+    TToolbarQy* toolbar = nullptr;
+};
+
+TEST_F(DraggedToolbars, ADragMovesTheToolbarToAnotherDockOrFloatsIt) {
+    ASSERT_EQ(toolbar->DockedTo(), dock);
+    Drag(TPoint{100, form->ClientHeight() - 5});
+    EXPECT_EQ(toolbar->DockedTo(), bottom);
+    EXPECT_EQ(dock->Height(), 0);
+    EXPECT_EQ(bottom->Height(), 27);
+    EXPECT_TRUE(DesktopOverlays().empty()) << "the outline was erased";
+
+    Drag(TPoint{300, 150});
+    EXPECT_TRUE(toolbar->Floating());
+    EXPECT_EQ(bottom->Height(), 0);
+    EXPECT_EQ(toolbar->ClientHeight(), 2 + 23 + 1);
+
+    Drag(TPoint{100, 2});
+    EXPECT_EQ(toolbar->DockedTo(), dock) << "dropped at the top edge";
+}
+
+TEST_F(DraggedToolbars, CtrlSuppressesDockingAndACannotFloatToolbarStays) {
+    Drag(TPoint{100, form->ClientHeight() - 5}, true);
+    EXPECT_TRUE(toolbar->Floating()) << "Ctrl held: no dock takes it";
+
+    toolbar->SetDockedTo(dock);
+    toolbar->SetDockMode(dmCannotFloat);
+    Drag(TPoint{300, 150});
+    EXPECT_EQ(toolbar->DockedTo(), dock) << "released away from every dock: stays";
+}
+
+TEST_F(DraggedToolbars, ADoubleClickFloatsItAndAnotherDocksItBack) {
+    const POINT handle{-5, 10};
+    SimulateClick(toolbar->Handle(), handle);
+    SimulateMouseButton(toolbar->Handle(), handle, VK_LBUTTON, true);
+    DispatchQueuedMessages();
+    SimulateMouseButton(toolbar->Handle(), handle, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    ASSERT_TRUE(toolbar->Floating());
+    EXPECT_EQ(dock->Height(), 0);
+    SaveWindowScreenshot(toolbar->Handle(), ScreenshotDir() + "toolbar-floating.png");
+
+    const POINT caption{20, -8};
+    SimulateClick(toolbar->Handle(), caption);
+    SimulateMouseButton(toolbar->Handle(), caption, VK_LBUTTON, true);
+    DispatchQueuedMessages();
+    SimulateMouseButton(toolbar->Handle(), caption, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(toolbar->DockedTo(), dock) << "back on its last dock";
+}
+
+TEST_F(DraggedToolbars, TheCloseButtonHidesItUnlessTheQueryVetoes) {
+    toolbar->SetDockedTo(nullptr);
+    DispatchQueuedMessages();
+    bool veto = true;
+    int closed = 0;
+    toolbar->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = !veto; };
+    toolbar->OnClose = [&](TObject*) { ++closed; };
+    RECT window;
+    GetWindowRect(toolbar->Handle(), &window);
+    const TPoint origin = toolbar->ClientOrigin();
+    const int border = GetSystemMetrics(SM_CXSIZEFRAME);
+    const POINT close{window.right - border - 6 - origin.x, window.top + border + 6 - origin.y};
+    SimulateClick(toolbar->Handle(), close);
+    DispatchQueuedMessages();
+    EXPECT_TRUE(toolbar->Visible()) << "vetoed";
+    veto = false;
+    SimulateClick(form->Handle(), POINT{300, 300});  // not a double click
+    SimulateClick(toolbar->Handle(), close);
+    DispatchQueuedMessages();
+    EXPECT_FALSE(toolbar->Visible());
+    EXPECT_EQ(closed, 1);
+}
+
+// ---- the button ------------------------------------------------------------------------------
+
+TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
+    auto* first = static_cast<TToolbarButtonQy*>(toolbar->Controls(0));
+    auto* second = static_cast<TToolbarButtonQy*>(toolbar->Controls(1));
+    auto* third = static_cast<TToolbarButtonQy*>(toolbar->Controls(2));
+    int clicks = 0;
+    first->SetOnClick([&](TObject*) { ++clicks; });
+    for (TToolbarButtonQy* b : {first, second}) b->SetGroupIndex(1);
+    third->SetEnabled(false);
+    EXPECT_EQ(third->State(), tbsDisabled);
+
+    SimulateMouseMove(toolbar->Handle(), POINT{5, 5});
+    DispatchQueuedMessages();
+    EXPECT_EQ(first->State(), tbsMouseIn);
+    SimulateMouseButton(toolbar->Handle(), POINT{5, 5}, VK_LBUTTON, true);
+    DispatchQueuedMessages();
+    EXPECT_EQ(first->State(), tbsDown);
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "toolbars.png"));
+    SimulateMouseButton(toolbar->Handle(), POINT{5, 5}, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(first->Down());
+
+    SimulateClick(toolbar->Handle(), POINT{35, 5});
+    DispatchQueuedMessages();
+    EXPECT_TRUE(second->Down());
+    EXPECT_FALSE(first->Down()) << "one down in a group";
+    SimulateClick(toolbar->Handle(), POINT{35, 5});
+    DispatchQueuedMessages();
+    EXPECT_TRUE(second->Down()) << "without AllowAllUp the down one stays down";
+    second->SetAllowAllUp(true);
+    SimulateClick(toolbar->Handle(), POINT{35, 5});
+    DispatchQueuedMessages();
+    EXPECT_FALSE(second->Down());
+}
+
+}  // namespace
