@@ -18,6 +18,7 @@
 #include "report/ui/qm_formfont.h"
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_progr.h"
+#include "report/ui/qm_tbqytlbr.h"
 
 namespace {
 
@@ -103,8 +104,8 @@ void TQmPreviewForm::SaveSettings() {
 TSpeedButton* TQmPreviewForm::AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
                                         TNotifyEvent onClick) {
     auto* button = new TSpeedButton(toolbar_);
-    button->SetParent(toolbar_);
     button->SetFlat(true);
+    button->SetHeight(22);
     button->SetCaption(caption);
     button->SetHint(hint);
     AddItem(button, width);
@@ -117,33 +118,38 @@ TSpeedButton* TQmPreviewForm::AddButton(const AnsiString& caption, const AnsiStr
 }
 
 void TQmPreviewForm::AddItem(TControl* item, int width) {
-    items_.push_back(ToolbarItem{item, width, separatorPending_});
+    if (separatorPending_) (new TToolbarSepQy(toolbar_))->SetParent(toolbar_);
     separatorPending_ = false;
+    item->SetWidth(width);
+    item->SetParent(toolbar_);
 }
 
 void TQmPreviewForm::ArrangeToolbar() {
-    int left = 2;
-    bool first = true;
-    for (const ToolbarItem& item : items_) {
-        if (!item.control->Visible()) continue;
-        if (item.separatorBefore && !first) left += 8;
-        item.control->SetBounds(left, item.control->Height() == 22 ? 2 : 3, item.width, item.control->Height());
-        left += item.width + 1;
-        first = false;
+    // A separator shows only after a shown item of its own group.
+    bool itemBefore = false;
+    for (int i = 0; i < toolbar_->ControlCount(); ++i) {
+        TControl* item = toolbar_->Controls(i);
+        if (dynamic_cast<TToolbarSepQy*>(item)) {
+            item->SetVisible(itemBefore);
+            itemBefore = false;
+        } else if (item->Visible()) {
+            itemBefore = true;
+        }
     }
+    toolbar_->ArrangeContent();
 }
 
 void TQmPreviewForm::CreateToolbar() {
-    toolbar_ = new TPanel(this);
-    toolbar_->SetParent(this);
-    toolbar_->SetHeight(27);
-    toolbar_->SetAlign(alTop);
-    toolbar_->SetBevelOuter(bvNone);
-    toolbar_->SetCaption("");
+    auto* dock = new TDockQy(this);
+    dock->SetParent(this);
+    toolbar_ = new TToolbarQy(this);
     toolbar_->SetName("ToolbarPreviewStand");
+    toolbar_->SetCaption(Caption());
+    toolbar_->SetCloseButton(false);
+    toolbar_->SetParent(dock);
+    toolbar_->BeginContentUpdate();
 
     cmbZoom_ = new TComboBox(toolbar_);
-    cmbZoom_->SetParent(toolbar_);
     cmbZoom_->SetHeight(20);
     AddItem(cmbZoom_, 80);
     cmbZoom_->SetHint(LoadReportString(45007));
@@ -169,7 +175,6 @@ void TQmPreviewForm::CreateToolbar() {
     AddButton("|<", LoadReportString(45032), 24, 0, [this](TObject*) { preview_->First(); });
     AddButton("<", LoadReportString(45033), 24, 0, [this](TObject*) { preview_->Prior(); });
     edtPageNo_ = new TEdit(toolbar_);
-    edtPageNo_->SetParent(toolbar_);
     edtPageNo_->SetHeight(20);
     AddItem(edtPageNo_, 34);
     edtPageNo_->SetOnKeyPress([this](TObject*, char& key) { EdtPageNoKeyPress(key); });
@@ -186,6 +191,7 @@ void TQmPreviewForm::CreateToolbar() {
     });
     separatorPending_ = true;
     btnExit_ = AddButton(LoadReportString(45023), LoadReportString(45023), 60, 0, [this](TObject*) { Exit(); });
+    toolbar_->EndContentUpdate();
     ArrangeToolbar();
 }
 

@@ -3,8 +3,6 @@
 // finds it by its class name.
 #pragma once
 
-#include <vector>
-
 #include "platform/ui/forms.h"
 #include "report/core/qm_reportwindows.h"
 
@@ -12,7 +10,7 @@ class TComboBox;
 class TOpenDialog;
 class TSaveDialog;
 class TEdit;
-class TPanel;
+class TToolbarQy;
 class TSpeedButton;
 class TQmPreview;
 
@@ -41,8 +39,8 @@ public:
 
 private:
     void CreateToolbar();
-    // Places the visible items left to right, a separator's gap before
-    // each item that follows one.
+    // Lays the toolbar out again, a separator showing only after a shown
+    // item of its group.
     void ArrangeToolbar();
     void AddItem(TControl* item, int width);
     TSpeedButton* AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
@@ -64,13 +62,7 @@ private:
     TQmPreview* preview_ = nullptr;
     // Kept for the outline panel, which is not built: read and written back.
     int outlineWidth_ = 200;
-    TPanel* toolbar_ = nullptr;
-    struct ToolbarItem {
-        TControl* control;
-        int width;
-        bool separatorBefore;
-    };
-    std::vector<ToolbarItem> items_;
+    TToolbarQy* toolbar_ = nullptr;
     bool separatorPending_ = false;
     TComboBox* cmbZoom_ = nullptr;
     TEdit* edtPageNo_ = nullptr;

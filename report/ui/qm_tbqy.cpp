@@ -477,7 +477,6 @@ void TCustomToolWindowQy::RecomputeFrameSize() {
 
 void TCustomToolWindowQy::CreateParams(TCreateParams& params) {
     TCustomControl::CreateParams(params);
-    params.Style |= WS_CLIPCHILDREN;
     params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
     if (Floating()) {
         params.Style = (params.Style & ~WS_CHILD) | WS_POPUP;

@@ -310,7 +310,7 @@ TEST_F(PreviewWindow, WithoutTheZoomButtonTheOnePageButtonLeadsTheToolbar) {
     TQmPreviewForm* form = Window();
     ASSERT_TRUE(form);
     EXPECT_FALSE(form->ZoomCombo()->Visible());
-    EXPECT_EQ(form->OnePageButton()->Left(), 2);
+    EXPECT_EQ(form->OnePageButton()->Left(), 0);
     delete form;
 }
 
