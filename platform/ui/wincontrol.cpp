@@ -295,11 +295,9 @@ void TWinControl::InsertControl(TControl* control) {
     control->anchorParentHeight_ = client.bottom;
     if (control->Align() != alNone) AlignControls(control);
     control->Invalidate();
-    Perform(CM_CONTROLLISTCHANGE, WPARAM(control), 1);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
-    Perform(CM_CONTROLLISTCHANGE, WPARAM(control), 0);
     if (mouseControl_ == control) mouseControl_ = nullptr;
     if (auto* wc = dynamic_cast<TWinControl*>(control)) {
         if (TCustomForm* form = GetParentForm()) form->DefocusControl(wc, true);

@@ -47,12 +47,6 @@ std::vector<TControl*> TCustomToolbarQy::ShownItems() const {
 
 bool TCustomToolbarQy::IsChildTransparent(TControl* control) { return IsSeparator(control); }
 
-void TCustomToolbarQy::CMControlListChange(TMessage& Message) {
-    TCustomToolWindowQy::Dispatch(Message);
-    // A removed item is still a child until the notice has been answered.
-    if (Message.LParam) ArrangeContent();
-}
-
 void TCustomToolbarQy::MeasureBarThickness(int& size, TDockOrientation orientation) {
     size = 8;
     for (TControl* item : ShownItems())

@@ -33,13 +33,6 @@ protected:
     void ResizeStart(TSizeHandle handle) override;
     void ResizeTracking(TRect& newRect, const TRect& initialRect) override;
     void ResizeFinish(bool accepted) override;
-    // Items are laid out in the order they were inserted; each insertion
-    // or removal lays the toolbar out again.
-    void CMControlListChange(TMessage& Message);
-
-    SERVIORA_MESSAGES_BEGIN
-        SERVIORA_MESSAGE(CM_CONTROLLISTCHANGE, CMControlListChange)
-    SERVIORA_MESSAGES_END(TCustomToolWindowQy)
 
 private:
     friend class TToolbarSepQy;

@@ -30,11 +30,6 @@ protected:
         TFocusBox::Dispatch(Message);
     }
     void CNCommand(TMessage& Message) { log.push_back("command " + std::to_string(HIWORD(Message.WParam))); }
-    void CMControlListChange(TMessage& Message) {
-        log.push_back((Message.LParam ? "insert " : "remove ") +
-                      reinterpret_cast<TControl*>(Message.WParam)->Name() + " " +
-                      std::to_string(reinterpret_cast<TControl*>(Message.WParam)->Parent() == this));
-    }
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_USER + 1, WMUser)
@@ -42,7 +37,6 @@ protected:
         SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
         SERVIORA_MESSAGE(CN_KEYDOWN, CNKeyDown)
         SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
-        SERVIORA_MESSAGE(CM_CONTROLLISTCHANGE, CMControlListChange)
     SERVIORA_MESSAGES_END(TFocusBox)
 };
 
@@ -95,15 +89,4 @@ TEST_F(MessagesTest, MouseEnterLeaveKeysAndReflectedCommands) {
     EXPECT_EQ(box->log, (std::vector<AnsiString>{"enter", "leave", "F3", "command 5"}));
     EXPECT_EQ(keys, std::vector<Word>{VK_F4});
     EXPECT_EQ(FindDragTarget(box->ClientToScreen(Point(3, 3)), true), box);
-}
-
-TEST_F(MessagesTest, AParentHearsOfEachChildInsertedAndOfEachBeforeItIsRemoved) {
-    TForm* form = NewForm();
-    TLoggingBox* box = TLoggingBox::Create(form);
-    box->SetParent(form);
-    TLoggingBox* child = TLoggingBox::Create(form);
-    child->SetName("Child");
-    child->SetParent(box);
-    child->SetParent(nullptr);
-    EXPECT_EQ(box->log, (std::vector<AnsiString>{"insert Child 1", "remove Child 1"}));
 }

@@ -197,6 +197,7 @@ protected:
         bottom->SetPosition(dpBottom);
         toolbar = NewToolbar(dock);
         for (const char* caption : {"一", "二", "三"}) Button(toolbar, caption);
+        toolbar->ArrangeContent();
         form->Show();
         DispatchQueuedMessages();
     }
