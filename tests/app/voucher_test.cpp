@@ -135,6 +135,9 @@ TEST_F(VoucherTest, ASavedReceptionPreviewsPrintsAndExportsItsVoucher) {
     EXPECT_EQ(Scalar("select count(*) from 流水记录"), "1");
 
     ASSERT_TRUE(printed);
+    const AnsiString text = Utf8ToAnsi(CommandOutput("pdftotext -layout '" + pdf + "' -"));
+    EXPECT_NE(text.find("861234567890123"), AnsiString::npos) << text;
+    EXPECT_NE(text.find("华为"), AnsiString::npos);
     CommandOutput("pdftoppm -png -r 96 -f 1 -l 1 -singlefile '" + pdf + "' '" + ScreenshotDir() + "voucher-print'");
     // The first cell's frames: its left line at the template's 5.292 mm
     // within the 15 mm margin; its top at 23.283 mm less what the page
