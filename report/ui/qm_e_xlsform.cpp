@@ -35,11 +35,11 @@ void TQmXLSExportForm::LoadFrom(TQmXLSExport* filter) {
     chkExportFrames->SetChecked(filter->ExportFrames());
     chkShowAfterGenerate->SetChecked(filter->ShowAfterExport());
     chkExportImages->SetChecked(filter->ExportImages());
-    edPages->SetText(IntToStr(filter->PagesOfSheet()));
+    UpDown2->SetPosition(filter->PagesOfSheet());
     cmbPixelFormat->SetItemIndex(int(filter->PixelFormat()));
     cmbImageFormat->SetItemIndex(
         cmbImageFormat->Items()->IndexOfObject(reinterpret_cast<TObject*>(std::intptr_t(filter->ExportImageFormat()))));
-    edJPEGQuality->SetText(IntToStr(filter->JPEGQuality()));
+    UpDown1->SetPosition(filter->JPEGQuality());
     chkExportImagesClick(nullptr);
 }
 
@@ -48,7 +48,7 @@ void TQmXLSExportForm::StoreInto(TQmXLSExport* filter) const {
     filter->SetExportFrames(chkExportFrames->Checked());
     filter->SetExportPages(PageSelection());
     filter->SetShowAfterExport(chkShowAfterGenerate->Checked());
-    filter->SetPagesOfSheet(std::clamp(StrToIntDef(edPages->Text(), filter->PagesOfSheet()), 1, 100));
+    filter->SetPagesOfSheet(std::clamp(UpDown2->Position(), 1, 100));
     filter->SetExportImages(chkExportImages->Checked());
     if (!filter->ExportImages()) return;
     filter->SetPixelFormat(TPixelFormat(std::max(cmbPixelFormat->ItemIndex(), 0)));
@@ -98,6 +98,7 @@ void TQmXLSExportForm::cmbImageFormatChange(TObject*) {
     const bool jpeg = chkExportImages->Checked() && cmbImageFormat->Text() == QmEFImageFormatNames[ifJPG];
     lblJPEGQuality->SetEnabled(jpeg);
     edJPEGQuality->SetEnabled(jpeg);
+    UpDown1->SetEnabled(jpeg);
     edJPEGQuality->SetColor(jpeg ? clWindow : clInactiveBorder);
 }
 
@@ -120,6 +121,7 @@ void TQmXLSExportForm::Published(TPublished<TQmXLSExportForm>& p) {
     p.Field("GroupBox2", &TQmXLSExportForm::GroupBox2);
     p.Field("Label3", &TQmXLSExportForm::Label3);
     p.Field("edPages", &TQmXLSExportForm::edPages);
+    p.Field("UpDown2", &TQmXLSExportForm::UpDown2);
     p.Field("chkExportImages", &TQmXLSExportForm::chkExportImages);
     p.Field("chkExportFrames", &TQmXLSExportForm::chkExportFrames);
     p.Field("chkShowAfterGenerate", &TQmXLSExportForm::chkShowAfterGenerate);
@@ -128,6 +130,7 @@ void TQmXLSExportForm::Published(TPublished<TQmXLSExportForm>& p) {
     p.Field("cmbImageFormat", &TQmXLSExportForm::cmbImageFormat);
     p.Field("lblJPEGQuality", &TQmXLSExportForm::lblJPEGQuality);
     p.Field("edJPEGQuality", &TQmXLSExportForm::edJPEGQuality);
+    p.Field("UpDown1", &TQmXLSExportForm::UpDown1);
     p.Field("Label4", &TQmXLSExportForm::Label4);
     p.Field("cmbPixelFormat", &TQmXLSExportForm::cmbPixelFormat);
     p.Field("SaveDialog", &TQmXLSExportForm::SaveDialog);

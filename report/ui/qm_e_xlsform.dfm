@@ -106,6 +106,17 @@ object QmXLSExportForm: TQmXLSExportForm
       Text = '10'
       OnKeyPress = DigitsKeyPress
     end
+    object UpDown2: TUpDown
+      Left = 190
+      Top = 16
+      Width = 15
+      Height = 21
+      Associate = edPages
+      Min = 1
+      Position = 10
+      TabOrder = 5
+      Thousands = False
+    end
     object chkExportImages: TCheckBox
       Left = 12
       Top = 46
@@ -175,6 +186,17 @@ object QmXLSExportForm: TQmXLSExportForm
         TabOrder = 1
         Text = '100'
         OnKeyPress = DigitsKeyPress
+      end
+      object UpDown1: TUpDown
+        Left = 124
+        Top = 32
+        Width = 15
+        Height = 21
+        Associate = edJPEGQuality
+        Min = 1
+        Position = 100
+        TabOrder = 3
+        Thousands = False
       end
       object cmbPixelFormat: TComboBox
         Left = 84

@@ -5,6 +5,7 @@
 
 #include "platform/ui/buttons.h"
 #include "platform/ui/filedialogs.h"
+#include "platform/ui/comctrls_updown.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
@@ -33,6 +34,7 @@ public:
     TGroupBox* GroupBox2 = nullptr;
     TLabel* Label3 = nullptr;
     TEdit* edPages = nullptr;
+    TUpDown* UpDown2 = nullptr;
     TCheckBox* chkExportImages = nullptr;
     TCheckBox* chkExportFrames = nullptr;
     TCheckBox* chkShowAfterGenerate = nullptr;
@@ -41,6 +43,7 @@ public:
     TComboBox* cmbImageFormat = nullptr;
     TLabel* lblJPEGQuality = nullptr;
     TEdit* edJPEGQuality = nullptr;
+    TUpDown* UpDown1 = nullptr;
     TLabel* Label4 = nullptr;
     TComboBox* cmbPixelFormat = nullptr;
     TSaveDialog* SaveDialog = nullptr;

@@ -32,7 +32,9 @@ TEST_F(XLSOptions, TheDialogShowsTheEngineTextsAndTheFiltersSettings) {
     filter->SetPagesOfSheet(3);
     form->LoadFrom(filter.get());
     EXPECT_EQ(form->edtExportFileName->Text(), "voucher.xls");
-    EXPECT_EQ(form->edPages->Text(), "3");
+    EXPECT_EQ(form->UpDown2->Position(), 3);
+    EXPECT_EQ(form->UpDown2->Associate(), form->edPages);
+    EXPECT_EQ(form->UpDown1->Position(), 100);
     EXPECT_EQ(form->cmbImageFormat->Text(), "BMP");
     EXPECT_EQ(form->cmbPixelFormat->Text(), "24 bit");
     EXPECT_FALSE(form->edJPEGQuality->Enabled()) << "quality is for JPG only";
