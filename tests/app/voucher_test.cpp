@@ -201,4 +201,16 @@ TEST_F(VoucherTest, CancelStillCommitsAndAMissingNumberShowsAnEmptyVoucher) {
     EXPECT_EQ(seen["Memo12"], "") << "with the fields of an empty query";
 }
 
+TEST_F(VoucherTest, AFailingBuildShowsItsErrorAndTheSaveStillCommits) {
+    window_->QmReport1->FindObject("Memo12")->Memo->SetText("[1 +]");
+    PushModalAnswer({IDOK, ""});  // the error box
+    Receive(IDOK);
+    ASSERT_EQ(ModalQuestions().size(), 2u);
+    EXPECT_EQ(ModalQuestions()[1].caption, "错误");
+    EXPECT_EQ(Shown<TQmPreviewForm>(), nullptr) << "nothing to preview";
+    EXPECT_FALSE(DM1->ADOConnection1->InTransaction());
+    EXPECT_EQ(Scalar("select count(*) from 流水记录"), "1");
+    EXPECT_EQ(window_->Label21->Caption(), "0000000002");
+}
+
 }  // namespace
