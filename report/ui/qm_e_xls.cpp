@@ -258,6 +258,8 @@ void TQmXLSExport::WritePage(TQmEndPage* page) {
 
 void TQmXLSExport::WriteText(TbuzXLSWorksheet* sheet, const TQmEFDataRec& rec, const int cell[4]) {
     const auto* memo = static_cast<const TQmCustomMemoView*>(rec.Obj);
+    // An object no wider (higher) than the precision has one boundary on
+    // both sides; it still takes its one cell.
     TbuzXLSRange* range = sheet->GetRange(cell[0] + 1, cell[1] + 1, std::max(cell[2], cell[0] + 1),
                                           std::max(cell[3], cell[1] + 1));
     AnsiString text;
@@ -295,9 +297,9 @@ void TQmXLSExport::WriteText(TbuzXLSWorksheet* sheet, const TQmEFDataRec& rec, c
         range->FillPattern = fpSolid;
     }
     range->Rotation = memo->RotationType == qmrt90 ? 90 : memo->RotationType == qmrt270 ? 180 : 0;
-    static constexpr Byte vertical[] = {0, 1, 2};
-    static constexpr Byte horizontal[] = {1, 2, 3, 5};
-    range->VerticalAlignment = vertical[memo->VAlign];
+    // Top, centre and bottom are the file's 0, 1 and 2 already.
+    range->VerticalAlignment = Byte(memo->VAlign);
+    static constexpr Byte horizontal[] = {1, 2, 3, 5};  // left, centre, right, justified
     range->HorizontalAlignment = horizontal[memo->HAlign];
 }
 

@@ -141,6 +141,7 @@ TEST_F(XLSLayout, TextsNumbersFillsAndCoveredObjects) {
     yellow->Frame(qmfsLeft)->SetStyle(psDash);
     static_cast<TQmMemoView*>(yellow.get())->HAlign = qmhRight;
     static_cast<TQmMemoView*>(yellow.get())->VAlign = qmvCenter;
+    static_cast<TQmMemoView*>(yellow.get())->RotationType = qmrt270;
     views.push_back(std::move(yellow));
     AddPage(std::move(views));
     TbuzXLSWorksheet* sheet = Export()->Sheets(0);
@@ -161,6 +162,8 @@ TEST_F(XLSLayout, TextsNumbersFillsAndCoveredObjects) {
     EXPECT_EQ(filled->Borders[5].LineStyle, 0);
     EXPECT_EQ(filled->HorizontalAlignment, 3);
     EXPECT_EQ(filled->VerticalAlignment, 1);
+    EXPECT_EQ(filled->Rotation, 180) << "turned 270 degrees, a rotated text stays text";
+    EXPECT_EQ(text->Rotation, 0);
 }
 
 TEST_F(XLSLayout, APictureIsAnchoredAtItsCells) {
