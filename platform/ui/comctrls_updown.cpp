@@ -11,6 +11,7 @@ SERVIORA_REGISTER_CLASS(TUpDown);
 
 void TUpDown::Published(TPublished<TUpDown>& p) {
     p.Property("AlignButton", &TUpDown::AlignButton, &TUpDown::SetAlignButton).Default(udRight);
+    p.Property("ArrowKeys", &TUpDown::ArrowKeys, &TUpDown::SetArrowKeys).Default(true);
     p.Property("Associate", &TUpDown::Associate, &TUpDown::SetAssociate);
     p.Property("Increment", &TUpDown::Increment, &TUpDown::SetIncrement).Default(1);
     p.Property("Max", &TUpDown::Max, &TUpDown::SetMax).Default(100);
@@ -35,6 +36,7 @@ void TUpDown::CreateParams(TCreateParams& params) {
     if (orientation_ == udHorizontal) params.Style |= UDS_HORZ;
     if (!thousands_) params.Style |= UDS_NOTHOUSANDS;
     if (wrap_) params.Style |= UDS_WRAP;
+    if (arrowKeys_) params.Style |= UDS_ARROWKEYS;
 }
 
 void TUpDown::CreateWnd() {
@@ -84,6 +86,12 @@ void TUpDown::SetThousands(bool v) {
 void TUpDown::SetWrap(bool v) {
     if (wrap_ == v) return;
     wrap_ = v;
+    Recreate();
+}
+
+void TUpDown::SetArrowKeys(bool v) {
+    if (arrowKeys_ == v) return;
+    arrowKeys_ = v;
     Recreate();
 }
 

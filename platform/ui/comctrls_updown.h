@@ -1,6 +1,7 @@
 // TUpDown: arrow buttons over the "msctls_updown32" class that step
 // Position by Increment between Min and Max, shown in the Associate
-// control's text; OnChanging may refuse a step, OnClick follows it.
+// control's text (whose Up and Down keys step too with ArrowKeys);
+// OnChanging may refuse a step, OnClick follows it.
 #pragma once
 
 #include "platform/ui/controls.h"
@@ -28,6 +29,9 @@ public:
     void SetThousands(bool v);
     bool Wrap() const { return wrap_; }
     void SetWrap(bool v);
+    // The associate's Up and Down keys step too.
+    bool ArrowKeys() const { return arrowKeys_; }
+    void SetArrowKeys(bool v);
     Integer Min() const { return min_; }
     void SetMin(Integer v);
     Integer Max() const { return max_; }
@@ -62,7 +66,7 @@ private:
     TWinControl* associate_ = nullptr;
     TUDAlignButton alignButton_ = udRight;
     TUDOrientation orientation_ = udVertical;
-    bool thousands_ = true, wrap_ = false;
+    bool thousands_ = true, wrap_ = false, arrowKeys_ = true;
     Integer min_ = 0, max_ = 100, increment_ = 1, position_ = 0;
     TUDClickEvent onClick_;
     TUDChangingEvent onChanging_;

@@ -4,8 +4,10 @@
 // then tells it with WM_VSCROLL (WM_HSCROLL for UDS_HORZ) and
 // SB_THUMBPOSITION; held down, the step repeats. A buddy window shows the
 // position as its text with UDS_SETBUDDYINT (read back before each step),
-// and UDS_ALIGNRIGHT/UDS_ALIGNLEFT put the buttons inside its edge.
+// UDS_ALIGNRIGHT/UDS_ALIGNLEFT put the buttons inside its edge, and with
+// UDS_ARROWKEYS its Up and Down keys step too.
 #include <cstdlib>
+#include <map>
 
 #include "platform/win/controls/common.h"
 #include "platform/win/userdraw.h"
@@ -27,23 +29,42 @@ AnsiString PositionText(int value, bool thousands) {
     return text;
 }
 
+class UpDown;
+
+// Buddies whose arrow keys step an up-down control, with the window
+// procedure each had before.
+struct ArrowKeyBuddy {
+    UpDown* upDown;
+    WNDPROC previous;
+};
+std::map<HWND, ArrowKeyBuddy>& ArrowKeyBuddies() {
+    static std::map<HWND, ArrowKeyBuddy> buddies;
+    return buddies;
+}
+
+LRESULT BuddyProcedure(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam);
+
 class UpDown {
 public:
     explicit UpDown(HWND window) : window_(window) {}
+    ~UpDown() { ReleaseBuddyKeys(); }
+    UpDown(const UpDown&) = delete;
+    UpDown& operator=(const UpDown&) = delete;
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
     ControlFont& Font() { return font_; }
+    void Step(int direction);
 
 private:
     bool Horizontal() const { return (Style(window_) & UDS_HORZ) != 0; }
     // 1 for the up (right) button, -1 for the down (left) one, 0 outside.
     int ButtonAt(POINT at) const;
     RECT ButtonRect(int direction) const;
-    void Step(int direction);
     void SetPosition(int value);
     void ShowInBuddy();
     void ReadBuddy();
     void AttachBuddy(HWND buddy);
+    void ReleaseBuddyKeys();
 
     HWND window_;
     ControlFont font_;
@@ -127,10 +148,22 @@ void UpDown::Step(int direction) {
                 LPARAM(window_));
 }
 
+void UpDown::ReleaseBuddyKeys() {
+    const auto found = ArrowKeyBuddies().find(buddy_);
+    if (found == ArrowKeyBuddies().end() || found->second.upDown != this) return;
+    if (IsWindow(buddy_)) SetWindowLongPtr(buddy_, GWLP_WNDPROC, LONG_PTR(found->second.previous));
+    ArrowKeyBuddies().erase(found);
+}
+
 void UpDown::AttachBuddy(HWND buddy) {
+    ReleaseBuddyKeys();
     buddy_ = buddy;
     if (!buddy_) return;
     const DWORD style = Style(window_);
+    if ((style & UDS_ARROWKEYS) && !ArrowKeyBuddies().count(buddy_)) {
+        ArrowKeyBuddies()[buddy_] = {this, WNDPROC(GetWindowLongPtr(buddy_, GWLP_WNDPROC))};
+        SetWindowLongPtr(buddy_, GWLP_WNDPROC, LONG_PTR(WNDPROC(&BuddyProcedure)));
+    }
     if (style & (UDS_ALIGNRIGHT | UDS_ALIGNLEFT)) {
         RECT box;
         GetWindowRect(buddy_, &box);
@@ -215,6 +248,18 @@ LRESULT UpDown::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return DefWindowProc(window_, message, wParam, lParam);
     }
+}
+
+LRESULT BuddyProcedure(HWND buddy, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto found = ArrowKeyBuddies().find(buddy);
+    if (found == ArrowKeyBuddies().end()) return DefWindowProc(buddy, message, wParam, lParam);
+    const ArrowKeyBuddy subclass = found->second;
+    if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
+        subclass.upDown->Step(wParam == VK_UP ? 1 : -1);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) ArrowKeyBuddies().erase(found);
+    return CallWindowProc(subclass.previous, buddy, message, wParam, lParam);
 }
 
 }  // namespace

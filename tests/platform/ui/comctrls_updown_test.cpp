@@ -1,7 +1,8 @@
 // TUpDown beside an edit: placed inside the edit's right edge, clicks on
 // its halves stepping the edit's number by Increment within Min and Max
-// (wrapping when asked), OnChanging refusing a step, OnClick telling which
-// button, and the number typed into the edit read back.
+// (wrapping when asked) and the edit's arrow keys doing the same,
+// OnChanging refusing a step, OnClick telling which button, and the number
+// typed into the edit read back.
 #include "platform/ui/comctrls_updown.h"
 #include "platform/ui/stdctrls_edit.h"
 #include "platform/win/testseams.h"
@@ -52,6 +53,12 @@ TEST_F(UpDownTest, ItStepsItsEditsNumberWithinItsRange) {
     upDown->SetWrap(true);
     ClickHalf(upDown, false);
     EXPECT_EQ(edit->Text(), "100") << "wrapped past Min";
+
+    edit->SetFocus();
+    Key(VK_DOWN);
+    EXPECT_EQ(edit->Text(), "95") << "the edit's Down key steps too";
+    Key(VK_UP);
+    EXPECT_EQ(upDown->Position(), 100);
 
     upDown->SetOnChanging(TUDChangingEvent([](TObject*, bool& allow) { allow = false; }));
     ClickHalf(upDown, false);
