@@ -62,9 +62,11 @@ public:
             page.push_back(copy);
         }
         pages.push_back(page);
+        pageSizes.push_back({PageWidth, PageHeight});
     }
     std::vector<std::string> log;
     std::vector<std::vector<RecordCopy>> pages;
+    std::vector<std::pair<int, int>> pageSizes;
     Word answer = 1;
     bool stopAfterFirst = false;
 };
@@ -164,6 +166,9 @@ TEST_F(MainExportFilter, ScaleTwoDoublesTheBoundsAndRendersTwiceTheSizePlusOne) 
     const RecordCopy& shape = filter->pages[0][1];
     EXPECT_EQ((std::vector<int>{shape.left, shape.top, shape.width, shape.height}), (std::vector<int>{10, 120, 80, 40}));
     EXPECT_EQ((std::vector<int>{shape.bitmapWidth, shape.bitmapHeight}), (std::vector<int>{81, 41}));
+    const TQmPageInfo& info = report->EndPages()->GetPage(0)->PageInfo;
+    ASSERT_GT(info.ScreenWidth, 0);
+    EXPECT_EQ(filter->pageSizes[0], std::make_pair(2 * info.ScreenWidth, 2 * info.ScreenHeight));
 }
 
 TEST(MainExportFilterRegistry, OneEntryPerClassRemovedWithAnyInstance) {
