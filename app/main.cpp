@@ -15,6 +15,7 @@
 #include "platform/rtl/kernel.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/guiplatform.h"
+#include "report/core/qm_class.h"
 #include "report/ui/qm_previewform.h"
 
 int main(int argc, char** argv) {
@@ -30,6 +31,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "xcb", 0);
     StartGuiPlatform(argc, argv);
     InitializeDataGridLibrary();
+    // The report engine's shared pieces (script bindings, function library,
+    // the dialog host) exist before any form streams its report in.
+    StartReportUnit();
     RegisterReportWindows();
     Application->CreateForm(DM1);
     Application->CreateForm(MAIN);

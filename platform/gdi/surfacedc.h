@@ -4,7 +4,21 @@
 // printer's resolution. Memory DCs come from CreateCompatibleDC.
 #pragma once
 
+#include <functional>
+
 #include "platform/gdi/windef.h"
+
+// A line of text as a surface DC draws it: its cell's top-left corner on
+// the surface, its size in surface pixels, the font's face, height and
+// style, and the text. A printer keeps them beside its page's pixels, so
+// that outputs which hold text (a PDF file) stay searchable.
+struct SurfaceText {
+    POINT topLeft{};
+    SIZE size{};
+    AnsiString face;
+    bool bold = false, italic = false;
+    AnsiString text;
+};
 
 struct SurfaceDCOptions {
     POINT origin;        // where the DC's device (0,0) lies on the surface
@@ -17,6 +31,8 @@ struct SurfaceDCOptions {
     // the whole paper).
     SIZE physicalSize{};
     POINT physicalOffset{};
+    // Told of each unrotated line of text drawn where the DC may draw.
+    std::function<void(const SurfaceText&)> onText;
 };
 
 // A DC that draws into `surface` (a bitmap that stays owned by the caller

@@ -139,6 +139,7 @@ constexpr UINT UDM_SETRANGE = WM_USER + 101, UDM_GETRANGE = WM_USER + 102, UDM_S
                UDM_SETRANGE32 = WM_USER + 111, UDM_GETRANGE32 = WM_USER + 112, UDM_SETPOS32 = WM_USER + 113,
                UDM_GETPOS32 = WM_USER + 114;
 constexpr UINT UDN_DELTAPOS = UINT(-722);
+constexpr const char* UPDOWN_CLASS = "msctls_updown32";
 struct NMUPDOWN {
     NMHDR hdr;
     int iPos = 0;

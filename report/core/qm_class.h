@@ -54,7 +54,7 @@ SERVIORA_EVENT_TYPE(TQmPrintColumnEvent, void(Integer ColNo, Integer& Width));
 SERVIORA_EVENT_TYPE(TQmBeforePrintBandEvent, void(TQmBand* aBand, bool& PrintBand));
 SERVIORA_EVENT_TYPE(TQmScriptValueEvent, void(TObject* Sender, const AnsiString& Identifier, Variant& Value,
                                               TKpInterpreterArgs& Args, bool& Done));
-SERVIORA_EVENT_TYPE(TQmBeforeExportEvent, void(AnsiString& aFileName, bool& aContinue));
+SERVIORA_EVENT_TYPE(TQmBeforeExportEvent, void(const AnsiString& aFileName, bool& aContinue));
 SERVIORA_EVENT_TYPE(TQmAfterExportEvent, void(const AnsiString& aFileName));
 SERVIORA_EVENT_TYPE(TQmObjectClickEvent,
                     void(TQmReportView* Sender, TMouseButton Button, TShiftState Shift, bool& Modified));
@@ -459,7 +459,7 @@ public:
     // While the page's objects exist.
     virtual void OnExportPage(TQmEndPage* /*page*/) {}
     // One line a text object draws at (x, y) within its rectangle.
-    virtual void OnText(const TRect& /*rect*/, int /*x*/, int /*y*/, TQmView* /*view*/, const AnsiString& /*line*/) {}
+    virtual void OnText(const TRect& /*drawRect*/, int /*x*/, int /*y*/, const AnsiString& /*text*/, TQmView* /*view*/) {}
     // The options dialog; any answer but 1 (OK) cancels the export.
     virtual Word ShowModal() { return 1; }
 

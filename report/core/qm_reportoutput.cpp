@@ -287,7 +287,9 @@ void TQmReport::ExportPreparedPages(TQmExportFilter* filter, const AnsiString& f
         filter->OnEndDoc();
         progress.reset();
         filter->Stream.reset();
-        if (filter->OnAfterExport) filter->OnAfterExport(target);
+        // A copy runs: the handler may put another in its place.
+        const TQmAfterExportEvent afterExport = filter->OnAfterExport;
+        if (afterExport) afterExport(target);
     };
     try {
         progress = std::make_unique<TQmProgressWindow>(this, qmsProcessingPage);

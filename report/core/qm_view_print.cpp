@@ -146,7 +146,7 @@ AnsiString TQmReport::EvaluateMemoText(TQmReportView* view, const AnsiString& ex
 }
 
 void TQmReport::ExportText(const TRect& rect, int x, int y, TQmView* view, const AnsiString& line) {
-    if (CurrentFilter) CurrentFilter->OnText(rect, x, y, view, line);
+    if (CurrentFilter) CurrentFilter->OnText(rect, x, y, line, view);
 }
 
 void TQmReport::DoBeforePrint(TStrings* memo, TQmReportView* view) {

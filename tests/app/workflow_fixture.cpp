@@ -61,8 +61,13 @@ void WorkflowWindowTest::Choose(TRadioGroup* group, int index) {
 }
 
 void WorkflowWindowTest::WhenShown(TCustomForm* dialog, std::function<void()> steps) {
-    Application->SetOnIdle(TIdleEvent([dialog, steps](TObject*, bool& done) {
-        if (!dialog->Visible()) return;
+    WhenShown([dialog] { return dialog; }, std::move(steps));
+}
+
+void WorkflowWindowTest::WhenShown(std::function<TCustomForm*()> find, std::function<void()> steps) {
+    Application->SetOnIdle(TIdleEvent([find, steps](TObject*, bool& done) {
+        TCustomForm* dialog = find();
+        if (!dialog || !dialog->Visible()) return;
         // The handler goes before the steps run: they may show the dialog
         // again. The modal loop then looks at its result before it waits.
         const std::function<void()> run = steps;

@@ -42,6 +42,9 @@ protected:
     // Runs `steps` once `dialog` is shown modally by what follows; the
     // modal loop's idle time runs them, which a frozen clock does not stop.
     static void WhenShown(TCustomForm* dialog, std::function<void()> steps);
+    // The same for the form `find` answers once it is visible (a window
+    // the steps before create).
+    static void WhenShown(std::function<TCustomForm*()> find, std::function<void()> steps);
     // Where a child window stands in the main window's client area.
     POINT ChildPosition(TCustomForm* child) const;
 

@@ -192,6 +192,22 @@ void PaintTextBackground(DeviceContext& dc, QPointF reference, QPointF alignShif
     PaintMask(dc, mask, at, SolidSource(dc.state.bkColor), R2_COPYPEN, true);
 }
 
+// Hands a drawn line to the DC's text listener when some of it lies where
+// the DC may draw.
+void ReportText(DeviceContext& dc, const Metrics& m, std::string_view text, QPointF topLeft, int extent) {
+    const QRect cell(QPoint(int(std::lround(topLeft.x())), int(std::lround(topLeft.y()))) + dc.origin,
+                     QSize(std::max(extent, 1), m.height));
+    if (!EffectiveClip(dc).intersects(cell)) return;
+    SurfaceText line;
+    line.topLeft = POINT{cell.left(), cell.top()};
+    line.size = SIZE{cell.width(), cell.height()};
+    line.face = m.log.lfFaceName;
+    line.bold = m.log.lfWeight >= FW_BOLD;
+    line.italic = m.log.lfItalic != 0;
+    line.text = AnsiString(text);
+    dc.options.onText(line);
+}
+
 BOOL DrawTextLine(HDC h, int x, int y, UINT options, const RECT* rect, std::string_view text, const int* dx) {
     DeviceContext* dc = FindDC(h);
     if (!dc) return FALSE;
@@ -235,6 +251,7 @@ BOOL DrawTextLine(HDC h, int x, int y, UINT options, const RECT* rect, std::stri
     if (s.bkMode == OPAQUE && !(rect && (options & ETO_OPAQUE)))
         PaintTextBackground(*dc, reference, {shiftX, shiftY}, angle, extent, m.height);
     if (!glyphs.empty()) PaintGlyphs(*dc, m, text, glyphs, offsets, reference, {shiftX, shiftY}, angle, extent);
+    if (dc->options.onText && !glyphs.empty() && angle == 0) ReportText(*dc, m, text, reference + QPointF(shiftX, shiftY), extent);
     s.clip = savedClip;
     if (s.textAlign & TA_UPDATECP) {
         double logicalExtent = extent * double(s.windowExt.cx) / s.viewportExt.cx;

@@ -5,6 +5,7 @@
 // for a new paper, so paper and orientation may change between the pages of
 // one job; copies, colour and duplex go to the job as the device settings
 // of its start ask.
+#include <QFont>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -52,6 +53,8 @@ struct PrinterDC {
     int dpi = kMaxRasterDpi;
     HBITMAP page = 0;
     std::shared_ptr<Job> job;
+    // The lines of text drawn on the page so far.
+    std::shared_ptr<std::vector<SurfaceText>> texts = std::make_shared<std::vector<SurfaceText>>();
 };
 
 struct PrinterDCs {
@@ -134,6 +137,7 @@ HDC MakeContext(PrinterDC context) {
     options.printer = true;
     options.physicalSize = paper;
     options.physicalOffset = offset;
+    options.onText = [texts = context.texts](const SurfaceText& line) { texts->push_back(line); };
     HDC dc = CreateSurfaceDC(context.page, options);
     if (!dc) {
         DeleteObject(context.page);
@@ -205,6 +209,25 @@ std::unique_ptr<QPagedPaintDevice> OutputDevice(const PrinterDescription& printe
     return qprinter;
 }
 
+// The page's lines of text, without ink, over its pixels: where the output
+// keeps text (a PDF file) it can be searched and copied.
+void DrawTextLayer(QPainter& painter, const std::vector<SurfaceText>& texts, POINT offset, double scale) {
+    painter.save();
+    painter.setPen(QColor(0, 0, 0, 0));
+    for (const SurfaceText& line : texts) {
+        QFont font(QString::fromStdString(AnsiToUtf8(line.face)));
+        font.setPixelSize(std::max(1, int(std::lround(line.size.cy * scale))));
+        font.setBold(line.bold);
+        font.setItalic(line.italic);
+        painter.setFont(font);
+        const QRectF cell((offset.x + line.topLeft.x) * scale, (offset.y + line.topLeft.y) * scale,
+                          line.size.cx * scale, line.size.cy * scale);
+        painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
+                         QString::fromStdString(AnsiToUtf8(line.text)));
+    }
+    painter.restore();
+}
+
 // The page bitmap's pixels, painted over the printable area.
 void PrintPage(PrinterDC& context) {
     Job& job = *context.job;
@@ -225,6 +248,8 @@ void PrintPage(PrinterDC& context) {
     const double scale = double(job.device->logicalDpiX()) / context.dpi;
     const POINT offset{Pixels(context.margins.left, context.dpi), Pixels(context.margins.top, context.dpi)};
     job.painter.drawImage(QRectF(offset.x * scale, offset.y * scale, image.width() * scale, image.height() * scale), image);
+    DrawTextLayer(job.painter, *context.texts, offset, scale);
+    context.texts->clear();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -46,6 +47,9 @@ TEST_F(PdfJobTest, TwoPagesOnTwoPapersWithASquareAndChineseText) {
     HGDIOBJ old = SelectObject(dc, font);
     const AnsiString text = "顾客取机凭证";
     TextOut(dc, Mm(20, dpi), Mm(60, dpi), text.c_str(), static_cast<int>(text.size()));
+    const AnsiString hidden = "看不见";
+    const RECT nowhere{Mm(20, dpi), Mm(80, dpi), Mm(20, dpi), Mm(80, dpi)};
+    ExtTextOut(dc, Mm(20, dpi), Mm(80, dpi), ETO_CLIPPED, &nowhere, hidden.c_str(), UINT(hidden.size()), nullptr);
     SelectObject(dc, old);
     DeleteObject(font);
     ASSERT_GT(EndPage(dc), 0);
@@ -82,6 +86,18 @@ TEST_F(PdfJobTest, TwoPagesOnTwoPapersWithASquareAndChineseText) {
     for (int y = Mm(60, renderDpi); y < Mm(70, renderDpi); ++y)
         for (int x = Mm(20, renderDpi); x < Mm(70, renderDpi); ++x) inked += page.Dark(x, y);
     EXPECT_GT(inked, 50);
+    // The text stays text, where it was drawn: searchable in the file.
+    const AnsiString words = Utf8ToAnsi(CommandOutput("pdftotext -f 1 -l 1 -bbox '" + file + "' -"));
+    const std::size_t word = words.find(">顾客取机凭证</word>");
+    ASSERT_NE(word, AnsiString::npos) << words;
+    const auto attribute = [&](const char* name) {
+        const std::size_t at = words.rfind(AnsiString(name) + "=\"", word) + std::strlen(name) + 2;
+        return std::stod(words.substr(at, words.find('"', at) - at));
+    };
+    const double xMin = attribute("xMin"), yMin = attribute("yMin");
+    EXPECT_NEAR(xMin, 20 / 25.4 * 72, 2);
+    EXPECT_NEAR(yMin, 60 / 25.4 * 72, 3);
+    EXPECT_EQ(words.find("看不见"), AnsiString::npos) << "clipped away, it is not there";
     CommandOutput("pdftoppm -png -r " + std::to_string(renderDpi) + " -f 1 -l 1 -singlefile '" + file + "' '" + ScreenshotDir() +
         "print-pdf'");
 }

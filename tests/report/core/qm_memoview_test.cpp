@@ -230,7 +230,7 @@ class TLineFilter : public TQmExportFilter {
     SERVIORA_CLASS(TLineFilter, TQmExportFilter)
 public:
     using TQmExportFilter::TQmExportFilter;
-    void OnText(const TRect&, int x, int, TQmView*, const AnsiString& line) override {
+    void OnText(const TRect&, int x, int, const AnsiString& line, TQmView*) override {
         lines.push_back(line);
         xs.push_back(x);
     }

@@ -249,9 +249,11 @@ public:
     }
     Word ShowModal() override {
         log.push_back("ShowModal");
+        if (!chosenName.empty()) FileName = chosenName;
         return modalResult;
     }
     std::vector<std::string> log;
+    AnsiString chosenName;
     Word modalResult = 1;
     bool stopAfterFirst = false, failOnPage = false;
 };
@@ -260,11 +262,12 @@ class ReportExport : public ReportOutput {
 protected:
     void SetUp() override {
         ReportOutput::SetUp();
-        filter.OnBeforeExport = [this](AnsiString& name, bool& go) {
+        filter.OnBeforeExport = [this](const AnsiString& name, bool& go) {
             filter.log.push_back("Before " + name);
             go = proceed;
-            name = dir.file("out.xls");
         };
+        // The dialog picks the target.
+        filter.chosenName = dir.file("out.xls");
         filter.OnAfterExport = [this](const AnsiString& name) { filter.log.push_back("After " + name); };
     }
     RecordingFilter filter{nullptr};

@@ -2,10 +2,12 @@
 // places it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/rtl/datamodule.h"
 #include "platform/rtl/writer.h"
+#include "report/core/qm_common.h"
 #include "report/ui/qm_e_xls.h"
 
 namespace {
@@ -41,13 +43,22 @@ end
 }
 
 TEST(QmXLSExport, ACreatedFilterHasTheEnginesInitialValues) {
+    const int before = std::max(GetExportFilterCount(), 0);  // -1 before any registration
     std::unique_ptr<TQmXLSExport> filter(TQmXLSExport::Create(nullptr));
-    EXPECT_EQ(filter->ExportImageFormat(), ifJPG);
+    EXPECT_EQ(filter->ExportImageFormat(), ifBMP);
     EXPECT_EQ(filter->PixelFormat(), pf24bit);
     EXPECT_EQ(filter->JPEGQuality(), 100);
     EXPECT_TRUE(filter->ExportFrames());
-    EXPECT_FALSE(filter->ShowDialog());
+    EXPECT_TRUE(filter->ExportImages());
+    EXPECT_TRUE(filter->ShowDialog());
+    EXPECT_TRUE(filter->ExportRotatedAsText);
+    EXPECT_FALSE(filter->CreateFile);
     EXPECT_TRUE(filter->ExportPages().empty());
+    ASSERT_EQ(GetExportFilterCount(), before + 1);
+    EXPECT_EQ(GetExportFilterInfo(before)->FilterDesc, "Excel 文件 (*.xls)");
+    EXPECT_EQ(GetExportFilterInfo(before)->FilterExt, "*.xls");
+    filter.reset();
+    EXPECT_EQ(GetExportFilterCount(), before);
 }
 
 }  // namespace
