@@ -18,6 +18,8 @@ Cardinal lastSearchTick = 0;
 constexpr Cardinal kSearchPause = 2000;
 constexpr std::size_t kSearchLength = 32;
 
+}  // namespace
+
 bool IsTypeAheadField(const TField* field) {
     if (!field) return false;
     const TFieldType type = field->DataType();
@@ -25,7 +27,57 @@ bool IsTypeAheadField(const TField* field) {
     return text && (field->FieldKind() == fkData || field->FieldKind() == fkInternalCalc);
 }
 
-}  // namespace
+Variant KeyFieldValues(const std::vector<TField*>& fields) {
+    if (fields.empty()) return Null();
+    if (fields.size() == 1) return fields.front()->Value();
+    std::vector<Variant> values;
+    for (TField* field : fields) values.push_back(field->Value());
+    return VarArrayOf(std::span<const Variant>(values));
+}
+
+void CheckListBindingChangeable(TComponent* control, bool lookupMode, const TDataLink* masterLink) {
+    if (lookupMode) DatabaseError(SPropDefByLookup, control);
+    if (masterLink->DataSourceFixed()) DatabaseError(SDataSourceFixed, control);
+}
+
+bool KeyFitsFields(const Variant& key, std::size_t keyFieldCount) {
+    if (VarIsArray(key))
+        return keyFieldCount > 1 && VarArrayDimCount(key) == 1 &&
+               VarArrayHighBound(key, 1) - VarArrayLowBound(key, 1) + 1 == static_cast<int>(keyFieldCount);
+    return keyFieldCount == 1;
+}
+
+bool LocateKey(TDataSet* list, const AnsiString& keyField, const Variant& key, std::size_t keyFieldCount) {
+    if (VarIsNull(key) || VarIsEmpty(key) || !list || !list->Active() || !KeyFitsFields(key, keyFieldCount))
+        return false;
+    try {
+        return list->Locate(keyField, key, {});
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+TField* MasterLookupField(const std::vector<TField*>& masterFields) {
+    return masterFields.size() == 1 && masterFields.front()->Lookup() ? masterFields.front() : nullptr;
+}
+
+TLookupListFieldsVyn FindListFields(TDataSet* list, const AnsiString& keyField, const AnsiString& listField,
+                                    int listFieldIndex, const TField* lookupField) {
+    TLookupListFieldsVyn found;
+    found.keyFields = list->GetFieldList(keyField);
+    found.listFields = list->GetFieldList(listField);
+    std::vector<TField*>& fields = found.listFields;
+    if (lookupField) {
+        found.displayField = list->FieldByName(lookupField->LookupResultField());
+        if (std::find(fields.begin(), fields.end(), found.displayField) == fields.end())
+            fields.insert(fields.begin(), found.displayField);
+    } else {
+        if (fields.empty()) fields = found.keyFields;
+        const bool inRange = listFieldIndex >= 0 && listFieldIndex < static_cast<int>(fields.size());
+        found.displayField = fields.empty() ? nullptr : fields[static_cast<std::size_t>(inRange ? listFieldIndex : 0)];
+    }
+    return found;
+}
 
 // ---- The master link --------------------------------------------------------------------------------
 
@@ -94,14 +146,12 @@ void TDBLookupGridVyn::SetDataField(const AnsiString& v) {
 }
 
 void TDBLookupGridVyn::SetListSource(TDataSource* v) {
-    if (lookupMode_) DatabaseError(SPropDefByLookup, this);
-    if (masterLink_->DataSourceFixed()) DatabaseError(SDataSourceFixed, this);
+    CheckListBindingChangeable(this, lookupMode_, masterLink_.get());
     SetDataSource(v);
 }
 
 void TDBLookupGridVyn::SetKeyField(const AnsiString& v) {
-    if (lookupMode_) DatabaseError(SPropDefByLookup, this);
-    if (masterLink_->DataSourceFixed()) DatabaseError(SDataSourceFixed, this);
+    CheckListBindingChangeable(this, lookupMode_, masterLink_.get());
     if (keyField_ == v) return;
     keyField_ = v;
     ResolveListFields();
@@ -139,14 +189,6 @@ void TDBLookupGridVyn::Notification(TComponent* component, TOperation operation)
 
 // ---- Master fields ----------------------------------------------------------------------------------
 
-Variant TDBLookupGridVyn::FieldValues(const std::vector<TField*>& fields) {
-    if (fields.empty()) return Null();
-    if (fields.size() == 1) return fields.front()->Value();
-    std::vector<Variant> values;
-    for (TField* field : fields) values.push_back(field->Value());
-    return VarArrayOf(std::span<const Variant>(values));
-}
-
 void TDBLookupGridVyn::ResolveDataFields() {
     masterFields_.clear();
     masterKeyFields_.clear();
@@ -154,7 +196,7 @@ void TDBLookupGridVyn::ResolveDataFields() {
         TDataSet* master = masterLink_->DataSet();
         if (ListSource() && ListSource()->IsLinkedTo(master)) DatabaseError(SCircularDataLink, this);
         masterFields_ = master->GetFieldList(dataField_);
-        TField* lookup = masterFields_.size() == 1 && masterFields_.front()->Lookup() ? masterFields_.front() : nullptr;
+        TField* lookup = MasterLookupField(masterFields_);
         if (lookup) {
             masterKeyFields_ = master->GetFieldList(lookup->KeyFields());
             if (!lookupSource_) lookupSource_ = std::make_unique<TDataSource>(nullptr);
@@ -176,7 +218,7 @@ void TDBLookupGridVyn::ResolveDataFields() {
 
 void TDBLookupGridVyn::MasterRecordChanged(TField* field) {
     if (field && std::find(masterKeyFields_.begin(), masterKeyFields_.end(), field) == masterKeyFields_.end()) return;
-    SetKeyValue(masterLink_->Active() ? FieldValues(masterKeyFields_) : Null());
+    SetKeyValue(masterLink_->Active() ? KeyFieldValues(masterKeyFields_) : Null());
 }
 
 // ---- List fields ---------------------------------------------------------------------------------------
@@ -191,19 +233,11 @@ void TDBLookupGridVyn::ResolveListFields() {
             TDataSet* list = ListDataSet();
             if (masterLink_->DataSource() && masterLink_->DataSource()->IsLinkedTo(list))
                 DatabaseError(SCircularDataLink, this);
-            keyFields_ = list->GetFieldList(keyField_);
-            listFields_ = list->GetFieldList(listField_);
-            if (lookupMode_) {
-                displayField_ = list->FieldByName(masterFields_.front()->LookupResultField());
-                if (std::find(listFields_.begin(), listFields_.end(), displayField_) == listFields_.end())
-                    listFields_.insert(listFields_.begin(), displayField_);
-            } else {
-                if (listFields_.empty()) listFields_ = keyFields_;
-                const int index = listFieldIndex_ >= 0 && listFieldIndex_ < static_cast<int>(listFields_.size())
-                                      ? listFieldIndex_
-                                      : 0;
-                displayField_ = listFields_.empty() ? nullptr : listFields_[static_cast<std::size_t>(index)];
-            }
+            TLookupListFieldsVyn found =
+                FindListFields(list, keyField_, listField_, listFieldIndex_, lookupMode_ ? masterFields_.front() : nullptr);
+            keyFields_ = std::move(found.keyFields);
+            listFields_ = std::move(found.listFields);
+            displayField_ = found.displayField;
             listActive_ = true;
         }
     } catch (...) {
@@ -215,26 +249,11 @@ void TDBLookupGridVyn::ResolveListFields() {
     RequestLayout();
 }
 
-bool TDBLookupGridVyn::KeyValueFitsFields() const {
-    if (VarIsArray(keyValue_))
-        return keyFields_.size() > 1 && VarArrayDimCount(keyValue_) == 1 &&
-               VarArrayHighBound(keyValue_, 1) - VarArrayLowBound(keyValue_, 1) + 1 ==
-                   static_cast<int>(keyFields_.size());
-    return keyFields_.size() == 1;
-}
+bool TDBLookupGridVyn::KeyValueFitsFields() const { return KeyFitsFields(keyValue_, keyFields_.size()); }
 
-bool TDBLookupGridVyn::FindKeyInList() {
-    if (VarIsNull(keyValue_) || VarIsEmpty(keyValue_) || !ListDataSet() || !ListDataSet()->Active() ||
-        !KeyValueFitsFields())
-        return false;
-    try {
-        return ListDataSet()->Locate(keyField_, keyValue_, {});
-    } catch (const Exception&) {
-        return false;
-    }
-}
+bool TDBLookupGridVyn::FindKeyInList() { return LocateKey(ListDataSet(), keyField_, keyValue_, keyFields_.size()); }
 
-Variant TDBLookupGridVyn::CurrentKey() const { return FieldValues(keyFields_); }
+Variant TDBLookupGridVyn::CurrentKey() const { return KeyFieldValues(keyFields_); }
 
 // ---- The key value ---------------------------------------------------------------------------------
 
@@ -335,6 +354,13 @@ int TDBLookupGridVyn::SpecRowHeight() const { return ListRowHeight(); }
 
 int TDBLookupGridVyn::TitlePixels() const {
     return ShowTitles() && RowCount() > 0 ? RowHeights(0) : 0;
+}
+
+int TDBLookupGridVyn::ContentWidth() const {
+    const int line = Options().Contains(dgColLines) ? GridLineWidth() : 0;
+    int width = 0;
+    for (int i = 0; i < VisibleColumns()->Count(); ++i) width += VisibleColumns()->Items(i)->Width() + line;
+    return width;
 }
 
 int TDBLookupGridVyn::HeightForRows(int rows) const {

@@ -11,6 +11,35 @@
 
 class TDBLookupGridVyn;
 
+// A string data (or internal-calculated) field, the kind typing searches.
+bool IsTypeAheadField(const TField* field);
+// The values of `fields`: Null for none, one value, or an array.
+Variant KeyFieldValues(const std::vector<TField*>& fields);
+// A lookup field's list takes the place of the control's own: its list
+// source and key field may not change, nor while the master link's source
+// is fixed.
+void CheckListBindingChangeable(TComponent* control, bool lookupMode, const TDataLink* masterLink);
+// One key field and a scalar key, or n key fields and an array of n values.
+bool KeyFitsFields(const Variant& key, std::size_t keyFieldCount);
+// Moves `list` to the record of `key`; false for a Null key, a closed list,
+// a key of the wrong shape or any error.
+bool LocateKey(TDataSet* list, const AnsiString& keyField, const Variant& key, std::size_t keyFieldCount);
+// The lookup field among the master fields: the only one, when it is one.
+TField* MasterLookupField(const std::vector<TField*>& masterFields);
+
+// The key, list and display fields found in a list dataset.
+struct TLookupListFieldsVyn {
+    std::vector<TField*> keyFields;
+    std::vector<TField*> listFields;
+    TField* displayField = nullptr;
+};
+// In lookup mode the display field is the lookup field's result field, put
+// first into the list fields; otherwise the key fields stand in for missing
+// list fields and the display field is the one at `listFieldIndex` (the
+// first when out of range). A missing field raises.
+TLookupListFieldsVyn FindListFields(TDataSet* list, const AnsiString& keyField, const AnsiString& listField,
+                                    int listFieldIndex, const TField* lookupField);
+
 // The link to the edited dataset.
 class TLookupGridDataLinkVyn : public TDataLink {
     SERVIORA_CLASS(TLookupGridDataLinkVyn, TDataLink)
@@ -68,6 +97,8 @@ public:
     int ListRowCount() const { return listRowCount_; }
     void SetListRowCount(int v);
     bool ShowTitles() const { return Options().Contains(dgTitles); }
+    // The visible columns' widths with a line each under dgColLines.
+    int ContentWidth() const;
     void SetShowTitles(bool v);
     TSpecRowVyn* SpecRow() const { return specRow_.get(); }
     void SetSpecRow(TSpecRowVyn* v) { specRow_->Assign(v); }
@@ -147,7 +178,6 @@ protected:
     bool Tracking() const { return tracking_; }
 
 private:
-    static Variant FieldValues(const std::vector<TField*>& fields);
     int SpecRowPixels() const { return specRow_->Visible() ? SpecRowHeight() : 0; }
     int TitlePixels() const;
 
