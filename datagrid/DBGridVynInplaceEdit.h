@@ -149,8 +149,13 @@ private:
     void FollowTextInList();
     // The pick list's entries, height, selection and width for the cell.
     void FillPickList(TColumnVyn* column);
+    // The lookup list's source, fields, rows, width and key for the cell;
+    // false when the column has no lookup dataset.
+    bool FillLookupList(TColumnVyn* column);
+    void MarkListColumnsMoved(TObject* sender, int fromIndex, int toIndex);
     // Writes the accepted choice of the list just closed.
-    void WriteListChoice(const Variant& key);
+    void WriteListChoice(const Variant& key, const AnsiString& listText);
+    void WriteLookupChoice(const Variant& key, const AnsiString& listText);
     // Sets the lookup list's key, when there is one.
     void SetListKey(const Variant& key);
     void SetPickListIndex(int index);
