@@ -22,6 +22,8 @@
 void TDBGridInplaceEdit::FillPickList(TColumnVyn* column) {
     pickList_->SetColor(Color());
     pickList_->SetFont(Font());
+    // Rows as high as the editor's font, or its lines overlap.
+    pickList_->SetItemHeight(TPopupListboxVyn::FontLineHeight(pickList_));
     TStrings* items = pickList_->Items();
     TStrings* picks = column->PickList();
     const int keys = column->KeyList()->Count();
@@ -97,6 +99,7 @@ void TDBGridInplaceEdit::OpenDropDown() {
             date = field && !field->IsNull() && field->AsDateTime() != 0 ? field->AsDateTime() : Date();
         calendar_->SetDate(date);
         calendar_->HandleNeeded();
+        calendar_->FitToMinimumSize();
     } else if (activeList_ == calculator_) {
         IPopupEditorVyn* popup = calculator_;
         popup->LoadValue(EditText().empty() ? Variant(0) : Variant(StrToFloat(EditText())));

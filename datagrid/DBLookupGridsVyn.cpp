@@ -17,6 +17,7 @@ namespace {
 Cardinal lastSearchTick = 0;
 constexpr Cardinal kSearchPause = 2000;
 constexpr std::size_t kSearchLength = 32;
+constexpr UINT_PTR kListScrollTimer = 0x4C53;
 
 }  // namespace
 
@@ -583,13 +584,17 @@ void TDBLookupGridVyn::MouseDown(TMouseButton button, TShiftState shift, int x, 
 }
 
 void TDBLookupGridVyn::MouseMove(TShiftState shift, int x, int y) {
-    if (tracking_) ChooseRecordAt(x, y);
+    if (tracking_) {
+        ChooseRecordAt(x, y);
+        AutoScrollFrom(y);
+    }
     TCustomDBGridVyn::MouseMove(shift, x, y);
 }
 
 void TDBLookupGridVyn::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (!tracking_) return TCustomDBGridVyn::MouseUp(button, shift, x, y);
     tracking_ = false;
+    AutoScrollFrom(0);
     SetMouseCapture(false);
     ChooseRecordAt(x, y);
     if (OnMouseUp()) OnMouseUp()(this, button, shift, x, y);
@@ -623,3 +628,105 @@ void TDBLookupGridVyn::WMKillFocusLookup(TMessage& Message) {
     TCustomDBGridVyn::Dispatch(Message);
     Invalidate();
 }
+
+// ---- Scrolling the list ------------------------------------------------------------------------------
+
+void TDBLookupGridVyn::AutoScrollFrom(int y) {
+    const int top = TitlePixels();
+    const int distance = y < top ? top - y : y >= ClientHeight() ? y - ClientHeight() + 1 : 0;
+    autoScrollDirection_ = !tracking_ || distance == 0 ? 0 : y < top ? -1 : 1;
+    if (!HandleAllocated()) return;
+    if (autoScrollDirection_ == 0) {
+        KillTimer(Handle(), kListScrollTimer);
+        return;
+    }
+    SetTimer(Handle(), kListScrollTimer, static_cast<UINT>(std::max(0, 200 - 15 * distance)));
+}
+
+void TDBLookupGridVyn::AutoScrollStep() {
+    if (!listActive_ || autoScrollDirection_ == 0) return;
+    TDataSet* list = ListDataSet();
+    if (autoScrollDirection_ < 0) {
+        if (specRowSelected_) return;
+        // Above the first record stands the special row.
+        if (list->MoveBy(-1) == 0 && specRow_->Visible()) return ChooseSpecRow();
+    } else if (specRowSelected_) {
+        list->First();
+    } else {
+        list->MoveBy(1);
+    }
+    ChooseCurrentRecord();
+}
+
+void TDBLookupGridVyn::WMTimerList(TMessage& Message) {
+    if (Message.WParam != kListScrollTimer) return TCustomDBGridVyn::Dispatch(Message);
+    AutoScrollStep();
+}
+
+void TDBLookupGridVyn::UpdateVertScrollBar() { RefreshListScrollBar(); }
+
+void TDBLookupGridVyn::RefreshListScrollBar() {
+    if (!HandleAllocated()) return;
+    int max = 2, page = 0, pos = 0;
+    bool scrolls = false;
+    if (listActive_) {
+        TDataSet* list = ListDataSet();
+        if (list->IsSequenced()) {
+            max = std::max(list->RecordCount() - 1, 0);
+            page = listRowCount_;
+            pos = std::max(list->RecNo() - DataLink()->ActiveRecord() - 1, 0);
+            scrolls = list->RecordCount() > page;
+        } else {
+            scrolls = DataLink()->RecordCount() >= listRowCount_;
+            max = scrolls ? 4 : 0;
+            pos = list->Bof() ? 0 : list->Eof() ? 4 : 2;
+        }
+    }
+    SCROLLINFO current{};
+    current.fMask = SIF_ALL;
+    GetScrollInfo(Handle(), SB_VERT, &current);
+    if (current.nMin != 0 || current.nMax != max || static_cast<int>(current.nPage) != page || current.nPos != pos) {
+        SCROLLINFO info{};
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMax = max;
+        info.nPage = static_cast<UINT>(page);
+        info.nPos = pos;
+        SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+    }
+    ShowScrollBar(Handle(), SB_VERT, scrolls);
+}
+
+void TDBLookupGridVyn::WMVScrollList(TMessage& Message) {
+    if (!listActive_) return;
+    TDataSet* list = ListDataSet();
+    const int buffered = DataLink()->RecordCount();
+    const int active = DataLink()->ActiveRecord();
+    switch (LOWORD(Message.WParam)) {
+        case SB_LINEUP: list->MoveBy(-active - 1); break;
+        case SB_LINEDOWN: list->MoveBy(buffered - active); break;
+        case SB_PAGEUP: list->MoveBy(-active - std::max(buffered - 1, 1)); break;
+        case SB_PAGEDOWN: list->MoveBy(buffered - 1 - active + std::max(buffered - 1, 1)); break;
+        case SB_THUMBPOSITION:
+            switch (HIWORD(Message.WParam)) {
+                case 0: list->First(); break;
+                case 1: list->MoveBy(-active - std::max(buffered - 1, 1)); break;
+                case 3: list->MoveBy(buffered - 1 - active + std::max(buffered - 1, 1)); break;
+                case 4: list->Last(); break;
+                default: break;
+            }
+            break;
+        case SB_THUMBTRACK:
+            if (list->IsSequenced()) {
+                SCROLLINFO info{};
+                info.fMask = SIF_TRACKPOS;
+                GetScrollInfo(Handle(), SB_VERT, &info);
+                list->MoveBy(info.nTrackPos + 1 - list->RecNo());
+            }
+            break;
+        case SB_TOP: list->First(); break;
+        case SB_BOTTOM: list->Last(); break;
+        default: break;
+    }
+    RefreshListScrollBar();
+}
+

@@ -135,6 +135,10 @@ public:
     bool GetDataCellColors(int dataCol, int dataRow, TFont* font, TColor& background, TGridDrawState& state,
                            const AnsiString& text) override;
     void LinkActiveChanged(bool active) override;
+    void UpdateVertScrollBar() override;
+    // The bar follows the list: record numbers of a sequenced list, else
+    // five positions; set only when it changed.
+    void RefreshListScrollBar();
     void DataScrolled(int distance) override;
     void RebuildLayout() override;
     void SetBounds(int left, int top, int width, int height) override;
@@ -157,11 +161,15 @@ protected:
     void WMGetDlgCode(TMessage& Message);
     void WMSetFocusVyn(TMessage& Message);
     void WMKillFocusLookup(TMessage& Message);
+    void WMVScrollList(TMessage& Message);
+    void WMTimerList(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
         SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocusVyn)
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocusLookup)
+        SERVIORA_MESSAGE(WM_VSCROLL, WMVScrollList)
+        SERVIORA_MESSAGE(WM_TIMER, WMTimerList)
     SERVIORA_MESSAGES_END(TCustomDBGridVyn)
 
 protected:
@@ -178,6 +186,10 @@ protected:
     bool Tracking() const { return tracking_; }
 
 private:
+    // Tracking outside the client area moves the list one record at a
+    // time, faster the farther the mouse is.
+    void AutoScrollFrom(int y);
+    void AutoScrollStep();
     int SpecRowPixels() const { return specRow_->Visible() ? SpecRowHeight() : 0; }
     int TitlePixels() const;
 
@@ -199,6 +211,7 @@ private:
     bool specRowSelected_ = false;
     bool inRowCount_ = false;
     bool tracking_ = false;
+    int autoScrollDirection_ = 0;
     std::unique_ptr<TDataSource> lookupSource_;
     int listRowCount_ = 7;
     AnsiString searchText_;

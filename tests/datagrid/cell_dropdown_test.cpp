@@ -195,4 +195,25 @@ TEST_F(CellDropDownTest, ALookupChoiceThatCannotBeStoredLeavesTheFieldsOwnText) 
     EXPECT_EQ(Field("品牌代码")->AsString(), "N");
 }
 
+TEST_F(CellDropDownTest, PictureOfTheFourDropDownsUnderTheirCells) {
+    Col(kQuantity)->SetButtonStyle(cbsDropDown);
+    Col(kBrand)->SetDropDownShowTitles(true);
+    Col(kBrand)->SetDropDownSizing(true);
+    std::vector<std::unique_ptr<TBitmap>> pictures;
+    for (EditColumn column : {kState, kBrand, kDate, kQuantity}) {
+        TDBGridInplaceEdit* editor = OpenEditor(column);
+        Chord({VK_MENU}, VK_DOWN);
+        if (!editor->ListVisible()) ClickButton(0);
+        ASSERT_TRUE(editor->ListVisible());
+        editor->ActiveList()->Invalidate();
+        ProcessMessages();
+        pictures.push_back(PictureWithDropDown(form_, editor->ActiveList()));
+        Key(VK_ESCAPE);
+        grid_->HideEditor();
+    }
+    std::vector<TBitmap*> sheet;
+    for (auto& picture : pictures) sheet.push_back(picture.get());
+    EXPECT_TRUE(SaveStackedPictures(sheet, "dbgrid-dropdowns.png"));
+}
+
 }  // namespace

@@ -9,7 +9,6 @@
 #include "platform/win/testseams.h"
 #include "platform/win/winuser.h"
 #include "support/memory_dataset.h"
-#include "support/temp_dir.h"
 #include "tests/datagrid/grid_fixture.h"
 #include "tests/platform/ui/control_fixture.h"
 
@@ -284,6 +283,7 @@ TEST_F(LookupComboboxTest, DroppedDownWithTitlesASpecialRowAndASizableGrip) {
     EXPECT_TRUE(list->SizeGrip()->Visible());
     list->Invalidate();
     ProcessMessages();
-    EXPECT_TRUE(SaveWindowScreenshot(list->Handle(), ScreenshotDir() + "dbgrid-lookup.png"));
+    const std::unique_ptr<TBitmap> picture = PictureWithDropDown(form, list);
+    EXPECT_TRUE(SaveStackedPictures({picture.get()}, "dbgrid-lookup.png"));
     box->CloseUp(false);
 }

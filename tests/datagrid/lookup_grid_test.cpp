@@ -294,3 +294,32 @@ TEST_F(LookupGridTest, TheWheelScrollsTheListAndKeepsTheChoice) {
     EXPECT_LT(brands_.RecNo(), 4);
     EXPECT_EQ(grid->KeyValue().AsInteger(), 1);
 }
+
+TEST_F(LookupGridTest, TheScrollBarFollowsTheListsRecordNumbers) {
+    TDBLookupGridVyn* grid = NewLookupGrid();
+    const struct {
+        int rows;
+        bool shown;
+    } cases[] = {{3, true}, {6, false}, {10, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rows);
+        grid->SetListRowCount(c.rows);
+        brands_.First();
+        ProcessMessages();
+        SCROLLINFO info{};
+        info.fMask = SIF_ALL;
+        GetScrollInfo(grid->Handle(), SB_VERT, &info);
+        EXPECT_EQ(info.nMax, 5);
+        EXPECT_EQ(static_cast<int>(info.nPage), std::min(c.rows, 6));  // a page never exceeds the range
+        EXPECT_EQ((GetWindowLongPtr(grid->Handle(), GWL_STYLE) & WS_VSCROLL) != 0, c.shown);
+    }
+    grid->SetListRowCount(3);
+    grid->Perform(WM_VSCROLL, SB_BOTTOM, 0);
+    ProcessMessages();
+    SCROLLINFO info{};
+    info.fMask = SIF_POS;
+    GetScrollInfo(grid->Handle(), SB_VERT, &info);
+    EXPECT_EQ(info.nPos, 3);  // the first of the last three records
+    grid->Perform(WM_VSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(brands_.RecNo(), 3);
+}
