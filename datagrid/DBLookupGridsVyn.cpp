@@ -479,6 +479,12 @@ void TDBLookupGridVyn::MoveChoice(int step, bool toFirst, bool toLast) {
         list->First();
         return ChooseCurrentRecord();
     }
+    // Nothing chosen yet: any move chooses the first record, or the keys
+    // could never choose anything.
+    if (VarIsNull(keyValue_) || VarIsEmpty(keyValue_)) {
+        list->First();
+        return ChooseCurrentRecord();
+    }
     // The move starts at the key's record; a key no longer in the list is
     // shown again first.
     if (!FindKeyInList()) {

@@ -209,9 +209,13 @@ protected:
         SERVIORA_MESSAGE(EM_REPLACESEL, EMReplaceSel)
     SERVIORA_MESSAGES_END(TCustomDBEditVyn)
 
+protected:
     // The list's current record by one step (or its first record when the
     // key is not there) becomes the key.
     void StepListRecord(bool up);
+    // The key without any search or notice, and a text shown as it is.
+    void AssignKeyQuietly(const Variant& value) { keyValue_ = value; }
+    void ShowText(const AnsiString& text);
     TDataSet* ListDataSet() const { return listLink_->DataSet(); }
 
 private:
@@ -221,7 +225,6 @@ private:
     // The text for the key: the box's own source, the special row, the key
     // record's display text, or nothing.
     AnsiString KeyText();
-    void ShowText(const AnsiString& text);
     void ListColumnMoved(TObject* sender, int fromIndex, int toIndex);
     void ListCloseUp(TObject* sender, bool accept);
     // Text-part mouse messages the edit window never sees in the list style.
