@@ -2,6 +2,8 @@
 // special row, whole-row geometry, keys, type-ahead and mouse choosing.
 #include "datagrid/DBLookupGridsVyn.h"
 
+#include "datagrid/DBLookupGridColumnsVyn.h"
+
 #include <algorithm>
 
 #include "platform/data/field.h"
@@ -390,6 +392,49 @@ int TDBLookupGridVyn::FilterRowCount() const {
 
 // ---- Grid reactions -----------------------------------------------------------------------------------
 
+TDBGridColumnsVyn* TDBLookupGridVyn::CreateColumns() {
+    return new TDBGridColumnsVyn(this, TDBLookupGridColumnVyn::StaticClass());
+}
+
+namespace {
+
+// `items` with the entry at `from` moved to `to`, joined by ";".
+AnsiString MovedEntries(TStrings* items, int from, int to) {
+    while (items->Count() <= std::max(from, to)) items->Add(AnsiString());
+    const AnsiString moved = items->Strings(from);
+    items->Delete(from);
+    items->Insert(to, moved);
+    AnsiString joined;
+    for (int i = 0; i < items->Count(); ++i) joined += (i ? ";" : "") + items->Strings(i);
+    return joined;
+}
+
+}  // namespace
+
+void TDBLookupGridVyn::ColumnMoved(int fromIndex, int toIndex) {
+    const int from = RawToDataColumn(fromIndex), to = RawToDataColumn(toIndex);
+    const bool carry = listActive_ && from != to && dynamic_cast<TDBLookupGridColumnVyn*>(Columns()->Items(from));
+    // Read before the move: columns made from the list fields are made
+    // again in the list's order.
+    TStringList names;
+    for (int i = 0; i < Columns()->Count(); ++i) names.Add(Columns()->Items(i)->FieldName());
+    const bool fromListFields = !Columns()->Customized();
+    TCustomDBGridVyn::ColumnMoved(fromIndex, toIndex);
+    if (!carry) return;
+    TStringList cells;
+    SplitCellsText(&cells, specRow_->CellsText());
+    specRow_->LockChanges();
+    specRow_->SetCellsText(MovedEntries(&cells, from, to));
+    specRow_->UnlockChanges();
+    if (listFieldIndex_ == from)
+        listFieldIndex_ = to;
+    else if (from < listFieldIndex_ && listFieldIndex_ <= to)
+        --listFieldIndex_;
+    else if (to <= listFieldIndex_ && listFieldIndex_ < from)
+        ++listFieldIndex_;
+    if (fromListFields) SetListField(MovedEntries(&names, from, to));
+}
+
 void TDBLookupGridVyn::BuildFieldMap() {
     if (Columns()->Customized()) return TCustomDBGridVyn::BuildFieldMap();
     DataLink()->SetSparseMap(false);
@@ -443,15 +488,18 @@ void TDBLookupGridVyn::DrawFilterCell(TColumnVyn* column, int col, int row, TRec
                                       const TCellTypeVyn& type, bool& highlighted) {
     if (!specRow_->Visible()) return TCustomDBGridVyn::DrawFilterCell(column, col, row, rect, state, type, highlighted);
     TCanvas* canvas = Canvas();
-    canvas->SetFont(specRow_->Font());
-    TColor background = specRow_->Color();
+    auto* lookupColumn = dynamic_cast<TDBLookupGridColumnVyn*>(column);
+    TGridColumnSpecCellVyn* cell = lookupColumn ? lookupColumn->SpecCell() : nullptr;
+    canvas->SetFont(cell ? cell->Font() : specRow_->Font());
+    TColor background = cell ? cell->Color() : specRow_->Color();
     if (specRowSelected_) {
         canvas->Font()->SetColor(clHighlightText);
         background = clHighlight;
     }
     canvas->Brush()->SetColor(background);
     // Placed as the data cells place their text.
-    WriteCellText(canvas, rect, 0, 0, true, false, tlTop, column->Alignment(), specRow_->CellText(column->Index()),
+    WriteCellText(canvas, rect, 0, 0, true, false, tlTop, column->Alignment(),
+                  cell ? cell->Text() : specRow_->CellText(column->Index()),
                   Flat() ? 1 : 2, 2, true);
     if (specRowSelected_) canvas->DrawFocusRect(rect);
     highlighted = specRowSelected_;

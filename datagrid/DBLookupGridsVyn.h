@@ -144,6 +144,10 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
 
 protected:
+    TDBGridColumnsVyn* CreateColumns() override;
+    // A moved column takes its special-row text, the display field and,
+    // for columns made from the list fields, the list's field order along.
+    void ColumnMoved(int fromIndex, int toIndex) override;
     void BuildFieldMap() override;
     void RecalcRowCount() override;
     void DrawFilterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,

@@ -287,3 +287,20 @@ TEST_F(LookupComboboxTest, DroppedDownWithTitlesASpecialRowAndASizableGrip) {
     EXPECT_TRUE(SaveStackedPictures({picture.get()}, "dbgrid-lookup.png"));
     box->CloseUp(false);
 }
+
+TEST_F(LookupComboboxTest, AListTheUserResizedReportsWholeRowsAndItsWidthAtCloseUp) {
+    Bind();
+    Focus();
+    box->DropDown();
+    TPopupDataGridVyn* list = box->DropDownList();
+    ASSERT_EQ(list->ListRowCount(), 5);
+    const int row = list->ListRowHeight();
+    list->SetBounds(list->Left(), list->Top(), 220, list->Height() - 2 * row - row / 2);
+    box->CloseUp(false);
+    EXPECT_EQ(box->DropDownBox()->Rows(), 2);  // two and a half rows snap to two
+    EXPECT_EQ(box->DropDownBox()->Width(), 220);
+    box->DropDown();
+    EXPECT_EQ(list->ListRowCount(), 2);
+    EXPECT_EQ(list->Width(), 220);
+    box->CloseUp(false);
+}

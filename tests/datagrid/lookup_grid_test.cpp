@@ -2,6 +2,7 @@
 // heights, finding the key, type-ahead, the special row, lookup mode from a
 // master lookup field and its refusals, the key row's colours, and the
 // drop-down form's grip.
+#include "datagrid/DBLookupGridColumnsVyn.h"
 #include "datagrid/PopupDataGridVyn.h"
 #include "platform/data/field.h"
 #include "platform/rtl/clock.h"
@@ -25,6 +26,13 @@ protected:
         ++layoutPasses;
         TPopupDataGridVyn::LayoutPass();
     }
+};
+
+class TMovingLookupGrid : public TDBLookupGridVyn {
+    SERVIORA_CLASS(TMovingLookupGrid, TDBLookupGridVyn)
+public:
+    using TDBLookupGridVyn::TDBLookupGridVyn;
+    using TDBLookupGridVyn::ColumnMoved;
 };
 
 class LookupGridTest : public GridTest {
@@ -322,4 +330,30 @@ TEST_F(LookupGridTest, TheScrollBarFollowsTheListsRecordNumbers) {
     EXPECT_EQ(info.nPos, 3);  // the first of the last three records
     grid->Perform(WM_VSCROLL, SB_LINEUP, 0);
     EXPECT_EQ(brands_.RecNo(), 3);
+}
+
+TEST_F(LookupGridTest, AMovedColumnTakesItsSpecialCellAndTheDisplayFieldAlong) {
+    auto* grid = NewLookupGrid<TMovingLookupGrid>();
+    grid->SetListField("代码;名称");
+    grid->SetListFieldIndex(1);
+    grid->SpecRow()->SetCellsText("0;(无)");
+    grid->SpecRow()->SetVisible(true);
+    grid->SetKeyValue(3);
+    auto cell = [&](int index) {
+        return static_cast<TDBLookupGridColumnVyn*>(grid->Columns()->Items(index))->SpecCell();
+    };
+    ASSERT_TRUE(dynamic_cast<TDBLookupGridColumnVyn*>(grid->Columns()->Items(0)));
+    EXPECT_EQ(cell(1)->Text(), "(无)");
+    grid->ColumnMoved(1, 0);
+    EXPECT_EQ(grid->SpecRow()->CellsText(), "(无);0");
+    EXPECT_EQ(grid->ListFieldIndex(), 0);
+    EXPECT_EQ(grid->ListField(), "名称;代码");
+    EXPECT_EQ(grid->Columns()->Items(0)->FieldName(), "名称");
+    EXPECT_EQ(cell(0)->Text(), "(无)");
+    EXPECT_EQ(grid->SelectedText(), "Beta");
+    // A cell's own text stands; its colour still follows the special row.
+    cell(1)->SetText("无码");
+    grid->SpecRow()->SetColor(clYellow);
+    EXPECT_EQ(cell(1)->Text(), "无码");
+    EXPECT_EQ(cell(1)->Color(), clYellow);
 }
