@@ -26,6 +26,10 @@ void TInplaceFilterEditVyn::SelectWholeText() {
 }
 
 void TInplaceFilterEditVyn::ShowKeyWithText(const Variant& value, const AnsiString& text) {
+    // The editor keeps its value itself: the text goes there too, so that
+    // taking the focus (which reloads the value) shows it again.
+    DataLink()->SetOwnValueIsText(true);
+    DataLink()->WriteText(text);
     AssignKeyQuietly(value);
     ShowText(text);
 }

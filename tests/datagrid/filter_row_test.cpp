@@ -87,6 +87,9 @@ TEST_F(FilterRowTest, EnterKeepsTheTextAsTypedAndAppliesTheParsedCondition) {
     EXPECT_EQ(grid_->FilterEditor()->Text(), "> 5");
     Key(VK_RETURN);
     EXPECT_EQ(applied_, 2);
+    // A cell without a condition opens empty, not with the last text.
+    ClickFilterCell(0);
+    EXPECT_EQ(grid_->FilterEditor()->Text(), "");
 }
 
 TEST_F(FilterRowTest, HidingTheRowWhileEditingStoresTheText) {
