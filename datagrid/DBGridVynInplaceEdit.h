@@ -66,6 +66,10 @@ public:
     // IDropDownHostVyn
     void CloseDropDown(bool accept) override;
     virtual void OpenDropDown();
+    // The column's remembered values that begin with the text, under it.
+    void OpenMRUList();
+    void CloseMRUList(bool accept);
+    TMRUListboxVyn* MRUListBox();
 
     // The index of the first string equal to `text` (or starting with it
     // when `partial`), letter case ignored; -1 when none.
@@ -84,6 +88,7 @@ protected:
     virtual void ButtonMouseReleased(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
     virtual void AcceptMRUItem(const AnsiString& itemText, bool& accept);
     virtual void MRUListResized(TObject* sender);
+    void MRUListMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
 
     void CreateParams(TCreateParams& params) override;
     void BoundsChanged() override;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "datagrid/CalculatorVyn.h"
+#include "datagrid/DBCtrlsVynMRUDropDown.h"
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/PopupDataGridVyn.h"
 #include "datagrid/ToolCtrlsVynCalendar.h"
@@ -110,6 +111,7 @@ void TDBGridInplaceEdit::OpenDropDown() {
         FillPickList(column);
     }
     activeList_->HandleNeeded();
+    CloseMRUList(false);
     const TPoint at = PlaceDropDownAtControl(this, activeList_, daLeft);
     ShowDropDownAt(activeList_, at);
     activeList_->SetVisible(true);
@@ -309,6 +311,9 @@ bool TDBGridInplaceEdit::RouteListKey(TMessage& Message) {
 
 void TDBGridInplaceEdit::WndProc(TMessage& Message) {
     if (RouteListKey(Message)) return;
+    if (mruList_ && mruList_->DroppedDown() &&
+        RouteKeyToMRUList(Message, MRUListBox(), [this](bool accept) { CloseMRUList(accept); }))
+        return;
     TInplaceEdit::WndProc(Message);
     textChangedByUser_ = false;
 }

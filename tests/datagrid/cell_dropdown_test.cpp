@@ -195,6 +195,31 @@ TEST_F(CellDropDownTest, ALookupChoiceThatCannotBeStoredLeavesTheFieldsOwnText) 
     EXPECT_EQ(Field("品牌代码")->AsString(), "N");
 }
 
+TEST_F(CellDropDownTest, TypingOpensTheRememberedValuesThatBeginWithTheText) {
+    TMRUListVyn* mru = Col(kRemark)->MRUList();
+    for (const char* text : {"brown", "abd", "xyz", "abc", "ab"}) mru->RememberText(text);
+    mru->SetActive(true);
+    TDBGridInplaceEdit* editor = OpenEditor(kRemark);
+    editor->SelectAll();
+    Key('A', "a");
+    TMRUListboxVyn* list = editor->MRUListBox();
+    ASSERT_TRUE(mru->DroppedDown());
+    EXPECT_TRUE(list->Visible());
+    std::vector<AnsiString> shown;
+    for (int i = 0; i < list->Items()->Count(); ++i) shown.push_back(list->Items()->Strings(i));
+    EXPECT_EQ(shown, (std::vector<AnsiString>{"ab", "abc", "abd"}));
+    Key(VK_BACK);  // an empty text closes it
+    EXPECT_FALSE(mru->DroppedDown());
+    Key('A', "a");
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_RETURN);  // takes the highlighted value
+    EXPECT_FALSE(mru->DroppedDown());
+    EXPECT_EQ(editor->EditText(), "abc");
+    EXPECT_EQ(grid_->EditedText(), "abc");
+    mru->SetActive(false);
+}
+
 TEST_F(CellDropDownTest, PictureOfTheFourDropDownsUnderTheirCells) {
     Col(kQuantity)->SetButtonStyle(cbsDropDown);
     Col(kBrand)->SetDropDownShowTitles(true);
