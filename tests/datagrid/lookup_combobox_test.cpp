@@ -304,3 +304,53 @@ TEST_F(LookupComboboxTest, AListTheUserResizedReportsWholeRowsAndItsWidthAtClose
     EXPECT_EQ(list->Width(), 220);
     box->CloseUp(false);
 }
+
+TEST_F(LookupComboboxTest, PostingATextTheListLacksAsksOnNotInListAndTakesTheAddedRecord) {
+    Bind();
+    box->SetStyle(csDropDownVyn);
+    std::vector<AnsiString> asked;
+    box->SetOnNotInList([&](TObject*, const AnsiString& text, bool& recheck) {
+        asked.push_back(text);
+        brands->Append();
+        brands->FieldByName("代码")->SetAsInteger(9);
+        brands->FieldByName("名称")->SetAsString(text);
+        brands->Post();
+        recheck = true;
+    });
+    Focus();
+    SimulateTyping("Zeta");
+    ProcessMessages();
+    EXPECT_TRUE(VarIsNull(box->KeyValue()));
+    box->UpdateData(box);
+    EXPECT_EQ(asked, (std::vector<AnsiString>{"Zeta"}));
+    EXPECT_EQ(box->KeyValue().AsInteger(), 9);
+    EXPECT_EQ(box->DataLink()->OwnValue().AsInteger(), 9);
+    EXPECT_FALSE(box->DataLink()->OwnValueIsText());
+}
+
+TEST_F(LookupComboboxTest, DeleteInTheListStyleClearsTheKeyUnlessARequiredKeyIsPartlySelected) {
+    auto* orders = new TMemoryDataSet(form);
+    orders->AddColumn("品牌代码", ftInteger);
+    orders->AddRow({3});
+    TField* key = AddPersistentField(orders, "品牌代码", TIntegerField::StaticClass());
+    orders->Open();
+    auto* ordersSource = new TDataSource(form);
+    ordersSource->SetDataSet(orders);
+    Bind();
+    box->SetDataSource(ordersSource);
+    box->SetDataField("品牌代码");
+    Focus();
+    EXPECT_EQ(box->EditText(), "Beta");
+    key->SetRequired(true);
+    box->SetSelStart(1);
+    box->SetSelLength(2);
+    Key(VK_DELETE);  // a required key: only the whole text may go
+    EXPECT_EQ(box->KeyValue().AsInteger(), 3);
+    EXPECT_EQ(box->EditText(), "Beta");
+    key->SetRequired(false);
+    Key(VK_DELETE);
+    EXPECT_TRUE(VarIsNull(box->KeyValue()));
+    EXPECT_EQ(box->EditText(), "");
+    orders->Post();
+    EXPECT_TRUE(orders->FieldByName("品牌代码")->IsNull());
+}
