@@ -487,10 +487,11 @@ void TCustomDBLookupComboboxVyn::KeyDown(Word& key, TShiftState shift) {
     } else if ((key == VK_UP || key == VK_DOWN) && !listVisible_ && listActive_ && ValueEditable(true)) {
         StepListRecord(key == VK_UP);
         key = 0;
-    } else if (key == VK_DELETE && style_ == csDropDownListVyn && ValueEditable(true)) {
+    } else if (key == VK_DELETE && style_ == csDropDownListVyn && !unbound_) {
+        // The list style's text is never edited in place.
         const bool required = std::any_of(masterKeyFields_.begin(), masterKeyFields_.end(),
                                           [](TField* field) { return field->Required(); });
-        if (!required || SelLength() == TextLength(EditText())) {
+        if (ValueEditable(true) && (!required || SelLength() == TextLength(EditText()))) {
             StoreKeyValue(Null());
             ShowText(AnsiString());
         }

@@ -347,7 +347,13 @@ TEST_F(LookupComboboxTest, DeleteInTheListStyleClearsTheKeyUnlessARequiredKeyIsP
     Key(VK_DELETE);  // a required key: only the whole text may go
     EXPECT_EQ(box->KeyValue().AsInteger(), 3);
     EXPECT_EQ(box->EditText(), "Beta");
+    box->SetReadOnly(true);  // nor does a read-only box lose its text
+    box->SelectAll();
+    Key(VK_DELETE);
+    EXPECT_EQ(box->EditText(), "Beta");
+    box->SetReadOnly(false);
     key->SetRequired(false);
+    box->SelectAll();
     Key(VK_DELETE);
     EXPECT_TRUE(VarIsNull(box->KeyValue()));
     EXPECT_EQ(box->EditText(), "");
