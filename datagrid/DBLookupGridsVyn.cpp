@@ -158,12 +158,14 @@ void TDBLookupGridVyn::SetKeyField(const AnsiString& v) {
     if (keyField_ == v) return;
     keyField_ = v;
     ResolveListFields();
+    FitToContent();
 }
 
 void TDBLookupGridVyn::SetListField(const AnsiString& v) {
     if (listField_ == v) return;
     listField_ = v;
     ResolveListFields();
+    FitToContent();
 }
 
 void TDBLookupGridVyn::SetListFieldIndex(int v) {
@@ -366,6 +368,31 @@ int TDBLookupGridVyn::ContentWidth() const {
     return width;
 }
 
+void TDBLookupGridVyn::SetAutoFitColWidths(bool v) {
+    autoFitColWidths_ = v;
+    SetScrollBars(v ? ssNone : ssHorizontal);
+    SetListRowCount(listRowCount_);
+    RefreshListScrollBar();
+    FitToContent();
+}
+
+void TDBLookupGridVyn::FitToContent() {
+    if (fitting_ || !autoFitColWidths_) return;
+    const ValueRestorer<bool> guard(fitting_, true);
+    // The grid's own fitting runs once; the widths it gives stay the
+    // columns' own.
+    TCustomDBGridVyn::SetAutoFitColWidths(true);
+    for (int i = 0; i < Columns()->Count(); ++i) Columns()->Items(i)->SetWidth(Columns()->Items(i)->Width());
+    TCustomDBGridVyn::SetAutoFitColWidths(false);
+    SetScrollBars(ssNone);
+    SetListRowCount(listRowCount_);
+}
+
+void TDBLookupGridVyn::ColWidthsChanged() {
+    TCustomDBGridVyn::ColWidthsChanged();
+    if (autoFitColWidths_ && !fitting_ && GridState() == gsColSizing) SetClientWidth(ContentWidth());
+}
+
 int TDBLookupGridVyn::HeightForRows(int rows) const {
     const int line = Options().Contains(dgRowLines) ? GridLineWidth() : 0;
     return TitlePixels() + line + rows * ListRowHeight() + FrameSize() + SpecRowPixels();
@@ -383,7 +410,9 @@ void TDBLookupGridVyn::SetBounds(int left, int top, int width, int height) {
             std::max((height - FrameSize() - TitlePixels() - SpecRowPixels() - line) / ListRowHeight(), 1);
         height = HeightForRows(listRowCount_);
     }
+    const bool resized = width != Width() || height != Height();
     TCustomDBGridVyn::SetBounds(left, top, width, height);
+    if (resized && autoFitColWidths_) FitToContent();
 }
 
 int TDBLookupGridVyn::FilterRowCount() const {
@@ -444,6 +473,7 @@ void TDBLookupGridVyn::BuildFieldMap() {
 void TDBLookupGridVyn::LinkActiveChanged(bool active) {
     ResolveListFields();
     TCustomDBGridVyn::LinkActiveChanged(active);
+    FitToContent();
 }
 
 void TDBLookupGridVyn::DataScrolled(int distance) {

@@ -99,6 +99,10 @@ public:
     bool ShowTitles() const { return Options().Contains(dgTitles); }
     // The visible columns' widths with a line each under dgColLines.
     int ContentWidth() const;
+    // The columns fit the width when it is set or the window is sized (not
+    // all the time); a column the user sizes widens the list instead.
+    bool AutoFitColWidths() const { return autoFitColWidths_; }
+    void SetAutoFitColWidths(bool v);
     void SetShowTitles(bool v);
     TSpecRowVyn* SpecRow() const { return specRow_.get(); }
     void SetSpecRow(TSpecRowVyn* v) { specRow_->Assign(v); }
@@ -124,6 +128,7 @@ public:
     virtual void IncrementalSearch(char key);
     virtual void ApplyKeyValue(const Variant& value);
     virtual void SpecRowChanged(TObject* sender);
+    virtual void FitToContent();
     virtual void ResolveDataFields();
     virtual void ResolveListFields();
     virtual bool FindKeyInList();
@@ -148,6 +153,7 @@ protected:
     // A moved column takes its special-row text, the display field and,
     // for columns made from the list fields, the list's field order along.
     void ColumnMoved(int fromIndex, int toIndex) override;
+    void ColWidthsChanged() override;
     void BuildFieldMap() override;
     void RecalcRowCount() override;
     void DrawFilterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
@@ -216,6 +222,8 @@ private:
     bool inRowCount_ = false;
     bool tracking_ = false;
     int autoScrollDirection_ = 0;
+    bool autoFitColWidths_ = false;
+    bool fitting_ = false;
     std::unique_ptr<TDataSource> lookupSource_;
     int listRowCount_ = 7;
     AnsiString searchText_;

@@ -357,3 +357,17 @@ TEST_F(LookupGridTest, AMovedColumnTakesItsSpecialCellAndTheDisplayFieldAlong) {
     EXPECT_EQ(cell(1)->Text(), "无码");
     EXPECT_EQ(cell(1)->Color(), clYellow);
 }
+
+TEST_F(LookupGridTest, FittedColumnsFillTheWidthWhenSetAndWhenTheWindowIsSized) {
+    TDBLookupGridVyn* grid = NewLookupGrid();
+    grid->SetListField("代码;名称");
+    grid->SetListRowCount(10);  // every record in view: no vertical bar
+    for (const int width : {300, 420}) {
+        SCOPED_TRACE(width);
+        grid->SetWidth(width);
+        if (!grid->AutoFitColWidths()) grid->SetAutoFitColWidths(true);
+        ProcessMessages();
+        EXPECT_NEAR(grid->ContentWidth(), grid->ClientWidth(), 2);
+        EXPECT_FALSE(grid->TCustomDBGridVyn::AutoFitColWidths());  // fitted once, not all the time
+    }
+}
