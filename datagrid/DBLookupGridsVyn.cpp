@@ -749,6 +749,20 @@ void TDBLookupGridVyn::WMTimerList(TMessage& Message) {
 
 void TDBLookupGridVyn::UpdateVertScrollBar() { RefreshListScrollBar(); }
 
+void TDBLookupGridVyn::WMSetCursorList(TMessage& Message) {
+    TPoint p{};
+    GetCursorPos(&p);
+    p = ScreenToClient(p);
+    const bool overSpecRow = specRow_->Visible() && MouseCoord(p.x, p.y).Y == TitleRowCount();
+    if (!overSpecRow) return TCustomDBGridVyn::Dispatch(Message);
+    SetCursor(LoadCursor(0, IDC_ARROW));
+    Message.Result = 1;
+}
+
+void TDBLookupGridVyn::CMRecreateWndList(TMessage& Message) {
+    if (!fitting_) TCustomDBGridVyn::Dispatch(Message);
+}
+
 void TDBLookupGridVyn::RefreshListScrollBar() {
     if (!HandleAllocated()) return;
     int max = 2, page = 0, pos = 0;

@@ -173,6 +173,10 @@ protected:
     void WMKillFocusLookup(TMessage& Message);
     void WMVScrollList(TMessage& Message);
     void WMTimerList(TMessage& Message);
+    // Over the special row the grid shows no sizing cursors.
+    void WMSetCursorList(TMessage& Message);
+    // Fitting the columns never makes the window again.
+    void CMRecreateWndList(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
@@ -180,6 +184,8 @@ protected:
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocusLookup)
         SERVIORA_MESSAGE(WM_VSCROLL, WMVScrollList)
         SERVIORA_MESSAGE(WM_TIMER, WMTimerList)
+        SERVIORA_MESSAGE(WM_SETCURSOR, WMSetCursorList)
+        SERVIORA_MESSAGE(CM_RECREATEWND, CMRecreateWndList)
     SERVIORA_MESSAGES_END(TCustomDBGridVyn)
 
 protected:
