@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "datagrid/DBCtrlsVynDropDownRouting.h"
 #include "platform/data/field.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/codepage.h"
@@ -16,19 +17,6 @@ SERVIORA_REGISTER_CLASS(TDBComboBoxVyn);
 namespace {
 
 int TextLength(const AnsiString& text) { return static_cast<int>(text.size()); }
-
-// The byte offset of the character before byte offset `pos`.
-int PreviousCharStart(const AnsiString& text, int pos) {
-    if (pos <= 0) return 0;
-    return static_cast<int>(AnsiCharStart(text, static_cast<std::size_t>(pos - 1)));
-}
-
-// Whether `bytes` hold exactly one whole character (1, 2 or 4 bytes).
-bool WholeCharacter(const AnsiString& bytes) {
-    if (bytes.empty()) return false;
-    if (!IsDBCSLeadByte(static_cast<unsigned char>(bytes[0]))) return true;
-    return bytes.size() >= 4 || (bytes.size() >= 2 && AnsiCharSize(bytes, 0) == bytes.size());
-}
 
 }  // namespace
 
@@ -354,13 +342,10 @@ void TCustomDBComboBoxVyn::KeyPress(char& key) {
     if (code < 32) return;
     if (dropDownBox_->AutoDrop() && !listDropped_) DropDownStart();
     if (keyItemsMode_ && !ReadOnly()) {
-        // A double-byte character arrives byte by byte; it is looked up whole.
-        pendingLeadBytes_ += key;
+        AnsiString typed;
+        const bool whole = TakeWholeCharacter(pendingLeadBytes_, key, typed);
         key = 0;
-        if (!WholeCharacter(pendingLeadBytes_)) return;
-        const AnsiString typed = pendingLeadBytes_;
-        pendingLeadBytes_.clear();
-        ProcessTypedText(typed);
+        if (whole) ProcessTypedText(typed);
     }
 }
 
@@ -510,16 +495,7 @@ void TCustomDBComboBoxVyn::ListMouseUp(TObject*, TMouseButton button, TShiftStat
 }
 
 bool TCustomDBComboBoxVyn::ForwardDragToList(TControl* control, int x, int y) {
-    if (!listDropped_ || !control->MouseCapture()) return false;
-    TPopupListboxVyn* list = PopupList();
-    const TPoint at = list->ScreenToClient(control->ClientToScreen(TPoint{x, y}));
-    const TRect client = list->ClientRect();
-    if (!PtInRect(&client, at)) return false;
-    control->Perform(WM_CANCELMODE, 0, 0);
-    // A graphic button's capture is its window's: let go of it too.
-    if (control->MouseCapture()) control->SetMouseCapture(false);
-    SendMessage(list->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-    return true;
+    return listDropped_ && ForwardDragIntoList(control, PopupList(), x, y);
 }
 
 void TCustomDBComboBoxVyn::MouseMove(TShiftState shift, int x, int y) {
@@ -535,12 +511,7 @@ void TCustomDBComboBoxVyn::CreateWnd() {
     button->SetOnMouseMove([this, button](TObject*, TShiftState, int x, int y) { ForwardDragToList(button, x, y); });
 }
 
-bool TCustomDBComboBoxVyn::IsOwnWindow(HWND window) {
-    if (!window) return false;
-    if (window == Handle() || IsChild(Handle(), window)) return true;
-    return popupList_ && popupList_->HandleAllocated() &&
-           (window == popupList_->Handle() || IsChild(popupList_->Handle(), window));
-}
+bool TCustomDBComboBoxVyn::IsOwnWindow(HWND window) { return IsWindowOfDropDown(window, this, popupList_); }
 
 void TCustomDBComboBoxVyn::WMKillFocus(TMessage& Message) {
     if (listDropped_ && !IsOwnWindow(static_cast<HWND>(Message.WParam))) CloseUpButton(false);
@@ -548,10 +519,7 @@ void TCustomDBComboBoxVyn::WMKillFocus(TMessage& Message) {
 }
 
 void TCustomDBComboBoxVyn::CMCancelMode(TMessage& Message) {
-    auto* sender = reinterpret_cast<TControl*>(Message.LParam);
-    const bool ours = sender == this || (sender && ContainsControl(sender)) ||
-                      (popupList_ && (sender == popupList_ || (sender && popupList_->ContainsControl(sender))));
-    if (!ours) CloseUpButton(false);
+    if (CancelModeFromOutside(Message, this, popupList_)) CloseUpButton(false);
     Inherited::Dispatch(Message);
 }
 
@@ -569,30 +537,8 @@ void TCustomDBComboBoxVyn::WMSetCursor(TMessage& Message) {
     Message.Result = 1;
 }
 
-bool TCustomDBComboBoxVyn::ListKeyMessage(const TMessage& Message) const {
-    if (Message.Msg != WM_KEYDOWN && Message.Msg != WM_CHAR && Message.Msg != WM_SYSKEYDOWN) return false;
-    const WPARAM key = Message.WParam;
-    TShiftState shift;
-    if (GetKeyState(VK_CONTROL) < 0) shift.Include(ssCtrl);
-    if (GetKeyState(VK_SHIFT) < 0) shift.Include(ssShift);
-    if (GetKeyState(VK_MENU) < 0) shift.Include(ssAlt);
-    if (Message.Msg != WM_CHAR && EditButton()->ShortCut() == ShortCut(static_cast<Word>(key), shift)) return false;
-    if (Message.Msg == WM_CHAR) return false;
-    if (key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) return true;
-    return (key == VK_HOME || key == VK_END) && shift.Contains(ssCtrl);
-}
-
 bool TCustomDBComboBoxVyn::KeyModeTextPress(const TMessage& Message) const {
-    if (!keyItemsMode_) return false;
-    switch (Message.Msg) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_MBUTTONUP: break;
-    default: return false;
-    }
-    const TPoint p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
-    const TRect buttons = ButtonAreaRect();
-    return !(ButtonAreaWidth() > 0 && PtInRect(&buttons, p));
+    return keyItemsMode_ && TextPartButtonMessage(Message, this);
 }
 
 void TCustomDBComboBoxVyn::KeyModeMouse(const TMessage& Message) {
@@ -609,15 +555,12 @@ void TCustomDBComboBoxVyn::KeyModeMouse(const TMessage& Message) {
 // In key mode the edit window never sees a press on the text part.
 void TCustomDBComboBoxVyn::DefaultHandler(TMessage& Message) {
     if (!KeyModeTextPress(Message)) return TCustomDBEditVyn::DefaultHandler(Message);
-    if (Message.Msg == WM_RBUTTONUP) {
-        const TPoint screen = ClientToScreen(TPoint{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
-        SendMessage(Handle(), WM_CONTEXTMENU, static_cast<WPARAM>(Handle()), MAKELPARAM(screen.x, screen.y));
-    }
+    ContextMenuForTextPart(Message, this);
 }
 
 void TCustomDBComboBoxVyn::WndProc(TMessage& Message) {
     if (KeyModeTextPress(Message)) KeyModeMouse(Message);
-    if (listDropped_ && ListKeyMessage(Message)) {
+    if (listDropped_ && PagingKeyForList(Message, EditButton())) {
         Message.Result = SendMessage(PopupList()->Handle(), Message.Msg, Message.WParam, Message.LParam);
         return;
     }

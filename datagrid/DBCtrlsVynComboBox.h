@@ -143,7 +143,6 @@ private:
     bool KeyModeTextPress(const TMessage& Message) const;
     // Key-mode presses on the text part open or close the list.
     void KeyModeMouse(const TMessage& Message);
-    bool ListKeyMessage(const TMessage& Message) const;
     bool IsOwnWindow(HWND window);
 
     std::unique_ptr<TDropDownBoxVyn> dropDownBox_;

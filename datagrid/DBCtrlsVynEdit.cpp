@@ -72,12 +72,7 @@ TCustomDBEditVyn::TCustomDBEditVyn(TComponent* owner) : TCustomMaskEdit(owner) {
     TControlStyle style = ControlStyle();
     style.Include(csCaptureMouse).Include(csReplicatable);
     SetControlStyle(style);
-    dataLink_.reset(CreateFieldDataLink());
-    dataLink_->SetControl(this);
-    dataLink_->DataChangeHook = [this](TObject* s) { DataChange(s); };
-    dataLink_->EditingChangeHook = [this](TObject* s) { UpdateReadOnlyState(s); };
-    dataLink_->UpdateDataHook = [this](TObject* s) { UpdateData(s); };
-    dataLink_->ActiveChangeHook = [this](TObject* s) { DataLinkActiveChanged(s); };
+    InstallFieldDataLink();
     editButton_.reset(CreateEditButton());
     editButton_->SetOnChangeNotify([this](TObject* s) { ButtonSettingsChanged(s); });
     editButtons_.reset(CreateEditButtons());
@@ -88,6 +83,22 @@ TCustomDBEditVyn::TCustomDBEditVyn(TComponent* owner) : TCustomMaskEdit(owner) {
     mruList_->SetOnCloseUpRequest([this](TObject*, bool accept) { CloseMRUList(accept); });
     UpdateReadOnly();
     UpdateImageIndex();
+}
+
+// A subclass's own link is reached once the whole object exists; nothing
+// is bound to the first one yet.
+void TCustomDBEditVyn::AfterConstruction() {
+    TCustomMaskEdit::AfterConstruction();
+    InstallFieldDataLink();
+}
+
+void TCustomDBEditVyn::InstallFieldDataLink() {
+    dataLink_.reset(CreateFieldDataLink());
+    dataLink_->SetControl(this);
+    dataLink_->DataChangeHook = [this](TObject* s) { DataChange(s); };
+    dataLink_->EditingChangeHook = [this](TObject* s) { UpdateReadOnlyState(s); };
+    dataLink_->UpdateDataHook = [this](TObject* s) { UpdateData(s); };
+    dataLink_->ActiveChangeHook = [this](TObject* s) { DataLinkActiveChanged(s); };
 }
 
 TCustomDBEditVyn::~TCustomDBEditVyn() {

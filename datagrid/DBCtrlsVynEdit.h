@@ -161,6 +161,8 @@ public:
 
     virtual void UpdateData(TObject* sender);
 
+    void AfterConstruction() override;
+
 protected:
     virtual bool ButtonsAvailable() const;
     virtual TFieldDataLinkVyn* CreateFieldDataLink() { return new TFieldDataLinkVyn(); }
@@ -282,6 +284,7 @@ protected:
     SERVIORA_MESSAGES_END(TCustomMaskEdit)
 
 private:
+    void InstallFieldDataLink();
     // Puts a bound dataset into edit mode, stores, and posts unless a post
     // is running; a failing post reloads the data's value.
     void StoreAndPost(const std::function<void()>& store);

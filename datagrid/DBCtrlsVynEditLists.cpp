@@ -1,6 +1,7 @@
 // The data-aware edit's most-recently-used list, which drops down under it
 // while the user types, and its flat border, drawn over the window's frame.
 #include "datagrid/DBCtrlsVynEdit.h"
+#include "datagrid/DBCtrlsVynMRUDropDown.h"
 #include "platform/gdi/sysparams.h"
 #include "platform/rtl/valuerestorer.h"
 #include "platform/win/commctrl.h"
@@ -35,45 +36,17 @@ void TCustomDBEditVyn::UserTextChanged() {
 
 void TCustomDBEditVyn::OpenMRUList() {
     TMRUListboxVyn* list = MRUListBox();
-    const bool userResized = list->UserResized();
-    const bool open = mruList_->DroppedDown();
     if (!mruList_->FilterInto(list->Items(), Text())) return CloseMRUList(false);
-    TPopupListboxVyn::SetRowsHeight(list, std::min(list->Items()->Count(), mruList_->Rows()));
     RECT placeAt{};
     GetWindowRect(Handle(), &placeAt);
-    if (open) {
-        ShowDropDownAt(list, PlaceDropDownAtRect(placeAt, list, daLeft));
-        list->SetUserResized(userResized);
-    }
-    if (list->Items()->Count() == 0) {
-        if (open) CloseMRUList(false);
-        return;
-    }
-    if (open) return;
-    list->SetColor(Color());
-    list->SetFont(Font());
-    list->SetItemHeight(TPopupListboxVyn::FontLineHeight(this));
-    list->SetItemIndex(-1);
-    list->SetWidth(Width());
-    TPopupListboxVyn::SetRowsHeight(list, std::min(list->Items()->Count(), mruList_->Rows()));
-    ShowDropDownAt(list, PlaceDropDownAtRect(placeAt, list, daLeft));
-    list->SetVisible(true);
-    list->LayoutScrollBar();
-    mruList_->SetDroppedDown(true);
-    list->SetUserResized(false);
-    list->SizeGrip()->SetOnParentResize([this](TObject* s) { MRUListResized(s); });
+    if (!PlaceMRUList(mruList_.get(), list, this, placeAt, Width(), [this](TObject* s) { MRUListResized(s); }))
+        CloseMRUList(false);
 }
 
 void TCustomDBEditVyn::CloseMRUList(bool accept) {
     if (!mruList_->DroppedDown()) return;
     TMRUListboxVyn* list = MRUListBox();
-    if (HWND capture = GetCapture(); capture && (capture == list->Handle() || IsChild(list->Handle(), capture)))
-        SendMessage(capture, WM_CANCELMODE, 0, 0);
-    const bool listHadFocus = list->Focused();
-    list->SetVisible(false);
-    HideDropDown(list);
-    if (listHadFocus && CanFocus()) SetFocus();
-    mruList_->SetDroppedDown(false);
+    HideMRUList(mruList_.get(), list, this);
     if (!accept || readOnly_ || !dataLink_->Edit()) return;
     if (const int index = list->ItemIndex(); index >= 0) {
         {
@@ -97,22 +70,8 @@ void TCustomDBEditVyn::MRUListResized(TObject*) {
 }
 
 bool TCustomDBEditVyn::ForwardToOpenMRUList(TMessage& Message) {
-    if (!mruList_->DroppedDown()) return false;
-    const bool keyMessage = Message.Msg == WM_KEYDOWN || Message.Msg == WM_CHAR || Message.Msg == WM_SYSKEYDOWN;
-    if (!keyMessage) return false;
-    const WPARAM key = Message.WParam;
-    const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0;
-    if (Message.Msg != WM_CHAR && (key == VK_RETURN || key == VK_ESCAPE)) {
-        CloseMRUList(key == VK_RETURN);
-        Message.Result = 0;
-        return true;
-    }
-    if (Message.Msg == WM_CHAR && (key == '\r' || key == 27)) return true;
-    const bool paging = (key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) && !alt;
-    const bool ends = (key == VK_HOME || key == VK_END) && ctrl;
-    if (Message.Msg == WM_CHAR || !(paging || ends)) return false;
-    Message.Result = SendMessage(MRUListBox()->Handle(), Message.Msg, Message.WParam, Message.LParam);
-    return true;
+    return mruList_->DroppedDown() &&
+           RouteKeyToMRUList(Message, MRUListBox(), [this](bool accept) { CloseMRUList(accept); });
 }
 
 void TCustomDBEditVyn::CNCommand(TMessage& Message) {

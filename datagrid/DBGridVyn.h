@@ -512,6 +512,7 @@ protected:
 
     // Enter applies the row's conditions.
     void FilterEditorKeyPress(TObject* sender, char& key);
+    void FilterEditorCloseUp(TObject* sender, bool accept);
     // Up at the first record (or with Ctrl) opens the filter row.
     bool OpenFilterRowFromData(TShiftState shift);
     // A press on an editable filter cell opens its editor (true); a press in

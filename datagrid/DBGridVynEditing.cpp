@@ -3,6 +3,7 @@
 // edited text reaches the field through the column (pick and key lists,
 // lookup keys, memos), on exit as well.
 #include "datagrid/DBGridVyn.h"
+#include "datagrid/DBGridVynFilterEdit.h"
 #include "datagrid/DBGridVynSelection.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
@@ -229,14 +230,23 @@ void TCustomDBGridVyn::RefreshEditor() {
         throw;
     }
     editor->SetLockCloseList(locked);
+    RefreshFilterEditor();
 }
 
 void TCustomDBGridVyn::WMCommandVyn(TMessage& Message) {
     TCustomGrid::Dispatch(Message);
+    const HWND sender = HWND(Message.LParam);
     TDBGridInplaceEdit* editor = DBInplaceEditor();
-    if (editor && editor->HandleAllocated() && HWND(Message.LParam) == editor->Handle() &&
-        HIWORD(Message.WParam) == EN_CHANGE)
-        editor->UserTextChanged();
+    if (editor && editor->HandleAllocated() && sender == editor->Handle()) {
+        if (HIWORD(Message.WParam) == EN_CHANGE) editor->UserTextChanged();
+        return;
+    }
+    // A typed filter text differing from the stored one shows at once.
+    if (filterEditor_ && filterEditor_->HandleAllocated() && sender == filterEditor_->Handle()) {
+        if (HIWORD(Message.WParam) == EN_CHANGE && filterColumn_ >= 0 &&
+            filterEditor_->Text() != GetColumnFilterText(filterColumn_))
+            InvalidateCell(DataToRawColumn(filterColumn_), CalcTopDataOffset() - 1);
+    }
 }
 
 void TCustomDBGridVyn::PressShowsEditor(const TGridCoord& cell, bool wasCurrent, int x, int y) {

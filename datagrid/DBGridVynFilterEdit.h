@@ -1,23 +1,19 @@
-// The filter row's editor: the data-aware edit hosted by the grid over one
-// filter cell, its text one pixel lower than a plain editor's.
+// The filter row's editor: the lookup combo box hosted by the grid over one
+// filter cell, its text one pixel lower than a plain editor's. A column
+// filter with a list source drops down that list.
 #pragma once
 
-#include "datagrid/DBCtrlsVynEdit.h"
+#include "datagrid/DBLookupVyn.h"
 
-class TInplaceFilterEditVyn : public TCustomDBEditVyn {
-    SERVIORA_CLASS(TInplaceFilterEditVyn, TCustomDBEditVyn)
+class TInplaceFilterEditVyn : public TDBLookupComboboxVyn {
+    SERVIORA_CLASS(TInplaceFilterEditVyn, TDBLookupComboboxVyn)
 public:
-    using TCustomDBEditVyn::TCustomDBEditVyn;
+    using TDBLookupComboboxVyn::TDBLookupComboboxVyn;
 
-    // Selects the whole text.
-    void SelectWholeText();
+    void SelectWholeText() override;
     // Stores a key value without looking it up and shows Text for it.
     void ShowKeyWithText(const Variant& value, const AnsiString& text);
-    const Variant& KeyValue() const { return keyValue_; }
 
 protected:
     TRect GetEditRect() const override;
-
-private:
-    Variant keyValue_ = Null();
 };

@@ -7,6 +7,7 @@
 #include "datagrid/DBGridVynDrawing.h"
 #include "datagrid/DBGridVynFilterEdit.h"
 #include "datagrid/DBGridVynSelection.h"
+#include "datagrid/DBGridVynStyle.h"
 #include "platform/data/dataset.h"
 #include "platform/rtl/valuerestorer.h"
 #include "platform/win/commctrl.h"
@@ -25,8 +26,12 @@ void TInplaceFilterEditVyn::SelectWholeText() {
 }
 
 void TInplaceFilterEditVyn::ShowKeyWithText(const Variant& value, const AnsiString& text) {
-    keyValue_ = value;
-    SetText(text);
+    // The editor keeps its value itself: the text goes there too, so that
+    // taking the focus (which reloads the value) shows it again.
+    DataLink()->SetOwnValueIsText(true);
+    DataLink()->WriteText(text);
+    AssignKeyQuietly(value);
+    ShowText(text);
 }
 
 namespace {
@@ -39,7 +44,7 @@ bool WindowShown(TWinControl* control) {
 
 // ---- Starting, showing and ending -------------------------------------------------------------------
 
-TInplaceFilterEditVyn* TCustomDBGridVyn::NewFilterEditor() { return new TInplaceFilterEditVyn(this); }
+TInplaceFilterEditVyn* TCustomDBGridVyn::NewFilterEditor() { return TInplaceFilterEditVyn::Create(this); }
 
 bool TCustomDBGridVyn::FilterEditorAllowed() const { return filterRowEditing_ && selection_->Kind() == gstNon; }
 
@@ -132,13 +137,37 @@ void TCustomDBGridVyn::ShowFilterEditor(bool prepare) {
 }
 
 void TCustomDBGridVyn::SetupFilterEditor(int index) {
-    // A column with a list source filters on its keys: the editor shows the
-    // chosen texts and keeps the keys; any other column takes typed text.
+    // A column with a list source picks from it: by its keys (the editor
+    // shows the chosen texts and keeps the keys) or, without a key field,
+    // by its texts; any other column takes typed text.
     TSTColumnFilterVyn* filter = columns_->Items(index)->STFilter();
-    if (filter->ListSource() && !filter->KeyField().empty())
-        filterEditor_->ShowKeyWithText(filter->KeyValues(), filter->ExpressionText());
-    else
-        filterEditor_->ShowKeyWithText(Null(), GetColumnFilterText(index));
+    TInplaceFilterEditVyn* editor = filterEditor_;
+    if (filter->ListSource()) {
+        editor->SetOnCloseUp([this](TObject* sender, bool accept) { FilterEditorCloseUp(sender, accept); });
+        editor->ShowKeyWithText(Null(), AnsiString());
+        editor->SetOnButtonClick({});
+        editor->SetListSource(nullptr);
+        editor->SetListField(filter->ListField());
+        const bool byKey = !filter->KeyField().empty();
+        editor->SetStyle(byKey ? csDropDownListVyn : csDropDownVyn);
+        editor->SetKeyField(byKey ? filter->KeyField() : filter->ListField());
+        editor->SetListSource(filter->ListSource());
+        editor->EditButton()->SetVisible(true);
+        editor->DropDownBox()->SetSizable(true);
+        if (byKey)
+            editor->ShowKeyWithText(filter->KeyValues(), filter->ExpressionText());
+        else
+            editor->ShowKeyWithText(Null(), filter->ExpressionText());
+        return;
+    }
+    editor->SetOnCloseUp({});
+    editor->SetStyle(csDropDownVyn);
+    editor->SetOnButtonClick([](TObject*, bool&) {});
+    editor->SetListSource(nullptr);
+    editor->SetListField(AnsiString());
+    editor->SetKeyField(AnsiString());
+    editor->EditButton()->SetVisible(false);
+    editor->ShowKeyWithText(Null(), GetColumnFilterText(index));
 }
 
 void TCustomDBGridVyn::StoreFilterEditorValue(int index) {
@@ -146,8 +175,10 @@ void TCustomDBGridVyn::StoreFilterEditorValue(int index) {
     TColumnVyn* column = columns_->Items(index);
     if (column->FieldName().empty()) return;
     TSTColumnFilterVyn* filter = column->STFilter();
+    // Copies: storing redraws the filter row, which prepares the editor anew.
+    const Variant keys = filterEditor_->KeyValue();
     if (!filter->KeyField().empty())
-        filter->AssignKeyValues(filterEditor_->Text(), filterEditor_->KeyValue());
+        filter->AssignKeyValues(filterEditor_->Text(), keys);
     else
         filter->KeepExpressionText(filterEditor_->Text());
 }
@@ -215,6 +246,10 @@ void TCustomDBGridVyn::ApplyFilterFromRow() {
         throw;
     }
     restore();
+}
+
+void TCustomDBGridVyn::FilterEditorCloseUp(TObject*, bool accept) {
+    if (accept && DefaultGridStyle()->ApplyFilterOnListCloseUp()) ApplyFilterFromRow();
 }
 
 void TCustomDBGridVyn::FilterEditorKeyPress(TObject*, char& key) {

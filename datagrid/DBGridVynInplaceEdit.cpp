@@ -8,6 +8,7 @@
 
 #include "datagrid/CalculatorVyn.h"
 #include "datagrid/DBCtrlsVynEdit.h"
+#include "datagrid/DBCtrlsVynMRUDropDown.h"
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/PopupDataGridVyn.h"
 #include "datagrid/ToolCtrlsVynCalendar.h"
@@ -153,7 +154,47 @@ TMRUListboxVyn* TDBGridInplaceEdit::CreateMRUListBox() {
     box->SetParentCtl3D(false);
     box->SetSorted(true);
     box->SetParent(this);
+    box->SetOnMouseUp([this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) { MRUListMouseUp(s, b, sh, x, y); });
     return box;
+}
+
+TMRUListboxVyn* TDBGridInplaceEdit::MRUListBox() {
+    if (!mruListBox_) mruListBox_ = CreateMRUListBox();
+    return mruListBox_;
+}
+
+void TDBGridInplaceEdit::OpenMRUList() {
+    if (!mruList_) return;
+    TMRUListboxVyn* list = MRUListBox();
+    // Interrupted by a waiting key, the list keeps what was found so far.
+    if (!mruList_->FilterInto(list->Items(), EditText())) mruList_->RequestCloseUp(false);
+    RECT format{};
+    SendMessage(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const TPoint topLeft = ClientToScreen(TPoint{format.left, format.top});
+    const TPoint bottomRight = ClientToScreen(TPoint{format.right, format.bottom});
+    const RECT reference{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    const int width = std::max(static_cast<int>(reference.right - reference.left), mruList_->DropDownWidth());
+    if (!PlaceMRUList(mruList_, list, this, reference, width, [this](TObject* s) { MRUListResized(s); }))
+        CloseMRUList(false);
+}
+
+void TDBGridInplaceEdit::CloseMRUList(bool accept) {
+    if (!mruList_ || !mruList_->DroppedDown()) return;
+    TMRUListboxVyn* list = MRUListBox();
+    HideMRUList(mruList_, list, this);
+    TCustomDBGridVyn* grid = DBGrid();
+    if (!accept || ReadOnly() || !grid || !grid->DataLink()->Edit()) return;
+    const int index = list->ItemIndex();
+    if (index < 0) return;
+    SetEditText(list->Items()->Strings(index));
+    grid->SetEditedText(EditText());
+    if (Focused()) SelectAll();
+}
+
+void TDBGridInplaceEdit::MRUListMouseUp(TObject*, TMouseButton button, TShiftState, int x, int y) {
+    if (button != mbLeft) return;
+    const TRect client = MRUListBox()->ClientRect();
+    CloseMRUList(PtInRect(&client, TPoint{x, y}) != 0);
 }
 
 void TDBGridInplaceEdit::Notification(TComponent* component, TOperation operation) {
@@ -473,6 +514,17 @@ void TDBGridInplaceEdit::DefaultHandler(TMessage& Message) {
         if (x < textRect_.left || x >= textRect_.right) return;
     }
     TInplaceEdit::DefaultHandler(Message);
+    if (!textChangedByUser_) return;
+    textChangedByUser_ = false;
+    // Typed or pasted text, once the window has it, opens or closes the
+    // list of remembered values; a text the program set does neither.
+    const UINT msg = Message.Msg;
+    const bool typing = (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) || msg == WM_PASTE || msg == WM_CUT ||
+                        msg == WM_UNDO || msg == WM_CLEAR || msg == WM_IME_CHAR || msg == WM_IME_COMPOSITION;
+    if (!typing) return;
+    const AnsiString empty = IsMasked() ? FormatMaskText(EditMask(), AnsiString()) : AnsiString();
+    if (mruList_ && mruList_->DroppedDown() && EditText() == empty) return CloseMRUList(false);
+    if (mruList_ && mruList_->Active() && Showing() && !listVisible_ && EditText() != empty) OpenMRUList();
 }
 
 void TDBGridInplaceEdit::CMCancelMode(TMessage& Message) {
@@ -481,6 +533,8 @@ void TDBGridInplaceEdit::CMCancelMode(TMessage& Message) {
     if (!sender || sender == this || ContainsControl(sender)) return;
     const bool inList = activeList_ && (sender == activeList_ || activeList_->ContainsControl(sender));
     if (!inList) CloseDropDown(false);
+    const bool inMRU = mruListBox_ && (sender == mruListBox_ || mruListBox_->ContainsControl(sender));
+    if (!inMRU) CloseMRUList(false);
 }
 
 void TDBGridInplaceEdit::WMKillFocus(TMessage& Message) {
@@ -488,7 +542,10 @@ void TDBGridInplaceEdit::WMKillFocus(TMessage& Message) {
     const HWND to = static_cast<HWND>(Message.WParam);
     const bool toList = activeList_ && activeList_->HandleAllocated() &&
                         (to == activeList_->Handle() || IsChild(activeList_->Handle(), to));
-    if (listVisible_ && !toList) CloseDropDown(false);
+    if (listVisible_ && !toList)
+        CloseDropDown(false);
+    else if (mruListBox_ && mruListBox_->HandleAllocated() && to != mruListBox_->Handle())
+        CloseMRUList(false);
     CheckFocusState();
 }
 

@@ -66,6 +66,10 @@ public:
     // IDropDownHostVyn
     void CloseDropDown(bool accept) override;
     virtual void OpenDropDown();
+    // The column's remembered values that begin with the text, under it.
+    void OpenMRUList();
+    void CloseMRUList(bool accept);
+    TMRUListboxVyn* MRUListBox();
 
     // The index of the first string equal to `text` (or starting with it
     // when `partial`), letter case ignored; -1 when none.
@@ -84,6 +88,7 @@ protected:
     virtual void ButtonMouseReleased(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
     virtual void AcceptMRUItem(const AnsiString& itemText, bool& accept);
     virtual void MRUListResized(TObject* sender);
+    void MRUListMouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
 
     void CreateParams(TCreateParams& params) override;
     void BoundsChanged() override;
@@ -149,8 +154,13 @@ private:
     void FollowTextInList();
     // The pick list's entries, height, selection and width for the cell.
     void FillPickList(TColumnVyn* column);
+    // The lookup list's source, fields, rows, width and key for the cell;
+    // false when the column has no lookup dataset.
+    bool FillLookupList(TColumnVyn* column);
+    void MarkListColumnsMoved(TObject* sender, int fromIndex, int toIndex);
     // Writes the accepted choice of the list just closed.
-    void WriteListChoice(const Variant& key);
+    void WriteListChoice(const Variant& key, const AnsiString& listText);
+    void WriteLookupChoice(const Variant& key, const AnsiString& listText);
     // Sets the lookup list's key, when there is one.
     void SetListKey(const Variant& key);
     void SetPickListIndex(int index);

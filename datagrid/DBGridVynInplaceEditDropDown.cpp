@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "datagrid/CalculatorVyn.h"
+#include "datagrid/DBCtrlsVynMRUDropDown.h"
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/PopupDataGridVyn.h"
 #include "datagrid/ToolCtrlsVynCalendar.h"
@@ -22,6 +23,8 @@
 void TDBGridInplaceEdit::FillPickList(TColumnVyn* column) {
     pickList_->SetColor(Color());
     pickList_->SetFont(Font());
+    // Rows as high as the editor's font, or its lines overlap.
+    pickList_->SetItemHeight(TPopupListboxVyn::FontLineHeight(pickList_));
     TStrings* items = pickList_->Items();
     TStrings* picks = column->PickList();
     const int keys = column->KeyList()->Count();
@@ -47,12 +50,48 @@ void TDBGridInplaceEdit::FillPickList(TColumnVyn* column) {
     pickList_->SetClientWidth(widest + 4);
 }
 
+bool TDBGridInplaceEdit::FillLookupList(TColumnVyn* column) {
+    TDataSet* lookup = column->ListDataSet();
+    TField* field = column->BoundField();
+    if (!lookup || !field) return false;
+    dataList_->SetColor(Color());
+    dataList_->SetFont(Font());
+    dataList_->SetSpecRow(column->DropDownSpecRow());
+    const int rows = static_cast<int>(column->DropDownRows());
+    const int records = lookup->IsSequenced() ? lookup->RecordCount() : 0;
+    dataList_->SetShowTitles(column->DropDownShowTitles());
+    lookupSource_->SetDataSet(lookup);
+    dataList_->SetKeyField(field->LookupKeyFields());
+    dataList_->SetListFieldIndex(0);
+    dataList_->SetListField(column->LookupDisplayFields());
+    dataList_->SetAutoFitColWidths(false);
+    dataList_->SetUseMultiTitle(column->DropDownBox()->UseMultiTitle());
+    dataList_->SetListSource(lookupSource_.get());
+    dataList_->HandleNeeded();
+    dataList_->SetListRowCount(records > 0 && records < rows ? records : rows);
+    if (column->DropDownWidth() == -1)
+        dataList_->SetClientWidth(dataList_->ContentWidth());
+    else
+        dataList_->SetWidth(column->DropDownWidth() > 0 ? column->DropDownWidth() : Width());
+    if (dataList_->Width() < Width()) dataList_->SetWidth(Width());
+    dataList_->SetKeyValue(DBGrid()->EditedValue());
+    listColumnsMoved_ = false;
+    dataList_->SetOnColumnMoved([this](TObject* s, int from, int to) { MarkListColumnsMoved(s, from, to); });
+    dataList_->SetOnCloseUp([this](TObject* s, bool accept) { DataListCloseUp(s, accept); });
+    dataList_->SetAutoFitColWidths(column->DropDownBox()->AutoFitColWidths());
+    return true;
+}
+
+void TDBGridInplaceEdit::MarkListColumnsMoved(TObject*, int, int) { listColumnsMoved_ = true; }
+
 void TDBGridInplaceEdit::OpenDropDown() {
     TColumnVyn* column = Column();
     TCustomDBGridVyn* grid = DBGrid();
-    if (listVisible_ || !activeList_ || !column || activeList_ == dataList_) return;
+    if (listVisible_ || !activeList_ || !column) return;
     activeList_->SetWidth(Width());
-    if (activeList_ == calendar_) {
+    if (activeList_ == dataList_) {
+        if (!FillLookupList(column)) return;
+    } else if (activeList_ == calendar_) {
         calendar_->SetColor(Color());
         calendar_->SetFont(Font());
         TDateTime date = Date();
@@ -61,6 +100,7 @@ void TDBGridInplaceEdit::OpenDropDown() {
             date = field && !field->IsNull() && field->AsDateTime() != 0 ? field->AsDateTime() : Date();
         calendar_->SetDate(date);
         calendar_->HandleNeeded();
+        calendar_->FitToMinimumSize();
     } else if (activeList_ == calculator_) {
         IPopupEditorVyn* popup = calculator_;
         popup->LoadValue(EditText().empty() ? Variant(0) : Variant(StrToFloat(EditText())));
@@ -71,12 +111,17 @@ void TDBGridInplaceEdit::OpenDropDown() {
         FillPickList(column);
     }
     activeList_->HandleNeeded();
+    CloseMRUList(false);
     const TPoint at = PlaceDropDownAtControl(this, activeList_, daLeft);
     ShowDropDownAt(activeList_, at);
     activeList_->SetVisible(true);
     if (activeList_ == pickList_) {
         pickList_->SizeGrip()->SetVisible(column->DropDownSizing());
         pickList_->SetUserResized(false);
+    } else if (activeList_ == dataList_) {
+        dataList_->SizeGrip()->ShowGrip(column->DropDownSizing());
+        dataList_->SetListRowCount(dataList_->ListRowCount());
+        dataList_->SetUserResized(false);
     }
     listVisible_ = true;
     textBeforeList_ = grid->EditedText();
@@ -99,7 +144,16 @@ void TDBGridInplaceEdit::CloseDropDown(bool accept) {
     if (lockCloseList_) return;
     if (const HWND capture = GetCapture()) SendMessage(capture, WM_CANCELMODE, 0, 0);
     TColumnVyn* column = Column();
-    if (activeList_ == pickList_ && column) {
+    AnsiString listText;
+    if (activeList_ == dataList_ && column) {
+        key = dataList_->KeyValue();
+        listText = dataList_->SelectedText();
+        if (dataList_->UserResized()) {
+            column->SetDropDownRows(static_cast<Cardinal>(dataList_->ListRowCount()));
+            column->SetDropDownWidth(dataList_->Width());
+        }
+        if (listColumnsMoved_) column->DropDownSpecRow()->SetCellsText(dataList_->SpecRow()->CellsText());
+    } else if (activeList_ == pickList_ && column) {
         const int index = pickList_->ItemIndex();
         if (index >= 0)
             key = column->KeyList()->Count() > 0 && index < column->KeyList()->Count()
@@ -113,24 +167,53 @@ void TDBGridInplaceEdit::CloseDropDown(bool accept) {
     HideDropDown(activeList_);
     droppedDown_ = false;
     listVisible_ = false;
+    if (dataList_) {
+        dataList_->SetOnColumnMoved({});
+        dataList_->SetAutoFitColWidths(false);
+        dataList_->SetListSource(nullptr);
+        lookupSource_->SetDataSet(nullptr);
+    }
     Invalidate();
     ShowCaret(Handle());
     TCustomDBGridVyn* grid = DBGrid();
     if (!accept) {
-        if (activeList_ == pickList_) {
+        if (activeList_ == pickList_ || activeList_ == dataList_) {
             SetEditText(textBeforeList_);
             grid->SetEditedText(textBeforeList_);
         }
         return;
     }
-    WriteListChoice(key);
+    WriteListChoice(key, listText);
 }
 
-void TDBGridInplaceEdit::WriteListChoice(const Variant& key) {
+// A choice that cannot be stored leaves the field's own edit text, so no
+// later commit writes anything else into the field.
+void TDBGridInplaceEdit::WriteLookupChoice(const Variant& key, const AnsiString& listText) {
+    TCustomDBGridVyn* grid = DBGrid();
+    TColumnVyn* column = Column();
+    try {
+        if (!LookupKeysCanModify() || !grid->StartCellEdit() || !column->CanEditValue(true)) return;
+        grid->DataLink()->DataSet()->Edit();
+        if (grid->DataLink()->Editing()) {
+            grid->DataLink()->MarkModified();
+            grid->SetEditedValue(key);
+            grid->SetEditedText(listText);
+        }
+    } catch (...) {
+        SetEditText(column->BoundField()->Text());
+        throw;
+    }
+    SetEditText(listText);
+    SelectAll();
+}
+
+void TDBGridInplaceEdit::WriteListChoice(const Variant& key, const AnsiString& listText) {
     TCustomDBGridVyn* grid = DBGrid();
     TColumnVyn* column = Column();
     if (!column) return;
-    if (activeList_ == calendar_) {
+    if (activeList_ == dataList_) {
+        WriteLookupChoice(key, listText);
+    } else if (activeList_ == calendar_) {
         if (!column->CanEditValue(true) || !grid->StartCellEdit()) return;
         grid->DataLink()->DataSet()->Edit();
         const TDateTime date = calendar_->Date();
@@ -212,7 +295,10 @@ bool TDBGridInplaceEdit::RouteListKey(TMessage& Message) {
                         (activeList_ == calendar_ && (key == VK_LEFT || key == VK_RIGHT));
     if (!paging) return false;
     SendMessage(activeList_->Handle(), msg, Message.WParam, Message.LParam);
-    if (activeList_ == pickList_ && pickList_->ItemIndex() >= 0) {
+    if (activeList_ == dataList_) {
+        SetEditText(dataList_->SelectedText());
+        SelectAll();
+    } else if (activeList_ == pickList_ && pickList_->ItemIndex() >= 0) {
         const AnsiString item = pickList_->Items()->Strings(pickList_->ItemIndex());
         if (item != EditText()) {
             SetEditText(item);
@@ -225,6 +311,9 @@ bool TDBGridInplaceEdit::RouteListKey(TMessage& Message) {
 
 void TDBGridInplaceEdit::WndProc(TMessage& Message) {
     if (RouteListKey(Message)) return;
+    if (mruList_ && mruList_->DroppedDown() &&
+        RouteKeyToMRUList(Message, MRUListBox(), [this](bool accept) { CloseMRUList(accept); }))
+        return;
     TInplaceEdit::WndProc(Message);
     textChangedByUser_ = false;
 }

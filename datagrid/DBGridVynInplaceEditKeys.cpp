@@ -52,8 +52,8 @@ AnsiString TDBGridInplaceEdit::TextWithoutSelection() const {
     return text.substr(0, start) + text.substr(std::min(text.size(), start + static_cast<std::size_t>(self->SelLength())));
 }
 
-void TDBGridInplaceEdit::SetListKey(const Variant&) {
-    // The lookup list takes the key once it can drop down.
+void TDBGridInplaceEdit::SetListKey(const Variant& key) {
+    if (dataList_) dataList_->SetKeyValue(key);
 }
 
 void TDBGridInplaceEdit::SetPickListIndex(int index) {

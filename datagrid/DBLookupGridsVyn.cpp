@@ -2,6 +2,8 @@
 // special row, whole-row geometry, keys, type-ahead and mouse choosing.
 #include "datagrid/DBLookupGridsVyn.h"
 
+#include "datagrid/DBLookupGridColumnsVyn.h"
+
 #include <algorithm>
 
 #include "platform/data/field.h"
@@ -17,6 +19,9 @@ namespace {
 Cardinal lastSearchTick = 0;
 constexpr Cardinal kSearchPause = 2000;
 constexpr std::size_t kSearchLength = 32;
+constexpr UINT_PTR kListScrollTimer = 0x4C53;
+
+}  // namespace
 
 bool IsTypeAheadField(const TField* field) {
     if (!field) return false;
@@ -25,7 +30,57 @@ bool IsTypeAheadField(const TField* field) {
     return text && (field->FieldKind() == fkData || field->FieldKind() == fkInternalCalc);
 }
 
-}  // namespace
+Variant KeyFieldValues(const std::vector<TField*>& fields) {
+    if (fields.empty()) return Null();
+    if (fields.size() == 1) return fields.front()->Value();
+    std::vector<Variant> values;
+    for (TField* field : fields) values.push_back(field->Value());
+    return VarArrayOf(std::span<const Variant>(values));
+}
+
+void CheckListBindingChangeable(TComponent* control, bool lookupMode, const TDataLink* masterLink) {
+    if (lookupMode) DatabaseError(SPropDefByLookup, control);
+    if (masterLink->DataSourceFixed()) DatabaseError(SDataSourceFixed, control);
+}
+
+bool KeyFitsFields(const Variant& key, std::size_t keyFieldCount) {
+    if (VarIsArray(key))
+        return keyFieldCount > 1 && VarArrayDimCount(key) == 1 &&
+               VarArrayHighBound(key, 1) - VarArrayLowBound(key, 1) + 1 == static_cast<int>(keyFieldCount);
+    return keyFieldCount == 1;
+}
+
+bool LocateKey(TDataSet* list, const AnsiString& keyField, const Variant& key, std::size_t keyFieldCount) {
+    if (VarIsNull(key) || VarIsEmpty(key) || !list || !list->Active() || !KeyFitsFields(key, keyFieldCount))
+        return false;
+    try {
+        return list->Locate(keyField, key, {});
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+TField* MasterLookupField(const std::vector<TField*>& masterFields) {
+    return masterFields.size() == 1 && masterFields.front()->Lookup() ? masterFields.front() : nullptr;
+}
+
+TLookupListFieldsVyn FindListFields(TDataSet* list, const AnsiString& keyField, const AnsiString& listField,
+                                    int listFieldIndex, const TField* lookupField) {
+    TLookupListFieldsVyn found;
+    found.keyFields = list->GetFieldList(keyField);
+    found.listFields = list->GetFieldList(listField);
+    std::vector<TField*>& fields = found.listFields;
+    if (lookupField) {
+        found.displayField = list->FieldByName(lookupField->LookupResultField());
+        if (std::find(fields.begin(), fields.end(), found.displayField) == fields.end())
+            fields.insert(fields.begin(), found.displayField);
+    } else {
+        if (fields.empty()) fields = found.keyFields;
+        const bool inRange = listFieldIndex >= 0 && listFieldIndex < static_cast<int>(fields.size());
+        found.displayField = fields.empty() ? nullptr : fields[static_cast<std::size_t>(inRange ? listFieldIndex : 0)];
+    }
+    return found;
+}
 
 // ---- The master link --------------------------------------------------------------------------------
 
@@ -94,23 +149,23 @@ void TDBLookupGridVyn::SetDataField(const AnsiString& v) {
 }
 
 void TDBLookupGridVyn::SetListSource(TDataSource* v) {
-    if (lookupMode_) DatabaseError(SPropDefByLookup, this);
-    if (masterLink_->DataSourceFixed()) DatabaseError(SDataSourceFixed, this);
+    CheckListBindingChangeable(this, lookupMode_, masterLink_.get());
     SetDataSource(v);
 }
 
 void TDBLookupGridVyn::SetKeyField(const AnsiString& v) {
-    if (lookupMode_) DatabaseError(SPropDefByLookup, this);
-    if (masterLink_->DataSourceFixed()) DatabaseError(SDataSourceFixed, this);
+    CheckListBindingChangeable(this, lookupMode_, masterLink_.get());
     if (keyField_ == v) return;
     keyField_ = v;
     ResolveListFields();
+    FitToContent();
 }
 
 void TDBLookupGridVyn::SetListField(const AnsiString& v) {
     if (listField_ == v) return;
     listField_ = v;
     ResolveListFields();
+    FitToContent();
 }
 
 void TDBLookupGridVyn::SetListFieldIndex(int v) {
@@ -139,14 +194,6 @@ void TDBLookupGridVyn::Notification(TComponent* component, TOperation operation)
 
 // ---- Master fields ----------------------------------------------------------------------------------
 
-Variant TDBLookupGridVyn::FieldValues(const std::vector<TField*>& fields) {
-    if (fields.empty()) return Null();
-    if (fields.size() == 1) return fields.front()->Value();
-    std::vector<Variant> values;
-    for (TField* field : fields) values.push_back(field->Value());
-    return VarArrayOf(std::span<const Variant>(values));
-}
-
 void TDBLookupGridVyn::ResolveDataFields() {
     masterFields_.clear();
     masterKeyFields_.clear();
@@ -154,7 +201,7 @@ void TDBLookupGridVyn::ResolveDataFields() {
         TDataSet* master = masterLink_->DataSet();
         if (ListSource() && ListSource()->IsLinkedTo(master)) DatabaseError(SCircularDataLink, this);
         masterFields_ = master->GetFieldList(dataField_);
-        TField* lookup = masterFields_.size() == 1 && masterFields_.front()->Lookup() ? masterFields_.front() : nullptr;
+        TField* lookup = MasterLookupField(masterFields_);
         if (lookup) {
             masterKeyFields_ = master->GetFieldList(lookup->KeyFields());
             if (!lookupSource_) lookupSource_ = std::make_unique<TDataSource>(nullptr);
@@ -176,7 +223,7 @@ void TDBLookupGridVyn::ResolveDataFields() {
 
 void TDBLookupGridVyn::MasterRecordChanged(TField* field) {
     if (field && std::find(masterKeyFields_.begin(), masterKeyFields_.end(), field) == masterKeyFields_.end()) return;
-    SetKeyValue(masterLink_->Active() ? FieldValues(masterKeyFields_) : Null());
+    SetKeyValue(masterLink_->Active() ? KeyFieldValues(masterKeyFields_) : Null());
 }
 
 // ---- List fields ---------------------------------------------------------------------------------------
@@ -191,19 +238,11 @@ void TDBLookupGridVyn::ResolveListFields() {
             TDataSet* list = ListDataSet();
             if (masterLink_->DataSource() && masterLink_->DataSource()->IsLinkedTo(list))
                 DatabaseError(SCircularDataLink, this);
-            keyFields_ = list->GetFieldList(keyField_);
-            listFields_ = list->GetFieldList(listField_);
-            if (lookupMode_) {
-                displayField_ = list->FieldByName(masterFields_.front()->LookupResultField());
-                if (std::find(listFields_.begin(), listFields_.end(), displayField_) == listFields_.end())
-                    listFields_.insert(listFields_.begin(), displayField_);
-            } else {
-                if (listFields_.empty()) listFields_ = keyFields_;
-                const int index = listFieldIndex_ >= 0 && listFieldIndex_ < static_cast<int>(listFields_.size())
-                                      ? listFieldIndex_
-                                      : 0;
-                displayField_ = listFields_.empty() ? nullptr : listFields_[static_cast<std::size_t>(index)];
-            }
+            TLookupListFieldsVyn found =
+                FindListFields(list, keyField_, listField_, listFieldIndex_, lookupMode_ ? masterFields_.front() : nullptr);
+            keyFields_ = std::move(found.keyFields);
+            listFields_ = std::move(found.listFields);
+            displayField_ = found.displayField;
             listActive_ = true;
         }
     } catch (...) {
@@ -215,26 +254,11 @@ void TDBLookupGridVyn::ResolveListFields() {
     RequestLayout();
 }
 
-bool TDBLookupGridVyn::KeyValueFitsFields() const {
-    if (VarIsArray(keyValue_))
-        return keyFields_.size() > 1 && VarArrayDimCount(keyValue_) == 1 &&
-               VarArrayHighBound(keyValue_, 1) - VarArrayLowBound(keyValue_, 1) + 1 ==
-                   static_cast<int>(keyFields_.size());
-    return keyFields_.size() == 1;
-}
+bool TDBLookupGridVyn::KeyValueFitsFields() const { return KeyFitsFields(keyValue_, keyFields_.size()); }
 
-bool TDBLookupGridVyn::FindKeyInList() {
-    if (VarIsNull(keyValue_) || VarIsEmpty(keyValue_) || !ListDataSet() || !ListDataSet()->Active() ||
-        !KeyValueFitsFields())
-        return false;
-    try {
-        return ListDataSet()->Locate(keyField_, keyValue_, {});
-    } catch (const Exception&) {
-        return false;
-    }
-}
+bool TDBLookupGridVyn::FindKeyInList() { return LocateKey(ListDataSet(), keyField_, keyValue_, keyFields_.size()); }
 
-Variant TDBLookupGridVyn::CurrentKey() const { return FieldValues(keyFields_); }
+Variant TDBLookupGridVyn::CurrentKey() const { return KeyFieldValues(keyFields_); }
 
 // ---- The key value ---------------------------------------------------------------------------------
 
@@ -337,6 +361,38 @@ int TDBLookupGridVyn::TitlePixels() const {
     return ShowTitles() && RowCount() > 0 ? RowHeights(0) : 0;
 }
 
+int TDBLookupGridVyn::ContentWidth() const {
+    const int line = Options().Contains(dgColLines) ? GridLineWidth() : 0;
+    int width = 0;
+    for (int i = 0; i < VisibleColumns()->Count(); ++i) width += VisibleColumns()->Items(i)->Width() + line;
+    return width;
+}
+
+void TDBLookupGridVyn::SetAutoFitColWidths(bool v) {
+    autoFitColWidths_ = v;
+    SetScrollBars(v ? ssNone : ssHorizontal);
+    SetListRowCount(listRowCount_);
+    RefreshListScrollBar();
+    FitToContent();
+}
+
+void TDBLookupGridVyn::FitToContent() {
+    if (fitting_ || !autoFitColWidths_) return;
+    const ValueRestorer<bool> guard(fitting_, true);
+    // The grid's own fitting runs once; the widths it gives stay the
+    // columns' own.
+    TCustomDBGridVyn::SetAutoFitColWidths(true);
+    for (int i = 0; i < Columns()->Count(); ++i) Columns()->Items(i)->SetWidth(Columns()->Items(i)->Width());
+    TCustomDBGridVyn::SetAutoFitColWidths(false);
+    SetScrollBars(ssNone);
+    SetListRowCount(listRowCount_);
+}
+
+void TDBLookupGridVyn::ColWidthsChanged() {
+    TCustomDBGridVyn::ColWidthsChanged();
+    if (autoFitColWidths_ && !fitting_ && GridState() == gsColSizing) SetClientWidth(ContentWidth());
+}
+
 int TDBLookupGridVyn::HeightForRows(int rows) const {
     const int line = Options().Contains(dgRowLines) ? GridLineWidth() : 0;
     return TitlePixels() + line + rows * ListRowHeight() + FrameSize() + SpecRowPixels();
@@ -354,7 +410,9 @@ void TDBLookupGridVyn::SetBounds(int left, int top, int width, int height) {
             std::max((height - FrameSize() - TitlePixels() - SpecRowPixels() - line) / ListRowHeight(), 1);
         height = HeightForRows(listRowCount_);
     }
+    const bool resized = width != Width() || height != Height();
     TCustomDBGridVyn::SetBounds(left, top, width, height);
+    if (resized && autoFitColWidths_) FitToContent();
 }
 
 int TDBLookupGridVyn::FilterRowCount() const {
@@ -362,6 +420,49 @@ int TDBLookupGridVyn::FilterRowCount() const {
 }
 
 // ---- Grid reactions -----------------------------------------------------------------------------------
+
+TDBGridColumnsVyn* TDBLookupGridVyn::CreateColumns() {
+    return new TDBGridColumnsVyn(this, TDBLookupGridColumnVyn::StaticClass());
+}
+
+namespace {
+
+// `items` with the entry at `from` moved to `to`, joined by ";".
+AnsiString MovedEntries(TStrings* items, int from, int to) {
+    while (items->Count() <= std::max(from, to)) items->Add(AnsiString());
+    const AnsiString moved = items->Strings(from);
+    items->Delete(from);
+    items->Insert(to, moved);
+    AnsiString joined;
+    for (int i = 0; i < items->Count(); ++i) joined += (i ? ";" : "") + items->Strings(i);
+    return joined;
+}
+
+}  // namespace
+
+void TDBLookupGridVyn::ColumnMoved(int fromIndex, int toIndex) {
+    const int from = RawToDataColumn(fromIndex), to = RawToDataColumn(toIndex);
+    const bool carry = listActive_ && from != to && dynamic_cast<TDBLookupGridColumnVyn*>(Columns()->Items(from));
+    // Read before the move: columns made from the list fields are made
+    // again in the list's order.
+    TStringList names;
+    for (int i = 0; i < Columns()->Count(); ++i) names.Add(Columns()->Items(i)->FieldName());
+    const bool fromListFields = !Columns()->Customized();
+    TCustomDBGridVyn::ColumnMoved(fromIndex, toIndex);
+    if (!carry) return;
+    TStringList cells;
+    SplitCellsText(&cells, specRow_->CellsText());
+    specRow_->LockChanges();
+    specRow_->SetCellsText(MovedEntries(&cells, from, to));
+    specRow_->UnlockChanges();
+    if (listFieldIndex_ == from)
+        listFieldIndex_ = to;
+    else if (from < listFieldIndex_ && listFieldIndex_ <= to)
+        --listFieldIndex_;
+    else if (to <= listFieldIndex_ && listFieldIndex_ < from)
+        ++listFieldIndex_;
+    if (fromListFields) SetListField(MovedEntries(&names, from, to));
+}
 
 void TDBLookupGridVyn::BuildFieldMap() {
     if (Columns()->Customized()) return TCustomDBGridVyn::BuildFieldMap();
@@ -372,6 +473,7 @@ void TDBLookupGridVyn::BuildFieldMap() {
 void TDBLookupGridVyn::LinkActiveChanged(bool active) {
     ResolveListFields();
     TCustomDBGridVyn::LinkActiveChanged(active);
+    FitToContent();
 }
 
 void TDBLookupGridVyn::DataScrolled(int distance) {
@@ -416,15 +518,18 @@ void TDBLookupGridVyn::DrawFilterCell(TColumnVyn* column, int col, int row, TRec
                                       const TCellTypeVyn& type, bool& highlighted) {
     if (!specRow_->Visible()) return TCustomDBGridVyn::DrawFilterCell(column, col, row, rect, state, type, highlighted);
     TCanvas* canvas = Canvas();
-    canvas->SetFont(specRow_->Font());
-    TColor background = specRow_->Color();
+    auto* lookupColumn = dynamic_cast<TDBLookupGridColumnVyn*>(column);
+    TGridColumnSpecCellVyn* cell = lookupColumn ? lookupColumn->SpecCell() : nullptr;
+    canvas->SetFont(cell ? cell->Font() : specRow_->Font());
+    TColor background = cell ? cell->Color() : specRow_->Color();
     if (specRowSelected_) {
         canvas->Font()->SetColor(clHighlightText);
         background = clHighlight;
     }
     canvas->Brush()->SetColor(background);
     // Placed as the data cells place their text.
-    WriteCellText(canvas, rect, 0, 0, true, false, tlTop, column->Alignment(), specRow_->CellText(column->Index()),
+    WriteCellText(canvas, rect, 0, 0, true, false, tlTop, column->Alignment(),
+                  cell ? cell->Text() : specRow_->CellText(column->Index()),
                   Flat() ? 1 : 2, 2, true);
     if (specRowSelected_) canvas->DrawFocusRect(rect);
     highlighted = specRowSelected_;
@@ -449,6 +554,12 @@ void TDBLookupGridVyn::MoveChoice(int step, bool toFirst, bool toLast) {
     }
     if (specRowSelected_ && specRow_->Visible()) {
         if (step < 0) return;
+        list->First();
+        return ChooseCurrentRecord();
+    }
+    // Nothing chosen yet: any move chooses the first record, or the keys
+    // could never choose anything.
+    if (VarIsNull(keyValue_) || VarIsEmpty(keyValue_)) {
         list->First();
         return ChooseCurrentRecord();
     }
@@ -557,13 +668,17 @@ void TDBLookupGridVyn::MouseDown(TMouseButton button, TShiftState shift, int x, 
 }
 
 void TDBLookupGridVyn::MouseMove(TShiftState shift, int x, int y) {
-    if (tracking_) ChooseRecordAt(x, y);
+    if (tracking_) {
+        ChooseRecordAt(x, y);
+        AutoScrollFrom(y);
+    }
     TCustomDBGridVyn::MouseMove(shift, x, y);
 }
 
 void TDBLookupGridVyn::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (!tracking_) return TCustomDBGridVyn::MouseUp(button, shift, x, y);
     tracking_ = false;
+    AutoScrollFrom(0);
     SetMouseCapture(false);
     ChooseRecordAt(x, y);
     if (OnMouseUp()) OnMouseUp()(this, button, shift, x, y);
@@ -597,3 +712,119 @@ void TDBLookupGridVyn::WMKillFocusLookup(TMessage& Message) {
     TCustomDBGridVyn::Dispatch(Message);
     Invalidate();
 }
+
+// ---- Scrolling the list ------------------------------------------------------------------------------
+
+void TDBLookupGridVyn::AutoScrollFrom(int y) {
+    const int top = TitlePixels();
+    const int distance = y < top ? top - y : y >= ClientHeight() ? y - ClientHeight() + 1 : 0;
+    autoScrollDirection_ = !tracking_ || distance == 0 ? 0 : y < top ? -1 : 1;
+    if (!HandleAllocated()) return;
+    if (autoScrollDirection_ == 0) {
+        KillTimer(Handle(), kListScrollTimer);
+        return;
+    }
+    SetTimer(Handle(), kListScrollTimer, static_cast<UINT>(std::max(0, 200 - 15 * distance)));
+}
+
+void TDBLookupGridVyn::AutoScrollStep() {
+    if (!listActive_ || autoScrollDirection_ == 0) return;
+    TDataSet* list = ListDataSet();
+    if (autoScrollDirection_ < 0) {
+        if (specRowSelected_) return;
+        // Above the first record stands the special row.
+        if (list->MoveBy(-1) == 0 && specRow_->Visible()) return ChooseSpecRow();
+    } else if (specRowSelected_) {
+        list->First();
+    } else {
+        list->MoveBy(1);
+    }
+    ChooseCurrentRecord();
+}
+
+void TDBLookupGridVyn::WMTimerList(TMessage& Message) {
+    if (Message.WParam != kListScrollTimer) return TCustomDBGridVyn::Dispatch(Message);
+    AutoScrollStep();
+}
+
+void TDBLookupGridVyn::UpdateVertScrollBar() { RefreshListScrollBar(); }
+
+void TDBLookupGridVyn::WMSetCursorList(TMessage& Message) {
+    TPoint p{};
+    GetCursorPos(&p);
+    p = ScreenToClient(p);
+    const bool overSpecRow = specRow_->Visible() && MouseCoord(p.x, p.y).Y == TitleRowCount();
+    if (!overSpecRow) return TCustomDBGridVyn::Dispatch(Message);
+    SetCursor(LoadCursor(0, IDC_ARROW));
+    Message.Result = 1;
+}
+
+void TDBLookupGridVyn::CMRecreateWndList(TMessage& Message) {
+    if (!fitting_) TCustomDBGridVyn::Dispatch(Message);
+}
+
+void TDBLookupGridVyn::RefreshListScrollBar() {
+    if (!HandleAllocated()) return;
+    int max = 2, page = 0, pos = 0;
+    bool scrolls = false;
+    if (listActive_) {
+        TDataSet* list = ListDataSet();
+        if (list->IsSequenced()) {
+            max = std::max(list->RecordCount() - 1, 0);
+            page = listRowCount_;
+            pos = std::max(list->RecNo() - DataLink()->ActiveRecord() - 1, 0);
+            scrolls = list->RecordCount() > page;
+        } else {
+            scrolls = DataLink()->RecordCount() >= listRowCount_;
+            max = scrolls ? 4 : 0;
+            pos = list->Bof() ? 0 : list->Eof() ? 4 : 2;
+        }
+    }
+    SCROLLINFO current{};
+    current.fMask = SIF_ALL;
+    GetScrollInfo(Handle(), SB_VERT, &current);
+    if (current.nMin != 0 || current.nMax != max || static_cast<int>(current.nPage) != page || current.nPos != pos) {
+        SCROLLINFO info{};
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMax = max;
+        info.nPage = static_cast<UINT>(page);
+        info.nPos = pos;
+        SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+    }
+    ShowScrollBar(Handle(), SB_VERT, scrolls);
+}
+
+void TDBLookupGridVyn::WMVScrollList(TMessage& Message) {
+    if (!listActive_) return;
+    TDataSet* list = ListDataSet();
+    const int buffered = DataLink()->RecordCount();
+    const int active = DataLink()->ActiveRecord();
+    switch (LOWORD(Message.WParam)) {
+        case SB_LINEUP: list->MoveBy(-active - 1); break;
+        case SB_LINEDOWN: list->MoveBy(buffered - active); break;
+        case SB_PAGEUP: list->MoveBy(-active - std::max(buffered - 1, 1)); break;
+        case SB_PAGEDOWN: list->MoveBy(buffered - 1 - active + std::max(buffered - 1, 1)); break;
+        case SB_THUMBPOSITION:
+            switch (HIWORD(Message.WParam)) {
+                case 0: list->First(); break;
+                case 1: list->MoveBy(-active - std::max(buffered - 1, 1)); break;
+                case 3: list->MoveBy(buffered - 1 - active + std::max(buffered - 1, 1)); break;
+                case 4: list->Last(); break;
+                default: break;
+            }
+            break;
+        case SB_THUMBTRACK:
+            if (list->IsSequenced()) {
+                SCROLLINFO info{};
+                info.fMask = SIF_TRACKPOS;
+                GetScrollInfo(Handle(), SB_VERT, &info);
+                list->MoveBy(info.nTrackPos + 1 - list->RecNo());
+            }
+            break;
+        case SB_TOP: list->First(); break;
+        case SB_BOTTOM: list->Last(); break;
+        default: break;
+    }
+    RefreshListScrollBar();
+}
+

@@ -11,6 +11,35 @@
 
 class TDBLookupGridVyn;
 
+// A string data (or internal-calculated) field, the kind typing searches.
+bool IsTypeAheadField(const TField* field);
+// The values of `fields`: Null for none, one value, or an array.
+Variant KeyFieldValues(const std::vector<TField*>& fields);
+// A lookup field's list takes the place of the control's own: its list
+// source and key field may not change, nor while the master link's source
+// is fixed.
+void CheckListBindingChangeable(TComponent* control, bool lookupMode, const TDataLink* masterLink);
+// One key field and a scalar key, or n key fields and an array of n values.
+bool KeyFitsFields(const Variant& key, std::size_t keyFieldCount);
+// Moves `list` to the record of `key`; false for a Null key, a closed list,
+// a key of the wrong shape or any error.
+bool LocateKey(TDataSet* list, const AnsiString& keyField, const Variant& key, std::size_t keyFieldCount);
+// The lookup field among the master fields: the only one, when it is one.
+TField* MasterLookupField(const std::vector<TField*>& masterFields);
+
+// The key, list and display fields found in a list dataset.
+struct TLookupListFieldsVyn {
+    std::vector<TField*> keyFields;
+    std::vector<TField*> listFields;
+    TField* displayField = nullptr;
+};
+// In lookup mode the display field is the lookup field's result field, put
+// first into the list fields; otherwise the key fields stand in for missing
+// list fields and the display field is the one at `listFieldIndex` (the
+// first when out of range). A missing field raises.
+TLookupListFieldsVyn FindListFields(TDataSet* list, const AnsiString& keyField, const AnsiString& listField,
+                                    int listFieldIndex, const TField* lookupField);
+
 // The link to the edited dataset.
 class TLookupGridDataLinkVyn : public TDataLink {
     SERVIORA_CLASS(TLookupGridDataLinkVyn, TDataLink)
@@ -68,6 +97,12 @@ public:
     int ListRowCount() const { return listRowCount_; }
     void SetListRowCount(int v);
     bool ShowTitles() const { return Options().Contains(dgTitles); }
+    // The visible columns' widths with a line each under dgColLines.
+    int ContentWidth() const;
+    // The columns fit the width when it is set or the window is sized (not
+    // all the time); a column the user sizes widens the list instead.
+    bool AutoFitColWidths() const { return autoFitColWidths_; }
+    void SetAutoFitColWidths(bool v);
     void SetShowTitles(bool v);
     TSpecRowVyn* SpecRow() const { return specRow_.get(); }
     void SetSpecRow(TSpecRowVyn* v) { specRow_->Assign(v); }
@@ -93,6 +128,7 @@ public:
     virtual void IncrementalSearch(char key);
     virtual void ApplyKeyValue(const Variant& value);
     virtual void SpecRowChanged(TObject* sender);
+    virtual void FitToContent();
     virtual void ResolveDataFields();
     virtual void ResolveListFields();
     virtual bool FindKeyInList();
@@ -104,11 +140,20 @@ public:
     bool GetDataCellColors(int dataCol, int dataRow, TFont* font, TColor& background, TGridDrawState& state,
                            const AnsiString& text) override;
     void LinkActiveChanged(bool active) override;
+    void UpdateVertScrollBar() override;
+    // The bar follows the list: record numbers of a sequenced list, else
+    // five positions; set only when it changed.
+    void RefreshListScrollBar();
     void DataScrolled(int distance) override;
     void RebuildLayout() override;
     void SetBounds(int left, int top, int width, int height) override;
 
 protected:
+    TDBGridColumnsVyn* CreateColumns() override;
+    // A moved column takes its special-row text, the display field and,
+    // for columns made from the list fields, the list's field order along.
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void ColWidthsChanged() override;
     void BuildFieldMap() override;
     void RecalcRowCount() override;
     void DrawFilterCell(TColumnVyn* column, int col, int row, TRect rect, TGridDrawState state,
@@ -126,11 +171,21 @@ protected:
     void WMGetDlgCode(TMessage& Message);
     void WMSetFocusVyn(TMessage& Message);
     void WMKillFocusLookup(TMessage& Message);
+    void WMVScrollList(TMessage& Message);
+    void WMTimerList(TMessage& Message);
+    // Over the special row the grid shows no sizing cursors.
+    void WMSetCursorList(TMessage& Message);
+    // Fitting the columns never makes the window again.
+    void CMRecreateWndList(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
         SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocusVyn)
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocusLookup)
+        SERVIORA_MESSAGE(WM_VSCROLL, WMVScrollList)
+        SERVIORA_MESSAGE(WM_TIMER, WMTimerList)
+        SERVIORA_MESSAGE(WM_SETCURSOR, WMSetCursorList)
+        SERVIORA_MESSAGE(CM_RECREATEWND, CMRecreateWndList)
     SERVIORA_MESSAGES_END(TCustomDBGridVyn)
 
 protected:
@@ -147,7 +202,10 @@ protected:
     bool Tracking() const { return tracking_; }
 
 private:
-    static Variant FieldValues(const std::vector<TField*>& fields);
+    // Tracking outside the client area moves the list one record at a
+    // time, faster the farther the mouse is.
+    void AutoScrollFrom(int y);
+    void AutoScrollStep();
     int SpecRowPixels() const { return specRow_->Visible() ? SpecRowHeight() : 0; }
     int TitlePixels() const;
 
@@ -169,6 +227,9 @@ private:
     bool specRowSelected_ = false;
     bool inRowCount_ = false;
     bool tracking_ = false;
+    int autoScrollDirection_ = 0;
+    bool autoFitColWidths_ = false;
+    bool fitting_ = false;
     std::unique_ptr<TDataSource> lookupSource_;
     int listRowCount_ = 7;
     AnsiString searchText_;

@@ -22,6 +22,11 @@ void TPopupMonthCalendarVyn::CreateParams(TCreateParams& params) {
 
 void TPopupMonthCalendarVyn::CreateWnd() {
     TMonthCalendar::CreateWnd();
+    FitToMinimumSize();
+}
+
+void TPopupMonthCalendarVyn::FitToMinimumSize() {
+    if (!HandleAllocated()) return;
     RECT minimum{0, 0, 0, 0};
     SendMessage(Handle(), MCM_GETMINREQRECT, 0, LPARAM(&minimum));
     SetBounds(Left(), Top(), minimum.right - minimum.left + 2 * borderWidth_,

@@ -9,6 +9,8 @@
 class TPopupMonthCalendarVyn : public TMonthCalendar {
     SERVIORA_CLASS(TPopupMonthCalendarVyn, TMonthCalendar)
 public:
+    // Takes the smallest size that shows a whole month.
+    void FitToMinimumSize();
     explicit TPopupMonthCalendarVyn(TComponent* owner);
 
     // Posts QueuedCloseUpMessage, whose handler tells the editor.

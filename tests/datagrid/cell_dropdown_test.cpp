@@ -3,6 +3,7 @@
 // place over the cell when there is no room below, its size kept from the
 // grip; the calendar and the calculator writing their values.
 #include "datagrid/CalculatorVyn.h"
+#include "datagrid/PopupDataGridVyn.h"
 #include "datagrid/ToolCtrlsVynCalendar.h"
 #include "datagrid/ToolCtrlsVynListbox.h"
 #include "platform/data/dataset.h"
@@ -151,6 +152,93 @@ TEST_F(CellDropDownTest, TheCalculatorComputesAndWritesItsResult) {
     EXPECT_EQ(editor->EditText(), "19");
     Key(VK_RETURN);
     EXPECT_EQ(Field("数量")->AsInteger(), 19);
+}
+
+TEST_F(CellDropDownTest, TheLookupListShowsItsRecordsAndWritesTheAcceptedKey) {
+    TDBGridInplaceEdit* editor = OpenEditor(kBrand);
+    ASSERT_EQ(editor->EditStyle(), iesDataList);
+    Col(kBrand)->SetDropDownWidth(-1);
+    Chord({VK_MENU}, VK_DOWN);
+    TPopupDataGridVyn* list = editor->DataList();
+    ASSERT_TRUE(editor->ListVisible());
+    ASSERT_TRUE(list && list->Visible());
+    EXPECT_EQ(list->ListRowCount(), 3);  // three records under DropDownRows 7
+    EXPECT_GE(list->Width(), editor->Width());
+    EXPECT_EQ(list->KeyValue().AsString(), "N");
+    Key(VK_DOWN);
+    EXPECT_EQ(editor->EditText(), "Motorola");
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(list->Visible());
+    EXPECT_EQ(editor->EditText(), "Nokia");
+
+    Chord({VK_MENU}, VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_FALSE(editor->ListVisible());
+    EXPECT_EQ(editor->EditText(), "三星");
+    EXPECT_EQ(grid_->EditedValue().AsString(), "S");
+    Key(VK_RETURN);
+    EXPECT_EQ(Field("品牌代码")->AsString(), "S");
+}
+
+TEST_F(CellDropDownTest, ALookupChoiceThatCannotBeStoredLeavesTheFieldsOwnText) {
+    TDBGridInplaceEdit* editor = OpenEditor(kBrand);
+    Chord({VK_MENU}, VK_DOWN);
+    ASSERT_TRUE(editor->ListVisible());
+    Key(VK_DOWN);
+    orders_.SetBeforeEdit([](TDataSet*) { DatabaseError("refused"); });
+    EXPECT_THROW(editor->CloseDropDown(true), EDatabaseError);
+    orders_.SetBeforeEdit({});
+    EXPECT_FALSE(editor->ListVisible());
+    EXPECT_EQ(editor->EditText(), "Nokia");
+    EXPECT_EQ(Field("品牌代码")->AsString(), "N");
+}
+
+TEST_F(CellDropDownTest, TypingOpensTheRememberedValuesThatBeginWithTheText) {
+    TMRUListVyn* mru = Col(kRemark)->MRUList();
+    for (const char* text : {"brown", "abd", "xyz", "abc", "ab"}) mru->RememberText(text);
+    mru->SetActive(true);
+    TDBGridInplaceEdit* editor = OpenEditor(kRemark);
+    editor->SelectAll();
+    Key('A', "a");
+    TMRUListboxVyn* list = editor->MRUListBox();
+    ASSERT_TRUE(mru->DroppedDown());
+    EXPECT_TRUE(list->Visible());
+    std::vector<AnsiString> shown;
+    for (int i = 0; i < list->Items()->Count(); ++i) shown.push_back(list->Items()->Strings(i));
+    EXPECT_EQ(shown, (std::vector<AnsiString>{"ab", "abc", "abd"}));
+    Key(VK_BACK);  // an empty text closes it
+    EXPECT_FALSE(mru->DroppedDown());
+    Key('A', "a");
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_RETURN);  // takes the highlighted value
+    EXPECT_FALSE(mru->DroppedDown());
+    EXPECT_EQ(editor->EditText(), "abc");
+    EXPECT_EQ(grid_->EditedText(), "abc");
+    mru->SetActive(false);
+}
+
+TEST_F(CellDropDownTest, PictureOfTheFourDropDownsUnderTheirCells) {
+    Col(kQuantity)->SetButtonStyle(cbsDropDown);
+    Col(kBrand)->SetDropDownShowTitles(true);
+    Col(kBrand)->SetDropDownSizing(true);
+    std::vector<std::unique_ptr<TBitmap>> pictures;
+    for (EditColumn column : {kState, kBrand, kDate, kQuantity}) {
+        TDBGridInplaceEdit* editor = OpenEditor(column);
+        Chord({VK_MENU}, VK_DOWN);
+        if (!editor->ListVisible()) ClickButton(0);
+        ASSERT_TRUE(editor->ListVisible());
+        editor->ActiveList()->Invalidate();
+        ProcessMessages();
+        pictures.push_back(PictureWithDropDown(form_, editor->ActiveList()));
+        Key(VK_ESCAPE);
+        grid_->HideEditor();
+    }
+    std::vector<TBitmap*> sheet;
+    for (auto& picture : pictures) sheet.push_back(picture.get());
+    EXPECT_TRUE(SaveStackedPictures(sheet, "dbgrid-dropdowns.png"));
 }
 
 }  // namespace

@@ -88,15 +88,31 @@ TEST_F(FilterRowListTest, WithoutLocalTheMarkedLineIsRewrittenAndTheQueryReopene
 TEST_F(FilterRowListTest, PictureOfTheRowWithTextsAnOpenEditorAndAListCell) {
     grid_->STFilter()->SetLocal(true);
     query_->SetFiltered(true);
+    TMemoryDataSet models(nullptr);
+    models.AddColumn("型号", ftString, 10);
+    for (const char* model : {"X1", "X2", "Z9"}) models.AddRow({model});
+    models.Open();
     TDataSource brands(nullptr);
+    brands.SetDataSet(&models);
     grid_->Columns()->Items(2)->STFilter()->SetListSource(&brands);
+    grid_->Columns()->Items(2)->STFilter()->SetListField("型号");
     Filter(3, ">15 | <12");
     Filter(1, "~A%");
     EXPECT_EQ(grid_->Columns()->Items(3)->STFilter()->ExpressionText(), ">15 | <12");
     ClickFilterCell(0);
     TypeChars("00");
     ProcessMessages();
-    EXPECT_TRUE(SaveWindowScreenshot(form_->Handle(), ScreenshotDir() + "dbgrid-filterrow.png"));
+    EXPECT_EQ(grid_->FilterEditor()->Text(), "00");
+    // The model cell's editor with its list dropped down.
+    ClickFilterCell(2);
+    TInplaceFilterEditVyn* editor = grid_->FilterEditor();
+    editor->DropDown();
+    ASSERT_TRUE(editor->ListVisible());
+    Key(VK_DOWN);
+    ProcessMessages();
+    const std::unique_ptr<TBitmap> picture = PictureWithDropDown(form_, editor->DropDownList());
+    EXPECT_TRUE(SaveStackedPictures({picture.get()}, "dbgrid-filterrow.png"));
+    editor->CloseUp(false);
     grid_->StopFilterEdit();
     grid_->Columns()->Items(2)->STFilter()->SetListSource(nullptr);
 }

@@ -87,6 +87,9 @@ TEST_F(FilterRowTest, EnterKeepsTheTextAsTypedAndAppliesTheParsedCondition) {
     EXPECT_EQ(grid_->FilterEditor()->Text(), "> 5");
     Key(VK_RETURN);
     EXPECT_EQ(applied_, 2);
+    // A cell without a condition opens empty, not with the last text.
+    ClickFilterCell(0);
+    EXPECT_EQ(grid_->FilterEditor()->Text(), "");
 }
 
 TEST_F(FilterRowTest, HidingTheRowWhileEditingStoresTheText) {
@@ -201,6 +204,40 @@ TEST_F(FilterRowTest, AListFilterKeepsTheChosenKeysAndShowsTheirTexts) {
     Filter(0)->AssignKeyValues("", Null());
     EXPECT_TRUE(VarIsNull(Filter(0)->FirstOperand()));
     EXPECT_EQ(Filter(0)->Expression().Operator1, fopNone);
+    grid_->StopFilterEdit();
+    Filter(0)->SetListSource(nullptr);
+}
+
+TEST_F(FilterRowTest, AListFilterCellDropsDownItsListAndTakesTheChosenKey) {
+    TMemoryDataSet brands(nullptr);
+    brands.AddColumn("id", ftInteger);
+    brands.AddColumn("name", ftString, 20);
+    brands.AddRow({1, "诺基亚"});
+    brands.AddRow({2, "华为"});
+    brands.Open();
+    TDataSource brandSource(nullptr);
+    brandSource.SetDataSet(&brands);
+    Filter(0)->SetListSource(&brandSource);
+    Filter(0)->SetKeyField("id");
+    Filter(0)->SetListField("name");
+    ClickFilterCell(0);
+    TInplaceFilterEditVyn* editor = grid_->FilterEditor();
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(editor->Style(), csDropDownListVyn);
+    EXPECT_TRUE(editor->EditButton()->Visible());
+    // The press that opened the editor drops its list, as in any list-style
+    // lookup box.
+    ASSERT_TRUE(editor->ListVisible());
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    Key(VK_RETURN);  // takes the highlighted record
+    EXPECT_FALSE(editor->ListVisible());
+    EXPECT_EQ(editor->Text(), "华为");
+    EXPECT_EQ(applied_, 0);
+    Key(VK_RETURN);  // applies
+    EXPECT_EQ(applied_, 1);
+    EXPECT_EQ(Filter(0)->FirstOperand().AsInteger(), 2);
+    EXPECT_EQ(Filter(0)->ExpressionText(), "华为");
     grid_->StopFilterEdit();
     Filter(0)->SetListSource(nullptr);
 }

@@ -140,3 +140,12 @@ inline TField* AddLookupField(TDataSet* dataSet, const char* name, TDataSet* lis
     field->SetLookupResultField(result);
     return field;
 }
+
+// A picture of `window` with its open `dropDown` drawn where it shows on
+// the screen (the drop-down is a window of its own): the two captured and
+// joined, the picture grown to hold both.
+std::unique_ptr<TBitmap> PictureWithDropDown(TWinControl* window, TWinControl* dropDown);
+// Pictures placed one below the other, saved as a PNG in the screenshot
+// folder; answers whether it was written.
+bool SaveStackedPictures(const std::vector<TBitmap*>& pictures, const std::string& name);
+

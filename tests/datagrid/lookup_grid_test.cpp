@@ -2,6 +2,7 @@
 // heights, finding the key, type-ahead, the special row, lookup mode from a
 // master lookup field and its refusals, the key row's colours, and the
 // drop-down form's grip.
+#include "datagrid/DBLookupGridColumnsVyn.h"
 #include "datagrid/PopupDataGridVyn.h"
 #include "platform/data/field.h"
 #include "platform/rtl/clock.h"
@@ -25,6 +26,13 @@ protected:
         ++layoutPasses;
         TPopupDataGridVyn::LayoutPass();
     }
+};
+
+class TMovingLookupGrid : public TDBLookupGridVyn {
+    SERVIORA_CLASS(TMovingLookupGrid, TDBLookupGridVyn)
+public:
+    using TDBLookupGridVyn::TDBLookupGridVyn;
+    using TDBLookupGridVyn::ColumnMoved;
 };
 
 class LookupGridTest : public GridTest {
@@ -293,4 +301,73 @@ TEST_F(LookupGridTest, TheWheelScrollsTheListAndKeepsTheChoice) {
     ProcessMessages();
     EXPECT_LT(brands_.RecNo(), 4);
     EXPECT_EQ(grid->KeyValue().AsInteger(), 1);
+}
+
+TEST_F(LookupGridTest, TheScrollBarFollowsTheListsRecordNumbers) {
+    TDBLookupGridVyn* grid = NewLookupGrid();
+    const struct {
+        int rows;
+        bool shown;
+    } cases[] = {{3, true}, {6, false}, {10, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rows);
+        grid->SetListRowCount(c.rows);
+        brands_.First();
+        ProcessMessages();
+        SCROLLINFO info{};
+        info.fMask = SIF_ALL;
+        GetScrollInfo(grid->Handle(), SB_VERT, &info);
+        EXPECT_EQ(info.nMax, 5);
+        EXPECT_EQ(static_cast<int>(info.nPage), std::min(c.rows, 6));  // a page never exceeds the range
+        EXPECT_EQ((GetWindowLongPtr(grid->Handle(), GWL_STYLE) & WS_VSCROLL) != 0, c.shown);
+    }
+    grid->SetListRowCount(3);
+    grid->Perform(WM_VSCROLL, SB_BOTTOM, 0);
+    ProcessMessages();
+    SCROLLINFO info{};
+    info.fMask = SIF_POS;
+    GetScrollInfo(grid->Handle(), SB_VERT, &info);
+    EXPECT_EQ(info.nPos, 3);  // the first of the last three records
+    grid->Perform(WM_VSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(brands_.RecNo(), 3);
+}
+
+TEST_F(LookupGridTest, AMovedColumnTakesItsSpecialCellAndTheDisplayFieldAlong) {
+    auto* grid = NewLookupGrid<TMovingLookupGrid>();
+    grid->SetListField("代码;名称");
+    grid->SetListFieldIndex(1);
+    grid->SpecRow()->SetCellsText("0;(无)");
+    grid->SpecRow()->SetVisible(true);
+    grid->SetKeyValue(3);
+    auto cell = [&](int index) {
+        return static_cast<TDBLookupGridColumnVyn*>(grid->Columns()->Items(index))->SpecCell();
+    };
+    ASSERT_TRUE(dynamic_cast<TDBLookupGridColumnVyn*>(grid->Columns()->Items(0)));
+    EXPECT_EQ(cell(1)->Text(), "(无)");
+    grid->ColumnMoved(1, 0);
+    EXPECT_EQ(grid->SpecRow()->CellsText(), "(无);0");
+    EXPECT_EQ(grid->ListFieldIndex(), 0);
+    EXPECT_EQ(grid->ListField(), "名称;代码");
+    EXPECT_EQ(grid->Columns()->Items(0)->FieldName(), "名称");
+    EXPECT_EQ(cell(0)->Text(), "(无)");
+    EXPECT_EQ(grid->SelectedText(), "Beta");
+    // A cell's own text stands; its colour still follows the special row.
+    cell(1)->SetText("无码");
+    grid->SpecRow()->SetColor(clYellow);
+    EXPECT_EQ(cell(1)->Text(), "无码");
+    EXPECT_EQ(cell(1)->Color(), clYellow);
+}
+
+TEST_F(LookupGridTest, FittedColumnsFillTheWidthWhenSetAndWhenTheWindowIsSized) {
+    TDBLookupGridVyn* grid = NewLookupGrid();
+    grid->SetListField("代码;名称");
+    grid->SetListRowCount(10);  // every record in view: no vertical bar
+    for (const int width : {300, 420}) {
+        SCOPED_TRACE(width);
+        grid->SetWidth(width);
+        if (!grid->AutoFitColWidths()) grid->SetAutoFitColWidths(true);
+        ProcessMessages();
+        EXPECT_NEAR(grid->ContentWidth(), grid->ClientWidth(), 2);
+        EXPECT_FALSE(grid->TCustomDBGridVyn::AutoFitColWidths());  // fitted once, not all the time
+    }
 }
