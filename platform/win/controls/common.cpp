@@ -139,5 +139,6 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterMonthCalendarClass();
     ctl::RegisterDateTimePickerClass();
     ctl::RegisterToolTipClass();
+    ctl::RegisterStatusBarClass();
     return true;
 }

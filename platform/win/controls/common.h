@@ -181,6 +181,7 @@ void RegisterListViewClass();
 void RegisterMonthCalendarClass();
 void RegisterDateTimePickerClass();
 void RegisterToolTipClass();
+void RegisterStatusBarClass();
 
 // What a dropped pop-up part tells the control it belongs to: the user chose
 // the list item wParam, or ended the choice without one (lists and calendars).
