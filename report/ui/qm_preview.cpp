@@ -312,22 +312,9 @@ TQmPreview::TQmPreview(TComponent* owner) : TQmCustomPreview(owner) {
     scrollBox_->SetParent(this);
     scrollBox_->SetBevelOuter(bvNone);
     scrollBox_->SetAlign(alClient);
-    statusBar_ = new TPanel(this);
+    statusBar_ = new TStatusBar(this);
     statusBar_->SetParent(this);
-    statusBar_->SetBevelOuter(bvNone);
-    statusBar_->SetHeight(19);
-    statusBar_->SetAlign(alBottom);
-    int left = 0;
-    for (int i = 0; i < 3; ++i) {
-        static constexpr int widths[] = {100, 260, 100};
-        TPanel* panel = new TPanel(this);
-        panel->SetParent(statusBar_);
-        panel->SetBevelOuter(bvLowered);
-        panel->SetAlignment(taLeftJustify);
-        panel->SetBounds(left, 1, widths[i] - 2, 18);
-        left += widths[i];
-        statusPanels_[static_cast<std::size_t>(i)] = panel;
-    }
+    for (const int width : {100, 260, 100}) statusBar_->Panels()->Add()->SetWidth(width);
     vBar_ = new TScrollBar(this);
     vBar_->SetKind(sbVertical);
     vBar_->SetParent(scrollBox_);
@@ -631,9 +618,9 @@ void TQmPreview::UpdateStatus() {
 }
 
 AnsiString TQmPreview::StatusText(int panel) const {
-    return statusPanels_[static_cast<std::size_t>(panel)]->Caption();
+    return statusBar_->Panels()->Items(panel)->Text();
 }
 
 void TQmPreview::SetStatusText(int panel, const AnsiString& text) {
-    statusPanels_[static_cast<std::size_t>(panel)]->SetCaption(text);
+    statusBar_->Panels()->Items(panel)->SetText(text);
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ui/comctrls_statusbar.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/stdctrls_scrollbar.h"
 #include "report/core/qm_class.h"
@@ -156,7 +157,6 @@ private:
     TPanel* scrollBox_ = nullptr;
     TScrollBar* hBar_ = nullptr;
     TScrollBar* vBar_ = nullptr;
-    TPanel* statusBar_ = nullptr;
-    std::array<TPanel*, 3> statusPanels_{};
+    TStatusBar* statusBar_ = nullptr;
     TQmDrawPanel* drawPanel_ = nullptr;
 };
