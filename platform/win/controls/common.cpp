@@ -140,5 +140,6 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterDateTimePickerClass();
     ctl::RegisterToolTipClass();
     ctl::RegisterStatusBarClass();
+    ctl::RegisterTreeViewClass();
     return true;
 }
