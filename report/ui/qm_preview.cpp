@@ -308,6 +308,7 @@ TQmPreview::TQmPreview(TComponent* owner) : TQmCustomPreview(owner) {
     SetBevelInner(bvNone);
     SetBevelOuter(bvLowered);
     SetCaption("");
+    CreateOutline();
     scrollBox_ = new TPanel(this);
     scrollBox_->SetParent(this);
     scrollBox_->SetBevelOuter(bvNone);
@@ -365,6 +366,7 @@ void TQmPreview::Connect(TQmCustomReport* report) {
         default:
             zoomMode_ = report_->InitialZoom();
     }
+    BuildOutline();
     SetCurrentPage(1);
     RefreshPages(true);
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/ui/comctrls_statusbar.h"
+#include "platform/ui/comctrls_treeview.h"
+#include "platform/ui/extctrls_splitter.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/stdctrls_scrollbar.h"
 #include "report/core/qm_class.h"
@@ -129,6 +131,14 @@ public:
     AnsiString StatusText(int panel) const;
     void SetStatusText(int panel, const AnsiString& text);
 
+    // The report's outline: one node per outline line of the prepared
+    // pages; a click on a node scrolls to where its line was printed.
+    void BuildOutline();
+    void OutlineClick();
+    void ShowOutline(bool visible);
+    TTreeView* Outline() const { return outline_; }
+    TSplitter* Splitter() const { return splitter_; }
+
     AnsiString InitialDir;
     TNotifyEvent OnPageChanged;
     TNotifyEvent OnStatusChange;
@@ -137,6 +147,12 @@ public:
 
 private:
     friend class TQmDrawPanel;
+    // Where an outline node leads: a page index and a position on it.
+    struct OutlineTarget {
+        int PageIndex;
+        int Position;
+    };
+    void CreateOutline();
     void SetZoomMode(TQmPreviewZoom mode);
     void DoStatusChange();
     void PaintNow();
@@ -158,5 +174,8 @@ private:
     TScrollBar* hBar_ = nullptr;
     TScrollBar* vBar_ = nullptr;
     TStatusBar* statusBar_ = nullptr;
+    TTreeView* outline_ = nullptr;
+    TSplitter* splitter_ = nullptr;
+    std::vector<std::unique_ptr<OutlineTarget>> outlineTargets_;
     TQmDrawPanel* drawPanel_ = nullptr;
 };

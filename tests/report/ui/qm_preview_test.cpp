@@ -25,6 +25,7 @@
 #include "report/core/qm_memoview.h"
 #include "report/core/qm_pages.h"
 #include "report/core/qm_printer.h"
+#include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_previewform.h"
@@ -133,6 +134,35 @@ TEST_F(PreviewPanel, TheCurrentPageStaysInRangeAndFollowsScrolling) {
     preview->SetVertPosition(At(2).top - 10);
     EXPECT_EQ(preview->CurrentPage(), 3);
     EXPECT_EQ(preview->StatusText(0), "页 3/4");
+}
+
+TEST_F(PreviewPanel, TheOutlineFollowsTheLevelsAndAClickScrollsToItsLine) {
+    Build(3);
+    preview->Connect(report.get());
+    EXPECT_FALSE(preview->Outline()->Visible()) << "no outline lines, no outline";
+
+    for (const char* line : {"客户\x01" "0\x01" "0\x01" "0", "手机\x01" "1\x01" "200\x01" "1",
+                             "配件\x01" "1\x01" "400\x01" "2", "结算\x01" "2\x01" "100\x01" "0"})
+        report->EndPages()->Outline()->Add(line);
+    preview->Connect(report.get());
+    TTreeView* outline = preview->Outline();
+    EXPECT_TRUE(outline->Visible());
+    EXPECT_TRUE(preview->Splitter()->Visible());
+    EXPECT_EQ(outline->Width(), 180);
+    TTreeNodes* nodes = outline->Items();
+    ASSERT_EQ(nodes->Count(), 4);
+    EXPECT_EQ(nodes->Item(2)->Text(), "配件");
+    EXPECT_EQ(nodes->Item(2)->Level(), 2);
+    EXPECT_EQ(nodes->Item(3)->Level(), 0) << "three levels up from 配件";
+    EXPECT_TRUE(nodes->Item(1)->Expanded());
+
+    // At 100 % a page's share of the layout is its own height: the line
+    // lands 5 pixels below the top of the view.
+    outline->SetSelected(nodes->Item(1));
+    preview->OutlineClick();
+    const int margin = UnitsToScreenPixels(qmutMMThousandths, report->EndPages()->GetPage(1)->Margins[1]);
+    EXPECT_EQ(preview->CurrentPage(), 2);
+    EXPECT_EQ(preview->VertBar()->Position(), At(1).top - 10 + margin + 200 + 5);
 }
 
 TEST_F(PreviewPanel, TheWheelScrollsThirtySmallSteps) {
