@@ -139,6 +139,27 @@ public:
     TTreeView* Outline() const { return outline_; }
     TSplitter* Splitter() const { return splitter_; }
 
+    // Asks for a text and the options in the find dialog, then FindNext.
+    void Find();
+    // Searches the pages' text from the search page on, after the last
+    // hit on that page; a hit becomes the current page, is scrolled into
+    // view and highlighted.
+    void FindNext();
+    bool Found() const { return found_; }
+    // The matched text's bounds on its page, in page pixels.
+    const TRect& FoundRect() const { return foundRect_; }
+    // Upper-cased unless the search is case-sensitive.
+    const AnsiString& SearchText() const { return searchText_; }
+    void SetSearchText(const AnsiString& text, bool caseSensitive, bool wholeWords);
+    // The 0-based page the next search starts on, and the first record of
+    // that page's metafile it may match.
+    int SearchPage() const { return searchPage_; }
+    int StartRecord() const { return startRecord_; }
+    void SetSearchStart(int page) {
+        searchPage_ = page;
+        startRecord_ = 0;
+    }
+
     AnsiString InitialDir;
     TNotifyEvent OnPageChanged;
     TNotifyEvent OnStatusChange;
@@ -177,5 +198,15 @@ private:
     TTreeView* outline_ = nullptr;
     TSplitter* splitter_ = nullptr;
     std::vector<std::unique_ptr<OutlineTarget>> outlineTargets_;
+    bool found_ = false;
+    TRect foundRect_{};
+    AnsiString searchText_;
+    bool caseSensitive_ = false, wholeWords_ = false;
+    int searchPage_ = 0, startRecord_ = 0;
     TQmDrawPanel* drawPanel_ = nullptr;
 };
+
+// Whether `searchText` occurs in `text` followed by a space, a carriage
+// return, a hyphen, a double-byte lead byte or the end of the text; only
+// the side after the match is tested.
+bool IsWholeWordMatch(const AnsiString& searchText, const AnsiString& text);

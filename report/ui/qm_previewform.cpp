@@ -89,7 +89,7 @@ void TQmPreviewForm::ReadSettings() {
     options->SetDrawBorder(settings.ReadBool(SettingsSection, "DrawBorder", options->DrawBorder()));
     options->BorderPen()->SetColor(
         static_cast<TColor>(settings.ReadInteger(SettingsSection, "DrawPenColor", options->BorderPen()->Color())));
-    outlineWidth_ = settings.ReadInteger(SettingsSection, "OutlineWidth", 200);
+    preview_->Outline()->SetWidth(settings.ReadInteger(SettingsSection, "OutlineWidth", 200));
 }
 
 void TQmPreviewForm::SaveSettings() {
@@ -97,7 +97,7 @@ void TQmPreviewForm::SaveSettings() {
     TQmPreviewOptions* options = preview_->Options();
     settings.WriteBool(SettingsSection, "DrawBorder", options->DrawBorder());
     settings.WriteInteger(SettingsSection, "DrawPenColor", options->BorderPen()->Color());
-    settings.WriteInteger(SettingsSection, "OutlineWidth", outlineWidth_);
+    settings.WriteInteger(SettingsSection, "OutlineWidth", preview_->Outline()->Width());
 }
 
 TSpeedButton* TQmPreviewForm::AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
@@ -176,6 +176,8 @@ void TQmPreviewForm::CreateToolbar() {
     AddButton(">", LoadReportString(45034), 24, 0, [this](TObject*) { preview_->Next(); });
     AddButton(">|", LoadReportString(45035), 24, 0, [this](TObject*) { preview_->Last(); });
     separatorPending_ = true;
+    btnFind_ = AddButton(LoadReportString(45028), LoadReportString(45028), 60, 0, [this](TObject*) { btnFindClick(); });
+    separatorPending_ = true;
     btnOpen_ = AddButton(LoadReportString(45025), LoadReportString(45025), 60, 0, [this](TObject*) { btnOpenClick(); });
     btnSave_ = AddButton(LoadReportString(45026), LoadReportString(45026), 60, 0, [this](TObject*) { btnSaveClick(); });
     btnSaveToXLS_ = AddButton("Excel", LoadReportString(45009), 40, 0, [this](TObject*) {
@@ -184,6 +186,9 @@ void TQmPreviewForm::CreateToolbar() {
     btnPrint_ = AddButton(LoadReportString(45027), LoadReportString(45027), 60, 0, [this](TObject*) {
         if (report_ && btnPrint_->Visible()) preview_->Print();
     });
+    separatorPending_ = true;
+    btnShowOutline_ = AddButton(LoadReportString(46871), LoadReportString(46871), 72, 10,
+                                [this](TObject*) { preview_->ShowOutline(btnShowOutline_->Down()); });
     separatorPending_ = true;
     btnExit_ = AddButton(LoadReportString(45023), LoadReportString(45023), 60, 0, [this](TObject*) { Exit(); });
     ArrangeToolbar();
@@ -207,6 +212,8 @@ void TQmPreviewForm::Execute(TQmReport* report) {
     btnSave_->SetVisible(buttons.Contains(pbSave));
     btnSaveToXLS_->SetVisible(buttons.Contains(pbSaveToXLS) && HasSpreadsheetFilter());
     btnExit_->SetVisible(buttons.Contains(pbExit));
+    btnFind_->SetVisible(buttons.Contains(pbFind));
+    ShowOutlineButton();
     ArrangeToolbar();
     switch (report->InitialZoom()) {
         case pzPageWidth: btnPageWidth_->SetDown(true); break;
@@ -278,6 +285,8 @@ void TQmPreviewForm::btnOpenClick() {
     if (title.empty()) title = ExtractFileName(openDialog_->FileName());
     if (title.empty()) title = LoadReportString(qmsUntitled);
     SetCaption(LoadReportString(qmsPreview) + " - " + title);
+    ShowOutlineButton();
+    ArrangeToolbar();
 }
 
 void TQmPreviewForm::btnSaveClick() {
@@ -342,6 +351,14 @@ void TQmPreviewForm::FormKeyDown(Word& key, TShiftState shift) {
             handled = ctrl;
             if (ctrl) btnSaveClick();
             break;
+        case VK_F3:
+            handled = !ctrl;
+            if (!ctrl) FindNextKey();
+            break;
+        case 'F':
+            handled = ctrl;
+            if (ctrl) btnFind_->Click();
+            break;
         case 'P':
             handled = ctrl;
             if (!ctrl || !btnPrint_->Enabled()) break;
@@ -353,4 +370,21 @@ void TQmPreviewForm::FormKeyDown(Word& key, TShiftState shift) {
         default: handled = false;
     }
     if (handled || ctrl) key = 0;
+}
+
+void TQmPreviewForm::btnFindClick() {
+    if (report_ && btnFind_->Visible()) preview_->Find();
+}
+
+void TQmPreviewForm::FindNextKey() {
+    if (preview_->SearchText().empty()) return;
+    if (preview_->CurrentPage() != preview_->SearchPage() + 1) preview_->SetSearchStart(preview_->CurrentPage() - 1);
+    preview_->FindNext();
+}
+
+// The outline button shows whether the outline is open, and only when
+// the report has one.
+void TQmPreviewForm::ShowOutlineButton() {
+    btnShowOutline_->SetDown(preview_->Outline()->Visible());
+    btnShowOutline_->SetVisible(preview_->Outline()->Items()->Count() > 0);
 }

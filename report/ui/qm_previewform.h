@@ -35,6 +35,11 @@ public:
     // LoadFromFiles or SaveToFile.
     void btnOpenClick();
     void btnSaveClick();
+    // The find button and F3: F3 restarts at the current page when the
+    // view has moved off the page of the last hit.
+    void btnFindClick();
+    void FindNextKey();
+    TSpeedButton* OutlineButton() const { return btnShowOutline_; }
     // Handles a key as the window's key table says; Key becomes 0 when
     // the key was used.
     void FormKeyDown(Word& key, TShiftState shift);
@@ -48,6 +53,7 @@ private:
     TSpeedButton* AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
                             TNotifyEvent onClick);
     void PreviewStatusChange();
+    void ShowOutlineButton();
     void CmbZoomClick();
     void CmbZoomKeyPress(char& key);
     void EdtPageNoKeyPress(char& key);
@@ -62,8 +68,6 @@ private:
 
     TQmReport* report_ = nullptr;
     TQmPreview* preview_ = nullptr;
-    // Kept for the outline panel, which is not built: read and written back.
-    int outlineWidth_ = 200;
     TPanel* toolbar_ = nullptr;
     struct ToolbarItem {
         TControl* control;
@@ -84,6 +88,8 @@ private:
     TOpenDialog* openDialog_ = nullptr;
     TSaveDialog* saveDialog_ = nullptr;
     TSpeedButton* btnExit_ = nullptr;
+    TSpeedButton* btnFind_ = nullptr;
+    TSpeedButton* btnShowOutline_ = nullptr;
 };
 
 // The zoom every new preview window starts from with pzDefault or

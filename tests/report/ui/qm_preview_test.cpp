@@ -463,6 +463,78 @@ TEST_F(PreviewWindow, SavedFilesLoadBackAndAppendAndFiltersExport) {
     delete form;
 }
 
+TEST(PreviewFind, WholeWordsAreTestedOnTheRightSideOnly) {
+    const struct {
+        const char* text;
+        bool match;
+    } cases[] = {{"AB-CD", true}, {"XXAB", true}, {"ABC", false}, {"XAB ", true}, {"ABC AB", true},
+                 {"AB\r", true},   {"AB页", true},  {"ABCD", false}, {"", false}};
+    for (const auto& c : cases) EXPECT_EQ(IsWholeWordMatch("AB", c.text), c.match) << c.text;
+}
+
+TEST_F(PreviewPanel, FindNextGoesToTheHitAndThenPastIt) {
+    Build(5);
+    preview->Connect(report.get());
+    preview->SetSearchText("第 3 页", false, false);
+    preview->SetSearchStart(0);
+    preview->FindNext();
+    ASSERT_TRUE(preview->Found());
+    EXPECT_EQ(preview->CurrentPage(), 3);
+    EXPECT_EQ(preview->SearchPage(), 2);
+    // The memo's text starts inside its frame at (60, 60), below the margins.
+    const TRect& hit = preview->FoundRect();
+    EXPECT_GT(hit.left, 60);
+    EXPECT_GT(hit.top, 60);
+    EXPECT_GT(hit.right - hit.left, 40);
+    EXPECT_GT(preview->StartRecord(), 0);
+    EXPECT_EQ(preview->VertBar()->Position(), At(2).top - 10);
+
+    preview->FindNext();
+    EXPECT_FALSE(preview->Found()) << "one hit only";
+    EXPECT_EQ(preview->SearchPage(), 5);
+    EXPECT_EQ(preview->CurrentPage(), 3) << "the view stays";
+
+    preview->SetSearchText("第 3 页", false, true);
+    preview->SetSearchStart(0);
+    preview->FindNext();
+    EXPECT_TRUE(preview->Found()) << "followed by the end of the text";
+}
+
+TEST_F(PreviewWindow, F3ContinuesAfterTheHitOrStartsOnTheCurrentPage) {
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    TQmPreview* preview = form->Preview();
+    Word key = VK_F3;
+    form->FormKeyDown(key, TShiftState{});
+    EXPECT_EQ(key, Word(0)) << "F3 is the window's even without a search";
+
+    // "取机" is on page 1 only, "页" on page 2 only: after the hit on page 1
+    // F3 goes on past it.
+    preview->SetSearchText("页", false, false);
+    preview->SetSearchStart(0);
+    preview->FindNext();
+    EXPECT_EQ(preview->CurrentPage(), 2);
+    preview->SetSearchText("No", false, false);
+    preview->SetSearchStart(0);
+    preview->FindNext();
+    ASSERT_TRUE(preview->Found());
+    EXPECT_EQ(preview->CurrentPage(), 1);
+    key = VK_F3;
+    form->FormKeyDown(key, TShiftState{});
+    EXPECT_FALSE(preview->Found());
+
+    // Moved to another page, F3 starts at its top.
+    preview->SetCurrentPage(1);
+    key = VK_F3;
+    form->FormKeyDown(key, TShiftState{});
+    EXPECT_TRUE(preview->Found());
+    EXPECT_EQ(preview->SearchPage(), 0);
+    SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "preview-find.png");
+    delete form;
+}
+
 TEST(ProgressWindow, CancelStopsTheReport) {
     std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
     std::unique_ptr<TQmProgressForm> form(TQmProgressForm::Create(nullptr));
