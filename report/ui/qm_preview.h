@@ -20,6 +20,7 @@ class TQmEndPage;
 class TQmEndPages;
 class TQmPreview;
 class TQmView;
+class TQmPageSetting;
 
 // The surface inside the scroll area on which the pages are drawn.
 class TQmDrawPanel : public TPanel {
@@ -138,6 +139,12 @@ public:
     void ShowOutline(bool visible);
     TTreeView* Outline() const { return outline_; }
     TSplitter* Splitter() const { return splitter_; }
+
+    // The page-setup dialog over the first page's settings; confirmed, they
+    // go to every template page and the report, are saved, and the pages
+    // are built again when this run built them.
+    void PageSetup();
+    TEvent<void(TQmPageSetting* Setting)> OnPageSetup;
 
     // Asks for a text and the options in the find dialog, then FindNext.
     void Find();

@@ -84,7 +84,7 @@ void TQmPreview::SetSearchText(const AnsiString& text, bool caseSensitive, bool 
 void TQmPreview::Find() {
     if (!report_) return;
     {
-        const std::unique_ptr<TQmPreviewSearchForm> dialog(new TQmPreviewSearchForm(Application));
+        const std::unique_ptr<TQmPreviewSearchForm> dialog(TQmPreviewSearchForm::Create(Application));
         dialog->chkCaseSensitive->SetChecked(caseSensitive_);
         dialog->chkWholewords->SetChecked(wholeWords_);
         dialog->edtSearchTxt->SetText(searchText_);

@@ -187,6 +187,8 @@ void TQmPreviewForm::CreateToolbar() {
         if (report_ && btnPrint_->Visible()) preview_->Print();
     });
     separatorPending_ = true;
+    btnPageSetup_ = AddButton(LoadReportString(45024), LoadReportString(45024), 60, 0,
+                              [this](TObject*) { preview_->PageSetup(); });
     btnShowOutline_ = AddButton(LoadReportString(46871), LoadReportString(46871), 72, 10,
                                 [this](TObject*) { preview_->ShowOutline(btnShowOutline_->Down()); });
     separatorPending_ = true;
@@ -213,6 +215,7 @@ void TQmPreviewForm::Execute(TQmReport* report) {
     btnSaveToXLS_->SetVisible(buttons.Contains(pbSaveToXLS) && HasSpreadsheetFilter());
     btnExit_->SetVisible(buttons.Contains(pbExit));
     btnFind_->SetVisible(buttons.Contains(pbFind));
+    btnPageSetup_->SetVisible(buttons.Contains(pbPageSetup));
     ShowOutlineButton();
     ArrangeToolbar();
     switch (report->InitialZoom()) {

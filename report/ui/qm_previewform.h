@@ -40,6 +40,7 @@ public:
     void btnFindClick();
     void FindNextKey();
     TSpeedButton* OutlineButton() const { return btnShowOutline_; }
+    TSpeedButton* PageSetupButton() const { return btnPageSetup_; }
     // Handles a key as the window's key table says; Key becomes 0 when
     // the key was used.
     void FormKeyDown(Word& key, TShiftState shift);
@@ -89,6 +90,7 @@ private:
     TSaveDialog* saveDialog_ = nullptr;
     TSpeedButton* btnExit_ = nullptr;
     TSpeedButton* btnFind_ = nullptr;
+    TSpeedButton* btnPageSetup_ = nullptr;
     TSpeedButton* btnShowOutline_ = nullptr;
 };
 
