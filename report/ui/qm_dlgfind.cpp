@@ -5,15 +5,9 @@
 #include "platform/ui/stdctrls_buttons.h"
 #include "report/core/qm_utils.h"
 #include "report/ui/qm_formcontrols.h"
-#include "report/ui/qm_formfont.h"
 
 TQmPreviewSearchForm::TQmPreviewSearchForm(TComponent* owner) : TForm(owner, 0) {
-    SetBorderStyle(bsDialog);
-    SetPosition(poScreenCenter);
-    SetClientWidthProperty(262);
-    SetClientHeightProperty(158);
-    SetCaption(LoadReportString(45000));
-    ApplyReportFont(Font());
+    SetUpReportDialog(this, 262, 158, 45000);
     Label1 = PlaceControl<TLabel>(this, this, 8, 12, 80, 13, 45001);
     edtSearchTxt = PlaceControl<TEdit>(this, this, 90, 8, 164, 21);
     Label1->SetFocusControl(edtSearchTxt);
@@ -24,12 +18,7 @@ TQmPreviewSearchForm::TQmPreviewSearchForm(TComponent* owner) : TForm(owner, 0) 
     rdbFromFirst = PlaceControl<TRadioButton>(GroupBox2, this, 8, 20, 106, 17, 45005);
     rdbFromCursor = PlaceControl<TRadioButton>(GroupBox2, this, 8, 44, 106, 17, 45006);
     rdbFromFirst->SetChecked(true);
-    btnOK = PlaceControl<TButton>(this, this, 98, 122, 75, 25, 47000);
-    btnOK->SetDefault(true);
-    btnOK->SetModalResult(mrOk);
-    btnCancel = PlaceControl<TButton>(this, this, 179, 122, 75, 25, 47001);
-    btnCancel->SetCancel(true);
-    btnCancel->SetModalResult(mrCancel);
+    std::tie(btnOK, btnCancel) = PlaceDialogButtons(this, 98, 122);
     SetOnShow([this](TObject*) {
         SetActiveControl(edtSearchTxt);
         edtSearchTxt->SelectAll();

@@ -16,7 +16,6 @@
 #include "report/core/qm_printer.h"
 #include "report/core/qm_utils.h"
 #include "report/ui/qm_formcontrols.h"
-#include "report/ui/qm_formfont.h"
 
 namespace {
 
@@ -59,10 +58,10 @@ void TQmPageImage::Redraw() {
         pw = int(std::nearbyint(double(ph) * w / h));
     }
     const double sx = double(pw) / w, sy = double(ph) / h;
-    const int top = int(TQmPageSetupForm::SpinValue(form_->MarginSpin(0)) * 100 * sy);
-    const int bottom = int(TQmPageSetupForm::SpinValue(form_->MarginSpin(1)) * 100 * sy);
-    const int left = int(TQmPageSetupForm::SpinValue(form_->MarginSpin(2)) * 100 * sx);
-    const int right = int(TQmPageSetupForm::SpinValue(form_->MarginSpin(3)) * 100 * sx);
+    const int top = int(SpinValue(form_->MarginSpin(0)) * 100 * sy);
+    const int bottom = int(SpinValue(form_->MarginSpin(1)) * 100 * sy);
+    const int left = int(SpinValue(form_->MarginSpin(2)) * 100 * sx);
+    const int right = int(SpinValue(form_->MarginSpin(3)) * 100 * sx);
     bitmap_->SetSize(W, H);
     TCanvas* canvas = bitmap_->Canvas();
     canvas->Brush()->SetColor(clBtnFace);
@@ -93,12 +92,7 @@ void TQmPageImage::Paint() {
 
 TQmPageSetupForm::TQmPageSetupForm(TComponent* owner)
     : TForm(owner, 0), setting_(std::make_unique<TQmPageSetting>()) {
-    SetBorderStyle(bsDialog);
-    SetPosition(poScreenCenter);
-    SetClientWidthProperty(494);
-    SetClientHeightProperty(280);
-    SetCaption(LoadReportString(45390));
-    ApplyReportFont(Font());
+    SetUpReportDialog(this, 494, 280, 45390);
     CreateControls();
     SetOnShow([this](TObject*) { FormShow(); });
     SetOnCloseQuery([this](TObject*, bool& canClose) { FormCloseQuery(canClose); });
@@ -178,22 +172,13 @@ void TQmPageSetupForm::CreateControls() {
     pageImage_->SetParent(grbPreview);
     pageImage_->SetBounds(5, 20, grbPreview->Width() - 10, grbPreview->Height() - 30);
 
-    btnOK = PlaceControl<TButton>(this, this, 326, 248, 75, 25, 47000);
-    btnOK->SetDefault(true);
-    btnOK->SetModalResult(mrOk);
+    std::tie(btnOK, btnCancel) = PlaceDialogButtons(this, 326, 248);
     btnOK->SetOnClick([this](TObject*) { btnOKClick(); });
-    btnCancel = PlaceControl<TButton>(this, this, 411, 248, 75, 25, 47001);
-    btnCancel->SetCancel(true);
-    btnCancel->SetModalResult(mrCancel);
 
     for (TEdit* size : {spins_[0], spins_[1]}) size->SetOnExit([this](TObject*) { ApplyPaperSize(); });
     for (std::size_t i = 2; i < spins_.size(); ++i) spins_[i]->SetOnExit([this](TObject*) { RefreshImage(); });
     PageControl1->SetActivePage(TabSheet1);
 }
-
-double TQmPageSetupForm::SpinValue(const TEdit* spin) { return StrToFloatDef(Trim(spin->Text()), 0); }
-
-void TQmPageSetupForm::SetSpinValue(TEdit* spin, double value) { spin->SetText(FormatFloat("0.00", value)); }
 
 bool TQmPageSetupForm::Cancelling() const { return ActiveControl() == btnCancel; }
 

@@ -81,8 +81,6 @@ public:
     TEdit* MarginSpin(int side) const { return spins_[std::size_t(2 + side)]; }  // 0 top, 1 bottom, 2 left, 3 right
     TEdit* ColumnCountSpin() const { return spins_[6]; }
     TEdit* ColumnGapSpin() const { return spins_[7]; }
-    static double SpinValue(const TEdit* spin);
-    static void SetSpinValue(TEdit* spin, double value);
     TQmPageImage* PageImage() const { return pageImage_; }
 
     TButton* btnOK = nullptr;

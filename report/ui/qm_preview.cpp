@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "platform/gdi/wingdi.h"
 #include "platform/rtl/filepaths.h"
 #include "platform/rtl/fileutils.h"
+#include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/win/shellapi.h"
 #include "platform/win/winpaint.h"
 #include "report/core/qm_endpages.h"
@@ -16,6 +19,7 @@
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
 #include "report/core/qm_view.h"
+#include "report/ui/qm_printdlg.h"
 
 namespace {
 
@@ -439,9 +443,38 @@ bool TQmPreview::CanPrint() const { return GetPageCount() > 0 && GlobalPrinterLi
 
 void TQmPreview::Print() {
     if (!CanPrint()) return;
+    const std::unique_ptr<TQmPrintDialogForm> dialog(TQmPrintDialogForm::Create(nullptr));
+    dialog->Printer = report_->GetPrinter();
+    dialog->SetCopies(report_->DefaultCopies());
+    dialog->chkCollate->SetChecked(report_->DefaultCollate());
+    dialog->chkTaoda->SetChecked(report_->Taoda);
+    dialog->chkColorPrint->SetChecked(report_->ColorPrint);
+    dialog->OffsetTop = report_->PrintOffsetTop;
+    dialog->OffsetLeft = report_->PrintOffsetLeft;
+    report_->PrintScale = 100;
+    report_->TargetPaper = -1;
+    if (report_->ShowPrintDialog() && dialog->ShowModal() != mrOk) return;
+
+    report_->ColorPrint = dialog->chkColorPrint->Checked();
+    report_->PrintEverything = !dialog->chkTaoda->Checked();
+    dialog->GetScalePaper(report_->TargetPaperWidth, report_->TargetPaperHeight, report_->TargetPaper);
+    report_->PrintScale = dialog->GetScale();
+    const bool offsetChanged =
+        dialog->OffsetTop != report_->PrintOffsetTop || dialog->OffsetLeft != report_->PrintOffsetLeft;
+    report_->PrintOffsetTop = dialog->OffsetTop;
+    report_->PrintOffsetLeft = dialog->OffsetLeft;
+    if (offsetChanged) report_->SaveReportOptions()->SaveReportSetting(report_, "");
+    const AnsiString pages = dialog->rdbPrintAll->Checked()       ? AnsiString()
+                             : dialog->rbdPrintCurPage->Checked() ? IntToStr(currentPage_)
+                                                                  : dialog->edtPages->Text();
+    TQmReport* report = report_;
     WhileNotReady(
-        ready_, [&] { report_->PrintPreparedPages("", 1, 0, report_->DefaultCollate()); },
-        [&] { RefreshPages(false); });
+        ready_,
+        [&] { report->PrintPreparedPages(pages, dialog->GetCopies(), dialog->Parity(), dialog->chkCollate->Checked()); },
+        [&] {
+            SetReport(report);
+            RefreshPages(false);
+        });
 }
 
 void TQmPreview::PrintCurrentPage() {

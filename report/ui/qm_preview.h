@@ -70,7 +70,8 @@ public:
 
     void ShowReport(TQmCustomReport* report) override;
     void Connect(TQmCustomReport* report) override;
-    // The print dialog is not built yet: prints every page once.
+    // The print dialog (unless the report prints without one), then the
+    // chosen pages, copies and parity; changed offsets are saved.
     void Print() override;
     // Prints the current page once, without a dialog.
     void PrintCurrentPage();
