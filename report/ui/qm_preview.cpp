@@ -306,6 +306,7 @@ void TQmDrawPanel::DblClick() {
     TPanel::DblClick();
     dragging_ = false;
     doubleClicked_ = true;
+    Preview->EditPage(Preview->CurrentPage() - 1);
 }
 
 TQmPreview::TQmPreview(TComponent* owner) : TQmCustomPreview(owner) {

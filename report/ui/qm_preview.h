@@ -141,6 +141,19 @@ public:
     TTreeView* Outline() const { return outline_; }
     TSplitter* Splitter() const { return splitter_; }
 
+    // Blank pages from a neighbour's settings: at the end, before the
+    // current page, after it; a page deleted after a question (never the
+    // last one left).
+    void AppendPage();
+    void InsertPageBefore();
+    void InsertPageAfter();
+    void DeletePage(int index);
+    // Editing a page or the report needs a designer registered with the
+    // engine; this system has none, so pages are never edited in one.
+    bool CanModifyPages() const { return false; }
+    bool EditPage(int /*index*/) { return false; }
+    void DesignReport() {}
+
     // The page-setup dialog over the first page's settings; confirmed, they
     // go to every template page and the report, are saved, and the pages
     // are built again when this run built them.

@@ -9,6 +9,7 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/filedialogs.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/win/userinput.h"
@@ -67,6 +68,7 @@ TQmPreviewForm::TQmPreviewForm(TComponent* owner) : TForm(owner, 0) {
         if (!ComponentState().Contains(csDestroying)) edtPageNo_->SetText(IntToStr(preview_->CurrentPage()));
     };
     CreateToolbar();
+    CreateProcMenu();
     openDialog_ = new TOpenDialog(this);
     openDialog_->SetOptions(TOpenOptions{ofOverwritePrompt, ofHideReadOnly, ofAllowMultiSelect, ofFileMustExist});
     saveDialog_ = new TSaveDialog(this);
@@ -216,6 +218,8 @@ void TQmPreviewForm::Execute(TQmReport* report) {
     btnExit_->SetVisible(buttons.Contains(pbExit));
     btnFind_->SetVisible(buttons.Contains(pbFind));
     btnPageSetup_->SetVisible(buttons.Contains(pbPageSetup));
+    for (TMenuItem* item : {itmPrint, itmPrintCurrentPage}) item->SetVisible(btnPrint_->Visible());
+    for (TMenuItem* item : {N4, itmNewPage, itmDeletePage, itmEditPage}) item->SetVisible(preview_->CanModifyPages());
     ShowOutlineButton();
     ArrangeToolbar();
     switch (report->InitialZoom()) {

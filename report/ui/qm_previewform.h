@@ -12,6 +12,8 @@ class TComboBox;
 class TOpenDialog;
 class TSaveDialog;
 class TEdit;
+class TMenuItem;
+class TPopupMenu;
 class TPanel;
 class TSpeedButton;
 class TQmPreview;
@@ -41,12 +43,23 @@ public:
     void FindNextKey();
     TSpeedButton* OutlineButton() const { return btnShowOutline_; }
     TSpeedButton* PageSetupButton() const { return btnPageSetup_; }
+    // The popup menu on the pages and its handlers.
+    TPopupMenu* ProcMenu = nullptr;
+    TMenuItem *itmScale200 = nullptr, *itmScale150 = nullptr, *itmScale100 = nullptr, *itmScaale75 = nullptr,
+              *itmScale50 = nullptr, *itmScale25 = nullptr, *itmScale10 = nullptr, *itmPageWidth = nullptr,
+              *itmOnePage = nullptr, *itmDoublePage = nullptr, *N1 = nullptr, *itmNewPage = nullptr,
+              *itmDeletePage = nullptr, *itmEditPage = nullptr, *N4 = nullptr, *itmPrint = nullptr,
+              *itmPrintCurrentPage = nullptr, *InsertBefore1 = nullptr, *InsertAfter1 = nullptr, *N2 = nullptr,
+              *Append1 = nullptr;
+    void ProcMenuPopup();
+    void itmScale10Click(TMenuItem* item);
     // Handles a key as the window's key table says; Key becomes 0 when
     // the key was used.
     void FormKeyDown(Word& key, TShiftState shift);
 
 private:
     void CreateToolbar();
+    void CreateProcMenu();
     // Places the visible items left to right, a separator's gap before
     // each item that follows one.
     void ArrangeToolbar();

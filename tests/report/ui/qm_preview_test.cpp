@@ -7,13 +7,16 @@
 
 #include <memory>
 
+#include "platform/gdi/graphicsplatform.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/fileutils.h"
 #include "platform/rtl/registry.h"
 #include "platform/rtl/registrystore.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/modalresponder.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
@@ -460,6 +463,58 @@ TEST_F(PreviewWindow, SavedFilesLoadBackAndAppendAndFiltersExport) {
     EXPECT_TRUE(form->Preview()->Ready());
     EXPECT_FALSE(form->SaveToXLSButton()->Visible()) << "no spreadsheet filter is registered";
     ResetModalResponder();
+    delete form;
+}
+
+TEST_F(PreviewPanel, BlankPagesAreAddedAndAPageIsDeletedOnlyAfterYes) {
+    int argc = 0;
+    StartGraphicsPlatform(argc, nullptr);  // the question box draws its icon with fonts
+    Build(2);
+    preview->Connect(report.get());
+    preview->SetCurrentPage(2);
+    preview->InsertPageBefore();
+    preview->AppendPage();
+    EXPECT_EQ(preview->GetPageCount(), 4);
+    EXPECT_EQ(report->EndPages()->GetPage(3)->PaperWidth, report->EndPages()->GetPage(2)->PaperWidth);
+    EXPECT_FALSE(preview->CanModifyPages()) << "no designer here";
+
+    ResetModalResponder();
+    PushModalAnswer({IDNO});
+    preview->DeletePage(0);
+    EXPECT_EQ(preview->GetPageCount(), 4);
+    PushModalAnswer({IDYES});
+    preview->DeletePage(0);
+    EXPECT_EQ(preview->GetPageCount(), 3);
+    EXPECT_EQ(ModalQuestions().size(), 2u);
+    while (preview->GetPageCount() > 1) {
+        PushModalAnswer({IDYES});
+        preview->DeletePage(0);
+    }
+    preview->DeletePage(0);
+    EXPECT_EQ(preview->GetPageCount(), 1) << "the last page stays, unasked";
+    EXPECT_EQ(ModalQuestions().size(), 4u);
+    ResetModalResponder();
+}
+
+TEST_F(PreviewWindow, ThePopupMenuZoomsByTagAndHidesPageEditing) {
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    form->itmScale150->Click();
+    EXPECT_DOUBLE_EQ(form->Preview()->GetZoom(), 150);
+    EXPECT_TRUE(form->itmScale150->Checked());
+    EXPECT_EQ(form->ZoomCombo()->ItemIndex(), 1);
+    EXPECT_EQ(LastPreviewZoom().Scale, 1.5);
+    form->itmPageWidth->Click();
+    EXPECT_EQ(form->Preview()->ZoomMode(), pzPageWidth);
+    form->ProcMenuPopup();
+    EXPECT_TRUE(form->itmPageWidth->Checked());
+    EXPECT_FALSE(form->itmEditPage->Visible());
+    EXPECT_FALSE(form->itmNewPage->Visible());
+    EXPECT_EQ(form->itmPrint->Caption(), "打印...");
+    EXPECT_EQ(form->itmPageWidth->Caption(), "页宽(&P)");
+    LastPreviewZoom() = TQmLastZoom{};
     delete form;
 }
 
