@@ -13,6 +13,7 @@
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winuser.h"
 #include "report/core/qm_class.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_utils.h"
@@ -394,4 +395,11 @@ void TQmPreviewForm::FindNextKey() {
 void TQmPreviewForm::ShowOutlineButton() {
     btnShowOutline_->SetDown(preview_->Outline()->Visible());
     btnShowOutline_->SetVisible(preview_->Outline()->Items()->Count() > 0);
+}
+
+void TQmPreviewForm::WMGetMinMaxInfo(TMessage& Message) {
+    DefaultHandler(Message);
+    auto* info = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+    info->ptMaxSize = POINT{Screen->Width(), Screen->Height()};
+    info->ptMaxPosition = POINT{0, 0};
 }

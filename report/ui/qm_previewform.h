@@ -57,6 +57,14 @@ public:
     // the key was used.
     void FormKeyDown(Word& key, TShiftState shift);
 
+protected:
+    // Maximised, the window covers the whole screen from its corner.
+    void WMGetMinMaxInfo(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_GETMINMAXINFO, WMGetMinMaxInfo)
+    SERVIORA_MESSAGES_END(TForm)
+
 private:
     void CreateToolbar();
     void CreateProcMenu();

@@ -24,6 +24,7 @@
 #include "platform/win/testseams.h"
 #include "platform/win/shellapi.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winuser.h"
 #include "report/core/qm_endpages.h"
 #include "report/core/qm_memoview.h"
 #include "report/core/qm_pages.h"
@@ -515,6 +516,20 @@ TEST_F(PreviewWindow, ThePopupMenuZoomsByTagAndHidesPageEditing) {
     EXPECT_EQ(form->itmPrint->Caption(), "打印...");
     EXPECT_EQ(form->itmPageWidth->Caption(), "页宽(&P)");
     LastPreviewZoom() = TQmLastZoom{};
+    delete form;
+}
+
+TEST_F(PreviewWindow, MaximisedItCoversTheScreenFromItsCorner) {
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    MINMAXINFO info{};
+    SendMessage(form->Handle(), WM_GETMINMAXINFO, 0, LPARAM(&info));
+    EXPECT_EQ(info.ptMaxSize.x, Screen->Width());
+    EXPECT_EQ(info.ptMaxSize.y, Screen->Height());
+    EXPECT_EQ(info.ptMaxPosition.x, 0);
+    EXPECT_EQ(info.ptMaxPosition.y, 0);
     delete form;
 }
 
