@@ -509,7 +509,18 @@ TEST_F(PreviewWindow, ThePopupMenuZoomsByTagAndHidesPageEditing) {
     EXPECT_EQ(LastPreviewZoom().Scale, 1.5);
     form->itmPageWidth->Click();
     EXPECT_EQ(form->Preview()->ZoomMode(), pzPageWidth);
-    form->ProcMenuPopup();
+    // A right click on the pages opens the menu (Escape closes it).
+    bool popped = false;
+    form->ProcMenu->SetOnPopup([&](TObject*) {
+        popped = true;
+        form->ProcMenuPopup();
+    });
+    SimulateClick(form->Preview()->DrawPanel()->Handle(), {50, 50}, VK_RBUTTON);
+    SimulateKey(VK_ESCAPE, true);
+    SimulateKey(VK_ESCAPE, false);
+    DispatchQueuedMessages();
+    EXPECT_TRUE(popped);
+    EXPECT_TRUE(form->Visible()) << "Escape closed the menu, not the window";
     EXPECT_TRUE(form->itmPageWidth->Checked());
     EXPECT_FALSE(form->itmEditPage->Visible());
     EXPECT_FALSE(form->itmNewPage->Visible());
