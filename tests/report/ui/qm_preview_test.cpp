@@ -5,6 +5,7 @@
 // Cancel.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "platform/gdi/graphicsplatform.h"
@@ -541,6 +542,38 @@ TEST_F(PreviewWindow, MaximisedItCoversTheScreenFromItsCorner) {
     EXPECT_EQ(info.ptMaxSize.y, Screen->Height());
     EXPECT_EQ(info.ptMaxPosition.x, 0);
     EXPECT_EQ(info.ptMaxPosition.y, 0);
+    delete form;
+}
+
+TEST_F(PreviewWindow, AClickOnAnOutlineEntryScrollsToIt) {
+    for (const char* line : {"取机凭证\x01" "0\x01" "0\x01" "0", "第二页\x01" "1\x01" "0\x01" "1"})
+        report->EndPages()->Outline()->Add(line);
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    form->SetWindowState(wsNormal);
+    form->SetBounds(0, 0, 1000, 700);
+    DispatchQueuedMessages();
+    TQmPreview* preview = form->Preview();
+    EXPECT_TRUE(form->OutlineButton()->Visible());
+    EXPECT_TRUE(form->OutlineButton()->Down());
+    EXPECT_EQ(preview->Outline()->Width(), 200) << "the outline width setting";
+    TTreeNode* second = preview->Outline()->Items()->Item(1);
+    RECT label{};
+    const HTREEITEM item = second->ItemId();
+    std::memcpy(static_cast<void*>(&label), &item, sizeof item);
+    ASSERT_TRUE(SendMessage(preview->Outline()->Handle(), TVM_GETITEMRECT, TRUE, LPARAM(&label)));
+    SimulateClick(preview->Outline()->Handle(), {(label.left + label.right) / 2, (label.top + label.bottom) / 2});
+    DispatchQueuedMessages();
+    EXPECT_EQ(preview->Outline()->Selected(), second);
+    EXPECT_EQ(preview->CurrentPage(), 2);
+    SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "preview-outline.png");
+
+    form->OutlineButton()->SetDown(false);
+    form->OutlineButton()->Click();
+    EXPECT_FALSE(preview->Outline()->Visible());
+    EXPECT_FALSE(preview->Splitter()->Visible());
     delete form;
 }
 
