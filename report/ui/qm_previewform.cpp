@@ -9,6 +9,7 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/filedialogs.h"
+#include "platform/ui/imagelist.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
@@ -19,6 +20,7 @@
 #include "report/core/qm_utils.h"
 #include "report/ui/qm_formfont.h"
 #include "report/ui/qm_preview.h"
+#include "report/ui/qm_previewglyphs.h"
 #include "report/ui/qm_progr.h"
 
 namespace {
@@ -68,6 +70,8 @@ TQmPreviewForm::TQmPreviewForm(TComponent* owner) : TForm(owner, 0) {
     preview_->OnPageChanged = [this](TObject*) {
         if (!ComponentState().Contains(csDestroying)) edtPageNo_->SetText(IntToStr(preview_->CurrentPage()));
     };
+    ImageList1 = new TImageList(this);
+    FillPreviewGlyphs(ImageList1);
     CreateToolbar();
     CreateProcMenu();
     openDialog_ = new TOpenDialog(this);

@@ -12,6 +12,7 @@ class TComboBox;
 class TOpenDialog;
 class TSaveDialog;
 class TEdit;
+class TImageList;
 class TMenuItem;
 class TPopupMenu;
 class TPanel;
@@ -43,6 +44,8 @@ public:
     void FindNextKey();
     TSpeedButton* OutlineButton() const { return btnShowOutline_; }
     TSpeedButton* PageSetupButton() const { return btnPageSetup_; }
+    // The toolbar's glyphs, at the indexes its items name.
+    TImageList* ImageList1 = nullptr;
     // The popup menu on the pages and its handlers.
     TPopupMenu* ProcMenu = nullptr;
     TMenuItem *itmScale200 = nullptr, *itmScale150 = nullptr, *itmScale100 = nullptr, *itmScaale75 = nullptr,

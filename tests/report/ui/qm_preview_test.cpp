@@ -33,6 +33,7 @@
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
 #include "report/ui/qm_preview.h"
+#include "report/ui/qm_previewglyphs.h"
 #include "report/ui/qm_previewform.h"
 #include "report/ui/qm_progr.h"
 #include "support/temp_dir.h"
@@ -575,6 +576,27 @@ TEST_F(PreviewWindow, AClickOnAnOutlineEntryScrollsToIt) {
     EXPECT_FALSE(preview->Outline()->Visible());
     EXPECT_FALSE(preview->Splitter()->Visible());
     delete form;
+}
+
+TEST(PreviewGlyphs, EveryToolbarIndexHasAPictureAndTheUnusedOnesAreEmpty) {
+    int argc = 0;
+    StartGraphicsPlatform(argc, nullptr);  // the 100 % glyph holds text
+    std::unique_ptr<TImageList> images(TImageList::Create(nullptr));
+    FillPreviewGlyphs(images.get());
+    ASSERT_EQ(images->Count(), 19);
+    TBitmap sheet;
+    sheet.SetSize(19 * 18, 18);
+    for (int i = 0; i < images->Count(); ++i) {
+        TBitmap mask;
+        images->GetBitmap(i, &mask);
+        int drawn = 0;
+        const TColor corner = mask.Canvas()->Pixels(0, 15);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) drawn += mask.Canvas()->Pixels(x, y) != corner;
+        EXPECT_EQ(drawn > 10, i != 0 && i != 17) << "glyph " << i;
+        sheet.Canvas()->Draw(i * 18 + 1, 1, &mask);
+    }
+    sheet.SaveToFile((ScreenshotDir() + "preview-glyphs.bmp").c_str());
 }
 
 TEST(PreviewFind, WholeWordsAreTestedOnTheRightSideOnly) {
