@@ -142,6 +142,8 @@ TEST_F(PageSetupDialog, TheMiniatureShrinksToFitAndSkipsAnEmptyPaper) {
 // The preview's page setup, answered by a user who sets a top margin of
 // 2.5 cm and confirms: the template takes it and the pages are built again.
 TEST(PreviewPageSetup, ConfirmedMarginsReachTheTemplateAndThePagesAreBuiltAgain) {
+    int argc = 0;
+    StartGraphicsPlatform(argc, nullptr);
     std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
     report->SetCompressLevel(qmzcNone);
     report->Pages()->AddReportPage();

@@ -10,6 +10,7 @@
 #include "platform/print/printerbackend.h"
 #include "platform/rtl/fileutils.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/modalresponder.h"
 #include "platform/ui/stdctrls.h"
@@ -27,11 +28,16 @@
 
 namespace {
 
+// Text is drawn and measured through the graphics platform.
+void StartGraphics() {
+    int argc = 0;
+    StartGraphicsPlatform(argc, nullptr);
+}
+
 class PrintDialog : public testing::Test {
 protected:
     void SetUp() override {
-        int argc = 0;
-        StartGraphicsPlatform(argc, nullptr);
+        StartGraphics();
         PrinterDescription shop;
         shop.Name = "Shop";
         shop.Driver = "Receipt driver";
@@ -155,6 +161,7 @@ TEST_F(PrintDialog, OffsetsComeBackChangedOnlyWhenTheUserChangedThem) {
 // Without the dialog every page prints (no parity chosen) and offsets the
 // user never saw are not written back.
 TEST(PreviewPrint, WithoutTheDialogAllPagesPrintAndNoSettingsAreWritten) {
+    StartGraphics();
     TempDir dir;
     std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
     report->SetCompressLevel(qmzcNone);
@@ -181,6 +188,47 @@ TEST(PreviewPrint, WithoutTheDialogAllPagesPrintAndNoSettingsAreWritten) {
     EXPECT_EQ(saved, 0);
     EXPECT_EQ(report->PrintOffsetTop, 12345);
     EXPECT_TRUE(FileExists(dir.file("job.pdf")));
+}
+
+// Through the dialog: odd pages only, and a changed left offset is saved.
+TEST(PreviewPrint, TheDialogsOddPagesAndAChangedOffsetReachThePrint) {
+    StartGraphics();
+    TempDir dir;
+    std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
+    report->SetCompressLevel(qmzcNone);
+    report->Pages()->AddReportPage();
+    auto* page = static_cast<TQmReportPage*>(report->Pages()->GetPage(0));
+    for (int i = 0; i < 4; ++i) {
+        report->EndPages()->AddBkPicture(0, 0, -1, -1, nullptr);
+        report->EndPages()->AddPage(page);
+    }
+    report->GetPrinter()->FileName = dir.file("job.pdf");
+    int saved = 0;
+    report->OnSaveReportSetting = [&](TQmReport*) { ++saved; };
+    std::vector<int> printed;
+    report->OnProgress = [&](Integer n) { printed.push_back(n); };
+    std::unique_ptr<TForm> host(TForm::Create(nullptr, 0));
+    auto* preview = new TQmPreview(host.get());
+    preview->SetParent(host.get());
+    preview->Connect(report.get());
+
+    TTimer answer(nullptr);
+    answer.SetInterval(10);
+    answer.SetOnTimer([&](TObject*) {
+        for (int i = 0; i < Screen->FormCount(); ++i) {
+            auto* dialog = dynamic_cast<TQmPrintDialogForm*>(Screen->Forms(i));
+            if (!dialog || !dialog->Visible()) continue;
+            answer.SetEnabled(false);
+            dialog->cmbPrintAll->SetItemIndex(1);
+            dialog->OffsetLeftSpin->SetText("0.5");
+            dialog->btnOK->Click();
+        }
+    });
+    answer.SetEnabled(true);
+    preview->Print();
+    EXPECT_EQ(printed, (std::vector<int>{1, 3}));
+    EXPECT_EQ(report->PrintOffsetLeft, 5000);
+    EXPECT_EQ(saved, 1);
 }
 
 }  // namespace
