@@ -158,60 +158,49 @@ TEST_F(PrintDialog, OffsetsComeBackChangedOnlyWhenTheUserChangedThem) {
     EXPECT_EQ(height, 2100);
 }
 
+// A preview over four prepared pages printing to a PDF file, recording
+// the pages printed and the saves of the print settings.
+class PreviewPrint : public testing::Test {
+protected:
+    void SetUp() override {
+        StartGraphics();
+        report->SetCompressLevel(qmzcNone);
+        report->Pages()->AddReportPage();
+        auto* page = static_cast<TQmReportPage*>(report->Pages()->GetPage(0));
+        for (int i = 0; i < 4; ++i) {
+            report->EndPages()->AddBkPicture(0, 0, -1, -1, nullptr);
+            report->EndPages()->AddPage(page);
+        }
+        report->GetPrinter()->FileName = dir.file("job.pdf");
+        report->OnSaveReportSetting = [this](TQmReport*) { ++saved; };
+        report->OnProgress = [this](Integer n) { printed.push_back(n); };
+        preview = new TQmPreview(host.get());
+        preview->SetParent(host.get());
+        preview->Connect(report.get());
+    }
+    TempDir dir;
+    std::unique_ptr<TQmReport> report{TQmReport::Create(nullptr)};
+    std::unique_ptr<TForm> host{TForm::Create(nullptr, 0)};
+    TQmPreview* preview = nullptr;
+    int saved = 0;
+    std::vector<int> printed;
+};
+
 // Without the dialog every page prints (no parity chosen) and offsets the
 // user never saw are not written back.
-TEST(PreviewPrint, WithoutTheDialogAllPagesPrintAndNoSettingsAreWritten) {
-    StartGraphics();
-    TempDir dir;
-    std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
-    report->SetCompressLevel(qmzcNone);
-    report->Pages()->AddReportPage();
-    auto* page = static_cast<TQmReportPage*>(report->Pages()->GetPage(0));
-    for (int i = 0; i < 3; ++i) {
-        report->EndPages()->AddBkPicture(0, 0, -1, -1, nullptr);
-        report->EndPages()->AddPage(page);
-    }
+TEST_F(PreviewPrint, WithoutTheDialogAllPagesPrintAndNoSettingsAreWritten) {
     report->SetShowPrintDialog(false);
     report->PrintOffsetTop = 12345;
-    report->GetPrinter()->FileName = dir.file("job.pdf");
-    int saved = 0;
-    report->OnSaveReportSetting = [&](TQmReport*) { ++saved; };
-    std::vector<int> printed;
-    report->OnProgress = [&](Integer n) { printed.push_back(n); };
-    std::unique_ptr<TForm> host(TForm::Create(nullptr, 0));
-    auto* preview = new TQmPreview(host.get());
-    preview->SetParent(host.get());
-    preview->Connect(report.get());
     ASSERT_TRUE(preview->CanPrint()) << "the PDF printer is listed";
     preview->Print();
-    EXPECT_EQ(printed, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(printed, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(saved, 0);
     EXPECT_EQ(report->PrintOffsetTop, 12345);
     EXPECT_TRUE(FileExists(dir.file("job.pdf")));
 }
 
 // Through the dialog: odd pages only, and a changed left offset is saved.
-TEST(PreviewPrint, TheDialogsOddPagesAndAChangedOffsetReachThePrint) {
-    StartGraphics();
-    TempDir dir;
-    std::unique_ptr<TQmReport> report(TQmReport::Create(nullptr));
-    report->SetCompressLevel(qmzcNone);
-    report->Pages()->AddReportPage();
-    auto* page = static_cast<TQmReportPage*>(report->Pages()->GetPage(0));
-    for (int i = 0; i < 4; ++i) {
-        report->EndPages()->AddBkPicture(0, 0, -1, -1, nullptr);
-        report->EndPages()->AddPage(page);
-    }
-    report->GetPrinter()->FileName = dir.file("job.pdf");
-    int saved = 0;
-    report->OnSaveReportSetting = [&](TQmReport*) { ++saved; };
-    std::vector<int> printed;
-    report->OnProgress = [&](Integer n) { printed.push_back(n); };
-    std::unique_ptr<TForm> host(TForm::Create(nullptr, 0));
-    auto* preview = new TQmPreview(host.get());
-    preview->SetParent(host.get());
-    preview->Connect(report.get());
-
+TEST_F(PreviewPrint, TheDialogsOddPagesAndAChangedOffsetReachThePrint) {
     TTimer answer(nullptr);
     answer.SetInterval(10);
     answer.SetOnTimer([&](TObject*) {
