@@ -20,6 +20,7 @@
 #include "platform/ui/menus.h"
 #include "platform/ui/modalresponder.h"
 #include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/ui/testseams.h"
 #include "platform/win/testseams.h"
@@ -32,6 +33,7 @@
 #include "report/core/qm_printer.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "report/ui/qm_dlgfind.h"
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_previewglyphs.h"
 #include "report/ui/qm_previewform.h"
@@ -252,6 +254,8 @@ TEST_F(PreviewLinks, AModifiedClickStoresAndRebuildsThePage) {
 class PreviewWindow : public testing::Test {
 protected:
     void SetUp() override {
+        int argc = 0;
+        StartGraphicsPlatform(argc, nullptr);  // the windows draw and measure text
         SetRegistryFileName(dir.file("registry.dat"));
         RegisterReportWindows();
         report->SetCompressLevel(qmzcNone);
@@ -668,6 +672,26 @@ TEST_F(PreviewWindow, F3ContinuesAfterTheHitOrStartsOnTheCurrentPage) {
     EXPECT_TRUE(preview->Found());
     EXPECT_EQ(preview->SearchPage(), 0);
     SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "preview-find.png");
+
+    // Ctrl+F: the find dialog, answered from the first page for "第二页".
+    TTimer answer(nullptr);
+    answer.SetInterval(10);
+    answer.SetOnTimer([&](TObject*) {
+        for (int i = 0; i < Screen->FormCount(); ++i) {
+            auto* dialog = dynamic_cast<TQmPreviewSearchForm*>(Screen->Forms(i));
+            if (!dialog || !dialog->Visible()) continue;
+            answer.SetEnabled(false);
+            EXPECT_EQ(dialog->edtSearchTxt->Text(), "NO") << "the last search, upper-cased";
+            EXPECT_TRUE(dialog->rdbFromFirst->Checked());
+            dialog->edtSearchTxt->SetText("第二页");
+            dialog->btnOK->Click();
+        }
+    });
+    answer.SetEnabled(true);
+    key = 'F';
+    form->FormKeyDown(key, TShiftState{ssCtrl});
+    EXPECT_TRUE(preview->Found());
+    EXPECT_EQ(preview->CurrentPage(), 2);
     delete form;
 }
 
