@@ -19,6 +19,7 @@
 #include "platform/ui/testseams.h"
 #include "platform/win/testseams.h"
 #include "support/temp_dir.h"
+#include "tests/report/ui/dialog_answer.h"
 #include "report/core/qm_customprinter.h"
 #include "report/core/qm_endpages.h"
 #include "report/core/qm_pages.h"
@@ -157,21 +158,13 @@ TEST(PreviewPageSetup, ConfirmedMarginsReachTheTemplateAndThePagesAreBuiltAgain)
     TQmPageSetting* confirmed = nullptr;
     preview->OnPageSetup = [&](TQmPageSetting* setting) { confirmed = setting; };
 
-    TTimer answer(nullptr);
-    answer.SetInterval(10);
-    answer.SetOnTimer([&](TObject*) {
-        for (int i = 0; i < Screen->FormCount(); ++i) {
-            auto* dialog = dynamic_cast<TQmPageSetupForm*>(Screen->Forms(i));
-            if (!dialog || !dialog->Visible()) continue;
-            answer.SetEnabled(false);
-            EXPECT_EQ(dialog->MarginSpin(0)->Text(), "1.50") << "the template's 15 mm";
-            dialog->MarginSpin(0)->SetText("2.50");
-            dialog->RefreshImage();
-            SaveWindowScreenshot(dialog->Handle(), ScreenshotDir() + "page-setup.png");
-            dialog->btnOK->Click();
-        }
+    const auto answer = AnswerDialog<TQmPageSetupForm>([&](TQmPageSetupForm* dialog) {
+        EXPECT_EQ(dialog->MarginSpin(0)->Text(), "1.50") << "the template's 15 mm";
+        dialog->MarginSpin(0)->SetText("2.50");
+        dialog->RefreshImage();
+        SaveWindowScreenshot(dialog->Handle(), ScreenshotDir() + "page-setup.png");
+        dialog->btnOK->Click();
     });
-    answer.SetEnabled(true);
     preview->PageSetup();
     ASSERT_TRUE(confirmed);
     EXPECT_DOUBLE_EQ(confirmed->Margins[1], 25);

@@ -39,6 +39,7 @@
 #include "report/ui/qm_previewform.h"
 #include "report/ui/qm_progr.h"
 #include "support/temp_dir.h"
+#include "tests/report/ui/dialog_answer.h"
 
 namespace {
 
@@ -674,20 +675,12 @@ TEST_F(PreviewWindow, F3ContinuesAfterTheHitOrStartsOnTheCurrentPage) {
     SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "preview-find.png");
 
     // Ctrl+F: the find dialog, answered from the first page for "第二页".
-    TTimer answer(nullptr);
-    answer.SetInterval(10);
-    answer.SetOnTimer([&](TObject*) {
-        for (int i = 0; i < Screen->FormCount(); ++i) {
-            auto* dialog = dynamic_cast<TQmPreviewSearchForm*>(Screen->Forms(i));
-            if (!dialog || !dialog->Visible()) continue;
-            answer.SetEnabled(false);
-            EXPECT_EQ(dialog->edtSearchTxt->Text(), "NO") << "the last search, upper-cased";
-            EXPECT_TRUE(dialog->rdbFromFirst->Checked());
-            dialog->edtSearchTxt->SetText("第二页");
-            dialog->btnOK->Click();
-        }
+    const auto answer = AnswerDialog<TQmPreviewSearchForm>([&](TQmPreviewSearchForm* dialog) {
+        EXPECT_EQ(dialog->edtSearchTxt->Text(), "NO") << "the last search, upper-cased";
+        EXPECT_TRUE(dialog->rdbFromFirst->Checked());
+        dialog->edtSearchTxt->SetText("第二页");
+        dialog->btnOK->Click();
     });
-    answer.SetEnabled(true);
     key = 'F';
     form->FormKeyDown(key, TShiftState{ssCtrl});
     EXPECT_TRUE(preview->Found());

@@ -25,6 +25,7 @@
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_printdlg.h"
 #include "support/temp_dir.h"
+#include "tests/report/ui/dialog_answer.h"
 
 namespace {
 
@@ -201,19 +202,11 @@ TEST_F(PreviewPrint, WithoutTheDialogAllPagesPrintAndNoSettingsAreWritten) {
 
 // Through the dialog: odd pages only, and a changed left offset is saved.
 TEST_F(PreviewPrint, TheDialogsOddPagesAndAChangedOffsetReachThePrint) {
-    TTimer answer(nullptr);
-    answer.SetInterval(10);
-    answer.SetOnTimer([&](TObject*) {
-        for (int i = 0; i < Screen->FormCount(); ++i) {
-            auto* dialog = dynamic_cast<TQmPrintDialogForm*>(Screen->Forms(i));
-            if (!dialog || !dialog->Visible()) continue;
-            answer.SetEnabled(false);
-            dialog->cmbPrintAll->SetItemIndex(1);
-            dialog->OffsetLeftSpin->SetText("0.5");
-            dialog->btnOK->Click();
-        }
+    const auto answer = AnswerDialog<TQmPrintDialogForm>([&](TQmPrintDialogForm* dialog) {
+        dialog->cmbPrintAll->SetItemIndex(1);
+        dialog->OffsetLeftSpin->SetText("0.5");
+        dialog->btnOK->Click();
     });
-    answer.SetEnabled(true);
     preview->Print();
     EXPECT_EQ(printed, (std::vector<int>{1, 3}));
     EXPECT_EQ(report->PrintOffsetLeft, 5000);
