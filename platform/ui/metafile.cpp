@@ -8,6 +8,7 @@
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/streams.h"
 #include "platform/gdi/wingdi.h"
+#include "platform/gdi/wingdi_emf.h"
 #include "platform/ui/graphics.h"
 
 namespace {
@@ -144,7 +145,7 @@ void TMetafile::SaveToStream(TStream* stream) { WriteAll(stream, data_); }
 
 // The header's description: the creator, a zero, the title, two zeros.
 void TMetafile::ReadDescription(const std::string& data) {
-    const std::size_t count = std::uint32_t(Int32At(data, 44)), offset = std::uint32_t(Int32At(data, 48));
+    const std::size_t count = std::uint32_t(Int32At(data, 60)), offset = std::uint32_t(Int32At(data, 64));
     std::u16string text;
     if (count && offset >= 88 && offset <= data.size() && count <= (data.size() - offset) / 2)
         for (std::size_t i = 0; i < count; ++i)
@@ -163,6 +164,8 @@ void TMetafile::Clear() {
     description_.clear();
     Changed();
 }
+
+TMetafile::~TMetafile() { DeleteEnhMetaFile(handle_); }
 
 HANDLE TMetafile::ReleaseHandle() { return std::exchange(handle_, 0); }
 
@@ -184,31 +187,40 @@ std::string PlaceableMetafileOf(const std::string& bits, int width, int height) 
     return PlaceableHeader(width, height, 2540) + bits;
 }
 
-TMetafileCanvas::TMetafileCanvas(TMetafile* metafile, HDC /*referenceDevice*/)
+TMetafileCanvas::TMetafileCanvas(TMetafile* metafile, HDC referenceDevice)
     : metafile_(metafile), width_(std::max(metafile->Width(), 1)), height_(std::max(metafile->Height(), 1)) {
+    const RECT frame{0, 0, width_ * 2540 / 96, height_ * 2540 / 96};
+    dc_ = CreateEnhMetaFile(referenceDevice, nullptr, &frame, nullptr);
+    SetHandle(dc_);
+}
+
+// The records stay with the metafile as its handle; its bytes become the
+// raster, played back, in one stretch-DIB record.
+TMetafileCanvas::~TMetafileCanvas() {
+    SetHandle(0);
+    const HENHMETAFILE recorded = CloseEnhMetaFile(dc_);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width_;
     info.bmiHeader.biHeight = -height_;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
-    bitmap_ = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits_, 0, 0);
-    dc_ = CreateCompatibleDC(0);
-    oldBitmap_ = SelectObject(dc_, bitmap_);
-    PatBlt(dc_, 0, 0, width_, height_, WHITENESS);
-    SetHandle(dc_);
-}
-
-TMetafileCanvas::~TMetafileCanvas() {
-    SetHandle(0);
+    void* bits = nullptr;
+    const HBITMAP raster = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, raster);
+    const RECT whole{0, 0, width_, height_};
+    PlayEnhMetaFile(dc, recorded, &whole);
     GdiFlush();
     metafile_->data_ = PlaceableHeader(width_, height_, 96) +
-                       RasterMetafile(static_cast<const std::uint32_t*>(bits_), width_, height_);
+                       RasterMetafile(static_cast<const std::uint32_t*>(bits), width_, height_);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(raster);
     metafile_->width_ = width_;
     metafile_->height_ = height_;
     metafile_->enhanced_ = false;
-    SelectObject(dc_, oldBitmap_);
-    DeleteDC(dc_);
-    DeleteObject(bitmap_);
+    DeleteEnhMetaFile(metafile_->handle_);
+    metafile_->handle_ = recorded;
     metafile_->Changed();
 }

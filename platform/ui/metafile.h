@@ -14,6 +14,8 @@ class TMetafile : public TGraphic {
     SERVIORA_CLASS(TMetafile, TGraphic)
 public:
     TMetafile() = default;
+    // Frees the enhanced metafile it holds.
+    ~TMetafile() override;
     void Assign(TPersistent* source) override;
 
     bool Empty() const override { return data_.empty(); }
@@ -37,7 +39,8 @@ public:
     // The creator and title an enhanced metafile's header names.
     const AnsiString& CreatedBy() const { return createdBy_; }
     const AnsiString& Description() const { return description_; }
-    // A handle a caller hands over; this object keeps it until released.
+    // The enhanced metafile a TMetafileCanvas recorded (or a caller handed
+    // over): kept, and freed with this object, until released.
     HANDLE Handle() const { return handle_; }
     void SetHandle(HANDLE value) { handle_ = value; }
     HANDLE ReleaseHandle();
@@ -64,13 +67,15 @@ private:
 // are in hundredths of a millimetre (as an OLE object's picture holds them).
 std::string PlaceableMetafileOf(const std::string& bits, int width, int height);
 
-// A canvas of the metafile's size; when it goes, what was drawn on it
-// becomes the metafile's picture: a placeable Windows metafile holding the
-// raster in one stretch-DIB record.
+// A canvas of the metafile's size over an enhanced-metafile DC; when it
+// goes, the recorded metafile becomes the metafile's Handle (its text
+// records read with EnumEnhMetaFile), and what was drawn becomes the
+// metafile's picture: a placeable Windows metafile holding the raster in
+// one stretch-DIB record.
 class TMetafileCanvas : public TCanvas {
     SERVIORA_CLASS(TMetafileCanvas, TCanvas)
 public:
-    // The reference device is not needed: the raster is at 96 pixels per inch.
+    // The raster is at 96 pixels per inch whatever the reference device.
     TMetafileCanvas(TMetafile* metafile, HDC referenceDevice);
     ~TMetafileCanvas() override;
     TMetafileCanvas(const TMetafileCanvas&) = delete;
@@ -80,7 +85,4 @@ private:
     TMetafile* metafile_;
     int width_, height_;
     HDC dc_ = 0;
-    HBITMAP bitmap_ = 0;
-    HGDIOBJ oldBitmap_ = 0;
-    void* bits_ = nullptr;
 };

@@ -4,8 +4,11 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/comctrls_header.h"
 #include "platform/ui/comctrls_listview.h"
+#include "platform/ui/comctrls_statusbar.h"
+#include "platform/ui/comctrls_treeview.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/extctrls_graphic.h"
+#include "platform/ui/extctrls_splitter.h"
 #include "platform/ui/filedialogs.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/grids.h"
@@ -38,4 +41,5 @@ void RegisterUiClasses() {
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
     RegisterClasses({TImage::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),
                      TBitBtn::StaticClass(), TSpeedButton::StaticClass()});
+    RegisterClasses({TStatusBar::StaticClass(), TTreeView::StaticClass(), TSplitter::StaticClass()});
 }

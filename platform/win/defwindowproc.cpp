@@ -188,6 +188,14 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CANCELMODE:
         if (GetCapture() == handle) ReleaseCapture();
         return 0;
+    case WM_RBUTTONUP: {
+        // Releasing the right button asks for the window's context menu, at
+        // the point on the screen.
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(handle, &at);
+        SendMessage(handle, WM_CONTEXTMENU, WPARAM(handle), MAKELPARAM(at.x, at.y));
+        return 0;
+    }
     case WM_MOUSEWHEEL:
     case WM_CONTEXTMENU:
         // Unhandled, they go up to the parent.

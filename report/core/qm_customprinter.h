@@ -162,6 +162,11 @@ public:
     double ColumnGap = 0;
     AnsiString PrinterName;
     bool ColorPrint = true;
+    // The page-setup dialog's options: print onto the previous page, a page
+    // without a height limit, no background pictures, the page length set
+    // by what is printed, null fields as empty values.
+    bool PrintToPrevPage = false, UnlimitedHeight = false, Taoda = false, AutoPageLength = false,
+         ConvertNulls = false;
 
     // 0..3 the margins, 4 the column gap; negative values are ignored.
     void SetMarginValue(int index, double value);

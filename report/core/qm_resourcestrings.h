@@ -15,6 +15,7 @@ constexpr int qmsCustomPaperSize = 46172;   // "自定义大小"
 constexpr int qmsDefaultBin = 46173;        // "缺省"
 constexpr int qmsDefaultPrinter = 46174;    // "默认打印机"
 constexpr int qmsVirtualPrinter = 46175;    // "虚拟打印机"
+constexpr int qmsPrinterWaiting = 46854;    // a printer's "waiting" status
 constexpr int qmsBandNames = 46200;         // the 18 band display names, in band-type order
 constexpr int qmsCategoryNames = 46220;     // the 7 function categories (empty here)
 constexpr int qmsBooleanFormats = 46230;    // 4 texts

@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "platform/gdi/wingdi.h"
 #include "platform/rtl/filepaths.h"
 #include "platform/rtl/fileutils.h"
+#include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/win/shellapi.h"
 #include "platform/win/winpaint.h"
 #include "report/core/qm_endpages.h"
@@ -16,6 +19,7 @@
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
 #include "report/core/qm_view.h"
+#include "report/ui/qm_printdlg.h"
 
 namespace {
 
@@ -302,32 +306,21 @@ void TQmDrawPanel::DblClick() {
     TPanel::DblClick();
     dragging_ = false;
     doubleClicked_ = true;
+    Preview->EditPage(Preview->CurrentPage() - 1);
 }
 
 TQmPreview::TQmPreview(TComponent* owner) : TQmCustomPreview(owner) {
     SetBevelInner(bvNone);
     SetBevelOuter(bvLowered);
     SetCaption("");
+    CreateOutline();
     scrollBox_ = new TPanel(this);
     scrollBox_->SetParent(this);
     scrollBox_->SetBevelOuter(bvNone);
     scrollBox_->SetAlign(alClient);
-    statusBar_ = new TPanel(this);
+    statusBar_ = new TStatusBar(this);
     statusBar_->SetParent(this);
-    statusBar_->SetBevelOuter(bvNone);
-    statusBar_->SetHeight(19);
-    statusBar_->SetAlign(alBottom);
-    int left = 0;
-    for (int i = 0; i < 3; ++i) {
-        static constexpr int widths[] = {100, 260, 100};
-        TPanel* panel = new TPanel(this);
-        panel->SetParent(statusBar_);
-        panel->SetBevelOuter(bvLowered);
-        panel->SetAlignment(taLeftJustify);
-        panel->SetBounds(left, 1, widths[i] - 2, 18);
-        left += widths[i];
-        statusPanels_[static_cast<std::size_t>(i)] = panel;
-    }
+    for (const int width : {100, 260, 100}) statusBar_->Panels()->Add()->SetWidth(width);
     vBar_ = new TScrollBar(this);
     vBar_->SetKind(sbVertical);
     vBar_->SetParent(scrollBox_);
@@ -378,6 +371,7 @@ void TQmPreview::Connect(TQmCustomReport* report) {
         default:
             zoomMode_ = report_->InitialZoom();
     }
+    BuildOutline();
     SetCurrentPage(1);
     RefreshPages(true);
 }
@@ -450,9 +444,38 @@ bool TQmPreview::CanPrint() const { return GetPageCount() > 0 && GlobalPrinterLi
 
 void TQmPreview::Print() {
     if (!CanPrint()) return;
+    const std::unique_ptr<TQmPrintDialogForm> dialog(TQmPrintDialogForm::Create(nullptr));
+    dialog->Printer = report_->GetPrinter();
+    dialog->SetCopies(report_->DefaultCopies());
+    dialog->chkCollate->SetChecked(report_->DefaultCollate());
+    dialog->chkTaoda->SetChecked(report_->Taoda);
+    dialog->chkColorPrint->SetChecked(report_->ColorPrint);
+    dialog->OffsetTop = report_->PrintOffsetTop;
+    dialog->OffsetLeft = report_->PrintOffsetLeft;
+    report_->PrintScale = 100;
+    report_->TargetPaper = -1;
+    if (report_->ShowPrintDialog() && dialog->ShowModal() != mrOk) return;
+
+    report_->ColorPrint = dialog->chkColorPrint->Checked();
+    report_->PrintEverything = !dialog->chkTaoda->Checked();
+    dialog->GetScalePaper(report_->TargetPaperWidth, report_->TargetPaperHeight, report_->TargetPaper);
+    report_->PrintScale = dialog->GetScale();
+    const bool offsetChanged =
+        dialog->OffsetTop != report_->PrintOffsetTop || dialog->OffsetLeft != report_->PrintOffsetLeft;
+    report_->PrintOffsetTop = dialog->OffsetTop;
+    report_->PrintOffsetLeft = dialog->OffsetLeft;
+    if (offsetChanged) report_->SaveReportOptions()->SaveReportSetting(report_, "");
+    const AnsiString pages = dialog->rdbPrintAll->Checked()       ? AnsiString()
+                             : dialog->rbdPrintCurPage->Checked() ? IntToStr(currentPage_)
+                                                                  : dialog->edtPages->Text();
+    TQmReport* report = report_;
     WhileNotReady(
-        ready_, [&] { report_->PrintPreparedPages("", 1, 0, report_->DefaultCollate()); },
-        [&] { RefreshPages(false); });
+        ready_,
+        [&] { report->PrintPreparedPages(pages, dialog->GetCopies(), dialog->Parity(), dialog->chkCollate->Checked()); },
+        [&] {
+            SetReport(report);
+            RefreshPages(false);
+        });
 }
 
 void TQmPreview::PrintCurrentPage() {
@@ -631,9 +654,9 @@ void TQmPreview::UpdateStatus() {
 }
 
 AnsiString TQmPreview::StatusText(int panel) const {
-    return statusPanels_[static_cast<std::size_t>(panel)]->Caption();
+    return statusBar_->Panels()->Items(panel)->Text();
 }
 
 void TQmPreview::SetStatusText(int panel, const AnsiString& text) {
-    statusPanels_[static_cast<std::size_t>(panel)]->SetCaption(text);
+    statusBar_->Panels()->Items(panel)->SetText(text);
 }

@@ -8,6 +8,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ui/comctrls_statusbar.h"
+#include "platform/ui/comctrls_treeview.h"
+#include "platform/ui/extctrls_splitter.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/stdctrls_scrollbar.h"
 #include "report/core/qm_class.h"
@@ -17,6 +20,7 @@ class TQmEndPage;
 class TQmEndPages;
 class TQmPreview;
 class TQmView;
+class TQmPageSetting;
 
 // The surface inside the scroll area on which the pages are drawn.
 class TQmDrawPanel : public TPanel {
@@ -66,7 +70,8 @@ public:
 
     void ShowReport(TQmCustomReport* report) override;
     void Connect(TQmCustomReport* report) override;
-    // The print dialog is not built yet: prints every page once.
+    // The print dialog (unless the report prints without one), then the
+    // chosen pages, copies and parity; changed offsets are saved.
     void Print() override;
     // Prints the current page once, without a dialog.
     void PrintCurrentPage();
@@ -128,6 +133,54 @@ public:
     AnsiString StatusText(int panel) const;
     void SetStatusText(int panel, const AnsiString& text);
 
+    // The report's outline: one node per outline line of the prepared
+    // pages; a click on a node scrolls to where its line was printed.
+    void BuildOutline();
+    void OutlineClick();
+    void ShowOutline(bool visible);
+    TTreeView* Outline() const { return outline_; }
+    TSplitter* Splitter() const { return splitter_; }
+
+    // Blank pages from a neighbour's settings: at the end, before the
+    // current page, after it; a page deleted after a question (never the
+    // last one left).
+    void AppendPage();
+    void InsertPageBefore();
+    void InsertPageAfter();
+    void DeletePage(int index);
+    // Editing a page or the report needs a designer registered with the
+    // engine; this system has none, so pages are never edited in one.
+    bool CanModifyPages() const { return false; }
+    bool EditPage(int /*index*/) { return false; }
+    void DesignReport() {}
+
+    // The page-setup dialog over the first page's settings; confirmed, they
+    // go to every template page and the report, are saved, and the pages
+    // are built again when this run built them.
+    void PageSetup();
+    TEvent<void(TQmPageSetting* Setting)> OnPageSetup;
+
+    // Asks for a text and the options in the find dialog, then FindNext.
+    void Find();
+    // Searches the pages' text from the search page on, after the last
+    // hit on that page; a hit becomes the current page, is scrolled into
+    // view and highlighted.
+    void FindNext();
+    bool Found() const { return found_; }
+    // The matched text's bounds on its page, in page pixels.
+    const TRect& FoundRect() const { return foundRect_; }
+    // Upper-cased unless the search is case-sensitive.
+    const AnsiString& SearchText() const { return searchText_; }
+    void SetSearchText(const AnsiString& text, bool caseSensitive, bool wholeWords);
+    // The 0-based page the next search starts on, and the first record of
+    // that page's metafile it may match.
+    int SearchPage() const { return searchPage_; }
+    int StartRecord() const { return startRecord_; }
+    void SetSearchStart(int page) {
+        searchPage_ = page;
+        startRecord_ = 0;
+    }
+
     AnsiString InitialDir;
     TNotifyEvent OnPageChanged;
     TNotifyEvent OnStatusChange;
@@ -136,6 +189,12 @@ public:
 
 private:
     friend class TQmDrawPanel;
+    // Where an outline node leads: a page index and a position on it.
+    struct OutlineTarget {
+        int PageIndex;
+        int Position;
+    };
+    void CreateOutline();
     void SetZoomMode(TQmPreviewZoom mode);
     void DoStatusChange();
     void PaintNow();
@@ -156,7 +215,19 @@ private:
     TPanel* scrollBox_ = nullptr;
     TScrollBar* hBar_ = nullptr;
     TScrollBar* vBar_ = nullptr;
-    TPanel* statusBar_ = nullptr;
-    std::array<TPanel*, 3> statusPanels_{};
+    TStatusBar* statusBar_ = nullptr;
+    TTreeView* outline_ = nullptr;
+    TSplitter* splitter_ = nullptr;
+    std::vector<std::unique_ptr<OutlineTarget>> outlineTargets_;
+    bool found_ = false;
+    TRect foundRect_{};
+    AnsiString searchText_;
+    bool caseSensitive_ = false, wholeWords_ = false;
+    int searchPage_ = 0, startRecord_ = 0;
     TQmDrawPanel* drawPanel_ = nullptr;
 };
+
+// Whether `searchText` occurs in `text` followed by a space, a carriage
+// return, a hyphen, a double-byte lead byte or the end of the text; only
+// the side after the match is tested.
+bool IsWholeWordMatch(const AnsiString& searchText, const AnsiString& text);

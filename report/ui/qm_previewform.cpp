@@ -9,14 +9,18 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/filedialogs.h"
+#include "platform/ui/imagelist.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winuser.h"
 #include "report/core/qm_class.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_utils.h"
 #include "report/ui/qm_formfont.h"
 #include "report/ui/qm_preview.h"
+#include "report/ui/qm_previewglyphs.h"
 #include "report/ui/qm_progr.h"
 #include "report/ui/qm_tbqytlbr.h"
 
@@ -67,7 +71,10 @@ TQmPreviewForm::TQmPreviewForm(TComponent* owner) : TForm(owner, 0) {
     preview_->OnPageChanged = [this](TObject*) {
         if (!ComponentState().Contains(csDestroying)) edtPageNo_->SetText(IntToStr(preview_->CurrentPage()));
     };
+    ImageList1 = new TImageList(this);
+    FillPreviewGlyphs(ImageList1);
     CreateToolbar();
+    CreateProcMenu();
     openDialog_ = new TOpenDialog(this);
     openDialog_->SetOptions(TOpenOptions{ofOverwritePrompt, ofHideReadOnly, ofAllowMultiSelect, ofFileMustExist});
     saveDialog_ = new TSaveDialog(this);
@@ -90,7 +97,7 @@ void TQmPreviewForm::ReadSettings() {
     options->SetDrawBorder(settings.ReadBool(SettingsSection, "DrawBorder", options->DrawBorder()));
     options->BorderPen()->SetColor(
         static_cast<TColor>(settings.ReadInteger(SettingsSection, "DrawPenColor", options->BorderPen()->Color())));
-    outlineWidth_ = settings.ReadInteger(SettingsSection, "OutlineWidth", 200);
+    preview_->Outline()->SetWidth(settings.ReadInteger(SettingsSection, "OutlineWidth", 200));
 }
 
 void TQmPreviewForm::SaveSettings() {
@@ -98,7 +105,7 @@ void TQmPreviewForm::SaveSettings() {
     TQmPreviewOptions* options = preview_->Options();
     settings.WriteBool(SettingsSection, "DrawBorder", options->DrawBorder());
     settings.WriteInteger(SettingsSection, "DrawPenColor", options->BorderPen()->Color());
-    settings.WriteInteger(SettingsSection, "OutlineWidth", outlineWidth_);
+    settings.WriteInteger(SettingsSection, "OutlineWidth", preview_->Outline()->Width());
 }
 
 TSpeedButton* TQmPreviewForm::AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
@@ -181,6 +188,8 @@ void TQmPreviewForm::CreateToolbar() {
     AddButton(">", LoadReportString(45034), 24, 0, [this](TObject*) { preview_->Next(); });
     AddButton(">|", LoadReportString(45035), 24, 0, [this](TObject*) { preview_->Last(); });
     separatorPending_ = true;
+    btnFind_ = AddButton(LoadReportString(45028), LoadReportString(45028), 60, 0, [this](TObject*) { btnFindClick(); });
+    separatorPending_ = true;
     btnOpen_ = AddButton(LoadReportString(45025), LoadReportString(45025), 60, 0, [this](TObject*) { btnOpenClick(); });
     btnSave_ = AddButton(LoadReportString(45026), LoadReportString(45026), 60, 0, [this](TObject*) { btnSaveClick(); });
     btnSaveToXLS_ = AddButton("Excel", LoadReportString(45009), 40, 0, [this](TObject*) {
@@ -189,6 +198,11 @@ void TQmPreviewForm::CreateToolbar() {
     btnPrint_ = AddButton(LoadReportString(45027), LoadReportString(45027), 60, 0, [this](TObject*) {
         if (report_ && btnPrint_->Visible()) preview_->Print();
     });
+    separatorPending_ = true;
+    btnPageSetup_ = AddButton(LoadReportString(45024), LoadReportString(45024), 60, 0,
+                              [this](TObject*) { preview_->PageSetup(); });
+    btnShowOutline_ = AddButton(LoadReportString(46871), LoadReportString(46871), 72, 10,
+                                [this](TObject*) { preview_->ShowOutline(btnShowOutline_->Down()); });
     separatorPending_ = true;
     btnExit_ = AddButton(LoadReportString(45023), LoadReportString(45023), 60, 0, [this](TObject*) { Exit(); });
     toolbar_->EndContentUpdate();
@@ -213,6 +227,11 @@ void TQmPreviewForm::Execute(TQmReport* report) {
     btnSave_->SetVisible(buttons.Contains(pbSave));
     btnSaveToXLS_->SetVisible(buttons.Contains(pbSaveToXLS) && HasSpreadsheetFilter());
     btnExit_->SetVisible(buttons.Contains(pbExit));
+    btnFind_->SetVisible(buttons.Contains(pbFind));
+    btnPageSetup_->SetVisible(buttons.Contains(pbPageSetup));
+    for (TMenuItem* item : {itmPrint, itmPrintCurrentPage}) item->SetVisible(btnPrint_->Visible());
+    for (TMenuItem* item : {N4, itmNewPage, itmDeletePage, itmEditPage}) item->SetVisible(preview_->CanModifyPages());
+    ShowOutlineButton();
     ArrangeToolbar();
     switch (report->InitialZoom()) {
         case pzPageWidth: btnPageWidth_->SetDown(true); break;
@@ -284,6 +303,8 @@ void TQmPreviewForm::btnOpenClick() {
     if (title.empty()) title = ExtractFileName(openDialog_->FileName());
     if (title.empty()) title = LoadReportString(qmsUntitled);
     SetCaption(LoadReportString(qmsPreview) + " - " + title);
+    ShowOutlineButton();
+    ArrangeToolbar();
 }
 
 void TQmPreviewForm::btnSaveClick() {
@@ -348,6 +369,14 @@ void TQmPreviewForm::FormKeyDown(Word& key, TShiftState shift) {
             handled = ctrl;
             if (ctrl) btnSaveClick();
             break;
+        case VK_F3:
+            handled = !ctrl;
+            if (!ctrl) FindNextKey();
+            break;
+        case 'F':
+            handled = ctrl;
+            if (ctrl) btnFind_->Click();
+            break;
         case 'P':
             handled = ctrl;
             if (!ctrl || !btnPrint_->Enabled()) break;
@@ -359,4 +388,28 @@ void TQmPreviewForm::FormKeyDown(Word& key, TShiftState shift) {
         default: handled = false;
     }
     if (handled || ctrl) key = 0;
+}
+
+void TQmPreviewForm::btnFindClick() {
+    if (report_ && btnFind_->Visible()) preview_->Find();
+}
+
+void TQmPreviewForm::FindNextKey() {
+    if (preview_->SearchText().empty()) return;
+    if (preview_->CurrentPage() != preview_->SearchPage() + 1) preview_->SetSearchStart(preview_->CurrentPage() - 1);
+    preview_->FindNext();
+}
+
+// The outline button shows whether the outline is open, and only when
+// the report has one.
+void TQmPreviewForm::ShowOutlineButton() {
+    btnShowOutline_->SetDown(preview_->Outline()->Visible());
+    btnShowOutline_->SetVisible(preview_->Outline()->Items()->Count() > 0);
+}
+
+void TQmPreviewForm::WMGetMinMaxInfo(TMessage& Message) {
+    DefaultHandler(Message);
+    auto* info = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+    info->ptMaxSize = POINT{Screen->Width(), Screen->Height()};
+    info->ptMaxPosition = POINT{0, 0};
 }

@@ -10,6 +10,9 @@ class TComboBox;
 class TOpenDialog;
 class TSaveDialog;
 class TEdit;
+class TImageList;
+class TMenuItem;
+class TPopupMenu;
 class TToolbarQy;
 class TSpeedButton;
 class TQmPreview;
@@ -33,12 +36,39 @@ public:
     // LoadFromFiles or SaveToFile.
     void btnOpenClick();
     void btnSaveClick();
+    // The find button and F3: F3 restarts at the current page when the
+    // view has moved off the page of the last hit.
+    void btnFindClick();
+    void FindNextKey();
+    TSpeedButton* OutlineButton() const { return btnShowOutline_; }
+    TSpeedButton* PageSetupButton() const { return btnPageSetup_; }
+    // The toolbar's glyphs, at the indexes its items name.
+    TImageList* ImageList1 = nullptr;
+    // The popup menu on the pages and its handlers.
+    TPopupMenu* ProcMenu = nullptr;
+    TMenuItem *itmScale200 = nullptr, *itmScale150 = nullptr, *itmScale100 = nullptr, *itmScaale75 = nullptr,
+              *itmScale50 = nullptr, *itmScale25 = nullptr, *itmScale10 = nullptr, *itmPageWidth = nullptr,
+              *itmOnePage = nullptr, *itmDoublePage = nullptr, *N1 = nullptr, *itmNewPage = nullptr,
+              *itmDeletePage = nullptr, *itmEditPage = nullptr, *N4 = nullptr, *itmPrint = nullptr,
+              *itmPrintCurrentPage = nullptr, *InsertBefore1 = nullptr, *InsertAfter1 = nullptr, *N2 = nullptr,
+              *Append1 = nullptr;
+    void ProcMenuPopup();
+    void itmScale10Click(TMenuItem* item);
     // Handles a key as the window's key table says; Key becomes 0 when
     // the key was used.
     void FormKeyDown(Word& key, TShiftState shift);
 
+protected:
+    // Maximised, the window covers the whole screen from its corner.
+    void WMGetMinMaxInfo(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_GETMINMAXINFO, WMGetMinMaxInfo)
+    SERVIORA_MESSAGES_END(TForm)
+
 private:
     void CreateToolbar();
+    void CreateProcMenu();
     // Lays the toolbar out again, a separator showing only after a shown
     // item of its group.
     void ArrangeToolbar();
@@ -46,6 +76,7 @@ private:
     TSpeedButton* AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
                             TNotifyEvent onClick);
     void PreviewStatusChange();
+    void ShowOutlineButton();
     void CmbZoomClick();
     void CmbZoomKeyPress(char& key);
     void EdtPageNoKeyPress(char& key);
@@ -60,8 +91,6 @@ private:
 
     TQmReport* report_ = nullptr;
     TQmPreview* preview_ = nullptr;
-    // Kept for the outline panel, which is not built: read and written back.
-    int outlineWidth_ = 200;
     TToolbarQy* toolbar_ = nullptr;
     bool separatorPending_ = false;
     TComboBox* cmbZoom_ = nullptr;
@@ -76,6 +105,9 @@ private:
     TOpenDialog* openDialog_ = nullptr;
     TSaveDialog* saveDialog_ = nullptr;
     TSpeedButton* btnExit_ = nullptr;
+    TSpeedButton* btnFind_ = nullptr;
+    TSpeedButton* btnPageSetup_ = nullptr;
+    TSpeedButton* btnShowOutline_ = nullptr;
 };
 
 // The zoom every new preview window starts from with pzDefault or

@@ -108,8 +108,11 @@ struct DCState {
     COLORREF dcPenColor = 0;
 };
 
+struct MetafileRecording;
+
 struct DeviceContext {
     bool memory = true;
+    MetafileRecording* recording = nullptr;  // an enhanced-metafile DC's records
     HBITMAP surface = 0;             // the fixed surface of a surface DC
     QPoint origin;                   // device (0,0) in surface pixels
     std::optional<QRegion> visible;  // surface DC: the visible part, device coordinates
@@ -126,6 +129,11 @@ Bitmap* FindBitmap(HGDIOBJ h);
 Region* FindRegion(HGDIOBJ h);
 Palette* FindPalette(HGDIOBJ h);
 DeviceContext* FindDC(HDC h);
+// An enhanced-metafile DC keeps a record of each line of text drawn on it:
+// its device bounds (inclusive), reference point, options, clip rectangle,
+// text and advances.
+void RecordText(MetafileRecording& recording, const RECT& bounds, POINT reference, UINT options, const RECT* rect,
+                std::string_view text, const std::vector<int>& advances);
 HANDLE AddRegion(QRegion region);
 DCState DefaultState();
 HDC AddDC(std::unique_ptr<DeviceContext> dc);

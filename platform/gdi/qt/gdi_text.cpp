@@ -253,6 +253,11 @@ BOOL DrawTextLine(HDC h, int x, int y, UINT options, const RECT* rect, std::stri
     if (!glyphs.empty()) PaintGlyphs(*dc, m, text, glyphs, offsets, reference, {shiftX, shiftY}, angle, extent);
     if (dc->options.onText && !glyphs.empty() && angle == 0) ReportText(*dc, m, text, reference + QPointF(shiftX, shiftY), extent);
     s.clip = savedClip;
+    if (dc->recording) {
+        const LONG left = LONG(std::lround(reference.x() + shiftX)), top = LONG(std::lround(reference.y() + shiftY));
+        RecordText(*dc->recording, RECT{left, top, left + std::max(extent, 1) - 1, top + m.height - 1}, start, options,
+                   rect, text, advances);
+    }
     if (s.textAlign & TA_UPDATECP) {
         double logicalExtent = extent * double(s.windowExt.cx) / s.viewportExt.cx;
         if ((s.textAlign & TA_CENTER) == TA_LEFT) s.position.x += LONG(std::lround(logicalExtent));

@@ -140,5 +140,7 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterDateTimePickerClass();
     ctl::RegisterToolTipClass();
     ctl::RegisterUpDownClass();
+    ctl::RegisterStatusBarClass();
+    ctl::RegisterTreeViewClass();
     return true;
 }

@@ -182,6 +182,8 @@ void RegisterMonthCalendarClass();
 void RegisterDateTimePickerClass();
 void RegisterToolTipClass();
 void RegisterUpDownClass();
+void RegisterStatusBarClass();
+void RegisterTreeViewClass();
 
 // What a dropped pop-up part tells the control it belongs to: the user chose
 // the list item wParam, or ended the choice without one (lists and calendars).

@@ -7,6 +7,7 @@
 
 #include "platform/rtl/streams.h"
 #include "platform/ui/colors.h"
+#include "platform/gdi/wingdi_emf.h"
 #include "platform/ui/metafile.h"
 
 namespace {
@@ -109,7 +110,7 @@ namespace {
 // The header with a description after it: creator, zero, title, two zeros.
 std::string EnhancedHeaderDescribed(std::size_t offset, std::uint32_t count) {
     std::string h = EnhancedHeader();
-    h.replace(44, 8, Int32(std::int32_t(count)) + Int32(std::int32_t(offset)));
+    h.replace(60, 8, Int32(std::int32_t(count)) + Int32(std::int32_t(offset)));
     for (char c : std::string("Maker\0Shop\0\0", 12)) h += std::string{c, '\0'};
     return h;
 }
@@ -142,3 +143,55 @@ TEST(Metafile, HeaderNamesUnitsAndHandle) {
 }
 
 }  // namespace
+
+namespace {
+
+struct TextRecord {
+    DWORD type;
+    std::u16string text;
+    RECTL bounds;
+};
+
+int CollectRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, std::intptr_t data) {
+    auto* out = reinterpret_cast<std::vector<TextRecord>*>(data);
+    TextRecord entry{record->iType, {}, {}};
+    if (record->iType == EMR_EXTTEXTOUTW) {
+        const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+        const auto* chars = reinterpret_cast<const char16_t*>(reinterpret_cast<const char*>(record) + text->emrtext.offString);
+        entry.text.assign(chars, text->emrtext.nChars);
+        entry.bounds = text->rclBounds;
+    }
+    out->push_back(entry);
+    return 1;
+}
+
+}  // namespace
+
+// The canvas's records: the header, the raster, one text record per line
+// drawn (UTF-16 text and its bounds on the device), the end.
+TEST(Metafile, ACanvasRecordsItsTextInOrder) {
+    TMetafile metafile;
+    metafile.SetWidth(200);
+    metafile.SetHeight(100);
+    {
+        TMetafileCanvas canvas(&metafile, 0);
+        canvas.TextOut(10, 20, "AB-CD");
+        canvas.TextOut(30, 60, "第 2 页");
+    }
+    std::vector<TextRecord> records;
+    ASSERT_TRUE(EnumEnhMetaFile(0, metafile.Handle(), CollectRecord, &records, nullptr));
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(records[0].type, EMR_HEADER);
+    EXPECT_EQ(records[1].type, EMR_STRETCHDIBITS);
+    EXPECT_EQ(records[2].text, u"AB-CD");
+    EXPECT_EQ(records[3].text, u"第 2 页");
+    EXPECT_EQ(records[4].type, EMR_EOF);
+    EXPECT_EQ(records[2].bounds.left, 10);
+    EXPECT_EQ(records[2].bounds.top, 20);
+    EXPECT_GT(records[2].bounds.right, 10 + 20);
+    EXPECT_EQ(records[3].bounds.left, 30);
+    // The raster holds the text too.
+    TMemoryStream stream;
+    metafile.SaveToStream(&stream);
+    EXPECT_GT(stream.Size(), 200 * 100 * 3);
+}

@@ -239,3 +239,24 @@ TEST_F(WindowTest, SizableWindowsKeepToTheirMinMaxInfo) {
     GetWindowRect(popup, &r);
     EXPECT_EQ(r, Rect(0, 0, 50, 50));
 }
+
+// A right click asks for the context menu where it was released, in screen
+// coordinates; unanswered, the request goes up to the parent.
+TEST_F(WindowTest, ReleasingTheRightButtonAsksForTheContextMenuUpTheTree) {
+    const HWND top = TopLevel(100, 50, 200, 150);
+    const HWND child = Child(top, 20, 30, 100, 80);
+    Watch({WM_CONTEXTMENU});
+    SimulateClick(child, {5, 6}, VK_RBUTTON);
+    DispatchQueuedMessages();
+    const std::vector<LoggedMessage> asked = Logged(WM_CONTEXTMENU);
+    ASSERT_EQ(asked.size(), 2u);
+    POINT screen{5, 6};
+    ClientToScreen(child, &screen);
+    for (const LoggedMessage& m : asked) {
+        EXPECT_EQ(HWND(m.wParam), child);
+        EXPECT_EQ(GET_X_LPARAM(m.lParam), screen.x);
+        EXPECT_EQ(GET_Y_LPARAM(m.lParam), screen.y);
+    }
+    EXPECT_EQ(asked[0].window, child);
+    EXPECT_EQ(asked[1].window, top);
+}

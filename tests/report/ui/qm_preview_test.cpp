@@ -5,31 +5,41 @@
 // Cancel.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
+#include "platform/gdi/graphicsplatform.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/fileutils.h"
 #include "platform/rtl/registry.h"
 #include "platform/rtl/registrystore.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/extctrls.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/menus.h"
 #include "platform/ui/modalresponder.h"
 #include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/ui/testseams.h"
 #include "platform/win/testseams.h"
 #include "platform/win/shellapi.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winuser.h"
 #include "report/core/qm_endpages.h"
 #include "report/core/qm_memoview.h"
 #include "report/core/qm_pages.h"
 #include "report/core/qm_printer.h"
+#include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "report/ui/qm_dlgfind.h"
 #include "report/ui/qm_preview.h"
+#include "report/ui/qm_previewglyphs.h"
 #include "report/ui/qm_previewform.h"
 #include "report/ui/qm_progr.h"
 #include "support/temp_dir.h"
+#include "tests/report/ui/dialog_answer.h"
 
 namespace {
 
@@ -135,6 +145,35 @@ TEST_F(PreviewPanel, TheCurrentPageStaysInRangeAndFollowsScrolling) {
     EXPECT_EQ(preview->StatusText(0), "页 3/4");
 }
 
+TEST_F(PreviewPanel, TheOutlineFollowsTheLevelsAndAClickScrollsToItsLine) {
+    Build(3);
+    preview->Connect(report.get());
+    EXPECT_FALSE(preview->Outline()->Visible()) << "no outline lines, no outline";
+
+    for (const char* line : {"客户\x01" "0\x01" "0\x01" "0", "手机\x01" "1\x01" "200\x01" "1",
+                             "配件\x01" "1\x01" "400\x01" "2", "结算\x01" "2\x01" "100\x01" "0"})
+        report->EndPages()->Outline()->Add(line);
+    preview->Connect(report.get());
+    TTreeView* outline = preview->Outline();
+    EXPECT_TRUE(outline->Visible());
+    EXPECT_TRUE(preview->Splitter()->Visible());
+    EXPECT_EQ(outline->Width(), 180);
+    TTreeNodes* nodes = outline->Items();
+    ASSERT_EQ(nodes->Count(), 4);
+    EXPECT_EQ(nodes->Item(2)->Text(), "配件");
+    EXPECT_EQ(nodes->Item(2)->Level(), 2);
+    EXPECT_EQ(nodes->Item(3)->Level(), 0) << "three levels up from 配件";
+    EXPECT_TRUE(nodes->Item(1)->Expanded());
+
+    // At 100 % a page's share of the layout is its own height: the line
+    // lands 5 pixels below the top of the view.
+    outline->SetSelected(nodes->Item(1));
+    preview->OutlineClick();
+    const int margin = UnitsToScreenPixels(qmutMMThousandths, report->EndPages()->GetPage(1)->Margins[1]);
+    EXPECT_EQ(preview->CurrentPage(), 2);
+    EXPECT_EQ(preview->VertBar()->Position(), At(1).top - 10 + margin + 200 + 5);
+}
+
 TEST_F(PreviewPanel, TheWheelScrollsThirtySmallSteps) {
     Build(2);
     preview->Connect(report.get());
@@ -216,6 +255,8 @@ TEST_F(PreviewLinks, AModifiedClickStoresAndRebuildsThePage) {
 class PreviewWindow : public testing::Test {
 protected:
     void SetUp() override {
+        int argc = 0;
+        StartGraphicsPlatform(argc, nullptr);  // the windows draw and measure text
         SetRegistryFileName(dir.file("registry.dat"));
         RegisterReportWindows();
         report->SetCompressLevel(qmzcNone);
@@ -430,6 +471,220 @@ TEST_F(PreviewWindow, SavedFilesLoadBackAndAppendAndFiltersExport) {
     EXPECT_TRUE(form->Preview()->Ready());
     EXPECT_FALSE(form->SaveToXLSButton()->Visible()) << "no spreadsheet filter is registered";
     ResetModalResponder();
+    delete form;
+}
+
+TEST_F(PreviewPanel, BlankPagesAreAddedAndAPageIsDeletedOnlyAfterYes) {
+    int argc = 0;
+    StartGraphicsPlatform(argc, nullptr);  // the question box draws its icon with fonts
+    Build(2);
+    preview->Connect(report.get());
+    preview->SetCurrentPage(2);
+    preview->InsertPageBefore();
+    preview->AppendPage();
+    EXPECT_EQ(preview->GetPageCount(), 4);
+    EXPECT_EQ(report->EndPages()->GetPage(3)->PaperWidth, report->EndPages()->GetPage(2)->PaperWidth);
+    EXPECT_FALSE(preview->CanModifyPages()) << "no designer here";
+
+    ResetModalResponder();
+    PushModalAnswer({IDNO});
+    preview->DeletePage(0);
+    EXPECT_EQ(preview->GetPageCount(), 4);
+    PushModalAnswer({IDYES});
+    preview->DeletePage(0);
+    EXPECT_EQ(preview->GetPageCount(), 3);
+    EXPECT_EQ(ModalQuestions().size(), 2u);
+    while (preview->GetPageCount() > 1) {
+        PushModalAnswer({IDYES});
+        preview->DeletePage(0);
+    }
+    preview->DeletePage(0);
+    EXPECT_EQ(preview->GetPageCount(), 1) << "the last page stays, unasked";
+    EXPECT_EQ(ModalQuestions().size(), 4u);
+    ResetModalResponder();
+}
+
+TEST_F(PreviewWindow, ThePopupMenuZoomsByTagAndHidesPageEditing) {
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    form->itmScale150->Click();
+    EXPECT_DOUBLE_EQ(form->Preview()->GetZoom(), 150);
+    EXPECT_TRUE(form->itmScale150->Checked());
+    EXPECT_EQ(form->ZoomCombo()->ItemIndex(), 1);
+    EXPECT_EQ(LastPreviewZoom().Scale, 1.5);
+    form->itmPageWidth->Click();
+    EXPECT_EQ(form->Preview()->ZoomMode(), pzPageWidth);
+    // A right click on the pages opens the menu (Escape closes it).
+    bool popped = false;
+    form->ProcMenu->SetOnPopup([&](TObject*) {
+        popped = true;
+        form->ProcMenuPopup();
+    });
+    SimulateClick(form->Preview()->DrawPanel()->Handle(), {50, 50}, VK_RBUTTON);
+    SimulateKey(VK_ESCAPE, true);
+    SimulateKey(VK_ESCAPE, false);
+    DispatchQueuedMessages();
+    EXPECT_TRUE(popped);
+    EXPECT_TRUE(form->Visible()) << "Escape closed the menu, not the window";
+    EXPECT_TRUE(form->itmPageWidth->Checked());
+    EXPECT_FALSE(form->itmEditPage->Visible());
+    EXPECT_FALSE(form->itmNewPage->Visible());
+    EXPECT_EQ(form->itmPrint->Caption(), "打印...");
+    EXPECT_EQ(form->itmPageWidth->Caption(), "页宽(&P)");
+    LastPreviewZoom() = TQmLastZoom{};
+    delete form;
+}
+
+TEST_F(PreviewWindow, MaximisedItCoversTheScreenFromItsCorner) {
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    MINMAXINFO info{};
+    SendMessage(form->Handle(), WM_GETMINMAXINFO, 0, LPARAM(&info));
+    EXPECT_EQ(info.ptMaxSize.x, Screen->Width());
+    EXPECT_EQ(info.ptMaxSize.y, Screen->Height());
+    EXPECT_EQ(info.ptMaxPosition.x, 0);
+    EXPECT_EQ(info.ptMaxPosition.y, 0);
+    delete form;
+}
+
+TEST_F(PreviewWindow, AClickOnAnOutlineEntryScrollsToIt) {
+    for (const char* line : {"取机凭证\x01" "0\x01" "0\x01" "0", "第二页\x01" "1\x01" "0\x01" "1"})
+        report->EndPages()->Outline()->Add(line);
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    form->SetWindowState(wsNormal);
+    form->SetBounds(0, 0, 1000, 700);
+    DispatchQueuedMessages();
+    TQmPreview* preview = form->Preview();
+    EXPECT_TRUE(form->OutlineButton()->Visible());
+    EXPECT_TRUE(form->OutlineButton()->Down());
+    EXPECT_EQ(preview->Outline()->Width(), 200) << "the outline width setting";
+    TTreeNode* second = preview->Outline()->Items()->Item(1);
+    RECT label{};
+    const HTREEITEM item = second->ItemId();
+    std::memcpy(static_cast<void*>(&label), &item, sizeof item);
+    ASSERT_TRUE(SendMessage(preview->Outline()->Handle(), TVM_GETITEMRECT, TRUE, LPARAM(&label)));
+    SimulateClick(preview->Outline()->Handle(), {(label.left + label.right) / 2, (label.top + label.bottom) / 2});
+    DispatchQueuedMessages();
+    EXPECT_EQ(preview->Outline()->Selected(), second);
+    EXPECT_EQ(preview->CurrentPage(), 2);
+    SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "preview-outline.png");
+
+    form->OutlineButton()->SetDown(false);
+    form->OutlineButton()->Click();
+    EXPECT_FALSE(preview->Outline()->Visible());
+    EXPECT_FALSE(preview->Splitter()->Visible());
+    delete form;
+}
+
+TEST(PreviewGlyphs, EveryToolbarIndexHasAPictureAndTheUnusedOnesAreEmpty) {
+    int argc = 0;
+    StartGraphicsPlatform(argc, nullptr);  // the 100 % glyph holds text
+    std::unique_ptr<TImageList> images(TImageList::Create(nullptr));
+    FillPreviewGlyphs(images.get());
+    ASSERT_EQ(images->Count(), 19);
+    TBitmap sheet;
+    sheet.SetSize(19 * 18, 18);
+    for (int i = 0; i < images->Count(); ++i) {
+        TBitmap mask;
+        images->GetBitmap(i, &mask);
+        int drawn = 0;
+        const TColor corner = mask.Canvas()->Pixels(0, 15);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) drawn += mask.Canvas()->Pixels(x, y) != corner;
+        EXPECT_EQ(drawn > 10, i != 0 && i != 17) << "glyph " << i;
+        sheet.Canvas()->Draw(i * 18 + 1, 1, &mask);
+    }
+    sheet.SaveToFile((ScreenshotDir() + "preview-glyphs.bmp").c_str());
+}
+
+TEST(PreviewFind, WholeWordsAreTestedOnTheRightSideOnly) {
+    const struct {
+        const char* text;
+        bool match;
+    } cases[] = {{"AB-CD", true}, {"XXAB", true}, {"ABC", false}, {"XAB ", true}, {"ABC AB", true},
+                 {"AB\r", true},   {"AB页", true},  {"ABCD", false}, {"", false}};
+    for (const auto& c : cases) EXPECT_EQ(IsWholeWordMatch("AB", c.text), c.match) << c.text;
+}
+
+TEST_F(PreviewPanel, FindNextGoesToTheHitAndThenPastIt) {
+    Build(5);
+    preview->Connect(report.get());
+    preview->SetSearchText("第 3 页", false, false);
+    preview->SetSearchStart(0);
+    preview->FindNext();
+    ASSERT_TRUE(preview->Found());
+    EXPECT_EQ(preview->CurrentPage(), 3);
+    EXPECT_EQ(preview->SearchPage(), 2);
+    // The memo's text starts inside its frame at (60, 60), below the margins.
+    const TRect& hit = preview->FoundRect();
+    EXPECT_GT(hit.left, 60);
+    EXPECT_GT(hit.top, 60);
+    EXPECT_GT(hit.right - hit.left, 40);
+    EXPECT_GT(preview->StartRecord(), 0);
+    EXPECT_EQ(preview->VertBar()->Position(), At(2).top - 10);
+
+    preview->FindNext();
+    EXPECT_FALSE(preview->Found()) << "one hit only";
+    EXPECT_EQ(preview->SearchPage(), 5);
+    EXPECT_EQ(preview->CurrentPage(), 3) << "the view stays";
+
+    preview->SetSearchText("第 3 页", false, true);
+    preview->SetSearchStart(0);
+    preview->FindNext();
+    EXPECT_TRUE(preview->Found()) << "followed by the end of the text";
+}
+
+TEST_F(PreviewWindow, F3ContinuesAfterTheHitOrStartsOnTheCurrentPage) {
+    report->SetModalPreview(false);
+    report->PreviewPreparedPages();
+    TQmPreviewForm* form = Window();
+    ASSERT_TRUE(form);
+    TQmPreview* preview = form->Preview();
+    Word key = VK_F3;
+    form->FormKeyDown(key, TShiftState{});
+    EXPECT_EQ(key, Word(0)) << "F3 is the window's even without a search";
+
+    // "取机" is on page 1 only, "页" on page 2 only: after the hit on page 1
+    // F3 goes on past it.
+    preview->SetSearchText("页", false, false);
+    preview->SetSearchStart(0);
+    preview->FindNext();
+    EXPECT_EQ(preview->CurrentPage(), 2);
+    preview->SetSearchText("No", false, false);
+    preview->SetSearchStart(0);
+    preview->FindNext();
+    ASSERT_TRUE(preview->Found());
+    EXPECT_EQ(preview->CurrentPage(), 1);
+    key = VK_F3;
+    form->FormKeyDown(key, TShiftState{});
+    EXPECT_FALSE(preview->Found());
+
+    // Moved to another page, F3 starts at its top.
+    preview->SetCurrentPage(1);
+    key = VK_F3;
+    form->FormKeyDown(key, TShiftState{});
+    EXPECT_TRUE(preview->Found());
+    EXPECT_EQ(preview->SearchPage(), 0);
+    SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "preview-find.png");
+
+    // Ctrl+F: the find dialog, answered from the first page for "第二页".
+    const auto answer = AnswerDialog<TQmPreviewSearchForm>([&](TQmPreviewSearchForm* dialog) {
+        EXPECT_EQ(dialog->edtSearchTxt->Text(), "NO") << "the last search, upper-cased";
+        EXPECT_TRUE(dialog->rdbFromFirst->Checked());
+        dialog->edtSearchTxt->SetText("第二页");
+        dialog->btnOK->Click();
+    });
+    key = 'F';
+    form->FormKeyDown(key, TShiftState{ssCtrl});
+    EXPECT_TRUE(preview->Found());
+    EXPECT_EQ(preview->CurrentPage(), 2);
     delete form;
 }
 
