@@ -73,6 +73,21 @@ TEST_F(ReportBindings, ABeginPageProcedureReceivesThePageNumber) {
     EXPECT_EQ(probes_, std::vector<AnsiString>{"0"}) << "the engine counts pages from 0";
 }
 
+TEST_F(ReportBindings, BandsReachTheirObjectsAndTheirDataSource) {
+    auto* band = AddBand<TQmBandMasterData>(50, 5, "Data");
+    band->SetDataSetName("Rows");
+    TQmMemoView* row = AddText(50, "[Rows.\"N\"]");
+    row->SetName("Row");
+    row->GetEventBindings()->SetVariable("OnBeforePrint", "Before");
+    AddSource("Rows", Numbered(2));
+    SetScript("procedure Before(Sender: TObject);\r\nbegin\r\n"
+              "Probe(Data.Objects[0].Name + ' ' + IntToStr(Data.Dataset.FieldValue('N')) + ' ' + "
+              "IntToStr(Data.Dataset.RecordNo));\r\nend;\r\n\r\n",
+              "");
+    ASSERT_TRUE(report->BuildPreparedPages()) << report->ErrorText;
+    EXPECT_EQ(probes_, (std::vector<AnsiString>{"Row 1 0", "Row 2 1"}));
+}
+
 TEST_F(ReportBindings, APreviewClickProcedureReportsModifiedBack) {
     TKpInterpreterUnit interpreter(nullptr);
     interpreter.SetSource(
