@@ -62,6 +62,13 @@ inline void DefineOrdinals(TKpInterpreterAdapter& a, const char* unit, std::init
     for (const char* name : names) a.DefineConstant(unit, name, Variant(value++));
 }
 
+// The same as byte constants, as units whose enumerations read back as bytes
+// register them.
+inline void DefineByteOrdinals(TKpInterpreterAdapter& a, const char* unit, std::initializer_list<const char*> names) {
+    Byte value = 0;
+    for (const char* name : names) a.DefineConstant(unit, name, Variant(value++));
+}
+
 // Writes a var argument back through the frame.
 inline void SetArg(Frame& f, int index, Variant value) { f.ArgValues[std::size_t(index)] = std::move(value); }
 

@@ -41,8 +41,13 @@ void CheckVariantArray(const Variant& array, const std::vector<int>& indices) {
 
 bool TKpInterpreterExpression::GetElement(const Variant& container, Variant& value, TKpInterpreterArgs& args) {
     if (args.ArgCount == 0) return false;
-    const std::vector<int> indices = Indices(args);
     const TVarType type = container.VarType();
+    // An object's default property takes its indexes as they are (a
+    // dataset's field names); only texts and arrays take numbers.
+    if (type == ObjectVarType() || type == ClassVarType())
+        return OwnAdapter().GetDefaultIndexed(this, container, args, value) ||
+               (GlobalAdapter() && GlobalAdapter()->GetDefaultIndexed(this, container, args, value));
+    const std::vector<int> indices = Indices(args);
     if (type == varString) {
         const AnsiString text = container.AsString();
         value = AnsiString(1, text[CharacterIndex(text, indices)]);
@@ -53,9 +58,6 @@ bool TKpInterpreterExpression::GetElement(const Variant& container, Variant& val
         value = GetArrayElement(*array, indices.data());
         return true;
     }
-    if (type == ObjectVarType() || type == ClassVarType())
-        return OwnAdapter().GetDefaultIndexed(this, container, args, value) ||
-               (GlobalAdapter() && GlobalAdapter()->GetDefaultIndexed(this, container, args, value));
     if (!VarIsArray(container)) RaiseScriptError(176, Position());
     CheckVariantArray(container, indices);
     value = VarArrayGet(container, indices);
@@ -64,8 +66,11 @@ bool TKpInterpreterExpression::GetElement(const Variant& container, Variant& val
 
 bool TKpInterpreterExpression::SetElement(Variant& container, const Variant& value, TKpInterpreterArgs& args) {
     if (args.ArgCount == 0) return false;
-    const std::vector<int> indices = Indices(args);
     const TVarType type = container.VarType();
+    if (type == ObjectVarType() || type == ClassVarType())
+        return OwnAdapter().SetDefaultIndexed(this, container, args, value) ||
+               (GlobalAdapter() && GlobalAdapter()->SetDefaultIndexed(this, container, args, value));
+    const std::vector<int> indices = Indices(args);
     if (type == varString) {
         AnsiString text = container.AsString();
         const AnsiString replacement = VarToStr(value);
@@ -78,9 +83,6 @@ bool TKpInterpreterExpression::SetElement(Variant& container, const Variant& val
         SetArrayElement(*array, indices.data(), value);
         return true;
     }
-    if (type == ObjectVarType() || type == ClassVarType())
-        return OwnAdapter().SetDefaultIndexed(this, container, args, value) ||
-               (GlobalAdapter() && GlobalAdapter()->SetDefaultIndexed(this, container, args, value));
     if (!VarIsArray(container)) RaiseScriptError(176, Position());
     CheckVariantArray(container, indices);
     VarArrayPut(container, value, indices);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/data/db_types.h"
@@ -18,6 +19,7 @@
 #include "platform/data/record_list.h"
 #include "platform/rtl/component.h"
 #include "platform/rtl/events.h"
+#include "platform/rtl/format.h"
 #include "platform/rtl/list.h"
 #include "platform/rtl/variant.h"
 
@@ -29,9 +31,9 @@ class TDataLink;
 
 SERVIORA_ENUM(TDataAction, daFail, daAbort, daRetry)
 
-using TDataSetNotifyEvent = TEvent<void(TDataSet* DataSet)>;
-using TFilterRecordEvent = TEvent<void(TDataSet* DataSet, bool& Accept)>;
-using TDataSetErrorEvent = TEvent<void(TDataSet* DataSet, EDatabaseError* E, TDataAction& Action)>;
+SERVIORA_EVENT_TYPE(TDataSetNotifyEvent, void(TDataSet* DataSet));
+SERVIORA_EVENT_TYPE(TFilterRecordEvent, void(TDataSet* DataSet, bool& Accept));
+SERVIORA_EVENT_TYPE(TDataSetErrorEvent, void(TDataSet* DataSet, EDatabaseError* E, TDataAction& Action));
 
 // A column of the storage, described when the dataset opens.
 struct TColumnDescription {
@@ -119,6 +121,25 @@ public:
     // Posts a pending edit (after letting the links write) and leaves the
     // dataset browsing; does nothing when browsing.
     void CheckBrowseMode();
+
+    // Whole records from a list of values, one per field in field order:
+    // fewer values leave the other fields as they are, a nil pointer clears
+    // its field. SetFields writes the record being edited; AppendRecord and
+    // InsertRecord add a record and post it.
+    void SetFields(std::span<const TVarRec> values);
+    void AppendRecord(std::span<const TVarRec> values);
+    void InsertRecord(std::span<const TVarRec> values);
+    // Clears every data field of the record being edited.
+    void ClearFields();
+
+    // Searching in the current order: FindFirst and FindLast go to the
+    // ends, FindNext and FindPrior one record on; each answers, and Found
+    // keeps, whether a record was reached.
+    bool FindFirst();
+    bool FindLast();
+    bool FindNext();
+    bool FindPrior();
+    bool Found() const { return found_; }
 
     // Data-aware controls.
     void DisableControls();
@@ -266,6 +287,7 @@ private:
     std::vector<CellValue> editBuffer_;
     std::vector<bool> editChanged_;
     bool modified_ = false;
+    bool found_ = false;
     // Calculated and lookup values per row, computed when first read.
     mutable std::vector<std::vector<CellValue>> calcValues_;
     mutable std::vector<bool> calcValid_;

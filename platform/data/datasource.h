@@ -14,7 +14,7 @@ class TDataSet;
 class TDataLink;
 class TField;
 
-using TDataChangeEvent = TEvent<void(TObject* Sender, TField* Field)>;
+SERVIORA_EVENT_TYPE(TDataChangeEvent, void(TObject* Sender, TField* Field));
 
 class TDataSource : public TComponent {
     SERVIORA_CLASS(TDataSource, TComponent)

@@ -410,15 +410,18 @@ AnsiString TBlobField::GetText(bool displayText) const {
 TFieldClass FieldClassOf(TFieldType type) {
     switch (type) {
     case ftWideString: return TWideStringField::StaticClass();
-    case ftSmallint: case ftWord: return TSmallintField::StaticClass();
-    case ftInteger: case ftAutoInc: return TIntegerField::StaticClass();
+    case ftSmallint: return TSmallintField::StaticClass();
+    case ftWord: return TWordField::StaticClass();
+    case ftInteger: return TIntegerField::StaticClass();
+    case ftAutoInc: return TAutoIncField::StaticClass();
     case ftLargeint: return TLargeintField::StaticClass();
     case ftFloat: return TFloatField::StaticClass();
     case ftCurrency: return TCurrencyField::StaticClass();
     case ftBCD: case ftFMTBcd: return TBCDField::StaticClass();
     case ftBoolean: return TBooleanField::StaticClass();
     case ftDate: return TDateField::StaticClass();
-    case ftTime: case ftDateTime: case ftTimeStamp: return TDateTimeField::StaticClass();
+    case ftTime: return TTimeField::StaticClass();
+    case ftDateTime: case ftTimeStamp: return TDateTimeField::StaticClass();
     case ftMemo: case ftFmtMemo: case ftOraClob: return TMemoField::StaticClass();
     case ftGraphic: return TGraphicField::StaticClass();
     case ftBlob: case ftBytes: case ftVarBytes: case ftTypedBinary: case ftOraBlob: case ftParadoxOle:
@@ -484,6 +487,12 @@ TField* TFieldDef::CreateField(TComponent* owner, TDataSet* dataSet) const {
     return field;
 }
 
+void TFieldDef::Published(TPublished<TFieldDef>& p) {
+    p.Property("DataType", &TFieldDef::DataType);
+    p.Property("Name", &TFieldDef::Name);
+    p.Property("Size", &TFieldDef::Size);
+}
+
 TFieldDef* TFieldDefs::Find(const AnsiString& name) const {
     const int index = IndexOf(name);
     if (index < 0) DatabaseErrorFmt(SFieldNotFound, {name});
@@ -496,9 +505,16 @@ int TFieldDefs::IndexOf(const AnsiString& name) const {
     return -1;
 }
 
-TFieldDef* TFieldDefs::Add(const AnsiString& name, TFieldType type, int size, bool required) {
-    defs_.push_back(std::make_unique<TFieldDef>(name, type, size, required, Count() + 1));
+TFieldDef* TFieldDefs::Add(const AnsiString& name, TFieldType type, int size, bool required, int fieldNo) {
+    defs_.push_back(std::make_unique<TFieldDef>(name, type, size, required, fieldNo > 0 ? fieldNo : Count() + 1));
     return defs_.back().get();
+}
+
+void TFieldDefs::Assign(const TFieldDefs& source) {
+    if (&source == this) return;
+    Clear();
+    for (const auto& def : source.defs_)
+        Add(def->Name(), def->DataType(), def->Size(), def->Required(), def->FieldNo());
 }
 
 std::vector<AnsiString> SplitFieldNames(const AnsiString& names) {

@@ -21,9 +21,9 @@
 class TDataSet;
 class TField;
 
-using TFieldNotifyEvent = TEvent<void(TField* Sender)>;
-using TFieldGetTextEvent = TEvent<void(TField* Sender, AnsiString& Text, bool DisplayText)>;
-using TFieldSetTextEvent = TEvent<void(TField* Sender, const AnsiString& Text)>;
+SERVIORA_EVENT_TYPE(TFieldNotifyEvent, void(TField* Sender));
+SERVIORA_EVENT_TYPE(TFieldGetTextEvent, void(TField* Sender, AnsiString& Text, bool DisplayText));
+SERVIORA_EVENT_TYPE(TFieldSetTextEvent, void(TField* Sender, const AnsiString& Text));
 
 class TField : public TComponent {
     SERVIORA_CLASS(TField, TComponent)
@@ -194,6 +194,7 @@ class TNumericField : public TField {
     SERVIORA_CLASS(TNumericField, TField)
     SERVIORA_PUBLISHED
 public:
+    explicit TNumericField(TComponent* owner) : TNumericField(owner, ftUnknown) {}
     const AnsiString& DisplayFormat() const { return displayFormat_; }
     void SetDisplayFormat(const AnsiString& value) { displayFormat_ = value; }
     const AnsiString& EditFormat() const { return editFormat_; }
@@ -231,6 +232,18 @@ class TSmallintField : public TIntegerField {
     SERVIORA_CLASS(TSmallintField, TIntegerField)
 public:
     explicit TSmallintField(TComponent* owner) : TIntegerField(owner, ftSmallint) {}
+};
+
+class TWordField : public TIntegerField {
+    SERVIORA_CLASS(TWordField, TIntegerField)
+public:
+    explicit TWordField(TComponent* owner) : TIntegerField(owner, ftWord) {}
+};
+
+class TAutoIncField : public TIntegerField {
+    SERVIORA_CLASS(TAutoIncField, TIntegerField)
+public:
+    explicit TAutoIncField(TComponent* owner) : TIntegerField(owner, ftAutoInc) {}
 };
 
 class TLargeintField : public TNumericField {
@@ -353,6 +366,37 @@ protected:
     int DefaultDisplayWidth() const override { return 10; }
 };
 
+class TTimeField : public TDateTimeField {
+    SERVIORA_CLASS(TTimeField, TDateTimeField)
+public:
+    explicit TTimeField(TComponent* owner) : TDateTimeField(owner, ftTime) {}
+};
+
+// Fixed (TBytesField) and counted (TVarBytesField) binary values.
+class TBinaryField : public TField {
+    SERVIORA_CLASS(TBinaryField, TField)
+public:
+    explicit TBinaryField(TComponent* owner) : TBinaryField(owner, ftBytes, 16) {}
+
+protected:
+    TBinaryField(TComponent* owner, TFieldType type, int size) : TField(owner, type, size) {}
+};
+
+class TBytesField : public TBinaryField {
+    SERVIORA_CLASS(TBytesField, TBinaryField)
+public:
+    explicit TBytesField(TComponent* owner) : TBinaryField(owner, ftBytes, 16) {}
+
+protected:
+    TBytesField(TComponent* owner, TFieldType type) : TBinaryField(owner, type, 16) {}
+};
+
+class TVarBytesField : public TBytesField {
+    SERVIORA_CLASS(TVarBytesField, TBytesField)
+public:
+    explicit TVarBytesField(TComponent* owner) : TBytesField(owner, ftVarBytes) {}
+};
+
 class TBlobField : public TField {
     SERVIORA_CLASS(TBlobField, TField)
 public:
@@ -409,6 +453,7 @@ private:
 // The storage's description of one column.
 class TFieldDef : public TObject {
     SERVIORA_CLASS(TFieldDef, TObject)
+    SERVIORA_PUBLISHED
 public:
     TFieldDef(AnsiString name, TFieldType type, int size, bool required, int fieldNo)
         : name_(std::move(name)), dataType_(type), size_(size), required_(required), fieldNo_(fieldNo) {}
@@ -437,8 +482,11 @@ public:
     TFieldDef* operator[](int index) const { return Items(index); }
     TFieldDef* Find(const AnsiString& name) const;
     int IndexOf(const AnsiString& name) const;
-    TFieldDef* Add(const AnsiString& name, TFieldType type, int size = 0, bool required = false);
+    // fieldNo 0 numbers the definition after the last one.
+    TFieldDef* Add(const AnsiString& name, TFieldType type, int size = 0, bool required = false, int fieldNo = 0);
     void Clear() { defs_.clear(); }
+    // Copies the definitions of another list.
+    void Assign(const TFieldDefs& source);
 
 private:
     std::vector<std::unique_ptr<TFieldDef>> defs_;

@@ -441,8 +441,8 @@ void TQmReportPage::Published(TPublished<TQmReportPage>& p) {
                [](TQmReportPage* r, double v) { r->ColumnGap = ToInternalUnits(qmutMillimeters, v); });
     p.Property("OutlineText", &TQmReportPage::OutlineText, &TQmReportPage::SetOutlineText);
     p.Property("OnActivate", &TQmReportPage::OnActivate, &TQmReportPage::SetOnActivate);
-    p.Property("OnBeginPage", &TQmReportPage::OnBeginPage, &TQmReportPage::SetOnBeginPage);
-    p.Property("OnEndPage", &TQmReportPage::OnEndPage, &TQmReportPage::SetOnEndPage);
+    p.Property("OnBeginPage", &TQmReportPage::OnBeginPage, &TQmReportPage::SetOnBeginPage).TypeName("TQmBeginPageEvent");
+    p.Property("OnEndPage", &TQmReportPage::OnEndPage, &TQmReportPage::SetOnEndPage).TypeName("TQmEndPageEvent");
 }
 
 // ---- Page factory --------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include "platform/ui/forms.h"
 #include "report/core/qm_class.h"
+#include "report/core/qm_reportbindings.h"
 #include "report/core/qm_stdfunctions.h"
 #include "script/bindings/qm_kpinterpreter_classes.h"
 #include "script/bindings/qm_kpinterpreter_controls.h"
@@ -41,6 +42,7 @@ void StartReportUnit() {
     RegisterFormsBindings(bindings);
     RegisterDbBindings(bindings);
     RegisterTypesBindings(bindings);
+    RegisterReportBindings(bindings);
     application.reset(TQmApplication::Create(nullptr));
     GlobalVariables();
     RegisterFunctionLibrary(TQmStdFunctionLibrary::StaticClass());

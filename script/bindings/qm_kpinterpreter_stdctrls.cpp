@@ -34,12 +34,6 @@ TClass DefineControlClass(TKpInterpreterAdapter& a, ClassList& registered) {
     return T::StaticClass();
 }
 
-// Byte constants of one enumeration, in order of their ordinals.
-void DefineByteOrdinals(TKpInterpreterAdapter& a, std::initializer_list<const char*> names) {
-    Byte value = 0;
-    for (const char* name : names) a.DefineConstant(unitName, name, Variant(value++));
-}
-
 void RegisterEdits(TKpInterpreterAdapter& a, ClassList& classes) {
     const TClass c = DefineControlClass<TCustomEdit>(a, classes);
     a.DefineGetter(c, "Clear", [](Variant&, Frame& f) { Self<TCustomEdit>(f)->Clear(); }, 0, {}, 0);
@@ -63,7 +57,7 @@ void RegisterEdits(TKpInterpreterAdapter& a, ClassList& classes) {
     a.DefineGetter(c, "SelText", [](Variant& v, Frame& f) { v = Self<TCustomEdit>(f)->SelText(); }, 0, {}, 0);
     a.DefineSetter(c, "SelText", [](const Variant& v, Frame& f) { Self<TCustomEdit>(f)->SetSelText(VarToStr(v)); }, 0, {});
     DefineControlClass<TEdit>(a, classes);
-    DefineByteOrdinals(a, {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
+    DefineByteOrdinals(a, unitName, {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
     const TClass m = DefineControlClass<TCustomMemo>(a, classes);
     a.DefineGetter(m, "Lines", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TCustomMemo>(f)->Lines()); }, 0, {}, 0);
     a.DefineSetter(m, "Lines", [](const Variant& v, Frame& f) { Self<TCustomMemo>(f)->SetLines(CheckedCast<TStrings>(v)); }, 0, {});
@@ -134,28 +128,28 @@ void RegisterStdCtrlsBindings(TKpInterpreterAdapter& a) {
     a.DefineUnit(unitName);
     ClassList classes;
     DefineControlClass<TGroupBox>(a, classes);
-    DefineByteOrdinals(a, {"tlTop", "tlCenter", "tlBottom"});
+    DefineByteOrdinals(a, unitName, {"tlTop", "tlCenter", "tlBottom"});
     const TClass label = DefineControlClass<TCustomLabel>(a, classes);
     a.DefineGetter(label, "Canvas", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TCustomLabel>(f)->Canvas()); }, 0, {}, 0);
     DefineControlClass<TLabel>(a, classes);
-    DefineByteOrdinals(a, {"ecNormal", "ecUpperCase", "ecLowerCase"});
+    DefineByteOrdinals(a, unitName, {"ecNormal", "ecUpperCase", "ecLowerCase"});
     RegisterEdits(a, classes);
-    DefineByteOrdinals(a, {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"});
+    DefineByteOrdinals(a, unitName, {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"});
     Cardinal state = 0;
     for (const char* name : {"odSelected", "odGrayed", "odDisabled", "odChecked", "odFocused"})
         a.DefineConstant(unitName, name, Variant(state++));
     RegisterComboAndButton(a, classes);
-    DefineByteOrdinals(a, {"cbUnchecked", "cbChecked", "cbGrayed"});
+    DefineByteOrdinals(a, unitName, {"cbUnchecked", "cbChecked", "cbGrayed"});
     DefineControlClass<TCustomCheckBox>(a, classes);
     DefineControlClass<TCheckBox>(a, classes);
     DefineControlClass<TRadioButton>(a, classes);
-    DefineByteOrdinals(a, {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"});
+    DefineByteOrdinals(a, unitName, {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"});
     RegisterListBox(a, classes);
-    DefineByteOrdinals(a, {"scLineUp", "scLineDown", "scPageUp", "scPageDown", "scPosition", "scTrack", "scTop",
+    DefineByteOrdinals(a, unitName, {"scLineUp", "scLineDown", "scPageUp", "scPageDown", "scPosition", "scTrack", "scTop",
                            "scBottom", "scEndScroll"});
     const TClass bar = DefineControlClass<TScrollBar>(a, classes);
     a.DefineGetter(bar, "SetParams", [](Variant&, Frame& f) { Self<TScrollBar>(f)->SetParams(IntArg(f, 0), IntArg(f, 1), IntArg(f, 2)); }, 3, {0, 0, 0}, 0);
-    DefineByteOrdinals(a, {"sbsNone", "sbsSingle", "sbsSunken"});
+    DefineByteOrdinals(a, unitName, {"sbsNone", "sbsSingle", "sbsSunken"});
     DefineControlClass<TCustomStaticText>(a, classes);
     DefineControlClass<TStaticText>(a, classes);
     using Event = TKpInterpreterStdCtrlsEvent;

@@ -4,6 +4,7 @@
 #include "platform/rtl/sysutils.h"
 #include "script/bindings/qm_kpinterpreter_classes.h"
 #include "script/bindings/qm_kpinterpreter_controls.h"
+#include "script/bindings/qm_kpinterpreter_db.h"
 #include "script/bindings/qm_kpinterpreter_dialogs.h"
 #include "script/bindings/qm_kpinterpreter_forms.h"
 #include "script/bindings/qm_kpinterpreter_graphics.h"
@@ -46,6 +47,7 @@ ScriptTestHost& ScriptTestHost::Get() {
         RegisterStdCtrlsBindings(global);
         RegisterDialogsBindings(global);
         RegisterFormsBindings(global);
+        RegisterDbBindings(global);
         return ScriptTestHost();
     }();
     return host;

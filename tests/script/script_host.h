@@ -2,7 +2,7 @@
 // Emit (the scripts' output), a constructor of EConvertError of its own
 // (the SysUtils binding builds Exception only), ConvertFail (a host call
 // that raises the platform's conversion error), and the bindings of the
-// units System to Forms in the report engine's order.
+// units System to Db in the report engine's order.
 #pragma once
 
 #include <vector>

@@ -1,0 +1,277 @@
+// The field and definition classes of the script unit "Db": one small
+// callback per member. A typed field class reads and writes "Value" through
+// its own typed accessor, so the Variant's kind follows the class.
+#include "platform/data/dataset.h"
+#include "platform/data/field.h"
+#include "platform/data/indexdefs.h"
+#include "platform/rtl/datetime.h"
+#include "script/bindings/qm_kpinterpreter_db_classes.h"
+#include "script/qm_kpinterpreter_adapter.h"
+#include "script/qm_kpinterpreter_bindargs.h"
+#include "script/qm_kpinterpreter_values.h"
+
+namespace dbbindings {
+
+namespace {
+
+using namespace bindargs;
+
+template <class T>
+TClass DefineCreatable(TKpInterpreterAdapter& a) {
+    a.DefineClass(unitName, T::StaticClass());
+    a.DefineGetter(T::StaticClass(), "Create", [](Variant& v, Frame& f) { v = ObjectToVariant(new T(ObjArg<TComponent>(f, 0))); }, 1, {0}, 0);
+    return T::StaticClass();
+}
+
+template <class T>
+void DefineFieldClass(TKpInterpreterAdapter& a, ClassList& streamed) {
+    streamed.push_back(DefineCreatable<T>(a));
+}
+
+// "Value" of a typed field class: `Read` and `Write` go through its typed accessors.
+void DefineValue(TKpInterpreterAdapter& a, TClass c, THostGetCallback read, THostSetCallback write) {
+    a.DefineGetter(c, "Value", std::move(read), 0, {}, 0);
+    a.DefineSetter(c, "Value", std::move(write), 0, {});
+}
+
+void RegisterFieldMethods(TKpInterpreterAdapter& a, TClass c) {
+    a.DefineGetter(c, "Clear", [](Variant&, Frame& f) { Self<TField>(f)->Clear(); }, 0, {}, 0);
+    a.DefineGetter(c, "FocusControl", [](Variant&, Frame& f) { Self<TField>(f)->FocusControl(); }, 0, {}, 0);
+    a.DefineGetter(c, "Assign", [](Variant&, Frame& f) { Self<TField>(f)->Assign(ObjArg<TPersistent>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "IsBlob", [](Variant& v, Frame& f) { v = Self<TField>(f)->IsBlob(); }, 0, {}, 0);
+    a.DefineGetter(c, "IsValidChar", [](Variant& v, Frame& f) { v = Self<TField>(f)->IsValidChar(CharArg(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "CanModify", [](Variant& v, Frame& f) { v = Self<TField>(f)->CanModify(); }, 0, {}, 0);
+    a.DefineGetter(c, "IsNull", [](Variant& v, Frame& f) { v = Self<TField>(f)->IsNull(); }, 0, {}, 0);
+    a.DefineGetter(c, "FieldNo", [](Variant& v, Frame& f) { v = Integer(Self<TField>(f)->FieldNo()); }, 0, {}, 0);
+    a.DefineGetter(c, "DataType", [](Variant& v, Frame& f) { v = Byte(Self<TField>(f)->DataType()); }, 0, {}, 0);
+    a.DefineGetter(c, "DisplayName", [](Variant& v, Frame& f) { v = Self<TField>(f)->DisplayName(); }, 0, {}, 0);
+    a.DefineGetter(c, "DisplayText", [](Variant& v, Frame& f) { v = Self<TField>(f)->DisplayText(); }, 0, {}, 0);
+    a.DefineGetter(c, "EditMaskPtr", [](Variant& v, Frame& f) { v = Self<TField>(f)->EditMask(); }, 0, {}, 0);
+}
+
+void RegisterFieldValues(TKpInterpreterAdapter& a, TClass c) {
+    a.DefineGetter(c, "AsBoolean", [](Variant& v, Frame& f) { v = Self<TField>(f)->AsBoolean(); }, 0, {}, 0);
+    a.DefineSetter(c, "AsBoolean", [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsBoolean(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(c, "AsCurrency", [](Variant& v, Frame& f) { v = Self<TField>(f)->AsCurrency(); }, 0, {}, 0);
+    a.DefineSetter(c, "AsCurrency", [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsCurrency(v.AsCurrency()); }, 0, {});
+    a.DefineGetter(c, "AsDateTime", [](Variant& v, Frame& f) { v = VarFromDateTime(Self<TField>(f)->AsDateTime()); }, 0, {}, 0);
+    a.DefineSetter(c, "AsDateTime", [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsDateTime(TDateTime(v.AsDouble())); }, 0, {});
+    a.DefineGetter(c, "AsFloat", [](Variant& v, Frame& f) { v = Self<TField>(f)->AsFloat(); }, 0, {}, 0);
+    a.DefineSetter(c, "AsFloat", [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsFloat(v.AsDouble()); }, 0, {});
+    a.DefineGetter(c, "AsInteger", [](Variant& v, Frame& f) { v = Self<TField>(f)->AsInteger(); }, 0, {}, 0);
+    a.DefineSetter(c, "AsInteger", [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsInteger(v.AsInteger()); }, 0, {});
+    a.DefineGetter(c, "AsString", [](Variant& v, Frame& f) { v = Self<TField>(f)->AsString(); }, 0, {}, 0);
+    a.DefineSetter(c, "AsString", [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsString(VarToStr(v)); }, 0, {});
+    const THostGetCallback read = [](Variant& v, Frame& f) { v = Self<TField>(f)->AsVariant(); };
+    const THostSetCallback write = [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsVariant(v); };
+    a.DefineGetter(c, "AsVariant", read, 0, {}, 0);
+    a.DefineSetter(c, "AsVariant", write, 0, {});
+    DefineValue(a, c, read, write);
+    a.DefineGetter(c, "Text", [](Variant& v, Frame& f) { v = Self<TField>(f)->Text(); }, 0, {}, 0);
+    a.DefineSetter(c, "Text", [](const Variant& v, Frame& f) { Self<TField>(f)->SetText(VarToStr(v)); }, 0, {});
+}
+
+void RegisterFieldProperties(TKpInterpreterAdapter& a, TClass c) {
+    a.DefineGetter(c, "Alignment", [](Variant& v, Frame& f) { v = Byte(Self<TField>(f)->Alignment()); }, 0, {}, 0);
+    a.DefineSetter(c, "Alignment", [](const Variant& v, Frame& f) { Self<TField>(f)->SetAlignment(TAlignment(v.AsInteger())); }, 0, {});
+    a.DefineGetter(c, "Calculated", [](Variant& v, Frame& f) { v = Self<TField>(f)->Calculated(); }, 0, {}, 0);
+    a.DefineSetter(c, "Calculated", [](const Variant& v, Frame& f) { Self<TField>(f)->SetCalculated(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(c, "DataSet", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TField>(f)->DataSet()); }, 0, {}, 0);
+    a.DefineSetter(c, "DataSet", [](const Variant& v, Frame& f) { Self<TField>(f)->SetDataSet(CheckedCast<TDataSet>(v)); }, 0, {});
+    a.DefineGetter(c, "DisplayLabel", [](Variant& v, Frame& f) { v = Self<TField>(f)->DisplayLabel(); }, 0, {}, 0);
+    a.DefineSetter(c, "DisplayLabel", [](const Variant& v, Frame& f) { Self<TField>(f)->SetDisplayLabel(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "DisplayWidth", [](Variant& v, Frame& f) { v = Integer(Self<TField>(f)->DisplayWidth()); }, 0, {}, 0);
+    a.DefineSetter(c, "DisplayWidth", [](const Variant& v, Frame& f) { Self<TField>(f)->SetDisplayWidth(v.AsInteger()); }, 0, {});
+    a.DefineGetter(c, "EditMask", [](Variant& v, Frame& f) { v = Self<TField>(f)->EditMask(); }, 0, {}, 0);
+    a.DefineSetter(c, "EditMask", [](const Variant& v, Frame& f) { Self<TField>(f)->SetEditMask(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "FieldKind", [](Variant& v, Frame& f) { v = Byte(Self<TField>(f)->FieldKind()); }, 0, {}, 0);
+    a.DefineSetter(c, "FieldKind", [](const Variant& v, Frame& f) { Self<TField>(f)->SetFieldKind(TFieldKind(v.AsInteger())); }, 0, {});
+    a.DefineGetter(c, "FieldName", [](Variant& v, Frame& f) { v = Self<TField>(f)->FieldName(); }, 0, {}, 0);
+    a.DefineSetter(c, "FieldName", [](const Variant& v, Frame& f) { Self<TField>(f)->SetFieldName(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "Index", [](Variant& v, Frame& f) { v = Integer(Self<TField>(f)->Index()); }, 0, {}, 0);
+    a.DefineSetter(c, "Index", [](const Variant& v, Frame& f) { Self<TField>(f)->SetIndex(v.AsInteger()); }, 0, {});
+    a.DefineGetter(c, "KeyFields", [](Variant& v, Frame& f) { v = Self<TField>(f)->KeyFields(); }, 0, {}, 0);
+    a.DefineSetter(c, "KeyFields", [](const Variant& v, Frame& f) { Self<TField>(f)->SetKeyFields(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "Lookup", [](Variant& v, Frame& f) { v = Self<TField>(f)->Lookup(); }, 0, {}, 0);
+    a.DefineSetter(c, "Lookup", [](const Variant& v, Frame& f) { Self<TField>(f)->SetLookup(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(c, "LookupDataSet", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TField>(f)->LookupDataSet()); }, 0, {}, 0);
+    a.DefineSetter(c, "LookupDataSet", [](const Variant& v, Frame& f) { Self<TField>(f)->SetLookupDataSet(CheckedCast<TDataSet>(v)); }, 0, {});
+    a.DefineGetter(c, "LookupKeyFields", [](Variant& v, Frame& f) { v = Self<TField>(f)->LookupKeyFields(); }, 0, {}, 0);
+    a.DefineSetter(c, "LookupKeyFields", [](const Variant& v, Frame& f) { Self<TField>(f)->SetLookupKeyFields(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "LookupResultField", [](Variant& v, Frame& f) { v = Self<TField>(f)->LookupResultField(); }, 0, {}, 0);
+    a.DefineSetter(c, "LookupResultField", [](const Variant& v, Frame& f) { Self<TField>(f)->SetLookupResultField(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "Origin", [](Variant& v, Frame& f) { v = Self<TField>(f)->Origin(); }, 0, {}, 0);
+    a.DefineSetter(c, "Origin", [](const Variant& v, Frame& f) { Self<TField>(f)->SetOrigin(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "ReadOnly", [](Variant& v, Frame& f) { v = Self<TField>(f)->ReadOnly(); }, 0, {}, 0);
+    a.DefineSetter(c, "ReadOnly", [](const Variant& v, Frame& f) { Self<TField>(f)->SetReadOnly(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(c, "Required", [](Variant& v, Frame& f) { v = Self<TField>(f)->Required(); }, 0, {}, 0);
+    a.DefineSetter(c, "Required", [](const Variant& v, Frame& f) { Self<TField>(f)->SetRequired(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(c, "Size", [](Variant& v, Frame& f) { v = Integer(Self<TField>(f)->Size()); }, 0, {}, 0);
+    a.DefineSetter(c, "Size", [](const Variant& v, Frame& f) { Self<TField>(f)->SetSize(v.AsInteger()); }, 0, {});
+    a.DefineGetter(c, "Visible", [](Variant& v, Frame& f) { v = Self<TField>(f)->Visible(); }, 0, {}, 0);
+    a.DefineSetter(c, "Visible", [](const Variant& v, Frame& f) { Self<TField>(f)->SetVisible(v.AsBoolean()); }, 0, {});
+}
+
+void RegisterNumericFields(TKpInterpreterAdapter& a, ClassList& streamed) {
+    DefineFieldClass<TNumericField>(a, streamed);
+    const TClass n = TNumericField::StaticClass();
+    a.DefineGetter(n, "DisplayFormat", [](Variant& v, Frame& f) { v = Self<TNumericField>(f)->DisplayFormat(); }, 0, {}, 0);
+    a.DefineSetter(n, "DisplayFormat", [](const Variant& v, Frame& f) { Self<TNumericField>(f)->SetDisplayFormat(VarToStr(v)); }, 0, {});
+    a.DefineGetter(n, "EditFormat", [](Variant& v, Frame& f) { v = Self<TNumericField>(f)->EditFormat(); }, 0, {}, 0);
+    a.DefineSetter(n, "EditFormat", [](const Variant& v, Frame& f) { Self<TNumericField>(f)->SetEditFormat(VarToStr(v)); }, 0, {});
+    DefineFieldClass<TIntegerField>(a, streamed);
+    DefineValue(a, TIntegerField::StaticClass(),
+                [](Variant& v, Frame& f) { v = Self<TField>(f)->AsInteger(); },
+                [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsInteger(v.AsInteger()); });
+    DefineFieldClass<TSmallintField>(a, streamed);
+    DefineFieldClass<TWordField>(a, streamed);
+    DefineFieldClass<TAutoIncField>(a, streamed);
+    DefineFieldClass<TFloatField>(a, streamed);
+    const TClass r = TFloatField::StaticClass();
+    DefineValue(a, r, [](Variant& v, Frame& f) { v = Self<TField>(f)->AsFloat(); },
+                [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsFloat(v.AsDouble()); });
+    a.DefineGetter(r, "Currency", [](Variant& v, Frame& f) { v = Self<TFloatField>(f)->Currency(); }, 0, {}, 0);
+    a.DefineSetter(r, "Currency", [](const Variant& v, Frame& f) { Self<TFloatField>(f)->SetCurrency(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(r, "Precision", [](Variant& v, Frame& f) { v = Integer(Self<TFloatField>(f)->Precision()); }, 0, {}, 0);
+    a.DefineSetter(r, "Precision", [](const Variant& v, Frame& f) { Self<TFloatField>(f)->SetPrecision(v.AsInteger()); }, 0, {});
+    DefineFieldClass<TCurrencyField>(a, streamed);
+}
+
+void RegisterOtherFields(TKpInterpreterAdapter& a, ClassList& streamed) {
+    DefineFieldClass<TBooleanField>(a, streamed);
+    const TClass b = TBooleanField::StaticClass();
+    DefineValue(a, b, [](Variant& v, Frame& f) { v = Self<TField>(f)->AsBoolean(); },
+                [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsBoolean(v.AsBoolean()); });
+    a.DefineGetter(b, "DisplayValues", [](Variant& v, Frame& f) { v = Self<TBooleanField>(f)->DisplayValues(); }, 0, {}, 0);
+    a.DefineSetter(b, "DisplayValues", [](const Variant& v, Frame& f) { Self<TBooleanField>(f)->SetDisplayValues(VarToStr(v)); }, 0, {});
+    DefineFieldClass<TDateTimeField>(a, streamed);
+    const TClass d = TDateTimeField::StaticClass();
+    DefineValue(a, d, [](Variant& v, Frame& f) { v = VarFromDateTime(Self<TField>(f)->AsDateTime()); },
+                [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsDateTime(TDateTime(v.AsDouble())); });
+    a.DefineGetter(d, "DisplayFormat", [](Variant& v, Frame& f) { v = Self<TDateTimeField>(f)->DisplayFormat(); }, 0, {}, 0);
+    a.DefineSetter(d, "DisplayFormat", [](const Variant& v, Frame& f) { Self<TDateTimeField>(f)->SetDisplayFormat(VarToStr(v)); }, 0, {});
+    DefineFieldClass<TDateField>(a, streamed);
+    DefineFieldClass<TTimeField>(a, streamed);
+    DefineFieldClass<TBinaryField>(a, streamed);
+    DefineFieldClass<TBytesField>(a, streamed);
+    DefineFieldClass<TVarBytesField>(a, streamed);
+    DefineFieldClass<TBCDField>(a, streamed);
+    DefineValue(a, TBCDField::StaticClass(), [](Variant& v, Frame& f) { v = Self<TField>(f)->AsCurrency(); },
+                [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsCurrency(v.AsCurrency()); });
+    DefineFieldClass<TBlobField>(a, streamed);
+    DefineValue(a, TBlobField::StaticClass(), [](Variant& v, Frame& f) { v = Self<TField>(f)->AsString(); },
+                [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsString(VarToStr(v)); });
+    DefineFieldClass<TMemoField>(a, streamed);
+    DefineFieldClass<TGraphicField>(a, streamed);
+}
+
+TIndexOptions IndexOptionsArg(Frame& f, int index) { return TIndexOptions::FromBits(VariantToSet(Arg(f, index))); }
+
+}  // namespace
+
+void RegisterFieldDefClasses(TKpInterpreterAdapter& a) {
+    const TClass d = TFieldDef::StaticClass();
+    a.DefineClass(unitName, d);
+    // With an owner the list keeps the definition; without one the script does.
+    a.DefineGetter(d, "Create", [](Variant& v, Frame& f) {
+        const AnsiString name = StrArg(f, 1);
+        const auto type = TFieldType(IntArg(f, 2));
+        if (TFieldDefs* owner = ObjArg<TFieldDefs>(f, 0))
+            v = ObjectToVariant(owner->Add(name, type, IntArg(f, 3), BoolArg(f, 4), IntArg(f, 5)));
+        else
+            v = ObjectToVariant(new TFieldDef(name, type, IntArg(f, 3), BoolArg(f, 4), IntArg(f, 5)));
+    }, 6, {0, 0, 0, 0, 0, 0}, 0);
+    a.DefineGetter(d, "CreateField", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TFieldDef>(f)->CreateField(ObjArg<TComponent>(f, 0), nullptr)); }, 1, {0}, 0);
+    a.DefineGetter(d, "DataType", [](Variant& v, Frame& f) { v = Byte(Self<TFieldDef>(f)->DataType()); }, 0, {}, 0);
+    a.DefineGetter(d, "FieldClass", [](Variant& v, Frame& f) { v = ClassToVariant(Self<TFieldDef>(f)->FieldClass()); }, 0, {}, 0);
+    a.DefineGetter(d, "FieldNo", [](Variant& v, Frame& f) { v = Integer(Self<TFieldDef>(f)->FieldNo()); }, 0, {}, 0);
+    a.DefineGetter(d, "Name", [](Variant& v, Frame& f) { v = Self<TFieldDef>(f)->Name(); }, 0, {}, 0);
+    a.DefineGetter(d, "Required", [](Variant& v, Frame& f) { v = Self<TFieldDef>(f)->Required(); }, 0, {}, 0);
+    a.DefineGetter(d, "Size", [](Variant& v, Frame& f) { v = Integer(Self<TFieldDef>(f)->Size()); }, 0, {}, 0);
+
+    const TClass l = TFieldDefs::StaticClass();
+    a.DefineClass(unitName, l);
+    a.DefineGetter(l, "Create", [](Variant& v, Frame& f) {
+        ObjArg<TDataSet>(f, 0);
+        v = ObjectToVariant(new TFieldDefs());
+    }, 1, {0}, 0);
+    a.DefineGetter(l, "Add", [](Variant&, Frame& f) { Self<TFieldDefs>(f)->Add(StrArg(f, 0), TFieldType(IntArg(f, 1)), IntArg(f, 2), BoolArg(f, 3)); }, 4, {0, 0, 0, 0}, 0);
+    a.DefineGetter(l, "Assign", [](Variant&, Frame& f) {
+        TFieldDefs* source = ObjArg<TFieldDefs>(f, 0);
+        if (source) Self<TFieldDefs>(f)->Assign(*source);
+    }, 1, {0}, 0);
+    a.DefineGetter(l, "Clear", [](Variant&, Frame& f) { Self<TFieldDefs>(f)->Clear(); }, 0, {}, 0);
+    a.DefineGetter(l, "Find", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TFieldDefs>(f)->Find(StrArg(f, 0))); }, 1, {0}, 0);
+    a.DefineGetter(l, "IndexOf", [](Variant& v, Frame& f) { v = Integer(Self<TFieldDefs>(f)->IndexOf(StrArg(f, 0))); }, 1, {0}, 0);
+    a.DefineGetter(l, "Count", [](Variant& v, Frame& f) { v = Integer(Self<TFieldDefs>(f)->Count()); }, 0, {}, 0);
+    a.DefineIndexedGetter(l, "Items", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TFieldDefs>(f)->Items(IntArg(f, 0))); }, 1, {0}, 0);
+}
+
+void RegisterFieldClasses(TKpInterpreterAdapter& a, ClassList& streamed) {
+    const TClass c = DefineCreatable<TField>(a);
+    RegisterFieldMethods(a, c);
+    RegisterFieldValues(a, c);
+    RegisterFieldProperties(a, c);
+    DefineFieldClass<TStringField>(a, streamed);
+    DefineValue(a, TStringField::StaticClass(), [](Variant& v, Frame& f) { v = Self<TField>(f)->AsString(); },
+                [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsString(VarToStr(v)); });
+    RegisterNumericFields(a, streamed);
+    RegisterOtherFields(a, streamed);
+}
+
+void RegisterIndexDefClasses(TKpInterpreterAdapter& a) {
+    const TClass d = TIndexDef::StaticClass();
+    a.DefineClass(unitName, d);
+    a.DefineGetter(d, "Create", [](Variant& v, Frame& f) {
+        v = ObjectToVariant(new TIndexDef(ObjArg<TIndexDefs>(f, 0), StrArg(f, 1), StrArg(f, 2), IndexOptionsArg(f, 3)));
+    }, 4, {0, 0, 0, 0}, 0);
+    a.DefineGetter(d, "Expression", [](Variant& v, Frame& f) { v = Self<TIndexDef>(f)->Expression(); }, 0, {}, 0);
+    a.DefineGetter(d, "Fields", [](Variant& v, Frame& f) { v = Self<TIndexDef>(f)->Fields(); }, 0, {}, 0);
+    a.DefineGetter(d, "Name", [](Variant& v, Frame& f) { v = Self<TIndexDef>(f)->Name(); }, 0, {}, 0);
+    a.DefineGetter(d, "Options", [](Variant& v, Frame& f) { v = SetToVariant(Self<TIndexDef>(f)->Options().Bits()); }, 0, {}, 0);
+    a.DefineGetter(d, "Source", [](Variant& v, Frame& f) { v = Self<TIndexDef>(f)->Source(); }, 0, {}, 0);
+    a.DefineSetter(d, "Source", [](const Variant& v, Frame& f) { Self<TIndexDef>(f)->SetSource(VarToStr(v)); }, 0, {});
+
+    const TClass l = TIndexDefs::StaticClass();
+    a.DefineClass(unitName, l);
+    a.DefineGetter(l, "Create", [](Variant& v, Frame& f) { v = ObjectToVariant(new TIndexDefs(ObjArg<TDataSet>(f, 0))); }, 1, {0}, 0);
+    a.DefineGetter(l, "Add", [](Variant&, Frame& f) { Self<TIndexDefs>(f)->Add(StrArg(f, 0), StrArg(f, 1), IndexOptionsArg(f, 2)); }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(l, "Assign", [](Variant&, Frame& f) { Self<TIndexDefs>(f)->Assign(ObjArg<TIndexDefs>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(l, "Clear", [](Variant&, Frame& f) { Self<TIndexDefs>(f)->Clear(); }, 0, {}, 0);
+    a.DefineGetter(l, "Update", [](Variant&, Frame& f) { Self<TIndexDefs>(f)->Update(); }, 0, {}, 0);
+    a.DefineGetter(l, "FindIndexForFields", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TIndexDefs>(f)->FindIndexForFields(StrArg(f, 0))); }, 1, {0}, 0);
+    a.DefineGetter(l, "GetIndexForFields", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TIndexDefs>(f)->GetIndexForFields(StrArg(f, 0), BoolArg(f, 1))); }, 2, {0, 0}, 0);
+    a.DefineGetter(l, "IndexOf", [](Variant& v, Frame& f) { v = Integer(Self<TIndexDefs>(f)->IndexOf(StrArg(f, 0))); }, 1, {0}, 0);
+    a.DefineGetter(l, "Count", [](Variant& v, Frame& f) { v = Integer(Self<TIndexDefs>(f)->Count()); }, 0, {}, 0);
+    a.DefineGetter(l, "Updated", [](Variant& v, Frame& f) { v = Self<TIndexDefs>(f)->Updated(); }, 0, {}, 0);
+    a.DefineSetter(l, "Updated", [](const Variant& v, Frame& f) { Self<TIndexDefs>(f)->SetUpdated(v.AsBoolean()); }, 0, {});
+    const THostGetCallback item = [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TIndexDefs>(f)->Items(IntArg(f, 0))); };
+    a.DefineIndexedGetter(l, "Items", item, 1, {0}, 0);
+    a.DefineDefaultGetter(l, item, 1, {0}, 0);
+}
+
+void RegisterCheckConstraintClasses(TKpInterpreterAdapter& a, ClassList& streamed) {
+    const TClass c = TCheckConstraint::StaticClass();
+    a.DefineClass(unitName, c);
+    a.DefineGetter(c, "Assign", [](Variant&, Frame& f) { Self<TCheckConstraint>(f)->Assign(ObjArg<TPersistent>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "GetDisplayName", [](Variant& v, Frame& f) { v = Self<TCheckConstraint>(f)->DisplayText(); }, 0, {}, 0);
+    a.DefineGetter(c, "CustomConstraint", [](Variant& v, Frame& f) { v = Self<TCheckConstraint>(f)->CustomConstraint(); }, 0, {}, 0);
+    a.DefineSetter(c, "CustomConstraint", [](const Variant& v, Frame& f) { Self<TCheckConstraint>(f)->SetCustomConstraint(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "ErrorMessage", [](Variant& v, Frame& f) { v = Self<TCheckConstraint>(f)->ErrorMessage(); }, 0, {}, 0);
+    a.DefineSetter(c, "ErrorMessage", [](const Variant& v, Frame& f) { Self<TCheckConstraint>(f)->SetErrorMessage(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "ImportedConstraint", [](Variant& v, Frame& f) { v = Self<TCheckConstraint>(f)->ImportedConstraint(); }, 0, {}, 0);
+    a.DefineSetter(c, "ImportedConstraint", [](const Variant& v, Frame& f) { Self<TCheckConstraint>(f)->SetImportedConstraint(VarToStr(v)); }, 0, {});
+    a.DefineGetter(c, "FromDictionary", [](Variant& v, Frame& f) { v = Self<TCheckConstraint>(f)->FromDictionary(); }, 0, {}, 0);
+    a.DefineSetter(c, "FromDictionary", [](const Variant& v, Frame& f) { Self<TCheckConstraint>(f)->SetFromDictionary(v.AsBoolean()); }, 0, {});
+
+    const TClass l = TCheckConstraints::StaticClass();
+    a.DefineClass(unitName, l);
+    a.DefineGetter(l, "Create", [](Variant& v, Frame& f) { v = ObjectToVariant(new TCheckConstraints(ObjArg<TPersistent>(f, 0))); }, 1, {0}, 0);
+    a.DefineGetter(l, "Add", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TCheckConstraints>(f)->Add()); }, 0, {}, 0);
+    a.DefineIndexedGetter(l, "Items", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TCheckConstraints>(f)->Items(IntArg(f, 0))); }, 1, {0}, 0);
+    a.DefineIndexedSetter(l, "Items", [](const Variant& v, Frame& f) { Self<TCheckConstraints>(f)->SetItems(IntArg(f, 0), CheckedCast<TCheckConstraint>(v)); }, 1, {1});
+    streamed.push_back(c);
+    streamed.push_back(l);
+}
+
+}  // namespace dbbindings

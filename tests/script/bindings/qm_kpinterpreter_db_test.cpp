@@ -1,0 +1,162 @@
+// The Db unit driven by scripts over a SQLite table opened through a query:
+// searching, field values, bookmarks, errors, field classes, definitions
+// and the event types whose handlers are script procedures.
+#include "script/bindings/qm_kpinterpreter_db.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/data/ado.h"
+#include "platform/data/indexdefs.h"
+#include "platform/rtl/codepage.h"
+#include "script/qm_kpinterpreter_startup.h"
+#include "script/qm_kpinterpreter_values.h"
+#include "script_host.h"
+#include "script_test_helpers.h"
+#include "support/temp_dir.h"
+#include "tools/createdb/create_database.h"
+
+namespace {
+
+// The query the scripts reach as "Phones".
+TADOQuery*& CurrentQuery() {
+    static TADOQuery* query = nullptr;
+    return query;
+}
+
+class DbBinding : public EmittingScripts {
+protected:
+    DbBinding() {
+        static const bool defined = [] {
+            GlobalInterpreterAdapter()->DefineFunction("Test", "Phones", [](Variant& v, TKpInterpreterArgs&) {
+                v = ObjectToVariant(CurrentQuery());
+            }, 0, {}, 0);
+            return true;
+        }();
+        (void)defined;
+        const std::string file = dir_.file("phones.mdb");
+        serviora::CreateApplicationDatabase(AnsiToUtf8(file));
+        connection_.SetLoginPrompt(false);
+        connection_.SetConnectionString("Data Source=" + file);
+        connection_.SetConnected(true);
+        Exec("create table 手机 (编号 INTEGER, 品牌 TEXT, 型号 TEXT, 价格 REAL, 入库 DATETIME)");
+        Exec("insert into 手机 values (1, 'Nokia', 'N95', 300.5, '2024-05-03'), (2, 'Apple', 'iPhone', 25, "
+             "'2024-05-01'), (3, '三星', 'S1', 1000, '2024-04-30')");
+        query_.SetConnection(&connection_);
+        query_.SQL()->Add("select * from 手机 order by 编号");
+        query_.Open();
+        CurrentQuery() = &query_;
+    }
+    ~DbBinding() override { CurrentQuery() = nullptr; }
+
+    void Exec(const AnsiString& sql) {
+        TADOQuery command(nullptr);
+        command.SetConnection(&connection_);
+        command.SQL()->Add(sql);
+        command.ExecSQL();
+    }
+
+    TempDir dir_;
+    TADOConnection connection_{nullptr};
+    TADOQuery query_{nullptr};
+};
+
+TEST_F(DbBinding, SearchesValuesAndBookmarksReachTheDataset) {
+    EXPECT_EQ(Run("var d: TDataSet; b: Variant; s: string; begin d := Phones; "
+                  "Emit(d.Locate('品牌', 'nokia', [loCaseInsensitive])); Emit(d['型号']); "
+                  "Emit(d.Locate('品牌', 'nokia', 0)); "
+                  "Emit(d.Locate('品牌;型号', ['Apple', 'iPhone'], 0)); Emit(d.RecNo); "
+                  "Emit(VarIsNull(d.Lookup('品牌', 'HTC', '型号'))); Emit(d.Lookup('编号', 3, '品牌')); "
+                  "d.Edit; d['型号'] := 'X1'; d.Post; Emit(d.FieldValues['型号']); "
+                  "b := d.FieldValues['编号;品牌']; Emit(b[1]); "
+                  "b := d.GetBookmark; d.First; d.GotoBookmark(b); Emit(d.RecNo); "
+                  "d.FreeBookmark(b); "
+                  "s := d.Bookmark; d.Last; d.Bookmark := s; Emit(d.RecNo); "
+                  "Emit(d.FindLast); Emit(d.FindNext); Emit(d.Found); "
+                  "d.AppendRecord([4, 'HTC']); Emit(d.RecordCount); "
+                  "Emit(VarIsNull(d['型号'])); "
+                  "end;"),
+              (std::vector<AnsiString>{"True", "N95", "False", "True", "2", "True", "三星", "X1", "Apple", "2", "2",
+                                       "True", "False", "False", "4", "True"}));
+    query_.Close();
+    query_.Open();
+    EXPECT_EQ(query_.Lookup("编号", 2, "型号"), Variant("X1")) << "the edit was posted";
+}
+
+TEST_F(DbBinding, MissingFieldsAndClosedDatasetsAnswerAsThePlatformDoes) {
+    EXPECT_EQ(Run("var f: TField; begin f := Phones.FindField('颜色'); Emit(f = nil); "
+                  "Emit(VarType(Phones.FindField('颜色')) = VarType(Phones)); "
+                  "try Phones.FieldByName('颜色'); except on E: EDatabaseError do Emit(E.Message); end; "
+                  "Emit(Phones.Fields[1].FieldName); "
+                  "Emit(Phones.Fields[0].IsValidChar('5')); Emit(Phones.Fields[0].IsValidChar('')); "
+                  "Phones.Close; Emit(Phones.State); Emit(VarType(Phones.State)); Emit(Phones.Active); end;"),
+              (std::vector<AnsiString>{"True", "True", "Field '颜色' not found", "品牌", "True", "False", "0", "17",
+                                       "False"}));
+    EXPECT_THROW(Run("begin Phones.GotoBookmark(Phones.Fields[0]); end;"), EDatabaseError) << "a pointer not handed out";
+}
+
+TEST_F(DbBinding, FieldValuesTakeTheKindOfTheirClass) {
+    struct Case {
+        AnsiString cls, column, kind;
+    };
+    const std::vector<Case> cases = {
+        {"TStringField", "品牌", "256"},  {"TIntegerField", "编号", "3"}, {"TSmallintField", "编号", "3"},
+        {"TWordField", "编号", "3"},      {"TAutoIncField", "编号", "3"}, {"TFloatField", "价格", "5"},
+        {"TCurrencyField", "价格", "5"},  {"TBCDField", "价格", "6"},     {"TBooleanField", "编号", "11"},
+        {"TDateTimeField", "入库", "7"},  {"TDateField", "入库", "7"},    {"TTimeField", "入库", "7"},
+        {"TBlobField", "型号", "256"},    {"TMemoField", "型号", "256"},   {"TGraphicField", "型号", "256"}};
+    for (const auto& [cls, column, kind] : cases) {
+        EXPECT_EQ(Run("var f: TField; begin Phones.Close; f := " + cls + ".Create(nil); f.FieldName := '" + column +
+                      "'; f.DataSet := Phones; Phones.Open; Emit(f.ClassName); Emit(VarType(f.Value)); "
+                      "Phones.Close; f.Free; end;"),
+                  (std::vector<AnsiString>{cls, kind}))
+            << cls;
+    }
+}
+
+TEST_F(DbBinding, DatesDefinitionsAndIndexListsFollowTheirRegistrations) {
+    EXPECT_EQ(Run("var d: TFieldDefs; i: TIndexDefs; f: TField; begin "
+                  "Phones.Edit; Phones.FieldByName('入库').AsDateTime := EncodeDate(2024, 6, 1); "
+                  "Emit(VarType(Phones.FieldByName('入库').AsDateTime)); "
+                  "Emit(Phones.FieldByName('入库').AsDateTime = EncodeDate(2024, 6, 1)); Phones.Cancel; "
+                  "d := TFieldDefs.Create(nil); d.Add('名称', ftString, 20, False); "
+                  "Emit(d.Items[0].DataType); Emit(VarType(d.Items[0].DataType)); "
+                  "Emit(VarType(d.Items[0].FieldClass) = VarType(TStringField)); "
+                  "f := d.Items[0].CreateField(Phones); Emit(f.ClassName); Emit(f.Owner = Phones); "
+                  "i := TIndexDefs.Create(Phones); i.Add('主键', '编号', [ixPrimary, ixUnique]); "
+                  "Emit(i[0] = i.Items[0]); Emit(i.GetIndexForFields('编号', False) = i[0]); "
+                  "Emit(i.FindIndexForFields('编号').Name); "
+                  "try d.Assign(i); except on E: EInvalidCast do Emit(E.Message); end; "
+                  "i.Free; d.Free; end;"),
+              (std::vector<AnsiString>{"7", "True", "1", "3", "True", "TStringField", "True", "True", "True",
+                                       "主键", "Invalid class typecast"}));
+}
+
+TEST_F(DbBinding, ScriptProceduresHandleTheDatasetAndFieldEvents) {
+    const char* script =
+        "unit Report;\r\n"
+        "procedure HideApple(DataSet: TDataSet; var Accept: Boolean);\r\n"
+        "begin Accept := DataSet['品牌'] <> 'Apple'; end;\r\n"
+        "procedure KeepAll(DataSet: TDataSet; var Accept: Boolean); begin end;\r\n"
+        "procedure Brand(Sender: TField; var Text: string; DisplayText: Boolean);\r\n"
+        "begin Text := '<' + Sender.AsString + '>'; end;\r\n"
+        "procedure Refuse(DataSet: TDataSet; E: EDatabaseError; var Action: TDataAction);\r\n"
+        "begin Emit(E.Message); Action := daAbort; end;\r\n"
+        "procedure Main; begin\r\n"
+        "Phones.OnFilterRecord := HideApple; Phones.Filtered := True; Emit(Phones.RecordCount);\r\n"
+        "Phones.OnFilterRecord := KeepAll; Phones.Filtered := False; Phones.Filtered := True;\r\n"
+        "Emit(Phones.RecordCount); Phones.Filtered := False;\r\n"
+        "Phones.FieldByName('品牌').OnGetText := Brand; Emit(Phones.FieldByName('品牌').DisplayText);\r\n"
+        "Phones.OnPostError := Refuse; end;\r\n"
+        "end.";
+    EXPECT_EQ(Run(script), (std::vector<AnsiString>{"2", "3", "<Nokia>"}));
+    EXPECT_EQ(query_.FieldByName("品牌")->Text(), "<Nokia>");
+    TDataAction action = daFail;
+    EDatabaseError error("写入失败");
+    query_.OnPostError()(&query_, &error, action);
+    EXPECT_EQ(int(action), 1);
+    EXPECT_EQ(ScriptTestHost::Get().Emitted.back(), "写入失败");
+}
+
+}  // namespace
