@@ -76,6 +76,34 @@ SERVIORA_EVENT_TYPE(TGridBorderPropEvent, void(TObject* Sender, int ARow, int AC
 SERVIORA_EVENT_TYPE(TGetEditorTypeEvent, void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor));
 SERVIORA_EVENT_TYPE(TDateTimeChangeEvent, void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime));
 SERVIORA_EVENT_TYPE(TSelectionChanged, void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom));
+SERVIORA_EVENT_TYPE(TCellValidateEvent, void(TObject* Sender, int ACol, int ARow, AnsiString& Value, bool& Valid));
+SERVIORA_EVENT_TYPE(TCellChangingEvent,
+                    void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow));
+SERVIORA_EVENT_TYPE(TAutoAdvanceEvent,
+                    void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow));
+SERVIORA_EVENT_TYPE(TComboChangeEvent,
+                    void(TObject* Sender, int ACol, int ARow, int AItemIndex, AnsiString ASelection));
+SERVIORA_EVENT_TYPE(TComboObjectChangeEvent, void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                  AnsiString ASelection, TObject* AObject));
+// (Sender, Old, New, var Allow), (Sender, ACol, ARow, Value), (Sender, ARow),
+// (Sender, ACol), (Sender, var Allow), (Sender, ACol, ARow, var Value, var
+// Allow) and (Sender, ARow, ACol): the signatures of TSelectCellEvent,
+// TSetEditEvent, TAutoInsertRowEvent, TCloseQueryEvent, TCellValidateEvent
+// and TMovedEvent.
+using TClickCellEvent = TMovedEvent;
+SERVIORA_EVENT_TYPE(TCheckBoxClickEvent, void(TObject* Sender, int ACol, int ARow, bool State));
+SERVIORA_EVENT_TYPE(TRadioClickEvent, void(TObject* Sender, int ACol, int ARow, int AIdx));
+using TButtonClickEvent = TMovedEvent;
+using TCanDeleteRowEvent = TColumnSizeEvent;
+using TAutoDeleteRowEvent = TAutoInsertRowEvent;
+using TRowChangingEvent = TSelectCellEvent;
+using TColChangingEvent = TSelectCellEvent;
+using TEditChangeEvent = TSetEditEvent;
+using TAutoAddRowEvent = TAutoInsertRowEvent;
+using TAutoInsertColEvent = TAutoInsertRowEvent;
+using TClipboardEvent = TCloseQueryEvent;
+using TBeforeCellPasteEvent = TCellValidateEvent;
+using TDblClickCellEvent = TClickCellEvent;
 // (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
 // (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
 // TSelectCellEvent, TGetEditEvent and TRichEditResizeEvent.
@@ -105,11 +133,13 @@ class TFloatingFooter;
 class THTMLHintWindow;
 class TTimer;
 class TFooterPanel;
+class TGridEditors;
 
 class TBavStringGrid : public TBaseGrid, public IComponentStyle {
     SERVIORA_CLASS(TBavStringGrid, TBaseGrid)
     SERVIORA_PUBLISHED
     friend class TBavRichEdit;
+    friend class TBavInplaceEdit;
 
 public:
     explicit TBavStringGrid(TComponent* owner);
@@ -451,6 +481,112 @@ public:
     int MaxEditLength() const { return maxEditLength_; }
     void SetMaxEditLength(int v) { maxEditLength_ = v; }
 
+    // ---- Editing: life cycle, validation and advance ----
+    // Editable: editing is on (or forced), and the base cell is allowed by
+    // the can-edit hook and not fixed.
+    bool IsEditableCell(int col, int row);
+    // The editor controls of the separate-control editor types.
+    TGridEditors* Editors() const { return editors_.get(); }
+    // The first column the keyboard reaches: FixedCols, or 1 when nodes
+    // take column 0 of a grid without fixed columns.
+    int FirstNavigableCol();
+    // Fixed right columns that are not hidden.
+    int VisibleFixedRightCols() const { return fixedRightCols_; }
+    // Validates a pending edit of the remembered cell: the checker and
+    // OnCellValidate may change or refuse the value; a refusal restores the
+    // cell and reopens the editor there.
+    virtual bool ValidateCell(const AnsiString& value);
+    // Moves to the next (or previous) editable cell after an edit.
+    void AdvanceEdit(int col, int row, bool showEditor, bool repeated, bool forward, bool showAlways, bool forced);
+    // Adds the row an advance past the last data row asks for, above a
+    // visible floating footer.
+    void AppendRow();
+    void HideCellEditor();
+    void ShowCellEditor();
+    // An editor control's key that leaves the cell: the editor closes, Tab
+    // and the arrows move as in the grid, Enter advances.
+    void EditorKeyNavigate(Word key, TShiftState shift);
+    void TabNavigate(bool backward);
+    virtual void RestoreCellText();
+    TEditorType CurrentEditorType() const { return currentEditorType_; }
+    bool EditorActive() const { return editorActive_; }
+    bool EditPending() const { return editPending_; }
+    bool EditAccepted() const { return editAccepted_; }
+    const AnsiString& ValidatedText() const { return validatedText_; }
+    const AnsiString& EditStartText() const { return editStartText_; }
+    bool Lookup() const { return lookup_; }
+    void SetLookup(bool v) { lookup_ = v; }
+    bool LookupCaseSensitive() const { return lookupCaseSensitive_; }
+    void SetLookupCaseSensitive(bool v) { lookupCaseSensitive_ = v; }
+    bool LookupHistory() const { return lookupHistory_; }
+    void SetLookupHistory(bool v) { lookupHistory_ = v; }
+    bool EditWithTags() const { return editWithTags_; }
+    void SetEditWithTags(bool v) { editWithTags_ = v; }
+    bool ExcelStyleDecimalSeparator() const { return excelStyleDecimalSeparator_; }
+    void SetExcelStyleDecimalSeparator(bool v) { excelStyleDecimalSeparator_ = v; }
+    const TCellValidateEvent& OnCellValidate() const { return onCellValidate_; }
+    void SetOnCellValidate(TCellValidateEvent v) { onCellValidate_ = std::move(v); }
+    const TEditChangeEvent& OnEditChange() const { return onEditChange_; }
+    void SetOnEditChange(TEditChangeEvent v) { onEditChange_ = std::move(v); }
+    const TNotifyEvent& OnEditingDone() const { return onEditingDone_; }
+    void SetOnEditingDone(TNotifyEvent v) { onEditingDone_ = std::move(v); }
+    const TRowChangingEvent& OnRowChanging() const { return onRowChanging_; }
+    void SetOnRowChanging(TRowChangingEvent v) { onRowChanging_ = std::move(v); }
+    const TColChangingEvent& OnColChanging() const { return onColChanging_; }
+    void SetOnColChanging(TColChangingEvent v) { onColChanging_ = std::move(v); }
+    const TCellChangingEvent& OnCellChanging() const { return onCellChanging_; }
+    void SetOnCellChanging(TCellChangingEvent v) { onCellChanging_ = std::move(v); }
+    const TAutoAdvanceEvent& OnAutoAdvance() const { return onAutoAdvance_; }
+    void SetOnAutoAdvance(TAutoAdvanceEvent v) { onAutoAdvance_ = std::move(v); }
+    const TAutoAddRowEvent& OnAutoAddRow() const { return onAutoAddRow_; }
+    void SetOnAutoAddRow(TAutoAddRowEvent v) { onAutoAddRow_ = std::move(v); }
+    const TAutoInsertColEvent& OnAutoInsertCol() const { return onAutoInsertCol_; }
+    void SetOnAutoInsertCol(TAutoInsertColEvent v) { onAutoInsertCol_ = std::move(v); }
+    const TClipboardEvent& OnClipboardCopy() const { return onClipboardCopy_; }
+    void SetOnClipboardCopy(TClipboardEvent v) { onClipboardCopy_ = std::move(v); }
+    const TClipboardEvent& OnClipboardCut() const { return onClipboardCut_; }
+    void SetOnClipboardCut(TClipboardEvent v) { onClipboardCut_ = std::move(v); }
+    const TClipboardEvent& OnClipboardPaste() const { return onClipboardPaste_; }
+    void SetOnClipboardPaste(TClipboardEvent v) { onClipboardPaste_ = std::move(v); }
+    const TBeforeCellPasteEvent& OnClipboardBeforePasteCell() const { return onClipboardBeforePasteCell_; }
+    void SetOnClipboardBeforePasteCell(TBeforeCellPasteEvent v) { onClipboardBeforePasteCell_ = std::move(v); }
+    const TDblClickCellEvent& OnDblClickCell() const { return onDblClickCell_; }
+    void SetOnDblClickCell(TDblClickCellEvent v) { onDblClickCell_ = std::move(v); }
+    // ---- Clipboard ----
+    // The selection as TAB and CR LF separated text on the clipboard.
+    virtual void CopySelection();
+    // CopySelection, then the copied editable cells emptied.
+    virtual void CutSelection();
+    // The clipboard's text pasted at the selection's top-left cell.
+    virtual void PasteFromClipboard();
+    // Pastes TAB/CR LF text at a cell, growing the grid where allowed;
+    // the number of fields.
+    int PasteText(int col, int row, const AnsiString& text);
+    virtual void PasteCellText(int col, int row, const AnsiString& text);
+    // Grows the selection so merged areas at its corners are whole.
+    void ExpandSelectionToMerged();
+    AnsiString SelectionToText(const TGridRect& range);
+    // Inserts (deletes) a row at a key's request and reports it; the only
+    // data row of a grid is emptied rather than deleted.
+    void AutoInsertRow(int row);
+    void AutoDeleteRow(int row);
+    const TCanDeleteRowEvent& OnCanDeleteRow() const { return onCanDeleteRow_; }
+    void SetOnCanDeleteRow(TCanDeleteRowEvent v) { onCanDeleteRow_ = std::move(v); }
+    const TAutoInsertRowEvent& OnAutoInsertRow() const { return onAutoInsertRow_; }
+    void SetOnAutoInsertRow(TAutoInsertRowEvent v) { onAutoInsertRow_ = std::move(v); }
+    const TAutoDeleteRowEvent& OnAutoDeleteRow() const { return onAutoDeleteRow_; }
+    void SetOnAutoDeleteRow(TAutoDeleteRowEvent v) { onAutoDeleteRow_ = std::move(v); }
+    const TCheckBoxClickEvent& OnCheckBoxClick() const { return onCheckBoxClick_; }
+    void SetOnCheckBoxClick(TCheckBoxClickEvent v) { onCheckBoxClick_ = std::move(v); }
+    const TRadioClickEvent& OnRadioClick() const { return onRadioClick_; }
+    void SetOnRadioClick(TRadioClickEvent v) { onRadioClick_ = std::move(v); }
+    const TButtonClickEvent& OnButtonClick() const { return onButtonClick_; }
+    void SetOnButtonClick(TButtonClickEvent v) { onButtonClick_ = std::move(v); }
+    const TComboChangeEvent& OnComboChange() const { return onComboChange_; }
+    void SetOnComboChange(TComboChangeEvent v) { onComboChange_ = std::move(v); }
+    const TComboObjectChangeEvent& OnComboObjectChange() const { return onComboObjectChange_; }
+    void SetOnComboObjectChange(TComboObjectChangeEvent v) { onComboObjectChange_ = std::move(v); }
+
     // ---- Hints ----
     // Fills the hint of the cell under the record's cursor: an anchor's
     // title, a comment, the cell's text, then what OnGridHint says.
@@ -739,6 +875,36 @@ protected:
     void DoEnter() override;
     void Click() override;
     int GetEditLimit() override { return maxEditLength_; }
+    TInplaceEdit* CreateEditor() override;
+    bool CanEditShow() override;
+    AnsiString GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const AnsiString& value) override;
+    bool SelectCell(int col, int row) override;
+    void KeyPress(char& key) override;
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyUp(Word& key, TShiftState shift) override;
+    static bool IsInplaceEditorType(TEditorType type);
+    // The key-map steps of a key press; false when the key is used up here.
+    bool ControlCellKey(Word key);
+    bool HomeEndKey(Word key, bool shift);
+    bool JumpOverFixedCells(Word key);
+    void AppendOnArrowDown();
+    bool ClipboardKey(Word key, bool ctrl, bool shift);
+    bool InsertDeleteKey(Word key, bool ctrl, bool shift, bool alt);
+    void DisjunctSelectionKey(Word key, bool ctrl, bool shift);
+    // A column Tab stops at in the row: editable with goEditing, else not fixed.
+    bool CanTabToCell(int col, int row);
+    // The first (last) column of the row Tab stops at; -1 when none does.
+    int FirstTabCol(int row);
+    int LastTabCol(int row);
+    // Past the last cell: the parent gets the Tab with TabToNextAtEnd.
+    void TabOut();
+    // The grid's own WM_CHAR step; true when the character was used up.
+    bool CharMessage(TMessage& message);
+    // Opens the separate editor control of CurrentEditorType over the cell.
+    void ShowInplaceEditor(int col, int row);
+    // Hides the separate control and writes its value into the cell.
+    void ReadBackEditor(int col, int row);
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
@@ -922,6 +1088,55 @@ private:
     TDateTimeChangeEvent onDateTimeChange_;
     std::vector<ICellsChangedListener*> changeListeners_;
     int editCol_ = -1, editRow_ = -1;
+    // The edit state: which editor is open, whether a value waits for
+    // validation, and the texts validation compares and restores.
+    TEditorType currentEditorType_ = edNormal;
+    bool editorActive_ = false;
+    bool editPending_ = false;
+    bool validating_ = false;
+    bool editAccepted_ = false;
+    bool editChangeMuted_ = false;
+    bool editingDonePending_ = false;
+    bool readingBack_ = false;
+    bool textEditorShown_ = false;
+    bool editingSwitchedOff_ = false;
+    bool cellChangingMuted_ = false;
+    bool selectCellBypass_ = false;
+    bool editorNavigating_ = false;
+    int advanceOriginCol_ = -1, advanceOriginRow_ = -1;
+    int advanceSteps_ = 0;
+    char typedChar_ = 0;
+    AnsiString validatedText_;
+    AnsiString editStartText_;
+    TControl* currentEditorControl_ = nullptr;
+    bool lookup_ = false;
+    bool lookupCaseSensitive_ = false;
+    bool lookupHistory_ = false;
+    bool excelStyleDecimalSeparator_ = false;
+    bool editWithTags_ = false;
+    std::unique_ptr<TGridEditors> editors_;
+    TCellValidateEvent onCellValidate_;
+    TEditChangeEvent onEditChange_;
+    TNotifyEvent onEditingDone_;
+    TRowChangingEvent onRowChanging_;
+    TColChangingEvent onColChanging_;
+    TCellChangingEvent onCellChanging_;
+    TAutoAdvanceEvent onAutoAdvance_;
+    TAutoAddRowEvent onAutoAddRow_;
+    TAutoInsertColEvent onAutoInsertCol_;
+    TClipboardEvent onClipboardCopy_;
+    TClipboardEvent onClipboardCut_;
+    TClipboardEvent onClipboardPaste_;
+    TBeforeCellPasteEvent onClipboardBeforePasteCell_;
+    TDblClickCellEvent onDblClickCell_;
+    TComboChangeEvent onComboChange_;
+    TCanDeleteRowEvent onCanDeleteRow_;
+    TAutoInsertRowEvent onAutoInsertRow_;
+    TAutoDeleteRowEvent onAutoDeleteRow_;
+    TCheckBoxClickEvent onCheckBoxClick_;
+    TRadioClickEvent onRadioClick_;
+    TButtonClickEvent onButtonClick_;
+    TComboObjectChangeEvent onComboObjectChange_;
     int maxEditLength_ = 0;
     AnsiString editOriginalText_;
     WideString editOriginalWideText_;

@@ -76,6 +76,12 @@ void TBavStringGrid::WndProc(TMessage& message) {
     case WM_NOTIFY:
         if (WMNotify(message)) return;
         break;
+    case CN_CHAR:
+        if (CharMessage(message)) {
+            message.Result = 1;
+            return;
+        }
+        break;
     case CM_HINTSHOW:
         GetCellHint(*reinterpret_cast<THintInfo*>(message.LParam));
         message.Result = 0;
@@ -111,7 +117,10 @@ void TBavStringGrid::WndProc(TMessage& message) {
 
 // ---- Focus and clicks ----------------------------------------------------------------------------
 
+// The focus passes through the grid while validation reopens the editor;
+// that is no entry, and the cell remembered for the edit stays.
 void TBavStringGrid::DoEnter() {
+    if (editorNavigating_ || validating_) return;
     TBaseGrid::DoEnter();
     SelectCell(Col(), Row());
     SaveEditStart(Col(), Row());

@@ -1,0 +1,125 @@
+// The string grid's editor controls: thin grid-aware wrappers of a combo
+// box, a check box and a button that the grid shows over a cell whose
+// editor type asks for one, and the set of them the grid owns.
+#pragma once
+
+#include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_buttons.h"
+#include "platform/ui/stdctrls_combo.h"
+#include "stringgrid/BaseGrid.h"
+
+class TBavStringGrid;
+
+// Where and how the grid shows an editor: the cell's rectangle, the
+// editor's width and height, and the cell's colour and font.
+struct TGridEditorPlace {
+    TRect rect;
+    int width = 0;
+    int height = 0;
+    TColor color = clWindow;
+    TFont* font = nullptr;
+};
+
+// The grid that owns a wrapper; an owner of another class fails with
+// EInvalidCast.
+TBavStringGrid* OwnerGrid(TComponent* owner);
+
+// The combo box of edComboEdit and edComboList: the navigation keys commit
+// or leave the cell, typing completes from the items and the grid's lookup
+// list, the wheel steps through the items.
+class TGridCombo : public TComboBox {
+    SERVIORA_CLASS(TGridCombo, TComboBox)
+
+public:
+    explicit TGridCombo(TComponent* owner);
+    TBavStringGrid* Grid() const { return grid_; }
+    int LookupItemIndex() const { return lookupItemIndex_; }
+    bool LookupChanged() const { return lookupChanged_; }
+    // Widens the list to its longest item in the grid's font.
+    void SizeDropDownToItems();
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyPress(char& key) override;
+    void KeyUp(Word& key, TShiftState shift) override;
+    void Change() override;
+    void DoExit() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    void Complete();
+    void WheelStep(bool down);
+
+    TBavStringGrid* grid_;
+    bool lookupActive_ = true;
+    int lookupItemIndex_ = -1;
+    bool lookupChanged_ = false;
+};
+
+// The check box of edCheckBox: Space toggles it, the navigation keys leave.
+class TGridCheckBox : public TCheckBox {
+    SERVIORA_CLASS(TGridCheckBox, TCheckBox)
+
+public:
+    explicit TGridCheckBox(TComponent* owner);
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void DoExit() override;
+
+private:
+    TBavStringGrid* grid_;
+};
+
+// The button of edButton: released, its caption goes through OnEllipsClick
+// into the cell; the arrows and Esc hand the keys back to the grid.
+class TGridButton : public TButton {
+    SERVIORA_CLASS(TGridButton, TButton)
+
+public:
+    explicit TGridButton(TComponent* owner);
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyUp(Word& key, TShiftState shift) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DoExit() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    // Invisible, disabled, the grid's editor closed and the grid focused.
+    void HideButton();
+    void TakeCaption();
+
+    TBavStringGrid* grid_;
+};
+
+// The editor controls of one grid, created hidden and disabled, shown over
+// a cell by editor type and read back when the edit ends.
+class TGridEditors {
+public:
+    explicit TGridEditors(TBavStringGrid* grid);
+
+    // Shows the type's control over the cell with the cell's text; the
+    // control, or nullptr for a type with none.
+    TControl* Show(TEditorType type, int realCol, int row, const TGridEditorPlace& place, const AnsiString& text);
+    // Hides the type's control; true with the text to store in the cell.
+    bool ReadBack(TEditorType type, bool active, AnsiString& text);
+    // Whether the character that started the edit goes on to the control.
+    static bool TakesTypedChar(TEditorType type);
+    void PostChar(TEditorType type, char ch);
+
+    TGridCombo* Combo() const { return combo_; }
+    TGridCheckBox* CheckBox() const { return checkBox_; }
+    TGridButton* Button() const { return button_; }
+    // The control that edits the type, nullptr for none.
+    TWinControl* ControlOf(TEditorType type) const;
+
+private:
+    void Place(TWinControl* control, const TGridEditorPlace& place, bool coloured);
+
+    TBavStringGrid* grid_;
+    TGridCombo* combo_;
+    TGridCheckBox* checkBox_;
+    TGridButton* button_;
+};
