@@ -35,6 +35,10 @@ bool TBavStringGrid::CanEditShow() {
     bool result = TBaseGrid::CanEditShow();
     if (ComponentState().Contains(csDesigning)) return result;
     const TGridCoord base = GetBaseCell(RealColIndex(Col()), Row());
+    // An in-place edit ends when its editor hides (Enter, a move), so the
+    // next cell chooses its editor afresh.
+    if (editorActive_ && IsInplaceType(currentEditorType_) && !(InplaceEditor() && InplaceEditor()->Visible()))
+        editorActive_ = false;
     if (result && !editorActive_ && HasCellControl(base.X, base.Y)) return false;
     if (result && !editorActive_) {
         editChangeMuted_ = true;

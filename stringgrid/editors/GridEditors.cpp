@@ -357,9 +357,10 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
         combo_->SetDroppedDown(false);
         combo_->SetText(text);
         Place(combo_, place, true);
+        // The platform's combo box is as high as its selection field and
+        // sizes its list by DropDownCount itself.
         if (type == edComboEdit) SendMessage(combo_->Handle(), CB_SETITEMHEIGHT, WPARAM(-1), place.height - 6);
-        combo_->SetBounds(place.rect.left, place.rect.top, place.width,
-                          combo_->ItemHeight() * (combo_->DropDownCount() + 1) + place.height);
+        combo_->SetBounds(place.rect.left, place.rect.top, place.width, place.height);
         if (type == edComboEdit) {
             combo_->SetText(text);
             combo_->SetSelStart(0);

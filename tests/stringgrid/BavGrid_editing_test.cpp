@@ -210,6 +210,18 @@ TEST_F(EditingTest, EnterAdvancesAndAppendsRowsOrColumns) {
     EXPECT_EQ(grid->Row(), 1);
 }
 
+TEST_F(EditingTest, EachCellChoosesItsEditorAfterEnter) {
+    grid->Navigation()->SetAdvanceOnEnter(true);
+    grid->SetOnGetEditorType([](TObject*, int col, int, TEditorType& editor) {
+        if (col == 2) editor = edNumeric;
+    });
+    Type("a");
+    Key(VK_RETURN);
+    ASSERT_EQ(grid->Col(), 2);
+    Type("x7");
+    EXPECT_EQ(Editor()->EditText(), "7");
+}
+
 TEST_F(EditingTest, AutoAdvanceRefusalKeepsTheCell) {
     grid->Navigation()->SetAdvanceOnEnter(true);
     grid->SetOnAutoAdvance([](TObject*, int, int, int&, int&, bool& allow) { allow = false; });
