@@ -282,6 +282,9 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnCheckBoxClick", &TBavStringGrid::OnCheckBoxClick, &TBavStringGrid::SetOnCheckBoxClick);
     p.Property("OnRadioClick", &TBavStringGrid::OnRadioClick, &TBavStringGrid::SetOnRadioClick);
     p.Property("OnButtonClick", &TBavStringGrid::OnButtonClick, &TBavStringGrid::SetOnButtonClick);
+    p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
+    p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
+    p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);
 }
 
 // ---- Setters that repaint ----------------------------------------------------------------

@@ -94,6 +94,7 @@ using TClickCellEvent = TMovedEvent;
 SERVIORA_EVENT_TYPE(TCheckBoxClickEvent, void(TObject* Sender, int ACol, int ARow, bool State));
 SERVIORA_EVENT_TYPE(TRadioClickEvent, void(TObject* Sender, int ACol, int ARow, int AIdx));
 using TButtonClickEvent = TMovedEvent;
+using TCanClickCellEvent = TSelectCellEvent;
 using TCanDeleteRowEvent = TColumnSizeEvent;
 using TAutoDeleteRowEvent = TAutoInsertRowEvent;
 using TRowChangingEvent = TSelectCellEvent;
@@ -582,6 +583,15 @@ public:
     void SetOnRadioClick(TRadioClickEvent v) { onRadioClick_ = std::move(v); }
     const TButtonClickEvent& OnButtonClick() const { return onButtonClick_; }
     void SetOnButtonClick(TButtonClickEvent v) { onButtonClick_ = std::move(v); }
+    const TClickCellEvent& OnClickCell() const { return onClickCell_; }
+    void SetOnClickCell(TClickCellEvent v) { onClickCell_ = std::move(v); }
+    const TClickCellEvent& OnRightClickCell() const { return onRightClickCell_; }
+    void SetOnRightClickCell(TClickCellEvent v) { onRightClickCell_ = std::move(v); }
+    const TCanClickCellEvent& OnCanClickCell() const { return onCanClickCell_; }
+    void SetOnCanClickCell(TCanClickCellEvent v) { onCanClickCell_ = std::move(v); }
+    // A mouse press opened the editor: the caret goes under the mouse.
+    bool CaretPositionPending() const { return caretPositionPending_; }
+    void SetCaretPositionPending(bool v) { caretPositionPending_ = v; }
     const TComboChangeEvent& OnComboChange() const { return onComboChange_; }
     void SetOnComboChange(TComboChangeEvent v) { onComboChange_ = std::move(v); }
     const TComboObjectChangeEvent& OnComboObjectChange() const { return onComboObjectChange_; }
@@ -884,6 +894,16 @@ protected:
     void KeyDown(Word& key, TShiftState shift) override;
     void KeyUp(Word& key, TShiftState shift) override;
     static bool IsInplaceEditorType(TEditorType type);
+    // The mouse: the left press before the platform's press (true when it is
+    // used up here) and after it, the release of a pressed cell button (true
+    // when used up), the double click and the right button.
+    bool LeftButtonDown(TMessage& message);
+    void AfterLeftButtonDown(int x, int y);
+    bool LeftButtonUp(TMessage& message);
+    void DoubleClick(int x, int y);
+    void RightButtonDown(int x, int y);
+    void FireClickCell(int row, int col);
+    bool InsideSizingEdges(int col, int row, int x);
     // The key-map steps of a key press; false when the key is used up here.
     bool ControlCellKey(Word key);
     bool HomeEndKey(Word key, bool shift);
@@ -1136,6 +1156,11 @@ private:
     TCheckBoxClickEvent onCheckBoxClick_;
     TRadioClickEvent onRadioClick_;
     TButtonClickEvent onButtonClick_;
+    TClickCellEvent onClickCell_;
+    TClickCellEvent onRightClickCell_;
+    TCanClickCellEvent onCanClickCell_;
+    bool caretPositionPending_ = false;
+    TGridCoord pressedButton_{-1, -1};
     TComboObjectChangeEvent onComboObjectChange_;
     int maxEditLength_ = 0;
     AnsiString editOriginalText_;

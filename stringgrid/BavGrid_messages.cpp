@@ -76,6 +76,28 @@ void TBavStringGrid::WndProc(TMessage& message) {
     case WM_NOTIFY:
         if (WMNotify(message)) return;
         break;
+    case WM_LBUTTONDOWN:
+        if (LeftButtonDown(message)) {
+            message.Result = 0;
+            return;
+        }
+        TBaseGrid::WndProc(message);
+        AfterLeftButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+        return;
+    case WM_LBUTTONUP:
+        if (LeftButtonUp(message)) {
+            message.Result = 0;
+            return;
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        TBaseGrid::WndProc(message);
+        DoubleClick(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+        return;
+    case WM_RBUTTONDOWN:
+        TBaseGrid::WndProc(message);
+        RightButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+        return;
     case CN_CHAR:
         if (CharMessage(message)) {
             message.Result = 1;
