@@ -282,6 +282,10 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnCheckBoxClick", &TBavStringGrid::OnCheckBoxClick, &TBavStringGrid::SetOnCheckBoxClick);
     p.Property("OnRadioClick", &TBavStringGrid::OnRadioClick, &TBavStringGrid::SetOnRadioClick);
     p.Property("OnButtonClick", &TBavStringGrid::OnButtonClick, &TBavStringGrid::SetOnButtonClick);
+    p.Property("OnSpinClick", &TBavStringGrid::OnSpinClick, &TBavStringGrid::SetOnSpinClick);
+    p.Property("OnFloatSpinClick", &TBavStringGrid::OnFloatSpinClick, &TBavStringGrid::SetOnFloatSpinClick);
+    p.Property("OnDateSpinClick", &TBavStringGrid::OnDateSpinClick, &TBavStringGrid::SetOnDateSpinClick);
+    p.Property("OnTimeSpinClick", &TBavStringGrid::OnTimeSpinClick, &TBavStringGrid::SetOnTimeSpinClick);
     p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
     p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
     p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);

@@ -91,6 +91,10 @@ SERVIORA_EVENT_TYPE(TComboObjectChangeEvent, void(TObject* Sender, int ACol, int
 // TSetEditEvent, TAutoInsertRowEvent, TCloseQueryEvent, TCellValidateEvent
 // and TMovedEvent.
 using TClickCellEvent = TMovedEvent;
+SERVIORA_EVENT_TYPE(TSpinClickEvent, void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown));
+SERVIORA_EVENT_TYPE(TFloatSpinClickEvent, void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown));
+// (Sender, ACol, ARow, AValue: TDateTime, UpDown): TDateTime is a double.
+using TDateTimeSpinClickEvent = TFloatSpinClickEvent;
 SERVIORA_EVENT_TYPE(TCheckBoxClickEvent, void(TObject* Sender, int ACol, int ARow, bool State));
 SERVIORA_EVENT_TYPE(TRadioClickEvent, void(TObject* Sender, int ACol, int ARow, int AIdx));
 using TButtonClickEvent = TMovedEvent;
@@ -583,6 +587,14 @@ public:
     void SetOnRadioClick(TRadioClickEvent v) { onRadioClick_ = std::move(v); }
     const TButtonClickEvent& OnButtonClick() const { return onButtonClick_; }
     void SetOnButtonClick(TButtonClickEvent v) { onButtonClick_ = std::move(v); }
+    const TSpinClickEvent& OnSpinClick() const { return onSpinClick_; }
+    void SetOnSpinClick(TSpinClickEvent v) { onSpinClick_ = std::move(v); }
+    const TFloatSpinClickEvent& OnFloatSpinClick() const { return onFloatSpinClick_; }
+    void SetOnFloatSpinClick(TFloatSpinClickEvent v) { onFloatSpinClick_ = std::move(v); }
+    const TDateTimeSpinClickEvent& OnDateSpinClick() const { return onDateSpinClick_; }
+    void SetOnDateSpinClick(TDateTimeSpinClickEvent v) { onDateSpinClick_ = std::move(v); }
+    const TDateTimeSpinClickEvent& OnTimeSpinClick() const { return onTimeSpinClick_; }
+    void SetOnTimeSpinClick(TDateTimeSpinClickEvent v) { onTimeSpinClick_ = std::move(v); }
     const TClickCellEvent& OnClickCell() const { return onClickCell_; }
     void SetOnClickCell(TClickCellEvent v) { onClickCell_ = std::move(v); }
     const TClickCellEvent& OnRightClickCell() const { return onRightClickCell_; }
@@ -1157,6 +1169,9 @@ private:
     TRadioClickEvent onRadioClick_;
     TButtonClickEvent onButtonClick_;
     TClickCellEvent onClickCell_;
+    TSpinClickEvent onSpinClick_;
+    TFloatSpinClickEvent onFloatSpinClick_;
+    TDateTimeSpinClickEvent onDateSpinClick_, onTimeSpinClick_;
     TClickCellEvent onRightClickCell_;
     TCanClickCellEvent onCanClickCell_;
     bool caretPositionPending_ = false;

@@ -5,11 +5,13 @@
 
 #include <algorithm>
 
+#include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/userinput.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/BavUtil.h"
 
 TBavStringGrid* OwnerGrid(TComponent* owner) {
     auto* grid = dynamic_cast<TBavStringGrid*>(owner);
@@ -19,22 +21,55 @@ TBavStringGrid* OwnerGrid(TComponent* owner) {
 
 namespace {
 
+// The leading digits (and sign) of a text as an integer; 0 without any.
+int LeadingInteger(const AnsiString& text) {
+    std::size_t end = text.find_first_not_of(' ');
+    if (end == AnsiString::npos) return 0;
+    const std::size_t start = end;
+    if (text[end] == '-' || text[end] == '+') ++end;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    int value = 0;
+    return TryStrToInt(text.substr(start, end - start), value) ? value : 0;
+}
+
 bool ShiftHeld() { return GetKeyState(VK_SHIFT) < 0; }
 
 // The commit step of the text editors: the text into the cell, validated;
 // false (the text back to the cell's, the caret at its end) when refused.
-bool CommitText(TBavStringGrid* grid, TCustomComboBox* combo) {
-    const AnsiString text = combo->Text();
+template <class Editor>
+bool CommitText(TBavStringGrid* grid, Editor* editor) {
+    const AnsiString text = editor->Text();
     grid->SetCurrentCellText(text);
     const bool valid = grid->ValidateCell(text);
     AnsiString current;
     grid->GetCurrentCellText(current);
-    combo->SetText(current);
+    editor->SetText(current);
     if (!valid) {
-        combo->SetSelStart(int(current.size()));
-        combo->Invalidate();
+        editor->SetSelStart(int(current.size()));
+        editor->Invalidate();
     }
     return valid;
+}
+
+// Tab with goTabs leaves through the grid's Tab navigation; other keys
+// leave as the grid's own keys would.
+void LeaveCell(TBavStringGrid* grid, Word key, TShiftState shift) {
+    if (key == VK_TAB && grid->Options().Contains(goTabs)) {
+        grid->HideCellEditor();
+        if (grid->CanFocus()) grid->SetFocus();
+        grid->TabNavigate(ShiftHeld());
+        return;
+    }
+    grid->EditorKeyNavigate(key, shift);
+}
+
+// Enter is always the editor's (Tab is asked through WM_GETDLGCODE).
+bool ClaimKey(TMessage& message) {
+    if (message.Msg == CM_WANTSPECIALKEY && message.WParam == VK_RETURN) {
+        message.Result = 1;
+        return true;
+    }
+    return false;
 }
 
 // The item that starts with `prefix`, -1 for none.
@@ -81,9 +116,7 @@ void TGridCombo::KeyDown(Word& key, TShiftState shift) {
         return;
     }
     if (key == VK_TAB && grid_->Options().Contains(goTabs)) {
-        grid_->HideCellEditor();
-        if (grid_->CanFocus()) grid_->SetFocus();
-        grid_->TabNavigate(ShiftHeld());
+        LeaveCell(grid_, key, shift);
     } else {
         if (key == VK_ESCAPE) {
             AnsiString current;
@@ -179,13 +212,9 @@ void TGridCombo::WndProc(TMessage& message) {
         TComboBox::WndProc(message);
         if (grid_->Options().Contains(goTabs)) message.Result |= DLGC_WANTTAB;
         return;
-    case CM_WANTSPECIALKEY:
-        if (message.WParam == VK_RETURN) {
-            message.Result = 1;
-            return;
-        }
+    default:
+        if (ClaimKey(message)) return;
         break;
-    default: break;
     }
     TComboBox::WndProc(message);
 }
@@ -203,6 +232,98 @@ void TGridCombo::SizeDropDownToItems() {
         if (!overflow && width - 5 < w) width = w + 8;
     }
     SendMessage(Handle(), CB_SETDROPPEDWIDTH, WPARAM(width), 0);
+}
+
+// ---- TGridSpin -----------------------------------------------------------------------------------
+
+TGridSpin::TGridSpin(TComponent* owner) : TBqgSpinEdit(owner), grid_(OwnerGrid(owner)) {
+    SetMaxValue(100);
+    SetMinValue(0);
+    SetIncrement(1);
+}
+
+void TGridSpin::ReportStep(bool up) {
+    const int col = grid_->Col(), row = grid_->Row();
+    switch (SpinType()) {
+    case sptNormal:
+        if (grid_->OnSpinClick()) grid_->OnSpinClick()(grid_, col, row, Value(), up);
+        break;
+    case sptFloat:
+        if (grid_->OnFloatSpinClick()) grid_->OnFloatSpinClick()(grid_, col, row, FloatValue(), up);
+        break;
+    case sptDate:
+        if (grid_->OnDateSpinClick()) grid_->OnDateSpinClick()(grid_, col, row, DateValue(), up);
+        break;
+    case sptTime:
+        if (grid_->OnTimeSpinClick()) grid_->OnTimeSpinClick()(grid_, col, row, TimeValue(), up);
+        break;
+    }
+}
+
+void TGridSpin::UpClick() {
+    TBqgSpinEdit::UpClick();
+    ReportStep(true);
+}
+
+void TGridSpin::DownClick() {
+    TBqgSpinEdit::DownClick();
+    ReportStep(false);
+}
+
+void TGridSpin::KeyDown(Word& key, TShiftState shift) {
+    if (key == VK_HOME || key == VK_END) {
+        const bool home = key == VK_HOME;
+        if (SpinType() == sptNormal) SetValue(home ? MaxValue() : MinValue());
+        if (SpinType() == sptFloat) SetFloatValue(home ? MaxFloatValue() : MinFloatValue());
+        if (grid_->OnSpinClick()) grid_->OnSpinClick()(grid_, grid_->Col(), grid_->Row(), Value(), home);
+        TBqgSpinEdit::KeyDown(key, shift);
+        return;
+    }
+    if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE) {
+        TBqgSpinEdit::KeyDown(key, shift);
+        return;
+    }
+    if (key != VK_ESCAPE && !CommitText(grid_, this)) {
+        key = 0;
+        return;
+    }
+    if (key == VK_ESCAPE) {
+        SetText(grid_->EditStartText());
+        if (SpinType() == sptNormal) SetValue(Value());
+        if (SpinType() == sptFloat) SetFloatValue(FloatValue());
+    }
+    LeaveCell(grid_, key, shift);
+    key = 0;
+    TBqgSpinEdit::KeyDown(key, shift);
+}
+
+void TGridSpin::KeyPress(char& key) {
+    if (key == '\r') key = 0;
+    TBqgSpinEdit::KeyPress(key);
+}
+
+void TGridSpin::Change() {
+    TBqgSpinEdit::Change();
+    if (grid_->OnEditChange()) grid_->OnEditChange()(grid_, grid_->Col(), grid_->Row(), Text());
+}
+
+void TGridSpin::DoExit() {
+    grid_->HideCellEditor();
+    TBqgSpinEdit::DoExit();
+}
+
+void TGridSpin::WndProc(TMessage& message) {
+    if (message.Msg == CN_CHAR && (message.WParam == '\r' || message.WParam == '\t')) {
+        message.Result = 1;
+        return;
+    }
+    if (message.Msg == WM_GETDLGCODE) {
+        TBqgSpinEdit::WndProc(message);
+        if (grid_->Options().Contains(goTabs)) message.Result |= DLGC_WANTTAB;
+        return;
+    }
+    if (ClaimKey(message)) return;
+    TBqgSpinEdit::WndProc(message);
 }
 
 // ---- TGridCheckBox -------------------------------------------------------------------------------
@@ -305,9 +426,13 @@ void TGridButton::WndProc(TMessage& message) {
 // ---- TGridEditors --------------------------------------------------------------------------------
 
 TGridEditors::TGridEditors(TBavStringGrid* grid)
-    : grid_(grid), combo_(new TGridCombo(grid)), checkBox_(new TGridCheckBox(grid)), button_(new TGridButton(grid)) {
-    for (TWinControl* control : {static_cast<TWinControl*>(combo_), static_cast<TWinControl*>(checkBox_),
-                                 static_cast<TWinControl*>(button_)}) {
+    : grid_(grid),
+      combo_(new TGridCombo(grid)),
+      spin_(new TGridSpin(grid)),
+      checkBox_(new TGridCheckBox(grid)),
+      button_(new TGridButton(grid)) {
+    for (TWinControl* control : {static_cast<TWinControl*>(combo_), static_cast<TWinControl*>(spin_),
+                                 static_cast<TWinControl*>(checkBox_), static_cast<TWinControl*>(button_)}) {
         control->SetVisible(false);
         control->SetEnabled(false);
         control->SetParent(grid);
@@ -318,13 +443,19 @@ TWinControl* TGridEditors::ControlOf(TEditorType type) const {
     switch (type) {
     case edComboEdit:
     case edComboList: return combo_;
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit: return spin_;
     case edCheckBox: return checkBox_;
     case edButton: return button_;
     default: return nullptr;
     }
 }
 
-bool TGridEditors::TakesTypedChar(TEditorType type) { return type == edComboEdit || type == edComboList; }
+bool TGridEditors::TakesTypedChar(TEditorType type) {
+    return type != edCheckBox && type != edButton && type != edUniComboEdit && type != edUniComboList;
+}
 
 void TGridEditors::PostChar(TEditorType type, char ch) {
     TWinControl* control = ControlOf(type);
@@ -379,6 +510,30 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
         }
         return combo_;
     }
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit: {
+        Place(spin_, place, true);
+        spin_->SetExcelStyleDecimalSeparator(grid_->ExcelStyleDecimalSeparator());
+        if (type == edSpinEdit) {
+            spin_->SetSpinType(sptNormal);
+            spin_->SetValue(LeadingInteger(text));
+        } else if (type == edFloatSpinEdit) {
+            spin_->SetSpinType(sptFloat);
+            double value = 0;
+            TryStrToFloat(NormalizeNumberText(text), value);
+            spin_->SetFloatValue(value);
+        } else if (type == edTimeSpinEdit) {
+            spin_->SetSpinType(sptTime);
+            spin_->SetText(grid_->Cells(realCol, row));
+        } else {
+            TDateTime date = 0;
+            spin_->SetDateValue(TryStrToDate(text, date) ? date : Now());
+            spin_->SetSpinType(sptDate);
+        }
+        return spin_;
+    }
     case edCheckBox:
         checkBox_->SetCaption(text);
         checkBox_->SetChecked(false);
@@ -398,8 +553,17 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
 bool TGridEditors::ReadBack(TEditorType type, bool active, AnsiString& text) {
     TWinControl* control = ControlOf(type);
     if (!control) return false;
-    const bool takes = (type == edComboEdit || type == edComboList) && active;
+    bool takes = (type == edComboEdit || type == edComboList) && active;
     if (takes) text = combo_->Text();
+    if (control == spin_) {
+        takes = true;
+        switch (type) {
+        case edSpinEdit: text = IntToStr(spin_->Value()); break;
+        case edFloatSpinEdit: text = FloatToStr(spin_->FloatValue()); break;
+        case edDateSpinEdit: text = DateToStr(spin_->DateValue()); break;
+        default: text = spin_->Text(); break;
+        }
+    }
     control->SetEnabled(false);
     control->SetVisible(false);
     return takes;

@@ -7,6 +7,7 @@
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "stringgrid/BaseGrid.h"
+#include "stringgrid/editors/bqgspin.h"
 
 class TBavStringGrid;
 
@@ -54,6 +55,30 @@ private:
     bool lookupActive_ = true;
     int lookupItemIndex_ = -1;
     bool lookupChanged_ = false;
+};
+
+// The spin editor of edSpinEdit, edFloatSpinEdit, edTimeSpinEdit and
+// edDateSpinEdit: Tab and Enter commit and leave, Esc puts the start text
+// back, Home and End jump to the limits, each step is reported.
+class TGridSpin : public TBqgSpinEdit {
+    SERVIORA_CLASS(TGridSpin, TBqgSpinEdit)
+
+public:
+    explicit TGridSpin(TComponent* owner);
+    void UpClick() override;
+    void DownClick() override;
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyPress(char& key) override;
+    void Change() override;
+    void DoExit() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    void ReportStep(bool up);
+
+    TBavStringGrid* grid_;
 };
 
 // The check box of edCheckBox: Space toggles it, the navigation keys leave.
@@ -110,6 +135,7 @@ public:
     void PostChar(TEditorType type, char ch);
 
     TGridCombo* Combo() const { return combo_; }
+    TGridSpin* Spin() const { return spin_; }
     TGridCheckBox* CheckBox() const { return checkBox_; }
     TGridButton* Button() const { return button_; }
     // The control that edits the type, nullptr for none.
@@ -120,6 +146,7 @@ private:
 
     TBavStringGrid* grid_;
     TGridCombo* combo_;
+    TGridSpin* spin_;
     TGridCheckBox* checkBox_;
     TGridButton* button_;
 };
