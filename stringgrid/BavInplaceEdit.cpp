@@ -10,15 +10,11 @@
 #include "platform/ui/clipbrd.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winuser.h"
+#include "stringgrid/BavCharFilter.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavUtil.h"
 
 namespace {
-
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-
-// Characters every filtering type lets through: Backspace, Tab, Enter, Esc.
-bool IsEditKey(char ch) { return ch == '\b' || ch == '\t' || ch == '\r' || ch == 27; }
 
 bool KeyHeld(int vk) { return GetKeyState(vk) < 0; }
 
@@ -171,30 +167,11 @@ bool TBavInplaceEdit::FilterChar(char& ch, LPARAM keyData) {
         return false;
     switch (type) {
     case edNumeric:
-        if (IsEditKey(ch) || IsDigit(ch)) return true;
-        if (ch == '-' && text.find('-') == AnsiString::npos && SelStart() == 0) return true;
-        MessageBeep(0);
-        return false;
+        return AcceptNumberChar(TNumberChars::Integer, ch, text, SelStart(), SelText(), KeyHeld(VK_CONTROL));
     case edPositiveNumeric:
-        if (IsEditKey(ch) || IsDigit(ch)) return true;
-        MessageBeep(0);
-        return false;
-    case edFloat: {
-        const bool considered = IsEditKey(ch) || IsDigit(ch) || ch == ',' || ch == '-' || ch == '.';
-        if (!considered) return KeyHeld(VK_CONTROL);
-        const AnsiString selected = SelText();
-        auto outsideSelection = [&](char c) {
-            return std::count(text.begin(), text.end(), c) > std::count(selected.begin(), selected.end(), c);
-        };
-        if (ch == DecimalSeparator && outsideSelection(DecimalSeparator)) return false;
-        if (ch == ThousandSeparator) return false;
-        if (ch == '-' && (SelStart() != 0 || text.find('-') != AnsiString::npos) &&
-            selected.find('-') == AnsiString::npos) {
-            MessageBeep(0);
-            return false;
-        }
-        return true;
-    }
+        return AcceptNumberChar(TNumberChars::PositiveInteger, ch, text, SelStart(), SelText(), KeyHeld(VK_CONTROL));
+    case edFloat:
+        return AcceptNumberChar(TNumberChars::Float, ch, text, SelStart(), SelText(), KeyHeld(VK_CONTROL));
     case edCapital:
     case edUpperCase:
         ch = AnsiUpperCase(AnsiString(1, ch))[0];

@@ -8,8 +8,10 @@
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/userinput.h"
+#include "stringgrid/BavCharFilter.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavUtil.h"
 
@@ -326,6 +328,95 @@ void TGridSpin::WndProc(TMessage& message) {
     TBqgSpinEdit::WndProc(message);
 }
 
+// ---- TGridEditBtn --------------------------------------------------------------------------------
+
+TGridEditBtn::TGridEditBtn(TComponent* owner) : TBqgEditBtn(owner), grid_(OwnerGrid(owner)) {
+    SetButtonCaption("...");
+    SetOnClickBtn([this](TObject*) {
+        SetText(grid_->DoEllipsClick(Text()));
+        SelectAll();
+        Invalidate();
+    });
+}
+
+void TGridEditBtn::KeyDown(Word& key, TShiftState shift) {
+    const bool handled = !shift.Contains(ssCtrl) &&
+                         (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE || key == VK_PRIOR ||
+                          key == VK_NEXT || key == VK_UP || key == VK_DOWN);
+    if (!handled) {
+        TBqgEditBtn::KeyDown(key, shift);
+        return;
+    }
+    if (OnKeyDown()) OnKeyDown()(this, key, shift);
+    const bool commits = key == VK_TAB || key == VK_RETURN || key == VK_UP || key == VK_DOWN;
+    if (commits && !CommitText(grid_, this)) {
+        key = 0;
+        return;
+    }
+    if (key == VK_ESCAPE) SetText(grid_->EditStartText());
+    LeaveCell(grid_, key, shift);
+    key = 0;
+}
+
+void TGridEditBtn::KeyPress(char& key) {
+    const AnsiString text = Text();
+    bool accept = true;
+    switch (grid_->CurrentEditorType()) {
+    case edEditBtn: accept = key != '\r'; break;
+    case edNumericEditBtn:
+        accept = key != '\r' && AcceptNumberChar(TNumberChars::Integer, key, text, SelStart(), SelText(), false);
+        break;
+    case edFloatEditBtn:
+        accept = key != '\r' &&
+                 AcceptNumberChar(TNumberChars::Float, key, text, SelStart(), SelText(), GetKeyState(VK_CONTROL) < 0);
+        break;
+    default: accept = false; break;
+    }
+    if (!accept) key = 0;
+    TBqgEditBtn::KeyPress(key);
+}
+
+// The clipboard events may refuse the paste or change what is pasted.
+void TGridEditBtn::Paste() {
+    if (!Clipboard()->HasFormat(CF_TEXT) || !EditorEnabled() || ReadOnly()) return;
+    AnsiString value = Clipboard()->AsText();
+    bool allow = true;
+    if (grid_->OnClipboardPaste()) grid_->OnClipboardPaste()(this, allow);
+    if (allow && grid_->OnClipboardBeforePasteCell())
+        grid_->OnClipboardBeforePasteCell()(this, grid_->Col(), grid_->Row(), value, allow);
+    if (allow) SetSelText(value);
+}
+
+void TGridEditBtn::Change() {
+    TBqgEditBtn::Change();
+    if (grid_->OnEditChange()) grid_->OnEditChange()(grid_, grid_->Col(), grid_->Row(), Text());
+}
+
+void TGridEditBtn::DoExit() {
+    grid_->HideCellEditor();
+    TBqgEditBtn::DoExit();
+}
+
+void TGridEditBtn::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CN_CHAR:
+        if (message.WParam == '\r') {
+            message.Result = 1;
+            return;
+        }
+        break;
+    case WM_PASTE: Paste(); return;
+    case WM_GETDLGCODE:
+        TBqgEditBtn::WndProc(message);
+        if (grid_->Options().Contains(goTabs)) message.Result |= DLGC_WANTTAB;
+        return;
+    default:
+        if (ClaimKey(message)) return;
+        break;
+    }
+    TBqgEditBtn::WndProc(message);
+}
+
 // ---- TGridCheckBox -------------------------------------------------------------------------------
 
 TGridCheckBox::TGridCheckBox(TComponent* owner) : TCheckBox(owner), grid_(OwnerGrid(owner)) {}
@@ -429,10 +520,11 @@ TGridEditors::TGridEditors(TBavStringGrid* grid)
     : grid_(grid),
       combo_(new TGridCombo(grid)),
       spin_(new TGridSpin(grid)),
+      editBtn_(new TGridEditBtn(grid)),
       checkBox_(new TGridCheckBox(grid)),
       button_(new TGridButton(grid)) {
     for (TWinControl* control : {static_cast<TWinControl*>(combo_), static_cast<TWinControl*>(spin_),
-                                 static_cast<TWinControl*>(checkBox_), static_cast<TWinControl*>(button_)}) {
+                                 static_cast<TWinControl*>(editBtn_),                                  static_cast<TWinControl*>(checkBox_), static_cast<TWinControl*>(button_)}) {
         control->SetVisible(false);
         control->SetEnabled(false);
         control->SetParent(grid);
@@ -447,6 +539,9 @@ TWinControl* TGridEditors::ControlOf(TEditorType type) const {
     case edFloatSpinEdit:
     case edTimeSpinEdit:
     case edDateSpinEdit: return spin_;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn: return editBtn_;
     case edCheckBox: return checkBox_;
     case edButton: return button_;
     default: return nullptr;
@@ -534,6 +629,14 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
         }
         return spin_;
     }
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+        editBtn_->SetMaxLength(grid_->MaxEditLength());
+        editBtn_->SetText(text);
+        Place(editBtn_, place, true);
+        editBtn_->SelectAll();
+        return editBtn_;
     case edCheckBox:
         checkBox_->SetCaption(text);
         checkBox_->SetChecked(false);
@@ -553,8 +656,8 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
 bool TGridEditors::ReadBack(TEditorType type, bool active, AnsiString& text) {
     TWinControl* control = ControlOf(type);
     if (!control) return false;
-    bool takes = (type == edComboEdit || type == edComboList) && active;
-    if (takes) text = combo_->Text();
+    bool takes = (control == combo_ || control == editBtn_) && active;
+    if (takes) text = control == combo_ ? combo_->Text() : editBtn_->Text();
     if (control == spin_) {
         takes = true;
         switch (type) {

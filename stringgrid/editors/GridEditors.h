@@ -7,6 +7,7 @@
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "stringgrid/BaseGrid.h"
+#include "stringgrid/editors/BQGEdit.h"
 #include "stringgrid/editors/bqgspin.h"
 
 class TBavStringGrid;
@@ -81,6 +82,28 @@ private:
     TBavStringGrid* grid_;
 };
 
+// The button edit of edEditBtn, edNumericEditBtn and edFloatEditBtn: its
+// button (and F4) puts the text through OnEllipsClick; typing follows the
+// editor type; the navigation keys commit or leave the cell.
+class TGridEditBtn : public TBqgEditBtn {
+    SERVIORA_CLASS(TGridEditBtn, TBqgEditBtn)
+
+public:
+    explicit TGridEditBtn(TComponent* owner);
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyPress(char& key) override;
+    void Change() override;
+    void DoExit() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    void Paste();
+
+    TBavStringGrid* grid_;
+};
+
 // The check box of edCheckBox: Space toggles it, the navigation keys leave.
 class TGridCheckBox : public TCheckBox {
     SERVIORA_CLASS(TGridCheckBox, TCheckBox)
@@ -136,6 +159,7 @@ public:
 
     TGridCombo* Combo() const { return combo_; }
     TGridSpin* Spin() const { return spin_; }
+    TGridEditBtn* EditBtn() const { return editBtn_; }
     TGridCheckBox* CheckBox() const { return checkBox_; }
     TGridButton* Button() const { return button_; }
     // The control that edits the type, nullptr for none.
@@ -147,6 +171,7 @@ private:
     TBavStringGrid* grid_;
     TGridCombo* combo_;
     TGridSpin* spin_;
+    TGridEditBtn* editBtn_;
     TGridCheckBox* checkBox_;
     TGridButton* button_;
 };
