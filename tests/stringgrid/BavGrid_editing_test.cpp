@@ -15,19 +15,12 @@
 
 namespace {
 
-class EditingTest : public StringGridTest {
+class EditingTest : public EditingGridTest {
 protected:
     void SetUp() override {
-        StringGridTest::SetUp();
-        grid->SetBounds(0, 0, 500, 300);
+        EditingGridTest::SetUp();
         grid->SetColCount(4);
         grid->SetRowCount(4);
-        TGridOptions options = grid->Options();
-        options.Include(goEditing);
-        grid->SetOptions(options);
-        form->Show();
-        grid->SetFocus();
-        ProcessMessages();
         grid->FocusCell(1, 1, true);
         ProcessMessages();
     }
@@ -41,9 +34,6 @@ protected:
     }
     TBavInplaceEdit* Editor() const { return dynamic_cast<TBavInplaceEdit*>(grid->InplaceEditor()); }
     bool EditorShown() const { return Editor() && Editor()->Visible(); }
-    void SetEditorType(TEditorType type) {
-        grid->SetOnGetEditorType([type](TObject*, int, int, TEditorType& editor) { editor = type; });
-    }
 };
 
 TEST_F(EditingTest, TypingOpensTheEditorAndEnterStoresTheCell) {
@@ -64,7 +54,7 @@ TEST_F(EditingTest, TypingOpensTheEditorAndEnterStoresTheCell) {
 }
 
 TEST_F(EditingTest, EdNoneNeverEdits) {
-    SetEditorType(edNone);
+    EditAs(edNone);
     grid->SetCells(1, 1, "kept");
     Type("x");
     Key(VK_F2);
@@ -102,7 +92,7 @@ TEST_F(EditingTest, TypedCharactersFollowTheEditorType) {
         {edNormal, "a-1.", "a-1."},
     };
     for (const Case& c : cases) {
-        SetEditorType(c.type);
+        EditAs(c.type);
         grid->SetCells(1, 1, "");
         Type(c.typed);
         EXPECT_EQ(Editor()->EditText(), c.result) << int(c.type) << " " << c.typed;
@@ -278,7 +268,7 @@ TEST_F(EditingTest, LookupCompletesTheTypedText) {
 }
 
 TEST_F(EditingTest, PasteIntoANumericCellTakesOnlyIntegers) {
-    SetEditorType(edNumeric);
+    EditAs(edNumeric);
     Type("1");
     Clipboard()->SetAsText("2a");
     SendMessage(Editor()->Handle(), WM_PASTE, 0, 0);
@@ -303,7 +293,7 @@ TEST_F(EditingTest, CursorWalkLeavesAtTheTextEdges) {
 // ---- Separate editor controls ---------------------------------------------------------------
 
 TEST_F(EditingTest, ComboEditTakesTheTypedLetterAndReadsBack) {
-    SetEditorType(edComboEdit);
+    EditAs(edComboEdit);
     TGridCombo* combo = grid->Editors()->Combo();
     combo->Items()->Add("Apple");
     combo->Items()->Add("Abbey");
@@ -321,7 +311,7 @@ TEST_F(EditingTest, ComboEditTakesTheTypedLetterAndReadsBack) {
 }
 
 TEST_F(EditingTest, ComboListOnAnUnknownTextOpensOnTheFirstItem) {
-    SetEditorType(edComboList);
+    EditAs(edComboList);
     TGridCombo* combo = grid->Editors()->Combo();
     combo->Items()->Add("one");
     combo->Items()->Add("two");
@@ -335,7 +325,7 @@ TEST_F(EditingTest, ComboListOnAnUnknownTextOpensOnTheFirstItem) {
 }
 
 TEST_F(EditingTest, ComboCompletesFromItsItems) {
-    SetEditorType(edComboEdit);
+    EditAs(edComboEdit);
     grid->SetLookup(true);
     TGridCombo* combo = grid->Editors()->Combo();
     combo->Items()->Add("Apple");

@@ -35,22 +35,7 @@ TEST_F(EditBtnTest, TheButtonFiresOnItsReleaseAndOnF4) {
     EXPECT_EQ(clicks, 2);
 }
 
-class GridEditBtnTest : public StringGridTest {
-protected:
-    void SetUp() override {
-        StringGridTest::SetUp();
-        grid->SetBounds(0, 0, 400, 200);
-        TGridOptions options = grid->Options();
-        options.Include(goEditing);
-        grid->SetOptions(options);
-        form->Show();
-        grid->SetFocus();
-        ProcessMessages();
-    }
-    void EditAs(TEditorType type) {
-        grid->SetOnGetEditorType([type](TObject*, int, int, TEditorType& editor) { editor = type; });
-    }
-};
+using GridEditBtnTest = EditingGridTest;
 
 TEST_F(GridEditBtnTest, TheEllipsisGoesThroughOnEllipsClickAndEnterStores) {
     EditAs(edEditBtn);

@@ -121,18 +121,11 @@ TEST_F(SpinTest, AHeldArrowRepeatsAfter400AndThenEvery100Milliseconds) {
     EXPECT_EQ(spin->Value(), 3);
 }
 
-class GridSpinTest : public StringGridTest {
+class GridSpinTest : public EditingGridTest {
 protected:
     void SetUp() override {
-        StringGridTest::SetUp();
-        grid->SetBounds(0, 0, 400, 200);
-        TGridOptions options = grid->Options();
-        options.Include(goEditing);
-        grid->SetOptions(options);
-        grid->SetOnGetEditorType([](TObject*, int, int, TEditorType& editor) { editor = edSpinEdit; });
-        form->Show();
-        grid->SetFocus();
-        ProcessMessages();
+        EditingGridTest::SetUp();
+        EditAs(edSpinEdit);
     }
 };
 
