@@ -417,6 +417,48 @@ void TGridEditBtn::WndProc(TMessage& message) {
     TBqgEditBtn::WndProc(message);
 }
 
+// ---- TGridDatePicker -----------------------------------------------------------------------------
+
+TGridDatePicker::TGridDatePicker(TComponent* owner) : TDateTimePicker(owner), grid_(OwnerGrid(owner)) {}
+
+AnsiString TGridDatePicker::CellText() { return Checked() && HandleAllocated() ? WindowTextOf(Handle()) : AnsiString(); }
+
+void TGridDatePicker::KeyDown(Word& key, TShiftState shift) {
+    const bool handled = key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE || key == VK_PRIOR ||
+                         key == VK_NEXT || key == VK_END;
+    if (!handled) {
+        TDateTimePicker::KeyDown(key, shift);
+        return;
+    }
+    if (DroppedDown()) return;
+    if (key == VK_ESCAPE) {
+        AnsiString text;
+        grid_->GetCurrentCellText(text);
+        TDateTime value = 0;
+        if (Kind() == dtkTime)
+            SetTime(TryStrToTime(text, value) ? value : Now());
+        else
+            SetDate(TryStrToDate(text, value) ? value : Now());
+    }
+    LeaveCell(grid_, key, shift);
+    key = 0;
+}
+
+void TGridDatePicker::DoExit() {
+    grid_->HideCellEditor();
+    TDateTimePicker::DoExit();
+}
+
+void TGridDatePicker::WndProc(TMessage& message) {
+    if (message.Msg == WM_GETDLGCODE) {
+        TDateTimePicker::WndProc(message);
+        if (grid_->Options().Contains(goTabs)) message.Result |= DLGC_WANTTAB;
+        return;
+    }
+    if (ClaimKey(message)) return;
+    TDateTimePicker::WndProc(message);
+}
+
 // ---- TGridCheckBox -------------------------------------------------------------------------------
 
 TGridCheckBox::TGridCheckBox(TComponent* owner) : TCheckBox(owner), grid_(OwnerGrid(owner)) {}
@@ -521,10 +563,12 @@ TGridEditors::TGridEditors(TBavStringGrid* grid)
       combo_(new TGridCombo(grid)),
       spin_(new TGridSpin(grid)),
       editBtn_(new TGridEditBtn(grid)),
+      datePicker_(new TGridDatePicker(grid)),
       checkBox_(new TGridCheckBox(grid)),
       button_(new TGridButton(grid)) {
     for (TWinControl* control : {static_cast<TWinControl*>(combo_), static_cast<TWinControl*>(spin_),
-                                 static_cast<TWinControl*>(editBtn_),                                  static_cast<TWinControl*>(checkBox_), static_cast<TWinControl*>(button_)}) {
+                                 static_cast<TWinControl*>(editBtn_), static_cast<TWinControl*>(datePicker_),
+                                                                  static_cast<TWinControl*>(checkBox_), static_cast<TWinControl*>(button_)}) {
         control->SetVisible(false);
         control->SetEnabled(false);
         control->SetParent(grid);
@@ -542,6 +586,9 @@ TWinControl* TGridEditors::ControlOf(TEditorType type) const {
     case edEditBtn:
     case edNumericEditBtn:
     case edFloatEditBtn: return editBtn_;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit: return datePicker_;
     case edCheckBox: return checkBox_;
     case edButton: return button_;
     default: return nullptr;
@@ -637,6 +684,26 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
         Place(editBtn_, place, true);
         editBtn_->SelectAll();
         return editBtn_;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit: {
+        TDateTime value = 0;
+        if (type == edTimeEdit) {
+            datePicker_->SetKind(dtkTime);
+            datePicker_->SetTime(TryStrToTime(text, value) ? value : Now());
+        } else {
+            datePicker_->SetKind(dtkDate);
+            datePicker_->SetDate(TryStrToDate(text, value) ? value : Now());
+            datePicker_->SetDateMode(type == edDateEditUpDown ? dmUpDown : dmComboBox);
+        }
+        // A date picker grows to the cell's height but never shrinks below its own.
+        TGridEditorPlace tall = place;
+        if (type != edTimeEdit) tall.height = std::max(place.height, datePicker_->Height());
+        Place(datePicker_, tall, true);
+        if (type != edTimeEdit && grid_->MouseActions()->DirectDateDrop())
+            PostMessage(datePicker_->Handle(), WM_KEYDOWN, VK_F4, 0);
+        return datePicker_;
+    }
     case edCheckBox:
         checkBox_->SetCaption(text);
         checkBox_->SetChecked(false);
@@ -658,6 +725,10 @@ bool TGridEditors::ReadBack(TEditorType type, bool active, AnsiString& text) {
     if (!control) return false;
     bool takes = (control == combo_ || control == editBtn_) && active;
     if (takes) text = control == combo_ ? combo_->Text() : editBtn_->Text();
+    if (control == datePicker_) {
+        takes = true;
+        text = datePicker_->CellText();
+    }
     if (control == spin_) {
         takes = true;
         switch (type) {

@@ -3,6 +3,7 @@
 // editor type asks for one, and the set of them the grid owns.
 #pragma once
 
+#include "platform/ui/comctrls.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
@@ -104,6 +105,26 @@ private:
     TBavStringGrid* grid_;
 };
 
+// The date-time picker of edDateEdit, edDateEditUpDown and edTimeEdit:
+// Tab, Enter and the page keys leave the cell while no calendar is open,
+// Esc puts the cell's value back.
+class TGridDatePicker : public TDateTimePicker {
+    SERVIORA_CLASS(TGridDatePicker, TDateTimePicker)
+
+public:
+    explicit TGridDatePicker(TComponent* owner);
+    // The picker's value as the cell's text: empty while unchecked.
+    AnsiString CellText();
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void DoExit() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    TBavStringGrid* grid_;
+};
+
 // The check box of edCheckBox: Space toggles it, the navigation keys leave.
 class TGridCheckBox : public TCheckBox {
     SERVIORA_CLASS(TGridCheckBox, TCheckBox)
@@ -160,6 +181,7 @@ public:
     TGridCombo* Combo() const { return combo_; }
     TGridSpin* Spin() const { return spin_; }
     TGridEditBtn* EditBtn() const { return editBtn_; }
+    TGridDatePicker* DatePicker() const { return datePicker_; }
     TGridCheckBox* CheckBox() const { return checkBox_; }
     TGridButton* Button() const { return button_; }
     // The control that edits the type, nullptr for none.
@@ -172,6 +194,7 @@ private:
     TGridCombo* combo_;
     TGridSpin* spin_;
     TGridEditBtn* editBtn_;
+    TGridDatePicker* datePicker_;
     TGridCheckBox* checkBox_;
     TGridButton* button_;
 };

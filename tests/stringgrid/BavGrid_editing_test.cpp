@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid_fixture.h"
+#include "platform/rtl/datetime.h"
 #include "platform/rtl/formatsettings.h"
 #include "platform/ui/clipbrd.h"
 #include "platform/win/testseams.h"
@@ -334,6 +335,34 @@ TEST_F(EditingTest, ComboCompletesFromItsItems) {
     EXPECT_EQ(combo->Text(), "abbey");
     EXPECT_EQ(combo->SelStart(), 2);
     EXPECT_EQ(combo->SelLength(), 3);
+}
+
+TEST_F(EditingTest, DateCellsEditInThePickerOfTheirMode) {
+    const struct {
+        TEditorType type;
+        TDTDateMode mode;
+    } cases[] = {{edDateEdit, dmComboBox}, {edDateEditUpDown, dmUpDown}};
+    TGridDatePicker* picker = grid->Editors()->DatePicker();
+    for (const auto& c : cases) {
+        EditAs(c.type);
+        grid->SetCells(1, 1, DateToStr(EncodeDate(2026, 3, 4)));
+        Key(VK_F2);
+        ASSERT_TRUE(picker->Visible());
+        EXPECT_EQ(picker->DateMode(), c.mode);
+        EXPECT_EQ(picker->Date(), EncodeDate(2026, 3, 4));
+        picker->SetDate(EncodeDate(2026, 5, 6));
+        Key(VK_RETURN);
+        EXPECT_FALSE(picker->Visible());
+        EXPECT_EQ(grid->Cells(1, 1), DateToStr(EncodeDate(2026, 5, 6)));
+    }
+    EditAs(edDateEdit);
+    grid->SetCells(1, 1, "no date");
+    Key(VK_F2);
+    EXPECT_EQ(picker->Date(), Date()) << "a text that is no date opens on today";
+    picker->SetChecked(false);
+    Key(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "") << "an unchecked picker holds no date";
+    picker->SetChecked(true);
 }
 
 TEST_F(EditingTest, WrappersNeedAGridOwner) {
