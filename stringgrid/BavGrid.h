@@ -131,6 +131,11 @@ using TAnchorHintEvent = TGetEditEvent;
 SERVIORA_EVENT_TYPE(TGridBalloonEvent, void(TObject* Sender, int ACol, int ARow, AnsiString& ATitle,
                                             AnsiString& AText, int& AIcon));
 
+SERVIORA_ENUM(TGridFindOption, gfMatchCase, gfMatchFull, gfMatchCondition, gfRowWise, gfMatchStart, gfCurrentRowOnly,
+              gfCurrentColumnOnly, gfIncludeFixed, gfGotoFound, gfIgnoreHTMLTags, gfBackward,
+              gfIncludeHiddenColumns, gfGivenColumnOnly, gfGivenRowOnly)
+using TGridFindOptions = TSet<TGridFindOption>;
+
 class TBavRichEdit;
 class TFilter;
 class TArrowWindow;
@@ -557,6 +562,23 @@ public:
     void SetOnClipboardBeforePasteCell(TBeforeCellPasteEvent v) { onClipboardBeforePasteCell_ = std::move(v); }
     const TDblClickCellEvent& OnDblClickCell() const { return onDblClickCell_; }
     void SetOnDblClickCell(TDblClickCellEvent v) { onDblClickCell_ = std::move(v); }
+    // ---- Finding ----
+    // The first row from FixedRows whose sort-column text, without tags,
+    // begins with `text` (upper-cased); -1 for none or a grid of one row.
+    int FindIncrementalRow(const AnsiString& text);
+    const AnsiString& GotoText() const { return gotoText_; }
+    // Whether the cell matches the remembered find text and options.
+    bool CellMatchesFind(int col, int row);
+    // Scans from after `start` ((-1, -1): from the first cell) for a cell
+    // matching `text` under `options`; `found` is (-1, -1) for none. The
+    // scan does not wrap around.
+    void FindCell(TGridCoord start, const AnsiString& text, TGridCoord& found, TGridFindOptions options);
+    TGridCoord LastFoundCell() const { return lastFound_; }
+    int GivenColumn() const { return givenColumn_; }
+    void SetGivenColumn(int v) { givenColumn_ = v; }
+    int GivenRow() const { return givenRow_; }
+    void SetGivenRow(int v) { givenRow_ = v; }
+
     // ---- Clipboard ----
     // The selection as TAB and CR LF separated text on the clipboard.
     virtual void CopySelection();
@@ -924,6 +946,8 @@ protected:
     bool ClipboardKey(Word key, bool ctrl, bool shift);
     bool InsertDeleteKey(Word key, bool ctrl, bool shift, bool alt);
     void DisjunctSelectionKey(Word key, bool ctrl, bool shift);
+    void IncrementalGoto(char key);
+    void ExpireGotoText();
     // A column Tab stops at in the row: editable with goEditing, else not fixed.
     bool CanTabToCell(int col, int row);
     // The first (last) column of the row Tab stops at; -1 when none does.
@@ -1135,6 +1159,11 @@ private:
     bool cellChangingMuted_ = false;
     bool selectCellBypass_ = false;
     bool editorNavigating_ = false;
+    AnsiString gotoText_;
+    AnsiString findText_;
+    TGridFindOptions findOptions_;
+    TGridCoord lastFound_{-1, -1};
+    int givenColumn_ = 0, givenRow_ = 0;
     int advanceOriginCol_ = -1, advanceOriginRow_ = -1;
     int advanceSteps_ = 0;
     char typedChar_ = 0;

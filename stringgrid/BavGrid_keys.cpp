@@ -317,6 +317,8 @@ void TBavStringGrid::DisjunctSelectionKey(Word key, bool ctrl, bool shift) {
 }
 
 void TBavStringGrid::KeyUp(Word& key, TShiftState shift) {
+    if (key == VK_PRIOR || key == VK_NEXT || key == VK_END || IsArrow(key) || key == VK_INSERT || key == VK_DELETE)
+        gotoText_.clear();
     TBaseGrid::KeyUp(key, shift);
     if (navigation_->AlwaysEdit() && (IsArrow(key) || (key == VK_TAB && Options().Contains(goTabs))))
         ShowCellEditor();

@@ -269,6 +269,7 @@ void TBavStringGrid::PanStep() {
 
 void TBavStringGrid::GridTimerTick() {
     ++timerTicks_;
+    ExpireGotoText();
     if (hovering_ && !ComponentState().Contains(csDesigning)) {
         POINT cursor{};
         GetCursorPos(&cursor);

@@ -270,6 +270,7 @@ void TBavStringGrid::KeyPress(char& key) {
         // The editor that sent Enter closes itself once the grid is done.
         if (fromEditor) return;
     }
+    if (!Options().Contains(goEditing) && navigation_->AutoGotoWhenSorted()) IncrementalGoto(key);
     TBaseGrid::KeyPress(key);
 }
 
