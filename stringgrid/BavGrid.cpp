@@ -15,6 +15,7 @@
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
 #include "stringgrid/editors/GridEditors.h"
+#include "stringgrid/editors/bqgcheck.h"
 #include "stringgrid/themes/BavXPVS.h"
 
 // Defined beside the embedded glyphs and cursors; calling it keeps them.
@@ -252,6 +253,7 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnGetCheckTrue", &TBavStringGrid::OnGetCheckTrue, &TBavStringGrid::SetOnGetCheckTrue);
     p.Property("OnGetCheckFalse", &TBavStringGrid::OnGetCheckFalse, &TBavStringGrid::SetOnGetCheckFalse);
     p.Property("OnHasComboBox", &TBavStringGrid::OnHasComboBox, &TBavStringGrid::SetOnHasComboBox);
+    p.Property("CellChecker", &TBavStringGrid::CellChecker, &TBavStringGrid::SetCellChecker);
     p.Property("EditWithTags", &TBavStringGrid::EditWithTags, &TBavStringGrid::SetEditWithTags).Default(false);
     p.Property("ExcelStyleDecimalSeparator", &TBavStringGrid::ExcelStyleDecimalSeparator,
                &TBavStringGrid::SetExcelStyleDecimalSeparator)

@@ -144,6 +144,7 @@ class THTMLHintWindow;
 class TTimer;
 class TFooterPanel;
 class TGridEditors;
+class TBavStringGridCheck;
 
 class TBavStringGrid : public TBaseGrid, public IComponentStyle {
     SERVIORA_CLASS(TBavStringGrid, TBaseGrid)
@@ -495,6 +496,10 @@ public:
     // Editable: editing is on (or forced), and the base cell is allowed by
     // the can-edit hook and not fixed.
     bool IsEditableCell(int col, int row);
+    // The plug-in validation asks to correct and mark edited values; the
+    // grid forgets it when it is freed.
+    TBavStringGridCheck* CellChecker() const { return cellChecker_; }
+    void SetCellChecker(TBavStringGridCheck* v);
     // The editor controls of the separate-control editor types.
     TGridEditors* Editors() const { return editors_.get(); }
     // The first column the keyboard reaches: FixedCols, or 1 when nodes
@@ -920,6 +925,7 @@ protected:
     void Click() override;
     int GetEditLimit() override { return maxEditLength_; }
     TInplaceEdit* CreateEditor() override;
+    void Notification(TComponent* component, TOperation operation) override;
     bool CanEditShow() override;
     AnsiString GetEditText(int col, int row) override;
     void SetEditText(int col, int row, const AnsiString& value) override;
@@ -1176,6 +1182,7 @@ private:
     bool excelStyleDecimalSeparator_ = false;
     bool editWithTags_ = false;
     std::unique_ptr<TGridEditors> editors_;
+    TBavStringGridCheck* cellChecker_ = nullptr;
     TCellValidateEvent onCellValidate_;
     TEditChangeEvent onEditChange_;
     TNotifyEvent onEditingDone_;

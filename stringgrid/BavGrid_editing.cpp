@@ -4,6 +4,7 @@
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavInplaceEdit.h"
 #include "stringgrid/editors/GridEditors.h"
+#include "stringgrid/editors/bqgcheck.h"
 #include "stringgrid/html/BqgHTMLE.h"
 
 namespace {
@@ -29,6 +30,18 @@ bool IsInplaceType(TEditorType type) {
 bool TBavStringGrid::IsInplaceEditorType(TEditorType type) { return IsInplaceType(type); }
 
 TInplaceEdit* TBavStringGrid::CreateEditor() { return new TBavInplaceEdit(this); }
+
+void TBavStringGrid::SetCellChecker(TBavStringGridCheck* v) {
+    if (cellChecker_ == v) return;
+    if (cellChecker_) cellChecker_->RemoveFreeNotification(this);
+    cellChecker_ = v;
+    if (cellChecker_) cellChecker_->FreeNotification(this);
+}
+
+void TBavStringGrid::Notification(TComponent* component, TOperation operation) {
+    TBaseGrid::Notification(component, operation);
+    if (operation == opRemove && component == cellChecker_) cellChecker_ = nullptr;
+}
 
 bool TBavStringGrid::CanEditShow() {
     if (validating_) return false;

@@ -7,6 +7,7 @@
 #include "platform/win/userinput.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/editors/bqgcheck.h"
 
 bool TBavStringGrid::SelectCell(int col, int row) {
     if (selectCellBypass_) return true;
@@ -103,12 +104,14 @@ bool TBavStringGrid::ValidateCell(const AnsiString& value) {
             bool advance;
             ~RestoreAdvance() { navigation->SetAdvanceOnEnter(advance); }
         } restoreAdvance{navigation_.get(), advance};
+        if (cellChecker_ && cellChecker_->AutoCorrect()) v = cellChecker_->Correct(col, row, v);
         if (onCellValidate_) onCellValidate_(this, col, row, v, valid);
         if (showModified_->Enabled() && TBaseGrid::FixedCols() > 0 && v != editOriginalText_) {
             SetRowModified(Row(), true);
             RepaintCell(0, Row());
         }
         if (valid) CellChanged(col);
+        if (cellChecker_ && cellChecker_->AutoMarkError()) v = cellChecker_->MarkError(col, row, v);
         if (valid && UndoRedo()) UndoRedo()->AddChange(col, row, editOriginalText_, v);
         if (valid) CellsChanged(TRect(col, row, col, row));
     }

@@ -13,6 +13,8 @@
 #include "platform/win/testseams.h"
 #include "stringgrid/BavInplaceEdit.h"
 #include "stringgrid/editors/GridEditors.h"
+#include "stringgrid/editors/bqgcheck.h"
+#include "platform/rtl/sysutils.h"
 
 namespace {
 
@@ -363,6 +365,32 @@ TEST_F(EditingTest, DateCellsEditInThePickerOfTheirMode) {
     Key(VK_RETURN);
     EXPECT_EQ(grid->Cells(1, 1), "") << "an unchecked picker holds no date";
     picker->SetChecked(true);
+}
+
+// A checker that corrects to upper case and marks a value with an "x".
+class TUpperChecker : public TBavStringGridCheck {
+public:
+    using TBavStringGridCheck::TBavStringGridCheck;
+    AnsiString Correct(int, int, const AnsiString& value) override { return AnsiUpperCase(value); }
+    AnsiString MarkError(int, int, const AnsiString& value) override { return value + "!"; }
+};
+
+TEST_F(EditingTest, TheCellCheckerCorrectsAndMarksTheValue) {
+    auto* checker = new TUpperChecker(form);
+    grid->SetCellChecker(checker);
+    checker->SetAutoCorrect(true);
+    std::vector<std::string> validated;
+    grid->SetOnCellValidate([&](TObject*, int, int, AnsiString& value, bool&) { validated.push_back(value); });
+    Type("abc");
+    Key(VK_RETURN);
+    EXPECT_EQ(validated, (std::vector<std::string>{"ABC"})) << "corrected before the event";
+    EXPECT_EQ(grid->Cells(1, 1), "ABC");
+    checker->SetAutoMarkError(true);
+    Type("d");
+    Key(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "D!");
+    delete checker;
+    EXPECT_EQ(grid->CellChecker(), nullptr);
 }
 
 TEST_F(EditingTest, WrappersNeedAGridOwner) {
