@@ -4,9 +4,12 @@
 
 #include <algorithm>
 
+#include "platform/gdi/wingdi.h"
 #include "platform/win/commctrl.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/userdraw.h"
+#include "platform/win/winmenu.h"
+#include "platform/win/winpaint.h"
 #include "platform/win/winuser.h"
 
 // ---- TBavSpeedButton -----------------------------------------------------------------------------
@@ -97,6 +100,12 @@ void TBqgEditBtn::SetButtonWidth(int v) {
     Resize();
 }
 
+void TBqgEditBtn::SetUnitSize(int v) {
+    unitSize_ = v;
+    SetEditRect();
+    Invalidate();
+}
+
 void TBqgEditBtn::CreateParams(TCreateParams& params) {
     TCustomEdit::CreateParams(params);
     params.Style |= ES_MULTILINE | WS_CLIPCHILDREN;
@@ -110,7 +119,8 @@ void TBqgEditBtn::CreateWnd() {
 void TBqgEditBtn::SetEditRect() {
     if (!HandleAllocated()) return;
     const int edge = BorderStyle() == bsSingle ? 1 : 2;
-    RECT r = {edge, edge, ClientWidth() - (button_->Width() + 3), ClientHeight() + 1};
+    RECT r = {edge, edge, ClientWidth() - (button_->Width() + unitSize_ + 3) - (unitSize_ > 0 ? 3 : 0),
+              ClientHeight() + 1};
     SendMessage(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
 }
 
@@ -133,4 +143,51 @@ void TBqgEditBtn::WndProc(TMessage& message) {
     }
     if ((message.Msg == WM_PASTE || message.Msg == WM_CUT) && (!editorEnabled_ || ReadOnly())) return;
     TCustomEdit::WndProc(message);
+}
+
+// ---- TBqgUnitEditBtn -----------------------------------------------------------------------------
+
+TBqgUnitEditBtn::TBqgUnitEditBtn(TComponent* owner) : TBqgEditBtn(owner), units_(std::make_unique<TStringList>()) {
+    SetUnitSize(20);
+}
+
+void TBqgUnitEditBtn::SetUnits(TStrings* v) {
+    if (v) units_->Assign(v);
+}
+
+void TBqgUnitEditBtn::SetUnitID(const AnsiString& v) {
+    unitID_ = v;
+    Invalidate();
+}
+
+void TBqgUnitEditBtn::ClickButton(TObject*) {
+    if (!HandleAllocated()) return;
+    const HMENU menu = CreatePopupMenu();
+    for (int i = 0; i < units_->Count(); ++i) AppendMenu(menu, MF_STRING, UINT_PTR(i + 1), units_->Strings(i).c_str());
+    POINT at{ClientWidth() - 15, ClientHeight()};
+    ::ClientToScreen(Handle(), &at);
+    TrackPopupMenu(menu, TPM_LEFTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+    DestroyMenu(menu);
+}
+
+void TBqgUnitEditBtn::PaintUnit() {
+    if (!HandleAllocated() || unitID_.empty()) return;
+    const HDC dc = GetDC(Handle());
+    const HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    SetBkMode(dc, TRANSPARENT);
+    RECT r = {ClientWidth() - Button()->Width() - 3 - UnitSize(), 2, ClientWidth() - Button()->Width() - 3,
+              ClientHeight()};
+    DrawText(dc, unitID_.data(), int(unitID_.size()), &r, DT_EDITCONTROL | DT_SINGLELINE);
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+}
+
+void TBqgUnitEditBtn::WndProc(TMessage& message) {
+    if (message.Msg == WM_COMMAND && HIWORD(message.WParam) != EN_CHANGE) {
+        const int id = LOWORD(message.WParam);
+        if (id >= 1 && id <= units_->Count()) SetUnitID(units_->Strings(id - 1));
+        return;
+    }
+    TBqgEditBtn::WndProc(message);
+    if (message.Msg == WM_PAINT) PaintUnit();
 }

@@ -3,6 +3,9 @@
 // edit that carries it, whose F4 clicks it too.
 #pragma once
 
+#include <memory>
+
+#include "platform/rtl/stringlist.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/stdctrls_edit.h"
 
@@ -64,6 +67,9 @@ public:
     void SetOnClickBtn(TNotifyEvent v) { onClickBtn_ = std::move(v); }
     // The button's click: OnClickBtn with the sender passed through.
     virtual void ClickButton(TObject* sender);
+    // Room between the text and the button (the unit edit's unit).
+    int UnitSize() const { return unitSize_; }
+    void SetUnitSize(int v);
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -76,6 +82,34 @@ private:
     void SetEditRect();
 
     TBqgEditButton* button_;
+    int unitSize_ = 0;
     bool editorEnabled_ = true;
     TNotifyEvent onClickBtn_;
+};
+
+// A button edit with a unit of measure beside the button, chosen from the
+// Units through the button's menu.
+class TBqgUnitEditBtn : public TBqgEditBtn {
+    SERVIORA_CLASS(TBqgUnitEditBtn, TBqgEditBtn)
+
+public:
+    explicit TBqgUnitEditBtn(TComponent* owner);
+    TStringList* Units() const { return units_.get(); }
+    void SetUnits(TStrings* v);
+    const AnsiString& UnitID() const { return unitID_; }
+    void SetUnitID(const AnsiString& v);
+    int UnitSpace() const { return UnitSize(); }
+    void SetUnitSpace(int v) { SetUnitSize(v); }
+    // The unit menu, tracked under the button; the choice comes back as a
+    // command.
+    void ClickButton(TObject* sender) override;
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    void PaintUnit();
+
+    std::unique_ptr<TStringList> units_;
+    AnsiString unitID_;
 };

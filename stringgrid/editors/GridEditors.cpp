@@ -339,23 +339,30 @@ TGridEditBtn::TGridEditBtn(TComponent* owner) : TBqgEditBtn(owner), grid_(OwnerG
     });
 }
 
-void TGridEditBtn::KeyDown(Word& key, TShiftState shift) {
+// The keys both button edits take for themselves (without Ctrl): the
+// commit step for Tab, Enter, Up and Down, `escape` for Esc, then the
+// cell is left. False for a key that is not theirs.
+template <class Editor, class Escape>
+bool ButtonEditKey(TBavStringGrid* grid, Editor* editor, Word& key, TShiftState shift, Escape escape) {
     const bool handled = !shift.Contains(ssCtrl) &&
                          (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE || key == VK_PRIOR ||
                           key == VK_NEXT || key == VK_UP || key == VK_DOWN);
-    if (!handled) {
-        TBqgEditBtn::KeyDown(key, shift);
-        return;
-    }
-    if (OnKeyDown()) OnKeyDown()(this, key, shift);
+    if (!handled) return false;
     const bool commits = key == VK_TAB || key == VK_RETURN || key == VK_UP || key == VK_DOWN;
-    if (commits && !CommitText(grid_, this)) {
+    if (commits && !CommitText(grid, editor)) {
         key = 0;
-        return;
+        return true;
     }
-    if (key == VK_ESCAPE) SetText(grid_->EditStartText());
-    LeaveCell(grid_, key, shift);
+    if (key == VK_ESCAPE) escape();
+    LeaveCell(grid, key, shift);
     key = 0;
+    return true;
+}
+
+void TGridEditBtn::KeyDown(Word& key, TShiftState shift) {
+    if (!shift.Contains(ssCtrl) && OnKeyDown()) OnKeyDown()(this, key, shift);
+    if (!ButtonEditKey(grid_, this, key, shift, [this] { SetText(grid_->EditStartText()); }))
+        TBqgEditBtn::KeyDown(key, shift);
 }
 
 void TGridEditBtn::KeyPress(char& key) {
@@ -457,6 +464,30 @@ void TGridDatePicker::WndProc(TMessage& message) {
     }
     if (ClaimKey(message)) return;
     TDateTimePicker::WndProc(message);
+}
+
+// ---- TGridUnitEditBtn ----------------------------------------------------------------------------
+
+TGridUnitEditBtn::TGridUnitEditBtn(TComponent* owner) : TBqgUnitEditBtn(owner), grid_(OwnerGrid(owner)) {}
+
+void TGridUnitEditBtn::KeyDown(Word& key, TShiftState shift) {
+    const bool handled = ButtonEditKey(grid_, this, key, shift, [this] {
+        SetUnitID("");
+        AnsiString text;
+        grid_->GetCurrentCellText(text);
+        SetText(text);
+    });
+    if (!handled) TBqgUnitEditBtn::KeyDown(key, shift);
+}
+
+void TGridUnitEditBtn::KeyPress(char& key) {
+    if (key == '\r') key = 0;
+    TBqgUnitEditBtn::KeyPress(key);
+}
+
+void TGridUnitEditBtn::DoExit() {
+    grid_->HideCellEditor();
+    TBqgUnitEditBtn::DoExit();
 }
 
 // ---- TGridCheckBox -------------------------------------------------------------------------------
@@ -564,11 +595,12 @@ TGridEditors::TGridEditors(TBavStringGrid* grid)
       spin_(new TGridSpin(grid)),
       editBtn_(new TGridEditBtn(grid)),
       datePicker_(new TGridDatePicker(grid)),
+      unitEditBtn_(new TGridUnitEditBtn(grid)),
       checkBox_(new TGridCheckBox(grid)),
       button_(new TGridButton(grid)) {
     for (TWinControl* control : {static_cast<TWinControl*>(combo_), static_cast<TWinControl*>(spin_),
                                  static_cast<TWinControl*>(editBtn_), static_cast<TWinControl*>(datePicker_),
-                                                                  static_cast<TWinControl*>(checkBox_), static_cast<TWinControl*>(button_)}) {
+                                 static_cast<TWinControl*>(unitEditBtn_),                                                                   static_cast<TWinControl*>(checkBox_), static_cast<TWinControl*>(button_)}) {
         control->SetVisible(false);
         control->SetEnabled(false);
         control->SetParent(grid);
@@ -589,6 +621,7 @@ TWinControl* TGridEditors::ControlOf(TEditorType type) const {
     case edDateEdit:
     case edDateEditUpDown:
     case edTimeEdit: return datePicker_;
+    case edUnitEditBtn: return unitEditBtn_;
     case edCheckBox: return checkBox_;
     case edButton: return button_;
     default: return nullptr;
@@ -704,6 +737,16 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
             PostMessage(datePicker_->Handle(), WM_KEYDOWN, VK_F4, 0);
         return datePicker_;
     }
+    case edUnitEditBtn: {
+        // Digits and number signs are the value, everything else the unit.
+        AnsiString value, unit;
+        for (char ch : text) ((ch >= '0' && ch <= '9') || ch == ',' || ch == '-' || ch == '.' ? value : unit) += ch;
+        unitEditBtn_->SetMaxLength(grid_->MaxEditLength());
+        unitEditBtn_->SetText(value);
+        unitEditBtn_->SetUnitID(unit);
+        Place(unitEditBtn_, place, true);
+        return unitEditBtn_;
+    }
     case edCheckBox:
         checkBox_->SetCaption(text);
         checkBox_->SetChecked(false);
@@ -725,6 +768,10 @@ bool TGridEditors::ReadBack(TEditorType type, bool active, AnsiString& text) {
     if (!control) return false;
     bool takes = (control == combo_ || control == editBtn_) && active;
     if (takes) text = control == combo_ ? combo_->Text() : editBtn_->Text();
+    if (control == unitEditBtn_) {
+        takes = true;
+        text = unitEditBtn_->Text() + unitEditBtn_->UnitID();
+    }
     if (control == datePicker_) {
         takes = true;
         text = datePicker_->CellText();

@@ -125,6 +125,24 @@ private:
     TBavStringGrid* grid_;
 };
 
+// The unit edit of edUnitEditBtn: the number in the text, the unit beside
+// the button; the keys as in the button edit, Esc puts the whole cell text
+// into the number and empties the unit.
+class TGridUnitEditBtn : public TBqgUnitEditBtn {
+    SERVIORA_CLASS(TGridUnitEditBtn, TBqgUnitEditBtn)
+
+public:
+    explicit TGridUnitEditBtn(TComponent* owner);
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyPress(char& key) override;
+    void DoExit() override;
+
+private:
+    TBavStringGrid* grid_;
+};
+
 // The check box of edCheckBox: Space toggles it, the navigation keys leave.
 class TGridCheckBox : public TCheckBox {
     SERVIORA_CLASS(TGridCheckBox, TCheckBox)
@@ -182,6 +200,7 @@ public:
     TGridSpin* Spin() const { return spin_; }
     TGridEditBtn* EditBtn() const { return editBtn_; }
     TGridDatePicker* DatePicker() const { return datePicker_; }
+    TGridUnitEditBtn* UnitEditBtn() const { return unitEditBtn_; }
     TGridCheckBox* CheckBox() const { return checkBox_; }
     TGridButton* Button() const { return button_; }
     // The control that edits the type, nullptr for none.
@@ -195,6 +214,7 @@ private:
     TGridSpin* spin_;
     TGridEditBtn* editBtn_;
     TGridDatePicker* datePicker_;
+    TGridUnitEditBtn* unitEditBtn_;
     TGridCheckBox* checkBox_;
     TGridButton* button_;
 };

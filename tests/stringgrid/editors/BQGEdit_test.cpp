@@ -35,7 +35,37 @@ TEST_F(EditBtnTest, TheButtonFiresOnItsReleaseAndOnF4) {
     EXPECT_EQ(clicks, 2);
 }
 
+TEST_F(EditBtnTest, AUnitMenuCommandChoosesTheUnit) {
+    auto* edit = Place<TBqgUnitEditBtn>(form, 10, 10, 140, 24);
+    ProcessMessages();
+    edit->Units()->Add("kg");
+    edit->Units()->Add("g");
+    SendMessage(edit->Handle(), WM_COMMAND, MAKEWPARAM(2, 0), 0);
+    EXPECT_EQ(edit->UnitID(), "g");
+    SendMessage(edit->Handle(), WM_COMMAND, MAKEWPARAM(3, 0), 0);
+    EXPECT_EQ(edit->UnitID(), "g") << "a command past the units is ignored";
+}
+
 using GridEditBtnTest = EditingGridTest;
+
+TEST_F(GridEditBtnTest, AUnitCellSplitsIntoValueAndUnit) {
+    EditAs(edUnitEditBtn);
+    grid->SetCells(1, 1, "12.5 kg");
+    Key(VK_F2);
+    TGridUnitEditBtn* edit = grid->Editors()->UnitEditBtn();
+    ASSERT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->Text(), "12.5");
+    EXPECT_EQ(edit->UnitID(), " kg");
+    Key(VK_ESCAPE);
+    EXPECT_EQ(edit->UnitID(), "") << "Esc puts the whole text into the value";
+    EXPECT_EQ(grid->Cells(1, 1), "12.5 kg");
+    grid->SetCells(1, 1, "3 m");
+    Key(VK_F2);
+    edit->SetText("4");
+    Key(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "4 m");
+}
+
 
 TEST_F(GridEditBtnTest, TheEllipsisGoesThroughOnEllipsClickAndEnterStores) {
     EditAs(edEditBtn);
