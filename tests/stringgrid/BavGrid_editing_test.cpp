@@ -9,6 +9,7 @@
 #include "grid_fixture.h"
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/formatsettings.h"
+#include "platform/rtl/valuerestorer.h"
 #include "platform/ui/clipbrd.h"
 #include "platform/win/testseams.h"
 #include "stringgrid/BavInplaceEdit.h"
@@ -101,6 +102,31 @@ TEST_F(EditingTest, TypedCharactersFollowTheEditorType) {
         EXPECT_EQ(Editor()->EditText(), c.result) << int(c.type) << " " << c.typed;
         Key(VK_ESCAPE);
     }
+}
+
+TEST_F(EditingTest, TheKeypadPointTypesTheLocaleSeparator) {
+    grid->SetExcelStyleDecimalSeparator(true);
+    const ValueRestorer separator(DecimalSeparator, ',');
+    const LPARAM keypad = 1 << 22;
+    SendMessage(grid->Handle(), WM_CHAR, '.', keypad);
+    ProcessMessages();
+    ASSERT_TRUE(EditorShown());
+    SendMessage(Editor()->Handle(), WM_CHAR, '.', keypad);
+    SendMessage(Editor()->Handle(), WM_CHAR, '.', 0);
+    EXPECT_EQ(Editor()->EditText(), ",,.") << "only the keypad's point is the separator";
+}
+
+TEST_F(EditingTest, UpInsideATwoLineTextMovesTheCaretFirst) {
+    grid->FocusCell(1, 2, true);
+    Type("a");
+    Editor()->SetEditText("one\r\ntwo");
+    Editor()->SetSelStart(8);
+    Key(VK_UP);
+    EXPECT_EQ(grid->Row(), 2) << "the caret went to the first line";
+    EXPECT_TRUE(EditorShown());
+    Key(VK_UP);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Cells(1, 2), "one\r\ntwo");
 }
 
 TEST_F(EditingTest, LengthLimitDropsTheSixthCharacterButNotBackspace) {
