@@ -288,6 +288,10 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnFloatSpinClick", &TBavStringGrid::OnFloatSpinClick, &TBavStringGrid::SetOnFloatSpinClick);
     p.Property("OnDateSpinClick", &TBavStringGrid::OnDateSpinClick, &TBavStringGrid::SetOnDateSpinClick);
     p.Property("OnTimeSpinClick", &TBavStringGrid::OnTimeSpinClick, &TBavStringGrid::SetOnTimeSpinClick);
+    p.Property("OnControlEditDone", &TBavStringGrid::OnControlEditDone, &TBavStringGrid::SetOnControlEditDone);
+    p.Property("OnControlClick", &TBavStringGrid::OnControlClick, &TBavStringGrid::SetOnControlClick);
+    p.Property("OnControlComboList", &TBavStringGrid::OnControlComboList, &TBavStringGrid::SetOnControlComboList);
+    p.Property("OnAnchorClick", &TBavStringGrid::OnAnchorClick, &TBavStringGrid::SetOnAnchorClick);
     p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
     p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
     p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);

@@ -11,6 +11,7 @@
 #include "stringgrid/BaseGrid.h"
 #include "stringgrid/BavGridGraphic.h"
 #include "stringgrid/BavOptions.h"
+#include "stringgrid/html/BqgHTMLE.h"
 #include "stringgrid/html/PictureContainer.h"
 
 SERVIORA_EXCEPTION(EBavGridError, Exception);
@@ -91,6 +92,12 @@ SERVIORA_EVENT_TYPE(TComboObjectChangeEvent, void(TObject* Sender, int ACol, int
 // TSetEditEvent, TAutoInsertRowEvent, TCloseQueryEvent, TCellValidateEvent
 // and TMovedEvent.
 using TClickCellEvent = TMovedEvent;
+SERVIORA_EVENT_TYPE(TCellControlEvent, void(TObject* Sender, int ARow, int ACol, AnsiString CtrlID,
+                                            AnsiString CtrlType, AnsiString CtrlVal));
+SERVIORA_EVENT_TYPE(TCellComboControlEvent,
+                    void(TObject* Sender, int ARow, int ACol, AnsiString CtrlID, AnsiString CtrlType, AnsiString CtrlVal,
+                         TStringList* Values, bool& Edit, int& DropCount));
+SERVIORA_EVENT_TYPE(TAnchorClickEvent, void(TObject* Sender, int ARow, int ACol, AnsiString Anchor, bool& AutoHandle));
 SERVIORA_EVENT_TYPE(TSpinClickEvent, void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown));
 SERVIORA_EVENT_TYPE(TFloatSpinClickEvent, void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown));
 // (Sender, ACol, ARow, AValue: TDateTime, UpDown): TDateTime is a double.
@@ -567,6 +574,26 @@ public:
     void SetOnClipboardBeforePasteCell(TBeforeCellPasteEvent v) { onClipboardBeforePasteCell_ = std::move(v); }
     const TDblClickCellEvent& OnDblClickCell() const { return onDblClickCell_; }
     void SetOnDblClickCell(TDblClickCellEvent v) { onDblClickCell_ = std::move(v); }
+    // ---- Form controls and links in HTML cells ----
+    // What the cell's HTML holds under the client point; true on a form
+    // control or a link.
+    bool HitTestCellHTML(int col, int row, POINT point, THTMLDrawResult& result);
+    // Opens the small editor of an EDIT, PASSWORD, MASK or COMBO control of
+    // the cell (real column `col`) over the control's rectangle.
+    void ShowHTMLControlEditor(const AnsiString& html, const AnsiString& type, int row, int col, int eventCol,
+                               const TRect& rect, const AnsiString& value, const AnsiString& id);
+    // The control editor's text back into the control's VALUE, then
+    // OnControlEditDone.
+    void HTMLControlEditExit();
+    const TCellControlEvent& OnControlEditDone() const { return onControlEditDone_; }
+    void SetOnControlEditDone(TCellControlEvent v) { onControlEditDone_ = std::move(v); }
+    const TCellControlEvent& OnControlClick() const { return onControlClick_; }
+    void SetOnControlClick(TCellControlEvent v) { onControlClick_ = std::move(v); }
+    const TCellComboControlEvent& OnControlComboList() const { return onControlComboList_; }
+    void SetOnControlComboList(TCellComboControlEvent v) { onControlComboList_ = std::move(v); }
+    const TAnchorClickEvent& OnAnchorClick() const { return onAnchorClick_; }
+    void SetOnAnchorClick(TAnchorClickEvent v) { onAnchorClick_ = std::move(v); }
+
     // ---- Finding ----
     // The first row from FixedRows whose sort-column text, without tags,
     // begins with `text` (upper-cased); -1 for none or a grid of one row.
@@ -938,6 +965,8 @@ protected:
     // used up here) and after it, the release of a pressed cell button (true
     // when used up), the double click and the right button.
     bool LeftButtonDown(TMessage& message);
+    // A press on a link or a form control of an HTML cell; true when used up.
+    bool HTMLCellPress(int col, int row, POINT point);
     void AfterLeftButtonDown(int x, int y);
     bool LeftButtonUp(TMessage& message);
     void DoubleClick(int x, int y);
@@ -1166,6 +1195,12 @@ private:
     bool selectCellBypass_ = false;
     bool editorNavigating_ = false;
     AnsiString gotoText_;
+    // The HTML control whose editor is open: its cell, ID and type.
+    int controlCol_ = -1, controlRow_ = -1;
+    AnsiString controlID_, controlType_;
+    TCellControlEvent onControlEditDone_, onControlClick_;
+    TCellComboControlEvent onControlComboList_;
+    TAnchorClickEvent onAnchorClick_;
     AnsiString findText_;
     TGridFindOptions findOptions_;
     TGridCoord lastFound_{-1, -1};

@@ -77,6 +77,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
             return true;
         }
     }
+    if (row >= fixedRows && col >= fixedCols && HTMLCellPress(col, row, POINT{x, y})) return true;
     bool editable = Options().Contains(goEditing) || mouseActions_->RangeSelectAndEdit();
     CanEditCellHook(realCol, row, editable);
     if ((editable || controlLook_->CheckAlwaysActive()) && IsCheckBoxCell(realCol, row)) {

@@ -490,6 +490,32 @@ void TGridUnitEditBtn::DoExit() {
     TBqgUnitEditBtn::DoExit();
 }
 
+// ---- HTML control editors ------------------------------------------------------------------------
+
+TControlEdit::TControlEdit(TComponent* owner) : TMaskEdit(owner) {}
+
+void TControlEdit::DoExit() {
+    OwnerGrid(Owner())->HTMLControlEditExit();
+    TMaskEdit::DoExit();
+}
+
+// Enter ends the edit as leaving the control does.
+void TControlEdit::KeyPress(char& key) {
+    if (key == '\r') {
+        key = 0;
+        OwnerGrid(Owner())->SetFocus();
+        return;
+    }
+    TMaskEdit::KeyPress(key);
+}
+
+TControlCombo::TControlCombo(TComponent* owner) : TComboBox(owner) {}
+
+void TControlCombo::DoExit() {
+    OwnerGrid(Owner())->HTMLControlEditExit();
+    TComboBox::DoExit();
+}
+
 // ---- TGridCheckBox -------------------------------------------------------------------------------
 
 TGridCheckBox::TGridCheckBox(TComponent* owner) : TCheckBox(owner), grid_(OwnerGrid(owner)) {}
@@ -596,11 +622,15 @@ TGridEditors::TGridEditors(TBavStringGrid* grid)
       editBtn_(new TGridEditBtn(grid)),
       datePicker_(new TGridDatePicker(grid)),
       unitEditBtn_(new TGridUnitEditBtn(grid)),
+      controlEdit_(new TControlEdit(grid)),
+      controlCombo_(new TControlCombo(grid)),
       checkBox_(new TGridCheckBox(grid)),
       button_(new TGridButton(grid)) {
     for (TWinControl* control : {static_cast<TWinControl*>(combo_), static_cast<TWinControl*>(spin_),
                                  static_cast<TWinControl*>(editBtn_), static_cast<TWinControl*>(datePicker_),
-                                 static_cast<TWinControl*>(unitEditBtn_),                                                                   static_cast<TWinControl*>(checkBox_), static_cast<TWinControl*>(button_)}) {
+                                 static_cast<TWinControl*>(unitEditBtn_),
+                                 static_cast<TWinControl*>(controlEdit_), static_cast<TWinControl*>(controlCombo_),
+                                                                                                   static_cast<TWinControl*>(checkBox_), static_cast<TWinControl*>(button_)}) {
         control->SetVisible(false);
         control->SetEnabled(false);
         control->SetParent(grid);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/ui/comctrls.h"
+#include "platform/ui/mask.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/ui/stdctrls_combo.h"
@@ -181,6 +182,29 @@ private:
     TBavStringGrid* grid_;
 };
 
+// The small editors of the EDIT, PASSWORD and MASK controls and of the
+// COMBO controls in HTML cells; leaving one writes its text back.
+class TControlEdit : public TMaskEdit {
+    SERVIORA_CLASS(TControlEdit, TMaskEdit)
+
+public:
+    explicit TControlEdit(TComponent* owner);
+
+protected:
+    void DoExit() override;
+    void KeyPress(char& key) override;
+};
+
+class TControlCombo : public TComboBox {
+    SERVIORA_CLASS(TControlCombo, TComboBox)
+
+public:
+    explicit TControlCombo(TComponent* owner);
+
+protected:
+    void DoExit() override;
+};
+
 // The editor controls of one grid, created hidden and disabled, shown over
 // a cell by editor type and read back when the edit ends.
 class TGridEditors {
@@ -201,6 +225,8 @@ public:
     TGridEditBtn* EditBtn() const { return editBtn_; }
     TGridDatePicker* DatePicker() const { return datePicker_; }
     TGridUnitEditBtn* UnitEditBtn() const { return unitEditBtn_; }
+    TControlEdit* ControlEdit() const { return controlEdit_; }
+    TControlCombo* ControlCombo() const { return controlCombo_; }
     TGridCheckBox* CheckBox() const { return checkBox_; }
     TGridButton* Button() const { return button_; }
     // The control that edits the type, nullptr for none.
@@ -215,6 +241,8 @@ private:
     TGridEditBtn* editBtn_;
     TGridDatePicker* datePicker_;
     TGridUnitEditBtn* unitEditBtn_;
+    TControlEdit* controlEdit_;
+    TControlCombo* controlCombo_;
     TGridCheckBox* checkBox_;
     TGridButton* button_;
 };
