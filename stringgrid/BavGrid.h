@@ -972,6 +972,9 @@ protected:
     void DoubleClick(int x, int y);
     void RightButtonDown(int x, int y);
     void FireClickCell(int row, int col);
+    // A press at (dx, dy) from the top-left of a radio group's cell chooses
+    // the item it lies on.
+    void RadioClick(int col, int row, int dy, int dx);
     bool InsideSizingEdges(int col, int row, int x);
     // The key-map steps of a key press; false when the key is used up here.
     bool ControlCellKey(Word key);

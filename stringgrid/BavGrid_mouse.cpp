@@ -2,7 +2,10 @@
 // the platform's own press (cell events, node glyphs, buttons and check
 // boxes in cells, direct editing), the release of a pressed cell button,
 // the double click and the right button.
+#include <algorithm>
+
 #include "platform/rtl/valuerestorer.h"
+#include "platform/ui/graphics.h"
 #include "platform/win/userinput.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavGridGraphic.h"
@@ -62,6 +65,13 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         else
             ContractNode(realRow);
         if (mouseActions_->MoveRowOnNodeClick()) SetRowEx(row);
+        return true;
+    }
+    int radioIndex = 0;
+    if (IsRadioCell(realCol, row, radioIndex) && (IsEditableCell(col, row) || controlLook_->RadioAlwaysActive())) {
+        HideCellEditor();
+        const TRect r = MergedCellRect(col, row);
+        RadioClick(realCol, row, y - r.top, x - r.left);
         return true;
     }
     if (col == 0 && row >= fixedRows && HasNodes() && !mouseActions_->RowSelect()) return true;
@@ -162,4 +172,42 @@ void TBavStringGrid::RightButtonDown(int x, int y) {
         MoveColRow(base.X, base.Y, true, true);
     }
     if (onRightClickCell_) onRightClickCell_(this, cell.Y, cell.X);
+}
+
+void TBavStringGrid::RadioClick(int col, int row, int dy, int dx) {
+    TCellGraphic* graphic = GetCellGraphic(col, row);
+    auto* items = graphic ? dynamic_cast<TStrings*>(graphic->CellContent()) : nullptr;
+    if (!items) return;
+    const TGridCoord base = GetBaseCell(col, row);
+    const int displayCol = DisplayColIndex(base.X);
+    bool fixed = false;
+    IsFixedCellHook(base.X, base.Y, fixed);
+    if (!fixed) MoveColRow(displayCol, base.Y, true, true);
+    // Items measure as they are painted: with the cell's font.
+    TBitmap measure;
+    TCanvas* canvas = measure.Canvas();
+    TColor colorTo = clNone;
+    TCellGradientDirection direction{};
+    canvas->Font()->Assign(Font());
+    GetCellColor(displayCol, base.Y, TGridDrawState(), canvas->Brush(), canvas->Font(), colorTo, direction, false,
+                 false, true);
+    const int size = controlLook_->ControlStyle() > csFlat ? 16 : controlLook_->RadioSize();
+    const bool sideBySide = graphic->CellBoolean();
+    const int offset = sideBySide ? dx : dy;
+    int start = 0;
+    for (int i = 0; i < items->Count(); ++i) {
+        const int extent = sideBySide ? canvas->TextWidth(items->Strings(i)) + size
+                                      : std::max(size, canvas->TextHeight("gh"));
+        if (offset > start && offset < start + extent) {
+            if (graphic->CellIndex() == -1)
+                SetCellText(base.X, base.Y, items->Strings(i));
+            else
+                graphic->SetCellIndex(i);
+            SetCellText(base.X, base.Y, GetDisplayText(base.X, base.Y));
+            RepaintCell(displayCol, base.Y);
+            if (onRadioClick_) onRadioClick_(this, displayCol, base.Y, i);
+            return;
+        }
+        start += extent;
+    }
 }

@@ -3,10 +3,12 @@
 // right button and the double click.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "grid_fixture.h"
+#include "platform/ui/graphics.h"
 #include "platform/win/testseams.h"
 #include "stringgrid/BavGridGraphic.h"
 
@@ -83,6 +85,35 @@ TEST_F(MouseTest, CheckBoxesToggleAndAHeaderChecksTheColumn) {
     }
     EXPECT_EQ(states, (std::vector<bool>{true, true}));
     EXPECT_FALSE(grid->InplaceEditor() && grid->InplaceEditor()->Visible());
+}
+
+TEST_F(MouseTest, APressOnARadioItemChoosesIt) {
+    TGridOptions options = grid->Options();
+    options.Include(goEditing);
+    grid->SetOptions(options);
+    grid->SetRowHeights(2, 80);
+    TStringList items;
+    items.Add("one");
+    items.Add("two");
+    items.Add("three");
+    TCellGraphic* radio = grid->CreateCellGraphic(2, 2);
+    radio->SetCellType(ctRadio);
+    radio->SetCellContent(&items);
+    radio->SetCellIndex(0);
+    std::vector<int> chosen;
+    grid->SetOnRadioClick([&](TObject*, int, int, int index) { chosen.push_back(index); });
+    TBitmap measure;
+    measure.Canvas()->Font()->Assign(grid->Font());
+    // A themed control style draws its radio buttons 16 pixels large.
+    const int size = grid->ControlLook()->ControlStyle() > csFlat ? 16 : grid->ControlLook()->RadioSize();
+    const int itemHeight = std::max(size, measure.Canvas()->TextHeight("gh"));
+    const TRect r = grid->CellRect(2, 2);
+    ClickAt(POINT{r.left + 5, r.top + itemHeight + itemHeight / 2});
+    EXPECT_EQ(radio->CellIndex(), 1);
+    EXPECT_EQ(chosen, (std::vector<int>{1}));
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 2);
+    grid->RemoveCellGraphic(2, 2);
 }
 
 TEST_F(MouseTest, ACellButtonFiresOnRelease) {
