@@ -14,6 +14,8 @@
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
+#include "stringgrid/editors/GridEditors.h"
+#include "stringgrid/editors/bqgcheck.h"
 #include "stringgrid/themes/BavXPVS.h"
 
 // Defined beside the embedded glyphs and cursors; calling it keeps them.
@@ -116,6 +118,7 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     editingRichEdit_ = new TBavRichEdit(this);
     editingRichEdit_->SetVisible(false);
     measuringRichEdit_->SetVisible(false);
+    editors_ = std::make_unique<TGridEditors>(this);
     ownerForm_ = dynamic_cast<TCustomForm*>(owner);
     if (ownerForm_ && !ComponentState().Contains(csDesigning)) {
         formOnResize_ = ownerForm_->OnResize();
@@ -250,6 +253,48 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnGetCheckTrue", &TBavStringGrid::OnGetCheckTrue, &TBavStringGrid::SetOnGetCheckTrue);
     p.Property("OnGetCheckFalse", &TBavStringGrid::OnGetCheckFalse, &TBavStringGrid::SetOnGetCheckFalse);
     p.Property("OnHasComboBox", &TBavStringGrid::OnHasComboBox, &TBavStringGrid::SetOnHasComboBox);
+    p.Property("CellChecker", &TBavStringGrid::CellChecker, &TBavStringGrid::SetCellChecker);
+    p.Property("EditWithTags", &TBavStringGrid::EditWithTags, &TBavStringGrid::SetEditWithTags).Default(false);
+    p.Property("ExcelStyleDecimalSeparator", &TBavStringGrid::ExcelStyleDecimalSeparator,
+               &TBavStringGrid::SetExcelStyleDecimalSeparator)
+        .Default(false);
+    p.Property("Lookup", &TBavStringGrid::Lookup, &TBavStringGrid::SetLookup).Default(false);
+    p.Property("LookupCaseSensitive", &TBavStringGrid::LookupCaseSensitive, &TBavStringGrid::SetLookupCaseSensitive)
+        .Default(false);
+    p.Property("LookupHistory", &TBavStringGrid::LookupHistory, &TBavStringGrid::SetLookupHistory).Default(false);
+    p.Property("OnCellValidate", &TBavStringGrid::OnCellValidate, &TBavStringGrid::SetOnCellValidate);
+    p.Property("OnEditChange", &TBavStringGrid::OnEditChange, &TBavStringGrid::SetOnEditChange);
+    p.Property("OnEditingDone", &TBavStringGrid::OnEditingDone, &TBavStringGrid::SetOnEditingDone);
+    p.Property("OnRowChanging", &TBavStringGrid::OnRowChanging, &TBavStringGrid::SetOnRowChanging);
+    p.Property("OnColChanging", &TBavStringGrid::OnColChanging, &TBavStringGrid::SetOnColChanging);
+    p.Property("OnCellChanging", &TBavStringGrid::OnCellChanging, &TBavStringGrid::SetOnCellChanging);
+    p.Property("OnAutoAdvance", &TBavStringGrid::OnAutoAdvance, &TBavStringGrid::SetOnAutoAdvance);
+    p.Property("OnAutoAddRow", &TBavStringGrid::OnAutoAddRow, &TBavStringGrid::SetOnAutoAddRow);
+    p.Property("OnAutoInsertCol", &TBavStringGrid::OnAutoInsertCol, &TBavStringGrid::SetOnAutoInsertCol);
+    p.Property("OnClipboardCopy", &TBavStringGrid::OnClipboardCopy, &TBavStringGrid::SetOnClipboardCopy);
+    p.Property("OnClipboardCut", &TBavStringGrid::OnClipboardCut, &TBavStringGrid::SetOnClipboardCut);
+    p.Property("OnClipboardPaste", &TBavStringGrid::OnClipboardPaste, &TBavStringGrid::SetOnClipboardPaste);
+    p.Property("OnClipboardBeforePasteCell", &TBavStringGrid::OnClipboardBeforePasteCell, &TBavStringGrid::SetOnClipboardBeforePasteCell);
+    p.Property("OnDblClickCell", &TBavStringGrid::OnDblClickCell, &TBavStringGrid::SetOnDblClickCell);
+    p.Property("OnComboChange", &TBavStringGrid::OnComboChange, &TBavStringGrid::SetOnComboChange);
+    p.Property("OnComboObjectChange", &TBavStringGrid::OnComboObjectChange, &TBavStringGrid::SetOnComboObjectChange);
+    p.Property("OnCanDeleteRow", &TBavStringGrid::OnCanDeleteRow, &TBavStringGrid::SetOnCanDeleteRow);
+    p.Property("OnAutoInsertRow", &TBavStringGrid::OnAutoInsertRow, &TBavStringGrid::SetOnAutoInsertRow);
+    p.Property("OnAutoDeleteRow", &TBavStringGrid::OnAutoDeleteRow, &TBavStringGrid::SetOnAutoDeleteRow);
+    p.Property("OnCheckBoxClick", &TBavStringGrid::OnCheckBoxClick, &TBavStringGrid::SetOnCheckBoxClick);
+    p.Property("OnRadioClick", &TBavStringGrid::OnRadioClick, &TBavStringGrid::SetOnRadioClick);
+    p.Property("OnButtonClick", &TBavStringGrid::OnButtonClick, &TBavStringGrid::SetOnButtonClick);
+    p.Property("OnSpinClick", &TBavStringGrid::OnSpinClick, &TBavStringGrid::SetOnSpinClick);
+    p.Property("OnFloatSpinClick", &TBavStringGrid::OnFloatSpinClick, &TBavStringGrid::SetOnFloatSpinClick);
+    p.Property("OnDateSpinClick", &TBavStringGrid::OnDateSpinClick, &TBavStringGrid::SetOnDateSpinClick);
+    p.Property("OnTimeSpinClick", &TBavStringGrid::OnTimeSpinClick, &TBavStringGrid::SetOnTimeSpinClick);
+    p.Property("OnControlEditDone", &TBavStringGrid::OnControlEditDone, &TBavStringGrid::SetOnControlEditDone);
+    p.Property("OnControlClick", &TBavStringGrid::OnControlClick, &TBavStringGrid::SetOnControlClick);
+    p.Property("OnControlComboList", &TBavStringGrid::OnControlComboList, &TBavStringGrid::SetOnControlComboList);
+    p.Property("OnAnchorClick", &TBavStringGrid::OnAnchorClick, &TBavStringGrid::SetOnAnchorClick);
+    p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
+    p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
+    p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);
 }
 
 // ---- Setters that repaint ----------------------------------------------------------------
@@ -501,7 +546,7 @@ void TBavStringGrid::CanEditCellHook(int col, int row, bool& allow) {
     const TGridCoord base = GetBaseCell(col, row);
     if (HasCellProperties(base.X, base.Y) && allow)
         allow = !GetCellProperties(base.X, base.Y)->ReadOnly() &&
-                (Options().Contains(goEditing) || mouseActions_->RangeSelectAndEdit());
+                (Options().Contains(goEditing) || editingSwitchedOff_ || mouseActions_->RangeSelectAndEdit());
     DoCanEditCell(base.X, base.Y, allow);
 }
 

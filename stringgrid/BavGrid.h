@@ -11,6 +11,7 @@
 #include "stringgrid/BaseGrid.h"
 #include "stringgrid/BavGridGraphic.h"
 #include "stringgrid/BavOptions.h"
+#include "stringgrid/html/BqgHTMLE.h"
 #include "stringgrid/html/PictureContainer.h"
 
 SERVIORA_EXCEPTION(EBavGridError, Exception);
@@ -76,6 +77,45 @@ SERVIORA_EVENT_TYPE(TGridBorderPropEvent, void(TObject* Sender, int ARow, int AC
 SERVIORA_EVENT_TYPE(TGetEditorTypeEvent, void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor));
 SERVIORA_EVENT_TYPE(TDateTimeChangeEvent, void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime));
 SERVIORA_EVENT_TYPE(TSelectionChanged, void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom));
+SERVIORA_EVENT_TYPE(TCellValidateEvent, void(TObject* Sender, int ACol, int ARow, AnsiString& Value, bool& Valid));
+SERVIORA_EVENT_TYPE(TCellChangingEvent,
+                    void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow));
+SERVIORA_EVENT_TYPE(TAutoAdvanceEvent,
+                    void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow));
+SERVIORA_EVENT_TYPE(TComboChangeEvent,
+                    void(TObject* Sender, int ACol, int ARow, int AItemIndex, AnsiString ASelection));
+SERVIORA_EVENT_TYPE(TComboObjectChangeEvent, void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                  AnsiString ASelection, TObject* AObject));
+// (Sender, Old, New, var Allow), (Sender, ACol, ARow, Value), (Sender, ARow),
+// (Sender, ACol), (Sender, var Allow), (Sender, ACol, ARow, var Value, var
+// Allow) and (Sender, ARow, ACol): the signatures of TSelectCellEvent,
+// TSetEditEvent, TAutoInsertRowEvent, TCloseQueryEvent, TCellValidateEvent
+// and TMovedEvent.
+using TClickCellEvent = TMovedEvent;
+SERVIORA_EVENT_TYPE(TCellControlEvent, void(TObject* Sender, int ARow, int ACol, AnsiString CtrlID,
+                                            AnsiString CtrlType, AnsiString CtrlVal));
+SERVIORA_EVENT_TYPE(TCellComboControlEvent,
+                    void(TObject* Sender, int ARow, int ACol, AnsiString CtrlID, AnsiString CtrlType, AnsiString CtrlVal,
+                         TStringList* Values, bool& Edit, int& DropCount));
+SERVIORA_EVENT_TYPE(TAnchorClickEvent, void(TObject* Sender, int ARow, int ACol, AnsiString Anchor, bool& AutoHandle));
+SERVIORA_EVENT_TYPE(TSpinClickEvent, void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown));
+SERVIORA_EVENT_TYPE(TFloatSpinClickEvent, void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown));
+// (Sender, ACol, ARow, AValue: TDateTime, UpDown): TDateTime is a double.
+using TDateTimeSpinClickEvent = TFloatSpinClickEvent;
+SERVIORA_EVENT_TYPE(TCheckBoxClickEvent, void(TObject* Sender, int ACol, int ARow, bool State));
+SERVIORA_EVENT_TYPE(TRadioClickEvent, void(TObject* Sender, int ACol, int ARow, int AIdx));
+using TButtonClickEvent = TMovedEvent;
+using TCanClickCellEvent = TSelectCellEvent;
+using TCanDeleteRowEvent = TColumnSizeEvent;
+using TAutoDeleteRowEvent = TAutoInsertRowEvent;
+using TRowChangingEvent = TSelectCellEvent;
+using TColChangingEvent = TSelectCellEvent;
+using TEditChangeEvent = TSetEditEvent;
+using TAutoAddRowEvent = TAutoInsertRowEvent;
+using TAutoInsertColEvent = TAutoInsertRowEvent;
+using TClipboardEvent = TCloseQueryEvent;
+using TBeforeCellPasteEvent = TCellValidateEvent;
+using TDblClickCellEvent = TClickCellEvent;
 // (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
 // (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
 // TSelectCellEvent, TGetEditEvent and TRichEditResizeEvent.
@@ -98,6 +138,11 @@ using TAnchorHintEvent = TGetEditEvent;
 SERVIORA_EVENT_TYPE(TGridBalloonEvent, void(TObject* Sender, int ACol, int ARow, AnsiString& ATitle,
                                             AnsiString& AText, int& AIcon));
 
+SERVIORA_ENUM(TGridFindOption, gfMatchCase, gfMatchFull, gfMatchCondition, gfRowWise, gfMatchStart, gfCurrentRowOnly,
+              gfCurrentColumnOnly, gfIncludeFixed, gfGotoFound, gfIgnoreHTMLTags, gfBackward,
+              gfIncludeHiddenColumns, gfGivenColumnOnly, gfGivenRowOnly)
+using TGridFindOptions = TSet<TGridFindOption>;
+
 class TBavRichEdit;
 class TFilter;
 class TArrowWindow;
@@ -105,11 +150,14 @@ class TFloatingFooter;
 class THTMLHintWindow;
 class TTimer;
 class TFooterPanel;
+class TGridEditors;
+class TBavStringGridCheck;
 
 class TBavStringGrid : public TBaseGrid, public IComponentStyle {
     SERVIORA_CLASS(TBavStringGrid, TBaseGrid)
     SERVIORA_PUBLISHED
     friend class TBavRichEdit;
+    friend class TBavInplaceEdit;
 
 public:
     explicit TBavStringGrid(TComponent* owner);
@@ -451,6 +499,170 @@ public:
     int MaxEditLength() const { return maxEditLength_; }
     void SetMaxEditLength(int v) { maxEditLength_ = v; }
 
+    // ---- Editing: life cycle, validation and advance ----
+    // Editable: editing is on (or forced), and the base cell is allowed by
+    // the can-edit hook and not fixed.
+    bool IsEditableCell(int col, int row);
+    // The plug-in validation asks to correct and mark edited values; the
+    // grid forgets it when it is freed.
+    TBavStringGridCheck* CellChecker() const { return cellChecker_; }
+    void SetCellChecker(TBavStringGridCheck* v);
+    // The editor controls of the separate-control editor types.
+    TGridEditors* Editors() const { return editors_.get(); }
+    // The first column the keyboard reaches: FixedCols, or 1 when nodes
+    // take column 0 of a grid without fixed columns.
+    int FirstNavigableCol();
+    // Fixed right columns that are not hidden.
+    int VisibleFixedRightCols() const { return fixedRightCols_; }
+    // Validates a pending edit of the remembered cell: the checker and
+    // OnCellValidate may change or refuse the value; a refusal restores the
+    // cell and reopens the editor there.
+    virtual bool ValidateCell(const AnsiString& value);
+    // Moves to the next (or previous) editable cell after an edit.
+    void AdvanceEdit(int col, int row, bool showEditor, bool repeated, bool forward, bool showAlways, bool forced);
+    // Adds the row an advance past the last data row asks for, above a
+    // visible floating footer.
+    void AppendRow();
+    void HideCellEditor();
+    void ShowCellEditor();
+    // An editor control's key that leaves the cell: the editor closes, Tab
+    // and the arrows move as in the grid, Enter advances.
+    void EditorKeyNavigate(Word key, TShiftState shift);
+    void TabNavigate(bool backward);
+    virtual void RestoreCellText();
+    TEditorType CurrentEditorType() const { return currentEditorType_; }
+    bool EditorActive() const { return editorActive_; }
+    bool EditPending() const { return editPending_; }
+    bool EditAccepted() const { return editAccepted_; }
+    const AnsiString& ValidatedText() const { return validatedText_; }
+    const AnsiString& EditStartText() const { return editStartText_; }
+    bool Lookup() const { return lookup_; }
+    void SetLookup(bool v) { lookup_ = v; }
+    bool LookupCaseSensitive() const { return lookupCaseSensitive_; }
+    void SetLookupCaseSensitive(bool v) { lookupCaseSensitive_ = v; }
+    bool LookupHistory() const { return lookupHistory_; }
+    void SetLookupHistory(bool v) { lookupHistory_ = v; }
+    bool EditWithTags() const { return editWithTags_; }
+    void SetEditWithTags(bool v) { editWithTags_ = v; }
+    bool ExcelStyleDecimalSeparator() const { return excelStyleDecimalSeparator_; }
+    void SetExcelStyleDecimalSeparator(bool v) { excelStyleDecimalSeparator_ = v; }
+    const TCellValidateEvent& OnCellValidate() const { return onCellValidate_; }
+    void SetOnCellValidate(TCellValidateEvent v) { onCellValidate_ = std::move(v); }
+    const TEditChangeEvent& OnEditChange() const { return onEditChange_; }
+    void SetOnEditChange(TEditChangeEvent v) { onEditChange_ = std::move(v); }
+    const TNotifyEvent& OnEditingDone() const { return onEditingDone_; }
+    void SetOnEditingDone(TNotifyEvent v) { onEditingDone_ = std::move(v); }
+    const TRowChangingEvent& OnRowChanging() const { return onRowChanging_; }
+    void SetOnRowChanging(TRowChangingEvent v) { onRowChanging_ = std::move(v); }
+    const TColChangingEvent& OnColChanging() const { return onColChanging_; }
+    void SetOnColChanging(TColChangingEvent v) { onColChanging_ = std::move(v); }
+    const TCellChangingEvent& OnCellChanging() const { return onCellChanging_; }
+    void SetOnCellChanging(TCellChangingEvent v) { onCellChanging_ = std::move(v); }
+    const TAutoAdvanceEvent& OnAutoAdvance() const { return onAutoAdvance_; }
+    void SetOnAutoAdvance(TAutoAdvanceEvent v) { onAutoAdvance_ = std::move(v); }
+    const TAutoAddRowEvent& OnAutoAddRow() const { return onAutoAddRow_; }
+    void SetOnAutoAddRow(TAutoAddRowEvent v) { onAutoAddRow_ = std::move(v); }
+    const TAutoInsertColEvent& OnAutoInsertCol() const { return onAutoInsertCol_; }
+    void SetOnAutoInsertCol(TAutoInsertColEvent v) { onAutoInsertCol_ = std::move(v); }
+    const TClipboardEvent& OnClipboardCopy() const { return onClipboardCopy_; }
+    void SetOnClipboardCopy(TClipboardEvent v) { onClipboardCopy_ = std::move(v); }
+    const TClipboardEvent& OnClipboardCut() const { return onClipboardCut_; }
+    void SetOnClipboardCut(TClipboardEvent v) { onClipboardCut_ = std::move(v); }
+    const TClipboardEvent& OnClipboardPaste() const { return onClipboardPaste_; }
+    void SetOnClipboardPaste(TClipboardEvent v) { onClipboardPaste_ = std::move(v); }
+    const TBeforeCellPasteEvent& OnClipboardBeforePasteCell() const { return onClipboardBeforePasteCell_; }
+    void SetOnClipboardBeforePasteCell(TBeforeCellPasteEvent v) { onClipboardBeforePasteCell_ = std::move(v); }
+    const TDblClickCellEvent& OnDblClickCell() const { return onDblClickCell_; }
+    void SetOnDblClickCell(TDblClickCellEvent v) { onDblClickCell_ = std::move(v); }
+    // ---- Form controls and links in HTML cells ----
+    // What the cell's HTML holds under the client point; true on a form
+    // control or a link.
+    bool HitTestCellHTML(int col, int row, POINT point, THTMLDrawResult& result);
+    // Opens the small editor of an EDIT, PASSWORD, MASK or COMBO control of
+    // the cell (real column `col`) over the control's rectangle.
+    void ShowHTMLControlEditor(const AnsiString& html, const AnsiString& type, int row, int col, int eventCol,
+                               const TRect& rect, const AnsiString& value, const AnsiString& id);
+    // The control editor's text back into the control's VALUE, then
+    // OnControlEditDone.
+    void HTMLControlEditExit();
+    const TCellControlEvent& OnControlEditDone() const { return onControlEditDone_; }
+    void SetOnControlEditDone(TCellControlEvent v) { onControlEditDone_ = std::move(v); }
+    const TCellControlEvent& OnControlClick() const { return onControlClick_; }
+    void SetOnControlClick(TCellControlEvent v) { onControlClick_ = std::move(v); }
+    const TCellComboControlEvent& OnControlComboList() const { return onControlComboList_; }
+    void SetOnControlComboList(TCellComboControlEvent v) { onControlComboList_ = std::move(v); }
+    const TAnchorClickEvent& OnAnchorClick() const { return onAnchorClick_; }
+    void SetOnAnchorClick(TAnchorClickEvent v) { onAnchorClick_ = std::move(v); }
+
+    // ---- Finding ----
+    // The first row from FixedRows whose sort-column text, without tags,
+    // begins with `text` (upper-cased); -1 for none or a grid of one row.
+    int FindIncrementalRow(const AnsiString& text);
+    const AnsiString& GotoText() const { return gotoText_; }
+    // Whether the cell matches the remembered find text and options.
+    bool CellMatchesFind(int col, int row);
+    // Scans from after `start` ((-1, -1): from the first cell) for a cell
+    // matching `text` under `options`; `found` is (-1, -1) for none. The
+    // scan does not wrap around.
+    void FindCell(TGridCoord start, const AnsiString& text, TGridCoord& found, TGridFindOptions options);
+    TGridCoord LastFoundCell() const { return lastFound_; }
+    int GivenColumn() const { return givenColumn_; }
+    void SetGivenColumn(int v) { givenColumn_ = v; }
+    int GivenRow() const { return givenRow_; }
+    void SetGivenRow(int v) { givenRow_ = v; }
+
+    // ---- Clipboard ----
+    // The selection as TAB and CR LF separated text on the clipboard.
+    virtual void CopySelection();
+    // CopySelection, then the copied editable cells emptied.
+    virtual void CutSelection();
+    // The clipboard's text pasted at the selection's top-left cell.
+    virtual void PasteFromClipboard();
+    // Pastes TAB/CR LF text at a cell, growing the grid where allowed;
+    // the number of fields.
+    int PasteText(int col, int row, const AnsiString& text);
+    virtual void PasteCellText(int col, int row, const AnsiString& text);
+    // Grows the selection so merged areas at its corners are whole.
+    void ExpandSelectionToMerged();
+    AnsiString SelectionToText(const TGridRect& range);
+    // Inserts (deletes) a row at a key's request and reports it; the only
+    // data row of a grid is emptied rather than deleted.
+    void AutoInsertRow(int row);
+    void AutoDeleteRow(int row);
+    const TCanDeleteRowEvent& OnCanDeleteRow() const { return onCanDeleteRow_; }
+    void SetOnCanDeleteRow(TCanDeleteRowEvent v) { onCanDeleteRow_ = std::move(v); }
+    const TAutoInsertRowEvent& OnAutoInsertRow() const { return onAutoInsertRow_; }
+    void SetOnAutoInsertRow(TAutoInsertRowEvent v) { onAutoInsertRow_ = std::move(v); }
+    const TAutoDeleteRowEvent& OnAutoDeleteRow() const { return onAutoDeleteRow_; }
+    void SetOnAutoDeleteRow(TAutoDeleteRowEvent v) { onAutoDeleteRow_ = std::move(v); }
+    const TCheckBoxClickEvent& OnCheckBoxClick() const { return onCheckBoxClick_; }
+    void SetOnCheckBoxClick(TCheckBoxClickEvent v) { onCheckBoxClick_ = std::move(v); }
+    const TRadioClickEvent& OnRadioClick() const { return onRadioClick_; }
+    void SetOnRadioClick(TRadioClickEvent v) { onRadioClick_ = std::move(v); }
+    const TButtonClickEvent& OnButtonClick() const { return onButtonClick_; }
+    void SetOnButtonClick(TButtonClickEvent v) { onButtonClick_ = std::move(v); }
+    const TSpinClickEvent& OnSpinClick() const { return onSpinClick_; }
+    void SetOnSpinClick(TSpinClickEvent v) { onSpinClick_ = std::move(v); }
+    const TFloatSpinClickEvent& OnFloatSpinClick() const { return onFloatSpinClick_; }
+    void SetOnFloatSpinClick(TFloatSpinClickEvent v) { onFloatSpinClick_ = std::move(v); }
+    const TDateTimeSpinClickEvent& OnDateSpinClick() const { return onDateSpinClick_; }
+    void SetOnDateSpinClick(TDateTimeSpinClickEvent v) { onDateSpinClick_ = std::move(v); }
+    const TDateTimeSpinClickEvent& OnTimeSpinClick() const { return onTimeSpinClick_; }
+    void SetOnTimeSpinClick(TDateTimeSpinClickEvent v) { onTimeSpinClick_ = std::move(v); }
+    const TClickCellEvent& OnClickCell() const { return onClickCell_; }
+    void SetOnClickCell(TClickCellEvent v) { onClickCell_ = std::move(v); }
+    const TClickCellEvent& OnRightClickCell() const { return onRightClickCell_; }
+    void SetOnRightClickCell(TClickCellEvent v) { onRightClickCell_ = std::move(v); }
+    const TCanClickCellEvent& OnCanClickCell() const { return onCanClickCell_; }
+    void SetOnCanClickCell(TCanClickCellEvent v) { onCanClickCell_ = std::move(v); }
+    // A mouse press opened the editor: the caret goes under the mouse.
+    bool CaretPositionPending() const { return caretPositionPending_; }
+    void SetCaretPositionPending(bool v) { caretPositionPending_ = v; }
+    const TComboChangeEvent& OnComboChange() const { return onComboChange_; }
+    void SetOnComboChange(TComboChangeEvent v) { onComboChange_ = std::move(v); }
+    const TComboObjectChangeEvent& OnComboObjectChange() const { return onComboObjectChange_; }
+    void SetOnComboObjectChange(TComboObjectChangeEvent v) { onComboObjectChange_ = std::move(v); }
+
     // ---- Hints ----
     // Fills the hint of the cell under the record's cursor: an anchor's
     // title, a comment, the cell's text, then what OnGridHint says.
@@ -739,6 +951,54 @@ protected:
     void DoEnter() override;
     void Click() override;
     int GetEditLimit() override { return maxEditLength_; }
+    TInplaceEdit* CreateEditor() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    bool CanEditShow() override;
+    AnsiString GetEditText(int col, int row) override;
+    void SetEditText(int col, int row, const AnsiString& value) override;
+    bool SelectCell(int col, int row) override;
+    void KeyPress(char& key) override;
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyUp(Word& key, TShiftState shift) override;
+    static bool IsInplaceEditorType(TEditorType type);
+    // The mouse: the left press before the platform's press (true when it is
+    // used up here) and after it, the release of a pressed cell button (true
+    // when used up), the double click and the right button.
+    bool LeftButtonDown(TMessage& message);
+    // A press on a link or a form control of an HTML cell; true when used up.
+    bool HTMLCellPress(int col, int row, POINT point);
+    void AfterLeftButtonDown(int x, int y);
+    bool LeftButtonUp(TMessage& message);
+    void DoubleClick(int x, int y);
+    void RightButtonDown(int x, int y);
+    void FireClickCell(int row, int col);
+    // A press at (dx, dy) from the top-left of a radio group's cell chooses
+    // the item it lies on.
+    void RadioClick(int col, int row, int dy, int dx);
+    bool InsideSizingEdges(int col, int row, int x);
+    // The key-map steps of a key press; false when the key is used up here.
+    bool ControlCellKey(Word key);
+    bool HomeEndKey(Word key, bool shift);
+    bool JumpOverFixedCells(Word key);
+    void AppendOnArrowDown();
+    bool ClipboardKey(Word key, bool ctrl, bool shift);
+    bool InsertDeleteKey(Word key, bool ctrl, bool shift, bool alt);
+    void DisjunctSelectionKey(Word key, bool ctrl, bool shift);
+    void IncrementalGoto(char key);
+    void ExpireGotoText();
+    // A column Tab stops at in the row: editable with goEditing, else not fixed.
+    bool CanTabToCell(int col, int row);
+    // The first (last) column of the row Tab stops at; -1 when none does.
+    int FirstTabCol(int row);
+    int LastTabCol(int row);
+    // Past the last cell: the parent gets the Tab with TabToNextAtEnd.
+    void TabOut();
+    // The grid's own WM_CHAR step; true when the character was used up.
+    bool CharMessage(TMessage& message);
+    // Opens the separate editor control of CurrentEditorType over the cell.
+    void ShowInplaceEditor(int col, int row);
+    // Hides the separate control and writes its value into the cell.
+    void ReadBackEditor(int col, int row);
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
@@ -922,6 +1182,75 @@ private:
     TDateTimeChangeEvent onDateTimeChange_;
     std::vector<ICellsChangedListener*> changeListeners_;
     int editCol_ = -1, editRow_ = -1;
+    // The edit state: which editor is open, whether a value waits for
+    // validation, and the texts validation compares and restores.
+    TEditorType currentEditorType_ = edNormal;
+    bool editorActive_ = false;
+    bool editPending_ = false;
+    bool validating_ = false;
+    bool editAccepted_ = false;
+    bool editChangeMuted_ = false;
+    bool editingDonePending_ = false;
+    bool readingBack_ = false;
+    bool textEditorShown_ = false;
+    bool editingSwitchedOff_ = false;
+    bool cellChangingMuted_ = false;
+    bool selectCellBypass_ = false;
+    bool editorNavigating_ = false;
+    AnsiString gotoText_;
+    // The HTML control whose editor is open: its cell, ID and type.
+    int controlCol_ = -1, controlRow_ = -1;
+    AnsiString controlID_, controlType_;
+    TCellControlEvent onControlEditDone_, onControlClick_;
+    TCellComboControlEvent onControlComboList_;
+    TAnchorClickEvent onAnchorClick_;
+    AnsiString findText_;
+    TGridFindOptions findOptions_;
+    TGridCoord lastFound_{-1, -1};
+    int givenColumn_ = 0, givenRow_ = 0;
+    int advanceOriginCol_ = -1, advanceOriginRow_ = -1;
+    int advanceSteps_ = 0;
+    char typedChar_ = 0;
+    AnsiString validatedText_;
+    AnsiString editStartText_;
+    TControl* currentEditorControl_ = nullptr;
+    bool lookup_ = false;
+    bool lookupCaseSensitive_ = false;
+    bool lookupHistory_ = false;
+    bool excelStyleDecimalSeparator_ = false;
+    bool editWithTags_ = false;
+    std::unique_ptr<TGridEditors> editors_;
+    TBavStringGridCheck* cellChecker_ = nullptr;
+    TCellValidateEvent onCellValidate_;
+    TEditChangeEvent onEditChange_;
+    TNotifyEvent onEditingDone_;
+    TRowChangingEvent onRowChanging_;
+    TColChangingEvent onColChanging_;
+    TCellChangingEvent onCellChanging_;
+    TAutoAdvanceEvent onAutoAdvance_;
+    TAutoAddRowEvent onAutoAddRow_;
+    TAutoInsertColEvent onAutoInsertCol_;
+    TClipboardEvent onClipboardCopy_;
+    TClipboardEvent onClipboardCut_;
+    TClipboardEvent onClipboardPaste_;
+    TBeforeCellPasteEvent onClipboardBeforePasteCell_;
+    TDblClickCellEvent onDblClickCell_;
+    TComboChangeEvent onComboChange_;
+    TCanDeleteRowEvent onCanDeleteRow_;
+    TAutoInsertRowEvent onAutoInsertRow_;
+    TAutoDeleteRowEvent onAutoDeleteRow_;
+    TCheckBoxClickEvent onCheckBoxClick_;
+    TRadioClickEvent onRadioClick_;
+    TButtonClickEvent onButtonClick_;
+    TClickCellEvent onClickCell_;
+    TSpinClickEvent onSpinClick_;
+    TFloatSpinClickEvent onFloatSpinClick_;
+    TDateTimeSpinClickEvent onDateSpinClick_, onTimeSpinClick_;
+    TClickCellEvent onRightClickCell_;
+    TCanClickCellEvent onCanClickCell_;
+    bool caretPositionPending_ = false;
+    TGridCoord pressedButton_{-1, -1};
+    TComboObjectChangeEvent onComboObjectChange_;
     int maxEditLength_ = 0;
     AnsiString editOriginalText_;
     WideString editOriginalWideText_;

@@ -19,28 +19,14 @@ void TBavStringGrid::GetCellHint(THintInfo& info) {
     const int realCol = RealColIndex(cell.X);
     const AnsiString display = GetDisplayText(cell.X, cell.Y);
 
-    if (anchorHint_ && GetCellTextKind(display, enableHTML_) == ctkHTML && HandleAllocated()) {
-        const HDC dc = GetDC(Handle());
-        TCanvas canvas;
-        {
-            const CanvasOnDC lend(&canvas, dc);
-            canvas.Font()->Assign(Font());
-            THTMLDrawParams params;
-            params.Canvas = &canvas;
-            params.HTMLText = display;
-            params.Rect = Rect(rect.left + cellMarginX_, rect.top + cellMarginY_, rect.right - cellMarginX_, rect.bottom);
-            params.XPos = info.CursorPos.x;
-            params.YPos = info.CursorPos.y;
-            params.HitTestOnly = true;
-            THTMLDrawResult result;
-            DrawHTMLText(params, result);
-            if (!result.Anchor.empty()) {
-                AnsiString anchor = result.AnchorTitle.empty() ? result.Anchor : result.AnchorTitle;
-                if (onAnchorHint_) onAnchorHint_(this, cell.Y, cell.X, anchor);
-                info.HintStr = anchor;
-            }
+    if (anchorHint_ && GetCellTextKind(display, enableHTML_) == ctkHTML) {
+        THTMLDrawResult result;
+        HitTestCellHTML(cell.X, cell.Y, POINT{info.CursorPos.x, info.CursorPos.y}, result);
+        if (!result.Anchor.empty()) {
+            AnsiString anchor = result.AnchorTitle.empty() ? result.Anchor : result.AnchorTitle;
+            if (onAnchorHint_) onAnchorHint_(this, cell.Y, cell.X, anchor);
+            info.HintStr = anchor;
         }
-        ReleaseDC(Handle(), dc);
     }
 
     AnsiString comment;

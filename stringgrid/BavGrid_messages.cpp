@@ -76,6 +76,34 @@ void TBavStringGrid::WndProc(TMessage& message) {
     case WM_NOTIFY:
         if (WMNotify(message)) return;
         break;
+    case WM_LBUTTONDOWN:
+        if (LeftButtonDown(message)) {
+            message.Result = 0;
+            return;
+        }
+        TBaseGrid::WndProc(message);
+        AfterLeftButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+        return;
+    case WM_LBUTTONUP:
+        if (LeftButtonUp(message)) {
+            message.Result = 0;
+            return;
+        }
+        break;
+    case WM_LBUTTONDBLCLK:
+        TBaseGrid::WndProc(message);
+        DoubleClick(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+        return;
+    case WM_RBUTTONDOWN:
+        TBaseGrid::WndProc(message);
+        RightButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+        return;
+    case CN_CHAR:
+        if (CharMessage(message)) {
+            message.Result = 1;
+            return;
+        }
+        break;
     case CM_HINTSHOW:
         GetCellHint(*reinterpret_cast<THintInfo*>(message.LParam));
         message.Result = 0;
@@ -111,7 +139,10 @@ void TBavStringGrid::WndProc(TMessage& message) {
 
 // ---- Focus and clicks ----------------------------------------------------------------------------
 
+// The focus passes through the grid while validation reopens the editor;
+// that is no entry, and the cell remembered for the edit stays.
 void TBavStringGrid::DoEnter() {
+    if (editorNavigating_ || validating_) return;
     TBaseGrid::DoEnter();
     SelectCell(Col(), Row());
     SaveEditStart(Col(), Row());
@@ -238,6 +269,7 @@ void TBavStringGrid::PanStep() {
 
 void TBavStringGrid::GridTimerTick() {
     ++timerTicks_;
+    ExpireGotoText();
     if (hovering_ && !ComponentState().Contains(csDesigning)) {
         POINT cursor{};
         GetCursorPos(&cursor);

@@ -302,12 +302,16 @@ void TMonthCalendar::CNNotify(TMessage& Message) {
 // ---- TDateTimePicker -------------------------------------------------------------------
 
 void TDateTimePicker::Published(TPublished<TDateTimePicker>& p) {
+    p.Property("Checked", &TDateTimePicker::Checked, &TDateTimePicker::SetChecked).Default(true);
     p.Property("DateFormat", &TDateTimePicker::DateFormat, &TDateTimePicker::SetDateFormat).Default(dfShort);
+    p.Property("DateMode", &TDateTimePicker::DateMode, &TDateTimePicker::SetDateMode).Default(dmComboBox);
+    p.Property("Format", &TDateTimePicker::Format, &TDateTimePicker::SetFormat);
     p.Property("DateTime", &TDateTimePicker::DateTime, &TDateTimePicker::SetDateTime);
     p.Property("Kind", &TDateTimePicker::Kind, &TDateTimePicker::SetKind).Default(dtkDate);
     p.Property("OnChange", &TDateTimePicker::OnChange, &TDateTimePicker::SetOnChange);
     p.Property("OnCloseUp", &TDateTimePicker::OnCloseUp, &TDateTimePicker::SetOnCloseUp);
     p.Property("OnDropDown", &TDateTimePicker::OnDropDown, &TDateTimePicker::SetOnDropDown);
+    p.Property("ShowCheckbox", &TDateTimePicker::ShowCheckbox, &TDateTimePicker::SetShowCheckbox).Default(false);
 }
 
 TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner), dateTime_(Now()) {
@@ -321,11 +325,31 @@ void TDateTimePicker::CreateParams(TCreateParams& params) {
     CreateSubClass(params, "SysDateTimePick32");
     if (kind_ == dtkTime) params.Style |= DTS_TIMEFORMAT;
     else if (dateFormat_ == dfLong) params.Style |= DTS_LONGDATEFORMAT;
+    if (dateMode_ == dmUpDown) params.Style |= DTS_UPDOWN;
+    if (showCheckbox_) params.Style |= DTS_SHOWNONE;
 }
 
 void TDateTimePicker::CreateWnd() {
     TWinControl::CreateWnd();
+    if (!format_.empty()) SendMessage(Handle(), DTM_SETFORMAT, 0, LPARAM(format_.c_str()));
     SetDateTime(dateTime_);
+}
+
+void TDateTimePicker::SetDateMode(TDTDateMode v) {
+    if (dateMode_ == v) return;
+    dateMode_ = v;
+    Recreate();
+}
+
+void TDateTimePicker::SetFormat(const AnsiString& v) {
+    format_ = v;
+    if (HandleAllocated()) SendMessage(Handle(), DTM_SETFORMAT, 0, v.empty() ? 0 : LPARAM(format_.c_str()));
+}
+
+void TDateTimePicker::SetShowCheckbox(bool v) {
+    if (showCheckbox_ == v) return;
+    showCheckbox_ = v;
+    Recreate();
 }
 
 void TDateTimePicker::Recreate() {

@@ -142,6 +142,7 @@ private:
 
 SERVIORA_ENUM(TDateTimeKind, dtkDate, dtkTime)
 SERVIORA_ENUM(TDTDateFormat, dfShort, dfLong)
+SERVIORA_ENUM(TDTDateMode, dmComboBox, dmUpDown)
 
 // A month calendar ("SysMonthCal32"); Date is the chosen day.
 class TMonthCalendar : public TWinControl {
@@ -187,6 +188,19 @@ public:
     TDTDateFormat DateFormat() const { return dateFormat_; }
     void SetDateFormat(TDTDateFormat v);
     bool DroppedDown() const { return droppedDown_; }
+    // dmComboBox drops a calendar down; dmUpDown steps the part at the
+    // caret with arrows instead.
+    TDTDateMode DateMode() const { return dateMode_; }
+    void SetDateMode(TDTDateMode v);
+    // The display pattern (the picker's codes: yyyy, MM, dd, HH, mm, ...);
+    // empty: the locale's format of the kind. The text follows it.
+    const AnsiString& Format() const { return format_; }
+    void SetFormat(const AnsiString& v);
+    // A check box before the value; unchecked, the picker holds no value.
+    bool ShowCheckbox() const { return showCheckbox_; }
+    void SetShowCheckbox(bool v);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool v) { checked_ = v; }
 
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent v) { onChange_ = std::move(v); }
@@ -210,6 +224,10 @@ private:
     TDateTime dateTime_;
     TDateTimeKind kind_ = dtkDate;
     TDTDateFormat dateFormat_ = dfShort;
+    TDTDateMode dateMode_ = dmComboBox;
+    AnsiString format_;
+    bool showCheckbox_ = false;
+    bool checked_ = true;
     bool droppedDown_ = false;
     TNotifyEvent onChange_, onDropDown_, onCloseUp_;
 };

@@ -59,7 +59,8 @@ void TCustomGrid::ShowEditor() {
 // itself joins a lead byte with the trail byte that follows in the queue.
 void TCustomGrid::ShowEditorChar(char ch) {
     ShowEditor();
-    if (inplaceEditor_ && inplaceEditor_->HandleAllocated()) {
+    // A grid that refused to show its editor keeps the character from it.
+    if (inplaceEditor_ && inplaceEditor_->HandleAllocated() && inplaceEditor_->Visible()) {
         inplaceEditor_->SetEditText({});
         SendMessage(inplaceEditor_->Handle(), WM_CHAR, static_cast<unsigned char>(ch), 0);
     }

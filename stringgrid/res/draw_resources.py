@@ -258,7 +258,9 @@ pan_marker(True, False).save('INTLI3')
 
 # ---- Spin arrows --------------------------------------------------------------------
 
-p = Picture(7, 4)
+# A row of background under the up arrow: a speed button takes the colour of
+# the glyph's bottom-left pixel as transparent.
+p = Picture(7, 5)
 p.polygon([(0, 4), (7, 4), (3.5, 0)], BLACK)
 p.save('BqgSpinUp')
 p = Picture(7, 4)

@@ -28,3 +28,22 @@ inline void FillNumberedRows(TBavStringGrid* grid, int rows) {
         grid->SetRowHeights(r, 20 + r);
     }
 }
+
+// A shown, focused grid that edits its cells, for the editor tests.
+class EditingGridTest : public StringGridTest {
+protected:
+    void SetUp() override {
+        StringGridTest::SetUp();
+        grid->SetBounds(0, 0, 500, 300);
+        TGridOptions options = grid->Options();
+        options.Include(goEditing);
+        grid->SetOptions(options);
+        form->Show();
+        grid->SetFocus();
+        ProcessMessages();
+    }
+    // Every cell edits with `type`.
+    void EditAs(TEditorType type) {
+        grid->SetOnGetEditorType([type](TObject*, int, int, TEditorType& editor) { editor = type; });
+    }
+};

@@ -457,3 +457,39 @@ TEST_F(GridControlTest, ADescendantDrawsItsOwnCells) {
 }
 
 }  // namespace
+
+namespace {
+
+// A grid that opened its editor once and now refuses to show it again.
+class RefusingGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+    bool refuse = false;
+
+protected:
+    bool CanEditShow() override { return !refuse && TStringGrid::CanEditShow(); }
+};
+
+// A character typed while the grid refuses its editor stays out of the
+// hidden editor, so it never reaches the cell through it.
+TEST_F(ControlTest, ARefusedEditorTakesNoTypedCharacter) {
+    TForm* form = NewForm(300, 200);
+    auto* grid = new RefusingGrid(form);
+    grid->SetParent(form);
+    grid->SetBounds(0, 0, 250, 150);
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    grid->SetCells(1, 1, "kept");
+    form->Show();
+    ProcessMessages();
+    grid->SetFocus();
+    grid->ShowEditor();
+    grid->HideEditor();
+    ProcessMessages();
+    ASSERT_NE(grid->InplaceEditor(), nullptr);
+    grid->refuse = true;
+    grid->ShowEditorChar('x');
+    ProcessMessages();
+    EXPECT_EQ(grid->Cells(1, 1), "kept");
+}
+
+}  // namespace

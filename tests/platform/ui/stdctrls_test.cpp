@@ -357,6 +357,29 @@ TEST_F(StdCtrlsTest, DateTimePickerTakesADatePickedFromItsDropDownCalendar) {
     EXPECT_EQ(log, (std::vector<AnsiString>{"dropdown", "change", "closeup"}));
 }
 
+// The text follows Format; F4 opens the calendar of the combo mode, and the
+// up-down mode has none to open (its arrows step the part at the caret).
+TEST_F(StdCtrlsTest, DateTimePickerFollowsItsFormatAndDateMode) {
+    for (const TDTDateMode mode : {dmComboBox, dmUpDown}) {
+        TDateTimePicker* picker = TDateTimePicker::Create(form);
+        picker->SetParent(form);
+        picker->SetBounds(10, 10, 150, 21);
+        picker->SetDateTime(EncodeDate(2026, 12, 10));
+        picker->SetFormat("dd.MM.yyyy");
+        picker->SetDateMode(mode);
+        EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 10)) << "the value survives a new window";
+        EXPECT_EQ(WindowTextOf(picker->Handle()), "10.12.2026") << "and so does the format";
+        picker->SetFocus();
+        ProcessMessages();
+        Key(VK_F4);
+        EXPECT_EQ(picker->DroppedDown(), mode == dmComboBox);
+        picker->SetFormat("");
+        EXPECT_EQ(WindowTextOf(picker->Handle()), DateToStr(EncodeDate(2026, 12, 10)));
+        delete picker;
+        ProcessMessages();
+    }
+}
+
 TEST_F(StdCtrlsTest, ListBoxSelectsByMouseAndKeepsItsItemsSorted) {
     TListBox* list = TListBox::Create(form);
     list->SetSorted(true);

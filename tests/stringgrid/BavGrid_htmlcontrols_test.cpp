@@ -1,0 +1,76 @@
+// Form controls and links in HTML cells, pressed with the mouse: an edit
+// control edited to a new value, a check control flipped, a cell link and a
+// link opened through the shell.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "grid_fixture.h"
+#include "platform/win/shellapi.h"
+#include "platform/win/testseams.h"
+#include "stringgrid/editors/GridEditors.h"
+
+namespace {
+
+class HTMLControlsTest : public EditingGridTest {
+protected:
+    void SetUp() override {
+        EditingGridTest::SetUp();
+        grid->SetColWidths(1, 200);
+    }
+    // A press at `dx` pixels into the text of cell (1, 1).
+    void PressInText(int dx) {
+        const TRect r = grid->CellRect(1, 1);
+        SimulateClick(grid->Handle(), POINT{r.left + grid->CellMarginX() + dx, r.top + 6});
+        ProcessMessages();
+    }
+};
+
+TEST_F(HTMLControlsTest, AnEditControlEditedToXKeepsXInTheCell) {
+    grid->SetCells(1, 1, "<B>Name</B> <CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"abc\" WIDTH=\"60\">");
+    std::vector<std::string> done;
+    grid->SetOnControlEditDone([&](TObject*, int row, int col, AnsiString id, AnsiString type, AnsiString value) {
+        done.push_back(std::to_string(col) + "," + std::to_string(row) + " " + id + " " + type + " " + value);
+    });
+    // Where the control lies, as the grid's own hit test finds it.
+    const TRect r = grid->CellRect(1, 1);
+    int dx = 0;
+    for (THTMLDrawResult result; dx < 150; dx += 2) {
+        result = THTMLDrawResult{};
+        if (grid->HitTestCellHTML(1, 1, POINT{r.left + grid->CellMarginX() + dx, r.top + 6}, result) &&
+            result.ControlID == "e1")
+            break;
+    }
+    ASSERT_LT(dx, 150);
+    PressInText(dx + 4);
+    TControlEdit* edit = grid->Editors()->ControlEdit();
+    ASSERT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->Text(), "abc");
+    edit->SetText("x");
+    grid->SetFocus();
+    ProcessMessages();
+    EXPECT_FALSE(edit->Visible());
+    EXPECT_NE(grid->Cells(1, 1).find("VALUE=\"x\""), AnsiString::npos) << grid->Cells(1, 1);
+    EXPECT_EQ(done, (std::vector<std::string>{"1,1 e1 EDIT x"}));
+}
+
+TEST_F(HTMLControlsTest, ACellLinkMovesTheCurrentCell) {
+    grid->SetCells(1, 1, "<A HREF=\"CELL://R3C2\">go there</A>");
+    PressInText(5);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(HTMLControlsTest, AnOtherLinkGoesToTheShell) {
+    grid->SetCells(1, 1, "<A HREF=\"http://example.invalid/\">site</A>");
+    SetShellRecording(true);
+    ClearRecordedShellRequests();
+    PressInText(5);
+    ASSERT_EQ(RecordedShellRequests().size(), 1u);
+    EXPECT_EQ(RecordedShellRequests()[0].operation, "open");
+    EXPECT_EQ(RecordedShellRequests()[0].file, "http://example.invalid/");
+    SetShellRecording(false);
+}
+
+}  // namespace
