@@ -63,7 +63,6 @@ void TWinSkinForm::LoadCaptionButtons() {
 }
 
 void TWinSkinForm::FreeCaptionButtons() {
-    if (HotButton && dynamic_cast<TWinSysButton*>(HotButton)) HotButton = nullptr;
     CaptionButtons.clear();
 }
 

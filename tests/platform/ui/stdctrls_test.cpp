@@ -279,6 +279,34 @@ TEST_F(StdCtrlsTest, MultiLinePageControlKeepsItsPagesBelowAllRowsOfTabs) {
     EXPECT_EQ(sheets[3]->Top() - singleRowTop, (rows - 1) * (tab.bottom - tab.top));
 }
 
+// Whatever draws over a control (a skin, an owner-draw handler) uses the
+// control's font: its window must measure with the same one.
+TEST_F(StdCtrlsTest, AControlsWindowKeepsTheControlsFontFromCreationAndAfterChanges) {
+    TPageControl* pages = TPageControl::Create(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 280, 160);
+    TTabSheet* sheet = TTabSheet::Create(form);
+    sheet->SetCaption("操作人员管理");
+    sheet->SetPageControl(pages);
+    pages->Font()->SetName("宋体");
+    pages->Font()->SetHeight(-12);
+    EXPECT_EQ(HFONT(SendMessage(pages->Handle(), WM_GETFONT, 0, 0)), pages->Font()->Handle());
+    RECT small;
+    SendMessage(pages->Handle(), TCM_GETITEMRECT, 0, LPARAM(&small));
+
+    pages->Font()->SetHeight(-24);
+    EXPECT_EQ(HFONT(SendMessage(pages->Handle(), WM_GETFONT, 0, 0)), pages->Font()->Handle());
+    RECT large;
+    SendMessage(pages->Handle(), TCM_GETITEMRECT, 0, LPARAM(&large));
+    EXPECT_GT(large.right - large.left, small.right - small.left + 30);
+
+    // A window made after its font was set takes it at once.
+    TEdit* edit = TEdit::Create(form);
+    edit->Font()->SetHeight(-20);
+    edit->SetParent(form);
+    EXPECT_EQ(HFONT(SendMessage(edit->Handle(), WM_GETFONT, 0, 0)), edit->Font()->Handle());
+}
+
 TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndPagesWithOnScrollAndOnChange) {
     TScrollBar* bar = TScrollBar::Create(form);
     bar->SetParent(form);
