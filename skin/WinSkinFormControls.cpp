@@ -227,6 +227,11 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
         AttachScroll<TSkinScrollbar>(this, SkinData, SharedCanvas.get(), windowed);
         return;
     }
+    if (dynamic_cast<TSpeedButton*>(control)) {
+        if (kinds.Contains(xcSpeedButton))
+            Make<TSkinSpeedButton>(control)->AttachGraphicControl(this, SkinData, SharedCanvas.get());
+        return;
+    }
     if (dynamic_cast<TBitBtn*>(control)) {
         if (kinds.Contains(xcBitBtn)) attach(Make<TSkinBitButton>(control), false);
         return;
@@ -318,6 +323,10 @@ bool TWinSkinForm::SkinOtherLibrary(const AnsiString& className, TControl* contr
         auto* painter = Make<TSkinBitButton>(control);
         painter->GraphicPropName = "PngImage";
         attach(painter, false);
+    } else if ((kind == "speedbutton" && kinds.Contains(xcSpeedButton)) || (kind == "pngspeedbutton" && kinds.Contains(xcButton))) {
+        auto* painter = Make<TSkinSpeedButton>(control);
+        if (kind == "pngspeedbutton") painter->GraphicPropName = "PngImage";
+        painter->AttachGraphicControl(this, SkinData, SharedCanvas.get());
     } else if (kind == "container" && windowed) {
         SkinChildren(windowed);
     } else if (kind == "groupbox" && kinds.Contains(xcGroupBox)) {

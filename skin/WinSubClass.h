@@ -49,6 +49,8 @@ public:
     void DrawTextFocus(HDC dc, UINT flags, const TRect& rect);
     void SwitchParentBackground(bool switching);
     TColor FaceColour() const { return SkinData->Colour(TSkinData::kButtonFaceIndex); }
+    // The control whose WindowProc the painter holds: a graphic control or Control.
+    TControl* HookedControl() const { return GraphicControl ? GraphicControl : Control; }
 
     // Stores the skin, form and canvas, takes the owner as Control, joins
     // the form's list and swaps the colour; False without a control.

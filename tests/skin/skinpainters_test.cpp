@@ -100,6 +100,62 @@ TEST_F(SkinPainterTest, APressShowsFrameTwoAndTheReleaseClicksUnlessTheMouseLeft
     EXPECT_EQ(clicks, 1);
 }
 
+// A speed button is painted on its own canvas: read the picture its
+// WM_PAINT leaves on a white bitmap at (x, y).
+COLORREF SpeedButtonPixel(TSpeedButton* button, int x, int y) {
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(80, 30);
+    bitmap.Canvas()->Brush()->SetColor(clWhite);
+    bitmap.Canvas()->FillRect(TRect{0, 0, 80, 30});
+    button->Perform(WM_PAINT, WPARAM(bitmap.Canvas()->Handle()), 0);
+    return GetPixel(bitmap.Canvas()->Handle(), x, y);
+}
+
+TEST_F(SkinPainterTest, SpeedButtonsShowFlatHotPressedAndDownStatesAndIgnoreNestedPaints) {
+    TForm* form = ShownForm();
+    TSpeedButton* button = TSpeedButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    button->SetFlat(true);
+    // Four 10 x 10 glyph cells, each in its own colour over a white bottom row (the transparent key).
+    const COLORREF cells[] = {RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4)};
+    auto glyph = std::make_unique<TBitmap>();
+    glyph->SetPixelFormat(pf24bit);
+    glyph->SetSize(40, 10);
+    for (int i = 0; i < 4; ++i) {
+        glyph->Canvas()->Brush()->SetColor(TColor(cells[i]));
+        glyph->Canvas()->FillRect(TRect{10 * i, 0, 10 * i + 10, 9});
+    }
+    glyph->Canvas()->Brush()->SetColor(clWhite);
+    glyph->Canvas()->FillRect(TRect{0, 9, 40, 10});
+    button->SetGlyph(glyph.get());
+    button->SetNumGlyphs(4);
+    SkinOf(form)->SkinComponents(form);
+    ASSERT_TRUE(SkinOf(form)->IsControlSkinned(button));
+    TSkinSpeedButton* painter = nullptr;
+    for (int i = 0; i < button->ComponentCount() && !painter; ++i)
+        painter = dynamic_cast<TSkinSpeedButton*>(button->Components(i));
+    ASSERT_NE(painter, nullptr);
+
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), RGB(244, 244, 244)) << "a flat button shows no frame";
+    button->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[3]);
+    button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 15));
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[1]);
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 14), cells[2]) << "the pressed glyph is the third cell";
+    button->Perform(WM_LBUTTONUP, 0, MAKELPARAM(40, 15));
+    button->Perform(CM_MOUSELEAVE, 0, 0);
+    button->SetGroupIndex(1);
+    button->SetDown(true);
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[1]);
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 14), cells[3]) << "a button that stays down shows the fourth cell";
+
+    painter->Painting = true;
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), RGB(255, 255, 255)) << "a paint inside a paint draws nothing";
+    painter->Painting = false;
+}
+
 TEST_F(SkinPainterTest, CheckBoxFramesStayWithinAFourFrameStrip) {
     TForm* form = ShownForm();
     TCheckBox* box = TCheckBox::Create(form);
