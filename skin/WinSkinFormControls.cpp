@@ -205,6 +205,18 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
             Make<TSkinRadioButton>(group->Controls(i))->AttachControl(this, SkinData, SharedCanvas.get(), false);
         return attach(Make<TSkinGroupBox>(control), true);
     }
+    if (className == "TDBNAVIGATOR" && windowed && kinds.Contains(xcPanel)) {
+        attach(Make<TSkinBox>(control), true);
+        for (int i = 0; i < windowed->ControlCount(); ++i) SkinControl(windowed->Controls(i), windowed);
+        return;
+    }
+    const bool styledCheck = className == "TVXDBCHECKBOX" || className == "TVXCHECKBOX";
+    const bool styledRadio = className == "TVXRADIOBUTTON" || className == "TVXDBRADIOBUTTON";
+    if ((styledCheck && kinds.Contains(xcCheckBox)) || (styledRadio && kinds.Contains(xcRadioButton))) {
+        auto* painter = Make<TSkinObjImage>(control);
+        painter->Kind = styledCheck ? TSkinObjImage::kCheckBox : TSkinObjImage::kRadioButton;
+        return attach(painter, true);
+    }
     if (auto* box = dynamic_cast<TCustomGroupBox*>(control); box && kinds.Contains(xcPanel)) {
         SkinChildren(box);
         return attach(Make<TSkinGroupBox>(control), false);
@@ -335,6 +347,13 @@ bool TWinSkinForm::SkinOtherLibrary(const AnsiString& className, TControl* contr
         if (windowed && kinds.Contains(xcRadioButton))
             for (int i = 0; i < windowed->ControlCount(); ++i) {
                 TControl* child = windowed->Controls(i);
+                // The styled library's own buttons take the skin's glyphs.
+                if (UpperCase(child->ClassName()).find("TVX") != AnsiString::npos) {
+                    auto* painter = Make<TSkinObjImage>(child);
+                    painter->Kind = kind == "radiogroup" ? TSkinObjImage::kRadioButton : TSkinObjImage::kCheckBox;
+                    painter->AttachControl(this, SkinData, SharedCanvas.get(), true);
+                    continue;
+                }
                 TSkinControl* painter = kind == "radiogroup" ? static_cast<TSkinControl*>(Make<TSkinRadioButton>(child))
                                                              : Make<TSkinCheckBox>(child);
                 painter->AttachControl(this, SkinData, SharedCanvas.get(), false);

@@ -1,7 +1,11 @@
 // Group boxes, panels, raw dialog children and size grips on the skin's
-// face colour.
+// face colour; other libraries' check and radio controls given the skin's
+// glyphs.
 #include "skin/WinSubClassBoxes.h"
 
+#include <algorithm>
+
+#include "platform/rtl/sysutils.h"
 #include "platform/ui/colors.h"
 #include "platform/win/userdraw.h"
 #include "skin/SkinProps.h"
@@ -98,3 +102,53 @@ bool TSkinBoxH::HandleMessage(TMessage& message) {
 // ---- size grips ----
 
 void TSkinSizer::PaintSkin(HDC dc, const TRect& rect) { FillSkinColor(dc, rect); }
+
+// ---- other libraries' check and radio glyphs ----
+
+void TSkinObjImage::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool swapColor) {
+    if (Attached || !BindControl(form, skinData, canvas, swapColor)) return;
+    ApplyGlyphs();
+    Attached = true;
+    PainterState = kPainterAttached;
+}
+
+void TSkinObjImage::ApplyGlyphs() {
+    const TDataSkinButton* buttons = SkinData->Buttons();
+    auto* target = static_cast<TBitmap*>(GetObjectPropByName(Control, "CustomGlyphs", TBitmap::StaticClass()));
+    if (!buttons || !target) return;
+    const bool check = Kind == kCheckBox;
+    TBitmap* image = check ? buttons->CheckBitmap.get() : buttons->RadioBitmap.get();
+    if (!image || image->Empty()) return;
+    const int count = std::max<int>(check ? buttons->CheckButtonFrame : buttons->RadioButtonFrame, 1);
+    // Which source cell (from 1; 0 none) each cell of the control's strip shows.
+    static constexpr int kCheckCells[] = {1, 2, 5, 1, 2, 5, 3, 4, 5};
+    static constexpr int kRadioCells[] = {1, 2, 1, 2, 3, 4};
+    const int* cells = check ? kCheckCells : kRadioCells;
+    const int strip = check ? 9 : 6;
+    const int w = image->Width() / count, h = image->Height();
+    TBitmap glyphs;
+    glyphs.SetPixelFormat(pf24bit);
+    glyphs.SetSize(w * strip, h);
+    glyphs.Canvas()->Brush()->SetColor(clFuchsia);
+    glyphs.Canvas()->FillRect(TRect{0, 0, w * strip, h});
+    for (int i = 0; i < strip; ++i) {
+        const int cell = cells[i];
+        if (cell > count) continue;
+        glyphs.Canvas()->CopyRect(TRect{i * w, 0, i * w + w, h}, image->Canvas(), TRect{(cell - 1) * w, 0, cell * w, h});
+    }
+    target->Assign(&glyphs);
+    SetPropByName(Control, "transparentcolor", IntToStr(0xFF00FF));
+    // Switched off and on, the control loads the new strip.
+    SetPropByName(Control, "UseCustomGlyphs", "false");
+    SetPropByName(Control, "UseCustomGlyphs", "true");
+}
+
+void TSkinObjImage::SkinChanged() {
+    TSkinControl::SkinChanged();
+    ApplyGlyphs();
+}
+
+void TSkinObjImage::RestoreColor() {
+    TSkinControl::RestoreColor();
+    if (Control) SetPropByName(Control, "UseCustomGlyphs", "false");
+}

@@ -156,6 +156,59 @@ TEST_F(SkinPainterTest, SpeedButtonsShowFlatHotPressedAndDownStatesAndIgnoreNest
     painter->Painting = false;
 }
 
+// A check box of the styled library as the skin sees it: a glyph strip of
+// its own, a transparent colour, and a switch that reloads the strip.
+class TVxCheckBox : public TCustomControl {
+    SERVIORA_CLASS(TVxCheckBox, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TVxCheckBox(TComponent* owner) : TCustomControl(owner), glyphs_(std::make_unique<TBitmap>()) {}
+    TBitmap* CustomGlyphs() const { return glyphs_.get(); }
+    void SetCustomGlyphs(TBitmap* v) { glyphs_->Assign(v); }
+    Integer TransparentColor() const { return transparent_; }
+    void SetTransparentColor(Integer v) { transparent_ = v; }
+    bool UseCustomGlyphs() const { return use_; }
+    void SetUseCustomGlyphs(bool v) {
+        if (v && !use_) ++loads;
+        use_ = v;
+    }
+    int loads = 0;
+
+private:
+    std::unique_ptr<TBitmap> glyphs_;
+    Integer transparent_ = 0;
+    bool use_ = false;
+};
+void TVxCheckBox::Published(TPublished<TVxCheckBox>& p) {
+    p.Property("CustomGlyphs", &TVxCheckBox::CustomGlyphs, &TVxCheckBox::SetCustomGlyphs);
+    p.Property("TransparentColor", &TVxCheckBox::TransparentColor, &TVxCheckBox::SetTransparentColor);
+    p.Property("UseCustomGlyphs", &TVxCheckBox::UseCustomGlyphs, &TVxCheckBox::SetUseCustomGlyphs);
+}
+
+TEST_F(SkinPainterTest, AStyledCheckBoxIsHandedANineCellStripOfTheSkinsCheckGlyphs) {
+    TForm* form = ShownForm();
+    auto* box = TVxCheckBox::Create(form);
+    box->SetParent(form);
+    box->SetColor(clLime);
+    SkinOf(form)->SkinControls(form);
+    ASSERT_TRUE(SkinOf(form)->IsControlSkinned(box));
+    TBitmap* strip = box->CustomGlyphs();
+    ASSERT_EQ(strip->Width(), 9 * 13);
+    // Cells 1, 2 and 4, 5 repeat the first two frames; 7 and 8 are frames 3 and 4;
+    // 3, 6 and 9 want a fifth frame this skin lacks.
+    const COLORREF magenta = RGB(255, 0, 255);
+    const COLORREF expected[] = {kCheckFrames[0], kCheckFrames[1], magenta, kCheckFrames[0], kCheckFrames[1],
+                                 magenta,          kCheckFrames[2], kCheckFrames[3], magenta};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(GetPixel(strip->Canvas()->Handle(), 13 * i + 6, 6), expected[i]) << i;
+    EXPECT_EQ(box->TransparentColor(), 0xFF00FF);
+    EXPECT_TRUE(box->UseCustomGlyphs());
+    EXPECT_EQ(box->loads, 1);
+    EXPECT_EQ(box->Color(), TColor(RGB(244, 244, 244)));
+    SkinOf(form)->FreePainters();
+    EXPECT_FALSE(box->UseCustomGlyphs());
+    EXPECT_EQ(box->Color(), clLime);
+}
+
 TEST_F(SkinPainterTest, CheckBoxFramesStayWithinAFourFrameStrip) {
     TForm* form = ShownForm();
     TCheckBox* box = TCheckBox::Create(form);
