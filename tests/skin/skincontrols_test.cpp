@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/ui/comctrls.h"
+#include "platform/ui/comctrls_range.h"
 #include "platform/ui/grids.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/ui/stdctrls_edit.h"
@@ -454,6 +455,28 @@ TEST_F(SkinControlTest, ATrackBarWithoutThumbImagesOutlinesItsThumb) {
     EXPECT_EQ(GetPixel(bitmap.Canvas()->Handle(), 15, 10), RGB(255, 255, 255));
     draw.dwItemSpec = TBCD_TICS;
     EXPECT_EQ(SendMessage(track, WM_NOTIFY, 0, LPARAM(&draw)), CDRF_DODEFAULT);
+}
+
+// The platform's own range controls, found by the mapping: the progress
+// bar by its window class, the up-down by its class name.
+TEST_F(SkinControlTest, ThePlatformsProgressBarAndUpDownGetTheirPainters) {
+    TForm* form = ShownForm();
+    TProgressBar* bar = TProgressBar::Create(form);
+    bar->SetParent(form);
+    bar->SetBounds(5, 5, 100, 16);
+    bar->SetMin(50);
+    bar->SetMax(150);
+    bar->SetPosition(100);
+    TUpDown* updown = TUpDown::Create(form);
+    updown->SetParent(form);
+    SkinOf(form)->SkinControls(form);
+    SkinOf(form)->SkinChildWindows(form->Handle());
+    auto* progress = dynamic_cast<TSkinProgress*>(SkinOf(form)->FindPainter(bar->Handle()));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_NE(dynamic_cast<TSkinUpDown*>(SkinOf(form)->FindPainter(updown->Handle())), nullptr);
+    const auto picture = Picture(progress, 100, 16);
+    EXPECT_EQ(At(picture, 30, 8), Shade(kProgress, 2));
+    EXPECT_EQ(At(picture, 75, 8), Shade(kProgress, 1));
 }
 
 // ---- tabs and headers ----

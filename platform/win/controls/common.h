@@ -181,6 +181,9 @@ void RegisterListViewClass();
 void RegisterMonthCalendarClass();
 void RegisterDateTimePickerClass();
 void RegisterToolTipClass();
+void RegisterProgressBarClass();
+void RegisterTrackBarClass();
+void RegisterUpDownClass();
 
 // What a dropped pop-up part tells the control it belongs to: the user chose
 // the list item wParam, or ended the choice without one (lists and calendars).
