@@ -331,6 +331,8 @@ bool TWinSkinForm::SkinOtherLibrary(const AnsiString& className, TControl* contr
         attach(Make<TSkinButton>(control), false);
     } else if (kind == "bitbtn" && kinds.Contains(xcButton)) {
         attach(Make<TSkinBitButton>(control), false);
+    } else if (kind == "menubtn" && kinds.Contains(xcButton)) {
+        attach(Make<TSkinMenuButton>(control), false);
     } else if (kind == "pngbitbtn" && kinds.Contains(xcButton)) {
         auto* painter = Make<TSkinBitButton>(control);
         painter->GraphicPropName = "PngImage";

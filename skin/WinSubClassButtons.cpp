@@ -355,6 +355,48 @@ void TSkinBitButton::DrawLaidOutCaption(HDC dc, const GlyphLayout& place) {
     }
 }
 
+// ---- buttons with a drop-down arrow ----
+
+void TSkinMenuButton::PaintSkin(HDC dc, const TRect& rect) {
+    if (!HasButtonImage()) return;
+    Focused = GetFocus() == Handle;
+    Enabled = !(GetWindowLong(Handle, GWL_STYLE) & WS_DISABLED);
+    const int frame = !Enabled                 ? kDisabled
+                      : MouseState & kDown     ? kDown
+                      : Focused || (MouseState & kHot) ? kHot
+                                               : kNormal;
+    ReadCaption();
+    PaintBackground(rect, frame);
+    SelectCaptionFont(frame, true);
+    TCanvas* canvas = Bitmap->Canvas();
+    HDC bitmapDC = canvas->Handle();
+    SelectObject(bitmapDC, canvas->Font()->Handle());
+    const int w = Width(rect), h = Height(rect);
+    constexpr int arrowArea = 17;
+    Caption = BreakAtBars(Caption);
+    TRect text{2, 2, w - arrowArea - 2, h - 2};
+    SkinDrawText(bitmapDC, Caption, &text, DT_CALCRECT | DT_WORDBREAK);
+    const int tw = Width(text), th = Height(text);
+    text.left = (w - arrowArea - tw) / 2 + 2;
+    text.top = (h - th + 1) / 2;
+    text.right = text.left + tw;
+    text.bottom = text.top + th;
+    SetBkMode(bitmapDC, TRANSPARENT);
+    SetTextColor(bitmapDC, ColorToRGB(canvas->Font()->Color()));
+    SkinDrawText(bitmapDC, Caption, &text, AddRtlFlag(this, DT_WORDBREAK));
+
+    const TColor arrow = Enabled ? clWindowText : clBtnShadow;
+    canvas->Pen()->SetColor(arrow);
+    canvas->Brush()->SetColor(arrow);
+    const TPoint corners[] = {{w - 12, h / 2 + 2}, {w - 15, h / 2 - 1}, {w - 9, h / 2 - 1}};
+    canvas->Polygon(corners, 3);
+    if (Focused && !SkinData->Options().Contains(xoNoFocusRect)) {
+        InflateRect(&text, 2, 2);
+        DrawFocusRect(bitmapDC, &text);
+    }
+    BitBlt(dc, rect.left, rect.top, w, h, bitmapDC, 0, 0, SRCCOPY);
+}
+
 // ---- speed buttons ----
 
 void TSkinSpeedButton::AttachGraphicControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas) {

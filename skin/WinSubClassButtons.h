@@ -66,6 +66,14 @@ protected:
     void DrawLaidOutCaption(HDC dc, const GlyphLayout& place);
 };
 
+// Buttons with a drop-down arrow in a 17-pixel area at their right.
+class TSkinMenuButton : public TSkinButton {
+    SERVIORA_CLASS(TSkinMenuButton, TSkinButton)
+public:
+    using TSkinButton::TSkinButton;
+    void PaintSkin(HDC dc, const TRect& rect) override;
+};
+
 // Speed buttons: graphic controls, painted on their own canvas from the
 // skin's buttons; the platform's button keeps its own pressing and clicking.
 class TSkinSpeedButton : public TSkinBitButton {

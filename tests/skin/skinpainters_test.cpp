@@ -100,6 +100,23 @@ TEST_F(SkinPainterTest, APressShowsFrameTwoAndTheReleaseClicksUnlessTheMouseLeft
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(SkinPainterTest, AMenuButtonDrawsItsArrowInTheRightSeventeenPixels) {
+    TForm* form = ShownForm();
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    auto* painter = new TSkinMenuButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    // Painted() draws 80 x 30: the arrow's tip row is y = 15 + 1, its middle x = 80 - 12.
+    EXPECT_EQ(Painted(painter, 68, 15), ColorToRGB(clWindowText));
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[0]);
+    SendMessage(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[3]) << "hot";
+    button->SetEnabled(false);
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[2]);
+    EXPECT_EQ(Painted(painter, 68, 15), ColorToRGB(clBtnShadow));
+}
+
 // A speed button is painted on its own canvas: read the picture its
 // WM_PAINT leaves on a white bitmap at (x, y).
 COLORREF SpeedButtonPixel(TSpeedButton* button, int x, int y) {
