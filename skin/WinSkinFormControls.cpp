@@ -24,6 +24,7 @@
 #include "skin/WinSubClassButtons.h"
 #include "skin/WinSubClassCheck.h"
 #include "skin/WinSubClassEdit.h"
+#include "skin/WinSubClassMedia.h"
 #include "skin/WinSubClassRange.h"
 #include "skin/WinSubClassScroll.h"
 #include "skin/WinSubClassTabs.h"
@@ -200,6 +201,7 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
     }
     if ((className == "TUPDOWN" || className == "TSPINBUTTON") && kinds.Contains(xcSpin))
         return attach(Make<TSkinUpDown>(control), false);
+    if (className == "TMEDIAPLAYER" && kinds.Contains(xcButton)) return attach(Make<TSkinMP>(control), false);
     if (auto* group = dynamic_cast<TCustomRadioGroup*>(control); group && kinds.Contains(xcRadioButton)) {
         for (int i = 0; i < group->ControlCount(); ++i)
             Make<TSkinRadioButton>(group->Controls(i))->AttachControl(this, SkinData, SharedCanvas.get(), false);
@@ -331,6 +333,8 @@ bool TWinSkinForm::SkinOtherLibrary(const AnsiString& className, TControl* contr
         attach(Make<TSkinButton>(control), false);
     } else if (kind == "bitbtn" && kinds.Contains(xcButton)) {
         attach(Make<TSkinBitButton>(control), false);
+    } else if (kind == "mediaplayer" && kinds.Contains(xcButton)) {
+        attach(Make<TSkinMP>(control), false);
     } else if (kind == "menubtn" && kinds.Contains(xcButton)) {
         attach(Make<TSkinMenuButton>(control), false);
     } else if (kind == "pngbitbtn" && kinds.Contains(xcButton)) {

@@ -11,6 +11,7 @@
 #include "skin/WinSubClassBoxes.h"
 #include "skin/WinSubClassButtons.h"
 #include "skin/WinSubClassCheck.h"
+#include "skin/WinSubClassMedia.h"
 #include "tests/skin/skinwindow_fixture.h"
 
 namespace {
@@ -224,6 +225,78 @@ TEST_F(SkinPainterTest, AStyledCheckBoxIsHandedANineCellStripOfTheSkinsCheckGlyp
     SkinOf(form)->FreePainters();
     EXPECT_FALSE(box->UseCustomGlyphs());
     EXPECT_EQ(box->Color(), clLime);
+}
+
+// A media player as the skin sees it: three sets of buttons and the
+// presses that reach it.
+SERVIORA_ENUM(TMPBtnType, btPlay, btPause, btStop, btNext, btPrev, btStep, btBack, btRecord, btEject)
+using TButtonSet = TSet<TMPBtnType>;
+
+class TMediaPlayer : public TCustomControl {
+    SERVIORA_CLASS(TMediaPlayer, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    using TCustomControl::TCustomControl;
+    TButtonSet VisibleButtons() const { return visible_; }
+    void SetVisibleButtons(TButtonSet v) { visible_ = v; }
+    TButtonSet EnabledButtons() const { return enabled_; }
+    void SetEnabledButtons(TButtonSet v) { enabled_ = v; }
+    TButtonSet ColoredButtons() const { return coloured_; }
+    void SetColoredButtons(TButtonSet v) { coloured_ = v; }
+    std::vector<AnsiString> presses;
+
+protected:
+    void MouseDown(TMouseButton, TShiftState, int x, int) override { presses.push_back("down " + IntToStr(x)); }
+    void MouseUp(TMouseButton, TShiftState, int x, int) override { presses.push_back("up " + IntToStr(x)); }
+
+private:
+    TButtonSet visible_{btPlay, btStop, btEject}, enabled_{btPlay, btStop}, coloured_;
+};
+void TMediaPlayer::Published(TPublished<TMediaPlayer>& p) {
+    p.Property("VisibleButtons", &TMediaPlayer::VisibleButtons, &TMediaPlayer::SetVisibleButtons);
+    p.Property("EnabledButtons", &TMediaPlayer::EnabledButtons, &TMediaPlayer::SetEnabledButtons);
+    p.Property("ColoredButtons", &TMediaPlayer::ColoredButtons, &TMediaPlayer::SetColoredButtons);
+}
+
+TEST_F(SkinPainterTest, AMediaPlayersButtonsAreSkinnedAndPassTheirPressesToThePlayer) {
+    TForm* form = ShownForm();
+    auto* player = TMediaPlayer::Create(form);
+    player->SetParent(form);
+    player->SetBounds(10, 10, 100, 30);
+    SkinOf(form)->SkinControls(form);
+    TWMediaPlayer* panel = nullptr;
+    for (int i = 0; i < SkinOf(form)->ComponentCount() && !panel; ++i)
+        panel = dynamic_cast<TWMediaPlayer*>(SkinOf(form)->Components(i));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->BoundsRect(), player->BoundsRect());
+    panel->Repaint();
+    EXPECT_EQ(panel->ButtonWidth, 33) << "three buttons share 100 pixels";
+    EXPECT_EQ(panel->HitTest(33), 0) << "a button's right end is its own";
+    EXPECT_EQ(panel->HitTest(34), 2);
+    EXPECT_EQ(panel->HitTest(99), 8);
+    EXPECT_EQ(panel->HitTest(100), TWMediaPlayer::kButtonCount) << "the pixel left over belongs to none";
+
+    auto shown = [&](int x, int y) {
+        TBitmap picture;
+        picture.SetSize(100, 30);
+        panel->PaintTo(picture.Canvas()->Handle(), 0, 0);
+        return GetPixel(picture.Canvas()->Handle(), x, y);
+    };
+    EXPECT_EQ(shown(16, 1), kButtonFrames[0]);
+    EXPECT_EQ(shown(82, 1), kButtonFrames[2]) << "the eject button is disabled";
+    SendMessage(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 10));
+    EXPECT_EQ(shown(49, 1), kButtonFrames[1]) << "the stop button is down";
+    SendMessage(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(41, 10));
+    EXPECT_EQ(shown(49, 1), kButtonFrames[0]);
+    EXPECT_EQ(player->presses, (std::vector<AnsiString>{"down 40", "up 41"}));
+
+    // Released over another button, the player sees no release.
+    SendMessage(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 10));
+    SendMessage(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 10));
+    EXPECT_EQ(player->presses.size(), 3u);
+    SkinOf(form)->FreePainters();
+    for (int i = 0; i < SkinOf(form)->ComponentCount(); ++i)
+        EXPECT_EQ(dynamic_cast<TWMediaPlayer*>(SkinOf(form)->Components(i)), nullptr) << "unskinning frees the panel";
 }
 
 TEST_F(SkinPainterTest, CheckBoxFramesStayWithinAFourFrameStrip) {
