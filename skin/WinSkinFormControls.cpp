@@ -193,6 +193,7 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
         painter->Mode = 2;
         return attach(painter, false);
     }
+    if (className == "TTABSET" && kinds.Contains(xcTab) && hasTabs) return attach(Make<TSkinTab31>(control), false);
     if (dynamic_cast<TTabSheet*>(control) && kinds.Contains(xcTab) && hasTabs)
         return attach(Make<TSkinTabSheet>(control), false);
     if (className == "TTABBEDNOTEBOOK" && kinds.Contains(xcTab) && hasTabs) return attach(Make<TSkinTab>(control), false);
@@ -308,6 +309,10 @@ bool TWinSkinForm::SkinOtherLibrary(const AnsiString& className, TControl* contr
         attach(Make<TSkinDateTime>(control), false);
     } else if (kind == "tab" && kinds.Contains(xcTab) && SkinData->Tabs()) {
         attach(Make<TSkinTab>(control), false);
+    } else if (kind == "bavpagecontrol" && kinds.Contains(xcTab)) {
+        auto* painter = Make<TSkinBavPage>(control);
+        painter->Kind = TSkinBavPage::kTabBackgrounds;
+        attach(painter, true);
     } else if (kind == "progress" && kinds.Contains(xcProgress)) {
         attach(Make<TSkinProgress>(control), false);
     } else if ((kind == "scrollbar" || kind == "singlescrollbar") && windowed && kinds.Contains(xcScrollbar)) {
