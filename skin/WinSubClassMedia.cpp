@@ -72,7 +72,7 @@ void TWMediaPlayer::Paint() {
     }
     ButtonWidth = client.right / VisibleCount;
     TBitmap picture;
-    picture.SetPixelFormat(pf24bit);
+    picture.SetPixelFormat(pf32bit);
     picture.SetSize(client.right, client.bottom);
     HDC dc = picture.Canvas()->Handle();
     FillSolid(dc, client, face);

@@ -37,7 +37,7 @@ std::unique_ptr<TBitmap> Copy24(TBitmap* source) {
 
 std::unique_ptr<TBitmap> StripOf(int width, int height) {
     auto strip = std::make_unique<TBitmap>();
-    strip->SetPixelFormat(pf24bit);
+    strip->SetPixelFormat(pf32bit);
     strip->SetSize(std::max(width, 0), std::max(height, 0));
     return strip;
 }
