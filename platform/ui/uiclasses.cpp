@@ -5,6 +5,7 @@
 #include "platform/ui/comctrls_header.h"
 #include "platform/ui/comctrls_listview.h"
 #include "platform/ui/comctrls_range.h"
+#include "platform/ui/comctrls_statusbar.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/filedialogs.h"
@@ -40,4 +41,5 @@ void RegisterUiClasses() {
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
     RegisterClasses({TImage::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),
                      TBitBtn::StaticClass(), TSpeedButton::StaticClass()});
+    RegisterClasses({TStatusBar::StaticClass()});
 }

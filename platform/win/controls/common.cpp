@@ -142,5 +142,6 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterProgressBarClass();
     ctl::RegisterTrackBarClass();
     ctl::RegisterUpDownClass();
+    ctl::RegisterStatusBarClass();
     return true;
 }

@@ -184,6 +184,7 @@ void RegisterToolTipClass();
 void RegisterProgressBarClass();
 void RegisterTrackBarClass();
 void RegisterUpDownClass();
+void RegisterStatusBarClass();
 
 // What a dropped pop-up part tells the control it belongs to: the user chose
 // the list item wParam, or ended the choice without one (lists and calendars).

@@ -210,24 +210,6 @@ TEST(GlyphPlacement, PlacesGlyphAndCaptionByLayoutAndMargin) {
     }
 }
 
-namespace {
-
-// The colours drawn in `r` (window coordinates) of a window.
-std::set<COLORREF> ColoursIn(HWND window, const TRect& r) {
-    std::set<COLORREF> colours;
-    const HBITMAP shot = CaptureWindow(window);
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ old = SelectObject(dc, shot);
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) colours.insert(GetPixel(dc, x, y));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(shot);
-    return colours;
-}
-
-}  // namespace
-
 // A lock window's 离开 hides itself and 取消 from its own click and shows
 // 唤醒: the hidden buttons leave the screen and take no more clicks at once,
 // and the shown one is drawn whole.

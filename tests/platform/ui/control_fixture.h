@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 #include "platform/ui/dialogs.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/modalresponder.h"
 #include "platform/ui/testseams.h"
+#include "platform/win/testseams.h"
 
 // A key pressed and released (with the text it types), and handled as the
 // application's loop handles it.
@@ -19,6 +21,20 @@ inline void Key(int vk, const AnsiString& text = AnsiString()) {
     SimulateKey(vk, true, text);
     SimulateKey(vk, false);
     ProcessMessages();
+}
+
+// The colours drawn in `r` (window coordinates) of a window.
+inline std::set<COLORREF> ColoursIn(HWND window, const TRect& r) {
+    std::set<COLORREF> colours;
+    const HBITMAP shot = CaptureWindow(window);
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, shot);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) colours.insert(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(shot);
+    return colours;
 }
 
 class ControlTest : public ::testing::Test {
