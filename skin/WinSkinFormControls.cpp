@@ -8,6 +8,7 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/comctrls.h"
 #include "platform/ui/comctrls_listview.h"
+#include "platform/ui/comctrls_statusbar.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/grids.h"
 #include "platform/ui/stdctrls.h"
@@ -226,6 +227,8 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
     }
     if (dynamic_cast<TRadioButton*>(control) && kinds.Contains(xcRadioButton))
         return attach(Make<TSkinRadioButton>(control), false);
+    if (dynamic_cast<TCustomStatusBar*>(control) && kinds.Contains(xcStatusBar))
+        return attach(Make<TSkinStatusBar>(control), false);
     if (auto* bar = dynamic_cast<TScrollBar*>(control); bar && kinds.Contains(xcScrollbar)) {
         Make<TSkinScControl>(control)->AttachScrollBarControl(bar, SkinData, SharedCanvas.get(), this);
         return;

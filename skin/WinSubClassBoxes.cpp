@@ -5,11 +5,15 @@
 
 #include <algorithm>
 
+#include "platform/rtl/programlong.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/colors.h"
+#include "platform/ui/comctrls_statusbar.h"
+#include "platform/win/commctrl_statusbar.h"
 #include "platform/win/userdraw.h"
 #include "skin/SkinProps.h"
 #include "skin/WinSkinForm.h"
+#include "skin/WinSkinFormDraw.h"
 
 // ---- group boxes ----
 
@@ -102,6 +106,107 @@ bool TSkinBoxH::HandleMessage(TMessage& message) {
 // ---- size grips ----
 
 void TSkinSizer::PaintSkin(HDC dc, const TRect& rect) { FillSkinColor(dc, rect); }
+
+// ---- status bars ----
+
+namespace {
+
+// Every status-bar painter draws on this one: painting happens inside one
+// message at a time.
+TBitmap* StatusBarBitmap() {
+    static ProgramLong<TBitmap> bitmap;
+    return &*bitmap;
+}
+
+UINT PanelTextFlags(TAlignment alignment) {
+    return alignment == taRightJustify ? DT_RIGHT : alignment == taCenter ? DT_CENTER : DT_LEFT;
+}
+
+}  // namespace
+
+bool TSkinStatusBar::HandleMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_PAINT:
+        PaintOnWMPaint(this, message);
+        return false;
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return false;
+    default:
+        return TSkinControl::HandleMessage(message);
+    }
+}
+
+void TSkinStatusBar::PanelBackground(TCanvas* canvas, const TRect& rect, int bevel) {
+    TDataSkinObject* edges = SkinData->StatusBarEdges();
+    if (edges && edges->Bitmap && !edges->Bitmap->Empty()) {
+        DrawSkinCell(canvas->Handle(), rect, edges->Bitmap.get(), edges->Margins(), bevel,
+                     std::max<int>(edges->Frame, 1), false, edges->Tile != 0, false);
+        return;
+    }
+    TRect r = rect;
+    if (bevel == 1) Frame3D(canvas, r, clBtnShadow, clBtnHighlight, 1);
+    if (bevel == 2) Frame3D(canvas, r, clBtnHighlight, clBtnShadow, 1);
+}
+
+void TSkinStatusBar::PaintSkin(HDC dc, const TRect& rect) {
+    auto* bar = dynamic_cast<TCustomStatusBar*>(Control);
+    if (!bar) return;
+    TBitmap* bitmap = StatusBarBitmap();
+    bitmap->SetPixelFormat(pf32bit);
+    bitmap->SetSize(rect.right - rect.left, rect.bottom - rect.top);
+    TCanvas* canvas = bitmap->Canvas();
+    const TRect whole{0, 0, bitmap->Width(), bitmap->Height()};
+    FillSolid(canvas->Handle(), whole, FaceColour());
+    canvas->Font()->Assign(bar->Font());
+    canvas->Font()->SetStyle({});
+    TDataSkinObject* edges = SkinData->StatusBarEdges();
+    if (edges) canvas->Font()->SetColor(edges->NormalColour2);
+    // An empty text is drawn as a blank.
+    auto caption = [&](const TRect& place, const WideString& text, UINT flags) {
+        TRect inner = place;
+        InflateRect(&inner, -2, 0);
+        DrawCaption(this, canvas, inner, text.empty() ? WideString(u" ") : text, true, flags);
+    };
+    TStatusPanels* panels = bar->Panels();
+    if (bar->SimplePanel() || panels->Count() == 0) {
+        PanelBackground(canvas, whole, 1);
+        const bool rightToLeft = bar->BiDiMode() == bdRightToLeft;
+        caption(whole, GetTextPropByName(bar, "simpletext"), rightToLeft ? DT_RIGHT : DT_LEFT);
+    } else {
+        for (int i = 0; i < panels->Count(); ++i) {
+            RECT r;
+            if (!SendMessage(Handle, SB_GETRECT, WPARAM(i), LPARAM(&r))) continue;
+            TRect place = r;
+            place.right += 2;
+            if (i == panels->Count() - 1) place.right = whole.right;
+            TStatusPanel* panel = panels->Items(i);
+            const int bevel = panel->Bevel() == pbRaised ? 2 : panel->Bevel() == pbLowered ? 1 : 3;
+            PanelBackground(canvas, place, bevel);
+            if (panel->Style() == psText)
+                caption(place, SkinAnsiToWide(panel->Text()), PanelTextFlags(panel->Alignment()));
+        }
+    }
+    TDataSkinObject* extra = SkinData->ExtraImages();
+    if ((GetWindowLong(Handle, GWL_STYLE) & SBARS_SIZEGRIP) && extra && extra->Bitmap && !extra->Bitmap->Empty()) {
+        const TRect cell = SkinCellRect(extra->Bitmap.get(), 5, std::max<int>(extra->Frame, 1), false);
+        const int w = cell.right - cell.left, h = cell.bottom - cell.top;
+        DrawSkinGlyph(canvas->Handle(), TRect{whole.right - 1 - w, whole.bottom - 1 - h, whole.right - 1, whole.bottom - 1},
+                      extra->Bitmap.get(), 5, std::max<int>(extra->Frame, 1), true);
+    }
+    BitBlt(dc, rect.left, rect.top, whole.right, whole.bottom, canvas->Handle(), 0, 0, SRCCOPY);
+    bar->PaintControls(dc, nullptr);
+    if (bar->OnDrawPanel()) {
+        CanvasOnDC onDC(bar->Canvas(), dc);
+        for (int i = 0; i < panels->Count(); ++i) {
+            RECT r;
+            if (!SendMessage(Handle, SB_GETRECT, WPARAM(i), LPARAM(&r))) continue;
+            TRect place = r;
+            InflateRect(&place, -2, -2);
+            bar->OnDrawPanel()(bar, panels->Items(i), place);
+        }
+    }
+}
 
 // ---- other libraries' check and radio glyphs ----
 

@@ -40,6 +40,21 @@ public:
     void PaintSkin(HDC dc, const TRect& rect) override;
 };
 
+// The class library's status bar: panels (or the simple text) over the
+// skin's "StatusBarEdges" frames or 3-D lines, and the size grip from cell
+// 5 of "ExtraImages".
+class TSkinStatusBar : public TSkinControl {
+    SERVIORA_CLASS(TSkinStatusBar, TSkinControl)
+public:
+    using TSkinControl::TSkinControl;
+    bool HandleMessage(TMessage& message) override;
+    void PaintSkin(HDC dc, const TRect& rect) override;
+
+private:
+    // The background of a panel with bevel Bevel (1 lowered, 2 raised, 3 none).
+    void PanelBackground(TCanvas* canvas, const TRect& rect, int bevel);
+};
+
 // Never sees a message: the glyphs are handed over at attach time and on a
 // skin change, and taken back by RestoreColor.
 class TSkinObjImage : public TSkinControl {

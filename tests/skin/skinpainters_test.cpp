@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/buttons.h"
+#include "platform/ui/comctrls_statusbar.h"
+#include "platform/win/commctrl_statusbar.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/win/commctrl.h"
@@ -20,6 +22,9 @@ namespace {
 const COLORREF kButtonFrames[] = {RGB(10, 200, 10), RGB(200, 10, 10), RGB(90, 90, 90), RGB(10, 10, 200),
                                   RGB(200, 200, 10)};
 const COLORREF kCheckFrames[] = {RGB(1, 100, 1), RGB(2, 100, 2), RGB(3, 100, 3), RGB(4, 100, 4)};
+// Status-bar edges 1 lowered, 2 raised, 3 none; extra image cells (5: the size grip).
+const COLORREF kEdgeFrames[] = {RGB(5, 60, 5), RGB(6, 60, 6), RGB(7, 60, 7)};
+const COLORREF kExtraCells[] = {RGB(9, 1, 1), RGB(9, 2, 2), RGB(9, 3, 3), RGB(9, 4, 4), RGB(9, 5, 5)};
 
 TSkinMember Cells(const char* name, const COLORREF* colours, int count, int width, int height) {
     TArtImage image(count * width, height, 0);
@@ -33,10 +38,12 @@ protected:
         SkinWindowTest::SetUp();
         const std::string description = std::string(kDescription) +
                                         "[Buttons]\nBitmap=buttons.bmp\nFrame=5\nCheckButton=check.bmp\n"
-                                        "CheckButtonFrame=4\n";
+                                        "CheckButtonFrame=4\n[StatusBarEdges]\nImage=edges.bmp\nFrame=3\n"
+                                        "[ExtraImages]\nImage=extra.bmp\nFrame=5\n";
         const std::vector<TSkinMember> members = {
             {"fixture.ini", std::vector<Byte>(description.begin(), description.end())},
-            Cells("buttons.bmp", kButtonFrames, 5, 20, 20), Cells("check.bmp", kCheckFrames, 4, 13, 13)};
+            Cells("buttons.bmp", kButtonFrames, 5, 20, 20), Cells("check.bmp", kCheckFrames, 4, 13, 13),
+            Cells("edges.bmp", kEdgeFrames, 3, 10, 10), Cells("extra.bmp", kExtraCells, 5, 8, 8)};
         const std::vector<Byte> package = WriteSkinPackage(70000, members);
         skin_->SkinStream()->Clear();
         skin_->SkinStream()->WriteBuffer(package.data(), Integer(package.size()));
@@ -297,6 +304,39 @@ TEST_F(SkinPainterTest, AMediaPlayersButtonsAreSkinnedAndPassTheirPressesToThePl
     SkinOf(form)->FreePainters();
     for (int i = 0; i < SkinOf(form)->ComponentCount(); ++i)
         EXPECT_EQ(dynamic_cast<TWMediaPlayer*>(SkinOf(form)->Components(i)), nullptr) << "unskinning frees the panel";
+}
+
+TEST_F(SkinPainterTest, StatusBarPanelsShowTheirBevelsFromTheSkinTheLastReachingTheEdge) {
+    TForm* form = ShownForm();
+    form->SetBorderStyle(bsSizeable);
+    TStatusBar* bar = TStatusBar::Create(form);
+    bar->SetParent(form);
+    const TStatusPanelBevel bevels[] = {pbLowered, pbRaised, pbNone};
+    for (TStatusPanelBevel bevel : bevels) {
+        TStatusPanel* panel = bar->Panels()->Add();
+        panel->SetWidth(60);
+        panel->SetBevel(bevel);
+    }
+    SkinOf(form)->SkinControls(form);
+    auto* painter = dynamic_cast<TSkinStatusBar*>(SkinOf(form)->FindPainter(bar->Handle()));
+    ASSERT_NE(painter, nullptr);
+    const int w = bar->Width(), h = bar->Height();
+    TBitmap picture;
+    picture.SetSize(w, h);
+    painter->PaintSkin(picture.Canvas()->Handle(), TRect{0, 0, w, h});
+    HDC dc = picture.Canvas()->Handle();
+    EXPECT_EQ(GetPixel(dc, 30, 2), kEdgeFrames[0]);
+    EXPECT_EQ(GetPixel(dc, 90, 2), kEdgeFrames[1]);
+    EXPECT_EQ(GetPixel(dc, 150, 2), kEdgeFrames[2]);
+    EXPECT_EQ(GetPixel(dc, w - 20, 2), kEdgeFrames[2]) << "the last panel reaches the bar's right edge";
+    const bool grip = GetWindowLong(bar->Handle(), GWL_STYLE) & SBARS_SIZEGRIP;
+    ASSERT_TRUE(grip);
+    EXPECT_EQ(GetPixel(dc, w - 5, h - 5), kExtraCells[4]) << "the size grip is cell 5, one pixel inside";
+    EXPECT_NE(GetPixel(dc, w - 1, h - 1), kExtraCells[4]);
+
+    bar->SetSimplePanel(true);
+    painter->PaintSkin(dc, TRect{0, 0, w, h});
+    EXPECT_EQ(GetPixel(dc, 150, 2), kEdgeFrames[0]) << "the simple text lies on a lowered panel";
 }
 
 TEST_F(SkinPainterTest, CheckBoxFramesStayWithinAFourFrameStrip) {
