@@ -97,6 +97,9 @@ void DrawCaption(TSkinControl* painter, TCanvas* canvas, const TRect& rect, cons
 UINT AddRtlFlag(TSkinControl* painter, UINT flags);
 // The shared WM_PAINT: the painter's PaintSkin over the whole window.
 void PaintOnWMPaint(TSkinControl* painter, TMessage& message);
+// For a painter that draws the whole window: WM_PAINT through
+// PaintOnWMPaint and WM_ERASEBKGND answered 1. True when it was one of them.
+bool PaintWholeWindow(TSkinControl* painter, TMessage& message);
 // The shared WM_ERASEBKGND: the parent's background under the control.
 void EraseWithParent(TSkinControl* painter, TMessage& message);
 // The embossed picture of a glyph for the disabled state.

@@ -125,16 +125,7 @@ UINT PanelTextFlags(TAlignment alignment) {
 }  // namespace
 
 bool TSkinStatusBar::HandleMessage(TMessage& message) {
-    switch (message.Msg) {
-    case WM_PAINT:
-        PaintOnWMPaint(this, message);
-        return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
-    default:
-        return TSkinControl::HandleMessage(message);
-    }
+    return !PaintWholeWindow(this, message) && TSkinControl::HandleMessage(message);
 }
 
 void TSkinStatusBar::PanelBackground(TCanvas* canvas, const TRect& rect, int bevel) {

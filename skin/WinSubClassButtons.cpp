@@ -47,13 +47,8 @@ void TSkinButton::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas
 }
 
 bool TSkinButton::HandleMessage(TMessage& message) {
+    if (PaintWholeWindow(this, message)) return false;
     switch (message.Msg) {
-    case WM_PAINT:
-        PaintOnWMPaint(this, message);
-        return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
     case WM_TIMER:
         KillTimer(Handle, 1);
         SetWindowLong(Handle, GWL_STYLE, GetWindowLong(Handle, GWL_STYLE));
