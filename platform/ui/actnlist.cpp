@@ -27,13 +27,27 @@ void TContainedAction::SetActionList(TActionList* v) {
 
 namespace {
 
+// The first visible control under `parent` (depth first) that answers.
+bool AnswerFromChildren(TWinControl* parent, bool (TComponent::*answer)(TBasicAction*), TBasicAction* action) {
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* control = parent->Controls(i);
+        if (!control->Visible()) continue;
+        if ((control->*answer)(action)) return true;
+        if (auto* container = dynamic_cast<TWinControl*>(control);
+            container && AnswerFromChildren(container, answer, action))
+            return true;
+    }
+    return false;
+}
+
 // An action nobody else answered goes to the focused control, then to the
-// active form: so a menu's Copy copies from whatever has the focus.
+// active form, then to the form's visible controls: so a menu's Copy copies
+// from whatever has the focus, and a status pane shows the hint.
 bool AnswerFromFocus(bool (TComponent::*answer)(TBasicAction*), TBasicAction* action) {
     if (!Screen) return false;
     if (TWinControl* control = Screen->ActiveControl(); control && (control->*answer)(action)) return true;
     TCustomForm* form = Screen->ActiveCustomForm();
-    return form && (form->*answer)(action);
+    return form && ((form->*answer)(action) || AnswerFromChildren(form, answer, action));
 }
 
 }  // namespace

@@ -81,3 +81,33 @@ TEST_F(EditActionsTest, AnUnansweredActionReachesTheFocusedControl) {
     EXPECT_TRUE(copy.Execute());
     EXPECT_EQ(Clipboard()->AsText(), "");
 }
+
+namespace {
+
+// Shows the application's hint, as a status pane would.
+class THintShower : public TPanel {
+public:
+    using TPanel::TPanel;
+    bool ExecuteAction(TBasicAction* action) override {
+        auto* hint = dynamic_cast<THintAction*>(action);
+        if (!hint) return TPanel::ExecuteAction(action);
+        shown = hint->Hint();
+        return true;
+    }
+    AnsiString shown;
+};
+
+}  // namespace
+
+// Without an OnHint handler the hint travels as an action past the focused
+// control and the form to whichever visible control of the form answers it.
+TEST_F(EditActionsTest, TheApplicationsHintReachesAControlOfTheActiveFormThatShowsIt) {
+    TPanel* box = Place<TPanel>(form, 10, 70, 200, 40);
+    auto* shower = new THintShower(form);
+    shower->SetParent(box);
+    Application->SetHint("保存维修单");
+    EXPECT_EQ(shower->shown, AnsiString("保存维修单"));
+    shower->SetVisible(false);
+    Application->SetHint("打印凭证");
+    EXPECT_EQ(shower->shown, AnsiString("保存维修单")) << "a hidden control hears nothing";
+}
