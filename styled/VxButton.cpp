@@ -191,6 +191,41 @@ void TVxToolButton::DefineProperties(TFiler* filer) {
         nullptr, false);
 }
 
+// ---- actions ----
+
+TVxToolButtonActionLink::TVxToolButtonActionLink(TVxToolButton* client) : TControlActionLink(client), button_(client) {}
+
+bool TVxToolButtonActionLink::IsCheckedLinked() const {
+    return TControlActionLink::IsCheckedLinked() && button_->Down() == CustomAction()->Checked();
+}
+
+bool TVxToolButtonActionLink::IsImageIndexLinked() const {
+    return TControlActionLink::IsImageIndexLinked() && button_->ImageIndex() == CustomAction()->ImageIndex();
+}
+
+void TVxToolButtonActionLink::SetChecked(bool value) { button_->SetDown(value); }
+
+void TVxToolButtonActionLink::SetImageIndex(Integer value) { button_->SetImageIndex(value); }
+
+std::unique_ptr<TControlActionLink> TVxToolButton::MakeActionLink() {
+    return std::make_unique<TVxToolButtonActionLink>(this);
+}
+
+void TVxToolButton::ActionChange(TObject* sender, bool checkDefaults) {
+    TGraphicControl::ActionChange(sender, checkDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(sender);
+    if (!action) return;
+    if (!checkDefaults || !down_) SetDown(action->Checked());
+    if (!checkDefaults || imageIndex_ == -1) SetImageIndex(action->ImageIndex());
+}
+
+void TVxToolButton::AssignTo(TPersistent* dest) {
+    auto* action = dynamic_cast<TCustomAction*>(dest);
+    if (!action) return TGraphicControl::AssignTo(dest);
+    action->SetChecked(down_);
+    action->SetImageIndex(imageIndex_);
+}
+
 void TVxToolButton::SetAlignment(TAlignment v) { SetAndRepaint(this, alignment_, v); }
 
 void TVxToolButton::SetImageIndex(Integer v) { SetAndRepaint(this, imageIndex_, v); }

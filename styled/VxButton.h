@@ -5,6 +5,7 @@
 // button opens its menu (from its arrow zone only when it also clicks).
 #pragma once
 
+#include "platform/ui/actnlist.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/stdctrls.h"
@@ -19,6 +20,22 @@ SERVIORA_ENUM(TVxToolStyle, tsButton, tsDropDown)
 // changes: caption display, layout, size, and visual style.
 constexpr UINT VXM_TOOLBARSHOWCAPTION = 0xB3EA, VXM_TOOLBARLAYOUT = 0xB3EB, VXM_TOOLBARBUTTONSIZE = 0xB3EC,
                VXM_TOOLBARVISUALSTYLE = 0xB3ED;
+
+class TVxToolButton;
+
+// A tool button's link also shares the action's Checked (as Down) and
+// ImageIndex while they equal the button's.
+class TVxToolButtonActionLink : public TControlActionLink {
+public:
+    explicit TVxToolButtonActionLink(TVxToolButton* client);
+    bool IsCheckedLinked() const override;
+    bool IsImageIndexLinked() const override;
+    void SetChecked(bool value) override;
+    void SetImageIndex(Integer value) override;
+
+private:
+    TVxToolButton* button_;
+};
 
 class TVxToolButton : public TGraphicControl {
     SERVIORA_CLASS(TVxToolButton, TGraphicControl)
@@ -128,6 +145,11 @@ protected:
     virtual void DoDropDown();
     virtual void DrawGlyph(const TRect& rect);
     virtual void DrawCaption(const TRect& rect);
+    std::unique_ptr<TControlActionLink> MakeActionLink() override;
+    // Also Down from the action's Checked and ImageIndex from its ImageIndex.
+    void ActionChange(TObject* sender, bool checkDefaults) override;
+    // To an action: Down as Checked and the ImageIndex.
+    void AssignTo(TPersistent* dest) override;
 
 private:
     enum class TState { Up, Disabled, Down, Exclusive, Dropped };

@@ -232,6 +232,27 @@ TEST_F(ToolButton, GlyphAndCaptionArePlacedByLayoutAlignmentAndThePressedOffset)
     EXPECT_TRUE(IsRectEmpty(&text));
 }
 
+TEST_F(ToolButton, ALinkedActionChecksTheButtonAndGivesItsImageAndTakesThemBack) {
+    auto* button = AddButton(10, nullptr);
+    button->SetGroupIndex(1);
+    button->SetAllowAllUp(true);
+    auto* action = new TAction(form_.get());
+    action->SetImageIndex(3);
+    button->SetAction(action);
+    EXPECT_EQ(button->ImageIndex(), 3);
+    action->SetChecked(true);
+    EXPECT_TRUE(button->Down());
+    action->SetImageIndex(5);
+    EXPECT_EQ(button->ImageIndex(), 5);
+    button->SetImageIndex(7);
+    action->SetImageIndex(6);
+    EXPECT_EQ(button->ImageIndex(), 7) << "an image of its own is kept";
+    TAction copy(nullptr);
+    copy.Assign(button);
+    EXPECT_TRUE(copy.Checked());
+    EXPECT_EQ(copy.ImageIndex(), 7);
+}
+
 TEST(ToolButtonStream, PropertiesOlderFormsStoredAreReadIntoTheirSuccessors) {
     std::unique_ptr<TForm> form(new TForm(nullptr, 0));
     auto* button = new TVxToolButton(form.get());
