@@ -27,6 +27,12 @@ AnsiString GetEnumPropByName(TObject* instance, const AnsiString& name) {
     return GetEnumProp(instance, name);
 }
 
+AnsiString GetSetPropByName(TObject* instance, const AnsiString& name) {
+    const PPropInfo prop = PropOf(instance, name);
+    if (!prop || prop->Kind() != tkSet) return {};
+    return GetSetProp(instance, name, true);
+}
+
 WideString GetTextPropByName(TObject* instance, const AnsiString& name) {
     const PPropInfo prop = PropOf(instance, name);
     if (!prop) return {};

@@ -10,6 +10,8 @@
 Integer GetIntPropByName(TObject* instance, const AnsiString& name);
 // The value's identifier ("True", "blGlyphLeft"); empty when there is none.
 AnsiString GetEnumPropByName(TObject* instance, const AnsiString& name);
+// A set property's members as text ("[btPlay,btStop]"); empty for anything else.
+AnsiString GetSetPropByName(TObject* instance, const AnsiString& name);
 // A string property's text; empty for anything else.
 WideString GetTextPropByName(TObject* instance, const AnsiString& name);
 // The object the property holds when it is of that class, else nullptr.

@@ -8,6 +8,7 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/comctrls.h"
 #include "platform/ui/comctrls_listview.h"
+#include "platform/ui/comctrls_statusbar.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/grids.h"
 #include "platform/ui/stdctrls.h"
@@ -24,6 +25,7 @@
 #include "skin/WinSubClassButtons.h"
 #include "skin/WinSubClassCheck.h"
 #include "skin/WinSubClassEdit.h"
+#include "skin/WinSubClassMedia.h"
 #include "skin/WinSubClassRange.h"
 #include "skin/WinSubClassScroll.h"
 #include "skin/WinSubClassTabs.h"
@@ -192,6 +194,7 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
         painter->Mode = 2;
         return attach(painter, false);
     }
+    if (className == "TTABSET" && kinds.Contains(xcTab) && hasTabs) return attach(Make<TSkinTab31>(control), false);
     if (dynamic_cast<TTabSheet*>(control) && kinds.Contains(xcTab) && hasTabs)
         return attach(Make<TSkinTabSheet>(control), false);
     if (className == "TTABBEDNOTEBOOK" && kinds.Contains(xcTab) && hasTabs) return attach(Make<TSkinTab>(control), false);
@@ -200,10 +203,23 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
     }
     if ((className == "TUPDOWN" || className == "TSPINBUTTON") && kinds.Contains(xcSpin))
         return attach(Make<TSkinUpDown>(control), false);
+    if (className == "TMEDIAPLAYER" && kinds.Contains(xcButton)) return attach(Make<TSkinMP>(control), false);
     if (auto* group = dynamic_cast<TCustomRadioGroup*>(control); group && kinds.Contains(xcRadioButton)) {
         for (int i = 0; i < group->ControlCount(); ++i)
             Make<TSkinRadioButton>(group->Controls(i))->AttachControl(this, SkinData, SharedCanvas.get(), false);
         return attach(Make<TSkinGroupBox>(control), true);
+    }
+    if (className == "TDBNAVIGATOR" && windowed && kinds.Contains(xcPanel)) {
+        attach(Make<TSkinBox>(control), true);
+        for (int i = 0; i < windowed->ControlCount(); ++i) SkinControl(windowed->Controls(i), windowed);
+        return;
+    }
+    const bool styledCheck = className == "TVXDBCHECKBOX" || className == "TVXCHECKBOX";
+    const bool styledRadio = className == "TVXRADIOBUTTON" || className == "TVXDBRADIOBUTTON";
+    if ((styledCheck && kinds.Contains(xcCheckBox)) || (styledRadio && kinds.Contains(xcRadioButton))) {
+        auto* painter = Make<TSkinObjImage>(control);
+        painter->Kind = styledCheck ? TSkinObjImage::kCheckBox : TSkinObjImage::kRadioButton;
+        return attach(painter, true);
     }
     if (auto* box = dynamic_cast<TCustomGroupBox*>(control); box && kinds.Contains(xcPanel)) {
         SkinChildren(box);
@@ -211,6 +227,8 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
     }
     if (dynamic_cast<TRadioButton*>(control) && kinds.Contains(xcRadioButton))
         return attach(Make<TSkinRadioButton>(control), false);
+    if (dynamic_cast<TCustomStatusBar*>(control) && kinds.Contains(xcStatusBar))
+        return attach(Make<TSkinStatusBar>(control), false);
     if (auto* bar = dynamic_cast<TScrollBar*>(control); bar && kinds.Contains(xcScrollbar)) {
         Make<TSkinScControl>(control)->AttachScrollBarControl(bar, SkinData, SharedCanvas.get(), this);
         return;
@@ -225,6 +243,11 @@ void TWinSkinForm::SkinControl(TControl* control, TWinControl*) {
     }
     if (className == "TRICHEDIT" && windowed && kinds.Contains(xcScrollbar)) {
         AttachScroll<TSkinScrollbar>(this, SkinData, SharedCanvas.get(), windowed);
+        return;
+    }
+    if (dynamic_cast<TSpeedButton*>(control)) {
+        if (kinds.Contains(xcSpeedButton))
+            Make<TSkinSpeedButton>(control)->AttachGraphicControl(this, SkinData, SharedCanvas.get());
         return;
     }
     if (dynamic_cast<TBitBtn*>(control)) {
@@ -289,6 +312,10 @@ bool TWinSkinForm::SkinOtherLibrary(const AnsiString& className, TControl* contr
         attach(Make<TSkinDateTime>(control), false);
     } else if (kind == "tab" && kinds.Contains(xcTab) && SkinData->Tabs()) {
         attach(Make<TSkinTab>(control), false);
+    } else if (kind == "bavpagecontrol" && kinds.Contains(xcTab)) {
+        auto* painter = Make<TSkinBavPage>(control);
+        painter->Kind = TSkinBavPage::kTabBackgrounds;
+        attach(painter, true);
     } else if (kind == "progress" && kinds.Contains(xcProgress)) {
         attach(Make<TSkinProgress>(control), false);
     } else if ((kind == "scrollbar" || kind == "singlescrollbar") && windowed && kinds.Contains(xcScrollbar)) {
@@ -314,10 +341,18 @@ bool TWinSkinForm::SkinOtherLibrary(const AnsiString& className, TControl* contr
         attach(Make<TSkinButton>(control), false);
     } else if (kind == "bitbtn" && kinds.Contains(xcButton)) {
         attach(Make<TSkinBitButton>(control), false);
+    } else if (kind == "mediaplayer" && kinds.Contains(xcButton)) {
+        attach(Make<TSkinMP>(control), false);
+    } else if (kind == "menubtn" && kinds.Contains(xcButton)) {
+        attach(Make<TSkinMenuButton>(control), false);
     } else if (kind == "pngbitbtn" && kinds.Contains(xcButton)) {
         auto* painter = Make<TSkinBitButton>(control);
         painter->GraphicPropName = "PngImage";
         attach(painter, false);
+    } else if ((kind == "speedbutton" && kinds.Contains(xcSpeedButton)) || (kind == "pngspeedbutton" && kinds.Contains(xcButton))) {
+        auto* painter = Make<TSkinSpeedButton>(control);
+        if (kind == "pngspeedbutton") painter->GraphicPropName = "PngImage";
+        painter->AttachGraphicControl(this, SkinData, SharedCanvas.get());
     } else if (kind == "container" && windowed) {
         SkinChildren(windowed);
     } else if (kind == "groupbox" && kinds.Contains(xcGroupBox)) {
@@ -326,6 +361,13 @@ bool TWinSkinForm::SkinOtherLibrary(const AnsiString& className, TControl* contr
         if (windowed && kinds.Contains(xcRadioButton))
             for (int i = 0; i < windowed->ControlCount(); ++i) {
                 TControl* child = windowed->Controls(i);
+                // The styled library's own buttons take the skin's glyphs.
+                if (UpperCase(child->ClassName()).find("TVX") != AnsiString::npos) {
+                    auto* painter = Make<TSkinObjImage>(child);
+                    painter->Kind = kind == "radiogroup" ? TSkinObjImage::kRadioButton : TSkinObjImage::kCheckBox;
+                    painter->AttachControl(this, SkinData, SharedCanvas.get(), true);
+                    continue;
+                }
                 TSkinControl* painter = kind == "radiogroup" ? static_cast<TSkinControl*>(Make<TSkinRadioButton>(child))
                                                              : Make<TSkinCheckBox>(child);
                 painter->AttachControl(this, SkinData, SharedCanvas.get(), false);

@@ -44,9 +44,33 @@ void MaskedCopy(HDC dc, const TRect& rect, TBitmap* image, TBitmap* mask) {
 using TCellKey = std::tuple<const TBitmap*, int, int, int, int, int, int, int, bool, bool, int, int>;
 constexpr std::size_t kMostCachedCells = 4096;
 
-std::map<TCellKey, std::unique_ptr<TBitmap>>& CellCache() {
-    static std::map<TCellKey, std::unique_ptr<TBitmap>> cache;
+// A cached cell, and whether any of its pixels has the key colour: a cell
+// without one is drawn opaque, which gives the same pixels for less.
+struct TCachedCell {
+    std::unique_ptr<TBitmap> picture;
+    bool keyed = true;
+};
+
+std::map<TCellKey, TCachedCell>& CellCache() {
+    static std::map<TCellKey, TCachedCell> cache;
     return cache;
+}
+
+bool HasKeyPixels(TBitmap* picture) {
+    const int w = picture->Width(), h = picture->Height();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> pixels(std::size_t(w) * std::size_t(h));
+    if (GetDIBits(picture->Canvas()->Handle(), picture->Handle(), 0, UINT(h), pixels.data(), &info, DIB_RGB_COLORS) != h)
+        return true;
+    // 0x00RRGGBB in memory order blue, green, red.
+    const std::uint32_t key = (GetRValue(kSkinKeyColour) << 16) | (GetGValue(kSkinKeyColour) << 8) | GetBValue(kSkinKeyColour);
+    return std::any_of(pixels.begin(), pixels.end(), [key](std::uint32_t p) { return (p & 0xFFFFFF) == key; });
 }
 
 std::set<const TBitmap*>& CachedImages() {
@@ -78,10 +102,12 @@ void DrawCell(HDC dc, const TRect& rect, const TCellKey& key, bool transparent,
     auto found = cache.find(key);
     if (found == cache.end()) {
         if (cache.size() >= kMostCachedCells) cache.clear();
-        found = cache.emplace(key, build()).first;
+        TCachedCell made{build()};
+        made.keyed = !transparent || HasKeyPixels(made.picture.get());
+        found = cache.emplace(key, std::move(made)).first;
     }
-    HDC cell = found->second->Canvas()->Handle();
-    if (transparent)
+    HDC cell = found->second.picture->Canvas()->Handle();
+    if (transparent && found->second.keyed)
         TransparentBlt(dc, rect.left, rect.top, Width(rect), Height(rect), cell, 0, 0, Width(rect), Height(rect),
                        kSkinKeyColour);
     else

@@ -63,7 +63,6 @@ void TWinSkinForm::LoadCaptionButtons() {
 }
 
 void TWinSkinForm::FreeCaptionButtons() {
-    if (HotButton && dynamic_cast<TWinSysButton*>(HotButton)) HotButton = nullptr;
     CaptionButtons.clear();
 }
 
@@ -164,7 +163,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
 void TWinSkinForm::PaintTitleBar(HDC dc) {
     const int w = FrameSize.cx, h = FrameSize.cy;
     TitleBitmap = std::make_unique<TBitmap>();
-    TitleBitmap->SetPixelFormat(pf24bit);
+    TitleBitmap->SetPixelFormat(pf32bit);
     TRect title;
     if (WindowState == kMinimized) {
         TitleBitmap->SetSize(w, h);

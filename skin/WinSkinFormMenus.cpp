@@ -25,7 +25,7 @@ bool HasImage(const TDataSkinObject* element) { return element && !element->Bitm
 // An off-screen image of an item's size in the menu font.
 std::unique_ptr<TBitmap> ItemImage(int width, int height) {
     auto image = std::make_unique<TBitmap>();
-    image->SetPixelFormat(pf24bit);
+    image->SetPixelFormat(pf32bit);
     image->SetSize(width, height);
     if (TFont* font = MenuFont()) image->Canvas()->Font()->Assign(font);
     return image;
@@ -279,7 +279,7 @@ void TWinSkinForm::DrawSeparator(TCanvas* canvas, const TRect& rect) {
     BitBlt(strip.Canvas()->Handle(), 0, 0, strip.Width(), strip.Height(), element->Bitmap->Canvas()->Handle(), cell.left,
            cell.top, SRCCOPY);
     TBitmap line;
-    line.SetPixelFormat(pf24bit);
+    line.SetPixelFormat(pf32bit);
     line.SetSize(w, h);
     DrawSkinBar(line.Canvas()->Handle(), TRect{0, 0, w, h}, &strip,
                 TRect{element->LeftWidth, 0, element->RightWidth, 0}, 1, 1, false);

@@ -15,6 +15,10 @@
 
 // ---- frame elements -----------------------------------------------------------------
 
+TNCObject::~TNCObject() {
+    if (Form && Form->HotButton == this) Form->HotButton = nullptr;
+}
+
 void TNCObject::MouseDown() {
     if (Form->HotButton && Form->HotButton != this) Form->HotButton->MouseLeave();
     if (!Visible) return;

@@ -22,7 +22,8 @@ public:
     static constexpr int kNormal = 1, kPressed = 2, kHot = 3;
 
     explicit TNCObject(TWinSkinForm* form) : Form(form) {}
-    virtual ~TNCObject() = default;
+    // The form forgets a hot object that goes (a menu bar rebuilt under the mouse).
+    virtual ~TNCObject();
     TNCObject(const TNCObject&) = delete;
     TNCObject& operator=(const TNCObject&) = delete;
 

@@ -18,7 +18,7 @@ TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
 
 TSkinControl::~TSkinControl() {
     if (SavedWindowProc) {
-        if (TControl* hooked = GraphicControl ? GraphicControl : Control) hooked->SetWindowProc(SavedWindowProc);
+        if (TControl* hooked = HookedControl()) hooked->SetWindowProc(SavedWindowProc);
         SavedWindowProc = TWndMethod();
     }
     if (ObjectInstance) {
@@ -192,7 +192,7 @@ void TSkinControl::LeaveHot() {
 }
 
 void TSkinControl::ForwardMouseDown(TMessage& message) {
-    TControl* control = GraphicControl ? GraphicControl : Control;
+    TControl* control = HookedControl();
     if (!control) return;
     int x = std::int16_t(LOWORD(message.LParam)), y = std::int16_t(HIWORD(message.LParam));
     if (control->Width() > 32768 || control->Height() > 32768) {

@@ -49,6 +49,8 @@ public:
     void DrawTextFocus(HDC dc, UINT flags, const TRect& rect);
     void SwitchParentBackground(bool switching);
     TColor FaceColour() const { return SkinData->Colour(TSkinData::kButtonFaceIndex); }
+    // The control whose WindowProc the painter holds: a graphic control or Control.
+    TControl* HookedControl() const { return GraphicControl ? GraphicControl : Control; }
 
     // Stores the skin, form and canvas, takes the owner as Control, joins
     // the form's list and swaps the colour; False without a control.
@@ -95,6 +97,9 @@ void DrawCaption(TSkinControl* painter, TCanvas* canvas, const TRect& rect, cons
 UINT AddRtlFlag(TSkinControl* painter, UINT flags);
 // The shared WM_PAINT: the painter's PaintSkin over the whole window.
 void PaintOnWMPaint(TSkinControl* painter, TMessage& message);
+// For a painter that draws the whole window: WM_PAINT through
+// PaintOnWMPaint and WM_ERASEBKGND answered 1. True when it was one of them.
+bool PaintWholeWindow(TSkinControl* painter, TMessage& message);
 // The shared WM_ERASEBKGND: the parent's background under the control.
 void EraseWithParent(TSkinControl* painter, TMessage& message);
 // The embossed picture of a glyph for the disabled state.

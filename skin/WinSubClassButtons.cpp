@@ -10,6 +10,7 @@
 #include "platform/ui/imagelist.h"
 #include "platform/win/userdraw.h"
 #include "skin/SkinProps.h"
+#include "skin/WinSkinForm.h"
 #include "skin/WinSkinFormDraw.h"
 
 namespace {
@@ -33,7 +34,7 @@ TSkinButton::TSkinButton(TComponent* owner) : TSkinControl(owner), Bitmap(std::m
 TSkinButton::~TSkinButton() = default;
 
 void TSkinButton::SetTransparentFromTag() {
-    TControl* control = GraphicControl ? GraphicControl : Control;
+    TControl* control = HookedControl();
     Transparent = (control && control->Tag() == 5555) || SkinData->Options().Contains(xoTransparent);
 }
 
@@ -46,13 +47,8 @@ void TSkinButton::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas
 }
 
 bool TSkinButton::HandleMessage(TMessage& message) {
+    if (PaintWholeWindow(this, message)) return false;
     switch (message.Msg) {
-    case WM_PAINT:
-        PaintOnWMPaint(this, message);
-        return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
     case WM_TIMER:
         KillTimer(Handle, 1);
         SetWindowLong(Handle, GWL_STYLE, GetWindowLong(Handle, GWL_STYLE));
@@ -135,7 +131,8 @@ int TSkinButton::ButtonFrame(bool useDefault) {
 }
 
 void TSkinButton::ReadCaption() {
-    Caption = Control ? GetTextPropByName(Control, "Caption") : GetWindowTextWide(Handle);
+    TControl* control = HookedControl();
+    Caption = control ? GetTextPropByName(control, "Caption") : GetWindowTextWide(Handle);
 }
 
 void TSkinButton::PaintBackground(const TRect& rect, int frame) {
@@ -153,8 +150,8 @@ void TSkinButton::PaintBackground(const TRect& rect, int frame) {
 void TSkinButton::SelectCaptionFont(int frame, bool normalOnlyInFrame1) {
     TCanvas* canvas = Bitmap->Canvas();
     const TDataSkinButton* buttons = SkinData->Buttons();
-    if (Control) {
-        canvas->SetFont(Control->Font());
+    if (TControl* control = HookedControl()) {
+        canvas->SetFont(control->Font());
     } else {
         HFONT font = HFONT(SendMessage(Handle, WM_GETFONT, 0, 0));
         if (font) canvas->Font()->SetHandle(font);
@@ -225,11 +222,6 @@ void TSkinBitButton::PaintSkin(HDC dc, const TRect& rect) {
     const int numGlyphs = std::max(GetIntPropByName(Control, "NumGlyphs"), 1);
     const int imageIndex = graphic ? -1 : GetIntPropByName(Control, "ImageIndex");
     const int disabledIndex = graphic ? -1 : GetIntPropByName(Control, "DisabledIndex");
-    int margin = GetIntPropByName(Control, "Margin");
-    int spacing = GetIntPropByName(Control, "Spacing");
-    const AnsiString layoutName = LowerCase(GetEnumPropByName(Control, "Layout"));
-    // A missing or unknown layout is taken as glyph-left.
-    const int layout = layoutName == "blglyphright" ? 1 : layoutName == "blglyphtop" ? 2 : layoutName == "blglyphbottom" ? 3 : 0;
     const bool centredAlignment = LowerCase(GetEnumPropByName(Control, "Alignment")) == "tacenter";
 
     SIZE g{};
@@ -240,6 +232,30 @@ void TSkinBitButton::PaintSkin(HDC dc, const TRect& rect) {
     } else if (images && imageIndex != -1) {
         g = {images->Width(), images->Height()};
     }
+    const GlyphLayout place = LayOutGlyph(Control, bitmapDC, rect, g, centredAlignment, 0);
+
+    if (graphic) {
+        if (picture) canvas->Draw(place.glyph.x, place.glyph.y, picture);
+    } else if (glyph && !glyph->Empty()) {
+        DrawGlyphCell(bitmapDC, glyph, numGlyphs, frame == kDown ? 3 : frame == kDisabled ? 2 : 1, place.glyph);
+    } else if (images) {
+        if (Enabled) {
+            if (imageIndex != -1) images->Draw(canvas, place.glyph.x, place.glyph.y, imageIndex, true);
+        } else {
+            images->Draw(canvas, place.glyph.x, place.glyph.y, disabledIndex == -1 ? imageIndex : disabledIndex, false);
+        }
+    }
+    DrawLaidOutCaption(bitmapDC, place);
+    BitBlt(dc, rect.left, rect.top, Width(rect), Height(rect), bitmapDC, 0, 0, SRCCOPY);
+}
+
+TSkinBitButton::GlyphLayout TSkinBitButton::LayOutGlyph(TControl* control, HDC dc, const TRect& rect, SIZE g,
+                                                        bool centredAlignment, int centredMarginExtra) {
+    int margin = GetIntPropByName(control, "Margin");
+    int spacing = GetIntPropByName(control, "Spacing");
+    const AnsiString layoutName = LowerCase(GetEnumPropByName(control, "Layout"));
+    // A missing or unknown layout is taken as glyph-left.
+    const int layout = layoutName == "blglyphright" ? 1 : layoutName == "blglyphtop" ? 2 : layoutName == "blglyphbottom" ? 3 : 0;
 
     Caption = BreakAtBars(Caption);
     const int w = Width(rect), h = Height(rect);
@@ -251,10 +267,13 @@ void TSkinBitButton::PaintSkin(HDC dc, const TRect& rect) {
     SIZE t{};
     if (!Caption.empty()) {
         TRect measured = textBox;
-        SkinDrawText(bitmapDC, Caption, &measured, DT_CALCRECT | DT_WORDBREAK);
+        SkinDrawText(dc, Caption, &measured, DT_CALCRECT | DT_WORDBREAK);
         t = {Width(measured), Height(measured)};
     }
-    POINT gp{}, tp{};
+    GlyphLayout place;
+    place.text = t;
+    POINT& gp = place.glyph;
+    POINT& tp = place.textAt;
     const bool across = layout <= 1;
     const int room = across ? w : h, gs = across ? g.cx : g.cy, ts = across ? t.cx : t.cy;
     if (across) {
@@ -270,12 +289,12 @@ void TSkinBitButton::PaintSkin(HDC dc, const TRect& rect) {
             margin = (room - gs - ts) / 3;
             spacing = margin;
         } else {
-            margin = (room - gs - spacing - ts) / 2;
+            margin = (room - gs - spacing - ts) / 2 + centredMarginExtra;
         }
     } else if (spacing == -1) {
         spacing = (room - margin - gs - ts) / 2;
     }
-    UINT flags = DT_WORDBREAK;
+    place.flags = DT_WORDBREAK;
     switch (layout) {
     case 0:
         gp.x = margin;
@@ -284,56 +303,249 @@ void TSkinBitButton::PaintSkin(HDC dc, const TRect& rect) {
     case 1:
         gp.x = w - margin - g.cx;
         tp.x = gp.x - spacing - t.cx;
-        flags |= DT_RIGHT;
+        place.flags |= DT_RIGHT;
         break;
     case 2:
         gp.y = margin;
         tp.y = margin + g.cy + spacing;
-        flags |= DT_CENTER;
+        place.flags |= DT_CENTER;
         break;
     default:
         gp.y = h - margin - g.cy;
         tp.y = gp.y - spacing - t.cy;
-        flags |= DT_CENTER;
+        place.flags |= DT_CENTER;
         break;
     }
+    return place;
+}
 
-    if (graphic) {
-        if (picture) canvas->Draw(gp.x, gp.y, picture);
-    } else if (glyph && !glyph->Empty()) {
-        const int state = frame == kDown ? 3 : frame == kDisabled ? 2 : 1;
-        const int cell = numGlyphs < state ? 0 : state - 1;
-        // A disabled glyph embosses its first cell, as a one-cell image would.
-        TBitmap one;
-        one.SetPixelFormat(pf24bit);
-        one.SetSize(g.cx, g.cy);
-        one.Canvas()->CopyRect(TRect{0, 0, g.cx, g.cy}, glyph->Canvas(),
-                               TRect{(state == 2 ? 0 : cell) * g.cx, 0, (state == 2 ? 1 : cell + 1) * g.cx, g.cy});
-        std::unique_ptr<TBitmap> disabled;
-        TBitmap* drawn = &one;
-        if (state == 2) {
-            disabled = MakeDisabledGlyph(&one);
-            drawn = disabled.get();
-        }
-        const COLORREF key = GetPixel(drawn->Canvas()->Handle(), 0, g.cy - 1);
-        DrawTransparent(bitmapDC, TRect{gp.x, gp.y, gp.x + g.cx, gp.y + g.cy}, drawn, key);
-    } else if (images) {
-        if (Enabled) {
-            if (imageIndex != -1) images->Draw(canvas, gp.x, gp.y, imageIndex, true);
-        } else {
-            images->Draw(canvas, gp.x, gp.y, disabledIndex == -1 ? imageIndex : disabledIndex, false);
-        }
+void TSkinBitButton::DrawGlyphCell(HDC dc, TBitmap* glyph, int numGlyphs, int state, POINT at) {
+    const SIZE g{glyph->Width() / numGlyphs, glyph->Height()};
+    const int cell = numGlyphs < state ? 0 : state - 1;
+    // A disabled glyph embosses its first cell, as a one-cell image would.
+    TBitmap one;
+    one.SetPixelFormat(pf24bit);
+    one.SetSize(g.cx, g.cy);
+    one.Canvas()->CopyRect(TRect{0, 0, g.cx, g.cy}, glyph->Canvas(),
+                           TRect{(state == 2 ? 0 : cell) * g.cx, 0, (state == 2 ? 1 : cell + 1) * g.cx, g.cy});
+    std::unique_ptr<TBitmap> disabled;
+    TBitmap* drawn = &one;
+    if (state == 2) {
+        disabled = MakeDisabledGlyph(&one);
+        drawn = disabled.get();
     }
+    const COLORREF key = GetPixel(drawn->Canvas()->Handle(), 0, g.cy - 1);
+    DrawTransparent(dc, TRect{at.x, at.y, at.x + g.cx, at.y + g.cy}, drawn, key);
+}
 
-    if (!Caption.empty()) {
-        SetBkMode(bitmapDC, TRANSPARENT);
-        SetTextColor(bitmapDC, ColorToRGB(canvas->Font()->Color()));
-        TRect textRect{tp.x, tp.y, tp.x + t.cx, tp.y + t.cy};
-        SkinDrawText(bitmapDC, Caption, &textRect, AddRtlFlag(this, flags));
-        if (Focused && !SkinData->Options().Contains(xoNoFocusRect)) {
-            InflateRect(&textRect, 2, 2);
-            DrawFocusRect(bitmapDC, &textRect);
-        }
+void TSkinBitButton::DrawLaidOutCaption(HDC dc, const GlyphLayout& place) {
+    if (Caption.empty()) return;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(Bitmap->Canvas()->Font()->Color()));
+    TRect textRect{place.textAt.x, place.textAt.y, place.textAt.x + place.text.cx, place.textAt.y + place.text.cy};
+    SkinDrawText(dc, Caption, &textRect, AddRtlFlag(this, place.flags));
+    if (Focused && !SkinData->Options().Contains(xoNoFocusRect)) {
+        InflateRect(&textRect, 2, 2);
+        DrawFocusRect(dc, &textRect);
+    }
+}
+
+// ---- buttons with a drop-down arrow ----
+
+void TSkinMenuButton::PaintSkin(HDC dc, const TRect& rect) {
+    if (!HasButtonImage()) return;
+    Focused = GetFocus() == Handle;
+    Enabled = !(GetWindowLong(Handle, GWL_STYLE) & WS_DISABLED);
+    const int frame = !Enabled                 ? kDisabled
+                      : MouseState & kDown     ? kDown
+                      : Focused || (MouseState & kHot) ? kHot
+                                               : kNormal;
+    ReadCaption();
+    PaintBackground(rect, frame);
+    SelectCaptionFont(frame, true);
+    TCanvas* canvas = Bitmap->Canvas();
+    HDC bitmapDC = canvas->Handle();
+    SelectObject(bitmapDC, canvas->Font()->Handle());
+    const int w = Width(rect), h = Height(rect);
+    constexpr int arrowArea = 17;
+    Caption = BreakAtBars(Caption);
+    TRect text{2, 2, w - arrowArea - 2, h - 2};
+    SkinDrawText(bitmapDC, Caption, &text, DT_CALCRECT | DT_WORDBREAK);
+    const int tw = Width(text), th = Height(text);
+    text.left = (w - arrowArea - tw) / 2 + 2;
+    text.top = (h - th + 1) / 2;
+    text.right = text.left + tw;
+    text.bottom = text.top + th;
+    SetBkMode(bitmapDC, TRANSPARENT);
+    SetTextColor(bitmapDC, ColorToRGB(canvas->Font()->Color()));
+    SkinDrawText(bitmapDC, Caption, &text, AddRtlFlag(this, DT_WORDBREAK));
+
+    const TColor arrow = Enabled ? clWindowText : clBtnShadow;
+    canvas->Pen()->SetColor(arrow);
+    canvas->Brush()->SetColor(arrow);
+    const TPoint corners[] = {{w - 12, h / 2 + 2}, {w - 15, h / 2 - 1}, {w - 9, h / 2 - 1}};
+    canvas->Polygon(corners, 3);
+    if (Focused && !SkinData->Options().Contains(xoNoFocusRect)) {
+        InflateRect(&text, 2, 2);
+        DrawFocusRect(bitmapDC, &text);
     }
     BitBlt(dc, rect.left, rect.top, w, h, bitmapDC, 0, 0, SRCCOPY);
+}
+
+// ---- speed buttons ----
+
+void TSkinSpeedButton::AttachGraphicControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas) {
+    auto* control = dynamic_cast<TGraphicControl*>(Owner());
+    if (Attached || !control) return;
+    SkinData = skinData;
+    SharedCanvas = canvas;
+    SkinForm = form;
+    GraphicControl = control;
+    SavedWindowProc = control->WindowProc();
+    control->SetWindowProc(TWndMethod(this, &TSkinControl::WndProc));
+    if (SkinForm) SkinForm->AddPainter(this);
+    PainterState = kPainterAttached;
+    Attached = true;
+    SetTransparentFromTag();
+    control->Invalidate();
+}
+
+void TSkinSpeedButton::Unhook() {
+    if (!SavedWindowProc) return;
+    GraphicControl->SetWindowProc(SavedWindowProc);
+    SavedWindowProc = TWndMethod();
+}
+
+bool TSkinSpeedButton::HandleMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_PAINT:
+        if (message.WParam) {
+            auto* canvas = static_cast<TGraphicControl*>(GraphicControl)->Canvas();
+            CanvasOnDC onDC(canvas, HDC(message.WParam));
+            DrawButton(canvas);
+        }
+        message.Result = 1;
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        CallDefault(message);
+        MouseState |= kDown;
+        PaintWindow(0);
+        return false;
+    case WM_LBUTTONUP:
+        return true;
+    default:
+        return TSkinButton::HandleMessage(message);
+    }
+}
+
+void TSkinSpeedButton::AfterMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_ENABLE:
+    case CM_FOCUSCHANGED:
+    case CM_ENABLEDCHANGED:
+        break;
+    case WM_NCDESTROY:
+    case CM_RELEASE:
+        Unhook();
+        break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (message.WParam != VK_SPACE) break;
+        if (message.Msg == WM_KEYDOWN)
+            MouseState |= kDown;
+        else
+            MouseState &= Byte(~kDown);
+        PaintWindow(0);
+        break;
+    case WM_LBUTTONUP:
+        MouseState &= Byte(~kDown);
+        PaintWindow(0);
+        break;
+    case CM_MOUSEENTER:
+        MouseState |= kHot;
+        PaintWindow(0);
+        break;
+    case CM_MOUSELEAVE:
+        MouseState &= Byte(~(kHot | kDown));
+        if (GraphicControl->Visible()) PaintWindow(0);
+        break;
+    case WM_MOUSEMOVE:  // the hot state comes with CM_MOUSEENTER: no window to track
+        break;
+    default:
+        TSkinButton::AfterMessage(message);
+        break;
+    }
+}
+
+void TSkinSpeedButton::PaintWindow(HDC) {
+    auto* control = static_cast<TGraphicControl*>(GraphicControl);
+    if (!control->Parent() || !control->Parent()->HandleAllocated()) return;
+    TCanvas* canvas = control->Canvas();
+    canvas->Lock();
+    try {
+        DrawButton(canvas);
+    } catch (const std::exception&) {
+        // A painter that fails leaves the button as it was painted.
+    }
+    canvas->Unlock();
+}
+
+void TSkinSpeedButton::DrawButton(TCanvas* target) {
+    if (!HasButtonImage() || Painting) return;
+    Painting = true;
+    struct Guard {
+        bool& flag;
+        ~Guard() { flag = false; }
+    } guard{Painting};
+    TControl* control = GraphicControl;
+    const bool down = ReadsTrue(control, "Down");
+    int frame = MouseState & kDown ? kDown : MouseState & kHot ? kHot : kNormal;
+    Enabled = ReadsTrue(control, "Enabled");
+    if (!Enabled) frame = kDisabled;
+    if (down) frame = kDown;
+    const int state = down ? 4 : frame == kDown ? 3 : frame == kDisabled ? 2 : 1;
+    Focused = false;
+    const TRect client = control->ClientRect();
+    const int w = Width(client), h = Height(client);
+    if (w < 1 || h < 1) return;
+
+    Bitmap->SetSize(w, h);
+    TCanvas* canvas = Bitmap->Canvas();
+    HDC dc = canvas->Handle();
+    const TRect whole{0, 0, w, h};
+    if (Transparent)
+        DrawParentImage(control, dc);
+    else
+        FillSkinColor(dc, whole);
+    if (!ReadsTrue(control, "Flat") || frame == kDown || frame == kHot) {
+        TDataSkinButton* buttons = SkinData->Buttons();
+        DrawElement(this, dc, whole, buttons, frame, std::max<int>(buttons->Frame, 1));
+    }
+    ReadCaption();
+    SelectCaptionFont(frame, true);
+    SelectObject(dc, canvas->Font()->Handle());
+
+    const bool graphic = !GraphicPropName.empty();
+    auto* glyph = static_cast<TBitmap*>(GetObjectPropByName(control, "Glyph", TBitmap::StaticClass()));
+    auto* picture = graphic ? static_cast<TGraphic*>(GetObjectPropByName(control, GraphicPropName, TGraphic::StaticClass()))
+                            : nullptr;
+    const int numGlyphs = std::max(GetIntPropByName(control, "NumGlyphs"), 1);
+    SIZE g{};
+    if (graphic) {
+        if (picture) g = {picture->Width(), picture->Height()};
+    } else if (glyph && !glyph->Empty()) {
+        g = {glyph->Width() / numGlyphs, glyph->Height()};
+    }
+    if (g.cx != 0 || g.cy != 0) {
+        const GlyphLayout place = LayOutGlyph(control, dc, whole, g, false, 1);
+        if (graphic)
+            canvas->Draw(place.glyph.x, place.glyph.y, picture);
+        else
+            DrawGlyphCell(dc, glyph, numGlyphs, state, place.glyph);
+        DrawLaidOutCaption(dc, place);
+    } else {
+        DrawButtonCaption(canvas, whole, Caption, DT_CENTER);
+    }
+    BitBlt(target->Handle(), client.left, client.top, w, h, dc, 0, 0, SRCCOPY);
 }

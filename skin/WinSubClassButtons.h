@@ -46,6 +46,53 @@ public:
     void PaintSkin(HDC dc, const TRect& rect) override;
 
     AnsiString GraphicPropName;
+
+protected:
+    // Where a glyph of size G and the caption (its first "||" broken) go,
+    // by the control's Layout, Margin and Spacing; the caption's size and
+    // flags. CentredMarginExtra is added to a centred margin with a given
+    // spacing.
+    struct GlyphLayout {
+        POINT glyph{}, textAt{};
+        SIZE text{};
+        UINT flags = 0;
+    };
+    GlyphLayout LayOutGlyph(TControl* control, HDC dc, const TRect& rect, SIZE g, bool centredAlignment,
+                            int centredMarginExtra);
+    // Cell State (1 up, 2 disabled, 3 down, 4 stays down) of a glyph strip,
+    // the first cell when the strip is shorter, transparent by its
+    // bottom-left pixel; the disabled state embosses the first cell.
+    static void DrawGlyphCell(HDC dc, TBitmap* glyph, int numGlyphs, int state, POINT at);
+    void DrawLaidOutCaption(HDC dc, const GlyphLayout& place);
+};
+
+// Buttons with a drop-down arrow in a 17-pixel area at their right.
+class TSkinMenuButton : public TSkinButton {
+    SERVIORA_CLASS(TSkinMenuButton, TSkinButton)
+public:
+    using TSkinButton::TSkinButton;
+    void PaintSkin(HDC dc, const TRect& rect) override;
+};
+
+// Speed buttons: graphic controls, painted on their own canvas from the
+// skin's buttons; the platform's button keeps its own pressing and clicking.
+class TSkinSpeedButton : public TSkinBitButton {
+    SERVIORA_CLASS(TSkinSpeedButton, TSkinBitButton)
+public:
+    using TSkinBitButton::TSkinBitButton;
+
+    // Hooks the owner, a graphic control, in place of AttachControl.
+    void AttachGraphicControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas);
+    bool HandleMessage(TMessage& message) override;
+    void AfterMessage(TMessage& message) override;
+    void PaintWindow(HDC dc) override;
+
+    bool Painting = false;
+
+private:
+    void Unhook();
+    // The whole button over the control's client rectangle on Canvas.
+    void DrawButton(TCanvas* canvas);
 };
 
 // The first "||" of Text becomes CR LF.

@@ -70,6 +70,16 @@ void DrawCaption(TSkinControl* painter, TCanvas* canvas, const TRect& rect, cons
     SkinDrawText(dc, text, &t, AddRtlFlag(painter, alignment | DT_EXPANDTABS));
 }
 
+bool PaintWholeWindow(TSkinControl* painter, TMessage& message) {
+    if (message.Msg == WM_PAINT) {
+        PaintOnWMPaint(painter, message);
+        return true;
+    }
+    if (message.Msg != WM_ERASEBKGND) return false;
+    message.Result = 1;
+    return true;
+}
+
 void PaintOnWMPaint(TSkinControl* painter, TMessage& message) {
     HDC dc = HDC(message.WParam);
     PAINTSTRUCT paint{};

@@ -29,7 +29,7 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
 
 std::unique_ptr<TBitmap> Offscreen(int width, int height) {
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->SetPixelFormat(pf24bit);
+    bitmap->SetPixelFormat(pf32bit);
     bitmap->SetSize(std::max(width, 0), std::max(height, 0));
     return bitmap;
 }

@@ -389,7 +389,7 @@ void TWScrollbar::Paint() {
     else
         cell.bottom = thickness;
     TBitmap bitmap;
-    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetPixelFormat(pf32bit);
     bitmap.SetSize(RectWidth(Kind == kScrollBarControl ? cell : r), RectHeight(Kind == kScrollBarControl ? cell : r));
     if (bitmap.Empty()) return;
     DrawSkinScrollBar(Painter->SkinData, bitmap.Canvas()->Handle(), cell, look);
@@ -684,7 +684,7 @@ void TComboxScrollBar::PaintSkin(HDC dc, const TRect&) {
     look.Enabled = !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
     const TRect cell{0, 0, SkinScrollBarThickness(SkinData, ArrowSize), Length};
     TBitmap bitmap;
-    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetPixelFormat(pf32bit);
     bitmap.SetSize(RectWidth(cell), RectHeight(cell));
     if (bitmap.Empty()) return;
     DrawSkinScrollBar(SkinData, bitmap.Canvas()->Handle(), cell, look);

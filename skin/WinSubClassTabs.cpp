@@ -37,7 +37,7 @@ std::unique_ptr<TBitmap> Copy24(TBitmap* source) {
 
 std::unique_ptr<TBitmap> StripOf(int width, int height) {
     auto strip = std::make_unique<TBitmap>();
-    strip->SetPixelFormat(pf24bit);
+    strip->SetPixelFormat(pf32bit);
     strip->SetSize(std::max(width, 0), std::max(height, 0));
     return strip;
 }
@@ -45,6 +45,16 @@ std::unique_ptr<TBitmap> StripOf(int width, int height) {
 HFONT WindowFont(TSkinControl* painter) {
     if (painter->Control) return painter->Control->Font()->Handle();
     return HFONT(SendMessage(painter->Handle, WM_GETFONT, 0, 0));
+}
+
+// The scroller a tab control or page control keeps among its child windows.
+HWND ScrollerChild(HWND window) {
+    for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[101] = {};
+        GetClassName(child, name, 100);
+        if (LowerCase(AnsiString(name)) == "msctls_updown32") return child;
+    }
+    return 0;
 }
 
 // The display area of a tab control's rectangle, grown by 4 pixels.
@@ -105,6 +115,121 @@ void DrawIconCaption(TSkinControl* painter, HDC dc, const TRect& rect, HANDLE im
     SkinDrawText(dc, text, &t, AddRtlFlag(painter, DT_EXPANDTABS | DT_END_ELLIPSIS | extraFlags));
 }
 
+// ---- tab sets ----
+
+void TSkinTab31::PrepareImage() {
+    TabImage.reset();
+    if (!HasImage(SkinData->Tabs())) return;
+    TabImage = Copy24(SkinData->Tabs()->Bitmap.get());
+    FlipBitmap(TabImage.get());
+}
+
+void TSkinTab31::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool) {
+    auto* control = dynamic_cast<TWinControl*>(Owner());
+    if (Attached || !control) return;
+    Control = control;
+    AttachWindow(control->Handle(), skinData, canvas, form);
+    PrepareImage();
+    Scroller = control->ComponentCount() > 0 ? dynamic_cast<TWinControl*>(control->Components(0)) : nullptr;
+    if (Scroller && Scroller->HandleAllocated()) {
+        UpDown = new TSkinUpDown(control);
+        UpDown->Horizontal = 1;
+        UpDown->AttachWindow(Scroller->Handle(), SkinData, SharedCanvas, SkinForm);
+    }
+}
+
+bool TSkinTab31::HandleMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_PAINT:
+        PaintOnWMPaint(this, message);
+        return true;
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return false;
+    default:
+        return TSkinControl::HandleMessage(message);
+    }
+}
+
+void TSkinTab31::SkinChanged() {
+    TSkinControl::SkinChanged();
+    PrepareImage();
+}
+
+void TSkinTab31::PaintSkin(HDC dc, const TRect& rect) {
+    TDataSkinBorder* tabs = SkinData->Tabs();
+    if (!HasImage(tabs) || !TabImage || !Control) return;
+    auto bitmap = StripOf(RectWidth(rect), RectHeight(rect));
+    TCanvas* canvas = bitmap->Canvas();
+    HDC bdc = canvas->Handle();
+    FillSolid(bdc, TRect{0, 0, RectWidth(rect), RectHeight(rect)}, FaceColour());
+    if (auto* custom = dynamic_cast<TCustomControl*>(Control)) canvas->SetFont(custom->Canvas()->Font());
+    auto* items = static_cast<TStrings*>(GetObjectPropByName(Control, "Tabs", TStrings::StaticClass()));
+    const int selected = GetIntPropByName(Control, "TabIndex");
+    const bool scrolling = Scroller && Scroller->Visible();
+    int x = std::max(GetIntPropByName(Control, "StartMargin"), 0);
+    const int room = rect.right - std::max(GetIntPropByName(Control, "EndMargin"), 0);
+    SelectObject(bdc, canvas->Font()->Handle());
+    for (int i = std::max(GetIntPropByName(Control, "FirstIndex"), 0); items && i < items->Count(); ++i) {
+        const WideString text = SkinAnsiToWide(items->Strings(i));
+        SIZE extent{};
+        GetTextExtentPoint32W(bdc, text.c_str(), int(text.size()), &extent);
+        const int w = extent.cx;
+        // A tab too wide for what is left is skipped; a narrower one after it may fit.
+        if (room < x + w + (scrolling ? 21 : 9)) continue;
+        const TRect place{x, 0, x + w + 9, RectHeight(rect)};
+        const int frame = i == selected ? 2 : 1;
+        DrawSkinCell(bdc, place, TabImage.get(), tabs->Margins(), frame, std::max<int>(tabs->Frame, 1),
+                     tabs->Trans == 1, tabs->Tile != 0, false);
+        canvas->Font()->SetColor(frame == 1 ? tabs->NormalColour2 : tabs->MouseOverColour2);
+        DrawCaption(this, canvas, place, text, true, DT_CENTER);
+        x += w + 9;
+    }
+    BitBlt(dc, rect.left, rect.top, RectWidth(rect), RectHeight(rect), bdc, 0, 0, SRCCOPY);
+}
+
+// ---- other libraries' page controls ----
+
+void TSkinBavPage::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool swapColor) {
+    if (Attached) return;
+    TSkinControl::AttachControl(form, skinData, canvas, swapColor);
+    ApplyTabBackgrounds();
+    Attached = true;
+    PainterState = kPainterAttached;
+}
+
+void TSkinBavPage::ApplyTabBackgrounds() {
+    TDataSkinBorder* tabs = SkinData->Tabs();
+    if (Kind != kTabBackgrounds || !HasImage(tabs) || !Control) return;
+    for (const auto& [frame, name] : {std::pair{1, "TabBackGround"}, std::pair{2, "TabBackGroundActive"}}) {
+        auto* target = static_cast<TBitmap*>(GetObjectPropByName(Control, name, TBitmap::StaticClass()));
+        if (!target) continue;
+        const auto cell = BuildSkinCell(TRect{0, 0, 100, 21}, tabs->Bitmap.get(), tabs->Margins(), frame,
+                                        std::max<int>(tabs->Frame, 1), tabs->Tile != 0, false);
+        target->Assign(cell.get());
+    }
+}
+
+void TSkinBavPage::SkinChanged() {
+    TSkinControl::SkinChanged();
+    ApplyTabBackgrounds();
+}
+
+void TSkinBavPage::RestoreColor() {
+    TSkinControl::RestoreColor();
+    if (!Control) return;
+    for (const char* name : {"TabBackGround", "TabBackGroundActive"})
+        if (auto* target = static_cast<TBitmap*>(GetObjectPropByName(Control, name, TBitmap::StaticClass())))
+            target->Assign(nullptr);
+}
+
+void TSkinBavPage::PaintSkin(HDC, const TRect&) {
+    const HWND scroller = ScrollerChild(Handle);
+    if (UpDown || !scroller) return;
+    UpDown = new TSkinUpDown(Control ? static_cast<TComponent*>(Control) : this);
+    UpDown->AttachWindow(scroller, SkinData, SharedCanvas, SkinForm);
+}
+
 // ---- tab controls ----
 
 void TSkinTab::PrepareImages() {
@@ -136,14 +261,7 @@ void TSkinTab::PrepareImages() {
     }
 }
 
-HWND TSkinTab::Scroller() const {
-    for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[101] = {};
-        GetClassName(child, name, 100);
-        if (LowerCase(AnsiString(name)) == "msctls_updown32") return child;
-    }
-    return 0;
-}
+HWND TSkinTab::Scroller() const { return ScrollerChild(Handle); }
 
 void TSkinTab::PrepareScroller() {
     HWND scroller = Scroller();

@@ -47,6 +47,46 @@ private:
     void PaintBody(HDC dc, const TRect& body);
 };
 
+// The class library's tab set: a strip of tabs with a scroller of its own,
+// hooked through its window procedure.
+class TSkinTab31 : public TSkinControl {
+    SERVIORA_CLASS(TSkinTab31, TSkinControl)
+public:
+    using TSkinControl::TSkinControl;
+    void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool swapColor) override;
+    bool HandleMessage(TMessage& message) override;
+    void PaintSkin(HDC dc, const TRect& rect) override;
+    void SkinChanged() override;
+
+    std::unique_ptr<TBitmap> TabImage;  // the "Tabs" image upside down
+    TSkinUpDown* UpDown = nullptr;
+    TWinControl* Scroller = nullptr;
+
+private:
+    void PrepareImage();
+};
+
+// Another library's page control, which draws its tabs over background
+// bitmaps it is given: the skin hands it its tab frames and paints its
+// scroller.
+class TSkinBavPage : public TSkinControl {
+    SERVIORA_CLASS(TSkinBavPage, TSkinControl)
+public:
+    static constexpr int kTabBackgrounds = 4;
+
+    using TSkinControl::TSkinControl;
+    void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool swapColor) override;
+    void RestoreColor() override;
+    void PaintSkin(HDC dc, const TRect& rect) override;
+    void SkinChanged() override;
+
+    TSkinUpDown* UpDown = nullptr;
+    int Kind = 0;
+
+private:
+    void ApplyTabBackgrounds();
+};
+
 class TSkinTabBtn : public TSkinControl {
     SERVIORA_CLASS(TSkinTabBtn, TSkinControl)
 public:

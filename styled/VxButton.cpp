@@ -5,6 +5,9 @@
 #include "platform/rtl/clock.h"
 #include "platform/gdi/measuringdc.h"
 #include "platform/ui/forms.h"
+#include "styled/VxBorders.h"
+#include "styled/VxGrafx.h"
+#include "styled/VxOldPropReader.h"
 #include "styled/VxPanel.h"
 
 SERVIORA_REGISTER_CLASS(TVxToolButton);
@@ -90,7 +93,8 @@ void TVxToolButton::Loaded() {
 
 void TVxToolButton::TakeToolbarSettings() {
     if (!Parent()) return;
-    for (UINT message : {VXM_TOOLBARSHOWCAPTION, VXM_TOOLBARLAYOUT, VXM_TOOLBARBUTTONSIZE}) Perform(message, 0, 0);
+    for (UINT message : {VXM_TOOLBARSHOWCAPTION, VXM_TOOLBARLAYOUT, VXM_TOOLBARBUTTONSIZE, VXM_TOOLBARVISUALSTYLE})
+        Perform(message, 0, 0);
 }
 
 // A caption change re-sizes a button that shows its caption.
@@ -134,6 +138,92 @@ void TVxToolButton::VXMToolbarButtonSize(TMessage&) {
     }
     SetBounds(Left(), Top(), toolStyle_ == tsDropDown ? width + 14 : width, toolbar->ButtonHeight());
     useToolbarButtonSize_ = true;
+}
+
+void TVxToolButton::VXMToolbarVisualStyle(TMessage&) {
+    TVxToolbar* toolbar = Toolbar();
+    if (!useToolbarVisualStyle_ || !toolbar) return;
+    SetVisualStyle(toolbar->VisualStyle());
+    SetGradientColorStyle(toolbar->GradientColorStyle());
+    useToolbarVisualStyle_ = true;
+}
+
+void TVxToolButton::SetVisualStyle(TVxVisualStyle v) {
+    useToolbarVisualStyle_ = false;
+    SetAndRepaint(this, visualStyle_, v);
+}
+
+void TVxToolButton::SetGradientColorStyle(TVxGradientColorStyle v) { SetAndRepaint(this, gradientColorStyle_, v); }
+
+void TVxToolButton::SetSelectionColorStart(TColor v) { SetAndRepaint(this, selectionColorStart_, v); }
+
+void TVxToolButton::SetSelectionColorStop(TColor v) { SetAndRepaint(this, selectionColorStop_, v); }
+
+void TVxToolButton::SetSelectionFrameColor(TColor v) { SetAndRepaint(this, selectionFrameColor_, v); }
+
+void TVxToolButton::SetUseToolbarVisualStyle(bool v) {
+    if (useToolbarVisualStyle_ == v) return;
+    useToolbarVisualStyle_ = v;
+    if (TakesToolbarSettings()) Perform(VXM_TOOLBARVISUALSTYLE, 0, 0);
+    Invalidate();
+}
+
+TSelectionColors TVxToolButton::SelectionColors() const {
+    if (gradientColorStyle_ == gcsCustom) return {selectionFrameColor_, selectionColorStart_, selectionColorStop_};
+    return SchemeSelectionColors(gradientColorStyle_);
+}
+
+// Older forms stored the gradient colours under other names, and switches
+// that no longer exist.
+void TVxToolButton::DefineProperties(TFiler* filer) {
+    TGraphicControl::DefineProperties(filer);
+    for (const char* name : {"GradientColorDefault", "ThemeAware"})
+        filer->DefineProperty(name, &TVxOldPropReader::DropBoolean, nullptr, false);
+    for (auto [name, field] : {std::pair{"GradientColorStart", &selectionColorStart_},
+                               {"GradientColorStop", &selectionColorStop_}, {"FrameColor", &selectionFrameColor_}})
+        filer->DefineProperty(name, [field](TReader* reader) { *field = TVxOldPropReader::ReadColor(reader); },
+                              nullptr, false);
+    filer->DefineProperty(
+        "UseGradients",
+        [this](TReader* reader) {
+            if (reader->ReadBoolean()) visualStyle_ = vsGradient;
+        },
+        nullptr, false);
+}
+
+// ---- actions ----
+
+TVxToolButtonActionLink::TVxToolButtonActionLink(TVxToolButton* client) : TControlActionLink(client), button_(client) {}
+
+bool TVxToolButtonActionLink::IsCheckedLinked() const {
+    return TControlActionLink::IsCheckedLinked() && button_->Down() == CustomAction()->Checked();
+}
+
+bool TVxToolButtonActionLink::IsImageIndexLinked() const {
+    return TControlActionLink::IsImageIndexLinked() && button_->ImageIndex() == CustomAction()->ImageIndex();
+}
+
+void TVxToolButtonActionLink::SetChecked(bool value) { button_->SetDown(value); }
+
+void TVxToolButtonActionLink::SetImageIndex(Integer value) { button_->SetImageIndex(value); }
+
+std::unique_ptr<TControlActionLink> TVxToolButton::MakeActionLink() {
+    return std::make_unique<TVxToolButtonActionLink>(this);
+}
+
+void TVxToolButton::ActionChange(TObject* sender, bool checkDefaults) {
+    TGraphicControl::ActionChange(sender, checkDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(sender);
+    if (!action) return;
+    if (!checkDefaults || !down_) SetDown(action->Checked());
+    if (!checkDefaults || imageIndex_ == -1) SetImageIndex(action->ImageIndex());
+}
+
+void TVxToolButton::AssignTo(TPersistent* dest) {
+    auto* action = dynamic_cast<TCustomAction*>(dest);
+    if (!action) return TGraphicControl::AssignTo(dest);
+    action->SetChecked(down_);
+    action->SetImageIndex(imageIndex_);
 }
 
 void TVxToolButton::SetAlignment(TAlignment v) { SetAndRepaint(this, alignment_, v); }
@@ -392,36 +482,82 @@ void FillWithCheckerPattern(TCanvas* canvas, const TRect& rect, TColor back, TCo
 }  // namespace
 
 // Flat buttons show a frame only while hot, pressed or checked; classic
-// ones are raised, and sunken while pressed or checked.
+// ones are raised, and sunken while pressed or checked. The gradient look
+// outlines the button in the frame colour over a ramp of the selection
+// colours, darker while checked and reversed while pressed.
 void TVxToolButton::DrawButtonFrame(TRect& rect) {
     const bool down = state_ == TState::Down || state_ == TState::Exclusive;
-    if (FlatLook()) {
-        if (!down && (!hot_ || !Enabled()) && state_ != TState::Dropped) return;
-        rect = DrawFrameStyle(Canvas(), rect, down || state_ == TState::Dropped ? fsStatus : fsPopup);
-    } else {
+    const bool designing = ComponentState().Contains(csDesigning);
+    if (!FlatLook()) {
         rect = DrawFrameStyle(Canvas(), rect, down ? fsLowered : fsButtonUp);
+        return;
     }
+    if (!down && (!hot_ || !Enabled()) && state_ != TState::Dropped && !designing) return;
+    if (visualStyle_ != vsGradient) {
+        rect = DrawFrameStyle(Canvas(), rect, down || state_ == TState::Dropped ? fsStatus : fsPopup);
+        return;
+    }
+    const TSelectionColors colors = SelectionColors();
+    if (designing) {
+        InflateRect(&rect, -1, -1);
+        rect = DrawCornerTicks(Canvas(), rect, colors.frame, 4);
+        return;
+    }
+    rect = DrawBoxOutline(Canvas(), rect, colors.frame);
+    TColor from = colors.start, to = colors.stop;
+    if (state_ == TState::Down || state_ == TState::Dropped) {
+        std::swap(from, to);
+    } else if (state_ == TState::Exclusive && !hot_) {
+        from = ShadeDarker(colors.stop, 40);
+        to = colors.start;
+    } else if (state_ == TState::Exclusive && down_) {
+        std::swap(from, to);
+    }
+    PaintColorRamp(Canvas(), rect, gdHorizontalEnd, from, to, 1);
 }
 
 void TVxToolButton::DrawDropDownArrow() {
     TCanvas* canvas = Canvas();
     const bool rightToLeft = UseRightToLeftAlignment();
-    const int x = rightToLeft ? 14 : Width() - 14;
+    const bool gradient = visualStyle_ == vsGradient;
     const bool split = HasClickHandler();
-    if ((hot_ && FlatLook()) || (Enabled() && !FlatLook())) {
-        if (split && state_ != TState::Down) {
-            canvas->Pen()->SetColor(clBtnHighlight);
-            canvas->MoveTo(x, 0);
-            canvas->LineTo(x, Height());
-        }
+    int x = rightToLeft ? 14 : Width() - 14;
+    if (state_ == TState::Dropped) {
+        // The open menu's zone looks pressed: the arrow strip of a split button, else the whole button.
+        const int zone = gradient ? 15 : 14;
+        TRect r = ClientRect();
         if (split) {
+            if (rightToLeft)
+                r.right = zone;
+            else
+                r.left = r.right - zone;
+        }
+        if (gradient) {
+            const TSelectionColors colors = SelectionColors();
+            r = DrawBoxOutline(canvas, r, colors.frame);
+            PaintColorRamp(canvas, r, gdHorizontalEnd, colors.stop, colors.start, 1);
+        } else {
+            DrawFrameStyle(canvas, r, fsStatus);
+        }
+    } else if ((hot_ && FlatLook()) || (Enabled() && !FlatLook())) {
+        if (state_ == TState::Down && !gradient) ++x;
+        if (split && gradient) {
+            canvas->Pen()->SetColor(SchemeSelectionColors(gradientColorStyle_).frame);
+            canvas->MoveTo(x - 1, 0);
+            canvas->LineTo(x - 1, Height());
+        } else if (split) {
+            if (state_ != TState::Down) {
+                canvas->Pen()->SetColor(clBtnHighlight);
+                canvas->MoveTo(x, 0);
+                canvas->LineTo(x, Height());
+            }
             canvas->Pen()->SetColor(clBtnShadow);
             canvas->MoveTo(x - 1, 0);
             canvas->LineTo(x - 1, Height());
         }
     }
     const TRect client = ClientRect();
-    const int shift = state_ == TState::Down || state_ == TState::Dropped ? 1 : 0;
+    const int shift = (state_ == TState::Down || state_ == TState::Dropped) && !gradient ? 1 : 0;
     const int ax = (rightToLeft ? client.left + 6 : client.right - 8) + shift;
     const int ay = client.top + (client.bottom - client.top) / 2 + 2 + shift;
     const TColor color = Enabled() ? clWindowText : clBtnShadow;
@@ -453,32 +589,91 @@ void TVxToolButton::Paint() {
         FillWithCheckerPattern(canvas, rect, back, fore);
     }
     if (toolStyle_ == tsDropDown) DrawDropDownArrow();
+    TRect glyph, text;
+    CalcContentRects(glyph, text);
+    DrawGlyph(glyph);
+    DrawCaption(text);
+}
 
+TSize TVxToolButton::GlyphSize() const {
+    TCustomImageList* images = CurrentImages();
+    if (imageIndex_ == -1 || !images) return {0, 0};
+    return {images->Width(), images->Height()};
+}
+
+void TVxToolButton::CalcContentRects(TRect& glyph, TRect& text) {
+    TRect r = ClientRect();
+    if (toolStyle_ == tsDropDown) (UseRightToLeftAlignment() ? r.left : r.right) += UseRightToLeftAlignment() ? 14 : -14;
+    InflateRect(&r, -2, -2);
+    const TSize g = GlyphSize();
+    const AnsiString caption = Caption();
+    if (ShowCaption() && !caption.empty()) {
+        const TButtonLayout layout = Layout();
+        TRect room = r;
+        if (layout == blGlyphLeft) room.left += g.cx;
+        if (layout == blGlyphRight) room.right -= g.cx;
+        if (layout == blGlyphTop) room.top += g.cy;
+        if (layout == blGlyphBottom) room.bottom -= g.cy;
+        DrawText(MeasuringDC(Font()->Handle()).dc(), caption.c_str(), int(caption.size()), &room,
+                 DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | DT_CENTER);
+        const int tw = room.right - room.left, th = room.bottom - room.top;
+        const int w = r.right - r.left, h = r.bottom - r.top;
+        // Along the layout's axis glyph and caption lie 4 apart, centred
+        // together, the glyph first or last; across it each is centred.
+        const auto along = [](int start, int end, int glyphSize, int textSize, bool glyphFirst, int& g, int& t) {
+            const int half = (end - start - glyphSize - 4 - textSize) / 2;
+            g = glyphFirst ? start + half : end - glyphSize - half;
+            t = glyphFirst ? g + glyphSize + 4 : g - textSize - 4;
+        };
+        const bool glyphFirst = layout == blGlyphLeft || layout == blGlyphTop;
+        int gx, gy, tx, ty;
+        if (layout == blGlyphLeft || layout == blGlyphRight) {
+            along(r.left, r.right, g.cx, tw, glyphFirst, gx, tx);
+            gy = r.top + (h - g.cy) / 2;
+            ty = r.top + (h - th) / 2;
+        } else {
+            along(r.top, r.bottom, g.cy, th, glyphFirst, gy, ty);
+            gx = r.left + (w - g.cx) / 2;
+            tx = r.left + (w - tw) / 2;
+        }
+        glyph = TRect{gx, gy, gx + g.cx, gy + g.cy};
+        text = TRect{tx, ty, tx + tw, ty + th};
+    } else {
+        glyph = RectCenteredIn(r, g.cx, g.cy);
+        text = TRect{};
+    }
+    if (alignment_ != taCenter) {
+        int left = text.right > text.left ? text.left : glyph.left;
+        if (g.cx > 0) left = std::min(left, int(glyph.left));
+        const int d = (left - 4) * (alignment_ == taLeftJustify ? -1 : 1);
+        OffsetRect(&glyph, d, 0);
+        OffsetRect(&text, d, 0);
+    }
+    if (LooksDown() && visualStyle_ != vsGradient) {
+        OffsetRect(&glyph, 1, 1);
+        OffsetRect(&text, 1, 1);
+    }
+}
+
+void TVxToolButton::DrawGlyph(const TRect& rect) {
     TCustomImageList* images = CurrentImages();
     const Integer index = StateImageIndex();
-    const bool glyph = images && imageIndex_ != -1 && index >= 0 && index < images->Count();
-    const int glyphWidth = glyph ? images->Width() : 0, glyphHeight = glyph ? images->Height() : 0;
-    const bool caption = ShowCaption() && !Caption().empty();
+    if (!images || imageIndex_ == -1 || index < 0 || index >= images->Count()) return;
+    images->Draw(Canvas(), rect.left, rect.top, index, !StateImageGreyed());
+}
+
+void TVxToolButton::DrawCaption(const TRect& rect) {
+    if (!ShowCaption()) return;
+    TCanvas* canvas = Canvas();
+    canvas->Brush()->SetStyle(bsClear);
     canvas->SetFont(Font());
+    if (state_ == TState::Down && visualStyle_ != vsGradient) canvas->Font()->SetColor(clHighlightText);
     if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
-    const int textWidth = caption ? canvas->TextWidth(Caption()) : 0;
-    const int textHeight = caption ? canvas->TextHeight(Caption()) : 0;
-    TRect content = ClientRect();
-    if (toolStyle_ == tsDropDown && UseRightToLeftAlignment())
-        content.left += 14;
-    else if (toolStyle_ == tsDropDown)
-        content.right -= 14;
-    const TGlyphPlacement at =
-        PlaceGlyphAndCaption({content.right - content.left, content.bottom - content.top}, {glyphWidth, glyphHeight},
-                             {textWidth, textHeight}, Layout(), -1, 2);
-    const int offset = LooksDown() ? 1 : 0;
-    const int left = content.left + offset, top = content.top + offset;
-    if (glyph) images->Draw(canvas, left + at.Glyph.x, top + at.Glyph.y, index, !StateImageGreyed());
-    if (caption) {
-        canvas->Brush()->SetStyle(bsClear);
-        canvas->TextRect(content, left + at.Caption.x, top + at.Caption.y, Caption());
-        canvas->Brush()->SetStyle(bsSolid);
-    }
+    TRect r = rect;
+    const AnsiString caption = Caption();
+    DrawText(canvas->Handle(), caption.c_str(), int(caption.size()), &r,
+             DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS | (UseRightToLeftAlignment() ? DT_RTLREADING : 0));
+    canvas->Brush()->SetStyle(bsSolid);
 }
 
 void TVxToolButton::Published(TPublished<TVxToolButton>& p) {
@@ -515,4 +710,22 @@ void TVxToolButton::Published(TPublished<TVxToolButton>& p) {
     p.Property("UseToolbarShowCaption", &TVxToolButton::UseToolbarShowCaption,
                &TVxToolButton::SetUseToolbarShowCaption)
         .Default(true);
+    p.Property("UseToolbarVisualStyle", &TVxToolButton::UseToolbarVisualStyle,
+               &TVxToolButton::SetUseToolbarVisualStyle)
+        .Default(true);
+    p.Property("VisualStyle", &TVxToolButton::VisualStyle, &TVxToolButton::SetVisualStyle)
+        .Default(vsWinXP)
+        .Stored(&TVxToolButton::VisualStyleStored);
+    p.Property("GradientColorStyle", &TVxToolButton::GradientColorStyle, &TVxToolButton::SetGradientColorStyle)
+        .Default(gcsSystem)
+        .Stored(&TVxToolButton::VisualStyleStored);
+    p.Property("SelectionColorStart", &TVxToolButton::SelectionColorStart, &TVxToolButton::SetSelectionColorStart)
+        .TypeName("TColor")
+        .Default(clBtnFace);
+    p.Property("SelectionColorStop", &TVxToolButton::SelectionColorStop, &TVxToolButton::SetSelectionColorStop)
+        .TypeName("TColor")
+        .Default(clBtnShadow);
+    p.Property("SelectionFrameColor", &TVxToolButton::SelectionFrameColor, &TVxToolButton::SetSelectionFrameColor)
+        .TypeName("TColor")
+        .Default(cl3DDkShadow);
 }

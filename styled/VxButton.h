@@ -5,9 +5,11 @@
 // button opens its menu (from its arrow zone only when it also clicks).
 #pragma once
 
+#include "platform/ui/actnlist.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/stdctrls.h"
+#include "styled/VxColors.h"
 #include "styled/VxCommon.h"
 
 class TVxToolbar;
@@ -15,8 +17,25 @@ class TVxToolbar;
 SERVIORA_ENUM(TVxToolStyle, tsButton, tsDropDown)
 
 // What a toolbar tells its tool buttons when a button setting of its own
-// changes: caption display, layout, and size.
-constexpr UINT VXM_TOOLBARSHOWCAPTION = 0xB3EA, VXM_TOOLBARLAYOUT = 0xB3EB, VXM_TOOLBARBUTTONSIZE = 0xB3EC;
+// changes: caption display, layout, size, and visual style.
+constexpr UINT VXM_TOOLBARSHOWCAPTION = 0xB3EA, VXM_TOOLBARLAYOUT = 0xB3EB, VXM_TOOLBARBUTTONSIZE = 0xB3EC,
+               VXM_TOOLBARVISUALSTYLE = 0xB3ED;
+
+class TVxToolButton;
+
+// A tool button's link also shares the action's Checked (as Down) and
+// ImageIndex while they equal the button's.
+class TVxToolButtonActionLink : public TControlActionLink {
+public:
+    explicit TVxToolButtonActionLink(TVxToolButton* client);
+    bool IsCheckedLinked() const override;
+    bool IsImageIndexLinked() const override;
+    void SetChecked(bool value) override;
+    void SetImageIndex(Integer value) override;
+
+private:
+    TVxToolButton* button_;
+};
 
 class TVxToolButton : public TGraphicControl {
     SERVIORA_CLASS(TVxToolButton, TGraphicControl)
@@ -29,6 +48,7 @@ class TVxToolButton : public TGraphicControl {
         SERVIORA_MESSAGE(VXM_TOOLBARSHOWCAPTION, VXMToolbarShowCaption)
         SERVIORA_MESSAGE(VXM_TOOLBARLAYOUT, VXMToolbarLayout)
         SERVIORA_MESSAGE(VXM_TOOLBARBUTTONSIZE, VXMToolbarButtonSize)
+        SERVIORA_MESSAGE(VXM_TOOLBARVISUALSTYLE, VXMToolbarVisualStyle)
     SERVIORA_MESSAGES_END(TGraphicControl)
 public:
     explicit TVxToolButton(TComponent* owner);
@@ -74,6 +94,20 @@ public:
     void SetUseToolbarShowCaption(bool v);
     bool UseToolbarButtonSize() const { return useToolbarButtonSize_; }
     void SetUseToolbarButtonSize(bool v);
+    // Classic, themed (classic here: the platform has no visual styles) or
+    // colour ramps in the scheme's or the button's own selection colours.
+    TVxVisualStyle VisualStyle() const { return visualStyle_; }
+    void SetVisualStyle(TVxVisualStyle v);
+    TVxGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
+    void SetGradientColorStyle(TVxGradientColorStyle v);
+    TColor SelectionColorStart() const { return selectionColorStart_; }
+    void SetSelectionColorStart(TColor v);
+    TColor SelectionColorStop() const { return selectionColorStop_; }
+    void SetSelectionColorStop(TColor v);
+    TColor SelectionFrameColor() const { return selectionFrameColor_; }
+    void SetSelectionFrameColor(TColor v);
+    bool UseToolbarVisualStyle() const { return useToolbarVisualStyle_; }
+    void SetUseToolbarVisualStyle(bool v);
     // A real change of size (not while loading) stops following the toolbar.
     void SetBounds(int left, int top, int width, int height) override;
     void SetParent(TWinControl* parent) override;
@@ -95,6 +129,11 @@ public:
     bool StateImageGreyed() const { return !Enabled() && disabledIndex_ == -1; }
     // Opens the drop-down menu below the button, kept inside the work area.
     virtual void ShowDropDownMenu();
+    // The image list's image size; nothing without an image.
+    virtual TSize GlyphSize() const;
+    // Where the glyph and the caption go, by layout and alignment, moved
+    // by the pressed offset.
+    virtual void CalcContentRects(TRect& glyph, TRect& text);
 
 protected:
     void Paint() override;
@@ -102,7 +141,15 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void Notification(TComponent* component, TOperation operation) override;
+    void DefineProperties(TFiler* filer) override;
     virtual void DoDropDown();
+    virtual void DrawGlyph(const TRect& rect);
+    virtual void DrawCaption(const TRect& rect);
+    std::unique_ptr<TControlActionLink> MakeActionLink() override;
+    // Also Down from the action's Checked and ImageIndex from its ImageIndex.
+    void ActionChange(TObject* sender, bool checkDefaults) override;
+    // To an action: Down as Checked and the ImageIndex.
+    void AssignTo(TPersistent* dest) override;
 
 private:
     enum class TState { Up, Disabled, Down, Exclusive, Dropped };
@@ -114,7 +161,11 @@ private:
     void VXMToolbarShowCaption(TMessage& Message);
     void VXMToolbarLayout(TMessage& Message);
     void VXMToolbarButtonSize(TMessage& Message);
-    bool FlatLook() const { return flat_; }
+    void VXMToolbarVisualStyle(TMessage& Message);
+    bool FlatLook() const { return visualStyle_ != vsClassic || flat_; }
+    bool VisualStyleStored() const { return !useToolbarVisualStyle_; }
+    // Frame, start and stop colours of the gradient look.
+    TSelectionColors SelectionColors() const;
     void UpdateHotState();
     bool InArrowZone(int x) const;
     bool HasClickHandler() const;
@@ -143,6 +194,10 @@ private:
     bool useToolbarButtonLayout_ = true;
     bool useToolbarShowCaption_ = true;
     bool useToolbarButtonSize_ = true;
+    bool useToolbarVisualStyle_ = true;
+    TVxVisualStyle visualStyle_ = vsWinXP;
+    TVxGradientColorStyle gradientColorStyle_ = gcsSystem;
+    TColor selectionColorStart_ = clBtnFace, selectionColorStop_ = clBtnShadow, selectionFrameColor_ = cl3DDkShadow;
     TPopupMenu* dropDownMenu_ = nullptr;
     TNotifyEvent onDropDown_;
     TState state_ = TState::Up;

@@ -36,12 +36,6 @@ void Fill(TCanvas* canvas, const TRect& rect, TColor color) {
     canvas->FillRect(rect);
 }
 
-// A stored colour: a name such as "clBtnFace" or a number.
-TColor ReadColor(TReader* reader) {
-    if (reader->NextValue() == TFormValueKind::Integer) return TColor(reader->ReadInteger());
-    return StringToColor(reader->ReadIdent());
-}
-
 }  // namespace
 
 TVxMenuController::~TVxMenuController() {
@@ -224,7 +218,7 @@ void TVxMenuController::DefineProperties(TFiler* filer) {
         filer->DefineProperty(name, &TVxOldPropReader::DropBoolean, nullptr, false);
     for (auto [name, field] : {std::pair{"GradientColorStart", &selectionColorStart_},
                                {"GradientColorStop", &selectionColorStop_}, {"FrameColor", &selectionFrameColor_}})
-        filer->DefineProperty(name, [field](TReader* reader) { *field = ReadColor(reader); }, nullptr, false);
+        filer->DefineProperty(name, [field](TReader* reader) { *field = TVxOldPropReader::ReadColor(reader); }, nullptr, false);
 }
 
 void TVxMenuController::Published(TPublished<TVxMenuController>& p) {

@@ -8,3 +8,8 @@ void TVxOldPropReader::DropSet(TReader* reader) {
     if (reader->NextValue() != TFormValueKind::Set) throw EReadError("Invalid property value");
     reader->SkipValue();
 }
+
+TColor TVxOldPropReader::ReadColor(TReader* reader) {
+    if (reader->NextValue() == TFormValueKind::Integer) return TColor(reader->ReadInteger());
+    return StringToColor(reader->ReadIdent());
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/rtl/reader.h"
+#include "platform/ui/graphics.h"
 
 class TVxOldPropReader {
 public:
@@ -10,4 +11,6 @@ public:
     static void DropIdent(TReader* reader) { reader->ReadIdent(); }
     // A set: its marker and the names up to the empty one.
     static void DropSet(TReader* reader);
+    // A stored colour: a name such as "clBtnFace" or a number.
+    static TColor ReadColor(TReader* reader);
 };

@@ -575,6 +575,18 @@ void TVxToolbar::SetWrapControls(bool v) {
 
 // The tool buttons that follow the toolbar take the setting; outside a
 // preset the text options become custom.
+void TVxToolbar::SetVisualStyle(TVxVisualStyle v) {
+    if (v == VisualStyle()) return;
+    TVxCustomPanel::SetVisualStyle(v);
+    NotifyControls(VXM_TOOLBARVISUALSTYLE);
+}
+
+void TVxToolbar::SetGradientColorStyle(TVxGradientColorStyle v) {
+    if (v == GradientColorStyle()) return;
+    TVxCustomPanel::SetGradientColorStyle(v);
+    NotifyControls(VXM_TOOLBARVISUALSTYLE);
+}
+
 void TVxToolbar::ButtonSettingChanged(UINT notification) {
     if (!applyingPreset_) textOptions_ = ttoCustom;
     NotifyControls(notification);

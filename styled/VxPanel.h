@@ -43,9 +43,9 @@ public:
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
     void SetFlatColorAdjustment(int v);
     TVxVisualStyle VisualStyle() const { return visualStyle_; }
-    void SetVisualStyle(TVxVisualStyle v);
+    virtual void SetVisualStyle(TVxVisualStyle v);
     TVxGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
-    void SetGradientColorStyle(TVxGradientColorStyle v);
+    virtual void SetGradientColorStyle(TVxGradientColorStyle v);
     TColor GradientColorStart() const { return gradientColorStart_; }
     void SetGradientColorStart(TColor v);
     TColor GradientColorStop() const { return gradientColorStop_; }
@@ -199,6 +199,9 @@ public:
     void SetBorderInner(TFrameStyleEx v) override;
     void SetBorderOuter(TFrameStyleEx v) override;
     void SetBorderSides(TSides v) override;
+    // The tool buttons that follow the toolbar take the new look.
+    void SetVisualStyle(TVxVisualStyle v) override;
+    void SetGradientColorStyle(TVxGradientColorStyle v) override;
     // The borders that go with the alignment: a groove (ShowDivider) on the
     // side facing the form's client area.
     virtual void AutoStyleBorders(TAlign alignment);

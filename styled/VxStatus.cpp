@@ -8,6 +8,7 @@
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/datetime.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/stdactns.h"
 #include "platform/win/winpaint.h"
 #include "styled/VxGrafx.h"
 
@@ -375,6 +376,13 @@ Word TVxCustomStatusPane::BlinkIntervalOn() const { return TVxBlinkingControlsLi
 void TVxCustomStatusPane::SetBlinkIntervalOn(Word v) { TVxBlinkingControlsList::Instance()->SetIntervalOn(v); }
 Word TVxCustomStatusPane::BlinkIntervalOff() const { return TVxBlinkingControlsList::Instance()->IntervalOff(); }
 void TVxCustomStatusPane::SetBlinkIntervalOff(Word v) { TVxBlinkingControlsList::Instance()->SetIntervalOff(v); }
+
+bool TVxCustomStatusPane::ExecuteAction(TBasicAction* action) {
+    auto* hint = dynamic_cast<THintAction*>(action);
+    if (!autoHint_ || !hint) return TGraphicControl::ExecuteAction(action);
+    SetCaption(hint->Hint());
+    return true;
+}
 
 void TVxCustomStatusPane::SetFrameController(TVxFrameController* v) { RelinkFrameController(this, frameController_, v); }
 

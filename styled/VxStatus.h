@@ -128,6 +128,8 @@ public:
     // Shows the application's hints as the caption.
     bool AutoHint() const { return autoHint_; }
     void SetAutoHint(bool v) { autoHint_ = v; }
+    // With AutoHint, the hint action's hint becomes the caption.
+    bool ExecuteAction(TBasicAction* action) override;
     TVxFrameController* FrameController() const { return frameController_; }
     virtual void SetFrameController(TVxFrameController* v);
     TVxFrameControllerNotifications FrameControllerNotifications() const { return frameControllerNotifications_; }

@@ -8,6 +8,20 @@ void TBasicAction::Published(TPublished<TBasicAction>& p) {
 
 TBasicAction::TBasicAction(TComponent* owner) : TComponent(owner) {}
 
+TBasicAction::~TBasicAction() {
+    for (TBasicActionLink* link : clients_) link->action_ = nullptr;
+}
+
+TBasicActionLink::~TBasicActionLink() { SetAction(nullptr); }
+
+void TBasicActionLink::SetAction(TBasicAction* action) {
+    if (action == action_) return;
+    if (action_) std::erase(action_->clients_, this);
+    action_ = action;
+    if (action_) action_->clients_.push_back(this);
+}
+
+
 bool TBasicAction::Execute() {
     if (!onExecute_) return false;
     onExecute_(this);

@@ -34,30 +34,58 @@ private:
     AnsiString category_;
 };
 
+// A link to a TCustomAction: which of the action's values the client
+// shares, and how it takes a new one. The class library's clients derive
+// their links from this one.
+class TActionLink : public TBasicActionLink {
+public:
+    virtual bool IsCaptionLinked() const;
+    virtual bool IsCheckedLinked() const;
+    virtual bool IsEnabledLinked() const;
+    virtual bool IsHintLinked() const;
+    virtual bool IsImageIndexLinked() const;
+    virtual bool IsVisibleLinked() const;
+    virtual void SetCaption(const AnsiString&) {}
+    virtual void SetChecked(bool) {}
+    virtual void SetEnabled(bool) {}
+    virtual void SetHint(const AnsiString&) {}
+    virtual void SetImageIndex(Integer) {}
+    virtual void SetVisible(bool) {}
+
+protected:
+    class TCustomAction* CustomAction() const;
+};
+
 class TCustomAction : public TContainedAction {
     SERVIORA_CLASS(TCustomAction, TContainedAction)
     SERVIORA_PUBLISHED
 public:
     explicit TCustomAction(TComponent* owner);
 
+    // Each setter hands a new value to the clients that share it.
     const AnsiString& Caption() const { return caption_; }
-    void SetCaption(const AnsiString& v) { caption_ = v; }
+    void SetCaption(const AnsiString& v);
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v) { enabled_ = v; }
+    void SetEnabled(bool v);
     bool Checked() const { return checked_; }
-    void SetChecked(bool v) { checked_ = v; }
+    void SetChecked(bool v);
     bool Visible() const { return visible_; }
-    void SetVisible(bool v) { visible_ = v; }
+    void SetVisible(bool v);
     const AnsiString& Hint() const { return hint_; }
-    void SetHint(const AnsiString& v) { hint_ = v; }
+    void SetHint(const AnsiString& v);
     Integer ImageIndex() const { return imageIndex_; }
-    void SetImageIndex(Integer v) { imageIndex_ = v; }
+    void SetImageIndex(Integer v);
     Word ShortCut() const { return shortCut_; }
     void SetShortCut(Word v) { shortCut_ = v; }
     // Runs only while enabled.
     bool Execute() override;
 
 private:
+    // Passes a new value to every linked client that shares the old one,
+    // then keeps it.
+    template <class T, class Take>
+    void Share(T& field, const T& value, bool (TActionLink::*linked)() const, Take take);
+
     AnsiString caption_, hint_;
     bool enabled_ = true, checked_ = false, visible_ = true;
     Integer imageIndex_ = -1;
@@ -91,4 +119,24 @@ private:
     friend class TContainedAction;
     std::vector<TContainedAction*> actions_;
     TActionEvent onExecute_, onUpdate_;
+};
+
+class TControl;
+
+// A control's link: it shares the action's caption, enabled state, hint
+// and visibility while the control's values equal the action's.
+class TControlActionLink : public TActionLink {
+public:
+    explicit TControlActionLink(TControl* client) : client_(client) {}
+    bool IsCaptionLinked() const override;
+    bool IsEnabledLinked() const override;
+    bool IsHintLinked() const override;
+    bool IsVisibleLinked() const override;
+    void SetCaption(const AnsiString& value) override;
+    void SetEnabled(bool value) override;
+    void SetHint(const AnsiString& value) override;
+    void SetVisible(bool value) override;
+
+protected:
+    TControl* client_;
 };

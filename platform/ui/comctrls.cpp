@@ -9,6 +9,8 @@
 
 void TCustomTabControl::Published(TPublished<TCustomTabControl>& p) {
     p.Property("MultiLine", &TCustomTabControl::MultiLine, &TCustomTabControl::SetMultiLine);
+    p.Property("Style", &TCustomTabControl::Style, &TCustomTabControl::SetStyle).Default(tsTabs);
+    p.Property("TabPosition", &TCustomTabControl::TabPosition, &TCustomTabControl::SetTabPosition).Default(tpTop);
 }
 
 TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner) {
@@ -22,11 +24,30 @@ void TCustomTabControl::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     CreateSubClass(params, "SysTabControl32");
     params.Style |= WS_CLIPCHILDREN | (multiLine_ ? TCS_MULTILINE : 0);
+    switch (tabPosition_) {
+    case tpBottom: params.Style |= TCS_BOTTOM; break;
+    case tpLeft: params.Style |= TCS_VERTICAL | TCS_MULTILINE; break;
+    case tpRight: params.Style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE; break;
+    default: break;
+    }
+    if (style_ != tsTabs) params.Style |= TCS_BUTTONS | (style_ == tsFlatButtons ? TCS_FLATBUTTONS : 0);
 }
 
 void TCustomTabControl::SetMultiLine(bool v) {
     if (multiLine_ == v) return;
     multiLine_ = v;
+    if (HandleAllocated()) Perform(CM_RECREATEWND, 0, 0);
+}
+
+void TCustomTabControl::SetTabPosition(TTabPosition v) {
+    if (tabPosition_ == v) return;
+    tabPosition_ = v;
+    if (HandleAllocated()) Perform(CM_RECREATEWND, 0, 0);
+}
+
+void TCustomTabControl::SetStyle(TTabStyle v) {
+    if (style_ == v) return;
+    style_ = v;
     if (HandleAllocated()) Perform(CM_RECREATEWND, 0, 0);
 }
 

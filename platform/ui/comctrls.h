@@ -1,7 +1,8 @@
 // The common-control wrappers: TTabControl, and TPageControl with its
 // TTabSheet pages, over the platform's "SysTabControl32" class (OnChanging
 // may refuse a change of tab; OnChange follows it; MultiLine puts tabs that
-// do not fit in more rows); TMonthCalendar and
+// do not fit in more rows; TabPosition and Style place and draw them);
+// TMonthCalendar and
 // TDateTimePicker over "SysMonthCal32" and "SysDateTimePick32".
 #pragma once
 
@@ -13,6 +14,8 @@
 #include "platform/ui/stdctrls_edit.h"
 
 using TTabChangingEvent = TEvent<void(TObject* Sender, bool& AllowChange)>;
+SERVIORA_ENUM(TTabPosition, tpTop, tpBottom, tpLeft, tpRight)
+SERVIORA_ENUM(TTabStyle, tsTabs, tsButtons, tsFlatButtons)
 
 class TCustomTabControl : public TWinControl {
     SERVIORA_CLASS(TCustomTabControl, TWinControl)
@@ -22,6 +25,11 @@ public:
 
     bool MultiLine() const { return multiLine_; }
     void SetMultiLine(bool v);
+    // The side the tabs stand on; at the left or right they take more rows.
+    TTabPosition TabPosition() const { return tabPosition_; }
+    void SetTabPosition(TTabPosition v);
+    TTabStyle Style() const { return style_; }
+    void SetStyle(TTabStyle v);
 
     // The area inside the frame, below the tabs.
     void AdjustClientRect(TRect& rect) const override;
@@ -53,6 +61,8 @@ private:
     TNotifyEvent onChange_;
     TTabChangingEvent onChanging_;
     bool multiLine_ = false;
+    TTabPosition tabPosition_ = tpTop;
+    TTabStyle style_ = tsTabs;
 };
 
 // Tabs only: the program shows what belongs to TabIndex itself.

@@ -312,14 +312,35 @@ void TControl::SetPopupMenu(TPopupMenu* v) {
 void TControl::SetAction(TBasicAction* v) {
     if (action_) action_->RemoveFreeNotification(this);
     action_ = v;
-    if (v) v->FreeNotification(this);
+    if (!v) {
+        actionLink_.reset();
+        return;
+    }
+    v->FreeNotification(this);
+    if (!actionLink_) actionLink_ = MakeActionLink();
+    actionLink_->SetAction(v);
+    ActionChange(v, ComponentState().Contains(csLoading));
+}
+
+std::unique_ptr<TControlActionLink> TControl::MakeActionLink() { return std::make_unique<TControlActionLink>(this); }
+
+void TControl::ActionChange(TObject* sender, bool checkDefaults) {
+    auto* action = dynamic_cast<TCustomAction*>(sender);
+    if (!action) return;
+    if (!checkDefaults || Caption().empty()) SetCaption(action->Caption());
+    if (!checkDefaults || Enabled()) SetEnabled(action->Enabled());
+    if (!checkDefaults || Hint().empty()) SetHint(action->Hint());
+    if (!checkDefaults || Visible()) SetVisible(action->Visible());
 }
 
 void TControl::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
     if (operation != opRemove) return;
     if (component == popupMenu_) popupMenu_ = nullptr;
-    if (component == action_) action_ = nullptr;
+    if (component == action_) {
+        action_ = nullptr;
+        actionLink_.reset();
+    }
 }
 
 void TControl::SetBiDiMode(TBiDiMode v) {

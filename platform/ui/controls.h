@@ -34,6 +34,7 @@ class TWinControl;
 class TCustomForm;
 class TPopupMenu;
 class TBasicAction;
+class TControlActionLink;
 
 SERVIORA_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom)
 SERVIORA_ENUM(TAnchorKind, akLeft, akTop, akRight, akBottom)
@@ -237,7 +238,9 @@ public:
     TPopupMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TPopupMenu* v);
     TBasicAction* Action() const { return action_; }
+    // Links the control to the action, which hands it its values.
     void SetAction(TBasicAction* v);
+    TControlActionLink* ActionLink() const { return actionLink_.get(); }
     TControlStyle ControlStyle() const { return controlStyle_; }
     void SetControlStyle(TControlStyle v) { controlStyle_ = v; }
     TControlState ControlState() const { return controlState_; }
@@ -351,6 +354,11 @@ public:
 protected:
     virtual const AnsiString& GetText() const { return text_; }
     virtual void TextChanged(const AnsiString& text);
+    // The link a control keeps to its action; a control class gives its own.
+    virtual std::unique_ptr<TControlActionLink> MakeActionLink();
+    // Takes the action's caption, enabled state, hint and visibility; with
+    // CheckDefaults only where the control still has its default.
+    virtual void ActionChange(TObject* sender, bool checkDefaults);
     // The parent's font or colour to take over (ParentFont, ParentColor).
     void ParentFontChanged();
     void ParentColorChanged();
@@ -438,6 +446,7 @@ private:
     TCursor cursor_ = crDefault;
     TPopupMenu* popupMenu_ = nullptr;
     TBasicAction* action_ = nullptr;
+    std::unique_ptr<TControlActionLink> actionLink_;
     TBiDiMode biDiMode_ = bdLeftToRight;
     TDragMode dragMode_ = dmManual;
     TCursor dragCursor_ = crDrag;

@@ -1,5 +1,6 @@
 // THintWindow and the application's hint timer.
 #include "platform/ui/hints.h"
+#include "platform/ui/stdactns.h"
 
 #include "platform/ui/forms.h"
 #include "platform/gdi/measuringdc.h"
@@ -81,7 +82,13 @@ bool ShowsHint(const TControl* control) {
 void TApplication::SetHint(const AnsiString& v) {
     if (v == hint_) return;
     hint_ = v;
-    onHint_(this);
+    if (onHint_) {
+        onHint_(this);
+        return;
+    }
+    THintAction action(nullptr);
+    action.SetHint(v);
+    action.Execute();
 }
 
 void TApplication::SetShowHint(bool v) {

@@ -1,11 +1,20 @@
 // The standard edit actions: cut, copy, paste, select all and delete on the
 // focused edit (or on Control only, when set). Other controls that know
 // these commands (a grid) test an action's class and carry it out their way.
+// The hint action carries the application's hint to whoever shows it.
 #pragma once
 
 #include "platform/ui/actnlist.h"
 
 class TCustomEdit;
+
+// Run by the application when its Hint changes and no OnHint handler takes
+// it: a control that shows hints (a status pane) answers its ExecuteAction.
+class THintAction : public TCustomAction {
+    SERVIORA_CLASS(THintAction, TCustomAction)
+public:
+    using TCustomAction::TCustomAction;
+};
 
 class TEditAction : public TAction {
     SERVIORA_CLASS(TEditAction, TAction)

@@ -4,8 +4,10 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/comctrls_header.h"
 #include "platform/ui/comctrls_listview.h"
+#include "platform/ui/comctrls_range.h"
 #include "platform/ui/comctrls_statusbar.h"
 #include "platform/ui/comctrls_treeview.h"
+#include "platform/ui/comctrls_updown.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/extctrls_splitter.h"
@@ -37,7 +39,8 @@ void RegisterUiClasses() {
                      TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TScrollBar::StaticClass(),
                      TMonthCalendar::StaticClass(), TDateTimePicker::StaticClass(), TListBox::StaticClass(),
                      TListView::StaticClass(), TMemo::StaticClass(), TMaskEdit::StaticClass(),
-                     THeaderControl::StaticClass()});
+                     THeaderControl::StaticClass(), TProgressBar::StaticClass(), TTrackBar::StaticClass(),
+                     TUpDown::StaticClass()});
     RegisterClasses({TDrawGrid::StaticClass(), TStringGrid::StaticClass()});
     RegisterClasses({TImage::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),
                      TBitBtn::StaticClass(), TSpeedButton::StaticClass()});

@@ -125,6 +125,9 @@ void TWinControl::CreateWnd() {
     CreateWindowHandle(params);
     if (!handle_) throw EOutOfResources("Error creating window " + params.WinClassName);
     if (imeMode_ == imDisable) ImmAssociateContext(handle_, 0);
+    // The window measures and draws its text in the control's font, as
+    // whatever paints over it (a skin, an owner-draw handler) does.
+    Perform(WM_SETFONT, WPARAM(Font()->Handle()), 1);
 }
 
 void TWinControl::SetImeMode(TImeMode v) {
@@ -702,6 +705,7 @@ void TWinControl::CMColorChanged(TMessage&) {
 
 void TWinControl::CMFontChanged(TMessage&) {
     Invalidate();
+    if (handle_) Perform(WM_SETFONT, WPARAM(Font()->Handle()), 0);
     NotifyControls(CM_PARENTFONTCHANGED);
 }
 

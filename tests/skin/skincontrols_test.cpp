@@ -7,6 +7,8 @@
 #include <string>
 
 #include "platform/ui/comctrls.h"
+#include "platform/ui/comctrls_range.h"
+#include "platform/ui/comctrls_updown.h"
 #include "platform/ui/grids.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "platform/ui/stdctrls_edit.h"
@@ -456,6 +458,28 @@ TEST_F(SkinControlTest, ATrackBarWithoutThumbImagesOutlinesItsThumb) {
     EXPECT_EQ(SendMessage(track, WM_NOTIFY, 0, LPARAM(&draw)), CDRF_DODEFAULT);
 }
 
+// The platform's own range controls, found by the mapping: the progress
+// bar by its window class, the up-down by its class name.
+TEST_F(SkinControlTest, ThePlatformsProgressBarAndUpDownGetTheirPainters) {
+    TForm* form = ShownForm();
+    TProgressBar* bar = TProgressBar::Create(form);
+    bar->SetParent(form);
+    bar->SetBounds(5, 5, 100, 16);
+    bar->SetMin(50);
+    bar->SetMax(150);
+    bar->SetPosition(100);
+    TUpDown* updown = TUpDown::Create(form);
+    updown->SetParent(form);
+    SkinOf(form)->SkinControls(form);
+    SkinOf(form)->SkinChildWindows(form->Handle());
+    auto* progress = dynamic_cast<TSkinProgress*>(SkinOf(form)->FindPainter(bar->Handle()));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_NE(dynamic_cast<TSkinUpDown*>(SkinOf(form)->FindPainter(updown->Handle())), nullptr);
+    const auto picture = Picture(progress, 100, 16);
+    EXPECT_EQ(At(picture, 30, 8), Shade(kProgress, 2));
+    EXPECT_EQ(At(picture, 75, 8), Shade(kProgress, 1));
+}
+
 // ---- tabs and headers ----
 
 class SkinTabTest : public SkinControlTest {
@@ -528,6 +552,93 @@ TEST_F(SkinTabTest, PageControlsGetTheTabPainterAndOnlyTaggedOnesCloseBoxes) {
     EXPECT_EQ(At(picture, tab.left + 3, tab.bottom - 2), Shade(kTabs, 1));
     EXPECT_EQ(At(picture, 100, 100), Shade(kPane, 1)) << "the body";
     EXPECT_NE(dynamic_cast<TSkinTabSheet*>(SkinOf(form)->FindPainter(pages->Pages(0)->Handle())), nullptr);
+}
+
+// A tab set as the skin reads it: its tabs, margins, first shown tab and
+// scroller (its first owned component).
+class TTabSet : public TCustomControl {
+    SERVIORA_CLASS(TTabSet, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TTabSet(TComponent* owner) : TCustomControl(owner), tabs_(std::make_unique<TStringList>()) {
+        scroller = TPanel::Create(this);
+    }
+    TStrings* Tabs() const { return tabs_.get(); }
+    void SetTabs(TStrings* v) { tabs_->Assign(v); }
+    Integer TabIndex() const { return tabIndex; }
+    void SetTabIndex(Integer v) { tabIndex = v; }
+    Integer EndMargin() const { return endMargin; }
+    void SetEndMargin(Integer v) { endMargin = v; }
+    TPanel* scroller;
+    Integer tabIndex = 0, endMargin = 0;
+
+private:
+    std::unique_ptr<TStringList> tabs_;
+};
+void TTabSet::Published(TPublished<TTabSet>& p) {
+    p.Property("Tabs", &TTabSet::Tabs, &TTabSet::SetTabs);
+    p.Property("TabIndex", &TTabSet::TabIndex, &TTabSet::SetTabIndex);
+    p.Property("EndMargin", &TTabSet::EndMargin, &TTabSet::SetEndMargin);
+}
+
+TEST_F(SkinControlTest, ATabSetWithItsScrollerShownLeavesTwentyOnePixelsAfterTheLastTab) {
+    TForm* form = ShownForm();
+    auto* set = TTabSet::Create(form);
+    set->SetParent(form);
+    set->SetBounds(5, 5, 200, 21);
+    set->scroller->SetParent(set);
+    set->scroller->SetBounds(160, 0, 40, 21);
+    set->Tabs()->Add("维修");
+    SkinOf(form)->SkinControls(form);
+    TSkinTab31* painter = nullptr;
+    for (int i = 0; i < set->ComponentCount() && !painter; ++i) painter = dynamic_cast<TSkinTab31*>(set->Components(i));
+    ASSERT_NE(painter, nullptr);
+    ASSERT_NE(painter->UpDown, nullptr) << "the scroller has a painter";
+    // Room for the tab and ten pixels: enough beside a hidden scroller only.
+    TBitmap measure;
+    measure.Canvas()->Font()->Assign(set->Canvas()->Font());
+    const int w = measure.Canvas()->TextWidth("维修");
+    set->SetEndMargin(200 - (w + 10));
+    set->scroller->SetVisible(false);
+    EXPECT_EQ(At(Picture(painter, 200, 21), 1, 2), Shade(kTabs, 2)) << "the selected tab";
+    set->scroller->SetVisible(true);
+    EXPECT_EQ(At(Picture(painter, 200, 21), 1, 2), ColorToRGB(painter->FaceColour())) << "no room for the tab";
+}
+
+// Another library's page control takes its tab backgrounds as bitmaps.
+class TBavPageControl : public TCustomControl {
+    SERVIORA_CLASS(TBavPageControl, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TBavPageControl(TComponent* owner)
+        : TCustomControl(owner), normal_(std::make_unique<TBitmap>()), active_(std::make_unique<TBitmap>()) {}
+    TBitmap* TabBackGround() const { return normal_.get(); }
+    void SetTabBackGround(TBitmap* v) { normal_->Assign(v); }
+    TBitmap* TabBackGroundActive() const { return active_.get(); }
+    void SetTabBackGroundActive(TBitmap* v) { active_->Assign(v); }
+
+private:
+    std::unique_ptr<TBitmap> normal_, active_;
+};
+void TBavPageControl::Published(TPublished<TBavPageControl>& p) {
+    p.Property("TabBackGround", &TBavPageControl::TabBackGround, &TBavPageControl::SetTabBackGround);
+    p.Property("TabBackGroundActive", &TBavPageControl::TabBackGroundActive, &TBavPageControl::SetTabBackGroundActive);
+}
+
+TEST_F(SkinControlTest, AnotherLibrarysPageControlIsGivenTheSkinsTabFramesAsItsBackgrounds) {
+    TForm* form = ShownForm();
+    auto* pages = TBavPageControl::Create(form);
+    pages->SetParent(form);
+    skin_->Skin3rd()->Add("TBavPageControl=bavpagecontrol");
+    SkinOf(form)->SkinControls(form);
+    ASSERT_TRUE(SkinOf(form)->IsControlSkinned(pages));
+    ASSERT_EQ(pages->TabBackGround()->Width(), 100);
+    EXPECT_EQ(pages->TabBackGround()->Height(), 21);
+    EXPECT_EQ(GetPixel(pages->TabBackGround()->Canvas()->Handle(), 50, 10), Shade(kTabs, 1));
+    EXPECT_EQ(GetPixel(pages->TabBackGroundActive()->Canvas()->Handle(), 50, 10), Shade(kTabs, 2));
+    SkinOf(form)->FreePainters();
+    EXPECT_TRUE(pages->TabBackGround()->Empty());
+    EXPECT_TRUE(pages->TabBackGroundActive()->Empty());
 }
 
 TEST_F(SkinControlTest, ASimpleComboInADialogStaysNative) {

@@ -273,6 +273,28 @@ TEST_F(SkinMenuBarTest, RightMovesToTheNextDropDownAndAltLetterOpensItsOwn) {
     EXPECT_EQ(byF10[0], 0);
 }
 
+TEST_F(SkinMenuBarTest, AltEndsTrackingAndTheMouseOverAnotherItemOpensItsDropDown) {
+    TForm* form = FormWithMenu();
+    TWinSkinForm* skin = SkinOf(form);
+    const std::vector<int> byAlt =
+        Opened(form, [&] { skin->DropDown(skin->MenuBar->Buttons[0].get()); }, {[] { Key(VK_MENU); }});
+    EXPECT_EQ(byAlt, std::vector<int>{0});
+    EXPECT_FALSE(skin->Tracking);
+
+    // The bar lies in the frame: the point is given in client coordinates above the client.
+    const RECT& next = skin->MenuBar->Buttons[1]->Rect;
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
+    POINT client{window.left + (next.left + next.right) / 2, window.top + (next.top + next.bottom) / 2};
+    ScreenToClient(form->Handle(), &client);
+    const std::vector<int> byMouse = Opened(form, [&] { skin->DropDown(skin->MenuBar->Buttons[0].get()); },
+                                            {[&] { SimulateMouseMove(form->Handle(), client); }});
+    ASSERT_GE(byMouse.size(), 2u);
+    EXPECT_EQ(byMouse[0], 0);
+    EXPECT_EQ(byMouse[1], 1);
+    EXPECT_FALSE(skin->Tracking);
+}
+
 TEST_F(SkinMenuTest, WithMenuBackgroundTheMenusClientKeepsTheSkinImage) {
     for (const bool keep : {false, true}) {
         skin_->SetOptions(keep ? TSkinOptions{xoMenuBG} : TSkinOptions{});

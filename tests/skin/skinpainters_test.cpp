@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/buttons.h"
+#include "platform/ui/comctrls_statusbar.h"
+#include "platform/win/commctrl_statusbar.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_buttons.h"
 #include "platform/win/commctrl.h"
@@ -11,6 +13,7 @@
 #include "skin/WinSubClassBoxes.h"
 #include "skin/WinSubClassButtons.h"
 #include "skin/WinSubClassCheck.h"
+#include "skin/WinSubClassMedia.h"
 #include "tests/skin/skinwindow_fixture.h"
 
 namespace {
@@ -19,6 +22,9 @@ namespace {
 const COLORREF kButtonFrames[] = {RGB(10, 200, 10), RGB(200, 10, 10), RGB(90, 90, 90), RGB(10, 10, 200),
                                   RGB(200, 200, 10)};
 const COLORREF kCheckFrames[] = {RGB(1, 100, 1), RGB(2, 100, 2), RGB(3, 100, 3), RGB(4, 100, 4)};
+// Status-bar edges 1 lowered, 2 raised, 3 none; extra image cells (5: the size grip).
+const COLORREF kEdgeFrames[] = {RGB(5, 60, 5), RGB(6, 60, 6), RGB(7, 60, 7)};
+const COLORREF kExtraCells[] = {RGB(9, 1, 1), RGB(9, 2, 2), RGB(9, 3, 3), RGB(9, 4, 4), RGB(9, 5, 5)};
 
 TSkinMember Cells(const char* name, const COLORREF* colours, int count, int width, int height) {
     TArtImage image(count * width, height, 0);
@@ -32,10 +38,12 @@ protected:
         SkinWindowTest::SetUp();
         const std::string description = std::string(kDescription) +
                                         "[Buttons]\nBitmap=buttons.bmp\nFrame=5\nCheckButton=check.bmp\n"
-                                        "CheckButtonFrame=4\n";
+                                        "CheckButtonFrame=4\n[StatusBarEdges]\nImage=edges.bmp\nFrame=3\n"
+                                        "[ExtraImages]\nImage=extra.bmp\nFrame=5\n";
         const std::vector<TSkinMember> members = {
             {"fixture.ini", std::vector<Byte>(description.begin(), description.end())},
-            Cells("buttons.bmp", kButtonFrames, 5, 20, 20), Cells("check.bmp", kCheckFrames, 4, 13, 13)};
+            Cells("buttons.bmp", kButtonFrames, 5, 20, 20), Cells("check.bmp", kCheckFrames, 4, 13, 13),
+            Cells("edges.bmp", kEdgeFrames, 3, 10, 10), Cells("extra.bmp", kExtraCells, 5, 8, 8)};
         const std::vector<Byte> package = WriteSkinPackage(70000, members);
         skin_->SkinStream()->Clear();
         skin_->SkinStream()->WriteBuffer(package.data(), Integer(package.size()));
@@ -98,6 +106,237 @@ TEST_F(SkinPainterTest, APressShowsFrameTwoAndTheReleaseClicksUnlessTheMouseLeft
     SendMessage(button->Handle(), WM_MOUSELEAVE, 0, 0);
     SendMessage(button->Handle(), WM_LBUTTONUP, 0, 0);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SkinPainterTest, AMenuButtonDrawsItsArrowInTheRightSeventeenPixels) {
+    TForm* form = ShownForm();
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    auto* painter = new TSkinMenuButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    // Painted() draws 80 x 30: the arrow's tip row is y = 15 + 1, its middle x = 80 - 12.
+    EXPECT_EQ(Painted(painter, 68, 15), ColorToRGB(clWindowText));
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[0]);
+    SendMessage(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[3]) << "hot";
+    button->SetEnabled(false);
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[2]);
+    EXPECT_EQ(Painted(painter, 68, 15), ColorToRGB(clBtnShadow));
+}
+
+// A speed button is painted on its own canvas: read the picture its
+// WM_PAINT leaves on a white bitmap at (x, y).
+COLORREF SpeedButtonPixel(TSpeedButton* button, int x, int y) {
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(80, 30);
+    bitmap.Canvas()->Brush()->SetColor(clWhite);
+    bitmap.Canvas()->FillRect(TRect{0, 0, 80, 30});
+    button->Perform(WM_PAINT, WPARAM(bitmap.Canvas()->Handle()), 0);
+    return GetPixel(bitmap.Canvas()->Handle(), x, y);
+}
+
+TEST_F(SkinPainterTest, SpeedButtonsShowFlatHotPressedAndDownStatesAndIgnoreNestedPaints) {
+    TForm* form = ShownForm();
+    TSpeedButton* button = TSpeedButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    button->SetFlat(true);
+    // Four 10 x 10 glyph cells, each in its own colour over a white bottom row (the transparent key).
+    const COLORREF cells[] = {RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4)};
+    auto glyph = std::make_unique<TBitmap>();
+    glyph->SetPixelFormat(pf24bit);
+    glyph->SetSize(40, 10);
+    for (int i = 0; i < 4; ++i) {
+        glyph->Canvas()->Brush()->SetColor(TColor(cells[i]));
+        glyph->Canvas()->FillRect(TRect{10 * i, 0, 10 * i + 10, 9});
+    }
+    glyph->Canvas()->Brush()->SetColor(clWhite);
+    glyph->Canvas()->FillRect(TRect{0, 9, 40, 10});
+    button->SetGlyph(glyph.get());
+    button->SetNumGlyphs(4);
+    SkinOf(form)->SkinComponents(form);
+    ASSERT_TRUE(SkinOf(form)->IsControlSkinned(button));
+    TSkinSpeedButton* painter = nullptr;
+    for (int i = 0; i < button->ComponentCount() && !painter; ++i)
+        painter = dynamic_cast<TSkinSpeedButton*>(button->Components(i));
+    ASSERT_NE(painter, nullptr);
+
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), RGB(244, 244, 244)) << "a flat button shows no frame";
+    button->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[3]);
+    button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 15));
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[1]);
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 14), cells[2]) << "the pressed glyph is the third cell";
+    button->Perform(WM_LBUTTONUP, 0, MAKELPARAM(40, 15));
+    button->Perform(CM_MOUSELEAVE, 0, 0);
+    button->SetGroupIndex(1);
+    button->SetDown(true);
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[1]);
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 14), cells[3]) << "a button that stays down shows the fourth cell";
+
+    painter->Painting = true;
+    EXPECT_EQ(SpeedButtonPixel(button, 40, 1), RGB(255, 255, 255)) << "a paint inside a paint draws nothing";
+    painter->Painting = false;
+}
+
+// A check box of the styled library as the skin sees it: a glyph strip of
+// its own, a transparent colour, and a switch that reloads the strip.
+class TVxCheckBox : public TCustomControl {
+    SERVIORA_CLASS(TVxCheckBox, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    explicit TVxCheckBox(TComponent* owner) : TCustomControl(owner), glyphs_(std::make_unique<TBitmap>()) {}
+    TBitmap* CustomGlyphs() const { return glyphs_.get(); }
+    void SetCustomGlyphs(TBitmap* v) { glyphs_->Assign(v); }
+    Integer TransparentColor() const { return transparent_; }
+    void SetTransparentColor(Integer v) { transparent_ = v; }
+    bool UseCustomGlyphs() const { return use_; }
+    void SetUseCustomGlyphs(bool v) {
+        if (v && !use_) ++loads;
+        use_ = v;
+    }
+    int loads = 0;
+
+private:
+    std::unique_ptr<TBitmap> glyphs_;
+    Integer transparent_ = 0;
+    bool use_ = false;
+};
+void TVxCheckBox::Published(TPublished<TVxCheckBox>& p) {
+    p.Property("CustomGlyphs", &TVxCheckBox::CustomGlyphs, &TVxCheckBox::SetCustomGlyphs);
+    p.Property("TransparentColor", &TVxCheckBox::TransparentColor, &TVxCheckBox::SetTransparentColor);
+    p.Property("UseCustomGlyphs", &TVxCheckBox::UseCustomGlyphs, &TVxCheckBox::SetUseCustomGlyphs);
+}
+
+TEST_F(SkinPainterTest, AStyledCheckBoxIsHandedANineCellStripOfTheSkinsCheckGlyphs) {
+    TForm* form = ShownForm();
+    auto* box = TVxCheckBox::Create(form);
+    box->SetParent(form);
+    box->SetColor(clLime);
+    SkinOf(form)->SkinControls(form);
+    ASSERT_TRUE(SkinOf(form)->IsControlSkinned(box));
+    TBitmap* strip = box->CustomGlyphs();
+    ASSERT_EQ(strip->Width(), 9 * 13);
+    // Cells 1, 2 and 4, 5 repeat the first two frames; 7 and 8 are frames 3 and 4;
+    // 3, 6 and 9 want a fifth frame this skin lacks.
+    const COLORREF magenta = RGB(255, 0, 255);
+    const COLORREF expected[] = {kCheckFrames[0], kCheckFrames[1], magenta, kCheckFrames[0], kCheckFrames[1],
+                                 magenta,          kCheckFrames[2], kCheckFrames[3], magenta};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(GetPixel(strip->Canvas()->Handle(), 13 * i + 6, 6), expected[i]) << i;
+    EXPECT_EQ(box->TransparentColor(), 0xFF00FF);
+    EXPECT_TRUE(box->UseCustomGlyphs());
+    EXPECT_EQ(box->loads, 1);
+    EXPECT_EQ(box->Color(), TColor(RGB(244, 244, 244)));
+    SkinOf(form)->FreePainters();
+    EXPECT_FALSE(box->UseCustomGlyphs());
+    EXPECT_EQ(box->Color(), clLime);
+}
+
+// A media player as the skin sees it: three sets of buttons and the
+// presses that reach it.
+SERVIORA_ENUM(TMPBtnType, btPlay, btPause, btStop, btNext, btPrev, btStep, btBack, btRecord, btEject)
+using TButtonSet = TSet<TMPBtnType>;
+
+class TMediaPlayer : public TCustomControl {
+    SERVIORA_CLASS(TMediaPlayer, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    using TCustomControl::TCustomControl;
+    TButtonSet VisibleButtons() const { return visible_; }
+    void SetVisibleButtons(TButtonSet v) { visible_ = v; }
+    TButtonSet EnabledButtons() const { return enabled_; }
+    void SetEnabledButtons(TButtonSet v) { enabled_ = v; }
+    TButtonSet ColoredButtons() const { return coloured_; }
+    void SetColoredButtons(TButtonSet v) { coloured_ = v; }
+    std::vector<AnsiString> presses;
+
+protected:
+    void MouseDown(TMouseButton, TShiftState, int x, int) override { presses.push_back("down " + IntToStr(x)); }
+    void MouseUp(TMouseButton, TShiftState, int x, int) override { presses.push_back("up " + IntToStr(x)); }
+
+private:
+    TButtonSet visible_{btPlay, btStop, btEject}, enabled_{btPlay, btStop}, coloured_;
+};
+void TMediaPlayer::Published(TPublished<TMediaPlayer>& p) {
+    p.Property("VisibleButtons", &TMediaPlayer::VisibleButtons, &TMediaPlayer::SetVisibleButtons);
+    p.Property("EnabledButtons", &TMediaPlayer::EnabledButtons, &TMediaPlayer::SetEnabledButtons);
+    p.Property("ColoredButtons", &TMediaPlayer::ColoredButtons, &TMediaPlayer::SetColoredButtons);
+}
+
+TEST_F(SkinPainterTest, AMediaPlayersButtonsAreSkinnedAndPassTheirPressesToThePlayer) {
+    TForm* form = ShownForm();
+    auto* player = TMediaPlayer::Create(form);
+    player->SetParent(form);
+    player->SetBounds(10, 10, 100, 30);
+    SkinOf(form)->SkinControls(form);
+    TWMediaPlayer* panel = nullptr;
+    for (int i = 0; i < SkinOf(form)->ComponentCount() && !panel; ++i)
+        panel = dynamic_cast<TWMediaPlayer*>(SkinOf(form)->Components(i));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->BoundsRect(), player->BoundsRect());
+    panel->Repaint();
+    EXPECT_EQ(panel->ButtonWidth, 33) << "three buttons share 100 pixels";
+    EXPECT_EQ(panel->HitTest(33), 0) << "a button's right end is its own";
+    EXPECT_EQ(panel->HitTest(34), 2);
+    EXPECT_EQ(panel->HitTest(99), 8);
+    EXPECT_EQ(panel->HitTest(100), TWMediaPlayer::kButtonCount) << "the pixel left over belongs to none";
+
+    auto shown = [&](int x, int y) {
+        TBitmap picture;
+        picture.SetSize(100, 30);
+        panel->PaintTo(picture.Canvas()->Handle(), 0, 0);
+        return GetPixel(picture.Canvas()->Handle(), x, y);
+    };
+    EXPECT_EQ(shown(16, 1), kButtonFrames[0]);
+    EXPECT_EQ(shown(82, 1), kButtonFrames[2]) << "the eject button is disabled";
+    SendMessage(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 10));
+    EXPECT_EQ(shown(49, 1), kButtonFrames[1]) << "the stop button is down";
+    SendMessage(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(41, 10));
+    EXPECT_EQ(shown(49, 1), kButtonFrames[0]);
+    EXPECT_EQ(player->presses, (std::vector<AnsiString>{"down 40", "up 41"}));
+
+    // Released over another button, the player sees no release.
+    SendMessage(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 10));
+    SendMessage(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 10));
+    EXPECT_EQ(player->presses.size(), 3u);
+    SkinOf(form)->FreePainters();
+    for (int i = 0; i < SkinOf(form)->ComponentCount(); ++i)
+        EXPECT_EQ(dynamic_cast<TWMediaPlayer*>(SkinOf(form)->Components(i)), nullptr) << "unskinning frees the panel";
+}
+
+TEST_F(SkinPainterTest, StatusBarPanelsShowTheirBevelsFromTheSkinTheLastReachingTheEdge) {
+    TForm* form = ShownForm();
+    form->SetBorderStyle(bsSizeable);
+    TStatusBar* bar = TStatusBar::Create(form);
+    bar->SetParent(form);
+    const TStatusPanelBevel bevels[] = {pbLowered, pbRaised, pbNone};
+    for (TStatusPanelBevel bevel : bevels) {
+        TStatusPanel* panel = bar->Panels()->Add();
+        panel->SetWidth(60);
+        panel->SetBevel(bevel);
+    }
+    SkinOf(form)->SkinControls(form);
+    auto* painter = dynamic_cast<TSkinStatusBar*>(SkinOf(form)->FindPainter(bar->Handle()));
+    ASSERT_NE(painter, nullptr);
+    const int w = bar->Width(), h = bar->Height();
+    TBitmap picture;
+    picture.SetSize(w, h);
+    painter->PaintSkin(picture.Canvas()->Handle(), TRect{0, 0, w, h});
+    HDC dc = picture.Canvas()->Handle();
+    EXPECT_EQ(GetPixel(dc, 30, 2), kEdgeFrames[0]);
+    EXPECT_EQ(GetPixel(dc, 90, 2), kEdgeFrames[1]);
+    EXPECT_EQ(GetPixel(dc, 150, 2), kEdgeFrames[2]);
+    EXPECT_EQ(GetPixel(dc, w - 20, 2), kEdgeFrames[2]) << "the last panel reaches the bar's right edge";
+    const bool grip = GetWindowLong(bar->Handle(), GWL_STYLE) & SBARS_SIZEGRIP;
+    ASSERT_TRUE(grip);
+    EXPECT_EQ(GetPixel(dc, w - 5, h - 5), kExtraCells[4]) << "the size grip is cell 5, one pixel inside";
+    EXPECT_NE(GetPixel(dc, w - 1, h - 1), kExtraCells[4]);
+
+    bar->SetSimplePanel(true);
+    painter->PaintSkin(dc, TRect{0, 0, w, h});
+    EXPECT_EQ(GetPixel(dc, 150, 2), kEdgeFrames[0]) << "the simple text lies on a lowered panel";
 }
 
 TEST_F(SkinPainterTest, CheckBoxFramesStayWithinAFourFrameStrip) {

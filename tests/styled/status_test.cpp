@@ -8,6 +8,7 @@
 #include "platform/rtl/clock.h"
 #include "platform/rtl/datetime.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/testseams.h"
 #include "styled/VxStatus.h"
 
 namespace {
@@ -149,6 +150,26 @@ TEST_F(StatusBar, AnAutoSizedPaneMeasuresItsWholeCaption) {
     pane->SetCaption(AnsiString(300, 'x'));
     EXPECT_GT(pane->Width(), width256);
     EXPECT_GT(width256, 256);
+}
+
+TEST_F(StatusBar, APaneWithAutoHintShowsTheApplicationsHintUnlessOnHintTakesIt) {
+    form_->Show();
+    SetForegroundWindow(form_->Handle());
+    ProcessMessages();
+    TVxStatusPane* hinting = AddPane(100);
+    hinting->SetAutoHint(true);
+    TVxStatusPane* plain = AddPane(100);
+    plain->SetCaption("就绪");
+    Application->SetHint("保存维修单");
+    EXPECT_EQ(hinting->Caption(), AnsiString("保存维修单"));
+    EXPECT_EQ(plain->Caption(), AnsiString("就绪"));
+    int heard = 0;
+    Application->SetOnHint([&](TObject*) { ++heard; });
+    Application->SetHint("打印凭证");
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(hinting->Caption(), AnsiString("保存维修单"));
+    Application->SetOnHint(TNotifyEvent());
+    Application->SetHint("");
 }
 
 class StatusClock : public testing::Test {

@@ -1,12 +1,15 @@
 // Tool buttons clicked with the mouse: toggle groups with and without
 // AllowAllUp, and drop-down buttons whose arrow zone opens the menu, whose
 // other part clicks, and whose closing press does not open it again; the
-// image a disabled button shows.
+// image a disabled button shows; the visual style taken from the toolbar,
+// where glyph and caption go, and the properties older forms stored.
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "platform/rtl/clock.h"
+#include "platform/rtl/codepage.h"
+#include "platform/rtl/writer.h"
 #include "platform/rtl/datetime.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/testseams.h"
@@ -164,6 +167,110 @@ TEST_F(ToolButton, AButtonTakesTheToolbarSizeWidenedToItsCaption) {
     EXPECT_EQ(button->Width(), 40);
     button->SetUseToolbarButtonSize(true);
     EXPECT_EQ(button->Width(), 70 + 14);
+}
+
+TEST_F(ToolButton, AButtonFollowsTheToolbarsVisualStyleUntilGivenItsOwn) {
+    auto* bar = new TVxToolbar(form_.get());
+    bar->SetParent(form_.get());
+    auto* button = new TVxToolButton(form_.get());
+    button->SetParent(bar);
+    bar->SetVisualStyle(vsGradient);
+    bar->SetGradientColorStyle(gcsMSOffice);
+    EXPECT_EQ(button->VisualStyle(), vsGradient);
+    EXPECT_EQ(button->GradientColorStyle(), gcsMSOffice);
+    EXPECT_TRUE(button->UseToolbarVisualStyle());
+    button->SetVisualStyle(vsClassic);
+    EXPECT_FALSE(button->UseToolbarVisualStyle());
+    bar->SetVisualStyle(vsWinXP);
+    EXPECT_EQ(button->VisualStyle(), vsClassic);
+    button->SetUseToolbarVisualStyle(true);
+    EXPECT_EQ(button->VisualStyle(), vsWinXP) << "taken back at once";
+}
+
+TEST_F(ToolButton, GlyphAndCaptionArePlacedByLayoutAlignmentAndThePressedOffset) {
+    auto* images = new TImageList(form_.get());
+    images->SetWidth(16);
+    images->SetHeight(16);
+    auto* button = AddButton(10, nullptr);
+    button->SetBounds(10, 10, 80, 60);
+    button->SetImages(images);
+    button->SetImageIndex(0);
+    button->SetCaption("退出");
+    button->SetShowCaption(true);
+    TRect glyph, text;
+    // The content area is the button less 2 on every side: 76 x 56.
+    button->SetLayout(blGlyphTop);
+    button->CalcContentRects(glyph, text);
+    EXPECT_EQ(glyph.left, 2 + (76 - 16) / 2);
+    EXPECT_EQ(text.top, glyph.bottom + 4);
+    EXPECT_EQ(glyph.top, 2 + (56 - 16 - 4 - (text.bottom - text.top)) / 2) << "glyph and caption centred together";
+    button->SetLayout(blGlyphLeft);
+    button->CalcContentRects(glyph, text);
+    EXPECT_EQ(text.left, glyph.right + 4);
+    EXPECT_EQ(glyph.top, 2 + (56 - 16) / 2);
+    const int contentWidth = text.right - glyph.left;
+    EXPECT_EQ(glyph.left, 2 + (76 - contentWidth) / 2);
+    button->SetAlignment(taLeftJustify);
+    button->CalcContentRects(glyph, text);
+    EXPECT_EQ(glyph.left, 4) << "the content's left edge moves to 4";
+    button->SetAlignment(taCenter);
+
+    // A checked button's content moves one pixel right and down, except in the gradient look.
+    button->SetGroupIndex(1);
+    button->SetDown(true);
+    TRect pressed, pressedText;
+    button->CalcContentRects(pressed, pressedText);
+    EXPECT_EQ(pressed.left, 2 + (76 - contentWidth) / 2 + 1);
+    EXPECT_EQ(pressed.top, 2 + (56 - 16) / 2 + 1);
+    button->SetVisualStyle(vsGradient);
+    button->CalcContentRects(pressed, pressedText);
+    EXPECT_EQ(pressed.top, 2 + (56 - 16) / 2);
+
+    button->SetShowCaption(false);
+    button->CalcContentRects(glyph, text);
+    EXPECT_EQ(glyph, TRect(2 + 30, 2 + 20, 2 + 30 + 16, 2 + 20 + 16)) << "alone, the glyph is centred";
+    EXPECT_TRUE(IsRectEmpty(&text));
+}
+
+TEST_F(ToolButton, ALinkedActionChecksTheButtonAndGivesItsImageAndTakesThemBack) {
+    auto* button = AddButton(10, nullptr);
+    button->SetGroupIndex(1);
+    button->SetAllowAllUp(true);
+    auto* action = new TAction(form_.get());
+    action->SetImageIndex(3);
+    button->SetAction(action);
+    EXPECT_EQ(button->ImageIndex(), 3);
+    action->SetChecked(true);
+    EXPECT_TRUE(button->Down());
+    action->SetImageIndex(5);
+    EXPECT_EQ(button->ImageIndex(), 5);
+    button->SetImageIndex(7);
+    action->SetImageIndex(6);
+    EXPECT_EQ(button->ImageIndex(), 7) << "an image of its own is kept";
+    TAction copy(nullptr);
+    copy.Assign(button);
+    EXPECT_TRUE(copy.Checked());
+    EXPECT_EQ(copy.ImageIndex(), 7);
+}
+
+TEST(ToolButtonStream, PropertiesOlderFormsStoredAreReadIntoTheirSuccessors) {
+    std::unique_ptr<TForm> form(new TForm(nullptr, 0));
+    auto* button = new TVxToolButton(form.get());
+    button->SetName("Old");
+    ReadComponentFromString(Utf8(u8R"(object Old: TVxToolButton
+  GradientColorStart = clRed
+  GradientColorStop = 255
+  FrameColor = clBlue
+  GradientColorDefault = False
+  ThemeAware = True
+  UseGradients = True
+end
+)"),
+                            button);
+    EXPECT_EQ(button->SelectionColorStart(), clRed);
+    EXPECT_EQ(button->SelectionColorStop(), TColor(255));
+    EXPECT_EQ(button->SelectionFrameColor(), clBlue);
+    EXPECT_EQ(button->VisualStyle(), vsGradient);
 }
 
 }  // namespace

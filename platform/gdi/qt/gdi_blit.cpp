@@ -103,12 +103,29 @@ BOOL Transfer(DeviceContext& dc, int x, int y, int w, int h, DeviceContext* src,
     QImage& image = access.Image();
     int sw = needSource ? source.image.width() : 1, sh = needSource ? source.image.height() : 1;
     // The window system's commonest transfers, a solid brush (PATCOPY) and an
-    // unscaled copy (SRCCOPY), give the same pixels without the per-pixel
-    // raster operation.
+    // unscaled copy (SRCCOPY, also one that skips a key colour), give the
+    // same pixels without the per-pixel raster operation.
     const bool plain = fore == back && !mask.image && !transparent && !destMono;
     const bool solidFill = plain && fore == 0xF0 && pattern.kind == PaintSource::Solid;
-    const bool straightCopy = plain && fore == 0xCC && !flipX && !flipY && sw == placed.width() &&
-                              sh == placed.height() && source.image.format() == QImage::Format_RGB32;
+    const bool unscaledCopy = fore == back && !mask.image && !destMono && fore == 0xCC && !flipX && !flipY &&
+                              sw == placed.width() && sh == placed.height() &&
+                              source.image.format() == QImage::Format_RGB32;
+    const bool straightCopy = unscaledCopy && !transparent;
+    if (unscaledCopy && transparent) {
+        uchar* const bits = image.bits();
+        const qsizetype stride = image.bytesPerLine();
+        const std::uint32_t key = *transparent;
+        clip.ForEachRect([&](const QRect& r) {
+            for (int py = r.top(); py <= r.bottom(); ++py) {
+                auto* row = reinterpret_cast<std::uint32_t*>(bits + py * stride) + r.left();
+                const auto* from = reinterpret_cast<const std::uint32_t*>(
+                                       source.image.constScanLine(py - placed.top())) + (r.left() - placed.left());
+                for (int i = 0; i < r.width(); ++i)
+                    if ((from[i] & 0xFFFFFFu) != key) row[i] = 0xFF000000u | from[i];
+            }
+        });
+        return TRUE;
+    }
     if (solidFill || straightCopy) {
         uchar* const bits = image.bits();
         const qsizetype stride = image.bytesPerLine();

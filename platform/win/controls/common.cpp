@@ -139,6 +139,8 @@ bool ws::RegisterControlClasses() {
     ctl::RegisterMonthCalendarClass();
     ctl::RegisterDateTimePickerClass();
     ctl::RegisterToolTipClass();
+    ctl::RegisterProgressBarClass();
+    ctl::RegisterTrackBarClass();
     ctl::RegisterUpDownClass();
     ctl::RegisterStatusBarClass();
     ctl::RegisterTreeViewClass();

@@ -181,6 +181,8 @@ void RegisterListViewClass();
 void RegisterMonthCalendarClass();
 void RegisterDateTimePickerClass();
 void RegisterToolTipClass();
+void RegisterProgressBarClass();
+void RegisterTrackBarClass();
 void RegisterUpDownClass();
 void RegisterStatusBarClass();
 void RegisterTreeViewClass();

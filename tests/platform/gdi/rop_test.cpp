@@ -172,4 +172,33 @@ TEST(Blits, StretchFlipsAndDibTransfers) {
     EXPECT_NEAR(GetRValue(GetPixel(one, 0, 0)), 128, 2);
 }
 
+// Key pixels leave the destination, unscaled and stretched alike, and a
+// clip region keeps the rest where it is.
+TEST(Blits, TransparentBltSkipsTheKeyColour) {
+    const COLORREF key = RGB(255, 0, 255), red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255);
+    MemoryDC source(2, 1);
+    SetPixel(source, 0, 0, red);
+    SetPixel(source, 1, 0, key);
+    for (const int scale : {1, 2}) {
+        MemoryDC dest(4, 2);
+        RECT all{0, 0, 4, 2};
+        HBRUSH brush = CreateSolidBrush(green);
+        FillArea(dest, &all, brush);
+        DeleteObject(brush);
+        EXPECT_TRUE(TransparentBlt(dest, 0, 0, 2 * scale, 1, source, 0, 0, 2, 1, key));
+        EXPECT_EQ(GetPixel(dest, 0, 0), red) << scale;
+        EXPECT_EQ(GetPixel(dest, 2 * scale - 1, 0), green) << scale;
+        // Clipped to its right half, a second copy one row down leaves the left half.
+        SetPixel(source, 1, 0, blue);
+        HRGN right = CreateRectRgn(scale, 0, 4, 2);
+        SelectClipRgn(dest, right);
+        DeleteObject(right);
+        TransparentBlt(dest, 0, 1, 2 * scale, 1, source, 0, 0, 2, 1, key);
+        SelectClipRgn(dest, 0);
+        EXPECT_EQ(GetPixel(dest, 0, 1), green) << scale;
+        EXPECT_EQ(GetPixel(dest, 2 * scale - 1, 1), blue) << scale;
+        SetPixel(source, 1, 0, key);
+    }
+}
+
 }  // namespace

@@ -81,3 +81,55 @@ TEST_F(EditActionsTest, AnUnansweredActionReachesTheFocusedControl) {
     EXPECT_TRUE(copy.Execute());
     EXPECT_EQ(Clipboard()->AsText(), "");
 }
+
+namespace {
+
+// Shows the application's hint, as a status pane would.
+class THintShower : public TPanel {
+public:
+    using TPanel::TPanel;
+    bool ExecuteAction(TBasicAction* action) override {
+        auto* hint = dynamic_cast<THintAction*>(action);
+        if (!hint) return TPanel::ExecuteAction(action);
+        shown = hint->Hint();
+        return true;
+    }
+    AnsiString shown;
+};
+
+}  // namespace
+
+// Without an OnHint handler the hint travels as an action past the focused
+// control and the form to whichever visible control of the form answers it.
+TEST_F(EditActionsTest, TheApplicationsHintReachesAControlOfTheActiveFormThatShowsIt) {
+    TPanel* box = Place<TPanel>(form, 10, 70, 200, 40);
+    auto* shower = new THintShower(form);
+    shower->SetParent(box);
+    Application->SetHint("保存维修单");
+    EXPECT_EQ(shower->shown, AnsiString("保存维修单"));
+    shower->SetVisible(false);
+    Application->SetHint("打印凭证");
+    EXPECT_EQ(shower->shown, AnsiString("保存维修单")) << "a hidden control hears nothing";
+}
+
+// A control linked to an action takes its values, follows its changes while
+// it still shows the action's value, and forgets a freed action.
+TEST_F(EditActionsTest, AControlFollowsItsActionWhileItSharesItsValues) {
+    TButton* button = Place<TButton>(form, 10, 120, 80, 25);
+    auto action = std::make_unique<TAction>(nullptr);
+    action->SetCaption("保存");
+    action->SetHint("保存维修单");
+    button->SetAction(action.get());
+    EXPECT_EQ(button->Caption(), AnsiString("保存"));
+    EXPECT_EQ(button->Hint(), AnsiString("保存维修单"));
+    action->SetEnabled(false);
+    EXPECT_FALSE(button->Enabled());
+    action->SetCaption("另存");
+    EXPECT_EQ(button->Caption(), AnsiString("另存"));
+    button->SetCaption("自己的");
+    action->SetCaption("再存");
+    EXPECT_EQ(button->Caption(), AnsiString("自己的")) << "a value of its own is kept";
+    action.reset();
+    EXPECT_EQ(button->Action(), nullptr);
+    EXPECT_EQ(button->ActionLink(), nullptr);
+}

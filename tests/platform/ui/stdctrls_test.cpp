@@ -279,6 +279,101 @@ TEST_F(StdCtrlsTest, MultiLinePageControlKeepsItsPagesBelowAllRowsOfTabs) {
     EXPECT_EQ(sheets[3]->Top() - singleRowTop, (rows - 1) * (tab.bottom - tab.top));
 }
 
+// Whatever draws over a control (a skin, an owner-draw handler) uses the
+// control's font: its window must measure with the same one.
+TEST_F(StdCtrlsTest, AControlsWindowKeepsTheControlsFontFromCreationAndAfterChanges) {
+    TPageControl* pages = TPageControl::Create(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 280, 160);
+    TTabSheet* sheet = TTabSheet::Create(form);
+    sheet->SetCaption("操作人员管理");
+    sheet->SetPageControl(pages);
+    pages->Font()->SetName("宋体");
+    pages->Font()->SetHeight(-12);
+    EXPECT_EQ(HFONT(SendMessage(pages->Handle(), WM_GETFONT, 0, 0)), pages->Font()->Handle());
+    RECT small;
+    SendMessage(pages->Handle(), TCM_GETITEMRECT, 0, LPARAM(&small));
+
+    pages->Font()->SetHeight(-24);
+    EXPECT_EQ(HFONT(SendMessage(pages->Handle(), WM_GETFONT, 0, 0)), pages->Font()->Handle());
+    RECT large;
+    SendMessage(pages->Handle(), TCM_GETITEMRECT, 0, LPARAM(&large));
+    EXPECT_GT(large.right - large.left, small.right - small.left + 30);
+
+    // A window made after its font was set takes it at once.
+    TEdit* edit = TEdit::Create(form);
+    edit->Font()->SetHeight(-20);
+    edit->SetParent(form);
+    EXPECT_EQ(HFONT(SendMessage(edit->Handle(), WM_GETFONT, 0, 0)), edit->Font()->Handle());
+}
+
+TEST_F(StdCtrlsTest, PageControlTabsStandOnEachSideWithTheSheetBesideThem) {
+    TPageControl* pages = TPageControl::Create(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 280, 160);
+    TTabSheet* sheet = TTabSheet::Create(form);
+    sheet->SetCaption("客户");
+    sheet->SetPageControl(pages);
+    struct Case {
+        TTabPosition position;
+        // Which side of the sheet the tab is on.
+        bool (*beside)(const RECT& tab, const TRect& sheet);
+    };
+    const Case cases[] = {
+        {tpTop, [](const RECT& t, const TRect& s) { return t.bottom <= s.top; }},
+        {tpBottom, [](const RECT& t, const TRect& s) { return t.top >= s.bottom; }},
+        {tpLeft, [](const RECT& t, const TRect& s) { return t.right <= s.left && t.bottom - t.top > t.right - t.left; }},
+        {tpRight, [](const RECT& t, const TRect& s) { return t.left >= s.right && t.bottom - t.top > t.right - t.left; }},
+    };
+    for (const Case& c : cases) {
+        pages->SetTabPosition(c.position);
+        ProcessMessages();
+        RECT tab;
+        SendMessage(pages->Handle(), TCM_GETITEMRECT, 0, LPARAM(&tab));
+        const TRect placed = sheet->BoundsRect();
+        EXPECT_TRUE(c.beside(tab, placed)) << int(c.position);
+        TCHITTESTINFO hit;
+        hit.pt = {(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+        EXPECT_EQ(SendMessage(pages->Handle(), TCM_HITTEST, 0, LPARAM(&hit)), 0) << int(c.position);
+    }
+    // Buttons leave the area unframed: the sheet reaches the control's sides.
+    pages->SetTabPosition(tpTop);
+    pages->SetStyle(tsButtons);
+    ProcessMessages();
+    EXPECT_EQ(sheet->Left(), 0);
+    EXPECT_EQ(sheet->Width(), pages->ClientWidth());
+}
+
+TEST_F(StdCtrlsTest, TabsThatDoNotFitOneRowAreScrolledByAnUpDown) {
+    TPageControl* pages = TPageControl::Create(form);
+    pages->SetParent(form);
+    pages->SetBounds(10, 10, 160, 100);
+    for (const char* caption : {"客户资料", "维修记录", "备件库存", "结算单据"}) {
+        TTabSheet* sheet = TTabSheet::Create(form);
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(pages);
+    }
+    ProcessMessages();
+    HWND scroller = GetWindow(pages->Handle(), GW_CHILD);
+    while (scroller && ClassNameOf(scroller) != "msctls_updown32") scroller = GetWindow(scroller, GW_HWNDNEXT);
+    ASSERT_TRUE(scroller);
+    EXPECT_TRUE(IsWindowVisible(scroller));
+    RECT before;
+    SendMessage(pages->Handle(), TCM_GETITEMRECT, 1, LPARAM(&before));
+    RECT arrows;
+    GetClientRect(scroller, &arrows);
+    SimulateClick(scroller, {arrows.right - 3, arrows.bottom / 2});
+    ProcessMessages();
+    RECT first, second;
+    SendMessage(pages->Handle(), TCM_GETITEMRECT, 0, LPARAM(&first));
+    SendMessage(pages->Handle(), TCM_GETITEMRECT, 1, LPARAM(&second));
+    EXPECT_EQ(first.right, first.left) << "the first tab is scrolled out";
+    EXPECT_LT(second.left, before.left);
+    pages->SetBounds(10, 10, 300, 100);
+    ProcessMessages();
+    EXPECT_FALSE(IsWindowVisible(scroller)) << "all tabs fit again";
+}
+
 TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndPagesWithOnScrollAndOnChange) {
     TScrollBar* bar = TScrollBar::Create(form);
     bar->SetParent(form);
