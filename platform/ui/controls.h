@@ -676,6 +676,9 @@ protected:
 
     // ---- message handlers ----
     void WMPaint(TMessage& Message);
+    // Paints the window and its graphic controls into the message's DC
+    // (for WM_PRINT), unless PRF_CHECKVISIBLE asks and it is hidden.
+    void WMPrintClient(TMessage& Message);
     void WMEraseBkgnd(TMessage& Message);
     void WMSetFocus(TMessage& Message);
     void WMKillFocus(TMessage& Message);
@@ -713,6 +716,7 @@ protected:
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_PAINT, WMPaint)
+        SERVIORA_MESSAGE(WM_PRINTCLIENT, WMPrintClient)
         SERVIORA_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
         SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocus)

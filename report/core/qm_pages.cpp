@@ -15,6 +15,7 @@
 #include "report/core/qm_dictionary.h"
 #include "report/core/qm_factory.h"
 #include "report/core/qm_pictures.h"
+#include "report/core/qm_reportwindows.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_structureviews.h"
 #include "report/core/qm_units.h"
@@ -186,7 +187,13 @@ void TQmDialogPage::Prepare() {
     form_->SetBounds(Left, Top, Width, Height);
     form_->SetPosition(Position);
     form_->SetOnActivate(OnActivate());
-    if (form_->ShowModal() != mrOk) report->DialogCancelled = true;
+    // The progress window would stand over the dialog the user must answer.
+    TCustomForm* progress = report->ProgressWindow() ? report->ProgressWindow()->Form() : nullptr;
+    const bool progressShown = progress && progress->Visible();
+    if (progressShown) progress->Hide();
+    const TModalResult result = form_->ShowModal();
+    if (progressShown) progress->Show();
+    if (result != mrOk) report->DialogCancelled = true;
 }
 
 void TQmDialogPage::Unprepare() {
