@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "build_fixtures.h"
+#include "edit_dialog_control.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/graphic.h"
-#include "platform/ui/stdctrls_edit.h"
 #include "report/core/qm_band.h"
-#include "report/core/qm_dialogcomponent.h"
 #include "report/core/qm_pages.h"
 #include "report/core/qm_reportwindows.h"
 #include "report_window_fakes.h"
@@ -137,17 +136,6 @@ TEST_F(BuildOutput, EachPreparedPageKnowsItsTemplatePagesBackground) {
 }  // namespace
 
 namespace {
-
-// A dialog control holding a live edit, registered as an add-in while a
-// test runs.
-class TEditDialogControl : public TQmDialogControl {
-    SERVIORA_CLASS(TEditDialogControl, TQmDialogControl)
-public:
-    TEditDialogControl() { Control = edit_.get(); }
-
-private:
-    std::unique_ptr<TEdit> edit_{TEdit::Create(nullptr)};
-};
 
 // The user answers the dialog page with OK as soon as it waits; whether the
 // progress window showed meanwhile is recorded.
