@@ -387,8 +387,6 @@ private:
     void BuildAllPages(bool finalPass);
     void InterleavePages();
 
-    // The script procedures bound to object and page events.
-    TQmEventHandlers scriptHandlers_;
     // The names being resolved now, so that a name met inside its own
     // resolution ends there.
     std::vector<AnsiString> resolving_;

@@ -20,6 +20,7 @@
 #include "report/core/qm_structureviews.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_fm.h"
 #include "script/qm_kpinterpreter_values.h"
 
 SERVIORA_REGISTER_CLASS(TQmReportPage);
@@ -103,7 +104,15 @@ void TQmCustomPage::FreeObject(std::size_t index) {
 }
 
 void TQmCustomPage::Clear() {
+    handlers_.clear();
     while (!objects_.empty()) FreeObject(0);
+}
+
+void TQmCustomPage::BindScriptEvents() {
+    handlers_.clear();
+    if (!report_) return;
+    for (TQmView* view : objects_) view->InstallEventHandlers(handlers_, report_->Interpreter());
+    InstallEventHandlers(handlers_, report_->Interpreter());
 }
 
 void TQmCustomPage::Delete(int index) {
