@@ -685,6 +685,9 @@ protected:
 
     // ---- message handlers ----
     void WMPaint(TMessage& Message);
+    // Paints the window and its graphic controls into the message's DC
+    // (for WM_PRINT), unless PRF_CHECKVISIBLE asks and it is hidden.
+    void WMPrintClient(TMessage& Message);
     void WMEraseBkgnd(TMessage& Message);
     void WMSetFocus(TMessage& Message);
     void WMKillFocus(TMessage& Message);
@@ -722,6 +725,7 @@ protected:
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_PAINT, WMPaint)
+        SERVIORA_MESSAGE(WM_PRINTCLIENT, WMPrintClient)
         SERVIORA_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
         SERVIORA_MESSAGE(WM_SETFOCUS, WMSetFocus)
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocus)

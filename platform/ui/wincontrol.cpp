@@ -947,6 +947,11 @@ void TWinControl::WMEraseBkgnd(TMessage& Message) {
 
 void TWinControl::WMPaint(TMessage& Message) { PaintHandler(Message); }
 
+void TWinControl::WMPrintClient(TMessage& Message) {
+    if ((Message.LParam & PRF_CHECKVISIBLE) && !Visible()) return;
+    if (Message.WParam) PaintHandler(Message);
+}
+
 void TWinControl::PaintHandler(TMessage& Message) {
     PAINTSTRUCT ps;
     const HDC dc = Message.WParam ? HDC(Message.WParam) : BeginPaint(handle_, &ps);

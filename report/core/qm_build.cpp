@@ -66,8 +66,6 @@ bool TQmReport::BuildPreparedPages() {
         const AnsiString text = ErrorText;
         snapshot.SetPosition(0);
         LoadFromStream(&snapshot);
-        // The handlers belonged to the objects the reload replaced.
-        scriptHandlers_.clear();
         ErrorFlag = error;
         ErrorText = text;
     }

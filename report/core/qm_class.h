@@ -328,6 +328,8 @@ public:
     void ShowProgressText(const AnsiString& text);
     // The script interpreter the template's script runs in.
     TKpInterpreterFm* Interpreter() const { return interpreter_.get(); }
+    // The build's progress window, while a build runs.
+    TQmProgressWindow* ProgressWindow() const { return progress_.get(); }
     bool ShowErrorBox = true;
     // The report whose counters and stop flag a build uses: itself here.
     TQmReport* MasterReport = this;
@@ -385,8 +387,6 @@ private:
     void BuildAllPages(bool finalPass);
     void InterleavePages();
 
-    // The script procedures bound to object and page events.
-    TQmEventHandlers scriptHandlers_;
     // The names being resolved now, so that a name met inside its own
     // resolution ends there.
     std::vector<AnsiString> resolving_;

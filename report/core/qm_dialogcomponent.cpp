@@ -140,7 +140,7 @@ void TQmDialogControl::PaintControl() {
         ParentReport->DialogForm->Show();
     HDC dc = image->Canvas()->Handle();
     if (dynamic_cast<TWinControl*>(Control)) {
-        Control->Perform(WM_PRINT, WPARAM(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+        Control->Perform(WM_PRINT, WPARAM(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
     } else {
         Control->Perform(WM_ERASEBKGND, WPARAM(dc), 0);
         Control->Perform(WM_PAINT, WPARAM(dc), 0);

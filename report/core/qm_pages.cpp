@@ -15,10 +15,12 @@
 #include "report/core/qm_dictionary.h"
 #include "report/core/qm_factory.h"
 #include "report/core/qm_pictures.h"
+#include "report/core/qm_reportwindows.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_structureviews.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "script/qm_kpinterpreter_fm.h"
 #include "script/qm_kpinterpreter_values.h"
 
 SERVIORA_REGISTER_CLASS(TQmReportPage);
@@ -102,7 +104,15 @@ void TQmCustomPage::FreeObject(std::size_t index) {
 }
 
 void TQmCustomPage::Clear() {
+    handlers_.clear();
     while (!objects_.empty()) FreeObject(0);
+}
+
+void TQmCustomPage::BindScriptEvents() {
+    handlers_.clear();
+    if (!report_) return;
+    for (TQmView* view : objects_) view->InstallEventHandlers(handlers_, report_->Interpreter());
+    InstallEventHandlers(handlers_, report_->Interpreter());
 }
 
 void TQmCustomPage::Delete(int index) {
@@ -186,7 +196,13 @@ void TQmDialogPage::Prepare() {
     form_->SetBounds(Left, Top, Width, Height);
     form_->SetPosition(Position);
     form_->SetOnActivate(OnActivate());
-    if (form_->ShowModal() != mrOk) report->DialogCancelled = true;
+    // The progress window would stand over the dialog the user must answer.
+    TCustomForm* progress = report->ProgressWindow() ? report->ProgressWindow()->Form() : nullptr;
+    const bool progressShown = progress && progress->Visible();
+    if (progressShown) progress->Hide();
+    const TModalResult result = form_->ShowModal();
+    if (progressShown) progress->Show();
+    if (result != mrOk) report->DialogCancelled = true;
 }
 
 void TQmDialogPage::Unprepare() {

@@ -58,7 +58,7 @@ public:
     // The objects, in their order; the page owns them.
     const std::vector<TQmView*>& GetObjects() const { return objects_; }
     int ObjectCount() const { return static_cast<int>(objects_.size()); }
-    // Frees every object (BeforeDelete first).
+    // Frees the bound script handlers, then every object (BeforeDelete first).
     void Clear();
     // Frees the object at the index; nothing for an index outside the list.
     void Delete(int index);
@@ -68,6 +68,9 @@ public:
     // ---- The virtual operations, in their order.
     // Every object's name and then the page's, upper-cased.
     virtual void GetObjectNames(TStrings* list) const;
+    // Frees the handlers bound before, then binds the script procedures
+    // named by the objects' event properties, then by the page's own.
+    virtual void BindScriptEvents();
     virtual void Prepare() {}
     virtual void Unprepare() {}
     virtual void LoadFromStream(TStream* stream) = 0;
@@ -95,6 +98,7 @@ private:
     AnsiString outlineText_;
     TNotifyEvent onActivate_;
     std::vector<TQmView*> objects_;
+    TQmEventHandlers handlers_;
 };
 
 // A page shown as a modal dialog before the report pages are built.

@@ -60,6 +60,8 @@ public:
     void Step(int n, bool withTotal);
     // The second label (the script's "PROGRESS").
     void SetSecondLabel(const AnsiString& text);
+    // The window, when one is shown (none with OnProgress or ShowProgress off).
+    TCustomForm* Form() const { return form_.get(); }
 
 private:
     TQmReport* report_;

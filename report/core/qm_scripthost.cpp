@@ -58,12 +58,7 @@ void TQmReport::RunScript(bool firstPass) {
     const bool runFirst = upper.find(".ONBEFORECREATEOBJECTS") != AnsiString::npos ||
                           upper.find(".ONAFTERCREATEOBJECTS") != AnsiString::npos;
     auto bind = [this] {
-        scriptHandlers_.clear();
-        for (int i = 0; i < pages_->GetCount(); ++i) {
-            TQmCustomPage* page = pages_->GetPage(i);
-            for (TQmView* view : page->GetObjects()) view->InstallEventHandlers(scriptHandlers_, interpreter_.get());
-            page->InstallEventHandlers(scriptHandlers_, interpreter_.get());
-        }
+        for (int i = 0; i < pages_->GetCount(); ++i) pages_->GetPage(i)->BindScriptEvents();
     };
     if (!runFirst) bind();
     if (runnable) interpreter_->Run();

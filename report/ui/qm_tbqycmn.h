@@ -40,3 +40,8 @@ bool AppIsActive();
 // control's parent chain, or 4 when it floats or there is none. Set by the
 // tool windows' unit.
 extern int (*ToolbarDockPositionOf)(TControl* control);
+
+class TFont;
+
+// The height (tmHeight) of the font's characters on the screen.
+int FontTextHeight(TFont* font);

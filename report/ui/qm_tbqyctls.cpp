@@ -64,6 +64,16 @@ void TToolbarButtonQy::SetDisplayMode(TButtonDisplayMode v) {
     Invalidate();
 }
 
+void TToolbarButtonQy::SetDropdownAlways(bool v) {
+    dropdownAlways_ = v;
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetDropdownCombo(bool v) {
+    dropdownCombo_ = v;
+    Invalidate();
+}
+
 void TToolbarButtonQy::SetDropdownMenu(TPopupMenu* v) {
     dropdownMenu_ = v;
     if (v) v->FreeNotification(this);

@@ -37,6 +37,12 @@ public:
     void SetRepeatInterval(int v) { repeatInterval_ = v; }
     TButtonDisplayMode DisplayMode() const { return displayMode_; }
     void SetDisplayMode(TButtonDisplayMode v);
+    // Show the drop-down arrow even without a menu; a press clicks at once.
+    bool DropdownAlways() const { return dropdownAlways_; }
+    void SetDropdownAlways(bool v);
+    // The button and its arrow are drawn as one combo-like part.
+    bool DropdownCombo() const { return dropdownCombo_; }
+    void SetDropdownCombo(bool v);
     TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
     void SetDropdownMenu(TPopupMenu* v);
     TBitmap* Glyph() const { return glyph_.Glyph(); }
@@ -59,6 +65,9 @@ protected:
     void CMMouseLeave(TMessage& Message);
     void CMEnabledChanged(TMessage& Message);
     void WMCancelMode(TMessage& Message);
+    void SetState(TToolbarButtonState v);
+    // The state shown when the button is neither held nor hot.
+    TToolbarButtonState RestingState() const { return down_ && groupIndex_ != 0 ? tbsExclusive : tbsUp; }
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
@@ -70,12 +79,9 @@ protected:
 private:
     void EnterHot();
     void LeaveHot();
-    void SetState(TToolbarButtonState v);
     void RepeatTick();
     void ShowDropdownMenu();
-    bool HasDropdown() const { return dropdownMenu_ != nullptr; }
-    // The state shown when the button is neither held nor hot.
-    TToolbarButtonState RestingState() const { return down_ && groupIndex_ != 0 ? tbsExclusive : tbsUp; }
+    bool HasDropdown() const { return dropdownMenu_ != nullptr || dropdownAlways_; }
 
     bool down_ = false;
     int groupIndex_ = 0;
@@ -86,6 +92,8 @@ private:
     int repeatInterval_ = 100;
     TButtonDisplayMode displayMode_ = dmBoth;
     TPopupMenu* dropdownMenu_ = nullptr;
+    bool dropdownAlways_ = false;
+    bool dropdownCombo_ = false;
     TButtonGlyph glyph_{this};
     bool clicking_ = false;
     bool hot_ = false;

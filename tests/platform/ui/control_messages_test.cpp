@@ -4,6 +4,9 @@
 // reflected notifications.
 #include "tests/platform/ui/control_fixture.h"
 
+#include "platform/ui/extctrls_graphic.h"
+#include "platform/ui/graphic.h"
+
 using MessagesTest = ControlTest;
 
 namespace {
@@ -89,4 +92,36 @@ TEST_F(MessagesTest, MouseEnterLeaveKeysAndReflectedCommands) {
     EXPECT_EQ(box->log, (std::vector<AnsiString>{"enter", "leave", "F3", "command 5"}));
     EXPECT_EQ(keys, std::vector<Word>{VK_F4});
     EXPECT_EQ(FindDragTarget(box->ClientToScreen(Point(3, 3)), true), box);
+}
+
+TEST_F(MessagesTest, PrintDrawsTheWindowItsGraphicControlsAndWithChildrenItsChildWindows) {
+    TForm* form = NewForm();
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBevelOuter(bvNone);
+    panel->SetCaption("");
+    panel->SetColor(clRed);
+    panel->SetBounds(0, 0, 60, 30);
+    auto* child = new TPanel(form);
+    child->SetParent(panel);
+    child->SetBevelOuter(bvNone);
+    child->SetCaption("");
+    child->SetColor(clLime);
+    child->SetBounds(10, 10, 10, 10);
+    auto* shape = new TShape(form);
+    shape->SetParent(panel);
+    shape->Brush()->SetColor(clBlue);
+    shape->SetBounds(40, 5, 10, 10);
+    form->Show();
+    for (LPARAM children : {LPARAM(0), PRF_CHILDREN}) {
+        SCOPED_TRACE(children);
+        std::unique_ptr<TBitmap> image(TBitmap::Create());
+        image->SetSize(60, 30);
+        image->Canvas()->Brush()->SetColor(clWhite);
+        image->Canvas()->FillRect(TRect(0, 0, 60, 30));
+        panel->Perform(WM_PRINT, WPARAM(image->Canvas()->Handle()), PRF_CLIENT | PRF_ERASEBKGND | children);
+        EXPECT_EQ(image->Canvas()->Pixels(2, 2), clRed);
+        EXPECT_EQ(image->Canvas()->Pixels(45, 10), clBlue) << "graphic controls belong to the client";
+        EXPECT_EQ(image->Canvas()->Pixels(15, 15), children ? clLime : clRed);
+    }
 }

@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "build_fixtures.h"
+#include "edit_dialog_control.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/stringlist.h"
+#include "platform/ui/forms.h"
 #include "platform/ui/graphic.h"
 #include "report/core/qm_band.h"
+#include "report/core/qm_pages.h"
+#include "report/core/qm_reportwindows.h"
 #include "report_window_fakes.h"
 
 namespace {
@@ -127,6 +131,39 @@ TEST_F(BuildOutput, EachPreparedPageKnowsItsTemplatePagesBackground) {
     back = report->EndPages()->GetBkPicture(report->EndPages()->GetPage(0)->BkPictureIndex);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->Picture()->Graphic(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// The user answers the dialog page with OK as soon as it waits; whether the
+// progress window showed meanwhile is recorded.
+TEST_F(BuildOutput, TheProgressWindowStepsAsideWhileADialogPageAsks) {
+    AddRows(3);
+    TQmDialogPage* dialog = report->Pages()->AddDialogPage();
+    auto* control = new TEditDialogControl;
+    control->SetParentPage(dialog);
+    control->SetspBounds(10, 20, 100, 21);
+    RegisterAddInObject(TEditDialogControl::StaticClass());
+    std::vector<bool> progressShown;
+    Application->SetOnIdle(TIdleEvent([&](TObject*, bool& done) {
+        for (int i = 0; i < Screen->FormCount(); ++i) {
+            TForm* form = Screen->Forms(i);
+            if (!form->FormState().Contains(fsModal) || form->ModalResult() != mrNone) continue;
+            const TCustomForm* progress = report->ProgressWindow() ? report->ProgressWindow()->Form() : nullptr;
+            progressShown.push_back(progress && progress->Visible());
+            form->SetModalResult(mrOk);
+            done = false;
+        }
+    }));
+    const Registered progress(TQmProgressForm::StaticClass());
+    const bool built = report->BuildPreparedPages();
+    Application->SetOnIdle(nullptr);
+    ASSERT_TRUE(built) << report->ErrorText;
+    EXPECT_EQ(progressShown, std::vector<bool>{false});
+    EXPECT_FALSE(report->DialogCancelled);
+    EXPECT_EQ(report->EndPages()->GetCount(), 1);
 }
 
 }  // namespace

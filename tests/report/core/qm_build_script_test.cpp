@@ -9,6 +9,7 @@
 #include "platform/ui/modalresponder.h"
 #include "report/core/qm_dictionary.h"
 #include "report/core/qm_stdfunctions.h"
+#include "script/qm_kpinterpreter_fm.h"
 #include "support/temp_dir.h"
 
 #include <fstream>
@@ -83,6 +84,24 @@ TEST_F(ScriptBuild, EventsAreBoundBeforeTheMainBlockUnlessItCreatesObjects) {
     SetScript(handler, "Probe;\r\n// Memo1.OnBeforeCreateObjects");
     ASSERT_TRUE(report->BuildPreparedPages()) << report->ErrorText;
     EXPECT_EQ(boundAtMain, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ScriptBuild, APageBindsOnlyProceduresTheScriptHasAndRebindsFromScratch) {
+    auto* memo = dynamic_cast<TQmReportView*>(report->FindObject("Memo1"));
+    memo->GetEventBindings()->SetVariable("OnBeforePrint", "NoSuchProcedure");
+    SetScript("procedure MemoBefore(Sender: TObject);\r\nbegin\r\nend;\r\n\r\n", "");
+    report->Interpreter()->SetPas(report->Script());
+    report->Interpreter()->Compile();
+    TQmCustomPage* page = report->Pages()->GetPage(0);
+    page->BindScriptEvents();
+    EXPECT_FALSE(memo->OnBeforePrint()) << "a missing procedure leaves the event unbound";
+    memo->GetEventBindings()->SetVariable("OnBeforePrint", "MemoBefore");
+    page->BindScriptEvents();
+    EXPECT_TRUE(memo->OnBeforePrint());
+    page->BindScriptEvents();
+    EXPECT_TRUE(memo->OnBeforePrint()) << "bound again after the old handlers went";
+    page->Clear();
+    EXPECT_EQ(page->ObjectCount(), 0);
 }
 
 TEST_F(ScriptBuild, UnitsTheScriptUsesComeFromTheProgramFolder) {

@@ -64,6 +64,11 @@ TEST(QmDialogComponent, ALiveControlIsDrawnIntoThePage) {
     panel->SetParent(form.get());
     panel->SetColor(clRed);
     panel->SetBevelOuter(bvNone);
+    auto* inner = new TPanel(form.get());
+    inner->SetParent(panel);
+    inner->SetColor(clLime);
+    inner->SetBevelOuter(bvNone);
+    inner->SetBounds(25, 2, 10, 10);
     std::unique_ptr<TQmDialogControl> control(TQmDialogControl::Create());
     control->ParentReport = report.get();
     control->Control = panel;
@@ -72,6 +77,7 @@ TEST(QmDialogComponent, ALiveControlIsDrawnIntoThePage) {
     auto bitmap = WhiteBitmap(80, 50);
     control->Draw(bitmap->Canvas());
     EXPECT_EQ(bitmap->Canvas()->Pixels(30, 20), clRed);
+    EXPECT_EQ(bitmap->Canvas()->Pixels(40, 17), clLime) << "a container draws its child controls";
     EXPECT_EQ(bitmap->Canvas()->Pixels(70, 40), clWhite);
 
     Variant value;

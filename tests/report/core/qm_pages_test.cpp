@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "edit_dialog_control.h"
 #include "platform/rtl/inifiles.h"
 #include "platform/rtl/registrystore.h"
 #include "platform/ui/dialogs.h"
@@ -173,16 +174,6 @@ TEST_F(PageTest, AFailingPrinterChangeIsUndone) {
     ResetModalResponder();
 }
 
-// A dialog control with a live edit, as add-ins make them.
-class TEditControl : public TQmDialogControl {
-    SERVIORA_CLASS(TEditControl, TQmDialogControl)
-public:
-    TEditControl() { Control = edit_.get(); }
-
-private:
-    std::unique_ptr<TEdit> edit_{TEdit::Create(nullptr)};
-};
-
 TEST_F(PageTest, ACancelledDialogPageStopsTheBuild) {
     TQmDialogPage* dialog = report->Pages()->AddDialogPage();
     bool activated = false;
@@ -191,7 +182,7 @@ TEST_F(PageTest, ACancelledDialogPageStopsTheBuild) {
     EXPECT_TRUE(activated) << "no controls: nothing shown";
     EXPECT_FALSE(report->DialogCancelled);
 
-    auto* control = new TEditControl;
+    auto* control = new TEditDialogControl;
     control->SetParentPage(dialog);
     control->SetspBounds(10, 20, 100, 21);
     // The operator closes the dialog with Cancel as soon as it shows.
