@@ -344,6 +344,12 @@ void TCustomDBGridVyn::PlainKeyDown(Word& key, TShiftState shift) {
                 dataSet->Append();
             break;
         case VK_F2: SetEditorMode(true); break;
+        case VK_MULTIPLY:
+        case VK_ADD:
+        case VK_SUBTRACT:
+            if (!MemTableMode()) return;
+            MTToggleCurrentNode(key == VK_MULTIPLY ? -1 : key == VK_ADD ? 1 : 0);
+            break;
         default: return;
     }
     key = 0;

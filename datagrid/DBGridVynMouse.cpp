@@ -22,6 +22,7 @@ bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int
         return false;
     }
     if (type.Vert != 2) return false;
+    if (button == mbLeft && !shift.Contains(ssDouble) && MTTreeNodeClick(x, y)) return true;
     if (filterRowEditing_) StopFilterEdit();
     if (shift.Contains(ssDouble)) {
         TControl::MouseDown(button, shift, x, y);
