@@ -155,6 +155,26 @@ TEST_F(MemTableModeTest, ScrollBarFollowsThePresentedRowsAndScrollsByRows) {
     EXPECT_EQ(info.nMax, 8);
 }
 
+TEST_F(MemTableModeTest, ArrowKeysMoveTheRecordAndTheViewFollows) {
+    TProbeGrid* grid = ShownTreeGrid(4 * 19 + 24);
+    grid->SetFocus();
+    for (int i = 0; i < 6; ++i) {
+        SimulateKey(VK_DOWN, true);
+        SimulateKey(VK_DOWN, false);
+        ProcessMessages();
+    }
+    EXPECT_EQ(CurrentName(), "直营");
+    EXPECT_EQ(grid->Row(), grid->TopDataOffset() + 6);
+    TGridDrawInfo info;
+    grid->CalcDrawInfo(info);
+    EXPECT_GE(info.Vert.LastFullVisibleCell, grid->Row());
+    EXPECT_GT(grid->TopRow(), grid->FixedRows());
+    SCROLLINFO bar{};
+    bar.fMask = SIF_POS;
+    GetScrollInfo(grid->Handle(), SB_VERT, &bar);
+    EXPECT_EQ(bar.nPos, grid->TopRow() - grid->FixedRows() + 1);
+}
+
 TEST_F(MemTableModeTest, AsksForRecordsWhenTheRowsEndAboveTheClientBottom) {
     TProbeGrid* grid = ShownTreeGrid(400);
     ASSERT_FALSE(tree_.FetchRequests().empty());
