@@ -175,6 +175,43 @@ TEST_F(MemTableModeTest, ArrowKeysMoveTheRecordAndTheViewFollows) {
     EXPECT_EQ(bar.nPos, grid->TopRow() - grid->FixedRows() + 1);
 }
 
+// The offsets (from the cell's top) at which the level-1 tree line of grid
+// row `row` shows a dot.
+std::vector<int> LineDots(TProbeGrid* grid, int row) {
+    TRect cell = grid->CellRect(grid->DataToRawColumn(0), row);
+    // The picture holds the whole window, border included.
+    RECT outer{};
+    GetWindowRect(grid->Handle(), &outer);
+    const TPoint client = grid->ClientToScreen(TPoint{0, 0});
+    OffsetRect(&cell, client.x - outer.left, client.y - outer.top);
+    const HBITMAP shot = CaptureWindow(grid->Handle());
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, shot);
+    const COLORREF background = GetPixel(dc, cell.left + 2, cell.top + 2);
+    std::vector<int> dots;
+    for (int y = 2; y < 12; ++y)
+        if (GetPixel(dc, cell.left + 9, cell.top + y) != background) dots.push_back(y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(shot);
+    return dots;
+}
+
+TEST_F(MemTableModeTest, OddRowHeightFlipsTheDottedPhaseOnAOneRowScroll) {
+    TProbeGrid* grid = ShownTreeGrid(4 * 20 + 24);
+    grid->SetDefaultRowHeight(19);
+    ProcessMessages();
+    grid->Repaint();
+    const std::vector<int> before = LineDots(grid, grid->TopDataOffset() + 1);  // 华东
+    ASSERT_EQ(before.size(), 5u);
+    SendMessage(grid->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    ProcessMessages();
+    grid->Repaint();
+    const std::vector<int> after = LineDots(grid, grid->TopDataOffset() + 1);
+    ASSERT_EQ(after.size(), 5u);
+    EXPECT_EQ(std::abs(after[0] - before[0]), 1);
+}
+
 TEST_F(MemTableModeTest, AsksForRecordsWhenTheRowsEndAboveTheClientBottom) {
     TProbeGrid* grid = ShownTreeGrid(400);
     ASSERT_FALSE(tree_.FetchRequests().empty());
