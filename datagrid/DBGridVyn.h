@@ -537,6 +537,9 @@ protected:
     void MemTableVertScroll(int code, int trackPosition);
     void MemTableSafeMoveTop(int row);
     void MemTableUpdateTopRow();
+    // A wheel notch: the wheel event first; then Shift+Ctrl moves a page of
+    // records, Shift one record, Ctrl scrolls a page, nothing held one row.
+    bool MemTableMouseWheel(bool down, TShiftState shift, TPoint mousePos);
     // Moves the current cell to grid row `row`, keeping the column.
     void MemTableMoveToRow(int row, bool show);
     // The tree-node area of a first-column data cell, in the cell's colours.

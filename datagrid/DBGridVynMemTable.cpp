@@ -172,6 +172,28 @@ void TCustomDBGridVyn::MemTableVertScroll(int code, int trackPosition) {
     MemTableUpdateVertScrollBar();
 }
 
+bool TCustomDBGridVyn::MemTableMouseWheel(bool down, TShiftState shift, TPoint mousePos) {
+    const TMouseWheelUpDownEvent& handler = down ? OnMouseWheelDown() : OnMouseWheelUp();
+    if (handler) {
+        bool handled = false;
+        handler(this, shift, mousePos, handled);
+        if (handled) return true;
+    }
+    if (!dataLink_->Active()) return true;
+    const int sign = down ? 1 : -1;
+    const bool shifted = shift.Contains(ssShift);
+    const bool ctrl = shift.Contains(ssCtrl);
+    if (shifted) {
+        dataLink_->DataSet()->MoveBy(sign * (ctrl ? VisibleRowCount() : 1));
+    } else if (ctrl) {
+        if (down) memTable_->FetchRecords(VisibleRowCount());
+        MemTableVertScroll(down ? SB_PAGEDOWN : SB_PAGEUP, 0);
+    } else {
+        MemTableVertScroll(down ? SB_LINEDOWN : SB_LINEUP, 0);
+    }
+    return true;
+}
+
 void TCustomDBGridVyn::MemTableSafeMoveTop(int row) {
     row = std::clamp(row, FixedRows(), std::max(RowCount() - 1, FixedRows()));
     row = std::max(std::min(row, CalcMaxTopLeftCell().Y), FixedRows());

@@ -72,12 +72,14 @@ bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int
 }
 
 // A wheel notch moves the dataset one record.
-bool TCustomDBGridVyn::DoMouseWheelDown(TShiftState, TPoint) {
+bool TCustomDBGridVyn::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+    if (MemTableMode()) return MemTableMouseWheel(true, shift, mousePos);
     if (dataLink_->Active()) dataLink_->DataSet()->MoveBy(1);
     return true;
 }
 
-bool TCustomDBGridVyn::DoMouseWheelUp(TShiftState, TPoint) {
+bool TCustomDBGridVyn::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+    if (MemTableMode()) return MemTableMouseWheel(false, shift, mousePos);
     if (dataLink_->Active()) dataLink_->DataSet()->MoveBy(-1);
     return true;
 }

@@ -212,6 +212,28 @@ TEST_F(MemTableModeTest, OddRowHeightFlipsTheDottedPhaseOnAOneRowScroll) {
     EXPECT_EQ(std::abs(after[0] - before[0]), 1);
 }
 
+TEST_F(MemTableModeTest, WheelScrollsRowsAndWithShiftMovesTheRecord) {
+    TProbeGrid* grid = ShownTreeGrid(4 * 19 + 24);
+    const int top = grid->TopRow();
+    const TPoint point = grid->ClientToScreen(TPoint{10, 30});
+    auto wheel = [&](int delta, WPARAM keys) {
+        SendMessage(grid->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), MAKELPARAM(point.x, point.y));
+        ProcessMessages();
+    };
+    wheel(-120, 0);
+    EXPECT_EQ(grid->TopRow(), top + 1);
+    EXPECT_EQ(CurrentName(), "总部");
+    wheel(-120, MK_SHIFT);
+    EXPECT_EQ(CurrentName(), "华东");
+    wheel(120, 0);
+    EXPECT_EQ(grid->TopRow(), top);
+    // A handler that takes the wheel ends it.
+    grid->SetOnMouseWheelDown(
+        TMouseWheelUpDownEvent([](TObject*, TShiftState, TPoint, bool& handled) { handled = true; }));
+    wheel(-120, 0);
+    EXPECT_EQ(grid->TopRow(), top);
+}
+
 TEST_F(MemTableModeTest, AsksForRecordsWhenTheRowsEndAboveTheClientBottom) {
     TProbeGrid* grid = ShownTreeGrid(400);
     ASSERT_FALSE(tree_.FetchRequests().empty());
