@@ -204,8 +204,12 @@ void TCustomDBGridVyn::CtrlKeyDown(Word& key, TShiftState shift) {
         case VK_NEXT:
         case VK_DOWN: {
             const bool up = key == VK_PRIOR || key == VK_UP;
+            // To the first or last row in view: in the in-memory-table mode the
+            // rows in view, not the link's buffer, are what the user sees.
             const int distance =
-                up ? -dataLink_->ActiveRecord() : dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1;
+                MemTableMode()
+                    ? (up ? TopRow() : std::min(TopRow() + VisibleRowCount(), RowCount()) - 1) - Row()
+                    : up ? -dataLink_->ActiveRecord() : dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1;
             if (extend)
                 MoveWithSelection(true, distance, false, false);
             else

@@ -173,6 +173,15 @@ TEST_F(MemTableModeTest, ArrowKeysMoveTheRecordAndTheViewFollows) {
     bar.fMask = SIF_POS;
     GetScrollInfo(grid->Handle(), SB_VERT, &bar);
     EXPECT_EQ(bar.nPos, grid->TopRow() - grid->FixedRows() + 1);
+    // Ctrl+Up goes to the first row in view.
+    const int top = grid->TopRow();
+    SimulateKey(VK_CONTROL, true);
+    SimulateKey(VK_UP, true);
+    SimulateKey(VK_UP, false);
+    SimulateKey(VK_CONTROL, false);
+    ProcessMessages();
+    EXPECT_EQ(grid->Row(), top);
+    EXPECT_EQ(tree_.RecNo(), top - grid->TopDataOffset() + 1);
 }
 
 // The offsets (from the cell's top) at which the level-1 tree line of grid
