@@ -182,6 +182,7 @@ void TCustomDBGridVyn::SetFooterColor(TColor v) {
 void TCustomDBGridVyn::SetFooterRowCount(int v) {
     if (v < 0 || v == footerRowCount_) return;
     footerRowCount_ = v;
+    CheckMemTableMode();
     RequestLayout();
 }
 
@@ -323,6 +324,7 @@ int TCustomDBGridVyn::FilterRowCount() const { return stFilter_ && stFilter_->Vi
 void TCustomDBGridVyn::Notification(TComponent* component, TOperation operation) {
     TCustomGrid::Notification(component, operation);
     if (operation != opRemove) return;
+    MemTableDataSetRemoved(component);
     if (dataLink_ && component == DataSource()) SetDataSource(nullptr);
     if (titleImageLink_ && component == TitleImages()) SetTitleImages(nullptr);
     for (TDBGridVynScrollBar* bar : {horzScrollBar_.get(), static_cast<TDBGridVynScrollBar*>(vertScrollBar_.get())})
@@ -448,6 +450,7 @@ void TCustomDBGridVyn::LinkActiveChanged(bool active) {
     RequestLayout();
     if (active && EditorAlwaysVisible()) ShowEditorNow();
     UpdateVertScrollBar();
+    CheckMemTableMode();
 }
 
 

@@ -26,6 +26,7 @@
 #include "platform/ui/stdctrls_buttons.h"
 
 class TDBGridVynStyle;
+class IMemTableVyn;
 class TDBGridVynSelection;
 class TInplaceFilterEditVyn;
 
@@ -272,9 +273,31 @@ public:
     TDBGridInplaceEdit* DBInplaceEditor() const;
     // Refreshes the editor, keeping an open drop-down open.
     void RefreshEditor();
-    // The room of the tree nodes left of the first column's text (none
-    // outside the in-memory-table mode).
-    virtual int TreeNodeAreaWidth() const { return 0; }
+    // ---- In-memory-table mode (DBGridVynMemTable.cpp) ----------------------------------
+    // The mode is on while the dataset offers IMemTableVyn, the mode is
+    // allowed and there are no footer rows; the grid then shows one row per
+    // presented row of the dataset and reads rows on demand.
+    void CheckMemTableMode();
+    bool MemTableMode() const { return memTable_ != nullptr; }
+    IMemTableVyn* MemTable() const { return memTable_; }
+    bool MemTableModeAllowed() const { return memTableAllowed_; }
+    void SetMemTableModeAllowed(bool v);
+    // The room of the tree nodes left of the first column's text, for the
+    // row being read (none outside tree view mode).
+    virtual int TreeNodeAreaWidth() const;
+    // Paints the tree lines and the node's box of the row being read.
+    void DrawTreeNodes(TCanvas* canvas, const TRect& rect);
+    // A press at (x, y) on a node's box expands or collapses it; answers
+    // whether the tree took the press.
+    bool MTTreeNodeClick(int x, int y);
+    // The node of the current row: toggled (expand < 0), expanded (> 0) or
+    // collapsed (0).
+    void MTToggleCurrentNode(int expand);
+    // The data rows there are: the memory table's presented rows in the
+    // mode, else the data link's buffered records (0 while inactive).
+    int PresentedRowCount() const;
+    // Whether the column's cells start with the tree-node area.
+    bool TreeNodeColumn(TColumnVyn* column) const;
     // The columns that carry sort markers, again from their titles' indexes.
     void RebuildSortMarkedColumns();
     // Repaints the footer rows.
@@ -506,6 +529,22 @@ protected:
     void WndProc(TMessage& Message) override;
     void WMNCPaint(TMessage& Message);
     void WMVScroll(TMessage& Message);
+    void MemTableDataSetRemoved(TComponent* component);
+    void MemTableRecalcRowCount();
+    void MemTableRecordChanged();
+    void MemTableFetchVisible();
+    void MemTableUpdateVertScrollBar();
+    void MemTableVertScroll(int code, int trackPosition);
+    void MemTableSafeMoveTop(int row);
+    void MemTableUpdateTopRow();
+    // A wheel notch: the wheel event first; then Shift+Ctrl moves a page of
+    // records, Shift one record, Ctrl scrolls a page, nothing held one row.
+    bool MemTableMouseWheel(bool down, TShiftState shift, TPoint mousePos);
+    // Moves the current cell to grid row `row`, keeping the column.
+    void MemTableMoveToRow(int row, bool show);
+    // The tree-node area of a first-column data cell, in the cell's colours.
+    void DrawTreeNodeArea(int dataCol, int dataRow, const TRect& rect, TGridDrawState state);
+    void DrawTreeElement(TCanvas* canvas, const TRect& rect, int element);
     // Faces are rendered again in the new system colours.
     void CMSysColorChange(TMessage& Message);
     void ChangeScale(int M, int D) override;
@@ -672,6 +711,12 @@ private:
     // Set while a right-to-left grid paints with mirrored mapping.
     bool mirroredPaint_ = false;
     int rowReadDepth_ = 0;
+    IMemTableVyn* memTable_ = nullptr;
+    bool memTableAllowed_ = true;
+    // Set while a tree click moves the dataset.
+    bool memTableRepositioning_ = false;
+    bool memTableFetching_ = false;
+    TDataSet* memTableDataSet_ = nullptr;
     TBookmarkStr viewBookmark_;
     int viewOffset_ = 0;
     bool leftColAtStart_ = true;

@@ -290,9 +290,7 @@ void TDBGridInplaceEdit::BoundsChanged() {
     TColumnVyn* column = Column();
     if (column && column->ImageList() && column->ShowImageAndText()) takeFromLead(column->ImageList()->Width() + 5);
     TCustomDBGridVyn* grid = DBGrid();
-    if (grid && grid->TreeNodeAreaWidth() > 0 && grid->VisibleColumns()->Count() > 0 &&
-        grid->VisibleColumns()->Items(0) == column)
-        takeFromLead(grid->TreeNodeAreaWidth() + 1);
+    if (grid && grid->TreeNodeColumn(column)) takeFromLead(grid->TreeNodeAreaWidth() + 1);
     textRect_ = rect;
     SendMessage(Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&rect));
     SendMessage(Handle(), EM_SCROLLCARET, 0, 0);
@@ -466,8 +464,14 @@ void TDBGridInplaceEdit::MRUListResized(TObject*) {
 // ---- Mouse, painting and focus ---------------------------------------------------------------------
 
 void TDBGridInplaceEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    TInplaceEdit::MouseDown(button, shift, x, y);
     TColumnVyn* column = Column();
+    TCustomDBGridVyn* grid = DBGrid();
+    // A double click on the node's own box toggles it, as a click on the grid's does.
+    if (grid && shift.Contains(ssDouble) && grid->TreeNodeColumn(column)) {
+        const int area = grid->TreeNodeAreaWidth();
+        if (x >= area - 18 && x < area) grid->MTToggleCurrentNode(-1);
+    }
+    TInplaceEdit::MouseDown(button, shift, x, y);
     if (column && column->DblClickNextVal() && shift.Contains(ssDouble))
         column->StepValue(shift.Contains(ssShift) ? -1 : 1);
 }
@@ -482,7 +486,20 @@ bool TDBGridInplaceEdit::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
 
 void TDBGridInplaceEdit::WMPaint(TMessage& Message) {
     Inherited::Dispatch(Message);
+    PaintTreeNodes();
     PaintEditImage();
+}
+
+void TDBGridInplaceEdit::PaintTreeNodes() {
+    TCustomDBGridVyn* grid = DBGrid();
+    if (!Visible() || !HandleAllocated() || !grid || !grid->TreeNodeColumn(Column())) return;
+    HDC dc = GetDC(Handle());
+    {
+        CanvasOnDC bound(canvas_.get(), dc);
+        canvas_->Brush()->SetColor(Color());
+        grid->DrawTreeNodes(canvas_.get(), TRect{0, 0, Width(), Height()});
+    }
+    ReleaseDC(Handle(), dc);
 }
 
 void TDBGridInplaceEdit::PaintEditImage() {
@@ -491,8 +508,7 @@ void TDBGridInplaceEdit::PaintEditImage() {
     TCustomImageList* images = column->ImageList();
     TRect rect{2, 0, images->Width() + 2, Height()};
     TCustomDBGridVyn* grid = DBGrid();
-    if (grid->TreeNodeAreaWidth() > 0 && grid->VisibleColumns()->Count() > 0 && grid->VisibleColumns()->Items(0) == column)
-        OffsetRect(&rect, grid->TreeNodeAreaWidth(), 0);
+    if (grid->TreeNodeColumn(column)) OffsetRect(&rect, grid->TreeNodeAreaWidth(), 0);
     HDC dc = GetDC(Handle());
     PaintListImage(dc, rect, images, imageIndex_, false);
     ReleaseDC(Handle(), dc);

@@ -112,6 +112,8 @@ protected:
     void SyncLookupKeyFromText();
     // A typed character as one unit: the key with its queued trail byte.
     void CollectDoubleByteKey(char& key);
+    // The tree lines and node box of the current row, left of the text.
+    void PaintTreeNodes();
     void PaintEditImage();
     // The grid's key handling for a key the editor does not keep.
     void PassKeyToGrid(Word& key, TShiftState shift);

@@ -204,8 +204,12 @@ void TCustomDBGridVyn::CtrlKeyDown(Word& key, TShiftState shift) {
         case VK_NEXT:
         case VK_DOWN: {
             const bool up = key == VK_PRIOR || key == VK_UP;
+            // To the first or last row in view: in the in-memory-table mode the
+            // rows in view, not the link's buffer, are what the user sees.
             const int distance =
-                up ? -dataLink_->ActiveRecord() : dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1;
+                MemTableMode()
+                    ? (up ? TopRow() : std::min(TopRow() + VisibleRowCount(), RowCount()) - 1) - Row()
+                    : up ? -dataLink_->ActiveRecord() : dataLink_->BufferCount() - dataLink_->ActiveRecord() - 1;
             if (extend)
                 MoveWithSelection(true, distance, false, false);
             else
@@ -344,6 +348,12 @@ void TCustomDBGridVyn::PlainKeyDown(Word& key, TShiftState shift) {
                 dataSet->Append();
             break;
         case VK_F2: SetEditorMode(true); break;
+        case VK_MULTIPLY:
+        case VK_ADD:
+        case VK_SUBTRACT:
+            if (!MemTableMode()) return;
+            MTToggleCurrentNode(key == VK_MULTIPLY ? -1 : key == VK_ADD ? 1 : 0);
+            break;
         default: return;
     }
     key = 0;

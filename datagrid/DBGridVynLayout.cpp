@@ -293,6 +293,7 @@ void TCustomDBGridVyn::RecalcRowCount() {
     const int oldRowCount = RowCount();
     SetDefaultRowHeight(DefaultRowHeight());  // resets every row, then the title takes its height again
     if (options_.Contains(dgTitles)) SetRowHeights(0, computedTitleHeight_);
+    if (MemTableMode()) return MemTableRecalcRowCount();
     SetTopRow(FixedRows());
     const int footerRows = footerRowCount_ > 0 ? footerRowCount_ + 1 : 0;
     int data = 1;
@@ -345,6 +346,7 @@ void TCustomDBGridVyn::RebuildLayout() {
 
 void TCustomDBGridVyn::UpdateVertScrollBar() {
     if (!dataLink_ || !HandleAllocated()) return;
+    if (MemTableMode()) return MemTableUpdateVertScrollBar();
     SCROLLINFO current{};
     current.fMask = SIF_ALL;
     GetScrollInfo(Handle(), SB_VERT, &current);
@@ -432,6 +434,7 @@ void TCustomDBGridVyn::UpdateHorzScrollBar() {
 }
 
 void TCustomDBGridVyn::RecordChanged(TField* field) {
+    if (MemTableMode()) return MemTableRecordChanged();
     if (incSearchActive_ && !incSearchMoving_) EndIncSearch();
     if (!dataLink_->Active() || !HandleAllocated() || Loading()) return;
     const int row = topDataOffset_ + dataLink_->ActiveRecord();

@@ -22,6 +22,7 @@ bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int
         return false;
     }
     if (type.Vert != 2) return false;
+    if (button == mbLeft && !shift.Contains(ssDouble) && MTTreeNodeClick(x, y)) return true;
     if (filterRowEditing_) StopFilterEdit();
     if (shift.Contains(ssDouble)) {
         TControl::MouseDown(button, shift, x, y);
@@ -71,12 +72,14 @@ bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int
 }
 
 // A wheel notch moves the dataset one record.
-bool TCustomDBGridVyn::DoMouseWheelDown(TShiftState, TPoint) {
+bool TCustomDBGridVyn::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
+    if (MemTableMode()) return MemTableMouseWheel(true, shift, mousePos);
     if (dataLink_->Active()) dataLink_->DataSet()->MoveBy(1);
     return true;
 }
 
-bool TCustomDBGridVyn::DoMouseWheelUp(TShiftState, TPoint) {
+bool TCustomDBGridVyn::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
+    if (MemTableMode()) return MemTableMouseWheel(false, shift, mousePos);
     if (dataLink_->Active()) dataLink_->DataSet()->MoveBy(-1);
     return true;
 }

@@ -10,6 +10,7 @@
 #include "datagrid/DBGridVynSelection.h"
 #include "datagrid/DBGridVynStyle.h"
 #include "datagrid/ToolCtrlsVynFaces.h"
+#include "datagrid/ToolCtrlsVynMemTable.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/gdi/wingdi.h"
@@ -68,15 +69,26 @@ TCellTypeVyn TCustomDBGridVyn::GetCellType(int col, int row) const {
 }
 
 void TCustomDBGridVyn::BeginRowRead(int record) {
+    if (memTable_) {
+        memTable_->ReadRowEnter(record);
+        return;
+    }
     if (rowReadDepth_++ == 0) rowReadSaved_ = dataLink_->ActiveRecord();
     dataLink_->SetActiveRecord(record);
 }
 
 void TCustomDBGridVyn::EndRowRead() {
+    if (memTable_) {
+        memTable_->ReadRowLeave();
+        return;
+    }
     if (--rowReadDepth_ == 0) dataLink_->SetActiveRecord(rowReadSaved_);
 }
 
-int TCustomDBGridVyn::CurrentRecord() const { return rowReadDepth_ > 0 ? rowReadSaved_ : dataLink_->ActiveRecord(); }
+int TCustomDBGridVyn::CurrentRecord() const {
+    if (memTable_) return memTable_->CurrentRecordIndex();
+    return rowReadDepth_ > 0 ? rowReadSaved_ : dataLink_->ActiveRecord();
+}
 
 // ---- Colour rules -----------------------------------------------------------------------------------
 
@@ -443,7 +455,7 @@ void TCustomDBGridVyn::DrawCell(int col, int row, TRect rect, TGridDrawState sta
             canvas->FillRect(rect);
         } else if (type.Vert == 4) {
             DrawFooterCell(column, col, row, rect, state, type, highlighted);
-        } else if (type.Vert == 3 || type.Index >= dataLink_->RecordCount()) {
+        } else if (type.Vert == 3 || type.Index >= PresentedRowCount()) {
             TColor background = canvas->Brush()->Color();
             highlighted = GetFixedCellSelectionColors(col, row, canvas->Font(), background,
                                                       CellInSelection(col, row, TBookmarkStr(), type.Col), state, type);
@@ -476,7 +488,7 @@ void TCustomDBGridVyn::DrawIndicatorCell(int row, TRect rect, const TCellTypeVyn
         return;
     }
     bool selected = selection_->Kind() == gstAll;
-    const bool inBuffer = type.Vert == 2 && type.Index < dataLink_->RecordCount();
+    const bool inBuffer = type.Vert == 2 && type.Index < PresentedRowCount();
     if (!selected && inBuffer && options_.Contains(dgMultiSelect)) {
         RowRead read(this, type.Index);
         selected = bookmarks_->IndexOfBookmark(dataLink_->DataSet()->Bookmark()) >= 0;
@@ -626,6 +638,10 @@ void TCustomDBGridVyn::DrawRecordCell(TColumnVyn* column, int col, int row, TRec
     const int dataRow = row - topDataOffset_;
     RowRead read(this, dataRow);
     TRect textRect = rect;
+    if (TreeNodeColumn(column)) {
+        textRect.left = std::min(rect.left + TreeNodeAreaWidth(), rect.right);
+        DrawTreeNodeArea(column->Index(), dataRow, {rect.left, rect.top, textRect.left, rect.bottom}, state);
+    }
     column->FillCellParams(cellParams_.get());
     cellParams_->Col = col;
     cellParams_->Row = row;

@@ -18,6 +18,7 @@ void TCustomDBGridVyn::WMVScroll(TMessage& Message) {
         GetScrollInfo(bar ? bar : Handle(), bar ? SB_CTL : SB_VERT, &info);
         return info.nTrackPos;
     };
+    if (MemTableMode()) return MemTableVertScroll(code, code == SB_THUMBPOSITION || code == SB_THUMBTRACK ? trackPosition() : 0);
     const int footerRows = footerRowCount_ > 0 ? footerRowCount_ + 1 : 0;
     const int page = std::max(VisibleRowCount() - footerRows, 1);
     switch (code) {

@@ -55,10 +55,12 @@ void TCustomDBGridVyn::TopLeftChanged() {
     }
     TCustomGrid::TopLeftChanged();
     UpdateHorzScrollBar();
+    if (MemTableMode()) MemTableFetchVisible();
     RefreshFilterEditor();
 }
 
 void TCustomDBGridVyn::DataScrolled(int distance) {
+    if (MemTableMode()) return MemTableRecordChanged();
     if (!HandleAllocated()) return;
     const TRect oldRow = BoxRect(0, Row(), ColCount() - 1, Row());
     const int footerRows = footerRowCount_ > 0 ? footerRowCount_ + 1 : 0;

@@ -23,7 +23,7 @@ void TMemoryDataSet::AddColumn(const AnsiString& name, TFieldType type, int size
     columns_.push_back(column);
 }
 
-void TMemoryDataSet::AddRow(std::initializer_list<Variant> values) {
+void TMemoryDataSet::AddRow(const std::vector<Variant>& values) {
     std::vector<CellValue> cells;
     std::size_t i = 0;
     for (const Variant& value : values) {

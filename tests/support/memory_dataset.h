@@ -22,7 +22,8 @@ public:
     void AddColumn(const AnsiString& name, TFieldType type, int size = 0);
     // One row, a value per column (Null or Unassigned for none); dates as
     // varDate or ISO text.
-    void AddRow(std::initializer_list<Variant> values);
+    void AddRow(std::initializer_list<Variant> values) { AddRow(std::vector<Variant>(values)); }
+    void AddRow(const std::vector<Variant>& values);
     // The stored rows still present, in the order they were added.
     int StoredRowCount() const;
 
