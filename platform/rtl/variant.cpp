@@ -63,7 +63,7 @@ Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::mov
 
 Variant& Variant::operator=(const Variant& other) {
     if (this == &other) return *this;
-    if (AssignScalar(other)) return *this;
+    if (VariantAccess::AssignScalar(*this, other)) return *this;
     if (!std::holds_alternative<std::any>(value_) && !std::holds_alternative<std::any>(other.value_)) {
         value_ = other.value_;
         type_ = other.type_;
@@ -74,7 +74,7 @@ Variant& Variant::operator=(const Variant& other) {
 }
 
 Variant& Variant::operator=(Variant&& other) noexcept {
-    if (this != &other && AssignScalar(other)) {
+    if (this != &other && VariantAccess::AssignScalar(*this, other)) {
         other.type_ = varEmpty;
         other.value_ = std::monostate();
     } else if (this != &other) {
@@ -85,20 +85,6 @@ Variant& Variant::operator=(Variant&& other) noexcept {
         other.value_ = std::monostate();
     }
     return *this;
-}
-
-// Expressions assign integers and reals far more than anything else; those
-// go straight into a slot of the same kind without visiting the storage.
-bool Variant::AssignScalar(const Variant& other) noexcept {
-    if (value_.index() != other.value_.index()) return false;
-    if (auto* to = std::get_if<Int64>(&value_))
-        *to = *std::get_if<Int64>(&other.value_);
-    else if (auto* real = std::get_if<double>(&value_))
-        *real = *std::get_if<double>(&other.value_);
-    else if (!std::holds_alternative<std::monostate>(value_))
-        return false;
-    type_ = other.type_;
-    return true;
 }
 
 Variant::~Variant() {

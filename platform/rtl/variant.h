@@ -137,7 +137,6 @@ private:
     Variant(TVarType type, Storage value) : type_(type), value_(std::move(value)) {}
     ArrayData& MutableArray();
     void Release() noexcept;
-    bool AssignScalar(const Variant& other) noexcept;
 
     TVarType type_ = varEmpty;
     Storage value_;
