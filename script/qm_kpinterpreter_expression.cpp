@@ -125,9 +125,8 @@ void TKpInterpreterExpression::Push(const Variant& value) {
 
 Variant TKpInterpreterExpression::Pop() {
     if (stackTop_ < 0) RaiseScriptError1(2, -1, "");
-    Variant value = std::move(valueStack_[std::size_t(stackTop_)]);
-    valueStack_[std::size_t(stackTop_--)] = Variant();
-    return value;
+    // Moving out leaves the slot empty.
+    return std::move(valueStack_[std::size_t(stackTop_--)]);
 }
 
 TKpInterpreterExpression::ScratchFrame::ScratchFrame(TKpInterpreterExpression& interpreter)

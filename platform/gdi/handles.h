@@ -19,6 +19,7 @@ enum class HandleKind : std::uint8_t {
     Font = 6,
     Bitmap = 7,
     Region = 8,
+    MetaFile = 9,
     EnhMetaFile = 13,
     Icon = 0x10,
     Window = 0x11,

@@ -63,6 +63,7 @@ Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::mov
 
 Variant& Variant::operator=(const Variant& other) {
     if (this == &other) return *this;
+    if (VariantAccess::AssignScalar(*this, other)) return *this;
     if (!std::holds_alternative<std::any>(value_) && !std::holds_alternative<std::any>(other.value_)) {
         value_ = other.value_;
         type_ = other.type_;
@@ -73,7 +74,10 @@ Variant& Variant::operator=(const Variant& other) {
 }
 
 Variant& Variant::operator=(Variant&& other) noexcept {
-    if (this != &other) {
+    if (this != &other && VariantAccess::AssignScalar(*this, other)) {
+        other.type_ = varEmpty;
+        other.value_ = std::monostate();
+    } else if (this != &other) {
         Release();
         type_ = other.type_;
         value_ = std::move(other.value_);

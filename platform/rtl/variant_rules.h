@@ -54,6 +54,19 @@ struct VariantAccess {
     static Variant Make(TVarType type, Storage value) { return Variant(type, std::move(value)); }
     static const Storage& Value(const Variant& v) { return v.value_; }
     static ArrayData& MutableArray(Variant& v) { return v.MutableArray(); }
+    // Expressions assign integers and reals far more than anything else; those
+    // go straight into a slot of the same kind without visiting the storage.
+    static bool AssignScalar(Variant& to, const Variant& from) noexcept {
+        if (to.value_.index() != from.value_.index()) return false;
+        if (auto* integer = std::get_if<Int64>(&to.value_))
+            *integer = *std::get_if<Int64>(&from.value_);
+        else if (auto* real = std::get_if<double>(&to.value_))
+            *real = *std::get_if<double>(&from.value_);
+        else if (!std::holds_alternative<std::monostate>(to.value_))
+            return false;
+        to.type_ = from.type_;
+        return true;
+    }
 };
 
 // N dimensions of (low, high) bounds; elements stored first index fastest,

@@ -558,13 +558,19 @@ TMetafile* TPicture::Metafile() {
 
 void TPicture::SetMetafile(TMetafile* value) { SetGraphic(value); }
 
-bool TPicture::SupportsClipboardFormat(Word format) { return format == CF_BITMAP; }
+bool TPicture::SupportsClipboardFormat(Word format) {
+    return format == CF_BITMAP || format == CF_ENHMETAFILE || format == CF_METAFILEPICT;
+}
 
 void TPicture::LoadFromClipboardFormat(Word format, THandle data, HPALETTE palette) {
     if (!SupportsClipboardFormat(format)) throw EInvalidGraphic("Unsupported clipboard format");
-    auto bitmap = std::make_unique<TBitmap>();
-    bitmap->LoadFromClipboardFormat(format, data, palette);
-    Adopt(std::move(bitmap));
+    std::unique_ptr<TGraphic> graphic;
+    if (format == CF_BITMAP)
+        graphic = std::make_unique<TBitmap>();
+    else
+        graphic = std::make_unique<TMetafile>();
+    graphic->LoadFromClipboardFormat(format, data, palette);
+    Adopt(std::move(graphic));
 }
 
 void TPicture::SaveToClipboardFormat(Word& format, THandle& data, HPALETTE& palette) {

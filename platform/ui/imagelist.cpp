@@ -14,6 +14,8 @@
 #include "platform/rtl/format.h"
 #include "platform/rtl/streams.h"
 #include "platform/gdi/bmpfile.h"
+#include "platform/win/resources.h"
+#include "platform/win/userdraw.h"
 #include "platform/ui/shellicons.h"
 
 TChangeLink::~TChangeLink() {
@@ -185,20 +187,173 @@ Integer TCustomImageList::Add(TBitmap* image, TBitmap* mask) {
     return first;
 }
 
-Integer TCustomImageList::AddMasked(TBitmap* image, TColor maskColor) {
-    if (!image || image->Empty()) return -1;
+namespace {
+
+// White where the image has maskColor (clDefault: its bottom-left pixel).
+std::unique_ptr<TBitmap> MaskOf(TBitmap* image, TColor maskColor) {
     TBitmap source;
     source.Assign(image);
     source.SetTransparentColor(maskColor == clDefault ? image->TransparentColor() : maskColor);
-    TBitmap mask;
-    mask.SetHandle(source.ReleaseMaskHandle());
-    return Add(image, &mask);
+    auto mask = std::make_unique<TBitmap>();
+    mask->SetHandle(source.ReleaseMaskHandle());
+    return mask;
+}
+
+}  // namespace
+
+Integer TCustomImageList::AddMasked(TBitmap* image, TColor maskColor) {
+    if (!image || image->Empty()) return -1;
+    return Add(image, MaskOf(image, maskColor).get());
 }
 
 void TCustomImageList::Replace(Integer index, TBitmap* image, TBitmap* mask) {
     CheckIndex(index);
     images_[size_t(index)] = MakeImage(image, 0, mask);
     Change();
+}
+
+void TCustomImageList::ReplaceMasked(Integer index, TBitmap* newImage, TColor maskColor) {
+    CheckIndex(index);
+    if (newImage && !newImage->Empty()) Replace(index, newImage, MaskOf(newImage, maskColor).get());
+}
+
+void TCustomImageList::Insert(Integer index, TBitmap* image, TBitmap* mask) {
+    if (index < 0 || index > Count()) throw EInvalidOperation("Invalid ImageList Index");
+    if (!image || image->Empty()) return;
+    const int pieces = std::max(1, image->Width() / width_);
+    for (int i = 0; i < pieces; ++i) images_.insert(images_.begin() + index + i, MakeImage(image, i * width_, mask));
+    Change();
+}
+
+void TCustomImageList::InsertMasked(Integer index, TBitmap* image, TColor maskColor) {
+    if (image && !image->Empty()) Insert(index, image, MaskOf(image, maskColor).get());
+}
+
+TCustomImageList::Image TCustomImageList::ImageOfIcon(TIcon* icon) const {
+    Image image;
+    image.picture = std::make_unique<TBitmap>();
+    image.picture->SetSize(width_, height_);
+    DrawIconEx(image.picture->Canvas()->Handle(), 0, 0, icon->Handle(), width_, height_, 0, 0, DI_IMAGE);
+    image.mask = std::make_unique<TBitmap>();
+    image.mask->SetPixelFormat(pf1bit);
+    image.mask->SetSize(width_, height_);
+    // The icon's mask is ANDed onto white.
+    PatBlt(image.mask->Canvas()->Handle(), 0, 0, width_, height_, WHITENESS);
+    DrawIconEx(image.mask->Canvas()->Handle(), 0, 0, icon->Handle(), width_, height_, 0, 0, DI_MASK);
+    return image;
+}
+
+Integer TCustomImageList::AddIcon(TIcon* image) {
+    if (!image || image->Empty()) return -1;
+    images_.push_back(ImageOfIcon(image));
+    Change();
+    return Count() - 1;
+}
+
+void TCustomImageList::InsertIcon(Integer index, TIcon* image) {
+    if (index < 0 || index > Count()) throw EInvalidOperation("Invalid ImageList Index");
+    if (!image || image->Empty()) return;
+    images_.insert(images_.begin() + index, ImageOfIcon(image));
+    Change();
+}
+
+void TCustomImageList::ReplaceIcon(Integer index, TIcon* image) {
+    CheckIndex(index);
+    if (!image || image->Empty()) return;
+    images_[size_t(index)] = ImageOfIcon(image);
+    Change();
+}
+
+void TCustomImageList::GetIcon(Integer index, TIcon* image) {
+    CheckIndex(index);
+    if (!image) return;
+    ICONINFO info;
+    info.hbmColor = images_[size_t(index)].picture->Handle();
+    info.hbmMask = images_[size_t(index)].mask->Handle();
+    image->SetHandle(CreateIconIndirect(&info));
+}
+
+void TCustomImageList::AddImages(TCustomImageList* value) {
+    if (!value || value == this) return;
+    for (const Image& image : value->images_) images_.push_back(MakeImage(image.picture.get(), 0, image.mask.get()));
+    Change();
+}
+
+void TCustomImageList::Move(Integer curIndex, Integer newIndex) {
+    CheckIndex(curIndex);
+    CheckIndex(newIndex);
+    Image image = std::move(images_[size_t(curIndex)]);
+    images_.erase(images_.begin() + curIndex);
+    images_.insert(images_.begin() + newIndex, std::move(image));
+    Change();
+}
+
+bool TCustomImageList::Overlay(Integer imageIndex, Integer overlay) {
+    if (imageIndex < 0 || imageIndex >= Count() || overlay < 0 || overlay >= Integer(overlays_.size())) return false;
+    overlays_[size_t(overlay)] = imageIndex;
+    return true;
+}
+
+void TCustomImageList::DrawOverlay(TCanvas* canvas, int x, int y, Integer index, Integer overlay, bool enabled) {
+    Draw(canvas, x, y, index, enabled);
+    if (overlay >= 0 && overlay < Integer(overlays_.size())) Draw(canvas, x, y, overlays_[size_t(overlay)], enabled);
+}
+
+HBITMAP TCustomImageList::Strip(bool masks) {
+    auto strip = std::make_unique<TBitmap>();
+    if (masks) strip->SetPixelFormat(pf1bit);
+    strip->SetSize(width_ * Count(), height_);
+    for (Integer i = 0; i < Count(); ++i) {
+        const Image& image = images_[size_t(i)];
+        BitBlt(strip->Canvas()->Handle(), i * width_, 0, width_, height_,
+               (masks ? image.mask : image.picture)->Canvas()->Handle(), 0, 0, SRCCOPY);
+    }
+    std::unique_ptr<TBitmap>& kept = masks ? maskStrip_ : imageStrip_;
+    kept = std::move(strip);
+    return kept->Handle();
+}
+
+HBITMAP TCustomImageList::GetImageBitmap() { return Strip(false); }
+
+HBITMAP TCustomImageList::GetMaskBitmap() { return Strip(true); }
+
+bool TCustomImageList::LoadGraphic(TResType resType, TStream* stream, TColor maskColor) {
+    try {
+        if (resType == rtBitmap) {
+            TBitmap bitmap;
+            bitmap.LoadFromStream(stream);
+            return AddMasked(&bitmap, maskColor) >= 0;
+        }
+        TIcon icon;
+        icon.LoadFromStream(stream);
+        return AddIcon(&icon) >= 0;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+bool TCustomImageList::ResInstLoad(HINSTANCE instance, TResType resType, const AnsiString& name, TColor maskColor) {
+    static const char* const types[] = {"BITMAP", "CURSOR", "ICON"};
+    const EmbeddedResource* resource =
+        instance == HInstance ? FindEmbeddedResource(types[int(resType)], name.c_str()) : nullptr;
+    if (!resource) return false;
+    TMemoryStream bytes;
+    bytes.WriteBuffer(resource->data, Integer(resource->size));
+    bytes.SetPosition(0);
+    return LoadGraphic(resType, &bytes, maskColor);
+}
+
+bool TCustomImageList::ResourceLoad(TResType resType, const AnsiString& name, TColor maskColor) {
+    return ResInstLoad(HInstance, resType, name, maskColor);
+}
+
+bool TCustomImageList::FileLoad(TResType resType, const AnsiString& name, TColor maskColor) {
+    try {
+        TFileStream file(name, fmOpenRead);
+        return LoadGraphic(resType, &file, maskColor);
+    } catch (const Exception&) {
+        return false;
+    }
 }
 
 void TCustomImageList::Delete(Integer index) {

@@ -2,10 +2,12 @@
 // (disabled), with change links that tell the controls using the list.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <vector>
 
 #include "platform/rtl/component.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/graphic.h"
 
 class TCustomImageList;
@@ -15,6 +17,7 @@ using HIMAGELIST = HANDLE;
 
 SERVIORA_ENUM(TImageType, itImage, itMask)
 SERVIORA_ENUM(TDrawingStyle, dsFocus, dsSelected, dsNormal, dsTransparent)
+SERVIORA_ENUM(TResType, rtBitmap, rtCursor, rtIcon)
 
 // Tells its owner when an image list changes; registered with the list by
 // setting Sender (or RegisterChanges) and unregistered when destroyed.
@@ -74,6 +77,33 @@ public:
     // bottom-left pixel).
     Integer AddMasked(TBitmap* image, TColor maskColor);
     void Replace(Integer index, TBitmap* image, TBitmap* mask);
+    void Insert(Integer index, TBitmap* image, TBitmap* mask);
+    void InsertMasked(Integer index, TBitmap* image, TColor maskColor);
+    void ReplaceMasked(Integer index, TBitmap* newImage, TColor maskColor);
+    // Icons keep their own mask; an empty icon adds nothing (-1).
+    Integer AddIcon(TIcon* image);
+    void InsertIcon(Integer index, TIcon* image);
+    void ReplaceIcon(Integer index, TIcon* image);
+    void GetIcon(Integer index, TIcon* image);
+    // Appends copies of every image of the other list.
+    void AddImages(TCustomImageList* value);
+    void Move(Integer curIndex, Integer newIndex);
+    // Makes image `imageIndex` overlay number `overlay` (0..3); false for
+    // an index outside the list or an overlay outside 0..3.
+    bool Overlay(Integer imageIndex, Integer overlay);
+    // Image `index` with the overlay image drawn over it.
+    void DrawOverlay(TCanvas* canvas, int x, int y, Integer index, Integer overlay, bool enabled = true);
+    // The point of the image under the cursor while dragging; none here.
+    virtual TPoint GetHotSpot() const { return Point(0, 0); }
+    // The images side by side and their masks, as bitmaps the list owns.
+    HBITMAP GetImageBitmap();
+    HBITMAP GetMaskBitmap();
+    bool HandleAllocated() const { return handle_ != 0; }
+    // Adds a bitmap (masked by maskColor) or an icon of the program's
+    // resources or a file; false when there is none or it cannot be read.
+    bool ResourceLoad(TResType resType, const AnsiString& name, TColor maskColor);
+    bool ResInstLoad(HINSTANCE instance, TResType resType, const AnsiString& name, TColor maskColor);
+    bool FileLoad(TResType resType, const AnsiString& name, TColor maskColor);
     void Delete(Integer index);
     void Clear();
     // Copies image `index` into the bitmap (sized to the list).
@@ -113,6 +143,9 @@ private:
     void ReadImages(TStream* stream);
     void WriteImages(TStream* stream);
     void Resize(Integer width, Integer height);
+    Image ImageOfIcon(TIcon* icon) const;
+    bool LoadGraphic(TResType resType, TStream* stream, TColor maskColor);
+    HBITMAP Strip(bool masks);
 
     Integer width_ = 16, height_ = 16;
     TColor bkColor_ = clNone, blendColor_ = clNone;
@@ -123,6 +156,8 @@ private:
     std::vector<TChangeLink*> links_;
     TNotifyEvent onChange_;
     mutable HIMAGELIST handle_ = 0;
+    std::array<Integer, 4> overlays_{-1, -1, -1, -1};
+    std::unique_ptr<TBitmap> imageStrip_, maskStrip_;
 };
 
 // The list behind a handle: a class-library list or a system image list;
@@ -133,8 +168,44 @@ BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy);
 // Image Index at (x, y) in the ILD_ style; FALSE for an unknown handle or index.
 BOOL ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style);
 
-class TImageList : public TCustomImageList {
-    SERVIORA_CLASS(TImageList, TCustomImageList)
+// An image list whose image can follow the mouse during a drag: the drag
+// image is drawn on the screen window over what is there and moved with it.
+class TDragImageList : public TCustomImageList {
+    SERVIORA_CLASS(TDragImageList, TCustomImageList)
 public:
     using TCustomImageList::TCustomImageList;
+    ~TDragImageList() override;
+    // The image dragged and its hot spot; false for an index outside the list.
+    bool SetDragImage(Integer index, Integer hotSpotX, Integer hotSpotY);
+    TPoint GetHotSpot() const override { return hotSpot_; }
+    // Starts a drag shown in `window` with the hot spot at (x, y) of it.
+    bool BeginDrag(HWND window, Integer x, Integer y);
+    // Shows the image in `window` at (xPos, yPos) without starting a drag.
+    bool DragLock(HWND window, Integer xPos, Integer yPos);
+    void DragUnlock();
+    bool DragMove(Integer x, Integer y);
+    bool EndDrag();
+    void ShowDragImage();
+    void HideDragImage();
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor value) { dragCursor_ = value; }
+    bool Dragging() const { return dragging_; }
+    // Where the image stands in the window's client area while shown.
+    TPoint DragPosition() const { return position_; }
+    bool DragImageVisible() const { return visible_; }
+
+private:
+    void Paint(bool show);
+    Integer dragIndex_ = 0;
+    TPoint hotSpot_{0, 0}, position_{0, 0};
+    HWND window_ = 0;
+    TCursor dragCursor_ = crDrag;
+    bool dragging_ = false, visible_ = false;
+    std::unique_ptr<TBitmap> saved_;
+};
+
+class TImageList : public TDragImageList {
+    SERVIORA_CLASS(TImageList, TDragImageList)
+public:
+    using TDragImageList::TDragImageList;
 };

@@ -3,12 +3,15 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/streams.h"
+#include "platform/gdi/metafiles.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/gdi/wingdi_emf.h"
+#include "platform/win/clipboard.h"
 #include "platform/ui/graphics.h"
 
 namespace {
@@ -142,6 +145,51 @@ void TMetafile::LoadFromStream(TStream* stream) {
 }
 
 void TMetafile::SaveToStream(TStream* stream) { WriteAll(stream, data_); }
+
+void TMetafile::LoadFromClipboardFormat(Word format, THandle data, HPALETTE palette) {
+    std::string bytes;
+    if (format == CF_ENHMETAFILE) {
+        bytes.resize(GetEnhMetaFileBits(HENHMETAFILE(data), 0, nullptr));
+        GetEnhMetaFileBits(HENHMETAFILE(data), UINT(bytes.size()), reinterpret_cast<BYTE*>(bytes.data()));
+    } else if (format == CF_METAFILEPICT) {
+        METAFILEPICT picture;
+        const void* block = GlobalLock(HGLOBAL(data));
+        if (block && GlobalSize(HGLOBAL(data)) >= sizeof picture) {
+            std::memcpy(&picture, block, sizeof picture);
+            bytes.resize(GetMetaFileBitsEx(picture.hMF, 0, nullptr));
+            GetMetaFileBitsEx(picture.hMF, UINT(bytes.size()), bytes.data());
+        }
+        if (block) GlobalUnlock(HGLOBAL(data));
+        if (!bytes.empty()) bytes = PlaceableMetafileOf(bytes, picture.xExt, picture.yExt);
+    }
+    if (bytes.empty()) return TGraphic::LoadFromClipboardFormat(format, data, palette);
+    TMemoryStream stream;
+    WriteAll(&stream, bytes);
+    stream.SetPosition(0);
+    LoadFromStream(&stream);
+}
+
+void TMetafile::SaveToClipboardFormat(Word& format, THandle& data, HPALETTE& palette) {
+    if (Empty()) throw EInvalidGraphic("Unsupported clipboard format");
+    palette = 0;
+    if (enhanced_) {
+        format = CF_ENHMETAFILE;
+        data = THandle(SetEnhMetaFileBits(UINT(data_.size()), reinterpret_cast<const BYTE*>(data_.data())));
+        return;
+    }
+    // The block names the extent; the metafile goes without its placeable header.
+    METAFILEPICT picture;
+    picture.mm = MM_ANISOTROPIC;
+    picture.xExt = MMWidth();
+    picture.yExt = MMHeight();
+    const std::string bits = data_.substr(22);
+    picture.hMF = SetMetaFileBitsEx(UINT(bits.size()), reinterpret_cast<const BYTE*>(bits.data()));
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof picture);
+    std::memcpy(GlobalLock(block), &picture, sizeof picture);
+    GlobalUnlock(block);
+    format = CF_METAFILEPICT;
+    data = THandle(block);
+}
 
 // The header's description: the creator, a zero, the title, two zeros.
 void TMetafile::ReadDescription(const std::string& data) {

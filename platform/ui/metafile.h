@@ -48,6 +48,13 @@ public:
     // EInvalidGraphic for data that is neither kind.
     void LoadFromStream(TStream* stream) override;
     void SaveToStream(TStream* stream) override;
+    // CF_ENHMETAFILE (an enhanced metafile handle) and CF_METAFILEPICT (a
+    // global block with the picture's extent and a metafile handle); the
+    // clipboard's data stays the clipboard's. EInvalidGraphic otherwise.
+    void LoadFromClipboardFormat(Word format, THandle data, HPALETTE palette) override;
+    // New handles of a copy, the kind the picture is; an empty picture
+    // raises EInvalidGraphic.
+    void SaveToClipboardFormat(Word& format, THandle& data, HPALETTE& palette) override;
 
 protected:
     friend class TMetafileCanvas;

@@ -228,28 +228,80 @@ void RegisterCustomControlPainting(TKpInterpreterAdapter& a) {
     a.DefineGetter(c, "Canvas", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TCustomControl>(f)->Canvas()); }, 0, {}, 0);
 }
 
+// Members only: the class itself has no entry, image lists reach them.
+void RegisterDragImageLists(TKpInterpreterAdapter& a) {
+    const TClass c = TDragImageList::StaticClass();
+    using D = TDragImageList;
+    a.DefineGetter(c, "HideDragImage", [](Variant&, Frame& f) { Self<D>(f)->HideDragImage(); }, 0, {}, 0);
+    a.DefineGetter(c, "SetDragImage", [](Variant& v, Frame& f) { v = Self<D>(f)->SetDragImage(IntArg(f, 0), IntArg(f, 1), IntArg(f, 2)); }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(c, "ShowDragImage", [](Variant&, Frame& f) { Self<D>(f)->ShowDragImage(); }, 0, {}, 0);
+    a.DefineGetter(c, "DragCursor", [](Variant& v, Frame& f) { v = std::int16_t(Self<D>(f)->DragCursor()); }, 0, {}, 0);
+    a.DefineSetter(c, "DragCursor", [](const Variant& v, Frame& f) { Self<D>(f)->SetDragCursor(TCursor(v.AsInteger())); }, 0, {});
+    a.DefineGetter(c, "Dragging", [](Variant& v, Frame& f) { v = Self<D>(f)->Dragging(); }, 0, {}, 0);
+    a.DefineGetter(c, "BeginDrag", [](Variant& v, Frame& f) { v = Self<D>(f)->BeginDrag(HandleArg(f, 0), IntArg(f, 1), IntArg(f, 2)); }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(c, "DragLock", [](Variant& v, Frame& f) { v = Self<D>(f)->DragLock(HandleArg(f, 0), IntArg(f, 1), IntArg(f, 2)); }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(c, "DragMove", [](Variant& v, Frame& f) { v = Self<D>(f)->DragMove(IntArg(f, 0), IntArg(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "DragUnlock", [](Variant&, Frame& f) { Self<D>(f)->DragUnlock(); }, 0, {}, 0);
+    a.DefineGetter(c, "EndDrag", [](Variant& v, Frame& f) { v = Self<D>(f)->EndDrag(); }, 0, {}, 0);
+}
+
 void RegisterImageLists(TKpInterpreterAdapter& a) {
     const TClass c = TCustomImageList::StaticClass();
+    using L = TCustomImageList;
     a.DefineClass(unitName, c);
     DefineOwnedCreate<TCustomImageList>(a);
-    a.DefineGetter(c, "CreateSize", [](Variant& v, Frame& f) { v = ObjectToVariant(TCustomImageList::CreateSize(IntArg(f, 0), IntArg(f, 1))); }, 2, {0, 0}, 0);
-    a.DefineGetter(c, "Assign", [](Variant&, Frame& f) { Self<TCustomImageList>(f)->Assign(ObjArg<TPersistent>(f, 0)); }, 1, {0}, 0);
-    a.DefineGetter(c, "Add", [](Variant& v, Frame& f) { v = Self<TCustomImageList>(f)->Add(ObjArg<TBitmap>(f, 0), ObjArg<TBitmap>(f, 1)); }, 2, {0, 0}, 0);
-    a.DefineGetter(c, "AddMasked", [](Variant& v, Frame& f) { v = Self<TCustomImageList>(f)->AddMasked(ObjArg<TBitmap>(f, 0), TColor(IntArg(f, 1))); }, 2, {0, 0}, 0);
-    a.DefineGetter(c, "Clear", [](Variant&, Frame& f) { Self<TCustomImageList>(f)->Clear(); }, 0, {}, 0);
-    a.DefineGetter(c, "Delete", [](Variant&, Frame& f) { Self<TCustomImageList>(f)->Delete(IntArg(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "CreateSize", [](Variant& v, Frame& f) { v = ObjectToVariant(L::CreateSize(IntArg(f, 0), IntArg(f, 1))); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "Assign", [](Variant&, Frame& f) { Self<L>(f)->Assign(ObjArg<TPersistent>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "Add", [](Variant& v, Frame& f) { v = Self<L>(f)->Add(ObjArg<TBitmap>(f, 0), ObjArg<TBitmap>(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "AddIcon", [](Variant& v, Frame& f) { v = Self<L>(f)->AddIcon(ObjArg<TIcon>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "AddImages", [](Variant&, Frame& f) { Self<L>(f)->AddImages(ObjArg<L>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "AddMasked", [](Variant& v, Frame& f) { v = Self<L>(f)->AddMasked(ObjArg<TBitmap>(f, 0), TColor(IntArg(f, 1))); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "Clear", [](Variant&, Frame& f) { Self<L>(f)->Clear(); }, 0, {}, 0);
+    a.DefineGetter(c, "Delete", [](Variant&, Frame& f) { Self<L>(f)->Delete(IntArg(f, 0)); }, 1, {0}, 0);
     a.DefineGetter(c, "Draw", [](Variant&, Frame& f) {
-        Self<TCustomImageList>(f)->Draw(ObjArg<TCanvas>(f, 0), IntArg(f, 1), IntArg(f, 2), IntArg(f, 3), true);
+        Self<L>(f)->Draw(ObjArg<TCanvas>(f, 0), IntArg(f, 1), IntArg(f, 2), IntArg(f, 3), true);
     }, 4, {0, 0, 0, 0}, 0);
-    a.DefineGetter(c, "GetBitmap", [](Variant&, Frame& f) { Self<TCustomImageList>(f)->GetBitmap(IntArg(f, 0), ObjArg<TBitmap>(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "DrawOverlay", [](Variant&, Frame& f) {
+        Self<L>(f)->DrawOverlay(ObjArg<TCanvas>(f, 0), IntArg(f, 1), IntArg(f, 2), IntArg(f, 3), IntArg(f, 4), true);
+    }, 5, {0, 0, 0, 0, 0}, 0);
+    a.DefineGetter(c, "FileLoad", [](Variant& v, Frame& f) {
+        v = Self<L>(f)->FileLoad(TResType(IntArg(f, 0)), StrArg(f, 1), TColor(IntArg(f, 2)));
+    }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(c, "GetBitmap", [](Variant&, Frame& f) { Self<L>(f)->GetBitmap(IntArg(f, 0), ObjArg<TBitmap>(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "GetHotSpot", [](Variant& v, Frame& f) { v = PointToVariant(Self<L>(f)->GetHotSpot()); }, 0, {}, 0);
+    a.DefineGetter(c, "GetIcon", [](Variant&, Frame& f) { Self<L>(f)->GetIcon(IntArg(f, 0), ObjArg<TIcon>(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "GetImageBitmap", [](Variant& v, Frame& f) { v = Integer(Self<L>(f)->GetImageBitmap()); }, 0, {}, 0);
+    a.DefineGetter(c, "GetMaskBitmap", [](Variant& v, Frame& f) { v = Integer(Self<L>(f)->GetMaskBitmap()); }, 0, {}, 0);
     a.DefineGetter(c, "GetResource", [](Variant&, Frame&) {}, 5, {0, 0, 0, 0, 0}, 0);
     a.DefineGetter(c, "GetInstRes", [](Variant&, Frame&) {}, 6, {0, 0, 0, 0, 0, 0}, 0);
-    a.DefineGetter(c, "Replace", [](Variant&, Frame& f) {
-        Self<TCustomImageList>(f)->Replace(IntArg(f, 0), ObjArg<TBitmap>(f, 1), ObjArg<TBitmap>(f, 2));
+    a.DefineGetter(c, "HandleAllocated", [](Variant& v, Frame& f) { v = Self<L>(f)->HandleAllocated(); }, 0, {}, 0);
+    a.DefineGetter(c, "Insert", [](Variant&, Frame& f) { Self<L>(f)->Insert(IntArg(f, 0), ObjArg<TBitmap>(f, 1), ObjArg<TBitmap>(f, 2)); }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(c, "InsertIcon", [](Variant&, Frame& f) { Self<L>(f)->InsertIcon(IntArg(f, 0), ObjArg<TIcon>(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "InsertMasked", [](Variant&, Frame& f) {
+        Self<L>(f)->InsertMasked(IntArg(f, 0), ObjArg<TBitmap>(f, 1), TColor(IntArg(f, 2)));
     }, 3, {0, 0, 0}, 0);
-    a.DefineGetter(c, "RegisterChanges", [](Variant&, Frame& f) { Self<TCustomImageList>(f)->RegisterChanges(ObjArg<TChangeLink>(f, 0)); }, 1, {0}, 0);
-    a.DefineGetter(c, "UnRegisterChanges", [](Variant&, Frame& f) { Self<TCustomImageList>(f)->UnRegisterChanges(ObjArg<TChangeLink>(f, 0)); }, 1, {0}, 0);
-    a.DefineGetter(c, "Count", [](Variant& v, Frame& f) { v = Self<TCustomImageList>(f)->Count(); }, 0, {}, 0);
+    a.DefineGetter(c, "Move", [](Variant&, Frame& f) { Self<L>(f)->Move(IntArg(f, 0), IntArg(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "Overlay", [](Variant& v, Frame& f) { v = Self<L>(f)->Overlay(IntArg(f, 0), IntArg(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "RegisterChanges", [](Variant&, Frame& f) { Self<L>(f)->RegisterChanges(ObjArg<TChangeLink>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "ResourceLoad", [](Variant& v, Frame& f) {
+        v = Self<L>(f)->ResourceLoad(TResType(IntArg(f, 0)), StrArg(f, 1), TColor(IntArg(f, 2)));
+    }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(c, "ResInstLoad", [](Variant& v, Frame& f) {
+        v = Self<L>(f)->ResInstLoad(HINSTANCE(HandleArg(f, 0)), TResType(IntArg(f, 1)), StrArg(f, 2), TColor(IntArg(f, 3)));
+    }, 4, {0, 0, 0, 0}, 0);
+    a.DefineGetter(c, "Replace", [](Variant&, Frame& f) { Self<L>(f)->Replace(IntArg(f, 0), ObjArg<TBitmap>(f, 1), ObjArg<TBitmap>(f, 2)); }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(c, "ReplaceIcon", [](Variant&, Frame& f) { Self<L>(f)->ReplaceIcon(IntArg(f, 0), ObjArg<TIcon>(f, 1)); }, 2, {0, 0}, 0);
+    a.DefineGetter(c, "ReplaceMasked", [](Variant&, Frame& f) {
+        Self<L>(f)->ReplaceMasked(IntArg(f, 0), ObjArg<TBitmap>(f, 1), TColor(IntArg(f, 2)));
+    }, 3, {0, 0, 0}, 0);
+    a.DefineGetter(c, "UnRegisterChanges", [](Variant&, Frame& f) { Self<L>(f)->UnRegisterChanges(ObjArg<TChangeLink>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "Count", [](Variant& v, Frame& f) { v = Self<L>(f)->Count(); }, 0, {}, 0);
+    a.DefineGetter(c, "Handle", [](Variant& v, Frame& f) { v = Integer(Self<L>(f)->Handle()); }, 0, {}, 0);
+    // A handle set takes the images of the list behind it.
+    a.DefineSetter(c, "Handle", [](const Variant& v, Frame& f) {
+        if (L* source = ImageListFromHandle(HIMAGELIST(v.AsInt64())); source && source != Self<L>(f)) Self<L>(f)->Assign(source);
+    }, 0, {});
+    RegisterDragImageLists(a);
     a.DefineClass(unitName, TImageList::StaticClass());
 }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/rtl/writer.h"
 #include "platform/ui/imagelist.h"
+#include "platform/win/resources.h"
 
 namespace {
 
@@ -154,4 +157,95 @@ TEST(ImageList, HandlesReachTheListWhileItLives) {
     }
     EXPECT_EQ(ImageListFromHandle(handle), nullptr);
     EXPECT_FALSE(ImageList_GetIconSize(handle, nullptr, nullptr));
+}
+
+TEST(ImageList, InsertsMovesAndOverlaysImages) {
+    TImageList list(nullptr);
+    AddStrip(list);  // 0 red, 1 blue
+    auto strip = Strip();
+    list.InsertMasked(0, strip.get(), clFuchsia);  // red, blue, red, blue
+    ASSERT_EQ(list.Count(), 4);
+    list.Move(0, 3);  // blue, red, blue, red
+    TBitmap copy;
+    list.GetBitmap(0, &copy);
+    EXPECT_EQ(copy.Canvas()->Pixels(1, 1), clBlue);
+    list.GetBitmap(3, &copy);
+    EXPECT_EQ(copy.Canvas()->Pixels(1, 1), clRed);
+    EXPECT_THROW(list.Insert(5, strip.get(), nullptr), EInvalidOperation);
+    EXPECT_THROW(list.Move(0, 4), EInvalidOperation);
+
+    // The red image drawn over the blue one: red where it is opaque.
+    EXPECT_TRUE(list.Overlay(1, 2));
+    EXPECT_FALSE(list.Overlay(1, 4));
+    EXPECT_FALSE(list.Overlay(9, 0));
+    TImageList big(nullptr);
+    big.SetWidth(4);
+    big.SetHeight(4);
+    auto blue = std::make_unique<TBitmap>();
+    blue->SetSize(4, 4);
+    blue->Canvas()->Brush()->SetColor(clBlue);
+    blue->Canvas()->FillRect(Rect(0, 0, 4, 4));
+    big.Add(blue.get(), nullptr);
+    big.AddImages(&list);
+    ASSERT_EQ(big.Count(), 5);
+    EXPECT_TRUE(big.Overlay(2, 0));
+    auto dest = Background();
+    big.DrawOverlay(dest->Canvas(), 0, 0, 0, 0);
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clBlue);
+    EXPECT_EQ(dest->Canvas()->Pixels(1, 1), clRed);
+
+    // The strips hold every image side by side.
+    TBitmap images, masks;
+    images.SetHandle(CopyImage(list.GetImageBitmap(), IMAGE_BITMAP, 0, 0, 0));
+    masks.SetHandle(CopyImage(list.GetMaskBitmap(), IMAGE_BITMAP, 0, 0, 0));
+    EXPECT_EQ(images.Width(), 16);
+    EXPECT_EQ(images.Canvas()->Pixels(5, 1), clRed);
+    EXPECT_EQ(masks.Canvas()->Pixels(4, 0), clWhite);
+    EXPECT_EQ(masks.Canvas()->Pixels(5, 1), clBlack);
+}
+
+TEST(ImageList, IconsKeepTheirMasks) {
+    TImageList list(nullptr);
+    list.SetWidth(4);
+    list.SetHeight(4);
+    auto strip = Strip();
+    TImageList source(nullptr);
+    AddStrip(source);
+    TIcon icon;
+    source.GetIcon(0, &icon);
+    EXPECT_EQ(icon.Width(), 4);
+    EXPECT_EQ(list.AddIcon(&icon), 0);
+    TIcon empty;
+    EXPECT_EQ(list.AddIcon(&empty), -1);
+    list.InsertIcon(0, &icon);
+    source.GetIcon(1, &icon);
+    list.ReplaceIcon(1, &icon);
+    ASSERT_EQ(list.Count(), 2);
+    auto dest = Background();
+    list.Draw(dest->Canvas(), 0, 0, 1);
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clLime);
+    EXPECT_EQ(dest->Canvas()->Pixels(1, 1), clBlue);
+    list.Draw(dest->Canvas(), 0, 0, 0);
+    EXPECT_EQ(dest->Canvas()->Pixels(1, 1), clRed);
+    list.ReplaceMasked(0, strip.get(), clFuchsia);
+    list.Draw(dest->Canvas(), 4, 4, 0);
+    EXPECT_EQ(dest->Canvas()->Pixels(4, 4), clLime);
+}
+
+TEST(ImageList, LoadsTheProgramsResourcesAndFiles) {
+    TImageList list(nullptr);
+    list.SetWidth(8);
+    list.SetHeight(6);
+    EXPECT_TRUE(list.ResourceLoad(rtBitmap, "TestGlyph", clDefault));
+    EXPECT_TRUE(list.ResInstLoad(HInstance, rtIcon, "AppIcon", clNone));
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_FALSE(list.ResourceLoad(rtBitmap, "NoSuchGlyph", clDefault));
+    EXPECT_FALSE(list.ResInstLoad(HINSTANCE(0x1234), rtBitmap, "TestGlyph", clDefault));
+    EXPECT_FALSE(list.ResourceLoad(rtIcon, "TestData", clNone));
+    EXPECT_FALSE(list.FileLoad(rtBitmap, "/nonexistent/glyph.bmp", clDefault));
+    const std::string file = (std::filesystem::temp_directory_path() / "imagelist_fileload.bmp").string();
+    Strip()->SaveToFile(file);
+    EXPECT_TRUE(list.FileLoad(rtBitmap, file, clFuchsia));
+    std::filesystem::remove(file);
+    EXPECT_EQ(list.Count(), 3);
 }

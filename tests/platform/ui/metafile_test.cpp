@@ -6,8 +6,12 @@
 #include <string>
 
 #include "platform/rtl/streams.h"
+#include "platform/gdi/metafiles.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/clipboard.h"
 #include "platform/ui/colors.h"
 #include "platform/gdi/wingdi_emf.h"
+#include "platform/ui/graphic.h"
 #include "platform/ui/metafile.h"
 
 namespace {
@@ -47,6 +51,53 @@ TEST(Metafile, SizeComesFromTheHeaderAndBytesStay) {
     TStringStream junk("not a metafile at all");
     EXPECT_THROW(broken.LoadFromStream(&junk), EInvalidGraphic);
     EXPECT_TRUE(broken.Empty());
+}
+
+TEST(Metafile, ClipboardFormatsCarryTheBytesAndTheExtent) {
+    struct Case {
+        std::string data;
+        Word format;
+    } cases[] = {{EnhancedHeader(), CF_ENHMETAFILE}, {PlaceableMetafileOf("records!", 2540, 5080), CF_METAFILEPICT}};
+    for (const Case& c : cases) {
+        TMetafile metafile;
+        TStringStream in(c.data);
+        metafile.LoadFromStream(&in);
+        Word format = 0;
+        THandle data = 0;
+        HPALETTE palette = 7;
+        metafile.SaveToClipboardFormat(format, data, palette);
+        EXPECT_EQ(format, c.format);
+        EXPECT_EQ(palette, HPALETTE(0));
+        ASSERT_TRUE(TPicture::SupportsClipboardFormat(format));
+        TPicture picture;
+        picture.LoadFromClipboardFormat(format, data, 0);
+        auto* copy = dynamic_cast<TMetafile*>(picture.Graphic());
+        ASSERT_NE(copy, nullptr);
+        EXPECT_EQ(copy->Width(), metafile.Width());
+        EXPECT_EQ(copy->Height(), metafile.Height());
+        TStringStream out;
+        copy->SaveToStream(&out);
+        EXPECT_EQ(out.DataString(), c.data);
+        if (format == CF_ENHMETAFILE) {
+            EXPECT_TRUE(DeleteEnhMetaFile(HENHMETAFILE(data)));
+            EXPECT_FALSE(DeleteEnhMetaFile(HENHMETAFILE(data)));
+        } else {
+            auto* block = static_cast<METAFILEPICT*>(GlobalLock(HGLOBAL(data)));
+            EXPECT_EQ(block->mm, MM_ANISOTROPIC);
+            EXPECT_EQ(block->xExt, metafile.MMWidth());
+            EXPECT_TRUE(DeleteMetaFile(block->hMF));
+            GlobalUnlock(HGLOBAL(data));
+            GlobalFree(HGLOBAL(data));
+        }
+    }
+    TMetafile empty, other;
+    Word format = 0;
+    THandle data = 0;
+    HPALETTE palette = 0;
+    EXPECT_THROW(empty.SaveToClipboardFormat(format, data, palette), EInvalidGraphic);
+    EXPECT_THROW(other.LoadFromClipboardFormat(CF_ENHMETAFILE, 12345, 0), EInvalidGraphic);
+    EXPECT_THROW(other.LoadFromClipboardFormat(CF_TEXT, 0, 0), EInvalidGraphic);
+    EXPECT_FALSE(TPicture::SupportsClipboardFormat(CF_TEXT));
 }
 
 TEST(Metafile, DrawsAFramedPlaceholder) {

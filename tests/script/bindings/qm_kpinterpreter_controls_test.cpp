@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/forms.h"
+#include "platform/ui/imagelist.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script_host.h"
 #include "script_test_helpers.h"
@@ -97,6 +98,41 @@ TEST_F(ControlsBinding, BroadcastTakesTheMessageNumberAndGivesTheAnswer) {
                   "c := TControl.Create(w); c.Parent := w; m := 0; w.Broadcast(m); Emit(VarType(m)); Emit(m); "
                   "w.Free; end;"),
               (std::vector<AnsiString>{"3", "0"}));
+}
+
+}  // namespace
+
+namespace {
+
+// A host TImageList the script reaches as "Images": image lists made by the
+// script are of the registered TCustomImageList, which has no drag members.
+class ImageListScripts : public EmittingScripts {
+protected:
+    ImageListScripts() {
+        images.SetWidth(4);
+        images.SetHeight(4);
+        interpreter.OnGetValue = [this](TObject*, const AnsiString& name, Variant& value, TKpInterpreterArgs&,
+                                        bool& done) {
+            if (name != "Images") return;
+            value = ObjectToVariant(&images);
+            done = true;
+        };
+    }
+    TImageList images{nullptr};
+};
+
+TEST_F(ImageListScripts, ImageListsAndTheirDragMembers) {
+    EXPECT_EQ(Run("var b: TBitmap; l: TCustomImageList; p: TPoint; begin b := TBitmap.Create; b.Width := 8; "
+                  "b.Height := 4; Emit(Images.AddMasked(b, 0)); l := TCustomImageList.CreateSize(4, 4); "
+                  "l.AddImages(Images); l.Insert(0, b, nil); l.Move(0, 3); Emit(l.Count); "
+                  "Emit(l.Overlay(1, 2)); Emit(l.Overlay(1, 7)); Emit(l.HandleAllocated); "
+                  "Emit(l.GetImageBitmap <> 0); Emit(l.ResourceLoad(0, 'NoSuchGlyph', 0)); "
+                  "Emit(Images.SetDragImage(1, 2, 3)); p := Images.GetHotSpot; Emit(p.Y); Emit(Images.Dragging); "
+                  "Emit(VarType(Images.DragCursor)); Images.DragCursor := -13; Emit(Images.DragCursor); "
+                  "Emit(Images.DragMove(1, 1)); Emit(Images.EndDrag); l.Handle := Images.Handle; Emit(l.Count); "
+                  "l.Free; b.Free; end;"),
+              (std::vector<AnsiString>{"0", "4", "True", "False", "False", "True", "False", "True", "3", "False", "2",
+                                       "-13", "False", "False", "2"}));
 }
 
 }  // namespace
