@@ -372,6 +372,9 @@ public:
     bool GridOrEditorFocused();
     // The text a footer cell shows for footer row `footerRow` (from 0).
     AnsiString FooterCellText(int footerRow, TColumnVyn* column);
+    // The text a data cell's tooltip shows: a check-box or image column's
+    // pick-list entry for its value, else the field's display text.
+    AnsiString CellHintText(TColumnVyn* column);
     // Cell text with the grid's reading order.
     void WriteCellText(TCanvas* canvas, TRect rect, int rightMargin, int leftMargin, bool endEllipsis, bool wordWrap,
                        TTextLayout layout, TAlignment alignment, const AnsiString& text, int dy, int dx,
@@ -585,6 +588,10 @@ protected:
     int SizedColumnLeft(int col) const;
     void ApplyTracedWidth(int col, int position);
     bool OnColumnSelectBand(int x, int y) const;
+    // Tooltips (DBGridVynHints.cpp): cells with tooltips show them at once,
+    // and only where the cell cuts the text.
+    void CMHintShowPause(TMessage& Message);
+    void CMHintShow(TMessage& Message);
     void WMSetCursorVyn(TMessage& Message);
     void WMHScrollVyn(TMessage& Message);
     void WMCancelModeVyn(TMessage& Message);
@@ -600,6 +607,8 @@ protected:
         SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
         SERVIORA_MESSAGE(WM_COMMAND, WMCommandVyn)
         SERVIORA_MESSAGE(WM_SETCURSOR, WMSetCursorVyn)
+        SERVIORA_MESSAGE(CM_HINTSHOWPAUSE, CMHintShowPause)
+        SERVIORA_MESSAGE(CM_HINTSHOW, CMHintShow)
         SERVIORA_MESSAGE(WM_HSCROLL, WMHScrollVyn)
         SERVIORA_MESSAGE(WM_CANCELMODE, WMCancelModeVyn)
         SERVIORA_MESSAGE(CM_CANCELMODE, WMCancelModeVyn)
@@ -778,6 +787,8 @@ private:
     int frozenSizingOfs_ = 0;
     int frozenSizingCol_ = -1;
     int selectTimerInterval_ = -1;
+    // The font of the tooltip showing, handed to the tooltip window.
+    std::unique_ptr<TFont> hintFont_ = std::make_unique<TFont>();
     // Whether a point is on the part of grid column col's title that holds
     // its button: in the client area, row 0, below the upper title levels.
     bool InTitleButtonArea(int col, int x, int y) const;
