@@ -6,6 +6,9 @@
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynDataService.h"
 #include "datagrid/DBGridVynTitleTree.h"
+#include "platform/rtl/sysutils.h"
+#include "platform/ui/forms.h"
+#include "platform/win/userinput.h"
 #include "platform/win/winuser.h"
 
 void TCustomDBGridVyn::SortMarkingChanged() {
@@ -153,5 +156,11 @@ void TCustomDBGridVyn::WMKillFocusVyn(TMessage& Message) {
         pendingSortMarking_ = false;
         SortMarkingChanged();
     }
+    // Leaving the grid gives the input method and the keyboard back to the screen's defaults.
+    if (SysLocale.FarEast) {
+        SetImeName(Screen->DefaultIme());
+        SetImeMode(imDontCare);
+    }
     WMKillFocus(Message);
+    if (SysLocale.FarEast && !toOwnEditor) ActivateKeyboardLayout(Screen->DefaultKbLayout(), KLF_ACTIVATE);
 }
