@@ -533,7 +533,7 @@ void TCustomDBComboBoxVyn::CMWantSpecialKey(TMessage& Message) {
 
 void TCustomDBComboBoxVyn::WMSetCursor(TMessage& Message) {
     if (!keyItemsMode_) return Inherited::Dispatch(Message);
-    SetCursor(LoadCursor(0, IDC_ARROW));
+    ::SetCursor(LoadCursor(0, IDC_ARROW));
     Message.Result = 1;
 }
 

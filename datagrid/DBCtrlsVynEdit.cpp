@@ -687,7 +687,7 @@ void TCustomDBEditVyn::WMSetCursor(TMessage& Message) {
     p = ScreenToClient(p);
     const TRect buttons = ButtonAreaRect(), image = ImageRect();
     if ((buttonAreaWidth_ > 0 && PtInRect(&buttons, p)) || (imageWidth_ > 0 && PtInRect(&image, p))) {
-        SetCursor(LoadCursor(0, IDC_ARROW));
+        ::SetCursor(LoadCursor(0, IDC_ARROW));
         Message.Result = 1;
         return;
     }

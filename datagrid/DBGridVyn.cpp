@@ -33,6 +33,7 @@ TCustomDBGridVyn::TCustomDBGridVyn(TComponent* owner) : TCustomGrid(owner) {
     AcquireDrawBitmap();
     TCustomGrid::SetScrollBars(ssHorizontal);
     TCustomGrid::SetOptions(kBaseGridOptions);
+    SetControlStyle(ControlStyle() - TControlStyle{csDoubleClicks});
     columnDefValues_.reset(CreateColumnDefValues());
     columns_.reset(CreateColumns());
     visibleColumns_ = std::make_unique<TColumnsVynList>();

@@ -395,6 +395,9 @@ public:
     bool GridOrEditorFocused();
     // The text a footer cell shows for footer row `footerRow` (from 0).
     AnsiString FooterCellText(int footerRow, TColumnVyn* column);
+    // The text a data cell's tooltip shows: a check-box or image column's
+    // pick-list entry for its value, else the field's display text.
+    AnsiString CellHintText(TColumnVyn* column);
     // Cell text with the grid's reading order.
     void WriteCellText(TCanvas* canvas, TRect rect, int rightMargin, int leftMargin, bool endEllipsis, bool wordWrap,
                        TTextLayout layout, TAlignment alignment, const AnsiString& text, int dy, int dx,
@@ -592,6 +595,47 @@ protected:
     int TitleButtonBandTop(int col) const;
     void WMKillFocusVyn(TMessage& Message);
 
+    // ---- Mouse gestures (DBGridVynMouseGestures.cpp) ----------------------------------
+    // 0 none, 1 selecting rows, 2 selecting columns, 3 selecting a
+    // rectangle, 6 sizing a frozen column.
+    int MouseGesture() const { return mouseGesture_; }
+    // Gesture 6 with the edge's position, the point's offset from it and
+    // the frozen column when the point lies on a frozen column's edge in
+    // the title rows; 0 elsewhere.
+    int FrozenSizingHitTest(int x, int y, int& position, int& offset, int& column) const;
+    // The dotted XOR line at the frozen sizing position: drawn twice, gone.
+    void DrawSizingLine();
+    void StartSelectTimer(int interval);
+    void StopSelectTimer();
+    // One tick of the selection timer: the selection follows the pointer
+    // beyond the data area, faster the farther it is.
+    virtual void SelectionAutoScroll();
+    // The press steps before the cell road: a double click (OnDblClick
+    // fires here, not from the platform, unless a divider was fitted),
+    // frozen and traced sizing, the column-select band. True when done.
+    bool GesturePress(TMouseButton button, TShiftState shift, int x, int y);
+    // Drag selection and sizing while the pointer moves; true when the
+    // base grid must not see the move.
+    bool GestureMove(TShiftState shift, int x, int y);
+    // Ends the gesture at a release; true when nothing more happens.
+    bool GestureRelease(TMouseButton button, TShiftState shift, int x, int y);
+    // A press on a title cell with dgColumnResize: the corner's MarkAll and
+    // the base grid's column moving and sizing.
+    bool TitleAreaPress(TMouseButton button, TShiftState shift, int x, int y);
+    // The pixels of the data rows and scrolled columns, in client coordinates.
+    TRect DataAreaBox() const;
+    // The left edge of grid column `col` as sizing measures it.
+    int SizedColumnLeft(int col) const;
+    void ApplyTracedWidth(int col, int position);
+    bool OnColumnSelectBand(int x, int y) const;
+    // Tooltips (DBGridVynHints.cpp): cells with tooltips show them at once,
+    // and only where the cell cuts the text.
+    void CMHintShowPause(TMessage& Message);
+    void CMHintShow(TMessage& Message);
+    void WMSetCursorVyn(TMessage& Message);
+    void WMHScrollVyn(TMessage& Message);
+    void WMCancelModeVyn(TMessage& Message);
+
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_DEFERRED_LAYOUT_VYN, WMDeferredLayout)
         SERVIORA_MESSAGE(WM_CHAR, WMChar)
@@ -602,6 +646,12 @@ protected:
         SERVIORA_MESSAGE(WM_VSCROLL, WMVScroll)
         SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
         SERVIORA_MESSAGE(WM_COMMAND, WMCommandVyn)
+        SERVIORA_MESSAGE(WM_SETCURSOR, WMSetCursorVyn)
+        SERVIORA_MESSAGE(CM_HINTSHOWPAUSE, CMHintShowPause)
+        SERVIORA_MESSAGE(CM_HINTSHOW, CMHintShow)
+        SERVIORA_MESSAGE(WM_HSCROLL, WMHScrollVyn)
+        SERVIORA_MESSAGE(WM_CANCELMODE, WMCancelModeVyn)
+        SERVIORA_MESSAGE(CM_CANCELMODE, WMCancelModeVyn)
     SERVIORA_MESSAGES_END(TCustomGrid)
 
 private:
@@ -764,6 +814,27 @@ private:
     bool incSearchTimerRunning_ = false;
     AnsiString incSearchText_;
     int incSearchTimeout_ = -1;
+    // The mouse gesture: its kind, the tracking flags, the press and last
+    // move points, the frozen sizing values and the selection timer.
+    int mouseGesture_ = 0;
+    bool mouseTracking_ = false;
+    bool mouseSelectingRows_ = false;
+    bool selectingCells_ = false;
+    bool rightButtonMovesColumn_ = false;
+    bool dragPendingAllowed_ = false;
+    bool dragPending_ = false;
+    bool rowResized_ = false;
+    bool tracedSizing_ = false;
+    TPoint pressPoint_{0, 0};
+    TPoint movePoint_{0, 0};
+    TShiftState moveShift_;
+    TGridCoord pressedCheckCell_{-1, -1};
+    int frozenSizingPos_ = 0;
+    int frozenSizingOfs_ = 0;
+    int frozenSizingCol_ = -1;
+    int selectTimerInterval_ = -1;
+    // The font of the tooltip showing, handed to the tooltip window.
+    std::unique_ptr<TFont> hintFont_ = std::make_unique<TFont>();
     // Whether a point is on the part of grid column col's title that holds
     // its button: in the client area, row 0, below the upper title levels.
     bool InTitleButtonArea(int col, int x, int y) const;

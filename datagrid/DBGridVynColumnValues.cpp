@@ -3,6 +3,7 @@
 // written. Painting, the editors and export ask these instead of reading
 // the field themselves.
 #include "datagrid/DBGridVyn.h"
+#include "platform/data/aggregate_field.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/rtl/datetime.h"
@@ -45,7 +46,10 @@ AnsiString FormatFieldValue(TField* field, const AnsiString& format) {
     if (field->IsNull()) return AnsiString();
     const TFieldType type = field->DataType();
     if (IsFormattedNumberType(type)) return FormatFloat(format, field->AsFloat());
-    if (IsDateTimeType(type)) {
+    const auto* aggregate = dynamic_cast<const TAggregateField*>(field);
+    const TFieldType resultType = aggregate ? aggregate->ResultType() : ftUnknown;
+    if (resultType == ftFloat || resultType == ftCurrency) return FormatFloat(format, field->AsFloat());
+    if (IsDateTimeType(type) || resultType == ftDate || resultType == ftTime || resultType == ftDateTime) {
         AnsiString text;
         DateTimeToString(text, format, field->AsDateTime());
         return text;

@@ -34,7 +34,8 @@ class TColCellParamsVyn;
 SERVIORA_ENUM(TColumnValueKindVyn, cvkPlain, cvkPickList, cvkLookup, cvkKeyList, cvkImageList, cvkCheckbox)
 
 // A field's value as text by `format`: the field's display text without a
-// format, empty for a null value, number and date formats by field type.
+// format, empty for a null value, number and date formats by field type
+// (an aggregate field's by its result type).
 AnsiString FormatFieldValue(TField* field, const AnsiString& format);
 // Whether one of the ";"-separated values of a key-list entry equals
 // `text`, ASCII letter case ignored.

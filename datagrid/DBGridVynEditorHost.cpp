@@ -18,7 +18,26 @@ void TCustomDBGridVyn::WndProc(TMessage& Message) {
         lastMouseDown_ = {static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
         lastMouseDownTime_ = GetMessageTime();
     }
-    TCustomGrid::WndProc(Message);
+    const bool pressStartsNoDrag = (Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) &&
+                                   DragMode() == dmAutomatic && options_.Contains(dgMultiSelect) &&
+                                   !ComponentState().Contains(csDesigning);
+    if (pressStartsNoDrag) {
+        // In a multi-select grid a press selects first; a drag starts only
+        // from a selected cell, on the first move.
+        SetDragMode(dmManual);
+        dragPendingAllowed_ = true;
+        try {
+            TCustomGrid::WndProc(Message);
+        } catch (...) {
+            dragPendingAllowed_ = false;
+            SetDragMode(dmAutomatic);
+            throw;
+        }
+        dragPendingAllowed_ = false;
+        SetDragMode(dmAutomatic);
+    } else {
+        TCustomGrid::WndProc(Message);
+    }
     if (Message.Msg == CM_CANCELMODE && FilterEditor())
         FilterEditor()->Perform(CM_CANCELMODE, Message.WParam, Message.LParam);
     // The filter row keeps the focus in its editor while it is edited.

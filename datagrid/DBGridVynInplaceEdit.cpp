@@ -520,7 +520,7 @@ void TDBGridInplaceEdit::WMSetCursor(TMessage& Message) {
     p = ScreenToClient(p);
     const TRect text = TextArea();
     if (PtInRect(&text, p)) return Inherited::Dispatch(Message);
-    SetCursor(LoadCursor(0, IDC_ARROW));
+    ::SetCursor(LoadCursor(0, IDC_ARROW));
     Message.Result = 1;
 }
 

@@ -557,6 +557,8 @@ void TCustomDBGridVyn::StopIncSearchTimer() {
 void TCustomDBGridVyn::WMTimerVyn(TMessage& Message) {
     if (Message.WParam == kIncSearchTimer)
         EndIncSearch();
+    else if (Message.WParam == kGridSelectTimer && (mouseSelectingRows_ || selectingCells_ || MouseGesture() == 2))
+        SelectionAutoScroll();
     else
         WMTimer(Message);
 }

@@ -1,6 +1,6 @@
-// Presses in the grid's data rows and its top-left corner, and the wheel:
-// the dataset follows the pressed row or the notches, and rows are selected
-// by Shift and Ctrl clicks.
+// Presses in the grid's data rows and the wheel: the dataset follows the
+// pressed row or the notches, rows are selected by Shift and Ctrl clicks,
+// and a press starts the tracking that drag selection follows.
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynDataLink.h"
 #include "datagrid/DBGridVynSelection.h"
@@ -10,63 +10,86 @@ bool TCustomDBGridVyn::DataAreaPress(TMouseButton button, TShiftState shift, int
     const TGridCoord cell = MouseCoord(x, y);
     if (cell.X < 0 || cell.Y < 0 || !dataLink_->Active() || ComponentState().Contains(csDesigning)) return false;
     const TCellTypeVyn type = GetCellType(cell.X, cell.Y);
-    if (type.Vert == 0 && type.Horz == 0) {
-        // The corner cell selects everything, or drops what is selected.
-        if (button == mbLeft && options_.Contains(dgMultiSelect) && allowedSelections_.Contains(gstAll)) {
-            if (selection_->Kind() != gstNon)
-                selection_->Reset();
-            else
-                selection_->MarkAll();
-            InvalidateEditor();
-        }
-        return false;
-    }
     if (type.Vert != 2) return false;
     if (button == mbLeft && !shift.Contains(ssDouble) && MTTreeNodeClick(x, y)) return true;
     if (filterRowEditing_) StopFilterEdit();
-    if (shift.Contains(ssDouble)) {
-        TControl::MouseDown(button, shift, x, y);
-        return true;
-    }
-    if (button == mbLeft && CanFocus() && !Focused()) SetFocus();
+    TDataSet* dataSet = dataLink_->DataSet();
     const bool multiSelect = options_.Contains(dgMultiSelect);
     const bool onIndicator = type.Horz == 0;
     const bool shiftSelects =
         shift.Contains(ssShift) && multiSelect && (onIndicator || options_.Contains(dgRowSelect));
     const int difference = cell.Y - Row();
     const bool wasCurrent = cell.X == Col() && difference == 0;
+    const int columnBefore = SelectedIndex();
+    const TBookmarkStr bookmarkBefore = dataSet->Bookmark();
     BeginUpdate();
     try {
         dataLink_->UpdateRecord();
         if (!options_.Contains(dgAlwaysShowEditor)) HideEditor();
-        if (difference != 0 && !shiftSelects) dataLink_->DataSet()->MoveBy(difference);
+        if (difference != 0 && !shiftSelects) dataSet->MoveBy(difference);
         if (!onIndicator) MoveToColumn(cell.X, 0, false);
-        const bool rowsSelected = SelectionKindAllowed(gstRecordBookmarks) &&
-                                  (options_.Contains(dgRowSelect) || onIndicator || !SelectionKindAllowed(gstRectangle));
-        if (rowsSelected && button == mbLeft) {
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    // A message box raised by the moves took the mouse: the press ends here.
+    if (!MouseCapture()) {
+        EndUpdate();
+        return true;
+    }
+    const bool inSelection = CellInSelection(cell.X, cell.Y, dataSet->Bookmark(), RawToDataColumn(cell.X));
+    if (dragPendingAllowed_ && button == mbLeft && !shift.Contains(ssShift) && !onIndicator && inSelection) {
+        EndUpdate();
+        dragPending_ = true;
+        return true;
+    }
+    try {
+        if (!multiSelect || !options_.Contains(dgRowSelect)) {
+            mouseTracking_ = selectingCells_ = true;
+            if (!shift.Contains(ssCtrl) && !shift.Contains(ssShift) && optionsVyn_.Contains(dghClearSelection) &&
+                !(button == mbRight && inSelection))
+                ClearSelection();
+            if (!onIndicator && SelectionKindAllowed(gstRectangle) && button == mbLeft && !dataSet->IsEmpty()) {
+                TDBGridVynSelectionRect* rect = selection_->Rect();
+                if (shift.Contains(ssShift) && selection_->Kind() != gstRectangle)
+                    rect->ExtendTo(columnBefore, bookmarkBefore, false);
+                rect->ExtendTo(SelectedIndex(), dataSet->Bookmark(), shift.Contains(ssShift));
+                mouseGesture_ = 3;
+            }
+        }
+        const bool rowsOnly = options_.Contains(dgRowSelect) || onIndicator || !SelectionKindAllowed(gstRectangle);
+        if (SelectionKindAllowed(gstRecordBookmarks) && rowsOnly) {
             if (shift.Contains(ssShift) && difference != 0) {
                 toggleSelection_ = true;
                 MoveWithSelection(true, difference, false, true);
-            } else if (shift.Contains(ssCtrl) || !optionsVyn_.Contains(dghClearSelection)) {
+            } else if (button == mbLeft && (shift.Contains(ssCtrl) || !optionsVyn_.Contains(dghClearSelection))) {
                 bookmarks_->SetCurrentRowMarked(!bookmarks_->CurrentRowMarked());
-            } else {
+            } else if (button == mbLeft) {
                 ClearSelection();
                 bookmarks_->SetCurrentRowMarked(true);
             }
-            selectingRows_ = true;
-            rowAnchor_ = dataLink_->DataSet()->Bookmark();
+            mouseSelectingRows_ = mouseTracking_ = selectingRows_ = true;
+            rowAnchor_ = dataSet->Bookmark();
             rowAnchorWasSelected_ = !bookmarks_->CurrentRowMarked();
             toggleSelection_ = shift.Contains(ssCtrl) || !optionsVyn_.Contains(dghClearSelection);
-        } else if (!shift.Contains(ssCtrl) && !shift.Contains(ssShift)) {
-            ClearSelection();
+            mouseGesture_ = 1;
         }
     } catch (...) {
         EndUpdate();
         throw;
     }
     EndUpdate();
-    if (button == mbLeft && EditorAlwaysVisible()) ShowEditorNow();
-    if (button == mbLeft && !onIndicator) PressShowsEditor(cell, wasCurrent, x, y);
+    if (button == mbLeft && EditorAlwaysVisible() && (wasCurrent || options_.Contains(dgAlwaysShowEditor)))
+        ShowEditorNow();
+    if (button == mbLeft && !onIndicator) {
+        PressShowsEditor(cell, wasCurrent, x, y);
+        const int index = RawToDataColumn(cell.X);
+        if (index >= 0 && index < columns_->Count() &&
+            (columns_->Items(index)->ValueKind() == cvkCheckbox || columns_->Items(index)->ValueKind() == cvkImageList))
+            pressedCheckCell_ = cell;
+    } else {
+        InvalidateEditor();
+    }
     TControl::MouseDown(button, shift, x, y);
     return true;
 }

@@ -6,6 +6,9 @@
 #include "datagrid/DBGridVyn.h"
 #include "datagrid/DBGridVynDataService.h"
 #include "datagrid/DBGridVynTitleTree.h"
+#include "platform/rtl/sysutils.h"
+#include "platform/ui/forms.h"
+#include "platform/win/userinput.h"
 #include "platform/win/winuser.h"
 
 void TCustomDBGridVyn::SortMarkingChanged() {
@@ -43,6 +46,9 @@ void TCustomDBGridVyn::TrackTitleButton(int x, int y) {
 }
 
 void TCustomDBGridVyn::CancelTitleButtonPress() {
+    StopSelectTimer();
+    mouseSelectingRows_ = selectingCells_ = mouseTracking_ = false;
+    mouseGesture_ = 0;
     if (titlePressedOver_) InvalidateRow(0);
     titlePressed_ = titlePressedOver_ = false;
     if (MouseCapture()) SetMouseCapture(false);
@@ -50,15 +56,17 @@ void TCustomDBGridVyn::CancelTitleButtonPress() {
 }
 
 void TCustomDBGridVyn::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    // A press on a sizing line belongs to the base grid, title buttons or not.
-    if (button == mbLeft && !shift.Contains(ssDouble) && OnSizingLine(x, y)) {
-        if (dataLink_->Active()) dataLink_->UpdateRecord();
-        TCustomGrid::MouseDown(button, shift, x, y);
-        return;
-    }
+    if (GesturePress(button, shift, x, y)) return;
     const TGridCoord cell = MouseCoord(x, y);
-    const bool inTitle = options_.Contains(dgTitles) && cell.Y == 0 && cell.X >= indicatorOffset_;
-    if (button == mbLeft && !shift.Contains(ssDouble) && inTitle) {
+    const bool inTitle = options_.Contains(dgTitles) && cell.Y == 0 && cell.X >= indicatorOffset_ &&
+                         !ComponentState().Contains(csDesigning) &&
+                         (!useMultiTitle_ || y >= TitleButtonBandTop(cell.X));
+    if (inTitle && button == mbRight && options_.Contains(dgColumnResize)) {
+        // A right press on a title moves the column as a left press does.
+        button = mbLeft;
+        rightButtonMovesColumn_ = true;
+    }
+    if (button == mbLeft && inTitle) {
         const int index = RawToDataColumn(cell.X);
         const bool inCollection = index >= 0 && index < columns_->Count();
         bool enabled = inCollection && columns_->Items(index)->Title()->TitleButton();
@@ -71,6 +79,7 @@ void TCustomDBGridVyn::MouseDown(TMouseButton button, TShiftState shift, int x, 
             return;
         }
     }
+    if (TitleAreaPress(button, shift, x, y)) return;
     if (DataAreaPress(button, shift, x, y)) return;
     TCustomGrid::MouseDown(button, shift, x, y);
 }
@@ -87,10 +96,12 @@ void TCustomDBGridVyn::MouseMove(TShiftState shift, int x, int y) {
             TCustomGrid::MouseDown(mbLeft, TShiftState{ssLeft}, press.x, press.y);
         }
     }
+    if (GestureMove(shift, x, y)) return;
     TCustomGrid::MouseMove(shift, x, y);
 }
 
 void TCustomDBGridVyn::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (GestureRelease(button, shift, x, y)) return;
     if (titlePressed_ && pressedTitleCol_ >= 0) {
         const int col = pressedTitleCol_;
         const bool click = InTitleButtonArea(col, x, y);
@@ -115,11 +126,18 @@ void TCustomDBGridVyn::MouseUp(TMouseButton button, TShiftState shift, int x, in
     }
     const TGridCoord cell = MouseCoord(x, y);
     const int index = RawToDataColumn(cell.X);
+    rowResized_ = false;
     if (cell.Y < 0 || index < 0 || index >= columns_->Count()) return;
+    TColumnVyn* column = columns_->Items(index);
     if (cell.Y < TitleRowCount())
-        TitleClick(columns_->Items(index));
+        TitleClick(column);
     else if (cell.Y >= topDataOffset_)
-        CellClick(columns_->Items(index));
+        CellClick(column);
+    // A click on a check box or an image steps its value.
+    if (cell.X == pressedCheckCell_.X && cell.Y == pressedCheckCell_.Y && !column->DblClickNextVal() &&
+        !shift.Contains(ssDouble) && (column->ValueKind() == cvkCheckbox || column->ValueKind() == cvkImageList) &&
+        column->CanEditValue(true))
+        column->StepValue(shift.Contains(ssShift) ? -1 : 1);
 }
 
 void TCustomDBGridVyn::KeyUp(Word& key, TShiftState shift) {
@@ -138,5 +156,11 @@ void TCustomDBGridVyn::WMKillFocusVyn(TMessage& Message) {
         pendingSortMarking_ = false;
         SortMarkingChanged();
     }
+    // Leaving the grid gives the input method and the keyboard back to the screen's defaults.
+    if (SysLocale.FarEast) {
+        SetImeName(Screen->DefaultIme());
+        SetImeMode(imDontCare);
+    }
     WMKillFocus(Message);
+    if (SysLocale.FarEast && !toOwnEditor) ActivateKeyboardLayout(Screen->DefaultKbLayout(), KLF_ACTIVATE);
 }

@@ -201,6 +201,8 @@ bool TDataSet::IsLinkedTo(TDataSource*) const {
 
 bool TDataSet::HasActiveRecord() const { return Active() && activePosition_ >= 0; }
 
+Variant TDataSet::GetAggregateValue(const TField*) const { return Null(); }
+
 CellView TDataSet::ReadCell(const TField* field) const {
     std::optional<RecordList::Row> row;
     if (probeRow_)

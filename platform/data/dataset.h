@@ -165,6 +165,9 @@ public:
     // Clears the list and fills it with the fields' names in display order,
     // or the field definitions' names while the dataset has no fields.
     virtual void GetFieldNames(TStrings* list) const;
+    // The value of an aggregate field over the records; Null from a dataset
+    // that maintains no aggregates, as this layer's datasets are.
+    virtual Variant GetAggregateValue(const TField* field) const;
     // One field's value, or a variant array for several ("A;B").
     Variant FieldValues(const AnsiString& fieldNames) const;
     void SetFieldValues(const AnsiString& fieldNames, const Variant& value);

@@ -93,7 +93,11 @@ AnsiString TField::CellText() const {
     return {};
 }
 
-bool TField::IsNull() const { return Cell().type == CellType::Null; }
+bool TField::IsNull() const {
+    // An aggregate is no cell of the records: its value comes from the dataset.
+    if (fieldKind_ == fkAggregate) return VarIsNull(AsVariant());
+    return Cell().type == CellType::Null;
+}
 
 void TField::Clear() { SetCell(CellValue::Null()); }
 

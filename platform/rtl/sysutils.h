@@ -122,3 +122,14 @@ extern int Win32MajorVersion;
 extern int Win32MinorVersion;
 extern int Win32BuildNumber;                      // 2600
 extern AnsiString Win32CSDVersion;                // "Service Pack 3"
+
+// The system's locale: simplified Chinese (PRC), a Far-East locale whose
+// text is double-byte and typed through input methods.
+struct TSysLocale {
+    int DefaultLCID;
+    int PriLangID;
+    int SubLangID;
+    bool FarEast;
+    bool MiddleEast;
+};
+extern TSysLocale SysLocale;

@@ -45,6 +45,7 @@ int Win32MajorVersion = 5;
 int Win32MinorVersion = 1;
 int Win32BuildNumber = 2600;
 AnsiString Win32CSDVersion = "Service Pack 3";
+TSysLocale SysLocale{0x0804, 0x04, 0x02, true, false};
 
 void SetCommandLine(int argc, char** argv) {
     std::vector<AnsiString>& arguments = Arguments();

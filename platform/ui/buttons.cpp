@@ -105,7 +105,14 @@ void TButtonGlyph::Draw(TCanvas* canvas, TRect r, const AnsiString& caption, Sta
     }
     if (textWidth) {
         TRect text{r.left + tx, r.top + ty, r.left + tx + textWidth, r.top + ty + textHeight};
-        DrawCaptionText(canvas, caption, text, DT_SINGLELINE, state != Disabled);
+        if (state == Disabled) {
+            DrawCaptionText(canvas, caption, text, DT_SINGLELINE, false);
+        } else {
+            // An enabled caption is written in the button's own font colour.
+            const HDC textDc = canvas->Handle();
+            SetBkMode(textDc, TRANSPARENT);
+            DrawText(textDc, caption.c_str(), int(caption.size()), &text, DT_SINGLELINE);
+        }
     }
 }
 

@@ -488,6 +488,8 @@ private:
     void Idle(const MSG& msg);
     void AppWndProc(TMessage& Message);
     void HintTimerExpired();
+    // Starts the pause before `control`'s hint (asked of the control).
+    void StartHintPause(TControl* control, bool wasShowing);
     void StopHintTimer();
     void HideHintWindow();
 
@@ -515,6 +517,10 @@ private:
     int hintPause_ = 500;
     int hintShortPause_ = 50;
     int hintHidePause_ = 2500;
+    // The part of the hint control (client coordinates) the shown hint
+    // stands for: leaving it asks the control for a hint again.
+    TRect hintCursorRect_;
+    bool hintCursorRectSet_ = false;
     TControl* hintControl_ = nullptr;
     UINT_PTR hintTimer_ = 0;
     UINT_PTR hintHideTimer_ = 0;

@@ -429,7 +429,7 @@ void TCustomGrid::WMSetCursor(TMessage& Message) {
         int index = 0, pos = 0, ofs = 0;
         CalcSizingState(p.x, p.y, state, index, pos, ofs, info);
         if (state != gsNormal) {
-            SetCursor(LoadCursor(0, state == gsColSizing ? IDC_SIZEWE : IDC_SIZENS));
+            ::SetCursor(LoadCursor(0, state == gsColSizing ? IDC_SIZEWE : IDC_SIZENS));
             Message.Result = 1;
             return;
         }

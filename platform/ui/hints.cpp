@@ -99,21 +99,34 @@ void TApplication::SetShowHint(bool v) {
 THintWindow* TApplication::HintWindow() const { return hintWindow_; }
 
 void TApplication::HintMouseMessage(TControl* control, TMessage& Message) {
-    if (control != hintControl_) {
+    if (control == hintControl_) {
+        if (!hintCursorRectSet_) return;
+        const POINT at{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+        if (PtInRect(&hintCursorRect_, at)) return;
+        // Another part of the control (another cell): its own hint, after its own pause.
         const bool wasShowing = hintWindow_ && hintWindow_->IsShowing();
         HideHintWindow();
         StopHintTimer();
-        hintControl_ = control;
-        SetHint(GetLongHint(control->Hint()));
-        if (!showHint_ || !ShowsHint(control)) return;
-        const int pause = wasShowing ? hintShortPause_ : hintPause_;
-        // Controls may change the pause for themselves.
-        int controlPause = pause;
-        control->Perform(CM_HINTSHOWPAUSE, wasShowing, LPARAM(&controlPause));
-        hintTimer_ = SetTimer(0, 0, UINT(std::max(controlPause, 10)),
-                              [this](HWND, UINT, UINT_PTR, DWORD) { HintTimerExpired(); });
+        StartHintPause(control, wasShowing);
+        return;
     }
-    (void)Message;
+    const bool wasShowing = hintWindow_ && hintWindow_->IsShowing();
+    HideHintWindow();
+    StopHintTimer();
+    hintControl_ = control;
+    SetHint(GetLongHint(control->Hint()));
+    StartHintPause(control, wasShowing);
+}
+
+void TApplication::StartHintPause(TControl* control, bool wasShowing) {
+    hintCursorRectSet_ = false;
+    if (!showHint_ || !ShowsHint(control)) return;
+    const int pause = wasShowing ? hintShortPause_ : hintPause_;
+    // Controls may change the pause for themselves.
+    int controlPause = pause;
+    control->Perform(CM_HINTSHOWPAUSE, wasShowing, LPARAM(&controlPause));
+    hintTimer_ = SetTimer(0, 0, UINT(std::max(controlPause, 10)),
+                          [this](HWND, UINT, UINT_PTR, DWORD) { HintTimerExpired(); });
 }
 
 void TApplication::HintTimerExpired() {
@@ -139,10 +152,18 @@ void TApplication::ActivateHint(TPoint cursorPos) {
     if (control->Perform(CM_HINTSHOW, 0, LPARAM(&info)) != 0) return;
     bool canShow = true;
     if (onShowHint_) onShowHint_(info.HintStr, canShow, info);
+    hintCursorRect_ = info.CursorRect;
+    hintCursorRectSet_ = true;
     if (!canShow || info.HintStr.empty()) return;
+    TClass cls = info.HintWindowClass;
+    if (!cls || !cls->InheritsFrom(THintWindow::StaticClass())) cls = THintWindow::StaticClass();
+    // A hint of another window class than the last one gets a window of its own.
+    if (hintWindow_ && hintWindow_->ClassType() != cls) {
+        THintWindow* old = hintWindow_;
+        hintWindow_ = nullptr;
+        delete old;
+    }
     if (!hintWindow_) {
-        TClass cls = info.HintWindowClass;
-        if (!cls || !cls->InheritsFrom(THintWindow::StaticClass())) cls = THintWindow::StaticClass();
         hintWindow_ = static_cast<THintWindow*>(static_cast<TComponentClass>(cls)->Create(this));
         // The hint window may go before the forms while the application is
         // freed, and their controls still cancel hints as they go.
@@ -167,6 +188,7 @@ void TApplication::CancelHint() {
     StopHintTimer();
     HideHintWindow();
     hintControl_ = nullptr;
+    hintCursorRectSet_ = false;
 }
 
 void TApplication::StopHintTimer() {

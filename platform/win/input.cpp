@@ -322,6 +322,10 @@ void ForgetWindowInInput(HWND handle) {
 
 using namespace ws;
 
+HKL GetKeyboardLayout(DWORD) { return kUsKeyboardLayout; }
+
+HKL ActivateKeyboardLayout(HKL, UINT) { return kUsKeyboardLayout; }
+
 short VkKeyScan(char ch) {
     if (ch >= 'a' && ch <= 'z') return short(ch - 'a' + 'A');
     if (ch >= 'A' && ch <= 'Z') return short(0x100 | ch);

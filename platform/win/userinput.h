@@ -28,6 +28,14 @@ constexpr int VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_CANCEL = 0x03, VK_MBUTTON
 // character no key types.
 short VkKeyScan(char ch);
 
+// Keyboard layouts: the system has the one layout of VkKeyScan, so
+// activating a layout changes nothing and answers the layout in use.
+using HKL = Cardinal;
+constexpr UINT KLF_ACTIVATE = 0x1, KLF_REORDER = 0x8, KLF_SETFORPROCESS = 0x100;
+constexpr HKL kUsKeyboardLayout = 0x04090409;
+HKL GetKeyboardLayout(DWORD threadId);
+HKL ActivateKeyboardLayout(HKL layout, UINT flags);
+
 // The state as of the last retrieved message: high bit down, low bit toggled.
 short GetKeyState(int virtualKey);
 // The state now: high bit down.

@@ -8,6 +8,7 @@
 #include "support/temp_dir.h"
 #include "tests/datagrid/grid_fixture.h"
 #include "tests/platform/ui/control_fixture.h"
+#include "tests/platform/win/window_fixture.h"
 
 namespace {
 
@@ -74,6 +75,22 @@ TEST_F(CalculatorTest, TheDescriptionPlacesTheDisplayAndTheKeys) {
     ProcessMessages();
     EXPECT_EQ(calculator->ShownText(), "7");
     EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "dbgrid-calculator.png"));
+    // Captions are written in their keys' colours: red "<-", blue "7".
+    const auto keyHolds = [&](const char* name, TColor colour) {
+        const TRect bounds = dynamic_cast<TControl*>(calculator->FindComponent(name))->BoundsRect();
+        POINT origin{0, 0};
+        ClientToScreen(calculator->Handle(), &origin);
+        RECT window{};
+        GetWindowRect(calculator->Handle(), &window);
+        bool found = false;
+        for (int x = bounds.left; x < bounds.right && !found; ++x)
+            for (int y = bounds.top; y < bounds.bottom && !found; ++y)
+                found = ShownPixel(calculator->Handle(), x + origin.x - window.left, y + origin.y - window.top) ==
+                        ColorToRGB(colour);
+        return found;
+    };
+    EXPECT_TRUE(keyHolds("SpeedButton22", clRed));
+    EXPECT_TRUE(keyHolds("SpeedButton1", clBlue));
 }
 
 TEST_F(CalculatorTest, AnotherMeasuredTextHeightScalesTheKeys) {

@@ -1,7 +1,9 @@
 // Column values: display texts through key and pick lists and a lookup
 // column's special row, check states, stepping values, editability, and
 // the texts footer cells show.
+#include "platform/data/aggregate_field.h"
 #include "platform/data/field.h"
+#include "platform/rtl/datetime.h"
 #include "tests/datagrid/grid_fixture.h"
 
 namespace {
@@ -102,6 +104,31 @@ TEST_F(ColumnValuesTest, EditingNeedsTheUpdatePermissionOutsideInserts) {
     grid_->SetReadOnly(true);
     grid_->SetAllowedOperations({alopUpdateVyn});
     EXPECT_FALSE(state->CanEditValue(false));
+}
+
+TEST_F(ColumnValuesTest, AggregateFieldsFormatByTheirResultType) {
+    auto* total = new TAggregateField(phones_.get());
+    total->SetFieldName("合计");
+    total->SetActive(true);
+    total->SetDataSet(phones_.get());
+    Open({{"a", 2.5, false, "x", 2, Variant(Int64(1)), 10.5}});
+    const struct {
+        TFieldType resultType;
+        Variant value;
+        const char* format;
+        const char* text;
+    } cases[] = {
+        {ftFloat, Variant(1234.5), "#,##0.00", "1,234.50"},
+        {ftCurrency, Variant(7.0), "0.0", "7.0"},
+        {ftDate, Variant(static_cast<double>(EncodeDate(2026, 12, 11))), "yyyy-mm-dd", "2026-12-11"},
+        {ftString, Variant(AnsiString("x")), "0", ""},
+        {ftFloat, Null(), "0", ""},
+    };
+    for (const auto& c : cases) {
+        total->SetResultType(c.resultType);
+        phones_->SetAggregateValue(c.value);
+        EXPECT_EQ(FormatFieldValue(total, c.format), c.text) << c.text;
+    }
 }
 
 TEST_F(ColumnValuesTest, FooterTextsByValueTypeAndField) {

@@ -25,6 +25,7 @@ class TListGrid : public TDBGridVyn {
 public:
     using TDBGridVyn::TDBGridVyn;
     using TDBGridVyn::GridState;
+    using TDBGridVyn::MouseGesture;
 };
 
 class ListGridTest : public ControlTest {

@@ -1,6 +1,7 @@
 // Presses in the grid's data rows: the dataset follows, a double click
 // reaches OnDblClick once, and Shift and Ctrl clicks select rows.
 #include "datagrid/DBGridVynSelection.h"
+#include "platform/rtl/sysutils.h"
 #include "tests/datagrid/list_grid_fixture.h"
 
 namespace {
@@ -57,6 +58,8 @@ TEST_F(MouseTest, ShiftAndCtrlClicksSelectRowsAndTheCornerSelectsAll) {
     SimulateClick(grid_->Handle(), POINT{3, 3});
     ProcessMessages();
     EXPECT_EQ(grid_->Selection()->Kind(), gstNon);  // the corner first drops the selection
+    SimulateClick(edit_->Handle(), POINT{5, 5}, VK_RBUTTON);  // no double click
+    ProcessMessages();
     SimulateClick(grid_->Handle(), POINT{5, 4});
     ProcessMessages();
     EXPECT_EQ(grid_->Selection()->Kind(), gstAll);
@@ -96,6 +99,22 @@ TEST_F(MouseTest, EscapeCancelsAColumnResize) {
     EXPECT_EQ(grid_->GridState(), gsNormal);
     Release(POINT{title.right + 30, (title.top + title.bottom) / 2});
     EXPECT_EQ(grid_->ColWidths(grid_->DataToRawColumn(0)), width);
+}
+
+}  // namespace
+
+namespace {
+
+// On the system's Far-East locale, leaving the grid gives the input method
+// back to the screen's default.
+TEST_F(MouseTest, LeavingTheGridRestoresTheScreensInputMethod) {
+    ASSERT_TRUE(SysLocale.FarEast);
+    grid_->SetImeMode(imChinese);
+    grid_->SetImeName("拼音");
+    edit_->SetFocus();
+    ProcessMessages();
+    EXPECT_EQ(grid_->ImeMode(), imDontCare);
+    EXPECT_EQ(grid_->ImeName(), Screen->DefaultIme());
 }
 
 }  // namespace

@@ -34,6 +34,10 @@ public:
     // Deletes raise EDatabaseError before anything is removed.
     void SetFailDelete(bool value) { failDelete_ = value; }
 
+    // The value every aggregate field of the dataset reads.
+    Variant GetAggregateValue(const TField*) const override { return aggregateValue_; }
+    void SetAggregateValue(const Variant& value) { aggregateValue_ = value; }
+
     // Published as a master-detail dataset publishes it; the dataset only keeps it.
     TDataSource* MasterSource() const { return masterSource_; }
     void SetMasterSource(TDataSource* value) { masterSource_ = value; }
@@ -46,6 +50,7 @@ protected:
     bool StorageCanModify() const override { return !readOnly_; }
 
 private:
+    Variant aggregateValue_ = Null();
     CellValue CellOf(const Variant& value, TFieldType type) const;
 
     std::vector<TColumnDescription> columns_;

@@ -128,3 +128,59 @@ TEST_F(HintTest, OnShowHintChangesOrRefusesTheHint) {
     Application->HideHint();
     EXPECT_FALSE(Application->HintWindow()->IsShowing());
 }
+
+namespace {
+
+class TOtherHintWindow : public THintWindow {
+    SERVIORA_CLASS(TOtherHintWindow, THintWindow)
+public:
+    using THintWindow::THintWindow;
+};
+
+// A control of two halves, each with its own hint; the right half's hint
+// asks for a window class of its own.
+class THalvesBox : public TFocusBox {
+    SERVIORA_CLASS(THalvesBox, TFocusBox)
+public:
+    using TFocusBox::TFocusBox;
+    int shows = 0;
+
+protected:
+    void CMHintShow(TMessage& Message) {
+        auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+        const bool right = info->CursorPos.x >= 40;
+        ++shows;
+        info->HintStr = right ? "右" : "左";
+        info->CursorRect = right ? TRect{40, 0, 80, 20} : TRect{0, 0, 40, 20};
+        if (right) info->HintWindowClass = TOtherHintWindow::StaticClass();
+    }
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_HINTSHOW, CMHintShow)
+    SERVIORA_MESSAGES_END(TFocusBox)
+};
+
+}  // namespace
+
+TEST_F(HintTest, LeavingTheCursorRectAsksAgainAndEachHintGetsItsWindowClass) {
+    FrozenClockScope clock(EncodeDate(2026, 12, 10));
+    TForm* form = NewForm();
+    auto* box = Place<THalvesBox>(form, 10, 10, 80, 20);
+    box->SetHint("半");
+    box->SetShowHint(true);
+    form->Show();
+    ProcessMessages();
+    HoverPastThePause(box, 5);
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_EQ(Application->HintWindow()->Caption(), "左");
+    HoverPastThePause(box, 30);  // inside the same rectangle: the hint stays
+    EXPECT_EQ(box->shows, 1);
+    HoverPastThePause(box, 60);
+    EXPECT_EQ(box->shows, 2);
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_TRUE(Application->HintWindow()->IsShowing());
+    EXPECT_EQ(Application->HintWindow()->Caption(), "右");
+    EXPECT_TRUE(Application->HintWindow()->InheritsFrom(TOtherHintWindow::StaticClass()));
+    Application->CancelHint();
+    delete form;
+}

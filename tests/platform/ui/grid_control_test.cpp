@@ -238,6 +238,22 @@ TEST_F(GridControlTest, DraggingAColumnOrRowBorderResizesIt) {
     EXPECT_EQ(grid->ColWidths(3), 64);
 }
 
+TEST_F(GridControlTest, ASizableLineShowsTheSizingCursorAndLeavesTheCursorPropertyAlone) {
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing, goRowSizing});
+    const TRect r = grid->CellRect(2, 0);
+    const struct {
+        POINT at;
+        HCURSOR cursor;
+    } cases[] = {{POINT{r.right, 10}, LoadCursor(0, IDC_SIZEWE)},
+                 {POINT{10, grid->CellRect(0, 3).bottom}, LoadCursor(0, IDC_SIZENS)}};
+    for (const auto& c : cases) {
+        SimulateMouseMove(grid->Handle(), c.at);
+        ProcessMessages();
+        EXPECT_EQ(GetCursor(), c.cursor);
+        EXPECT_EQ(grid->Cursor(), crDefault);
+    }
+}
+
 TEST_F(GridControlTest, DraggingAFixedCellMovesTheColumn) {
     grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
     Drag(CenterOf(2, 0), CenterOf(4, 0));

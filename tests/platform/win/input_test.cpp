@@ -344,3 +344,10 @@ TEST(Cursors, EmbeddedCursorsLoadWithTheirHotSpot) {
     EXPECT_EQ(GetCursor(), pen);
     SetCursor(old);
 }
+
+TEST(KeyboardLayout, ActivatingALayoutKeepsTheOneLayoutOfTheSystem) {
+    const HKL layout = GetKeyboardLayout(0);
+    EXPECT_EQ(ActivateKeyboardLayout(0, KLF_ACTIVATE), layout);
+    EXPECT_EQ(GetKeyboardLayout(0), layout);
+    EXPECT_EQ(VkKeyScan('a'), 'A');  // typing is unchanged
+}
