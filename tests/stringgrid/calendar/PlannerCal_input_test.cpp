@@ -190,6 +190,10 @@ TEST_F(CalendarInputTest, Keys) {
     EXPECT_EQ(Selected(), (std::vector<TDateTime>{D(2026, 12, 10), D(2026, 12, 11), D(2026, 12, 12), D(2026, 12, 13)}));
     ShiftKey(VK_LEFT);
     EXPECT_EQ(Selected(), (std::vector<TDateTime>{D(2026, 12, 10), D(2026, 12, 11), D(2026, 12, 12)}));
+    Key(VK_SPACE, " ");
+    EXPECT_EQ(Selected(), (std::vector<TDateTime>{D(2026, 12, 10), D(2026, 12, 11)}));
+    Key(VK_SPACE, " ");
+    EXPECT_EQ(Selected().size(), 3u) << "with MultiSelect Space adds to the selection";
 
     calendar->SetDay(20);
     Key(VK_DOWN);
