@@ -448,15 +448,18 @@ void TWinControl::DoExit() { onExit_(this); }
 // ---- keys ---------------------------------------------------------------------------
 
 bool TWinControl::IsDialogKey(Word key) const {
-    const LRESULT code = const_cast<TWinControl*>(this)->Perform(WM_GETDLGCODE, key, 0);
+    TWinControl* self = const_cast<TWinControl*>(this);
+    const LRESULT code = self->Perform(WM_GETDLGCODE, key, 0);
     if (code & DLGC_WANTALLKEYS) return false;
+    // A control that wants a special key for itself says so first.
+    const auto wanted = [&] { return self->Perform(CM_WANTSPECIALKEY, key, 0) != 0; };
     switch (key) {
     case VK_TAB:
-        return !(code & DLGC_WANTTAB);
+        return !(code & DLGC_WANTTAB) && !wanted();
     case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
-        return !(code & DLGC_WANTARROWS);
+        return !(code & DLGC_WANTARROWS) && !wanted();
     case VK_RETURN: case VK_ESCAPE: case VK_CANCEL:
-        return const_cast<TWinControl*>(this)->Perform(CM_WANTSPECIALKEY, key, 0) == 0;
+        return !wanted();
     default:
         return false;
     }

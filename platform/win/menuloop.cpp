@@ -436,11 +436,17 @@ private:
             if (!MenuAt(0)->items[std::size_t(index)].submenu && Selected(0) == index) Execute(0, index);
             return;
         }
+        if (pressHeld_ && screen.x == pressPoint_.x && screen.y == pressPoint_.y) return;
         Select(l, index, true);
         Enter(l, false);
     }
 
     void Loop() {
+        // Until a press inside the loop, a release is that of the press that
+        // opened the menu: where it was pressed, it chooses no pop-up item.
+        pressHeld_ = true;
+        const DWORD pressedAt = GetMessagePos();
+        pressPoint_ = POINT{GET_X_LPARAM(pressedAt), GET_Y_LPARAM(pressedAt)};
         MSG msg;
         while (!done_ && !levels_.empty()) {
             if (!GetMessage(&msg, 0, 0, 0)) {
@@ -455,6 +461,7 @@ private:
                 break;
             case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK:
             case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_NCRBUTTONDOWN:
+                pressHeld_ = false;
                 // A non-client press carries its own screen point.
                 if (ButtonDown(msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCMBUTTONDBLCLK
                                    ? POINT{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)}
@@ -464,6 +471,7 @@ private:
             case WM_LBUTTONUP:
             case WM_NCLBUTTONUP:
                 ButtonUp(msg.pt);
+                pressHeld_ = false;
                 break;
             case WM_RBUTTONUP:
                 if (start_.flags & TPM_RIGHTBUTTON) ButtonUp(msg.pt);
@@ -520,6 +528,8 @@ private:
     std::vector<Level> levels_;
     bool done_ = false;
     MSG outsidePress_{};
+    bool pressHeld_ = false;
+    POINT pressPoint_{};
     UINT chosen_ = 0;
     HWND chosenSystemOwner_ = 0;
     std::size_t pendingLevel_ = SIZE_MAX;

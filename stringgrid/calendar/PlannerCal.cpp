@@ -117,6 +117,7 @@ void TPlannerCalendar::Loaded() {
     savedDate_ = date_;
     nameOfDays_->SetUseIntlNames(nameOfDays_->UseIntlNames());
     nameOfMonths_->SetUseIntlNames(nameOfMonths_->UseIntlNames());
+    savedCursor_ = Cursor();
     UpdateCaption();
     if (autoThemeAdapt_ && !ComponentState().Contains(csDesigning)) AdaptToTheme();
 }
@@ -328,6 +329,7 @@ int TPlannerCalendar::LeadDaysOf(TDateTime date) const {
 }
 
 TDateTime TPlannerCalendar::PointToDate(int xRel, int y, bool allowMonthStep) {
+    mouseDownPoint_ = TPoint(xRel, y);
     int column = 0, row = 0;
     if (cw_ > 0 && rh_ > 0) {
         column = std::min(xRel / cw_, 6);
@@ -446,7 +448,26 @@ void TPlannerCalendar::WndProc(TMessage& message) {
         message.Result = 1;  // the control paints all of itself
         return;
     }
+    switch (message.Msg) {
+    case CM_HINTSHOW:
+        if (!eventHints_ && browserHint_.empty()) break;
+        HintShow(*reinterpret_cast<THintInfo*>(message.LParam));
+        message.Result = 0;
+        return;
+    case WM_COMMAND:
+        MenuCommand(LOWORD(message.WParam));
+        break;
+    case WM_LBUTTONDBLCLK:
+        rangeDrag_ = false;
+        break;
+    case CM_MOUSELEAVE:
+        MouseLeave();
+        break;
+    default:
+        break;
+    }
     TCustomCalendarPanel::WndProc(message);
+    if (message.Msg == WM_KEYDOWN && enable_) KeyDownMessage(message);
     if ((message.Msg == WM_THEMECHANGED || message.Msg == CM_SYSFONTCHANGED) && autoThemeAdapt_) AdaptToTheme();
     if (message.Msg == CM_WANTSPECIALKEY &&
         (message.WParam == VK_LEFT || message.WParam == VK_UP || message.WParam == VK_RIGHT || message.WParam == VK_DOWN))

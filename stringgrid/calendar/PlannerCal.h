@@ -7,6 +7,8 @@
 #pragma once
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "platform/rtl/datetime.h"
 #include "platform/ui/extctrls.h"
@@ -139,6 +141,15 @@ public:
     int LeadDaysOf(TDateTime date) const;
     const AnsiString& CaptionText() const { return caption_; }
     AnsiString EventHintText() const { return eventHint_; }
+
+    // The caption's month and year menus, shown under the caption.
+    void ShowMonthMenu();
+    void ShowYearMenu();
+    // The day a range grows from and the day it reaches (-1: no range is
+    // being extended); the day under the pointer (0: none).
+    TDateTime RangeAnchor() const { return rangeAnchor_; }
+    TDateTime RangeEnd() const { return rangeEnd_; }
+    TDateTime HoverDate() const { return hoverDate_; }
 
     // Published properties.
     bool AllDaySelect() const { return allDaySelect_; }
@@ -298,6 +309,12 @@ protected:
     // A description's parts start at 1, the value a saved part of 1 leaves
     // unwritten.
     void ReadState(TReader* reader) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void KeyPress(char& key) override;
+    void DoEnter() override;
+    void DoExit() override;
 
 private:
     template <class T>
@@ -328,6 +345,33 @@ private:
     // starts in the year before.
     static TDateTime YearStart(int day, int month, int year);
 
+    // Interaction.
+    enum class Browser { none, prevYear, prevMonth, nextMonth, nextYear };
+    struct BrowserSpan {
+        int left = 0, right = 0, bottom = 0;  // client x, exclusive; 0 < y < bottom
+    };
+    BrowserSpan SpanOf(Browser browser) const;
+    bool Shown(Browser browser) const;
+    bool& HoverFlag(Browser browser);
+    TDateTime StepDate(Browser browser);
+    const AnsiString& HintOf(Browser browser) const;
+    Browser BrowserAt(int x, int y) const;
+    void InvalidateBrowser(Browser browser);
+    void InvalidateCaption();
+    void InvalidateTodayLine();
+    bool InTodayBand(int y) const { return showGotoToday_ && y > 8 * rh_ - rh_ / 2; }
+    void GoToToday();
+    // Adds the selectable ones of `dates` unless all are selected already,
+    // which removes them.
+    void ToggleDates(const std::vector<TDateTime>& dates, bool keepSelection);
+    void HoverBrowsers(int x, int y);
+    void HoverDays(int xRel, int y);
+    void MouseLeave();
+    void KeyDownMessage(TMessage& message);
+    void MenuCommand(int id);
+    void HintShow(THintInfo& info);
+    void ShowCaptionMenu(int spanStart, UINT firstId, const std::vector<std::pair<AnsiString, bool>>& items);
+
     TDateTime date_ = 0, focusDate_ = 0, savedDate_ = 0;
     Word day_ = 1, month_ = 1, year_ = 1;
     std::unique_ptr<TNameOfDays> nameOfDays_;
@@ -343,6 +387,8 @@ private:
     int cw_ = 0, rh_ = 0, gx_ = 0;
     // The caption's spans, relative to the grid's left.
     int captionMonthStart_ = 0, captionYearStart_ = 0, captionEnd_ = 0;
+    // The today line's width as last drawn.
+    int todayTextWidth_ = 0;
     AnsiString caption_;
     TDateTime hoverDate_ = 0;
     struct Hover {
@@ -351,6 +397,16 @@ private:
     TColor borderColor_ = 0;
     Byte lookPreset_ = 0;
     AnsiString eventHint_;
+    TDateTime rangeAnchor_ = 0, rangeEnd_ = -1;
+    bool rangeDrag_ = false;
+    // Where the date under a point was last computed (x from the grid's left).
+    TPoint mouseDownPoint_{0x7FFF, 0x7FFF};
+    TCursor savedCursor_ = crDefault;
+    // The hovered event day's hint and the hovered browser's; the hint cell
+    // (column, row), which is the browser hint's position while that is set.
+    AnsiString hoverHint_, browserHint_;
+    TPoint hintCell_{-1, -1};
+    bool eventHintShown_ = false;
 
     bool allDaySelect_ = false, autoThemeAdapt_ = false, borderXP_ = true, caption3D_ = false;
     TBackGroundPosition backgroundPosition_ = bpTiled;

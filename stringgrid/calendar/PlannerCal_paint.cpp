@@ -271,7 +271,9 @@ void TPlannerCalendar::DrawGotoToday() {
         canvas->Font()->SetStyle(canvas->Font()->Style() + TFontStyles{fsUnderline});
         canvas->Font()->SetColor(selectColor_);
     }
-    canvas->TextOut(gx_ + 2, 8 * rh_ - 4, FormatDateTime(todayFormat_, Now()));
+    const AnsiString text = FormatDateTime(todayFormat_, Now());
+    todayTextWidth_ = canvas->TextWidth(text);
+    canvas->TextOut(gx_ + 2, 8 * rh_ - 4, text);
 }
 
 void TPlannerCalendar::PaintDays() {

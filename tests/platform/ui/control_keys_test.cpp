@@ -164,3 +164,37 @@ TEST_F(KeysTest, KeyMessagesSentStraightToAControlRaiseItsEvents) {
 }
 
 }  // namespace
+
+// A control that answers CM_WANTSPECIALKEY for the arrows.
+class TArrowBox : public TFocusBox {
+    SERVIORA_CLASS(TArrowBox, TFocusBox)
+public:
+    using TFocusBox::TFocusBox;
+
+protected:
+    void WndProc(TMessage& message) override {
+        TFocusBox::WndProc(message);
+        if (message.Msg == CM_WANTSPECIALKEY && message.WParam >= VK_LEFT && message.WParam <= VK_DOWN) message.Result = 1;
+    }
+};
+
+namespace {
+
+// Arrows move the focus between controls unless the focused control wants
+// them through CM_WANTSPECIALKEY.
+TEST_F(FormControlTest, AControlThatWantsTheArrowsGetsThem) {
+    TFocusBox* plain = Place<TFocusBox>(form, 10, 10, 60, 20);
+    TArrowBox* wanting = Place<TArrowBox>(form, 10, 40, 60, 20);
+    std::vector<Word> keys;
+    wanting->SetOnKeyDown([&](TObject*, Word& key, TShiftState) { keys.push_back(key); });
+    ProcessMessages();
+    plain->SetFocus();
+    Key(VK_DOWN);
+    EXPECT_TRUE(wanting->Focused()) << "a plain control hands the arrow to the form";
+    Key(VK_RIGHT);
+    Key(VK_UP);
+    EXPECT_TRUE(wanting->Focused());
+    EXPECT_EQ(keys, (std::vector<Word>{VK_RIGHT, VK_UP}));
+}
+
+}  // namespace

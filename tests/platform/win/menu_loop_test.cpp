@@ -364,3 +364,34 @@ TEST_F(MenuLoopTest, TheNonClientRegionOfTheWholeWindowClipsNothing) {
     EXPECT_EQ(clip.bottom - clip.top, window.bottom - window.top);
     ReleaseDC(w, dc);
 }
+
+// A menu opened under the pointer by a press: releasing that press where it
+// was pressed chooses nothing; releasing it after a move chooses the item.
+TEST_F(MenuLoopTest, TheReleaseOfThePressThatOpenedTheMenuChoosesOnlyAfterAMove) {
+    const HWND w = Owner();
+    const HMENU popup = CreatePopupMenu();
+    AppendMenu(popup, MF_STRING, 41, "甲");
+    AppendMenu(popup, MF_STRING, 42, "乙");
+    std::vector<UINT> chosen;
+    TheHandler() = [&](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (message != WM_LBUTTONDOWN) return std::nullopt;
+        POINT at;
+        GetCursorPos(&at);
+        chosen.push_back(UINT(TrackPopupMenu(popup, TPM_RETURNCMD, at.x - 4, at.y - 4, 0, w, nullptr)));
+        return 0;
+    };
+    const POINT p = At(w, 60, 60);
+    MoveTo(p);
+    Press(p);
+    Release(p);
+    Key(VK_ESCAPE);
+    DispatchQueuedMessages();
+    const POINT q = At(w, 150, 100);  // far enough not to make a double click
+    MoveTo(q);
+    Press(q);
+    MoveTo(POINT{q.x + 2, q.y + 1});
+    Release(POINT{q.x + 2, q.y + 1});
+    DispatchQueuedMessages();
+    EXPECT_EQ(chosen, (std::vector<UINT>{0, 41}));
+    DestroyMenu(popup);
+}

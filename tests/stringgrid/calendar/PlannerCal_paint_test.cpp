@@ -2,46 +2,13 @@
 // picture against the gradients, a month gradient with one colour, a
 // selected event day, OnCellDraw in place of the numbers, the look
 // presets; and the picture of a dressed-up calendar for review.
-#include <gtest/gtest.h>
-
-#include "platform/rtl/clock.h"
 #include "platform/ui/colors.h"
-#include "platform/win/testseams.h"
-#include "stringgrid/calendar/PlannerCal.h"
-#include "tests/platform/win/window_fixture.h"
-#include "tests/stringgrid/grid_fixture.h"
+#include "tests/stringgrid/calendar/calendar_fixture.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-TDateTime D(Word year, Word month, Word day) { return EncodeDate(year, month, day); }
-
-class CalendarPaintTest : public ControlTest {
-protected:
-    void SetUp() override {
-        ControlTest::SetUp();
-        FreezeClock(D(2026, 12, 10) + 0.5);
-        form = NewForm(400, 320);
-        calendar = new TPlannerCalendar(form);
-        calendar->SetParent(form);
-        calendar->SetBounds(10, 10, 252, 208);
-    }
-    void TearDown() override {
-        ReleaseClock();
-        ControlTest::TearDown();
-    }
-    COLORREF Pixel(int x, int y) {
-        ProcessMessages();
-        return ShownPixel(calendar->Handle(), x, y);
-    }
-    // The middle of a day's cell.
-    TPoint Middle(TDateTime day) {
-        const TRect r = calendar->DateCellRect(day);
-        return TPoint((r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2);
-    }
-    TForm* form = nullptr;
-    TPlannerCalendar* calendar = nullptr;
-};
+using CalendarPaintTest = CalendarTest;
 
 TEST_F(CalendarPaintTest, GradientsUnlessAPictureIsSet) {
     calendar->SetGradientStartColor(clRed);
