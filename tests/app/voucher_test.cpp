@@ -27,6 +27,7 @@
 #include "report/ui/qm_e_xlsform.h"
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_previewform.h"
+#include "report/ui/qm_printdlg.h"
 #include "report/ui/qm_progr.h"
 #include "support/command_output.h"
 #include "workflow_fixture.h"
@@ -108,6 +109,8 @@ TEST_F(VoucherTest, ASavedReceptionPreviewsPrintsAndExportsItsVoucher) {
         ProcessMessages();
         EXPECT_TRUE(SaveWindowScreenshot(preview->Handle(), ScreenshotDir() + "voucher-preview.png"));
 
+        WhenShown([] { return Shown<TQmPrintDialogForm>(); },
+                  [] { Shown<TQmPrintDialogForm>()->btnOK->Click(); });
         PushModalAnswer({mrOk, pdf});  // the PDF printer's file
         ClickButton(preview->PrintButton());
         printed = FileExists(pdf);
