@@ -213,7 +213,7 @@ CellView TDataSet::ReadCell(const TField* field) const {
 
     const int column = field->Column();
     if (column >= 0) {
-        if (!editBuffer_.empty() && position_ >= 0 && *row == CurrentRow()) {
+        if (!readStored_ && !editBuffer_.empty() && position_ >= 0 && *row == CurrentRow()) {
             const CellValue& cell = editBuffer_[column];
             return {cell.type, cell.integer, cell.real, cell.bytes};
         }

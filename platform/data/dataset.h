@@ -58,6 +58,14 @@ public:
     void Close() { SetActive(false); }
     TDataSetState State() const { return state_; }
 
+    // Reads the rows again from the storage, after posting a pending edit;
+    // the current record stays current where it still exists, else the
+    // position does. Filter and order apply to the new rows.
+    void Refresh();
+    // The cursor is the snapshot's own position, so it never goes stale;
+    // these serve callers written for cursors that do.
+    void CursorPosChanged() {}
+    void UpdateCursorPos() {}
     // Navigation. Bof is true after First and after an attempt to move
     // before the first row; Eof after Last and after an attempt to move past
     // the last; both on an empty set.
@@ -293,6 +301,7 @@ private:
     mutable std::vector<bool> calcValid_;
     mutable std::optional<RecordList::Row> calcRow_;
     std::optional<RecordList::Row> probeRow_;  // row read while filtering or searching
+    mutable bool readStored_ = false;          // fields read the stored record, not the edit
 
     bool streamedActive_ = false;
     bool filtered_ = false;

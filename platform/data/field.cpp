@@ -93,6 +93,17 @@ AnsiString TField::CellText() const {
     return {};
 }
 
+Variant TField::OldValue() const {
+    if (!dataSet_) return AsVariant();
+    struct StoredRead {
+        bool& flag;
+        bool saved = flag;
+        explicit StoredRead(bool& f) : flag(f) { flag = true; }
+        ~StoredRead() { flag = saved; }
+    } stored(dataSet_->readStored_);
+    return AsVariant();
+}
+
 bool TField::IsNull() const { return Cell().type == CellType::Null; }
 
 void TField::Clear() { SetCell(CellValue::Null()); }
