@@ -173,6 +173,20 @@ public:
     // Clears the list and fills it with the fields' names in display order,
     // or the field definitions' names while the dataset has no fields.
     virtual void GetFieldNames(TStrings* list) const;
+    // The record buffer in the native format: each field with bytes, in
+    // field order, as a flag byte (1: a value) and its DataSize bytes.
+    // RecordSize is the buffer's length, in the platform's 16-bit word.
+    Word RecordSize() const;
+    // Where a field's bytes start in the buffer; -1 for a field without any.
+    int FieldOffset(const TField* field) const;
+    // The buffer of the record the fields read; empty when there is none.
+    std::string ActiveBuffer() const;
+    // Copies the current record's buffer into `buffer` (RecordSize bytes);
+    // false, leaving it alone, when there is no current record.
+    bool GetCurrentRecord(char* buffer) const;
+    // Copies the zero-terminated `source` into `dest` and answers its
+    // length: ANSI and OEM texts share one code page here.
+    int Translate(const char* source, char* dest, bool toOem) const;
     // One field's value, or a variant array for several ("A;B").
     Variant FieldValues(const AnsiString& fieldNames) const;
     void SetFieldValues(const AnsiString& fieldNames, const Variant& value);

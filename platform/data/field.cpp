@@ -72,11 +72,16 @@ void TField::SetIndex(int index) {
 }
 
 CellView TField::Cell() const {
+    if (candidate_) return {candidate_->type, candidate_->integer, candidate_->real, candidate_->bytes};
     if (!dataSet_) return {};
     return dataSet_->ReadCell(this);
 }
 
 void TField::SetCell(CellValue value) {
+    if (capture_) {
+        *capture_ = std::move(value);
+        return;
+    }
     if (!dataSet_) DatabaseErrorFmt("Field '%s' has no dataset", {DisplayName()}, this);
     dataSet_->WriteCell(this, std::move(value));
 }

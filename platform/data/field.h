@@ -98,6 +98,23 @@ public:
     Variant NewValue() const { return AsVariant(); }
     void SetNewValue(const Variant& value) { SetAsVariant(value); }
 
+    // The native format, as a record buffer holds the field: strings
+    // zero-terminated in Size + 1 bytes; whole numbers at their width and
+    // booleans in 16 bits; real, currency and BCD values as doubles; dates
+    // as days and times as milliseconds of the platform's time stamp,
+    // date-times as its milliseconds in a double; bytes as they are (a
+    // 16-bit length first for varying ones); blobs take no bytes.
+    int DataSize() const;
+    // Where the field's bytes start in its dataset's record buffer.
+    int Offset() const;
+    // Writes the value to `buffer`; false, leaving it alone, when null.
+    bool GetData(void* buffer) const;
+    // Writes the buffer's value to the field; nil clears it.
+    void SetData(const void* buffer);
+    // Runs OnValidate with the buffer's value standing as the field's
+    // value; the field keeps its own value.
+    void Validate(const void* buffer);
+
     // Text for editing (Text) and for display (DisplayText), through
     // OnGetText when assigned; writing Text goes through OnSetText.
     AnsiString Text() const { return GetTextFor(false); }
@@ -182,6 +199,11 @@ protected:
 
 private:
     AnsiString GetTextFor(bool displayText) const;
+
+    // While set, writes land here (a native value being converted) and
+    // reads see `candidate_` (a value being validated).
+    CellValue* capture_ = nullptr;
+    const CellValue* candidate_ = nullptr;
 
     TDataSet* dataSet_ = nullptr;
     AnsiString fieldName_, displayLabel_, origin_, editMask_;

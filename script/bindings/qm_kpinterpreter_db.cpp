@@ -102,6 +102,9 @@ void RegisterDataSetMethods(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "Open", CallAction<&TDataSet::Open>, 0, {}, 0);
     a.DefineGetter(c, "Post", CallAction<&TDataSet::Post>, 0, {}, 0);
     a.DefineGetter(c, "Prior", CallAction<&TDataSet::Prior>, 0, {}, 0);
+    a.DefineGetter(c, "Refresh", CallAction<&TDataSet::Refresh>, 0, {}, 0);
+    a.DefineGetter(c, "CursorPosChanged", CallAction<&TDataSet::CursorPosChanged>, 0, {}, 0);
+    a.DefineGetter(c, "UpdateCursorPos", CallAction<&TDataSet::UpdateCursorPos>, 0, {}, 0);
     a.DefineGetter(c, "UpdateRecord", CallAction<&TDataSet::UpdateRecord>, 0, {}, 0);
     a.DefineGetter(c, "FindFirst", CallQuery<&TDataSet::FindFirst>, 0, {}, 0);
     a.DefineGetter(c, "FindLast", CallQuery<&TDataSet::FindLast>, 0, {}, 0);

@@ -2,6 +2,8 @@
 // whole-value loading and saving, and a dataset read again from storage.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "database_fixture.h"
 #include "platform/rtl/streams.h"
 
@@ -100,6 +102,83 @@ TEST_F(FieldStateTest, RefreshReadsNewRowsAndKeepsTheCurrentRecord) {
     EXPECT_EQ(Scalar("select 名称 from 附件 where 编号=2"), "改");
     EXPECT_EQ(q->RecordCount(), 3);
     EXPECT_EQ(q->FieldByName("编号")->AsInteger(), 2);
+}
+
+// Every field class's native bytes carry its value back unchanged; the
+// record buffer lays the fields out with a flag byte before each.
+TEST_F(FieldStateTest, NativeBuffersCarryEachFieldsValue) {
+    Exec("create table 类型 (编号 integer primary key, 短 integer, 无符号 integer, 实 real, 真 boolean, 文 text, "
+         "日 datetime, 时 datetime, 刻 datetime, 大 bigint)");
+    Exec("insert into 类型 values (1, -7, 65000, 2.5, 1, '甲乙', '2024-05-03', '1899-12-30 13:45:10', "
+         "'2024-05-03 13:45:10', 5000000000)");
+    auto q = std::make_unique<TADOQuery>(nullptr);
+    q->SetConnection(connection_.get());
+    q->SQL()->Add("select * from 类型");
+    const auto add = [&](TField* field, const AnsiString& name) {
+        field->SetFieldName(name);
+        field->SetDataSet(q.get());
+        return field;
+    };
+    std::vector<TField*> fields = {
+        add(new TIntegerField(q.get()), "编号"), add(new TSmallintField(q.get()), "短"),
+        add(new TWordField(q.get()), "无符号"),  add(new TFloatField(q.get()), "实"),
+        add(new TBooleanField(q.get()), "真"),   add(new TStringField(q.get()), "文"),
+        add(new TDateField(q.get()), "日"),      add(new TTimeField(q.get()), "时"),
+        add(new TDateTimeField(q.get()), "刻"),  add(new TLargeintField(q.get()), "大")};
+    fields[5]->SetSize(8);
+    q->Open();
+    int size = 0;
+    for (TField* field : fields) {
+        EXPECT_EQ(field->Offset(), size + 1) << field->FieldName();
+        size += 1 + field->DataSize();
+    }
+    EXPECT_EQ(q->RecordSize(), size);
+    const std::string record = q->ActiveBuffer();
+    ASSERT_EQ(record.size(), std::size_t(size));
+    EXPECT_EQ(record[0], '\1');
+    const std::string text = std::string("甲乙") + '\0';
+    EXPECT_EQ(record.substr(fields[5]->Offset(), text.size()), text);
+
+    std::vector<char> copy(size);
+    EXPECT_TRUE(q->GetCurrentRecord(copy.data()));
+    EXPECT_EQ(std::string(copy.data(), copy.size()), record);
+
+    q->Edit();
+    for (TField* field : fields) {
+        const Variant before = field->AsVariant();
+        std::vector<char> bytes(field->DataSize());
+        ASSERT_TRUE(field->GetData(bytes.data())) << field->FieldName();
+        field->Clear();
+        EXPECT_FALSE(field->GetData(bytes.data()));
+        field->SetData(bytes.data());
+        EXPECT_EQ(VarToStr(field->AsVariant()), VarToStr(before)) << field->FieldName();
+    }
+    fields[5]->SetData(nullptr);
+    EXPECT_TRUE(fields[5]->IsNull());
+    q->Cancel();
+}
+
+// Validate shows OnValidate the buffer's value and leaves the field's own.
+TEST_F(FieldStateTest, ValidateShowsTheCandidateToOnValidate) {
+    TField* name = query_->FieldByName("名称");
+    AnsiString seen;
+    name->SetOnValidate([&](TField* field) {
+        seen = field->AsString();
+        if (seen == "坏") DatabaseError("不可");
+    });
+    name->SetSize(20);
+    std::vector<char> bytes(name->DataSize(), '\0');
+    std::strcpy(bytes.data(), "乙");
+    name->Validate(bytes.data());
+    EXPECT_EQ(seen, "乙");
+    EXPECT_EQ(name->AsString(), "甲");
+    std::strcpy(bytes.data(), "坏");
+    EXPECT_THROW(name->Validate(bytes.data()), EDatabaseError);
+    EXPECT_EQ(name->AsString(), "甲");
+
+    char translated[8] = {};
+    EXPECT_EQ(query_->Translate("abc", translated, true), 3);
+    EXPECT_STREQ(translated, "abc");
 }
 
 }  // namespace
