@@ -22,6 +22,19 @@ void WriteAs(void* buffer, T value) {
     std::memcpy(buffer, &value, sizeof value);
 }
 
+// Points `slot` at a value for the length of a scope.
+template <class T>
+class ScopedPointer {
+public:
+    ScopedPointer(T*& slot, T* value) : slot_(slot) { slot_ = value; }
+    ~ScopedPointer() { slot_ = nullptr; }
+    ScopedPointer(const ScopedPointer&) = delete;
+    ScopedPointer& operator=(const ScopedPointer&) = delete;
+
+private:
+    T*& slot_;
+};
+
 }  // namespace
 
 int TField::DataSize() const {
@@ -101,22 +114,12 @@ void TField::SetData(const void* buffer) {
 void TField::Validate(const void* buffer) {
     if (!onValidate_) return;
     CellValue candidate;
-    capture_ = &candidate;
-    try {
+    {
+        ScopedPointer<CellValue> capture(capture_, &candidate);
         SetData(buffer);
-    } catch (...) {
-        capture_ = nullptr;
-        throw;
     }
-    capture_ = nullptr;
-    candidate_ = &candidate;
-    try {
-        onValidate_(this);
-    } catch (...) {
-        candidate_ = nullptr;
-        throw;
-    }
-    candidate_ = nullptr;
+    ScopedPointer<const CellValue> shown(candidate_, &candidate);
+    onValidate_(this);
 }
 
 int TField::Offset() const { return dataSet_ ? dataSet_->FieldOffset(this) : -1; }

@@ -4,6 +4,7 @@
 // here until the script frees them, so no other pointer reaches a dataset.
 #include "script/bindings/qm_kpinterpreter_db.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -127,6 +128,30 @@ void RegisterDataSetMethods(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "MoveBy", [](Variant& v, Frame& f) { v = Integer(Self<TDataSet>(f)->MoveBy(IntArg(f, 0))); }, 1, {0}, 0);
     a.DefineGetter(c, "CreateBlobStream", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TDataSet>(f)->CreateBlobStream(ObjArg<TField>(f, 0))); }, 2, {0, 0}, 0);
     a.DefineGetter(c, "IsLinkedTo", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->IsLinkedTo(ObjArg<TDataSource>(f, 0)); }, 1, {0}, 0);
+}
+
+// The record-buffer members work on private copies sized for the dataset,
+// so no script text is written past its end and no record bytes go back.
+void RegisterRecordBuffers(TKpInterpreterAdapter& a, TClass c) {
+    a.DefineGetter(c, "RecordSize", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->RecordSize(); }, 0, {}, 0);
+    a.DefineGetter(c, "ActiveBuffer", [](Variant& v, Frame& f) {
+        const std::string buffer = Self<TDataSet>(f)->ActiveBuffer();
+        v = AnsiString(buffer.c_str());
+    }, 0, {}, 0);
+    a.DefineGetter(c, "GetCurrentRecord", [](Variant& v, Frame& f) {
+        TDataSet* dataSet = Self<TDataSet>(f);
+        std::string buffer(dataSet->RecordSize(), '\0');
+        const AnsiString text = StrArg(f, 0);
+        text.copy(buffer.data(), buffer.size());
+        v = dataSet->GetCurrentRecord(buffer.data());
+    }, 1, {0}, 0);
+    a.DefineGetter(c, "Translate", [](Variant&, Frame& f) {
+        const AnsiString source = StrArg(f, 0);
+        const AnsiString dest = StrArg(f, 1);
+        std::string buffer(std::max(source.size(), dest.size()) + 1, '\0');
+        dest.copy(buffer.data(), dest.size());
+        Self<TDataSet>(f)->Translate(source.c_str(), buffer.data(), BoolArg(f, 2));
+    }, 3, {0, 0, 0}, 0);
 }
 
 void RegisterBookmarks(TKpInterpreterAdapter& a, TClass c) {
@@ -258,6 +283,7 @@ void RegisterDbBindings(TKpInterpreterAdapter& a) {
     a.DefineClass(unitName, dataSet);
     RegisterDataSetMethods(a, dataSet);
     RegisterBookmarks(a, dataSet);
+    RegisterRecordBuffers(a, dataSet);
     RegisterDataSetProperties(a, dataSet);
     using Event = TKpInterpreterDbEvent;
     a.DefineEventType(unitName, "TFieldNotifyEvent", Event::StaticClass(), &Event::FieldNotifyEvent);

@@ -1,15 +1,19 @@
 // The field and definition classes of the script unit "Db": one small
 // callback per member. A typed field class reads and writes "Value" through
 // its own typed accessor, so the Variant's kind follows the class.
+#include <algorithm>
+
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/data/indexdefs.h"
 #include "platform/rtl/datetime.h"
+#include "platform/rtl/pchar.h"
 #include "platform/rtl/streams.h"
 #include "script/bindings/qm_kpinterpreter_db_classes.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_bindargs.h"
 #include "script/qm_kpinterpreter_values.h"
+#include "script/qm_kpinterpreterconst.h"
 
 namespace dbbindings {
 
@@ -49,6 +53,23 @@ void RegisterFieldConstraints(TKpInterpreterAdapter& a, TClass c) {
     DefineFieldText<&TField::CustomConstraint, &TField::SetCustomConstraint>(a, c, "CustomConstraint");
     DefineFieldText<&TField::DefaultExpression, &TField::SetDefaultExpression>(a, c, "DefaultExpression");
     DefineFieldText<&TField::ImportedConstraint, &TField::SetImportedConstraint>(a, c, "ImportedConstraint");
+}
+
+// The buffer argument of the native-format members: only a block AllocMem
+// handed out, with room for the field's DataSize bytes, reaches the field.
+void* NativeBuffer(Frame& f) {
+    void* buffer = VariantToPointer(Arg(f, 0));
+    const std::size_t needed = std::size_t(std::max(Self<TField>(f)->DataSize(), 1));
+    if (!buffer || AllocMemAvailable(buffer) < needed) RaiseScriptError(109, -1);
+    return buffer;
+}
+
+void RegisterFieldNativeData(TKpInterpreterAdapter& a, TClass c) {
+    a.DefineGetter(c, "DataSize", [](Variant& v, Frame& f) { v = Integer(Self<TField>(f)->DataSize()); }, 0, {}, 0);
+    a.DefineGetter(c, "Offset", [](Variant& v, Frame& f) { v = Integer(Self<TField>(f)->Offset()); }, 0, {}, 0);
+    a.DefineGetter(c, "GetData", [](Variant& v, Frame& f) { v = Self<TField>(f)->GetData(NativeBuffer(f)); }, 1, {0}, 0);
+    a.DefineGetter(c, "SetData", [](Variant&, Frame& f) { Self<TField>(f)->SetData(NativeBuffer(f)); }, 1, {0}, 0);
+    a.DefineGetter(c, "Validate", [](Variant&, Frame& f) { Self<TField>(f)->Validate(NativeBuffer(f)); }, 1, {0}, 0);
 }
 
 void RegisterFieldMethods(TKpInterpreterAdapter& a, TClass c) {
@@ -242,6 +263,7 @@ void RegisterFieldClasses(TKpInterpreterAdapter& a, ClassList& streamed) {
     RegisterFieldValues(a, c);
     RegisterFieldProperties(a, c);
     RegisterFieldConstraints(a, c);
+    RegisterFieldNativeData(a, c);
     DefineFieldClass<TStringField>(a, streamed);
     DefineValue(a, TStringField::StaticClass(), [](Variant& v, Frame& f) { v = Self<TField>(f)->AsString(); },
                 [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsString(VarToStr(v)); });

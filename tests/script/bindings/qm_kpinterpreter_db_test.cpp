@@ -143,6 +143,25 @@ TEST_F(DbBinding, StoredValuesConstraintsAndRefreshReachTheFields) {
               (std::vector<AnsiString>{"N95", "N95", "Z", "False", "True", "'N1'", "Nokia", "诺基亚"}));
 }
 
+// Native values travel only through blocks AllocMem handed out, large
+// enough for the field; the record-buffer members work on private copies.
+TEST_F(DbBinding, NativeBuffersPassOnlyThroughHandedOutBlocks) {
+    EXPECT_EQ(Run("var d: TDataSet; f: TField; p: Pointer; begin d := Phones; f := d.FieldByName('编号'); "
+                  "Emit(VarType(d.RecordSize)); Emit(f.DataSize); Emit(f.Offset); "
+                  "p := AllocMem(f.DataSize); Emit(f.GetData(p)); d.Edit; f.Clear; f.SetData(p); Emit(f.AsInteger); "
+                  "f.Validate(p); d.Cancel; "
+                  "Emit(Length(d.ActiveBuffer) > 0); Emit(d.GetCurrentRecord('x')); d.Translate('abc', '', False); "
+                  "end;"),
+              (std::vector<AnsiString>{"18", "4", "1", "True", "1", "True", "True"}));
+    for (const char* call : {"f.GetData(AllocMem(2))", "f.SetData(AllocMem(3))", "f.Validate(nil)",
+                             "f.GetData(d.GetBookmark)"}) {
+        EXPECT_EQ(ErrorCode([&] {
+            Run(AnsiString("var d: TDataSet; f: TField; begin d := Phones; f := d.FieldByName('编号'); ") + call +
+                "; end;");
+        }), 109) << call;
+    }
+}
+
 TEST_F(DbBinding, BlobFieldsLoadAndSaveTheirBytes) {
     Exec("create table 附件 (编号 INTEGER PRIMARY KEY, 数据 BLOB)");
     Exec("insert into 附件 values (1, X'410042'), (2, null)");
