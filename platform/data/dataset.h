@@ -58,6 +58,18 @@ public:
     void Close() { SetActive(false); }
     TDataSetState State() const { return state_; }
 
+    // Tells the data-aware controls to read the records again and computes
+    // calculated fields afresh. The snapshot always holds the current
+    // record, so the modes (rmExact, rmCenter) ask for nothing more.
+    void Resync(TResyncModes mode);
+    // Whether calculated fields are computed again when a field of the
+    // record being edited changes (else once per record read).
+    bool AutoCalcFields() const { return autoCalcFields_; }
+    void SetAutoCalcFields(bool value) { autoCalcFields_ = value; }
+    // Options for the Filter text. The ADO datasets' filter texts compare
+    // as the provider does and leave them unread.
+    TFilterOptions FilterOptions() const { return filterOptions_; }
+    void SetFilterOptions(TFilterOptions value) { filterOptions_ = value; }
     // Reads the rows again from the storage, after posting a pending edit;
     // the current record stays current where it still exists, else the
     // position does. Filter and order apply to the new rows.
@@ -319,6 +331,8 @@ private:
 
     bool streamedActive_ = false;
     bool filtered_ = false;
+    bool autoCalcFields_ = true;
+    TFilterOptions filterOptions_;
     AnsiString filter_;
     std::function<bool()> filterPredicate_;
     AnsiString sort_;

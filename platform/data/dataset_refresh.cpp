@@ -1,5 +1,5 @@
 // TDataSet::Refresh: the snapshot read again, the fields and the user's
-// place kept.
+// place kept; Resync: the controls told to read the records again.
 #include <optional>
 
 #include "platform/data/dataset.h"
@@ -36,4 +36,10 @@ void TDataSet::Refresh() {
     if (!sort_.empty()) SetSortText(AnsiString(sort_));
     DataEvent(deDataSetChange, 0);
     AfterRefresh_(this);
+}
+
+void TDataSet::Resync(TResyncModes) {
+    CheckActive();
+    calcValid_.assign(calcValid_.size(), false);
+    DataEvent(deDataSetChange, 0);
 }

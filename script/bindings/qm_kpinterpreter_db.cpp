@@ -128,6 +128,7 @@ void RegisterDataSetMethods(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "MoveBy", [](Variant& v, Frame& f) { v = Integer(Self<TDataSet>(f)->MoveBy(IntArg(f, 0))); }, 1, {0}, 0);
     a.DefineGetter(c, "CreateBlobStream", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TDataSet>(f)->CreateBlobStream(ObjArg<TField>(f, 0))); }, 2, {0, 0}, 0);
     a.DefineGetter(c, "IsLinkedTo", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->IsLinkedTo(ObjArg<TDataSource>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "Resync", [](Variant&, Frame& f) { Self<TDataSet>(f)->Resync(TResyncModes::FromBits(VariantToSet(Arg(f, 0)))); }, 1, {0}, 0);
 }
 
 // The record-buffer members work on private copies sized for the dataset,
@@ -182,6 +183,14 @@ void RegisterDataSetProperties(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "Found", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->Found(); }, 0, {}, 0);
     a.DefineGetter(c, "Modified", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->Modified(); }, 0, {}, 0);
     a.DefineGetter(c, "Designer", [](Variant& v, Frame&) { v = ObjectToVariant(nullptr); }, 0, {}, 0);
+    // Datasets here have no master source.
+    a.DefineGetter(c, "DataSource", [](Variant& v, Frame&) { v = ObjectToVariant(nullptr); }, 0, {}, 0);
+    a.DefineGetter(c, "AutoCalcFields", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->AutoCalcFields(); }, 0, {}, 0);
+    a.DefineSetter(c, "AutoCalcFields", [](const Variant& v, Frame& f) { Self<TDataSet>(f)->SetAutoCalcFields(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(c, "FilterOptions", [](Variant& v, Frame& f) { v = SetToVariant(Self<TDataSet>(f)->FilterOptions().Bits()); }, 0, {}, 0);
+    a.DefineSetter(c, "FilterOptions", [](const Variant& v, Frame& f) {
+        Self<TDataSet>(f)->SetFilterOptions(TFilterOptions::FromBits(VariantToSet(v)));
+    }, 0, {});
     a.DefineGetter(c, "FieldCount", [](Variant& v, Frame& f) { v = Integer(Self<TDataSet>(f)->FieldCount()); }, 0, {}, 0);
     a.DefineGetter(c, "RecordCount", [](Variant& v, Frame& f) { v = Integer(Self<TDataSet>(f)->RecordCount()); }, 0, {}, 0);
     a.DefineGetter(c, "State", [](Variant& v, Frame& f) { v = Byte(Self<TDataSet>(f)->State()); }, 0, {}, 0);

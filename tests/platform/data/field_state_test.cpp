@@ -104,6 +104,34 @@ TEST_F(FieldStateTest, RefreshReadsNewRowsAndKeepsTheCurrentRecord) {
     EXPECT_EQ(q->FieldByName("编号")->AsInteger(), 2);
 }
 
+TEST_F(FieldStateTest, AutoCalcFieldsAndResyncDecideWhenCalculationsRun) {
+    auto q = std::make_unique<TADOQuery>(nullptr);
+    q->SetConnection(connection_.get());
+    q->SQL()->Add("select 名称 from 附件 order by 编号");
+    auto* name = new TStringField(q.get());
+    name->SetFieldName("名称");
+    name->SetDataSet(q.get());
+    auto* label = new TStringField(q.get());
+    label->SetFieldName("标签");
+    label->SetFieldKind(fkCalculated);
+    label->SetDataSet(q.get());
+    q->SetOnCalcFields([](TDataSet* data) {
+        data->FieldByName("标签")->SetAsString("<" + data->FieldByName("名称")->AsString() + ">");
+    });
+    q->Open();
+    EXPECT_TRUE(q->AutoCalcFields());
+    EXPECT_EQ(label->AsString(), "<甲>");
+    q->Edit();
+    name->SetAsString("乙");
+    EXPECT_EQ(label->AsString(), "<乙>");
+    q->SetAutoCalcFields(false);
+    name->SetAsString("丙");
+    EXPECT_EQ(label->AsString(), "<乙>");
+    q->Resync({});
+    EXPECT_EQ(label->AsString(), "<丙>");
+    q->Cancel();
+}
+
 // Every field class's native bytes carry its value back unchanged; the
 // record buffer lays the fields out with a flag byte before each.
 TEST_F(FieldStateTest, NativeBuffersCarryEachFieldsValue) {

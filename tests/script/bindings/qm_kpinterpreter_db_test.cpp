@@ -141,6 +141,12 @@ TEST_F(DbBinding, StoredValuesConstraintsAndRefreshReachTheFields) {
                   "f.DefaultExpression := '''N1'''; Emit(f.DefaultExpression); "
                   "Emit(d['品牌']); d.Refresh; Emit(d['品牌']); end;"),
               (std::vector<AnsiString>{"N95", "N95", "Z", "False", "True", "'N1'", "Nokia", "诺基亚"}));
+    for (const char* statement : {"d.Resync([rmExact])", "Emit(d.DataSource = nil)", "d.FilterOptions := VarAsType(2, varInteger)",
+                                  "d.AutoCalcFields := False"}) {
+        EXPECT_NO_THROW(Run(AnsiString("var d: TDataSet; begin d := Phones; ") + statement + "; end;")) << statement;
+    }
+    EXPECT_EQ(query_.FilterOptions(), TFilterOptions{foNoPartialCompare});
+    EXPECT_FALSE(query_.AutoCalcFields());
 }
 
 // Native values travel only through blocks AllocMem handed out, large
