@@ -161,7 +161,7 @@ void TDataSet::SetState(TDataSetState state) {
 // ---- notifications ------------------------------------------------------
 
 void TDataSet::DataEvent(TDataEvent event, std::intptr_t info) {
-    if (event == deFieldChange) {
+    if (event == deFieldChange && autoCalcFields_) {
         auto* field = reinterpret_cast<TField*>(info);
         if (field && field->FieldKind() == fkData && position_ >= 0 && CurrentRow() < calcValid_.size())
             calcValid_[CurrentRow()] = false;
@@ -215,7 +215,7 @@ CellView TDataSet::ReadCell(const TField* field) const {
 
     const int column = field->Column();
     if (column >= 0) {
-        if (!editBuffer_.empty() && position_ >= 0 && *row == CurrentRow()) {
+        if (!readStored_ && !editBuffer_.empty() && position_ >= 0 && *row == CurrentRow()) {
             const CellValue& cell = editBuffer_[column];
             return {cell.type, cell.integer, cell.real, cell.bytes};
         }
@@ -734,6 +734,7 @@ void TDataSet::GetChildren(const TGetChildProc& proc, TComponent* root) {
 
 void TDataSet::Published(TPublished<TDataSet>& p) {
     p.Property("Active", &TDataSet::Active, &TDataSet::SetActive).Default(false);
+    p.Property("AutoCalcFields", &TDataSet::AutoCalcFields, &TDataSet::SetAutoCalcFields).Default(true);
     p.Property("Filter", &TDataSet::Filter, &TDataSet::SetFilter);
     p.Property("Filtered", &TDataSet::Filtered, &TDataSet::SetFiltered).Default(false);
     p.Property("BeforeOpen", &TDataSet::BeforeOpen, &TDataSet::SetBeforeOpen);

@@ -58,6 +58,26 @@ public:
     void Close() { SetActive(false); }
     TDataSetState State() const { return state_; }
 
+    // Tells the data-aware controls to read the records again and computes
+    // calculated fields afresh. The snapshot always holds the current
+    // record, so the modes (rmExact, rmCenter) ask for nothing more.
+    void Resync(TResyncModes mode);
+    // Whether calculated fields are computed again when a field of the
+    // record being edited changes (else once per record read).
+    bool AutoCalcFields() const { return autoCalcFields_; }
+    void SetAutoCalcFields(bool value) { autoCalcFields_ = value; }
+    // Options for the Filter text. The ADO datasets' filter texts compare
+    // as the provider does and leave them unread.
+    TFilterOptions FilterOptions() const { return filterOptions_; }
+    void SetFilterOptions(TFilterOptions value) { filterOptions_ = value; }
+    // Reads the rows again from the storage, after posting a pending edit;
+    // the current record stays current where it still exists, else the
+    // position does. Filter and order apply to the new rows.
+    void Refresh();
+    // The cursor is the snapshot's own position, so it never goes stale;
+    // these serve callers written for cursors that do.
+    void CursorPosChanged() {}
+    void UpdateCursorPos() {}
     // Navigation. Bof is true after First and after an attempt to move
     // before the first row; Eof after Last and after an attempt to move past
     // the last; both on an empty set.
@@ -168,6 +188,20 @@ public:
     // The value of an aggregate field over the records; Null from a dataset
     // that maintains no aggregates, as this layer's datasets are.
     virtual Variant GetAggregateValue(const TField* field) const;
+    // The record buffer in the native format: each field with bytes, in
+    // field order, as a flag byte (1: a value) and its DataSize bytes.
+    // RecordSize is the buffer's length, in the platform's 16-bit word.
+    Word RecordSize() const;
+    // Where a field's bytes start in the buffer; -1 for a field without any.
+    int FieldOffset(const TField* field) const;
+    // The buffer of the record the fields read; empty when there is none.
+    std::string ActiveBuffer() const;
+    // Copies the current record's buffer into `buffer` (RecordSize bytes);
+    // false, leaving it alone, when there is no current record.
+    bool GetCurrentRecord(char* buffer) const;
+    // Copies the zero-terminated `source` into `dest` and answers its
+    // length: ANSI and OEM texts share one code page here.
+    int Translate(const char* source, char* dest, bool toOem) const;
     // One field's value, or a variant array for several ("A;B").
     Variant FieldValues(const AnsiString& fieldNames) const;
     void SetFieldValues(const AnsiString& fieldNames, const Variant& value);
@@ -296,9 +330,12 @@ private:
     mutable std::vector<bool> calcValid_;
     mutable std::optional<RecordList::Row> calcRow_;
     std::optional<RecordList::Row> probeRow_;  // row read while filtering or searching
+    mutable bool readStored_ = false;          // fields read the stored record, not the edit
 
     bool streamedActive_ = false;
     bool filtered_ = false;
+    bool autoCalcFields_ = true;
+    TFilterOptions filterOptions_;
     AnsiString filter_;
     std::function<bool()> filterPredicate_;
     AnsiString sort_;

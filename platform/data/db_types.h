@@ -23,6 +23,12 @@ SERVIORA_ENUM(TDataEvent, deFieldChange, deRecordChange, deDataSetChange, deData
 SERVIORA_ENUM(TLocateOption, loCaseInsensitive, loPartialKey)
 using TLocateOptions = TSet<TLocateOption>;
 
+SERVIORA_ENUM(TFilterOption, foCaseInsensitive, foNoPartialCompare)
+using TFilterOptions = TSet<TFilterOption>;
+
+SERVIORA_ENUM(TResyncMode, rmExact, rmCenter)
+using TResyncModes = TSet<TResyncMode>;
+
 SERVIORA_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 
 // ADO connection modes.

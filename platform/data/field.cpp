@@ -72,11 +72,16 @@ void TField::SetIndex(int index) {
 }
 
 CellView TField::Cell() const {
+    if (candidate_) return {candidate_->type, candidate_->integer, candidate_->real, candidate_->bytes};
     if (!dataSet_) return {};
     return dataSet_->ReadCell(this);
 }
 
 void TField::SetCell(CellValue value) {
+    if (capture_) {
+        *capture_ = std::move(value);
+        return;
+    }
     if (!dataSet_) DatabaseErrorFmt("Field '%s' has no dataset", {DisplayName()}, this);
     dataSet_->WriteCell(this, std::move(value));
 }
@@ -91,6 +96,17 @@ AnsiString TField::CellText() const {
     case CellType::Blob: return AnsiString(cell.bytes);
     }
     return {};
+}
+
+Variant TField::OldValue() const {
+    if (!dataSet_) return AsVariant();
+    struct StoredRead {
+        bool& flag;
+        bool saved = flag;
+        explicit StoredRead(bool& f) : flag(f) { flag = true; }
+        ~StoredRead() { flag = saved; }
+    } stored(dataSet_->readStored_);
+    return AsVariant();
 }
 
 bool TField::IsNull() const {

@@ -20,6 +20,7 @@
 
 class TDataSet;
 class TField;
+class TStream;
 
 SERVIORA_EVENT_TYPE(TFieldNotifyEvent, void(TField* Sender));
 SERVIORA_EVENT_TYPE(TFieldGetTextEvent, void(TField* Sender, AnsiString& Text, bool DisplayText));
@@ -88,6 +89,31 @@ public:
     virtual void SetAsVariant(const Variant& value);
     Variant Value() const { return AsVariant(); }
     void SetValue(const Variant& value) { SetAsVariant(value); }
+    // The stored record's value, as it was before the edit began (Null for
+    // a record being inserted). The snapshot is the store as this dataset
+    // last read it, so CurValue answers the same; NewValue is the value
+    // being edited.
+    Variant OldValue() const;
+    Variant CurValue() const { return OldValue(); }
+    Variant NewValue() const { return AsVariant(); }
+    void SetNewValue(const Variant& value) { SetAsVariant(value); }
+
+    // The native format, as a record buffer holds the field: strings
+    // zero-terminated in Size + 1 bytes; whole numbers at their width and
+    // booleans in 16 bits; real, currency and BCD values as doubles; dates
+    // as days and times as milliseconds of the platform's time stamp,
+    // date-times as its milliseconds in a double; bytes as they are (a
+    // 16-bit length first for varying ones); blobs take no bytes.
+    int DataSize() const;
+    // Where the field's bytes start in its dataset's record buffer.
+    int Offset() const;
+    // Writes the value to `buffer`; false, leaving it alone, when null.
+    bool GetData(void* buffer) const;
+    // Writes the buffer's value to the field; nil clears it.
+    void SetData(const void* buffer);
+    // Runs OnValidate with the buffer's value standing as the field's
+    // value; the field keeps its own value.
+    void Validate(const void* buffer);
 
     // Text for editing (Text) and for display (DisplayText), through
     // OnGetText when assigned; writing Text goes through OnSetText.
@@ -108,6 +134,23 @@ public:
     void SetRequired(bool value) { required_ = value; }
     bool Visible() const { return visible_; }
     void SetVisible(bool value) { visible_ = value; }
+
+    // Constraint and default texts, kept for the server and for callers
+    // that show them; the snapshot does not evaluate them.
+    const AnsiString& CustomConstraint() const { return customConstraint_; }
+    void SetCustomConstraint(const AnsiString& value) { customConstraint_ = value; }
+    const AnsiString& ConstraintErrorMessage() const { return constraintErrorMessage_; }
+    void SetConstraintErrorMessage(const AnsiString& value) { constraintErrorMessage_ = value; }
+    const AnsiString& ImportedConstraint() const { return importedConstraint_; }
+    void SetImportedConstraint(const AnsiString& value) { importedConstraint_ = value; }
+    const AnsiString& DefaultExpression() const { return defaultExpression_; }
+    void SetDefaultExpression(const AnsiString& value) { defaultExpression_ = value; }
+    const AnsiString& AttributeSet() const { return attributeSet_; }
+    void SetAttributeSet(const AnsiString& value) { attributeSet_ = value; }
+    // Whether any of the constraint or default texts is set.
+    bool HasConstraints() const {
+        return !customConstraint_.empty() || !importedConstraint_.empty() || !defaultExpression_.empty();
+    }
 
     // Whether the field can be written now: not read-only, a data field of
     // a dataset that can be modified (calculated fields while calculating).
@@ -157,8 +200,14 @@ protected:
 private:
     AnsiString GetTextFor(bool displayText) const;
 
+    // While set, writes land here (a native value being converted) and
+    // reads see `candidate_` (a value being validated).
+    CellValue* capture_ = nullptr;
+    const CellValue* candidate_ = nullptr;
+
     TDataSet* dataSet_ = nullptr;
     AnsiString fieldName_, displayLabel_, origin_, editMask_;
+    AnsiString customConstraint_, constraintErrorMessage_, importedConstraint_, defaultExpression_, attributeSet_;
     AnsiString keyFields_, lookupKeyFields_, lookupResultField_;
     TDataSet* lookupDataSet_ = nullptr;
     TFieldKind fieldKind_ = fkData;
@@ -403,12 +452,28 @@ public:
     explicit TBlobField(TComponent* owner) : TBlobField(owner, ftBlob) {}
     bool IsBlob() const override { return true; }
 
+    // The bytes of the current record's value.
+    int BlobSize() const;
+    // Writing the value sets Modified; callers clear it when they have
+    // taken the change.
+    bool Modified() const { return modified_; }
+    void SetModified(bool value) { modified_ = value; }
+    void SetAsString(const AnsiString& value) override;
+    // The whole value from and to a stream or a file, byte for byte.
+    void LoadFromStream(TStream* stream);
+    void SaveToStream(TStream* stream) const;
+    void LoadFromFile(const AnsiString& fileName);
+    void SaveToFile(const AnsiString& fileName) const;
+
 protected:
     TBlobField(TComponent* owner, TFieldType type) : TField(owner, type, 0) {}
     // A string list takes the bytes as its text; other targets refuse.
     void AssignTo(TPersistent* dest) override;
     // "(BLOB)", "(MEMO)", "(GRAPHIC)": a grid shows a placeholder.
     AnsiString GetText(bool displayText) const override;
+
+private:
+    bool modified_ = false;
 };
 
 class TMemoField : public TBlobField {

@@ -4,6 +4,7 @@
 // here until the script frees them, so no other pointer reaches a dataset.
 #include "script/bindings/qm_kpinterpreter_db.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -102,6 +103,9 @@ void RegisterDataSetMethods(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "Open", CallAction<&TDataSet::Open>, 0, {}, 0);
     a.DefineGetter(c, "Post", CallAction<&TDataSet::Post>, 0, {}, 0);
     a.DefineGetter(c, "Prior", CallAction<&TDataSet::Prior>, 0, {}, 0);
+    a.DefineGetter(c, "Refresh", CallAction<&TDataSet::Refresh>, 0, {}, 0);
+    a.DefineGetter(c, "CursorPosChanged", CallAction<&TDataSet::CursorPosChanged>, 0, {}, 0);
+    a.DefineGetter(c, "UpdateCursorPos", CallAction<&TDataSet::UpdateCursorPos>, 0, {}, 0);
     a.DefineGetter(c, "UpdateRecord", CallAction<&TDataSet::UpdateRecord>, 0, {}, 0);
     a.DefineGetter(c, "FindFirst", CallQuery<&TDataSet::FindFirst>, 0, {}, 0);
     a.DefineGetter(c, "FindLast", CallQuery<&TDataSet::FindLast>, 0, {}, 0);
@@ -124,6 +128,31 @@ void RegisterDataSetMethods(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "MoveBy", [](Variant& v, Frame& f) { v = Integer(Self<TDataSet>(f)->MoveBy(IntArg(f, 0))); }, 1, {0}, 0);
     a.DefineGetter(c, "CreateBlobStream", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TDataSet>(f)->CreateBlobStream(ObjArg<TField>(f, 0))); }, 2, {0, 0}, 0);
     a.DefineGetter(c, "IsLinkedTo", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->IsLinkedTo(ObjArg<TDataSource>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "Resync", [](Variant&, Frame& f) { Self<TDataSet>(f)->Resync(TResyncModes::FromBits(VariantToSet(Arg(f, 0)))); }, 1, {0}, 0);
+}
+
+// The record-buffer members work on private copies sized for the dataset,
+// so no script text is written past its end and no record bytes go back.
+void RegisterRecordBuffers(TKpInterpreterAdapter& a, TClass c) {
+    a.DefineGetter(c, "RecordSize", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->RecordSize(); }, 0, {}, 0);
+    a.DefineGetter(c, "ActiveBuffer", [](Variant& v, Frame& f) {
+        const std::string buffer = Self<TDataSet>(f)->ActiveBuffer();
+        v = AnsiString(buffer.c_str());
+    }, 0, {}, 0);
+    a.DefineGetter(c, "GetCurrentRecord", [](Variant& v, Frame& f) {
+        TDataSet* dataSet = Self<TDataSet>(f);
+        std::string buffer(dataSet->RecordSize(), '\0');
+        const AnsiString text = StrArg(f, 0);
+        text.copy(buffer.data(), buffer.size());
+        v = dataSet->GetCurrentRecord(buffer.data());
+    }, 1, {0}, 0);
+    a.DefineGetter(c, "Translate", [](Variant&, Frame& f) {
+        const AnsiString source = StrArg(f, 0);
+        const AnsiString dest = StrArg(f, 1);
+        std::string buffer(std::max(source.size(), dest.size()) + 1, '\0');
+        dest.copy(buffer.data(), dest.size());
+        Self<TDataSet>(f)->Translate(source.c_str(), buffer.data(), BoolArg(f, 2));
+    }, 3, {0, 0, 0}, 0);
 }
 
 void RegisterBookmarks(TKpInterpreterAdapter& a, TClass c) {
@@ -154,6 +183,14 @@ void RegisterDataSetProperties(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "Found", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->Found(); }, 0, {}, 0);
     a.DefineGetter(c, "Modified", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->Modified(); }, 0, {}, 0);
     a.DefineGetter(c, "Designer", [](Variant& v, Frame&) { v = ObjectToVariant(nullptr); }, 0, {}, 0);
+    // Datasets here have no master source.
+    a.DefineGetter(c, "DataSource", [](Variant& v, Frame&) { v = ObjectToVariant(nullptr); }, 0, {}, 0);
+    a.DefineGetter(c, "AutoCalcFields", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->AutoCalcFields(); }, 0, {}, 0);
+    a.DefineSetter(c, "AutoCalcFields", [](const Variant& v, Frame& f) { Self<TDataSet>(f)->SetAutoCalcFields(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(c, "FilterOptions", [](Variant& v, Frame& f) { v = SetToVariant(Self<TDataSet>(f)->FilterOptions().Bits()); }, 0, {}, 0);
+    a.DefineSetter(c, "FilterOptions", [](const Variant& v, Frame& f) {
+        Self<TDataSet>(f)->SetFilterOptions(TFilterOptions::FromBits(VariantToSet(v)));
+    }, 0, {});
     a.DefineGetter(c, "FieldCount", [](Variant& v, Frame& f) { v = Integer(Self<TDataSet>(f)->FieldCount()); }, 0, {}, 0);
     a.DefineGetter(c, "RecordCount", [](Variant& v, Frame& f) { v = Integer(Self<TDataSet>(f)->RecordCount()); }, 0, {}, 0);
     a.DefineGetter(c, "State", [](Variant& v, Frame& f) { v = Byte(Self<TDataSet>(f)->State()); }, 0, {}, 0);
@@ -255,6 +292,7 @@ void RegisterDbBindings(TKpInterpreterAdapter& a) {
     a.DefineClass(unitName, dataSet);
     RegisterDataSetMethods(a, dataSet);
     RegisterBookmarks(a, dataSet);
+    RegisterRecordBuffers(a, dataSet);
     RegisterDataSetProperties(a, dataSet);
     using Event = TKpInterpreterDbEvent;
     a.DefineEventType(unitName, "TFieldNotifyEvent", Event::StaticClass(), &Event::FieldNotifyEvent);

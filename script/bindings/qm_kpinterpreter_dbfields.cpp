@@ -1,14 +1,19 @@
 // The field and definition classes of the script unit "Db": one small
 // callback per member. A typed field class reads and writes "Value" through
 // its own typed accessor, so the Variant's kind follows the class.
+#include <algorithm>
+
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/data/indexdefs.h"
 #include "platform/rtl/datetime.h"
+#include "platform/rtl/pchar.h"
+#include "platform/rtl/streams.h"
 #include "script/bindings/qm_kpinterpreter_db_classes.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_bindargs.h"
 #include "script/qm_kpinterpreter_values.h"
+#include "script/qm_kpinterpreterconst.h"
 
 namespace dbbindings {
 
@@ -32,6 +37,39 @@ void DefineFieldClass(TKpInterpreterAdapter& a, ClassList& streamed) {
 void DefineValue(TKpInterpreterAdapter& a, TClass c, THostGetCallback read, THostSetCallback write) {
     a.DefineGetter(c, "Value", std::move(read), 0, {}, 0);
     a.DefineSetter(c, "Value", std::move(write), 0, {});
+}
+
+// A string property of a field, through its accessor pair.
+template <const AnsiString& (TField::*Get)() const, void (TField::*Set)(const AnsiString&)>
+void DefineFieldText(TKpInterpreterAdapter& a, TClass c, const char* name) {
+    a.DefineGetter(c, name, [](Variant& v, Frame& f) { v = (Self<TField>(f)->*Get)(); }, 0, {}, 0);
+    a.DefineSetter(c, name, [](const Variant& v, Frame& f) { (Self<TField>(f)->*Set)(VarToStr(v)); }, 0, {});
+}
+
+void RegisterFieldConstraints(TKpInterpreterAdapter& a, TClass c) {
+    a.DefineGetter(c, "HasConstraints", [](Variant& v, Frame& f) { v = Self<TField>(f)->HasConstraints(); }, 0, {}, 0);
+    DefineFieldText<&TField::AttributeSet, &TField::SetAttributeSet>(a, c, "AttributeSet");
+    DefineFieldText<&TField::ConstraintErrorMessage, &TField::SetConstraintErrorMessage>(a, c, "ConstraintErrorMessage");
+    DefineFieldText<&TField::CustomConstraint, &TField::SetCustomConstraint>(a, c, "CustomConstraint");
+    DefineFieldText<&TField::DefaultExpression, &TField::SetDefaultExpression>(a, c, "DefaultExpression");
+    DefineFieldText<&TField::ImportedConstraint, &TField::SetImportedConstraint>(a, c, "ImportedConstraint");
+}
+
+// The buffer argument of the native-format members: only a block AllocMem
+// handed out, with room for the field's DataSize bytes, reaches the field.
+void* NativeBuffer(Frame& f) {
+    void* buffer = VariantToPointer(Arg(f, 0));
+    const std::size_t needed = std::size_t(std::max(Self<TField>(f)->DataSize(), 1));
+    if (!buffer || AllocMemAvailable(buffer) < needed) RaiseScriptError(109, -1);
+    return buffer;
+}
+
+void RegisterFieldNativeData(TKpInterpreterAdapter& a, TClass c) {
+    a.DefineGetter(c, "DataSize", [](Variant& v, Frame& f) { v = Integer(Self<TField>(f)->DataSize()); }, 0, {}, 0);
+    a.DefineGetter(c, "Offset", [](Variant& v, Frame& f) { v = Integer(Self<TField>(f)->Offset()); }, 0, {}, 0);
+    a.DefineGetter(c, "GetData", [](Variant& v, Frame& f) { v = Self<TField>(f)->GetData(NativeBuffer(f)); }, 1, {0}, 0);
+    a.DefineGetter(c, "SetData", [](Variant&, Frame& f) { Self<TField>(f)->SetData(NativeBuffer(f)); }, 1, {0}, 0);
+    a.DefineGetter(c, "Validate", [](Variant&, Frame& f) { Self<TField>(f)->Validate(NativeBuffer(f)); }, 1, {0}, 0);
 }
 
 void RegisterFieldMethods(TKpInterpreterAdapter& a, TClass c) {
@@ -67,6 +105,10 @@ void RegisterFieldValues(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "AsVariant", read, 0, {}, 0);
     a.DefineSetter(c, "AsVariant", write, 0, {});
     DefineValue(a, c, read, write);
+    a.DefineGetter(c, "OldValue", [](Variant& v, Frame& f) { v = Self<TField>(f)->OldValue(); }, 0, {}, 0);
+    a.DefineGetter(c, "CurValue", [](Variant& v, Frame& f) { v = Self<TField>(f)->CurValue(); }, 0, {}, 0);
+    a.DefineGetter(c, "NewValue", [](Variant& v, Frame& f) { v = Self<TField>(f)->NewValue(); }, 0, {}, 0);
+    a.DefineSetter(c, "NewValue", [](const Variant& v, Frame& f) { Self<TField>(f)->SetNewValue(v); }, 0, {});
     a.DefineGetter(c, "Text", [](Variant& v, Frame& f) { v = Self<TField>(f)->Text(); }, 0, {}, 0);
     a.DefineSetter(c, "Text", [](const Variant& v, Frame& f) { Self<TField>(f)->SetText(VarToStr(v)); }, 0, {});
 }
@@ -159,8 +201,16 @@ void RegisterOtherFields(TKpInterpreterAdapter& a, ClassList& streamed) {
     DefineValue(a, TBCDField::StaticClass(), [](Variant& v, Frame& f) { v = Self<TField>(f)->AsCurrency(); },
                 [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsCurrency(v.AsCurrency()); });
     DefineFieldClass<TBlobField>(a, streamed);
-    DefineValue(a, TBlobField::StaticClass(), [](Variant& v, Frame& f) { v = Self<TField>(f)->AsString(); },
+    const TClass blob = TBlobField::StaticClass();
+    DefineValue(a, blob, [](Variant& v, Frame& f) { v = Self<TField>(f)->AsString(); },
                 [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsString(VarToStr(v)); });
+    a.DefineGetter(blob, "BlobSize", [](Variant& v, Frame& f) { v = Integer(Self<TBlobField>(f)->BlobSize()); }, 0, {}, 0);
+    a.DefineGetter(blob, "Modified", [](Variant& v, Frame& f) { v = Self<TBlobField>(f)->Modified(); }, 0, {}, 0);
+    a.DefineSetter(blob, "Modified", [](const Variant& v, Frame& f) { Self<TBlobField>(f)->SetModified(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(blob, "LoadFromFile", [](Variant&, Frame& f) { Self<TBlobField>(f)->LoadFromFile(StrArg(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(blob, "SaveToFile", [](Variant&, Frame& f) { Self<TBlobField>(f)->SaveToFile(StrArg(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(blob, "LoadFromStream", [](Variant&, Frame& f) { Self<TBlobField>(f)->LoadFromStream(ObjArg<TStream>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(blob, "SaveToStream", [](Variant&, Frame& f) { Self<TBlobField>(f)->SaveToStream(ObjArg<TStream>(f, 0)); }, 1, {0}, 0);
     DefineFieldClass<TMemoField>(a, streamed);
     DefineFieldClass<TGraphicField>(a, streamed);
 }
@@ -212,6 +262,8 @@ void RegisterFieldClasses(TKpInterpreterAdapter& a, ClassList& streamed) {
     RegisterFieldMethods(a, c);
     RegisterFieldValues(a, c);
     RegisterFieldProperties(a, c);
+    RegisterFieldConstraints(a, c);
+    RegisterFieldNativeData(a, c);
     DefineFieldClass<TStringField>(a, streamed);
     DefineValue(a, TStringField::StaticClass(), [](Variant& v, Frame& f) { v = Self<TField>(f)->AsString(); },
                 [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsString(VarToStr(v)); });

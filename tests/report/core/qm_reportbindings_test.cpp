@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "build_fixtures.h"
+#include "support/memory_dataset.h"
 #include "platform/ui/graphic.h"
 #include "report/core/qm_pictureview.h"
 #include "script/qm_kpinterpreter_unit.h"
@@ -86,6 +87,19 @@ TEST_F(ReportBindings, BandsReachTheirObjectsAndTheirDataSource) {
               "");
     ASSERT_TRUE(report->BuildPreparedPages()) << report->ErrorText;
     EXPECT_EQ(probes_, (std::vector<AnsiString>{"Row 1 0", "Row 2 1"}));
+}
+
+TEST_F(ReportBindings, ADatasetOfTheReportsOwnerIsFoundByNameAndSearched) {
+    auto* phones = new TMemoryDataSet(owner.get());
+    phones->SetName("Phones");
+    phones->AddColumn("Brand", ftString, 20);
+    phones->AddRow({Variant("Nokia")});
+    phones->AddRow({Variant("Apple")});
+    phones->Open();
+    SetScript("", "Probe(Phones.Locate('Brand', 'APPLE', [loCaseInsensitive]));\r\nProbe(Phones.RecNo);\r\n"
+                  "Probe(Phones.Locate('Brand', 'HTC', []));");
+    ASSERT_TRUE(report->BuildPreparedPages()) << report->ErrorText;
+    EXPECT_EQ(probes_, (std::vector<AnsiString>{"True", "2", "False"}));
 }
 
 TEST_F(ReportBindings, APreviewClickProcedureReportsModifiedBack) {

@@ -133,6 +133,57 @@ TEST_F(DbBinding, DatesDefinitionsAndIndexListsFollowTheirRegistrations) {
                                        "主键", "Invalid class typecast"}));
 }
 
+TEST_F(DbBinding, StoredValuesConstraintsAndRefreshReachTheFields) {
+    Exec("update 手机 set 品牌='诺基亚' where 编号=1");
+    EXPECT_EQ(Run("var d: TDataSet; f: TField; begin d := Phones; f := d.FieldByName('型号'); d.Edit; "
+                  "f.NewValue := 'Z'; Emit(f.OldValue); Emit(f.CurValue); Emit(f.NewValue); d.Cancel; "
+                  "Emit(f.HasConstraints); f.CustomConstraint := '型号 <> '''''; Emit(f.HasConstraints); "
+                  "f.DefaultExpression := '''N1'''; Emit(f.DefaultExpression); "
+                  "Emit(d['品牌']); d.Refresh; Emit(d['品牌']); end;"),
+              (std::vector<AnsiString>{"N95", "N95", "Z", "False", "True", "'N1'", "Nokia", "诺基亚"}));
+    for (const char* statement : {"d.Resync([rmExact])", "Emit(d.DataSource = nil)", "d.FilterOptions := VarAsType(2, varInteger)",
+                                  "d.AutoCalcFields := False"}) {
+        EXPECT_NO_THROW(Run(AnsiString("var d: TDataSet; begin d := Phones; ") + statement + "; end;")) << statement;
+    }
+    EXPECT_EQ(query_.FilterOptions(), TFilterOptions{foNoPartialCompare});
+    EXPECT_FALSE(query_.AutoCalcFields());
+}
+
+// Native values travel only through blocks AllocMem handed out, large
+// enough for the field; the record-buffer members work on private copies.
+TEST_F(DbBinding, NativeBuffersPassOnlyThroughHandedOutBlocks) {
+    EXPECT_EQ(Run("var d: TDataSet; f: TField; p: Pointer; begin d := Phones; f := d.FieldByName('编号'); "
+                  "Emit(VarType(d.RecordSize)); Emit(f.DataSize); Emit(f.Offset); "
+                  "p := AllocMem(f.DataSize); Emit(f.GetData(p)); d.Edit; f.Clear; f.SetData(p); Emit(f.AsInteger); "
+                  "f.Validate(p); d.Cancel; "
+                  "Emit(Length(d.ActiveBuffer) > 0); Emit(d.GetCurrentRecord('x')); d.Translate('abc', '', False); "
+                  "end;"),
+              (std::vector<AnsiString>{"18", "4", "1", "True", "1", "True", "True"}));
+    for (const char* call : {"f.GetData(AllocMem(2))", "f.SetData(AllocMem(3))", "f.Validate(nil)",
+                             "f.GetData(d.GetBookmark)"}) {
+        EXPECT_EQ(ErrorCode([&] {
+            Run(AnsiString("var d: TDataSet; f: TField; begin d := Phones; f := d.FieldByName('编号'); ") + call +
+                "; end;");
+        }), 109) << call;
+    }
+}
+
+TEST_F(DbBinding, BlobFieldsLoadAndSaveTheirBytes) {
+    Exec("create table 附件 (编号 INTEGER PRIMARY KEY, 数据 BLOB)");
+    Exec("insert into 附件 values (1, X'410042'), (2, null)");
+    query_.Close();
+    query_.SQL()->Clear();
+    query_.SQL()->Add("select * from 附件 order by 编号");
+    query_.Open();
+    const AnsiString file = dir_.file("blob.bin");
+    EXPECT_EQ(Run("var b: TField; s: TMemoryStream; begin b := Phones.FieldByName('数据'); Emit(b.BlobSize); "
+                  "b.SaveToFile('" + file + "'); Phones.Next; Phones.Edit; Emit(b.Modified); "
+                  "b.LoadFromFile('" + file + "'); Emit(b.Modified); Phones.Post; Emit(b.BlobSize); "
+                  "s := TMemoryStream.Create; b.SaveToStream(s); Emit(s.Size); "
+                  "Phones.Edit; b.Clear; b.LoadFromStream(s); Phones.Post; Emit(b.BlobSize); s.Free; end;"),
+              (std::vector<AnsiString>{"3", "False", "True", "3", "3", "3"}));
+}
+
 TEST_F(DbBinding, ScriptProceduresHandleTheDatasetAndFieldEvents) {
     const char* script =
         "unit Report;\r\n"
