@@ -976,6 +976,14 @@ protected:
     // the item it lies on.
     void RadioClick(int col, int row, int dy, int dx);
     bool InsideSizingEdges(int col, int row, int x);
+    // Sizing of fixed columns and rows by their dividers: the edge under the
+    // mouse arms it, a press there starts it, the release sets the size.
+    void ArmFixedSizing(int x, int y);
+    void MoveFixedSizing(int x, int y);
+    bool StartFixedSizing(int x, int y);
+    bool EndFixedSizing(int x, int y);
+    void FixedSizingCursor();
+    void DisarmFixedSizing();
     // The key-map steps of a key press; false when the key is used up here.
     bool ControlCellKey(Word key);
     bool HomeEndKey(Word key, bool shift);
@@ -1055,6 +1063,8 @@ private:
     // WM_NOTIFY: the balloon's text request; false for what is not the grid's.
     bool WMNotify(TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void RowMoved(int fromIndex, int toIndex) override;
     void ApplyRowHeaders();
     void ShowScrollHint(int index, bool vertical);
     void DragScrollStep();
@@ -1280,6 +1290,11 @@ private:
     bool scrollProportional_ = false, scrollSynch_ = false;
     TScrollHintType scrollHints_ = shNone;
     THTMLHintWindow* scrollHint_ = nullptr;
+    struct TFixedSizing {
+        bool armed = false, active = false;
+        int index = 0, pos = 0;
+    };
+    TFixedSizing fixedColSizing_, fixedRowSizing_;
     TTimer* dragScrollTimer_ = nullptr;
     TDragScrollDirection dragScrollDirection_;
     int lastNotifiedRow_ = -1;

@@ -90,6 +90,14 @@ void TBavStringGrid::WndProc(TMessage& message) {
             return;
         }
         break;
+    case WM_SETCURSOR:
+        TBaseGrid::WndProc(message);
+        FixedSizingCursor();
+        return;
+    case CM_MOUSELEAVE:
+        TBaseGrid::WndProc(message);
+        DisarmFixedSizing();
+        return;
     case WM_LBUTTONDBLCLK:
         TBaseGrid::WndProc(message);
         DoubleClick(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));

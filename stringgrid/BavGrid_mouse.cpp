@@ -48,6 +48,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         HideCellEditor();
         return fixedRowAlways_;
     }
+    if (StartFixedSizing(x, y)) return true;
     const TGridCoord cell = GetBaseCell(pressed.X, pressed.Y);
     const int col = cell.X, row = cell.Y;
     const int fixedCols = TBaseGrid::FixedCols(), fixedRows = TBaseGrid::FixedRows();
@@ -142,6 +143,7 @@ void TBavStringGrid::AfterLeftButtonDown(int x, int y) {
 
 bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
+    if (EndFixedSizing(x, y)) return true;
     if (pressedButton_.X < 0) return false;
     const TGridCoord released = MouseCoord(x, y);
     const TGridCoord button = pressedButton_;
