@@ -461,7 +461,8 @@ public:
     virtual void EditorKeyUpHook(const AnsiString&, TPoint, int) {}
     // Whether the in-place editor's text starts with "=".
     virtual void EditorFormulaHook(bool) {}
-    virtual void HeaderSelectHook(int) {}
+    // A selection a press on the fixed cells makes, before it is set.
+    virtual void HeaderSelectHook(TGridRect&) {}
     virtual void ClickHook() {}
     virtual void PasteHook() {}
     // Stage 0 before a run over rows, 1 with each row, 2 after it.
@@ -982,8 +983,15 @@ protected:
     void MoveFixedSizing(int x, int y);
     bool StartFixedSizing(int x, int y);
     bool EndFixedSizing(int x, int y);
-    void FixedSizingCursor();
+    bool FixedSizingCursor();
     void DisarmFixedSizing();
+    // Selection through the fixed cells: the cursor kind the mouse's place
+    // gives, its cursor (false when none applies), the press and the drag.
+    void UpdateCursorKind(int x, int y);
+    bool CursorKindCursor();
+    void SelectFromHeader(const TGridRect& selection);
+    void HeaderSelectPress(int col, int row, bool shift);
+    void HeaderSelectDrag(int x, int y);
     // The key-map steps of a key press; false when the key is used up here.
     bool ControlCellKey(Word key);
     bool HomeEndKey(Word key, bool shift);
@@ -1295,6 +1303,9 @@ private:
         int index = 0, pos = 0;
     };
     TFixedSizing fixedColSizing_, fixedRowSizing_;
+    enum class TCursorKind { None, ColSelect, RowSelect, SelectAll, Grip = 5 };
+    TCursorKind cursorKind_ = TCursorKind::None;
+    int selectAnchor_ = -1;
     TTimer* dragScrollTimer_ = nullptr;
     TDragScrollDirection dragScrollDirection_;
     int lastNotifiedRow_ = -1;

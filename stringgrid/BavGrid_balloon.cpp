@@ -136,6 +136,8 @@ bool TBavStringGrid::WMNotify(TMessage& message) {
 
 void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
     MoveFixedSizing(x, y);
+    HeaderSelectDrag(x, y);
+    UpdateCursorKind(x, y);
     TBaseGrid::MouseMove(shift, x, y);
     const TGridCoord cell = MouseCoord(x, y);
     if (hintCell_.X != -1 && (cell.X != hintCell_.X || cell.Y != hintCell_.Y)) {

@@ -92,11 +92,14 @@ bool TBavStringGrid::EndFixedSizing(int x, int y) {
     return true;
 }
 
-void TBavStringGrid::FixedSizingCursor() {
+bool TBavStringGrid::FixedSizingCursor() {
     if (fixedColSizing_.armed || fixedColSizing_.active)
         ::SetCursor(Screen->Cursors(crHSplit));
     else if (fixedRowSizing_.armed || fixedRowSizing_.active)
         ::SetCursor(Screen->Cursors(crVSplit));
+    else
+        return false;
+    return true;
 }
 
 void TBavStringGrid::DisarmFixedSizing() {

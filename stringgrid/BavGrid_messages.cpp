@@ -91,8 +91,11 @@ void TBavStringGrid::WndProc(TMessage& message) {
         }
         break;
     case WM_SETCURSOR:
-        TBaseGrid::WndProc(message);
-        FixedSizingCursor();
+        if (CursorKindCursor())
+            message.Result = 1;
+        else
+            TBaseGrid::WndProc(message);
+        if (FixedSizingCursor()) message.Result = 1;
         return;
     case CM_MOUSELEAVE:
         TBaseGrid::WndProc(message);

@@ -89,6 +89,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         }
     }
     if (row >= fixedRows && col >= fixedCols && HTMLCellPress(col, row, POINT{x, y})) return true;
+    HeaderSelectPress(col, row, Held(VK_SHIFT));
     bool editable = Options().Contains(goEditing) || mouseActions_->RangeSelectAndEdit();
     CanEditCellHook(realCol, row, editable);
     if ((editable || controlLook_->CheckAlwaysActive()) && IsCheckBoxCell(realCol, row)) {
@@ -143,6 +144,8 @@ void TBavStringGrid::AfterLeftButtonDown(int x, int y) {
 
 bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
+    cursorKind_ = TCursorKind::None;
+    selectAnchor_ = -1;
     if (EndFixedSizing(x, y)) return true;
     if (pressedButton_.X < 0) return false;
     const TGridCoord released = MouseCoord(x, y);

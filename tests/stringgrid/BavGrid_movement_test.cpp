@@ -117,4 +117,42 @@ TEST_F(MouseMovementTest, AMovedColumnTakesTheSortColumnAlong) {
     }
 }
 
+// The fixed cells select whole rows, columns or all data cells; each shows
+// its own cursor where a press selects.
+TEST_F(MouseMovementTest, APressOrDragOnTheFixedCellsSelectsRowsColumnsOrAll) {
+    TGridOptions options = grid->Options();
+    options.Include(goRangeSelect);
+    grid->SetOptions(options);
+    grid->MouseActions()->SetSizeFixedCol(false);
+    grid->MouseActions()->SetSizeFixedRow(false);
+    grid->MouseActions()->SetRowSelect(true);
+    grid->MouseActions()->SetColSelect(true);
+    grid->MouseActions()->SetAllSelect(true);
+    auto center = [&](int col, int row) {
+        const TRect r = grid->CellRect(col, row);
+        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    };
+    auto selection = [&] {
+        const TGridRect s = grid->Selection();
+        return std::vector<int>{s.Left, s.Top, s.Right, s.Bottom};
+    };
+    ASSERT_NE(LoadCursor(HInstance, std::uintptr_t(8010)), LoadCursor(HInstance, std::uintptr_t(8011)));
+    EXPECT_EQ(CursorAt(center(0, 2)), LoadCursor(HInstance, std::uintptr_t(8010)));
+    EXPECT_EQ(CursorAt(center(2, 0)), LoadCursor(HInstance, std::uintptr_t(8011)));
+    EXPECT_EQ(CursorAt(center(0, 0)), LoadCursor(HInstance, std::uintptr_t(8012)));
+    EXPECT_NE(CursorAt(center(2, 2)), LoadCursor(HInstance, std::uintptr_t(8012)));
+
+    Drag(center(0, 2), center(0, 4));
+    EXPECT_EQ(selection(), (std::vector<int>{1, 2, 3, 4})) << "rows 2 to 4 across the data columns";
+    Drag(center(2, 0), center(3, 0));
+    EXPECT_EQ(selection(), (std::vector<int>{2, 1, 3, 4})) << "columns 2 and 3 down the data rows";
+    Drag(center(0, 0), center(0, 0));
+    EXPECT_EQ(selection(), (std::vector<int>{1, 1, 3, 4})) << "the corner selects all data cells";
+
+    grid->MouseActions()->SetRowSelect(false);
+    EXPECT_NE(CursorAt(center(0, 2)), LoadCursor(HInstance, std::uintptr_t(8010)));
+    Drag(center(0, 3), center(0, 3));
+    EXPECT_EQ(selection(), (std::vector<int>{1, 1, 3, 4})) << "no row selection unless asked";
+}
+
 }  // namespace
