@@ -183,6 +183,7 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("HintShowCells", &TBavStringGrid::HintShowCells, &TBavStringGrid::SetHintShowCells).Default(false);
     p.Property("HintShowLargeText", &TBavStringGrid::HintShowLargeText, &TBavStringGrid::SetHintShowLargeText)
         .Default(false);
+    p.Property("HintShowSizing", &TBavStringGrid::HintShowSizing, &TBavStringGrid::SetHintShowSizing).Default(false);
     p.Property("HTMLHint", &TBavStringGrid::HTMLHint, &TBavStringGrid::SetHTMLHint).Default(false);
     p.Property("AnchorHint", &TBavStringGrid::AnchorHint, &TBavStringGrid::SetAnchorHint).Default(false);
     p.Property("OnAnchorHint", &TBavStringGrid::OnAnchorHint, &TBavStringGrid::SetOnAnchorHint);

@@ -673,6 +673,8 @@ public:
     void SetHintShowCells(bool v) { hintShowCells_ = v; }
     bool HintShowLargeText() const { return hintShowLargeText_; }
     void SetHintShowLargeText(bool v) { hintShowLargeText_ = v; }
+    bool HintShowSizing() const { return hintShowSizing_; }
+    void SetHintShowSizing(bool v) { hintShowSizing_ = v; }
     bool HTMLHint() const { return htmlHint_; }
     void SetHTMLHint(bool v) { htmlHint_ = v; }
     bool AnchorHint() const { return anchorHint_; }
@@ -984,6 +986,9 @@ protected:
     bool StartFixedSizing(int x, int y);
     bool EndFixedSizing(int x, int y);
     bool FixedSizingCursor();
+    // While a column or row is sized, a hint at its cell shows the new size.
+    void ShowSizeHint(int x, int y);
+    void HideSizeHint();
     void DisarmFixedSizing();
     // Selection through the fixed cells: the cursor kind the mouse's place
     // gives, its cursor (false when none applies), the press and the drag.
@@ -1283,7 +1288,7 @@ private:
     TGridCoord balloonCell_{-1, -1};
     char balloonText_[4096] = {};
     TGridBalloonEvent onCellBalloon_;
-    bool hintShowCells_ = false, hintShowLargeText_ = false, htmlHint_ = false, anchorHint_ = false;
+    bool hintShowCells_ = false, hintShowLargeText_ = false, hintShowSizing_ = false, sizeHintShowing_ = false, htmlHint_ = false, anchorHint_ = false;
     TAnchorHintEvent onAnchorHint_;
     TOfficeHintEvent onOfficeHint_;
     bool enableWheel_ = true, intelliZoom_ = true, enableBlink_ = false, blinkPhase_ = false, hovering_ = false;
@@ -1306,6 +1311,7 @@ private:
     enum class TCursorKind { None, ColSelect, RowSelect, SelectAll, Grip = 5 };
     TCursorKind cursorKind_ = TCursorKind::None;
     int selectAnchor_ = -1;
+    TPoint mouseDownPoint_;
     TTimer* dragScrollTimer_ = nullptr;
     TDragScrollDirection dragScrollDirection_;
     int lastNotifiedRow_ = -1;

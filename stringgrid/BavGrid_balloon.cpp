@@ -149,4 +149,5 @@ void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
         SendMessage(tooltip_, TTM_POP, 0, 0);
         balloonCell_ = {-1, -1};
     }
+    ShowSizeHint(x, y);
 }

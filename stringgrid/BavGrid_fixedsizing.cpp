@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/win/userinput.h"
+#include "stringgrid/BavHintWindow.h"
 #include "stringgrid/BavGrid.h"
 
 namespace {
@@ -105,4 +106,40 @@ bool TBavStringGrid::FixedSizingCursor() {
 void TBavStringGrid::DisarmFixedSizing() {
     fixedColSizing_.armed = false;
     fixedRowSizing_.armed = false;
+}
+
+void TBavStringGrid::ShowSizeHint(int x, int y) {
+    if (!hintShowSizing_ && !ComponentState().Contains(csDesigning)) return;
+    AnsiString text;
+    TRect at;
+    if (fixedColSizing_.active) {
+        text = "cw=<b>" + IntToStr(fixedColSizing_.pos) + "</b>";
+        at = CellRect(0, 0);
+    } else if (fixedRowSizing_.active) {
+        text = "rh=<b>" + IntToStr(fixedRowSizing_.pos) + "</b>";
+        at = CellRect(0, 0);
+    } else if (GridState() == gsColSizing) {
+        at = CellRect(SizingIndex(), std::max(0, MouseCoord(mouseDownPoint_.x, mouseDownPoint_.y).Y));
+        const int grab = mouseDownPoint_.x - at.right;
+        text = "cw=<b>" + IntToStr(x - at.left - grab) + "</b>";
+    } else if (GridState() == gsRowSizing) {
+        at = CellRect(std::max(0, MouseCoord(mouseDownPoint_.x, mouseDownPoint_.y).X), SizingIndex());
+        const int grab = mouseDownPoint_.y - at.bottom;
+        text = "rh=<b>" + IntToStr(y - at.top - grab) + "</b>";
+    } else {
+        return;
+    }
+    if (!scrollHint_) scrollHint_ = new THTMLHintWindow(this);
+    TRect rect = scrollHint_->CalcHintRect(200, text, nullptr);
+    const TPoint origin = ClientToScreen(TPoint(at.left, at.top));
+    rect = Rect(origin.x, origin.y, origin.x + rect.right, origin.y + rect.bottom);
+    scrollHint_->SetColor(hintColor_);
+    scrollHint_->ActivateHint(rect, text);
+    sizeHintShowing_ = true;
+}
+
+void TBavStringGrid::HideSizeHint() {
+    if (!sizeHintShowing_) return;
+    sizeHintShowing_ = false;
+    if (scrollHint_) scrollHint_->ReleaseHandle();
 }

@@ -44,6 +44,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         if (!allow) return true;
     }
     pressedButton_ = {-1, -1};
+    mouseDownPoint_ = TPoint(x, y);
     if (pressed.X < 0 || pressed.Y < 0) {
         HideCellEditor();
         return fixedRowAlways_;
@@ -146,6 +147,7 @@ bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
     cursorKind_ = TCursorKind::None;
     selectAnchor_ = -1;
+    HideSizeHint();
     if (EndFixedSizing(x, y)) return true;
     if (pressedButton_.X < 0) return false;
     const TGridCoord released = MouseCoord(x, y);

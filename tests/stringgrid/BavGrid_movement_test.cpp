@@ -9,6 +9,7 @@
 #include "grid_fixture.h"
 #include "platform/win/testseams.h"
 #include "platform/win/userinput.h"
+#include "stringgrid/BavHintWindow.h"
 
 namespace {
 
@@ -153,6 +154,31 @@ TEST_F(MouseMovementTest, APressOrDragOnTheFixedCellsSelectsRowsColumnsOrAll) {
     EXPECT_NE(CursorAt(center(0, 2)), LoadCursor(HInstance, std::uintptr_t(8010)));
     Drag(center(0, 3), center(0, 3));
     EXPECT_EQ(selection(), (std::vector<int>{1, 1, 3, 4})) << "no row selection unless asked";
+}
+
+// While a column is sized, the size hint at its cell shows the width it gets.
+TEST_F(MouseMovementTest, SizingAColumnShowsItsNewWidthInAHint) {
+    TGridOptions options = grid->Options();
+    options.Include(goColSizing);
+    grid->SetOptions(options);
+    grid->SetHintShowSizing(true);
+    const TRect cell = grid->CellRect(2, 0);
+    const POINT from{cell.right - 1, (cell.top + cell.bottom) / 2}, to{from.x + 30, from.y};
+    SimulateMouseMove(grid->Handle(), from);
+    SimulateMouseButton(grid->Handle(), from, VK_LBUTTON, true);
+    SimulateMouseMove(grid->Handle(), to);
+    ProcessMessages();
+    THintWindow* hint = grid->ScrollHintWindow();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->IsShowing());
+    EXPECT_EQ(hint->Caption(), AnsiString("cw=<b>") + IntToStr(grid->ColWidths(2) + 30) + "</b>");
+    const TPoint corner = grid->ClientToScreen(TPoint(cell.left, cell.top));
+    EXPECT_EQ(hint->BoundsRect().left, corner.x);
+    EXPECT_EQ(hint->BoundsRect().top, corner.y);
+    SimulateMouseButton(grid->Handle(), to, VK_LBUTTON, false);
+    ProcessMessages();
+    EXPECT_FALSE(hint->IsShowing());
+    EXPECT_EQ(grid->ColWidths(2), 94);
 }
 
 }  // namespace
