@@ -98,6 +98,7 @@ SERVIORA_EVENT_TYPE(TCellComboControlEvent,
                     void(TObject* Sender, int ARow, int ACol, AnsiString CtrlID, AnsiString CtrlType, AnsiString CtrlVal,
                          TStringList* Values, bool& Edit, int& DropCount));
 SERVIORA_EVENT_TYPE(TAnchorClickEvent, void(TObject* Sender, int ARow, int ACol, AnsiString Anchor, bool& AutoHandle));
+SERVIORA_EVENT_TYPE(TAnchorEvent, void(TObject* Sender, int ARow, int ACol, AnsiString Anchor));
 SERVIORA_EVENT_TYPE(TSpinClickEvent, void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown));
 SERVIORA_EVENT_TYPE(TFloatSpinClickEvent, void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown));
 // (Sender, ACol, ARow, AValue: TDateTime, UpDown): TDateTime is a double.
@@ -594,6 +595,10 @@ public:
     void SetOnControlComboList(TCellComboControlEvent v) { onControlComboList_ = std::move(v); }
     const TAnchorClickEvent& OnAnchorClick() const { return onAnchorClick_; }
     void SetOnAnchorClick(TAnchorClickEvent v) { onAnchorClick_ = std::move(v); }
+    const TAnchorEvent& OnAnchorEnter() const { return onAnchorEnter_; }
+    void SetOnAnchorEnter(TAnchorEvent v) { onAnchorEnter_ = std::move(v); }
+    const TAnchorEvent& OnAnchorExit() const { return onAnchorExit_; }
+    void SetOnAnchorExit(TAnchorEvent v) { onAnchorExit_ = std::move(v); }
 
     // ---- Finding ----
     // The first row from FixedRows whose sort-column text, without tags,
@@ -989,6 +994,11 @@ protected:
     // While a column or row is sized, a hint at its cell shows the new size.
     void ShowSizeHint(int x, int y);
     void HideSizeHint();
+    // The hand over a link or an anchor, with OnAnchorEnter/OnAnchorExit;
+    // true when the mouse is over one.
+    bool HoverLink(int x, int y);
+    // The grid's own cursor again once nothing special lies under the mouse.
+    void ShowLinkCursor(bool overLink);
     void DisarmFixedSizing();
     // Selection through the fixed cells: the cursor kind the mouse's place
     // gives, its cursor (false when none applies), the press and the drag.
@@ -1227,6 +1237,7 @@ private:
     TCellControlEvent onControlEditDone_, onControlClick_;
     TCellComboControlEvent onControlComboList_;
     TAnchorClickEvent onAnchorClick_;
+    TAnchorEvent onAnchorEnter_, onAnchorExit_;
     AnsiString findText_;
     TGridFindOptions findOptions_;
     TGridCoord lastFound_{-1, -1};
@@ -1312,6 +1323,9 @@ private:
     TCursorKind cursorKind_ = TCursorKind::None;
     int selectAnchor_ = -1;
     TPoint mouseDownPoint_;
+    AnsiString lastAnchor_;
+    TCursor normalCursor_ = crDefault;
+    bool handCursorShown_ = false;
     TTimer* dragScrollTimer_ = nullptr;
     TDragScrollDirection dragScrollDirection_;
     int lastNotifiedRow_ = -1;

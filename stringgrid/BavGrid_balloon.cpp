@@ -138,6 +138,7 @@ void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
     MoveFixedSizing(x, y);
     HeaderSelectDrag(x, y);
     UpdateCursorKind(x, y);
+    ShowLinkCursor(HoverLink(x, y));
     TBaseGrid::MouseMove(shift, x, y);
     const TGridCoord cell = MouseCoord(x, y);
     if (hintCell_.X != -1 && (cell.X != hintCell_.X || cell.Y != hintCell_.Y)) {

@@ -181,4 +181,35 @@ TEST_F(MouseMovementTest, SizingAColumnShowsItsNewWidthInAHint) {
     EXPECT_EQ(grid->ColWidths(2), 94);
 }
 
+// The hand over an anchor, with the anchor reported on entering and an
+// empty text on leaving; a URL cell shows the hand with URLShow.
+TEST_F(MouseMovementTest, AnAnchorUnderTheMouseShowsTheHandAndIsReported) {
+    std::vector<std::string> events;
+    grid->SetOnAnchorEnter([&](TObject*, int row, int col, AnsiString anchor) {
+        events.push_back("enter " + std::to_string(col) + "," + std::to_string(row) + " " + anchor);
+    });
+    grid->SetOnAnchorExit([&](TObject*, int, int, AnsiString anchor) { events.push_back("exit [" + anchor + "]"); });
+    grid->SetCells(2, 2, "<a href=\"CELL://R3C2\">go</a>");
+    grid->SetCells(1, 3, "http://example.org");
+    const TRect link = grid->CellRect(2, 2), url = grid->CellRect(1, 3), plain = grid->CellRect(3, 4);
+    auto hover = [&](const TRect& r, int dx) {
+        SimulateMouseMove(grid->Handle(), POINT{r.left + dx, (r.top + r.bottom) / 2});
+        ProcessMessages();
+    };
+    hover(link, 6);
+    EXPECT_EQ(grid->Cursor(), crHandPoint);
+    hover(link, 7);
+    hover(plain, 6);
+    EXPECT_EQ(grid->Cursor(), crDefault);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter 2,2 CELL://R3C2", "exit []"}));
+
+    hover(url, 6);
+    EXPECT_EQ(grid->Cursor(), crDefault) << "a URL cell shows the hand only with URLShow";
+    grid->SetURLShow(true);
+    hover(url, 7);
+    EXPECT_EQ(grid->Cursor(), crHandPoint);
+    hover(plain, 6);
+    EXPECT_EQ(grid->Cursor(), crDefault);
+}
+
 }  // namespace
