@@ -183,6 +183,7 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("HintShowCells", &TBavStringGrid::HintShowCells, &TBavStringGrid::SetHintShowCells).Default(false);
     p.Property("HintShowLargeText", &TBavStringGrid::HintShowLargeText, &TBavStringGrid::SetHintShowLargeText)
         .Default(false);
+    p.Property("HintShowSizing", &TBavStringGrid::HintShowSizing, &TBavStringGrid::SetHintShowSizing).Default(false);
     p.Property("HTMLHint", &TBavStringGrid::HTMLHint, &TBavStringGrid::SetHTMLHint).Default(false);
     p.Property("AnchorHint", &TBavStringGrid::AnchorHint, &TBavStringGrid::SetAnchorHint).Default(false);
     p.Property("OnAnchorHint", &TBavStringGrid::OnAnchorHint, &TBavStringGrid::SetOnAnchorHint);
@@ -292,6 +293,8 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnControlClick", &TBavStringGrid::OnControlClick, &TBavStringGrid::SetOnControlClick);
     p.Property("OnControlComboList", &TBavStringGrid::OnControlComboList, &TBavStringGrid::SetOnControlComboList);
     p.Property("OnAnchorClick", &TBavStringGrid::OnAnchorClick, &TBavStringGrid::SetOnAnchorClick);
+    p.Property("OnAnchorEnter", &TBavStringGrid::OnAnchorEnter, &TBavStringGrid::SetOnAnchorEnter);
+    p.Property("OnAnchorExit", &TBavStringGrid::OnAnchorExit, &TBavStringGrid::SetOnAnchorExit);
     p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
     p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
     p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);

@@ -98,6 +98,7 @@ SERVIORA_EVENT_TYPE(TCellComboControlEvent,
                     void(TObject* Sender, int ARow, int ACol, AnsiString CtrlID, AnsiString CtrlType, AnsiString CtrlVal,
                          TStringList* Values, bool& Edit, int& DropCount));
 SERVIORA_EVENT_TYPE(TAnchorClickEvent, void(TObject* Sender, int ARow, int ACol, AnsiString Anchor, bool& AutoHandle));
+SERVIORA_EVENT_TYPE(TAnchorEvent, void(TObject* Sender, int ARow, int ACol, AnsiString Anchor));
 SERVIORA_EVENT_TYPE(TSpinClickEvent, void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown));
 SERVIORA_EVENT_TYPE(TFloatSpinClickEvent, void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown));
 // (Sender, ACol, ARow, AValue: TDateTime, UpDown): TDateTime is a double.
@@ -461,7 +462,8 @@ public:
     virtual void EditorKeyUpHook(const AnsiString&, TPoint, int) {}
     // Whether the in-place editor's text starts with "=".
     virtual void EditorFormulaHook(bool) {}
-    virtual void HeaderSelectHook(int) {}
+    // A selection a press on the fixed cells makes, before it is set.
+    virtual void HeaderSelectHook(TGridRect&) {}
     virtual void ClickHook() {}
     virtual void PasteHook() {}
     // Stage 0 before a run over rows, 1 with each row, 2 after it.
@@ -593,6 +595,10 @@ public:
     void SetOnControlComboList(TCellComboControlEvent v) { onControlComboList_ = std::move(v); }
     const TAnchorClickEvent& OnAnchorClick() const { return onAnchorClick_; }
     void SetOnAnchorClick(TAnchorClickEvent v) { onAnchorClick_ = std::move(v); }
+    const TAnchorEvent& OnAnchorEnter() const { return onAnchorEnter_; }
+    void SetOnAnchorEnter(TAnchorEvent v) { onAnchorEnter_ = std::move(v); }
+    const TAnchorEvent& OnAnchorExit() const { return onAnchorExit_; }
+    void SetOnAnchorExit(TAnchorEvent v) { onAnchorExit_ = std::move(v); }
 
     // ---- Finding ----
     // The first row from FixedRows whose sort-column text, without tags,
@@ -672,6 +678,8 @@ public:
     void SetHintShowCells(bool v) { hintShowCells_ = v; }
     bool HintShowLargeText() const { return hintShowLargeText_; }
     void SetHintShowLargeText(bool v) { hintShowLargeText_ = v; }
+    bool HintShowSizing() const { return hintShowSizing_; }
+    void SetHintShowSizing(bool v) { hintShowSizing_ = v; }
     bool HTMLHint() const { return htmlHint_; }
     void SetHTMLHint(bool v) { htmlHint_ = v; }
     bool AnchorHint() const { return anchorHint_; }
@@ -976,6 +984,29 @@ protected:
     // the item it lies on.
     void RadioClick(int col, int row, int dy, int dx);
     bool InsideSizingEdges(int col, int row, int x);
+    // Sizing of fixed columns and rows by their dividers: the edge under the
+    // mouse arms it, a press there starts it, the release sets the size.
+    void ArmFixedSizing(int x, int y);
+    void MoveFixedSizing(int x, int y);
+    bool StartFixedSizing(int x, int y);
+    bool EndFixedSizing(int x, int y);
+    bool FixedSizingCursor();
+    // While a column or row is sized, a hint at its cell shows the new size.
+    void ShowSizeHint(int x, int y);
+    void HideSizeHint();
+    // The hand over a link or an anchor, with OnAnchorEnter/OnAnchorExit;
+    // true when the mouse is over one.
+    bool HoverLink(int x, int y);
+    // The grid's own cursor again once nothing special lies under the mouse.
+    void ShowLinkCursor(bool overLink);
+    void DisarmFixedSizing();
+    // Selection through the fixed cells: the cursor kind the mouse's place
+    // gives, its cursor (false when none applies), the press and the drag.
+    void UpdateCursorKind(int x, int y);
+    bool CursorKindCursor();
+    void SelectFromHeader(const TGridRect& selection);
+    void HeaderSelectPress(int col, int row, bool shift);
+    void HeaderSelectDrag(int x, int y);
     // The key-map steps of a key press; false when the key is used up here.
     bool ControlCellKey(Word key);
     bool HomeEndKey(Word key, bool shift);
@@ -1055,6 +1086,8 @@ private:
     // WM_NOTIFY: the balloon's text request; false for what is not the grid's.
     bool WMNotify(TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void RowMoved(int fromIndex, int toIndex) override;
     void ApplyRowHeaders();
     void ShowScrollHint(int index, bool vertical);
     void DragScrollStep();
@@ -1204,6 +1237,7 @@ private:
     TCellControlEvent onControlEditDone_, onControlClick_;
     TCellComboControlEvent onControlComboList_;
     TAnchorClickEvent onAnchorClick_;
+    TAnchorEvent onAnchorEnter_, onAnchorExit_;
     AnsiString findText_;
     TGridFindOptions findOptions_;
     TGridCoord lastFound_{-1, -1};
@@ -1265,7 +1299,7 @@ private:
     TGridCoord balloonCell_{-1, -1};
     char balloonText_[4096] = {};
     TGridBalloonEvent onCellBalloon_;
-    bool hintShowCells_ = false, hintShowLargeText_ = false, htmlHint_ = false, anchorHint_ = false;
+    bool hintShowCells_ = false, hintShowLargeText_ = false, hintShowSizing_ = false, sizeHintShowing_ = false, htmlHint_ = false, anchorHint_ = false;
     TAnchorHintEvent onAnchorHint_;
     TOfficeHintEvent onOfficeHint_;
     bool enableWheel_ = true, intelliZoom_ = true, enableBlink_ = false, blinkPhase_ = false, hovering_ = false;
@@ -1280,6 +1314,18 @@ private:
     bool scrollProportional_ = false, scrollSynch_ = false;
     TScrollHintType scrollHints_ = shNone;
     THTMLHintWindow* scrollHint_ = nullptr;
+    struct TFixedSizing {
+        bool armed = false, active = false;
+        int index = 0, pos = 0;
+    };
+    TFixedSizing fixedColSizing_, fixedRowSizing_;
+    enum class TCursorKind { None, ColSelect, RowSelect, SelectAll, Grip = 5 };
+    TCursorKind cursorKind_ = TCursorKind::None;
+    int selectAnchor_ = -1;
+    TPoint mouseDownPoint_;
+    AnsiString lastAnchor_;
+    TCursor normalCursor_ = crDefault;
+    bool handCursorShown_ = false;
     TTimer* dragScrollTimer_ = nullptr;
     TDragScrollDirection dragScrollDirection_;
     int lastNotifiedRow_ = -1;

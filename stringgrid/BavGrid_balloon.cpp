@@ -135,6 +135,10 @@ bool TBavStringGrid::WMNotify(TMessage& message) {
 }
 
 void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
+    MoveFixedSizing(x, y);
+    HeaderSelectDrag(x, y);
+    UpdateCursorKind(x, y);
+    ShowLinkCursor(HoverLink(x, y));
     TBaseGrid::MouseMove(shift, x, y);
     const TGridCoord cell = MouseCoord(x, y);
     if (hintCell_.X != -1 && (cell.X != hintCell_.X || cell.Y != hintCell_.Y)) {
@@ -146,4 +150,5 @@ void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
         SendMessage(tooltip_, TTM_POP, 0, 0);
         balloonCell_ = {-1, -1};
     }
+    ShowSizeHint(x, y);
 }

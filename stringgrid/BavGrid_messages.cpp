@@ -90,6 +90,17 @@ void TBavStringGrid::WndProc(TMessage& message) {
             return;
         }
         break;
+    case WM_SETCURSOR:
+        if (CursorKindCursor())
+            message.Result = 1;
+        else
+            TBaseGrid::WndProc(message);
+        if (FixedSizingCursor()) message.Result = 1;
+        return;
+    case CM_MOUSELEAVE:
+        TBaseGrid::WndProc(message);
+        DisarmFixedSizing();
+        return;
     case WM_LBUTTONDBLCLK:
         TBaseGrid::WndProc(message);
         DoubleClick(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));

@@ -44,10 +44,12 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         if (!allow) return true;
     }
     pressedButton_ = {-1, -1};
+    mouseDownPoint_ = TPoint(x, y);
     if (pressed.X < 0 || pressed.Y < 0) {
         HideCellEditor();
         return fixedRowAlways_;
     }
+    if (StartFixedSizing(x, y)) return true;
     const TGridCoord cell = GetBaseCell(pressed.X, pressed.Y);
     const int col = cell.X, row = cell.Y;
     const int fixedCols = TBaseGrid::FixedCols(), fixedRows = TBaseGrid::FixedRows();
@@ -88,6 +90,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         }
     }
     if (row >= fixedRows && col >= fixedCols && HTMLCellPress(col, row, POINT{x, y})) return true;
+    HeaderSelectPress(col, row, Held(VK_SHIFT));
     bool editable = Options().Contains(goEditing) || mouseActions_->RangeSelectAndEdit();
     CanEditCellHook(realCol, row, editable);
     if ((editable || controlLook_->CheckAlwaysActive()) && IsCheckBoxCell(realCol, row)) {
@@ -142,6 +145,10 @@ void TBavStringGrid::AfterLeftButtonDown(int x, int y) {
 
 bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
+    cursorKind_ = TCursorKind::None;
+    selectAnchor_ = -1;
+    HideSizeHint();
+    if (EndFixedSizing(x, y)) return true;
     if (pressedButton_.X < 0) return false;
     const TGridCoord released = MouseCoord(x, y);
     const TGridCoord button = pressedButton_;

@@ -14,18 +14,10 @@
 
 namespace {
 
-class KeysTest : public StringGridTest {
+class KeysTest : public ShownGridTest {
 protected:
     void SetUp() override {
-        StringGridTest::SetUp();
-        grid->SetBounds(0, 0, 500, 300);
-        grid->SetColCount(4);
-        grid->SetRowCount(5);
-        for (int r = 0; r < 5; ++r)
-            for (int c = 0; c < 4; ++c) grid->SetCells(c, r, std::to_string(c) + ":" + std::to_string(r));
-        form->Show();
-        grid->SetFocus();
-        ProcessMessages();
+        ShownGridTest::SetUp();
         grid->FocusCell(1, 1, true);
         ProcessMessages();
     }

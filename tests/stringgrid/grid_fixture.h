@@ -18,6 +18,23 @@ protected:
     TBavStringGrid* grid = nullptr;
 };
 
+// A shown, focused grid of four columns and five rows, cell (c, r) holding
+// "c:r", for the tests driven by synthetic input.
+class ShownGridTest : public StringGridTest {
+protected:
+    void SetUp() override {
+        StringGridTest::SetUp();
+        grid->SetBounds(0, 0, 500, 300);
+        grid->SetColCount(4);
+        grid->SetRowCount(5);
+        for (int r = 0; r < 5; ++r)
+            for (int c = 0; c < 4; ++c) grid->SetCells(c, r, std::to_string(c) + ":" + std::to_string(r));
+        form->Show();
+        grid->SetFocus();
+        ProcessMessages();
+    }
+};
+
 // Three columns of `rows` rows, column 1 of row r holding "r<r>" and row r
 // r + 20 pixels high.
 inline void FillNumberedRows(TBavStringGrid* grid, int rows) {

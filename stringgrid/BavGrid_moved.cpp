@@ -1,0 +1,40 @@
+// What follows the platform grid's moving of a column or a row: the cells
+// kept for hidden rows, the sort column and the sort index list take the
+// moved indexes, and a row never moves under a fixed-last-row footer.
+#include "stringgrid/BavFooter.h"
+#include "stringgrid/BavGrid.h"
+
+namespace {
+
+// The index an index becomes when the column at `from` moves to `to`.
+int MovedIndex(int index, int from, int to) {
+    if (index == from) return to;
+    if (from < to && index > from && index <= to) return index - 1;
+    if (to < from && index >= to && index < from) return index + 1;
+    return index;
+}
+
+}  // namespace
+
+void TBavStringGrid::ColumnMoved(int fromIndex, int toIndex) {
+    const int from = RealColIndex(fromIndex), to = RealColIndex(toIndex);
+    TBaseGrid::ColumnMoved(fromIndex, toIndex);
+    for (int i = 0; i < hiddenRows_->Count(); ++i) {
+        TStrings* cells = HiddenRowAt(i)->Items();
+        if (from < cells->Count() && to < cells->Count()) cells->Move(from, to);
+    }
+    sortSettings_->SetColumn(MovedIndex(sortSettings_->Column(), from, to));
+    for (int i = 0; i < sortIndexes_->Count(); ++i) {
+        const unsigned entry = unsigned(sortIndexes_->GetItem(i));
+        const unsigned direction = entry & TSortIndexList::kDescending;
+        const int col = int(entry & ~TSortIndexList::kDescending);
+        sortIndexes_->SetItem(i, int(unsigned(MovedIndex(col, from, to)) | direction));
+    }
+    if (floatingFooter_->Visible()) footerPanel_->Invalidate();
+}
+
+void TBavStringGrid::RowMoved(int fromIndex, int toIndex) {
+    if (floatingFooter_->Visible() && floatingFooter_->FooterStyle() == fsFixedLastRow && toIndex == RowCount() - 1)
+        return;
+    TBaseGrid::RowMoved(fromIndex, toIndex);
+}
