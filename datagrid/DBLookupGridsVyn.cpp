@@ -755,7 +755,7 @@ void TDBLookupGridVyn::WMSetCursorList(TMessage& Message) {
     p = ScreenToClient(p);
     const bool overSpecRow = specRow_->Visible() && MouseCoord(p.x, p.y).Y == TitleRowCount();
     if (!overSpecRow) return TCustomDBGridVyn::Dispatch(Message);
-    SetCursor(LoadCursor(0, IDC_ARROW));
+    ::SetCursor(LoadCursor(0, IDC_ARROW));
     Message.Result = 1;
 }
 

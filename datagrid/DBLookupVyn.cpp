@@ -602,7 +602,7 @@ void TCustomDBLookupComboboxVyn::ListStyleMouse(const TMessage& Message) {
 
 void TCustomDBLookupComboboxVyn::WMSetCursor(TMessage& Message) {
     if (style_ != csDropDownListVyn || unbound_) return Inherited::Dispatch(Message);
-    SetCursor(LoadCursor(0, IDC_ARROW));
+    ::SetCursor(LoadCursor(0, IDC_ARROW));
     Message.Result = 1;
 }
 

@@ -175,7 +175,7 @@ void TVxStatusBar::WndProc(TMessage& Message) {
         POINT cursor{};
         GetCursorPos(&cursor);
         if (InGrip(ScreenToClient(TPoint(cursor.x, cursor.y)))) {
-            SetCursor(Screen->Cursors(crSizeNWSE));
+            ::SetCursor(Screen->Cursors(crSizeNWSE));
             Message.Result = 1;
             return;
         }

@@ -309,7 +309,7 @@ void TCustomToolWindowQy::TrackDrag(int x, int y) {
             }
             if (floatForbidden && target < 0) {
                 outlineRect = TRect();
-                SetCursor(LoadCursor(0, IDC_NO));
+                ::SetCursor(LoadCursor(0, IDC_NO));
             } else {
                 SetCursor(savedCursor);
             }

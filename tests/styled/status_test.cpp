@@ -9,6 +9,8 @@
 #include "platform/rtl/datetime.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/testseams.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/testseams.h"
 #include "styled/VxStatus.h"
 
 namespace {
@@ -49,6 +51,18 @@ TEST_F(StatusBar, TheGripWorksOnlyOnASizeableFormThatIsNotMaximised) {
         EXPECT_EQ(bar_->GripAllowed(), c.grip) << int(c.border) << " " << int(c.state);
     }
     EXPECT_EQ(bar_->GripRect(), TRect(bar_->Width() - 13, 0, bar_->Width(), bar_->Height()));
+}
+
+TEST_F(StatusBar, TheGripShowsTheSizingCursorAndLeavesTheCursorPropertyAlone) {
+    form_->SetBorderStyle(bsSizeable);
+    bar_->SetShowSizeGrip(true);
+    form_->Show();
+    ProcessMessages();
+    const TRect grip = bar_->GripRect();
+    SimulateMouseMove(bar_->Handle(), POINT{grip.right - 3, grip.bottom - 3});
+    ProcessMessages();
+    EXPECT_EQ(GetCursor(), Screen->Cursors(crSizeNWSE));
+    EXPECT_EQ(bar_->Cursor(), crDefault);
 }
 
 TEST_F(StatusBar, SimpleStatusHidesEveryPaneAndShowsThemAllAgain) {
