@@ -8,6 +8,7 @@
 
 TPopupMonthCalendarVyn::TPopupMonthCalendarVyn(TComponent* owner) : TMonthCalendar(owner) {
     controlStyle_.Include(csReplicatable);
+    SetAutoSize(true);
     SetParentCtl3D(false);
     SetCtl3D(true);
 }
@@ -26,11 +27,15 @@ void TPopupMonthCalendarVyn::CreateWnd() {
 }
 
 void TPopupMonthCalendarVyn::FitToMinimumSize() {
-    if (!HandleAllocated()) return;
-    RECT minimum{0, 0, 0, 0};
-    SendMessage(Handle(), MCM_GETMINREQRECT, 0, LPARAM(&minimum));
-    SetBounds(Left(), Top(), minimum.right - minimum.left + 2 * borderWidth_,
-              minimum.bottom - minimum.top + 2 * borderWidth_);
+    int width = Width(), height = Height();
+    if (CanAutoSize(width, height)) SetBounds(Left(), Top(), width, height);
+}
+
+bool TPopupMonthCalendarVyn::CanAutoSize(int& newWidth, int& newHeight) {
+    if (!TMonthCalendar::CanAutoSize(newWidth, newHeight)) return false;
+    newWidth += 2 * borderWidth_;
+    newHeight += 2 * borderWidth_;
+    return true;
 }
 
 void TPopupMonthCalendarVyn::KeyDown(Word& key, TShiftState shift) {

@@ -20,6 +20,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    // The calendar's smallest size plus the border on each side.
+    bool CanAutoSize(int& newWidth, int& newHeight) override;
     void KeyDown(Word& key, TShiftState shift) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

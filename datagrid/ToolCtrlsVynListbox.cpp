@@ -1,6 +1,8 @@
 // The pop-up list box.
 #include "datagrid/ToolCtrlsVynListbox.h"
 
+#include "datagrid/ToolCtrlsVynFaces.h"
+
 #include "platform/gdi/wingdi.h"
 #include "platform/rtl/clock.h"
 #include "platform/rtl/valuerestorer.h"
@@ -153,7 +155,7 @@ void TPopupListboxVyn::DrawItem(int index, TRect rect, TOwnerDrawState state) {
     canvas->FillRect(imageRect);
     int image = index;
     onGetImageIndex_(Owner(), index, image);
-    images_->Draw(canvas, imageRect.left + 2, rect.top + (rect.bottom - rect.top - images_->Height()) / 2, image);
+    PaintListImage(canvas->Handle(), imageRect, images_, image, state.Contains(odSelected));
     const AnsiString text = Items()->Strings(index);
     const int x = rightToLeft ? rect.right - canvas->TextWidth(text) - 2 : rect.left + images_->Width() + 5;
     canvas->TextRect(textRect, x, rect.top, text);

@@ -282,6 +282,7 @@ void TPageControl::Change() {
 
 void TMonthCalendar::Published(TPublished<TMonthCalendar>& p) {
     p.Property("Date", &TMonthCalendar::Date, &TMonthCalendar::SetDate);
+    p.Property("AutoSize", &TMonthCalendar::AutoSize, &TMonthCalendar::SetAutoSize).Default(false);
     p.Property("OnChange", &TMonthCalendar::OnChange, &TMonthCalendar::SetOnChange);
 }
 
@@ -299,6 +300,31 @@ void TMonthCalendar::CreateParams(TCreateParams& params) {
 void TMonthCalendar::CreateWnd() {
     TWinControl::CreateWnd();
     SetDate(date_);
+    if (autoSize_) SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TMonthCalendar::SetAutoSize(bool v) {
+    if (v == autoSize_) return;
+    autoSize_ = v;
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TMonthCalendar::SetBounds(int left, int top, int width, int height) {
+    int autoWidth = width, autoHeight = height;
+    if (autoSize_ && CanAutoSize(autoWidth, autoHeight)) {
+        width = autoWidth;
+        height = autoHeight;
+    }
+    TWinControl::SetBounds(left, top, width, height);
+}
+
+bool TMonthCalendar::CanAutoSize(int& newWidth, int& newHeight) {
+    if (!HandleAllocated()) return false;
+    RECT minimum{0, 0, 0, 0};
+    if (!SendMessage(Handle(), MCM_GETMINREQRECT, 0, LPARAM(&minimum))) return false;
+    newWidth = minimum.right - minimum.left;
+    newHeight = minimum.bottom - minimum.top;
+    return true;
 }
 
 TDateTime TMonthCalendar::Date() {

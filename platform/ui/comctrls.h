@@ -165,10 +165,16 @@ public:
     void SetDate(TDateTime v);
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent v) { onChange_ = std::move(v); }
+    // With AutoSize every new size is the one CanAutoSize proposes.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    void SetBounds(int left, int top, int width, int height) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    // Proposes the smallest size that shows a whole month (the window's).
+    bool CanAutoSize(int& newWidth, int& newHeight) override;
     void CNNotify(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
@@ -178,6 +184,7 @@ protected:
 private:
     TDateTime date_;
     TNotifyEvent onChange_;
+    bool autoSize_ = false;
 };
 
 // A date or time field ("SysDateTimePick32") with a drop-down calendar.

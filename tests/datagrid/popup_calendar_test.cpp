@@ -53,6 +53,8 @@ TEST_F(PopupCalendarTest, ADayAcceptsTheMonthButtonsDoNot) {
     RECT minimum;
     SendMessage(calendar->Handle(), MCM_GETMINREQRECT, 0, LPARAM(&minimum));
     EXPECT_EQ(calendar->Width(), minimum.right - minimum.left + 4);
+    calendar->SetBounds(calendar->Left(), calendar->Top(), 500, 400);
+    EXPECT_EQ(calendar->Height(), minimum.bottom - minimum.top + 4);
     Click(PointOf(calendar, MCHT_TITLEBTNNEXT));
     EXPECT_TRUE(host->closes.empty());
     Click(PointOf(calendar, MCHT_CALENDARDAY));

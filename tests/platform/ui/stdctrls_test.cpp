@@ -429,6 +429,22 @@ TEST_F(StdCtrlsTest, AScrollBarControlPaintsIntoTheDCItIsGiven) {
     EXPECT_GE(colours.size(), 3u);
 }
 
+// An auto-sized calendar takes its window's smallest size, whatever it is given.
+TEST_F(StdCtrlsTest, AnAutoSizedMonthCalendarKeepsItsWindowsSmallestSize) {
+    TMonthCalendar* calendar = TMonthCalendar::Create(form);
+    calendar->SetParent(form);
+    calendar->SetBounds(0, 0, 50, 40);
+    RECT minimum{0, 0, 0, 0};
+    SendMessage(calendar->Handle(), MCM_GETMINREQRECT, 0, LPARAM(&minimum));
+    EXPECT_EQ(calendar->Width(), 50);
+    calendar->SetAutoSize(true);
+    EXPECT_EQ(calendar->Width(), minimum.right - minimum.left);
+    EXPECT_EQ(calendar->Height(), minimum.bottom - minimum.top);
+    calendar->SetBounds(5, 6, 400, 300);
+    EXPECT_EQ(calendar->Left(), 5);
+    EXPECT_EQ(calendar->Width(), minimum.right - minimum.left);
+}
+
 TEST_F(StdCtrlsTest, DateTimePickerTakesADatePickedFromItsDropDownCalendar) {
     TDateTimePicker* picker = TDateTimePicker::Create(form);
     picker->SetParent(form);

@@ -155,7 +155,9 @@ TEST_F(PaintTest, InvertedOutlinesOnTheDesktopShowThroughOverlays) {
     EXPECT_TRUE(DesktopOverlays().empty());
 }
 
-TEST_F(PaintTest, SaveBitsChildPutsBackWhatItCovered) {
+// A child puts back what it covered; a pop-up is a top-level window with a
+// surface of its own, so closing it leaves its owner nothing to paint either.
+TEST_F(PaintTest, SaveBitsChildAndPopupPutBackWhatTheyCovered) {
     WNDCLASS wc;
     wc.style = CS_SAVEBITS;
     wc.lpfnWndProc = &ColourProcedure;
@@ -172,4 +174,14 @@ TEST_F(PaintTest, SaveBitsChildPutsBackWhatItCovered) {
     EXPECT_EQ(ShownPixel(top, 20, 20), red);
     RECT update;
     EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));  // nothing has to be painted again
+
+    const HWND owned = Keep(CreateWindowEx(WS_EX_TOOLWINDOW, "TSaveBitsTest", "", WS_POPUP, 10, 10, 30, 30, top, 0,
+                                           0, nullptr));
+    SetProp(owned, "Colour", blue);
+    SetWindowPos(owned, HWND_TOP, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
+    DispatchQueuedMessages();
+    EXPECT_EQ(ShownPixel(owned, 5, 5), blue);
+    SetWindowPos(owned, 0, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));
+    EXPECT_EQ(ShownPixel(top, 20, 20), red);
 }
