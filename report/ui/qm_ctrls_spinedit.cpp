@@ -14,9 +14,39 @@
 #include "platform/win/winuser.h"
 #include "report/ui/qm_tbqycmn.h"
 
-TQmSpinEdit::TQmSpinEdit(TComponent* owner) : TCustomEdit(owner) { SetText("0"); }
+TKyUpDown::TKyUpDown(TComponent* owner) : TUpDown(owner) {
+    SetMin(-1);
+    SetMax(1);
+}
+
+void TKyUpDown::WMScroll(TMessage& Message) {
+    if (resetting_) return;
+    Inherited::Dispatch(Message);
+    resetting_ = true;
+    SetPosition(0);
+    resetting_ = false;
+}
+
+void TKyUpDown::WMSize(TMessage& Message) {
+    Inherited::Dispatch(Message);
+    if (Width() != TQmSpinEdit::ButtonWidth()) SetWidth(TQmSpinEdit::ButtonWidth());
+}
+
+TQmSpinEdit::TQmSpinEdit(TComponent* owner) : TCustomEdit(owner) {
+    SetText("0");
+    buttons_ = new TKyUpDown(this);
+    buttons_->SetBounds(0, 0, ButtonWidth(), Height());
+    buttons_->SetAlign(UseRightToLeftAlignment() ? alLeft : alRight);
+    buttons_->SetParent(this);
+    buttons_->SetOnClick([this](TObject* sender, TUDBtnType button) { UpDownClick(sender, button); });
+}
 
 int TQmSpinEdit::ButtonWidth() { return std::min(GetSystemMetrics(SM_CXVSCROLL), 15); }
+
+void TQmSpinEdit::UpDownClick(TObject* Sender, TUDBtnType button) {
+    if (TabStop() && CanFocus()) SetFocus();
+    button == btNext ? UpClick(Sender) : DownClick(Sender);
+}
 
 void TQmSpinEdit::CreateParams(TCreateParams& params) {
     TCustomEdit::CreateParams(params);

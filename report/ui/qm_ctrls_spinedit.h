@@ -2,9 +2,31 @@
 // text, kept within its limits, stepped by the arrow keys or buttons.
 #pragma once
 
+#include "platform/ui/comctrls_updown.h"
 #include "platform/ui/stdctrls_edit.h"
 
 SERVIORA_ENUM(TQmValueType, qmvtInteger, qmvtFloat)
+
+// The spin edit's arrows: the position rests at 0 between -1 and 1, so
+// every click reports one step however often the user clicks.
+class TKyUpDown : public TUpDown {
+    SERVIORA_CLASS(TKyUpDown, TUpDown)
+public:
+    explicit TKyUpDown(TComponent* owner);
+
+protected:
+    void WMScroll(TMessage& Message);
+    void WMSize(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CN_VSCROLL, WMScroll)
+        SERVIORA_MESSAGE(CN_HSCROLL, WMScroll)
+        SERVIORA_MESSAGE(WM_SIZE, WMSize)
+    SERVIORA_MESSAGES_END(TUpDown)
+
+private:
+    bool resetting_ = false;
+};
 
 class TQmSpinEdit : public TCustomEdit {
     SERVIORA_CLASS(TQmSpinEdit, TCustomEdit)
@@ -41,6 +63,7 @@ public:
 
     // The strip the arrow buttons take at the edit's side.
     static int ButtonWidth();
+    TKyUpDown* Buttons() const { return buttons_; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -64,6 +87,7 @@ protected:
 
 private:
     void Step(double delta, const TNotifyEvent& after);
+    void UpDownClick(TObject* Sender, TUDBtnType button);
     // Keeps the typed text out of the buttons' strip.
     void SetEditRect();
     int MinHeight();
@@ -75,4 +99,5 @@ private:
     bool editorEnabled_ = true;
     TQmValueType valueType_ = qmvtInteger;
     bool arrowKeys_ = true;
+    TKyUpDown* buttons_ = nullptr;
 };

@@ -1,7 +1,6 @@
 // Placing a report dialog's controls in code: a control with its parent,
 // bounds and the engine string it is captioned with, the OK and Cancel
-// pair, and the numeric fields (plain edits holding a number with two
-// decimals) the dialogs step through.
+// pair, and the spin edits holding the dialogs' numbers.
 #pragma once
 
 #include <utility>
@@ -12,6 +11,7 @@
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/stdctrls_edit.h"
 #include "report/core/qm_utils.h"
+#include "report/ui/qm_ctrls_spinedit.h"
 #include "report/ui/qm_formfont.h"
 
 // A report dialog: fixed frame, centred, its client size, the caption's
@@ -45,6 +45,17 @@ inline std::pair<TButton*, TButton*> PlaceDialogButtons(TWinControl* form, int l
     return {ok, cancel};
 }
 
+// A dialog's spin edit: its type, lower limit and step; the upper limit stays
+// the default and a float keeps two decimals.
+inline TQmSpinEdit* PlaceSpinEdit(TWinControl* parent, TComponent* owner, int left, int top, int width,
+                                  TQmValueType type, double minValue, double increment) {
+    auto* spin = PlaceControl<TQmSpinEdit>(parent, owner, left, top, width, 21);
+    spin->SetValueType(type);
+    spin->SetMinValue(minValue);
+    spin->SetIncrement(increment);
+    return spin;
+}
+
 // A numeric field's value (0 when it holds no number) and its text.
-inline double SpinValue(const TEdit* spin) { return StrToFloatDef(Trim(spin->Text()), 0); }
-inline void SetSpinValue(TEdit* spin, double value) { spin->SetText(FormatFloat("0.00", value)); }
+inline double SpinValue(const TCustomEdit* spin) { return StrToFloatDef(Trim(spin->Text()), 0); }
+inline void SetSpinValue(TCustomEdit* spin, double value) { spin->SetText(FormatFloat("0.00", value)); }

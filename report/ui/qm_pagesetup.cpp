@@ -112,8 +112,10 @@ void TQmPageSetupForm::CreateControls() {
     TabSheet2 = sheet(45398);
     TabSheet4 = sheet(45411);
     TabSheet3 = sheet(45405);
-    const auto spin = [this](TWinControl* parent, int left, int top, int width) {
-        return PlaceControl<TEdit>(parent, this, left, top, width, 21);
+    // Paper sizes never go below 0; margins and the gap step by a millimetre.
+    const auto size = [this](int top) { return PlaceSpinEdit(TabSheet1, this, 79, top, 86, qmvtFloat, 0, 1); };
+    const auto length = [this](TWinControl* parent, int top) {
+        return PlaceSpinEdit(parent, this, 119, top, 105, qmvtFloat, -2147483647, 0.1);
     };
 
     lblPrinterName = PlaceControl<TLabel>(TabSheet1, this, 8, 12, 68, 13, 45371);
@@ -126,8 +128,8 @@ void TQmPageSetupForm::CreateControls() {
     cmbPaperNames->SetOnChange([this](TObject*) { cmbPaperNamesChange(); });
     Label1 = PlaceControl<TLabel>(TabSheet1, this, 8, 90, 68, 13, 45396);
     Label2 = PlaceControl<TLabel>(TabSheet1, this, 8, 114, 68, 13, 45397);
-    spins_[0] = spin(TabSheet1, 79, 86, 86);
-    spins_[1] = spin(TabSheet1, 79, 110, 86);
+    spins_[0] = size(86);
+    spins_[1] = size(110);
     GroupBox2 = PlaceControl<TGroupBox>(TabSheet1, this, 8, 140, 291, 60, 45392);
     imgPortrait = PlaceControl<TImage>(GroupBox2, this, 12, 20, 32, 32);
     imgLandScape = PlaceControl<TImage>(GroupBox2, this, 12, 20, 32, 32);
@@ -144,12 +146,12 @@ void TQmPageSetupForm::CreateControls() {
     Label6 = PlaceControl<TLabel>(GroupBox3, this, 12, 48, 100, 13, 45403);
     Label3 = PlaceControl<TLabel>(GroupBox3, this, 12, 72, 100, 13, 45400);
     Label5 = PlaceControl<TLabel>(GroupBox3, this, 12, 96, 100, 13, 45402);
-    for (int side = 0; side < 4; ++side) spins_[std::size_t(2 + side)] = spin(GroupBox3, 119, 21 + side * 24, 105);
+    for (int side = 0; side < 4; ++side) spins_[std::size_t(2 + side)] = length(GroupBox3, 21 + side * 24);
     GroupBox5 = PlaceControl<TGroupBox>(TabSheet2, this, 8, 134, 291, 66, 45408);
     Label7 = PlaceControl<TLabel>(GroupBox5, this, 12, 25, 100, 13, 45409);
     Label8 = PlaceControl<TLabel>(GroupBox5, this, 12, 44, 100, 13, 45410);
-    spins_[6] = spin(GroupBox5, 119, 21, 105);
-    spins_[7] = spin(GroupBox5, 119, 41, 105);
+    spins_[6] = PlaceSpinEdit(GroupBox5, this, 119, 21, 105, qmvtInteger, 1, 1);
+    spins_[7] = length(GroupBox5, 41);
 
     lblPaperTray = PlaceControl<TLabel>(TabSheet4, this, 8, 8, 100, 13, 45412);
     lstBinNames = PlaceControl<TListBox>(TabSheet4, this, 8, 26, 291, 170);
@@ -175,15 +177,20 @@ void TQmPageSetupForm::CreateControls() {
     std::tie(btnOK, btnCancel) = PlaceDialogButtons(this, 326, 248);
     btnOK->SetOnClick([this](TObject*) { btnOKClick(); });
 
-    for (TEdit* size : {spins_[0], spins_[1]}) size->SetOnExit([this](TObject*) { ApplyPaperSize(); });
-    for (std::size_t i = 2; i < spins_.size(); ++i) spins_[i]->SetOnExit([this](TObject*) { RefreshImage(); });
+    const TNotifyEvent applySize = [this](TObject*) { ApplyPaperSize(); };
+    const TNotifyEvent refresh = [this](TObject*) { RefreshImage(); };
+    for (std::size_t i = 0; i < spins_.size(); ++i) {
+        const TNotifyEvent& rule = i < 2 ? applySize : refresh;
+        spins_[i]->SetOnExit(rule);
+        if (i < 6) spins_[i]->OnTopClick = spins_[i]->OnBottomClick = rule;
+    }
     PageControl1->SetActivePage(TabSheet1);
 }
 
 bool TQmPageSetupForm::Cancelling() const { return ActiveControl() == btnCancel; }
 
 bool TQmPageSetupForm::Execute() {
-    for (TEdit* columns : {ColumnCountSpin(), ColumnGapSpin()}) columns->SetEnabled(false);
+    for (TQmSpinEdit* columns : {ColumnCountSpin(), ColumnGapSpin()}) columns->SetEnabled(false);
     chkUnlimitedHeight->SetVisible(false);
     LoadControls();
     return ShowModal() == mrOk;

@@ -9,6 +9,7 @@
 
 #include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/forms.h"
+#include "report/ui/qm_ctrls_spinedit.h"
 
 class TBitmap;
 class TButton;
@@ -76,11 +77,11 @@ public:
 
     // The spin values: paper width and height, margins top, bottom, left,
     // right (centimetres), columns and their gap.
-    TEdit* PaperWidthSpin() const { return spins_[0]; }
-    TEdit* PaperHeightSpin() const { return spins_[1]; }
-    TEdit* MarginSpin(int side) const { return spins_[std::size_t(2 + side)]; }  // 0 top, 1 bottom, 2 left, 3 right
-    TEdit* ColumnCountSpin() const { return spins_[6]; }
-    TEdit* ColumnGapSpin() const { return spins_[7]; }
+    TQmSpinEdit* PaperWidthSpin() const { return spins_[0]; }
+    TQmSpinEdit* PaperHeightSpin() const { return spins_[1]; }
+    TQmSpinEdit* MarginSpin(int side) const { return spins_[std::size_t(2 + side)]; }  // 0 top, 1 bottom, 2 left, 3 right
+    TQmSpinEdit* ColumnCountSpin() const { return spins_[6]; }
+    TQmSpinEdit* ColumnGapSpin() const { return spins_[7]; }
     TQmPageImage* PageImage() const { return pageImage_; }
 
     TButton* btnOK = nullptr;
@@ -119,5 +120,5 @@ private:
     std::unique_ptr<TQmPageSetting> setting_;
     bool updating_ = false;
     TQmPrinterInfo* printerInfo_ = nullptr;
-    std::array<TEdit*, 8> spins_{};
+    std::array<TQmSpinEdit*, 8> spins_{};
 };

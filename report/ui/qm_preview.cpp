@@ -181,6 +181,12 @@ void TQmDrawPanel::UpdateRulers() {
     TQmEndPage* page = pages ? pages->GetPage(Preview->CurrentPage() - 1) : nullptr;
     if (!page || !Preview->Options()->RulerVisible()) return;
     const TRect r = Offset(page->PreviewRect, Preview->OffsetX(), Preview->OffsetY());
+    TQmDesignerRuler *horz = Preview->HorzRuler(), *vert = Preview->VertRuler();
+    horz->Scale = vert->Scale = Preview->Scale();
+    horz->SetBounds(r.left, horz->Top(), r.right - r.left, horz->Height());
+    vert->SetBounds(vert->Left(), r.top, vert->Width(), r.bottom - r.top);
+    horz->SetOffset(0);
+    vert->SetOffset(0);
     rulerOffsetX_ = 10 - r.left;
     rulerOffsetY_ = 10 - r.top;
 }
@@ -200,6 +206,10 @@ void TQmDrawPanel::MouseMove(TShiftState shift, int x, int y) {
     }
     TCursor cursor = crDefault;
     AnsiString link;
+    if (Preview->Options()->RulerVisible()) {
+        Preview->HorzRuler()->ShowPointer(x + rulerOffsetX_ - 10);
+        Preview->VertRuler()->ShowPointer(y + rulerOffsetY_ - 10);
+    }
     const int lx = x - Preview->OffsetX(), ly = y - Preview->OffsetY();
     TQmEndPages* pages = Preview->GetEndPages();
     for (int index : visiblePages_) {
@@ -318,6 +328,7 @@ TQmPreview::TQmPreview(TComponent* owner) : TQmCustomPreview(owner) {
     scrollBox_->SetParent(this);
     scrollBox_->SetBevelOuter(bvNone);
     scrollBox_->SetAlign(alClient);
+    CreateRulers();
     statusBar_ = new TStatusBar(this);
     statusBar_->SetParent(this);
     for (const int width : {100, 260, 100}) statusBar_->Panels()->Add()->SetWidth(width);
@@ -359,7 +370,38 @@ void TQmPreview::ShowReport(TQmCustomReport* report) {
     Connect(report);
 }
 
+// The rulers run along the current page inside two strips, hidden until
+// the options ask for them.
+void TQmPreview::CreateRulers() {
+    constexpr int kStrip = 29;
+    const auto strip = [this](TWinControl* parent, TAlign align) {
+        auto* panel = new TPanel(this);
+        panel->SetParent(parent);
+        panel->SetBevelOuter(bvNone);
+        panel->SetAlign(align);
+        return panel;
+    };
+    topRulerStrip_ = strip(scrollBox_, alTop);
+    topRulerStrip_->SetHeight(kStrip);
+    topRulerStrip_->SetVisible(false);
+    strip(topRulerStrip_, alLeft)->SetWidth(kStrip);
+    TPanel* topRulerPanel = strip(topRulerStrip_, alClient);
+    leftRulerStrip_ = strip(scrollBox_, alLeft);
+    leftRulerStrip_->SetWidth(kStrip);
+    leftRulerStrip_->SetVisible(false);
+    hRuler_ = new TQmDesignerRuler(this);
+    hRuler_->SetParent(topRulerPanel);
+    hRuler_->SetBounds(leftRulerStrip_->Width(), 0, topRulerPanel->Width(), topRulerPanel->Height());
+    vRuler_ = new TQmDesignerRuler(this);
+    vRuler_->SetParent(leftRulerStrip_);
+    vRuler_->SetOrientation(1);
+    vRuler_->SetBounds(0, 0, leftRulerStrip_->Width(), leftRulerStrip_->Height());
+    for (TQmDesignerRuler* ruler : {hRuler_, vRuler_}) ruler->SetUnits(Options()->RulerUnit());
+}
+
 void TQmPreview::Connect(TQmCustomReport* report) {
+    for (TPanel* strip : {topRulerStrip_, leftRulerStrip_}) strip->SetVisible(Options()->RulerVisible());
+    for (TQmDesignerRuler* ruler : {hRuler_, vRuler_}) ruler->SetUnits(Options()->RulerUnit());
     report_ = dynamic_cast<TQmReport*>(report);
     if (!report_) return;
     savedReportInfo_ = report_->ReportInfo;

@@ -15,6 +15,7 @@
 #include "platform/ui/stdctrls_scrollbar.h"
 #include "report/core/qm_class.h"
 #include "report/core/qm_common.h"
+#include "report/ui/qm_ctrls_ruler.h"
 
 class TQmEndPage;
 class TQmEndPages;
@@ -125,6 +126,8 @@ public:
     int OffsetY() const { return offsetY_; }
     TScrollBar* HorzBar() const { return hBar_; }
     TScrollBar* VertBar() const { return vBar_; }
+    TQmDesignerRuler* HorzRuler() const { return hRuler_; }
+    TQmDesignerRuler* VertRuler() const { return vRuler_; }
     // Moves a bar (clamped to its range) and scrolls the surface with it.
     void SetHorzPosition(int p) { MoveBar(hBar_, p); }
     void SetVertPosition(int p) { MoveBar(vBar_, p); }
@@ -195,6 +198,7 @@ private:
         int Position;
     };
     void CreateOutline();
+    void CreateRulers();
     void SetZoomMode(TQmPreviewZoom mode);
     void DoStatusChange();
     void PaintNow();
@@ -216,6 +220,8 @@ private:
     TScrollBar* hBar_ = nullptr;
     TScrollBar* vBar_ = nullptr;
     TStatusBar* statusBar_ = nullptr;
+    TPanel *topRulerStrip_ = nullptr, *leftRulerStrip_ = nullptr;
+    TQmDesignerRuler *hRuler_ = nullptr, *vRuler_ = nullptr;
     TTreeView* outline_ = nullptr;
     TSplitter* splitter_ = nullptr;
     std::vector<std::unique_ptr<OutlineTarget>> outlineTargets_;

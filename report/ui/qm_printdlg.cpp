@@ -115,7 +115,7 @@ void TQmPrintDialogForm::CreateControls() {
 
     GroupBox3 = PlaceControl<TGroupBox>(this, this, 264, 118, 240, 100, 45043);
     Label1 = PlaceControl<TLabel>(GroupBox3, this, 12, 19, 100, 13, 45050);
-    CopiesSpin = PlaceControl<TEdit>(GroupBox3, this, 126, 15, 64, 21);
+    CopiesSpin = PlaceSpinEdit(GroupBox3, this, 126, 15, 64, qmvtInteger, 1, 1);
     imgCollate = PlaceControl<TImage>(GroupBox3, this, 12, 44, 76, 40);
     chkCollate = PlaceControl<TCheckBox>(GroupBox3, this, 126, 56, 100, 17, 45051);
     chkCollate->SetChecked(true);
@@ -128,7 +128,7 @@ void TQmPrintDialogForm::CreateControls() {
 
     GroupBox4 = PlaceControl<TGroupBox>(this, this, 8, 222, 248, 62, 46860);
     lblScale = PlaceControl<TLabel>(GroupBox4, this, 12, 16, 80, 13, 46863);
-    ScaleSpin = PlaceControl<TEdit>(GroupBox4, this, 95, 12, 136, 21);
+    ScaleSpin = PlaceSpinEdit(GroupBox4, this, 95, 12, 136, qmvtInteger, 1, 1);
     ScaleSpin->SetText("100");
     Label3 = PlaceControl<TLabel>(GroupBox4, this, 12, 39, 80, 13, 46861);
     cmbScalePapers = PlaceControl<TComboBox>(GroupBox4, this, 95, 35, 136, 21);
@@ -136,12 +136,12 @@ void TQmPrintDialogForm::CreateControls() {
 
     GroupBox5 = PlaceControl<TGroupBox>(this, this, 264, 222, 240, 62, 45414);
     Label10 = PlaceControl<TLabel>(GroupBox5, this, 12, 16, 100, 13, 45370);
-    OffsetTopSpin = PlaceControl<TEdit>(GroupBox5, this, 119, 12, 83, 21);
+    OffsetTopSpin = PlaceSpinEdit(GroupBox5, this, 119, 12, 83, qmvtFloat, -2147483647, 0.1);
     OffsetTopSpin->SetTag(1);
     Label11 = PlaceControl<TLabel>(GroupBox5, this, 12, 39, 100, 13, 45404);
-    OffsetLeftSpin = PlaceControl<TEdit>(GroupBox5, this, 119, 35, 83, 21);
+    OffsetLeftSpin = PlaceSpinEdit(GroupBox5, this, 119, 35, 83, qmvtFloat, -2147483647, 0.1);
     OffsetLeftSpin->SetTag(2);
-    for (TEdit* offset : {OffsetTopSpin, OffsetLeftSpin})
+    for (TQmSpinEdit* offset : {OffsetTopSpin, OffsetLeftSpin})
         offset->SetOnChange([this, offset](TObject*) { OffsetChange(offset); });
 
     Label5 = PlaceControl<TLabel>(this, this, 8, 294, 32, 13, 45052);
@@ -244,7 +244,7 @@ void TQmPrintDialogForm::ShowCollateImage() {
     imgCollate->Picture()->Assign((chkCollate->Checked() ? Image2 : Image3)->Picture());
 }
 
-void TQmPrintDialogForm::OffsetChange(TEdit* spin) {
+void TQmPrintDialogForm::OffsetChange(TQmSpinEdit* spin) {
     if (loadingOffsets_) return;
     double value = 0;
     if (!TryStrToFloat(Trim(spin->Text()), value)) return;

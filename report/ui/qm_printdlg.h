@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/ui/forms.h"
+#include "report/ui/qm_ctrls_spinedit.h"
 
 class TButton;
 class TCheckBox;
@@ -52,7 +53,7 @@ public:
     void cmbPrintersChange();
     void ShowPrinterInfo();
     void FillScalePapers();
-    void OffsetChange(TEdit* spin);
+    void OffsetChange(TQmSpinEdit* spin);
     void FormCloseQuery(bool& canClose);
     void FormClose();
 
@@ -82,7 +83,7 @@ public:
     TGroupBox* GroupBox5 = nullptr;
     TLabel *Label10 = nullptr, *Label11 = nullptr;
     TCheckBox* chkColorPrint = nullptr;
-    TEdit *ScaleSpin = nullptr, *OffsetTopSpin = nullptr, *OffsetLeftSpin = nullptr, *CopiesSpin = nullptr;
+    TQmSpinEdit *ScaleSpin = nullptr, *OffsetTopSpin = nullptr, *OffsetLeftSpin = nullptr, *CopiesSpin = nullptr;
 
 private:
     void CreateControls();

@@ -129,7 +129,7 @@ TEST_F(Widgets, SpinEditTextsReadAsValues) {
 }
 
 TEST_F(Widgets, SpinEditAcceptsOnlyNumberCharacters) {
-    TQmSpinEdit spin(nullptr);
+    auto* spin = new TQmSpinEdit(form.get());
     struct Case {
         TQmValueType type;
         const char* text;
@@ -139,14 +139,14 @@ TEST_F(Widgets, SpinEditAcceptsOnlyNumberCharacters) {
                  {qmvtInteger, "1", '-', true},  {qmvtInteger, "1", '\b', true}, {qmvtFloat, "1", '.', true},
                  {qmvtFloat, "1.5", '.', false}, {qmvtFloat, "1", 'E', true},    {qmvtFloat, "1E3", 'e', false}};
     for (const Case& c : cases) {
-        spin.SetValueType(c.type);
-        spin.SetText(c.text);
-        EXPECT_EQ(spin.IsValidChar(c.key), c.valid) << c.text << " + " << c.key;
+        spin->SetValueType(c.type);
+        spin->SetText(c.text);
+        EXPECT_EQ(spin->IsValidChar(c.key), c.valid) << c.text << " + " << c.key;
     }
-    spin.SetEditorEnabled(false);
-    EXPECT_FALSE(spin.IsValidChar('5'));
-    EXPECT_FALSE(spin.IsValidChar('\b'));
-    EXPECT_TRUE(spin.IsValidChar('\r'));
+    spin->SetEditorEnabled(false);
+    EXPECT_FALSE(spin->IsValidChar('5'));
+    EXPECT_FALSE(spin->IsValidChar('\b'));
+    EXPECT_TRUE(spin->IsValidChar('\r'));
 }
 
 TEST_F(Widgets, SpinEditStepsByKeysAndReportsEachChangeOnce) {
@@ -179,6 +179,30 @@ TEST_F(Widgets, SpinEditStepsByKeysAndReportsEachChangeOnce) {
     spin->SetReadOnly(true);
     spin->DownClick(spin);
     EXPECT_EQ(spin->Text(), "10");
+}
+
+TEST_F(Widgets, SpinEditArrowsStepOncePerClick) {
+    auto* spin = new TQmSpinEdit(form.get());
+    spin->SetParent(form.get());
+    spin->SetBounds(10, 10, 80, 21);
+    form->Show();
+    DispatchQueuedMessages();
+    TKyUpDown* arrows = spin->Buttons();
+    EXPECT_EQ(arrows->Width(), TQmSpinEdit::ButtonWidth());
+    EXPECT_EQ(arrows->Left() + arrows->Width(), spin->ClientWidth()) << "at the edit's right edge";
+    int tops = 0;
+    spin->OnTopClick = [&](TObject*) { ++tops; };
+    const auto click = [&](bool upper) {
+        ASSERT_TRUE(SimulateClick(arrows->Handle(), POINT{arrows->Width() / 2, upper ? 3 : arrows->Height() - 3}));
+        DispatchQueuedMessages();
+    };
+    click(true);
+    click(true);
+    EXPECT_EQ(spin->Text(), "2") << "the arrows' own position never runs out";
+    EXPECT_EQ(tops, 2);
+    click(false);
+    EXPECT_EQ(spin->Text(), "1");
+    EXPECT_TRUE(spin->Focused());
 }
 
 class ColorPicker : public Widgets {

@@ -121,6 +121,27 @@ TEST_F(PreviewPanel, ZoomModesScaleToTheSurface) {
     EXPECT_DOUBLE_EQ(preview->GetZoom(), 150) << "a refresh restores the last explicit zoom";
 }
 
+TEST_F(PreviewPanel, RulersRunAlongTheCurrentPageWhenAskedFor) {
+    Build(2);
+    preview->Connect(report.get());
+    EXPECT_FALSE(preview->HorzRuler()->Parent()->Parent()->Visible());
+    preview->Options()->SetRulerVisible(true);
+    preview->Options()->SetRulerUnit(qmutMillimeters);
+    preview->Connect(report.get());
+    host->Show();
+    DispatchQueuedMessages();
+    EXPECT_EQ(preview->DrawPanel()->Left(), 29) << "beside the left ruler strip";
+    EXPECT_EQ(preview->HorzRuler()->TicksPerLabel(), 5) << "millimetres";
+    const TRect page = At(0);
+    EXPECT_EQ(preview->HorzRuler()->Left(), page.left);
+    EXPECT_EQ(preview->HorzRuler()->Width(), page.right - page.left);
+    EXPECT_EQ(preview->VertRuler()->Top(), page.top);
+    EXPECT_EQ(preview->VertRuler()->Height(), page.bottom - page.top);
+    EXPECT_DOUBLE_EQ(preview->HorzRuler()->Scale, preview->Scale());
+    host->Repaint();
+    EXPECT_TRUE(SaveWindowScreenshot(host->Handle(), ScreenshotDir() + "preview-rulers.png"));
+}
+
 TEST_F(PreviewPanel, TheCurrentPageStaysInRangeAndFollowsScrolling) {
     Build(4);
     preview->Connect(report.get());

@@ -143,6 +143,9 @@ TEST_F(PrintDialog, OffsetsComeBackChangedOnlyWhenTheUserChangedThem) {
     EXPECT_EQ(dialog->OffsetTop, 12345) << "no number: unchanged";
     dialog->OffsetLeftSpin->SetText("0.25");
     EXPECT_EQ(dialog->OffsetLeft, 2500);
+    dialog->OffsetLeftSpin->DownClick(nullptr);
+    EXPECT_EQ(dialog->OffsetLeftSpin->Text(), "0.15");
+    EXPECT_EQ(dialog->OffsetLeft, 1500) << "a step is a millimetre";
 
     dialog->ScaleSpin->SetText("0");
     EXPECT_EQ(dialog->GetScale(), 1);
