@@ -230,6 +230,7 @@ protected:
     void KeyUp(Word& key, TShiftState shift) override;
     void KeyPress(char& key) override;
     void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
 
     void LayoutEditButtons();
     void UpdateEditButtonStates();
@@ -238,6 +239,8 @@ protected:
     void PaintText(HDC dc);
 
     void WMChar(TMessage& Message);
+    // Cut, paste and undo change the text: the record enters edit mode first.
+    void WMEditingClipboard(TMessage& Message);
     void WMGetDlgCode(TMessage& Message);
     void WMSize(TMessage& Message);
     void WMPaint(TMessage& Message);
@@ -261,6 +264,9 @@ protected:
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_CHAR, WMChar)
+        SERVIORA_MESSAGE(WM_CUT, WMEditingClipboard)
+        SERVIORA_MESSAGE(WM_PASTE, WMEditingClipboard)
+        SERVIORA_MESSAGE(WM_UNDO, WMEditingClipboard)
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_PAINT, WMPaint)

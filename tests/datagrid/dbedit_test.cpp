@@ -3,6 +3,7 @@
 // buttons, its own painting and in-place hosting.
 #include "datagrid/DBCtrlsVynEdit.h"
 #include "platform/data/field.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/win/commctrl.h"
 #include "platform/win/testseams.h"
@@ -21,6 +22,7 @@ public:
     using TCustomDBEditVyn::TCustomDBEditVyn;
     using TCustomDBEditVyn::ButtonClicked;
     using TCustomDBEditVyn::ButtonPressed;
+    using TCustomDBEditVyn::Loaded;
 };
 
 class DBEditTest : public FormControlTest {
@@ -132,6 +134,34 @@ TEST_F(DBEditTest, MaxLengthFollowsTheBoundStringField) {
     edit->SetDataField("Model");
     edit->SetDataField("Maker");
     EXPECT_EQ(edit->MaxLength(), 20);
+}
+
+TEST_F(DBEditTest, LoadingKeepsOnlyAMaxLengthOtherThanTheFieldsSize) {
+    Bind("Model");
+    edit->Loaded();
+    EXPECT_EQ(edit->MaxLength(), 0);  // the field's own size comes back with its data
+    data->Next();
+    EXPECT_EQ(edit->MaxLength(), 10);
+    edit->SetMaxLength(5);
+    edit->Loaded();
+    EXPECT_EQ(edit->MaxLength(), 5);
+}
+
+TEST_F(DBEditTest, CutPasteAndUndoPutTheRecordIntoEditModeFirst) {
+    Bind("Maker");
+    for (UINT message : {WM_CUT, WM_PASTE, WM_UNDO}) {
+        SCOPED_TRACE(message);
+        data->Cancel();
+        Focus(edit);
+        edit->SelectAll();
+        Clipboard()->SetAsText("Kappa");
+        ASSERT_EQ(data->State(), dsBrowse);
+        edit->Perform(message, 0, 0);
+        EXPECT_EQ(data->State(), dsEdit);
+        if (message == WM_PASTE) {
+            EXPECT_EQ(edit->Text(), "Kappa");
+        }
+    }
 }
 
 TEST_F(DBEditTest, ANameTheDataSetLacksRaisesWhileBinding) {
