@@ -104,6 +104,11 @@ public:
     void SetAlignment(TAlignment value);
     // An explicit mask; the field's mask applies until one is set.
     void SetEditMask(const AnsiString& value);
+    // What a form description keeps: only what was set explicitly, and the
+    // text only of an editor that holds its value itself.
+    bool AlignmentStored() const { return alignmentSet_; }
+    bool EditMaskStored() const { return editMaskSet_; }
+    bool TextStored() const { return IsDataIndependent() && !Text().empty(); }
     bool AlwaysShowBorder() const { return alwaysShowBorder_; }
     void SetAlwaysShowBorder(bool value);
     bool Flat() const { return flat_; }
@@ -116,9 +121,12 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool value);
     TEditButtonVyn* EditButton() const { return editButton_.get(); }
+    void SetEditButton(TEditButtonVyn* value) { editButton_->Assign(value); }
     TEditButtonsVyn* EditButtons() const { return editButtons_.get(); }
+    void SetEditButtons(TEditButtonsVyn* value) { editButtons_->Assign(value); }
     TEditImageVyn* EditImage() const { return editImage_.get(); }
     TMRUListVyn* MRUList() const { return mruList_.get(); }
+    void SetMRUList(TMRUListVyn* value) { mruList_->Assign(value); }
     TCustomImageList* Images() const { return editImage_->Images(); }
     void SetImages(TCustomImageList* value);
     bool DroppedDown() const { return droppedDown_; }

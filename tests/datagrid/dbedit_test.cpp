@@ -1,8 +1,10 @@
 // The data-aware edit over an in-memory dataset: what it shows with and
 // without the focus, how typed text reaches the field, its keys, its
 // buttons, its own painting and in-place hosting.
+#include "datagrid/DBCtrlsVynComboBox.h"
 #include "datagrid/DBCtrlsVynEdit.h"
 #include "platform/data/field.h"
+#include "platform/rtl/writer.h"
 #include "platform/ui/clipbrd.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/win/commctrl.h"
@@ -162,6 +164,31 @@ TEST_F(DBEditTest, CutPasteAndUndoPutTheRecordIntoEditModeFirst) {
             EXPECT_EQ(edit->Text(), "Kappa");
         }
     }
+}
+
+TEST_F(DBEditTest, AFormDescriptionKeepsOnlyWhatWasSetAndTheTextOfAnUnboundEditor) {
+    std::unique_ptr<TDBComboBoxVyn> box(TDBComboBoxVyn::Create(nullptr));
+    box->SetName("Box");
+    box->SetText("abc");
+    std::string written = ComponentToText(box.get());
+    EXPECT_NE(written.find("Text = 'abc'"), std::string::npos) << written;
+    for (const char* unset : {"Alignment", "EditMask", "AutoSize", "WordWrap"})
+        EXPECT_EQ(written.find(unset), std::string::npos) << unset;
+
+    box->SetAlignment(taLeftJustify);  // the default, but set explicitly
+    box->SetEditMask(">LL;0;_");
+    box->SetWordWrap(true);
+    written = ComponentToText(box.get());
+    std::unique_ptr<TDBComboBoxVyn> read(TDBComboBoxVyn::Create(nullptr));
+    ReadComponentFromString(written, read.get());
+    EXPECT_TRUE(read->AlignmentStored());
+    EXPECT_TRUE(read->EditMaskStored());
+    EXPECT_EQ(read->EditMask(), ">LL;0;_");
+    EXPECT_TRUE(read->WordWrap());
+    EXPECT_EQ(read->Text(), "AB");  // the mask's upper-case letters
+
+    box->SetDataField("Maker");
+    EXPECT_EQ(ComponentToText(box.get()).find("Text ="), std::string::npos);
 }
 
 TEST_F(DBEditTest, ANameTheDataSetLacksRaisesWhileBinding) {
