@@ -343,6 +343,36 @@ TEST_F(DBEditTest, ARightAlignedFieldIsPaintedByTheEditorOnlyWithoutTheFocus) {
     EXPECT_FALSE(edit->PaintsOwnText());
 }
 
+TEST_F(DBEditTest, TheImageSitsAtTheLeadingEdgeMirroredForRightToLeft) {
+    TImageList images(nullptr);
+    FillWithSquares(images, 12, {clGreen});
+    edit->SetImages(&images);
+    edit->SetOnGetImageIndex([](TObject*, int& index) { index = 0; });
+    const COLORREF green = ColorToRGB(clGreen);
+    for (bool rtl : {false, true}) {
+        SCOPED_TRACE(rtl ? "right to left" : "left to right");
+        edit->SetBiDiMode(rtl ? bdRightToLeft : bdLeftToRight);
+        edit->RecreateWnd();
+        Focus(other);
+        const int width = edit->ClientWidth();
+        const TRect image = edit->ImageRect();
+        EXPECT_EQ(rtl ? image.right : image.left, rtl ? width : 0);
+        const TRect text = edit->TextAreaRect();
+        EXPECT_EQ(rtl ? text.right : text.left, rtl ? image.left : image.right);
+        // Client to window coordinates for the window's picture.
+        POINT origin{0, 0};
+        ClientToScreen(edit->Handle(), &origin);
+        RECT frame{};
+        GetWindowRect(edit->Handle(), &frame);
+        const auto shown = [&](TRect r) {
+            OffsetRect(&r, origin.x - frame.left, origin.y - frame.top);
+            return ColoursIn(edit->Handle(), r).count(green) == 1;
+        };
+        EXPECT_TRUE(shown(image));
+        EXPECT_FALSE(shown(TRect{width - image.right, 0, width - image.left, image.bottom}));
+    }
+}
+
 TEST_F(DBEditTest, APasswordEditorIsSingleLine) {
     edit->SetPasswordChar('*');
     edit->RecreateWnd();
