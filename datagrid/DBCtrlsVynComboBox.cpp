@@ -570,18 +570,29 @@ void TCustomDBComboBoxVyn::WndProc(TMessage& Message) {
 // ---- publishing ------------------------------------------------------------------------
 
 void TDBComboBoxVyn::Published(TPublished<TDBComboBoxVyn>& p) {
-    p.Property("Alignment", &TDBComboBoxVyn::Alignment, &TDBComboBoxVyn::SetAlignment);
-    p.Property("AlwaysShowBorder", &TDBComboBoxVyn::AlwaysShowBorder, &TDBComboBoxVyn::SetAlwaysShowBorder).Default(false);
-    p.Property("DataField", &TDBComboBoxVyn::DataField, &TDBComboBoxVyn::SetDataField);
-    p.Property("DataSource", &TDBComboBoxVyn::DataSource, &TDBComboBoxVyn::SetDataSource);
-    p.Property("DropDownBox", &TDBComboBoxVyn::DropDownBox, &TDBComboBoxVyn::SetDropDownBox);
-    p.Property("Flat", &TDBComboBoxVyn::Flat, &TDBComboBoxVyn::SetFlat).Default(false);
-    p.Property("Images", &TDBComboBoxVyn::Images, &TDBComboBoxVyn::SetImages);
-    p.Property("Items", &TDBComboBoxVyn::Items, &TDBComboBoxVyn::SetItems);
-    p.Property("KeyItems", &TDBComboBoxVyn::KeyItems, &TDBComboBoxVyn::SetKeyItems);
-    p.Property("ReadOnly", &TDBComboBoxVyn::ReadOnly, &TDBComboBoxVyn::SetReadOnly).Default(false);
-    p.Property("Text", &TDBComboBoxVyn::Text, &TDBComboBoxVyn::SetText);
-    p.Property("OnDropDown", &TDBComboBoxVyn::OnDropDown, &TDBComboBoxVyn::SetOnDropDown);
-    p.Property("OnGetItemImageIndex", &TDBComboBoxVyn::OnGetItemImageIndex, &TDBComboBoxVyn::SetOnGetItemImageIndex);
-    p.Property("OnNotInList", &TDBComboBoxVyn::OnNotInList, &TDBComboBoxVyn::SetOnNotInList);
+    using C = TDBComboBoxVyn;
+    p.Property("Alignment", &C::Alignment, &C::SetAlignment).Stored(&C::AlignmentStored);
+    p.Property("AlwaysShowBorder", &C::AlwaysShowBorder, &C::SetAlwaysShowBorder).Default(false);
+    p.Property("AutoSize", &C::AutoSize, &C::SetAutoSize).Default(true);
+    p.Property("DataField", &C::DataField, &C::SetDataField);
+    p.Property("DataSource", &C::DataSource, &C::SetDataSource);
+    p.Property("DropDownBox", &C::DropDownBox, &C::SetDropDownBox);
+    p.Property("EditButton", &C::EditButton, &C::SetEditButton);
+    p.Property("EditButtons", &C::EditButtons, &C::SetEditButtons);
+    p.Property("EditMask", &C::EditMask, &C::SetEditMask).Stored(&C::EditMaskStored);
+    p.Property("Flat", &C::Flat, &C::SetFlat).Default(false);
+    p.Property("Images", &C::Images, &C::SetImages);
+    p.Property("Items", &C::Items, &C::SetItems);
+    p.Property("KeyItems", &C::KeyItems, &C::SetKeyItems);
+    p.Property("MRUList", &C::MRUList, &C::SetMRUList);
+    p.Property("ReadOnly", &C::ReadOnly, &C::SetReadOnly).Default(false);
+    p.Property("Text", &C::Text, &C::SetText).Stored(&C::TextStored);
+    p.Property("WordWrap", &C::WordWrap, &C::SetWordWrap).Default(false);
+    p.Property("OnButtonClick", &C::OnButtonClick, &C::SetOnButtonClick);
+    p.Property("OnButtonDown", &C::OnButtonDown, &C::SetOnButtonDown);
+    p.Property("OnDropDown", &C::OnDropDown, &C::SetOnDropDown);
+    p.Property("OnGetImageIndex", &C::OnGetImageIndex, &C::SetOnGetImageIndex);
+    p.Property("OnGetItemImageIndex", &C::OnGetItemImageIndex, &C::SetOnGetItemImageIndex);
+    p.Property("OnNotInList", &C::OnNotInList, &C::SetOnNotInList);
+    p.Property("OnUpdateData", &C::OnUpdateData, &C::SetOnUpdateData);
 }

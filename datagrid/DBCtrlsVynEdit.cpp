@@ -397,6 +397,11 @@ void TCustomDBEditVyn::WMChar(TMessage& Message) {
     Inherited::Dispatch(Message);
 }
 
+void TCustomDBEditVyn::WMEditingClipboard(TMessage& Message) {
+    EditCanModify();
+    Inherited::Dispatch(Message);
+}
+
 void TCustomDBEditVyn::WMGetDlgCode(TMessage& Message) {
     Message.Result = DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTCHARS;
     if (holder_ && holderObject_) {
@@ -544,6 +549,13 @@ bool TCustomDBEditVyn::ExecuteAction(TBasicAction* action) {
 
 bool TCustomDBEditVyn::UpdateAction(TBasicAction* action) {
     return TCustomMaskEdit::UpdateAction(action) || dataLink_->UpdateAction(action);
+}
+
+void TCustomDBEditVyn::Loaded() {
+    TCustomMaskEdit::Loaded();
+    RecalcMaxLength();
+    if (ComponentState().Contains(csDesigning)) DataChange(this);
+    UpdateFlatBorder();
 }
 
 void TCustomDBEditVyn::Notification(TComponent* component, TOperation operation) {

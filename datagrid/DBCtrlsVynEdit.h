@@ -104,6 +104,11 @@ public:
     void SetAlignment(TAlignment value);
     // An explicit mask; the field's mask applies until one is set.
     void SetEditMask(const AnsiString& value);
+    // What a form description keeps: only what was set explicitly, and the
+    // text only of an editor that holds its value itself.
+    bool AlignmentStored() const { return alignmentSet_; }
+    bool EditMaskStored() const { return editMaskSet_; }
+    bool TextStored() const { return IsDataIndependent() && !Text().empty(); }
     bool AlwaysShowBorder() const { return alwaysShowBorder_; }
     void SetAlwaysShowBorder(bool value);
     bool Flat() const { return flat_; }
@@ -116,9 +121,12 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool value);
     TEditButtonVyn* EditButton() const { return editButton_.get(); }
+    void SetEditButton(TEditButtonVyn* value) { editButton_->Assign(value); }
     TEditButtonsVyn* EditButtons() const { return editButtons_.get(); }
+    void SetEditButtons(TEditButtonsVyn* value) { editButtons_->Assign(value); }
     TEditImageVyn* EditImage() const { return editImage_.get(); }
     TMRUListVyn* MRUList() const { return mruList_.get(); }
+    void SetMRUList(TMRUListVyn* value) { mruList_->Assign(value); }
     TCustomImageList* Images() const { return editImage_->Images(); }
     void SetImages(TCustomImageList* value);
     bool DroppedDown() const { return droppedDown_; }
@@ -230,6 +238,7 @@ protected:
     void KeyUp(Word& key, TShiftState shift) override;
     void KeyPress(char& key) override;
     void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
 
     void LayoutEditButtons();
     void UpdateEditButtonStates();
@@ -238,6 +247,8 @@ protected:
     void PaintText(HDC dc);
 
     void WMChar(TMessage& Message);
+    // Cut, paste and undo change the text: the record enters edit mode first.
+    void WMEditingClipboard(TMessage& Message);
     void WMGetDlgCode(TMessage& Message);
     void WMSize(TMessage& Message);
     void WMPaint(TMessage& Message);
@@ -261,6 +272,9 @@ protected:
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_CHAR, WMChar)
+        SERVIORA_MESSAGE(WM_CUT, WMEditingClipboard)
+        SERVIORA_MESSAGE(WM_PASTE, WMEditingClipboard)
+        SERVIORA_MESSAGE(WM_UNDO, WMEditingClipboard)
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_PAINT, WMPaint)

@@ -111,9 +111,11 @@ void TDBGridVynFindDlg::SelectColumnChoice(int index) {
 }
 
 void TDBGridVynFindDlg::RebuildFindColumns() {
-    findColumns_.Clear();
     TStrings* items = cbFindIn->Items();
+    // Choosing "<All>" here fires the box's change handler, which rebuilds
+    // too: the list is emptied only afterwards so it is filled once.
     if (cbFindIn->ItemIndex() < 0) SelectColumnChoice(items->Count() - 1);
+    findColumns_.Clear();
     const int choice = cbFindIn->ItemIndex();
     if (choice == items->Count() - 1) {
         for (int i = 0; i < items->Count() - 1; ++i) findColumns_.Add(static_cast<TColumnVyn*>(items->Objects(i)));

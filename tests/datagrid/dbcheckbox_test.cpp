@@ -134,6 +134,30 @@ TEST_F(DBCheckBoxTest, ABoxWithADataSourceButNoFieldNeitherEditsNorPosts) {
     EXPECT_EQ(Answer()->AsString(), "yes");
 }
 
+TEST_F(DBCheckBoxTest, TheBoxSitsOppositeTheCaptionMirroredForRightToLeft) {
+    box->SetCaption("");
+    box->SetColor(clBtnFace);
+    struct Case {
+        TBiDiMode mode;
+        TAlignment alignment;
+        bool boxOnRight;
+    };
+    for (const Case& c : {Case{bdLeftToRight, taRightJustify, false}, Case{bdLeftToRight, taLeftJustify, true},
+                          Case{bdRightToLeft, taRightJustify, true}, Case{bdRightToLeft, taLeftJustify, false}}) {
+        SCOPED_TRACE(testing::Message() << (c.mode == bdRightToLeft ? "right to left, " : "left to right, ")
+                                        << (c.alignment == taRightJustify ? "right" : "left"));
+        box->SetBiDiMode(c.mode);
+        box->SetAlignment(c.alignment);
+        box->Repaint();
+        // Only the box's inside is white.
+        const int width = box->Width(), height = box->Height();
+        const bool left = ColoursIn(box->Handle(), TRect{0, 0, 20, height}).count(ColorToRGB(clWindow)) == 1;
+        const bool right = ColoursIn(box->Handle(), TRect{width - 20, 0, width, height}).count(ColorToRGB(clWindow)) == 1;
+        EXPECT_EQ(right, c.boxOnRight);
+        EXPECT_EQ(left, !c.boxOnRight);
+    }
+}
+
 TEST_F(DBCheckBoxTest, DataSetActionsReachTheBoundSourceOnly) {
     TRecordingDataSetAction action(nullptr);
     EXPECT_FALSE(box->ExecuteAction(&action));

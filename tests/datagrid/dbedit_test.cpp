@@ -1,8 +1,11 @@
 // The data-aware edit over an in-memory dataset: what it shows with and
 // without the focus, how typed text reaches the field, its keys, its
 // buttons, its own painting and in-place hosting.
+#include "datagrid/DBCtrlsVynComboBox.h"
 #include "datagrid/DBCtrlsVynEdit.h"
 #include "platform/data/field.h"
+#include "platform/rtl/writer.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/win/commctrl.h"
 #include "platform/win/testseams.h"
@@ -21,6 +24,7 @@ public:
     using TCustomDBEditVyn::TCustomDBEditVyn;
     using TCustomDBEditVyn::ButtonClicked;
     using TCustomDBEditVyn::ButtonPressed;
+    using TCustomDBEditVyn::Loaded;
 };
 
 class DBEditTest : public FormControlTest {
@@ -132,6 +136,59 @@ TEST_F(DBEditTest, MaxLengthFollowsTheBoundStringField) {
     edit->SetDataField("Model");
     edit->SetDataField("Maker");
     EXPECT_EQ(edit->MaxLength(), 20);
+}
+
+TEST_F(DBEditTest, LoadingKeepsOnlyAMaxLengthOtherThanTheFieldsSize) {
+    Bind("Model");
+    edit->Loaded();
+    EXPECT_EQ(edit->MaxLength(), 0);  // the field's own size comes back with its data
+    data->Next();
+    EXPECT_EQ(edit->MaxLength(), 10);
+    edit->SetMaxLength(5);
+    edit->Loaded();
+    EXPECT_EQ(edit->MaxLength(), 5);
+}
+
+TEST_F(DBEditTest, CutPasteAndUndoPutTheRecordIntoEditModeFirst) {
+    Bind("Maker");
+    for (UINT message : {WM_CUT, WM_PASTE, WM_UNDO}) {
+        SCOPED_TRACE(message);
+        data->Cancel();
+        Focus(edit);
+        edit->SelectAll();
+        Clipboard()->SetAsText("Kappa");
+        ASSERT_EQ(data->State(), dsBrowse);
+        edit->Perform(message, 0, 0);
+        EXPECT_EQ(data->State(), dsEdit);
+        if (message == WM_PASTE) {
+            EXPECT_EQ(edit->Text(), "Kappa");
+        }
+    }
+}
+
+TEST_F(DBEditTest, AFormDescriptionKeepsOnlyWhatWasSetAndTheTextOfAnUnboundEditor) {
+    std::unique_ptr<TDBComboBoxVyn> box(TDBComboBoxVyn::Create(nullptr));
+    box->SetName("Box");
+    box->SetText("abc");
+    std::string written = ComponentToText(box.get());
+    EXPECT_NE(written.find("Text = 'abc'"), std::string::npos) << written;
+    for (const char* unset : {"Alignment", "EditMask", "AutoSize", "WordWrap"})
+        EXPECT_EQ(written.find(unset), std::string::npos) << unset;
+
+    box->SetAlignment(taLeftJustify);  // the default, but set explicitly
+    box->SetEditMask(">LL;0;_");
+    box->SetWordWrap(true);
+    written = ComponentToText(box.get());
+    std::unique_ptr<TDBComboBoxVyn> read(TDBComboBoxVyn::Create(nullptr));
+    ReadComponentFromString(written, read.get());
+    EXPECT_TRUE(read->AlignmentStored());
+    EXPECT_TRUE(read->EditMaskStored());
+    EXPECT_EQ(read->EditMask(), ">LL;0;_");
+    EXPECT_TRUE(read->WordWrap());
+    EXPECT_EQ(read->Text(), "AB");  // the mask's upper-case letters
+
+    box->SetDataField("Maker");
+    EXPECT_EQ(ComponentToText(box.get()).find("Text ="), std::string::npos);
 }
 
 TEST_F(DBEditTest, ANameTheDataSetLacksRaisesWhileBinding) {
@@ -284,6 +341,36 @@ TEST_F(DBEditTest, ARightAlignedFieldIsPaintedByTheEditorOnlyWithoutTheFocus) {
     edit->SetWordWrap(true);
     Focus(other);
     EXPECT_FALSE(edit->PaintsOwnText());
+}
+
+TEST_F(DBEditTest, TheImageSitsAtTheLeadingEdgeMirroredForRightToLeft) {
+    TImageList images(nullptr);
+    FillWithSquares(images, 12, {clGreen});
+    edit->SetImages(&images);
+    edit->SetOnGetImageIndex([](TObject*, int& index) { index = 0; });
+    const COLORREF green = ColorToRGB(clGreen);
+    for (bool rtl : {false, true}) {
+        SCOPED_TRACE(rtl ? "right to left" : "left to right");
+        edit->SetBiDiMode(rtl ? bdRightToLeft : bdLeftToRight);
+        edit->RecreateWnd();
+        Focus(other);
+        const int width = edit->ClientWidth();
+        const TRect image = edit->ImageRect();
+        EXPECT_EQ(rtl ? image.right : image.left, rtl ? width : 0);
+        const TRect text = edit->TextAreaRect();
+        EXPECT_EQ(rtl ? text.right : text.left, rtl ? image.left : image.right);
+        // Client to window coordinates for the window's picture.
+        POINT origin{0, 0};
+        ClientToScreen(edit->Handle(), &origin);
+        RECT frame{};
+        GetWindowRect(edit->Handle(), &frame);
+        const auto shown = [&](TRect r) {
+            OffsetRect(&r, origin.x - frame.left, origin.y - frame.top);
+            return ColoursIn(edit->Handle(), r).count(green) == 1;
+        };
+        EXPECT_TRUE(shown(image));
+        EXPECT_FALSE(shown(TRect{width - image.right, 0, width - image.left, image.bottom}));
+    }
 }
 
 TEST_F(DBEditTest, APasswordEditorIsSingleLine) {

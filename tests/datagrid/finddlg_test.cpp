@@ -106,6 +106,18 @@ TEST_F(FindDialogTest, TheColumnChoiceListsVisibleColumnsInDisplayOrderAndStarts
 
 }
 
+TEST_F(FindDialogTest, AnInvisibleCurrentColumnChoosesAllOverTheVisibleOnes) {
+    grid->Columns()->Items(1)->SetVisible(false);  // Maker
+    grid->SetCol(grid->DataToRawColumn(1));
+    ASSERT_EQ(grid->SelectedIndex(), 1);
+    TDBGridVynFindDlg* dialog = Open();
+    EXPECT_EQ(dialog->cbFindIn->Items()->Count(), 3);
+    EXPECT_EQ(dialog->cbFindIn->Text(), "<All>");
+    ASSERT_EQ(dialog->FindColumns().Count(), 2);
+    EXPECT_EQ(dialog->FindColumns().Items(0)->FieldName(), "Model");
+    EXPECT_EQ(dialog->FindColumns().Items(1)->FieldName(), "Sold");
+}
+
 TEST_F(FindDialogTest, AllFindsTheThirdRecordsSecondColumnThenContinuesAfterIt) {
     data->First();
     TDBGridVynFindDlg* dialog = Open("at");
