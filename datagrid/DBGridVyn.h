@@ -296,6 +296,13 @@ public:
     // The data rows there are: the memory table's presented rows in the
     // mode, else the data link's buffered records (0 while inactive).
     int PresentedRowCount() const;
+    // In the mode: the first presented row (from 0) whose bookmark comes at
+    // or after `bookmark` (the row count when none does); `found` tells
+    // whether that row is the bookmark's own.
+    int MemTableRowOfBookmark(const TBookmarkStr& bookmark, bool& found);
+    // In the mode: the data rows in view, from the top row to the last row
+    // on screen (at most the last data row).
+    int MemTableLastRowOnScreen() const;
     // Whether the column's cells start with the tree-node area.
     bool TreeNodeColumn(TColumnVyn* column) const;
     // The columns that carry sort markers, again from their titles' indexes.

@@ -222,6 +222,7 @@ TGridRect TBookmarkListVyn::MarkedRowsRect() {
     int last = -1;
     TGridDataLinkVyn* link = grid_->DataLink();
     if (link->Active()) {
+        if (grid_->MemTableMode()) return MemTableMarkedRowsRect();
         const int saved = link->ActiveRecord();
         try {
             for (int i = 0; i < link->RecordCount(); ++i) {
@@ -236,7 +237,32 @@ TGridRect TBookmarkListVyn::MarkedRowsRect() {
         }
         link->SetActiveRecord(saved);
     }
+    return MarkedRowsSpan(first, last);
+}
+
+TGridRect TBookmarkListVyn::MarkedRowsSpan(int first, int last) const {
     if (first < 0) return {-1, -1, -1, -1};
     const int offset = grid_->TopDataOffset();
     return {0, offset + first, grid_->ColCount() - 1, offset + last};
+}
+
+TGridRect TBookmarkListVyn::MemTableMarkedRowsRect() {
+    int first = -1;
+    int last = -1;
+    const int lastRow = grid_->MemTableLastRowOnScreen();
+    for (int row = grid_->TopRow() - grid_->TopDataOffset(); row <= lastRow; ++row) {
+        grid_->BeginRowRead(row);
+        bool marked = false;
+        try {
+            marked = IndexOfBookmark(grid_->DataLink()->DataSet()->Bookmark()) >= 0;
+        } catch (...) {
+            grid_->EndRowRead();
+            throw;
+        }
+        grid_->EndRowRead();
+        if (!marked) continue;
+        if (first < 0) first = row;
+        last = row;
+    }
+    return MarkedRowsSpan(first, last);
 }

@@ -83,6 +83,9 @@ public:
 private:
     void ListChanged(TObject* sender);
     void StateChanged();
+    // In-memory-table mode reads the rows in view from the memory table.
+    TGridRect MemTableMarkedRowsRect();
+    TGridRect MarkedRowsSpan(int first, int last) const;
 
     TCustomDBGridVyn* grid_;
     std::unique_ptr<TStringList> list_;

@@ -54,6 +54,39 @@ int TCustomDBGridVyn::PresentedRowCount() const {
     return memTable_ ? memTable_->RecordCount() : dataLink_->RecordCount();
 }
 
+int TCustomDBGridVyn::MemTableRowOfBookmark(const TBookmarkStr& bookmark, bool& found) {
+    TDataSet* dataSet = dataLink_->DataSet();
+    // Presented rows keep bookmark order, so a bisection reads few of them.
+    int lo = 0;
+    int hi = PresentedRowCount() - 1;
+    found = false;
+    while (lo <= hi) {
+        const int mid = (lo + hi) / 2;
+        BeginRowRead(mid);
+        int order = 0;
+        try {
+            order = dataSet->CompareBookmarks(dataSet->Bookmark(), bookmark);
+        } catch (...) {
+            EndRowRead();
+            throw;
+        }
+        EndRowRead();
+        if (order < 0) {
+            lo = mid + 1;
+        } else {
+            hi = mid - 1;
+            if (order == 0) found = true;
+        }
+    }
+    return lo;
+}
+
+int TCustomDBGridVyn::MemTableLastRowOnScreen() const {
+    TGridDrawInfo info;
+    CalcDrawInfo(info);
+    return std::min(info.Vert.LastVisibleCell() - topDataOffset_, PresentedRowCount() - 1);
+}
+
 void TCustomDBGridVyn::MemTableMoveToRow(int row, bool show) {
     const int col = Col();
     const bool moveAnchor = !memTableRepositioning_;

@@ -249,6 +249,12 @@ TRect TDBGridVynSelectionRect::ScreenBox(int leftColumn, const TBookmarkStr& top
     const bool ordered = Compare(top, bottom) <= 0;
     const TBookmarkStr& upper = ordered ? top : bottom;
     const TBookmarkStr& lower = ordered ? bottom : top;
+    const int offset = grid_->TopDataOffset();
+    if (grid_->MemTableMode()) {
+        bool found = false;
+        return grid_->BoxRect(grid_->DataToRawColumn(leftColumn), grid_->MemTableRowOfBookmark(upper, found) + offset,
+                              grid_->DataToRawColumn(rightColumn), grid_->MemTableRowOfBookmark(lower, found) + offset);
+    }
     TGridDataLinkVyn* link = grid_->DataLink();
     TActiveRecordKeeper keeper(link);
     int topRow = 0;
@@ -260,7 +266,6 @@ TRect TDBGridVynSelectionRect::ScreenBox(int leftColumn, const TBookmarkStr& top
     int bottomRow = grid_->VisibleDataRowCount();
     link->SetActiveRecord(std::max(link->RecordCount() - 1, 0));
     if (Compare(lower, link->DataSet()->Bookmark()) <= 0) bottomRow = FindBufferedRow(lower);
-    const int offset = grid_->TopDataOffset();
     return grid_->BoxRect(grid_->DataToRawColumn(leftColumn), topRow + offset, grid_->DataToRawColumn(rightColumn),
                           bottomRow + offset);
 }
@@ -273,7 +278,14 @@ TGridRect TDBGridVynSelectionRect::ToGridRect() const {
     const TBookmarkStr bottom = BottomBookmark();
     int first = -1;
     int last = -1;
-    {
+    if (grid_->MemTableMode()) {
+        bool found = false;
+        first = grid_->MemTableRowOfBookmark(top, found);
+        if (first >= grid_->PresentedRowCount()) first = -1;
+        last = grid_->MemTableRowOfBookmark(bottom, found);
+        if (!found) --last;
+        if (last < first) first = last = -1;
+    } else {
         TActiveRecordKeeper keeper(link);
         for (int i = 0; i < link->RecordCount(); ++i) {
             link->SetActiveRecord(i);

@@ -3,6 +3,7 @@
 // by grid rows, and the mode left for footer rows.
 #include "datagrid/DBGridVynColumns.h"
 #include "datagrid/DBGridVynInplaceEdit.h"
+#include "datagrid/DBGridVynSelection.h"
 #include "grid_fixture.h"
 #include "support/temp_dir.h"
 #include "tests/platform/win/window_fixture.h"
@@ -125,6 +126,41 @@ TEST_F(MemTableModeTest, NumpadKeysExpandAndCollapseTheCurrentNode) {
         EXPECT_EQ(grid->RowCount(), grid->TopDataOffset() + rows) << key;
         EXPECT_EQ(CurrentName(), "分部");
     }
+}
+
+TEST_F(MemTableModeTest, SelectionsFindTheirRowsInTheMemoryTable) {
+    TProbeGrid* grid = ShownTreeGrid(4 * 19 + 24);
+    const int offset = grid->TopDataOffset();
+    auto bookmarkOf = [this](int recNo) {
+        tree_.SetRecNo(recNo);
+        return tree_.Bookmark();
+    };
+    // Marked records: only the rows in view count, wherever the view is.
+    for (int recNo : {1, 2, 4}) {
+        tree_.SetRecNo(recNo);
+        grid->SelectedRows()->SetCurrentRowMarked(true);
+    }
+    tree_.First();
+    ProcessMessages();
+    TGridRect marked = grid->SelectedRows()->MarkedRowsRect();
+    EXPECT_EQ(marked.Top, offset);
+    EXPECT_EQ(marked.Bottom, offset + 3);
+    SendMessage(grid->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    SendMessage(grid->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    marked = grid->SelectedRows()->MarkedRowsRect();
+    EXPECT_EQ(marked.Top, offset + 3);
+    EXPECT_EQ(marked.Bottom, offset + 3);
+    // A rectangle from 华东 to 华南 spans their presented rows, also below the rows the link buffers.
+    TDBGridVynSelectionRect* rect = grid->Selection()->Rect();
+    rect->ExtendTo(1, bookmarkOf(5), false);
+    rect->ExtendTo(0, bookmarkOf(2), true);
+    const TGridRect cells = rect->ToGridRect();
+    EXPECT_EQ(cells.Left, grid->DataToRawColumn(0));
+    EXPECT_EQ(cells.Right, grid->DataToRawColumn(1));
+    EXPECT_EQ(cells.Top, offset + 1);
+    EXPECT_EQ(cells.Bottom, offset + 4);
+    const TRect box = rect->ScreenBox(1, bookmarkOf(7), bookmarkOf(2), 0);
+    EXPECT_EQ(box, grid->BoxRect(grid->DataToRawColumn(0), offset + 1, grid->DataToRawColumn(1), offset + 6));
 }
 
 TEST_F(MemTableModeTest, ScrollBarFollowsThePresentedRowsAndScrollsByRows) {
