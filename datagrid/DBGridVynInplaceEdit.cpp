@@ -13,6 +13,7 @@
 #include "datagrid/PopupDataGridVyn.h"
 #include "datagrid/ToolCtrlsVynCalendar.h"
 #include "datagrid/ToolCtrlsVynListbox.h"
+#include "platform/gdi/wingdi.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/ui/menus.h"
@@ -469,7 +470,9 @@ void TDBGridInplaceEdit::MouseDown(TMouseButton button, TShiftState shift, int x
     // A double click on the node's own box toggles it, as a click on the grid's does.
     if (grid && shift.Contains(ssDouble) && grid->TreeNodeColumn(column)) {
         const int area = grid->TreeNodeAreaWidth();
-        if (x >= area - 18 && x < area) grid->MTToggleCurrentNode(-1);
+        // The area sits at the leading edge: the right one for right-to-left.
+        const int lead = UseRightToLeftAlignment() ? Width() - 1 - x : x;
+        if (lead >= area - 18 && lead < area) grid->MTToggleCurrentNode(-1);
     }
     TInplaceEdit::MouseDown(button, shift, x, y);
     if (column && column->DblClickNextVal() && shift.Contains(ssDouble))
@@ -494,6 +497,8 @@ void TDBGridInplaceEdit::PaintTreeNodes() {
     TCustomDBGridVyn* grid = DBGrid();
     if (!Visible() || !HandleAllocated() || !grid || !grid->TreeNodeColumn(Column())) return;
     HDC dc = GetDC(Handle());
+    // Right-to-left, the tree is drawn mirrored at the right, where the text leaves it room.
+    if (UseRightToLeftAlignment()) SetLayout(dc, LAYOUT_RTL);
     {
         CanvasOnDC bound(canvas_.get(), dc);
         canvas_->Brush()->SetColor(Color());

@@ -306,20 +306,35 @@ TEST_F(MemTableModeTest, EditorLeavesTheTreeAreaAndToggledByADoubleClickOnTheBox
     TProbeGrid* grid = ShownTreeGrid(300);
     grid->SetOptions(grid->Options() + TDBGridOptions{dgEditing, dgAlwaysShowEditor});
     grid->SetFocus();
-    tree_.SetRecNo(5);  // 华南, level 2, collapsed
-    ProcessMessages();
-    auto* editor = grid->DBInplaceEditor();
-    ASSERT_TRUE(editor && editor->Visible());
-    EXPECT_EQ(editor->EditText(), "华南");
-    EXPECT_GE(editor->TextArea().left, 36);
-    const POINT box{36 - 9, editor->Height() / 2};
-    SimulateMouseButton(editor->Handle(), box, VK_LBUTTON, true);
-    SimulateMouseButton(editor->Handle(), box, VK_LBUTTON, false);
-    SimulateMouseButton(editor->Handle(), box, VK_LBUTTON, true);
-    SimulateMouseButton(editor->Handle(), box, VK_LBUTTON, false);
-    ProcessMessages();
-    EXPECT_EQ(grid->RowCount(), grid->TopDataOffset() + 8);
-    EXPECT_EQ(CurrentName(), "华南");
+    for (bool rtl : {false, true}) {
+        SCOPED_TRACE(rtl ? "right to left" : "left to right");
+        grid->SetBiDiMode(rtl ? bdRightToLeft : bdLeftToRight);
+        tree_.First();
+        ProcessMessages();
+        auto* editor = grid->DBInplaceEditor();
+        ASSERT_TRUE(editor);
+        editor->SetBiDiMode(grid->BiDiMode());
+        tree_.SetRecNo(5);  // 华南, level 2, collapsed
+        ProcessMessages();
+        ASSERT_TRUE(editor->Visible());
+        ASSERT_EQ(grid->RowCount(), grid->TopDataOffset() + 7);
+        EXPECT_EQ(editor->EditText(), "华南");
+        // The area is at the leading edge: the right one for right-to-left.
+        if (rtl)
+            EXPECT_LE(editor->TextArea().right, editor->Width() - 36);
+        else
+            EXPECT_GE(editor->TextArea().left, 36);
+        const POINT box{rtl ? editor->Width() - 1 - (36 - 9) : 36 - 9, editor->Height() / 2};
+        for (int click = 0; click < 2; ++click) {
+            SimulateMouseButton(editor->Handle(), box, VK_LBUTTON, true);
+            SimulateMouseButton(editor->Handle(), box, VK_LBUTTON, false);
+        }
+        ProcessMessages();
+        EXPECT_EQ(grid->RowCount(), grid->TopDataOffset() + 8);
+        EXPECT_EQ(CurrentName(), "华南");
+        tree_.SetNodeExpanded(5, false);
+        ProcessMessages();
+    }
 }
 
 TEST_F(MemTableModeTest, ScreenshotOfThreeLevelsWithTheEditorInTheFirstColumn) {
