@@ -307,7 +307,7 @@ TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
     SimulateMouseButton(toolbar->Handle(), POINT{5, 5}, VK_LBUTTON, true);
     DispatchQueuedMessages();
     EXPECT_EQ(first->State(), tbsDown);
-    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "toolbars.png"));
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "toolbar-pressed.png"));
     SimulateMouseButton(toolbar->Handle(), POINT{5, 5}, VK_LBUTTON, false);
     DispatchQueuedMessages();
     EXPECT_EQ(clicks, 1);
