@@ -301,7 +301,9 @@ void TKpInterpreterExpression::ReadSetConstructor(Variant& result) {
             Variant element;
             CurrentArgs().Reset();
             EvaluateDesignator(Variant(), element);
-            if (element.VarType() != varInteger) RaiseScriptError(108, TokenStart());
+            // Enumeration constants of the bindings are bytes: any whole
+            // number names an element, a Boolean does not.
+            if (!VarIsOrdinal(element) || element.VarType() == varBoolean) RaiseScriptError(108, TokenStart());
             mask |= Cardinal(1) << (((element.AsInteger() % 32) + 32) % 32);
         }
         NextToken();
