@@ -220,7 +220,8 @@ AnsiString FormatAggregate(Currency value, TField* field, const AnsiString& foot
     auto* numeric = dynamic_cast<TNumericField*>(field);
     const AnsiString fieldFormat = numeric ? numeric->DisplayFormat() : AnsiString();
     auto* floatField = dynamic_cast<TFloatField*>(field);
-    const bool currency = floatField && floatField->Currency();
+    auto* bcdField = dynamic_cast<TBCDField*>(field);
+    const bool currency = floatField ? floatField->Currency() : bcdField && bcdField->Currency();
     switch (field->DataType()) {
         case ftSmallint:
         case ftInteger:

@@ -214,7 +214,8 @@ AnsiString TDBGridVynExport::FooterTotalText(int footerRow, int colIndex) {
         return IntToStr(static_cast<Int64>(std::nearbyint(total.ToDouble())));
     }
     const auto* floatField = dynamic_cast<TFloatField*>(field);
-    const bool currency = floatField && floatField->Currency();
+    const auto* bcdField = dynamic_cast<TBCDField*>(field);
+    const bool currency = floatField ? floatField->Currency() : bcdField && bcdField->Currency();
     const TFloatFormat kind = currency ? ffCurrency : ffGeneral;
     const int digits = currency ? CurrencyDecimals : 0;
     if (type == ftFloat || type == ftCurrency) {

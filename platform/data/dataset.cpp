@@ -36,7 +36,7 @@ void DatabaseErrorFmt(const AnsiString& format, TVarRecs args, TComponent* compo
 }
 
 TDataSet::TDataSet(TComponent* owner)
-    : TComponent(owner), fields_(std::make_unique<TFields>(this)), fieldDefs_(std::make_unique<TFieldDefs>()) {}
+    : TComponent(owner), fields_(std::make_unique<TFields>(this)), fieldDefs_(std::make_unique<TFieldDefs>(this)) {}
 
 TDataSet::~TDataSet() {
     // Closing without events: the handlers' owners may be gone already.
@@ -89,13 +89,29 @@ void TDataSet::SetActive(bool value) {
     }
 }
 
+namespace {
+
+void DescribeColumns(TFieldDefs& defs, const std::vector<TColumnDescription>& columns) {
+    defs.Clear();
+    for (const TColumnDescription& column : columns) defs.Add(column.name, column.dataType, column.size, column.required);
+}
+
+}  // namespace
+
+void TDataSet::InitFieldDefs() {
+    if (Active()) return;
+    std::vector<TColumnDescription> columns;
+    RecordList records;
+    InternalOpen(columns, records);
+    InternalClose();
+    DescribeColumns(*fieldDefs_, columns);
+}
+
 void TDataSet::OpenCursor() {
     std::vector<TColumnDescription> columns;
     RecordList records;
     InternalOpen(columns, records);
-    fieldDefs_->Clear();
-    for (const TColumnDescription& column : columns)
-        fieldDefs_->Add(column.name, column.dataType, column.size, column.required);
+    DescribeColumns(*fieldDefs_, columns);
     records_ = std::move(records);
     CreateFields(columns);
     calcValues_.clear();
@@ -267,9 +283,7 @@ void TDataSet::CalculateFields(RecordList::Row row) const {
     for (int i = 0; i < fields_->Count(); ++i) {
         TField* field = fields_->Fields(i);
         if (field->FieldKind() != fkLookup || !field->LookupDataSet()) continue;
-        const Variant keys = FieldValues(field->KeyFields());
-        field->SetAsVariant(
-            field->LookupDataSet()->Lookup(field->LookupKeyFields(), keys, field->LookupResultField()));
+        field->SetAsVariant(field->LookupValue(FieldValues(field->KeyFields())));
     }
     OnCalcFields_(&self);
     calcValid_[row] = true;

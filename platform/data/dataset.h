@@ -170,6 +170,9 @@ public:
     TFields* Fields() const { return fields_.get(); }
     int FieldCount() const { return fields_->Count(); }
     TFieldDefs* FieldDefs() const { return fieldDefs_.get(); }
+    // Reads the column definitions from the storage, which a closed dataset
+    // opens and closes for it; an open one holds them already.
+    void InitFieldDefs();
     // True when the fields were made from the storage's columns at opening
     // (no persistent fields).
     bool DefaultFields() const { return defaultFields_; }

@@ -51,6 +51,7 @@ inline constexpr const char* SFieldRequired = "Field '%s' must have a value";
 inline constexpr const char* SInvalidBoolValue = "'%s' is not a valid boolean value for field '%s'";
 inline constexpr const char* SInvalidIntegerValue = "'%s' is not a valid integer value for field '%s'";
 inline constexpr const char* SInvalidFloatValue = "'%s' is not a valid floating point value for field '%s'";
+inline constexpr const char* SFieldRangeError = "%s is not a valid value for field '%s'. The allowed range is %s to %s";
 inline constexpr const char* SInvalidDateTimeValue = "'%s' is not a valid date and time";
 inline constexpr const char* SInvalidBookmark = "Invalid bookmark";
 inline constexpr const char* SCircularDataLink = "Circular datalinks are not allowed";

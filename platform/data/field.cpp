@@ -34,6 +34,17 @@ bool StartsWithText(const AnsiString& word, const AnsiString& prefix) {
     return !prefix.empty() && prefix.size() <= word.size() && SameText(word.substr(0, prefix.size()), prefix);
 }
 
+// Key values of a lookup: one value, or a variant array for several keys.
+bool SameKey(const Variant& a, const Variant& b) {
+    if (VarIsArray(a) != VarIsArray(b)) return false;
+    if (!VarIsArray(a)) return VarSameValue(a, b);
+    const int low = VarArrayLowBound(a, 1), high = VarArrayHighBound(a, 1);
+    if (high - low != VarArrayHighBound(b, 1) - VarArrayLowBound(b, 1)) return false;
+    for (int i = 0; i <= high - low; ++i)
+        if (!VarSameValue(VarArrayGet(a, {low + i}), VarArrayGet(b, {VarArrayLowBound(b, 1) + i}))) return false;
+    return true;
+}
+
 }  // namespace
 
 // ---- TField -------------------------------------------------------------
@@ -234,6 +245,53 @@ bool TField::CanModify() const {
 
 bool TField::IsValidChar(char) const { return true; }
 
+bool TField::IsIndexField() const {
+    if (!dataSet_ || fieldKind_ != fkData) return false;
+    // "A, B DESC": each part's first word is a field name.
+    const AnsiString& sort = dataSet_->SortText();
+    for (std::size_t start = 0; start < sort.size();) {
+        std::size_t end = sort.find(',', start);
+        if (end == AnsiString::npos) end = sort.size();
+        const AnsiString part = Trim(sort.substr(start, end - start));
+        if (SameText(part.substr(0, part.find(' ')), fieldName_)) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+void TField::SetLookupCache(bool value) {
+    lookupCache_ = value;
+    lookupList_.clear();
+    lookupListRead_ = false;
+}
+
+void TField::RefreshLookupList() {
+    lookupList_.clear();
+    lookupListRead_ = true;
+    if (!lookupDataSet_ || !lookupDataSet_->Active()) return;
+    TDataSet& source = *lookupDataSet_;
+    const TBookmarkStr bookmark = source.Bookmark();
+    source.DisableControls();
+    try {
+        for (source.First(); !source.Eof(); source.Next())
+            lookupList_.emplace_back(source.FieldValues(lookupKeyFields_), source.FieldValues(lookupResultField_));
+    } catch (...) {
+        source.EnableControls();
+        throw;
+    }
+    if (!bookmark.empty()) source.GotoBookmark(bookmark);
+    source.EnableControls();
+}
+
+Variant TField::LookupValue(const Variant& keys) {
+    if (!lookupDataSet_) return Null();
+    if (!lookupCache_) return lookupDataSet_->Lookup(lookupKeyFields_, keys, lookupResultField_);
+    if (!lookupListRead_) RefreshLookupList();
+    for (const auto& [key, value] : lookupList_)
+        if (SameKey(key, keys)) return value;
+    return Null();
+}
+
 void TField::FocusControl() {
     if (dataSet_) dataSet_->DataEvent(deFocusControl, reinterpret_cast<std::intptr_t>(this));
 }
@@ -248,6 +306,28 @@ const AnsiString& TNumericField::FormatFor(bool displayText) const {
     return displayText || editFormat_.empty() ? displayFormat_ : editFormat_;
 }
 
+void TNumericField::CheckRange(double value, double min, double max) const {
+    if ((min == 0 && max == 0) || (value >= min && value <= max)) return;
+    DatabaseErrorFmt(SFieldRangeError, {FloatToStr(value), DisplayName(), FloatToStr(min), FloatToStr(max)}, DataSet());
+}
+
+AnsiString TNumericField::RealText(bool displayText, bool currency, int precision) const {
+    if (IsNull()) return {};
+    const double value = AsFloat();
+    const AnsiString& format = FormatFor(displayText);
+    if (!format.empty()) return FormatFloat(format, value);
+    if (currency) return FloatToStrF(value, displayText ? ffCurrency : ffFixed, precision, CurrencyDecimals);
+    return FloatToStrF(value, ffGeneral, precision, 0);
+}
+
+void TNumericField::SetRealText(const AnsiString& value) {
+    const AnsiString text = Trim(value);
+    if (text.empty()) return Clear();
+    double number;
+    if (!TryStrToFloat(text, number)) DatabaseErrorFmt(SInvalidFloatValue, {value, DisplayName()}, DataSet());
+    SetAsFloat(number);
+}
+
 bool TNumericField::IsValidChar(char c) const {
     if ((c >= '0' && c <= '9') || c == '+' || c == '-') return true;
     const bool fractional = DataType() != ftInteger && DataType() != ftSmallint && DataType() != ftLargeint &&
@@ -257,7 +337,10 @@ bool TNumericField::IsValidChar(char c) const {
 
 Integer TIntegerField::AsInteger() const { return TField::AsInteger(); }
 
-void TIntegerField::SetAsInteger(Integer value) { SetCell(CellValue::Integer(value)); }
+void TIntegerField::SetAsInteger(Integer value) {
+    CheckRange(value, minValue_, maxValue_);
+    SetCell(CellValue::Integer(value));
+}
 
 void TIntegerField::SetAsString(const AnsiString& value) {
     const AnsiString text = Trim(value);
@@ -313,32 +396,37 @@ AnsiString TLargeintField::GetText(bool displayText) const {
 
 double TFloatField::AsFloat() const { return TField::AsFloat(); }
 
-void TFloatField::SetAsFloat(double value) { SetCell(CellValue::Real(value)); }
+void TFloatField::SetAsFloat(double value) {
+    CheckRange(value, minValue_, maxValue_);
+    SetCell(CellValue::Real(value));
+}
 
 Integer TFloatField::AsInteger() const { return static_cast<Integer>(Round(AsFloat())); }
 
-void TFloatField::SetAsString(const AnsiString& value) {
-    const AnsiString text = Trim(value);
-    if (text.empty()) return Clear();
-    double number;
-    if (!TryStrToFloat(text, number)) DatabaseErrorFmt(SInvalidFloatValue, {value, DisplayName()}, DataSet());
-    SetAsFloat(number);
-}
+void TFloatField::SetAsString(const AnsiString& value) { SetRealText(value); }
 
 AnsiString TFloatField::AsString() const { return IsNull() ? AnsiString() : FloatToStr(AsFloat()); }
 
 Variant TFloatField::AsVariant() const { return IsNull() ? Null() : Variant(AsFloat()); }
 
-AnsiString TFloatField::GetText(bool displayText) const {
-    if (IsNull()) return {};
-    const double value = AsFloat();
-    const AnsiString& format = FormatFor(displayText);
-    if (!format.empty()) return FormatFloat(format, value);
-    if (currency_) return FloatToStrF(value, displayText ? ffCurrency : ffFixed, precision_, CurrencyDecimals);
-    return FloatToStrF(value, ffGeneral, precision_, 0);
+AnsiString TFloatField::GetText(bool displayText) const { return RealText(displayText, currency_, precision_); }
+
+TBCDField::TBCDField(TComponent* owner) : TNumericField(owner, ftBCD) {}
+
+void TBCDField::SetAsFloat(double value) {
+    CheckRange(value, minValue_.ToDouble(), maxValue_.ToDouble());
+    SetCell(CellValue::Real(value));
 }
 
+Integer TBCDField::AsInteger() const { return static_cast<Integer>(Round(AsFloat())); }
+
+void TBCDField::SetAsString(const AnsiString& value) { SetRealText(value); }
+
+AnsiString TBCDField::AsString() const { return IsNull() ? AnsiString() : FloatToStr(AsFloat()); }
+
 Variant TBCDField::AsVariant() const { return IsNull() ? Null() : Variant(AsCurrency()); }
+
+AnsiString TBCDField::GetText(bool displayText) const { return RealText(displayText, currency_, 15); }
 
 // ---- booleans -----------------------------------------------------------
 
@@ -410,6 +498,10 @@ AnsiString TDateTimeField::GetText(bool displayText) const {
 }
 
 // ---- binary -------------------------------------------------------------
+
+void TBlobField::SetFieldType(TFieldType value) {
+    if (value >= ftBlob && value <= ftTypedBinary) SetDataType(value);
+}
 
 void TBlobField::AssignTo(TPersistent* dest) {
     if (auto* strings = dynamic_cast<TStrings*>(dest))
@@ -498,43 +590,62 @@ void TFields::Move(int from, int to) {
 
 // ---- field definitions --------------------------------------------------
 
+TFieldDef::TFieldDef(TFieldDefs* owner, const AnsiString& name, TFieldType type, int size, bool required, int fieldNo)
+    : TCollectionItem(owner), name_(name), dataType_(type), size_(size), fieldNo_(fieldNo), required_(required) {
+    if (fieldNo_ <= 0) fieldNo_ = owner ? owner->Count() : 1;
+}
+
+void TFieldDef::Assign(TPersistent* source) {
+    auto* def = dynamic_cast<TFieldDef*>(source);
+    if (!def) return TCollectionItem::Assign(source);
+    name_ = def->name_;
+    dataType_ = def->dataType_;
+    size_ = def->size_;
+    precision_ = def->precision_;
+    fieldNo_ = def->fieldNo_;
+    required_ = def->required_;
+    internalCalcField_ = def->internalCalcField_;
+}
+
 TField* TFieldDef::CreateField(TComponent* owner, TDataSet* dataSet) const {
     auto* field = dynamic_cast<TField*>(FieldClass()->Create(owner));
     field->SetFieldName(name_);
     field->SetSize(size_);
     field->SetRequired(required_);
+    if (internalCalcField_) field->SetFieldKind(fkInternalCalc);
     field->SetDataSet(dataSet);
     return field;
 }
 
 void TFieldDef::Published(TPublished<TFieldDef>& p) {
-    p.Property("DataType", &TFieldDef::DataType);
-    p.Property("Name", &TFieldDef::Name);
-    p.Property("Size", &TFieldDef::Size);
+    p.Property("DataType", &TFieldDef::DataType, &TFieldDef::SetDataType).Default(ftUnknown);
+    p.Property("Name", &TFieldDef::Name, &TFieldDef::SetName);
+    p.Property("Precision", &TFieldDef::Precision, &TFieldDef::SetPrecision).Default(0);
+    p.Property("Size", &TFieldDef::Size, &TFieldDef::SetSize).Default(0);
 }
+
+TFieldDefs::TFieldDefs(TDataSet* dataSet) : TOwnedCollection(dataSet, TFieldDef::StaticClass()) {}
+
+TDataSet* TFieldDefs::DataSet() const { return static_cast<TDataSet*>(GetOwner()); }
 
 TFieldDef* TFieldDefs::Find(const AnsiString& name) const {
     const int index = IndexOf(name);
-    if (index < 0) DatabaseErrorFmt(SFieldNotFound, {name});
-    return defs_[index].get();
+    if (index < 0) DatabaseErrorFmt(SFieldNotFound, {name}, DataSet());
+    return Items(index);
 }
 
 int TFieldDefs::IndexOf(const AnsiString& name) const {
-    for (std::size_t i = 0; i < defs_.size(); ++i)
-        if (SameText(defs_[i]->Name(), name)) return static_cast<int>(i);
+    for (int i = 0; i < Count(); ++i)
+        if (SameText(Items(i)->Name(), name)) return i;
     return -1;
 }
 
 TFieldDef* TFieldDefs::Add(const AnsiString& name, TFieldType type, int size, bool required, int fieldNo) {
-    defs_.push_back(std::make_unique<TFieldDef>(name, type, size, required, fieldNo > 0 ? fieldNo : Count() + 1));
-    return defs_.back().get();
+    return TFieldDef::Create(this, name, type, size, required, fieldNo);
 }
 
-void TFieldDefs::Assign(const TFieldDefs& source) {
-    if (&source == this) return;
-    Clear();
-    for (const auto& def : source.defs_)
-        Add(def->Name(), def->DataType(), def->Size(), def->Required(), def->FieldNo());
+void TFieldDefs::Update() {
+    if (TDataSet* dataSet = DataSet()) dataSet->InitFieldDefs();
 }
 
 std::vector<AnsiString> SplitFieldNames(const AnsiString& names) {
@@ -569,10 +680,15 @@ void TField::Published(TPublished<TField>& p) {
     p.Property("Required", &TField::Required, &TField::SetRequired).Default(false);
     p.Property("Size", &TField::Size, &TField::SetSize).Default(0);
     p.Property("Visible", &TField::Visible, &TField::SetVisible).Default(true);
+    p.Property("LookupCache", &TField::LookupCache, &TField::SetLookupCache).Default(false);
     p.Property("OnChange", &TField::OnChange, &TField::SetOnChange);
     p.Property("OnGetText", &TField::OnGetText, &TField::SetOnGetText);
     p.Property("OnSetText", &TField::OnSetText, &TField::SetOnSetText);
     p.Property("OnValidate", &TField::OnValidate, &TField::SetOnValidate);
+}
+
+void TStringField::Published(TPublished<TStringField>& p) {
+    p.Property("Transliterate", &TStringField::Transliterate, &TStringField::SetTransliterate).Default(true);
 }
 
 void TNumericField::Published(TPublished<TNumericField>& p) {
@@ -583,6 +699,21 @@ void TNumericField::Published(TPublished<TNumericField>& p) {
 void TFloatField::Published(TPublished<TFloatField>& p) {
     p.Property("Currency", &TFloatField::Currency, &TFloatField::SetCurrency).Default(false);
     p.Property("Precision", &TFloatField::Precision, &TFloatField::SetPrecision).Default(15);
+    p.Property("MaxValue", &TFloatField::MaxValue, &TFloatField::SetMaxValue);
+    p.Property("MinValue", &TFloatField::MinValue, &TFloatField::SetMinValue);
+}
+
+void TIntegerField::Published(TPublished<TIntegerField>& p) {
+    p.Property("MaxValue", &TIntegerField::MaxValue, &TIntegerField::SetMaxValue).Default(0);
+    p.Property("MinValue", &TIntegerField::MinValue, &TIntegerField::SetMinValue).Default(0);
+}
+
+void TBCDField::Published(TPublished<TBCDField>& p) {
+    p.Property("Currency", &TBCDField::Currency, &TBCDField::SetCurrency).Default(false);
+}
+
+void TBlobField::Published(TPublished<TBlobField>& p) {
+    p.Property("BlobType", &TBlobField::BlobType, &TBlobField::SetBlobType);
 }
 
 void TBooleanField::Published(TPublished<TBooleanField>& p) {

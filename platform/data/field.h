@@ -9,10 +9,12 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/data/db_types.h"
 #include "platform/data/row_store.h"
+#include "platform/rtl/collection.h"
 #include "platform/rtl/component.h"
 #include "platform/rtl/currency.h"
 #include "platform/rtl/events.h"
@@ -68,6 +70,14 @@ public:
     void SetLookupKeyFields(const AnsiString& value) { lookupKeyFields_ = value; }
     const AnsiString& LookupResultField() const { return lookupResultField_; }
     void SetLookupResultField(const AnsiString& value) { lookupResultField_ = value; }
+    // With LookupCache the lookup dataset's key and result values are read
+    // once, when first needed, and looked up in that list; RefreshLookupList
+    // reads them again after the lookup dataset changed.
+    bool LookupCache() const { return lookupCache_; }
+    void SetLookupCache(bool value);
+    void RefreshLookupList();
+    // The lookup field's value for the key field values `keys`.
+    Variant LookupValue(const Variant& keys);
 
     // Values.
     bool IsNull() const;
@@ -155,6 +165,12 @@ public:
     // Whether the field can be written now: not read-only, a data field of
     // a dataset that can be modified (calculated fields while calculating).
     bool CanModify() const;
+    // Whether the field orders its dataset: the dataset's in-memory sort
+    // stands in for the index in use.
+    bool IsIndexField() const;
+    // A field class serving several types (the blob types) takes one of
+    // them; the others keep their own.
+    virtual void SetFieldType(TFieldType) {}
     virtual bool IsBlob() const { return false; }
     // Whether a typed character fits the field (digits for numbers, ...).
     virtual bool IsValidChar(char c) const;
@@ -210,6 +226,8 @@ private:
     AnsiString customConstraint_, constraintErrorMessage_, importedConstraint_, defaultExpression_, attributeSet_;
     AnsiString keyFields_, lookupKeyFields_, lookupResultField_;
     TDataSet* lookupDataSet_ = nullptr;
+    std::vector<std::pair<Variant, Variant>> lookupList_;
+    bool lookupCache_ = false, lookupListRead_ = false;
     TFieldKind fieldKind_ = fkData;
     TFieldType dataType_ = ftUnknown;
     int size_ = 0;
@@ -225,11 +243,19 @@ private:
 
 class TStringField : public TField {
     SERVIORA_CLASS(TStringField, TField)
+    SERVIORA_PUBLISHED
 public:
     explicit TStringField(TComponent* owner) : TStringField(owner, ftString, 20) {}
+    // Whether the text is translated between the storage's and the
+    // program's character sets; one code page serves both here.
+    bool Transliterate() const { return transliterate_; }
+    void SetTransliterate(bool value) { transliterate_ = value; }
 
 protected:
     TStringField(TComponent* owner, TFieldType type, int size) : TField(owner, type, size) {}
+
+private:
+    bool transliterate_ = true;
 };
 
 class TWideStringField : public TStringField {
@@ -238,7 +264,8 @@ public:
     explicit TWideStringField(TComponent* owner) : TStringField(owner, ftWideString, 20) {}
 };
 
-// Numbers: DisplayFormat and EditFormat are FormatFloat patterns.
+// Numbers: DisplayFormat and EditFormat are FormatFloat patterns. MinValue
+// and MaxValue, when either is not 0, bound the values written.
 class TNumericField : public TField {
     SERVIORA_CLASS(TNumericField, TField)
     SERVIORA_PUBLISHED
@@ -254,6 +281,12 @@ protected:
     TNumericField(TComponent* owner, TFieldType type);
     // The format for the text asked for, or "" for the default text.
     const AnsiString& FormatFor(bool displayText) const;
+    // Raises the range error unless `value` lies in min..max or both are 0.
+    void CheckRange(double value, double min, double max) const;
+    // Real values: the text of the value (as money with `currency` and no
+    // format) and the value of a text.
+    AnsiString RealText(bool displayText, bool currency, int precision) const;
+    void SetRealText(const AnsiString& value);
 
 private:
     AnsiString displayFormat_, editFormat_;
@@ -261,6 +294,7 @@ private:
 
 class TIntegerField : public TNumericField {
     SERVIORA_CLASS(TIntegerField, TNumericField)
+    SERVIORA_PUBLISHED
 public:
     explicit TIntegerField(TComponent* owner) : TIntegerField(owner, ftInteger) {}
     AnsiString AsString() const override;
@@ -270,11 +304,18 @@ public:
     double AsFloat() const override { return AsInteger(); }
     void SetAsFloat(double value) override;
     Variant AsVariant() const override;
+    Integer MaxValue() const { return maxValue_; }
+    void SetMaxValue(Integer value) { maxValue_ = value; }
+    Integer MinValue() const { return minValue_; }
+    void SetMinValue(Integer value) { minValue_ = value; }
 
 protected:
     TIntegerField(TComponent* owner, TFieldType type) : TNumericField(owner, type) {}
     AnsiString GetText(bool displayText) const override;
     int DefaultDisplayWidth() const override { return 11; }
+
+private:
+    Integer maxValue_ = 0, minValue_ = 0;
 };
 
 class TSmallintField : public TIntegerField {
@@ -331,6 +372,10 @@ public:
     void SetCurrency(bool value) { currency_ = value; }
     int Precision() const { return precision_; }
     void SetPrecision(int value) { precision_ = value < 2 ? 2 : (value > 15 ? 15 : value); }
+    double MaxValue() const { return maxValue_; }
+    void SetMaxValue(double value) { maxValue_ = value; }
+    double MinValue() const { return minValue_; }
+    void SetMinValue(double value) { minValue_ = value; }
 
 protected:
     TFloatField(TComponent* owner, TFieldType type) : TNumericField(owner, type) {}
@@ -339,6 +384,7 @@ protected:
 private:
     bool currency_ = false;
     int precision_ = 15;
+    double maxValue_ = 0, minValue_ = 0;
 };
 
 class TCurrencyField : public TFloatField {
@@ -347,11 +393,36 @@ public:
     explicit TCurrencyField(TComponent* owner) : TFloatField(owner, ftCurrency) { SetCurrency(true); }
 };
 
-class TBCDField : public TFloatField {
-    SERVIORA_CLASS(TBCDField, TFloatField)
+// Exact decimals: read and written as currency, Size decimal places.
+class TBCDField : public TNumericField {
+    SERVIORA_CLASS(TBCDField, TNumericField)
+    SERVIORA_PUBLISHED
 public:
-    explicit TBCDField(TComponent* owner) : TFloatField(owner, ftBCD) { SetCurrency(false); }
+    explicit TBCDField(TComponent* owner);
+    AnsiString AsString() const override;
+    double AsFloat() const override { return TField::AsFloat(); }
+    void SetAsFloat(double value) override;
+    Integer AsInteger() const override;
+    void SetAsString(const AnsiString& value) override;
     Variant AsVariant() const override;
+
+    bool Currency() const { return currency_; }
+    void SetCurrency(bool value) { currency_ = value; }
+    ::Currency MaxValue() const { return maxValue_; }
+    void SetMaxValue(::Currency value) { maxValue_ = value; }
+    ::Currency MinValue() const { return minValue_; }
+    void SetMinValue(::Currency value) { minValue_ = value; }
+    // The count of significant digits (the storage's precision).
+    int Precision() const { return precision_; }
+    void SetPrecision(int value) { precision_ = value; }
+
+protected:
+    AnsiString GetText(bool displayText) const override;
+
+private:
+    bool currency_ = false;
+    ::Currency maxValue_, minValue_;
+    int precision_ = 0;
 };
 
 class TBooleanField : public TField {
@@ -448,9 +519,16 @@ public:
 
 class TBlobField : public TField {
     SERVIORA_CLASS(TBlobField, TField)
+    SERVIORA_PUBLISHED
 public:
     explicit TBlobField(TComponent* owner) : TBlobField(owner, ftBlob) {}
     bool IsBlob() const override { return true; }
+    // ftBlob to ftTypedBinary; another type is ignored.
+    TFieldType BlobType() const { return DataType(); }
+    void SetBlobType(TFieldType value) { SetFieldType(value); }
+    void SetFieldType(TFieldType value) override;
+    bool Transliterate() const { return transliterate_; }
+    void SetTransliterate(bool value) { transliterate_ = value; }
 
     // The bytes of the current record's value.
     int BlobSize() const;
@@ -474,6 +552,7 @@ protected:
 
 private:
     bool modified_ = false;
+    bool transliterate_ = true;
 };
 
 class TMemoField : public TBlobField {
@@ -515,46 +594,61 @@ private:
     std::vector<TField*> fields_;
 };
 
-// The storage's description of one column.
-class TFieldDef : public TObject {
-    SERVIORA_CLASS(TFieldDef, TObject)
+// The storage's description of one column, an item of its dataset's
+// FieldDefs.
+class TFieldDefs;
+
+class TFieldDef : public TCollectionItem {
+    SERVIORA_CLASS(TFieldDef, TCollectionItem)
     SERVIORA_PUBLISHED
 public:
-    TFieldDef(AnsiString name, TFieldType type, int size, bool required, int fieldNo)
-        : name_(std::move(name)), dataType_(type), size_(size), required_(required), fieldNo_(fieldNo) {}
+    explicit TFieldDef(TCollection* collection) : TCollectionItem(collection) {}
+    // fieldNo 0 numbers the definition after the others of `owner`.
+    TFieldDef(TFieldDefs* owner, const AnsiString& name, TFieldType type, int size, bool required, int fieldNo);
+    void Assign(TPersistent* source) override;
+
     const AnsiString& Name() const { return name_; }
+    void SetName(const AnsiString& value) { name_ = value; }
     TFieldType DataType() const { return dataType_; }
+    void SetDataType(TFieldType value) { dataType_ = value; }
     int Size() const { return size_; }
+    void SetSize(int value) { size_ = value; }
+    int Precision() const { return precision_; }
+    void SetPrecision(int value) { precision_ = value; }
     bool Required() const { return required_; }
+    void SetRequired(bool value) { required_ = value; }
     int FieldNo() const { return fieldNo_; }
+    // A column the dataset computes itself and keeps with the record.
+    bool InternalCalcField() const { return internalCalcField_; }
+    void SetInternalCalcField(bool value) { internalCalcField_ = value; }
     TFieldClass FieldClass() const { return FieldClassOf(dataType_); }
     // A field of this column's class, owned by `owner`, attached to `dataSet`.
     TField* CreateField(TComponent* owner, TDataSet* dataSet) const;
 
+protected:
+    AnsiString GetDisplayName() const override { return name_; }
+
 private:
     AnsiString name_;
-    TFieldType dataType_;
-    int size_;
-    bool required_;
-    int fieldNo_;
+    TFieldType dataType_ = ftUnknown;
+    int size_ = 0, precision_ = 0, fieldNo_ = 0;
+    bool required_ = false, internalCalcField_ = false;
 };
 
-class TFieldDefs : public TObject {
-    SERVIORA_CLASS(TFieldDefs, TObject)
+class TFieldDefs : public TOwnedCollection {
+    SERVIORA_CLASS(TFieldDefs, TOwnedCollection)
 public:
-    int Count() const { return static_cast<int>(defs_.size()); }
-    TFieldDef* Items(int index) const { return defs_.at(index).get(); }
+    explicit TFieldDefs(TDataSet* dataSet = nullptr);
+    TDataSet* DataSet() const;
+    TFieldDef* Items(int index) const { return static_cast<TFieldDef*>(TCollection::Items(index)); }
     TFieldDef* operator[](int index) const { return Items(index); }
+    // EDatabaseError "Field 'X' not found" for an unknown name.
     TFieldDef* Find(const AnsiString& name) const;
     int IndexOf(const AnsiString& name) const;
     // fieldNo 0 numbers the definition after the last one.
     TFieldDef* Add(const AnsiString& name, TFieldType type, int size = 0, bool required = false, int fieldNo = 0);
-    void Clear() { defs_.clear(); }
-    // Copies the definitions of another list.
-    void Assign(const TFieldDefs& source);
-
-private:
-    std::vector<std::unique_ptr<TFieldDef>> defs_;
+    // Reads the definitions again from the dataset's storage.
+    void Update();
 };
 
 // Splits a ";"-separated list of field names (blanks around names dropped).

@@ -198,7 +198,7 @@ void RegisterDataSetProperties(TKpInterpreterAdapter& a, TClass c) {
     a.DefineSetter(c, "Active", [](const Variant& v, Frame& f) { Self<TDataSet>(f)->SetActive(v.AsBoolean()); }, 0, {});
     a.DefineGetter(c, "FieldDefs", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TDataSet>(f)->FieldDefs()); }, 0, {}, 0);
     a.DefineSetter(c, "FieldDefs", [](const Variant& v, Frame& f) {
-        if (TFieldDefs* source = CheckedCast<TFieldDefs>(v)) Self<TDataSet>(f)->FieldDefs()->Assign(*source);
+        if (TFieldDefs* source = CheckedCast<TFieldDefs>(v)) Self<TDataSet>(f)->FieldDefs()->Assign(source);
     }, 0, {});
     a.DefineGetter(c, "Filter", [](Variant& v, Frame& f) { v = Self<TDataSet>(f)->Filter(); }, 0, {}, 0);
     a.DefineSetter(c, "Filter", [](const Variant& v, Frame& f) { Self<TDataSet>(f)->SetFilter(VarToStr(v)); }, 0, {});

@@ -39,6 +39,12 @@ void DefineValue(TKpInterpreterAdapter& a, TClass c, THostGetCallback read, THos
     a.DefineSetter(c, "Value", std::move(write), 0, {});
 }
 
+template <class T>
+void DefineTransliterate(TKpInterpreterAdapter& a, TClass c) {
+    a.DefineGetter(c, "Transliterate", [](Variant& v, Frame& f) { v = Self<T>(f)->Transliterate(); }, 0, {}, 0);
+    a.DefineSetter(c, "Transliterate", [](const Variant& v, Frame& f) { Self<T>(f)->SetTransliterate(v.AsBoolean()); }, 0, {});
+}
+
 // A string property of a field, through its accessor pair.
 template <const AnsiString& (TField::*Get)() const, void (TField::*Set)(const AnsiString&)>
 void DefineFieldText(TKpInterpreterAdapter& a, TClass c, const char* name) {
@@ -72,11 +78,19 @@ void RegisterFieldNativeData(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "Validate", [](Variant&, Frame& f) { Self<TField>(f)->Validate(NativeBuffer(f)); }, 1, {0}, 0);
 }
 
-void RegisterFieldMethods(TKpInterpreterAdapter& a, TClass c) {
-    a.DefineGetter(c, "Clear", [](Variant&, Frame& f) { Self<TField>(f)->Clear(); }, 0, {}, 0);
-    a.DefineGetter(c, "FocusControl", [](Variant&, Frame& f) { Self<TField>(f)->FocusControl(); }, 0, {}, 0);
+// The members a blob field registers again for itself.
+void RegisterFieldCommonMethods(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "Assign", [](Variant&, Frame& f) { Self<TField>(f)->Assign(ObjArg<TPersistent>(f, 0)); }, 1, {0}, 0);
+    a.DefineGetter(c, "Clear", [](Variant&, Frame& f) { Self<TField>(f)->Clear(); }, 0, {}, 0);
     a.DefineGetter(c, "IsBlob", [](Variant& v, Frame& f) { v = Self<TField>(f)->IsBlob(); }, 0, {}, 0);
+    a.DefineGetter(c, "SetFieldType", [](Variant&, Frame& f) { Self<TField>(f)->SetFieldType(TFieldType(IntArg(f, 0))); }, 1, {0}, 0);
+}
+
+void RegisterFieldMethods(TKpInterpreterAdapter& a, TClass c) {
+    RegisterFieldCommonMethods(a, c);
+    a.DefineGetter(c, "FocusControl", [](Variant&, Frame& f) { Self<TField>(f)->FocusControl(); }, 0, {}, 0);
+    a.DefineGetter(c, "RefreshLookupList", [](Variant&, Frame& f) { Self<TField>(f)->RefreshLookupList(); }, 0, {}, 0);
+    a.DefineGetter(c, "IsIndexField", [](Variant& v, Frame& f) { v = Self<TField>(f)->IsIndexField(); }, 0, {}, 0);
     a.DefineGetter(c, "IsValidChar", [](Variant& v, Frame& f) { v = Self<TField>(f)->IsValidChar(CharArg(f, 0)); }, 1, {0}, 0);
     a.DefineGetter(c, "CanModify", [](Variant& v, Frame& f) { v = Self<TField>(f)->CanModify(); }, 0, {}, 0);
     a.DefineGetter(c, "IsNull", [](Variant& v, Frame& f) { v = Self<TField>(f)->IsNull(); }, 0, {}, 0);
@@ -135,6 +149,8 @@ void RegisterFieldProperties(TKpInterpreterAdapter& a, TClass c) {
     a.DefineGetter(c, "KeyFields", [](Variant& v, Frame& f) { v = Self<TField>(f)->KeyFields(); }, 0, {}, 0);
     a.DefineSetter(c, "KeyFields", [](const Variant& v, Frame& f) { Self<TField>(f)->SetKeyFields(VarToStr(v)); }, 0, {});
     a.DefineGetter(c, "Lookup", [](Variant& v, Frame& f) { v = Self<TField>(f)->Lookup(); }, 0, {}, 0);
+    a.DefineGetter(c, "LookupCache", [](Variant& v, Frame& f) { v = Self<TField>(f)->LookupCache(); }, 0, {}, 0);
+    a.DefineSetter(c, "LookupCache", [](const Variant& v, Frame& f) { Self<TField>(f)->SetLookupCache(v.AsBoolean()); }, 0, {});
     a.DefineSetter(c, "Lookup", [](const Variant& v, Frame& f) { Self<TField>(f)->SetLookup(v.AsBoolean()); }, 0, {});
     a.DefineGetter(c, "LookupDataSet", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TField>(f)->LookupDataSet()); }, 0, {}, 0);
     a.DefineSetter(c, "LookupDataSet", [](const Variant& v, Frame& f) { Self<TField>(f)->SetLookupDataSet(CheckedCast<TDataSet>(v)); }, 0, {});
@@ -162,9 +178,13 @@ void RegisterNumericFields(TKpInterpreterAdapter& a, ClassList& streamed) {
     a.DefineGetter(n, "EditFormat", [](Variant& v, Frame& f) { v = Self<TNumericField>(f)->EditFormat(); }, 0, {}, 0);
     a.DefineSetter(n, "EditFormat", [](const Variant& v, Frame& f) { Self<TNumericField>(f)->SetEditFormat(VarToStr(v)); }, 0, {});
     DefineFieldClass<TIntegerField>(a, streamed);
-    DefineValue(a, TIntegerField::StaticClass(),
-                [](Variant& v, Frame& f) { v = Self<TField>(f)->AsInteger(); },
+    const TClass i = TIntegerField::StaticClass();
+    DefineValue(a, i, [](Variant& v, Frame& f) { v = Self<TField>(f)->AsInteger(); },
                 [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsInteger(v.AsInteger()); });
+    a.DefineGetter(i, "MaxValue", [](Variant& v, Frame& f) { v = Self<TIntegerField>(f)->MaxValue(); }, 0, {}, 0);
+    a.DefineSetter(i, "MaxValue", [](const Variant& v, Frame& f) { Self<TIntegerField>(f)->SetMaxValue(v.AsInteger()); }, 0, {});
+    a.DefineGetter(i, "MinValue", [](Variant& v, Frame& f) { v = Self<TIntegerField>(f)->MinValue(); }, 0, {}, 0);
+    a.DefineSetter(i, "MinValue", [](const Variant& v, Frame& f) { Self<TIntegerField>(f)->SetMinValue(v.AsInteger()); }, 0, {});
     DefineFieldClass<TSmallintField>(a, streamed);
     DefineFieldClass<TWordField>(a, streamed);
     DefineFieldClass<TAutoIncField>(a, streamed);
@@ -174,6 +194,10 @@ void RegisterNumericFields(TKpInterpreterAdapter& a, ClassList& streamed) {
                 [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsFloat(v.AsDouble()); });
     a.DefineGetter(r, "Currency", [](Variant& v, Frame& f) { v = Self<TFloatField>(f)->Currency(); }, 0, {}, 0);
     a.DefineSetter(r, "Currency", [](const Variant& v, Frame& f) { Self<TFloatField>(f)->SetCurrency(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(r, "MaxValue", [](Variant& v, Frame& f) { v = Self<TFloatField>(f)->MaxValue(); }, 0, {}, 0);
+    a.DefineSetter(r, "MaxValue", [](const Variant& v, Frame& f) { Self<TFloatField>(f)->SetMaxValue(v.AsDouble()); }, 0, {});
+    a.DefineGetter(r, "MinValue", [](Variant& v, Frame& f) { v = Self<TFloatField>(f)->MinValue(); }, 0, {}, 0);
+    a.DefineSetter(r, "MinValue", [](const Variant& v, Frame& f) { Self<TFloatField>(f)->SetMinValue(v.AsDouble()); }, 0, {});
     a.DefineGetter(r, "Precision", [](Variant& v, Frame& f) { v = Integer(Self<TFloatField>(f)->Precision()); }, 0, {}, 0);
     a.DefineSetter(r, "Precision", [](const Variant& v, Frame& f) { Self<TFloatField>(f)->SetPrecision(v.AsInteger()); }, 0, {});
     DefineFieldClass<TCurrencyField>(a, streamed);
@@ -198,13 +222,24 @@ void RegisterOtherFields(TKpInterpreterAdapter& a, ClassList& streamed) {
     DefineFieldClass<TBytesField>(a, streamed);
     DefineFieldClass<TVarBytesField>(a, streamed);
     DefineFieldClass<TBCDField>(a, streamed);
-    DefineValue(a, TBCDField::StaticClass(), [](Variant& v, Frame& f) { v = Self<TField>(f)->AsCurrency(); },
+    const TClass bcd = TBCDField::StaticClass();
+    DefineValue(a, bcd, [](Variant& v, Frame& f) { v = Self<TField>(f)->AsCurrency(); },
                 [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsCurrency(v.AsCurrency()); });
+    a.DefineGetter(bcd, "Currency", [](Variant& v, Frame& f) { v = Self<TBCDField>(f)->Currency(); }, 0, {}, 0);
+    a.DefineSetter(bcd, "Currency", [](const Variant& v, Frame& f) { Self<TBCDField>(f)->SetCurrency(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(bcd, "MaxValue", [](Variant& v, Frame& f) { v = Self<TBCDField>(f)->MaxValue(); }, 0, {}, 0);
+    a.DefineSetter(bcd, "MaxValue", [](const Variant& v, Frame& f) { Self<TBCDField>(f)->SetMaxValue(v.AsCurrency()); }, 0, {});
+    a.DefineGetter(bcd, "MinValue", [](Variant& v, Frame& f) { v = Self<TBCDField>(f)->MinValue(); }, 0, {}, 0);
+    a.DefineSetter(bcd, "MinValue", [](const Variant& v, Frame& f) { Self<TBCDField>(f)->SetMinValue(v.AsCurrency()); }, 0, {});
     DefineFieldClass<TBlobField>(a, streamed);
     const TClass blob = TBlobField::StaticClass();
     DefineValue(a, blob, [](Variant& v, Frame& f) { v = Self<TField>(f)->AsString(); },
                 [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsString(VarToStr(v)); });
+    RegisterFieldCommonMethods(a, blob);
     a.DefineGetter(blob, "BlobSize", [](Variant& v, Frame& f) { v = Integer(Self<TBlobField>(f)->BlobSize()); }, 0, {}, 0);
+    a.DefineGetter(blob, "BlobType", [](Variant& v, Frame& f) { v = Byte(Self<TBlobField>(f)->BlobType()); }, 0, {}, 0);
+    a.DefineSetter(blob, "BlobType", [](const Variant& v, Frame& f) { Self<TBlobField>(f)->SetBlobType(TFieldType(v.AsInteger())); }, 0, {});
+    DefineTransliterate<TBlobField>(a, blob);
     a.DefineGetter(blob, "Modified", [](Variant& v, Frame& f) { v = Self<TBlobField>(f)->Modified(); }, 0, {}, 0);
     a.DefineSetter(blob, "Modified", [](const Variant& v, Frame& f) { Self<TBlobField>(f)->SetModified(v.AsBoolean()); }, 0, {});
     a.DefineGetter(blob, "LoadFromFile", [](Variant&, Frame& f) { Self<TBlobField>(f)->LoadFromFile(StrArg(f, 0)); }, 1, {0}, 0);
@@ -226,10 +261,7 @@ void RegisterFieldDefClasses(TKpInterpreterAdapter& a) {
     a.DefineGetter(d, "Create", [](Variant& v, Frame& f) {
         const AnsiString name = StrArg(f, 1);
         const auto type = TFieldType(IntArg(f, 2));
-        if (TFieldDefs* owner = ObjArg<TFieldDefs>(f, 0))
-            v = ObjectToVariant(owner->Add(name, type, IntArg(f, 3), BoolArg(f, 4), IntArg(f, 5)));
-        else
-            v = ObjectToVariant(new TFieldDef(name, type, IntArg(f, 3), BoolArg(f, 4), IntArg(f, 5)));
+        v = ObjectToVariant(TFieldDef::Create(ObjArg<TFieldDefs>(f, 0), name, type, IntArg(f, 3), BoolArg(f, 4), IntArg(f, 5)));
     }, 6, {0, 0, 0, 0, 0, 0}, 0);
     a.DefineGetter(d, "CreateField", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TFieldDef>(f)->CreateField(ObjArg<TComponent>(f, 0), nullptr)); }, 1, {0}, 0);
     a.DefineGetter(d, "DataType", [](Variant& v, Frame& f) { v = Byte(Self<TFieldDef>(f)->DataType()); }, 0, {}, 0);
@@ -238,19 +270,18 @@ void RegisterFieldDefClasses(TKpInterpreterAdapter& a) {
     a.DefineGetter(d, "Name", [](Variant& v, Frame& f) { v = Self<TFieldDef>(f)->Name(); }, 0, {}, 0);
     a.DefineGetter(d, "Required", [](Variant& v, Frame& f) { v = Self<TFieldDef>(f)->Required(); }, 0, {}, 0);
     a.DefineGetter(d, "Size", [](Variant& v, Frame& f) { v = Integer(Self<TFieldDef>(f)->Size()); }, 0, {}, 0);
+    a.DefineGetter(d, "InternalCalcField", [](Variant& v, Frame& f) { v = Self<TFieldDef>(f)->InternalCalcField(); }, 0, {}, 0);
+    a.DefineSetter(d, "InternalCalcField", [](const Variant& v, Frame& f) { Self<TFieldDef>(f)->SetInternalCalcField(v.AsBoolean()); }, 0, {});
+    a.DefineGetter(d, "Precision", [](Variant& v, Frame& f) { v = Integer(Self<TFieldDef>(f)->Precision()); }, 0, {}, 0);
+    a.DefineSetter(d, "Precision", [](const Variant& v, Frame& f) { Self<TFieldDef>(f)->SetPrecision(v.AsInteger()); }, 0, {});
 
     const TClass l = TFieldDefs::StaticClass();
     a.DefineClass(unitName, l);
-    a.DefineGetter(l, "Create", [](Variant& v, Frame& f) {
-        ObjArg<TDataSet>(f, 0);
-        v = ObjectToVariant(new TFieldDefs());
-    }, 1, {0}, 0);
+    a.DefineGetter(l, "Create", [](Variant& v, Frame& f) { v = ObjectToVariant(new TFieldDefs(ObjArg<TDataSet>(f, 0))); }, 1, {0}, 0);
     a.DefineGetter(l, "Add", [](Variant&, Frame& f) { Self<TFieldDefs>(f)->Add(StrArg(f, 0), TFieldType(IntArg(f, 1)), IntArg(f, 2), BoolArg(f, 3)); }, 4, {0, 0, 0, 0}, 0);
-    a.DefineGetter(l, "Assign", [](Variant&, Frame& f) {
-        TFieldDefs* source = ObjArg<TFieldDefs>(f, 0);
-        if (source) Self<TFieldDefs>(f)->Assign(*source);
-    }, 1, {0}, 0);
+    a.DefineGetter(l, "Assign", [](Variant&, Frame& f) { Self<TFieldDefs>(f)->Assign(ObjArg<TFieldDefs>(f, 0)); }, 1, {0}, 0);
     a.DefineGetter(l, "Clear", [](Variant&, Frame& f) { Self<TFieldDefs>(f)->Clear(); }, 0, {}, 0);
+    a.DefineGetter(l, "Update", [](Variant&, Frame& f) { Self<TFieldDefs>(f)->Update(); }, 0, {}, 0);
     a.DefineGetter(l, "Find", [](Variant& v, Frame& f) { v = ObjectToVariant(Self<TFieldDefs>(f)->Find(StrArg(f, 0))); }, 1, {0}, 0);
     a.DefineGetter(l, "IndexOf", [](Variant& v, Frame& f) { v = Integer(Self<TFieldDefs>(f)->IndexOf(StrArg(f, 0))); }, 1, {0}, 0);
     a.DefineGetter(l, "Count", [](Variant& v, Frame& f) { v = Integer(Self<TFieldDefs>(f)->Count()); }, 0, {}, 0);
@@ -267,6 +298,7 @@ void RegisterFieldClasses(TKpInterpreterAdapter& a, ClassList& streamed) {
     DefineFieldClass<TStringField>(a, streamed);
     DefineValue(a, TStringField::StaticClass(), [](Variant& v, Frame& f) { v = Self<TField>(f)->AsString(); },
                 [](const Variant& v, Frame& f) { Self<TField>(f)->SetAsString(VarToStr(v)); });
+    DefineTransliterate<TStringField>(a, TStringField::StaticClass());
     RegisterNumericFields(a, streamed);
     RegisterOtherFields(a, streamed);
 }
@@ -275,7 +307,7 @@ void RegisterIndexDefClasses(TKpInterpreterAdapter& a) {
     const TClass d = TIndexDef::StaticClass();
     a.DefineClass(unitName, d);
     a.DefineGetter(d, "Create", [](Variant& v, Frame& f) {
-        v = ObjectToVariant(new TIndexDef(ObjArg<TIndexDefs>(f, 0), StrArg(f, 1), StrArg(f, 2), IndexOptionsArg(f, 3)));
+        v = ObjectToVariant(TIndexDef::Create(ObjArg<TIndexDefs>(f, 0), StrArg(f, 1), StrArg(f, 2), IndexOptionsArg(f, 3)));
     }, 4, {0, 0, 0, 0}, 0);
     a.DefineGetter(d, "Expression", [](Variant& v, Frame& f) { v = Self<TIndexDef>(f)->Expression(); }, 0, {}, 0);
     a.DefineGetter(d, "Fields", [](Variant& v, Frame& f) { v = Self<TIndexDef>(f)->Fields(); }, 0, {}, 0);

@@ -48,7 +48,7 @@ TEST(FieldDefs, CopiesKeepEveryDefinitionAndPublishTheirType) {
     defs.Add("编号", ftInteger, 0, false, 7);
     TFieldDefs copy;
     copy.Add("旧", ftBoolean);
-    copy.Assign(defs);
+    copy.Assign(&defs);
     ASSERT_EQ(copy.Count(), 2);
     EXPECT_EQ(copy.Items(0)->Size(), 20);
     EXPECT_TRUE(copy.Items(0)->Required());

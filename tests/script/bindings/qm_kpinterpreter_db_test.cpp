@@ -133,6 +133,31 @@ TEST_F(DbBinding, DatesDefinitionsAndIndexListsFollowTheirRegistrations) {
                                        "主键", "Invalid class typecast"}));
 }
 
+// The members each field class adds (published ones read through the
+// platform's table), definitions read again from the storage, and set
+// literals of the unit's byte constants assigned to a property.
+TEST_F(DbBinding, FieldSettingsAndDefinitionsReachThePlatform) {
+    query_.SetSort("编号 DESC");
+    EXPECT_EQ(Run("var d: TDataSet; f, m, b: TField; begin d := Phones; f := d.FieldByName('编号'); "
+                  "Emit(f.IsIndexField); Emit(d.FieldByName('品牌').IsIndexField); "
+                  "f.MaxValue := 2; d.Edit; try f.AsInteger := 3; except on E: EDatabaseError do Emit(E.Message); end; "
+                  "d.Cancel; Emit(d.FieldByName('品牌').Transliterate); Emit(f.LookupCache); f.RefreshLookupList; "
+                  "m := TMemoField.Create(nil); Emit(m.BlobType); m.SetFieldType(ftGraphic); Emit(m.BlobType); "
+                  "m.Transliterate := False; Emit(m.Transliterate); m.Free; "
+                  "b := TBCDField.Create(nil); b.MaxValue := 12.5; Emit(VarType(b.MaxValue)); Emit(b.MaxValue); "
+                  "Emit(b.InheritsFrom(TNumericField)); Emit(b.InheritsFrom(TFloatField)); b.Free; "
+                  "d.FilterOptions := [foCaseInsensitive, foNoPartialCompare]; end;"),
+              (std::vector<AnsiString>{"True", "False", "3 is not a valid value for field '编号'. The allowed range is 0 to 2",
+                                       "True", "False", "16", "17", "False", "6", "12.5", "True", "False"}));
+    EXPECT_EQ(query_.FilterOptions(), (TFilterOptions{foCaseInsensitive, foNoPartialCompare}));
+    EXPECT_EQ(Run("var d: TFieldDefs; begin d := Phones.FieldDefs; Phones.Close; d.Clear; d.Update; "
+                  "Emit(d.Count); Emit(d.Items[4].Name); Emit(Phones.Active); "
+                  "d.Items[0].InternalCalcField := True; Emit(d.Items[0].InternalCalcField); "
+                  "d.Items[0].Precision := 7; Emit(d.Items[0].Precision); "
+                  "Emit(TFieldDef.Create(d, '合计', ftFloat, 0, False, 0).FieldNo); Emit(d.Items[5].Index); end;"),
+              (std::vector<AnsiString>{"5", "入库", "False", "True", "7", "6", "5"}));
+}
+
 TEST_F(DbBinding, StoredValuesConstraintsAndRefreshReachTheFields) {
     Exec("update 手机 set 品牌='诺基亚' where 编号=1");
     EXPECT_EQ(Run("var d: TDataSet; f: TField; begin d := Phones; f := d.FieldByName('型号'); d.Edit; "
