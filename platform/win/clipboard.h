@@ -11,15 +11,18 @@
 
 constexpr UINT CF_TEXT = 1, CF_BITMAP = 2, CF_METAFILEPICT = 3, CF_SYLK = 4, CF_DIF = 5, CF_TIFF = 6,
                CF_OEMTEXT = 7, CF_DIB = 8, CF_PALETTE = 9, CF_RIFF = 11, CF_WAVE = 12, CF_UNICODETEXT = 13,
-               CF_ENHMETAFILE = 14, CF_HDROP = 15, CF_LOCALE = 16, CF_DIBV5 = 17;
+               CF_ENHMETAFILE = 14, CF_HDROP = 15, CF_LOCALE = 16, CF_DIBV5 = 17, CF_DSPBITMAP = 0x82,
+               CF_DSPMETAFILEPICT = 0x83, CF_DSPENHMETAFILE = 0x8E;
 
 // FALSE while another window has it open.
 BOOL OpenClipboard(HWND owner);
 // Publishes what was set since the clipboard was emptied.
 BOOL CloseClipboard();
-// Only while open: drops every format and makes the opener the owner.
+// Only while open: drops every format, freeing its data (bitmaps, palettes
+// and metafiles through their GDI calls), and makes the opener the owner.
 BOOL EmptyClipboard();
-// Only while open; the clipboard takes over the block. Answers it, or 0.
+// Only while open; the clipboard takes over the block or GDI handle (data
+// set again for the format frees the earlier). Answers it, or 0.
 HANDLE SetClipboardData(UINT format, HANDLE data);
 // Only while open; the block stays the clipboard's. 0 when the format is missing.
 HANDLE GetClipboardData(UINT format);

@@ -12,6 +12,8 @@
 #include <map>
 #include <strings.h>
 
+#include "platform/gdi/metafiles.h"
+#include "platform/gdi/wingdi.h"
 #include "platform/rtl/codepage.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/surfacehost.h"
@@ -125,8 +127,25 @@ HGLOBAL TextBlock(UINT format, const QString& text) {
     return BlockOf(ansi.c_str(), ansi.size() + 1);
 }
 
+// The clipboard owns what was set: the graphic formats' handles go back
+// to their GDI tables, a metafile picture's metafile with its block.
+void FreeData(UINT format, HANDLE data) {
+    switch (format) {
+    case CF_BITMAP: case CF_DSPBITMAP: case CF_PALETTE: DeleteObject(data); break;
+    case CF_ENHMETAFILE: case CF_DSPENHMETAFILE: DeleteEnhMetaFile(data); break;
+    case CF_METAFILEPICT: case CF_DSPMETAFILEPICT:
+        if (const auto* picture = static_cast<const METAFILEPICT*>(GlobalLock(data))) {
+            DeleteMetaFile(picture->hMF);
+            GlobalUnlock(data);
+        }
+        GlobalFree(data);
+        break;
+    default: GlobalFree(data); break;
+    }
+}
+
 void FreeAll(std::map<UINT, HANDLE>& blocks) {
-    for (auto& [format, block] : blocks) GlobalFree(block);
+    for (auto& [format, block] : blocks) FreeData(format, block);
     blocks.clear();
 }
 
@@ -247,7 +266,7 @@ HANDLE SetClipboardData(UINT format, HANDLE data) {
     }
     auto [it, added] = s.own.try_emplace(format, data);
     if (!added && it->second != data) {
-        GlobalFree(it->second);
+        FreeData(format, it->second);
         it->second = data;
     }
     return data;

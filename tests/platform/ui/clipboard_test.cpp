@@ -4,6 +4,8 @@
 #include <QMimeData>
 #include <cstring>
 
+#include "platform/gdi/metafiles.h"
+#include "platform/gdi/wingdi.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/clipbrd.h"
 #include "tests/platform/win/window_fixture.h"
@@ -136,4 +138,43 @@ TEST(Clipboard, AnotherProgramsLinesReachTheTextFormatsWithCrLf) {
         EXPECT_EQ(WideToAnsi(std::u16string(static_cast<const char16_t*>(GlobalLock(unicode)))), c.read);
         GlobalUnlock(unicode);
     }
+}
+
+// Emptying, or setting a format again, frees the handles the clipboard
+// took: bitmaps and palettes, enhanced metafiles, and a metafile picture's
+// metafile with its block.
+TEST(Clipboard, EmptyingFreesTheGraphicHandlesItOwns) {
+    const HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
+    const HBITMAP second = CreateBitmap(2, 2, 1, 32, nullptr);
+    const HPALETTE palette = CreateHalftonePalette(0);
+    const HDC recorder = CreateEnhMetaFile(0, nullptr, nullptr, nullptr);
+    const HENHMETAFILE enhanced = CloseEnhMetaFile(recorder);
+    const BYTE records[] = {1, 0, 9, 0, 0, 3, 0, 0};
+    METAFILEPICT picture;
+    picture.mm = MM_ANISOTROPIC;
+    picture.hMF = SetMetaFileBitsEx(sizeof(records), records);
+    const HGLOBAL pictureBlock = Block(&picture, sizeof(picture));
+    ASSERT_EQ(GetObjectType(first), OBJ_BITMAP);
+    ASSERT_EQ(GetObjectType(palette), OBJ_PAL);
+    ASSERT_GT(GetEnhMetaFileBits(enhanced, 0, nullptr), 0u);
+    ASSERT_EQ(GetMetaFileBitsEx(picture.hMF, 0, nullptr), sizeof(records));
+
+    ASSERT_TRUE(OpenClipboard(0));
+    ASSERT_TRUE(EmptyClipboard());
+    SetClipboardData(CF_BITMAP, first);
+    SetClipboardData(CF_BITMAP, second);
+    EXPECT_EQ(GetObjectType(first), 0u) << "replaced, so freed";
+    SetClipboardData(CF_PALETTE, palette);
+    SetClipboardData(CF_ENHMETAFILE, enhanced);
+    SetClipboardData(CF_METAFILEPICT, pictureBlock);
+    ASSERT_TRUE(CloseClipboard());
+    EXPECT_EQ(GetObjectType(second), OBJ_BITMAP) << "the clipboard's until emptied";
+
+    ASSERT_TRUE(OpenClipboard(0));
+    ASSERT_TRUE(EmptyClipboard());
+    ASSERT_TRUE(CloseClipboard());
+    EXPECT_EQ(GetObjectType(second), 0u);
+    EXPECT_EQ(GetObjectType(palette), 0u);
+    EXPECT_EQ(GetEnhMetaFileBits(enhanced, 0, nullptr), 0u);
+    EXPECT_EQ(GetMetaFileBitsEx(picture.hMF, 0, nullptr), 0u);
 }
