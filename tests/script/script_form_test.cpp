@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/codepage.h"
 #include "platform/rtl/formtree.h"
 #include "platform/rtl/streams.h"
 #include "platform/ui/forms.h"
@@ -275,6 +276,10 @@ const char* const kUnit3 =
     "procedure TForm3.Button1MouseDown(Sender: TObject; Button: TMouseButton; Shift: TShiftState; X, Y: Integer);\n"
     "var S: string;\n"
     "begin S := IntToStr(Button) + ',' + IntToStr(X) + ',' + IntToStr(Y); if Shift = [ssLeft] then S := S + ',L'; Label1.Caption := S; end;\n"
+    "procedure TForm3.Edit1DragOver(Sender, Source: TObject; X, Y: Integer; State: TDragState; var Accept: Boolean);\n"
+    "begin Accept := Source = ListBox1; end;\n"
+    "procedure TForm3.Edit1DragDrop(Sender, Source: TObject; X, Y: Integer);\n"
+    "begin Label1.Caption := '拖到 ' + IntToStr(X) + ',' + IntToStr(Y); end;\n"
     "end.\n";
 
 const char* const kUnit3Form =
@@ -289,6 +294,7 @@ const char* const kUnit3Form =
     "    Top = 10\n"
     "    Width = 180\n"
     "    Height = 150\n"
+    "    DragMode = dmAutomatic\n"
     "    Style = lbOwnerDrawVariable\n"
     "    OnMeasureItem = ListBox1MeasureItem\n"
     "    OnDrawItem = ListBox1DrawItem\n"
@@ -308,6 +314,8 @@ const char* const kUnit3Form =
     "    Text = '返修单号'\n"
     "    OnKeyDown = Edit1KeyDown\n"
     "    OnKeyPress = Edit1KeyPress\n"
+    "    OnDragOver = Edit1DragOver\n"
+    "    OnDragDrop = Edit1DragDrop\n"
     "  end\n"
     "  object Button1: TButton\n"
     "    Left = 200\n"
@@ -329,7 +337,8 @@ class ScriptForm3 : public ScriptForms {
 protected:
     TKpInterpreterForm* MakeForm3() {
         std::ofstream(dir_.file("Unit3.pas")) << kUnit3;
-        std::ofstream(dir_.file("Unit3.dfm")) << kUnit3Form;
+        // Form files are UTF-8 text; this source's literals are ANSI.
+        std::ofstream(dir_.file("Unit3.dfm")) << AnsiToUtf8(kUnit3Form);
         interpreter_.Pas()->SetText("unit Report;\r\nuses Unit3;\r\nfunction MakeForm: Variant;\r\n"
                                     "begin\r\n  Result := TForm3.Create(nil);\r\nend;\r\nend.");
         return MakeForm();
@@ -389,6 +398,14 @@ TEST_F(ScriptForm3, AScriptFormAnswersSyntheticInput) {
     EXPECT_EQ(label->Caption(), "上翻");
     EXPECT_GT(bar->Position(), 0);
     ProcessMessages();
+
+    // An item dragged from the list onto the edit, which the script's
+    // drag-over procedure lets take the drop.
+    SimulateMouseButton(list->Handle(), POINT{20, 20}, VK_LBUTTON, true);
+    SimulateMouseMove(edit->Handle(), POINT{30, 8});
+    SimulateMouseButton(edit->Handle(), POINT{30, 8}, VK_LBUTTON, false);
+    ProcessMessages();
+    EXPECT_EQ(label->Caption(), "拖到 30,8");
     // The screenshot folder as seen from where the test started (the units' folder is current now).
     const std::filesystem::path shots = previousDir_ / ScreenshotDir();
     std::filesystem::create_directories(shots);
