@@ -298,6 +298,11 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
     p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
     p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);
+    p.Property("FilterActive", &TBavStringGrid::FilterActive, &TBavStringGrid::SetFilterActive).Default(false);
+    p.Property("OnFilterProgress", &TBavStringGrid::OnFilterProgress, &TBavStringGrid::SetOnFilterProgress);
+    p.Property("OnGetFormat", &TBavStringGrid::OnGetFormat, &TBavStringGrid::SetOnGetFormat);
+    p.Property("OnCustomCompare", &TBavStringGrid::OnCustomCompare, &TBavStringGrid::SetOnCustomCompare);
+    p.Property("OnRawCompare", &TBavStringGrid::OnRawCompare, &TBavStringGrid::SetOnRawCompare);
 }
 
 // ---- Setters that repaint ----------------------------------------------------------------

@@ -3,6 +3,7 @@
 // ask the application, the integral height and the scroll bars kept in view.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -143,6 +144,15 @@ SERVIORA_ENUM(TGridFindOption, gfMatchCase, gfMatchFull, gfMatchCondition, gfRow
               gfCurrentColumnOnly, gfIncludeFixed, gfGotoFound, gfIgnoreHTMLTags, gfBackward,
               gfIncludeHiddenColumns, gfGivenColumnOnly, gfGivenRowOnly)
 using TGridFindOptions = TSet<TGridFindOption>;
+
+SERVIORA_ENUM(TSortStyle, ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU,
+              ssShortDateUS, ssCustom, ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages,
+              ssCheckBox, ssUnicode, ssDateTime, ssTime, ssAlphaNumeric, ssAlphaNumericNoCase)
+SERVIORA_EVENT_TYPE(TGridFormatEvent,
+                    void(TObject* Sender, int ACol, TSortStyle& AStyle, AnsiString& aPrefix, AnsiString& aSuffix));
+SERVIORA_EVENT_TYPE(TCustomCompareEvent, void(TObject* Sender, AnsiString str1, AnsiString str2, int& Res));
+SERVIORA_EVENT_TYPE(TRawCompareEvent, void(TObject* Sender, int ACol, int Row1, int Row2, int& Res));
+SERVIORA_EVENT_TYPE(TGridProgressEvent, void(TObject* Sender, short progress));
 
 class TBavRichEdit;
 class TFilter;
@@ -403,6 +413,54 @@ public:
     // Merges runs of equal texts vertically; without `byTextOnly` only
     // inside the blocks the rows already share.
     void MergeColumnCells(int col, bool byTextOnly);
+
+    // ---- Sorting, grouping and filtering ----
+    // Rows change places whole (texts, objects, heights, marks); the
+    // row-order list remembers where each row came from until RowCount
+    // changes, so UnSort puts back the order from before the first sort.
+    virtual void SwapRows(int row1, int row2);
+    virtual void QSort();
+    // EBavGridError "No indexes specified for indexed sort" on an empty
+    // sort index list.
+    virtual void QSortIndexed();
+    // The children of every expanded node of three rows or more.
+    virtual void SortNodes();
+    virtual void SortNodesIndexed();
+    virtual void UnSort();
+    void ResetRowOrder();
+    TIntList* RowOrder() const { return rowOrder_.get(); }
+    // -1, 0 or 1; `direction` only places blanks.
+    int CompareRowCells(int col, int row1, int row2, TSortDirection direction);
+    int CompareRowsFull(int col, int row1, int row2);
+    int CompareRowsIndexed(int depth, int row1, int row2);
+    void QuickSortRows(int col, int first, int last);
+    void QuickSortRowsIndexed(int first, int last);
+    void QuickSortByRowOrder(int first, int last);
+    void SortRangeIndexed(int first, int last);
+    void SortNodeChildren(bool indexed);
+    virtual void DoGetFormat(int col, TSortStyle& style, AnsiString& prefix, AnsiString& suffix);
+    // The display text without its HTML tags.
+    AnsiString GetStrippedCellText(int col, int row);
+    // Groups the rows by the values of a column, which goes away: a node
+    // header before each run, summary rows after them with Grouping.Summary.
+    virtual void Group(int col);
+    virtual void UnGroup();
+    virtual void SubGroup(int col);
+    virtual void RemoveGroupLevel(int col);
+    int GroupColumn() const { return groupColumn_; }
+    // Whether a data row passes every condition of Filter.
+    virtual bool MatchFilterRow(int row);
+    void ApplyFilter();
+    bool FilterActive() const { return filterActive_; }
+    void SetFilterActive(bool v);
+    const TGridFormatEvent& OnGetFormat() const { return onGetFormat_; }
+    void SetOnGetFormat(TGridFormatEvent v) { onGetFormat_ = std::move(v); }
+    const TCustomCompareEvent& OnCustomCompare() const { return onCustomCompare_; }
+    void SetOnCustomCompare(TCustomCompareEvent v) { onCustomCompare_ = std::move(v); }
+    const TRawCompareEvent& OnRawCompare() const { return onRawCompare_; }
+    void SetOnRawCompare(TRawCompareEvent v) { onRawCompare_ = std::move(v); }
+    const TGridProgressEvent& OnFilterProgress() const { return onFilterProgress_; }
+    void SetOnFilterProgress(TGridProgressEvent v) { onFilterProgress_ = std::move(v); }
 
     // ---- Rich text ----
     // The hidden rich edit that measures rich cells, and the one that edits them.
@@ -1344,6 +1402,39 @@ private:
     TEndColumnSizeEvent onEndColumnSize_;
     TUpdateColumnSizeEvent onUpdateColumnSize_;
 
+
+    // Sorting, grouping and filtering.
+    // The sort's set-up and clean-up around `sortRows`, also when it raises.
+    void SortWithScratchRows(const std::function<void()>& sortRows, bool reportRowUpdate);
+    void AddScratchRows();
+    void RemoveScratchRows(int lastWidth);
+    // Column 0's texts and objects, kept in place with NormalCellsOnly.
+    using TColumnCopy = std::vector<std::pair<AnsiString, TObject*>>;
+    TColumnCopy KeepColumn0();
+    void PutBackColumn0(const TColumnCopy& copy);
+    void SortStyleOf(int col, int row1, const AnsiString& text1, const AnsiString& text2, TSortStyle& style,
+                    AnsiString& prefix, AnsiString& suffix);
+    int CompareByStyle(TSortStyle style, int col, int row1, int row2, const AnsiString& text1,
+                       const AnsiString& text2, const AnsiString& prefix, const AnsiString& suffix);
+    void CopyToPivot(int row, int pivot);
+    void InsertSummaryRow(int row);
+    // The header (summary) colours on the row, those set only.
+    void ColorGroupRow(int row, bool summary);
+    // Merged from `fromCol` on, the base cell taking the colours.
+    void MergeGroupRow(int row, int fromCol, bool summary);
+    void ClearGroupRowLook(int row, int fromCol, bool summary);
+    void RecordGroupColumn(int col);
+    std::unique_ptr<TIntList> rowOrder_ = std::make_unique<TIntList>(0, 0);
+    std::unique_ptr<TIntList> unsortOrder_ = std::make_unique<TIntList>(0, 0);
+    int trackedRow_ = -1;
+    int groupColumn_ = -1, groupColWidth_ = 0;
+    AnsiString groupHeaderText_, groupFooterText_;
+    bool filterActive_ = false;
+    int filterFixedRows_ = 0;
+    TGridFormatEvent onGetFormat_;
+    TCustomCompareEvent onCustomCompare_;
+    TRawCompareEvent onRawCompare_;
+    TGridProgressEvent onFilterProgress_;
 
     TGridColorEvent onGetCellColor_;
     TGridBorderEvent onGetCellBorder_;

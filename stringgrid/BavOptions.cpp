@@ -164,7 +164,7 @@ void TMouseActions::SetHotmailRowSelect(bool value) {
 
 void TMouseActions::Assign(TPersistent* source) {
     if (!dynamic_cast<TMouseActions*>(source)) return;
-    CopyProperties(source, this, {"AllColumnSize", "AllRowSize", "AllSelect", "AutoSizeColOnDblClick", "CaretPositioning", "CheckAllCheck", "ColSelect", "DirectComboDrop", "DirectDateDrop", "DirectEdit", "DisjunctRowSelect", "DisjunctColSelect", "DisjunctCellSelect", "FixedRowsEdit", "FixedColsEdit", "MoveRowOnNodeClick", "NoAutoRangeScroll", "NodeAllExpandContract", "NoScrollOnPartialRow", "PreciseCheckBoxCheck", "RangeSelectAndEdit", "RowSelect", "RowSelectPersistent", "SelectOnRightClick", "SizeFixedCol", "WheelIncrement", "WheelAction"});
+    CopyProperties(source, this, {"AllColumnSize", "AllRowSize", "AllSelect", "AutoSizeColOnDblClick", "CaretPositioning", "CheckAllCheck", "ColSelect", "DirectComboDrop", "DirectDateDrop", "DirectEdit", "DisjunctRowSelect", "DisjunctColSelect", "DisjunctCellSelect", "FixedRowsEdit", "FixedColsEdit", "MoveRowOnNodeClick", "NoAutoRangeScroll", "NodeAllExpandContract", "NoScrollOnPartialRow", "PreciseCheckBoxCheck", "RangeSelectAndEdit", "RowSelect", "RowSelectPersistent", "SelectOnRightClick", "SizeFixedCol", "SizeFixedRow", "WheelIncrement", "WheelAction"});
 }
 
 // ---- TColumnSize -----------------------------------------------------------------------------
