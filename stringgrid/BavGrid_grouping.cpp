@@ -55,7 +55,7 @@ void TBavStringGrid::InsertSummaryRow(int row) {
 void TBavStringGrid::Group(int col) {
     if (col < TBaseGrid::FixedCols()) return;
     if (groupColumn_ >= 0) UnGroup();
-    if (RowCount() <= TBaseGrid::FixedRows()) return;
+    if (RowCount() <= FixedRows()) return;
     TGridUpdateLock lock(this);
     RecordGroupColumn(col);
     const int textCol = col == 1 ? 2 : 1;
