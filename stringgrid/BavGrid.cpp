@@ -303,6 +303,8 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnGetFormat", &TBavStringGrid::OnGetFormat, &TBavStringGrid::SetOnGetFormat);
     p.Property("OnCustomCompare", &TBavStringGrid::OnCustomCompare, &TBavStringGrid::SetOnCustomCompare);
     p.Property("OnRawCompare", &TBavStringGrid::OnRawCompare, &TBavStringGrid::SetOnRawCompare);
+    p.Property("OnCanSort", &TBavStringGrid::OnCanSort, &TBavStringGrid::SetOnCanSort);
+    p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort);
 }
 
 // ---- Setters that repaint ----------------------------------------------------------------

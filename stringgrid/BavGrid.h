@@ -153,6 +153,10 @@ SERVIORA_EVENT_TYPE(TGridFormatEvent,
 SERVIORA_EVENT_TYPE(TCustomCompareEvent, void(TObject* Sender, AnsiString str1, AnsiString str2, int& Res));
 SERVIORA_EVENT_TYPE(TRawCompareEvent, void(TObject* Sender, int ACol, int Row1, int Row2, int& Res));
 SERVIORA_EVENT_TYPE(TGridProgressEvent, void(TObject* Sender, short progress));
+// (Sender, ACol, var DoSort) and (Sender, ACol): the signatures of
+// TColumnSizeEvent and TAutoInsertRowEvent.
+using TCanSortEvent = TColumnSizeEvent;
+using TClickSortEvent = TAutoInsertRowEvent;
 
 class TBavRichEdit;
 class TFilter;
@@ -461,6 +465,18 @@ public:
     void SetOnRawCompare(TRawCompareEvent v) { onRawCompare_ = std::move(v); }
     const TGridProgressEvent& OnFilterProgress() const { return onFilterProgress_; }
     void SetOnFilterProgress(TGridProgressEvent v) { onFilterProgress_ = std::move(v); }
+    // What a click on the header of real column `col` sorts; `extend` (Shift)
+    // adds to the sort index list with IndexShow.
+    void SortByHeader(int col, bool extend);
+    const TCanSortEvent& OnCanSort() const { return onCanSort_; }
+    void SetOnCanSort(TCanSortEvent v) { onCanSort_ = std::move(v); }
+    const TClickSortEvent& OnClickSort() const { return onClickSort_; }
+    void SetOnClickSort(TClickSortEvent v) { onClickSort_ = std::move(v); }
+    // Columns whose runs of equal texts merge vertically; a change re-merges.
+    TIntList* MergedColumns() const { return mergedColumns_.get(); }
+    void SplitAllColumnCells();
+    void MergeListedColumns();
+    void MergeColumnsChanged();
 
     // ---- Rich text ----
     // The hidden rich edit that measures rich cells, and the one that edits them.
@@ -1435,6 +1451,16 @@ private:
     TCustomCompareEvent onCustomCompare_;
     TRawCompareEvent onRawCompare_;
     TGridProgressEvent onFilterProgress_;
+    // A double click auto-sized a column: the release that follows does not sort.
+    bool autoSizedByDoubleClick_ = false;
+    // A row or column moved, or a column was sized, since the last press.
+    bool movedOrSized_ = false;
+    bool HeaderEdgeDoubleClick(int x, int y);
+    void HeaderReleaseSort(int x, int y, TShiftState shift, bool movedOrSized);
+    std::unique_ptr<TIntList> MakeMergedColumnList();
+    std::unique_ptr<TIntList> mergedColumns_ = MakeMergedColumnList();
+    TCanSortEvent onCanSort_;
+    TClickSortEvent onClickSort_;
 
     TGridColorEvent onGetCellColor_;
     TGridBorderEvent onGetCellBorder_;

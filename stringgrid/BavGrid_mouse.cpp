@@ -45,6 +45,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
     }
     pressedButton_ = {-1, -1};
     mouseDownPoint_ = TPoint(x, y);
+    movedOrSized_ = false;
     if (pressed.X < 0 || pressed.Y < 0) {
         HideCellEditor();
         return fixedRowAlways_;
