@@ -1428,6 +1428,9 @@ private:
     using TColumnCopy = std::vector<std::pair<AnsiString, TObject*>>;
     TColumnCopy KeepColumn0();
     void PutBackColumn0(const TColumnCopy& copy);
+    // The display text a comparison reads: the stored one itself when no
+    // display hook is assigned, else a copy made in `buffer`.
+    const AnsiString& SortText(int col, int row, AnsiString& buffer);
     void SortStyleOf(int col, int row1, const AnsiString& text1, const AnsiString& text2, TSortStyle& style,
                     AnsiString& prefix, AnsiString& suffix);
     int CompareByStyle(TSortStyle style, int col, int row1, int row2, const AnsiString& text1,

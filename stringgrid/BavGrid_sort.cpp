@@ -181,8 +181,16 @@ int TBavStringGrid::CompareByStyle(TSortStyle style, int col, int row1, int row2
     }
 }
 
+const AnsiString& TBavStringGrid::SortText(int col, int row, AnsiString& buffer) {
+    if (OnGetDisplText() || OnGetDisplWideText()) return buffer = GetDisplayText(col, row);
+    const TGridCoord base = GetBaseCell(col, row);
+    return CellText(base.X, base.Y);
+}
+
 int TBavStringGrid::CompareRowCells(int col, int row1, int row2, TSortDirection direction) {
-    const AnsiString text1 = GetDisplayText(col, row1), text2 = GetDisplayText(col, row2);
+    AnsiString buffer1, buffer2;
+    const AnsiString& text1 = SortText(col, row1, buffer1);
+    const AnsiString& text2 = SortText(col, row2, buffer2);
     TSortStyle style;
     AnsiString prefix, suffix;
     SortStyleOf(col, row1, text1, text2, style, prefix, suffix);
