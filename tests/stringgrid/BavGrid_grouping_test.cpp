@@ -63,6 +63,18 @@ TEST_F(GroupingTest, GroupsGetHeadersAndSummaryRowsAndUngroupRestores) {
     EXPECT_FALSE(grid->HasNodes());
 }
 
+TEST_F(GroupingTest, ColumnCalculationsPassOverHeadersAndSummaries) {
+    grid->Grouping()->SetSummary(true);
+    grid->Group(1);
+    // The group texts stand in column 1 beside the values.
+    for (int r = 1; r < grid->RowCount(); ++r)
+        if (grid->IsNodeRow(r) || grid->IsSummaryRow(r)) grid->SetCells(1, r, "100");
+    for (int r = 1; r < grid->RowCount(); ++r)
+        if (!grid->IsNodeRow(r) && !grid->IsSummaryRow(r)) grid->SetCells(1, r, "2");
+    EXPECT_EQ(grid->ColumnSum(1, 1, grid->RowCount() - 1), 12.0);
+    EXPECT_EQ(grid->ColumnMax(1, 2, grid->RowCount() - 1), 2.0);
+}
+
 TEST_F(GroupingTest, MergedHeadersWithoutSummaryUngroupWithoutLosingRows) {
     grid->SetColCount(4);
     grid->Grouping()->SetMergeHeader(true);
