@@ -472,6 +472,32 @@ public:
     void SetOnCanSort(TCanSortEvent v) { onCanSort_ = std::move(v); }
     const TClickSortEvent& OnClickSort() const { return onClickSort_; }
     void SetOnClickSort(TClickSortEvent v) { onClickSort_ = std::move(v); }
+    // The "hi" tag around every occurrence of `text` in the cells: all of
+    // them, or the ones that are not fixed; taken away again.
+    void HighlightAllCells(bool all, bool caseSensitive, const AnsiString& text);
+    void UnHighlightAllCells(bool all);
+    void HighlightInRange(const TGridRect& range, bool caseSensitive, const AnsiString& text);
+    void UnHighlightInRange(const TGridRect& range);
+    // Footer rows and right fixed columns, then what the hook says.
+    bool IsFixedCell(int col, int row) override;
+    bool IsPasswordCell(int col, int row);
+    TControl* GetCellControl(int col, int row);
+    TInplaceEdit* GetInplaceEditor() const;
+    void SetFixedGradientFromRGB(TColor color);
+    void SetFixedGradientToRGB(TColor color);
+    // The packed version number as four numbers joined by ".".
+    AnsiString Version() const;
+    void SetVersion(const AnsiString&) {}
+    // The cell's display text parsed into the rich edit (cleared when empty).
+    void LoadCellRichText(int col, int row, TRichEdit* richEdit);
+    void RichEditToText(TRichEdit* richEdit, AnsiString& text);
+    void RichEditSelectionChanged();
+    // Adds `delta` to every width and height that stays above 0; the sum of
+    // the steps stays within -10 and 10, a step past it is ignored.
+    void Zoom(int delta);
+    int ZoomLevel() const { return zoomLevel_; }
+    // A header text with every "\n" made a line break.
+    static AnsiString HeaderText(AnsiString text);
     // Columns whose runs of equal texts merge vertically; a change re-merges.
     TIntList* MergedColumns() const { return mergedColumns_.get(); }
     void SplitAllColumnCells();
@@ -1454,6 +1480,8 @@ private:
     TCustomCompareEvent onCustomCompare_;
     TRawCompareEvent onRawCompare_;
     TGridProgressEvent onFilterProgress_;
+    TGridRect HighlightRange(bool all) const;
+    int zoomLevel_ = 0;
     // A double click auto-sized a column: the release that follows does not sort.
     bool autoSizedByDoubleClick_ = false;
     // A row or column moved, or a column was sized, since the last press.

@@ -600,12 +600,12 @@ void TControlLook::SetProgressMarginX(int value) {
 
 void TControlLook::SetFixedGradientFrom(TColor value) {
     fixedGradientFrom_ = value;
-    if (value != clNone && grid_) grid_->SetFixedGradientFrom(TColor(ColorToRGB(value)));
+    if (value != clNone && grid_) grid_->SetFixedGradientFromRGB(value);
 }
 
 void TControlLook::SetFixedGradientTo(TColor value) {
     fixedGradientTo_ = value;
-    if (value != clNone && grid_) grid_->SetFixedGradientTo(TColor(ColorToRGB(value)));
+    if (value != clNone && grid_) grid_->SetFixedGradientToRGB(value);
 }
 
 void TControlLook::SetProgressXP(bool value) {
