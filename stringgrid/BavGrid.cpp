@@ -305,6 +305,9 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnRawCompare", &TBavStringGrid::OnRawCompare, &TBavStringGrid::SetOnRawCompare);
     p.Property("OnCanSort", &TBavStringGrid::OnCanSort, &TBavStringGrid::SetOnCanSort);
     p.Property("Version", &TBavStringGrid::Version, &TBavStringGrid::SetVersion);
+    p.Property("OnGetFloatFormat", &TBavStringGrid::OnGetFloatFormat, &TBavStringGrid::SetOnGetFloatFormat);
+    p.Property("OnSaveCell", &TBavStringGrid::OnSaveCell, &TBavStringGrid::SetOnSaveCell);
+    p.Property("OnLoadCell", &TBavStringGrid::OnLoadCell, &TBavStringGrid::SetOnLoadCell);
     p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort);
 }
 

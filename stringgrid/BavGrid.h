@@ -153,6 +153,10 @@ SERVIORA_EVENT_TYPE(TGridFormatEvent,
 SERVIORA_EVENT_TYPE(TCustomCompareEvent, void(TObject* Sender, AnsiString str1, AnsiString str2, int& Res));
 SERVIORA_EVENT_TYPE(TRawCompareEvent, void(TObject* Sender, int ACol, int Row1, int Row2, int& Res));
 SERVIORA_EVENT_TYPE(TGridProgressEvent, void(TObject* Sender, short progress));
+SERVIORA_EVENT_TYPE(TFloatFormatEvent,
+                    void(TObject* Sender, int ACol, int ARow, bool& IsFloat, AnsiString& FloatFormat));
+// (Sender, ACol, ARow, var Value), the signature of TGetEditEvent.
+using TCellSaveLoadEvent = TGetEditEvent;
 // (Sender, ACol, var DoSort) and (Sender, ACol): the signatures of
 // TColumnSizeEvent and TAutoInsertRowEvent.
 using TCanSortEvent = TColumnSizeEvent;
@@ -465,6 +469,20 @@ public:
     void SetOnRawCompare(TRawCompareEvent v) { onRawCompare_ = std::move(v); }
     const TGridProgressEvent& OnFilterProgress() const { return onFilterProgress_; }
     void SetOnFilterProgress(TGridProgressEvent v) { onFilterProgress_ = std::move(v); }
+    // The display text, a number in it formatted by the float format
+    // OnGetFloatFormat chooses; a conversion that fails leaves it as it is.
+    virtual AnsiString GetFormattedCellText(int col, int row);
+    // The formatted text, a checked box's empty cell as the check text, as
+    // OnSaveCell leaves it.
+    virtual AnsiString GetCellSaveText(int col, int row);
+    // Stored as OnLoadCell leaves it.
+    virtual void LoadCellText(int col, int row, AnsiString text);
+    const TFloatFormatEvent& OnGetFloatFormat() const { return onGetFloatFormat_; }
+    void SetOnGetFloatFormat(TFloatFormatEvent v) { onGetFloatFormat_ = std::move(v); }
+    const TCellSaveLoadEvent& OnSaveCell() const { return onSaveCell_; }
+    void SetOnSaveCell(TCellSaveLoadEvent v) { onSaveCell_ = std::move(v); }
+    const TCellSaveLoadEvent& OnLoadCell() const { return onLoadCell_; }
+    void SetOnLoadCell(TCellSaveLoadEvent v) { onLoadCell_ = std::move(v); }
     // What a click on the header of real column `col` sorts; `extend` (Shift)
     // adds to the sort index list with IndexShow.
     void SortByHeader(int col, bool extend);
@@ -1491,6 +1509,8 @@ private:
     std::unique_ptr<TIntList> MakeMergedColumnList();
     std::unique_ptr<TIntList> mergedColumns_ = MakeMergedColumnList();
     TCanSortEvent onCanSort_;
+    TFloatFormatEvent onGetFloatFormat_;
+    TCellSaveLoadEvent onSaveCell_, onLoadCell_;
     TClickSortEvent onClickSort_;
 
     TGridColorEvent onGetCellColor_;
