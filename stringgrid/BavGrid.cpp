@@ -308,6 +308,12 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnGetFloatFormat", &TBavStringGrid::OnGetFloatFormat, &TBavStringGrid::SetOnGetFloatFormat);
     p.Property("OnSaveCell", &TBavStringGrid::OnSaveCell, &TBavStringGrid::SetOnSaveCell);
     p.Property("OnLoadCell", &TBavStringGrid::OnLoadCell, &TBavStringGrid::SetOnLoadCell);
+    p.Property("FixedAsButtons", &TBavStringGrid::FixedAsButtons, &TBavStringGrid::SetFixedAsButtons).Default(false);
+    p.Property("OnBeforeExpandNode", &TBavStringGrid::OnBeforeExpandNode, &TBavStringGrid::SetOnBeforeExpandNode);
+    p.Property("OnBeforeContractNode", &TBavStringGrid::OnBeforeContractNode,
+               &TBavStringGrid::SetOnBeforeContractNode);
+    p.Property("OnExpandNode", &TBavStringGrid::OnExpandNode, &TBavStringGrid::SetOnExpandNode);
+    p.Property("OnContractNode", &TBavStringGrid::OnContractNode, &TBavStringGrid::SetOnContractNode);
     p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort);
 }
 

@@ -157,6 +157,10 @@ SERVIORA_EVENT_TYPE(TFloatFormatEvent,
                     void(TObject* Sender, int ACol, int ARow, bool& IsFloat, AnsiString& FloatFormat));
 // (Sender, ACol, ARow, var Value), the signature of TGetEditEvent.
 using TCellSaveLoadEvent = TGetEditEvent;
+// (Sender, ARow, ARowReal) and (Sender, ARow, ARowReal, var Allow): the
+// signatures of TMovedEvent and TSelectCellEvent.
+using TNodeClickEvent = TMovedEvent;
+using TNodeAllowEvent = TSelectCellEvent;
 // (Sender, ACol, var DoSort) and (Sender, ACol): the signatures of
 // TColumnSizeEvent and TAutoInsertRowEvent.
 using TCanSortEvent = TColumnSizeEvent;
@@ -483,6 +487,17 @@ public:
     void SetOnSaveCell(TCellSaveLoadEvent v) { onSaveCell_ = std::move(v); }
     const TCellSaveLoadEvent& OnLoadCell() const { return onLoadCell_; }
     void SetOnLoadCell(TCellSaveLoadEvent v) { onLoadCell_ = std::move(v); }
+    // Fixed cells look like buttons: sunken while pressed.
+    bool FixedAsButtons() const { return fixedAsButtons_; }
+    void SetFixedAsButtons(bool v) { fixedAsButtons_ = v; }
+    const TNodeAllowEvent& OnBeforeExpandNode() const { return onBeforeExpandNode_; }
+    void SetOnBeforeExpandNode(TNodeAllowEvent v) { onBeforeExpandNode_ = std::move(v); }
+    const TNodeAllowEvent& OnBeforeContractNode() const { return onBeforeContractNode_; }
+    void SetOnBeforeContractNode(TNodeAllowEvent v) { onBeforeContractNode_ = std::move(v); }
+    const TNodeClickEvent& OnExpandNode() const { return onExpandNode_; }
+    void SetOnExpandNode(TNodeClickEvent v) { onExpandNode_ = std::move(v); }
+    const TNodeClickEvent& OnContractNode() const { return onContractNode_; }
+    void SetOnContractNode(TNodeClickEvent v) { onContractNode_ = std::move(v); }
     // What a click on the header of real column `col` sorts; `extend` (Shift)
     // adds to the sort index list with IndexShow.
     void SortByHeader(int col, bool extend);
@@ -1510,6 +1525,15 @@ private:
     std::unique_ptr<TIntList> mergedColumns_ = MakeMergedColumnList();
     TCanSortEvent onCanSort_;
     TFloatFormatEvent onGetFloatFormat_;
+    // A press on a node glyph; true when it is used up.
+    bool NodeGlyphPress(int col, int row, int x);
+    void DrawFixedCellEdge(const TRect& rect, UINT edge);
+    void PressFixedCell(int col, int row);
+    void ReleaseFixedCell();
+    bool fixedAsButtons_ = false, fixedCellPressed_ = false;
+    TRect pressedFixedRect_{};
+    TNodeAllowEvent onBeforeExpandNode_, onBeforeContractNode_;
+    TNodeClickEvent onExpandNode_, onContractNode_;
     TCellSaveLoadEvent onSaveCell_, onLoadCell_;
     TClickSortEvent onClickSort_;
 
