@@ -126,7 +126,9 @@ int TBaseGrid::FixedRowsHeight() const {
 }
 
 void TBaseGrid::RepaintCell(int col, int row) {
-    if (!HandleAllocated()) return;
+    // Cell properties repaint at the place they were made, which rows
+    // moved since may have left.
+    if (!HandleAllocated() || col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) return;
     const TRect rect = MergedCellRect(col, row);
     InvalidateRect(Handle(), &rect, TRUE);
 }

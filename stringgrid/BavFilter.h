@@ -1,9 +1,10 @@
 // The grid's filter conditions: which column, which text of its cells, the
-// condition and how it joins the conditions before it. Matching and
-// applying them belong to the filtering.
+// condition and how it joins the conditions before it; and the small
+// condition language they are written in, which the search shares.
 #pragma once
 
 #include "platform/rtl/collection.h"
+#include "platform/rtl/datetime.h"
 
 class TBavStringGrid;
 
@@ -55,3 +56,20 @@ public:
 private:
     TBavStringGrid* grid_;
 };
+
+// The condition language: parts split at & ; ^ | outside double quotes,
+// joined strictly left to right (& is and, the others or); a leading "="
+// asks for the plain pattern; blanks outside quotes do not count.
+bool MatchFilterCondition(const AnsiString& condition, const AnsiString& text, bool caseSensitive);
+// One part, both sides upper-cased first unless case-sensitive.
+bool MatchFilterPart(const AnsiString& part, const AnsiString& text, bool caseSensitive);
+// Comparisons (>, >=, <, <=, numbers, then dates, then strings), else a
+// wildcard pattern anchored at both ends: * ? \ escapes, ! negates, quotes
+// are ignored. A pattern ending in a lone backslash matches nothing.
+bool MatchFilterPattern(const AnsiString& pattern, const AnsiString& text);
+AnsiString StripBlanksOutsideQuotes(const AnsiString& text);
+// Decimal separators become ".", thousand separators go.
+AnsiString PlainDecimalText(const AnsiString& text);
+// Day, month and year in the order of the short date format, no century
+// added; false for anything else.
+bool ParseLocaleDate(const AnsiString& text, TDateTime& date);

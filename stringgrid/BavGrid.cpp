@@ -298,6 +298,23 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
     p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
     p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);
+    p.Property("FilterActive", &TBavStringGrid::FilterActive, &TBavStringGrid::SetFilterActive).Default(false);
+    p.Property("OnFilterProgress", &TBavStringGrid::OnFilterProgress, &TBavStringGrid::SetOnFilterProgress);
+    p.Property("OnGetFormat", &TBavStringGrid::OnGetFormat, &TBavStringGrid::SetOnGetFormat);
+    p.Property("OnCustomCompare", &TBavStringGrid::OnCustomCompare, &TBavStringGrid::SetOnCustomCompare);
+    p.Property("OnRawCompare", &TBavStringGrid::OnRawCompare, &TBavStringGrid::SetOnRawCompare);
+    p.Property("OnCanSort", &TBavStringGrid::OnCanSort, &TBavStringGrid::SetOnCanSort);
+    p.Property("Version", &TBavStringGrid::Version, &TBavStringGrid::SetVersion);
+    p.Property("OnGetFloatFormat", &TBavStringGrid::OnGetFloatFormat, &TBavStringGrid::SetOnGetFloatFormat);
+    p.Property("OnSaveCell", &TBavStringGrid::OnSaveCell, &TBavStringGrid::SetOnSaveCell);
+    p.Property("OnLoadCell", &TBavStringGrid::OnLoadCell, &TBavStringGrid::SetOnLoadCell);
+    p.Property("FixedAsButtons", &TBavStringGrid::FixedAsButtons, &TBavStringGrid::SetFixedAsButtons).Default(false);
+    p.Property("OnBeforeExpandNode", &TBavStringGrid::OnBeforeExpandNode, &TBavStringGrid::SetOnBeforeExpandNode);
+    p.Property("OnBeforeContractNode", &TBavStringGrid::OnBeforeContractNode,
+               &TBavStringGrid::SetOnBeforeContractNode);
+    p.Property("OnExpandNode", &TBavStringGrid::OnExpandNode, &TBavStringGrid::SetOnExpandNode);
+    p.Property("OnContractNode", &TBavStringGrid::OnContractNode, &TBavStringGrid::SetOnContractNode);
+    p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort);
 }
 
 // ---- Setters that repaint ----------------------------------------------------------------
@@ -438,13 +455,13 @@ void TBavStringGrid::SetFilter(TFilter* v) { filter_->Assign(v); }
 void TBavStringGrid::ApplyColumnHeaders() {
     if (TBaseGrid::FixedRows() == 0) return;
     for (int col = 0; col < ColCount(); ++col) SetCells(col, 0, "");
-    for (int i = 0; i < std::min(columnHeaders_->Count(), ColCount()); ++i) SetCells(i, 0, columnHeaders_->Strings(i));
+    for (int i = 0; i < std::min(columnHeaders_->Count(), ColCount()); ++i) SetCells(i, 0, HeaderText(columnHeaders_->Strings(i)));
 }
 
 void TBavStringGrid::ApplyRowHeaders() {
     if (TBaseGrid::FixedCols() > 0 && ComponentState().Contains(csDesigning))
         for (int row = 0; row < RowCount(); ++row) SetCells(0, row, "");
-    for (int i = 0; i < std::min(rowHeaders_->Count(), RowCount()); ++i) SetCells(0, i, rowHeaders_->Strings(i));
+    for (int i = 0; i < std::min(rowHeaders_->Count(), RowCount()); ++i) SetCells(0, i, HeaderText(rowHeaders_->Strings(i)));
 }
 
 // ---- Height and scroll bars ---------------------------------------------------------------

@@ -3,6 +3,7 @@
 // ask the application, the integral height and the scroll bars kept in view.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -143,6 +144,27 @@ SERVIORA_ENUM(TGridFindOption, gfMatchCase, gfMatchFull, gfMatchCondition, gfRow
               gfCurrentColumnOnly, gfIncludeFixed, gfGotoFound, gfIgnoreHTMLTags, gfBackward,
               gfIncludeHiddenColumns, gfGivenColumnOnly, gfGivenRowOnly)
 using TGridFindOptions = TSet<TGridFindOption>;
+
+SERVIORA_ENUM(TSortStyle, ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU,
+              ssShortDateUS, ssCustom, ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages,
+              ssCheckBox, ssUnicode, ssDateTime, ssTime, ssAlphaNumeric, ssAlphaNumericNoCase)
+SERVIORA_EVENT_TYPE(TGridFormatEvent,
+                    void(TObject* Sender, int ACol, TSortStyle& AStyle, AnsiString& aPrefix, AnsiString& aSuffix));
+SERVIORA_EVENT_TYPE(TCustomCompareEvent, void(TObject* Sender, AnsiString str1, AnsiString str2, int& Res));
+SERVIORA_EVENT_TYPE(TRawCompareEvent, void(TObject* Sender, int ACol, int Row1, int Row2, int& Res));
+SERVIORA_EVENT_TYPE(TGridProgressEvent, void(TObject* Sender, short progress));
+SERVIORA_EVENT_TYPE(TFloatFormatEvent,
+                    void(TObject* Sender, int ACol, int ARow, bool& IsFloat, AnsiString& FloatFormat));
+// (Sender, ACol, ARow, var Value), the signature of TGetEditEvent.
+using TCellSaveLoadEvent = TGetEditEvent;
+// (Sender, ARow, ARowReal) and (Sender, ARow, ARowReal, var Allow): the
+// signatures of TMovedEvent and TSelectCellEvent.
+using TNodeClickEvent = TMovedEvent;
+using TNodeAllowEvent = TSelectCellEvent;
+// (Sender, ACol, var DoSort) and (Sender, ACol): the signatures of
+// TColumnSizeEvent and TAutoInsertRowEvent.
+using TCanSortEvent = TColumnSizeEvent;
+using TClickSortEvent = TAutoInsertRowEvent;
 
 class TBavRichEdit;
 class TFilter;
@@ -403,6 +425,117 @@ public:
     // Merges runs of equal texts vertically; without `byTextOnly` only
     // inside the blocks the rows already share.
     void MergeColumnCells(int col, bool byTextOnly);
+
+    // ---- Sorting, grouping and filtering ----
+    // Rows change places whole (texts, objects, heights, marks); the
+    // row-order list remembers where each row came from until RowCount
+    // changes, so UnSort puts back the order from before the first sort.
+    virtual void SwapRows(int row1, int row2);
+    virtual void QSort();
+    // EBavGridError "No indexes specified for indexed sort" on an empty
+    // sort index list.
+    virtual void QSortIndexed();
+    // The children of every expanded node of three rows or more.
+    virtual void SortNodes();
+    virtual void SortNodesIndexed();
+    virtual void UnSort();
+    void ResetRowOrder();
+    TIntList* RowOrder() const { return rowOrder_.get(); }
+    // -1, 0 or 1; `direction` only places blanks.
+    int CompareRowCells(int col, int row1, int row2, TSortDirection direction);
+    int CompareRowsFull(int col, int row1, int row2);
+    int CompareRowsIndexed(int depth, int row1, int row2);
+    void QuickSortRows(int col, int first, int last);
+    void QuickSortRowsIndexed(int first, int last);
+    void QuickSortByRowOrder(int first, int last);
+    void SortRangeIndexed(int first, int last);
+    void SortNodeChildren(bool indexed);
+    virtual void DoGetFormat(int col, TSortStyle& style, AnsiString& prefix, AnsiString& suffix);
+    // The display text without its HTML tags.
+    AnsiString GetStrippedCellText(int col, int row);
+    // Groups the rows by the values of a column, which goes away: a node
+    // header before each run, summary rows after them with Grouping.Summary.
+    virtual void Group(int col);
+    virtual void UnGroup();
+    virtual void SubGroup(int col);
+    virtual void RemoveGroupLevel(int col);
+    int GroupColumn() const { return groupColumn_; }
+    // Whether a data row passes every condition of Filter.
+    virtual bool MatchFilterRow(int row);
+    void ApplyFilter();
+    bool FilterActive() const { return filterActive_; }
+    void SetFilterActive(bool v);
+    const TGridFormatEvent& OnGetFormat() const { return onGetFormat_; }
+    void SetOnGetFormat(TGridFormatEvent v) { onGetFormat_ = std::move(v); }
+    const TCustomCompareEvent& OnCustomCompare() const { return onCustomCompare_; }
+    void SetOnCustomCompare(TCustomCompareEvent v) { onCustomCompare_ = std::move(v); }
+    const TRawCompareEvent& OnRawCompare() const { return onRawCompare_; }
+    void SetOnRawCompare(TRawCompareEvent v) { onRawCompare_ = std::move(v); }
+    const TGridProgressEvent& OnFilterProgress() const { return onFilterProgress_; }
+    void SetOnFilterProgress(TGridProgressEvent v) { onFilterProgress_ = std::move(v); }
+    // The display text, a number in it formatted by the float format
+    // OnGetFloatFormat chooses; a conversion that fails leaves it as it is.
+    virtual AnsiString GetFormattedCellText(int col, int row);
+    // The formatted text, a checked box's empty cell as the check text, as
+    // OnSaveCell leaves it.
+    virtual AnsiString GetCellSaveText(int col, int row);
+    // Stored as OnLoadCell leaves it.
+    virtual void LoadCellText(int col, int row, AnsiString text);
+    const TFloatFormatEvent& OnGetFloatFormat() const { return onGetFloatFormat_; }
+    void SetOnGetFloatFormat(TFloatFormatEvent v) { onGetFloatFormat_ = std::move(v); }
+    const TCellSaveLoadEvent& OnSaveCell() const { return onSaveCell_; }
+    void SetOnSaveCell(TCellSaveLoadEvent v) { onSaveCell_ = std::move(v); }
+    const TCellSaveLoadEvent& OnLoadCell() const { return onLoadCell_; }
+    void SetOnLoadCell(TCellSaveLoadEvent v) { onLoadCell_ = std::move(v); }
+    // Fixed cells look like buttons: sunken while pressed.
+    bool FixedAsButtons() const { return fixedAsButtons_; }
+    void SetFixedAsButtons(bool v) { fixedAsButtons_ = v; }
+    const TNodeAllowEvent& OnBeforeExpandNode() const { return onBeforeExpandNode_; }
+    void SetOnBeforeExpandNode(TNodeAllowEvent v) { onBeforeExpandNode_ = std::move(v); }
+    const TNodeAllowEvent& OnBeforeContractNode() const { return onBeforeContractNode_; }
+    void SetOnBeforeContractNode(TNodeAllowEvent v) { onBeforeContractNode_ = std::move(v); }
+    const TNodeClickEvent& OnExpandNode() const { return onExpandNode_; }
+    void SetOnExpandNode(TNodeClickEvent v) { onExpandNode_ = std::move(v); }
+    const TNodeClickEvent& OnContractNode() const { return onContractNode_; }
+    void SetOnContractNode(TNodeClickEvent v) { onContractNode_ = std::move(v); }
+    // What a click on the header of real column `col` sorts; `extend` (Shift)
+    // adds to the sort index list with IndexShow.
+    void SortByHeader(int col, bool extend);
+    const TCanSortEvent& OnCanSort() const { return onCanSort_; }
+    void SetOnCanSort(TCanSortEvent v) { onCanSort_ = std::move(v); }
+    const TClickSortEvent& OnClickSort() const { return onClickSort_; }
+    void SetOnClickSort(TClickSortEvent v) { onClickSort_ = std::move(v); }
+    // The "hi" tag around every occurrence of `text` in the cells: all of
+    // them, or the ones that are not fixed; taken away again.
+    void HighlightAllCells(bool all, bool caseSensitive, const AnsiString& text);
+    void UnHighlightAllCells(bool all);
+    void HighlightInRange(const TGridRect& range, bool caseSensitive, const AnsiString& text);
+    void UnHighlightInRange(const TGridRect& range);
+    // Footer rows and right fixed columns, then what the hook says.
+    bool IsFixedCell(int col, int row) override;
+    bool IsPasswordCell(int col, int row);
+    TControl* GetCellControl(int col, int row);
+    TInplaceEdit* GetInplaceEditor() const;
+    void SetFixedGradientFromRGB(TColor color);
+    void SetFixedGradientToRGB(TColor color);
+    // The packed version number as four numbers joined by ".".
+    AnsiString Version() const;
+    void SetVersion(const AnsiString&) {}
+    // The cell's display text parsed into the rich edit (cleared when empty).
+    void LoadCellRichText(int col, int row, TRichEdit* richEdit);
+    void RichEditToText(TRichEdit* richEdit, AnsiString& text);
+    void RichEditSelectionChanged();
+    // Adds `delta` to every width and height that stays above 0; the sum of
+    // the steps stays within -10 and 10, a step past it is ignored.
+    void Zoom(int delta);
+    int ZoomLevel() const { return zoomLevel_; }
+    // A header text with every "\n" made a line break.
+    static AnsiString HeaderText(AnsiString text);
+    // Columns whose runs of equal texts merge vertically; a change re-merges.
+    TIntList* MergedColumns() const { return mergedColumns_.get(); }
+    void SplitAllColumnCells();
+    void MergeListedColumns();
+    void MergeColumnsChanged();
 
     // ---- Rich text ----
     // The hidden rich edit that measures rich cells, and the one that edits them.
@@ -1344,6 +1477,65 @@ private:
     TEndColumnSizeEvent onEndColumnSize_;
     TUpdateColumnSizeEvent onUpdateColumnSize_;
 
+
+    // Sorting, grouping and filtering.
+    // The sort's set-up and clean-up around `sortRows`, also when it raises.
+    void SortWithScratchRows(const std::function<void()>& sortRows, bool reportRowUpdate);
+    void AddScratchRows();
+    void RemoveScratchRows(int lastWidth);
+    // Column 0's texts and objects, kept in place with NormalCellsOnly.
+    using TColumnCopy = std::vector<std::pair<AnsiString, TObject*>>;
+    TColumnCopy KeepColumn0();
+    void PutBackColumn0(const TColumnCopy& copy);
+    // The display text a comparison reads: the stored one itself when no
+    // display hook is assigned, else a copy made in `buffer`.
+    const AnsiString& SortText(int col, int row, AnsiString& buffer);
+    void SortStyleOf(int col, int row1, const AnsiString& text1, const AnsiString& text2, TSortStyle& style,
+                    AnsiString& prefix, AnsiString& suffix);
+    int CompareByStyle(TSortStyle style, int col, int row1, int row2, const AnsiString& text1,
+                       const AnsiString& text2, const AnsiString& prefix, const AnsiString& suffix);
+    void CopyToPivot(int row, int pivot);
+    void InsertSummaryRow(int row);
+    // The header (summary) colours on the row, those set only.
+    void ColorGroupRow(int row, bool summary);
+    // Merged from `fromCol` on, the base cell taking the colours.
+    void MergeGroupRow(int row, int fromCol, bool summary);
+    void ClearGroupRowLook(int row, int fromCol, bool summary);
+    void RecordGroupColumn(int col);
+    std::unique_ptr<TIntList> rowOrder_ = std::make_unique<TIntList>(0, 0);
+    std::unique_ptr<TIntList> unsortOrder_ = std::make_unique<TIntList>(0, 0);
+    int trackedRow_ = -1;
+    int groupColumn_ = -1, groupColWidth_ = 0;
+    AnsiString groupHeaderText_, groupFooterText_;
+    bool filterActive_ = false;
+    int filterFixedRows_ = 0;
+    TGridFormatEvent onGetFormat_;
+    TCustomCompareEvent onCustomCompare_;
+    TRawCompareEvent onRawCompare_;
+    TGridProgressEvent onFilterProgress_;
+    TGridRect HighlightRange(bool all) const;
+    int zoomLevel_ = 0;
+    // A double click auto-sized a column: the release that follows does not sort.
+    bool autoSizedByDoubleClick_ = false;
+    // A row or column moved, or a column was sized, since the last press.
+    bool movedOrSized_ = false;
+    bool HeaderEdgeDoubleClick(int x, int y);
+    void HeaderReleaseSort(int x, int y, TShiftState shift, bool movedOrSized);
+    std::unique_ptr<TIntList> MakeMergedColumnList();
+    std::unique_ptr<TIntList> mergedColumns_ = MakeMergedColumnList();
+    TCanSortEvent onCanSort_;
+    TFloatFormatEvent onGetFloatFormat_;
+    // A press on a node glyph; true when it is used up.
+    bool NodeGlyphPress(int col, int row, int x);
+    void DrawFixedCellEdge(const TRect& rect, UINT edge);
+    void PressFixedCell(int col, int row);
+    void ReleaseFixedCell();
+    bool fixedAsButtons_ = false, fixedCellPressed_ = false;
+    TRect pressedFixedRect_{};
+    TNodeAllowEvent onBeforeExpandNode_, onBeforeContractNode_;
+    TNodeClickEvent onExpandNode_, onContractNode_;
+    TCellSaveLoadEvent onSaveCell_, onLoadCell_;
+    TClickSortEvent onClickSort_;
 
     TGridColorEvent onGetCellColor_;
     TGridBorderEvent onGetCellBorder_;

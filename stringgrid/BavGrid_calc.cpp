@@ -20,6 +20,8 @@ double TBavStringGrid::ColumnCalc(int col, int firstRow, int lastRow, bool realR
     ProgressHook(0, 0);
     for (int row = firstRow; row <= lastRow; ++row) {
         if (IsCoveredCell(col, realRows ? DisplayRowIndex(row) : row)) continue;
+        // A grouped grid's headers and summaries are no data.
+        if (!realRows && groupColumn_ >= 0 && (IsNodeRow(row) || IsSummaryRow(row))) continue;
         ProgressHook(1, row);
         double value = 0.0;
         try {

@@ -237,19 +237,6 @@ bool TBavStringGrid::ClipboardKey(Word key, bool ctrl, bool shift) {
     return true;
 }
 
-void TBavStringGrid::AutoInsertRow(int row) {
-    InsertRows(row, 1);
-    if (onAutoInsertRow_) onAutoInsertRow_(this, row);
-}
-
-void TBavStringGrid::AutoDeleteRow(int row) {
-    if (RowCount() - TBaseGrid::FixedRows() - fixedFooters_ == 1 && !fixedRowAlways_)
-        ClearRows(row, 1);
-    else
-        RemoveRows(row, 1);
-    if (onAutoDeleteRow_) onAutoDeleteRow_(this, row);
-}
-
 bool TBavStringGrid::InsertDeleteKey(Word key, bool ctrl, bool shift, bool alt) {
     if (key == VK_INSERT && !ctrl && !shift && !alt && navigation_->AllowInsertRow()) {
         bool allow = true;

@@ -3,6 +3,7 @@
 // panning and the grid's 500 ms timer (hovering and blinking text).
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/rtl/sysutils.h"
 #include "platform/win/msgqueue.h"
@@ -89,7 +90,11 @@ void TBavStringGrid::WndProc(TMessage& message) {
             message.Result = 0;
             return;
         }
-        break;
+        TBaseGrid::WndProc(message);
+        HeaderReleaseSort(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)),
+                          (message.WParam & MK_SHIFT) ? TShiftState{ssShift} : TShiftState{},
+                          std::exchange(movedOrSized_, false));
+        return;
     case WM_SETCURSOR:
         if (CursorKindCursor())
             message.Result = 1;
@@ -102,6 +107,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
         DisarmFixedSizing();
         return;
     case WM_LBUTTONDBLCLK:
+        if (HeaderEdgeDoubleClick(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)))) return;
         TBaseGrid::WndProc(message);
         DoubleClick(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
         return;

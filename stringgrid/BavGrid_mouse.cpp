@@ -45,6 +45,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
     }
     pressedButton_ = {-1, -1};
     mouseDownPoint_ = TPoint(x, y);
+    movedOrSized_ = false;
     if (pressed.X < 0 || pressed.Y < 0) {
         HideCellEditor();
         return fixedRowAlways_;
@@ -57,18 +58,13 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
     bool hookFixed = false;
     IsFixedCellHook(RealColIndex(col), row, hookFixed);
     hookFixed = hookFixed && !header;
-    if (header || hookFixed) HideCellEditor();
+    if (header || hookFixed) {
+        HideCellEditor();
+        PressFixedCell(col, row);
+    }
     const int realCol = RealColIndex(col);
     caretPositionPending_ = mouseActions_->CaretPositioning();
-    if (col == 0 && row >= fixedRows && IsNodeRow(row) && IsNodeGlyphHit(row, x)) {
-        const int realRow = RealRowIndex(row);
-        if (GetNodeState(row))
-            ExpandNode(realRow);
-        else
-            ContractNode(realRow);
-        if (mouseActions_->MoveRowOnNodeClick()) SetRowEx(row);
-        return true;
-    }
+    if (NodeGlyphPress(col, row, x)) return true;
     int radioIndex = 0;
     if (IsRadioCell(realCol, row, radioIndex) && (IsEditableCell(col, row) || controlLook_->RadioAlwaysActive())) {
         HideCellEditor();
@@ -149,6 +145,7 @@ bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     selectAnchor_ = -1;
     HideSizeHint();
     if (EndFixedSizing(x, y)) return true;
+    ReleaseFixedCell();
     if (pressedButton_.X < 0) return false;
     const TGridCoord released = MouseCoord(x, y);
     const TGridCoord button = pressedButton_;

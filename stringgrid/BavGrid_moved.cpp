@@ -18,6 +18,7 @@ int MovedIndex(int index, int from, int to) {
 
 void TBavStringGrid::ColumnMoved(int fromIndex, int toIndex) {
     const int from = RealColIndex(fromIndex), to = RealColIndex(toIndex);
+    movedOrSized_ = true;
     TBaseGrid::ColumnMoved(fromIndex, toIndex);
     for (int i = 0; i < hiddenRows_->Count(); ++i) {
         TStrings* cells = HiddenRowAt(i)->Items();
@@ -36,5 +37,6 @@ void TBavStringGrid::ColumnMoved(int fromIndex, int toIndex) {
 void TBavStringGrid::RowMoved(int fromIndex, int toIndex) {
     if (floatingFooter_->Visible() && floatingFooter_->FooterStyle() == fsFixedLastRow && toIndex == RowCount() - 1)
         return;
+    movedOrSized_ = true;
     TBaseGrid::RowMoved(fromIndex, toIndex);
 }

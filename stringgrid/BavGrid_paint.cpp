@@ -414,7 +414,7 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
             cell.linkColor = urlColor_;
         }
     }
-    AnsiString text = GetDisplayText(cell.col, cell.row);
+    AnsiString text = GetFormattedCellText(cell.col, cell.row);
     int kind = GetCellTextKind(text, enableHTML_);
     if (kind == ctkFormula) {
         text = CalcCellValue(cell.realCol, cell.row);
@@ -708,7 +708,7 @@ TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fi
     TBrush brush;
     GetCellLook(col, row, state, false, true, true, &brush, colorTo, canvas->Font(), hAlign, vAlign, wordWrap,
                 direction);
-    AnsiString text = GetDisplayText(col, row);
+    AnsiString text = GetFormattedCellText(col, row);
     int kind = GetCellTextKind(text, enableHTML_);
     if (kind == ctkFormula) {
         text = CalcCellValue(col, row);

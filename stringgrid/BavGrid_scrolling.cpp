@@ -259,6 +259,7 @@ void TBavStringGrid::ColWidthsChanged() {
     if (!stretching_) StretchColumn(columnSize_->StretchColumn());
     TBaseGrid::ColWidthsChanged();
     if (GridState() == gsColSizing) {
+        movedOrSized_ = true;
         const int col = SizingIndex();
         if (onEndColumnSize_) onEndColumnSize_(this, col);
         int width = ColWidths(col);

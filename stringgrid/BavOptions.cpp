@@ -164,7 +164,7 @@ void TMouseActions::SetHotmailRowSelect(bool value) {
 
 void TMouseActions::Assign(TPersistent* source) {
     if (!dynamic_cast<TMouseActions*>(source)) return;
-    CopyProperties(source, this, {"AllColumnSize", "AllRowSize", "AllSelect", "AutoSizeColOnDblClick", "CaretPositioning", "CheckAllCheck", "ColSelect", "DirectComboDrop", "DirectDateDrop", "DirectEdit", "DisjunctRowSelect", "DisjunctColSelect", "DisjunctCellSelect", "FixedRowsEdit", "FixedColsEdit", "MoveRowOnNodeClick", "NoAutoRangeScroll", "NodeAllExpandContract", "NoScrollOnPartialRow", "PreciseCheckBoxCheck", "RangeSelectAndEdit", "RowSelect", "RowSelectPersistent", "SelectOnRightClick", "SizeFixedCol", "WheelIncrement", "WheelAction"});
+    CopyProperties(source, this, {"AllColumnSize", "AllRowSize", "AllSelect", "AutoSizeColOnDblClick", "CaretPositioning", "CheckAllCheck", "ColSelect", "DirectComboDrop", "DirectDateDrop", "DirectEdit", "DisjunctRowSelect", "DisjunctColSelect", "DisjunctCellSelect", "FixedRowsEdit", "FixedColsEdit", "MoveRowOnNodeClick", "NoAutoRangeScroll", "NodeAllExpandContract", "NoScrollOnPartialRow", "PreciseCheckBoxCheck", "RangeSelectAndEdit", "RowSelect", "RowSelectPersistent", "SelectOnRightClick", "SizeFixedCol", "SizeFixedRow", "WheelIncrement", "WheelAction"});
 }
 
 // ---- TColumnSize -----------------------------------------------------------------------------
@@ -600,12 +600,12 @@ void TControlLook::SetProgressMarginX(int value) {
 
 void TControlLook::SetFixedGradientFrom(TColor value) {
     fixedGradientFrom_ = value;
-    if (value != clNone && grid_) grid_->SetFixedGradientFrom(TColor(ColorToRGB(value)));
+    if (value != clNone && grid_) grid_->SetFixedGradientFromRGB(value);
 }
 
 void TControlLook::SetFixedGradientTo(TColor value) {
     fixedGradientTo_ = value;
-    if (value != clNone && grid_) grid_->SetFixedGradientTo(TColor(ColorToRGB(value)));
+    if (value != clNone && grid_) grid_->SetFixedGradientToRGB(value);
 }
 
 void TControlLook::SetProgressXP(bool value) {

@@ -34,6 +34,9 @@ int WidePos(const WideString& sub, const WideString& s);
 enum TNumericTextKind : int { ntInteger = 0, ntFloat = 1, ntOther = 2, ntScientific = 5 };
 
 int ClassifyNumericText(const AnsiString& text);
+// A number written with "." whatever the locale, leading blanks allowed;
+// false unless the whole text is one, `value` keeping what was read.
+bool ReadPlainFloat(const AnsiString& text, double& value);
 // A text that StrToFloat accepts: separators of the locale, "(1,5)" negative.
 AnsiString NormalizeNumberText(const AnsiString& text);
 // A limit of 0 or less is no limit; equal limits leave the value alone.

@@ -3,6 +3,7 @@
 #include "stringgrid/BavUtil.h"
 
 #include <cctype>
+#include <charconv>
 
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/formatsettings.h"
@@ -13,6 +14,17 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
+
+bool ReadPlainFloat(const AnsiString& text, double& value) {
+    const char* first = text.c_str();
+    const char* last = first + text.size();
+    while (first < last && *first == ' ') ++first;
+    if (first < last && *first == '+') ++first;
+    value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc()) value = 0;
+    return error == std::errc() && end == last;
+}
 
 int ClassifyNumericText(const AnsiString& text) {
     if (text.empty()) return ntOther;

@@ -314,6 +314,7 @@ protected:
     void WMCancelMode(TMessage& Message);
     void CMFontChanged(TMessage& Message);
     void WMEraseBkgnd(TMessage& Message);
+    void WMSetRedraw(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
@@ -328,6 +329,7 @@ protected:
         SERVIORA_MESSAGE(CM_CANCELMODE, WMCancelMode)
         SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
         SERVIORA_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
+        SERVIORA_MESSAGE(WM_SETREDRAW, WMSetRedraw)
     SERVIORA_MESSAGES_END(TCustomControl)
 
 private:
@@ -361,6 +363,8 @@ private:
     int defaultColWidth_ = 64;
     int defaultRowHeight_ = 24;
     int gridLineWidth_ = 1;
+    // WM_SETREDRAW switched drawing off: nothing is invalidated meanwhile.
+    bool redrawOff_ = false;
     std::vector<int> colWidths_;
     std::vector<char> tabStops_;
     std::vector<int> rowHeights_;
@@ -455,6 +459,9 @@ public:
     ~TStringGrid() override;
 
     AnsiString Cells(int col, int row) const;
+    // The stored text itself, for reading many cells without copying them;
+    // valid until the cell is written or its row goes.
+    const AnsiString& CellText(int col, int row) const;
     void SetCells(int col, int row, const AnsiString& value);
     TObject* Objects(int col, int row) const;
     void SetObjects(int col, int row, TObject* value);

@@ -548,6 +548,11 @@ void TCustomGrid::WMEraseBkgnd(TMessage& Message) {
     Message.Result = 1;
 }
 
+void TCustomGrid::WMSetRedraw(TMessage& Message) {
+    redrawOff_ = Message.WParam == 0;
+    TCustomControl::Dispatch(Message);
+}
+
 bool TCustomGrid::IsActiveControl() {
     return Focused() || (inplaceEditor_ && inplaceEditor_->Focused());
 }

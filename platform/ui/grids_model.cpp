@@ -368,6 +368,8 @@ void TCustomGrid::InvalidateGrid() {
 }
 
 void TCustomGrid::InvalidateGridRect(const TGridRect& rect) {
+    if (redrawOff_)
+        return;
     TRect r = BoxRect(rect.Left, rect.Top, rect.Right, rect.Bottom);
     if (IsRectEmpty(&r))
         return;

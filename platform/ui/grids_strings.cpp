@@ -95,8 +95,13 @@ TStringGrid::Cell& TStringGrid::CellForWrite(int col, int row) {
 }
 
 AnsiString TStringGrid::Cells(int col, int row) const {
+    return CellText(col, row);
+}
+
+const AnsiString& TStringGrid::CellText(int col, int row) const {
+    static const AnsiString empty;
     const Cell* cell = FindCell(col, row);
-    return cell ? cell->text : AnsiString();
+    return cell ? cell->text : empty;
 }
 
 void TStringGrid::SetCells(int col, int row, const AnsiString& value) {

@@ -292,7 +292,7 @@ TEST_F(PaintTest, FooterTemplatesTakeFieldsOfTheCurrentRow) {
 }
 
 TEST_F(PaintTest, Screenshot) {
-    form->SetBounds(0, 0, 660, 420);
+    form->SetBounds(0, 0, 660, 640);
     grid->SetBounds(8, 8, 640, 360);
     grid->SetColCount(6);
     grid->SetRowCount(12);
@@ -382,6 +382,29 @@ TEST_F(PaintTest, Screenshot) {
     options.Include(goEditing);
     grid->SetOptions(options);
     grid->SetSelection(TGridRect{2, 8, 4, 9});
+
+    // Below it: rows grouped by their brand, with summary rows, one group contracted.
+    auto* grouped = new TBavStringGrid(form);
+    grouped->SetParent(form);
+    grouped->SetBounds(8, 376, 640, 220);
+    grouped->SetColCount(4);
+    grouped->SetRowCount(7);
+    grouped->SetDefaultRowHeight(20);
+    const char* groupHeaders[] = {"", "品牌", "型号", "金额"};
+    const char* brands[] = {"星辰", "海岸", "星辰", "远山", "海岸", "远山"};
+    for (int col = 0; col < 4; ++col) grouped->SetCells(col, 0, groupHeaders[col]);
+    for (int row = 1; row < 7; ++row) {
+        grouped->SetCells(1, row, brands[row - 1]);
+        grouped->SetCells(2, row, "型号 " + IntToStr(row));
+        grouped->SetCells(3, row, IntToStr(row * 120));
+    }
+    grouped->SetColWidths(2, 200);
+    grouped->SetFixedCols(0);
+    grouped->Grouping()->SetSummary(true);
+    grouped->Grouping()->SetHeaderColor(TColor(0xF0E0D0));
+    grouped->Grouping()->SetSummaryColor(TColor(0xD0F0F0));
+    grouped->Group(1);
+    grouped->ContractNode(grouped->RealRowIndex(5));
     form->Show();
     ProcessMessages();
     EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "stringgrid.png"));

@@ -90,6 +90,11 @@ TEST_F(OptionsTest, AssignCopiesItsListAndTakesOnlyItsOwnClass) {
     EXPECT_EQ(grid->Grouping()->HeaderColor(), clRed);
     EXPECT_EQ(grid->Grouping()->SummaryLineWidth(), 2) << "not in its copy list";
 
+    TMouseActions mouse(nullptr);
+    mouse.SetSizeFixedRow(true);
+    grid->MouseActions()->Assign(&mouse);
+    EXPECT_TRUE(grid->MouseActions()->SizeFixedRow());
+
     TBalloonSettings balloon;
     int fired = 0;
     grid->Balloon()->SetOnEnableChange([&](TObject*) { ++fired; });

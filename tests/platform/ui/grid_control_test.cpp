@@ -508,4 +508,18 @@ TEST_F(ControlTest, ARefusedEditorTakesNoTypedCharacter) {
     EXPECT_EQ(grid->Cells(1, 1), "kept");
 }
 
+TEST_F(GridControlTest, NothingIsInvalidatedWhileRedrawIsOff) {
+    RECT update{};
+    ASSERT_FALSE(GetUpdateRect(grid->Handle(), &update, FALSE));
+    SendMessage(grid->Handle(), WM_SETREDRAW, FALSE, 0);
+    grid->SetCells(2, 2, "changed");
+    grid->ExchangeRows(1, 3);
+    EXPECT_FALSE(GetUpdateRect(grid->Handle(), &update, FALSE));
+    SendMessage(grid->Handle(), WM_SETREDRAW, TRUE, 0);
+    grid->SetCells(2, 2, "again");
+    EXPECT_TRUE(GetUpdateRect(grid->Handle(), &update, FALSE));
+    EXPECT_EQ(grid->CellText(2, 2), "again");
+    EXPECT_EQ(grid->CellText(2, 500), "") << "a cell never written reads empty";
+}
+
 }  // namespace

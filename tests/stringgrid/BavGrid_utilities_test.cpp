@@ -1,0 +1,80 @@
+// Cell utilities: highlighting, the fixed and password queries, the rich
+// text of a cell, zooming, the version text and header line breaks.
+#include "grid_fixture.h"
+#include "platform/ui/comctrls_richedit.h"
+
+namespace {
+
+using UtilitiesTest = StringGridTest;
+
+TEST_F(UtilitiesTest, HighlightingWrapsEveryOccurrenceAndUnhighlightingRestores) {
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    grid->SetCells(1, 1, "Abc and aBc");
+    grid->SetCells(2, 2, "<b>abc</b>");
+    grid->SetCells(1, 0, "abc");
+    grid->HighlightAllCells(false, false, "abc");
+    EXPECT_EQ(grid->Cells(1, 1), "<hi>Abc</hi> and <hi>aBc</hi>");
+    EXPECT_EQ(grid->Cells(2, 2), "<b><hi>abc</hi></b>");
+    EXPECT_EQ(grid->Cells(1, 0), "abc") << "fixed cells only with all";
+    grid->UnHighlightAllCells(false);
+    EXPECT_EQ(grid->Cells(1, 1), "Abc and aBc");
+    EXPECT_EQ(grid->Cells(2, 2), "<b>abc</b>");
+    grid->HighlightAllCells(true, true, "abc");
+    EXPECT_EQ(grid->Cells(1, 0), "<hi>abc</hi>");
+    EXPECT_EQ(grid->Cells(1, 1), "Abc and aBc") << "case-sensitive";
+}
+
+TEST_F(UtilitiesTest, FooterRowsAndRightColumnsAreFixedThenTheHookDecides) {
+    grid->SetColCount(5);
+    grid->SetRowCount(6);
+    grid->SetFixedFooters(1);
+    grid->SetFixedRightCols(1);
+    EXPECT_TRUE(grid->IsFixedCell(2, 5));
+    EXPECT_TRUE(grid->IsFixedCell(4, 2));
+    EXPECT_FALSE(grid->IsFixedCell(2, 2));
+    grid->SetOnIsFixedCell([](TObject*, int row, int col, bool& fixed) { fixed = row == 3 && col == 2; });
+    EXPECT_TRUE(grid->IsFixedCell(2, 3));
+    EXPECT_FALSE(grid->IsPasswordCell(1, 1));
+    grid->SetOnIsPasswordCell([](TObject*, int row, int, bool& password) { password = row == 1; });
+    EXPECT_TRUE(grid->IsPasswordCell(1, 1));
+}
+
+TEST_F(UtilitiesTest, ZoomStaysWithinTenStepsAndKeepsSizesAboveZero) {
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    grid->SetColWidths(2, 3);
+    const int width = grid->ColWidths(1), height = grid->RowHeights(1);
+    for (int i = 0; i < 11; ++i) grid->Zoom(1);
+    EXPECT_EQ(grid->ZoomLevel(), 10);
+    EXPECT_EQ(grid->ColWidths(1), width + 10);
+    EXPECT_EQ(grid->RowHeights(1), height + 10);
+    grid->SetColWidths(2, 3);
+    grid->Zoom(-3);
+    EXPECT_EQ(grid->ColWidths(2), 3) << "3 - 3 is not above 0";
+    EXPECT_EQ(grid->ColWidths(1), width + 7);
+}
+
+TEST_F(UtilitiesTest, VersionHeadersAndRichText) {
+    EXPECT_EQ(grid->Version(), "1.0.0.0");
+    TStringList headers;
+    headers.Add("");
+    headers.Add("first\\nsecond");
+    grid->SetColumnHeaders(&headers);
+    EXPECT_EQ(grid->Cells(1, 0), "first\rsecond");
+
+    form->Show();
+    auto* rich = new TRichEdit(form);
+    rich->SetParent(form);
+    grid->SetCells(1, 1, "{\\rtf1 plain {\\b bold}}");
+    grid->LoadCellRichText(1, 1, rich);
+    EXPECT_EQ(rich->Lines()->Text().substr(0, 10), "plain bold");
+    AnsiString text;
+    grid->RichEditToText(rich, text);
+    EXPECT_EQ(text.substr(0, 5), "{\\rtf");
+    grid->SetCells(1, 2, "");
+    grid->LoadCellRichText(1, 2, rich);
+    EXPECT_EQ(rich->Lines()->Count(), 0);
+}
+
+}  // namespace
