@@ -4,6 +4,7 @@
 #include "stringgrid/BavGrid.h"
 
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/msgqueue.h"
@@ -413,8 +414,10 @@ void TBavStringGrid::Assign(TPersistent* source) {
     SetDefaultColWidth(other->DefaultColWidth());
     SetDefaultRowHeight(other->DefaultRowHeight());
     SetOptions(other->Options());
-    for (int row = 0; row < other->RowCount(); ++row)
-        for (int col = 0; col < other->ColCount(); ++col) SetCells(col, row, other->Cells(col, row));
+    TMemoryStream cells;
+    other->SaveCellsToStream(&cells);
+    cells.SetPosition(0);
+    LoadCellsFromStream(&cells);
 }
 
 void TBavStringGrid::Invalidate() {

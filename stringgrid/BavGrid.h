@@ -124,6 +124,9 @@ using TIsPasswordCellEvent = TSelectCellEvent;
 using TWordWrapEvent = TSelectCellEvent;
 using TCellsChangedEvent = TRichEditResizeEvent;
 using TEllipsClickEvent = TGetEditEvent;
+// (Sender, ACol, ARow, var Value) and (Sender, Progress in percent).
+using TCellSaveLoadEvent = TGetEditEvent;
+using TGridProgressEvent = TAutoInsertRowEvent;
 
 // Told the rectangle of cells that changed.
 class ICellsChangedListener {
@@ -631,6 +634,46 @@ public:
     // Grows the selection so merged areas at its corners are whole.
     void ExpandSelectionToMerged();
     AnsiString SelectionToText(const TGridRect& range);
+
+    // ---- Transfer: the grid text stream, CSV files and the workbook import ----
+    // The range the text stream and copies write: the whole grid while
+    // fixed cells are saved, else the cells between the fixed ones.
+    int FirstSaveCol() const;
+    int FirstSaveRow() const;
+    int LastSaveCol() const;
+    int LastSaveRow() const;
+    int SaveColCount() const { return LastSaveCol() - FirstSaveCol() + 1; }
+    int SaveRowCount() const { return LastSaveRow() - FirstSaveRow() + 1; }
+    // The text written for a cell (check boxes as their texts, OnSaveCell)
+    // and the store of a loaded one (OnLoadCell, no merge handling).
+    virtual void GetCellSaveText(int col, int row, AnsiString& text);
+    virtual void LoadCellText(int col, int row, const AnsiString& text);
+    // Size line, "cw" width lines and cell lines, CR LF ended; loading stops
+    // at, and leaves the stream at, the first line of another kind.
+    void SaveCellsToStream(TStream* stream);
+    void LoadCellsFromStream(TStream* stream);
+    // EBavGridError "Cannot open file " + name when the file cannot be read.
+    void LoadCSVFile(const AnsiString& fileName);
+    void LoadCSV(const AnsiString& fileName) { LoadCSVFile(fileName); }
+    // Through the automation server "excel.application"; EBavGridError
+    // "Excel OLE server not found" when none can be created.
+    void ImportExcelSheet(const AnsiString& fileName, const AnsiString& sheetName);
+    void ImportExcelFile(const AnsiString& fileName) { ImportExcelSheet(fileName, ""); }
+    // Character 0 guesses the delimiter from each file.
+    char CSVDelimiter() const { return csvDelimiter_; }
+    void SetCSVDelimiter(char v) { csvDelimiter_ = v; }
+    bool LoadFirstLine() const { return loadFirstLine_; }
+    void SetLoadFirstLine(bool v) { loadFirstLine_ = v; }
+    bool TildeLineBreaks() const { return tildeLineBreaks_; }
+    void SetTildeLineBreaks(bool v) { tildeLineBreaks_ = v; }
+    bool OemConvert() const { return oemConvert_; }
+    void SetOemConvert(bool v) { oemConvert_ = v; }
+    const TCellSaveLoadEvent& OnSaveCell() const { return onSaveCell_; }
+    void SetOnSaveCell(TCellSaveLoadEvent v) { onSaveCell_ = std::move(v); }
+    const TCellSaveLoadEvent& OnLoadCell() const { return onLoadCell_; }
+    void SetOnLoadCell(TCellSaveLoadEvent v) { onLoadCell_ = std::move(v); }
+    const TGridProgressEvent& OnFileProgress() const { return onFileProgress_; }
+    void SetOnFileProgress(TGridProgressEvent v) { onFileProgress_ = std::move(v); }
     // Inserts (deletes) a row at a key's request and reports it; the only
     // data row of a grid is emptied rather than deleted.
     void AutoInsertRow(int row);
@@ -1353,6 +1396,15 @@ private:
     TGridHintEvent onGridHint_;
     TGetCheckEvent onGetCheckTrue_, onGetCheckFalse_;
     THasComboEvent onHasComboBox_;
+
+    // Transfer state.
+    bool saveFixedCells_ = true;
+    char csvDelimiter_ = '\0';
+    bool loadFirstLine_ = true;
+    bool tildeLineBreaks_ = false;
+    bool oemConvert_ = false;
+    TCellSaveLoadEvent onSaveCell_, onLoadCell_;
+    TGridProgressEvent onFileProgress_;
 };
 
 // Holds a grid's update lock for a scope, also when an exception passes.
