@@ -25,7 +25,7 @@ void KeepStringGridResources();
 namespace {
 
 struct UnitStart {
-    UINT cellsFormat = 0;
+    UINT cellsFormat = 0, richTextFormat = 0;
     UnitStart() {
         KeepStringGridResources();
         xpvs::LoadThemeLibrary();
@@ -35,6 +35,7 @@ struct UnitStart {
         } catch (const Exception&) {
         }
         cellsFormat = RegisterClipboardFormat("TBavStringGrid Cells");
+        richTextFormat = RegisterClipboardFormat("Rich Text Format");
     }
     ~UnitStart() {
         xpvs::FreeThemeLibrary();
@@ -53,6 +54,7 @@ const bool started = (TheUnit(), true);
 }  // namespace
 
 UINT CellsClipboardFormat() { return TheUnit().cellsFormat; }
+UINT RichTextClipboardFormat() { return TheUnit().richTextFormat; }
 
 TBavStringGrid::TBavStringGrid(TComponent* owner)
     : TBaseGrid(owner),

@@ -116,6 +116,7 @@ using TAutoAddRowEvent = TAutoInsertRowEvent;
 using TAutoInsertColEvent = TAutoInsertRowEvent;
 using TClipboardEvent = TCloseQueryEvent;
 using TBeforeCellPasteEvent = TCellValidateEvent;
+SERVIORA_EVENT_TYPE(TBeforeWideCellPasteEvent, void(TObject* Sender, int ACol, int ARow, WideString& Value, bool& Allow));
 using TDblClickCellEvent = TClickCellEvent;
 // (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
 // (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
@@ -468,7 +469,10 @@ public:
     // A selection a press on the fixed cells makes, before it is set.
     virtual void HeaderSelectHook(TGridRect&) {}
     virtual void ClickHook() {}
-    virtual void PasteHook() {}
+    // After a text or cell-object paste: where the cells came from in this
+    // grid ((-1, -1): elsewhere), the range pasted, and whether they were
+    // copied rather than cut.
+    virtual void PasteHook(TGridCoord, const TGridRect&, bool) {}
     // Stage 0 before a run over rows, 1 with each row, 2 after it.
     virtual void ProgressHook(int, int) {}
     virtual void PasteProgressHook(int, int) {}
@@ -621,19 +625,44 @@ public:
     void SetGivenRow(int v) { givenRow_ = v; }
 
     // ---- Clipboard ----
-    // The selection as TAB and CR LF separated text on the clipboard.
+    // The selection as TAB and CR LF separated text on the clipboard, with
+    // rich text and cell objects as the options allow.
     virtual void CopySelection();
     // CopySelection, then the copied editable cells emptied.
     virtual void CutSelection();
-    // The clipboard's text pasted at the selection's top-left cell.
+    // The clipboard pasted at the selection; with AllowSmartClipboard a
+    // larger selection is filled by repeating a value or continuing a
+    // series.
     virtual void PasteFromClipboard();
+    // The clipboard's best format pasted at a cell; the cells pasted.
+    int PasteClipboardAt(int col, int row);
     // Pastes TAB/CR LF text at a cell, growing the grid where allowed;
     // the number of fields.
     int PasteText(int col, int row, const AnsiString& text);
     virtual void PasteCellText(int col, int row, const AnsiString& text);
+    // The most TAB-separated fields of a line, and the lines ended by CR
+    // less the empty ones.
+    void MeasureClipboardText(const AnsiString& text, int& cols, int& rows);
     // Grows the selection so merged areas at its corners are whole.
     void ExpandSelectionToMerged();
-    AnsiString SelectionToText(const TGridRect& range);
+    // Places the range's text (and the other formats) on the clipboard;
+    // `disjunct` leaves out rows and columns not selected.
+    void SelectionToText(const TGridRect& range, bool disjunct);
+    // The text of the range as it goes to the clipboard.
+    AnsiString RangeText(const TGridRect& range, bool disjunct);
+    void CopyRichText(int col, int row);
+    void CopyCellsFormat(const TGridRect& range);
+    void WriteCellsToStream(const TGridRect& range, TStream* stream);
+    void ReadCellsFromStream(TGridCoord target, TStream* stream);
+    // The selection's display texts for an OLE drag, nothing quoted.
+    AnsiString SelectionToDragText();
+    bool IsWideTextCell(int col, int row);
+    TGridCoord CopyOrigin() const { return copyOrigin_; }
+    bool Copied() const { return copied_; }
+    const TBeforeWideCellPasteEvent& OnClipboardBeforePasteWideCell() const { return onClipboardBeforePasteWideCell_; }
+    void SetOnClipboardBeforePasteWideCell(TBeforeWideCellPasteEvent v) {
+        onClipboardBeforePasteWideCell_ = std::move(v);
+    }
 
     // ---- Transfer: the grid text stream, CSV files and the workbook import ----
     // The range the text stream and copies write: the whole grid while
@@ -1398,6 +1427,14 @@ private:
     THasComboEvent onHasComboBox_;
 
     // Transfer state.
+    TGridCoord copyOrigin_{-1, -1};
+    bool copied_ = false;
+    TBeforeWideCellPasteEvent onClipboardBeforePasteWideCell_;
+    // The plain text of a cell's rich text.
+    AnsiString RichTextToPlain(const AnsiString& rtf);
+    // Reads the cell objects at `target` and tells PasteHook; the cells of
+    // the range pasted.
+    int PasteCellsFormat(TGridCoord target, TStream* stream);
     bool saveFixedCells_ = true;
     char csvDelimiter_ = '\0';
     bool loadFirstLine_ = true;
@@ -1421,3 +1458,5 @@ private:
 
 // The clipboard format of cells copied with their properties.
 UINT CellsClipboardFormat();
+// "Rich Text Format", registered when the program starts.
+UINT RichTextClipboardFormat();
