@@ -13,6 +13,7 @@
 #include "platform/win/winscroll.h"
 #include "stringgrid/BavFilter.h"
 #include "stringgrid/BavFooter.h"
+#include "stringgrid/BavGridDragDrop.h"
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
 #include "stringgrid/editors/GridEditors.h"
@@ -137,6 +138,7 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
 }
 
 TBavStringGrid::~TBavStringGrid() {
+    if (oleDropWindow_) RevokeDragDrop(oleDropWindow_);
     if (ownerForm_ && !ownerForm_->ComponentState().Contains(csDestroying)) ownerForm_->SetOnResize(formOnResize_);
     DoneBalloonTooltip();
     if (columnSize_->Save()) SaveColumnSizes();
@@ -373,6 +375,7 @@ void TBavStringGrid::Loaded() {
 void TBavStringGrid::CreateWnd() {
     if (ComponentState().Contains(csDestroying)) return;
     TBaseGrid::CreateWnd();
+    UpdateOleDropTarget();
     if (Parent()) {
         measuringRichEdit_->SetParent(this);
         measuringRichEdit_->SetBorderStyle(bsNone);

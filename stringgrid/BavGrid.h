@@ -128,6 +128,16 @@ using TEllipsClickEvent = TGetEditEvent;
 // (Sender, ACol, ARow, var Value) and (Sender, Progress in percent).
 using TCellSaveLoadEvent = TGetEditEvent;
 using TGridProgressEvent = TAutoInsertRowEvent;
+// (Sender, ARow, ACol, Data, var Allow), (Sender, ARect), (Sender, ARow,
+// ACol, FileName, var Allow), (Sender, ARow, ACol, DropCol), (Sender, ARow,
+// ACol, var Allow) and (Sender, Effect).
+using TOleDropEvent = TAnchorClickEvent;
+SERVIORA_EVENT_TYPE(TOleDroppedEvent, void(TObject* Sender, TGridRect ARect));
+using TOleDropFileEvent = TAnchorClickEvent;
+using TOleDropColEvent = TRadioClickEvent;
+using TOleDragOverEvent = TSelectCellEvent;
+using TOleDragStopEvent = TAutoInsertRowEvent;
+class TGridDropTarget;
 
 // Told the rectangle of cells that changed.
 class ICellsChangedListener {
@@ -703,6 +713,32 @@ public:
     void SetOnLoadCell(TCellSaveLoadEvent v) { onLoadCell_ = std::move(v); }
     const TGridProgressEvent& OnFileProgress() const { return onFileProgress_; }
     void SetOnFileProgress(TGridProgressEvent v) { onFileProgress_ = std::move(v); }
+
+    // ---- OLE drag and drop ----
+    // The cell under a screen point; -1 outside.
+    TGridCoord ScreenToCell(POINT screen);
+    // Registers the grid's drop target with its window while
+    // DragDropSettings.OleDropTarget is set, revokes it otherwise.
+    void UpdateOleDropTarget();
+    // Drags the selection's text (and the rich text of the cell under the
+    // mouse) or, from a fixed row with OleColumnDragDrop, the column; fires
+    // OnOleDragStop unless cancelled. The effect of the drag.
+    DWORD StartOleDrag(int col, int row);
+    // The selection saved when this grid started its last drag.
+    const TGridRect& OleDragRect() const { return oleDragRect_; }
+    void SetOleDragRect(const TGridRect& v) { oleDragRect_ = v; }
+    const TOleDropEvent& OnOleDrop() const { return onOleDrop_; }
+    void SetOnOleDrop(TOleDropEvent v) { onOleDrop_ = std::move(v); }
+    const TOleDroppedEvent& OnOleDropped() const { return onOleDropped_; }
+    void SetOnOleDropped(TOleDroppedEvent v) { onOleDropped_ = std::move(v); }
+    const TOleDropFileEvent& OnOleDropFile() const { return onOleDropFile_; }
+    void SetOnOleDropFile(TOleDropFileEvent v) { onOleDropFile_ = std::move(v); }
+    const TOleDropColEvent& OnOleDropCol() const { return onOleDropCol_; }
+    void SetOnOleDropCol(TOleDropColEvent v) { onOleDropCol_ = std::move(v); }
+    const TOleDragOverEvent& OnOleDragOver() const { return onOleDragOver_; }
+    void SetOnOleDragOver(TOleDragOverEvent v) { onOleDragOver_ = std::move(v); }
+    const TOleDragStopEvent& OnOleDragStop() const { return onOleDragStop_; }
+    void SetOnOleDragStop(TOleDragStopEvent v) { onOleDragStop_ = std::move(v); }
     // Inserts (deletes) a row at a key's request and reports it; the only
     // data row of a grid is emptied rather than deleted.
     void AutoInsertRow(int row);
@@ -1442,6 +1478,15 @@ private:
     bool oemConvert_ = false;
     TCellSaveLoadEvent onSaveCell_, onLoadCell_;
     TGridProgressEvent onFileProgress_;
+    std::shared_ptr<TGridDropTarget> oleDropTarget_;
+    HWND oleDropWindow_ = 0;
+    TGridRect oleDragRect_{-1, -1, -1, -1};
+    TOleDropEvent onOleDrop_;
+    TOleDroppedEvent onOleDropped_;
+    TOleDropFileEvent onOleDropFile_;
+    TOleDropColEvent onOleDropCol_;
+    TOleDragOverEvent onOleDragOver_;
+    TOleDragStopEvent onOleDragStop_;
 };
 
 // Holds a grid's update lock for a scope, also when an exception passes.
