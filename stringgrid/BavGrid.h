@@ -138,6 +138,8 @@ using TOleDropColEvent = TRadioClickEvent;
 using TOleDragOverEvent = TSelectCellEvent;
 using TOleDragStopEvent = TAutoInsertRowEvent;
 class TGridDropTarget;
+class TEditLink;
+SERVIORA_EVENT_TYPE(TGetEditorPropEvent, void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink));
 
 // Told the rectangle of cells that changed.
 class ICellsChangedListener {
@@ -173,6 +175,7 @@ class TBavStringGrid : public TBaseGrid, public IComponentStyle {
     SERVIORA_PUBLISHED
     friend class TBavRichEdit;
     friend class TBavInplaceEdit;
+    friend class TEditLink;
 
 public:
     explicit TBavStringGrid(TComponent* owner);
@@ -739,6 +742,18 @@ public:
     void SetOnOleDragOver(TOleDragOverEvent v) { onOleDragOver_ = std::move(v); }
     const TOleDragStopEvent& OnOleDragStop() const { return onOleDragStop_; }
     void SetOnOleDragStop(TOleDragStopEvent v) { onOleDragStop_ = std::move(v); }
+
+    // ---- Edit link and wide cell text ----
+    // The link that edits edCustom cells (not owned).
+    TEditLink* EditLink() const { return editLink_; }
+    void SetEditLink(TEditLink* v) { editLink_ = v; }
+    const TGetEditorPropEvent& OnGetEditorProp() const { return onGetEditorProp_; }
+    void SetOnGetEditorProp(TGetEditorPropEvent v) { onGetEditorProp_ = std::move(v); }
+    // Set when a link's pop-up form closes; the next focus arrival is
+    // passed over and clears it.
+    bool PopupEditClosed() const { return popupEditClosed_; }
+    WideString GetWideCell(int col, int row);
+    void SetWideCell(int col, int row, const WideString& text);
     // Inserts (deletes) a row at a key's request and reports it; the only
     // data row of a grid is emptied rather than deleted.
     void AutoInsertRow(int row);
@@ -1487,6 +1502,9 @@ private:
     TOleDropColEvent onOleDropCol_;
     TOleDragOverEvent onOleDragOver_;
     TOleDragStopEvent onOleDragStop_;
+    TEditLink* editLink_ = nullptr;
+    TGetEditorPropEvent onGetEditorProp_;
+    bool popupEditClosed_ = false;
 };
 
 // Holds a grid's update lock for a scope, also when an exception passes.
