@@ -1208,6 +1208,8 @@ private:
     void BalloonEnableChanged();
     // WM_NOTIFY: the balloon's text request; false for what is not the grid's.
     bool WMNotify(TMessage& message);
+    // The combo editor's selection and edit changes as OnComboChange.
+    void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
     void RowMoved(int fromIndex, int toIndex) override;
