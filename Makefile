@@ -32,7 +32,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@tools/install-deps lua5.4 libreoffice-calc-nogui
+	@tools/install-deps lua5.4 libreoffice-calc-nogui python3
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && "$$b"; done; true
 
 # Leaks count too, but for what system libraries keep for the process's

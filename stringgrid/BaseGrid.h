@@ -32,6 +32,7 @@ SERVIORA_EVENT_TYPE(TGetDisplWideTextEvent, void(TObject* Sender, int ACol, int 
 // offsets from the base, a cell in no area -1 and -1.
 class TCellProperties : public TPersistent {
     SERVIORA_CLASS(TCellProperties, TPersistent)
+    SERVIORA_PUBLISHED
 public:
     TCellProperties(TBaseGrid* grid, int col, int row);
 

@@ -38,6 +38,29 @@ TGridCoord TCellProperties::GetBaseCell(int col, int row) const {
     return {col, row};
 }
 
+// What a cell-object copy carries of a cell's properties.
+void TCellProperties::Published(TPublished<TCellProperties>& p) {
+    using C = TCellProperties;
+    p.Property("BrushStyle", &C::BrushStyle, &C::SetBrushStyle).Default(bsSolid);
+    p.Property("BrushColor", &C::BrushColor, &C::SetBrushColor).TypeName("TColor");
+    p.Property("BrushColorTo", &C::BrushColorTo, &C::SetBrushColorTo).TypeName("TColor");
+    p.Property("FontSize", &C::FontSize, &C::SetFontSize).Default(0);
+    p.Property("FontColor", &C::FontColor, &C::SetFontColor).TypeName("TColor");
+    p.Property("FontStyle", &C::FontStyle, &C::SetFontStyle);
+    p.Property("FontName", &C::FontName, &C::SetFontName);
+    p.Property("CellSpanX", &C::CellSpanX, &C::SetCellSpanX);
+    p.Property("CellSpanY", &C::CellSpanY, &C::SetCellSpanY);
+    p.Property("IsBaseCell", &C::IsBaseCell, &C::SetIsBaseCell);
+    p.Property("BorderWidth", &C::BorderWidth, &C::SetBorderWidth).Default(0);
+    p.Property("BorderColor", &C::BorderColor, &C::SetBorderColor).TypeName("TColor");
+    p.Property("Alignment", &C::Alignment, &C::SetAlignment);
+    p.Property("VAlignment", &C::VAlignment, &C::SetVAlignment);
+    p.Property("WordWrap", &C::WordWrap, &C::SetWordWrap);
+    p.Property("ReadOnly", &C::ReadOnly, &C::SetReadOnly).Default(false);
+    p.Property("Editor", &C::Editor, &C::SetEditor);
+    p.Property("NodeLevel", &C::NodeLevel, &C::SetNodeLevel).Default(0);
+}
+
 void TCellProperties::Assign(TPersistent* source) {
     auto* other = dynamic_cast<TCellProperties*>(source);
     if (!other) return TPersistent::Assign(source);

@@ -4,6 +4,7 @@
 #include "stringgrid/BavGrid.h"
 
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/streams.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/msgqueue.h"
@@ -12,6 +13,7 @@
 #include "platform/win/winscroll.h"
 #include "stringgrid/BavFilter.h"
 #include "stringgrid/BavFooter.h"
+#include "stringgrid/BavGridDragDrop.h"
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
 #include "stringgrid/editors/GridEditors.h"
@@ -24,7 +26,7 @@ void KeepStringGridResources();
 namespace {
 
 struct UnitStart {
-    UINT cellsFormat = 0;
+    UINT cellsFormat = 0, richTextFormat = 0;
     UnitStart() {
         KeepStringGridResources();
         xpvs::LoadThemeLibrary();
@@ -34,6 +36,7 @@ struct UnitStart {
         } catch (const Exception&) {
         }
         cellsFormat = RegisterClipboardFormat("TBavStringGrid Cells");
+        richTextFormat = RegisterClipboardFormat("Rich Text Format");
     }
     ~UnitStart() {
         xpvs::FreeThemeLibrary();
@@ -52,6 +55,7 @@ const bool started = (TheUnit(), true);
 }  // namespace
 
 UINT CellsClipboardFormat() { return TheUnit().cellsFormat; }
+UINT RichTextClipboardFormat() { return TheUnit().richTextFormat; }
 
 TBavStringGrid::TBavStringGrid(TComponent* owner)
     : TBaseGrid(owner),
@@ -134,6 +138,7 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
 }
 
 TBavStringGrid::~TBavStringGrid() {
+    if (oleDropWindow_) RevokeDragDrop(oleDropWindow_);
     if (ownerForm_ && !ownerForm_->ComponentState().Contains(csDestroying)) ownerForm_->SetOnResize(formOnResize_);
     DoneBalloonTooltip();
     if (columnSize_->Save()) SaveColumnSizes();
@@ -387,6 +392,7 @@ void TBavStringGrid::Loaded() {
 void TBavStringGrid::CreateWnd() {
     if (ComponentState().Contains(csDestroying)) return;
     TBaseGrid::CreateWnd();
+    UpdateOleDropTarget();
     if (Parent()) {
         measuringRichEdit_->SetParent(this);
         measuringRichEdit_->SetBorderStyle(bsNone);
@@ -430,8 +436,10 @@ void TBavStringGrid::Assign(TPersistent* source) {
     SetDefaultColWidth(other->DefaultColWidth());
     SetDefaultRowHeight(other->DefaultRowHeight());
     SetOptions(other->Options());
-    for (int row = 0; row < other->RowCount(); ++row)
-        for (int col = 0; col < other->ColCount(); ++col) SetCells(col, row, other->Cells(col, row));
+    TMemoryStream cells;
+    other->SaveCellsToStream(&cells);
+    cells.SetPosition(0);
+    LoadCellsFromStream(&cells);
 }
 
 void TBavStringGrid::Invalidate() {

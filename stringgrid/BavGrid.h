@@ -117,6 +117,7 @@ using TAutoAddRowEvent = TAutoInsertRowEvent;
 using TAutoInsertColEvent = TAutoInsertRowEvent;
 using TClipboardEvent = TCloseQueryEvent;
 using TBeforeCellPasteEvent = TCellValidateEvent;
+SERVIORA_EVENT_TYPE(TBeforeWideCellPasteEvent, void(TObject* Sender, int ACol, int ARow, WideString& Value, bool& Allow));
 using TDblClickCellEvent = TClickCellEvent;
 // (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
 // (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
@@ -125,6 +126,21 @@ using TIsPasswordCellEvent = TSelectCellEvent;
 using TWordWrapEvent = TSelectCellEvent;
 using TCellsChangedEvent = TRichEditResizeEvent;
 using TEllipsClickEvent = TGetEditEvent;
+// (Sender, ACol, ARow, var Value) and (Sender, Progress in percent).
+using TCellSaveLoadEvent = TGetEditEvent;
+using TGridProgressEvent = TAutoInsertRowEvent;
+// (Sender, ARow, ACol, Data, var Allow), (Sender, ARect), (Sender, ARow,
+// ACol, FileName, var Allow), (Sender, ARow, ACol, DropCol), (Sender, ARow,
+// ACol, var Allow) and (Sender, Effect).
+using TOleDropEvent = TAnchorClickEvent;
+SERVIORA_EVENT_TYPE(TOleDroppedEvent, void(TObject* Sender, TGridRect ARect));
+using TOleDropFileEvent = TAnchorClickEvent;
+using TOleDropColEvent = TRadioClickEvent;
+using TOleDragOverEvent = TSelectCellEvent;
+using TOleDragStopEvent = TAutoInsertRowEvent;
+class TGridDropTarget;
+class TEditLink;
+SERVIORA_EVENT_TYPE(TGetEditorPropEvent, void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink));
 
 // Told the rectangle of cells that changed.
 class ICellsChangedListener {
@@ -181,6 +197,7 @@ class TBavStringGrid : public TBaseGrid, public IComponentStyle {
     SERVIORA_PUBLISHED
     friend class TBavRichEdit;
     friend class TBavInplaceEdit;
+    friend class TEditLink;
 
 public:
     explicit TBavStringGrid(TComponent* owner);
@@ -598,7 +615,10 @@ public:
     // A selection a press on the fixed cells makes, before it is set.
     virtual void HeaderSelectHook(TGridRect&) {}
     virtual void ClickHook() {}
-    virtual void PasteHook() {}
+    // After a text or cell-object paste: where the cells came from in this
+    // grid ((-1, -1): elsewhere), the range pasted, and whether they were
+    // copied rather than cut.
+    virtual void PasteHook(TGridCoord, const TGridRect&, bool) {}
     // Stage 0 before a run over rows, 1 with each row, 2 after it.
     virtual void ProgressHook(int, int) {}
     virtual void PasteProgressHook(int, int) {}
@@ -751,19 +771,122 @@ public:
     void SetGivenRow(int v) { givenRow_ = v; }
 
     // ---- Clipboard ----
-    // The selection as TAB and CR LF separated text on the clipboard.
+    // The selection as TAB and CR LF separated text on the clipboard, with
+    // rich text and cell objects as the options allow.
     virtual void CopySelection();
     // CopySelection, then the copied editable cells emptied.
     virtual void CutSelection();
-    // The clipboard's text pasted at the selection's top-left cell.
+    // The clipboard pasted at the selection; with AllowSmartClipboard a
+    // larger selection is filled by repeating a value or continuing a
+    // series.
     virtual void PasteFromClipboard();
+    // The clipboard's best format pasted at a cell; the cells pasted.
+    int PasteClipboardAt(int col, int row);
     // Pastes TAB/CR LF text at a cell, growing the grid where allowed;
     // the number of fields.
     int PasteText(int col, int row, const AnsiString& text);
     virtual void PasteCellText(int col, int row, const AnsiString& text);
+    // The most TAB-separated fields of a line, and the lines ended by CR
+    // less the empty ones.
+    void MeasureClipboardText(const AnsiString& text, int& cols, int& rows);
     // Grows the selection so merged areas at its corners are whole.
     void ExpandSelectionToMerged();
-    AnsiString SelectionToText(const TGridRect& range);
+    // Places the range's text (and the other formats) on the clipboard;
+    // `disjunct` leaves out rows and columns not selected.
+    void SelectionToText(const TGridRect& range, bool disjunct);
+    // The text of the range as it goes to the clipboard.
+    AnsiString RangeText(const TGridRect& range, bool disjunct);
+    void CopyRichText(int col, int row);
+    void CopyCellsFormat(const TGridRect& range);
+    void WriteCellsToStream(const TGridRect& range, TStream* stream);
+    void ReadCellsFromStream(TGridCoord target, TStream* stream);
+    // The selection's display texts for an OLE drag, nothing quoted.
+    AnsiString SelectionToDragText();
+    bool IsWideTextCell(int col, int row);
+    TGridCoord CopyOrigin() const { return copyOrigin_; }
+    bool Copied() const { return copied_; }
+    const TBeforeWideCellPasteEvent& OnClipboardBeforePasteWideCell() const { return onClipboardBeforePasteWideCell_; }
+    void SetOnClipboardBeforePasteWideCell(TBeforeWideCellPasteEvent v) {
+        onClipboardBeforePasteWideCell_ = std::move(v);
+    }
+
+    // ---- Transfer: the grid text stream, CSV files and the workbook import ----
+    // The range the text stream and copies write: the whole grid while
+    // fixed cells are saved, else the cells between the fixed ones.
+    int FirstSaveCol() const;
+    int FirstSaveRow() const;
+    int LastSaveCol() const;
+    int LastSaveRow() const;
+    int SaveColCount() const { return LastSaveCol() - FirstSaveCol() + 1; }
+    int SaveRowCount() const { return LastSaveRow() - FirstSaveRow() + 1; }
+    // The text written for a cell (check boxes as their texts, OnSaveCell)
+    // and the store of a loaded one (OnLoadCell, no merge handling).
+    virtual void GetCellSaveText(int col, int row, AnsiString& text);
+    virtual void LoadCellText(int col, int row, const AnsiString& text);
+    // Size line, "cw" width lines and cell lines, CR LF ended; loading stops
+    // at, and leaves the stream at, the first line of another kind.
+    void SaveCellsToStream(TStream* stream);
+    void LoadCellsFromStream(TStream* stream);
+    // EBavGridError "Cannot open file " + name when the file cannot be read.
+    void LoadCSVFile(const AnsiString& fileName);
+    void LoadCSV(const AnsiString& fileName) { LoadCSVFile(fileName); }
+    // Through the automation server "excel.application"; EBavGridError
+    // "Excel OLE server not found" when none can be created.
+    void ImportExcelSheet(const AnsiString& fileName, const AnsiString& sheetName);
+    void ImportExcelFile(const AnsiString& fileName) { ImportExcelSheet(fileName, ""); }
+    // Character 0 guesses the delimiter from each file.
+    char CSVDelimiter() const { return csvDelimiter_; }
+    void SetCSVDelimiter(char v) { csvDelimiter_ = v; }
+    bool LoadFirstLine() const { return loadFirstLine_; }
+    void SetLoadFirstLine(bool v) { loadFirstLine_ = v; }
+    bool TildeLineBreaks() const { return tildeLineBreaks_; }
+    void SetTildeLineBreaks(bool v) { tildeLineBreaks_ = v; }
+    bool OemConvert() const { return oemConvert_; }
+    void SetOemConvert(bool v) { oemConvert_ = v; }
+    const TCellSaveLoadEvent& OnSaveCell() const { return onSaveCell_; }
+    void SetOnSaveCell(TCellSaveLoadEvent v) { onSaveCell_ = std::move(v); }
+    const TCellSaveLoadEvent& OnLoadCell() const { return onLoadCell_; }
+    void SetOnLoadCell(TCellSaveLoadEvent v) { onLoadCell_ = std::move(v); }
+    const TGridProgressEvent& OnFileProgress() const { return onFileProgress_; }
+    void SetOnFileProgress(TGridProgressEvent v) { onFileProgress_ = std::move(v); }
+
+    // ---- OLE drag and drop ----
+    // The cell under a screen point; -1 outside.
+    TGridCoord ScreenToCell(POINT screen);
+    // Registers the grid's drop target with its window while
+    // DragDropSettings.OleDropTarget is set, revokes it otherwise.
+    void UpdateOleDropTarget();
+    // Drags the selection's text (and the rich text of the cell under the
+    // mouse) or, from a fixed row with OleColumnDragDrop, the column; fires
+    // OnOleDragStop unless cancelled. The effect of the drag.
+    DWORD StartOleDrag(int col, int row);
+    // The selection saved when this grid started its last drag.
+    const TGridRect& OleDragRect() const { return oleDragRect_; }
+    void SetOleDragRect(const TGridRect& v) { oleDragRect_ = v; }
+    const TOleDropEvent& OnOleDrop() const { return onOleDrop_; }
+    void SetOnOleDrop(TOleDropEvent v) { onOleDrop_ = std::move(v); }
+    const TOleDroppedEvent& OnOleDropped() const { return onOleDropped_; }
+    void SetOnOleDropped(TOleDroppedEvent v) { onOleDropped_ = std::move(v); }
+    const TOleDropFileEvent& OnOleDropFile() const { return onOleDropFile_; }
+    void SetOnOleDropFile(TOleDropFileEvent v) { onOleDropFile_ = std::move(v); }
+    const TOleDropColEvent& OnOleDropCol() const { return onOleDropCol_; }
+    void SetOnOleDropCol(TOleDropColEvent v) { onOleDropCol_ = std::move(v); }
+    const TOleDragOverEvent& OnOleDragOver() const { return onOleDragOver_; }
+    void SetOnOleDragOver(TOleDragOverEvent v) { onOleDragOver_ = std::move(v); }
+    const TOleDragStopEvent& OnOleDragStop() const { return onOleDragStop_; }
+    void SetOnOleDragStop(TOleDragStopEvent v) { onOleDragStop_ = std::move(v); }
+
+    // ---- Edit link and wide cell text ----
+    // The link that edits edCustom cells (not owned).
+    TEditLink* EditLink() const { return editLink_; }
+    void SetEditLink(TEditLink* v) { editLink_ = v; }
+    const TGetEditorPropEvent& OnGetEditorProp() const { return onGetEditorProp_; }
+    void SetOnGetEditorProp(TGetEditorPropEvent v) { onGetEditorProp_ = std::move(v); }
+    // Set when a link's pop-up form closes; the next focus arrival is
+    // passed over and clears it.
+    bool PopupEditClosed() const { return popupEditClosed_; }
+    WideString GetWideCell(int col, int row);
+    void SetWideCell(int col, int row, const WideString& text);
     // Inserts (deletes) a row at a key's request and reports it; the only
     // data row of a grid is emptied rather than deleted.
     void AutoInsertRow(int row);
@@ -1218,6 +1341,8 @@ private:
     void BalloonEnableChanged();
     // WM_NOTIFY: the balloon's text request; false for what is not the grid's.
     bool WMNotify(TMessage& message);
+    // The combo editor's selection and edit changes as OnComboChange.
+    void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
     void RowMoved(int fromIndex, int toIndex) override;
@@ -1545,6 +1670,35 @@ private:
     TGridHintEvent onGridHint_;
     TGetCheckEvent onGetCheckTrue_, onGetCheckFalse_;
     THasComboEvent onHasComboBox_;
+
+    // Transfer state.
+    TGridCoord copyOrigin_{-1, -1};
+    bool copied_ = false;
+    TBeforeWideCellPasteEvent onClipboardBeforePasteWideCell_;
+    // The plain text of a cell's rich text.
+    AnsiString RichTextToPlain(const AnsiString& rtf);
+    // Reads the cell objects at `target` and tells PasteHook; the cells of
+    // the range pasted.
+    int PasteCellsFormat(TGridCoord target, TStream* stream);
+    bool saveFixedCells_ = true;
+    char csvDelimiter_ = '\0';
+    bool loadFirstLine_ = true;
+    bool tildeLineBreaks_ = false;
+    bool oemConvert_ = false;
+    TCellSaveLoadEvent onSaveCell_, onLoadCell_;
+    TGridProgressEvent onFileProgress_;
+    std::shared_ptr<TGridDropTarget> oleDropTarget_;
+    HWND oleDropWindow_ = 0;
+    TGridRect oleDragRect_{-1, -1, -1, -1};
+    TOleDropEvent onOleDrop_;
+    TOleDroppedEvent onOleDropped_;
+    TOleDropFileEvent onOleDropFile_;
+    TOleDropColEvent onOleDropCol_;
+    TOleDragOverEvent onOleDragOver_;
+    TOleDragStopEvent onOleDragStop_;
+    TEditLink* editLink_ = nullptr;
+    TGetEditorPropEvent onGetEditorProp_;
+    bool popupEditClosed_ = false;
 };
 
 // Holds a grid's update lock for a scope, also when an exception passes.
@@ -1561,3 +1715,5 @@ private:
 
 // The clipboard format of cells copied with their properties.
 UINT CellsClipboardFormat();
+// "Rich Text Format", registered when the program starts.
+UINT RichTextClipboardFormat();

@@ -1,6 +1,7 @@
 // The string grid's edit life cycle: whether and how a cell's editor opens,
 // the text the editor exchanges with the cell, and closing it again.
 #include "platform/rtl/valuerestorer.h"
+#include "stringgrid/BavEditLink.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavInplaceEdit.h"
 #include "stringgrid/editors/GridEditors.h"
@@ -163,6 +164,10 @@ void TBavStringGrid::ShowInplaceEditor(int col, int row) {
     currentEditorControl_ = nullptr;
     editAccepted_ = currentEditorType_ != edCustom;
     const TGridEditorPlace place{rect, width, height, brush.Color(), &font};
+    if (currentEditorType_ == edCustom && editLink_) {
+        editLink_->Open(this, col, row, std::exchange(typedChar_, '\0'));
+        return;
+    }
     if (TControl* control = editors_->Show(currentEditorType_, realCol, row, place, GetEditText(col, row))) {
         if (currentEditorType_ != edCheckBox) currentEditorControl_ = control;
         if (typedChar_ && editors_->TakesTypedChar(currentEditorType_))
@@ -177,7 +182,10 @@ void TBavStringGrid::ReadBackEditor(int col, int row) {
     const ValueRestorer reading(readingBack_, true);
     typedChar_ = 0;
     const int realCol = RealColIndex(col);
-    if (!IsInplaceType(currentEditorType_) && currentEditorType_ != edNone) {
+    if (currentEditorType_ == edCustom && editLink_) {
+        editLink_->ReadBack();
+        editorActive_ = false;
+    } else if (!IsInplaceType(currentEditorType_) && currentEditorType_ != edNone) {
         AnsiString text;
         if (editors_->ReadBack(currentEditorType_, editorActive_, text)) CommitCellText(realCol, row, text);
         editorActive_ = false;

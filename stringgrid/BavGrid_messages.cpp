@@ -13,6 +13,7 @@
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavUtil.h"
+#include "stringgrid/editors/GridEditors.h"
 
 namespace {
 
@@ -70,12 +71,18 @@ void TBavStringGrid::WndProc(TMessage& message) {
         SizeMessage(message);
         return;
     case WM_SETFOCUS:
+        // The focus coming back from a link's closed pop-up form is passed
+        // over once; later arrivals are handled again.
+        if (std::exchange(popupEditClosed_, false)) return;
         TBaseGrid::WndProc(message);
         // A grid of its fixed row (column) alone has no cell to show selected.
         if ((fixedRowAlways_ && RowCount() == 1) || (fixedColAlways_ && ColCount() == 1)) HideSelection();
         return;
     case WM_NOTIFY:
         if (WMNotify(message)) return;
+        break;
+    case WM_COMMAND:
+        ComboEditorCommand(message);
         break;
     case WM_LBUTTONDOWN:
         if (LeftButtonDown(message)) {
@@ -152,6 +159,25 @@ void TBavStringGrid::WndProc(TMessage& message) {
         break;
     }
     TBaseGrid::WndProc(message);
+}
+
+// ---- The combo editor's notifications ------------------------------------------------------------
+
+// A change typed into the combo editor is told twice: as the editor's
+// change with its item, and as an edit change of any combo with index -1.
+void TBavStringGrid::ComboEditorCommand(const TMessage& message) {
+    const WORD code = HIWORD(message.WParam);
+    TGridCombo* combo = editors_->Combo();
+    if (!combo || !combo->HandleAllocated()) return;
+    if (HWND(message.LParam) == combo->Handle() && (code == CBN_SELCHANGE || code == CBN_EDITCHANGE)) {
+        const int index = combo->ItemIndex();
+        const AnsiString item = index >= 0 ? combo->Items()->Strings(index) : AnsiString();
+        const int col = RealColIndex(Col());
+        if (onComboChange_) onComboChange_(this, col, Row(), index, item);
+        if (onComboObjectChange_)
+            onComboObjectChange_(this, col, Row(), index, item, index >= 0 ? combo->Items()->Objects(index) : nullptr);
+    }
+    if (code == CBN_EDITCHANGE && onComboChange_) onComboChange_(this, Col(), Row(), -1, combo->Text());
 }
 
 // ---- Focus and clicks ----------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/typinfo.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/dragdrop/bqgdd.h"
 
 namespace {
 
@@ -669,6 +670,16 @@ void TGrouping::Assign(TPersistent* source) {
 
 TDragDropSettings::TDragDropSettings(TBavStringGrid* grid)
     : grid_(grid) {}
+
+void TDragDropSettings::SetOleDropRTF(bool value) {
+    oleDropRTF_ = value;
+    SetDragDropRichText(value);
+}
+
+void TDragDropSettings::SetOleDropTarget(bool value) {
+    oleDropTarget_ = value;
+    if (grid_) grid_->UpdateOleDropTarget();
+}
 
 void TDragDropSettings::Published(TPublished<TDragDropSettings>& p) {
     p.Property("OleDropRTF", &TDragDropSettings::OleDropRTF, &TDragDropSettings::SetOleDropRTF).Default(false);

@@ -819,7 +819,8 @@ public:
     void Assign(TPersistent* source) override;
 
     bool OleDropRTF() const { return oleDropRTF_; }
-    void SetOleDropRTF(bool value) { oleDropRTF_ = value; }
+    // The last grid to set it decides for every grid of the program.
+    void SetOleDropRTF(bool value);
     bool OleAcceptText() const { return oleAcceptText_; }
     void SetOleAcceptText(bool value) { oleAcceptText_ = value; }
     bool OleEntireRows() const { return oleEntireRows_; }
@@ -831,7 +832,8 @@ public:
     bool OleAcceptFiles() const { return oleAcceptFiles_; }
     void SetOleAcceptFiles(bool value) { oleAcceptFiles_ = value; }
     bool OleDropTarget() const { return oleDropTarget_; }
-    void SetOleDropTarget(bool value) { oleDropTarget_ = value; }
+    // Registers or revokes the grid's drop target.
+    void SetOleDropTarget(bool value);
     bool OleInsertRows() const { return oleInsertRows_; }
     void SetOleInsertRows(bool value) { oleInsertRows_ = value; }
     bool OleCopyAlways() const { return oleCopyAlways_; }

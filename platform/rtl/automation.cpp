@@ -77,3 +77,21 @@ IAutomationObjectPtr VarToDispatch(const Variant& value) {
     return std::dynamic_pointer_cast<IAutomationObject>(value.AsInterface());
 }
 
+
+Variant OleInvoke(const Variant& object, const AnsiString& member, Word flags, const std::vector<Variant>& args,
+                  const std::vector<std::pair<AnsiString, Variant>>& namedArgs) {
+    const IAutomationObjectPtr target = VarToDispatch(object);
+    if (!target) throw EOleError("Variant does not reference an automation object");
+    TDispID id = 0;
+    if (!target->GetIDsOfNames(member, id)) throw EOleError("Method '" + member + "' not supported by OLE object");
+    TDispParams params;
+    params.Args = args;
+    for (const auto& [name, value] : namedArgs) {
+        params.Args.push_back(value);
+        params.ArgNames.push_back(name);
+    }
+    for (const Variant& arg : params.Args) params.ArgTypes.push_back(arg.VarType());
+    Variant result;
+    target->Invoke(id, flags, params, &result);
+    return result;
+}

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/rtl/exceptions.h"
@@ -61,6 +62,9 @@ constexpr Word DISPATCH_PROPERTYPUT = 4;
 struct TDispParams {
     std::vector<Variant> Args;
     std::vector<TVarType> ArgTypes;
+    // The names of named arguments, which follow the positional ones: one
+    // per trailing argument, empty for a call without any.
+    std::vector<AnsiString> ArgNames;
 };
 
 class IAutomationObject : public IInterface {
@@ -96,3 +100,18 @@ IAutomationObjectPtr GetOleObject(const AnsiString& progId);
 Variant DispatchToVariant(IAutomationObjectPtr object);
 IAutomationObjectPtr VarToDispatch(const Variant& value);
 
+
+// A late-bound call by member name on a Variant holding an automation
+// object, as compiled code makes it: `namedArgs` are passed after `args`
+// under their names. EOleError "Method 'name' not supported by OLE object"
+// when the object lacks the member, EOleError "Variant does not reference
+// an automation object" when the Variant holds none.
+Variant OleInvoke(const Variant& object, const AnsiString& member, Word flags, const std::vector<Variant>& args = {},
+                  const std::vector<std::pair<AnsiString, Variant>>& namedArgs = {});
+inline Variant OleGet(const Variant& object, const AnsiString& member, const std::vector<Variant>& args = {}) {
+    return OleInvoke(object, member, DISPATCH_METHOD | DISPATCH_PROPERTYGET, args);
+}
+inline Variant OleCall(const Variant& object, const AnsiString& member, const std::vector<Variant>& args = {},
+                       const std::vector<std::pair<AnsiString, Variant>>& namedArgs = {}) {
+    return OleInvoke(object, member, DISPATCH_METHOD, args, namedArgs);
+}

@@ -256,7 +256,9 @@ bool InputRetrieved(MSG& msg) {
         return true;
     }
     if (!IsMouseMessage(m)) return true;
-    if (m != WM_MOUSEWHEEL && m < WM_NCMOUSEMOVE) {
+    // Client mouse messages carry the button states; non-client ones carry
+    // the hit code instead.
+    if (m >= WM_MOUSEFIRST && m < WM_MOUSEWHEEL) {
         SetKey(in.keys, VK_LBUTTON, msg.wParam & MK_LBUTTON, false);
         SetKey(in.keys, VK_RBUTTON, msg.wParam & MK_RBUTTON, false);
         SetKey(in.keys, VK_MBUTTON, msg.wParam & MK_MBUTTON, false);

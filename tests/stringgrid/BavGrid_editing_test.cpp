@@ -353,6 +353,19 @@ TEST_F(EditingTest, ComboListOnAnUnknownTextOpensOnTheFirstItem) {
     EXPECT_EQ(indexes, (std::vector<int>{0}));
 }
 
+TEST_F(EditingTest, TypingIntoTheComboEditorFiresOnComboChangeTwice) {
+    EditAs(edComboEdit);
+    TGridCombo* combo = grid->Editors()->Combo();
+    combo->Items()->Add("one");
+    Key(VK_F2);
+    ASSERT_TRUE(combo->Visible());
+    std::vector<std::pair<int, std::string>> changes;
+    grid->SetOnComboChange([&](TObject*, int, int, int index, AnsiString text) { changes.emplace_back(index, text); });
+    Type("z");
+    EXPECT_EQ(changes, (std::vector<std::pair<int, std::string>>{{-1, ""}, {-1, "z"}}))
+        << "as the editor's change with its item, then as an edit change with the text";
+}
+
 TEST_F(EditingTest, ComboCompletesFromItsItems) {
     EditAs(edComboEdit);
     grid->SetLookup(true);

@@ -1,0 +1,179 @@
+// An application's edit control linked to edCustom cells, in place and in
+// pop-up forms, through synthetic keys; the overlay edit; wide cell text.
+#include <gtest/gtest.h>
+
+#include "grid_fixture.h"
+#include "platform/rtl/codepage.h"
+#include "platform/ui/stdctrls.h"
+#include "stringgrid/BavEditLink.h"
+#include "stringgrid/BavOptions.h"
+
+namespace {
+
+// Links a plain edit, its key-down event going to EditKeyDown.
+class TEditControlLink : public TEditLink {
+public:
+    using TEditLink::TEditLink;
+    TWinControl* GetEditControl() override { return edit; }
+    void CreateEditor(TWinControl* parent) override {
+        if (!edit) {
+            edit = new TEdit(parent);
+            edit->SetOnKeyDown([this](TObject* sender, Word& key, TShiftState shift) { EditKeyDown(sender, key, shift); });
+        }
+        edit->SetParent(parent);
+        ++created;
+    }
+    void DestroyEditor() override {
+        delete edit;
+        edit = nullptr;
+    }
+    AnsiString GetEditorValue() override { return edit->Text(); }
+    void SetEditorValue(const AnsiString& value) override { edit->SetText(value); }
+    TEdit* edit = nullptr;
+    int created = 0;
+};
+
+class EditLinkTest : public EditingGridTest {
+protected:
+    void SetUp() override {
+        EditingGridTest::SetUp();
+        grid->SetColCount(4);
+        grid->SetRowCount(4);
+        EditAs(edCustom);
+        link = new TEditControlLink(form);
+        grid->SetEditLink(link);
+        grid->FocusCell(1, 1, true);
+        ProcessMessages();
+    }
+    TEditControlLink* link = nullptr;
+};
+
+TEST_F(EditLinkTest, InPlaceEditCommitsAndKeysFollowTheWantFlags) {
+    grid->SetCells(1, 1, "old");
+    Key(VK_F2);
+    ASSERT_TRUE(link->edit && link->edit->Focused());
+    EXPECT_EQ(link->edit->Text(), "old");
+    EXPECT_EQ(link->Grid(), grid);
+    EXPECT_EQ(link->EditCell(), (TGridCoord{1, 1}));
+    EXPECT_EQ(link->edit->Left(), grid->CellRect(1, 1).left);
+    link->edit->SetText("new");
+    Key(VK_DOWN);
+    EXPECT_EQ(grid->Cells(1, 1), "new");
+    EXPECT_EQ(grid->Row(), 2) << "Down leaves the cell through the grid";
+    EXPECT_TRUE(grid->Focused());
+
+    link->SetWantKeyUpDown(true);
+    Key(VK_F2);
+    Key(VK_UP);
+    EXPECT_TRUE(link->edit->Focused()) << "the control keeps Up";
+    EXPECT_EQ(grid->Row(), 2);
+    Key(VK_HOME);
+    EXPECT_TRUE(link->edit->Focused()) << "Home is never the link's";
+    link->edit->SetText("changed");
+    Key(VK_ESCAPE);
+    EXPECT_EQ(grid->Cells(1, 2), "") << "Esc puts the starting text back";
+    EXPECT_TRUE(grid->Focused());
+}
+
+TEST_F(EditLinkTest, PopupFormsAtTheCellOrAPointAndTwoLinksInTurn) {
+    link->SetEditStyle(esPopup);
+    link->SetPopupWidth(120);
+    link->SetPopupHeight(40);
+    Key(VK_F2);
+    ASSERT_NE(link->PopupForm(), nullptr);
+    POINT corner{grid->CellRect(1, 1).left, grid->CellRect(1, 1).top};
+    ClientToScreen(grid->Handle(), &corner);
+    EXPECT_EQ(link->PopupForm()->Left(), corner.x);
+    EXPECT_EQ(link->PopupForm()->Top(), corner.y);
+    EXPECT_EQ(link->PopupForm()->Name(), "gridform");
+    link->edit->SetText("p1");
+    Key(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "p1");
+
+    auto* second = new TEditControlLink(form);
+    second->SetEditStyle(esPopup);
+    second->SetPopupLeft(30);
+    second->SetPopupTop(40);
+    second->SetPopupWidth(100);
+    second->SetPopupHeight(30);
+    TForm* firstForm = link->PopupForm();
+    grid->SetEditLink(second);
+    grid->FocusCell(2, 2, true);
+    Key(VK_F2);
+    ASSERT_NE(second->PopupForm(), nullptr);
+    EXPECT_NE(second->PopupForm(), firstForm);
+    EXPECT_EQ(second->PopupForm()->Left(), 30);
+    EXPECT_EQ(second->PopupForm()->Top(), 40);
+    EXPECT_EQ(link->PopupForm(), firstForm) << "another link's form is never freed";
+    second->edit->SetText("p2");
+    Key(VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 2), "p2");
+
+    grid->SetEditLink(link);
+    grid->FocusCell(1, 2, true);
+    Key(VK_F2);
+    EXPECT_EQ(link->PopupForm(), firstForm) << "each link reuses its own form";
+    link->edit->SetText("again");
+    Key(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 2), "again");
+}
+
+TEST_F(EditLinkTest, AfterAPopupEditAClickOpensTheEditorAgain) {
+    grid->Navigation()->SetAlwaysEdit(true);
+    TGridOptions options = grid->Options();
+    options.Include(goAlwaysShowEditor);
+    grid->SetOptions(options);
+    link->SetEditStyle(esPopup);
+    link->SetPopupWidth(100);
+    link->SetPopupHeight(30);
+    Key(VK_F2);
+    ASSERT_TRUE(link->PopupForm() && link->PopupForm()->Visible());
+    link->edit->SetText("done");
+    form->SetFocus();
+    form->Show();
+    SetActiveWindow(form->Handle());
+    ProcessMessages();
+    EXPECT_FALSE(link->PopupForm()->Visible()) << "deactivation closes the pop-up";
+    EXPECT_EQ(grid->Cells(1, 1), "done");
+    const int before = link->created;
+    const TRect cell = grid->CellRect(2, 2);
+    SimulateClick(grid->Handle(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    ProcessMessages();
+    EXPECT_FALSE(grid->PopupEditClosed());
+    EXPECT_GT(link->created, before) << "the editor opens again";
+}
+
+using TransEditTest = StringGridTest;
+
+TEST_F(TransEditTest, OverlayStaysOnARejectedValue) {
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    form->Show();
+    auto* overlay = new TGridTransEdit(grid);
+    overlay->SetParent(grid);
+    overlay->SetCellCol(1);
+    overlay->SetCellRow(0);
+    overlay->SetVisible(true);
+    overlay->SetText("bad");
+    grid->SetOnCellValidate([](TObject*, int, int, AnsiString& value, bool& valid) {
+        valid = value != "bad";
+        value += "!";
+    });
+    EXPECT_FALSE(overlay->CommitText());
+    EXPECT_TRUE(overlay->Visible());
+    EXPECT_EQ(grid->Col(), 1);
+    overlay->SetText("good");
+    EXPECT_TRUE(overlay->CommitText());
+    EXPECT_EQ(grid->Cells(1, 0), "good!");
+    EXPECT_FALSE(overlay->Visible());
+}
+
+TEST_F(TransEditTest, WideCellTextRoundTrips) {
+    const WideString texts[] = {u"中文", u"\u0100x", u"𠀀"};
+    for (const WideString& text : texts) {
+        grid->SetWideCell(1, 1, text);
+        EXPECT_EQ(grid->GetWideCell(1, 1), text);
+    }
+}
+
+}  // namespace

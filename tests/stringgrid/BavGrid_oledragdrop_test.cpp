@@ -1,0 +1,137 @@
+// OLE drag and drop between two grids under synthetic mouse input, and
+// drops from other programs through the platform's entry for them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "grid_fixture.h"
+#include "platform/ui/oledragdrop.h"
+#include "stringgrid/BavOptions.h"
+#include "stringgrid/dragdrop/bqgdd.h"
+
+namespace {
+
+class OleGridTest : public ControlTest {
+protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        form = NewForm(900, 400);
+        source = NewGrid(0);
+        target = NewGrid(450);
+        target->DragDropSettings()->SetOleDropTarget(true);
+        form->Show();
+        ProcessMessages();
+        source->SetOnMouseDown([this](TObject*, TMouseButton, TShiftState, int x, int y) {
+            // The press itself selects its cell; the drag takes the block.
+            source->SetSelection(dragged);
+            const TGridCoord cell = source->MouseCoord(x, y);
+            effect = source->StartOleDrag(cell.X, cell.Y);
+        });
+        target->SetOnOleDropped([this](TObject*, TGridRect r) { dropped = r; });
+    }
+    TBavStringGrid* NewGrid(int left) {
+        auto* g = new TBavStringGrid(form);
+        g->SetParent(form);
+        g->SetBounds(left, 0, 400, 300);
+        g->SetColCount(5);
+        g->SetRowCount(8);
+        g->SetDefaultColWidth(60);
+        g->SetDefaultRowHeight(20);
+        TGridOptions options = g->Options();
+        options.Include(goEditing);
+        g->SetOptions(options);
+        return g;
+    }
+    POINT CellCentre(TBavStringGrid* g, int col, int row) {
+        const TRect r = g->CellRect(col, row);
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    // Presses on the source's selection, moves to the target cell and
+    // releases there (Ctrl held on the way with `copy`).
+    void Drag(int col, int row, bool copy = false) {
+        SimulateMouseButton(source->Handle(), CellCentre(source, 1, 1), VK_LBUTTON, true);
+        if (copy) SimulateKey(VK_CONTROL, true);
+        const POINT over = CellCentre(target, col, row);
+        SimulateMouseMove(target->Handle(), over);
+        SimulateMouseMove(target->Handle(), {over.x + 1, over.y});
+        SimulateMouseButton(target->Handle(), {over.x + 1, over.y}, VK_LBUTTON, false);
+        if (copy) SimulateKey(VK_CONTROL, false);
+        ProcessMessages();
+    }
+    TForm* form = nullptr;
+    TBavStringGrid *source = nullptr, *target = nullptr;
+    DWORD effect = 99;
+    TGridRect dragged{1, 1, 1, 1};
+    TGridRect dropped{-2, -2, -2, -2};
+};
+
+TEST_F(OleGridTest, TextFillsCellsFromTheDropCellAndIsSelected) {
+    source->SetCells(1, 1, "a");
+    source->SetCells(2, 1, "b");
+    source->SetCells(1, 2, "c");
+    source->SetCells(2, 2, "d");
+    dragged = {1, 1, 2, 2};
+    Drag(1, 3);
+    EXPECT_EQ(effect, DROPEFFECT_MOVE) << "without Ctrl a source that allows moving moves";
+    EXPECT_EQ(target->Cells(1, 3), "a");
+    EXPECT_EQ(target->Cells(2, 4), "d");
+    EXPECT_EQ(target->Selection(), (TGridRect{1, 3, 2, 4}));
+    EXPECT_EQ(dropped, (TGridRect{1, 3, 2, 4}));
+
+    target->DragDropSettings()->SetOleInsertRows(true);
+    target->SetCells(1, 3, "kept");
+    Drag(1, 3, true);
+    EXPECT_EQ(effect, DROPEFFECT_COPY);
+    EXPECT_EQ(target->RowCount(), 10);
+    EXPECT_EQ(target->Cells(1, 5), "kept") << "two rows inserted first";
+    EXPECT_EQ(target->Cells(1, 3), "a");
+}
+
+TEST_F(OleGridTest, RefusalsLeaveTheGridAlone) {
+    source->SetCells(1, 1, "x");
+    target->SetOnOleDrop([](TObject*, int, int, AnsiString, bool& allow) { allow = false; });
+    Drag(2, 2);
+    EXPECT_EQ(target->Cells(2, 2), "");
+    EXPECT_EQ(dropped, (TGridRect{-1, -1, -1, -1}));
+    target->SetOnOleDrop(nullptr);
+    dropped = {-2, -2, -2, -2};
+    Drag(2, 0);
+    EXPECT_EQ(effect, DROPEFFECT_NONE) << "the header row refuses text";
+    EXPECT_EQ(dropped, (TGridRect{-2, -2, -2, -2}));
+}
+
+TEST_F(OleGridTest, RichTextSwitchOffDeliversThePlainText) {
+    source->SetCells(1, 1, "plain");
+    target->DragDropSettings()->SetOleDropRTF(false);
+    Drag(3, 3);
+    EXPECT_EQ(target->Cells(3, 3), "plain");
+}
+
+TEST_F(OleGridTest, FilesFromOtherPrograms) {
+    const auto path = std::filesystem::temp_directory_path() / "dropped.csv.txt";
+    std::ofstream(path, std::ios::binary) << "p;q\r\nr;s\r\n";
+    RECT r;
+    GetWindowRect(target->Handle(), &r);
+    const POINT at{r.left + 100, r.top + 60};
+    DropFromOtherProgram(at, {{"text/uri-list", "file://" + path.string() + "\r\nfile:///tmp/other.csv\r\n"}});
+    EXPECT_EQ(target->Cells(0, 0), "") << "two files do nothing";
+    const DWORD given = DropFromOtherProgram(at, {{"text/uri-list", "file://" + path.string() + "\r\n"}});
+    EXPECT_EQ(given, DROPEFFECT_COPY);
+    EXPECT_EQ(target->Cells(1, 1), "s") << "\".CSV\" anywhere in the name loads it";
+    EXPECT_EQ(target->RowCount(), 2);
+    std::filesystem::remove(path);
+
+    target->DragDropSettings()->SetOleDropTarget(false);
+    EXPECT_EQ(DropFromOtherProgram(at, {{"text/plain", "t"}}), DROPEFFECT_NONE) << "revoked";
+}
+
+TEST_F(OleGridTest, FixedRowAlwaysTakesAHeaderDropIntoRowOne) {
+    target->SetRowCount(1);
+    target->SetFixedRowAlways(true);
+    source->SetCells(1, 1, "h");
+    Drag(1, 0);
+    EXPECT_EQ(target->Cells(1, 1), "h");
+}
+
+}  // namespace
