@@ -108,6 +108,32 @@ TEST_F(SkinPainterTest, APressShowsFrameTwoAndTheReleaseClicksUnlessTheMouseLeft
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(SkinPainterTest, ARedrawWhileTheFormWaitsToPaintIsNotPaintedOver) {
+    TForm* form = ShownForm();
+    ASSERT_FALSE(GetWindowLong(form->Handle(), GWL_STYLE) & WS_CLIPCHILDREN);
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    ProcessMessages();
+    // The form waits to paint over its whole client, button included, when
+    // the button takes the focus and redraws itself.
+    InvalidateRect(form->Handle(), nullptr, TRUE);
+    SendMessage(button->Handle(), WM_SETFOCUS, 0, 0);
+    ProcessMessages();
+    const RECT outer = WindowBounds(form->Handle()), inner = WindowBounds(button->Handle());
+    const HBITMAP image = CaptureWindow(form->Handle());
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, image);
+    const COLORREF shown = GetPixel(dc, inner.left - outer.left + 40, inner.top - outer.top + 2);
+    SelectObject(dc, old);
+    DeleteObject(image);
+    DeleteDC(dc);
+    EXPECT_NE(std::find(std::begin(kButtonFrames), std::end(kButtonFrames), shown), std::end(kButtonFrames))
+        << std::hex << shown;
+}
+
 TEST_F(SkinPainterTest, AMenuButtonDrawsItsArrowInTheRightSeventeenPixels) {
     TForm* form = ShownForm();
     TButton* button = TButton::Create(form);
