@@ -49,6 +49,19 @@ protected:
         skin_->SkinStream()->WriteBuffer(package.data(), Integer(package.size()));
         ASSERT_TRUE(skin_->LoadSkin());
     }
+    // What the screen shows of `control` at (x, y) of its client area.
+    static COLORREF Shown(TForm* form, TControl* control, int x, int y) {
+        const TPoint at = control->ClientToScreen(TPoint{x, y});
+        const RECT outer = WindowBounds(form->Handle());
+        const HBITMAP image = CaptureWindow(form->Handle());
+        const HDC dc = CreateCompatibleDC(0);
+        const HGDIOBJ old = SelectObject(dc, image);
+        const COLORREF shown = GetPixel(dc, at.x - outer.left, at.y - outer.top);
+        SelectObject(dc, old);
+        DeleteObject(image);
+        DeleteDC(dc);
+        return shown;
+    }
     // The painter's picture of its window, read at (x, y).
     static COLORREF Painted(TSkinControl* painter, int x, int y) {
         TBitmap bitmap;
@@ -122,14 +135,7 @@ TEST_F(SkinPainterTest, ARedrawWhileTheFormWaitsToPaintIsNotPaintedOver) {
     InvalidateRect(form->Handle(), nullptr, TRUE);
     SendMessage(button->Handle(), WM_SETFOCUS, 0, 0);
     ProcessMessages();
-    const RECT outer = WindowBounds(form->Handle()), inner = WindowBounds(button->Handle());
-    const HBITMAP image = CaptureWindow(form->Handle());
-    const HDC dc = CreateCompatibleDC(0);
-    const HGDIOBJ old = SelectObject(dc, image);
-    const COLORREF shown = GetPixel(dc, inner.left - outer.left + 40, inner.top - outer.top + 2);
-    SelectObject(dc, old);
-    DeleteObject(image);
-    DeleteDC(dc);
+    const COLORREF shown = Shown(form, button, 40, 2);
     EXPECT_NE(std::find(std::begin(kButtonFrames), std::end(kButtonFrames), shown), std::end(kButtonFrames))
         << std::hex << shown;
 }
@@ -191,6 +197,7 @@ TEST_F(SkinPainterTest, SpeedButtonsShowFlatHotPressedAndDownStatesAndIgnoreNest
 
     EXPECT_EQ(SpeedButtonPixel(button, 40, 1), RGB(244, 244, 244)) << "a flat button shows no frame";
     button->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(Shown(form, button, 40, 1), kButtonFrames[3]) << "the hot frame shows at once";
     EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[3]);
     button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 15));
     EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[1]);
