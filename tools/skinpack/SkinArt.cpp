@@ -192,6 +192,37 @@ TArtImage PaintGlyphs(int cellWidth, int cellHeight, int states, TGlyph (*glyph)
     return image;
 }
 
+// Cells 1-4 the combo box's arrow by state, cell 5 the status bar's size
+// grip: three diagonal ridges in the bottom-right corner.
+TArtImage PaintExtraImages() {
+    constexpr int cell = 12;
+    TArtImage image = PaintGlyphs(cell, cell, 5, DownGlyph);
+    image.Fill({4 * cell, 0, 5 * cell, cell}, kMagenta);
+    for (int ridge : {2, 6, 10})
+        for (int x = 0; x < cell; ++x) {
+            const int dark = 2 * (cell - 1) - ridge - x;
+            if (dark >= 0 && dark < cell) image.At(4 * cell + x, dark) = Mix(kFace, kDark, 40);
+            if (dark + 1 >= 0 && dark + 1 < cell) image.At(4 * cell + x, dark + 1) = RGB(255, 255, 255);
+        }
+    return image;
+}
+
+// Status-bar panel edges: frame 1 lowered, 2 raised, 3 without a bevel.
+TArtImage PaintStatusEdges() {
+    constexpr int cell = 12;
+    TArtImage image(3 * cell, cell, kFace);
+    const COLORREF light = RGB(255, 255, 255), shadow = RGB(160, 160, 160);
+    for (int frame = 0; frame < 2; ++frame) {
+        const int left = frame * cell, right = left + cell;
+        const COLORREF topLeft = frame == 0 ? shadow : light, bottomRight = frame == 0 ? light : shadow;
+        image.Fill({left, 0, right, 1}, topLeft);
+        image.Fill({left, 0, left + 1, cell}, topLeft);
+        image.Fill({left, cell - 1, right, cell}, bottomRight);
+        image.Fill({right - 1, 0, right, cell}, bottomRight);
+    }
+    return image;
+}
+
 // The combo box's frame, four states of a white box in a grey line (the
 // hot and focused state's line blue), a white line inside it.
 TArtImage PaintSunkEdge() {
@@ -283,7 +314,7 @@ std::vector<TSkinMember> PaintSkinArt() {
         Strip("tabsheet.bmp", {30, 30, 1}),
         Strip("comboboxbtn.bmp", {17, 21, 4}),
         Member("sunkedge.bmp", PaintSunkEdge()),
-        Strip("statusbar.bmp", {12, 12, 3}),
+        Member("statusbar.bmp", PaintStatusEdges()),
         Strip("header.bmp", {20, 18, 5}),
         Strip("scrollbararrow.bmp", {scroll, scroll, 23, false, kFace, false, ScrollGlyph, false, ScrollLook}),
         Strip("scrollbarhthumb.bmp", {20, scroll, 3}),
@@ -292,7 +323,7 @@ std::vector<TSkinMember> PaintSkinArt() {
         Strip("scrollbarvbar.bmp", {scroll, 20, 4, false, RGB(232, 232, 232)}),
         Strip("menubackground.bmp", {24, 24, 1, false, RGB(250, 250, 250)}),
         Member("menuitem.bmp", PaintMenuItems()),
-        Member("extraimages.bmp", PaintGlyphs(12, 12, 5, DownGlyph)),
+        Member("extraimages.bmp", PaintExtraImages()),
         Strip("trackthumbh.bmp", {11, 20, 5, false, kFace, true}),
         Strip("trackbot.bmp", {11, 20, 5, false, kFace, true}),
         Strip("mdibutton.bmp",
