@@ -14,6 +14,7 @@
 #include "platform/ui/stdctrls_edit.h"
 #include "platform/ui/stdctrls_scrollbar.h"
 #include "platform/win/commctrl.h"
+#include "skin/WinSubClassBoxes.h"
 #include "skin/WinSubClassEdit.h"
 #include "skin/WinSubClassRange.h"
 #include "skin/WinSubClassScroll.h"
@@ -252,6 +253,37 @@ TEST_F(SkinControlTest, DraggingAMemosSkinnedThumbScrollsIt) {
     DispatchQueuedMessages();
     EXPECT_GT(SendMessage(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 10);
     EXPECT_FALSE(painter->VertBar->Tracking);
+}
+
+TEST_F(SkinControlTest, ARecreatedScrolledWindowGetsAFreshPainter) {
+    TForm* form = ShownForm(300, 300);
+    TMemo* memo = ScrolledMemo(form, 40);
+    auto* old = Mapped<TSkinScrollbar>(form, memo);
+    ASSERT_TRUE(old);
+    const HWND oldWindow = memo->Handle();
+    const std::size_t painters = SkinOf(form)->Painters.size();
+    memo->Perform(CM_RECREATEWND, 0, 0);
+    ASSERT_NE(memo->Handle(), oldWindow);
+    ProcessMessages();
+    EXPECT_EQ(SkinOf(form)->FindPainter(oldWindow), nullptr);
+    auto* fresh = dynamic_cast<TSkinScrollbar*>(SkinOf(form)->FindPainter(memo->Handle()));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_TRUE(fresh->VertBar && fresh->VertBar->Showing);
+    EXPECT_EQ(SkinOf(form)->Painters.size(), painters);
+    EXPECT_EQ(SendMessage(memo->Handle(), WM_SKINQUERY, 0, 0), 1);
+}
+
+TEST_F(SkinControlTest, ASizeGripMadeUnderASkinnedFormIsFilledWithTheFace) {
+    TForm* form = ShownForm(300, 300);
+    const HWND grip = CreateWindowEx(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 200, 200, 17, 17,
+                                     form->Handle(), 0, 0, nullptr);
+    auto* painter = dynamic_cast<TSkinSizer*>(SkinOf(form)->FindPainter(grip));
+    ASSERT_NE(painter, nullptr) << "mapped as it is made";
+    const std::unique_ptr<TBitmap> picture = Picture(painter, 17, 17);
+    EXPECT_EQ(At(picture, 8, 8), RGB(244, 244, 244));
+    const HWND bar = CreateWindowEx(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 10, 10, 17, 100,
+                                    form->Handle(), 0, 0, nullptr);
+    EXPECT_EQ(SkinOf(form)->FindPainter(bar), nullptr) << "a plain scroll bar is left to the mapping";
 }
 
 TEST_F(SkinControlTest, AGridsFixedColourIsTheFaceWhileSkinnedAndItsOwnAfterwards) {
