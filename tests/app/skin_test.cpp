@@ -9,6 +9,7 @@
 #include "login_fixture.h"
 #include "platform/gdi/imagecodecs.h"
 #include "platform/rtl/clock.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/testseams.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/testseams.h"
@@ -36,6 +37,23 @@ TEST_F(LoginTest, TheLoginAndMainWindowsWearTheSkinUntilItIsSwitchedOff) {
     EXPECT_EQ(main_->SkinData1->SkinName(), "Serviora");
     EXPECT_TRUE(Skinned(main_.get()));
     EXPECT_EQ(main_->Color(), kSkinFace);
+
+    // A message box wears the skin as it shows.
+    bool boxSkinned = false;
+    TColor boxColour = clNone;
+    Application->SetOnIdle([&](TObject*, bool& done) {
+        done = false;
+        const HWND box = GetActiveWindow();
+        auto* form = dynamic_cast<TCustomForm*>(FindControl(box));
+        if (!form || box == main_->Handle() || ClassNameOf(box) != "#32770") return;
+        boxSkinned = SendMessage(box, WM_SKINQUERY, 0, 0) == 1;
+        boxColour = form->Color();
+        form->SetModalResult(IDOK);
+    });
+    EXPECT_EQ(MessageBox(main_->Handle(), "皮肤", "提示", MB_OK), IDOK);
+    Application->SetOnIdle(nullptr);
+    EXPECT_TRUE(boxSkinned);
+    EXPECT_EQ(boxColour, kSkinFace);
 
     main_->SkinData1->SetActive(false);
     ProcessMessages();
