@@ -391,6 +391,145 @@ TEST_F(SkinPainterTest, CheckBoxFramesStayWithinAFourFrameStrip) {
     EXPECT_EQ(Painted(painter, 5, 15), kCheckFrames[3]);
 }
 
+// Other libraries' check boxes as the skin sees them: one with only a
+// "Checked" property, a data-aware one ("DataField") and one bound another
+// way ("DataBinding").
+class TCheckedStandIn : public TCustomControl {
+    SERVIORA_CLASS(TCheckedStandIn, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    using TCustomControl::TCustomControl;
+    bool Checked() const { return checked_; }
+    void SetChecked(bool v) { checked_ = v; }
+
+private:
+    bool checked_ = false;
+};
+void TCheckedStandIn::Published(TPublished<TCheckedStandIn>& p) {
+    p.Property("Checked", &TCheckedStandIn::Checked, &TCheckedStandIn::SetChecked);
+}
+
+template <int Kind>
+class TBoundStandIn : public TCustomControl {
+    SERVIORA_CLASS(TBoundStandIn, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    using TCustomControl::TCustomControl;
+    AnsiString Field() const { return field_; }
+    void SetField(const AnsiString& v) { field_ = v; }
+
+private:
+    AnsiString field_;
+};
+template <int Kind>
+void TBoundStandIn<Kind>::Published(TPublished<TBoundStandIn<Kind>>& p) {
+    p.Property(Kind == 0 ? "DataField" : "DataBinding", &TBoundStandIn::Field, &TBoundStandIn::SetField);
+}
+
+TEST_F(SkinPainterTest, CheckFramesFollowCheckedTheLastSetCheckOfDataFieldsAndNeverDataBindings) {
+    TForm* form = ShownForm();
+    auto attach = [&](TWinControl* control) {
+        control->SetParent(form);
+        control->SetBounds(10, 10, 80, 30);
+        auto* painter = new TSkinCheckBox(control);
+        painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+        return painter;
+    };
+    auto* checked = new TCheckedStandIn(form);
+    TSkinCheckBox* byChecked = attach(checked);
+    EXPECT_EQ(Painted(byChecked, 5, 15), kCheckFrames[0]);
+    checked->SetChecked(true);
+    EXPECT_EQ(Painted(byChecked, 5, 15), kCheckFrames[1]);
+
+    auto* data = new TBoundStandIn<0>(form);
+    TSkinCheckBox* byData = attach(data);
+    EXPECT_EQ(Painted(byData, 5, 15), kCheckFrames[0]) << "before any BM_SETCHECK";
+    for (const auto& [check, frame] : {std::pair{1, 1}, {2, 3}, {0, 0}}) {
+        SendMessage(data->Handle(), BM_SETCHECK, WPARAM(check), 0);
+        EXPECT_EQ(Painted(byData, 5, 15), kCheckFrames[frame]) << check;
+    }
+    auto* bound = new TBoundStandIn<1>(form);
+    TSkinCheckBox* byBinding = attach(bound);
+    SendMessage(bound->Handle(), BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(Painted(byBinding, 5, 15), kCheckFrames[0]);
+}
+
+TEST_F(SkinPainterTest, TwelveAndEightFrameStripsMapCheckAndRadioStates) {
+    COLORREF twelve[12];
+    for (int i = 0; i < 12; ++i) twelve[i] = RGB(i + 1, 150, i + 1);
+    const std::string description = std::string(kDescription) +
+                                    "[Buttons]\nBitmap=buttons.bmp\nFrame=5\nCheckButton=check.bmp\n"
+                                    "CheckButtonFrame=12\nRadioButton=radio.bmp\nRadioButtonFrame=8\n";
+    const std::vector<Byte> package = WriteSkinPackage(
+        70000, {{"fixture.ini", std::vector<Byte>(description.begin(), description.end())},
+                Cells("buttons.bmp", kButtonFrames, 5, 20, 20), Cells("check.bmp", twelve, 12, 13, 13),
+                Cells("radio.bmp", twelve, 8, 13, 13)});
+    skin_->SkinStream()->Clear();
+    skin_->SkinStream()->WriteBuffer(package.data(), Integer(package.size()));
+    ASSERT_TRUE(skin_->LoadSkin());
+
+    TForm* form = ShownForm();
+    TCheckBox* box = TCheckBox::Create(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 80, 30);
+    box->SetAllowGrayed(true);
+    auto* check = new TSkinCheckBox(box);
+    check->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    TRadioButton* radio = TRadioButton::Create(form);
+    radio->SetParent(form);
+    radio->SetBounds(10, 50, 80, 30);
+    auto* round = new TSkinRadioButton(radio);
+    round->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    struct Case {
+        TCheckBoxState state;
+        bool enabled;
+        int checkFrame, radioFrame;
+    };
+    for (const Case& c : {Case{cbUnchecked, true, 1, 1}, Case{cbChecked, true, 5, 5}, Case{cbGrayed, true, 9, 0},
+                          Case{cbUnchecked, false, 4, 4}, Case{cbChecked, false, 8, 8}, Case{cbGrayed, false, 12, 0}}) {
+        box->SetState(c.state);
+        box->SetEnabled(c.enabled);
+        EXPECT_EQ(Painted(check, 5, 15), twelve[c.checkFrame - 1]) << c.state << c.enabled;
+        if (!c.radioFrame) continue;
+        radio->SetChecked(c.state == cbChecked);
+        radio->SetEnabled(c.enabled);
+        EXPECT_EQ(Painted(round, 5, 15), twelve[c.radioFrame - 1]) << c.state << c.enabled;
+    }
+}
+
+TEST_F(SkinPainterTest, LeftTextPutsTheGlyphRightAndVersionSixDrawsNoFocusRectangle) {
+    TForm* form = ShownForm();
+    TCheckBox* box = TCheckBox::Create(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 80, 30);
+    box->SetCaption("选项");
+    auto* painter = new TSkinCheckBox(box);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    SetWindowLong(box->Handle(), GWL_STYLE, GetWindowLong(box->Handle(), GWL_STYLE) | BS_LEFTTEXT);
+    EXPECT_EQ(Painted(painter, 75, 15), kCheckFrames[0]);
+    EXPECT_EQ(Painted(painter, 2, 2), RGB(244, 244, 244)) << "the face, with the caption from the left edge";
+    SetWindowLong(box->Handle(), GWL_STYLE, GetWindowLong(box->Handle(), GWL_STYLE) & ~BS_LEFTTEXT);
+
+    // The focus rectangle is the only difference a focused box shows.
+    auto picture = [&] {
+        TBitmap bitmap;
+        bitmap.SetSize(80, 30);
+        painter->PaintSkin(bitmap.Canvas()->Handle(), TRect{0, 0, 80, 30});
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 80; ++x) pixels.push_back(GetPixel(bitmap.Canvas()->Handle(), x, y));
+        return pixels;
+    };
+    const std::vector<COLORREF> unfocused = picture();
+    box->SetFocus();
+    ASSERT_EQ(GetFocus(), box->Handle());
+    EXPECT_NE(picture(), unfocused);
+    const bool saved = SkinIsPreVista;
+    SkinIsPreVista = false;
+    EXPECT_EQ(picture(), unfocused);
+    SkinIsPreVista = saved;
+}
+
 TEST_F(SkinPainterTest, TheMappingHonoursDisableTagAndTheBitButtonFlag) {
     TForm* form = ShownForm();
     TButton* plain = TButton::Create(form);
