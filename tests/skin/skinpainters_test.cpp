@@ -13,6 +13,7 @@
 #include "skin/WinSubClassBoxes.h"
 #include "skin/WinSubClassButtons.h"
 #include "skin/WinSubClassCheck.h"
+#include "skin/WinSubClassEdit.h"
 #include "skin/WinSubClassMedia.h"
 #include "tests/skin/skinwindow_fixture.h"
 
@@ -138,6 +139,108 @@ TEST_F(SkinPainterTest, ARedrawWhileTheFormWaitsToPaintIsNotPaintedOver) {
     const COLORREF shown = Shown(form, button, 40, 2);
     EXPECT_NE(std::find(std::begin(kButtonFrames), std::end(kButtonFrames), shown), std::end(kButtonFrames))
         << std::hex << shown;
+}
+
+// A button of the styled library, which handles its own presses.
+class TVxPlainButton : public TButton {
+    SERVIORA_CLASS(TVxPlainButton, TButton)
+public:
+    using TButton::TButton;
+};
+
+TEST_F(SkinPainterTest, APressReachesTheControlsMouseDownExceptOnStyledButtons) {
+    TForm* form = ShownForm();
+    for (const bool styled : {false, true}) {
+        TButton* button = styled ? new TVxPlainButton(form) : TButton::Create(form);
+        button->SetParent(form);
+        button->SetBounds(10, 10, 80, 30);
+        int downs = 0;
+        button->SetOnMouseDown([&downs](TObject*, TMouseButton, TShiftState, int, int) { ++downs; });
+        auto* painter = new TSkinButton(button);
+        painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+        SendMessage(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessage(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(downs, styled ? 0 : 1) << styled;
+    }
+}
+
+TEST_F(SkinPainterTest, ARawButtonTellsItsParentItsIdOnRelease) {
+    TForm* form = ShownForm();
+    const HWND raw = CreateWindowEx(0, "BUTTON", "确定", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 30,
+                                    form->Handle(), HMENU(77), 0, nullptr);
+    SkinOf(form)->SkinChildWindow(raw);
+    ASSERT_TRUE(dynamic_cast<TSkinButton*>(SkinOf(form)->FindPainter(raw)));
+    SendMessage(raw, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessage(raw, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    MSG posted;
+    ASSERT_TRUE(PeekMessage(&posted, form->Handle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(posted.wParam, 77u);
+    EXPECT_EQ(HWND(posted.lParam), raw);
+}
+
+TEST_F(SkinPainterTest, SwitchedOffPaintersLetTheWindowPaintItself) {
+    TForm* form = ShownForm();
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    auto painted = [button] {
+        TBitmap bitmap;
+        bitmap.SetSize(80, 30);
+        button->Perform(WM_PAINT, WPARAM(bitmap.Canvas()->Handle()), 0);
+        return GetPixel(bitmap.Canvas()->Handle(), 40, 2);
+    };
+    EXPECT_EQ(painted(), kButtonFrames[0]);
+    SendMessage(button->Handle(), WM_SKINACTIVATE, 0, 0);
+    EXPECT_NE(painted(), kButtonFrames[0]);
+    SendMessage(button->Handle(), WM_SKINACTIVATE, 1, 0);
+    EXPECT_EQ(painted(), kButtonFrames[0]);
+}
+
+TEST_F(SkinPainterTest, ARawCheckBoxKeepsItsCaptionAndGetsTheSkinsGlyphOverItsBox) {
+    TForm* form = ShownForm();
+    const HWND raw = CreateWindowEx(0, "BUTTON", "选项", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 10, 80, 30,
+                                    form->Handle(), 0, 0, nullptr);
+    SkinOf(form)->SkinChildWindow(raw);
+    auto* painter = dynamic_cast<TSkinCheckBox*>(SkinOf(form)->FindPainter(raw));
+    ASSERT_NE(painter, nullptr);
+    TBitmap bitmap;
+    bitmap.SetSize(80, 30);
+    FillSolid(bitmap.Canvas()->Handle(), TRect{0, 0, 80, 30}, TColor(RGB(1, 2, 3)));
+    painter->PaintSkin(bitmap.Canvas()->Handle(), TRect{0, 0, 80, 30});
+    EXPECT_EQ(GetPixel(bitmap.Canvas()->Handle(), 5, 15), kCheckFrames[0]);
+    EXPECT_EQ(GetPixel(bitmap.Canvas()->Handle(), 60, 2), RGB(1, 2, 3)) << "the window's own painting stays";
+}
+
+// A container of another library that can draw its parent's background.
+class TBackedPanel : public TCustomControl {
+    SERVIORA_CLASS(TBackedPanel, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    using TCustomControl::TCustomControl;
+    bool ParentBackground() const { return parentBackground_; }
+    void SetParentBackground(bool v) { parentBackground_ = v; }
+
+private:
+    bool parentBackground_ = true;
+};
+void TBackedPanel::Published(TPublished<TBackedPanel>& p) {
+    p.Property("ParentBackground", &TBackedPanel::ParentBackground, &TBackedPanel::SetParentBackground);
+}
+
+TEST_F(SkinPainterTest, ParentBackgroundIsOffWhileSkinnedUnlessTheSkinKeepsIt) {
+    TForm* form = ShownForm();
+    for (const bool keep : {false, true}) {
+        skin_->SetOptions(keep ? TSkinOptions{xoParentBackGround} : TSkinOptions{});
+        auto* panel = new TBackedPanel(form);
+        panel->SetParent(form);
+        auto* painter = new TSkinBox(panel);
+        painter->AttachControl(SkinOf(form), skin_.get(), nullptr, true);
+        EXPECT_EQ(panel->ParentBackground(), keep);
+        painter->RestoreColor();
+        EXPECT_TRUE(panel->ParentBackground());
+    }
 }
 
 TEST_F(SkinPainterTest, AMenuButtonDrawsItsArrowInTheRightSeventeenPixels) {
@@ -546,6 +649,71 @@ TEST_F(SkinPainterTest, TheMappingHonoursDisableTagAndTheBitButtonFlag) {
     EXPECT_TRUE(SkinOf(form)->IsControlSkinned(plain));
     EXPECT_FALSE(SkinOf(form)->IsControlSkinned(disabled));
     EXPECT_FALSE(SkinOf(form)->IsControlSkinned(bit));
+}
+
+// Push buttons of two other libraries, known to the skin only by name.
+class TOtherButton : public TButton {
+    SERVIORA_CLASS(TOtherButton, TButton)
+public:
+    using TButton::TButton;
+};
+class TGizmoButton : public TButton {
+    SERVIORA_CLASS(TGizmoButton, TButton)
+public:
+    using TButton::TButton;
+};
+
+TEST_F(SkinPainterTest, TheClassMapAndTheApplicationsOwnPainterComeBeforeTheClassRules) {
+    TForm* form = ShownForm();
+    auto place = [form](TButton* button) {
+        button->SetParent(form);
+        return button;
+    };
+    TButton* listedNil = place(new TOtherButton(form));
+    TButton* listedUnknown = place(new TGizmoButton(form));
+    TButton* supplied = place(TButton::Create(form));
+    TButton* plain = place(TButton::Create(form));
+    skin_->Skin3rd()->Add("TOtherButton=nil");
+    skin_->Skin3rd()->Add("TGizmoButton=gizmo");
+    TSkinControl* own = nullptr;
+    skin_->SetOnSkinControl([&](TComponent*, TSkinData*, TControl*, TControl* control, const AnsiString& name,
+                                TComponent*& painter) {
+        if (control != supplied) return;
+        EXPECT_EQ(name, "TBUTTON");
+        painter = own = new TSkinBox(control);
+    });
+    SkinOf(form)->SkinControls(form);
+    EXPECT_FALSE(SkinOf(form)->IsControlSkinned(listedNil));
+    EXPECT_FALSE(SkinOf(form)->IsControlSkinned(listedUnknown));
+    EXPECT_EQ(SkinOf(form)->FindPainter(supplied->Handle()), own);
+    EXPECT_TRUE(own && own->Active);
+    EXPECT_TRUE(dynamic_cast<TSkinButton*>(SkinOf(form)->FindPainter(plain->Handle())));
+}
+
+TEST_F(SkinPainterTest, AnEmbeddedDialogsWindowsArePaintedByTheirClassNames) {
+    WNDCLASS dialogClass;  // the system's dialog class, which the program does not make itself
+    dialogClass.lpfnWndProc = DefWindowProcValue();
+    dialogClass.lpszClassName = "#32770";
+    RegisterClass(&dialogClass);
+    TForm* form = ShownForm();
+    const HWND dialog = CreateWindowEx(0, "#32770", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, form->Handle(), 0, 0,
+                                       nullptr);
+    auto child = [dialog](const char* windowClass, DWORD style) {
+        return CreateWindowEx(0, windowClass, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 60, 20, dialog, 0, 0, nullptr);
+    };
+    const HWND push = child("BUTTON", BS_PUSHBUTTON), check = child("BUTTON", BS_AUTOCHECKBOX),
+               edit = child("EDIT", WS_BORDER), group = child("BUTTON", BS_GROUPBOX);
+    SkinOf(form)->SkinChildWindow(dialog);
+    TWinSkinForm* skin = SkinOf(form);
+    EXPECT_TRUE(dynamic_cast<TSkinBoxH*>(skin->FindPainter(dialog)));
+    EXPECT_TRUE(dynamic_cast<TSkinButton*>(skin->FindPainter(push)));
+    EXPECT_TRUE(dynamic_cast<TSkinCheckBox*>(skin->FindPainter(check)));
+    EXPECT_TRUE(dynamic_cast<TSkinEdit*>(skin->FindPainter(edit)));
+    EXPECT_EQ(skin->FindPainter(group), nullptr);
+    const HWND tabStop = CreateWindowEx(0, "#32770", "", WS_CHILD | WS_TABSTOP, 0, 0, 50, 50, form->Handle(), 0, 0,
+                                        nullptr);
+    SkinOf(form)->SkinChildWindow(tabStop);
+    EXPECT_EQ(skin->FindPainter(tabStop), nullptr) << "only a dialog embedded without a tab stop";
 }
 
 TEST_F(SkinPainterTest, ADestroyedWindowLeavesItsPainterSwitchedOffInStateSixWithItsColourBack) {
