@@ -34,6 +34,16 @@ TSkinMember Cells(const char* name, int kind, int count, int width, int height) 
 
 enum Kind { kArrows = 1, kTrack, kThumb, kCombo, kSpin, kProgress, kChunk, kTabs, kPane, kHeader = 10 };
 
+// The tab cells with their outer edge (the top row) marked, to see where a
+// turned strip puts it.
+constexpr COLORREF kTabEdge = RGB(9, 9, 99);
+TSkinMember MarkedTabs() {
+    TArtImage image(5 * 30, 21, 0);
+    for (int i = 0; i < 5; ++i) image.Fill(TRect{30 * i, 0, 30 * i + 30, 21}, Shade(kTabs, i + 1));
+    image.Fill(TRect{0, 0, 5 * 30, 2}, kTabEdge);
+    return {"tabs.bmp", WriteBmp24(image)};
+}
+
 const char* const kControls = R"(
 [Scrollbar]
 Image=arrows.bmp
@@ -101,7 +111,7 @@ protected:
         SkinWindowTest::SetUp();
         LoadWith(0);
     }
-    void LoadWith(int progressStyle) {
+    void LoadWith(int progressStyle, bool markedTabs = false) {
         char extra[2048];
         std::snprintf(extra, sizeof extra, kControls, progressStyle);
         const std::string description = std::string(kDescription) + extra;
@@ -116,7 +126,7 @@ protected:
             Cells("spin.bmp", kSpin, 8, 15, 10),
             Cells("progress.bmp", kProgress, progressStyle == 0 ? 2 : 1, 20, 16),
             Cells("chunk.bmp", kChunk, 1, 8, 12),
-            Cells("tabs.bmp", kTabs, 5, 30, 21),
+            markedTabs ? MarkedTabs() : Cells("tabs.bmp", kTabs, 5, 30, 21),
             Cells("pane.bmp", kPane, 1, 30, 30),
             Cells("header.bmp", kHeader, 5, 20, 18)};
         const std::vector<Byte> package = WriteSkinPackage(70000, members);
@@ -584,6 +594,33 @@ TEST_F(SkinTabTest, PageControlsGetTheTabPainterAndOnlyTaggedOnesCloseBoxes) {
     EXPECT_EQ(At(picture, tab.left + 3, tab.bottom - 2), Shade(kTabs, 1));
     EXPECT_EQ(At(picture, 100, 100), Shade(kPane, 1)) << "the body";
     EXPECT_NE(dynamic_cast<TSkinTabSheet*>(SkinOf(form)->FindPainter(pages->Pages(0)->Handle())), nullptr);
+}
+
+TEST_F(SkinTabTest, TabsOnTheSidesAreTurnedWithTheirOuterEdgeOutwardAndButtonStyleHasItsOwnPainter) {
+    LoadWith(0, true);
+    TForm* form = ShownForm(300, 200);
+    for (const TTabPosition position : {tpTop, tpLeft, tpRight}) {
+        TPageControl* pages = Pages(form, 0);
+        pages->SetTabPosition(position);
+        TSkinTab* painter = Mapped<TSkinTab>(form, pages);
+        ASSERT_NE(painter, nullptr) << position;
+        const auto picture = Picture(painter, pages->Width(), pages->Height());
+        RECT tab;
+        SendMessage(pages->Handle(), TCM_GETITEMRECT, 1, LPARAM(&tab));
+        const int midX = (tab.left + tab.right) / 2, midY = (tab.top + tab.bottom) / 2;
+        const POINT outer = position == tpTop    ? POINT{midX, tab.top + 1}
+                            : position == tpLeft ? POINT{tab.left, midY}
+                                                 : POINT{tab.right - 1, midY};
+        const POINT inner = position == tpTop    ? POINT{midX, tab.bottom - 3}
+                            : position == tpLeft ? POINT{tab.right - 3, midY}
+                                                 : POINT{tab.left + 2, midY};
+        EXPECT_EQ(At(picture, outer.x, outer.y), kTabEdge) << position;
+        EXPECT_NE(At(picture, inner.x, inner.y), kTabEdge) << position;
+    }
+    TPageControl* buttons = Pages(form, 0);
+    buttons->SetStyle(tsButtons);
+    SkinOf(form)->SkinControls(form);
+    EXPECT_TRUE(dynamic_cast<TSkinTabBtn*>(SkinOf(form)->FindPainter(buttons->Handle())));
 }
 
 // A tab set as the skin reads it: its tabs, margins, first shown tab and
