@@ -183,7 +183,15 @@ void TSkinControl::Redraw() {
         GraphicControl->Invalidate();
     } else if (Handle) {
         InvalidateRect(Handle, nullptr, TRUE);
-        UpdateWindow(Handle);
+        // A parent still waiting to paint would paint over the control
+        // afterwards: the waiting parents paint first, then the control.
+        HWND from = Handle;
+        for (HWND w = Handle; GetWindowLong(w, GWL_STYLE) & WS_CHILD;) {
+            w = GetAncestor(w, GA_PARENT);
+            if (!w) break;
+            if (GetUpdateRect(w, nullptr, FALSE)) from = w;
+        }
+        RedrawWindow(from, nullptr, 0, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
 }
 

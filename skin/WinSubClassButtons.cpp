@@ -9,6 +9,7 @@
 #include "platform/ui/colors.h"
 #include "platform/ui/imagelist.h"
 #include "platform/win/userdraw.h"
+#include "platform/win/winpaint.h"
 #include "skin/SkinProps.h"
 #include "skin/WinSkinForm.h"
 #include "skin/WinSkinFormDraw.h"
@@ -480,15 +481,24 @@ void TSkinSpeedButton::AfterMessage(TMessage& message) {
 
 void TSkinSpeedButton::PaintWindow(HDC) {
     auto* control = static_cast<TGraphicControl*>(GraphicControl);
-    if (!control->Parent() || !control->Parent()->HandleAllocated()) return;
-    TCanvas* canvas = control->Canvas();
-    canvas->Lock();
-    try {
-        DrawButton(canvas);
-    } catch (const std::exception&) {
-        // A painter that fails leaves the button as it was painted.
+    TWinControl* parent = control->Parent();
+    if (!parent || !parent->HandleAllocated()) return;
+    // The control's canvas has a DC only while the control paints: between
+    // paints the button is drawn on its parent's DC, moved to its corner.
+    const HDC dc = GetDC(parent->Handle());
+    const int saved = SaveDC(dc);
+    SetViewportOrgEx(dc, control->Left(), control->Top(), nullptr);
+    IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
+    {
+        CanvasOnDC onDC(control->Canvas(), dc);
+        try {
+            DrawButton(control->Canvas());
+        } catch (const std::exception&) {
+            // A painter that fails leaves the button as it was painted.
+        }
     }
-    canvas->Unlock();
+    RestoreDC(dc, saved);
+    ReleaseDC(parent->Handle(), dc);
 }
 
 void TSkinSpeedButton::DrawButton(TCanvas* target) {
@@ -501,6 +511,7 @@ void TSkinSpeedButton::DrawButton(TCanvas* target) {
     TControl* control = GraphicControl;
     const bool down = ReadsTrue(control, "Down");
     int frame = MouseState & kDown ? kDown : MouseState & kHot ? kHot : kNormal;
+
     Enabled = ReadsTrue(control, "Enabled");
     if (!Enabled) frame = kDisabled;
     if (down) frame = kDown;

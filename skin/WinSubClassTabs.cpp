@@ -398,6 +398,8 @@ void TSkinTab::PaintSkin(HDC dc, const TRect& rect) {
         SelectObject(sdc, savedFont);
         if (Position == kLeft) RotateBitmapLeft(StripBitmap.get());
         if (Position == kRight) RotateBitmapRight(StripBitmap.get());
+        // Turning makes a new image: the strip's DC is asked for again.
+        sdc = StripBitmap->Canvas()->Handle();
         const int saved = SaveDC(dc);
         HWND scroller = Scroller();
         if (scroller && (GetWindowLong(scroller, GWL_STYLE) & WS_VISIBLE)) {

@@ -461,6 +461,8 @@ void TMainMenu::MenuChanged() {
     if (form_ && form_->HandleAllocated() && form_->Menu() == this) {
         ::SetMenu(form_->Handle(), Handle());
         DrawMenuBar(form_->Handle());
+        // Those who draw the form's menu themselves learn of the new handles.
+        SendMessage(form_->Handle(), CM_MENUCHANGED, 0, 0);
     }
 }
 

@@ -158,9 +158,17 @@ private:
             RedrawItem(level, old);
         }
         if (index < 0 || std::size_t(index) >= m->items.size()) return;
-        MenuItem& item = m->items[std::size_t(index)];
-        item.state |= MFS_HILITE;
+        m->items[std::size_t(index)].state |= MFS_HILITE;
         RedrawItem(level, index);
+        ReportSelected(level, byMouse);
+    }
+
+    // Sends the selection notice for the item selected on a level.
+    void ReportSelected(std::size_t level, bool byMouse = false) {
+        Menu* m = MenuAt(level);
+        const int index = Selected(level);
+        if (!m || index < 0) return;
+        const MenuItem& item = m->items[std::size_t(index)];
         UINT flags = MF_HILITE | (item.state & (MF_GRAYED | MF_CHECKED | MF_DEFAULT)) |
                      (item.type & (MF_OWNERDRAW | MF_SEPARATOR | MF_BITMAP));
         if (item.submenu) flags |= MF_POPUP;
@@ -316,6 +324,13 @@ private:
         }
     }
 
+    // A sub-menu closed from the keyboard: the item that opened it is the
+    // selection again, and is reported as such.
+    void CloseSubmenu(std::size_t level) {
+        CloseFrom(level);
+        if (level > 0) ReportSelected(level - 1);
+    }
+
     void MoveInBar(int delta) {
         const bool wasOpen = levels_.size() > 1;
         CloseFrom(1);
@@ -328,7 +343,7 @@ private:
         const bool inBar = IsBar(deepest);
         switch (key) {
         case VK_ESCAPE:
-            if (levels_.size() > 1) CloseFrom(deepest);
+            if (levels_.size() > 1) CloseSubmenu(deepest);
             else done_ = true;
             return;
         case VK_MENU:
@@ -341,7 +356,7 @@ private:
             else Step(deepest, key == VK_DOWN ? 1 : -1);
             return;
         case VK_LEFT:
-            if (!inBar && deepest > (barMode_ ? 1u : 0u)) CloseFrom(deepest);
+            if (!inBar && deepest > (barMode_ ? 1u : 0u)) CloseSubmenu(deepest);
             else if (barMode_) MoveInBar(-1);
             return;
         case VK_RIGHT: {

@@ -14,6 +14,7 @@
 #include "platform/ui/stdctrls_edit.h"
 #include "platform/ui/stdctrls_scrollbar.h"
 #include "platform/win/commctrl.h"
+#include "skin/WinSubClassBoxes.h"
 #include "skin/WinSubClassEdit.h"
 #include "skin/WinSubClassRange.h"
 #include "skin/WinSubClassScroll.h"
@@ -32,6 +33,16 @@ TSkinMember Cells(const char* name, int kind, int count, int width, int height) 
 }
 
 enum Kind { kArrows = 1, kTrack, kThumb, kCombo, kSpin, kProgress, kChunk, kTabs, kPane, kHeader = 10 };
+
+// The tab cells with their outer edge (the top row) marked, to see where a
+// turned strip puts it.
+constexpr COLORREF kTabEdge = RGB(9, 9, 99);
+TSkinMember MarkedTabs() {
+    TArtImage image(5 * 30, 21, 0);
+    for (int i = 0; i < 5; ++i) image.Fill(TRect{30 * i, 0, 30 * i + 30, 21}, Shade(kTabs, i + 1));
+    image.Fill(TRect{0, 0, 5 * 30, 2}, kTabEdge);
+    return {"tabs.bmp", WriteBmp24(image)};
+}
 
 const char* const kControls = R"(
 [Scrollbar]
@@ -100,7 +111,7 @@ protected:
         SkinWindowTest::SetUp();
         LoadWith(0);
     }
-    void LoadWith(int progressStyle) {
+    void LoadWith(int progressStyle, bool markedTabs = false) {
         char extra[2048];
         std::snprintf(extra, sizeof extra, kControls, progressStyle);
         const std::string description = std::string(kDescription) + extra;
@@ -115,7 +126,7 @@ protected:
             Cells("spin.bmp", kSpin, 8, 15, 10),
             Cells("progress.bmp", kProgress, progressStyle == 0 ? 2 : 1, 20, 16),
             Cells("chunk.bmp", kChunk, 1, 8, 12),
-            Cells("tabs.bmp", kTabs, 5, 30, 21),
+            markedTabs ? MarkedTabs() : Cells("tabs.bmp", kTabs, 5, 30, 21),
             Cells("pane.bmp", kPane, 1, 30, 30),
             Cells("header.bmp", kHeader, 5, 20, 18)};
         const std::vector<Byte> package = WriteSkinPackage(70000, members);
@@ -252,6 +263,37 @@ TEST_F(SkinControlTest, DraggingAMemosSkinnedThumbScrollsIt) {
     DispatchQueuedMessages();
     EXPECT_GT(SendMessage(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 10);
     EXPECT_FALSE(painter->VertBar->Tracking);
+}
+
+TEST_F(SkinControlTest, ARecreatedScrolledWindowGetsAFreshPainter) {
+    TForm* form = ShownForm(300, 300);
+    TMemo* memo = ScrolledMemo(form, 40);
+    auto* old = Mapped<TSkinScrollbar>(form, memo);
+    ASSERT_TRUE(old);
+    const HWND oldWindow = memo->Handle();
+    const std::size_t painters = SkinOf(form)->Painters.size();
+    memo->Perform(CM_RECREATEWND, 0, 0);
+    ASSERT_NE(memo->Handle(), oldWindow);
+    ProcessMessages();
+    EXPECT_EQ(SkinOf(form)->FindPainter(oldWindow), nullptr);
+    auto* fresh = dynamic_cast<TSkinScrollbar*>(SkinOf(form)->FindPainter(memo->Handle()));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_TRUE(fresh->VertBar && fresh->VertBar->Showing);
+    EXPECT_EQ(SkinOf(form)->Painters.size(), painters);
+    EXPECT_EQ(SendMessage(memo->Handle(), WM_SKINQUERY, 0, 0), 1);
+}
+
+TEST_F(SkinControlTest, ASizeGripMadeUnderASkinnedFormIsFilledWithTheFace) {
+    TForm* form = ShownForm(300, 300);
+    const HWND grip = CreateWindowEx(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 200, 200, 17, 17,
+                                     form->Handle(), 0, 0, nullptr);
+    auto* painter = dynamic_cast<TSkinSizer*>(SkinOf(form)->FindPainter(grip));
+    ASSERT_NE(painter, nullptr) << "mapped as it is made";
+    const std::unique_ptr<TBitmap> picture = Picture(painter, 17, 17);
+    EXPECT_EQ(At(picture, 8, 8), RGB(244, 244, 244));
+    const HWND bar = CreateWindowEx(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 10, 10, 17, 100,
+                                    form->Handle(), 0, 0, nullptr);
+    EXPECT_EQ(SkinOf(form)->FindPainter(bar), nullptr) << "a plain scroll bar is left to the mapping";
 }
 
 TEST_F(SkinControlTest, AGridsFixedColourIsTheFaceWhileSkinnedAndItsOwnAfterwards) {
@@ -552,6 +594,33 @@ TEST_F(SkinTabTest, PageControlsGetTheTabPainterAndOnlyTaggedOnesCloseBoxes) {
     EXPECT_EQ(At(picture, tab.left + 3, tab.bottom - 2), Shade(kTabs, 1));
     EXPECT_EQ(At(picture, 100, 100), Shade(kPane, 1)) << "the body";
     EXPECT_NE(dynamic_cast<TSkinTabSheet*>(SkinOf(form)->FindPainter(pages->Pages(0)->Handle())), nullptr);
+}
+
+TEST_F(SkinTabTest, TabsOnTheSidesAreTurnedWithTheirOuterEdgeOutwardAndButtonStyleHasItsOwnPainter) {
+    LoadWith(0, true);
+    TForm* form = ShownForm(300, 200);
+    for (const TTabPosition position : {tpTop, tpLeft, tpRight}) {
+        TPageControl* pages = Pages(form, 0);
+        pages->SetTabPosition(position);
+        TSkinTab* painter = Mapped<TSkinTab>(form, pages);
+        ASSERT_NE(painter, nullptr) << position;
+        const auto picture = Picture(painter, pages->Width(), pages->Height());
+        RECT tab;
+        SendMessage(pages->Handle(), TCM_GETITEMRECT, 1, LPARAM(&tab));
+        const int midX = (tab.left + tab.right) / 2, midY = (tab.top + tab.bottom) / 2;
+        const POINT outer = position == tpTop    ? POINT{midX, tab.top + 1}
+                            : position == tpLeft ? POINT{tab.left, midY}
+                                                 : POINT{tab.right - 1, midY};
+        const POINT inner = position == tpTop    ? POINT{midX, tab.bottom - 3}
+                            : position == tpLeft ? POINT{tab.right - 3, midY}
+                                                 : POINT{tab.left + 2, midY};
+        EXPECT_EQ(At(picture, outer.x, outer.y), kTabEdge) << position;
+        EXPECT_NE(At(picture, inner.x, inner.y), kTabEdge) << position;
+    }
+    TPageControl* buttons = Pages(form, 0);
+    buttons->SetStyle(tsButtons);
+    SkinOf(form)->SkinControls(form);
+    EXPECT_TRUE(dynamic_cast<TSkinTabBtn*>(SkinOf(form)->FindPainter(buttons->Handle())));
 }
 
 // A tab set as the skin reads it: its tabs, margins, first shown tab and

@@ -273,6 +273,63 @@ TEST_F(SkinMenuBarTest, RightMovesToTheNextDropDownAndAltLetterOpensItsOwn) {
     EXPECT_EQ(byF10[0], 0);
 }
 
+// Presses the keys one at a time, each once the menu reported the selection
+// the previous one made, then Esc; answers the bar buttons whose drop-downs
+// opened, in order.
+std::vector<int> DroppedByKeys(TWinSkinForm* skin, TMenuBtn* first, std::vector<int> keys) {
+    std::vector<int> opened;
+    HMENU last = 0;
+    bool escaped = false;
+    int stalls = 0;
+    const int filter = AddMessageFilter([&](int code, MSG& msg) {
+        if (code != MSGF_MENU) return false;
+        if (skin->DroppedMenu && skin->DroppedMenu != last) {
+            last = skin->DroppedMenu;
+            for (const auto& button : skin->MenuBar->Buttons)
+                if (button->SubMenu == last) opened.push_back(button->Index);
+        }
+        // A key that selected nothing: Esc after a second of the menu's timer.
+        if (msg.message == WM_TIMER && ++stalls > 4) Key(VK_ESCAPE);
+        if (msg.message != WM_MENUSELECT || HIWORD(msg.wParam) == 0xFFFF) return false;
+        stalls = 0;
+        if (!keys.empty()) {
+            Key(keys.front());
+            keys.erase(keys.begin());
+        } else if (!escaped) {
+            escaped = true;
+            Key(VK_ESCAPE);
+        }
+        return false;
+    });
+    skin->DropDown(first);
+    for (int i = 0; i < 5; ++i) DispatchQueuedMessages();
+    RemoveObserver(filter);
+    return opened;
+}
+
+TEST_F(SkinMenuBarTest, RightOpensASubMenuAndLeftClosesItBeforeEitherSwitches) {
+    TForm* form = FormWithMenu();
+    TMenuItem* edit = form->Menu()->Items()->Items(1);
+    AddItem(form, AddItem(form, edit, "更多"), "子项");
+    ProcessMessages();
+    TWinSkinForm* skin = SkinOf(form);
+    // From the first item: Down to the item with the sub-menu, Right opens
+    // it, Left closes it, and only the second Left moves to the drop-down on
+    // the left.
+    EXPECT_EQ(DroppedByKeys(skin, skin->MenuBar->Buttons[1].get(), {VK_DOWN, VK_RIGHT, VK_LEFT}),
+              (std::vector<int>{1}));
+    EXPECT_EQ(DroppedByKeys(skin, skin->MenuBar->Buttons[1].get(), {VK_DOWN, VK_RIGHT, VK_LEFT, VK_LEFT}),
+              (std::vector<int>{1, 0}));
+    EXPECT_FALSE(skin->Tracking);
+}
+
+TEST_F(SkinMenuBarTest, RightToLeftTheArrowsAreMirrored) {
+    TForm* form = FormWithMenu();
+    form->Menu()->SetBiDiMode(bdRightToLeft);
+    TWinSkinForm* skin = SkinOf(form);
+    EXPECT_EQ(DroppedByKeys(skin, skin->MenuBar->Buttons[0].get(), {VK_LEFT}), (std::vector<int>{0, 1}));
+}
+
 TEST_F(SkinMenuBarTest, AltEndsTrackingAndTheMouseOverAnotherItemOpensItsDropDown) {
     TForm* form = FormWithMenu();
     TWinSkinForm* skin = SkinOf(form);

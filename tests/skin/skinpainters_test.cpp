@@ -13,6 +13,7 @@
 #include "skin/WinSubClassBoxes.h"
 #include "skin/WinSubClassButtons.h"
 #include "skin/WinSubClassCheck.h"
+#include "skin/WinSubClassEdit.h"
 #include "skin/WinSubClassMedia.h"
 #include "tests/skin/skinwindow_fixture.h"
 
@@ -48,6 +49,19 @@ protected:
         skin_->SkinStream()->Clear();
         skin_->SkinStream()->WriteBuffer(package.data(), Integer(package.size()));
         ASSERT_TRUE(skin_->LoadSkin());
+    }
+    // What the screen shows of `control` at (x, y) of its client area.
+    static COLORREF Shown(TForm* form, TControl* control, int x, int y) {
+        const TPoint at = control->ClientToScreen(TPoint{x, y});
+        const RECT outer = WindowBounds(form->Handle());
+        const HBITMAP image = CaptureWindow(form->Handle());
+        const HDC dc = CreateCompatibleDC(0);
+        const HGDIOBJ old = SelectObject(dc, image);
+        const COLORREF shown = GetPixel(dc, at.x - outer.left, at.y - outer.top);
+        SelectObject(dc, old);
+        DeleteObject(image);
+        DeleteDC(dc);
+        return shown;
     }
     // The painter's picture of its window, read at (x, y).
     static COLORREF Painted(TSkinControl* painter, int x, int y) {
@@ -108,6 +122,127 @@ TEST_F(SkinPainterTest, APressShowsFrameTwoAndTheReleaseClicksUnlessTheMouseLeft
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(SkinPainterTest, ARedrawWhileTheFormWaitsToPaintIsNotPaintedOver) {
+    TForm* form = ShownForm();
+    ASSERT_FALSE(GetWindowLong(form->Handle(), GWL_STYLE) & WS_CLIPCHILDREN);
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    ProcessMessages();
+    // The form waits to paint over its whole client, button included, when
+    // the button takes the focus and redraws itself.
+    InvalidateRect(form->Handle(), nullptr, TRUE);
+    SendMessage(button->Handle(), WM_SETFOCUS, 0, 0);
+    ProcessMessages();
+    const COLORREF shown = Shown(form, button, 40, 2);
+    EXPECT_NE(std::find(std::begin(kButtonFrames), std::end(kButtonFrames), shown), std::end(kButtonFrames))
+        << std::hex << shown;
+}
+
+// A button of the styled library, which handles its own presses.
+class TVxPlainButton : public TButton {
+    SERVIORA_CLASS(TVxPlainButton, TButton)
+public:
+    using TButton::TButton;
+};
+
+TEST_F(SkinPainterTest, APressReachesTheControlsMouseDownExceptOnStyledButtons) {
+    TForm* form = ShownForm();
+    for (const bool styled : {false, true}) {
+        TButton* button = styled ? new TVxPlainButton(form) : TButton::Create(form);
+        button->SetParent(form);
+        button->SetBounds(10, 10, 80, 30);
+        int downs = 0;
+        button->SetOnMouseDown([&downs](TObject*, TMouseButton, TShiftState, int, int) { ++downs; });
+        auto* painter = new TSkinButton(button);
+        painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+        SendMessage(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessage(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(downs, styled ? 0 : 1) << styled;
+    }
+}
+
+TEST_F(SkinPainterTest, ARawButtonTellsItsParentItsIdOnRelease) {
+    TForm* form = ShownForm();
+    const HWND raw = CreateWindowEx(0, "BUTTON", "确定", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 30,
+                                    form->Handle(), HMENU(77), 0, nullptr);
+    SkinOf(form)->SkinChildWindow(raw);
+    ASSERT_TRUE(dynamic_cast<TSkinButton*>(SkinOf(form)->FindPainter(raw)));
+    SendMessage(raw, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessage(raw, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    MSG posted;
+    ASSERT_TRUE(PeekMessage(&posted, form->Handle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(posted.wParam, 77u);
+    EXPECT_EQ(HWND(posted.lParam), raw);
+}
+
+TEST_F(SkinPainterTest, SwitchedOffPaintersLetTheWindowPaintItself) {
+    TForm* form = ShownForm();
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    auto painted = [button] {
+        TBitmap bitmap;
+        bitmap.SetSize(80, 30);
+        button->Perform(WM_PAINT, WPARAM(bitmap.Canvas()->Handle()), 0);
+        return GetPixel(bitmap.Canvas()->Handle(), 40, 2);
+    };
+    EXPECT_EQ(painted(), kButtonFrames[0]);
+    SendMessage(button->Handle(), WM_SKINACTIVATE, 0, 0);
+    EXPECT_NE(painted(), kButtonFrames[0]);
+    SendMessage(button->Handle(), WM_SKINACTIVATE, 1, 0);
+    EXPECT_EQ(painted(), kButtonFrames[0]);
+}
+
+TEST_F(SkinPainterTest, ARawCheckBoxKeepsItsCaptionAndGetsTheSkinsGlyphOverItsBox) {
+    TForm* form = ShownForm();
+    const HWND raw = CreateWindowEx(0, "BUTTON", "选项", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 10, 80, 30,
+                                    form->Handle(), 0, 0, nullptr);
+    SkinOf(form)->SkinChildWindow(raw);
+    auto* painter = dynamic_cast<TSkinCheckBox*>(SkinOf(form)->FindPainter(raw));
+    ASSERT_NE(painter, nullptr);
+    TBitmap bitmap;
+    bitmap.SetSize(80, 30);
+    FillSolid(bitmap.Canvas()->Handle(), TRect{0, 0, 80, 30}, TColor(RGB(1, 2, 3)));
+    painter->PaintSkin(bitmap.Canvas()->Handle(), TRect{0, 0, 80, 30});
+    EXPECT_EQ(GetPixel(bitmap.Canvas()->Handle(), 5, 15), kCheckFrames[0]);
+    EXPECT_EQ(GetPixel(bitmap.Canvas()->Handle(), 60, 2), RGB(1, 2, 3)) << "the window's own painting stays";
+}
+
+// A container of another library that can draw its parent's background.
+class TBackedPanel : public TCustomControl {
+    SERVIORA_CLASS(TBackedPanel, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    using TCustomControl::TCustomControl;
+    bool ParentBackground() const { return parentBackground_; }
+    void SetParentBackground(bool v) { parentBackground_ = v; }
+
+private:
+    bool parentBackground_ = true;
+};
+void TBackedPanel::Published(TPublished<TBackedPanel>& p) {
+    p.Property("ParentBackground", &TBackedPanel::ParentBackground, &TBackedPanel::SetParentBackground);
+}
+
+TEST_F(SkinPainterTest, ParentBackgroundIsOffWhileSkinnedUnlessTheSkinKeepsIt) {
+    TForm* form = ShownForm();
+    for (const bool keep : {false, true}) {
+        skin_->SetOptions(keep ? TSkinOptions{xoParentBackGround} : TSkinOptions{});
+        auto* panel = new TBackedPanel(form);
+        panel->SetParent(form);
+        auto* painter = new TSkinBox(panel);
+        painter->AttachControl(SkinOf(form), skin_.get(), nullptr, true);
+        EXPECT_EQ(panel->ParentBackground(), keep);
+        painter->RestoreColor();
+        EXPECT_TRUE(panel->ParentBackground());
+    }
+}
+
 TEST_F(SkinPainterTest, AMenuButtonDrawsItsArrowInTheRightSeventeenPixels) {
     TForm* form = ShownForm();
     TButton* button = TButton::Create(form);
@@ -165,6 +300,7 @@ TEST_F(SkinPainterTest, SpeedButtonsShowFlatHotPressedAndDownStatesAndIgnoreNest
 
     EXPECT_EQ(SpeedButtonPixel(button, 40, 1), RGB(244, 244, 244)) << "a flat button shows no frame";
     button->Perform(CM_MOUSEENTER, 0, 0);
+    EXPECT_EQ(Shown(form, button, 40, 1), kButtonFrames[3]) << "the hot frame shows at once";
     EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[3]);
     button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 15));
     EXPECT_EQ(SpeedButtonPixel(button, 40, 1), kButtonFrames[1]);
@@ -358,6 +494,145 @@ TEST_F(SkinPainterTest, CheckBoxFramesStayWithinAFourFrameStrip) {
     EXPECT_EQ(Painted(painter, 5, 15), kCheckFrames[3]);
 }
 
+// Other libraries' check boxes as the skin sees them: one with only a
+// "Checked" property, a data-aware one ("DataField") and one bound another
+// way ("DataBinding").
+class TCheckedStandIn : public TCustomControl {
+    SERVIORA_CLASS(TCheckedStandIn, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    using TCustomControl::TCustomControl;
+    bool Checked() const { return checked_; }
+    void SetChecked(bool v) { checked_ = v; }
+
+private:
+    bool checked_ = false;
+};
+void TCheckedStandIn::Published(TPublished<TCheckedStandIn>& p) {
+    p.Property("Checked", &TCheckedStandIn::Checked, &TCheckedStandIn::SetChecked);
+}
+
+template <int Kind>
+class TBoundStandIn : public TCustomControl {
+    SERVIORA_CLASS(TBoundStandIn, TCustomControl)
+    SERVIORA_PUBLISHED
+public:
+    using TCustomControl::TCustomControl;
+    AnsiString Field() const { return field_; }
+    void SetField(const AnsiString& v) { field_ = v; }
+
+private:
+    AnsiString field_;
+};
+template <int Kind>
+void TBoundStandIn<Kind>::Published(TPublished<TBoundStandIn<Kind>>& p) {
+    p.Property(Kind == 0 ? "DataField" : "DataBinding", &TBoundStandIn::Field, &TBoundStandIn::SetField);
+}
+
+TEST_F(SkinPainterTest, CheckFramesFollowCheckedTheLastSetCheckOfDataFieldsAndNeverDataBindings) {
+    TForm* form = ShownForm();
+    auto attach = [&](TWinControl* control) {
+        control->SetParent(form);
+        control->SetBounds(10, 10, 80, 30);
+        auto* painter = new TSkinCheckBox(control);
+        painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+        return painter;
+    };
+    auto* checked = new TCheckedStandIn(form);
+    TSkinCheckBox* byChecked = attach(checked);
+    EXPECT_EQ(Painted(byChecked, 5, 15), kCheckFrames[0]);
+    checked->SetChecked(true);
+    EXPECT_EQ(Painted(byChecked, 5, 15), kCheckFrames[1]);
+
+    auto* data = new TBoundStandIn<0>(form);
+    TSkinCheckBox* byData = attach(data);
+    EXPECT_EQ(Painted(byData, 5, 15), kCheckFrames[0]) << "before any BM_SETCHECK";
+    for (const auto& [check, frame] : {std::pair{1, 1}, {2, 3}, {0, 0}}) {
+        SendMessage(data->Handle(), BM_SETCHECK, WPARAM(check), 0);
+        EXPECT_EQ(Painted(byData, 5, 15), kCheckFrames[frame]) << check;
+    }
+    auto* bound = new TBoundStandIn<1>(form);
+    TSkinCheckBox* byBinding = attach(bound);
+    SendMessage(bound->Handle(), BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(Painted(byBinding, 5, 15), kCheckFrames[0]);
+}
+
+TEST_F(SkinPainterTest, TwelveAndEightFrameStripsMapCheckAndRadioStates) {
+    COLORREF twelve[12];
+    for (int i = 0; i < 12; ++i) twelve[i] = RGB(i + 1, 150, i + 1);
+    const std::string description = std::string(kDescription) +
+                                    "[Buttons]\nBitmap=buttons.bmp\nFrame=5\nCheckButton=check.bmp\n"
+                                    "CheckButtonFrame=12\nRadioButton=radio.bmp\nRadioButtonFrame=8\n";
+    const std::vector<Byte> package = WriteSkinPackage(
+        70000, {{"fixture.ini", std::vector<Byte>(description.begin(), description.end())},
+                Cells("buttons.bmp", kButtonFrames, 5, 20, 20), Cells("check.bmp", twelve, 12, 13, 13),
+                Cells("radio.bmp", twelve, 8, 13, 13)});
+    skin_->SkinStream()->Clear();
+    skin_->SkinStream()->WriteBuffer(package.data(), Integer(package.size()));
+    ASSERT_TRUE(skin_->LoadSkin());
+
+    TForm* form = ShownForm();
+    TCheckBox* box = TCheckBox::Create(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 80, 30);
+    box->SetAllowGrayed(true);
+    auto* check = new TSkinCheckBox(box);
+    check->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    TRadioButton* radio = TRadioButton::Create(form);
+    radio->SetParent(form);
+    radio->SetBounds(10, 50, 80, 30);
+    auto* round = new TSkinRadioButton(radio);
+    round->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    struct Case {
+        TCheckBoxState state;
+        bool enabled;
+        int checkFrame, radioFrame;
+    };
+    for (const Case& c : {Case{cbUnchecked, true, 1, 1}, Case{cbChecked, true, 5, 5}, Case{cbGrayed, true, 9, 0},
+                          Case{cbUnchecked, false, 4, 4}, Case{cbChecked, false, 8, 8}, Case{cbGrayed, false, 12, 0}}) {
+        box->SetState(c.state);
+        box->SetEnabled(c.enabled);
+        EXPECT_EQ(Painted(check, 5, 15), twelve[c.checkFrame - 1]) << c.state << c.enabled;
+        if (!c.radioFrame) continue;
+        radio->SetChecked(c.state == cbChecked);
+        radio->SetEnabled(c.enabled);
+        EXPECT_EQ(Painted(round, 5, 15), twelve[c.radioFrame - 1]) << c.state << c.enabled;
+    }
+}
+
+TEST_F(SkinPainterTest, LeftTextPutsTheGlyphRightAndVersionSixDrawsNoFocusRectangle) {
+    TForm* form = ShownForm();
+    TCheckBox* box = TCheckBox::Create(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 80, 30);
+    box->SetCaption("选项");
+    auto* painter = new TSkinCheckBox(box);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    SetWindowLong(box->Handle(), GWL_STYLE, GetWindowLong(box->Handle(), GWL_STYLE) | BS_LEFTTEXT);
+    EXPECT_EQ(Painted(painter, 75, 15), kCheckFrames[0]);
+    EXPECT_EQ(Painted(painter, 2, 2), RGB(244, 244, 244)) << "the face, with the caption from the left edge";
+    SetWindowLong(box->Handle(), GWL_STYLE, GetWindowLong(box->Handle(), GWL_STYLE) & ~BS_LEFTTEXT);
+
+    // The focus rectangle is the only difference a focused box shows.
+    auto picture = [&] {
+        TBitmap bitmap;
+        bitmap.SetSize(80, 30);
+        painter->PaintSkin(bitmap.Canvas()->Handle(), TRect{0, 0, 80, 30});
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 80; ++x) pixels.push_back(GetPixel(bitmap.Canvas()->Handle(), x, y));
+        return pixels;
+    };
+    const std::vector<COLORREF> unfocused = picture();
+    box->SetFocus();
+    ASSERT_EQ(GetFocus(), box->Handle());
+    EXPECT_NE(picture(), unfocused);
+    const bool saved = SkinIsPreVista;
+    SkinIsPreVista = false;
+    EXPECT_EQ(picture(), unfocused);
+    SkinIsPreVista = saved;
+}
+
 TEST_F(SkinPainterTest, TheMappingHonoursDisableTagAndTheBitButtonFlag) {
     TForm* form = ShownForm();
     TButton* plain = TButton::Create(form);
@@ -374,6 +649,71 @@ TEST_F(SkinPainterTest, TheMappingHonoursDisableTagAndTheBitButtonFlag) {
     EXPECT_TRUE(SkinOf(form)->IsControlSkinned(plain));
     EXPECT_FALSE(SkinOf(form)->IsControlSkinned(disabled));
     EXPECT_FALSE(SkinOf(form)->IsControlSkinned(bit));
+}
+
+// Push buttons of two other libraries, known to the skin only by name.
+class TOtherButton : public TButton {
+    SERVIORA_CLASS(TOtherButton, TButton)
+public:
+    using TButton::TButton;
+};
+class TGizmoButton : public TButton {
+    SERVIORA_CLASS(TGizmoButton, TButton)
+public:
+    using TButton::TButton;
+};
+
+TEST_F(SkinPainterTest, TheClassMapAndTheApplicationsOwnPainterComeBeforeTheClassRules) {
+    TForm* form = ShownForm();
+    auto place = [form](TButton* button) {
+        button->SetParent(form);
+        return button;
+    };
+    TButton* listedNil = place(new TOtherButton(form));
+    TButton* listedUnknown = place(new TGizmoButton(form));
+    TButton* supplied = place(TButton::Create(form));
+    TButton* plain = place(TButton::Create(form));
+    skin_->Skin3rd()->Add("TOtherButton=nil");
+    skin_->Skin3rd()->Add("TGizmoButton=gizmo");
+    TSkinControl* own = nullptr;
+    skin_->SetOnSkinControl([&](TComponent*, TSkinData*, TControl*, TControl* control, const AnsiString& name,
+                                TComponent*& painter) {
+        if (control != supplied) return;
+        EXPECT_EQ(name, "TBUTTON");
+        painter = own = new TSkinBox(control);
+    });
+    SkinOf(form)->SkinControls(form);
+    EXPECT_FALSE(SkinOf(form)->IsControlSkinned(listedNil));
+    EXPECT_FALSE(SkinOf(form)->IsControlSkinned(listedUnknown));
+    EXPECT_EQ(SkinOf(form)->FindPainter(supplied->Handle()), own);
+    EXPECT_TRUE(own && own->Active);
+    EXPECT_TRUE(dynamic_cast<TSkinButton*>(SkinOf(form)->FindPainter(plain->Handle())));
+}
+
+TEST_F(SkinPainterTest, AnEmbeddedDialogsWindowsArePaintedByTheirClassNames) {
+    WNDCLASS dialogClass;  // the system's dialog class, which the program does not make itself
+    dialogClass.lpfnWndProc = DefWindowProcValue();
+    dialogClass.lpszClassName = "#32770";
+    RegisterClass(&dialogClass);
+    TForm* form = ShownForm();
+    const HWND dialog = CreateWindowEx(0, "#32770", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, form->Handle(), 0, 0,
+                                       nullptr);
+    auto child = [dialog](const char* windowClass, DWORD style) {
+        return CreateWindowEx(0, windowClass, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 60, 20, dialog, 0, 0, nullptr);
+    };
+    const HWND push = child("BUTTON", BS_PUSHBUTTON), check = child("BUTTON", BS_AUTOCHECKBOX),
+               edit = child("EDIT", WS_BORDER), group = child("BUTTON", BS_GROUPBOX);
+    SkinOf(form)->SkinChildWindow(dialog);
+    TWinSkinForm* skin = SkinOf(form);
+    EXPECT_TRUE(dynamic_cast<TSkinBoxH*>(skin->FindPainter(dialog)));
+    EXPECT_TRUE(dynamic_cast<TSkinButton*>(skin->FindPainter(push)));
+    EXPECT_TRUE(dynamic_cast<TSkinCheckBox*>(skin->FindPainter(check)));
+    EXPECT_TRUE(dynamic_cast<TSkinEdit*>(skin->FindPainter(edit)));
+    EXPECT_EQ(skin->FindPainter(group), nullptr);
+    const HWND tabStop = CreateWindowEx(0, "#32770", "", WS_CHILD | WS_TABSTOP, 0, 0, 50, 50, form->Handle(), 0, 0,
+                                        nullptr);
+    SkinOf(form)->SkinChildWindow(tabStop);
+    EXPECT_EQ(skin->FindPainter(tabStop), nullptr) << "only a dialog embedded without a tab stop";
 }
 
 TEST_F(SkinPainterTest, ADestroyedWindowLeavesItsPainterSwitchedOffInStateSixWithItsColourBack) {

@@ -34,7 +34,7 @@ COLORREF StateFace(COLORREF base, int state) {
     return Mix(base, RGB(0, 0, 0), 100 - 6 * state);
 }
 
-enum class TGlyph { None, Left, Right, Up, Down, HorizontalGrip, VerticalGrip };
+enum class TGlyph { None, Left, Right, Up, Down, HorizontalGrip, VerticalGrip, Close, Maximize, Minimize, Restore };
 
 // A small filled arrow pointing that way, centred on (cx, cy).
 void PaintArrow(TArtImage& image, int cx, int cy, TGlyph glyph, COLORREF colour) {
@@ -49,6 +49,34 @@ void PaintArrow(TArtImage& image, int cx, int cy, TGlyph glyph, COLORREF colour)
             default: break;
             }
         }
+    }
+}
+
+// An outlined box with a thick top edge, as a window in small.
+void PaintWindowShape(TArtImage& image, int left, int top, int right, int bottom, COLORREF colour) {
+    for (int x = left; x <= right; ++x) image.At(x, top) = image.At(x, top + 1) = image.At(x, bottom) = colour;
+    for (int y = top; y <= bottom; ++y) image.At(left, y) = image.At(right, y) = colour;
+}
+
+// The caption buttons' signs, centred on (cx, cy): a cross, a window, a bar
+// at the bottom, and two overlapping windows.
+void PaintCaptionSign(TArtImage& image, int cx, int cy, TGlyph glyph, COLORREF colour) {
+    switch (glyph) {
+    case TGlyph::Close:
+        for (int i = -3; i <= 3; ++i) {
+            image.At(cx + i, cy + i) = image.At(cx + i + 1, cy + i) = colour;
+            image.At(cx + i, cy - i) = image.At(cx + i + 1, cy - i) = colour;
+        }
+        break;
+    case TGlyph::Maximize: PaintWindowShape(image, cx - 4, cy - 4, cx + 4, cy + 3, colour); break;
+    case TGlyph::Minimize:
+        for (int x = cx - 3; x <= cx + 3; ++x) image.At(x, cy + 2) = image.At(x, cy + 3) = colour;
+        break;
+    case TGlyph::Restore:
+        PaintWindowShape(image, cx - 1, cy - 4, cx + 4, cy, colour);
+        PaintWindowShape(image, cx - 4, cy - 1, cx + 1, cy + 3, colour);
+        break;
+    default: break;
     }
 }
 
@@ -78,20 +106,34 @@ TGlyph ScrollGlyph(int state) {
     if (state <= 22) return TGlyph::VerticalGrip;
     return TGlyph::None;
 }
+// Four states per arrow, three per grip.
+int ScrollLook(int cell) { return cell <= 16 ? (cell - 1) % 4 + 1 : cell <= 22 ? (cell - 17) % 3 + 1 : 1; }
 TGlyph DownGlyph(int) { return TGlyph::Down; }
 TGlyph SpinGlyph(int state) { return state <= 4 ? TGlyph::Up : TGlyph::Down; }
 TGlyph SpinHorizontalGlyph(int state) { return state <= 4 ? TGlyph::Left : TGlyph::Right; }
+TGlyph CloseSign(int) { return TGlyph::Close; }
+TGlyph MaximizeSign(int) { return TGlyph::Maximize; }
+TGlyph MinimizeSign(int) { return TGlyph::Minimize; }
+TGlyph RestoreSign(int) { return TGlyph::Restore; }
+// The multiple-document strip: minimize, restore and close, four states each.
+TGlyph ChildButtonSign(int state) {
+    static const TGlyph signs[] = {TGlyph::Minimize, TGlyph::Restore, TGlyph::Close};
+    return signs[(state - 1) / 4];
+}
+int ChildButtonLook(int cell) { return (cell - 1) % 4 + 1; }
 
 struct TStrip {
     int cellWidth, cellHeight, states;
     bool vertical = false;
     COLORREF base = kFace;
     bool holes = false;  // magenta corners, for elements drawn transparent
-    bool mark = false;   // a dark centre mark, for glyphs
-    // The arrow or grip each state shows (nullptr: none).
+    // The arrow, grip or caption sign each state shows (nullptr: none).
     TGlyph (*glyph)(int state) = nullptr;
     // State 2 is the selected tab: raised and lighter, not pressed.
     bool selectedRaised = false;
+    // The state whose face a cell shows (nullptr: its own), for strips that
+    // hold several parts, each with its own run of states.
+    int (*look)(int cell) = nullptr;
 };
 
 // One cell per state, side by side or stacked, each bevelled.
@@ -103,10 +145,11 @@ TArtImage PaintStrip(const TStrip& strip) {
         const int top = strip.vertical ? (state - 1) * strip.cellHeight : 0;
         const int right = left + strip.cellWidth, bottom = top + strip.cellHeight;
         const bool selected = strip.selectedRaised && state == 2;
+        const int look = strip.look ? strip.look(state) : state;
         const COLORREF face = selected ? RGB(255, 255, 255) : strip.selectedRaised && state == 1
                                                                     ? Mix(strip.base, RGB(128, 128, 128), 85)
-                                                                    : StateFace(strip.base, state);
-        const bool pressed = state == 2 && !selected;
+                                                                    : StateFace(strip.base, look);
+        const bool pressed = look == 2 && !selected;
         image.Fill({left, top, right, bottom}, face);
         const COLORREF light = pressed ? Mix(face, kDark, 40) : Mix(face, RGB(255, 255, 255), 30);
         const COLORREF shadow = pressed ? Mix(face, RGB(255, 255, 255), 30) : Mix(face, kDark, 40);
@@ -114,18 +157,19 @@ TArtImage PaintStrip(const TStrip& strip) {
         image.Fill({left, top, left + 1, bottom}, light);
         image.Fill({left, bottom - 1, right, bottom}, shadow);
         image.Fill({right - 1, top, right, bottom}, shadow);
-        if (strip.mark) {
-            const int cx = (left + right) / 2, cy = (top + bottom) / 2;
-            image.Fill({cx - 2, cy - 1, cx + 2, cy + 2}, state == 3 ? RGB(160, 160, 160) : kDark);
-        }
         if (strip.glyph) {
             const int cx = (left + right) / 2, cy = (top + bottom) / 2;
             const TGlyph glyph = strip.glyph(state);
             // The third state of each four-state group is the disabled one.
             const bool disabled = strip.states >= 8 && glyph != TGlyph::HorizontalGrip &&
                                   glyph != TGlyph::VerticalGrip && (state - 1) % 4 == 2;
-            if (glyph == TGlyph::HorizontalGrip || glyph == TGlyph::VerticalGrip)
+            if (glyph == TGlyph::HorizontalGrip || glyph == TGlyph::VerticalGrip) {
+                // The ridges alone, drawn transparent over the thumb.
+                image.Fill({left, top, right, bottom}, kMagenta);
                 PaintGrip(image, cx, cy, glyph == TGlyph::VerticalGrip, face);
+            }
+            else if (glyph >= TGlyph::Close)
+                PaintCaptionSign(image, cx, cy, glyph, look == 3 ? RGB(160, 160, 160) : kDark);
             else if (glyph != TGlyph::None)
                 PaintArrow(image, cx, cy, glyph, disabled || (strip.states == 5 && state == 3) ? RGB(160, 160, 160) : kDark);
         }
@@ -148,6 +192,37 @@ TArtImage PaintGlyphs(int cellWidth, int cellHeight, int states, TGlyph (*glyph)
     return image;
 }
 
+// Cells 1-4 the combo box's arrow by state, cell 5 the status bar's size
+// grip: three diagonal ridges in the bottom-right corner.
+TArtImage PaintExtraImages() {
+    constexpr int cell = 12;
+    TArtImage image = PaintGlyphs(cell, cell, 5, DownGlyph);
+    image.Fill({4 * cell, 0, 5 * cell, cell}, kMagenta);
+    for (int ridge : {2, 6, 10})
+        for (int x = 0; x < cell; ++x) {
+            const int dark = 2 * (cell - 1) - ridge - x;
+            if (dark >= 0 && dark < cell) image.At(4 * cell + x, dark) = Mix(kFace, kDark, 40);
+            if (dark + 1 >= 0 && dark + 1 < cell) image.At(4 * cell + x, dark + 1) = RGB(255, 255, 255);
+        }
+    return image;
+}
+
+// Status-bar panel edges: frame 1 lowered, 2 raised, 3 without a bevel.
+TArtImage PaintStatusEdges() {
+    constexpr int cell = 12;
+    TArtImage image(3 * cell, cell, kFace);
+    const COLORREF light = RGB(255, 255, 255), shadow = RGB(160, 160, 160);
+    for (int frame = 0; frame < 2; ++frame) {
+        const int left = frame * cell, right = left + cell;
+        const COLORREF topLeft = frame == 0 ? shadow : light, bottomRight = frame == 0 ? light : shadow;
+        image.Fill({left, 0, right, 1}, topLeft);
+        image.Fill({left, 0, left + 1, cell}, topLeft);
+        image.Fill({left, cell - 1, right, cell}, bottomRight);
+        image.Fill({right - 1, 0, right, cell}, bottomRight);
+    }
+    return image;
+}
+
 // The combo box's frame, four states of a white box in a grey line (the
 // hot and focused state's line blue), a white line inside it.
 TArtImage PaintSunkEdge() {
@@ -163,6 +238,52 @@ TArtImage PaintSunkEdge() {
     return image;
 }
 
+// Check boxes and radio buttons: frames 1 and 2 unchecked and checked, 3 and
+// 4 the same disabled; a square box with a tick, or a round one (magenta
+// outside) with a dot.
+TArtImage PaintCheckGlyphs(bool radio) {
+    constexpr int cell = 13;
+    TArtImage image(cell * 4, cell, kMagenta);
+    for (int frame = 0; frame < 4; ++frame) {
+        const bool disabled = frame >= 2, checked = frame % 2 == 1;
+        const COLORREF line = disabled ? RGB(180, 180, 180) : RGB(110, 110, 110);
+        const COLORREF inside = disabled ? RGB(236, 236, 236) : RGB(255, 255, 255);
+        const COLORREF sign = disabled ? RGB(160, 160, 160) : kDark;
+        const int left = frame * cell;
+        for (int y = 0; y < cell; ++y)
+            for (int x = 0; x < cell; ++x) {
+                const int dx = x - cell / 2, dy = y - cell / 2, distance = dx * dx + dy * dy;
+                const bool edge = radio ? distance > 28 : x == 0 || y == 0 || x == cell - 1 || y == cell - 1;
+                if (radio && distance > 42) continue;
+                image.At(left + x, y) = edge ? line : checked && radio && distance <= 6 ? sign : inside;
+            }
+        if (checked && !radio)
+            for (int i = 0; i < 7; ++i) {
+                const int x = left + 3 + i, y = i < 3 ? 5 + i : 9 - i;
+                image.At(x, y) = image.At(x, y + 1) = sign;
+            }
+    }
+    return image;
+}
+
+// Menu items: frame 1 the plain item, 2 the separator (an etched line on
+// magenta, drawn transparent), 3
+// the disabled item, 4 the selected item (highlight in a blue line), 5 the
+// menu bar's pressed button.
+TArtImage PaintMenuItems() {
+    constexpr int width = 24, height = 20;
+    const COLORREF menu = RGB(250, 250, 250);
+    TArtImage image(width * 5, height, menu);
+    image.Fill({width, 0, 2 * width, height}, kMagenta);
+    image.Fill({width, height / 2 - 1, 2 * width, height / 2}, RGB(200, 200, 200));
+    image.Fill({width, height / 2, 2 * width, height / 2 + 1}, RGB(255, 255, 255));
+    image.Fill({3 * width, 0, 4 * width, height}, RGB(120, 170, 230));
+    image.Fill({3 * width + 1, 1, 4 * width - 1, height - 1}, kHighlight);
+    image.Fill({4 * width, 0, 5 * width, height}, RGB(160, 160, 160));
+    image.Fill({4 * width + 1, 1, 5 * width - 1, height - 1}, Mix(kFace, kHighlight, 50));
+    return image;
+}
+
 TSkinMember Member(const char* name, const TArtImage& image) { return {name, WriteBmp24(image)}; }
 
 TSkinMember Strip(const char* name, const TStrip& strip) { return Member(name, PaintStrip(strip)); }
@@ -170,7 +291,7 @@ TSkinMember Strip(const char* name, const TStrip& strip) { return Member(name, P
 // The title bar: two stacked frames (active, inactive) with rounded,
 // magenta top corners.
 TArtImage PaintTitle() {
-    TArtImage image = PaintStrip({80, 24, 2, true, kTitle, false, false});
+    TArtImage image = PaintStrip({80, 24, 2, true, kTitle});
     for (int frame = 0; frame < 2; ++frame) {
         const int top = frame * 24;
         for (const auto& [x, y] : {std::pair{0, top}, {1, top}, {0, top + 1}, {79, top}, {78, top}, {79, top + 1}})
@@ -185,35 +306,36 @@ std::vector<TSkinMember> PaintSkinArt() {
     const int scroll = kScrollCell;
     return {
         Strip("buttons.bmp", {20, 21, 5}),
-        Strip("checkbox.bmp", {13, 13, 4, false, RGB(255, 255, 255), true, true}),
-        Strip("radiobutton.bmp", {13, 13, 4, false, RGB(255, 255, 255), true, true}),
+        Member("checkbox.bmp", PaintCheckGlyphs(false)),
+        Member("radiobutton.bmp", PaintCheckGlyphs(true)),
         Strip("progress.bmp", {20, 16, 2, false, kFace}),
         Strip("progresschunk.bmp", {8, 12, 1, false, kHighlight}),
-        Strip("tab.bmp", {30, 21, 5, false, kFace, false, false, nullptr, true}),
+        Strip("tab.bmp", {30, 21, 5, false, kFace, false, nullptr, true}),
         Strip("tabsheet.bmp", {30, 30, 1}),
         Strip("comboboxbtn.bmp", {17, 21, 4}),
         Member("sunkedge.bmp", PaintSunkEdge()),
-        Strip("statusbar.bmp", {12, 12, 3}),
+        Member("statusbar.bmp", PaintStatusEdges()),
         Strip("header.bmp", {20, 18, 5}),
-        Strip("scrollbararrow.bmp", {scroll, scroll, 23, false, kFace, false, false, ScrollGlyph}),
+        Strip("scrollbararrow.bmp", {scroll, scroll, 23, false, kFace, false, ScrollGlyph, false, ScrollLook}),
         Strip("scrollbarhthumb.bmp", {20, scroll, 3}),
         Strip("scrollbarvthumb.bmp", {scroll, 20, 3}),
         Strip("scrollbarhbar.bmp", {20, scroll, 4, false, RGB(232, 232, 232)}),
         Strip("scrollbarvbar.bmp", {scroll, 20, 4, false, RGB(232, 232, 232)}),
         Strip("menubackground.bmp", {24, 24, 1, false, RGB(250, 250, 250)}),
-        Strip("menuitem.bmp", {24, 20, 5, false, RGB(250, 250, 250)}),
-        Member("extraimages.bmp", PaintGlyphs(12, 12, 5, DownGlyph)),
+        Member("menuitem.bmp", PaintMenuItems()),
+        Member("extraimages.bmp", PaintExtraImages()),
         Strip("trackthumbh.bmp", {11, 20, 5, false, kFace, true}),
         Strip("trackbot.bmp", {11, 20, 5, false, kFace, true}),
-        Strip("mdibutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 12, false, kFace, true, true}),
+        Strip("mdibutton.bmp",
+              {kCaptionButtonWidth, kCaptionButtonHeight, 12, false, kFace, true, ChildButtonSign, false, ChildButtonLook}),
         Strip("spin.bmp", {15, 10, 8}),
         Member("spinarrow.bmp", PaintGlyphs(15, 10, 8, SpinGlyph)),
         Strip("spinh.bmp", {10, 15, 8}),
         Member("spinharrow.bmp", PaintGlyphs(10, 15, 8, SpinHorizontalGlyph)),
-        Strip("closebutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, RGB(230, 120, 110), true, true}),
-        Strip("maxbutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kHighlight, true, true}),
-        Strip("minbutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kHighlight, true, true}),
-        Strip("restrorebutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kHighlight, true, true}),
+        Strip("closebutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, RGB(230, 120, 110), true, CloseSign}),
+        Strip("maxbutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kHighlight, true, MaximizeSign}),
+        Strip("minbutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kHighlight, true, MinimizeSign}),
+        Strip("restrorebutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kHighlight, true, RestoreSign}),
         Strip("frameleft.bmp", {4, 40, 2, false, kTitle}),
         Strip("frameright.bmp", {4, 40, 2, false, kTitle}),
         Member("frametop.bmp", PaintTitle()),

@@ -67,6 +67,26 @@ TEST_F(MenuTest, AFormsMenuBarCommandsReachTheItemsOnClick) {
     EXPECT_EQ(ShortCutToText(quit->ShortCut()), "Ctrl+Q");
 }
 
+TEST_F(MenuTest, AChangedMainMenuGivesItsFormTheNewHandleAndTellsTheWindow) {
+    TForm* form = NewForm();
+    TMainMenu* menu = TMainMenu::Create(form);
+    TMenuItem* file = AddItem(menu, menu->Items(), "文件(&F)", nullptr);
+    form->SetMenu(menu);
+    form->Show();
+    HMENU seen = 0;
+    int notices = 0;
+    const int observer = AddSentMessageObserver([&](const MSG& msg) {
+        if (msg.hwnd != form->Handle() || msg.message != CM_MENUCHANGED) return;
+        ++notices;
+        seen = GetMenu(msg.hwnd);
+    });
+    AddItem(menu, file, "打开(&O)", nullptr);
+    RemoveObserver(observer);
+    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(seen, menu->Handle()) << "the window holds the new handle when it is told";
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetMenu(form->Handle()), 0)), 1);
+}
+
 TEST_F(MenuTest, OwnerDrawnPopupItemsMeasureAndDrawThemselves) {
     std::vector<AnsiString> log;
     TForm* form = NewForm();

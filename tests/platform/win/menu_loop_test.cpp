@@ -168,6 +168,28 @@ TEST_F(MenuLoopTest, SubmenusOpenFromTheKeyboard) {
     DestroyMenu(popup);
 }
 
+TEST_F(MenuLoopTest, ClosingASubmenuFromTheKeyboardReportsItsParentItemAgain) {
+    const HWND w = Owner();
+    const HMENU popup = PopupWithSubmenu(MF_GRAYED);
+    const HMENU sub = GetSubMenu(popup, 1);
+    Watch({WM_MENUSELECT});
+    for (int key : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_RIGHT, VK_ESCAPE, VK_ESCAPE}) Key(key);
+    EXPECT_EQ(TrackPopupMenu(popup, TPM_RETURNCMD, 150, 150, 0, w, nullptr), 0);
+    std::vector<std::pair<WPARAM, HMENU>> selects;
+    for (const auto& m : Logged(WM_MENUSELECT)) selects.push_back({m.wParam, HMENU(m.lParam)});
+    const WPARAM parentItem = MAKEWPARAM(1, MF_HILITE | MF_POPUP);
+    // Down, Down, Right (the sub-menu's first item), Left (the parent item
+    // again), Right, Esc (the parent item again), Esc (the closing notice).
+    ASSERT_EQ(selects.size(), 7u);
+    EXPECT_EQ(selects[1], std::make_pair(parentItem, popup));
+    EXPECT_EQ(selects[2].second, sub);
+    EXPECT_EQ(selects[3], std::make_pair(parentItem, popup));
+    EXPECT_EQ(selects[4].second, sub);
+    EXPECT_EQ(selects[5], std::make_pair(parentItem, popup));
+    EXPECT_EQ(HIWORD(selects[6].first), 0xFFFF);
+    DestroyMenu(popup);
+}
+
 TEST_F(MenuLoopTest, MenuBarByF10AltAndMnemonics) {
     const HMENU bar = CreateMenu();
     const HMENU file = CreatePopupMenu(), edit = CreatePopupMenu();
