@@ -8,8 +8,11 @@
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphic.h"
+#include "platform/ui/menus.h"
+#include "platform/win/winpaint.h"
 #include "styled/VxChevron.h"
 #include "styled/VxGrafx.h"
+#include "styled/VxOldPropReader.h"
 
 SERVIORA_REGISTER_CLASS(TVxGroupBox);
 SERVIORA_REGISTER_CLASS(TVxToolbar);
@@ -27,11 +30,30 @@ TVxCustomPanel::~TVxCustomPanel() {
     if (frameController_) frameController_->UnlinkControl(this);
 }
 
+void TVxCustomPanel::CreateParams(TCreateParams& params) {
+    TCustomPanel::CreateParams(params);
+    params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
+}
+
 void TVxCustomPanel::SetFrameController(TVxFrameController* v) { RelinkFrameController(this, frameController_, v); }
 
 void TVxCustomPanel::Notification(TComponent* component, TOperation operation) {
     TCustomPanel::Notification(component, operation);
     if (operation == opRemove && component == frameController_) frameController_ = nullptr;
+}
+
+// Older forms stored sides and a theme switch that no longer exist, and the
+// gradient look as a switch.
+void TVxCustomPanel::DefineProperties(TFiler* filer) {
+    TCustomPanel::DefineProperties(filer);
+    filer->DefineProperty("FrameSides", &TVxOldPropReader::DropSet, nullptr, false);
+    filer->DefineProperty("ThemeAware", &TVxOldPropReader::DropBoolean, nullptr, false);
+    filer->DefineProperty(
+        "UseGradients",
+        [this](TReader* reader) {
+            if (reader->ReadBoolean()) visualStyle_ = vsGradient;
+        },
+        nullptr, false);
 }
 
 void TVxCustomPanel::FrameSettingsChanged() {
@@ -63,16 +85,56 @@ std::pair<TColor, int> TVxCustomPanel::FlatFrameColors() const {
     return {flatColor_, flatColorAdjustment_};
 }
 
+TPoint TVxCustomPanel::CursorClientPos() const {
+    TPoint cursor;
+    GetCursorPos(&cursor);
+    return ScreenToClient(cursor);
+}
+
 // The panel paints all of itself; a transparent one has its parent's
 // background painted in first.
 void TVxCustomPanel::WMEraseBkgnd(TMessage& Message) {
-    if (transparent_) PaintParentBackground(this, HDC(Message.WParam), true);
+    if (transparent_ && fillClientArea_) PaintParentBackground(this, HDC(Message.WParam), true);
     Message.Result = 1;
+}
+
+// Without a caption to re-centre, a resize repaints only the strips where
+// the right and bottom borders were.
+void TVxCustomPanel::WMWindowPosChanged(TMessage& Message) {
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+    if (HandleAllocated() && pos && !(pos->flags & SWP_NOSIZE)) {
+        const int oldWidth = Width(), oldHeight = Height();
+        if (FullRepaint() || !Caption().empty()) {
+            Invalidate();
+        } else {
+            const TRect inner = AdjustForBorders(TRect(0, 0, oldWidth, oldHeight), true);
+            const TSize margin = ResizeRepaintMargin();
+            if (pos->cx != oldWidth) {
+                const TRect strip(inner.right - margin.cx, 0, oldWidth, oldHeight);
+                InvalidateRect(Handle(), &strip, TRUE);
+            }
+            if (pos->cy != oldHeight) {
+                const TRect strip(0, inner.bottom - margin.cy, oldWidth, oldHeight);
+                InvalidateRect(Handle(), &strip, TRUE);
+            }
+        }
+    }
+    TCustomPanel::Dispatch(Message);
 }
 
 void TVxCustomPanel::WMThemeChanged(TMessage& Message) {
     DefaultHandler(Message);
     RereadColorScheme();
+}
+
+void TVxCustomPanel::CMMouseEnter(TMessage& Message) {
+    TCustomPanel::Dispatch(Message);
+    if (!ComponentState().Contains(csDesigning)) onMouseEnter_(this);
+}
+
+void TVxCustomPanel::CMMouseLeave(TMessage& Message) {
+    TCustomPanel::Dispatch(Message);
+    onMouseLeave_(this);
 }
 
 // A disabled panel disables its children and gives each back, when it is
@@ -94,10 +156,23 @@ void TVxCustomPanel::CMEnabledChanged(TMessage& Message) {
     }
 }
 
+void TVxCustomPanel::SetBounds(int left, int top, int width, int height) {
+    if (Align() == alBottom && height != Height()) top = Top() + Height() - height;
+    if (Align() == alRight && width != Width()) left = Left() + Width() - width;
+    TCustomPanel::SetBounds(left, top, width, height);
+}
+
 void TVxCustomPanel::BordersChanged() {
     Realign();
     Invalidate();
 }
+
+void TVxCustomPanel::RampChanged() {
+    Invalidate();
+    InvalidateTransparentChildren(this);
+}
+
+void TVxCustomPanel::SetVerticalAlignment(TTextLayout v) { SetAndRepaint(this, verticalAlignment_, v); }
 
 void TVxCustomPanel::SetBorderInner(TFrameStyleEx v) {
     if (borderInner_ == v) return;
@@ -119,6 +194,10 @@ void TVxCustomPanel::SetBorderSides(TSides v) {
 
 void TVxCustomPanel::SetBorderColor(TColor v) { SetAndRepaint(this, borderColor_, v); }
 
+void TVxCustomPanel::SetBorderHighlight(TColor v) { SetAndRepaint(this, borderHighlight_, v); }
+
+void TVxCustomPanel::SetBorderShadow(TColor v) { SetAndRepaint(this, borderShadow_, v); }
+
 void TVxCustomPanel::SetFlatColor(TColor v) { SetAndRepaint(this, flatColor_, v); }
 
 void TVxCustomPanel::SetFlatColorAdjustment(int v) { SetAndRepaint(this, flatColorAdjustment_, v); }
@@ -127,11 +206,39 @@ void TVxCustomPanel::SetVisualStyle(TVxVisualStyle v) { SetAndRepaint(this, visu
 
 void TVxCustomPanel::SetGradientColorStyle(TVxGradientColorStyle v) { SetAndRepaint(this, gradientColorStyle_, v); }
 
-void TVxCustomPanel::SetGradientColorStart(TColor v) { SetAndRepaint(this, gradientColorStart_, v); }
+void TVxCustomPanel::SetGradientColorStart(TColor v) {
+    if (gradientColorStart_ == v) return;
+    gradientColorStart_ = v;
+    RampChanged();
+}
 
-void TVxCustomPanel::SetGradientColorStop(TColor v) { SetAndRepaint(this, gradientColorStop_, v); }
+void TVxCustomPanel::SetGradientColorStop(TColor v) {
+    if (gradientColorStop_ == v) return;
+    gradientColorStop_ = v;
+    RampChanged();
+}
 
-void TVxCustomPanel::SetGradientDirection(TGradientDirection v) { SetAndRepaint(this, gradientDirection_, v); }
+void TVxCustomPanel::SetGradientDirection(TGradientDirection v) {
+    if (gradientDirection_ == v) return;
+    gradientDirection_ = v;
+    RampChanged();
+}
+
+void TVxCustomPanel::SetDotGridColor(TColor v) { SetAndRepaint(this, dotGridColor_, v); }
+
+void TVxCustomPanel::SetDotGridStyle(Byte v) { SetAndRepaint(this, dotGridStyle_, v); }
+
+void TVxCustomPanel::SetDotGridSpacingX(Word v) { SetAndRepaint(this, dotGridSpacingX_, v); }
+
+void TVxCustomPanel::SetDotGridSpacingY(Word v) { SetAndRepaint(this, dotGridSpacingY_, v); }
+
+void TVxCustomPanel::SetFillClientArea(bool v) { SetAndRepaint(this, fillClientArea_, v); }
+
+void TVxCustomPanel::SetShowDotGrid(bool v) { SetAndRepaint(this, showDotGrid_, v); }
+
+void TVxCustomPanel::SetCaptionMargin(int v) { SetAndRepaint(this, captionMargin_, v); }
+
+void TVxCustomPanel::SetCaptionWordWrap(bool v) { SetAndRepaint(this, captionWordWrap_, v); }
 
 void TVxCustomPanel::SetTransparent(bool v) {
     if (transparent_ == v) return;
@@ -146,18 +253,23 @@ TRect TVxCustomPanel::AdjustForBorders(TRect rect, bool includeBorderWidth) cons
         if (borderSides_.Contains(sdRight)) rect.right -= by;
         if (borderSides_.Contains(sdBottom)) rect.bottom -= by;
     };
-    shrink(FrameStyleWidth(borderOuter_));
     if (includeBorderWidth) InflateRect(&rect, -BorderWidth(), -BorderWidth());
-    shrink(FrameStyleWidth(borderInner_));
+    shrink(FrameStyleWidth(borderOuter_, BevelWidth()));
+    shrink(FrameStyleWidth(borderInner_, BevelWidth()));
     return rect;
 }
 
-void TVxCustomPanel::AdjustClientRect(TRect& rect) const { rect = AdjustForBorders(rect, true); }
+// The platform's adjustment has taken off the border width; the borders on
+// their sides go here.
+void TVxCustomPanel::AlignControls(TControl* control, TRect& rect) {
+    rect = AdjustForBorders(rect, false);
+    TCustomPanel::AlignControls(control, rect);
+}
 
 void TVxCustomPanel::Paint() {
     TCanvas* canvas = Canvas();
     const TRect rect = DrawPanelBorders(canvas, WholeRect(), Borders());
-    if (!transparent_) {
+    if (!transparent_ && fillClientArea_) {
         if (visualStyle_ == vsGradient) {
             const TBarColors ramp = RampColors();
             PaintColorRamp(canvas, rect, gradientDirection_, ramp.start, ramp.stop, 1);
@@ -166,7 +278,11 @@ void TVxCustomPanel::Paint() {
             canvas->FillRect(rect);
         }
     }
-    if (!Caption().empty()) DrawCaptionText(rect);
+    if (showDotGrid_) DrawDotGrid(rect);
+    canvas->Brush()->SetStyle(bsClear);
+    DrawCaptionText(rect);
+    canvas->Brush()->SetStyle(bsSolid);
+    onPaint_(this);
 }
 
 TPanelBorders TVxCustomPanel::Borders() const {
@@ -186,21 +302,28 @@ TPanelBorders TVxCustomPanel::Borders() const {
     return borders;
 }
 
-// The caption wraps at word breaks and sits in the middle of `rect`
-// vertically; a disabled panel shows it embossed.
+// The caption is placed by both alignments inside the caption margin; a
+// disabled panel shows it embossed.
 void TVxCustomPanel::DrawCaptionText(const TRect& rect) {
+    if (Caption().empty()) return;
     TCanvas* canvas = Canvas();
     canvas->SetFont(Font());
-    canvas->Brush()->SetStyle(bsClear);
+    TRect text = rect;
+    InflateRect(&text, -captionMargin_, -captionMargin_);
     const UINT alignment = Alignment() == taLeftJustify    ? DT_LEFT
                            : Alignment() == taRightJustify ? DT_RIGHT
                                                            : DT_CENTER;
-    const UINT flags = DT_EXPANDTABS | DT_VCENTER | DT_WORDBREAK | alignment;
-    TRect measured = rect;
+    const UINT flags = DT_EXPANDTABS | DT_VCENTER | (captionWordWrap_ ? DT_WORDBREAK : 0) | alignment;
+    TRect measured = text;
     const int height = DrawText(canvas->Handle(), Caption().c_str(), -1, &measured, flags | DT_CALCRECT);
-    TRect text = rect;
-    text.top = (rect.top + rect.bottom - height) / 2;
-    text.bottom = std::min(rect.bottom, text.top + height);
+    switch (verticalAlignment_) {
+    case tlTop: text.bottom = std::min(text.bottom, text.top + height); break;
+    case tlCenter:
+        text.top = (text.top + text.bottom - height) / 2;
+        text.bottom = std::min(text.bottom, text.top + height);
+        break;
+    case tlBottom: text.top = std::max(text.top, text.bottom - height - 1); break;
+    }
     if (!Enabled()) {
         TRect embossed = text;
         OffsetRect(&embossed, 1, 1);
@@ -209,7 +332,38 @@ void TVxCustomPanel::DrawCaptionText(const TRect& rect) {
         canvas->Font()->SetColor(clBtnShadow);
     }
     DrawText(canvas->Handle(), Caption().c_str(), -1, &text, flags);
-    canvas->Brush()->SetStyle(bsSolid);
+}
+
+// Dots or lines every spacing, the first one spacing in from the corner.
+void TVxCustomPanel::DrawDotGrid(const TRect& rect) {
+    const int cols = dotGridSpacingX_ ? (rect.right - rect.left) / dotGridSpacingX_ : 0;
+    const int rows = dotGridSpacingY_ ? (rect.bottom - rect.top) / dotGridSpacingY_ : 0;
+    TCanvas* canvas = Canvas();
+    const HDC dc = canvas->Handle();
+    const COLORREF color = ColorToRGB(dotGridColor_);
+    auto x = [&](int i) { return rect.left + i * dotGridSpacingX_ - 1; };
+    auto y = [&](int j) { return rect.top + j * dotGridSpacingY_ - 1; };
+    if (dotGridStyle_ == 0) {
+        for (int i = 1; i <= cols; ++i)
+            for (int j = 1; j <= rows; ++j) SetPixel(dc, x(i), y(j), color);
+        return;
+    }
+    if (dotGridStyle_ == 1) {
+        for (int i = 1; i <= cols; ++i)
+            for (int py = rect.top + 1; py < rect.bottom; py += 2) SetPixel(dc, x(i), py, color);
+        for (int j = 1; j <= rows; ++j)
+            for (int px = rect.left + 1; px < rect.right; px += 2) SetPixel(dc, px, y(j), color);
+        return;
+    }
+    canvas->Pen()->SetColor(dotGridColor_);
+    for (int i = 1; i <= cols; ++i) {
+        canvas->MoveTo(x(i), rect.top);
+        canvas->LineTo(x(i), rect.bottom);
+    }
+    for (int j = 1; j <= rows; ++j) {
+        canvas->MoveTo(rect.left, y(j));
+        canvas->LineTo(rect.right, y(j));
+    }
 }
 
 void TVxCustomPanel::Published(TPublished<TVxCustomPanel>& p) {
@@ -242,6 +396,9 @@ void TVxCustomPanel::Published(TPublished<TVxCustomPanel>& p) {
     p.Property("FrameControllerNotifications", &TVxCustomPanel::FrameControllerNotifications,
                &TVxCustomPanel::SetFrameControllerNotifications)
         .Default(AllFrameControllerNotifications);
+    p.Property("OnMouseEnter", &TVxCustomPanel::OnMouseEnter, &TVxCustomPanel::SetOnMouseEnter);
+    p.Property("OnMouseLeave", &TVxCustomPanel::OnMouseLeave, &TVxCustomPanel::SetOnMouseLeave);
+    p.Property("OnPaint", &TVxCustomPanel::OnPaint, &TVxCustomPanel::SetOnPaint);
 }
 
 // ---- the group box ---------------------------------------------------------------
@@ -299,12 +456,31 @@ TRect TVxCustomGroupBox::CaptionRect() const {
     if (Caption().empty() || groupStyle_ == gsCustom) return TRect();
     const TSize extent = TextExtent(StripAccelerators(Caption()));
     const int width = Width();
+    const bool rightToLeft = UseRightToLeftReading();
     switch (groupStyle_) {
-    case gsTopLine: return TRect(0, 0, extent.cx + 4, extent.cy);
+    case gsTopLine:
+        return rightToLeft ? TRect(width - extent.cx - 4, 0, width - 4, extent.cy)
+                           : TRect(0, 0, extent.cx + 4, extent.cy);
     case gsBanner: return TRect(0, 0, width, extent.cy + 6);
     case gsUnderline: return TRect(0, 0, width, extent.cy + 2);
-    default: return TRect(8, 0, extent.cx + 8, extent.cy);
+    default:
+        return rightToLeft ? TRect(width - extent.cx - 8, 0, width - 8, extent.cy)
+                           : TRect(8, 0, extent.cx + 8, extent.cy);
     }
+}
+
+void TVxCustomGroupBox::CMDialogChar(TMessage& Message) {
+    if (IsAccel(Word(Message.WParam), Caption()) && CanFocus()) {
+        SelectFirst();
+        Message.Result = 1;
+        return;
+    }
+    TVxCustomPanel::Dispatch(Message);
+}
+
+void TVxCustomGroupBox::CMFontChanged(TMessage& Message) {
+    TVxCustomPanel::Dispatch(Message);
+    Invalidate();
 }
 
 void TVxCustomGroupBox::Paint() {
@@ -317,6 +493,8 @@ void TVxCustomGroupBox::Paint() {
     if (!Transparent()) {
         canvas->Brush()->SetColor(Color());
         canvas->FillRect(TRect(0, 0, Width(), Height()));
+    } else if (groupStyle_ != gsBanner) {
+        ExcludeClipRect(canvas->Handle(), caption.left, caption.top, caption.right, caption.bottom);
     }
     const int h = TextExtent("Pp").cy;
     const TRect frame(0, h / 2 - 1, Width(), Height());
@@ -391,6 +569,8 @@ void TVxCustomGroupBox::PaintCaption(TRect caption) {
     canvas->Brush()->SetStyle(bsClear);
     canvas->SetFont(Font());
     const UINT alignment = Alignment() == taCenter ? DT_CENTER : Alignment() == taRightJustify ? DT_RIGHT : DT_LEFT;
+    if (Enabled() && VisualStyle() == vsWinXP && VisualStylesEnabled()) canvas->Font()->SetColor(ThemePartColor());
+    SelectClipRgn(canvas->Handle(), 0);
     if (!Enabled()) {
         TRect shifted = caption;
         OffsetRect(&shifted, 1, 1);

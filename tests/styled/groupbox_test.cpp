@@ -5,6 +5,7 @@
 
 #include "platform/ui/forms.h"
 #include "platform/ui/graphic.h"
+#include "platform/ui/stdctrls_edit.h"
 #include "platform/ui/testseams.h"
 #include "styled/VxColors.h"
 #include "styled/VxPanel.h"
@@ -78,6 +79,39 @@ TEST_F(GroupBox, TheLoginWindowsBoxDrawsTheFlatOutlineThroughTheCaptionLine) {
     EXPECT_NE(ShownPixel(box_->Handle(), 2, top - 1), line);
     EXPECT_EQ(ShownPixel(box_->Handle(), 313, top + 2), line);
     EXPECT_EQ(ShownPixel(box_->Handle(), 100, 189), line);
+}
+
+TEST_F(GroupBox, TheCaptionsAcceleratorSelectsTheFirstChild) {
+    box_->SetCaption("&Group");
+    auto* first = new TEdit(form_.get());
+    first->SetParent(box_);
+    auto* outside = new TEdit(form_.get());
+    outside->SetParent(form_.get());
+    outside->SetTop(250);
+    form_->Show();
+    DispatchQueuedMessages();
+    outside->SetFocus();
+    EXPECT_EQ(box_->Perform(CM_DIALOGCHAR, 'x', 0), 0);
+    EXPECT_TRUE(outside->Focused());
+    EXPECT_EQ(box_->Perform(CM_DIALOGCHAR, 'g', 0), 1);
+    EXPECT_TRUE(first->Focused());
+}
+
+TEST_F(GroupBox, RightToLeftTheCaptionSitsAtTheRight) {
+    box_->SetCaption("分组");
+    box_->SetBiDiMode(bdRightToLeft);
+    form_->Show();
+    DispatchQueuedMessages();
+    const int width = measure_.Canvas()->TextWidth("分组");
+    const COLORREF text = ColorToRGB(clWindowText);
+    auto inked = [&](int from, int to) {
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < textHeight_; ++y)
+                if (ShownPixel(box_->Handle(), x, y) == text) return true;
+        return false;
+    };
+    EXPECT_TRUE(inked(314 - 8 - width, 314 - 8));
+    EXPECT_FALSE(inked(8, 8 + width));
 }
 
 }  // namespace
