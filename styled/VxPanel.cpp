@@ -586,14 +586,123 @@ void TVxCustomGroupBox::Published(TPublished<TVxCustomGroupBox>& p) {
     p.Property("GroupStyle", &TVxCustomGroupBox::GroupStyle, &TVxCustomGroupBox::SetGroupStyle).Default(gsFlat);
 }
 
+// ---- the customising texts ---------------------------------------------------------
+
+namespace {
+
+constexpr int CustomizeCaptionIds = 61100;
+
+}  // namespace
+
+TVxCustomizeCaptions::TVxCustomizeCaptions() {
+    static const bool registered = [] {
+        AddResourceStrings({{CustomizeCaptionIds + ccTitle, "Customize Toolbar"},
+                            {CustomizeCaptionIds + ccHint, "Uncheck to hide control"},
+                            {CustomizeCaptionIds + ccClose, "Close"},
+                            {CustomizeCaptionIds + ccMoveUp, "Move Up"},
+                            {CustomizeCaptionIds + ccMoveDown, "Move Down"},
+                            {CustomizeCaptionIds + ccTextOptions, "Text Options"},
+                            {CustomizeCaptionIds + ccNoTextLabels, "No text labels"},
+                            {CustomizeCaptionIds + ccShowTextLabels, "Show text labels"},
+                            {CustomizeCaptionIds + ccSelectiveTextOnRight, "Selective text on right"}});
+        return true;
+    }();
+    (void)registered;
+    for (int i = 0; i < ccCount; ++i) captions_[i] = LoadStr(CustomizeCaptionIds + i);
+}
+
+void TVxCustomizeCaptions::SetCaption(TCaption index, const AnsiString& text) {
+    captions_[index] = text;
+    stored_ = true;
+}
+
+void TVxCustomizeCaptions::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TVxCustomizeCaptions*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    for (int i = 0; i < ccCount; ++i) captions_[i] = other->captions_[i];
+    stored_ = other->stored_;
+}
+
+void TVxCustomizeCaptions::Published(TPublished<TVxCustomizeCaptions>& p) {
+    static const char* const names[ccCount] = {"Title",         "Hint",           "Close",
+                                               "MoveUp",        "MoveDown",       "TextOptions",
+                                               "NoTextLabels",  "ShowTextLabels", "SelectiveTextOnRight"};
+    for (int i = 0; i < ccCount; ++i) {
+        const auto index = TCaption(i);
+        p.Property(
+            names[i], [index](TVxCustomizeCaptions* c) { return c->Caption(index); },
+            [index](TVxCustomizeCaptions* c, const AnsiString& text) { c->SetCaption(index, text); });
+    }
+}
+
 // ---- the toolbar ------------------------------------------------------------------
 
-TVxToolbar::TVxToolbar(TComponent* owner) : TVxCustomPanel(owner) {
+TVxToolbar::TVxToolbar(TComponent* owner)
+    : TVxCustomPanel(owner),
+      background_(std::make_unique<TBitmap>()),
+      customizeCaptions_(std::make_unique<TVxCustomizeCaptions>()) {
+    background_->SetOnChange([this](TObject*) { Invalidate(); });
     TVxCustomPanel::SetBorderOuter(fsGroove);
     TVxCustomPanel::SetBorderSides(TSides{sdTop});
     SetShowDockClientCaptions(false);
+    SetFullRepaint(false);
     SetBounds(0, 0, 32, 32);
     SetAlign(alTop);
+}
+
+void TVxToolbar::SetBackground(TBitmap* v) { background_->Assign(v); }
+
+void TVxToolbar::SetCustomizeCaptions(TVxCustomizeCaptions* v) { customizeCaptions_->Assign(v); }
+
+void TVxToolbar::SetRegIniFile(TVxRegIniFile* v) {
+    regIniFile_ = v;
+    if (v) v->FreeNotification(this);
+}
+
+void TVxToolbar::CMVisibleChanged(TMessage& Message) {
+    TVxCustomPanel::Dispatch(Message);
+    onVisibleChanged_(this);
+}
+
+void TVxToolbar::CMBiDiModeChanged(TMessage& Message) {
+    TVxCustomPanel::Dispatch(Message);
+    Realign();
+}
+
+void TVxToolbar::ChangeScale(int M, int D) {
+    TVxCustomPanel::ChangeScale(M, D);
+    rowHeight_ = MulDiv(rowHeight_, M, D);
+}
+
+TSize TVxToolbar::ResizeRepaintMargin() const {
+    if (orientation_ == orHorizontal && !wrapControls_ && popupButtonShown_) return TSize(15, 1);
+    return TVxCustomPanel::ResizeRepaintMargin();
+}
+
+void TVxToolbar::Paint() {
+    TVxCustomPanel::Paint();
+    PaintBackground();
+    if (popupButtonShown_ && popupButton_) popupButton_->Invalidate();
+}
+
+// The picture is tiled from the inner corner as often as the client area
+// needs, clipped to the inside of the borders.
+void TVxToolbar::PaintBackground() {
+    const int width = background_->Width(), height = background_->Height();
+    if (width <= 0 || height <= 0) return;
+    const TRect inner = AdjustForBorders(ClientRect(), true);
+    TCanvas* canvas = Canvas();
+    const HDC dc = canvas->Handle();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+    const int columns = (ClientWidth() + width - 1) / width, rows = (ClientHeight() + height - 1) / height;
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            canvas->Draw(inner.left + column * width, inner.top + row * height, background_.get());
+    RestoreDC(dc, saved);
 }
 
 TVxToolbar::~TVxToolbar() = default;
@@ -668,7 +777,9 @@ void TVxToolbar::SetImages(TCustomImageList* v) {
 
 void TVxToolbar::Notification(TComponent* component, TOperation operation) {
     TVxCustomPanel::Notification(component, operation);
-    if (operation == opRemove && component == images_) images_ = nullptr;
+    if (operation != opRemove) return;
+    if (component == images_) images_ = nullptr;
+    if (component == regIniFile_) regIniFile_ = nullptr;
 }
 
 void TVxToolbar::SetMargin(int v) {
@@ -936,6 +1047,11 @@ void TVxToolbar::Published(TPublished<TVxToolbar>& p) {
     p.Property("ShowDivider", &TVxToolbar::ShowDivider, &TVxToolbar::SetShowDivider).Default(true);
     p.Property("TextOptions", &TVxToolbar::TextOptions, &TVxToolbar::SetTextOptions).Default(ttoNoTextLabels);
     p.Property("WrapControls", &TVxToolbar::WrapControls, &TVxToolbar::SetWrapControls).Default(true);
+    p.Property("Background", &TVxToolbar::Background, &TVxToolbar::SetBackground);
+    p.Property("CustomizeCaptions", &TVxToolbar::CustomizeCaptions, &TVxToolbar::SetCustomizeCaptions)
+        .Stored(&TVxToolbar::CustomizeCaptionsStored);
+    p.Property("RegIniFile", &TVxToolbar::RegIniFile, &TVxToolbar::SetRegIniFile);
+    p.Property("OnVisibleChanged", &TVxToolbar::OnVisibleChanged, &TVxToolbar::SetOnVisibleChanged);
 }
 
 // ---- the spacer --------------------------------------------------------------------
@@ -955,7 +1071,16 @@ void TVxSpacer::SetOrientation(TOrientation v) {
 // A groove of a shadow line and a highlight line beside it, along the
 // spacer's longer side.
 void TVxSpacer::Paint() {
-    if (!grooved_) return;
+    if (!grooved_) {
+        // The designer shows where a plain spacer is.
+        if (!ComponentState().Contains(csDesigning)) return;
+        TCanvas* canvas = Canvas();
+        canvas->Pen()->SetStyle(psDot);
+        canvas->Pen()->SetColor(clBlack);
+        canvas->Brush()->SetStyle(bsClear);
+        canvas->Rectangle(ClientRect());
+        return;
+    }
     TCanvas* canvas = Canvas();
     const int width = Width(), height = Height();
     for (auto [color, shift] : {std::pair{clBtnShadow, 0}, std::pair{clBtnHighlight, 1}}) {

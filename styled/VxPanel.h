@@ -4,9 +4,11 @@
 // spacer.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "platform/ui/extctrls.h"
+#include "platform/ui/graphic.h"
 #include "platform/ui/imagelist.h"
 #include "styled/VxCommon.h"
 #include "styled/VxFrameController.h"
@@ -208,6 +210,27 @@ public:
 
 class TVxToolbarPopupButton;
 
+// The texts of a toolbar-customising dialog, held and stored for it; no
+// part of the system opens such a dialog.
+class TVxCustomizeCaptions : public TPersistent {
+    SERVIORA_CLASS(TVxCustomizeCaptions, TPersistent)
+    SERVIORA_PUBLISHED
+public:
+    enum TCaption { ccTitle, ccHint, ccClose, ccMoveUp, ccMoveDown, ccTextOptions, ccNoTextLabels,
+                    ccShowTextLabels, ccSelectiveTextOnRight, ccCount };
+    TVxCustomizeCaptions();
+
+    const AnsiString& Caption(TCaption index) const { return captions_[index]; }
+    void SetCaption(TCaption index, const AnsiString& text);
+    // Whether any text was set, so that the texts are stored.
+    bool Stored() const { return stored_; }
+    void Assign(TPersistent* source) override;
+
+private:
+    AnsiString captions_[ccCount];
+    bool stored_ = false;
+};
+
 SERVIORA_ENUM(TVxToolbarTextOptions, ttoNoTextLabels, ttoShowTextLabels, ttoSelectiveTextOnRight, ttoCustom)
 
 // Lines up its controls left to right in the order of ToolbarControls
@@ -216,6 +239,10 @@ SERVIORA_ENUM(TVxToolbarTextOptions, ttoNoTextLabels, ttoShowTextLabels, ttoSele
 class TVxToolbar : public TVxCustomPanel {
     SERVIORA_CLASS(TVxToolbar, TVxCustomPanel)
     SERVIORA_PUBLISHED
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_VISIBLECHANGED, CMVisibleChanged)
+        SERVIORA_MESSAGE(CM_BIDIMODECHANGED, CMBiDiModeChanged)
+    SERVIORA_MESSAGES_END(TVxCustomPanel)
 public:
     explicit TVxToolbar(TComponent* owner);
     ~TVxToolbar() override;
@@ -248,6 +275,15 @@ public:
     void SetTextOptions(TVxToolbarTextOptions v);
     bool WrapControls() const { return wrapControls_; }
     void SetWrapControls(bool v);
+    // A picture tiled over the client area inside the borders.
+    TBitmap* Background() const { return background_.get(); }
+    virtual void SetBackground(TBitmap* v);
+    TVxCustomizeCaptions* CustomizeCaptions() const { return customizeCaptions_.get(); }
+    virtual void SetCustomizeCaptions(TVxCustomizeCaptions* v);
+    TVxRegIniFile* RegIniFile() const { return regIniFile_; }
+    virtual void SetRegIniFile(TVxRegIniFile* v);
+    const TNotifyEvent& OnVisibleChanged() const { return onVisibleChanged_; }
+    void SetOnVisibleChanged(TNotifyEvent v) { onVisibleChanged_ = std::move(v); }
 
     // The controls in layout order: those named in the stored order first,
     // then the other children in the order they were inserted.
@@ -284,6 +320,10 @@ protected:
     void DefineProperties(TFiler* filer) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void DrawCaptionText(const TRect&) override {}
+    void Paint() override;
+    // A shown chevron repaints with the far edge.
+    TSize ResizeRepaintMargin() const override;
+    void ChangeScale(int M, int D) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
@@ -294,6 +334,10 @@ private:
     // Shows the chevron when the last control passes the far margin.
     void UpdatePopupButton(const std::vector<TControl*>& controls);
     void PlacePopupButton();
+    void PaintBackground();
+    bool CustomizeCaptionsStored() const { return customizeCaptions_->Stored(); }
+    void CMVisibleChanged(TMessage& Message);
+    void CMBiDiModeChanged(TMessage& Message);
 
     bool autoResize_ = true;
     bool autoStyle_ = true;
@@ -312,6 +356,10 @@ private:
     bool applyingPreset_ = false;
     TVxToolbarPopupButton* popupButton_ = nullptr;
     bool popupButtonShown_ = false;
+    std::unique_ptr<TBitmap> background_;
+    std::unique_ptr<TVxCustomizeCaptions> customizeCaptions_;
+    TVxRegIniFile* regIniFile_ = nullptr;
+    TNotifyEvent onVisibleChanged_;
     // The stored order, by component name.
     std::vector<AnsiString> order_;
 };
