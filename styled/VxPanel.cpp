@@ -9,6 +9,7 @@
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphic.h"
 #include "platform/ui/menus.h"
+#include "platform/ui/uxtheme.h"
 #include "platform/win/winpaint.h"
 #include "styled/VxChevron.h"
 #include "styled/VxGrafx.h"
@@ -490,16 +491,40 @@ void TVxCustomGroupBox::Paint() {
     }
     TCanvas* canvas = Canvas();
     const TRect caption = CaptionRect();
+    const int h = TextExtent("Pp").cy;
+    const TRect frame(0, h / 2 - 1, Width(), Height());
+    if (VisualStyle() == vsWinXP && VisualStylesEnabled() && (groupStyle_ == gsStandard || groupStyle_ == gsFlat)) {
+        PaintThemed(frame, caption);
+        return;
+    }
     if (!Transparent()) {
         canvas->Brush()->SetColor(Color());
         canvas->FillRect(TRect(0, 0, Width(), Height()));
     } else if (groupStyle_ != gsBanner) {
         ExcludeClipRect(canvas->Handle(), caption.left, caption.top, caption.right, caption.bottom);
     }
-    const int h = TextExtent("Pp").cy;
-    const TRect frame(0, h / 2 - 1, Width(), Height());
     PaintFrame(frame, caption, ShadeBy(FlatColor(), FlatColorAdjustment()));
     if (!Caption().empty()) PaintCaption(caption);
+}
+
+// The themed group-box frame broken by the caption, over the parent's
+// background unless transparent.
+void TVxCustomGroupBox::PaintThemed(const TRect& frame, const TRect& caption) {
+    const HDC dc = Canvas()->Handle();
+    if (!Transparent()) PaintParentBackground(this, dc, true);
+    const int state = Enabled() ? GBS_NORMAL : GBS_DISABLED;
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, caption.left, caption.top, caption.right, caption.bottom);
+    DrawThemedPart(dc, u"BUTTON", BP_GROUPBOX, state, frame);
+    RestoreDC(dc, saved);
+    if (Caption().empty()) return;
+    Canvas()->SetFont(Font());
+    SelectObject(dc, Canvas()->Font()->Handle());
+    DrawThemedText(dc, u"BUTTON", BP_GROUPBOX, state, Caption(), CaptionAlignment(), caption);
+}
+
+UINT TVxCustomGroupBox::CaptionAlignment() const {
+    return Alignment() == taCenter ? DT_CENTER : Alignment() == taRightJustify ? DT_RIGHT : DT_LEFT;
 }
 
 void TVxCustomGroupBox::PaintFrame(const TRect& frame, const TRect& caption, TColor line) {
@@ -568,7 +593,7 @@ void TVxCustomGroupBox::PaintCaption(TRect caption) {
     if (groupStyle_ == gsBanner) InflateRect(&caption, -4, -1);
     canvas->Brush()->SetStyle(bsClear);
     canvas->SetFont(Font());
-    const UINT alignment = Alignment() == taCenter ? DT_CENTER : Alignment() == taRightJustify ? DT_RIGHT : DT_LEFT;
+    const UINT alignment = CaptionAlignment();
     if (Enabled() && VisualStyle() == vsWinXP && VisualStylesEnabled()) canvas->Font()->SetColor(ThemePartColor());
     SelectClipRgn(canvas->Handle(), 0);
     if (!Enabled()) {

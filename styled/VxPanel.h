@@ -192,6 +192,8 @@ private:
     TSize TextExtent(const AnsiString& text) const;
     // Where the caption goes; empty without a caption and for gsCustom.
     TRect CaptionRect() const;
+    void PaintThemed(const TRect& frame, const TRect& caption);
+    UINT CaptionAlignment() const;
     void PaintFrame(const TRect& frame, const TRect& caption, TColor line);
     void PaintBanner(TRect caption, TColor line);
     void PaintCaption(TRect caption);

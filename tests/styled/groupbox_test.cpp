@@ -81,6 +81,35 @@ TEST_F(GroupBox, TheLoginWindowsBoxDrawsTheFlatOutlineThroughTheCaptionLine) {
     EXPECT_EQ(ShownPixel(box_->Handle(), 100, 189), line);
 }
 
+TEST_F(GroupBox, WithVisualStylesTheLoginBoxDrawsOnlyTheThemedFrame) {
+    SetVisualStylesEnabled(true);
+    box_->SetTransparent(true);
+    form_->Show();
+    DispatchQueuedMessages();
+    const int top = measure_.Canvas()->TextHeight("Pp") / 2 - 1;
+    const COLORREF themed = ShownPixel(box_->Handle(), 100, top);
+    const COLORREF background = ColorToRGB(form_->Color());
+    SetVisualStylesEnabled(false);
+    EXPECT_NE(themed, background);
+    EXPECT_NE(themed, ColorToRGB(ShadeBy(clBtnShadow, 30)));
+    EXPECT_EQ(ShownPixel(box_->Handle(), 100, top - 1), background);
+    EXPECT_EQ(ShownPixel(box_->Handle(), 0, top + 50), themed);
+}
+
+TEST_F(GroupBox, WithVisualStylesTheCaptionTakesTheThemesTextColour) {
+    SetVisualStylesEnabled(true);
+    const TColor themed = ThemePartColor();
+    box_->SetCaption("分组");
+    form_->Show();
+    DispatchQueuedMessages();
+    bool inked = false;
+    for (int x = 8; x < 40 && !inked; ++x)
+        for (int y = 0; y < textHeight_ && !inked; ++y) inked = ShownPixel(box_->Handle(), x, y) == ColorToRGB(themed);
+    SetVisualStylesEnabled(false);
+    EXPECT_NE(themed, clBtnFace);
+    EXPECT_TRUE(inked);
+}
+
 TEST_F(GroupBox, TheCaptionsAcceleratorSelectsTheFirstChild) {
     box_->SetCaption("&Group");
     auto* first = new TEdit(form_.get());
