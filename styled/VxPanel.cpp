@@ -708,8 +708,11 @@ TSize TVxToolbar::ResizeRepaintMargin() const {
 }
 
 void TVxToolbar::Paint() {
-    TVxCustomPanel::Paint();
-    PaintBackground();
+    const bool themed = VisualStyle() == vsWinXP && DrawThemedPart(Canvas()->Handle(), u"REBAR", 0, 0, ClientRect());
+    if (!themed) {
+        TVxCustomPanel::Paint();
+        PaintBackground();
+    }
     if (popupButtonShown_ && popupButton_) popupButton_->Invalidate();
 }
 
@@ -1106,6 +1109,8 @@ void TVxSpacer::Paint() {
         canvas->Rectangle(ClientRect());
         return;
     }
+    const int part = Width() > Height() ? TP_SEPARATORVERT : TP_SEPARATOR;
+    if (DrawThemedPart(Canvas()->Handle(), u"TOOLBAR", part, TS_NORMAL, ClientRect())) return;
     TCanvas* canvas = Canvas();
     const int width = Width(), height = Height();
     for (auto [color, shift] : {std::pair{clBtnShadow, 0}, std::pair{clBtnHighlight, 1}}) {

@@ -71,7 +71,7 @@ void VerticalRamp(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
 
 bool Disabled(HTHEME theme, int state) {
     switch (theme) {
-    case tcButton: return state == GBS_DISABLED;
+    case tcButton: return state == GBS_DISABLED || state == PBS_DISABLED;
     case tcToolbar: return state == TS_DISABLED;
     case tcEdit: return state == ETS_DISABLED;
     case tcComboBox: return state == CBXS_DISABLED;
@@ -85,8 +85,9 @@ COLORREF TextColor(HTHEME theme, int part, int state) {
 }
 
 void DrawButtonPart(HDC dc, int part, int state, const RECT& r) {
-    if (part == BP_GROUPBOX) RoundedOutline(dc, r, RGB(208, 208, 191));
-    else Outlined(dc, r, state == 3 ? RGB(226, 225, 218) : RGB(244, 243, 238), RGB(0, 60, 116));
+    if (part == BP_GROUPBOX) RoundedOutline(dc, r, RGB(165, 165, 151));
+    else Outlined(dc, r, state == PBS_PRESSED ? RGB(226, 225, 218) : RGB(244, 243, 238),
+                  state == PBS_DISABLED ? RGB(201, 199, 186) : RGB(0, 60, 116));
 }
 
 void DrawStatusPart(HDC dc, int part, const RECT& r) {

@@ -15,6 +15,7 @@ using HTHEME = HANDLE;
 
 // Parts and states of the classes the platform draws.
 enum TButtonThemePart { BP_PUSHBUTTON = 1, BP_RADIOBUTTON = 2, BP_CHECKBOX = 3, BP_GROUPBOX = 4 };
+enum TPushButtonThemeState { PBS_NORMAL = 1, PBS_HOT = 2, PBS_PRESSED = 3, PBS_DISABLED = 4, PBS_DEFAULTED = 5 };
 enum TGroupBoxThemeState { GBS_NORMAL = 1, GBS_DISABLED = 2 };
 enum TStatusThemePart { SP_PANE = 1, SP_GRIPPERPANE = 2, SP_GRIPPER = 3 };
 enum TRebarThemePart { RP_GRIPPER = 1, RP_GRIPPERVERT = 2, RP_BAND = 3, RP_CHEVRON = 4, RP_CHEVRONVERT = 5 };
