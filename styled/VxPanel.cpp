@@ -669,6 +669,7 @@ TVxToolbar::TVxToolbar(TComponent* owner)
     : TVxCustomPanel(owner),
       background_(std::make_unique<TBitmap>()),
       customizeCaptions_(std::make_unique<TVxCustomizeCaptions>()) {
+    controlList_ = CreateControlList();
     background_->SetOnChange([this](TObject*) { Invalidate(); });
     TVxCustomPanel::SetBorderOuter(fsGroove);
     TVxCustomPanel::SetBorderSides(TSides{sdTop});
@@ -808,6 +809,9 @@ void TVxToolbar::Notification(TComponent* component, TOperation operation) {
     if (operation != opRemove) return;
     if (component == images_) images_ = nullptr;
     if (component == regIniFile_) regIniFile_ = nullptr;
+    if (component != this && !ComponentState().Contains(csDestroying) &&
+        controlList_->DropControl(dynamic_cast<TControl*>(component)) >= 0)
+        Realign();
 }
 
 void TVxToolbar::SetMargin(int v) {
@@ -917,59 +921,45 @@ void TVxToolbar::ButtonSettingsChanged() {
     Realign();
 }
 
+std::unique_ptr<TVxToolbarControlList> TVxToolbar::CreateControlList() {
+    return std::make_unique<TVxToolbarControlList>(
+        this, [this](const TControl* control) { return control != popupButton_; });
+}
+
 std::vector<TControl*> TVxToolbar::ToolbarControls() const {
-    std::vector<TControl*> children;
-    for (int i = 0; i < ControlCount(); ++i)
-        if (Controls(i) != popupButton_) children.push_back(Controls(i));
-    std::vector<TControl*> ordered;
-    for (const AnsiString& name : order_) {
-        auto it = std::find_if(children.begin(), children.end(),
-                               [&](TControl* c) { return !c->Name().empty() && c->Name() == name; });
-        if (it == children.end()) continue;
-        ordered.push_back(*it);
-        children.erase(it);
-    }
-    ordered.insert(ordered.end(), children.begin(), children.end());
-    return ordered;
+    std::vector<TControl*> controls;
+    for (int i = 0; i < controlList_->Count(); ++i) controls.push_back(controlList_->Controls(i));
+    return controls;
 }
 
 void TVxToolbar::SetControlIndex(TControl* control, int index) {
-    std::vector<TControl*> controls = ToolbarControls();
-    auto it = std::find(controls.begin(), controls.end(), control);
-    if (it == controls.end()) return;
-    controls.erase(it);
-    controls.insert(controls.begin() + std::clamp(index, 0, static_cast<int>(controls.size())), control);
-    order_.clear();
-    for (TControl* c : controls) order_.push_back(c->Name());
+    controlList_->Move(control, index);
     Realign();
 }
 
 void TVxToolbar::DefineProperties(TFiler* filer) {
     TVxCustomPanel::DefineProperties(filer);
     filer->DefineProperty(
-        "ToolbarControls",
-        [this](TReader* reader) {
-            order_.clear();
-            reader->ReadListBegin();
-            while (!reader->EndOfList()) order_.push_back(reader->ReadIdent());
-            reader->ReadListEnd();
-        },
-        [this](TWriter* writer) {
-            writer->WriteListBegin();
-            for (TControl* control : ToolbarControls()) writer->WriteIdent(control->Name());
-            writer->WriteListEnd();
-        },
-        ControlCount() > 0);
+        "ToolbarControls", [this](TReader* reader) { controlList_->ReadItems(reader); },
+        [this](TWriter* writer) { controlList_->WriteItems(writer); }, controlList_->Count() > 0);
 }
 
 void TVxToolbar::Loaded() {
     TVxCustomPanel::Loaded();
+    controlList_->ResolveNames(Owner());
     Realign();
     if (autoStyle_) AutoStyleBorders(Align());
 }
 
 void TVxToolbar::AlignControls(TControl*, TRect&) {
-    if (!ComponentState().Contains(csLoading)) PositionControls();
+    if (!ComponentState().Contains(csLoading)) {
+        // Controls added since go last; those moved to another parent leave.
+        for (int i = controlList_->Count(); i-- > 0;)
+            if (controlList_->Controls(i)->Parent() != this) controlList_->DropControl(controlList_->Controls(i));
+        for (int i = 0; i < ControlCount(); ++i)
+            if (Controls(i) != popupButton_) controlList_->AppendControl(Controls(i));
+        PositionControls();
+    }
     PlacePopupButton();
 }
 

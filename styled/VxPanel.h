@@ -12,6 +12,7 @@
 #include "platform/ui/imagelist.h"
 #include "styled/VxCommon.h"
 #include "styled/VxFrameController.h"
+#include "styled/VxToolbarControls.h"
 
 class TVxCustomPanel : public TCustomPanel, public IVxFramingNotification {
     SERVIORA_CLASS(TVxCustomPanel, TCustomPanel)
@@ -290,6 +291,7 @@ public:
     // The controls in layout order: those named in the stored order first,
     // then the other children in the order they were inserted.
     std::vector<TControl*> ToolbarControls() const;
+    TVxToolbarControlList* ControlList() const { return controlList_.get(); }
     // The overflow chevron, made when first needed; whether it shows.
     TVxToolbarPopupButton* PopupButton() const { return popupButton_; }
     bool PopupButtonShown() const { return popupButtonShown_; }
@@ -315,6 +317,7 @@ public:
 
 protected:
     virtual int RowSize(int) const { return rowHeight_; }
+    virtual std::unique_ptr<TVxToolbarControlList> CreateControlList();
     virtual void PlaceControl(TControl* control, int row, int& pos);
     // A True AutoResize becomes False in a parent that sizes the toolbar.
     virtual void CheckAutoResize(bool& value) const;
@@ -362,8 +365,8 @@ private:
     std::unique_ptr<TVxCustomizeCaptions> customizeCaptions_;
     TVxRegIniFile* regIniFile_ = nullptr;
     TNotifyEvent onVisibleChanged_;
-    // The stored order, by component name.
-    std::vector<AnsiString> order_;
+    // The layout order.
+    std::unique_ptr<TVxToolbarControlList> controlList_;
 };
 
 // The gap between toolbar controls, with an optional groove.

@@ -168,4 +168,35 @@ TEST_F(Toolbar, TheCustomisingTextsAreStoredOnlyOnceOneIsSet) {
     EXPECT_EQ(copy.CustomizeCaptions()->Caption(TVxCustomizeCaptions::ccMoveUp), "Move Up");
 }
 
+TEST_F(Toolbar, ARemovedControlLeavesItsGapAndAnAddedOneGoesLast) {
+    TControl* first = AddControl(60, 25);
+    TControl* second = AddControl(60, 25);
+    TControl* third = AddControl(60, 25);
+    EXPECT_EQ(third->Left(), 4 + 60 + 60);
+    delete second;
+    EXPECT_EQ(third->Left(), 4 + 60);
+    TControl* fourth = AddControl(30, 25);
+    EXPECT_EQ(fourth->Left(), 4 + 60 + 60);
+    bar_->SetControlIndex(fourth, 0);
+    EXPECT_EQ(fourth->Left(), 4);
+    EXPECT_EQ(first->Left(), 4 + 30);
+    first->SetParent(form_.get());
+    bar_->Realign();
+    EXPECT_EQ(bar_->ToolbarControls(), (std::vector<TControl*>{fourth, third}));
+}
+
+TEST(ToolbarControlList, NamesAreFoundWithoutRegardToCaseAndListedOnce) {
+    TForm form(nullptr, 0);
+    TVxToolbarControlList list(&form, [](const TControl*) { return true; });
+    auto* button = new TVxSpacer(&form);
+    button->SetName("Spacer1");
+    EXPECT_EQ(list.AppendControl(button), 0);
+    EXPECT_EQ(list.AppendControl(button), 0);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.FindName("SPACER1"), 0);
+    EXPECT_EQ(list.DropName("nothing"), -1);
+    EXPECT_EQ(list.DropName("spacer1"), 0);
+    EXPECT_EQ(list.FindControl(button), -1);
+}
+
 }  // namespace
