@@ -14,6 +14,7 @@
 #include "styled/VxChevron.h"
 #include "styled/VxGrafx.h"
 #include "styled/VxOldPropReader.h"
+#include "styled/VxPanelDock.h"
 
 SERVIORA_REGISTER_CLASS(TVxGroupBox);
 SERVIORA_REGISTER_CLASS(TVxToolbar);
@@ -29,6 +30,16 @@ TVxCustomPanel::TVxCustomPanel(TComponent* owner) : TCustomPanel(owner) {
 
 TVxCustomPanel::~TVxCustomPanel() {
     if (frameController_) frameController_->UnlinkControl(this);
+}
+
+std::unique_ptr<TDockTree> TVxCustomPanel::CreateDockManager() {
+    SetDoubleBuffered(true);
+    return std::make_unique<TVxPanelDockManager>(this);
+}
+
+void TVxCustomPanel::AdjustClientRect(TRect& rect) const {
+    TCustomPanel::AdjustClientRect(rect);
+    if (DockSite()) rect = AdjustForBorders(rect, false);
 }
 
 void TVxCustomPanel::CreateParams(TCreateParams& params) {

@@ -73,6 +73,8 @@ public:
     // A change of height of a bottom-aligned panel keeps its bottom edge, a
     // change of width of a right-aligned one its right edge.
     void SetBounds(int left, int top, int width, int height) override;
+    // A docking panel keeps its docked clients inside its borders as well.
+    void AdjustClientRect(TRect& rect) const override;
     // The client ramp of vsGradient.
     virtual TBarColors RampColors() const;
 
@@ -116,6 +118,9 @@ protected:
 
     // The window does not repaint whole on every resize: the panel decides.
     void CreateParams(TCreateParams& params) override;
+    // Docked clients get captions and close glyphs; the panel is then
+    // double-buffered.
+    std::unique_ptr<TDockTree> CreateDockManager() override;
     void Paint() override;
     // The border stack as the panel's settings describe it.
     TPanelBorders Borders() const;

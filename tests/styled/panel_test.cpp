@@ -8,7 +8,9 @@
 #include "platform/rtl/writer.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/testseams.h"
+#include "platform/ui/docktree.h"
 #include "styled/VxPanel.h"
+#include "styled/VxPanelDock.h"
 #include "platform/win/winpaint.h"
 #include "tests/platform/win/window_fixture.h"
 
@@ -227,6 +229,34 @@ TEST_F(Panel, MouseEnterAndLeaveReachTheirEvents) {
     panel_->Perform(CM_MOUSEENTER, 0, 0);
     panel_->Perform(CM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(seen, (std::vector<AnsiString>{"enter", "leave"}));
+}
+
+TEST_F(Panel, DockedClientsGetCaptionStripsWithACloseGlyph) {
+    panel_->SetBounds(10, 10, 160, 120);
+    panel_->SetBorderOuter(fsFlat);
+    panel_->SetDockSite(true);
+    panel_->SetUseDockManager(true);
+    auto* client = new TPanel(form_.get());
+    client->SetParent(form_.get());
+    client->SetCaption("客户");
+    client->ManualDock(panel_);
+    ASSERT_TRUE(dynamic_cast<TVxPanelDockManager*>(panel_->DockManager()));
+    EXPECT_TRUE(panel_->DoubleBuffered());
+    EXPECT_EQ(client->BoundsRect(), TRect(1, 1 + 14, 159, 119)) << "inside the border, below the strip";
+    const COLORREF strip = ColorToRGB(clInactiveCaption), glyph = ColorToRGB(clInactiveCaptionText);
+    EXPECT_EQ(Shown(100, 2), strip);
+    bool crossed = false;
+    for (int x = 159 - 15; x < 159 - 2 && !crossed; ++x)
+        for (int y = 2; y < 13 && !crossed; ++y) crossed = ShownPixel(panel_->Handle(), x, y) == glyph;
+    EXPECT_TRUE(crossed) << "the close glyph";
+
+    panel_->SetAlign(alTop);
+    panel_->DockManager()->ResetBounds();
+    EXPECT_EQ(client->Left(), 1 + 14) << "the strip runs down the left of a top panel";
+    EXPECT_EQ(Shown(5, 60), strip);
+    panel_->SetShowDockClientCaptions(false);
+    panel_->Invalidate();
+    EXPECT_NE(Shown(5, 60), strip);
 }
 
 TEST(PanelStream, PropertiesOlderFormsStoredAreReadOrDropped) {
