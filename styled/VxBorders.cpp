@@ -89,12 +89,12 @@ TRect Ring(TCanvas* canvas, const TRect& rect, TColor color, TSides sides) {
 
 }  // namespace
 
-int FrameStyleWidth(TFrameStyleEx style) {
+int FrameStyleWidth(TFrameStyleEx style, int bevelWidth) {
     switch (style) {
     case fsNone: return 0;
-    case fsFlat:
+    case fsFlat: return 1;
     case fsStatus:
-    case fsPopup: return 1;
+    case fsPopup: return bevelWidth;
     default: return 2;
     }
 }

@@ -6,8 +6,9 @@
 #include "platform/ui/graphics.h"
 #include "styled/VxTypes.h"
 
-// How far a frame style moves the sides it is drawn on inwards.
-int FrameStyleWidth(TFrameStyleEx style);
+// How far a frame style moves the sides it is drawn on inwards; the status
+// and pop-up styles are `bevelWidth` deep.
+int FrameStyleWidth(TFrameStyleEx style, int bevelWidth = 1);
 
 // Left and top in `ul`, then right and bottom in `lr`. Every chosen side
 // moves in by one, drawn or not.

@@ -5,6 +5,7 @@
 #include "platform/rtl/clock.h"
 #include "platform/gdi/measuringdc.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/uxtheme.h"
 #include "styled/VxBorders.h"
 #include "styled/VxGrafx.h"
 #include "styled/VxOldPropReader.h"
@@ -485,9 +486,39 @@ void FillWithCheckerPattern(TCanvas* canvas, const TRect& rect, TColor back, TCo
 // ones are raised, and sunken while pressed or checked. The gradient look
 // outlines the button in the frame colour over a ramp of the selection
 // colours, darker while checked and reversed while pressed.
+bool TVxToolButton::Themed() const { return visualStyle_ == vsWinXP && VisualStylesEnabled(); }
+
+int TVxToolButton::ThemedFrameState(bool pushButton) const {
+    const bool designing = ComponentState().Contains(csDesigning);
+    if (pushButton) {
+        if (!Enabled()) return PBS_DISABLED;
+        if (state_ == TState::Down || state_ == TState::Exclusive) return PBS_PRESSED;
+        return hot_ || designing ? PBS_HOT : PBS_NORMAL;
+    }
+    const bool hot = hot_ && Enabled();
+    if (state_ == TState::Down || (state_ == TState::Dropped && !HasClickHandler())) return TS_PRESSED;
+    if (state_ == TState::Exclusive) return hot ? TS_HOTCHECKED : TS_CHECKED;
+    return hot || designing || state_ == TState::Dropped ? TS_HOT : TS_NORMAL;
+}
+
+// The themed frame leaves the rectangle as it is; a split button's arrow
+// zone is drawn by DrawDropDownArrow.
 void TVxToolButton::DrawButtonFrame(TRect& rect) {
     const bool down = state_ == TState::Down || state_ == TState::Exclusive;
     const bool designing = ComponentState().Contains(csDesigning);
+    if (Themed()) {
+        const HDC dc = Canvas()->Handle();
+        if (!flat_) {
+            DrawThemedPart(dc, u"BUTTON", BP_PUSHBUTTON, ThemedFrameState(true), rect);
+            return;
+        }
+        const bool split = toolStyle_ == tsDropDown && HasClickHandler();
+        TRect face = rect;
+        if (split && UseRightToLeftAlignment()) face.left += 14;
+        else if (split) face.right -= 14;
+        DrawThemedPart(dc, u"TOOLBAR", split ? TP_SPLITBUTTON : TP_BUTTON, ThemedFrameState(false), face);
+        return;
+    }
     if (!FlatLook()) {
         rect = DrawFrameStyle(Canvas(), rect, down ? fsLowered : fsButtonUp);
         return;
@@ -522,6 +553,15 @@ void TVxToolButton::DrawDropDownArrow() {
     const bool gradient = visualStyle_ == vsGradient;
     const bool split = HasClickHandler();
     int x = rightToLeft ? 14 : Width() - 14;
+    if (Themed() && split) {
+        const TRect zone = rightToLeft ? TRect(0, 0, 14, Height()) : TRect(x, 0, Width(), Height());
+        const int state = !Enabled()                                            ? TS_DISABLED
+                          : state_ == TState::Down || state_ == TState::Dropped ? TS_PRESSED
+                          : hot_ || ComponentState().Contains(csDesigning)      ? TS_HOT
+                                                                                : TS_NORMAL;
+        DrawThemedPart(canvas->Handle(), u"TOOLBAR", TP_SPLITBUTTONDROPDOWN, state, zone);
+        return;
+    }
     if (state_ == TState::Dropped) {
         // The open menu's zone looks pressed: the arrow strip of a split button, else the whole button.
         const int zone = gradient ? 15 : 14;
@@ -583,7 +623,7 @@ void TVxToolButton::Paint() {
     }
     // A checked button that is not under the mouse shows the two-colour
     // pattern behind its content.
-    if (state_ == TState::Exclusive && !(hot_ && FlatLook())) {
+    if (visualStyle_ != vsGradient && !Themed() && state_ == TState::Exclusive && !(hot_ && FlatLook())) {
         const TColor back = transparent_ ? clBtnFace : Color();
         const TColor fore = transparent_ ? clBtnHighlight : ShadeLighter(Color(), 20);
         FillWithCheckerPattern(canvas, rect, back, fore);
@@ -650,8 +690,9 @@ void TVxToolButton::CalcContentRects(TRect& glyph, TRect& text) {
         OffsetRect(&text, d, 0);
     }
     if (LooksDown() && visualStyle_ != vsGradient) {
-        OffsetRect(&glyph, 1, 1);
-        OffsetRect(&text, 1, 1);
+        const int dy = Themed() ? 0 : 1;
+        OffsetRect(&glyph, 1, dy);
+        OffsetRect(&text, 1, dy);
     }
 }
 

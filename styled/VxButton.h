@@ -163,6 +163,10 @@ private:
     void VXMToolbarButtonSize(TMessage& Message);
     void VXMToolbarVisualStyle(TMessage& Message);
     bool FlatLook() const { return visualStyle_ != vsClassic || flat_; }
+    // Drawn in the platform's visual styles (vsWinXP while they are on).
+    bool Themed() const;
+    // Which themed state the frame shows.
+    int ThemedFrameState(bool pushButton) const;
     bool VisualStyleStored() const { return !useToolbarVisualStyle_; }
     // Frame, start and stop colours of the gradient look.
     TSelectionColors SelectionColors() const;

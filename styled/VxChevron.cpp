@@ -4,6 +4,8 @@
 
 #include "platform/rtl/classregistry.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/graphic.h"
+#include "platform/ui/uxtheme.h"
 #include "styled/VxBorders.h"
 #include "styled/VxColors.h"
 #include "styled/VxGrafx.h"
@@ -25,6 +27,11 @@ void TVxToolbarPopupButton::Paint() {
 // ramp turned round while it is down.
 void TVxToolbarPopupButton::DrawFace(TRect rect, bool down) {
     TCanvas* canvas = Canvas();
+    if (toolbar_->VisualStyle() == vsWinXP && VisualStylesEnabled()) {
+        DrawThemedPart(canvas->Handle(), u"REBAR", 0, 0, rect);
+        DrawThemedPart(canvas->Handle(), u"REBAR", RP_CHEVRON, down ? CHEVS_PRESSED : CHEVS_NORMAL, rect);
+        return;
+    }
     rect = DrawBoxOutline(canvas, rect, frameColor_);
     if (toolbar_->VisualStyle() == vsGradient) {
         const TBarColors ramp = toolbar_->RampColors();
@@ -36,18 +43,40 @@ void TVxToolbarPopupButton::DrawFace(TRect rect, bool down) {
     canvas->FillRect(rect);
 }
 
-// A bar above a small downward triangle, one pixel lower while down.
+// A bar above a small downward triangle, one pixel lower while down; with
+// visual styles in the colour of the themed combo-box arrow.
 void TVxToolbarPopupButton::DrawGlyph(const TRect& rect) {
     TCanvas* canvas = Canvas();
     const int cx = rect.left + (rect.right - rect.left) / 2, c = rect.bottom - (down_ ? 3 : 4);
     const TColor saved = canvas->Brush()->Color();
-    canvas->Brush()->SetColor(clBlack);
-    canvas->FillRect(TRect(cx - 3, c - 5, cx + 4, c - 4));
-    for (int row = 0; row < 4; ++row) {
-        const int half = 3 - row;
-        canvas->FillRect(TRect(cx - half, c - half, cx + half + 1, c - half + 1));
+    const bool themed = VisualStylesEnabled();
+    canvas->Brush()->SetColor(themed ? ThemedGlyphColor() : clBlack);
+    if (themed) {
+        canvas->FillRect(TRect(cx - 3, c - 6, cx + 4, c - 5));
+        const TPenStyle penStyle = canvas->Pen()->Style();
+        canvas->Pen()->SetStyle(psClear);
+        const TPoint arrow[] = {{cx, c}, {cx - 3, c - 4}, {cx, c - 4}, {cx, c - 3}, {cx + 1, c - 4}, {cx + 4, c - 4}};
+        canvas->Polygon(arrow, 6);
+        canvas->Pen()->SetStyle(penStyle);
+    } else {
+        canvas->FillRect(TRect(cx - 3, c - 5, cx + 4, c - 4));
+        for (int row = 0; row < 4; ++row) {
+            const int half = 3 - row;
+            canvas->FillRect(TRect(cx - half, c - half, cx + half + 1, c - half + 1));
+        }
     }
     canvas->Brush()->SetColor(saved);
+}
+
+// The middle of the themed combo-box arrow, unless it would vanish on the
+// window colour.
+TColor TVxToolbarPopupButton::ThemedGlyphColor() {
+    TBitmap scratch;
+    scratch.SetWidth(17);
+    scratch.SetHeight(21);
+    DrawThemedPart(scratch.Canvas()->Handle(), u"COMBOBOX", CP_DROPDOWNBUTTON, CBXS_NORMAL, TRect(0, 0, 16, 20));
+    const TColor color = scratch.Canvas()->Pixels(8, 10);
+    return ColorsAlike(color, clWindow) ? cl3DDkShadow : color;
 }
 
 void TVxToolbarPopupButton::MouseDown(TMouseButton, TShiftState, int, int) {

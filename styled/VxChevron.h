@@ -29,6 +29,7 @@ public:
 protected:
     virtual void DrawFace(TRect rect, bool down);
     virtual void DrawGlyph(const TRect& rect);
+    static TColor ThemedGlyphColor();
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

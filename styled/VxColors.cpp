@@ -8,6 +8,7 @@
 #include "platform/rtl/registry.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/themes.h"
+#include "platform/ui/uxtheme.h"
 #include "platform/win/winpaint.h"
 
 namespace {
@@ -35,10 +36,6 @@ bool& FullColorFlag() {
 int& SchemeRow() {
     static int scheme = ReadXPColorScheme();
     return scheme;
-}
-bool& VisualStylesSwitch() {
-    static bool enabled = ThemeServices()->ThemesEnabled();
-    return enabled;
 }
 
 }  // namespace
@@ -141,7 +138,13 @@ TShadowColors SchemeShadowColors(TVxGradientColorStyle style) {
     return {ShadeDarker(clBtnFace, 20), clWindow, ShadeDarker(clBtnFace, 40)};
 }
 
-TColor ThemePartColor() { return clBtnFace; }
+TColor ThemePartColor() {
+    const HTHEME theme = OpenThemeData(0, u"BUTTON");
+    COLORREF color = 0;
+    const bool found = theme && GetThemeColor(theme, BP_GROUPBOX, GBS_NORMAL, TMT_TEXTCOLOR, &color) == S_OK;
+    if (theme) CloseThemeData(theme);
+    return found ? TColor(color) : clBtnFace;
+}
 
 int ReadXPColorScheme() {
     TRegIniFile registry("\\Software\\Microsoft\\Windows\\CurrentVersion", KEY_READ);
@@ -162,5 +165,5 @@ bool FullColor() { return FullColorFlag(); }
 void SetFullColor(bool fullColor) { FullColorFlag() = fullColor; }
 int ColorScheme() { return SchemeRow(); }
 void RereadColorScheme() { SchemeRow() = ReadXPColorScheme(); }
-bool VisualStylesEnabled() { return VisualStylesSwitch(); }
-void SetVisualStylesEnabled(bool enabled) { VisualStylesSwitch() = enabled; }
+bool VisualStylesEnabled() { return ThemeServices()->ThemesEnabled(); }
+void SetVisualStylesEnabled(bool enabled) { SetThemeActive(enabled ? TRUE : FALSE); }

@@ -1,7 +1,9 @@
 // Text, font and geometry helpers shared by the styled controls.
 #include "styled/VxCommon.h"
 
+#include "platform/rtl/codepage.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/uxtheme.h"
 
 TRect RectCenteredIn(const TRect& rect, int width, int height) {
     const int left = (rect.left + rect.right - width) / 2, top = (rect.top + rect.bottom - height) / 2;
@@ -68,4 +70,31 @@ void SetTransparentStyle(TControl* control, bool transparent) {
         style.Include(csOpaque);
     control->SetControlStyle(style);
     control->Invalidate();
+}
+
+namespace {
+
+// Opens the class's theme for one drawing and closes it again.
+template <class Draw>
+bool WithTheme(const WCHAR* themeClass, Draw draw) {
+    const HTHEME theme = OpenThemeData(0, themeClass);
+    if (!theme) return false;
+    const bool drawn = draw(theme) == S_OK;
+    CloseThemeData(theme);
+    return drawn;
+}
+
+}  // namespace
+
+bool DrawThemedPart(HDC dc, const WCHAR* themeClass, int part, int state, const TRect& rect, const TRect* clip) {
+    return WithTheme(themeClass,
+                     [&](HTHEME theme) { return DrawThemeBackground(theme, dc, part, state, &rect, clip); });
+}
+
+bool DrawThemedText(HDC dc, const WCHAR* themeClass, int part, int state, const AnsiString& text, UINT flags,
+                    const TRect& rect) {
+    const WideString wide = AnsiToWide(text);
+    return WithTheme(themeClass, [&](HTHEME theme) {
+        return DrawThemeText(theme, dc, part, state, wide.c_str(), int(wide.size()), flags, 0, &rect);
+    });
 }

@@ -41,3 +41,11 @@ void SetAndRepaint(TControl* control, T& field, const T& value) {
 
 // A transparent control lets its parent show through (it is not opaque).
 void SetTransparentStyle(TControl* control, bool transparent);
+
+// A part of a window class's visual style ("BUTTON", "TOOLBAR", ...) drawn
+// in `rect`; false, with nothing drawn, while visual styles are off.
+bool DrawThemedPart(HDC dc, const WCHAR* themeClass, int part, int state, const TRect& rect,
+                    const TRect* clip = nullptr);
+// The text in the part's themed text colour.
+bool DrawThemedText(HDC dc, const WCHAR* themeClass, int part, int state, const AnsiString& text, UINT flags,
+                    const TRect& rect);

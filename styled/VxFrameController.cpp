@@ -165,7 +165,8 @@ void TVxFrameController::DefineProperties(TFiler* filer) {
     filer->DefineProperty(
         "FrameFocusStyle",
         [this](TReader* reader) {
-            frameHotStyle_ = TFrameStyle(GetEnumValue(EnumTypeInfo(TFrameStyle{}), reader->ReadIdent()));
+            const int style = GetEnumValue(TTypeInfoOf<TFrameStyle>::Get(), reader->ReadIdent());
+            if (style >= 0) frameHotStyle_ = TFrameStyle(Int64(style));
         },
         nullptr, false);
     filer->DefineProperty("FrameFlatStyle", &TVxOldPropReader::DropIdent, nullptr, false);

@@ -8,8 +8,13 @@
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphic.h"
+#include "platform/ui/menus.h"
+#include "platform/ui/uxtheme.h"
+#include "platform/win/winpaint.h"
 #include "styled/VxChevron.h"
 #include "styled/VxGrafx.h"
+#include "styled/VxOldPropReader.h"
+#include "styled/VxPanelDock.h"
 
 SERVIORA_REGISTER_CLASS(TVxGroupBox);
 SERVIORA_REGISTER_CLASS(TVxToolbar);
@@ -27,11 +32,40 @@ TVxCustomPanel::~TVxCustomPanel() {
     if (frameController_) frameController_->UnlinkControl(this);
 }
 
+std::unique_ptr<TDockTree> TVxCustomPanel::CreateDockManager() {
+    SetDoubleBuffered(true);
+    return std::make_unique<TVxPanelDockManager>(this);
+}
+
+void TVxCustomPanel::AdjustClientRect(TRect& rect) const {
+    TCustomPanel::AdjustClientRect(rect);
+    if (DockSite()) rect = AdjustForBorders(rect, false);
+}
+
+void TVxCustomPanel::CreateParams(TCreateParams& params) {
+    TCustomPanel::CreateParams(params);
+    params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
+}
+
 void TVxCustomPanel::SetFrameController(TVxFrameController* v) { RelinkFrameController(this, frameController_, v); }
 
 void TVxCustomPanel::Notification(TComponent* component, TOperation operation) {
     TCustomPanel::Notification(component, operation);
     if (operation == opRemove && component == frameController_) frameController_ = nullptr;
+}
+
+// Older forms stored sides and a theme switch that no longer exist, and the
+// gradient look as a switch.
+void TVxCustomPanel::DefineProperties(TFiler* filer) {
+    TCustomPanel::DefineProperties(filer);
+    filer->DefineProperty("FrameSides", &TVxOldPropReader::DropSet, nullptr, false);
+    filer->DefineProperty("ThemeAware", &TVxOldPropReader::DropBoolean, nullptr, false);
+    filer->DefineProperty(
+        "UseGradients",
+        [this](TReader* reader) {
+            if (reader->ReadBoolean()) visualStyle_ = vsGradient;
+        },
+        nullptr, false);
 }
 
 void TVxCustomPanel::FrameSettingsChanged() {
@@ -63,16 +97,56 @@ std::pair<TColor, int> TVxCustomPanel::FlatFrameColors() const {
     return {flatColor_, flatColorAdjustment_};
 }
 
+TPoint TVxCustomPanel::CursorClientPos() const {
+    TPoint cursor;
+    GetCursorPos(&cursor);
+    return ScreenToClient(cursor);
+}
+
 // The panel paints all of itself; a transparent one has its parent's
 // background painted in first.
 void TVxCustomPanel::WMEraseBkgnd(TMessage& Message) {
-    if (transparent_) PaintParentBackground(this, HDC(Message.WParam), true);
+    if (transparent_ && fillClientArea_) PaintParentBackground(this, HDC(Message.WParam), true);
     Message.Result = 1;
+}
+
+// Without a caption to re-centre, a resize repaints only the strips where
+// the right and bottom borders were.
+void TVxCustomPanel::WMWindowPosChanged(TMessage& Message) {
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+    if (HandleAllocated() && pos && !(pos->flags & SWP_NOSIZE)) {
+        const int oldWidth = Width(), oldHeight = Height();
+        if (FullRepaint() || !Caption().empty()) {
+            Invalidate();
+        } else {
+            const TRect inner = AdjustForBorders(TRect(0, 0, oldWidth, oldHeight), true);
+            const TSize margin = ResizeRepaintMargin();
+            if (pos->cx != oldWidth) {
+                const TRect strip(inner.right - margin.cx, 0, oldWidth, oldHeight);
+                InvalidateRect(Handle(), &strip, TRUE);
+            }
+            if (pos->cy != oldHeight) {
+                const TRect strip(0, inner.bottom - margin.cy, oldWidth, oldHeight);
+                InvalidateRect(Handle(), &strip, TRUE);
+            }
+        }
+    }
+    TCustomPanel::Dispatch(Message);
 }
 
 void TVxCustomPanel::WMThemeChanged(TMessage& Message) {
     DefaultHandler(Message);
     RereadColorScheme();
+}
+
+void TVxCustomPanel::CMMouseEnter(TMessage& Message) {
+    TCustomPanel::Dispatch(Message);
+    if (!ComponentState().Contains(csDesigning)) onMouseEnter_(this);
+}
+
+void TVxCustomPanel::CMMouseLeave(TMessage& Message) {
+    TCustomPanel::Dispatch(Message);
+    onMouseLeave_(this);
 }
 
 // A disabled panel disables its children and gives each back, when it is
@@ -94,10 +168,23 @@ void TVxCustomPanel::CMEnabledChanged(TMessage& Message) {
     }
 }
 
+void TVxCustomPanel::SetBounds(int left, int top, int width, int height) {
+    if (Align() == alBottom && height != Height()) top = Top() + Height() - height;
+    if (Align() == alRight && width != Width()) left = Left() + Width() - width;
+    TCustomPanel::SetBounds(left, top, width, height);
+}
+
 void TVxCustomPanel::BordersChanged() {
     Realign();
     Invalidate();
 }
+
+void TVxCustomPanel::RampChanged() {
+    Invalidate();
+    InvalidateTransparentChildren(this);
+}
+
+void TVxCustomPanel::SetVerticalAlignment(TTextLayout v) { SetAndRepaint(this, verticalAlignment_, v); }
 
 void TVxCustomPanel::SetBorderInner(TFrameStyleEx v) {
     if (borderInner_ == v) return;
@@ -119,6 +206,10 @@ void TVxCustomPanel::SetBorderSides(TSides v) {
 
 void TVxCustomPanel::SetBorderColor(TColor v) { SetAndRepaint(this, borderColor_, v); }
 
+void TVxCustomPanel::SetBorderHighlight(TColor v) { SetAndRepaint(this, borderHighlight_, v); }
+
+void TVxCustomPanel::SetBorderShadow(TColor v) { SetAndRepaint(this, borderShadow_, v); }
+
 void TVxCustomPanel::SetFlatColor(TColor v) { SetAndRepaint(this, flatColor_, v); }
 
 void TVxCustomPanel::SetFlatColorAdjustment(int v) { SetAndRepaint(this, flatColorAdjustment_, v); }
@@ -127,11 +218,39 @@ void TVxCustomPanel::SetVisualStyle(TVxVisualStyle v) { SetAndRepaint(this, visu
 
 void TVxCustomPanel::SetGradientColorStyle(TVxGradientColorStyle v) { SetAndRepaint(this, gradientColorStyle_, v); }
 
-void TVxCustomPanel::SetGradientColorStart(TColor v) { SetAndRepaint(this, gradientColorStart_, v); }
+void TVxCustomPanel::SetGradientColorStart(TColor v) {
+    if (gradientColorStart_ == v) return;
+    gradientColorStart_ = v;
+    RampChanged();
+}
 
-void TVxCustomPanel::SetGradientColorStop(TColor v) { SetAndRepaint(this, gradientColorStop_, v); }
+void TVxCustomPanel::SetGradientColorStop(TColor v) {
+    if (gradientColorStop_ == v) return;
+    gradientColorStop_ = v;
+    RampChanged();
+}
 
-void TVxCustomPanel::SetGradientDirection(TGradientDirection v) { SetAndRepaint(this, gradientDirection_, v); }
+void TVxCustomPanel::SetGradientDirection(TGradientDirection v) {
+    if (gradientDirection_ == v) return;
+    gradientDirection_ = v;
+    RampChanged();
+}
+
+void TVxCustomPanel::SetDotGridColor(TColor v) { SetAndRepaint(this, dotGridColor_, v); }
+
+void TVxCustomPanel::SetDotGridStyle(Byte v) { SetAndRepaint(this, dotGridStyle_, v); }
+
+void TVxCustomPanel::SetDotGridSpacingX(Word v) { SetAndRepaint(this, dotGridSpacingX_, v); }
+
+void TVxCustomPanel::SetDotGridSpacingY(Word v) { SetAndRepaint(this, dotGridSpacingY_, v); }
+
+void TVxCustomPanel::SetFillClientArea(bool v) { SetAndRepaint(this, fillClientArea_, v); }
+
+void TVxCustomPanel::SetShowDotGrid(bool v) { SetAndRepaint(this, showDotGrid_, v); }
+
+void TVxCustomPanel::SetCaptionMargin(int v) { SetAndRepaint(this, captionMargin_, v); }
+
+void TVxCustomPanel::SetCaptionWordWrap(bool v) { SetAndRepaint(this, captionWordWrap_, v); }
 
 void TVxCustomPanel::SetTransparent(bool v) {
     if (transparent_ == v) return;
@@ -146,18 +265,23 @@ TRect TVxCustomPanel::AdjustForBorders(TRect rect, bool includeBorderWidth) cons
         if (borderSides_.Contains(sdRight)) rect.right -= by;
         if (borderSides_.Contains(sdBottom)) rect.bottom -= by;
     };
-    shrink(FrameStyleWidth(borderOuter_));
     if (includeBorderWidth) InflateRect(&rect, -BorderWidth(), -BorderWidth());
-    shrink(FrameStyleWidth(borderInner_));
+    shrink(FrameStyleWidth(borderOuter_, BevelWidth()));
+    shrink(FrameStyleWidth(borderInner_, BevelWidth()));
     return rect;
 }
 
-void TVxCustomPanel::AdjustClientRect(TRect& rect) const { rect = AdjustForBorders(rect, true); }
+// The platform's adjustment has taken off the border width; the borders on
+// their sides go here.
+void TVxCustomPanel::AlignControls(TControl* control, TRect& rect) {
+    rect = AdjustForBorders(rect, false);
+    TCustomPanel::AlignControls(control, rect);
+}
 
 void TVxCustomPanel::Paint() {
     TCanvas* canvas = Canvas();
     const TRect rect = DrawPanelBorders(canvas, WholeRect(), Borders());
-    if (!transparent_) {
+    if (!transparent_ && fillClientArea_) {
         if (visualStyle_ == vsGradient) {
             const TBarColors ramp = RampColors();
             PaintColorRamp(canvas, rect, gradientDirection_, ramp.start, ramp.stop, 1);
@@ -166,7 +290,11 @@ void TVxCustomPanel::Paint() {
             canvas->FillRect(rect);
         }
     }
-    if (!Caption().empty()) DrawCaptionText(rect);
+    if (showDotGrid_) DrawDotGrid(rect);
+    canvas->Brush()->SetStyle(bsClear);
+    DrawCaptionText(rect);
+    canvas->Brush()->SetStyle(bsSolid);
+    onPaint_(this);
 }
 
 TPanelBorders TVxCustomPanel::Borders() const {
@@ -186,21 +314,28 @@ TPanelBorders TVxCustomPanel::Borders() const {
     return borders;
 }
 
-// The caption wraps at word breaks and sits in the middle of `rect`
-// vertically; a disabled panel shows it embossed.
+// The caption is placed by both alignments inside the caption margin; a
+// disabled panel shows it embossed.
 void TVxCustomPanel::DrawCaptionText(const TRect& rect) {
+    if (Caption().empty()) return;
     TCanvas* canvas = Canvas();
     canvas->SetFont(Font());
-    canvas->Brush()->SetStyle(bsClear);
+    TRect text = rect;
+    InflateRect(&text, -captionMargin_, -captionMargin_);
     const UINT alignment = Alignment() == taLeftJustify    ? DT_LEFT
                            : Alignment() == taRightJustify ? DT_RIGHT
                                                            : DT_CENTER;
-    const UINT flags = DT_EXPANDTABS | DT_VCENTER | DT_WORDBREAK | alignment;
-    TRect measured = rect;
+    const UINT flags = DT_EXPANDTABS | DT_VCENTER | (captionWordWrap_ ? DT_WORDBREAK : 0) | alignment;
+    TRect measured = text;
     const int height = DrawText(canvas->Handle(), Caption().c_str(), -1, &measured, flags | DT_CALCRECT);
-    TRect text = rect;
-    text.top = (rect.top + rect.bottom - height) / 2;
-    text.bottom = std::min(rect.bottom, text.top + height);
+    switch (verticalAlignment_) {
+    case tlTop: text.bottom = std::min(text.bottom, text.top + height); break;
+    case tlCenter:
+        text.top = (text.top + text.bottom - height) / 2;
+        text.bottom = std::min(text.bottom, text.top + height);
+        break;
+    case tlBottom: text.top = std::max(text.top, text.bottom - height - 1); break;
+    }
     if (!Enabled()) {
         TRect embossed = text;
         OffsetRect(&embossed, 1, 1);
@@ -209,7 +344,38 @@ void TVxCustomPanel::DrawCaptionText(const TRect& rect) {
         canvas->Font()->SetColor(clBtnShadow);
     }
     DrawText(canvas->Handle(), Caption().c_str(), -1, &text, flags);
-    canvas->Brush()->SetStyle(bsSolid);
+}
+
+// Dots or lines every spacing, the first one spacing in from the corner.
+void TVxCustomPanel::DrawDotGrid(const TRect& rect) {
+    const int cols = dotGridSpacingX_ ? (rect.right - rect.left) / dotGridSpacingX_ : 0;
+    const int rows = dotGridSpacingY_ ? (rect.bottom - rect.top) / dotGridSpacingY_ : 0;
+    TCanvas* canvas = Canvas();
+    const HDC dc = canvas->Handle();
+    const COLORREF color = ColorToRGB(dotGridColor_);
+    auto x = [&](int i) { return rect.left + i * dotGridSpacingX_ - 1; };
+    auto y = [&](int j) { return rect.top + j * dotGridSpacingY_ - 1; };
+    if (dotGridStyle_ == 0) {
+        for (int i = 1; i <= cols; ++i)
+            for (int j = 1; j <= rows; ++j) SetPixel(dc, x(i), y(j), color);
+        return;
+    }
+    if (dotGridStyle_ == 1) {
+        for (int i = 1; i <= cols; ++i)
+            for (int py = rect.top + 1; py < rect.bottom; py += 2) SetPixel(dc, x(i), py, color);
+        for (int j = 1; j <= rows; ++j)
+            for (int px = rect.left + 1; px < rect.right; px += 2) SetPixel(dc, px, y(j), color);
+        return;
+    }
+    canvas->Pen()->SetColor(dotGridColor_);
+    for (int i = 1; i <= cols; ++i) {
+        canvas->MoveTo(x(i), rect.top);
+        canvas->LineTo(x(i), rect.bottom);
+    }
+    for (int j = 1; j <= rows; ++j) {
+        canvas->MoveTo(rect.left, y(j));
+        canvas->LineTo(rect.right, y(j));
+    }
 }
 
 void TVxCustomPanel::Published(TPublished<TVxCustomPanel>& p) {
@@ -242,6 +408,9 @@ void TVxCustomPanel::Published(TPublished<TVxCustomPanel>& p) {
     p.Property("FrameControllerNotifications", &TVxCustomPanel::FrameControllerNotifications,
                &TVxCustomPanel::SetFrameControllerNotifications)
         .Default(AllFrameControllerNotifications);
+    p.Property("OnMouseEnter", &TVxCustomPanel::OnMouseEnter, &TVxCustomPanel::SetOnMouseEnter);
+    p.Property("OnMouseLeave", &TVxCustomPanel::OnMouseLeave, &TVxCustomPanel::SetOnMouseLeave);
+    p.Property("OnPaint", &TVxCustomPanel::OnPaint, &TVxCustomPanel::SetOnPaint);
 }
 
 // ---- the group box ---------------------------------------------------------------
@@ -299,12 +468,31 @@ TRect TVxCustomGroupBox::CaptionRect() const {
     if (Caption().empty() || groupStyle_ == gsCustom) return TRect();
     const TSize extent = TextExtent(StripAccelerators(Caption()));
     const int width = Width();
+    const bool rightToLeft = UseRightToLeftReading();
     switch (groupStyle_) {
-    case gsTopLine: return TRect(0, 0, extent.cx + 4, extent.cy);
+    case gsTopLine:
+        return rightToLeft ? TRect(width - extent.cx - 4, 0, width - 4, extent.cy)
+                           : TRect(0, 0, extent.cx + 4, extent.cy);
     case gsBanner: return TRect(0, 0, width, extent.cy + 6);
     case gsUnderline: return TRect(0, 0, width, extent.cy + 2);
-    default: return TRect(8, 0, extent.cx + 8, extent.cy);
+    default:
+        return rightToLeft ? TRect(width - extent.cx - 8, 0, width - 8, extent.cy)
+                           : TRect(8, 0, extent.cx + 8, extent.cy);
     }
+}
+
+void TVxCustomGroupBox::CMDialogChar(TMessage& Message) {
+    if (IsAccel(Word(Message.WParam), Caption()) && CanFocus()) {
+        SelectFirst();
+        Message.Result = 1;
+        return;
+    }
+    TVxCustomPanel::Dispatch(Message);
+}
+
+void TVxCustomGroupBox::CMFontChanged(TMessage& Message) {
+    TVxCustomPanel::Dispatch(Message);
+    Invalidate();
 }
 
 void TVxCustomGroupBox::Paint() {
@@ -314,14 +502,40 @@ void TVxCustomGroupBox::Paint() {
     }
     TCanvas* canvas = Canvas();
     const TRect caption = CaptionRect();
+    const int h = TextExtent("Pp").cy;
+    const TRect frame(0, h / 2 - 1, Width(), Height());
+    if (VisualStyle() == vsWinXP && VisualStylesEnabled() && (groupStyle_ == gsStandard || groupStyle_ == gsFlat)) {
+        PaintThemed(frame, caption);
+        return;
+    }
     if (!Transparent()) {
         canvas->Brush()->SetColor(Color());
         canvas->FillRect(TRect(0, 0, Width(), Height()));
+    } else if (groupStyle_ != gsBanner) {
+        ExcludeClipRect(canvas->Handle(), caption.left, caption.top, caption.right, caption.bottom);
     }
-    const int h = TextExtent("Pp").cy;
-    const TRect frame(0, h / 2 - 1, Width(), Height());
     PaintFrame(frame, caption, ShadeBy(FlatColor(), FlatColorAdjustment()));
     if (!Caption().empty()) PaintCaption(caption);
+}
+
+// The themed group-box frame broken by the caption, over the parent's
+// background unless transparent.
+void TVxCustomGroupBox::PaintThemed(const TRect& frame, const TRect& caption) {
+    const HDC dc = Canvas()->Handle();
+    if (!Transparent()) PaintParentBackground(this, dc, true);
+    const int state = Enabled() ? GBS_NORMAL : GBS_DISABLED;
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, caption.left, caption.top, caption.right, caption.bottom);
+    DrawThemedPart(dc, u"BUTTON", BP_GROUPBOX, state, frame);
+    RestoreDC(dc, saved);
+    if (Caption().empty()) return;
+    Canvas()->SetFont(Font());
+    SelectObject(dc, Canvas()->Font()->Handle());
+    DrawThemedText(dc, u"BUTTON", BP_GROUPBOX, state, Caption(), CaptionAlignment(), caption);
+}
+
+UINT TVxCustomGroupBox::CaptionAlignment() const {
+    return Alignment() == taCenter ? DT_CENTER : Alignment() == taRightJustify ? DT_RIGHT : DT_LEFT;
 }
 
 void TVxCustomGroupBox::PaintFrame(const TRect& frame, const TRect& caption, TColor line) {
@@ -390,7 +604,9 @@ void TVxCustomGroupBox::PaintCaption(TRect caption) {
     if (groupStyle_ == gsBanner) InflateRect(&caption, -4, -1);
     canvas->Brush()->SetStyle(bsClear);
     canvas->SetFont(Font());
-    const UINT alignment = Alignment() == taCenter ? DT_CENTER : Alignment() == taRightJustify ? DT_RIGHT : DT_LEFT;
+    const UINT alignment = CaptionAlignment();
+    if (Enabled() && VisualStyle() == vsWinXP && VisualStylesEnabled()) canvas->Font()->SetColor(ThemePartColor());
+    SelectClipRgn(canvas->Handle(), 0);
     if (!Enabled()) {
         TRect shifted = caption;
         OffsetRect(&shifted, 1, 1);
@@ -406,14 +622,127 @@ void TVxCustomGroupBox::Published(TPublished<TVxCustomGroupBox>& p) {
     p.Property("GroupStyle", &TVxCustomGroupBox::GroupStyle, &TVxCustomGroupBox::SetGroupStyle).Default(gsFlat);
 }
 
+// ---- the customising texts ---------------------------------------------------------
+
+namespace {
+
+constexpr int CustomizeCaptionIds = 61100;
+
+}  // namespace
+
+TVxCustomizeCaptions::TVxCustomizeCaptions() {
+    static const bool registered = [] {
+        AddResourceStrings({{CustomizeCaptionIds + ccTitle, "Customize Toolbar"},
+                            {CustomizeCaptionIds + ccHint, "Uncheck to hide control"},
+                            {CustomizeCaptionIds + ccClose, "Close"},
+                            {CustomizeCaptionIds + ccMoveUp, "Move Up"},
+                            {CustomizeCaptionIds + ccMoveDown, "Move Down"},
+                            {CustomizeCaptionIds + ccTextOptions, "Text Options"},
+                            {CustomizeCaptionIds + ccNoTextLabels, "No text labels"},
+                            {CustomizeCaptionIds + ccShowTextLabels, "Show text labels"},
+                            {CustomizeCaptionIds + ccSelectiveTextOnRight, "Selective text on right"}});
+        return true;
+    }();
+    (void)registered;
+    for (int i = 0; i < ccCount; ++i) captions_[i] = LoadStr(CustomizeCaptionIds + i);
+}
+
+void TVxCustomizeCaptions::SetCaption(TCaption index, const AnsiString& text) {
+    captions_[index] = text;
+    stored_ = true;
+}
+
+void TVxCustomizeCaptions::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TVxCustomizeCaptions*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    for (int i = 0; i < ccCount; ++i) captions_[i] = other->captions_[i];
+    stored_ = other->stored_;
+}
+
+void TVxCustomizeCaptions::Published(TPublished<TVxCustomizeCaptions>& p) {
+    static const char* const names[ccCount] = {"Title",         "Hint",           "Close",
+                                               "MoveUp",        "MoveDown",       "TextOptions",
+                                               "NoTextLabels",  "ShowTextLabels", "SelectiveTextOnRight"};
+    for (int i = 0; i < ccCount; ++i) {
+        const auto index = TCaption(i);
+        p.Property(
+            names[i], [index](TVxCustomizeCaptions* c) { return c->Caption(index); },
+            [index](TVxCustomizeCaptions* c, const AnsiString& text) { c->SetCaption(index, text); });
+    }
+}
+
 // ---- the toolbar ------------------------------------------------------------------
 
-TVxToolbar::TVxToolbar(TComponent* owner) : TVxCustomPanel(owner) {
+TVxToolbar::TVxToolbar(TComponent* owner)
+    : TVxCustomPanel(owner),
+      background_(std::make_unique<TBitmap>()),
+      customizeCaptions_(std::make_unique<TVxCustomizeCaptions>()) {
+    controlList_ = CreateControlList();
+    background_->SetOnChange([this](TObject*) { Invalidate(); });
     TVxCustomPanel::SetBorderOuter(fsGroove);
     TVxCustomPanel::SetBorderSides(TSides{sdTop});
     SetShowDockClientCaptions(false);
+    SetFullRepaint(false);
     SetBounds(0, 0, 32, 32);
     SetAlign(alTop);
+}
+
+void TVxToolbar::SetBackground(TBitmap* v) { background_->Assign(v); }
+
+void TVxToolbar::SetCustomizeCaptions(TVxCustomizeCaptions* v) { customizeCaptions_->Assign(v); }
+
+void TVxToolbar::SetRegIniFile(TVxRegIniFile* v) {
+    regIniFile_ = v;
+    if (v) v->FreeNotification(this);
+}
+
+void TVxToolbar::CMVisibleChanged(TMessage& Message) {
+    TVxCustomPanel::Dispatch(Message);
+    onVisibleChanged_(this);
+}
+
+void TVxToolbar::CMBiDiModeChanged(TMessage& Message) {
+    TVxCustomPanel::Dispatch(Message);
+    Realign();
+}
+
+void TVxToolbar::ChangeScale(int M, int D) {
+    TVxCustomPanel::ChangeScale(M, D);
+    rowHeight_ = MulDiv(rowHeight_, M, D);
+}
+
+TSize TVxToolbar::ResizeRepaintMargin() const {
+    if (orientation_ == orHorizontal && !wrapControls_ && popupButtonShown_) return TSize(15, 1);
+    return TVxCustomPanel::ResizeRepaintMargin();
+}
+
+void TVxToolbar::Paint() {
+    const bool themed = VisualStyle() == vsWinXP && DrawThemedPart(Canvas()->Handle(), u"REBAR", 0, 0, ClientRect());
+    if (!themed) {
+        TVxCustomPanel::Paint();
+        PaintBackground();
+    }
+    if (popupButtonShown_ && popupButton_) popupButton_->Invalidate();
+}
+
+// The picture is tiled from the inner corner as often as the client area
+// needs, clipped to the inside of the borders.
+void TVxToolbar::PaintBackground() {
+    const int width = background_->Width(), height = background_->Height();
+    if (width <= 0 || height <= 0) return;
+    const TRect inner = AdjustForBorders(ClientRect(), true);
+    TCanvas* canvas = Canvas();
+    const HDC dc = canvas->Handle();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+    const int columns = (ClientWidth() + width - 1) / width, rows = (ClientHeight() + height - 1) / height;
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            canvas->Draw(inner.left + column * width, inner.top + row * height, background_.get());
+    RestoreDC(dc, saved);
 }
 
 TVxToolbar::~TVxToolbar() = default;
@@ -488,7 +817,12 @@ void TVxToolbar::SetImages(TCustomImageList* v) {
 
 void TVxToolbar::Notification(TComponent* component, TOperation operation) {
     TVxCustomPanel::Notification(component, operation);
-    if (operation == opRemove && component == images_) images_ = nullptr;
+    if (operation != opRemove) return;
+    if (component == images_) images_ = nullptr;
+    if (component == regIniFile_) regIniFile_ = nullptr;
+    if (component != this && !ComponentState().Contains(csDestroying) &&
+        controlList_->DropControl(dynamic_cast<TControl*>(component)) >= 0)
+        Realign();
 }
 
 void TVxToolbar::SetMargin(int v) {
@@ -598,59 +932,45 @@ void TVxToolbar::ButtonSettingsChanged() {
     Realign();
 }
 
+std::unique_ptr<TVxToolbarControlList> TVxToolbar::CreateControlList() {
+    return std::make_unique<TVxToolbarControlList>(
+        this, [this](const TControl* control) { return control != popupButton_; });
+}
+
 std::vector<TControl*> TVxToolbar::ToolbarControls() const {
-    std::vector<TControl*> children;
-    for (int i = 0; i < ControlCount(); ++i)
-        if (Controls(i) != popupButton_) children.push_back(Controls(i));
-    std::vector<TControl*> ordered;
-    for (const AnsiString& name : order_) {
-        auto it = std::find_if(children.begin(), children.end(),
-                               [&](TControl* c) { return !c->Name().empty() && c->Name() == name; });
-        if (it == children.end()) continue;
-        ordered.push_back(*it);
-        children.erase(it);
-    }
-    ordered.insert(ordered.end(), children.begin(), children.end());
-    return ordered;
+    std::vector<TControl*> controls;
+    for (int i = 0; i < controlList_->Count(); ++i) controls.push_back(controlList_->Controls(i));
+    return controls;
 }
 
 void TVxToolbar::SetControlIndex(TControl* control, int index) {
-    std::vector<TControl*> controls = ToolbarControls();
-    auto it = std::find(controls.begin(), controls.end(), control);
-    if (it == controls.end()) return;
-    controls.erase(it);
-    controls.insert(controls.begin() + std::clamp(index, 0, static_cast<int>(controls.size())), control);
-    order_.clear();
-    for (TControl* c : controls) order_.push_back(c->Name());
+    controlList_->Move(control, index);
     Realign();
 }
 
 void TVxToolbar::DefineProperties(TFiler* filer) {
     TVxCustomPanel::DefineProperties(filer);
     filer->DefineProperty(
-        "ToolbarControls",
-        [this](TReader* reader) {
-            order_.clear();
-            reader->ReadListBegin();
-            while (!reader->EndOfList()) order_.push_back(reader->ReadIdent());
-            reader->ReadListEnd();
-        },
-        [this](TWriter* writer) {
-            writer->WriteListBegin();
-            for (TControl* control : ToolbarControls()) writer->WriteIdent(control->Name());
-            writer->WriteListEnd();
-        },
-        ControlCount() > 0);
+        "ToolbarControls", [this](TReader* reader) { controlList_->ReadItems(reader); },
+        [this](TWriter* writer) { controlList_->WriteItems(writer); }, controlList_->Count() > 0);
 }
 
 void TVxToolbar::Loaded() {
     TVxCustomPanel::Loaded();
+    controlList_->ResolveNames(Owner());
     Realign();
     if (autoStyle_) AutoStyleBorders(Align());
 }
 
 void TVxToolbar::AlignControls(TControl*, TRect&) {
-    if (!ComponentState().Contains(csLoading)) PositionControls();
+    if (!ComponentState().Contains(csLoading)) {
+        // Controls added since go last; those moved to another parent leave.
+        for (int i = controlList_->Count(); i-- > 0;)
+            if (controlList_->Controls(i)->Parent() != this) controlList_->DropControl(controlList_->Controls(i));
+        for (int i = 0; i < ControlCount(); ++i)
+            if (Controls(i) != popupButton_) controlList_->AppendControl(Controls(i));
+        PositionControls();
+    }
     PlacePopupButton();
 }
 
@@ -756,6 +1076,11 @@ void TVxToolbar::Published(TPublished<TVxToolbar>& p) {
     p.Property("ShowDivider", &TVxToolbar::ShowDivider, &TVxToolbar::SetShowDivider).Default(true);
     p.Property("TextOptions", &TVxToolbar::TextOptions, &TVxToolbar::SetTextOptions).Default(ttoNoTextLabels);
     p.Property("WrapControls", &TVxToolbar::WrapControls, &TVxToolbar::SetWrapControls).Default(true);
+    p.Property("Background", &TVxToolbar::Background, &TVxToolbar::SetBackground);
+    p.Property("CustomizeCaptions", &TVxToolbar::CustomizeCaptions, &TVxToolbar::SetCustomizeCaptions)
+        .Stored(&TVxToolbar::CustomizeCaptionsStored);
+    p.Property("RegIniFile", &TVxToolbar::RegIniFile, &TVxToolbar::SetRegIniFile);
+    p.Property("OnVisibleChanged", &TVxToolbar::OnVisibleChanged, &TVxToolbar::SetOnVisibleChanged);
 }
 
 // ---- the spacer --------------------------------------------------------------------
@@ -775,7 +1100,18 @@ void TVxSpacer::SetOrientation(TOrientation v) {
 // A groove of a shadow line and a highlight line beside it, along the
 // spacer's longer side.
 void TVxSpacer::Paint() {
-    if (!grooved_) return;
+    if (!grooved_) {
+        // The designer shows where a plain spacer is.
+        if (!ComponentState().Contains(csDesigning)) return;
+        TCanvas* canvas = Canvas();
+        canvas->Pen()->SetStyle(psDot);
+        canvas->Pen()->SetColor(clBlack);
+        canvas->Brush()->SetStyle(bsClear);
+        canvas->Rectangle(ClientRect());
+        return;
+    }
+    const int part = Width() > Height() ? TP_SEPARATORVERT : TP_SEPARATOR;
+    if (DrawThemedPart(Canvas()->Handle(), u"TOOLBAR", part, TS_NORMAL, ClientRect())) return;
     TCanvas* canvas = Canvas();
     const int width = Width(), height = Height();
     for (auto [color, shift] : {std::pair{clBtnShadow, 0}, std::pair{clBtnHighlight, 1}}) {

@@ -4,20 +4,26 @@
 // spacer.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "platform/ui/extctrls.h"
+#include "platform/ui/graphic.h"
 #include "platform/ui/imagelist.h"
 #include "styled/VxCommon.h"
 #include "styled/VxFrameController.h"
+#include "styled/VxToolbarControls.h"
 
 class TVxCustomPanel : public TCustomPanel, public IVxFramingNotification {
     SERVIORA_CLASS(TVxCustomPanel, TCustomPanel)
     SERVIORA_PUBLISHED
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
+        SERVIORA_MESSAGE(WM_WINDOWPOSCHANGED, WMWindowPosChanged)
         SERVIORA_MESSAGE(WM_THEMECHANGED, WMThemeChanged)
         SERVIORA_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
+        SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
+        SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
     SERVIORA_MESSAGES_END(TCustomPanel)
 public:
     explicit TVxCustomPanel(TComponent* owner);
@@ -37,72 +43,134 @@ public:
     TSides BorderSides() const { return borderSides_; }
     virtual void SetBorderSides(TSides v);
     TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(TColor v);
+    virtual void SetBorderColor(TColor v);
     TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(TColor v);
+    virtual void SetFlatColor(TColor v);
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
-    void SetFlatColorAdjustment(int v);
+    virtual void SetFlatColorAdjustment(int v);
     TVxVisualStyle VisualStyle() const { return visualStyle_; }
     virtual void SetVisualStyle(TVxVisualStyle v);
     TVxGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
     virtual void SetGradientColorStyle(TVxGradientColorStyle v);
     TColor GradientColorStart() const { return gradientColorStart_; }
-    void SetGradientColorStart(TColor v);
+    virtual void SetGradientColorStart(TColor v);
     TColor GradientColorStop() const { return gradientColorStop_; }
-    void SetGradientColorStop(TColor v);
+    virtual void SetGradientColorStop(TColor v);
     TGradientDirection GradientDirection() const { return gradientDirection_; }
-    void SetGradientDirection(TGradientDirection v);
+    virtual void SetGradientDirection(TGradientDirection v);
     // A transparent panel leaves its parent's background showing.
     bool Transparent() const { return transparent_; }
-    void SetTransparent(bool v);
+    virtual void SetTransparent(bool v);
     bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
     void SetShowDockClientCaptions(bool v) { showDockClientCaptions_ = v; }
+    const TNotifyEvent& OnMouseEnter() const { return onMouseEnter_; }
+    void SetOnMouseEnter(TNotifyEvent v) { onMouseEnter_ = std::move(v); }
+    const TNotifyEvent& OnMouseLeave() const { return onMouseLeave_; }
+    void SetOnMouseLeave(TNotifyEvent v) { onMouseLeave_ = std::move(v); }
+    const TNotifyEvent& OnPaint() const { return onPaint_; }
+    void SetOnPaint(TNotifyEvent v) { onPaint_ = std::move(v); }
 
+    // A change of height of a bottom-aligned panel keeps its bottom edge, a
+    // change of width of a right-aligned one its right edge.
+    void SetBounds(int left, int top, int width, int height) override;
+    // A docking panel keeps its docked clients inside its borders as well.
     void AdjustClientRect(TRect& rect) const override;
     // The client ramp of vsGradient.
     virtual TBarColors RampColors() const;
 
 protected:
-    void Paint() override;
+    // The mouse in client coordinates.
+    virtual TPoint CursorClientPos() const;
     // The rectangle inside the borders (and, when asked, the border width).
-    TRect AdjustForBorders(TRect rect, bool includeBorderWidth) const;
-    // Draws the caption inside `rect`; the panel centres it.
-    virtual void DrawCaptionText(const TRect& rect);
-    // The border stack as the panel's settings describe it.
-    TPanelBorders Borders() const;
+    virtual TRect AdjustForBorders(TRect rect, bool includeBorderWidth) const;
     virtual TRect WholeRect() const { return TRect(0, 0, Width(), Height()); }
+    // How far into the old borders a resize repaints.
+    virtual TSize ResizeRepaintMargin() const { return TSize(1, 1); }
     // The flat frame's colour.
     virtual std::pair<TColor, int> FlatFrameColors() const;
+    // Draws the caption inside `rect`, placed by the alignments.
+    virtual void DrawCaptionText(const TRect& rect);
+    virtual void DrawDotGrid(const TRect& rect);
+
+    TTextLayout VerticalAlignment() const { return verticalAlignment_; }
+    virtual void SetVerticalAlignment(TTextLayout v);
+    TColor BorderHighlight() const { return borderHighlight_; }
+    virtual void SetBorderHighlight(TColor v);
+    TColor BorderShadow() const { return borderShadow_; }
+    virtual void SetBorderShadow(TColor v);
+    TColor DotGridColor() const { return dotGridColor_; }
+    virtual void SetDotGridColor(TColor v);
+    // 0 dots, 1 dotted lines, 2 solid lines.
+    Byte DotGridStyle() const { return dotGridStyle_; }
+    virtual void SetDotGridStyle(Byte v);
+    Word DotGridSpacingX() const { return dotGridSpacingX_; }
+    virtual void SetDotGridSpacingX(Word v);
+    Word DotGridSpacingY() const { return dotGridSpacingY_; }
+    virtual void SetDotGridSpacingY(Word v);
+    bool FillClientArea() const { return fillClientArea_; }
+    virtual void SetFillClientArea(bool v);
+    bool ShowDotGrid() const { return showDotGrid_; }
+    virtual void SetShowDotGrid(bool v);
+    int CaptionMargin() const { return captionMargin_; }
+    virtual void SetCaptionMargin(int v);
+    bool CaptionWordWrap() const { return captionWordWrap_; }
+    virtual void SetCaptionWordWrap(bool v);
+
+    // The window does not repaint whole on every resize: the panel decides.
+    void CreateParams(TCreateParams& params) override;
+    // Docked clients get captions and close glyphs; the panel is then
+    // double-buffered.
+    std::unique_ptr<TDockTree> CreateDockManager() override;
+    void Paint() override;
+    // The border stack as the panel's settings describe it.
+    TPanelBorders Borders() const;
+    void AlignControls(TControl* control, TRect& rect) override;
+    void DefineProperties(TFiler* filer) override;
     void Notification(TComponent* component, TOperation operation) override;
     // Borders changed: children move, the panel repaints.
     void BordersChanged();
+    // A ramp setting changed: transparent children show the new ramp.
+    void RampChanged();
 
 private:
+    TTextLayout verticalAlignment_ = tlCenter;
     TFrameStyleEx borderInner_ = fsNone;
     TFrameStyleEx borderOuter_ = fsRaised;
     TSides borderSides_ = AllSides;
     TColor borderColor_ = clBtnFace;
+    TColor borderHighlight_ = clBtnHighlight;
+    TColor borderShadow_ = clBtnShadow;
     TColor flatColor_ = clBtnShadow;
     int flatColorAdjustment_ = 30;
+    bool fillClientArea_ = true;
     TVxVisualStyle visualStyle_ = vsWinXP;
     TVxGradientColorStyle gradientColorStyle_ = gcsSystem;
     TColor gradientColorStart_ = clWhite;
     TColor gradientColorStop_ = clBtnFace;
     TGradientDirection gradientDirection_ = gdHorizontalEnd;
+    TColor dotGridColor_ = clBtnShadow;
+    Byte dotGridStyle_ = 0;
+    Word dotGridSpacingX_ = 8;
+    Word dotGridSpacingY_ = 8;
+    bool showDotGrid_ = false;
     bool transparent_ = false;
+    int captionMargin_ = 0;
+    bool captionWordWrap_ = true;
     bool showDockClientCaptions_ = true;
+    TNotifyEvent onMouseEnter_, onMouseLeave_, onPaint_;
     TVxFrameController* frameController_ = nullptr;
     TVxFrameControllerNotifications frameControllerNotifications_ =
         TVxFrameControllerNotifications::FromBits(AllFrameControllerNotifications);
-    TColor borderHighlight_ = clBtnHighlight;
-    TColor borderShadow_ = clBtnShadow;
 
     // Which children were enabled when the panel was disabled.
     std::vector<std::pair<TControl*, bool>> enabledMemory_;
 
     void WMEraseBkgnd(TMessage& Message);
+    void WMWindowPosChanged(TMessage& Message);
     void WMThemeChanged(TMessage& Message);
     void CMEnabledChanged(TMessage& Message);
+    void CMMouseEnter(TMessage& Message);
+    void CMMouseLeave(TMessage& Message);
 };
 
 SERVIORA_ENUM(TVxGroupBoxStyle, gsStandard, gsCustom, gsTopLine, gsFlat, gsBanner, gsUnderline)
@@ -110,6 +178,10 @@ SERVIORA_ENUM(TVxGroupBoxStyle, gsStandard, gsCustom, gsTopLine, gsFlat, gsBanne
 class TVxCustomGroupBox : public TVxCustomPanel {
     SERVIORA_CLASS(TVxCustomGroupBox, TVxCustomPanel)
     SERVIORA_PUBLISHED
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_DIALOGCHAR, CMDialogChar)
+        SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
+    SERVIORA_MESSAGES_END(TVxCustomPanel)
 public:
     explicit TVxCustomGroupBox(TComponent* owner);
 
@@ -126,9 +198,14 @@ private:
     TSize TextExtent(const AnsiString& text) const;
     // Where the caption goes; empty without a caption and for gsCustom.
     TRect CaptionRect() const;
+    void PaintThemed(const TRect& frame, const TRect& caption);
+    UINT CaptionAlignment() const;
     void PaintFrame(const TRect& frame, const TRect& caption, TColor line);
     void PaintBanner(TRect caption, TColor line);
     void PaintCaption(TRect caption);
+    // The caption's accelerator selects the box's first child.
+    void CMDialogChar(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
 
     TVxGroupBoxStyle groupStyle_ = gsFlat;
 };
@@ -141,6 +218,27 @@ public:
 
 class TVxToolbarPopupButton;
 
+// The texts of a toolbar-customising dialog, held and stored for it; no
+// part of the system opens such a dialog.
+class TVxCustomizeCaptions : public TPersistent {
+    SERVIORA_CLASS(TVxCustomizeCaptions, TPersistent)
+    SERVIORA_PUBLISHED
+public:
+    enum TCaption { ccTitle, ccHint, ccClose, ccMoveUp, ccMoveDown, ccTextOptions, ccNoTextLabels,
+                    ccShowTextLabels, ccSelectiveTextOnRight, ccCount };
+    TVxCustomizeCaptions();
+
+    const AnsiString& Caption(TCaption index) const { return captions_[index]; }
+    void SetCaption(TCaption index, const AnsiString& text);
+    // Whether any text was set, so that the texts are stored.
+    bool Stored() const { return stored_; }
+    void Assign(TPersistent* source) override;
+
+private:
+    AnsiString captions_[ccCount];
+    bool stored_ = false;
+};
+
 SERVIORA_ENUM(TVxToolbarTextOptions, ttoNoTextLabels, ttoShowTextLabels, ttoSelectiveTextOnRight, ttoCustom)
 
 // Lines up its controls left to right in the order of ToolbarControls
@@ -149,6 +247,10 @@ SERVIORA_ENUM(TVxToolbarTextOptions, ttoNoTextLabels, ttoShowTextLabels, ttoSele
 class TVxToolbar : public TVxCustomPanel {
     SERVIORA_CLASS(TVxToolbar, TVxCustomPanel)
     SERVIORA_PUBLISHED
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_VISIBLECHANGED, CMVisibleChanged)
+        SERVIORA_MESSAGE(CM_BIDIMODECHANGED, CMBiDiModeChanged)
+    SERVIORA_MESSAGES_END(TVxCustomPanel)
 public:
     explicit TVxToolbar(TComponent* owner);
     ~TVxToolbar() override;
@@ -181,10 +283,20 @@ public:
     void SetTextOptions(TVxToolbarTextOptions v);
     bool WrapControls() const { return wrapControls_; }
     void SetWrapControls(bool v);
+    // A picture tiled over the client area inside the borders.
+    TBitmap* Background() const { return background_.get(); }
+    virtual void SetBackground(TBitmap* v);
+    TVxCustomizeCaptions* CustomizeCaptions() const { return customizeCaptions_.get(); }
+    virtual void SetCustomizeCaptions(TVxCustomizeCaptions* v);
+    TVxRegIniFile* RegIniFile() const { return regIniFile_; }
+    virtual void SetRegIniFile(TVxRegIniFile* v);
+    const TNotifyEvent& OnVisibleChanged() const { return onVisibleChanged_; }
+    void SetOnVisibleChanged(TNotifyEvent v) { onVisibleChanged_ = std::move(v); }
 
     // The controls in layout order: those named in the stored order first,
     // then the other children in the order they were inserted.
     std::vector<TControl*> ToolbarControls() const;
+    TVxToolbarControlList* ControlList() const { return controlList_.get(); }
     // The overflow chevron, made when first needed; whether it shows.
     TVxToolbarPopupButton* PopupButton() const { return popupButton_; }
     bool PopupButtonShown() const { return popupButtonShown_; }
@@ -210,6 +322,7 @@ public:
 
 protected:
     virtual int RowSize(int) const { return rowHeight_; }
+    virtual std::unique_ptr<TVxToolbarControlList> CreateControlList();
     virtual void PlaceControl(TControl* control, int row, int& pos);
     // A True AutoResize becomes False in a parent that sizes the toolbar.
     virtual void CheckAutoResize(bool& value) const;
@@ -217,6 +330,10 @@ protected:
     void DefineProperties(TFiler* filer) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void DrawCaptionText(const TRect&) override {}
+    void Paint() override;
+    // A shown chevron repaints with the far edge.
+    TSize ResizeRepaintMargin() const override;
+    void ChangeScale(int M, int D) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
@@ -227,6 +344,10 @@ private:
     // Shows the chevron when the last control passes the far margin.
     void UpdatePopupButton(const std::vector<TControl*>& controls);
     void PlacePopupButton();
+    void PaintBackground();
+    bool CustomizeCaptionsStored() const { return customizeCaptions_->Stored(); }
+    void CMVisibleChanged(TMessage& Message);
+    void CMBiDiModeChanged(TMessage& Message);
 
     bool autoResize_ = true;
     bool autoStyle_ = true;
@@ -245,8 +366,12 @@ private:
     bool applyingPreset_ = false;
     TVxToolbarPopupButton* popupButton_ = nullptr;
     bool popupButtonShown_ = false;
-    // The stored order, by component name.
-    std::vector<AnsiString> order_;
+    std::unique_ptr<TBitmap> background_;
+    std::unique_ptr<TVxCustomizeCaptions> customizeCaptions_;
+    TVxRegIniFile* regIniFile_ = nullptr;
+    TNotifyEvent onVisibleChanged_;
+    // The layout order.
+    std::unique_ptr<TVxToolbarControlList> controlList_;
 };
 
 // The gap between toolbar controls, with an optional groove.

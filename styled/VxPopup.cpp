@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "platform/ui/forms.h"
+#include "platform/ui/uxtheme.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winuser.h"
@@ -18,6 +19,10 @@ TVxCustomPopup::TVxCustomPopup(TComponent* owner) : TVxCustomPanel(owner) {
 void TVxCustomPopup::AdjustClientRect(TRect& rect) const {
     TVxCustomPanel::AdjustClientRect(rect);
     rect = AdjustForBorders(rect, false);
+}
+
+void TVxCustomPopup::Paint() {
+    if (!DrawThemedPart(Canvas()->Handle(), u"EDIT", EP_EDITTEXT, ETS_DISABLED, ClientRect())) TVxCustomPanel::Paint();
 }
 
 // ---- the panel ---------------------------------------------------------------------

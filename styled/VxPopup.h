@@ -15,6 +15,10 @@ public:
     explicit TVxCustomPopup(TComponent* owner);
     // Children sit inside the frame, the border width and one pixel more.
     void AdjustClientRect(TRect& rect) const override;
+
+protected:
+    // With visual styles, a disabled edit box's look.
+    void Paint() override;
 };
 
 // Holds the controls that a pop-up shows; Popup runs the pop-up under a

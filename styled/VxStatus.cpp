@@ -9,6 +9,7 @@
 #include "platform/rtl/datetime.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdactns.h"
+#include "platform/ui/uxtheme.h"
 #include "platform/win/winpaint.h"
 #include "styled/VxGrafx.h"
 
@@ -214,7 +215,26 @@ TBarColors TVxStatusBar::RampColors() const {
     return {shadow.dark, shadow.light};
 }
 
+bool TVxStatusBar::Themed() const { return VisualStyle() == vsWinXP && VisualStylesEnabled(); }
+
+void TVxStatusBar::CopyThemedBackground(TCanvas* target, const TRect& dest, const TRect& source) const {
+    TBitmap image;
+    image.SetSize(Width(), Height());
+    DrawThemedPart(image.Canvas()->Handle(), u"STATUS", 0, 0, TRect(0, 0, Width(), Height()));
+    target->CopyRect(dest, image.Canvas(), source);
+}
+
 void TVxStatusBar::Paint() {
+    if (Themed()) {
+        DrawThemedPart(Canvas()->Handle(), u"STATUS", 0, 0, TRect(0, 0, Width(), Height()));
+        if (simpleStatus_ && !simpleCaption_.empty()) {
+            Canvas()->SetFont(Font());
+            SelectObject(Canvas()->Handle(), Canvas()->Font()->Handle());
+            DrawThemedText(Canvas()->Handle(), u"STATUS", 0, 0, simpleCaption_, DT_SINGLELINE | DT_VCENTER,
+                           ClientRect());
+        }
+        return;
+    }
     TVxCustomPanel::Paint();
     TRect client = ClientRect();
     client.bottom -= 1;
@@ -230,6 +250,10 @@ void TVxStatusBar::Paint() {
 }
 
 void TVxStatusBar::DrawSimpleFrame(const TRect& rect) {
+    if (Themed()) {
+        DrawThemedPart(Canvas()->Handle(), u"STATUS", SP_PANE, 0, rect);
+        return;
+    }
     if (VisualStyle() == vsGradient) return;
     if (simpleFrameStyle_ == fsFlat)
         DrawOpenCornerFrame(Canvas(), rect, ShadeBy(FlatColor(), FlatColorAdjustment()));
@@ -242,6 +266,12 @@ void TVxStatusBar::DrawSimpleFrame(const TRect& rect) {
 void TVxStatusBar::DrawSizeGrip() {
     TRect grip = ClientRect();
     grip.bottom -= 1;
+    if (Themed()) {
+        const HDC dc = GetDC(Handle());
+        DrawThemedPart(dc, u"STATUS", SP_GRIPPER, 0, TRect(grip.right - 20, grip.top, grip.right, grip.bottom));
+        ReleaseDC(Handle(), dc);
+        return;
+    }
     TColor highlight = clBtnHighlight, shadow = clBtnShadow;
     if (VisualStyle() == vsGradient) {
         const TShadowColors colors = SchemeShadowColors(GradientColorStyle());
@@ -495,8 +525,17 @@ TRect TVxCustomStatusPane::GetTextRect(TRect rect) const {
     return rect;
 }
 
+const TVxStatusBar* TVxCustomStatusPane::ThemedBar() const {
+    const auto* bar = dynamic_cast<const TVxStatusBar*>(Parent());
+    return bar && bar->Themed() ? bar : nullptr;
+}
+
 void TVxCustomStatusPane::DrawFrame() {
     TCanvas* canvas = Canvas();
+    if (ThemedBar()) {
+        DrawThemedPart(canvas->Handle(), u"STATUS", SP_PANE, 0, ClientRect());
+        return;
+    }
     TRect rect(0, 0, Width(), Height());
     if (!transparent_) {
         canvas->Brush()->SetColor(Color());
@@ -532,7 +571,10 @@ void TVxCustomStatusPane::DrawCaptionText(const AnsiString& text) {
     UINT align = TA_LEFT;
     const TPoint origin = TextOrigin(canvas, rect, align);
     const UINT oldAlign = SetTextAlign(canvas->Handle(), align);
-    if (transparent_) {
+    if (const TVxStatusBar* bar = ThemedBar()) {
+        bar->CopyThemedBackground(canvas, rect, BarRect(rect));
+        canvas->Brush()->SetStyle(bsClear);
+    } else if (transparent_) {
         canvas->Brush()->SetStyle(bsClear);
     } else {
         canvas->Brush()->SetStyle(bsSolid);
@@ -741,6 +783,10 @@ void TVxMarqueeStatus::DrawNow() {
 void TVxMarqueeStatus::PaintBackground(const TRect& rect) {
     TCanvas* canvas = bitmap_->Canvas();
     const TRect whole(0, 0, rect.right - rect.left, rect.bottom - rect.top);
+    if (const TVxStatusBar* themed = ThemedBar()) {
+        themed->CopyThemedBackground(canvas, whole, BarRect(rect));
+        return;
+    }
     const auto* bar = dynamic_cast<const TVxStatusBar*>(Parent());
     if (!Transparent() || !bar) {
         canvas->Brush()->SetColor(FillColor());
@@ -762,8 +808,7 @@ void TVxMarqueeStatus::PaintBackground(const TRect& rect) {
             : TBarColors{SchemeShadowColors(bar->GradientColorStyle()).dark,
                          SchemeShadowColors(bar->GradientColorStyle()).light};
     PaintColorRamp(image.Canvas(), barRect, bar->GradientDirection(), ramp.start, ramp.stop, 1);
-    const TRect source(Left() + rect.left, Top() + rect.top, Left() + rect.right, Top() + rect.bottom);
-    canvas->CopyRect(whole, image.Canvas(), source);
+    canvas->CopyRect(whole, image.Canvas(), BarRect(rect));
 }
 
 void TVxMarqueeStatus::DrawCaptionText(const AnsiString& text) {

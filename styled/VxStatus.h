@@ -48,6 +48,12 @@ public:
     TRect ClientRect() const override;
     void Loaded() override;
 
+    // Drawn in the platform's visual styles (vsWinXP while they are on).
+    bool Themed() const;
+    // The bar's themed background under `source` (bar coordinates) copied
+    // into `dest` of `target`.
+    void CopyThemedBackground(TCanvas* target, const TRect& dest, const TRect& source) const;
+
 protected:
     virtual void DrawSimpleFrame(const TRect& rect);
     void WndProc(TMessage& Message) override;
@@ -150,6 +156,13 @@ public:
     virtual void ShowBlinkState(bool on);
     void FrameSettingsChanged() override;
     void Loaded() override;
+
+    // The status bar this pane sits on when it is drawn themed.
+    const TVxStatusBar* ThemedBar() const;
+    // `rect` of the pane in its bar's coordinates.
+    TRect BarRect(const TRect& rect) const {
+        return TRect(Left() + rect.left, Top() + rect.top, Left() + rect.right, Top() + rect.bottom);
+    }
 
 protected:
     void Paint() override;

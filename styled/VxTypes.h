@@ -7,8 +7,28 @@
 
 SERVIORA_ENUM(TFrameStyleEx, fsNone, fsFlat, fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp,
               fsStatus, fsPopup, fsFlatBold, fsFlatRounded)
-// Properties named FrameStyle take the styles up to fsFlatBold.
-using TFrameStyle = TFrameStyleEx;
+// The styles up to fsFlatBold, which properties named FrameStyle take; a
+// rounded frame given here draws as the flat one. Stored forms name only
+// these styles.
+class TFrameStyle {
+public:
+    constexpr TFrameStyle(TFrameStyleEx style = fsNone) : style_(style > fsFlatBold ? fsFlat : style) {}
+    constexpr explicit TFrameStyle(Int64 ordinal) : TFrameStyle(TFrameStyleEx(ordinal)) {}
+    constexpr operator TFrameStyleEx() const { return style_; }
+
+private:
+    TFrameStyleEx style_;
+};
+template <>
+struct TTypeInfoOf<TFrameStyle> {
+    static constexpr TTypeKind kind = tkEnumeration;
+    static PTypeInfo Get() {
+        static const PTypeInfo info = MakeEnumTypeInfo(
+            "TFrameStyle", "fsNone, fsFlat, fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp, "
+                           "fsStatus, fsPopup, fsFlatBold");
+        return info;
+    }
+};
 SERVIORA_ENUM(TSide, sdLeft, sdTop, sdRight, sdBottom)
 using TSides = TSet<TSide>;
 inline constexpr TSides AllSides{sdLeft, sdTop, sdRight, sdBottom};

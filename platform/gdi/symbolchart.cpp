@@ -31,6 +31,19 @@ constexpr Mapped kSigns[] = {
     {0xF2, u'∫'},
 };
 
+// The caption-button and control glyphs of the window system's face.
+constexpr Mapped kMarlett[] = {
+    {'0', u'‗'}, {'1', u'□'}, {'2', u'❐'}, {'3', u'◀'}, {'4', u'▶'}, {'5', u'▲'},
+    {'6', u'▼'}, {'a', u'✓'}, {'h', u'•'}, {'n', u'●'}, {'r', u'×'}, {'s', u'?'},
+};
+
+bool IsFace(const char* faceName, const char* lowerName) {
+    if (!faceName || std::strlen(faceName) != std::strlen(lowerName)) return false;
+    for (std::size_t i = 0; lowerName[i]; ++i)
+        if (std::tolower(static_cast<unsigned char>(faceName[i])) != lowerName[i]) return false;
+    return true;
+}
+
 }  // namespace
 
 char16_t SymbolCharToUnicode(unsigned char byte) {
@@ -41,10 +54,18 @@ char16_t SymbolCharToUnicode(unsigned char byte) {
     return char16_t(byte);
 }
 
-bool IsSymbolFace(const char* faceName) {
-    static const char kSymbol[] = "symbol";
-    if (!faceName || std::strlen(faceName) != sizeof kSymbol - 1) return false;
-    for (std::size_t i = 0; kSymbol[i]; ++i)
-        if (std::tolower(static_cast<unsigned char>(faceName[i])) != kSymbol[i]) return false;
-    return true;
+bool IsSymbolFace(const char* faceName) { return IsFace(faceName, "symbol"); }
+
+char16_t MarlettCharToUnicode(unsigned char byte) {
+    for (const Mapped& m : kMarlett)
+        if (m.byte == byte) return m.symbol;
+    return char16_t(byte);
+}
+
+bool IsMarlettFace(const char* faceName) { return IsFace(faceName, "marlett"); }
+
+bool IsChartFace(const char* faceName) { return IsSymbolFace(faceName) || IsMarlettFace(faceName); }
+
+char16_t ChartCharToUnicode(const char* faceName, unsigned char byte) {
+    return IsMarlettFace(faceName) ? MarlettCharToUnicode(byte) : SymbolCharToUnicode(byte);
 }

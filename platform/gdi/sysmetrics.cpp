@@ -120,5 +120,13 @@ int GetSystemMetrics(int index) {
     }
 }
 
-BOOL IsThemeActive() { return FALSE; }
-BOOL IsAppThemed() { return FALSE; }
+namespace {
+BOOL& ThemeActive() {
+    static BOOL active = FALSE;
+    return active;
+}
+}  // namespace
+
+BOOL IsThemeActive() { return ThemeActive(); }
+BOOL IsAppThemed() { return ThemeActive(); }
+void SetThemeActive(BOOL active) { ThemeActive() = active; }

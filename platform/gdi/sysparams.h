@@ -43,6 +43,8 @@ int GetSystemMetrics(int index);
 // sets the real one).
 void SetScreenSize(int width, int height);
 
-// Visual styles are off on this platform.
+// Visual styles are off on this platform unless switched on (tests reach
+// themed painting that way; platform/ui/uxtheme.h draws it).
 BOOL IsThemeActive();
 BOOL IsAppThemed();
+void SetThemeActive(BOOL active);

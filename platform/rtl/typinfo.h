@@ -325,7 +325,8 @@ public:
 
 private:
     static constexpr bool IsOrdinal() {
-        return std::is_integral_v<V> || std::is_enum_v<V> || KindOf<V>() == tkSet;
+        return std::is_integral_v<V> || std::is_enum_v<V> || KindOf<V>() == tkSet ||
+               KindOf<V>() == tkEnumeration;
     }
     static Int64 ToOrd(const V& v) {
         if constexpr (KindOf<V>() == tkSet)

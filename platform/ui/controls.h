@@ -31,6 +31,7 @@
 #include "platform/win/userinput.h"
 
 class TWinControl;
+class TDockTree;
 class TCustomForm;
 class TPopupMenu;
 class TBasicAction;
@@ -251,6 +252,12 @@ public:
     bool UseRightToLeftReading() const { return biDiMode_ != bdLeftToRight; }
     bool UseRightToLeftScrollBar() const { return biDiMode_ != bdLeftToRight && biDiMode_ != bdRightToLeftReadingOnly; }
     bool IsRightToLeft() const { return biDiMode_ != bdLeftToRight; }
+    // ---- docking ----
+    // The dock site the control is docked in, or none.
+    TWinControl* HostDockSite() const { return hostDockSite_; }
+    // Docks the control, by code, into `site`, whose dock manager lays it
+    // out; another parent or none undocks it.
+    void ManualDock(TWinControl* site);
     // ---- dragging ----
     // dmAutomatic: a left press starts dragging the control (instead of
     // MouseDown), immediately when kDragImmediate.
@@ -464,6 +471,7 @@ private:
     TStartDragEvent onStartDrag_;
     TEndDragEvent onEndDrag_;
     TWndMethod windowProc_;
+    TWinControl* hostDockSite_ = nullptr;
 
 protected:
     TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
@@ -618,6 +626,15 @@ public:
 
     bool DoubleBuffered() const { return doubleBuffered_; }
     void SetDoubleBuffered(bool v) { doubleBuffered_ = v; }
+    // A dock site takes docked clients; with UseDockManager its dock
+    // manager, made when the first client docks, lays them out.
+    bool DockSite() const { return dockSite_; }
+    void SetDockSite(bool v) { dockSite_ = v; }
+    bool UseDockManager() const { return useDockManager_; }
+    void SetUseDockManager(bool v) { useDockManager_ = v; }
+    TDockTree* DockManager() const { return dockManager_.get(); }
+    int DockClientCount() const { return int(dockClients_.size()); }
+    TControl* DockClients(int index) const { return dockClients_[index]; }
     // The input method the window wants: imDisable turns it off for the
     // window, every other mode leaves it on. The name is stored for the
     // controls that pass it on; the platform has one input method.
@@ -655,6 +672,8 @@ public:
 
 protected:
     virtual void CreateParams(TCreateParams& params);
+    // The dock manager this site makes: a TDockTree.
+    virtual std::unique_ptr<TDockTree> CreateDockManager();
     virtual void CreateWnd();
     virtual void CreateWindowHandle(const TCreateParams& params);
     virtual void DestroyWnd();
@@ -791,6 +810,10 @@ private:
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
     bool doubleBuffered_ = false;
+    bool dockSite_ = false;
+    bool useDockManager_ = false;
+    std::unique_ptr<TDockTree> dockManager_;
+    std::vector<TControl*> dockClients_;
     TImeMode imeMode_ = imDontCare;
     TImeName imeName_;
     std::unique_ptr<TBrush> brush_;

@@ -13,6 +13,7 @@ void TCustomPanel::Published(TPublished<TCustomPanel>& p) {
     p.Property("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth).Default(1);
     p.Property("BorderStyle", &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle).Default(bsNone);
     p.Property("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth).Default(0);
+    p.Property("FullRepaint", &TCustomPanel::FullRepaint, &TCustomPanel::SetFullRepaint).Default(true);
 }
 
 TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {

@@ -26,6 +26,10 @@ public:
     void SetBorderStyle(TFormBorderStyle v);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment v);
+    // Whether a resize repaints the whole panel; descendants that can repaint
+    // less read it.
+    bool FullRepaint() const { return fullRepaint_; }
+    void SetFullRepaint(bool v) { fullRepaint_ = v; }
     void AdjustClientRect(TRect& rect) const override;
 
 protected:
@@ -41,6 +45,7 @@ private:
     Integer borderWidth_ = 0;
     TFormBorderStyle borderStyle_ = bsNone;
     TAlignment alignment_ = taCenter;
+    bool fullRepaint_ = true;
 };
 
 class TPanel : public TCustomPanel {

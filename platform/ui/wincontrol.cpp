@@ -7,6 +7,7 @@
 
 #include "platform/rtl/programlong.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/docktree.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
 #include "platform/win/userinput.h"
@@ -63,6 +64,20 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 }
 
 TWinControl::~TWinControl() { FreeObjectInstance(objectInstance_); }
+
+std::unique_ptr<TDockTree> TWinControl::CreateDockManager() { return std::make_unique<TDockTree>(this); }
+
+// A docked client becomes the site's child and, with a dock manager, takes
+// its zone.
+void TControl::ManualDock(TWinControl* site) {
+    if (!site || !site->DockSite() || hostDockSite_ == site) return;
+    SetParent(site);
+    hostDockSite_ = site;
+    site->dockClients_.push_back(this);
+    if (!site->UseDockManager()) return;
+    if (!site->dockManager_) site->dockManager_ = site->CreateDockManager();
+    site->dockManager_->InsertControl(this);
+}
 
 void TWinControl::BeforeDestruction() {
     if (TCustomForm* form = GetParentForm()) form->DefocusControl(this, true);
@@ -302,6 +317,11 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::RemoveControl(TControl* control) {
     if (mouseControl_ == control) mouseControl_ = nullptr;
+    if (control->hostDockSite_ == this) {
+        control->hostDockSite_ = nullptr;
+        std::erase(dockClients_, control);
+        if (dockManager_) dockManager_->RemoveControl(control);
+    }
     if (auto* wc = dynamic_cast<TWinControl*>(control)) {
         if (TCustomForm* form = GetParentForm()) form->DefocusControl(wc, true);
         std::erase(tabList_, wc);

@@ -181,6 +181,20 @@ end
     EXPECT_EQ(dynamic_cast<TVxFrameController*>(form->FindComponent("Focus"))->FrameHotStyle(), fsBump);
 }
 
+// FrameStyle properties take the styles up to fsFlatBold: a stored form
+// names only those, and a rounded frame given in code draws flat.
+TEST(FrameControllerStream, FrameStylesStopAtTheBoldFlatOne) {
+    TVxFrameController controller(nullptr);
+    controller.SetName("Styles");
+    ReadComponentFromString("object Styles: TVxFrameController\n  FrameStyle = fsFlatBold\nend\n", &controller);
+    EXPECT_EQ(controller.FrameStyle(), fsFlatBold);
+    EXPECT_ANY_THROW(ReadComponentFromString(
+        "object Styles: TVxFrameController\n  FrameStyle = fsFlatRounded\nend\n", &controller));
+    controller.SetFrameStyle(fsFlatRounded);
+    EXPECT_EQ(controller.FrameStyle(), fsFlat);
+    EXPECT_EQ(GetEnumName(GetPropInfo(&controller, "FrameStyle")->PropType(), fsFlatBold), "fsFlatBold");
+}
+
 // Answers the blink query as its `blinking` says and records each phase.
 class TBlinkTestControl : public TGraphicControl {
 public:

@@ -5,6 +5,7 @@
 
 #include "platform/ui/forms.h"
 #include "platform/ui/graphic.h"
+#include "platform/ui/stdctrls_edit.h"
 #include "platform/ui/testseams.h"
 #include "styled/VxColors.h"
 #include "styled/VxPanel.h"
@@ -78,6 +79,68 @@ TEST_F(GroupBox, TheLoginWindowsBoxDrawsTheFlatOutlineThroughTheCaptionLine) {
     EXPECT_NE(ShownPixel(box_->Handle(), 2, top - 1), line);
     EXPECT_EQ(ShownPixel(box_->Handle(), 313, top + 2), line);
     EXPECT_EQ(ShownPixel(box_->Handle(), 100, 189), line);
+}
+
+TEST_F(GroupBox, WithVisualStylesTheLoginBoxDrawsOnlyTheThemedFrame) {
+    SetVisualStylesEnabled(true);
+    box_->SetTransparent(true);
+    form_->Show();
+    DispatchQueuedMessages();
+    const int top = measure_.Canvas()->TextHeight("Pp") / 2 - 1;
+    const COLORREF themed = ShownPixel(box_->Handle(), 100, top);
+    const COLORREF background = ColorToRGB(form_->Color());
+    SetVisualStylesEnabled(false);
+    EXPECT_NE(themed, background);
+    EXPECT_NE(themed, ColorToRGB(ShadeBy(clBtnShadow, 30)));
+    EXPECT_EQ(ShownPixel(box_->Handle(), 100, top - 1), background);
+    EXPECT_EQ(ShownPixel(box_->Handle(), 0, top + 50), themed);
+}
+
+TEST_F(GroupBox, WithVisualStylesTheCaptionTakesTheThemesTextColour) {
+    SetVisualStylesEnabled(true);
+    const TColor themed = ThemePartColor();
+    box_->SetCaption("分组");
+    form_->Show();
+    DispatchQueuedMessages();
+    bool inked = false;
+    for (int x = 8; x < 40 && !inked; ++x)
+        for (int y = 0; y < textHeight_ && !inked; ++y) inked = ShownPixel(box_->Handle(), x, y) == ColorToRGB(themed);
+    SetVisualStylesEnabled(false);
+    EXPECT_NE(themed, clBtnFace);
+    EXPECT_TRUE(inked);
+}
+
+TEST_F(GroupBox, TheCaptionsAcceleratorSelectsTheFirstChild) {
+    box_->SetCaption("&Group");
+    auto* first = new TEdit(form_.get());
+    first->SetParent(box_);
+    auto* outside = new TEdit(form_.get());
+    outside->SetParent(form_.get());
+    outside->SetTop(250);
+    form_->Show();
+    DispatchQueuedMessages();
+    outside->SetFocus();
+    EXPECT_EQ(box_->Perform(CM_DIALOGCHAR, 'x', 0), 0);
+    EXPECT_TRUE(outside->Focused());
+    EXPECT_EQ(box_->Perform(CM_DIALOGCHAR, 'g', 0), 1);
+    EXPECT_TRUE(first->Focused());
+}
+
+TEST_F(GroupBox, RightToLeftTheCaptionSitsAtTheRight) {
+    box_->SetCaption("分组");
+    box_->SetBiDiMode(bdRightToLeft);
+    form_->Show();
+    DispatchQueuedMessages();
+    const int width = measure_.Canvas()->TextWidth("分组");
+    const COLORREF text = ColorToRGB(clWindowText);
+    auto inked = [&](int from, int to) {
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < textHeight_; ++y)
+                if (ShownPixel(box_->Handle(), x, y) == text) return true;
+        return false;
+    };
+    EXPECT_TRUE(inked(314 - 8 - width, 314 - 8));
+    EXPECT_FALSE(inked(8, 8 + width));
 }
 
 }  // namespace

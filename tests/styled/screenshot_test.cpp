@@ -1,7 +1,7 @@
 // Pictures of the styled look for people to review: the twelve frame
-// styles, the ten ramps, the six group-box styles and a menu as the menu
-// controller draws it (screenshots/styled-look.png); a toolbar's open
-// overflow pop-up (screenshots/styled-chevron.png).
+// styles, the ten ramps, the six group-box styles and the form's menu opened
+// as the menu controller draws it (screenshots/styled-look.png); a
+// toolbar's open overflow pop-up (screenshots/styled-chevron.png).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +9,8 @@
 #include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/testseams.h"
+#include "platform/win/msgqueue.h"
+#include "platform/win/testseams.h"
 #include "styled/VxGrafx.h"
 #include "styled/VxChevron.h"
 #include "support/temp_dir.h"
@@ -17,7 +19,7 @@ namespace {
 
 void PaintFrameStyles(TCanvas* canvas) {
     for (int style = fsNone; style <= fsFlatRounded; ++style) {
-        const TRect box = Rect(10 + style * 62, 10, 62 + style * 62, 50);
+        const TRect box = Rect(200 + style * 48, 10, 246 + style * 48, 50);
         const TPanelBorders borders{.outer = TFrameStyleEx(style), .flatColorAdjustment = 30};
         canvas->Brush()->SetColor(clBtnFace);
         canvas->FillRect(box);
@@ -27,30 +29,51 @@ void PaintFrameStyles(TCanvas* canvas) {
 
 void PaintRamps(TCanvas* canvas) {
     for (int direction = gdDiagonalUp; direction <= gdBigSquareBox; ++direction) {
-        const TRect box = Rect(10 + direction * 74, 60, 78 + direction * 74, 110);
+        const TRect box = Rect(200 + direction * 58, 60, 254 + direction * 58, 110);
         PaintColorRamp(canvas, box, TGradientDirection(direction), clWhite, RGB(87, 127, 191), 1);
     }
 }
 
-// A menu bar item and its open drop-down, drawn item by item as the
-// window system asks the controller to.
-void PaintOpenMenu(TCanvas* canvas, TMainMenu* menu) {
-    TMenuItem* bar = menu->Items()->Items(0);
-    bar->OnAdvancedDrawItem()(bar, canvas, Rect(10, 120, 70, 140), TOwnerDrawState{odSelected});
-    int top = 140;
-    for (int i = 0; i < bar->Count(); ++i) {
-        TMenuItem* item = bar->Items(i);
-        int width = 150, height = 0;
-        item->OnMeasureItem()(item, canvas, width, height);
-        item->OnAdvancedDrawItem()(item, canvas, Rect(10, top, 10 + width, top + height),
-                                   i == 1 ? TOwnerDrawState{odSelected} : TOwnerDrawState{});
-        top += height;
-    }
+void Key(int vk) {
+    SimulateKey(vk, true);
+    SimulateKey(vk, false);
 }
+
+// Runs `step` once inside the menu loop, when the drop-down shows with an
+// item selected.
+class OpenMenuStep {
+public:
+    explicit OpenMenuStep(std::function<void()> step) : step_(std::move(step)) {
+        creation_ = AddCreationObserver([this](const WindowCreation& created) {
+            if (ClassNameOf(created.window) == "#32768") menuWindow_ = created.window;
+        });
+        filter_ = AddMessageFilter([this](int code, MSG& msg) {
+            if (code != MSGF_MENU || done_) return false;
+            if (msg.message == WM_MENUSELECT && HIWORD(msg.wParam) != 0xFFFF && menuWindow_)
+                selected_ = true;
+            else if (selected_ && IsWindowVisible(menuWindow_)) {
+                done_ = true;
+                step_();
+            }
+            return false;
+        });
+    }
+    ~OpenMenuStep() {
+        RemoveObserver(filter_);
+        RemoveObserver(creation_);
+    }
+    bool Done() const { return done_; }
+
+private:
+    std::function<void()> step_;
+    HWND menuWindow_ = 0;
+    int creation_ = 0, filter_ = 0;
+    bool selected_ = false, done_ = false;
+};
 
 TEST(StyledLook, Screenshot) {
     std::unique_ptr<TForm> form(TForm::Create(nullptr, 0));
-    form->SetBounds(0, 0, 900, 420);
+    form->SetBounds(0, 0, 800, 330);
     auto* menu = new TMainMenu(form.get());
     menu->SetOwnerDraw(true);
     auto* file = new TMenuItem(form.get());
@@ -67,25 +90,38 @@ TEST(StyledLook, Screenshot) {
     auto* controller = new TVxMenuController(form.get());
     controller->HookAllItems();
 
+    form->SetMenu(menu);
+
     auto* paintBox = new TPaintBox(form.get());
     paintBox->SetParent(form.get());
-    paintBox->SetBounds(0, 0, 900, 290);
-    paintBox->SetOnPaint([paintBox, menu](TObject*) {
+    paintBox->SetBounds(0, 0, 800, 120);
+    paintBox->SetOnPaint([paintBox](TObject*) {
         TCanvas* canvas = paintBox->Canvas();
         PaintFrameStyles(canvas);
         PaintRamps(canvas);
-        PaintOpenMenu(canvas, menu);
     });
     for (int style = gsStandard; style <= gsUnderline; ++style) {
         auto* box = new TVxGroupBox(form.get());
         box->SetParent(form.get());
-        box->SetBounds(210 + (style % 3) * 200, 125 + (style / 3) * 80, 190, 70);
+        box->SetBounds(200 + (style % 3) * 195, 125 + (style / 3) * 80, 185, 70);
         box->SetGroupStyle(TVxGroupBoxStyle(style));
         box->SetCaption(AnsiString("分组框 ") + GetEnumName(EnumTypeInfo(TVxGroupBoxStyle{}), style));
     }
     form->Show();
     DispatchQueuedMessages();
-    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "styled-look.png"));
+    bool saved = false;
+    OpenMenuStep step([&] {
+        DispatchQueuedMessages();
+        saved = SaveScreenScreenshot(ScreenshotDir() + "styled-look.png");
+        Key(VK_ESCAPE);
+        Key(VK_ESCAPE);
+    });
+    SetActiveWindow(form->Handle());
+    for (int key : {VK_F10, VK_DOWN, VK_DOWN}) Key(key);
+    Key(VK_SHIFT);  // one more message for the step once the item is selected
+    DispatchQueuedMessages();
+    ASSERT_TRUE(step.Done());
+    EXPECT_TRUE(saved);
 }
 
 TEST(StyledLook, ChevronScreenshot) {

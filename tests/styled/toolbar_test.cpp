@@ -1,13 +1,17 @@
 // The toolbar's layout: rows that wrap at the far margin (never before the
 // first control), controls centred across their row, the size that follows
 // the rows; the text presets, the automatic borders, the parents that size
-// the toolbar themselves, and the spacer's turning.
+// the toolbar themselves, the spacer's turning, the tiled background, the
+// scaled row height and the stored customising texts.
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "platform/rtl/writer.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/testseams.h"
 #include "styled/VxPanel.h"
+#include "tests/platform/win/window_fixture.h"
 
 namespace {
 
@@ -123,6 +127,76 @@ TEST_F(Toolbar, TurningTheToolbarTurnsItsSpacers) {
     EXPECT_EQ(spacer->Orientation(), orVertical);
     EXPECT_EQ(spacer->Width(), 25);
     EXPECT_EQ(spacer->Height(), 8);
+}
+
+TEST_F(Toolbar, TheBackgroundIsTiledFromInsideTheBorders) {
+    TBitmap tile;
+    tile.SetWidth(10);
+    tile.SetHeight(7);
+    tile.Canvas()->Brush()->SetColor(clRed);
+    tile.Canvas()->FillRect(TRect(0, 0, 10, 7));
+    tile.Canvas()->SetPixels(0, 0, clBlue);
+    bar_->SetBackground(&tile);
+    form_->Show();
+    DispatchQueuedMessages();
+    const HWND window = bar_->Handle();
+    EXPECT_EQ(ShownPixel(window, 0, 0), ColorToRGB(clBtnShadow)) << "the groove stays";
+    EXPECT_EQ(ShownPixel(window, 0, 2), ColorToRGB(clBlue)) << "tiles start below the groove";
+    EXPECT_EQ(ShownPixel(window, 10, 9), ColorToRGB(clBlue));
+    const int lastTile = (bar_->Width() - 1) / 10 * 10;
+    EXPECT_EQ(ShownPixel(window, lastTile + 1, 23), ColorToRGB(clRed));
+    EXPECT_EQ(ShownPixel(window, lastTile, 23), ColorToRGB(clBlue));
+}
+
+TEST_F(Toolbar, ScalingScalesTheRowHeight) {
+    bar_->SetRowHeight(60);
+    bar_->ScaleBy(3, 2);
+    EXPECT_EQ(bar_->RowHeight(), 90);
+}
+
+TEST_F(Toolbar, TheCustomisingTextsAreStoredOnlyOnceOneIsSet) {
+    bar_->SetName("Bar");
+    TVxCustomizeCaptions* texts = bar_->CustomizeCaptions();
+    EXPECT_EQ(texts->Caption(TVxCustomizeCaptions::ccTitle), "Customize Toolbar");
+    EXPECT_EQ(texts->Caption(TVxCustomizeCaptions::ccSelectiveTextOnRight), "Selective text on right");
+    EXPECT_EQ(ComponentToText(bar_).find("CustomizeCaptions"), std::string::npos);
+    texts->SetCaption(TVxCustomizeCaptions::ccClose, "关闭");
+    TVxToolbar copy(nullptr);
+    copy.SetName("Bar");
+    ReadComponentFromString(ComponentToText(bar_), &copy);
+    EXPECT_EQ(copy.CustomizeCaptions()->Caption(TVxCustomizeCaptions::ccClose), "关闭");
+    EXPECT_EQ(copy.CustomizeCaptions()->Caption(TVxCustomizeCaptions::ccMoveUp), "Move Up");
+}
+
+TEST_F(Toolbar, ARemovedControlLeavesItsGapAndAnAddedOneGoesLast) {
+    TControl* first = AddControl(60, 25);
+    TControl* second = AddControl(60, 25);
+    TControl* third = AddControl(60, 25);
+    EXPECT_EQ(third->Left(), 4 + 60 + 60);
+    delete second;
+    EXPECT_EQ(third->Left(), 4 + 60);
+    TControl* fourth = AddControl(30, 25);
+    EXPECT_EQ(fourth->Left(), 4 + 60 + 60);
+    bar_->SetControlIndex(fourth, 0);
+    EXPECT_EQ(fourth->Left(), 4);
+    EXPECT_EQ(first->Left(), 4 + 30);
+    first->SetParent(form_.get());
+    bar_->Realign();
+    EXPECT_EQ(bar_->ToolbarControls(), (std::vector<TControl*>{fourth, third}));
+}
+
+TEST(ToolbarControlList, NamesAreFoundWithoutRegardToCaseAndListedOnce) {
+    TForm form(nullptr, 0);
+    TVxToolbarControlList list(&form, [](const TControl*) { return true; });
+    auto* button = new TVxSpacer(&form);
+    button->SetName("Spacer1");
+    EXPECT_EQ(list.AppendControl(button), 0);
+    EXPECT_EQ(list.AppendControl(button), 0);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.FindName("SPACER1"), 0);
+    EXPECT_EQ(list.DropName("nothing"), -1);
+    EXPECT_EQ(list.DropName("spacer1"), 0);
+    EXPECT_EQ(list.FindControl(button), -1);
 }
 
 }  // namespace

@@ -77,9 +77,9 @@ struct Glyph {
     size_t bytes;
 };
 
-// In the symbol face every byte is one symbol of its chart.
+// In the symbol and Marlett faces every byte is one glyph of its chart.
 std::vector<Glyph> SplitGlyphs(std::string_view text, const Metrics& m) {
-    const bool symbols = IsSymbolFace(m.log.lfFaceName);
+    const bool symbols = IsChartFace(m.log.lfFaceName);
     std::vector<Glyph> glyphs;
     for (size_t i = 0; i < text.size(); i += glyphs.back().bytes)
         glyphs.push_back({i, symbols ? 1 : AnsiCharSize(text, i)});
@@ -87,8 +87,8 @@ std::vector<Glyph> SplitGlyphs(std::string_view text, const Metrics& m) {
 }
 
 QString GlyphText(std::string_view text, const Glyph& glyph, const Metrics& m) {
-    if (IsSymbolFace(m.log.lfFaceName))
-        return QString(QChar(SymbolCharToUnicode(static_cast<unsigned char>(text[glyph.offset]))));
+    if (IsChartFace(m.log.lfFaceName))
+        return QString(QChar(ChartCharToUnicode(m.log.lfFaceName, static_cast<unsigned char>(text[glyph.offset]))));
     std::string utf8 = AnsiToUtf8(text.substr(glyph.offset, glyph.bytes));
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }

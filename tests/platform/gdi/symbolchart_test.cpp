@@ -18,6 +18,16 @@ TEST(SymbolChart, MapsBytesToSymbols) {
     EXPECT_FALSE(IsSymbolFace(nullptr));
 }
 
+TEST(SymbolChart, MarlettMapsTheWindowGlyphs) {
+    EXPECT_EQ(MarlettCharToUnicode('r'), u'×');
+    EXPECT_EQ(MarlettCharToUnicode('6'), u'▼');
+    EXPECT_EQ(MarlettCharToUnicode('z'), u'z');
+    EXPECT_TRUE(IsChartFace("marlett") && IsChartFace("Symbol"));
+    EXPECT_FALSE(IsChartFace("Tahoma"));
+    EXPECT_EQ(ChartCharToUnicode("Marlett", 'r'), u'×');
+    EXPECT_EQ(ChartCharToUnicode("Symbol", 'a'), u'α');
+}
+
 // The rows and columns that hold ink after drawing `text` in `face`.
 RECT InkBox(const char* face, const char* text, int length, int* advance) {
     MemoryDC dc(60, 40);
@@ -37,6 +47,14 @@ RECT InkBox(const char* face, const char* text, int length, int* advance) {
     SelectObject(dc, old);
     DeleteObject(font);
     return box;
+}
+
+TEST(SymbolChart, TheMarlettFaceDrawsRAsACross) {
+    int advance = 0;
+    const RECT cross = InkBox("Marlett", "r", 1, &advance);
+    const RECT letter = InkBox("Tahoma", "r", 1, &advance);
+    ASSERT_GE(cross.right, cross.left) << "something is drawn";
+    EXPECT_NE(cross.top, letter.top) << "not the letter r";
 }
 
 TEST(SymbolChart, TheSymbolFaceDrawsByteB7AsABullet) {
