@@ -150,6 +150,11 @@ protected:
     template <class Action>
     void MappingConversionErrors(Action action);
 
+    // The token at a position, read without moving the reader.
+    void TokenAt(int position, TKpCachedToken& token);
+    // Whether the value stack and the nesting count have room for so much more.
+    bool HasRoomFor(int stackUse, int nestingUse) const;
+
     TKpInterpreterParser parser_;
 
 private:

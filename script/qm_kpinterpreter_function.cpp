@@ -107,6 +107,7 @@ void TKpInterpreterFunction::RunBlock() {
 }
 
 void TKpInterpreterFunction::RunIdentifierStatement() {
+    if (RunCompiledAssignment()) return;
     AnsiString name = TokenText;
     CurrentArgs().Reset();
     NextToken();
@@ -142,6 +143,48 @@ void TKpInterpreterFunction::RunIdentifierStatement() {
         }
     }
     if (!SetValue(name, LastValue, args)) RaiseScriptError1(104, TokenStart(), name);
+}
+
+TKpInterpreterVar* TKpInterpreterFunction::FindLocal(TKpLocalSlot& slot) {
+    Frame* frame = CurFrame();
+    return frame && LocalsAnswerFirst() ? slot.Resolve(frame->Vars) : nullptr;
+}
+
+void TKpInterpreterFunction::StoreLocal(TKpInterpreterVar& var, const Variant& value) {
+    try {
+        TKpInterpreterVarList::Store(var, value);
+    } catch (std::exception& e) {
+        NoteError(e, AnsiString());
+        throw;
+    }
+}
+
+// Leaves the reader, LastValue, the frame and the variable as running the
+// statement through the evaluator would.
+bool TKpInterpreterFunction::RunCompiledAssignment() {
+    if (PushedBack) return false;
+    const int position = Position();
+    TKpCompiledAssignment* assignment = compiled_.AssignmentAt(
+        position, TokenText, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
+    if (!assignment) return false;
+    TKpInterpreterVar* target = FindLocal(assignment->Target);
+    TKpCompiledExpression& expression = assignment->Value;
+    Variant value;
+    if (!target || !HasRoomFor(expression.StackUse, expression.NestingUse) ||
+        !expression.Evaluate(CurFrame()->Vars, value)) {
+        compiled_.NoteFallback(position);
+        return false;
+    }
+    CurrentArgs().Reset();
+    const TKpTokenState& end = expression.End;
+    SetPosition(end.Position);
+    TokenKind = end.Kind;
+    PrevTokenKind = end.PrevKind;
+    TokenText = end.Text;
+    TokenValue = end.Value;
+    LastValue = value;
+    StoreLocal(*target, value);
+    return true;
 }
 
 // `Button1.OnClick := Clicked;` binds the script routine to the event
@@ -288,9 +331,11 @@ void TKpInterpreterFunction::RunFor() {
     NextToken();
     const Int64 first = from.AsInteger(), last = to.AsInteger();
     const Int64 step = up ? 1 : -1;
+    TKpLocalSlot counter(name);
     for (Int64 v = first; up ? v <= last : v >= last; v += step) {
         CurrentArgs().Reset();
-        if (!SetValue(name, Variant(Integer(v)), CurrentArgs())) RaiseScriptError1(104, TokenStart(), name);
+        if (TKpInterpreterVar* local = FindLocal(counter)) StoreLocal(*local, Variant(Integer(v)));
+        else if (!SetValue(name, Variant(Integer(v)), CurrentArgs())) RaiseScriptError1(104, TokenStart(), name);
         ClearLoopFlags();
         RunStatement();
         SetPosition(bodyStart);

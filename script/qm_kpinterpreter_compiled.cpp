@@ -1,0 +1,378 @@
+// Compiled assignments: the compiler that follows the evaluator's reading,
+// the evaluation of the trees, and the shared binary operators.
+#include "script/qm_kpinterpreter_compiled.h"
+
+#include <limits>
+
+#include "platform/rtl/variant_rules.h"
+#include "script/qm_kpinterpreter_values.h"
+#include "script/qm_kpinterpreterparser.h"
+
+namespace {
+
+// Raised inside the compiler and the evaluation of a tree: the evaluator runs instead.
+struct NotCompiled {};
+
+bool IsOperand(int kind) {
+    return kind == ttIdentifier || kind == ttInteger || kind == ttReal || kind == ttString || kind == ttFalse ||
+           kind == ttTrue;
+}
+
+bool IsReferenceType(TVarType type) {
+    return type == ObjectVarType() || type == ClassVarType() || type == SetVarType() || type == PointerVarType();
+}
+
+// Object, class, pointer and set values are equal when they hold the same
+// reference or mask.
+bool SameReference(const Variant& left, const Variant& right) {
+    const TVarType type = left.VarType();
+    if (type == SetVarType()) return VariantToSet(left) == VariantToSet(right);
+    if (type == ClassVarType()) return VariantToClass(left) == VariantToClass(right);
+    return VariantToPointer(left) == VariantToPointer(right);
+}
+
+// Two Integer operands: the platform's rules give an Integer when the
+// result fits and an Int64 otherwise, and raise for a zero divisor (left
+// to the general road).
+bool ApplyIntegerOperator(int op, Int64 a, Int64 b, Variant& result) {
+    Int64 whole = 0;
+    switch (op) {
+        case ttPlus: whole = a + b; break;
+        case ttMinus: whole = a - b; break;
+        case ttMultiply: whole = a * b; break;
+        case ttDiv:
+        case ttMod:
+            if (b == 0) return false;
+            whole = op == ttDiv ? a / b : a % b;
+            break;
+        case ttEqual: result = a == b; return true;
+        case ttNotEqual: result = a != b; return true;
+        case ttGreater: result = a > b; return true;
+        case ttLess: result = a < b; return true;
+        case ttGreaterEqual: result = a >= b; return true;
+        case ttLessEqual: result = a <= b; return true;
+        default: return false;
+    }
+    if (whole >= std::numeric_limits<Integer>::min() && whole <= std::numeric_limits<Integer>::max())
+        result = Integer(whole);
+    else
+        result = whole;
+    return true;
+}
+
+}  // namespace
+
+void ApplyBinaryOperator(int op, const Variant& left, const Variant& right, Variant& result) {
+    const auto& a = VariantAccess::Value(left);
+    const auto& b = VariantAccess::Value(right);
+    if (left.VarType() == varInteger && right.VarType() == varInteger) {
+        const Int64* x = std::get_if<Int64>(&a);
+        const Int64* y = std::get_if<Int64>(&b);
+        if (x && y && ApplyIntegerOperator(op, *x, *y, result)) return;
+    } else if (op == ttPlus && left.VarType() == varString && right.VarType() == varString) {
+        const AnsiString* x = std::get_if<AnsiString>(&a);
+        const AnsiString* y = std::get_if<AnsiString>(&b);
+        if (x && y) {
+            AnsiString joined;
+            joined.reserve(x->size() + y->size());
+            joined.append(*x).append(*y);
+            result = std::move(joined);
+            return;
+        }
+    }
+    switch (op) {
+        case ttPlus:
+        case ttMinus:
+            if (left.VarType() == SetVarType()) {
+                const Cardinal l = VariantToSet(left), r = VariantToSet(right);
+                result = SetToVariant(op == ttPlus ? (l | r) : (l & ~r));
+            } else {
+                result = op == ttPlus ? left + right : left - right;
+            }
+            break;
+        case ttMultiply: result = left * right; break;
+        case ttDivide: result = VarAsType(left, varDouble) / VarAsType(right, varDouble); break;
+        case ttDiv: result = VarIntDiv(left, right); break;
+        case ttMod: result = left % right; break;
+        case ttAnd: result = left & right; break;
+        case ttOr: result = left | right; break;
+        case ttEqual:
+        case ttNotEqual: {
+            bool equal = false;
+            if (IsReferenceType(left.VarType())) equal = SameReference(left, right);
+            else if (op == ttNotEqual && left.VarType() == varUnknown) equal = left.AsInterface() == right.AsInterface();
+            else equal = left == right;
+            result = op == ttEqual ? equal : !equal;
+            break;
+        }
+        case ttGreater: result = left > right; break;
+        case ttLess: result = left < right; break;
+        case ttGreaterEqual: result = left >= right; break;
+        default: result = left <= right; break;
+    }
+}
+
+// Mirrors the evaluator's EvaluateLevel step by step, building nodes where
+// it computes values and counting its pushes, pops and nesting.
+class TKpExpressionCompiler {
+public:
+    TKpExpressionCompiler(const TKpTokenReader& read, TKpCompiledExpression& out) : read_(read), out_(out) {}
+
+    void Run(const TKpCachedToken& first, int prevKind, const Variant& tokenValue) {
+        token_ = first;
+        prevKind_ = prevKind;
+        value_ = tokenValue;
+        if (!VarIsEmpty(first.Value)) value_ = first.Value;
+        Level(-1);
+        out_.root_ = Pop();
+        RequireAllUsed();
+        out_.End = {token_.End, token_.Kind, prevKind_, token_.Text, value_};
+    }
+
+private:
+    void Next() {
+        prevKind_ = token_.Kind;
+        const int position = token_.End;
+        read_(position, token_);
+        if (!VarIsEmpty(token_.Value)) value_ = token_.Value;
+    }
+
+    int Add(TKpCompiledExpression::Node node) {
+        out_.nodes_.push_back(std::move(node));
+        return int(out_.nodes_.size()) - 1;
+    }
+    int Unary(TKpCompiledExpression::Node::Kind kind, int operand) {
+        TKpCompiledExpression::Node node;
+        node.kind = kind;
+        node.left = Required(operand);
+        return Add(std::move(node));
+    }
+    static int Required(int node) {
+        if (node < 0) throw NotCompiled();
+        return node;
+    }
+
+    void Push(int node) {
+        stack_.push_back(Required(node));
+        out_.StackUse = std::max(out_.StackUse, int(stack_.size()));
+    }
+    int Pop() {
+        if (stack_.empty()) throw NotCompiled();
+        const int node = stack_.back();
+        stack_.pop_back();
+        return node;
+    }
+
+    void Nest(int delta) {
+        nesting_ += delta;
+        out_.NestingUse = std::max(out_.NestingUse, nesting_);
+    }
+
+    // A name followed by nothing that makes it a call, an index, a member
+    // or an assignment target reads a local variable.
+    int Variable() {
+        Nest(1);
+        const AnsiString name = token_.Text;
+        Next();
+        if (token_.Kind == ttOpenParen || token_.Kind == ttOpenBracket || token_.Kind == ttColon ||
+            token_.Kind == ttDot)
+            throw NotCompiled();
+        Nest(-1);
+        for (std::size_t i = 0; i < out_.slots_.size(); ++i)
+            if (out_.slots_[i].Name() == name) return LocalNode(int(i));
+        out_.slots_.emplace_back(name);
+        return LocalNode(int(out_.slots_.size()) - 1);
+    }
+    int LocalNode(int slot) {
+        TKpCompiledExpression::Node node;
+        node.kind = TKpCompiledExpression::Node::Kind::Local;
+        node.left = slot;
+        return Add(std::move(node));
+    }
+
+    int Binary(int op) {
+        TKpCompiledExpression::Node node;
+        node.kind = TKpCompiledExpression::Node::Kind::Binary;
+        node.op = op;
+        node.left = Pop();
+        node.right = Required(Level(op));
+        return Add(std::move(node));
+    }
+
+    int Level(int context) {
+        Nest(1);
+        const int contextPriority = OperatorPriority(context);
+        int result = -1;
+        if (context != -1) Next();
+        for (;;) {
+            const int kind = token_.Kind;
+            if (IsOperand(kind)) {
+                if (kind == ttIdentifier) {
+                    result = Variable();
+                } else {
+                    TKpCompiledExpression::Node node;
+                    node.constant = token_.Value;
+                    result = Add(std::move(node));
+                    Next();
+                }
+                if (IsOperand(token_.Kind)) throw NotCompiled();
+                if (OperatorPriority(token_.Kind) < contextPriority) return Leave(result);
+                Push(result);
+                continue;
+            }
+            if (IsBinaryOperator(kind)) {
+                if (contextPriority >= OperatorPriority(kind)) return Leave(result);
+                result = Binary(kind);
+                Push(result);
+                continue;
+            }
+            switch (kind) {
+                case ttNot: result = Unary(TKpCompiledExpression::Node::Kind::Not, Level(ttNot)); break;
+                case ttPlus:
+                case ttMinus:
+                    if (IsOperand(prevKind_) || prevKind_ == ttCloseParen || prevKind_ == ttCloseBracket) {
+                        if (contextPriority >= OperatorPriority(kind)) return Leave(result);
+                        result = Binary(kind);
+                    } else {
+                        result = Required(Level(ttNot));
+                        if (kind == ttMinus) result = Unary(TKpCompiledExpression::Node::Kind::Negate, result);
+                    }
+                    break;
+                case ttOpenParen:
+                    result = Required(Level(ttOpenParen));
+                    if (token_.Kind != ttCloseParen) throw NotCompiled();
+                    Next();
+                    break;
+                default: return Leave(Required(result));
+            }
+            Push(result);
+        }
+    }
+    int Leave(int result) {
+        Nest(-1);
+        return result;
+    }
+
+    // An operation whose value the expression drops would still be computed
+    // (and could fail) in the evaluator.
+    void RequireAllUsed() const {
+        std::vector<bool> used(out_.nodes_.size());
+        std::vector<int> pending{out_.root_};
+        while (!pending.empty()) {
+            const int index = pending.back();
+            pending.pop_back();
+            used[std::size_t(index)] = true;
+            const auto& node = out_.nodes_[std::size_t(index)];
+            if (node.kind == TKpCompiledExpression::Node::Kind::Local ||
+                node.kind == TKpCompiledExpression::Node::Kind::Constant)
+                continue;
+            pending.push_back(node.left);
+            if (node.right >= 0) pending.push_back(node.right);
+        }
+        for (std::size_t i = 0; i < used.size(); ++i)
+            if (!used[i] && out_.nodes_[i].kind != TKpCompiledExpression::Node::Kind::Local &&
+                out_.nodes_[i].kind != TKpCompiledExpression::Node::Kind::Constant)
+                throw NotCompiled();
+    }
+
+    const TKpTokenReader& read_;
+    TKpCompiledExpression& out_;
+    TKpCachedToken token_;
+    int prevKind_ = 0;
+    Variant value_;
+    std::vector<int> stack_;
+    int nesting_ = 0;
+};
+
+bool TKpCompiledExpression::Compile(const TKpTokenReader& read, const TKpCachedToken& first, int prevKind,
+                                    const Variant& tokenValue) {
+    try {
+        TKpExpressionCompiler(read, *this).Run(first, prevKind, tokenValue);
+        values_.resize(slots_.size());
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool TKpCompiledExpression::Evaluate(const TKpInterpreterVarList& vars, Variant& value) {
+    const TVarType recordType = RecordVarType();
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const TKpInterpreterVar* var = slots_[i].Resolve(vars);
+        if (!var || VarIsEmpty(var->Value) || var->Value.VarType() == recordType) return false;
+        values_[i] = &var->Value;
+    }
+    try {
+        Compute(root_, value);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+const Variant& TKpCompiledExpression::Operand(int index, Variant& scratch) {
+    const Node& node = nodes_[std::size_t(index)];
+    if (node.kind == Node::Kind::Constant) return node.constant;
+    if (node.kind == Node::Kind::Local) return *values_[std::size_t(node.left)];
+    Compute(index, scratch);
+    return scratch;
+}
+
+void TKpCompiledExpression::Compute(int index, Variant& value) {
+    const Node& node = nodes_[std::size_t(index)];
+    Variant left, right;
+    switch (node.kind) {
+        case Node::Kind::Binary: {
+            const Variant& a = Operand(node.left, left);
+            ApplyBinaryOperator(node.op, a, Operand(node.right, right), value);
+            break;
+        }
+        case Node::Kind::Negate: value = -Operand(node.left, left); break;
+        case Node::Kind::Not: value = VarNot(Operand(node.left, left)); break;
+        default: value = Operand(index, left); break;
+    }
+    if (VarIsEmpty(value)) throw NotCompiled();
+}
+
+TKpCompiledAssignment* TKpCompiledStatements::AssignmentAt(int position, const AnsiString& name,
+                                                           const TKpTokenReader& read, const Variant& tokenValue) {
+    if (position < 0) return nullptr;
+    if (std::size_t(position) >= index_.size()) index_.resize(std::size_t(position) + 1, notTried);
+    int& entry = index_[std::size_t(position)];
+    if (entry > 0) {
+        TKpCompiledAssignment* assignment = assignments_[std::size_t(entry - 1)].get();
+        return assignment->Target.Name() == name ? assignment : nullptr;
+    }
+    if (entry == notCompilable) return nullptr;
+    entry = notCompilable;
+    auto assignment = std::make_unique<TKpCompiledAssignment>(name);
+    TKpCachedToken first;
+    try {
+        read(position, first);
+        if (first.Kind != ttColon) return nullptr;
+        read(first.End, first);
+        if (first.Kind != ttEqual) return nullptr;
+        read(first.End, first);
+    } catch (...) {
+        return nullptr;
+    }
+    if (!assignment->Value.Compile(read, first, ttEqual, tokenValue)) return nullptr;
+    switch (assignment->Value.End.Kind) {
+        case ttSemicolon:
+        case ttEndKeyword:
+        case ttElse:
+        case ttUntil:
+        case ttFinally:
+        case ttExcept: break;
+        default: return nullptr;
+    }
+    assignments_.push_back(std::move(assignment));
+    entry = int(assignments_.size());
+    return assignments_.back().get();
+}
+
+void TKpCompiledStatements::NoteFallback(int position) {
+    if (position < 0 || std::size_t(position) >= index_.size()) return;
+    int& entry = index_[std::size_t(position)];
+    if (entry > 0 && ++assignments_[std::size_t(entry - 1)]->Fallbacks > 8) entry = notCompilable;
+}

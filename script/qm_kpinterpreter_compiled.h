@@ -1,0 +1,119 @@
+// Statements compiled on their first run. The interpreter reads its source
+// as it runs, so a loop body is read again on every pass; an assignment
+// whose right side is arithmetic on local variables and literals is
+// compiled once into a tree of operations over variable slots, and later
+// passes evaluate the tree. The compiler follows the evaluator's reading
+// token by token, so the tree computes what the evaluator computes, and it
+// records where the reading ends and how much value stack and nesting the
+// evaluator would use. Whatever the tree cannot reproduce exactly (other
+// designators, an empty value the evaluator would test, a record, any
+// error) makes the run fall back to the evaluator before anything changed.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "script/qm_kpinterpreter_tokencache.h"
+#include "script/qm_kpinterpreter_variables.h"
+
+// One binary operator of the language on two values, for the evaluator
+// and the compiled trees alike; integers and strings take a short road
+// with the platform's results.
+void ApplyBinaryOperator(int op, const Variant& left, const Variant& right, Variant& result);
+
+// A local variable found by name once and kept while its list is unchanged.
+class TKpLocalSlot {
+public:
+    explicit TKpLocalSlot(AnsiString name) : name_(std::move(name)) {}
+    const AnsiString& Name() const { return name_; }
+    // The newest variable of the name, as a free name finds it; nullptr when none.
+    TKpInterpreterVar* Resolve(const TKpInterpreterVarList& vars) {
+        if (stamp_ != vars.Stamp()) {
+            var_ = vars.Lookup(AnsiString(), name_);
+            stamp_ = vars.Stamp();
+        }
+        return var_;
+    }
+
+private:
+    AnsiString name_;
+    std::uint64_t stamp_ = 0;
+    TKpInterpreterVar* var_ = nullptr;
+};
+
+// The reader's state once a compiled stretch has been read.
+struct TKpTokenState {
+    int Position = 0;
+    int Kind = 0;
+    int PrevKind = 0;
+    AnsiString Text;
+    Variant Value;
+};
+
+// Reads the token at a position into `token`; may raise the tokenizer's errors.
+using TKpTokenReader = std::function<void(int position, TKpCachedToken& token)>;
+
+class TKpCompiledExpression {
+public:
+    // Compiles the expression whose first token `first` has been read
+    // (ending at `first.End`) after a token of kind `prevKind`, with
+    // `tokenValue` as the reader's value; false when it cannot be compiled.
+    bool Compile(const TKpTokenReader& read, const TKpCachedToken& first, int prevKind, const Variant& tokenValue);
+    // False when the evaluator has to run instead.
+    bool Evaluate(const TKpInterpreterVarList& vars, Variant& value);
+
+    // Entries of the value stack and levels of nesting the evaluator uses.
+    int StackUse = 0;
+    int NestingUse = 0;
+    // Where the evaluator stops: at the first token that is no part of it.
+    TKpTokenState End;
+
+private:
+    struct Node {
+        enum class Kind { Constant, Local, Binary, Negate, Not } kind = Kind::Constant;
+        int op = 0;
+        int left = -1;
+        int right = -1;
+        Variant constant;
+    };
+    friend class TKpExpressionCompiler;
+
+    const Variant& Operand(int index, Variant& scratch);
+    void Compute(int index, Variant& value);
+
+    std::vector<Node> nodes_;
+    std::vector<TKpLocalSlot> slots_;
+    std::vector<const Variant*> values_;
+    int root_ = -1;
+};
+
+// `name := expression` with a local variable as its target.
+struct TKpCompiledAssignment {
+    explicit TKpCompiledAssignment(AnsiString name) : Target(std::move(name)) {}
+    TKpLocalSlot Target;
+    TKpCompiledExpression Value;
+    // Runs that fell back; a statement that keeps falling back is dropped.
+    int Fallbacks = 0;
+};
+
+// The compiled statements of a source by the position behind their first token.
+class TKpCompiledStatements {
+public:
+    void Clear() {
+        index_.clear();
+        assignments_.clear();
+    }
+    // The assignment at the position, compiled on first use; nullptr when it
+    // cannot be compiled.
+    TKpCompiledAssignment* AssignmentAt(int position, const AnsiString& name, const TKpTokenReader& read,
+                                        const Variant& tokenValue);
+    // Falls back for this run; after a few such runs the statement stays with the evaluator.
+    void NoteFallback(int position);
+
+private:
+    static constexpr int notTried = 0, notCompilable = -1;
+    std::vector<int> index_;
+    std::vector<std::unique_ptr<TKpCompiledAssignment>> assignments_;
+};
