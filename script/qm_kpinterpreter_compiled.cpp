@@ -320,16 +320,25 @@ const Variant& TKpCompiledExpression::Operand(int index, Variant& scratch) {
 
 void TKpCompiledExpression::Compute(int index, Variant& value) {
     const Node& node = nodes_[std::size_t(index)];
-    Variant left, right;
     switch (node.kind) {
         case Node::Kind::Binary: {
+            Variant left, right;
             const Variant& a = Operand(node.left, left);
             ApplyBinaryOperator(node.op, a, Operand(node.right, right), value);
             break;
         }
-        case Node::Kind::Negate: value = -Operand(node.left, left); break;
-        case Node::Kind::Not: value = VarNot(Operand(node.left, left)); break;
-        default: value = Operand(index, left); break;
+        case Node::Kind::Negate: {
+            Variant operand;
+            value = -Operand(node.left, operand);
+            break;
+        }
+        case Node::Kind::Not: {
+            Variant operand;
+            value = VarNot(Operand(node.left, operand));
+            break;
+        }
+        case Node::Kind::Local: value = *values_[std::size_t(node.left)]; break;
+        case Node::Kind::Constant: value = node.constant; break;
     }
     if (VarIsEmpty(value)) throw NotCompiled();
 }
