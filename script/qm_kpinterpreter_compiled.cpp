@@ -2,6 +2,7 @@
 // the evaluation of the trees, and the shared binary operators.
 #include "script/qm_kpinterpreter_compiled.h"
 
+#include <array>
 #include <limits>
 
 #include "platform/rtl/variant_rules.h"
@@ -31,6 +32,19 @@ bool SameReference(const Variant& left, const Variant& right) {
     return VariantToPointer(left) == VariantToPointer(right);
 }
 
+bool FitsInteger(Int64 value) {
+    return value >= std::numeric_limits<Integer>::min() && value <= std::numeric_limits<Integer>::max();
+}
+
+// The number of an Integer Variant.
+bool IntegerOf(const Variant& value, Int64& number) {
+    if (value.VarType() != varInteger) return false;
+    const Int64* stored = std::get_if<Int64>(&VariantAccess::Value(value));
+    if (!stored) return false;
+    number = *stored;
+    return true;
+}
+
 // Two Integer operands: the platform's rules give an Integer when the
 // result fits and an Int64 otherwise, and raise for a zero divisor (left
 // to the general road).
@@ -53,7 +67,7 @@ bool ApplyIntegerOperator(int op, Int64 a, Int64 b, Variant& result) {
         case ttLessEqual: result = a <= b; return true;
         default: return false;
     }
-    if (whole >= std::numeric_limits<Integer>::min() && whole <= std::numeric_limits<Integer>::max())
+    if (FitsInteger(whole))
         result = Integer(whole);
     else
         result = whole;
@@ -63,15 +77,11 @@ bool ApplyIntegerOperator(int op, Int64 a, Int64 b, Variant& result) {
 }  // namespace
 
 void ApplyBinaryOperator(int op, const Variant& left, const Variant& right, Variant& result) {
-    const auto& a = VariantAccess::Value(left);
-    const auto& b = VariantAccess::Value(right);
-    if (left.VarType() == varInteger && right.VarType() == varInteger) {
-        const Int64* x = std::get_if<Int64>(&a);
-        const Int64* y = std::get_if<Int64>(&b);
-        if (x && y && ApplyIntegerOperator(op, *x, *y, result)) return;
+    if (Int64 x = 0, y = 0; IntegerOf(left, x) && IntegerOf(right, y)) {
+        if (ApplyIntegerOperator(op, x, y, result)) return;
     } else if (op == ttPlus && left.VarType() == varString && right.VarType() == varString) {
-        const AnsiString* x = std::get_if<AnsiString>(&a);
-        const AnsiString* y = std::get_if<AnsiString>(&b);
+        const AnsiString* x = std::get_if<AnsiString>(&VariantAccess::Value(left));
+        const AnsiString* y = std::get_if<AnsiString>(&VariantAccess::Value(right));
         if (x && y) {
             AnsiString joined;
             joined.reserve(x->size() + y->size());
@@ -289,6 +299,7 @@ bool TKpCompiledExpression::Compile(const TKpTokenReader& read, const TKpCachedT
     try {
         TKpExpressionCompiler(read, *this).Run(first, prevKind, tokenValue);
         values_.resize(slots_.size());
+        if (!AddIntegerSteps(root_)) integerSteps_.clear();
         return true;
     } catch (...) {
         return false;
@@ -296,18 +307,95 @@ bool TKpCompiledExpression::Compile(const TKpTokenReader& read, const TKpCachedT
 }
 
 bool TKpCompiledExpression::Evaluate(const TKpInterpreterVarList& vars, Variant& value) {
-    const TVarType recordType = RecordVarType();
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const TKpInterpreterVar* var = slots_[i].Resolve(vars);
-        if (!var || VarIsEmpty(var->Value) || var->Value.VarType() == recordType) return false;
+        if (!var) return false;
         values_[i] = &var->Value;
     }
+    if (Int64 whole = 0; ComputeInteger(whole)) {
+        value = Integer(whole);
+        return true;
+    }
+    const TVarType recordType = RecordVarType();
+    for (const Variant* local : values_)
+        if (VarIsEmpty(*local) || local->VarType() == recordType) return false;
     try {
         Compute(root_, value);
         return true;
     } catch (...) {
         return false;
     }
+}
+
+bool TKpCompiledExpression::AddIntegerSteps(int index) {
+    const Node& node = nodes_[std::size_t(index)];
+    IntegerStep step{Step::Constant, 0, 0};
+    switch (node.kind) {
+        case Node::Kind::Constant:
+            if (!IntegerOf(node.constant, step.constant)) return false;
+            break;
+        case Node::Kind::Local:
+            step.step = Step::Local;
+            step.slot = node.left;
+            break;
+        case Node::Kind::Negate:
+        case Node::Kind::Not:
+            if (!AddIntegerSteps(node.left)) return false;
+            step.step = node.kind == Node::Kind::Negate ? Step::Negate : Step::Not;
+            break;
+        case Node::Kind::Binary:
+            if (!AddIntegerSteps(node.left) || !AddIntegerSteps(node.right)) return false;
+            switch (node.op) {
+                case ttPlus: step.step = Step::Add; break;
+                case ttMinus: step.step = Step::Subtract; break;
+                case ttMultiply: step.step = Step::Multiply; break;
+                case ttDiv: step.step = Step::Div; break;
+                case ttMod: step.step = Step::Mod; break;
+                default: return false;
+            }
+            break;
+    }
+    integerSteps_.push_back(step);
+    return integerSteps_.size() <= maxIntegerSteps;
+}
+
+bool TKpCompiledExpression::ComputeInteger(Int64& value) const {
+    if (integerSteps_.empty()) return false;
+    std::array<Int64, maxIntegerSteps> stack;
+    std::size_t top = 0;
+    for (const IntegerStep& step : integerSteps_) {
+        switch (step.step) {
+            case Step::Constant: stack[top++] = step.constant; continue;
+            case Step::Local:
+                if (!IntegerOf(*values_[std::size_t(step.slot)], stack[top])) return false;
+                ++top;
+                continue;
+            case Step::Negate: stack[top - 1] = -stack[top - 1]; break;
+            case Step::Not: stack[top - 1] = ~stack[top - 1]; continue;
+            default: break;
+        }
+        if (step.step != Step::Negate) {
+            const Int64 b = stack[--top];
+            Int64& a = stack[top - 1];
+            switch (step.step) {
+                case Step::Add: a += b; break;
+                case Step::Subtract: a -= b; break;
+                case Step::Multiply: a *= b; break;
+                default: {
+                    if (b == 0) return false;
+                    // Both fit 32 bits, where dividing is much quicker; -1 is
+                    // kept apart since the lowest Integer divided by it overflows.
+                    const auto x = Integer(a), y = Integer(b);
+                    if (y == -1) a = step.step == Step::Div ? -a : 0;
+                    else a = step.step == Step::Div ? x / y : x % y;
+                    break;
+                }
+            }
+        }
+        if (!FitsInteger(stack[top - 1])) return false;
+    }
+    value = stack[0];
+    return true;
 }
 
 const Variant& TKpCompiledExpression::Operand(int index, Variant& scratch) {

@@ -82,11 +82,25 @@ private:
 
     const Variant& Operand(int index, Variant& scratch);
     void Compute(int index, Variant& value);
+    // The tree in postfix order, for a run on plain numbers: it gives the
+    // value when every operand and every step is an Integer Variant (as the
+    // platform's operators would give) without making Variants, and false
+    // for anything else, which Compute then takes.
+    enum class Step { Constant, Local, Add, Subtract, Multiply, Div, Mod, Negate, Not };
+    struct IntegerStep {
+        Step step;
+        int slot;
+        Int64 constant;
+    };
+    static constexpr std::size_t maxIntegerSteps = 32;
+    bool AddIntegerSteps(int index);
+    bool ComputeInteger(Int64& value) const;
 
     std::vector<Node> nodes_;
     std::vector<TKpLocalSlot> slots_;
     std::vector<const Variant*> values_;
     int root_ = -1;
+    std::vector<IntegerStep> integerSteps_;
 };
 
 // `name := expression` with a local variable as its target.

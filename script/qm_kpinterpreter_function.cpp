@@ -56,6 +56,10 @@ void TKpInterpreterFunction::DiscardState() {
 
 void TKpInterpreterFunction::RunStatement() {
     StatementHook();
+    RunStatementAfterHook();
+}
+
+void TKpInterpreterFunction::RunStatementAfterHook() {
     switch (TokenKind) {
         case ttIdentifier:
             RunIdentifierStatement();
@@ -159,24 +163,34 @@ void TKpInterpreterFunction::StoreLocal(TKpInterpreterVar& var, const Variant& v
     }
 }
 
+TKpCompiledAssignment* TKpInterpreterFunction::CompiledAssignmentHere() {
+    if (PushedBack) return nullptr;
+    return compiled_.AssignmentAt(
+        Position(), TokenText, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
+}
+
+// The target and the value of a compiled assignment; false when the
+// evaluator has to run the statement instead.
+bool TKpInterpreterFunction::EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target,
+                                              Variant& value) {
+    target = FindLocal(assignment.Target);
+    TKpCompiledExpression& expression = assignment.Value;
+    if (target && HasRoomFor(expression.StackUse, expression.NestingUse) &&
+        expression.Evaluate(CurFrame()->Vars, value))
+        return true;
+    compiled_.NoteFallback(Position());
+    return false;
+}
+
 // Leaves the reader, LastValue, the frame and the variable as running the
 // statement through the evaluator would.
 bool TKpInterpreterFunction::RunCompiledAssignment() {
-    if (PushedBack) return false;
-    const int position = Position();
-    TKpCompiledAssignment* assignment = compiled_.AssignmentAt(
-        position, TokenText, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
-    if (!assignment) return false;
-    TKpInterpreterVar* target = FindLocal(assignment->Target);
-    TKpCompiledExpression& expression = assignment->Value;
+    TKpCompiledAssignment* assignment = CompiledAssignmentHere();
+    TKpInterpreterVar* target = nullptr;
     Variant value;
-    if (!target || !HasRoomFor(expression.StackUse, expression.NestingUse) ||
-        !expression.Evaluate(CurFrame()->Vars, value)) {
-        compiled_.NoteFallback(position);
-        return false;
-    }
+    if (!assignment || !EvaluateCompiled(*assignment, target, value)) return false;
     CurrentArgs().Reset();
-    const TKpTokenState& end = expression.End;
+    const TKpTokenState& end = assignment->Value.End;
     SetPosition(end.Position);
     TokenKind = end.Kind;
     PrevTokenKind = end.PrevKind;
@@ -184,6 +198,23 @@ bool TKpInterpreterFunction::RunCompiledAssignment() {
     TokenValue = end.Value;
     LastValue = value;
     StoreLocal(*target, value);
+    return true;
+}
+
+// A loop body that is one compiled assignment runs without moving the
+// reader: the loop would read the body's first token again next, and only
+// the kind of the token before it would differ. A store that needs a
+// conversion (which may fail, and must fail where the evaluator reads)
+// is left to the evaluator.
+bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignment) {
+    TKpInterpreterVar* target = nullptr;
+    Variant value;
+    if (!EvaluateCompiled(assignment, target, value) || !TKpInterpreterVarList::StoresAsIs(*target, value))
+        return false;
+    CurrentArgs().Reset();
+    LastValue = value;
+    TKpInterpreterVarList::Store(*target, value);
+    PrevTokenKind = assignment.Value.End.Kind;
     return true;
 }
 
@@ -329,6 +360,7 @@ void TKpInterpreterFunction::RunFor() {
     if (TokenKind != ttDo) RaiseExpected("'do'");
     const int bodyStart = Position();
     NextToken();
+    TKpCompiledAssignment* compiledBody = TokenKind == ttIdentifier ? CompiledAssignmentHere() : nullptr;
     const Int64 first = from.AsInteger(), last = to.AsInteger();
     const Int64 step = up ? 1 : -1;
     TKpLocalSlot counter(name);
@@ -337,9 +369,12 @@ void TKpInterpreterFunction::RunFor() {
         if (TKpInterpreterVar* local = FindLocal(counter)) StoreLocal(*local, Variant(Integer(v)));
         else if (!SetValue(name, Variant(Integer(v)), CurrentArgs())) RaiseScriptError1(104, TokenStart(), name);
         ClearLoopFlags();
-        RunStatement();
-        SetPosition(bodyStart);
-        NextToken();
+        StatementHook();
+        if (!compiledBody || !RunCompiledLoopBody(*compiledBody)) {
+            RunStatementAfterHook();
+            SetPosition(bodyStart);
+            NextToken();
+        }
         if (BreakFlag || ExitFlag) break;
     }
     SkipStatement();

@@ -29,6 +29,8 @@ public:
     ~TKpInterpreterFunction() override;
 
     void RunStatement();
+    // RunStatement once StatementHook has been called.
+    void RunStatementAfterHook();
     void RunBlock();
 
     void SkipStatement();
@@ -106,6 +108,10 @@ private:
     static bool IsStatementStart(int kind);
     void RunIdentifierStatement();
     bool RunCompiledAssignment();
+    bool RunCompiledLoopBody(TKpCompiledAssignment& assignment);
+    // The compiled assignment starting at the current token, or nullptr.
+    TKpCompiledAssignment* CompiledAssignmentHere();
+    bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);
     // The local variable found for `name` in the current frame, or nullptr
     // when names are not looked up there first.
     TKpInterpreterVar* FindLocal(TKpLocalSlot& slot);

@@ -63,11 +63,10 @@ bool TKpInterpreterVarList::WriteVar(const AnsiString& name, const Variant& valu
 }
 
 void TKpInterpreterVarList::Store(TKpInterpreterVar& var, const Variant& value) {
-    const TVarType type = var.TypeCode;
-    if (type == 0 || type == varVariant || type == value.VarType())
+    if (StoresAsIs(var, value))
         AssignScriptValue(var.Value, value);
     else
-        AssignScriptValue(var.Value, ConvertForVariable(value, TVarType(type & ~varParamFlag)));
+        AssignScriptValue(var.Value, ConvertForVariable(value, TVarType(var.TypeCode & ~varParamFlag)));
 }
 
 // One counter for all lists: a list made where another was freed does not

@@ -46,6 +46,10 @@ public:
     bool WriteVar(const AnsiString& name, const Variant& value, const TKpInterpreterArgs& frame);
     // The value stored into the variable as WriteVar stores it.
     static void Store(TKpInterpreterVar& var, const Variant& value);
+    // Whether Store keeps the value as it is, without a conversion (that could fail).
+    static bool StoresAsIs(const TKpInterpreterVar& var, const Variant& value) {
+        return var.TypeCode == 0 || var.TypeCode == varVariant || var.TypeCode == value.VarType();
+    }
 
 private:
     void Touch();
