@@ -40,6 +40,8 @@ void TKpInterpreterVarList::Remove(const AnsiString& unit, const AnsiString& nam
 }
 
 bool TKpInterpreterVarList::ReadVar(const AnsiString& name, Variant& value, const TKpInterpreterArgs& frame) const {
+    // Registries mostly hold no variables; the call object's test is not cheap.
+    if (vars_.empty()) return false;
     AnsiString unit;
     if (frame.CallObjectType() != varEmpty) {
         if (frame.CallObjectType() != ObjectVarType()) return false;
