@@ -182,12 +182,16 @@ private:
     // or an assignment target reads a local variable.
     int Variable() {
         Nest(1);
-        const AnsiString name = token_.Text;
+        // The evaluator names the variable by the reader's value.
+        const AnsiString name = VarToStr(token_.Value);
         Next();
         if (token_.Kind == ttOpenParen || token_.Kind == ttOpenBracket || token_.Kind == ttColon ||
             token_.Kind == ttDot)
             throw NotCompiled();
         Nest(-1);
+        out_.ReadsNames = true;
+        out_.LastResultWanted = (token_.Kind >= ttNot && token_.Kind <= ttLessEqual) ||
+                                token_.Kind == ttCloseParen || token_.Kind == ttComma;
         for (std::size_t i = 0; i < out_.slots_.size(); ++i)
             if (out_.slots_[i].Name() == name) return LocalNode(int(i));
         out_.slots_.emplace_back(name);
@@ -433,43 +437,51 @@ void TKpCompiledExpression::Compute(int index, Variant& value) {
 
 TKpCompiledAssignment* TKpCompiledStatements::AssignmentAt(int position, const AnsiString& name,
                                                            const TKpTokenReader& read, const Variant& tokenValue) {
-    if (position < 0) return nullptr;
-    if (std::size_t(position) >= index_.size()) index_.resize(std::size_t(position) + 1, notTried);
-    int& entry = index_[std::size_t(position)];
-    if (entry > 0) {
-        TKpCompiledAssignment* assignment = assignments_[std::size_t(entry - 1)].get();
+    bool tried = false;
+    if (TKpCompiledAssignment* assignment = assignments_.Find(position, tried))
         return assignment->Target.Name() == name ? assignment : nullptr;
-    }
-    if (entry == notCompilable) return nullptr;
-    entry = notCompilable;
+    if (tried) return nullptr;
     auto assignment = std::make_unique<TKpCompiledAssignment>(name);
     TKpCachedToken first;
     try {
         read(position, first);
-        if (first.Kind != ttColon) return nullptr;
+        if (first.Kind != ttColon) return assignments_.Keep(position, nullptr);
         read(first.End, first);
-        if (first.Kind != ttEqual) return nullptr;
+        if (first.Kind != ttEqual) return assignments_.Keep(position, nullptr);
         read(first.End, first);
     } catch (...) {
-        return nullptr;
+        return assignments_.Keep(position, nullptr);
     }
-    if (!assignment->Value.Compile(read, first, ttEqual, tokenValue)) return nullptr;
+    if (!assignment->Value.Compile(read, first, ttEqual, tokenValue)) return assignments_.Keep(position, nullptr);
     switch (assignment->Value.End.Kind) {
         case ttSemicolon:
         case ttEndKeyword:
         case ttElse:
         case ttUntil:
         case ttFinally:
-        case ttExcept: break;
-        default: return nullptr;
+        case ttExcept: return assignments_.Keep(position, std::move(assignment));
+        default: return assignments_.Keep(position, nullptr);
     }
-    assignments_.push_back(std::move(assignment));
-    entry = int(assignments_.size());
-    return assignments_.back().get();
 }
 
-void TKpCompiledStatements::NoteFallback(int position) {
-    if (position < 0 || std::size_t(position) >= index_.size()) return;
-    int& entry = index_[std::size_t(position)];
-    if (entry > 0 && ++assignments_[std::size_t(entry - 1)]->Fallbacks > 8) entry = notCompilable;
+TKpCompiledOperand* TKpCompiledStatements::OperandAt(const TKpCachedToken& first, int prevKind,
+                                                     const TKpTokenReader& read, const Variant& tokenValue) {
+    bool tried = false;
+    if (TKpCompiledOperand* operand = operands_.Find(first.End, tried))
+        return operand->PrevKind == prevKind && SameTokenValue(operand->FirstValue, tokenValue) ? operand : nullptr;
+    if (tried) return nullptr;
+    auto operand = std::make_unique<TKpCompiledOperand>(prevKind, tokenValue);
+    if (!operand->Value.Compile(read, first, prevKind, tokenValue)) return operands_.Keep(first.End, nullptr);
+    return operands_.Keep(first.End, std::move(operand));
+}
+
+bool SameTokenValue(const Variant& a, const Variant& b) {
+    if (a.VarType() != b.VarType()) return false;
+    const auto& x = VariantAccess::Value(a);
+    const auto& y = VariantAccess::Value(b);
+    if (x.index() != y.index()) return false;
+    if (const auto* number = std::get_if<Int64>(&x)) return *number == std::get<Int64>(y);
+    if (const auto* real = std::get_if<double>(&x)) return *real == std::get<double>(y);
+    if (const auto* text = std::get_if<AnsiString>(&x)) return *text == std::get<AnsiString>(y);
+    return std::holds_alternative<std::monostate>(x);
 }

@@ -69,6 +69,10 @@ public:
     int NestingUse = 0;
     // Where the evaluator stops: at the first token that is no part of it.
     TKpTokenState End;
+    // Reading a name resets the current argument frame, and its last name
+    // leaves whether a result was wanted (by the token after the name).
+    bool ReadsNames = false;
+    bool LastResultWanted = false;
 
 private:
     struct Node {
@@ -112,22 +116,79 @@ struct TKpCompiledAssignment {
     int Fallbacks = 0;
 };
 
-// The compiled statements of a source by the position behind their first token.
-class TKpCompiledStatements {
+// An expression read where the evaluator is asked for one (a condition, an
+// argument). The evaluator takes the first operand from the reader's value
+// and looks at the kind of the token before it, so both are part of the key.
+struct TKpCompiledOperand {
+    TKpCompiledOperand(int prevKind, Variant firstValue) : PrevKind(prevKind), FirstValue(std::move(firstValue)) {}
+    int PrevKind;
+    Variant FirstValue;
+    TKpCompiledExpression Value;
+    int Fallbacks = 0;
+};
+
+// Compiled items of one kind by the position behind their first token.
+template <class Item>
+class TKpCompiledTable {
 public:
     void Clear() {
         index_.clear();
-        assignments_.clear();
+        items_.clear();
     }
-    // The assignment at the position, compiled on first use; nullptr when it
-    // cannot be compiled.
-    TKpCompiledAssignment* AssignmentAt(int position, const AnsiString& name, const TKpTokenReader& read,
-                                        const Variant& tokenValue);
-    // Falls back for this run; after a few such runs the statement stays with the evaluator.
-    void NoteFallback(int position);
+    // The item at the position; `tried` tells whether compiling was tried there.
+    Item* Find(int position, bool& tried) {
+        if (position < 0) {
+            tried = true;
+            return nullptr;
+        }
+        if (std::size_t(position) >= index_.size()) index_.resize(std::size_t(position) + 1, notTried);
+        const int entry = index_[std::size_t(position)];
+        tried = entry != notTried;
+        return entry > 0 ? items_[std::size_t(entry - 1)].get() : nullptr;
+    }
+    // Keeps what compiling at the (found) position gave; nullptr for nothing.
+    Item* Keep(int position, std::unique_ptr<Item> item) {
+        int& entry = index_[std::size_t(position)];
+        entry = notCompilable;
+        if (!item) return nullptr;
+        items_.push_back(std::move(item));
+        entry = int(items_.size());
+        return items_.back().get();
+    }
+    // After a few runs that fell back the item stays with the evaluator.
+    void NoteFallback(int position) {
+        if (position < 0 || std::size_t(position) >= index_.size()) return;
+        int& entry = index_[std::size_t(position)];
+        if (entry > 0 && ++items_[std::size_t(entry - 1)]->Fallbacks > 8) entry = notCompilable;
+    }
 
 private:
     static constexpr int notTried = 0, notCompilable = -1;
     std::vector<int> index_;
-    std::vector<std::unique_ptr<TKpCompiledAssignment>> assignments_;
+    std::vector<std::unique_ptr<Item>> items_;
 };
+
+// The compiled statements and expressions of a source.
+class TKpCompiledStatements {
+public:
+    void Clear() {
+        assignments_.Clear();
+        operands_.Clear();
+    }
+    // The assignment whose target `name` ends at the position, compiled on
+    // first use; nullptr when it cannot be compiled.
+    TKpCompiledAssignment* AssignmentAt(int position, const AnsiString& name, const TKpTokenReader& read,
+                                        const Variant& tokenValue);
+    // The expression whose first token `first` ends at the position.
+    TKpCompiledOperand* OperandAt(const TKpCachedToken& first, int prevKind, const TKpTokenReader& read,
+                                  const Variant& tokenValue);
+    void NoteAssignmentFallback(int position) { assignments_.NoteFallback(position); }
+    void NoteOperandFallback(int position) { operands_.NoteFallback(position); }
+
+private:
+    TKpCompiledTable<TKpCompiledAssignment> assignments_;
+    TKpCompiledTable<TKpCompiledOperand> operands_;
+};
+
+// Whether two token values are the same (type and contents).
+bool SameTokenValue(const Variant& a, const Variant& b);

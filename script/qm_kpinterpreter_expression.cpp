@@ -157,6 +157,7 @@ TKpInterpreterExpression::NestingScope::NestingScope(TKpInterpreterExpression& i
 }
 
 void TKpInterpreterExpression::EvaluateExpression(Variant& value) {
+    if (EvaluateCompiledExpression(value)) return;
     value = Null();
     const int height = stackTop_;
     try {

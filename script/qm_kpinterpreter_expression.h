@@ -93,6 +93,9 @@ public:
 protected:
     virtual std::unique_ptr<TKpInterpreterAdapter> CreateOwnAdapter();
     virtual void SourceChanged() {}
+    // An expression at the reader evaluated without reading it, leaving the
+    // reader where the evaluator would; false when the evaluator must run.
+    virtual bool EvaluateCompiledExpression(Variant&) { return false; }
 
     // Puts another frame in as CurrentArgs for its lifetime.
     class ArgsScope {

@@ -178,8 +178,43 @@ bool TKpInterpreterFunction::EvaluateCompiled(TKpCompiledAssignment& assignment,
     if (target && HasRoomFor(expression.StackUse, expression.NestingUse) &&
         expression.Evaluate(CurFrame()->Vars, value))
         return true;
-    compiled_.NoteFallback(Position());
+    compiled_.NoteAssignmentFallback(Position());
     return false;
+}
+
+void TKpInterpreterFunction::MoveReaderTo(const TKpTokenState& state) {
+    SetPosition(state.Position);
+    TokenKind = state.Kind;
+    PrevTokenKind = state.PrevKind;
+    TokenText = state.Text;
+    TokenValue = state.Value;
+}
+
+bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
+    Frame* frame = CurFrame();
+    if (PushedBack || !frame || !LocalsAnswerFirst()) return false;
+    TKpCachedToken first;
+    first.Text = TokenText;
+    first.Kind = TokenKind;
+    first.End = Position();
+    if (TokenKind == ttIdentifier || TokenKind == ttInteger || TokenKind == ttReal || TokenKind == ttString ||
+        TokenKind == ttFalse || TokenKind == ttTrue)
+        first.Value = TokenValue;
+    TKpCompiledOperand* operand = compiled_.OperandAt(
+        first, PrevTokenKind, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
+    if (!operand) return false;
+    TKpCompiledExpression& expression = operand->Value;
+    if (!HasRoomFor(expression.StackUse, expression.NestingUse) || !expression.Evaluate(frame->Vars, value)) {
+        compiled_.NoteOperandFallback(first.End);
+        return false;
+    }
+    MoveReaderTo(expression.End);
+    if (expression.ReadsNames) {
+        TKpInterpreterArgs& args = CurrentArgs();
+        args.Reset();
+        args.ResultWanted = expression.LastResultWanted || args.Assignment;
+    }
+    return true;
 }
 
 // Leaves the reader, LastValue, the frame and the variable as running the
@@ -190,12 +225,7 @@ bool TKpInterpreterFunction::RunCompiledAssignment() {
     Variant value;
     if (!assignment || !EvaluateCompiled(*assignment, target, value)) return false;
     CurrentArgs().Reset();
-    const TKpTokenState& end = assignment->Value.End;
-    SetPosition(end.Position);
-    TokenKind = end.Kind;
-    PrevTokenKind = end.PrevKind;
-    TokenText = end.Text;
-    TokenValue = end.Value;
+    MoveReaderTo(assignment->Value.End);
     LastValue = value;
     StoreLocal(*target, value);
     return true;

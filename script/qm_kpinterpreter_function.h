@@ -93,6 +93,7 @@ protected:
     // directly.
     virtual bool LocalsAnswerFirst() const { return true; }
     void SourceChanged() override { compiled_.Clear(); }
+    bool EvaluateCompiledExpression(Variant& value) override;
 
 private:
     struct State {
@@ -112,6 +113,7 @@ private:
     // The compiled assignment starting at the current token, or nullptr.
     TKpCompiledAssignment* CompiledAssignmentHere();
     bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);
+    void MoveReaderTo(const TKpTokenState& state);
     // The local variable found for `name` in the current frame, or nullptr
     // when names are not looked up there first.
     TKpInterpreterVar* FindLocal(TKpLocalSlot& slot);

@@ -22,7 +22,7 @@ public:
     std::string Reader() {
         return std::to_string(Position()) + " " + std::to_string(TokenKind) + " " + std::to_string(PrevTokenKind) +
                " " + std::to_string(PushedBack) + " '" + TokenText + "' " + Text(TokenValue) + " = " +
-               Text(LastValue);
+               Text(LastValue) + " " + Frame(CurrentArgs());
     }
 
     std::vector<std::string> Trace;
@@ -31,6 +31,12 @@ protected:
     bool LocalsAnswerFirst() const override { return compiles_; }
 
 private:
+    // What host callbacks see of the current argument frame.
+    static std::string Frame(TKpInterpreterArgs& args) {
+        return std::to_string(args.ResultWanted) + std::to_string(args.Assignment) + std::to_string(args.Indexed) +
+               std::to_string(args.IndexedDone) + std::to_string(args.HasVarArgs) + std::to_string(args.ArgCount) +
+               std::to_string(args.CallObjectType()) + std::to_string(args.DispatchTarget.VarType());
+    }
     static std::string Text(const Variant& value) {
         try {
             return std::to_string(value.VarType()) + ":" + AnsiToUtf8(VarToStr(value));
@@ -84,10 +90,10 @@ TEST(CompiledStatements, LeaveEverythingAsTheEvaluatorDoes) {
         "    v := not (x > 2) or (d <= 3) and True; Emit(x); Emit(d); Emit(b); Emit(v);\n"
         "  end;\n"
         "  while x > -10 do x := x - 3;\n"
-        "  repeat x := x + 1 until x > 0;\n"
+        "  repeat x := x + 1; until x > 0;\n"
         "  if x = 1 then x := x * 10 else x := 0;\n"
         "  case x of 10: x := x + 1; else x := 0 end;\n"
-        "  try x := x + 1 finally x := x * 2 end;\n"
+        "  try x := x + 1; finally x := x * 2; end;\n"
         "  Emit(x);\n"
         "end;",
         "var i, x: Integer; begin for i := 2 downto 0 do x := 100 div i; end;",
@@ -96,6 +102,18 @@ TEST(CompiledStatements, LeaveEverythingAsTheEvaluatorDoes) {
         "var i, j: Integer; begin j := 0; for i := 1 to 3 do begin j := j + i; if j > 2 then break; end; "
         "Emit(j); end;",
         "var x: Integer; begin x := 1; x := x 2; end;",
+        "var x, y: Integer; begin x := 1; y := 2; if x < y then Emit(x); while (x + y) < 9 do x := x + 1; "
+        "if x = y then Emit(y); if y > x then Emit(x); Emit(x); end;",
+        "const k = 3; var i, x: Integer; s: string;\n"
+        "begin\n"
+        "  s := 'abcdef'; x := 2;\n"
+        "  for i := x - 1 to k + x do begin\n"
+        "    Emit(Copy(s, i, x)); Emit(-i); Emit('it''s' + s);\n"
+        "    case i mod k of 0: Emit(i); 1, 2: if -i < -x then Emit(x); end;\n"
+        "  end;\n"
+        "  repeat x := x * 2; until x > k * 4;\n"
+        "  Emit(((((x)))));\n"
+        "end;",
         "var x: Integer; begin x := (1 + ; end;",
     };
     for (const char* script : scripts) {
