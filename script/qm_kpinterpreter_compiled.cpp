@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/rtl/variant_rules.h"
+#include "script/qm_kpinterpreter_args.h"
 #include "script/qm_kpinterpreter_values.h"
 #include "script/qm_kpinterpreterparser.h"
 
@@ -30,6 +31,18 @@ bool SameReference(const Variant& left, const Variant& right) {
     if (type == SetVarType()) return VariantToSet(left) == VariantToSet(right);
     if (type == ClassVarType()) return VariantToClass(left) == VariantToClass(right);
     return VariantToPointer(left) == VariantToPointer(right);
+}
+
+bool EndsStatement(int kind) {
+    switch (kind) {
+        case ttSemicolon:
+        case ttEndKeyword:
+        case ttElse:
+        case ttUntil:
+        case ttFinally:
+        case ttExcept: return true;
+        default: return false;
+    }
 }
 
 bool FitsInteger(Int64 value) {
@@ -453,15 +466,8 @@ TKpCompiledAssignment* TKpCompiledStatements::AssignmentAt(int position, const A
         return assignments_.Keep(position, nullptr);
     }
     if (!assignment->Value.Compile(read, first, ttEqual, tokenValue)) return assignments_.Keep(position, nullptr);
-    switch (assignment->Value.End.Kind) {
-        case ttSemicolon:
-        case ttEndKeyword:
-        case ttElse:
-        case ttUntil:
-        case ttFinally:
-        case ttExcept: return assignments_.Keep(position, std::move(assignment));
-        default: return assignments_.Keep(position, nullptr);
-    }
+    if (!EndsStatement(assignment->Value.End.Kind)) return assignments_.Keep(position, nullptr);
+    return assignments_.Keep(position, std::move(assignment));
 }
 
 TKpCompiledOperand* TKpCompiledStatements::OperandAt(const TKpCachedToken& first, int prevKind,
@@ -473,6 +479,78 @@ TKpCompiledOperand* TKpCompiledStatements::OperandAt(const TKpCachedToken& first
     auto operand = std::make_unique<TKpCompiledOperand>(prevKind, tokenValue);
     if (!operand->Value.Compile(read, first, prevKind, tokenValue)) return operands_.Keep(first.End, nullptr);
     return operands_.Keep(first.End, std::move(operand));
+}
+
+namespace {
+
+// Follows the reading of a call statement from the token after its first name.
+std::unique_ptr<TKpCompiledCall> CompileCall(int position, const AnsiString& name, const TKpTokenReader& read) {
+    auto call = std::make_unique<TKpCompiledCall>();
+    // The evaluator sets the reader's value to the first name before it reads on.
+    Variant value = name;
+    int prevKind = ttIdentifier;
+    TKpCachedToken token;
+    read(position, token);
+    auto next = [&] {
+        prevKind = token.Kind;
+        read(token.End, token);
+        if (!VarIsEmpty(token.Value)) value = token.Value;
+    };
+    auto state = [&] { return TKpTokenState{token.End, token.Kind, prevKind, token.Text, value}; };
+    call->Name = name;
+    if (token.Kind == ttDot) {
+        call->ObjectName = name;
+        call->AtObject = state();
+        next();
+        if (token.Kind != ttIdentifier) return nullptr;
+        call->Name = VarToStr(value);
+        call->AtName = state();
+        next();
+    }
+    if (token.Kind == ttOpenParen) {
+        call->Parenthesised = true;
+        next();
+        if (token.Kind == ttCloseParen) {
+            next();
+        } else {
+            for (;;) {
+                if (call->Arguments.size() == std::size_t(MaxScriptArgs)) return nullptr;
+                TKpCompiledArgument& argument = call->Arguments.emplace_back();
+                argument.VarName = token.Kind == ttIdentifier ? token.Text : AnsiString();
+                argument.Start = state();
+                TKpCachedToken first = token;
+                first.Value = value;
+                if (!argument.Value.Compile(read, first, prevKind, value)) return nullptr;
+                const TKpTokenState& end = argument.Value.End;
+                token.End = end.Position;
+                token.Kind = end.Kind;
+                token.Text = end.Text;
+                prevKind = end.PrevKind;
+                value = end.Value;
+                if (token.Kind == ttCloseParen) break;
+                if (token.Kind != ttComma) return nullptr;
+                next();
+            }
+            next();
+        }
+    }
+    if (!EndsStatement(token.Kind)) return nullptr;
+    call->End = state();
+    return call;
+}
+
+}  // namespace
+
+TKpCompiledCall* TKpCompiledStatements::CallAt(int position, const AnsiString& name, const TKpTokenReader& read) {
+    bool tried = false;
+    if (TKpCompiledCall* call = calls_.Find(position, tried))
+        return (call->ObjectName.empty() ? call->Name : call->ObjectName) == name ? call : nullptr;
+    if (tried) return nullptr;
+    try {
+        return calls_.Keep(position, CompileCall(position, name, read));
+    } catch (...) {
+        return calls_.Keep(position, nullptr);
+    }
 }
 
 bool SameTokenValue(const Variant& a, const Variant& b) {

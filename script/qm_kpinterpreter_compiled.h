@@ -127,6 +127,33 @@ struct TKpCompiledOperand {
     int Fallbacks = 0;
 };
 
+// An argument of a compiled call.
+struct TKpCompiledArgument {
+    // The name the evaluator notes for a var parameter ("" unless the
+    // argument starts with one).
+    AnsiString VarName;
+    // The reader at the argument's first token, for the evaluator.
+    TKpTokenState Start;
+    TKpCompiledExpression Value;
+};
+
+// A call statement: `Name`, `Name(arguments)`, `Object.Name` or
+// `Object.Name(arguments)`, each argument a compiled expression. The names
+// are still resolved on every run (by the host, in the evaluator's order);
+// what is saved is reading the statement.
+struct TKpCompiledCall {
+    // "" for a free name.
+    AnsiString ObjectName;
+    AnsiString Name;
+    // The reader where the object is resolved and where its member is read.
+    TKpTokenState AtObject;
+    TKpTokenState AtName;
+    bool Parenthesised = false;
+    std::vector<TKpCompiledArgument> Arguments;
+    // At the statement's end, where the name is resolved.
+    TKpTokenState End;
+};
+
 // Compiled items of one kind by the position behind their first token.
 template <class Item>
 class TKpCompiledTable {
@@ -174,6 +201,7 @@ public:
     void Clear() {
         assignments_.Clear();
         operands_.Clear();
+        calls_.Clear();
     }
     // The assignment whose target `name` ends at the position, compiled on
     // first use; nullptr when it cannot be compiled.
@@ -182,12 +210,15 @@ public:
     // The expression whose first token `first` ends at the position.
     TKpCompiledOperand* OperandAt(const TKpCachedToken& first, int prevKind, const TKpTokenReader& read,
                                   const Variant& tokenValue);
+    // The call statement whose first name `name` ends at the position.
+    TKpCompiledCall* CallAt(int position, const AnsiString& name, const TKpTokenReader& read);
     void NoteAssignmentFallback(int position) { assignments_.NoteFallback(position); }
     void NoteOperandFallback(int position) { operands_.NoteFallback(position); }
 
 private:
     TKpCompiledTable<TKpCompiledAssignment> assignments_;
     TKpCompiledTable<TKpCompiledOperand> operands_;
+    TKpCompiledTable<TKpCompiledCall> calls_;
 };
 
 // Whether two token values are the same (type and contents).

@@ -111,7 +111,7 @@ void TKpInterpreterFunction::RunBlock() {
 }
 
 void TKpInterpreterFunction::RunIdentifierStatement() {
-    if (RunCompiledAssignment()) return;
+    if (RunCompiledAssignment() || RunCompiledCall()) return;
     AnsiString name = TokenText;
     CurrentArgs().Reset();
     NextToken();
@@ -147,105 +147,6 @@ void TKpInterpreterFunction::RunIdentifierStatement() {
         }
     }
     if (!SetValue(name, LastValue, args)) RaiseScriptError1(104, TokenStart(), name);
-}
-
-TKpInterpreterVar* TKpInterpreterFunction::FindLocal(TKpLocalSlot& slot) {
-    Frame* frame = CurFrame();
-    return frame && LocalsAnswerFirst() ? slot.Resolve(frame->Vars) : nullptr;
-}
-
-void TKpInterpreterFunction::StoreLocal(TKpInterpreterVar& var, const Variant& value) {
-    try {
-        TKpInterpreterVarList::Store(var, value);
-    } catch (std::exception& e) {
-        NoteError(e, AnsiString());
-        throw;
-    }
-}
-
-TKpCompiledAssignment* TKpInterpreterFunction::CompiledAssignmentHere() {
-    if (PushedBack) return nullptr;
-    return compiled_.AssignmentAt(
-        Position(), TokenText, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
-}
-
-// The target and the value of a compiled assignment; false when the
-// evaluator has to run the statement instead.
-bool TKpInterpreterFunction::EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target,
-                                              Variant& value) {
-    target = FindLocal(assignment.Target);
-    TKpCompiledExpression& expression = assignment.Value;
-    if (target && HasRoomFor(expression.StackUse, expression.NestingUse) &&
-        expression.Evaluate(CurFrame()->Vars, value))
-        return true;
-    compiled_.NoteAssignmentFallback(Position());
-    return false;
-}
-
-void TKpInterpreterFunction::MoveReaderTo(const TKpTokenState& state) {
-    SetPosition(state.Position);
-    TokenKind = state.Kind;
-    PrevTokenKind = state.PrevKind;
-    TokenText = state.Text;
-    TokenValue = state.Value;
-}
-
-bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
-    Frame* frame = CurFrame();
-    if (PushedBack || !frame || !LocalsAnswerFirst()) return false;
-    TKpCachedToken first;
-    first.Text = TokenText;
-    first.Kind = TokenKind;
-    first.End = Position();
-    if (TokenKind == ttIdentifier || TokenKind == ttInteger || TokenKind == ttReal || TokenKind == ttString ||
-        TokenKind == ttFalse || TokenKind == ttTrue)
-        first.Value = TokenValue;
-    TKpCompiledOperand* operand = compiled_.OperandAt(
-        first, PrevTokenKind, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
-    if (!operand) return false;
-    TKpCompiledExpression& expression = operand->Value;
-    if (!HasRoomFor(expression.StackUse, expression.NestingUse) || !expression.Evaluate(frame->Vars, value)) {
-        compiled_.NoteOperandFallback(first.End);
-        return false;
-    }
-    MoveReaderTo(expression.End);
-    if (expression.ReadsNames) {
-        TKpInterpreterArgs& args = CurrentArgs();
-        args.Reset();
-        args.ResultWanted = expression.LastResultWanted || args.Assignment;
-    }
-    return true;
-}
-
-// Leaves the reader, LastValue, the frame and the variable as running the
-// statement through the evaluator would.
-bool TKpInterpreterFunction::RunCompiledAssignment() {
-    TKpCompiledAssignment* assignment = CompiledAssignmentHere();
-    TKpInterpreterVar* target = nullptr;
-    Variant value;
-    if (!assignment || !EvaluateCompiled(*assignment, target, value)) return false;
-    CurrentArgs().Reset();
-    MoveReaderTo(assignment->Value.End);
-    LastValue = value;
-    StoreLocal(*target, value);
-    return true;
-}
-
-// A loop body that is one compiled assignment runs without moving the
-// reader: the loop would read the body's first token again next, and only
-// the kind of the token before it would differ. A store that needs a
-// conversion (which may fail, and must fail where the evaluator reads)
-// is left to the evaluator.
-bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignment) {
-    TKpInterpreterVar* target = nullptr;
-    Variant value;
-    if (!EvaluateCompiled(assignment, target, value) || !TKpInterpreterVarList::StoresAsIs(*target, value))
-        return false;
-    CurrentArgs().Reset();
-    LastValue = value;
-    TKpInterpreterVarList::Store(*target, value);
-    PrevTokenKind = assignment.Value.End.Kind;
-    return true;
 }
 
 // `Button1.OnClick := Clicked;` binds the script routine to the event

@@ -110,6 +110,9 @@ private:
     void RunIdentifierStatement();
     bool RunCompiledAssignment();
     bool RunCompiledLoopBody(TKpCompiledAssignment& assignment);
+    bool RunCompiledCall();
+    void CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value);
+    void ReadCompiledArguments(TKpCompiledCall& call);
     // The compiled assignment starting at the current token, or nullptr.
     TKpCompiledAssignment* CompiledAssignmentHere();
     bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);

@@ -9,13 +9,36 @@
 
 #include "platform/rtl/codepage.h"
 #include "script/qm_kpinterpreter_function.h"
+#include "script/qm_kpinterpreter_startup.h"
+#include "script/qm_kpinterpreter_values.h"
 #include "script_host.h"
 
 namespace {
 
+// A host object whose members note what they see of the interpreter.
+class TProbe : public TObject {
+    SERVIORA_CLASS(TProbe, TObject)
+};
+
+class TTracingInterpreter;
+TTracingInterpreter* tracing = nullptr;
+void NoteHostCall(const char* what, TKpInterpreterArgs& frame);
+
 class TTracingInterpreter : public TKpInterpreterFunction {
 public:
-    explicit TTracingInterpreter(bool compiles) : TKpInterpreterFunction(nullptr), compiles_(compiles) {}
+    explicit TTracingInterpreter(bool compiles) : TKpInterpreterFunction(nullptr), compiles_(compiles) {
+        OnGetValue = [this](TObject*, const AnsiString& name, Variant& value, TKpInterpreterArgs& frame, bool& done) {
+            if (name == "P") {
+                value = ObjectToVariant(&probe_);
+            } else if (name == "Free1") {
+                value = 5;
+            } else {
+                return;
+            }
+            NoteHostCall(name.c_str(), frame);
+            done = true;
+        };
+    }
 
     void StatementHook() override { Trace.push_back(Reader()); }
 
@@ -27,16 +50,21 @@ public:
 
     std::vector<std::string> Trace;
 
+    // What host callbacks see of an argument frame.
+    static std::string Frame(TKpInterpreterArgs& args) {
+        std::string text = std::to_string(args.ResultWanted) + std::to_string(args.Assignment) +
+                           std::to_string(args.Indexed) + std::to_string(args.IndexedDone) +
+                           std::to_string(args.HasVarArgs) + std::to_string(args.ArgCount) +
+                           std::to_string(args.CallObjectType()) + std::to_string(args.DispatchTarget.VarType());
+        for (int i = 0; i < args.ArgCount; ++i)
+            text += " " + AnsiToUtf8(args.VarArgNames[std::size_t(i)]) + ":" + Text(args.ArgValues[std::size_t(i)]);
+        return text;
+    }
+
 protected:
     bool LocalsAnswerFirst() const override { return compiles_; }
 
 private:
-    // What host callbacks see of the current argument frame.
-    static std::string Frame(TKpInterpreterArgs& args) {
-        return std::to_string(args.ResultWanted) + std::to_string(args.Assignment) + std::to_string(args.Indexed) +
-               std::to_string(args.IndexedDone) + std::to_string(args.HasVarArgs) + std::to_string(args.ArgCount) +
-               std::to_string(args.CallObjectType()) + std::to_string(args.DispatchTarget.VarType());
-    }
     static std::string Text(const Variant& value) {
         try {
             return std::to_string(value.VarType()) + ":" + AnsiToUtf8(VarToStr(value));
@@ -46,7 +74,22 @@ private:
     }
 
     bool compiles_;
+    TProbe probe_;
 };
+
+void NoteHostCall(const char* what, TKpInterpreterArgs& frame) {
+    tracing->Trace.push_back(std::string(what) + " " + tracing->Reader() + " / " + TTracingInterpreter::Frame(frame));
+}
+
+void ProbeLook(Variant& value, TKpInterpreterArgs& frame) {
+    NoteHostCall("Look", frame);
+    value = frame.ArgCount ? frame.ArgValues[0] : Variant(7);
+}
+
+void ProbeBump(Variant&, TKpInterpreterArgs& frame) {
+    NoteHostCall("Bump", frame);
+    frame.ArgValues[0] = frame.ArgValues[0].AsInteger() + 1;
+}
 
 struct Outcome {
     std::vector<std::string> trace;
@@ -61,7 +104,15 @@ struct Outcome {
 Outcome RunScript(const char* script, bool compiles) {
     ScriptTestHost& host = ScriptTestHost::Get();
     host.Emitted.clear();
+    static const bool registered = [] {
+        GlobalInterpreterAdapter()->DefineGetter(TProbe::StaticClass(), "Look", ProbeLook, -1, {}, 0);
+        GlobalInterpreterAdapter()->DefineGetter(TProbe::StaticClass(), "Bump", ProbeBump, 1,
+                                                 {Word(varInteger | varParamFlag)}, 0);
+        return true;
+    }();
+    static_cast<void>(registered);
     TTracingInterpreter interpreter(compiles);
+    tracing = &interpreter;
     interpreter.SetSource(script);
     Outcome outcome;
     try {
@@ -102,6 +153,20 @@ TEST(CompiledStatements, LeaveEverythingAsTheEvaluatorDoes) {
         "var i, j: Integer; begin j := 0; for i := 1 to 3 do begin j := j + i; if j > 2 then break; end; "
         "Emit(j); end;",
         "var x: Integer; begin x := 1; x := x 2; end;",
+        "var x: Integer; s: string;\n"
+        "begin\n"
+        "  x := 2; s := 'q';\n"
+        "  P.Look; P.Look(); P.Look(1); P.Look(x, x + 1, s + 'a', -x); Free1; Free1(x, 2);\n"
+        "  Emit(P.Look(3)); x := P.Look(4); Emit(x); P.Look(Free1); P.Look(x, Free1 + x);\n"
+        "  P.Bump(x); Emit(x); P.Bump(x + 1); Emit(x);\n"
+        "  P.Look(x)\n"
+        "end;",
+        "var x: Integer; begin x := 1; P.Look(x div 0); end;",
+        "var x: Integer; begin x := 1; P.Nope(x); end;",
+        "var x: Integer; begin x := 1; x.Look; end;",
+        "begin Unknown(1, 2); end;",
+        "var x: Integer; begin x := 1; P.Look(x) := 2; end;",
+        "var x: Integer; begin x := 1; P.Look(x; end;",
         "var x, y: Integer; begin x := 1; y := 2; if x < y then Emit(x); while (x + y) < 9 do x := x + 1; "
         "if x = y then Emit(y); if y > x then Emit(x); Emit(x); end;",
         "const k = 3; var i, x: Integer; s: string;\n"
