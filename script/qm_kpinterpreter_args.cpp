@@ -16,7 +16,8 @@ void TKpInterpreterArgs::Clear() {
     Reset();
     for (Variant& value : ArgValues)
         if (!VarIsEmpty(value)) value = Variant();
-    for (AnsiString& name : VarArgNames) name.clear();
+    for (AnsiString& name : VarArgNames)
+        if (!name.empty()) name.clear();
     ArgTypes.fill(0);
     CallName.clear();
     ResultWanted = false;

@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "platform/rtl/sysutils.h"
+#include "script/qm_kpinterpreter_compiled.h"
 #include "script/qm_kpinterpreter_records.h"
 #include "script/qm_kpinterpreter_startup.h"
 #include "script/qm_kpinterpreter_values.h"
@@ -23,19 +24,6 @@ double ParseReal(const AnsiString& text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) RaiseScriptError1(2, -1, text);
     return value;
-}
-
-bool IsReferenceType(TVarType type) {
-    return type == ObjectVarType() || type == ClassVarType() || type == SetVarType() || type == PointerVarType();
-}
-
-// Object, class, pointer and set values are equal when they hold the same
-// reference or mask.
-bool SameReference(const Variant& left, const Variant& right) {
-    const TVarType type = left.VarType();
-    if (type == SetVarType()) return VariantToSet(left) == VariantToSet(right);
-    if (type == ClassVarType()) return VariantToClass(left) == VariantToClass(right);
-    return VariantToPointer(left) == VariantToPointer(right);
 }
 
 }  // namespace
@@ -109,6 +97,22 @@ const TKpCachedToken& TKpInterpreterExpression::ReadToken() {
     return tokenCache_.Add(start, int(Source().size()), std::move(token));
 }
 
+void TKpInterpreterExpression::TokenAt(int position, TKpCachedToken& token) {
+    const int reading = parser_.Position();
+    parser_.SetPosition(position);
+    try {
+        token = ReadToken();
+    } catch (...) {
+        parser_.SetPosition(reading);
+        throw;
+    }
+    parser_.SetPosition(reading);
+}
+
+bool TKpInterpreterExpression::HasRoomFor(int stackUse, int nestingUse) const {
+    return stackTop_ + stackUse < ValueStackSize && nesting_ + nestingUse <= MaxNesting;
+}
+
 void TKpInterpreterExpression::PushBackToken() {
     if (PushedBack) RaiseScriptError1(2, -1, "");
     PushedBack = true;
@@ -153,6 +157,7 @@ TKpInterpreterExpression::NestingScope::NestingScope(TKpInterpreterExpression& i
 }
 
 void TKpInterpreterExpression::EvaluateExpression(Variant& value) {
+    if (EvaluateCompiledExpression(value)) return;
     value = Null();
     const int height = stackTop_;
     try {
@@ -201,6 +206,12 @@ void TKpInterpreterExpression::EvaluateLevel(int context, Variant& result) {
             Push(result);
             continue;
         }
+        if (IsBinaryOperator(kind)) {
+            if (contextPriority >= OperatorPriority(kind)) return;
+            EvaluateBinary(kind, result);
+            Push(result);
+            continue;
+        }
         switch (kind) {
             case ttNot: {
                 Variant operand;
@@ -217,21 +228,6 @@ void TKpInterpreterExpression::EvaluateLevel(int context, Variant& result) {
                     EvaluateLevel(ttNot, result);
                     if (kind == ttMinus) result = -result;
                 }
-                break;
-            case ttMultiply:
-            case ttDivide:
-            case ttDiv:
-            case ttMod:
-            case ttAnd:
-            case ttOr:
-            case ttEqual:
-            case ttNotEqual:
-            case ttGreater:
-            case ttLess:
-            case ttGreaterEqual:
-            case ttLessEqual:
-                if (contextPriority >= OperatorPriority(kind)) return;
-                EvaluateBinary(kind, result);
                 break;
             case ttOpenParen:
                 EvaluateLevel(ttOpenParen, result);
@@ -260,36 +256,7 @@ void TKpInterpreterExpression::EvaluateBinary(int op, Variant& result) {
     const Variant left = Pop();
     Variant right;
     EvaluateLevel(op, right);
-    switch (op) {
-        case ttPlus:
-        case ttMinus:
-            if (left.VarType() == SetVarType()) {
-                const Cardinal a = VariantToSet(left), b = VariantToSet(right);
-                result = SetToVariant(op == ttPlus ? (a | b) : (a & ~b));
-            } else {
-                result = op == ttPlus ? left + right : left - right;
-            }
-            break;
-        case ttMultiply: result = left * right; break;
-        case ttDivide: result = VarAsType(left, varDouble) / VarAsType(right, varDouble); break;
-        case ttDiv: result = VarIntDiv(left, right); break;
-        case ttMod: result = left % right; break;
-        case ttAnd: result = left & right; break;
-        case ttOr: result = left | right; break;
-        case ttEqual:
-        case ttNotEqual: {
-            bool equal = false;
-            if (IsReferenceType(left.VarType())) equal = SameReference(left, right);
-            else if (op == ttNotEqual && left.VarType() == varUnknown) equal = left.AsInterface() == right.AsInterface();
-            else equal = left == right;
-            result = op == ttEqual ? equal : !equal;
-            break;
-        }
-        case ttGreater: result = left > right; break;
-        case ttLess: result = left < right; break;
-        case ttGreaterEqual: result = left >= right; break;
-        default: result = left <= right; break;
-    }
+    ApplyBinaryOperator(op, left, right, result);
 }
 
 void TKpInterpreterExpression::ReadSetConstructor(Variant& result) {

@@ -93,6 +93,9 @@ public:
 protected:
     virtual std::unique_ptr<TKpInterpreterAdapter> CreateOwnAdapter();
     virtual void SourceChanged() {}
+    // An expression at the reader evaluated without reading it, leaving the
+    // reader where the evaluator would; false when the evaluator must run.
+    virtual bool EvaluateCompiledExpression(Variant&) { return false; }
 
     // Puts another frame in as CurrentArgs for its lifetime.
     class ArgsScope {
@@ -149,6 +152,11 @@ protected:
     // other errors pass.
     template <class Action>
     void MappingConversionErrors(Action action);
+
+    // The token at a position, read without moving the reader.
+    void TokenAt(int position, TKpCachedToken& token);
+    // Whether the value stack and the nesting count have room for so much more.
+    bool HasRoomFor(int stackUse, int nestingUse) const;
 
     TKpInterpreterParser parser_;
 

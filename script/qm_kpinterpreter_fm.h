@@ -80,6 +80,10 @@ public:
     TKpInterpreterCreateDfmStream OnCreateDfmStream;
     TKpInterpreterFreeDfmStream OnFreeDfmStream;
 
+protected:
+    // A form's components and the script's classes answer before the locals.
+    bool LocalsAnswerFirst() const override { return false; }
+
 private:
     void ReadForm(TKpInterpreterForm* form, TStream* stream);
     bool GetFormMember(TKpInterpreterForm* form, const AnsiString& identifier, Variant& value,

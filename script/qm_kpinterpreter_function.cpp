@@ -56,6 +56,10 @@ void TKpInterpreterFunction::DiscardState() {
 
 void TKpInterpreterFunction::RunStatement() {
     StatementHook();
+    RunStatementAfterHook();
+}
+
+void TKpInterpreterFunction::RunStatementAfterHook() {
     switch (TokenKind) {
         case ttIdentifier:
             RunIdentifierStatement();
@@ -107,6 +111,7 @@ void TKpInterpreterFunction::RunBlock() {
 }
 
 void TKpInterpreterFunction::RunIdentifierStatement() {
+    if (RunCompiledAssignment() || RunCompiledCall()) return;
     AnsiString name = TokenText;
     CurrentArgs().Reset();
     NextToken();
@@ -286,15 +291,21 @@ void TKpInterpreterFunction::RunFor() {
     if (TokenKind != ttDo) RaiseExpected("'do'");
     const int bodyStart = Position();
     NextToken();
+    TKpCompiledAssignment* compiledBody = TokenKind == ttIdentifier ? CompiledAssignmentHere() : nullptr;
     const Int64 first = from.AsInteger(), last = to.AsInteger();
     const Int64 step = up ? 1 : -1;
+    TKpLocalSlot counter(name);
     for (Int64 v = first; up ? v <= last : v >= last; v += step) {
         CurrentArgs().Reset();
-        if (!SetValue(name, Variant(Integer(v)), CurrentArgs())) RaiseScriptError1(104, TokenStart(), name);
+        if (TKpInterpreterVar* local = FindLocal(counter)) StoreLocal(*local, Variant(Integer(v)));
+        else if (!SetValue(name, Variant(Integer(v)), CurrentArgs())) RaiseScriptError1(104, TokenStart(), name);
         ClearLoopFlags();
-        RunStatement();
-        SetPosition(bodyStart);
-        NextToken();
+        StatementHook();
+        if (!compiledBody || !RunCompiledLoopBody(*compiledBody)) {
+            RunStatementAfterHook();
+            SetPosition(bodyStart);
+            NextToken();
+        }
         if (BreakFlag || ExitFlag) break;
     }
     SkipStatement();

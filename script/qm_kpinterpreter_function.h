@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "script/qm_kpinterpreter_compiled.h"
 #include "script/qm_kpinterpreter_expression.h"
 #include "script/qm_kpinterpreter_variables.h"
 
@@ -28,6 +29,8 @@ public:
     ~TKpInterpreterFunction() override;
 
     void RunStatement();
+    // RunStatement once StatementHook has been called.
+    void RunStatementAfterHook();
     void RunBlock();
 
     void SkipStatement();
@@ -85,6 +88,12 @@ protected:
         TKpInterpreterArgs* CallerArgs = nullptr;
     };
     Frame* CurFrame() { return frames_.empty() ? nullptr : frames_.back().get(); }
+    // True when a free name is looked up among the routine's variables
+    // before anything else, so compiled statements may read and write them
+    // directly.
+    virtual bool LocalsAnswerFirst() const { return true; }
+    void SourceChanged() override { compiled_.Clear(); }
+    bool EvaluateCompiledExpression(Variant& value) override;
 
 private:
     struct State {
@@ -99,6 +108,20 @@ private:
 
     static bool IsStatementStart(int kind);
     void RunIdentifierStatement();
+    bool RunCompiledAssignment();
+    bool RunCompiledLoopBody(TKpCompiledAssignment& assignment);
+    bool RunCompiledCall();
+    void CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value);
+    void ReadCompiledArguments(TKpCompiledCall& call);
+    // The compiled assignment starting at the current token, or nullptr.
+    TKpCompiledAssignment* CompiledAssignmentHere();
+    bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);
+    void MoveReaderTo(const TKpTokenState& state);
+    // The local variable found for `name` in the current frame, or nullptr
+    // when names are not looked up there first.
+    TKpInterpreterVar* FindLocal(TKpLocalSlot& slot);
+    // Stores as SetValue does into a local variable.
+    void StoreLocal(TKpInterpreterVar& var, const Variant& value);
     bool AssignEventProperty(const AnsiString& name, TKpInterpreterArgs& args);
     void RunIf();
     void RunWhile();
@@ -117,6 +140,7 @@ private:
     bool Jumping() const { return BreakFlag || ContinueFlag || ExitFlag; }
 
     std::vector<std::unique_ptr<Frame>> frames_;
+    TKpCompiledStatements compiled_;
     std::array<State, StateStackSize> states_;
     int stateTop_ = -1;
 };

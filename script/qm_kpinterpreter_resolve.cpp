@@ -285,8 +285,9 @@ bool TKpInterpreterAdapter::GetAutomationFactory(const AnsiString& name, TKpInte
 }
 
 bool TKpInterpreterAdapter::GetTypeCast(const AnsiString& name, TKpInterpreterArgs& frame, Variant& value) {
+    if (frame.ArgCount == 0) return false;
     const TVarType type = TypeCodeOfName(name);
-    if (type == 0 || frame.ArgCount == 0) return false;
+    if (type == 0) return false;
     if (frame.ArgCount > 1) RaiseScriptError(181, -1);
     value = ConvertToType(frame.ArgValues[0], type);
     return true;

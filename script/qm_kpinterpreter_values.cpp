@@ -3,6 +3,7 @@
 #include "script/qm_kpinterpreter_values.h"
 
 #include <array>
+#include <string_view>
 
 #include "platform/rtl/custom_variant.h"
 #include "platform/rtl/exceptions.h"
@@ -41,10 +42,14 @@ std::array<std::unique_ptr<TCustomVariantType>, scriptTypeCount>& ScriptTypes() 
     return types;
 }
 
+// The codes of the created types, asked for on every value the interpreter
+// handles; 0 while not created.
+std::array<TVarType, scriptTypeCount> createdCodes{};
+
 TVarType CodeOf(ScriptType type) {
-    const auto& created = ScriptTypes()[type];
-    if (!created) throw EVariantInvalidOpError("Script variant types are not created");
-    return created->VarType();
+    const TVarType code = createdCodes[type];
+    if (!code) throw EVariantInvalidOpError("Script variant types are not created");
+    return code;
 }
 
 bool IsNilValue(const Variant& value) {
@@ -77,9 +82,11 @@ void CreateScriptVariantTypes() {
     types[pointerType] = std::make_unique<TKpReferenceVariantType>("Pointer");
     types[setType] = std::make_unique<TKpSetVariantType>("Set");
     types[arrayType] = std::make_unique<TKpSimpleVariantType>("ScriptArray");
+    for (std::size_t i = 0; i < types.size(); ++i) createdCodes[i] = types[i]->VarType();
 }
 
 void FreeScriptVariantTypes() {
+    createdCodes.fill(0);
     for (auto& type : ScriptTypes()) type.reset();
 }
 
@@ -217,7 +224,7 @@ int TypeSize(TVarType type) {
 
 TVarType TypeCodeOfName(const AnsiString& name) {
     struct Entry {
-        const char* name;
+        std::string_view name;
         TVarType type;
     };
     static constexpr Entry names[] = {

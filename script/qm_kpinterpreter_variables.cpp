@@ -1,6 +1,8 @@
 // Script variables.
 #include "script/qm_kpinterpreter_variables.h"
 
+#include <atomic>
+
 #include "platform/rtl/identifier.h"
 #include "script/qm_kpinterpreter_entries.h"
 #include "script/qm_kpinterpreter_values.h"
@@ -17,6 +19,7 @@ TKpInterpreterVar& TKpInterpreterVarList::Declare(const AnsiString& unit, const 
     var->TypeCode = typeCode;
     CopyScriptVariant(var->Value, value);
     vars_.insert(vars_.begin(), std::move(var));
+    Touch();
     return *vars_.front();
 }
 
@@ -31,11 +34,14 @@ void TKpInterpreterVarList::Remove(const AnsiString& unit, const AnsiString& nam
     for (auto it = vars_.begin(); it != vars_.end(); ++it)
         if (SameIdentifier((*it)->VarName, name) && (unit.empty() || SameIdentifier((*it)->VarUnit, unit))) {
             vars_.erase(it);
+            Touch();
             return;
         }
 }
 
 bool TKpInterpreterVarList::ReadVar(const AnsiString& name, Variant& value, const TKpInterpreterArgs& frame) const {
+    // Registries mostly hold no variables; the call object's test is not cheap.
+    if (vars_.empty()) return false;
     AnsiString unit;
     if (frame.CallObjectType() != varEmpty) {
         if (frame.CallObjectType() != ObjectVarType()) return false;
@@ -54,10 +60,20 @@ bool TKpInterpreterVarList::WriteVar(const AnsiString& name, const Variant& valu
     if (frame.CallObjectType() != varEmpty) return false;
     TKpInterpreterVar* var = Lookup(AnsiString(), name);
     if (!var) return false;
-    const TVarType type = var->TypeCode;
-    if (type == 0 || type == varVariant || type == value.VarType())
-        AssignScriptValue(var->Value, value);
-    else
-        AssignScriptValue(var->Value, ConvertForVariable(value, TVarType(type & ~varParamFlag)));
+    Store(*var, value);
     return true;
+}
+
+void TKpInterpreterVarList::Store(TKpInterpreterVar& var, const Variant& value) {
+    if (StoresAsIs(var, value))
+        AssignScriptValue(var.Value, value);
+    else
+        AssignScriptValue(var.Value, ConvertForVariable(value, TVarType(var.TypeCode & ~varParamFlag)));
+}
+
+// One counter for all lists: a list made where another was freed does not
+// repeat its stamp.
+void TKpInterpreterVarList::Touch() {
+    static std::atomic<std::uint64_t> next{0};
+    stamp_ = ++next;
 }

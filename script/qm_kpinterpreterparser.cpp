@@ -250,6 +250,11 @@ int OperatorPriority(int tokenType) {
     }
 }
 
+bool IsBinaryOperator(int tokenType) {
+    const int priority = OperatorPriority(tokenType);
+    return priority >= 2 && priority <= 6 && tokenType != ttPlus && tokenType != ttMinus;
+}
+
 int CountLineBreaks(const AnsiString& text, int position) {
     if (position > int(text.size())) return -1;
     int lines = 0;

@@ -81,6 +81,8 @@ int TokenType(const AnsiString& text);
 int KeywordId(const AnsiString& text);
 // 0..8; ">=" and "<=" bind less tightly (2) than the other comparisons (3).
 int OperatorPriority(int tokenType);
+// The operators that are always binary: all but not, + and -.
+bool IsBinaryOperator(int tokenType);
 
 // Line breaks among the first `position` characters: each LF, and each CR
 // not followed by LF, so CR LF, LF-only and CR-only texts count alike; -1

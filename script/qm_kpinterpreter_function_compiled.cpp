@@ -1,0 +1,193 @@
+// The statement interpreter's compiled statements: finding local
+// variables by slot, running compiled assignments, loop bodies, calls and
+// expressions, and leaving the reader, LastValue and the argument frame as
+// the evaluator would at every point a host can see.
+#include <optional>
+
+#include "script/qm_kpinterpreter_function.h"
+#include "script/qm_kpinterpreter_values.h"
+
+TKpInterpreterVar* TKpInterpreterFunction::FindLocal(TKpLocalSlot& slot) {
+    Frame* frame = CurFrame();
+    return frame && LocalsAnswerFirst() ? slot.Resolve(frame->Vars) : nullptr;
+}
+
+void TKpInterpreterFunction::StoreLocal(TKpInterpreterVar& var, const Variant& value) {
+    try {
+        TKpInterpreterVarList::Store(var, value);
+    } catch (std::exception& e) {
+        NoteError(e, AnsiString());
+        throw;
+    }
+}
+
+TKpCompiledAssignment* TKpInterpreterFunction::CompiledAssignmentHere() {
+    if (PushedBack) return nullptr;
+    return compiled_.AssignmentAt(
+        Position(), TokenText, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
+}
+
+// The target and the value of a compiled assignment; false when the
+// evaluator has to run the statement instead.
+bool TKpInterpreterFunction::EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target,
+                                              Variant& value) {
+    target = FindLocal(assignment.Target);
+    TKpCompiledExpression& expression = assignment.Value;
+    if (target && HasRoomFor(expression.StackUse, expression.NestingUse) &&
+        expression.Evaluate(CurFrame()->Vars, value))
+        return true;
+    compiled_.NoteAssignmentFallback(Position());
+    return false;
+}
+
+void TKpInterpreterFunction::MoveReaderTo(const TKpTokenState& state) {
+    SetPosition(state.Position);
+    TokenKind = state.Kind;
+    PrevTokenKind = state.PrevKind;
+    TokenText = state.Text;
+    TokenValue = state.Value;
+}
+
+bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
+    Frame* frame = CurFrame();
+    if (PushedBack || !frame || !LocalsAnswerFirst()) return false;
+    TKpCachedToken first;
+    first.Text = TokenText;
+    first.Kind = TokenKind;
+    first.End = Position();
+    if (TokenKind == ttIdentifier || TokenKind == ttInteger || TokenKind == ttReal || TokenKind == ttString ||
+        TokenKind == ttFalse || TokenKind == ttTrue)
+        first.Value = TokenValue;
+    TKpCompiledOperand* operand = compiled_.OperandAt(
+        first, PrevTokenKind, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
+    if (!operand) return false;
+    TKpCompiledExpression& expression = operand->Value;
+    if (!HasRoomFor(expression.StackUse, expression.NestingUse) || !expression.Evaluate(frame->Vars, value)) {
+        compiled_.NoteOperandFallback(first.End);
+        return false;
+    }
+    MoveReaderTo(expression.End);
+    if (expression.ReadsNames) {
+        TKpInterpreterArgs& args = CurrentArgs();
+        args.Reset();
+        args.ResultWanted = expression.LastResultWanted || args.Assignment;
+    }
+    return true;
+}
+
+// Leaves the reader, LastValue, the frame and the variable as running the
+// statement through the evaluator would.
+bool TKpInterpreterFunction::RunCompiledAssignment() {
+    TKpCompiledAssignment* assignment = CompiledAssignmentHere();
+    TKpInterpreterVar* target = nullptr;
+    Variant value;
+    if (!assignment || !EvaluateCompiled(*assignment, target, value)) return false;
+    CurrentArgs().Reset();
+    MoveReaderTo(assignment->Value.End);
+    LastValue = value;
+    StoreLocal(*target, value);
+    return true;
+}
+
+// A loop body that is one compiled assignment runs without moving the
+// reader: the loop would read the body's first token again next, and only
+// the kind of the token before it would differ. A store that needs a
+// conversion (which may fail, and must fail where the evaluator reads)
+// is left to the evaluator.
+bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignment) {
+    TKpInterpreterVar* target = nullptr;
+    Variant value;
+    if (!EvaluateCompiled(assignment, target, value) || !TKpInterpreterVarList::StoresAsIs(*target, value))
+        return false;
+    CurrentArgs().Reset();
+    LastValue = value;
+    TKpInterpreterVarList::Store(*target, value);
+    PrevTokenKind = assignment.Value.End.Kind;
+    return true;
+}
+
+// Runs a call statement as the evaluator's designator would: the same
+// names resolved in the same order, with the reader, LastValue, the
+// nesting count and the argument frame as they would be at each
+// resolution. Arguments the compiled expressions cannot give are read by
+// the evaluator where they stand.
+bool TKpInterpreterFunction::RunCompiledCall() {
+    if (PushedBack || !CurFrame() || !LocalsAnswerFirst()) return false;
+    TKpCompiledCall* call = compiled_.CallAt(Position(), TokenText,
+                                             [this](int at, TKpCachedToken& token) { TokenAt(at, token); });
+    if (!call) return false;
+    TKpInterpreterArgs& args = CurrentArgs();
+    args.Reset();
+    args.Assignment = false;
+    NestingScope outer(*this);
+    if (call->ObjectName.empty()) {
+        CallCompiledName(*call, Variant(), LastValue);
+        return true;
+    }
+    MoveReaderTo(call->AtObject);
+    args.Indexed = false;
+    args.ArgCount = 0;
+    args.SetCallObject(Variant());
+    args.ResultWanted = true;
+    args.IndexedDone = false;
+    if (!GetValue(call->ObjectName, LastValue, args)) RaiseScriptError1(104, TokenStart(), call->ObjectName);
+    ResolveRecordType(LastValue);
+    if (args.HasVarArgs) WriteBackVarArgs(args);
+    args.ClearCallObject();
+    args.DispatchTarget = Variant();
+    args.ArgCount = 0;
+    MoveReaderTo(call->AtName);
+    const TVarType type = LastValue.VarType();
+    if (type != ObjectVarType() && type != ClassVarType() && type != RecordVarType() && type != varDispatch &&
+        type != varUnknown)
+        RaiseScriptError(109, TokenStart());
+    Variant member = Null();
+    {
+        NestingScope inner(*this);
+        CallCompiledName(*call, LastValue, member);
+    }
+    LastValue = member;
+    return true;
+}
+
+void TKpInterpreterFunction::CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value) {
+    TKpInterpreterArgs& args = CurrentArgs();
+    args.Indexed = false;
+    if (call.Parenthesised) ReadCompiledArguments(call);
+    else args.ArgCount = 0;
+    MoveReaderTo(call.End);
+    args.SetCallObject(object);
+    args.ResultWanted = args.Assignment;
+    args.IndexedDone = false;
+    if (!GetValue(call.Name, value, args)) RaiseScriptError1(104, TokenStart(), call.Name);
+    ResolveRecordType(value);
+    if (args.HasVarArgs) WriteBackVarArgs(args);
+    args.ClearCallObject();
+    args.DispatchTarget = Variant();
+    args.ArgCount = 0;
+}
+
+void TKpInterpreterFunction::ReadCompiledArguments(TKpCompiledCall& call) {
+    TKpInterpreterArgs& fill = CurrentArgs();
+    // The evaluator reads arguments with a fresh frame current; only an
+    // argument it has to read sees one.
+    std::optional<ScratchFrame> fresh;
+    int count = 0;
+    for (TKpCompiledArgument& argument : call.Arguments) {
+        fill.VarArgNames[std::size_t(count)] = argument.VarName;
+        Variant& value = fill.ArgValues[std::size_t(count)];
+        TKpCompiledExpression& expression = argument.Value;
+        if (!HasRoomFor(expression.StackUse, expression.NestingUse) || !expression.Evaluate(CurFrame()->Vars, value)) {
+            if (!fresh) {
+                fresh.emplace(*this);
+                (*fresh)->Indexed = fill.Indexed;
+            }
+            MoveReaderTo(argument.Start);
+            ArgsScope scope(*this, **fresh);
+            (*fresh)->Reset();
+            EvaluateExpression(value);
+        }
+        ++count;
+    }
+    fill.ArgCount = count;
+}

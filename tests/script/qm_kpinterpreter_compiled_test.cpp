@@ -1,0 +1,198 @@
+// Compiled statements against the evaluator: each script runs in an
+// interpreter that compiles and in one that never does (its locals do not
+// answer first), and what a host can see must agree: the reader and
+// LastValue at every statement, the output, the error and where it is.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/rtl/codepage.h"
+#include "script/qm_kpinterpreter_function.h"
+#include "script/qm_kpinterpreter_startup.h"
+#include "script/qm_kpinterpreter_values.h"
+#include "script_host.h"
+
+namespace {
+
+// A host object whose members note what they see of the interpreter.
+class TProbe : public TObject {
+    SERVIORA_CLASS(TProbe, TObject)
+};
+
+class TTracingInterpreter;
+TTracingInterpreter* tracing = nullptr;
+void NoteHostCall(const char* what, TKpInterpreterArgs& frame);
+
+class TTracingInterpreter : public TKpInterpreterFunction {
+public:
+    explicit TTracingInterpreter(bool compiles) : TKpInterpreterFunction(nullptr), compiles_(compiles) {
+        OnGetValue = [this](TObject*, const AnsiString& name, Variant& value, TKpInterpreterArgs& frame, bool& done) {
+            if (name == "P") {
+                value = ObjectToVariant(&probe_);
+            } else if (name == "Free1") {
+                value = 5;
+            } else {
+                return;
+            }
+            NoteHostCall(name.c_str(), frame);
+            done = true;
+        };
+    }
+
+    void StatementHook() override { Trace.push_back(Reader()); }
+
+    std::string Reader() {
+        return std::to_string(Position()) + " " + std::to_string(TokenKind) + " " + std::to_string(PrevTokenKind) +
+               " " + std::to_string(PushedBack) + " '" + TokenText + "' " + Text(TokenValue) + " = " +
+               Text(LastValue) + " " + Frame(CurrentArgs());
+    }
+
+    std::vector<std::string> Trace;
+
+    // What host callbacks see of an argument frame.
+    static std::string Frame(TKpInterpreterArgs& args) {
+        std::string text = std::to_string(args.ResultWanted) + std::to_string(args.Assignment) +
+                           std::to_string(args.Indexed) + std::to_string(args.IndexedDone) +
+                           std::to_string(args.HasVarArgs) + std::to_string(args.ArgCount) +
+                           std::to_string(args.CallObjectType()) + std::to_string(args.DispatchTarget.VarType());
+        for (int i = 0; i < args.ArgCount; ++i)
+            text += " " + AnsiToUtf8(args.VarArgNames[std::size_t(i)]) + ":" + Text(args.ArgValues[std::size_t(i)]);
+        return text;
+    }
+
+protected:
+    bool LocalsAnswerFirst() const override { return compiles_; }
+
+private:
+    static std::string Text(const Variant& value) {
+        try {
+            return std::to_string(value.VarType()) + ":" + AnsiToUtf8(VarToStr(value));
+        } catch (...) {
+            return std::to_string(value.VarType());
+        }
+    }
+
+    bool compiles_;
+    TProbe probe_;
+};
+
+void NoteHostCall(const char* what, TKpInterpreterArgs& frame) {
+    tracing->Trace.push_back(std::string(what) + " " + tracing->Reader() + " / " + TTracingInterpreter::Frame(frame));
+}
+
+void ProbeLook(Variant& value, TKpInterpreterArgs& frame) {
+    NoteHostCall("Look", frame);
+    value = frame.ArgCount ? frame.ArgValues[0] : Variant(7);
+}
+
+void ProbeBump(Variant&, TKpInterpreterArgs& frame) {
+    NoteHostCall("Bump", frame);
+    frame.ArgValues[0] = frame.ArgValues[0].AsInteger() + 1;
+}
+
+struct Outcome {
+    std::vector<std::string> trace;
+    std::vector<AnsiString> output;
+    bool failed = false;
+    int code = 0;
+    int position = 0;
+    AnsiString message;
+    std::string reader;
+};
+
+Outcome RunScript(const char* script, bool compiles) {
+    ScriptTestHost& host = ScriptTestHost::Get();
+    host.Emitted.clear();
+    static const bool registered = [] {
+        GlobalInterpreterAdapter()->DefineGetter(TProbe::StaticClass(), "Look", ProbeLook, -1, {}, 0);
+        GlobalInterpreterAdapter()->DefineGetter(TProbe::StaticClass(), "Bump", ProbeBump, 1,
+                                                 {Word(varInteger | varParamFlag)}, 0);
+        return true;
+    }();
+    static_cast<void>(registered);
+    TTracingInterpreter interpreter(compiles);
+    tracing = &interpreter;
+    interpreter.SetSource(script);
+    Outcome outcome;
+    try {
+        interpreter.Run();
+    } catch (...) {
+        outcome.failed = true;
+        outcome.code = interpreter.LastError().Code;
+        outcome.position = interpreter.LastError().Position;
+        outcome.message = interpreter.LastError().Message();
+    }
+    outcome.trace = interpreter.Trace;
+    outcome.output = host.Emitted;
+    outcome.reader = interpreter.Reader();
+    return outcome;
+}
+
+TEST(CompiledStatements, LeaveEverythingAsTheEvaluatorDoes) {
+    const char* scripts[] = {
+        "var i, s: Integer; begin s := 0; for i := 1 to 50 do s := (s + i) mod 7; Emit(s); end;",
+        "var i: Integer; s: string; begin s := ''; for i := 1 to 5 do s := s + 'x'; Emit(s); end;",
+        "var i: Integer; x, v: Variant; d: Double; b: Byte;\n"
+        "begin\n"
+        "  x := 3; d := 0.5; b := 7;\n"
+        "  for i := 1 to 4 do begin\n"
+        "    x := -x + (x - 1) * 2 div 3; d := d * 2 + +i / 4; b := b + i;\n"
+        "    v := not (x > 2) or (d <= 3) and True; Emit(x); Emit(d); Emit(b); Emit(v);\n"
+        "  end;\n"
+        "  while x > -10 do x := x - 3;\n"
+        "  repeat x := x + 1; until x > 0;\n"
+        "  if x = 1 then x := x * 10 else x := 0;\n"
+        "  case x of 10: x := x + 1; else x := 0 end;\n"
+        "  try x := x + 1; finally x := x * 2; end;\n"
+        "  Emit(x);\n"
+        "end;",
+        "var i, x: Integer; begin for i := 2 downto 0 do x := 100 div i; end;",
+        "var i, x: Integer; s: string; begin s := '1'; for i := 1 to 3 do begin x := s; s := s + 'a'; end; end;",
+        "var i: Integer; x: Variant; begin x := 1; for i := 1 to 5 do x := x * 100000; Emit(x); end;",
+        "var i, j: Integer; begin j := 0; for i := 1 to 3 do begin j := j + i; if j > 2 then break; end; "
+        "Emit(j); end;",
+        "var x: Integer; begin x := 1; x := x 2; end;",
+        "var x: Integer; s: string;\n"
+        "begin\n"
+        "  x := 2; s := 'q';\n"
+        "  P.Look; P.Look(); P.Look(1); P.Look(x, x + 1, s + 'a', -x); Free1; Free1(x, 2);\n"
+        "  Emit(P.Look(3)); x := P.Look(4); Emit(x); P.Look(Free1); P.Look(x, Free1 + x);\n"
+        "  P.Bump(x); Emit(x); P.Bump(x + 1); Emit(x);\n"
+        "  P.Look(x)\n"
+        "end;",
+        "var x: Integer; begin x := 1; P.Look(x div 0); end;",
+        "var x: Integer; begin x := 1; P.Nope(x); end;",
+        "var x: Integer; begin x := 1; x.Look; end;",
+        "begin Unknown(1, 2); end;",
+        "var x: Integer; begin x := 1; P.Look(x) := 2; end;",
+        "var x: Integer; begin x := 1; P.Look(x; end;",
+        "var x, y: Integer; begin x := 1; y := 2; if x < y then Emit(x); while (x + y) < 9 do x := x + 1; "
+        "if x = y then Emit(y); if y > x then Emit(x); Emit(x); end;",
+        "const k = 3; var i, x: Integer; s: string;\n"
+        "begin\n"
+        "  s := 'abcdef'; x := 2;\n"
+        "  for i := x - 1 to k + x do begin\n"
+        "    Emit(Copy(s, i, x)); Emit(-i); Emit('it''s' + s);\n"
+        "    case i mod k of 0: Emit(i); 1, 2: if -i < -x then Emit(x); end;\n"
+        "  end;\n"
+        "  repeat x := x * 2; until x > k * 4;\n"
+        "  Emit(((((x)))));\n"
+        "end;",
+        "var x: Integer; begin x := (1 + ; end;",
+    };
+    for (const char* script : scripts) {
+        SCOPED_TRACE(script);
+        const Outcome compiled = RunScript(script, true);
+        const Outcome evaluated = RunScript(script, false);
+        EXPECT_EQ(compiled.trace, evaluated.trace);
+        EXPECT_EQ(compiled.output, evaluated.output);
+        EXPECT_EQ(compiled.failed, evaluated.failed);
+        EXPECT_EQ(compiled.code, evaluated.code);
+        EXPECT_EQ(compiled.position, evaluated.position);
+        EXPECT_EQ(compiled.message, evaluated.message);
+        EXPECT_EQ(compiled.reader, evaluated.reader);
+    }
+}
+
+}  // namespace
