@@ -332,8 +332,8 @@ void TQmPreviewForm::Exit() {
 void TQmPreviewForm::FormKeyDown(Word& key, TShiftState shift) {
     if (!report_) return;
     const bool ctrl = shift.Contains(ssCtrl);
-    TScrollBar* v = preview_->VertBar();
-    TScrollBar* h = preview_->HorzBar();
+    TQmScrollBar* v = preview_->VertBar();
+    TQmScrollBar* h = preview_->HorzBar();
     bool handled = true;
     switch (key) {
         case VK_UP: preview_->SetVertPosition(v->Position() - v->SmallChange() * TQmPreview::ScrollStep); break;
