@@ -129,7 +129,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     Invalidate();
 }
 
-void TControl::UpdateBoundsFields(int left, int top, int width, int height) {
+bool TControl::UpdateBoundsFields(int left, int top, int width, int height, bool notifyResize) {
     const bool resized = width != width_ || height != height_;
     const bool moved = left != left_ || top != top_;
     left_ = left;
@@ -142,7 +142,8 @@ void TControl::UpdateBoundsFields(int left, int top, int width, int height) {
         anchorParentHeight_ = client.bottom;
     }
     if ((resized || moved) && align_ != alNone) RequestAlign();
-    if (resized && !ComponentState().Contains(csLoading)) Resize();
+    if (notifyResize && resized && !ComponentState().Contains(csLoading)) Resize();
+    return resized;
 }
 
 TRect TControl::ClientRect() const { return Rect(0, 0, width_, height_); }

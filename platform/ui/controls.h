@@ -371,7 +371,9 @@ protected:
     void ParentColorChanged();
     virtual void ChangeScale(int M, int D);
     // Bounds were changed from outside (the window moved): remember them.
-    void UpdateBoundsFields(int left, int top, int width, int height);
+    // Returns whether the size changed; a windowed control tells of that
+    // (Resize) itself, after its children are aligned to the new size.
+    bool UpdateBoundsFields(int left, int top, int width, int height, bool notifyResize = true);
     // The parent lays out its children again (an aligned child changed).
     void RequestAlign();
     void Changed();

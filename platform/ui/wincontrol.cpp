@@ -833,9 +833,9 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
         SetWindowPos(handle_, 0, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
-    const bool resized = width != Width() || height != Height();
-    UpdateBoundsFields(left, top, width, height);
-    if (resized) AlignControls(nullptr);
+    if (!UpdateBoundsFields(left, top, width, height, false)) return;
+    AlignControls(nullptr);
+    if (!ComponentState().Contains(csLoading)) Resize();
 }
 
 void TWinControl::WMWindowPosChanged(TMessage& Message) {
@@ -849,8 +849,11 @@ void TWinControl::WMWindowPosChanged(TMessage& Message) {
         ::ScreenToClient(GetAncestor(handle_, GA_PARENT), &corner);
         OffsetRect(&r, corner.x - r.left, corner.y - r.top);
     }
-    if (!IsIconic(handle_)) UpdateBoundsFields(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    const bool resized = !IsIconic(handle_) && UpdateBoundsFields(r.left, r.top, r.right - r.left, r.bottom - r.top, false);
+    // The default handler's WM_SIZE aligns the children first, so that the
+    // control's resize handler sees them at their new sizes.
     DefaultHandler(Message);
+    if (resized && handle_ && !ComponentState().Contains(csLoading)) Resize();
 }
 
 void TWinControl::WMSize(TMessage& Message) {

@@ -213,8 +213,11 @@ void InputMouseButton(POINT screen, int button, bool pressed) {
 void InputMouseWheel(POINT screen, int delta) {
     auto& in = TheInput();
     in.cursor = screen;
-    // The wheel goes to the focus window, as the platform does.
-    const HWND target = in.focus ? in.focus : in.active;
+    // The wheel goes to the window under the pointer, as the platform does
+    // for windows the pointer hovers over; while the mouse is captured, or
+    // over a disabled window, it goes to the focus window.
+    HWND target = in.capture && Find(in.capture) ? 0 : ShowingWindowAt(screen);
+    if (!target || !IsEnabledChain(target)) target = in.focus ? in.focus : in.active;
     if (!target) return;
     PostMouse(target, HTCLIENT, WM_MOUSEWHEEL, screen, WPARAM(WORD(short(delta))) << 16);
 }

@@ -138,6 +138,9 @@ void WindowLostVisibility(HWND window);
 // Whether a point in window coordinates lies in the window's region (true
 // without one).
 bool InWindowRegion(const Window& window, POINT point);
+// The deepest showing window under a screen point, disabled ones included
+// (the public lookup passes through them).
+HWND ShowingWindowAt(POINT screen);
 
 // The queue's entry for input: appends a message with its own time and
 // position. Text a key produced rides along (TranslateMessage turns it into

@@ -131,6 +131,8 @@ HWND DeepestAt(Window& parent, POINT screen, bool skipDisabled) {
 
 }  // namespace
 
+HWND ShowingWindowAt(POINT screen) { return DeepestAt(Desktop(), screen, false); }
+
 void SurfaceFollows(Window& w) {
     if (!w.IsTopLevel()) return;
     SyncSurface(w.handle, w.rect, IsShowing(w));

@@ -324,27 +324,14 @@ TQmPreview::TQmPreview(TComponent* owner) : TQmCustomPreview(owner) {
     SetBevelOuter(bvLowered);
     SetCaption("");
     CreateOutline();
-    scrollBox_ = new TPanel(this);
+    scrollBox_ = new TQmScrollBox(this);
     scrollBox_->SetParent(this);
-    scrollBox_->SetBevelOuter(bvNone);
     scrollBox_->SetAlign(alClient);
+    scrollBox_->OnChange = [this](TObject*, TQmScrollBarKind kind) { ScrollBoxScroll(kind); };
     CreateRulers();
     statusBar_ = new TStatusBar(this);
     statusBar_->SetParent(this);
     for (const int width : {100, 260, 100}) statusBar_->Panels()->Add()->SetWidth(width);
-    vBar_ = new TScrollBar(this);
-    vBar_->SetKind(sbVertical);
-    vBar_->SetParent(scrollBox_);
-    vBar_->SetWidth(GetSystemMetrics(SM_CXVSCROLL));
-    vBar_->SetAlign(alRight);
-    hBar_ = new TScrollBar(this);
-    hBar_->SetParent(scrollBox_);
-    hBar_->SetHeight(GetSystemMetrics(SM_CYHSCROLL));
-    hBar_->SetAlign(alBottom);
-    for (TScrollBar* bar : {hBar_, vBar_}) {
-        bar->SetParams(0, 0, 0);
-        bar->SetOnChange([this, bar](TObject*) { BarChanged(bar); });
-    }
     drawPanel_ = new TQmDrawPanel(scrollBox_);
     drawPanel_->Preview = this;
     drawPanel_->SetParent(scrollBox_);
@@ -355,7 +342,7 @@ TQmPreview::TQmPreview(TComponent* owner) : TQmCustomPreview(owner) {
     SetOnResize([this](TObject*) { LayoutPages(); });
     auto wheel = [this](int direction) {
         return [this, direction](TObject*, TShiftState, TPoint, bool& handled) {
-            SetVertPosition(vBar_->Position() + direction * vBar_->SmallChange() * ScrollStep);
+            SetVertPosition(VertBar()->Position() + direction * VertBar()->SmallChange() * ScrollStep);
             handled = true;
         };
     };
@@ -578,8 +565,8 @@ void TQmPreview::RefreshPages(bool resetPosition) {
     if (resetPosition) {
         currentPage_ = 1;
         offsetX_ = offsetY_ = lastHorz_ = lastVert_ = 0;
-        hBar_->SetPosition(0);
-        vBar_->SetPosition(0);
+        HorzBar()->SetPosition(0);
+        VertBar()->SetPosition(0);
     }
     UpdateStatus();
     LayoutPages();
@@ -632,35 +619,28 @@ void TQmPreview::LayoutPages() {
         }
         y += rowHeight + 10;
     }
-    auto range = [](TScrollBar* bar, int max, int client) {
-        bar->SetLargeChange(std::max(1, client));
-        bar->SetPageSize(0);
-        bar->SetParams(std::min(bar->Position(), std::max(0, max - bar->LargeChange())), 0, max);
-        bar->SetPageSize(std::max(0, client));
+    auto range = [](TQmScrollBar* bar, int max, int client) {
+        bar->SetMax(max);
+        bar->SetPageSize(client);
+        if (bar->Position() > max - bar->LargeChange()) bar->SetPosition(max - bar->LargeChange());
     };
-    range(hBar_, maxRight + 10, drawPanel_->Width());
-    range(vBar_, maxBottom + 10, drawPanel_->Height());
+    range(HorzBar(), maxRight + 10, scrollBox_->ClientWidth());
+    range(VertBar(), maxBottom + 10, scrollBox_->ClientHeight());
     ScrollToCurrentPage();
     ready_ = true;
     DoStatusChange();
 }
 
-void TQmPreview::MoveBar(TScrollBar* bar, int position) {
-    bar->SetPosition(std::clamp(position, bar->Min(), std::max(bar->Min(), bar->Max() - bar->LargeChange())));
-}
-
-void TQmPreview::BarChanged(TScrollBar* bar) {
-    const int p = bar->Position();
-    int& last = bar == hBar_ ? lastHorz_ : lastVert_;
+void TQmPreview::ScrollBoxScroll(TQmScrollBarKind kind) {
+    const bool horizontal = kind == qmsbHorizontal;
+    const int p = horizontal ? HorzBar()->Position() : VertBar()->Position();
+    int& last = horizontal ? lastHorz_ : lastVert_;
     const int delta = last - p;
     last = p;
-    if (bar == hBar_) {
-        offsetX_ = -p;
-        if (drawPanel_->HandleAllocated()) ScrollWindow(drawPanel_->Handle(), delta, 0, nullptr, nullptr);
-        return;
-    }
-    offsetY_ = -p;
-    if (drawPanel_->HandleAllocated()) ScrollWindow(drawPanel_->Handle(), 0, delta, nullptr, nullptr);
+    (horizontal ? offsetX_ : offsetY_) = -p;
+    if (drawPanel_ && drawPanel_->HandleAllocated() && delta != 0)
+        ScrollWindow(drawPanel_->Handle(), horizontal ? delta : 0, horizontal ? 0 : delta, nullptr, nullptr);
+    if (horizontal) return;
     if (const int page = PageAtViewTop(p)) {
         currentPage_ = page;
         UpdateStatus();
@@ -681,7 +661,7 @@ void TQmPreview::ScrollToCurrentPage() {
     TQmEndPages* pages = GetEndPages();
     if (!pages || currentPage_ < 1 || currentPage_ > pages->GetCount()) return;
     pages->CurPageNo = currentPage_;
-    MoveBar(vBar_, pages->GetPage(currentPage_ - 1)->PreviewRect.top - 10);
+    SetVertPosition(pages->GetPage(currentPage_ - 1)->PreviewRect.top - 10);
 }
 
 void TQmPreview::UpdateStatus() {

@@ -12,10 +12,10 @@
 #include "platform/ui/comctrls_treeview.h"
 #include "platform/ui/extctrls_splitter.h"
 #include "platform/ui/extctrls.h"
-#include "platform/ui/stdctrls_scrollbar.h"
 #include "report/core/qm_class.h"
 #include "report/core/qm_common.h"
 #include "report/ui/qm_ctrls_ruler.h"
+#include "report/ui/qm_ctrls_scroll.h"
 
 class TQmEndPage;
 class TQmEndPages;
@@ -124,13 +124,15 @@ public:
     // Layout coordinates are drawn at these: the negated scroll positions.
     int OffsetX() const { return offsetX_; }
     int OffsetY() const { return offsetY_; }
-    TScrollBar* HorzBar() const { return hBar_; }
-    TScrollBar* VertBar() const { return vBar_; }
+    TQmScrollBar* HorzBar() const { return scrollBox_->HorzScrollBar(); }
+    TQmScrollBar* VertBar() const { return scrollBox_->VertScrollBar(); }
     TQmDesignerRuler* HorzRuler() const { return hRuler_; }
     TQmDesignerRuler* VertRuler() const { return vRuler_; }
-    // Moves a bar (clamped to its range) and scrolls the surface with it.
-    void SetHorzPosition(int p) { MoveBar(hBar_, p); }
-    void SetVertPosition(int p) { MoveBar(vBar_, p); }
+    // Moves a bar (clamped to its range); the box reports the change and
+    // the surface scrolls with it.
+    void SetHorzPosition(int p) { HorzBar()->SetPosition(p); }
+    void SetVertPosition(int p) { VertBar()->SetPosition(p); }
+    TQmScrollBox* ScrollBox() const { return scrollBox_; }
     TQmDrawPanel* DrawPanel() const { return drawPanel_; }
     // The status line: the page text, then the link under the mouse.
     AnsiString StatusText(int panel) const;
@@ -202,8 +204,9 @@ private:
     void SetZoomMode(TQmPreviewZoom mode);
     void DoStatusChange();
     void PaintNow();
-    void MoveBar(TScrollBar* bar, int position);
-    void BarChanged(TScrollBar* bar);
+    // The box's report of a bar's position: the offset of that direction
+    // follows it and the surface's contents move by the difference.
+    void ScrollBoxScroll(TQmScrollBarKind kind);
     // The first page whose top lies above and bottom below the line 11
     // pixels under the top of the view; 0 in a gap.
     int PageAtViewTop(int position) const;
@@ -216,9 +219,7 @@ private:
     TQmPreviewZoom zoomMode_ = pzDefault;
     bool ready_ = false;
     std::array<AnsiString, 5> savedReportInfo_;
-    TPanel* scrollBox_ = nullptr;
-    TScrollBar* hBar_ = nullptr;
-    TScrollBar* vBar_ = nullptr;
+    TQmScrollBox* scrollBox_ = nullptr;
     TStatusBar* statusBar_ = nullptr;
     TPanel *topRulerStrip_ = nullptr, *leftRulerStrip_ = nullptr;
     TQmDesignerRuler *hRuler_ = nullptr, *vRuler_ = nullptr;

@@ -78,5 +78,5 @@ void TQmPreview::OutlineClick() {
     const int p = roundEven(page->PageInfo.ScreenHeight * scale_);
     currentPage_ = -1;
     SetCurrentPage(target->PageIndex + 1);
-    SetVertPosition(vBar_->Position() + roundEven(double(b) * e / std::max(1, p)) + 5);
+    SetVertPosition(VertBar()->Position() + roundEven(double(b) * e / std::max(1, p)) + 5);
 }

@@ -18,6 +18,8 @@
 #include "report/core/qm_class.h"
 #include "report/core/qm_resourcestrings.h"
 #include "report/core/qm_utils.h"
+#include "report/ui/qm_ctrls.h"
+#include "report/ui/qm_ctrls_popup.h"
 #include "report/ui/qm_formfont.h"
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_previewglyphs.h"
@@ -83,6 +85,8 @@ TQmPreviewForm::TQmPreviewForm(TComponent* owner) : TForm(owner, 0) {
     SetOnShow([this](TObject*) {
         ReadSettings();
         if (FormStyle() != fsMDIChild) RestoreFormPlacement("", this);
+        btnBorder_->SetDown(preview_->Options()->DrawBorder());
+        btnBorderColor_->SetCurrentColor(preview_->Options()->BorderPen()->Color());
     });
     SetOnClose([this](TObject*, TCloseAction& action) {
         SaveSettings();
@@ -108,14 +112,12 @@ void TQmPreviewForm::SaveSettings() {
     settings.WriteInteger(SettingsSection, "OutlineWidth", preview_->Outline()->Width());
 }
 
-TSpeedButton* TQmPreviewForm::AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
-                                        TNotifyEvent onClick) {
-    auto* button = new TSpeedButton(toolbar_);
-    button->SetFlat(true);
-    button->SetHeight(22);
-    button->SetCaption(caption);
+TQmToolbarButton* TQmPreviewForm::AddButton(int image, const AnsiString& hint, int group, TNotifyEvent onClick) {
+    auto* button = new TQmToolbarButton(toolbar_);
+    button->SetImages(ImageList1);
+    button->SetImageIndex(image);
     button->SetHint(hint);
-    AddItem(button, width);
+    AddItem(button, button->Width());
     if (group) {
         button->SetGroupIndex(group);
         button->SetAllowAllUp(true);
@@ -125,7 +127,7 @@ TSpeedButton* TQmPreviewForm::AddButton(const AnsiString& caption, const AnsiStr
 }
 
 void TQmPreviewForm::AddItem(TControl* item, int width) {
-    if (separatorPending_) (new TToolbarSepQy(toolbar_))->SetParent(toolbar_);
+    if (separatorPending_) (new TQmToolbarSep(toolbar_))->SetParent(toolbar_);
     separatorPending_ = false;
     item->SetWidth(width);
     item->SetParent(toolbar_);
@@ -147,18 +149,23 @@ void TQmPreviewForm::ArrangeToolbar() {
 }
 
 void TQmPreviewForm::CreateToolbar() {
-    auto* dock = new TDockQy(this);
+    auto* dock = new TQmDock(this);
+    dock->SetName("DockQy1");
     dock->SetParent(this);
+    dock->SetFixAlign(true);
+    dock->BeginLayoutUpdate();
     toolbar_ = new TToolbarQy(this);
     toolbar_->SetName("ToolbarPreviewStand");
-    toolbar_->SetCaption(Caption());
+    toolbar_->SetCaption(LoadReportString(45011));
     toolbar_->SetCloseButton(false);
     toolbar_->SetParent(dock);
+    toolbar_->SetDockRow(0);
+    toolbar_->SetDockPos(0);
     toolbar_->BeginContentUpdate();
 
-    cmbZoom_ = new TComboBox(toolbar_);
-    cmbZoom_->SetHeight(20);
+    cmbZoom_ = new TQmComboBoxQy(toolbar_);
     AddItem(cmbZoom_, 80);
+    cmbZoom_->SetDropDownCount(12);
     cmbZoom_->SetHint(LoadReportString(45007));
     for (const char* item : ZoomPercents) cmbZoom_->Items()->Add(item);
     for (int id : {46857, 46858, 46859}) cmbZoom_->Items()->Add(LoadReportString(id));
@@ -166,47 +173,67 @@ void TQmPreviewForm::CreateToolbar() {
     cmbZoom_->SetOnKeyPress([this](TObject*, char& key) { CmbZoomKeyPress(key); });
     separatorPending_ = true;
 
-    btnOnePage_ = AddButton(LoadReportString(46858), LoadReportString(46858), 36, 2, [this](TObject*) {
+    btnOnePage_ = AddButton(1, LoadReportString(46858), 2, [this](TObject*) {
         preview_->ZoomOnePage();
         RememberZoom();
     });
-    btn100_ = AddButton("100%", "100%", 40, 2, [this](TObject*) {
+    btn100_ = AddButton(2, "100%", 2, [this](TObject*) {
         preview_->SetZoom(100);
         RememberZoom();
     });
-    btnPageWidth_ = AddButton(LoadReportString(46857), LoadReportString(46857), 60, 2, [this](TObject*) {
+    btnPageWidth_ = AddButton(3, LoadReportString(46857), 2, [this](TObject*) {
         preview_->ZoomPageWidth();
         RememberZoom();
     });
     separatorPending_ = true;
-    AddButton("|<", LoadReportString(45032), 24, 0, [this](TObject*) { preview_->First(); });
-    AddButton("<", LoadReportString(45033), 24, 0, [this](TObject*) { preview_->Prior(); });
-    edtPageNo_ = new TEdit(toolbar_);
-    edtPageNo_->SetHeight(20);
+    AddButton(4, LoadReportString(45032), 0, [this](TObject*) { preview_->First(); });
+    AddButton(5, LoadReportString(45033), 0, [this](TObject*) { preview_->Prior(); });
+    edtPageNo_ = new TQmEdit(toolbar_);
     AddItem(edtPageNo_, 34);
     edtPageNo_->SetOnKeyPress([this](TObject*, char& key) { EdtPageNoKeyPress(key); });
-    AddButton(">", LoadReportString(45034), 24, 0, [this](TObject*) { preview_->Next(); });
-    AddButton(">|", LoadReportString(45035), 24, 0, [this](TObject*) { preview_->Last(); });
+    AddButton(6, LoadReportString(45034), 0, [this](TObject*) { preview_->Next(); });
+    AddButton(7, LoadReportString(45035), 0, [this](TObject*) { preview_->Last(); });
     separatorPending_ = true;
-    btnFind_ = AddButton(LoadReportString(45028), LoadReportString(45028), 60, 0, [this](TObject*) { btnFindClick(); });
+    btnFind_ = AddButton(8, LoadReportString(45028), 0, [this](TObject*) { btnFindClick(); });
     separatorPending_ = true;
-    btnOpen_ = AddButton(LoadReportString(45025), LoadReportString(45025), 60, 0, [this](TObject*) { btnOpenClick(); });
-    btnSave_ = AddButton(LoadReportString(45026), LoadReportString(45026), 60, 0, [this](TObject*) { btnSaveClick(); });
-    btnSaveToXLS_ = AddButton("Excel", LoadReportString(45009), 40, 0, [this](TObject*) {
+    btnOpen_ = AddButton(9, LoadReportString(45025), 0, [this](TObject*) { btnOpenClick(); });
+    btnSave_ = AddButton(10, LoadReportString(45026), 0, [this](TObject*) { btnSaveClick(); });
+    btnSaveToXLS_ = AddButton(15, LoadReportString(45009), 0, [this](TObject*) {
         if (report_ && btnSaveToXLS_->Visible()) preview_->SaveToXLS();
     });
-    btnPrint_ = AddButton(LoadReportString(45027), LoadReportString(45027), 60, 0, [this](TObject*) {
+    btnPrint_ = AddButton(11, LoadReportString(45027), 0, [this](TObject*) {
         if (report_ && btnPrint_->Visible()) preview_->Print();
     });
     separatorPending_ = true;
-    btnPageSetup_ = AddButton(LoadReportString(45024), LoadReportString(45024), 60, 0,
-                              [this](TObject*) { preview_->PageSetup(); });
-    btnShowOutline_ = AddButton(LoadReportString(46871), LoadReportString(46871), 72, 10,
+    btnPageSetup_ = AddButton(12, LoadReportString(45024), 0, [this](TObject*) { preview_->PageSetup(); });
+    btnShowOutline_ = AddButton(18, LoadReportString(46871), 10,
                                 [this](TObject*) { preview_->ShowOutline(btnShowOutline_->Down()); });
     separatorPending_ = true;
-    btnExit_ = AddButton(LoadReportString(45023), LoadReportString(45023), 60, 0, [this](TObject*) { Exit(); });
+    btnDesign_ = AddButton(13, LoadReportString(45010), 0, [this](TObject*) {
+        if (report_ && btnDesign_->Visible()) preview_->DesignReport();
+    });
+    separatorPending_ = true;
+    btnBorder_ = AddButton(16, "", 3, [this](TObject*) { BorderButtonClick(); });
+    btnBorderColor_ = new TQmColorPickerButton(toolbar_);
+    AddItem(btnBorderColor_, btnBorderColor_->Width());
+    btnBorderColor_->SetColorType(qmptLine);
+    btnBorderColor_->SetParentShowHint(true);
+    btnBorderColor_->OnColorChange = [this](TObject*) { BorderColorChange(); };
+    separatorPending_ = true;
+    btnExit_ = AddButton(14, LoadReportString(45023), 0, [this](TObject*) { Exit(); });
     toolbar_->EndContentUpdate();
+    dock->EndLayoutUpdate();
     ArrangeToolbar();
+}
+
+void TQmPreviewForm::BorderButtonClick() {
+    preview_->Options()->SetDrawBorder(!preview_->Options()->DrawBorder());
+    preview_->RefreshPages(false);
+}
+
+void TQmPreviewForm::BorderColorChange() {
+    preview_->Options()->BorderPen()->SetColor(btnBorderColor_->CurrentColor());
+    preview_->RefreshPages(false);
 }
 
 void TQmPreviewForm::AssignPreviewOptions(TQmPreviewOptions* options) { preview_->SetOptions(options); }
@@ -229,6 +256,7 @@ void TQmPreviewForm::Execute(TQmReport* report) {
     btnExit_->SetVisible(buttons.Contains(pbExit));
     btnFind_->SetVisible(buttons.Contains(pbFind));
     btnPageSetup_->SetVisible(buttons.Contains(pbPageSetup));
+    btnDesign_->SetVisible(buttons.Contains(pbDesign));
     for (TMenuItem* item : {itmPrint, itmPrintCurrentPage}) item->SetVisible(btnPrint_->Visible());
     for (TMenuItem* item : {N4, itmNewPage, itmDeletePage, itmEditPage}) item->SetVisible(preview_->CanModifyPages());
     ShowOutlineButton();
@@ -332,8 +360,8 @@ void TQmPreviewForm::Exit() {
 void TQmPreviewForm::FormKeyDown(Word& key, TShiftState shift) {
     if (!report_) return;
     const bool ctrl = shift.Contains(ssCtrl);
-    TScrollBar* v = preview_->VertBar();
-    TScrollBar* h = preview_->HorzBar();
+    TQmScrollBar* v = preview_->VertBar();
+    TQmScrollBar* h = preview_->HorzBar();
     bool handled = true;
     switch (key) {
         case VK_UP: preview_->SetVertPosition(v->Position() - v->SmallChange() * TQmPreview::ScrollStep); break;

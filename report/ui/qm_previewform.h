@@ -6,16 +6,17 @@
 #include "platform/ui/forms.h"
 #include "report/core/qm_reportwindows.h"
 
-class TComboBox;
 class TOpenDialog;
 class TSaveDialog;
-class TEdit;
 class TImageList;
 class TMenuItem;
 class TPopupMenu;
 class TToolbarQy;
-class TSpeedButton;
+class TQmColorPickerButton;
+class TQmComboBoxQy;
+class TQmEdit;
 class TQmPreview;
+class TQmToolbarButton;
 
 class TQmPreviewForm : public TForm, public IQmPreviewForm {
     SERVIORA_CLASS(TQmPreviewForm, TForm)
@@ -27,11 +28,11 @@ public:
     void Execute(TQmReport* report) override;
 
     TQmPreview* Preview() const { return preview_; }
-    TComboBox* ZoomCombo() const { return cmbZoom_; }
-    TEdit* PageEdit() const { return edtPageNo_; }
-    TSpeedButton* PrintButton() const { return btnPrint_; }
-    TSpeedButton* OnePageButton() const { return btnOnePage_; }
-    TSpeedButton* SaveToXLSButton() const { return btnSaveToXLS_; }
+    TQmComboBoxQy* ZoomCombo() const { return cmbZoom_; }
+    TQmEdit* PageEdit() const { return edtPageNo_; }
+    TQmToolbarButton* PrintButton() const { return btnPrint_; }
+    TQmToolbarButton* OnePageButton() const { return btnOnePage_; }
+    TQmToolbarButton* SaveToXLSButton() const { return btnSaveToXLS_; }
     // The open and save commands: the dialogs, then the panel's
     // LoadFromFiles or SaveToFile.
     void btnOpenClick();
@@ -40,8 +41,8 @@ public:
     // view has moved off the page of the last hit.
     void btnFindClick();
     void FindNextKey();
-    TSpeedButton* OutlineButton() const { return btnShowOutline_; }
-    TSpeedButton* PageSetupButton() const { return btnPageSetup_; }
+    TQmToolbarButton* OutlineButton() const { return btnShowOutline_; }
+    TQmToolbarButton* PageSetupButton() const { return btnPageSetup_; }
     // The toolbar's glyphs, at the indexes its items name.
     TImageList* ImageList1 = nullptr;
     // The popup menu on the pages and its handlers.
@@ -73,8 +74,11 @@ private:
     // item of its group.
     void ArrangeToolbar();
     void AddItem(TControl* item, int width);
-    TSpeedButton* AddButton(const AnsiString& caption, const AnsiString& hint, int width, int group,
-                            TNotifyEvent onClick);
+    // A glyph button of ImageList1 with its hint; a group makes it a toggle.
+    TQmToolbarButton* AddButton(int image, const AnsiString& hint, int group, TNotifyEvent onClick);
+    // The border-frame button and its colour: the preview's border option.
+    void BorderButtonClick();
+    void BorderColorChange();
     void PreviewStatusChange();
     void ShowOutlineButton();
     void CmbZoomClick();
@@ -93,21 +97,24 @@ private:
     TQmPreview* preview_ = nullptr;
     TToolbarQy* toolbar_ = nullptr;
     bool separatorPending_ = false;
-    TComboBox* cmbZoom_ = nullptr;
-    TEdit* edtPageNo_ = nullptr;
-    TSpeedButton* btnOnePage_ = nullptr;
-    TSpeedButton* btn100_ = nullptr;
-    TSpeedButton* btnPageWidth_ = nullptr;
-    TSpeedButton* btnPrint_ = nullptr;
-    TSpeedButton* btnOpen_ = nullptr;
-    TSpeedButton* btnSave_ = nullptr;
-    TSpeedButton* btnSaveToXLS_ = nullptr;
+    TQmComboBoxQy* cmbZoom_ = nullptr;
+    TQmEdit* edtPageNo_ = nullptr;
+    TQmToolbarButton* btnOnePage_ = nullptr;
+    TQmToolbarButton* btn100_ = nullptr;
+    TQmToolbarButton* btnPageWidth_ = nullptr;
+    TQmToolbarButton* btnPrint_ = nullptr;
+    TQmToolbarButton* btnOpen_ = nullptr;
+    TQmToolbarButton* btnSave_ = nullptr;
+    TQmToolbarButton* btnSaveToXLS_ = nullptr;
     TOpenDialog* openDialog_ = nullptr;
     TSaveDialog* saveDialog_ = nullptr;
-    TSpeedButton* btnExit_ = nullptr;
-    TSpeedButton* btnFind_ = nullptr;
-    TSpeedButton* btnPageSetup_ = nullptr;
-    TSpeedButton* btnShowOutline_ = nullptr;
+    TQmToolbarButton* btnExit_ = nullptr;
+    TQmToolbarButton* btnFind_ = nullptr;
+    TQmToolbarButton* btnPageSetup_ = nullptr;
+    TQmToolbarButton* btnShowOutline_ = nullptr;
+    TQmToolbarButton* btnDesign_ = nullptr;
+    TQmToolbarButton* btnBorder_ = nullptr;
+    TQmColorPickerButton* btnBorderColor_ = nullptr;
 };
 
 // The zoom every new preview window starts from with pzDefault or

@@ -7,6 +7,7 @@
 #include "platform/ui/menus.h"
 #include "platform/ui/stdctrls_combo.h"
 #include "report/core/qm_utils.h"
+#include "report/ui/qm_ctrls.h"
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_previewform.h"
 

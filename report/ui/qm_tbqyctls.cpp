@@ -13,6 +13,7 @@ TToolbarButtonQy::TToolbarButtonQy(TComponent* owner) : TGraphicControl(owner) {
     SetControlStyle(TControlStyle{csCaptureMouse, csOpaque, csDoubleClicks});
     SetBounds(0, 0, 22, 23);
     SetColor(clBtnFace);
+    glyph_.OnChange = [this](TObject*) { Invalidate(); };
 }
 
 TToolbarButtonQy::~TToolbarButtonQy() = default;
@@ -80,14 +81,32 @@ void TToolbarButtonQy::SetDropdownMenu(TPopupMenu* v) {
     Invalidate();
 }
 
-void TToolbarButtonQy::SetGlyph(TBitmap* v) {
-    glyph_.SetGlyph(v);
+void TToolbarButtonQy::SetImages(TCustomImageList* v) {
+    glyph_.SetImages(v);
+    if (v) v->FreeNotification(this);
+}
+
+void TToolbarButtonQy::SetLayout(TButtonLayout v) {
+    layout_ = v;
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetMargin(int v) {
+    if (v < -1) return;
+    margin_ = v;
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetSpacing(int v) {
+    spacing_ = v;
     Invalidate();
 }
 
 void TToolbarButtonQy::Notification(TComponent* component, TOperation operation) {
     TGraphicControl::Notification(component, operation);
-    if (operation == opRemove && component == dropdownMenu_) dropdownMenu_ = nullptr;
+    if (operation != opRemove) return;
+    if (component == dropdownMenu_) dropdownMenu_ = nullptr;
+    if (component == glyph_.Images()) glyph_.SetImages(nullptr);
 }
 
 // ---- hot tracking -----------------------------------------------------------------------
@@ -290,27 +309,32 @@ void TToolbarButtonQy::Paint() {
     } else if (state_ == tbsMouseIn || !flat_) {
         DrawEdge(dc, &r, flat_ ? BDR_RAISEDINNER : EDGE_RAISED, BF_RECT);
     }
-    TRect content = r;
-    InflateRect(&content, -2, -2);
-    if (sunk) OffsetRect(&content, 1, 1);
+    InflateRect(&r, -1, -1);
     canvas->Font()->Assign(Font());
     canvas->Brush()->SetStyle(bsClear);
-    const TButtonGlyph::State state = state_ == tbsDisabled ? TButtonGlyph::Disabled
-                                      : sunk               ? TButtonGlyph::Down
-                                                           : TButtonGlyph::Up;
-    const AnsiString caption = displayMode_ == dmGlyphOnly ? AnsiString() : Caption();
-    if (displayMode_ == dmTextOnly) {
-        TButtonGlyph textOnly(this);
-        textOnly.Draw(canvas, content, caption, state);
-    } else {
-        glyph_.Draw(canvas, content, caption, state);
-    }
-    if (HasDropdown()) {
-        const int x = r.right - 8, y = (r.bottom - 3) / 2;
-        for (int i = 0; i < 3; ++i) {
-            canvas->Pen()->SetColor(state_ == tbsDisabled ? clBtnShadow : clBtnText);
-            canvas->MoveTo(x + i, y + i);
-            canvas->LineTo(x + 5 - i, y + i);
+    TGlyphLayoutInput in;
+    in.Client = r;
+    if (sunk) in.Offset = TPoint{1, 1};
+    if (displayMode_ != dmTextOnly) in.GlyphSize = glyph_.Size();
+    if (displayMode_ != dmGlyphOnly) in.Caption = Caption();
+    in.Layout = layout_;
+    in.Margin = margin_;
+    in.Spacing = spacing_;
+    in.DropArrow = HasDropdown();
+    const TGlyphLayout at = ComputeLayout(canvas, in);
+    if (displayMode_ != dmTextOnly) glyph_.Draw(canvas, at.GlyphPos, state_);
+    if (!in.Caption.empty()) {
+        TRect text = at.TextBounds;
+        const UINT format = DT_CENTER | DT_SINGLELINE | DT_VCENTER;
+        canvas->Brush()->SetStyle(bsClear);
+        if (state_ == tbsDisabled) {
+            OffsetRect(&text, 1, 1);
+            canvas->Font()->SetColor(clBtnHighlight);
+            DrawText(dc, in.Caption.c_str(), -1, &text, format);
+            OffsetRect(&text, -1, -1);
+            canvas->Font()->SetColor(clBtnShadow);
         }
+        DrawText(dc, in.Caption.c_str(), -1, &text, format);
     }
+    if (in.DropArrow) DrawDropArrow(canvas, at.ArrowPos.x, at.ArrowPos.y, in.ArrowWidth, state_ != tbsDisabled);
 }

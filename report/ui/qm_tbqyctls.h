@@ -7,12 +7,12 @@
 
 #include "platform/ui/buttons.h"
 #include "platform/ui/controls.h"
+#include "report/ui/qm_tbqyglyph.h"
 
 class TPopupMenu;
 class TTimer;
 
 SERVIORA_ENUM(TButtonDisplayMode, dmBoth, dmGlyphOnly, dmTextOnly)
-enum TToolbarButtonState { tbsUp, tbsDisabled, tbsDown, tbsExclusive, tbsMouseIn };
 using TButtonDropdownEvent = TEvent<void(TObject* Sender, bool& ShowMenu, bool& RemoveClicks)>;
 
 class TToolbarButtonQy : public TGraphicControl {
@@ -46,7 +46,25 @@ public:
     TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
     void SetDropdownMenu(TPopupMenu* v);
     TBitmap* Glyph() const { return glyph_.Glyph(); }
-    void SetGlyph(TBitmap* v);
+    void SetGlyph(TBitmap* v) { glyph_.SetGlyph(v); }
+    int NumGlyphs() const { return glyph_.NumGlyphs(); }
+    void SetNumGlyphs(int v) { glyph_.SetNumGlyphs(v); }
+    TCustomImageList* Images() const { return glyph_.Images(); }
+    void SetImages(TCustomImageList* v);
+    int ImageIndex() const { return glyph_.ImageIndex(); }
+    void SetImageIndex(int v) { glyph_.SetImageIndex(v); }
+    bool OldDisabledStyle() const { return glyph_.OldDisabledStyle(); }
+    void SetOldDisabledStyle(bool v) { glyph_.SetOldDisabledStyle(v); }
+    TButtonLayout Layout() const { return layout_; }
+    void SetLayout(TButtonLayout v);
+    // -1 centres; values below -1 are ignored.
+    int Margin() const { return margin_; }
+    void SetMargin(int v);
+    // Between glyph and caption; -1 shares the free space out.
+    int Spacing() const { return spacing_; }
+    void SetSpacing(int v);
+    // The glyph's pictures per state, for those who look at them.
+    Qm_TBQyCtls::TButtonGlyph& ButtonGlyph() { return glyph_; }
     TToolbarButtonState State() const { return state_; }
     bool Hot() const { return hot_; }
 
@@ -94,7 +112,10 @@ private:
     TPopupMenu* dropdownMenu_ = nullptr;
     bool dropdownAlways_ = false;
     bool dropdownCombo_ = false;
-    TButtonGlyph glyph_{this};
+    Qm_TBQyCtls::TButtonGlyph glyph_;
+    TButtonLayout layout_ = blGlyphLeft;
+    int margin_ = -1;
+    int spacing_ = 4;
     bool clicking_ = false;
     bool hot_ = false;
     bool held_ = false;

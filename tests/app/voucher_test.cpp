@@ -24,6 +24,7 @@
 #include "platform/win/testseams.h"
 #include "report/core/qm_endpages.h"
 #include "report/core/qm_pages.h"
+#include "report/ui/qm_ctrls.h"
 #include "report/ui/qm_e_xlsform.h"
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_previewform.h"

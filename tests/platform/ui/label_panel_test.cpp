@@ -73,3 +73,18 @@ TEST_F(LabelPanelTest, SingleBorderGivesTheClientEdgeAndReadsBack) {
     EXPECT_EQ(back->BorderStyle(), bsSingle);
     EXPECT_EQ(back->BorderWidth(), 3);
 }
+
+TEST_F(ControlTest, APanelTellsOfItsNewSizeAfterItsChildrenTookIt) {
+    TForm* form = NewForm(320, 200);
+    auto* outer = Place<TPanel>(form, 0, 0, 200, 100);
+    outer->SetBevelOuter(bvNone);
+    auto* inner = Place<TPanel>(outer, 0, 0, 10, 10);
+    inner->SetAlign(alClient);
+    std::vector<int> seen;
+    outer->SetOnResize([&](TObject*) { seen.push_back(inner->Width()); });
+    outer->SetWidth(150);  // no window yet
+    form->Show();
+    ASSERT_TRUE(outer->HandleAllocated());
+    outer->SetWidth(250);  // through the window
+    EXPECT_EQ(seen, (std::vector<int>{150, 250}));
+}

@@ -77,6 +77,40 @@ TEST_F(WindowTest, CaptureChangesArriveWithTheOtherWindow) {
     EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_CAPTURECHANGED}}));
 }
 
+TEST_F(WindowTest, TheWheelGoesUnderThePointerUnlessCapturedOrDisabled) {
+    const HWND top = TopLevel(0, 0, 200, 100);
+    const HWND focused = Child(top, 0, 0, 50, 50);
+    const HWND hovered = Child(top, 100, 0, 50, 50);
+    DispatchQueuedMessages();
+    SetFocus(focused);
+    Watch({WM_MOUSEWHEEL});
+    const auto wheelOver = [&](HWND window) {
+        Log().clear();
+        EXPECT_TRUE(SimulateWheel(window, Point(10, 10), -WHEEL_DELTA));
+        DispatchQueuedMessages();
+        return Log().empty() ? HWND(0) : Log().front().window;
+    };
+    EXPECT_EQ(wheelOver(hovered), hovered);
+    EXPECT_EQ(Log().front().lParam, MAKELPARAM(110, 10)) << "at the pointer on the screen";
+    EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(Log().front().wParam), -WHEEL_DELTA);
+    EnableWindow(hovered, FALSE);
+    EXPECT_EQ(wheelOver(hovered), focused);
+    EnableWindow(hovered, TRUE);
+    // Under a modal dialog: the disabled window hands it to the dialog's
+    // focus, never to a window lying behind.
+    const HWND dialog = TopLevel(300, 0, 100, 100);
+    const HWND dialogControl = Child(dialog, 0, 0, 50, 50);
+    DispatchQueuedMessages();
+    SetFocus(dialogControl);
+    EnableWindow(top, FALSE);
+    EXPECT_EQ(wheelOver(hovered), dialogControl);
+    EnableWindow(top, TRUE);
+    SetFocus(focused);
+    SetCapture(focused);
+    EXPECT_EQ(wheelOver(hovered), focused);
+    ReleaseCapture();
+}
+
 TEST_F(WindowTest, APressThatTakesTheCaptureGetsTheReleaseQueuedBehindIt) {
     const HWND top = TopLevel(0, 0, 200, 100);
     const HWND a = Child(top, 0, 0, 50, 50);

@@ -33,6 +33,7 @@
 #include "report/core/qm_printer.h"
 #include "report/core/qm_units.h"
 #include "report/core/qm_utils.h"
+#include "report/ui/qm_ctrls.h"
 #include "report/ui/qm_dlgfind.h"
 #include "report/ui/qm_preview.h"
 #include "report/ui/qm_previewglyphs.h"
@@ -97,25 +98,35 @@ TEST_F(PreviewPanel, TwoPagesAt100PercentStackCentredInOneColumn) {
     EXPECT_EQ(preview->VertBar()->Max(), 2276);
     EXPECT_EQ(preview->HorzBar()->Max(), 907);
     EXPECT_EQ(preview->StatusText(0), "页 1/2");
+    SCROLLINFO shown{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(preview->ScrollBox()->Handle(), SB_VERT, &shown);
+    EXPECT_EQ(shown.nMax, 2276) << "the box's own bar shows the range";
+    EXPECT_EQ(static_cast<int>(shown.nPage), preview->ScrollBox()->ClientHeight());
 }
 
 TEST_F(PreviewPanel, ZoomModesScaleToTheSurface) {
     Build(3);
     preview->Connect(report.get());
-    const int W = preview->DrawPanel()->Width(), H = preview->DrawPanel()->Height();
+    // The surface shrinks or grows as the box's bars come and go with each
+    // layout, so its size is read before the layout that uses it.
+    const auto W = [this] { return preview->DrawPanel()->Width(); };
+    const auto H = [this] { return preview->DrawPanel()->Height(); };
+    const int twoPagesWidth = W();
     preview->ZoomTwoPages();
-    EXPECT_DOUBLE_EQ(preview->Scale(), (W - 30) / (2 * 794.0));
+    EXPECT_DOUBLE_EQ(preview->Scale(), (twoPagesWidth - 30) / (2 * 794.0));
     EXPECT_EQ(At(0).left, 10);
     EXPECT_EQ(At(1).top, At(0).top);
     EXPECT_EQ(At(2).left, 10) << "the odd last page starts its own row";
     EXPECT_GT(At(2).top, At(0).bottom);
+    const int onePageHeight = H();
     preview->ZoomOnePage();
-    EXPECT_DOUBLE_EQ(preview->Scale(), (H - 20) / 1123.0);
+    EXPECT_DOUBLE_EQ(preview->Scale(), (onePageHeight - 20) / 1123.0);
     EXPECT_EQ(At(1).top, At(0).bottom + 10);
     preview->SetZoom(150);
     preview->ZoomPageWidth();
+    const int pageWidth = W();
     preview->RefreshPages(false);
-    EXPECT_DOUBLE_EQ(preview->Scale(), (W - 20) / 794.0) << "page width is recomputed, not the saved 150 %";
+    EXPECT_DOUBLE_EQ(preview->Scale(), (pageWidth - 20) / 794.0) << "page width is recomputed, not the saved 150 %";
     preview->SetZoom(150);
     preview->Connect(report.get());
     EXPECT_DOUBLE_EQ(preview->GetZoom(), 150) << "a refresh restores the last explicit zoom";
@@ -597,8 +608,7 @@ TEST_F(PreviewWindow, AClickOnAnOutlineEntryScrollsToIt) {
     EXPECT_EQ(preview->CurrentPage(), 2);
     SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "preview-outline.png");
 
-    form->OutlineButton()->SetDown(false);
-    form->OutlineButton()->Click();
+    form->OutlineButton()->Click();  // a toggle: the click releases it
     EXPECT_FALSE(preview->Outline()->Visible());
     EXPECT_FALSE(preview->Splitter()->Visible());
     delete form;
