@@ -176,7 +176,7 @@ void TCustomDBGridVyn::SetFlat(bool v) {
 void TCustomDBGridVyn::SetFooterColor(TColor v) {
     if (v == footerColor_) return;
     footerColor_ = v;
-    if (!Loading()) SetParentColor(false);
+    if (!Loading() && !selfChangingFromParent_) SetParentColor(false);
     if (footerRowCount_ > 0) InvalidateFooter();
 }
 
@@ -298,12 +298,12 @@ void TCustomDBGridVyn::SetTitleImages(TCustomImageList* v) {
 void TCustomDBGridVyn::TitleImageListChanged(TObject*) { RequestLayout(); }
 
 void TCustomDBGridVyn::TitleFontChanged(TObject*) {
-    if (!Loading()) SetParentFont(false);
+    if (!Loading() && !selfChangingFromParent_) SetParentFont(false);
     if (options_.Contains(dgTitles)) RequestLayout();
 }
 
 void TCustomDBGridVyn::FooterFontChanged(TObject*) {
-    if (!Loading()) SetParentFont(false);
+    if (!Loading() && !selfChangingFromParent_) SetParentFont(false);
     if (footerRowCount_ > 0) RequestLayout();
 }
 

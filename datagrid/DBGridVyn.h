@@ -557,6 +557,13 @@ protected:
     void DrawTreeElement(TCanvas* canvas, const TRect& rect, int element);
     // Faces are rendered again in the new system colours.
     void CMSysColorChange(TMessage& Message);
+    // Window messages of the grid's own fonts, colours and flat border
+    // (DBGridVynWindowMessages.cpp).
+    void CreateParams(TCreateParams& params) override;
+    void WMNCCalcSize(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+    void CMParentFontChanged(TMessage& Message);
+    void CMParentColorChanged(TMessage& Message);
     void ChangeScale(int M, int D) override;
 
     // Enter applies the row's conditions.
@@ -650,6 +657,10 @@ protected:
         SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocusVyn)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
+        SERVIORA_MESSAGE(WM_NCCALCSIZE, WMNCCalcSize)
+        SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
+        SERVIORA_MESSAGE(CM_PARENTFONTCHANGED, CMParentFontChanged)
+        SERVIORA_MESSAGE(CM_PARENTCOLORCHANGED, CMParentColorChanged)
         SERVIORA_MESSAGE(WM_VSCROLL, WMVScroll)
         SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
         SERVIORA_MESSAGE(WM_COMMAND, WMCommandVyn)
@@ -748,6 +759,12 @@ private:
     bool defaultDrawing_ = true;
     bool drawMemoText_ = false;
     bool flat_ = false;
+    // The pixels WM_NCCALCSIZE keeps for the flat border: 1 for a flat
+    // single border, else 0 (CreateParams decides).
+    int flatBorderWidth_ = 0;
+    // Set while the parent's font or colour is copied into the title, footer
+    // and footer colour, so the copy does not clear ParentFont/ParentColor.
+    bool selfChangingFromParent_ = false;
     bool readOnly_ = false;
     bool rowSizingAllowed_ = false;
     bool sortLocal_ = false;

@@ -78,6 +78,7 @@ void TCustomDBGridVyn::CMHintShow(TMessage& Message) {
     AnsiString text;
     TAlignment alignment = taLeftJustify;
     bool wrap = false;
+    bool turned = false;  // a vertical title: its text runs up the cell
     TFont* font = Font();
     if (title) {
         TColumnTitleVyn* columnTitle = column->Title();
@@ -95,7 +96,8 @@ void TCustomDBGridVyn::CMHintShow(TMessage& Message) {
             }
             if (at.y < rect.top) return;
         }
-        wrap = useMultiTitle_ || titleHeight_ > 0 || titleLines_ > 0;
+        turned = columnTitle->Orientation() == tohVertical;
+        wrap = !turned && (useMultiTitle_ || titleHeight_ > 0 || titleLines_ > 0);
         alignment = columnTitle->Alignment();
         font = columnTitle->Font();
     } else if (footer) {
@@ -113,6 +115,7 @@ void TCustomDBGridVyn::CMHintShow(TMessage& Message) {
                 rect.right = std::min(static_cast<int>(rect.right), end);
                 if (at.x > rect.right) text = AnsiString();
             }
+            if (TreeNodeColumn(column)) rect.left += TreeNodeAreaWidth();
             if (column->ImageList() && column->ShowImageAndText()) rect.left += column->ImageList()->Width() + 5;
             alignment = StepsOnClick(column) ? taLeftJustify : column->Alignment();
             wrap = column->WordWrap() && rowLines_ > 1;
@@ -138,8 +141,9 @@ void TCustomDBGridVyn::CMHintShow(TMessage& Message) {
     // Measured off screen: the grid's canvas draws only while it paints.
     TBitmap measuring;
     measuring.Canvas()->SetFont(hintFont_.get());
-    const bool overflows = TextOverflowsCell(measuring.Canvas(), titleTextMargin_, 2, text, wrap, rect,
-                                             UseRightToLeftAlignment(), width, height);
+    const bool overflows = TextOverflowsCell(measuring.Canvas(), titleTextMargin_, 2, text, wrap,
+                                             turned ? SwapRectExtent(rect) : rect, UseRightToLeftAlignment(),
+                                             width, height);
     const bool cutByEdge = alignment == taRightJustify && rect.right < end - 2;
     if (text.empty() || !(overflows || cutByEdge || (data && StepsOnClick(column)))) return;
     info.HintStr = text;

@@ -128,7 +128,9 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGING: {
         // Sizable and captioned windows keep within the limits they give.
         auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
-        if (!pos || (pos->flags & SWP_NOSIZE) || w->IsChild() || !(w->style & (WS_THICKFRAME | WS_CAPTION)))
+        // WS_CAPTION holds WS_BORDER: a thin-bordered pop-up has no caption.
+        const bool captioned = (w->style & WS_CAPTION) == WS_CAPTION;
+        if (!pos || (pos->flags & SWP_NOSIZE) || w->IsChild() || !((w->style & WS_THICKFRAME) || captioned))
             return 0;
         MINMAXINFO limits;
         SendMessage(handle, WM_GETMINMAXINFO, 0, LPARAM(&limits));

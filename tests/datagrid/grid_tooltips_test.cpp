@@ -63,6 +63,8 @@ TEST_F(GridToolTipsTest, ACutTextShowsWholeAndAFittingOneNothing) {
         ASSERT_NE(window, nullptr) << c.text;
         EXPECT_TRUE(window->InheritsFrom(TToolTipsWindow::StaticClass())) << c.text;
         EXPECT_EQ(window->Caption(), c.text);
+        // As wide as its text and margins, no wider.
+        EXPECT_EQ(window->Width(), window->CalcHintRect(Screen->Width(), c.text, nullptr).right) << c.text;
     }
 }
 
@@ -76,6 +78,24 @@ TEST_F(GridToolTipsTest, CtrlHeldShowsNothingAndATitleHintReplacesTheCaption) {
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->InheritsFrom(TToolTipsWindow::StaticClass()));
     EXPECT_EQ(window->Caption(), "串号");
+}
+
+// A vertical title is measured turned: "编" fits up a tall title row
+// though across its narrow column it would not.
+TEST_F(GridToolTipsTest, AVerticalTitleIsMeasuredTurned) {
+    grid_->SetTitleHeight(30);
+    TColumnVyn* column = grid_->Columns()->Items(0);
+    column->Title()->SetCaption("编");
+    TBitmap measuring;
+    measuring.Canvas()->SetFont(column->Title()->Font());
+    column->SetWidth(measuring.Canvas()->TextHeight("编") + 2);
+    ProcessMessages();
+    ASSERT_NE(HintAt(Center(0, 0)), nullptr);
+    Move(Center(1, grid_->TopDataOffset()));
+    ProcessMessages();
+    column->Title()->SetOrientation(tohVertical);
+    ProcessMessages();
+    EXPECT_EQ(HintAt(Center(0, 0)), nullptr);
 }
 
 }  // namespace

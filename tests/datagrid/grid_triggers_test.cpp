@@ -166,6 +166,19 @@ TEST_F(GridTriggersTest, TheVerticalBarMovesTheDataset) {
     bar->SetPosition(20);
     grid->Perform(WM_VSCROLL, SB_THUMBPOSITION, static_cast<LPARAM>(bar->Handle()));
     EXPECT_EQ(phones_->RecNo(), 20);
+
+    // A tracked thumb moves the dataset as it goes; its release does not
+    // move it a second time, the next thumb position does.
+    grid->VertScrollBar()->SetTracking(true);
+    bar->SetPosition(30);
+    grid->Perform(WM_VSCROLL, SB_THUMBTRACK, static_cast<LPARAM>(bar->Handle()));
+    EXPECT_EQ(phones_->RecNo(), 30);
+    phones_->MoveBy(2);
+    grid->Perform(WM_VSCROLL, SB_THUMBPOSITION, static_cast<LPARAM>(bar->Handle()));
+    EXPECT_EQ(phones_->RecNo(), 32);
+    bar->SetPosition(30);
+    grid->Perform(WM_VSCROLL, SB_THUMBPOSITION, static_cast<LPARAM>(bar->Handle()));
+    EXPECT_EQ(phones_->RecNo(), 30);
 }
 
 }  // namespace

@@ -73,6 +73,24 @@ TEST_F(MemTableModeTest, ShowsOneRowPerPresentedRowAndFollowsTheCurrentRecord) {
     EXPECT_EQ(grid->TreeNodeAreaWidth(), 18);
 }
 
+// A node's tooltip measures its text right of the tree's indent: 18 pixels
+// per level.
+TEST_F(MemTableModeTest, ATooltipMeasuresTheNodeTextRightOfTheTreeIndent) {
+    TProbeGrid* grid = ShownTreeGrid(300);
+    grid->Columns()->Items(0)->SetWidth(64);
+    grid->Columns()->Items(0)->SetToolTips(true);
+    ProcessMessages();
+    auto hintAt = [grid](int recNo) {
+        const TRect cell = NodeCell(grid, recNo);
+        THintInfo info{};
+        info.CursorPos = {static_cast<int>(cell.right) - 5, static_cast<int>(cell.top + cell.bottom) / 2};
+        grid->Perform(CM_HINTSHOW, 0, LPARAM(&info));
+        return info.HintStr;
+    };
+    EXPECT_EQ(hintAt(3), "上海店");  // level 3: 54 pixels of tree before the text
+    EXPECT_EQ(hintAt(1), "");        // level 1: the text fits right of 18 pixels
+}
+
 TEST_F(MemTableModeTest, EmptyTableShowsOneEmptyRowWithTheCurrentRowFirst) {
     TTreeMemTable empty(nullptr);
     empty.AddColumn("名称", ftString, 20);

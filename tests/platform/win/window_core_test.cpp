@@ -238,6 +238,12 @@ TEST_F(WindowTest, SizableWindowsKeepToTheirMinMaxInfo) {
     MoveWindow(popup, 0, 0, 50, 50, TRUE);
     GetWindowRect(popup, &r);
     EXPECT_EQ(r, Rect(0, 0, 50, 50));
+    // A thin border is no caption: a hint window is as small as its text.
+    const HWND bordered = Keep(CreateWindowEx(0, className, "", WS_POPUP | WS_BORDER, 0, 0, 300, 200, 0, 0, 0, nullptr));
+    SetWindowLongPtr(bordered, GWLP_WNDPROC, LONG_PTR(WNDPROC(&LimitedProcedure)));
+    MoveWindow(bordered, 0, 0, 30, 15, TRUE);
+    GetWindowRect(bordered, &r);
+    EXPECT_EQ(r, Rect(0, 0, 30, 15));
 }
 
 // A right click asks for the context menu where it was released, in screen
