@@ -126,9 +126,6 @@ using TIsPasswordCellEvent = TSelectCellEvent;
 using TWordWrapEvent = TSelectCellEvent;
 using TCellsChangedEvent = TRichEditResizeEvent;
 using TEllipsClickEvent = TGetEditEvent;
-// (Sender, ACol, ARow, var Value) and (Sender, Progress in percent).
-using TCellSaveLoadEvent = TGetEditEvent;
-using TGridProgressEvent = TAutoInsertRowEvent;
 // (Sender, ARow, ACol, Data, var Allow), (Sender, ARect), (Sender, ARow,
 // ACol, FileName, var Allow), (Sender, ARow, ACol, DropCol), (Sender, ARow,
 // ACol, var Allow) and (Sender, Effect).
@@ -819,10 +816,6 @@ public:
     int LastSaveRow() const;
     int SaveColCount() const { return LastSaveCol() - FirstSaveCol() + 1; }
     int SaveRowCount() const { return LastSaveRow() - FirstSaveRow() + 1; }
-    // The text written for a cell (check boxes as their texts, OnSaveCell)
-    // and the store of a loaded one (OnLoadCell, no merge handling).
-    virtual void GetCellSaveText(int col, int row, AnsiString& text);
-    virtual void LoadCellText(int col, int row, const AnsiString& text);
     // Size line, "cw" width lines and cell lines, CR LF ended; loading stops
     // at, and leaves the stream at, the first line of another kind.
     void SaveCellsToStream(TStream* stream);
@@ -843,10 +836,6 @@ public:
     void SetTildeLineBreaks(bool v) { tildeLineBreaks_ = v; }
     bool OemConvert() const { return oemConvert_; }
     void SetOemConvert(bool v) { oemConvert_ = v; }
-    const TCellSaveLoadEvent& OnSaveCell() const { return onSaveCell_; }
-    void SetOnSaveCell(TCellSaveLoadEvent v) { onSaveCell_ = std::move(v); }
-    const TCellSaveLoadEvent& OnLoadCell() const { return onLoadCell_; }
-    void SetOnLoadCell(TCellSaveLoadEvent v) { onLoadCell_ = std::move(v); }
     const TGridProgressEvent& OnFileProgress() const { return onFileProgress_; }
     void SetOnFileProgress(TGridProgressEvent v) { onFileProgress_ = std::move(v); }
 
@@ -1685,7 +1674,6 @@ private:
     bool loadFirstLine_ = true;
     bool tildeLineBreaks_ = false;
     bool oemConvert_ = false;
-    TCellSaveLoadEvent onSaveCell_, onLoadCell_;
     TGridProgressEvent onFileProgress_;
     std::shared_ptr<TGridDropTarget> oleDropTarget_;
     HWND oleDropWindow_ = 0;

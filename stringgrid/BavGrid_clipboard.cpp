@@ -45,8 +45,7 @@ AnsiString TBavStringGrid::RangeText(const TGridRect& range, bool disjunct) {
         bool first = true;
         for (int col = range.Left; col <= range.Right; ++col) {
             if (skipCols && !GetColSelect(col)) continue;
-            AnsiString cell;
-            GetCellSaveText(RealColIndex(col), row, cell);
+            AnsiString cell = GetCellSaveText(RealColIndex(col), row);
             if (cell.find('\r') != AnsiString::npos) {
                 std::erase(cell, '\r');
                 cell = "\"" + cell + "\"";

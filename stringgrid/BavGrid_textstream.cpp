@@ -1,5 +1,5 @@
 // The grid text stream: the line format Assign copies cells through, with the
-// save range it writes and the save and load texts of single cells.
+// save range it writes.
 
 #include <algorithm>
 
@@ -13,24 +13,6 @@ int TBavStringGrid::FirstSaveRow() const { return saveFixedCells_ ? 0 : FixedRow
 int TBavStringGrid::LastSaveCol() const { return ColCount() - 1 - (saveFixedCells_ ? 0 : FixedRightCols()); }
 int TBavStringGrid::LastSaveRow() const { return RowCount() - 1 - (saveFixedCells_ ? 0 : FixedFooters()); }
 
-void TBavStringGrid::GetCellSaveText(int col, int row, AnsiString& text) {
-    text = GetDisplayText(col, row);
-    bool checked = false;
-    if (text.empty() && GetCellType(col, row) == ctCheckBox && GetCheckBoxState(col, row, checked)) {
-        if (checked)
-            GetCheckTrueText(col, row, text);
-        else
-            GetCheckFalseText(col, row, text);
-    }
-    if (onSaveCell_) onSaveCell_(this, col, row, text);
-}
-
-void TBavStringGrid::LoadCellText(int col, int row, const AnsiString& text) {
-    AnsiString value = text;
-    if (onLoadCell_) onLoadCell_(this, col, row, value);
-    SetCells(col, row, value);
-}
-
 void TBavStringGrid::SaveCellsToStream(TStream* stream) {
     AnsiString out = IntToStr(SaveColCount()) + "," + IntToStr(SaveRowCount()) + "\r\n";
     for (int col = 0; col < ColCount(); ++col)
@@ -39,8 +21,7 @@ void TBavStringGrid::SaveCellsToStream(TStream* stream) {
     for (int row = FirstSaveRow(); row <= LastSaveRow(); ++row) {
         ProgressHook(1, row);
         for (int col = FirstSaveCol(); col <= LastSaveCol(); ++col) {
-            AnsiString text;
-            GetCellSaveText(col, row, text);
+            const AnsiString text = GetCellSaveText(col, row);
             if (text.empty()) continue;
             out += IntToStr(col - FirstSaveCol()) + "," + IntToStr(row - FirstSaveRow()) + "," +
                    EncodeStreamLineBreaks(text) + "\r\n";
