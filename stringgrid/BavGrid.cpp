@@ -319,6 +319,8 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
                &TBavStringGrid::SetOnBeforeContractNode);
     p.Property("OnExpandNode", &TBavStringGrid::OnExpandNode, &TBavStringGrid::SetOnExpandNode);
     p.Property("OnContractNode", &TBavStringGrid::OnContractNode, &TBavStringGrid::SetOnContractNode);
+    p.Property("OnColumnMove", &TBavStringGrid::OnColumnMove, &TBavStringGrid::SetOnColumnMove);
+    p.Property("OnRowMove", &TBavStringGrid::OnRowMove, &TBavStringGrid::SetOnRowMove);
     p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort);
 }
 

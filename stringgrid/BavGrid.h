@@ -512,6 +512,12 @@ public:
     void SetOnExpandNode(TNodeClickEvent v) { onExpandNode_ = std::move(v); }
     const TNodeClickEvent& OnContractNode() const { return onContractNode_; }
     void SetOnContractNode(TNodeClickEvent v) { onContractNode_ = std::move(v); }
+    // Asked on every mouse move while a column (row) is dragged to a new
+    // place; a refusal ends the move.
+    const TColumnSizeEvent& OnColumnMove() const { return onColumnMove_; }
+    void SetOnColumnMove(TColumnSizeEvent v) { onColumnMove_ = std::move(v); }
+    const TRowSizeEvent& OnRowMove() const { return onRowMove_; }
+    void SetOnRowMove(TRowSizeEvent v) { onRowMove_ = std::move(v); }
     // What a click on the header of real column `col` sorts; `extend` (Shift)
     // adds to the sort index list with IndexShow.
     void SortByHeader(int col, bool extend);
@@ -1648,6 +1654,9 @@ private:
     TRect pressedFixedRect_{};
     TNodeAllowEvent onBeforeExpandNode_, onBeforeContractNode_;
     TNodeClickEvent onExpandNode_, onContractNode_;
+    void AskMoveAllowed();
+    TColumnSizeEvent onColumnMove_;
+    TRowSizeEvent onRowMove_;
     TCellSaveLoadEvent onSaveCell_, onLoadCell_;
     TClickSortEvent onClickSort_;
 

@@ -1,6 +1,7 @@
 // What follows the platform grid's moving of a column or a row: the cells
 // kept for hidden rows, the sort column and the sort index list take the
-// moved indexes, and a row never moves under a fixed-last-row footer.
+// moved indexes, and a row never moves under a fixed-last-row footer; and
+// the application's say on a move while it is dragged.
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
 
@@ -39,4 +40,14 @@ void TBavStringGrid::RowMoved(int fromIndex, int toIndex) {
         return;
     movedOrSized_ = true;
     TBaseGrid::RowMoved(fromIndex, toIndex);
+}
+
+void TBavStringGrid::AskMoveAllowed() {
+    const TGridState state = GridState();
+    if (state != gsColMoving && state != gsRowMoving) return;
+    const TGridCoord pressed = MouseCoord(mouseDownPoint_.x, mouseDownPoint_.y);
+    bool allow = true;
+    if (state == gsColMoving && onColumnMove_) onColumnMove_(this, RealColIndex(pressed.X), allow);
+    if (state == gsRowMoving && onRowMove_) onRowMove_(this, pressed.Y, allow);
+    if (!allow) SetGridState(gsNormal);
 }

@@ -110,6 +110,9 @@ void TBavStringGrid::RemoveRowsText(int row, int count) {
         }
         if (mouseActions_->DisjunctRowSelect())
             for (int i = 0; i < count; ++i) EraseFlag(rowSelected_, row);
+        // The last rows' cells now live further up: the storage the
+        // platform keeps past the new count must not hold them twice.
+        for (int i = RowCount() - count; i < RowCount(); ++i) ClearRow(i);
         SetRowCount(RowCount() - count);
         allocatedRows_ -= count;
         if (oldRow < RowCount()) {

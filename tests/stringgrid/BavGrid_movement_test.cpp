@@ -118,6 +118,28 @@ TEST_F(MouseMovementTest, AMovedColumnTakesTheSortColumnAlong) {
     }
 }
 
+TEST_F(MouseMovementTest, ARefusedMoveLeavesTheColumnWhereItWas) {
+    grid->SetColCount(6);
+    for (int c = 0; c < 6; ++c) grid->SetCells(c, 1, std::to_string(c));
+    TGridOptions options = grid->Options();
+    options.Include(goColMoving);
+    grid->SetOptions(options);
+    std::vector<int> asked;
+    bool allow = false;
+    grid->SetOnColumnMove([&](TObject*, int col, bool& ok) {
+        asked.push_back(col);
+        ok = allow;
+    });
+    const TRect from = grid->CellRect(2, 0), to = grid->CellRect(3, 0);
+    Drag({(from.left + from.right) / 2, 10}, {(to.left + to.right) / 2, 10});
+    EXPECT_EQ(grid->Cells(2, 1), "2");
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.front(), 2);
+    allow = true;
+    Drag({(from.left + from.right) / 2, 10}, {(to.left + to.right) / 2, 10});
+    EXPECT_EQ(grid->Cells(3, 1), "2");
+}
+
 // The fixed cells select whole rows, columns or all data cells; each shows
 // its own cursor where a press selects.
 TEST_F(MouseMovementTest, APressOrDragOnTheFixedCellsSelectsRowsColumnsOrAll) {

@@ -120,6 +120,17 @@ TEST_F(RowsTest, HiddenRowsAfterARemovedRunMoveUpByItsLength) {
     EXPECT_EQ(HiddenIdx(grid, 0), 5) << "the same shift for the text-only removal";
 }
 
+TEST_F(RowsTest, ATextRemovalLeavesNoCopyOfTheLastRowsBehind) {
+    Fill(6);
+    grid->SetCellBrushColor(1, 5, clRed);
+    TObject* last = grid->Objects(1, 5);
+    grid->RemoveRowsText(2, 1);
+    EXPECT_EQ(grid->Objects(1, 4), last);
+    grid->SetRowCount(6);
+    EXPECT_EQ(grid->Objects(1, 5), nullptr) << "a row that comes back is empty";
+    EXPECT_EQ(grid->Cells(1, 5), "");
+}
+
 TEST_F(RowsTest, RemovalsOutsideTheRowsDoNothingAndCountsAreClamped) {
     struct Case {
         int at, count, expectRows;
