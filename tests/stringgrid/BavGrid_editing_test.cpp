@@ -366,6 +366,44 @@ TEST_F(EditingTest, TypingIntoTheComboEditorFiresOnComboChangeTwice) {
         << "as the editor's change with its item, then as an edit change with the text";
 }
 
+// Each Unicode type opens its control over the cell with the cell's wide
+// text and reads back what the control holds as wide cell text.
+TEST_F(EditingTest, UnicodeEditorsReadAndWriteWideCellText) {
+    const WideString wide = u"中文𠀀";
+    TGridOptions options = grid->Options();
+    options.Include(goTabs);
+    grid->SetOptions(options);
+    for (TEditorType type : {edUniEdit, edUniMemo, edUniEditBtn}) {
+        EditAs(type);
+        grid->SetWideCell(1, 1, wide);
+        grid->FocusCell(1, 1, true);
+        Key(VK_F2);
+        TWinControl* control = grid->Editors()->ControlOf(type);
+        ASSERT_TRUE(control && control->Visible()) << int(type);
+        EXPECT_EQ(GetWideText(control), wide);
+        EXPECT_EQ(control->Left(), grid->CellRect(1, 1).left);
+        SetWideText(control, u"新" + wide);
+        Key(VK_TAB);
+        EXPECT_FALSE(control->Visible());
+        EXPECT_EQ(grid->GetWideCell(1, 1), u"新" + wide) << int(type);
+    }
+}
+
+TEST_F(EditingTest, UnicodeEditKeepsTheCellOnARejectedValue) {
+    EditAs(edUniEdit);
+    grid->SetWideCell(1, 1, u"好");
+    grid->SetOnCellValidateWide([](TObject*, int, int, WideString& value, bool& valid) { valid = value != u"坏"; });
+    Key(VK_F2);
+    TGridUniEdit* edit = grid->Editors()->UniEdit();
+    edit->SetText(u"坏");
+    Key(VK_RETURN);
+    EXPECT_TRUE(edit->Visible()) << "the editor stays on the cell";
+    EXPECT_EQ(edit->Text(), u"好");
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(edit->Visible());
+    EXPECT_EQ(grid->GetWideCell(1, 1), u"好");
+}
+
 TEST_F(EditingTest, ComboCompletesFromItsItems) {
     EditAs(edComboEdit);
     grid->SetLookup(true);
