@@ -626,6 +626,7 @@ TGridEditors::TGridEditors(TBavStringGrid* grid)
       uniEdit_(new TGridUniEdit(grid)),
       uniMemo_(new TGridUniMemo(grid)),
       uniEditBtn_(new TGridUniEditBtn(grid)),
+      uniCombo_(new TGridUniCombo(grid)),
       editBtn_(new TGridEditBtn(grid)),
       datePicker_(new TGridDatePicker(grid)),
       unitEditBtn_(new TGridUnitEditBtn(grid)),
@@ -635,7 +636,7 @@ TGridEditors::TGridEditors(TBavStringGrid* grid)
       button_(new TGridButton(grid)) {
     for (TWinControl* control : {static_cast<TWinControl*>(combo_), static_cast<TWinControl*>(spin_),
                                  static_cast<TWinControl*>(uniEdit_), static_cast<TWinControl*>(uniMemo_),
-                                 static_cast<TWinControl*>(uniEditBtn_),
+                                 static_cast<TWinControl*>(uniEditBtn_), static_cast<TWinControl*>(uniCombo_),
                                  static_cast<TWinControl*>(editBtn_), static_cast<TWinControl*>(datePicker_),
                                  static_cast<TWinControl*>(unitEditBtn_),
                                  static_cast<TWinControl*>(controlEdit_), static_cast<TWinControl*>(controlCombo_),
@@ -666,6 +667,8 @@ TWinControl* TGridEditors::ControlOf(TEditorType type) const {
     case edUniEdit: return uniEdit_;
     case edUniMemo: return uniMemo_;
     case edUniEditBtn: return uniEditBtn_;
+    case edUniComboEdit:
+    case edUniComboList: return uniCombo_;
     default: return nullptr;
     }
 }
@@ -798,6 +801,17 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
         if (!grid_->Navigation()->EditSelectAll()) edit->SetSelStart(int(edit->Text().size()));
         return edit;
     }
+    case edUniComboEdit:
+    case edUniComboList: {
+        const WideString cell = grid_->GetWideCell(realCol, row);
+        uniCombo_->SetStyle(type == edUniComboEdit ? csDropDown : csDropDownList);
+        if (place.font) uniCombo_->Font()->Assign(place.font);
+        Place(uniCombo_, place, true);
+        uniCombo_->SetText(cell);
+        const int index = uniCombo_->WideItems()->IndexOf(cell);
+        if (index >= 0 || type == edUniComboList) uniCombo_->SetItemIndex(std::max(index, 0));
+        return uniCombo_;
+    }
     case edCheckBox:
         checkBox_->SetCaption(text);
         checkBox_->SetChecked(false);
@@ -827,7 +841,7 @@ bool TGridEditors::ReadBack(TEditorType type, bool active, AnsiString& text) {
         takes = true;
         text = datePicker_->CellText();
     }
-    if (control == uniEdit_ || control == uniMemo_ || control == uniEditBtn_) {
+    if (control == uniEdit_ || control == uniMemo_ || control == uniEditBtn_ || control == uniCombo_) {
         takes = true;
         text = WideToCellText(GetWideText(control));
     }

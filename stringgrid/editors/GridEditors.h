@@ -236,6 +236,7 @@ public:
     TGridUniEdit* UniEdit() const { return uniEdit_; }
     TGridUniMemo* UniMemo() const { return uniMemo_; }
     TGridUniEditBtn* UniEditBtn() const { return uniEditBtn_; }
+    TGridUniCombo* UniCombo() const { return uniCombo_; }
     // The control that edits the type, nullptr for none.
     TWinControl* ControlOf(TEditorType type) const;
 
@@ -248,6 +249,7 @@ private:
     TGridUniEdit* uniEdit_;
     TGridUniMemo* uniMemo_;
     TGridUniEditBtn* uniEditBtn_;
+    TGridUniCombo* uniCombo_;
     TGridEditBtn* editBtn_;
     TGridDatePicker* datePicker_;
     TGridUnitEditBtn* unitEditBtn_;

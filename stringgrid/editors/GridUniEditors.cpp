@@ -139,3 +139,55 @@ void TGridUniEditBtn::WndProc(TMessage& message) {
     TBqgUniEditBtn::WndProc(message);
     if (WantsTabs(grid_, message)) message.Result |= DLGC_WANTTAB;
 }
+
+// ---- TGridUniCombo ---------------------------------------------------------------------------
+
+TGridUniCombo::TGridUniCombo(TComponent* owner) : TBQGUniComboBox(owner), grid_(OwnerGrid(owner)) {
+    SetButtonWidth(16);
+}
+
+void TGridUniCombo::KeyDown(Word& key, TShiftState shift) {
+    const bool listMode = Style() == csDropDownList;
+    bool handled = false;
+    switch (key) {
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE: handled = true; break;
+    case VK_LEFT:
+    case VK_RIGHT: handled = listMode; break;
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END: handled = !listMode; break;
+    case VK_UP:
+    case VK_DOWN: handled = !listMode; break;
+    default: break;
+    }
+    if (!handled) return TBQGUniComboBox::KeyDown(key, shift);
+    if (key == VK_ESCAPE) {
+        const WideString cell = grid_->GetWideCell(grid_->RealColIndex(grid_->Col()), grid_->Row());
+        SetText(cell);
+        const int index = WideItems()->IndexOf(cell);
+        if (index >= 0) SetItemIndex(index);
+    }
+    LeaveCellFromEditor(grid_, key, shift);
+    key = 0;
+}
+
+void TGridUniCombo::KeyPress(char& key) {
+    if (key == '\t' || key == '\r') key = 0;
+    TBQGUniComboBox::KeyPress(key);
+}
+
+void TGridUniCombo::DoExit() {
+    grid_->HideCellEditor();
+    TBQGUniComboBox::DoExit();
+}
+
+void TGridUniCombo::WndProc(TMessage& message) {
+    if (message.Msg == CM_WANTSPECIALKEY && message.WParam == VK_RETURN) {
+        message.Result = 1;
+        return;
+    }
+    TBQGUniComboBox::WndProc(message);
+    if (WantsTabs(grid_, message)) message.Result |= DLGC_WANTTAB;
+}

@@ -53,3 +53,20 @@ protected:
 private:
     TBavStringGrid* grid_;
 };
+
+// edUniComboEdit and edUniComboList: Tab, Enter, Up and Down leave the cell
+// without validation, Esc puts the cell's wide text (and its item) back.
+class TGridUniCombo : public TBQGUniComboBox {
+    SERVIORA_CLASS(TGridUniCombo, TBQGUniComboBox)
+public:
+    explicit TGridUniCombo(TComponent* owner);
+
+protected:
+    void KeyDown(Word& key, TShiftState shift) override;
+    void KeyPress(char& key) override;
+    void DoExit() override;
+    void WndProc(TMessage& message) override;
+
+private:
+    TBavStringGrid* grid_;
+};

@@ -404,6 +404,28 @@ TEST_F(EditingTest, UnicodeEditKeepsTheCellOnARejectedValue) {
     EXPECT_EQ(grid->GetWideCell(1, 1), u"好");
 }
 
+TEST_F(EditingTest, UnicodeComboOpensOnTheCellsItemAndTakesNoTypedLetter) {
+    TGridUniCombo* combo = grid->Editors()->UniCombo();
+    combo->WideItems()->Add(u"甲");
+    combo->WideItems()->Add(u"乙𠀀");
+    EditAs(edUniComboList);
+    grid->SetWideCell(1, 1, u"乙𠀀");
+    Key(VK_F2);
+    ASSERT_TRUE(combo->Visible());
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    combo->SetItemIndex(0);
+    Key(VK_RETURN);
+    EXPECT_FALSE(combo->Visible());
+    EXPECT_EQ(grid->GetWideCell(1, 1), u"甲");
+
+    EditAs(edUniComboEdit);
+    grid->SetWideCell(1, 1, u"丙");
+    grid->FocusCell(1, 1, true);
+    Type("q");
+    ASSERT_TRUE(combo->Visible());
+    EXPECT_EQ(combo->Text(), u"丙") << "the typed letter does not arrive";
+}
+
 TEST_F(EditingTest, ComboCompletesFromItsItems) {
     EditAs(edComboEdit);
     grid->SetLookup(true);
