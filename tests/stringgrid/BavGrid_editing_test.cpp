@@ -426,6 +426,21 @@ TEST_F(EditingTest, UnicodeComboOpensOnTheCellsItemAndTakesNoTypedLetter) {
     EXPECT_EQ(combo->Text(), u"丙") << "the typed letter does not arrive";
 }
 
+TEST_F(EditingTest, TypingIntoARangeSelectingGridOpensTheEditor) {
+    TGridOptions options = grid->Options();
+    options.Exclude(goEditing);
+    grid->SetOptions(options);
+    grid->MouseActions()->SetRangeSelectAndEdit(true);
+    std::vector<char> pressed;
+    grid->SetOnKeyPress([&](TObject*, char& key) { pressed.push_back(key); });
+    Type("k");
+    EXPECT_TRUE(grid->Options().Contains(goEditing));
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(Editor()->Text(), "k");
+    ASSERT_FALSE(pressed.empty());
+    EXPECT_EQ(pressed.front(), 'k');
+}
+
 TEST_F(EditingTest, ComboCompletesFromItsItems) {
     EditAs(edComboEdit);
     grid->SetLookup(true);
