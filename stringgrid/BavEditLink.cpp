@@ -255,3 +255,11 @@ WideString TBavStringGrid::GetWideCell(int col, int row) { return CellTextToWide
 void TBavStringGrid::SetWideCell(int col, int row, const WideString& text) {
     SetRawCellText(col, row, WideToCellText(text));
 }
+
+bool TBavStringGrid::ValidateCellWide(const WideString& text) {
+    WideString value = text;
+    bool valid = true;
+    if (onCellValidateWide_) onCellValidateWide_(this, RealColIndex(Col()), Row(), value, valid);
+    if (!valid) SetCellText(RealColIndex(Col()), Row(), editOriginalText_);
+    return valid;
+}

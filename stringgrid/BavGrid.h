@@ -118,6 +118,7 @@ using TAutoInsertColEvent = TAutoInsertRowEvent;
 using TClipboardEvent = TCloseQueryEvent;
 using TBeforeCellPasteEvent = TCellValidateEvent;
 SERVIORA_EVENT_TYPE(TBeforeWideCellPasteEvent, void(TObject* Sender, int ACol, int ARow, WideString& Value, bool& Allow));
+using TCellValidateWideEvent = TBeforeWideCellPasteEvent;
 using TDblClickCellEvent = TClickCellEvent;
 // (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
 // (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
@@ -882,6 +883,11 @@ public:
     bool PopupEditClosed() const { return popupEditClosed_; }
     WideString GetWideCell(int col, int row);
     void SetWideCell(int col, int row, const WideString& text);
+    // Fires OnCellValidateWide; a rejection puts the cell's text from
+    // before the edit back.
+    virtual bool ValidateCellWide(const WideString& text);
+    const TCellValidateWideEvent& OnCellValidateWide() const { return onCellValidateWide_; }
+    void SetOnCellValidateWide(TCellValidateWideEvent v) { onCellValidateWide_ = std::move(v); }
     // Inserts (deletes) a row at a key's request and reports it; the only
     // data row of a grid is emptied rather than deleted.
     void AutoInsertRow(int row);
@@ -1696,6 +1702,7 @@ private:
     TEditLink* editLink_ = nullptr;
     TGetEditorPropEvent onGetEditorProp_;
     bool popupEditClosed_ = false;
+    TCellValidateWideEvent onCellValidateWide_;
 };
 
 // Holds a grid's update lock for a scope, also when an exception passes.

@@ -32,7 +32,6 @@ public:
 
 protected:
     void EffectChanged(DWORD effect) override;
-    void DragPoll() override;
 
 private:
     TBavStringGrid* grid_;

@@ -170,5 +170,3 @@ void TGridDropTarget::DoDragLeave() { HideArrows(grid_); }
 void TGridDropSource::EffectChanged(DWORD effect) {
     if (effect == DROPEFFECT_COPY || effect == DROPEFFECT_MOVE) lastEffect_ = effect;
 }
-
-void TGridDropSource::DragPoll() {}

@@ -281,6 +281,21 @@ bool TBavStringGrid::CharMessage(TMessage& message) {
     char ch = char(message.WParam);
     if (navigation_->AllowClipboardShortCuts() && GetKeyState(VK_CONTROL) < 0 && (ch == 3 || ch == 22 || ch == 24))
         return true;
+    // Typing into a range-selecting grid that does not edit yet switches
+    // editing on and opens the cell's editor as a click into it would.
+    if (mouseActions_->RangeSelectAndEdit() && !HasCellControl(RealColIndex(Col()), Row()) &&
+        IsEditableCell(Col(), Row()) && ch != '\t' && ch != 27) {
+        char offered = ch;
+        if (OnKeyPress()) OnKeyPress()(this, offered);
+        typedChar_ = ch;
+        TGridOptions options = Options();
+        options.Include(goEditing);
+        SetOptions(options);
+        ScrollCellIntoView(Col(), Row());
+        const TRect cell = MergedCellRect(Col(), Row());
+        MouseDown(mbLeft, TShiftState(), cell.left + 2, cell.top + 2);
+        return false;
+    }
     if (excelStyleDecimalSeparator_ && ch == '.' && (message.LParam & (1 << 22))) ch = DecimalSeparator;
     const bool control = HasCellControl(RealColIndex(Col()), Row());
     if (control && !(ch == '\r' && navigation_->AdvanceOnEnter())) ch = 0;

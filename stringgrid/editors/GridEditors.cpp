@@ -53,9 +53,11 @@ bool CommitText(TBavStringGrid* grid, Editor* editor) {
     return valid;
 }
 
+}  // namespace
+
 // Tab with goTabs leaves through the grid's Tab navigation; other keys
 // leave as the grid's own keys would.
-void LeaveCell(TBavStringGrid* grid, Word key, TShiftState shift) {
+void LeaveCellFromEditor(TBavStringGrid* grid, Word key, TShiftState shift) {
     if (key == VK_TAB && grid->Options().Contains(goTabs)) {
         grid->HideCellEditor();
         if (grid->CanFocus()) grid->SetFocus();
@@ -64,6 +66,8 @@ void LeaveCell(TBavStringGrid* grid, Word key, TShiftState shift) {
     }
     grid->EditorKeyNavigate(key, shift);
 }
+
+namespace {
 
 // Enter is always the editor's (Tab is asked through WM_GETDLGCODE).
 bool ClaimKey(TMessage& message) {
@@ -118,7 +122,7 @@ void TGridCombo::KeyDown(Word& key, TShiftState shift) {
         return;
     }
     if (key == VK_TAB && grid_->Options().Contains(goTabs)) {
-        LeaveCell(grid_, key, shift);
+        LeaveCellFromEditor(grid_, key, shift);
     } else {
         if (key == VK_ESCAPE) {
             AnsiString current;
@@ -294,7 +298,7 @@ void TGridSpin::KeyDown(Word& key, TShiftState shift) {
         if (SpinType() == sptNormal) SetValue(Value());
         if (SpinType() == sptFloat) SetFloatValue(FloatValue());
     }
-    LeaveCell(grid_, key, shift);
+    LeaveCellFromEditor(grid_, key, shift);
     key = 0;
     TBqgSpinEdit::KeyDown(key, shift);
 }
@@ -354,7 +358,7 @@ bool ButtonEditKey(TBavStringGrid* grid, Editor* editor, Word& key, TShiftState 
         return true;
     }
     if (key == VK_ESCAPE) escape();
-    LeaveCell(grid, key, shift);
+    LeaveCellFromEditor(grid, key, shift);
     key = 0;
     return true;
 }
@@ -447,7 +451,7 @@ void TGridDatePicker::KeyDown(Word& key, TShiftState shift) {
         else
             SetDate(TryStrToDate(text, value) ? value : Now());
     }
-    LeaveCell(grid_, key, shift);
+    LeaveCellFromEditor(grid_, key, shift);
     key = 0;
 }
 
@@ -619,6 +623,10 @@ TGridEditors::TGridEditors(TBavStringGrid* grid)
     : grid_(grid),
       combo_(new TGridCombo(grid)),
       spin_(new TGridSpin(grid)),
+      uniEdit_(new TGridUniEdit(grid)),
+      uniMemo_(new TGridUniMemo(grid)),
+      uniEditBtn_(new TGridUniEditBtn(grid)),
+      uniCombo_(new TGridUniCombo(grid)),
       editBtn_(new TGridEditBtn(grid)),
       datePicker_(new TGridDatePicker(grid)),
       unitEditBtn_(new TGridUnitEditBtn(grid)),
@@ -627,6 +635,8 @@ TGridEditors::TGridEditors(TBavStringGrid* grid)
       checkBox_(new TGridCheckBox(grid)),
       button_(new TGridButton(grid)) {
     for (TWinControl* control : {static_cast<TWinControl*>(combo_), static_cast<TWinControl*>(spin_),
+                                 static_cast<TWinControl*>(uniEdit_), static_cast<TWinControl*>(uniMemo_),
+                                 static_cast<TWinControl*>(uniEditBtn_), static_cast<TWinControl*>(uniCombo_),
                                  static_cast<TWinControl*>(editBtn_), static_cast<TWinControl*>(datePicker_),
                                  static_cast<TWinControl*>(unitEditBtn_),
                                  static_cast<TWinControl*>(controlEdit_), static_cast<TWinControl*>(controlCombo_),
@@ -654,6 +664,11 @@ TWinControl* TGridEditors::ControlOf(TEditorType type) const {
     case edUnitEditBtn: return unitEditBtn_;
     case edCheckBox: return checkBox_;
     case edButton: return button_;
+    case edUniEdit: return uniEdit_;
+    case edUniMemo: return uniMemo_;
+    case edUniEditBtn: return uniEditBtn_;
+    case edUniComboEdit:
+    case edUniComboList: return uniCombo_;
     default: return nullptr;
     }
 }
@@ -777,6 +792,26 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
         Place(unitEditBtn_, place, true);
         return unitEditBtn_;
     }
+    case edUniEdit:
+    case edUniMemo:
+    case edUniEditBtn: {
+        auto* edit = static_cast<TCustomEdit*>(ControlOf(type));
+        SetWideText(edit, grid_->GetWideCell(realCol, row));
+        Place(edit, place, true);
+        if (!grid_->Navigation()->EditSelectAll()) edit->SetSelStart(int(edit->Text().size()));
+        return edit;
+    }
+    case edUniComboEdit:
+    case edUniComboList: {
+        const WideString cell = grid_->GetWideCell(realCol, row);
+        uniCombo_->SetStyle(type == edUniComboEdit ? csDropDown : csDropDownList);
+        if (place.font) uniCombo_->Font()->Assign(place.font);
+        Place(uniCombo_, place, true);
+        uniCombo_->SetText(cell);
+        const int index = uniCombo_->WideItems()->IndexOf(cell);
+        if (index >= 0 || type == edUniComboList) uniCombo_->SetItemIndex(std::max(index, 0));
+        return uniCombo_;
+    }
     case edCheckBox:
         checkBox_->SetCaption(text);
         checkBox_->SetChecked(false);
@@ -805,6 +840,10 @@ bool TGridEditors::ReadBack(TEditorType type, bool active, AnsiString& text) {
     if (control == datePicker_) {
         takes = true;
         text = datePicker_->CellText();
+    }
+    if (control == uniEdit_ || control == uniMemo_ || control == uniEditBtn_ || control == uniCombo_) {
+        takes = true;
+        text = WideToCellText(GetWideText(control));
     }
     if (control == spin_) {
         takes = true;

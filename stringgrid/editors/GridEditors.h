@@ -10,6 +10,7 @@
 #include "platform/ui/stdctrls_combo.h"
 #include "stringgrid/BaseGrid.h"
 #include "stringgrid/editors/BQGEdit.h"
+#include "stringgrid/editors/GridUniEditors.h"
 #include "stringgrid/editors/bqgspin.h"
 
 class TBavStringGrid;
@@ -27,6 +28,9 @@ struct TGridEditorPlace {
 // The grid that owns a wrapper; an owner of another class fails with
 // EInvalidCast.
 TBavStringGrid* OwnerGrid(TComponent* owner);
+// Leaves the cell from an editor control: Tab with goTabs through the
+// grid's Tab navigation, other keys as the grid's own keys would.
+void LeaveCellFromEditor(TBavStringGrid* grid, Word key, TShiftState shift);
 
 // The combo box of edComboEdit and edComboList: the navigation keys commit
 // or leave the cell, typing completes from the items and the grid's lookup
@@ -229,6 +233,10 @@ public:
     TControlCombo* ControlCombo() const { return controlCombo_; }
     TGridCheckBox* CheckBox() const { return checkBox_; }
     TGridButton* Button() const { return button_; }
+    TGridUniEdit* UniEdit() const { return uniEdit_; }
+    TGridUniMemo* UniMemo() const { return uniMemo_; }
+    TGridUniEditBtn* UniEditBtn() const { return uniEditBtn_; }
+    TGridUniCombo* UniCombo() const { return uniCombo_; }
     // The control that edits the type, nullptr for none.
     TWinControl* ControlOf(TEditorType type) const;
 
@@ -238,6 +246,10 @@ private:
     TBavStringGrid* grid_;
     TGridCombo* combo_;
     TGridSpin* spin_;
+    TGridUniEdit* uniEdit_;
+    TGridUniMemo* uniMemo_;
+    TGridUniEditBtn* uniEditBtn_;
+    TGridUniCombo* uniCombo_;
     TGridEditBtn* editBtn_;
     TGridDatePicker* datePicker_;
     TGridUnitEditBtn* unitEditBtn_;

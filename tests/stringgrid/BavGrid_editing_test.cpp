@@ -366,6 +366,81 @@ TEST_F(EditingTest, TypingIntoTheComboEditorFiresOnComboChangeTwice) {
         << "as the editor's change with its item, then as an edit change with the text";
 }
 
+// Each Unicode type opens its control over the cell with the cell's wide
+// text and reads back what the control holds as wide cell text.
+TEST_F(EditingTest, UnicodeEditorsReadAndWriteWideCellText) {
+    const WideString wide = u"中文𠀀";
+    TGridOptions options = grid->Options();
+    options.Include(goTabs);
+    grid->SetOptions(options);
+    for (TEditorType type : {edUniEdit, edUniMemo, edUniEditBtn}) {
+        EditAs(type);
+        grid->SetWideCell(1, 1, wide);
+        grid->FocusCell(1, 1, true);
+        Key(VK_F2);
+        TWinControl* control = grid->Editors()->ControlOf(type);
+        ASSERT_TRUE(control && control->Visible()) << int(type);
+        EXPECT_EQ(GetWideText(control), wide);
+        EXPECT_EQ(control->Left(), grid->CellRect(1, 1).left);
+        SetWideText(control, u"新" + wide);
+        Key(VK_TAB);
+        EXPECT_FALSE(control->Visible());
+        EXPECT_EQ(grid->GetWideCell(1, 1), u"新" + wide) << int(type);
+    }
+}
+
+TEST_F(EditingTest, UnicodeEditKeepsTheCellOnARejectedValue) {
+    EditAs(edUniEdit);
+    grid->SetWideCell(1, 1, u"好");
+    grid->SetOnCellValidateWide([](TObject*, int, int, WideString& value, bool& valid) { valid = value != u"坏"; });
+    Key(VK_F2);
+    TGridUniEdit* edit = grid->Editors()->UniEdit();
+    edit->SetText(u"坏");
+    Key(VK_RETURN);
+    EXPECT_TRUE(edit->Visible()) << "the editor stays on the cell";
+    EXPECT_EQ(edit->Text(), u"好");
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(edit->Visible());
+    EXPECT_EQ(grid->GetWideCell(1, 1), u"好");
+}
+
+TEST_F(EditingTest, UnicodeComboOpensOnTheCellsItemAndTakesNoTypedLetter) {
+    TGridUniCombo* combo = grid->Editors()->UniCombo();
+    combo->WideItems()->Add(u"甲");
+    combo->WideItems()->Add(u"乙𠀀");
+    EditAs(edUniComboList);
+    grid->SetWideCell(1, 1, u"乙𠀀");
+    Key(VK_F2);
+    ASSERT_TRUE(combo->Visible());
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    combo->SetItemIndex(0);
+    Key(VK_RETURN);
+    EXPECT_FALSE(combo->Visible());
+    EXPECT_EQ(grid->GetWideCell(1, 1), u"甲");
+
+    EditAs(edUniComboEdit);
+    grid->SetWideCell(1, 1, u"丙");
+    grid->FocusCell(1, 1, true);
+    Type("q");
+    ASSERT_TRUE(combo->Visible());
+    EXPECT_EQ(combo->Text(), u"丙") << "the typed letter does not arrive";
+}
+
+TEST_F(EditingTest, TypingIntoARangeSelectingGridOpensTheEditor) {
+    TGridOptions options = grid->Options();
+    options.Exclude(goEditing);
+    grid->SetOptions(options);
+    grid->MouseActions()->SetRangeSelectAndEdit(true);
+    std::vector<char> pressed;
+    grid->SetOnKeyPress([&](TObject*, char& key) { pressed.push_back(key); });
+    Type("k");
+    EXPECT_TRUE(grid->Options().Contains(goEditing));
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(Editor()->Text(), "k");
+    ASSERT_FALSE(pressed.empty());
+    EXPECT_EQ(pressed.front(), 'k');
+}
+
 TEST_F(EditingTest, ComboCompletesFromItsItems) {
     EditAs(edComboEdit);
     grid->SetLookup(true);
