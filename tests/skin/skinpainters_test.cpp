@@ -243,6 +243,18 @@ TEST_F(SkinPainterTest, ParentBackgroundIsOffWhileSkinnedUnlessTheSkinKeepsIt) {
     }
 }
 
+TEST_F(SkinPainterTest, TheFirstDoubleBarOfACaptionBreaksTheLine) {
+    TForm* form = ShownForm();
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    TBitmap bitmap;
+    bitmap.SetSize(80, 40);
+    painter->DrawButtonCaption(bitmap.Canvas(), TRect{0, 0, 80, 40}, u"上||中||下", DT_CENTER);
+    EXPECT_EQ(painter->Caption, u"上\r\n中||下");
+}
+
 TEST_F(SkinPainterTest, AMenuButtonDrawsItsArrowInTheRightSeventeenPixels) {
     TForm* form = ShownForm();
     TButton* button = TButton::Create(form);
