@@ -255,6 +255,12 @@ LRESULT ClientProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MDIACTIVATE:
         if (ClientOf(HWND(wParam)) == handle) Activate(handle, HWND(wParam));
         return 0;
+    case WM_NCACTIVATE:
+        // A frame that draws its own caption passes its activation on here,
+        // for the active child's caption to follow.
+        if (ClientData* data = DataOf(handle); data && data->active)
+            SendMessage(data->active, WM_NCACTIVATE, wParam, lParam);
+        break;
     case WM_MDIGETACTIVE: {
         ClientData* data = DataOf(handle);
         if (lParam) *reinterpret_cast<BOOL*>(lParam) = data && data->active && IsZoomed(data->active);

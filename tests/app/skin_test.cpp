@@ -6,7 +6,9 @@
 #include <fstream>
 
 #include "app/login.h"
+#include "app/jiedaifrm.h"
 #include "login_fixture.h"
+#include "workflow_fixture.h"
 #include "platform/gdi/imagecodecs.h"
 #include "platform/rtl/clock.h"
 #include "platform/ui/dialogs.h"
@@ -158,6 +160,34 @@ TEST_F(LoginTest, TheMainWindowsMenuBarDropsDownASkinnedMenu) {
     RemoveObserver(creation);
     EXPECT_TRUE(saved);
     EXPECT_TRUE(skinned);
+}
+
+using SkinnedWorkflowTest = WorkflowWindowTest;
+
+TEST_F(SkinnedWorkflowTest, AMaximizedReceptionShowsItsButtonsAtTheRightOfTheSkinnedMenuBar) {
+    main_->N10->Click();
+    Tjiedai* reception = OnlyChild<Tjiedai>();
+    ASSERT_NE(reception, nullptr);
+    ProcessMessages();
+    reception->SetWindowState(wsMaximized);
+    ProcessMessages();
+    ASSERT_TRUE(IsZoomed(reception->Handle()));
+    TWinSkinForm* frame = SkinManager()->FindForm(main_->Handle());
+    ASSERT_TRUE(frame && frame->MenuBar);
+    SendMessage(main_->Handle(), WM_NCACTIVATE, TRUE, 0);
+    EXPECT_TRUE(SkinManager()->MaximizedMDIChild);
+    RECT window;
+    GetWindowRect(main_->Handle(), &window);
+    int childButtons = 0;
+    for (const auto& button : frame->CaptionButtons) {
+        if (button->Element->Visibility != 100 || !button->Visible) continue;
+        EXPECT_GT(button->Rect.left, (window.right - window.left) * 3 / 4);
+        EXPECT_GE(button->Rect.top, frame->MenuBar->BarRect.top);
+        ++childButtons;
+    }
+    EXPECT_EQ(childButtons, 3);
+    EXPECT_TRUE(SaveWindowScreenshot(main_->Handle(), ScreenshotDir() + "skin-reception.png"));
+    reception->SetWindowState(wsNormal);
 }
 
 }  // namespace

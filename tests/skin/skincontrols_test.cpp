@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/ui/comctrls.h"
+#include "platform/ui/extctrls.h"
 #include "platform/ui/comctrls_range.h"
 #include "platform/ui/comctrls_updown.h"
 #include "platform/ui/grids.h"
@@ -327,6 +328,61 @@ TEST_F(SkinControlTest, TheListDragMapsPixelsToPositions) {
 }
 
 // ---- edits, combo boxes and pickers ----
+
+// The list's own thumb drag: what the list is told, in order.
+class SkinListDragTest : public SkinControlTest {
+protected:
+    std::vector<std::pair<WORD, WORD>> Dragged(const std::vector<int>& moves) {
+        TForm* form = ShownForm(300, 300);
+        const HWND list = CreateWindowEx(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, 10, 150, 200,
+                                         form->Handle(), 0, 0, nullptr);
+        for (int i = 0; i < 100; ++i) SendMessage(list, LB_ADDSTRING, 0, LPARAM("项目"));
+        auto* painter = new TComboxScrollBar(SkinOf(form));
+        painter->AttachWindow(list, skin_.get(), nullptr, SkinOf(form));
+        SCROLLBARINFO bar;
+        EXPECT_TRUE(SkinGetScrollBarInfo(list, OBJID_VSCROLL, &bar));
+        const POINT thumb{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
+                          bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
+        std::vector<std::pair<WORD, WORD>> told;
+        const int observer = AddSentMessageObserver([&](const MSG& msg) {
+            if (msg.hwnd == list && msg.message == WM_VSCROLL) told.push_back({LOWORD(msg.wParam), HIWORD(msg.wParam)});
+        });
+        SetCursorPos(thumb.x, thumb.y);
+        POINT at = thumb;
+        ScreenToClient(list, &at);
+        // A timer inside the drag's own loop moves the mouse, then lets go.
+        std::size_t step = 0;
+        const std::unique_ptr<TTimer> driver(TTimer::Create(nullptr));
+        driver->SetInterval(1);
+        driver->SetOnTimer([&](TObject*) {
+            if (step < moves.size()) {
+                SimulateMouseMove(list, POINT{at.x, at.y + moves[step++]});
+                return;
+            }
+            driver->SetEnabled(false);
+            SimulateMouseButton(list, POINT{at.x, at.y + (moves.empty() ? 0 : moves.back())}, VK_LBUTTON, false);
+        });
+        SendMessage(list, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(thumb.x, thumb.y));
+        RemoveObserver(observer);
+        return told;
+    }
+};
+
+TEST_F(SkinListDragTest, APressAndReleaseWithoutAMoveTellsOnlyThePosition) {
+    const auto told = Dragged({});
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].first, SB_THUMBPOSITION);
+    EXPECT_EQ(told[0].second, 0);
+}
+
+TEST_F(SkinListDragTest, DraggingPastTheEndReachesTheLastPositionOnce) {
+    const auto told = Dragged({170, 185, 200});  // the track is about 166 pixels long
+    ASSERT_GE(told.size(), 2u);
+    EXPECT_EQ(told.back().first, SB_THUMBPOSITION);
+    const auto tracks = std::count_if(told.begin(), told.end(), [](auto t) { return t.first == SB_THUMBTRACK; });
+    EXPECT_EQ(tracks, 1) << "one move to the end, none for the moves beyond it";
+    EXPECT_EQ(told.front(), std::make_pair(WORD(SB_THUMBTRACK), told.back().second));
+}
 
 TEST_F(SkinControlTest, OnlyEditsWithABorderGetAPainterAndItFramesThem) {
     TForm* form = ShownForm();

@@ -243,6 +243,45 @@ TEST_F(SkinPainterTest, ParentBackgroundIsOffWhileSkinnedUnlessTheSkinKeepsIt) {
     }
 }
 
+TEST_F(SkinPainterTest, ATaggedButtonShowsItsParentThroughTheHolesOfItsFrame) {
+    // Button frames with a magenta middle, drawn transparent.
+    TArtImage cells(5 * 20, 20, kButtonFrames[0]);
+    for (int i = 0; i < 5; ++i) cells.Fill(TRect{20 * i + 6, 6, 20 * i + 14, 14}, kMagenta);
+    const std::string description =
+        std::string(kDescription) + "[Buttons]\nBitmap=buttons.bmp\nFrame=5\nTrans=1\nLeftWidth=6\nRightWidth=6\n"
+                                    "TopHeight=6\nBottomHeight=6\n";
+    const std::vector<Byte> package =
+        WriteSkinPackage(70000, {{"fixture.ini", std::vector<Byte>(description.begin(), description.end())},
+                                 {"buttons.bmp", WriteBmp24(cells)}});
+    skin_->SkinStream()->Clear();
+    skin_->SkinStream()->WriteBuffer(package.data(), Integer(package.size()));
+    ASSERT_TRUE(skin_->LoadSkin());
+
+    TForm* form = ShownForm();
+    form->SetColor(TColor(RGB(1, 2, 3)));
+    for (const bool tagged : {false, true}) {
+        TButton* button = TButton::Create(form);
+        button->SetParent(form);
+        button->SetBounds(10, 10, 80, 30);
+        if (tagged) button->SetTag(5555);
+        auto* painter = new TSkinButton(button);
+        painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+        EXPECT_EQ(Painted(painter, 20, 15), tagged ? RGB(1, 2, 3) : RGB(244, 244, 244)) << tagged;
+    }
+}
+
+TEST_F(SkinPainterTest, TheFirstDoubleBarOfACaptionBreaksTheLine) {
+    TForm* form = ShownForm();
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    TBitmap bitmap;
+    bitmap.SetSize(80, 40);
+    painter->DrawButtonCaption(bitmap.Canvas(), TRect{0, 0, 80, 40}, u"上||中||下", DT_CENTER);
+    EXPECT_EQ(painter->Caption, u"上\r\n中||下");
+}
+
 TEST_F(SkinPainterTest, AMenuButtonDrawsItsArrowInTheRightSeventeenPixels) {
     TForm* form = ShownForm();
     TButton* button = TButton::Create(form);

@@ -121,6 +121,8 @@ TGlyph ChildButtonSign(int state) {
     return signs[(state - 1) / 4];
 }
 int ChildButtonLook(int cell) { return (cell - 1) % 4 + 1; }
+// Caption buttons: 1 normal, 2 pressed, 3 hot, 4 disabled or inactive.
+int CaptionButtonLook(int cell) { return cell == 3 ? 4 : cell == 4 ? 3 : cell; }
 
 struct TStrip {
     int cellWidth, cellHeight, states;
@@ -332,10 +334,14 @@ std::vector<TSkinMember> PaintSkinArt() {
         Member("spinarrow.bmp", PaintGlyphs(15, 10, 8, SpinGlyph)),
         Strip("spinh.bmp", {10, 15, 8}),
         Member("spinharrow.bmp", PaintGlyphs(10, 15, 8, SpinHorizontalGlyph)),
-        Strip("closebutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, RGB(230, 120, 110), true, CloseSign}),
-        Strip("maxbutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kHighlight, true, MaximizeSign}),
-        Strip("minbutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kHighlight, true, MinimizeSign}),
-        Strip("restrorebutton.bmp", {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kHighlight, true, RestoreSign}),
+        Strip("closebutton.bmp",
+              {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, RGB(230, 120, 110), true, CloseSign, false, CaptionButtonLook}),
+        Strip("maxbutton.bmp",
+              {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kFace, true, MaximizeSign, false, CaptionButtonLook}),
+        Strip("minbutton.bmp",
+              {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kFace, true, MinimizeSign, false, CaptionButtonLook}),
+        Strip("restrorebutton.bmp",
+              {kCaptionButtonWidth, kCaptionButtonHeight, 4, false, kFace, true, RestoreSign, false, CaptionButtonLook}),
         Strip("frameleft.bmp", {4, 40, 2, false, kTitle}),
         Strip("frameright.bmp", {4, 40, 2, false, kTitle}),
         Member("frametop.bmp", PaintTitle()),

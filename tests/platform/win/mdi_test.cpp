@@ -111,6 +111,18 @@ TEST_F(MdiTest, ActivationMovesBetweenChildren) {
     EXPECT_EQ(Active(), second_);
 }
 
+TEST_F(MdiTest, TheClientPassesTheFramesActivationToTheActiveChild) {
+    std::vector<std::pair<HWND, WPARAM>> told;
+    const int observer = AddSentMessageObserver([&](const MSG& msg) {
+        if (msg.message == WM_NCACTIVATE && (msg.hwnd == first_ || msg.hwnd == second_))
+            told.push_back({msg.hwnd, msg.wParam});
+    });
+    SendMessage(client_, WM_NCACTIVATE, FALSE, 0);
+    SendMessage(client_, WM_NCACTIVATE, TRUE, 0);
+    RemoveObserver(observer);
+    EXPECT_EQ(told, (std::vector<std::pair<HWND, WPARAM>>{{second_, FALSE}, {second_, TRUE}}));
+}
+
 TEST_F(MdiTest, MaximisedChildPutsItsButtonsIntoTheFrameMenuBar) {
     const int items = GetMenuItemCount(bar_);
     SendMessage(client_, WM_MDIMAXIMIZE, WPARAM(second_), 0);
