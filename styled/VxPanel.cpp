@@ -252,10 +252,12 @@ void TVxCustomPanel::SetCaptionMargin(int v) { SetAndRepaint(this, captionMargin
 
 void TVxCustomPanel::SetCaptionWordWrap(bool v) { SetAndRepaint(this, captionWordWrap_, v); }
 
+// The children repaint too: what shows behind them changed.
 void TVxCustomPanel::SetTransparent(bool v) {
     if (transparent_ == v) return;
     transparent_ = v;
     SetTransparentStyle(this, v);
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
 }
 
 TRect TVxCustomPanel::AdjustForBorders(TRect rect, bool includeBorderWidth) const {
