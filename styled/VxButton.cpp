@@ -1,6 +1,8 @@
 // The styled tool button.
 #include "styled/VxButton.h"
 
+#include <algorithm>
+
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/clock.h"
 #include "platform/gdi/measuringdc.h"
@@ -13,7 +15,12 @@
 
 SERVIORA_REGISTER_CLASS(TVxToolButton);
 
-TVxToolButton::TVxToolButton(TComponent* owner) : TGraphicControl(owner) {
+TVxToolButton::TVxToolButton(TComponent* owner)
+    : TGraphicControl(owner), imageChangeLink_(std::make_unique<TChangeLink>()) {
+    imageChangeLink_->SetOnChange([this](TObject*) {
+        EnlargeToImages();
+        Invalidate();
+    });
     // Clicks come from the button's own mouse handling.
     controlStyle_ = TControlStyle{csCaptureMouse};
     SetBounds(0, 0, 25, 25);
@@ -240,15 +247,26 @@ void TVxToolButton::SetHotIndex(Integer v) { SetAndRepaint(this, hotIndex_, v); 
 void TVxToolButton::SetImages(TCustomImageList* v) {
     if (images_ == v) return;
     if (images_) images_->RemoveFreeNotification(this);
+    imageChangeLink_->SetSender(v);
     images_ = v;
     if (images_) images_->FreeNotification(this);
+    EnlargeToImages();
     Invalidate();
+}
+
+void TVxToolButton::EnlargeToImages() {
+    if (!images_) return;
+    const int width = std::max<int>(Width(), images_->Width()), height = std::max<int>(Height(), images_->Height());
+    if (width != Width() || height != Height()) SetBounds(Left(), Top(), width, height);
 }
 
 void TVxToolButton::Notification(TComponent* component, TOperation operation) {
     TGraphicControl::Notification(component, operation);
     if (operation != opRemove) return;
-    if (component == images_) images_ = nullptr;
+    if (component == images_) {
+        images_ = nullptr;
+        imageChangeLink_->SetSender(nullptr);
+    }
     if (component == dropDownMenu_) dropDownMenu_ = nullptr;
 }
 

@@ -5,6 +5,8 @@
 // button opens its menu (from its arrow zone only when it also clicks).
 #pragma once
 
+#include <memory>
+
 #include "platform/ui/actnlist.h"
 #include "platform/ui/imagelist.h"
 #include "platform/ui/menus.h"
@@ -162,6 +164,8 @@ private:
     void VXMToolbarLayout(TMessage& Message);
     void VXMToolbarButtonSize(TMessage& Message);
     void VXMToolbarVisualStyle(TMessage& Message);
+    // The button grows to hold an image of its list.
+    void EnlargeToImages();
     bool FlatLook() const { return visualStyle_ != vsClassic || flat_; }
     // Drawn in the platform's visual styles (vsWinXP while they are on).
     bool Themed() const;
@@ -188,6 +192,8 @@ private:
     Integer downIndex_ = -1;
     Integer hotIndex_ = -1;
     TCustomImageList* images_ = nullptr;
+    // Tells the button when the images in its list change.
+    std::unique_ptr<TChangeLink> imageChangeLink_;
     Integer groupIndex_ = 0;
     bool down_ = false;
     bool flat_ = true;

@@ -252,10 +252,12 @@ void TVxCustomPanel::SetCaptionMargin(int v) { SetAndRepaint(this, captionMargin
 
 void TVxCustomPanel::SetCaptionWordWrap(bool v) { SetAndRepaint(this, captionWordWrap_, v); }
 
+// The children repaint too: what shows behind them changed.
 void TVxCustomPanel::SetTransparent(bool v) {
     if (transparent_ == v) return;
     transparent_ = v;
     SetTransparentStyle(this, v);
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
 }
 
 TRect TVxCustomPanel::AdjustForBorders(TRect rect, bool includeBorderWidth) const {
@@ -681,6 +683,8 @@ TVxToolbar::TVxToolbar(TComponent* owner)
       background_(std::make_unique<TBitmap>()),
       customizeCaptions_(std::make_unique<TVxCustomizeCaptions>()) {
     controlList_ = CreateControlList();
+    imageChangeLink_ = std::make_unique<TChangeLink>();
+    imageChangeLink_->SetOnChange([this](TObject*) { ButtonSettingsChanged(); });
     background_->SetOnChange([this](TObject*) { Invalidate(); });
     TVxCustomPanel::SetBorderOuter(fsGroove);
     TVxCustomPanel::SetBorderSides(TSides{sdTop});
@@ -810,6 +814,7 @@ void TVxToolbar::SetShowDivider(bool v) {
 void TVxToolbar::SetImages(TCustomImageList* v) {
     if (images_ == v) return;
     if (images_) images_->RemoveFreeNotification(this);
+    imageChangeLink_->SetSender(v);
     images_ = v;
     if (images_) images_->FreeNotification(this);
     ButtonSettingsChanged();
@@ -818,7 +823,10 @@ void TVxToolbar::SetImages(TCustomImageList* v) {
 void TVxToolbar::Notification(TComponent* component, TOperation operation) {
     TVxCustomPanel::Notification(component, operation);
     if (operation != opRemove) return;
-    if (component == images_) images_ = nullptr;
+    if (component == images_) {
+        images_ = nullptr;
+        imageChangeLink_->SetSender(nullptr);
+    }
     if (component == regIniFile_) regIniFile_ = nullptr;
     if (component != this && !ComponentState().Contains(csDestroying) &&
         controlList_->DropControl(dynamic_cast<TControl*>(component)) >= 0)

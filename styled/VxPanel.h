@@ -352,6 +352,7 @@ private:
     bool autoResize_ = true;
     bool autoStyle_ = true;
     TCustomImageList* images_ = nullptr;
+    std::unique_ptr<TChangeLink> imageChangeLink_;
     int margin_ = 4;
     int topMargin_ = 2;
     int rowHeight_ = 25;

@@ -253,6 +253,23 @@ TEST_F(ToolButton, ALinkedActionChecksTheButtonAndGivesItsImageAndTakesThemBack)
     EXPECT_EQ(copy.ImageIndex(), 7);
 }
 
+TEST_F(ToolButton, AButtonGrowsToHoldTheImagesOfItsList) {
+    TVxToolButton* button = AddButton(10, nullptr);
+    button->SetUseToolbarButtonSize(true);
+    TImageList images(form_.get());
+    images.SetWidth(32);
+    images.SetHeight(30);
+    button->SetImages(&images);
+    EXPECT_EQ(button->Width(), 40) << "wide enough already";
+    EXPECT_EQ(button->Height(), 30);
+    EXPECT_FALSE(button->UseToolbarButtonSize()) << "a real size change";
+    images.SetWidth(48);
+    EXPECT_EQ(button->Width(), 48) << "a change inside the list enlarges again";
+    button->SetImages(nullptr);
+    images.SetWidth(64);
+    EXPECT_EQ(button->Width(), 48);
+}
+
 TEST(ToolButtonStream, PropertiesOlderFormsStoredAreReadIntoTheirSuccessors) {
     std::unique_ptr<TForm> form(new TForm(nullptr, 0));
     auto* button = new TVxToolButton(form.get());
