@@ -41,6 +41,12 @@ public:
     virtual void PutDataCell(TColumnVyn*, TColCellParamsVyn*) {}
     // Computes each footer's text and hands it to PutFooterCell.
     virtual void PutFooterRow(TColumnsVynList* columns, int footerRow);
+    // Whether PutDataCell reads the cell's font, colour, alignment, image
+    // and check state, and whether it reads the column's text in the current
+    // record. PutDataRow fills what is read, and everything for a grid or
+    // column whose cell-parameter event is set.
+    virtual bool ReadsCellLook() const { return true; }
+    virtual bool ReadsCellText(TColumnVyn*) const { return true; }
     virtual void PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment alignment,
                                TColor background, TFont* font, TColumnVyn* column);
     // All rows, or the grid's selection; nothing for an empty selection.
@@ -122,6 +128,7 @@ protected:
     // A cell's text as the format writes it.
     virtual AnsiString CellText(const AnsiString& text) const { return text; }
     virtual char SeparatorChar() const { return '\t'; }
+    bool ReadsCellLook() const override { return false; }
 
     bool AtLineStart = true;
     bool AtCellStart = true;
@@ -154,6 +161,8 @@ public:
     void PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment alignment, TColor background,
                        TFont* font, TColumnVyn* column) override;
     void SaveToStream(TStream* stream, bool allRows) override;
+    bool ReadsCellLook() const override { return false; }
+    bool ReadsCellText(TColumnVyn* column) const override;
 
     // The next cell's place.
     int Row = 0;
@@ -172,6 +181,21 @@ private:
     void PutNumber(double value);
     void PutBlank();
     void PutInteger(std::int64_t value);
+    // The record a data cell of the column takes in the current record:
+    // by its field's type, blank for a null value. What a column takes is
+    // found once per export (columnCells_, by exported column).
+    enum class CellRecord { Blank, Label, Integer, Number };
+    struct ColumnCells {
+        CellRecord record;
+        bool blankWhenNull;
+    };
+    static ColumnCells ColumnCellsOf(TColumnVyn* column);
+    CellRecord DataCellRecord(TColumnVyn* column) const;
+
+    std::vector<ColumnCells> columnCells_;
+    // The record ReadsCellText found for the cell PutDataCell then writes.
+    mutable TColumnVyn* decidedColumn_ = nullptr;
+    mutable CellRecord decidedRecord_ = CellRecord::Blank;
 
     std::vector<std::uint8_t> record_;
 };
