@@ -6,6 +6,7 @@
 #include "datagrid/DBGridVynSelection.h"
 #include "grid_fixture.h"
 #include "support/temp_dir.h"
+#include "tests/platform/ui/control_fixture.h"
 #include "tests/platform/win/window_fixture.h"
 #include "platform/win/winscroll.h"
 #include "support/tree_memtable.h"
@@ -377,6 +378,38 @@ TEST_F(MemTableModeTest, EditorLeavesTheTreeAreaAndToggledByADoubleClickOnTheBox
         EXPECT_EQ(grid->RowCount(), grid->TopDataOffset() + 8);
         EXPECT_EQ(CurrentName(), "华南");
         tree_.SetNodeExpanded(5, false);
+        ProcessMessages();
+    }
+}
+
+// The editor's image follows the tree area at the leading edge: right of it
+// left to right, left of it right to left.
+TEST_F(MemTableModeTest, TheEditorsImageFollowsTheTreeAreaAtTheLeadingEdge) {
+    TImageList images(nullptr);
+    FillWithSquares(images, 12, {clRed});
+    TProbeGrid* grid = ShownTreeGrid(300);
+    TColumnVyn* column = grid->Columns()->Items(0);
+    column->SetImageList(&images);
+    column->SetShowImageAndText(true);
+    column->PickList()->Add("华南");  // image 0
+    grid->SetOptions(grid->Options() + TDBGridOptions{dgEditing, dgAlwaysShowEditor});
+    grid->SetFocus();
+    for (bool rtl : {false, true}) {
+        SCOPED_TRACE(rtl ? "right to left" : "left to right");
+        grid->SetBiDiMode(rtl ? bdRightToLeft : bdLeftToRight);
+        tree_.SetRecNo(5);  // 华南, level 2: 36 pixels of tree
+        ProcessMessages();
+        TDBGridInplaceEdit* editor = grid->DBInplaceEditor();
+        ASSERT_TRUE(editor && editor->Visible());
+        editor->Repaint();
+        ProcessMessages();
+        EXPECT_EQ(editor->ImageIndex(), 0);
+        const int width = editor->Width(), height = editor->Height();
+        const TRect leading = rtl ? TRect{width - 36 - 16, 0, width - 36, height} : TRect{36, 0, 36 + 16, height};
+        const TRect trailing = rtl ? TRect{0, 0, 20, height} : TRect{width - 20, 0, width, height};
+        EXPECT_TRUE(ColoursIn(editor->Handle(), leading).count(ColorToRGB(clRed)));
+        EXPECT_FALSE(ColoursIn(editor->Handle(), trailing).count(ColorToRGB(clRed)));
+        tree_.First();
         ProcessMessages();
     }
 }
