@@ -441,11 +441,12 @@ void TDBGridVynExportAsXLS::AddBytes(const void* bytes, std::size_t count) {
     record_.insert(record_.end(), p, p + count);
 }
 
-void TDBGridVynExportAsXLS::PutRecord() {
-    const auto length = static_cast<std::uint16_t>(record_.size() - 4);
+void TDBGridVynExportAsXLS::PutRecord(const void* tail, std::size_t tailSize) {
+    const auto length = static_cast<std::uint16_t>(record_.size() - 4 + tailSize);
     record_[2] = static_cast<std::uint8_t>(length & 0xFF);
     record_[3] = static_cast<std::uint8_t>(length >> 8);
     PutBytes(record_.data(), record_.size());
+    if (tailSize > 0) PutBytes(tail, tailSize);
 }
 
 void TDBGridVynExportAsXLS::StartCell(std::uint16_t type, std::uint16_t xf) {
@@ -480,8 +481,7 @@ void TDBGridVynExportAsXLS::PutLabel(const AnsiString& text) {
     StartCell(kLabel, 0);
     const std::size_t length = std::min<std::size_t>(text.size(), 0xFFFF - 8);
     AddWord(static_cast<std::uint16_t>(length));
-    AddBytes(text.data(), length);
-    PutRecord();
+    PutRecord(text.data(), length);
 }
 
 void TDBGridVynExportAsXLS::PutNumber(double value) {

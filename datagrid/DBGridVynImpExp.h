@@ -173,7 +173,9 @@ private:
     void StartRecord(std::uint16_t type);
     void AddWord(std::uint16_t value);
     void AddBytes(const void* bytes, std::size_t count);
-    void PutRecord();
+    // Writes the record, its length set; `tail` (a label's text) follows
+    // record_ as the rest of its data, written from where it lies.
+    void PutRecord(const void* tail = nullptr, std::size_t tailSize = 0);
     // A cell record starts with its place and XF; the place advances.
     // EWriteError past the 65,536 rows the format can number.
     void StartCell(std::uint16_t type, std::uint16_t xf);
