@@ -375,7 +375,7 @@ void TDBGridVynExportAsText::PutTitleRow(TColumnsVynList* columns) {
     AtCellStart = true;
     for (int i = 0; i < columns->Count(); ++i) {
         StartCell();
-        Put(CellText(columns->Items(i)->Title()->Caption()));
+        PutCellText(columns->Items(i)->Title()->Caption());
     }
 }
 
@@ -387,7 +387,7 @@ void TDBGridVynExportAsText::PutDataRow(TColumnsVynList* columns) {
 
 void TDBGridVynExportAsText::PutDataCell(TColumnVyn*, TColCellParamsVyn* params) {
     StartCell();
-    Put(CellText(params->Text));
+    PutCellText(params->Text);
 }
 
 void TDBGridVynExportAsText::PutFooterRow(TColumnsVynList* columns, int footerRow) {
@@ -399,11 +399,16 @@ void TDBGridVynExportAsText::PutFooterRow(TColumnsVynList* columns, int footerRo
 void TDBGridVynExportAsText::PutFooterCell(int, int, const AnsiString& text, TAlignment, TColor, TFont*,
                                            TColumnVyn*) {
     StartCell();
-    Put(CellText(text));
+    PutCellText(text);
 }
 
-AnsiString TDBGridVynExportAsCSV::CellText(const AnsiString& text) const {
-    return AnsiQuotedStr(text, '"');
+void TDBGridVynExportAsCSV::PutCellText(const AnsiString& text) {
+    // Most texts hold no quote: written between quotes as they are.
+    if (text.find('"') != AnsiString::npos) return Put(AnsiQuotedStr(text, '"'));
+    const char quote = '"';
+    PutBytes(&quote, 1);
+    PutBytes(text.data(), text.size());
+    PutBytes(&quote, 1);
 }
 
 // ---- XLS ------------------------------------------------------------------------------------------

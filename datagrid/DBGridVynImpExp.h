@@ -125,8 +125,8 @@ protected:
     virtual void StartLine();
     // The separator before every cell of a line but the first.
     virtual void StartCell();
-    // A cell's text as the format writes it.
-    virtual AnsiString CellText(const AnsiString& text) const { return text; }
+    // Writes a cell's text as the format has it.
+    virtual void PutCellText(const AnsiString& text) { Put(text); }
     virtual char SeparatorChar() const { return '\t'; }
     bool ReadsCellLook() const override { return false; }
 
@@ -145,7 +145,7 @@ public:
     char Separator;
 
 protected:
-    AnsiString CellText(const AnsiString& text) const override;
+    void PutCellText(const AnsiString& text) override;
     char SeparatorChar() const override { return Separator; }
 };
 
