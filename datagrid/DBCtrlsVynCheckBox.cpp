@@ -316,6 +316,10 @@ bool TCustomDBCheckBoxVyn::UseRightToLeft() const {
     return DBUseRightToLeftAlignment(const_cast<TCustomDBCheckBoxVyn*>(this), Field());
 }
 
+TAlignment TCustomDBCheckBoxVyn::GetControlsAlignment() const {
+    return UseRightToLeft() && alignment_ == taRightJustify ? taLeftJustify : taRightJustify;
+}
+
 void TCustomDBCheckBoxVyn::WMPaint(TMessage& Message) {
     PAINTSTRUCT ps{};
     HDC dc = Message.WParam ? static_cast<HDC>(Message.WParam) : BeginPaint(Handle(), &ps);

@@ -21,6 +21,8 @@ public:
     void SetState(TCheckBoxState value);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment value);
+    // Left only for a right-to-left box whose caption keeps to the right.
+    TAlignment GetControlsAlignment() const override;
     bool AllowGrayed() const { return allowGrayed_; }
     void SetAllowGrayed(bool value) { allowGrayed_ = value; }
     bool AlwaysShowBorder() const { return alwaysShowBorder_; }

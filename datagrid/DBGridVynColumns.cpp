@@ -101,8 +101,10 @@ void TColumnVyn::InvalidateGrid() const {
 // ---- Field ------------------------------------------------------------------------
 
 TField* TColumnVyn::BoundField() const {
+    // Asked for every cell painted or exported: a bound field answers at once.
+    if (field_ || fieldName_.empty()) return field_;
     TCustomDBGridVyn* grid = OwnerGrid();
-    if (field_ || fieldName_.empty() || !grid) return field_;
+    if (!grid) return field_;
     TDataSet* dataSet = grid->DataLink()->DataSet();
     if (!dataSet || !(dataSet->Active() || !dataSet->DefaultFields())) return field_;
     if (TField* found = dataSet->FindField(fieldName_)) {

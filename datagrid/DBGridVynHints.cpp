@@ -55,7 +55,7 @@ void TCustomDBGridVyn::CMHintShow(TMessage& Message) {
     Inherited::Dispatch(Message);
     if (Message.Result != 0) return;
     THintInfo& info = *reinterpret_cast<THintInfo*>(Message.LParam);
-    const TPoint at = info.CursorPos;
+    TPoint at = info.CursorPos;
     const TGridCoord cell = MouseCoord(at.x, at.y);
     const int index = RawToDataColumn(cell.X);
     if (cell.Y < 0 || index < 0 || index >= columns_->Count()) return;
@@ -74,6 +74,14 @@ void TCustomDBGridVyn::CMHintShow(TMessage& Message) {
     info.CursorRect = rect;
     info.HintStr = AnsiString();
     if ((!title && !data && !footer) || GetCapture() != 0 || (GetKeyState(VK_CONTROL) & 0x8000) != 0) return;
+    // Measured in left-to-right coordinates; right to left the cell and the
+    // hint point are mirrored there and the results mirrored back.
+    const bool mirrored = UseRightToLeftAlignment();
+    auto mirror = [this](const TRect& r) { return TRect{ClientWidth() - r.right, r.top, ClientWidth() - r.left, r.bottom}; };
+    if (mirrored) {
+        rect = mirror(rect);
+        at.x = ClientWidth() - 1 - at.x;
+    }
     int end = rect.left + column->Width();
     AnsiString text;
     TAlignment alignment = taLeftJustify;
@@ -147,7 +155,7 @@ void TCustomDBGridVyn::CMHintShow(TMessage& Message) {
     const bool cutByEdge = alignment == taRightJustify && rect.right < end - 2;
     if (text.empty() || !(overflows || cutByEdge || (data && StepsOnClick(column)))) return;
     info.HintStr = text;
-    info.CursorRect = rect;
+    info.CursorRect = mirrored ? mirror(rect) : rect;
     info.HintWindowClass = TToolTipsWindow::StaticClass();
     info.HintData = hintFont_.get();
     if (wrap) info.HintMaxWidth = rect.right - rect.left - 4;
@@ -157,6 +165,6 @@ void TCustomDBGridVyn::CMHintShow(TMessage& Message) {
         x = end - width - 6;
     else if (alignment == taCenter)
         x = end - (width - width / 2) - (end - rect.left - 4) / 2 - 5;
-    if (UseRightToLeftAlignment()) x = ClientWidth() - x - width;
+    if (mirrored) x = ClientWidth() - x - width;
     info.HintPos = ClientToScreen(TPoint{x, static_cast<int>(rect.top) - lift});
 }

@@ -137,17 +137,22 @@ void TDBGridVynExport::PutDataRow(TColumnsVynList* columns) {
     TFont font;
     for (int i = 0; i < columns->Count(); ++i) {
         TColumnVyn* column = columns->Items(i);
-        font.Assign(column->Font());
+        // Formatting every cell's look and text is most of an export's time:
+        // only what the format or an event reads is filled.
+        const bool hooked = grid_->OnGetCellParams() || column->OnGetCellParams();
         TColCellParamsVyn* params = cellParams_.get();
         params->Row = -1;
         params->Col = -1;
         params->State = {};
         params->Font = &font;
-        params->Background = column->Color();
-        params->Alignment = column->Alignment();
-        params->ImageIndex = column->CellImageIndex();
-        params->Text = column->CellDisplayText();
-        params->CheckboxState = column->CheckState();
+        if (hooked || ReadsCellLook()) {
+            font.Assign(column->Font());
+            params->Background = column->Color();
+            params->Alignment = column->Alignment();
+            params->ImageIndex = column->CellImageIndex();
+            params->CheckboxState = column->CheckState();
+        }
+        params->Text = hooked || ReadsCellText(column) ? column->CellDisplayText() : AnsiString();
         TColor background = params->Background;
         if (grid_->OnGetCellParams()) grid_->OnGetCellParams()(grid_, column, &font, background, params->State);
         column->FireGetCellParams(false, params);
@@ -360,8 +365,10 @@ void TDBGridVynExportAsText::StartLine() {
 void TDBGridVynExportAsText::StartCell() {
     if (AtCellStart)
         AtCellStart = false;
-    else
-        Put(AnsiString(1, SeparatorChar()));
+    else {
+        const char separator = SeparatorChar();
+        PutBytes(&separator, 1);
+    }
 }
 
 void TDBGridVynExportAsText::PutTitleRow(TColumnsVynList* columns) {
@@ -369,7 +376,7 @@ void TDBGridVynExportAsText::PutTitleRow(TColumnsVynList* columns) {
     AtCellStart = true;
     for (int i = 0; i < columns->Count(); ++i) {
         StartCell();
-        Put(CellText(columns->Items(i)->Title()->Caption()));
+        PutCellText(columns->Items(i)->Title()->Caption());
     }
 }
 
@@ -381,7 +388,7 @@ void TDBGridVynExportAsText::PutDataRow(TColumnsVynList* columns) {
 
 void TDBGridVynExportAsText::PutDataCell(TColumnVyn*, TColCellParamsVyn* params) {
     StartCell();
-    Put(CellText(params->Text));
+    PutCellText(params->Text);
 }
 
 void TDBGridVynExportAsText::PutFooterRow(TColumnsVynList* columns, int footerRow) {
@@ -393,11 +400,16 @@ void TDBGridVynExportAsText::PutFooterRow(TColumnsVynList* columns, int footerRo
 void TDBGridVynExportAsText::PutFooterCell(int, int, const AnsiString& text, TAlignment, TColor, TFont*,
                                            TColumnVyn*) {
     StartCell();
-    Put(CellText(text));
+    PutCellText(text);
 }
 
-AnsiString TDBGridVynExportAsCSV::CellText(const AnsiString& text) const {
-    return AnsiQuotedStr(text, '"');
+void TDBGridVynExportAsCSV::PutCellText(const AnsiString& text) {
+    // Most texts hold no quote: written between quotes as they are.
+    if (text.find('"') != AnsiString::npos) return Put(AnsiQuotedStr(text, '"'));
+    const char quote = '"';
+    PutBytes(&quote, 1);
+    PutBytes(text.data(), text.size());
+    PutBytes(&quote, 1);
 }
 
 // ---- XLS ------------------------------------------------------------------------------------------
@@ -435,11 +447,12 @@ void TDBGridVynExportAsXLS::AddBytes(const void* bytes, std::size_t count) {
     record_.insert(record_.end(), p, p + count);
 }
 
-void TDBGridVynExportAsXLS::PutRecord() {
-    const auto length = static_cast<std::uint16_t>(record_.size() - 4);
+void TDBGridVynExportAsXLS::PutRecord(const void* tail, std::size_t tailSize) {
+    const auto length = static_cast<std::uint16_t>(record_.size() - 4 + tailSize);
     record_[2] = static_cast<std::uint8_t>(length & 0xFF);
     record_[3] = static_cast<std::uint8_t>(length >> 8);
     PutBytes(record_.data(), record_.size());
+    if (tailSize > 0) PutBytes(tail, tailSize);
 }
 
 void TDBGridVynExportAsXLS::StartCell(std::uint16_t type, std::uint16_t xf) {
@@ -458,6 +471,8 @@ void TDBGridVynExportAsXLS::StartCell(std::uint16_t type, std::uint16_t xf) {
 }
 
 void TDBGridVynExportAsXLS::BeginExport() {
+    columnCells_.clear();
+    for (int i = 0; i < ExportedColumns()->Count(); ++i) columnCells_.push_back(ColumnCellsOf(ExportedColumns()->Items(i)));
     StartRecord(kBof);
     for (std::uint16_t word : {0x0000, 0x0010, 0x0000, 0x0000}) AddWord(word);
     PutRecord();
@@ -472,8 +487,7 @@ void TDBGridVynExportAsXLS::PutLabel(const AnsiString& text) {
     StartCell(kLabel, 0);
     const std::size_t length = std::min<std::size_t>(text.size(), 0xFFFF - 8);
     AddWord(static_cast<std::uint16_t>(length));
-    AddBytes(text.data(), length);
-    PutRecord();
+    PutRecord(text.data(), length);
 }
 
 void TDBGridVynExportAsXLS::PutNumber(double value) {
@@ -499,23 +513,50 @@ void TDBGridVynExportAsXLS::PutTitleRow(TColumnsVynList* columns) {
     for (int i = 0; i < columns->Count(); ++i) PutLabel(columns->Items(i)->Title()->Caption());
 }
 
-void TDBGridVynExportAsXLS::PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) {
+TDBGridVynExportAsXLS::CellRecord TDBGridVynExportAsXLS::DataCellRecord(TColumnVyn* column) const {
+    // Col is the place of the cell being written, its column's position.
+    const ColumnCells cells =
+        static_cast<std::size_t>(Col) < columnCells_.size() ? columnCells_[Col] : ColumnCellsOf(column);
+    return cells.blankWhenNull && column->BoundField()->IsNull() ? CellRecord::Blank : cells.record;
+}
+
+TDBGridVynExportAsXLS::ColumnCells TDBGridVynExportAsXLS::ColumnCellsOf(TColumnVyn* column) {
     TField* field = column->BoundField();
-    if (!field) return PutBlank();
-    if (column->ValueKind() == cvkKeyList) return PutLabel(params->Text);
-    if (field->IsNull()) return PutBlank();
+    if (!field) return {CellRecord::Blank, false};
+    if (column->ValueKind() == cvkKeyList) return {CellRecord::Label, false};
     switch (field->DataType()) {
         case ftSmallint:
         case ftInteger:
         case ftWord:
         case ftAutoInc:
-            return PutInteger(field->AsInteger());
+            return {CellRecord::Integer, true};
         case ftFloat:
         case ftCurrency:
         case ftBCD:
         case ftFMTBcd:
-            return PutNumber(field->AsFloat());
+            return {CellRecord::Number, true};
         default:
+            return {CellRecord::Label, true};
+    }
+}
+
+bool TDBGridVynExportAsXLS::ReadsCellText(TColumnVyn* column) const {
+    decidedColumn_ = column;
+    decidedRecord_ = DataCellRecord(column);
+    return decidedRecord_ == CellRecord::Label;
+}
+
+void TDBGridVynExportAsXLS::PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) {
+    const CellRecord record = decidedColumn_ == column ? decidedRecord_ : DataCellRecord(column);
+    decidedColumn_ = nullptr;
+    switch (record) {
+        case CellRecord::Blank:
+            return PutBlank();
+        case CellRecord::Integer:
+            return PutInteger(column->BoundField()->AsInteger());
+        case CellRecord::Number:
+            return PutNumber(column->BoundField()->AsFloat());
+        case CellRecord::Label:
             return PutLabel(params->Text);
     }
 }

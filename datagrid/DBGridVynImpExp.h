@@ -41,6 +41,12 @@ public:
     virtual void PutDataCell(TColumnVyn*, TColCellParamsVyn*) {}
     // Computes each footer's text and hands it to PutFooterCell.
     virtual void PutFooterRow(TColumnsVynList* columns, int footerRow);
+    // Whether PutDataCell reads the cell's font, colour, alignment, image
+    // and check state, and whether it reads the column's text in the current
+    // record. PutDataRow fills what is read, and everything for a grid or
+    // column whose cell-parameter event is set.
+    virtual bool ReadsCellLook() const { return true; }
+    virtual bool ReadsCellText(TColumnVyn*) const { return true; }
     virtual void PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment alignment,
                                TColor background, TFont* font, TColumnVyn* column);
     // All rows, or the grid's selection; nothing for an empty selection.
@@ -119,9 +125,10 @@ protected:
     virtual void StartLine();
     // The separator before every cell of a line but the first.
     virtual void StartCell();
-    // A cell's text as the format writes it.
-    virtual AnsiString CellText(const AnsiString& text) const { return text; }
+    // Writes a cell's text as the format has it.
+    virtual void PutCellText(const AnsiString& text) { Put(text); }
     virtual char SeparatorChar() const { return '\t'; }
+    bool ReadsCellLook() const override { return false; }
 
     bool AtLineStart = true;
     bool AtCellStart = true;
@@ -138,7 +145,7 @@ public:
     char Separator;
 
 protected:
-    AnsiString CellText(const AnsiString& text) const override;
+    void PutCellText(const AnsiString& text) override;
     char SeparatorChar() const override { return Separator; }
 };
 
@@ -154,6 +161,8 @@ public:
     void PutFooterCell(int colIndex, int footerRow, const AnsiString& text, TAlignment alignment, TColor background,
                        TFont* font, TColumnVyn* column) override;
     void SaveToStream(TStream* stream, bool allRows) override;
+    bool ReadsCellLook() const override { return false; }
+    bool ReadsCellText(TColumnVyn* column) const override;
 
     // The next cell's place.
     int Row = 0;
@@ -164,7 +173,9 @@ private:
     void StartRecord(std::uint16_t type);
     void AddWord(std::uint16_t value);
     void AddBytes(const void* bytes, std::size_t count);
-    void PutRecord();
+    // Writes the record, its length set; `tail` (a label's text) follows
+    // record_ as the rest of its data, written from where it lies.
+    void PutRecord(const void* tail = nullptr, std::size_t tailSize = 0);
     // A cell record starts with its place and XF; the place advances.
     // EWriteError past the 65,536 rows the format can number.
     void StartCell(std::uint16_t type, std::uint16_t xf);
@@ -172,6 +183,21 @@ private:
     void PutNumber(double value);
     void PutBlank();
     void PutInteger(std::int64_t value);
+    // The record a data cell of the column takes in the current record:
+    // by its field's type, blank for a null value. What a column takes is
+    // found once per export (columnCells_, by exported column).
+    enum class CellRecord { Blank, Label, Integer, Number };
+    struct ColumnCells {
+        CellRecord record;
+        bool blankWhenNull;
+    };
+    static ColumnCells ColumnCellsOf(TColumnVyn* column);
+    CellRecord DataCellRecord(TColumnVyn* column) const;
+
+    std::vector<ColumnCells> columnCells_;
+    // The record ReadsCellText found for the cell PutDataCell then writes.
+    mutable TColumnVyn* decidedColumn_ = nullptr;
+    mutable CellRecord decidedRecord_ = CellRecord::Blank;
 
     std::vector<std::uint8_t> record_;
 };

@@ -514,6 +514,8 @@ void TDBGridInplaceEdit::PaintEditImage() {
     TRect rect{2, 0, images->Width() + 2, Height()};
     TCustomDBGridVyn* grid = DBGrid();
     if (grid->TreeNodeColumn(column)) OffsetRect(&rect, grid->TreeNodeAreaWidth(), 0);
+    // Both lead the text: from the right edge right to left.
+    if (UseRightToLeftAlignment()) rect = {Width() - rect.right, rect.top, Width() - rect.left, rect.bottom};
     HDC dc = GetDC(Handle());
     PaintListImage(dc, rect, images, imageIndex_, false);
     ReleaseDC(Handle(), dc);

@@ -309,7 +309,8 @@ bool TCustomDBGridVyn::MTTreeNodeClick(int x, int y) {
     const bool hasChildren = memTable_->NodeHasChildren();
     if (otherRow) memTable_->ReadRowLeave();
     const TRect rect = CellRect(cell.X, cell.Y);
-    const int offset = x - rect.left;
+    // The tree area leads the cell: at its right edge right to left.
+    const int offset = UseRightToLeftAlignment() ? rect.right - 1 - x : x - rect.left;
     if (offset < 0 || offset >= area) return false;
     dataSet->DisableControls();
     bool controlsEnabled = false;

@@ -68,10 +68,17 @@ private:
         timeDecoded_ = true;
     }
     const AnsiString& DayName(const std::array<AnsiString, 7>& names) const { return names[DayOfWeek(value_) - 1]; }
+    // Written digit by digit: every formatted date passes here several times.
     void AppendNumber(unsigned value, int digits) {
-        const std::string text = std::to_string(value);
-        if (int(text.size()) < digits) out_.append(std::size_t(digits) - text.size(), '0');
-        out_ += text;
+        char text[16];
+        char* end = text + sizeof text;
+        char* p = end;
+        do {
+            *--p = char('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        while (end - p < digits && p > text) *--p = '0';
+        out_.append(p, std::size_t(end - p));
     }
 
     TDateTime value_;
@@ -368,6 +375,7 @@ bool DateTimeScanner::ScanTime(TDateTime& time) {
 
 void DateTimeToString(AnsiString& result, const AnsiString& format, TDateTime value) {
     AnsiString text;  // `format` may be `result` itself
+    text.reserve(32);  // a date and time at once, not grown piece by piece
     DateTimeFormatter(value, text).Append(format.empty() ? std::string_view("C") : std::string_view(format), 0);
     result = std::move(text);
 }

@@ -158,13 +158,24 @@ bool AnsiSameStr(const AnsiString& a, const AnsiString& b) { return a == b; }
 AnsiString QuotedStr(const AnsiString& s) { return AnsiQuotedStr(s, '\''); }
 
 AnsiString AnsiQuotedStr(const AnsiString& s, char quote) {
-    AnsiString result(1, quote);
-    for (std::size_t i = 0; i < s.size();) {
-        std::size_t size = AnsiCharSize(s, i);
-        if (size == 1 && s[i] == quote) result += quote;
-        result.append(s, i, size);
-        i += size;
+    AnsiString result;
+    result.reserve(s.size() + 2);
+    result += quote;
+    // Exports quote every cell: a text without the quote byte is copied
+    // whole, any other in runs up to each quote character.
+    std::size_t copied = 0;
+    if (s.find(quote) != AnsiString::npos) {
+        for (std::size_t i = 0; i < s.size();) {
+            const std::size_t size = AnsiCharSize(s, i);
+            if (size == 1 && s[i] == quote) {
+                result.append(s, copied, i + 1 - copied);
+                result += quote;
+                copied = i + 1;
+            }
+            i += size;
+        }
     }
+    result.append(s, copied, AnsiString::npos);
     result += quote;
     return result;
 }

@@ -66,6 +66,7 @@ void TControl::Published(TPublished<TControl>& p) {
     p.Property("Cursor", &TControl::Cursor, &TControl::SetCursor).TypeName("TCursor");
     p.Property("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
     p.Property("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode);
+    p.Property("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode).Default(true);
     p.Property("DragMode", &TControl::DragMode, &TControl::SetDragMode);
     p.Property("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).TypeName("TCursor");
     p.Property("OnClick", &TControl::OnClick, &TControl::SetOnClick);
@@ -347,6 +348,7 @@ void TControl::Notification(TComponent* component, TOperation operation) {
 void TControl::SetBiDiMode(TBiDiMode v) {
     if (v == biDiMode_) return;
     biDiMode_ = v;
+    parentBiDiMode_ = false;
     Perform(CM_BIDIMODECHANGED, 0, 0);
 }
 

@@ -25,6 +25,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/data/db_types.h"  // TAlignment
 #include "platform/rtl/component.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/graphics.h"
@@ -247,11 +248,18 @@ public:
     TControlState ControlState() const { return controlState_; }
     void SetControlState(TControlState v) { controlState_ = v; }
     TBiDiMode BiDiMode() const { return biDiMode_; }
+    // Setting the mode clears ParentBiDiMode.
     void SetBiDiMode(TBiDiMode v);
+    // The control takes its parent's BiDiMode while this is set (the default).
+    bool ParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool v);
     bool UseRightToLeftAlignment() const { return biDiMode_ == bdRightToLeft; }
     bool UseRightToLeftReading() const { return biDiMode_ != bdLeftToRight; }
     bool UseRightToLeftScrollBar() const { return biDiMode_ != bdLeftToRight && biDiMode_ != bdRightToLeftReadingOnly; }
     bool IsRightToLeft() const { return biDiMode_ != bdLeftToRight; }
+    // The side the control's content keeps to, for those who lay out
+    // beside it: the leading (left) side unless a control says otherwise.
+    virtual TAlignment GetControlsAlignment() const { return taLeftJustify; }
     // ---- docking ----
     // The dock site the control is docked in, or none.
     TWinControl* HostDockSite() const { return hostDockSite_; }
@@ -390,6 +398,9 @@ protected:
     void CMParentColorChanged(TMessage& Message);
     void CMParentShowHintChanged(TMessage& Message);
     void CMParentCtl3DChanged(TMessage& Message);
+    // controls_bidimode.cpp
+    void CMBiDiModeChanged(TMessage& Message);
+    void CMParentBiDiModeChanged(TMessage& Message);
     void CMHitTest(TMessage& Message);
     void CMMouseWheel(TMessage& Message);
     void CMDrag(TMessage& Message);
@@ -415,6 +426,8 @@ public:
         SERVIORA_MESSAGE(CM_PARENTCOLORCHANGED, CMParentColorChanged)
         SERVIORA_MESSAGE(CM_PARENTSHOWHINTCHANGED, CMParentShowHintChanged)
         SERVIORA_MESSAGE(CM_PARENTCTL3DCHANGED, CMParentCtl3DChanged)
+        SERVIORA_MESSAGE(CM_BIDIMODECHANGED, CMBiDiModeChanged)
+        SERVIORA_MESSAGE(CM_PARENTBIDIMODECHANGED, CMParentBiDiModeChanged)
         SERVIORA_MESSAGE(CM_HITTEST, CMHitTest)
         SERVIORA_MESSAGE(CM_MOUSEWHEEL, CMMouseWheel)
         SERVIORA_MESSAGE(CM_DRAG, CMDrag)
@@ -457,6 +470,7 @@ private:
     TBasicAction* action_ = nullptr;
     std::unique_ptr<TControlActionLink> actionLink_;
     TBiDiMode biDiMode_ = bdLeftToRight;
+    bool parentBiDiMode_ = true;
     TDragMode dragMode_ = dmManual;
     TCursor dragCursor_ = crDrag;
     std::optional<AnsiString> windowText_;
@@ -738,6 +752,9 @@ protected:
     void CMColorChanged(TMessage& Message);
     void CMFontChanged(TMessage& Message);
     void CMCtl3DChanged(TMessage& Message);
+    // The window is made again in the new mode and the children follow
+    // (controls_bidimode.cpp).
+    void CMBiDiModeChangedWin(TMessage& Message);
     void CMRecreateWnd(TMessage& Message);
     void CMSysColorChange(TMessage& Message);
     void WMSysColorChange(TMessage& Message);
@@ -788,6 +805,7 @@ protected:
         SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
         SERVIORA_MESSAGE(CM_FONTCHANGED, CMFontChanged)
         SERVIORA_MESSAGE(CM_CTL3DCHANGED, CMCtl3DChanged)
+        SERVIORA_MESSAGE(CM_BIDIMODECHANGED, CMBiDiModeChangedWin)
         SERVIORA_MESSAGE(CM_RECREATEWND, CMRecreateWnd)
         SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
         SERVIORA_MESSAGE(CM_CANCELMODE, CMCancelMode)

@@ -115,6 +115,14 @@ TRect TCustomGrid::BoxRect(int left, int top, int right, int bottom) const {
     TRect rect;
     if (!span(info.Horz, left, right, rect.left, rect.right) || !span(info.Vert, top, bottom, rect.top, rect.bottom))
         return TRect{};
+    // Right to left the columns run from the right edge, except on the
+    // mirrored canvas of a paint, which takes left-to-right coordinates.
+    if (UseRightToLeftAlignment() && !rightToLeft_) {
+        const int width = ClientWidth();
+        const int start = rect.left;
+        rect.left = width - rect.right;
+        rect.right = width - start;
+    }
     return rect;
 }
 
@@ -125,6 +133,7 @@ TRect TCustomGrid::CellRect(int col, int row) const {
 TGridCoord TCustomGrid::MouseCoord(int x, int y) const {
     TGridDrawInfo info;
     CalcDrawInfo(info);
+    if (UseRightToLeftAlignment()) x = ClientWidth() - 1 - x;
     TGridCoord coord{info.Horz.CellAt(x), info.Vert.CellAt(y)};
     if (coord.X < 0 || coord.Y < 0)
         return {-1, -1};

@@ -27,7 +27,19 @@ void ForEachCell(const TGridAxisDrawInfo& axis, bool fixed, Visit visit) {
 
 }  // namespace
 
+// Right to left the canvas is mirrored while the grid paints: the cells are
+// laid out and drawn in their left-to-right coordinates.
 void TCustomGrid::Paint() {
+    struct Mirroring {
+        TCustomGrid* grid;
+        const bool on;
+        explicit Mirroring(TCustomGrid* g) : grid(g), on(g->UseRightToLeftAlignment()) {
+            if (on) grid->ChangeGridOrientation(true);
+        }
+        ~Mirroring() {
+            if (on) grid->ChangeGridOrientation(false);
+        }
+    } mirroring(this);
     TGridDrawInfo info;
     CalcDrawInfo(info);
     TCanvas* canvas = Canvas();

@@ -57,6 +57,11 @@ void TCustomCheckBox::SetAlignment(TAlignment v) {
     if (HandleAllocated()) Perform(CM_RECREATEWND, 0, 0);
 }
 
+TAlignment TCustomCheckBox::GetControlsAlignment() const {
+    if (!UseRightToLeftAlignment()) return taRightJustify;
+    return alignment_ == taRightJustify ? taLeftJustify : taRightJustify;
+}
+
 void TCustomCheckBox::Clicked() {
     switch (state_) {
     case cbUnchecked: SetState(allowGrayed_ ? cbGrayed : cbChecked); break;

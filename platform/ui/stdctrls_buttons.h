@@ -51,6 +51,9 @@ public:
     void SetAllowGrayed(bool v) { allowGrayed_ = v; }
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment v);
+    // The caption's side: right of the box, or left of it only when a
+    // right-to-left box keeps its caption at the right.
+    TAlignment GetControlsAlignment() const override;
 
 protected:
     bool GetChecked() const override { return state_ == cbChecked; }

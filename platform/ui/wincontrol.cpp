@@ -308,6 +308,7 @@ void TWinControl::InsertControl(TControl* control) {
     control->ParentFontChanged();
     control->ParentColorChanged();
     control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    control->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
     const TRect client = ClientRect();
     control->anchorParentWidth_ = client.right;
     control->anchorParentHeight_ = client.bottom;

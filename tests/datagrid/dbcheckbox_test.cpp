@@ -155,6 +155,8 @@ TEST_F(DBCheckBoxTest, TheBoxSitsOppositeTheCaptionMirroredForRightToLeft) {
         const bool right = ColoursIn(box->Handle(), TRect{width - 20, 0, width, height}).count(ColorToRGB(clWindow)) == 1;
         EXPECT_EQ(right, c.boxOnRight);
         EXPECT_EQ(left, !c.boxOnRight);
+        // The side reported to others: left only where the box is right.
+        EXPECT_EQ(box->GetControlsAlignment(), c.boxOnRight && c.mode == bdRightToLeft ? taLeftJustify : taRightJustify);
     }
 }
 

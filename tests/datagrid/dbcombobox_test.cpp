@@ -5,6 +5,7 @@
 
 #include "platform/data/field.h"
 #include "platform/ui/clipbrd.h"
+#include "platform/win/commctrl.h"
 #include "platform/win/testseams.h"
 #include "platform/win/winuser.h"
 #include "support/memory_dataset.h"
@@ -199,6 +200,29 @@ TEST_F(DBComboBoxTest, APressOnTheButtonDraggedIntoTheListChoosesTheItemWhereItI
     ProcessMessages();
     EXPECT_FALSE(box->ListDropped());
     EXPECT_EQ(box->EditText(), "Down");
+}
+
+// Right to left the button sits at the left edge, where a press opens the
+// list; the text keeps clear of it.
+TEST_F(DBComboBoxTest, RightToLeftTheButtonSitsAtTheLeftAndOpensTheList) {
+    Fill({"Up", "Down", "All"}, {"Up", "Down", "All"});
+    const TRect leftToRight = box->ButtonAreaRect();
+    box->SetBiDiMode(bdRightToLeft);
+    ProcessMessages();
+    const TRect button = box->ButtonAreaRect();
+    EXPECT_EQ(button.left, 0);
+    EXPECT_EQ(button.right - button.left, leftToRight.right - leftToRight.left);
+    EXPECT_EQ(leftToRight.right, box->ClientWidth());
+    RECT text{};
+    SendMessage(box->Handle(), EM_GETRECT, 0, LPARAM(&text));
+    EXPECT_GE(text.left, button.right);
+    const POINT onButton{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    SimulateMouseButton(box->Handle(), onButton, VK_LBUTTON, true);
+    ProcessMessages();
+    SimulateMouseButton(box->Handle(), onButton, VK_LBUTTON, false);
+    ProcessMessages();
+    EXPECT_TRUE(box->ListDropped());
+    box->CloseUpButton(false);
 }
 
 TEST_F(DBComboBoxTest, KeyModeTakesAWholeDoubleByteCharacterTheWheelAndPastedText) {

@@ -102,6 +102,30 @@ TEST_F(ExportTest, EachFormatWritesItsGoldenFile) {
     }
 }
 
+// Formats skip what they do not read, but cell-parameter events still see
+// every cell whole: the text, font and check state, and what they change
+// of the text is written.
+TEST_F(ExportTest, CellParameterEventsSeeEveryCellAndTheirTextIsWritten) {
+    std::vector<std::string> seen;
+    grid_->SetOnGetCellParams([&](TObject*, TColumnVyn* column, TFont* font, TColor&, TGridDrawState) {
+        seen.push_back(column->FieldName() + "/" + std::to_string(font->Size()));
+    });
+    EXPECT_EQ(Export(TDBGridVynExportAsXLS::StaticClass()), GoldenFile("export.xls"));
+    EXPECT_EQ(seen.size(), 3u * 6);
+    EXPECT_EQ(seen.front(), "数量/" + std::to_string(grid_->Columns()->Items(0)->Font()->Size()));
+
+    std::vector<std::pair<std::string, TCheckBoxState>> cells;
+    grid_->Columns()->Items(2)->SetOnGetCellParams([&](TObject*, bool, TColCellParamsVyn* params) {
+        cells.emplace_back(params->Text, params->CheckboxState);
+        params->Text = params->CheckboxState == cbChecked ? "是" : "否";
+    });
+    const std::string csv = Export(TDBGridVynExportAsCSV::StaticClass());
+    ASSERT_EQ(cells.size(), 3u);
+    EXPECT_EQ(cells[0], (std::pair<std::string, TCheckBoxState>{data_->FieldByName("已返厂")->DisplayText(), cbChecked}));
+    EXPECT_NE(csv.find("\"7\";\"" + data_->FieldByName("价格")->DisplayText() + "\";\"是\";"), std::string::npos);
+    EXPECT_NE(csv.find(";\"否\";\"2024-12-31\";"), std::string::npos);
+}
+
 TEST_F(ExportTest, WithoutTitlesNoFormatWritesATitleRow) {
     grid_->SetOptions(grid_->Options() - TDBGridOptions{dgTitles});
     EXPECT_EQ(Export(TDBGridVynExportAsText::StaticClass()).substr(0, 3), "7\t\xA3");

@@ -6,6 +6,7 @@
 #include "datagrid/DBGridVynSelection.h"
 #include "grid_fixture.h"
 #include "support/temp_dir.h"
+#include "tests/platform/ui/control_fixture.h"
 #include "tests/platform/win/window_fixture.h"
 #include "platform/win/winscroll.h"
 #include "support/tree_memtable.h"
@@ -83,12 +84,17 @@ TEST_F(MemTableModeTest, ATooltipMeasuresTheNodeTextRightOfTheTreeIndent) {
     auto hintAt = [grid](int recNo) {
         const TRect cell = NodeCell(grid, recNo);
         THintInfo info{};
-        info.CursorPos = {static_cast<int>(cell.right) - 5, static_cast<int>(cell.top + cell.bottom) / 2};
+        info.CursorPos = {static_cast<int>(cell.left + cell.right) / 2, static_cast<int>(cell.top + cell.bottom) / 2};
         grid->Perform(CM_HINTSHOW, 0, LPARAM(&info));
+        EXPECT_EQ(info.CursorRect.right, info.HintStr.empty() ? cell.right : cell.right - (grid->UseRightToLeftAlignment() ? 54 : 0));
         return info.HintStr;
     };
-    EXPECT_EQ(hintAt(3), "上海店");  // level 3: 54 pixels of tree before the text
-    EXPECT_EQ(hintAt(1), "");        // level 1: the text fits right of 18 pixels
+    for (TBiDiMode mode : {bdLeftToRight, bdRightToLeft}) {
+        grid->SetBiDiMode(mode);
+        ProcessMessages();
+        EXPECT_EQ(hintAt(3), "上海店");  // level 3: 54 pixels of tree before the text
+        EXPECT_EQ(hintAt(1), "");        // level 1: the text fits beside 18 pixels
+    }
 }
 
 TEST_F(MemTableModeTest, EmptyTableShowsOneEmptyRowWithTheCurrentRowFirst) {
@@ -130,6 +136,22 @@ TEST_F(MemTableModeTest, ClickOnANodesBoxTogglesItAndKeepsTheTopRow) {
     Click(grid, cell.left + 100, (cell.top + cell.bottom) / 2);
     EXPECT_EQ(CurrentName(), "华南");
     EXPECT_EQ(grid->RowCount(), grid->TopDataOffset() + 7);
+}
+
+// Right to left the tree area leads the cell at its right edge: the box is
+// found there, and the indent lines beside it toggle nothing.
+TEST_F(MemTableModeTest, RightToLeftTheNodesBoxIsAtTheCellsRightEdge) {
+    TProbeGrid* grid = ShownTreeGrid(300);
+    grid->SetBiDiMode(bdRightToLeft);
+    ProcessMessages();
+    const TRect cell = NodeCell(grid, 5);
+    EXPECT_GT(cell.right, grid->ClientWidth() - 20);  // the indicator alone is right of it
+    const int y = (cell.top + cell.bottom) / 2;
+    Click(grid, cell.right - 1 - 5, y);
+    EXPECT_EQ(grid->RowCount(), grid->TopDataOffset() + 7);
+    Click(grid, cell.right - 1 - (36 - 9), y);
+    EXPECT_EQ(grid->RowCount(), grid->TopDataOffset() + 8);
+    EXPECT_EQ(CurrentName(), "华南");
 }
 
 TEST_F(MemTableModeTest, NumpadKeysExpandAndCollapseTheCurrentNode) {
@@ -331,10 +353,15 @@ TEST_F(MemTableModeTest, EditorLeavesTheTreeAreaAndToggledByADoubleClickOnTheBox
         ProcessMessages();
         auto* editor = grid->DBInplaceEditor();
         ASSERT_TRUE(editor);
-        editor->SetBiDiMode(grid->BiDiMode());
+        EXPECT_EQ(editor->BiDiMode(), grid->BiDiMode());  // the grid's, taken as its child
         tree_.SetRecNo(5);  // 华南, level 2, collapsed
         ProcessMessages();
         ASSERT_TRUE(editor->Visible());
+        // Over its cell, mirrored right to left next to the indicator at the right.
+        const TRect cell = grid->CellRect(grid->Col(), grid->Row());
+        EXPECT_NEAR(editor->Left(), cell.left, 1);
+        EXPECT_NEAR(editor->Left() + editor->Width(), cell.right, 1);
+        EXPECT_EQ(cell.right > grid->ClientWidth() - 20, rtl);
         ASSERT_EQ(grid->RowCount(), grid->TopDataOffset() + 7);
         EXPECT_EQ(editor->EditText(), "华南");
         // The area is at the leading edge: the right one for right-to-left.
@@ -351,6 +378,38 @@ TEST_F(MemTableModeTest, EditorLeavesTheTreeAreaAndToggledByADoubleClickOnTheBox
         EXPECT_EQ(grid->RowCount(), grid->TopDataOffset() + 8);
         EXPECT_EQ(CurrentName(), "华南");
         tree_.SetNodeExpanded(5, false);
+        ProcessMessages();
+    }
+}
+
+// The editor's image follows the tree area at the leading edge: right of it
+// left to right, left of it right to left.
+TEST_F(MemTableModeTest, TheEditorsImageFollowsTheTreeAreaAtTheLeadingEdge) {
+    TImageList images(nullptr);
+    FillWithSquares(images, 12, {clRed});
+    TProbeGrid* grid = ShownTreeGrid(300);
+    TColumnVyn* column = grid->Columns()->Items(0);
+    column->SetImageList(&images);
+    column->SetShowImageAndText(true);
+    column->PickList()->Add("华南");  // image 0
+    grid->SetOptions(grid->Options() + TDBGridOptions{dgEditing, dgAlwaysShowEditor});
+    grid->SetFocus();
+    for (bool rtl : {false, true}) {
+        SCOPED_TRACE(rtl ? "right to left" : "left to right");
+        grid->SetBiDiMode(rtl ? bdRightToLeft : bdLeftToRight);
+        tree_.SetRecNo(5);  // 华南, level 2: 36 pixels of tree
+        ProcessMessages();
+        TDBGridInplaceEdit* editor = grid->DBInplaceEditor();
+        ASSERT_TRUE(editor && editor->Visible());
+        editor->Repaint();
+        ProcessMessages();
+        EXPECT_EQ(editor->ImageIndex(), 0);
+        const int width = editor->Width(), height = editor->Height();
+        const TRect leading = rtl ? TRect{width - 36 - 16, 0, width - 36, height} : TRect{36, 0, 36 + 16, height};
+        const TRect trailing = rtl ? TRect{0, 0, 20, height} : TRect{width - 20, 0, width, height};
+        EXPECT_TRUE(ColoursIn(editor->Handle(), leading).count(ColorToRGB(clRed)));
+        EXPECT_FALSE(ColoursIn(editor->Handle(), trailing).count(ColorToRGB(clRed)));
+        tree_.First();
         ProcessMessages();
     }
 }

@@ -69,6 +69,9 @@ TEST(SysUtilsStrings, Quoting) {
     EXPECT_EQ(QuotedStr("it's"), "'it''s'");
     EXPECT_EQ(QuotedStr(""), "''");
     EXPECT_EQ(AnsiQuotedStr("say \"乗\"", '"'), "\"say \"\"乗\"\"\"");
+    // The trail byte of 乗 is a backslash: only the backslash of its own is doubled.
+    EXPECT_EQ(AnsiQuotedStr("乗\\a", '\\'), "\\乗\\\\a\\");
+    EXPECT_EQ(AnsiQuotedStr("", '"'), "\"\"");
     const struct {
         AnsiString quoted, expected;
     } cases[] = {

@@ -263,6 +263,32 @@ TEST_F(GridControlTest, DraggingAFixedCellMovesTheColumn) {
     EXPECT_EQ(grid->Cells(2, 7), "3:7");
 }
 
+// Right to left the columns run from the right edge: cell rectangles and
+// the cells under the mouse are mirrored, the editor opens over the
+// mirrored cell and reads right to left, and the fixed column paints at the
+// right.
+TEST_F(GridControlTest, RightToLeftTheColumnsRunFromTheRightEdge) {
+    const TRect leftToRight = grid->CellRect(2, 3);
+    grid->SetBiDiMode(bdRightToLeft);
+    ProcessMessages();
+    const int width = grid->ClientWidth();
+    EXPECT_EQ(grid->CellRect(2, 3), (TRect{width - leftToRight.right, leftToRight.top, width - leftToRight.left,
+                                           leftToRight.bottom}));
+    EXPECT_EQ(grid->MouseCoord(width - 1 - leftToRight.left, leftToRight.top), (TGridCoord{2, 3}));
+    EXPECT_EQ(grid->MouseCoord(width - leftToRight.left, leftToRight.top), (TGridCoord{1, 3}));
+    ClickAt(CenterOf(2, 3).x, CenterOf(2, 3).y);
+    EXPECT_EQ(grid->Selection(), (TGridRect{2, 3, 2, 3}));
+    grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+    Key(VK_F2);
+    ASSERT_NE(grid->InplaceEditor(), nullptr);
+    EXPECT_EQ(grid->InplaceEditor()->BoundsRect(), grid->CellRect(2, 3));
+    EXPECT_EQ(grid->InplaceEditor()->BiDiMode(), bdRightToLeft);
+    Key(VK_ESCAPE);
+    grid->Repaint();
+    const std::set<COLORREF> fixed = ColoursIn(grid->Handle(), TRect{width - 8, 40, width - 4, 44});
+    EXPECT_TRUE(fixed.count(ColorToRGB(grid->FixedColor()))) << "the fixed column at the right";
+}
+
 TEST_F(GridControlTest, TypingOpensTheEditorAndTheTextReachesSetEditText) {
     grid->SetOptions(grid->Options() + TGridOptions{goEditing});
     ClickAt(CenterOf(2, 3).x, CenterOf(2, 3).y);

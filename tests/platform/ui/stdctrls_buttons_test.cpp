@@ -46,3 +46,25 @@ TEST_F(ButtonControlTest, WindowMessagesReachTheWindowAndItsClicksTheControl) {
     SendMessage(second->Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(clicks, 3);
 }
+
+// A check box reports its caption's side: right of the box, left only for a
+// right-to-left box right-aligned; other controls keep to the left.
+TEST_F(ButtonControlTest, ACheckBoxReportsItsCaptionsSide) {
+    TCheckBox* box = Place<TCheckBox>(10);
+    const struct {
+        TBiDiMode mode;
+        TAlignment alignment;
+        TAlignment reported;
+    } cases[] = {
+        {bdLeftToRight, taRightJustify, taRightJustify},
+        {bdLeftToRight, taLeftJustify, taRightJustify},
+        {bdRightToLeft, taRightJustify, taLeftJustify},
+        {bdRightToLeft, taLeftJustify, taRightJustify},
+    };
+    for (const auto& c : cases) {
+        box->SetBiDiMode(c.mode);
+        box->SetAlignment(c.alignment);
+        EXPECT_EQ(box->GetControlsAlignment(), c.reported) << int(c.mode) << " " << int(c.alignment);
+    }
+    EXPECT_EQ(form->GetControlsAlignment(), taLeftJustify);
+}
