@@ -493,9 +493,9 @@ std::unique_ptr<TKpCompiledCall> CompileCall(int position, const AnsiString& nam
     };
     auto state = [&] { return TKpTokenState{token.End, token.Kind, prevKind, token.Text, value}; };
     call->Name = name;
+    call->AfterFirstName = state();
     if (token.Kind == ttDot) {
         call->ObjectName = name;
-        call->AtObject = state();
         next();
         if (token.Kind != ttIdentifier) return nullptr;
         call->Name = VarToStr(value);

@@ -121,12 +121,12 @@ bool TKpInterpreterFunction::RunCompiledCall() {
     TKpInterpreterArgs& args = CurrentArgs();
     args.Reset();
     args.Assignment = false;
+    MoveReaderTo(call->AfterFirstName);
     NestingScope outer(*this);
     if (call->ObjectName.empty()) {
         CallCompiledName(*call, Variant(), LastValue);
         return true;
     }
-    MoveReaderTo(call->AtObject);
     args.Indexed = false;
     args.ArgCount = 0;
     args.SetCallObject(Variant());
