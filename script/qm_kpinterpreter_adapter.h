@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "script/qm_kpinterpreter_entries.h"
+#include "script/qm_kpinterpreter_resolvecache.h"
 #include "script/qm_kpinterpreter_variables.h"
 
 class TKpInterpreterExpression;
@@ -169,6 +170,7 @@ private:
                    Variant& value);
     bool GetObjectMember(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                          Variant& value);
+    TKpMemberFinding FindObjectMember(TObject* object, const AnsiString& name);
     bool GetRecordMember(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                          Variant& value);
     bool GetFreeName(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
@@ -217,4 +219,5 @@ private:
     std::vector<TKpSetHook> setHooks_;
     TKpInterpreterVarList variables_;
     TKpInterpreterIdentifierList<TKpInterpreterIdentifier> scriptClasses_;
+    TKpResolveCache cache_;
 };

@@ -15,11 +15,6 @@ namespace {
 // Raised inside the compiler and the evaluation of a tree: the evaluator runs instead.
 struct NotCompiled {};
 
-bool IsOperand(int kind) {
-    return kind == ttIdentifier || kind == ttInteger || kind == ttReal || kind == ttString || kind == ttFalse ||
-           kind == ttTrue;
-}
-
 bool IsReferenceType(TVarType type) {
     return type == ObjectVarType() || type == ClassVarType() || type == SetVarType() || type == PointerVarType();
 }
@@ -233,7 +228,7 @@ private:
         if (context != -1) Next();
         for (;;) {
             const int kind = token_.Kind;
-            if (IsOperand(kind)) {
+            if (IsOperandToken(kind)) {
                 if (kind == ttIdentifier) {
                     result = Variable();
                 } else {
@@ -242,7 +237,7 @@ private:
                     result = Add(std::move(node));
                     Next();
                 }
-                if (IsOperand(token_.Kind)) throw NotCompiled();
+                if (IsOperandToken(token_.Kind)) throw NotCompiled();
                 if (OperatorPriority(token_.Kind) < contextPriority) return Leave(result);
                 Push(result);
                 continue;
@@ -257,7 +252,7 @@ private:
                 case ttNot: result = Unary(TKpCompiledExpression::Node::Kind::Not, Level(ttNot)); break;
                 case ttPlus:
                 case ttMinus:
-                    if (IsOperand(prevKind_) || prevKind_ == ttCloseParen || prevKind_ == ttCloseBracket) {
+                    if (IsOperandToken(prevKind_) || prevKind_ == ttCloseParen || prevKind_ == ttCloseBracket) {
                         if (contextPriority >= OperatorPriority(kind)) return Leave(result);
                         result = Binary(kind);
                     } else {
@@ -498,9 +493,9 @@ std::unique_ptr<TKpCompiledCall> CompileCall(int position, const AnsiString& nam
     };
     auto state = [&] { return TKpTokenState{token.End, token.Kind, prevKind, token.Text, value}; };
     call->Name = name;
+    call->AfterFirstName = state();
     if (token.Kind == ttDot) {
         call->ObjectName = name;
-        call->AtObject = state();
         next();
         if (token.Kind != ttIdentifier) return nullptr;
         call->Name = VarToStr(value);

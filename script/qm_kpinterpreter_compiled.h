@@ -145,8 +145,9 @@ struct TKpCompiledCall {
     // "" for a free name.
     AnsiString ObjectName;
     AnsiString Name;
-    // The reader where the object is resolved and where its member is read.
-    TKpTokenState AtObject;
+    // The reader once the token after the first name is read (where an
+    // object is resolved), and where the member's name is read.
+    TKpTokenState AfterFirstName;
     TKpTokenState AtName;
     bool Parenthesised = false;
     std::vector<TKpCompiledArgument> Arguments;

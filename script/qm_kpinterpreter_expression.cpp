@@ -13,11 +13,6 @@
 
 namespace {
 
-bool IsOperand(int kind) {
-    return kind == ttIdentifier || kind == ttInteger || kind == ttReal || kind == ttString || kind == ttFalse ||
-           kind == ttTrue;
-}
-
 // Reals are written with "." whatever the user's locale says.
 double ParseReal(const AnsiString& text) {
     double value = 0;
@@ -194,14 +189,14 @@ void TKpInterpreterExpression::EvaluateLevel(int context, Variant& result) {
     if (context != -1) NextToken();
     for (;;) {
         const int kind = TokenKind;
-        if (IsOperand(kind)) {
+        if (IsOperandToken(kind)) {
             result = TokenValue;
             if (kind == ttIdentifier) {
                 CurrentArgs().Reset();
                 EvaluateDesignator(Variant(), result);
             }
             NextToken();
-            if (IsOperand(TokenKind)) RaiseScriptError(110, Position());
+            if (IsOperandToken(TokenKind)) RaiseScriptError(110, Position());
             if (OperatorPriority(TokenKind) < contextPriority) return;
             Push(result);
             continue;
@@ -221,7 +216,7 @@ void TKpInterpreterExpression::EvaluateLevel(int context, Variant& result) {
             }
             case ttPlus:
             case ttMinus:
-                if (IsOperand(PrevTokenKind) || PrevTokenKind == ttCloseParen || PrevTokenKind == ttCloseBracket) {
+                if (IsOperandToken(PrevTokenKind) || PrevTokenKind == ttCloseParen || PrevTokenKind == ttCloseBracket) {
                     if (contextPriority >= OperatorPriority(kind)) return;
                     EvaluateBinary(kind, result);
                 } else {

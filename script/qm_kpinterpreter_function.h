@@ -117,6 +117,8 @@ private:
     TKpCompiledAssignment* CompiledAssignmentHere();
     bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);
     void MoveReaderTo(const TKpTokenState& state);
+    // Reads tokens for the compilers without moving the reader.
+    TKpTokenReader TokenReader();
     // The local variable found for `name` in the current frame, or nullptr
     // when names are not looked up there first.
     TKpInterpreterVar* FindLocal(TKpLocalSlot& slot);

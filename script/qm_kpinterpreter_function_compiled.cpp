@@ -21,10 +21,14 @@ void TKpInterpreterFunction::StoreLocal(TKpInterpreterVar& var, const Variant& v
     }
 }
 
+TKpTokenReader TKpInterpreterFunction::TokenReader() {
+    return [this](int at, TKpCachedToken& token) { TokenAt(at, token); };
+}
+
 TKpCompiledAssignment* TKpInterpreterFunction::CompiledAssignmentHere() {
     if (PushedBack) return nullptr;
     return compiled_.AssignmentAt(
-        Position(), TokenText, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
+        Position(), TokenText, TokenReader(), TokenValue);
 }
 
 // The target and the value of a compiled assignment; false when the
@@ -55,11 +59,9 @@ bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
     first.Text = TokenText;
     first.Kind = TokenKind;
     first.End = Position();
-    if (TokenKind == ttIdentifier || TokenKind == ttInteger || TokenKind == ttReal || TokenKind == ttString ||
-        TokenKind == ttFalse || TokenKind == ttTrue)
-        first.Value = TokenValue;
+    if (IsOperandToken(TokenKind)) first.Value = TokenValue;
     TKpCompiledOperand* operand = compiled_.OperandAt(
-        first, PrevTokenKind, [this](int at, TKpCachedToken& token) { TokenAt(at, token); }, TokenValue);
+        first, PrevTokenKind, TokenReader(), TokenValue);
     if (!operand) return false;
     TKpCompiledExpression& expression = operand->Value;
     if (!HasRoomFor(expression.StackUse, expression.NestingUse) || !expression.Evaluate(frame->Vars, value)) {
@@ -114,17 +116,17 @@ bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignme
 bool TKpInterpreterFunction::RunCompiledCall() {
     if (PushedBack || !CurFrame() || !LocalsAnswerFirst()) return false;
     TKpCompiledCall* call = compiled_.CallAt(Position(), TokenText,
-                                             [this](int at, TKpCachedToken& token) { TokenAt(at, token); });
+                                             TokenReader());
     if (!call) return false;
     TKpInterpreterArgs& args = CurrentArgs();
     args.Reset();
     args.Assignment = false;
+    MoveReaderTo(call->AfterFirstName);
     NestingScope outer(*this);
     if (call->ObjectName.empty()) {
         CallCompiledName(*call, Variant(), LastValue);
         return true;
     }
-    MoveReaderTo(call->AtObject);
     args.Indexed = false;
     args.ArgCount = 0;
     args.SetCallObject(Variant());

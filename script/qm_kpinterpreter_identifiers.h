@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,11 @@ public:
 // <0, 0, >0 as the names order in the lists.
 int CompareIdentifiers(const AnsiString& a, const AnsiString& b);
 
+// Moves on whenever an entry is added to or cleared from any registry list,
+// so what was found in the lists can be kept while it stays.
+std::uint64_t RegistryGeneration();
+void NextRegistryGeneration();
+
 template <class Entry>
 class TKpInterpreterIdentifierList {
 public:
@@ -40,11 +46,15 @@ public:
 
     Entry& Add(std::unique_ptr<Entry> entry) {
         items_.push_back(std::move(entry));
+        NextRegistryGeneration();
         return *items_.back();
     }
     int Count() const { return int(items_.size()); }
     Entry& operator[](int index) const { return *items_[std::size_t(index)]; }
-    void Clear() { items_.clear(); }
+    void Clear() {
+        items_.clear();
+        NextRegistryGeneration();
+    }
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 

@@ -131,12 +131,17 @@ void TKpInterpreterAdapter::CheckArguments(TKpInterpreterArgs& frame, const TKpS
 bool TKpInterpreterAdapter::ResolveGet(TKpInterpreterExpression* interpreter, const AnsiString& name,
                                        TKpInterpreterArgs& frame, Variant& value) {
     if (!sorted_) SortLists();
-    bool found = false;
-    if (frame.Indexed) found = GetIndexed(interpreter, name, frame, value);
-    else if (frame.CallObjectType() != varEmpty) found = GetMember(interpreter, name, frame, value);
-    else found = GetFreeName(interpreter, name, frame, value);
-    if (found || variables_.ReadVar(name, value, frame)) return true;
-    if (!IsObjectOrClass(frame) && GetUnitObject(name, frame, value)) return true;
+    cache_.Validate(variables_.Stamp());
+    const bool freeName = !frame.Indexed && frame.CallObjectType() == varEmpty;
+    if (!freeName || !cache_.KnownMiss(name, frame.ArgCount > 0)) {
+        bool found = false;
+        if (frame.Indexed) found = GetIndexed(interpreter, name, frame, value);
+        else if (!freeName) found = GetMember(interpreter, name, frame, value);
+        else found = GetFreeName(interpreter, name, frame, value);
+        if (found || variables_.ReadVar(name, value, frame)) return true;
+        if (!IsObjectOrClass(frame) && GetUnitObject(name, frame, value)) return true;
+        if (freeName) cache_.NoteMiss(name, frame.ArgCount > 0);
+    }
     for (const TKpGetHook& hook : getHooks_)
         if (hook(interpreter, name, frame, value)) return true;
     return false;
@@ -183,28 +188,56 @@ bool TKpInterpreterAdapter::GetMember(TKpInterpreterExpression* interpreter, con
 
 bool TKpInterpreterAdapter::GetObjectMember(TKpInterpreterExpression* interpreter, const AnsiString& name,
                                             TKpInterpreterArgs& frame, Variant& value) {
-    if (PPropInfo prop = PublishedProperty(frame, name))
-        if (ReadPublished(VariantToObject(frame.CallObject()), prop, value)) return true;
-    if (TKpInterpreterMethod* entry = FirstOfName(getters_, name, [&](const TKpInterpreterMethod& m) {
+    if (frame.CallObjectType() != ObjectVarType()) {
+        TKpInterpreterMethod* entry = FirstOfName(getters_, name, [&](const TKpInterpreterMethod& m) {
             return m.GetCallback && CallObjectMatches(frame, m.ClassRef);
-        })) {
+        });
+        if (!entry) return false;
         CallEntry(interpreter, name, frame, *entry, entry->GetCallback, value);
         return true;
     }
-    if (SameIdentifier(name, "Free") && frame.CallObjectType() == ObjectVarType()) {
-        delete VariantToObject(frame.CallObject());
+    TObject* object = VariantToObject(frame.CallObject());
+    const TKpMemberFinding* finding = object ? cache_.FindMember(object->ClassType(), name) : nullptr;
+    const TKpMemberFinding found = finding ? *finding : FindObjectMember(object, name);
+    if (object && !finding) cache_.AddMember(object->ClassType(), name, found);
+    if (found.Prop && ReadPublished(object, found.Prop, value)) return true;
+    if (found.Getter) {
+        CallEntry(interpreter, name, frame, *found.Getter, found.Getter->GetCallback, value);
+        return true;
+    }
+    if (found.Free) {
+        delete object;
         frame.ClearCallObject();
         value = Null();
         return true;
     }
-    if (frame.CallObjectType() != ObjectVarType()) return false;
-    TObject* object = VariantToObject(frame.CallObject());
-    for (const auto& entry : directMethods_)
-        if (object && object->InheritsFrom(entry->ClassRef) && SameIdentifier(entry->EntryName, name)) {
-            CallEntry(interpreter, name, frame, *entry, entry->GetCallback, value);
-            return true;
-        }
+    if (found.Direct) {
+        CallEntry(interpreter, name, frame, *found.Direct, found.Direct->GetCallback, value);
+        return true;
+    }
     return false;
+}
+
+// What an object of the class (nil: none) answers to the name: a published
+// property, a registered getter of its class or an ancestor's, Free, a
+// direct method.
+TKpMemberFinding TKpInterpreterAdapter::FindObjectMember(TObject* object, const AnsiString& name) {
+    TKpMemberFinding found;
+    if (!object) {
+        found.Free = SameIdentifier(name, "Free");
+        return found;
+    }
+    found.Prop = GetPropInfo(object, name);
+    found.Getter = FirstOfName(getters_, name, [&](const TKpInterpreterMethod& m) {
+        return m.GetCallback && object->InheritsFrom(m.ClassRef);
+    });
+    found.Free = SameIdentifier(name, "Free");
+    for (const auto& entry : directMethods_)
+        if (object->InheritsFrom(entry->ClassRef) && SameIdentifier(entry->EntryName, name)) {
+            found.Direct = entry.get();
+            break;
+        }
+    return found;
 }
 
 bool TKpInterpreterAdapter::GetRecordMember(TKpInterpreterExpression* interpreter, const AnsiString& name,

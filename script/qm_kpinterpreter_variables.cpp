@@ -45,8 +45,9 @@ bool TKpInterpreterVarList::ReadVar(const AnsiString& name, Variant& value, cons
     AnsiString unit;
     if (frame.CallObjectType() != varEmpty) {
         if (frame.CallObjectType() != ObjectVarType()) return false;
-        const auto* scriptUnit = dynamic_cast<const TKpInterpreterSrcUnit*>(VariantToObject(frame.CallObject()));
-        if (!scriptUnit) return false;
+        const TObject* object = VariantToObject(frame.CallObject());
+        if (!object || !object->InheritsFrom(TKpInterpreterSrcUnit::StaticClass())) return false;
+        const auto* scriptUnit = static_cast<const TKpInterpreterSrcUnit*>(object);
         unit = scriptUnit->EntryName;
         if (unit.empty()) return false;
     }

@@ -255,6 +255,11 @@ bool IsBinaryOperator(int tokenType) {
     return priority >= 2 && priority <= 6 && tokenType != ttPlus && tokenType != ttMinus;
 }
 
+bool IsOperandToken(int tokenType) {
+    return tokenType == ttIdentifier || tokenType == ttInteger || tokenType == ttReal || tokenType == ttString ||
+           tokenType == ttFalse || tokenType == ttTrue;
+}
+
 int CountLineBreaks(const AnsiString& text, int position) {
     if (position > int(text.size())) return -1;
     int lines = 0;

@@ -83,6 +83,8 @@ int KeywordId(const AnsiString& text);
 int OperatorPriority(int tokenType);
 // The operators that are always binary: all but not, + and -.
 bool IsBinaryOperator(int tokenType);
+// Names and literals: the tokens an expression takes as operands.
+bool IsOperandToken(int tokenType);
 
 // Line breaks among the first `position` characters: each LF, and each CR
 // not followed by LF, so CR LF, LF-only and CR-only texts count alike; -1

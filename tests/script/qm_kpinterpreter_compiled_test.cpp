@@ -129,6 +129,19 @@ Outcome RunScript(const char* script, bool compiles) {
     return outcome;
 }
 
+void ExpectSameOutcome(const char* script) {
+    SCOPED_TRACE(script);
+    const Outcome compiled = RunScript(script, true);
+    const Outcome evaluated = RunScript(script, false);
+    EXPECT_EQ(compiled.trace, evaluated.trace);
+    EXPECT_EQ(compiled.output, evaluated.output);
+    EXPECT_EQ(compiled.failed, evaluated.failed);
+    EXPECT_EQ(compiled.code, evaluated.code);
+    EXPECT_EQ(compiled.position, evaluated.position);
+    EXPECT_EQ(compiled.message, evaluated.message);
+    EXPECT_EQ(compiled.reader, evaluated.reader);
+}
+
 TEST(CompiledStatements, LeaveEverythingAsTheEvaluatorDoes) {
     const char* scripts[] = {
         "var i, s: Integer; begin s := 0; for i := 1 to 50 do s := (s + i) mod 7; Emit(s); end;",
@@ -181,17 +194,19 @@ TEST(CompiledStatements, LeaveEverythingAsTheEvaluatorDoes) {
         "end;",
         "var x: Integer; begin x := (1 + ; end;",
     };
-    for (const char* script : scripts) {
-        SCOPED_TRACE(script);
-        const Outcome compiled = RunScript(script, true);
-        const Outcome evaluated = RunScript(script, false);
-        EXPECT_EQ(compiled.trace, evaluated.trace);
-        EXPECT_EQ(compiled.output, evaluated.output);
-        EXPECT_EQ(compiled.failed, evaluated.failed);
-        EXPECT_EQ(compiled.code, evaluated.code);
-        EXPECT_EQ(compiled.position, evaluated.position);
-        EXPECT_EQ(compiled.message, evaluated.message);
-        EXPECT_EQ(compiled.reader, evaluated.reader);
+    for (const char* script : scripts) ExpectSameOutcome(script);
+}
+
+// Around the nesting limit the stack overflow comes where the evaluator's
+// would, in arguments, assignments and calls on objects alike.
+TEST(CompiledStatements, OverflowTheNestingWhereTheEvaluatorDoes) {
+    for (int depth = TKpInterpreterExpression::MaxNesting - 6; depth <= TKpInterpreterExpression::MaxNesting; ++depth) {
+        const std::string nested = std::string(std::size_t(depth), '(') + "x" + std::string(std::size_t(depth), ')');
+        for (const char* statement : {"Emit(", "P.Look(", "x := ("}) {
+            const std::string script =
+                "var x: Integer; begin x := 1; " + std::string(statement) + nested + "); Emit(x); end;";
+            ExpectSameOutcome(script.c_str());
+        }
     }
 }
 

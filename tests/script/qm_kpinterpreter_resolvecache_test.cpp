@@ -1,0 +1,50 @@
+// What a registry keeps of its look-ups must give way to what is
+// registered later: a free name the host answered, a member a class lacked.
+// (Running resets the interpreter's own registry's host entries, so the
+// late entries go into the global one, under names no other test uses.)
+#include <gtest/gtest.h>
+
+#include "script/qm_kpinterpreter_startup.h"
+#include "script/qm_kpinterpreter_values.h"
+#include "script_test_helpers.h"
+#include "toy_classes.h"
+
+namespace {
+
+void DescribeLate(Variant& value, TKpInterpreterArgs&) { value = AnsiString("registered"); }
+
+class ResolveCache : public EmittingScripts {
+protected:
+    ResolveCache() {
+        interpreter.OnGetValue = [this](TObject*, const AnsiString& name, Variant& value, TKpInterpreterArgs&,
+                                        bool& done) {
+            if (name == "Toy") value = ObjectToVariant(&toy);
+            else if (name == "LateName" || name == "LateVariable" || name == "Portrait") value = AnsiString("host");
+            else if (name == "Declare") interpreter.OwnAdapter().DefineScriptVariable("", "LateVariable", "", 0, 1);
+            else return;
+            done = true;
+        };
+    }
+
+    TToyDerived toy{nullptr};
+};
+
+TEST_F(ResolveCache, ANameRegisteredAfterALookUpAnswersFromThen) {
+    const AnsiString script = "var i: Integer; begin for i := 1 to 2 do Emit(LateName); end;";
+    EXPECT_EQ(Run(script), (std::vector<AnsiString>{"host", "host"}));
+    GlobalInterpreterAdapter()->DefineConstant("", "LateName", AnsiString("constant"));
+    EXPECT_EQ(Run(script), (std::vector<AnsiString>{"constant", "constant"}));
+    // A script variable of the registry, declared while the script runs.
+    EXPECT_EQ(Run("begin Emit(LateVariable); Declare; Emit(LateVariable); end;"),
+              (std::vector<AnsiString>{"host", "1"}));
+}
+
+TEST_F(ResolveCache, AMemberRegisteredAfterALookUpAnswersFromThen) {
+    const AnsiString script =
+        "var i: Integer; begin for i := 1 to 2 do begin Emit(Toy.Portrait); Emit(Toy.Count); end; end;";
+    EXPECT_EQ(Run(script), (std::vector<AnsiString>{"host", "0", "host", "0"}));
+    GlobalInterpreterAdapter()->DefineGetter(TToyBase::StaticClass(), "Portrait", DescribeLate, 0, {}, varString);
+    EXPECT_EQ(Run(script), (std::vector<AnsiString>{"registered", "0", "registered", "0"}));
+}
+
+}  // namespace
