@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
+#include "platform/gdi/graphicsplatform.h"
+#include "platform/gdi/wingdi.h"
 #include "platform/ui/forms.h"
 #include "platform/win/testseams.h"
 #include "platform/win/userinput.h"
@@ -327,3 +330,87 @@ TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
 }
 
 }  // namespace
+
+namespace {
+
+// The frame repaints of that kind waiting in the queue, with their parts.
+std::vector<LPARAM> QueuedRepaints(HWND window, UINT message) {
+    std::vector<LPARAM> parts;
+    MSG msg;
+    while (PeekMessage(&msg, window, message, message, PM_REMOVE)) parts.push_back(msg.lParam);
+    for (LPARAM p : parts) PostMessage(window, message, 0, p);
+    return parts;
+}
+
+}  // namespace
+
+TEST_F(DraggedToolbars, FrameRepaintsWaitInTheQueueAsOneMessage) {
+    constexpr UINT docked = TCustomToolWindowQy::WM_DOCKEDFRAMEREPAINT;
+    constexpr UINT floating = TCustomToolWindowQy::WM_FLOATINGFRAMEREPAINT;
+    toolbar->RequestDockedFrameRepaint();
+    toolbar->RequestDockedFrameRepaint();
+    EXPECT_EQ(QueuedRepaints(toolbar->Handle(), docked).size(), 1u);
+    DispatchQueuedMessages();
+    EXPECT_TRUE(QueuedRepaints(toolbar->Handle(), docked).empty());
+
+    Drag(TPoint{300, 150});
+    ASSERT_TRUE(toolbar->Floating());
+    DispatchQueuedMessages();
+    toolbar->RequestFloatingFrameRepaint(TCustomToolWindowQy::FramePartCaption);
+    toolbar->RequestFloatingFrameRepaint(TCustomToolWindowQy::FramePartCloseButton);
+    EXPECT_EQ(QueuedRepaints(toolbar->Handle(), floating),
+              (std::vector<LPARAM>{TCustomToolWindowQy::FramePartCaption | TCustomToolWindowQy::FramePartCloseButton}));
+    SendMessage(toolbar->Handle(), WM_NCPAINT, 1, 0);
+    EXPECT_TRUE(QueuedRepaints(toolbar->Handle(), floating).empty()) << "a whole frame paint takes the waiting parts";
+
+    toolbar->SetVisible(false);
+    DispatchQueuedMessages();
+    toolbar->RequestFloatingFrameRepaint(TCustomToolWindowQy::FramePartBorder);
+    EXPECT_TRUE(QueuedRepaints(toolbar->Handle(), floating).empty()) << "nothing for a hidden window";
+}
+
+TEST(ToolWindowCaption, ATooLongCaptionLosesCharactersBeforeTheDots) {
+    int argc = 0;
+    StartGraphicsPlatform(argc, nullptr);  // the caption is measured
+    const HDC dc = CreateCompatibleDC(0);
+    SIZE dots{}, whole{};
+    GetTextExtentPoint32(dc, "...", 3, &dots);
+    GetTextExtentPoint32(dc, "预览工具栏", 10, &whole);
+    EXPECT_EQ(FitCaptionText(dc, "预览工具栏", whole.cx), "预览工具栏");
+    const AnsiString cut = FitCaptionText(dc, "预览工具栏", whole.cx - 1);
+    ASSERT_GT(cut.size(), 3u);
+    EXPECT_EQ(cut.substr(cut.size() - 3), "...");
+    EXPECT_EQ((cut.size() - 3) % 2, 0u) << "never half a double-byte character";
+    SIZE shown{};
+    GetTextExtentPoint32(dc, cut.c_str(), int(cut.size()), &shown);
+    EXPECT_LE(shown.cx, whole.cx - 1);
+    EXPECT_EQ(FitCaptionText(dc, "ABCDEFGH", 1), "A...") << "four characters are kept at least";
+    EXPECT_EQ(FitCaptionText(dc, "预览工具栏", 1), "预...");
+    DeleteDC(dc);
+}
+
+TEST_F(DraggedToolbars, AFloatingToolbarHidesWithItsFormAndAnInactiveApplication) {
+    Drag(TPoint{300, 150});
+    ASSERT_TRUE(toolbar->Floating());
+    ASSERT_TRUE(IsWindowVisible(toolbar->Handle()));
+    SetActiveWindow(form->Handle());
+    ApplicationActivated(false);
+    EXPECT_FALSE(IsWindowVisible(toolbar->Handle()));
+    EXPECT_TRUE(toolbar->Visible()) << "only its window goes";
+    ApplicationActivated(true);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+
+    toolbar->SetHideWhenInactive(false);
+    ApplicationActivated(false);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    EXPECT_TRUE(toolbar->CaptionInactive());
+    ApplicationActivated(true);
+    EXPECT_FALSE(toolbar->CaptionInactive());
+
+    form->Hide();
+    EXPECT_FALSE(IsWindowVisible(toolbar->Handle())) << "on top of its parent form, it goes with it";
+    form->Show();
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    toolbar->SetDockedTo(dock);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+}
