@@ -208,6 +208,8 @@ void TToolbarButtonQy::RepeatTick() {
 
 void TToolbarButtonQy::MouseMove(TShiftState shift, int x, int y) {
     TGraphicControl::MouseMove(shift, x, y);
+    // Back under the pointer after a click took the light away.
+    if (!hot_ && HotButton != this) EnterHot();
     if (!held_) return;
     const TRect client = ClientRect();
     const bool inside = PtInRect(&client, TPoint{x, y}) != 0;
@@ -267,8 +269,9 @@ void TToolbarButtonQy::Click() {
         state_ = tbsDown;
         Repaint();
     }
-    const bool wasHot = hot_;
-    hot_ = false;
+    // The click may open a window under which the pointer moves on: the
+    // light goes now and comes back with the next move over the button.
+    LeaveHot();
     if (HasDropdown()) {
         TGraphicControl::Click();
         ShowDropdownMenu();
@@ -276,8 +279,8 @@ void TToolbarButtonQy::Click() {
         TGraphicControl::Click();
     }
     clicking_ = false;
-    hot_ = wasHot && state_ != tbsDisabled;
-    if (state_ != tbsDisabled) SetState(down_ && groupIndex_ != 0 ? tbsExclusive : hot_ ? tbsMouseIn : tbsUp);
+    if (state_ == tbsDown) SetState(tbsUp);
+    if (!ComponentState().Contains(csDestroying)) Invalidate();
 }
 
 void TToolbarButtonQy::ShowDropdownMenu() {

@@ -77,4 +77,12 @@ TEST(HookClients, TheHotButtonGoesOutWhenTheApplicationIsLeft) {
     SendMessage(form->Handle(), WM_ACTIVATEAPP, FALSE, 0);
     EXPECT_FALSE(button->Hot());
     EXPECT_EQ(button->State(), tbsUp);
+
+    button->Perform(CM_MOUSEENTER, 0, 0);
+    bool pressedDuringClick = false;
+    button->SetOnClick([&](TObject*) { pressedDuringClick = button->State() == tbsDown; });
+    button->Click();
+    EXPECT_TRUE(pressedDuringClick);
+    EXPECT_FALSE(button->Hot()) << "a window the click opened may have taken the pointer";
+    EXPECT_EQ(button->State(), tbsUp);
 }
