@@ -8,6 +8,8 @@
 
 #include "platform/gdi/graphicsplatform.h"
 #include "platform/gdi/wingdi.h"
+#include "platform/rtl/clock.h"
+#include "platform/rtl/datetime.h"
 #include "platform/ui/forms.h"
 #include "platform/win/testseams.h"
 #include "platform/win/userinput.h"
@@ -413,4 +415,41 @@ TEST_F(DraggedToolbars, AFloatingToolbarHidesWithItsFormAndAnInactiveApplication
     EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
     toolbar->SetDockedTo(dock);
     EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+}
+
+TEST_F(DraggedToolbars, AHeldRepeatingButtonClicksOnTheClockOnlyOverItself) {
+    FrozenClockScope clock(EncodeDate(2026, 12, 11));
+    auto* first = static_cast<TToolbarButtonQy*>(toolbar->Controls(0));
+    first->SetRepeating(true);
+    int clicks = 0;
+    first->SetOnClick([&](TObject*) { ++clicks; });
+    const auto wait = [](int ms) {
+        AdvanceClock(ms);
+        DispatchQueuedMessages();
+    };
+    SimulateMouseMove(toolbar->Handle(), POINT{5, 5});
+    SimulateMouseButton(toolbar->Handle(), POINT{5, 5}, VK_LBUTTON, true);
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1) << "at once on the press";
+    wait(399);
+    EXPECT_EQ(clicks, 1);
+    wait(1);
+    EXPECT_EQ(clicks, 2) << "after the repeat delay";
+    wait(100);
+    wait(100);
+    EXPECT_EQ(clicks, 4) << "then every repeat interval";
+
+    SimulateMouseMove(toolbar->Handle(), POINT{65, 5});  // over the third button
+    DispatchQueuedMessages();
+    wait(100);
+    wait(100);
+    EXPECT_EQ(clicks, 4) << "off the button it waits";
+    SimulateMouseMove(toolbar->Handle(), POINT{5, 5});
+    DispatchQueuedMessages();
+    wait(100);
+    EXPECT_EQ(clicks, 5) << "back over it, it goes on";
+    SimulateMouseButton(toolbar->Handle(), POINT{5, 5}, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    wait(500);
+    EXPECT_EQ(clicks, 5) << "no click on release and none after";
 }
