@@ -894,6 +894,15 @@ void TCustomToolWindowQy::WMFloatingFrameRepaint(TMessage& Message) {
     ReleaseDC(Handle(), dc);
 }
 
+void TCustomToolWindowQy::WMPrint(TMessage& Message) {
+    HandlePrintMessage(Handle(), Message, [this](HWND, HDC dc) {
+        if (dockedTo_)
+            PaintDockedFrame(dc);
+        else
+            PaintFloatingFrame(dc, FramePartBorder | FramePartCaption | FramePartCloseButton);
+    });
+}
+
 void TCustomToolWindowQy::CMColorChanged(TMessage& Message) {
     if (dockedTo_) RequestDockedFrameRepaint();
     TCustomControl::Dispatch(Message);

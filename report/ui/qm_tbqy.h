@@ -268,6 +268,7 @@ protected:
     void CMVisibleChanged(TMessage& Message);
     void CMColorChanged(TMessage& Message);
     void WMDockedFrameRepaint(TMessage& Message);
+    void WMPrint(TMessage& Message);
     void WMFloatingFrameRepaint(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
@@ -282,6 +283,7 @@ protected:
         SERVIORA_MESSAGE(CM_VISIBLECHANGED, CMVisibleChanged)
         SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
         SERVIORA_MESSAGE(WM_DOCKEDFRAMEREPAINT, WMDockedFrameRepaint)
+        SERVIORA_MESSAGE(WM_PRINT, WMPrint)
         SERVIORA_MESSAGE(WM_FLOATINGFRAMEREPAINT, WMFloatingFrameRepaint)
     SERVIORA_MESSAGES_END(TCustomControl)
 

@@ -131,3 +131,65 @@ void RemoveHookClient(THookProc proc) {
 }
 
 bool HookInstalled(THookCode code) { return Registry().observers[KindOf(code)] != 0; }
+
+// ---- printing --------------------------------------------------------------------------------
+
+namespace {
+
+// Prints a window at its place: `r` in the printing window's client
+// coordinates, the DC's origin moved there and its drawing kept inside.
+void PrintAt(HWND window, HDC dc, const RECT& r, LPARAM flags) {
+    const int saved = SaveDC(dc);
+    POINT origin;
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x + r.left, origin.y + r.top, nullptr);
+    IntersectClipRect(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+    SendMessage(window, WM_PRINT, WPARAM(dc), flags);
+    RestoreDC(dc, saved);
+}
+
+}  // namespace
+
+void HandlePrintMessage(HWND window, TMessage& message, const std::function<void(HWND, HDC)>& paintFrame) {
+    const HDC dc = HDC(message.WParam);
+    const LPARAM flags = message.LParam;
+    message.Result = 1;
+    if ((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(window)) return;
+    const int saved = SaveDC(dc);
+    if (flags & PRF_NONCLIENT) {
+        const int frame = SaveDC(dc);
+        paintFrame(window, dc);
+        RestoreDC(dc, frame);
+    }
+    RECT windowRect;
+    GetWindowRect(window, &windowRect);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    const POINT offset{client.x - windowRect.left, client.y - windowRect.top};
+    POINT origin;
+    GetViewportOrgEx(dc, &origin);
+    if (flags & PRF_CLIENT) {
+        if (flags & PRF_NONCLIENT) SetViewportOrgEx(dc, origin.x + offset.x, origin.y + offset.y, nullptr);
+        if (flags & PRF_ERASEBKGND) SendMessage(window, WM_ERASEBKGND, WPARAM(dc), 0);
+        SendMessage(window, WM_PRINTCLIENT, WPARAM(dc), 0);
+        SetViewportOrgEx(dc, origin.x + offset.x, origin.y + offset.y, nullptr);
+        const auto placeOf = [window](HWND other) {
+            RECT r;
+            GetWindowRect(other, &r);
+            POINT corner{r.left, r.top};
+            ScreenToClient(window, &corner);
+            return RECT{corner.x, corner.y, corner.x + (r.right - r.left), corner.y + (r.bottom - r.top)};
+        };
+        // Bottom child first, so those above end on top.
+        const HWND top = GetWindow(window, GW_CHILD);
+        if (flags & PRF_CHILDREN)
+            for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : 0; child; child = GetWindow(child, GW_HWNDPREV))
+                if (IsWindowVisible(child) && GetParent(child) == window)
+                    PrintAt(child, dc, placeOf(child), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+        if (flags & PRF_OWNED)
+            for (HWND owned = GetWindow(GetDesktopWindow(), GW_CHILD); owned; owned = GetWindow(owned, GW_HWNDNEXT))
+                if (owned != window && IsWindowVisible(owned) && GetWindow(owned, GW_OWNER) == window)
+                    PrintAt(owned, dc, placeOf(owned), flags);
+    }
+    RestoreDC(dc, saved);
+}

@@ -66,3 +66,10 @@ class TFont;
 
 // The height (tmHeight) of the font's characters on the screen.
 int FontTextHeight(TFont* font);
+
+// Answers WM_PRINT for a window that paints its own frame: the frame by
+// `paintFrame` (PRF_NONCLIENT), then the client area at the client's place
+// (PRF_ERASEBKGND, PRF_CLIENT), the visible child windows (PRF_CHILDREN)
+// and the visible windows it owns (PRF_OWNED); nothing for an invisible
+// window with PRF_CHECKVISIBLE. The message's result is 1.
+void HandlePrintMessage(HWND window, TMessage& message, const std::function<void(HWND, HDC)>& paintFrame);

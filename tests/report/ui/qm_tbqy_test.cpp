@@ -10,9 +10,11 @@
 #include "platform/gdi/wingdi.h"
 #include "platform/rtl/clock.h"
 #include "platform/rtl/datetime.h"
+#include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
 #include "platform/win/testseams.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winpaint.h"
 #include "report/ui/qm_tbqyctls.h"
 #include "report/ui/qm_tbqytlbr.h"
 #include "support/temp_dir.h"
@@ -452,4 +454,38 @@ TEST_F(DraggedToolbars, AHeldRepeatingButtonClicksOnTheClockOnlyOverItself) {
     DispatchQueuedMessages();
     wait(500);
     EXPECT_EQ(clicks, 5) << "no click on release and none after";
+}
+
+TEST_F(DraggedToolbars, PrintingADockedToolbarDrawsItsFrameAndChildWindowsInPlace) {
+    auto* swatch = new TPanel(form.get());
+    swatch->SetBevelOuter(bvNone);
+    swatch->SetColor(clRed);
+    swatch->SetWidth(16);
+    swatch->SetParent(toolbar);
+    toolbar->ArrangeContent();
+    DispatchQueuedMessages();
+    const int w = toolbar->Width(), h = toolbar->Height();
+    const HDC screen = GetDC(0);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP printed = CreateCompatibleBitmap(screen, w, h);
+    ReleaseDC(0, screen);
+    const HGDIOBJ old = SelectObject(dc, printed);
+    SendMessage(toolbar->Handle(), WM_PRINT, WPARAM(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    const HBITMAP shown = CaptureWindow(toolbar->Handle());
+    const HDC shownDC = CreateCompatibleDC(0);
+    const HGDIOBJ oldShown = SelectObject(shownDC, shown);
+    POINT at{swatch->Left() + 8, swatch->Top() + 4};
+    ClientToScreen(toolbar->Handle(), &at);
+    RECT r;
+    GetWindowRect(toolbar->Handle(), &r);
+    at = POINT{at.x - r.left, at.y - r.top};
+    EXPECT_EQ(GetPixel(dc, at.x, at.y), RGB(255, 0, 0)) << "the child window at its place";
+    for (const POINT p : {POINT{0, 0}, POINT{w - 1, h - 1}, POINT{4, h / 2}, at})
+        EXPECT_EQ(GetPixel(dc, p.x, p.y), GetPixel(shownDC, p.x, p.y)) << "as shown at " << p.x << "," << p.y;
+    SelectObject(shownDC, oldShown);
+    DeleteDC(shownDC);
+    DeleteObject(shown);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(printed);
 }
