@@ -104,6 +104,19 @@ void TApplication::Terminate() {
     PostQuitMessage(0);
 }
 
+namespace {
+
+// Messages that end a shown or pending hint: keys, buttons and the wheel,
+// commands, activation changes and the pointer leaving for a frame.
+bool IsHintMsg(const MSG& msg) {
+    const UINT m = msg.message;
+    return (m >= WM_KEYFIRST && m <= WM_KEYLAST) || m == CM_ACTIVATE || m == CM_DEACTIVATE || m == CM_APPKEYDOWN ||
+           m == CM_APPSYSCOMMAND || m == WM_COMMAND || (m > WM_MOUSEMOVE && m <= WM_MOUSELAST) ||
+           m == WM_NCMOUSEMOVE;
+}
+
+}  // namespace
+
 bool TApplication::ProcessMessage(MSG& msg) {
     if (!PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) return false;
     if (msg.message == WM_QUIT) {
@@ -112,6 +125,9 @@ bool TApplication::ProcessMessage(MSG& msg) {
     }
     bool handled = false;
     onMessage_(msg, handled);
+    // A press on a control (one that may open a modal window) first takes
+    // its hint away.
+    if (hintWindow_ && IsHintMsg(msg)) CancelHint();
     if (!handled && !KeyMessageUsedUp(msg)) TranslateAndDispatch(msg);
     return true;
 }

@@ -106,6 +106,9 @@ void TWinControl::SetParentWindow(HWND v) {
 void TWinControl::CreateParams(TCreateParams& params) {
     params.Caption = Text();
     params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+    // A container leaves its child windows out when it paints, so that it
+    // never paints over what a child's own child window drew.
+    if (ControlStyle().Contains(csAcceptsControls)) params.Style |= WS_CLIPCHILDREN;
     if (Visible()) params.Style |= WS_VISIBLE;
     if (!Enabled()) params.Style |= WS_DISABLED;
     if (tabStop_) params.Style |= WS_TABSTOP;

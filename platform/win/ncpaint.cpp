@@ -16,9 +16,10 @@ COLORREF Blend(COLORREF a, COLORREF b, int step, int steps) {
 
 // The caption's background: a gradient from the caption colour to its
 // gradient colour when the two differ, one colour otherwise.
-void FillCaption(HDC dc, const RECT& r, bool active) {
+void FillCaption(HDC dc, const RECT& r, bool active, bool gradient = true) {
     const COLORREF from = GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
-    const COLORREF to = GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
+    const COLORREF to =
+        gradient ? GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION) : from;
     const COLORREF oldBk = GetBkColor(dc);
     if (from == to) {
         SetBkColor(dc, from);
@@ -59,6 +60,19 @@ void DrawButtons(HDC dc, const Window& w, const FrameLayout& f) {
     DrawButton(dc, w, f.helpButton, DFCS_CAPTIONHELP, HTHELP);
 }
 
+// The window's text in the caption font and colours, cut with "...".
+void DrawCaptionText(HDC dc, HWND window, RECT text, bool small, bool active) {
+    const AnsiString caption = WindowTextOf(window);
+    const HGDIOBJ oldFont = SelectObject(dc, CaptionFont(small));
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColor = SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+    DrawText(dc, caption.c_str(), int(caption.size()), &text,
+             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT);
+    SetTextColor(dc, oldColor);
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
+}
+
 void DrawCaption(HDC dc, Window& w, const FrameLayout& f) {
     const bool active = w.frame && w.frame->active;
     FillCaption(dc, f.caption, active);
@@ -77,15 +91,7 @@ void DrawCaption(HDC dc, Window& w, const FrameLayout& f) {
         if (!IsRectEmpty(&b)) {
             text.right = std::min(text.right, b.left - 2);
         }
-    const AnsiString caption = WindowTextOf(w.handle);
-    const HGDIOBJ oldFont = SelectObject(dc, CaptionFont((w.exStyle & WS_EX_TOOLWINDOW) != 0));
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColor = SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
-    DrawText(dc, caption.c_str(), int(caption.size()), &text,
-             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT);
-    SetTextColor(dc, oldColor);
-    SetBkMode(dc, oldMode);
-    SelectObject(dc, oldFont);
+    DrawCaptionText(dc, w.handle, text, (w.exStyle & WS_EX_TOOLWINDOW) != 0, active);
     DrawButtons(dc, w, f);
 }
 
@@ -171,3 +177,14 @@ void PaintCaptionButtons(HWND handle) {
 }
 
 }  // namespace ws
+
+BOOL DrawCaption(HWND window, HDC dc, const RECT* rect, UINT flags) {
+    if (!dc || !rect) return FALSE;
+    const bool active = (flags & DC_ACTIVE) != 0;
+    ws::FillCaption(dc, *rect, active, (flags & DC_GRADIENT) != 0);
+    if (!(flags & DC_TEXT) || !window) return TRUE;
+    RECT text = *rect;
+    text.left += 2;
+    ws::DrawCaptionText(dc, window, text, (flags & DC_SMALLCAP) != 0, active);
+    return TRUE;
+}

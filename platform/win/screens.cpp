@@ -87,6 +87,7 @@ ModuleTable& Modules() {
             reinterpret_cast<FARPROC>(&DisableProcessWindowsGhosting);
         m[1].second.functions["GetScrollBarInfo"] = reinterpret_cast<FARPROC>(&GetScrollBarInfo);
         m[1].second.functions["GetComboBoxInfo"] = reinterpret_cast<FARPROC>(&GetComboBoxInfo);
+        m[1].second.functions["DrawCaption"] = reinterpret_cast<FARPROC>(&DrawCaption);
         return m;
     }();
     return modules;

@@ -61,6 +61,14 @@ constexpr UINT DFCS_CAPTIONCLOSE = 0, DFCS_CAPTIONMIN = 1, DFCS_CAPTIONMAX = 2, 
                DFCS_HOT = 0x1000, DFCS_ADJUSTRECT = 0x2000, DFCS_FLAT = 0x4000, DFCS_MONO = 0x8000;
 BOOL DrawFrameControl(HDC dc, RECT* rect, UINT type, UINT state);
 
+constexpr UINT DC_ACTIVE = 0x1, DC_SMALLCAP = 0x2, DC_ICON = 0x4, DC_TEXT = 0x8, DC_INBUTTON = 0x10,
+               DC_GRADIENT = 0x20;
+// A window's caption bar in `rect`: the (active or inactive) caption colour,
+// running into its gradient colour with DC_GRADIENT, and with DC_TEXT the
+// window's text in the caption font (the small one with DC_SMALLCAP), cut
+// with "..." when too long.
+BOOL DrawCaption(HWND window, HDC dc, const RECT* rect, UINT flags);
+
 // ---- Icons ----------------------------------------------------------------
 struct ICONINFO {
     BOOL fIcon = TRUE;

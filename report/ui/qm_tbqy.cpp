@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/gdi/sysparams.h"
+#include "platform/rtl/codepage.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/win/screens.h"
 #include "platform/win/userdraw.h"
@@ -16,6 +17,13 @@
 #include "report/ui/qm_tbqycmn.h"
 
 namespace {
+
+// Every tool window of the process, for the hook client to find the
+// floating ones.
+std::vector<TCustomToolWindowQy*>& ToolWindows() {
+    static std::vector<TCustomToolWindowQy*> windows;
+    return windows;
+}
 
 // Drag-handle size and grip offset for dhDouble, dhNone, dhSingle.
 constexpr int DragHandleSizes[2][3] = {{9, 0, 6}, {14, 14, 14}};
@@ -39,6 +47,18 @@ void FrameLine(HDC dc, int x1, int y1, int x2, int y2, int colour) {
     LineTo(dc, x2, y2);
     SelectObject(dc, old);
     DeleteObject(pen);
+}
+
+// Fills what lies between the outer and the inner rectangle.
+void FillBand(HDC dc, const RECT& outer, const RECT& inner, TColor colour) {
+    const HRGN band = CreateRectRgnIndirect(&outer);
+    const HRGN hole = CreateRectRgnIndirect(&inner);
+    CombineRgn(band, band, hole, RGN_DIFF);
+    const HBRUSH brush = CreateSolidBrush(ColorToRGB(colour));
+    FillRgn(dc, band, brush);
+    DeleteObject(brush);
+    DeleteObject(band);
+    DeleteObject(hole);
 }
 
 void FillColour(HDC dc, const RECT& r, TColor colour) {
@@ -424,9 +444,14 @@ TCustomToolWindowQy::TCustomToolWindowQy(TComponent* owner) : TCustomControl(own
     SetControlStyle(style);
     SetColor(clBtnFace);
     ToolbarDockPositionOf = &DockPositionOf;
+    ToolWindows().push_back(this);
+    AddHookClient(&TCustomToolWindowQy::HookProc, THookCodes{hcActivateApp, hcWindowPosChanged, hcDestroyWindow},
+                  ComponentState().Contains(csDesigning));
 }
 
 TCustomToolWindowQy::~TCustomToolWindowQy() {
+    std::erase(ToolWindows(), this);
+    RemoveHookClient(&TCustomToolWindowQy::HookProc);
     if (dockedTo_) dockedTo_->BarVisibilityChanged(this, true);
     if (lastDock_ && lastDock_ != dockedTo_) lastDock_->RegisterBar(false, this);
     if (dockedTo_) dockedTo_->RegisterBar(false, this);
@@ -436,6 +461,61 @@ TCustomToolWindowQy::~TCustomToolWindowQy() {
         if (Parent() == floatParent) TCustomControl::SetParent(nullptr);
         delete floatParent;
     }
+}
+
+void TCustomToolWindowQy::HookProc(THookCode code, HWND window, WPARAM, LPARAM lParam) {
+    const auto floating = [] {
+        std::vector<TCustomToolWindowQy*> found;
+        for (TCustomToolWindowQy* w : ToolWindows())
+            if (w->Floating()) found.push_back(w);
+        return found;
+    };
+    if (code == hcActivateApp) {
+        for (TCustomToolWindowQy* w : floating()) w->SyncVisibility();
+        return;
+    }
+    if (code != hcWindowPosChanged) return;
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (!pos || !(pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW | SWP_FRAMECHANGED))) return;
+    for (TCustomToolWindowQy* w : floating()) {
+        TCustomForm* host = w->HostForm();
+        if (w->floatingMode_ != fmOnTopOfParentForm || !w->HandleAllocated() || !host || !host->HandleAllocated())
+            continue;
+        if (host->Handle() == window || IsChild(window, host->Handle())) w->SyncVisibility();
+    }
+}
+
+void TCustomToolWindowQy::SetFloatingMode(TToolWindowFloatingMode v) {
+    floatingMode_ = v;
+    SyncVisibility();
+}
+
+void TCustomToolWindowQy::SetHideWhenInactive(bool v) {
+    hideWhenInactive_ = v;
+    SyncVisibility();
+}
+
+bool TCustomToolWindowQy::ShouldBeVisible() const {
+    if (!Visible()) return false;
+    if (dockedTo_ || ComponentState().Contains(csDesigning) || !Floating()) return true;
+    if (floatingMode_ == fmOnTopOfParentForm) {
+        TCustomForm* host = HostForm();
+        if (!host || !host->HandleAllocated() || !host->Visible() || IsIconic(host->Handle())) return false;
+    }
+    return !(hideWhenInactive_ && !AppIsActive());
+}
+
+void TCustomToolWindowQy::SyncVisibility() {
+    const bool inactive =
+        Floating() && !hideWhenInactive_ && !AppIsActive() && !ComponentState().Contains(csDesigning);
+    if (inactive != captionInactive_) {
+        captionInactive_ = inactive;
+        RequestFloatingFrameRepaint(FramePartCaption);
+    }
+    if (!HandleAllocated() || !Floating()) return;
+    const bool show = ShouldBeVisible();
+    if ((IsWindowVisible(Handle()) != FALSE) == show) return;
+    ShowWindow(Handle(), show ? SW_SHOWNA : SW_HIDE);
 }
 
 bool TCustomToolWindowQy::Floating() const { return floatParent_ && Parent() == floatParent_; }
@@ -769,9 +849,63 @@ void TCustomToolWindowQy::WMNCPaint(TMessage&) {
     if (dockedTo_) {
         PaintDockedFrame(dc);
     } else {
-        PaintFloatingFrame(dc);
+        RemoveQueuedRepaint(WM_FLOATINGFRAMEREPAINT);
+        PaintFloatingFrame(dc, FramePartBorder | FramePartCaption | FramePartCloseButton);
     }
     ReleaseDC(Handle(), dc);
+}
+
+int TCustomToolWindowQy::RemoveQueuedRepaint(UINT message) {
+    int parts = 0;
+    MSG msg;
+    while (PeekMessage(&msg, Handle(), message, message, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        parts |= int(msg.lParam & 0xFF);
+    }
+    return parts;
+}
+
+void TCustomToolWindowQy::RequestDockedFrameRepaint() {
+    if (!HandleAllocated()) return;
+    RemoveQueuedRepaint(WM_DOCKEDFRAMEREPAINT);
+    if (IsWindowVisible(Handle())) PostMessage(Handle(), WM_DOCKEDFRAMEREPAINT, 0, 0);
+}
+
+void TCustomToolWindowQy::RequestFloatingFrameRepaint(int parts) {
+    if (!HandleAllocated()) return;
+    parts |= RemoveQueuedRepaint(WM_FLOATINGFRAMEREPAINT);
+    if (IsWindowVisible(Handle())) PostMessage(Handle(), WM_FLOATINGFRAMEREPAINT, 0, LPARAM(parts));
+}
+
+void TCustomToolWindowQy::WMDockedFrameRepaint(TMessage&) {
+    if (!HandleAllocated() || !dockedTo_) return;
+    const HDC dc = GetWindowDC(Handle());
+    PaintDockedFrame(dc);
+    ReleaseDC(Handle(), dc);
+}
+
+void TCustomToolWindowQy::WMFloatingFrameRepaint(TMessage& Message) {
+    if (!HandleAllocated() || dockedTo_) return;
+    const HDC dc = GetWindowDC(Handle());
+    PaintFloatingFrame(dc, int(Message.LParam & 0xFF));
+    ReleaseDC(Handle(), dc);
+}
+
+void TCustomToolWindowQy::WMPrint(TMessage& Message) {
+    HandlePrintMessage(Handle(), Message, [this](HWND, HDC dc) {
+        if (dockedTo_)
+            PaintDockedFrame(dc);
+        else
+            PaintFloatingFrame(dc, FramePartBorder | FramePartCaption | FramePartCloseButton);
+    });
+}
+
+void TCustomToolWindowQy::CMColorChanged(TMessage& Message) {
+    if (dockedTo_) RequestDockedFrameRepaint();
+    TCustomControl::Dispatch(Message);
 }
 
 void TCustomToolWindowQy::PaintDockedFrame(HDC dc) {
@@ -780,14 +914,7 @@ void TCustomToolWindowQy::PaintDockedFrame(HDC dc) {
     const bool vertical = DockOrientationOf(dockedTo_) == doVertical;
     const int handle = dockedTo_->AllowDrag() ? DragHandleSize() : 0;
     (vertical ? client.top : client.left) += handle;
-    const HRGN outside = CreateRectRgnIndirect(&r);
-    const HRGN inside = CreateRectRgnIndirect(&client);
-    CombineRgn(outside, outside, inside, RGN_DIFF);
-    const HBRUSH face = CreateSolidBrush(ColorToRGB(Color()));
-    FillRgn(dc, outside, face);
-    DeleteObject(face);
-    DeleteObject(outside);
-    DeleteObject(inside);
+    FillBand(dc, r, client, Color());
     if (borderStyle_ == bsSingle) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     if (handle == 0 || dragHandleStyle_ == dhNone) return;
     const int gripOffset = GripOffsets[closeButtonWhenDocked_ ? 1 : 0][dragHandleStyle_];
@@ -811,38 +938,77 @@ void TCustomToolWindowQy::PaintDockedFrame(HDC dc) {
     }
 }
 
-void TCustomToolWindowQy::PaintFloatingFrame(HDC dc) {
-    RECT r{0, 0, Width(), Height()};
-    DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_ADJUST);
-    const TPoint border = FloatingBorderSize();
-    RECT inner{border.x, border.y, Width() - border.x, Height() - border.y};
-    const HRGN band = CreateRectRgnIndirect(&r);
-    const HRGN hole = CreateRectRgnIndirect(&inner);
-    CombineRgn(band, band, hole, RGN_DIFF);
-    const HBRUSH face = CreateSolidBrush(ColorToRGB(Color()));
-    FillRgn(dc, band, face);
-    DeleteObject(face);
-    DeleteObject(band);
-    DeleteObject(hole);
+void TCustomToolWindowQy::PaintFloatingFrame(HDC dc, int parts) {
+    if (parts & FramePartBorder) {
+        RECT r{0, 0, Width(), Height()};
+        DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_ADJUST);
+        const TPoint border = FloatingBorderSize();
+        FillBand(dc, r, RECT{border.x, border.y, Width() - border.x, Height() - border.y}, Color());
+    }
     if (!showCaption_) return;
-    RECT caption = CaptionRect(true);
-    const bool active = true;
-    FillColour(dc, caption, active ? clActiveCaption : clInactiveCaption);
-    RECT text = CaptionRect(false);
-    text.left += 2;
-    const HFONT font = CreateFont(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-    const HGDIOBJ oldFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
-    const AnsiString title = Caption();
-    DrawText(dc, title.c_str(), int(title.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
-    if (closeButton_) {
+    const bool withButton = closeButton_ && (parts & FramePartCloseButton);
+    if (parts & FramePartCaption) {
+        const int saved = SaveDC(dc);
+        if (withButton) {
+            const RECT button = CloseButtonRect();
+            ExcludeClipRect(dc, button.left, button.top, button.right, button.bottom);
+        }
+        PaintCaption(dc);
+        RestoreDC(dc, saved);
+    }
+    if (withButton) {
         RECT button = CloseButtonRect();
         InflateRect(&button, -1, -1);
         DrawFrameControl(dc, &button, DFC_CAPTION, DFCS_CAPTIONCLOSE | (closePressed_ ? DFCS_PUSHED : 0));
     }
+}
+
+void TCustomToolWindowQy::PaintCaption(HDC dc) {
+    RECT caption = CaptionRect(false);
+    const bool active = !captionInactive_;
+    using DrawCaptionProc = BOOL (*)(HWND, HDC, const RECT*, UINT);
+    if (const auto draw = reinterpret_cast<DrawCaptionProc>(GetProcAddress(GetModuleHandle("user32"), "DrawCaption"))) {
+        BOOL gradient = FALSE;
+        SystemParametersInfo(SPI_GETGRADIENTCAPTIONS, 0, &gradient, 0);
+        draw(Handle(), dc, &caption, DC_SMALLCAP | DC_TEXT | (active ? DC_ACTIVE : 0) | (gradient ? DC_GRADIENT : 0));
+    } else {
+        FillColour(dc, caption, active ? clActiveCaption : clInactiveCaption);
+        const HFONT font = CreateFont(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+        const HGDIOBJ oldFont = SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+        RECT text = caption;
+        InflateRect(&text, -1, 0);
+        const AnsiString title = FitCaptionText(dc, Caption(), text.right - text.left);
+        DrawText(dc, title.c_str(), int(title.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        SelectObject(dc, oldFont);
+        DeleteObject(font);
+    }
+    const TRect full = CaptionRect(true);
+    FillColour(dc, RECT{full.left, full.bottom, full.right, full.bottom + 1}, clBtnFace);
+}
+
+AnsiString FitCaptionText(HDC dc, const AnsiString& text, int width) {
+    const auto fits = [dc, width](const AnsiString& s) {
+        SIZE size{};
+        GetTextExtentPoint32(dc, s.c_str(), int(s.size()), &size);
+        return size.cx <= width;
+    };
+    if (fits(text)) return text;
+    AnsiString cut = text + "...";
+    // The shortest form: the first character (one or two bytes) and "...".
+    const auto shortest = [&cut] { return (IsDBCSLeadByte(BYTE(cut[0])) && cut.size() >= 5 ? 2u : 1u) + 3u; };
+    while (!fits(cut) && cut.size() > shortest()) {
+        // The character before the "...", both bytes of a double-byte one.
+        std::size_t start = 0, last = 0;
+        const std::size_t end = cut.size() - 3;
+        while (start < end) {
+            last = start;
+            start += IsDBCSLeadByte(BYTE(cut[start])) && start + 1 < end ? 2 : 1;
+        }
+        cut.erase(last, end - last);
+    }
+    return cut;
 }
 
 void TCustomToolWindowQy::Paint() {
@@ -870,7 +1036,7 @@ void TCustomToolWindowQy::WMSize(TMessage& Message) {
 
 void TCustomToolWindowQy::CMTextChanged(TMessage& Message) {
     TCustomControl::Dispatch(Message);
-    if (Floating()) RepaintFrame();
+    if (Floating()) RequestFloatingFrameRepaint(FramePartCaption);
 }
 
 void TCustomToolWindowQy::CMVisibleChanged(TMessage& Message) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/ui/forms.h"
+#include "report/ui/qm_tbqycmn.h"
 
 SERVIORA_ENUM(TDockPosition, dpTop, dpBottom, dpLeft, dpRight)
 SERVIORA_ENUM(TDockBoundLinesValues, blTop, blBottom, blLeft, blRight)
@@ -133,6 +134,8 @@ private:
     TCustomForm* host_;
 };
 
+SERVIORA_ENUM(TToolWindowFloatingMode, fmOnTopOfParentForm, fmOnTopOfAllForms)
+
 class TCustomToolWindowQy : public TCustomControl {
     SERVIORA_CLASS(TCustomToolWindowQy, TCustomControl)
 public:
@@ -207,6 +210,29 @@ public:
     void TrackResize(TSizeHandle handle);
     void TrackCloseButton();
 
+    TToolWindowFloatingMode FloatingMode() const { return floatingMode_; }
+    void SetFloatingMode(TToolWindowFloatingMode v);
+    // A floating tool window hides while the application is inactive.
+    bool HideWhenInactive() const { return hideWhenInactive_; }
+    void SetHideWhenInactive(bool v);
+    // Whether the window should show now: shown and not held hidden, and
+    // floating over its host form, over a host form that shows and is not
+    // minimised, in an application that is active unless it may stay.
+    bool ShouldBeVisible() const;
+    // Shows or hides the window (never activating it) as it should be, and
+    // draws the caption inactive while the application is.
+    void SyncVisibility();
+    bool CaptionInactive() const { return captionInactive_; }
+
+    // The parts of the floating frame a deferred repaint names.
+    static constexpr int FramePartBorder = 1, FramePartCaption = 2, FramePartCloseButton = 4;
+    static constexpr UINT WM_DOCKEDFRAMEREPAINT = WM_USER + 5039, WM_FLOATINGFRAMEREPAINT = WM_USER + 5040;
+    // Repaints of the frame wait in the queue, one message at a time: a new
+    // request replaces the waiting one (for the floating frame, joining
+    // its parts); nothing is asked of a hidden window.
+    void RequestDockedFrameRepaint();
+    void RequestFloatingFrameRepaint(int parts);
+
 protected:
     void Notification(TComponent* component, TOperation operation) override;
     void CreateParams(TCreateParams& params) override;
@@ -240,6 +266,10 @@ protected:
     void WMSize(TMessage& Message);
     void CMTextChanged(TMessage& Message);
     void CMVisibleChanged(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void WMDockedFrameRepaint(TMessage& Message);
+    void WMPrint(TMessage& Message);
+    void WMFloatingFrameRepaint(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_NCCALCSIZE, WMNCCalcSize)
@@ -251,6 +281,10 @@ protected:
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(CM_TEXTCHANGED, CMTextChanged)
         SERVIORA_MESSAGE(CM_VISIBLECHANGED, CMVisibleChanged)
+        SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
+        SERVIORA_MESSAGE(WM_DOCKEDFRAMEREPAINT, WMDockedFrameRepaint)
+        SERVIORA_MESSAGE(WM_PRINT, WMPrint)
+        SERVIORA_MESSAGE(WM_FLOATINGFRAMEREPAINT, WMFloatingFrameRepaint)
     SERVIORA_MESSAGES_END(TCustomControl)
 
     // Raised while the dock or the tool window itself sets the bounds.
@@ -259,7 +293,16 @@ protected:
 private:
     friend class TDockQy;
     void PaintDockedFrame(HDC dc);
-    void PaintFloatingFrame(HDC dc);
+    void PaintFloatingFrame(HDC dc, int parts);
+    // The caption bar by the platform's small-caption drawing, or by hand
+    // where the platform has none.
+    void PaintCaption(HDC dc);
+    // Hears of activation changes, of windows shown, hidden or reframed
+    // and keeps every floating tool window's visibility in step.
+    static void HookProc(THookCode code, HWND window, WPARAM wParam, LPARAM lParam);
+    // Takes the waiting repaint message of that kind out of the queue;
+    // answers the parts it named.
+    int RemoveQueuedRepaint(UINT message);
     void RecomputeFrameSize();
     void RepaintFrame();
     void ToggleDocking();
@@ -291,4 +334,11 @@ private:
     int frameHeight_ = 4;
     TFloatingWindowParent* floatParent_ = nullptr;
     bool closePressed_ = false;
+    TToolWindowFloatingMode floatingMode_ = fmOnTopOfParentForm;
+    bool hideWhenInactive_ = true;
+    bool captionInactive_ = false;
 };
+
+// The caption as it fits in `width` pixels with the DC's font: whole, or
+// with "..." after as many characters as fit (at least one).
+AnsiString FitCaptionText(HDC dc, const AnsiString& text, int width);

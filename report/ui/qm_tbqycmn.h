@@ -8,7 +8,28 @@
 #include <utility>
 #include <vector>
 
+#include "platform/rtl/set.h"
+#include "platform/rtl/typinfo.h"
+#include "platform/win/messages.h"
+
 class TControl;
+
+// What a hook client hears of: WM_ACTIVATEAPP and WM_WINDOWPOSCHANGED sent
+// to a window of the thread, a window being destroyed, WM_MOUSEMOVE taken
+// from the queue.
+SERVIORA_ENUM(THookCode, hcActivateApp, hcWindowPosChanged, hcDestroyWindow, hcMouseMove)
+using THookCodes = TSet<THookCode>;
+using THookProc = void (*)(THookCode Code, HWND Wnd, WPARAM WParam, LPARAM LParam);
+
+// Lists the procedure for those codes, or counts one more use of it when
+// it is listed (its codes stay). Unless noSystemHooks, the thread's hooks
+// those codes need are counted and installed on first use.
+void AddHookClient(THookProc proc, THookCodes codes, bool noSystemHooks);
+// One use less; at none the procedure leaves the list and its hooks lose a
+// use each, the last use uninstalling a hook.
+void RemoveHookClient(THookProc proc);
+// Whether a hook serving that code is installed now.
+bool HookInstalled(THookCode code);
 
 // In-place quicksort with a middle pivot; not stable. Does nothing for
 // fewer than two items.
@@ -33,7 +54,7 @@ void SortItemList(std::vector<T>& list, Compare compare) {
 // Dispatches the paint messages of the thread until none is due.
 void FlushPaintMessages();
 
-// Whether the thread has an active window.
+// Whether the program is the one in the foreground.
 bool AppIsActive();
 
 // The Position (0..3) of the dock holding the first tool window up the
@@ -45,3 +66,10 @@ class TFont;
 
 // The height (tmHeight) of the font's characters on the screen.
 int FontTextHeight(TFont* font);
+
+// Answers WM_PRINT for a window that paints its own frame: the frame by
+// `paintFrame` (PRF_NONCLIENT), then the client area at the client's place
+// (PRF_ERASEBKGND, PRF_CLIENT), the visible child windows (PRF_CHILDREN)
+// and the visible windows it owns (PRF_OWNED); nothing for an invisible
+// window with PRF_CHECKVISIBLE. The message's result is 1.
+void HandlePrintMessage(HWND window, TMessage& message, const std::function<void(HWND, HDC)>& paintFrame);

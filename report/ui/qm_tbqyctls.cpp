@@ -9,14 +9,39 @@
 #include "platform/win/userinput.h"
 #include "report/ui/qm_tbqycmn.h"
 
+namespace {
+
+// The one button of the process under the pointer, lit up.
+TToolbarButtonQy* HotButton = nullptr;
+
+}  // namespace
+
 TToolbarButtonQy::TToolbarButtonQy(TComponent* owner) : TGraphicControl(owner) {
     SetControlStyle(TControlStyle{csCaptureMouse, csOpaque, csDoubleClicks});
     SetBounds(0, 0, 22, 23);
     SetColor(clBtnFace);
     glyph_.OnChange = [this](TObject*) { Invalidate(); };
+    AddHookClient(&TToolbarButtonQy::HookProc, THookCodes{hcActivateApp, hcMouseMove},
+                  ComponentState().Contains(csDesigning));
 }
 
-TToolbarButtonQy::~TToolbarButtonQy() = default;
+TToolbarButtonQy::~TToolbarButtonQy() {
+    if (HotButton == this) HotButton = nullptr;
+    RemoveHookClient(&TToolbarButtonQy::HookProc);
+}
+
+void TToolbarButtonQy::HookProc(THookCode code, HWND, WPARAM wParam, LPARAM) {
+    TToolbarButtonQy* hot = HotButton;
+    if (!hot) return;
+    const bool deactivated = code == hcActivateApp && !wParam;
+    bool elsewhere = false;
+    if (code == hcMouseMove) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        elsewhere = FindDragTarget(TPoint{cursor.x, cursor.y}, true) != hot;
+    }
+    if (deactivated || elsewhere) hot->LeaveHot();
+}
 
 void TToolbarButtonQy::SetState(TToolbarButtonState v) {
     if (v == state_) return;
@@ -113,6 +138,8 @@ void TToolbarButtonQy::Notification(TComponent* component, TOperation operation)
 
 void TToolbarButtonQy::EnterHot() {
     if (!Enabled() || hot_) return;
+    if (HotButton && HotButton != this) HotButton->LeaveHot();
+    HotButton = this;
     hot_ = true;
     if (state_ == tbsUp) SetState(tbsMouseIn);
     Invalidate();
@@ -122,6 +149,7 @@ void TToolbarButtonQy::EnterHot() {
 void TToolbarButtonQy::LeaveHot() {
     if (!Enabled() || !hot_ || held_) return;
     hot_ = false;
+    if (HotButton == this) HotButton = nullptr;
     if (state_ == tbsMouseIn || (state_ == tbsDown && !clicking_)) SetState(RestingState());
     Invalidate();
     if (OnMouseExit) OnMouseExit(this);
@@ -180,6 +208,8 @@ void TToolbarButtonQy::RepeatTick() {
 
 void TToolbarButtonQy::MouseMove(TShiftState shift, int x, int y) {
     TGraphicControl::MouseMove(shift, x, y);
+    // Back under the pointer after a click took the light away.
+    if (!hot_ && HotButton != this) EnterHot();
     if (!held_) return;
     const TRect client = ClientRect();
     const bool inside = PtInRect(&client, TPoint{x, y}) != 0;
@@ -220,6 +250,7 @@ void TToolbarButtonQy::CMEnabledChanged(TMessage& Message) {
     if (!Enabled()) {
         state_ = tbsDisabled;
         hot_ = held_ = false;
+        if (HotButton == this) HotButton = nullptr;
         repeatTimer_.reset();
     } else if (state_ == tbsDisabled) {
         state_ = RestingState();
@@ -238,8 +269,9 @@ void TToolbarButtonQy::Click() {
         state_ = tbsDown;
         Repaint();
     }
-    const bool wasHot = hot_;
-    hot_ = false;
+    // The click may open a window under which the pointer moves on: the
+    // light goes now and comes back with the next move over the button.
+    LeaveHot();
     if (HasDropdown()) {
         TGraphicControl::Click();
         ShowDropdownMenu();
@@ -247,8 +279,8 @@ void TToolbarButtonQy::Click() {
         TGraphicControl::Click();
     }
     clicking_ = false;
-    hot_ = wasHot && state_ != tbsDisabled;
-    if (state_ != tbsDisabled) SetState(down_ && groupIndex_ != 0 ? tbsExclusive : hot_ ? tbsMouseIn : tbsUp);
+    if (state_ == tbsDown) SetState(tbsUp);
+    if (!ComponentState().Contains(csDestroying)) Invalidate();
 }
 
 void TToolbarButtonQy::ShowDropdownMenu() {
@@ -337,4 +369,31 @@ void TToolbarButtonQy::Paint() {
         DrawText(dc, in.Caption.c_str(), -1, &text, format);
     }
     if (in.DropArrow) DrawDropArrow(canvas, at.ArrowPos.x, at.ArrowPos.y, in.ArrowWidth, state_ != tbsDisabled);
+}
+
+void TToolbarButtonQy::Published(TPublished<TToolbarButtonQy>& p) {
+    using B = TToolbarButtonQy;
+    p.Property("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp).Default(false);
+    p.Property("DisplayMode", &B::DisplayMode, &B::SetDisplayMode).Default(dmBoth);
+    p.Property("Down", &B::Down, &B::SetDown).Default(false);
+    p.Property("DropdownAlways", &B::DropdownAlways, &B::SetDropdownAlways).Default(false);
+    p.Property("DropdownCombo", &B::DropdownCombo, &B::SetDropdownCombo).Default(false);
+    p.Property("DropdownMenu", &B::DropdownMenu, &B::SetDropdownMenu);
+    p.Property("Flat", &B::Flat, &B::SetFlat).Default(true);
+    p.Property("Glyph", &B::Glyph, &B::SetGlyph);
+    p.Property("GroupIndex", &B::GroupIndex, &B::SetGroupIndex).Default(0);
+    p.Property("ImageIndex", &B::ImageIndex, &B::SetImageIndex).Default(-1);
+    p.Property("Images", &B::Images, &B::SetImages);
+    p.Property("Layout", &B::Layout, &B::SetLayout).Default(blGlyphLeft);
+    p.Property("Margin", &B::Margin, &B::SetMargin).Default(-1);
+    p.Property("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs).Default(1);
+    p.Property("OldDisabledStyle", &B::OldDisabledStyle, &B::SetOldDisabledStyle).Default(false);
+    p.Property("Repeating", &B::Repeating, &B::SetRepeating).Default(false);
+    p.Property("RepeatDelay", &B::RepeatDelay, &B::SetRepeatDelay).Default(400);
+    p.Property("RepeatInterval", &B::RepeatInterval, &B::SetRepeatInterval).Default(100);
+    p.Property("Spacing", &B::Spacing, &B::SetSpacing).Default(4);
+    p.Property(
+        "OnMouseEnter", [](B* b) { return b->OnMouseEnter; }, [](B* b, TNotifyEvent e) { b->OnMouseEnter = e; });
+    p.Property(
+        "OnMouseExit", [](B* b) { return b->OnMouseExit; }, [](B* b, TNotifyEvent e) { b->OnMouseExit = e; });
 }

@@ -7,6 +7,7 @@
 
 #include "platform/ui/buttons.h"
 #include "platform/ui/controls.h"
+#include "report/ui/qm_tbqycmn.h"
 #include "report/ui/qm_tbqyglyph.h"
 
 class TPopupMenu;
@@ -17,6 +18,7 @@ using TButtonDropdownEvent = TEvent<void(TObject* Sender, bool& ShowMenu, bool& 
 
 class TToolbarButtonQy : public TGraphicControl {
     SERVIORA_CLASS(TToolbarButtonQy, TGraphicControl)
+    SERVIORA_PUBLISHED
 public:
     explicit TToolbarButtonQy(TComponent* owner);
     ~TToolbarButtonQy() override;
@@ -95,6 +97,9 @@ protected:
     SERVIORA_MESSAGES_END(TGraphicControl)
 
 private:
+    // Hears of the application going inactive and of the pointer moving on
+    // from the hot button.
+    static void HookProc(THookCode code, HWND window, WPARAM wParam, LPARAM lParam);
     void EnterHot();
     void LeaveHot();
     void RepeatTick();

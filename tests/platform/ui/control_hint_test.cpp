@@ -184,3 +184,27 @@ TEST_F(HintTest, LeavingTheCursorRectAsksAgainAndEachHintGetsItsWindowClass) {
     Application->CancelHint();
     delete form;
 }
+
+TEST_F(HintTest, APressOnTheControlTakesItsHintAwayBeforeItActs) {
+    FrozenClockScope clock(EncodeDate(2026, 12, 10));
+    TForm* form = NewForm();
+    TFocusBox* hinted = TFocusBox::Create(form);
+    hinted->SetParent(form);
+    hinted->SetBounds(10, 10, 80, 20);
+    hinted->SetHint("打印报表");
+    hinted->SetShowHint(true);
+    bool shownAtPress = true;
+    hinted->SetOnMouseDown([&](TObject*, TMouseButton, TShiftState, int, int) {
+        shownAtPress = Application->HintWindow()->IsShowing();
+    });
+    form->Show();
+    ProcessMessages();
+    HoverPastThePause(hinted, 7);
+    ASSERT_TRUE(Application->HintWindow() && Application->HintWindow()->IsShowing());
+    SimulateMouseButton(hinted->Handle(), Point(7, 5), VK_LBUTTON, true);
+    Application->ProcessMessages();  // the application's own loop
+    EXPECT_FALSE(shownAtPress) << "a modal window the press opens finds no hint over it";
+    EXPECT_FALSE(Application->HintWindow()->IsShowing());
+    SimulateMouseButton(hinted->Handle(), Point(7, 5), VK_LBUTTON, false);
+    ProcessMessages();
+}

@@ -256,3 +256,33 @@ TEST_F(NcFrameTest, ContextHelpAsksTheWindowClicked) {
     EXPECT_EQ(HWND(seen.hItemHandle), w);
     EXPECT_EQ(seen.MousePos, inside);
 }
+
+TEST_F(NcFrameTest, DrawCaptionPaintsASmallCaptionBarForAnyWindow) {
+    const HWND window = Framed(WS_POPUP | WS_VISIBLE, 10, 10, 200, 60);
+    SetWindowText(window, "Tools 工具");
+    using DrawCaptionProc = BOOL (*)(HWND, HDC, const RECT*, UINT);
+    const auto draw = reinterpret_cast<DrawCaptionProc>(GetProcAddress(GetModuleHandle("user32"), "DrawCaption"));
+    ASSERT_TRUE(draw) << "found at run time as on the platform";
+    const HDC screen = GetDC(0);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 120, 16);
+    ReleaseDC(0, screen);
+    SelectObject(dc, bitmap);
+    const RECT bar{0, 0, 120, 16};
+    const auto colourCount = [&](COLORREF colour) {
+        int n = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 120; ++x) n += GetPixel(dc, x, y) == colour;
+        return n;
+    };
+    ASSERT_TRUE(draw(window, dc, &bar, DC_ACTIVE | DC_SMALLCAP | DC_TEXT));
+    EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(GetPixel(dc, 119, 0), GetSysColor(COLOR_ACTIVECAPTION)) << "one colour without DC_GRADIENT";
+    EXPECT_GT(colourCount(GetSysColor(COLOR_CAPTIONTEXT)), 10) << "the window's text";
+    draw(window, dc, &bar, DC_SMALLCAP | DC_GRADIENT);
+    EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_INACTIVECAPTION));
+    EXPECT_EQ(GetPixel(dc, 119, 0), GetSysColor(COLOR_GRADIENTINACTIVECAPTION));
+    EXPECT_EQ(colourCount(GetSysColor(COLOR_INACTIVECAPTIONTEXT)), 0) << "no text without DC_TEXT";
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}

@@ -185,3 +185,40 @@ TEST_F(PaintTest, SaveBitsChildAndPopupPutBackWhatTheyCovered) {
     EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));
     EXPECT_EQ(ShownPixel(top, 20, 20), red);
 }
+
+namespace {
+// Insets its client area by 3 pixels and paints that frame blue.
+LRESULT FramedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCALCSIZE) {
+        auto* r = reinterpret_cast<RECT*>(lParam);
+        InflateRect(r, -3, -3);
+        return 0;
+    }
+    if (message == WM_NCPAINT) {
+        const HDC dc = GetWindowDC(window);
+        RECT whole;
+        GetWindowRect(window, &whole);
+        OffsetRect(&whole, -whole.left, -whole.top);
+        const HBRUSH brush = CreateSolidBrush(RGB(0, 0, 255));
+        FillRect(dc, &whole, brush);
+        DeleteObject(brush);
+        ReleaseDC(window, dc);
+        return 0;
+    }
+    return ColourProcedure(window, message, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(PaintTest, AWindowWithItsOwnFrameAndClipChildrenShowsItsChildren) {
+    const HWND top = Coloured(TopLevel(10, 10, 200, 100), white);
+    const HWND framed = Child(top, 10, 10, 150, 60, 0, WS_CLIPCHILDREN);
+    SetProp(framed, "Colour", red);
+    SetWindowLongPtr(framed, GWLP_WNDPROC, LONG_PTR(WNDPROC(&FramedProcedure)));
+    SetWindowPos(framed, 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    const HWND inner = Coloured(Child(framed, 20, 10, 30, 30), green);
+    DispatchQueuedMessages();
+    EXPECT_EQ(ShownPixel(top, 11, 11), blue);
+    EXPECT_EQ(ShownPixel(top, 15, 15), red);
+    EXPECT_EQ(ShownPixel(inner, 5, 5), green);
+    EXPECT_EQ(ShownPixel(top, 10 + 3 + 20 + 5, 10 + 3 + 10 + 5), green);
+}

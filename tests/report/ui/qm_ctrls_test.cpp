@@ -205,6 +205,30 @@ TEST_F(Widgets, SpinEditArrowsStepOncePerClick) {
     EXPECT_TRUE(spin->Focused());
 }
 
+TEST_F(Widgets, SpinEditArrowsStayDrawnWhenTheFormRepaints) {
+    auto* spin = new TQmSpinEdit(form.get());
+    spin->SetParent(form.get());
+    spin->SetBounds(10, 10, 80, 21);
+    DispatchQueuedMessages();
+    TKyUpDown* arrows = spin->Buttons();
+    // The upper arrow's black tip in the middle column of its half.
+    const auto arrowShown = [&] {
+        const HBITMAP shot = CaptureWindow(arrows->Handle());
+        const HDC dc = CreateCompatibleDC(0);
+        const HGDIOBJ old = SelectObject(dc, shot);
+        bool black = false;
+        for (int y = 0; y < arrows->Height() / 2; ++y) black = black || GetPixel(dc, arrows->Width() / 2, y) == 0;
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(shot);
+        return black;
+    };
+    ASSERT_TRUE(arrowShown());
+    form->Repaint();
+    DispatchQueuedMessages();
+    EXPECT_TRUE(arrowShown()) << "the form leaves the edit's child window out when it paints";
+}
+
 class ColorPicker : public Widgets {
 protected:
     void SetUp() override {

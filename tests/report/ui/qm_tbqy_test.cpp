@@ -4,10 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
+#include "platform/gdi/graphicsplatform.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/rtl/clock.h"
+#include "platform/rtl/datetime.h"
+#include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
 #include "platform/win/testseams.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winpaint.h"
 #include "report/ui/qm_tbqyctls.h"
 #include "report/ui/qm_tbqytlbr.h"
 #include "support/temp_dir.h"
@@ -327,3 +334,158 @@ TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
 }
 
 }  // namespace
+
+namespace {
+
+// The frame repaints of that kind waiting in the queue, with their parts.
+std::vector<LPARAM> QueuedRepaints(HWND window, UINT message) {
+    std::vector<LPARAM> parts;
+    MSG msg;
+    while (PeekMessage(&msg, window, message, message, PM_REMOVE)) parts.push_back(msg.lParam);
+    for (LPARAM p : parts) PostMessage(window, message, 0, p);
+    return parts;
+}
+
+}  // namespace
+
+TEST_F(DraggedToolbars, FrameRepaintsWaitInTheQueueAsOneMessage) {
+    constexpr UINT docked = TCustomToolWindowQy::WM_DOCKEDFRAMEREPAINT;
+    constexpr UINT floating = TCustomToolWindowQy::WM_FLOATINGFRAMEREPAINT;
+    toolbar->RequestDockedFrameRepaint();
+    toolbar->RequestDockedFrameRepaint();
+    EXPECT_EQ(QueuedRepaints(toolbar->Handle(), docked).size(), 1u);
+    DispatchQueuedMessages();
+    EXPECT_TRUE(QueuedRepaints(toolbar->Handle(), docked).empty());
+
+    Drag(TPoint{300, 150});
+    ASSERT_TRUE(toolbar->Floating());
+    DispatchQueuedMessages();
+    toolbar->RequestFloatingFrameRepaint(TCustomToolWindowQy::FramePartCaption);
+    toolbar->RequestFloatingFrameRepaint(TCustomToolWindowQy::FramePartCloseButton);
+    EXPECT_EQ(QueuedRepaints(toolbar->Handle(), floating),
+              (std::vector<LPARAM>{TCustomToolWindowQy::FramePartCaption | TCustomToolWindowQy::FramePartCloseButton}));
+    SendMessage(toolbar->Handle(), WM_NCPAINT, 1, 0);
+    EXPECT_TRUE(QueuedRepaints(toolbar->Handle(), floating).empty()) << "a whole frame paint takes the waiting parts";
+
+    toolbar->SetVisible(false);
+    DispatchQueuedMessages();
+    toolbar->RequestFloatingFrameRepaint(TCustomToolWindowQy::FramePartBorder);
+    EXPECT_TRUE(QueuedRepaints(toolbar->Handle(), floating).empty()) << "nothing for a hidden window";
+}
+
+TEST(ToolWindowCaption, ATooLongCaptionLosesCharactersBeforeTheDots) {
+    int argc = 0;
+    StartGraphicsPlatform(argc, nullptr);  // the caption is measured
+    const HDC dc = CreateCompatibleDC(0);
+    SIZE dots{}, whole{};
+    GetTextExtentPoint32(dc, "...", 3, &dots);
+    GetTextExtentPoint32(dc, "预览工具栏", 10, &whole);
+    EXPECT_EQ(FitCaptionText(dc, "预览工具栏", whole.cx), "预览工具栏");
+    const AnsiString cut = FitCaptionText(dc, "预览工具栏", whole.cx - 1);
+    ASSERT_GT(cut.size(), 3u);
+    EXPECT_EQ(cut.substr(cut.size() - 3), "...");
+    EXPECT_EQ((cut.size() - 3) % 2, 0u) << "never half a double-byte character";
+    SIZE shown{};
+    GetTextExtentPoint32(dc, cut.c_str(), int(cut.size()), &shown);
+    EXPECT_LE(shown.cx, whole.cx - 1);
+    EXPECT_EQ(FitCaptionText(dc, "ABCDEFGH", 1), "A...") << "four characters are kept at least";
+    EXPECT_EQ(FitCaptionText(dc, "预览工具栏", 1), "预...");
+    DeleteDC(dc);
+}
+
+TEST_F(DraggedToolbars, AFloatingToolbarHidesWithItsFormAndAnInactiveApplication) {
+    Drag(TPoint{300, 150});
+    ASSERT_TRUE(toolbar->Floating());
+    ASSERT_TRUE(IsWindowVisible(toolbar->Handle()));
+    SetActiveWindow(form->Handle());
+    ApplicationActivated(false);
+    EXPECT_FALSE(IsWindowVisible(toolbar->Handle()));
+    EXPECT_TRUE(toolbar->Visible()) << "only its window goes";
+    ApplicationActivated(true);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+
+    toolbar->SetHideWhenInactive(false);
+    ApplicationActivated(false);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    EXPECT_TRUE(toolbar->CaptionInactive());
+    ApplicationActivated(true);
+    EXPECT_FALSE(toolbar->CaptionInactive());
+
+    form->Hide();
+    EXPECT_FALSE(IsWindowVisible(toolbar->Handle())) << "on top of its parent form, it goes with it";
+    form->Show();
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    toolbar->SetDockedTo(dock);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+}
+
+TEST_F(DraggedToolbars, AHeldRepeatingButtonClicksOnTheClockOnlyOverItself) {
+    FrozenClockScope clock(EncodeDate(2026, 12, 11));
+    auto* first = static_cast<TToolbarButtonQy*>(toolbar->Controls(0));
+    first->SetRepeating(true);
+    int clicks = 0;
+    first->SetOnClick([&](TObject*) { ++clicks; });
+    const auto wait = [](int ms) {
+        AdvanceClock(ms);
+        DispatchQueuedMessages();
+    };
+    SimulateMouseMove(toolbar->Handle(), POINT{5, 5});
+    SimulateMouseButton(toolbar->Handle(), POINT{5, 5}, VK_LBUTTON, true);
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1) << "at once on the press";
+    wait(399);
+    EXPECT_EQ(clicks, 1);
+    wait(1);
+    EXPECT_EQ(clicks, 2) << "after the repeat delay";
+    wait(100);
+    wait(100);
+    EXPECT_EQ(clicks, 4) << "then every repeat interval";
+
+    SimulateMouseMove(toolbar->Handle(), POINT{65, 5});  // over the third button
+    DispatchQueuedMessages();
+    wait(100);
+    wait(100);
+    EXPECT_EQ(clicks, 4) << "off the button it waits";
+    SimulateMouseMove(toolbar->Handle(), POINT{5, 5});
+    DispatchQueuedMessages();
+    wait(100);
+    EXPECT_EQ(clicks, 5) << "back over it, it goes on";
+    SimulateMouseButton(toolbar->Handle(), POINT{5, 5}, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    wait(500);
+    EXPECT_EQ(clicks, 5) << "no click on release and none after";
+}
+
+TEST_F(DraggedToolbars, PrintingADockedToolbarDrawsItsFrameAndChildWindowsInPlace) {
+    auto* swatch = new TPanel(form.get());
+    swatch->SetBevelOuter(bvNone);
+    swatch->SetColor(clRed);
+    swatch->SetWidth(16);
+    swatch->SetParent(toolbar);
+    toolbar->ArrangeContent();
+    DispatchQueuedMessages();
+    const int w = toolbar->Width(), h = toolbar->Height();
+    const HDC screen = GetDC(0);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP printed = CreateCompatibleBitmap(screen, w, h);
+    ReleaseDC(0, screen);
+    const HGDIOBJ old = SelectObject(dc, printed);
+    SendMessage(toolbar->Handle(), WM_PRINT, WPARAM(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    const HBITMAP shown = CaptureWindow(toolbar->Handle());
+    const HDC shownDC = CreateCompatibleDC(0);
+    const HGDIOBJ oldShown = SelectObject(shownDC, shown);
+    POINT at{swatch->Left() + 8, swatch->Top() + 4};
+    ClientToScreen(toolbar->Handle(), &at);
+    RECT r;
+    GetWindowRect(toolbar->Handle(), &r);
+    at = POINT{at.x - r.left, at.y - r.top};
+    EXPECT_EQ(GetPixel(dc, at.x, at.y), RGB(255, 0, 0)) << "the child window at its place";
+    for (const POINT p : {POINT{0, 0}, POINT{w - 1, h - 1}, POINT{4, h / 2}, at})
+        EXPECT_EQ(GetPixel(dc, p.x, p.y), GetPixel(shownDC, p.x, p.y)) << "as shown at " << p.x << "," << p.y;
+    SelectObject(shownDC, oldShown);
+    DeleteDC(shownDC);
+    DeleteObject(shown);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(printed);
+}

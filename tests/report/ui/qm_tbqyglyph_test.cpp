@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/gdi/graphicsplatform.h"
+#include "platform/rtl/typinfo.h"
 #include "platform/ui/graphics.h"
 #include "report/ui/qm_tbqyctls.h"
 
@@ -162,4 +163,16 @@ TEST(GlyphLayout, MarginAndSpacingMinusOneShareTheFreeSpaceInThree) {
     in.Margin = 4;
     const TGlyphLayout textOnly = ComputeLayout(canvas, in);
     EXPECT_EQ(textOnly.TextBounds.left, 2 + 4 + 1) << "without a glyph the layout runs left to right";
+}
+
+
+TEST(ButtonGlyphs, TheButtonsGlyphPropertiesArePublished) {
+    TToolbarButtonQy button(nullptr);
+    for (const char* name : {"Images", "ImageIndex", "NumGlyphs", "Glyph", "Layout", "Margin", "Spacing", "GroupIndex",
+                             "Down", "AllowAllUp", "DropdownMenu", "OnMouseEnter"})
+        EXPECT_TRUE(GetPropInfo(&button, name)) << name;
+    SetOrdProp(&button, "ImageIndex", 3);
+    EXPECT_EQ(button.ImageIndex(), 3);
+    SetOrdProp(&button, "Margin", -5);
+    EXPECT_EQ(GetOrdProp(&button, "Margin"), -1) << "below -1 is ignored";
 }
