@@ -118,8 +118,9 @@ TCheckBoxState TColumnVyn::CheckState() const {
     if (!field) return cbUnchecked;
     if (field->IsNull()) return cbGrayed;
     if (field->DataType() == ftBoolean) return field->AsBoolean() ? cbChecked : cbUnchecked;
+    if (KeyList()->Count() == 0) return cbGrayed;
     const AnsiString text = field->Text();
-    if (KeyList()->Count() > 0 && KeyListEntryMatches(KeyList()->Strings(0), text)) return cbChecked;
+    if (KeyListEntryMatches(KeyList()->Strings(0), text)) return cbChecked;
     if (KeyList()->Count() < 2) return cbGrayed;
     return KeyListEntryMatches(KeyList()->Strings(1), text) ? cbUnchecked : cbGrayed;
 }

@@ -79,8 +79,10 @@ TColumnVyn::~TColumnVyn() {
 }
 
 TCustomDBGridVyn* TColumnVyn::OwnerGrid() const {
-    auto* columns = dynamic_cast<TDBGridColumnsVyn*>(Collection());
-    return columns ? columns->Grid() : nullptr;
+    // Asked for several times per painted or exported cell: the class chain is cheaper than a dynamic cast.
+    TCollection* collection = Collection();
+    if (!collection || !collection->InheritsFrom(TDBGridColumnsVyn::StaticClass())) return nullptr;
+    return static_cast<TDBGridColumnsVyn*>(collection)->Grid();
 }
 
 TColumnDefValuesVyn* TColumnVyn::DefValues() const {
@@ -101,8 +103,10 @@ void TColumnVyn::InvalidateGrid() const {
 // ---- Field ------------------------------------------------------------------------
 
 TField* TColumnVyn::BoundField() const {
+    // Asked for many times per cell: a bound field answers before the owner's lookup.
+    if (field_ || fieldName_.empty()) return field_;
     TCustomDBGridVyn* grid = OwnerGrid();
-    if (field_ || fieldName_.empty() || !grid) return field_;
+    if (!grid) return field_;
     TDataSet* dataSet = grid->DataLink()->DataSet();
     if (!dataSet || !(dataSet->Active() || !dataSet->DefaultFields())) return field_;
     if (TField* found = dataSet->FindField(fieldName_)) {

@@ -2,6 +2,7 @@
 // points) and the text, CSV and XLS formats.
 #include "datagrid/DBGridVynImpExp.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -354,14 +355,14 @@ void TDBGridVynExportAsText::StartLine() {
     if (AtLineStart)
         AtLineStart = false;
     else
-        Put("\r\n");
+        PutBytes("\r\n", 2);
 }
 
 void TDBGridVynExportAsText::StartCell() {
     if (AtCellStart)
         AtCellStart = false;
     else
-        Put(AnsiString(1, SeparatorChar()));
+        PutChar(SeparatorChar());
 }
 
 void TDBGridVynExportAsText::PutTitleRow(TColumnsVynList* columns) {
@@ -369,7 +370,7 @@ void TDBGridVynExportAsText::PutTitleRow(TColumnsVynList* columns) {
     AtCellStart = true;
     for (int i = 0; i < columns->Count(); ++i) {
         StartCell();
-        Put(CellText(columns->Items(i)->Title()->Caption()));
+        PutCellText(columns->Items(i)->Title()->Caption());
     }
 }
 
@@ -381,7 +382,7 @@ void TDBGridVynExportAsText::PutDataRow(TColumnsVynList* columns) {
 
 void TDBGridVynExportAsText::PutDataCell(TColumnVyn*, TColCellParamsVyn* params) {
     StartCell();
-    Put(CellText(params->Text));
+    PutCellText(params->Text);
 }
 
 void TDBGridVynExportAsText::PutFooterRow(TColumnsVynList* columns, int footerRow) {
@@ -393,11 +394,20 @@ void TDBGridVynExportAsText::PutFooterRow(TColumnsVynList* columns, int footerRo
 void TDBGridVynExportAsText::PutFooterCell(int, int, const AnsiString& text, TAlignment, TColor, TFont*,
                                            TColumnVyn*) {
     StartCell();
-    Put(CellText(text));
+    PutCellText(text);
 }
 
-AnsiString TDBGridVynExportAsCSV::CellText(const AnsiString& text) const {
-    return AnsiQuotedStr(text, '"');
+void TDBGridVynExportAsCSV::PutCellText(const AnsiString& text) {
+    // The bytes of AnsiQuotedStr(text, '"'), written piece by piece: no byte of
+    // a multi-byte character is a quote, so each quote byte is doubled.
+    PutChar('"');
+    std::size_t start = 0;
+    for (std::size_t quote; (quote = text.find('"', start)) != AnsiString::npos; start = quote + 1) {
+        PutBytes(text.data() + start, quote + 1 - start);
+        PutChar('"');
+    }
+    PutBytes(text.data() + start, text.size() - start);
+    PutChar('"');
 }
 
 // ---- XLS ------------------------------------------------------------------------------------------
@@ -410,6 +420,8 @@ constexpr std::uint16_t kBof = 0x0809, kLabel = 0x0204, kNumber = 0x0203, kRk = 
 constexpr std::int64_t kRkMin = -(std::int64_t{1} << 29), kRkMax = (std::int64_t{1} << 29) - 1;
 // Rows are numbered in 16 bits.
 constexpr int kXlsRows = 65536;
+// The most words a record's head is followed by (BOF's four).
+constexpr std::size_t kMaxRecordWords = 4;
 
 }  // namespace
 
@@ -419,36 +431,31 @@ void TDBGridVynExportAsXLS::SaveToStream(TStream* stream, bool allRows) {
     TDBGridVynExport::SaveToStream(stream, allRows);
 }
 
-void TDBGridVynExportAsXLS::StartRecord(std::uint16_t type) {
-    record_.clear();
-    AddWord(type);
-    AddWord(0);
+void TDBGridVynExportAsXLS::PutRecord(std::uint16_t type, std::initializer_list<std::uint16_t> words,
+                                      std::string_view data) {
+    // The head and the words go out in one write, the data in another.
+    std::array<std::uint8_t, 4 + 2 * kMaxRecordWords> head;
+    std::size_t size = 0;
+    auto add = [&](std::uint16_t word) {
+        head[size++] = static_cast<std::uint8_t>(word & 0xFF);
+        head[size++] = static_cast<std::uint8_t>(word >> 8);
+    };
+    add(type);
+    add(static_cast<std::uint16_t>(2 * words.size() + data.size()));
+    for (std::uint16_t word : words) add(word);
+    PutBytes(head.data(), size);
+    if (!data.empty()) PutBytes(data.data(), data.size());
 }
 
-void TDBGridVynExportAsXLS::AddWord(std::uint16_t value) {
-    record_.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    record_.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void TDBGridVynExportAsXLS::AddBytes(const void* bytes, std::size_t count) {
-    const auto* p = static_cast<const std::uint8_t*>(bytes);
-    record_.insert(record_.end(), p, p + count);
-}
-
-void TDBGridVynExportAsXLS::PutRecord() {
-    const auto length = static_cast<std::uint16_t>(record_.size() - 4);
-    record_[2] = static_cast<std::uint8_t>(length & 0xFF);
-    record_[3] = static_cast<std::uint8_t>(length >> 8);
-    PutBytes(record_.data(), record_.size());
-}
-
-void TDBGridVynExportAsXLS::StartCell(std::uint16_t type, std::uint16_t xf) {
+void TDBGridVynExportAsXLS::PutCellRecord(std::uint16_t type, std::uint16_t xf, std::optional<std::uint16_t> word,
+                                          std::string_view data) {
     // A row the format cannot number would overwrite the sheet's first rows.
     if (Row >= kXlsRows) throw EWriteError("XLS worksheets hold at most 65536 rows");
-    StartRecord(type);
-    AddWord(static_cast<std::uint16_t>(Row));
-    AddWord(static_cast<std::uint16_t>(Col));
-    AddWord(xf);
+    const auto row = static_cast<std::uint16_t>(Row), col = static_cast<std::uint16_t>(Col);
+    if (word)
+        PutRecord(type, {row, col, xf, *word}, data);
+    else
+        PutRecord(type, {row, col, xf}, data);
     if (Col + 1 == ExportedColumns()->Count()) {
         ++Row;
         Col = 0;
@@ -457,42 +464,25 @@ void TDBGridVynExportAsXLS::StartCell(std::uint16_t type, std::uint16_t xf) {
     }
 }
 
-void TDBGridVynExportAsXLS::BeginExport() {
-    StartRecord(kBof);
-    for (std::uint16_t word : {0x0000, 0x0010, 0x0000, 0x0000}) AddWord(word);
-    PutRecord();
-}
+void TDBGridVynExportAsXLS::BeginExport() { PutRecord(kBof, {0x0000, 0x0010, 0x0000, 0x0000}); }
 
-void TDBGridVynExportAsXLS::EndExport() {
-    StartRecord(kEof);
-    PutRecord();
-}
+void TDBGridVynExportAsXLS::EndExport() { PutRecord(kEof, {}); }
 
 void TDBGridVynExportAsXLS::PutLabel(const AnsiString& text) {
-    StartCell(kLabel, 0);
     const std::size_t length = std::min<std::size_t>(text.size(), 0xFFFF - 8);
-    AddWord(static_cast<std::uint16_t>(length));
-    AddBytes(text.data(), length);
-    PutRecord();
+    PutCellRecord(kLabel, 0, static_cast<std::uint16_t>(length), std::string_view(text.data(), length));
 }
 
 void TDBGridVynExportAsXLS::PutNumber(double value) {
-    StartCell(kNumber, 0);
-    AddBytes(&value, sizeof value);
-    PutRecord();
+    PutCellRecord(kNumber, 0, std::nullopt, std::string_view(reinterpret_cast<const char*>(&value), sizeof value));
 }
 
-void TDBGridVynExportAsXLS::PutBlank() {
-    StartCell(kBlank, 0x17);
-    PutRecord();
-}
+void TDBGridVynExportAsXLS::PutBlank() { PutCellRecord(kBlank, 0x17, std::nullopt); }
 
 void TDBGridVynExportAsXLS::PutInteger(std::int64_t value) {
     if (value < kRkMin || value > kRkMax) return PutNumber(static_cast<double>(value));
-    StartCell(kRk, 0);
     const auto rk = static_cast<std::uint32_t>(static_cast<std::int32_t>(value * 4 + 2));
-    AddBytes(&rk, sizeof rk);
-    PutRecord();
+    PutCellRecord(kRk, 0, std::nullopt, std::string_view(reinterpret_cast<const char*>(&rk), sizeof rk));
 }
 
 void TDBGridVynExportAsXLS::PutTitleRow(TColumnsVynList* columns) {

@@ -10,7 +10,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "datagrid/DBGridVyn.h"
@@ -58,6 +61,7 @@ protected:
     void Put(const AnsiString& text);
     void PutLine(const AnsiString& text) { Put(text + "\r\n"); }
     void PutBytes(const void* bytes, std::size_t count);
+    void PutChar(char c) { PutBytes(&c, 1); }
     // Adds the current record to the totals of the sum and count footers.
     void AccumulateFooters();
     // A sum or count footer's total as its field's type shows it.
@@ -119,8 +123,8 @@ protected:
     virtual void StartLine();
     // The separator before every cell of a line but the first.
     virtual void StartCell();
-    // A cell's text as the format writes it.
-    virtual AnsiString CellText(const AnsiString& text) const { return text; }
+    // Writes a cell's text as the format writes it.
+    virtual void PutCellText(const AnsiString& text) { Put(text); }
     virtual char SeparatorChar() const { return '\t'; }
 
     bool AtLineStart = true;
@@ -138,7 +142,7 @@ public:
     char Separator;
 
 protected:
-    AnsiString CellText(const AnsiString& text) const override;
+    void PutCellText(const AnsiString& text) override;
     char SeparatorChar() const override { return Separator; }
 };
 
@@ -160,20 +164,18 @@ public:
     int Col = 0;
 
 private:
-    // A record is built in record_: its type and length, then its data.
-    void StartRecord(std::uint16_t type);
-    void AddWord(std::uint16_t value);
-    void AddBytes(const void* bytes, std::size_t count);
-    void PutRecord();
-    // A cell record starts with its place and XF; the place advances.
-    // EWriteError past the 65,536 rows the format can number.
-    void StartCell(std::uint16_t type, std::uint16_t xf);
+    // Writes a record: its type and length, then `words` (at most four),
+    // then `data`.
+    void PutRecord(std::uint16_t type, std::initializer_list<std::uint16_t> words, std::string_view data = {});
+    // A cell record: the cell's place and XF, `word` if any, then `data`;
+    // the place advances. EWriteError past the 65,536 rows the format can
+    // number.
+    void PutCellRecord(std::uint16_t type, std::uint16_t xf, std::optional<std::uint16_t> word,
+                       std::string_view data = {});
     void PutLabel(const AnsiString& text);
     void PutNumber(double value);
     void PutBlank();
     void PutInteger(std::int64_t value);
-
-    std::vector<std::uint8_t> record_;
 };
 
 // An HTML 3.2 page holding one table.
