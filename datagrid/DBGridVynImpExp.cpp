@@ -138,12 +138,15 @@ void TDBGridVynExport::PutDataRow(TColumnsVynList* columns) {
     TFont font;
     for (int i = 0; i < columns->Count(); ++i) {
         TColumnVyn* column = columns->Items(i);
-        font.Assign(column->Font());
+        // The handlers get a scratch copy of the column's font to change;
+        // without them the column's own font serves, unchanged.
+        const bool handled = grid_->OnGetCellParams() || column->OnGetCellParams();
+        if (handled) font.Assign(column->Font());
         TColCellParamsVyn* params = cellParams_.get();
         params->Row = -1;
         params->Col = -1;
         params->State = {};
-        params->Font = &font;
+        params->Font = handled ? &font : column->Font();
         params->Background = column->Color();
         params->Alignment = column->Alignment();
         params->ImageIndex = column->CellImageIndex();
@@ -348,21 +351,30 @@ void TTitleLevelsVyn::TitleCellSpan(int level, int column, int& colSpan, int& ro
 
 void TDBGridVynExportAsText::SaveToStream(TStream* stream, bool allRows) {
     AtLineStart = true;
+    line_.clear();
     TDBGridVynExport::SaveToStream(stream, allRows);
 }
 
+void TDBGridVynExportAsText::EndExport() { PutGatheredLine(); }
+
+void TDBGridVynExportAsText::PutGatheredLine() {
+    PutBytes(line_.data(), line_.size());
+    line_.clear();
+}
+
 void TDBGridVynExportAsText::StartLine() {
+    PutGatheredLine();
     if (AtLineStart)
         AtLineStart = false;
     else
-        PutBytes("\r\n", 2);
+        line_ += "\r\n";
 }
 
 void TDBGridVynExportAsText::StartCell() {
     if (AtCellStart)
         AtCellStart = false;
     else
-        PutChar(SeparatorChar());
+        line_ += SeparatorChar();
 }
 
 void TDBGridVynExportAsText::PutTitleRow(TColumnsVynList* columns) {
@@ -398,16 +410,16 @@ void TDBGridVynExportAsText::PutFooterCell(int, int, const AnsiString& text, TAl
 }
 
 void TDBGridVynExportAsCSV::PutCellText(const AnsiString& text) {
-    // The bytes of AnsiQuotedStr(text, '"'), written piece by piece: no byte of
-    // a multi-byte character is a quote, so each quote byte is doubled.
-    PutChar('"');
+    // The bytes of AnsiQuotedStr(text, '"') without a string of its own: no
+    // byte of a multi-byte character is a quote, so each quote byte is doubled.
+    line_ += '"';
     std::size_t start = 0;
     for (std::size_t quote; (quote = text.find('"', start)) != AnsiString::npos; start = quote + 1) {
-        PutBytes(text.data() + start, quote + 1 - start);
-        PutChar('"');
+        line_.append(text, start, quote + 1 - start);
+        line_ += '"';
     }
-    PutBytes(text.data() + start, text.size() - start);
-    PutChar('"');
+    line_.append(text, start);
+    line_ += '"';
 }
 
 // ---- XLS ------------------------------------------------------------------------------------------

@@ -61,7 +61,6 @@ protected:
     void Put(const AnsiString& text);
     void PutLine(const AnsiString& text) { Put(text + "\r\n"); }
     void PutBytes(const void* bytes, std::size_t count);
-    void PutChar(char c) { PutBytes(&c, 1); }
     // Adds the current record to the totals of the sum and count footers.
     void AccumulateFooters();
     // A sum or count footer's total as its field's type shows it.
@@ -105,11 +104,12 @@ private:
 };
 
 // Tab-separated lines: CR LF between lines, none after the last, nothing
-// quoted or escaped.
+// quoted or escaped. A line is gathered and written whole.
 class TDBGridVynExportAsText : public TDBGridVynExport {
     SERVIORA_CLASS(TDBGridVynExportAsText, TDBGridVynExport)
 public:
     TDBGridVynExportAsText() = default;
+    void EndExport() override;
     void PutTitleRow(TColumnsVynList* columns) override;
     void PutDataRow(TColumnsVynList* columns) override;
     void PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) override;
@@ -123,12 +123,15 @@ protected:
     virtual void StartLine();
     // The separator before every cell of a line but the first.
     virtual void StartCell();
-    // Writes a cell's text as the format writes it.
-    virtual void PutCellText(const AnsiString& text) { Put(text); }
+    // Adds a cell's text to the line as the format writes it.
+    virtual void PutCellText(const AnsiString& text) { line_ += text; }
     virtual char SeparatorChar() const { return '\t'; }
+    void PutGatheredLine();
 
     bool AtLineStart = true;
     bool AtCellStart = true;
+    // The line being gathered, with the line break before it.
+    AnsiString line_;
 };
 
 // The separator new CSV exporters take (";" at start).
