@@ -2,7 +2,6 @@
 // points) and the text, CSV and XLS formats.
 #include "datagrid/DBGridVynImpExp.h"
 
-#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -432,31 +431,34 @@ constexpr std::uint16_t kBof = 0x0809, kLabel = 0x0204, kNumber = 0x0203, kRk = 
 constexpr std::int64_t kRkMin = -(std::int64_t{1} << 29), kRkMax = (std::int64_t{1} << 29) - 1;
 // Rows are numbered in 16 bits.
 constexpr int kXlsRows = 65536;
-// The most words a record's head is followed by (BOF's four).
-constexpr std::size_t kMaxRecordWords = 4;
 
 }  // namespace
 
 void TDBGridVynExportAsXLS::SaveToStream(TStream* stream, bool allRows) {
     Row = 0;
     Col = 0;
+    records_.clear();
     TDBGridVynExport::SaveToStream(stream, allRows);
 }
 
 void TDBGridVynExportAsXLS::PutRecord(std::uint16_t type, std::initializer_list<std::uint16_t> words,
                                       std::string_view data) {
-    // The head and the words go out in one write, the data in another.
-    std::array<std::uint8_t, 4 + 2 * kMaxRecordWords> head;
-    std::size_t size = 0;
-    auto add = [&](std::uint16_t word) {
-        head[size++] = static_cast<std::uint8_t>(word & 0xFF);
-        head[size++] = static_cast<std::uint8_t>(word >> 8);
+    const std::size_t start = records_.size();
+    records_.resize(start + 4 + 2 * words.size() + data.size());
+    std::uint8_t* at = records_.data() + start;
+    auto add = [&at](std::uint16_t word) {
+        *at++ = static_cast<std::uint8_t>(word & 0xFF);
+        *at++ = static_cast<std::uint8_t>(word >> 8);
     };
     add(type);
     add(static_cast<std::uint16_t>(2 * words.size() + data.size()));
     for (std::uint16_t word : words) add(word);
-    PutBytes(head.data(), size);
-    if (!data.empty()) PutBytes(data.data(), data.size());
+    if (!data.empty()) std::memcpy(at, data.data(), data.size());
+}
+
+void TDBGridVynExportAsXLS::PutGatheredRecords() {
+    PutBytes(records_.data(), records_.size());
+    records_.clear();
 }
 
 void TDBGridVynExportAsXLS::PutCellRecord(std::uint16_t type, std::uint16_t xf, std::optional<std::uint16_t> word,
@@ -471,6 +473,7 @@ void TDBGridVynExportAsXLS::PutCellRecord(std::uint16_t type, std::uint16_t xf, 
     if (Col + 1 == ExportedColumns()->Count()) {
         ++Row;
         Col = 0;
+        PutGatheredRecords();
     } else {
         ++Col;
     }
@@ -478,7 +481,10 @@ void TDBGridVynExportAsXLS::PutCellRecord(std::uint16_t type, std::uint16_t xf, 
 
 void TDBGridVynExportAsXLS::BeginExport() { PutRecord(kBof, {0x0000, 0x0010, 0x0000, 0x0000}); }
 
-void TDBGridVynExportAsXLS::EndExport() { PutRecord(kEof, {}); }
+void TDBGridVynExportAsXLS::EndExport() {
+    PutRecord(kEof, {});
+    PutGatheredRecords();
+}
 
 void TDBGridVynExportAsXLS::PutLabel(const AnsiString& text) {
     const std::size_t length = std::min<std::size_t>(text.size(), 0xFFFF - 8);

@@ -167,11 +167,11 @@ public:
     int Col = 0;
 
 private:
-    // Writes a record: its type and length, then `words` (at most four),
-    // then `data`.
+    // Adds a record to those gathered: its type and length, then `words`,
+    // then `data`. The records are written a worksheet row at a time.
     void PutRecord(std::uint16_t type, std::initializer_list<std::uint16_t> words, std::string_view data = {});
     // A cell record: the cell's place and XF, `word` if any, then `data`;
-    // the place advances. EWriteError past the 65,536 rows the format can
+    // the place advances, and the row is written when it is complete. EWriteError past the 65,536 rows the format can
     // number.
     void PutCellRecord(std::uint16_t type, std::uint16_t xf, std::optional<std::uint16_t> word,
                        std::string_view data = {});
@@ -179,6 +179,9 @@ private:
     void PutNumber(double value);
     void PutBlank();
     void PutInteger(std::int64_t value);
+    void PutGatheredRecords();
+
+    std::vector<std::uint8_t> records_;
 };
 
 // An HTML 3.2 page holding one table.
