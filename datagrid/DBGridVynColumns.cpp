@@ -102,9 +102,8 @@ void TColumnVyn::InvalidateGrid() const {
 
 // ---- Field ------------------------------------------------------------------------
 
-TField* TColumnVyn::BoundField() const {
-    // Asked for many times per cell: a bound field answers before the owner's lookup.
-    if (field_ || fieldName_.empty()) return field_;
+TField* TColumnVyn::FindBoundField() const {
+    if (fieldName_.empty()) return field_;
     TCustomDBGridVyn* grid = OwnerGrid();
     if (!grid) return field_;
     TDataSet* dataSet = grid->DataLink()->DataSet();

@@ -510,7 +510,8 @@ void TDBGridVynExportAsXLS::PutTitleRow(TColumnsVynList* columns) {
 void TDBGridVynExportAsXLS::PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) {
     TField* field = column->BoundField();
     if (!field) return PutBlank();
-    if (column->ValueKind() == cvkKeyList) return PutLabel(params->Text);
+    // Only a column with a key list shows key-list texts; its kind is asked only then.
+    if (column->KeyList()->Count() > 0 && column->ValueKind() == cvkKeyList) return PutLabel(params->Text);
     if (field->IsNull()) return PutBlank();
     switch (field->DataType()) {
         case ftSmallint:
