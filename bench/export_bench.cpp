@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -58,12 +59,17 @@ struct ExportedList {
     std::unique_ptr<TDBGridVyn> grid;
 };
 
+// The exports' folder, removed at exit: the exported files are large.
 std::string Folder() {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/serviora-export-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    return folder;
+    static const struct Made {
+        Made() {
+            char pattern[] = "/tmp/serviora-export-XXXXXX";
+            path = mkdtemp(pattern);
+        }
+        ~Made() { std::filesystem::remove_all(path); }
+        std::string path;
+    } folder;
+    return folder.path;
 }
 
 bool HaveSoffice() { return std::system("command -v soffice > /dev/null 2>&1") == 0; }

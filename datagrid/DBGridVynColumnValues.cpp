@@ -82,15 +82,19 @@ TColumnValueKindVyn TColumnVyn::ValueKind() const {
 
 AnsiString TColumnVyn::CellDisplayText() const {
     TField* field = BoundField();
-    if (!field || ValueKind() == cvkImageList) return AnsiString();
+    if (!field) return AnsiString();
+    const TColumnValueKindVyn kind = ValueKind();
+    if (kind == cvkImageList) return AnsiString();
     if (KeyList()->Count() > 0) {
         const int index = KeyList()->IndexOf(field->Text());
         if (index >= 0 && index < PickList()->Count()) return PickList()->Strings(index);
         return EntryAt(PickList(), NotInKeyListIndex());
     }
-    TCustomDBGridVyn* grid = OwnerGrid();
-    if (grid && grid->DrawMemoText() && field->DataType() == ftMemo) return field->AsString();
-    if (ValueKind() == cvkLookup && DropDownSpecRow()->Visible()) {
+    if (field->DataType() == ftMemo) {
+        TCustomDBGridVyn* grid = OwnerGrid();
+        if (grid && grid->DrawMemoText()) return field->AsString();
+    }
+    if (kind == cvkLookup && DropDownSpecRow()->Visible()) {
         TDataSet* dataSet = field->DataSet();
         const Variant keys = dataSet ? dataSet->FieldValues(field->KeyFields()) : Null();
         const bool lookupPresent = field->LookupDataSet() && field->LookupDataSet()->Active() && !field->IsNull();

@@ -79,8 +79,10 @@ TColumnVyn::~TColumnVyn() {
 }
 
 TCustomDBGridVyn* TColumnVyn::OwnerGrid() const {
-    auto* columns = dynamic_cast<TDBGridColumnsVyn*>(Collection());
-    return columns ? columns->Grid() : nullptr;
+    // Asked for several times per painted or exported cell: the class chain is cheaper than a dynamic cast.
+    TCollection* collection = Collection();
+    if (!collection || !collection->InheritsFrom(TDBGridColumnsVyn::StaticClass())) return nullptr;
+    return static_cast<TDBGridColumnsVyn*>(collection)->Grid();
 }
 
 TColumnDefValuesVyn* TColumnVyn::DefValues() const {
@@ -100,9 +102,8 @@ void TColumnVyn::InvalidateGrid() const {
 
 // ---- Field ------------------------------------------------------------------------
 
-TField* TColumnVyn::BoundField() const {
-    // Asked for every cell painted or exported: a bound field answers at once.
-    if (field_ || fieldName_.empty()) return field_;
+TField* TColumnVyn::FindBoundField() const {
+    if (fieldName_.empty()) return field_;
     TCustomDBGridVyn* grid = OwnerGrid();
     if (!grid) return field_;
     TDataSet* dataSet = grid->DataLink()->DataSet();

@@ -281,7 +281,8 @@ public:
     TColumnDefValuesVyn* DefValues() const;
 
     // ---- Field ----------------------------------------------------------------------
-    TField* BoundField() const;
+    // Asked for many times per cell: a bound field answers inline.
+    TField* BoundField() const { return field_ ? field_ : FindBoundField(); }
     virtual void BindField(TField* field);
 
     // How the field's value shows and changes: as text, pick-list text,
@@ -483,6 +484,8 @@ private:
     // Repaints the grid (when in one).
     void InvalidateGrid() const;
     TField* AutoColumnField() const;
+    // The field named by FieldName in the grid's open dataset, kept once found.
+    TField* FindBoundField() const;
     // The column font's width of "0", overhang and average character width.
     struct FontMetrics {
         int zeroWidth;

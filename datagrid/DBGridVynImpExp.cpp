@@ -138,15 +138,17 @@ void TDBGridVynExport::PutDataRow(TColumnsVynList* columns) {
     for (int i = 0; i < columns->Count(); ++i) {
         TColumnVyn* column = columns->Items(i);
         // Formatting every cell's look and text is most of an export's time:
-        // only what the format or an event reads is filled.
+        // only what the format or an event reads is filled. The handlers get
+        // a scratch copy of the column's font to change; without them the
+        // column's own font serves, unchanged.
         const bool hooked = grid_->OnGetCellParams() || column->OnGetCellParams();
         TColCellParamsVyn* params = cellParams_.get();
         params->Row = -1;
         params->Col = -1;
         params->State = {};
-        params->Font = &font;
+        params->Font = hooked ? &font : column->Font();
         if (hooked || ReadsCellLook()) {
-            font.Assign(column->Font());
+            if (hooked) font.Assign(column->Font());
             params->Background = column->Color();
             params->Alignment = column->Alignment();
             params->ImageIndex = column->CellImageIndex();
@@ -352,23 +354,30 @@ void TTitleLevelsVyn::TitleCellSpan(int level, int column, int& colSpan, int& ro
 
 void TDBGridVynExportAsText::SaveToStream(TStream* stream, bool allRows) {
     AtLineStart = true;
+    line_.clear();
     TDBGridVynExport::SaveToStream(stream, allRows);
 }
 
+void TDBGridVynExportAsText::EndExport() { PutGatheredLine(); }
+
+void TDBGridVynExportAsText::PutGatheredLine() {
+    PutBytes(line_.data(), line_.size());
+    line_.clear();
+}
+
 void TDBGridVynExportAsText::StartLine() {
+    PutGatheredLine();
     if (AtLineStart)
         AtLineStart = false;
     else
-        Put("\r\n");
+        line_ += "\r\n";
 }
 
 void TDBGridVynExportAsText::StartCell() {
     if (AtCellStart)
         AtCellStart = false;
-    else {
-        const char separator = SeparatorChar();
-        PutBytes(&separator, 1);
-    }
+    else
+        line_ += SeparatorChar();
 }
 
 void TDBGridVynExportAsText::PutTitleRow(TColumnsVynList* columns) {
@@ -404,12 +413,16 @@ void TDBGridVynExportAsText::PutFooterCell(int, int, const AnsiString& text, TAl
 }
 
 void TDBGridVynExportAsCSV::PutCellText(const AnsiString& text) {
-    // Most texts hold no quote: written between quotes as they are.
-    if (text.find('"') != AnsiString::npos) return Put(AnsiQuotedStr(text, '"'));
-    const char quote = '"';
-    PutBytes(&quote, 1);
-    PutBytes(text.data(), text.size());
-    PutBytes(&quote, 1);
+    // The bytes of AnsiQuotedStr(text, '"') without a string of its own: no
+    // byte of a multi-byte character is a quote, so each quote byte is doubled.
+    line_ += '"';
+    std::size_t start = 0;
+    for (std::size_t quote; (quote = text.find('"', start)) != AnsiString::npos; start = quote + 1) {
+        line_.append(text, start, quote + 1 - start);
+        line_ += '"';
+    }
+    line_.append(text, start);
+    line_ += '"';
 }
 
 // ---- XLS ------------------------------------------------------------------------------------------
@@ -428,43 +441,43 @@ constexpr int kXlsRows = 65536;
 void TDBGridVynExportAsXLS::SaveToStream(TStream* stream, bool allRows) {
     Row = 0;
     Col = 0;
+    records_.clear();
     TDBGridVynExport::SaveToStream(stream, allRows);
 }
 
-void TDBGridVynExportAsXLS::StartRecord(std::uint16_t type) {
-    record_.clear();
-    AddWord(type);
-    AddWord(0);
+void TDBGridVynExportAsXLS::PutRecord(std::uint16_t type, std::initializer_list<std::uint16_t> words,
+                                      std::string_view data) {
+    const std::size_t start = records_.size();
+    records_.resize(start + 4 + 2 * words.size() + data.size());
+    std::uint8_t* at = records_.data() + start;
+    auto add = [&at](std::uint16_t word) {
+        *at++ = static_cast<std::uint8_t>(word & 0xFF);
+        *at++ = static_cast<std::uint8_t>(word >> 8);
+    };
+    add(type);
+    add(static_cast<std::uint16_t>(2 * words.size() + data.size()));
+    for (std::uint16_t word : words) add(word);
+    if (!data.empty()) std::memcpy(at, data.data(), data.size());
 }
 
-void TDBGridVynExportAsXLS::AddWord(std::uint16_t value) {
-    record_.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    record_.push_back(static_cast<std::uint8_t>(value >> 8));
+void TDBGridVynExportAsXLS::PutGatheredRecords() {
+    PutBytes(records_.data(), records_.size());
+    records_.clear();
 }
 
-void TDBGridVynExportAsXLS::AddBytes(const void* bytes, std::size_t count) {
-    const auto* p = static_cast<const std::uint8_t*>(bytes);
-    record_.insert(record_.end(), p, p + count);
-}
-
-void TDBGridVynExportAsXLS::PutRecord(const void* tail, std::size_t tailSize) {
-    const auto length = static_cast<std::uint16_t>(record_.size() - 4 + tailSize);
-    record_[2] = static_cast<std::uint8_t>(length & 0xFF);
-    record_[3] = static_cast<std::uint8_t>(length >> 8);
-    PutBytes(record_.data(), record_.size());
-    if (tailSize > 0) PutBytes(tail, tailSize);
-}
-
-void TDBGridVynExportAsXLS::StartCell(std::uint16_t type, std::uint16_t xf) {
+void TDBGridVynExportAsXLS::PutCellRecord(std::uint16_t type, std::uint16_t xf, std::optional<std::uint16_t> word,
+                                          std::string_view data) {
     // A row the format cannot number would overwrite the sheet's first rows.
     if (Row >= kXlsRows) throw EWriteError("XLS worksheets hold at most 65536 rows");
-    StartRecord(type);
-    AddWord(static_cast<std::uint16_t>(Row));
-    AddWord(static_cast<std::uint16_t>(Col));
-    AddWord(xf);
+    const auto row = static_cast<std::uint16_t>(Row), col = static_cast<std::uint16_t>(Col);
+    if (word)
+        PutRecord(type, {row, col, xf, *word}, data);
+    else
+        PutRecord(type, {row, col, xf}, data);
     if (Col + 1 == ExportedColumns()->Count()) {
         ++Row;
         Col = 0;
+        PutGatheredRecords();
     } else {
         ++Col;
     }
@@ -473,40 +486,29 @@ void TDBGridVynExportAsXLS::StartCell(std::uint16_t type, std::uint16_t xf) {
 void TDBGridVynExportAsXLS::BeginExport() {
     columnCells_.clear();
     for (int i = 0; i < ExportedColumns()->Count(); ++i) columnCells_.push_back(ColumnCellsOf(ExportedColumns()->Items(i)));
-    StartRecord(kBof);
-    for (std::uint16_t word : {0x0000, 0x0010, 0x0000, 0x0000}) AddWord(word);
-    PutRecord();
+    PutRecord(kBof, {0x0000, 0x0010, 0x0000, 0x0000});
 }
 
 void TDBGridVynExportAsXLS::EndExport() {
-    StartRecord(kEof);
-    PutRecord();
+    PutRecord(kEof, {});
+    PutGatheredRecords();
 }
 
 void TDBGridVynExportAsXLS::PutLabel(const AnsiString& text) {
-    StartCell(kLabel, 0);
     const std::size_t length = std::min<std::size_t>(text.size(), 0xFFFF - 8);
-    AddWord(static_cast<std::uint16_t>(length));
-    PutRecord(text.data(), length);
+    PutCellRecord(kLabel, 0, static_cast<std::uint16_t>(length), std::string_view(text.data(), length));
 }
 
 void TDBGridVynExportAsXLS::PutNumber(double value) {
-    StartCell(kNumber, 0);
-    AddBytes(&value, sizeof value);
-    PutRecord();
+    PutCellRecord(kNumber, 0, std::nullopt, std::string_view(reinterpret_cast<const char*>(&value), sizeof value));
 }
 
-void TDBGridVynExportAsXLS::PutBlank() {
-    StartCell(kBlank, 0x17);
-    PutRecord();
-}
+void TDBGridVynExportAsXLS::PutBlank() { PutCellRecord(kBlank, 0x17, std::nullopt); }
 
 void TDBGridVynExportAsXLS::PutInteger(std::int64_t value) {
     if (value < kRkMin || value > kRkMax) return PutNumber(static_cast<double>(value));
-    StartCell(kRk, 0);
     const auto rk = static_cast<std::uint32_t>(static_cast<std::int32_t>(value * 4 + 2));
-    AddBytes(&rk, sizeof rk);
-    PutRecord();
+    PutCellRecord(kRk, 0, std::nullopt, std::string_view(reinterpret_cast<const char*>(&rk), sizeof rk));
 }
 
 void TDBGridVynExportAsXLS::PutTitleRow(TColumnsVynList* columns) {

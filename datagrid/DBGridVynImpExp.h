@@ -10,7 +10,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "datagrid/DBGridVyn.h"
@@ -107,11 +110,12 @@ private:
 };
 
 // Tab-separated lines: CR LF between lines, none after the last, nothing
-// quoted or escaped.
+// quoted or escaped. A line is gathered and written whole.
 class TDBGridVynExportAsText : public TDBGridVynExport {
     SERVIORA_CLASS(TDBGridVynExportAsText, TDBGridVynExport)
 public:
     TDBGridVynExportAsText() = default;
+    void EndExport() override;
     void PutTitleRow(TColumnsVynList* columns) override;
     void PutDataRow(TColumnsVynList* columns) override;
     void PutDataCell(TColumnVyn* column, TColCellParamsVyn* params) override;
@@ -125,13 +129,16 @@ protected:
     virtual void StartLine();
     // The separator before every cell of a line but the first.
     virtual void StartCell();
-    // Writes a cell's text as the format has it.
-    virtual void PutCellText(const AnsiString& text) { Put(text); }
+    // Adds a cell's text to the line as the format writes it.
+    virtual void PutCellText(const AnsiString& text) { line_ += text; }
     virtual char SeparatorChar() const { return '\t'; }
     bool ReadsCellLook() const override { return false; }
+    void PutGatheredLine();
 
     bool AtLineStart = true;
     bool AtCellStart = true;
+    // The line being gathered, with the line break before it.
+    AnsiString line_;
 };
 
 // The separator new CSV exporters take (";" at start).
@@ -169,20 +176,19 @@ public:
     int Col = 0;
 
 private:
-    // A record is built in record_: its type and length, then its data.
-    void StartRecord(std::uint16_t type);
-    void AddWord(std::uint16_t value);
-    void AddBytes(const void* bytes, std::size_t count);
-    // Writes the record, its length set; `tail` (a label's text) follows
-    // record_ as the rest of its data, written from where it lies.
-    void PutRecord(const void* tail = nullptr, std::size_t tailSize = 0);
-    // A cell record starts with its place and XF; the place advances.
-    // EWriteError past the 65,536 rows the format can number.
-    void StartCell(std::uint16_t type, std::uint16_t xf);
+    // Adds a record to those gathered: its type and length, then `words`,
+    // then `data`. The records are written a worksheet row at a time.
+    void PutRecord(std::uint16_t type, std::initializer_list<std::uint16_t> words, std::string_view data = {});
+    // A cell record: the cell's place and XF, `word` if any, then `data`;
+    // the place advances, and the row is written when it is complete. EWriteError past the 65,536 rows the format can
+    // number.
+    void PutCellRecord(std::uint16_t type, std::uint16_t xf, std::optional<std::uint16_t> word,
+                       std::string_view data = {});
     void PutLabel(const AnsiString& text);
     void PutNumber(double value);
     void PutBlank();
     void PutInteger(std::int64_t value);
+    void PutGatheredRecords();
     // The record a data cell of the column takes in the current record:
     // by its field's type, blank for a null value. What a column takes is
     // found once per export (columnCells_, by exported column).
@@ -199,7 +205,7 @@ private:
     mutable TColumnVyn* decidedColumn_ = nullptr;
     mutable CellRecord decidedRecord_ = CellRecord::Blank;
 
-    std::vector<std::uint8_t> record_;
+    std::vector<std::uint8_t> records_;
 };
 
 // An HTML 3.2 page holding one table.

@@ -311,7 +311,7 @@ TFloatValue TFloatValue::FromDouble(double value) {
                                 kDoubleDigits - 1);
     std::string_view text(buffer, std::size_t(result.ptr - buffer));
     std::size_t e = text.find('e');
-    v.digits_ = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
+    v.digits_.assign(1, text[0]).append(text.substr(2, e - 2));
     int exponent10 = 0;
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent10);
     v.exponent_ = exponent10 + 1;
