@@ -187,6 +187,8 @@ class TFloatingFooter;
 class THTMLHintWindow;
 class TTimer;
 class TFooterPanel;
+class TSearchFooter;
+class TSearchPanel;
 class TGridEditors;
 class TBavStringGridCheck;
 
@@ -252,6 +254,25 @@ public:
     TFloatingFooter* FloatingFooter() const { return floatingFooter_.get(); }
     void SetFloatingFooter(TFloatingFooter* v);
     TFooterPanel* FooterPanel() const { return footerPanel_; }
+    TSearchFooter* SearchFooter() const { return searchFooter_.get(); }
+    void SetSearchFooter(TSearchFooter* v);
+    TSearchPanel* SearchPanel() const { return searchPanel_; }
+    // Applies the search footer's options to its panel.
+    void UpdateSearchFooter();
+    // The panel and its options, bound to each other through the grid.
+    void CreateSearchFooter();
+    void SearchFooterFind(bool backward);
+    void KeepCurrentRowAboveSearchPanel();
+    // Scrolls down while the current cell reaches into the visible panel.
+    void KeepCurrentCellAboveSearchPanel();
+    // The search panel's handlers: search while typing, find next and
+    // previous from the last found cell, highlight and close.
+    void SearchFooterTextChanged(TObject* sender);
+    void SearchFooterFindNext(TObject* sender);
+    void SearchFooterFindPrev(TObject* sender);
+    void SearchFooterHighlight(TObject* sender);
+    void SearchFooterClose(TObject* sender);
+    void FindCellWithProgress(TGridCoord start, const AnsiString& text, TGridCoord& found, TGridFindOptions options);
 
     // ---- Hooks ----
     void GetCellFormat(int col, int row, TFont* font, TBrush* brush, TColor& colorTo, TAlignment& alignment,
@@ -1461,6 +1482,8 @@ private:
     bool themes_ = false;
     std::unique_ptr<TFloatingFooter> floatingFooter_;
     TFooterPanel* footerPanel_ = nullptr;
+    std::unique_ptr<TSearchFooter> searchFooter_;
+    TSearchPanel* searchPanel_ = nullptr;
     TCustomCellDrawEvent onCustomCellDraw_;
     TGridColorEvent onGetCellPrintColor_;
     TGridBorderEvent onGetCellPrintBorder_;
