@@ -429,8 +429,8 @@ void TBavGridButton::SetDown(bool v) {
 
 void TBavGridButton::UpdateExclusive() {
     if (groupIndex_ == 0 || !Parent()) return;
-    TMessage message{CM_BUTTONPRESSED, WPARAM(groupIndex_), LPARAM(this), 0};
-    for (int i = 0; i < Parent()->ControlCount(); ++i) Parent()->Controls(i)->Dispatch(message);
+    for (int i = 0; i < Parent()->ControlCount(); ++i)
+        Parent()->Controls(i)->Perform(CM_BUTTONPRESSED, WPARAM(groupIndex_), LPARAM(this));
 }
 
 void TBavGridButton::ButtonPressed(TMessage& message) {
