@@ -15,6 +15,7 @@
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGridDragDrop.h"
 #include "stringgrid/BavRichEdit.h"
+#include "stringgrid/BavSearchFooter.h"
 #include "stringgrid/BavUtil.h"
 #include "stringgrid/editors/GridEditors.h"
 #include "stringgrid/editors/bqgcheck.h"
@@ -84,6 +85,7 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     // Parented at once, so the panel's window comes and goes with the grid's.
     footerPanel_->SetParent(this);
     footerPanel_->SetVisible(false);
+    CreateSearchFooter();
     floatingFooter_ = std::make_unique<TFloatingFooter>(this);
     fixedGradientTo_ = TColor(ColorToRGB(clBtnFace));
     themes_ = xpvs::ThemesActive();
@@ -163,6 +165,7 @@ TBavStringGrid::~TBavStringGrid() {
 void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("Bands", &TBavStringGrid::Bands, &TBavStringGrid::SetBands);
     p.Property("FloatingFooter", &TBavStringGrid::FloatingFooter, &TBavStringGrid::SetFloatingFooter);
+    p.Property("SearchFooter", &TBavStringGrid::SearchFooter, &TBavStringGrid::SetSearchFooter);
     p.Property("ColumnHeaders", &TBavStringGrid::ColumnHeaders, &TBavStringGrid::SetColumnHeaders);
     p.Property("RowHeaders", &TBavStringGrid::RowHeaders, &TBavStringGrid::SetRowHeaders);
     p.Property("LookupItems", &TBavStringGrid::LookupItems, &TBavStringGrid::SetLookupItems);

@@ -187,7 +187,10 @@ class TFloatingFooter;
 class THTMLHintWindow;
 class TTimer;
 class TFooterPanel;
+class TSearchFooter;
+class TSearchPanel;
 class TGridEditors;
+class TGridTransEdit;
 class TBavStringGridCheck;
 
 class TBavStringGrid : public TBaseGrid, public IComponentStyle {
@@ -252,6 +255,30 @@ public:
     TFloatingFooter* FloatingFooter() const { return floatingFooter_.get(); }
     void SetFloatingFooter(TFloatingFooter* v);
     TFooterPanel* FooterPanel() const { return footerPanel_; }
+    TSearchFooter* SearchFooter() const { return searchFooter_.get(); }
+    void SetSearchFooter(TSearchFooter* v);
+    TSearchPanel* SearchPanel() const { return searchPanel_; }
+    // Opens the editor of fixed cells over (col, row) with its display
+    // text, unless the open one refuses to commit or the can-edit hook
+    // allows the cell.
+    void EditFixedCell(int col, int row);
+    TGridTransEdit* FixedCellEditor() const { return fixedCellEditor_; }
+    // Applies the search footer's options to its panel.
+    void UpdateSearchFooter();
+    // The panel and its options, bound to each other through the grid.
+    void CreateSearchFooter();
+    void SearchFooterFind(bool backward);
+    void KeepCurrentRowAboveSearchPanel();
+    // Scrolls down while the current cell reaches into the visible panel.
+    void KeepCurrentCellAboveSearchPanel();
+    // The search panel's handlers: search while typing, find next and
+    // previous from the last found cell, highlight and close.
+    void SearchFooterTextChanged(TObject* sender);
+    void SearchFooterFindNext(TObject* sender);
+    void SearchFooterFindPrev(TObject* sender);
+    void SearchFooterHighlight(TObject* sender);
+    void SearchFooterClose(TObject* sender);
+    void FindCellWithProgress(TGridCoord start, const AnsiString& text, TGridCoord& found, TGridFindOptions options);
 
     // ---- Hooks ----
     void GetCellFormat(int col, int row, TFont* font, TBrush* brush, TColor& colorTo, TAlignment& alignment,
@@ -1345,6 +1372,9 @@ private:
     // The combo editor's selection and edit changes as OnComboChange.
     void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
+    // The platform's press, then the fixed-cell editor for a press in a
+    // fixed row or column that opens it.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
     void RowMoved(int fromIndex, int toIndex) override;
     void ApplyRowHeaders();
@@ -1461,6 +1491,8 @@ private:
     bool themes_ = false;
     std::unique_ptr<TFloatingFooter> floatingFooter_;
     TFooterPanel* footerPanel_ = nullptr;
+    std::unique_ptr<TSearchFooter> searchFooter_;
+    TSearchPanel* searchPanel_ = nullptr;
     TCustomCellDrawEvent onCustomCellDraw_;
     TGridColorEvent onGetCellPrintColor_;
     TGridBorderEvent onGetCellPrintBorder_;
@@ -1655,6 +1687,10 @@ private:
     bool NodeGlyphPress(int col, int row, int x);
     void DrawFixedCellEdge(const TRect& rect, UINT edge);
     void PressFixedCell(int col, int row);
+    // Whether the fixed-cell editing of MouseActions opens on `kind` in the
+    // fixed row or column of (col, row).
+    bool FixedCellEdits(TGridFixedCellEdit kind, int col, int row) const;
+    TGridTransEdit* fixedCellEditor_ = nullptr;
     void ReleaseFixedCell();
     bool fixedAsButtons_ = false, fixedCellPressed_ = false;
     TRect pressedFixedRect_{};

@@ -4,10 +4,14 @@
 
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/BavGridButton.h"
+#include "stringgrid/BavSearchFooter.h"
 #include "stringgrid/themes/BavXPVS.h"
 
 void TBavStringGrid::SetAutoThemeAdapt(bool v) {
     autoThemeAdapt_ = v;
+    searchFooter_->SetAutoThemeAdapt(v);
+    UpdateSearchFooter();
     if (v) ApplyThemeColorScheme();
     RepaintUnlocked();
 }
@@ -68,16 +72,7 @@ void TBavStringGrid::SetComponentStyle(int style) {
     Invalidate();
 }
 
-int TBavStringGrid::DetectXPColorScheme() const {
-    if (!xpvs::ThemesActive()) return 0;
-    wchar_t file[255] = {}, color[255] = {}, size[255] = {};
-    xpvs::Theme().GetCurrentThemeName(file, 255, color, 255, size, 255);
-    const std::wstring scheme = color;
-    if (scheme == L"NormalColor") return 1;
-    if (scheme == L"HomeStead") return 2;
-    if (scheme == L"Metallic") return 3;
-    return 0;
-}
+int TBavStringGrid::DetectXPColorScheme() const { return GetXPColorScheme(); }
 
 void TBavStringGrid::ApplyXPSchemeColors(int scheme) {
     switch (scheme) {

@@ -164,6 +164,7 @@ void TBavStringGrid::DoubleClick(int x, int y) {
     const TGridCoord cell = MouseCoord(x, y);
     if (cell.X < 0 || cell.Y < 0) return;
     if (onDblClickCell_) onDblClickCell_(this, cell.Y, cell.X);
+    if (FixedCellEdits(fceDblClick, cell.X, cell.Y)) EditFixedCell(cell.X, cell.Y);
 }
 
 void TBavStringGrid::RightButtonDown(int x, int y) {

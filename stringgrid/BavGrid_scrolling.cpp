@@ -69,6 +69,7 @@ void TBavStringGrid::TopLeftChanged() {
         Invalidate();
     if (floatingFooter_->Visible()) footerPanel_->Invalidate();
     UpdateCellControls();
+    KeepCurrentCellAboveSearchPanel();
 }
 
 void TBavStringGrid::UpdateCellControls() {

@@ -8,6 +8,7 @@
 #include "platform/ui/graphics.h"
 #include "platform/win/testseams.h"
 #include "stringgrid/BavFooter.h"
+#include "stringgrid/BavSearchFooter.h"
 #include "stringgrid/BavUtil.h"
 #include "tests/platform/win/window_fixture.h"
 #include "tests/stringgrid/grid_fixture.h"
@@ -405,8 +406,14 @@ TEST_F(PaintTest, Screenshot) {
     grouped->Grouping()->SetSummaryColor(TColor(0xD0F0F0));
     grouped->Group(1);
     grouped->ContractNode(grouped->RealRowIndex(5));
+    // The first grid's search footer, its highlighted matches found while typing.
+    grid->SearchFooter()->SetVisible(true);
     form->Show();
     ProcessMessages();
+    grid->SearchPanel()->HighlightButton()->SetDown(true);
+    grid->SearchPanel()->SearchEdit()->SetText("是");
+    ProcessMessages();
+    EXPECT_NE(grid->Cells(5, 3).find("<hi>"), AnsiString::npos);
     EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "stringgrid.png"));
 }
 
