@@ -1304,6 +1304,7 @@ private:
     // The state one cell's painting shares between its steps.
     struct CellPaint;
     void DrawFixedLook(TCanvas* canvas, CellPaint& cell);
+    void DrawListViewFixedCell(TCanvas* canvas, const TRect& rect);
     void DrawCellContent(TCanvas* canvas, CellPaint& cell);
     void DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString text);
     void DrawCellBorders(TCanvas* canvas, CellPaint& cell);
