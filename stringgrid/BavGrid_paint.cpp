@@ -381,6 +381,18 @@ void TBavStringGrid::DrawListViewFixedCell(TCanvas* canvas, const TRect& rect) {
     canvas->Brush()->SetColor(brush);
 }
 
+// The header item under the mouse is drawn hot: the cells it leaves and
+// enters are repainted.
+void TBavStringGrid::TrackHotFixedCell(const TGridCoord& cell) {
+    if (look_ != glListView || flat_ || !themes_) return;
+    const bool fixed = cell.X >= 0 && cell.Y >= 0 && IsFixedCell(cell.X, cell.Y);
+    const TGridCoord hot = fixed ? cell : TGridCoord{-1, -1};
+    if (hot.X == hotFixedCell_.X && hot.Y == hotFixedCell_.Y) return;
+    if (hotFixedCell_.X != -1) RepaintCell(hotFixedCell_.X, hotFixedCell_.Y);
+    if (hot.X != -1) RepaintCell(hot.X, hot.Y);
+    hotFixedCell_ = hot;
+}
+
 void TBavStringGrid::DrawFixedLook(TCanvas* canvas, CellPaint& cell) {
     TRect r = cell.rect;
     const TGridOptions options = Options();

@@ -7,6 +7,7 @@
 #include "platform/rtl/writer.h"
 #include "platform/ui/graphics.h"
 #include "platform/ui/uxtheme.h"
+#include "platform/win/testseams.h"
 #include "stringgrid/BavObj.h"
 #include "stringgrid/themes/BavXPVS.h"
 #include "tests/stringgrid/grid_fixture.h"
@@ -107,6 +108,23 @@ TEST_F(ThemedGridTest, ListViewFixedCellsAreHeaderItems) {
     DrawReference(u"header", HP_HEADERITEM, HIS_NORMAL, RECT{-1, -1, W + 1, H + 1});
     EXPECT_EQ(Drawn(W / 2, H / 2), Reference(W / 2, H / 2));
     EXPECT_EQ(Drawn(W / 2, H - 2), Reference(W / 2, H - 2)) << "the item's foot";
+}
+
+TEST_F(ThemedGridTest, TheHeaderItemUnderTheMouseIsHot) {
+    grid->SetLook(glListView);
+    grid->SetBounds(0, 0, 400, 200);
+    form->Show();
+    ProcessMessages();
+    DrawReference(u"header", HP_HEADERITEM, HIS_HOT, RECT{-1, -1, W + 1, H + 1});
+    const COLORREF hotFoot = Reference(W / 2, H - 1);
+    SimulateMouseMove(grid->Handle(), POINT{10, 10});
+    ProcessMessages();
+    DrawCell(0, 0);
+    EXPECT_EQ(Drawn(W / 2, H - 1), hotFoot);
+    SimulateMouseMove(grid->Handle(), POINT{300, 150});
+    ProcessMessages();
+    DrawCell(0, 0);
+    EXPECT_NE(Drawn(W / 2, H - 1), hotFoot);
 }
 
 TEST_F(ThemedGridTest, ButtonsAndProgressCellsTakeTheVisualStyle) {
