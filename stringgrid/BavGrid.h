@@ -1331,6 +1331,8 @@ private:
     // The state one cell's painting shares between its steps.
     struct CellPaint;
     void DrawFixedLook(TCanvas* canvas, CellPaint& cell);
+    void DrawListViewFixedCell(TCanvas* canvas, const TRect& rect);
+    void TrackHotFixedCell(const TGridCoord& cell);
     void DrawCellContent(TCanvas* canvas, CellPaint& cell);
     void DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString text);
     void DrawCellBorders(TCanvas* canvas, CellPaint& cell);
@@ -1586,6 +1588,7 @@ private:
     std::unique_ptr<TBavHintInfo> officeHint_;
     TArrowWindow* arrows_[4] = {};
     TGridCoord hintCell_{-1, -1};
+    TGridCoord hotFixedCell_{-1, -1};
     HWND tooltip_ = 0;
     TGridCoord balloonCell_{-1, -1};
     char balloonText_[4096] = {};

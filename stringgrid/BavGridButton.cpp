@@ -11,12 +11,12 @@
 
 int GetXPColorScheme() {
     if (!xpvs::ThemesActive()) return 0;
-    wchar_t file[255] = {}, color[255] = {}, size[255] = {};
+    WCHAR file[255] = {}, color[255] = {}, size[255] = {};
     xpvs::Theme().GetCurrentThemeName(file, 255, color, 255, size, 255);
-    const std::wstring scheme = color;
-    if (scheme == L"NormalColor") return 1;
-    if (scheme == L"HomeStead") return 2;
-    if (scheme == L"Metallic") return 3;
+    const std::u16string scheme = color;
+    if (scheme == u"NormalColor") return 1;
+    if (scheme == u"HomeStead") return 2;
+    if (scheme == u"Metallic") return 3;
     return 0;
 }
 

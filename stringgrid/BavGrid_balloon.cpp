@@ -142,6 +142,7 @@ void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
     ShowLinkCursor(HoverLink(x, y));
     TBaseGrid::MouseMove(shift, x, y);
     const TGridCoord cell = MouseCoord(x, y);
+    TrackHotFixedCell(cell);
     if (hintCell_.X != -1 && (cell.X != hintCell_.X || cell.Y != hintCell_.Y)) {
         Application->CancelHint();
         hintCell_ = {-1, -1};

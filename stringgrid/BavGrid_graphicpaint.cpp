@@ -13,6 +13,7 @@
 #include "stringgrid/BavCellPaint.h"
 #include "stringgrid/BavObj.h"
 #include "stringgrid/BavUtil.h"
+#include "stringgrid/themes/BavXPVS.h"
 
 namespace {
 
@@ -113,6 +114,16 @@ void DrawProgressBar(TCanvas* canvas, TRect r, TColor doneColor, TColor doneText
 }
 
 // The pie from the top middle, clockwise, over `percent` of the circle.
+// The visual style's progress bar inside the margins, its chunk `percent`
+// of the inner width (not limited to it).
+void DrawThemedProgress(HWND window, TCanvas* canvas, TRect r, int marginX, int marginY, int percent) {
+    r = Rect(r.left + marginX, r.top + marginY, r.right - marginX, r.bottom - marginY);
+    xpvs::DrawPart(window, canvas->Handle(), u"Progress", PP_BAR, 0, r);
+    r = Rect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2);
+    const int width = int(std::lround(percent * double(r.right - r.left) / 100.0));
+    xpvs::DrawPart(window, canvas->Handle(), u"Progress", PP_CHUNK, 1, RECT{r.left, r.top, r.left + width, r.bottom});
+}
+
 void DrawProgressPie(TCanvas* canvas, const TRect& r, TColor color, int percent) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int cx = r.left + w / 2, cy = r.top + h / 2;
@@ -274,6 +285,12 @@ void DrawStateBitmap(TCanvas* canvas, const TRect& rect, const char* prefix, int
     canvas->Draw(rect.left, rect.top, &bitmap);
 }
 
+// The visual style's check-box and radio-button states.
+int CheckState(bool checked, bool enabled) {
+    if (checked) return enabled ? CBS_CHECKEDNORMAL : CBS_CHECKEDDISABLED;
+    return enabled ? CBS_UNCHECKEDNORMAL : CBS_UNCHECKEDDISABLED;
+}
+
 }  // namespace
 
 void TBavStringGrid::DrawCheckBox(TCanvas* canvas, const TRect& rect, bool checked, bool enabled) {
@@ -281,7 +298,10 @@ void TBavStringGrid::DrawCheckBox(TCanvas* canvas, const TRect& rect, bool check
     const int size = controlLook_->CheckSize();
     switch (controlLook_->ControlStyle()) {
     case csTheme:
-        // Visual styles are never active here, so a themed box is not drawn.
+        // Without visual styles a themed box is not drawn at all.
+        if (themes_)
+            xpvs::DrawPart(Handle(), canvas->Handle(), u"button", BP_CHECKBOX, CheckState(checked, enabled),
+                           RECT{rect.left, rect.top, rect.left + size, rect.top + size});
         return;
     case csClassic:
     case csFlat: {
@@ -331,7 +351,7 @@ void TBavStringGrid::DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings
     if (controlLook_->NoDisabledCheckRadioLook() || controlLook_->RadioAlwaysActive()) enabled = true;
     const TGridControlStyle style = controlLook_->ControlStyle();
     const bool pictures = style == csWinXP || style == csQuarn;
-    const int size = pictures ? 16 : controlLook_->RadioSize();
+    const int size = pictures || style == csTheme ? 16 : controlLook_->RadioSize();
     const int lineHeight = canvas->TextHeight("gh");
     SetBkMode(canvas->Handle(), TRANSPARENT);
     int x = rect.left + 2;
@@ -342,6 +362,10 @@ void TBavStringGrid::DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings
         if (pictures) {
             DrawStateBitmap(canvas, Rect(left, top, left + size, top + size), "BQGRAD", style == csQuarn ? 1 : 5,
                             i == checkedIndex, enabled);
+        } else if (style == csTheme) {
+            if (themes_)
+                xpvs::DrawPart(Handle(), canvas->Handle(), u"button", BP_RADIOBUTTON,
+                               CheckState(i == checkedIndex, enabled), RECT{left, top, left + size, top + size});
         } else {
             RECT box = {left, top, left + size, top + size};
             UINT state = DFCS_BUTTONRADIO;
@@ -575,6 +599,12 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
         break;
     }
     case ctProgress: {
+        const TGridControlStyle style = controlLook_->ControlStyle();
+        if ((style == csWinXP || style == csTheme) && themes_ && controlLook_->ProgressXP()) {
+            DrawThemedProgress(Handle(), canvas, r, controlLook_->ProgressMarginX(), controlLook_->ProgressMarginY(),
+                               CellInteger(cell.realCol, cell.row));
+            break;
+        }
         const TColor done = graphic->CellContentColor(), rest = graphic->CellExtraColor();
         const bool ownText = graphic->CellBoolean();
         DrawProgressBar(canvas, Rect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2), done,
@@ -591,12 +621,17 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
         bool enabledButton = true;
         if (!controlLook_->NoDisabledButtonLook()) CanEditCellHook(cell.realCol, cell.row, enabledButton);
         RECT face = {box.left, box.top, box.right, box.bottom};
-        UINT state = DFCS_BUTTONPUSH;
-        if (graphic->CellBoolean()) state |= DFCS_PUSHED;
-        if (!enabledButton) state |= DFCS_INACTIVE;
-        if (controlLook_->FlatButton()) state |= DFCS_FLAT;
         const TColor brush = canvas->Brush()->Color();
-        DrawFrameControl(canvas->Handle(), &face, DFC_BUTTON, state);
+        if (themes_ && xpvs::ThemesActive()) {
+            const int state = !enabledButton ? PBS_DISABLED : graphic->CellBoolean() ? PBS_PRESSED : PBS_NORMAL;
+            xpvs::DrawPart(Handle(), canvas->Handle(), u"button", BP_PUSHBUTTON, state, face);
+        } else {
+            UINT state = DFCS_BUTTONPUSH;
+            if (graphic->CellBoolean()) state |= DFCS_PUSHED;
+            if (!enabledButton) state |= DFCS_INACTIVE;
+            if (controlLook_->FlatButton()) state |= DFCS_FLAT;
+            DrawFrameControl(canvas->Handle(), &face, DFC_BUTTON, state);
+        }
         const int inset = graphic->CellBoolean() ? 3 : 2;
         TRect caption = Rect(box.left + inset, box.top + inset, box.right - inset, box.bottom - inset);
         auto* bitmap = dynamic_cast<TBitmap*>(graphic->CellContent());

@@ -10,8 +10,10 @@
 #include "platform/ui/graphic.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/win/userdraw.h"
+#include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
 #include "stringgrid/BavCellPaint.h"
+#include "stringgrid/themes/BavXPVS.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavRichEdit.h"
 #include "platform/rtl/streams.h"
@@ -282,12 +284,7 @@ void TBavStringGrid::DrawGridCell(TCanvas* canvas, int col, int row, TRect rect,
         DrawGradient(canvas, active ? activeCellColor_ : fixedGradientFrom_,
                      active ? activeCellColorTo_ : fixedGradientTo_, 32, cell.rect, false);
     }
-    if (cell.fixed && look_ == glListView && !flat_) {
-        canvas->Brush()->SetColor(clBtnFace);
-        canvas->Pen()->SetColor(clWhite);
-        canvas->Rectangle(cell.rect);
-        canvas->Brush()->SetColor(cell.savedBrush);
-    }
+    if (cell.fixed && look_ == glListView && !flat_) DrawListViewFixedCell(canvas, cell.rect);
     if (col == 0 && IsRowModified(row) && showModified_->Enabled()) {
         canvas->Brush()->SetColor(showModified_->Color());
         canvas->FillRect(Rect(cell.rect.right - 4, cell.rect.top, cell.rect.right, cell.rect.bottom));
@@ -357,6 +354,43 @@ void TBavStringGrid::DrawGridCell(TCanvas* canvas, int col, int row, TRect rect,
             canvas->DrawFocusRect(focus);
         }
     }
+}
+
+// A fixed cell of the list-view look: a header item of the visual style,
+// hot under the mouse and pressed while the left button is down there, or a
+// button-face box without visual styles.
+void TBavStringGrid::DrawListViewFixedCell(TCanvas* canvas, const TRect& rect) {
+    if (themes_) {
+        const TRect item = Rect(rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1);
+        POINT mouse{};
+        GetCursorPos(&mouse);
+        ::ScreenToClient(Handle(), &mouse);
+        const bool hot = PtInRect(&rect, mouse);
+        const int state = !hot ? HIS_NORMAL : GetKeyState(VK_LBUTTON) < 0 ? HIS_PRESSED : HIS_HOT;
+        if (xpvs::DrawPart(Handle(), canvas->Handle(), u"header", HP_HEADERITEM, state, item)) {
+            canvas->Pen()->SetColor(clWhite);
+            canvas->MoveTo(item.left, item.top);
+            canvas->LineTo(item.right, item.top);
+            return;
+        }
+    }
+    const TColor brush = canvas->Brush()->Color();
+    canvas->Brush()->SetColor(clBtnFace);
+    canvas->Pen()->SetColor(clWhite);
+    canvas->Rectangle(rect);
+    canvas->Brush()->SetColor(brush);
+}
+
+// The header item under the mouse is drawn hot: the cells it leaves and
+// enters are repainted.
+void TBavStringGrid::TrackHotFixedCell(const TGridCoord& cell) {
+    if (look_ != glListView || flat_ || !themes_) return;
+    const bool fixed = cell.X >= 0 && cell.Y >= 0 && IsFixedCell(cell.X, cell.Y);
+    const TGridCoord hot = fixed ? cell : TGridCoord{-1, -1};
+    if (hot.X == hotFixedCell_.X && hot.Y == hotFixedCell_.Y) return;
+    if (hotFixedCell_.X != -1) RepaintCell(hotFixedCell_.X, hotFixedCell_.Y);
+    if (hot.X != -1) RepaintCell(hot.X, hot.Y);
+    hotFixedCell_ = hot;
 }
 
 void TBavStringGrid::DrawFixedLook(TCanvas* canvas, CellPaint& cell) {

@@ -2,14 +2,19 @@
 // device context's own calls: a theme handle is the class's number.
 #include "platform/ui/uxtheme.h"
 
+#include "platform/win/screens.h"
+
 #include <algorithm>
 #include <string>
 
 namespace {
 
-enum TThemeClass : HTHEME { tcNone, tcButton, tcStatus, tcRebar, tcToolbar, tcEdit, tcComboBox };
+enum TThemeClass : HTHEME { tcNone, tcButton, tcStatus, tcRebar, tcToolbar, tcEdit, tcComboBox, tcHeader, tcProgress };
 
-constexpr const char16_t* ThemeClassNames[] = {u"BUTTON", u"STATUS", u"REBAR", u"TOOLBAR", u"EDIT", u"COMBOBOX"};
+constexpr const char16_t* ThemeClassNames[] = {u"BUTTON", u"STATUS",   u"REBAR",  u"TOOLBAR",
+                                               u"EDIT",   u"COMBOBOX", u"HEADER", u"PROGRESS"};
+
+bool Known(HTHEME theme) { return theme != tcNone && theme <= tcProgress; }
 
 constexpr COLORREF Face = RGB(236, 233, 216), Shadow = RGB(198, 195, 182), White = RGB(255, 255, 255),
                    Grey = RGB(161, 161, 146), Black = RGB(0, 0, 0);
@@ -69,9 +74,13 @@ void VerticalRamp(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
     }
 }
 
-bool Disabled(HTHEME theme, int state) {
+bool Disabled(HTHEME theme, int part, int state) {
     switch (theme) {
-    case tcButton: return state == GBS_DISABLED || state == PBS_DISABLED;
+    case tcButton:
+        if (part == BP_GROUPBOX) return state == GBS_DISABLED;
+        if (part == BP_CHECKBOX || part == BP_RADIOBUTTON)
+            return state == CBS_UNCHECKEDDISABLED || state == CBS_CHECKEDDISABLED;
+        return state == PBS_DISABLED;
     case tcToolbar: return state == TS_DISABLED;
     case tcEdit: return state == ETS_DISABLED;
     case tcComboBox: return state == CBXS_DISABLED;
@@ -80,12 +89,46 @@ bool Disabled(HTHEME theme, int state) {
 }
 
 COLORREF TextColor(HTHEME theme, int part, int state) {
-    if (Disabled(theme, state)) return Grey;
+    if (Disabled(theme, part, state)) return Grey;
     return theme == tcButton && part == BP_GROUPBOX ? RGB(0, 70, 213) : Black;
 }
 
+// A square box, or a round one for a radio button, with a tick or a dot
+// when checked.
+void DrawCheckPart(HDC dc, int part, int state, const RECT& r) {
+    const bool disabled = Disabled(tcButton, part, state), checked = state >= CBS_CHECKEDNORMAL;
+    const COLORREF outline = disabled ? RGB(202, 200, 187) : RGB(28, 81, 128);
+    const COLORREF fill = disabled ? RGB(245, 244, 234) : state == CBS_UNCHECKEDPRESSED || state == CBS_CHECKEDPRESSED
+                                                              ? RGB(178, 178, 163)
+                                                              : White;
+    const COLORREF mark = disabled ? RGB(202, 200, 187) : RGB(33, 161, 33);
+    const int saved = SaveDC(dc);
+    const HPEN pen = CreatePen(PS_SOLID, 1, outline);
+    const HBRUSH brush = CreateSolidBrush(fill);
+    SelectObject(dc, pen);
+    SelectObject(dc, brush);
+    if (part == BP_RADIOBUTTON) Ellipse(dc, r.left, r.top, r.right, r.bottom);
+    else Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    RestoreDC(dc, saved);
+    DeleteObject(pen);
+    DeleteObject(brush);
+    if (!checked) return;
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    if (part == BP_RADIOBUTTON) {
+        Fill(dc, RECT{r.left + w / 3, r.top + h / 3, r.right - w / 3, r.bottom - h / 3}, mark);
+        return;
+    }
+    // A tick, three pixels thick: down from the left third, then up to the right.
+    const int x0 = r.left + 3, xm = r.left + w / 2 - 1, x1 = r.right - 3, ym = r.bottom - 4;
+    for (int k = 0; k < 3; ++k) {
+        Line(dc, x0, ym - (xm - x0) + k, xm, ym + k, mark);
+        Line(dc, xm, ym + k, x1, ym + k - (x1 - xm), mark);
+    }
+}
+
 void DrawButtonPart(HDC dc, int part, int state, const RECT& r) {
-    if (part == BP_GROUPBOX) RoundedOutline(dc, r, RGB(165, 165, 151));
+    if (part == BP_CHECKBOX || part == BP_RADIOBUTTON) DrawCheckPart(dc, part, state, r);
+    else if (part == BP_GROUPBOX) RoundedOutline(dc, r, RGB(165, 165, 151));
     else Outlined(dc, r, state == PBS_PRESSED ? RGB(226, 225, 218) : RGB(244, 243, 238),
                   state == PBS_DISABLED ? RGB(201, 199, 186) : RGB(0, 60, 116));
 }
@@ -162,6 +205,42 @@ void DrawComboBoxPart(HDC dc, int state, const RECT& r) {
               state == CBXS_DISABLED ? Grey : RGB(77, 97, 133));
 }
 
+// A column header: a light face with a shaded foot and a divider at its
+// right; hot marks the foot, pressed darkens the face.
+void DrawHeaderPart(HDC dc, int state, const RECT& r) {
+    Fill(dc, r, state == HIS_PRESSED ? RGB(222, 223, 216) : RGB(235, 234, 219));
+    const int foot = state == HIS_HOT ? 3 : 2;
+    const COLORREF footColor = state == HIS_HOT ? RGB(248, 169, 0) : RGB(214, 210, 194);
+    Fill(dc, RECT{r.left, r.bottom - foot, r.right, r.bottom}, footColor);
+    Line(dc, r.right - 2, r.top + 3, r.right - 2, r.bottom - 4, RGB(199, 197, 178));
+    Line(dc, r.right - 1, r.top + 3, r.right - 1, r.bottom - 4, White);
+}
+
+void DrawProgressPart(HDC dc, int part, const RECT& r) {
+    if (part == PP_CHUNK) {
+        VerticalRamp(dc, r, RGB(146, 238, 146), RGB(38, 180, 38));
+        return;
+    }
+    Outlined(dc, r, White, RGB(104, 104, 104));
+}
+
+void CopyName(const char16_t* name, WCHAR* buffer, int length) {
+    if (!buffer || length <= 0) return;
+    int i = 0;
+    for (; name[i] && i < length - 1; ++i) buffer[i] = name[i];
+    buffer[i] = 0;
+}
+
+template <class Function>
+void Register(const char* name, Function* function) {
+    RegisterModuleFunction("uxtheme", name, reinterpret_cast<FARPROC>(function));
+}
+
+// The module table lists the library before any unit's start-up looks it up.
+struct ThemeModule {
+    ThemeModule() { RegisterThemeFunctions(); }
+} const themeModule __attribute__((init_priority(200)));
+
 }  // namespace
 
 HTHEME OpenThemeData(HWND, const WCHAR* classList) {
@@ -181,7 +260,7 @@ HTHEME OpenThemeData(HWND, const WCHAR* classList) {
 HRESULT CloseThemeData(HTHEME theme) { return theme == tcNone ? E_INVALIDARG : S_OK; }
 
 HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const RECT* rect, const RECT* clip) {
-    if (theme == tcNone || theme > tcComboBox || !dc || !rect) return E_INVALIDARG;
+    if (!Known(theme) || !dc || !rect) return E_INVALIDARG;
     const int saved = SaveDC(dc);
     if (clip) IntersectClipRect(dc, clip->left, clip->top, clip->right, clip->bottom);
     switch (theme) {
@@ -191,6 +270,8 @@ HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const REC
     case tcToolbar: DrawToolbarPart(dc, part, state, *rect); break;
     case tcEdit: DrawEditPart(dc, state, *rect); break;
     case tcComboBox: DrawComboBoxPart(dc, state, *rect); break;
+    case tcHeader: DrawHeaderPart(dc, state, *rect); break;
+    case tcProgress: DrawProgressPart(dc, part, *rect); break;
     }
     RestoreDC(dc, saved);
     return S_OK;
@@ -198,7 +279,7 @@ HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const REC
 
 HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, const WCHAR* text, int length, DWORD flags,
                       DWORD flags2, const RECT* rect) {
-    if (theme == tcNone || theme > tcComboBox || !dc || !rect) return E_INVALIDARG;
+    if (!Known(theme) || !dc || !rect) return E_INVALIDARG;
     const COLORREF color = (flags2 & DTT_GRAYED) ? Grey : TextColor(theme, part, state);
     const COLORREF oldColor = SetTextColor(dc, color);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
@@ -210,7 +291,27 @@ HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, const WCHAR* te
 }
 
 HRESULT GetThemeColor(HTHEME theme, int part, int state, int property, COLORREF* color) {
-    if (theme == tcNone || theme > tcComboBox || !color || property != TMT_TEXTCOLOR) return E_INVALIDARG;
+    if (!Known(theme) || !color || property != TMT_TEXTCOLOR) return E_INVALIDARG;
     *color = TextColor(theme, part, state);
     return S_OK;
+}
+
+HRESULT GetCurrentThemeName(WCHAR* fileName, int fileNameLength, WCHAR* colorName, int colorNameLength,
+                            WCHAR* sizeName, int sizeNameLength) {
+    if (!IsThemeActive()) return E_FAIL;
+    CopyName(u"Platform.msstyles", fileName, fileNameLength);
+    CopyName(u"NormalColor", colorName, colorNameLength);
+    CopyName(u"NormalSize", sizeName, sizeNameLength);
+    return S_OK;
+}
+
+void RegisterThemeFunctions() {
+    Register("OpenThemeData", &OpenThemeData);
+    Register("CloseThemeData", &CloseThemeData);
+    Register("DrawThemeBackground", &DrawThemeBackground);
+    Register("DrawThemeText", &DrawThemeText);
+    Register("GetThemeColor", &GetThemeColor);
+    Register("GetCurrentThemeName", &GetCurrentThemeName);
+    Register("IsThemeActive", &IsThemeActive);
+    Register("IsAppThemed", &IsAppThemed);
 }

@@ -76,7 +76,8 @@ using FARPROC = void (*)();
 // nullptr: the program itself (HInstance); our own modules by name (case-insensitive, with
 // or without ".dll"): "kernel32", "user32", "gdi32", "comctl32", "imm32".
 HMODULE GetModuleHandle(const char* name);
-// The same table: modules that are not ours (e.g. "uxtheme.dll") fail with 0.
+// The same table, with the modules upper layers enter (the class library
+// enters "uxtheme"); any other module fails with 0.
 HMODULE LoadLibrary(const char* name);
 BOOL FreeLibrary(HMODULE module);
 // One of our own functions, or nullptr.

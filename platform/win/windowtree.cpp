@@ -4,6 +4,7 @@
 
 #include "platform/win/surfacehost.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winframe.h"
 #include "platform/win/window_internal.h"
 
 namespace ws {
@@ -232,7 +233,12 @@ BOOL ShowWindow(HWND handle, int command) {
     } else if (command == SW_SHOWMAXIMIZED) {
         state = WS_MAXIMIZE;
         if (w->IsTopLevel()) WorkArea(&target);
-        else if (Window* p = Find(w->parent)) target = p->ClientRect();
+        else if (Window* p = Find(w->parent)) {
+            // A maximized child's client area fills its parent's, so that its
+            // own caption and borders lie outside, out of sight.
+            target = p->ClientRect();
+            AdjustWindowRectEx(&target, w->style, FALSE, w->exStyle);
+        }
         flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
     } else if (command == SW_RESTORE || command == SW_SHOWNORMAL) {
         if (state) target = w->normalRect, flags &= ~(SWP_NOMOVE | SWP_NOSIZE);

@@ -452,18 +452,18 @@ void TPlannerCalendar::SetComponentStyle(int style) {
     ApplyLookPreset(presets[style]);
 }
 
-// 0 without visual styles (as on this platform, where the library never
-// loads), 4 with them off, else the colour scheme's number.
+// 0 without the visual-styles library, 4 with visual styles off, else the
+// colour scheme's number.
 int TPlannerCalendar::CurrentThemeScheme() {
     const xpvs::ThemeLibrary& theme = xpvs::Theme();
     if (!theme.loaded) return 0;
     if (!xpvs::ThemesActive() || !theme.GetCurrentThemeName) return 4;
-    wchar_t file[256]{}, scheme[256]{}, size[256]{};
+    WCHAR file[256]{}, scheme[256]{}, size[256]{};
     OleCheck(theme.GetCurrentThemeName(file, 255, scheme, 255, size, 255));
-    const std::wstring name = scheme;
-    if (name == L"NormalColor") return 1;
-    if (name == L"HomeStead") return 2;
-    if (name == L"Metallic") return 3;
+    const std::u16string name = scheme;
+    if (name == u"NormalColor") return 1;
+    if (name == u"HomeStead") return 2;
+    if (name == u"Metallic") return 3;
     return 0;
 }
 

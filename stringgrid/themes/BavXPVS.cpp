@@ -28,7 +28,8 @@ void Resolve(Function*& function, const char* name) {
 const ThemeLibrary& Theme() { return Library(); }
 
 void LoadThemeLibrary() {
-    if (Starts()++ > 0 || Library().loaded) return;
+    ++Starts();
+    if (Library().loaded) return;
     const HMODULE module = LoadLibrary("UXTHEME.DLL");
     if (!module) return;
     ThemeLibrary& library = Library();
@@ -49,5 +50,14 @@ void FreeThemeLibrary() {
 }
 
 bool ThemesActive() { return Theme().loaded && Theme().IsThemeActive && Theme().IsThemeActive(); }
+
+bool DrawPart(HWND window, HDC dc, const WCHAR* themeClass, int part, int state, const RECT& rect) {
+    if (!Theme().loaded) return false;
+    const HTHEME theme = Theme().OpenThemeData(window, themeClass);
+    if (!theme) return false;
+    Theme().DrawThemeBackground(theme, dc, part, state, &rect, nullptr);
+    Theme().CloseThemeData(theme);
+    return true;
+}
 
 }  // namespace xpvs

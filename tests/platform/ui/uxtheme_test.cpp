@@ -4,6 +4,7 @@
 
 #include "platform/ui/graphic.h"
 #include "platform/ui/uxtheme.h"
+#include "platform/win/screens.h"
 
 namespace {
 
@@ -28,6 +29,18 @@ TEST(ThemeOff, NoThemeWhileVisualStylesAreOff) {
     EXPECT_FALSE(IsThemeActive());
     EXPECT_FALSE(IsAppThemed());
     EXPECT_EQ(OpenThemeData(0, u"BUTTON"), HTHEME(0));
+    WCHAR scheme[16] = {};
+    EXPECT_EQ(GetCurrentThemeName(nullptr, 0, scheme, 16, nullptr, 0), E_FAIL);
+}
+
+TEST(ThemeLibrary, IsFoundByNameWithItsFunctions) {
+    const HMODULE library = LoadLibrary("UXTHEME.DLL");
+    ASSERT_NE(library, 0u);
+    EXPECT_EQ(GetProcAddress(library, "OpenThemeData"), reinterpret_cast<FARPROC>(&OpenThemeData));
+    EXPECT_EQ(GetProcAddress(library, "GetCurrentThemeName"), reinterpret_cast<FARPROC>(&GetCurrentThemeName));
+    EXPECT_EQ(GetProcAddress(library, "IsThemeActive"), reinterpret_cast<FARPROC>(&IsThemeActive));
+    EXPECT_EQ(GetProcAddress(library, "GetThemePartSize"), nullptr);
+    EXPECT_FALSE(IsThemeActive()) << "loading the library leaves visual styles off";
 }
 
 TEST_F(Theme, AThemeIsTheFirstKnownClassOfTheList) {
@@ -83,6 +96,49 @@ TEST_F(Theme, TheComboButtonsArrowIsDarkAtItsCentre) {
     const COLORREF arrow = Pixel(8, 10);
     EXPECT_LT(GetRValue(arrow) + GetGValue(arrow) + GetBValue(arrow), 3 * 160);
     EXPECT_NE(Pixel(2, 3), arrow);
+}
+
+TEST_F(Theme, TheColourSchemeNameIsCutToItsBuffer) {
+    WCHAR file[64] = {}, scheme[64] = {}, size[5] = {};
+    ASSERT_EQ(GetCurrentThemeName(file, 64, scheme, 64, size, 5), S_OK);
+    EXPECT_EQ(std::u16string(scheme), u"NormalColor");
+    EXPECT_EQ(std::u16string(size), u"Norm");
+}
+
+TEST_F(Theme, CheckBoxesAndRadioButtonsShowTheirMarkOnlyWhenChecked) {
+    const HTHEME button = OpenThemeData(0, u"button");
+    const RECT box{0, 0, 15, 15}, radio{20, 0, 36, 16};
+    struct Case { int part; int state; RECT rect; bool marked; };
+    for (const Case& c : {Case{BP_CHECKBOX, CBS_UNCHECKEDNORMAL, box, false}, Case{BP_CHECKBOX, CBS_CHECKEDNORMAL, box, true},
+                          Case{BP_CHECKBOX, CBS_CHECKEDDISABLED, box, true},
+                          Case{BP_RADIOBUTTON, CBS_UNCHECKEDNORMAL, radio, false},
+                          Case{BP_RADIOBUTTON, CBS_CHECKEDNORMAL, radio, true}}) {
+        SetUp();
+        ASSERT_EQ(DrawThemeBackground(button, dc_, c.part, c.state, &c.rect, nullptr), S_OK);
+        const int cx = (c.rect.left + c.rect.right) / 2, cy = c.part == BP_CHECKBOX ? c.rect.bottom - 4 : 8;
+        EXPECT_EQ(Pixel(cx, cy) != RGB(255, 255, 255), c.marked) << c.part << "/" << c.state;
+        EXPECT_NE(Pixel(cx, c.rect.top), RGB(255, 255, 255)) << "outlined";
+    }
+    COLORREF text = 0;
+    ASSERT_EQ(GetThemeColor(button, BP_CHECKBOX, CBS_CHECKEDDISABLED, TMT_TEXTCOLOR, &text), S_OK);
+    COLORREF normal = 0;
+    ASSERT_EQ(GetThemeColor(button, BP_CHECKBOX, CBS_UNCHECKEDHOT, TMT_TEXTCOLOR, &normal), S_OK);
+    EXPECT_NE(text, normal) << "only states 4 and 8 are disabled";
+}
+
+TEST_F(Theme, HeaderItemsMarkTheHotOneAndProgressChunksFill) {
+    const HTHEME header = OpenThemeData(0, u"header"), progress = OpenThemeData(0, u"Progress");
+    const RECT normal{0, 0, 20, 12}, hot{20, 0, 40, 12}, bar{0, 14, 40, 30}, chunk{2, 16, 20, 28};
+    ASSERT_EQ(DrawThemeBackground(header, dc_, HP_HEADERITEM, HIS_NORMAL, &normal, nullptr), S_OK);
+    ASSERT_EQ(DrawThemeBackground(header, dc_, HP_HEADERITEM, HIS_HOT, &hot, nullptr), S_OK);
+    EXPECT_NE(Pixel(5, 5), RGB(255, 255, 255));
+    EXPECT_NE(Pixel(5, 11), Pixel(25, 11)) << "the hot item's foot differs";
+    EXPECT_EQ(Pixel(5, 7), Pixel(25, 7));
+    ASSERT_EQ(DrawThemeBackground(progress, dc_, PP_BAR, 0, &bar, nullptr), S_OK);
+    ASSERT_EQ(DrawThemeBackground(progress, dc_, PP_CHUNK, 1, &chunk, nullptr), S_OK);
+    const COLORREF filled = Pixel(10, 22);
+    EXPECT_GT(GetGValue(filled), GetRValue(filled));
+    EXPECT_EQ(Pixel(30, 22), RGB(255, 255, 255)) << "the bar beyond the chunk stays empty";
 }
 
 TEST_F(Theme, ToolbarSeparatorsAreAShadowAndALightLine) {

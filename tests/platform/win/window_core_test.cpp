@@ -1,5 +1,6 @@
 // Windows: creation and destruction, observers, subclassing through the
 // procedure registry, data and the tree.
+#include "platform/win/winframe.h"
 #include "tests/platform/win/window_fixture.h"
 
 namespace {
@@ -197,6 +198,35 @@ TEST_F(WindowTest, GeometryAndTree) {
     ShowWindow(top, SW_RESTORE);
     GetWindowRect(top, &r);
     EXPECT_EQ(r, Rect(100, 50, 300, 200));
+}
+
+TEST_F(WindowTest, AMaximizedChildKeepsItsFrameOutsideItsParentsClientArea) {
+    const HWND parent = Keep(CreateWindowEx(0, className, "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, 0, 0, 0, nullptr));
+    RECT parentClient;
+    GetClientRect(parent, &parentClient);
+    struct Case { DWORD style; DWORD exStyle; };
+    for (const Case& c : {Case{WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, WS_EX_MDICHILD | WS_EX_WINDOWEDGE},
+                          Case{WS_CHILD | WS_CAPTION, 0}, Case{WS_CHILD, 0}}) {
+        const HWND child = Keep(CreateWindowEx(c.exStyle, className, "", c.style, 10, 10, 120, 90, parent, 0, 0, nullptr));
+        ShowWindow(child, SW_SHOWMAXIMIZED);
+        EXPECT_TRUE(IsZoomed(child));
+        RECT client;
+        GetClientRect(child, &client);
+        EXPECT_EQ(client, parentClient) << std::hex << c.style;
+        POINT origin{0, 0};
+        MapWindowPoints(child, parent, &origin, 1);
+        EXPECT_EQ(origin, Point(0, 0)) << "the client area, not the caption, starts at the parent's corner";
+        RECT frame = parentClient;
+        AdjustWindowRectEx(&frame, c.style, FALSE, c.exStyle);
+        RECT placed;
+        GetWindowRect(child, &placed);
+        MapWindowPoints(0, parent, reinterpret_cast<POINT*>(&placed), 2);
+        EXPECT_EQ(placed, frame);
+        ShowWindow(child, SW_RESTORE);
+        GetWindowRect(child, &placed);
+        MapWindowPoints(0, parent, reinterpret_cast<POINT*>(&placed), 2);
+        EXPECT_EQ(placed, Rect(10, 10, 130, 100));
+    }
 }
 
 TEST_F(WindowTest, UtilityWindowsDeliverToTheirMethod) {

@@ -92,9 +92,12 @@ TEST_F(CalendarPaintTest, LookPresets) {
     calendar->SetComponentStyle(4);
     EXPECT_EQ(calendar->LookPreset(), 9);
     EXPECT_EQ(calendar->GradientDirection(), gdVertical);
-    calendar->SetAutoThemeAdapt(true);  // no visual styles here: preset 1
-    EXPECT_EQ(calendar->LookPreset(), 1);
-    EXPECT_EQ(TPlannerCalendar::CurrentThemeScheme(), 0);
+    EXPECT_EQ(TPlannerCalendar::CurrentThemeScheme(), 4) << "the library is there, visual styles are off";
+    SetThemeActive(TRUE);
+    EXPECT_EQ(TPlannerCalendar::CurrentThemeScheme(), 1);
+    calendar->SetAutoThemeAdapt(true);
+    EXPECT_EQ(calendar->LookPreset(), 2);
+    SetThemeActive(FALSE);
 }
 
 TEST_F(CalendarPaintTest, APictureOfTheCalendar) {
