@@ -64,9 +64,11 @@ struct PrinterDCs {
     std::map<HDC, PrinterDC> contexts;
 };
 
+// Never destroyed: printer DCs held by static objects are deleted at exit,
+// after the statics made later than these contexts are gone.
 PrinterDCs& Contexts() {
-    static PrinterDCs contexts;
-    return contexts;
+    static auto* contexts = new PrinterDCs;
+    return *contexts;
 }
 
 // The printer DC behind `dc`.
