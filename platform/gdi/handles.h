@@ -64,6 +64,10 @@ public:
         objects_.erase(it);
         return object;
     }
+    std::size_t Count() const {
+        std::lock_guard lock(mutex_);
+        return objects_.size();
+    }
     static constexpr std::uint32_t firstDynamic = 0x100;
 
 private:

@@ -33,6 +33,9 @@ struct SurfaceDCOptions {
     POINT physicalOffset{};
     // Told of each unrotated line of text drawn where the DC may draw.
     std::function<void(const SurfaceText&)> onText;
+    // Told once the DC is deleted and its surface no longer selected, so
+    // that whoever made the surface frees it with the DC.
+    std::function<void()> onDelete;
 };
 
 // A DC that draws into `surface` (a bitmap that stays owned by the caller

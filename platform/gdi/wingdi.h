@@ -266,6 +266,11 @@ HGDIOBJ GetCurrentObject(HDC dc, UINT kind);
 // needed when `buffer` is null, or 0 for an invalid handle.
 int GetObject(HGDIOBJ object, int size, void* buffer);
 DWORD GetObjectType(HGDIOBJ object);
+// The process's live GDI objects for GR_GDIOBJECTS (any `process`: there is
+// only this one); 0 for other kinds. A count that stays put over repeated
+// work shows that the work frees what it makes.
+constexpr DWORD GR_GDIOBJECTS = 0, GR_USEROBJECTS = 1;
+DWORD GetGuiResources(HANDLE process, DWORD flags);
 
 HPEN CreatePen(int style, int width, COLORREF color);
 HPEN CreatePenIndirect(const LOGPEN* pen);

@@ -142,6 +142,8 @@ void RecordText(MetafileRecording& recording, const RECT& bounds, POINT referenc
     recording.textRecords.push_back(std::move(out));
 }
 
+std::size_t LiveMetafileCount() { return Metafiles().Count(); }
+
 }  // namespace gdi
 
 using namespace gdi;

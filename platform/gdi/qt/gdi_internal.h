@@ -138,6 +138,10 @@ HANDLE AddRegion(QRegion region);
 DCState DefaultState();
 HDC AddDC(std::unique_ptr<DeviceContext> dc);
 void RemoveDC(HDC dc);
+// The GDI objects alive now: those of the object tables (stock ones
+// included) and the enhanced metafiles.
+std::size_t LiveObjectCount();
+std::size_t LiveMetafileCount();
 HANDLE AddBitmap(std::unique_ptr<Bitmap> bitmap);
 
 // The bitmap a DC draws into (its selected bitmap or its fixed surface).

@@ -127,11 +127,22 @@ void RemoveDC(HDC h) {
     if (Bitmap* b = FindBitmap(dc->state.bitmap)) --b->selections;
     for (const DCState& saved : dc->saved)
         if (Bitmap* b = FindBitmap(saved.bitmap)) --b->selections;
+    if (dc->options.onDelete) dc->options.onDelete();
+}
+
+std::size_t LiveObjectCount() {
+    const Tables& t = tables();
+    return t.pens.Count() + t.brushes.Count() + t.fonts.Count() + t.bitmaps.Count() + t.regions.Count() +
+           t.palettes.Count() + t.dcs.Count();
 }
 
 }  // namespace gdi
 
 using namespace gdi;
+
+DWORD GetGuiResources(HANDLE, DWORD flags) {
+    return flags == GR_GDIOBJECTS ? DWORD(LiveObjectCount() + LiveMetafileCount()) : 0;
+}
 
 HGDIOBJ GetStockObject(int index) {
     if (index < 0 || index > DC_PEN) return 0;

@@ -58,27 +58,34 @@ struct PrinterDC {
 };
 
 struct PrinterDCs {
-    std::mutex mutex;
+    // Recursive: deleting a DC under the lock (ResetDC) forgets its context
+    // through the DC's own deletion.
+    std::recursive_mutex mutex;
     std::map<HDC, PrinterDC> contexts;
 };
 
+// Never destroyed: printer DCs held by static objects are deleted at exit,
+// after the statics made later than these contexts are gone.
 PrinterDCs& Contexts() {
-    static PrinterDCs contexts;
-    return contexts;
+    static auto* contexts = new PrinterDCs;
+    return *contexts;
 }
 
-// The printer DC behind `dc`, when it is still the one made here (the
-// platform's DeleteDC may have freed it, and its number been given again).
+// The printer DC behind `dc`.
 PrinterDC* Find(HDC dc) {
     PrinterDCs& all = Contexts();
     const auto found = all.contexts.find(dc);
-    if (found == all.contexts.end()) return nullptr;
-    if (GetCurrentObject(dc, OBJ_BITMAP) != found->second.page) {
-        DeleteObject(found->second.page);
-        all.contexts.erase(found);
-        return nullptr;
-    }
-    return &found->second;
+    return found == all.contexts.end() ? nullptr : &found->second;
+}
+
+// Frees a deleted printer DC's context and its page bitmap, which would
+// otherwise outlive the DC (tens of megabytes at printer resolution).
+void ForgetContext(HDC dc) {
+    std::lock_guard lock(Contexts().mutex);
+    const auto found = Contexts().contexts.find(dc);
+    if (found == Contexts().contexts.end()) return;
+    DeleteObject(found->second.page);
+    Contexts().contexts.erase(found);
 }
 
 PaperSize PaperOf(const PrinterDescription& printer, const DEVMODEA& mode) {
@@ -138,11 +145,15 @@ HDC MakeContext(PrinterDC context) {
     options.physicalSize = paper;
     options.physicalOffset = offset;
     options.onText = [texts = context.texts](const SurfaceText& line) { texts->push_back(line); };
+    // The DC's number is known only once made; its deletion looks it up.
+    auto self = std::make_shared<HDC>(0);
+    options.onDelete = [self] { ForgetContext(*self); };
     HDC dc = CreateSurfaceDC(context.page, options);
     if (!dc) {
         DeleteObject(context.page);
         return 0;
     }
+    *self = dc;
     PatBlt(dc, 0, 0, width, height, WHITENESS);
     Contexts().contexts[dc] = std::move(context);
     return dc;
@@ -277,8 +288,6 @@ HDC ResetDC(HDC dc, const DEVMODEA* mode) {
     changed.margins = MarginsOf(changed.printer, settings);
     HDC reset = MakeContext(std::move(changed));
     if (!reset) return 0;
-    DeleteObject(context->page);
-    Contexts().contexts.erase(dc);
     DeleteDC(dc);
     return reset;
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/gdi/wingdi_emf.h"
 #include "tests/platform/gdi/gdi_fixture.h"
 
 namespace {
@@ -104,6 +105,20 @@ TEST(GdiObjects, ShapesFollowTheRectangleConventions) {
     EXPECT_EQ(GetPixel(dc, 10, 0), RGB(255, 255, 255));
     SelectObject(dc, oldBrush);
     DeleteObject(red);
+}
+
+TEST(GdiObjects, TheLiveObjectCountFollowsWhatIsMadeAndDeleted) {
+    const DWORD before = GetGuiResources(0, GR_GDIOBJECTS);
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    HDC memory = CreateCompatibleDC(0);
+    HDC recording = CreateEnhMetaFile(0, nullptr, nullptr, nullptr);
+    HENHMETAFILE metafile = CloseEnhMetaFile(recording);
+    EXPECT_EQ(GetGuiResources(0, GR_GDIOBJECTS), before + 3);
+    EXPECT_EQ(GetGuiResources(0, GR_USEROBJECTS), 0u);
+    DeleteObject(pen);
+    DeleteDC(memory);
+    DeleteEnhMetaFile(metafile);
+    EXPECT_EQ(GetGuiResources(0, GR_GDIOBJECTS), before);
 }
 
 }  // namespace

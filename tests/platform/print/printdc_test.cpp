@@ -209,4 +209,22 @@ TEST_F(PdfJobTest, MonochromeJobsPrintInGrey) {
     }
 }
 
+// A printer DC's page bitmap is as large as the paper at printer
+// resolution: deleting the DC, also after a reset, frees it.
+TEST_F(PdfJobTest, DeletingAPrinterDCFreesItsPage) {
+    const DWORD before = GetGuiResources(0, GR_GDIOBJECTS);
+    DEVMODEA landscape{};
+    landscape.dmFields = DM_ORIENTATION;
+    landscape.dmOrientation = DMORIENT_LANDSCAPE;
+    for (int round = 0; round < 3; ++round) {
+        HDC dc = CreateIC(nullptr, "PDF", nullptr, nullptr);
+        ASSERT_NE(dc, HDC(0));
+        dc = ResetDC(dc, &landscape);
+        ASSERT_NE(dc, HDC(0));
+        EXPECT_GT(GetDeviceCaps(dc, PHYSICALWIDTH), GetDeviceCaps(dc, PHYSICALHEIGHT));
+        EXPECT_TRUE(DeleteDC(dc));
+        EXPECT_EQ(GetGuiResources(0, GR_GDIOBJECTS), before);
+    }
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "build_fixtures.h"
+#include "platform/gdi/wingdi.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/modalresponder.h"
@@ -520,6 +521,22 @@ TEST_F(BuildTest, AFailingObjectReportsItsErrorAndLeavesNoPages) {
     EXPECT_EQ(ModalQuestions()[0].caption, "错误");
     EXPECT_TRUE(ModalQuestions()[0].text.starts_with("计算时发生错误\r[1 +]\r\r报表: Voucher\r对象: Broken\r\r"))
         << ModalQuestions()[0].text;
+}
+
+// Each build reloads the template, whose pages ask the printer for their
+// paper: whatever the build makes on the way (printer DCs with their page
+// bitmaps, fonts, pictures) goes with it.
+TEST_F(BuildTest, RebuildingTheSameReportLeavesNoGdiObjectsBehind) {
+    AddBand<TQmBandReportTitle>(0, 10);
+    AddText(0, "title");
+    AddRows("Rows", 20);
+    AddSource("Rows", Numbered(40));
+    ASSERT_TRUE(Build()) << report->ErrorText;
+    const DWORD live = GetGuiResources(0, GR_GDIOBJECTS);
+    const int pages = PageCount();
+    for (int round = 0; round < 20; ++round) ASSERT_TRUE(Build()) << report->ErrorText;
+    EXPECT_EQ(PageCount(), pages);
+    EXPECT_EQ(GetGuiResources(0, GR_GDIOBJECTS), live);
 }
 
 }  // namespace
