@@ -333,6 +333,36 @@ TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
     EXPECT_FALSE(second->Down());
 }
 
+TEST_F(DraggedToolbars, ASplitButtonOpensItsMenuOnlyFromTheArrowPart) {
+    auto* split = static_cast<TToolbarButtonQy*>(toolbar->Controls(1));
+    split->SetDropdownAlways(true);
+    split->SetDropdownCombo(true);
+    EXPECT_EQ(split->Width(), 30 + 9 + 2) << "widened by the arrow part";
+    toolbar->ArrangeContent();
+    DispatchQueuedMessages();
+    int clicks = 0, dropdowns = 0;
+    split->SetOnClick([&](TObject*) { ++clicks; });
+    split->OnDropdown = [&](TObject*, bool& showMenu, bool&) {
+        ++dropdowns;
+        showMenu = false;
+    };
+    const int left = split->Left(), top = split->Top() + 5;
+    SimulateClick(toolbar->Handle(), POINT{left + 5, top});
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(dropdowns, 0) << "the button part only clicks";
+    SimulateClick(toolbar->Handle(), POINT{left + 30 + 5, top});
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1) << "the arrow part does not click";
+    EXPECT_EQ(dropdowns, 1);
+
+    split->SetDropdownArrowWidth(3);
+    EXPECT_EQ(split->DropdownArrowWidth(), 7);
+    EXPECT_EQ(split->Width(), 30 + 7 + 2);
+    split->SetDropdownCombo(false);
+    EXPECT_EQ(split->Width(), 30);
+}
+
 }  // namespace
 
 namespace {
