@@ -378,6 +378,10 @@ void TDockQy::LayoutBars(bool clipPositions) {
 void TDockQy::Paint() {
     Canvas()->Brush()->SetColor(Color());
     Canvas()->FillRect(ClientRect());
+    if (!HasBackground()) return;
+    const TRect client = ClientRect();
+    const TPoint origin = TileOrigin(this, false);
+    PaintBackgroundTiles(Canvas()->Handle(), &client, RECT{origin.x, origin.y, client.right, client.bottom}, nullptr);
 }
 
 void TDockQy::WMSize(TMessage& Message) {
@@ -914,7 +918,15 @@ void TCustomToolWindowQy::PaintDockedFrame(HDC dc) {
     const bool vertical = DockOrientationOf(dockedTo_) == doVertical;
     const int handle = dockedTo_->AllowDrag() ? DragHandleSize() : 0;
     (vertical ? client.top : client.left) += handle;
-    FillBand(dc, r, client, Color());
+    if (TDockQy* dock = TiledDock()) {
+        RECT inside = r;
+        InflateRect(&inside, -1, -1);
+        FillBand(dc, r, inside, Color());
+        const TPoint origin = dock->TileOrigin(this, true);
+        dock->PaintBackgroundTiles(dc, &inside, RECT{origin.x, origin.y, inside.right, inside.bottom}, &client);
+    } else {
+        FillBand(dc, r, client, Color());
+    }
     if (borderStyle_ == bsSingle) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     if (handle == 0 || dragHandleStyle_ == dhNone) return;
     const int gripOffset = GripOffsets[closeButtonWhenDocked_ ? 1 : 0][dragHandleStyle_];
@@ -1014,6 +1026,16 @@ AnsiString FitCaptionText(HDC dc, const AnsiString& text, int width) {
 void TCustomToolWindowQy::Paint() {
     Canvas()->Brush()->SetColor(Color());
     Canvas()->FillRect(ClientRect());
+    if (TDockQy* dock = TiledDock()) {
+        const TRect client = ClientRect();
+        const TPoint origin = dock->TileOrigin(this, false);
+        dock->PaintBackgroundTiles(Canvas()->Handle(), &client, RECT{origin.x, origin.y, client.right, client.bottom},
+                                   nullptr);
+    }
+}
+
+TDockQy* TCustomToolWindowQy::TiledDock() const {
+    return dockedTo_ && dockedTo_->HasBackground() && dockedTo_->BackgroundOnToolbars() ? dockedTo_ : nullptr;
 }
 
 void TCustomToolWindowQy::WMMouseActivate(TMessage& Message) {
@@ -1026,6 +1048,11 @@ void TCustomToolWindowQy::WMMouseActivate(TMessage& Message) {
 
 void TCustomToolWindowQy::WMMove(TMessage& Message) {
     TCustomControl::Dispatch(Message);
+    // The tiles under it stay where the dock's picture has them.
+    if (TiledDock()) {
+        RequestDockedFrameRepaint();
+        Invalidate();
+    }
     DoMoved();
 }
 
