@@ -399,9 +399,21 @@ void TDockQy::WMNCCalcSize(TMessage& Message) {
     if (boundLines_.Contains(blRight)) --r->right;
 }
 
-void TDockQy::WMNCPaint(TMessage&) {
-    if (boundLines_.Empty() || visibleBars_.empty()) return;
+void TDockQy::WMNCPaint(TMessage& Message) {
     const HDC dc = GetWindowDC(Handle());
+    SelectFrameUpdateRegion(Handle(), dc, HRGN(Message.WParam));
+    PaintFrame(dc);
+    ReleaseDC(Handle(), dc);
+}
+
+void TDockQy::WMPrint(TMessage& Message) {
+    HandlePrintMessage(Handle(), Message, [this](HWND, HDC dc) { PaintFrame(dc); });
+}
+
+void TDockQy::WMPrintClient(TMessage& Message) { HandlePrintClientMessage(this, Message); }
+
+void TDockQy::PaintFrame(HDC dc) {
+    if (boundLines_.Empty() || visibleBars_.empty()) return;
     RECT r{0, 0, Width(), Height()};
     if (boundLines_.Contains(blTop)) FrameLine(dc, r.left, r.top, r.right, r.top, COLOR_BTNSHADOW), ++r.top;
     if (boundLines_.Contains(blLeft)) FrameLine(dc, r.left, r.top, r.left, r.bottom, COLOR_BTNSHADOW), ++r.left;
@@ -409,7 +421,6 @@ void TDockQy::WMNCPaint(TMessage&) {
         FrameLine(dc, r.left, r.bottom - 1, r.right, r.bottom - 1, COLOR_BTNHIGHLIGHT), --r.bottom;
     if (boundLines_.Contains(blRight))
         FrameLine(dc, r.right - 1, r.top, r.right - 1, r.bottom, COLOR_BTNHIGHLIGHT), --r.right;
-    ReleaseDC(Handle(), dc);
 }
 
 // ---- the floating window's parent ------------------------------------------------
@@ -847,9 +858,10 @@ void TCustomToolWindowQy::RepaintFrame() {
     if (HandleAllocated()) SendMessage(Handle(), WM_NCPAINT, 1, 0);
 }
 
-void TCustomToolWindowQy::WMNCPaint(TMessage&) {
+void TCustomToolWindowQy::WMNCPaint(TMessage& Message) {
     if (!HandleAllocated()) return;
     const HDC dc = GetWindowDC(Handle());
+    SelectFrameUpdateRegion(Handle(), dc, HRGN(Message.WParam));
     if (dockedTo_) {
         PaintDockedFrame(dc);
     } else {
@@ -906,6 +918,8 @@ void TCustomToolWindowQy::WMPrint(TMessage& Message) {
             PaintFloatingFrame(dc, FramePartBorder | FramePartCaption | FramePartCloseButton);
     });
 }
+
+void TCustomToolWindowQy::WMPrintClient(TMessage& Message) { HandlePrintClientMessage(this, Message); }
 
 void TCustomToolWindowQy::CMColorChanged(TMessage& Message) {
     if (dockedTo_) RequestDockedFrameRepaint();

@@ -102,11 +102,15 @@ protected:
     void WMSize(TMessage& Message);
     void WMNCCalcSize(TMessage& Message);
     void WMNCPaint(TMessage& Message);
+    void WMPrint(TMessage& Message);
+    void WMPrintClient(TMessage& Message);
     void WMMove(TMessage& Message);
     void CMColorChanged(TMessage& Message);
     void CMSysColorChange(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_PRINT, WMPrint)
+        SERVIORA_MESSAGE(WM_PRINTCLIENT, WMPrintClient)
         SERVIORA_MESSAGE(WM_MOVE, WMMove)
         SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
         SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
@@ -120,6 +124,8 @@ private:
     void RemoveEmptyRows();
     void ResizeToRows(int width, int height);
     void RecalcFrame();
+    // The bound lines, in window coordinates.
+    void PaintFrame(HDC dc);
     // Drops the transparent copy and repaints the dock and its tool windows.
     void BackgroundChanged();
     void InvalidateBackgrounds();
@@ -302,6 +308,7 @@ protected:
     void CMColorChanged(TMessage& Message);
     void WMDockedFrameRepaint(TMessage& Message);
     void WMPrint(TMessage& Message);
+    void WMPrintClient(TMessage& Message);
     void WMFloatingFrameRepaint(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
@@ -317,6 +324,7 @@ protected:
         SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
         SERVIORA_MESSAGE(WM_DOCKEDFRAMEREPAINT, WMDockedFrameRepaint)
         SERVIORA_MESSAGE(WM_PRINT, WMPrint)
+        SERVIORA_MESSAGE(WM_PRINTCLIENT, WMPrintClient)
         SERVIORA_MESSAGE(WM_FLOATINGFRAMEREPAINT, WMFloatingFrameRepaint)
     SERVIORA_MESSAGES_END(TCustomControl)
 
