@@ -378,6 +378,10 @@ void TDockQy::LayoutBars(bool clipPositions) {
 void TDockQy::Paint() {
     Canvas()->Brush()->SetColor(Color());
     Canvas()->FillRect(ClientRect());
+    if (!HasBackground()) return;
+    const TRect client = ClientRect();
+    const TPoint origin = TileOrigin(this, false);
+    PaintBackgroundTiles(Canvas()->Handle(), &client, RECT{origin.x, origin.y, client.right, client.bottom}, nullptr);
 }
 
 void TDockQy::WMSize(TMessage& Message) {
@@ -395,9 +399,21 @@ void TDockQy::WMNCCalcSize(TMessage& Message) {
     if (boundLines_.Contains(blRight)) --r->right;
 }
 
-void TDockQy::WMNCPaint(TMessage&) {
-    if (boundLines_.Empty() || visibleBars_.empty()) return;
+void TDockQy::WMNCPaint(TMessage& Message) {
     const HDC dc = GetWindowDC(Handle());
+    SelectFrameUpdateRegion(Handle(), dc, HRGN(Message.WParam));
+    PaintFrame(dc);
+    ReleaseDC(Handle(), dc);
+}
+
+void TDockQy::WMPrint(TMessage& Message) {
+    HandlePrintMessage(Handle(), Message, [this](HWND, HDC dc) { PaintFrame(dc); });
+}
+
+void TDockQy::WMPrintClient(TMessage& Message) { HandlePrintClientMessage(this, Message); }
+
+void TDockQy::PaintFrame(HDC dc) {
+    if (boundLines_.Empty() || visibleBars_.empty()) return;
     RECT r{0, 0, Width(), Height()};
     if (boundLines_.Contains(blTop)) FrameLine(dc, r.left, r.top, r.right, r.top, COLOR_BTNSHADOW), ++r.top;
     if (boundLines_.Contains(blLeft)) FrameLine(dc, r.left, r.top, r.left, r.bottom, COLOR_BTNSHADOW), ++r.left;
@@ -405,7 +421,6 @@ void TDockQy::WMNCPaint(TMessage&) {
         FrameLine(dc, r.left, r.bottom - 1, r.right, r.bottom - 1, COLOR_BTNHIGHLIGHT), --r.bottom;
     if (boundLines_.Contains(blRight))
         FrameLine(dc, r.right - 1, r.top, r.right - 1, r.bottom, COLOR_BTNHIGHLIGHT), --r.right;
-    ReleaseDC(Handle(), dc);
 }
 
 // ---- the floating window's parent ------------------------------------------------
@@ -843,9 +858,10 @@ void TCustomToolWindowQy::RepaintFrame() {
     if (HandleAllocated()) SendMessage(Handle(), WM_NCPAINT, 1, 0);
 }
 
-void TCustomToolWindowQy::WMNCPaint(TMessage&) {
+void TCustomToolWindowQy::WMNCPaint(TMessage& Message) {
     if (!HandleAllocated()) return;
     const HDC dc = GetWindowDC(Handle());
+    SelectFrameUpdateRegion(Handle(), dc, HRGN(Message.WParam));
     if (dockedTo_) {
         PaintDockedFrame(dc);
     } else {
@@ -903,6 +919,8 @@ void TCustomToolWindowQy::WMPrint(TMessage& Message) {
     });
 }
 
+void TCustomToolWindowQy::WMPrintClient(TMessage& Message) { HandlePrintClientMessage(this, Message); }
+
 void TCustomToolWindowQy::CMColorChanged(TMessage& Message) {
     if (dockedTo_) RequestDockedFrameRepaint();
     TCustomControl::Dispatch(Message);
@@ -914,7 +932,15 @@ void TCustomToolWindowQy::PaintDockedFrame(HDC dc) {
     const bool vertical = DockOrientationOf(dockedTo_) == doVertical;
     const int handle = dockedTo_->AllowDrag() ? DragHandleSize() : 0;
     (vertical ? client.top : client.left) += handle;
-    FillBand(dc, r, client, Color());
+    if (TDockQy* dock = TiledDock()) {
+        RECT inside = r;
+        InflateRect(&inside, -1, -1);
+        FillBand(dc, r, inside, Color());
+        const TPoint origin = dock->TileOrigin(this, true);
+        dock->PaintBackgroundTiles(dc, &inside, RECT{origin.x, origin.y, inside.right, inside.bottom}, &client);
+    } else {
+        FillBand(dc, r, client, Color());
+    }
     if (borderStyle_ == bsSingle) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     if (handle == 0 || dragHandleStyle_ == dhNone) return;
     const int gripOffset = GripOffsets[closeButtonWhenDocked_ ? 1 : 0][dragHandleStyle_];
@@ -1014,6 +1040,16 @@ AnsiString FitCaptionText(HDC dc, const AnsiString& text, int width) {
 void TCustomToolWindowQy::Paint() {
     Canvas()->Brush()->SetColor(Color());
     Canvas()->FillRect(ClientRect());
+    if (TDockQy* dock = TiledDock()) {
+        const TRect client = ClientRect();
+        const TPoint origin = dock->TileOrigin(this, false);
+        dock->PaintBackgroundTiles(Canvas()->Handle(), &client, RECT{origin.x, origin.y, client.right, client.bottom},
+                                   nullptr);
+    }
+}
+
+TDockQy* TCustomToolWindowQy::TiledDock() const {
+    return dockedTo_ && dockedTo_->HasBackground() && dockedTo_->BackgroundOnToolbars() ? dockedTo_ : nullptr;
 }
 
 void TCustomToolWindowQy::WMMouseActivate(TMessage& Message) {
@@ -1026,6 +1062,11 @@ void TCustomToolWindowQy::WMMouseActivate(TMessage& Message) {
 
 void TCustomToolWindowQy::WMMove(TMessage& Message) {
     TCustomControl::Dispatch(Message);
+    // The tiles under it stay where the dock's picture has them.
+    if (TiledDock()) {
+        RequestDockedFrameRepaint();
+        Invalidate();
+    }
     DoMoved();
 }
 

@@ -4,9 +4,11 @@
 // window, and the user moves it between the two with the mouse.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "platform/ui/forms.h"
+#include "platform/ui/graphic.h"
 #include "report/ui/qm_tbqycmn.h"
 
 SERVIORA_ENUM(TDockPosition, dpTop, dpBottom, dpLeft, dpRight)
@@ -46,6 +48,23 @@ public:
     void SetFixAlign(bool v);
     bool LimitToOneRow() const { return limitToOneRow_; }
     void SetLimitToOneRow(bool v) { limitToOneRow_ = v; }
+    // A picture tiled across the dock; assignment copies it.
+    TBitmap* Background() const { return background_.get(); }
+    void SetBackground(TBitmap* v);
+    // The picture also shows behind the docked tool windows.
+    bool BackgroundOnToolbars() const { return backgroundOnToolbars_; }
+    void SetBackgroundOnToolbars(bool v);
+    // The picture's bottom-left colour shows the dock's Color instead.
+    bool BackgroundTransparent() const { return backgroundTransparent_; }
+    void SetBackgroundTransparent(bool v);
+    bool HasBackground() const;
+    // Tiles the picture from tile's top-left over the clip rectangle (all
+    // of tile when clip is null), leaving exclude untouched.
+    void PaintBackgroundTiles(HDC dc, const RECT* clip, const RECT& tile, const RECT* exclude);
+    // Where the picture's tiles start, in the control's client coordinates
+    // (window coordinates with windowCoordinates): the client origin of
+    // the dock's parent, so that docks and tool windows show one image.
+    TPoint TileOrigin(TWinControl* control, bool windowCoordinates) const;
 
     TInsertRemoveEvent OnInsertRemoveBar;
     TRequestDockEvent OnRequestDock;
@@ -83,8 +102,18 @@ protected:
     void WMSize(TMessage& Message);
     void WMNCCalcSize(TMessage& Message);
     void WMNCPaint(TMessage& Message);
+    void WMPrint(TMessage& Message);
+    void WMPrintClient(TMessage& Message);
+    void WMMove(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMSysColorChange(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_PRINT, WMPrint)
+        SERVIORA_MESSAGE(WM_PRINTCLIENT, WMPrintClient)
+        SERVIORA_MESSAGE(WM_MOVE, WMMove)
+        SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
+        SERVIORA_MESSAGE(CM_SYSCOLORCHANGE, CMSysColorChange)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(WM_NCCALCSIZE, WMNCCalcSize)
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
@@ -95,6 +124,11 @@ private:
     void RemoveEmptyRows();
     void ResizeToRows(int width, int height);
     void RecalcFrame();
+    // The bound lines, in window coordinates.
+    void PaintFrame(HDC dc);
+    // Drops the transparent copy and repaints the dock and its tool windows.
+    void BackgroundChanged();
+    void InvalidateBackgrounds();
 
     TDockPosition position_ = dpTop;
     bool allowDrag_ = true;
@@ -109,6 +143,11 @@ private:
     std::vector<TCustomToolWindowQy*> bars_;
     std::vector<TCustomToolWindowQy*> visibleBars_;
     std::vector<int> rowExtents_;
+    std::unique_ptr<TBitmap> background_;
+    // The picture over the dock's Color, for the transparent mode.
+    std::unique_ptr<TBitmap> backgroundCache_;
+    bool backgroundOnToolbars_ = true;
+    bool backgroundTransparent_ = false;
 };
 
 // The hidden zero-sized form a floating tool window hangs from: its
@@ -269,6 +308,7 @@ protected:
     void CMColorChanged(TMessage& Message);
     void WMDockedFrameRepaint(TMessage& Message);
     void WMPrint(TMessage& Message);
+    void WMPrintClient(TMessage& Message);
     void WMFloatingFrameRepaint(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
@@ -284,6 +324,7 @@ protected:
         SERVIORA_MESSAGE(CM_COLORCHANGED, CMColorChanged)
         SERVIORA_MESSAGE(WM_DOCKEDFRAMEREPAINT, WMDockedFrameRepaint)
         SERVIORA_MESSAGE(WM_PRINT, WMPrint)
+        SERVIORA_MESSAGE(WM_PRINTCLIENT, WMPrintClient)
         SERVIORA_MESSAGE(WM_FLOATINGFRAMEREPAINT, WMFloatingFrameRepaint)
     SERVIORA_MESSAGES_END(TCustomControl)
 
@@ -293,6 +334,8 @@ protected:
 private:
     friend class TDockQy;
     void PaintDockedFrame(HDC dc);
+    // The dock whose picture shows behind this docked window, if any.
+    TDockQy* TiledDock() const;
     void PaintFloatingFrame(HDC dc, int parts);
     // The caption bar by the platform's small-caption drawing, or by hand
     // where the platform has none.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/controls.h"
 #include "platform/ui/graphics.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/winpaint.h"
@@ -192,4 +193,23 @@ void HandlePrintMessage(HWND window, TMessage& message, const std::function<void
                     PrintAt(owned, dc, placeOf(owned), flags);
     }
     RestoreDC(dc, saved);
+}
+
+void HandlePrintClientMessage(TWinControl* control, TMessage& message) {
+    const HDC dc = HDC(message.WParam);
+    const int saved = SaveDC(dc);
+    control->Perform(WM_PAINT, message.WParam, 0);
+    RestoreDC(dc, saved);
+}
+
+void SelectFrameUpdateRegion(HWND window, HDC dc, HRGN region) {
+    if (region <= 1) return;
+    RECT r;
+    GetWindowRect(window, &r);
+    if (SelectClipRgn(dc, region) == ERROR) {
+        const HRGN whole = CreateRectRgnIndirect(&r);
+        SelectClipRgn(dc, whole);
+        DeleteObject(whole);
+    }
+    OffsetClipRgn(dc, -r.left, -r.top);
 }

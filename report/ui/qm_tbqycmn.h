@@ -63,6 +63,7 @@ bool AppIsActive();
 extern int (*ToolbarDockPositionOf)(TControl* control);
 
 class TFont;
+class TWinControl;
 
 // The height (tmHeight) of the font's characters on the screen.
 int FontTextHeight(TFont* font);
@@ -73,3 +74,12 @@ int FontTextHeight(TFont* font);
 // and the visible windows it owns (PRF_OWNED); nothing for an invisible
 // window with PRF_CHECKVISIBLE. The message's result is 1.
 void HandlePrintMessage(HWND window, TMessage& message, const std::function<void(HWND, HDC)>& paintFrame);
+
+// Answers WM_PRINTCLIENT: the control's paint handler runs with a WM_PAINT
+// carrying the message's DC, whose state is kept.
+void HandlePrintClientMessage(TWinControl* control, TMessage& message);
+
+// For a real update region of WM_NCPAINT (not 0 or 1, which mean the
+// whole frame), clips the window DC to it (to the window rectangle when
+// it cannot be selected), moved from screen to window coordinates.
+void SelectFrameUpdateRegion(HWND window, HDC dc, HRGN region);

@@ -2,6 +2,8 @@
 // clicks, repeats, groups and drop-down menu, and its flat painting.
 #include "report/ui/qm_tbqyctls.h"
 
+#include <algorithm>
+
 #include "platform/ui/extctrls.h"
 #include "platform/ui/menus.h"
 #include "platform/win/msgqueue.h"
@@ -96,8 +98,31 @@ void TToolbarButtonQy::SetDropdownAlways(bool v) {
 }
 
 void TToolbarButtonQy::SetDropdownCombo(bool v) {
+    if (v == dropdownCombo_) return;
     dropdownCombo_ = v;
+    if (!ComponentState().Contains(csLoading)) {
+        const int part = dropdownArrowWidth_ + 2;
+        SetWidth(v ? Width() + part : std::max(Width() - part, 1));
+    }
     Invalidate();
+}
+
+void TToolbarButtonQy::SetDropdownArrow(bool v) {
+    dropdownArrow_ = v;
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetDropdownArrowWidth(int v) {
+    v = std::max(v, 7);
+    if (v == dropdownArrowWidth_) return;
+    if (dropdownCombo_ && !ComponentState().Contains(csLoading)) SetWidth(Width() + v - dropdownArrowWidth_);
+    dropdownArrowWidth_ = v;
+    Invalidate();
+}
+
+bool TToolbarButtonQy::InMainPart(int x, int y) const {
+    const int right = Width() - (IsSplit() ? dropdownArrowWidth_ + 2 : 0);
+    return x >= 0 && x < right && y >= 0 && y < Height();
 }
 
 void TToolbarButtonQy::SetDropdownMenu(TPopupMenu* v) {
@@ -173,12 +198,12 @@ void TToolbarButtonQy::MouseDown(TMouseButton button, TShiftState shift, int x, 
         return;
     }
     EnterHot();
+    arrowPressed_ = HasDropdown() && !(dropdownCombo_ && x < Width() - dropdownArrowWidth_ - 2);
     if (!down_) SetState(tbsDown);
     Invalidate();
-    const bool menuPart = HasDropdown();
-    if (!menuPart) held_ = true;
+    if (!arrowPressed_) held_ = true;
     TGraphicControl::MouseDown(button, shift, x, y);
-    if (menuPart) {
+    if (arrowPressed_) {
         Click();
     } else if (repeating_) {
         Click();
@@ -190,6 +215,7 @@ void TToolbarButtonQy::MouseDown(TMouseButton button, TShiftState shift, int x, 
         repeatTimer_->SetInterval(Cardinal(repeatDelay_));
         repeatTimer_->SetEnabled(true);
     }
+    arrowPressed_ = false;
 }
 
 void TToolbarButtonQy::RepeatTick() {
@@ -197,9 +223,7 @@ void TToolbarButtonQy::RepeatTick() {
     POINT p;
     GetCursorPos(&p);
     const TPoint local = ScreenToClient(TPoint{p.x, p.y});
-    const TRect client = ClientRect();
-    const bool inside = PtInRect(&client, local) != 0;
-    if (repeating_ && held_ && MouseCapture() && inside) {
+    if (repeating_ && held_ && MouseCapture() && InMainPart(local.x, local.y)) {
         Click();
     } else {
         repeatTimer_->SetEnabled(false);
@@ -211,8 +235,7 @@ void TToolbarButtonQy::MouseMove(TShiftState shift, int x, int y) {
     // Back under the pointer after a click took the light away.
     if (!hot_ && HotButton != this) EnterHot();
     if (!held_) return;
-    const TRect client = ClientRect();
-    const bool inside = PtInRect(&client, TPoint{x, y}) != 0;
+    const bool inside = InMainPart(x, y);
     if (inside && repeatTimer_) repeatTimer_->SetEnabled(true);
     SetState(down_ ? tbsExclusive : inside ? tbsDown : tbsUp);
 }
@@ -226,8 +249,7 @@ void TToolbarButtonQy::MouseUp(TMouseButton button, TShiftState shift, int x, in
     TGraphicControl::MouseUp(button, shift, x, y);
     if (button != mbLeft || !held_) return;
     held_ = false;
-    const TRect client = ClientRect();
-    if (PtInRect(&client, TPoint{x, y}) && !repeating_) {
+    if (InMainPart(x, y) && !repeating_) {
         Click();
     } else {
         SetState(RestingState());
@@ -259,12 +281,13 @@ void TToolbarButtonQy::CMEnabledChanged(TMessage& Message) {
 }
 
 void TToolbarButtonQy::Click() {
-    if (repeating_ && !HasDropdown()) {
+    if (repeating_ && !arrowPressed_) {
         TGraphicControl::Click();
         return;
     }
     clicking_ = true;
-    if (groupIndex_ != 0 && !HasDropdown() && (!down_ || allowAllUp_)) SetDown(!down_);
+    if (groupIndex_ != 0 && !arrowPressed_ && (!down_ || allowAllUp_)) SetDown(!down_);
+    const bool showMenu = HasDropdown() && !(dropdownCombo_ && !arrowPressed_);
     if (state_ == tbsUp || state_ == tbsMouseIn) {
         state_ = tbsDown;
         Repaint();
@@ -272,8 +295,8 @@ void TToolbarButtonQy::Click() {
     // The click may open a window under which the pointer moves on: the
     // light goes now and comes back with the next move over the button.
     LeaveHot();
-    if (HasDropdown()) {
-        TGraphicControl::Click();
+    if (showMenu) {
+        if (!dropdownCombo_) TGraphicControl::Click();
         ShowDropdownMenu();
     } else {
         TGraphicControl::Click();
@@ -322,10 +345,15 @@ void TToolbarButtonQy::ShowDropdownMenu() {
 // ---- painting --------------------------------------------------------------------------------
 
 void TToolbarButtonQy::Paint() {
-    TRect r = ClientRect();
+    const TRect whole = ClientRect();
+    TRect r = whole;
     TCanvas* canvas = Canvas();
     const HDC dc = canvas->Handle();
-    if (down_ && state_ == tbsExclusive) {
+    const bool isDown = state_ == tbsDown || state_ == tbsExclusive;
+    const bool split = IsSplit();
+    // A split button held on its arrow shows only the arrow part pressed.
+    const bool pressed = state_ == tbsExclusive || (state_ == tbsDown && !(split && arrowPressed_));
+    if (down_ && state_ == tbsExclusive && !arrowPressed_) {
         // The toggled-down look: a checkered face.
         canvas->Brush()->SetColor(clBtnHighlight);
         canvas->FillRect(r);
@@ -335,24 +363,34 @@ void TToolbarButtonQy::Paint() {
         canvas->Brush()->SetColor(Color());
         canvas->FillRect(r);
     }
-    const bool sunk = state_ == tbsDown || state_ == tbsExclusive;
-    if (sunk) {
-        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-    } else if (state_ == tbsMouseIn || !flat_) {
-        DrawEdge(dc, &r, flat_ ? BDR_RAISEDINNER : EDGE_RAISED, BF_RECT);
+    const bool border =
+        ComponentState().Contains(csDesigning) || !flat_ || isDown || (hot_ && state_ != tbsDisabled);
+    const auto edge = [&](TRect& at, bool sunk) {
+        if (flat_) DrawEdge(dc, &at, sunk ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+        else DrawEdge(dc, &at, sunk ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE);
+    };
+    const int arrowLeft = whole.right - dropdownArrowWidth_ - 2;
+    if (split) {
+        if (border) {
+            TRect arrowPart(arrowLeft, 0, whole.right - 2, whole.bottom);
+            edge(arrowPart, isDown && arrowPressed_);
+        }
+        r.right = arrowLeft;
     }
-    InflateRect(&r, -1, -1);
+    if (border) edge(r, pressed);
+    InflateRect(&r, flat_ ? -1 : -2, flat_ ? -1 : -2);
     canvas->Font()->Assign(Font());
     canvas->Brush()->SetStyle(bsClear);
     TGlyphLayoutInput in;
     in.Client = r;
-    if (sunk) in.Offset = TPoint{1, 1};
+    if (pressed) in.Offset = TPoint{1, 1};
     if (displayMode_ != dmTextOnly) in.GlyphSize = glyph_.Size();
     if (displayMode_ != dmGlyphOnly) in.Caption = Caption();
     in.Layout = layout_;
     in.Margin = margin_;
     in.Spacing = spacing_;
-    in.DropArrow = HasDropdown();
+    in.ArrowWidth = dropdownArrowWidth_;
+    in.DropArrow = dropdownArrow_ && !dropdownCombo_ && HasDropdown();
     const TGlyphLayout at = ComputeLayout(canvas, in);
     if (displayMode_ != dmTextOnly) glyph_.Draw(canvas, at.GlyphPos, state_);
     if (!in.Caption.empty()) {
@@ -368,7 +406,9 @@ void TToolbarButtonQy::Paint() {
         }
         DrawText(dc, in.Caption.c_str(), -1, &text, format);
     }
-    if (in.DropArrow) DrawDropArrow(canvas, at.ArrowPos.x, at.ArrowPos.y, in.ArrowWidth, state_ != tbsDisabled);
+    const bool enabled = state_ != tbsDisabled;
+    if (in.DropArrow) DrawDropArrow(canvas, at.ArrowPos.x, at.ArrowPos.y, in.ArrowWidth, enabled);
+    if (split) DrawDropArrow(canvas, arrowLeft, whole.bottom / 2 - 1, dropdownArrowWidth_, enabled);
 }
 
 void TToolbarButtonQy::Published(TPublished<TToolbarButtonQy>& p) {
@@ -377,6 +417,8 @@ void TToolbarButtonQy::Published(TPublished<TToolbarButtonQy>& p) {
     p.Property("DisplayMode", &B::DisplayMode, &B::SetDisplayMode).Default(dmBoth);
     p.Property("Down", &B::Down, &B::SetDown).Default(false);
     p.Property("DropdownAlways", &B::DropdownAlways, &B::SetDropdownAlways).Default(false);
+    p.Property("DropdownArrow", &B::DropdownArrow, &B::SetDropdownArrow).Default(true);
+    p.Property("DropdownArrowWidth", &B::DropdownArrowWidth, &B::SetDropdownArrowWidth).Default(9);
     p.Property("DropdownCombo", &B::DropdownCombo, &B::SetDropdownCombo).Default(false);
     p.Property("DropdownMenu", &B::DropdownMenu, &B::SetDropdownMenu);
     p.Property("Flat", &B::Flat, &B::SetFlat).Default(true);

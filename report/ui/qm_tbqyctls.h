@@ -42,9 +42,16 @@ public:
     // Show the drop-down arrow even without a menu; a press clicks at once.
     bool DropdownAlways() const { return dropdownAlways_; }
     void SetDropdownAlways(bool v);
-    // The button and its arrow are drawn as one combo-like part.
+    // A split button: only its separate arrow part opens the menu; the
+    // rest of the button clicks.
     bool DropdownCombo() const { return dropdownCombo_; }
     void SetDropdownCombo(bool v);
+    // The small arrow of a drop-down button that is not split.
+    bool DropdownArrow() const { return dropdownArrow_; }
+    void SetDropdownArrow(bool v);
+    // The arrow part's width; never below 7.
+    int DropdownArrowWidth() const { return dropdownArrowWidth_; }
+    void SetDropdownArrowWidth(int v);
     TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
     void SetDropdownMenu(TPopupMenu* v);
     TBitmap* Glyph() const { return glyph_.Glyph(); }
@@ -105,6 +112,9 @@ private:
     void RepeatTick();
     void ShowDropdownMenu();
     bool HasDropdown() const { return dropdownMenu_ != nullptr || dropdownAlways_; }
+    bool IsSplit() const { return dropdownCombo_ && HasDropdown(); }
+    // The button without its arrow part, where presses click.
+    bool InMainPart(int x, int y) const;
 
     bool down_ = false;
     int groupIndex_ = 0;
@@ -117,6 +127,8 @@ private:
     TPopupMenu* dropdownMenu_ = nullptr;
     bool dropdownAlways_ = false;
     bool dropdownCombo_ = false;
+    bool dropdownArrow_ = true;
+    int dropdownArrowWidth_ = 9;
     Qm_TBQyCtls::TButtonGlyph glyph_;
     TButtonLayout layout_ = blGlyphLeft;
     int margin_ = -1;
@@ -124,6 +136,7 @@ private:
     bool clicking_ = false;
     bool hot_ = false;
     bool held_ = false;
+    bool arrowPressed_ = false;
     std::unique_ptr<TTimer> repeatTimer_;
     TToolbarButtonState state_ = tbsUp;
 };

@@ -1,5 +1,6 @@
 // A sheet of the docking toolbars and report widgets as the user sees them
-// (screenshots/toolbars.png): docks on four sides, a floating toolbar, hot,
+// (screenshots/toolbars.png): docks on four sides (two with a tiled
+// picture), a floating toolbar, hot,
 // down and disabled buttons, the flat combo, spin edit, rulers and the
 // open colour palette. The form and the two top-level windows above it are
 // captured and laid on one desktop-coloured sheet.
@@ -63,6 +64,13 @@ TEST(ToolbarSheet, DocksToolbarsAndWidgetsAsShown) {
         docks[side]->SetParent(form.get());
         docks[side]->SetPosition(side);
     }
+    // Two docks show a striped picture, tiled on across their toolbars.
+    TBitmap stripes;
+    stripes.SetWidth(16);
+    stripes.SetHeight(16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) stripes.Canvas()->SetPixels(x, y, (x + y) % 8 < 3 ? TColor(0xE0C8B0) : clBtnFace);
+    for (TDockPosition side : {dpBottom, dpLeft}) docks[side]->SetBackground(&stripes);
     auto toolbar = [&](TQmDock* dock, const AnsiString& caption) {
         auto* bar = new TToolbarQy(form.get());
         bar->SetCaption(caption);

@@ -195,6 +195,56 @@ TEST_F(Toolbars, PlaceItemsLinesThemUpDockedAndWrapsAtGroupsFloating) {
     EXPECT_EQ(toolbar->FloatRightX(), 70) << "restored";
 }
 
+TEST_F(Toolbars, TheDocksPictureIsTiledFromItsParentsOriginUnderItsToolbars) {
+    TBitmap picture;
+    picture.SetWidth(5);
+    picture.SetHeight(3);
+    const auto tileColour = [](int x, int y) { return TColor(RGB(40 * (x % 5) + 20, 60 * (y % 3) + 30, 90)); };
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) picture.Canvas()->SetPixels(x, y, tileColour(x, y));
+    dock->SetBoundLines(TDockBoundLines{blTop, blLeft});
+    dock->SetBackground(&picture);
+    TToolbarQy* toolbar = NewToolbar(dock);
+    Button(toolbar, "A");
+    toolbar->ArrangeContent();
+    form->Show();
+    DispatchQueuedMessages();
+
+    // The colour shown at a point of the form's client area.
+    const auto shown = [&](TPoint at) {
+        RECT window;
+        GetWindowRect(form->Handle(), &window);
+        const TPoint origin = form->ClientToScreen(TPoint{0, 0});
+        const HBITMAP shot = CaptureWindow(form->Handle());
+        const HDC dc = CreateCompatibleDC(0);
+        const HGDIOBJ old = SelectObject(dc, shot);
+        const COLORREF colour = GetPixel(dc, origin.x - window.left + at.x, origin.y - window.top + at.y);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(shot);
+        return colour;
+    };
+    const TPoint bar = form->ScreenToClient(toolbar->ClientToScreen(TPoint{0, 0}));
+    RECT barWindow;
+    GetWindowRect(toolbar->Handle(), &barWindow);
+    const TPoint barFrame = form->ScreenToClient(TPoint{barWindow.left, barWindow.top});
+    const TPoint cases[] = {
+        {toolbar->Left() + toolbar->Width() + 7, 4},  // the dock beside the toolbar
+        {dock->Width() - 3, dock->Height() - 2},      // the dock's far corner
+        {barFrame.x + 1, barFrame.y + 1},             // the toolbar's frame inside its edge
+        {barFrame.x + 3, barFrame.y + 2},             // its drag handle
+    };
+    for (const TPoint& at : cases)
+        EXPECT_EQ(shown(at), COLORREF(tileColour(at.x, at.y))) << "at " << at.x << "," << at.y;
+    EXPECT_EQ(shown(TPoint{bar.x, bar.y}), COLORREF(ColorToRGB(clBtnFace))) << "the button covers the client";
+
+    dock->SetBackgroundTransparent(true);
+    DispatchQueuedMessages();
+    const TPoint clear{(dock->Width() - 10) / 5 * 5, 3 * 2 + 2};  // a tile's bottom-left pixel
+    EXPECT_EQ(shown(clear), COLORREF(ColorToRGB(clBtnFace))) << "the bottom-left colour shows the dock's colour";
+    EXPECT_EQ(shown(TPoint{clear.x + 1, clear.y}), COLORREF(tileColour(1, 2)));
+}
+
 class DraggedToolbars : public Toolbars {
 protected:
     void SetUp() override {
@@ -331,6 +381,36 @@ TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
     SimulateClick(toolbar->Handle(), POINT{35, 5});
     DispatchQueuedMessages();
     EXPECT_FALSE(second->Down());
+}
+
+TEST_F(DraggedToolbars, ASplitButtonOpensItsMenuOnlyFromTheArrowPart) {
+    auto* split = static_cast<TToolbarButtonQy*>(toolbar->Controls(1));
+    split->SetDropdownAlways(true);
+    split->SetDropdownCombo(true);
+    EXPECT_EQ(split->Width(), 30 + 9 + 2) << "widened by the arrow part";
+    toolbar->ArrangeContent();
+    DispatchQueuedMessages();
+    int clicks = 0, dropdowns = 0;
+    split->SetOnClick([&](TObject*) { ++clicks; });
+    split->OnDropdown = [&](TObject*, bool& showMenu, bool&) {
+        ++dropdowns;
+        showMenu = false;
+    };
+    const int left = split->Left(), top = split->Top() + 5;
+    SimulateClick(toolbar->Handle(), POINT{left + 5, top});
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(dropdowns, 0) << "the button part only clicks";
+    SimulateClick(toolbar->Handle(), POINT{left + 30 + 5, top});
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1) << "the arrow part does not click";
+    EXPECT_EQ(dropdowns, 1);
+
+    split->SetDropdownArrowWidth(3);
+    EXPECT_EQ(split->DropdownArrowWidth(), 7);
+    EXPECT_EQ(split->Width(), 30 + 7 + 2);
+    split->SetDropdownCombo(false);
+    EXPECT_EQ(split->Width(), 30);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/ui/forms.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/testseams.h"
+#include "report/ui/qm_tbqy.h"
 #include "report/ui/qm_tbqycmn.h"
 #include "report/ui/qm_tbqyctls.h"
 
@@ -85,4 +86,61 @@ TEST(HookClients, TheHotButtonGoesOutWhenTheApplicationIsLeft) {
     EXPECT_TRUE(pressedDuringClick);
     EXPECT_FALSE(button->Hot()) << "a window the click opened may have taken the pointer";
     EXPECT_EQ(button->State(), tbsUp);
+}
+
+namespace {
+
+// A bitmap DC of the size, with the bitmap to delete afterwards.
+struct BitmapDC {
+    BitmapDC(int w, int h) : dc(CreateCompatibleDC(0)), bitmap(CreateBitmap(w, h, 1, 32, nullptr)) {
+        old = SelectObject(dc, bitmap);
+    }
+    ~BitmapDC() {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ old;
+};
+
+}  // namespace
+
+TEST(FramePainting, TheUpdateRegionClipsTheFrameInWindowCoordinates) {
+    std::unique_ptr<TForm> form{TForm::Create(nullptr, 0)};
+    form->SetBounds(40, 50, 200, 100);
+    form->Show();
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
+    BitmapDC target(200, 100);
+    RECT clip;
+    SelectFrameUpdateRegion(form->Handle(), target.dc, HRGN(1));
+    const HRGN current = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetClipRgn(target.dc, current), 0) << "1 is the whole frame: no clip";
+    DeleteObject(current);
+
+    const HRGN update = CreateRectRgn(window.left + 3, window.top + 4, window.left + 30, window.top + 9);
+    SelectFrameUpdateRegion(form->Handle(), target.dc, update);
+    DeleteObject(update);
+    GetClipBox(target.dc, &clip);
+    EXPECT_EQ(clip.left, 3);
+    EXPECT_EQ(clip.top, 4);
+    EXPECT_EQ(clip.right, 30);
+    EXPECT_EQ(clip.bottom, 9);
+}
+
+TEST(FramePainting, PrintingTheClientRunsThePaintHandlerAndKeepsTheDC) {
+    std::unique_ptr<TForm> form{TForm::Create(nullptr, 0)};
+    auto* dock = new TDockQy(form.get());
+    dock->SetParent(form.get());
+    dock->SetFixAlign(true);
+    dock->SetColor(clRed);
+    form->Show();
+    ASSERT_GT(dock->ClientWidth(), 0);
+    BitmapDC target(dock->ClientWidth(), dock->ClientHeight());
+    SetTextColor(target.dc, RGB(1, 2, 3));
+    SendMessage(dock->Handle(), WM_PRINTCLIENT, WPARAM(target.dc), PRF_CLIENT);
+    EXPECT_EQ(GetPixel(target.dc, 0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(GetTextColor(target.dc), RGB(1, 2, 3));
 }
