@@ -93,24 +93,27 @@ int FindPrefix(TStrings* items, const AnsiString& prefix, bool caseSensitive) {
 
 // ---- TGridCombo ----------------------------------------------------------------------------------
 
+bool ComboKeyGoesToGrid(Word key, bool listMode) {
+    switch (key) {
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE: return true;
+    case VK_LEFT:
+    case VK_RIGHT: return listMode;
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_UP:
+    case VK_DOWN: return !listMode;
+    default: return false;
+    }
+}
+
 TGridCombo::TGridCombo(TComponent* owner) : TComboBox(owner), grid_(OwnerGrid(owner)) {}
 
 void TGridCombo::KeyDown(Word& key, TShiftState shift) {
     const bool listMode = Style() == csDropDownList || DroppedDown();
-    bool handled = false;
-    switch (key) {
-    case VK_TAB:
-    case VK_RETURN:
-    case VK_ESCAPE: handled = true; break;
-    case VK_LEFT:
-    case VK_RIGHT: handled = listMode; break;
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_END: handled = !listMode; break;
-    case VK_UP:
-    case VK_DOWN: handled = !listMode && !(key == VK_DOWN && shift.Contains(ssAlt)); break;
-    default: break;
-    }
+    const bool handled = ComboKeyGoesToGrid(key, listMode) && !(key == VK_DOWN && shift.Contains(ssAlt));
     if (!handled) {
         if (key == VK_BACK || key == VK_DELETE) lookupActive_ = false;
         TComboBox::KeyDown(key, shift);

@@ -31,6 +31,10 @@ TBavStringGrid* OwnerGrid(TComponent* owner);
 // Leaves the cell from an editor control: Tab with goTabs through the
 // grid's Tab navigation, other keys as the grid's own keys would.
 void LeaveCellFromEditor(TBavStringGrid* grid, Word key, TShiftState shift);
+// Whether a cell's combo box hands `key` to the grid rather than keeping
+// it: in list mode the arrows across the cell, otherwise the keys that
+// move in the list.
+bool ComboKeyGoesToGrid(Word key, bool listMode);
 
 // The combo box of edComboEdit and edComboList: the navigation keys commit
 // or leave the cell, typing completes from the items and the grid's lookup

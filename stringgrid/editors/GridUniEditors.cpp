@@ -148,20 +148,7 @@ TGridUniCombo::TGridUniCombo(TComponent* owner) : TBQGUniComboBox(owner), grid_(
 
 void TGridUniCombo::KeyDown(Word& key, TShiftState shift) {
     const bool listMode = Style() == csDropDownList;
-    bool handled = false;
-    switch (key) {
-    case VK_TAB:
-    case VK_RETURN:
-    case VK_ESCAPE: handled = true; break;
-    case VK_LEFT:
-    case VK_RIGHT: handled = listMode; break;
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_END: handled = !listMode; break;
-    case VK_UP:
-    case VK_DOWN: handled = !listMode; break;
-    default: break;
-    }
+    const bool handled = ComboKeyGoesToGrid(key, listMode);
     if (!handled) return TBQGUniComboBox::KeyDown(key, shift);
     if (key == VK_ESCAPE) {
         const WideString cell = grid_->GetWideCell(grid_->RealColIndex(grid_->Col()), grid_->Row());
