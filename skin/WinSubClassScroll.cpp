@@ -445,15 +445,19 @@ void TSkinScrollbar::RestoreColor() {
 }
 
 bool TSkinScrollbar::HandleMessage(TMessage& message) {
-    if (message.Msg == WM_NCPAINT && DrawBorder) {
-        CallDefault(message);
+    if (message.Msg != WM_NCPAINT) return TSkinControl::HandleMessage(message);
+    CallDefault(message);
+    if (DrawBorder) {
         HDC dc = GetWindowDC(Handle);
         TMessage border{WM_SKINPAINTBORDER, WPARAM(dc), kSkinMagic, 0};
         AfterMessage(border);
         ReleaseDC(Handle, dc);
-        return false;
     }
-    return TSkinControl::HandleMessage(message);
+    // The frame is repainted whenever a bar's range, page or position
+    // changes, however it was set: the overlays follow it.
+    RepaintShown(VertBar, Handle, WS_VSCROLL);
+    RepaintShown(HorzBar, Handle, WS_HSCROLL);
+    return false;
 }
 
 void TSkinScrollbar::AfterMessage(TMessage& message) {

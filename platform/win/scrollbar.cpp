@@ -147,6 +147,13 @@ struct BarRef {
         DrawBar(dc, *s, area, Vertical(), Enabled());
         ReleaseDC(window, dc);
     }
+    // A window's own bar belongs to its frame: a bar changed through the API
+    // is repainted with the frame, so the window (and whoever subclasses it)
+    // sees WM_NCPAINT before its next WM_PAINT, however the change was made.
+    void InvalidateFrame() const {
+        RECT none{};
+        RedrawWindow(window, &none, 0, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+    }
     // WM_HSCROLL / WM_VSCROLL go to the window itself, or to a control's parent.
     void Notify(int code, int position) const {
         Window* w = Owner();
@@ -188,7 +195,7 @@ int SetInfo(const BarRef& ref, const SCROLLINFO& info, bool redraw) {
             InvalidateRect(ref.window, nullptr, TRUE);
             UpdateWindow(ref.window);
         } else {
-            ref.Redraw();
+            ref.InvalidateFrame();
         }
     }
     return position;
@@ -503,7 +510,7 @@ BOOL EnableScrollBar(HWND window, UINT bar, UINT arrows) {
     for (int b : {SB_HORZ, SB_VERT}) {
         if (bar != UINT(b) && bar != UINT(SB_BOTH)) continue;
         FrameOf(*w).bars[b].disabledArrows = arrows;
-        RefOf(window, b).Redraw();
+        RefOf(window, b).InvalidateFrame();
     }
     return TRUE;
 }

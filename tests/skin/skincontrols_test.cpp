@@ -266,6 +266,24 @@ TEST_F(SkinControlTest, DraggingAMemosSkinnedThumbScrollsIt) {
     EXPECT_FALSE(painter->VertBar->Tracking);
 }
 
+// A position set straight through the scroll-bar API sends the control no
+// scroll message; the overlay follows the repainted frame all the same.
+TEST_F(SkinControlTest, TheOverlayFollowsAPositionSetWithoutAMessage) {
+    TForm* form = ShownForm(300, 300);
+    TMemo* memo = ScrolledMemo(form, 100);
+    auto* painter = Mapped<TSkinScrollbar>(form, memo);
+    ASSERT_TRUE(painter && painter->VertBar && painter->VertBar->Showing);
+    ProcessMessages();
+    const int before = painter->VertBar->ThumbStart;
+    SetScrollPos(memo->Handle(), SB_VERT, 60, TRUE);
+    ProcessMessages();
+    SCROLLBARINFO info;
+    ASSERT_TRUE(SkinGetScrollBarInfo(memo->Handle(), OBJID_VSCROLL, &info));
+    ASSERT_NE(info.xyThumbTop, before);
+    EXPECT_EQ(painter->VertBar->ThumbStart, info.xyThumbTop);
+    EXPECT_EQ(painter->VertBar->ThumbEnd, info.xyThumbBottom);
+}
+
 TEST_F(SkinControlTest, ARecreatedScrolledWindowGetsAFreshPainter) {
     TForm* form = ShownForm(300, 300);
     TMemo* memo = ScrolledMemo(form, 40);

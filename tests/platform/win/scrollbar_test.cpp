@@ -87,6 +87,38 @@ TEST_F(ScrollBarTest, BarInformationDescribesTheParts) {
     EXPECT_EQ(after.right, before.right);
 }
 
+// A window's own bar is part of its frame: every change made with redraw
+// repaints the frame (the window sees WM_NCPAINT), a change without it does not.
+TEST_F(ScrollBarTest, ChangedBarRepaintsTheFrame) {
+    const HWND w = Scrolled();
+    DispatchQueuedMessages();
+    Watch({WM_NCPAINT});
+    const std::vector<std::pair<const char*, std::function<void(BOOL)>>> changes = {
+        {"SetScrollPos", [w](BOOL redraw) { SetScrollPos(w, SB_VERT, 30, redraw); }},
+        {"SetScrollRange", [w](BOOL redraw) { SetScrollRange(w, SB_VERT, 0, 200, redraw); }},
+        {"SetScrollInfo", [w](BOOL redraw) {
+             SCROLLINFO info;
+             info.fMask = SIF_PAGE | SIF_POS;
+             info.nPage = 20, info.nPos = 5;
+             SetScrollInfo(w, SB_VERT, &info, redraw);
+         }},
+    };
+    for (const auto& [name, change] : changes) {
+        Log().clear();
+        change(FALSE);
+        DispatchQueuedMessages();
+        EXPECT_TRUE(Logged(WM_NCPAINT).empty()) << name << " without redraw";
+        change(TRUE);
+        EXPECT_TRUE(Logged(WM_NCPAINT).empty()) << name << ": the frame is repainted with the next paint";
+        DispatchQueuedMessages();
+        EXPECT_EQ(Logged(WM_NCPAINT).size(), 1u) << name;
+    }
+    Log().clear();
+    EnableScrollBar(w, SB_VERT, ESB_DISABLE_DOWN);
+    DispatchQueuedMessages();
+    EXPECT_EQ(Logged(WM_NCPAINT).size(), 1u) << "EnableScrollBar";
+}
+
 TEST_F(ScrollBarTest, ArrowsAndPageAreasSendTheirCodes) {
     const HWND w = Scrolled();
     Watch({WM_VSCROLL});
