@@ -407,7 +407,9 @@ FrameLayout LayoutFrame(const Window& w) {
     if (ShowsMinimized(w)) {
         FrameLayout f = LayoutFrame(w.style & ~(WS_VSCROLL | WS_HSCROLL), w.exStyle & ~WS_EX_CLIENTEDGE, w.Width(),
                                     w.Height(), 0);
-        f.client = Rect(f.client.left, f.client.top, f.client.left, f.client.top);
+        // A minimized window's client area is empty at its top-left corner,
+        // so client coordinates are window coordinates there.
+        f.client = Rect(0, 0, 0, 0);
         return f;
     }
     return LayoutOfSize(w, w.Width(), w.Height());
@@ -430,8 +432,6 @@ bool DefaultFrameMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
     case WM_NCCALCSIZE:
         if (ShowsMinimized(*w)) {
             RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
-            const FrameLayout f = LayoutFrame(*w);
-            r->left += f.client.left, r->top += f.client.top;
             r->right = r->left, r->bottom = r->top;
             return true;
         }

@@ -282,6 +282,55 @@ TEST_F(SkinFrameTest, AMultipleDocumentChildMaximizesIntoTheFramesMenuBar) {
     EXPECT_FALSE(SkinManager()->MaximizedMDIChild);
 }
 
+// A child without a maximize box shows its maximize button disabled and a
+// click on it does nothing; a minimized child's buttons take clicks where
+// they are drawn.
+TEST_F(SkinFrameTest, AMinimizedChildsButtonsActWhereTheyAreDrawn) {
+    TForm* frame = TForm::Create(Application, 0);
+    frame->SetFormStyle(fsMDIForm);
+    Application->SetMainForm(frame);
+    frame->SetBounds(0, 0, 600, 400);
+    frame->Show();
+    ProcessMessages();
+    const auto makeChild = [](TBorderIcons icons) {
+        TForm* child = TForm::Create(Application, 0);
+        child->SetFormStyle(fsMDIChild);
+        child->SetBorderIcons(icons);
+        child->SetBounds(10, 10, 300, 200);
+        child->Show();
+        ProcessMessages();
+        return child;
+    };
+    const auto clickMaximize = [&](TForm* child) {
+        TWinSysButton* button = ShownButton(child, 1);
+        ASSERT_NE(button, nullptr);
+        TWinSkinForm* skin = SkinOf(child);
+        const bool minimized = IsIconic(child->Handle());
+        const POINT at{button->Rect.left + 3 - (minimized ? 0 : skin->FrameLeft),
+                       button->Rect.top + 3 - (minimized ? 0 : skin->FrameTop)};
+        SimulateMouseMove(child->Handle(), at);
+        SimulateMouseButton(child->Handle(), at, VK_LBUTTON, true);
+        SimulateMouseButton(child->Handle(), at, VK_LBUTTON, false);
+        for (int i = 0; i < 3; ++i) DispatchQueuedMessages();
+    };
+    TForm* fixed = makeChild(TBorderIcons{biSystemMenu, biMinimize});
+    ASSERT_NE(ShownButton(fixed, 1), nullptr);
+    EXPECT_FALSE(ShownButton(fixed, 1)->Enabled);
+    clickMaximize(fixed);
+    EXPECT_FALSE(IsZoomed(fixed->Handle()));
+    delete fixed;
+    ProcessMessages();
+
+    TForm* child = makeChild(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
+    SendMessage(child->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ProcessMessages();
+    ASSERT_TRUE(IsIconic(child->Handle()));
+    clickMaximize(child);
+    EXPECT_TRUE(IsZoomed(child->Handle()));
+    delete child;
+    ProcessMessages();
+}
+
 TEST_F(SkinFrameTest, ARefreshRebuildsEveryFormsCaptionButtonsBeforeAnyRepaints) {
     TForm* first = ShownForm();
     TForm* second = ShownForm();

@@ -185,6 +185,10 @@ TEST_F(MdiTest, MinimisedChildrenLineUpAtTheBottom) {
     RECT inner;
     GetClientRect(first_, &inner);
     EXPECT_TRUE(IsRectEmpty(&inner)) << "only the caption shows";
+    POINT corner{0, 0};
+    ClientToScreen(first_, &corner);
+    EXPECT_EQ(corner.x, a.left) << "the empty client sits at the window's top-left corner";
+    EXPECT_EQ(corner.y, a.top);
 
     SendMessage(client_, WM_MDIRESTORE, WPARAM(first_), 0);
     EXPECT_FALSE(IsIconic(first_));
