@@ -177,6 +177,19 @@ TEST_F(SkinPainterTest, ARawButtonTellsItsParentItsIdOnRelease) {
     ASSERT_TRUE(PeekMessage(&posted, form->Handle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(posted.wParam, 77u);
     EXPECT_EQ(HWND(posted.lParam), raw);
+
+    // A class-library button's window skinned as a raw window tells 0.
+    TButton* library = TButton::Create(form);
+    library->SetParent(form);
+    library->SetBounds(10, 50, 80, 30);
+    SetWindowLong(library->Handle(), GWL_ID, 78);
+    auto* painter = new TSkinButton(library);
+    painter->AttachWindow(library->Handle(), skin_.get(), nullptr, SkinOf(form));
+    SendMessage(library->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessage(library->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(PeekMessage(&posted, form->Handle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(posted.wParam, 0u);
+    EXPECT_EQ(HWND(posted.lParam), library->Handle());
 }
 
 TEST_F(SkinPainterTest, SwitchedOffPaintersLetTheWindowPaintItself) {
