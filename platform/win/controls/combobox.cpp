@@ -241,7 +241,8 @@ LRESULT ComboBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const DWORD style = Style(window_);
         fieldHeight_ = font_.TextHeight() + 8;
         droppedHeight_ = std::max(0, cs->cy - fieldHeight_);
-        DWORD listStyle = WS_BORDER | LBS_HASSTRINGS | (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE));
+        DWORD listStyle =
+            WS_BORDER | WS_VSCROLL | LBS_HASSTRINGS | (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE));
         if (style & CBS_SORT) listStyle |= LBS_SORT;
         if (!(style & CBS_HASSTRINGS) && (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE))) listStyle &= ~LBS_HASSTRINGS;
         if (Simple())

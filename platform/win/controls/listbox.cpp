@@ -1,7 +1,9 @@
 // The "ListBox" window class and the "ComboLBox" list a combo box drops
 // down: items with text and data, single, multiple and extended selection,
 // owner-drawn items of fixed or variable height, several columns, LB_
-// messages and LBN_ notifications. A "ComboLBox" belongs to the combo box
+// messages and LBN_ notifications. A list made with WS_VSCROLL keeps its
+// vertical bar's range, page (the rows in view) and position on its items,
+// hiding the bar while everything fits. A "ComboLBox" belongs to the combo box
 // named in its creation parameter: it follows the mouse while dropped,
 // reports the choice to the combo box (LBX_CHOSEN / LBX_CANCELLED) and
 // draws owner-drawn items for the combo box's parent.
@@ -38,6 +40,9 @@ private:
         return (StyleBits() & LBS_OWNERDRAWVARIABLE) ? items_[index].height : itemHeight_;
     }
     int VisibleRows() const;
+    // The top item within reach: a single column stops with its last page full.
+    std::intptr_t ClampedTop(std::intptr_t top) const;
+    void UpdateScrollBar();
     RECT ItemRect(std::size_t index) const;
     std::intptr_t ItemAt(POINT p, bool* outside = nullptr) const;
     std::intptr_t Find(std::intptr_t start, const char* text, bool exact) const;
@@ -50,8 +55,14 @@ private:
     void EnsureVisible(std::intptr_t index);
     void Notify(UINT code);
     void ClickAt(std::intptr_t index, WPARAM keys, bool dragging);
+    // A dropped list holds the mouse: a press on its own bar is handed to
+    // the bar, and the list takes the mouse back afterwards.
+    bool PressOnOwnBar(POINT client);
     void KeyDown(WPARAM key);
-    void Redraw() { InvalidateRect(window_, nullptr, TRUE); }
+    void Redraw() {
+        UpdateScrollBar();
+        InvalidateRect(window_, nullptr, TRUE);
+    }
     void DrawItem(HDC dc, std::size_t index, const RECT& box);
 
     HWND window_;
@@ -66,11 +77,29 @@ private:
     int columnWidth_ = 0;
     bool focused_ = false;
     bool tracking_ = false;
+    bool verticalBar_ = false;  // made with WS_VSCROLL, so the bar comes and goes with the items
 };
 
 int ListBox::VisibleRows() const {
     const RECT client = ClientRect(window_);
     return std::max(1, int(client.bottom) / std::max(1, itemHeight_));
+}
+
+std::intptr_t ListBox::ClampedTop(std::intptr_t top) const {
+    const auto count = std::intptr_t(items_.size());
+    const std::intptr_t last = (StyleBits() & LBS_MULTICOLUMN) ? count - 1 : count - VisibleRows();
+    return std::clamp<std::intptr_t>(top, 0, std::max<std::intptr_t>(0, last));
+}
+
+void ListBox::UpdateScrollBar() {
+    if (!verticalBar_) return;
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | ((StyleBits() & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
+    info.nMin = 0;
+    info.nMax = int(items_.size()) - 1;
+    info.nPage = UINT(VisibleRows());
+    info.nPos = int(top_);
+    SetScrollInfo(window_, SB_VERT, &info, TRUE);
 }
 
 RECT ListBox::ItemRect(std::size_t index) const {
@@ -226,6 +255,17 @@ void ListBox::ClickAt(std::intptr_t index, WPARAM keys, bool dragging) {
     Notify(LBN_SELCHANGE);
 }
 
+bool ListBox::PressOnOwnBar(POINT client) {
+    POINT screen = client;
+    ClientToScreen(window_, &screen);
+    const LPARAM at = MAKELPARAM(screen.x, screen.y);
+    if (SendMessage(window_, WM_NCHITTEST, 0, at) != HTVSCROLL) return false;
+    const bool held = GetCapture() == window_;
+    SendMessage(window_, WM_NCLBUTTONDOWN, HTVSCROLL, at);
+    if (held && IsWindowVisible(window_)) SetCapture(window_);
+    return true;
+}
+
 void ListBox::KeyDown(WPARAM key) {
     if (items_.empty()) return;
     const std::intptr_t last = std::intptr_t(items_.size()) - 1;
@@ -305,10 +345,13 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             itemHeight_ = items_[0].height;
             items_.clear();
         }
+        verticalBar_ = (StyleBits() & WS_VSCROLL) && !(StyleBits() & LBS_MULTICOLUMN);
+        UpdateScrollBar();
         return 0;
     }
     case WM_SETFONT:
         if (!OwnerDraw()) itemHeight_ = font_.TextHeight() + 2;
+        UpdateScrollBar();
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -330,6 +373,7 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         const std::intptr_t index = ItemAt(p, &outside);
         if (combo_) {
+            if (outside && PressOnOwnBar(p)) return 0;
             // A press outside the dropped list ends the choice without one.
             if (outside) SendMessage(combo_, LBX_CANCELLED, 0, 0);
             else ClickAt(index, 0, false);
@@ -367,7 +411,7 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_VSCROLL: {
         // The requests of a scroll bar beside the list, as for its own bar.
-        const std::intptr_t last = std::max<std::intptr_t>(0, std::intptr_t(items_.size()) - 1);
+        const std::intptr_t last = ClampedTop(std::intptr_t(items_.size()));
         std::intptr_t top = top_;
         switch (LOWORD(wParam)) {
         case SB_LINEUP: --top; break;
@@ -380,13 +424,13 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case SB_BOTTOM: top = last; break;
         default: return 0;
         }
-        top_ = std::clamp<std::intptr_t>(top, 0, last);
+        top_ = ClampedTop(top);
         Redraw();
         return 0;
     }
     case WM_MOUSEWHEEL: {
         const int steps = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
-        top_ = std::clamp<std::intptr_t>(top_ - steps * 3, 0, std::max<std::intptr_t>(0, std::intptr_t(items_.size()) - 1));
+        top_ = ClampedTop(top_ - steps * 3);
         Redraw();
         return 0;
     }
@@ -424,7 +468,7 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (*at == index) *at = -1;
             else if (*at > index) --*at;
         }
-        top_ = std::min<std::intptr_t>(top_, std::max<std::intptr_t>(0, std::intptr_t(items_.size()) - 1));
+        top_ = ClampedTop(top_);
         Redraw();
         return LRESULT(items_.size());
     }
@@ -509,7 +553,7 @@ LRESULT ListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return top_;
     case LB_SETTOPINDEX:
         if (!Valid(std::intptr_t(wParam))) return LB_ERR;
-        top_ = std::intptr_t(wParam);
+        top_ = ClampedTop(std::intptr_t(wParam));
         Redraw();
         return 0;
     case LB_GETITEMRECT: {

@@ -32,17 +32,55 @@ TEST_F(ListBoxTest, SortedItemsAndSelectString) {
 TEST_F(ListBoxTest, ScrollRequestsMoveTheTopItem) {
     const HWND list = Control("ListBox", "", LBS_HASSTRINGS, 10, 10, 150, 60);
     for (int i = 0; i < 30; ++i) SendMessage(list, LB_ADDSTRING, 0, LPARAM(std::to_string(i).c_str()));
+    RECT client;
+    GetClientRect(list, &client);
+    // The last page stays full: the top item goes no further than this.
+    const LRESULT last = 30 - client.bottom / SendMessage(list, LB_GETITEMHEIGHT, 0, 0);
     const struct {
         WPARAM request;
         LRESULT top;
     } steps[] = {{SB_LINEDOWN, 1}, {SB_LINEDOWN, 2}, {SB_LINEUP, 1}, {MAKEWPARAM(SB_THUMBPOSITION, 20), 20},
-                 {SB_BOTTOM, 29}, {SB_LINEDOWN, 29}, {SB_TOP, 0}, {SB_LINEUP, 0}};
+                 {SB_BOTTOM, last}, {SB_LINEDOWN, last}, {SB_TOP, 0}, {SB_LINEUP, 0}};
     for (const auto& step : steps) {
         SendMessage(list, WM_VSCROLL, step.request, 0);
         EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), step.top) << step.request;
     }
     SendMessage(list, WM_VSCROLL, SB_PAGEDOWN, 0);
     EXPECT_GT(SendMessage(list, LB_GETTOPINDEX, 0, 0), 1);
+}
+
+// A list made with WS_VSCROLL reports its items on its bar: the range is
+// the items, the page the rows in view, the position the top item; the bar
+// goes while everything fits unless LBS_DISABLENOSCROLL keeps it, disabled.
+TEST_F(ListBoxTest, ItsVerticalBarFollowsTheItems) {
+    for (const DWORD keep : {DWORD(0), LBS_DISABLENOSCROLL}) {
+        const HWND list = Control("ListBox", "", LBS_HASSTRINGS | WS_VSCROLL | keep, 10, 10, 150, 100);
+        const auto barShown = [list] { return (GetWindowLong(list, GWL_STYLE) & WS_VSCROLL) != 0; };
+        EXPECT_EQ(barShown(), keep != 0) << "empty";
+        for (int i = 0; i < 40; ++i) SendMessage(list, LB_ADDSTRING, 0, LPARAM(std::to_string(i).c_str()));
+        EXPECT_TRUE(barShown());
+        RECT client;
+        GetClientRect(list, &client);
+        const int rows = client.bottom / int(SendMessage(list, LB_GETITEMHEIGHT, 0, 0));
+        SendMessage(list, WM_VSCROLL, SB_BOTTOM, 0);
+        SCROLLINFO info;
+        info.fMask = SIF_ALL;
+        ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &info));
+        EXPECT_EQ(info.nMin, 0);
+        EXPECT_EQ(info.nMax, 39);
+        EXPECT_EQ(int(info.nPage), rows);
+        EXPECT_EQ(info.nPos, 40 - rows);
+        EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), 40 - rows);
+        SendMessage(list, LB_SETTOPINDEX, 5, 0);
+        EXPECT_EQ(GetScrollPos(list, SB_VERT), 5);
+        SendMessage(list, LB_RESETCONTENT, 0, 0);
+        EXPECT_EQ(barShown(), keep != 0) << "emptied";
+        if (keep) {
+            SCROLLBARINFO bar;
+            ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
+            EXPECT_TRUE(bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+        }
+    }
 }
 
 TEST_F(ListBoxTest, NotificationsGoToTheWindowItWasCreatedInAfterSetParent) {
@@ -130,6 +168,25 @@ TEST_F(ComboBoxTest, ChosenByMouseAfterTheDropDownRefill) {
     EXPECT_EQ(codes.front(), CBN_SETFOCUS);
     EXPECT_EQ(std::vector<UINT>(codes.begin() + 1, codes.end()),
               (std::vector<UINT>{CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+}
+
+// A list longer than the drop shows its bar; a press on the bar scrolls
+// the list and leaves it dropped, holding the mouse.
+TEST_F(ComboBoxTest, ALongDroppedListScrollsByItsOwnBar) {
+    for (int i = 0; i < 40; ++i) SendMessage(combo, CB_ADDSTRING, 0, LPARAM(std::to_string(i).c_str()));
+    SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    const HWND list = Info().hwndList;
+    ASSERT_TRUE(GetWindowLong(list, GWL_STYLE) & WS_VSCROLL);
+    SCROLLBARINFO bar;
+    ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
+    POINT arrow{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2, bar.rcScrollBar.bottom - 3};
+    ScreenToClient(list, &arrow);
+    Click(list, arrow.x, arrow.y);
+    EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), 1);
+    EXPECT_EQ(GetScrollPos(list, SB_VERT), 1);
+    EXPECT_TRUE(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(GetCapture(), list);
+    SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 TEST_F(ComboBoxTest, ChosenByKeyboardAndCancelledWithEscape) {
