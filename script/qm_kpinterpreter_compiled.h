@@ -23,6 +23,12 @@
 // with the platform's results.
 void ApplyBinaryOperator(int op, const Variant& left, const Variant& right, Variant& result);
 
+// `to := number` for a number that fits an Integer, in place when `to` holds one.
+void AssignInteger(Variant& to, Int64 number);
+// Stores the Integer into the variable as its list would; false (and
+// nothing stored) unless it can go in place without a conversion.
+bool StoreIntegerInPlace(TKpInterpreterVar& var, Int64 number);
+
 // A local variable found by name once and kept while its list is unchanged.
 class TKpLocalSlot {
 public:
@@ -63,6 +69,8 @@ public:
     bool Compile(const TKpTokenReader& read, const TKpCachedToken& first, int prevKind, const Variant& tokenValue);
     // False when the evaluator has to run instead.
     bool Evaluate(const TKpInterpreterVarList& vars, Variant& value);
+    // The value when it is an Integer reached on plain numbers; false otherwise.
+    bool EvaluateInteger(const TKpInterpreterVarList& vars, Int64& value);
 
     // Entries of the value stack and levels of nesting the evaluator uses.
     int StackUse = 0;
@@ -84,25 +92,36 @@ private:
     };
     friend class TKpExpressionCompiler;
 
+    // Points the locals at their variables; false when one is missing.
+    bool ResolveLocals(const TKpInterpreterVarList& vars);
     const Variant& Operand(int index, Variant& scratch);
     void Compute(int index, Variant& value);
-    // The tree in postfix order, for a run on plain numbers: it gives the
-    // value when every operand and every step is an Integer Variant (as the
-    // platform's operators would give) without making Variants, and false
-    // for anything else, which Compute then takes.
-    enum class Step { Constant, Local, Add, Subtract, Multiply, Div, Mod, Negate, Not };
+    // The tree as steps on one running number, for a run on plain
+    // numbers: it gives the value when every operand and every step is an
+    // Integer Variant (as the platform's operators would give) without
+    // making Variants, and false for anything else, which Compute then
+    // takes. A binary step takes its right operand from a constant or a
+    // local where the tree has one there, else from the number before it
+    // was saved (and the saved number is then its left operand).
+    enum class Step { Load, Save, Add, Subtract, Multiply, Div, Mod, Negate, Not };
+    enum class From { Constant, Local, Saved };
     struct IntegerStep {
         Step step;
+        From from;
         int slot;
         Int64 constant;
     };
     static constexpr std::size_t maxIntegerSteps = 32;
     bool AddIntegerSteps(int index);
+    // The operand of a leaf node; false for an inner node or a constant that is no Integer.
+    bool LeafOperand(int index, IntegerStep& step) const;
     bool ComputeInteger(Int64& value) const;
 
     std::vector<Node> nodes_;
     std::vector<TKpLocalSlot> slots_;
     std::vector<const Variant*> values_;
+    // The stamp of the list the locals were last found in (0: not found).
+    std::uint64_t localsStamp_ = 0;
     int root_ = -1;
     std::vector<IntegerStep> integerSteps_;
 };

@@ -97,6 +97,17 @@ bool TKpInterpreterFunction::RunCompiledAssignment() {
 // conversion (which may fail, and must fail where the evaluator reads)
 // is left to the evaluator.
 bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignment) {
+    TKpCompiledExpression& expression = assignment.Value;
+    if (TKpInterpreterVar* target = FindLocal(assignment.Target);
+        target && HasRoomFor(expression.StackUse, expression.NestingUse)) {
+        if (Int64 number = 0; expression.EvaluateInteger(CurFrame()->Vars, number) &&
+                              StoreIntegerInPlace(*target, number)) {
+            CurrentArgs().Reset();
+            AssignInteger(LastValue, number);
+            PrevTokenKind = expression.End.Kind;
+            return true;
+        }
+    }
     TKpInterpreterVar* target = nullptr;
     Variant value;
     if (!EvaluateCompiled(assignment, target, value) || !TKpInterpreterVarList::StoresAsIs(*target, value))
@@ -104,7 +115,7 @@ bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignme
     CurrentArgs().Reset();
     LastValue = value;
     TKpInterpreterVarList::Store(*target, value);
-    PrevTokenKind = assignment.Value.End.Kind;
+    PrevTokenKind = expression.End.Kind;
     return true;
 }
 

@@ -159,7 +159,8 @@ Variant HolderToVariant(std::shared_ptr<TKpInterpreterRecHolder> holder) {
 }
 
 TKpInterpreterRecHolder* VariantToHolder(const Variant& value) {
-    if (value.VarType() != RecordVarType()) return nullptr;
+    // The platform's own types come first, and they are most of what is asked.
+    if (value.VarType() < CFirstUserType || value.VarType() != RecordVarType()) return nullptr;
     return PayloadOf<std::shared_ptr<TKpInterpreterRecHolder>>(value).get();
 }
 
