@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/rtl/valuerestorer.h"
 #include "script/qm_kpinterpreter_entries.h"
 #include "script/qm_kpinterpreter_resolvecache.h"
 #include "script/qm_kpinterpreter_variables.h"
@@ -113,6 +114,14 @@ public:
     virtual void BeforeHostCall(TKpInterpreterExpression* interpreter, TKpInterpreterArgs& frame, Cardinal tag);
     virtual bool ResolveGet(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                             Variant& value);
+    // ResolveGet for a name at one place of a script, which keeps there
+    // what the look-up found (nullptr: nowhere).
+    bool ResolveGetAt(TKpResolveSite* site, TKpInterpreterExpression* interpreter, const AnsiString& name,
+                      TKpInterpreterArgs& frame, Variant& value) {
+        // A ResolveGet of a derived registry may answer without taking it.
+        ValueRestorer<TKpResolveSite*> offered(site_, site);
+        return ResolveGet(interpreter, name, frame, value);
+    }
     virtual bool ResolveSet(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                             const Variant& value);
     // object[index] through the first default getter or setter whose class
@@ -167,9 +176,9 @@ private:
     bool GetIndexed(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                     Variant& value);
     bool GetMember(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
-                   Variant& value);
+                   Variant& value, TKpResolveSite* site);
     bool GetObjectMember(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
-                         Variant& value);
+                         Variant& value, TKpResolveSite* site);
     TKpMemberFinding FindObjectMember(TObject* object, const AnsiString& name);
     bool GetRecordMember(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                          Variant& value);
@@ -220,4 +229,6 @@ private:
     TKpInterpreterVarList variables_;
     TKpInterpreterIdentifierList<TKpInterpreterIdentifier> scriptClasses_;
     TKpResolveCache cache_;
+    // The site of the look-up ResolveGet is asked for next, taken as it starts.
+    TKpResolveSite* site_ = nullptr;
 };

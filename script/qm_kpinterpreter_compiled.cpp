@@ -571,6 +571,8 @@ std::unique_ptr<TKpCompiledCall> CompileCall(int position, const AnsiString& nam
     }
     if (!EndsStatement(token.Kind)) return nullptr;
     call->End = state();
+    call->ObjectSite = TKpNameSite(call->ObjectName);
+    call->NameSite = TKpNameSite(call->Name);
     return call;
 }
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "script/qm_kpinterpreter_resolvecache.h"
 #include "script/qm_kpinterpreter_tokencache.h"
 #include "script/qm_kpinterpreter_variables.h"
 
@@ -47,6 +48,15 @@ private:
     AnsiString name_;
     std::uint64_t stamp_ = 0;
     TKpInterpreterVar* var_ = nullptr;
+};
+
+// What a name at one place of the script resolved to, kept there: the
+// local variable a free name finds, and what each registry found.
+struct TKpNameSite {
+    explicit TKpNameSite(AnsiString name) : Local(std::move(name)) {}
+    TKpLocalSlot Local;
+    TKpResolveSite Own;
+    TKpResolveSite Global;
 };
 
 // The reader's state once a compiled stretch has been read.
@@ -172,6 +182,8 @@ struct TKpCompiledCall {
     std::vector<TKpCompiledArgument> Arguments;
     // At the statement's end, where the name is resolved.
     TKpTokenState End;
+    TKpNameSite ObjectSite{AnsiString()};
+    TKpNameSite NameSite{AnsiString()};
 };
 
 // Compiled items of one kind by the position behind their first token.

@@ -62,6 +62,8 @@ public:
                                        const AnsiString& eventTypeName, TObject* instance);
 
     bool GetValue(const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args) override;
+    // GetValue for a name at a place of the script that keeps what it resolved to.
+    bool GetValueAt(TKpNameSite& site, const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args);
     bool SetValue(const AnsiString& identifier, const Variant& value, TKpInterpreterArgs& args) override;
     void Reset() override;
     // Runs the source as a nameless body: [var and const sections] begin ... end;

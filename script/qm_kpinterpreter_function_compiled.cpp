@@ -143,7 +143,8 @@ bool TKpInterpreterFunction::RunCompiledCall() {
     args.SetCallObject(Variant());
     args.ResultWanted = true;
     args.IndexedDone = false;
-    if (!GetValue(call->ObjectName, LastValue, args)) RaiseScriptError1(104, TokenStart(), call->ObjectName);
+    if (!GetValueAt(call->ObjectSite, call->ObjectName, LastValue, args))
+        RaiseScriptError1(104, TokenStart(), call->ObjectName);
     ResolveRecordType(LastValue);
     if (args.HasVarArgs) WriteBackVarArgs(args);
     args.ClearCallObject();
@@ -172,7 +173,7 @@ void TKpInterpreterFunction::CallCompiledName(TKpCompiledCall& call, const Varia
     args.SetCallObject(object);
     args.ResultWanted = args.Assignment;
     args.IndexedDone = false;
-    if (!GetValue(call.Name, value, args)) RaiseScriptError1(104, TokenStart(), call.Name);
+    if (!GetValueAt(call.NameSite, call.Name, value, args)) RaiseScriptError1(104, TokenStart(), call.Name);
     ResolveRecordType(value);
     if (args.HasVarArgs) WriteBackVarArgs(args);
     args.ClearCallObject();
