@@ -119,8 +119,6 @@ private:
     TKpCompiledAssignment* CompiledAssignmentHere();
     bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);
     void MoveReaderTo(const TKpTokenState& state);
-    // Reads tokens for the compilers without moving the reader.
-    TKpTokenReader TokenReader();
     // The local variable found for `name` in the current frame, or nullptr
     // when names are not looked up there first.
     TKpInterpreterVar* FindLocal(TKpLocalSlot& slot);
@@ -145,6 +143,8 @@ private:
 
     std::vector<std::unique_ptr<Frame>> frames_;
     TKpCompiledStatements compiled_;
+    // Reads tokens for the compilers without moving the reader.
+    const TKpTokenReader tokenReader_{[this](int at, TKpCachedToken& token) { TokenAt(at, token); }};
     std::array<State, StateStackSize> states_;
     int stateTop_ = -1;
 };

@@ -21,14 +21,11 @@ void TKpInterpreterFunction::StoreLocal(TKpInterpreterVar& var, const Variant& v
     }
 }
 
-TKpTokenReader TKpInterpreterFunction::TokenReader() {
-    return [this](int at, TKpCachedToken& token) { TokenAt(at, token); };
-}
 
 TKpCompiledAssignment* TKpInterpreterFunction::CompiledAssignmentHere() {
     if (PushedBack) return nullptr;
     return compiled_.AssignmentAt(
-        Position(), TokenText, TokenReader(), TokenValue);
+        Position(), TokenText, tokenReader_, TokenValue);
 }
 
 // The target and the value of a compiled assignment; false when the
@@ -49,7 +46,8 @@ void TKpInterpreterFunction::MoveReaderTo(const TKpTokenState& state) {
     TokenKind = state.Kind;
     PrevTokenKind = state.PrevKind;
     TokenText = state.Text;
-    TokenValue = state.Value;
+    // A call reads its first name again each time it runs.
+    if (!SameTokenValue(TokenValue, state.Value)) TokenValue = state.Value;
 }
 
 bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
@@ -61,7 +59,7 @@ bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
     first.End = Position();
     if (IsOperandToken(TokenKind)) first.Value = TokenValue;
     TKpCompiledOperand* operand = compiled_.OperandAt(
-        first, PrevTokenKind, TokenReader(), TokenValue);
+        first, PrevTokenKind, tokenReader_, TokenValue);
     if (!operand) return false;
     TKpCompiledExpression& expression = operand->Value;
     if (!HasRoomFor(expression.StackUse, expression.NestingUse) || !expression.Evaluate(frame->Vars, value)) {
@@ -127,7 +125,7 @@ bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignme
 bool TKpInterpreterFunction::RunCompiledCall() {
     if (PushedBack || !CurFrame() || !LocalsAnswerFirst()) return false;
     TKpCompiledCall* call = compiled_.CallAt(Position(), TokenText,
-                                             TokenReader());
+                                             tokenReader_);
     if (!call) return false;
     TKpInterpreterArgs& args = CurrentArgs();
     args.Reset();
@@ -160,7 +158,7 @@ bool TKpInterpreterFunction::RunCompiledCall() {
         NestingScope inner(*this);
         CallCompiledName(*call, LastValue, member);
     }
-    LastValue = member;
+    LastValue = std::move(member);
     return true;
 }
 

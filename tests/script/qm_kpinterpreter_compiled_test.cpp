@@ -193,6 +193,8 @@ TEST(CompiledStatements, LeaveEverythingAsTheEvaluatorDoes) {
         "  Emit(((((x)))));\n"
         "end;",
         "var x: Integer; begin x := (1 + ; end;",
+        "var i, x: Integer; begin x := 1; for i := 1 to 3 do begin P.Look(x); Free1; P.Bump(x); Free1(i); end; "
+        "Emit(x); end;",
     };
     for (const char* script : scripts) ExpectSameOutcome(script);
 }
