@@ -84,19 +84,6 @@ bool ApplyIntegerOperator(int op, Int64 a, Int64 b, Variant& result) {
 
 }  // namespace
 
-void AssignInteger(Variant& to, Int64 number) {
-    if (Int64* slot = VariantAccess::MutableInteger(to); slot && to.VarType() == varInteger) *slot = number;
-    else to = Integer(number);
-}
-
-bool StoreIntegerInPlace(TKpInterpreterVar& var, Int64 number) {
-    Int64* slot = VariantAccess::MutableInteger(var.Value);
-    if (!slot || var.Value.VarType() != varInteger) return false;
-    if (var.TypeCode != 0 && var.TypeCode != varVariant && var.TypeCode != varInteger) return false;
-    *slot = number;
-    return true;
-}
-
 void ApplyBinaryOperator(int op, const Variant& left, const Variant& right, Variant& result) {
     if (Int64 x = 0, y = 0; IntegerOf(left, x) && IntegerOf(right, y)) {
         if (ApplyIntegerOperator(op, x, y, result)) return;
@@ -331,8 +318,7 @@ bool TKpCompiledExpression::Compile(const TKpTokenReader& read, const TKpCachedT
     }
 }
 
-bool TKpCompiledExpression::ResolveLocals(const TKpInterpreterVarList& vars) {
-    if (localsStamp_ == vars.Stamp()) return true;
+bool TKpCompiledExpression::FindLocals(const TKpInterpreterVarList& vars) {
     localsStamp_ = 0;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const TKpInterpreterVar* var = slots_[i].Resolve(vars);
@@ -341,10 +327,6 @@ bool TKpCompiledExpression::ResolveLocals(const TKpInterpreterVarList& vars) {
     }
     localsStamp_ = vars.Stamp();
     return true;
-}
-
-bool TKpCompiledExpression::EvaluateInteger(const TKpInterpreterVarList& vars, Int64& value) {
-    return ResolveLocals(vars) && ComputeInteger(value);
 }
 
 bool TKpCompiledExpression::Evaluate(const TKpInterpreterVarList& vars, Variant& value) {
@@ -420,6 +402,11 @@ bool TKpCompiledExpression::ComputeInteger(Int64& value) const {
     for (const IntegerStep& step : integerSteps_) {
         Int64 operand = step.constant;
         if (step.from == From::Local && !IntegerOf(*values_[std::size_t(step.slot)], operand)) return false;
+        // Every run starts with a load, and every saved number is followed by one.
+        if (step.step == Step::Load) {
+            number = operand;
+            continue;
+        }
         Int64 a = number, b = operand;
         if (step.from == From::Saved && step.step != Step::Save) {
             a = saved[--top];

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/rtl/variant_rules.h"
 #include "script/qm_kpinterpreter_resolvecache.h"
 #include "script/qm_kpinterpreter_tokencache.h"
 #include "script/qm_kpinterpreter_variables.h"
@@ -25,10 +26,20 @@
 void ApplyBinaryOperator(int op, const Variant& left, const Variant& right, Variant& result);
 
 // `to := number` for a number that fits an Integer, in place when `to` holds one.
-void AssignInteger(Variant& to, Int64 number);
+inline void AssignInteger(Variant& to, Int64 number) {
+    if (Int64* slot = VariantAccess::MutableInteger(to); slot && to.VarType() == varInteger) *slot = number;
+    else to = Integer(number);
+}
+
 // Stores the Integer into the variable as its list would; false (and
 // nothing stored) unless it can go in place without a conversion.
-bool StoreIntegerInPlace(TKpInterpreterVar& var, Int64 number);
+inline bool StoreIntegerInPlace(TKpInterpreterVar& var, Int64 number) {
+    Int64* slot = VariantAccess::MutableInteger(var.Value);
+    if (!slot || var.Value.VarType() != varInteger) return false;
+    if (var.TypeCode != 0 && var.TypeCode != varVariant && var.TypeCode != varInteger) return false;
+    *slot = number;
+    return true;
+}
 
 // A local variable found by name once and kept while its list is unchanged.
 class TKpLocalSlot {
@@ -80,7 +91,9 @@ public:
     // False when the evaluator has to run instead.
     bool Evaluate(const TKpInterpreterVarList& vars, Variant& value);
     // The value when it is an Integer reached on plain numbers; false otherwise.
-    bool EvaluateInteger(const TKpInterpreterVarList& vars, Int64& value);
+    bool EvaluateInteger(const TKpInterpreterVarList& vars, Int64& value) {
+        return ResolveLocals(vars) && ComputeInteger(value);
+    }
 
     // Entries of the value stack and levels of nesting the evaluator uses.
     int StackUse = 0;
@@ -103,7 +116,10 @@ private:
     friend class TKpExpressionCompiler;
 
     // Points the locals at their variables; false when one is missing.
-    bool ResolveLocals(const TKpInterpreterVarList& vars);
+    bool ResolveLocals(const TKpInterpreterVarList& vars) {
+        return localsStamp_ == vars.Stamp() || FindLocals(vars);
+    }
+    bool FindLocals(const TKpInterpreterVarList& vars);
     const Variant& Operand(int index, Variant& scratch);
     void Compute(int index, Variant& value);
     // The tree as steps on one running number, for a run on plain

@@ -121,7 +121,10 @@ private:
     void MoveReaderTo(const TKpTokenState& state);
     // The local variable found for `name` in the current frame, or nullptr
     // when names are not looked up there first.
-    TKpInterpreterVar* FindLocal(TKpLocalSlot& slot);
+    TKpInterpreterVar* FindLocal(TKpLocalSlot& slot) {
+        Frame* frame = CurFrame();
+        return frame && LocalsAnswerFirst() ? slot.Resolve(frame->Vars) : nullptr;
+    }
     // Stores as SetValue does into a local variable.
     void StoreLocal(TKpInterpreterVar& var, const Variant& value);
     bool AssignEventProperty(const AnsiString& name, TKpInterpreterArgs& args);

@@ -7,11 +7,6 @@
 #include "script/qm_kpinterpreter_function.h"
 #include "script/qm_kpinterpreter_values.h"
 
-TKpInterpreterVar* TKpInterpreterFunction::FindLocal(TKpLocalSlot& slot) {
-    Frame* frame = CurFrame();
-    return frame && LocalsAnswerFirst() ? slot.Resolve(frame->Vars) : nullptr;
-}
-
 void TKpInterpreterFunction::StoreLocal(TKpInterpreterVar& var, const Variant& value) {
     try {
         TKpInterpreterVarList::Store(var, value);
