@@ -12,6 +12,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/rtl/valuerestorer.h"
@@ -124,6 +125,18 @@ public:
     }
     virtual bool ResolveSet(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                             const Variant& value);
+    // What ResolveGet would do for a member of an object of `cls` at a
+    // site whose finding still holds, told without running it: false when
+    // it answers nothing there and asks no hook, true when it would call a
+    // registered getter (given in `getter`); nullopt when it would do
+    // anything else or the site holds nothing.
+    std::optional<bool> MemberGetterAt(const TKpResolveSite& site, TClass cls,
+                                       const TKpInterpreterMethod*& getter) const;
+    // Calls a getter MemberGetterAt gave, as ResolveGet calls it.
+    void CallGetter(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
+                    const TKpInterpreterMethod& getter, Variant& value) {
+        CallEntry(interpreter, name, frame, getter, getter.GetCallback, value);
+    }
     // object[index] through the first default getter or setter whose class
     // the object belongs to.
     virtual bool GetDefaultIndexed(TKpInterpreterExpression* interpreter, const Variant& object,

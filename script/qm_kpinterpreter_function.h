@@ -92,7 +92,9 @@ protected:
     Frame* CurFrame() { return frames_.empty() ? nullptr : frames_.back().get(); }
     // True when a free name is looked up among the routine's variables
     // before anything else, so compiled statements may read and write them
-    // directly.
+    // directly; an override of GetValue must then answer through this
+    // class's GetValue before anything of its own, which compiled calls
+    // follow without asking it.
     virtual bool LocalsAnswerFirst() const { return true; }
     void SourceChanged() override { compiled_.Clear(); }
     bool EvaluateCompiledExpression(Variant& value) override;
@@ -115,6 +117,7 @@ private:
     bool RunCompiledCall();
     void CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value);
     void ReadCompiledArguments(TKpCompiledCall& call);
+    bool CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value, TKpInterpreterArgs& args);
     // The compiled assignment starting at the current token, or nullptr.
     TKpCompiledAssignment* CompiledAssignmentHere();
     bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);

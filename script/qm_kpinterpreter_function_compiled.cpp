@@ -166,12 +166,42 @@ void TKpInterpreterFunction::CallCompiledName(TKpCompiledCall& call, const Varia
     args.SetCallObject(object);
     args.ResultWanted = args.Assignment;
     args.IndexedDone = false;
-    if (!GetValueAt(call.NameSite, call.Name, value, args)) RaiseScriptError1(104, TokenStart(), call.Name);
+    if (!CallMemberGetter(call.NameSite, call.Name, value, args) && !GetValueAt(call.NameSite, call.Name, value, args))
+        RaiseScriptError1(104, TokenStart(), call.Name);
     ResolveRecordType(value);
     if (args.HasVarArgs) WriteBackVarArgs(args);
     args.ClearCallObject();
     args.DispatchTarget = Variant();
     args.ArgCount = 0;
+}
+
+// A member of a host object whose look-up at this place found a registered
+// getter, called as that look-up would call it when nothing before it in the
+// chain can answer any more (the routine's variables answer only a script
+// unit's members; each registry's finding is checked). False, having done
+// nothing, when the whole look-up has to run.
+bool TKpInterpreterFunction::CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value,
+                                              TKpInterpreterArgs& args) {
+    if (args.Indexed || args.CallObjectType() != ObjectVarType()) return false;
+    const TObject* object = VariantToObject(args.CallObject());
+    if (!object) return false;
+    const TClass cls = object->ClassType();
+    if (cls->InheritsFrom(TKpInterpreterSrcUnit::StaticClass())) return false;
+    const TKpInterpreterMethod* getter = nullptr;
+    TKpInterpreterAdapter* registry = &OwnAdapter();
+    const std::optional<bool> own = registry->MemberGetterAt(site.Own, cls, getter);
+    if (!own) return false;
+    if (!*own) {
+        registry = GlobalAdapter();
+        if (!registry || registry->MemberGetterAt(site.Global, cls, getter) != true) return false;
+    }
+    try {
+        registry->CallGetter(this, name, args, *getter, value);
+    } catch (std::exception& e) {
+        NoteError(e, AnsiString());
+        throw;
+    }
+    return true;
 }
 
 void TKpInterpreterFunction::ReadCompiledArguments(TKpCompiledCall& call) {

@@ -228,6 +228,16 @@ bool TKpInterpreterAdapter::GetObjectMember(TKpInterpreterExpression* interprete
     return false;
 }
 
+std::optional<bool> TKpInterpreterAdapter::MemberGetterAt(const TKpResolveSite& site, TClass cls,
+                                                         const TKpInterpreterMethod*& getter) const {
+    const TKpMemberFinding* finding = site.MemberOf(cls);
+    if (!finding || finding->Prop || finding->Free || finding->Direct || !getHooks_.empty()) return std::nullopt;
+    // The registry's variables answer only a script unit's members.
+    if (variables_.Count() != 0 && cls->InheritsFrom(TKpInterpreterSrcUnit::StaticClass())) return std::nullopt;
+    getter = finding->Getter;
+    return getter != nullptr;
+}
+
 // What an object of the class (nil: none) answers to the name: a published
 // property, a registered getter of its class or an ancestor's, Free, a
 // direct method.

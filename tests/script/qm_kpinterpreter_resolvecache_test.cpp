@@ -15,6 +15,7 @@ void DescribeLate(Variant& value, TKpInterpreterArgs&) { value = AnsiString("reg
 void NoteRegistered(Variant&, TKpInterpreterArgs& frame) {
     ScriptTestHost::Get().Emitted.push_back("registered " + frame.CallName);
 }
+void NoteOwn(Variant&, TKpInterpreterArgs& frame) { ScriptTestHost::Get().Emitted.push_back("own " + frame.CallName); }
 
 class ResolveCache : public EmittingScripts {
 protected:
@@ -26,6 +27,8 @@ protected:
             else if (name == "Declare") interpreter.OwnAdapter().DefineScriptVariable("", "LateVariable", "", 0, 1);
             else if (name == "SiteTick" || name == "SiteLateTick") ScriptTestHost::Get().Emitted.push_back("host " + name);
             else if (name == "Register") RegisterTicksOnSecondCall();
+            else if (name == "RegisterOwn") interpreter.OwnAdapter().DefineGetter(TToyBase::StaticClass(), "SiteTock",
+                                                                               NoteOwn, 0, {}, 0);
             else return;
             done = true;
         };
@@ -65,6 +68,14 @@ TEST_F(ResolveCache, ACallStatementFollowsWhatIsRegisteredWhileItRepeats) {
     EXPECT_EQ(Run("var i: Integer; begin for i := 1 to 3 do begin Toy.SiteTick; SiteLateTick; Register; end; end;"),
               (std::vector<AnsiString>{"host SiteTick", "host SiteLateTick", "host SiteTick", "host SiteLateTick",
                                        "registered SiteTick", "registered SiteLateTick"}));
+}
+
+// A member the global registry answered goes to the interpreter's own
+// registry once that registers it, though the statement found it before.
+TEST_F(ResolveCache, ACallStatementTakesAMemberRegisteredInFrontOfWhereItWasFound) {
+    GlobalInterpreterAdapter()->DefineGetter(TToyBase::StaticClass(), "SiteTock", NoteRegistered, 0, {}, 0);
+    EXPECT_EQ(Run("var i: Integer; begin for i := 1 to 3 do begin Toy.SiteTock; if i = 2 then RegisterOwn; end; end;"),
+              (std::vector<AnsiString>{"registered SiteTock", "registered SiteTock", "own SiteTock"}));
 }
 
 }  // namespace
