@@ -125,6 +125,12 @@ public:
     }
     virtual bool ResolveSet(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                             const Variant& value);
+    // True when ResolveGet would answer nothing for the free name at a site
+    // that holds its miss, and ask no hook.
+    bool PassesFreeNameAt(const TKpResolveSite& site, const TKpInterpreterArgs& frame) const {
+        return !frame.Indexed && frame.CallObjectType() == varEmpty && getHooks_.empty() &&
+               site.HoldsMiss(variables_.Stamp(), frame.ArgCount > 0);
+    }
     // What ResolveGet would do for a member of an object of `cls` at a
     // site whose finding still holds, told without running it: false when
     // it answers nothing there and asks no hook, true when it would call a
