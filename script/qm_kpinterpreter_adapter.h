@@ -12,8 +12,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include "platform/rtl/valuerestorer.h"
 #include "script/qm_kpinterpreter_entries.h"
 #include "script/qm_kpinterpreter_resolvecache.h"
 #include "script/qm_kpinterpreter_variables.h"
@@ -113,8 +115,34 @@ public:
     virtual void BeforeHostCall(TKpInterpreterExpression* interpreter, TKpInterpreterArgs& frame, Cardinal tag);
     virtual bool ResolveGet(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                             Variant& value);
+    // ResolveGet for a name at one place of a script, which keeps there
+    // what the look-up found (nullptr: nowhere).
+    bool ResolveGetAt(TKpResolveSite* site, TKpInterpreterExpression* interpreter, const AnsiString& name,
+                      TKpInterpreterArgs& frame, Variant& value) {
+        // A ResolveGet of a derived registry may answer without taking it.
+        ValueRestorer<TKpResolveSite*> offered(site_, site);
+        return ResolveGet(interpreter, name, frame, value);
+    }
     virtual bool ResolveSet(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                             const Variant& value);
+    // True when ResolveGet would answer nothing for the free name at a site
+    // that holds its miss, and ask no hook.
+    bool PassesFreeNameAt(const TKpResolveSite& site, const TKpInterpreterArgs& frame) const {
+        return !frame.Indexed && frame.CallObjectType() == varEmpty && getHooks_.empty() &&
+               site.HoldsMiss(variables_.Stamp(), frame.ArgCount > 0);
+    }
+    // What ResolveGet would do for a member of an object of `cls` at a
+    // site whose finding still holds, told without running it: false when
+    // it answers nothing there and asks no hook, true when it would call a
+    // registered getter (given in `getter`); nullopt when it would do
+    // anything else or the site holds nothing.
+    std::optional<bool> MemberGetterAt(const TKpResolveSite& site, TClass cls,
+                                       const TKpInterpreterMethod*& getter) const;
+    // Calls a getter MemberGetterAt gave, as ResolveGet calls it.
+    void CallGetter(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
+                    const TKpInterpreterMethod& getter, Variant& value) {
+        CallEntry(interpreter, name, frame, getter, getter.GetCallback, value);
+    }
     // object[index] through the first default getter or setter whose class
     // the object belongs to.
     virtual bool GetDefaultIndexed(TKpInterpreterExpression* interpreter, const Variant& object,
@@ -167,9 +195,9 @@ private:
     bool GetIndexed(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                     Variant& value);
     bool GetMember(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
-                   Variant& value);
+                   Variant& value, TKpResolveSite* site);
     bool GetObjectMember(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
-                         Variant& value);
+                         Variant& value, TKpResolveSite* site);
     TKpMemberFinding FindObjectMember(TObject* object, const AnsiString& name);
     bool GetRecordMember(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                          Variant& value);
@@ -220,4 +248,6 @@ private:
     TKpInterpreterVarList variables_;
     TKpInterpreterIdentifierList<TKpInterpreterIdentifier> scriptClasses_;
     TKpResolveCache cache_;
+    // The site of the look-up ResolveGet is asked for next, taken as it starts.
+    TKpResolveSite* site_ = nullptr;
 };

@@ -3,15 +3,6 @@
 
 #include "script/qm_kpinterpreter_arrays.h"
 
-void TKpInterpreterArgs::Reset() {
-    ArgCount = 0;
-    if (!VarIsEmpty(callObject_)) callObject_ = Variant();
-    HasVarArgs = false;
-    Indexed = false;
-    IndexedDone = false;
-    if (!VarIsEmpty(DispatchTarget)) DispatchTarget = Variant();
-}
-
 void TKpInterpreterArgs::Clear() {
     Reset();
     for (Variant& value : ArgValues)

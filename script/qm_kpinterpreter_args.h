@@ -22,7 +22,14 @@ public:
     TKpInterpreterArgs() = default;
 
     // Clears the call's object and flags; arguments are overwritten by the next use.
-    void Reset();
+    void Reset() {
+        ArgCount = 0;
+        if (!VarIsEmpty(callObject_)) callObject_ = Variant();
+        HasVarArgs = false;
+        Indexed = false;
+        IndexedDone = false;
+        if (!VarIsEmpty(DispatchTarget)) DispatchTarget = Variant();
+    }
     // Back to the state of a new frame: no values, names or types are kept.
     void Clear();
 

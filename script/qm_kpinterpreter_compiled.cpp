@@ -318,14 +318,21 @@ bool TKpCompiledExpression::Compile(const TKpTokenReader& read, const TKpCachedT
     }
 }
 
-bool TKpCompiledExpression::Evaluate(const TKpInterpreterVarList& vars, Variant& value) {
+bool TKpCompiledExpression::FindLocals(const TKpInterpreterVarList& vars) {
+    localsStamp_ = 0;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const TKpInterpreterVar* var = slots_[i].Resolve(vars);
         if (!var) return false;
         values_[i] = &var->Value;
     }
+    localsStamp_ = vars.Stamp();
+    return true;
+}
+
+bool TKpCompiledExpression::Evaluate(const TKpInterpreterVarList& vars, Variant& value) {
+    if (!ResolveLocals(vars)) return false;
     if (Int64 whole = 0; ComputeInteger(whole)) {
-        value = Integer(whole);
+        AssignInteger(value, whole);
         return true;
     }
     const TVarType recordType = RecordVarType();
@@ -339,16 +346,24 @@ bool TKpCompiledExpression::Evaluate(const TKpInterpreterVarList& vars, Variant&
     }
 }
 
+bool TKpCompiledExpression::LeafOperand(int index, IntegerStep& step) const {
+    const Node& node = nodes_[std::size_t(index)];
+    if (node.kind == Node::Kind::Local) {
+        step.from = From::Local;
+        step.slot = node.left;
+        return true;
+    }
+    step.from = From::Constant;
+    return node.kind == Node::Kind::Constant && IntegerOf(node.constant, step.constant);
+}
+
 bool TKpCompiledExpression::AddIntegerSteps(int index) {
     const Node& node = nodes_[std::size_t(index)];
-    IntegerStep step{Step::Constant, 0, 0};
+    IntegerStep step{Step::Load, From::Constant, 0, 0};
     switch (node.kind) {
         case Node::Kind::Constant:
-            if (!IntegerOf(node.constant, step.constant)) return false;
-            break;
         case Node::Kind::Local:
-            step.step = Step::Local;
-            step.slot = node.left;
+            if (!LeafOperand(index, step)) return false;
             break;
         case Node::Kind::Negate:
         case Node::Kind::Not:
@@ -356,7 +371,6 @@ bool TKpCompiledExpression::AddIntegerSteps(int index) {
             step.step = node.kind == Node::Kind::Negate ? Step::Negate : Step::Not;
             break;
         case Node::Kind::Binary:
-            if (!AddIntegerSteps(node.left) || !AddIntegerSteps(node.right)) return false;
             switch (node.op) {
                 case ttPlus: step.step = Step::Add; break;
                 case ttMinus: step.step = Step::Subtract; break;
@@ -364,6 +378,15 @@ bool TKpCompiledExpression::AddIntegerSteps(int index) {
                 case ttDiv: step.step = Step::Div; break;
                 case ttMod: step.step = Step::Mod; break;
                 default: return false;
+            }
+            if (!AddIntegerSteps(node.left)) return false;
+            if (const Node& right = nodes_[std::size_t(node.right)];
+                right.kind != Node::Kind::Local && right.kind != Node::Kind::Constant) {
+                integerSteps_.push_back({Step::Save, From::Saved, 0, 0});
+                if (!AddIntegerSteps(node.right)) return false;
+                step.from = From::Saved;
+            } else if (!LeafOperand(node.right, step)) {
+                return false;
             }
             break;
     }
@@ -373,40 +396,44 @@ bool TKpCompiledExpression::AddIntegerSteps(int index) {
 
 bool TKpCompiledExpression::ComputeInteger(Int64& value) const {
     if (integerSteps_.empty()) return false;
-    std::array<Int64, maxIntegerSteps> stack;
+    std::array<Int64, maxIntegerSteps> saved;
     std::size_t top = 0;
+    Int64 number = 0;
     for (const IntegerStep& step : integerSteps_) {
-        switch (step.step) {
-            case Step::Constant: stack[top++] = step.constant; continue;
-            case Step::Local:
-                if (!IntegerOf(*values_[std::size_t(step.slot)], stack[top])) return false;
-                ++top;
-                continue;
-            case Step::Negate: stack[top - 1] = -stack[top - 1]; break;
-            case Step::Not: stack[top - 1] = ~stack[top - 1]; continue;
-            default: break;
+        Int64 operand = step.constant;
+        if (step.from == From::Local && !IntegerOf(*values_[std::size_t(step.slot)], operand)) return false;
+        // Every run starts with a load, and every saved number is followed by one.
+        if (step.step == Step::Load) {
+            number = operand;
+            continue;
         }
-        if (step.step != Step::Negate) {
-            const Int64 b = stack[--top];
-            Int64& a = stack[top - 1];
-            switch (step.step) {
-                case Step::Add: a += b; break;
-                case Step::Subtract: a -= b; break;
-                case Step::Multiply: a *= b; break;
-                default: {
-                    if (b == 0) return false;
-                    // Both fit 32 bits, where dividing is much quicker; -1 is
-                    // kept apart since the lowest Integer divided by it overflows.
-                    const auto x = Integer(a), y = Integer(b);
-                    if (y == -1) a = step.step == Step::Div ? -a : 0;
-                    else a = step.step == Step::Div ? x / y : x % y;
-                    break;
-                }
+        Int64 a = number, b = operand;
+        if (step.from == From::Saved && step.step != Step::Save) {
+            a = saved[--top];
+            b = number;
+        }
+        switch (step.step) {
+            case Step::Load: number = operand; continue;
+            case Step::Save: saved[top++] = number; continue;
+            case Step::Not: number = ~number; continue;
+            case Step::Negate: number = -number; break;
+            case Step::Add: number = a + b; break;
+            case Step::Subtract: number = a - b; break;
+            case Step::Multiply: number = a * b; break;
+            case Step::Div:
+            case Step::Mod: {
+                if (b == 0) return false;
+                // Both fit 32 bits, where dividing is much quicker; -1 is
+                // kept apart since the lowest Integer divided by it overflows.
+                const auto x = Integer(a), y = Integer(b);
+                if (y == -1) number = step.step == Step::Div ? -a : 0;
+                else number = step.step == Step::Div ? x / y : x % y;
+                break;
             }
         }
-        if (!FitsInteger(stack[top - 1])) return false;
+        if (!FitsInteger(number)) return false;
     }
-    value = stack[0];
+    value = number;
     return true;
 }
 
@@ -531,6 +558,8 @@ std::unique_ptr<TKpCompiledCall> CompileCall(int position, const AnsiString& nam
     }
     if (!EndsStatement(token.Kind)) return nullptr;
     call->End = state();
+    call->ObjectSite = TKpNameSite(call->ObjectName);
+    call->NameSite = TKpNameSite(call->Name);
     return call;
 }
 

@@ -15,6 +15,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/rtl/variant_rules.h"
+#include "script/qm_kpinterpreter_resolvecache.h"
 #include "script/qm_kpinterpreter_tokencache.h"
 #include "script/qm_kpinterpreter_variables.h"
 
@@ -22,6 +24,22 @@
 // and the compiled trees alike; integers and strings take a short road
 // with the platform's results.
 void ApplyBinaryOperator(int op, const Variant& left, const Variant& right, Variant& result);
+
+// `to := number` for a number that fits an Integer, in place when `to` holds one.
+inline void AssignInteger(Variant& to, Int64 number) {
+    if (Int64* slot = VariantAccess::MutableInteger(to); slot && to.VarType() == varInteger) *slot = number;
+    else to = Integer(number);
+}
+
+// Stores the Integer into the variable as its list would; false (and
+// nothing stored) unless it can go in place without a conversion.
+inline bool StoreIntegerInPlace(TKpInterpreterVar& var, Int64 number) {
+    Int64* slot = VariantAccess::MutableInteger(var.Value);
+    if (!slot || var.Value.VarType() != varInteger) return false;
+    if (var.TypeCode != 0 && var.TypeCode != varVariant && var.TypeCode != varInteger) return false;
+    *slot = number;
+    return true;
+}
 
 // A local variable found by name once and kept while its list is unchanged.
 class TKpLocalSlot {
@@ -41,6 +59,15 @@ private:
     AnsiString name_;
     std::uint64_t stamp_ = 0;
     TKpInterpreterVar* var_ = nullptr;
+};
+
+// What a name at one place of the script resolved to, kept there: the
+// local variable a free name finds, and what each registry found.
+struct TKpNameSite {
+    explicit TKpNameSite(AnsiString name) : Local(std::move(name)) {}
+    TKpLocalSlot Local;
+    TKpResolveSite Own;
+    TKpResolveSite Global;
 };
 
 // The reader's state once a compiled stretch has been read.
@@ -63,6 +90,10 @@ public:
     bool Compile(const TKpTokenReader& read, const TKpCachedToken& first, int prevKind, const Variant& tokenValue);
     // False when the evaluator has to run instead.
     bool Evaluate(const TKpInterpreterVarList& vars, Variant& value);
+    // The value when it is an Integer reached on plain numbers; false otherwise.
+    bool EvaluateInteger(const TKpInterpreterVarList& vars, Int64& value) {
+        return ResolveLocals(vars) && ComputeInteger(value);
+    }
 
     // Entries of the value stack and levels of nesting the evaluator uses.
     int StackUse = 0;
@@ -84,25 +115,39 @@ private:
     };
     friend class TKpExpressionCompiler;
 
+    // Points the locals at their variables; false when one is missing.
+    bool ResolveLocals(const TKpInterpreterVarList& vars) {
+        return localsStamp_ == vars.Stamp() || FindLocals(vars);
+    }
+    bool FindLocals(const TKpInterpreterVarList& vars);
     const Variant& Operand(int index, Variant& scratch);
     void Compute(int index, Variant& value);
-    // The tree in postfix order, for a run on plain numbers: it gives the
-    // value when every operand and every step is an Integer Variant (as the
-    // platform's operators would give) without making Variants, and false
-    // for anything else, which Compute then takes.
-    enum class Step { Constant, Local, Add, Subtract, Multiply, Div, Mod, Negate, Not };
+    // The tree as steps on one running number, for a run on plain
+    // numbers: it gives the value when every operand and every step is an
+    // Integer Variant (as the platform's operators would give) without
+    // making Variants, and false for anything else, which Compute then
+    // takes. A binary step takes its right operand from a constant or a
+    // local where the tree has one there, else from the number before it
+    // was saved (and the saved number is then its left operand).
+    enum class Step { Load, Save, Add, Subtract, Multiply, Div, Mod, Negate, Not };
+    enum class From { Constant, Local, Saved };
     struct IntegerStep {
         Step step;
+        From from;
         int slot;
         Int64 constant;
     };
     static constexpr std::size_t maxIntegerSteps = 32;
     bool AddIntegerSteps(int index);
+    // The operand of a leaf node; false for an inner node or a constant that is no Integer.
+    bool LeafOperand(int index, IntegerStep& step) const;
     bool ComputeInteger(Int64& value) const;
 
     std::vector<Node> nodes_;
     std::vector<TKpLocalSlot> slots_;
     std::vector<const Variant*> values_;
+    // The stamp of the list the locals were last found in (0: not found).
+    std::uint64_t localsStamp_ = 0;
     int root_ = -1;
     std::vector<IntegerStep> integerSteps_;
 };
@@ -153,6 +198,8 @@ struct TKpCompiledCall {
     std::vector<TKpCompiledArgument> Arguments;
     // At the statement's end, where the name is resolved.
     TKpTokenState End;
+    TKpNameSite ObjectSite{AnsiString()};
+    TKpNameSite NameSite{AnsiString()};
 };
 
 // Compiled items of one kind by the position behind their first token.

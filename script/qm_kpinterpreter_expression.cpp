@@ -382,9 +382,14 @@ void TKpInterpreterExpression::WriteBackVarArgs(TKpInterpreterArgs& args) {
 }
 
 bool TKpInterpreterExpression::GetValue(const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args) {
+    TKpNameSite* site = std::exchange(nameSite_, nullptr);
     try {
-        if (OwnAdapter().ResolveGet(this, identifier, args, value)) return true;
-        if (globalAdapter_ && globalAdapter_->ResolveGet(this, identifier, args, value)) return true;
+        if (!(site && OwnAdapter().PassesFreeNameAt(site->Own, args)) &&
+            OwnAdapter().ResolveGetAt(site ? &site->Own : nullptr, this, identifier, args, value))
+            return true;
+        if (globalAdapter_ && !(site && globalAdapter_->PassesFreeNameAt(site->Global, args)) &&
+            globalAdapter_->ResolveGetAt(site ? &site->Global : nullptr, this, identifier, args, value))
+            return true;
     } catch (std::exception& e) {
         NoteError(e, AnsiString());
         throw;

@@ -24,6 +24,8 @@ using TKpInterpreterGetValue =
 using TKpInterpreterSetValue = TEvent<void(TObject* Sender, const AnsiString& Identifier, const Variant& Value,
                                            TKpInterpreterArgs& Args, bool& Done)>;
 
+struct TKpNameSite;
+
 class TKpInterpreterExpression : public TKpComponent {
     SERVIORA_CLASS(TKpInterpreterExpression, TKpComponent)
 public:
@@ -159,6 +161,9 @@ protected:
     bool HasRoomFor(int stackUse, int nestingUse) const;
 
     TKpInterpreterParser parser_;
+    // Where the name GetValue is asked for next stands in the script
+    // (nullptr: a place that keeps nothing); taken by the registries' look-up.
+    TKpNameSite* nameSite_ = nullptr;
 
 private:
     const TKpCachedToken& ReadToken();

@@ -297,7 +297,9 @@ void TKpInterpreterFunction::RunFor() {
     TKpLocalSlot counter(name);
     for (Int64 v = first; up ? v <= last : v >= last; v += step) {
         CurrentArgs().Reset();
-        if (TKpInterpreterVar* local = FindLocal(counter)) StoreLocal(*local, Variant(Integer(v)));
+        if (TKpInterpreterVar* local = FindLocal(counter)) {
+            if (!StoreIntegerInPlace(*local, v)) StoreLocal(*local, Variant(Integer(v)));
+        }
         else if (!SetValue(name, Variant(Integer(v)), CurrentArgs())) RaiseScriptError1(104, TokenStart(), name);
         ClearLoopFlags();
         StatementHook();

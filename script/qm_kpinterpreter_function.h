@@ -62,6 +62,8 @@ public:
                                        const AnsiString& eventTypeName, TObject* instance);
 
     bool GetValue(const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args) override;
+    // GetValue for a name at a place of the script that keeps what it resolved to.
+    bool GetValueAt(TKpNameSite& site, const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args);
     bool SetValue(const AnsiString& identifier, const Variant& value, TKpInterpreterArgs& args) override;
     void Reset() override;
     // Runs the source as a nameless body: [var and const sections] begin ... end;
@@ -90,7 +92,9 @@ protected:
     Frame* CurFrame() { return frames_.empty() ? nullptr : frames_.back().get(); }
     // True when a free name is looked up among the routine's variables
     // before anything else, so compiled statements may read and write them
-    // directly.
+    // directly; an override of GetValue must then answer through this
+    // class's GetValue before anything of its own, which compiled calls
+    // follow without asking it.
     virtual bool LocalsAnswerFirst() const { return true; }
     void SourceChanged() override { compiled_.Clear(); }
     bool EvaluateCompiledExpression(Variant& value) override;
@@ -113,15 +117,17 @@ private:
     bool RunCompiledCall();
     void CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value);
     void ReadCompiledArguments(TKpCompiledCall& call);
+    bool CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value, TKpInterpreterArgs& args);
     // The compiled assignment starting at the current token, or nullptr.
     TKpCompiledAssignment* CompiledAssignmentHere();
     bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);
     void MoveReaderTo(const TKpTokenState& state);
-    // Reads tokens for the compilers without moving the reader.
-    TKpTokenReader TokenReader();
     // The local variable found for `name` in the current frame, or nullptr
     // when names are not looked up there first.
-    TKpInterpreterVar* FindLocal(TKpLocalSlot& slot);
+    TKpInterpreterVar* FindLocal(TKpLocalSlot& slot) {
+        Frame* frame = CurFrame();
+        return frame && LocalsAnswerFirst() ? slot.Resolve(frame->Vars) : nullptr;
+    }
     // Stores as SetValue does into a local variable.
     void StoreLocal(TKpInterpreterVar& var, const Variant& value);
     bool AssignEventProperty(const AnsiString& name, TKpInterpreterArgs& args);
@@ -143,6 +149,8 @@ private:
 
     std::vector<std::unique_ptr<Frame>> frames_;
     TKpCompiledStatements compiled_;
+    // Reads tokens for the compilers without moving the reader.
+    const TKpTokenReader tokenReader_{[this](int at, TKpCachedToken& token) { TokenAt(at, token); }};
     std::array<State, StateStackSize> states_;
     int stateTop_ = -1;
 };

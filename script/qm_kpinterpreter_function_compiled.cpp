@@ -7,11 +7,6 @@
 #include "script/qm_kpinterpreter_function.h"
 #include "script/qm_kpinterpreter_values.h"
 
-TKpInterpreterVar* TKpInterpreterFunction::FindLocal(TKpLocalSlot& slot) {
-    Frame* frame = CurFrame();
-    return frame && LocalsAnswerFirst() ? slot.Resolve(frame->Vars) : nullptr;
-}
-
 void TKpInterpreterFunction::StoreLocal(TKpInterpreterVar& var, const Variant& value) {
     try {
         TKpInterpreterVarList::Store(var, value);
@@ -21,14 +16,11 @@ void TKpInterpreterFunction::StoreLocal(TKpInterpreterVar& var, const Variant& v
     }
 }
 
-TKpTokenReader TKpInterpreterFunction::TokenReader() {
-    return [this](int at, TKpCachedToken& token) { TokenAt(at, token); };
-}
 
 TKpCompiledAssignment* TKpInterpreterFunction::CompiledAssignmentHere() {
     if (PushedBack) return nullptr;
     return compiled_.AssignmentAt(
-        Position(), TokenText, TokenReader(), TokenValue);
+        Position(), TokenText, tokenReader_, TokenValue);
 }
 
 // The target and the value of a compiled assignment; false when the
@@ -49,7 +41,8 @@ void TKpInterpreterFunction::MoveReaderTo(const TKpTokenState& state) {
     TokenKind = state.Kind;
     PrevTokenKind = state.PrevKind;
     TokenText = state.Text;
-    TokenValue = state.Value;
+    // A call reads its first name again each time it runs.
+    if (!SameTokenValue(TokenValue, state.Value)) TokenValue = state.Value;
 }
 
 bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
@@ -61,7 +54,7 @@ bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
     first.End = Position();
     if (IsOperandToken(TokenKind)) first.Value = TokenValue;
     TKpCompiledOperand* operand = compiled_.OperandAt(
-        first, PrevTokenKind, TokenReader(), TokenValue);
+        first, PrevTokenKind, tokenReader_, TokenValue);
     if (!operand) return false;
     TKpCompiledExpression& expression = operand->Value;
     if (!HasRoomFor(expression.StackUse, expression.NestingUse) || !expression.Evaluate(frame->Vars, value)) {
@@ -97,6 +90,17 @@ bool TKpInterpreterFunction::RunCompiledAssignment() {
 // conversion (which may fail, and must fail where the evaluator reads)
 // is left to the evaluator.
 bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignment) {
+    TKpCompiledExpression& expression = assignment.Value;
+    if (TKpInterpreterVar* target = FindLocal(assignment.Target);
+        target && HasRoomFor(expression.StackUse, expression.NestingUse)) {
+        if (Int64 number = 0; expression.EvaluateInteger(CurFrame()->Vars, number) &&
+                              StoreIntegerInPlace(*target, number)) {
+            CurrentArgs().Reset();
+            AssignInteger(LastValue, number);
+            PrevTokenKind = expression.End.Kind;
+            return true;
+        }
+    }
     TKpInterpreterVar* target = nullptr;
     Variant value;
     if (!EvaluateCompiled(assignment, target, value) || !TKpInterpreterVarList::StoresAsIs(*target, value))
@@ -104,7 +108,7 @@ bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignme
     CurrentArgs().Reset();
     LastValue = value;
     TKpInterpreterVarList::Store(*target, value);
-    PrevTokenKind = assignment.Value.End.Kind;
+    PrevTokenKind = expression.End.Kind;
     return true;
 }
 
@@ -116,7 +120,7 @@ bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignme
 bool TKpInterpreterFunction::RunCompiledCall() {
     if (PushedBack || !CurFrame() || !LocalsAnswerFirst()) return false;
     TKpCompiledCall* call = compiled_.CallAt(Position(), TokenText,
-                                             TokenReader());
+                                             tokenReader_);
     if (!call) return false;
     TKpInterpreterArgs& args = CurrentArgs();
     args.Reset();
@@ -132,7 +136,8 @@ bool TKpInterpreterFunction::RunCompiledCall() {
     args.SetCallObject(Variant());
     args.ResultWanted = true;
     args.IndexedDone = false;
-    if (!GetValue(call->ObjectName, LastValue, args)) RaiseScriptError1(104, TokenStart(), call->ObjectName);
+    if (!GetValueAt(call->ObjectSite, call->ObjectName, LastValue, args))
+        RaiseScriptError1(104, TokenStart(), call->ObjectName);
     ResolveRecordType(LastValue);
     if (args.HasVarArgs) WriteBackVarArgs(args);
     args.ClearCallObject();
@@ -148,7 +153,7 @@ bool TKpInterpreterFunction::RunCompiledCall() {
         NestingScope inner(*this);
         CallCompiledName(*call, LastValue, member);
     }
-    LastValue = member;
+    LastValue = std::move(member);
     return true;
 }
 
@@ -161,12 +166,42 @@ void TKpInterpreterFunction::CallCompiledName(TKpCompiledCall& call, const Varia
     args.SetCallObject(object);
     args.ResultWanted = args.Assignment;
     args.IndexedDone = false;
-    if (!GetValue(call.Name, value, args)) RaiseScriptError1(104, TokenStart(), call.Name);
+    if (!CallMemberGetter(call.NameSite, call.Name, value, args) && !GetValueAt(call.NameSite, call.Name, value, args))
+        RaiseScriptError1(104, TokenStart(), call.Name);
     ResolveRecordType(value);
     if (args.HasVarArgs) WriteBackVarArgs(args);
     args.ClearCallObject();
     args.DispatchTarget = Variant();
     args.ArgCount = 0;
+}
+
+// A member of a host object whose look-up at this place found a registered
+// getter, called as that look-up would call it when nothing before it in the
+// chain can answer any more (the routine's variables answer only a script
+// unit's members; each registry's finding is checked). False, having done
+// nothing, when the whole look-up has to run.
+bool TKpInterpreterFunction::CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value,
+                                              TKpInterpreterArgs& args) {
+    if (args.Indexed || args.CallObjectType() != ObjectVarType()) return false;
+    const TObject* object = VariantToObject(args.CallObject());
+    if (!object) return false;
+    const TClass cls = object->ClassType();
+    if (cls->InheritsFrom(TKpInterpreterSrcUnit::StaticClass())) return false;
+    const TKpInterpreterMethod* getter = nullptr;
+    TKpInterpreterAdapter* registry = &OwnAdapter();
+    const std::optional<bool> own = registry->MemberGetterAt(site.Own, cls, getter);
+    if (!own) return false;
+    if (!*own) {
+        registry = GlobalAdapter();
+        if (!registry || registry->MemberGetterAt(site.Global, cls, getter) != true) return false;
+    }
+    try {
+        registry->CallGetter(this, name, args, *getter, value);
+    } catch (std::exception& e) {
+        NoteError(e, AnsiString());
+        throw;
+    }
+    return true;
 }
 
 void TKpInterpreterFunction::ReadCompiledArguments(TKpCompiledCall& call) {

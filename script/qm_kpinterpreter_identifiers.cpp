@@ -21,12 +21,4 @@ int CompareIdentifiers(const AnsiString& a, const AnsiString& b) {
     return int(a.size() > b.size()) - int(a.size() < b.size());
 }
 
-namespace {
-
 std::atomic<std::uint64_t> registryGeneration{1};
-
-}  // namespace
-
-std::uint64_t RegistryGeneration() { return registryGeneration.load(std::memory_order_relaxed); }
-
-void NextRegistryGeneration() { registryGeneration.fetch_add(1, std::memory_order_relaxed); }

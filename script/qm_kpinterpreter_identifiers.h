@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -33,8 +34,9 @@ int CompareIdentifiers(const AnsiString& a, const AnsiString& b);
 
 // Moves on whenever an entry is added to or cleared from any registry list,
 // so what was found in the lists can be kept while it stays.
-std::uint64_t RegistryGeneration();
-void NextRegistryGeneration();
+extern std::atomic<std::uint64_t> registryGeneration;
+inline std::uint64_t RegistryGeneration() { return registryGeneration.load(std::memory_order_relaxed); }
+inline void NextRegistryGeneration() { registryGeneration.fetch_add(1, std::memory_order_relaxed); }
 
 template <class Entry>
 class TKpInterpreterIdentifierList {

@@ -130,18 +130,24 @@ void TKpInterpreterAdapter::CheckArguments(TKpInterpreterArgs& frame, const TKpS
 
 bool TKpInterpreterAdapter::ResolveGet(TKpInterpreterExpression* interpreter, const AnsiString& name,
                                        TKpInterpreterArgs& frame, Variant& value) {
+    TKpResolveSite* site = std::exchange(site_, nullptr);
     if (!sorted_) SortLists();
     cache_.Validate(variables_.Stamp());
     const bool freeName = !frame.Indexed && frame.CallObjectType() == varEmpty;
-    if (!freeName || !cache_.KnownMiss(name, frame.ArgCount > 0)) {
+    const bool withArguments = frame.ArgCount > 0;
+    const bool knownMiss = freeName && (site && site->HoldsMiss(variables_.Stamp(), withArguments)
+                                            ? true
+                                            : cache_.KnownMiss(name, withArguments));
+    if (!knownMiss) {
         bool found = false;
         if (frame.Indexed) found = GetIndexed(interpreter, name, frame, value);
-        else if (!freeName) found = GetMember(interpreter, name, frame, value);
+        else if (!freeName) found = GetMember(interpreter, name, frame, value, site);
         else found = GetFreeName(interpreter, name, frame, value);
         if (found || variables_.ReadVar(name, value, frame)) return true;
         if (!IsObjectOrClass(frame) && GetUnitObject(name, frame, value)) return true;
-        if (freeName) cache_.NoteMiss(name, frame.ArgCount > 0);
+        if (freeName) cache_.NoteMiss(name, withArguments);
     }
+    if (freeName && site) site->KeepMiss(variables_.Stamp(), withArguments);
     for (const TKpGetHook& hook : getHooks_)
         if (hook(interpreter, name, frame, value)) return true;
     return false;
@@ -165,9 +171,10 @@ bool TKpInterpreterAdapter::GetIndexed(TKpInterpreterExpression* interpreter, co
 }
 
 bool TKpInterpreterAdapter::GetMember(TKpInterpreterExpression* interpreter, const AnsiString& name,
-                                      TKpInterpreterArgs& frame, Variant& value) {
+                                      TKpInterpreterArgs& frame, Variant& value, TKpResolveSite* site) {
     const TVarType type = frame.CallObjectType();
-    if (type == ObjectVarType() || type == ClassVarType()) return GetObjectMember(interpreter, name, frame, value);
+    if (type == ObjectVarType() || type == ClassVarType())
+        return GetObjectMember(interpreter, name, frame, value, site);
     if (type == RecordVarType()) return GetRecordMember(interpreter, name, frame, value);
     if (type == varDispatch) {
         AutomationGet(name, frame, value);
@@ -187,7 +194,7 @@ bool TKpInterpreterAdapter::GetMember(TKpInterpreterExpression* interpreter, con
 }
 
 bool TKpInterpreterAdapter::GetObjectMember(TKpInterpreterExpression* interpreter, const AnsiString& name,
-                                            TKpInterpreterArgs& frame, Variant& value) {
+                                            TKpInterpreterArgs& frame, Variant& value, TKpResolveSite* site) {
     if (frame.CallObjectType() != ObjectVarType()) {
         TKpInterpreterMethod* entry = FirstOfName(getters_, name, [&](const TKpInterpreterMethod& m) {
             return m.GetCallback && CallObjectMatches(frame, m.ClassRef);
@@ -197,9 +204,12 @@ bool TKpInterpreterAdapter::GetObjectMember(TKpInterpreterExpression* interprete
         return true;
     }
     TObject* object = VariantToObject(frame.CallObject());
-    const TKpMemberFinding* finding = object ? cache_.FindMember(object->ClassType(), name) : nullptr;
+    const TClass cls = object ? object->ClassType() : nullptr;
+    const TKpMemberFinding* finding = site && cls ? site->MemberOf(cls) : nullptr;
+    if (!finding && cls) finding = cache_.FindMember(cls, name);
     const TKpMemberFinding found = finding ? *finding : FindObjectMember(object, name);
-    if (object && !finding) cache_.AddMember(object->ClassType(), name, found);
+    if (cls && !finding) finding = &cache_.AddMember(cls, name, found);
+    if (site && finding) site->KeepMember(cls, *finding);
     if (found.Prop && ReadPublished(object, found.Prop, value)) return true;
     if (found.Getter) {
         CallEntry(interpreter, name, frame, *found.Getter, found.Getter->GetCallback, value);
@@ -216,6 +226,16 @@ bool TKpInterpreterAdapter::GetObjectMember(TKpInterpreterExpression* interprete
         return true;
     }
     return false;
+}
+
+std::optional<bool> TKpInterpreterAdapter::MemberGetterAt(const TKpResolveSite& site, TClass cls,
+                                                         const TKpInterpreterMethod*& getter) const {
+    const TKpMemberFinding* finding = site.MemberOf(cls);
+    if (!finding || finding->Prop || finding->Free || finding->Direct || !getHooks_.empty()) return std::nullopt;
+    // The registry's variables answer only a script unit's members.
+    if (variables_.Count() != 0 && cls->InheritsFrom(TKpInterpreterSrcUnit::StaticClass())) return std::nullopt;
+    getter = finding->Getter;
+    return getter != nullptr;
 }
 
 // What an object of the class (nil: none) answers to the name: a published

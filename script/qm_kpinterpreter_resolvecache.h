@@ -20,6 +20,34 @@ struct TKpMemberFinding {
     TKpInterpreterDMethod* Direct = nullptr;
 };
 
+// What one place of a script found for its name in one registry: a free
+// name none of the lists answer, or how a class's object answers a member.
+// It holds while the registries' generation, the registry's variables and
+// the kind of look-up stay (checked on each use), which spares the cache's
+// hashing of the name.
+struct TKpResolveSite {
+    std::uint64_t Generation = 0;
+    std::uint64_t Variables = 0;
+    TClass Class = nullptr;
+    bool WithArguments = false;
+    bool Miss = false;
+    const TKpMemberFinding* Member = nullptr;
+
+    bool HoldsMiss(std::uint64_t variables, bool withArguments) const {
+        return Miss && Generation == RegistryGeneration() && Variables == variables &&
+               WithArguments == withArguments;
+    }
+    void KeepMiss(std::uint64_t variables, bool withArguments) {
+        *this = TKpResolveSite{RegistryGeneration(), variables, nullptr, withArguments, true, nullptr};
+    }
+    const TKpMemberFinding* MemberOf(TClass cls) const {
+        return Member && Generation == RegistryGeneration() && Class == cls ? Member : nullptr;
+    }
+    void KeepMember(TClass cls, const TKpMemberFinding& finding) {
+        *this = TKpResolveSite{RegistryGeneration(), 0, cls, false, false, &finding};
+    }
+};
+
 class TKpResolveCache {
 public:
     // Empties what no longer holds.

@@ -6,17 +6,31 @@
 #include "script/qm_kpinterpreter_values.h"
 
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/valuerestorer.h"
 
 bool TKpInterpreterFunction::GetValue(const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args) {
     if (Frame* frame = CurFrame()) {
         try {
-            if (frame->Vars.ReadVar(identifier, value, args)) return true;
+            if (nameSite_ && args.CallObjectType() == varEmpty) {
+                if (const TKpInterpreterVar* var = nameSite_->Local.Resolve(frame->Vars)) {
+                    CopyScriptVariant(value, var->Value);
+                    return true;
+                }
+            } else if (frame->Vars.ReadVar(identifier, value, args)) {
+                return true;
+            }
         } catch (std::exception& e) {
             NoteError(e, AnsiString());
             throw;
         }
     }
     return TKpInterpreterExpression::GetValue(identifier, value, args);
+}
+
+bool TKpInterpreterFunction::GetValueAt(TKpNameSite& site, const AnsiString& identifier, Variant& value,
+                                        TKpInterpreterArgs& args) {
+    ValueRestorer<TKpNameSite*> offered(nameSite_, &site);
+    return GetValue(identifier, value, args);
 }
 
 bool TKpInterpreterFunction::SetValue(const AnsiString& identifier, const Variant& value, TKpInterpreterArgs& args) {

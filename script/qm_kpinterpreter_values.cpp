@@ -36,20 +36,11 @@ public:
 };
 
 enum ScriptType { recordType, objectType, classType, pointerType, setType, arrayType, scriptTypeCount };
+static_assert(scriptTypeCount == 6, "the header numbers the six types");
 
 std::array<std::unique_ptr<TCustomVariantType>, scriptTypeCount>& ScriptTypes() {
     static std::array<std::unique_ptr<TCustomVariantType>, scriptTypeCount> types;
     return types;
-}
-
-// The codes of the created types, asked for on every value the interpreter
-// handles; 0 while not created.
-std::array<TVarType, scriptTypeCount> createdCodes{};
-
-TVarType CodeOf(ScriptType type) {
-    const TVarType code = createdCodes[type];
-    if (!code) throw EVariantInvalidOpError("Script variant types are not created");
-    return code;
 }
 
 bool IsNilValue(const Variant& value) {
@@ -82,20 +73,17 @@ void CreateScriptVariantTypes() {
     types[pointerType] = std::make_unique<TKpReferenceVariantType>("Pointer");
     types[setType] = std::make_unique<TKpSetVariantType>("Set");
     types[arrayType] = std::make_unique<TKpSimpleVariantType>("ScriptArray");
-    for (std::size_t i = 0; i < types.size(); ++i) createdCodes[i] = types[i]->VarType();
+    for (std::size_t i = 0; i < types.size(); ++i) scriptVarTypeCodes[i] = types[i]->VarType();
 }
 
 void FreeScriptVariantTypes() {
-    createdCodes.fill(0);
+    scriptVarTypeCodes.fill(0);
     for (auto& type : ScriptTypes()) type.reset();
 }
 
-TVarType RecordVarType() { return CodeOf(recordType); }
-TVarType ObjectVarType() { return CodeOf(objectType); }
-TVarType ClassVarType() { return CodeOf(classType); }
-TVarType PointerVarType() { return CodeOf(pointerType); }
-TVarType SetVarType() { return CodeOf(setType); }
-TVarType ArrayVarType() { return CodeOf(arrayType); }
+std::array<TVarType, 6> scriptVarTypeCodes{};
+
+void RaiseScriptTypesNotCreated() { throw EVariantInvalidOpError("Script variant types are not created"); }
 
 Variant ObjectToVariant(TObject* object) { return ScriptTypes()[objectType]->MakeValue(object); }
 Variant ClassToVariant(TClass cls) { return ScriptTypes()[classType]->MakeValue(cls); }
@@ -159,7 +147,8 @@ Variant HolderToVariant(std::shared_ptr<TKpInterpreterRecHolder> holder) {
 }
 
 TKpInterpreterRecHolder* VariantToHolder(const Variant& value) {
-    if (value.VarType() != RecordVarType()) return nullptr;
+    // The platform's own types come first, and they are most of what is asked.
+    if (value.VarType() < CFirstUserType || value.VarType() != RecordVarType()) return nullptr;
     return PayloadOf<std::shared_ptr<TKpInterpreterRecHolder>>(value).get();
 }
 

@@ -4,6 +4,7 @@
 // variable, element or field still holds it.
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "platform/rtl/object.h"
@@ -18,12 +19,21 @@ struct TKpInterpreterArrayRec;
 void CreateScriptVariantTypes();
 void FreeScriptVariantTypes();
 
-TVarType RecordVarType();
-TVarType ObjectVarType();
-TVarType ClassVarType();
-TVarType PointerVarType();
-TVarType SetVarType();
-TVarType ArrayVarType();
+// The codes of the six types in that order, asked for on every value the
+// interpreter handles; 0 while they are not created.
+extern std::array<TVarType, 6> scriptVarTypeCodes;
+[[noreturn]] void RaiseScriptTypesNotCreated();
+inline TVarType ScriptVarTypeCode(std::size_t index) {
+    const TVarType code = scriptVarTypeCodes[index];
+    if (!code) RaiseScriptTypesNotCreated();
+    return code;
+}
+inline TVarType RecordVarType() { return ScriptVarTypeCode(0); }
+inline TVarType ObjectVarType() { return ScriptVarTypeCode(1); }
+inline TVarType ClassVarType() { return ScriptVarTypeCode(2); }
+inline TVarType PointerVarType() { return ScriptVarTypeCode(3); }
+inline TVarType SetVarType() { return ScriptVarTypeCode(4); }
+inline TVarType ArrayVarType() { return ScriptVarTypeCode(5); }
 
 Variant ObjectToVariant(TObject* object);
 Variant ClassToVariant(TClass cls);

@@ -54,6 +54,8 @@ struct VariantAccess {
     static Variant Make(TVarType type, Storage value) { return Variant(type, std::move(value)); }
     static const Storage& Value(const Variant& v) { return v.value_; }
     static ArrayData& MutableArray(Variant& v) { return v.MutableArray(); }
+    // The number of an integer-kind value, to change in place; nullptr for any other.
+    static Int64* MutableInteger(Variant& v) { return std::get_if<Int64>(&v.value_); }
     // Expressions assign integers and reals far more than anything else; those
     // go straight into a slot of the same kind without visiting the storage.
     static bool AssignScalar(Variant& to, const Variant& from) noexcept {

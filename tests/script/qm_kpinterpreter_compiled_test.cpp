@@ -193,6 +193,30 @@ TEST(CompiledStatements, LeaveEverythingAsTheEvaluatorDoes) {
         "  Emit(((((x)))));\n"
         "end;",
         "var x: Integer; begin x := (1 + ; end;",
+        "var i, x: Integer; begin x := 1; for i := 1 to 3 do begin P.Look(x); Free1; P.Bump(x); Free1(i); end; "
+        "Emit(x); end;",
+    };
+    for (const char* script : scripts) ExpectSameOutcome(script);
+}
+
+// Integers worked on plain numbers and stored in place leave the variables
+// as the Variant operators would: an Int64 once a step overflows, a real
+// once one is mixed in, conversions into narrower or other types, a
+// divisor that becomes zero inside a bracketed right operand.
+TEST(CompiledStatements, KeepIntegersAsTheVariantOperatorsDo) {
+    const char* scripts[] = {
+        "var i: Integer; x: Variant; begin x := 1; for i := 1 to 40 do x := x * 3 + (x - i) mod 7; Emit(x); end;",
+        "var i, x: Integer; begin x := 2147483600; for i := 1 to 3 do x := x + 30; Emit(x); end;",
+        "var i: Integer; v: Variant; begin v := 2147483600; for i := 1 to 3 do v := v + 30; Emit(v); end;",
+        "var i: Integer; v: Variant; begin v := 5; for i := 1 to 4 do v := v - (i * 2 + 1) div (3 - i); "
+        "Emit(v); end;",
+        "var i: Integer; d: Double; begin d := 1; for i := 1 to 3 do d := d + i * 2; Emit(d); end;",
+        "var i: Integer; b: Byte; begin b := 250; for i := 1 to 8 do b := b + i; Emit(b); end;",
+        "var i: Integer; v: Variant; begin v := 'a'; for i := 1 to 3 do v := i * 2; Emit(v); end;",
+        "var i: Integer; v: Variant; begin v := 1.5; for i := 1 to 3 do v := v + i; Emit(v); end;",
+        "var b: Byte; x: Integer; begin x := 0; for b := 1 to 5 do x := x - b * (x + 1); Emit(x); end;",
+        "var i, x: Integer; begin x := -2147483647; for i := 1 to 2 do x := -(x - 1); Emit(x); end;",
+        "var i, x: Integer; begin x := 7; for i := 1 to 3 do x := not x + -(i - x) mod -1; Emit(x); end;",
     };
     for (const char* script : scripts) ExpectSameOutcome(script);
 }

@@ -12,6 +12,10 @@
 namespace {
 
 void DescribeLate(Variant& value, TKpInterpreterArgs&) { value = AnsiString("registered"); }
+void NoteRegistered(Variant&, TKpInterpreterArgs& frame) {
+    ScriptTestHost::Get().Emitted.push_back("registered " + frame.CallName);
+}
+void NoteOwn(Variant&, TKpInterpreterArgs& frame) { ScriptTestHost::Get().Emitted.push_back("own " + frame.CallName); }
 
 class ResolveCache : public EmittingScripts {
 protected:
@@ -21,12 +25,23 @@ protected:
             if (name == "Toy") value = ObjectToVariant(&toy);
             else if (name == "LateName" || name == "LateVariable" || name == "Portrait") value = AnsiString("host");
             else if (name == "Declare") interpreter.OwnAdapter().DefineScriptVariable("", "LateVariable", "", 0, 1);
+            else if (name == "SiteTick" || name == "SiteLateTick") ScriptTestHost::Get().Emitted.push_back("host " + name);
+            else if (name == "Register") RegisterTicksOnSecondCall();
+            else if (name == "RegisterOwn") interpreter.OwnAdapter().DefineGetter(TToyBase::StaticClass(), "SiteTock",
+                                                                               NoteOwn, 0, {}, 0);
             else return;
             done = true;
         };
     }
 
+    void RegisterTicksOnSecondCall() {
+        if (++registerCalls != 2) return;
+        GlobalInterpreterAdapter()->DefineGetter(TToyBase::StaticClass(), "SiteTick", NoteRegistered, 0, {}, 0);
+        GlobalInterpreterAdapter()->DefineFunction("", "SiteLateTick", NoteRegistered, 0, {}, 0);
+    }
+
     TToyDerived toy{nullptr};
+    int registerCalls = 0;
 };
 
 TEST_F(ResolveCache, ANameRegisteredAfterALookUpAnswersFromThen) {
@@ -45,6 +60,22 @@ TEST_F(ResolveCache, AMemberRegisteredAfterALookUpAnswersFromThen) {
     EXPECT_EQ(Run(script), (std::vector<AnsiString>{"host", "0", "host", "0"}));
     GlobalInterpreterAdapter()->DefineGetter(TToyBase::StaticClass(), "Portrait", DescribeLate, 0, {}, varString);
     EXPECT_EQ(Run(script), (std::vector<AnsiString>{"registered", "0", "registered", "0"}));
+}
+
+// A call statement keeps where its names were found (it runs compiled
+// from its second pass), yet what is registered between passes answers.
+TEST_F(ResolveCache, ACallStatementFollowsWhatIsRegisteredWhileItRepeats) {
+    EXPECT_EQ(Run("var i: Integer; begin for i := 1 to 3 do begin Toy.SiteTick; SiteLateTick; Register; end; end;"),
+              (std::vector<AnsiString>{"host SiteTick", "host SiteLateTick", "host SiteTick", "host SiteLateTick",
+                                       "registered SiteTick", "registered SiteLateTick"}));
+}
+
+// A member the global registry answered goes to the interpreter's own
+// registry once that registers it, though the statement found it before.
+TEST_F(ResolveCache, ACallStatementTakesAMemberRegisteredInFrontOfWhereItWasFound) {
+    GlobalInterpreterAdapter()->DefineGetter(TToyBase::StaticClass(), "SiteTock", NoteRegistered, 0, {}, 0);
+    EXPECT_EQ(Run("var i: Integer; begin for i := 1 to 3 do begin Toy.SiteTock; if i = 2 then RegisterOwn; end; end;"),
+              (std::vector<AnsiString>{"registered SiteTock", "registered SiteTock", "own SiteTock"}));
 }
 
 }  // namespace
