@@ -183,6 +183,7 @@ using TClickSortEvent = TAutoInsertRowEvent;
 class TBavRichEdit;
 class TFilter;
 class TArrowWindow;
+class TPopupButton;
 class TFloatingFooter;
 class THTMLHintWindow;
 class TTimer;
@@ -1054,6 +1055,19 @@ public:
     // design time).
     TArrowWindow* ArrowWindow(int direction) const { return arrows_[direction]; }
 
+    // ---- Moving columns and rows by their headers (BavGrid_enhmove.cpp) ----
+    // The header caption that floats under the mouse while a column or row
+    // is moved (none at design time).
+    TPopupButton* MoveButton() const { return moveButton_; }
+    bool EnhRowColMove() const { return enhRowColMove_; }
+    void SetEnhRowColMove(bool v) { enhRowColMove_ = v; }
+    // The original index of each column, in today's order; empty until the
+    // first column move.
+    TIntList* ColumnOrder() const { return columnOrder_.get(); }
+    void InitColumnOrder();
+    void NotifyColumnMoved(int fromIndex, int toIndex);
+    void NotifyRowMoved(int fromIndex, int toIndex);
+
     // ---- Option objects ----
     TPrintSettings* PrintSettings() const { return printSettings_.get(); }
     void SetPrintSettings(TPrintSettings* v) { printSettings_->Assign(v); }
@@ -1700,6 +1714,29 @@ private:
     TNodeAllowEvent onBeforeExpandNode_, onBeforeContractNode_;
     TNodeClickEvent onExpandNode_, onContractNode_;
     void AskMoveAllowed();
+    // The enhanced move: the floating caption and the arrows follow the
+    // mouse; the release or a cancel ends it.
+    struct TEnhancedMove {
+        int index = -1;
+        TPoint offset;
+        int target = -1;
+        bool notifying = false;
+    };
+    TEnhancedMove enhancedMove_;
+    bool enhRowColMove_ = true;
+    TPopupButton* moveButton_ = nullptr;
+    std::unique_ptr<TIntList> columnOrder_ = std::make_unique<TIntList>(0, 0);
+    bool EnhancedMoveShowing() const;
+    void EnhancedMoveStep(int x, int y);
+    void PlaceMoveArrows();
+    void ShowMoveArrow(int direction, int x, int y);
+    void HideMoveArrows();
+    void HideMoveButton();
+    // Ends a showing move at the release: true when it did.
+    bool EndEnhancedMove();
+    void CancelEnhancedMove();
+    // Sizes follow a move only where the platform's own move did not carry them.
+    void MoveSizes(bool columns, int fromIndex, int toIndex);
     TColumnSizeEvent onColumnMove_;
     TRowSizeEvent onRowMove_;
     TCellSaveLoadEvent onSaveCell_, onLoadCell_;

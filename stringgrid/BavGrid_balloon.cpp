@@ -137,6 +137,7 @@ bool TBavStringGrid::WMNotify(TMessage& message) {
 void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
     MoveFixedSizing(x, y);
     AskMoveAllowed();
+    EnhancedMoveStep(x, y);
     HeaderSelectDrag(x, y);
     UpdateCursorKind(x, y);
     ShowLinkCursor(HoverLink(x, y));

@@ -143,9 +143,11 @@ bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
     cursorKind_ = TCursorKind::None;
     selectAnchor_ = -1;
+    HideMoveArrows();
     HideSizeHint();
     if (EndFixedSizing(x, y)) return true;
     ReleaseFixedCell();
+    if (EndEnhancedMove()) movedOrSized_ = true;
     if (pressedButton_.X < 0) return false;
     const TGridCoord released = MouseCoord(x, y);
     const TGridCoord button = pressedButton_;
