@@ -272,6 +272,10 @@ public:
     void KeepCurrentRowAboveSearchPanel();
     // Scrolls down while the current cell reaches into the visible panel.
     void KeepCurrentCellAboveSearchPanel();
+    // The visible search panel takes its strip from the cells' area; the
+    // panels aligned in the grid still share the whole client area.
+    TRect ClientRect() const override;
+    void AdjustClientRect(TRect& rect) const override;
     // The search panel's handlers: search while typing, find next and
     // previous from the last found cell, highlight and close.
     void SearchFooterTextChanged(TObject* sender);
