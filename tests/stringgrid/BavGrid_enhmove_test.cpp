@@ -123,6 +123,24 @@ TEST_F(EnhancedMoveTest, ARowMovesWithItsHeightAndItsArrowsBesideTheFixedColumn)
     EXPECT_EQ(grid->ColumnOrder()->Count(), 0) << "rows leave the column order alone";
 }
 
+// Past the grid's right edge each move scrolls one column further; left of
+// the fixed column it scrolls back.
+TEST_F(EnhancedMoveTest, AMoveScrollsAtTheEdges) {
+    grid->SetColCount(16);
+    for (int c = 0; c < 16; ++c) grid->SetColWidths(c, 60);
+    const POINT from = Center(grid->CellRect(2, 0));
+    PressAndMove(from, {grid->Width() + 5, from.y});
+    EXPECT_EQ(grid->LeftCol(), 2);
+    SimulateMouseMove(grid->Handle(), {grid->Width() + 6, from.y});
+    ProcessMessages();
+    EXPECT_EQ(grid->LeftCol(), 3);
+    SimulateMouseMove(grid->Handle(), {5, from.y});
+    ProcessMessages();
+    EXPECT_EQ(grid->LeftCol(), 2);
+    Release({5, from.y});
+    EXPECT_FALSE(grid->MoveButton()->Visible());
+}
+
 // A move ends without moving when it is cancelled, refused on the way, or
 // released on the column it started from, which does not sort either.
 TEST_F(EnhancedMoveTest, CancelledRefusedOrInPlaceMovesMoveNothing) {
