@@ -643,6 +643,13 @@ void TBavStringGrid::DoSelectionChanged(int left, int top, int right, int bottom
     if (onSelectionChanged_) onSelectionChanged_(this, left, top, right, bottom);
 }
 
+void TBavStringGrid::SelectionChangedSince(const TGridRect& before) {
+    const TGridRect after = Selection();
+    if (after.Left != before.Left || after.Top != before.Top || after.Right != before.Right ||
+        after.Bottom != before.Bottom)
+        DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
 // ---- Change notifications ---------------------------------------------------------------
 
 void TBavStringGrid::SaveEditStart(int col, int row) {

@@ -305,6 +305,8 @@ public:
     virtual void DoIsPasswordCell(int col, int row, bool& password);
     virtual void DoGetWordWrap(int col, int row, bool& wordWrap);
     virtual void DoSelectionChanged(int left, int top, int right, int bottom);
+    // DoSelectionChanged when the selection is no longer `before`.
+    void SelectionChangedSince(const TGridRect& before);
     virtual bool HasFilterButton(int col);
     // The value of a formula cell; the formulas arrive with the cell text
     // hooks.
@@ -1392,6 +1394,9 @@ private:
     // The combo editor's selection and edit changes as OnComboChange.
     void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
+    // A release that ends a sizing outside the grid cancels it; a right
+    // release leaves a column move going.
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     // The platform's press, then the fixed-cell editor for a press in a
     // fixed row or column that opens it.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -135,6 +135,7 @@ bool TBavStringGrid::WMNotify(TMessage& message) {
 }
 
 void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
+    const TGridRect before = Selection();
     MoveFixedSizing(x, y);
     AskMoveAllowed();
     EnhancedMoveStep(x, y);
@@ -154,4 +155,5 @@ void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
         balloonCell_ = {-1, -1};
     }
     ShowSizeHint(x, y);
+    SelectionChangedSince(before);
 }

@@ -1,0 +1,75 @@
+// The release through synthetic input: a sizing dragged out of the grid is
+// cancelled, a right release leaves a column move going, and presses,
+// drags and releases that change the selection report it.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "grid_fixture.h"
+#include "platform/win/testseams.h"
+#include "platform/win/userinput.h"
+
+namespace {
+
+class MouseUpTest : public ShownGridTest {
+protected:
+    void Press(POINT p, int button = VK_LBUTTON) {
+        SimulateMouseMove(grid->Handle(), p);
+        SimulateMouseButton(grid->Handle(), p, button, true);
+        ProcessMessages();
+    }
+    void MoveTo(POINT p) {
+        SimulateMouseMove(grid->Handle(), p);
+        ProcessMessages();
+    }
+    void Release(POINT p, int button = VK_LBUTTON) {
+        SimulateMouseButton(grid->Handle(), p, button, false);
+        ProcessMessages();
+    }
+    static POINT Center(const TRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+};
+
+TEST_F(MouseUpTest, ASizingReleasedOutsideTheGridKeepsTheOldSize) {
+    grid->SetOptions(grid->Options() + TGridOptions{goColSizing});
+    const int width = grid->ColWidths(3);
+    const TRect cell = grid->CellRect(3, 0);
+    const POINT edge{cell.right, Center(cell).y};
+    Press(edge);
+    MoveTo({grid->Width() + 20, edge.y});
+    Release({grid->Width() + 20, edge.y});
+    EXPECT_EQ(grid->ColWidths(3), width);
+    Press(edge);
+    MoveTo({edge.x + 20, edge.y});
+    Release({edge.x + 20, edge.y});
+    EXPECT_EQ(grid->ColWidths(3), width + 20) << "inside the grid the sizing holds";
+}
+
+TEST_F(MouseUpTest, ARightReleaseDoesNotEndAColumnMove) {
+    grid->SetEnhRowColMove(false);
+    grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
+    const POINT from = Center(grid->CellRect(1, 0)), to = Center(grid->CellRect(3, 0));
+    Press(from);
+    MoveTo(to);
+    SimulateMouseButton(grid->Handle(), to, VK_RBUTTON, true);
+    Release(to, VK_RBUTTON);
+    EXPECT_EQ(grid->Cells(1, 1), "1:1");
+    Release(to);
+    EXPECT_EQ(grid->Cells(3, 1), "1:1");
+}
+
+TEST_F(MouseUpTest, SelectionChangesByMouseAreReported) {
+    grid->SetOptions(grid->Options() + TGridOptions{goRangeSelect});
+    std::vector<std::vector<int>> changes;
+    grid->SetOnSelectionChanged([&](TObject*, int left, int top, int right, int bottom) {
+        changes.push_back({left, top, right, bottom});
+    });
+    Press(Center(grid->CellRect(2, 2)));
+    MoveTo(Center(grid->CellRect(3, 3)));
+    Release(Center(grid->CellRect(3, 3)));
+    EXPECT_EQ(changes, (std::vector<std::vector<int>>{{2, 2, 2, 2}, {2, 2, 3, 3}}));
+    Press(Center(grid->CellRect(2, 2)));
+    Release(Center(grid->CellRect(2, 2)));
+    EXPECT_EQ(changes.size(), 3u);
+}
+
+}  // namespace
