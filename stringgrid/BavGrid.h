@@ -1723,6 +1723,11 @@ private:
     TNodeAllowEvent onBeforeExpandNode_, onBeforeContractNode_;
     TNodeClickEvent onExpandNode_, onContractNode_;
     void AskMoveAllowed();
+    // Rows and columns picked one by one with the mouse: a plain press
+    // starts a new pick, Ctrl adds or (at the release) takes one away.
+    void DisjunctSelectPress(int col, int row);
+    void DisjunctSelectRelease(int x, int y);
+    int deselectRowOnRelease_ = -1, deselectColOnRelease_ = -1;
     // The enhanced move: the floating caption and the arrows follow the
     // mouse; the release or a cancel ends it.
     struct TEnhancedMove {

@@ -1,6 +1,7 @@
 // The release through synthetic input: a sizing dragged out of the grid is
-// cancelled, a right release leaves a column move going, and presses,
-// drags and releases that change the selection report it.
+// cancelled, a right release leaves a column move going, presses, drags
+// and releases that change the selection report it, and rows and columns
+// are picked one by one.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -70,6 +71,40 @@ TEST_F(MouseUpTest, SelectionChangesByMouseAreReported) {
     Press(Center(grid->CellRect(2, 2)));
     Release(Center(grid->CellRect(2, 2)));
     EXPECT_EQ(changes.size(), 3u);
+}
+
+// A plain click picks a row alone, Ctrl+click adds one or drops a picked
+// one; columns are picked the same way through their cells.
+TEST_F(MouseUpTest, ClicksPickRowsAndColumnsOneByOne) {
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    auto click = [&](int col, int row, bool ctrl) {
+        if (ctrl) SimulateKey(VK_CONTROL, true);
+        Press(Center(grid->CellRect(col, row)));
+        Release(Center(grid->CellRect(col, row)));
+        if (ctrl) SimulateKey(VK_CONTROL, false);
+        ProcessMessages();
+    };
+    auto picked = [&](bool rows) {
+        std::vector<int> indexes;
+        for (int i = 1; i < (rows ? grid->RowCount() : grid->ColCount()); ++i)
+            if (rows ? grid->GetRowSelect(i) : grid->GetColSelect(i)) indexes.push_back(i);
+        return indexes;
+    };
+    click(1, 2, false);
+    click(2, 4, true);
+    EXPECT_EQ(picked(true), (std::vector<int>{2, 4}));
+    click(3, 2, true);
+    EXPECT_EQ(picked(true), (std::vector<int>{4})) << "Ctrl on a picked row drops it";
+    click(1, 3, false);
+    EXPECT_EQ(picked(true), (std::vector<int>{3})) << "a plain click starts anew";
+
+    grid->MouseActions()->SetDisjunctRowSelect(false);
+    grid->MouseActions()->SetDisjunctColSelect(true);
+    click(1, 1, false);
+    click(3, 2, true);
+    EXPECT_EQ(picked(false), (std::vector<int>{1, 3}));
+    click(1, 3, true);
+    EXPECT_EQ(picked(false), (std::vector<int>{3}));
 }
 
 }  // namespace
