@@ -135,8 +135,13 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
         ownerForm_ = nullptr;
     }
     officeHint_ = std::make_unique<TBavHintInfo>();
-    if (!ComponentState().Contains(csDesigning))
+    if (!ComponentState().Contains(csDesigning)) {
         for (int direction = 0; direction < 4; ++direction) arrows_[direction] = new TArrowWindow(this, direction);
+        moveButton_ = new TPopupButton(this);
+        moveButton_->SetParent(this);
+        moveButton_->SetVisible(false);
+        moveButton_->SetEnabled(false);
+    }
 }
 
 TBavStringGrid::~TBavStringGrid() {
@@ -177,6 +182,7 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("URLShow", &TBavStringGrid::URLShow, &TBavStringGrid::SetURLShow).Default(false);
     p.Property("URLFull", &TBavStringGrid::URLFull, &TBavStringGrid::SetURLFull).Default(false);
     p.Property("EnhTextSize", &TBavStringGrid::EnhTextSize, &TBavStringGrid::SetEnhTextSize).Default(false);
+    p.Property("EnhRowColMove", &TBavStringGrid::EnhRowColMove, &TBavStringGrid::SetEnhRowColMove).Default(true);
     p.Property("SelectionRectangle", &TBavStringGrid::SelectionRectangle, &TBavStringGrid::SetSelectionRectangle)
         .Default(false);
     p.Property("SelectionResizer", &TBavStringGrid::SelectionResizer, &TBavStringGrid::SetSelectionResizer)
@@ -635,6 +641,13 @@ void TBavStringGrid::DoGetWordWrap(int col, int row, bool& wordWrap) {
 
 void TBavStringGrid::DoSelectionChanged(int left, int top, int right, int bottom) {
     if (onSelectionChanged_) onSelectionChanged_(this, left, top, right, bottom);
+}
+
+void TBavStringGrid::SelectionChangedSince(const TGridRect& before) {
+    const TGridRect after = Selection();
+    if (after.Left != before.Left || after.Top != before.Top || after.Right != before.Right ||
+        after.Bottom != before.Bottom)
+        DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
 }
 
 // ---- Change notifications ---------------------------------------------------------------

@@ -183,6 +183,7 @@ using TClickSortEvent = TAutoInsertRowEvent;
 class TBavRichEdit;
 class TFilter;
 class TArrowWindow;
+class TPopupButton;
 class TFloatingFooter;
 class THTMLHintWindow;
 class TTimer;
@@ -271,6 +272,10 @@ public:
     void KeepCurrentRowAboveSearchPanel();
     // Scrolls down while the current cell reaches into the visible panel.
     void KeepCurrentCellAboveSearchPanel();
+    // The visible search panel takes its strip from the cells' area; the
+    // panels aligned in the grid still share the whole client area.
+    TRect ClientRect() const override;
+    void AdjustClientRect(TRect& rect) const override;
     // The search panel's handlers: search while typing, find next and
     // previous from the last found cell, highlight and close.
     void SearchFooterTextChanged(TObject* sender);
@@ -300,6 +305,8 @@ public:
     virtual void DoIsPasswordCell(int col, int row, bool& password);
     virtual void DoGetWordWrap(int col, int row, bool& wordWrap);
     virtual void DoSelectionChanged(int left, int top, int right, int bottom);
+    // DoSelectionChanged when the selection is no longer `before`.
+    void SelectionChangedSince(const TGridRect& before);
     virtual bool HasFilterButton(int col);
     // The value of a formula cell; the formulas arrive with the cell text
     // hooks.
@@ -1054,6 +1061,19 @@ public:
     // design time).
     TArrowWindow* ArrowWindow(int direction) const { return arrows_[direction]; }
 
+    // ---- Moving columns and rows by their headers (BavGrid_enhmove.cpp) ----
+    // The header caption that floats under the mouse while a column or row
+    // is moved (none at design time).
+    TPopupButton* MoveButton() const { return moveButton_; }
+    bool EnhRowColMove() const { return enhRowColMove_; }
+    void SetEnhRowColMove(bool v) { enhRowColMove_ = v; }
+    // The original index of each column, in today's order; empty until the
+    // first column move.
+    TIntList* ColumnOrder() const { return columnOrder_.get(); }
+    void InitColumnOrder();
+    void NotifyColumnMoved(int fromIndex, int toIndex);
+    void NotifyRowMoved(int fromIndex, int toIndex);
+
     // ---- Option objects ----
     TPrintSettings* PrintSettings() const { return printSettings_.get(); }
     void SetPrintSettings(TPrintSettings* v) { printSettings_->Assign(v); }
@@ -1374,6 +1394,9 @@ private:
     // The combo editor's selection and edit changes as OnComboChange.
     void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
+    // A release that ends a sizing outside the grid cancels it; a right
+    // release leaves a column move going.
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     // The platform's press, then the fixed-cell editor for a press in a
     // fixed row or column that opens it.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -1700,6 +1723,34 @@ private:
     TNodeAllowEvent onBeforeExpandNode_, onBeforeContractNode_;
     TNodeClickEvent onExpandNode_, onContractNode_;
     void AskMoveAllowed();
+    // Rows and columns picked one by one with the mouse: a plain press
+    // starts a new pick, Ctrl adds or (at the release) takes one away.
+    void DisjunctSelectPress(int col, int row);
+    void DisjunctSelectRelease(int x, int y);
+    int deselectRowOnRelease_ = -1, deselectColOnRelease_ = -1;
+    // The enhanced move: the floating caption and the arrows follow the
+    // mouse; the release or a cancel ends it.
+    struct TEnhancedMove {
+        int index = -1;
+        TPoint offset;
+        int target = -1;
+        bool notifying = false;
+    };
+    TEnhancedMove enhancedMove_;
+    bool enhRowColMove_ = true;
+    TPopupButton* moveButton_ = nullptr;
+    std::unique_ptr<TIntList> columnOrder_ = std::make_unique<TIntList>(0, 0);
+    bool EnhancedMoveShowing() const;
+    void EnhancedMoveStep(int x, int y);
+    void PlaceMoveArrows();
+    void ShowMoveArrow(int direction, int x, int y);
+    void HideMoveArrows();
+    void HideMoveButton();
+    // Ends a showing move at the release: true when it did.
+    bool EndEnhancedMove();
+    void CancelEnhancedMove();
+    // Sizes follow a move only where the platform's own move did not carry them.
+    void MoveSizes(bool columns, int fromIndex, int toIndex);
     TColumnSizeEvent onColumnMove_;
     TRowSizeEvent onRowMove_;
     TCellSaveLoadEvent onSaveCell_, onLoadCell_;

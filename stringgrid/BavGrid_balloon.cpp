@@ -135,8 +135,10 @@ bool TBavStringGrid::WMNotify(TMessage& message) {
 }
 
 void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
+    const TGridRect before = Selection();
     MoveFixedSizing(x, y);
     AskMoveAllowed();
+    EnhancedMoveStep(x, y);
     HeaderSelectDrag(x, y);
     UpdateCursorKind(x, y);
     ShowLinkCursor(HoverLink(x, y));
@@ -153,4 +155,5 @@ void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
         balloonCell_ = {-1, -1};
     }
     ShowSizeHint(x, y);
+    SelectionChangedSince(before);
 }

@@ -12,7 +12,9 @@ bool TBavStringGrid::FixedCellEdits(TGridFixedCellEdit kind, int col, int row) c
 }
 
 void TBavStringGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    const TGridRect before = Selection();
     TBaseGrid::MouseDown(button, shift, x, y);
+    SelectionChangedSince(before);
     const TGridCoord cell = MouseCoord(x, y);
     if (cell.X < 0 || cell.Y < 0) return;
     if (button == mbLeft && FixedCellEdits(fceLeftClick, cell.X, cell.Y)) {

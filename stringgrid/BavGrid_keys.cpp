@@ -79,10 +79,7 @@ void TBavStringGrid::KeyDown(Word& key, TShiftState shift) {
     if (InsertDeleteKey(key, ctrl, shiftHeld, alt)) return;
     DisjunctSelectionKey(key, ctrl, shiftHeld);
     if (key == VK_F2) SaveEditStart(Col(), Row());
-    const TGridRect after = Selection();
-    if (after.Left != before.Left || after.Top != before.Top || after.Right != before.Right ||
-        after.Bottom != before.Bottom)
-        DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+    SelectionChangedSince(before);
 }
 
 bool TBavStringGrid::ControlCellKey(Word key) {

@@ -118,6 +118,15 @@ void TBavStringGrid::WndProc(TMessage& message) {
         TBaseGrid::WndProc(message);
         DoubleClick(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
         return;
+    case WM_CANCELMODE:
+        if (EnhancedMoveShowing()) CancelEnhancedMove();
+        break;
+    case WM_RBUTTONUP:
+        if (EnhancedMoveShowing()) {
+            message.Result = 0;
+            return;
+        }
+        break;
     case WM_RBUTTONDOWN:
         TBaseGrid::WndProc(message);
         RightButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));

@@ -85,6 +85,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
             return true;
         }
     }
+    DisjunctSelectPress(col, row);
     if (row >= fixedRows && col >= fixedCols && HTMLCellPress(col, row, POINT{x, y})) return true;
     HeaderSelectPress(col, row, Held(VK_SHIFT));
     bool editable = Options().Contains(goEditing) || mouseActions_->RangeSelectAndEdit();
@@ -143,9 +144,12 @@ bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
     cursorKind_ = TCursorKind::None;
     selectAnchor_ = -1;
+    HideMoveArrows();
     HideSizeHint();
     if (EndFixedSizing(x, y)) return true;
     ReleaseFixedCell();
+    DisjunctSelectRelease(x, y);
+    if (EndEnhancedMove()) movedOrSized_ = true;
     if (pressedButton_.X < 0) return false;
     const TGridCoord released = MouseCoord(x, y);
     const TGridCoord button = pressedButton_;

@@ -1,7 +1,9 @@
-// What follows the platform grid's moving of a column or a row: the cells
-// kept for hidden rows, the sort column and the sort index list take the
-// moved indexes, and a row never moves under a fixed-last-row footer; and
+// What follows the moving of a column or a row: the cells kept for hidden
+// rows, the column-order list, the sort column and the sort index list take
+// the moved indexes, a move the grid makes itself carries the sizes and the
+// current column, and a row never moves under a fixed-last-row footer; and
 // the application's say on a move while it is dragged.
+#include "platform/rtl/valuerestorer.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
 
@@ -19,6 +21,10 @@ int MovedIndex(int index, int from, int to) {
 
 void TBavStringGrid::ColumnMoved(int fromIndex, int toIndex) {
     const int from = RealColIndex(fromIndex), to = RealColIndex(toIndex);
+    if (from < columnOrder_->Count() && to < columnOrder_->Count()) columnOrder_->Move(from, to);
+    // The platform's own move has carried the width and the current column.
+    const bool notifying = enhancedMove_.notifying;
+    if (notifying && enhRowColMove_) MoveSizes(true, fromIndex, toIndex);
     movedOrSized_ = true;
     TBaseGrid::ColumnMoved(fromIndex, toIndex);
     for (int i = 0; i < hiddenRows_->Count(); ++i) {
@@ -32,12 +38,17 @@ void TBavStringGrid::ColumnMoved(int fromIndex, int toIndex) {
         const int col = int(entry & ~TSortIndexList::kDescending);
         sortIndexes_->SetItem(i, int(unsigned(MovedIndex(col, from, to)) | direction));
     }
+    if (notifying && Col() != MovedIndex(Col(), fromIndex, toIndex)) {
+        const ValueRestorer bypass(selectCellBypass_, true);
+        MoveColRow(MovedIndex(Col(), fromIndex, toIndex), Row(), true, false);
+    }
     if (floatingFooter_->Visible()) footerPanel_->Invalidate();
 }
 
 void TBavStringGrid::RowMoved(int fromIndex, int toIndex) {
     if (floatingFooter_->Visible() && floatingFooter_->FooterStyle() == fsFixedLastRow && toIndex == RowCount() - 1)
         return;
+    if (enhancedMove_.notifying && enhRowColMove_) MoveSizes(false, fromIndex, toIndex);
     movedOrSized_ = true;
     TBaseGrid::RowMoved(fromIndex, toIndex);
 }

@@ -2,6 +2,8 @@
 // the automatic search with its red edit, find next and previous, the
 // highlight and close buttons, and keeping the current cell above the
 // panel.
+#include <algorithm>
+
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavOptions.h"
 #include "stringgrid/BavSearchFooter.h"
@@ -70,10 +72,14 @@ void TBavStringGrid::UpdateSearchFooter() {
         button->SetHint(*hint);
         button->SetShowHint(!hint->empty());
     }
-    matchCase->SetLeft(highlight->Visible() ? 425 : 330);
+    panel->ArrangeButtons();
     for (TBavGridButton* button : {next, prev, highlight}) button->SetHeight(button->Visible() ? 23 : 0);
     matchCase->SetHeight(matchCase->Visible() ? 17 : 0);
     panel->SetHeight(footer->Visible() ? 32 : 0);
+    if (HandleAllocated()) {
+        UpdateScrollRange();
+        KeepCurrentCellAboveSearchPanel();
+    }
 }
 
 void TBavStringGrid::FindCellWithProgress(TGridCoord start, const AnsiString& text, TGridCoord& found,
@@ -152,8 +158,19 @@ void TBavStringGrid::SearchFooterHighlight(TObject*) {
 
 void TBavStringGrid::SearchFooterClose(TObject*) { searchFooter_->SetVisible(false); }
 
+TRect TBavStringGrid::ClientRect() const {
+    TRect client = TBaseGrid::ClientRect();
+    if (searchPanel_ && searchPanel_->Visible()) client.bottom = std::max(client.top, client.bottom - searchPanel_->Height());
+    return client;
+}
+
+void TBavStringGrid::AdjustClientRect(TRect& rect) const {
+    rect = TBaseGrid::ClientRect();
+    TBaseGrid::AdjustClientRect(rect);
+}
+
 void TBavStringGrid::KeepCurrentCellAboveSearchPanel() {
-    if (!searchFooter_ || !searchFooter_->Visible() || !searchPanel_->HandleAllocated()) return;
-    const TRect cell = CellRect(Col(), Row());
-    if (cell.bottom > searchPanel_->Top() && Row() > TopRow() && TopRow() < RowCount() - 1) SetTopRow(TopRow() + 1);
+    if (!searchFooter_ || !searchFooter_->Visible() || !HandleAllocated()) return;
+    // Each step scrolls through TopLeftChanged, which comes back here.
+    if (Row() >= TopRow() + VisibleRowCount() && Row() > TopRow()) SetTopRow(TopRow() + 1);
 }

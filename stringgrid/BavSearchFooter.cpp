@@ -2,6 +2,8 @@
 // the gradient behind them.
 #include "stringgrid/BavSearchFooter.h"
 
+#include <algorithm>
+
 #include "platform/win/resources.h"
 #include "stringgrid/BavUtil.h"
 
@@ -73,6 +75,9 @@ void TSearchFooter::Published(TPublished<TSearchFooter>& p) {
 
 namespace {
 
+// Room beside a caption button's glyph and text.
+constexpr int kButtonPadding = 6;
+
 void LoadGlyph(TBitmap* bitmap, const char* name) { bitmap->LoadFromResourceName(HInstance, name); }
 
 TBavGridButton* MakeButton(TSearchPanel* panel, const char* glyph, const char* disabledGlyph,
@@ -115,11 +120,24 @@ TSearchPanel::TSearchPanel(TComponent* owner)
 void TSearchPanel::CreateWnd() {
     TPanel::CreateWnd();
     edit_->SetBounds(25, 6, 110, edit_->Height());
-    forward_->SetBounds(140, 5, 90, 23);
-    backward_->SetBounds(235, 5, 90, 23);
+    for (TBavGridButton* button : {forward_, backward_, highlight_}) button->SetBounds(0, 5, 90, 23);
     close_->SetBounds(5, 7, 14, 14);
-    highlight_->SetBounds(330, 5, 90, 23);
-    matchCase_->SetBounds(highlight_->Visible() ? 425 : 330, 8, matchCase_->Width(), 17);
+    matchCase_->SetBounds(0, 8, matchCase_->Width(), 17);
+    ArrangeButtons();
+}
+
+void TSearchPanel::ArrangeButtons() {
+    TBitmap measure;
+    measure.Canvas()->Font()->Assign(Font());
+    int left = 140;
+    for (TBavGridButton* button : {forward_, backward_, highlight_}) {
+        const int content = button->Glyph()->Width() + std::max(0, button->Spacing()) +
+                            measure.Canvas()->TextWidth(button->Caption());
+        const int width = std::max(90, content + 2 * kButtonPadding);
+        button->SetBounds(left, button->Top(), width, button->Height());
+        left += width + 5;
+    }
+    matchCase_->SetLeft(highlight_->Visible() ? left : highlight_->Left());
 }
 
 void TSearchPanel::SetColorTo(TColor v) {

@@ -128,6 +128,10 @@ public:
     void DoHighlightClick(TObject* sender) { Fire(onHighlightClick_, sender); }
     // The buttons that search are usable exactly while the edit holds text.
     void EditChange(TObject* sender);
+    // Places the caption buttons side by side, each 90 pixels wide or as
+    // wide as its glyph and caption need, and the match-case box after the
+    // highlight button (in its place when that is hidden).
+    void ArrangeButtons();
 
 protected:
     void CreateWnd() override;

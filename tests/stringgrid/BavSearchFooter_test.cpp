@@ -3,6 +3,9 @@
 // highlighting that survives its own tags, closing, and copying options.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "grid_fixture.h"
 #include "stringgrid/BavSearchFooter.h"
 
@@ -33,15 +36,19 @@ protected:
 TEST_F(SearchFooterTest, TheOptionsShapeThePanel) {
     EXPECT_TRUE(panel->Visible());
     EXPECT_EQ(panel->Height(), 32);
-    EXPECT_EQ(panel->Top(), grid->ClientHeight() - 32);
+    EXPECT_EQ(panel->Top(), grid->ClientHeight()) << "the cells end where the panel begins";
     EXPECT_EQ(panel->FindNextButton()->Caption(), "Find next");
     EXPECT_EQ(panel->FindPrevButton()->Hint(), "Find previous occurence");
     EXPECT_FALSE(panel->FindNextButton()->Enabled());
+    grid->SearchFooter()->SetFindPrevCaption("上一个");
+    EXPECT_EQ(panel->FindPrevButton()->Width(), 90);
+    EXPECT_EQ(panel->HighlightButton()->Left(), 330);
     EXPECT_EQ(panel->MatchCaseBox()->Left(), 425);
     grid->SearchFooter()->SetShowHighLight(false);
     EXPECT_FALSE(panel->HighlightButton()->Visible());
     EXPECT_EQ(panel->HighlightButton()->Height(), 0);
     EXPECT_EQ(panel->MatchCaseBox()->Left(), 330);
+    grid->SearchFooter()->SetShowHighLight(true);
     grid->SearchFooter()->SetHintClose("");
     EXPECT_FALSE(panel->CloseButton()->ShowHint());
     grid->SearchFooter()->SetFindNextCaption("下一个");
@@ -49,6 +56,23 @@ TEST_F(SearchFooterTest, TheOptionsShapeThePanel) {
     Click(panel->CloseButton());
     EXPECT_FALSE(grid->SearchFooter()->Visible());
     EXPECT_EQ(panel->Height(), 0);
+}
+
+// A caption wider than the button's 90 pixels widens it, and what follows
+// moves along so that nothing overlaps.
+TEST_F(SearchFooterTest, AButtonGrowsToItsCaption) {
+    grid->SearchFooter()->SetFindPrevCaption("Find the previous occurrence");
+    TBavGridButton* prev = panel->FindPrevButton();
+    TBitmap measure;
+    measure.Canvas()->Font()->Assign(panel->Font());
+    const int text = measure.Canvas()->TextWidth(prev->Caption());
+    EXPECT_GE(prev->Width(), prev->Glyph()->Width() + prev->Spacing() + text);
+    EXPECT_EQ(prev->Left(), 235);
+    EXPECT_EQ(panel->HighlightButton()->Left(), prev->Left() + prev->Width() + 5);
+    EXPECT_EQ(panel->MatchCaseBox()->Left(), panel->HighlightButton()->Left() + 95);
+    grid->SearchFooter()->SetFindPrevCaption("Prev");
+    EXPECT_EQ(prev->Width(), 90);
+    EXPECT_EQ(panel->MatchCaseBox()->Left(), 425);
 }
 
 TEST_F(SearchFooterTest, TypingSearchesAndPaintsTheEditRedWhenNothingMatches) {
@@ -128,6 +152,33 @@ TEST_F(SearchFooterTest, AssignCopiesAllButAutoSearchWithoutChangeEvents) {
     target.SetShowClose(true);
     target.SetShowFindNext(true);
     EXPECT_EQ(changes, 1);
+}
+
+// Whatever a find selects is shown above the panel, not under it.
+TEST_F(SearchFooterTest, AFoundCellIsShownAboveThePanel) {
+    grid->SetRowCount(40);
+    for (int r = 1; r < 40; ++r) grid->SetCells(1, r, "row" + std::to_string(r) + ";");
+    auto shownAbovePanel = [&] {
+        const TRect cell = grid->CellRect(grid->Col(), grid->Row());
+        return cell.bottom > cell.top && cell.bottom <= panel->Top();
+    };
+    for (int r = 1; r < 40; ++r) {
+        Type("row" + std::to_string(r) + ";");
+        ASSERT_EQ(grid->Row(), r);
+        EXPECT_TRUE(shownAbovePanel()) << "typed, row " << r;
+    }
+    grid->SearchFooter()->SetAutoSearch(false);
+    Type("row");
+    for (int r = 1; r < 40; ++r) {
+        Click(panel->FindNextButton());
+        ASSERT_EQ(grid->Row(), r);
+        EXPECT_TRUE(shownAbovePanel()) << "find next, row " << r;
+    }
+    for (int r = 38; r >= 1; --r) {
+        Click(panel->FindPrevButton());
+        ASSERT_EQ(grid->Row(), r);
+        EXPECT_TRUE(shownAbovePanel()) << "find previous, row " << r;
+    }
 }
 
 }  // namespace

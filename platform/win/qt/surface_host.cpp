@@ -277,6 +277,8 @@ void SyncSurface(HWND window, const RECT& rect, bool visible) {
         if (Window* w = Find(window)) {
             surface->setTitle(QtText(w->text));
             surface->setIcon(QtIconOf(w->bigIcon ? w->bigIcon : w->smallIcon));
+            // A shape given before the window first showed applies from now.
+            if (w->region) SetSurfaceMask(window, w->region);
         }
     }
     const QRect geometry(rect.left, rect.top, std::max<LONG>(1, rect.right - rect.left),

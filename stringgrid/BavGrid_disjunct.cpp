@@ -1,0 +1,33 @@
+// Disjunct row and column selection by mouse: the press decides whether the
+// pick starts anew or a picked row or column is to be dropped, and the
+// release takes the range the mouse selected into the picked ones.
+#include "platform/win/userinput.h"
+#include "stringgrid/BavGrid.h"
+
+void TBavStringGrid::DisjunctSelectPress(int col, int row) {
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0, alt = GetKeyState(VK_MENU) < 0;
+    deselectRowOnRelease_ = deselectColOnRelease_ = -1;
+    if (mouseActions_->DisjunctRowSelect() && row >= TBaseGrid::FixedRows() &&
+        !(col == 0 && mouseActions_->HotmailRowSelect())) {
+        const int picked = mouseActions_->RowSelectPersistent() ? RealRowIndex(row) : row;
+        if (!ctrl && !alt) ClearRowSelect();
+        if (ctrl && GetRowSelect(picked)) deselectRowOnRelease_ = picked;
+    }
+    if (mouseActions_->DisjunctColSelect() && col >= TBaseGrid::FixedCols()) {
+        if (!ctrl) ClearColSelect();
+        if (ctrl && GetColSelect(col)) deselectColOnRelease_ = col;
+    }
+}
+
+void TBavStringGrid::DisjunctSelectRelease(int x, int y) {
+    const TGridCoord cell = MouseCoord(x, y);
+    if (mouseActions_->DisjunctRowSelect() && !(cell.X == 0 && cell.Y >= 0 && IsNodeRow(cell.Y))) {
+        SelectionToRowSelect(false);
+        if (deselectRowOnRelease_ >= 0) SetRowSelect(deselectRowOnRelease_, false);
+    }
+    if (mouseActions_->DisjunctColSelect()) {
+        SelectionToColSelect(false);
+        if (deselectColOnRelease_ >= 0) SetColSelect(deselectColOnRelease_, false);
+    }
+    deselectRowOnRelease_ = deselectColOnRelease_ = -1;
+}
