@@ -136,6 +136,7 @@ bool TBavStringGrid::WMNotify(TMessage& message) {
 
 void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
     MoveFixedSizing(x, y);
+    if (OleDragMove(x, y)) return;
     AskMoveAllowed();
     HeaderSelectDrag(x, y);
     UpdateCursorKind(x, y);
