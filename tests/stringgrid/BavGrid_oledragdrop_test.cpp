@@ -6,7 +6,9 @@
 #include <fstream>
 
 #include "grid_fixture.h"
+#include "platform/rtl/codepage.h"
 #include "platform/ui/oledragdrop.h"
+#include "platform/win/testseams.h"
 #include "stringgrid/BavOptions.h"
 #include "stringgrid/dragdrop/bqgdd.h"
 
@@ -234,6 +236,46 @@ TEST_F(MouseDragTest, WhatAMovingDragLeavesBehind) {
         EXPECT_EQ(source->Cells(1, 1), c.firstCell);
         EXPECT_EQ(starts.size(), c.refuse ? 0u : 1u);
     }
+}
+
+// Drags to and from other programs, through the host's drag and its drop
+// events as the host delivers them.
+TEST_F(MouseDragTest, ADragLeavingTheProgramCarriesTheTextToTheHost) {
+    source->SetCells(2, 1, Utf8ToAnsi(Utf8(u8"维修")));
+    TMimeData carried;
+    SetHostDragForTesting([&](const TMimeData& data, DWORD allowed, DWORD* taken) {
+        carried = data;
+        EXPECT_EQ(allowed, DROPEFFECT_COPY | DROPEFFECT_MOVE);
+        *taken = DROPEFFECT_COPY;
+        return true;
+    });
+    // Once the drag holds the mouse, the pointer leaves every window.
+    source->SetOnOleDragStart([this](TObject*, int, int) {
+        SetCapture(source->Handle());
+        SimulateMouseMove(source->Handle(), {-500, -500});
+    });
+    Press();
+    SimulateMouseMove(source->Handle(), {press.x + 4, press.y});
+    ProcessMessages();
+    SetHostDragForTesting(nullptr);
+    ASSERT_FALSE(carried.empty());
+    EXPECT_EQ(carried.front(), (std::pair<std::string, std::string>{"text/plain", Utf8(u8"11\t维修\r\n12\t22")}));
+    EXPECT_EQ(stops, (std::vector<int>{int(DROPEFFECT_COPY)}));
+    EXPECT_EQ(source->Cells(1, 1), "11") << "a copy keeps the cells";
+    EXPECT_EQ(source->Selection(), (TGridRect{1, 1, 2, 2}));
+}
+
+TEST_F(MouseDragTest, TextFromAnotherProgramDropsIntoTheGrid) {
+    const DWORD taken = SimulateHostDrop(target->Handle(), CellCentre(target, 1, 2),
+                                         {{"text/plain", Utf8(u8"x\t维修\ny\tz\n")}}, MK_CONTROL);
+    EXPECT_EQ(taken, DROPEFFECT_COPY);
+    EXPECT_EQ(target->Cells(2, 2), Utf8ToAnsi(Utf8(u8"维修")));
+    EXPECT_EQ(target->Cells(2, 3), "z") << "LF ended lines are lines";
+    EXPECT_EQ(dropped, (TGridRect{1, 2, 2, 3}));
+    EXPECT_EQ(SimulateHostDrop(target->Handle(), CellCentre(target, 1, 0), {{"text/plain", "h"}}), DROPEFFECT_NONE)
+        << "the header row refuses text";
+    EXPECT_EQ(SimulateHostDrop(source->Handle(), CellCentre(source, 1, 2), {{"text/plain", "s"}}), DROPEFFECT_NONE)
+        << "no drop target registered";
 }
 
 }  // namespace
