@@ -75,9 +75,11 @@ bool RunQtDrag(HWND origin, const TMimeData& data, DWORD allowed, DWORD* effect)
         else
             mime->setData(QString::fromStdString(type), QByteArray::fromStdString(bytes));
     }
-    QDrag drag(surface);
-    drag.setMimeData(mime);
-    const Qt::DropAction done = drag.exec(Qt::DropActions(int(allowed & 7)),
+    // Qt keeps the drag after it returns, until the other program has
+    // fetched the data, and frees it then; the surface frees what is left.
+    auto* drag = new QDrag(surface);
+    drag->setMimeData(mime);
+    const Qt::DropAction done = drag->exec(Qt::DropActions(int(allowed & 7)),
                                           allowed & DROPEFFECT_MOVE ? Qt::MoveAction : Qt::CopyAction);
     *effect = DWORD(done) & allowed;
     return true;
