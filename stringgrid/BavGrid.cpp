@@ -311,6 +311,10 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnAnchorExit", &TBavStringGrid::OnAnchorExit, &TBavStringGrid::SetOnAnchorExit);
     p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
     p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
+    p.Property("OnSelectionResize", &TBavStringGrid::OnSelectionResize, &TBavStringGrid::SetOnSelectionResize);
+    p.Property("OnSelectionResized", &TBavStringGrid::OnSelectionResized, &TBavStringGrid::SetOnSelectionResized);
+    p.Property("OnOleDrag", &TBavStringGrid::OnOleDrag, &TBavStringGrid::SetOnOleDrag);
+    p.Property("OnOleDragStart", &TBavStringGrid::OnOleDragStart, &TBavStringGrid::SetOnOleDragStart);
     p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);
     p.Property("FilterActive", &TBavStringGrid::FilterActive, &TBavStringGrid::SetFilterActive).Default(false);
     p.Property("OnFilterProgress", &TBavStringGrid::OnFilterProgress, &TBavStringGrid::SetOnFilterProgress);

@@ -136,6 +136,9 @@ using TOleDropFileEvent = TAnchorClickEvent;
 using TOleDropColEvent = TRadioClickEvent;
 using TOleDragOverEvent = TSelectCellEvent;
 using TOleDragStopEvent = TAutoInsertRowEvent;
+using TOleDragEvent = TOleDropEvent;
+using TOleDragStartEvent = TClickCellEvent;
+SERVIORA_EVENT_TYPE(TSelectionResizeEvent, void(TObject* Sender, TGridRect OrigSelection, TGridRect NewSelection));
 class TGridDropTarget;
 class TEditLink;
 SERVIORA_EVENT_TYPE(TGetEditorPropEvent, void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink));
@@ -887,8 +890,9 @@ public:
     // DragDropSettings.OleDropTarget is set, revokes it otherwise.
     void UpdateOleDropTarget();
     // Drags the selection's text (and the rich text of the cell under the
-    // mouse) or, from a fixed row with OleColumnDragDrop, the column; fires
-    // OnOleDragStop unless cancelled. The effect of the drag.
+    // mouse, col and row) or, after a press in a fixed row with
+    // OleColumnDragDrop, the pressed column; a moving drag of cells removes
+    // or clears them; fires OnOleDragStop unless cancelled. The effect.
     DWORD StartOleDrag(int col, int row);
     // The selection saved when this grid started its last drag.
     const TGridRect& OleDragRect() const { return oleDragRect_; }
@@ -905,6 +909,15 @@ public:
     void SetOnOleDragOver(TOleDragOverEvent v) { onOleDragOver_ = std::move(v); }
     const TOleDragStopEvent& OnOleDragStop() const { return onOleDragStop_; }
     void SetOnOleDragStop(TOleDragStopEvent v) { onOleDragStop_ = std::move(v); }
+    const TOleDragEvent& OnOleDrag() const { return onOleDrag_; }
+    void SetOnOleDrag(TOleDragEvent v) { onOleDrag_ = std::move(v); }
+    const TOleDragStartEvent& OnOleDragStart() const { return onOleDragStart_; }
+    void SetOnOleDragStart(TOleDragStartEvent v) { onOleDragStart_ = std::move(v); }
+    // Around the fill that ends a drag of the selection grip.
+    const TSelectionResizeEvent& OnSelectionResize() const { return onSelectionResize_; }
+    void SetOnSelectionResize(TSelectionResizeEvent v) { onSelectionResize_ = std::move(v); }
+    const TSelectionResizeEvent& OnSelectionResized() const { return onSelectionResized_; }
+    void SetOnSelectionResized(TSelectionResizeEvent v) { onSelectionResized_ = std::move(v); }
 
     // ---- Edit link and wide cell text ----
     // The link that edits edCustom cells (not owned).
@@ -1288,6 +1301,21 @@ protected:
     // the item it lies on.
     void RadioClick(int col, int row, int dy, int dx);
     bool InsideSizingEdges(int col, int row, int x);
+    // The selection grip: the small square at the selection's bottom-right
+    // corner; dragging it widens the selection and fills it with the
+    // selection's copied cells at the release.
+    bool IsOnSelectionGrip(int x, int y);
+    bool GripPress(TMessage& message);
+    void EndGripResize();
+    // A press on the selection arms an OLE drag of it (true when armed); a
+    // move past 3 pixels starts the drag (true when it ran or was refused);
+    // a release without one selects the released cell (true when the
+    // release is used up).
+    bool ArmOleDrag(int col, int row, int x);
+    bool OleDragMove(int x, int y);
+    bool ArmedDragRelease(int x, int y);
+    // After a moving drag: the dragged rows removed or the cells cleared.
+    void RemoveMovedCells();
     // Sizing of fixed columns and rows by their dividers: the edge under the
     // mouse arms it, a press there starts it, the release sets the size.
     void ArmFixedSizing(int x, int y);
@@ -1640,6 +1668,8 @@ private:
     TCursorKind cursorKind_ = TCursorKind::None;
     int selectAnchor_ = -1;
     TPoint mouseDownPoint_;
+    bool dragArmed_ = false, gripResizing_ = false, rangeFill_ = false;
+    TGridRect gripOrigin_{};
     AnsiString lastAnchor_;
     TCursor normalCursor_ = crDefault;
     bool handCursorShown_ = false;
@@ -1789,6 +1819,9 @@ private:
     TOleDropColEvent onOleDropCol_;
     TOleDragOverEvent onOleDragOver_;
     TOleDragStopEvent onOleDragStop_;
+    TOleDragEvent onOleDrag_;
+    TOleDragStartEvent onOleDragStart_;
+    TSelectionResizeEvent onSelectionResize_, onSelectionResized_;
     TEditLink* editLink_ = nullptr;
     TGetEditorPropEvent onGetEditorProp_;
     bool popupEditClosed_ = false;

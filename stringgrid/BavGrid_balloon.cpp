@@ -137,6 +137,7 @@ bool TBavStringGrid::WMNotify(TMessage& message) {
 void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
     const TGridRect before = Selection();
     MoveFixedSizing(x, y);
+    if (OleDragMove(x, y)) return;
     AskMoveAllowed();
     EnhancedMoveStep(x, y);
     HeaderSelectDrag(x, y);

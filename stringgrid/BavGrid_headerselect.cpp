@@ -7,9 +7,9 @@
 #include "stringgrid/BavGrid.h"
 
 void TBavStringGrid::UpdateCursorKind(int x, int y) {
-    cursorKind_ = TCursorKind::None;
+    cursorKind_ = IsOnSelectionGrip(x, y) ? TCursorKind::Grip : TCursorKind::None;
     const TGridCoord cell = MouseCoord(x, y);
-    if (cell.X < 0 || cell.Y < 0) return;
+    if (cell.X < 0 || cell.Y < 0 || cursorKind_ == TCursorKind::Grip) return;
     const int fixedCols = TBaseGrid::FixedCols(), fixedRows = TBaseGrid::FixedRows();
     const bool fixedRow = cell.Y < fixedRows, fixedCol = cell.X < fixedCols;
     if (fixedRow && fixedCol) {

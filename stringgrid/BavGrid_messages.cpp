@@ -98,6 +98,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
             return;
         }
         TBaseGrid::WndProc(message);
+        EndGripResize();
         HeaderReleaseSort(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)),
                           (message.WParam & MK_SHIFT) ? TShiftState{ssShift} : TShiftState{},
                           std::exchange(movedOrSized_, false));

@@ -36,6 +36,7 @@ bool TBavStringGrid::InsideSizingEdges(int col, int row, int x) {
 }
 
 bool TBavStringGrid::LeftButtonDown(TMessage& message) {
+    if (GripPress(message)) return true;
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
     const TGridCoord pressed = MouseCoord(x, y);
     if (pressed.X >= 0 && pressed.Y >= 0 && onCanClickCell_) {
@@ -44,6 +45,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         if (!allow) return true;
     }
     pressedButton_ = {-1, -1};
+    dragArmed_ = false;
     mouseDownPoint_ = TPoint(x, y);
     movedOrSized_ = false;
     if (pressed.X < 0 || pressed.Y < 0) {
@@ -73,6 +75,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         return true;
     }
     if (col == 0 && row >= fixedRows && HasNodes() && !mouseActions_->RowSelect()) return true;
+    if (ArmOleDrag(col, row, x)) return true;
     if (IsButtonCell(realCol, row)) {
         HideCellEditor();
         SelectCell(col, row);
@@ -148,6 +151,7 @@ bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     HideSizeHint();
     if (EndFixedSizing(x, y)) return true;
     ReleaseFixedCell();
+    if (ArmedDragRelease(x, y)) return true;
     DisjunctSelectRelease(x, y);
     if (EndEnhancedMove()) movedOrSized_ = true;
     if (pressedButton_.X < 0) return false;

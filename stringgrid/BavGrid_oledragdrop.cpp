@@ -42,16 +42,21 @@ void TBavStringGrid::UpdateOleDropTarget() {
 
 DWORD TBavStringGrid::StartOleDrag(int col, int row) {
     auto source = std::make_shared<TGridDropSource>(this);
+    if (onOleDragStart_) onOleDragStart_(this, row, col);
     DWORD effect = DROPEFFECT_NONE;
     HRESULT result;
-    if (row < TBaseGrid::FixedRows() && dragDropSettings_->OleColumnDragDrop()) {
-        result = StartColumnDrag(source, col, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+    // Whether a column or cells go is decided where the press was.
+    const TGridCoord pressed = MouseCoord(mouseDownPoint_.x, mouseDownPoint_.y);
+    const bool column = pressed.Y >= 0 && pressed.Y < TBaseGrid::FixedRows() && dragDropSettings_->OleColumnDragDrop();
+    if (column) {
+        result = StartColumnDrag(source, pressed.X, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
     } else {
         oleDragRect_ = Selection();
         result = StartTextDrag(source, SelectionToDragText(), GetDisplayText(col, row), effect,
                                DROPEFFECT_COPY | DROPEFFECT_MOVE);
     }
     if (result == DRAGDROP_S_CANCEL) return DROPEFFECT_NONE;
+    if (!column && effect == DROPEFFECT_MOVE) RemoveMovedCells();
     if (onOleDragStop_) onOleDragStop_(this, int(effect));
     return effect;
 }

@@ -19,7 +19,7 @@ void TBavStringGrid::PasteFromClipboard() {
     ExpandSelectionToMerged();
     const TGridRect sel = Selection();
     const int n = PasteClipboardAt(Options().Contains(goRowSelect) ? TBaseGrid::FixedCols() : sel.Left, sel.Top);
-    if (!navigation_->AllowSmartClipboard()) return;
+    if (!navigation_->AllowSmartClipboard() && !rangeFill_) return;
     const int cells = (sel.Right - sel.Left + 1) * (sel.Bottom - sel.Top + 1);
     if (cells == n - 1) return;
     auto finish = [this] {

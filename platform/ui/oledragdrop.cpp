@@ -1,10 +1,12 @@
-// The drop-target table, DoDragDrop's modal loop and the data object that
-// carries a drop from another program.
+// The drop-target table, DoDragDrop's modal loop, and the crossing to other
+// programs: a drag's data as MIME data on the way out, the data object that
+// carries another program's drag on the way in.
 #include "platform/ui/oledragdrop.h"
 
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <memory>
 
 #include "platform/rtl/codepage.h"
 #include "platform/win/msgqueue.h"
@@ -92,11 +94,32 @@ private:
     DWORD effect_ = DROPEFFECT_NONE;
 };
 
+TMimeData MimeOf(IDataObject* data);
+DWORD HostDropStep(THostDragStep step, POINT screen, const TMimeData& data, DWORD keys, DWORD allowed);
+
+// The loop holds the mouse, as the system's drag does, so that moves
+// outside the program's windows still reach it.
+class TDragCapture {
+public:
+    explicit TDragCapture(HWND origin) : origin_(GetCapture() ? 0 : origin) {
+        if (origin_) SetCapture(origin_);
+    }
+    ~TDragCapture() {
+        if (origin_ && GetCapture() == origin_) ReleaseCapture();
+    }
+    TDragCapture(const TDragCapture&) = delete;
+    TDragCapture& operator=(const TDragCapture&) = delete;
+
+private:
+    HWND origin_;
+};
+
 }  // namespace
 
 HRESULT RegisterDragDrop(HWND window, IDropTargetPtr target) {
     if (!window || !IsWindow(window)) return DRAGDROP_E_INVALIDHWND;
     if (!target) return E_INVALIDARG;
+    if (!HostDropSink()) SetHostDropSink(HostDropStep);
     if (!Targets().emplace(window, std::move(target)).second) return DRAGDROP_E_ALREADYREGISTERED;
     return S_OK;
 }
@@ -109,6 +132,8 @@ HRESULT DoDragDrop(IDataObjectPtr data, IDropSourcePtr source, DWORD allowedEffe
     // The drag starts where the message that started it happened.
     const DWORD start = GetMessagePos();
     POINT point{short(LOWORD(start)), short(HIWORD(start))};
+    const HWND origin = WindowFromPoint(point);
+    const TDragCapture capture(origin);
     bool escape = false;
     DWORD keys = KeyState();
     while (true) {
@@ -144,6 +169,19 @@ HRESULT DoDragDrop(IDataObjectPtr data, IDropSourcePtr source, DWORD allowedEffe
         point = msg.pt;
         keys = KeyState();
         escape = msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE;
+        DWORD hostEffect = DROPEFFECT_NONE;
+        if ((keys & MK_LBUTTON) && !WindowFromPoint(point) &&
+            RunHostDrag(origin, MimeOf(data.get()), allowedEffects, &hostEffect)) {
+            tracker.Leave();
+            source->GiveFeedback(hostEffect);
+            // The host's drag took the release; the one our input queued
+            // for it is the drag's too.
+            MSG release;
+            while (PeekMessage(&release, 0, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE)) {
+            }
+            *effect = hostEffect;
+            return DRAGDROP_S_DROP;
+        }
     }
 }
 
@@ -276,13 +314,22 @@ private:
 
 constexpr std::string_view kPrivateMimePrefix = "application/x-serviora-";
 
-}  // namespace
+// Other programs end lines with a bare LF; the program's texts with CR LF.
+std::string WithCrLf(const std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) result += '\r';
+        result += text[i];
+    }
+    return result;
+}
 
-DWORD DropFromOtherProgram(POINT screen, const TMimeData& data, DWORD keyState, DWORD allowedEffects) {
+std::shared_ptr<TOtherProgramData> DataObjectOf(const TMimeData& data) {
     auto object = std::make_shared<TOtherProgramData>();
     for (const auto& [mime, bytes] : data) {
         if (mime == "text/plain") {
-            const AnsiString text = Utf8ToAnsi(bytes);
+            const AnsiString text = Utf8ToAnsi(WithCrLf(bytes));
             object->Add(CF_TEXT, std::string(text.c_str(), text.size() + 1));
             object->Add(CF_UNICODETEXT, WideBytes(AnsiToWide(text)));
         } else if (mime == "text/rtf") {
@@ -293,7 +340,85 @@ DWORD DropFromOtherProgram(POINT screen, const TMimeData& data, DWORD keyState, 
             object->Add(CLIPFORMAT(RegisterClipboardFormat(mime.substr(kPrivateMimePrefix.size()).c_str())), bytes);
         }
     }
-    TTargetTracker tracker(object.get(), allowedEffects);
-    tracker.Move(screen, keyState);
-    return tracker.Drop(screen, keyState);
+    return object;
+}
+
+// A block's bytes, empty when the object does not give the format.
+std::string BytesOf(IDataObject* data, CLIPFORMAT format) {
+    FORMATETC wanted{format};
+    STGMEDIUM medium;
+    if (data->GetData(&wanted, &medium) != S_OK) return {};
+    std::string bytes;
+    if (const void* block = GlobalLock(medium.hGlobal)) {
+        bytes.assign(static_cast<const char*>(block), GlobalSize(medium.hGlobal));
+        GlobalUnlock(medium.hGlobal);
+    }
+    ReleaseStgMedium(&medium);
+    return bytes;
+}
+
+std::string UpToZero(std::string bytes) {
+    bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+    return bytes;
+}
+
+TMimeData MimeOf(IDataObject* data) {
+    TMimeData mime;
+    std::shared_ptr<IEnumFORMATETC> formats;
+    if (data->EnumFormatEtc(DATADIR_GET, formats) != S_OK || !formats) return mime;
+    const CLIPFORMAT richText = CLIPFORMAT(RegisterClipboardFormat("Rich Text Format"));
+    std::string text;
+    bool wide = false;
+    FORMATETC format;
+    while (formats->Next(1, &format, nullptr) == S_OK) {
+        const CLIPFORMAT id = format.cfFormat;
+        if (id == CF_UNICODETEXT) {
+            const std::string bytes = BytesOf(data, id);
+            std::u16string chars(bytes.size() / 2, u'\0');
+            std::memcpy(chars.data(), bytes.data(), chars.size() * 2);
+            text = WideToUtf8(chars.substr(0, chars.find(u'\0')));
+            wide = true;
+        } else if (id == CF_TEXT && !wide) {
+            text = AnsiToUtf8(UpToZero(BytesOf(data, id)));
+        } else if (id == richText && id) {
+            mime.emplace_back("text/rtf", UpToZero(BytesOf(data, id)));
+        } else if (char name[256]; id >= 0xC000 && GetClipboardFormatName(id, name, sizeof name)) {
+            mime.emplace_back(std::string(kPrivateMimePrefix) + name, BytesOf(data, id));
+        }
+    }
+    if (!text.empty()) mime.insert(mime.begin(), {"text/plain", text});
+    return mime;
+}
+
+// The host's drag over our windows, one at a time: its data object is made
+// when it first moves over us and let go when it leaves or drops.
+DWORD HostDropStep(THostDragStep step, POINT screen, const TMimeData& data, DWORD keys, DWORD allowed) {
+    static std::shared_ptr<TOtherProgramData> object;
+    static std::unique_ptr<TTargetTracker> tracker;
+    if (step == THostDragStep::Leave) {
+        if (tracker) tracker->Leave();
+        tracker.reset();
+        object.reset();
+        return DROPEFFECT_NONE;
+    }
+    const bool entering = !tracker;
+    if (entering) {
+        object = DataObjectOf(data);
+        tracker = std::make_unique<TTargetTracker>(object.get(), allowed);
+    }
+    if (step == THostDragStep::Over || entering) {
+        const DWORD effect = tracker->Move(screen, keys);
+        if (step == THostDragStep::Over) return effect;
+    }
+    const DWORD effect = tracker->Drop(screen, keys);
+    tracker.reset();
+    object.reset();
+    return effect;
+}
+
+}  // namespace
+
+DWORD DropFromOtherProgram(POINT screen, const TMimeData& data, DWORD keyState, DWORD allowedEffects) {
+    HostDropStep(THostDragStep::Over, screen, data, keyState, allowedEffects);
+    return HostDropStep(THostDragStep::Drop, screen, data, keyState, allowedEffects);
 }

@@ -2,8 +2,8 @@
 // formats in global memory, drop targets registered per window, drop
 // sources steering a drag, and DoDragDrop's modal loop on the message
 // queue (polling the source, hit-testing the registered targets, Escape
-// cancelling), with the effects and result codes programs expect. A drop
-// from another program arrives as MIME data through DropFromOtherProgram.
+// cancelling), with the effects and result codes programs expect. Drags
+// cross to and from other programs as MIME data through the host.
 #pragma once
 
 #include <memory>
@@ -13,12 +13,12 @@
 
 #include "platform/rtl/automation.h"
 #include "platform/win/clipboard.h"
+#include "platform/win/hostdragdrop.h"
 #include "platform/win/richedit.h"
 
 using CLIPFORMAT = Word;
 using ULONG = std::uint32_t;
 
-constexpr DWORD DROPEFFECT_NONE = 0, DROPEFFECT_COPY = 1, DROPEFFECT_MOVE = 2, DROPEFFECT_LINK = 4;
 constexpr DWORD TYMED_NULL = 0, TYMED_HGLOBAL = 1;
 constexpr DWORD DVASPECT_CONTENT = 1;
 constexpr DWORD DATADIR_GET = 1, DATADIR_SET = 2;
@@ -111,15 +111,18 @@ HRESULT RevokeDragDrop(HWND window);
 // asks the source whether to go on, finds the registered target under the
 // cursor (the window or its nearest registered ancestor) and tells it, and
 // gives the source the target's effect (limited to `allowedEffects`).
-// DRAGDROP_S_DROP with the drop's effect (DROPEFFECT_NONE when the last
-// target refused), or DRAGDROP_S_CANCEL.
+// Outside the program's windows the drag goes on as the host's drag, with
+// the text, rich text and registered formats as MIME data, and ends where
+// another program drops it. DRAGDROP_S_DROP with the drop's effect
+// (DROPEFFECT_NONE when the last target refused), or DRAGDROP_S_CANCEL.
 HRESULT DoDragDrop(IDataObjectPtr data, IDropSourcePtr source, DWORD allowedEffects, DWORD* effect);
 
-// The data of a drop from another program, by MIME type: "text/plain"
-// (UTF-8) offers CF_TEXT and CF_UNICODETEXT, "text/rtf" "Rich Text Format",
-// "text/uri-list" CF_HDROP with the local files as wide names, and
-// "application/x-serviora-<format name>" the registered format of that name.
-using TMimeData = std::vector<std::pair<std::string, std::string>>;
+// The data of a drag from another program, by MIME type: "text/plain"
+// (UTF-8) offers CF_TEXT and CF_UNICODETEXT with CR LF line ends,
+// "text/rtf" "Rich Text Format", "text/uri-list" CF_HDROP with the local
+// files as wide names, and "application/x-serviora-<format name>" the
+// registered format of that name. Drags of ours leaving the program carry
+// the same types.
 // Delivers the drop to the registered target at the screen point, as a
 // whole drag in one step; the effect the target gave (DROPEFFECT_NONE when
 // no target took it).

@@ -4,8 +4,10 @@
 // Used by every UI test; the program itself never calls them.
 #pragma once
 
+#include <functional>
 #include <vector>
 
+#include "platform/win/hostdragdrop.h"
 #include "platform/win/userinput.h"
 
 // Mouse input at a point in `window`'s client coordinates; the window's
@@ -24,6 +26,16 @@ bool SimulateTyping(const AnsiString& text);
 // composed (empty: the composition ends), and a committed string.
 bool SimulateComposition(const AnsiString& preedit);
 bool SimulateCommit(const AnsiString& text);
+
+// A drag from another program dropped at a point in `window`'s client
+// coordinates, as the host delivers it: entering, moving, dropping. The
+// effect the window took.
+DWORD SimulateHostDrop(HWND window, POINT client, const TMimeData& data, DWORD keys = 0,
+                       DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE);
+// Stands in for the host's drag that a drag of ours leaving our windows
+// becomes: `drag` gets its data and allowed effects and gives the effect.
+// Empty: the host's own again.
+void SetHostDragForTesting(std::function<bool(const TMimeData& data, DWORD allowed, DWORD* effect)> drag);
 
 // Makes `area` the primary screen's work area (as SPI_GETWORKAREA and the
 // monitor information answer it); nullptr gives back the screen's own.

@@ -162,4 +162,40 @@ TEST_F(MouseTest, ADoubleClickReportsTheCell) {
     EXPECT_EQ(doubles, (std::vector<std::string>{"2,1"}));
 }
 
+TEST_F(MouseTest, DraggingTheSelectionGripFillsTheWiderRange) {
+    grid->SetRowCount(8);
+    for (int r = 5; r < 8; ++r) grid->SetCells(1, r, "1:" + std::to_string(r));
+    TGridOptions options = grid->Options();
+    options.Include(goEditing);
+    grid->SetOptions(options);
+    grid->SetSelectionRectangle(true);
+    grid->SetSelectionResizer(true);
+    grid->SetCells(1, 1, "g");
+    grid->SetSelection(TGridRect{1, 1, 1, 1});
+    std::vector<std::pair<TGridRect, TGridRect>> resize, resized;
+    grid->SetOnSelectionResize([&](TObject*, TGridRect from, TGridRect to) {
+        resize.emplace_back(from, to);
+        EXPECT_EQ(grid->Cells(1, 5), "1:5") << "told before the fill";
+    });
+    grid->SetOnSelectionResized([&](TObject*, TGridRect from, TGridRect to) { resized.emplace_back(from, to); });
+    const TRect corner = grid->CellRect(1, 1);
+    const POINT grip{corner.right - 2, corner.bottom - 2};
+    SimulateMouseButton(grid->Handle(), grip, VK_LBUTTON, true);
+    SimulateMouseMove(grid->Handle(), Center(1, 3));
+    SimulateMouseMove(grid->Handle(), Center(1, 5));
+    SimulateMouseButton(grid->Handle(), Center(1, 5), VK_LBUTTON, false);
+    ProcessMessages();
+    const std::pair<TGridRect, TGridRect> expected{TGridRect{1, 1, 1, 1}, TGridRect{1, 1, 1, 5}};
+    EXPECT_EQ(resize, (std::vector{expected}));
+    EXPECT_EQ(resized, (std::vector{expected}));
+    for (int r = 1; r <= 5; ++r) EXPECT_EQ(grid->Cells(1, r), "g") << r;
+    EXPECT_EQ(grid->Cells(1, 6), "1:6");
+
+    resize.clear();
+    grid->SetSelection(TGridRect{2, 2, 2, 2});
+    const TRect inside = grid->CellRect(2, 2);
+    ClickAt(POINT{inside.right - 8, inside.bottom - 8});
+    EXPECT_TRUE(resize.empty()) << "beside the grip a press selects as usual";
+}
+
 }  // namespace

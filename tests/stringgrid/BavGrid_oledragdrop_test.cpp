@@ -6,7 +6,9 @@
 #include <fstream>
 
 #include "grid_fixture.h"
+#include "platform/rtl/codepage.h"
 #include "platform/ui/oledragdrop.h"
+#include "platform/win/testseams.h"
 #include "stringgrid/BavOptions.h"
 #include "stringgrid/dragdrop/bqgdd.h"
 
@@ -79,6 +81,7 @@ TEST_F(OleGridTest, TextFillsCellsFromTheDropCellAndIsSelected) {
     EXPECT_EQ(target->Selection(), (TGridRect{1, 3, 2, 4}));
     EXPECT_EQ(dropped, (TGridRect{1, 3, 2, 4}));
 
+    source->SetCells(1, 1, "a");
     target->DragDropSettings()->SetOleInsertRows(true);
     target->SetCells(1, 3, "kept");
     Drag(1, 3, true);
@@ -132,6 +135,147 @@ TEST_F(OleGridTest, FixedRowAlwaysTakesAHeaderDropIntoRowOne) {
     source->SetCells(1, 1, "h");
     Drag(1, 0);
     EXPECT_EQ(target->Cells(1, 1), "h");
+}
+
+// Drags started by the mouse itself: a press on the selection, a move.
+class MouseDragTest : public OleGridTest {
+protected:
+    void SetUp() override {
+        OleGridTest::SetUp();
+        source->SetOnMouseDown(nullptr);
+        TGridOptions options = source->Options();
+        options.Exclude(goEditing);
+        source->SetOptions(options);
+        source->DragDropSettings()->SetOleDropSource(true);
+        source->SetOnOleDragStart([this](TObject*, int row, int col) { starts.emplace_back(col, row); });
+        source->SetOnOleDragStop([this](TObject*, int stopEffect) { stops.push_back(stopEffect); });
+        Fill();
+        press = CellCentre(source, 1, 1);
+    }
+    // Cell (c, r) of the source holds "<c><r>"; the block (1, 1)-(2, 2)
+    // is selected.
+    void Fill() {
+        source->SetRowCount(8);
+        for (int r = 1; r <= 4; ++r)
+            for (int c = 1; c <= 2; ++c) source->SetCells(c, r, std::to_string(c) + std::to_string(r));
+        source->SetSelection(TGridRect{1, 1, 2, 2});
+        starts.clear();
+    }
+    void Press() {
+        SimulateMouseButton(source->Handle(), press, VK_LBUTTON, true);
+        ProcessMessages();
+    }
+    void MoveBy(int dx) {
+        SimulateMouseMove(source->Handle(), {press.x + dx, press.y});
+        ProcessMessages();
+    }
+    // Carries the armed press over to the target cell and drops it there;
+    // the whole way is queued first, as the drag loop reads it.
+    void DropOn(int col, int row) {
+        SimulateMouseMove(source->Handle(), {press.x + 4, press.y});
+        const POINT over = CellCentre(target, col, row);
+        SimulateMouseMove(target->Handle(), over);
+        SimulateMouseMove(target->Handle(), {over.x + 1, over.y});
+        SimulateMouseButton(target->Handle(), {over.x + 1, over.y}, VK_LBUTTON, false);
+        ProcessMessages();
+    }
+    POINT press{};
+    std::vector<std::pair<int, int>> starts;
+    std::vector<int> stops;
+};
+
+TEST_F(MouseDragTest, AMovePastThreePixelsDragsTheSelection) {
+    Press();
+    EXPECT_EQ(source->Selection(), (TGridRect{1, 1, 2, 2})) << "a press on the selection keeps it";
+    MoveBy(3);
+    EXPECT_TRUE(starts.empty()) << "3 pixels do not start the drag";
+    DropOn(1, 3);
+    EXPECT_EQ(starts, (std::vector<std::pair<int, int>>{{1, 1}}));
+    EXPECT_EQ(stops, (std::vector<int>{int(DROPEFFECT_MOVE)}));
+    EXPECT_EQ(target->Cells(1, 3), "11");
+    EXPECT_EQ(target->Cells(2, 4), "22");
+    EXPECT_EQ(source->Cells(1, 1), "") << "a move clears what was dragged";
+    EXPECT_EQ(source->Cells(2, 2), "");
+    EXPECT_EQ(source->Cells(1, 3), "13");
+}
+
+TEST_F(MouseDragTest, AReleaseWithoutADragSelectsTheCell) {
+    Press();
+    MoveBy(2);
+    SimulateMouseButton(source->Handle(), {press.x + 2, press.y}, VK_LBUTTON, false);
+    ProcessMessages();
+    EXPECT_TRUE(starts.empty());
+    EXPECT_EQ(source->Selection(), (TGridRect{1, 1, 1, 1}));
+}
+
+TEST_F(MouseDragTest, WhatAMovingDragLeavesBehind) {
+    struct Case {
+        const char* name;
+        bool refuse, copyAlways, removeRows;
+        int rowsLeft;
+        const char* firstCell;
+    };
+    for (const Case c : {Case{"refused by OnOleDrag", true, false, false, 8, "11"},
+                         Case{"OleCopyAlways keeps the cells", false, true, false, 8, "11"},
+                         Case{"OleRemoveRows removes whole rows", false, false, true, 6, "13"}}) {
+        SCOPED_TRACE(c.name);
+        Fill();
+        press.y += 3;  // not a double click
+        source->SetOnOleDrag([&](TObject*, int, int, AnsiString, bool& allow) { allow = !c.refuse; });
+        source->DragDropSettings()->SetOleCopyAlways(c.copyAlways);
+        source->DragDropSettings()->SetOleRemoveRows(c.removeRows);
+        if (c.removeRows) {
+            TGridOptions options = source->Options();
+            options.Include(goRowSelect);
+            source->SetOptions(options);
+            source->SetSelection(TGridRect{1, 1, 4, 2});
+        }
+        Press();
+        DropOn(3, 5);
+        EXPECT_EQ(source->RowCount(), c.rowsLeft);
+        EXPECT_EQ(source->Cells(1, 1), c.firstCell);
+        EXPECT_EQ(starts.size(), c.refuse ? 0u : 1u);
+    }
+}
+
+// Drags to and from other programs, through the host's drag and its drop
+// events as the host delivers them.
+TEST_F(MouseDragTest, ADragLeavingTheProgramCarriesTheTextToTheHost) {
+    source->SetCells(2, 1, Utf8ToAnsi(Utf8(u8"维修")));
+    TMimeData carried;
+    SetHostDragForTesting([&](const TMimeData& data, DWORD allowed, DWORD* taken) {
+        carried = data;
+        EXPECT_EQ(allowed, DROPEFFECT_COPY | DROPEFFECT_MOVE);
+        *taken = DROPEFFECT_COPY;
+        return true;
+    });
+    // Once the drag holds the mouse, the pointer leaves every window.
+    source->SetOnOleDragStart([this](TObject*, int, int) {
+        SetCapture(source->Handle());
+        SimulateMouseMove(source->Handle(), {-500, -500});
+    });
+    Press();
+    SimulateMouseMove(source->Handle(), {press.x + 4, press.y});
+    ProcessMessages();
+    SetHostDragForTesting(nullptr);
+    ASSERT_FALSE(carried.empty());
+    EXPECT_EQ(carried.front(), (std::pair<std::string, std::string>{"text/plain", Utf8(u8"11\t维修\r\n12\t22")}));
+    EXPECT_EQ(stops, (std::vector<int>{int(DROPEFFECT_COPY)}));
+    EXPECT_EQ(source->Cells(1, 1), "11") << "a copy keeps the cells";
+    EXPECT_EQ(source->Selection(), (TGridRect{1, 1, 2, 2}));
+}
+
+TEST_F(MouseDragTest, TextFromAnotherProgramDropsIntoTheGrid) {
+    const DWORD taken = SimulateHostDrop(target->Handle(), CellCentre(target, 1, 2),
+                                         {{"text/plain", Utf8(u8"x\t维修\ny\tz\n")}}, MK_CONTROL);
+    EXPECT_EQ(taken, DROPEFFECT_COPY);
+    EXPECT_EQ(target->Cells(2, 2), Utf8ToAnsi(Utf8(u8"维修")));
+    EXPECT_EQ(target->Cells(2, 3), "z") << "LF ended lines are lines";
+    EXPECT_EQ(dropped, (TGridRect{1, 2, 2, 3}));
+    EXPECT_EQ(SimulateHostDrop(target->Handle(), CellCentre(target, 1, 0), {{"text/plain", "h"}}), DROPEFFECT_NONE)
+        << "the header row refuses text";
+    EXPECT_EQ(SimulateHostDrop(source->Handle(), CellCentre(source, 1, 2), {{"text/plain", "s"}}), DROPEFFECT_NONE)
+        << "no drop target registered";
 }
 
 }  // namespace

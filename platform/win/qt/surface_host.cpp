@@ -225,6 +225,11 @@ bool SurfaceWindow::event(QEvent* e) {
         query->accept();
         return true;
     }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+        return HostDragEvent(this, e);
     case QEvent::Close:
         e->ignore();
         PostMessage(window_, WM_CLOSE, 0, 0);

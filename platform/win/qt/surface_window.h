@@ -38,4 +38,7 @@ private:
 // The surface of a top-level window, nullptr while it has none.
 SurfaceWindow* SurfaceOf(HWND window);
 
+// A drag entering, moving over, leaving or dropping on a surface.
+bool HostDragEvent(SurfaceWindow* surface, QEvent* e);
+
 }  // namespace ws

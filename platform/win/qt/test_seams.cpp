@@ -1,10 +1,12 @@
 // The test seams over Qt: synthetic events sent to a surface exactly as Qt
 // delivers its own, and screenshots from the backing bitmaps or the screen.
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
@@ -197,4 +199,28 @@ bool SaveScreenScreenshot(const AnsiString& path) {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return false;
     return screen->grabWindow(0).save(QString::fromStdString(AnsiToUtf8(path)), "PNG");
+}
+
+DWORD SimulateHostDrop(HWND window, POINT client, const TMimeData& data, DWORD keys, DWORD allowed) {
+    QPointF local, global;
+    SurfaceWindow* surface = SurfaceAt(window, client, &local, &global);
+    if (!surface) return DROPEFFECT_NONE;
+    QMimeData mime;
+    for (const auto& [type, bytes] : data) {
+        if (type == "text/plain")
+            mime.setText(QString::fromStdString(bytes));
+        else
+            mime.setData(QString::fromStdString(type), QByteArray::fromStdString(bytes));
+    }
+    const Qt::DropActions actions(int(allowed & 7));
+    Qt::KeyboardModifiers modifiers;
+    if (keys & MK_CONTROL) modifiers |= Qt::ControlModifier;
+    if (keys & MK_SHIFT) modifiers |= Qt::ShiftModifier;
+    QDragEnterEvent enter(local.toPoint(), actions, &mime, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(surface, &enter);
+    QDragMoveEvent move(local.toPoint(), actions, &mime, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(surface, &move);
+    QDropEvent drop(local, actions, &mime, Qt::NoButton, modifiers);
+    QCoreApplication::sendEvent(surface, &drop);
+    return drop.isAccepted() ? DWORD(int(drop.dropAction())) & allowed : DROPEFFECT_NONE;
 }
