@@ -13,6 +13,7 @@
 #include "platform/win/userinput.h"
 #include "stringgrid/BavCharFilter.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
 
 TBavStringGrid* OwnerGrid(TComponent* owner) {
@@ -672,6 +673,7 @@ TWinControl* TGridEditors::ControlOf(TEditorType type) const {
     case edUniEditBtn: return uniEditBtn_;
     case edUniComboEdit:
     case edUniComboList: return uniCombo_;
+    case edRichEdit: return grid_->EditingRichEdit();
     default: return nullptr;
     }
 }
@@ -815,6 +817,21 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
         if (index >= 0 || type == edUniComboList) uniCombo_->SetItemIndex(std::max(index, 0));
         return uniCombo_;
     }
+    case edRichEdit: {
+        TBavRichEdit* rich = grid_->EditingRichEdit();
+        rich->SetParent(grid_);
+        rich->SetBorderStyle(bsNone);
+        rich->SetHideSelection(false);
+        Place(rich, place, true);
+        // Loading must not grow the row: only typing does.
+        rich->Lock();
+        grid_->LoadCellRichText(realCol, row, rich);
+        rich->Unlock();
+        if (grid_->Navigation()->EditSelectAll()) rich->SelectAll();
+        TRect format(2, 2, place.rect.right - place.rect.left - 2, place.rect.bottom - place.rect.top - 2);
+        SendMessage(rich->Handle(), EM_SETRECT, 0, LPARAM(&format));
+        return rich;
+    }
     case edCheckBox:
         checkBox_->SetCaption(text);
         checkBox_->SetChecked(false);
@@ -847,6 +864,10 @@ bool TGridEditors::ReadBack(TEditorType type, bool active, AnsiString& text) {
     if (control == uniEdit_ || control == uniMemo_ || control == uniEditBtn_ || control == uniCombo_) {
         takes = true;
         text = WideToCellText(GetWideText(control));
+    }
+    if (control == grid_->EditingRichEdit()) {
+        takes = true;
+        grid_->RichEditToText(grid_->EditingRichEdit(), text);
     }
     if (control == spin_) {
         takes = true;
