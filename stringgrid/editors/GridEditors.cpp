@@ -4,6 +4,7 @@
 #include "stringgrid/editors/GridEditors.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
@@ -522,6 +523,39 @@ void TGridUnitEditBtn::DoExit() {
 
 // ---- HTML control editors ------------------------------------------------------------------------
 
+namespace {
+
+// Enter ends a form control's edit and gives the grid the focus; Tab ends
+// it and opens the cell's next control, or with AdvanceAuto moves on to the
+// next cell.
+bool HTMLControlKey(TWinControl* editor, char& key) {
+    if (key != '\r' && key != '\t') return false;
+    const bool tab = key == '\t';
+    key = 0;
+    TBavStringGrid* grid = OwnerGrid(editor->Owner());
+    const AnsiString id = grid->ControlEditID();
+    grid->HTMLControlEditExit();
+    if (!tab) {
+        grid->SetFocus();
+    } else if (grid->Navigation()->AdvanceAuto()) {
+        grid->SetFocus();
+        grid->AdvanceEdit(grid->Col(), grid->Row(), true, false, true, false, true);
+    } else {
+        grid->FocusNextHTMLControl(grid->Col(), grid->Row(), id);
+    }
+    return true;
+}
+
+// Both form-control editors keep Tab for themselves.
+bool ClaimTab(TMessage& message, const std::function<void(TMessage&)>& inherited) {
+    if (message.Msg != WM_GETDLGCODE) return false;
+    inherited(message);
+    message.Result |= DLGC_WANTTAB;
+    return true;
+}
+
+}  // namespace
+
 TControlEdit::TControlEdit(TComponent* owner) : TMaskEdit(owner) {}
 
 void TControlEdit::DoExit() {
@@ -529,14 +563,12 @@ void TControlEdit::DoExit() {
     TMaskEdit::DoExit();
 }
 
-// Enter ends the edit as leaving the control does.
 void TControlEdit::KeyPress(char& key) {
-    if (key == '\r') {
-        key = 0;
-        OwnerGrid(Owner())->SetFocus();
-        return;
-    }
-    TMaskEdit::KeyPress(key);
+    if (!HTMLControlKey(this, key)) TMaskEdit::KeyPress(key);
+}
+
+void TControlEdit::WndProc(TMessage& message) {
+    if (!ClaimTab(message, [this](TMessage& m) { TMaskEdit::WndProc(m); })) TMaskEdit::WndProc(message);
 }
 
 TControlCombo::TControlCombo(TComponent* owner) : TBQGComboBox(owner) {}
@@ -544,6 +576,14 @@ TControlCombo::TControlCombo(TComponent* owner) : TBQGComboBox(owner) {}
 void TControlCombo::DoExit() {
     OwnerGrid(Owner())->HTMLControlEditExit();
     TBQGComboBox::DoExit();
+}
+
+void TControlCombo::KeyPress(char& key) {
+    if (!HTMLControlKey(this, key)) TBQGComboBox::KeyPress(key);
+}
+
+void TControlCombo::WndProc(TMessage& message) {
+    if (!ClaimTab(message, [this](TMessage& m) { TBQGComboBox::WndProc(m); })) TBQGComboBox::WndProc(message);
 }
 
 // ---- TGridCheckBox -------------------------------------------------------------------------------

@@ -194,7 +194,8 @@ private:
 };
 
 // The small editors of the EDIT, PASSWORD and MASK controls and of the
-// COMBO controls in HTML cells; leaving one writes its text back.
+// COMBO controls in HTML cells; leaving one writes its text back, Tab goes
+// on to the cell's next control.
 class TControlEdit : public TMaskEdit {
     SERVIORA_CLASS(TControlEdit, TMaskEdit)
 
@@ -204,6 +205,7 @@ public:
 protected:
     void DoExit() override;
     void KeyPress(char& key) override;
+    void WndProc(TMessage& message) override;
 };
 
 class TControlCombo : public TBQGComboBox {
@@ -214,6 +216,8 @@ public:
 
 protected:
     void DoExit() override;
+    void KeyPress(char& key) override;
+    void WndProc(TMessage& message) override;
 };
 
 // The editor controls of one grid, created hidden and disabled, shown over
