@@ -774,6 +774,10 @@ public:
     // What the cell's HTML holds under the client point; true on a form
     // control or a link.
     bool HitTestCellHTML(int col, int row, POINT point, THTMLDrawResult& result);
+    // Opens the editor of the cell's next EDIT, PASSWORD, MASK or COMBO
+    // control after `id` (the first for an empty id); without one the grid
+    // takes the focus.
+    void FocusNextHTMLControl(int col, int row, const AnsiString& id);
     // Opens the small editor of an EDIT, PASSWORD, MASK or COMBO control of
     // the cell (real column `col`) over the control's rectangle.
     void ShowHTMLControlEditor(const AnsiString& html, const AnsiString& type, int row, int col, int eventCol,
@@ -781,6 +785,8 @@ public:
     // The control editor's text back into the control's VALUE, then
     // OnControlEditDone.
     void HTMLControlEditExit();
+    // The ID of the control whose editor is open or was open last.
+    const AnsiString& ControlEditID() const { return controlID_; }
     const TCellControlEvent& OnControlEditDone() const { return onControlEditDone_; }
     void SetOnControlEditDone(TCellControlEvent v) { onControlEditDone_ = std::move(v); }
     const TCellControlEvent& OnControlClick() const { return onControlClick_; }
@@ -1292,6 +1298,7 @@ protected:
     bool LeftButtonDown(TMessage& message);
     // A press on a link or a form control of an HTML cell; true when used up.
     bool HTMLCellPress(int col, int row, POINT point);
+    bool DrawCellHTMLOffscreen(int col, int row, int left, THTMLDrawParams& params, THTMLDrawResult& result);
     void AfterLeftButtonDown(int x, int y);
     bool LeftButtonUp(TMessage& message);
     void DoubleClick(int x, int y);

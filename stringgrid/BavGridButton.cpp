@@ -437,8 +437,11 @@ void TBavGridButton::ButtonPressed(TMessage& message) {
     auto* sender = reinterpret_cast<TBavGridButton*>(message.LParam);
     if (Integer(message.WParam) != groupIndex_ || sender == this) return;
     if (sender->down_ && down_) {
+        auto* action = dynamic_cast<TCustomAction*>(Action());
+        const bool linked = action && ActionLink()->IsCheckedLinked();
         down_ = false;
         state_ = bsUp;
+        if (linked) action->SetChecked(false);
         Invalidate();
     }
     allowAllUp_ = sender->allowAllUp_;
@@ -589,4 +592,26 @@ void TBavGridButton::Published(TPublished<TBavGridButton>& p) {
     p.Property("OnMouseEnter", &TBavGridButton::OnMouseEnter, &TBavGridButton::SetOnMouseEnter);
     p.Property("OnMouseLeave", &TBavGridButton::OnMouseLeave, &TBavGridButton::SetOnMouseLeave);
     p.Property("OnDropDown", &TBavGridButton::OnDropDown, &TBavGridButton::SetOnDropDown);
+}
+
+// ---- Action link -----------------------------------------------------------------------------
+
+TBavGridButtonActionLink::TBavGridButtonActionLink(TBavGridButton* client)
+    : TControlActionLink(client), button_(client) {}
+
+bool TBavGridButtonActionLink::IsCheckedLinked() const {
+    return TControlActionLink::IsCheckedLinked() && button_->GroupIndex() != 0 && button_->AllowAllUp() &&
+           button_->Down() == CustomAction()->Checked();
+}
+
+bool TBavGridButtonActionLink::IsGroupIndexLinked() const {
+    return TControlActionLink::IsGroupIndexLinked() && button_->GroupIndex() == CustomAction()->GroupIndex();
+}
+
+void TBavGridButtonActionLink::SetChecked(bool value) { button_->SetDown(value); }
+
+void TBavGridButtonActionLink::SetGroupIndex(Integer value) { button_->SetGroupIndex(value); }
+
+std::unique_ptr<TControlActionLink> TBavGridButton::MakeActionLink() {
+    return std::make_unique<TBavGridButtonActionLink>(this);
 }

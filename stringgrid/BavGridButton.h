@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "platform/ui/actnlist.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/menus.h"
 
@@ -21,6 +22,23 @@ int GetXPColorScheme();
 // unless that is clNone.
 void DrawButtonGradient(TCanvas* canvas, TColor fromColor, TColor toColor, bool horizontal, const TRect& rect,
                         int bands, TColor border);
+
+class TBavGridButton;
+
+// The button's link to an action: besides the control's values, the down
+// state of a group button that may go all up, and the group index, follow
+// the action while they equal its own.
+class TBavGridButtonActionLink : public TControlActionLink {
+public:
+    explicit TBavGridButtonActionLink(TBavGridButton* client);
+    bool IsCheckedLinked() const override;
+    bool IsGroupIndexLinked() const override;
+    void SetChecked(bool value) override;
+    void SetGroupIndex(Integer value) override;
+
+private:
+    TBavGridButton* button_;
+};
 
 class TBavGridButton : public TGraphicControl {
     SERVIORA_CLASS(TBavGridButton, TGraphicControl)
@@ -113,6 +131,7 @@ public:
     void CreateShade();
 
 protected:
+    std::unique_ptr<TControlActionLink> MakeActionLink() override;
     void Paint() override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;

@@ -12,24 +12,50 @@
 #include "stringgrid/BavUtil.h"
 #include "stringgrid/editors/GridEditors.h"
 
-// Form controls are found by drawing the cell, off the screen, with the
-// point; links by a hit test.
-bool TBavStringGrid::HitTestCellHTML(int col, int row, POINT point, THTMLDrawResult& result) {
+// The cell's HTML drawn off the screen from `left` pixels into the cell,
+// to find what lies under the point or where a control is.
+bool TBavStringGrid::DrawCellHTMLOffscreen(int col, int row, int left, THTMLDrawParams& params,
+                                           THTMLDrawResult& result) {
     const TRect rect = MergedCellRect(col, row);
-    THTMLDrawParams params;
-    params.HTMLText = GetDisplayText(col, row);
-    params.Rect = Rect(rect.left + cellMarginX_, rect.top + cellMarginY_, rect.right - cellMarginX_, rect.bottom);
-    params.XPos = point.x;
-    params.YPos = point.y;
+    params.HTMLText = GetDisplayText(RealColIndex(col), row);
+    params.Rect = Rect(rect.left + cellMarginX_ + left, rect.top + cellMarginY_, rect.right - cellMarginX_, rect.bottom);
+    params.URLColor = urlColor_;
+    params.PictureCache = pictureCache_.get();
     TBitmap bitmap;
     bitmap.SetWidth(std::max(1, int(rect.right)));
     bitmap.SetHeight(std::max(1, int(rect.bottom)));
     bitmap.Canvas()->Font()->Assign(Font());
     params.Canvas = bitmap.Canvas();
-    if (DrawHTMLText(params, result) && !result.ControlID.empty()) return true;
+    return DrawHTMLText(params, result);
+}
+
+// Form controls are found by drawing the cell, off the screen, with the
+// point; links by a hit test.
+bool TBavStringGrid::HitTestCellHTML(int col, int row, POINT point, THTMLDrawResult& result) {
+    THTMLDrawParams params;
+    params.XPos = point.x;
+    params.YPos = point.y;
+    if (DrawCellHTMLOffscreen(col, row, 0, params, result) && !result.ControlID.empty()) return true;
     result = THTMLDrawResult{};
     params.HitTestOnly = true;
-    return DrawHTMLText(params, result) || !result.Anchor.empty();
+    return DrawCellHTMLOffscreen(col, row, 0, params, result) || !result.Anchor.empty();
+}
+
+void TBavStringGrid::FocusNextHTMLControl(int col, int row, const AnsiString& id) {
+    const int realCol = RealColIndex(col);
+    const AnsiString text = GetDisplayText(realCol, row);
+    const AnsiString next = GetNextEditControlID(text, id);
+    if (next.empty()) {
+        if (CanFocus()) SetFocus();
+        return;
+    }
+    THTMLDrawParams params;
+    params.HitTestOnly = true;
+    THTMLDrawResult result;
+    result.ControlID = next;
+    DrawCellHTMLOffscreen(col, row, IsCheckBoxCell(realCol, row) ? controlLook_->CheckSize() : 0, params, result);
+    if (result.ControlID != next) return;
+    ShowHTMLControlEditor(text, result.ControlType, row, realCol, col, result.ControlRect, result.ControlValue, next);
 }
 
 bool TBavStringGrid::HTMLCellPress(int col, int row, POINT point) {

@@ -48,6 +48,8 @@ void TBavStringGrid::KeyDown(Word& key, TShiftState shift) {
         const AnsiString text = GetDisplayText(realCol, Row());
         if (GetCellTextKind(text, true) == ctkHTML && AnsiUpperCase(text).find("<CONTROL") != AnsiString::npos) {
             key = 0;
+            SaveEditStart(Col(), Row());
+            FocusNextHTMLControl(Col(), Row(), "");
             return;
         }
     }

@@ -5,6 +5,7 @@
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/graphics.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/BavUtil.h"
 #include "stringgrid/BavRichEdit.h"
 #include "stringgrid/html/BqgHTMLE.h"
 
@@ -68,11 +69,7 @@ void TBavStringGrid::SetFixedGradientFromRGB(TColor color) { SetFixedGradientFro
 
 void TBavStringGrid::SetFixedGradientToRGB(TColor color) { SetFixedGradientTo(TColor(ColorToRGB(color))); }
 
-AnsiString TBavStringGrid::Version() const {
-    const Cardinal number = GetVersionNr();
-    return IntToStr(int(number >> 24)) + "." + IntToStr(int((number >> 16) & 0xFF)) + "." +
-           IntToStr(int((number >> 8) & 0xFF)) + "." + IntToStr(int(number & 0xFF));
-}
+AnsiString TBavStringGrid::Version() const { return VersionNumberText(GetVersionNr()); }
 
 // ---- Rich text -------------------------------------------------------------------------------
 
@@ -115,6 +112,6 @@ void TBavStringGrid::Zoom(int delta) {
 
 AnsiString TBavStringGrid::HeaderText(AnsiString text) {
     for (std::size_t at = text.find("\\n"); at != AnsiString::npos; at = text.find("\\n", at + 1))
-        text.replace(at, 2, "\r");
+        text.replace(at, 2, 1, '\r');
     return text;
 }

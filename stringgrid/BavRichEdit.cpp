@@ -37,3 +37,12 @@ void TBavRichEdit::KeyDown(Word& key, TShiftState shift) {
         grid_->KeyDown(key, shift);
     }
 }
+
+void TBavRichEdit::WMKillFocus(TMessage& Message) {
+    // An edit link's control takes the focus from the rich edit while it
+    // edits; the cell is not ended by that.
+    if (grid_->EditLink() && grid_->CurrentEditorType() == edCustom && grid_->EditorActive()) return;
+    if (this == grid_->EditingRichEdit() && grid_->HandleAllocated() && HWND(Message.WParam) == grid_->Handle())
+        grid_->HideCellEditor();
+    TRichEdit::Dispatch(Message);
+}

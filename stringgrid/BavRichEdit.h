@@ -1,6 +1,7 @@
 // TBavRichEdit: the grid's hidden rich edits. The measuring one keeps the
-// size its content asks for; the editing one grows the current row while
-// the user types, and lets the arrows leave a single-line cell.
+// size its content asks for; the editing one, the editor of edRichEdit
+// cells, grows the current row while the user types, lets the arrows leave
+// a single-line cell and gives its text back when the grid takes the focus.
 #pragma once
 
 #include "platform/ui/comctrls_richedit.h"
@@ -22,6 +23,11 @@ protected:
     void KeyDown(Word& key, TShiftState shift) override;
     void RequestSize(const TRect& rect) override;
     void SelectionChange() override;
+    void WMKillFocus(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_KILLFOCUS, WMKillFocus)
+    SERVIORA_MESSAGES_END(TRichEdit)
 
 private:
     TBavStringGrid* grid_;

@@ -43,6 +43,8 @@ AnsiString NormalizeNumberText(const AnsiString& text);
 int ClampToLimits(int value, int min, int max);
 inline int MaxOf(int a, int b) { return a > b ? a : b; }
 inline int MinOf(int a, int b) { return a < b ? a : b; }
+// A packed version number (one byte each, major highest) as "1.2.3.4".
+AnsiString VersionNumberText(Cardinal number);
 
 // ---- Cell references and links ---------------------------------------------------------------
 

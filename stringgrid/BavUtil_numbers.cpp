@@ -149,3 +149,9 @@ bool LooksLikeDate(const AnsiString& s) {
     if (first < 2) return false;
     return CharPosition(DateSeparator, s.substr(std::size_t(first))) >= 2;
 }
+
+AnsiString VersionNumberText(Cardinal number) {
+    AnsiString text = IntToStr(int(number >> 24));
+    for (int shift = 16; shift >= 0; shift -= 8) text.append(".").append(IntToStr(int((number >> shift) & 0xFF)));
+    return text;
+}

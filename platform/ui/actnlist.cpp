@@ -70,6 +70,7 @@ void TCustomAction::Published(TPublished<TCustomAction>& p) {
     p.Property("Caption", &TCustomAction::Caption, &TCustomAction::SetCaption);
     p.Property("Checked", &TCustomAction::Checked, &TCustomAction::SetChecked);
     p.Property("Enabled", &TCustomAction::Enabled, &TCustomAction::SetEnabled).Default(true);
+    p.Property("GroupIndex", &TCustomAction::GroupIndex, &TCustomAction::SetGroupIndex).Default(0);
     p.Property("Hint", &TCustomAction::Hint, &TCustomAction::SetHint);
     p.Property("ImageIndex", &TCustomAction::ImageIndex, &TCustomAction::SetImageIndex).Default(-1);
     p.Property("ShortCut", &TCustomAction::ShortCut, &TCustomAction::SetShortCut).TypeName("TShortCut");
@@ -91,6 +92,9 @@ void TCustomAction::SetCaption(const AnsiString& v) {
 }
 void TCustomAction::SetChecked(bool v) { Share(checked_, v, &TActionLink::IsCheckedLinked, &TActionLink::SetChecked); }
 void TCustomAction::SetEnabled(bool v) { Share(enabled_, v, &TActionLink::IsEnabledLinked, &TActionLink::SetEnabled); }
+void TCustomAction::SetGroupIndex(Integer v) {
+    Share(groupIndex_, v, &TActionLink::IsGroupIndexLinked, &TActionLink::SetGroupIndex);
+}
 void TCustomAction::SetHint(const AnsiString& v) { Share(hint_, v, &TActionLink::IsHintLinked, &TActionLink::SetHint); }
 void TCustomAction::SetImageIndex(Integer v) {
     Share(imageIndex_, v, &TActionLink::IsImageIndexLinked, &TActionLink::SetImageIndex);
@@ -106,6 +110,7 @@ bool TActionLink::IsEnabledLinked() const { return CustomAction(); }
 bool TActionLink::IsHintLinked() const { return CustomAction(); }
 bool TActionLink::IsImageIndexLinked() const { return CustomAction(); }
 bool TActionLink::IsVisibleLinked() const { return CustomAction(); }
+bool TActionLink::IsGroupIndexLinked() const { return CustomAction(); }
 
 bool TCustomAction::Execute() {
     Update();

@@ -45,12 +45,14 @@ public:
     virtual bool IsHintLinked() const;
     virtual bool IsImageIndexLinked() const;
     virtual bool IsVisibleLinked() const;
+    virtual bool IsGroupIndexLinked() const;
     virtual void SetCaption(const AnsiString&) {}
     virtual void SetChecked(bool) {}
     virtual void SetEnabled(bool) {}
     virtual void SetHint(const AnsiString&) {}
     virtual void SetImageIndex(Integer) {}
     virtual void SetVisible(bool) {}
+    virtual void SetGroupIndex(Integer) {}
 
 protected:
     class TCustomAction* CustomAction() const;
@@ -75,6 +77,10 @@ public:
     void SetHint(const AnsiString& v);
     Integer ImageIndex() const { return imageIndex_; }
     void SetImageIndex(Integer v);
+    // Checked actions of one group index above 0 are exclusive, as
+    // buttons of one group are.
+    Integer GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(Integer v);
     Word ShortCut() const { return shortCut_; }
     void SetShortCut(Word v) { shortCut_ = v; }
     // Runs only while enabled.
@@ -89,6 +95,7 @@ private:
     AnsiString caption_, hint_;
     bool enabled_ = true, checked_ = false, visible_ = true;
     Integer imageIndex_ = -1;
+    Integer groupIndex_ = 0;
     Word shortCut_ = 0;
 };
 

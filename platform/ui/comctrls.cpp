@@ -382,6 +382,17 @@ void TDateTimePicker::CreateWnd() {
     SetDateTime(dateTime_);
 }
 
+void TDateTimePicker::SetChecked(bool v) {
+    checked_ = v;
+    if (!HandleAllocated() || !showCheckbox_) return;
+    if (v) {
+        SetDateTime(DateTime());
+    } else {
+        SYSTEMTIME none{};
+        SendMessage(Handle(), DTM_SETSYSTEMTIME, GDT_NONE, LPARAM(&none));
+    }
+}
+
 void TDateTimePicker::SetDateMode(TDTDateMode v) {
     if (dateMode_ == v) return;
     dateMode_ = v;
@@ -412,12 +423,14 @@ TDateTime TDateTimePicker::DateTime() {
     return SystemTimeToDateTime(value);
 }
 
+// A new value leaves the check box as it is.
 void TDateTimePicker::SetDateTime(TDateTime v) {
     dateTime_ = v;
     if (!HandleAllocated()) return;
     SYSTEMTIME value;
     DateTimeToSystemTime(v, value);
     SendMessage(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&value));
+    if (showCheckbox_ && !checked_) SendMessage(Handle(), DTM_SETSYSTEMTIME, GDT_NONE, LPARAM(&value));
 }
 
 void TDateTimePicker::SetKind(TDateTimeKind v) {
@@ -443,6 +456,7 @@ void TDateTimePicker::CNNotify(TMessage& Message) {
         onCloseUp_(this);
         break;
     case DTN_DATETIMECHANGE:
+        if (showCheckbox_) checked_ = reinterpret_cast<const NMDATETIMECHANGE*>(Message.LParam)->dwFlags == GDT_VALID;
         onChange_(this);
         break;
     default:

@@ -214,10 +214,11 @@ public:
     const AnsiString& Format() const { return format_; }
     void SetFormat(const AnsiString& v);
     // A check box before the value; unchecked, the picker holds no value.
+    // The user ticks it with a click or Space.
     bool ShowCheckbox() const { return showCheckbox_; }
     void SetShowCheckbox(bool v);
     bool Checked() const { return checked_; }
-    void SetChecked(bool v) { checked_ = v; }
+    void SetChecked(bool v);
 
     const TNotifyEvent& OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent v) { onChange_ = std::move(v); }

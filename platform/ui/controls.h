@@ -732,7 +732,15 @@ protected:
     void CNKeyDown(TMessage& Message);
     void CNChar(TMessage& Message);
     void WMMouseMoveTracking(TMessage& Message);
+    // A window the control made inside its own (a combo box's edit) counts
+    // as the control: the leave comes when the mouse leaves them all.
     void WMMouseLeave(TMessage& Message);
+    // The mouse moved over `window`, the control's or one inside it: a move
+    // from outside enters the control and tracks the leave of `window`.
+    void NoteMouseOver(HWND window);
+    // Whether `window` is one the control made inside its own and whose
+    // mouse moves and leaves it passes to NoteMouseOver and WM_MOUSELEAVE.
+    virtual bool IsInnerMouseWindow(HWND) const { return false; }
     void WMWindowPosChanged(TMessage& Message);
     void WMSize(TMessage& Message);
     void WMCommand(TMessage& Message);

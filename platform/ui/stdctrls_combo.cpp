@@ -220,6 +220,8 @@ void TCustomComboBox::EditWndProc(TMessage& Message) {
         Message.WParam = key;
         break;
     }
+    case WM_MOUSEMOVE: NoteMouseOver(editHandle_); break;
+    case WM_MOUSELEAVE: Perform(WM_MOUSELEAVE, 0, 0); break;
     default: break;
     }
     Message.Result = CallWindowProc(editDefProc_, editHandle_, Message.Msg, Message.WParam, Message.LParam);

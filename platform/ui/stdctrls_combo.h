@@ -77,6 +77,8 @@ protected:
     void CMWantSpecialKey(TMessage& Message);
     // The edit's window procedure while this control's window lives.
     void EditWndProc(TMessage& Message);
+    // The mouse over the edit is over the combo box.
+    bool IsInnerMouseWindow(HWND window) const override { return window && window == editHandle_; }
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CN_COMMAND, CNCommand)

@@ -610,18 +610,32 @@ void TWinControl::WMChar(TMessage& Message) {
 }
 
 void TWinControl::WMMouseMoveTracking(TMessage& Message) {
-    if (!mouseInside_) {
-        mouseInside_ = true;
-        TRACKMOUSEEVENT track;
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = handle_;
-        TrackMouseEvent(&track);
-        Perform(CM_MOUSEENTER, 0, 0);
-    }
+    NoteMouseOver(handle_);
     TControl::Dispatch(Message);
 }
 
+// Moves between the control's own windows are followed by WMMouseLeave.
+void TWinControl::NoteMouseOver(HWND window) {
+    if (mouseInside_) return;
+    TRACKMOUSEEVENT track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = window;
+    TrackMouseEvent(&track);
+    mouseInside_ = true;
+    Perform(CM_MOUSEENTER, 0, 0);
+}
+
 void TWinControl::WMMouseLeave(TMessage& Message) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    const HWND under = WindowFromPoint(cursor);
+    if (mouseInside_ && under && (under == handle_ || IsInnerMouseWindow(under))) {
+        TRACKMOUSEEVENT track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = under;
+        TrackMouseEvent(&track);
+        return;
+    }
     mouseInside_ = false;
     if (mouseControl_) {
         mouseControl_->Perform(CM_MOUSELEAVE, 0, 0);

@@ -57,8 +57,13 @@ void TCustomUNIComboBox::WndProc(TMessage& message) {
     TCustomComboBox::WndProc(message);
 }
 
-TBQGUniCustomCombo::TBQGUniCustomCombo(TComponent* owner) : TCustomUNIComboBox(owner) {
-    buttonWidth_ = GetSystemMetrics(SM_CXVSCROLL);
+TBQGUniCustomCombo::TBQGUniCustomCombo(TComponent* owner) : TCustomUNIComboBox(owner), TFlatComboLook(this, true) {}
+
+void TBQGUniCustomCombo::CreateWnd() {
+    TCustomUNIComboBox::CreateWnd();
+    WindowCreated();
 }
 
-void TBQGUniCustomCombo::SetButtonWidth(int v) { buttonWidth_ = std::clamp(v, 14, 32); }
+void TBQGUniCustomCombo::WndProc(TMessage& message) {
+    LookMessage(message, [this](TMessage& m) { TCustomUNIComboBox::WndProc(m); });
+}

@@ -11,6 +11,7 @@
 #include "platform/ui/stdctrls_edit.h"
 #include "stringgrid/editors/BQGEdit.h"
 #include "stringgrid/editors/BqgUni.h"
+#include "stringgrid/editors/bqgcombo.h"
 
 // The control's text as a wide string, and back; setting the same text
 // again tells the control nothing.
@@ -79,28 +80,15 @@ private:
     std::unique_ptr<TComboBoxStrings> items_;
 };
 
-// The flat combo's settings on the Unicode combo.
-class TBQGUniCustomCombo : public TCustomUNIComboBox {
+// The flat combo's look on the Unicode combo, in its own variant.
+class TBQGUniCustomCombo : public TCustomUNIComboBox, public TFlatComboLook {
     SERVIORA_CLASS(TBQGUniCustomCombo, TCustomUNIComboBox)
 public:
     explicit TBQGUniCustomCombo(TComponent* owner);
-    bool Flat() const { return flat_; }
-    void SetFlat(bool v) { flat_ = v; }
-    bool Etched() const { return etched_; }
-    void SetEtched(bool v) { etched_ = v; }
-    bool FocusBorder() const { return focusBorder_; }
-    void SetFocusBorder(bool v) { focusBorder_ = v; }
-    bool AutoFocus() const { return autoFocus_; }
-    void SetAutoFocus(bool v) { autoFocus_ = v; }
-    // 14 to 32 pixels.
-    int ButtonWidth() const { return buttonWidth_; }
-    void SetButtonWidth(int v);
-    int DropWidth() const { return dropWidth_; }
-    void SetDropWidth(int v) { dropWidth_ = v; }
 
-private:
-    bool flat_ = true, etched_ = false, focusBorder_ = false, autoFocus_ = false;
-    int buttonWidth_ = 0, dropWidth_ = 0;
+protected:
+    void CreateWnd() override;
+    void WndProc(TMessage& message) override;
 };
 
 class TBQGUniComboBox : public TBQGUniCustomCombo {

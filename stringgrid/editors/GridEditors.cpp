@@ -4,6 +4,7 @@
 #include "stringgrid/editors/GridEditors.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
@@ -11,8 +12,10 @@
 #include "platform/ui/clipbrd.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winpaint.h"
 #include "stringgrid/BavCharFilter.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/BavRichEdit.h"
 #include "stringgrid/BavUtil.h"
 
 TBavStringGrid* OwnerGrid(TComponent* owner) {
@@ -109,14 +112,14 @@ bool ComboKeyGoesToGrid(Word key, bool listMode) {
     }
 }
 
-TGridCombo::TGridCombo(TComponent* owner) : TComboBox(owner), grid_(OwnerGrid(owner)) {}
+TGridCombo::TGridCombo(TComponent* owner) : TBQGComboBox(owner), grid_(OwnerGrid(owner)) { SetButtonWidth(16); }
 
 void TGridCombo::KeyDown(Word& key, TShiftState shift) {
     const bool listMode = Style() == csDropDownList || DroppedDown();
     const bool handled = ComboKeyGoesToGrid(key, listMode) && !(key == VK_DOWN && shift.Contains(ssAlt));
     if (!handled) {
         if (key == VK_BACK || key == VK_DELETE) lookupActive_ = false;
-        TComboBox::KeyDown(key, shift);
+        TBQGComboBox::KeyDown(key, shift);
         return;
     }
     const bool commits = key == VK_TAB || key == VK_RETURN || key == VK_UP || key == VK_DOWN;
@@ -144,13 +147,13 @@ void TGridCombo::KeyDown(Word& key, TShiftState shift) {
         grid_->EditorKeyNavigate(key, shift);
     }
     key = 0;
-    TComboBox::KeyDown(key, shift);
+    TBQGComboBox::KeyDown(key, shift);
 }
 
 void TGridCombo::KeyPress(char& key) {
     const int before = ItemIndex();
     if (key == '\t' || key == '\r') key = 0;
-    TComboBox::KeyPress(key);
+    TBQGComboBox::KeyPress(key);
     const int after = ItemIndex();
     if (after != before && grid_->OnComboChange())
         grid_->OnComboChange()(this, grid_->RealColIndex(grid_->Col()), grid_->Row(), after,
@@ -158,7 +161,7 @@ void TGridCombo::KeyPress(char& key) {
 }
 
 void TGridCombo::KeyUp(Word& key, TShiftState shift) {
-    if (key != VK_RETURN) TComboBox::KeyUp(key, shift);
+    if (key != VK_RETURN) TBQGComboBox::KeyUp(key, shift);
     if (key != VK_BACK && key != VK_DELETE && key != 0) lookupActive_ = true;
     Complete();
 }
@@ -187,7 +190,7 @@ void TGridCombo::Complete() {
 }
 
 void TGridCombo::Change() {
-    TComboBox::Change();
+    TBQGComboBox::Change();
     if (grid_->OnEditChange()) grid_->OnEditChange()(grid_, grid_->Col(), grid_->Row(), Text());
 }
 
@@ -195,7 +198,7 @@ void TGridCombo::DoExit() {
     const AnsiString text = Text();
     if (grid_->LookupHistory() && !text.empty() && Items()->IndexOf(text) < 0) Items()->Add(text);
     grid_->HideCellEditor();
-    TComboBox::DoExit();
+    TBQGComboBox::DoExit();
 }
 
 void TGridCombo::WheelStep(bool down) {
@@ -218,29 +221,29 @@ void TGridCombo::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     case WM_GETDLGCODE:
-        TComboBox::WndProc(message);
+        TBQGComboBox::WndProc(message);
         if (grid_->Options().Contains(goTabs)) message.Result |= DLGC_WANTTAB;
         return;
     default:
         if (ClaimKey(message)) return;
         break;
     }
-    TComboBox::WndProc(message);
+    TBQGComboBox::WndProc(message);
 }
 
 // Each item measured in the grid's font, with room for the scroll bar when
 // the list scrolls.
-void TGridCombo::SizeDropDownToItems() {
-    if (!HandleAllocated()) return;
-    int width = Width();
-    const bool overflow = Items()->Count() > DropDownCount();
-    TCanvas* canvas = grid_->Canvas();
-    for (int i = 0; i < Items()->Count(); ++i) {
-        const int w = canvas->TextWidth(Items()->Strings(i));
+void SizeComboDropDown(TCustomComboBox* combo, TCanvas* canvas) {
+    if (!combo->HandleAllocated()) return;
+    int width = combo->Width();
+    TStrings* items = combo->Items();
+    const bool overflow = items->Count() > combo->DropDownCount();
+    for (int i = 0; i < items->Count(); ++i) {
+        const int w = canvas->TextWidth(items->Strings(i));
         if (overflow && width - 25 < w) width = w + 25;
         if (!overflow && width - 5 < w) width = w + 8;
     }
-    SendMessage(Handle(), CB_SETDROPPEDWIDTH, WPARAM(width), 0);
+    SendMessage(combo->Handle(), CB_SETDROPPEDWIDTH, WPARAM(width), 0);
 }
 
 // ---- TGridSpin -----------------------------------------------------------------------------------
@@ -463,7 +466,28 @@ void TGridDatePicker::DoExit() {
     TDateTimePicker::DoExit();
 }
 
+// Two frames in the window colour cover the picker's 3D border, so that it
+// sits flat in the cell. The platform's picker draws its border with its
+// contents, so the frames follow every paint.
+void TGridDatePicker::CoverBorder() {
+    const HDC dc = GetWindowDC(Handle());
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    OffsetRect(&r, -r.left, -r.top);
+    const HBRUSH brush = CreateSolidBrush(ColorToRGB(clWindow));
+    FrameRect(dc, &r, brush);
+    InflateRect(&r, -1, -1);
+    FrameRect(dc, &r, brush);
+    DeleteObject(brush);
+    ReleaseDC(Handle(), dc);
+}
+
 void TGridDatePicker::WndProc(TMessage& message) {
+    if (message.Msg == WM_NCPAINT || message.Msg == WM_PAINT) {
+        TDateTimePicker::WndProc(message);
+        CoverBorder();
+        return;
+    }
     if (message.Msg == WM_GETDLGCODE) {
         TDateTimePicker::WndProc(message);
         if (grid_->Options().Contains(goTabs)) message.Result |= DLGC_WANTTAB;
@@ -499,6 +523,39 @@ void TGridUnitEditBtn::DoExit() {
 
 // ---- HTML control editors ------------------------------------------------------------------------
 
+namespace {
+
+// Enter ends a form control's edit and gives the grid the focus; Tab ends
+// it and opens the cell's next control, or with AdvanceAuto moves on to the
+// next cell.
+bool HTMLControlKey(TWinControl* editor, char& key) {
+    if (key != '\r' && key != '\t') return false;
+    const bool tab = key == '\t';
+    key = 0;
+    TBavStringGrid* grid = OwnerGrid(editor->Owner());
+    const AnsiString id = grid->ControlEditID();
+    grid->HTMLControlEditExit();
+    if (!tab) {
+        grid->SetFocus();
+    } else if (grid->Navigation()->AdvanceAuto()) {
+        grid->SetFocus();
+        grid->AdvanceEdit(grid->Col(), grid->Row(), true, false, true, false, true);
+    } else {
+        grid->FocusNextHTMLControl(grid->Col(), grid->Row(), id);
+    }
+    return true;
+}
+
+// Both form-control editors keep Tab for themselves.
+bool ClaimTab(TMessage& message, const std::function<void(TMessage&)>& inherited) {
+    if (message.Msg != WM_GETDLGCODE) return false;
+    inherited(message);
+    message.Result |= DLGC_WANTTAB;
+    return true;
+}
+
+}  // namespace
+
 TControlEdit::TControlEdit(TComponent* owner) : TMaskEdit(owner) {}
 
 void TControlEdit::DoExit() {
@@ -506,21 +563,27 @@ void TControlEdit::DoExit() {
     TMaskEdit::DoExit();
 }
 
-// Enter ends the edit as leaving the control does.
 void TControlEdit::KeyPress(char& key) {
-    if (key == '\r') {
-        key = 0;
-        OwnerGrid(Owner())->SetFocus();
-        return;
-    }
-    TMaskEdit::KeyPress(key);
+    if (!HTMLControlKey(this, key)) TMaskEdit::KeyPress(key);
 }
 
-TControlCombo::TControlCombo(TComponent* owner) : TComboBox(owner) {}
+void TControlEdit::WndProc(TMessage& message) {
+    if (!ClaimTab(message, [this](TMessage& m) { TMaskEdit::WndProc(m); })) TMaskEdit::WndProc(message);
+}
+
+TControlCombo::TControlCombo(TComponent* owner) : TBQGComboBox(owner) {}
 
 void TControlCombo::DoExit() {
     OwnerGrid(Owner())->HTMLControlEditExit();
-    TComboBox::DoExit();
+    TBQGComboBox::DoExit();
+}
+
+void TControlCombo::KeyPress(char& key) {
+    if (!HTMLControlKey(this, key)) TBQGComboBox::KeyPress(key);
+}
+
+void TControlCombo::WndProc(TMessage& message) {
+    if (!ClaimTab(message, [this](TMessage& m) { TBQGComboBox::WndProc(m); })) TBQGComboBox::WndProc(message);
 }
 
 // ---- TGridCheckBox -------------------------------------------------------------------------------
@@ -672,6 +735,7 @@ TWinControl* TGridEditors::ControlOf(TEditorType type) const {
     case edUniEditBtn: return uniEditBtn_;
     case edUniComboEdit:
     case edUniComboList: return uniCombo_;
+    case edRichEdit: return grid_->EditingRichEdit();
     default: return nullptr;
     }
 }
@@ -699,6 +763,23 @@ void TGridEditors::Place(TWinControl* control, const TGridEditorPlace& place, bo
     if (control->CanFocus()) control->SetFocus();
 }
 
+// The soft looks show the combos flat with an etched button. Flat changes
+// the 3D look, which makes the window anew, so it is set before the show.
+void TGridEditors::SetComboFlat(TFlatComboLook* look) {
+    const TGridLook gridLook = grid_->Look();
+    const bool flat = gridLook == glSoft || gridLook == glQuarn || gridLook == glXP || gridLook == glListView;
+    look->SetFlat(flat);
+    look->SetEtched(flat);
+}
+
+// The list is as wide as its items or as the combo's own drop width.
+void TGridEditors::SetComboDropWidth(TCustomComboBox* combo, TFlatComboLook* look) {
+    if (grid_->Navigation()->AutoComboDropSize())
+        SizeComboDropDown(combo, grid_->Canvas());
+    else
+        look->SetDropWidth(look->DropWidth());
+}
+
 TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGridEditorPlace& place,
                              const AnsiString& text) {
     switch (type) {
@@ -710,6 +791,7 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
         combo_->SetEnabled(true);
         combo_->SetDroppedDown(false);
         combo_->SetText(text);
+        SetComboFlat(combo_);
         Place(combo_, place, true);
         // The platform's combo box is as high as its selection field and
         // sizes its list by DropDownCount itself.
@@ -720,7 +802,7 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
             combo_->SetSelStart(0);
             combo_->SetSelLength(int(text.size()));
         }
-        if (grid_->Navigation()->AutoComboDropSize()) combo_->SizeDropDownToItems();
+        SetComboDropWidth(combo_, combo_);
         int index = combo_->Items()->IndexOf(grid_->GetDisplayText(realCol, row));
         const bool unknown = type == edComboList && index < 0;
         if (type == edComboList) combo_->SetItemIndex(unknown ? 0 : index);
@@ -809,11 +891,29 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
         const WideString cell = grid_->GetWideCell(realCol, row);
         uniCombo_->SetStyle(type == edUniComboEdit ? csDropDown : csDropDownList);
         if (place.font) uniCombo_->Font()->Assign(place.font);
+        SetComboFlat(uniCombo_);
         Place(uniCombo_, place, true);
         uniCombo_->SetText(cell);
         const int index = uniCombo_->WideItems()->IndexOf(cell);
         if (index >= 0 || type == edUniComboList) uniCombo_->SetItemIndex(std::max(index, 0));
+        SetComboDropWidth(uniCombo_, uniCombo_);
+        uniCombo_->SetDroppedDown(grid_->MouseActions()->DirectComboDrop());
         return uniCombo_;
+    }
+    case edRichEdit: {
+        TBavRichEdit* rich = grid_->EditingRichEdit();
+        rich->SetParent(grid_);
+        rich->SetBorderStyle(bsNone);
+        rich->SetHideSelection(false);
+        Place(rich, place, true);
+        // Loading must not grow the row: only typing does.
+        rich->Lock();
+        grid_->LoadCellRichText(realCol, row, rich);
+        rich->Unlock();
+        if (grid_->Navigation()->EditSelectAll()) rich->SelectAll();
+        TRect format(2, 2, place.rect.right - place.rect.left - 2, place.rect.bottom - place.rect.top - 2);
+        SendMessage(rich->Handle(), EM_SETRECT, 0, LPARAM(&format));
+        return rich;
     }
     case edCheckBox:
         checkBox_->SetCaption(text);
@@ -847,6 +947,10 @@ bool TGridEditors::ReadBack(TEditorType type, bool active, AnsiString& text) {
     if (control == uniEdit_ || control == uniMemo_ || control == uniEditBtn_ || control == uniCombo_) {
         takes = true;
         text = WideToCellText(GetWideText(control));
+    }
+    if (control == grid_->EditingRichEdit()) {
+        takes = true;
+        grid_->RichEditToText(grid_->EditingRichEdit(), text);
     }
     if (control == spin_) {
         takes = true;

@@ -11,6 +11,7 @@
 #include "stringgrid/BaseGrid.h"
 #include "stringgrid/editors/BQGEdit.h"
 #include "stringgrid/editors/GridUniEditors.h"
+#include "stringgrid/editors/bqgcombo.h"
 #include "stringgrid/editors/bqgspin.h"
 
 class TBavStringGrid;
@@ -35,20 +36,20 @@ void LeaveCellFromEditor(TBavStringGrid* grid, Word key, TShiftState shift);
 // it: in list mode the arrows across the cell, otherwise the keys that
 // move in the list.
 bool ComboKeyGoesToGrid(Word key, bool listMode);
+// Widens a combo's list to its longest item in `canvas`'s font.
+void SizeComboDropDown(TCustomComboBox* combo, TCanvas* canvas);
 
 // The combo box of edComboEdit and edComboList: the navigation keys commit
 // or leave the cell, typing completes from the items and the grid's lookup
 // list, the wheel steps through the items.
-class TGridCombo : public TComboBox {
-    SERVIORA_CLASS(TGridCombo, TComboBox)
+class TGridCombo : public TBQGComboBox {
+    SERVIORA_CLASS(TGridCombo, TBQGComboBox)
 
 public:
     explicit TGridCombo(TComponent* owner);
     TBavStringGrid* Grid() const { return grid_; }
     int LookupItemIndex() const { return lookupItemIndex_; }
     bool LookupChanged() const { return lookupChanged_; }
-    // Widens the list to its longest item in the grid's font.
-    void SizeDropDownToItems();
 
 protected:
     void KeyDown(Word& key, TShiftState shift) override;
@@ -131,6 +132,8 @@ protected:
     void WndProc(TMessage& message) override;
 
 private:
+    void CoverBorder();
+
     TBavStringGrid* grid_;
 };
 
@@ -191,7 +194,8 @@ private:
 };
 
 // The small editors of the EDIT, PASSWORD and MASK controls and of the
-// COMBO controls in HTML cells; leaving one writes its text back.
+// COMBO controls in HTML cells; leaving one writes its text back, Tab goes
+// on to the cell's next control.
 class TControlEdit : public TMaskEdit {
     SERVIORA_CLASS(TControlEdit, TMaskEdit)
 
@@ -201,16 +205,19 @@ public:
 protected:
     void DoExit() override;
     void KeyPress(char& key) override;
+    void WndProc(TMessage& message) override;
 };
 
-class TControlCombo : public TComboBox {
-    SERVIORA_CLASS(TControlCombo, TComboBox)
+class TControlCombo : public TBQGComboBox {
+    SERVIORA_CLASS(TControlCombo, TBQGComboBox)
 
 public:
     explicit TControlCombo(TComponent* owner);
 
 protected:
     void DoExit() override;
+    void KeyPress(char& key) override;
+    void WndProc(TMessage& message) override;
 };
 
 // The editor controls of one grid, created hidden and disabled, shown over
@@ -246,6 +253,8 @@ public:
 
 private:
     void Place(TWinControl* control, const TGridEditorPlace& place, bool coloured);
+    void SetComboFlat(TFlatComboLook* look);
+    void SetComboDropWidth(TCustomComboBox* combo, TFlatComboLook* look);
 
     TBavStringGrid* grid_;
     TGridCombo* combo_;

@@ -66,6 +66,34 @@ TEST_F(GridButtonTest, AGroupKeepsOneButtonDown) {
     EXPECT_FALSE(second->Down());
 }
 
+// An action's caption, group index and checked state reach the buttons
+// that share them; the checked state only a group button that may go all
+// up, and a button pressed in the group unchecks the other's action.
+TEST_F(GridButtonTest, AnActionLinksCaptionGroupAndCheckedState) {
+    auto* action = new TAction(form);
+    action->SetCaption("按钮");
+    action->SetGroupIndex(1);
+    for (TBavGridButton* b : {first, second}) {
+        b->SetGroupIndex(1);
+        b->SetAllowAllUp(true);
+    }
+    first->SetAction(action);
+    action->SetCaption("查找");
+    action->SetChecked(true);
+    EXPECT_EQ(first->Caption(), "查找");
+    EXPECT_TRUE(first->Down());
+    Click(second);
+    EXPECT_TRUE(second->Down());
+    EXPECT_FALSE(first->Down());
+    EXPECT_FALSE(action->Checked()) << "the pressed group button unchecks the action";
+    action->SetGroupIndex(2);
+    EXPECT_EQ(first->GroupIndex(), 2);
+
+    first->SetAllowAllUp(false);
+    action->SetChecked(true);
+    EXPECT_FALSE(first->Down()) << "a button that may not go all up keeps its own state";
+}
+
 TEST_F(GridButtonTest, TheDropDownPartNeverClicks) {
     first->SetDropDownButton(true);
     int dropDowns = 0;

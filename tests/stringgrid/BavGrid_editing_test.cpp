@@ -481,6 +481,19 @@ TEST_F(EditingTest, DateCellsEditInThePickerOfTheirMode) {
     picker->SetChecked(true);
 }
 
+// The picker sits flat in its cell: the two outer rings of its window, where
+// its 3D border was, show the window colour only.
+TEST_F(EditingTest, TheDatePickerShowsNoBorderInTheCell) {
+    EditAs(edDateEdit);
+    Key(VK_F2);
+    TGridDatePicker* picker = grid->Editors()->DatePicker();
+    ASSERT_TRUE(picker->Visible());
+    const int w = picker->Width(), h = picker->Height();
+    const std::set<COLORREF> window{ColorToRGB(clWindow)};
+    for (const TRect& ring : {TRect(0, 0, w, 2), TRect(0, h - 2, w, h), TRect(0, 0, 2, h), TRect(w - 2, 0, w, h)})
+        EXPECT_EQ(ColoursIn(picker->Handle(), ring), window);
+}
+
 // A checker that corrects to upper case and marks a value with an "x".
 class TUpperChecker : public TBavStringGridCheck {
 public:

@@ -55,6 +55,42 @@ TEST_F(HTMLControlsTest, AnEditControlEditedToXKeepsXInTheCell) {
     EXPECT_EQ(done, (std::vector<std::string>{"1,1 e1 EDIT x"}));
 }
 
+// F2 opens the cell's first edit control, Tab stores it and opens the next
+// one (a check control is passed over); after the last the grid has the
+// focus again.
+TEST_F(HTMLControlsTest, F2AndTabWalkThroughTheCellsEditControls) {
+    grid->SetCells(1, 1,
+                   "<B>Name</B> <CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"a\" WIDTH=\"50\"> "
+                   "<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"TRUE\"> "
+                   "<CONTROL TYPE=\"EDIT\" ID=\"e2\" VALUE=\"b\" WIDTH=\"50\">");
+    grid->FocusCell(1, 1, true);
+    ProcessMessages();
+    Key(VK_F2);
+    TControlEdit* edit = grid->Editors()->ControlEdit();
+    ASSERT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->Text(), "a");
+    EXPECT_TRUE(edit->Focused());
+    const int firstLeft = edit->Left();
+    EXPECT_GT(firstLeft, grid->CellRect(1, 1).left);
+    edit->SetText("x");
+    Key(VK_TAB, "\t");
+    ASSERT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->Text(), "b");
+    EXPECT_GT(edit->Left(), firstLeft + 50) << "over the second edit";
+    EXPECT_NE(grid->Cells(1, 1).find("VALUE=\"x\""), AnsiString::npos);
+    Key(VK_TAB, "\t");
+    EXPECT_FALSE(edit->Visible());
+    EXPECT_TRUE(grid->Focused());
+    EXPECT_EQ(grid->Col(), 1);
+
+    grid->Navigation()->SetAdvanceAuto(true);
+    Key(VK_F2);
+    ASSERT_TRUE(edit->Visible());
+    Key(VK_TAB, "\t");
+    EXPECT_FALSE(edit->Visible());
+    EXPECT_EQ(grid->Col(), 2) << "AdvanceAuto moves on to the next cell";
+}
+
 TEST_F(HTMLControlsTest, ACellLinkMovesTheCurrentCell) {
     grid->SetCells(1, 1, "<A HREF=\"CELL://R3C2\">go there</A>");
     PressInText(5);

@@ -4,6 +4,7 @@
 
 #include "grid_fixture.h"
 #include "platform/rtl/streams.h"
+#include "platform/win/testseams.h"
 
 namespace {
 
@@ -52,3 +53,54 @@ TEST_F(GridRichEditTest, TheEditingEditGrowsTheRowWhileItFits) {
 }
 
 }  // namespace
+
+class RichEditEditorTest : public EditingGridTest {
+protected:
+    void SetUp() override {
+        EditingGridTest::SetUp();
+        grid->SetColCount(3);
+        grid->SetRowCount(3);
+        grid->SetCells(1, 1, "{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs16 bold {\\b word}\\par}");
+        EditAs(edRichEdit);
+        grid->FocusCell(1, 1, true);
+        ProcessMessages();
+    }
+};
+
+// An edRichEdit cell opens the editing rich edit over the cell with the
+// cell's rich text, a typed letter arrives in it, and the grid taking the
+// focus stores the edited content as rich text.
+TEST_F(RichEditEditorTest, OpensOverTheCellAndStoresRichTextWhenTheGridTakesTheFocus) {
+    grid->Navigation()->SetEditSelectAll(false);
+    SimulateTyping("x");
+    ProcessMessages();
+    TBavRichEdit* rich = grid->EditingRichEdit();
+    ASSERT_TRUE(rich->Visible());
+    EXPECT_EQ(rich->Parent(), grid);
+    const TRect cell = grid->CellRect(1, 1);
+    EXPECT_EQ(rich->BoundsRect(), TRect(cell.left, cell.top, cell.right - 1, cell.bottom - 1));
+    EXPECT_EQ(rich->BorderStyle(), bsNone);
+    EXPECT_FALSE(rich->HideSelection());
+    EXPECT_EQ(rich->Text(), "xbold word");
+    TRect format;
+    SendMessage(rich->Handle(), EM_GETRECT, 0, LPARAM(&format));
+    EXPECT_EQ(format, TRect(2, 2, cell.right - cell.left - 2, cell.bottom - cell.top - 2));
+
+    grid->SetFocus();
+    ProcessMessages();
+    EXPECT_FALSE(rich->Visible());
+    EXPECT_FALSE(grid->EditorActive());
+    const AnsiString stored = grid->Cells(1, 1);
+    EXPECT_EQ(stored.substr(0, 5), "{\\rtf");
+    EXPECT_NE(stored.find("xbold"), AnsiString::npos);
+    EXPECT_NE(stored.find("\\b"), AnsiString::npos) << "the bold word keeps its format";
+}
+
+TEST_F(RichEditEditorTest, SelectsEverythingWithEditSelectAll) {
+    grid->Navigation()->SetEditSelectAll(true);
+    Key(VK_F2);
+    TBavRichEdit* rich = grid->EditingRichEdit();
+    ASSERT_TRUE(rich->Visible());
+    EXPECT_EQ(rich->SelStart(), 0);
+    EXPECT_EQ(rich->SelLength(), int(rich->Text().size()));
+}

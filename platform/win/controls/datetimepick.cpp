@@ -136,6 +136,11 @@ public:
 
 private:
     bool TimeKind() const { return (Style(window_) & DTS_TIMEFORMAT) == DTS_TIMEFORMAT; }
+    bool ShowsNone() const { return (Style(window_) & DTS_SHOWNONE) != 0; }
+    // The check box of DTS_SHOWNONE, at the left before the value.
+    RECT CheckBoxRect() const;
+    void SetChecked(bool checked, bool notify);
+    void Notify();
     AnsiString Format() const;
     RECT ButtonRect() const;
     std::vector<std::size_t> EditableParts(const std::vector<Piece>& pieces) const;
@@ -157,6 +162,7 @@ private:
     HFONT calendarFont_ = 0;
     COLORREF calendarColours_[6] = {CLR_INVALID, CLR_INVALID, CLR_INVALID, CLR_INVALID, CLR_INVALID, CLR_INVALID};
     bool focused_ = false;
+    bool checked_ = true;
 };
 
 AnsiString DateTimePicker::Format() const {
@@ -171,6 +177,27 @@ RECT DateTimePicker::ButtonRect() const {
     return {client.right - 2 - width, 2, client.right - 2, client.bottom - 2};
 }
 
+RECT DateTimePicker::CheckBoxRect() const {
+    const RECT client = ClientRect(window_);
+    const int size = 13, top = (client.bottom - size) / 2;
+    return {4, top, 4 + size, top + size};
+}
+
+void DateTimePicker::SetChecked(bool checked, bool notify) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    Redraw();
+    if (notify) Notify();
+}
+
+// The value changed, or the check box: unchecked, the picker holds none.
+void DateTimePicker::Notify() {
+    NMDATETIMECHANGE change;
+    change.dwFlags = checked_ ? GDT_VALID : GDT_NONE;
+    DateTimeToSystemTime(value_, change.st);
+    NotifyParent(window_, change.nmhdr, DTN_DATETIMECHANGE);
+}
+
 std::vector<std::size_t> DateTimePicker::EditableParts(const std::vector<Piece>& pieces) const {
     std::vector<std::size_t> parts;
     for (std::size_t i = 0; i < pieces.size(); ++i)
@@ -180,14 +207,13 @@ std::vector<std::size_t> DateTimePicker::EditableParts(const std::vector<Piece>&
 
 void DateTimePicker::SetValue(TDateTime value, bool notify) {
     value = range_.Clamped(value);
-    if (value == value_) return;
+    // Changing the value by hand checks the box again.
+    const bool checking = notify && !checked_;
+    if (value == value_ && !checking) return;
     value_ = value;
+    checked_ = checked_ || notify;
     Redraw();
-    if (!notify) return;
-    NMDATETIMECHANGE change;
-    change.dwFlags = GDT_VALID;
-    DateTimeToSystemTime(value_, change.st);
-    NotifyParent(window_, change.nmhdr, DTN_DATETIMECHANGE);
+    if (notify) Notify();
 }
 
 void DateTimePicker::MovePart(int delta) {
@@ -272,6 +298,7 @@ void DateTimePicker::Paint(HDC dc) {
     RECT frame = client;
     DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
     RECT button = ButtonRect();
+    const bool hasButton = (Style(window_) & DTS_UPDOWN) || !TimeKind();
     if (Style(window_) & DTS_UPDOWN) {
         RECT up = button, down = button;
         up.bottom = down.top = (button.top + button.bottom) / 2;
@@ -281,19 +308,28 @@ void DateTimePicker::Paint(HDC dc) {
         DrawFrameControl(dc, &button, DFC_SCROLL,
                          DFCS_SCROLLCOMBOBOX | (calendar_ ? DFCS_PUSHED | DFCS_FLAT : 0) | (enabled ? 0 : DFCS_INACTIVE));
     }
+    // A value wider than the control stops at its button.
+    const int saved = SaveDC(dc);
+    if (hasButton) IntersectClipRect(dc, 0, 0, button.left, client.bottom);
     const HGDIOBJ oldFont = SelectObject(dc, font_.ForDrawing());
     SetBkMode(dc, TRANSPARENT);
     const auto pieces = Pieces(Format());
     const auto parts = EditableParts(pieces);
     const std::size_t active = parts.empty() ? pieces.size() : parts[std::min(activePart_, parts.size() - 1)];
     int x = 4;
+    if (ShowsNone()) {
+        RECT box = CheckBoxRect();
+        DrawFrameControl(dc, &box, DFC_BUTTON,
+                         DFCS_BUTTONCHECK | (checked_ ? DFCS_CHECKED : 0) | (enabled ? 0 : DFCS_INACTIVE));
+        x = box.right + 4;
+    }
     const int textHeight = font_.TextHeight();
     const int y = (client.bottom - textHeight) / 2;
-    const COLORREF normal = enabled ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT);
+    const COLORREF normal = enabled && checked_ ? GetTextColor(dc) : GetSysColor(COLOR_GRAYTEXT);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const AnsiString text = FormatDateTime(pieces[i].format, value_);
         const int width = TextWidth(dc, text);
-        const bool highlighted = focused_ && i == active && !calendar_;
+        const bool highlighted = focused_ && checked_ && i == active && !calendar_;
         if (highlighted) {
             RECT r{x, y, x + width, y + textHeight};
             FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -303,6 +339,7 @@ void DateTimePicker::Paint(HDC dc) {
         x += width;
     }
     SelectObject(dc, oldFont);
+    RestoreDC(dc, saved);
 }
 
 LRESULT DateTimePicker::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -334,6 +371,10 @@ LRESULT DateTimePicker::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: {
         SetFocus(window_);
         const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (const RECT box = CheckBoxRect(); ShowsNone() && PtInRect(&box, p)) {
+            SetChecked(!checked_, true);
+            return 0;
+        }
         const RECT button = ButtonRect();
         if (!PtInRect(&button, p)) return 0;
         if (Style(window_) & DTS_UPDOWN)
@@ -370,6 +411,7 @@ LRESULT DateTimePicker::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CHAR:
         if (wParam >= '0' && wParam <= '9') TypeDigit(int(wParam - '0'));
+        if (wParam == ' ' && ShowsNone()) SetChecked(!checked_, true);
         return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -382,11 +424,16 @@ LRESULT DateTimePicker::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case DTM_GETSYSTEMTIME:
         if (!lParam) return GDT_ERROR;
         DateTimeToSystemTime(value_, *reinterpret_cast<SYSTEMTIME*>(lParam));
-        return LRESULT(GDT_VALID);
+        return LRESULT(checked_ ? GDT_VALID : GDT_NONE);
     case DTM_SETSYSTEMTIME:
-        if (wParam == GDT_NONE) return FALSE;
+        if (wParam == GDT_NONE) {
+            if (!ShowsNone()) return FALSE;
+            SetChecked(false, false);
+            return TRUE;
+        }
         if (!lParam) return FALSE;
         SetValue(SystemTimeToDateTime(*reinterpret_cast<const SYSTEMTIME*>(lParam)), false);
+        SetChecked(true, false);
         return TRUE;
     case DTM_SETRANGE: {
         range_.Set(DWORD(wParam), reinterpret_cast<const SYSTEMTIME*>(lParam), false);

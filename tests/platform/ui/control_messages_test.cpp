@@ -6,6 +6,7 @@
 
 #include "platform/ui/extctrls_graphic.h"
 #include "platform/ui/graphic.h"
+#include "platform/ui/stdctrls_combo.h"
 
 using MessagesTest = ControlTest;
 
@@ -92,6 +93,39 @@ TEST_F(MessagesTest, MouseEnterLeaveKeysAndReflectedCommands) {
     EXPECT_EQ(box->log, (std::vector<AnsiString>{"enter", "leave", "F3", "command 5"}));
     EXPECT_EQ(keys, std::vector<Word>{VK_F4});
     EXPECT_EQ(FindDragTarget(box->ClientToScreen(Point(3, 3)), true), box);
+}
+
+// The combo box's edit is the combo box for the mouse: moving between the
+// edit and the button neither leaves nor enters again.
+TEST_F(MessagesTest, MouseOverAComboBoxsEditIsOverTheComboBox) {
+    TForm* form = NewForm();
+    auto* combo = Place<TComboBox>(form, 20, 20, 120, 22);
+    form->Show();
+    ProcessMessages();
+    std::vector<AnsiString> log;
+    const TWndMethod old = combo->WindowProc();
+    combo->SetWindowProc([&](TMessage& m) {
+        if (m.Msg == CM_MOUSEENTER) log.push_back("enter");
+        if (m.Msg == CM_MOUSELEAVE) log.push_back("leave");
+        old(m);
+    });
+    SimulateMouseMove(form->Handle(), Point(5, 5));
+    SimulateMouseMove(combo->Handle(), Point(30, 10));
+    ProcessMessages();
+    EXPECT_EQ(log, std::vector<AnsiString>{"enter"}) << "straight onto the edit";
+    SimulateMouseMove(combo->Handle(), Point(112, 10));
+    SimulateMouseMove(combo->Handle(), Point(30, 10));
+    SimulateMouseMove(combo->Handle(), Point(112, 10));
+    ProcessMessages();
+    EXPECT_EQ(log, std::vector<AnsiString>{"enter"}) << "between the edit and the button";
+    SimulateMouseMove(form->Handle(), Point(5, 5));
+    ProcessMessages();
+    EXPECT_EQ(log, (std::vector<AnsiString>{"enter", "leave"}));
+    SimulateMouseMove(combo->Handle(), Point(30, 10));
+    SimulateMouseMove(form->Handle(), Point(5, 5));
+    ProcessMessages();
+    EXPECT_EQ(log, (std::vector<AnsiString>{"enter", "leave", "enter", "leave"})) << "out from the edit";
+    combo->SetWindowProc(old);
 }
 
 TEST_F(MessagesTest, PrintDrawsTheWindowItsGraphicControlsAndWithChildrenItsChildWindows) {

@@ -491,6 +491,41 @@ TEST_F(StdCtrlsTest, DateTimePickerFollowsItsFormatAndDateMode) {
     }
 }
 
+// The check box of ShowCheckbox is drawn before the value and ticked by a
+// click or Space; unchecked, the picker holds no value, and a new value
+// leaves the box as it is.
+TEST_F(StdCtrlsTest, DateTimePickerCheckBoxIsDrawnAndTickedByTheUser) {
+    TDateTimePicker* picker = TDateTimePicker::Create(form);
+    picker->SetParent(form);
+    picker->SetBounds(10, 10, 150, 21);
+    picker->SetDateTime(EncodeDate(2026, 12, 10));
+    picker->SetShowCheckbox(true);
+    form->Show();
+    ProcessMessages();
+    const TRect box(4, 4, 17, 17);
+    const COLORREF mark = GetSysColor(COLOR_WINDOWTEXT);
+    EXPECT_TRUE(ColoursIn(picker->Handle(), box).count(mark)) << "checked at first";
+    int changes = 0;
+    picker->SetOnChange([&](TObject*) { ++changes; });
+    SimulateClick(picker->Handle(), {10, 10});
+    ProcessMessages();
+    EXPECT_FALSE(picker->Checked());
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(ColoursIn(picker->Handle(), box).count(mark));
+    SYSTEMTIME value;
+    EXPECT_EQ(SendMessage(picker->Handle(), DTM_GETSYSTEMTIME, 0, LPARAM(&value)), LRESULT(GDT_NONE));
+    picker->SetDate(EncodeDate(2026, 12, 11));
+    EXPECT_EQ(SendMessage(picker->Handle(), DTM_GETSYSTEMTIME, 0, LPARAM(&value)), LRESULT(GDT_NONE));
+    Key(' ', " ");
+    EXPECT_TRUE(picker->Checked());
+    EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 11));
+    picker->SetChecked(false);
+    picker->RecreateWnd();
+    EXPECT_FALSE(picker->Checked());
+    EXPECT_EQ(SendMessage(picker->Handle(), DTM_GETSYSTEMTIME, 0, LPARAM(&value)), LRESULT(GDT_NONE))
+        << "kept for a new window";
+}
+
 TEST_F(StdCtrlsTest, ListBoxSelectsByMouseAndKeepsItsItemsSorted) {
     TListBox* list = TListBox::Create(form);
     list->SetSorted(true);

@@ -55,10 +55,11 @@ TEST_F(UniEditsTest, ComboKeepsWideItemsAndBackspaceOnlyReachesKeyPress) {
     EXPECT_EQ(combo->WideItems()->Strings(1), u"𠀀");
     combo->SetItemIndex(1);
     EXPECT_EQ(combo->Text(), u"𠀀");
-    combo->SetButtonWidth(50);
-    EXPECT_EQ(combo->ButtonWidth(), 32);
-    combo->SetButtonWidth(3);
-    EXPECT_EQ(combo->ButtonWidth(), 14);
+    // Widths outside 14 to 32 are ignored.
+    for (const auto& [width, taken] : {std::pair{32, 32}, {33, 32}, {14, 14}, {13, 14}}) {
+        combo->SetButtonWidth(width);
+        EXPECT_EQ(combo->ButtonWidth(), taken) << width;
+    }
 
     std::vector<char> pressed;
     combo->SetOnKeyPress([&](TObject*, char& key) { pressed.push_back(key); });
