@@ -283,6 +283,8 @@ protected:
     virtual void ResizeStart(TSizeHandle) {}
     virtual void ResizeTracking(TRect&, const TRect&) {}
     virtual void ResizeFinish(bool) {}
+    // Where the resize loop's mouse is: the point of the move it handles.
+    TPoint TrackedCursorPos() const { return trackedCursor_; }
     // Called before a size change the dock did not cause.
     virtual void NotifySizeChanging(int, int) {}
     void DoMoved();
@@ -377,6 +379,7 @@ private:
     int frameHeight_ = 4;
     TFloatingWindowParent* floatParent_ = nullptr;
     bool closePressed_ = false;
+    TPoint trackedCursor_{0, 0};
     TToolWindowFloatingMode floatingMode_ = fmOnTopOfParentForm;
     bool hideWhenInactive_ = true;
     bool captionInactive_ = false;

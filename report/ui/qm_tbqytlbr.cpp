@@ -212,8 +212,7 @@ void TCustomToolbarQy::ResizeTracking(TRect& newRect, const TRect& initialRect) 
     if (!sizing_) return;
     Sizing& s = *sizing_;
     const bool horizontal = s.handle == shLeft || s.handle == shRight;
-    POINT cursor;
-    GetCursorPos(&cursor);
+    const TPoint cursor = TrackedCursorPos();
     const TRect bounds = BoundsRect();
     int p;
     if (s.handle == shLeft) {

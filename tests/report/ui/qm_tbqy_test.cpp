@@ -346,6 +346,40 @@ TEST_F(DraggedToolbars, TheCloseButtonHidesItUnlessTheQueryVetoes) {
     EXPECT_EQ(closed, 1);
 }
 
+TEST_F(DraggedToolbars, AFloatingToolbarResizedByItsEdgeSnapsToTheLayoutsItsItemsAllow) {
+    toolbar->SetDockedTo(nullptr);
+    DispatchQueuedMessages();
+    ASSERT_TRUE(toolbar->Floating());
+    const int oneLine = toolbar->Width();
+    // Presses on the right sizing border (each time a little lower, so that
+    // no press makes a double click), moves by `by` and lets go.
+    int y = 4;
+    const auto dragRightEdge = [&](int by) {
+        const POINT from{toolbar->BoundsRect().right - 2 - toolbar->ClientOrigin().x, y += 3};
+        const POINT to{from.x + by, from.y};
+        SimulateMouseMove(toolbar->Handle(), from);
+        SimulateMouseButton(toolbar->Handle(), from, VK_LBUTTON, true);
+        SimulateMouseMove(toolbar->Handle(), to);
+        SimulateMouseButton(toolbar->Handle(), to, VK_LBUTTON, false);
+        DispatchQueuedMessages();
+    };
+    dragRightEdge(-8);
+    EXPECT_EQ(toolbar->Width(), oneLine) << "within the snap distance";
+    dragRightEdge(-20);
+    EXPECT_EQ(toolbar->ClientWidth(), 4 + 60 + 4) << "two buttons a line";
+    EXPECT_EQ(toolbar->ClientHeight(), 2 + 23 + 23 + 1);
+    EXPECT_EQ(toolbar->FloatRightX(), 4 + 60 + 4);
+    dragRightEdge(-1);
+    EXPECT_EQ(toolbar->ClientWidth(), 4 + 60 + 4) << "a wrapped size snaps too";
+    dragRightEdge(-20);
+    EXPECT_EQ(toolbar->ClientWidth(), 4 + 30 + 4) << "a wish below a layout takes the next smaller one";
+    EXPECT_EQ(toolbar->ClientHeight(), 2 + 23 + 23 + 23 + 1);
+    dragRightEdge(200);
+    EXPECT_EQ(toolbar->Width(), oneLine) << "never past one line";
+    EXPECT_EQ(toolbar->FloatRightX(), 0);
+    EXPECT_TRUE(DesktopOverlays().empty()) << "the outline was erased";
+}
+
 // ---- the button ------------------------------------------------------------------------------
 
 TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
