@@ -14,6 +14,9 @@
 
 class TControl;
 
+// The library's version text, shown by the read-only Version properties.
+inline const char* const ToolbarQyVersion = "1.4";
+
 // What a hook client hears of: WM_ACTIVATEAPP and WM_WINDOWPOSCHANGED sent
 // to a window of the thread, a window being destroyed, WM_MOUSEMOVE taken
 // from the queue.

@@ -23,6 +23,7 @@ protected:
     void WMNCCalcSize(TMessage& Message);
     void WMNCPaint(TMessage& Message);
     void WMPrint(TMessage& Message);
+    void WMPrintClient(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
@@ -34,6 +35,7 @@ protected:
         SERVIORA_MESSAGE(WM_NCCALCSIZE, WMNCCalcSize)
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
         SERVIORA_MESSAGE(WM_PRINT, WMPrint)
+        SERVIORA_MESSAGE(WM_PRINTCLIENT, WMPrintClient)
     SERVIORA_MESSAGES_END(TCustomEdit)
 
 private:

@@ -16,6 +16,7 @@
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
 #include "report/ui/qm_tbqyctls.h"
+#include "report/ui/qm_tbqyedit.h"
 #include "report/ui/qm_tbqytlbr.h"
 #include "support/temp_dir.h"
 
@@ -237,6 +238,10 @@ TEST_F(Toolbars, TheDocksPictureIsTiledFromItsParentsOriginUnderItsToolbars) {
     for (const TPoint& at : cases)
         EXPECT_EQ(shown(at), COLORREF(tileColour(at.x, at.y))) << "at " << at.x << "," << at.y;
     EXPECT_EQ(shown(TPoint{bar.x, bar.y}), COLORREF(ColorToRGB(clBtnFace))) << "the button covers the client";
+    auto* button = static_cast<TToolbarButtonQy*>(toolbar->Controls(0));
+    button->SetOpaque(false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(shown(TPoint{bar.x, bar.y}), COLORREF(tileColour(bar.x, bar.y))) << "a button not opaque lets it show";
 
     dock->SetBackgroundTransparent(true);
     DispatchQueuedMessages();
@@ -391,6 +396,26 @@ TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
     for (TToolbarButtonQy* b : {first, second}) b->SetGroupIndex(1);
     third->SetEnabled(false);
     EXPECT_EQ(third->State(), tbsDisabled);
+    DispatchQueuedMessages();
+    // A disabled caption is embossed: highlight and shadow, nothing darker.
+    const HBITMAP shot = CaptureWindow(toolbar->Handle());
+    const HDC shotDC = CreateCompatibleDC(0);
+    const HGDIOBJ oldShot = SelectObject(shotDC, shot);
+    const TPoint at = toolbar->ClientOrigin();
+    RECT window;
+    GetWindowRect(toolbar->Handle(), &window);
+    int shadow = 0, dark = 0;
+    for (int y = third->Top(); y < third->Top() + third->Height(); ++y)
+        for (int x = third->Left(); x < third->Left() + third->Width(); ++x) {
+            const COLORREF c = GetPixel(shotDC, at.x - window.left + x, at.y - window.top + y);
+            shadow += c == COLORREF(ColorToRGB(clBtnShadow));
+            dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 100;
+        }
+    SelectObject(shotDC, oldShot);
+    DeleteDC(shotDC);
+    DeleteObject(shot);
+    EXPECT_GT(shadow, 0);
+    EXPECT_EQ(dark, 0);
 
     SimulateMouseMove(toolbar->Handle(), POINT{5, 5});
     DispatchQueuedMessages();
@@ -576,6 +601,10 @@ TEST_F(DraggedToolbars, PrintingADockedToolbarDrawsItsFrameAndChildWindowsInPlac
     swatch->SetColor(clRed);
     swatch->SetWidth(16);
     swatch->SetParent(toolbar);
+    auto* edit = new TEditQy(form.get());
+    edit->SetWidth(40);
+    edit->SetText("88");
+    edit->SetParent(toolbar);
     toolbar->ArrangeContent();
     DispatchQueuedMessages();
     const int w = toolbar->Width(), h = toolbar->Height();
@@ -596,6 +625,17 @@ TEST_F(DraggedToolbars, PrintingADockedToolbarDrawsItsFrameAndChildWindowsInPlac
     EXPECT_EQ(GetPixel(dc, at.x, at.y), RGB(255, 0, 0)) << "the child window at its place";
     for (const POINT p : {POINT{0, 0}, POINT{w - 1, h - 1}, POINT{4, h / 2}, at})
         EXPECT_EQ(GetPixel(dc, p.x, p.y), GetPixel(shownDC, p.x, p.y)) << "as shown at " << p.x << "," << p.y;
+    // The flat edit prints its frame and its text as it shows them.
+    const POINT editAt{at.x - swatch->Left() + edit->Left(), at.y - swatch->Top() + edit->Top()};
+    int differing = 0, dark = 0;
+    for (int y = 0; y < edit->Height(); ++y)
+        for (int x = 0; x < edit->Width(); ++x) {
+            const COLORREF printedColour = GetPixel(dc, editAt.x + x, editAt.y + y);
+            differing += printedColour != GetPixel(shownDC, editAt.x + x, editAt.y + y);
+            dark += printedColour == RGB(0, 0, 0);
+        }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(dark, 0) << "the text";
     SelectObject(shownDC, oldShown);
     DeleteDC(shownDC);
     DeleteObject(shown);
