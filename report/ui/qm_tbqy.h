@@ -159,19 +159,28 @@ public:
     TFloatingWindowParent(TComponent* owner, TCustomForm* host);
     TCustomForm* HostForm() const { return host_; }
     void ForgetHostForm() { host_ = nullptr; }
+    // Whether its tool window wants to show; the parent shows only then.
+    void SetShowRequested(bool v) { showRequested_ = v; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // Shown while showing and asked for, never activated, moved or sized.
+    void CMShowingChanged(TMessage& Message);
     // Escape gives the focus back to the host form.
     void CMDialogKey(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
         SERVIORA_MESSAGE(CM_DIALOGKEY, CMDialogKey)
     SERVIORA_MESSAGES_END(TForm)
 
 private:
     TCustomForm* host_;
+    bool showRequested_ = false;
 };
+
+// The form an MDI child shows in (its frame), else the form itself.
+TCustomForm* MdiHostForm(TCustomForm* form);
 
 SERVIORA_ENUM(TToolWindowFloatingMode, fmOnTopOfParentForm, fmOnTopOfAllForms)
 
@@ -261,7 +270,13 @@ public:
     // Shows or hides the window (never activating it) as it should be, and
     // draws the caption inactive while the application is.
     void SyncVisibility();
+    // Topmost while enabled (on top of all forms) or while its owner is
+    // (on top of its parent form).
+    void SyncTopmost();
     bool CaptionInactive() const { return captionInactive_; }
+    // A click on the floating window activates its host form.
+    bool ActivateParent() const { return activateParent_; }
+    void SetActivateParent(bool v) { activateParent_ = v; }
 
     // The parts of the floating frame a deferred repaint names.
     static constexpr int FramePartBorder = 1, FramePartCaption = 2, FramePartCloseButton = 4;
@@ -303,6 +318,10 @@ protected:
     void WMNCHitTest(TMessage& Message);
     void WMNCLButtonDown(TMessage& Message);
     void WMMouseActivate(TMessage& Message);
+    void WMActivate(TMessage& Message);
+    void WMClose(TMessage& Message);
+    void WMEnable(TMessage& Message);
+    void CMShowingChanged(TMessage& Message);
     void WMMove(TMessage& Message);
     void WMSize(TMessage& Message);
     void CMTextChanged(TMessage& Message);
@@ -319,6 +338,10 @@ protected:
         SERVIORA_MESSAGE(WM_NCHITTEST, WMNCHitTest)
         SERVIORA_MESSAGE(WM_NCLBUTTONDOWN, WMNCLButtonDown)
         SERVIORA_MESSAGE(WM_MOUSEACTIVATE, WMMouseActivate)
+        SERVIORA_MESSAGE(WM_ACTIVATE, WMActivate)
+        SERVIORA_MESSAGE(WM_CLOSE, WMClose)
+        SERVIORA_MESSAGE(WM_ENABLE, WMEnable)
+        SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
         SERVIORA_MESSAGE(WM_MOVE, WMMove)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(CM_TEXTCHANGED, CMTextChanged)
@@ -373,6 +396,8 @@ private:
     bool lastOrientationSet_ = false;
     int contentLock_ = 0;
     int moveEventLock_ = 0;
+    // Above 0 the window stays hidden (while its parent changes).
+    int hiddenLock_ = 0;
     bool arrangePending_ = false;
     TPoint floatingTopLeft_{0, 0};
     int frameWidth_ = 4;
@@ -382,6 +407,7 @@ private:
     TPoint trackedCursor_{0, 0};
     TToolWindowFloatingMode floatingMode_ = fmOnTopOfParentForm;
     bool hideWhenInactive_ = true;
+    bool activateParent_ = true;
     bool captionInactive_ = false;
 };
 

@@ -60,6 +60,11 @@ void FlushPaintMessages();
 // Whether the program is the one in the foreground.
 bool AppIsActive();
 
+// The window to activate in place of `exclude`: the first visible, enabled
+// top-level window of the thread other than it and the application window
+// that is not topmost, else the first topmost one, else none.
+HWND FindOtherTopWindow(HWND exclude);
+
 // The Position (0..3) of the dock holding the first tool window up the
 // control's parent chain, or 4 when it floats or there is none. Set by the
 // tool windows' unit.

@@ -558,6 +558,40 @@ TEST_F(DraggedToolbars, AFloatingToolbarHidesWithItsFormAndAnInactiveApplication
     EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
 }
 
+TEST_F(DraggedToolbars, AFloatingToolbarIsOwnedByItsFormOrTheApplicationAndKeptAboveIt) {
+    toolbar->SetDockedTo(nullptr);
+    DispatchQueuedMessages();
+    const HWND bar = toolbar->Handle();
+    EXPECT_EQ(GetWindow(bar, GW_OWNER), form->Handle());
+    EXPECT_FALSE(GetWindowLongPtr(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) << "its owner is not topmost";
+
+    toolbar->SetFloatingMode(fmOnTopOfAllForms);
+    EXPECT_EQ(GetWindow(bar, GW_OWNER), Application->Handle());
+    EXPECT_TRUE(GetWindowLongPtr(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) << "enabled: on top of every form";
+    EnableWindow(bar, FALSE);
+    EXPECT_FALSE(GetWindowLongPtr(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EnableWindow(bar, TRUE);
+
+    std::unique_ptr<TForm> other{TForm::Create(nullptr, 0)};
+    other->SetBounds(150, 150, 200, 100);
+    other->Show();
+    DispatchQueuedMessages();
+    toolbar->SetFloatingMode(fmOnTopOfParentForm);
+    EXPECT_EQ(GetWindow(bar, GW_OWNER), form->Handle());
+    EXPECT_FALSE(GetWindowLongPtr(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(GetWindow(other->Handle(), GW_HWNDNEXT), bar) << "right below the window above its form";
+
+    // The form's window goes and comes back: the floating parent holds the
+    // toolbar meanwhile, and the new window owns it once it shows.
+    form->RecreateWnd();
+    form->HandleNeeded();
+    DispatchQueuedMessages();
+    ASSERT_TRUE(IsWindow(bar));
+    ApplicationActivated(false);
+    ApplicationActivated(true);
+    EXPECT_EQ(GetWindow(bar, GW_OWNER), form->Handle());
+}
+
 TEST_F(DraggedToolbars, AHeldRepeatingButtonClicksOnTheClockOnlyOverItself) {
     FrozenClockScope clock(EncodeDate(2026, 12, 11));
     auto* first = static_cast<TToolbarButtonQy*>(toolbar->Controls(0));
