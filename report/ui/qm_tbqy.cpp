@@ -748,6 +748,7 @@ void TCustomToolWindowQy::SetParent(TWinControl* parent) {
     if (oldDock) oldDock->BeginLayoutUpdate();
     if (newDock) newDock->BeginLayoutUpdate();
     ++positionedByDock_;
+    if (actual && !destroying && OnDockChangingHidden) OnDockChangingHidden(this, newDock);
     if (actual && lastOrientationSet_) LayoutContent(lastOrientation_, newDock, false);
     arrangePending_ = true;
     BeginContentUpdate();

@@ -25,14 +25,15 @@ enum TSizeHandle { shLeft, shRight, shTop, shTopLeft, shTopRight, shBottom, shBo
 class TCustomToolWindowQy;
 class TDockQy;
 
-using TInsertRemoveEvent = TEvent<void(TObject* Sender, bool Inserting, TCustomToolWindowQy* Bar)>;
-using TRequestDockEvent = TEvent<void(TObject* Sender, TCustomToolWindowQy* Bar, bool& Accept)>;
-using TDockChangingExEvent = TEvent<void(TObject* Sender, TDockQy* DockingTo)>;
+SERVIORA_EVENT_TYPE(TInsertRemoveEvent, void(TObject* Sender, bool Inserting, TCustomToolWindowQy* Bar));
+SERVIORA_EVENT_TYPE(TRequestDockEvent, void(TObject* Sender, TCustomToolWindowQy* Bar, bool& Accept));
+SERVIORA_EVENT_TYPE(TDockChangingExEvent, void(TObject* Sender, TDockQy* DockingTo));
 
 TDockOrientation DockOrientationOf(const TDockQy* dock);
 
 class TDockQy : public TCustomControl {
     SERVIORA_CLASS(TDockQy, TCustomControl)
+    SERVIORA_PUBLISHED
 public:
     explicit TDockQy(TComponent* owner);
     ~TDockQy() override;
@@ -227,7 +228,7 @@ public:
     TNotifyEvent OnClose, OnDockChanged, OnDockChanging, OnMove, OnRecreated, OnRecreating, OnResize,
         OnVisibleChanged;
     TCloseQueryEvent OnCloseQuery;
-    TDockChangingExEvent OnDockChangingEx;
+    TDockChangingExEvent OnDockChangingEx, OnDockChangingHidden;
 
     void SetParent(TWinControl* parent) override;
     void SetBounds(int left, int top, int width, int height) override;

@@ -514,12 +514,9 @@ void TToolbarButtonQy::Published(TPublished<TToolbarButtonQy>& p) {
     p.Property("RepeatInterval", &B::RepeatInterval, &B::SetRepeatInterval).Default(100);
     p.Property("ShowBorderWhenInactive", &B::ShowBorderWhenInactive, &B::SetShowBorderWhenInactive).Default(false);
     p.Property("Spacing", &B::Spacing, &B::SetSpacing).Default(4);
-    p.Property("Version", &B::Version, &B::SetVersion).Stored(false);
+    PublishVersion(p);
     p.Property("WordWrap", &B::WordWrap, &B::SetWordWrap).Default(false);
-    p.Property(
-        "OnDropdown", [](B* b) { return b->OnDropdown; }, [](B* b, TButtonDropdownEvent e) { b->OnDropdown = e; });
-    p.Property(
-        "OnMouseEnter", [](B* b) { return b->OnMouseEnter; }, [](B* b, TNotifyEvent e) { b->OnMouseEnter = e; });
-    p.Property(
-        "OnMouseExit", [](B* b) { return b->OnMouseExit; }, [](B* b, TNotifyEvent e) { b->OnMouseExit = e; });
+    p.Property("OnDropdown", &B::OnDropdown, FieldSetter(&B::OnDropdown));
+    p.Property("OnMouseEnter", &B::OnMouseEnter, FieldSetter(&B::OnMouseEnter));
+    p.Property("OnMouseExit", &B::OnMouseExit, FieldSetter(&B::OnMouseExit));
 }

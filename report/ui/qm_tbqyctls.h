@@ -100,8 +100,6 @@ public:
     // Handed to the parent form on a click.
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult v) { modalResult_ = v; }
-    AnsiString Version() const { return ToolbarQyVersion; }
-    void SetVersion(const AnsiString&) {}
     TToolbarButtonState State() const { return state_; }
     bool Hot() const { return hot_; }
 

@@ -7,6 +7,7 @@
 
 class TEditQy : public TCustomEdit {
     SERVIORA_CLASS(TEditQy, TCustomEdit)
+    SERVIORA_PUBLISHED
 public:
     explicit TEditQy(TComponent* owner);
 

@@ -52,12 +52,18 @@ private:
 
 class TToolbarQy : public TCustomToolbarQy {
     SERVIORA_CLASS(TToolbarQy, TCustomToolbarQy)
+    SERVIORA_PUBLISHED
 public:
     using TCustomToolbarQy::TCustomToolbarQy;
+
+private:
+    // The last dock is written only while the toolbar is not docked.
+    bool LastDockStored() const { return !Docked(); }
 };
 
 class TToolbarSepQy : public TGraphicControl {
     SERVIORA_CLASS(TToolbarSepQy, TGraphicControl)
+    SERVIORA_PUBLISHED
 public:
     explicit TToolbarSepQy(TComponent* owner);
 
