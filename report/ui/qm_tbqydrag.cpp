@@ -330,7 +330,7 @@ void TCustomToolWindowQy::TrackDrag(int x, int y) {
                 outlineRect = TRect();
                 ::SetCursor(LoadCursor(0, IDC_NO));
             } else {
-                SetCursor(savedCursor);
+                ::SetCursor(savedCursor);
             }
             outline.Move(outlineRect, thickness);
         };
@@ -366,7 +366,7 @@ void TCustomToolWindowQy::TrackDrag(int x, int y) {
         });
         if (GetCapture() == Handle()) ReleaseCapture();
     }
-    SetCursor(savedCursor);
+    ::SetCursor(savedCursor);
     if (!accepted || IsRectEmpty(&outlineRect)) return;
     if (target >= 0) {
         TDockQy* dock = docks[std::size_t(target)];

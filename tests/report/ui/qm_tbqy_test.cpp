@@ -12,6 +12,7 @@
 #include "platform/rtl/datetime.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/menus.h"
 #include "platform/win/testseams.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
@@ -308,6 +309,36 @@ TEST_F(DraggedToolbars, CtrlSuppressesDockingAndACannotFloatToolbarStays) {
     EXPECT_EQ(toolbar->DockedTo(), dock) << "released away from every dock: stays";
 }
 
+TEST_F(DraggedToolbars, DroppedPastADocksLastRowItOpensANewRow) {
+    TToolbarQy* other = NewToolbar(dock);
+    Button(other, "四");
+    other->ArrangeContent();
+    Drag(TPoint{100, form->ClientHeight() - 5});
+    ASSERT_EQ(toolbar->DockedTo(), bottom);
+    ASSERT_EQ(dock->Height(), 27);
+    Drag(TPoint{100, 28});
+    EXPECT_EQ(toolbar->DockedTo(), dock);
+    EXPECT_EQ(toolbar->DockRow(), 1);
+    EXPECT_EQ(dock->Height(), 2 * 27);
+}
+
+TEST_F(DraggedToolbars, ACannotFloatToolbarAwayFromTheDocksShowsTheNoEntryCursor) {
+    toolbar->SetDockMode(dmCannotFloat);
+    // Asked on the way back to a dock, the cursor still shows what the
+    // move away from every dock chose.
+    HCURSOR shown = 0;
+    bottom->OnRequestDock = [&](TObject*, TCustomToolWindowQy*, bool&) { shown = GetCursor(); };
+    const POINT handle{-5, 10}, away{300, 150}, onBottom{100, form->ClientHeight() - 5};
+    SimulateMouseButton(toolbar->Handle(), handle, VK_LBUTTON, true);
+    SimulateMouseMove(form->Handle(), away);
+    SimulateMouseMove(form->Handle(), onBottom);
+    SimulateMouseButton(form->Handle(), onBottom, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(shown, LoadCursor(0, IDC_NO));
+    EXPECT_EQ(toolbar->DockedTo(), bottom) << "it may still change docks";
+    EXPECT_NE(GetCursor(), LoadCursor(0, IDC_NO)) << "the cursor comes back";
+}
+
 TEST_F(DraggedToolbars, ADoubleClickFloatsItAndAnotherDocksItBack) {
     const POINT handle{-5, 10};
     SimulateClick(toolbar->Handle(), handle);
@@ -464,6 +495,20 @@ TEST_F(DraggedToolbars, ASplitButtonOpensItsMenuOnlyFromTheArrowPart) {
     DispatchQueuedMessages();
     EXPECT_EQ(clicks, 1) << "the arrow part does not click";
     EXPECT_EQ(dropdowns, 1);
+
+    // A press on the button while its menu is open closes the menu and
+    // does not open it again.
+    std::unique_ptr<TPopupMenu> menu{TPopupMenu::Create(nullptr)};
+    auto* item = new TMenuItem(menu.get());
+    item->SetCaption("一项");
+    menu->Items()->Add(item);
+    split->SetDropdownMenu(menu.get());
+    split->OnDropdown = [&](TObject*, bool&, bool&) { ++dropdowns; };
+    SimulateClick(toolbar->Handle(), POINT{left + 30 + 5, top});
+    SimulateClick(toolbar->Handle(), POINT{left + 30 + 5, top + 3});
+    DispatchQueuedMessages();
+    EXPECT_EQ(dropdowns, 2);
+    split->SetDropdownMenu(nullptr);
 
     split->SetDropdownArrowWidth(3);
     EXPECT_EQ(split->DropdownArrowWidth(), 7);
