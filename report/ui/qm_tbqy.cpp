@@ -915,7 +915,10 @@ void TCustomToolWindowQy::LayoutContent(TDockOrientation orientation, TDockQy* t
     if (dockedTo_) dockedTo_->LayoutBars(false);
 }
 
-void TCustomToolWindowQy::AlignControls(TControl*, TRect&) { ArrangeContent(); }
+void TCustomToolWindowQy::AlignControls(TControl* control, TRect& rect) {
+    if (ToolWindowOptions().UsePlatformAlign) TCustomControl::AlignControls(control, rect);
+    ArrangeContent();
+}
 
 void TCustomToolWindowQy::DoMoved() {
     if (moveEventLock_ == 0 && !ComponentState().Contains(csLoading) && OnMove) OnMove(this);

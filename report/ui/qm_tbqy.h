@@ -22,6 +22,16 @@ enum TDockOrientation { doNone, doHorizontal, doVertical };
 // A resize handle of a floating tool window: its hit-test code less HTLEFT.
 enum TSizeHandle { shLeft, shRight, shTop, shTopLeft, shTopRight, shBottom, shBottomLeft, shBottomRight };
 
+// How a tool window lays itself out and is resized.
+struct TToolWindowOptions {
+    // The platform's child alignment runs before the own arrangement.
+    bool UsePlatformAlign = true;
+    // Eight resize zones (with the corners) instead of four.
+    bool CornerSizing = true;
+    // The cursor stays in the primary work area while resizing (one monitor).
+    bool ClipCursorWhenSizing = true;
+};
+
 class TCustomToolWindowQy;
 class TDockQy;
 
@@ -296,6 +306,12 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     // Pressing on such a child still drags the tool window.
     virtual bool IsChildTransparent(TControl*) { return false; }
+    virtual void GetToolWindowOptions(TToolWindowOptions&) const {}
+    TToolWindowOptions ToolWindowOptions() const {
+        TToolWindowOptions options;
+        GetToolWindowOptions(options);
+        return options;
+    }
     virtual void ResizeStart(TSizeHandle) {}
     virtual void ResizeTracking(TRect&, const TRect&) {}
     virtual void ResizeFinish(bool) {}

@@ -182,6 +182,10 @@ void TCustomToolWindowQy::WMNCHitTest(TMessage& Message) {
     const int w = Width(), h = Height();
     const bool left = p.x < b.x, right = p.x >= w - b.x - 1, top = p.y < b.y, bottom = p.y >= h - b.y - 1;
     const int c = SmallCaptionHeight() - 1 + b.x;
+    if (!ToolWindowOptions().CornerSizing) {
+        Message.Result = top ? HTTOP : bottom ? HTBOTTOM : left ? HTLEFT : right ? HTRIGHT : 0;
+        return;
+    }
     if (left) {
         Message.Result = p.y < c ? HTTOPLEFT : p.y >= h - c ? HTBOTTOMLEFT : HTLEFT;
     } else if (right) {
@@ -419,6 +423,19 @@ void TCustomToolWindowQy::TrackResize(TSizeHandle handle) {
         DragOutline outline;
         const int thickness = FloatingBorderSize().x;
         SetCapture(Handle());
+        const bool clip = ToolWindowOptions().ClipCursorWhenSizing && GetSystemMetrics(SM_CMONITORS) <= 1;
+        if (clip) {
+            RECT work;
+            if (!SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0))
+                work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            ClipCursor(&work);
+        }
+        struct Unclip {
+            bool active;
+            ~Unclip() {
+                if (active) ClipCursor(nullptr);
+            }
+        } unclip{clip};
         outline.Move(next, thickness);
         const POINT start = MessagePoint();
         trackedCursor_ = start;

@@ -183,6 +183,10 @@ void TCustomToolbarQy::ListFloatingSizes(std::vector<TPoint>& list) {
     }
 }
 
+void TCustomToolbarQy::GetToolWindowOptions(TToolWindowOptions& options) const {
+    options = TToolWindowOptions{false, false, false};
+}
+
 void TCustomToolbarQy::ResizeStart(TSizeHandle handle) {
     TCustomToolWindowQy::ResizeStart(handle);
     sizing_ = std::make_unique<Sizing>();

@@ -30,6 +30,8 @@ public:
 protected:
     void Paint() override;
     bool IsChildTransparent(TControl* control) override;
+    // No platform alignment, four resize zones, a free cursor.
+    void GetToolWindowOptions(TToolWindowOptions& options) const override;
     void ResizeStart(TSizeHandle handle) override;
     void ResizeTracking(TRect& newRect, const TRect& initialRect) override;
     void ResizeFinish(bool accepted) override;

@@ -387,6 +387,11 @@ TEST_F(DraggedToolbars, AFloatingToolbarResizedByItsEdgeSnapsToTheLayoutsItsItem
     DispatchQueuedMessages();
     ASSERT_TRUE(toolbar->Floating());
     const int oneLine = toolbar->Width();
+    RECT window;
+    GetWindowRect(toolbar->Handle(), &window);
+    EXPECT_EQ(SendMessage(toolbar->Handle(), WM_NCHITTEST, 0, MAKELPARAM(window.right - 1, window.bottom - 1)),
+              LRESULT(HTBOTTOM))
+        << "a toolbar has four sizing zones, no corners";
     // Presses on the right sizing border (each time a little lower, so that
     // no press makes a double click), moves by `by` and lets go.
     int y = 4;
