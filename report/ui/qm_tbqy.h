@@ -35,6 +35,17 @@ struct TToolWindowOptions {
 class TCustomToolWindowQy;
 class TDockQy;
 
+// The calls a store of tool-window positions makes: a value of a tool
+// window by its name, read (with the default) or written.
+using TPositionReadInt = std::function<int(const AnsiString& toolWindow, const AnsiString& value, int defaultValue,
+                                           void* extraData)>;
+using TPositionReadString = std::function<AnsiString(const AnsiString& toolWindow, const AnsiString& value,
+                                                     const AnsiString& defaultValue, void* extraData)>;
+using TPositionWriteInt =
+    std::function<void(const AnsiString& toolWindow, const AnsiString& value, int v, void* extraData)>;
+using TPositionWriteString = std::function<void(const AnsiString& toolWindow, const AnsiString& value,
+                                                const AnsiString& v, void* extraData)>;
+
 SERVIORA_EVENT_TYPE(TInsertRemoveEvent, void(TObject* Sender, bool Inserting, TCustomToolWindowQy* Bar));
 SERVIORA_EVENT_TYPE(TRequestDockEvent, void(TObject* Sender, TCustomToolWindowQy* Bar, bool& Accept));
 SERVIORA_EVENT_TYPE(TDockChangingExEvent, void(TObject* Sender, TDockQy* DockingTo));
@@ -251,6 +262,12 @@ public:
     // the client size it needs; without canMove it only measures.
     virtual TPoint PlaceItems(bool canMove, TDockOrientation previousOrientation, TDockQy* dockingTo) = 0;
 
+    // What a positions store reads and writes of the tool window; nothing
+    // in the system keeps such a store.
+    virtual void ReadPositions(const TPositionReadInt&, const TPositionReadString&, void*) {}
+    virtual void WritePositions(const TPositionWriteInt&, const TPositionWriteString&, void*) {}
+    virtual void EndReadPositions() {}
+
     void BeginContentUpdate() { ++contentLock_; }
     void EndContentUpdate();
     void ArrangeContent();
@@ -300,6 +317,10 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    void DefineProperties(TFiler* filer) override;
+    void Loaded() override;
+    // Sets the items' order after loading.
+    virtual void InitItemOrder() {}
     void CreateParams(TCreateParams& params) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void Paint() override;
@@ -425,6 +446,8 @@ private:
     TToolWindowFloatingMode floatingMode_ = fmOnTopOfParentForm;
     bool hideWhenInactive_ = true;
     bool activateParent_ = true;
+    // Written by a program at run time: the bounds are screen coordinates.
+    bool savedAtRunTime_ = false;
     bool captionInactive_ = false;
 };
 

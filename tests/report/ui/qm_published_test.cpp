@@ -90,7 +90,7 @@ TEST(PublishedProperties, AFormDescriptionReachesTheControlsAndWritesBackWithout
     EXPECT_EQ(box->HorzScrollBar()->ThumbValue(), 4);
 
     const std::string text = ComponentToText(form.get());
-    for (const char* stored : {"Position = dpBottom", "DockRow = 1", "SizeHorz = 9", "Opaque = False",
+    for (const char* stored : {"Position = dpBottom", "SavedAtRunTime = True", "SizeHorz = 9", "Opaque = False",
                                "Increment = 0.5", "Value = 2.5", "HorzScrollBar.Max = 300"})
         EXPECT_NE(text.find(stored), std::string::npos) << stored;
     for (const char* notStored : {"Version", "SizeVert", "AllowDrag", "UseLastDock", "LastDock", "OnClose"})

@@ -197,6 +197,29 @@ TEST_F(Toolbars, PlaceItemsLinesThemUpDockedAndWrapsAtGroupsFloating) {
     EXPECT_EQ(toolbar->FloatRightX(), 70) << "restored";
 }
 
+TEST_F(Toolbars, ItemsKeepTheirInsertionOrderAndAStoreKeepsTheWrapWidth) {
+    TToolbarQy* toolbar = NewToolbar(dock);
+    TToolbarButtonQy* a = Button(toolbar, "A");
+    TToolbarButtonQy* b = Button(toolbar, "B");
+    toolbar->ArrangeContent();
+    a->BringToFront();
+    toolbar->ArrangeContent();
+    EXPECT_EQ(a->Left(), 0) << "brought to the front, still first";
+    EXPECT_EQ(b->Left(), 30);
+
+    toolbar->SetName("Bar");
+    int written = -1;
+    toolbar->SetFloatRightX(70);
+    toolbar->WritePositions(
+        [&](const AnsiString& bar, const AnsiString& value, int v, void*) {
+            if (bar == "Bar" && value == "FloatRightX") written = v;
+        },
+        nullptr, nullptr);
+    EXPECT_EQ(written, 70);
+    toolbar->ReadPositions([](const AnsiString&, const AnsiString&, int, void*) { return 45; }, nullptr, nullptr);
+    EXPECT_EQ(toolbar->FloatRightX(), 45);
+}
+
 TEST_F(Toolbars, TheDocksPictureIsTiledFromItsParentsOriginUnderItsToolbars) {
     TBitmap picture;
     picture.SetWidth(5);
