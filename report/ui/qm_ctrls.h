@@ -102,6 +102,7 @@ private:
 
 class TQmComboBoxQy : public TCustomComboBoxQy {
     SERVIORA_CLASS(TQmComboBoxQy, TCustomComboBoxQy)
+    SERVIORA_PUBLISHED
 public:
     using TCustomComboBoxQy::TCustomComboBoxQy;
 };

@@ -14,6 +14,7 @@ class TQmPopupWindowButton;
 
 class TQmPopupWindow : public TForm {
     SERVIORA_CLASS(TQmPopupWindow, TForm)
+    SERVIORA_PUBLISHED
 public:
     explicit TQmPopupWindow(TComponent* owner);
     ~TQmPopupWindow() override;
@@ -47,6 +48,7 @@ private:
 
 class TQmPopupWindowButton : public TQmToolbarButton {
     SERVIORA_CLASS(TQmPopupWindowButton, TQmToolbarButton)
+    SERVIORA_PUBLISHED
 public:
     explicit TQmPopupWindowButton(TComponent* owner);
 
@@ -69,6 +71,7 @@ private:
 // its caption, or, as a palette cell, the whole face.
 class TQmColorSpeedButton : public TSpeedButton {
     SERVIORA_CLASS(TQmColorSpeedButton, TSpeedButton)
+    SERVIORA_PUBLISHED
 public:
     using TSpeedButton::TSpeedButton;
 

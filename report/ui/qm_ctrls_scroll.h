@@ -9,10 +9,11 @@
 class TQmScrollBox;
 
 SERVIORA_ENUM(TQmScrollBarKind, qmsbHorizontal, qmsbVertical)
-using TQmScrollEvent = TEvent<void(TObject* Sender, TQmScrollBarKind Kind)>;
+SERVIORA_EVENT_TYPE(TQmScrollEvent, void(TObject* Sender, TQmScrollBarKind Kind));
 
 class TQmScrollBar : public TPersistent {
     SERVIORA_CLASS(TQmScrollBar, TPersistent)
+    SERVIORA_PUBLISHED
 public:
     TQmScrollBar(TQmScrollBox* owner, TQmScrollBarKind kind);
 
@@ -58,6 +59,7 @@ private:
 
 class TQmScrollBox : public TWinControl {
     SERVIORA_CLASS(TQmScrollBox, TWinControl)
+    SERVIORA_PUBLISHED
 public:
     explicit TQmScrollBox(TComponent* owner);
     ~TQmScrollBox() override;

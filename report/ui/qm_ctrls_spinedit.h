@@ -30,6 +30,7 @@ private:
 
 class TQmSpinEdit : public TCustomEdit {
     SERVIORA_CLASS(TQmSpinEdit, TCustomEdit)
+    SERVIORA_PUBLISHED
 public:
     explicit TQmSpinEdit(TComponent* owner);
 
@@ -86,6 +87,9 @@ protected:
     SERVIORA_MESSAGES_END(TCustomEdit)
 
 private:
+    // Forms store Increment only when it is not 1, Value when it is not 0.
+    bool IncrementStored() const { return increment_ != 1; }
+    bool ValueStored() const { return Value() != 0; }
     void Step(double delta, const TNotifyEvent& after);
     void UpDownClick(TObject* Sender, TUDBtnType button);
     // Keeps the typed text out of the buttons' strip.

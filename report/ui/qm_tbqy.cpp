@@ -434,7 +434,22 @@ TFloatingWindowParent::TFloatingWindowParent(TComponent* owner, TCustomForm* hos
 void TFloatingWindowParent::CreateParams(TCreateParams& params) {
     TForm::CreateParams(params);
     params.ExStyle |= WS_EX_TOOLWINDOW;
-    if (host_ && host_->HandleAllocated()) params.WndParent = host_->Handle();
+}
+
+void TFloatingWindowParent::CMShowingChanged(TMessage&) {
+    if (!HandleAllocated()) return;
+    const UINT show = Showing() && showRequested_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+    SetWindowPos(Handle(), 0, 0, 0, 0, 0, show | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+}
+
+TCustomForm* MdiHostForm(TCustomForm* form) {
+    if (!form || form->FormStyle() != fsMDIChild) return form;
+    for (int i = 0; i < Screen->CustomFormCount(); ++i) {
+        TCustomForm* frame = Screen->CustomForms(i);
+        for (int j = 0; j < frame->MDIChildCount(); ++j)
+            if (frame->MDIChildren(j) == form) return frame;
+    }
+    return form;
 }
 
 void TFloatingWindowParent::CMDialogKey(TMessage& Message) {
@@ -489,6 +504,15 @@ void TCustomToolWindowQy::HookProc(THookCode code, HWND window, WPARAM, LPARAM l
         for (TCustomToolWindowQy* w : floating()) w->SyncVisibility();
         return;
     }
+    if (code == hcDestroyWindow) {
+        // Owned windows die with their owner: the floating parent takes
+        // them back until they show again.
+        for (TCustomToolWindowQy* w : floating())
+            if (w->HandleAllocated() && w->floatParent_->HandleAllocated() &&
+                GetWindow(w->Handle(), GW_OWNER) == window && window != w->floatParent_->Handle())
+                SetWindowLongPtr(w->Handle(), GWLP_HWNDPARENT, LONG_PTR(w->floatParent_->Handle()));
+        return;
+    }
     if (code != hcWindowPosChanged) return;
     const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
     if (!pos || !(pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW | SWP_FRAMECHANGED))) return;
@@ -502,7 +526,8 @@ void TCustomToolWindowQy::HookProc(THookCode code, HWND window, WPARAM, LPARAM l
 
 void TCustomToolWindowQy::SetFloatingMode(TToolWindowFloatingMode v) {
     floatingMode_ = v;
-    SyncVisibility();
+    // The owner and topmost style follow the mode at once.
+    if (Floating() && HandleAllocated()) Perform(CM_SHOWINGCHANGED, 0, 0);
 }
 
 void TCustomToolWindowQy::SetHideWhenInactive(bool v) {
@@ -511,11 +536,17 @@ void TCustomToolWindowQy::SetHideWhenInactive(bool v) {
 }
 
 bool TCustomToolWindowQy::ShouldBeVisible() const {
-    if (!Visible()) return false;
+    // The floating parent's window shows only when this one does.
+    if (!(Floating() ? Visible() : Showing()) || hiddenLock_ > 0) return false;
     if (dockedTo_ || ComponentState().Contains(csDesigning) || !Floating()) return true;
     if (floatingMode_ == fmOnTopOfParentForm) {
         TCustomForm* host = HostForm();
-        if (!host || !host->HandleAllocated() || !host->Visible() || IsIconic(host->Handle())) return false;
+        TCustomForm* frame = MdiHostForm(host);
+        const auto shown = [](TCustomForm* form) {
+            return form && form->HandleAllocated() && form->Visible() && !IsIconic(form->Handle());
+        };
+        if (!shown(host) || !shown(frame)) return false;
+        if (Application && IsIconic(Application->Handle())) return false;
     }
     return !(hideWhenInactive_ && !AppIsActive());
 }
@@ -528,9 +559,94 @@ void TCustomToolWindowQy::SyncVisibility() {
         RequestFloatingFrameRepaint(FramePartCaption);
     }
     if (!HandleAllocated() || !Floating()) return;
+    if ((IsWindowVisible(Handle()) != FALSE) != ShouldBeVisible()) Perform(CM_SHOWINGCHANGED, 0, 0);
+}
+
+namespace {
+
+bool IsOwnedBy(HWND window, HWND owner) {
+    for (HWND o = GetWindow(window, GW_OWNER); o; o = GetWindow(o, GW_OWNER))
+        if (o == owner) return true;
+    return false;
+}
+
+}  // namespace
+
+void TCustomToolWindowQy::CMShowingChanged(TMessage& Message) {
+    if (!Floating()) {
+        TCustomControl::Dispatch(Message);
+        return;
+    }
+    if (!HandleAllocated()) return;
     const bool show = ShouldBeVisible();
-    if ((IsWindowVisible(Handle()) != FALSE) == show) return;
-    ShowWindow(Handle(), show ? SW_SHOWNA : SW_HIDE);
+    if (Floating()) {
+        if (show) {
+            TCustomForm* frame = MdiHostForm(HostForm());
+            if (floatingMode_ == fmOnTopOfAllForms) {
+                if (Application) SetWindowLongPtr(Handle(), GWLP_HWNDPARENT, LONG_PTR(Application->Handle()));
+            } else if (frame && frame->HandleAllocated() && GetWindow(Handle(), GW_OWNER) != frame->Handle()) {
+                SetWindowLongPtr(Handle(), GWLP_HWNDPARENT, LONG_PTR(frame->Handle()));
+                // Right below the nearest window above the frame that is
+                // none of its own; leaving the topmost band first, which
+                // would take it to the top of the others.
+                SyncTopmost();
+                HWND below = HWND_TOP;
+                for (HWND w = GetWindow(frame->Handle(), GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV))
+                    if (w != Handle() && !IsOwnedBy(w, frame->Handle())) {
+                        below = w;
+                        break;
+                    }
+                SetWindowPos(Handle(), below, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+            }
+            SyncTopmost();
+        }
+        floatParent_->SetShowRequested(show);
+        floatParent_->Perform(CM_SHOWINGCHANGED, 0, 0);
+    }
+    const bool wasActive = GetActiveWindow() == Handle();
+    SetWindowPos(Handle(), 0, 0, 0, 0, 0,
+                 (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    if (!show && wasActive)
+        if (HWND other = FindOtherTopWindow(Handle())) SetActiveWindow(other);
+}
+
+void TCustomToolWindowQy::SyncTopmost() {
+    if (!HandleAllocated() || !Floating()) return;
+    const HWND owner = GetWindow(Handle(), GW_OWNER);
+    const bool wanted = floatingMode_ == fmOnTopOfAllForms
+                            ? IsWindowEnabled(Handle()) != FALSE
+                            : owner && (GetWindowLongPtr(owner, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    if (wanted == ((GetWindowLongPtr(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0)) return;
+    SetWindowPos(Handle(), wanted ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void TCustomToolWindowQy::WMEnable(TMessage& Message) {
+    TCustomControl::Dispatch(Message);
+    if (floatingMode_ == fmOnTopOfAllForms) SyncTopmost();
+}
+
+void TCustomToolWindowQy::WMActivate(TMessage& Message) {
+    if (!Floating() || ComponentState().Contains(csDesigning)) {
+        TCustomControl::Dispatch(Message);
+        return;
+    }
+    TCustomForm* frame = MdiHostForm(HostForm());
+    const HWND frameWindow = frame && frame->HandleAllocated() ? frame->Handle() : 0;
+    const bool active = LOWORD(Message.WParam) != WA_INACTIVE;
+    if (frameWindow) SendMessage(frameWindow, WM_NCACTIVATE, active, 0);
+    if (!active) return;
+    if (!IsWindowVisible(Handle())) {
+        if (HWND other = FindOtherTopWindow(Handle())) SetActiveWindow(other);
+    } else if (frameWindow && HWND(Message.LParam) != frameWindow) {
+        SetActiveWindow(frameWindow);
+    }
+}
+
+void TCustomToolWindowQy::WMClose(TMessage&) {
+    // Alt+F4 on the floating window closes the form it belongs to.
+    if (TCustomForm* frame = MdiHostForm(HostForm()); frame && frame->HandleAllocated())
+        PostMessage(frame->Handle(), WM_CLOSE, 0, 0);
 }
 
 bool TCustomToolWindowQy::Floating() const { return floatParent_ && Parent() == floatParent_; }
@@ -576,7 +692,7 @@ void TCustomToolWindowQy::CreateParams(TCreateParams& params) {
     if (Floating()) {
         params.Style = (params.Style & ~WS_CHILD) | WS_POPUP;
         params.ExStyle |= WS_EX_TOOLWINDOW;
-        if (floatParent_->HostForm()) params.WndParent = floatParent_->HostForm()->Handle();
+        params.WndParent = floatParent_->Handle();
     }
 }
 
@@ -627,10 +743,12 @@ void TCustomToolWindowQy::SetParent(TWinControl* parent) {
         if (OnDockChangingEx) OnDockChangingEx(this, newDock);
         if (OnRecreating) OnRecreating(this);
     }
+    ++hiddenLock_;
     ++moveEventLock_;
     if (oldDock) oldDock->BeginLayoutUpdate();
     if (newDock) newDock->BeginLayoutUpdate();
     ++positionedByDock_;
+    if (actual && !destroying && OnDockChangingHidden) OnDockChangingHidden(this, newDock);
     if (actual && lastOrientationSet_) LayoutContent(lastOrientation_, newDock, false);
     arrangePending_ = true;
     BeginContentUpdate();
@@ -663,6 +781,9 @@ void TCustomToolWindowQy::SetParent(TWinControl* parent) {
     if (newDock) newDock->EndLayoutUpdate();
     if (oldDock) oldDock->EndLayoutUpdate();
     --moveEventLock_;
+    --hiddenLock_;
+    // Also when the new window was made shown: the owner follows the state.
+    if (Floating() && HandleAllocated()) Perform(CM_SHOWINGCHANGED, 0, 0);
     if (actual) DoMoved();
     if (!destroying && actual) {
         if (OnRecreated) OnRecreated(this);
@@ -794,7 +915,10 @@ void TCustomToolWindowQy::LayoutContent(TDockOrientation orientation, TDockQy* t
     if (dockedTo_) dockedTo_->LayoutBars(false);
 }
 
-void TCustomToolWindowQy::AlignControls(TControl*, TRect&) { ArrangeContent(); }
+void TCustomToolWindowQy::AlignControls(TControl* control, TRect& rect) {
+    if (ToolWindowOptions().UsePlatformAlign) TCustomControl::AlignControls(control, rect);
+    ArrangeContent();
+}
 
 void TCustomToolWindowQy::DoMoved() {
     if (moveEventLock_ == 0 && !ComponentState().Contains(csLoading) && OnMove) OnMove(this);
@@ -1053,11 +1177,18 @@ TDockQy* TCustomToolWindowQy::TiledDock() const {
 }
 
 void TCustomToolWindowQy::WMMouseActivate(TMessage& Message) {
-    if (Floating()) {
-        Message.Result = MA_NOACTIVATE;
+    if (!Floating() || ComponentState().Contains(csDesigning)) {
+        TCustomControl::Dispatch(Message);
         return;
     }
-    TCustomControl::Dispatch(Message);
+    Message.Result = MA_NOACTIVATE;
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+    if (floatingMode_ != fmOnTopOfParentForm || !activateParent_) return;
+    TCustomForm* host = HostForm();
+    TCustomForm* frame = MdiHostForm(host);
+    if (!frame || !frame->HandleAllocated() || GetActiveWindow() == Handle()) return;
+    SetActiveWindow(frame->Handle());
+    if (host != frame) host->BringToFront();
 }
 
 void TCustomToolWindowQy::WMMove(TMessage& Message) {

@@ -22,17 +22,39 @@ enum TDockOrientation { doNone, doHorizontal, doVertical };
 // A resize handle of a floating tool window: its hit-test code less HTLEFT.
 enum TSizeHandle { shLeft, shRight, shTop, shTopLeft, shTopRight, shBottom, shBottomLeft, shBottomRight };
 
+// How a tool window lays itself out and is resized.
+struct TToolWindowOptions {
+    // The platform's child alignment runs before the own arrangement.
+    bool UsePlatformAlign = true;
+    // Eight resize zones (with the corners) instead of four.
+    bool CornerSizing = true;
+    // The cursor stays in the primary work area while resizing (one monitor).
+    bool ClipCursorWhenSizing = true;
+};
+
 class TCustomToolWindowQy;
 class TDockQy;
 
-using TInsertRemoveEvent = TEvent<void(TObject* Sender, bool Inserting, TCustomToolWindowQy* Bar)>;
-using TRequestDockEvent = TEvent<void(TObject* Sender, TCustomToolWindowQy* Bar, bool& Accept)>;
-using TDockChangingExEvent = TEvent<void(TObject* Sender, TDockQy* DockingTo)>;
+// The calls a store of tool-window positions makes: a value of a tool
+// window by its name, read (with the default) or written.
+using TPositionReadInt = std::function<int(const AnsiString& toolWindow, const AnsiString& value, int defaultValue,
+                                           void* extraData)>;
+using TPositionReadString = std::function<AnsiString(const AnsiString& toolWindow, const AnsiString& value,
+                                                     const AnsiString& defaultValue, void* extraData)>;
+using TPositionWriteInt =
+    std::function<void(const AnsiString& toolWindow, const AnsiString& value, int v, void* extraData)>;
+using TPositionWriteString = std::function<void(const AnsiString& toolWindow, const AnsiString& value,
+                                                const AnsiString& v, void* extraData)>;
+
+SERVIORA_EVENT_TYPE(TInsertRemoveEvent, void(TObject* Sender, bool Inserting, TCustomToolWindowQy* Bar));
+SERVIORA_EVENT_TYPE(TRequestDockEvent, void(TObject* Sender, TCustomToolWindowQy* Bar, bool& Accept));
+SERVIORA_EVENT_TYPE(TDockChangingExEvent, void(TObject* Sender, TDockQy* DockingTo));
 
 TDockOrientation DockOrientationOf(const TDockQy* dock);
 
 class TDockQy : public TCustomControl {
     SERVIORA_CLASS(TDockQy, TCustomControl)
+    SERVIORA_PUBLISHED
 public:
     explicit TDockQy(TComponent* owner);
     ~TDockQy() override;
@@ -159,19 +181,28 @@ public:
     TFloatingWindowParent(TComponent* owner, TCustomForm* host);
     TCustomForm* HostForm() const { return host_; }
     void ForgetHostForm() { host_ = nullptr; }
+    // Whether its tool window wants to show; the parent shows only then.
+    void SetShowRequested(bool v) { showRequested_ = v; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // Shown while showing and asked for, never activated, moved or sized.
+    void CMShowingChanged(TMessage& Message);
     // Escape gives the focus back to the host form.
     void CMDialogKey(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
         SERVIORA_MESSAGE(CM_DIALOGKEY, CMDialogKey)
     SERVIORA_MESSAGES_END(TForm)
 
 private:
     TCustomForm* host_;
+    bool showRequested_ = false;
 };
+
+// The form an MDI child shows in (its frame), else the form itself.
+TCustomForm* MdiHostForm(TCustomForm* form);
 
 SERVIORA_ENUM(TToolWindowFloatingMode, fmOnTopOfParentForm, fmOnTopOfAllForms)
 
@@ -218,7 +249,7 @@ public:
     TNotifyEvent OnClose, OnDockChanged, OnDockChanging, OnMove, OnRecreated, OnRecreating, OnResize,
         OnVisibleChanged;
     TCloseQueryEvent OnCloseQuery;
-    TDockChangingExEvent OnDockChangingEx;
+    TDockChangingExEvent OnDockChangingEx, OnDockChangingHidden;
 
     void SetParent(TWinControl* parent) override;
     void SetBounds(int left, int top, int width, int height) override;
@@ -230,6 +261,12 @@ public:
     // Lays the content out for the target (nullptr: floating) and answers
     // the client size it needs; without canMove it only measures.
     virtual TPoint PlaceItems(bool canMove, TDockOrientation previousOrientation, TDockQy* dockingTo) = 0;
+
+    // What a positions store reads and writes of the tool window; nothing
+    // in the system keeps such a store.
+    virtual void ReadPositions(const TPositionReadInt&, const TPositionReadString&, void*) {}
+    virtual void WritePositions(const TPositionWriteInt&, const TPositionWriteString&, void*) {}
+    virtual void EndReadPositions() {}
 
     void BeginContentUpdate() { ++contentLock_; }
     void EndContentUpdate();
@@ -261,7 +298,13 @@ public:
     // Shows or hides the window (never activating it) as it should be, and
     // draws the caption inactive while the application is.
     void SyncVisibility();
+    // Topmost while enabled (on top of all forms) or while its owner is
+    // (on top of its parent form).
+    void SyncTopmost();
     bool CaptionInactive() const { return captionInactive_; }
+    // A click on the floating window activates its host form.
+    bool ActivateParent() const { return activateParent_; }
+    void SetActivateParent(bool v) { activateParent_ = v; }
 
     // The parts of the floating frame a deferred repaint names.
     static constexpr int FramePartBorder = 1, FramePartCaption = 2, FramePartCloseButton = 4;
@@ -274,15 +317,27 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    void DefineProperties(TFiler* filer) override;
+    void Loaded() override;
+    // Sets the items' order after loading.
+    virtual void InitItemOrder() {}
     void CreateParams(TCreateParams& params) override;
     void AlignControls(TControl* control, TRect& rect) override;
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     // Pressing on such a child still drags the tool window.
     virtual bool IsChildTransparent(TControl*) { return false; }
+    virtual void GetToolWindowOptions(TToolWindowOptions&) const {}
+    TToolWindowOptions ToolWindowOptions() const {
+        TToolWindowOptions options;
+        GetToolWindowOptions(options);
+        return options;
+    }
     virtual void ResizeStart(TSizeHandle) {}
     virtual void ResizeTracking(TRect&, const TRect&) {}
     virtual void ResizeFinish(bool) {}
+    // Where the resize loop's mouse is: the point of the move it handles.
+    TPoint TrackedCursorPos() const { return trackedCursor_; }
     // Called before a size change the dock did not cause.
     virtual void NotifySizeChanging(int, int) {}
     void DoMoved();
@@ -301,6 +356,10 @@ protected:
     void WMNCHitTest(TMessage& Message);
     void WMNCLButtonDown(TMessage& Message);
     void WMMouseActivate(TMessage& Message);
+    void WMActivate(TMessage& Message);
+    void WMClose(TMessage& Message);
+    void WMEnable(TMessage& Message);
+    void CMShowingChanged(TMessage& Message);
     void WMMove(TMessage& Message);
     void WMSize(TMessage& Message);
     void CMTextChanged(TMessage& Message);
@@ -317,6 +376,10 @@ protected:
         SERVIORA_MESSAGE(WM_NCHITTEST, WMNCHitTest)
         SERVIORA_MESSAGE(WM_NCLBUTTONDOWN, WMNCLButtonDown)
         SERVIORA_MESSAGE(WM_MOUSEACTIVATE, WMMouseActivate)
+        SERVIORA_MESSAGE(WM_ACTIVATE, WMActivate)
+        SERVIORA_MESSAGE(WM_CLOSE, WMClose)
+        SERVIORA_MESSAGE(WM_ENABLE, WMEnable)
+        SERVIORA_MESSAGE(CM_SHOWINGCHANGED, CMShowingChanged)
         SERVIORA_MESSAGE(WM_MOVE, WMMove)
         SERVIORA_MESSAGE(WM_SIZE, WMSize)
         SERVIORA_MESSAGE(CM_TEXTCHANGED, CMTextChanged)
@@ -371,14 +434,20 @@ private:
     bool lastOrientationSet_ = false;
     int contentLock_ = 0;
     int moveEventLock_ = 0;
+    // Above 0 the window stays hidden (while its parent changes).
+    int hiddenLock_ = 0;
     bool arrangePending_ = false;
     TPoint floatingTopLeft_{0, 0};
     int frameWidth_ = 4;
     int frameHeight_ = 4;
     TFloatingWindowParent* floatParent_ = nullptr;
     bool closePressed_ = false;
+    TPoint trackedCursor_{0, 0};
     TToolWindowFloatingMode floatingMode_ = fmOnTopOfParentForm;
     bool hideWhenInactive_ = true;
+    bool activateParent_ = true;
+    // Written by a program at run time: the bounds are screen coordinates.
+    bool savedAtRunTime_ = false;
     bool captionInactive_ = false;
 };
 

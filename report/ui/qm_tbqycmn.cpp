@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/forms.h"
 #include "platform/ui/graphics.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/winpaint.h"
@@ -17,6 +18,17 @@ void FlushPaintMessages() {
 }
 
 bool AppIsActive() { return GetForegroundWindow() != 0; }
+
+HWND FindOtherTopWindow(HWND exclude) {
+    const HWND application = Application ? Application->Handle() : 0;
+    HWND topmost = 0;
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == exclude || w == application || !IsWindowVisible(w) || !IsWindowEnabled(w)) continue;
+        if (!(GetWindowLongPtr(w, GWL_EXSTYLE) & WS_EX_TOPMOST)) return w;
+        if (!topmost) topmost = w;
+    }
+    return topmost;
+}
 
 int FontTextHeight(TFont* font) {
     const HDC dc = GetDC(0);

@@ -14,6 +14,24 @@
 
 class TControl;
 
+// The library's version text, shown by the read-only Version properties.
+inline const char* const ToolbarQyVersion = "1.4";
+
+// The Version property every class of the library publishes: it reads the
+// version text and ignores what is assigned; forms do not store it.
+template <class C>
+void PublishVersion(TPublished<C>& p) {
+    p.Property(
+         "Version", [](C*) { return AnsiString(ToolbarQyVersion); }, [](C*, const AnsiString&) {})
+        .Stored(false);
+}
+
+// A setter for a published event held in a public field.
+template <class C, class E>
+auto FieldSetter(E C::*field) {
+    return [field](C* instance, E value) { instance->*field = std::move(value); };
+}
+
 // What a hook client hears of: WM_ACTIVATEAPP and WM_WINDOWPOSCHANGED sent
 // to a window of the thread, a window being destroyed, WM_MOUSEMOVE taken
 // from the queue.
@@ -56,6 +74,11 @@ void FlushPaintMessages();
 
 // Whether the program is the one in the foreground.
 bool AppIsActive();
+
+// The window to activate in place of `exclude`: the first visible, enabled
+// top-level window of the thread other than it and the application window
+// that is not topmost, else the first topmost one, else none.
+HWND FindOtherTopWindow(HWND exclude);
 
 // The Position (0..3) of the dock holding the first tool window up the
 // control's parent chain, or 4 when it floats or there is none. Set by the

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/ui/extctrls.h"
+#include "platform/ui/forms.h"
 #include "platform/ui/menus.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/userdraw.h"
@@ -35,7 +36,7 @@ TToolbarButtonQy::~TToolbarButtonQy() {
 void TToolbarButtonQy::HookProc(THookCode code, HWND, WPARAM wParam, LPARAM) {
     TToolbarButtonQy* hot = HotButton;
     if (!hot) return;
-    const bool deactivated = code == hcActivateApp && !wParam;
+    const bool deactivated = code == hcActivateApp && !wParam && !hot->showBorderWhenInactive_;
     bool elsewhere = false;
     if (code == hcMouseMove) {
         POINT cursor;
@@ -84,6 +85,39 @@ void TToolbarButtonQy::SetAllowAllUp(bool v) {
 
 void TToolbarButtonQy::SetFlat(bool v) {
     flat_ = v;
+    // The parent erases behind a button only where its background shows.
+    TControlStyle style = ControlStyle();
+    if (opaque_ || !flat_) {
+        style.Include(csOpaque);
+    } else {
+        style.Exclude(csOpaque);
+    }
+    SetControlStyle(style);
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetOpaque(bool v) {
+    opaque_ = v;
+    SetFlat(flat_);
+}
+
+void TToolbarButtonQy::SetNoBorder(bool v) {
+    noBorder_ = v;
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetHighlightWhenDown(bool v) {
+    highlightWhenDown_ = v;
+    if (down_) Invalidate();
+}
+
+void TToolbarButtonQy::SetAlignment(TAlignment v) {
+    alignment_ = v;
+    Invalidate();
+}
+
+void TToolbarButtonQy::SetWordWrap(bool v) {
+    wordWrap_ = v;
     Invalidate();
 }
 
@@ -233,7 +267,7 @@ void TToolbarButtonQy::RepeatTick() {
 void TToolbarButtonQy::MouseMove(TShiftState shift, int x, int y) {
     TGraphicControl::MouseMove(shift, x, y);
     // Back under the pointer after a click took the light away.
-    if (!hot_ && HotButton != this) EnterHot();
+    if (!hot_ && HotButton != this && (showBorderWhenInactive_ || AppIsActive())) EnterHot();
     if (!held_) return;
     const bool inside = InMainPart(x, y);
     if (inside && repeatTimer_) repeatTimer_->SetEnabled(true);
@@ -280,7 +314,33 @@ void TToolbarButtonQy::CMEnabledChanged(TMessage& Message) {
     Invalidate();
 }
 
+bool TToolbarButtonQy::CanClickByKey() const {
+    return Parent() && Parent()->CanFocus() && Enabled() && Visible();
+}
+
+void TToolbarButtonQy::CMDialogChar(TMessage& Message) {
+    if (CanClickByKey() && displayMode_ != dmGlyphOnly && IsAccel(Word(Message.WParam), Caption())) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::Dispatch(Message);
+}
+
+void TToolbarButtonQy::CMDialogKey(TMessage& Message) {
+    const Word key = Word(Message.WParam);
+    if (((key == VK_RETURN && default_) || (key == VK_ESCAPE && cancel_)) &&
+        KeyDataToShiftState(Message.LParam).Empty() && CanClickByKey()) {
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TGraphicControl::Dispatch(Message);
+}
+
 void TToolbarButtonQy::Click() {
+    if (modalResult_ != mrNone)
+        if (TCustomForm* form = ::GetParentForm(this)) form->SetModalResult(modalResult_);
     if (repeating_ && !arrowPressed_) {
         TGraphicControl::Click();
         return;
@@ -345,47 +405,57 @@ void TToolbarButtonQy::ShowDropdownMenu() {
 // ---- painting --------------------------------------------------------------------------------
 
 void TToolbarButtonQy::Paint() {
-    const TRect whole = ClientRect();
+    if (!opaque_ && flat_) {
+        PaintOn(Canvas());
+        return;
+    }
+    // Opaque buttons are drawn off-screen and shown in one go.
+    TBitmap buffer;
+    buffer.SetWidth(Width());
+    buffer.SetHeight(Height());
+    buffer.Canvas()->Brush()->SetColor(Color());
+    buffer.Canvas()->FillRect(TRect(0, 0, Width(), Height()));
+    PaintOn(buffer.Canvas());
+    BitBlt(Canvas()->Handle(), 0, 0, Width(), Height(), buffer.Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
+void TToolbarButtonQy::PaintOn(TCanvas* canvas) {
+    const TRect whole(0, 0, Width(), Height());
     TRect r = whole;
-    TCanvas* canvas = Canvas();
-    const HDC dc = canvas->Handle();
+    canvas->Font()->Assign(Font());
     const bool isDown = state_ == tbsDown || state_ == tbsExclusive;
     const bool split = IsSplit();
     // A split button held on its arrow shows only the arrow part pressed.
     const bool pressed = state_ == tbsExclusive || (state_ == tbsDown && !(split && arrowPressed_));
-    if (down_ && state_ == tbsExclusive && !arrowPressed_) {
-        // The toggled-down look: a checkered face.
-        canvas->Brush()->SetColor(clBtnHighlight);
-        canvas->FillRect(r);
-        for (int y = 0; y < r.bottom; ++y)
-            for (int x = (y & 1); x < r.right; x += 2) SetPixel(dc, x, y, ColorToRGB(clBtnFace));
-    } else {
-        canvas->Brush()->SetColor(Color());
-        canvas->FillRect(r);
-    }
-    const bool border =
-        ComponentState().Contains(csDesigning) || !flat_ || isDown || (hot_ && state_ != tbsDisabled);
-    const auto edge = [&](TRect& at, bool sunk) {
+    const bool border = ComponentState().Contains(csDesigning) ||
+                        (!noBorder_ && (!flat_ || isDown || (hot_ && state_ != tbsDisabled)));
+    const auto edge = [&](TRect at, bool sunk) {
+        const HDC dc = canvas->Handle();
         if (flat_) DrawEdge(dc, &at, sunk ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
         else DrawEdge(dc, &at, sunk ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE);
     };
     const int arrowLeft = whole.right - dropdownArrowWidth_ - 2;
     if (split) {
-        if (border) {
-            TRect arrowPart(arrowLeft, 0, whole.right - 2, whole.bottom);
-            edge(arrowPart, isDown && arrowPressed_);
-        }
+        if (border) edge(TRect(arrowLeft, 0, whole.right - 2, whole.bottom), isDown && arrowPressed_);
         r.right = arrowLeft;
     }
     if (border) edge(r, pressed);
-    InflateRect(&r, flat_ ? -1 : -2, flat_ ? -1 : -2);
-    canvas->Font()->Assign(Font());
-    canvas->Brush()->SetStyle(bsClear);
+    if (!noBorder_) InflateRect(&r, flat_ ? -1 : -2, flat_ ? -1 : -2);
     TGlyphLayoutInput in;
     in.Client = r;
-    if (pressed) in.Offset = TPoint{1, 1};
+    if (pressed) {
+        in.Offset = TPoint{1, 1};
+        if (state_ == tbsExclusive && !(flat_ && hot_) && !arrowPressed_ && highlightWhenDown_) {
+            // The toggled-down look: a checkered face.
+            const HDC dc = canvas->Handle();
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x)
+                    SetPixel(dc, x, y, ColorToRGB((x + y) % 2 == 0 ? clBtnHighlight : clBtnFace));
+        }
+    }
     if (displayMode_ != dmTextOnly) in.GlyphSize = glyph_.Size();
     if (displayMode_ != dmGlyphOnly) in.Caption = Caption();
+    in.WordWrap = wordWrap_;
     in.Layout = layout_;
     in.Margin = margin_;
     in.Spacing = spacing_;
@@ -395,16 +465,17 @@ void TToolbarButtonQy::Paint() {
     if (displayMode_ != dmTextOnly) glyph_.Draw(canvas, at.GlyphPos, state_);
     if (!in.Caption.empty()) {
         TRect text = at.TextBounds;
-        const UINT format = DT_CENTER | DT_SINGLELINE | DT_VCENTER;
+        const UINT align = alignment_ == taLeftJustify ? DT_LEFT : alignment_ == taRightJustify ? DT_RIGHT : DT_CENTER;
+        const UINT format = align | DT_VCENTER | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE);
         canvas->Brush()->SetStyle(bsClear);
         if (state_ == tbsDisabled) {
             OffsetRect(&text, 1, 1);
             canvas->Font()->SetColor(clBtnHighlight);
-            DrawText(dc, in.Caption.c_str(), -1, &text, format);
+            DrawText(canvas->Handle(), in.Caption.c_str(), -1, &text, format);
             OffsetRect(&text, -1, -1);
             canvas->Font()->SetColor(clBtnShadow);
         }
-        DrawText(dc, in.Caption.c_str(), -1, &text, format);
+        DrawText(canvas->Handle(), in.Caption.c_str(), -1, &text, format);
     }
     const bool enabled = state_ != tbsDisabled;
     if (in.DropArrow) DrawDropArrow(canvas, at.ArrowPos.x, at.ArrowPos.y, in.ArrowWidth, enabled);
@@ -413,7 +484,10 @@ void TToolbarButtonQy::Paint() {
 
 void TToolbarButtonQy::Published(TPublished<TToolbarButtonQy>& p) {
     using B = TToolbarButtonQy;
+    p.Property("Alignment", &B::Alignment, &B::SetAlignment).Default(taCenter);
     p.Property("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp).Default(false);
+    p.Property("Cancel", &B::Cancel, &B::SetCancel).Default(false);
+    p.Property("Default", &B::Default, &B::SetDefault).Default(false);
     p.Property("DisplayMode", &B::DisplayMode, &B::SetDisplayMode).Default(dmBoth);
     p.Property("Down", &B::Down, &B::SetDown).Default(false);
     p.Property("DropdownAlways", &B::DropdownAlways, &B::SetDropdownAlways).Default(false);
@@ -423,19 +497,26 @@ void TToolbarButtonQy::Published(TPublished<TToolbarButtonQy>& p) {
     p.Property("DropdownMenu", &B::DropdownMenu, &B::SetDropdownMenu);
     p.Property("Flat", &B::Flat, &B::SetFlat).Default(true);
     p.Property("Glyph", &B::Glyph, &B::SetGlyph);
+    p.Property("GlyphMask", &B::GlyphMask, &B::SetGlyphMask);
     p.Property("GroupIndex", &B::GroupIndex, &B::SetGroupIndex).Default(0);
     p.Property("ImageIndex", &B::ImageIndex, &B::SetImageIndex).Default(-1);
+    p.Property("HighlightWhenDown", &B::HighlightWhenDown, &B::SetHighlightWhenDown).Default(true);
     p.Property("Images", &B::Images, &B::SetImages);
     p.Property("Layout", &B::Layout, &B::SetLayout).Default(blGlyphLeft);
     p.Property("Margin", &B::Margin, &B::SetMargin).Default(-1);
+    p.Property("ModalResult", &B::ModalResult, &B::SetModalResult).Default(0);
+    p.Property("NoBorder", &B::NoBorder, &B::SetNoBorder).Default(false);
     p.Property("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs).Default(1);
     p.Property("OldDisabledStyle", &B::OldDisabledStyle, &B::SetOldDisabledStyle).Default(false);
+    p.Property("Opaque", &B::Opaque, &B::SetOpaque).Default(true);
     p.Property("Repeating", &B::Repeating, &B::SetRepeating).Default(false);
     p.Property("RepeatDelay", &B::RepeatDelay, &B::SetRepeatDelay).Default(400);
     p.Property("RepeatInterval", &B::RepeatInterval, &B::SetRepeatInterval).Default(100);
+    p.Property("ShowBorderWhenInactive", &B::ShowBorderWhenInactive, &B::SetShowBorderWhenInactive).Default(false);
     p.Property("Spacing", &B::Spacing, &B::SetSpacing).Default(4);
-    p.Property(
-        "OnMouseEnter", [](B* b) { return b->OnMouseEnter; }, [](B* b, TNotifyEvent e) { b->OnMouseEnter = e; });
-    p.Property(
-        "OnMouseExit", [](B* b) { return b->OnMouseExit; }, [](B* b, TNotifyEvent e) { b->OnMouseExit = e; });
+    PublishVersion(p);
+    p.Property("WordWrap", &B::WordWrap, &B::SetWordWrap).Default(false);
+    p.Property("OnDropdown", &B::OnDropdown, FieldSetter(&B::OnDropdown));
+    p.Property("OnMouseEnter", &B::OnMouseEnter, FieldSetter(&B::OnMouseEnter));
+    p.Property("OnMouseExit", &B::OnMouseExit, FieldSetter(&B::OnMouseExit));
 }

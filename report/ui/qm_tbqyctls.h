@@ -7,6 +7,7 @@
 
 #include "platform/ui/buttons.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/forms.h"
 #include "report/ui/qm_tbqycmn.h"
 #include "report/ui/qm_tbqyglyph.h"
 
@@ -14,7 +15,7 @@ class TPopupMenu;
 class TTimer;
 
 SERVIORA_ENUM(TButtonDisplayMode, dmBoth, dmGlyphOnly, dmTextOnly)
-using TButtonDropdownEvent = TEvent<void(TObject* Sender, bool& ShowMenu, bool& RemoveClicks)>;
+SERVIORA_EVENT_TYPE(TButtonDropdownEvent, void(TObject* Sender, bool& ShowMenu, bool& RemoveClicks));
 
 class TToolbarButtonQy : public TGraphicControl {
     SERVIORA_CLASS(TToolbarButtonQy, TGraphicControl)
@@ -74,6 +75,31 @@ public:
     void SetSpacing(int v);
     // The glyph's pictures per state, for those who look at them.
     Qm_TBQyCtls::TButtonGlyph& ButtonGlyph() { return glyph_; }
+    TBitmap* GlyphMask() const { return glyph_.GlyphMask(); }
+    void SetGlyphMask(TBitmap* v) { glyph_.SetGlyphMask(v); }
+    // A flat button that is not opaque lets its parent's background show.
+    bool Opaque() const { return opaque_; }
+    void SetOpaque(bool v);
+    bool NoBorder() const { return noBorder_; }
+    void SetNoBorder(bool v);
+    // A toggled-down button shows a checkered face.
+    bool HighlightWhenDown() const { return highlightWhenDown_; }
+    void SetHighlightWhenDown(bool v);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment v);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
+    // Lights up under the pointer also while the application is inactive.
+    bool ShowBorderWhenInactive() const { return showBorderWhenInactive_; }
+    void SetShowBorderWhenInactive(bool v) { showBorderWhenInactive_ = v; }
+    // Enter, respectively Escape, click the button.
+    bool Default() const { return default_; }
+    void SetDefault(bool v) { default_ = v; }
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool v) { cancel_ = v; }
+    // Handed to the parent form on a click.
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult v) { modalResult_ = v; }
     TToolbarButtonState State() const { return state_; }
     bool Hot() const { return hot_; }
 
@@ -92,6 +118,8 @@ protected:
     void CMMouseLeave(TMessage& Message);
     void CMEnabledChanged(TMessage& Message);
     void WMCancelMode(TMessage& Message);
+    void CMDialogChar(TMessage& Message);
+    void CMDialogKey(TMessage& Message);
     void SetState(TToolbarButtonState v);
     // The state shown when the button is neither held nor hot.
     TToolbarButtonState RestingState() const { return down_ && groupIndex_ != 0 ? tbsExclusive : tbsUp; }
@@ -101,12 +129,17 @@ protected:
         SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
         SERVIORA_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
         SERVIORA_MESSAGE(WM_CANCELMODE, WMCancelMode)
+        SERVIORA_MESSAGE(CM_DIALOGCHAR, CMDialogChar)
+        SERVIORA_MESSAGE(CM_DIALOGKEY, CMDialogKey)
     SERVIORA_MESSAGES_END(TGraphicControl)
 
 private:
     // Hears of the application going inactive and of the pointer moving on
     // from the hot button.
     static void HookProc(THookCode code, HWND window, WPARAM wParam, LPARAM lParam);
+    void PaintOn(TCanvas* canvas);
+    // Clicks for a dialog key or accelerator when the button can take it.
+    bool CanClickByKey() const;
     void EnterHot();
     void LeaveHot();
     void RepeatTick();
@@ -133,6 +166,15 @@ private:
     TButtonLayout layout_ = blGlyphLeft;
     int margin_ = -1;
     int spacing_ = 4;
+    bool opaque_ = true;
+    bool noBorder_ = false;
+    bool highlightWhenDown_ = true;
+    TAlignment alignment_ = taCenter;
+    bool wordWrap_ = false;
+    bool showBorderWhenInactive_ = false;
+    bool default_ = false;
+    bool cancel_ = false;
+    TModalResult modalResult_ = mrNone;
     bool clicking_ = false;
     bool hot_ = false;
     bool held_ = false;

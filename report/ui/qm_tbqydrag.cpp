@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/gdi/sysparams.h"
+#include "platform/rtl/clock.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/screens.h"
@@ -92,16 +93,36 @@ void CollectDropDocks(TWinControl* control, const TCustomToolWindowQy* bar, std:
     if (dock && dock->AllowDrag() && bar->DockableTo().Contains(dock->Position())) docks.push_back(dock);
 }
 
+// Where the mouse was when the message being handled was queued: the loops
+// follow the queued input, which may lie behind the cursor.
+POINT MessagePoint() {
+    const DWORD pos = GetMessagePos();
+    return POINT{short(LOWORD(pos)), short(HIWORD(pos))};
+}
+
 // Runs a modal mouse loop while `window` holds the capture: `handle` sees
 // each message, answers true to end the loop, and clears `consumed` for a
 // message to be dispatched. A quit message is posted again and ends it.
+// A left button let go where no window of ours saw it (before the capture
+// began, away from every window) ends the loop as a move to the cursor and
+// a release there would.
 template <class Handle>
 void RunCaptureLoop(HWND window, Handle handle) {
     MSG msg;
     while (GetCapture() == window) {
         if (!PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) {
-            WaitMessage();
-            continue;
+            if (GetAsyncKeyState(VK_LBUTTON) < 0) {
+                WaitMessage();
+                continue;
+            }
+            POINT cursor;
+            GetCursorPos(&cursor);
+            bool consumed = true;
+            for (UINT message : {UINT(WM_MOUSEMOVE), UINT(WM_LBUTTONUP)}) {
+                msg = MSG{window, message, 0, 0, GetTickCount(), cursor, 0};
+                if (handle(msg, consumed)) return;
+            }
+            return;
         }
         if (msg.message == WM_QUIT) {
             PostQuitMessage(int(msg.wParam));
@@ -161,6 +182,10 @@ void TCustomToolWindowQy::WMNCHitTest(TMessage& Message) {
     const int w = Width(), h = Height();
     const bool left = p.x < b.x, right = p.x >= w - b.x - 1, top = p.y < b.y, bottom = p.y >= h - b.y - 1;
     const int c = SmallCaptionHeight() - 1 + b.x;
+    if (!ToolWindowOptions().CornerSizing) {
+        Message.Result = top ? HTTOP : bottom ? HTBOTTOM : left ? HTLEFT : right ? HTRIGHT : 0;
+        return;
+    }
     if (left) {
         Message.Result = p.y < c ? HTTOPLEFT : p.y >= h - c ? HTBOTTOMLEFT : HTLEFT;
     } else if (right) {
@@ -273,9 +298,7 @@ void TCustomToolWindowQy::TrackDrag(int x, int y) {
             RECT overlap;
             return IntersectRect(&overlap, &candidate, &r) != 0;
         };
-        const auto mouseMoved = [&] {
-            POINT pos;
-            GetCursorPos(&pos);
+        const auto mouseMoved = [&](POINT pos) {
             target = -1;
             if (!noDocking)
                 for (std::size_t i = 0; i < docks.size(); ++i) {
@@ -311,11 +334,12 @@ void TCustomToolWindowQy::TrackDrag(int x, int y) {
                 outlineRect = TRect();
                 ::SetCursor(LoadCursor(0, IDC_NO));
             } else {
-                SetCursor(savedCursor);
+                ::SetCursor(savedCursor);
             }
             outline.Move(outlineRect, thickness);
         };
-        mouseMoved();
+        POINT last = MessagePoint();
+        mouseMoved(last);
         RunCaptureLoop(Handle(), [&](const MSG& msg, bool& consumed) {
             switch (msg.message) {
                 case WM_KEYDOWN:
@@ -323,13 +347,16 @@ void TCustomToolWindowQy::TrackDrag(int x, int y) {
                     if (msg.wParam == VK_CONTROL) {
                         if (noDocking != (msg.message == WM_KEYDOWN)) {
                             noDocking = msg.message == WM_KEYDOWN;
-                            mouseMoved();
+                            mouseMoved(last);
                         }
                     } else if (msg.wParam == VK_ESCAPE) {
                         return true;
                     }
                     return false;
-                case WM_MOUSEMOVE: mouseMoved(); return false;
+                case WM_MOUSEMOVE:
+                    last = msg.pt;
+                    mouseMoved(last);
+                    return false;
                 case WM_LBUTTONDOWN:
                 case WM_LBUTTONDBLCLK: return true;
                 case WM_LBUTTONUP: accepted = true; return true;
@@ -343,7 +370,7 @@ void TCustomToolWindowQy::TrackDrag(int x, int y) {
         });
         if (GetCapture() == Handle()) ReleaseCapture();
     }
-    SetCursor(savedCursor);
+    ::SetCursor(savedCursor);
     if (!accepted || IsRectEmpty(&outlineRect)) return;
     if (target >= 0) {
         TDockQy* dock = docks[std::size_t(target)];
@@ -396,10 +423,22 @@ void TCustomToolWindowQy::TrackResize(TSizeHandle handle) {
         DragOutline outline;
         const int thickness = FloatingBorderSize().x;
         SetCapture(Handle());
+        const bool clip = ToolWindowOptions().ClipCursorWhenSizing && GetSystemMetrics(SM_CMONITORS) <= 1;
+        if (clip) {
+            RECT work;
+            if (!SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0))
+                work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            ClipCursor(&work);
+        }
+        struct Unclip {
+            bool active;
+            ~Unclip() {
+                if (active) ClipCursor(nullptr);
+            }
+        } unclip{clip};
         outline.Move(next, thickness);
-        POINT start, last;
-        GetCursorPos(&start);
-        last = start;
+        const POINT start = MessagePoint();
+        trackedCursor_ = start;
         RunCaptureLoop(Handle(), [&](const MSG& msg, bool& consumed) {
             switch (msg.message) {
                 case WM_KEYDOWN:
@@ -409,10 +448,9 @@ void TCustomToolWindowQy::TrackResize(TSizeHandle handle) {
                 case WM_SYSKEYDOWN:
                 case WM_SYSKEYUP: return false;
                 case WM_MOUSEMOVE: {
-                    POINT pos;
-                    GetCursorPos(&pos);
-                    if (pos.x == last.x && pos.y == last.y) return false;
-                    last = pos;
+                    const POINT pos = msg.pt;
+                    if (pos.x == trackedCursor_.x && pos.y == trackedCursor_.y) return false;
+                    trackedCursor_ = pos;
                     next = initial;
                     const int dx = pos.x - start.x, dy = pos.y - start.y;
                     if (sizesX) {
@@ -463,11 +501,9 @@ void TCustomToolWindowQy::TrackCloseButton() {
     RunCaptureLoop(Handle(), [&](const MSG& msg, bool& consumed) {
         switch (msg.message) {
             case WM_MOUSEMOVE: {
-                POINT pos;
-                GetCursorPos(&pos);
                 RECT window;
                 GetWindowRect(Handle(), &window);
-                const POINT p{pos.x - window.left, pos.y - window.top};
+                const POINT p{msg.pt.x - window.left, msg.pt.y - window.top};
                 const TRect button = buttonRect();
                 const bool inside = PtInRect(&button, p) != 0;
                 if (inside != closePressed_) {

@@ -109,6 +109,7 @@ void TEditQy::WMNCPaint(TMessage&) {
 }
 
 void TEditQy::WMPrint(TMessage& Message) {
-    Inherited::Dispatch(Message);
-    if (Message.LParam & PRF_NONCLIENT) PaintFrame(static_cast<HDC>(Message.WParam));
+    HandlePrintMessage(Handle(), Message, [this](HWND, HDC dc) { PaintFrame(dc); });
 }
+
+void TEditQy::WMPrintClient(TMessage& Message) { HandlePrintClientMessage(this, Message); }

@@ -7,6 +7,7 @@
 
 class TEditQy : public TCustomEdit {
     SERVIORA_CLASS(TEditQy, TCustomEdit)
+    SERVIORA_PUBLISHED
 public:
     explicit TEditQy(TComponent* owner);
 
@@ -23,6 +24,7 @@ protected:
     void WMNCCalcSize(TMessage& Message);
     void WMNCPaint(TMessage& Message);
     void WMPrint(TMessage& Message);
+    void WMPrintClient(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
@@ -34,6 +36,7 @@ protected:
         SERVIORA_MESSAGE(WM_NCCALCSIZE, WMNCCalcSize)
         SERVIORA_MESSAGE(WM_NCPAINT, WMNCPaint)
         SERVIORA_MESSAGE(WM_PRINT, WMPrint)
+        SERVIORA_MESSAGE(WM_PRINTCLIENT, WMPrintClient)
     SERVIORA_MESSAGES_END(TCustomEdit)
 
 private:

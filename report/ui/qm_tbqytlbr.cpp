@@ -38,29 +38,83 @@ TCustomToolbarQy::TCustomToolbarQy(TComponent* owner) : TCustomToolWindowQy(owne
 
 TCustomToolbarQy::~TCustomToolbarQy() = default;
 
-std::vector<TControl*> TCustomToolbarQy::ShownItems() const {
+std::vector<TControl*> TCustomToolbarQy::ShownItems(TDockOrientation orientation) {
     std::vector<TControl*> items;
     for (int i = 0; i < ControlCount(); ++i)
         if (ItemShown(Controls(i))) items.push_back(Controls(i));
+    if (ComponentState().Contains(csDesigning) && ToolbarOptions().OrderByPositionInDesigner) {
+        SyncItemOrder();
+        SortItemsByPosition(itemOrder_, orientation);
+        SortItemsByPosition(items, orientation);
+        return items;
+    }
+    SyncItemOrder();
+    const auto index = [this](TControl* item) {
+        return int(std::find(itemOrder_.begin(), itemOrder_.end(), item) - itemOrder_.begin());
+    };
+    SortItemList(items, [&](TControl* a, TControl* b) { return index(a) - index(b); });
     return items;
+}
+
+void TCustomToolbarQy::SyncItemOrder() {
+    std::vector<TControl*> children;
+    for (int i = 0; i < ControlCount(); ++i) children.push_back(Controls(i));
+    std::erase_if(itemOrder_, [&](TControl* item) {
+        return std::find(children.begin(), children.end(), item) == children.end();
+    });
+    for (TControl* child : children)
+        if (std::find(itemOrder_.begin(), itemOrder_.end(), child) == itemOrder_.end()) itemOrder_.push_back(child);
+}
+
+void TCustomToolbarQy::SortItemsByPosition(std::vector<TControl*>& items, TDockOrientation orientation) const {
+    const bool vertical = orientation == doVertical;
+    SortItemList(items, [vertical](TControl* a, TControl* b) {
+        return vertical ? a->Top() - b->Top() : a->Left() - b->Left();
+    });
+}
+
+void TCustomToolbarQy::InitItemOrder() {
+    if (!ToolbarOptions().OrderByPositionOnLoad) return;
+    SyncItemOrder();
+    SortItemsByPosition(itemOrder_, DockOrientationOf(DockedTo()));
+}
+
+void TCustomToolbarQy::WMWindowPosChanging(TMessage& Message) {
+    TCustomToolWindowQy::Dispatch(Message);
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+    if (!Floating() || !HandleAllocated() || !pos) return;
+    const bool resized = !(pos->flags & SWP_NOSIZE) && (pos->cx != Width() || pos->cy != Height());
+    if ((pos->flags & SWP_FRAMECHANGED) || resized) Invalidate();
+}
+
+void TCustomToolbarQy::ReadPositions(const TPositionReadInt& readInt, const TPositionReadString& readString,
+                                     void* extraData) {
+    TCustomToolWindowQy::ReadPositions(readInt, readString, extraData);
+    floatRightX_ = readInt(Name(), "FloatRightX", 0, extraData);
+}
+
+void TCustomToolbarQy::WritePositions(const TPositionWriteInt& writeInt, const TPositionWriteString& writeString,
+                                      void* extraData) {
+    TCustomToolWindowQy::WritePositions(writeInt, writeString, extraData);
+    writeInt(Name(), "FloatRightX", floatRightX_, extraData);
 }
 
 bool TCustomToolbarQy::IsChildTransparent(TControl* control) { return IsSeparator(control); }
 
 void TCustomToolbarQy::MeasureBarThickness(int& size, TDockOrientation orientation) {
     size = 8;
-    for (TControl* item : ShownItems())
-        if (!IsSeparator(item)) size = std::max(size, orientation == doVertical ? item->Width() : item->Height());
+    for (int i = 0; i < ControlCount(); ++i)
+        if (TControl* item = Controls(i); ItemShown(item) && !IsSeparator(item)) size = std::max(size, orientation == doVertical ? item->Width() : item->Height());
 }
 
 void TCustomToolbarQy::MeasureMinimumClient(int& clientWidth, int& clientHeight) { clientWidth = clientHeight = 0; }
 
-TPoint TCustomToolbarQy::PlaceItems(bool canMove, TDockOrientation, TDockQy* dockingTo) {
+TPoint TCustomToolbarQy::PlaceItems(bool canMove, TDockOrientation previousOrientation, TDockQy* dockingTo) {
     const TDockOrientation orient = DockOrientationOf(dockingTo);
     const bool vertical = orient == doVertical;
     const bool docked = dockingTo != nullptr;
     const Margins& m = docked ? DockedMargins : FloatingMargins;
-    const std::vector<TControl*> items = ShownItems();
+    const std::vector<TControl*> items = ShownItems(previousOrientation);
     int wrap = INT_MAX;
     if (orient == doNone && floatRightX_ != 0) {
         int widest = 0;
@@ -183,6 +237,10 @@ void TCustomToolbarQy::ListFloatingSizes(std::vector<TPoint>& list) {
     }
 }
 
+void TCustomToolbarQy::GetToolWindowOptions(TToolWindowOptions& options) const {
+    options = TToolWindowOptions{false, false, false};
+}
+
 void TCustomToolbarQy::ResizeStart(TSizeHandle handle) {
     TCustomToolWindowQy::ResizeStart(handle);
     sizing_ = std::make_unique<Sizing>();
@@ -212,8 +270,7 @@ void TCustomToolbarQy::ResizeTracking(TRect& newRect, const TRect& initialRect) 
     if (!sizing_) return;
     Sizing& s = *sizing_;
     const bool horizontal = s.handle == shLeft || s.handle == shRight;
-    POINT cursor;
-    GetCursorPos(&cursor);
+    const TPoint cursor = TrackedCursorPos();
     const TRect bounds = BoundsRect();
     int p;
     if (s.handle == shLeft) {

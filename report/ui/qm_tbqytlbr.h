@@ -11,6 +11,14 @@
 
 class TToolbarSepQy;
 
+// How a toolbar orders its items.
+struct TToolbarOptions {
+    // After loading, the items are ordered by their positions.
+    bool OrderByPositionOnLoad = true;
+    // In the designer every layout orders them by their positions.
+    bool OrderByPositionInDesigner = true;
+};
+
 class TCustomToolbarQy : public TCustomToolWindowQy {
     SERVIORA_CLASS(TCustomToolbarQy, TCustomToolWindowQy)
 public:
@@ -26,19 +34,47 @@ public:
     // The client width at which a floating toolbar wraps; 0: one line.
     int FloatRightX() const { return floatRightX_; }
     void SetFloatRightX(int v) { floatRightX_ = v; }
+    // The wrap width of a floating toolbar is kept under "FloatRightX".
+    void ReadPositions(const TPositionReadInt& readInt, const TPositionReadString& readString,
+                       void* extraData) override;
+    void WritePositions(const TPositionWriteInt& writeInt, const TPositionWriteString& writeString,
+                        void* extraData) override;
 
 protected:
     void Paint() override;
     bool IsChildTransparent(TControl* control) override;
+    // No platform alignment, four resize zones, a free cursor.
+    void GetToolWindowOptions(TToolWindowOptions& options) const override;
     void ResizeStart(TSizeHandle handle) override;
     void ResizeTracking(TRect& newRect, const TRect& initialRect) override;
     void ResizeFinish(bool accepted) override;
+    void InitItemOrder() override;
+    virtual void GetToolbarOptions(TToolbarOptions&) const {}
+    void WMWindowPosChanging(TMessage& Message);
+
+    SERVIORA_MESSAGES_BEGIN
+        SERVIORA_MESSAGE(WM_WINDOWPOSCHANGING, WMWindowPosChanging)
+    SERVIORA_MESSAGES_END(TCustomToolWindowQy)
 
 private:
     friend class TToolbarSepQy;
     struct Sizing;
-    // The items shown, in the order they are laid out.
-    std::vector<TControl*> ShownItems() const;
+    // The items shown, in the order they are laid out (by position in the
+    // designer, taken along the orientation given).
+    std::vector<TControl*> ShownItems(TDockOrientation orientation);
+    // Drops the items that left the toolbar from the order and appends
+    // those that came, in the order they came.
+    void SyncItemOrder();
+    // Orders the items by their Left, or Top along a vertical dock.
+    void SortItemsByPosition(std::vector<TControl*>& items, TDockOrientation orientation) const;
+    TToolbarOptions ToolbarOptions() const {
+        TToolbarOptions options;
+        GetToolbarOptions(options);
+        return options;
+    }
+
+    // The items in the order they were inserted.
+    std::vector<TControl*> itemOrder_;
 
     int floatRightX_ = 0;
     // The y of each wrapped line that a separator ended, with its Blank.
@@ -52,12 +88,18 @@ private:
 
 class TToolbarQy : public TCustomToolbarQy {
     SERVIORA_CLASS(TToolbarQy, TCustomToolbarQy)
+    SERVIORA_PUBLISHED
 public:
     using TCustomToolbarQy::TCustomToolbarQy;
+
+private:
+    // The last dock is written only while the toolbar is not docked.
+    bool LastDockStored() const { return !Docked(); }
 };
 
 class TToolbarSepQy : public TGraphicControl {
     SERVIORA_CLASS(TToolbarSepQy, TGraphicControl)
+    SERVIORA_PUBLISHED
 public:
     explicit TToolbarSepQy(TComponent* owner);
 

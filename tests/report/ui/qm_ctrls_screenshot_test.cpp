@@ -1,6 +1,6 @@
 // A sheet of the docking toolbars and report widgets as the user sees them
 // (screenshots/toolbars.png): docks on four sides (two with a tiled
-// picture), a floating toolbar, hot,
+// picture, one with buttons that let it show), a floating toolbar, hot,
 // down and disabled buttons, the flat combo, spin edit, rulers and the
 // open colour palette. The form and the two top-level windows above it are
 // captured and laid on one desktop-coloured sheet.
@@ -100,7 +100,7 @@ TEST(ToolbarSheet, DocksToolbarsAndWidgetsAsShown) {
     zoom->SetWidth(90);
     zoom->SetParent(main);
     TToolbarQy* paging = toolbar(docks[dpBottom], "翻页");
-    for (const char* c : {"首页", "上页", "下页", "末页"}) button(paging, c);
+    for (const char* c : {"首页", "上页", "下页", "末页"}) button(paging, c)->SetOpaque(false);
     TToolbarQy* left = toolbar(docks[dpLeft], "对齐");
     for (const char* c : {"左", "中", "右"}) button(left, c, 24);
     TToolbarQy* right = toolbar(docks[dpRight], "缩放");

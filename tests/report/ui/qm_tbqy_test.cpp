@@ -12,10 +12,12 @@
 #include "platform/rtl/datetime.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/menus.h"
 #include "platform/win/testseams.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
 #include "report/ui/qm_tbqyctls.h"
+#include "report/ui/qm_tbqyedit.h"
 #include "report/ui/qm_tbqytlbr.h"
 #include "support/temp_dir.h"
 
@@ -195,6 +197,29 @@ TEST_F(Toolbars, PlaceItemsLinesThemUpDockedAndWrapsAtGroupsFloating) {
     EXPECT_EQ(toolbar->FloatRightX(), 70) << "restored";
 }
 
+TEST_F(Toolbars, ItemsKeepTheirInsertionOrderAndAStoreKeepsTheWrapWidth) {
+    TToolbarQy* toolbar = NewToolbar(dock);
+    TToolbarButtonQy* a = Button(toolbar, "A");
+    TToolbarButtonQy* b = Button(toolbar, "B");
+    toolbar->ArrangeContent();
+    a->BringToFront();
+    toolbar->ArrangeContent();
+    EXPECT_EQ(a->Left(), 0) << "brought to the front, still first";
+    EXPECT_EQ(b->Left(), 30);
+
+    toolbar->SetName("Bar");
+    int written = -1;
+    toolbar->SetFloatRightX(70);
+    toolbar->WritePositions(
+        [&](const AnsiString& bar, const AnsiString& value, int v, void*) {
+            if (bar == "Bar" && value == "FloatRightX") written = v;
+        },
+        nullptr, nullptr);
+    EXPECT_EQ(written, 70);
+    toolbar->ReadPositions([](const AnsiString&, const AnsiString&, int, void*) { return 45; }, nullptr, nullptr);
+    EXPECT_EQ(toolbar->FloatRightX(), 45);
+}
+
 TEST_F(Toolbars, TheDocksPictureIsTiledFromItsParentsOriginUnderItsToolbars) {
     TBitmap picture;
     picture.SetWidth(5);
@@ -237,6 +262,10 @@ TEST_F(Toolbars, TheDocksPictureIsTiledFromItsParentsOriginUnderItsToolbars) {
     for (const TPoint& at : cases)
         EXPECT_EQ(shown(at), COLORREF(tileColour(at.x, at.y))) << "at " << at.x << "," << at.y;
     EXPECT_EQ(shown(TPoint{bar.x, bar.y}), COLORREF(ColorToRGB(clBtnFace))) << "the button covers the client";
+    auto* button = static_cast<TToolbarButtonQy*>(toolbar->Controls(0));
+    button->SetOpaque(false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(shown(TPoint{bar.x, bar.y}), COLORREF(tileColour(bar.x, bar.y))) << "a button not opaque lets it show";
 
     dock->SetBackgroundTransparent(true);
     DispatchQueuedMessages();
@@ -303,6 +332,36 @@ TEST_F(DraggedToolbars, CtrlSuppressesDockingAndACannotFloatToolbarStays) {
     EXPECT_EQ(toolbar->DockedTo(), dock) << "released away from every dock: stays";
 }
 
+TEST_F(DraggedToolbars, DroppedPastADocksLastRowItOpensANewRow) {
+    TToolbarQy* other = NewToolbar(dock);
+    Button(other, "四");
+    other->ArrangeContent();
+    Drag(TPoint{100, form->ClientHeight() - 5});
+    ASSERT_EQ(toolbar->DockedTo(), bottom);
+    ASSERT_EQ(dock->Height(), 27);
+    Drag(TPoint{100, 28});
+    EXPECT_EQ(toolbar->DockedTo(), dock);
+    EXPECT_EQ(toolbar->DockRow(), 1);
+    EXPECT_EQ(dock->Height(), 2 * 27);
+}
+
+TEST_F(DraggedToolbars, ACannotFloatToolbarAwayFromTheDocksShowsTheNoEntryCursor) {
+    toolbar->SetDockMode(dmCannotFloat);
+    // Asked on the way back to a dock, the cursor still shows what the
+    // move away from every dock chose.
+    HCURSOR shown = 0;
+    bottom->OnRequestDock = [&](TObject*, TCustomToolWindowQy*, bool&) { shown = GetCursor(); };
+    const POINT handle{-5, 10}, away{300, 150}, onBottom{100, form->ClientHeight() - 5};
+    SimulateMouseButton(toolbar->Handle(), handle, VK_LBUTTON, true);
+    SimulateMouseMove(form->Handle(), away);
+    SimulateMouseMove(form->Handle(), onBottom);
+    SimulateMouseButton(form->Handle(), onBottom, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(shown, LoadCursor(0, IDC_NO));
+    EXPECT_EQ(toolbar->DockedTo(), bottom) << "it may still change docks";
+    EXPECT_NE(GetCursor(), LoadCursor(0, IDC_NO)) << "the cursor comes back";
+}
+
 TEST_F(DraggedToolbars, ADoubleClickFloatsItAndAnotherDocksItBack) {
     const POINT handle{-5, 10};
     SimulateClick(toolbar->Handle(), handle);
@@ -346,6 +405,45 @@ TEST_F(DraggedToolbars, TheCloseButtonHidesItUnlessTheQueryVetoes) {
     EXPECT_EQ(closed, 1);
 }
 
+TEST_F(DraggedToolbars, AFloatingToolbarResizedByItsEdgeSnapsToTheLayoutsItsItemsAllow) {
+    toolbar->SetDockedTo(nullptr);
+    DispatchQueuedMessages();
+    ASSERT_TRUE(toolbar->Floating());
+    const int oneLine = toolbar->Width();
+    RECT window;
+    GetWindowRect(toolbar->Handle(), &window);
+    EXPECT_EQ(SendMessage(toolbar->Handle(), WM_NCHITTEST, 0, MAKELPARAM(window.right - 1, window.bottom - 1)),
+              LRESULT(HTBOTTOM))
+        << "a toolbar has four sizing zones, no corners";
+    // Presses on the right sizing border (each time a little lower, so that
+    // no press makes a double click), moves by `by` and lets go.
+    int y = 4;
+    const auto dragRightEdge = [&](int by) {
+        const POINT from{toolbar->BoundsRect().right - 2 - toolbar->ClientOrigin().x, y += 3};
+        const POINT to{from.x + by, from.y};
+        SimulateMouseMove(toolbar->Handle(), from);
+        SimulateMouseButton(toolbar->Handle(), from, VK_LBUTTON, true);
+        SimulateMouseMove(toolbar->Handle(), to);
+        SimulateMouseButton(toolbar->Handle(), to, VK_LBUTTON, false);
+        DispatchQueuedMessages();
+    };
+    dragRightEdge(-8);
+    EXPECT_EQ(toolbar->Width(), oneLine) << "within the snap distance";
+    dragRightEdge(-20);
+    EXPECT_EQ(toolbar->ClientWidth(), 4 + 60 + 4) << "two buttons a line";
+    EXPECT_EQ(toolbar->ClientHeight(), 2 + 23 + 23 + 1);
+    EXPECT_EQ(toolbar->FloatRightX(), 4 + 60 + 4);
+    dragRightEdge(-1);
+    EXPECT_EQ(toolbar->ClientWidth(), 4 + 60 + 4) << "a wrapped size snaps too";
+    dragRightEdge(-20);
+    EXPECT_EQ(toolbar->ClientWidth(), 4 + 30 + 4) << "a wish below a layout takes the next smaller one";
+    EXPECT_EQ(toolbar->ClientHeight(), 2 + 23 + 23 + 23 + 1);
+    dragRightEdge(200);
+    EXPECT_EQ(toolbar->Width(), oneLine) << "never past one line";
+    EXPECT_EQ(toolbar->FloatRightX(), 0);
+    EXPECT_TRUE(DesktopOverlays().empty()) << "the outline was erased";
+}
+
 // ---- the button ------------------------------------------------------------------------------
 
 TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
@@ -357,6 +455,26 @@ TEST_F(DraggedToolbars, AButtonLightsUpPressesAndTogglesInItsGroup) {
     for (TToolbarButtonQy* b : {first, second}) b->SetGroupIndex(1);
     third->SetEnabled(false);
     EXPECT_EQ(third->State(), tbsDisabled);
+    DispatchQueuedMessages();
+    // A disabled caption is embossed: highlight and shadow, nothing darker.
+    const HBITMAP shot = CaptureWindow(toolbar->Handle());
+    const HDC shotDC = CreateCompatibleDC(0);
+    const HGDIOBJ oldShot = SelectObject(shotDC, shot);
+    const TPoint at = toolbar->ClientOrigin();
+    RECT window;
+    GetWindowRect(toolbar->Handle(), &window);
+    int shadow = 0, dark = 0;
+    for (int y = third->Top(); y < third->Top() + third->Height(); ++y)
+        for (int x = third->Left(); x < third->Left() + third->Width(); ++x) {
+            const COLORREF c = GetPixel(shotDC, at.x - window.left + x, at.y - window.top + y);
+            shadow += c == COLORREF(ColorToRGB(clBtnShadow));
+            dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 100;
+        }
+    SelectObject(shotDC, oldShot);
+    DeleteDC(shotDC);
+    DeleteObject(shot);
+    EXPECT_GT(shadow, 0);
+    EXPECT_EQ(dark, 0);
 
     SimulateMouseMove(toolbar->Handle(), POINT{5, 5});
     DispatchQueuedMessages();
@@ -405,6 +523,20 @@ TEST_F(DraggedToolbars, ASplitButtonOpensItsMenuOnlyFromTheArrowPart) {
     DispatchQueuedMessages();
     EXPECT_EQ(clicks, 1) << "the arrow part does not click";
     EXPECT_EQ(dropdowns, 1);
+
+    // A press on the button while its menu is open closes the menu and
+    // does not open it again.
+    std::unique_ptr<TPopupMenu> menu{TPopupMenu::Create(nullptr)};
+    auto* item = new TMenuItem(menu.get());
+    item->SetCaption("一项");
+    menu->Items()->Add(item);
+    split->SetDropdownMenu(menu.get());
+    split->OnDropdown = [&](TObject*, bool&, bool&) { ++dropdowns; };
+    SimulateClick(toolbar->Handle(), POINT{left + 30 + 5, top});
+    SimulateClick(toolbar->Handle(), POINT{left + 30 + 5, top + 3});
+    DispatchQueuedMessages();
+    EXPECT_EQ(dropdowns, 2);
+    split->SetDropdownMenu(nullptr);
 
     split->SetDropdownArrowWidth(3);
     EXPECT_EQ(split->DropdownArrowWidth(), 7);
@@ -499,6 +631,40 @@ TEST_F(DraggedToolbars, AFloatingToolbarHidesWithItsFormAndAnInactiveApplication
     EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
 }
 
+TEST_F(DraggedToolbars, AFloatingToolbarIsOwnedByItsFormOrTheApplicationAndKeptAboveIt) {
+    toolbar->SetDockedTo(nullptr);
+    DispatchQueuedMessages();
+    const HWND bar = toolbar->Handle();
+    EXPECT_EQ(GetWindow(bar, GW_OWNER), form->Handle());
+    EXPECT_FALSE(GetWindowLongPtr(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) << "its owner is not topmost";
+
+    toolbar->SetFloatingMode(fmOnTopOfAllForms);
+    EXPECT_EQ(GetWindow(bar, GW_OWNER), Application->Handle());
+    EXPECT_TRUE(GetWindowLongPtr(bar, GWL_EXSTYLE) & WS_EX_TOPMOST) << "enabled: on top of every form";
+    EnableWindow(bar, FALSE);
+    EXPECT_FALSE(GetWindowLongPtr(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EnableWindow(bar, TRUE);
+
+    std::unique_ptr<TForm> other{TForm::Create(nullptr, 0)};
+    other->SetBounds(150, 150, 200, 100);
+    other->Show();
+    DispatchQueuedMessages();
+    toolbar->SetFloatingMode(fmOnTopOfParentForm);
+    EXPECT_EQ(GetWindow(bar, GW_OWNER), form->Handle());
+    EXPECT_FALSE(GetWindowLongPtr(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(GetWindow(other->Handle(), GW_HWNDNEXT), bar) << "right below the window above its form";
+
+    // The form's window goes and comes back: the floating parent holds the
+    // toolbar meanwhile, and the new window owns it once it shows.
+    form->RecreateWnd();
+    form->HandleNeeded();
+    DispatchQueuedMessages();
+    ASSERT_TRUE(IsWindow(bar));
+    ApplicationActivated(false);
+    ApplicationActivated(true);
+    EXPECT_EQ(GetWindow(bar, GW_OWNER), form->Handle());
+}
+
 TEST_F(DraggedToolbars, AHeldRepeatingButtonClicksOnTheClockOnlyOverItself) {
     FrozenClockScope clock(EncodeDate(2026, 12, 11));
     auto* first = static_cast<TToolbarButtonQy*>(toolbar->Controls(0));
@@ -542,6 +708,10 @@ TEST_F(DraggedToolbars, PrintingADockedToolbarDrawsItsFrameAndChildWindowsInPlac
     swatch->SetColor(clRed);
     swatch->SetWidth(16);
     swatch->SetParent(toolbar);
+    auto* edit = new TEditQy(form.get());
+    edit->SetWidth(40);
+    edit->SetText("88");
+    edit->SetParent(toolbar);
     toolbar->ArrangeContent();
     DispatchQueuedMessages();
     const int w = toolbar->Width(), h = toolbar->Height();
@@ -562,6 +732,17 @@ TEST_F(DraggedToolbars, PrintingADockedToolbarDrawsItsFrameAndChildWindowsInPlac
     EXPECT_EQ(GetPixel(dc, at.x, at.y), RGB(255, 0, 0)) << "the child window at its place";
     for (const POINT p : {POINT{0, 0}, POINT{w - 1, h - 1}, POINT{4, h / 2}, at})
         EXPECT_EQ(GetPixel(dc, p.x, p.y), GetPixel(shownDC, p.x, p.y)) << "as shown at " << p.x << "," << p.y;
+    // The flat edit prints its frame and its text as it shows them.
+    const POINT editAt{at.x - swatch->Left() + edit->Left(), at.y - swatch->Top() + edit->Top()};
+    int differing = 0, dark = 0;
+    for (int y = 0; y < edit->Height(); ++y)
+        for (int x = 0; x < edit->Width(); ++x) {
+            const COLORREF printedColour = GetPixel(dc, editAt.x + x, editAt.y + y);
+            differing += printedColour != GetPixel(shownDC, editAt.x + x, editAt.y + y);
+            dark += printedColour == RGB(0, 0, 0);
+        }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(dark, 0) << "the text";
     SelectObject(shownDC, oldShown);
     DeleteDC(shownDC);
     DeleteObject(shown);
