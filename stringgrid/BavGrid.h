@@ -1655,7 +1655,21 @@ private:
                     AnsiString& prefix, AnsiString& suffix);
     int CompareByStyle(TSortStyle style, int col, int row1, int row2, const AnsiString& text1,
                        const AnsiString& text2, const AnsiString& prefix, const AnsiString& suffix);
+    // `result` of two cells, replaced when IgnoreBlanks puts one of them
+    // first or last.
+    int PlaceBlanks(int result, const AnsiString& text1, const AnsiString& text2, TSortDirection direction) const;
+    // `result` of column `col`, or with Full the first difference in the
+    // columns to its right.
+    int BreakTieOnTheRight(int col, int row1, int row2, int result);
     void CopyToPivot(int row, int pivot);
+    // A single-column sort exchanges the column's cells as it goes, its
+    // pivot copied into the scratch row, since ties read the other columns
+    // where the rows stand.
+    void SortRowsWhereTheyStand(int first, int last, int target, bool swapEqual,
+                                const std::function<int(int, int)>& compareRows);
+    // Rows `first` .. receive at once the rows of `from` in order, with
+    // their heights, row-order entries, marks and the tracked row.
+    void MoveSortedRows(int first, const std::vector<int>& from);
     void InsertSummaryRow(int row);
     // The header (summary) colours on the row, those set only.
     void ColorGroupRow(int row, bool summary);
