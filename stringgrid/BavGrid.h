@@ -9,6 +9,7 @@
 
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/comctrls_richedit.h"
+#include "platform/ui/imagelist.h"
 #include "stringgrid/BaseGrid.h"
 #include "stringgrid/BavGridGraphic.h"
 #include "stringgrid/BavOptions.h"
@@ -693,6 +694,21 @@ public:
     // grid forgets it when it is freed.
     TBavStringGridCheck* CellChecker() const { return cellChecker_; }
     void SetCellChecker(TBavStringGridCheck* v);
+    // The images of image-list cells and of HTML image tags, and the named
+    // pictures of HTML texts: other components, forgotten when they go.
+    TImageList* GridImages() const { return gridImages_; }
+    void SetGridImages(TImageList* v);
+    TPictureContainer* PictureContainer() const { return pictureContainer_; }
+    void SetPictureContainer(TPictureContainer* v);
+    // Switching on sizes every column to its contents with 10 pixels to
+    // spare.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    // A right click on a URL cell edits it (a left click opens the link).
+    bool URLEdit() const { return urlEdit_; }
+    void SetURLEdit(bool v) { urlEdit_ = v; }
+    // Drawing parameters with the grid's images and pictures.
+    THTMLDrawParams HTMLDrawParams() const;
     // The editor controls of the separate-control editor types.
     TGridEditors* Editors() const { return editors_.get(); }
     // The first column the keyboard reaches: FixedCols, or 1 when nodes
@@ -1548,6 +1564,17 @@ private:
     bool editWithTags_ = false;
     std::unique_ptr<TGridEditors> editors_;
     TBavStringGridCheck* cellChecker_ = nullptr;
+    TImageList* gridImages_ = nullptr;
+    TPictureContainer* pictureContainer_ = nullptr;
+    bool autoSize_ = false, urlEdit_ = false;
+    // Sets a reference to another component, watching for its removal.
+    template <typename T>
+    void ReferTo(T*& field, T* component) {
+        if (field == component) return;
+        if (field) field->RemoveFreeNotification(this);
+        field = component;
+        if (field) field->FreeNotification(this);
+    }
     TCellValidateEvent onCellValidate_;
     TEditChangeEvent onEditChange_;
     TNotifyEvent onEditingDone_;

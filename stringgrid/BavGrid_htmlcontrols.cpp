@@ -16,7 +16,7 @@
 // point; links by a hit test.
 bool TBavStringGrid::HitTestCellHTML(int col, int row, POINT point, THTMLDrawResult& result) {
     const TRect rect = MergedCellRect(col, row);
-    THTMLDrawParams params;
+    THTMLDrawParams params = HTMLDrawParams();
     params.HTMLText = GetDisplayText(col, row);
     params.Rect = Rect(rect.left + cellMarginX_, rect.top + cellMarginY_, rect.right - cellMarginX_, rect.bottom);
     params.XPos = point.x;

@@ -519,11 +519,10 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
     case ctkHTML: {
         r.left -= 1;
         if (SortedHeaderCell(cell.realCol, cell.row)) r.right -= 10;
-        THTMLDrawParams params;
+        THTMLDrawParams params = HTMLDrawParams();
         params.Canvas = canvas;
         params.HTMLText = text;
         params.Rect = r;
-        params.PictureCache = pictureCache_.get();
         params.WindowHandle = HandleAllocated() ? Handle() : 0;
         params.URLColor = cell.linkColor;
         params.ShadowColor = TColor(0x808080);
@@ -751,7 +750,7 @@ TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fi
     TSize size{0, 0};
     const TRect cellRect = CellRect(col, row);
     if (kind == ctkHTML) {
-        THTMLDrawParams params;
+        THTMLDrawParams params = HTMLDrawParams();
         params.Canvas = canvas;
         params.HTMLText = text;
         params.Rect = Rect(cellRect.left + cellMarginX_, cellRect.top + cellMarginY_,
