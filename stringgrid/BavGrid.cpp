@@ -117,7 +117,7 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     balloon_ = std::make_unique<TBalloonSettings>();
     balloon_->SetOnEnableChange([this](TObject*) { BalloonEnableChanged(); });
     showModified_ = std::make_unique<TShowModified>();
-    showModified_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
+    showModified_->SetOnChange([this](TObject*) { ShowModifiedChanged(); });
     SetDefaultRowHeight(21);
     fixedRowHeight_ = DefaultRowHeight();
     measuringRichEdit_ = new TBavRichEdit(this);

@@ -373,6 +373,14 @@ public:
     void RepaintRow(int row);
     void RepaintCol(int col);
     void RepaintRect(const TGridRect& rect);
+    // The previous and the new current cell.
+    void RepaintCellPair(int col1, int row1, int col2, int row2);
+    // The floating footer, while it shows.
+    void InvalidateFooter();
+    // The whole grid, after its look changed.
+    void LookChanged() { Invalidate(); }
+    // ShowModified's change: column 0 marks the modified rows.
+    void ShowModifiedChanged() { RepaintCol(0); }
 
     const TRowDisjunctSelectEvent& OnRowDisjunctSelect() const { return onRowDisjunctSelect_; }
     void SetOnRowDisjunctSelect(TRowDisjunctSelectEvent v) { onRowDisjunctSelect_ = std::move(v); }
@@ -1261,6 +1269,8 @@ protected:
     int GetEditLimit() override { return maxEditLength_; }
     TInplaceEdit* CreateEditor() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // The footer of a hidden last row shows that row's texts.
+    void LastRowChanged() override;
     bool CanEditShow() override;
     AnsiString GetEditText(int col, int row) override;
     void SetEditText(int col, int row, const AnsiString& value) override;

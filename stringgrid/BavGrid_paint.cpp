@@ -222,6 +222,23 @@ TCellGraphic* TBavStringGrid::GetCellGraphicInfo(int col, int row, TCellVAlign& 
         height = size.cy;
         break;
     }
+    case ctImageList:
+    case ctDataImage:
+        if (gridImages_) {
+            width = gridImages_->Width();
+            height = gridImages_->Height();
+            drawText = graphic->CellType() == ctImageList;
+        }
+        break;
+    case ctImages:
+        if (gridImages_) {
+            auto* indexes = dynamic_cast<TIntList*>(graphic->CellContent());
+            const int count = indexes ? indexes->Count() : 0;
+            const bool across = graphic->CellBoolean();
+            width = gridImages_->Width() * (across ? count : 1);
+            height = gridImages_->Height() * (across ? 1 : count);
+        }
+        break;
     case ctCheckBox:
         width = height = check;
         break;

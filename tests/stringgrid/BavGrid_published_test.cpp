@@ -221,9 +221,12 @@ TEST_F(PublishedTest, EveryPublishedPropertyReadsBackAndKeepsItsDefaultUnwritten
     const std::string defaults = ComponentToText(freshForm);
     for (const PublishedCase& c : kPublished) {
         EXPECT_TRUE(IsPublishedProp(read, c.name)) << c.name;
-        if (*c.lines) EXPECT_NE(written.find(Indented(c.lines) + "\n"), std::string::npos) << c.lines;
-        if (c.hasDefault)
+        if (*c.lines) {
+            EXPECT_NE(written.find(Indented(c.lines) + "\n"), std::string::npos) << c.lines;
+        }
+        if (c.hasDefault) {
             EXPECT_EQ(defaults.find("\n    " + std::string(c.name) + " ="), std::string::npos) << c.name;
+        }
     }
     EXPECT_EQ(read->GridImages(), form->FindComponent("Images"));
     delete form->FindComponent("Images");
