@@ -316,6 +316,12 @@ public:
     bool RemoveCellGraphic(int col, int row);
     bool RemoveCellGraphicOfType(int col, int row, TCellType type);
     bool IsCheckBoxCell(int col, int row);
+    // Whether a client point hits the check box of a check-box cell (the
+    // column as shown): anywhere in the cell unless PreciseCheckBoxCheck.
+    bool IsCheckBoxHit(int col, int row, int x, int y);
+    // The item texts of a radio group, on the base cell; nil for no group.
+    bool HasRadioButtons(int col, int row);
+    TStrings* GetRadioItems(int col, int row);
     bool IsButtonCell(int col, int row);
     bool HasCellControl(int col, int row);
     bool IsRotatedCell(int col, int row, int& angle);
