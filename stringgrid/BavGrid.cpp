@@ -117,7 +117,7 @@ TBavStringGrid::TBavStringGrid(TComponent* owner)
     balloon_ = std::make_unique<TBalloonSettings>();
     balloon_->SetOnEnableChange([this](TObject*) { BalloonEnableChanged(); });
     showModified_ = std::make_unique<TShowModified>();
-    showModified_->SetOnChange([this](TObject*) { RepaintUnlocked(); });
+    showModified_->SetOnChange([this](TObject*) { ShowModifiedChanged(); });
     SetDefaultRowHeight(21);
     fixedRowHeight_ = DefaultRowHeight();
     measuringRichEdit_ = new TBavRichEdit(this);
@@ -335,6 +335,55 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnColumnMove", &TBavStringGrid::OnColumnMove, &TBavStringGrid::SetOnColumnMove);
     p.Property("OnRowMove", &TBavStringGrid::OnRowMove, &TBavStringGrid::SetOnRowMove);
     p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort);
+    p.Property("AutoSize", &TBavStringGrid::AutoSize, &TBavStringGrid::SetAutoSize).Default(false);
+    p.Property("DefaultEditor", &TBavStringGrid::DefaultEditor, &TBavStringGrid::SetDefaultEditor).Default(edNormal);
+    p.Property("EnableBlink", &TBavStringGrid::EnableBlink, &TBavStringGrid::SetEnableBlink).Default(false);
+    p.Property("EnableWheel", &TBavStringGrid::EnableWheel, &TBavStringGrid::SetEnableWheel).Default(true);
+    p.Property("FixedColWidth", &TBavStringGrid::FixedColWidth, &TBavStringGrid::SetFixedColWidth).Default(64);
+    p.Property("FixedRowHeight", &TBavStringGrid::FixedRowHeight, &TBavStringGrid::SetFixedRowHeight).Default(21);
+    p.Property("FixedRowAlways", &TBavStringGrid::FixedRowAlways, &TBavStringGrid::SetFixedRowAlways).Default(false);
+    p.Property("FixedColAlways", &TBavStringGrid::FixedColAlways, &TBavStringGrid::SetFixedColAlways).Default(false);
+    p.Property("GridImages", &TBavStringGrid::GridImages, &TBavStringGrid::SetGridImages);
+    p.Property("Hovering", &TBavStringGrid::Hovering, &TBavStringGrid::SetHovering).Default(false);
+    p.Property("IntelliPan", &TBavStringGrid::IntelliPan, &TBavStringGrid::SetIntelliPan).Default(ipVertical);
+    p.Property("IntelliZoom", &TBavStringGrid::IntelliZoom, &TBavStringGrid::SetIntelliZoom).Default(true);
+    p.Property("Multilinecells", &TBavStringGrid::Multilinecells, &TBavStringGrid::SetMultilinecells).Default(false);
+    p.Property("OemConvert", &TBavStringGrid::OemConvert, &TBavStringGrid::SetOemConvert).Default(false);
+    p.Property("PictureContainer", &TBavStringGrid::PictureContainer, &TBavStringGrid::SetPictureContainer);
+    p.Property("ScrollColor", &TBavStringGrid::ScrollColor, &TBavStringGrid::SetScrollColor)
+        .TypeName("TColor")
+        .Default(clNone);
+    p.Property("ScrollProportional", &TBavStringGrid::ScrollProportional, &TBavStringGrid::SetScrollProportional)
+        .Default(false);
+    p.Property("ScrollSynch", &TBavStringGrid::ScrollSynch, &TBavStringGrid::SetScrollSynch).Default(false);
+    p.Property("ScrollType", &TBavStringGrid::ScrollType, &TBavStringGrid::SetScrollType).Default(ssNormal);
+    p.Property("ScrollWidth", &TBavStringGrid::ScrollWidth, &TBavStringGrid::SetScrollWidth).Default(17);
+    p.Property("ScrollHints", &TBavStringGrid::ScrollHints, &TBavStringGrid::SetScrollHints).Default(shNone);
+    p.Property("SelectionRTFKeep", &TBavStringGrid::SelectionRTFKeep, &TBavStringGrid::SetSelectionRTFKeep)
+        .Default(false);
+    p.Property("URLEdit", &TBavStringGrid::URLEdit, &TBavStringGrid::SetURLEdit).Default(false);
+    p.Property("WordWrap", &TBavStringGrid::WordWrap, &TBavStringGrid::SetWordWrap).Default(true);
+    p.Property("OnCanAddRow", &TBavStringGrid::OnCanAddRow, &TBavStringGrid::SetOnCanAddRow);
+    p.Property("OnCanInsertRow", &TBavStringGrid::OnCanInsertRow, &TBavStringGrid::SetOnCanInsertRow);
+    p.Property("OnCellBalloon", &TBavStringGrid::OnCellBalloon, &TBavStringGrid::SetOnCellBalloon);
+    p.Property("OnCellValidateWide", &TBavStringGrid::OnCellValidateWide, &TBavStringGrid::SetOnCellValidateWide);
+    p.Property("OnClipboardBeforePasteWideCell", &TBavStringGrid::OnClipboardBeforePasteWideCell,
+               &TBavStringGrid::SetOnClipboardBeforePasteWideCell);
+    p.Property("OnColumnSize", &TBavStringGrid::OnColumnSize, &TBavStringGrid::SetOnColumnSize);
+    p.Property("OnDragScroll", &TBavStringGrid::OnDragScroll, &TBavStringGrid::SetOnDragScroll);
+    p.Property("OnEndColumnSize", &TBavStringGrid::OnEndColumnSize, &TBavStringGrid::SetOnEndColumnSize);
+    p.Property("OnEndRowSize", &TBavStringGrid::OnEndRowSize, &TBavStringGrid::SetOnEndRowSize);
+    p.Property("OnFileProgress", &TBavStringGrid::OnFileProgress, &TBavStringGrid::SetOnFileProgress);
+    p.Property("OnGetEditorProp", &TBavStringGrid::OnGetEditorProp, &TBavStringGrid::SetOnGetEditorProp);
+    p.Property("OnRichEditSelectionChange", &TBavStringGrid::OnRichEditSelectionChange,
+               &TBavStringGrid::SetOnRichEditSelectionChange);
+    p.Property("OnRowDisjunctSelect", &TBavStringGrid::OnRowDisjunctSelect, &TBavStringGrid::SetOnRowDisjunctSelect);
+    p.Property("OnRowDisjunctSelected", &TBavStringGrid::OnRowDisjunctSelected,
+               &TBavStringGrid::SetOnRowDisjunctSelected);
+    p.Property("OnRowSize", &TBavStringGrid::OnRowSize, &TBavStringGrid::SetOnRowSize);
+    p.Property("OnRowUpdate", &TBavStringGrid::OnRowUpdate, &TBavStringGrid::SetOnRowUpdate);
+    p.Property("OnScrollHint", &TBavStringGrid::OnScrollHint, &TBavStringGrid::SetOnScrollHint);
+    p.Property("OnUpdateColumnSize", &TBavStringGrid::OnUpdateColumnSize, &TBavStringGrid::SetOnUpdateColumnSize);
 }
 
 // ---- Setters that repaint ----------------------------------------------------------------

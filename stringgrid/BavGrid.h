@@ -9,6 +9,7 @@
 
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/comctrls_richedit.h"
+#include "platform/ui/imagelist.h"
 #include "stringgrid/BaseGrid.h"
 #include "stringgrid/BavGridGraphic.h"
 #include "stringgrid/BavOptions.h"
@@ -325,6 +326,12 @@ public:
     bool RemoveCellGraphic(int col, int row);
     bool RemoveCellGraphicOfType(int col, int row, TCellType type);
     bool IsCheckBoxCell(int col, int row);
+    // Whether a client point hits the check box of a check-box cell (the
+    // column as shown): anywhere in the cell unless PreciseCheckBoxCheck.
+    bool IsCheckBoxHit(int col, int row, int x, int y);
+    // The item texts of a radio group, on the base cell; nil for no group.
+    bool HasRadioButtons(int col, int row);
+    TStrings* GetRadioItems(int col, int row);
     bool IsButtonCell(int col, int row);
     bool HasCellControl(int col, int row);
     bool IsRotatedCell(int col, int row, int& angle);
@@ -382,6 +389,14 @@ public:
     void RepaintRow(int row);
     void RepaintCol(int col);
     void RepaintRect(const TGridRect& rect);
+    // The previous and the new current cell.
+    void RepaintCellPair(int col1, int row1, int col2, int row2);
+    // The floating footer, while it shows.
+    void InvalidateFooter();
+    // The whole grid, after its look changed.
+    void LookChanged() { Invalidate(); }
+    // ShowModified's change: column 0 marks the modified rows.
+    void ShowModifiedChanged() { RepaintCol(0); }
 
     const TRowDisjunctSelectEvent& OnRowDisjunctSelect() const { return onRowDisjunctSelect_; }
     void SetOnRowDisjunctSelect(TRowDisjunctSelectEvent v) { onRowDisjunctSelect_ = std::move(v); }
@@ -703,6 +718,21 @@ public:
     // grid forgets it when it is freed.
     TBavStringGridCheck* CellChecker() const { return cellChecker_; }
     void SetCellChecker(TBavStringGridCheck* v);
+    // The images of image-list cells and of HTML image tags, and the named
+    // pictures of HTML texts: other components, forgotten when they go.
+    TImageList* GridImages() const { return gridImages_; }
+    void SetGridImages(TImageList* v);
+    TPictureContainer* PictureContainer() const { return pictureContainer_; }
+    void SetPictureContainer(TPictureContainer* v);
+    // Switching on sizes every column to its contents with 10 pixels to
+    // spare.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    // A right click on a URL cell edits it (a left click opens the link).
+    bool URLEdit() const { return urlEdit_; }
+    void SetURLEdit(bool v) { urlEdit_ = v; }
+    // Drawing parameters with the grid's images and pictures.
+    THTMLDrawParams HTMLDrawParams() const;
     // The editor controls of the separate-control editor types.
     TGridEditors* Editors() const { return editors_.get(); }
     // The first column the keyboard reaches: FixedCols, or 1 when nodes
@@ -1284,6 +1314,8 @@ protected:
     int GetEditLimit() override { return maxEditLength_; }
     TInplaceEdit* CreateEditor() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // The footer of a hidden last row shows that row's texts.
+    void LastRowChanged() override;
     bool CanEditShow() override;
     AnsiString GetEditText(int col, int row) override;
     void SetEditText(int col, int row, const AnsiString& value) override;
@@ -1606,6 +1638,17 @@ private:
     bool editWithTags_ = false;
     std::unique_ptr<TGridEditors> editors_;
     TBavStringGridCheck* cellChecker_ = nullptr;
+    TImageList* gridImages_ = nullptr;
+    TPictureContainer* pictureContainer_ = nullptr;
+    bool autoSize_ = false, urlEdit_ = false;
+    // Sets a reference to another component, watching for its removal.
+    template <typename T>
+    void ReferTo(T*& field, T* component) {
+        if (field == component) return;
+        if (field) field->RemoveFreeNotification(this);
+        field = component;
+        if (field) field->FreeNotification(this);
+    }
     TCellValidateEvent onCellValidate_;
     TEditChangeEvent onEditChange_;
     TNotifyEvent onEditingDone_;
@@ -1715,7 +1758,21 @@ private:
                     AnsiString& prefix, AnsiString& suffix);
     int CompareByStyle(TSortStyle style, int col, int row1, int row2, const AnsiString& text1,
                        const AnsiString& text2, const AnsiString& prefix, const AnsiString& suffix);
+    // `result` of two cells, replaced when IgnoreBlanks puts one of them
+    // first or last.
+    int PlaceBlanks(int result, const AnsiString& text1, const AnsiString& text2, TSortDirection direction) const;
+    // `result` of column `col`, or with Full the first difference in the
+    // columns to its right.
+    int BreakTieOnTheRight(int col, int row1, int row2, int result);
     void CopyToPivot(int row, int pivot);
+    // A single-column sort exchanges the column's cells as it goes, its
+    // pivot copied into the scratch row, since ties read the other columns
+    // where the rows stand.
+    void SortRowsWhereTheyStand(int first, int last, int target, bool swapEqual,
+                                const std::function<int(int, int)>& compareRows);
+    // Rows `first` .. receive at once the rows of `from` in order, with
+    // their heights, row-order entries, marks and the tracked row.
+    void MoveSortedRows(int first, const std::vector<int>& from);
     void InsertSummaryRow(int row);
     // The header (summary) colours on the row, those set only.
     void ColorGroupRow(int row, bool summary);

@@ -32,16 +32,14 @@ bool TBavStringGrid::IsInplaceEditorType(TEditorType type) { return IsInplaceTyp
 
 TInplaceEdit* TBavStringGrid::CreateEditor() { return new TBavInplaceEdit(this); }
 
-void TBavStringGrid::SetCellChecker(TBavStringGridCheck* v) {
-    if (cellChecker_ == v) return;
-    if (cellChecker_) cellChecker_->RemoveFreeNotification(this);
-    cellChecker_ = v;
-    if (cellChecker_) cellChecker_->FreeNotification(this);
-}
+void TBavStringGrid::SetCellChecker(TBavStringGridCheck* v) { ReferTo(cellChecker_, v); }
 
 void TBavStringGrid::Notification(TComponent* component, TOperation operation) {
     TBaseGrid::Notification(component, operation);
-    if (operation == opRemove && component == cellChecker_) cellChecker_ = nullptr;
+    if (operation != opRemove) return;
+    if (component == cellChecker_) cellChecker_ = nullptr;
+    if (component == gridImages_) gridImages_ = nullptr;
+    if (component == pictureContainer_) pictureContainer_ = nullptr;
 }
 
 bool TBavStringGrid::CanEditShow() {

@@ -565,6 +565,25 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
     case ctIcon:
         if (auto* icon = dynamic_cast<TIcon*>(graphic->CellExtra())) canvas->Draw(box.left, box.top, icon);
         break;
+    case ctImageList:
+    case ctDataImage: {
+        // A data image whose text is no integer shows nothing.
+        int value = 0;
+        if (!gridImages_ || (type == ctDataImage && !TryStrToInt(GetDisplayText(cell.col, cell.row), value))) break;
+        const int index = graphic->CellIndex() + value;
+        if (index >= 0 && index < gridImages_->Count()) gridImages_->Draw(canvas, box.left, box.top, index);
+        break;
+    }
+    case ctImages:
+        if (auto* indexes = dynamic_cast<TIntList*>(graphic->CellContent()); indexes && gridImages_) {
+            const bool across = graphic->CellBoolean();
+            for (int i = 0; i < indexes->Count(); ++i) {
+                const int step = across ? i * gridImages_->Width() : i * gridImages_->Height();
+                gridImages_->Draw(canvas, box.left + (across ? step : 0), box.top + (across ? 0 : step),
+                                  indexes->GetItem(i));
+            }
+        }
+        break;
     case ctPicture:
         if (auto* picture = dynamic_cast<TPicture*>(graphic->CellContent())) {
             if (graphic->CellAngle() != 0)

@@ -63,6 +63,33 @@ bool TBavStringGrid::IsCheckBoxCell(int col, int row) {
     return IsCheckBoxType(GetCellType(base.X, base.Y));
 }
 
+bool TBavStringGrid::IsCheckBoxHit(int col, int row, int x, int y) {
+    if (!IsCheckBoxCell(RealColIndex(col), row)) return false;
+    const TRect cell = MergedCellRect(col, row);
+    if (!mouseActions_->PreciseCheckBoxCheck()) return PtInRect(&cell, POINT{x, y});
+    const int size = controlLook_->CheckSize();
+    int top = cell.top + 2;
+    const TCellVAlign vAlign = GetCellGraphic(RealColIndex(col), row)->CellVAlign();
+    if (vAlign == vaBottom) top = cell.bottom - size - 2;
+    if (vAlign == vaCenter) top = cell.top + (cell.bottom - cell.top - size) / 2;
+    TAlignment horizontal;
+    TVAlignment vertical;
+    GetCellAlignment(col, row, horizontal, vertical);
+    int left = cell.left + 2;
+    if (horizontal == taRightJustify) left = cell.right - size - 2;
+    if (horizontal == taCenter) left = cell.left + (cell.right - cell.left - size) / 2;
+    const TRect box = Rect(left, top, left + size, top + size);
+    return PtInRect(&box, POINT{x, y});
+}
+
+bool TBavStringGrid::HasRadioButtons(int col, int row) { return GetRadioItems(col, row) != nullptr; }
+
+TStrings* TBavStringGrid::GetRadioItems(int col, int row) {
+    const TGridCoord base = GetBaseCell(col, row);
+    TCellGraphic* graphic = GetCellGraphic(base.X, base.Y);
+    return graphic && graphic->CellType() == ctRadio ? dynamic_cast<TStrings*>(graphic->CellContent()) : nullptr;
+}
+
 bool TBavStringGrid::IsButtonCell(int col, int row) {
     const TGridCoord base = GetBaseCell(col, row);
     const TCellType type = GetCellType(base.X, base.Y);

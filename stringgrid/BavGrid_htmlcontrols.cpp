@@ -20,7 +20,6 @@ bool TBavStringGrid::DrawCellHTMLOffscreen(int col, int row, int left, THTMLDraw
     params.HTMLText = GetDisplayText(RealColIndex(col), row);
     params.Rect = Rect(rect.left + cellMarginX_ + left, rect.top + cellMarginY_, rect.right - cellMarginX_, rect.bottom);
     params.URLColor = urlColor_;
-    params.PictureCache = pictureCache_.get();
     TBitmap bitmap;
     bitmap.SetWidth(std::max(1, int(rect.right)));
     bitmap.SetHeight(std::max(1, int(rect.bottom)));
@@ -32,7 +31,7 @@ bool TBavStringGrid::DrawCellHTMLOffscreen(int col, int row, int left, THTMLDraw
 // Form controls are found by drawing the cell, off the screen, with the
 // point; links by a hit test.
 bool TBavStringGrid::HitTestCellHTML(int col, int row, POINT point, THTMLDrawResult& result) {
-    THTMLDrawParams params;
+    THTMLDrawParams params = HTMLDrawParams();
     params.XPos = point.x;
     params.YPos = point.y;
     if (DrawCellHTMLOffscreen(col, row, 0, params, result) && !result.ControlID.empty()) return true;
@@ -49,7 +48,7 @@ void TBavStringGrid::FocusNextHTMLControl(int col, int row, const AnsiString& id
         if (CanFocus()) SetFocus();
         return;
     }
-    THTMLDrawParams params;
+    THTMLDrawParams params = HTMLDrawParams();
     params.HitTestOnly = true;
     THTMLDrawResult result;
     result.ControlID = next;

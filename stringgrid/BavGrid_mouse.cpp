@@ -93,7 +93,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
     HeaderSelectPress(col, row, Held(VK_SHIFT));
     bool editable = Options().Contains(goEditing) || mouseActions_->RangeSelectAndEdit();
     CanEditCellHook(realCol, row, editable);
-    if ((editable || controlLook_->CheckAlwaysActive()) && IsCheckBoxCell(realCol, row)) {
+    if ((editable || controlLook_->CheckAlwaysActive()) && IsCheckBoxHit(col, row, x, y)) {
         HideCellEditor();
         if (CanFocus()) SetFocus();
         ToggleCheckBox(realCol, row, true);

@@ -222,6 +222,23 @@ TCellGraphic* TBavStringGrid::GetCellGraphicInfo(int col, int row, TCellVAlign& 
         height = size.cy;
         break;
     }
+    case ctImageList:
+    case ctDataImage:
+        if (gridImages_) {
+            width = gridImages_->Width();
+            height = gridImages_->Height();
+            drawText = graphic->CellType() == ctImageList;
+        }
+        break;
+    case ctImages:
+        if (gridImages_) {
+            auto* indexes = dynamic_cast<TIntList*>(graphic->CellContent());
+            const int count = indexes ? indexes->Count() : 0;
+            const bool across = graphic->CellBoolean();
+            width = gridImages_->Width() * (across ? count : 1);
+            height = gridImages_->Height() * (across ? 1 : count);
+        }
+        break;
     case ctCheckBox:
         width = height = check;
         break;
@@ -519,11 +536,10 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
     case ctkHTML: {
         r.left -= 1;
         if (SortedHeaderCell(cell.realCol, cell.row)) r.right -= 10;
-        THTMLDrawParams params;
+        THTMLDrawParams params = HTMLDrawParams();
         params.Canvas = canvas;
         params.HTMLText = text;
         params.Rect = r;
-        params.PictureCache = pictureCache_.get();
         params.WindowHandle = HandleAllocated() ? Handle() : 0;
         params.URLColor = cell.linkColor;
         params.ShadowColor = TColor(0x808080);
@@ -751,7 +767,7 @@ TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fi
     TSize size{0, 0};
     const TRect cellRect = CellRect(col, row);
     if (kind == ctkHTML) {
-        THTMLDrawParams params;
+        THTMLDrawParams params = HTMLDrawParams();
         params.Canvas = canvas;
         params.HTMLText = text;
         params.Rect = Rect(cellRect.left + cellMarginX_, cellRect.top + cellMarginY_,

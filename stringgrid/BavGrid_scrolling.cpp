@@ -67,7 +67,7 @@ void TBavStringGrid::TopLeftChanged() {
     if (selectionRectangle_ || display == bdFixed ||
         ((display == bdGradientHorz || display == bdGradientVert) && backGround_->ColorTo() != clNone))
         Invalidate();
-    if (floatingFooter_->Visible()) footerPanel_->Invalidate();
+    InvalidateFooter();
     UpdateCellControls();
     KeepCurrentCellAboveSearchPanel();
 }
@@ -270,7 +270,7 @@ void TBavStringGrid::ColWidthsChanged() {
             SetColWidths(col, width);
         }
     }
-    if (floatingFooter_->Visible()) footerPanel_->Invalidate();
+    InvalidateFooter();
     UpdateCellControls();
     if (columnSize_->Stretch() && scrollProportional_) UpdateVertScrollProportional();
 }
@@ -308,7 +308,7 @@ void TBavStringGrid::SizeMessage(TMessage& message) {
         for (int col = 0; col < ColCount(); ++col) SetColWidths(col, int(std::nearbyint(ColWidths(col) * factor)));
     }
     synchWidth_ = Width();
-    if (floatingFooter_->Visible()) footerPanel_->Invalidate();
+    InvalidateFooter();
 }
 
 // Drawn straight on the window, between paints. A black pen XORed onto

@@ -1,9 +1,13 @@
-// Sorting rows in place: the style each comparison takes, the cell and row
-// comparisons, a Hoare quicksort on a pivot copy kept in a scratch row below
-// the data, the indexed and node sorts, and the row-order record UnSort
-// puts back. Rows are exchanged in constant time by the platform grid.
+// Sorting rows: the style each comparison takes, the cell and row
+// comparisons, a Hoare quicksort around a copy of the middle row, the
+// indexed and node sorts, and the row-order record UnSort puts back. The
+// sorts order a list of the rows' indexes (with the start of each sort text
+// copied beside them while no hook can change it) and then move the rows
+// and what travels with them once; only a single-column sort still
+// exchanges cells as it goes, since it compares rows where they stand.
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <utility>
 
 #include "platform/rtl/datetime.h"
@@ -108,6 +112,69 @@ AnsiString AsciiUpper(AnsiString text) {
 
 int CompareBytes(const AnsiString& a, const AnsiString& b) { return Sign(a.compare(b)); }
 
+// Hoare partitioning around a copy of the middle item, the way the grid has
+// always sorted, so that which of equal rows ends where does not change with
+// how items are stored. `target` is the comparison result that leaves an
+// item on its side; equal items change places only with `swapEqual`.
+template <typename Pivot, typename At, typename Compare, typename Swap>
+void HoareSort(int first, int last, int target, bool swapEqual, Pivot& takePivot, At& at, Compare& compare,
+               Swap& swap) {
+    const auto pivot = takePivot((first + last) / 2);
+    int i = first, j = last;
+    do {
+        while (compare(pivot, at(i)) == target && i < last) ++i;
+        while (compare(at(j), pivot) == target && first < j) --j;
+        if (i <= j) {
+            if (i != j && (swapEqual || compare(at(i), at(j)) != 0)) swap(i, j);
+            ++i;
+            --j;
+        }
+    } while (i <= j);
+    if (first < j) HoareSort(first, j, target, swapEqual, takePivot, at, compare, swap);
+    if (i < last) HoareSort(i, last, target, swapEqual, takePivot, at, compare, swap);
+}
+
+// Sorts `entries`, which stand for rows `first` .. in order, by Hoare
+// partitioning on the list itself.
+template <typename Entry, typename Compare>
+void HoareSortEntries(std::vector<Entry>& entries, int first, int target, bool swapEqual, Compare compare) {
+    if (entries.empty()) return;
+    auto at = [&](int row) -> const Entry& { return entries[std::size_t(row - first)]; };
+    auto takePivot = [&](int row) { return at(row); };
+    auto swap = [&](int a, int b) { std::swap(entries[std::size_t(a - first)], entries[std::size_t(b - first)]); };
+    HoareSort(first, first + int(entries.size()) - 1, target, swapEqual, takePivot, at, compare, swap);
+}
+
+template <typename Entry>
+std::vector<int> RowsOf(const std::vector<Entry>& entries) {
+    std::vector<int> rows;
+    rows.reserve(entries.size());
+    for (const Entry& entry : entries) rows.push_back(entry.row);
+    return rows;
+}
+
+// A row in a sort: where its cells are, and what of its sort text decides
+// most comparisons without reaching the row: the first eight bytes
+// big-endian (zero after the end), whether it is empty, and the style it
+// gives a comparison as the first row.
+struct TSortEntry {
+    std::uint64_t head = 0;
+    int row = 0;
+    TSortStyle style = ssAlphabetic;
+    bool blank = false;
+};
+
+std::uint64_t HeadOf(const AnsiString& text) {
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < sizeof head; ++i)
+        head = head << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return head;
+}
+
+// Heads that differ order their texts byte-wise: the first differing byte
+// is a real byte of both texts, or the end of the shorter one.
+int CompareHeads(std::uint64_t a, std::uint64_t b) { return a < b ? -1 : (b < a ? 1 : 0); }
+
 }  // namespace
 
 // ---- Comparing cells and rows ----------------------------------------------------------------
@@ -187,6 +254,16 @@ const AnsiString& TBavStringGrid::SortText(int col, int row, AnsiString& buffer)
     return CellText(base.X, base.Y);
 }
 
+int TBavStringGrid::PlaceBlanks(int result, const AnsiString& text1, const AnsiString& text2,
+                                TSortDirection direction) const {
+    if (!sortSettings_->IgnoreBlanks() || text1.empty() == text2.empty()) return result;
+    // Blanks keep their place whatever the direction: descending sorts
+    // invert this result again.
+    const int firstEmpty = sortSettings_->BlankPos() == blLast ? 1 : -1;
+    result = text1.empty() ? firstEmpty : -firstEmpty;
+    return direction == sdDescending ? -result : result;
+}
+
 int TBavStringGrid::CompareRowCells(int col, int row1, int row2, TSortDirection direction) {
     AnsiString buffer1, buffer2;
     const AnsiString& text1 = SortText(col, row1, buffer1);
@@ -194,23 +271,17 @@ int TBavStringGrid::CompareRowCells(int col, int row1, int row2, TSortDirection 
     TSortStyle style;
     AnsiString prefix, suffix;
     SortStyleOf(col, row1, text1, text2, style, prefix, suffix);
-    int result = CompareByStyle(style, col, row1, row2, text1, text2, prefix, suffix);
-    if (sortSettings_->IgnoreBlanks() && text1.empty() != text2.empty()) {
-        // Blanks keep their place whatever the direction: descending sorts
-        // invert this result again.
-        const bool last = sortSettings_->BlankPos() == blLast;
-        const int firstEmpty = last ? 1 : -1;
-        result = text1.empty() ? firstEmpty : -firstEmpty;
-        if (direction == sdDescending) result = -result;
-    }
+    return PlaceBlanks(CompareByStyle(style, col, row1, row2, text1, text2, prefix, suffix), text1, text2, direction);
+}
+
+int TBavStringGrid::BreakTieOnTheRight(int col, int row1, int row2, int result) {
+    while (result == 0 && sortSettings_->Full() && col <= ColCount() - 2)
+        result = CompareRowCells(++col, row1, row2, sortSettings_->Direction());
     return result;
 }
 
 int TBavStringGrid::CompareRowsFull(int col, int row1, int row2) {
-    for (;; ++col) {
-        const int result = CompareRowCells(col, row1, row2, sortSettings_->Direction());
-        if (result != 0 || !sortSettings_->Full() || col > ColCount() - 2) return result;
-    }
+    return BreakTieOnTheRight(col, row1, row2, CompareRowCells(col, row1, row2, sortSettings_->Direction()));
 }
 
 int TBavStringGrid::CompareRowsIndexed(int depth, int row1, int row2) {
@@ -273,63 +344,137 @@ void TBavStringGrid::CopyToPivot(int row, int pivot) {
     }
 }
 
+namespace {
+
+// flags[to[i]] := what flags[from[i]] held, the list grown to hold both.
+void MoveFlags(std::vector<char>& flags, const std::vector<int>& to, const std::vector<int>& from) {
+    const int highest = std::max(*std::max_element(to.begin(), to.end()), *std::max_element(from.begin(), from.end()));
+    if (flags.size() <= std::size_t(highest)) flags.resize(std::size_t(highest) + 1, 0);
+    std::vector<char> moved;
+    moved.reserve(from.size());
+    for (const int row : from) moved.push_back(flags[std::size_t(row)]);
+    for (std::size_t i = 0; i < to.size(); ++i) flags[std::size_t(to[i])] = moved[i];
+}
+
+}  // namespace
+
+void TBavStringGrid::MoveSortedRows(int first, const std::vector<int>& from) {
+    bool moves = false;
+    for (std::size_t i = 0; i < from.size() && !moves; ++i) moves = from[i] != first + int(i);
+    if (!moves) return;
+    std::vector<int> to(from.size());
+    for (std::size_t i = 0; i < to.size(); ++i) to[i] = first + int(i);
+    std::vector<int> orders, heights;
+    for (const int row : from) {
+        orders.push_back(row < rowOrder_->Count() ? rowOrder_->GetItem(row) : 0);
+        heights.push_back(RowHeights(row));
+    }
+    for (std::size_t i = 0; i < to.size(); ++i) {
+        if (to[i] < rowOrder_->Count() && from[i] < rowOrder_->Count() && rowOrder_->GetItem(to[i]) != orders[i])
+            rowOrder_->SetItem(to[i], orders[i]);
+        SetRowHeights(to[i], heights[i]);
+    }
+    PermuteRows(first, from);
+    if (mouseActions_->DisjunctRowSelect() && navigation_->MoveRowOnSort()) {
+        std::vector<int> realTo, realFrom;
+        for (std::size_t i = 0; i < to.size(); ++i) {
+            realTo.push_back(RealRowIndex(to[i]));
+            realFrom.push_back(RealRowIndex(from[i]));
+        }
+        MoveFlags(rowSelected_, realTo, realFrom);
+    }
+    if (showModified_->Enabled()) MoveFlags(rowModified_, to, from);
+    const auto tracked = std::find(from.begin(), from.end(), trackedRow_);
+    if (tracked != from.end()) trackedRow_ = first + int(tracked - from.begin());
+}
+
 // ---- Partitioning ----------------------------------------------------------------------------
 
+void TBavStringGrid::SortRowsWhereTheyStand(int first, int last, int target, bool swapEqual,
+                                            const std::function<int(int, int)>& compareRows) {
+    const int pivotRow = RowCount() - 2;
+    auto takePivot = [&](int row) {
+        CopyToPivot(row, pivotRow);
+        return pivotRow;
+    };
+    auto at = [](int row) { return row; };
+    auto swap = [&](int row1, int row2) { SwapRows(row1, row2); };
+    HoareSort(first, last, target, swapEqual, takePivot, at, compareRows, swap);
+}
+
 void TBavStringGrid::QuickSortRows(int col, int first, int last) {
+    if (last < first) return;
     const int sign = sortSettings_->Direction() == sdAscending ? 1 : -1;
-    const int pivot = RowCount() - 2;
-    CopyToPivot((first + last) / 2, pivot);
-    int i = first, j = last;
-    do {
-        while (CompareRowsFull(col, pivot, i) == sign && i < last) ++i;
-        while (CompareRowsFull(col, j, pivot) == sign && first < j) --j;
-        if (i <= j) {
-            if (i != j && CompareRowsFull(col, i, j) != 0) SwapRows(i, j);
-            ++i;
-            --j;
+    if (sortSettings_->SingleColumn())
+        return SortRowsWhereTheyStand(first, last, sign, false,
+                                      [&](int row1, int row2) { return CompareRowsFull(col, row1, row2); });
+    std::vector<TSortEntry> entries(std::size_t(last - first + 1));
+    for (std::size_t i = 0; i < entries.size(); ++i) entries[i].row = first + int(i);
+    // With no hook to consult, a row's sort text and style stay what they
+    // are for the whole sort.
+    if (onGetFormat_ || OnGetDisplText() || OnGetDisplWideText()) {
+        HoareSortEntries(entries, first, sign, false, [&](const TSortEntry& a, const TSortEntry& b) {
+            return CompareRowsFull(col, a.row, b.row);
+        });
+    } else {
+        for (TSortEntry& entry : entries) {
+            AnsiString buffer, prefix, suffix;
+            const AnsiString& text = SortText(col, entry.row, buffer);
+            entry.head = HeadOf(text);
+            entry.blank = text.empty();
+            SortStyleOf(col, entry.row, text, text, entry.style, prefix, suffix);
         }
-    } while (i <= j);
-    if (first < j) QuickSortRows(col, first, j);
-    if (i < last) QuickSortRows(col, i, last);
+        const bool ignoreBlanks = sortSettings_->IgnoreBlanks();
+        HoareSortEntries(entries, first, sign, false, [&](const TSortEntry& a, const TSortEntry& b) {
+            if (a.row == b.row) return 0;  // the pivot meeting its own row
+            if (a.style == ssAlphabetic && a.head != b.head && !(ignoreBlanks && a.blank != b.blank))
+                return CompareHeads(a.head, b.head);
+            AnsiString buffer1, buffer2;
+            const AnsiString& text1 = SortText(col, a.row, buffer1);
+            const AnsiString& text2 = SortText(col, b.row, buffer2);
+            const int result = PlaceBlanks(CompareByStyle(a.style, col, a.row, b.row, text1, text2, {}, {}), text1,
+                                           text2, sortSettings_->Direction());
+            return BreakTieOnTheRight(col, a.row, b.row, result);
+        });
+    }
+    MoveSortedRows(first, RowsOf(entries));
 }
 
 void TBavStringGrid::QuickSortRowsIndexed(int first, int last) {
-    if (sortIndexes_->Count() == 0) return;
-    const int pivot = RowCount() - 2;
-    CopyToPivot((first + last) / 2, pivot);
-    int i = first, j = last;
-    do {
-        while (CompareRowsIndexed(0, pivot, i) == 1 && i < last) ++i;
-        while (CompareRowsIndexed(0, j, pivot) == 1 && first < j) --j;
-        if (i <= j) {
-            if (i != j) SwapRows(i, j);
-            ++i;
-            --j;
-        }
-    } while (i <= j);
-    if (first < j) QuickSortRowsIndexed(first, j);
-    if (i < last) QuickSortRowsIndexed(i, last);
+    if (sortIndexes_->Count() == 0 || last < first) return;
+    if (sortSettings_->SingleColumn())
+        return SortRowsWhereTheyStand(first, last, 1, true,
+                                      [&](int row1, int row2) { return CompareRowsIndexed(0, row1, row2); });
+    std::vector<TSortEntry> entries(std::size_t(last - first + 1));
+    for (std::size_t i = 0; i < entries.size(); ++i) entries[i].row = first + int(i);
+    HoareSortEntries(entries, first, 1, true, [&](const TSortEntry& a, const TSortEntry& b) {
+        return CompareRowsIndexed(0, a.row, b.row);
+    });
+    MoveSortedRows(first, RowsOf(entries));
 }
 
 void TBavStringGrid::QuickSortByRowOrder(int first, int last) {
-    const int value = unsortOrder_->GetItem((first + last) / 2);
-    int i = first, j = last;
-    do {
-        while (unsortOrder_->GetItem(i) < value && i < last) ++i;
-        while (value < unsortOrder_->GetItem(j) && first < j) --j;
-        if (i <= j) {
-            const int entryI = unsortOrder_->GetItem(i), entryJ = unsortOrder_->GetItem(j);
-            if (i != j && entryI != entryJ) {
-                SwapRows(i, j);
-                unsortOrder_->SetItem(i, entryJ);
-                unsortOrder_->SetItem(j, entryI);
-            }
-            ++i;
-            --j;
-        }
-    } while (i <= j);
-    if (first < j) QuickSortByRowOrder(first, j);
-    if (i < last) QuickSortByRowOrder(i, last);
+    if (sortSettings_->SingleColumn()) {
+        auto takePivot = [&](int row) { return unsortOrder_->GetItem(row); };
+        auto compare = [](int order1, int order2) { return CompareValues(order1, order2); };
+        auto swap = [&](int row1, int row2) {
+            SwapRows(row1, row2);
+            const int order1 = unsortOrder_->GetItem(row1);
+            unsortOrder_->SetItem(row1, unsortOrder_->GetItem(row2));
+            unsortOrder_->SetItem(row2, order1);
+        };
+        HoareSort(first, last, 1, false, takePivot, takePivot, compare, swap);
+        return;
+    }
+    struct Entry {
+        int order, row;
+    };
+    std::vector<Entry> entries;
+    for (int row = first; row <= last; ++row) entries.push_back({unsortOrder_->GetItem(row), row});
+    HoareSortEntries(entries, first, 1, false,
+                     [](const Entry& a, const Entry& b) { return CompareValues(a.order, b.order); });
+    for (std::size_t i = 0; i < entries.size(); ++i) unsortOrder_->SetItem(first + int(i), entries[i].order);
+    MoveSortedRows(first, RowsOf(entries));
 }
 
 // ---- The sorts -------------------------------------------------------------------------------

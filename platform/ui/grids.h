@@ -475,6 +475,10 @@ public:
     // Exchanges the texts and objects of two rows in constant time (their
     // heights stay where they are).
     void ExchangeRows(int rowA, int rowB);
+    // Puts rows `first` .. `first` + size - 1 in a new order at once: row
+    // `first` + i receives the texts and objects row `order[i]` held. Each
+    // row of the block must appear in `order` once; heights stay.
+    void PermuteRows(int first, const std::vector<int>& order);
 
 protected:
     void DrawCell(int col, int row, TRect rect, TGridDrawState state) override;

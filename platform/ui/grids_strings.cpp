@@ -155,6 +155,27 @@ void TStringGrid::ExchangeRows(int rowA, int rowB) {
     InvalidateRow(rowB);
 }
 
+void TStringGrid::PermuteRows(int first, const std::vector<int>& order) {
+    const int count = static_cast<int>(order.size());
+    CheckCell(0, first);
+    std::vector<char> taken(order.size(), 0);
+    for (const int from : order) {
+        if (from < first || from >= first + count || taken[static_cast<std::size_t>(from - first)])
+            RaiseInvalidGridOperation("Grid index out of range");
+        taken[static_cast<std::size_t>(from - first)] = 1;
+    }
+    if (count == 0)
+        return;
+    const auto end = static_cast<std::size_t>(first + count);
+    if (rows_.size() < end)
+        rows_.resize(end);
+    std::vector<std::vector<Cell>> moved(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        moved[i] = std::move(rows_[static_cast<std::size_t>(order[i])]);
+    std::move(moved.begin(), moved.end(), rows_.begin() + first);
+    InvalidateGridRect({0, first, ColCount() - 1, first + count - 1});
+}
+
 void TStringGrid::ColumnMoved(int fromIndex, int toIndex) {
     for (auto& cells : rows_)
         MoveItem(cells, fromIndex, toIndex);

@@ -72,6 +72,35 @@ TEST_F(GridGraphicsTest, RowCheckBoxesAreShared) {
     EXPECT_EQ(grid->GetCellType(0, 5), ctRowCheckBox) << "the shared graphic lives on";
 }
 
+TEST_F(GridGraphicsTest, CheckBoxHitsAnywhereOrOnlyOnTheBoxWhenPrecise) {
+    grid->CreateCellGraphic(1, 1)->SetCellType(ctCheckBox);
+    grid->SetOnGetAlignment([](TObject*, int row, int col, TAlignment& horizontal, TVAlignment&) {
+        if (row == 1 && col == 1) horizontal = taRightJustify;
+    });
+    const TRect cell = grid->MergedCellRect(1, 1);
+    const int size = grid->ControlLook()->CheckSize();
+    struct Case {
+        bool precise;
+        TCellVAlign vAlign;
+        int x, y;
+        bool hit;
+    };
+    const Case cases[] = {
+        {false, vaTop, cell.left + 1, cell.bottom - 1, true},
+        {true, vaTop, cell.left + 3, cell.top + 3, false},
+        {true, vaTop, cell.right - 3, cell.top + 3, true},
+        {true, vaTop, cell.right - size - 3, cell.top + 3, false},
+        {true, vaBottom, cell.right - 3, cell.bottom - 3, true},
+        {true, vaBottom, cell.right - 3, cell.top + 1, false},
+    };
+    for (const Case& c : cases) {
+        grid->MouseActions()->SetPreciseCheckBoxCheck(c.precise);
+        grid->GetCellGraphic(1, 1)->SetCellVAlign(c.vAlign);
+        EXPECT_EQ(grid->IsCheckBoxHit(1, 1, c.x, c.y), c.hit) << c.precise << " " << c.x << "," << c.y;
+    }
+    EXPECT_FALSE(grid->IsCheckBoxHit(2, 1, cell.right + 5, cell.top + 3)) << "no check box there";
+}
+
 TEST_F(GridGraphicsTest, RadioGroupsStepAndWrap) {
     auto* items = new TStringList;
     items->SetCommaText("one,two,three");
@@ -91,6 +120,8 @@ TEST_F(GridGraphicsTest, RadioGroupsStepAndWrap) {
     data->SetCellContent(dataItems);
     data->SetCellCreated(true);
     data->SetCellIndex(-1);
+    EXPECT_EQ(grid->GetRadioItems(2, 2), dataItems);
+    EXPECT_FALSE(grid->HasRadioButtons(3, 2));
     grid->SetCells(2, 2, "zzz");
     grid->SelectNextRadio(2, 2, false);
     EXPECT_EQ(grid->Cells(2, 2), "a") << "no item matches: the first";

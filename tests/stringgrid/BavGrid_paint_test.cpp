@@ -668,6 +668,58 @@ TEST_F(PaintTest, BitmapCellsDrawTheirPictureBesideTheText) {
     EXPECT_FALSE(RowsHold(0, 24, clFuchsia)) << "its corner colour is the cell's background";
 }
 
+TEST_F(PaintTest, ImageListCellsDrawFromTheGridImages) {
+    auto* images = new TImageList(form);
+    images->SetWidth(8);
+    images->SetHeight(8);
+    for (const TColor color : {clRed, clBlue}) {
+        TBitmap image;
+        image.SetSize(8, 8);
+        image.Canvas()->Brush()->SetColor(color);
+        image.Canvas()->FillRect(Rect(0, 0, 8, 8));
+        images->Add(&image, nullptr);
+    }
+    grid->SetGridImages(images);
+    TCellGraphic* single = grid->CreateCellGraphic(1, 1);
+    single->SetCellType(ctImageList);
+    single->SetCellIndex(1);
+    DrawCell(1, 1, 60, 24);
+    EXPECT_TRUE(RowsHold(0, 24, clBlue));
+    EXPECT_FALSE(RowsHold(0, 24, clRed));
+
+    TCellGraphic* data = grid->CreateCellGraphic(2, 1);
+    data->SetCellType(ctDataImage);
+    grid->SetCells(2, 1, "1");
+    DrawCell(2, 1, 60, 24);
+    EXPECT_TRUE(RowsHold(0, 24, clBlue)) << "the cell's number picks the image";
+    grid->SetCells(2, 1, "x");
+    EXPECT_NO_THROW(DrawCell(2, 1, 60, 24));
+    EXPECT_FALSE(RowsHold(0, 24, clBlue)) << "a text that is no number shows none";
+
+    TCellGraphic* strip = grid->CreateCellGraphic(3, 1);
+    strip->SetCellType(ctImages);
+    auto* indexes = new TIntList(3, 1);
+    indexes->Add(0);
+    indexes->Add(1);
+    strip->SetCellContent(indexes);
+    strip->SetCellBoolean(true);
+    bool drawText = true;
+    TCellVAlign vAlign;
+    TCellHAlign hAlign;
+    int height = 0, width = 0;
+    grid->GetCellGraphicInfo(3, 1, vAlign, hAlign, drawText, height, width);
+    EXPECT_EQ(width, 16);
+    EXPECT_EQ(height, 8);
+    DrawCell(3, 1, 60, 24);
+    EXPECT_TRUE(RowsHold(0, 24, clRed));
+    EXPECT_TRUE(RowsHold(0, 24, clBlue));
+
+    delete images;
+    EXPECT_EQ(grid->GridImages(), nullptr);
+    DrawCell(1, 1, 60, 24);
+    EXPECT_FALSE(RowsHold(0, 24, clBlue));
+}
+
 TEST_F(PaintTest, RichAndWideTextsAreMeasuredAsTheyAreDrawn) {
     form->Show();
     ProcessMessages();

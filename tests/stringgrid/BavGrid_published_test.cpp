@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "grid_fixture.h"
+#include "platform/rtl/classregistry.h"
+#include "platform/rtl/typinfo.h"
 #include "platform/rtl/writer.h"
+#include "platform/ui/imagelist.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavOptions.h"
 #include "stringgrid/BavSearchFooter.h"
+#include "stringgrid/editors/bqgcheck.h"
 
 namespace {
 
@@ -53,6 +57,180 @@ TEST_F(PublishedTest, DefaultsAreNotWritten) {
     for (const char* name : {"SearchFooter.AutoSearch", "SearchFooter.Visible", "SearchFooter.SearchColumn",
                              "SearchFooter.Color ", "Look =", "Flat =", "MouseActions.FixedRowsEdit"})
         EXPECT_EQ(written.find(name), std::string::npos) << name << "\n" << written;
+}
+
+}  // namespace
+
+namespace {
+
+// Every published property of the grid: the lines that set it to a value
+// other than its default in a form description (empty: not written back
+// as read, see below), and whether a default is declared, so that a fresh
+// grid does not write it.
+struct PublishedCase {
+    const char* name;
+    const char* lines;
+    bool hasDefault;
+};
+
+const PublishedCase kPublished[] = {
+    {"ActiveRowShow", "ActiveRowShow = True", true},
+    {"ActiveRowColor", "ActiveRowColor = clRed", true},
+    {"DefaultDrawing", "DefaultDrawing = True", true},
+    {"GridLineWidth", "GridLineWidth = 2", true},
+    {"GridLineColor", "GridLineColor = clRed", true},
+    {"UndoRedo", "UndoRedo = Undo", false},
+    {"DragDropSettings", "DragDropSettings.OleDropRTF = True", false},
+    {"OfficeHint", "OfficeHint.Title = 'Tip'", false},
+    {"HintColor", "HintColor = clRed", true},
+    {"HintShowCells", "HintShowCells = True", true},
+    {"HintShowLargeText", "HintShowLargeText = True", true},
+    {"HintShowSizing", "HintShowSizing = True", true},
+    {"HTMLHint", "HTMLHint = True", true},
+    {"OemConvert", "OemConvert = True", true},
+    {"AnchorHint", "AnchorHint = True", true},
+    {"ActiveCellShow", "ActiveCellShow = True", true},
+    {"ActiveCellFont", "ActiveCellFont.Height = -15", false},
+    {"ActiveCellColor", "ActiveCellColor = clRed", true},
+    {"ActiveCellColorTo", "ActiveCellColorTo = clRed", true},
+    {"AutoNumAlign", "AutoNumAlign = True", true},
+    {"AutoSize", "AutoSize = True", true},
+    // Recolours the active cell when loaded, which would hide the colours'
+    // own cases; the theme tests cover it.
+    {"AutoThemeAdapt", "", true},
+    {"Balloon", "Balloon.BackgroundColor = clRed", false},
+    {"Bands", "Bands.Active = True", false},
+    {"BackGround", "BackGround.Top = 5", false},
+    {"CellNode", "CellNode.Color = clRed", false},
+    {"CellChecker", "CellChecker = Checker", false},
+    {"ColCount", "ColCount = 7", true},
+    {"ColumnHeaders", "ColumnHeaders.Strings = (\n  'Model'\n  'State')", false},
+    {"ColumnSize", "ColumnSize.Save = True", false},
+    {"ControlLook", "ControlLook.CheckSize = 18", false},
+    {"Cursor", "Cursor = -21", false},
+    {"DefaultRowHeight", "DefaultRowHeight = 25", false},
+    {"DefaultEditor", "DefaultEditor = edSpinEdit", true},
+    {"DragScrollOptions", "DragScrollOptions.Active = True", false},
+    {"EditWithTags", "EditWithTags = True", true},
+    {"EnableBlink", "EnableBlink = True", true},
+    {"EnableHTML", "EnableHTML = False", true},
+    {"EnableWheel", "EnableWheel = False", true},
+    {"EnhTextSize", "EnhTextSize = True", true},
+    {"ExcelStyleDecimalSeparator", "ExcelStyleDecimalSeparator = True", true},
+    // Empty cells pass the filter, so it keeps every row.
+    {"Filter", "Filter = <\n  item\n    Column = 1\n    Condition = '='\n  end>", false},
+    {"FilterActive", "FilterActive = True", true},
+    {"FixedCols", "FixedCols = 2", true},
+    {"FixedAsButtons", "FixedAsButtons = True", true},
+    {"FixedFooters", "FixedFooters = 1", true},
+    {"FixedRightCols", "FixedRightCols = 1", true},
+    // Applied outside loading only; it reads back column 0's width.
+    {"FixedColWidth", "", true},
+    {"FixedRowHeight", "FixedRowHeight = 30", true},
+    {"FixedRowAlways", "FixedRowAlways = True", true},
+    {"FixedRows", "FixedRows = 2", true},
+    {"FixedColAlways", "FixedColAlways = True", true},
+    {"FixedFont", "FixedFont.Height = -15", false},
+    {"Flat", "Flat = True", true},
+    {"FloatFormat", "FloatFormat = '%.3f'", false},
+    {"FloatingFooter", "FloatingFooter.Column = 2", false},
+    {"GridImages", "GridImages = Images", false},
+    {"Grouping", "Grouping.MergeHeader = True", false},
+    {"HideFocusRect", "HideFocusRect = True", true},
+    {"Hovering", "Hovering = True", true},
+    {"HTMLSettings", "HTMLSettings.AutoPreview = True", false},
+    {"IntegralHeight", "IntegralHeight = True", true},
+    {"IntelliPan", "IntelliPan = ipBoth", true},
+    {"IntelliZoom", "IntelliZoom = False", true},
+    {"Look", "Look = glSoft", true},
+    {"LookupItems", "LookupItems.Strings = (\n  'Nokia')", false},
+    {"Lookup", "Lookup = True", true},
+    {"LookupCaseSensitive", "LookupCaseSensitive = True", true},
+    {"LookupHistory", "LookupHistory = True", true},
+    {"MaxEditLength", "MaxEditLength = 20", true},
+    {"MouseActions", "MouseActions.ColSelect = True", false},
+    {"Multilinecells", "Multilinecells = True", true},
+    {"Navigation", "Navigation.AllowInsertRow = True", false},
+    {"PictureContainer", "PictureContainer = Pictures", false},
+    {"PrintSettings", "PrintSettings.Time = ppTopLeft", false},
+    {"ProgressAppearance", "ProgressAppearance.CompleteColor = clPurple", false},
+    {"RowCount", "RowCount = 12", true},
+    {"RowHeaders", "RowHeaders.Strings = (\n  '1')", false},
+    // A bitmap: its picture data round-trips with the other bitmaps'.
+    {"RowIndicator", "", false},
+    {"ScrollBarAlways", "ScrollBarAlways = saVert", true},
+    {"ScrollBars", "ScrollBars = ssVertical", false},
+    {"ScrollColor", "ScrollColor = clRed", true},
+    {"ScrollProportional", "ScrollProportional = True", true},
+    {"ScrollSynch", "ScrollSynch = True", true},
+    {"ScrollType", "ScrollType = ssFlat", true},
+    {"ScrollWidth", "ScrollWidth = 20", true},
+    {"ScrollHints", "ScrollHints = shBoth", true},
+    {"SearchFooter", "SearchFooter.AutoSearch = False", false},
+    {"SelectionColor", "SelectionColor = clRed", true},
+    {"SelectionColorTo", "SelectionColorTo = clRed", true},
+    {"SelectionRectangle", "SelectionRectangle = True", true},
+    {"SelectionResizer", "SelectionResizer = True", true},
+    {"SelectionRTFKeep", "SelectionRTFKeep = True", true},
+    {"SelectionTextColor", "SelectionTextColor = clRed", true},
+    {"ShowSelection", "ShowSelection = False", true},
+    {"ShowModified", "ShowModified.Enabled = True", false},
+    {"SizeWhileTyping", "SizeWhileTyping.Height = True", false},
+    {"SizeWithForm", "SizeWithForm = True", true},
+    {"SortSettings", "SortSettings.Show = True", false},
+    {"URLColor", "URLColor = clRed", true},
+    {"URLShow", "URLShow = True", true},
+    {"URLFull", "URLFull = True", true},
+    {"URLEdit", "URLEdit = True", true},
+    {"VAlignment", "VAlignment = vtaCenter", true},
+    {"Version", "Version = '1.0.0.0'", false},
+    {"WordWrap", "WordWrap = False", true},
+};
+
+// Indents each line of a case for a grid inside a form.
+std::string Indented(const char* lines) {
+    std::string text = "    ";
+    for (const char* c = lines; *c; ++c) {
+        text += *c;
+        if (*c == '\n') text += "    ";
+    }
+    return text;
+}
+
+TEST_F(PublishedTest, EveryPublishedPropertyReadsBackAndKeepsItsDefaultUnwritten) {
+    RegisterClasses({TBavGridUndoRedo::StaticClass(), TBavStringGridCheck::StaticClass(),
+                     TImageList::StaticClass(), TPictureContainer::StaticClass()});
+    std::string description =
+        "object GridForm: TForm\n"
+        "  object Undo: TBavGridUndoRedo\n  end\n"
+        "  object Checker: TBavStringGridCheck\n  end\n"
+        "  object Images: TImageList\n  end\n"
+        "  object Pictures: TPictureContainer\n  end\n"
+        "  object Grid: TBavStringGrid\n";
+    for (const PublishedCase& c : kPublished)
+        if (*c.lines) description += Indented(c.lines) + "\n";
+    description += "  end\nend\n";
+    ReadComponentFromString(description, form);
+    auto* read = dynamic_cast<TBavStringGrid*>(form->FindComponent("Grid"));
+    ASSERT_TRUE(read);
+    const std::string written = ComponentToText(form);
+
+    TForm* freshForm = NewForm(600, 400);
+    auto* fresh = new TBavStringGrid(freshForm);
+    fresh->SetName("Fresh");
+    const std::string defaults = ComponentToText(freshForm);
+    for (const PublishedCase& c : kPublished) {
+        EXPECT_TRUE(IsPublishedProp(read, c.name)) << c.name;
+        if (*c.lines) {
+            EXPECT_NE(written.find(Indented(c.lines) + "\n"), std::string::npos) << c.lines;
+        }
+        if (c.hasDefault) {
+            EXPECT_EQ(defaults.find("\n    " + std::string(c.name) + " ="), std::string::npos) << c.name;
+        }
+    }
+    EXPECT_EQ(read->GridImages(), form->FindComponent("Images"));
+    delete form->FindComponent("Images");
+    EXPECT_EQ(read->GridImages(), nullptr) << "a removed image list is forgotten";
 }
 
 }  // namespace

@@ -192,6 +192,70 @@ TEST_F(SortTest, SortNodesSortsOnlyTheChildrenOfExpandedNodes) {
     EXPECT_TRUE(grid->IsNodeRow(5));
 }
 
+// Without hooks a comparison reads the start of each sort text kept beside
+// the row's index; with one it reads the cells. Both must arrange the rows
+// alike, ties, blanks and styles taken from the first row included.
+TEST_F(SortTest, KeptSortTextsArrangeRowsAsTheCellsDo) {
+    const Texts texts = {"abcdefgh2", "", "b", "abcdefgh1", "10", "b",  "abcdefgh",
+                         "9",         "", "abcdefgh1", "B", "12:30", "2024-01-02", "b"};
+    struct Setting {
+        bool full, ignoreBlanks, autoFormat;
+        TSortDirection direction;
+    };
+    const Setting settings[] = {{true, false, true, sdAscending},
+                                {false, false, true, sdAscending},
+                                {false, true, false, sdDescending},
+                                {true, true, true, sdDescending}};
+    for (const Setting& setting : settings) {
+        std::vector<Texts> arrangements;
+        for (const bool hooked : {false, true}) {
+            Fill(0, texts);
+            for (int r = 1; r <= int(texts.size()); ++r) {
+                grid->SetCells(1, r, std::to_string(r % 3));
+                grid->SetCells(2, r, "row" + std::to_string(r));
+            }
+            grid->SortSettings()->SetFull(setting.full);
+            grid->SortSettings()->SetIgnoreBlanks(setting.ignoreBlanks);
+            grid->SortSettings()->SetAutoFormat(setting.autoFormat);
+            grid->SetOnGetFormat(nullptr);
+            if (hooked) grid->SetOnGetFormat([](TObject*, int, TSortStyle&, AnsiString&, AnsiString&) {});
+            SortOn(0, setting.direction);
+            arrangements.push_back(Column(2));
+        }
+        EXPECT_EQ(arrangements[0], arrangements[1]) << "full " << setting.full << ", blanks " << setting.ignoreBlanks
+                                                    << ", automatic " << setting.autoFormat;
+    }
+}
+
+// Rows move at once after the order is found: heights, selection marks of
+// the real rows, the current row and the row-order record go with them;
+// fixed footers and hidden rows stay out.
+TEST_F(SortTest, WhatTravelsWithARowPastHiddenRowsAndFooters) {
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->Navigation()->SetMoveRowOnSort(true);
+    Fill(0, {"d", "h", "c", "b", "a", "z"});
+    grid->SetFixedFooters(1);
+    grid->HideRows(2, 2);  // "h"
+    auto displayRowOf = [&](const AnsiString& text) {
+        for (int r = 0; r < grid->RowCount(); ++r)
+            if (grid->Cells(0, r) == text) return r;
+        return -1;
+    };
+    grid->SetRowSelect(grid->RealRowIndex(displayRowOf("c")), true);
+    grid->SetRowHeights(displayRowOf("d"), 30);
+    grid->SetRow(displayRowOf("d"));
+    SortOn(0);
+    EXPECT_EQ(Column(0), (Texts{"a", "b", "c", "d", "z"}));
+    EXPECT_EQ(grid->Row(), displayRowOf("d"));
+    EXPECT_EQ(grid->RowHeights(displayRowOf("d")), 30);
+    for (const char* text : {"a", "b", "c", "d"})
+        EXPECT_EQ(grid->GetRowSelect(grid->RealRowIndex(displayRowOf(text))), AnsiString(text) == "c") << text;
+    grid->UnSort();
+    EXPECT_EQ(Column(0), (Texts{"d", "c", "b", "a", "z"}));
+    grid->UnHideAllRows();
+    EXPECT_EQ(Column(0), (Texts{"d", "h", "c", "b", "a", "z"}));
+}
+
 // An event raising midway leaves the rows and every cell object as they
 // were, none freed or lost.
 TEST_F(SortTest, AnEventRaisingMidwayLeavesRowsAndObjects) {
@@ -208,6 +272,7 @@ TEST_F(SortTest, AnEventRaisingMidwayLeavesRowsAndObjects) {
         if (++calls == 6) throw std::runtime_error("midway");
     });
     EXPECT_THROW(SortOn(0), std::runtime_error);
+    EXPECT_EQ(Column(0), (Texts{"5", "3", "9", "1", "7"})) << "rows move only once the order is known";
     EXPECT_EQ(grid->RowCount(), 6);
     EXPECT_EQ(grid->ColWidths(2), lastWidth);
     EXPECT_EQ(grid->UpdateCount(), 0);

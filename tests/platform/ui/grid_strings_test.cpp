@@ -80,6 +80,22 @@ TEST_F(StringGridStorage, ExchangeRowsSwapsTextsAndObjectsAndKeepsHeights) {
     EXPECT_THROW(grid->ExchangeRows(-1, 0), EInvalidGridOperation);
 }
 
+TEST_F(StringGridStorage, PermuteRowsMovesABlockAtOnceOrNothingOnABadOrder) {
+    for (int r = 1; r <= 3; ++r)
+        grid->SetCells(0, r, "r" + std::to_string(r));
+    grid->SetObjects(1, 3, &a);
+    grid->SetRowHeights(1, 40);
+    grid->PermuteRows(1, {3, 1, 2});
+    EXPECT_EQ(grid->Cells(0, 1), "r3");
+    EXPECT_EQ(grid->Objects(1, 1), &a);
+    EXPECT_EQ(grid->Cells(0, 2), "r1");
+    EXPECT_EQ(grid->Cells(0, 3), "r2");
+    EXPECT_EQ(grid->RowHeights(1), 40);
+    EXPECT_THROW(grid->PermuteRows(1, {1, 1, 2}), EInvalidGridOperation);
+    EXPECT_THROW(grid->PermuteRows(1, {1, 4}), EInvalidGridOperation);
+    EXPECT_EQ(grid->Cells(0, 1), "r3") << "a refused order moves nothing";
+}
+
 TEST_F(StringGridStorage, ColsAndRowsAreListsOverTheCells) {
     TStringList list;
     list.AddObject("p", &a);
