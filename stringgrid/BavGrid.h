@@ -11,6 +11,7 @@
 #include "platform/ui/comctrls_richedit.h"
 #include "platform/ui/imagelist.h"
 #include "stringgrid/BaseGrid.h"
+#include "stringgrid/BavColumnVisibility.h"
 #include "stringgrid/BavGridGraphic.h"
 #include "stringgrid/BavOptions.h"
 #include "stringgrid/html/BqgHTMLE.h"
@@ -362,8 +363,15 @@ public:
     int NumHiddenRows() const { return hiddenRows_->Count(); }
     int RealRowIndex(int displayRow) const;
     int DisplayRowIndex(int realRow) const;
-    int RealColIndex(int displayCol) const { return displayCol; }
-    int DisplayColIndex(int realCol) const { return realCol; }
+    // Hidden columns keep their cells at their real index, past the shown
+    // columns, and their width in the visibility table.
+    TColumnVisibility& ColumnVisibility() { return columnVisibility_; }
+    int RealColIndex(int displayCol) const { return columnVisibility_.RealIndex(displayCol); }
+    int RealColIndexOf(int displayCol) const { return RealColIndex(displayCol); }
+    int DisplayColIndex(int realCol) const { return columnVisibility_.DisplayIndex(realCol); }
+    bool IsHiddenColumn(int realCol) const { return columnVisibility_.IsHidden(realCol); }
+    int NumHiddenColumns() const { return columnVisibility_.HiddenCount(); }
+    int AllColCount() const { return ColCount() + NumHiddenColumns(); }
     int DisplayColOf(int realCol) override { return DisplayColIndex(realCol); }
     TGridRect GetSelectionRect() const { return Selection(); }
     void SetSelectionRect(const TGridRect& rect);
@@ -1485,6 +1493,8 @@ private:
     void DeleteRowFlags(int row, bool selections);
     // Row `to` takes the texts, objects and height of row `from`.
     void TakeRow(int to, int from);
+    // Empties every cell of a row, those of hidden columns included.
+    void ClearStoredRow(int row);
     TCellGraphic* NodeGraphic(int row) const;
     int RowLevel(int row);
     int NodeEnd(int row);
@@ -1539,6 +1549,7 @@ private:
     std::unique_ptr<TFont> fixedFont_;
     bool fixedRowAlways_ = false, fixedColAlways_ = false;
     std::unique_ptr<TCollection> hiddenRows_ = std::make_unique<TCollection>(TGridItem::StaticClass());
+    TColumnVisibility columnVisibility_;
     TGridRect savedSelection_{};
     bool selectionHidden_ = false;
     std::vector<char> rowSelected_, colSelected_;

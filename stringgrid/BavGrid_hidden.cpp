@@ -28,7 +28,7 @@ void TBavStringGrid::ShiftHiddenRows(int afterRealRow, int delta) {
 }
 
 void TBavStringGrid::StoreHiddenRow(TGridItem* item, int realRow, int displayRow) {
-    for (int col = 0; col < ColCount(); ++col)
+    for (int col = 0; col < AllColCount(); ++col)
         item->Items()->AddObject(Cells(col, displayRow), Objects(col, displayRow));
     item->SetIdx(realRow);
     item->SetHeight(RowHeights(displayRow));
@@ -36,7 +36,7 @@ void TBavStringGrid::StoreHiddenRow(TGridItem* item, int realRow, int displayRow
 
 void TBavStringGrid::PutHiddenRow(const TGridItem* item, int displayRow) {
     TStrings* items = item->Items();
-    for (int col = 0; col < ColCount(); ++col) {
+    for (int col = 0; col < AllColCount(); ++col) {
         const bool stored = col < items->Count();
         SetCells(col, displayRow, stored ? items->Strings(col) : AnsiString());
         SetObjects(col, displayRow, stored ? items->Objects(col) : nullptr);
@@ -96,7 +96,7 @@ void TBavStringGrid::HideRowList(const std::vector<int>& rows) {
     }
     // The hidden rows' cells now lie past the new count; their objects
     // belong to the store.
-    for (int row = free; row < RowCount(); ++row) ClearRow(row);
+    for (int row = free; row < RowCount(); ++row) ClearStoredRow(row);
     SetRowCount(RowCount() - int(rows.size()));
     UpdateCellControls();
 }

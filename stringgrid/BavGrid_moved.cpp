@@ -1,5 +1,5 @@
 // What follows the moving of a column or a row: the cells kept for hidden
-// rows, the column-order list, the sort column and the sort index list take
+// rows, the column-visibility table, the column-order list, the sort column and the sort index list take
 // the moved indexes, a move the grid makes itself carries the sizes and the
 // current column, and a row never moves under a fixed-last-row footer; and
 // the application's say on a move while it is dragged.
@@ -26,7 +26,10 @@ void TBavStringGrid::ColumnMoved(int fromIndex, int toIndex) {
     const bool notifying = enhancedMove_.notifying;
     if (notifying && enhRowColMove_) MoveSizes(true, fromIndex, toIndex);
     movedOrSized_ = true;
-    TBaseGrid::ColumnMoved(fromIndex, toIndex);
+    // With hidden columns the cells sit at their real indexes.
+    const bool hidden = NumHiddenColumns() > 0;
+    if (hidden) columnVisibility_.Move(from, to);
+    TBaseGrid::ColumnMoved(hidden ? from : fromIndex, hidden ? to : toIndex);
     for (int i = 0; i < hiddenRows_->Count(); ++i) {
         TStrings* cells = HiddenRowAt(i)->Items();
         if (from < cells->Count() && to < cells->Count()) cells->Move(from, to);

@@ -22,6 +22,13 @@ void TBavStringGrid::TakeRow(int to, int from) {
     SetRowHeights(to, RowHeights(from));
 }
 
+void TBavStringGrid::ClearStoredRow(int row) {
+    for (int col = 0; col < AllColCount(); ++col) {
+        SetObjects(col, row, nullptr);
+        SetCellText(col, row, "");
+    }
+}
+
 void TBavStringGrid::MoveCellControlRows(int fromRow, int delta) {
     for (int i = 0; i < cellControls_->Count(); ++i) {
         TControlItem* item = cellControls_->GetItem(i);
@@ -53,7 +60,7 @@ void TBavStringGrid::InsertRows(int row, int count) {
     for (int i = RowCount() - 1; i >= row + count; --i) TakeRow(i, i - count);
     for (int i = row; i < row + count; ++i) {
         SetRowHeights(i, DefaultRowHeight());
-        ClearRow(i);
+        ClearStoredRow(i);
     }
     if (showModified_->Enabled() && row < int(rowModified_.size()))
         rowModified_.insert(rowModified_.begin() + row, std::size_t(count), 0);
@@ -68,7 +75,7 @@ void TBavStringGrid::RemoveRows(int row, int count) {
         TControlItem* item = cellControls_->GetItem(i);
         if (item->Row() >= row + count) item->SetRow(item->Row() - count);
     }
-    FreeCellObjects(0, row, ColCount() - 1, row + count - 1);
+    FreeCellObjects(0, row, AllColCount() - 1, row + count - 1);
     SelectCell(Col(), Row());
     {
         TGridUpdateLock lock(this);
@@ -81,7 +88,7 @@ void TBavStringGrid::RemoveRows(int row, int count) {
             if (i + count < RowCount())
                 TakeRow(i, i + count);
             else
-                ClearRow(i);
+                ClearStoredRow(i);
         }
         SetRowCount(RowCount() - count);
         allocatedRows_ -= count;
@@ -103,7 +110,7 @@ void TBavStringGrid::RemoveRowsText(int row, int count) {
         TGridUpdateLock lock(this);
         const int oldTop = TopRow(), oldRow = Row();
         for (int i = row; i + count < RowCount(); ++i) {
-            for (int col = 0; col < ColCount(); ++col) {
+            for (int col = 0; col < AllColCount(); ++col) {
                 SetCells(col, i, Cells(col, i + count));
                 SetObjects(col, i, Objects(col, i + count));
             }
@@ -112,7 +119,7 @@ void TBavStringGrid::RemoveRowsText(int row, int count) {
             for (int i = 0; i < count; ++i) EraseFlag(rowSelected_, row);
         // The last rows' cells now live further up: the storage the
         // platform keeps past the new count must not hold them twice.
-        for (int i = RowCount() - count; i < RowCount(); ++i) ClearRow(i);
+        for (int i = RowCount() - count; i < RowCount(); ++i) ClearStoredRow(i);
         SetRowCount(RowCount() - count);
         allocatedRows_ -= count;
         if (oldRow < RowCount()) {
@@ -131,7 +138,7 @@ void TBavStringGrid::RemoveRowsText(int row, int count) {
 void TBavStringGrid::DeleteRowsRaw(int row, int count) {
     if (row < 0 || row >= RowCount() || count <= 0) return;
     count = std::min(count, RowCount() - row);
-    FreeCellObjects(0, row, ColCount() - 1, row + count - 1);
+    FreeCellObjects(0, row, AllColCount() - 1, row + count - 1);
     DeleteRowsCore(row, count, true);
 }
 
@@ -193,36 +200,42 @@ void TBavStringGrid::RemoveSelectedRows() {
 // ---- Columns ---------------------------------------------------------------------------------
 
 void TBavStringGrid::InsertCols(int col, int count) {
-    if (count <= 0 || col < 0 || col > ColCount()) return;
+    if (count <= 0 || col < 0 || col > AllColCount()) return;
+    const int display = DisplayColIndex(col);
     SetColCount(ColCount() + count);
-    for (int i = ColCount() - 1; i >= col + count; --i) {
+    columnVisibility_.Insert(col, count);
+    for (int i = AllColCount() - 1; i >= col + count; --i) {
         for (int row = 0; row < RowCount(); ++row) {
             SetCells(i, row, Cells(i - count, row));
             SetObjects(i, row, Objects(i - count, row));
         }
-        SetColWidths(i, ColWidths(i - count));
     }
-    for (int i = col; i < col + count; ++i) {
-        SetColWidths(i, DefaultColWidth());
-        ClearCol(i);
+    for (int i = ColCount() - 1; i >= display + count; --i) SetColWidths(i, ColWidths(i - count));
+    for (int i = 0; i < count; ++i) {
+        SetColWidths(display + i, DefaultColWidth());
+        ClearCol(col + i);
     }
 }
 
 void TBavStringGrid::RemoveCols(int col, int count) {
-    if (col < 0 || col >= ColCount() || count <= 0) return;
-    count = std::min(count, ColCount() - col);
+    if (col < 0 || col >= AllColCount() || count <= 0) return;
+    count = std::min(count, AllColCount() - col);
+    const int display = DisplayColIndex(col);
+    int shown = 0;
+    for (int i = col; i < col + count; ++i) shown += IsHiddenColumn(i) ? 0 : 1;
     ClearCols(col, count);
-    for (int i = col; i + count < ColCount(); ++i) {
+    for (int i = col; i + count < AllColCount(); ++i) {
         for (int row = 0; row < RowCount(); ++row) {
             SetCells(i, row, Cells(i + count, row));
             SetObjects(i, row, Objects(i + count, row));
         }
-        SetColWidths(i, ColWidths(i + count));
     }
+    for (int i = display; i + shown < ColCount(); ++i) SetColWidths(i, ColWidths(i + shown));
     // The last columns' objects now live further left; they leave the grid
     // without being freed.
-    for (int i = ColCount() - count; i < ColCount(); ++i) ClearCol(i);
-    SetColCount(ColCount() - count);
+    for (int i = AllColCount() - count; i < AllColCount(); ++i) ClearCol(i);
+    columnVisibility_.Remove(col, count);
+    SetColCount(ColCount() - shown);
     CellsChanged(TRect(col, 0, col + count, RowCount() - 1));
 }
 
@@ -246,7 +259,7 @@ void TBavStringGrid::ClearRect(int col1, int row1, int col2, int row2) {
 }
 
 void TBavStringGrid::ClearRows(int row, int count) {
-    if (RowCount() > 0 && ColCount() > 0 && count > 0) ClearRect(0, row, ColCount() - 1, row + count - 1);
+    if (RowCount() > 0 && ColCount() > 0 && count > 0) ClearRect(0, row, AllColCount() - 1, row + count - 1);
 }
 
 void TBavStringGrid::ClearCols(int col, int count) {
@@ -268,7 +281,7 @@ void TBavStringGrid::ClearSelectedCells() {
 
 void TBavStringGrid::Clear() {
     if (!ComponentState().Contains(csDestroying) && HasNodes()) RemoveAllNodes();
-    if (RowCount() > 0 && ColCount() > 0) ClearRect(0, 0, ColCount() - 1, RowCount() - 1);
+    if (RowCount() > 0 && ColCount() > 0) ClearRect(0, 0, AllColCount() - 1, RowCount() - 1);
 }
 
 // ---- Vertical merges of one column -----------------------------------------------------------
