@@ -65,7 +65,7 @@ void TBavStringGrid::CalcFooter(int col) {
     const int hidden = floatingFooter_->CalculateHiddenRows() ? NumHiddenRows() : 0;
     const bool realRows = hidden > 0;
     const int first = TBaseGrid::FixedRows(), last = RowCount() - 2 + hidden;
-    const int fromCol = col < 0 ? 0 : col, toCol = col < 0 ? ColCount() - 1 : col;
+    const int fromCol = col < 0 ? 0 : col, toCol = col < 0 ? AllColCount() - 1 : col;
     for (int c = fromCol; c <= toCol; ++c) {
         if (!HasCellProperties(c, footer)) continue;
         switch (GetCellProperties(c, footer)->CalcType() & 0x7F) {

@@ -19,7 +19,7 @@ void TBavStringGrid::SetCellFontColor(int col, int row, TColor color) {
 }
 
 void TBavStringGrid::SetRowColorField(int row, TColor color, CellColorSetter setter) {
-    for (int col = TBaseGrid::FixedCols(); col < ColCount(); ++col) {
+    for (int col = TBaseGrid::FixedCols(); col < AllColCount(); ++col) {
         if (color != clNone) {
             (GetCellProperties(col, row)->*setter)(color);
         } else if (HasCellProperties(col, row)) {

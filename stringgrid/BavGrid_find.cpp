@@ -63,6 +63,9 @@ void TBavStringGrid::FindCell(TGridCoord start, const AnsiString& text, TGridCoo
     const bool all = options.Contains(gfIncludeFixed);
     int firstCol = all ? 0 : fixedCols, lastCol = all ? ColCount() - 1 : ColCount() - fixedRightCols_ - 1;
     int firstRow = all ? 0 : fixedRows, lastRow = all ? RowCount() - 1 : RowCount() - fixedFooters_ - 1;
+    // Hidden columns are scanned by real index, past the shown ones.
+    const int colLimit = options.Contains(gfIncludeHiddenColumns) ? AllColCount() : ColCount();
+    lastCol += colLimit - ColCount();
     const bool rowWise = options.Contains(gfRowWise), backward = options.Contains(gfBackward);
     const int step = backward ? -1 : 1;
     // The cell the scan begins with: the first of the range, or the one after `start`.
@@ -100,7 +103,7 @@ void TBavStringGrid::FindCell(TGridCoord start, const AnsiString& text, TGridCoo
     for (; inside(outer, outerFirst, outerLast); outer += step, inner = backward ? innerLast : innerFirst) {
         for (; inside(inner, innerFirst, innerLast); inner += step) {
             ProgressHook(1, row);
-            if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount() || !CellMatchesFind(col, row)) continue;
+            if (col < 0 || row < 0 || col >= colLimit || row >= RowCount() || !CellMatchesFind(col, row)) continue;
             found = {col, row};
             lastFound_ = found;
             if (options.Contains(gfGotoFound)) {

@@ -140,4 +140,19 @@ TEST_F(HiddenColumnsTest, InsertedAndRemovedColumnsMoveTheVisibilityFlags) {
     EXPECT_EQ(Widths(), (std::vector<int>{40, 64, 64, 50, 80, 90}));
 }
 
+TEST_F(HiddenColumnsTest, FindingAndRowColoursReachHiddenColumnsByRealIndex) {
+    Hide(5);
+    Hide(2);
+    TGridCoord found{};
+    grid->FindCell({-1, -1}, "5:2", found, {});
+    EXPECT_EQ(found.X, -1);
+    grid->FindCell({-1, -1}, "5:2", found, {gfIncludeHiddenColumns});
+    EXPECT_EQ(found.X, 5);
+    EXPECT_EQ(found.Y, 2);
+    grid->FindCell({-1, -1}, "4:1", found, {});
+    EXPECT_EQ(found.X, 3);  // the display column
+    grid->SetRowColor(1, clRed);
+    EXPECT_EQ(grid->GetCellProperties(5, 1)->BrushColor(), clRed);
+}
+
 }  // namespace
