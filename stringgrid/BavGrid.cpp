@@ -151,10 +151,12 @@ TBavStringGrid::~TBavStringGrid() {
     if (columnSize_->Save()) SaveColumnSizes();
     // The cells' graphics are the cells'; the properties go with the base grid.
     for (int row = 0; row < RowCount(); ++row)
-        for (int col = 0; col < ColCount(); ++col) {
+        for (int col = 0; col < AllColCount(); ++col) {
             TCellGraphic* graphic = GetGraphicObject(col, row);
             if (graphic && graphic->OwnedByCell()) delete graphic;
         }
+    // Hidden columns lie past the base grid's columns.
+    if (NumHiddenColumns() > 0) FreeCellObjects(ColCount(), 0, AllColCount() - 1, RowCount() - 1);
     // Hidden rows' cell objects are out of the base grid's reach.
     for (int i = 0; i < hiddenRows_->Count(); ++i) {
         TStrings* items = HiddenRowAt(i)->Items();
