@@ -1,8 +1,9 @@
 // What follows the moving of a column or a row: the cells kept for hidden
-// rows, the column-visibility table, the column-order list, the sort column and the sort index list take
-// the moved indexes, a move the grid makes itself carries the sizes and the
-// current column, and a row never moves under a fixed-last-row footer; and
-// the application's say on a move while it is dragged.
+// rows, the column-visibility table, the column-order list, the sort column
+// and the sort index list take the moved indexes, a move the grid makes
+// itself carries the sizes and the current column, and a row never moves
+// under a fixed-last-row footer; and the application's say on a move while
+// it is dragged.
 #include "platform/rtl/valuerestorer.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
