@@ -382,6 +382,41 @@ TEST_F(DraggedToolbars, ADoubleClickFloatsItAndAnotherDocksItBack) {
     EXPECT_EQ(toolbar->DockedTo(), dock) << "back on its last dock";
 }
 
+TEST_F(DraggedToolbars, ItIsHiddenWhileItChangesDockAndShownAgainAfter) {
+    std::vector<bool> visibleWhileChanging;
+    toolbar->OnDockChangingHidden = [&](TObject*, TDockQy*) {
+        visibleWhileChanging.push_back(IsWindowVisible(toolbar->Handle()) != FALSE);
+    };
+    toolbar->SetDockedTo(bottom);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    toolbar->SetDockedTo(nullptr);
+    ASSERT_TRUE(toolbar->Floating());
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    toolbar->SetDockedTo(dock);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    EXPECT_EQ(visibleWhileChanging, (std::vector<bool>{false, false, false})) << "docked, floating, docked";
+}
+
+TEST_F(DraggedToolbars, AFloatingToolbarIsKeptInsideTheWorkArea) {
+    const RECT area{50, 40, 700, 500};
+    SetWorkAreaForTesting(&area);
+    EXPECT_EQ(PrimaryWorkArea(), TRect(area));
+    EXPECT_EQ(WorkAreaOfPoint(TPoint{900, 900}), TRect(area)) << "one monitor: its work area";
+    EXPECT_EQ(WorkAreaOfRect(TRect(0, 0, 10, 10)), TRect(area));
+
+    toolbar->SetDockedTo(nullptr);
+    const int w = toolbar->Width(), h = toolbar->Height();
+    toolbar->SetBounds(690, 10, w, h);
+    toolbar->KeepOnScreen(true);
+    EXPECT_EQ(toolbar->BoundsRect(), TRect(690, 10, 690 + w, 10 + h)) << "partly inside: left alone";
+    toolbar->KeepOnScreen(false);
+    EXPECT_EQ(toolbar->BoundsRect(), TRect(700 - w, 40, 700, 40 + h));
+    toolbar->SetBounds(900, 700, w, h);
+    toolbar->KeepOnScreen(true);
+    EXPECT_EQ(toolbar->BoundsRect(), TRect(700 - w, 500 - h, 700, 500));
+    SetWorkAreaForTesting(nullptr);
+}
+
 TEST_F(DraggedToolbars, TheCloseButtonHidesItUnlessTheQueryVetoes) {
     toolbar->SetDockedTo(nullptr);
     DispatchQueuedMessages();
