@@ -206,6 +206,14 @@ TEST_F(Toolbars, ItemsKeepTheirInsertionOrderAndAStoreKeepsTheWrapWidth) {
     toolbar->ArrangeContent();
     EXPECT_EQ(a->Left(), 0) << "brought to the front, still first";
     EXPECT_EQ(b->Left(), 30);
+    TToolbarButtonQy* c = Button(toolbar, "C");
+    c->SendToBack();
+    a->SetParent(nullptr);
+    a->SetParent(toolbar);
+    toolbar->ArrangeContent();
+    EXPECT_EQ(b->Left(), 0);
+    EXPECT_EQ(c->Left(), 30) << "sent to the back, still after those before it";
+    EXPECT_EQ(a->Left(), 60) << "taken off and put back: now the last";
 
     toolbar->SetName("Bar");
     int written = -1;
