@@ -301,6 +301,18 @@ void TWinControl::DefaultHandler(TMessage& Message) {
 
 // ---- children -------------------------------------------------------------------
 
+namespace {
+
+// Tells a parent of a child inserted (after) or removed (before). A parent
+// being destroyed drops its children unheard: what hooked its window
+// procedure may already be gone.
+void NotifyControlListChange(TWinControl* parent, TControl* control, bool inserting) {
+    if (!parent->ComponentState().Contains(csDestroying))
+        parent->Perform(CM_CONTROLLISTCHANGE, WPARAM(control), inserting);
+}
+
+}  // namespace
+
 void TWinControl::InsertControl(TControl* control) {
     controls_.push_back(control);
     control->parent_ = this;
@@ -317,9 +329,11 @@ void TWinControl::InsertControl(TControl* control) {
     control->anchorParentHeight_ = client.bottom;
     if (control->Align() != alNone) AlignControls(control);
     control->Invalidate();
+    NotifyControlListChange(this, control, true);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
+    NotifyControlListChange(this, control, false);
     if (mouseControl_ == control) mouseControl_ = nullptr;
     if (control->hostDockSite_ == this) {
         control->hostDockSite_ = nullptr;

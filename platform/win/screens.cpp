@@ -88,6 +88,9 @@ ModuleTable& Modules() {
         m[1].second.functions["GetScrollBarInfo"] = reinterpret_cast<FARPROC>(&GetScrollBarInfo);
         m[1].second.functions["GetComboBoxInfo"] = reinterpret_cast<FARPROC>(&GetComboBoxInfo);
         m[1].second.functions["DrawCaption"] = reinterpret_cast<FARPROC>(&DrawCaption);
+        m[1].second.functions["MonitorFromRect"] = reinterpret_cast<FARPROC>(&MonitorFromRect);
+        m[1].second.functions["MonitorFromPoint"] = reinterpret_cast<FARPROC>(&MonitorFromPoint);
+        m[1].second.functions["GetMonitorInfoA"] = reinterpret_cast<FARPROC>(&GetMonitorInfo);
         return m;
     }();
     return modules;

@@ -558,7 +558,7 @@ void TCustomToolWindowQy::SyncVisibility() {
         captionInactive_ = inactive;
         RequestFloatingFrameRepaint(FramePartCaption);
     }
-    if (!HandleAllocated() || !Floating()) return;
+    if (!HandleAllocated()) return;
     if ((IsWindowVisible(Handle()) != FALSE) != ShouldBeVisible()) Perform(CM_SHOWINGCHANGED, 0, 0);
 }
 
@@ -574,7 +574,11 @@ bool IsOwnedBy(HWND window, HWND owner) {
 
 void TCustomToolWindowQy::CMShowingChanged(TMessage& Message) {
     if (!Floating()) {
-        TCustomControl::Dispatch(Message);
+        if (hiddenLock_ > 0 && HandleAllocated())
+            SetWindowPos(Handle(), 0, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+        else
+            TCustomControl::Dispatch(Message);
         return;
     }
     if (!HandleAllocated()) return;
@@ -745,6 +749,7 @@ void TCustomToolWindowQy::SetParent(TWinControl* parent) {
     }
     ++hiddenLock_;
     ++moveEventLock_;
+    SyncVisibility();
     if (oldDock) oldDock->BeginLayoutUpdate();
     if (newDock) newDock->BeginLayoutUpdate();
     ++positionedByDock_;
@@ -782,8 +787,11 @@ void TCustomToolWindowQy::SetParent(TWinControl* parent) {
     if (oldDock) oldDock->EndLayoutUpdate();
     --moveEventLock_;
     --hiddenLock_;
-    // Also when the new window was made shown: the owner follows the state.
-    if (Floating() && HandleAllocated()) Perform(CM_SHOWINGCHANGED, 0, 0);
+    // Floating, also when the new window was made shown: the owner follows the state.
+    if (Floating() && HandleAllocated())
+        Perform(CM_SHOWINGCHANGED, 0, 0);
+    else
+        SyncVisibility();
     if (actual) DoMoved();
     if (!destroying && actual) {
         if (OnRecreated) OnRecreated(this);
@@ -927,9 +935,7 @@ void TCustomToolWindowQy::DoMoved() {
 void TCustomToolWindowQy::KeepOnScreen(bool onlyWhenFullyOff) {
     if (!Floating()) return;
     RECT r = BoundsRect();
-    MONITORINFO info;
-    GetMonitorInfo(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info);
-    const RECT& work = info.rcWork;
+    const TRect work = WorkAreaOfRect(r);
     RECT overlap;
     if (onlyWhenFullyOff && IntersectRect(&overlap, &r, &work)) return;
     int left = std::min(r.left, int(work.right) - Width());

@@ -204,6 +204,13 @@ private:
 // The form an MDI child shows in (its frame), else the form itself.
 TCustomForm* MdiHostForm(TCustomForm* form);
 
+// The work area of the monitor nearest to a rectangle or a point when there
+// is more than one monitor, else the primary work area.
+TRect WorkAreaOfRect(const TRect& rect);
+TRect WorkAreaOfPoint(TPoint point);
+// The system's work area, or the whole screen when it cannot be had.
+TRect PrimaryWorkArea();
+
 SERVIORA_ENUM(TToolWindowFloatingMode, fmOnTopOfParentForm, fmOnTopOfAllForms)
 
 class TCustomToolWindowQy : public TCustomControl {

@@ -70,12 +70,6 @@ private:
     HRGN current_ = 0;
 };
 
-TRect WorkAreaOfPoint(POINT p) {
-    MONITORINFO info;
-    GetMonitorInfo(MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST), &info);
-    return info.rcWork;
-}
-
 // The docks of the host form a tool window may be dropped on, top docks
 // first, then bottom, left and right ones, inner containers before their
 // parents.
@@ -425,9 +419,7 @@ void TCustomToolWindowQy::TrackResize(TSizeHandle handle) {
         SetCapture(Handle());
         const bool clip = ToolWindowOptions().ClipCursorWhenSizing && GetSystemMetrics(SM_CMONITORS) <= 1;
         if (clip) {
-            RECT work;
-            if (!SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0))
-                work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            const RECT work = PrimaryWorkArea();
             ClipCursor(&work);
         }
         struct Unclip {

@@ -43,12 +43,11 @@ std::vector<TControl*> TCustomToolbarQy::ShownItems(TDockOrientation orientation
     for (int i = 0; i < ControlCount(); ++i)
         if (ItemShown(Controls(i))) items.push_back(Controls(i));
     if (ComponentState().Contains(csDesigning) && ToolbarOptions().OrderByPositionInDesigner) {
-        SyncItemOrder();
+        CleanItemOrder();
         SortItemsByPosition(itemOrder_, orientation);
         SortItemsByPosition(items, orientation);
         return items;
     }
-    SyncItemOrder();
     const auto index = [this](TControl* item) {
         return int(std::find(itemOrder_.begin(), itemOrder_.end(), item) - itemOrder_.begin());
     };
@@ -56,14 +55,20 @@ std::vector<TControl*> TCustomToolbarQy::ShownItems(TDockOrientation orientation
     return items;
 }
 
-void TCustomToolbarQy::SyncItemOrder() {
-    std::vector<TControl*> children;
-    for (int i = 0; i < ControlCount(); ++i) children.push_back(Controls(i));
-    std::erase_if(itemOrder_, [&](TControl* item) {
-        return std::find(children.begin(), children.end(), item) == children.end();
-    });
-    for (TControl* child : children)
-        if (std::find(itemOrder_.begin(), itemOrder_.end(), child) == itemOrder_.end()) itemOrder_.push_back(child);
+void TCustomToolbarQy::CMControlListChange(TMessage& Message) {
+    TCustomToolWindowQy::Dispatch(Message);
+    auto* control = reinterpret_cast<TControl*>(Message.WParam);
+    std::erase(itemOrder_, control);
+    if (Message.LParam) {
+        itemOrder_.push_back(control);
+        itemOrderDirty_ = true;
+    }
+}
+
+void TCustomToolbarQy::CleanItemOrder() {
+    if (!itemOrderDirty_) return;
+    std::erase_if(itemOrder_, [this](TControl* item) { return item->Parent() != this; });
+    itemOrderDirty_ = false;
 }
 
 void TCustomToolbarQy::SortItemsByPosition(std::vector<TControl*>& items, TDockOrientation orientation) const {
@@ -75,7 +80,7 @@ void TCustomToolbarQy::SortItemsByPosition(std::vector<TControl*>& items, TDockO
 
 void TCustomToolbarQy::InitItemOrder() {
     if (!ToolbarOptions().OrderByPositionOnLoad) return;
-    SyncItemOrder();
+    CleanItemOrder();
     SortItemsByPosition(itemOrder_, DockOrientationOf(DockedTo()));
 }
 

@@ -51,9 +51,12 @@ protected:
     void InitItemOrder() override;
     virtual void GetToolbarOptions(TToolbarOptions&) const {}
     void WMWindowPosChanging(TMessage& Message);
+    // Items are ordered as they are inserted.
+    void CMControlListChange(TMessage& Message);
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_WINDOWPOSCHANGING, WMWindowPosChanging)
+        SERVIORA_MESSAGE(CM_CONTROLLISTCHANGE, CMControlListChange)
     SERVIORA_MESSAGES_END(TCustomToolWindowQy)
 
 private:
@@ -62,9 +65,8 @@ private:
     // The items shown, in the order they are laid out (by position in the
     // designer, taken along the orientation given).
     std::vector<TControl*> ShownItems(TDockOrientation orientation);
-    // Drops the items that left the toolbar from the order and appends
-    // those that came, in the order they came.
-    void SyncItemOrder();
+    // Drops the items that left the toolbar from the order.
+    void CleanItemOrder();
     // Orders the items by their Left, or Top along a vertical dock.
     void SortItemsByPosition(std::vector<TControl*>& items, TDockOrientation orientation) const;
     TToolbarOptions ToolbarOptions() const {
@@ -73,8 +75,10 @@ private:
         return options;
     }
 
-    // The items in the order they were inserted.
+    // The items in the order they were inserted; dirty while it may hold
+    // items that left.
     std::vector<TControl*> itemOrder_;
+    bool itemOrderDirty_ = false;
 
     int floatRightX_ = 0;
     // The y of each wrapped line that a separator ended, with its Blank.

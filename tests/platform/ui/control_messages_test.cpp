@@ -2,6 +2,8 @@
 // default handler behind them, WindowProc replaced and chained, mouse
 // enter/leave, CN_KEYDOWN before the window's own key handling, and
 // reflected notifications.
+#include <algorithm>
+
 #include "tests/platform/ui/control_fixture.h"
 
 #include "platform/ui/extctrls_graphic.h"
@@ -34,6 +36,11 @@ protected:
         TFocusBox::Dispatch(Message);
     }
     void CNCommand(TMessage& Message) { log.push_back("command " + std::to_string(HIWORD(Message.WParam))); }
+    void CMControlListChange(TMessage& Message) {
+        log.push_back((Message.LParam ? "insert " : "remove ") +
+                      reinterpret_cast<TControl*>(Message.WParam)->Name() + " " +
+                      std::to_string(reinterpret_cast<TControl*>(Message.WParam)->Parent() == this));
+    }
 
     SERVIORA_MESSAGES_BEGIN
         SERVIORA_MESSAGE(WM_USER + 1, WMUser)
@@ -41,6 +48,7 @@ protected:
         SERVIORA_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
         SERVIORA_MESSAGE(CN_KEYDOWN, CNKeyDown)
         SERVIORA_MESSAGE(CN_COMMAND, CNCommand)
+        SERVIORA_MESSAGE(CM_CONTROLLISTCHANGE, CMControlListChange)
     SERVIORA_MESSAGES_END(TFocusBox)
 };
 
@@ -158,4 +166,21 @@ TEST_F(MessagesTest, PrintDrawsTheWindowItsGraphicControlsAndWithChildrenItsChil
         EXPECT_EQ(image->Canvas()->Pixels(45, 10), clBlue) << "graphic controls belong to the client";
         EXPECT_EQ(image->Canvas()->Pixels(15, 15), children ? clLime : clRed);
     }
+}
+
+TEST_F(MessagesTest, AParentHearsOfEachChildInsertedAndRemovedButNotWhileItIsDestroyed) {
+    TForm* form = NewForm();
+    TLoggingBox* box = TLoggingBox::Create(form);
+    box->SetParent(form);
+    TLoggingBox* child = TLoggingBox::Create(box);
+    child->SetName("Child");
+    child->SetParent(box);
+    child->SetParent(nullptr);
+    EXPECT_EQ(box->log, (std::vector<AnsiString>{"insert Child 1", "remove Child 1"}));
+
+    child->SetParent(box);
+    std::vector<UINT> heardWhileDestroyed;
+    box->SetWindowProc([&](TMessage& m) { heardWhileDestroyed.push_back(m.Msg); });
+    delete box;
+    EXPECT_EQ(std::count(heardWhileDestroyed.begin(), heardWhileDestroyed.end(), UINT(CM_CONTROLLISTCHANGE)), 0);
 }

@@ -57,6 +57,9 @@ TEST(Modules, OnlyOurOwnFunctionsAreFound) {
     EXPECT_EQ(GetProcAddress(user, "TrackMouseEvent"), reinterpret_cast<FARPROC>(&TrackMouseEvent));
     EXPECT_EQ(GetProcAddress(user, "GetComboBoxInfo"), reinterpret_cast<FARPROC>(&GetComboBoxInfo));
     EXPECT_EQ(GetProcAddress(user, "GetScrollBarInfo"), reinterpret_cast<FARPROC>(&GetScrollBarInfo));
+    EXPECT_EQ(GetProcAddress(user, "MonitorFromRect"), reinterpret_cast<FARPROC>(&MonitorFromRect));
+    EXPECT_EQ(GetProcAddress(user, "MonitorFromPoint"), reinterpret_cast<FARPROC>(&MonitorFromPoint));
+    EXPECT_EQ(GetProcAddress(user, "GetMonitorInfoA"), reinterpret_cast<FARPROC>(&GetMonitorInfo));
     EXPECT_EQ(GetProcAddress(user, "AnimateWindow"), nullptr);
     EXPECT_EQ(LoadLibrary("UxTheme.dll"), 0u);
     EXPECT_EQ(GetModuleHandle(nullptr), HInstance);

@@ -206,6 +206,14 @@ TEST_F(Toolbars, ItemsKeepTheirInsertionOrderAndAStoreKeepsTheWrapWidth) {
     toolbar->ArrangeContent();
     EXPECT_EQ(a->Left(), 0) << "brought to the front, still first";
     EXPECT_EQ(b->Left(), 30);
+    TToolbarButtonQy* c = Button(toolbar, "C");
+    c->SendToBack();
+    a->SetParent(nullptr);
+    a->SetParent(toolbar);
+    toolbar->ArrangeContent();
+    EXPECT_EQ(b->Left(), 0);
+    EXPECT_EQ(c->Left(), 30) << "sent to the back, still after those before it";
+    EXPECT_EQ(a->Left(), 60) << "taken off and put back: now the last";
 
     toolbar->SetName("Bar");
     int written = -1;
@@ -380,6 +388,41 @@ TEST_F(DraggedToolbars, ADoubleClickFloatsItAndAnotherDocksItBack) {
     SimulateMouseButton(toolbar->Handle(), caption, VK_LBUTTON, false);
     DispatchQueuedMessages();
     EXPECT_EQ(toolbar->DockedTo(), dock) << "back on its last dock";
+}
+
+TEST_F(DraggedToolbars, ItIsHiddenWhileItChangesDockAndShownAgainAfter) {
+    std::vector<bool> visibleWhileChanging;
+    toolbar->OnDockChangingHidden = [&](TObject*, TDockQy*) {
+        visibleWhileChanging.push_back(IsWindowVisible(toolbar->Handle()) != FALSE);
+    };
+    toolbar->SetDockedTo(bottom);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    toolbar->SetDockedTo(nullptr);
+    ASSERT_TRUE(toolbar->Floating());
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    toolbar->SetDockedTo(dock);
+    EXPECT_TRUE(IsWindowVisible(toolbar->Handle()));
+    EXPECT_EQ(visibleWhileChanging, (std::vector<bool>{false, false, false})) << "docked, floating, docked";
+}
+
+TEST_F(DraggedToolbars, AFloatingToolbarIsKeptInsideTheWorkArea) {
+    const RECT area{50, 40, 700, 500};
+    SetWorkAreaForTesting(&area);
+    EXPECT_EQ(PrimaryWorkArea(), TRect(area));
+    EXPECT_EQ(WorkAreaOfPoint(TPoint{900, 900}), TRect(area)) << "one monitor: its work area";
+    EXPECT_EQ(WorkAreaOfRect(TRect(0, 0, 10, 10)), TRect(area));
+
+    toolbar->SetDockedTo(nullptr);
+    const int w = toolbar->Width(), h = toolbar->Height();
+    toolbar->SetBounds(690, 10, w, h);
+    toolbar->KeepOnScreen(true);
+    EXPECT_EQ(toolbar->BoundsRect(), TRect(690, 10, 690 + w, 10 + h)) << "partly inside: left alone";
+    toolbar->KeepOnScreen(false);
+    EXPECT_EQ(toolbar->BoundsRect(), TRect(700 - w, 40, 700, 40 + h));
+    toolbar->SetBounds(900, 700, w, h);
+    toolbar->KeepOnScreen(true);
+    EXPECT_EQ(toolbar->BoundsRect(), TRect(700 - w, 500 - h, 700, 500));
+    SetWorkAreaForTesting(nullptr);
 }
 
 TEST_F(DraggedToolbars, TheCloseButtonHidesItUnlessTheQueryVetoes) {
