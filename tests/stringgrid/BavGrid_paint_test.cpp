@@ -373,7 +373,7 @@ TEST_F(PaintTest, Screenshot) {
     comment->SetCellType(ctComment);
     comment->SetCellText("备注");
     grid->SetCells(4, 2, "有备注");
-    grid->SetCells(2, 5, "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}{\\b Rich} and {\\i italic} {\\cf1 red}}");
+    grid->SetCells(2, 5, "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}{\\b Rich} {\\cf1 red} {\\i italic}}");
     grid->SetCells(1, 11, "合计");
     grid->SetCells(3, 11, "100");
     grid->FloatingFooter()->SetVisible(true);
@@ -777,4 +777,26 @@ TEST_F(PaintTest, NodeGlyphsShowTheirStateInEachNodeType) {
     node->SetCellBoolean(false);
     EXPECT_LT(inkOf(clRed), plus);
     delete nodes;
+}
+
+// Rich text keeps its own colours unless a selected cell recolours it to the
+// selection text colour, which SelectionRTFKeep prevents.
+TEST_F(PaintTest, RichTextCellsPaintTheirColours) {
+    grid->HandleNeeded();
+    grid->SetSelectionTextColor(clBlue);
+    grid->SetCells(1, 1, "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}{\\b bold} {\\cf1 red}}");
+    TGridDrawState selected;
+    selected.Include(gdSelected);
+    struct Case {
+        TGridDrawState state;
+        bool keep;
+        bool red, blue;
+    } cases[] = {{TGridDrawState(), false, true, false}, {selected, false, false, true}, {selected, true, true, false}};
+    for (const Case& c : cases) {
+        grid->SetSelectionRTFKeep(c.keep);
+        bitmap.SetSize(120, 24);
+        grid->DrawGridCell(bitmap.Canvas(), 1, 1, Rect(0, 0, 120, 24), c.state);
+        EXPECT_EQ(RowsHold(0, 24, TColor(200)), c.red) << c.keep;
+        EXPECT_EQ(RowsHold(0, 24, clBlue), c.blue) << c.keep;
+    }
 }
