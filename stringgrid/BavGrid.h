@@ -340,6 +340,11 @@ public:
     TIntList* GetCellImageIndexes(int col, int row);
     std::intptr_t GetCellGraphicHandle(int col, int row);
     TRect GetCellGraphicRect(int col, int row);
+    // The room a cell's graphic takes from its display text (auto-sizing),
+    // and its natural size for scaled output, a picture fitted into the
+    // room given and divided by the scale.
+    virtual TSize GetCellGraphicSize(int col, int row);
+    virtual TSize GetCellGraphicSizeScaled(int col, int row, double scale, int width, int height);
     void SetGraphicBoolean(int col, int row, bool value);
     bool GetCheckBoxState(int col, int row, bool& state);
     bool SetCheckBoxState(int col, int row, bool state);
@@ -1424,6 +1429,8 @@ private:
     void DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString text);
     void DrawCellBorders(TCanvas* canvas, CellPaint& cell);
     void DrawCellGraphic(TCanvas* canvas, CellPaint& cell);
+    // A graphic's size before the text and placement rules of its users.
+    TSize GraphicOwnSize(const TCellGraphic& graphic);
     void DrawCheckBox(TCanvas* canvas, const TRect& rect, bool checked, bool enabled);
     void DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings* items, bool horizontal, int checkedIndex,
                         bool enabled);
