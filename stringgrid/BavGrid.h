@@ -240,6 +240,9 @@ public:
     TCellGraphic* GetCellGraphicInfo(int col, int row, TCellVAlign& vAlign, TCellHAlign& hAlign, bool& drawText,
                                      int& height, int& width);
     TSize GetCellTextExtent(int col, int row, bool fixedWidth);
+    // Where text of the given extent, turned by `angle` degrees, starts so
+    // that it sits aligned inside `rect`.
+    static TPoint PlaceRotatedText(const TRect& rect, TSize extent, int angle, TVAlignment vAlign, TAlignment hAlign);
     int RowLineCount(int row);
     void RepaintCellRange(const TGridRect& range);
     // The look's window border, drawn on the window's device context.
@@ -1436,7 +1439,8 @@ private:
                         bool enabled);
     // The cell's integer value for an indicator; 0 for a text that is none.
     int CellInteger(int col, int row);
-    void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, const AnsiString& text);
+    void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, TVAlignment vAlign, TAlignment hAlign,
+                         const AnsiString& text);
     void DrawCellBackground(TCanvas* canvas, CellPaint& cell);
     void PaintBackgroundOutsideCells();
     // Tiles of the background picture over `rect`, the picture's (x, y)

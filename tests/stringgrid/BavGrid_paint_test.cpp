@@ -463,6 +463,45 @@ TEST_F(PaintTest, ARotatedCellMeasuresAcrossItsAngle) {
     EXPECT_EQ(rotated.cy, flat.cx);
 }
 
+// The start of turned text of 40 x 10 pixels in a 100 x 60 rectangle, by
+// quadrant and alignment: each start keeps the turned text's box aligned.
+TEST(RotatedTextPlacement, StartsWhereTheTurnedBoxIsAligned) {
+    struct Case {
+        int angle;
+        TAlignment hAlign;
+        TVAlignment vAlign;
+        TPoint expected;
+    } cases[] = {
+        {0, taCenter, vtaCenter, {30, 25}},    {90, taLeftJustify, vtaTop, {0, 40}},
+        {90, taRightJustify, vtaBottom, {90, 60}}, {90, taCenter, vtaCenter, {45, 50}},
+        {180, taCenter, vtaCenter, {70, 35}},  {270, taCenter, vtaCenter, {55, 10}},
+        {300, taLeftJustify, vtaTop, {8, 0}},
+    };
+    for (const Case& c : cases) {
+        const TPoint start =
+            TBavStringGrid::PlaceRotatedText(Rect(0, 0, 100, 60), TSize{40, 10}, c.angle, c.vAlign, c.hAlign);
+        EXPECT_EQ(start.x, c.expected.x) << c.angle;
+        EXPECT_EQ(start.y, c.expected.y) << c.angle;
+    }
+}
+
+TEST_F(PaintTest, RotatedTextFollowsTheCellsVerticalAlignment) {
+    grid->Font()->SetColor(clBlack);
+    grid->SetCells(1, 1, "旋转文字");
+    TCellGraphic* graphic = grid->CreateCellGraphic(1, 1);
+    graphic->SetCellType(ctRotated);
+    graphic->SetCellAngle(90);
+    TVAlignment alignment = vtaTop;
+    grid->SetOnGetAlignment([&](TObject*, int, int, TAlignment&, TVAlignment& vertical) { vertical = alignment; });
+    DrawCell(1, 1, 40, 120);
+    EXPECT_TRUE(RowsHold(0, 60, clBlack));
+    EXPECT_FALSE(RowsHold(60, 120, clBlack));
+    alignment = vtaBottom;
+    DrawCell(1, 1, 40, 120);
+    EXPECT_FALSE(RowsHold(0, 60, clBlack));
+    EXPECT_TRUE(RowsHold(60, 120, clBlack));
+}
+
 TEST_F(PaintTest, PasswordCellsAndBorderPensComeFromTheirEvents) {
     grid->SetCells(1, 1, "secret");
     grid->SetOnIsPasswordCell([](TObject*, int row, int col, bool& password) { password = col == 1 && row == 1; });
