@@ -159,6 +159,25 @@ TEST_F(MouseTest, TheRightButtonSelectsAndReports) {
     EXPECT_EQ(rights, (std::vector<std::string>{"3,4"}));
 }
 
+TEST_F(MouseTest, TheRightButtonEditsALinkWithURLEdit) {
+    TGridOptions options = grid->Options();
+    options.Include(goEditing);
+    grid->SetOptions(options);
+    grid->SetCells(2, 3, "http://serviora.cn");
+    grid->SetURLShow(true);
+    ClickAt(Center(2, 3), VK_RBUTTON);
+    EXPECT_FALSE(grid->InplaceEditor() && grid->InplaceEditor()->Visible()) << "without URLEdit";
+    grid->SetURLEdit(true);
+    ClickAt(Center(3, 2), VK_RBUTTON);
+    EXPECT_FALSE(grid->InplaceEditor() && grid->InplaceEditor()->Visible()) << "no link";
+    ClickAt(Center(2, 3), VK_RBUTTON);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+    ASSERT_TRUE(grid->InplaceEditor());
+    EXPECT_TRUE(grid->InplaceEditor()->Visible());
+    EXPECT_EQ(grid->InplaceEditor()->EditText(), "http://serviora.cn");
+}
+
 TEST_F(MouseTest, ADoubleClickReportsTheCell) {
     std::vector<std::string> doubles;
     grid->SetOnDblClickCell(
