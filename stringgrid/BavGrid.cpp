@@ -215,6 +215,19 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnEllipsClick", &TBavStringGrid::OnEllipsClick, &TBavStringGrid::SetOnEllipsClick);
     p.Property("OnDateTimeChange", &TBavStringGrid::OnDateTimeChange, &TBavStringGrid::SetOnDateTimeChange);
     p.Property("OnCustomCellDraw", &TBavStringGrid::OnCustomCellDraw, &TBavStringGrid::SetOnCustomCellDraw);
+    p.Property("OnCustomCellSize", &TBavStringGrid::OnCustomCellSize, &TBavStringGrid::SetOnCustomCellSize);
+    p.Property("OnCheckBoxMouseUp", &TBavStringGrid::OnCheckBoxMouseUp, &TBavStringGrid::SetOnCheckBoxMouseUp);
+    p.Property("OnRadioMouseUp", &TBavStringGrid::OnRadioMouseUp, &TBavStringGrid::SetOnRadioMouseUp);
+    p.Property("OnComboCloseUp", &TBavStringGrid::OnComboCloseUp, &TBavStringGrid::SetOnComboCloseUp);
+    p.Property("OnPrintStart", &TBavStringGrid::OnPrintStart, &TBavStringGrid::SetOnPrintStart);
+    p.Property("OnPrintCancel", &TBavStringGrid::OnPrintCancel, &TBavStringGrid::SetOnPrintCancel);
+    p.Property("OnPrintPage", &TBavStringGrid::OnPrintPage, &TBavStringGrid::SetOnPrintPage);
+    p.Property("OnPrintNewPage", &TBavStringGrid::OnPrintNewPage, &TBavStringGrid::SetOnPrintNewPage);
+    p.Property("OnPrintPageDone", &TBavStringGrid::OnPrintPageDone, &TBavStringGrid::SetOnPrintPageDone);
+    p.Property("OnPrintSetColumnWidth", &TBavStringGrid::OnPrintSetColumnWidth,
+               &TBavStringGrid::SetOnPrintSetColumnWidth);
+    p.Property("OnPrintSetRowHeight", &TBavStringGrid::OnPrintSetRowHeight, &TBavStringGrid::SetOnPrintSetRowHeight);
+    p.Property("OnFitToPage", &TBavStringGrid::OnFitToPage, &TBavStringGrid::SetOnFitToPage);
     p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
     p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);
     p.Property("CellNode", &TBavStringGrid::CellNode, &TBavStringGrid::SetCellNode);

@@ -144,6 +144,23 @@ SERVIORA_EVENT_TYPE(TSelectionResizeEvent, void(TObject* Sender, TGridRect OrigS
 class TGridDropTarget;
 class TEditLink;
 SERVIORA_EVENT_TYPE(TGetEditorPropEvent, void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink));
+SERVIORA_EVENT_TYPE(TCustomCellSizeEvent,
+                    void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow, TPoint& ASize, bool Printing));
+// The printing events: published so that form resources stream them; the
+// grid itself does not print.
+SERVIORA_EVENT_TYPE(TGridPrintPageEvent,
+                    void(TObject* Sender, TCanvas* Canvas, int PageNr, int PageXSize, int PageYSize));
+SERVIORA_EVENT_TYPE(TGridPrintPageDoneEvent, void(TObject* Sender, TCanvas* Canvas, int LastRow, int LastRowOffset,
+                                                  int LastPage, int PageXSize, int PageYSize));
+SERVIORA_EVENT_TYPE(TGridPrintStartEvent, void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage));
+SERVIORA_EVENT_TYPE(TDoFitToPageEvent, void(TObject* Sender, double& ScaleFactor, bool& Allow));
+// (Sender, PageNr, var Cancel), (Sender, ARow, var NewPage), (Sender, ACol,
+// var Width) and (Sender, ARow, var Height): the signatures of
+// TColumnSizeEvent and TUpdateColumnSizeEvent.
+using TGridPrintCancelEvent = TColumnSizeEvent;
+using TGridPrintNewPageEvent = TColumnSizeEvent;
+using TGridPrintColumnWidthEvent = TUpdateColumnSizeEvent;
+using TGridPrintRowHeightEvent = TUpdateColumnSizeEvent;
 
 // Told the rectangle of cells that changed.
 class ICellsChangedListener {
@@ -241,6 +258,9 @@ public:
     TCellGraphic* GetCellGraphicInfo(int col, int row, TCellVAlign& vAlign, TCellHAlign& hAlign, bool& drawText,
                                      int& height, int& width);
     TSize GetCellTextExtent(int col, int row, bool fixedWidth);
+    // Where text of the given extent, turned by `angle` degrees, starts so
+    // that it sits aligned inside `rect`.
+    static TPoint PlaceRotatedText(const TRect& rect, TSize extent, int angle, TVAlignment vAlign, TAlignment hAlign);
     int RowLineCount(int row);
     void RepaintCellRange(const TGridRect& range);
     // The look's window border, drawn on the window's device context.
@@ -341,6 +361,11 @@ public:
     TIntList* GetCellImageIndexes(int col, int row);
     std::intptr_t GetCellGraphicHandle(int col, int row);
     TRect GetCellGraphicRect(int col, int row);
+    // The room a cell's graphic takes from its display text (auto-sizing),
+    // and its natural size for scaled output, a picture fitted into the
+    // room given and divided by the scale.
+    virtual TSize GetCellGraphicSize(int col, int row);
+    virtual TSize GetCellGraphicSizeScaled(int col, int row, double scale, int width, int height);
     void SetGraphicBoolean(int col, int row, bool value);
     bool GetCheckBoxState(int col, int row, bool& state);
     bool SetCheckBoxState(int col, int row, bool state);
@@ -1309,6 +1334,30 @@ public:
     void SetOnEllipsClick(TEllipsClickEvent v) { onEllipsClick_ = std::move(v); }
     const TCustomCellDrawEvent& OnCustomCellDraw() const { return onCustomCellDraw_; }
     void SetOnCustomCellDraw(TCustomCellDrawEvent v) { onCustomCellDraw_ = std::move(v); }
+    const TCustomCellSizeEvent& OnCustomCellSize() const { return onCustomCellSize_; }
+    void SetOnCustomCellSize(TCustomCellSizeEvent v) { onCustomCellSize_ = std::move(v); }
+    const TCheckBoxClickEvent& OnCheckBoxMouseUp() const { return onCheckBoxMouseUp_; }
+    void SetOnCheckBoxMouseUp(TCheckBoxClickEvent v) { onCheckBoxMouseUp_ = std::move(v); }
+    const TRadioClickEvent& OnRadioMouseUp() const { return onRadioMouseUp_; }
+    void SetOnRadioMouseUp(TRadioClickEvent v) { onRadioMouseUp_ = std::move(v); }
+    const TClickCellEvent& OnComboCloseUp() const { return onComboCloseUp_; }
+    void SetOnComboCloseUp(TClickCellEvent v) { onComboCloseUp_ = std::move(v); }
+    const TGridPrintStartEvent& OnPrintStart() const { return onPrintStart_; }
+    void SetOnPrintStart(TGridPrintStartEvent v) { onPrintStart_ = std::move(v); }
+    const TGridPrintCancelEvent& OnPrintCancel() const { return onPrintCancel_; }
+    void SetOnPrintCancel(TGridPrintCancelEvent v) { onPrintCancel_ = std::move(v); }
+    const TGridPrintPageEvent& OnPrintPage() const { return onPrintPage_; }
+    void SetOnPrintPage(TGridPrintPageEvent v) { onPrintPage_ = std::move(v); }
+    const TGridPrintNewPageEvent& OnPrintNewPage() const { return onPrintNewPage_; }
+    void SetOnPrintNewPage(TGridPrintNewPageEvent v) { onPrintNewPage_ = std::move(v); }
+    const TGridPrintPageDoneEvent& OnPrintPageDone() const { return onPrintPageDone_; }
+    void SetOnPrintPageDone(TGridPrintPageDoneEvent v) { onPrintPageDone_ = std::move(v); }
+    const TGridPrintColumnWidthEvent& OnPrintSetColumnWidth() const { return onPrintSetColumnWidth_; }
+    void SetOnPrintSetColumnWidth(TGridPrintColumnWidthEvent v) { onPrintSetColumnWidth_ = std::move(v); }
+    const TGridPrintRowHeightEvent& OnPrintSetRowHeight() const { return onPrintSetRowHeight_; }
+    void SetOnPrintSetRowHeight(TGridPrintRowHeightEvent v) { onPrintSetRowHeight_ = std::move(v); }
+    const TDoFitToPageEvent& OnFitToPage() const { return onFitToPage_; }
+    void SetOnFitToPage(TDoFitToPageEvent v) { onFitToPage_ = std::move(v); }
     const THasComboEvent& OnHasComboBox() const { return onHasComboBox_; }
     void SetOnHasComboBox(THasComboEvent v) { onHasComboBox_ = std::move(v); }
 
@@ -1432,12 +1481,15 @@ private:
     void DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString text);
     void DrawCellBorders(TCanvas* canvas, CellPaint& cell);
     void DrawCellGraphic(TCanvas* canvas, CellPaint& cell);
+    // A graphic's size before the text and placement rules of its users.
+    TSize GraphicOwnSize(const TCellGraphic& graphic);
     void DrawCheckBox(TCanvas* canvas, const TRect& rect, bool checked, bool enabled);
     void DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings* items, bool horizontal, int checkedIndex,
                         bool enabled);
     // The cell's integer value for an indicator; 0 for a text that is none.
     int CellInteger(int col, int row);
-    void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, const AnsiString& text);
+    void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, TVAlignment vAlign, TAlignment hAlign,
+                         const AnsiString& text);
     void DrawCellBackground(TCanvas* canvas, CellPaint& cell);
     void PaintBackgroundOutsideCells();
     // Tiles of the background picture over `rect`, the picture's (x, y)
@@ -1597,6 +1649,18 @@ private:
     std::unique_ptr<TSearchFooter> searchFooter_;
     TSearchPanel* searchPanel_ = nullptr;
     TCustomCellDrawEvent onCustomCellDraw_;
+    TCustomCellSizeEvent onCustomCellSize_;
+    TCheckBoxClickEvent onCheckBoxMouseUp_;
+    TRadioClickEvent onRadioMouseUp_;
+    TClickCellEvent onComboCloseUp_;
+    TGridPrintStartEvent onPrintStart_;
+    TGridPrintCancelEvent onPrintCancel_;
+    TGridPrintPageEvent onPrintPage_;
+    TGridPrintNewPageEvent onPrintNewPage_;
+    TGridPrintPageDoneEvent onPrintPageDone_;
+    TGridPrintColumnWidthEvent onPrintSetColumnWidth_;
+    TGridPrintRowHeightEvent onPrintSetRowHeight_;
+    TDoFitToPageEvent onFitToPage_;
     TGridColorEvent onGetCellPrintColor_;
     TGridBorderEvent onGetCellPrintBorder_;
     TGridBorderPropEvent onGetCellBorderProp_;

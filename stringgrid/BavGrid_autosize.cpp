@@ -4,25 +4,6 @@
 #include "platform/gdi/measuringdc.h"
 #include "stringgrid/BavGrid.h"
 
-namespace {
-
-struct GraphicSize {
-    const TCellGraphic* graphic = nullptr;
-    TCellHAlign hAlign = haLeft;
-    TCellVAlign vAlign = vaTop;
-    int width = 0, height = 0;
-};
-
-GraphicSize GraphicSizeOf(TBavStringGrid* grid, int col, int row) {
-    GraphicSize size;
-    bool drawText = true;
-    size.graphic = grid->GetCellGraphicInfo(grid->RealColIndex(col), row, size.vAlign, size.hAlign, drawText,
-                                            size.height, size.width);
-    return size;
-}
-
-}  // namespace
-
 int TBavStringGrid::WithinLimits(int value, int minimum, int maximum) {
     if (minimum > 0 && minimum == maximum) return value;
     if (minimum > 0 && value < minimum) return minimum;
@@ -43,10 +24,12 @@ void TBavStringGrid::AutoSizeColumnEx(int col, bool onlyGrow) {
     int widest = 0;
     for (int row = 0; row < RowCount(); ++row) {
         if (IsCoveredCell(col, row)) continue;
-        const GraphicSize graphic = GraphicSizeOf(this, col, row);
-        int need = graphic.width + GetCellTextExtent(col, row, false).cx;
+        const int realCol = RealColIndex(col);
+        const TCellGraphic* graphic = GetCellGraphic(realCol, row);
+        const int graphicWidth = GetCellGraphicSize(realCol, row).cx;
+        int need = graphicWidth + GetCellTextExtent(col, row, false).cx;
         if (controlLook_->DropDownAlwaysVisible() && HasComboBox(col, row)) need += 16;
-        if (graphic.graphic && graphic.hAlign == haFull) need = graphic.width - 2 * line - cellMarginX_ - 2;
+        if (graphic && graphic->CellHAlign() == haFull) need = graphicWidth - 2 * line - cellMarginX_ - 2;
         widest = std::max(widest, need);
     }
     int width = 2 * line + widest + cellMarginX_ + 2;
@@ -67,12 +50,14 @@ void TBavStringGrid::AutoSizeRow(int row, bool onlyGrow) {
     int highest = 0;
     for (int col = 0; col < ColCount(); ++col) {
         if (IsCoveredCell(col, row)) continue;
-        const GraphicSize graphic = GraphicSizeOf(this, col, row);
-        const TCellType type = graphic.graphic ? graphic.graphic->CellType() : ctNone;
+        const int realCol = RealColIndex(col);
+        const TCellGraphic* graphic = GetCellGraphic(realCol, row);
+        const TCellType type = graphic ? graphic->CellType() : ctNone;
+        const int graphicHeight = GetCellGraphicSize(realCol, row).cy;
         int textHeight = GetCellTextExtent(col, row, WordWrap()).cy;
-        if ((type == ctDataCheckBox || type == ctVirtCheckBox) && graphic.height > 0) textHeight = 0;
-        int need = textHeight + graphic.height;
-        if (graphic.graphic && graphic.vAlign == vaFull) need = graphic.height - 2 * line - cellMarginY_ - 2;
+        if ((type == ctDataCheckBox || type == ctVirtCheckBox) && graphicHeight > 0) textHeight = 0;
+        int need = textHeight + graphicHeight;
+        if (graphic && graphic->CellVAlign() == vaFull) need = graphicHeight - 2 * line - cellMarginY_ - 2;
         if (type == ctCheckBox || type == ctDataCheckBox) need = DefaultRowHeight();
         highest = std::max(highest, need);
     }

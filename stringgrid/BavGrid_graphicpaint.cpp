@@ -383,43 +383,6 @@ void TBavStringGrid::DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings
     }
 }
 
-void TBavStringGrid::DrawRotatedText(TCanvas* canvas, const TRect& cellRect, int angle, const AnsiString& text) {
-    TRect r = Rect(cellRect.left + 2, cellRect.top + 2, cellRect.right - 2, cellRect.bottom - 2);
-    const TSize extent = canvas->TextExtent(text);
-    const double a = angle * M_PI / 180.0;
-    const int R = std::abs(int(extent.cx * std::sin(a)));
-    const int P = std::abs(int(extent.cx * std::cos(a)));
-    const int S = std::abs(int(extent.cy * std::cos(a)));
-    const int Q = std::abs(int(extent.cy * std::sin(a)));
-    int x = r.left, y = r.top;
-    const int normalized = ((angle % 360) + 360) % 360;
-    if (normalized <= 90) {
-        x = r.left;
-        y = r.top + R;
-    } else if (normalized <= 180) {
-        x = r.left + P;
-        y = r.top + R + S;
-    } else if (normalized > 270) {
-        x = r.left + Q;
-        y = r.top;
-    } else {
-        x = r.left + P + Q;
-        y = r.top + S;
-    }
-    LOGFONT logFont{};
-    GetObject(canvas->Font()->Handle(), sizeof(logFont), &logFont);
-    logFont.lfEscapement = angle * 10;
-    logFont.lfOrientation = angle * 10;
-    const HFONT rotated = CreateFontIndirect(&logFont);
-    const HFONT previous = HFONT(SelectObject(canvas->Handle(), rotated));
-    SetTextAlign(canvas->Handle(), TA_LEFT | TA_TOP);
-    SetBkMode(canvas->Handle(), TRANSPARENT);
-    r = Rect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2);
-    ExtTextOut(canvas->Handle(), x, y, ETO_CLIPPED, &r, text.data(), UINT(text.size()), nullptr);
-    SelectObject(canvas->Handle(), previous);
-    DeleteObject(rotated);
-}
-
 void TBavStringGrid::DrawSortGlyph(TCanvas* canvas, int x, int y) {
     const bool descending = sortSettings_->Direction() == sdDescending;
     TBitmap* glyph = descending ? sortSettings_->DownGlyph() : sortSettings_->UpGlyph();
@@ -604,7 +567,7 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
         DrawNodeGlyph(canvas, cell);
         break;
     case ctRotated:
-        DrawRotatedText(canvas, r, graphic->CellAngle(), GetDisplayText(cell.col, cell.row));
+        DrawRotatedText(canvas, r, graphic->CellAngle(), cell.vAlign, cell.hAlign, GetDisplayText(cell.col, cell.row));
         break;
     case ctComment: {
         const TColor color = TColor(graphic->CellAngle()) != clNone && graphic->CellAngle() != 0

@@ -3,6 +3,7 @@
 // column and direction a click chooses, the sort index list a Shift-click
 // builds, UndoSort's third click; and auto-sizing by a double click on a
 // header edge. The listed columns merge their equal cells again afterwards.
+// A release on a check box or radio group is told before the sort.
 #include "stringgrid/BavGrid.h"
 
 namespace {
@@ -57,10 +58,15 @@ void TBavStringGrid::HeaderReleaseSort(int x, int y, TShiftState shift, bool mov
     const bool autoSized = std::exchange(autoSizedByDoubleClick_, false);
     if (movedOrSized || cell.X < 0 || cell.Y < 0) return;
     if (cell.X < TBaseGrid::FixedCols() && !sortSettings_->FixedCols()) return;
+    const int col = RealColIndex(cell.X);
+    bool checked = false;
+    int radioIndex = 0;
+    if (onCheckBoxMouseUp_ && IsCheckBoxCell(col, cell.Y) && GetCheckBoxState(col, cell.Y, checked))
+        onCheckBoxMouseUp_(this, col, cell.Y, checked);
+    if (onRadioMouseUp_ && IsRadioCell(col, cell.Y, radioIndex)) onRadioMouseUp_(this, col, cell.Y, radioIndex);
     if (autoSized) return;
     const TRect rect = CellRect(cell.X, cell.Y);
     if (cell.Y == 0 && Options().Contains(goColSizing) && (x - rect.left < kEdge || rect.right - x < kEdge)) return;
-    const int col = RealColIndex(cell.X);
     if (rect.right - x < 16 && HasFilterButton(col)) return;
     if (cell.Y != sortSettings_->Row() || pressed.Y != sortSettings_->Row() || TBaseGrid::FixedRows() == 0 ||
         !sortSettings_->Show() || RowCount() <= 2)

@@ -174,7 +174,8 @@ void TBavStringGrid::WndProc(TMessage& message) {
 // ---- The combo editor's notifications ------------------------------------------------------------
 
 // A change typed into the combo editor is told twice: as the editor's
-// change with its item, and as an edit change of any combo with index -1.
+// change with its item, and as an edit change of any combo with index -1;
+// the editor's list closing is told too.
 void TBavStringGrid::ComboEditorCommand(const TMessage& message) {
     const WORD code = HIWORD(message.WParam);
     TGridCombo* combo = editors_->Combo();
@@ -188,6 +189,8 @@ void TBavStringGrid::ComboEditorCommand(const TMessage& message) {
             onComboObjectChange_(this, col, Row(), index, item, index >= 0 ? combo->Items()->Objects(index) : nullptr);
     }
     if (code == CBN_EDITCHANGE && onComboChange_) onComboChange_(this, Col(), Row(), -1, combo->Text());
+    if (HWND(message.LParam) == combo->Handle() && code == CBN_CLOSEUP && onComboCloseUp_)
+        onComboCloseUp_(this, Row(), RealColIndex(Col()));
 }
 
 // ---- Focus and clicks ----------------------------------------------------------------------------

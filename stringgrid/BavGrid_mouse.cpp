@@ -9,6 +9,7 @@
 #include "platform/win/userinput.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavGridGraphic.h"
+#include "stringgrid/BavUtil.h"
 
 namespace {
 
@@ -185,6 +186,11 @@ void TBavStringGrid::RightButtonDown(int x, int y) {
         MoveColRow(base.X, base.Y, true, true);
     }
     if (onRightClickCell_) onRightClickCell_(this, cell.Y, cell.X);
+    // A left click on a link opens it, so the right button edits it.
+    if (urlShow_ && urlEdit_ && IsURLText(GetDisplayText(cell.X, cell.Y))) {
+        if (Col() != cell.X || Row() != cell.Y) MoveColRow(cell.X, cell.Y, true, true);
+        ShowCellEditor();
+    }
 }
 
 void TBavStringGrid::RadioClick(int col, int row, int dy, int dx) {

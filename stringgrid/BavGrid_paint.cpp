@@ -200,72 +200,35 @@ TCellGraphic* TBavStringGrid::GetCellGraphicInfo(int col, int row, TCellVAlign& 
     if (!graphic) return nullptr;
     vAlign = graphic->CellVAlign();
     hAlign = graphic->CellHAlign();
-    const int check = controlLook_->CheckSize();
+    TSize size = GraphicOwnSize(*graphic);
     switch (graphic->CellType()) {
-    case ctBitmap:
-        if (auto* bitmap = dynamic_cast<TBitmap*>(graphic->CellContent())) {
-            width = bitmap->Width();
-            height = bitmap->Height();
-        }
-        break;
-    case ctIcon:
-        if (auto* icon = dynamic_cast<TIcon*>(graphic->CellExtra())) {
-            width = icon->Width();
-            height = icon->Height();
-        }
-        break;
     case ctPicture:
     case ctFilePicture: {
         const TSize cell = MergedCellSize(col, row);
-        const TSize size = graphic->GetPictureSize(cell.cx, cell.cy);
-        width = size.cx;
-        height = size.cy;
+        size = graphic->GetPictureSize(cell.cx, cell.cy);
         break;
     }
-    case ctImageList:
     case ctDataImage:
-        if (gridImages_) {
-            width = gridImages_->Width();
-            height = gridImages_->Height();
-            drawText = graphic->CellType() == ctImageList;
-        }
-        break;
-    case ctImages:
-        if (gridImages_) {
-            auto* indexes = dynamic_cast<TIntList*>(graphic->CellContent());
-            const int count = indexes ? indexes->Count() : 0;
-            const bool across = graphic->CellBoolean();
-            width = gridImages_->Width() * (across ? count : 1);
-            height = gridImages_->Height() * (across ? 1 : count);
-        }
-        break;
-    case ctCheckBox:
-        width = height = check;
+        drawText = !gridImages_;
         break;
     case ctDataCheckBox:
     case ctVirtCheckBox:
     case ctRowCheckBox:
-        width = height = check;
         drawText = false;
-        break;
-    case ctButton:
-    case ctBitButton:
-        width = LOWORD(graphic->CellIndex());
-        height = HIWORD(graphic->CellIndex());
-        break;
-    case ctProgressPie:
-        width = height = 20;
         break;
     case ctProgress:
     case ctRangeIndicator:
     case ctXPProgress:
     case ctRadio:
     case ctRotated:
+        size = {0, 0};
         drawText = false;
         break;
     default:
         break;
     }
+    width = size.cx;
+    height = size.cy;
     return graphic;
 }
 

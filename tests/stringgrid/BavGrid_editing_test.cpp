@@ -366,6 +366,21 @@ TEST_F(EditingTest, TypingIntoTheComboEditorFiresOnComboChangeTwice) {
         << "as the editor's change with its item, then as an edit change with the text";
 }
 
+TEST_F(EditingTest, ClosingTheComboEditorsListFiresOnComboCloseUp) {
+    EditAs(edComboList);
+    TGridCombo* combo = grid->Editors()->Combo();
+    combo->Items()->Add("one");
+    combo->Items()->Add("two");
+    Key(VK_F2);
+    ASSERT_TRUE(combo->Visible());
+    std::vector<std::pair<int, int>> closed;
+    grid->SetOnComboCloseUp([&](TObject*, int row, int col) { closed.emplace_back(row, col); });
+    combo->SetDroppedDown(true);
+    combo->SetDroppedDown(false);
+    ProcessMessages();
+    EXPECT_EQ(closed, (std::vector<std::pair<int, int>>{{grid->Row(), grid->Col()}}));
+}
+
 // Each Unicode type opens its control over the cell with the cell's wide
 // text and reads back what the control holds as wide cell text.
 TEST_F(EditingTest, UnicodeEditorsReadAndWriteWideCellText) {

@@ -177,6 +177,89 @@ TEST_F(GridGraphicsTest, PicturesSizeByTheirMode) {
     EXPECT_EQ(graphic.GetPictureSize(100, 60).cx, 96) << "the margin is taken off";
 }
 
+// The room a graphic takes from its cell's text, by type, text and placement.
+TEST_F(GridGraphicsTest, GraphicSizeLeavesRoomOnlyWhereTheTextIsNot) {
+    grid->SetColWidths(1, 90);
+    grid->SetRowHeights(1, 30);
+    TBitmap picture;
+    picture.SetSize(16, 12);
+    struct Case {
+        TCellType type;
+        const char* text;
+        TCellHAlign hAlign;
+        TCellVAlign vAlign;
+        TSize expected;
+    };
+    const Case cases[] = {
+        {ctBitmap, "", haLeft, vaTop, {16, 12}},
+        {ctBitmap, "text", haLeft, vaTop, {0, 0}},
+        {ctBitmap, "text", haBeforeText, vaUnderText, {16, 12}},
+        {ctBitmap, "text", haFull, vaFull, {90, 30}},
+        {ctButton, "text", haCenter, vaCenter, {0, 0}},
+        {ctButton, "text", haLeft, vaAboveText, {40, 20}},
+        {ctCheckBox, "text", haLeft, vaTop, {15, 15}},
+        {ctProgressPie, "", haLeft, vaTop, {20, 20}},
+        {ctProgress, "50", haLeft, vaTop, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        TCellGraphic* graphic = grid->CreateCellGraphic(1, 1);
+        graphic->SetCellType(c.type);
+        graphic->SetCellHAlign(c.hAlign);
+        graphic->SetCellVAlign(c.vAlign);
+        graphic->SetCellIndex(20 * 65536 + 40);
+        if (c.type == ctBitmap) {
+            auto* bitmap = new TBitmap;
+            bitmap->Assign(&picture);
+            graphic->SetCellContent(bitmap);
+            graphic->SetCellCreated(true);
+        }
+        grid->SetCells(1, 1, c.text);
+        const TSize size = grid->GetCellGraphicSize(1, 1);
+        EXPECT_EQ(size.cx, c.expected.cx) << int(c.type) << " " << c.text;
+        EXPECT_EQ(size.cy, c.expected.cy) << int(c.type) << " " << c.text;
+        if (c.type == ctBitmap) {
+            const TSize natural = grid->GetCellGraphicSizeScaled(1, 1, 2.0, 500, 500);
+            EXPECT_EQ(natural.cx, 16) << "natural size whatever the placement";
+            EXPECT_EQ(natural.cy, 12);
+        }
+    }
+
+    TCellGraphic* radio = grid->CreateCellGraphic(2, 1);
+    radio->SetCellType(ctRadio);
+    auto* items = new TStringList;
+    items->SetCommaText("A,BB");
+    radio->SetCellContent(items);
+    radio->SetCellCreated(true);
+    TBitmap measuring;
+    TCanvas* canvas = measuring.Canvas();
+    canvas->Font()->Assign(grid->Canvas()->Font());
+    const int a = canvas->TextWidth("A") + 12, bb = canvas->TextWidth("BB") + 12, line = canvas->TextHeight("gh");
+    radio->SetCellBoolean(true);
+    EXPECT_EQ(grid->GetCellGraphicSize(2, 1), (TSize{a + bb, line}));
+    radio->SetCellBoolean(false);
+    EXPECT_EQ(grid->GetCellGraphicSize(2, 1), (TSize{bb, 2 * line}));
+
+    radio->SetCellType(ctProgress);
+    EXPECT_EQ(grid->GetCellGraphicSizeScaled(2, 1, 1.0, 0, 0), (TSize{grid->ColWidths(2), 30}));
+}
+
+// Auto-sizing leaves room for a graphic beside the text, none for one
+// placed over it.
+TEST_F(GridGraphicsTest, AutoSizeAddsTheGraphicsRoom) {
+    grid->SetCells(1, 1, "text");
+    grid->AutoSizeColumnEx(1, false);
+    const int textOnly = grid->ColWidths(1);
+    TCellGraphic* button = grid->CreateCellGraphic(1, 1);
+    button->SetCellType(ctButton);
+    button->SetCellIndex(20 * 65536 + 40);
+    button->SetCellHAlign(haCenter);
+    grid->AutoSizeColumnEx(1, false);
+    EXPECT_EQ(grid->ColWidths(1), textOnly);
+    button->SetCellHAlign(haBeforeText);
+    grid->AutoSizeColumnEx(1, false);
+    EXPECT_EQ(grid->ColWidths(1), textOnly + 40);
+}
+
 TEST_F(GridGraphicsTest, IntegerAndFloatValues) {
     struct Case {
         const char* text;

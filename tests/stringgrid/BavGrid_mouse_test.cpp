@@ -65,7 +65,10 @@ TEST_F(MouseTest, CheckBoxesToggleAndAHeaderChecksTheColumn) {
     grid->MouseActions()->SetCheckAllCheck(true);
     std::vector<bool> states;
     grid->SetOnCheckBoxClick([&](TObject*, int, int, bool state) { states.push_back(state); });
+    std::vector<bool> released;
+    grid->SetOnCheckBoxMouseUp([&](TObject*, int, int, bool state) { released.push_back(state); });
     ClickAt(Center(2, 3));
+    EXPECT_EQ(released, std::vector<bool>{true}) << "the release tells the toggled state";
     bool state = false;
     ASSERT_TRUE(grid->GetCheckBoxState(2, 3, state));
     EXPECT_TRUE(state);
@@ -94,6 +97,8 @@ TEST_F(MouseTest, APressOnARadioItemChoosesIt) {
     radio->SetCellIndex(0);
     std::vector<int> chosen;
     grid->SetOnRadioClick([&](TObject*, int, int, int index) { chosen.push_back(index); });
+    std::vector<int> released;
+    grid->SetOnRadioMouseUp([&](TObject*, int, int, int index) { released.push_back(index); });
     TBitmap measure;
     measure.Canvas()->Font()->Assign(grid->Font());
     // A themed control style draws its radio buttons 16 pixels large.
@@ -103,6 +108,7 @@ TEST_F(MouseTest, APressOnARadioItemChoosesIt) {
     ClickAt(POINT{r.left + 5, r.top + itemHeight + itemHeight / 2});
     EXPECT_EQ(radio->CellIndex(), 1);
     EXPECT_EQ(chosen, (std::vector<int>{1}));
+    EXPECT_EQ(released, (std::vector<int>{1}));
     EXPECT_EQ(grid->Col(), 2);
     EXPECT_EQ(grid->Row(), 2);
     grid->RemoveCellGraphic(2, 2);
@@ -151,6 +157,25 @@ TEST_F(MouseTest, TheRightButtonSelectsAndReports) {
     EXPECT_EQ(grid->Col(), 3);
     EXPECT_EQ(grid->Row(), 4);
     EXPECT_EQ(rights, (std::vector<std::string>{"3,4"}));
+}
+
+TEST_F(MouseTest, TheRightButtonEditsALinkWithURLEdit) {
+    TGridOptions options = grid->Options();
+    options.Include(goEditing);
+    grid->SetOptions(options);
+    grid->SetCells(2, 3, "http://serviora.cn");
+    grid->SetURLShow(true);
+    ClickAt(Center(2, 3), VK_RBUTTON);
+    EXPECT_FALSE(grid->InplaceEditor() && grid->InplaceEditor()->Visible()) << "without URLEdit";
+    grid->SetURLEdit(true);
+    ClickAt(Center(3, 2), VK_RBUTTON);
+    EXPECT_FALSE(grid->InplaceEditor() && grid->InplaceEditor()->Visible()) << "no link";
+    ClickAt(Center(2, 3), VK_RBUTTON);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+    ASSERT_TRUE(grid->InplaceEditor());
+    EXPECT_TRUE(grid->InplaceEditor()->Visible());
+    EXPECT_EQ(grid->InplaceEditor()->EditText(), "http://serviora.cn");
 }
 
 TEST_F(MouseTest, ADoubleClickReportsTheCell) {

@@ -373,7 +373,7 @@ TEST_F(PaintTest, Screenshot) {
     comment->SetCellType(ctComment);
     comment->SetCellText("备注");
     grid->SetCells(4, 2, "有备注");
-    grid->SetCells(2, 5, "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}{\\b Rich} and {\\i italic} {\\cf1 red}}");
+    grid->SetCells(2, 5, "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}{\\b Rich} {\\cf1 red} {\\i italic}}");
     grid->SetCells(1, 11, "合计");
     grid->SetCells(3, 11, "100");
     grid->FloatingFooter()->SetVisible(true);
@@ -461,6 +461,45 @@ TEST_F(PaintTest, ARotatedCellMeasuresAcrossItsAngle) {
     // At 0 degrees the rotation only adds its 12 pixels.
     EXPECT_EQ(rotated.cx, flat.cy);
     EXPECT_EQ(rotated.cy, flat.cx);
+}
+
+// The start of turned text of 40 x 10 pixels in a 100 x 60 rectangle, by
+// quadrant and alignment: each start keeps the turned text's box aligned.
+TEST(RotatedTextPlacement, StartsWhereTheTurnedBoxIsAligned) {
+    struct Case {
+        int angle;
+        TAlignment hAlign;
+        TVAlignment vAlign;
+        TPoint expected;
+    } cases[] = {
+        {0, taCenter, vtaCenter, {30, 25}},    {90, taLeftJustify, vtaTop, {0, 40}},
+        {90, taRightJustify, vtaBottom, {90, 60}}, {90, taCenter, vtaCenter, {45, 50}},
+        {180, taCenter, vtaCenter, {70, 35}},  {270, taCenter, vtaCenter, {55, 10}},
+        {300, taLeftJustify, vtaTop, {8, 0}},
+    };
+    for (const Case& c : cases) {
+        const TPoint start =
+            TBavStringGrid::PlaceRotatedText(Rect(0, 0, 100, 60), TSize{40, 10}, c.angle, c.vAlign, c.hAlign);
+        EXPECT_EQ(start.x, c.expected.x) << c.angle;
+        EXPECT_EQ(start.y, c.expected.y) << c.angle;
+    }
+}
+
+TEST_F(PaintTest, RotatedTextFollowsTheCellsVerticalAlignment) {
+    grid->Font()->SetColor(clBlack);
+    grid->SetCells(1, 1, "旋转文字");
+    TCellGraphic* graphic = grid->CreateCellGraphic(1, 1);
+    graphic->SetCellType(ctRotated);
+    graphic->SetCellAngle(90);
+    TVAlignment alignment = vtaTop;
+    grid->SetOnGetAlignment([&](TObject*, int, int, TAlignment&, TVAlignment& vertical) { vertical = alignment; });
+    DrawCell(1, 1, 40, 120);
+    EXPECT_TRUE(RowsHold(0, 60, clBlack));
+    EXPECT_FALSE(RowsHold(60, 120, clBlack));
+    alignment = vtaBottom;
+    DrawCell(1, 1, 40, 120);
+    EXPECT_FALSE(RowsHold(0, 60, clBlack));
+    EXPECT_TRUE(RowsHold(60, 120, clBlack));
 }
 
 TEST_F(PaintTest, PasswordCellsAndBorderPensComeFromTheirEvents) {
@@ -777,4 +816,26 @@ TEST_F(PaintTest, NodeGlyphsShowTheirStateInEachNodeType) {
     node->SetCellBoolean(false);
     EXPECT_LT(inkOf(clRed), plus);
     delete nodes;
+}
+
+// Rich text keeps its own colours unless a selected cell recolours it to the
+// selection text colour, which SelectionRTFKeep prevents.
+TEST_F(PaintTest, RichTextCellsPaintTheirColours) {
+    grid->HandleNeeded();
+    grid->SetSelectionTextColor(clBlue);
+    grid->SetCells(1, 1, "{\\rtf1{\\colortbl;\\red200\\green0\\blue0;}{\\b bold} {\\cf1 red}}");
+    TGridDrawState selected;
+    selected.Include(gdSelected);
+    struct Case {
+        TGridDrawState state;
+        bool keep;
+        bool red, blue;
+    } cases[] = {{TGridDrawState(), false, true, false}, {selected, false, false, true}, {selected, true, true, false}};
+    for (const Case& c : cases) {
+        grid->SetSelectionRTFKeep(c.keep);
+        bitmap.SetSize(120, 24);
+        grid->DrawGridCell(bitmap.Canvas(), 1, 1, Rect(0, 0, 120, 24), c.state);
+        EXPECT_EQ(RowsHold(0, 24, TColor(200)), c.red) << c.keep;
+        EXPECT_EQ(RowsHold(0, 24, clBlue), c.blue) << c.keep;
+    }
 }

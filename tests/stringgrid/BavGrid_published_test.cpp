@@ -233,4 +233,13 @@ TEST_F(PublishedTest, EveryPublishedPropertyReadsBackAndKeepsItsDefaultUnwritten
     EXPECT_EQ(read->GridImages(), nullptr) << "a removed image list is forgotten";
 }
 
+// Events a form resource may name: the printing ones and the custom cell
+// size are kept for streaming only.
+TEST_F(PublishedTest, TheCellAndPrintingEventsArePublished) {
+    for (const char* name : {"OnCustomCellSize", "OnCheckBoxMouseUp", "OnRadioMouseUp", "OnComboCloseUp",
+                             "OnPrintStart", "OnPrintCancel", "OnPrintPage", "OnPrintNewPage", "OnPrintPageDone",
+                             "OnPrintSetColumnWidth", "OnPrintSetRowHeight", "OnFitToPage"})
+        EXPECT_TRUE(IsPublishedProp(grid, name)) << name;
+}
+
 }  // namespace

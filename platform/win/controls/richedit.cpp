@@ -419,9 +419,9 @@ LRESULT RichEdit::FormatRange(bool render, FORMATRANGE* range) {
     const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
     for (const RichLine& line : lines) {
         if (line.top + line.height > bottom - top && line.top > 0) break;
-        if (render)
-            DrawRichLine(dc, doc_, line, RichLineX(line, left, right - left), top + line.top, *targetFonts_,
-                         hideSelection_ ? 0 : SelStart(), hideSelection_ ? 0 : SelEnd(), windowText);
+        if (render)  // a page shows no selection
+            DrawRichLine(dc, doc_, line, RichLineX(line, left, right - left), top + line.top, *targetFonts_, 0, 0,
+                         windowText);
         used = line.top + line.height;
         next = std::min(line.next, to);
     }

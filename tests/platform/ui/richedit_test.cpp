@@ -110,6 +110,7 @@ TEST_F(RichEditTest, FormatRangeRendersIntoABitmap) {
     range.rc = Rect(0, 0, 120 * 15, 60 * 15);  // twips at 96 pixels per inch
     range.rcPage = range.rc;
     range.chrg = {0, -1};
+    edit->SelectAll();  // a rendered range shows no selection
     EXPECT_EQ(SendMessage(edit->Handle(), EM_FORMATRANGE, 1, LPARAM(&range)), 3);
     EXPECT_GT(range.rc.bottom, 0);
     SendMessage(edit->Handle(), EM_FORMATRANGE, 0, 0);
