@@ -1332,6 +1332,20 @@ protected:
     bool HTMLCellPress(int col, int row, POINT point);
     bool DrawCellHTMLOffscreen(int col, int row, int left, THTMLDrawParams& params, THTMLDrawResult& result);
     void AfterLeftButtonDown(int x, int y);
+    // While the left button is down: the platform's ordinary press kept
+    // from scrolling where MouseActions and Navigation ask, editing switched
+    // off for a range drag, the selection frame repainted as it changes and
+    // the horizontal scroll kept.
+    void OrdinaryPress(TMessage& message);
+    void ButtonDownMoveStart();
+    void ReframeSelection(bool whole);
+    void KeepPressScroll();
+    bool leftButtonDown_ = false;
+    // A press without Ctrl started a new pick in a disjunct selection mode;
+    // the cells it drags over show selected until the release.
+    bool plainDrag_ = false;
+    int pressLeftCol_ = 0;
+    TGridRect framedSelection_{-1, -1, -1, -1};
     bool LeftButtonUp(TMessage& message);
     void DoubleClick(int x, int y);
     void RightButtonDown(int x, int y);

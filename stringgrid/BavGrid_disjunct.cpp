@@ -10,10 +10,12 @@ void TBavStringGrid::DisjunctSelectPress(int col, int row) {
     if (mouseActions_->DisjunctRowSelect() && row >= TBaseGrid::FixedRows() &&
         !(col == 0 && mouseActions_->HotmailRowSelect())) {
         const int picked = mouseActions_->RowSelectPersistent() ? RealRowIndex(row) : row;
+        plainDrag_ = !ctrl;
         if (!ctrl && !alt) ClearRowSelect();
         if (ctrl && GetRowSelect(picked)) deselectRowOnRelease_ = picked;
     }
     if (mouseActions_->DisjunctColSelect() && col >= TBaseGrid::FixedCols()) {
+        plainDrag_ = plainDrag_ || !ctrl;
         if (!ctrl) ClearColSelect();
         if (ctrl && GetColSelect(col)) deselectColOnRelease_ = col;
     }

@@ -141,11 +141,12 @@ void TBavStringGrid::GetCellLook(int col, int row, TGridDrawState& state, bool p
     if (!printing && rangeSelection && showSelection_ && !fixed) {
         const bool rowMode = mouseActions_->DisjunctRowSelect(), colMode = mouseActions_->DisjunctColSelect();
         const int selectRow = rowMode && mouseActions_->RowSelectPersistent() ? RealRowIndex(row) : row;
-        if (rowMode && GetRowSelect(selectRow)) {
-            state = TGridDrawState();
-            state.Include(gdSelected);
-            SelectionColors(brush, colorTo, font);
-        } else if (colMode && !rowMode && GetColSelect(col)) {
+        // While a plain drag picks anew, the range under the mouse shows
+        // selected though it joins the picked rows only at the release.
+        const bool platformSelected = state.Contains(gdSelected);
+        if ((rowMode && (!plainDrag_ || row != Row()) && GetRowSelect(selectRow)) ||
+            (colMode && !rowMode && (!plainDrag_ || col != Col()) && GetColSelect(col)) ||
+            ((rowMode || colMode) && plainDrag_ && platformSelected)) {
             state = TGridDrawState();
             state.Include(gdSelected);
             SelectionColors(brush, colorTo, font);
