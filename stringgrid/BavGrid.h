@@ -1836,6 +1836,12 @@ private:
     void DisjunctSelectPress(int col, int row);
     void DisjunctSelectRelease(int x, int y);
     int deselectRowOnRelease_ = -1, deselectColOnRelease_ = -1;
+    // Cells picked one by one (DisjunctCellSelect): a release or Space picks
+    // the cell alone, or with Ctrl toggles it; a range selected with it is
+    // picked whole. False when OnSelectCell refused the cell.
+    bool PickDisjunctCell(int col, int row, bool ctrl, bool picksCell);
+    bool IsDisjunctCell(int col, int row) const;
+    std::vector<TGridCoord> disjunctCells_;
     // The enhanced move: the floating caption and the arrows follow the
     // mouse; the release or a cancel ends it.
     struct TEnhancedMove {

@@ -155,6 +155,16 @@ void TBavStringGrid::GetCellLook(int col, int row, TGridDrawState& state, bool p
             state.Include(gdSelected);
         }
     }
+    if (!printing && rangeSelection && mouseActions_->DisjunctCellSelect()) {
+        if (IsDisjunctCell(col, row)) {
+            SelectionColors(brush, colorTo, font);
+            state.Include(gdSelected);
+        } else if (col == Col() && row == Row()) {
+            state.Exclude(gdSelected);
+            brush->SetColor(Color());
+            font->SetColor(Font()->Color());
+        }
+    }
     DoGetWordWrap(realCol, row, wordWrap);
     GetCellAlignment(realCol, row, hAlign, vAlign);
 }
