@@ -1840,6 +1840,9 @@ private:
     // the cell alone, or with Ctrl toggles it; a range selected with it is
     // picked whole. False when OnSelectCell refused the cell.
     bool PickDisjunctCell(int col, int row, bool ctrl, bool picksCell);
+    // A cell the platform shows selected in a row (column) that is not
+    // picked takes the grid's colours, unless a plain drag is picking anew.
+    void UnpickedCellLook(TCanvas* canvas, CellPaint& cell);
     bool IsDisjunctCell(int col, int row) const;
     std::vector<TGridCoord> disjunctCells_;
     // The enhanced move: the floating caption and the arrows follow the

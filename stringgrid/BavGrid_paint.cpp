@@ -476,6 +476,7 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
             cell.linkColor = urlColor_;
         }
     }
+    UnpickedCellLook(canvas, cell);
     AnsiString text = GetFormattedCellText(cell.col, cell.row);
     int kind = GetCellTextKind(text, enableHTML_);
     if (kind == ctkFormula) {

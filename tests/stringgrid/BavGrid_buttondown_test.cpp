@@ -167,4 +167,35 @@ TEST_F(ButtonDownTest, APlainPickShowsTheDraggedRowsSelectedBeforeTheRelease) {
     EXPECT_TRUE(grid->GetRowSelect(3));
 }
 
+TEST_F(ButtonDownTest, ACellOfADroppedPickShowsUnselected) {
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->SetSelectionTextColor(clRed);
+    auto redInk = [&](int col, int row) {
+        grid->Invalidate();
+        ProcessMessages();
+        const TRect r = grid->CellRect(col, row);
+        const HBITMAP shot = CaptureWindow(grid->Handle());
+        const HDC dc = CreateCompatibleDC(0);
+        const HGDIOBJ old = SelectObject(dc, shot);
+        int red = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) red += GetPixel(dc, x, y) == COLORREF(clRed);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(shot);
+        return red > 0;
+    };
+    Press(Center(2, 2));
+    EXPECT_TRUE(redInk(2, 2)) << "picking anew";
+    Release(Center(2, 2));
+    EXPECT_TRUE(redInk(2, 2));
+    SimulateKey(VK_CONTROL, true);
+    Press(Center(3, 2));
+    Release(Center(3, 2));
+    SimulateKey(VK_CONTROL, false);
+    ProcessMessages();
+    ASSERT_FALSE(grid->GetRowSelect(2));
+    EXPECT_FALSE(redInk(3, 2)) << "the current cell of a dropped row";
+}
+
 }  // namespace
