@@ -330,6 +330,12 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnSelectionResized", &TBavStringGrid::OnSelectionResized, &TBavStringGrid::SetOnSelectionResized);
     p.Property("OnOleDrag", &TBavStringGrid::OnOleDrag, &TBavStringGrid::SetOnOleDrag);
     p.Property("OnOleDragStart", &TBavStringGrid::OnOleDragStart, &TBavStringGrid::SetOnOleDragStart);
+    p.Property("OnOleDragStop", &TBavStringGrid::OnOleDragStop, &TBavStringGrid::SetOnOleDragStop);
+    p.Property("OnOleDragOver", &TBavStringGrid::OnOleDragOver, &TBavStringGrid::SetOnOleDragOver);
+    p.Property("OnOleDrop", &TBavStringGrid::OnOleDrop, &TBavStringGrid::SetOnOleDrop);
+    p.Property("OnOleDropped", &TBavStringGrid::OnOleDropped, &TBavStringGrid::SetOnOleDropped);
+    p.Property("OnOleDropFile", &TBavStringGrid::OnOleDropFile, &TBavStringGrid::SetOnOleDropFile);
+    p.Property("OnOleDropCol", &TBavStringGrid::OnOleDropCol, &TBavStringGrid::SetOnOleDropCol);
     p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);
     p.Property("FilterActive", &TBavStringGrid::FilterActive, &TBavStringGrid::SetFilterActive).Default(false);
     p.Property("OnFilterProgress", &TBavStringGrid::OnFilterProgress, &TBavStringGrid::SetOnFilterProgress);

@@ -1389,6 +1389,20 @@ protected:
     bool HTMLCellPress(int col, int row, POINT point);
     bool DrawCellHTMLOffscreen(int col, int row, int left, THTMLDrawParams& params, THTMLDrawResult& result);
     void AfterLeftButtonDown(int x, int y);
+    // While the left button is down: the platform's ordinary press kept
+    // from scrolling where MouseActions and Navigation ask, editing switched
+    // off for a range drag, the selection frame repainted as it changes and
+    // the horizontal scroll kept.
+    void OrdinaryPress(TMessage& message);
+    void ButtonDownMoveStart();
+    void ReframeSelection(bool whole);
+    void KeepPressScroll();
+    bool leftButtonDown_ = false;
+    // A press without Ctrl started a new pick in a disjunct selection mode;
+    // the cells it drags over show selected until the release.
+    bool plainDrag_ = false;
+    int pressLeftCol_ = 0;
+    TGridRect framedSelection_{-1, -1, -1, -1};
     bool LeftButtonUp(TMessage& message);
     void DoubleClick(int x, int y);
     void RightButtonDown(int x, int y);
@@ -1897,6 +1911,15 @@ private:
     void DisjunctSelectPress(int col, int row);
     void DisjunctSelectRelease(int x, int y);
     int deselectRowOnRelease_ = -1, deselectColOnRelease_ = -1;
+    // Cells picked one by one (DisjunctCellSelect): a release or Space picks
+    // the cell alone, or with Ctrl toggles it; a range selected with it is
+    // picked whole. False when OnSelectCell refused the cell.
+    bool PickDisjunctCell(int col, int row, bool ctrl, bool picksCell);
+    // A cell the platform shows selected in a row (column) that is not
+    // picked takes the grid's colours, unless a plain drag is picking anew.
+    void UnpickedCellLook(TCanvas* canvas, CellPaint& cell);
+    bool IsDisjunctCell(int col, int row) const;
+    std::vector<TGridCoord> disjunctCells_;
     // The enhanced move: the floating caption and the arrows follow the
     // mouse; the release or a cancel ends it.
     struct TEnhancedMove {

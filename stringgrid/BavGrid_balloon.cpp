@@ -135,6 +135,7 @@ bool TBavStringGrid::WMNotify(TMessage& message) {
 }
 
 void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
+    ButtonDownMoveStart();
     const TGridRect before = Selection();
     MoveFixedSizing(x, y);
     if (OleDragMove(x, y)) return;
@@ -143,7 +144,6 @@ void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
     HeaderSelectDrag(x, y);
     UpdateCursorKind(x, y);
     ShowLinkCursor(HoverLink(x, y));
-    TBaseGrid::MouseMove(shift, x, y);
     const TGridCoord cell = MouseCoord(x, y);
     TrackHotFixedCell(cell);
     if (hintCell_.X != -1 && (cell.X != hintCell_.X || cell.Y != hintCell_.Y)) {
@@ -155,6 +155,9 @@ void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
         SendMessage(tooltip_, TTM_POP, 0, 0);
         balloonCell_ = {-1, -1};
     }
+    ReframeSelection(false);
+    TBaseGrid::MouseMove(shift, x, y);
+    KeepPressScroll();
     ShowSizeHint(x, y);
     SelectionChangedSince(before);
 }

@@ -2,6 +2,7 @@
 // pick starts anew or a picked row or column is to be dropped, and the
 // release takes the range the mouse selected into the picked ones.
 #include "platform/win/userinput.h"
+#include "stringgrid/BavCellPaint.h"
 #include "stringgrid/BavGrid.h"
 
 void TBavStringGrid::DisjunctSelectPress(int col, int row) {
@@ -10,10 +11,12 @@ void TBavStringGrid::DisjunctSelectPress(int col, int row) {
     if (mouseActions_->DisjunctRowSelect() && row >= TBaseGrid::FixedRows() &&
         !(col == 0 && mouseActions_->HotmailRowSelect())) {
         const int picked = mouseActions_->RowSelectPersistent() ? RealRowIndex(row) : row;
+        plainDrag_ = !ctrl;
         if (!ctrl && !alt) ClearRowSelect();
         if (ctrl && GetRowSelect(picked)) deselectRowOnRelease_ = picked;
     }
     if (mouseActions_->DisjunctColSelect() && col >= TBaseGrid::FixedCols()) {
+        plainDrag_ = plainDrag_ || !ctrl;
         if (!ctrl) ClearColSelect();
         if (ctrl && GetColSelect(col)) deselectColOnRelease_ = col;
     }
@@ -30,4 +33,16 @@ void TBavStringGrid::DisjunctSelectRelease(int x, int y) {
         if (deselectColOnRelease_ >= 0) SetColSelect(deselectColOnRelease_, false);
     }
     deselectRowOnRelease_ = deselectColOnRelease_ = -1;
+}
+
+void TBavStringGrid::UnpickedCellLook(TCanvas* canvas, CellPaint& cell) {
+    if (plainDrag_ || !InScrollableArea(cell.col, cell.row)) return;
+    const int pickRow = mouseActions_->RowSelectPersistent() ? RealRowIndex(cell.row) : cell.row;
+    if (!(mouseActions_->DisjunctRowSelect() && !GetRowSelect(pickRow)) &&
+        !(mouseActions_->DisjunctColSelect() && !GetColSelect(cell.col)))
+        return;
+    canvas->Brush()->SetColor(Color());
+    canvas->Font()->SetColor(Font()->Color());
+    cell.linkColor = urlColor_;
+    GetCellColorHook(cell.realCol, cell.row, canvas->Font(), canvas->Brush(), cell.state);
 }

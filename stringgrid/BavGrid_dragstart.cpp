@@ -37,6 +37,7 @@ bool TBavStringGrid::OleDragMove(int x, int y) {
     if (allow) StartOleDrag(cell.X, cell.Y);
     // The drag loop took the release: nothing is selecting any more.
     SetGridState(gsNormal);
+    leftButtonDown_ = plainDrag_ = false;
     if (GetCapture() == Handle()) ReleaseCapture();
     return true;
 }

@@ -36,6 +36,7 @@ void TBavStringGrid::SelectFromHeader(const TGridRect& selection) {
     TGridRect chosen = selection;
     HeaderSelectHook(chosen);
     SetSelection(chosen);
+    selectionHidden_ = false;
     Invalidate();
 }
 

@@ -306,6 +306,8 @@ void TBavStringGrid::KeyUp(Word& key, TShiftState shift) {
     if (key == VK_PRIOR || key == VK_NEXT || key == VK_END || IsArrow(key) || key == VK_INSERT || key == VK_DELETE)
         gotoText_.clear();
     TBaseGrid::KeyUp(key, shift);
+    if (key == VK_SPACE && mouseActions_->DisjunctCellSelect() && !Options().Contains(goEditing))
+        PickDisjunctCell(Col(), Row(), shift.Contains(ssCtrl), true);
     if (navigation_->AlwaysEdit() && (IsArrow(key) || (key == VK_TAB && Options().Contains(goTabs))))
         ShowCellEditor();
 }

@@ -89,7 +89,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
             message.Result = 0;
             return;
         }
-        TBaseGrid::WndProc(message);
+        OrdinaryPress(message);
         AfterLeftButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
         return;
     case WM_LBUTTONUP:

@@ -37,6 +37,7 @@ bool TBavStringGrid::InsideSizingEdges(int col, int row, int x) {
 }
 
 bool TBavStringGrid::LeftButtonDown(TMessage& message) {
+    leftButtonDown_ = true;
     if (GripPress(message)) return true;
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
     const TGridCoord pressed = MouseCoord(x, y);
@@ -48,6 +49,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
     pressedButton_ = {-1, -1};
     dragArmed_ = false;
     mouseDownPoint_ = TPoint(x, y);
+    pressLeftCol_ = LeftCol();
     movedOrSized_ = false;
     if (pressed.X < 0 || pressed.Y < 0) {
         HideCellEditor();
@@ -147,6 +149,7 @@ void TBavStringGrid::AfterLeftButtonDown(int x, int y) {
 bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
     cursorKind_ = TCursorKind::None;
+    leftButtonDown_ = plainDrag_ = false;
     selectAnchor_ = -1;
     HideMoveArrows();
     HideSizeHint();

@@ -11,6 +11,12 @@ void TBavStringGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int 
         SendMessage(Handle(), WM_CANCELMODE, 0, 0);
         return;
     }
+    if (button == mbLeft && mouseActions_->DisjunctCellSelect()) {
+        const TGridCoord cell = MouseCoord(x, y);
+        if (cell.X >= 0 && cell.Y >= 0 &&
+            !PickDisjunctCell(cell.X, cell.Y, shift.Contains(ssCtrl), !shift.Contains(ssShift)))
+            return;
+    }
     if (button == mbRight && state == gsColMoving) return;
     const TGridRect before = Selection();
     TBaseGrid::MouseUp(button, shift, x, y);

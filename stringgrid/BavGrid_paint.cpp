@@ -141,17 +141,28 @@ void TBavStringGrid::GetCellLook(int col, int row, TGridDrawState& state, bool p
     if (!printing && rangeSelection && showSelection_ && !fixed) {
         const bool rowMode = mouseActions_->DisjunctRowSelect(), colMode = mouseActions_->DisjunctColSelect();
         const int selectRow = rowMode && mouseActions_->RowSelectPersistent() ? RealRowIndex(row) : row;
-        if (rowMode && GetRowSelect(selectRow)) {
-            state = TGridDrawState();
-            state.Include(gdSelected);
-            SelectionColors(brush, colorTo, font);
-        } else if (colMode && !rowMode && GetColSelect(col)) {
+        // While a plain drag picks anew, the range under the mouse shows
+        // selected though it joins the picked rows only at the release.
+        const bool platformSelected = state.Contains(gdSelected);
+        if ((rowMode && (!plainDrag_ || row != Row()) && GetRowSelect(selectRow)) ||
+            (colMode && !rowMode && (!plainDrag_ || col != Col()) && GetColSelect(col)) ||
+            ((rowMode || colMode) && plainDrag_ && platformSelected)) {
             state = TGridDrawState();
             state.Include(gdSelected);
             SelectionColors(brush, colorTo, font);
         } else if (!rowMode && !colMode && CellInGridRect(Selection(), col, row)) {
             SelectionColors(brush, colorTo, font);
             state.Include(gdSelected);
+        }
+    }
+    if (!printing && rangeSelection && mouseActions_->DisjunctCellSelect()) {
+        if (IsDisjunctCell(col, row)) {
+            SelectionColors(brush, colorTo, font);
+            state.Include(gdSelected);
+        } else if (col == Col() && row == Row()) {
+            state.Exclude(gdSelected);
+            brush->SetColor(Color());
+            font->SetColor(Font()->Color());
         }
     }
     DoGetWordWrap(realCol, row, wordWrap);
@@ -428,6 +439,7 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
             cell.linkColor = urlColor_;
         }
     }
+    UnpickedCellLook(canvas, cell);
     AnsiString text = GetFormattedCellText(cell.col, cell.row);
     int kind = GetCellTextKind(text, enableHTML_);
     if (kind == ctkFormula) {

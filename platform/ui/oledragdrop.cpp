@@ -4,6 +4,7 @@
 #include "platform/ui/oledragdrop.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -12,6 +13,33 @@
 #include "platform/win/msgqueue.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winuser.h"
+
+std::vector<std::u16string> DropFileNames(std::string_view block) {
+    std::vector<std::u16string> names;
+    DROPFILES head;
+    if (block.size() < sizeof head) return names;
+    std::memcpy(&head, block.data(), sizeof head);
+    std::size_t pos = head.pFiles;
+    while (pos < block.size()) {
+        std::u16string name;
+        if (head.fWide) {
+            for (; pos + 1 < block.size(); pos += 2) {
+                char16_t c;
+                std::memcpy(&c, block.data() + pos, 2);
+                if (c == 0) break;
+                name += c;
+            }
+            pos += 2;
+        } else {
+            const std::size_t end = std::min(block.find('\0', pos), block.size());
+            name = AnsiToWide(block.substr(pos, end - pos));
+            pos = end + 1;
+        }
+        if (name.empty()) break;
+        names.push_back(std::move(name));
+    }
+    return names;
+}
 
 void ReleaseStgMedium(STGMEDIUM* medium) {
     if (medium->tymed == TYMED_HGLOBAL && medium->hGlobal && !medium->pUnkForRelease) GlobalFree(medium->hGlobal);
@@ -224,6 +252,27 @@ std::vector<std::string> LocalFiles(const std::string& uriList) {
     return files;
 }
 
+// Local paths as "file://" lines, each byte that is not plain in a URI
+// written as %XX.
+std::string UriList(const std::vector<std::u16string>& files) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string list;
+    for (const std::u16string& file : files) {
+        list += "file://";
+        for (const unsigned char c : WideToUtf8(file)) {
+            if (std::isalnum(c) || std::strchr("/-._~", c)) {
+                list += char(c);
+            } else {
+                list += '%';
+                list += kHex[c >> 4];
+                list += kHex[c & 15];
+            }
+        }
+        list += "\r\n";
+    }
+    return list;
+}
+
 std::string DropFilesBlock(const std::vector<std::string>& utf8Files) {
     DROPFILES head;
     head.pFiles = sizeof(DROPFILES);
@@ -380,6 +429,8 @@ TMimeData MimeOf(IDataObject* data) {
             wide = true;
         } else if (id == CF_TEXT && !wide) {
             text = AnsiToUtf8(UpToZero(BytesOf(data, id)));
+        } else if (id == CF_HDROP) {
+            mime.emplace_back("text/uri-list", UriList(DropFileNames(BytesOf(data, id))));
         } else if (id == richText && id) {
             mime.emplace_back("text/rtf", UpToZero(BytesOf(data, id)));
         } else if (char name[256]; id >= 0xC000 && GetClipboardFormatName(id, name, sizeof name)) {

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -57,6 +58,10 @@ struct DROPFILES {
     BOOL fNC = 0;
     BOOL fWide = 0;
 };
+
+// The names of a CF_HDROP block, as wide names (ANSI names widened); read
+// within the block, so a name without its zero ends at the block's end.
+std::vector<std::u16string> DropFileNames(std::string_view block);
 
 class IEnumFORMATETC : public IInterface {
 public:
@@ -112,8 +117,8 @@ HRESULT RevokeDragDrop(HWND window);
 // cursor (the window or its nearest registered ancestor) and tells it, and
 // gives the source the target's effect (limited to `allowedEffects`).
 // Outside the program's windows the drag goes on as the host's drag, with
-// the text, rich text and registered formats as MIME data, and ends where
-// another program drops it. DRAGDROP_S_DROP with the drop's effect
+// the text, rich text, files and registered formats as MIME data, and ends
+// where another program drops it. DRAGDROP_S_DROP with the drop's effect
 // (DROPEFFECT_NONE when the last target refused), or DRAGDROP_S_CANCEL.
 HRESULT DoDragDrop(IDataObjectPtr data, IDropSourcePtr source, DWORD allowedEffects, DWORD* effect);
 

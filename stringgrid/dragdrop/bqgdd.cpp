@@ -93,31 +93,7 @@ AnsiString TEnumFormats::GetText(CLIPFORMAT format) {
 
 bool TEnumFormats::GetFiles(TStrings* files) {
     files->Clear();
-    const std::string block = TakeBlock(GetGlobal());
-    DROPFILES head;
-    if (block.size() < sizeof head) return false;
-    std::memcpy(&head, block.data(), sizeof head);
-    std::size_t pos = head.pFiles;
-    while (pos < block.size()) {
-        AnsiString name;
-        if (head.fWide) {
-            std::u16string wide;
-            for (; pos + 1 < block.size(); pos += 2) {
-                char16_t c;
-                std::memcpy(&c, block.data() + pos, 2);
-                if (c == 0) break;
-                wide += c;
-            }
-            pos += 2;
-            name = WideToAnsi(wide);
-        } else {
-            const std::size_t end = std::min(block.find('\0', pos), block.size());
-            name = block.substr(pos, end - pos);
-            pos = end + 1;
-        }
-        if (name.empty()) break;
-        files->Add(name);
-    }
+    for (const std::u16string& name : DropFileNames(TakeBlock(GetGlobal()))) files->Add(WideToAnsi(name));
     return files->Count() > 0;
 }
 

@@ -4,9 +4,11 @@
 // are picked one by one.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "grid_fixture.h"
+#include "platform/ui/graphics.h"
 #include "platform/win/testseams.h"
 #include "platform/win/userinput.h"
 
@@ -28,6 +30,14 @@ protected:
         ProcessMessages();
     }
     static POINT Center(const TRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+    // A click on a cell, with Ctrl held when asked.
+    void Click(int col, int row, bool ctrl) {
+        if (ctrl) SimulateKey(VK_CONTROL, true);
+        Press(Center(grid->CellRect(col, row)));
+        Release(Center(grid->CellRect(col, row)));
+        if (ctrl) SimulateKey(VK_CONTROL, false);
+        ProcessMessages();
+    }
 };
 
 TEST_F(MouseUpTest, ASizingReleasedOutsideTheGridKeepsTheOldSize) {
@@ -77,34 +87,70 @@ TEST_F(MouseUpTest, SelectionChangesByMouseAreReported) {
 // one; columns are picked the same way through their cells.
 TEST_F(MouseUpTest, ClicksPickRowsAndColumnsOneByOne) {
     grid->MouseActions()->SetDisjunctRowSelect(true);
-    auto click = [&](int col, int row, bool ctrl) {
-        if (ctrl) SimulateKey(VK_CONTROL, true);
-        Press(Center(grid->CellRect(col, row)));
-        Release(Center(grid->CellRect(col, row)));
-        if (ctrl) SimulateKey(VK_CONTROL, false);
-        ProcessMessages();
-    };
     auto picked = [&](bool rows) {
         std::vector<int> indexes;
         for (int i = 1; i < (rows ? grid->RowCount() : grid->ColCount()); ++i)
             if (rows ? grid->GetRowSelect(i) : grid->GetColSelect(i)) indexes.push_back(i);
         return indexes;
     };
-    click(1, 2, false);
-    click(2, 4, true);
+    Click(1, 2, false);
+    Click(2, 4, true);
     EXPECT_EQ(picked(true), (std::vector<int>{2, 4}));
-    click(3, 2, true);
+    Click(3, 2, true);
     EXPECT_EQ(picked(true), (std::vector<int>{4})) << "Ctrl on a picked row drops it";
-    click(1, 3, false);
+    Click(1, 3, false);
     EXPECT_EQ(picked(true), (std::vector<int>{3})) << "a plain click starts anew";
 
     grid->MouseActions()->SetDisjunctRowSelect(false);
     grid->MouseActions()->SetDisjunctColSelect(true);
-    click(1, 1, false);
-    click(3, 2, true);
+    Click(1, 1, false);
+    Click(3, 2, true);
     EXPECT_EQ(picked(false), (std::vector<int>{1, 3}));
-    click(1, 3, true);
+    Click(1, 3, true);
     EXPECT_EQ(picked(false), (std::vector<int>{3}));
+}
+
+TEST_F(MouseUpTest, ClicksPickCellsOneByOneAndADraggedRangeWhole) {
+    grid->MouseActions()->SetDisjunctCellSelect(true);
+    grid->SetSelectionColor(clRed);
+    auto picked = [&] {
+        std::vector<std::pair<int, int>> cells;
+        for (int r = 1; r < grid->RowCount(); ++r)
+            for (int c = 1; c < grid->ColCount(); ++c) {
+                TBrush brush;
+                TFont font;
+                TColor colorTo = clNone;
+                TCellGradientDirection direction = GradientVertical;
+                grid->GetCellColor(c, r, TGridDrawState(), &brush, &font, colorTo, direction, false, true, true);
+                if (brush.Color() == clRed) cells.emplace_back(c, r);
+            }
+        return cells;
+    };
+    using Cells = std::vector<std::pair<int, int>>;
+    Click(1, 2, false);
+    Click(2, 4, true);
+    Click(3, 3, true);
+    EXPECT_EQ(picked(), (Cells{{1, 2}, {3, 3}, {2, 4}}));
+    Click(2, 4, true);
+    EXPECT_EQ(picked(), (Cells{{1, 2}, {3, 3}})) << "Ctrl on a picked cell drops it";
+    Click(1, 1, false);
+    EXPECT_EQ(picked(), (Cells{{1, 1}})) << "a plain click starts anew";
+
+    Press(Center(grid->CellRect(2, 2)));
+    MoveTo(Center(grid->CellRect(3, 3)));
+    Release(Center(grid->CellRect(3, 3)));
+    EXPECT_EQ(picked(), (Cells{{2, 2}, {3, 2}, {2, 3}, {3, 3}}));
+
+    SimulateKey(VK_CONTROL, true);
+    SimulateKey(VK_SPACE, true, " ");
+    SimulateKey(VK_SPACE, false);
+    SimulateKey(VK_CONTROL, false);
+    ProcessMessages();
+    EXPECT_EQ(picked(), (Cells{{2, 2}, {3, 2}, {2, 3}})) << "Ctrl+Space drops the current cell";
+
+    grid->SetOnSelectCell([](TObject*, int col, int, bool& allow) { allow = col != 1; });
+    Click(1, 4, false);
+    EXPECT_EQ(picked(), (Cells{{2, 2}, {3, 2}, {2, 3}})) << "a refused cell leaves the picks";
 }
 
 }  // namespace

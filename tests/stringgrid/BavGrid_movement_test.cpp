@@ -176,6 +176,8 @@ TEST_F(MouseMovementTest, APressOrDragOnTheFixedCellsSelectsRowsColumnsOrAll) {
     EXPECT_NE(CursorAt(center(0, 2)), LoadCursor(HInstance, std::uintptr_t(8010)));
     Drag(center(0, 3), center(0, 3));
     EXPECT_EQ(selection(), (std::vector<int>{1, 1, 3, 4})) << "no row selection unless asked";
+    Drag(center(2, 3), center(2, 3));
+    EXPECT_EQ(selection(), (std::vector<int>{2, 3, 2, 3})) << "a cell press selects after a header selection";
 }
 
 // While a column is sized, the size hint at its cell shows the width it gets.

@@ -5,6 +5,8 @@
 
 #include "grid_fixture.h"
 #include "platform/rtl/classregistry.h"
+#include "platform/rtl/events.h"
+#include "platform/rtl/reader.h"
 #include "platform/rtl/typinfo.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/imagelist.h"
@@ -240,6 +242,34 @@ TEST_F(PublishedTest, TheCellAndPrintingEventsArePublished) {
                              "OnPrintStart", "OnPrintCancel", "OnPrintPage", "OnPrintNewPage", "OnPrintPageDone",
                              "OnPrintSetColumnWidth", "OnPrintSetRowHeight", "OnFitToPage"})
         EXPECT_TRUE(IsPublishedProp(grid, name)) << name;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PublishedTest, TheDragAndDropEventsAreBoundFromADescription) {
+    const char* const events[] = {"OnOleDrag", "OnOleDragStart", "OnOleDragStop", "OnOleDragOver",
+                                  "OnOleDrop", "OnOleDropped",   "OnOleDropFile", "OnOleDropCol"};
+    std::string description = "object GridForm: TForm\n  object Grid: TBavStringGrid\n";
+    for (const char* event : events) description += std::string("    ") + event + " = Grid" + (event + 2) + "\n";
+    description += "  end\nend\n";
+    // The form publishes no handlers: the names are kept as markers.
+    TReader reader(description);
+    static const char marker = 0;
+    reader.SetOnFindMethod([&](TReader*, const AnsiString& name, TMethod& address, bool& error) {
+        address = MakeNameMarker(&marker, form, name);
+        error = false;
+    });
+    reader.ReadRootComponent(form);
+    auto* read = dynamic_cast<TBavStringGrid*>(form->FindComponent("Grid"));
+    ASSERT_TRUE(read);
+    const std::string written = ComponentToText(form);
+    for (const char* event : events) {
+        EXPECT_TRUE(IsPublishedProp(read, event)) << event;
+        EXPECT_NE(written.find(std::string(event) + " = Grid" + (event + 2) + "\n"), std::string::npos)
+            << event << "\n" << written;
+    }
 }
 
 }  // namespace

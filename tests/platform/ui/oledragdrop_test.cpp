@@ -3,6 +3,7 @@
 #include "platform/ui/oledragdrop.h"
 
 #include "control_fixture.h"
+#include "files_data_object.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/controls.h"
 
@@ -198,6 +199,35 @@ TEST_F(OleDragDropTest, OtherProgramsDropMimeData) {
     POINT outside{5, 5};
     ClientToScreen(source->Handle(), &outside);
     EXPECT_EQ(DropFromOtherProgram(outside, {{"text/plain", "ab"}}), DROPEFFECT_NONE);
+}
+
+std::string WideNamesBlock(const std::u16string& namesWithZeros) {
+    DROPFILES head;
+    head.pFiles = sizeof head;
+    head.fWide = 1;
+    return std::string(reinterpret_cast<const char*>(&head), sizeof head) +
+           std::string(reinterpret_cast<const char*>(namesWithZeros.data()), namesWithZeros.size() * 2);
+}
+
+TEST_F(OleDragDropTest, FilesDraggedOutOfTheProgramGoAsAUriList) {
+    const std::string block = WideNamesBlock(std::u16string(u"/tmp/a b.csv\0/tmp/维修.xls\0\0", 26));
+    TMimeData carried;
+    SetHostDragForTesting([&](const TMimeData& data, DWORD, DWORD* taken) {
+        carried = data;
+        *taken = DROPEFFECT_COPY;
+        return true;
+    });
+    source->SetOnMouseDown([&](TObject*, TMouseButton, TShiftState, int, int) {
+        // Once the drag holds the mouse, the pointer leaves every window.
+        SetCapture(source->Handle());
+        SimulateMouseMove(source->Handle(), {-500, -500});
+        result = DoDragDrop(std::make_shared<TFilesDataObject>(block), dropSource, DROPEFFECT_COPY, &effect);
+    });
+    SimulateMouseButton(source->Handle(), {20, 20}, VK_LBUTTON, true);
+    ProcessMessages();
+    SetHostDragForTesting(nullptr);
+    EXPECT_EQ(effect, DWORD(DROPEFFECT_COPY));
+    EXPECT_EQ(carried, (TMimeData{{"text/uri-list", "file:///tmp/a%20b.csv\r\nfile:///tmp/%E7%BB%B4%E4%BF%AE.xls\r\n"}}));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include "tests/platform/ui/files_data_object.h"
 
 namespace {
 
@@ -64,44 +64,6 @@ TEST(GridDragData, EffectFromKeys) {
     EXPECT_EQ(TBQGDropTarget::DropEffectFromKeys(0, DROPEFFECT_COPY), DROPEFFECT_COPY);
 }
 
-// Offers one CF_HDROP block as given.
-class TFilesData : public TSourceDataObject {
-public:
-    explicit TFilesData(std::string block) : TSourceDataObject("", -1, ""), block_(std::move(block)) {}
-    HRESULT GetData(const FORMATETC*, STGMEDIUM* medium) override {
-        medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = GlobalAlloc(GMEM_MOVEABLE, block_.size());
-        std::memcpy(GlobalLock(medium->hGlobal), block_.data(), block_.size());
-        GlobalUnlock(medium->hGlobal);
-        return S_OK;
-    }
-    HRESULT EnumFormatEtc(DWORD, std::shared_ptr<IEnumFORMATETC>& formats) override {
-        formats = std::make_shared<TFilesFormats>();
-        return S_OK;
-    }
-
-private:
-    class TFilesFormats : public TSourceEnumFormatEtc {
-    public:
-        TFilesFormats() : TSourceEnumFormatEtc(false) {}
-        HRESULT Next(ULONG, FORMATETC* formats, ULONG* fetched) override {
-            const bool first = !given_;
-            given_ = true;
-            formats[0] = FORMATETC{CF_HDROP};
-            if (fetched) *fetched = first;
-            return first ? S_OK : S_FALSE;
-        }
-        HRESULT Reset() override {
-            given_ = false;
-            return S_OK;
-        }
-
-    private:
-        bool given_ = false;
-    };
-    std::string block_;
-};
-
 std::string Head(DWORD offset, BOOL wide) {
     DROPFILES head;
     head.pFiles = offset;
@@ -122,7 +84,7 @@ TEST(GridDragData, DroppedFileNamesStayInsideTheirBlock) {
         {std::string("short"), {}},
     };
     for (const Case& c : cases) {
-        TFilesData data(c.block);
+        TFilesDataObject data(c.block);
         TEnumFormats reader(&data);
         ASSERT_TRUE(reader.HasFiles());
         TStringList files;
