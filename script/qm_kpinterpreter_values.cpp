@@ -54,6 +54,18 @@ Payload PayloadOf(const Variant& value) {
     return std::any_cast<Payload>(value.CustomData());
 }
 
+// Object, class and pointer references and set masks are held inline in
+// the Variant: the interpreter copies them on nearly every step.
+template <class Reference>
+Variant InlineValue(ScriptType type, Reference reference) {
+    return ScriptTypes()[type]->MakeInlineValue(reinterpret_cast<std::uintptr_t>(reference));
+}
+
+template <class Reference>
+Reference InlinePayload(const Variant& value) {
+    return reinterpret_cast<Reference>(*value.CustomWord());
+}
+
 Variant TKpReferenceVariantType::Cast(const Variant& source) const {
     const TVarType from = source.VarType();
     if (from != ObjectVarType() && from != ClassVarType() && from != PointerVarType() && !IsNilValue(source))
@@ -85,44 +97,44 @@ std::array<TVarType, 6> scriptVarTypeCodes{};
 
 void RaiseScriptTypesNotCreated() { throw EVariantInvalidOpError("Script variant types are not created"); }
 
-Variant ObjectToVariant(TObject* object) { return ScriptTypes()[objectType]->MakeValue(object); }
-Variant ClassToVariant(TClass cls) { return ScriptTypes()[classType]->MakeValue(cls); }
-Variant PointerToVariant(void* pointer) { return ScriptTypes()[pointerType]->MakeValue(pointer); }
+Variant ObjectToVariant(TObject* object) { return InlineValue(objectType, object); }
+Variant ClassToVariant(TClass cls) { return InlineValue(classType, cls); }
+Variant PointerToVariant(void* pointer) { return InlineValue(pointerType, pointer); }
 
 TObject* VariantToObject(const Variant& value) {
     const TVarType type = value.VarType();
-    if (type == ObjectVarType()) return PayloadOf<TObject*>(value);
-    if (type == PointerVarType()) return static_cast<TObject*>(PayloadOf<void*>(value));
+    if (type == ObjectVarType()) return InlinePayload<TObject*>(value);
+    if (type == PointerVarType()) return static_cast<TObject*>(InlinePayload<void*>(value));
     if (!IsNilValue(value)) RaiseScriptError(109, -1);
     return nullptr;
 }
 
 TClass VariantToClass(const Variant& value) {
     const TVarType type = value.VarType();
-    if (type == ClassVarType()) return PayloadOf<TClass>(value);
+    if (type == ClassVarType()) return InlinePayload<TClass>(value);
     if (type == ObjectVarType()) {
-        TObject* object = PayloadOf<TObject*>(value);
+        TObject* object = InlinePayload<TObject*>(value);
         return object ? object->ClassType() : nullptr;
     }
     // A pointer says nothing about a class; only a nil one passes.
-    if (type == PointerVarType() && !PayloadOf<void*>(value)) return nullptr;
+    if (type == PointerVarType() && !InlinePayload<void*>(value)) return nullptr;
     if (!IsNilValue(value)) RaiseScriptError(109, -1);
     return nullptr;
 }
 
 void* VariantToPointer(const Variant& value) {
     const TVarType type = value.VarType();
-    if (type == PointerVarType()) return PayloadOf<void*>(value);
-    if (type == ObjectVarType()) return PayloadOf<TObject*>(value);
-    if (type == ClassVarType()) return const_cast<TMetaClass*>(PayloadOf<TClass>(value));
+    if (type == PointerVarType()) return InlinePayload<void*>(value);
+    if (type == ObjectVarType()) return InlinePayload<TObject*>(value);
+    if (type == ClassVarType()) return const_cast<TMetaClass*>(InlinePayload<TClass>(value));
     if (!IsNilValue(value)) RaiseScriptError(109, -1);
     return nullptr;
 }
 
-Variant SetToVariant(Cardinal mask) { return ScriptTypes()[setType]->MakeValue(mask); }
+Variant SetToVariant(Cardinal mask) { return ScriptTypes()[setType]->MakeInlineValue(mask); }
 
 Cardinal VariantToSet(const Variant& value) {
-    if (value.VarType() == SetVarType()) return PayloadOf<Cardinal>(value);
+    if (value.VarType() == SetVarType()) return Cardinal(*value.CustomWord());
     if (VarIsArray(value)) {
         Cardinal mask = 0;
         if (VarArrayDimCount(value) != 1) return mask;

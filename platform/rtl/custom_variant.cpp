@@ -47,11 +47,17 @@ Variant TCustomVariantType::MakeValue(std::any data) const {
     return VariantAccess::Make(varType_, VariantAccess::Storage(std::in_place_type<std::any>, std::move(data)));
 }
 
+Variant TCustomVariantType::MakeInlineValue(std::uintptr_t word) const {
+    return VariantAccess::Make(varType_, VariantAccess::InlineWord{word});
+}
+
 std::any TCustomVariantType::Copy(const std::any& source) const { return source; }
 
 void TCustomVariantType::Clear(std::any&) const {}
 
-bool TCustomVariantType::IsClear(const Variant& value) const { return !value.CustomData().has_value(); }
+bool TCustomVariantType::IsClear(const Variant& value) const {
+    return !value.CustomWord() && !value.CustomData().has_value();
+}
 
 Variant TCustomVariantType::Cast(const Variant& source) const { VarCastError(source.VarType(), varType_); }
 

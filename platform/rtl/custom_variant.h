@@ -23,6 +23,11 @@ public:
 
     // A value of this type holding `data`.
     Variant MakeValue(std::any data) const;
+    // A value of this type holding `word` (an object reference, a pointer, a
+    // mask) inline, not in a std::any: its copies copy the word without
+    // calling Copy, and Clear is never called for it. CustomWord gives the
+    // word back; CustomData answers as for a value of a standard type.
+    Variant MakeInlineValue(std::uintptr_t word) const;
 
     // The payload a copy of a value holds. Default: a copy of the std::any,
     // so a shared pointer inside is shared and a plain value duplicated.
@@ -30,7 +35,8 @@ public:
     // Called when a value goes away or is overwritten, before its payload
     // is destroyed. Default: nothing more.
     virtual void Clear(std::any& data) const;
-    // Whether a value counts as clear (VarIsClear). Default: no payload.
+    // Whether a value counts as clear (VarIsClear). Default: no payload (an
+    // inline value always has one).
     virtual bool IsClear(const Variant& value) const;
 
     // `source` (of any other type) converted into this type. Default:

@@ -64,6 +64,13 @@ Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::mov
 Variant& Variant::operator=(const Variant& other) {
     if (this == &other) return *this;
     if (VariantAccess::AssignScalar(*this, other)) return *this;
+    // Text over text reuses the buffer without visiting the storage.
+    if (auto* text = std::get_if<AnsiString>(&value_))
+        if (const auto* from = std::get_if<AnsiString>(&other.value_)) {
+            *text = *from;
+            type_ = other.type_;
+            return *this;
+        }
     if (!std::holds_alternative<std::any>(value_) && !std::holds_alternative<std::any>(other.value_)) {
         value_ = other.value_;
         type_ = other.type_;
@@ -73,31 +80,27 @@ Variant& Variant::operator=(const Variant& other) {
     return *this;
 }
 
+// The storage is moved over in one step: the old payload goes with it once
+// its custom type has cleared it.
 Variant& Variant::operator=(Variant&& other) noexcept {
-    if (this != &other && VariantAccess::AssignScalar(*this, other)) {
-        other.type_ = varEmpty;
-        other.value_ = std::monostate();
-    } else if (this != &other) {
+    if (this == &other) return *this;
+    if (!VariantAccess::AssignScalar(*this, other)) {
         Release();
-        type_ = other.type_;
         value_ = std::move(other.value_);
-        other.type_ = varEmpty;
-        other.value_ = std::monostate();
+        type_ = other.type_;
     }
+    other.type_ = varEmpty;
+    other.value_ = std::monostate();
     return *this;
 }
 
-Variant::~Variant() {
-    if (auto* data = std::get_if<std::any>(&value_))
-        if (const TCustomVariantType* custom = variant_rules::CustomType(type_)) custom->Clear(*data);
-}
+Variant::~Variant() { Release(); }
 
+// What the value's custom type does when the value goes; the storage itself
+// is destroyed or overwritten by the caller.
 void Variant::Release() noexcept {
     if (auto* data = std::get_if<std::any>(&value_))
         if (const TCustomVariantType* custom = variant_rules::CustomType(type_)) custom->Clear(*data);
-    type_ = varEmpty;
-    if (std::holds_alternative<std::monostate>(value_)) return;
-    value_ = std::monostate();
 }
 
 Variant::Variant(std::shared_ptr<IInterface> value, TVarType type) : type_(type), value_(std::move(value)) {

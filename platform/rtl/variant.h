@@ -2,7 +2,8 @@
 // numbering, conversions and operator rules. Null (an unknown value) is
 // distinct from Unassigned (no value at all). Variant arrays have value
 // semantics; custom types (custom_variant.h) plug their own payloads and
-// operations in.
+// operations in, either as a std::any or, for a plain reference or number,
+// inline.
 //
 // The rules live in two tables: conversions in variant_convert.cpp,
 // operator promotion in variant_ops.cpp. Conversion failures raise
@@ -11,6 +12,7 @@
 #pragma once
 
 #include <any>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <span>
@@ -116,6 +118,12 @@ public:
     // answers an empty std::any and the other raises EVariantInvalidOpError.
     const std::any& CustomData() const;
     std::any& CustomData();
+    // The payload of a custom-type value held inline
+    // (TCustomVariantType::MakeInlineValue); nullptr for any other value.
+    const std::uintptr_t* CustomWord() const {
+        const InlineWord* word = std::get_if<InlineWord>(&value_);
+        return word ? &word->value : nullptr;
+    }
 
     // Element access of a variant array: one index per dimension.
     // EVariantNotAnArrayError for a value that is no array,
@@ -128,10 +136,14 @@ public:
 private:
     // Integer kinds, Boolean and error codes share the Int64 slot; Single,
     // Double and Date the double slot; arrays are copied on write; custom
-    // types keep their payload in the std::any; interfaces are counted.
+    // types keep their payload in the std::any, or a word inline that copies
+    // bit for bit and needs no clearing; interfaces are counted.
     struct ArrayData;
+    struct InlineWord {
+        std::uintptr_t value;
+    };
     using Storage = std::variant<std::monostate, Int64, double, Currency, AnsiString, WideString,
-                                 std::shared_ptr<ArrayData>, std::any, std::shared_ptr<IInterface>>;
+                                 std::shared_ptr<ArrayData>, std::any, std::shared_ptr<IInterface>, InlineWord>;
     friend struct VariantAccess;
 
     Variant(TVarType type, Storage value) : type_(type), value_(std::move(value)) {}

@@ -50,20 +50,24 @@ TCustomVariantType& RequireCustomType(TVarType type);
 struct VariantAccess {
     using Storage = Variant::Storage;
     using ArrayData = Variant::ArrayData;
+    using InlineWord = Variant::InlineWord;
 
     static Variant Make(TVarType type, Storage value) { return Variant(type, std::move(value)); }
     static const Storage& Value(const Variant& v) { return v.value_; }
     static ArrayData& MutableArray(Variant& v) { return v.MutableArray(); }
     // The number of an integer-kind value, to change in place; nullptr for any other.
     static Int64* MutableInteger(Variant& v) { return std::get_if<Int64>(&v.value_); }
-    // Expressions assign integers and reals far more than anything else; those
-    // go straight into a slot of the same kind without visiting the storage.
+    // Expressions assign integers, reals and references far more than
+    // anything else; those go straight into a slot of the same kind without
+    // visiting the storage.
     static bool AssignScalar(Variant& to, const Variant& from) noexcept {
         if (to.value_.index() != from.value_.index()) return false;
         if (auto* integer = std::get_if<Int64>(&to.value_))
             *integer = *std::get_if<Int64>(&from.value_);
         else if (auto* real = std::get_if<double>(&to.value_))
             *real = *std::get_if<double>(&from.value_);
+        else if (auto* word = std::get_if<InlineWord>(&to.value_))
+            *word = *std::get_if<InlineWord>(&from.value_);
         else if (!std::holds_alternative<std::monostate>(to.value_))
             return false;
         to.type_ = from.type_;

@@ -116,6 +116,35 @@ TEST(CustomVariant, CopiesShareThePayloadAndClearRunsOnRelease) {
     EXPECT_EQ(points.clears, 2);
 }
 
+// An inline value copies its word through every path (construction,
+// assignment over another kind and over its own kind, moves) and never
+// reaches Clear; it has a payload, so it is not clear.
+TEST(CustomVariant, InlineValuesCopyTheirWordWithoutClear) {
+    PointVariantType points;
+    {
+        Variant a = points.MakeInlineValue(7);
+        Variant b = a;
+        Variant c = points.Make(1, 2);
+        c = a;
+        Variant d = points.MakeInlineValue(8);
+        d = b;
+        Variant e = std::move(d);
+        for (const Variant* v : {&a, &b, &c, &e}) {
+            EXPECT_EQ(VarType(*v), points.VarType());
+            ASSERT_NE(v->CustomWord(), nullptr);
+            EXPECT_EQ(*v->CustomWord(), 7u);
+            EXPECT_FALSE(v->CustomData().has_value());
+            EXPECT_FALSE(VarIsClear(*v));
+        }
+        EXPECT_EQ(points.clears, 1);
+        c = Variant("x");
+        EXPECT_EQ(c.CustomWord(), nullptr);
+        EXPECT_THROW(c.CustomData(), EVariantInvalidOpError);
+    }
+    EXPECT_EQ(points.clears, 1);
+    EXPECT_EQ(Variant(1).CustomWord(), nullptr);
+}
+
 TEST(CustomVariant, DefaultsRaiseThePlatformErrors) {
     BareVariantType bare;
     Variant v = bare.MakeValue(42);
