@@ -242,7 +242,7 @@ bool TGridTransEdit::CommitText() {
         SetFocus();
         return false;
     }
-    if (grid_->OnEditingDone()) grid_->OnEditingDone()(grid_);
+    grid_->DoEditingDone();
     grid_->SetCellText(cellCol_, cellRow_, value);
     SetVisible(false);
     return true;

@@ -784,6 +784,9 @@ public:
     void AppendRow();
     void HideCellEditor();
     void ShowCellEditor();
+    void DoEditingDone() {
+        if (onEditingDone_) onEditingDone_(this);
+    }
     // An editor control's key that leaves the cell: the editor closes, Tab
     // and the arrows move as in the grid, Enter advances.
     void EditorKeyNavigate(Word key, TShiftState shift);

@@ -188,6 +188,6 @@ void TBavStringGrid::ReadBackEditor(int col, int row) {
         if (editors_->ReadBack(currentEditorType_, editorActive_, text)) CommitCellText(realCol, row, text);
         editorActive_ = false;
     }
-    if (currentEditorType_ != edNormal && editingDonePending_ && onEditingDone_) onEditingDone_(this);
+    if (currentEditorType_ != edNormal && editingDonePending_) DoEditingDone();
     editingDonePending_ = false;
 }

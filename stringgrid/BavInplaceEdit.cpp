@@ -474,7 +474,7 @@ void TBavInplaceEdit::KillFocusMessage(HWND receiving) {
         grid->HideCellEditor();
         grid->EditorKeyUpHook(EditText(), TPoint(-1, -1), -1);
     }
-    if (grid->onEditingDone_) grid->onEditingDone_(grid);
+    grid->DoEditingDone();
 }
 
 void TBavInplaceEdit::SetFocusMessage() {
