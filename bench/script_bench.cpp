@@ -5,12 +5,13 @@
 // one ratio (interpreter time / Lua time) per workload. With --profile the
 // interpreter alone runs each workload once at a hundredth of its count,
 // for a profiler (valgrind --tool=callgrind).
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "peer_seconds.h"
+#include "side_by_side.h"
 #include "script/qm_kpinterpreter_function.h"
 #include "script/qm_kpinterpreter_startup.h"
 #include "script/qm_kpinterpreter_values.h"
@@ -71,18 +72,7 @@ double ScriptSeconds(const Workload& workload, int count, TBenchCounter& counter
 double LuaSeconds(const Workload& workload) {
     const std::string program =
         "local t = os.clock() " + WithCount(workload.lua, workload.count) + " print(os.clock() - t)";
-    const std::string command = "lua5.4 -e \"" + program + "\"";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return -1;
-    double seconds = -1;
-    if (std::fscanf(pipe, "%lf", &seconds) != 1) seconds = -1;
-    pclose(pipe);
-    return seconds;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return PeerSelfReportedSeconds("lua5.4 -e \"" + program + "\"");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "gui_bench_main.h"
+#include "peer_seconds.h"
 #include "side_by_side.h"
 #include "platform/ui/forms.h"
 #include "platform/rtl/codepage.h"
@@ -176,12 +177,7 @@ double PythonSeconds(const std::string& file) {
         "python3 -c \"import csv, time, sys; t = time.perf_counter(); "
         "rows = list(csv.reader(open(sys.argv[1], encoding='gb18030', newline=''))); "
         "print(time.perf_counter() - t)\" " + file;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return -1;
-    double seconds = -1;
-    if (std::fscanf(pipe, "%lf", &seconds) != 1) seconds = -1;
-    pclose(pipe);
-    return seconds;
+    return PeerSelfReportedSeconds(command);
 }
 
 void LoadCsvBesidePython(benchmark::State& state) {
