@@ -64,13 +64,22 @@ Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::mov
 Variant& Variant::operator=(const Variant& other) {
     if (this == &other) return *this;
     if (VariantAccess::AssignScalar(*this, other)) return *this;
-    // Text over text reuses the buffer without visiting the storage.
-    if (auto* text = std::get_if<AnsiString>(&value_))
-        if (const auto* from = std::get_if<AnsiString>(&other.value_)) {
+    // Text over text reuses the buffer, and text over a plain value is
+    // copied in place, without visiting the storage.
+    if (const auto* from = std::get_if<AnsiString>(&other.value_)) {
+        if (auto* text = std::get_if<AnsiString>(&value_)) {
             *text = *from;
             type_ = other.type_;
             return *this;
         }
+        if (VariantAccess::IsPlain(value_)) {
+            // Copied first, so a failed copy leaves the value as it was.
+            AnsiString copy = *from;
+            value_.emplace<AnsiString>(std::move(copy));
+            type_ = other.type_;
+            return *this;
+        }
+    }
     if (!std::holds_alternative<std::any>(value_) && !std::holds_alternative<std::any>(other.value_)) {
         value_ = other.value_;
         type_ = other.type_;
