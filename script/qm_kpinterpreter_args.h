@@ -37,8 +37,17 @@ public:
     // is called on; Empty for a free name.
     const Variant& CallObject() const { return callObject_; }
     Word CallObjectType() const { return callObject_.VarType(); }
-    void SetCallObject(Variant value) { callObject_ = std::move(value); }
-    void ClearCallObject() { callObject_ = Variant(); }
+    void SetCallObject(const Variant& value) { callObject_ = value; }
+    void SetCallObject(Variant&& value) { callObject_ = std::move(value); }
+    void ClearCallObject() {
+        if (!VarIsEmpty(callObject_)) callObject_ = Variant();
+    }
+    // After a call: no object, no dispatch target, no arguments.
+    void EndCall() {
+        ClearCallObject();
+        if (!VarIsEmpty(DispatchTarget)) DispatchTarget = Variant();
+        ArgCount = 0;
+    }
 
     // The argument `index` (a script array or a Variant array of one
     // dimension) as the constants of an open array, valid until the next call.

@@ -250,7 +250,10 @@ public:
         assignments_.Clear();
         operands_.Clear();
         calls_.Clear();
+        ++generation_;
     }
+    // Moves on each Clear: what was compiled before is gone.
+    std::uint64_t Generation() const { return generation_; }
     // The assignment whose target `name` ends at the position, compiled on
     // first use; nullptr when it cannot be compiled.
     TKpCompiledAssignment* AssignmentAt(int position, const AnsiString& name, const TKpTokenReader& read,
@@ -267,6 +270,7 @@ private:
     TKpCompiledTable<TKpCompiledAssignment> assignments_;
     TKpCompiledTable<TKpCompiledOperand> operands_;
     TKpCompiledTable<TKpCompiledCall> calls_;
+    std::uint64_t generation_ = 0;
 };
 
 // Whether two token values are the same (type and contents).

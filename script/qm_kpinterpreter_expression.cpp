@@ -349,9 +349,7 @@ void TKpInterpreterExpression::EvaluateDesignator(const Variant& object, Variant
         const Variant container = value;
         if (!GetElement(container, value, args)) RaiseScriptError(176, TokenStart());
     }
-    args.ClearCallObject();
-    args.DispatchTarget = Variant();
-    args.ArgCount = 0;
+    args.EndCall();
     if (TokenKind == ttDot) {
         NextToken();
         if (TokenKind != ttIdentifier) RaiseExpected(ErrorText(302));
@@ -369,9 +367,7 @@ void TKpInterpreterExpression::EvaluateDesignator(const Variant& object, Variant
 
 void TKpInterpreterExpression::WriteBackVarArgs(TKpInterpreterArgs& args) {
     const int count = args.ArgCount;
-    args.ClearCallObject();
-    args.DispatchTarget = Variant();
-    args.ArgCount = 0;
+    args.EndCall();
     for (int i = 0; i < count; ++i) {
         const AnsiString name = args.VarArgNames[std::size_t(i)];
         if (name.empty() || !(args.ArgTypes[std::size_t(i)] & varParamFlag)) continue;

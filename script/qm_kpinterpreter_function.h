@@ -112,9 +112,14 @@ private:
 
     static bool IsStatementStart(int kind);
     void RunIdentifierStatement();
+    // 103 unless the current token may end a statement.
+    void RequireStatementEnd();
     bool RunCompiledAssignment();
     bool RunCompiledLoopBody(TKpCompiledAssignment& assignment);
     bool RunCompiledCall();
+    // Whether the reader and the frame let a compiled call run.
+    bool CompiledCallsRun() { return !PushedBack && CurFrame() && LocalsAnswerFirst(); }
+    void RunCall(TKpCompiledCall& call);
     void CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value);
     void ReadCompiledArguments(TKpCompiledCall& call);
     bool CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value, TKpInterpreterArgs& args);
