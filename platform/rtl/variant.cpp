@@ -58,7 +58,7 @@ Variant::Variant(const Variant& other)
 
 Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::move(other.value_)) {
     other.type_ = varEmpty;
-    other.value_ = std::monostate();
+    VariantAccess::SetPlain<std::monostate>(other.value_);
 }
 
 Variant& Variant::operator=(const Variant& other) {
@@ -99,7 +99,7 @@ Variant& Variant::operator=(Variant&& other) noexcept {
         type_ = other.type_;
     }
     other.type_ = varEmpty;
-    other.value_ = std::monostate();
+    VariantAccess::SetPlain<std::monostate>(other.value_);
     return *this;
 }
 

@@ -3,6 +3,7 @@
 // look-up, and the inside of a Variant (its storage and array payload).
 #pragma once
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -81,15 +82,23 @@ struct VariantAccess {
                std::holds_alternative<double>(value) || std::holds_alternative<InlineWord>(value);
     }
 
+    // Puts a plain value into the storage. Over another plain value it is
+    // built in place: what was there has nothing for a destructor to do.
+    template <class Plain, class... Args>
+    static void SetPlain(Storage& to, const Args&... args) noexcept {
+        if (IsPlain(to)) std::construct_at(&to, std::in_place_type<Plain>, args...);
+        else to.emplace<Plain>(args...);
+    }
+
 private:
     // A plain value goes over any storage but a custom type's payload
     // (which its type must clear first) without visiting it.
     static bool AssignPlain(Variant& to, const Variant& from) noexcept {
         if (std::holds_alternative<std::any>(to.value_)) return false;
-        if (const auto* integer = std::get_if<Int64>(&from.value_)) to.value_.emplace<Int64>(*integer);
-        else if (const auto* word = std::get_if<InlineWord>(&from.value_)) to.value_.emplace<InlineWord>(*word);
-        else if (const auto* real = std::get_if<double>(&from.value_)) to.value_.emplace<double>(*real);
-        else if (std::holds_alternative<std::monostate>(from.value_)) to.value_.emplace<std::monostate>();
+        if (const auto* integer = std::get_if<Int64>(&from.value_)) SetPlain<Int64>(to.value_, *integer);
+        else if (const auto* word = std::get_if<InlineWord>(&from.value_)) SetPlain<InlineWord>(to.value_, *word);
+        else if (const auto* real = std::get_if<double>(&from.value_)) SetPlain<double>(to.value_, *real);
+        else if (std::holds_alternative<std::monostate>(from.value_)) SetPlain<std::monostate>(to.value_);
         else return false;
         to.type_ = from.type_;
         return true;
