@@ -40,8 +40,8 @@ void TKpInterpreterExpression::ResolveRecordType(const Variant& value) {
         RaiseScriptError1(31, -1, "Unknown RecordType");
 }
 
-TKpInterpreterAdapter& TKpInterpreterExpression::OwnAdapter() {
-    if (!ownAdapter_) ownAdapter_ = CreateOwnAdapter();
+TKpInterpreterAdapter& TKpInterpreterExpression::CreateOwnAdapterNow() {
+    ownAdapter_ = CreateOwnAdapter();
     return *ownAdapter_;
 }
 

@@ -73,7 +73,7 @@ public:
 
     TKpInterpreterArgs& OwnArgs() { return ownArgs_; }
     TKpInterpreterArgs& CurrentArgs() { return *currentArgs_; }
-    TKpInterpreterAdapter& OwnAdapter();
+    TKpInterpreterAdapter& OwnAdapter() { return ownAdapter_ ? *ownAdapter_ : CreateOwnAdapterNow(); }
     TKpInterpreterAdapter* GlobalAdapter() const { return globalAdapter_; }
     // Gives a record value made by the host its type from the interpreter's
     // registry or the global one; error 31 "Unknown RecordType" when
@@ -166,6 +166,7 @@ protected:
     TKpNameSite* nameSite_ = nullptr;
 
 private:
+    TKpInterpreterAdapter& CreateOwnAdapterNow();
     const TKpCachedToken& ReadToken();
     void EvaluateLevel(int context, Variant& result);
     void EvaluateBinary(int op, Variant& result);

@@ -123,6 +123,9 @@ private:
     void CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value);
     void ReadCompiledArguments(TKpCompiledCall& call);
     bool CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value, TKpInterpreterArgs& args);
+    // Keeps at the site the getter a member call of an object of the class
+    // ends at; false when the whole look-up has to run.
+    bool FindMemberGetter(TKpNameSite& site, TClass cls);
     // The compiled assignment starting at the current token, or nullptr.
     TKpCompiledAssignment* CompiledAssignmentHere();
     bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);

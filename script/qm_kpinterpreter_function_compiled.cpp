@@ -179,14 +179,30 @@ void TKpInterpreterFunction::CallCompiledName(TKpCompiledCall& call, const Varia
 // A member of a host object whose look-up at this place found a registered
 // getter, called as that look-up would call it when nothing before it in the
 // chain can answer any more (the routine's variables answer only a script
-// unit's members; each registry's finding is checked). False, having done
-// nothing, when the whole look-up has to run.
+// unit's members; each registry's finding is checked, and kept at the site
+// with the getter it led to). False, having done nothing, when the whole
+// look-up has to run.
 bool TKpInterpreterFunction::CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value,
                                               TKpInterpreterArgs& args) {
     if (args.Indexed || args.CallObjectType() != ObjectVarType()) return false;
     const TObject* object = VariantToObject(args.CallObject());
     if (!object) return false;
+    TKpInterpreterAdapter& own = OwnAdapter();
+    TKpInterpreterAdapter* global = GlobalAdapter();
+    if (own.HasGetHooks() || (global && global->HasGetHooks())) return false;
     const TClass cls = object->ClassType();
+    TKpGetterCall& kept = site.GetterCall;
+    if (!kept.Holds(cls, &own, global) && !FindMemberGetter(site, cls)) return false;
+    try {
+        kept.Registry->CallGetter(this, name, args, *kept.Getter, value);
+    } catch (std::exception& e) {
+        NoteError(e, AnsiString());
+        throw;
+    }
+    return true;
+}
+
+bool TKpInterpreterFunction::FindMemberGetter(TKpNameSite& site, TClass cls) {
     if (cls->InheritsFrom(TKpInterpreterSrcUnit::StaticClass())) return false;
     const TKpInterpreterMethod* getter = nullptr;
     TKpInterpreterAdapter* registry = &OwnAdapter();
@@ -196,12 +212,7 @@ bool TKpInterpreterFunction::CallMemberGetter(TKpNameSite& site, const AnsiStrin
         registry = GlobalAdapter();
         if (!registry || registry->MemberGetterAt(site.Global, cls, getter) != true) return false;
     }
-    try {
-        registry->CallGetter(this, name, args, *getter, value);
-    } catch (std::exception& e) {
-        NoteError(e, AnsiString());
-        throw;
-    }
+    site.GetterCall = {RegistryGeneration(), cls, &OwnAdapter(), GlobalAdapter(), registry, getter};
     return true;
 }
 
