@@ -63,7 +63,6 @@ Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::mov
 
 Variant& Variant::operator=(const Variant& other) {
     if (this == &other) return *this;
-    if (VariantAccess::AssignScalar(*this, other)) return *this;
     // Text over text reuses the buffer, and text over a plain value is
     // copied in place, without visiting the storage.
     if (const auto* from = std::get_if<AnsiString>(&other.value_)) {
@@ -73,12 +72,15 @@ Variant& Variant::operator=(const Variant& other) {
             return *this;
         }
         if (VariantAccess::IsPlain(value_)) {
-            // Copied first, so a failed copy leaves the value as it was.
+            // Copied first, so a failed copy leaves the value as it was;
+            // the plain value has nothing for a destructor to do.
             AnsiString copy = *from;
-            value_.emplace<AnsiString>(std::move(copy));
+            std::construct_at(&value_, std::in_place_type<AnsiString>, std::move(copy));
             type_ = other.type_;
             return *this;
         }
+    } else if (VariantAccess::AssignScalar(*this, other)) {
+        return *this;
     }
     if (!std::holds_alternative<std::any>(value_) && !std::holds_alternative<std::any>(other.value_)) {
         value_ = other.value_;
