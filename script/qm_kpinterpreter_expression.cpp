@@ -104,10 +104,6 @@ void TKpInterpreterExpression::TokenAt(int position, TKpCachedToken& token) {
     parser_.SetPosition(reading);
 }
 
-bool TKpInterpreterExpression::HasRoomFor(int stackUse, int nestingUse) const {
-    return stackTop_ + stackUse < ValueStackSize && nesting_ + nestingUse <= MaxNesting;
-}
-
 void TKpInterpreterExpression::PushBackToken() {
     if (PushedBack) RaiseScriptError1(2, -1, "");
     PushedBack = true;

@@ -158,7 +158,9 @@ protected:
     // The token at a position, read without moving the reader.
     void TokenAt(int position, TKpCachedToken& token);
     // Whether the value stack and the nesting count have room for so much more.
-    bool HasRoomFor(int stackUse, int nestingUse) const;
+    bool HasRoomFor(int stackUse, int nestingUse) const {
+        return stackTop_ + stackUse < ValueStackSize && nesting_ + nestingUse <= MaxNesting;
+    }
 
     TKpInterpreterParser parser_;
     // Where the name GetValue is asked for next stands in the script

@@ -223,7 +223,9 @@ void TKpInterpreterFunction::ReadCompiledArguments(TKpCompiledCall& call) {
     std::optional<ScratchFrame> fresh;
     int count = 0;
     for (TKpCompiledArgument& argument : call.Arguments) {
-        fill.VarArgNames[std::size_t(count)] = argument.VarName;
+        // Most arguments name no variable, and the name left there is often "" too.
+        if (AnsiString& name = fill.VarArgNames[std::size_t(count)]; !name.empty() || !argument.VarName.empty())
+            name = argument.VarName;
         Variant& value = fill.ArgValues[std::size_t(count)];
         TKpCompiledExpression& expression = argument.Value;
         if (!HasRoomFor(expression.StackUse, expression.NestingUse) || !expression.Evaluate(CurFrame()->Vars, value)) {
