@@ -298,7 +298,8 @@ void TKpInterpreterFunction::RunFor() {
     NextToken();
     TKpCompiledAssignment* compiledBody = TokenKind == ttIdentifier ? CompiledAssignmentHere() : nullptr;
     // A body that is one compiled call runs without being looked up again
-    // while the compiled statements stay.
+    // while the compiled statements stay and the reader stands at its start.
+    const int bodyFirstEnd = Position();
     TKpCompiledCall* compiledCall = !compiledBody && TokenKind == ttIdentifier && CompiledCallsRun()
                                         ? compiled_.CallAt(Position(), TokenText, tokenReader_)
                                         : nullptr;
@@ -318,13 +319,13 @@ void TKpInterpreterFunction::RunFor() {
             compiledBody = nullptr;
             compiledCall = nullptr;
         }
-        if (compiledCall && CompiledCallsRun()) {
-            RunCall(*compiledCall);
-            RequireStatementEnd();
-            SetPosition(bodyStart);
-            NextToken();
-        } else if (!compiledBody || !RunCompiledLoopBody(*compiledBody)) {
-            RunStatementAfterHook();
+        if (!compiledBody || !RunCompiledLoopBody(*compiledBody)) {
+            if (compiledCall && Position() == bodyFirstEnd && CompiledCallsRun()) {
+                RunCall(*compiledCall);
+                RequireStatementEnd();
+            } else {
+                RunStatementAfterHook();
+            }
             SetPosition(bodyStart);
             NextToken();
         }
