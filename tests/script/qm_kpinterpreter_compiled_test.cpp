@@ -263,6 +263,7 @@ TEST(CompiledStatements, RunLoopBodyCallsAsTheEvaluatorDoes) {
         "var i: Integer; begin for i := 1 to 2 do P.Nope(i); end;",
         "var i: Integer; begin for i := 1 to 2 do P.Look(i) x; end;",
         "var i: Integer; begin for i := 1 to 3 do P.Reload; Emit(i); end;",
+        "var i: Integer; begin for i := 1 to 2 do P.Look(3000000000, 2.5, 'a', True, 7); Emit(P.Look(-1)); end;",
     };
     for (const char* script : scripts) ExpectSameOutcome(script);
 }
