@@ -82,6 +82,14 @@ struct VariantAccess {
                std::holds_alternative<double>(value) || std::holds_alternative<InlineWord>(value);
     }
 
+    // Makes a plain value Empty in place; false (nothing done) for any other.
+    static bool EmptyPlain(Variant& v) noexcept {
+        if (!IsPlain(v.value_)) return false;
+        std::construct_at(&v.value_, std::in_place_type<std::monostate>);
+        v.type_ = varEmpty;
+        return true;
+    }
+
     // Puts a plain value into the storage. Over another plain value it is
     // built in place: what was there has nothing for a destructor to do.
     template <class Plain, class... Args>
