@@ -97,6 +97,7 @@ public:
     void DefineScriptVariable(const AnsiString& unit, const AnsiString& name, const AnsiString& typeName,
                               TVarType typeCode, const Variant& value);
     void AddGetHook(TKpGetHook hook) { getHooks_.push_back(std::move(hook)); }
+    bool HasGetHooks() const { return !getHooks_.empty(); }
     void AddSetHook(TKpSetHook hook) { setHooks_.push_back(std::move(hook)); }
     void DefineInterfaceMethod(TKpInterfaceTest interfaceId, const AnsiString& name, THostGetCallback callback,
                                int declaredCount, const TKpTypeList& declaredTypes, Word resultType, Cardinal tag = 0);

@@ -11,6 +11,7 @@
 #include "platform/rtl/format.h"
 #include "platform/rtl/metaclass.h"
 #include "platform/rtl/variant.h"
+#include "platform/rtl/variant_rules.h"
 
 constexpr int MaxScriptArgs = 33;
 // Marks a declared parameter type as a var parameter.
@@ -37,8 +38,21 @@ public:
     // is called on; Empty for a free name.
     const Variant& CallObject() const { return callObject_; }
     Word CallObjectType() const { return callObject_.VarType(); }
-    void SetCallObject(Variant value) { callObject_ = std::move(value); }
-    void ClearCallObject() { callObject_ = Variant(); }
+    // Objects and classes (plain values) come and go with every call on
+    // them, so those are set and cleared in place.
+    void SetCallObject(const Variant& value) {
+        if (!VariantAccess::AssignScalar(callObject_, value)) callObject_ = value;
+    }
+    void SetCallObject(Variant&& value) { callObject_ = std::move(value); }
+    void ClearCallObject() {
+        if (!VarIsEmpty(callObject_) && !VariantAccess::EmptyPlain(callObject_)) callObject_ = Variant();
+    }
+    // After a call: no object, no dispatch target, no arguments.
+    void EndCall() {
+        ClearCallObject();
+        if (!VarIsEmpty(DispatchTarget)) DispatchTarget = Variant();
+        ArgCount = 0;
+    }
 
     // The argument `index` (a script array or a Variant array of one
     // dimension) as the constants of an open array, valid until the next call.

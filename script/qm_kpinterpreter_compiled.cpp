@@ -330,6 +330,11 @@ bool TKpCompiledExpression::FindLocals(const TKpInterpreterVarList& vars) {
 }
 
 bool TKpCompiledExpression::Evaluate(const TKpInterpreterVarList& vars, Variant& value) {
+    // A literal (the most common argument) is what the tree computes.
+    if (const Node& root = nodes_[std::size_t(root_)]; root.kind == Node::Kind::Constant) {
+        value = root.constant;
+        return !VarIsEmpty(value);
+    }
     if (!ResolveLocals(vars)) return false;
     if (Int64 whole = 0; ComputeInteger(whole)) {
         AssignInteger(value, whole);

@@ -61,13 +61,34 @@ private:
     TKpInterpreterVar* var_ = nullptr;
 };
 
+class TKpInterpreterAdapter;
+
+// A member of a host object whose look-up at one place ended at a
+// registered getter of one of the two registries. What the registries
+// found holds while their generation and the object's class stay; their
+// hooks are checked on each use.
+struct TKpGetterCall {
+    std::uint64_t Generation = 0;
+    TClass Class = nullptr;
+    const TKpInterpreterAdapter* Own = nullptr;
+    const TKpInterpreterAdapter* Global = nullptr;
+    TKpInterpreterAdapter* Registry = nullptr;
+    const TKpInterpreterMethod* Getter = nullptr;
+
+    bool Holds(TClass cls, const TKpInterpreterAdapter* own, const TKpInterpreterAdapter* global) const {
+        return Getter && Generation == RegistryGeneration() && Class == cls && Own == own && Global == global;
+    }
+};
+
 // What a name at one place of the script resolved to, kept there: the
-// local variable a free name finds, and what each registry found.
+// local variable a free name finds, what each registry found, and the
+// getter a member call ended at.
 struct TKpNameSite {
     explicit TKpNameSite(AnsiString name) : Local(std::move(name)) {}
     TKpLocalSlot Local;
     TKpResolveSite Own;
     TKpResolveSite Global;
+    TKpGetterCall GetterCall;
 };
 
 // The reader's state once a compiled stretch has been read.
@@ -250,7 +271,10 @@ public:
         assignments_.Clear();
         operands_.Clear();
         calls_.Clear();
+        ++generation_;
     }
+    // Moves on each Clear: what was compiled before is gone.
+    std::uint64_t Generation() const { return generation_; }
     // The assignment whose target `name` ends at the position, compiled on
     // first use; nullptr when it cannot be compiled.
     TKpCompiledAssignment* AssignmentAt(int position, const AnsiString& name, const TKpTokenReader& read,
@@ -267,6 +291,7 @@ private:
     TKpCompiledTable<TKpCompiledAssignment> assignments_;
     TKpCompiledTable<TKpCompiledOperand> operands_;
     TKpCompiledTable<TKpCompiledCall> calls_;
+    std::uint64_t generation_ = 0;
 };
 
 // Whether two token values are the same (type and contents).

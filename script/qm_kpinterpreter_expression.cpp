@@ -40,8 +40,8 @@ void TKpInterpreterExpression::ResolveRecordType(const Variant& value) {
         RaiseScriptError1(31, -1, "Unknown RecordType");
 }
 
-TKpInterpreterAdapter& TKpInterpreterExpression::OwnAdapter() {
-    if (!ownAdapter_) ownAdapter_ = CreateOwnAdapter();
+TKpInterpreterAdapter& TKpInterpreterExpression::CreateOwnAdapterNow() {
+    ownAdapter_ = CreateOwnAdapter();
     return *ownAdapter_;
 }
 
@@ -102,10 +102,6 @@ void TKpInterpreterExpression::TokenAt(int position, TKpCachedToken& token) {
         throw;
     }
     parser_.SetPosition(reading);
-}
-
-bool TKpInterpreterExpression::HasRoomFor(int stackUse, int nestingUse) const {
-    return stackTop_ + stackUse < ValueStackSize && nesting_ + nestingUse <= MaxNesting;
 }
 
 void TKpInterpreterExpression::PushBackToken() {
@@ -349,9 +345,7 @@ void TKpInterpreterExpression::EvaluateDesignator(const Variant& object, Variant
         const Variant container = value;
         if (!GetElement(container, value, args)) RaiseScriptError(176, TokenStart());
     }
-    args.ClearCallObject();
-    args.DispatchTarget = Variant();
-    args.ArgCount = 0;
+    args.EndCall();
     if (TokenKind == ttDot) {
         NextToken();
         if (TokenKind != ttIdentifier) RaiseExpected(ErrorText(302));
@@ -369,9 +363,7 @@ void TKpInterpreterExpression::EvaluateDesignator(const Variant& object, Variant
 
 void TKpInterpreterExpression::WriteBackVarArgs(TKpInterpreterArgs& args) {
     const int count = args.ArgCount;
-    args.ClearCallObject();
-    args.DispatchTarget = Variant();
-    args.ArgCount = 0;
+    args.EndCall();
     for (int i = 0; i < count; ++i) {
         const AnsiString name = args.VarArgNames[std::size_t(i)];
         if (name.empty() || !(args.ArgTypes[std::size_t(i)] & varParamFlag)) continue;

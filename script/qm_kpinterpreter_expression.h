@@ -73,7 +73,7 @@ public:
 
     TKpInterpreterArgs& OwnArgs() { return ownArgs_; }
     TKpInterpreterArgs& CurrentArgs() { return *currentArgs_; }
-    TKpInterpreterAdapter& OwnAdapter();
+    TKpInterpreterAdapter& OwnAdapter() { return ownAdapter_ ? *ownAdapter_ : CreateOwnAdapterNow(); }
     TKpInterpreterAdapter* GlobalAdapter() const { return globalAdapter_; }
     // Gives a record value made by the host its type from the interpreter's
     // registry or the global one; error 31 "Unknown RecordType" when
@@ -158,7 +158,9 @@ protected:
     // The token at a position, read without moving the reader.
     void TokenAt(int position, TKpCachedToken& token);
     // Whether the value stack and the nesting count have room for so much more.
-    bool HasRoomFor(int stackUse, int nestingUse) const;
+    bool HasRoomFor(int stackUse, int nestingUse) const {
+        return stackTop_ + stackUse < ValueStackSize && nesting_ + nestingUse <= MaxNesting;
+    }
 
     TKpInterpreterParser parser_;
     // Where the name GetValue is asked for next stands in the script
@@ -166,6 +168,7 @@ protected:
     TKpNameSite* nameSite_ = nullptr;
 
 private:
+    TKpInterpreterAdapter& CreateOwnAdapterNow();
     const TKpCachedToken& ReadToken();
     void EvaluateLevel(int context, Variant& result);
     void EvaluateBinary(int op, Variant& result);

@@ -63,15 +63,8 @@ void TKpInterpreterFunction::RunStatementAfterHook() {
     switch (TokenKind) {
         case ttIdentifier:
             RunIdentifierStatement();
-            switch (TokenKind) {
-                case ttSemicolon:
-                case ttEndKeyword:
-                case ttElse:
-                case ttUntil:
-                case ttFinally:
-                case ttExcept: return;
-                default: RaiseExpected("';'");
-            }
+            RequireStatementEnd();
+            return;
         case ttSemicolon:
         case ttEndKeyword:
         case ttElse: return;
@@ -86,6 +79,18 @@ void TKpInterpreterFunction::RunStatementAfterHook() {
         case ttBreak: BreakFlag = true; return;
         case ttContinue: ContinueFlag = true; return;
         case ttExit: ExitFlag = true; return;
+        default: RaiseExpected("';'");
+    }
+}
+
+void TKpInterpreterFunction::RequireStatementEnd() {
+    switch (TokenKind) {
+        case ttSemicolon:
+        case ttEndKeyword:
+        case ttElse:
+        case ttUntil:
+        case ttFinally:
+        case ttExcept: return;
         default: RaiseExpected("';'");
     }
 }
@@ -292,6 +297,13 @@ void TKpInterpreterFunction::RunFor() {
     const int bodyStart = Position();
     NextToken();
     TKpCompiledAssignment* compiledBody = TokenKind == ttIdentifier ? CompiledAssignmentHere() : nullptr;
+    // A body that is one compiled call runs without being looked up again
+    // while the compiled statements stay and the reader stands at its start.
+    const int bodyFirstEnd = Position();
+    TKpCompiledCall* compiledCall = !compiledBody && TokenKind == ttIdentifier && CompiledCallsRun()
+                                        ? compiled_.CallAt(Position(), TokenText, tokenReader_)
+                                        : nullptr;
+    const std::uint64_t compiledGeneration = compiled_.Generation();
     const Int64 first = from.AsInteger(), last = to.AsInteger();
     const Int64 step = up ? 1 : -1;
     TKpLocalSlot counter(name);
@@ -303,8 +315,17 @@ void TKpInterpreterFunction::RunFor() {
         else if (!SetValue(name, Variant(Integer(v)), CurrentArgs())) RaiseScriptError1(104, TokenStart(), name);
         ClearLoopFlags();
         StatementHook();
+        if (compiled_.Generation() != compiledGeneration) {
+            compiledBody = nullptr;
+            compiledCall = nullptr;
+        }
         if (!compiledBody || !RunCompiledLoopBody(*compiledBody)) {
-            RunStatementAfterHook();
+            if (compiledCall && Position() == bodyFirstEnd && CompiledCallsRun()) {
+                RunCall(*compiledCall);
+                RequireStatementEnd();
+            } else {
+                RunStatementAfterHook();
+            }
             SetPosition(bodyStart);
             NextToken();
         }

@@ -112,12 +112,20 @@ private:
 
     static bool IsStatementStart(int kind);
     void RunIdentifierStatement();
+    // 103 unless the current token may end a statement.
+    void RequireStatementEnd();
     bool RunCompiledAssignment();
     bool RunCompiledLoopBody(TKpCompiledAssignment& assignment);
     bool RunCompiledCall();
+    // Whether the reader and the frame let a compiled call run.
+    bool CompiledCallsRun() { return !PushedBack && CurFrame() && LocalsAnswerFirst(); }
+    void RunCall(TKpCompiledCall& call);
     void CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value);
     void ReadCompiledArguments(TKpCompiledCall& call);
     bool CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value, TKpInterpreterArgs& args);
+    // Keeps at the site the getter a member call of an object of the class
+    // ends at; false when the whole look-up has to run.
+    bool FindMemberGetter(TKpNameSite& site, TClass cls);
     // The compiled assignment starting at the current token, or nullptr.
     TKpCompiledAssignment* CompiledAssignmentHere();
     bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);

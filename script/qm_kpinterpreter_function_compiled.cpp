@@ -74,9 +74,10 @@ bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
 // statement through the evaluator would.
 bool TKpInterpreterFunction::RunCompiledAssignment() {
     TKpCompiledAssignment* assignment = CompiledAssignmentHere();
+    if (!assignment) return false;
     TKpInterpreterVar* target = nullptr;
     Variant value;
-    if (!assignment || !EvaluateCompiled(*assignment, target, value)) return false;
+    if (!EvaluateCompiled(*assignment, target, value)) return false;
     CurrentArgs().Reset();
     MoveReaderTo(assignment->Value.End);
     LastValue = value;
@@ -118,43 +119,45 @@ bool TKpInterpreterFunction::RunCompiledLoopBody(TKpCompiledAssignment& assignme
 // resolution. Arguments the compiled expressions cannot give are read by
 // the evaluator where they stand.
 bool TKpInterpreterFunction::RunCompiledCall() {
-    if (PushedBack || !CurFrame() || !LocalsAnswerFirst()) return false;
-    TKpCompiledCall* call = compiled_.CallAt(Position(), TokenText,
-                                             tokenReader_);
+    if (!CompiledCallsRun()) return false;
+    TKpCompiledCall* call = compiled_.CallAt(Position(), TokenText, tokenReader_);
     if (!call) return false;
+    RunCall(*call);
+    return true;
+}
+
+// Nothing a host sees happens between reading the member's name and
+// reading on to the end of the statement, unless an error is reported at
+// the name, so the reader goes to the name only then.
+void TKpInterpreterFunction::RunCall(TKpCompiledCall& call) {
     TKpInterpreterArgs& args = CurrentArgs();
     args.Reset();
     args.Assignment = false;
-    MoveReaderTo(call->AfterFirstName);
+    MoveReaderTo(call.AfterFirstName);
     NestingScope outer(*this);
-    if (call->ObjectName.empty()) {
-        CallCompiledName(*call, Variant(), LastValue);
-        return true;
+    if (call.ObjectName.empty()) {
+        CallCompiledName(call, Variant(), LastValue);
+        return;
     }
-    args.Indexed = false;
-    args.ArgCount = 0;
-    args.SetCallObject(Variant());
     args.ResultWanted = true;
-    args.IndexedDone = false;
-    if (!GetValueAt(call->ObjectSite, call->ObjectName, LastValue, args))
-        RaiseScriptError1(104, TokenStart(), call->ObjectName);
+    if (!GetValueAt(call.ObjectSite, call.ObjectName, LastValue, args))
+        RaiseScriptError1(104, TokenStart(), call.ObjectName);
     ResolveRecordType(LastValue);
     if (args.HasVarArgs) WriteBackVarArgs(args);
-    args.ClearCallObject();
-    args.DispatchTarget = Variant();
-    args.ArgCount = 0;
-    MoveReaderTo(call->AtName);
+    args.EndCall();
     const TVarType type = LastValue.VarType();
     if (type != ObjectVarType() && type != ClassVarType() && type != RecordVarType() && type != varDispatch &&
-        type != varUnknown)
+        type != varUnknown) {
+        MoveReaderTo(call.AtName);
         RaiseScriptError(109, TokenStart());
+    }
+    if (!HasRoomFor(0, 1)) MoveReaderTo(call.AtName);
     Variant member = Null();
     {
         NestingScope inner(*this);
-        CallCompiledName(*call, LastValue, member);
+        CallCompiledName(call, LastValue, member);
     }
     LastValue = std::move(member);
-    return true;
 }
 
 void TKpInterpreterFunction::CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value) {
@@ -170,22 +173,36 @@ void TKpInterpreterFunction::CallCompiledName(TKpCompiledCall& call, const Varia
         RaiseScriptError1(104, TokenStart(), call.Name);
     ResolveRecordType(value);
     if (args.HasVarArgs) WriteBackVarArgs(args);
-    args.ClearCallObject();
-    args.DispatchTarget = Variant();
-    args.ArgCount = 0;
+    args.EndCall();
 }
 
 // A member of a host object whose look-up at this place found a registered
 // getter, called as that look-up would call it when nothing before it in the
 // chain can answer any more (the routine's variables answer only a script
-// unit's members; each registry's finding is checked). False, having done
-// nothing, when the whole look-up has to run.
+// unit's members; each registry's finding is checked, and kept at the site
+// with the getter it led to). False, having done nothing, when the whole
+// look-up has to run.
 bool TKpInterpreterFunction::CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value,
                                               TKpInterpreterArgs& args) {
     if (args.Indexed || args.CallObjectType() != ObjectVarType()) return false;
     const TObject* object = VariantToObject(args.CallObject());
     if (!object) return false;
+    TKpInterpreterAdapter& own = OwnAdapter();
+    TKpInterpreterAdapter* global = GlobalAdapter();
+    if (own.HasGetHooks() || (global && global->HasGetHooks())) return false;
     const TClass cls = object->ClassType();
+    TKpGetterCall& kept = site.GetterCall;
+    if (!kept.Holds(cls, &own, global) && !FindMemberGetter(site, cls)) return false;
+    try {
+        kept.Registry->CallGetter(this, name, args, *kept.Getter, value);
+    } catch (std::exception& e) {
+        NoteError(e, AnsiString());
+        throw;
+    }
+    return true;
+}
+
+bool TKpInterpreterFunction::FindMemberGetter(TKpNameSite& site, TClass cls) {
     if (cls->InheritsFrom(TKpInterpreterSrcUnit::StaticClass())) return false;
     const TKpInterpreterMethod* getter = nullptr;
     TKpInterpreterAdapter* registry = &OwnAdapter();
@@ -195,12 +212,7 @@ bool TKpInterpreterFunction::CallMemberGetter(TKpNameSite& site, const AnsiStrin
         registry = GlobalAdapter();
         if (!registry || registry->MemberGetterAt(site.Global, cls, getter) != true) return false;
     }
-    try {
-        registry->CallGetter(this, name, args, *getter, value);
-    } catch (std::exception& e) {
-        NoteError(e, AnsiString());
-        throw;
-    }
+    site.GetterCall = {RegistryGeneration(), cls, &OwnAdapter(), GlobalAdapter(), registry, getter};
     return true;
 }
 
@@ -211,7 +223,9 @@ void TKpInterpreterFunction::ReadCompiledArguments(TKpCompiledCall& call) {
     std::optional<ScratchFrame> fresh;
     int count = 0;
     for (TKpCompiledArgument& argument : call.Arguments) {
-        fill.VarArgNames[std::size_t(count)] = argument.VarName;
+        // Most arguments name no variable, and the name left there is often "" too.
+        if (AnsiString& name = fill.VarArgNames[std::size_t(count)]; !name.empty() || !argument.VarName.empty())
+            name = argument.VarName;
         Variant& value = fill.ArgValues[std::size_t(count)];
         TKpCompiledExpression& expression = argument.Value;
         if (!HasRoomFor(expression.StackUse, expression.NestingUse) || !expression.Evaluate(CurFrame()->Vars, value)) {

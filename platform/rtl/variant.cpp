@@ -58,19 +58,30 @@ Variant::Variant(const Variant& other)
 
 Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::move(other.value_)) {
     other.type_ = varEmpty;
-    other.value_ = std::monostate();
+    VariantAccess::SetPlain<std::monostate>(other.value_);
 }
 
 Variant& Variant::operator=(const Variant& other) {
     if (this == &other) return *this;
-    if (VariantAccess::AssignScalar(*this, other)) return *this;
-    // Text over text reuses the buffer without visiting the storage.
-    if (auto* text = std::get_if<AnsiString>(&value_))
-        if (const auto* from = std::get_if<AnsiString>(&other.value_)) {
+    // Text over text reuses the buffer, and text over a plain value is
+    // copied in place, without visiting the storage.
+    if (const auto* from = std::get_if<AnsiString>(&other.value_)) {
+        if (auto* text = std::get_if<AnsiString>(&value_)) {
             *text = *from;
             type_ = other.type_;
             return *this;
         }
+        if (VariantAccess::IsPlain(value_)) {
+            // Copied first, so a failed copy leaves the value as it was;
+            // the plain value has nothing for a destructor to do.
+            AnsiString copy = *from;
+            std::construct_at(&value_, std::in_place_type<AnsiString>, std::move(copy));
+            type_ = other.type_;
+            return *this;
+        }
+    } else if (VariantAccess::AssignScalar(*this, other)) {
+        return *this;
+    }
     if (!std::holds_alternative<std::any>(value_) && !std::holds_alternative<std::any>(other.value_)) {
         value_ = other.value_;
         type_ = other.type_;
@@ -90,7 +101,7 @@ Variant& Variant::operator=(Variant&& other) noexcept {
         type_ = other.type_;
     }
     other.type_ = varEmpty;
-    other.value_ = std::monostate();
+    VariantAccess::SetPlain<std::monostate>(other.value_);
     return *this;
 }
 

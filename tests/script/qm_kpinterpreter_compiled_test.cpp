@@ -42,6 +42,13 @@ public:
 
     void StatementHook() override { Trace.push_back(Reader()); }
 
+    // Runs as if called from `depth` levels of nesting.
+    void RunNested(int depth) {
+        if (depth == 0) return Run();
+        NestingScope level(*this);
+        RunNested(depth - 1);
+    }
+
     std::string Reader() {
         return std::to_string(Position()) + " " + std::to_string(TokenKind) + " " + std::to_string(PrevTokenKind) +
                " " + std::to_string(PushedBack) + " '" + TokenText + "' " + Text(TokenValue) + " = " +
@@ -81,6 +88,11 @@ void NoteHostCall(const char* what, TKpInterpreterArgs& frame) {
     tracing->Trace.push_back(std::string(what) + " " + tracing->Reader() + " / " + TTracingInterpreter::Frame(frame));
 }
 
+void ProbeReload(Variant&, TKpInterpreterArgs& frame) {
+    NoteHostCall("Reload", frame);
+    tracing->SetSource(tracing->Source());
+}
+
 void ProbeLook(Variant& value, TKpInterpreterArgs& frame) {
     NoteHostCall("Look", frame);
     value = frame.ArgCount ? frame.ArgValues[0] : Variant(7);
@@ -90,6 +102,9 @@ void ProbeBump(Variant&, TKpInterpreterArgs& frame) {
     NoteHostCall("Bump", frame);
     frame.ArgValues[0] = frame.ArgValues[0].AsInteger() + 1;
 }
+
+// Gives the interpreter its own source again, which drops what it compiled.
+void ProbeReload(Variant&, TKpInterpreterArgs& frame);
 
 struct Outcome {
     std::vector<std::string> trace;
@@ -101,13 +116,14 @@ struct Outcome {
     std::string reader;
 };
 
-Outcome RunScript(const char* script, bool compiles) {
+Outcome RunScript(const char* script, bool compiles, int depth) {
     ScriptTestHost& host = ScriptTestHost::Get();
     host.Emitted.clear();
     static const bool registered = [] {
         GlobalInterpreterAdapter()->DefineGetter(TProbe::StaticClass(), "Look", ProbeLook, -1, {}, 0);
         GlobalInterpreterAdapter()->DefineGetter(TProbe::StaticClass(), "Bump", ProbeBump, 1,
                                                  {Word(varInteger | varParamFlag)}, 0);
+        GlobalInterpreterAdapter()->DefineGetter(TProbe::StaticClass(), "Reload", ProbeReload, 0, {}, 0);
         return true;
     }();
     static_cast<void>(registered);
@@ -116,7 +132,7 @@ Outcome RunScript(const char* script, bool compiles) {
     interpreter.SetSource(script);
     Outcome outcome;
     try {
-        interpreter.Run();
+        interpreter.RunNested(depth);
     } catch (...) {
         outcome.failed = true;
         outcome.code = interpreter.LastError().Code;
@@ -129,10 +145,10 @@ Outcome RunScript(const char* script, bool compiles) {
     return outcome;
 }
 
-void ExpectSameOutcome(const char* script) {
+void ExpectSameOutcome(const char* script, int depth = 0) {
     SCOPED_TRACE(script);
-    const Outcome compiled = RunScript(script, true);
-    const Outcome evaluated = RunScript(script, false);
+    const Outcome compiled = RunScript(script, true, depth);
+    const Outcome evaluated = RunScript(script, false, depth);
     EXPECT_EQ(compiled.trace, evaluated.trace);
     EXPECT_EQ(compiled.output, evaluated.output);
     EXPECT_EQ(compiled.failed, evaluated.failed);
@@ -232,6 +248,32 @@ TEST(CompiledStatements, OverflowTheNestingWhereTheEvaluatorDoes) {
             ExpectSameOutcome(script.c_str());
         }
     }
+}
+
+// A loop body that is one call runs without being looked up again; the
+// reader goes to a member's name only where an error is reported there.
+TEST(CompiledStatements, RunLoopBodyCallsAsTheEvaluatorDoes) {
+    const char* scripts[] = {
+        "var i, x: Integer; begin x := 1; for i := 1 to 3 do P.Look(i, x + i); Emit(x); end;",
+        "var i, x: Integer; begin x := 1; for i := 3 downto 1 do P.Bump(x); Emit(x); end;",
+        "var i: Integer; begin for i := 1 to 2 do Free1(i); end;",
+        "var i: Integer; begin for i := 1 to 2 do P.Look; end;",
+        "var i: Integer; begin for i := 1 to 2 do P.Look(Free1 + i); end;",
+        "var i, x: Integer; begin x := 1; for i := 1 to 2 do x.Look; end;",
+        "var i: Integer; begin for i := 1 to 2 do P.Nope(i); end;",
+        "var i: Integer; begin for i := 1 to 2 do P.Look(i) x; end;",
+        "var i: Integer; begin for i := 1 to 3 do P.Reload; Emit(i); end;",
+        "var i: Integer; begin for i := 1 to 2 do P.Look(3000000000, 2.5, 'a', True, 7); Emit(P.Look(-1)); end;",
+    };
+    for (const char* script : scripts) ExpectSameOutcome(script);
+}
+
+// A call statement run from deep nesting overflows where the evaluator's does.
+TEST(CompiledStatements, OverflowTheNestingOfCallsWhereTheEvaluatorDoes) {
+    for (int depth = TKpInterpreterExpression::MaxNesting - 4; depth <= TKpInterpreterExpression::MaxNesting; ++depth)
+        for (const char* script : {"var x: Integer; begin x := 1; P.Look(x); end;",
+                                   "var i: Integer; begin for i := 1 to 2 do P.Look(i); end;"})
+            ExpectSameOutcome(script, depth);
 }
 
 }  // namespace

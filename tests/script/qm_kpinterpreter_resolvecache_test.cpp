@@ -16,6 +16,9 @@ void NoteRegistered(Variant&, TKpInterpreterArgs& frame) {
     ScriptTestHost::Get().Emitted.push_back("registered " + frame.CallName);
 }
 void NoteOwn(Variant&, TKpInterpreterArgs& frame) { ScriptTestHost::Get().Emitted.push_back("own " + frame.CallName); }
+void NoteDerived(Variant&, TKpInterpreterArgs& frame) {
+    ScriptTestHost::Get().Emitted.push_back("derived " + frame.CallName);
+}
 
 class ResolveCache : public EmittingScripts {
 protected:
@@ -23,6 +26,8 @@ protected:
         interpreter.OnGetValue = [this](TObject*, const AnsiString& name, Variant& value, TKpInterpreterArgs&,
                                         bool& done) {
             if (name == "Toy") value = ObjectToVariant(&toy);
+            else if (name == "EitherToy") value = ObjectToVariant(++eitherCalls % 2 ? &toy : &baseToy);
+            else if (name == "Hook") interpreter.OwnAdapter().AddGetHook(AnswerSiteTack);
             else if (name == "LateName" || name == "LateVariable" || name == "Portrait") value = AnsiString("host");
             else if (name == "Declare") interpreter.OwnAdapter().DefineScriptVariable("", "LateVariable", "", 0, 1);
             else if (name == "SiteTick" || name == "SiteLateTick") ScriptTestHost::Get().Emitted.push_back("host " + name);
@@ -40,8 +45,16 @@ protected:
         GlobalInterpreterAdapter()->DefineFunction("", "SiteLateTick", NoteRegistered, 0, {}, 0);
     }
 
+    static bool AnswerSiteTack(TKpInterpreterExpression*, const AnsiString& name, TKpInterpreterArgs&, Variant&) {
+        if (name != "SiteTack") return false;
+        ScriptTestHost::Get().Emitted.push_back("hook " + name);
+        return true;
+    }
+
     TToyDerived toy{nullptr};
+    TToyBase baseToy{nullptr};
     int registerCalls = 0;
+    int eitherCalls = 0;
 };
 
 TEST_F(ResolveCache, ANameRegisteredAfterALookUpAnswersFromThen) {
@@ -76,6 +89,17 @@ TEST_F(ResolveCache, ACallStatementTakesAMemberRegisteredInFrontOfWhereItWasFoun
     GlobalInterpreterAdapter()->DefineGetter(TToyBase::StaticClass(), "SiteTock", NoteRegistered, 0, {}, 0);
     EXPECT_EQ(Run("var i: Integer; begin for i := 1 to 3 do begin Toy.SiteTock; if i = 2 then RegisterOwn; end; end;"),
               (std::vector<AnsiString>{"registered SiteTock", "registered SiteTock", "own SiteTock"}));
+}
+
+// A call statement keeps the getter it ended at for one class of object
+// only, and a hook added while it repeats answers before that getter.
+TEST_F(ResolveCache, ACallStatementKeepsItsGetterForOneClassAndGivesWayToHooks) {
+    GlobalInterpreterAdapter()->DefineGetter(TToyDerived::StaticClass(), "SiteTack", NoteDerived, 0, {}, 0);
+    GlobalInterpreterAdapter()->DefineGetter(TToyBase::StaticClass(), "SiteTack", NoteRegistered, 0, {}, 0);
+    EXPECT_EQ(Run("var i: Integer; begin for i := 1 to 3 do EitherToy.SiteTack; end;"),
+              (std::vector<AnsiString>{"derived SiteTack", "registered SiteTack", "derived SiteTack"}));
+    EXPECT_EQ(Run("var i: Integer; begin for i := 1 to 3 do begin Toy.SiteTack; if i = 2 then Hook; end; end;"),
+              (std::vector<AnsiString>{"derived SiteTack", "derived SiteTack", "hook SiteTack"}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/formatsettings.h"
@@ -399,6 +401,31 @@ TEST_F(VariantTest, CopiesAreIndependentValues) {
     EXPECT_EQ(moved.AsString(), "text!");
     a = a;
     EXPECT_EQ(a.AsString(), "text");
+}
+
+// Every kind assigned over every other kind, copied and moved: the target
+// takes the type and value, a copy leaves its source, a move empties it.
+TEST_F(VariantTest, AssignmentReplacesAnyKindWithAnyOther) {
+    const std::vector<Variant> values = {Variant(),          Null(),   Variant(7),          Variant(Int64(1) << 40),
+                                         Variant(2.5),       true,     Variant(Currency(3)), Variant("text"),
+                                         Variant(WideString(u"wide")),   VarArrayOf({1, "a"})};
+    auto same = [](const Variant& a, const Variant& b) {
+        if (a.VarType() != b.VarType()) return false;
+        if (VarIsArray(a)) return VarArrayHighBound(a, 1) == VarArrayHighBound(b, 1);
+        return VarSameValue(a, b);
+    };
+    for (const Variant& to : values)
+        for (const Variant& from : values) {
+            SCOPED_TRACE(VarTypeAsText(to.VarType()) + " <- " + VarTypeAsText(from.VarType()));
+            Variant copied = to;
+            copied = from;
+            EXPECT_TRUE(same(copied, from));
+            Variant source = from;
+            Variant moved = to;
+            moved = std::move(source);
+            EXPECT_TRUE(same(moved, from));
+            EXPECT_TRUE(VarIsEmpty(source));
+        }
 }
 
 }  // namespace
