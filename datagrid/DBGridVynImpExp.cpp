@@ -11,6 +11,7 @@
 #include "platform/rtl/currency.h"
 #include "platform/rtl/formatsettings.h"
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/winnls.h"
 
 char ExportCsvSeparator = ';';
 
@@ -429,8 +430,8 @@ void TDBGridVynExportAsCSV::PutCellText(const AnsiString& text) {
 
 namespace {
 
-constexpr std::uint16_t kBof = 0x0809, kLabel = 0x0204, kNumber = 0x0203, kRk = 0x027E, kBlank = 0x0201,
-                        kEof = 0x000A;
+constexpr std::uint16_t kBof = 0x0809, kCodePage = 0x0042, kLabel = 0x0204, kNumber = 0x0203, kRk = 0x027E,
+                        kBlank = 0x0201, kEof = 0x000A;
 // The RK record holds a 30-bit integer.
 constexpr std::int64_t kRkMin = -(std::int64_t{1} << 29), kRkMax = (std::int64_t{1} << 29) - 1;
 // Rows are numbered in 16 bits.
@@ -487,6 +488,9 @@ void TDBGridVynExportAsXLS::BeginExport() {
     columnCells_.clear();
     for (int i = 0; i < ExportedColumns()->Count(); ++i) columnCells_.push_back(ColumnCellsOf(ExportedColumns()->Items(i)));
     PutRecord(kBof, {0x0000, 0x0010, 0x0000, 0x0000});
+    // Labels hold ANSI bytes: the code page lets a reader on any system
+    // decode them as they were written.
+    PutRecord(kCodePage, {static_cast<std::uint16_t>(GetACP())});
 }
 
 void TDBGridVynExportAsXLS::EndExport() {

@@ -606,8 +606,10 @@ void TCustomDBGridVyn::DrawTitleCell(TColumnVyn* column, int col, int row, TRect
         if (highlighted) canvas->Font()->SetColor(clWhite);
         canvas->Brush()->SetStyle(bsClear);
         const int indexTop = glyphTop + glyphs->Height() / 2 - 1 - canvas->TextHeight(indexText) / 2;
-        WriteCellText(canvas, {rect.right + offset - indexWidth - 2, indexTop, rect.right, rect.bottom}, 0, 0, false,
-                      false, tlTop, taLeftJustify, indexText, 0, 0, false);
+        // Centred in a box of its own width, the index lands at the same
+        // distance from the marker edge whether or not the grid is mirrored.
+        WriteCellText(canvas, {rect.right + offset - indexWidth - 2, indexTop, rect.right + offset - 2, rect.bottom}, 0,
+                      0, false, false, tlTop, taCenter, indexText, 0, 0, false);
         canvas->Brush()->SetStyle(bsSolid);
     }
     canvas->SetFont(titleFont_.get());

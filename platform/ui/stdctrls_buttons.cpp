@@ -203,7 +203,11 @@ void TCustomRadioGroup::Resize() {
 
 void TCustomRadioGroup::ArrangeButtons() {
     if (buttons_.empty()) return;
+    // The buttons share the room inside the frame, below the caption; with
+    // no caption only the frame's top line, half a text line down, is above.
     TRect area = ClientRect();
+    AdjustClientRect(area);
+    if (Caption().empty()) area.top -= std::max(8, int(-Font()->Height())) / 2;
     const int perColumn = (int(buttons_.size()) + columns_ - 1) / columns_;
     const int width = (area.right - area.left - 8) / columns_;
     const int height = std::max(1, int(area.bottom - area.top) / std::max(1, perColumn));

@@ -132,8 +132,8 @@ TEST_F(ExportTest, WithoutTitlesNoFormatWritesATitleRow) {
     // Title cells are the ones without a background.
     EXPECT_EQ(Export(TDBGridVynExportAsHTML::StaticClass()).find("ALIGN=\"LEFT\"><FONT"), std::string::npos);
     const std::vector<XlsRecord> records = XlsRecords(Export(TDBGridVynExportAsXLS::StaticClass()));
-    EXPECT_EQ(records[1].type, 0x027E);
-    EXPECT_EQ(records[1].Word(0), 0);
+    EXPECT_EQ(records[2].type, 0x027E);
+    EXPECT_EQ(records[2].Word(0), 0);
 }
 
 TEST_F(ExportTest, TwoRecordsAsText) {
@@ -152,19 +152,22 @@ TEST_F(ExportTest, TwoRecordsAsText) {
 
 TEST_F(ExportTest, XlsCellsFillTheSheetRowByRow) {
     const std::vector<XlsRecord> records = XlsRecords(Export(TDBGridVynExportAsXLS::StaticClass()));
-    ASSERT_EQ(records.size(), 2u + 5 * 6);
+    ASSERT_EQ(records.size(), 3u + 5 * 6);
     EXPECT_EQ(records.front().type, 0x0809);
+    // The labels' code page, so that other readers decode the Chinese texts.
+    EXPECT_EQ(records[1].type, 0x0042);
+    EXPECT_EQ(records[1].Word(0), 936);
     EXPECT_EQ(records.back().type, 0x000A);
-    for (std::size_t i = 1; i + 1 < records.size(); ++i) {
-        EXPECT_EQ(records[i].Word(0), static_cast<int>((i - 1) / 6));
-        EXPECT_EQ(records[i].Word(2), static_cast<int>((i - 1) % 6));
+    for (std::size_t i = 2; i + 1 < records.size(); ++i) {
+        EXPECT_EQ(records[i].Word(0), static_cast<int>((i - 2) / 6));
+        EXPECT_EQ(records[i].Word(2), static_cast<int>((i - 2) % 6));
     }
     // 7 as RK: 7 * 4 + 2.
-    EXPECT_EQ(records[7].type, 0x027E);
-    EXPECT_EQ(records[7].Word(6), 30);
+    EXPECT_EQ(records[8].type, 0x027E);
+    EXPECT_EQ(records[8].Word(6), 30);
     // The empty column: BLANK with XF 0x17.
-    EXPECT_EQ(records[11].type, 0x0201);
-    EXPECT_EQ(records[11].Word(4), 0x17);
+    EXPECT_EQ(records[12].type, 0x0201);
+    EXPECT_EQ(records[12].Word(4), 0x17);
 }
 
 TEST_F(ExportTest, XlsIntegersOutsideRkAndBytesFields) {
@@ -181,11 +184,11 @@ TEST_F(ExportTest, XlsIntegersOutsideRkAndBytesFields) {
     grid_->SetFooterRowCount(0);
     grid_->SetOptions(grid_->Options() - TDBGridOptions{dgTitles});
     const std::vector<XlsRecord> records = XlsRecords(Export(TDBGridVynExportAsXLS::StaticClass()));
-    ASSERT_EQ(records.size(), 10u);
+    ASSERT_EQ(records.size(), 11u);
     const int expected[] = {0x027E, 0x0204, 0x0203, 0x0201, 0x027E, 0x0204, 0x0203, 0x0204};
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(records[static_cast<std::size_t>(i + 1)].type, expected[i]) << i;
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(records[static_cast<std::size_t>(i + 2)].type, expected[i]) << i;
     double value = 0;
-    std::memcpy(&value, records[3].data.data() + 6, sizeof value);
+    std::memcpy(&value, records[4].data.data() + 6, sizeof value);
     EXPECT_EQ(value, 536870912.0);
     grid_->SetDataSource(nullptr);
 }
@@ -199,7 +202,7 @@ TEST_F(ExportTest, XlsRefusesRowsItCannotNumber) {
     grid_->Columns()->Clear();
     grid_->SetFooterRowCount(0);
     // The title and 65,535 records fill rows 0 to 65,535.
-    EXPECT_EQ(XlsRecords(Export(TDBGridVynExportAsXLS::StaticClass())).size(), 65536u + 2);
+    EXPECT_EQ(XlsRecords(Export(TDBGridVynExportAsXLS::StaticClass())).size(), 65536u + 3);
     many->Close();
     many->AddRow({65535});
     many->Open();

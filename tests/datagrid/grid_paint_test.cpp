@@ -3,6 +3,9 @@
 // the yellow footer reading 合计数量 and the count as the data changes;
 // multi-level titles, buttons in cells, right-to-left mirroring, the
 // style's colours, and how cells are classified and framed.
+#include <functional>
+#include <utility>
+
 #include "datagrid/DBGridVynStyle.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/reader.h"
@@ -267,6 +270,33 @@ TEST_F(GridPaintTest, ARightToLeftGridMirrorsItsCellsButNotItsTexts) {
         if (ClientPixel(x, y) == ColorToRGB(clWindowText)) ++ink;
     EXPECT_GT(ink, 5);
     SaveWindowScreenshot(form_->Handle(), ScreenshotDir() + "dbgrid-rtl.png");
+}
+
+// The dark pixels of a title cell's sort-marker end (glyph and index) as
+// the nearest and farthest distance from the cell's edge on that side: its
+// right edge, or its left one when the grid is mirrored.
+std::pair<int, int> MarkerInk(TDBGridVyn* grid, int col, const std::function<COLORREF(int, int)>& pixel) {
+    const TRect cell = grid->CellRect(col, 0);
+    const bool mirrored = grid->UseRightToLeftAlignment();
+    int nearest = -1, farthest = -1;
+    for (int d = 0; d < 26; ++d)
+        for (int y = cell.top + 2; y < cell.bottom - 2; ++y) {
+            const COLORREF c = pixel(mirrored ? cell.left + d : cell.right - 1 - d, y);
+            if (GetRValue(c) >= 0x70 || GetGValue(c) >= 0x70 || GetBValue(c) >= 0x70) continue;
+            if (nearest < 0) nearest = d;
+            farthest = d;
+        }
+    return {nearest, farthest};
+}
+
+TEST_F(GridPaintTest, ARightToLeftGridShowsEachSortMarkerAndIndexInsideItsOwnTitleMirrored) {
+    const auto pixel = [this](int x, int y) { return ClientPixel(x, y); };
+    const std::pair<int, int> leftToRight[] = {MarkerInk(grid_, 1, pixel), MarkerInk(grid_, 2, pixel)};
+    ASSERT_GT(leftToRight[0].first, 0);
+    grid_->SetBiDiMode(bdRightToLeft);
+    grid_->Invalidate();
+    ProcessMessages();
+    for (int col : {1, 2}) EXPECT_EQ(MarkerInk(grid_, col, pixel), leftToRight[col - 1]) << "column " << col;
 }
 
 TEST_F(GridPaintTest, SpacerAndFooterTakeTheirColoursAndLines) {

@@ -207,6 +207,31 @@ TEST_F(StdCtrlsTest, RadioGroupItemIndexFollowsClicks) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(StdCtrlsTest, RadioGroupButtonsStandInsideTheFrameBelowTheCaption) {
+    TRadioGroup* group = TRadioGroup::Create(form);
+    group->SetParent(form);
+    group->Font()->SetHeight(-13);
+    group->SetBounds(10, 10, 250, 40);
+    group->SetCaption("是否换机？");
+    group->SetColumns(2);
+    for (const char* text : {"未换机", "已经换机"}) group->Items()->Add(text);
+    for (int i = 0; i < 2; ++i) {
+        TControl* button = group->Controls(i);
+        EXPECT_GE(button->Top(), 13) << i;
+        EXPECT_GE(button->Left(), 2) << i;
+        EXPECT_LE(button->Left() + button->Width(), group->Width() - 2) << i;
+    }
+    EXPECT_GT(group->Controls(1)->Left(), group->Controls(0)->Left() + group->Controls(0)->Width() - 1);
+    // Without a caption a low group keeps its buttons inside the frame.
+    group->SetCaption("");
+    group->SetHeight(30);
+    for (int i = 0; i < 2; ++i) {
+        TControl* button = group->Controls(i);
+        EXPECT_GE(button->Top(), 6) << i;
+        EXPECT_LE(button->Top() + button->Height(), group->Height() - 2) << i;
+    }
+}
+
 TEST_F(StdCtrlsTest, PageControlSwitchesPagesWithOnChangingAndOnChange) {
     TPageControl* pages = TPageControl::Create(form);
     pages->SetParent(form);
