@@ -1547,6 +1547,8 @@ private:
     void BalloonEnableChanged();
     // WM_NOTIFY: the balloon's text request; false for what is not the grid's.
     bool WMNotify(TMessage& message);
+    // The platform's frame, then the look's border unless painting is locked.
+    void WMNCPaint(TMessage& message);
     // The combo editor's selection and edit changes as OnComboChange.
     void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;

@@ -158,8 +158,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     case WM_NCPAINT:
-        TBaseGrid::WndProc(message);
-        if (updateCount_ == 0) DrawLookBorder();
+        WMNCPaint(message);
         return;
     case WM_HSCROLL:
     case WM_VSCROLL:

@@ -680,6 +680,11 @@ void TBavStringGrid::DrawCellBorders(TCanvas* canvas, CellPaint& cell) {
 
 // ---- Window border and helpers ------------------------------------------------------------------
 
+void TBavStringGrid::WMNCPaint(TMessage& message) {
+    TBaseGrid::WndProc(message);
+    if (updateCount_ == 0) DrawLookBorder();
+}
+
 void TBavStringGrid::DrawLookBorder() {
     if (look_ != glSoft && look_ != glQuarn && look_ != glXP && look_ != glListView) return;
     if (BorderStyle() != bsSingle || flat_ || !HandleAllocated()) return;

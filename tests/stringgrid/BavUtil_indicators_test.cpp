@@ -9,6 +9,7 @@
 #include "stringgrid/BavUtil.h"
 #include "tests/platform/win/window_fixture.h"
 #include "tests/stringgrid/grid_fixture.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -123,6 +124,31 @@ TEST_F(IndicatorGridTest, TheBackgroundPastTheCellsTilesFromTheFirstScrollableCe
     EXPECT_EQ(shown(x0 + 16, below), RGB(0, 0, 255)) << "the picture's top-left lies one pixel above and left";
     EXPECT_EQ(shown(x0 + 17, below), RGB(255, 0, 0));
 
+}
+
+TEST_F(IndicatorGridTest, AHorizontalGradientRunsAcrossCellsAndTheAreaPastThemWithoutASeam) {
+    grid->SetBounds(8, 8, 400, 200);
+    grid->SetRowCount(4);
+    grid->SetColCount(3);
+    grid->SetGridLineWidth(0);
+    grid->SetSelection(TGridRect{-1, -1, -1, -1});
+    grid->BackGround()->SetDisplay(bdGradientHorz);
+    grid->BackGround()->SetCells(bcAll);
+    grid->BackGround()->SetColor(clWhite);
+    grid->BackGround()->SetColorTo(clBlue);
+    grid->SetCells(1, 1, "渐变");
+    form->Show();
+    ProcessMessages();
+    const int border = (grid->Width() - grid->ClientWidth()) / 2;
+    auto red = [&](int x, int y) { return int(GetRValue(ShownPixel(grid->Handle(), border + x, border + y))); };
+    const TRect left = grid->CellRect(1, 2), right = grid->CellRect(2, 2);
+    const int y = (left.top + left.bottom) / 2;
+    EXPECT_LE(std::abs(red(left.right - 2, y) - red(right.left + 1, y)), 6) << "no step at the common edge";
+    EXPECT_GT(red(left.left + 2, y), red(right.right - 2, y)) << "white fades to blue from left to right";
+    const int past = right.right + 20;
+    ASSERT_LT(past, grid->ClientWidth());
+    EXPECT_LT(red(past, y), red(right.right - 2, y) + 6) << "the area past the last column goes on fading";
+    EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), ScreenshotDir() + "stringgrid_background.png"));
 }
 
 }  // namespace
