@@ -1549,6 +1549,8 @@ private:
     bool WMNotify(TMessage& message);
     // The platform's frame, then the look's border unless painting is locked.
     void WMNCPaint(TMessage& message);
+    // The focus arriving: the editor opens at once with AlwaysEdit.
+    void WMSetFocus(TMessage& message);
     // The combo editor's selection and edit changes as OnComboChange.
     void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
