@@ -103,14 +103,8 @@ void TEditLink::SetEditorFocus(bool value) {
     if (hookedControl_ != control) {
         HideEditorControl();
         hookedControl_ = control;
-        savedWindowProc_ = control->WindowProc();
-        control->SetWindowProc([this](TMessage& message) {
-            if (message.Msg == WM_GETDLGCODE && grid_ && grid_->Options().Contains(goTabs)) {
-                message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
-                return;
-            }
-            savedWindowProc_(message);
-        });
+        grid_->editLinkProc_ = control->WindowProc();
+        control->SetWindowProc([grid = grid_](TMessage& message) { grid->EditLinkWindowProc(message); });
     }
     if (value)
         control->SetFocus();
@@ -130,7 +124,7 @@ void TEditLink::SetEditorVisible(bool value) {
 
 void TEditLink::HideEditorControl() {
     if (hookedControl_) {
-        hookedControl_->SetWindowProc(std::move(savedWindowProc_));
+        hookedControl_->SetWindowProc(std::move(grid_->editLinkProc_));
         if (hookedControl_->HandleAllocated()) ShowWindow(hookedControl_->Handle(), SW_HIDE);
     }
     hookedControl_ = nullptr;

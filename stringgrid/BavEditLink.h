@@ -88,7 +88,6 @@ private:
     TForm* popupForm_ = nullptr;
     TGridCoord editCell_{-1, -1};
     bool forcedExit_ = false;
-    TWndMethod savedWindowProc_;
     TWinControl* hookedControl_ = nullptr;
     TEditStyle editStyle_ = esInplace;
     int popupWidth_ = 0, popupHeight_ = 0, popupLeft_ = -1, popupTop_ = -1;

@@ -790,6 +790,10 @@ public:
     // An editor control's key that leaves the cell: the editor closes, Tab
     // and the arrows move as in the grid, Enter advances.
     void EditorKeyNavigate(Word key, TShiftState shift);
+    // The window procedure an edit link gives its control: with goTabs the
+    // control asks for the arrows and Tab; everything else goes to the
+    // procedure the control had before.
+    void EditLinkWindowProc(TMessage& message);
     void TabNavigate(bool backward);
     virtual void RestoreCellText();
     TEditorType CurrentEditorType() const { return currentEditorType_; }
@@ -1507,8 +1511,16 @@ private:
     int CellInteger(int col, int row);
     void DrawRotatedText(TCanvas* canvas, const TRect& rect, int angle, TVAlignment vAlign, TAlignment hAlign,
                          const AnsiString& text);
+    // The background picture or gradient in a cell whose colours and
+    // selection let it show.
     void DrawCellBackground(TCanvas* canvas, CellPaint& cell);
+    void DrawCellBackgroundAt(TCanvas* canvas, const TRect& rect);
+    void DrawCellBackgroundTiled(TCanvas* canvas, int col, int row, const TRect& rect);
+    void DrawCellBackgroundGradient(TCanvas* canvas, const TRect& rect);
     void PaintBackgroundOutsideCells();
+    void DrawBackgroundBitmapAt(const TRect& rect);
+    // Tiles from one pixel left of and above the rectangle's top-left.
+    void DrawBackgroundBitmapTiled(const TRect& rect);
     // Tiles of the background picture over `rect`, the picture's (x, y)
     // at the rectangle's top-left.
     void DrawBackgroundTiles(TCanvas* canvas, const TRect& rect, int x, int y);
@@ -1535,6 +1547,10 @@ private:
     void BalloonEnableChanged();
     // WM_NOTIFY: the balloon's text request; false for what is not the grid's.
     bool WMNotify(TMessage& message);
+    // The platform's frame, then the look's border unless painting is locked.
+    void WMNCPaint(TMessage& message);
+    // The focus arriving: the editor opens at once with AlwaysEdit.
+    void WMSetFocus(TMessage& message);
     // The combo editor's selection and edit changes as OnComboChange.
     void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -1723,6 +1739,8 @@ private:
     AnsiString validatedText_;
     AnsiString editStartText_;
     TControl* currentEditorControl_ = nullptr;
+    // The edit link control's own window procedure while the grid's is installed.
+    TWndMethod editLinkProc_;
     bool lookup_ = false;
     bool lookupCaseSensitive_ = false;
     bool lookupHistory_ = false;

@@ -6,6 +6,7 @@
 #include "platform/gdi/wingdi.h"
 #include "stringgrid/BavCellPaint.h"
 #include "stringgrid/BavFooter.h"
+#include "stringgrid/BavSearchFooter.h"
 #include "stringgrid/BavUtil.h"
 
 void TBavStringGrid::DrawBackgroundTiles(TCanvas* canvas, const TRect& rect, int x, int y) {
@@ -29,30 +30,42 @@ void TBavStringGrid::DrawCellBackground(TCanvas* canvas, CellPaint& cell) {
     const bool ownBrush =
         HasCellProperties(cell.realCol, cell.row) && GetCellProperties(cell.realCol, cell.row)->BrushColor() != clNone;
     const TBackGroundDisplay display = backGround_->Display();
-    const TRect& r = cell.rect;
+    const bool picture = !backGround_->Bitmap()->Empty() && !ownBrush;
+    if (picture && display == bdFixed) {
+        DrawCellBackgroundAt(canvas, cell.rect);
+    } else if (picture && display == bdTile) {
+        DrawCellBackgroundTiled(canvas, cell.col, cell.row, cell.rect);
+    } else if ((display == bdGradientHorz || display == bdGradientVert) &&
+               (!ownBrush || (cell.graphic && IsControlType(cell.graphic->CellType())))) {
+        // Control cells show the gradient through their own brush.
+        DrawCellBackgroundGradient(canvas, cell.rect);
+    }
+}
+
+void TBavStringGrid::DrawCellBackgroundAt(TCanvas* canvas, const TRect& rect) {
     TBitmap* bitmap = backGround_->Bitmap();
-    if (!bitmap->Empty() && !ownBrush && display == bdFixed) {
-        const TRect picture = Rect(backGround_->Left(), backGround_->Top(), backGround_->Left() + bitmap->Width(),
-                                   backGround_->Top() + bitmap->Height());
-        TRect part;
-        if (IntersectRect(&part, &picture, &r))
-            canvas->CopyRect(part, bitmap->Canvas(),
-                             Rect(part.left - picture.left, part.top - picture.top, part.right - picture.left,
-                                  part.bottom - picture.top));
-        return;
-    }
-    if (!bitmap->Empty() && !ownBrush && display == bdTile) {
-        // The tiles run on from the first cell that shows them.
-        int x = 0, y = 0;
-        for (int col = cells == bcNormal ? TBaseGrid::FixedCols() : 0; col < cell.col; ++col) x += ColWidths(col);
-        for (int row = cells == bcNormal ? TBaseGrid::FixedRows() : 0; row < cell.row; ++row) y += RowHeights(row);
-        DrawBackgroundTiles(canvas, Rect(r.left - 1, r.top - 1, r.right, r.bottom), x, y);
-        return;
-    }
-    if (display != bdGradientHorz && display != bdGradientVert) return;
-    if (ownBrush && !(cell.graphic && IsControlType(cell.graphic->CellType()))) return;
-    TRect g = r;
-    const bool horizontal = display == bdGradientHorz;
+    const TRect picture = Rect(backGround_->Left(), backGround_->Top(), backGround_->Left() + bitmap->Width(),
+                               backGround_->Top() + bitmap->Height());
+    TRect part;
+    if (IntersectRect(&part, &picture, &rect))
+        canvas->CopyRect(part, bitmap->Canvas(),
+                         Rect(part.left - picture.left, part.top - picture.top, part.right - picture.left,
+                              part.bottom - picture.top));
+}
+
+// The tiles run on from the first cell that shows them.
+void TBavStringGrid::DrawCellBackgroundTiled(TCanvas* canvas, int col, int row, const TRect& rect) {
+    const bool normal = backGround_->Cells() == bcNormal;
+    int x = 0, y = 0;
+    for (int c = normal ? TBaseGrid::FixedCols() : 0; c < col; ++c) x += ColWidths(c);
+    for (int r = normal ? TBaseGrid::FixedRows() : 0; r < row; ++r) y += RowHeights(r);
+    DrawBackgroundTiles(canvas, Rect(rect.left - 1, rect.top - 1, rect.right, rect.bottom), x, y);
+}
+
+// The cell's part of a gradient that runs across the whole control.
+void TBavStringGrid::DrawCellBackgroundGradient(TCanvas* canvas, const TRect& rect) {
+    TRect g = rect;
+    const bool horizontal = backGround_->Display() == bdGradientHorz;
     const int extent = horizontal ? Width() : Height();
     const TColor from = BlendGradientColor(backGround_->Color(), backGround_->ColorTo(), 0, extent,
                                            horizontal ? g.left : g.top);
@@ -89,21 +102,33 @@ void TBavStringGrid::PaintBackgroundOutsideCells() {
         DeleteObject(below);
         any = true;
     }
+    if (searchFooter_->Visible()) client.bottom -= 32;
     if (floatingFooter_->Visible()) client.bottom -= footerPanel_->Height();
     if (any) {
         TCanvas* canvas = Canvas();
         SelectClipRgn(canvas->Handle(), area);
-        TBitmap* bitmap = backGround_->Bitmap();
-        if (bitmap->Empty() && gradient) {
+        const bool empty = backGround_->Bitmap()->Empty();
+        if (empty && gradient) {
             DrawGradient(canvas, backGround_->Color(), backGround_->ColorTo(), 128, client, display == bdGradientHorz);
-        } else if (!bitmap->Empty() && display != bdTile) {
-            const TRect picture = Rect(backGround_->Left(), backGround_->Top(), backGround_->Left() + bitmap->Width(),
-                                       backGround_->Top() + bitmap->Height());
-            canvas->CopyRect(picture, bitmap->Canvas(), Rect(0, 0, bitmap->Width(), bitmap->Height()));
-        } else if (!bitmap->Empty() && backGround_->Cells() != bcFixed) {
-            DrawBackgroundTiles(canvas, client, 0, 0);
+        } else if (!empty && display != bdTile) {
+            DrawBackgroundBitmapAt(client);
+        } else if (!empty && backGround_->Cells() != bcFixed) {
+            TRect tiles = client;
+            if (backGround_->Cells() == bcNormal) {
+                const TRect first = CellRect(LeftCol(), TopRow());
+                tiles.left = first.left + cellMarginX_;
+                tiles.top = first.top + cellMarginY_;
+            }
+            DrawBackgroundBitmapTiled(tiles);
         }
         SelectClipRgn(canvas->Handle(), 0);
     }
     DeleteObject(area);
+}
+
+// The same copy as inside a cell, cut at the client rectangle.
+void TBavStringGrid::DrawBackgroundBitmapAt(const TRect& rect) { DrawCellBackgroundAt(Canvas(), rect); }
+
+void TBavStringGrid::DrawBackgroundBitmapTiled(const TRect& rect) {
+    DrawBackgroundTiles(Canvas(), Rect(rect.left - 1, rect.top - 1, rect.right, rect.bottom), 0, 0);
 }

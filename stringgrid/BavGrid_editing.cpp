@@ -119,6 +119,14 @@ void TBavStringGrid::EditorKeyNavigate(Word key, TShiftState shift) {
         AdvanceEdit(Col(), Row(), editorActive_, false, true, false, false);
 }
 
+void TBavStringGrid::EditLinkWindowProc(TMessage& message) {
+    if (message.Msg == WM_GETDLGCODE && Options().Contains(goTabs)) {
+        message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
+        return;
+    }
+    editLinkProc_(message);
+}
+
 void TBavStringGrid::ShowCellEditor() {
     if (HasCellControl(RealColIndex(Col()), Row())) return;
     if (Row() < TopRow()) SetTopRow(Row());

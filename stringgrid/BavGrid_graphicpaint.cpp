@@ -2,12 +2,10 @@
 // rotated text and the progress indicators, placed in the cell by the
 // graphic's horizontal and vertical placement.
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 #include "platform/gdi/wingdi.h"
 #include "platform/rtl/stringlist.h"
-#include "platform/rtl/format.h"
 #include "platform/rtl/sysutils.h"
 #include "platform/win/userdraw.h"
 #include "stringgrid/BavCellPaint.h"
@@ -71,193 +69,6 @@ TRect PlaceBox(const TRect& cell, int width, int height, TCellHAlign hAlign, TCe
         break;
     }
     return Rect(left, top, left + width, top + height);
-}
-
-// The bar with its text split between the done and the rest colours. A
-// maximum of 0 shows an empty bar rather than dividing by it.
-void DrawProgressBar(TCanvas* canvas, TRect r, TColor doneColor, TColor doneTextColor, TColor restColor,
-                     TColor restTextColor, int value, int marginX, int marginY, int minimum, int maximum,
-                     const AnsiString& formatText, TColor borderColor) {
-    const TColor savedBrush = canvas->Brush()->Color();
-    AnsiString text;
-    int percent;
-    if (!formatText.empty()) {
-        text = Format(formatText, {value});
-        percent = maximum == 0 ? 0 : int(std::lround((value - minimum) * 100.0 / maximum));
-    } else {
-        text = IntToStr(value) + "%";
-        percent = value;
-    }
-    percent = std::clamp(percent, std::min(minimum, maximum), std::max(minimum, maximum));
-    r = Rect(r.left + marginX, r.top + marginY, r.right - marginX, r.bottom - marginY);
-    const int doneRight = r.left + int(std::lround(percent * (r.right - r.left) / 100.0));
-    const TSize extent = canvas->TextExtent(text);
-    const int x = r.left + (r.right - r.left - extent.cx) / 2, y = r.top + (r.bottom - r.top - extent.cy) / 2;
-    SetBkMode(canvas->Handle(), TRANSPARENT);
-    const TRect done = Rect(r.left, r.top, doneRight, r.bottom), rest = Rect(doneRight, r.top, r.right, r.bottom);
-    canvas->Brush()->SetColor(doneColor);
-    canvas->FillRect(done);
-    canvas->Font()->SetColor(doneTextColor);
-    canvas->TextRect(done, x, y, text);
-    canvas->Brush()->SetColor(restColor);
-    canvas->FillRect(rest);
-    canvas->Font()->SetColor(restTextColor);
-    canvas->TextRect(rest, x, y, text);
-    r = Rect(r.left - 1, r.top - 1, r.right + 1, r.bottom + 1);
-    if (borderColor != clNone) {
-        canvas->Brush()->SetColor(borderColor);
-        canvas->FrameRect(r);
-    }
-    r = Rect(r.left - 1, r.top - 1, r.right + 1, r.bottom + 1);
-    canvas->Brush()->SetColor(savedBrush);
-    canvas->FrameRect(r);
-}
-
-// The pie from the top middle, clockwise, over `percent` of the circle.
-// The visual style's progress bar inside the margins, its chunk `percent`
-// of the inner width (not limited to it).
-void DrawThemedProgress(HWND window, TCanvas* canvas, TRect r, int marginX, int marginY, int percent) {
-    r = Rect(r.left + marginX, r.top + marginY, r.right - marginX, r.bottom - marginY);
-    xpvs::DrawPart(window, canvas->Handle(), u"Progress", PP_BAR, 0, r);
-    r = Rect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2);
-    const int width = int(std::lround(percent * double(r.right - r.left) / 100.0));
-    xpvs::DrawPart(window, canvas->Handle(), u"Progress", PP_CHUNK, 1, RECT{r.left, r.top, r.left + width, r.bottom});
-}
-
-void DrawProgressPie(TCanvas* canvas, const TRect& r, TColor color, int percent) {
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    const int cx = r.left + w / 2, cy = r.top + h / 2;
-    canvas->Pen()->SetColor(TColor(0x808080));
-    canvas->Pen()->SetWidth(1);
-    canvas->Brush()->SetStyle(bsClear);
-    canvas->Ellipse(r);
-    canvas->Brush()->SetStyle(bsSolid);
-    const double a = percent / 100.0 * 2 * M_PI;
-    const int ex = cx + int(std::lround((w + 1) / 2.0 * std::sin(a))), ey = cy - int(std::lround((h + 1) / 2.0 * std::cos(a)));
-    if (percent > 0) {
-        canvas->Brush()->SetColor(color);
-        if (percent >= 100)
-            canvas->Ellipse(r);
-        else
-            canvas->Pie(r.left, r.top, r.right, r.bottom, ex, ey, cx, r.top);
-    }
-    canvas->MoveTo(cx, r.top);
-    canvas->LineTo(cx, cy);
-    canvas->LineTo(ex, ey);
-}
-
-// A bar from the middle: left for negative values, right for positive
-// ones. A range of 0 draws an empty bar.
-void DrawRangeIndicator(TCanvas* canvas, TRect r, int value, TColor negative, TColor positive, bool showValue,
-                        int range) {
-    r = Rect(r.left + 2, r.top + 2, r.right - 2, r.bottom - 2);
-    const int half = (r.right - r.left) / 2;
-    const int limited = std::clamp(value, -std::abs(range), std::abs(range));
-    const int bar = range == 0 ? 0 : int(std::lround(half * double(limited) / range));
-    const TColor brush = canvas->Brush()->Color();
-    if (limited < 0) {
-        canvas->Brush()->SetColor(negative);
-        canvas->FillRect(Rect(r.left + half + bar, r.top, r.left + half, r.bottom));
-    } else {
-        canvas->Brush()->SetColor(positive);
-        canvas->FillRect(Rect(r.left + half, r.top, r.left + half + bar, r.bottom));
-    }
-    canvas->Pen()->SetColor(clBlack);
-    canvas->MoveTo(r.left + half, r.top);
-    canvas->LineTo(r.left + half, r.bottom);
-    canvas->Brush()->SetColor(brush);
-    if (showValue) {
-        SetBkMode(canvas->Handle(), TRANSPARENT);
-        const AnsiString text = IntToStr(value);
-        canvas->TextOut(r.left + (r.right - r.left - canvas->TextWidth(text)) / 2,
-                        r.top + (r.bottom - r.top - canvas->TextHeight(text)) / 2, text);
-    }
-}
-
-// The bar of levels: segments of the level colours up to `percent`, stacked
-// by the levels or in the colour of the level reached, smooth or in blocks.
-void DrawProgressAppearanceBar(TCanvas* canvas, TRect r, int percent, const TGridProgressAppearance& look,
-                               TFont* font, TColor background) {
-    const TColor outline = look.ShowBorder() ? look.BorderColor() : background;
-    canvas->Brush()->SetColor(background);
-    canvas->FillRect(r);
-    auto frame = [&] {
-        canvas->Brush()->SetColor(outline);
-        canvas->FrameRect(r);
-    };
-    frame();
-    const int inner = r.right - r.left - 2;
-    int x = r.left + 1;
-    auto segment = [&](int length, TColor color, TColor colorTo) {
-        if (length <= 0) return;
-        const TRect part = Rect(x, r.top + 1, x + length, r.bottom - 1);
-        if (look.ShowGradient()) {
-            const int middle = part.top + (part.bottom - part.top) / 2;
-            DrawGradient(canvas, colorTo, color, look.Steps(), Rect(part.left, part.top, part.right, middle), false);
-            DrawGradient(canvas, color, colorTo, look.Steps(), Rect(part.left, middle, part.right, part.bottom), false);
-        } else {
-            canvas->Brush()->SetColor(color);
-            canvas->FillRect(part);
-        }
-        x += length;
-    };
-    const int l1 = look.Level1Perc(), l2 = look.Level2Perc();
-    if (percent > 0 && look.Stacked()) {
-        const int first = int(std::lround(std::min(percent, l1) / 100.0 * inner));
-        segment(first, look.Level0Color(), look.Level0ColorTo());
-        int second = 0;
-        if (percent >= l1) {
-            second = int(std::lround((std::min(percent, l2) - l1) / 100.0 * inner));
-            segment(second, look.Level1Color(), look.Level1ColorTo());
-        }
-        if (percent >= l2)
-            segment(percent == 100 ? inner - first - second : int(std::lround((percent - l2) / 100.0 * inner)),
-                    look.Level3Color(), look.Level3ColorTo());
-    } else if (percent > 0) {
-        TColor color = look.Level2Color(), colorTo = look.Level2ColorTo();
-        if (percent < l1) {
-            color = look.Level0Color();
-            colorTo = look.Level0ColorTo();
-        } else if (percent < l2) {
-            color = look.Level1Color();
-            colorTo = look.Level1ColorTo();
-        } else if (percent > 99) {
-            color = look.Level3Color();
-            colorTo = look.Level3ColorTo();
-        }
-        if (look.CompletionSmooth()) {
-            segment(int(std::lround(percent / 100.0 * inner)), color, colorTo);
-        } else {
-            const int e = int(std::lround(percent * inner / 100.0));
-            auto block = [&](int left, int width) {
-                canvas->Brush()->SetColor(color);
-                canvas->FillRect(Rect(left, r.top + 2, left + width, r.bottom - 2));
-            };
-            if (e < 10) {
-                if (e > 1) block(r.left + 2, e);
-            } else {
-                int left = r.left + 2;
-                block(left, 7);
-                for (int i = 0; i < e / 9 - 1; ++i) {
-                    left += 9;
-                    block(left, 7);
-                }
-                if (e % 9 > 2) block(left + 9, e % 9 - 1);
-            }
-        }
-    }
-    if (look.ShowPercentage()) {
-        canvas->Font()->Assign(font);
-        canvas->Font()->SetColor(look.CompleteFontColor());
-        SetBkMode(canvas->Handle(), TRANSPARENT);
-        const AnsiString text = IntToStr(percent) + "%";
-        canvas->TextOut(r.left + (r.right - r.left) / 2 - canvas->TextWidth(text) / 2,
-                        r.top + (r.bottom - r.top) / 2 - canvas->TextHeight(text) / 2, text);
-    }
-    canvas->Brush()->SetStyle(bsClear);
-    canvas->Pen()->SetColor(outline);
-    canvas->Rectangle(r);
-    canvas->Brush()->SetStyle(bsSolid);
 }
 
 }  // namespace
@@ -583,7 +394,7 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
     case ctProgress: {
         const TGridControlStyle style = controlLook_->ControlStyle();
         if ((style == csWinXP || style == csTheme) && themes_ && controlLook_->ProgressXP()) {
-            DrawThemedProgress(Handle(), canvas, r, controlLook_->ProgressMarginX(), controlLook_->ProgressMarginY(),
+            DrawThemedProgressBar(Handle(), canvas, r, controlLook_->ProgressMarginX(), controlLook_->ProgressMarginY(),
                                CellInteger(cell.realCol, cell.row));
             break;
         }
@@ -638,20 +449,28 @@ void TBavStringGrid::DrawCellGraphic(TCanvas* canvas, CellPaint& cell) {
         DrawRangeIndicator(canvas,
                            Rect(r.left + controlLook_->ProgressMarginX(), r.top + controlLook_->ProgressMarginY(),
                                 r.right - controlLook_->ProgressMarginX(), r.bottom - controlLook_->ProgressMarginY()),
-                           CellInteger(cell.realCol, cell.row), graphic->CellContentColor(),
-                           graphic->CellExtraColor(), graphic->CellBoolean(), graphic->CellIndex());
+                           CellInteger(cell.realCol, cell.row), graphic->CellIndex(), graphic->CellBoolean(),
+                           graphic->CellContentColor(), graphic->CellExtraColor());
         break;
     case ctXPProgress: {
         // An empty span shows an empty bar rather than dividing by it.
         const int span = graphic->CellErrLen() - graphic->CellErrFrom();
-        const int percent = span == 0 ? 0 : int(std::lround(CellInteger(cell.realCol, cell.row) * 100.0 / span));
+        const int percent = span == 0 ? 0 : int(Round(CellInteger(cell.realCol, cell.row) * 100.0 / span));
         const TRect bar = Rect(r.left + controlLook_->ProgressMarginX(), r.top + controlLook_->ProgressMarginY(),
                                r.right - controlLook_->ProgressMarginX() - 1,
                                r.bottom - controlLook_->ProgressMarginY() - 1);
         const TColor brush = canvas->Brush()->Color();
-        const TColor background =
-            progressAppearance_->UnCompleteColor() == clNone ? Color() : progressAppearance_->UnCompleteColor();
-        DrawProgressAppearanceBar(canvas, bar, percent, *progressAppearance_, Font(), background);
+        TFont font;
+        font.Assign(Font());
+        font.SetColor(progressAppearance_->CompleteFontColor());
+        const TGridProgressAppearance& a = *progressAppearance_;
+        const TProgressAppearanceRecord look = {
+            a.Level0Color(), a.Level0ColorTo(), a.Level1Color(), a.Level1ColorTo(), a.Level2Color(),
+            a.Level2ColorTo(), a.Level3Color(), a.Level3ColorTo(), a.Level1Perc(), a.Level2Perc(),
+            a.BorderColor(), a.ShowBorder(), a.Stacked(), a.ShowPercentage(), &font,
+            a.CompletionSmooth(), a.ShowGradient(), a.Steps(),
+            a.UnCompleteColor() == clNone ? Color() : a.UnCompleteColor(), false};
+        DrawProgressAppearanceBar(canvas, bar, percent, look);
         canvas->Brush()->SetColor(brush);
         break;
     }

@@ -71,12 +71,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
         SizeMessage(message);
         return;
     case WM_SETFOCUS:
-        // The focus coming back from a link's closed pop-up form is passed
-        // over once; later arrivals are handled again.
-        if (std::exchange(popupEditClosed_, false)) return;
-        TBaseGrid::WndProc(message);
-        // A grid of its fixed row (column) alone has no cell to show selected.
-        if ((fixedRowAlways_ && RowCount() == 1) || (fixedColAlways_ && ColCount() == 1)) HideSelection();
+        WMSetFocus(message);
         return;
     case WM_NOTIFY:
         if (WMNotify(message)) return;
@@ -158,8 +153,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     case WM_NCPAINT:
-        TBaseGrid::WndProc(message);
-        if (updateCount_ == 0) DrawLookBorder();
+        WMNCPaint(message);
         return;
     case WM_HSCROLL:
     case WM_VSCROLL:

@@ -295,8 +295,7 @@ void TBavStringGrid::DrawGridCell(TCanvas* canvas, int col, int row, TRect rect,
     }
     const int rightBeforeButton = cell.rect.right;
     if (!cell.fixed && controlLook_->DropDownAlwaysVisible() && HasComboBox(cell.realCol, row)) {
-        RECT button = {cell.rect.right - 18, cell.rect.top + 1, cell.rect.right - 2, cell.rect.bottom - 1};
-        DrawFrameControl(canvas->Handle(), &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_FLAT);
+        DrawComboDropButton(canvas, HandleAllocated() ? Handle() : 0, cell.rect, themes_);
         cell.rect.right -= 16;
     }
 
@@ -602,6 +601,9 @@ void TBavStringGrid::DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString 
         cell.textWidth = measured.right - measured.left + 2;
     }
     DrawTextEx(canvas->Handle(), text.data(), int(text.size()), &r, format, nullptr);
+    int errorStart = 0, errorLength = 0;
+    GetCellErrorRange(cell.realCol, cell.row, errorStart, errorLength);
+    if (errorLength > 0) DrawErrorUnderline(this, canvas, text, r, canvas->TextHeight("hg"), errorStart, errorLength);
     if (link) canvas->Font()->SetStyle(styleBefore);
     if (!sorted) return;
     TRect g = textRect;
@@ -677,6 +679,11 @@ void TBavStringGrid::DrawCellBorders(TCanvas* canvas, CellPaint& cell) {
 }
 
 // ---- Window border and helpers ------------------------------------------------------------------
+
+void TBavStringGrid::WMNCPaint(TMessage& message) {
+    TBaseGrid::WndProc(message);
+    if (updateCount_ == 0) DrawLookBorder();
+}
 
 void TBavStringGrid::DrawLookBorder() {
     if (look_ != glSoft && look_ != glQuarn && look_ != glXP && look_ != glListView) return;

@@ -67,6 +67,8 @@ void TBavStringGrid::TopLeftChanged() {
     if (selectionRectangle_ || display == bdFixed ||
         ((display == bdGradientHorz || display == bdGradientVert) && backGround_->ColorTo() != clNone))
         Invalidate();
+    // A separate editor control stays where the cell was: it is closed.
+    if (editorActive_ && currentEditorType_ != edNormal) HideCellEditor();
     InvalidateFooter();
     UpdateCellControls();
     KeepCurrentCellAboveSearchPanel();

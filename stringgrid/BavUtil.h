@@ -98,16 +98,64 @@ bool LooksLikeDate(const AnsiString& s);
 // ---- Colours, bitmaps and windows ------------------------------------------------------------
 
 COLORREF DimColor(TColor color);
-// Fills `rect` with `steps` bands from `fromColor` to `toColor` (across when
-// `horizontal`); plainly with `fromColor` when `toColor` is clNone.
 // A one-pixel frame lit on its left and top, shaded on its right and bottom.
 void DrawRaisedFrame(TCanvas* canvas, const TRect& rect, TColor light, TColor dark);
+// Fills `rect` with `steps` bands from `fromColor` to `toColor` (across when
+// `horizontal`); plainly with `fromColor` when `toColor` is clNone.
 void DrawGradient(TCanvas* canvas, TColor fromColor, TColor toColor, int steps, const TRect& rect, bool horizontal);
 // The colour at `position` of a gradient between `low` and `high`.
 TColor BlendGradientColor(TColor fromColor, TColor toColor, int low, int high, int position);
 void DrawTransparentBitmap(TCanvas* canvas, TBitmap* bitmap, TColor backColor, const TRect& rect);
 void DrawTransparentResourceBitmap(TCanvas* canvas, TColor backColor, const TRect& rect,
                                    const AnsiString& resourceName);
+
+// ---- Indicators and cell areas ----------------------------------------------------------------
+
+// Leaves the brush in `color`.
+void FillRectColor(TCanvas* canvas, const TRect& rect, TColor color);
+
+// The bar of a progress cell: done and rest parts inside the margins, the
+// text split between their colours, `percent` of minimum .. maximum when a
+// format is given, else the value itself as the percentage.
+void DrawProgressBar(TCanvas* canvas, TRect rect, TColor doneColor, TColor doneTextColor, TColor restColor,
+                     TColor restTextColor, int value, int marginX, int marginY, int minimum, int maximum,
+                     const AnsiString& formatText, TColor borderColor);
+// The visual style's progress bar inside the margins, its chunk `percent`
+// of the inner width (not limited to it).
+void DrawThemedProgressBar(HWND window, TCanvas* canvas, TRect rect, int marginX, int marginY, int percent);
+// The pie from the top middle, clockwise, over `percent` of the circle.
+void DrawProgressPie(TCanvas* canvas, const TRect& rect, TColor color, int percent);
+// A bar from the middle: left for negative values, right for positive ones,
+// the value limited to -range .. range.
+void DrawRangeIndicator(TCanvas* canvas, TRect rect, int value, int range, bool showValue, TColor negativeColor,
+                        TColor positiveColor);
+
+// What the bar of levels shows, filled by the cell painter from the grid's
+// progress appearance.
+struct TProgressAppearanceRecord {
+    TColor Level0Color, Level0ColorTo, Level1Color, Level1ColorTo, Level2Color, Level2ColorTo, Level3Color,
+        Level3ColorTo;
+    int Level1Perc, Level2Perc;
+    TColor BorderColor;
+    bool ShowBorder, Stacked, ShowPercentage;
+    // The grid's font in the colour of completed text.
+    TFont* Font;
+    bool CompletionSmooth, ShowGradient;
+    int Steps;
+    TColor BackgroundColor;
+    // Only horizontal bars are drawn.
+    bool Vertical;
+};
+
+// Segments of the level colours up to `percent`, stacked by the levels or
+// in the colour of the level reached, smooth or in blocks.
+void DrawProgressAppearanceBar(TCanvas* canvas, TRect rect, int percent, const TProgressAppearanceRecord& look);
+// The drop-down button at the right edge of `rect`.
+void DrawComboDropButton(TCanvas* canvas, HWND window, const TRect& rect, bool themed);
+// A red zig-zag under the characters errorStart .. errorStart + errorLength - 1
+// of `text` shown in `rect`, lineHeight below the top of their line.
+void DrawErrorUnderline(TWinControl* owner, TCanvas* canvas, const AnsiString& text, const TRect& rect,
+                        int lineHeight, int errorStart, int errorLength);
 
 struct BLENDFUNCTION {
     BYTE BlendOp;

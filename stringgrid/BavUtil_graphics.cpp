@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/rtl/sysutils.h"
 #include "platform/ui/colors.h"
 #include "platform/ui/graphic.h"
 #include "platform/win/resources.h"
@@ -47,10 +48,10 @@ void DrawGradient(TCanvas* canvas, TColor fromColor, TColor toColor, int steps, 
     const double band = double(horizontal ? rect.right - rect.left : rect.bottom - rect.top) / steps;
     for (int n = 0; n < steps; ++n) {
         auto step = [&](int shift) {
-            return Channel(from, shift) + int(std::lround(double(n) * (Channel(to, shift) - Channel(from, shift)) / steps));
+            return Channel(from, shift) + int(Round(double(n) * (Channel(to, shift) - Channel(from, shift)) / steps));
         };
-        const int offset = int(std::int16_t(std::lround(n * band)));
-        const int size = int(std::lround(band)) + 1;
+        const int offset = int(std::int16_t(Round(n * band)));
+        const int size = int(Round(band)) + 1;
         const TColor color = RGBColor(step(0), step(8), step(16));
         if (horizontal)
             fill(color, Rect(rect.left + offset, rect.top, rect.left + offset + size, rect.bottom));
@@ -66,7 +67,7 @@ TColor BlendGradientColor(TColor fromColor, TColor toColor, int low, int high, i
     const double span = high - low;
     auto channel = [&](int shift) {
         if (span == 0) return Channel(from, shift);
-        return Channel(from, shift) + int(std::lround((Channel(to, shift) - Channel(from, shift)) / span * position));
+        return Channel(from, shift) + int(Round((Channel(to, shift) - Channel(from, shift)) / span * position));
     };
     return RGBColor(channel(0), channel(8), channel(16));
 }

@@ -75,6 +75,25 @@ TEST_F(EditLinkTest, InPlaceEditCommitsAndKeysFollowTheWantFlags) {
     EXPECT_TRUE(grid->Focused());
 }
 
+TEST_F(EditLinkTest, WithGoTabsTheLinkedControlTakesTabAndArrowsThroughTheGrid) {
+    Key(VK_F2);
+    ASSERT_TRUE(link->edit && link->edit->Focused());
+    const LRESULT own = SendMessage(link->edit->Handle(), WM_GETDLGCODE, 0, 0);
+    EXPECT_NE(own, LRESULT(DLGC_WANTARROWS | DLGC_WANTTAB)) << "without goTabs the control answers itself";
+    TGridOptions options = grid->Options();
+    options.Include(goTabs);
+    grid->SetOptions(options);
+    EXPECT_EQ(SendMessage(link->edit->Handle(), WM_GETDLGCODE, 0, 0), LRESULT(DLGC_WANTARROWS | DLGC_WANTTAB));
+    EXPECT_EQ(SendMessage(link->edit->Handle(), WM_GETTEXTLENGTH, 0, 0), LRESULT(link->edit->Text().size()))
+        << "other messages reach the control's own procedure";
+    link->edit->SetText("tabbed");
+    Key(VK_TAB);
+    EXPECT_EQ(grid->Cells(1, 1), "tabbed");
+    EXPECT_EQ(grid->Col(), 2) << "Tab leaves the cell through the grid";
+    EXPECT_EQ(SendMessage(link->edit->Handle(), WM_GETDLGCODE, 0, 0), own)
+        << "the closed control has its own procedure back";
+}
+
 TEST_F(EditLinkTest, PopupFormsAtTheCellOrAPointAndTwoLinksInTurn) {
     link->SetEditStyle(esPopup);
     link->SetPopupWidth(120);

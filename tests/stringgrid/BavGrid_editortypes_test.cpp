@@ -109,6 +109,27 @@ TEST_F(EditorTypesTest, EachTypeOpensItsControlOverTheCellAndReadsItBack) {
     }
 }
 
+TEST_F(EditorTypesTest, ScrollingClosesASeparateEditorAndKeepsItsValue) {
+    grid->SetRowCount(40);
+    for (TEditorType type : {edSpinEdit, edNormal}) {
+        SCOPED_TRACE(int(type));
+        EditAs(type);
+        grid->SetTopRow(1);
+        grid->SetCells(1, 2, "7");
+        grid->FocusCell(1, 2, true);
+        grid->SetFocus();
+        Key(VK_F2);
+        ASSERT_TRUE(grid->EditorActive());
+        if (type == edSpinEdit) Editors()->Spin()->SetValue(9);
+        grid->SetTopRow(10);
+        EXPECT_EQ(grid->EditorActive(), type == edNormal) << "only the in-place editor scrolls with its cell";
+        if (type == edSpinEdit) {
+            EXPECT_EQ(grid->Cells(1, 2), "9");
+        }
+        grid->HideCellEditor();
+    }
+}
+
 // The soft looks show the combo editors flat with an etched button, the
 // others in the platform's 3D look.
 TEST_F(EditorTypesTest, CombosTakeTheGridsLook) {
