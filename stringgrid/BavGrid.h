@@ -257,7 +257,8 @@ public:
     // is drawn beside it and its size.
     TCellGraphic* GetCellGraphicInfo(int col, int row, TCellVAlign& vAlign, TCellHAlign& hAlign, bool& drawText,
                                      int& height, int& width);
-    TSize GetCellTextExtent(int col, int row, bool fixedWidth);
+    // fontGrowth raises the cell font's size (auto-sizing's zoom level).
+    TSize GetCellTextExtent(int col, int row, bool fixedWidth, int fontGrowth = 0);
     // Where text of the given extent, turned by `angle` degrees, starts so
     // that it sits aligned inside `rect`.
     static TPoint PlaceRotatedText(const TRect& rect, TSize extent, int angle, TVAlignment vAlign, TAlignment hAlign);
@@ -1552,7 +1553,8 @@ private:
     void StopDragScroll();
     // A size kept within a minimum and a maximum (0 = none).
     static int WithinLimits(int value, int minimum, int maximum);
-    TSize MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth);
+    TSize MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth, int fontGrowth);
+    void SetAutoSizeFont(int col, int row);
     bool AllRowsInView() const;
     bool AllColsInView() const;
     void RepaintUnlocked();
