@@ -2,6 +2,7 @@
 // text of a cell, zooming, the version text and header line breaks.
 #include "grid_fixture.h"
 #include "platform/ui/comctrls_richedit.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 
@@ -23,6 +24,34 @@ TEST_F(UtilitiesTest, HighlightingWrapsEveryOccurrenceAndUnhighlightingRestores)
     grid->HighlightAllCells(true, true, "abc");
     EXPECT_EQ(grid->Cells(1, 0), "<hi>abc</hi>");
     EXPECT_EQ(grid->Cells(1, 1), "Abc and aBc") << "case-sensitive";
+}
+
+// The union of the corner cells is repainted; a corner out of view repaints
+// the whole grid, a negative coordinate nothing.
+TEST_F(UtilitiesTest, RepaintRectTakesTheCornersOrTheWholeGrid) {
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetColCount(5);
+    grid->SetRowCount(50);
+    form->Show();
+    ProcessMessages();
+    struct Case {
+        const char* name;
+        TGridRect range;
+        TRect expected;
+    };
+    const TRect first = grid->CellRect(1, 1), last = grid->CellRect(2, 3);
+    const Case cases[] = {
+        {"both corners in view", {1, 1, 2, 3}, Rect(first.left, first.top, last.right, last.bottom)},
+        {"a corner out of view", {1, 1, 2, 45}, grid->ClientRect()},
+        {"a negative coordinate", {-1, 1, 2, 3}, Rect(0, 0, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        ProcessMessages();
+        grid->RepaintRect(c.range);
+        RECT update{};
+        GetUpdateRect(grid->Handle(), &update, FALSE);
+        EXPECT_EQ(TRect(update), c.expected) << c.name;
+    }
 }
 
 TEST_F(UtilitiesTest, FooterRowsAndRightColumnsAreFixedThenTheHookDecides) {
