@@ -1515,6 +1515,7 @@ private:
     void DrawBackgroundTiles(TCanvas* canvas, const TRect& rect, int x, int y);
     void DrawSortGlyph(TCanvas* canvas, int x, int y);
     void DrawNodeGlyph(TCanvas* canvas, CellPaint& cell);
+    void DrawTreeLines(TCanvas* canvas, const TRect& rect, int row);
     void DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected);
     void SelectionColors(TBrush* brush, TColor& colorTo, TFont* font) const;
     bool InScrollableArea(int col, int row) const;

@@ -325,6 +325,7 @@ void TBavStringGrid::DrawGridCell(TCanvas* canvas, int col, int row, TRect rect,
     }
     cell.rect = cellRect;
     cell.rect.left -= indicatorShift;
+    if (cell.realCol == 0) DrawTreeLines(canvas, cell.rect, row);
     if (cell.graphic) DrawCellGraphic(canvas, cell);
 
     if (OnDrawCell()) {
