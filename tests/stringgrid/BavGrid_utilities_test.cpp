@@ -91,6 +91,17 @@ TEST_F(UtilitiesTest, VersionHeadersAndRichText) {
     headers.Add("first\\nsecond");
     grid->SetColumnHeaders(&headers);
     EXPECT_EQ(grid->Cells(1, 0), "first\rsecond");
+    grid->SetRowHeaders(&headers);
+    EXPECT_EQ(grid->Cells(0, 1), "first\rsecond");
+    grid->SetFixedCols(0);
+    grid->SetFixedRows(0);
+    grid->SetCells(0, 1, "data");
+    grid->SetCells(1, 0, "data");
+    headers.Add("third");
+    grid->SetRowHeaders(&headers);
+    grid->SetColumnHeaders(&headers);
+    EXPECT_EQ(grid->Cells(0, 1), "data") << "row headers need a fixed column";
+    EXPECT_EQ(grid->Cells(1, 0), "data") << "column headers need a fixed row";
 
     form->Show();
     auto* rich = new TRichEdit(form);
