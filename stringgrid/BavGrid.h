@@ -273,7 +273,10 @@ public:
     bool ThemesAvailable() const { return themes_; }
     // The picture in column 0 of the current row (none when empty).
     TBitmap* RowIndicator() const { return rowIndicator_.get(); }
-    void SetRowIndicator(TBitmap* v) { rowIndicator_->Assign(v); }
+    void SetRowIndicator(TBitmap* v) {
+        rowIndicator_->Assign(v);
+        RepaintCell(0, Row());
+    }
     int CellMarginX() const { return cellMarginX_; }
     int CellMarginY() const { return cellMarginY_; }
     // Set while the footer panel paints grid cells on its own canvas.

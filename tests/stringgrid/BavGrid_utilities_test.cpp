@@ -52,6 +52,15 @@ TEST_F(UtilitiesTest, RepaintRectTakesTheCornersOrTheWholeGrid) {
         GetUpdateRect(grid->Handle(), &update, FALSE);
         EXPECT_EQ(TRect(update), c.expected) << c.name;
     }
+
+    grid->SetRow(3);
+    ProcessMessages();
+    TBitmap indicator;
+    indicator.SetSize(8, 8);
+    grid->SetRowIndicator(&indicator);
+    RECT update{};
+    GetUpdateRect(grid->Handle(), &update, FALSE);
+    EXPECT_EQ(TRect(update), grid->CellRect(0, 3)) << "a new row indicator repaints its cell";
 }
 
 TEST_F(UtilitiesTest, FooterRowsAndRightColumnsAreFixedThenTheHookDecides) {
