@@ -552,7 +552,8 @@ void TBavStringGrid::ApplyColumnHeaders() {
 }
 
 void TBavStringGrid::ApplyRowHeaders() {
-    if (TBaseGrid::FixedCols() > 0 && ComponentState().Contains(csDesigning))
+    if (TBaseGrid::FixedCols() == 0) return;
+    if (ComponentState().Contains(csDesigning))
         for (int row = 0; row < RowCount(); ++row) SetCells(0, row, "");
     for (int i = 0; i < std::min(rowHeaders_->Count(), RowCount()); ++i) SetCells(0, i, HeaderText(rowHeaders_->Strings(i)));
 }

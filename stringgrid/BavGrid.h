@@ -257,7 +257,8 @@ public:
     // is drawn beside it and its size.
     TCellGraphic* GetCellGraphicInfo(int col, int row, TCellVAlign& vAlign, TCellHAlign& hAlign, bool& drawText,
                                      int& height, int& width);
-    TSize GetCellTextExtent(int col, int row, bool fixedWidth);
+    // fontGrowth raises the cell font's size (auto-sizing's zoom level).
+    TSize GetCellTextExtent(int col, int row, bool fixedWidth, int fontGrowth = 0);
     // Where text of the given extent, turned by `angle` degrees, starts so
     // that it sits aligned inside `rect`.
     static TPoint PlaceRotatedText(const TRect& rect, TSize extent, int angle, TVAlignment vAlign, TAlignment hAlign);
@@ -272,7 +273,10 @@ public:
     bool ThemesAvailable() const { return themes_; }
     // The picture in column 0 of the current row (none when empty).
     TBitmap* RowIndicator() const { return rowIndicator_.get(); }
-    void SetRowIndicator(TBitmap* v) { rowIndicator_->Assign(v); }
+    void SetRowIndicator(TBitmap* v) {
+        rowIndicator_->Assign(v);
+        RepaintCell(0, Row());
+    }
     int CellMarginX() const { return cellMarginX_; }
     int CellMarginY() const { return cellMarginY_; }
     // Set while the footer panel paints grid cells on its own canvas.
@@ -1526,6 +1530,7 @@ private:
     void DrawBackgroundTiles(TCanvas* canvas, const TRect& rect, int x, int y);
     void DrawSortGlyph(TCanvas* canvas, int x, int y);
     void DrawNodeGlyph(TCanvas* canvas, CellPaint& cell);
+    void DrawTreeLines(TCanvas* canvas, const TRect& rect, int row);
     void DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected);
     void SelectionColors(TBrush* brush, TColor& colorTo, TFont* font) const;
     bool InScrollableArea(int col, int row) const;
@@ -1568,7 +1573,8 @@ private:
     void StopDragScroll();
     // A size kept within a minimum and a maximum (0 = none).
     static int WithinLimits(int value, int minimum, int maximum);
-    TSize MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth);
+    TSize MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth, int fontGrowth);
+    void SetAutoSizeFont(int col, int row);
     bool AllRowsInView() const;
     bool AllColsInView() const;
     void RepaintUnlocked();

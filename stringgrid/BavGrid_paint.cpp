@@ -324,6 +324,7 @@ void TBavStringGrid::DrawGridCell(TCanvas* canvas, int col, int row, TRect rect,
     }
     cell.rect = cellRect;
     cell.rect.left -= indicatorShift;
+    if (cell.realCol == 0) DrawTreeLines(canvas, cell.rect, row);
     if (cell.graphic) DrawCellGraphic(canvas, cell);
 
     if (OnDrawCell()) {
@@ -715,7 +716,7 @@ int TBavStringGrid::RowLineCount(int row) {
     return lines;
 }
 
-TSize TBavStringGrid::GetCellTextExtent(int col, int row, bool fixedWidth) {
+TSize TBavStringGrid::GetCellTextExtent(int col, int row, bool fixedWidth, int fontGrowth) {
     // Measured outside painting too, on a DC of the grid's window (or the
     // screen's before it has one).
     const HWND window = HandleAllocated() ? Handle() : 0;
@@ -724,13 +725,13 @@ TSize TBavStringGrid::GetCellTextExtent(int col, int row, bool fixedWidth) {
     TSize size{0, 0};
     {
         CanvasOnDC lend(&measuring, dc);
-        size = MeasureCellText(&measuring, col, row, fixedWidth);
+        size = MeasureCellText(&measuring, col, row, fixedWidth, fontGrowth);
     }
     ReleaseDC(window, dc);
     return size;
 }
 
-TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth) {
+TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fixedWidth, int fontGrowth) {
     TGridDrawState state;
     TAlignment hAlign;
     TVAlignment vAlign;
@@ -740,6 +741,7 @@ TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fi
     TBrush brush;
     GetCellLook(col, row, state, false, true, true, &brush, colorTo, canvas->Font(), hAlign, vAlign, wordWrap,
                 direction);
+    if (fontGrowth != 0) canvas->Font()->SetSize(canvas->Font()->Size() + fontGrowth);
     AnsiString text = GetFormattedCellText(col, row);
     int kind = GetCellTextKind(text, enableHTML_);
     if (kind == ctkFormula) {

@@ -282,6 +282,7 @@ void TBavStringGrid::ClearSelectedCells() {
 void TBavStringGrid::Clear() {
     if (!ComponentState().Contains(csDestroying) && HasNodes()) RemoveAllNodes();
     if (RowCount() > 0 && ColCount() > 0) ClearRect(0, 0, AllColCount() - 1, RowCount() - 1);
+    gotoText_.clear();
 }
 
 // ---- Vertical merges of one column -----------------------------------------------------------

@@ -174,7 +174,16 @@ void TBavStringGrid::RepaintCol(int col) {
     InvalidateRect(Handle(), &rect, TRUE);
 }
 
+// A range with a corner out of view repaints the whole grid: the cells in
+// view between its corners are not known from their rectangles.
 void TBavStringGrid::RepaintRect(const TGridRect& rect) {
-    for (int row = rect.Top; row <= rect.Bottom; ++row)
-        for (int col = rect.Left; col <= rect.Right; ++col) RepaintCell(col, row);
+    if (!HandleAllocated() || rect.Left < 0 || rect.Top < 0 || rect.Right < 0 || rect.Bottom < 0) return;
+    const TRect first = CellRect(rect.Left, rect.Top), last = CellRect(rect.Right, rect.Bottom);
+    if (IsRectEmpty(&first) || IsRectEmpty(&last)) {
+        Invalidate();
+        return;
+    }
+    TRect both;
+    UnionRect(&both, &first, &last);
+    InvalidateRect(Handle(), &both, TRUE);
 }

@@ -91,6 +91,10 @@ TEST_F(FindTest, TypingGoesToTheRowAndTheTextExpires) {
     EXPECT_EQ(grid->GotoText(), "PL");
     Wait(500);
     EXPECT_EQ(grid->GotoText(), "") << "gone after two seconds";
+    Key('P', "p");
+    ASSERT_EQ(grid->GotoText(), "P");
+    grid->Clear();
+    EXPECT_EQ(grid->GotoText(), "") << "clearing the grid forgets it";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // text of a cell, zooming, the version text and header line breaks.
 #include "grid_fixture.h"
 #include "platform/ui/comctrls_richedit.h"
+#include "platform/win/winpaint.h"
 
 namespace {
 
@@ -23,6 +24,43 @@ TEST_F(UtilitiesTest, HighlightingWrapsEveryOccurrenceAndUnhighlightingRestores)
     grid->HighlightAllCells(true, true, "abc");
     EXPECT_EQ(grid->Cells(1, 0), "<hi>abc</hi>");
     EXPECT_EQ(grid->Cells(1, 1), "Abc and aBc") << "case-sensitive";
+}
+
+// The union of the corner cells is repainted; a corner out of view repaints
+// the whole grid, a negative coordinate nothing.
+TEST_F(UtilitiesTest, RepaintRectTakesTheCornersOrTheWholeGrid) {
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetColCount(5);
+    grid->SetRowCount(50);
+    form->Show();
+    ProcessMessages();
+    struct Case {
+        const char* name;
+        TGridRect range;
+        TRect expected;
+    };
+    const TRect first = grid->CellRect(1, 1), last = grid->CellRect(2, 3);
+    const Case cases[] = {
+        {"both corners in view", {1, 1, 2, 3}, Rect(first.left, first.top, last.right, last.bottom)},
+        {"a corner out of view", {1, 1, 2, 45}, grid->ClientRect()},
+        {"a negative coordinate", {-1, 1, 2, 3}, Rect(0, 0, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        ProcessMessages();
+        grid->RepaintRect(c.range);
+        RECT update{};
+        GetUpdateRect(grid->Handle(), &update, FALSE);
+        EXPECT_EQ(TRect(update), c.expected) << c.name;
+    }
+
+    grid->SetRow(3);
+    ProcessMessages();
+    TBitmap indicator;
+    indicator.SetSize(8, 8);
+    grid->SetRowIndicator(&indicator);
+    RECT update{};
+    GetUpdateRect(grid->Handle(), &update, FALSE);
+    EXPECT_EQ(TRect(update), grid->CellRect(0, 3)) << "a new row indicator repaints its cell";
 }
 
 TEST_F(UtilitiesTest, FooterRowsAndRightColumnsAreFixedThenTheHookDecides) {
@@ -62,6 +100,17 @@ TEST_F(UtilitiesTest, VersionHeadersAndRichText) {
     headers.Add("first\\nsecond");
     grid->SetColumnHeaders(&headers);
     EXPECT_EQ(grid->Cells(1, 0), "first\rsecond");
+    grid->SetRowHeaders(&headers);
+    EXPECT_EQ(grid->Cells(0, 1), "first\rsecond");
+    grid->SetFixedCols(0);
+    grid->SetFixedRows(0);
+    grid->SetCells(0, 1, "data");
+    grid->SetCells(1, 0, "data");
+    headers.Add("third");
+    grid->SetRowHeaders(&headers);
+    grid->SetColumnHeaders(&headers);
+    EXPECT_EQ(grid->Cells(0, 1), "data") << "row headers need a fixed column";
+    EXPECT_EQ(grid->Cells(1, 0), "data") << "column headers need a fixed row";
 
     form->Show();
     auto* rich = new TRichEdit(form);
