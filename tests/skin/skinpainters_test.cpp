@@ -122,6 +122,42 @@ TEST_F(SkinPainterTest, APressShowsFrameTwoAndTheReleaseClicksUnlessTheMouseLeft
     EXPECT_EQ(clicks, 1);
 }
 
+// The control left behind checks its input when the press takes the focus
+// away and shows a box; the box's loop eats the release. The button must not
+// stay pressed with no release left to come.
+TEST_F(SkinPainterTest, APressWhoseReleaseABoxAteOnTheWayInLeavesTheButtonUp) {
+    TForm* form = ShownForm();
+    TEdit* edit = TEdit::Create(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 60, 80, 20);
+    TButton* button = TButton::Create(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 30);
+    int clicks = 0;
+    button->SetOnClick([&clicks](TObject*) { ++clicks; });
+    auto* painter = new TSkinButton(button);
+    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    const POINT inside{40, 15};
+
+    SimulateMouseButton(button->Handle(), inside, VK_LBUTTON, true);
+    DispatchQueuedMessages();
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[1]) << "a held press shows frame 2";
+    SimulateMouseButton(button->Handle(), inside, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1);
+
+    edit->SetFocus();
+    edit->SetOnExit([](TObject*) {
+        MSG msg;
+        while (PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    });
+    SimulateMouseButton(button->Handle(), inside, VK_LBUTTON, true);
+    SimulateMouseButton(button->Handle(), inside, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[4]) << "focused, not pressed";
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(SkinPainterTest, ARedrawWhileTheFormWaitsToPaintIsNotPaintedOver) {
     TForm* form = ShownForm();
     // A parent that does not clip its children paints over them.
