@@ -9,6 +9,7 @@
 #include "platform/ui/colors.h"
 #include "platform/ui/imagelist.h"
 #include "platform/win/userdraw.h"
+#include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
 #include "skin/SkinProps.h"
 #include "skin/WinSkinForm.h"
@@ -55,12 +56,21 @@ bool TSkinButton::HandleMessage(TMessage& message) {
         SetWindowLong(Handle, GWL_STYLE, GetWindowLong(Handle, GWL_STYLE));
         return false;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK: {
+        // Taking the focus may run the leaving control's checks, and a box
+        // they show eats the release with its own loop: a press released
+        // meanwhile never reaches this window's button-up, so it is no
+        // press of this button.
+        const bool held = GetKeyState(VK_LBUTTON) < 0;
         if (!Focused) SetFocus(Handle);
-        MouseState |= kDown;
-        PaintWindow(0);
+        const bool releasedMeanwhile = held && GetKeyState(VK_LBUTTON) >= 0;
+        if (!releasedMeanwhile) {
+            MouseState |= kDown;
+            PaintWindow(0);
+        }
         if (Mode == 0 && Control) ForwardMouseDown(message);
         return false;
+    }
     default:
         return TSkinControl::HandleMessage(message);
     }

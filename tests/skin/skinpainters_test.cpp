@@ -63,6 +63,16 @@ protected:
         DeleteDC(dc);
         return shown;
     }
+    // A skinned push button at (10, 10, 80, 30) counting its clicks.
+    TButton* CountedButton(TForm* form, int* clicks) {
+        TButton* button = TButton::Create(form);
+        button->SetParent(form);
+        button->SetBounds(10, 10, 80, 30);
+        button->SetOnClick([clicks](TObject*) { ++*clicks; });
+        auto* painter = new TSkinButton(button);
+        painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+        return button;
+    }
     // The painter's picture of its window, read at (x, y).
     static COLORREF Painted(TSkinControl* painter, int x, int y) {
         TBitmap bitmap;
@@ -105,13 +115,9 @@ TEST_F(SkinPainterTest, SwitchedOffPaintersLeaveTheSkinQueryToTheWindow) {
 
 TEST_F(SkinPainterTest, APressShowsFrameTwoAndTheReleaseClicksUnlessTheMouseLeft) {
     TForm* form = ShownForm();
-    TButton* button = TButton::Create(form);
-    button->SetParent(form);
-    button->SetBounds(10, 10, 80, 30);
     int clicks = 0;
-    button->SetOnClick([&clicks](TObject*) { ++clicks; });
-    auto* painter = new TSkinButton(button);
-    painter->AttachControl(SkinOf(form), skin_.get(), nullptr, false);
+    TButton* button = CountedButton(form, &clicks);
+    auto* painter = static_cast<TSkinButton*>(SkinOf(form)->FindPainter(button->Handle()));
     SendMessage(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[1]);
     SendMessage(button->Handle(), WM_LBUTTONUP, 0, 0);
@@ -119,6 +125,38 @@ TEST_F(SkinPainterTest, APressShowsFrameTwoAndTheReleaseClicksUnlessTheMouseLeft
     SendMessage(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     SendMessage(button->Handle(), WM_MOUSELEAVE, 0, 0);
     SendMessage(button->Handle(), WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(clicks, 1);
+}
+
+// The control left behind checks its input when the press takes the focus
+// away and shows a box; the box's loop eats the release. The button must not
+// stay pressed with no release left to come.
+TEST_F(SkinPainterTest, APressWhoseReleaseABoxAteOnTheWayInLeavesTheButtonUp) {
+    TForm* form = ShownForm();
+    TEdit* edit = TEdit::Create(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 60, 80, 20);
+    int clicks = 0;
+    TButton* button = CountedButton(form, &clicks);
+    auto* painter = static_cast<TSkinButton*>(SkinOf(form)->FindPainter(button->Handle()));
+    const POINT inside{40, 15};
+
+    SimulateMouseButton(button->Handle(), inside, VK_LBUTTON, true);
+    DispatchQueuedMessages();
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[1]) << "a held press shows frame 2";
+    SimulateMouseButton(button->Handle(), inside, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1);
+
+    edit->SetFocus();
+    edit->SetOnExit([](TObject*) {
+        MSG msg;
+        while (PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    });
+    SimulateMouseButton(button->Handle(), inside, VK_LBUTTON, true);
+    SimulateMouseButton(button->Handle(), inside, VK_LBUTTON, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[4]) << "focused, not pressed";
     EXPECT_EQ(clicks, 1);
 }
 
