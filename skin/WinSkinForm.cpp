@@ -55,6 +55,8 @@ TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), SharedCanvas(
 }
 
 TWinSkinForm::~TWinSkinForm() {
+    // The form may be gone already: only the link is cut.
+    if (formLink_) *formLink_ = nullptr;
     FreePainters();
     FreeCaptionButtons();
     MenuBar.reset();
@@ -81,7 +83,14 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TControl* form) {
     AttachWindow(skinData);
     if (FrameSkinned) {
         savedWindowProc_ = form->WindowProc();
-        form->SetWindowProc(TWndMethod(this, &TWinSkinForm::FormWndProc));
+        formLink_ = std::make_shared<TWinSkinForm*>(this);
+        formHook_ = TWndMethod([link = formLink_, saved = savedWindowProc_](TMessage& message) {
+            if (*link)
+                (*link)->FormWndProc(message);
+            else
+                saved(message);
+        });
+        form->SetWindowProc(formHook_);
     }
     SavedColor = form->Color();
     form->SetColor(skinData->Colour(TSkinData::kButtonFaceIndex));
@@ -806,13 +815,25 @@ void TWinSkinForm::ResizeForFrame(bool useCurrentClient) {
     SetWindowPos(Window, 0, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+// The form's procedure is put back before anything of the skin is freed.
 void TWinSkinForm::UnhookWindow() {
+    UnhookForm();
     FreePainters();
     if (!subclassed_) return;
-    if (Form && savedWindowProc_) Form->SetWindowProc(std::exchange(savedWindowProc_, TWndMethod()));
     if (IsWindow(Window) && WNDPROC(GetWindowLongPtr(Window, GWL_WNDPROC)) == objectInstance_)
         SetWindowLongPtr(Window, GWL_WNDPROC, LONG_PTR(oldWndProc_));
     subclassed_ = false;
+}
+
+// A hook set on the form after ours stays in place; our copy in its chain
+// then passes messages straight on.
+void TWinSkinForm::UnhookForm() {
+    if (!formLink_) return;
+    *formLink_ = nullptr;
+    if (Form && Form->WindowProc() == formHook_) Form->SetWindowProc(savedWindowProc_);
+    formLink_.reset();
+    formHook_ = TWndMethod();
+    savedWindowProc_ = TWndMethod();
 }
 
 void TWinSkinForm::UnhookClient() {

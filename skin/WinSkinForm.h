@@ -225,6 +225,7 @@ private:
     void DialogKey(TMessage& message);
     void FormTimer(TObject* sender);
     void UnhookWindow();
+    void UnhookForm();
     void UnhookClient();
     void SystemMenuClick(TObject* sender);
     void FixedSystemMenuClick(TObject* sender);
@@ -232,6 +233,12 @@ private:
 
     std::unique_ptr<TFont> captionFont_;
     TWndMethod savedWindowProc_;
+    // The form's WindowProc hook passes messages to the skin through this
+    // link while the skin is attached, and straight to the saved procedure
+    // after: a hook set on top of ours keeps a copy of it, which must never
+    // reach a freed skin.
+    std::shared_ptr<TWinSkinForm*> formLink_;
+    TWndMethod formHook_;
     WNDPROC oldWndProc_;
     WNDPROC objectInstance_;
     WNDPROC oldClientProc_;

@@ -40,6 +40,7 @@ const COLORREF classicColors[COLOR_ENDCOLORS + 1] = {
 
 int screenWidth = 1024;
 int screenHeight = 768;
+int (*monitorCount)() = nullptr;
 
 }  // namespace
 
@@ -47,6 +48,8 @@ DWORD GetSysColor(int index) {
     if (index < 0 || index > COLOR_ENDCOLORS) return 0;
     return classicColors[index];
 }
+
+void SetMonitorCountSource(int (*count)()) { monitorCount = count; }
 
 void SetScreenSize(int width, int height) {
     screenWidth = width;
@@ -88,8 +91,8 @@ int GetSystemMetrics(int index) {
         case SM_MOUSEPRESENT:
         case SM_DBCSENABLED:
         case SM_MOUSEWHEELPRESENT:
-        case SM_CMONITORS:
         case SM_SAMEDISPLAYFORMAT: return 1;
+        case SM_CMONITORS: return monitorCount ? monitorCount() : 1;
         case SM_CMOUSEBUTTONS: return 3;
         case SM_CXMIN:
         case SM_CXMINTRACK: return 112;

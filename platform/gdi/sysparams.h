@@ -42,6 +42,9 @@ int GetSystemMetrics(int index);
 // The screen size the metrics report (1024 x 768 unless the window system
 // sets the real one).
 void SetScreenSize(int width, int height);
+// Where SM_CMONITORS is read from: the window system's count of screens
+// (one until the window system says otherwise).
+void SetMonitorCountSource(int (*count)());
 
 // Visual styles are off on this platform unless switched on (tests reach
 // themed painting that way; platform/ui/uxtheme.h draws it).

@@ -303,4 +303,3 @@ TRect TScreen::WorkAreaRect() const {
 
 int TScreen::WorkAreaWidth() const { return WorkAreaRect().right - WorkAreaRect().left; }
 int TScreen::WorkAreaHeight() const { return WorkAreaRect().bottom - WorkAreaRect().top; }
-TRect TScreen::MonitorBoundsRect(int) const { return Rect(0, 0, Width(), Height()); }

@@ -308,7 +308,7 @@ public:
     TStrings* Imes() const { return imes_.get(); }
     // The keyboard layout in use at start (0: the platform has no layouts).
     Cardinal DefaultKbLayout() const { return 0; }
-    int MonitorCount() const { return 1; }
+    int MonitorCount() const;
     TRect MonitorBoundsRect(int index) const;
     TMonitor* Monitors(int index) const;
     // The screen's monitor the point or window is on (nearest, none or the

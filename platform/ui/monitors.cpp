@@ -23,11 +23,25 @@ DWORD MonitorDefaultFlag(TMonitorDefaultTo defaultTo) {
     }
 }
 
+int TScreen::MonitorCount() const { return GetSystemMetrics(SM_CMONITORS); }
+
+// The list is built again when screens come or go.
 TMonitor* TScreen::Monitors(int index) const {
-    if (monitors_.empty())
-        monitors_.push_back(std::make_unique<TMonitor>(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), 0));
+    if (int(monitors_.size()) != MonitorCount()) {
+        monitors_.clear();
+        EnumDisplayMonitors(
+            0, nullptr,
+            [](HMONITOR monitor, HDC, RECT*, LPARAM data) {
+                auto& list = *reinterpret_cast<std::vector<std::unique_ptr<TMonitor>>*>(data);
+                list.push_back(std::make_unique<TMonitor>(monitor, int(list.size())));
+                return TRUE;
+            },
+            LPARAM(&monitors_));
+    }
     return monitors_.at(std::size_t(index)).get();
 }
+
+TRect TScreen::MonitorBoundsRect(int index) const { return Monitors(index)->BoundsRect(); }
 
 TMonitor* TScreen::FindMonitor(HMONITOR handle) const {
     for (int i = 0; i < MonitorCount(); ++i)

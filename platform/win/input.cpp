@@ -20,6 +20,13 @@ struct InputState {
     HWND active = 0;
     HWND capture = 0;
     bool applicationActive = false;
+    // Set while another program holds the foreground (from the moment Qt
+    // says so until the program is brought back): activation then only
+    // records the window to activate on return. A program just started may
+    // take the foreground, as on the platform.
+    bool inBackground = false;
+    // The window that was active when the program went to the background.
+    HWND activeWhenLeft = 0;
     POINT cursor;
     HWND underMouse = 0;
     // The last button press, for double clicks.
@@ -284,12 +291,12 @@ bool InputRetrieved(MSG& msg) {
     const UINT mouseMessage = client ? m : m - WM_NCMOUSEMOVE + WM_MOUSEMOVE;
     if (IsButtonDown(m)) {
         Window* top = TopLevelOf(Find(msg.hwnd));
-        if (top && top->handle != in.active && !(top->exStyle & WS_EX_NOACTIVATE)) {
+        if (top && (top->handle != in.active || in.inBackground) && !(top->exStyle & WS_EX_NOACTIVATE)) {
             const LRESULT answer =
                 SendMessage(msg.hwnd, WM_MOUSEACTIVATE, top->handle, MAKELPARAM(int(hit), int(mouseMessage)));
-            if ((answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) && IsWindow(top->handle)) {
-                SetActiveWindow(top->handle);
-            }
+            // A click brings the program forward when it is not.
+            if ((answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) && IsWindow(top->handle))
+                SetForegroundWindow(top->handle);
             if (answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT) return false;
         }
     }
@@ -401,6 +408,10 @@ HWND SetActiveWindow(HWND handle) {
     const HWND target = w ? w->handle : 0;
     const HWND old = in.active;
     if (target == old) return old;
+    if (in.inBackground) {
+        in.active = target;
+        return old;
+    }
     NotifyActivation(target, old);
     in.active = target;
     if (old && IsWindow(old)) {
@@ -435,13 +446,22 @@ HWND GetForegroundWindow() { return TheInput().applicationActive ? TheInput().ac
 BOOL SetForegroundWindow(HWND handle) {
     if (!IsWindow(handle)) return FALSE;
     SetActiveWindow(handle);
+    if (TheInput().inBackground) ApplicationActivated(true);
     return TRUE;
 }
 
 void ApplicationActivated(bool active) {
     auto& in = TheInput();
+    in.inBackground = !active;
     if (in.applicationActive == active) return;
     in.applicationActive = active;
+    if (!active) in.activeWhenLeft = in.active;
+    // A window activated while away comes forward now, as it would have.
+    if (active && in.active && in.active != in.activeWhenLeft && IsWindow(in.active)) {
+        NotifyActivation(in.active, in.activeWhenLeft);
+        SetWindowPos(in.active, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ActivateSurface(in.active);
+    }
     TellTopLevelsActivateApp(active);
     if (in.active && IsWindow(in.active)) {
         SendMessage(in.active, WM_NCACTIVATE, active, 0);

@@ -9,6 +9,7 @@
 
 #include "platform/rtl/sysutils.h"
 #include "platform/win/commctrl.h"
+#include "platform/win/monitorlayout.h"
 #include "platform/win/surfacehost.h"
 #include "platform/win/userdraw.h"
 #include "platform/win/userinput.h"
@@ -24,18 +25,12 @@ int MonitorIndex(HMONITOR monitor) {
     return index >= 0 && index < ws::MonitorCount() ? index : -1;
 }
 
-// Areas in 64 bits and distances as doubles: a rectangle far off any
-// screen must not wrap them (a squared distance can pass 2^63).
-std::int64_t Overlap(const RECT& a, const RECT& b) {
-    RECT common;
-    if (!IntersectRect(&common, &a, &b)) return 0;
-    return (std::int64_t(common.right) - common.left) * (std::int64_t(common.bottom) - common.top);
-}
-
-double DistanceSquared(const RECT& r, POINT p) {
-    const auto axis = [](double v, double low, double high) { return v < low ? low - v : v >= high ? v - high + 1 : 0; };
-    const double dx = axis(p.x, r.left, r.right), dy = axis(p.y, r.top, r.bottom);
-    return dx * dx + dy * dy;
+// The bounds of every monitor, the primary first.
+std::vector<RECT> MonitorBounds() {
+    std::vector<RECT> bounds(std::size_t(ws::MonitorCount()));
+    RECT work;
+    for (std::size_t i = 0; i < bounds.size(); ++i) ws::MonitorArea(int(i), &bounds[i], &work);
+    return bounds;
 }
 
 // The system font of the platform's Chinese edition: 宋体, 9 points.
@@ -91,6 +86,7 @@ ModuleTable& Modules() {
         m[1].second.functions["MonitorFromRect"] = reinterpret_cast<FARPROC>(&MonitorFromRect);
         m[1].second.functions["MonitorFromPoint"] = reinterpret_cast<FARPROC>(&MonitorFromPoint);
         m[1].second.functions["GetMonitorInfoA"] = reinterpret_cast<FARPROC>(&GetMonitorInfo);
+        m[1].second.functions["EnumDisplayMonitors"] = reinterpret_cast<FARPROC>(&EnumDisplayMonitors);
         return m;
     }();
     return modules;
@@ -108,22 +104,8 @@ Module* FindModule(HMODULE module) {
 
 HMONITOR MonitorFromRect(const RECT* rect, DWORD flags) {
     if (!rect) return 0;
-    int best = -1;
-    std::int64_t bestArea = 0;
-    double nearest = -1;
-    int nearestIndex = 0;
-    for (int i = 0; i < ws::MonitorCount(); ++i) {
-        RECT bounds, work;
-        ws::MonitorArea(i, &bounds, &work);
-        const std::int64_t area = Overlap(bounds, *rect);
-        if (area > bestArea) best = i, bestArea = area;
-        const double d = DistanceSquared(bounds, {rect->left, rect->top});
-        if (nearest < 0 || d < nearest) nearest = d, nearestIndex = i;
-    }
-    if (best >= 0) return firstMonitor + HMONITOR(best);
-    if (flags == MONITOR_DEFAULTTOPRIMARY) return firstMonitor;
-    if (flags == MONITOR_DEFAULTTONEAREST) return firstMonitor + HMONITOR(nearestIndex);
-    return 0;
+    const int index = ws::MonitorForRect(MonitorBounds(), *rect, flags);
+    return index < 0 ? 0 : firstMonitor + HMONITOR(index);
 }
 
 HMONITOR MonitorFromPoint(POINT point, DWORD flags) {
@@ -147,6 +129,17 @@ BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info) {
         auto* ex = static_cast<MONITORINFOEX*>(info);
         const AnsiString name = "\\\\.\\DISPLAY" + std::to_string(index + 1);
         std::memcpy(ex->szDevice, name.c_str(), std::min<std::size_t>(name.size() + 1, CCHDEVICENAME));
+    }
+    return TRUE;
+}
+
+BOOL EnumDisplayMonitors(HDC, const RECT* clip, MONITORENUMPROC callback, LPARAM data) {
+    if (!callback) return FALSE;
+    const std::vector<RECT> bounds = MonitorBounds();
+    for (std::size_t i = 0; i < bounds.size(); ++i) {
+        RECT shown = bounds[i];
+        if (clip && !IntersectRect(&shown, &bounds[i], clip)) continue;
+        if (!callback(firstMonitor + HMONITOR(i), 0, &shown, data)) break;
     }
     return TRUE;
 }

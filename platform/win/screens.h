@@ -28,6 +28,12 @@ HMONITOR MonitorFromRect(const RECT* rect, DWORD flags);
 HMONITOR MonitorFromWindow(HWND window, DWORD flags);
 // Fills a MONITORINFO, or a MONITORINFOEX when cbSize says so.
 BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info);
+// Calls `callback` for each monitor, the primary first, with its bounds, or
+// only for those meeting `clip` (screen coordinates) with the part that
+// does, until it answers FALSE. The device context is not consulted: every
+// DC of this platform lies on the one virtual screen.
+using MONITORENUMPROC = BOOL (*)(HMONITOR monitor, HDC dc, RECT* rect, LPARAM data);
+BOOL EnumDisplayMonitors(HDC dc, const RECT* clip, MONITORENUMPROC callback, LPARAM data);
 
 // ---- System parameters --------------------------------------------------------------
 constexpr UINT SPI_GETBEEP = 0x0001, SPI_GETMOUSE = 0x0003, SPI_GETBORDER = 0x0005,

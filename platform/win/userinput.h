@@ -54,12 +54,18 @@ HWND GetFocus();
 // the other window) and activates `window` (WM_ACTIVATEAPP when the program
 // becomes active, WM_NCACTIVATE, WM_ACTIVATE; the default handling of
 // WM_ACTIVATE gives it the focus). Answers the previously active window.
+// While another program holds the foreground, nothing is activated: the
+// window is recorded as the active one and activated when the program
+// returns.
 HWND SetActiveWindow(HWND window);
 HWND GetActiveWindow();
 HWND GetForegroundWindow();
+// Brings the program to the foreground, when it is not, and activates the
+// window.
 BOOL SetForegroundWindow(HWND window);
 // The program gains or loses the foreground (from Qt): WM_ACTIVATEAPP and
-// the active window's WM_ACTIVATE.
+// the active window's WM_ACTIVATE; a window made active while the program
+// was away is raised first.
 void ApplicationActivated(bool active);
 
 // ---- Capture -----------------------------------------------------------------------

@@ -383,5 +383,35 @@ TEST_F(SkinFrameTest, ASecondClickOnTheIconWithinTheDoubleClickTimeCloses) {
     EXPECT_TRUE(closed);
 }
 
-}  // namespace
 
+
+// A hook set on a skinned form's WindowProc after the skin keeps the skin's
+// hook in its chain. The skin lets go of the form when the form's window
+// goes (and is freed later): the other hook stays, and its copy of the
+// skin's hook passes messages straight on, never to the freed skin.
+TEST_F(SkinFrameTest, AHookSetAfterTheSkinOutlivesTheSkinsRelease) {
+    TForm* form = ShownForm();
+    ASSERT_NE(SkinOf(form), nullptr);
+    const TWndMethod underneath = form->WindowProc();
+    int seen = 0;
+    form->SetWindowProc([&seen, underneath](TMessage& message) {
+        if (message.Msg == WM_SETTEXT) ++seen;
+        underneath(message);
+    });
+    form->RecreateWnd();
+    ProcessMessages();
+    TForm* other = ShownForm();  // its activation frees the released skin
+    ProcessMessages();
+    form->SetCaption("换新");
+    EXPECT_EQ(seen, 1) << "the later hook is still in place";
+    form->SetWindowProc(underneath);
+    form->SetCaption("再换");
+    EXPECT_EQ(form->Caption(), "再换");
+    char text[16] = {};
+    GetWindowText(form->Handle(), text, sizeof text);
+    EXPECT_STREQ(text, "再换");
+    delete other;
+    delete form;
+}
+
+}  // namespace

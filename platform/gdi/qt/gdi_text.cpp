@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/rtl/codepage.h"
+#include "platform/gdi/qt/gdi_glyphfit.h"
 #include "platform/gdi/qt/gdi_internal.h"
 #include "platform/gdi/qt/gdi_textcache.h"
 #include "platform/gdi/symbolchart.h"
@@ -142,10 +143,19 @@ QImage DrawGlyphMask(const Metrics& m, std::string_view text, const std::vector<
         if (m.log.lfWidth) font.setStretch(std::clamp(int(std::lround(200.0 * m.half / m.height)), 1, 4000));
         QFont halfWidth = font;
         halfWidth.setFamily(halfWidthFace);
+        const GlyphFit fit = FitFullWidthGlyphs(font, m.height, m.ascent);
+        QFont fullWidth = font;
+        fullWidth.setPixelSize(fit.pixelSize);
         p.setPen(Qt::black);
         for (size_t i = 0; i < glyphs.size(); ++i) {
-            p.setFont(glyphs[i].bytes == 1 ? halfWidth : font);
-            p.drawText(QPointF(offsets[i], m.ascent), GlyphText(text, glyphs[i], m));
+            const QString glyph = GlyphText(text, glyphs[i], m);
+            if (glyphs[i].bytes == 1) {
+                p.setFont(halfWidth);
+                p.drawText(QPointF(offsets[i], m.ascent), glyph);
+            } else {
+                p.setFont(fullWidth);
+                p.drawText(QPointF(offsets[i] + fit.indent, fit.baseline), glyph);
+            }
         }
     }
     return mask.convertToFormat(QImage::Format_Alpha8);

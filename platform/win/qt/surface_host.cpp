@@ -268,6 +268,7 @@ void EnsureSurfaceHost() {
     SetWakeMainThread([] { WakeHost(); });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         SetScreenSize(screen->geometry().width(), screen->geometry().height());
+    SetMonitorCountSource(&MonitorCount);
 }
 
 void SyncSurface(HWND window, const RECT& rect, bool visible) {

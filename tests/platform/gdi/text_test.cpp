@@ -117,6 +117,33 @@ TEST_F(TextTest, ChineseTextDrawsRealGlyphs) {
     EXPECT_EQ(InkPixels(dc, 40, 10, 52, 12, 0), 0);
 }
 
+// The stand-in CJK faces hint their ideographs as tall as the em or taller;
+// they are placed so that a cell clipped to the classic height keeps them
+// whole, and still fill it.
+TEST_F(TextTest, ChineseGlyphsStayInsideTheClassicCellAndFillIt) {
+    const char* const sample = "登陆管理爨鼻【（《";
+    SetBkMode(dc, TRANSPARENT);
+    for (const char* face : {"宋体", "黑体", "楷体_GB2312"}) {
+        for (const int height : {9, 10, 12, 13, 14, 16, 18, 19, 21, 24, 28}) {
+            MemoryDC canvas(400, 100);
+            HFONT sized = MakeFont(face, -height);
+            SelectObject(canvas, sized);
+            TEXTMETRICA tm;
+            GetTextMetrics(canvas, &tm);
+            ASSERT_EQ(tm.tmHeight, height) << "the line height stays the classic one";
+            TextOut(canvas, 0, 30, sample, int(std::strlen(sample)));
+            int top = 100, bottom = -1;
+            for (int y = 0; y < 100; ++y)
+                if (InkPixels(canvas, 0, y, 400, y + 1, RGB(0, 0, 0)) > 0) top = std::min(top, y), bottom = y;
+            EXPECT_GE(top, 30) << face << " " << height;
+            EXPECT_LT(bottom, 30 + height) << face << " " << height;
+            EXPECT_GE(bottom - top + 1, height - 3) << face << " " << height;
+            SelectObject(canvas, GetStockObject(SYSTEM_FONT));
+            DeleteObject(sized);
+        }
+    }
+}
+
 TEST_F(TextTest, OpaqueAndClippedExtTextOut) {
     SetBkColor(dc, RGB(0, 0, 255));
     SetTextColor(dc, RGB(255, 0, 0));

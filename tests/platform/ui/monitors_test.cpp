@@ -18,6 +18,12 @@ TEST(Monitors, TheScreensMonitorHasItsBoundsAndIsFoundByPointAndWindow) {
     EXPECT_EQ(Screen->MonitorFromPoint(TPoint{-50000, -50000}, mdPrimary), monitor);
     EXPECT_EQ(Screen->MonitorFromPoint(TPoint{-50000, -50000}), monitor);
     EXPECT_EQ(Screen->MonitorFromWindow(0), monitor);
+    EXPECT_EQ(Screen->MonitorCount(), GetSystemMetrics(SM_CMONITORS));
+    for (int i = 0; i < Screen->MonitorCount(); ++i) {
+        EXPECT_EQ(Screen->Monitors(i)->MonitorNum(), i);
+        EXPECT_EQ(Screen->Monitors(i)->Primary(), i == 0);
+        EXPECT_EQ(Screen->MonitorBoundsRect(i), Screen->Monitors(i)->BoundsRect());
+    }
 }
 
 }  // namespace

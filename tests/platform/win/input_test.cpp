@@ -170,6 +170,45 @@ TEST_F(WindowTest, FocusAndActivationArriveInOrderWithTheOtherWindow) {
     EXPECT_EQ(GetActiveWindow(), second);
 }
 
+// While another program holds the foreground, activating a window only
+// records it; the program's return activates it. A click, or
+// SetForegroundWindow, brings the program back itself.
+TEST_F(WindowTest, AnInactiveProgramRecordsTheActiveWindowUntilItReturns) {
+    const HWND first = TopLevel(0, 0, 100, 100);
+    const HWND second = TopLevel(200, 0, 100, 100);
+    SetActiveWindow(first);
+    ApplicationActivated(false);
+    EXPECT_EQ(GetForegroundWindow(), 0u);
+    Watch({WM_ACTIVATEAPP, WM_ACTIVATE, WM_NCACTIVATE});
+    std::vector<std::pair<HWND, HWND>> activations;
+    const int observer = AddActivationObserver([&](HWND w, HWND previous) { activations.emplace_back(w, previous); });
+
+    EXPECT_EQ(SetActiveWindow(second), first);
+    EXPECT_EQ(GetActiveWindow(), second);
+    EXPECT_EQ(GetForegroundWindow(), 0u) << "the program stays in the background";
+    EXPECT_TRUE(Log().empty());
+    EXPECT_TRUE(activations.empty());
+    EXPECT_EQ(GetWindow(second, GW_HWNDFIRST), first) << "not raised";
+
+    ApplicationActivated(true);
+    RemoveObserver(observer);
+    EXPECT_EQ(GetForegroundWindow(), second);
+    EXPECT_EQ(GetWindow(second, GW_HWNDFIRST), second) << "raised on return";
+    EXPECT_EQ(activations, (std::vector<std::pair<HWND, HWND>>{{second, first}}));
+    ASSERT_EQ(Logged(WM_ACTIVATE).size(), 1u);
+    EXPECT_EQ(Logged(WM_ACTIVATE)[0].window, second);
+    EXPECT_EQ(LOWORD(Logged(WM_ACTIVATE)[0].wParam), WA_ACTIVE);
+    EXPECT_EQ(Logged(WM_ACTIVATEAPP).size(), 2u) << "each top-level window hears of the return";
+
+    ApplicationActivated(false);
+    ASSERT_TRUE(SetForegroundWindow(first));
+    EXPECT_EQ(GetForegroundWindow(), first);
+    ApplicationActivated(false);
+    ASSERT_TRUE(SimulateClick(second, Point(5, 5)));
+    DispatchQueuedMessages();
+    EXPECT_EQ(GetForegroundWindow(), second) << "a click brings the program forward";
+}
+
 TEST_F(WindowTest, KeysBecomeKeyMessagesAndTranslatedCharacters) {
     const HWND top = TopLevel(0, 0, 100, 100);
     SetFocus(top);

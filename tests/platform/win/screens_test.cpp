@@ -2,6 +2,7 @@
 #include <climits>
 
 #include "platform/win/commctrl.h"
+#include "platform/win/monitorlayout.h"
 #include "platform/win/screens.h"
 #include "platform/win/winscroll.h"
 #include "platform/win/testseams.h"
@@ -32,6 +33,72 @@ TEST_F(WindowTest, MonitorsAndWorkAreaComeFromTheScreens) {
     LOGFONTA iconFont;
     ASSERT_TRUE(SystemParametersInfo(SPI_GETICONTITLELOGFONT, sizeof(iconFont), &iconFont, 0));
     EXPECT_EQ(iconFont.lfHeight, -12);
+}
+
+TEST_F(WindowTest, TheMonitorCountAndTheMonitorFunctionsAgree) {
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const int count = GetSystemMetrics(SM_CMONITORS);
+    EXPECT_GE(count, 1);
+    std::vector<std::pair<HMONITOR, RECT>> seen;
+    const auto collect = [](HMONITOR monitor, HDC, RECT* rect, LPARAM data) {
+        reinterpret_cast<std::vector<std::pair<HMONITOR, RECT>>*>(data)->emplace_back(monitor, *rect);
+        return TRUE;
+    };
+    ASSERT_TRUE(EnumDisplayMonitors(0, nullptr, collect, LPARAM(&seen)));
+    ASSERT_EQ(int(seen.size()), count);
+    for (const auto& [monitor, rect] : seen) {
+        MONITORINFO info;
+        ASSERT_TRUE(GetMonitorInfo(monitor, &info));
+        EXPECT_EQ(info.rcMonitor, rect);
+        EXPECT_EQ(MonitorFromPoint(Point(rect.left, rect.top), MONITOR_DEFAULTTONULL), monitor);
+    }
+    EXPECT_EQ(seen[0].second, screen);
+    EXPECT_EQ(seen[0].first, MonitorFromPoint(Point(-100000, 0), MONITOR_DEFAULTTOPRIMARY));
+    // A clip reports the part of each monitor it meets, and only those.
+    seen.clear();
+    const RECT clip = {screen.left - 50, screen.top + 10, screen.left + 20, screen.top + 30};
+    EnumDisplayMonitors(0, &clip, collect, LPARAM(&seen));
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen[0].second, (RECT{screen.left, screen.top + 10, screen.left + 20, screen.top + 30}));
+    seen.clear();
+    const RECT far = {-100000, -100000, -99000, -99000};
+    EnumDisplayMonitors(0, &far, collect, LPARAM(&seen));
+    EXPECT_TRUE(seen.empty());
+    // Answering FALSE stops the walk.
+    int calls = 0;
+    EnumDisplayMonitors(
+        0, nullptr,
+        [](HMONITOR, HDC, RECT*, LPARAM data) {
+            ++*reinterpret_cast<int*>(data);
+            return FALSE;
+        },
+        LPARAM(&calls));
+    EXPECT_EQ(calls, 1);
+}
+
+// Two monitors side by side, the primary on the right, and a third below.
+TEST(MonitorLayout, ARectangleGoesToTheMonitorHoldingMostOfItOrTheNearestOrPrimary) {
+    const std::vector<RECT> monitors = {{0, 0, 1024, 768}, {-1280, 0, 0, 1024}, {0, 768, 800, 1368}};
+    struct Case {
+        RECT rect;
+        DWORD flags;
+        int expected;
+    } const cases[] = {
+        {{10, 10, 50, 50}, MONITOR_DEFAULTTONULL, 0},
+        {{-500, 10, -400, 50}, MONITOR_DEFAULTTONULL, 1},
+        {{-60, 10, 40, 50}, MONITOR_DEFAULTTONULL, 1},       // more of it on the left one
+        {{-40, 10, 60, 50}, MONITOR_DEFAULTTONULL, 0},
+        {{100, 700, 200, 900}, MONITOR_DEFAULTTONULL, 2},    // more of it below
+        {{-3000, 10, -2900, 50}, MONITOR_DEFAULTTONULL, -1},
+        {{-3000, 10, -2900, 50}, MONITOR_DEFAULTTOPRIMARY, 0},
+        {{-3000, 10, -2900, 50}, MONITOR_DEFAULTTONEAREST, 1},
+        {{900, 1300, 950, 1350}, MONITOR_DEFAULTTONEAREST, 2},  // off the corner nearest the third
+        {{5000, 100, 5100, 200}, MONITOR_DEFAULTTONEAREST, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ws::MonitorForRect(monitors, c.rect, c.flags), c.expected)
+            << c.rect.left << "," << c.rect.top << " flags " << c.flags;
+    EXPECT_EQ(ws::MonitorForRect({}, RECT{0, 0, 1, 1}, MONITOR_DEFAULTTONULL), -1);
 }
 
 TEST_F(WindowTest, TheTestSeamSetsTheWorkArea) {

@@ -19,7 +19,7 @@ TEST_F(CalendarPaintTest, GradientsUnlessAPictureIsSet) {
     // A month gradient with its start colour alone is not drawn, but the
     // body gradient starts below the weekday band all the same.
     calendar->SetMonthGradientStartColor(clBlue);
-    EXPECT_EQ(Pixel(120, 5), ColorToRGB(calendar->Color()));
+    EXPECT_EQ(Pixel(60, 5), ColorToRGB(calendar->Color()));
     EXPECT_EQ(Pixel(120, 200), ColorToRGB(clRed));
 
     TBitmap picture;
