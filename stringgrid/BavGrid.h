@@ -1839,6 +1839,9 @@ private:
     AnsiString lastAnchor_;
     TCursor normalCursor_ = crDefault;
     bool handCursorShown_ = false;
+    // Set just before the grid changes its own Cursor, so the change keeps
+    // the cursor kind.
+    bool changingOwnCursor_ = false;
     TTimer* dragScrollTimer_ = nullptr;
     TDragScrollDirection dragScrollDirection_;
     int lastNotifiedRow_ = -1;

@@ -30,12 +30,17 @@ bool TBavStringGrid::HoverLink(int x, int y) {
 }
 
 void TBavStringGrid::ShowLinkCursor(bool overLink) {
+    auto setOwnCursor = [this](TCursor cursor) {
+        changingOwnCursor_ = true;
+        SetCursor(cursor);
+        changingOwnCursor_ = false;
+    };
     if (overLink && !handCursorShown_) {
         normalCursor_ = Cursor();
         handCursorShown_ = true;
-        SetCursor(crHandPoint);
+        setOwnCursor(crHandPoint);
     } else if (!overLink && handCursorShown_) {
         handCursorShown_ = false;
-        SetCursor(normalCursor_);
+        setOwnCursor(normalCursor_);
     }
 }

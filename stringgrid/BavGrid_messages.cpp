@@ -28,7 +28,7 @@ int PanDirection(int position, int origin) {
 
 void TBavStringGrid::WndProc(TMessage& message) {
     const UINT msg = message.Msg;
-    if ((msg == WM_SIZE || msg == WM_LBUTTONUP) && !ComponentState().Contains(csDesigning)) {
+    if ((msg == WM_SIZE || msg == WM_LBUTTONUP || msg == CM_UIACTIVATE) && !ComponentState().Contains(csDesigning)) {
         UpdateVertScrollProportional();
         UpdateHorzScrollProportional();
     }
@@ -145,6 +145,11 @@ void TBavStringGrid::WndProc(TMessage& message) {
             return;
         }
         break;
+    case CM_CURSORCHANGED:
+        // Someone else set the grid's cursor: it shows instead of a kind.
+        TBaseGrid::WndProc(message);
+        if (!changingOwnCursor_) cursorKind_ = TCursorKind::None;
+        return;
     case CM_COLORCHANGED:
         TBaseGrid::WndProc(message);
         if (floatingFooter_->Visible()) floatingFooter_->Invalidate();

@@ -154,3 +154,20 @@ TEST_F(MessagesTest, EnteringRemembersTheCellAndASingleFixedRowShowsNoSelection)
     ProcessMessages();
     EXPECT_TRUE(header->SelectionHidden());
 }
+
+TEST_F(MessagesTest, UIActivationRefreshesTheProportionalBars) {
+    grid->SetRowCount(200);
+    grid->SetScrollProportional(true);
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(grid->Handle(), SB_VERT, &info);
+    const SCROLLINFO proportional = info;
+    info.nMax = 10;
+    info.nPage = 1;
+    SetScrollInfo(grid->Handle(), SB_VERT, &info, FALSE);
+    SendMessage(grid->Handle(), CM_UIACTIVATE, 0, 0);
+    GetScrollInfo(grid->Handle(), SB_VERT, &info);
+    EXPECT_EQ(info.nMax, proportional.nMax);
+    EXPECT_EQ(info.nPage, proportional.nPage);
+}

@@ -237,3 +237,13 @@ TEST_F(MouseMovementTest, AnAnchorUnderTheMouseShowsTheHandAndIsReported) {
 }
 
 }  // namespace
+
+TEST_F(MouseMovementTest, ACursorSetFromOutsideReplacesTheHeaderSelectCursor) {
+    grid->MouseActions()->SetColSelect(true);
+    const TRect header = grid->CellRect(2, 0);
+    const HCURSOR colSelect = LoadCursor(HInstance, std::uintptr_t(8011));
+    ASSERT_EQ(CursorAt(POINT{(header.left + header.right) / 2, (header.top + header.bottom) / 2}), colSelect);
+    grid->SetCursor(crCross);
+    SendMessage(grid->Handle(), WM_SETCURSOR, WPARAM(grid->Handle()), HTCLIENT);
+    EXPECT_EQ(GetCursor(), Screen->Cursors(crCross));
+}
