@@ -1414,6 +1414,16 @@ protected:
     // the item it lies on.
     void RadioClick(int col, int row, int dy, int dx);
     bool InsideSizingEdges(int col, int row, int x);
+    // More than 3 pixels inside the left and right edges of the cell's
+    // merged rectangle.
+    bool InsideCellEdges(int col, int row, int x);
+    // Range selection and editing with one button: the left press's part
+    // (editing off beside the selected cell, a range pending) and the
+    // platform press's part (true when it ran the platform press itself).
+    void RangeSelectPress(int col, int row, int x, int y, bool fixed);
+    bool RangeSelectAndEditDown(TShiftState shift, int x, int y);
+    void SwitchEditing(bool on);
+    bool rangeSelectPending_ = false;
     // The selection grip: the small square at the selection's bottom-right
     // corner; dragging it widens the selection and fills it with the
     // selection's copied cells at the release.
@@ -1541,8 +1551,8 @@ private:
     // A release that ends a sizing outside the grid cancels it; a right
     // release leaves a column move going.
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    // The platform's press, then the fixed-cell editor for a press in a
-    // fixed row or column that opens it.
+    // The range-select-and-edit press, else the platform's press, then the
+    // fixed-cell editor for a press in a fixed row or column that opens it.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
     void RowMoved(int fromIndex, int toIndex) override;
