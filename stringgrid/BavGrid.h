@@ -1387,6 +1387,11 @@ protected:
     // The mouse: the left press before the platform's press (true when it is
     // used up here) and after it, the release of a pressed cell button (true
     // when used up), the double click and the right button.
+    void WMLButtonDown(TMessage& message);
+    void WMLButtonUp(TMessage& message);
+    void WMLButtonDblClk(TMessage& message);
+    void WMSetCursor(TMessage& message);
+    void CMMouseLeave(TMessage& message);
     bool LeftButtonDown(TMessage& message);
     // A press on a link or a form control of an HTML cell; true when used up.
     bool HTMLCellPress(int col, int row, POINT point);
@@ -1480,7 +1485,7 @@ protected:
     // Past the last cell: the parent gets the Tab with TabToNextAtEnd.
     void TabOut();
     // The grid's own WM_CHAR step; true when the character was used up.
-    bool CharMessage(TMessage& message);
+    bool WMChar(TMessage& message);
     // Opens the separate editor control of CurrentEditorType over the cell.
     void ShowInplaceEditor(int col, int row);
     // Hides the separate control and writes its value into the cell.

@@ -26,6 +26,34 @@ TShiftState HeldShift() {
 
 }  // namespace
 
+void TBavStringGrid::WMLButtonDown(TMessage& message) {
+    if (LeftButtonDown(message)) {
+        message.Result = 0;
+        return;
+    }
+    OrdinaryPress(message);
+    AfterLeftButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+}
+
+void TBavStringGrid::WMLButtonUp(TMessage& message) {
+    if (LeftButtonUp(message)) {
+        message.Result = 0;
+        return;
+    }
+    TBaseGrid::WndProc(message);
+    EndGripResize();
+    HeaderReleaseSort(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)),
+                      (message.WParam & MK_SHIFT) ? TShiftState{ssShift} : TShiftState{},
+                      std::exchange(movedOrSized_, false));
+}
+
+void TBavStringGrid::WMLButtonDblClk(TMessage& message) {
+    const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
+    if (HeaderEdgeDoubleClick(x, y)) return;
+    TBaseGrid::WndProc(message);
+    DoubleClick(x, y);
+}
+
 void TBavStringGrid::FireClickCell(int row, int col) {
     if (onClickCell_) onClickCell_(this, row, col);
 }
