@@ -383,6 +383,7 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnDragScroll", &TBavStringGrid::OnDragScroll, &TBavStringGrid::SetOnDragScroll);
     p.Property("OnEditChange", &TBavStringGrid::OnEditChange, &TBavStringGrid::SetOnEditChange);
     p.Property("OnDateTimeChange", &TBavStringGrid::OnDateTimeChange, &TBavStringGrid::SetOnDateTimeChange);
+    p.Property("OnFooterPaint", &TBavStringGrid::OnFooterPaint, &TBavStringGrid::SetOnFooterPaint);
     p.Property("OnRowDisjunctSelect", &TBavStringGrid::OnRowDisjunctSelect, &TBavStringGrid::SetOnRowDisjunctSelect);
     p.Property("OnSelectionChanged", &TBavStringGrid::OnSelectionChanged, &TBavStringGrid::SetOnSelectionChanged);
     p.Property("OnOleDrop", &TBavStringGrid::OnOleDrop, &TBavStringGrid::SetOnOleDrop);
@@ -403,6 +404,8 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnEndRowSize", &TBavStringGrid::OnEndRowSize, &TBavStringGrid::SetOnEndRowSize);
     p.Property("OnSelectionResize", &TBavStringGrid::OnSelectionResize, &TBavStringGrid::SetOnSelectionResize);
     p.Property("OnSelectionResized", &TBavStringGrid::OnSelectionResized, &TBavStringGrid::SetOnSelectionResized);
+    p.Property("OnSetEditWideText", &TBavStringGrid::OnSetEditWideText, &TBavStringGrid::SetOnSetEditWideText);
+    p.Property("OnGetEditWideText", &TBavStringGrid::OnGetEditWideText, &TBavStringGrid::SetOnGetEditWideText);
     p.Property("OnSaveCell", &TBavStringGrid::OnSaveCell, &TBavStringGrid::SetOnSaveCell);
     p.Property("OnLoadCell", &TBavStringGrid::OnLoadCell, &TBavStringGrid::SetOnLoadCell);
 }

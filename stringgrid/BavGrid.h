@@ -79,6 +79,10 @@ SERVIORA_EVENT_TYPE(TGridBorderPropEvent, void(TObject* Sender, int ARow, int AC
                                                TPen* RightPen, TPen* BottomPen));
 SERVIORA_EVENT_TYPE(TGetEditorTypeEvent, void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor));
 SERVIORA_EVENT_TYPE(TDateTimeChangeEvent, void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime));
+SERVIORA_EVENT_TYPE(TFooterPaintEvent, void(TObject* Sender, int AColumn, TCanvas* Canvas, TRect ARect));
+// (Sender, ACol, ARow, var Value) as TGetDisplWideTextEvent.
+using TGetEditWideTextEvent = TGetDisplWideTextEvent;
+SERVIORA_EVENT_TYPE(TSetEditWideTextEvent, void(TObject* Sender, int ACol, int ARow, WideString Value));
 SERVIORA_EVENT_TYPE(TSelectionChanged, void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom));
 SERVIORA_EVENT_TYPE(TCellValidateEvent, void(TObject* Sender, int ACol, int ARow, AnsiString& Value, bool& Valid));
 SERVIORA_EVENT_TYPE(TCellChangingEvent,
@@ -1333,6 +1337,16 @@ public:
     void SetOnCellsChanged(TCellsChangedEvent v) { onCellsChanged_ = std::move(v); }
     const TDateTimeChangeEvent& OnDateTimeChange() const { return onDateTimeChange_; }
     void SetOnDateTimeChange(TDateTimeChangeEvent v) { onDateTimeChange_ = std::move(v); }
+    // The Unicode editors' text as they open (the cell's wide text, which the
+    // handler may change) and as they are read back.
+    const TGetEditWideTextEvent& OnGetEditWideText() const { return onGetEditWideText_; }
+    void SetOnGetEditWideText(TGetEditWideTextEvent v) { onGetEditWideText_ = std::move(v); }
+    const TSetEditWideTextEvent& OnSetEditWideText() const { return onSetEditWideText_; }
+    void SetOnSetEditWideText(TSetEditWideTextEvent v) { onSetEditWideText_ = std::move(v); }
+    WideString EditWideText(int realCol, int row);
+    // The floating footer's painting of its cells, published on the grid.
+    const TFooterPaintEvent& OnFooterPaint() const;
+    void SetOnFooterPaint(TFooterPaintEvent v);
     const TEllipsClickEvent& OnEllipsClick() const { return onEllipsClick_; }
     void SetOnEllipsClick(TEllipsClickEvent v) { onEllipsClick_ = std::move(v); }
     const TCustomCellDrawEvent& OnCustomCellDraw() const { return onCustomCellDraw_; }
@@ -1703,6 +1717,8 @@ private:
     TCellsChangedEvent onCellsChanged_;
     TEllipsClickEvent onEllipsClick_;
     TDateTimeChangeEvent onDateTimeChange_;
+    TGetEditWideTextEvent onGetEditWideText_;
+    TSetEditWideTextEvent onSetEditWideText_;
     std::vector<ICellsChangedListener*> changeListeners_;
     int editCol_ = -1, editRow_ = -1;
     // The edit state: which editor is open, whether a value waits for

@@ -249,7 +249,8 @@ TEST_F(PublishedTest, EveryPublishedPropertyReadsBackAndKeepsItsDefaultUnwritten
 TEST_F(PublishedTest, TheCellAndPrintingEventsArePublished) {
     for (const char* name : {"OnCustomCellSize", "OnCheckBoxMouseUp", "OnRadioMouseUp", "OnComboCloseUp",
                              "OnPrintStart", "OnPrintCancel", "OnPrintPage", "OnPrintNewPage", "OnPrintPageDone",
-                             "OnPrintSetColumnWidth", "OnPrintSetRowHeight", "OnFitToPage"})
+                             "OnPrintSetColumnWidth", "OnPrintSetRowHeight", "OnFitToPage", "OnFooterPaint",
+                             "OnGetEditWideText", "OnSetEditWideText"})
         EXPECT_TRUE(IsPublishedProp(grid, name)) << name;
 }
 
