@@ -25,18 +25,18 @@ TBaseGrid::~TBaseGrid() {
 }
 
 void TBaseGrid::Published(TPublished<TBaseGrid>& p) {
+    p.Property("ActiveRowShow", &TBaseGrid::ActiveRowShow, &TBaseGrid::SetActiveRowShow).Default(false);
+    p.Property("ActiveRowColor", &TBaseGrid::ActiveRowColor, &TBaseGrid::SetActiveRowColor)
+        .TypeName("TColor")
+        .Default(clInfoBk);
     p.Property("DefaultDrawing", &TBaseGrid::DefaultDrawing, &TBaseGrid::SetDefaultDrawing).Default(false);
     p.Property("GridLineWidth", &TBaseGrid::GridLineWidth, &TBaseGrid::SetGridLineWidth).Default(1);
     p.Property("GridLineColor", &TBaseGrid::GridLineColor, &TBaseGrid::SetGridLineColor)
         .TypeName("TColor")
         .Default(clSilver);
+    p.Property("UndoRedo", &TBaseGrid::UndoRedo, &TBaseGrid::SetUndoRedo);
     p.Property("OnGetDisplText", &TBaseGrid::OnGetDisplText, &TBaseGrid::SetOnGetDisplText);
     p.Property("OnGetDisplWideText", &TBaseGrid::OnGetDisplWideText, &TBaseGrid::SetOnGetDisplWideText);
-    p.Property("UndoRedo", &TBaseGrid::UndoRedo, &TBaseGrid::SetUndoRedo);
-    p.Property("ActiveRowShow", &TBaseGrid::ActiveRowShow, &TBaseGrid::SetActiveRowShow).Default(false);
-    p.Property("ActiveRowColor", &TBaseGrid::ActiveRowColor, &TBaseGrid::SetActiveRowColor)
-        .TypeName("TColor")
-        .Default(clInfoBk);
 }
 
 void TBaseGrid::SetGridLineWidth(int v) {

@@ -354,3 +354,9 @@ void TFloatingFooter::SetVisible(bool v) {
     grid_->SetFixedFooters(v && footerStyle_ == fsFixedLastRow ? 1 : 0);
     UpdateGrid();
 }
+
+// ---- The grid's published footer painting ----------------------------------------------------
+
+const TFooterPaintEvent& TBavStringGrid::OnFooterPaint() const { return footerPanel_->OnFooterPaint(); }
+
+void TBavStringGrid::SetOnFooterPaint(TFooterPaintEvent v) { footerPanel_->SetOnFooterPaint(std::move(v)); }

@@ -7,7 +7,6 @@
 #include "stringgrid/BavGrid.h"
 
 SERVIORA_ENUM(TFooterStyle, fsFixedLastRow, fsColumnPreview, fsCustomPreview)
-SERVIORA_EVENT_TYPE(TFooterPaintEvent, void(TObject* Sender, int AColumn, TCanvas* Canvas, TRect ARect));
 // (Sender, ACol, ARow, var Value): the signature of TGetEditEvent.
 using TCalcFooterEvent = TGetEditEvent;
 

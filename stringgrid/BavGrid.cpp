@@ -170,207 +170,87 @@ TBavStringGrid::~TBavStringGrid() {
 }
 
 void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
-    p.Property("Bands", &TBavStringGrid::Bands, &TBavStringGrid::SetBands);
-    p.Property("FloatingFooter", &TBavStringGrid::FloatingFooter, &TBavStringGrid::SetFloatingFooter);
-    p.Property("SearchFooter", &TBavStringGrid::SearchFooter, &TBavStringGrid::SetSearchFooter);
-    p.Property("ColumnHeaders", &TBavStringGrid::ColumnHeaders, &TBavStringGrid::SetColumnHeaders);
-    p.Property("RowHeaders", &TBavStringGrid::RowHeaders, &TBavStringGrid::SetRowHeaders);
-    p.Property("LookupItems", &TBavStringGrid::LookupItems, &TBavStringGrid::SetLookupItems);
-    p.Property("Filter", &TBavStringGrid::Filter, &TBavStringGrid::SetFilter);
+    p.Property("DragDropSettings", &TBavStringGrid::DragDropSettings, &TBavStringGrid::SetDragDropSettings);
     p.Property("OfficeHint", &TBavStringGrid::OfficeHint, &TBavStringGrid::SetOfficeHint);
-    p.Property("Look", &TBavStringGrid::Look, &TBavStringGrid::SetLook).Default(glXP);
-    p.Property("Flat", &TBavStringGrid::Flat, &TBavStringGrid::SetFlat).Default(false);
-    p.Property("HideFocusRect", &TBavStringGrid::HideFocusRect, &TBavStringGrid::SetHideFocusRect).Default(false);
-    p.Property("URLShow", &TBavStringGrid::URLShow, &TBavStringGrid::SetURLShow).Default(false);
-    p.Property("URLFull", &TBavStringGrid::URLFull, &TBavStringGrid::SetURLFull).Default(false);
-    p.Property("EnhTextSize", &TBavStringGrid::EnhTextSize, &TBavStringGrid::SetEnhTextSize).Default(false);
-    p.Property("EnhRowColMove", &TBavStringGrid::EnhRowColMove, &TBavStringGrid::SetEnhRowColMove).Default(true);
-    p.Property("SelectionRectangle", &TBavStringGrid::SelectionRectangle, &TBavStringGrid::SetSelectionRectangle)
-        .Default(false);
-    p.Property("SelectionResizer", &TBavStringGrid::SelectionResizer, &TBavStringGrid::SetSelectionResizer)
-        .Default(false);
-    p.Property("FixedFooters", &TBavStringGrid::FixedFooters, &TBavStringGrid::SetFixedFooters).Default(0);
-    p.Property("FixedRightCols", &TBavStringGrid::FixedRightCols, &TBavStringGrid::SetFixedRightCols).Default(0);
-    p.Property("AutoThemeAdapt", &TBavStringGrid::AutoThemeAdapt, &TBavStringGrid::SetAutoThemeAdapt)
-        .Default(false);
-    p.Property("RowIndicator", &TBavStringGrid::RowIndicator, &TBavStringGrid::SetRowIndicator);
-    p.Property("MaxEditLength", &TBavStringGrid::MaxEditLength, &TBavStringGrid::SetMaxEditLength).Default(0);
-    p.Property("SizeWithForm", &TBavStringGrid::SizeWithForm, &TBavStringGrid::SetSizeWithForm).Default(false);
+    p.Property("HintColor", &TBavStringGrid::HintColor, &TBavStringGrid::SetHintColor)
+        .TypeName("TColor")
+        .Default(clInfoBk);
     p.Property("HintShowCells", &TBavStringGrid::HintShowCells, &TBavStringGrid::SetHintShowCells).Default(false);
     p.Property("HintShowLargeText", &TBavStringGrid::HintShowLargeText, &TBavStringGrid::SetHintShowLargeText)
         .Default(false);
     p.Property("HintShowSizing", &TBavStringGrid::HintShowSizing, &TBavStringGrid::SetHintShowSizing).Default(false);
     p.Property("HTMLHint", &TBavStringGrid::HTMLHint, &TBavStringGrid::SetHTMLHint).Default(false);
+    p.Property("OemConvert", &TBavStringGrid::OemConvert, &TBavStringGrid::SetOemConvert).Default(false);
     p.Property("AnchorHint", &TBavStringGrid::AnchorHint, &TBavStringGrid::SetAnchorHint).Default(false);
-    p.Property("OnAnchorHint", &TBavStringGrid::OnAnchorHint, &TBavStringGrid::SetOnAnchorHint);
-    p.Property("OnOfficeHint", &TBavStringGrid::OnOfficeHint, &TBavStringGrid::SetOnOfficeHint);
-    p.Property("OnGetCellPrintColor", &TBavStringGrid::OnGetCellPrintColor, &TBavStringGrid::SetOnGetCellPrintColor);
-    p.Property("OnGetCellPrintBorder", &TBavStringGrid::OnGetCellPrintBorder, &TBavStringGrid::SetOnGetCellPrintBorder);
-    p.Property("OnGetCellBorderProp", &TBavStringGrid::OnGetCellBorderProp, &TBavStringGrid::SetOnGetCellBorderProp);
-    p.Property("OnGetEditorType", &TBavStringGrid::OnGetEditorType, &TBavStringGrid::SetOnGetEditorType);
-    p.Property("OnIsPasswordCell", &TBavStringGrid::OnIsPasswordCell, &TBavStringGrid::SetOnIsPasswordCell);
-    p.Property("OnGetWordWrap", &TBavStringGrid::OnGetWordWrap, &TBavStringGrid::SetOnGetWordWrap);
-    p.Property("OnSelectionChanged", &TBavStringGrid::OnSelectionChanged, &TBavStringGrid::SetOnSelectionChanged);
-    p.Property("OnCellsChanged", &TBavStringGrid::OnCellsChanged, &TBavStringGrid::SetOnCellsChanged);
-    p.Property("OnEllipsClick", &TBavStringGrid::OnEllipsClick, &TBavStringGrid::SetOnEllipsClick);
-    p.Property("OnDateTimeChange", &TBavStringGrid::OnDateTimeChange, &TBavStringGrid::SetOnDateTimeChange);
-    p.Property("OnCustomCellDraw", &TBavStringGrid::OnCustomCellDraw, &TBavStringGrid::SetOnCustomCellDraw);
-    p.Property("OnCustomCellSize", &TBavStringGrid::OnCustomCellSize, &TBavStringGrid::SetOnCustomCellSize);
-    p.Property("OnCheckBoxMouseUp", &TBavStringGrid::OnCheckBoxMouseUp, &TBavStringGrid::SetOnCheckBoxMouseUp);
-    p.Property("OnRadioMouseUp", &TBavStringGrid::OnRadioMouseUp, &TBavStringGrid::SetOnRadioMouseUp);
-    p.Property("OnComboCloseUp", &TBavStringGrid::OnComboCloseUp, &TBavStringGrid::SetOnComboCloseUp);
-    p.Property("OnPrintStart", &TBavStringGrid::OnPrintStart, &TBavStringGrid::SetOnPrintStart);
-    p.Property("OnPrintCancel", &TBavStringGrid::OnPrintCancel, &TBavStringGrid::SetOnPrintCancel);
-    p.Property("OnPrintPage", &TBavStringGrid::OnPrintPage, &TBavStringGrid::SetOnPrintPage);
-    p.Property("OnPrintNewPage", &TBavStringGrid::OnPrintNewPage, &TBavStringGrid::SetOnPrintNewPage);
-    p.Property("OnPrintPageDone", &TBavStringGrid::OnPrintPageDone, &TBavStringGrid::SetOnPrintPageDone);
-    p.Property("OnPrintSetColumnWidth", &TBavStringGrid::OnPrintSetColumnWidth,
-               &TBavStringGrid::SetOnPrintSetColumnWidth);
-    p.Property("OnPrintSetRowHeight", &TBavStringGrid::OnPrintSetRowHeight, &TBavStringGrid::SetOnPrintSetRowHeight);
-    p.Property("OnFitToPage", &TBavStringGrid::OnFitToPage, &TBavStringGrid::SetOnFitToPage);
-    p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
-    p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);
-    p.Property("CellNode", &TBavStringGrid::CellNode, &TBavStringGrid::SetCellNode);
-    p.Property("ColumnSize", &TBavStringGrid::ColumnSize, &TBavStringGrid::SetColumnSize);
-    p.Property("ControlLook", &TBavStringGrid::ControlLook, &TBavStringGrid::SetControlLook);
-    p.Property("DragDropSettings", &TBavStringGrid::DragDropSettings, &TBavStringGrid::SetDragDropSettings);
-    p.Property("DragScrollOptions", &TBavStringGrid::DragScrollOptions, &TBavStringGrid::SetDragScrollOptions);
-    p.Property("Grouping", &TBavStringGrid::Grouping, &TBavStringGrid::SetGrouping);
-    p.Property("HTMLSettings", &TBavStringGrid::HTMLSettings, &TBavStringGrid::SetHTMLSettings);
-    p.Property("MouseActions", &TBavStringGrid::MouseActions, &TBavStringGrid::SetMouseActions);
-    p.Property("Navigation", &TBavStringGrid::Navigation, &TBavStringGrid::SetNavigation);
-    p.Property("PrintSettings", &TBavStringGrid::PrintSettings, &TBavStringGrid::SetPrintSettings);
-    p.Property("ProgressAppearance", &TBavStringGrid::ProgressAppearance, &TBavStringGrid::SetProgressAppearance);
-    p.Property("ShowModified", &TBavStringGrid::ShowModified, &TBavStringGrid::SetShowModified);
-    p.Property("SizeWhileTyping", &TBavStringGrid::SizeWhileTyping, &TBavStringGrid::SetSizeWhileTyping);
-    p.Property("SortSettings", &TBavStringGrid::SortSettings, &TBavStringGrid::SetSortSettings);
     p.Property("ActiveCellShow", &TBavStringGrid::ActiveCellShow, &TBavStringGrid::SetActiveCellShow).Default(false);
+    p.Property("ActiveCellFont", &TBavStringGrid::ActiveCellFont, &TBavStringGrid::SetActiveCellFont);
     p.Property("ActiveCellColor", &TBavStringGrid::ActiveCellColor, &TBavStringGrid::SetActiveCellColor)
         .TypeName("TColor")
         .Default(clGray);
     p.Property("ActiveCellColorTo", &TBavStringGrid::ActiveCellColorTo, &TBavStringGrid::SetActiveCellColorTo)
         .TypeName("TColor")
         .Default(clNone);
-    p.Property("ActiveCellFont", &TBavStringGrid::ActiveCellFont, &TBavStringGrid::SetActiveCellFont);
     p.Property("AutoNumAlign", &TBavStringGrid::AutoNumAlign, &TBavStringGrid::SetAutoNumAlign).Default(false);
-    p.Property("EnableHTML", &TBavStringGrid::EnableHTML, &TBavStringGrid::SetEnableHTML).Default(true);
-    p.Property("FixedFont", &TBavStringGrid::FixedFont, &TBavStringGrid::SetFixedFont);
-    p.Property("FloatFormat", &TBavStringGrid::FloatFormat, &TBavStringGrid::SetFloatFormat);
-    p.Property("HintColor", &TBavStringGrid::HintColor, &TBavStringGrid::SetHintColor)
-        .TypeName("TColor")
-        .Default(clInfoBk);
-    p.Property("IntegralHeight", &TBavStringGrid::IntegralHeight, &TBavStringGrid::SetIntegralHeight).Default(false);
-    p.Property("ScrollBarAlways", &TBavStringGrid::ScrollBarAlways, &TBavStringGrid::SetScrollBarAlways)
-        .Default(saNone);
-    p.Property("SelectionColor", &TBavStringGrid::SelectionColor, &TBavStringGrid::SetSelectionColor)
-        .TypeName("TColor")
-        .Default(TColor(0xEACAB6));
-    p.Property("SelectionColorTo", &TBavStringGrid::SelectionColorTo, &TBavStringGrid::SetSelectionColorTo)
-        .TypeName("TColor")
-        .Default(clNone);
-    p.Property("SelectionTextColor", &TBavStringGrid::SelectionTextColor, &TBavStringGrid::SetSelectionTextColor)
-        .TypeName("TColor")
-        .Default(clBlack);
-    p.Property("ShowSelection", &TBavStringGrid::ShowSelection, &TBavStringGrid::SetShowSelection).Default(true);
-    p.Property("URLColor", &TBavStringGrid::URLColor, &TBavStringGrid::SetURLColor).TypeName("TColor").Default(clBlue);
-    p.Property("VAlignment", &TBavStringGrid::VAlignment, &TBavStringGrid::SetVAlignment).Default(vtaTop);
-    p.Property("OnGetCellColor", &TBavStringGrid::OnGetCellColor, &TBavStringGrid::SetOnGetCellColor);
-    p.Property("OnGetCellBorder", &TBavStringGrid::OnGetCellBorder, &TBavStringGrid::SetOnGetCellBorder);
-    p.Property("OnGetAlignment", &TBavStringGrid::OnGetAlignment, &TBavStringGrid::SetOnGetAlignment);
-    p.Property("OnCanEditCell", &TBavStringGrid::OnCanEditCell, &TBavStringGrid::SetOnCanEditCell);
-    p.Property("OnIsFixedCell", &TBavStringGrid::OnIsFixedCell, &TBavStringGrid::SetOnIsFixedCell);
-    p.Property("OnGridHint", &TBavStringGrid::OnGridHint, &TBavStringGrid::SetOnGridHint);
-    p.Property("OnGetCheckTrue", &TBavStringGrid::OnGetCheckTrue, &TBavStringGrid::SetOnGetCheckTrue);
-    p.Property("OnGetCheckFalse", &TBavStringGrid::OnGetCheckFalse, &TBavStringGrid::SetOnGetCheckFalse);
-    p.Property("OnHasComboBox", &TBavStringGrid::OnHasComboBox, &TBavStringGrid::SetOnHasComboBox);
+    p.Property("AutoSize", &TBavStringGrid::AutoSize, &TBavStringGrid::SetAutoSize).Default(false);
+    p.Property("AutoThemeAdapt", &TBavStringGrid::AutoThemeAdapt, &TBavStringGrid::SetAutoThemeAdapt)
+        .Default(false);
+    p.Property("Balloon", &TBavStringGrid::Balloon, &TBavStringGrid::SetBalloon);
+    p.Property("Bands", &TBavStringGrid::Bands, &TBavStringGrid::SetBands);
+    p.Property("BackGround", &TBavStringGrid::BackGround, &TBavStringGrid::SetBackGround);
+    p.Property("CellNode", &TBavStringGrid::CellNode, &TBavStringGrid::SetCellNode);
     p.Property("CellChecker", &TBavStringGrid::CellChecker, &TBavStringGrid::SetCellChecker);
+    p.Property("ColumnHeaders", &TBavStringGrid::ColumnHeaders, &TBavStringGrid::SetColumnHeaders);
+    p.Property("ColumnSize", &TBavStringGrid::ColumnSize, &TBavStringGrid::SetColumnSize);
+    p.Property("ControlLook", &TBavStringGrid::ControlLook, &TBavStringGrid::SetControlLook);
+    p.Property("DefaultEditor", &TBavStringGrid::DefaultEditor, &TBavStringGrid::SetDefaultEditor).Default(edNormal);
+    p.Property("DragScrollOptions", &TBavStringGrid::DragScrollOptions, &TBavStringGrid::SetDragScrollOptions);
     p.Property("EditWithTags", &TBavStringGrid::EditWithTags, &TBavStringGrid::SetEditWithTags).Default(false);
+    p.Property("EnableBlink", &TBavStringGrid::EnableBlink, &TBavStringGrid::SetEnableBlink).Default(false);
+    p.Property("EnableHTML", &TBavStringGrid::EnableHTML, &TBavStringGrid::SetEnableHTML).Default(true);
+    p.Property("EnableWheel", &TBavStringGrid::EnableWheel, &TBavStringGrid::SetEnableWheel).Default(true);
+    p.Property("EnhTextSize", &TBavStringGrid::EnhTextSize, &TBavStringGrid::SetEnhTextSize).Default(false);
+    p.Property("EnhRowColMove", &TBavStringGrid::EnhRowColMove, &TBavStringGrid::SetEnhRowColMove).Default(true);
     p.Property("ExcelStyleDecimalSeparator", &TBavStringGrid::ExcelStyleDecimalSeparator,
                &TBavStringGrid::SetExcelStyleDecimalSeparator)
         .Default(false);
-    p.Property("Lookup", &TBavStringGrid::Lookup, &TBavStringGrid::SetLookup).Default(false);
-    p.Property("LookupCaseSensitive", &TBavStringGrid::LookupCaseSensitive, &TBavStringGrid::SetLookupCaseSensitive)
-        .Default(false);
-    p.Property("LookupHistory", &TBavStringGrid::LookupHistory, &TBavStringGrid::SetLookupHistory).Default(false);
-    p.Property("OnCellValidate", &TBavStringGrid::OnCellValidate, &TBavStringGrid::SetOnCellValidate);
-    p.Property("OnEditChange", &TBavStringGrid::OnEditChange, &TBavStringGrid::SetOnEditChange);
-    p.Property("OnEditingDone", &TBavStringGrid::OnEditingDone, &TBavStringGrid::SetOnEditingDone);
-    p.Property("OnRowChanging", &TBavStringGrid::OnRowChanging, &TBavStringGrid::SetOnRowChanging);
-    p.Property("OnColChanging", &TBavStringGrid::OnColChanging, &TBavStringGrid::SetOnColChanging);
-    p.Property("OnCellChanging", &TBavStringGrid::OnCellChanging, &TBavStringGrid::SetOnCellChanging);
-    p.Property("OnAutoAdvance", &TBavStringGrid::OnAutoAdvance, &TBavStringGrid::SetOnAutoAdvance);
-    p.Property("OnAutoAddRow", &TBavStringGrid::OnAutoAddRow, &TBavStringGrid::SetOnAutoAddRow);
-    p.Property("OnAutoInsertCol", &TBavStringGrid::OnAutoInsertCol, &TBavStringGrid::SetOnAutoInsertCol);
-    p.Property("OnClipboardCopy", &TBavStringGrid::OnClipboardCopy, &TBavStringGrid::SetOnClipboardCopy);
-    p.Property("OnClipboardCut", &TBavStringGrid::OnClipboardCut, &TBavStringGrid::SetOnClipboardCut);
-    p.Property("OnClipboardPaste", &TBavStringGrid::OnClipboardPaste, &TBavStringGrid::SetOnClipboardPaste);
-    p.Property("OnClipboardBeforePasteCell", &TBavStringGrid::OnClipboardBeforePasteCell, &TBavStringGrid::SetOnClipboardBeforePasteCell);
-    p.Property("OnDblClickCell", &TBavStringGrid::OnDblClickCell, &TBavStringGrid::SetOnDblClickCell);
-    p.Property("OnComboChange", &TBavStringGrid::OnComboChange, &TBavStringGrid::SetOnComboChange);
-    p.Property("OnComboObjectChange", &TBavStringGrid::OnComboObjectChange, &TBavStringGrid::SetOnComboObjectChange);
-    p.Property("OnCanDeleteRow", &TBavStringGrid::OnCanDeleteRow, &TBavStringGrid::SetOnCanDeleteRow);
-    p.Property("OnAutoInsertRow", &TBavStringGrid::OnAutoInsertRow, &TBavStringGrid::SetOnAutoInsertRow);
-    p.Property("OnAutoDeleteRow", &TBavStringGrid::OnAutoDeleteRow, &TBavStringGrid::SetOnAutoDeleteRow);
-    p.Property("OnCheckBoxClick", &TBavStringGrid::OnCheckBoxClick, &TBavStringGrid::SetOnCheckBoxClick);
-    p.Property("OnRadioClick", &TBavStringGrid::OnRadioClick, &TBavStringGrid::SetOnRadioClick);
-    p.Property("OnButtonClick", &TBavStringGrid::OnButtonClick, &TBavStringGrid::SetOnButtonClick);
-    p.Property("OnSpinClick", &TBavStringGrid::OnSpinClick, &TBavStringGrid::SetOnSpinClick);
-    p.Property("OnFloatSpinClick", &TBavStringGrid::OnFloatSpinClick, &TBavStringGrid::SetOnFloatSpinClick);
-    p.Property("OnDateSpinClick", &TBavStringGrid::OnDateSpinClick, &TBavStringGrid::SetOnDateSpinClick);
-    p.Property("OnTimeSpinClick", &TBavStringGrid::OnTimeSpinClick, &TBavStringGrid::SetOnTimeSpinClick);
-    p.Property("OnControlEditDone", &TBavStringGrid::OnControlEditDone, &TBavStringGrid::SetOnControlEditDone);
-    p.Property("OnControlClick", &TBavStringGrid::OnControlClick, &TBavStringGrid::SetOnControlClick);
-    p.Property("OnControlComboList", &TBavStringGrid::OnControlComboList, &TBavStringGrid::SetOnControlComboList);
-    p.Property("OnAnchorClick", &TBavStringGrid::OnAnchorClick, &TBavStringGrid::SetOnAnchorClick);
-    p.Property("OnAnchorEnter", &TBavStringGrid::OnAnchorEnter, &TBavStringGrid::SetOnAnchorEnter);
-    p.Property("OnAnchorExit", &TBavStringGrid::OnAnchorExit, &TBavStringGrid::SetOnAnchorExit);
-    p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
-    p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
-    p.Property("OnSelectionResize", &TBavStringGrid::OnSelectionResize, &TBavStringGrid::SetOnSelectionResize);
-    p.Property("OnSelectionResized", &TBavStringGrid::OnSelectionResized, &TBavStringGrid::SetOnSelectionResized);
-    p.Property("OnOleDrag", &TBavStringGrid::OnOleDrag, &TBavStringGrid::SetOnOleDrag);
-    p.Property("OnOleDragStart", &TBavStringGrid::OnOleDragStart, &TBavStringGrid::SetOnOleDragStart);
-    p.Property("OnOleDragStop", &TBavStringGrid::OnOleDragStop, &TBavStringGrid::SetOnOleDragStop);
-    p.Property("OnOleDragOver", &TBavStringGrid::OnOleDragOver, &TBavStringGrid::SetOnOleDragOver);
-    p.Property("OnOleDrop", &TBavStringGrid::OnOleDrop, &TBavStringGrid::SetOnOleDrop);
-    p.Property("OnOleDropped", &TBavStringGrid::OnOleDropped, &TBavStringGrid::SetOnOleDropped);
-    p.Property("OnOleDropFile", &TBavStringGrid::OnOleDropFile, &TBavStringGrid::SetOnOleDropFile);
-    p.Property("OnOleDropCol", &TBavStringGrid::OnOleDropCol, &TBavStringGrid::SetOnOleDropCol);
-    p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);
+    p.Property("Filter", &TBavStringGrid::Filter, &TBavStringGrid::SetFilter);
     p.Property("FilterActive", &TBavStringGrid::FilterActive, &TBavStringGrid::SetFilterActive).Default(false);
-    p.Property("OnFilterProgress", &TBavStringGrid::OnFilterProgress, &TBavStringGrid::SetOnFilterProgress);
-    p.Property("OnGetFormat", &TBavStringGrid::OnGetFormat, &TBavStringGrid::SetOnGetFormat);
-    p.Property("OnCustomCompare", &TBavStringGrid::OnCustomCompare, &TBavStringGrid::SetOnCustomCompare);
-    p.Property("OnRawCompare", &TBavStringGrid::OnRawCompare, &TBavStringGrid::SetOnRawCompare);
-    p.Property("OnCanSort", &TBavStringGrid::OnCanSort, &TBavStringGrid::SetOnCanSort);
-    p.Property("Version", &TBavStringGrid::Version, &TBavStringGrid::SetVersion);
-    p.Property("OnGetFloatFormat", &TBavStringGrid::OnGetFloatFormat, &TBavStringGrid::SetOnGetFloatFormat);
-    p.Property("OnSaveCell", &TBavStringGrid::OnSaveCell, &TBavStringGrid::SetOnSaveCell);
-    p.Property("OnLoadCell", &TBavStringGrid::OnLoadCell, &TBavStringGrid::SetOnLoadCell);
     p.Property("FixedAsButtons", &TBavStringGrid::FixedAsButtons, &TBavStringGrid::SetFixedAsButtons).Default(false);
-    p.Property("OnBeforeExpandNode", &TBavStringGrid::OnBeforeExpandNode, &TBavStringGrid::SetOnBeforeExpandNode);
-    p.Property("OnBeforeContractNode", &TBavStringGrid::OnBeforeContractNode,
-               &TBavStringGrid::SetOnBeforeContractNode);
-    p.Property("OnExpandNode", &TBavStringGrid::OnExpandNode, &TBavStringGrid::SetOnExpandNode);
-    p.Property("OnContractNode", &TBavStringGrid::OnContractNode, &TBavStringGrid::SetOnContractNode);
-    p.Property("OnColumnMove", &TBavStringGrid::OnColumnMove, &TBavStringGrid::SetOnColumnMove);
-    p.Property("OnRowMove", &TBavStringGrid::OnRowMove, &TBavStringGrid::SetOnRowMove);
-    p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort);
-    p.Property("AutoSize", &TBavStringGrid::AutoSize, &TBavStringGrid::SetAutoSize).Default(false);
-    p.Property("DefaultEditor", &TBavStringGrid::DefaultEditor, &TBavStringGrid::SetDefaultEditor).Default(edNormal);
-    p.Property("EnableBlink", &TBavStringGrid::EnableBlink, &TBavStringGrid::SetEnableBlink).Default(false);
-    p.Property("EnableWheel", &TBavStringGrid::EnableWheel, &TBavStringGrid::SetEnableWheel).Default(true);
+    p.Property("FixedFooters", &TBavStringGrid::FixedFooters, &TBavStringGrid::SetFixedFooters).Default(0);
+    p.Property("FixedRightCols", &TBavStringGrid::FixedRightCols, &TBavStringGrid::SetFixedRightCols).Default(0);
     p.Property("FixedColWidth", &TBavStringGrid::FixedColWidth, &TBavStringGrid::SetFixedColWidth).Default(64);
     p.Property("FixedRowHeight", &TBavStringGrid::FixedRowHeight, &TBavStringGrid::SetFixedRowHeight).Default(21);
     p.Property("FixedRowAlways", &TBavStringGrid::FixedRowAlways, &TBavStringGrid::SetFixedRowAlways).Default(false);
     p.Property("FixedColAlways", &TBavStringGrid::FixedColAlways, &TBavStringGrid::SetFixedColAlways).Default(false);
+    p.Property("FixedFont", &TBavStringGrid::FixedFont, &TBavStringGrid::SetFixedFont);
+    p.Property("Flat", &TBavStringGrid::Flat, &TBavStringGrid::SetFlat).Default(false);
+    p.Property("FloatFormat", &TBavStringGrid::FloatFormat, &TBavStringGrid::SetFloatFormat);
+    p.Property("FloatingFooter", &TBavStringGrid::FloatingFooter, &TBavStringGrid::SetFloatingFooter);
     p.Property("GridImages", &TBavStringGrid::GridImages, &TBavStringGrid::SetGridImages);
+    p.Property("Grouping", &TBavStringGrid::Grouping, &TBavStringGrid::SetGrouping);
+    p.Property("HideFocusRect", &TBavStringGrid::HideFocusRect, &TBavStringGrid::SetHideFocusRect).Default(false);
     p.Property("Hovering", &TBavStringGrid::Hovering, &TBavStringGrid::SetHovering).Default(false);
+    p.Property("HTMLSettings", &TBavStringGrid::HTMLSettings, &TBavStringGrid::SetHTMLSettings);
+    p.Property("IntegralHeight", &TBavStringGrid::IntegralHeight, &TBavStringGrid::SetIntegralHeight).Default(false);
     p.Property("IntelliPan", &TBavStringGrid::IntelliPan, &TBavStringGrid::SetIntelliPan).Default(ipVertical);
     p.Property("IntelliZoom", &TBavStringGrid::IntelliZoom, &TBavStringGrid::SetIntelliZoom).Default(true);
+    p.Property("Look", &TBavStringGrid::Look, &TBavStringGrid::SetLook).Default(glXP);
+    p.Property("LookupItems", &TBavStringGrid::LookupItems, &TBavStringGrid::SetLookupItems);
+    p.Property("Lookup", &TBavStringGrid::Lookup, &TBavStringGrid::SetLookup).Default(false);
+    p.Property("LookupCaseSensitive", &TBavStringGrid::LookupCaseSensitive, &TBavStringGrid::SetLookupCaseSensitive)
+        .Default(false);
+    p.Property("LookupHistory", &TBavStringGrid::LookupHistory, &TBavStringGrid::SetLookupHistory).Default(false);
+    p.Property("MaxEditLength", &TBavStringGrid::MaxEditLength, &TBavStringGrid::SetMaxEditLength).Default(0);
+    p.Property("MouseActions", &TBavStringGrid::MouseActions, &TBavStringGrid::SetMouseActions);
     p.Property("Multilinecells", &TBavStringGrid::Multilinecells, &TBavStringGrid::SetMultilinecells).Default(false);
-    p.Property("OemConvert", &TBavStringGrid::OemConvert, &TBavStringGrid::SetOemConvert).Default(false);
+    p.Property("Navigation", &TBavStringGrid::Navigation, &TBavStringGrid::SetNavigation);
     p.Property("PictureContainer", &TBavStringGrid::PictureContainer, &TBavStringGrid::SetPictureContainer);
+    p.Property("PrintSettings", &TBavStringGrid::PrintSettings, &TBavStringGrid::SetPrintSettings);
+    p.Property("ProgressAppearance", &TBavStringGrid::ProgressAppearance, &TBavStringGrid::SetProgressAppearance);
+    p.Property("RowHeaders", &TBavStringGrid::RowHeaders, &TBavStringGrid::SetRowHeaders);
+    p.Property("RowIndicator", &TBavStringGrid::RowIndicator, &TBavStringGrid::SetRowIndicator);
+    p.Property("ScrollBarAlways", &TBavStringGrid::ScrollBarAlways, &TBavStringGrid::SetScrollBarAlways)
+        .Default(saNone);
     p.Property("ScrollColor", &TBavStringGrid::ScrollColor, &TBavStringGrid::SetScrollColor)
         .TypeName("TColor")
         .Default(clNone);
@@ -380,31 +260,154 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("ScrollType", &TBavStringGrid::ScrollType, &TBavStringGrid::SetScrollType).Default(ssNormal);
     p.Property("ScrollWidth", &TBavStringGrid::ScrollWidth, &TBavStringGrid::SetScrollWidth).Default(17);
     p.Property("ScrollHints", &TBavStringGrid::ScrollHints, &TBavStringGrid::SetScrollHints).Default(shNone);
+    p.Property("SearchFooter", &TBavStringGrid::SearchFooter, &TBavStringGrid::SetSearchFooter);
+    p.Property("SelectionColor", &TBavStringGrid::SelectionColor, &TBavStringGrid::SetSelectionColor)
+        .TypeName("TColor")
+        .Default(TColor(0xEACAB6));
+    p.Property("SelectionColorTo", &TBavStringGrid::SelectionColorTo, &TBavStringGrid::SetSelectionColorTo)
+        .TypeName("TColor")
+        .Default(clNone);
+    p.Property("SelectionRectangle", &TBavStringGrid::SelectionRectangle, &TBavStringGrid::SetSelectionRectangle)
+        .Default(false);
+    p.Property("SelectionResizer", &TBavStringGrid::SelectionResizer, &TBavStringGrid::SetSelectionResizer)
+        .Default(false);
     p.Property("SelectionRTFKeep", &TBavStringGrid::SelectionRTFKeep, &TBavStringGrid::SetSelectionRTFKeep)
         .Default(false);
+    p.Property("SelectionTextColor", &TBavStringGrid::SelectionTextColor, &TBavStringGrid::SetSelectionTextColor)
+        .TypeName("TColor")
+        .Default(clBlack);
+    p.Property("ShowSelection", &TBavStringGrid::ShowSelection, &TBavStringGrid::SetShowSelection).Default(true);
+    p.Property("ShowModified", &TBavStringGrid::ShowModified, &TBavStringGrid::SetShowModified);
+    p.Property("SizeWhileTyping", &TBavStringGrid::SizeWhileTyping, &TBavStringGrid::SetSizeWhileTyping);
+    p.Property("SizeWithForm", &TBavStringGrid::SizeWithForm, &TBavStringGrid::SetSizeWithForm).Default(false);
+    p.Property("SortSettings", &TBavStringGrid::SortSettings, &TBavStringGrid::SetSortSettings);
+    p.Property("URLColor", &TBavStringGrid::URLColor, &TBavStringGrid::SetURLColor).TypeName("TColor").Default(clBlue);
+    p.Property("URLShow", &TBavStringGrid::URLShow, &TBavStringGrid::SetURLShow).Default(false);
+    p.Property("URLFull", &TBavStringGrid::URLFull, &TBavStringGrid::SetURLFull).Default(false);
     p.Property("URLEdit", &TBavStringGrid::URLEdit, &TBavStringGrid::SetURLEdit).Default(false);
+    p.Property("VAlignment", &TBavStringGrid::VAlignment, &TBavStringGrid::SetVAlignment).Default(vtaTop);
+    p.Property("Version", &TBavStringGrid::Version, &TBavStringGrid::SetVersion);
     p.Property("WordWrap", &TBavStringGrid::WordWrap, &TBavStringGrid::SetWordWrap).Default(true);
-    p.Property("OnCanAddRow", &TBavStringGrid::OnCanAddRow, &TBavStringGrid::SetOnCanAddRow);
-    p.Property("OnCanInsertRow", &TBavStringGrid::OnCanInsertRow, &TBavStringGrid::SetOnCanInsertRow);
+    p.Property("OnAutoAdvance", &TBavStringGrid::OnAutoAdvance, &TBavStringGrid::SetOnAutoAdvance);
+    p.Property("OnCustomCellDraw", &TBavStringGrid::OnCustomCellDraw, &TBavStringGrid::SetOnCustomCellDraw);
+    p.Property("OnCustomCellSize", &TBavStringGrid::OnCustomCellSize, &TBavStringGrid::SetOnCustomCellSize);
+    p.Property("OnGetCellColor", &TBavStringGrid::OnGetCellColor, &TBavStringGrid::SetOnGetCellColor);
+    p.Property("OnGetCellPrintColor", &TBavStringGrid::OnGetCellPrintColor, &TBavStringGrid::SetOnGetCellPrintColor);
+    p.Property("OnGetCellPrintBorder", &TBavStringGrid::OnGetCellPrintBorder, &TBavStringGrid::SetOnGetCellPrintBorder);
+    p.Property("OnGetCellBorder", &TBavStringGrid::OnGetCellBorder, &TBavStringGrid::SetOnGetCellBorder);
+    p.Property("OnGetCellBorderProp", &TBavStringGrid::OnGetCellBorderProp, &TBavStringGrid::SetOnGetCellBorderProp);
+    p.Property("OnGetAlignment", &TBavStringGrid::OnGetAlignment, &TBavStringGrid::SetOnGetAlignment);
+    p.Property("OnGetWordWrap", &TBavStringGrid::OnGetWordWrap, &TBavStringGrid::SetOnGetWordWrap);
+    p.Property("OnGetFormat", &TBavStringGrid::OnGetFormat, &TBavStringGrid::SetOnGetFormat);
+    p.Property("OnGetCheckTrue", &TBavStringGrid::OnGetCheckTrue, &TBavStringGrid::SetOnGetCheckTrue);
+    p.Property("OnGetCheckFalse", &TBavStringGrid::OnGetCheckFalse, &TBavStringGrid::SetOnGetCheckFalse);
+    p.Property("OnGridHint", &TBavStringGrid::OnGridHint, &TBavStringGrid::SetOnGridHint);
+    p.Property("OnOfficeHint", &TBavStringGrid::OnOfficeHint, &TBavStringGrid::SetOnOfficeHint);
+    p.Property("OnRowUpdate", &TBavStringGrid::OnRowUpdate, &TBavStringGrid::SetOnRowUpdate);
+    p.Property("OnRowChanging", &TBavStringGrid::OnRowChanging, &TBavStringGrid::SetOnRowChanging);
+    p.Property("OnColChanging", &TBavStringGrid::OnColChanging, &TBavStringGrid::SetOnColChanging);
+    p.Property("OnCellChanging", &TBavStringGrid::OnCellChanging, &TBavStringGrid::SetOnCellChanging);
     p.Property("OnCellBalloon", &TBavStringGrid::OnCellBalloon, &TBavStringGrid::SetOnCellBalloon);
-    p.Property("OnCellValidateWide", &TBavStringGrid::OnCellValidateWide, &TBavStringGrid::SetOnCellValidateWide);
-    p.Property("OnClipboardBeforePasteWideCell", &TBavStringGrid::OnClipboardBeforePasteWideCell,
-               &TBavStringGrid::SetOnClipboardBeforePasteWideCell);
-    p.Property("OnColumnSize", &TBavStringGrid::OnColumnSize, &TBavStringGrid::SetOnColumnSize);
-    p.Property("OnDragScroll", &TBavStringGrid::OnDragScroll, &TBavStringGrid::SetOnDragScroll);
-    p.Property("OnEndColumnSize", &TBavStringGrid::OnEndColumnSize, &TBavStringGrid::SetOnEndColumnSize);
-    p.Property("OnEndRowSize", &TBavStringGrid::OnEndRowSize, &TBavStringGrid::SetOnEndRowSize);
-    p.Property("OnFileProgress", &TBavStringGrid::OnFileProgress, &TBavStringGrid::SetOnFileProgress);
-    p.Property("OnGetEditorProp", &TBavStringGrid::OnGetEditorProp, &TBavStringGrid::SetOnGetEditorProp);
-    p.Property("OnRichEditSelectionChange", &TBavStringGrid::OnRichEditSelectionChange,
-               &TBavStringGrid::SetOnRichEditSelectionChange);
-    p.Property("OnRowDisjunctSelect", &TBavStringGrid::OnRowDisjunctSelect, &TBavStringGrid::SetOnRowDisjunctSelect);
+    p.Property("OnPrintPage", &TBavStringGrid::OnPrintPage, &TBavStringGrid::SetOnPrintPage);
+    p.Property("OnPrintPageDone", &TBavStringGrid::OnPrintPageDone, &TBavStringGrid::SetOnPrintPageDone);
+    p.Property("OnPrintStart", &TBavStringGrid::OnPrintStart, &TBavStringGrid::SetOnPrintStart);
+    p.Property("OnPrintCancel", &TBavStringGrid::OnPrintCancel, &TBavStringGrid::SetOnPrintCancel);
+    p.Property("OnFitToPage", &TBavStringGrid::OnFitToPage, &TBavStringGrid::SetOnFitToPage);
+    p.Property("OnPrintNewPage", &TBavStringGrid::OnPrintNewPage, &TBavStringGrid::SetOnPrintNewPage);
+    p.Property("OnPrintSetColumnWidth", &TBavStringGrid::OnPrintSetColumnWidth,
+               &TBavStringGrid::SetOnPrintSetColumnWidth);
+    p.Property("OnPrintSetRowHeight", &TBavStringGrid::OnPrintSetRowHeight, &TBavStringGrid::SetOnPrintSetRowHeight);
+    p.Property("OnCanAddRow", &TBavStringGrid::OnCanAddRow, &TBavStringGrid::SetOnCanAddRow);
+    p.Property("OnAutoAddRow", &TBavStringGrid::OnAutoAddRow, &TBavStringGrid::SetOnAutoAddRow);
+    p.Property("OnCanInsertRow", &TBavStringGrid::OnCanInsertRow, &TBavStringGrid::SetOnCanInsertRow);
+    p.Property("OnAutoInsertRow", &TBavStringGrid::OnAutoInsertRow, &TBavStringGrid::SetOnAutoInsertRow);
     p.Property("OnRowDisjunctSelected", &TBavStringGrid::OnRowDisjunctSelected,
                &TBavStringGrid::SetOnRowDisjunctSelected);
-    p.Property("OnRowSize", &TBavStringGrid::OnRowSize, &TBavStringGrid::SetOnRowSize);
-    p.Property("OnRowUpdate", &TBavStringGrid::OnRowUpdate, &TBavStringGrid::SetOnRowUpdate);
+    p.Property("OnAutoInsertCol", &TBavStringGrid::OnAutoInsertCol, &TBavStringGrid::SetOnAutoInsertCol);
+    p.Property("OnCanDeleteRow", &TBavStringGrid::OnCanDeleteRow, &TBavStringGrid::SetOnCanDeleteRow);
+    p.Property("OnAutoDeleteRow", &TBavStringGrid::OnAutoDeleteRow, &TBavStringGrid::SetOnAutoDeleteRow);
+    p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort);
+    p.Property("OnCanSort", &TBavStringGrid::OnCanSort, &TBavStringGrid::SetOnCanSort);
+    p.Property("OnExpandNode", &TBavStringGrid::OnExpandNode, &TBavStringGrid::SetOnExpandNode);
+    p.Property("OnContractNode", &TBavStringGrid::OnContractNode, &TBavStringGrid::SetOnContractNode);
+    p.Property("OnBeforeExpandNode", &TBavStringGrid::OnBeforeExpandNode, &TBavStringGrid::SetOnBeforeExpandNode);
+    p.Property("OnBeforeContractNode", &TBavStringGrid::OnBeforeContractNode,
+               &TBavStringGrid::SetOnBeforeContractNode);
+    p.Property("OnCustomCompare", &TBavStringGrid::OnCustomCompare, &TBavStringGrid::SetOnCustomCompare);
+    p.Property("OnRawCompare", &TBavStringGrid::OnRawCompare, &TBavStringGrid::SetOnRawCompare);
+    p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
+    p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
+    p.Property("OnComboCloseUp", &TBavStringGrid::OnComboCloseUp, &TBavStringGrid::SetOnComboCloseUp);
+    p.Property("OnDblClickCell", &TBavStringGrid::OnDblClickCell, &TBavStringGrid::SetOnDblClickCell);
+    p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);
+    p.Property("OnCanEditCell", &TBavStringGrid::OnCanEditCell, &TBavStringGrid::SetOnCanEditCell);
+    p.Property("OnIsFixedCell", &TBavStringGrid::OnIsFixedCell, &TBavStringGrid::SetOnIsFixedCell);
+    p.Property("OnIsPasswordCell", &TBavStringGrid::OnIsPasswordCell, &TBavStringGrid::SetOnIsPasswordCell);
+    p.Property("OnAnchorClick", &TBavStringGrid::OnAnchorClick, &TBavStringGrid::SetOnAnchorClick);
+    p.Property("OnAnchorEnter", &TBavStringGrid::OnAnchorEnter, &TBavStringGrid::SetOnAnchorEnter);
+    p.Property("OnAnchorExit", &TBavStringGrid::OnAnchorExit, &TBavStringGrid::SetOnAnchorExit);
+    p.Property("OnAnchorHint", &TBavStringGrid::OnAnchorHint, &TBavStringGrid::SetOnAnchorHint);
+    p.Property("OnControlClick", &TBavStringGrid::OnControlClick, &TBavStringGrid::SetOnControlClick);
+    p.Property("OnControlEditDone", &TBavStringGrid::OnControlEditDone, &TBavStringGrid::SetOnControlEditDone);
+    p.Property("OnControlComboList", &TBavStringGrid::OnControlComboList, &TBavStringGrid::SetOnControlComboList);
+    p.Property("OnClipboardPaste", &TBavStringGrid::OnClipboardPaste, &TBavStringGrid::SetOnClipboardPaste);
+    p.Property("OnClipboardCopy", &TBavStringGrid::OnClipboardCopy, &TBavStringGrid::SetOnClipboardCopy);
+    p.Property("OnClipboardCut", &TBavStringGrid::OnClipboardCut, &TBavStringGrid::SetOnClipboardCut);
+    p.Property("OnClipboardBeforePasteCell", &TBavStringGrid::OnClipboardBeforePasteCell, &TBavStringGrid::SetOnClipboardBeforePasteCell);
+    p.Property("OnClipboardBeforePasteWideCell", &TBavStringGrid::OnClipboardBeforePasteWideCell,
+               &TBavStringGrid::SetOnClipboardBeforePasteWideCell);
+    p.Property("OnCellValidate", &TBavStringGrid::OnCellValidate, &TBavStringGrid::SetOnCellValidate);
+    p.Property("OnCellValidateWide", &TBavStringGrid::OnCellValidateWide, &TBavStringGrid::SetOnCellValidateWide);
+    p.Property("OnCellsChanged", &TBavStringGrid::OnCellsChanged, &TBavStringGrid::SetOnCellsChanged);
+    p.Property("OnFileProgress", &TBavStringGrid::OnFileProgress, &TBavStringGrid::SetOnFileProgress);
+    p.Property("OnFilterProgress", &TBavStringGrid::OnFilterProgress, &TBavStringGrid::SetOnFilterProgress);
+    p.Property("OnHasComboBox", &TBavStringGrid::OnHasComboBox, &TBavStringGrid::SetOnHasComboBox);
+    p.Property("OnGetEditorType", &TBavStringGrid::OnGetEditorType, &TBavStringGrid::SetOnGetEditorType);
+    p.Property("OnGetEditorProp", &TBavStringGrid::OnGetEditorProp, &TBavStringGrid::SetOnGetEditorProp);
+    p.Property("OnGetFloatFormat", &TBavStringGrid::OnGetFloatFormat, &TBavStringGrid::SetOnGetFloatFormat);
+    p.Property("OnEllipsClick", &TBavStringGrid::OnEllipsClick, &TBavStringGrid::SetOnEllipsClick);
+    p.Property("OnButtonClick", &TBavStringGrid::OnButtonClick, &TBavStringGrid::SetOnButtonClick);
+    p.Property("OnCheckBoxClick", &TBavStringGrid::OnCheckBoxClick, &TBavStringGrid::SetOnCheckBoxClick);
+    p.Property("OnCheckBoxMouseUp", &TBavStringGrid::OnCheckBoxMouseUp, &TBavStringGrid::SetOnCheckBoxMouseUp);
+    p.Property("OnRadioClick", &TBavStringGrid::OnRadioClick, &TBavStringGrid::SetOnRadioClick);
+    p.Property("OnRadioMouseUp", &TBavStringGrid::OnRadioMouseUp, &TBavStringGrid::SetOnRadioMouseUp);
+    p.Property("OnComboChange", &TBavStringGrid::OnComboChange, &TBavStringGrid::SetOnComboChange);
+    p.Property("OnComboObjectChange", &TBavStringGrid::OnComboObjectChange, &TBavStringGrid::SetOnComboObjectChange);
+    p.Property("OnSpinClick", &TBavStringGrid::OnSpinClick, &TBavStringGrid::SetOnSpinClick);
+    p.Property("OnFloatSpinClick", &TBavStringGrid::OnFloatSpinClick, &TBavStringGrid::SetOnFloatSpinClick);
+    p.Property("OnTimeSpinClick", &TBavStringGrid::OnTimeSpinClick, &TBavStringGrid::SetOnTimeSpinClick);
+    p.Property("OnDateSpinClick", &TBavStringGrid::OnDateSpinClick, &TBavStringGrid::SetOnDateSpinClick);
+    p.Property("OnRichEditSelectionChange", &TBavStringGrid::OnRichEditSelectionChange,
+               &TBavStringGrid::SetOnRichEditSelectionChange);
+    p.Property("OnEditingDone", &TBavStringGrid::OnEditingDone, &TBavStringGrid::SetOnEditingDone);
+    p.Property("OnDragScroll", &TBavStringGrid::OnDragScroll, &TBavStringGrid::SetOnDragScroll);
+    p.Property("OnEditChange", &TBavStringGrid::OnEditChange, &TBavStringGrid::SetOnEditChange);
+    p.Property("OnDateTimeChange", &TBavStringGrid::OnDateTimeChange, &TBavStringGrid::SetOnDateTimeChange);
+    p.Property("OnFooterPaint", &TBavStringGrid::OnFooterPaint, &TBavStringGrid::SetOnFooterPaint);
+    p.Property("OnRowDisjunctSelect", &TBavStringGrid::OnRowDisjunctSelect, &TBavStringGrid::SetOnRowDisjunctSelect);
+    p.Property("OnSelectionChanged", &TBavStringGrid::OnSelectionChanged, &TBavStringGrid::SetOnSelectionChanged);
+    p.Property("OnOleDrop", &TBavStringGrid::OnOleDrop, &TBavStringGrid::SetOnOleDrop);
+    p.Property("OnOleDrag", &TBavStringGrid::OnOleDrag, &TBavStringGrid::SetOnOleDrag);
+    p.Property("OnOleDropped", &TBavStringGrid::OnOleDropped, &TBavStringGrid::SetOnOleDropped);
+    p.Property("OnOleDragOver", &TBavStringGrid::OnOleDragOver, &TBavStringGrid::SetOnOleDragOver);
+    p.Property("OnOleDragStart", &TBavStringGrid::OnOleDragStart, &TBavStringGrid::SetOnOleDragStart);
+    p.Property("OnOleDragStop", &TBavStringGrid::OnOleDragStop, &TBavStringGrid::SetOnOleDragStop);
+    p.Property("OnOleDropCol", &TBavStringGrid::OnOleDropCol, &TBavStringGrid::SetOnOleDropCol);
+    p.Property("OnOleDropFile", &TBavStringGrid::OnOleDropFile, &TBavStringGrid::SetOnOleDropFile);
     p.Property("OnScrollHint", &TBavStringGrid::OnScrollHint, &TBavStringGrid::SetOnScrollHint);
+    p.Property("OnColumnSize", &TBavStringGrid::OnColumnSize, &TBavStringGrid::SetOnColumnSize);
+    p.Property("OnColumnMove", &TBavStringGrid::OnColumnMove, &TBavStringGrid::SetOnColumnMove);
+    p.Property("OnRowSize", &TBavStringGrid::OnRowSize, &TBavStringGrid::SetOnRowSize);
+    p.Property("OnRowMove", &TBavStringGrid::OnRowMove, &TBavStringGrid::SetOnRowMove);
+    p.Property("OnEndColumnSize", &TBavStringGrid::OnEndColumnSize, &TBavStringGrid::SetOnEndColumnSize);
     p.Property("OnUpdateColumnSize", &TBavStringGrid::OnUpdateColumnSize, &TBavStringGrid::SetOnUpdateColumnSize);
+    p.Property("OnEndRowSize", &TBavStringGrid::OnEndRowSize, &TBavStringGrid::SetOnEndRowSize);
+    p.Property("OnSelectionResize", &TBavStringGrid::OnSelectionResize, &TBavStringGrid::SetOnSelectionResize);
+    p.Property("OnSelectionResized", &TBavStringGrid::OnSelectionResized, &TBavStringGrid::SetOnSelectionResized);
+    p.Property("OnSetEditWideText", &TBavStringGrid::OnSetEditWideText, &TBavStringGrid::SetOnSetEditWideText);
+    p.Property("OnGetEditWideText", &TBavStringGrid::OnGetEditWideText, &TBavStringGrid::SetOnGetEditWideText);
+    p.Property("OnSaveCell", &TBavStringGrid::OnSaveCell, &TBavStringGrid::SetOnSaveCell);
+    p.Property("OnLoadCell", &TBavStringGrid::OnLoadCell, &TBavStringGrid::SetOnLoadCell);
 }
 
 // ---- Setters that repaint ----------------------------------------------------------------

@@ -79,6 +79,10 @@ SERVIORA_EVENT_TYPE(TGridBorderPropEvent, void(TObject* Sender, int ARow, int AC
                                                TPen* RightPen, TPen* BottomPen));
 SERVIORA_EVENT_TYPE(TGetEditorTypeEvent, void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor));
 SERVIORA_EVENT_TYPE(TDateTimeChangeEvent, void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime));
+SERVIORA_EVENT_TYPE(TFooterPaintEvent, void(TObject* Sender, int AColumn, TCanvas* Canvas, TRect ARect));
+// (Sender, ACol, ARow, var Value) as TGetDisplWideTextEvent.
+using TGetEditWideTextEvent = TGetDisplWideTextEvent;
+SERVIORA_EVENT_TYPE(TSetEditWideTextEvent, void(TObject* Sender, int ACol, int ARow, WideString Value));
 SERVIORA_EVENT_TYPE(TSelectionChanged, void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom));
 SERVIORA_EVENT_TYPE(TCellValidateEvent, void(TObject* Sender, int ACol, int ARow, AnsiString& Value, bool& Valid));
 SERVIORA_EVENT_TYPE(TCellChangingEvent,
@@ -1341,6 +1345,16 @@ public:
     void SetOnCellsChanged(TCellsChangedEvent v) { onCellsChanged_ = std::move(v); }
     const TDateTimeChangeEvent& OnDateTimeChange() const { return onDateTimeChange_; }
     void SetOnDateTimeChange(TDateTimeChangeEvent v) { onDateTimeChange_ = std::move(v); }
+    // The Unicode editors' text as they open (the cell's wide text, which the
+    // handler may change) and as they are read back.
+    const TGetEditWideTextEvent& OnGetEditWideText() const { return onGetEditWideText_; }
+    void SetOnGetEditWideText(TGetEditWideTextEvent v) { onGetEditWideText_ = std::move(v); }
+    const TSetEditWideTextEvent& OnSetEditWideText() const { return onSetEditWideText_; }
+    void SetOnSetEditWideText(TSetEditWideTextEvent v) { onSetEditWideText_ = std::move(v); }
+    WideString EditWideText(int realCol, int row);
+    // The floating footer's painting of its cells, published on the grid.
+    const TFooterPaintEvent& OnFooterPaint() const;
+    void SetOnFooterPaint(TFooterPaintEvent v);
     const TEllipsClickEvent& OnEllipsClick() const { return onEllipsClick_; }
     void SetOnEllipsClick(TEllipsClickEvent v) { onEllipsClick_ = std::move(v); }
     const TCustomCellDrawEvent& OnCustomCellDraw() const { return onCustomCellDraw_; }
@@ -1395,6 +1409,11 @@ protected:
     // The mouse: the left press before the platform's press (true when it is
     // used up here) and after it, the release of a pressed cell button (true
     // when used up), the double click and the right button.
+    void WMLButtonDown(TMessage& message);
+    void WMLButtonUp(TMessage& message);
+    void WMLButtonDblClk(TMessage& message);
+    void WMSetCursor(TMessage& message);
+    void CMMouseLeave(TMessage& message);
     bool LeftButtonDown(TMessage& message);
     // A press on a link or a form control of an HTML cell; true when used up.
     bool HTMLCellPress(int col, int row, POINT point);
@@ -1422,6 +1441,16 @@ protected:
     // the item it lies on.
     void RadioClick(int col, int row, int dy, int dx);
     bool InsideSizingEdges(int col, int row, int x);
+    // More than 3 pixels inside the left and right edges of the cell's
+    // merged rectangle.
+    bool InsideCellEdges(int col, int row, int x);
+    // Range selection and editing with one button: the left press's part
+    // (editing off beside the selected cell, a range pending) and the
+    // platform press's part (true when it ran the platform press itself).
+    void RangeSelectPress(int col, int row, int x, int y, bool fixed);
+    bool RangeSelectAndEditDown(TShiftState shift, int x, int y);
+    void SwitchEditing(bool on);
+    bool rangeSelectPending_ = false;
     // The selection grip: the small square at the selection's bottom-right
     // corner; dragging it widens the selection and fills it with the
     // selection's copied cells at the release.
@@ -1478,7 +1507,7 @@ protected:
     // Past the last cell: the parent gets the Tab with TabToNextAtEnd.
     void TabOut();
     // The grid's own WM_CHAR step; true when the character was used up.
-    bool CharMessage(TMessage& message);
+    bool WMChar(TMessage& message);
     // Opens the separate editor control of CurrentEditorType over the cell.
     void ShowInplaceEditor(int col, int row);
     // Hides the separate control and writes its value into the cell.
@@ -1562,8 +1591,8 @@ private:
     // A release that ends a sizing outside the grid cancels it; a right
     // release leaves a column move going.
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    // The platform's press, then the fixed-cell editor for a press in a
-    // fixed row or column that opens it.
+    // The range-select-and-edit press, else the platform's press, then the
+    // fixed-cell editor for a press in a fixed row or column that opens it.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void ColumnMoved(int fromIndex, int toIndex) override;
     void RowMoved(int fromIndex, int toIndex) override;
@@ -1710,6 +1739,8 @@ private:
     TCellsChangedEvent onCellsChanged_;
     TEllipsClickEvent onEllipsClick_;
     TDateTimeChangeEvent onDateTimeChange_;
+    TGetEditWideTextEvent onGetEditWideText_;
+    TSetEditWideTextEvent onSetEditWideText_;
     std::vector<ICellsChangedListener*> changeListeners_;
     int editCol_ = -1, editRow_ = -1;
     // The edit state: which editor is open, whether a value waits for

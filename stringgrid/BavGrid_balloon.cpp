@@ -1,12 +1,10 @@
 // The grid's balloon tooltip, a "Tooltips_Class32" window in balloon style
 // with the grid as its one tool, which asks the grid (WM_NOTIFY, beside the
-// date editor's change) for the text of the cell under the mouse; and what
-// a mouse move to another cell withdraws.
+// date editor's change) for the text of the cell under the mouse.
 #include <algorithm>
 #include <cstring>
 
 #include "platform/rtl/codepage.h"
-#include "platform/ui/forms.h"
 #include "platform/win/commctrl.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winuser.h"
@@ -132,32 +130,4 @@ bool TBavStringGrid::WMNotify(TMessage& message) {
         SendMessage(header->hwndFrom, TTM_SETTIPBKCOLOR, ColorToRGB(balloon_->BackgroundColor()), 0);
     SendMessage(header->hwndFrom, TTM_SETTITLE, WPARAM(icon), LPARAM(title.c_str()));
     return true;
-}
-
-void TBavStringGrid::MouseMove(TShiftState shift, int x, int y) {
-    ButtonDownMoveStart();
-    const TGridRect before = Selection();
-    MoveFixedSizing(x, y);
-    if (OleDragMove(x, y)) return;
-    AskMoveAllowed();
-    EnhancedMoveStep(x, y);
-    HeaderSelectDrag(x, y);
-    UpdateCursorKind(x, y);
-    ShowLinkCursor(HoverLink(x, y));
-    const TGridCoord cell = MouseCoord(x, y);
-    TrackHotFixedCell(cell);
-    if (hintCell_.X != -1 && (cell.X != hintCell_.X || cell.Y != hintCell_.Y)) {
-        Application->CancelHint();
-        hintCell_ = {-1, -1};
-    }
-    if (balloon_->Enable() && tooltip_ && balloonCell_.X != -1 &&
-        (cell.X != balloonCell_.X || cell.Y != balloonCell_.Y)) {
-        SendMessage(tooltip_, TTM_POP, 0, 0);
-        balloonCell_ = {-1, -1};
-    }
-    ReframeSelection(false);
-    TBaseGrid::MouseMove(shift, x, y);
-    KeepPressScroll();
-    ShowSizeHint(x, y);
-    SelectionChangedSince(before);
 }

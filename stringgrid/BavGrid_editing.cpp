@@ -135,6 +135,12 @@ void TBavStringGrid::ShowCellEditor() {
     ShowEditor();
 }
 
+WideString TBavStringGrid::EditWideText(int realCol, int row) {
+    WideString text = GetWideCell(realCol, row);
+    if (onGetEditWideText_) onGetEditWideText_(this, realCol, row, text);
+    return text;
+}
+
 bool TBavStringGrid::IsEditableCell(int col, int row) {
     if (!Options().Contains(goEditing) && !mouseActions_->RangeSelectAndEdit() && !editingSwitchedOff_) return false;
     const TGridCoord base = GetBaseCell(col, row);

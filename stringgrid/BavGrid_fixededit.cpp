@@ -13,6 +13,7 @@ bool TBavStringGrid::FixedCellEdits(TGridFixedCellEdit kind, int col, int row) c
 
 void TBavStringGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     const TGridRect before = Selection();
+    if (button == mbLeft && RangeSelectAndEditDown(shift, x, y)) return;
     TBaseGrid::MouseDown(button, shift, x, y);
     SelectionChangedSince(before);
     const TGridCoord cell = MouseCoord(x, y);

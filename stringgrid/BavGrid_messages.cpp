@@ -80,39 +80,19 @@ void TBavStringGrid::WndProc(TMessage& message) {
         ComboEditorCommand(message);
         break;
     case WM_LBUTTONDOWN:
-        if (LeftButtonDown(message)) {
-            message.Result = 0;
-            return;
-        }
-        OrdinaryPress(message);
-        AfterLeftButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+        WMLButtonDown(message);
         return;
     case WM_LBUTTONUP:
-        if (LeftButtonUp(message)) {
-            message.Result = 0;
-            return;
-        }
-        TBaseGrid::WndProc(message);
-        EndGripResize();
-        HeaderReleaseSort(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)),
-                          (message.WParam & MK_SHIFT) ? TShiftState{ssShift} : TShiftState{},
-                          std::exchange(movedOrSized_, false));
+        WMLButtonUp(message);
         return;
     case WM_SETCURSOR:
-        if (CursorKindCursor())
-            message.Result = 1;
-        else
-            TBaseGrid::WndProc(message);
-        if (FixedSizingCursor()) message.Result = 1;
+        WMSetCursor(message);
         return;
     case CM_MOUSELEAVE:
-        TBaseGrid::WndProc(message);
-        DisarmFixedSizing();
+        CMMouseLeave(message);
         return;
     case WM_LBUTTONDBLCLK:
-        if (HeaderEdgeDoubleClick(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)))) return;
-        TBaseGrid::WndProc(message);
-        DoubleClick(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+        WMLButtonDblClk(message);
         return;
     case WM_CANCELMODE:
         if (EnhancedMoveShowing()) CancelEnhancedMove();
@@ -128,7 +108,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
         RightButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
         return;
     case CN_CHAR:
-        if (CharMessage(message)) {
+        if (WMChar(message)) {
             message.Result = 1;
             return;
         }

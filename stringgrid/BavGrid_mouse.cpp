@@ -3,6 +3,7 @@
 // boxes in cells, direct editing), the release of a pressed cell button,
 // the double click and the right button.
 #include <algorithm>
+#include <utility>
 
 #include "platform/rtl/valuerestorer.h"
 #include "platform/ui/graphics.h"
@@ -24,6 +25,34 @@ TShiftState HeldShift() {
 }
 
 }  // namespace
+
+void TBavStringGrid::WMLButtonDown(TMessage& message) {
+    if (LeftButtonDown(message)) {
+        message.Result = 0;
+        return;
+    }
+    OrdinaryPress(message);
+    AfterLeftButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
+}
+
+void TBavStringGrid::WMLButtonUp(TMessage& message) {
+    if (LeftButtonUp(message)) {
+        message.Result = 0;
+        return;
+    }
+    TBaseGrid::WndProc(message);
+    EndGripResize();
+    HeaderReleaseSort(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)),
+                      (message.WParam & MK_SHIFT) ? TShiftState{ssShift} : TShiftState{},
+                      std::exchange(movedOrSized_, false));
+}
+
+void TBavStringGrid::WMLButtonDblClk(TMessage& message) {
+    const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
+    if (HeaderEdgeDoubleClick(x, y)) return;
+    TBaseGrid::WndProc(message);
+    DoubleClick(x, y);
+}
 
 void TBavStringGrid::FireClickCell(int row, int col) {
     if (onClickCell_) onClickCell_(this, row, col);
@@ -47,7 +76,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         if (!allow) return true;
     }
     pressedButton_ = {-1, -1};
-    dragArmed_ = false;
+    dragArmed_ = rangeSelectPending_ = false;
     mouseDownPoint_ = TPoint(x, y);
     pressLeftCol_ = LeftCol();
     movedOrSized_ = false;
@@ -123,6 +152,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
         HideEditor();
         if (CanFocus()) SetFocus();
     }
+    RangeSelectPress(col, row, x, y, header || hookFixed);
     if (hookFixed) {
         FireClickCell(row, col);
         return true;
@@ -137,13 +167,15 @@ void TBavStringGrid::AfterLeftButtonDown(int x, int y) {
     const bool inside = InsideSizingEdges(cell.X, cell.Y, x);
     if (inside) FireClickCell(cell.Y, cell.X);
     if (onCellValidate_) SaveEditStart(Col(), Row());
+    if (!InsideCellEdges(cell.X, cell.Y, x)) return;
     const bool dataCell = cell.Y >= TBaseGrid::FixedRows() && cell.X >= TBaseGrid::FixedCols();
-    if (inside && dataCell && mouseActions_->DirectEdit() && IsEditableCell(cell.X, cell.Y) &&
+    if (dataCell && mouseActions_->DirectEdit() && IsEditableCell(cell.X, cell.Y) &&
         !HasCellControl(RealColIndex(cell.X), cell.Y)) {
         if (Col() != cell.X || Row() != cell.Y) MoveColRow(cell.X, cell.Y, true, true);
         SaveEditStart(Col(), Row());
         ShowEditor();
     }
+    if (std::exchange(rangeSelectPending_, false)) SetGridState(gsSelecting);
 }
 
 bool TBavStringGrid::LeftButtonUp(TMessage& message) {
@@ -176,6 +208,14 @@ void TBavStringGrid::DoubleClick(int x, int y) {
     const TGridCoord cell = MouseCoord(x, y);
     if (cell.X < 0 || cell.Y < 0) return;
     if (onDblClickCell_) onDblClickCell_(this, cell.Y, cell.X);
+    if (mouseActions_->RangeSelectAndEdit() && IsEditableCell(cell.X, cell.Y)) {
+        SwitchEditing(true);
+        const TRect base = MergedCellRect(cell.X, cell.Y);
+        MouseDown(mbLeft, TShiftState(), base.left + 4, base.top + 4);
+        // The platform's press closes the editor even on the current cell,
+        // so the press that was to edit the cell opens it here.
+        if (!EditorMode() && GetBaseCell(cell.X, cell.Y) == TGridCoord{Col(), Row()}) ShowCellEditor();
+    }
     if (FixedCellEdits(fceDblClick, cell.X, cell.Y)) EditFixedCell(cell.X, cell.Y);
 }
 

@@ -277,7 +277,7 @@ void TBavStringGrid::KeyPress(char& key) {
     TBaseGrid::KeyPress(key);
 }
 
-bool TBavStringGrid::CharMessage(TMessage& message) {
+bool TBavStringGrid::WMChar(TMessage& message) {
     char ch = char(message.WParam);
     if (navigation_->AllowClipboardShortCuts() && GetKeyState(VK_CONTROL) < 0 && (ch == 3 || ch == 22 || ch == 24))
         return true;

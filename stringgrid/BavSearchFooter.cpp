@@ -153,8 +153,29 @@ void TSearchPanel::EditChange(TObject* sender) {
 
 void TSearchPanel::Paint() {
     TPanel::Paint();
-    TCanvas* canvas = Canvas();
-    const TRect client = ClientRect();
+    PaintFace(Canvas(), ClientRect());
+}
+
+// The match-case box is a window of its own: it shows the panel's face
+// behind its mark and caption, as the windowless buttons do, rather than a
+// plain fill of the panel's colour across the gradient.
+void TSearchPanel::WndProc(TMessage& message) {
+    TPanel::WndProc(message);
+    if (message.Msg != WM_CTLCOLORSTATIC || !matchCase_->HandleAllocated() ||
+        HWND(message.LParam) != matchCase_->Handle())
+        return;
+    const HDC dc = HDC(message.WParam);
+    TCanvas canvas;
+    canvas.SetHandle(dc);
+    TRect face = ClientRect();
+    OffsetRect(&face, -matchCase_->Left(), -matchCase_->Top());
+    PaintFace(&canvas, face);
+    canvas.SetHandle(0);
+    SetBkMode(dc, TRANSPARENT);
+    message.Result = LRESULT(GetStockObject(NULL_BRUSH));
+}
+
+void TSearchPanel::PaintFace(TCanvas* canvas, const TRect& client) {
     if (colorTo_ == clNone) {
         canvas->Brush()->SetColor(Color());
         canvas->Pen()->SetColor(Color());

@@ -136,8 +136,12 @@ public:
 protected:
     void CreateWnd() override;
     void Paint() override;
+    void WndProc(TMessage& message) override;
 
 private:
+    // The panel's face (plain or gradient), its client rectangle placed at
+    // `client` on the canvas.
+    void PaintFace(TCanvas* canvas, const TRect& client);
     static void Fire(const TNotifyEvent& event, TObject* sender) {
         if (event) event(sender);
     }

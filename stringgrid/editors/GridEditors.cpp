@@ -881,14 +881,14 @@ TControl* TGridEditors::Show(TEditorType type, int realCol, int row, const TGrid
     case edUniMemo:
     case edUniEditBtn: {
         auto* edit = static_cast<TCustomEdit*>(ControlOf(type));
-        SetWideText(edit, grid_->GetWideCell(realCol, row));
+        SetWideText(edit, grid_->EditWideText(realCol, row));
         Place(edit, place, true);
         if (!grid_->Navigation()->EditSelectAll()) edit->SetSelStart(int(edit->Text().size()));
         return edit;
     }
     case edUniComboEdit:
     case edUniComboList: {
-        const WideString cell = grid_->GetWideCell(realCol, row);
+        const WideString cell = grid_->EditWideText(realCol, row);
         uniCombo_->SetStyle(type == edUniComboEdit ? csDropDown : csDropDownList);
         if (place.font) uniCombo_->Font()->Assign(place.font);
         SetComboFlat(uniCombo_);
@@ -946,7 +946,10 @@ bool TGridEditors::ReadBack(TEditorType type, bool active, AnsiString& text) {
     }
     if (control == uniEdit_ || control == uniMemo_ || control == uniEditBtn_ || control == uniCombo_) {
         takes = true;
-        text = WideToCellText(GetWideText(control));
+        const WideString wide = GetWideText(control);
+        if (grid_->OnSetEditWideText())
+            grid_->OnSetEditWideText()(grid_, grid_->RealColIndex(grid_->Col()), grid_->Row(), wide);
+        text = WideToCellText(wide);
     }
     if (control == grid_->EditingRichEdit()) {
         takes = true;

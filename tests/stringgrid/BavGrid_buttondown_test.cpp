@@ -101,11 +101,26 @@ TEST_F(ButtonDownTest, KeepHorizScrollHoldsTheColumnsWhileTheButtonIsDown) {
     EXPECT_EQ(grid->LeftCol(), 5) << "a move without the button leaves the scroll alone";
 }
 
+TEST_F(ButtonDownTest, KeepHorizScrollHoldsTheColumnsOfARowSelectPress) {
+    SetOption(goRowSelect, true);
+    for (const bool keep : {false, true}) {
+        SCOPED_TRACE(keep);
+        grid->Navigation()->SetKeepHorizScroll(keep);
+        grid->SetLeftCol(4);
+        const POINT p = Center(6, keep ? 6 : 5);
+        Press(p);
+        EXPECT_EQ(grid->LeftCol() == 4, keep) << "the row's first column scrolls in unless kept";
+        EXPECT_EQ(grid->Row(), keep ? 6 : 5);
+        Release(p);
+    }
+}
+
 TEST_F(ButtonDownTest, DraggingARangeSwitchesEditingOffWithRangeSelectAndEdit) {
     SetOption(goRangeSelect, true);
     grid->MouseActions()->SetRangeSelectAndEdit(true);
-    Press(Center(1, 1));
-    Release(Center(1, 1));
+    // Not the current cell: a press there would open its editor.
+    Press(Center(1, 4));
+    Release(Center(1, 4));
     SetOption(goEditing, true);
     ASSERT_FALSE(grid->EditorMode());
     Press(Center(2, 2));

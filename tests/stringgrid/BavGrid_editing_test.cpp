@@ -404,6 +404,29 @@ TEST_F(EditingTest, UnicodeEditorsReadAndWriteWideCellText) {
     }
 }
 
+// The application sees the wide text as a Unicode editor opens, may change
+// it, and hears what the editor holds at the read-back.
+TEST_F(EditingTest, UnicodeEditorsOfferTheirTextToTheWideTextEvents) {
+    EditAs(edUniEdit);
+    grid->SetWideCell(1, 1, u"旧");
+    std::vector<std::pair<int, WideString>> heard;
+    grid->SetOnGetEditWideText([&](TObject*, int col, int, WideString& value) {
+        heard.emplace_back(col, value);
+        value = u"开" + value;
+    });
+    grid->SetOnSetEditWideText([&](TObject*, int col, int, WideString value) { heard.emplace_back(col, value); });
+    grid->FocusCell(1, 1, true);
+    Key(VK_F2);
+    TGridUniEdit* edit = grid->Editors()->UniEdit();
+    EXPECT_EQ(edit->Text(), u"开旧");
+    edit->SetText(u"新");
+    Key(VK_RETURN);
+    ASSERT_GE(heard.size(), 2u);
+    EXPECT_EQ(heard.front(), (std::pair<int, WideString>{1, u"旧"}));
+    EXPECT_EQ(heard.back(), (std::pair<int, WideString>{1, u"新"}));
+    EXPECT_EQ(grid->GetWideCell(1, 1), u"新");
+}
+
 TEST_F(EditingTest, UnicodeEditKeepsTheCellOnARejectedValue) {
     EditAs(edUniEdit);
     grid->SetWideCell(1, 1, u"好");

@@ -230,6 +230,15 @@ TEST_F(PublishedTest, EveryPublishedPropertyReadsBackAndKeepsItsDefaultUnwritten
             EXPECT_EQ(defaults.find("\n    " + std::string(c.name) + " ="), std::string::npos) << c.name;
         }
     }
+    // Written in the published order; the platform grid's own properties
+    // keep their places ahead of the grid's.
+    std::size_t last = written.find("object Grid:");
+    for (const PublishedCase& c : kPublished) {
+        if (!*c.lines || IsPublishedProp(TStringGrid::StaticClass(), c.name)) continue;
+        const std::size_t at = written.find(Indented(c.lines) + "\n", last);
+        ASSERT_NE(at, std::string::npos) << c.name << " is written out of order";
+        last = at;
+    }
     EXPECT_EQ(read->GridImages(), form->FindComponent("Images"));
     delete form->FindComponent("Images");
     EXPECT_EQ(read->GridImages(), nullptr) << "a removed image list is forgotten";
@@ -240,7 +249,8 @@ TEST_F(PublishedTest, EveryPublishedPropertyReadsBackAndKeepsItsDefaultUnwritten
 TEST_F(PublishedTest, TheCellAndPrintingEventsArePublished) {
     for (const char* name : {"OnCustomCellSize", "OnCheckBoxMouseUp", "OnRadioMouseUp", "OnComboCloseUp",
                              "OnPrintStart", "OnPrintCancel", "OnPrintPage", "OnPrintNewPage", "OnPrintPageDone",
-                             "OnPrintSetColumnWidth", "OnPrintSetRowHeight", "OnFitToPage"})
+                             "OnPrintSetColumnWidth", "OnPrintSetRowHeight", "OnFitToPage", "OnFooterPaint",
+                             "OnGetEditWideText", "OnSetEditWideText"})
         EXPECT_TRUE(IsPublishedProp(grid, name)) << name;
 }
 

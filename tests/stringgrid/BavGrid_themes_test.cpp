@@ -125,6 +125,17 @@ TEST_F(ThemedGridTest, TheHeaderItemUnderTheMouseIsHot) {
     ProcessMessages();
     DrawCell(0, 0);
     EXPECT_NE(Drawn(W / 2, H - 1), hotFoot);
+
+    // Leaving the grid from the header paints the header item normal again.
+    SimulateMouseMove(grid->Handle(), POINT{10, 10});
+    ProcessMessages();
+    int headerPaints = 0;
+    grid->SetOnDrawCell([&](TObject*, int col, int row, TRect, TGridDrawState) {
+        headerPaints += col == 0 && row == 0;
+    });
+    SimulateMouseMove(form->Handle(), POINT{450, 250});
+    ProcessMessages();
+    EXPECT_GT(headerPaints, 0);
 }
 
 TEST_F(ThemedGridTest, ButtonsAndProgressCellsTakeTheVisualStyle) {

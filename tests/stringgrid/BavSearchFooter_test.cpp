@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid_fixture.h"
+#include "platform/win/testseams.h"
 #include "stringgrid/BavSearchFooter.h"
 
 namespace {
@@ -56,6 +57,28 @@ TEST_F(SearchFooterTest, TheOptionsShapeThePanel) {
     Click(panel->CloseButton());
     EXPECT_FALSE(grid->SearchFooter()->Visible());
     EXPECT_EQ(panel->Height(), 0);
+}
+
+// The gradient shows behind the match-case box's caption as beside it.
+TEST_F(SearchFooterTest, TheMatchCaseBoxShowsThePanelsGradient) {
+    grid->SetWidth(580);
+    panel->SetColorTo(clBtnFace);
+    panel->Invalidate();
+    ProcessMessages();
+    const HBITMAP shot = CaptureWindow(panel->Handle());
+    const HDC dc = CreateCompatibleDC(0);
+    const HGDIOBJ old = SelectObject(dc, shot);
+    const TControl* box = panel->MatchCaseBox();
+    const int right = box->Left() + box->Width() - 2;
+    for (const int y : {box->Top() + 1, box->Top() + box->Height() - 2}) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(GetPixel(dc, right, y), GetPixel(dc, box->Left() - 2, y));
+    }
+    EXPECT_NE(GetPixel(dc, right, box->Top() + 1), GetPixel(dc, right, box->Top() + box->Height() - 2))
+        << "a gradient, not one colour";
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(shot);
 }
 
 // A caption wider than the button's 90 pixels widens it, and what follows

@@ -202,7 +202,9 @@ BOOL PatBltRects(HDC dest, const BrushRect* rects, int count, DWORD rop) {
         const int width = box.right - box.left, height = box.bottom - box.top;
         // A solid brush copied onto a colour surface is a plain fill.
         const PaintSource brush = CurrentBrush(*dc);
-        if (rop == PATCOPY && brush.kind == PaintSource::Solid && !access.Monochrome()) {
+        if (rop == PATCOPY && brush.kind == PaintSource::None) {
+            // A hollow brush fills nothing.
+        } else if (rop == PATCOPY && brush.kind == PaintSource::Solid && !access.Monochrome()) {
             bool flipX = false, flipY = false;
             PaintRect(*dc, ExtentRect(*dc, box.left, box.top, width, height, &flipX, &flipY), brush, R2_COPYPEN);
         } else {

@@ -64,4 +64,13 @@ TEST(Edges, FocusRectangleInvertsAndRestores) {
     EXPECT_EQ(GetPixel(dc, 0, 0), white);
 }
 
+// A hollow brush leaves the pixels as they were, as a control asking its
+// parent for a background to show through is given.
+TEST(Fills, AHollowBrushFillsNothing) {
+    MemoryDC dc(8, 8, RGB(1, 2, 3));
+    RECT r{0, 0, 8, 8};
+    FillRect(dc, &r, HBRUSH(GetStockObject(NULL_BRUSH)));
+    EXPECT_EQ(GetPixel(dc, 4, 4), RGB(1, 2, 3));
+}
+
 }  // namespace
