@@ -504,6 +504,11 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* track) {
         w->mouseTracked = false;
         return TRUE;
     }
+    // The record of the window under the mouse is kept by mouse moves; a
+    // window made under a resting cursor has none yet, so the cursor's real
+    // place decides (a leave sent at once would be tracked again forever).
+    if (in.underMouse != track->hwndTrack && !in.capture && WindowFromPoint(in.cursor) == track->hwndTrack)
+        NoteMouseWindow(track->hwndTrack);
     if (in.underMouse != track->hwndTrack) {
         // Already outside: the leave comes at once.
         EnqueueInput(MSG{track->hwndTrack, WM_MOUSELEAVE, 0, 0, GetTickCount(), in.cursor, 0});

@@ -340,6 +340,26 @@ TEST_F(WindowTest, TrackedWindowHearsTheMouseLeave) {
     EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_MOUSELEAVE}}));
 }
 
+TEST_F(WindowTest, WindowMadeUnderTheRestingCursorIsTrackedWithoutALeave) {
+    const HWND top = TopLevel(0, 0, 200, 100);
+    const HWND gone = Child(top, 0, 0, 50, 50);
+    const HWND b = Child(top, 100, 0, 50, 50);
+    SimulateMouseMove(gone, Point(5, 5));
+    DispatchQueuedMessages();
+    DestroyWindow(gone);
+    const HWND made = Child(top, 0, 0, 50, 50);
+    TRACKMOUSEEVENT track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = made;
+    Watch({WM_MOUSELEAVE});
+    ASSERT_TRUE(TrackMouseEvent(&track));
+    DispatchQueuedMessages();
+    EXPECT_TRUE(Log().empty());
+    SimulateMouseMove(b, Point(5, 5));
+    DispatchQueuedMessages();
+    EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{made, WM_MOUSELEAVE}}));
+}
+
 TEST_F(WindowTest, ClassCursorIsSetThroughWmSetCursor) {
     WNDCLASS wc;
     wc.lpfnWndProc = DefWindowProcValue();
