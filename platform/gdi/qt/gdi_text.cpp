@@ -3,6 +3,7 @@
 // of those metrics, so widths computed from the metrics hold on screen.
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -143,9 +144,13 @@ QImage DrawGlyphMask(const Metrics& m, std::string_view text, const std::vector<
         if (m.log.lfWidth) font.setStretch(std::clamp(int(std::lround(200.0 * m.half / m.height)), 1, 4000));
         QFont halfWidth = font;
         halfWidth.setFamily(halfWidthFace);
-        const GlyphFit fit = FitFullWidthGlyphs(font, m.height, m.ascent);
+        // Fitting measures the font's full-width glyphs once, which costs
+        // enough that lines of single-byte text skip it.
+        const bool anyFullWidth =
+            std::any_of(glyphs.begin(), glyphs.end(), [](const Glyph& g) { return g.bytes != 1; });
+        const GlyphFit fit = anyFullWidth ? FitFullWidthGlyphs(font, m.height, m.ascent) : GlyphFit{};
         QFont fullWidth = font;
-        fullWidth.setPixelSize(fit.pixelSize);
+        if (anyFullWidth) fullWidth.setPixelSize(fit.pixelSize);
         p.setPen(Qt::black);
         for (size_t i = 0; i < glyphs.size(); ++i) {
             const QString glyph = GlyphText(text, glyphs[i], m);
