@@ -22,13 +22,6 @@ protected:
         grid->MouseActions()->SetRangeSelectAndEdit(true);
         ProcessMessages();
     }
-    // The pointer leaves the grid: a window of the next test opened under a
-    // pointer last seen over this grid's editor would never see it leave.
-    void TearDown() override {
-        SimulateMouseMove(form->Handle(), POINT{550, 350});
-        ProcessMessages();
-        ShownGridTest::TearDown();
-    }
     // A point `dx` pixels right of the cell's centre; presses in one cell
     // step it so that two of them make no double click.
     POINT At(int col, int row, int dx = 0) const {
