@@ -97,8 +97,11 @@ void TBavStringGrid::SetEditText(int col, int row, const AnsiString& value) {
 // writing the display text over it would store a formatted text in its place.
 void TBavStringGrid::RestoreCellText() { SetCellText(RealColIndex(Col()), Row(), editStartText_); }
 
+// Hiding the editor's control during the read-back moves the focus, and
+// the control's exit asks to hide it again: that nested request is the
+// same hide, so the editor is read back once.
 void TBavStringGrid::HideCellEditor() {
-    if (!editorActive_) return;
+    if (!editorActive_ || readingBack_) return;
     HideEditor();
     ReadBackEditor(Col(), Row());
     editorActive_ = false;
