@@ -1403,8 +1403,14 @@ protected:
     void SetEditText(int col, int row, const AnsiString& value) override;
     bool SelectCell(int col, int row) override;
     void KeyPress(char& key) override;
-    void KeyDown(Word& key, TShiftState shift) override;
     void KeyUp(Word& key, TShiftState shift) override;
+    // The loop's offer of a key before its WM_KEYDOWN: the form's dialog
+    // keys only; the grid's key map is WMKeyDown's.
+    void KeyOffered(TMessage& message);
+    // The key map around the platform's WM_KEYDOWN handling (which fires
+    // OnKeyDown): the steps before it always run, those after it read the
+    // key as OnKeyDown left it.
+    void WMKeyDown(TMessage& message);
     static bool IsInplaceEditorType(TEditorType type);
     // The mouse: the left press before the platform's press (true when it is
     // used up here) and after it, the release of a pressed cell button (true
@@ -1489,14 +1495,20 @@ protected:
     void SelectFromHeader(const TGridRect& selection);
     void HeaderSelectPress(int col, int row, bool shift);
     void HeaderSelectDrag(int x, int y);
-    // The key-map steps of a key press; false when the key is used up here.
-    bool ControlCellKey(Word key);
-    bool HomeEndKey(Word key, bool shift);
+    // The key-map steps of a key press. Home and End, the jumps over fixed
+    // cells and the clipboard keys answer whether the key was theirs;
+    // DeleteRowKey whether the row went.
+    void ControlCellKey(Word key);
+    bool HomeEndKey(Word key, bool shift, int keyRow, int leftCol);
     bool JumpOverFixedCells(Word key);
     void AppendOnArrowDown();
     bool ClipboardKey(Word key, bool ctrl, bool shift);
-    bool InsertDeleteKey(Word key, bool ctrl, bool shift, bool alt);
-    void DisjunctSelectionKey(Word key, bool ctrl, bool shift);
+    void InsertRowKey();
+    void SelectAllKey();
+    bool DeleteRowKey();
+    void DisjunctSelectionMove(bool ctrl, bool shift, int selectionRow);
+    // The union of the merged areas of the rectangle's corner cells.
+    void RepaintMergedCorners(const TGridRect& rect);
     void IncrementalGoto(char key);
     void ExpireGotoText();
     // A column Tab stops at in the row: editable with goEditing, else not fixed.

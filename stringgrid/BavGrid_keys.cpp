@@ -1,61 +1,92 @@
-// The string grid's keyboard: the key map over the platform's navigation
-// (F2, Enter and Space on cell controls, Home and End, nodes, Tab, fixed
-// cells, appending rows, the clipboard keys, Insert, Delete, Ctrl+A and the
-// disjunct selections) and the key release.
+// The string grid's keyboard: its WM_KEYDOWN handler with the key map over
+// the platform's navigation (F2, Enter and Space on cell controls, Home and
+// End, nodes, Tab, fixed cells, appending rows, the clipboard keys, Insert,
+// Delete, Ctrl+A and the disjunct selections) and the key release.
+//
+// The grid's own steps run around the platform's WM_KEYDOWN handling, which
+// fires OnKeyDown: what runs before it cannot be stopped by a handler that
+// takes the key, what runs after it can. So the loop's early offer of a key
+// (CN_KEYDOWN) is left to the form's dialog keys alone.
 #include <algorithm>
-#include <optional>
+#include <memory>
 #include <vector>
 
-#include "platform/rtl/valuerestorer.h"
+#include "platform/ui/forms.h"
 #include "platform/win/userinput.h"
+#include "platform/win/winpaint.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavUtil.h"
+#include "stringgrid/html/BqgHTMLE.h"
 
 namespace {
 
-bool Held(int vk) { return GetKeyState(vk) < 0; }
-
 bool IsArrow(Word key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
+
+bool IsMoveKey(Word key) {
+    return key == VK_PRIOR || key == VK_NEXT || key == VK_END || key == VK_HOME || IsArrow(key);
+}
 
 }  // namespace
 
-void TBavStringGrid::KeyDown(Word& key, TShiftState shift) {
-    const bool ctrl = Held(VK_CONTROL), shiftHeld = Held(VK_SHIFT), alt = Held(VK_MENU);
+void TBavStringGrid::KeyOffered(TMessage& message) {
+    const Word key = Word(message.WParam);
+    TCustomForm* form = IsDialogKey(key) ? GetParentForm() : nullptr;
+    message.Result = form && form->Perform(CM_DIALOGKEY, key, LPARAM(message.LParam)) ? 1 : 0;
+}
+
+void TBavStringGrid::WMKeyDown(TMessage& message) {
+    // The modifiers as the keyboard holds them now, not as the message says.
+    const TShiftState shift = KeyDataToShiftState(0);
+    const bool ctrl = shift.Contains(ssCtrl), shiftHeld = shift.Contains(ssShift), alt = shift.Contains(ssAlt);
+    Word key = Word(message.WParam);
     auto fireKeyDown = [&] {
         if (OnKeyDown()) OnKeyDown()(this, key, shift);
     };
-    // Handled: the grid acted; OnKeyDown hears of it and nothing else runs.
+    // Handled: the grid acted; OnKeyDown hears of it and the platform does not.
     auto handled = [&] {
         fireKeyDown();
-        key = 0;
+        message.Result = 0;
     };
-    const TGridRect before = Selection();
-    const int leftCol = LeftCol();
-    const int realCol = RealColIndex(Col());
-    const bool keepLeft = (key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) &&
-                          Options().Contains(goRowSelect) && navigation_->KeepHorizScroll();
+    // Swallowed: OnKeyDown hears the key, which then goes nowhere.
+    auto swallowed = [&] {
+        fireKeyDown();
+        message.WParam = 0;
+        message.Result = 1;
+    };
+
+    framedSelection_ = Selection();
+    const int leftCol = LeftCol(), keyRow = Row(), realCol = RealColIndex(Col());
+    const bool downArrow = key == VK_DOWN;
+    std::unique_ptr<TGridUpdateLock> keepLeft;
+    if ((key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) && Options().Contains(goRowSelect) &&
+        navigation_->KeepHorizScroll())
+        keepLeft = std::make_unique<TGridUpdateLock>(this);
+
     if (key == VK_F2) {
         if (mouseActions_->RangeSelectAndEdit() && !Options().Contains(goEditing)) {
-            if (!IsEditableCell(Col(), Row())) return handled();
+            if (!IsEditableCell(Col(), Row())) return swallowed();
             TGridOptions options = Options();
             options.Include(goEditing);
             SetOptions(options);
             ShowCellEditor();
-        } else if (Options().Contains(goEditing) && !IsEditableCell(realCol, Row())) {
-            return handled();
+        } else if (Options().Contains(goEditing) && !IsEditableCell(Col(), Row())) {
+            return swallowed();
         }
+        // A cell of form controls is never edited as text: F2 goes to its
+        // first edit control instead.
         const AnsiString text = GetDisplayText(realCol, Row());
-        if (GetCellTextKind(text, true) == ctkHTML && AnsiUpperCase(text).find("<CONTROL") != AnsiString::npos) {
-            key = 0;
+        if (GetCellTextKind(text, true) == ctkHTML && HasHTMLControls(text)) {
+            message.Result = 1;
             SaveEditStart(Col(), Row());
             FocusNextHTMLControl(Col(), Row(), "");
             return;
         }
     }
-    if (key == VK_RETURN && !IsEditableCell(Col(), Row()) && !HasCellControl(realCol, Row())) return handled();
+    if (key == VK_RETURN && !IsEditableCell(Col(), Row())) return swallowed();
     if ((key == VK_RETURN || key == VK_SPACE) && HasCellControl(realCol, Row())) ControlCellKey(key);
-    if ((key == VK_HOME || key == VK_END) && !(fixedRowAlways_ && RowCount() == 1) && HomeEndKey(key, shiftHeld))
+    if ((key == VK_HOME || key == VK_END) && !(fixedRowAlways_ && RowCount() == 1) &&
+        HomeEndKey(key, shiftHeld, keyRow, leftCol))
         return handled();
     if ((key == VK_RIGHT || key == VK_LEFT) && IsNodeRow(Row()) && IsMergedCell(Col(), Row())) {
         if (key == VK_RIGHT)
@@ -65,26 +96,55 @@ void TBavStringGrid::KeyDown(Word& key, TShiftState shift) {
     }
     if (key == VK_TAB && Options().Contains(goTabs)) {
         TabNavigate(shiftHeld);
-        key = 0;
         return;
     }
-    if (navigation_->SkipFixedCells() && IsArrow(key) && JumpOverFixedCells(key)) return handled();
-    if (key == VK_DOWN && navigation_->AppendOnArrowDown()) AppendOnArrowDown();
-    {
-        std::optional<TGridUpdateLock> lock;
-        if (keepLeft) lock.emplace(this);
-        TBaseGrid::KeyDown(key, shift);
-        if (keepLeft) SetLeftCol(leftCol);
+    // A jump over fixed cells is handled, and the key is spent for the rest
+    // of the message; appending on Down still follows it.
+    if (navigation_->SkipFixedCells() && IsArrow(key) && JumpOverFixedCells(key)) {
+        handled();
+        key = 0;
     }
-    if (key == 0) return;
+    if (downArrow && navigation_->AppendOnArrowDown()) AppendOnArrowDown();
+    if (selectionRectangle_ && !(Selection() == framedSelection_)) {
+        RepaintMergedCorners(framedSelection_);
+        framedSelection_ = Selection();
+    }
+
+    message.WParam = key;
+    if (key != 0 && !DoKeyDown(message)) DefaultHandler(message);
+    key = Word(message.WParam);
+    if (keepLeft) {
+        SetLeftCol(leftCol);
+        keepLeft.reset();
+    }
+
+    const int selectionRow = mouseActions_->DisjunctRowSelect() && mouseActions_->RowSelectPersistent()
+                                 ? RealRowIndex(Row())
+                                 : Row();
     if (navigation_->AllowClipboardShortCuts() && ClipboardKey(key, ctrl, shiftHeld)) return;
-    if (InsertDeleteKey(key, ctrl, shiftHeld, alt)) return;
-    DisjunctSelectionKey(key, ctrl, shiftHeld);
+    if (key == VK_INSERT && !ctrl && !shiftHeld && !alt && navigation_->AllowInsertRow()) return InsertRowKey();
+    if (ctrl && key == 'A' && (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect)))
+        return SelectAllKey();
+    if (IsMoveKey(key)) DisjunctSelectionMove(ctrl, shiftHeld, selectionRow);
+    if (key == VK_SPACE && mouseActions_->DisjunctRowSelect())
+        SetRowSelect(selectionRow, !GetRowSelect(selectionRow));
+    if (key == VK_SPACE && mouseActions_->DisjunctColSelect()) SetColSelect(Col(), !GetColSelect(Col()));
+    if (key == VK_DELETE && !alt && navigation_->AllowDeleteRow() &&
+        RowCount() - TBaseGrid::FixedRows() - fixedFooters_ > 0 && !DeleteRowKey())
+        return;
     if (key == VK_F2) SaveEditStart(Col(), Row());
-    SelectionChangedSince(before);
+    SelectionChangedSince(framedSelection_);
 }
 
-bool TBavStringGrid::ControlCellKey(Word key) {
+void TBavStringGrid::RepaintMergedCorners(const TGridRect& rect) {
+    if (!HandleAllocated() || rect.Left < 0 || rect.Top < 0) return;
+    const TRect first = MergedCellRect(rect.Left, rect.Top), last = MergedCellRect(rect.Right, rect.Bottom);
+    TRect both;
+    UnionRect(&both, &first, &last);
+    InvalidateRect(Handle(), &both, TRUE);
+}
+
+void TBavStringGrid::ControlCellKey(Word key) {
     const int col = RealColIndex(Col()), row = Row();
     bool allowed = Options().Contains(goEditing) || mouseActions_->RangeSelectAndEdit();
     CanEditCellHook(col, row, allowed);
@@ -107,12 +167,10 @@ bool TBavStringGrid::ControlCellKey(Word key) {
         if (onButtonClick_) onButtonClick_(this, col, row);
     }
     RepaintCell(Col(), row);
-    return true;
 }
 
-bool TBavStringGrid::HomeEndKey(Word key, bool shift) {
+bool TBavStringGrid::HomeEndKey(Word key, bool shift, int keyRow, int leftCol) {
     const int fixedRows = TBaseGrid::FixedRows();
-    const int startRow = Row();
     auto selectRows = [&](int from, int to) {
         if (mouseActions_->DisjunctRowSelect() && !shift) {
             ClearRowSelect();
@@ -124,20 +182,23 @@ bool TBavStringGrid::HomeEndKey(Word key, bool shift) {
         }
     };
     if (navigation_->HomeEndKey() == heFirstLastRow) {
-        const int left = LeftCol();
         if (key == VK_HOME) {
             SetRowEx(fixedRows);
             MoveToBaseCell();
-            selectRows(startRow, fixedRows);
+            selectRows(keyRow, fixedRows);
         } else {
             const bool footer = floatingFooter_->Visible();
             SetRowEx(footer && RowCount() > 2 ? RowCount() - 2 : RowCount() - fixedFooters_ - 1);
             if (fixedFooters_ > 0 && !footer) SetTopRow(std::max(fixedRows, RowCount() - VisibleRowCount()));
             MoveToBaseCell();
-            selectRows(startRow, Row());
+            selectRows(keyRow, Row());
             if (footer) SetTopRow(std::max(fixedRows, RowCount() - VisibleRowCount()));
         }
-        if (Options().Contains(goRowSelect) && navigation_->KeepHorizScroll()) SetLeftCol(left);
+        if (Options().Contains(goRowSelect) && navigation_->KeepHorizScroll()) {
+            SuppressPaint();
+            SetLeftCol(leftCol);
+            ResetPaintLock();
+        }
         return true;
     }
     if (!Options().Contains(goRowSelect)) return false;
@@ -153,47 +214,42 @@ bool TBavStringGrid::HomeEndKey(Word key, bool shift) {
 }
 
 bool TBavStringGrid::JumpOverFixedCells(Word key) {
-    auto fixedAt = [this](int col, int row) {
-        bool fixed = false;
-        IsFixedCellHook(RealColIndex(col), row, fixed);
-        return fixed;
-    };
     const bool rtl = UseRightToLeftAlignment();
     const int fixedCols = TBaseGrid::FixedCols(), fixedRows = TBaseGrid::FixedRows();
     const int col = Col(), row = Row();
     if ((key == VK_LEFT && !rtl) || (key == VK_RIGHT && rtl)) {
-        if (col <= fixedCols || !fixedAt(col - 1, row)) return false;
+        if (col <= fixedCols || !IsFixedCell(col - 1, row)) return false;
         int c = col - 1;
-        while (c >= fixedCols && fixedAt(c, row)) --c;
+        while (c >= fixedCols && IsFixedCell(c, row)) --c;
         if (c >= fixedCols) SetCol(c);
         return true;
     }
     if (key == VK_LEFT || key == VK_RIGHT) {
         const int limit = ColCount() - fixedRightCols_;
-        if (col + 1 >= limit || !fixedAt(col + 1, row)) return false;
+        if (col + 1 >= ColCount() || !IsFixedCell(col + 1, row)) return false;
         int c = col + 1;
-        while (c < limit && fixedAt(c, row)) ++c;
+        while (c < limit && IsFixedCell(c, row)) ++c;
         if (c < limit) SetCol(c);
         return true;
     }
     if (key == VK_UP) {
-        if (row <= fixedRows || !fixedAt(col, row - 1)) return false;
+        if (row <= fixedRows || !IsFixedCell(col, row - 1)) return false;
         int r = row - 1;
-        while (r >= fixedRows && fixedAt(col, r)) --r;
+        while (r >= fixedRows && IsFixedCell(col, r)) --r;
         if (r >= fixedRows) SetRowEx(r);
         return true;
     }
     const int limit = RowCount() - fixedFooters_;
-    if (row >= limit || row + 1 >= RowCount() || !fixedAt(col, row + 1)) return false;
+    if (row >= limit || row + 1 >= RowCount() || !IsFixedCell(col, row + 1)) return false;
     int r = row + 1;
-    while (r < limit && fixedAt(col, r)) ++r;
+    while (r < limit && IsFixedCell(col, r)) ++r;
     if (r < limit) SetRowEx(r);
     return true;
 }
 
 void TBavStringGrid::AppendOnArrowDown() {
     const bool footer = floatingFooter_->Visible();
-    const bool lastDataRow = footer ? Row() + 2 == RowCount() : Row() + 1 == RowCount() - fixedFooters_;
+    const bool lastDataRow = Row() + 1 == RowCount() - fixedFooters_ || (footer && Row() + 2 == RowCount());
     if (!lastDataRow) return;
     bool canAdd = true;
     DoCanAddRow(canAdd);
@@ -201,9 +257,9 @@ void TBavStringGrid::AppendOnArrowDown() {
     if (footer) {
         // The footer stays the last row: its texts move down with it.
         std::vector<AnsiString> saved;
-        for (int c = 0; c < ColCount(); ++c) saved.push_back(Cells(c, RowCount() - 1));
+        for (int c = 0; c < AllColCount(); ++c) saved.push_back(Cells(c, RowCount() - 1));
         AddRow();
-        for (int c = 0; c < ColCount(); ++c) {
+        for (int c = 0; c < AllColCount(); ++c) {
             SetCells(c, RowCount() - 2, "");
             SetObjects(c, RowCount() - 2, nullptr);
             SetCells(c, RowCount() - 1, saved[std::size_t(c)]);
@@ -236,78 +292,68 @@ bool TBavStringGrid::ClipboardKey(Word key, bool ctrl, bool shift) {
     return true;
 }
 
-bool TBavStringGrid::InsertDeleteKey(Word key, bool ctrl, bool shift, bool alt) {
-    if (key == VK_INSERT && !ctrl && !shift && !alt && navigation_->AllowInsertRow()) {
-        bool allow = true;
-        DoCanInsertRow(Row(), allow);
-        if (!allow) return true;
-        if (navigation_->InsertPosition() == pInsertAfter) {
-            if (fixedRowAlways_ && RowCount() == TBaseGrid::FixedRows()) {
-                AutoInsertRow(Row());
-                SetRowEx(1);
-            } else {
-                AutoInsertRow(Row() + 1);
-                if (Row() + 1 < RowCount()) SetRowEx(Row() + 1);
-            }
-        } else {
+void TBavStringGrid::InsertRowKey() {
+    bool allow = true;
+    DoCanInsertRow(Row(), allow);
+    if (!allow) return;
+    if (navigation_->InsertPosition() == pInsertAfter) {
+        if (fixedRowAlways_ && RowCount() == TBaseGrid::FixedRows()) {
             AutoInsertRow(Row());
+            SetRowEx(1);
+        } else {
+            AutoInsertRow(Row() + 1);
+            if (Row() + 1 < RowCount()) SetRowEx(Row() + 1);
         }
-        RecalcFooter(-1);
-        return true;
+    } else {
+        AutoInsertRow(Row());
     }
-    if (ctrl && key == 'A' && (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect))) {
-        const TGridRect all(FirstNavigableCol(), TBaseGrid::FixedRows(), ColCount() - fixedRightCols_ - 1,
-                            RowCount() - fixedFooters_ - 1);
-        if (mouseActions_->DisjunctRowSelect())
-            for (int r = all.Top; r <= all.Bottom; ++r) SetRowSelect(r, true);
-        else
-            SelectionHook(all);
-        SetSelectionRect(all);
-        return true;
-    }
-    if (key == VK_DELETE && !alt && navigation_->AllowDeleteRow() &&
-        RowCount() - TBaseGrid::FixedRows() - fixedFooters_ > 0) {
-        bool canDelete = true;
-        if (onCanDeleteRow_) onCanDeleteRow_(this, Row(), canDelete);
-        if (!canDelete) return true;
-        AutoDeleteRow(Row());
-        if (floatingFooter_->Visible() && Row() == RowCount() - 1) SetRowEx(RowCount() - 2);
-        SaveEditStart(Col(), Row());
-        RecalcFooter(-1);
-    }
-    return false;
+    RecalcFooter(-1);
 }
 
-void TBavStringGrid::DisjunctSelectionKey(Word key, bool ctrl, bool shift) {
-    const bool moves = key == VK_PRIOR || key == VK_NEXT || key == VK_END || key == VK_HOME || IsArrow(key);
-    const int selectionRow = mouseActions_->DisjunctRowSelect() && mouseActions_->RowSelectPersistent()
-                                 ? RealRowIndex(Row())
-                                 : Row();
-    if (moves && mouseActions_->DisjunctRowSelect()) {
+void TBavStringGrid::SelectAllKey() {
+    const TGridRect all(FirstNavigableCol(), TBaseGrid::FixedRows(), ColCount() - fixedRightCols_ - 1,
+                        RowCount() - fixedFooters_ - 1);
+    if (mouseActions_->DisjunctRowSelect())
+        for (int r = all.Top; r <= all.Bottom; ++r) SetRowSelect(r, true);
+    else
+        SelectionHook(all);
+    SetSelectionRect(all);
+}
+
+bool TBavStringGrid::DeleteRowKey() {
+    bool canDelete = true;
+    if (onCanDeleteRow_) onCanDeleteRow_(this, Row(), canDelete);
+    if (!canDelete) return false;
+    AutoDeleteRow(Row());
+    if (floatingFooter_->Visible() && Row() == RowCount() - 1) SetRowEx(RowCount() - 2);
+    SaveEditStart(Col(), Row());
+    RecalcFooter(-1);
+    return true;
+}
+
+void TBavStringGrid::DisjunctSelectionMove(bool ctrl, bool shift, int selectionRow) {
+    if (mouseActions_->DisjunctRowSelect()) {
         if (!shift && !ctrl) ClearRowSelect();
         if (shift)
             SelectionToRowSelect(false);
         else
             SetRowSelect(selectionRow, true);
     }
-    if (moves && mouseActions_->DisjunctColSelect()) {
+    if (mouseActions_->DisjunctColSelect()) {
         if (!shift && !ctrl) ClearColSelect();
         if (shift)
             SelectionToColSelect(false);
         else
             SetColSelect(Col(), true);
     }
-    if (key == VK_SPACE && mouseActions_->DisjunctRowSelect())
-        SetRowSelect(selectionRow, !GetRowSelect(selectionRow));
-    if (key == VK_SPACE && mouseActions_->DisjunctColSelect()) SetColSelect(Col(), !GetColSelect(Col()));
 }
 
 void TBavStringGrid::KeyUp(Word& key, TShiftState shift) {
     if (key == VK_PRIOR || key == VK_NEXT || key == VK_END || IsArrow(key) || key == VK_INSERT || key == VK_DELETE)
         gotoText_.clear();
     TBaseGrid::KeyUp(key, shift);
-    if (key == VK_SPACE && mouseActions_->DisjunctCellSelect() && !Options().Contains(goEditing))
-        PickDisjunctCell(Col(), Row(), shift.Contains(ssCtrl), true);
     if (navigation_->AlwaysEdit() && (IsArrow(key) || (key == VK_TAB && Options().Contains(goTabs))))
         ShowCellEditor();
+    if (key == VK_SPACE && mouseActions_->DisjunctCellSelect() && !Options().Contains(goEditing))
+        PickDisjunctCell(Col(), Row(), shift.Contains(ssCtrl), true);
 }

@@ -107,6 +107,12 @@ void TBavStringGrid::WndProc(TMessage& message) {
         TBaseGrid::WndProc(message);
         RightButtonDown(short(LOWORD(message.LParam)), short(HIWORD(message.LParam)));
         return;
+    case CN_KEYDOWN:
+        KeyOffered(message);
+        return;
+    case WM_KEYDOWN:
+        WMKeyDown(message);
+        return;
     case CN_CHAR:
         if (WMChar(message)) {
             message.Result = 1;
