@@ -9,6 +9,7 @@
 
 #include "grid_fixture.h"
 #include "platform/ui/clipbrd.h"
+#include "platform/ui/stdctrls.h"
 #include "platform/win/testseams.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGridGraphic.h"
@@ -339,6 +340,37 @@ TEST_F(KeysTest, OnlyFixedRowsWithFixedRowAlwaysInsertAtTheCurrentRow) {
     Key(VK_INSERT);
     EXPECT_EQ(grid->RowCount(), 2);
     EXPECT_EQ(grid->Row(), 1);
+}
+
+// The form's dialog keys come first: Esc presses the cancel button and the
+// grid never hears it.
+TEST_F(KeysTest, EscGoesToTheFormsCancelButton) {
+    auto* cancel = TButton::Create(form);
+    cancel->SetParent(form);
+    cancel->SetBounds(10, 320, 80, 24);
+    cancel->SetCancel(true);
+    int clicks = 0;
+    cancel->SetOnClick([&](TObject*) { ++clicks; });
+    std::vector<Word> heard;
+    grid->SetOnKeyDown([&](TObject*, Word& key, TShiftState) { heard.push_back(key); });
+    Key(VK_ESCAPE);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(heard.empty());
+}
+
+TEST_F(KeysTest, RowSelectKeepsTheHorizontalScrollOnUpAndDown) {
+    TGridOptions options = grid->Options();
+    options.Include(goRowSelect);
+    grid->SetOptions(options);
+    grid->Navigation()->SetKeepHorizScroll(true);
+    grid->SetColCount(30);
+    grid->SetLeftCol(10);
+    Key(VK_DOWN);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->LeftCol(), 10);
+    grid->Navigation()->SetKeepHorizScroll(false);
+    Key(VK_UP);
+    EXPECT_EQ(grid->LeftCol(), 1) << "without it the current cell is scrolled into view";
 }
 
 }  // namespace
