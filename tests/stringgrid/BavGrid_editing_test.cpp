@@ -57,6 +57,20 @@ TEST_F(EditingTest, TypingOpensTheEditorAndEnterStoresTheCell) {
     EXPECT_EQ(done, 1);
 }
 
+// The press that moves the editor to another cell refreshes it with that
+// cell's text; neither cell takes the other's text on the way.
+TEST_F(EditingTest, APressOnAnotherCellKeepsBothTexts) {
+    grid->SetCells(2, 2, "b");
+    Type("ab");
+    ASSERT_TRUE(EditorShown());
+    const TRect r = grid->CellRect(2, 2);
+    SimulateClick(grid->Handle(), POINT{r.left + 5, r.top + 5});
+    ProcessMessages();
+    EXPECT_EQ(grid->Cells(1, 1), "ab");
+    EXPECT_EQ(grid->Cells(2, 2), "b");
+    EXPECT_EQ(grid->Col(), 2);
+}
+
 TEST_F(EditingTest, EdNoneNeverEdits) {
     EditAs(edNone);
     grid->SetCells(1, 1, "kept");
