@@ -1,8 +1,10 @@
-// Fitting full-width glyphs into the classic text cell: the rows that the
-// everyday hanzi and full-width brackets cover as drawn are measured, and
-// the largest size whose ink fits the cell's height is placed inside it.
+// Fitting glyphs into the classic text cell: the rows that a sample of each
+// width covers as drawn (the everyday hanzi and full-width brackets, the
+// Latin letters and digits) are measured, and the largest size whose ink
+// fits the cell's height is placed inside it.
 #include "platform/gdi/qt/gdi_glyphfit.h"
 
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
@@ -22,7 +24,7 @@ namespace {
 // set) and the full-width brackets and quotes, which reach the top and
 // bottom of the faces' ideographic box. Hand-drawn faces place their
 // glyphs unevenly, so no short list finds the tallest.
-const QString& InkSample() {
+const QString& FullWidthSample() {
     static const QString sample = [] {
         std::string ansi = "（）《》【】“”‘’";
         for (int lead = 0xB0; lead <= 0xD7; ++lead)
@@ -30,6 +32,12 @@ const QString& InkSample() {
         const std::string utf8 = AnsiToUtf8(ansi);
         return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     }();
+    return sample;
+}
+
+// The letters and digits of Latin text.
+const QString& HalfWidthSample() {
+    static const QString sample = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     return sample;
 }
 
@@ -43,7 +51,7 @@ struct Ink {
     int top, bottom;
 };
 
-std::optional<Ink> MeasureInk(QFont font, int pixelSize) {
+std::optional<Ink> MeasureInk(QFont font, GlyphWidth width, int pixelSize) {
     font.setPixelSize(pixelSize);
     const int baseline = pixelSize + 2;
     QImage mask(2 * pixelSize + 4, 3 * pixelSize + 4, QImage::Format_ARGB32_Premultiplied);
@@ -57,7 +65,7 @@ std::optional<Ink> MeasureInk(QFont font, int pixelSize) {
         const QRawFont raw = QRawFont::fromFont(font);
         QGlyphRun run;
         run.setRawFont(raw);
-        run.setGlyphIndexes(raw.glyphIndexesForString(InkSample()));
+        run.setGlyphIndexes(raw.glyphIndexesForString(width == GlyphWidth::full ? FullWidthSample() : HalfWidthSample()));
         run.setPositions(QList<QPointF>(run.glyphIndexes().size(), QPointF(0, 0)));
         p.drawGlyphRun(QPointF(2, baseline), run);
     }
@@ -74,41 +82,55 @@ std::optional<Ink> MeasureInk(QFont font, int pixelSize) {
     return ink;
 }
 
-GlyphFit Fit(const QFont& font, int height, int ascent) {
-    const GlyphFit asDrawn{height, ascent, 0};
-    if (height > largestFitted) return asDrawn;
-    // Two sizes smaller at most: past that the glyphs would look shrunk.
-    for (int size = height; size >= std::max(1, height - 2); --size) {
-        const std::optional<Ink> ink = MeasureInk(font, size);
-        if (!ink) return asDrawn;
-        if (ink->bottom - ink->top + 1 > height) continue;
+// The largest size whose ink fits `room` rows, placed inside them: at most
+// two sizes smaller, one below 12 pixels, none below 9 (past that the
+// glyphs would look shrunk, and tiny digits would lose their shape).
+std::optional<GlyphFit> FitInto(const QFont& font, GlyphWidth width, int height, int ascent, int advance, int room) {
+    const int smallest = height < 9 ? height : height - (height < 12 ? 1 : 2);
+    for (int size = height; size >= smallest; --size) {
+        const std::optional<Ink> ink = MeasureInk(font, width, size);
+        if (!ink) return std::nullopt;
+        if (ink->bottom - ink->top + 1 > room) continue;
         const int top = ascent + ink->top, bottom = ascent + ink->bottom;
-        const int shift = top < 0 ? -top : bottom >= height ? height - 1 - bottom : 0;
-        return GlyphFit{size, ascent + shift, (height - size) / 2};
+        const int shift = top < 0 ? -top : bottom >= room ? room - 1 - bottom : 0;
+        // A smaller glyph is centred in the cell's advance.
+        QFont sized = font;
+        sized.setPixelSize(size);
+        const qreal own = QFontMetricsF(sized).horizontalAdvance(width == GlyphWidth::full ? QChar(0x4E00) : QChar('0'));
+        return GlyphFit{size, ascent + shift, std::max(0, int(std::lround((advance - own) / 2)))};
     }
-    return asDrawn;
+    return std::nullopt;
 }
 
-// The fits found so far, per font, cell height and baseline; safe to use
-// from several threads, as the GDI's handle tables are.
+GlyphFit Fit(const QFont& font, GlyphWidth width, int height, int ascent, int advance) {
+    const GlyphFit asDrawn{height, ascent, 0};
+    if (height > largestFitted) return asDrawn;
+    // Ideographs leave the cell's last row free where they can.
+    if (width == GlyphWidth::full && height > 1)
+        if (auto fit = FitInto(font, width, height, ascent, advance, height - 1)) return *fit;
+    return FitInto(font, width, height, ascent, advance, height).value_or(asDrawn);
+}
+
+// The fits found so far, per font, glyph width, cell height, baseline and
+// advance; safe to use from several threads, as the GDI's handle tables are.
 struct FitTable {
-    using Key = std::tuple<QString, int, int>;
+    using Key = std::tuple<QString, GlyphWidth, int, int, int>;
     std::mutex mutex;
     std::map<Key, GlyphFit> fits;
 };
 
 }  // namespace
 
-GlyphFit FitFullWidthGlyphs(const QFont& font, int height, int ascent) {
+GlyphFit FitGlyphs(const QFont& font, GlyphWidth width, int height, int ascent, int advance) {
     static ProgramLong<FitTable> table;
     QFont sized = font;
     sized.setPixelSize(std::max(1, height));
-    const FitTable::Key key{sized.key(), height, ascent};
+    const FitTable::Key key{sized.key(), width, height, ascent, advance};
     {
         std::lock_guard lock(table->mutex);
         if (auto found = table->fits.find(key); found != table->fits.end()) return found->second;
     }
-    const GlyphFit fit = Fit(sized, height, ascent);
+    const GlyphFit fit = Fit(sized, width, height, ascent, advance);
     std::lock_guard lock(table->mutex);
     return table->fits.emplace(key, fit).first->second;
 }
