@@ -9,11 +9,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
+#include <QStandardPaths>
 #include <map>
 #include <mutex>
 #include <optional>
 #include <tuple>
 
+#include "platform/gdi/glyphfitstore.h"
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/programlong.h"
 
@@ -82,33 +84,80 @@ std::optional<Ink> MeasureInk(QFont font, GlyphWidth width, int pixelSize) {
     return ink;
 }
 
-// The largest size whose ink fits `room` rows, placed inside them: at most
-// two sizes smaller, one below 12 pixels, none below 9 (past that the
-// glyphs would look shrunk, and tiny digits would lose their shape).
-std::optional<GlyphFit> FitInto(const QFont& font, GlyphWidth width, int height, int ascent, int advance, int room) {
-    const int smallest = height < 9 ? height : height - (height < 12 ? 1 : 2);
-    for (int size = height; size >= smallest; --size) {
-        const std::optional<Ink> ink = MeasureInk(font, width, size);
-        if (!ink) return std::nullopt;
-        if (ink->bottom - ink->top + 1 > room) continue;
-        const int top = ascent + ink->top, bottom = ascent + ink->bottom;
-        const int shift = top < 0 ? -top : bottom >= room ? room - 1 - bottom : 0;
-        // A smaller glyph is centred in the cell's advance.
-        QFont sized = font;
-        sized.setPixelSize(size);
-        const qreal own = QFontMetricsF(sized).horizontalAdvance(width == GlyphWidth::full ? QChar(0x4E00) : QChar('0'));
-        return GlyphFit{size, ascent + shift, std::max(0, int(std::lround((advance - own) / 2)))};
-    }
-    return std::nullopt;
-}
-
+// The largest size whose ink fits the cell, placed inside it: at most two
+// sizes smaller, one below 12 pixels, none below 9 (past that the glyphs
+// would look shrunk, and tiny digits would lose their shape). Ideographs
+// leave the cell's last row free where they can. Each size is measured once.
 GlyphFit Fit(const QFont& font, GlyphWidth width, int height, int ascent, int advance) {
     const GlyphFit asDrawn{height, ascent, 0};
     if (height > largestFitted) return asDrawn;
-    // Ideographs leave the cell's last row free where they can.
+    const int smallest = height < 9 ? height : height - (height < 12 ? 1 : 2);
+    std::map<int, std::optional<Ink>> measured;
+    const auto inkAt = [&](int size) -> const std::optional<Ink>& {
+        auto found = measured.find(size);
+        if (found == measured.end()) found = measured.emplace(size, MeasureInk(font, width, size)).first;
+        return found->second;
+    };
+    const auto placeIn = [&](int room) -> std::optional<GlyphFit> {
+        for (int size = height; size >= smallest; --size) {
+            const std::optional<Ink>& ink = inkAt(size);
+            if (!ink) return asDrawn;
+            if (ink->bottom - ink->top + 1 > room) continue;
+            const int top = ascent + ink->top, bottom = ascent + ink->bottom;
+            const int shift = top < 0 ? -top : bottom >= room ? room - 1 - bottom : 0;
+            // A smaller glyph is centred in the cell's advance.
+            QFont sized = font;
+            sized.setPixelSize(size);
+            const qreal own =
+                QFontMetricsF(sized).horizontalAdvance(width == GlyphWidth::full ? QChar(0x4E00) : QChar('0'));
+            return GlyphFit{size, ascent + shift, std::max(0, int(std::lround((advance - own) / 2)))};
+        }
+        return std::nullopt;
+    };
     if (width == GlyphWidth::full && height > 1)
-        if (auto fit = FitInto(font, width, height, ascent, advance, height - 1)) return *fit;
-    return FitInto(font, width, height, ascent, advance, height).value_or(asDrawn);
+        if (const std::optional<GlyphFit> fit = placeIn(height - 1)) return *fit;
+    return placeIn(height).value_or(asDrawn);
+}
+
+// What produced the stored fits: the fitting rules here (count up when
+// they change) and the Qt that rasterises.
+std::string FitVersion() { return std::string("2 Qt ") + qVersion(); }
+
+// The fits of earlier runs, in the user's cache folder; none when the
+// platform names no such folder.
+GlyphFitStore* StoredFits() {
+    static GlyphFitStore* const store = []() -> GlyphFitStore* {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        if (folder.isEmpty()) return nullptr;
+        static ProgramLong<GlyphFitStore> opened(Utf8ToAnsi((folder + "/serviora/glyphfits").toStdString()),
+                                                 FitVersion());
+        return &*opened;
+    }();
+    return store;
+}
+
+// The stored fit's key: the font as asked for and as resolved (its face and
+// its file's revision, checksum and date from the "head" table, so a font
+// replaced on the machine is measured again), the glyph width and the cell.
+std::string StoredKey(const QFont& font, GlyphWidth width, int height, int ascent, int advance) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray head = raw.fontTable("head");
+    const QString face = raw.familyName() + ' ' + raw.styleName() + ' ' + QString::fromLatin1(head.mid(4, 8).toHex()) +
+                         QString::fromLatin1(head.mid(20, 16).toHex());
+    return (font.key() + '|' + face).toStdString() + (width == GlyphWidth::full ? "|full|" : "|half|") +
+           std::to_string(height) + ',' + std::to_string(ascent) + ',' + std::to_string(advance);
+}
+
+// A fit measured now, or read from the fits of earlier runs.
+GlyphFit MeasuredOrStored(const QFont& font, GlyphWidth width, int height, int ascent, int advance) {
+    GlyphFitStore* store = StoredFits();
+    const std::string key = store ? StoredKey(font, width, height, ascent, advance) : std::string();
+    if (store)
+        if (const std::optional<StoredGlyphFit> stored = store->Find(key))
+            return GlyphFit{stored->pixelSize, stored->baseline, stored->indent};
+    const GlyphFit fit = Fit(font, width, height, ascent, advance);
+    if (store) store->Add(key, {fit.pixelSize, fit.baseline, fit.indent});
+    return fit;
 }
 
 // The fits found so far, per font, glyph width, cell height, baseline and
@@ -130,7 +179,7 @@ GlyphFit FitGlyphs(const QFont& font, GlyphWidth width, int height, int ascent, 
         std::lock_guard lock(table->mutex);
         if (auto found = table->fits.find(key); found != table->fits.end()) return found->second;
     }
-    const GlyphFit fit = Fit(sized, width, height, ascent, advance);
+    const GlyphFit fit = MeasuredOrStored(sized, width, height, ascent, advance);
     std::lock_guard lock(table->mutex);
     return table->fits.emplace(key, fit).first->second;
 }
