@@ -67,7 +67,8 @@ std::optional<Ink> MeasureInk(QFont font, GlyphWidth width, int pixelSize) {
         const QRawFont raw = QRawFont::fromFont(font);
         QGlyphRun run;
         run.setRawFont(raw);
-        run.setGlyphIndexes(raw.glyphIndexesForString(width == GlyphWidth::full ? FullWidthSample() : HalfWidthSample()));
+        const QString& sample = width == GlyphWidth::full ? FullWidthSample() : HalfWidthSample();
+        run.setGlyphIndexes(raw.glyphIndexesForString(sample));
         run.setPositions(QList<QPointF>(run.glyphIndexes().size(), QPointF(0, 0)));
         p.drawGlyphRun(QPointF(2, baseline), run);
     }
@@ -148,9 +149,10 @@ std::string StoredKey(const QFont& font, GlyphWidth width, int height, int ascen
            std::to_string(height) + ',' + std::to_string(ascent) + ',' + std::to_string(advance);
 }
 
-// A fit measured now, or read from the fits of earlier runs.
+// A fit measured now, or read from the fits of earlier runs (fonts too
+// large to be fitted cost nothing to place).
 GlyphFit MeasuredOrStored(const QFont& font, GlyphWidth width, int height, int ascent, int advance) {
-    GlyphFitStore* store = StoredFits();
+    GlyphFitStore* store = height > largestFitted ? nullptr : StoredFits();
     const std::string key = store ? StoredKey(font, width, height, ascent, advance) : std::string();
     if (store)
         if (const std::optional<StoredGlyphFit> stored = store->Find(key))

@@ -4,7 +4,8 @@
 // ideographs, once hinted, as tall as the em or taller (at 12 and 14 pixels
 // a row above the cell, at 14 a row taller than it), and their Latin
 // letters reach from the ascender a row or two below the cell's descent.
-// Each font's glyphs are measured once as rasterised and placed so that
+// Each font's glyphs are measured once as rasterised (the placements are
+// kept across runs, see platform/gdi/glyphfitstore.h) and placed so that
 // their ink lies inside the cell: the full-width glyphs leave the cell's
 // last row free, as the classic face's ideographs do, so that lines set one
 // cell height apart do not touch. Private to platform/gdi.

@@ -164,8 +164,9 @@ QImage DrawGlyphMask(const Metrics& m, std::string_view text, const std::vector<
         QFont halfWidth = font;
         halfWidth.setFamily(halfWidthFace);
         // The symbol charts' pictures are not letters: they keep the em.
-        const GlyphFit halfFit = IsChartFace(m.log.lfFaceName) ? GlyphFit{m.height, m.ascent, 0}
-                                                               : FitGlyphs(halfWidth, GlyphWidth::half, m.height, m.ascent, m.half);
+        const GlyphFit halfFit = IsChartFace(m.log.lfFaceName)
+                                     ? GlyphFit{m.height, m.ascent, 0}
+                                     : FitGlyphs(halfWidth, GlyphWidth::half, m.height, m.ascent, m.half);
         halfWidth.setPixelSize(halfFit.pixelSize);
         // Fitting measures the font's full-width glyphs once, which costs
         // enough that lines of single-byte text skip it.

@@ -174,7 +174,8 @@ TEST_F(TextTest, LatinLettersAndDescendersStayInsideTheCell) {
             EXPECT_LT(all.bottom, 30 + height) << weight << " " << height;
             // The descenders go below the capitals' feet: one baseline.
             const int half = (height + 1) / 2;
-            const InkRows capital = InkRowsOf(canvas, 0, half, 100), descenders = InkRowsOf(canvas, 7 * half, 12 * half, 100);
+            const InkRows capital = InkRowsOf(canvas, 0, half, 100);
+            const InkRows descenders = InkRowsOf(canvas, 7 * half, 12 * half, 100);
             EXPECT_GT(descenders.bottom, capital.bottom) << weight << " " << height;
             SelectObject(canvas, GetStockObject(SYSTEM_FONT));
             DeleteObject(sized);
