@@ -36,12 +36,16 @@ using IconId = std::uintptr_t;
 // default button has index `defaultIndex`, the cancel button answers
 // `cancelResult`. A long text wraps at five eighths of the work area's width
 // (between Chinese characters, at spaces in Latin text) and the box grows
-// in height instead.
+// in height instead. Messages are written in the system's message font; an
+// input box (with its `extra` edit) keeps the form's own.
 std::unique_ptr<TMessageForm> BuildDialog(const AnsiString& windowClass, const AnsiString& caption,
                                           const AnsiString& text, const std::vector<ButtonSpec>& buttons,
                                           std::size_t defaultIndex, int cancelResult, TControl* extra = nullptr,
                                           IconId icon = 0) {
     auto form = std::unique_ptr<TMessageForm>(TMessageForm::Create(Application, caption, windowClass));
+    NONCLIENTMETRICS metrics;
+    if (!extra && SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        form->Font()->SetHandle(CreateFontIndirect(&metrics.lfMessageFont));
     int textLeft = margin;
     if (icon) {
         TImage* image = TImage::Create(form.get());

@@ -55,9 +55,10 @@ using namespace gdi;
 
 namespace {
 
-// The selected font's metrics in device pixels.
+// The selected font's metrics in device pixels: the cell's height and
+// ascent, and the advances of single-byte and double-byte characters.
 struct Metrics {
-    int height, ascent, half;
+    int height, ascent, half, full;
     LOGFONTA log;
 };
 
@@ -70,6 +71,11 @@ Metrics MetricsOf(DeviceContext& dc) {
     m.ascent = int(std::lround(m.height * 0.86));
     m.half = f->log.lfWidth ? std::max(1, int(std::lround(std::abs(ScaleX(dc.state, f->log.lfWidth)))))
                             : (m.height + 1) / 2;
+    // The classic faces advance an ideograph by the em, and a single-byte
+    // character by half of it rounded up, so at odd heights two Latin
+    // letters are a pixel wider than one hanzi (7 and 13 at 13 pixels). A
+    // given character width stretches both alike.
+    m.full = f->log.lfWidth ? 2 * m.half : m.height;
     return m;
 }
 
@@ -95,8 +101,8 @@ QString GlyphText(std::string_view text, const Glyph& glyph, const Metrics& m) {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-// The advance of each character in device pixels: half a cell for a
-// single-byte character, a full cell otherwise, plus the character extra.
+// The advance of each character in device pixels (a single-byte or a
+// double-byte character's), plus the character extra.
 // The cell faces have no bold design: a bold font is the regular face
 // emboldened, which widens every character by one pixel (bold 宋体 at 14
 // pixels advances 15 per hanzi).
@@ -104,7 +110,7 @@ std::vector<int> Advances(DeviceContext& dc, const Metrics& m, const std::vector
     const int emboldening = m.log.lfWeight >= FW_SEMIBOLD ? 1 : 0;
     int extra = int(std::lround(ScaleX(dc.state, dc.state.charExtra))) + emboldening;
     std::vector<int> advances;
-    for (const Glyph& g : glyphs) advances.push_back((g.bytes == 1 ? m.half : 2 * m.half) + extra);
+    for (const Glyph& g : glyphs) advances.push_back((g.bytes == 1 ? m.half : m.full) + extra);
     return advances;
 }
 
@@ -114,7 +120,7 @@ TEXTMETRICA TextMetricsOf(const Metrics& m) {
     tm.tmAscent = m.ascent;
     tm.tmDescent = m.height - m.ascent;
     tm.tmAveCharWidth = m.half;
-    tm.tmMaxCharWidth = 2 * m.half;
+    tm.tmMaxCharWidth = std::max(m.full, m.half);
     tm.tmWeight = m.log.lfWeight ? m.log.lfWeight : FW_NORMAL;
     tm.tmItalic = m.log.lfItalic ? 1 : 0;
     tm.tmUnderlined = m.log.lfUnderline ? 1 : 0;
@@ -128,10 +134,21 @@ TEXTMETRICA TextMetricsOf(const Metrics& m) {
     return tm;
 }
 
+// Where the underline and the strike-out run, in pixels from the baseline
+// (upwards), and how thick they are.
+struct Decorations {
+    int underline, strikeOut, thickness;
+};
+
+Decorations DecorationsOf(const Metrics& m) {
+    return {-1, m.ascent * 2 / 5, std::max(1, m.height / 12)};
+}
+
 // The coverage of a text line's glyphs, drawn through `toMask` into a mask
-// of `size`.
+// of `size`. The underline and strike-out run unbroken along the line's
+// `extent`, however its glyphs are placed in their advances.
 QImage DrawGlyphMask(const Metrics& m, std::string_view text, const std::vector<Glyph>& glyphs,
-                     const std::vector<int>& offsets, const QTransform& toMask, QSize size) {
+                     const std::vector<int>& offsets, int extent, const QTransform& toMask, QSize size) {
     QImage mask(size, QImage::Format_ARGB32_Premultiplied);
     mask.fill(0);
     {
@@ -141,27 +158,38 @@ QImage DrawGlyphMask(const Metrics& m, std::string_view text, const std::vector<
         p.setTransform(toMask);
         QFont font = QtFontFor(m.log);
         font.setPixelSize(m.height);
+        font.setUnderline(false);
+        font.setStrikeOut(false);
         if (m.log.lfWidth) font.setStretch(std::clamp(int(std::lround(200.0 * m.half / m.height)), 1, 4000));
         QFont halfWidth = font;
         halfWidth.setFamily(halfWidthFace);
+        // The symbol charts' pictures are not letters: they keep the em.
+        const GlyphFit halfFit = IsChartFace(m.log.lfFaceName)
+                                     ? GlyphFit{m.height, m.ascent, 0}
+                                     : FitGlyphs(halfWidth, GlyphWidth::half, m.height, m.ascent, m.half);
+        halfWidth.setPixelSize(halfFit.pixelSize);
         // Fitting measures the font's full-width glyphs once, which costs
         // enough that lines of single-byte text skip it.
         const bool anyFullWidth =
             std::any_of(glyphs.begin(), glyphs.end(), [](const Glyph& g) { return g.bytes != 1; });
-        const GlyphFit fit = anyFullWidth ? FitFullWidthGlyphs(font, m.height, m.ascent) : GlyphFit{};
+        const GlyphFit fullFit = anyFullWidth ? FitGlyphs(font, GlyphWidth::full, m.height, m.ascent, m.full)
+                                             : GlyphFit{};
         QFont fullWidth = font;
-        if (anyFullWidth) fullWidth.setPixelSize(fit.pixelSize);
+        if (anyFullWidth) fullWidth.setPixelSize(fullFit.pixelSize);
         p.setPen(Qt::black);
         for (size_t i = 0; i < glyphs.size(); ++i) {
-            const QString glyph = GlyphText(text, glyphs[i], m);
-            if (glyphs[i].bytes == 1) {
-                p.setFont(halfWidth);
-                p.drawText(QPointF(offsets[i], m.ascent), glyph);
-            } else {
-                p.setFont(fullWidth);
-                p.drawText(QPointF(offsets[i] + fit.indent, fit.baseline), glyph);
-            }
+            const bool half = glyphs[i].bytes == 1;
+            const GlyphFit& fit = half ? halfFit : fullFit;
+            p.setFont(half ? halfWidth : fullWidth);
+            p.drawText(QPointF(offsets[i] + fit.indent, fit.baseline), GlyphText(text, glyphs[i], m));
         }
+        const Decorations lines = DecorationsOf(m);
+        const auto rule = [&](int aboveBaseline) {
+            const int top = std::min(m.ascent - aboveBaseline, m.height - lines.thickness);
+            p.fillRect(QRect(0, top, extent, lines.thickness), Qt::black);
+        };
+        if (m.log.lfUnderline) rule(lines.underline);
+        if (m.log.lfStrikeOut) rule(lines.strikeOut);
     }
     return mask.convertToFormat(QImage::Format_Alpha8);
 }
@@ -180,10 +208,10 @@ void PaintGlyphs(DeviceContext& dc, const Metrics& m, std::string_view text, con
     t.translate(alignShift.x(), alignShift.y());
     QRectF local(-m.height, -m.height, extent + 2 * m.height, 3 * m.height);
     QRect box = t.mapRect(local).toAlignedRect();
-    TextMaskKey key(m.log, m.height, m.half, m.ascent, std::string(text), offsets,
+    TextMaskKey key(m.log, m.height, m.half, m.ascent, std::string(text), offsets, extent,
                     t * QTransform::fromTranslate(-box.left(), -box.top()), box.size().expandedTo(QSize(1, 1)));
     std::optional<TextMask> mask = TextMasks().Find(key);
-    if (!mask) mask = TextMasks().Insert(key, DrawGlyphMask(m, text, glyphs, offsets, key.toMask, key.size));
+    if (!mask) mask = TextMasks().Insert(key, DrawGlyphMask(m, text, glyphs, offsets, extent, key.toMask, key.size));
     if (mask->coverage.isNull()) return;
     // A mirrored layout moves the mask without flipping it, so a cut mask
     // keeps its distance from the full mask's right edge.
@@ -413,11 +441,12 @@ UINT GetOutlineTextMetrics(HDC h, UINT size, OUTLINETEXTMETRICA* metrics) {
     o.otmItalicAngle = m.log.lfItalic ? -120 : 0;
     o.otmsCapEmHeight = UINT(std::lround(m.height * 0.7));
     o.otmsXHeight = UINT(std::lround(m.height * 0.5));
-    o.otmrcFontBox = {0, m.ascent, 2 * m.half, -(m.height - m.ascent)};
-    o.otmsUnderscoreSize = std::max(1, m.height / 12);
-    o.otmsUnderscorePosition = -1;
-    o.otmsStrikeoutSize = std::max(1, m.height / 12);
-    o.otmsStrikeoutPosition = m.ascent / 3;
+    o.otmrcFontBox = {0, m.ascent, std::max(m.full, m.half), -(m.height - m.ascent)};
+    const Decorations lines = DecorationsOf(m);
+    o.otmsUnderscoreSize = UINT(lines.thickness);
+    o.otmsUnderscorePosition = lines.underline;
+    o.otmsStrikeoutSize = UINT(lines.thickness);
+    o.otmsStrikeoutPosition = lines.strikeOut;
     *metrics = o;
     return sizeof(OUTLINETEXTMETRICA);
 }

@@ -42,20 +42,21 @@ QRect SetPixelBounds(const QImage& mask) {
 }  // namespace
 
 TextMaskKey::TextMaskKey(const LOGFONTA& font, int height, int half, int ascent, std::string text,
-                         std::vector<int> offsets, const QTransform& toMask, QSize size)
+                         std::vector<int> offsets, int extent, const QTransform& toMask, QSize size)
     : font(Normalised(font)), height(height), half(half), ascent(ascent), text(std::move(text)),
-      offsets(std::move(offsets)), toMask(toMask), size(size) {}
+      offsets(std::move(offsets)), extent(extent), toMask(toMask), size(size) {}
 
 bool TextMaskKey::operator==(const TextMaskKey& other) const {
     return std::memcmp(&font, &other.font, sizeof font) == 0 && height == other.height && half == other.half &&
-           ascent == other.ascent && text == other.text && offsets == other.offsets && toMask == other.toMask &&
+           ascent == other.ascent && text == other.text && offsets == other.offsets && extent == other.extent &&
+           toMask == other.toMask &&
            size == other.size;
 }
 
 std::size_t TextMaskCache::KeyHash::operator()(const TextMaskKey& key) const {
     std::size_t hash = std::hash<std::string>()(key.text);
     Mix(hash, std::hash<std::string_view>()(std::string_view(key.font.lfFaceName)));
-    for (int v : {int(key.font.lfWeight), int(key.font.lfEscapement), key.height, key.half, key.size.width(),
+    for (int v : {int(key.font.lfWeight), int(key.font.lfEscapement), key.height, key.half, key.extent, key.size.width(),
                   key.size.height()})
         Mix(hash, std::size_t(v));
     for (int offset : key.offsets) Mix(hash, std::size_t(offset));

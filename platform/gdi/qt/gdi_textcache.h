@@ -23,17 +23,18 @@ namespace gdi {
 
 // Everything a text line's mask depends on: the font as drawn (its face
 // name compared up to its end), the cell metrics, the ANSI text, each
-// character's position along the baseline, and the transform from the text
-// cell to the mask's pixels with the mask's size.
+// character's position along the baseline and the line's extent, and the
+// transform from the text cell to the mask's pixels with the mask's size.
 struct TextMaskKey {
     TextMaskKey(const LOGFONTA& font, int height, int half, int ascent, std::string text, std::vector<int> offsets,
-                const QTransform& toMask, QSize size);
+                int extent, const QTransform& toMask, QSize size);
     bool operator==(const TextMaskKey& other) const;
 
     LOGFONTA font;
     int height, half, ascent;
     std::string text;
     std::vector<int> offsets;
+    int extent;
     QTransform toMask;
     QSize size;
 };

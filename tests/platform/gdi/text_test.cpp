@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "tests/platform/gdi/gdi_fixture.h"
@@ -117,10 +118,23 @@ TEST_F(TextTest, ChineseTextDrawsRealGlyphs) {
     EXPECT_EQ(InkPixels(dc, 40, 10, 52, 12, 0), 0);
 }
 
+// The rows of a canvas that hold black ink, within a column range.
+struct InkRows {
+    int top = 1 << 20, bottom = -1;
+};
+InkRows InkRowsOf(HDC dc, int left, int right, int height) {
+    InkRows rows;
+    for (int y = 0; y < height; ++y)
+        if (InkPixels(dc, left, y, right, y + 1, RGB(0, 0, 0)) > 0) rows.top = std::min(rows.top, y), rows.bottom = y;
+    return rows;
+}
+
 // The stand-in CJK faces hint their ideographs as tall as the em or taller;
 // they are placed so that a cell clipped to the classic height keeps them
-// whole, and still fill it.
-TEST_F(TextTest, ChineseGlyphsStayInsideTheClassicCellAndFillIt) {
+// whole and nearly fills it, leaving its last row free (from 12 pixels up)
+// as the classic face's ideographs do, so lines set one cell apart do not
+// touch.
+TEST_F(TextTest, ChineseGlyphsStayInsideTheClassicCellAboveItsLastRow) {
     const char* const sample = "登陆管理爨鼻【（《";
     SetBkMode(dc, TRANSPARENT);
     for (const char* face : {"宋体", "黑体", "楷体_GB2312"}) {
@@ -132,16 +146,85 @@ TEST_F(TextTest, ChineseGlyphsStayInsideTheClassicCellAndFillIt) {
             GetTextMetrics(canvas, &tm);
             ASSERT_EQ(tm.tmHeight, height) << "the line height stays the classic one";
             TextOut(canvas, 0, 30, sample, int(std::strlen(sample)));
-            int top = 100, bottom = -1;
-            for (int y = 0; y < 100; ++y)
-                if (InkPixels(canvas, 0, y, 400, y + 1, RGB(0, 0, 0)) > 0) top = std::min(top, y), bottom = y;
-            EXPECT_GE(top, 30) << face << " " << height;
-            EXPECT_LT(bottom, 30 + height) << face << " " << height;
-            EXPECT_GE(bottom - top + 1, height - 3) << face << " " << height;
+            const InkRows ink = InkRowsOf(canvas, 0, 400, 100);
+            EXPECT_GE(ink.top, 30) << face << " " << height;
+            if (height >= 12) {
+                EXPECT_LT(ink.bottom, 30 + height - 1) << face << " " << height;
+            }
+            EXPECT_LT(ink.bottom, 30 + height) << face << " " << height;
+            EXPECT_GE(ink.bottom - ink.top + 1, height - 3) << face << " " << height;
             SelectObject(canvas, GetStockObject(SYSTEM_FONT));
             DeleteObject(sized);
         }
     }
+}
+
+// Latin letters stand on one baseline with their descenders inside the
+// cell and their ascenders below its top, in plain and bold.
+TEST_F(TextTest, LatinLettersAndDescendersStayInsideTheCell) {
+    SetBkMode(dc, TRANSPARENT);
+    for (const int weight : {FW_NORMAL, FW_BOLD}) {
+        for (int height = 10; height <= 28; ++height) {
+            MemoryDC canvas(400, 100);
+            HFONT sized = MakeFont("宋体", -height, weight);
+            SelectObject(canvas, sized);
+            TextOut(canvas, 0, 30, "Hbdfkl gjpqy", 12);
+            const InkRows all = InkRowsOf(canvas, 0, 400, 100);
+            EXPECT_GE(all.top, 30) << weight << " " << height;
+            EXPECT_LT(all.bottom, 30 + height) << weight << " " << height;
+            // The descenders go below the capitals' feet: one baseline.
+            const int half = (height + 1) / 2;
+            const InkRows capital = InkRowsOf(canvas, 0, half, 100);
+            const InkRows descenders = InkRowsOf(canvas, 7 * half, 12 * half, 100);
+            EXPECT_GT(descenders.bottom, capital.bottom) << weight << " " << height;
+            SelectObject(canvas, GetStockObject(SYSTEM_FONT));
+            DeleteObject(sized);
+        }
+    }
+}
+
+// Text measures as wide as it draws: a hanzi advances by the em (13 at 13
+// pixels, where a Latin letter advances 7), and a line's ink ends inside
+// its measured extent, within the last glyph's side bearing of its end.
+TEST_F(TextTest, TextMeasuresAsItDraws) {
+    // A closing bracket's ink lies in the left of its advance: its right
+    // bearing is about ten twelfths of the em.
+    const struct {
+        const char* text;
+        int bearing;
+    } texts[] = {{"开始查询", 0}, {"备用手机使用情况（返还）", 10}, {"a确Ag", 0}, {"手机ab", 0}};
+    SetBkMode(dc, TRANSPARENT);
+    for (int height = 9; height <= 24; ++height) {
+        for (const auto& [text, bearing] : texts) {
+            MemoryDC canvas(400, 60);
+            HFONT sized = MakeFont("宋体", -height);
+            SelectObject(canvas, sized);
+            const int length = int(std::strlen(text));
+            SIZE size;
+            GetTextExtentPoint32(canvas, text, length, &size);
+            TextOut(canvas, 10, 10, text, length);
+            int right = -1;
+            for (int x = 0; x < 400; ++x)
+                if (InkPixels(canvas, x, 0, x + 1, 60, RGB(0, 0, 0)) > 0) right = x;
+            EXPECT_LT(right, 10 + size.cx) << height << " " << text;
+            EXPECT_GE(right, 10 + size.cx - (bearing ? bearing * height / 12 : 3)) << height << " " << text;
+            SelectObject(canvas, GetStockObject(SYSTEM_FONT));
+            DeleteObject(sized);
+        }
+    }
+    HFONT thirteen = MakeFont("宋体", -13);
+    SelectObject(dc, thirteen);
+    SIZE size;
+    GetTextExtentPoint32(dc, "开始查询", 8, &size);
+    EXPECT_EQ(size.cx, 4 * 13);
+    GetTextExtentPoint32(dc, "a确", 3, &size);
+    EXPECT_EQ(size.cx, 7 + 13);
+    TEXTMETRICA tm;
+    GetTextMetrics(dc, &tm);
+    EXPECT_EQ(tm.tmAveCharWidth, 7);
+    EXPECT_EQ(tm.tmMaxCharWidth, 13);
+    SelectObject(dc, font);
+    DeleteObject(thirteen);
 }
 
 TEST_F(TextTest, OpaqueAndClippedExtTextOut) {

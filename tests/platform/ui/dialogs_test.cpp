@@ -1,6 +1,7 @@
 // Message boxes, message dialogs and input boxes, answered by the modal
 // responder: the window class, the caption, the buttons and the result; and
 // shown: long texts wrapped, the signs their flags ask for.
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -123,6 +124,9 @@ namespace {
 struct ShownBox {
     RECT rect{};
     int labelHeight = 0, lineHeight = 0;
+    AnsiString fontName;
+    int fontHeight = 0;
+    std::vector<bool> inkRows;  // per row of the label: whether text is drawn there
     std::set<COLORREF> iconColours;  // empty: no icon
 };
 
@@ -136,17 +140,28 @@ ShownBox ShowAndLook(const std::function<void()>& show, const AnsiString& screen
         if (looked || !form || !form->Active()) return;
         looked = true;
         GetWindowRect(box, &seen.rect);
+        RECT frame;
+        GetWindowRect(box, &frame);
         for (int i = 0; i < form->ControlCount(); ++i)
             if (auto* label = dynamic_cast<TLabel*>(form->Controls(i))) {
                 seen.labelHeight = label->Height();
+                seen.fontName = label->Font()->Name();
+                seen.fontHeight = label->Font()->Height();
                 TBitmap measure;
                 measure.Canvas()->Font()->Assign(label->Font());
                 seen.lineHeight = measure.Canvas()->TextHeight("国");
+                POINT corner{label->Left(), label->Top()};
+                ClientToScreen(box, &corner);
+                for (int y = 0; y < label->Height(); ++y) {
+                    bool ink = false;
+                    for (int x = 0; x < label->Width() && !ink; ++x)
+                        ink = ShownPixel(box, corner.x - frame.left + x, corner.y - frame.top + y) ==
+                              ColorToRGB(label->Font()->Color());
+                    seen.inkRows.push_back(ink);
+                }
             } else if (auto* image = dynamic_cast<TImage*>(form->Controls(i))) {
                 POINT corner{image->Left(), image->Top()};
                 ClientToScreen(box, &corner);
-                RECT frame;
-                GetWindowRect(box, &frame);
                 for (int y = 0; y < image->Height(); y += 2)
                     for (int x = 0; x < image->Width(); x += 2)
                         seen.iconColours.insert(ShownPixel(box, corner.x - frame.left + x, corner.y - frame.top + y));
@@ -195,6 +210,30 @@ TEST_F(DialogsTest, RealWindowALongMessageFitsA1024By768Screen) {
     EXPECT_GE(shown.rect.left, 0);
     EXPECT_LE(shown.rect.right, 1024);
     EXPECT_LE(shown.rect.right - shown.rect.left, 1024 * 5 / 8 + 2 * GetSystemMetrics(SM_CXFIXEDFRAME));
+}
+
+// Messages are written in the system's message font, one line height per
+// line, and the lines of a two-line message do not touch.
+TEST_F(DialogsTest, MessagesUseTheMessageFontAndTheirLinesDoNotTouch) {
+    const std::function<void()> shows[] = {
+        [] { MessageBox(0, "数据备份成功！\n备份文件已保存到备份文件夹。", "提示", MB_OK | MB_ICONINFORMATION); },
+        [] { MessageDlg("确实要删除这条记录吗？\n删除后不能恢复。", mtConfirmation, {mbYes, mbNo}); },
+    };
+    for (const auto& show : shows) {
+        const ShownBox shown = ShowAndLook(show, "messagebox_two_lines.png");
+        EXPECT_EQ(shown.fontName, "宋体");
+        EXPECT_EQ(shown.fontHeight, -12);
+        ASSERT_EQ(shown.lineHeight, 12);
+        ASSERT_EQ(shown.labelHeight, 2 * shown.lineHeight);
+        // Ink in both lines, and a free row between them.
+        const auto inkIn = [&](int top, int bottom) {
+            return std::find(shown.inkRows.begin() + top, shown.inkRows.begin() + bottom, true) !=
+                   shown.inkRows.begin() + bottom;
+        };
+        EXPECT_TRUE(inkIn(0, 12));
+        EXPECT_TRUE(inkIn(12, 24));
+        EXPECT_FALSE(shown.inkRows[11]);
+    }
 }
 
 // Each kind of message shows its sign, drawn in its colour.
