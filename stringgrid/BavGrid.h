@@ -123,8 +123,8 @@ using TAutoAddRowEvent = TAutoInsertRowEvent;
 using TAutoInsertColEvent = TAutoInsertRowEvent;
 using TClipboardEvent = TCloseQueryEvent;
 using TBeforeCellPasteEvent = TCellValidateEvent;
-SERVIORA_EVENT_TYPE(TBeforeWideCellPasteEvent, void(TObject* Sender, int ACol, int ARow, WideString& Value, bool& Allow));
-using TCellValidateWideEvent = TBeforeWideCellPasteEvent;
+SERVIORA_EVENT_TYPE(TBeforeCellPasteWideEvent, void(TObject* Sender, int ACol, int ARow, WideString& Value, bool& Allow));
+using TCellValidateWideEvent = TBeforeCellPasteWideEvent;
 using TDblClickCellEvent = TClickCellEvent;
 // (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
 // (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
@@ -136,13 +136,12 @@ using TEllipsClickEvent = TGetEditEvent;
 // (Sender, ARow, ACol, Data, var Allow), (Sender, ARect), (Sender, ARow,
 // ACol, FileName, var Allow), (Sender, ARow, ACol, DropCol), (Sender, ARow,
 // ACol, var Allow) and (Sender, Effect).
-using TOleDropEvent = TAnchorClickEvent;
+using TOleDragDropEvent = TAnchorClickEvent;
 SERVIORA_EVENT_TYPE(TOleDroppedEvent, void(TObject* Sender, TGridRect ARect));
 using TOleDropFileEvent = TAnchorClickEvent;
 using TOleDropColEvent = TRadioClickEvent;
 using TOleDragOverEvent = TSelectCellEvent;
 using TOleDragStopEvent = TAutoInsertRowEvent;
-using TOleDragEvent = TOleDropEvent;
 using TOleDragStartEvent = TClickCellEvent;
 SERVIORA_EVENT_TYPE(TSelectionResizeEvent, void(TObject* Sender, TGridRect OrigSelection, TGridRect NewSelection));
 class TGridDropTarget;
@@ -930,8 +929,8 @@ public:
     bool IsWideTextCell(int col, int row);
     TGridCoord CopyOrigin() const { return copyOrigin_; }
     bool Copied() const { return copied_; }
-    const TBeforeWideCellPasteEvent& OnClipboardBeforePasteWideCell() const { return onClipboardBeforePasteWideCell_; }
-    void SetOnClipboardBeforePasteWideCell(TBeforeWideCellPasteEvent v) {
+    const TBeforeCellPasteWideEvent& OnClipboardBeforePasteWideCell() const { return onClipboardBeforePasteWideCell_; }
+    void SetOnClipboardBeforePasteWideCell(TBeforeCellPasteWideEvent v) {
         onClipboardBeforePasteWideCell_ = std::move(v);
     }
 
@@ -981,8 +980,8 @@ public:
     // The selection saved when this grid started its last drag.
     const TGridRect& OleDragRect() const { return oleDragRect_; }
     void SetOleDragRect(const TGridRect& v) { oleDragRect_ = v; }
-    const TOleDropEvent& OnOleDrop() const { return onOleDrop_; }
-    void SetOnOleDrop(TOleDropEvent v) { onOleDrop_ = std::move(v); }
+    const TOleDragDropEvent& OnOleDrop() const { return onOleDrop_; }
+    void SetOnOleDrop(TOleDragDropEvent v) { onOleDrop_ = std::move(v); }
     const TOleDroppedEvent& OnOleDropped() const { return onOleDropped_; }
     void SetOnOleDropped(TOleDroppedEvent v) { onOleDropped_ = std::move(v); }
     const TOleDropFileEvent& OnOleDropFile() const { return onOleDropFile_; }
@@ -993,8 +992,8 @@ public:
     void SetOnOleDragOver(TOleDragOverEvent v) { onOleDragOver_ = std::move(v); }
     const TOleDragStopEvent& OnOleDragStop() const { return onOleDragStop_; }
     void SetOnOleDragStop(TOleDragStopEvent v) { onOleDragStop_ = std::move(v); }
-    const TOleDragEvent& OnOleDrag() const { return onOleDrag_; }
-    void SetOnOleDrag(TOleDragEvent v) { onOleDrag_ = std::move(v); }
+    const TOleDragDropEvent& OnOleDrag() const { return onOleDrag_; }
+    void SetOnOleDrag(TOleDragDropEvent v) { onOleDrag_ = std::move(v); }
     const TOleDragStartEvent& OnOleDragStart() const { return onOleDragStart_; }
     void SetOnOleDragStart(TOleDragStartEvent v) { onOleDragStart_ = std::move(v); }
     // Around the fill that ends a drag of the selection grip.
@@ -2021,7 +2020,7 @@ private:
     // Transfer state.
     TGridCoord copyOrigin_{-1, -1};
     bool copied_ = false;
-    TBeforeWideCellPasteEvent onClipboardBeforePasteWideCell_;
+    TBeforeCellPasteWideEvent onClipboardBeforePasteWideCell_;
     // The plain text of a cell's rich text.
     AnsiString RichTextToPlain(const AnsiString& rtf);
     // Reads the cell objects at `target` and tells PasteHook; the cells of
@@ -2036,13 +2035,13 @@ private:
     std::shared_ptr<TGridDropTarget> oleDropTarget_;
     HWND oleDropWindow_ = 0;
     TGridRect oleDragRect_{-1, -1, -1, -1};
-    TOleDropEvent onOleDrop_;
+    TOleDragDropEvent onOleDrop_;
     TOleDroppedEvent onOleDropped_;
     TOleDropFileEvent onOleDropFile_;
     TOleDropColEvent onOleDropCol_;
     TOleDragOverEvent onOleDragOver_;
     TOleDragStopEvent onOleDragStop_;
-    TOleDragEvent onOleDrag_;
+    TOleDragDropEvent onOleDrag_;
     TOleDragStartEvent onOleDragStart_;
     TSelectionResizeEvent onSelectionResize_, onSelectionResized_;
     TEditLink* editLink_ = nullptr;
