@@ -780,6 +780,11 @@ TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fi
         DrawTextExW(canvas->Handle(), wide.data(), int(wide.size()), &r, DT_CALCRECT | DT_NOPREFIX | lines, nullptr);
         size = {r.right - r.left + 2 * cellMarginX_, r.bottom - r.top};
     } else if (fixedWidth) {
+        // An open Unicode editor shows an empty line after a closing line
+        // feed; a letter on it makes that line count.
+        const bool uniEditorHere = editorActive_ && col == Col() && row == Row() &&
+                                   currentEditorType_ >= edUniEdit && currentEditorType_ <= edUniMemo;
+        if (uniEditorHere && !text.empty() && text.back() == '\n') text += 'w';
         RECT r = {cellRect.left + cellMarginX_ + 2, cellRect.top + cellMarginY_ + 2,
                   cellRect.right - cellMarginX_ - 2, cellRect.bottom - cellMarginY_ - 2};
         DrawTextEx(canvas->Handle(), text.data(), int(text.size()), &r,
