@@ -642,6 +642,9 @@ public:
     // the steps stays within -10 and 10, a step past it is ignored.
     void Zoom(int delta);
     int ZoomLevel() const { return zoomLevel_; }
+    // Set while a zoom step changes the sizes; the proportional scroll bars
+    // wait for its end.
+    bool Zooming() const { return zooming_; }
     // A header text with every "\n" made a line break.
     static AnsiString HeaderText(AnsiString text);
     // Columns whose runs of equal texts merge vertically; a change re-merges.
@@ -1942,6 +1945,7 @@ private:
     TGridProgressEvent onFilterProgress_;
     TGridRect HighlightRange(bool all) const;
     int zoomLevel_ = 0;
+    bool zooming_ = false;
     // A double click auto-sized a column: the release that follows does not sort.
     bool autoSizedByDoubleClick_ = false;
     // A row or column moved, or a column was sized, since the last press.
