@@ -1559,7 +1559,8 @@ private:
     // Tiles of the background picture over `rect`, the picture's (x, y)
     // at the rectangle's top-left.
     void DrawBackgroundTiles(TCanvas* canvas, const TRect& rect, int x, int y);
-    void DrawSortGlyph(TCanvas* canvas, int x, int y);
+    void DrawSortGlyph(TCanvas* canvas, int col, int x, int y);
+    void DrawSortIndexGlyph(TCanvas* canvas, int position, bool descending, int x, int y);
     void DrawNodeGlyph(TCanvas* canvas, CellPaint& cell);
     void DrawTreeLines(TCanvas* canvas, const TRect& rect, int row);
     void DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected);
