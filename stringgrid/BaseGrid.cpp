@@ -35,7 +35,8 @@ void TBaseGrid::Published(TPublished<TBaseGrid>& p) {
         .TypeName("TColor")
         .Default(clSilver);
     p.Property("UndoRedo", &TBaseGrid::UndoRedo, &TBaseGrid::SetUndoRedo);
-    p.Property("OnGetDisplText", &TBaseGrid::OnGetDisplText, &TBaseGrid::SetOnGetDisplText);
+    p.Property("OnGetDisplText", &TBaseGrid::OnGetDisplText, &TBaseGrid::SetOnGetDisplText)
+        .TypeName("TGetDisplTextEvent");
     p.Property("OnGetDisplWideText", &TBaseGrid::OnGetDisplWideText, &TBaseGrid::SetOnGetDisplWideText);
 }
 

@@ -170,6 +170,15 @@ TBavStringGrid::~TBavStringGrid() {
 }
 
 void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
+    // The platform grid's counts, published again (they keep their place)
+    // so that a form sets them through the grid's own setters; the grid
+    // starts with 10 rows and 21-pixel rows, so neither takes the
+    // platform's default.
+    p.Property("ColCount", &TBavStringGrid::ColCount, &TBavStringGrid::SetColCount).Default(5);
+    p.Property("RowCount", &TBavStringGrid::RowCount, &TBavStringGrid::SetRowCount).Default(10);
+    p.Property("FixedCols", &TBavStringGrid::FixedCols, &TBavStringGrid::SetFixedCols).Default(1);
+    p.Property("FixedRows", &TBavStringGrid::FixedRows, &TBavStringGrid::SetFixedRows).Default(1);
+    p.Property("DefaultRowHeight", &TBavStringGrid::DefaultRowHeight, &TBavStringGrid::SetDefaultRowHeight);
     p.Property("DragDropSettings", &TBavStringGrid::DragDropSettings, &TBavStringGrid::SetDragDropSettings);
     p.Property("OfficeHint", &TBavStringGrid::OfficeHint, &TBavStringGrid::SetOfficeHint);
     p.Property("HintColor", &TBavStringGrid::HintColor, &TBavStringGrid::SetHintColor)
@@ -288,6 +297,8 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("VAlignment", &TBavStringGrid::VAlignment, &TBavStringGrid::SetVAlignment).Default(vtaTop);
     p.Property("Version", &TBavStringGrid::Version, &TBavStringGrid::SetVersion);
     p.Property("WordWrap", &TBavStringGrid::WordWrap, &TBavStringGrid::SetWordWrap).Default(true);
+    // Events whose signature a type declared earlier already names carry
+    // their own type's name.
     p.Property("OnAutoAdvance", &TBavStringGrid::OnAutoAdvance, &TBavStringGrid::SetOnAutoAdvance);
     p.Property("OnCustomCellDraw", &TBavStringGrid::OnCustomCellDraw, &TBavStringGrid::SetOnCustomCellDraw);
     p.Property("OnCustomCellSize", &TBavStringGrid::OnCustomCellSize, &TBavStringGrid::SetOnCustomCellSize);
@@ -297,76 +308,114 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnGetCellBorder", &TBavStringGrid::OnGetCellBorder, &TBavStringGrid::SetOnGetCellBorder);
     p.Property("OnGetCellBorderProp", &TBavStringGrid::OnGetCellBorderProp, &TBavStringGrid::SetOnGetCellBorderProp);
     p.Property("OnGetAlignment", &TBavStringGrid::OnGetAlignment, &TBavStringGrid::SetOnGetAlignment);
-    p.Property("OnGetWordWrap", &TBavStringGrid::OnGetWordWrap, &TBavStringGrid::SetOnGetWordWrap);
+    p.Property("OnGetWordWrap", &TBavStringGrid::OnGetWordWrap, &TBavStringGrid::SetOnGetWordWrap)
+        .TypeName("TWordWrapEvent");
     p.Property("OnGetFormat", &TBavStringGrid::OnGetFormat, &TBavStringGrid::SetOnGetFormat);
-    p.Property("OnGetCheckTrue", &TBavStringGrid::OnGetCheckTrue, &TBavStringGrid::SetOnGetCheckTrue);
-    p.Property("OnGetCheckFalse", &TBavStringGrid::OnGetCheckFalse, &TBavStringGrid::SetOnGetCheckFalse);
-    p.Property("OnGridHint", &TBavStringGrid::OnGridHint, &TBavStringGrid::SetOnGridHint);
+    p.Property("OnGetCheckTrue", &TBavStringGrid::OnGetCheckTrue, &TBavStringGrid::SetOnGetCheckTrue)
+        .TypeName("TGetCheckEvent");
+    p.Property("OnGetCheckFalse", &TBavStringGrid::OnGetCheckFalse, &TBavStringGrid::SetOnGetCheckFalse)
+        .TypeName("TGetCheckEvent");
+    p.Property("OnGridHint", &TBavStringGrid::OnGridHint, &TBavStringGrid::SetOnGridHint).TypeName("TGridHintEvent");
     p.Property("OnOfficeHint", &TBavStringGrid::OnOfficeHint, &TBavStringGrid::SetOnOfficeHint);
-    p.Property("OnRowUpdate", &TBavStringGrid::OnRowUpdate, &TBavStringGrid::SetOnRowUpdate);
-    p.Property("OnRowChanging", &TBavStringGrid::OnRowChanging, &TBavStringGrid::SetOnRowChanging);
-    p.Property("OnColChanging", &TBavStringGrid::OnColChanging, &TBavStringGrid::SetOnColChanging);
+    p.Property("OnRowUpdate", &TBavStringGrid::OnRowUpdate, &TBavStringGrid::SetOnRowUpdate)
+        .TypeName("TRowChangedEvent");
+    p.Property("OnRowChanging", &TBavStringGrid::OnRowChanging, &TBavStringGrid::SetOnRowChanging)
+        .TypeName("TRowChangingEvent");
+    p.Property("OnColChanging", &TBavStringGrid::OnColChanging, &TBavStringGrid::SetOnColChanging)
+        .TypeName("TColChangingEvent");
     p.Property("OnCellChanging", &TBavStringGrid::OnCellChanging, &TBavStringGrid::SetOnCellChanging);
     p.Property("OnCellBalloon", &TBavStringGrid::OnCellBalloon, &TBavStringGrid::SetOnCellBalloon);
     p.Property("OnPrintPage", &TBavStringGrid::OnPrintPage, &TBavStringGrid::SetOnPrintPage);
     p.Property("OnPrintPageDone", &TBavStringGrid::OnPrintPageDone, &TBavStringGrid::SetOnPrintPageDone);
     p.Property("OnPrintStart", &TBavStringGrid::OnPrintStart, &TBavStringGrid::SetOnPrintStart);
-    p.Property("OnPrintCancel", &TBavStringGrid::OnPrintCancel, &TBavStringGrid::SetOnPrintCancel);
+    p.Property("OnPrintCancel", &TBavStringGrid::OnPrintCancel, &TBavStringGrid::SetOnPrintCancel)
+        .TypeName("TGridPrintCancelEvent");
     p.Property("OnFitToPage", &TBavStringGrid::OnFitToPage, &TBavStringGrid::SetOnFitToPage);
-    p.Property("OnPrintNewPage", &TBavStringGrid::OnPrintNewPage, &TBavStringGrid::SetOnPrintNewPage);
+    p.Property("OnPrintNewPage", &TBavStringGrid::OnPrintNewPage, &TBavStringGrid::SetOnPrintNewPage)
+        .TypeName("TGridPrintNewPageEvent");
     p.Property("OnPrintSetColumnWidth", &TBavStringGrid::OnPrintSetColumnWidth,
-               &TBavStringGrid::SetOnPrintSetColumnWidth);
-    p.Property("OnPrintSetRowHeight", &TBavStringGrid::OnPrintSetRowHeight, &TBavStringGrid::SetOnPrintSetRowHeight);
-    p.Property("OnCanAddRow", &TBavStringGrid::OnCanAddRow, &TBavStringGrid::SetOnCanAddRow);
-    p.Property("OnAutoAddRow", &TBavStringGrid::OnAutoAddRow, &TBavStringGrid::SetOnAutoAddRow);
-    p.Property("OnCanInsertRow", &TBavStringGrid::OnCanInsertRow, &TBavStringGrid::SetOnCanInsertRow);
+               &TBavStringGrid::SetOnPrintSetColumnWidth).TypeName("TGridPrintColumnWidthEvent");
+    p.Property("OnPrintSetRowHeight", &TBavStringGrid::OnPrintSetRowHeight, &TBavStringGrid::SetOnPrintSetRowHeight)
+        .TypeName("TGridPrintRowHeightEvent");
+    p.Property("OnCanAddRow", &TBavStringGrid::OnCanAddRow, &TBavStringGrid::SetOnCanAddRow)
+        .TypeName("TCanAddRowEvent");
+    p.Property("OnAutoAddRow", &TBavStringGrid::OnAutoAddRow, &TBavStringGrid::SetOnAutoAddRow)
+        .TypeName("TAutoAddRowEvent");
+    p.Property("OnCanInsertRow", &TBavStringGrid::OnCanInsertRow, &TBavStringGrid::SetOnCanInsertRow)
+        .TypeName("TCanInsertRowEvent");
     p.Property("OnAutoInsertRow", &TBavStringGrid::OnAutoInsertRow, &TBavStringGrid::SetOnAutoInsertRow);
     p.Property("OnRowDisjunctSelected", &TBavStringGrid::OnRowDisjunctSelected,
                &TBavStringGrid::SetOnRowDisjunctSelected);
-    p.Property("OnAutoInsertCol", &TBavStringGrid::OnAutoInsertCol, &TBavStringGrid::SetOnAutoInsertCol);
-    p.Property("OnCanDeleteRow", &TBavStringGrid::OnCanDeleteRow, &TBavStringGrid::SetOnCanDeleteRow);
-    p.Property("OnAutoDeleteRow", &TBavStringGrid::OnAutoDeleteRow, &TBavStringGrid::SetOnAutoDeleteRow);
-    p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort);
-    p.Property("OnCanSort", &TBavStringGrid::OnCanSort, &TBavStringGrid::SetOnCanSort);
-    p.Property("OnExpandNode", &TBavStringGrid::OnExpandNode, &TBavStringGrid::SetOnExpandNode);
-    p.Property("OnContractNode", &TBavStringGrid::OnContractNode, &TBavStringGrid::SetOnContractNode);
-    p.Property("OnBeforeExpandNode", &TBavStringGrid::OnBeforeExpandNode, &TBavStringGrid::SetOnBeforeExpandNode);
+    p.Property("OnAutoInsertCol", &TBavStringGrid::OnAutoInsertCol, &TBavStringGrid::SetOnAutoInsertCol)
+        .TypeName("TAutoInsertColEvent");
+    p.Property("OnCanDeleteRow", &TBavStringGrid::OnCanDeleteRow, &TBavStringGrid::SetOnCanDeleteRow)
+        .TypeName("TCanDeleteRowEvent");
+    p.Property("OnAutoDeleteRow", &TBavStringGrid::OnAutoDeleteRow, &TBavStringGrid::SetOnAutoDeleteRow)
+        .TypeName("TAutoDeleteRowEvent");
+    p.Property("OnClickSort", &TBavStringGrid::OnClickSort, &TBavStringGrid::SetOnClickSort)
+        .TypeName("TClickSortEvent");
+    p.Property("OnCanSort", &TBavStringGrid::OnCanSort, &TBavStringGrid::SetOnCanSort).TypeName("TCanSortEvent");
+    p.Property("OnExpandNode", &TBavStringGrid::OnExpandNode, &TBavStringGrid::SetOnExpandNode)
+        .TypeName("TNodeClickEvent");
+    p.Property("OnContractNode", &TBavStringGrid::OnContractNode, &TBavStringGrid::SetOnContractNode)
+        .TypeName("TNodeClickEvent");
+    p.Property("OnBeforeExpandNode", &TBavStringGrid::OnBeforeExpandNode, &TBavStringGrid::SetOnBeforeExpandNode)
+        .TypeName("TNodeAllowEvent");
     p.Property("OnBeforeContractNode", &TBavStringGrid::OnBeforeContractNode,
-               &TBavStringGrid::SetOnBeforeContractNode);
+               &TBavStringGrid::SetOnBeforeContractNode).TypeName("TNodeAllowEvent");
     p.Property("OnCustomCompare", &TBavStringGrid::OnCustomCompare, &TBavStringGrid::SetOnCustomCompare);
     p.Property("OnRawCompare", &TBavStringGrid::OnRawCompare, &TBavStringGrid::SetOnRawCompare);
-    p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell);
-    p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell);
-    p.Property("OnComboCloseUp", &TBavStringGrid::OnComboCloseUp, &TBavStringGrid::SetOnComboCloseUp);
-    p.Property("OnDblClickCell", &TBavStringGrid::OnDblClickCell, &TBavStringGrid::SetOnDblClickCell);
-    p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell);
-    p.Property("OnCanEditCell", &TBavStringGrid::OnCanEditCell, &TBavStringGrid::SetOnCanEditCell);
-    p.Property("OnIsFixedCell", &TBavStringGrid::OnIsFixedCell, &TBavStringGrid::SetOnIsFixedCell);
-    p.Property("OnIsPasswordCell", &TBavStringGrid::OnIsPasswordCell, &TBavStringGrid::SetOnIsPasswordCell);
+    p.Property("OnClickCell", &TBavStringGrid::OnClickCell, &TBavStringGrid::SetOnClickCell)
+        .TypeName("TClickCellEvent");
+    p.Property("OnRightClickCell", &TBavStringGrid::OnRightClickCell, &TBavStringGrid::SetOnRightClickCell)
+        .TypeName("TClickCellEvent");
+    p.Property("OnComboCloseUp", &TBavStringGrid::OnComboCloseUp, &TBavStringGrid::SetOnComboCloseUp)
+        .TypeName("TClickCellEvent");
+    p.Property("OnDblClickCell", &TBavStringGrid::OnDblClickCell, &TBavStringGrid::SetOnDblClickCell)
+        .TypeName("TDblClickCellEvent");
+    p.Property("OnCanClickCell", &TBavStringGrid::OnCanClickCell, &TBavStringGrid::SetOnCanClickCell)
+        .TypeName("TCanClickCellEvent");
+    p.Property("OnCanEditCell", &TBavStringGrid::OnCanEditCell, &TBavStringGrid::SetOnCanEditCell)
+        .TypeName("TCanEditCellEvent");
+    p.Property("OnIsFixedCell", &TBavStringGrid::OnIsFixedCell, &TBavStringGrid::SetOnIsFixedCell)
+        .TypeName("TIsFixedCellEvent");
+    p.Property("OnIsPasswordCell", &TBavStringGrid::OnIsPasswordCell, &TBavStringGrid::SetOnIsPasswordCell)
+        .TypeName("TIsPasswordCellEvent");
     p.Property("OnAnchorClick", &TBavStringGrid::OnAnchorClick, &TBavStringGrid::SetOnAnchorClick);
     p.Property("OnAnchorEnter", &TBavStringGrid::OnAnchorEnter, &TBavStringGrid::SetOnAnchorEnter);
     p.Property("OnAnchorExit", &TBavStringGrid::OnAnchorExit, &TBavStringGrid::SetOnAnchorExit);
-    p.Property("OnAnchorHint", &TBavStringGrid::OnAnchorHint, &TBavStringGrid::SetOnAnchorHint);
+    p.Property("OnAnchorHint", &TBavStringGrid::OnAnchorHint, &TBavStringGrid::SetOnAnchorHint)
+        .TypeName("TAnchorHintEvent");
     p.Property("OnControlClick", &TBavStringGrid::OnControlClick, &TBavStringGrid::SetOnControlClick);
     p.Property("OnControlEditDone", &TBavStringGrid::OnControlEditDone, &TBavStringGrid::SetOnControlEditDone);
     p.Property("OnControlComboList", &TBavStringGrid::OnControlComboList, &TBavStringGrid::SetOnControlComboList);
-    p.Property("OnClipboardPaste", &TBavStringGrid::OnClipboardPaste, &TBavStringGrid::SetOnClipboardPaste);
-    p.Property("OnClipboardCopy", &TBavStringGrid::OnClipboardCopy, &TBavStringGrid::SetOnClipboardCopy);
-    p.Property("OnClipboardCut", &TBavStringGrid::OnClipboardCut, &TBavStringGrid::SetOnClipboardCut);
-    p.Property("OnClipboardBeforePasteCell", &TBavStringGrid::OnClipboardBeforePasteCell, &TBavStringGrid::SetOnClipboardBeforePasteCell);
+    p.Property("OnClipboardPaste", &TBavStringGrid::OnClipboardPaste, &TBavStringGrid::SetOnClipboardPaste)
+        .TypeName("TClipboardEvent");
+    p.Property("OnClipboardCopy", &TBavStringGrid::OnClipboardCopy, &TBavStringGrid::SetOnClipboardCopy)
+        .TypeName("TClipboardEvent");
+    p.Property("OnClipboardCut", &TBavStringGrid::OnClipboardCut, &TBavStringGrid::SetOnClipboardCut)
+        .TypeName("TClipboardEvent");
+    p.Property("OnClipboardBeforePasteCell", &TBavStringGrid::OnClipboardBeforePasteCell,
+               &TBavStringGrid::SetOnClipboardBeforePasteCell)
+        .TypeName("TBeforeCellPasteEvent");
     p.Property("OnClipboardBeforePasteWideCell", &TBavStringGrid::OnClipboardBeforePasteWideCell,
                &TBavStringGrid::SetOnClipboardBeforePasteWideCell);
     p.Property("OnCellValidate", &TBavStringGrid::OnCellValidate, &TBavStringGrid::SetOnCellValidate);
-    p.Property("OnCellValidateWide", &TBavStringGrid::OnCellValidateWide, &TBavStringGrid::SetOnCellValidateWide);
-    p.Property("OnCellsChanged", &TBavStringGrid::OnCellsChanged, &TBavStringGrid::SetOnCellsChanged);
+    p.Property("OnCellValidateWide", &TBavStringGrid::OnCellValidateWide, &TBavStringGrid::SetOnCellValidateWide)
+        .TypeName("TCellValidateWideEvent");
+    p.Property("OnCellsChanged", &TBavStringGrid::OnCellsChanged, &TBavStringGrid::SetOnCellsChanged)
+        .TypeName("TCellsChangedEvent");
     p.Property("OnFileProgress", &TBavStringGrid::OnFileProgress, &TBavStringGrid::SetOnFileProgress);
     p.Property("OnFilterProgress", &TBavStringGrid::OnFilterProgress, &TBavStringGrid::SetOnFilterProgress);
-    p.Property("OnHasComboBox", &TBavStringGrid::OnHasComboBox, &TBavStringGrid::SetOnHasComboBox);
+    p.Property("OnHasComboBox", &TBavStringGrid::OnHasComboBox, &TBavStringGrid::SetOnHasComboBox)
+        .TypeName("THasComboEvent");
     p.Property("OnGetEditorType", &TBavStringGrid::OnGetEditorType, &TBavStringGrid::SetOnGetEditorType);
     p.Property("OnGetEditorProp", &TBavStringGrid::OnGetEditorProp, &TBavStringGrid::SetOnGetEditorProp);
     p.Property("OnGetFloatFormat", &TBavStringGrid::OnGetFloatFormat, &TBavStringGrid::SetOnGetFloatFormat);
-    p.Property("OnEllipsClick", &TBavStringGrid::OnEllipsClick, &TBavStringGrid::SetOnEllipsClick);
-    p.Property("OnButtonClick", &TBavStringGrid::OnButtonClick, &TBavStringGrid::SetOnButtonClick);
+    p.Property("OnEllipsClick", &TBavStringGrid::OnEllipsClick, &TBavStringGrid::SetOnEllipsClick)
+        .TypeName("TEllipsClickEvent");
+    p.Property("OnButtonClick", &TBavStringGrid::OnButtonClick, &TBavStringGrid::SetOnButtonClick)
+        .TypeName("TButtonClickEvent");
     p.Property("OnCheckBoxClick", &TBavStringGrid::OnCheckBoxClick, &TBavStringGrid::SetOnCheckBoxClick);
     p.Property("OnCheckBoxMouseUp", &TBavStringGrid::OnCheckBoxMouseUp, &TBavStringGrid::SetOnCheckBoxMouseUp);
     p.Property("OnRadioClick", &TBavStringGrid::OnRadioClick, &TBavStringGrid::SetOnRadioClick);
@@ -375,39 +424,52 @@ void TBavStringGrid::Published(TPublished<TBavStringGrid>& p) {
     p.Property("OnComboObjectChange", &TBavStringGrid::OnComboObjectChange, &TBavStringGrid::SetOnComboObjectChange);
     p.Property("OnSpinClick", &TBavStringGrid::OnSpinClick, &TBavStringGrid::SetOnSpinClick);
     p.Property("OnFloatSpinClick", &TBavStringGrid::OnFloatSpinClick, &TBavStringGrid::SetOnFloatSpinClick);
-    p.Property("OnTimeSpinClick", &TBavStringGrid::OnTimeSpinClick, &TBavStringGrid::SetOnTimeSpinClick);
-    p.Property("OnDateSpinClick", &TBavStringGrid::OnDateSpinClick, &TBavStringGrid::SetOnDateSpinClick);
+    p.Property("OnTimeSpinClick", &TBavStringGrid::OnTimeSpinClick, &TBavStringGrid::SetOnTimeSpinClick)
+        .TypeName("TDateTimeSpinClickEvent");
+    p.Property("OnDateSpinClick", &TBavStringGrid::OnDateSpinClick, &TBavStringGrid::SetOnDateSpinClick)
+        .TypeName("TDateTimeSpinClickEvent");
     p.Property("OnRichEditSelectionChange", &TBavStringGrid::OnRichEditSelectionChange,
                &TBavStringGrid::SetOnRichEditSelectionChange);
     p.Property("OnEditingDone", &TBavStringGrid::OnEditingDone, &TBavStringGrid::SetOnEditingDone);
     p.Property("OnDragScroll", &TBavStringGrid::OnDragScroll, &TBavStringGrid::SetOnDragScroll);
-    p.Property("OnEditChange", &TBavStringGrid::OnEditChange, &TBavStringGrid::SetOnEditChange);
+    p.Property("OnEditChange", &TBavStringGrid::OnEditChange, &TBavStringGrid::SetOnEditChange)
+        .TypeName("TEditChangeEvent");
     p.Property("OnDateTimeChange", &TBavStringGrid::OnDateTimeChange, &TBavStringGrid::SetOnDateTimeChange);
     p.Property("OnFooterPaint", &TBavStringGrid::OnFooterPaint, &TBavStringGrid::SetOnFooterPaint);
     p.Property("OnRowDisjunctSelect", &TBavStringGrid::OnRowDisjunctSelect, &TBavStringGrid::SetOnRowDisjunctSelect);
     p.Property("OnSelectionChanged", &TBavStringGrid::OnSelectionChanged, &TBavStringGrid::SetOnSelectionChanged);
-    p.Property("OnOleDrop", &TBavStringGrid::OnOleDrop, &TBavStringGrid::SetOnOleDrop);
-    p.Property("OnOleDrag", &TBavStringGrid::OnOleDrag, &TBavStringGrid::SetOnOleDrag);
+    p.Property("OnOleDrop", &TBavStringGrid::OnOleDrop, &TBavStringGrid::SetOnOleDrop).TypeName("TOleDragDropEvent");
+    p.Property("OnOleDrag", &TBavStringGrid::OnOleDrag, &TBavStringGrid::SetOnOleDrag).TypeName("TOleDragDropEvent");
     p.Property("OnOleDropped", &TBavStringGrid::OnOleDropped, &TBavStringGrid::SetOnOleDropped);
-    p.Property("OnOleDragOver", &TBavStringGrid::OnOleDragOver, &TBavStringGrid::SetOnOleDragOver);
-    p.Property("OnOleDragStart", &TBavStringGrid::OnOleDragStart, &TBavStringGrid::SetOnOleDragStart);
-    p.Property("OnOleDragStop", &TBavStringGrid::OnOleDragStop, &TBavStringGrid::SetOnOleDragStop);
-    p.Property("OnOleDropCol", &TBavStringGrid::OnOleDropCol, &TBavStringGrid::SetOnOleDropCol);
-    p.Property("OnOleDropFile", &TBavStringGrid::OnOleDropFile, &TBavStringGrid::SetOnOleDropFile);
+    p.Property("OnOleDragOver", &TBavStringGrid::OnOleDragOver, &TBavStringGrid::SetOnOleDragOver)
+        .TypeName("TOleDragOverEvent");
+    p.Property("OnOleDragStart", &TBavStringGrid::OnOleDragStart, &TBavStringGrid::SetOnOleDragStart)
+        .TypeName("TOleDragStartEvent");
+    p.Property("OnOleDragStop", &TBavStringGrid::OnOleDragStop, &TBavStringGrid::SetOnOleDragStop)
+        .TypeName("TOleDragStopEvent");
+    p.Property("OnOleDropCol", &TBavStringGrid::OnOleDropCol, &TBavStringGrid::SetOnOleDropCol)
+        .TypeName("TOleDropColEvent");
+    p.Property("OnOleDropFile", &TBavStringGrid::OnOleDropFile, &TBavStringGrid::SetOnOleDropFile)
+        .TypeName("TOleDropFileEvent");
     p.Property("OnScrollHint", &TBavStringGrid::OnScrollHint, &TBavStringGrid::SetOnScrollHint);
     p.Property("OnColumnSize", &TBavStringGrid::OnColumnSize, &TBavStringGrid::SetOnColumnSize);
     p.Property("OnColumnMove", &TBavStringGrid::OnColumnMove, &TBavStringGrid::SetOnColumnMove);
-    p.Property("OnRowSize", &TBavStringGrid::OnRowSize, &TBavStringGrid::SetOnRowSize);
-    p.Property("OnRowMove", &TBavStringGrid::OnRowMove, &TBavStringGrid::SetOnRowMove);
-    p.Property("OnEndColumnSize", &TBavStringGrid::OnEndColumnSize, &TBavStringGrid::SetOnEndColumnSize);
+    p.Property("OnRowSize", &TBavStringGrid::OnRowSize, &TBavStringGrid::SetOnRowSize).TypeName("TRowSizeEvent");
+    p.Property("OnRowMove", &TBavStringGrid::OnRowMove, &TBavStringGrid::SetOnRowMove).TypeName("TRowSizeEvent");
+    p.Property("OnEndColumnSize", &TBavStringGrid::OnEndColumnSize, &TBavStringGrid::SetOnEndColumnSize)
+        .TypeName("TEndColumnSizeEvent");
     p.Property("OnUpdateColumnSize", &TBavStringGrid::OnUpdateColumnSize, &TBavStringGrid::SetOnUpdateColumnSize);
-    p.Property("OnEndRowSize", &TBavStringGrid::OnEndRowSize, &TBavStringGrid::SetOnEndRowSize);
+    p.Property("OnEndRowSize", &TBavStringGrid::OnEndRowSize, &TBavStringGrid::SetOnEndRowSize)
+        .TypeName("TEndRowSizeEvent");
     p.Property("OnSelectionResize", &TBavStringGrid::OnSelectionResize, &TBavStringGrid::SetOnSelectionResize);
     p.Property("OnSelectionResized", &TBavStringGrid::OnSelectionResized, &TBavStringGrid::SetOnSelectionResized);
     p.Property("OnSetEditWideText", &TBavStringGrid::OnSetEditWideText, &TBavStringGrid::SetOnSetEditWideText);
-    p.Property("OnGetEditWideText", &TBavStringGrid::OnGetEditWideText, &TBavStringGrid::SetOnGetEditWideText);
-    p.Property("OnSaveCell", &TBavStringGrid::OnSaveCell, &TBavStringGrid::SetOnSaveCell);
-    p.Property("OnLoadCell", &TBavStringGrid::OnLoadCell, &TBavStringGrid::SetOnLoadCell);
+    p.Property("OnGetEditWideText", &TBavStringGrid::OnGetEditWideText, &TBavStringGrid::SetOnGetEditWideText)
+        .TypeName("TGetEditWideTextEvent");
+    p.Property("OnSaveCell", &TBavStringGrid::OnSaveCell, &TBavStringGrid::SetOnSaveCell)
+        .TypeName("TCellSaveLoadEvent");
+    p.Property("OnLoadCell", &TBavStringGrid::OnLoadCell, &TBavStringGrid::SetOnLoadCell)
+        .TypeName("TCellSaveLoadEvent");
 }
 
 // ---- Setters that repaint ----------------------------------------------------------------

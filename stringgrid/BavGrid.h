@@ -123,8 +123,8 @@ using TAutoAddRowEvent = TAutoInsertRowEvent;
 using TAutoInsertColEvent = TAutoInsertRowEvent;
 using TClipboardEvent = TCloseQueryEvent;
 using TBeforeCellPasteEvent = TCellValidateEvent;
-SERVIORA_EVENT_TYPE(TBeforeWideCellPasteEvent, void(TObject* Sender, int ACol, int ARow, WideString& Value, bool& Allow));
-using TCellValidateWideEvent = TBeforeWideCellPasteEvent;
+SERVIORA_EVENT_TYPE(TBeforeCellPasteWideEvent, void(TObject* Sender, int ACol, int ARow, WideString& Value, bool& Allow));
+using TCellValidateWideEvent = TBeforeCellPasteWideEvent;
 using TDblClickCellEvent = TClickCellEvent;
 // (Sender, ARow, ACol, var IsPassword), (Sender, ACol, ARow, var WordWrap),
 // (Sender, ACol, ARow, var S) and (Sender, R): the signatures of
@@ -136,13 +136,12 @@ using TEllipsClickEvent = TGetEditEvent;
 // (Sender, ARow, ACol, Data, var Allow), (Sender, ARect), (Sender, ARow,
 // ACol, FileName, var Allow), (Sender, ARow, ACol, DropCol), (Sender, ARow,
 // ACol, var Allow) and (Sender, Effect).
-using TOleDropEvent = TAnchorClickEvent;
+using TOleDragDropEvent = TAnchorClickEvent;
 SERVIORA_EVENT_TYPE(TOleDroppedEvent, void(TObject* Sender, TGridRect ARect));
 using TOleDropFileEvent = TAnchorClickEvent;
 using TOleDropColEvent = TRadioClickEvent;
 using TOleDragOverEvent = TSelectCellEvent;
 using TOleDragStopEvent = TAutoInsertRowEvent;
-using TOleDragEvent = TOleDropEvent;
 using TOleDragStartEvent = TClickCellEvent;
 SERVIORA_EVENT_TYPE(TSelectionResizeEvent, void(TObject* Sender, TGridRect OrigSelection, TGridRect NewSelection));
 class TGridDropTarget;
@@ -643,6 +642,9 @@ public:
     // the steps stays within -10 and 10, a step past it is ignored.
     void Zoom(int delta);
     int ZoomLevel() const { return zoomLevel_; }
+    // Set while a zoom step changes the sizes; the proportional scroll bars
+    // wait for its end.
+    bool Zooming() const { return zooming_; }
     // A header text with every "\n" made a line break.
     static AnsiString HeaderText(AnsiString text);
     // Columns whose runs of equal texts merge vertically; a change re-merges.
@@ -930,8 +932,8 @@ public:
     bool IsWideTextCell(int col, int row);
     TGridCoord CopyOrigin() const { return copyOrigin_; }
     bool Copied() const { return copied_; }
-    const TBeforeWideCellPasteEvent& OnClipboardBeforePasteWideCell() const { return onClipboardBeforePasteWideCell_; }
-    void SetOnClipboardBeforePasteWideCell(TBeforeWideCellPasteEvent v) {
+    const TBeforeCellPasteWideEvent& OnClipboardBeforePasteWideCell() const { return onClipboardBeforePasteWideCell_; }
+    void SetOnClipboardBeforePasteWideCell(TBeforeCellPasteWideEvent v) {
         onClipboardBeforePasteWideCell_ = std::move(v);
     }
 
@@ -981,8 +983,8 @@ public:
     // The selection saved when this grid started its last drag.
     const TGridRect& OleDragRect() const { return oleDragRect_; }
     void SetOleDragRect(const TGridRect& v) { oleDragRect_ = v; }
-    const TOleDropEvent& OnOleDrop() const { return onOleDrop_; }
-    void SetOnOleDrop(TOleDropEvent v) { onOleDrop_ = std::move(v); }
+    const TOleDragDropEvent& OnOleDrop() const { return onOleDrop_; }
+    void SetOnOleDrop(TOleDragDropEvent v) { onOleDrop_ = std::move(v); }
     const TOleDroppedEvent& OnOleDropped() const { return onOleDropped_; }
     void SetOnOleDropped(TOleDroppedEvent v) { onOleDropped_ = std::move(v); }
     const TOleDropFileEvent& OnOleDropFile() const { return onOleDropFile_; }
@@ -993,8 +995,8 @@ public:
     void SetOnOleDragOver(TOleDragOverEvent v) { onOleDragOver_ = std::move(v); }
     const TOleDragStopEvent& OnOleDragStop() const { return onOleDragStop_; }
     void SetOnOleDragStop(TOleDragStopEvent v) { onOleDragStop_ = std::move(v); }
-    const TOleDragEvent& OnOleDrag() const { return onOleDrag_; }
-    void SetOnOleDrag(TOleDragEvent v) { onOleDrag_ = std::move(v); }
+    const TOleDragDropEvent& OnOleDrag() const { return onOleDrag_; }
+    void SetOnOleDrag(TOleDragDropEvent v) { onOleDrag_ = std::move(v); }
     const TOleDragStartEvent& OnOleDragStart() const { return onOleDragStart_; }
     void SetOnOleDragStart(TOleDragStartEvent v) { onOleDragStart_ = std::move(v); }
     // Around the fill that ends a drag of the selection grip.
@@ -1569,7 +1571,8 @@ private:
     // Tiles of the background picture over `rect`, the picture's (x, y)
     // at the rectangle's top-left.
     void DrawBackgroundTiles(TCanvas* canvas, const TRect& rect, int x, int y);
-    void DrawSortGlyph(TCanvas* canvas, int x, int y);
+    void DrawSortGlyph(TCanvas* canvas, int col, int x, int y);
+    void DrawSortIndexGlyph(TCanvas* canvas, int position, bool descending, int x, int y);
     void DrawNodeGlyph(TCanvas* canvas, CellPaint& cell);
     void DrawTreeLines(TCanvas* canvas, const TRect& rect, int row);
     void DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected);
@@ -1955,6 +1958,7 @@ private:
     TGridProgressEvent onFilterProgress_;
     TGridRect HighlightRange(bool all) const;
     int zoomLevel_ = 0;
+    bool zooming_ = false;
     // A double click auto-sized a column: the release that follows does not sort.
     bool autoSizedByDoubleClick_ = false;
     // A row or column moved, or a column was sized, since the last press.
@@ -2033,7 +2037,7 @@ private:
     // Transfer state.
     TGridCoord copyOrigin_{-1, -1};
     bool copied_ = false;
-    TBeforeWideCellPasteEvent onClipboardBeforePasteWideCell_;
+    TBeforeCellPasteWideEvent onClipboardBeforePasteWideCell_;
     // The plain text of a cell's rich text.
     AnsiString RichTextToPlain(const AnsiString& rtf);
     // Reads the cell objects at `target` and tells PasteHook; the cells of
@@ -2048,13 +2052,13 @@ private:
     std::shared_ptr<TGridDropTarget> oleDropTarget_;
     HWND oleDropWindow_ = 0;
     TGridRect oleDragRect_{-1, -1, -1, -1};
-    TOleDropEvent onOleDrop_;
+    TOleDragDropEvent onOleDrop_;
     TOleDroppedEvent onOleDropped_;
     TOleDropFileEvent onOleDropFile_;
     TOleDropColEvent onOleDropCol_;
     TOleDragOverEvent onOleDragOver_;
     TOleDragStopEvent onOleDragStop_;
-    TOleDragEvent onOleDrag_;
+    TOleDragDropEvent onOleDrag_;
     TOleDragStartEvent onOleDragStart_;
     TSelectionResizeEvent onSelectionResize_, onSelectionResized_;
     TEditLink* editLink_ = nullptr;

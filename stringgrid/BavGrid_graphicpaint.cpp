@@ -194,7 +194,40 @@ void TBavStringGrid::DrawRadioGroup(TCanvas* canvas, const TRect& rect, TStrings
     }
 }
 
-void TBavStringGrid::DrawSortGlyph(TCanvas* canvas, int x, int y) {
+// A column of a multi-column sort shows its place in the sort order on a
+// filled triangle (or the index glyphs) that points its way.
+void TBavStringGrid::DrawSortIndexGlyph(TCanvas* canvas, int position, bool descending, int x, int y) {
+    canvas->Brush()->SetColor(sortSettings_->IndexColor());
+    canvas->Pen()->SetColor(clBlack);
+    canvas->Pen()->SetWidth(1);
+    TBitmap* up = sortSettings_->IndexUpGlyph();
+    TBitmap* down = sortSettings_->IndexDownGlyph();
+    if (up->Empty() || down->Empty()) {
+        const TPoint descendingPoints[] = {{x - 7, y - 5}, {x + 7, y - 5}, {x, y + 8}};
+        const TPoint ascendingPoints[] = {{x - 6, y + 8}, {x + 6, y + 8}, {x, y - 4}};
+        canvas->Polygon(descending ? descendingPoints : ascendingPoints, 3);
+    } else {
+        TBitmap* glyph = descending ? up : down;
+        const int top = descending ? y - 7 : y - 5;
+        DrawTransparentBitmap(canvas, glyph, FixedColor(), Rect(x - 7, top, x - 7 + glyph->Width(), top + glyph->Height()));
+    }
+    TFont saved;
+    saved.Assign(canvas->Font());
+    canvas->Font()->SetColor(clBlack);
+    canvas->Font()->SetSize(6);
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->TextOut(x - 2, descending ? y - 4 : y - 2, IntToStr(position + 1));
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Font()->Assign(&saved);
+}
+
+void TBavStringGrid::DrawSortGlyph(TCanvas* canvas, int col, int x, int y) {
+    const int position = sortSettings_->IndexShow() ? sortIndexes_->FindIndex(col) : -1;
+    if (position >= 0) {
+        const bool descending = unsigned(sortIndexes_->GetItem(position)) & TSortIndexList::kDescending;
+        DrawSortIndexGlyph(canvas, position, descending, x, y);
+        return;
+    }
     const bool descending = sortSettings_->Direction() == sdDescending;
     TBitmap* glyph = descending ? sortSettings_->DownGlyph() : sortSettings_->UpGlyph();
     if (!sortSettings_->UpGlyph()->Empty() && !sortSettings_->DownGlyph()->Empty()) {

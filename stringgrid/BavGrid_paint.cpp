@@ -245,7 +245,8 @@ TCellGraphic* TBavStringGrid::GetCellGraphicInfo(int col, int row, TCellVAlign& 
 
 bool TBavStringGrid::SortedHeaderCell(int col, int row) {
     return sortSettings_->Show() && row == sortSettings_->Row() && RowCount() > 2 && TBaseGrid::FixedRows() > 0 &&
-           col == sortSettings_->Column() && (col >= TBaseGrid::FixedCols() || sortSettings_->FixedCols());
+           (col == sortSettings_->Column() || sortIndexes_->FindIndex(col) >= 0) &&
+           (col >= TBaseGrid::FixedCols() || sortSettings_->FixedCols());
 }
 
 void TBavStringGrid::DrawGridCell(TCanvas* canvas, int col, int row, TRect rect, TGridDrawState state) {
@@ -615,7 +616,7 @@ void TBavStringGrid::DrawPlainText(TCanvas* canvas, CellPaint& cell, AnsiString 
     if (cell.hAlign == taLeftJustify) x = g.left + offset + (graphicBefore ? cell.graphicWidth : 0) + 10;
     if (cell.hAlign == taRightJustify) x = g.right - offset - 10;
     const int y = cell.vAlign == vtaTop ? g.top + 8 : cell.vAlign == vtaBottom ? g.bottom - 8 : (g.top + g.bottom) / 2;
-    DrawSortGlyph(canvas, x, y);
+    DrawSortGlyph(canvas, cell.realCol, x, y);
 }
 
 void TBavStringGrid::DrawRichTextCell(TCanvas* canvas, int col, int row, const TRect& rect, bool selected) {
@@ -780,6 +781,11 @@ TSize TBavStringGrid::MeasureCellText(TCanvas* canvas, int col, int row, bool fi
         DrawTextExW(canvas->Handle(), wide.data(), int(wide.size()), &r, DT_CALCRECT | DT_NOPREFIX | lines, nullptr);
         size = {r.right - r.left + 2 * cellMarginX_, r.bottom - r.top};
     } else if (fixedWidth) {
+        // An open Unicode editor shows an empty line after a closing line
+        // feed; a letter on it makes that line count.
+        const bool uniEditorHere = editorActive_ && col == Col() && row == Row() &&
+                                   currentEditorType_ >= edUniEdit && currentEditorType_ <= edUniMemo;
+        if (uniEditorHere && !text.empty() && text.back() == '\n') text += 'w';
         RECT r = {cellRect.left + cellMarginX_ + 2, cellRect.top + cellMarginY_ + 2,
                   cellRect.right - cellMarginX_ - 2, cellRect.bottom - cellMarginY_ - 2};
         DrawTextEx(canvas->Handle(), text.data(), int(text.size()), &r,

@@ -135,7 +135,7 @@ void TBavStringGrid::UpdateHorzScrollProportional() { UpdateScrollProportional(f
 void TBavStringGrid::UpdateVertScrollProportional() { UpdateScrollProportional(true); }
 
 void TBavStringGrid::UpdateScrollProportional(bool vertical) {
-    if (!scrollProportional_ || !HandleAllocated() || ComponentState().Contains(csLoading) ||
+    if (!scrollProportional_ || zooming_ || !HandleAllocated() || ComponentState().Contains(csLoading) ||
         ComponentState().Contains(csDesigning))
         return;
     const int bar = vertical ? SB_VERT : SB_HORZ;

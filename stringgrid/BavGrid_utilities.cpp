@@ -3,6 +3,7 @@
 // cell through a rich edit, zooming all sizes by a step, the version text
 // and the header texts with "\n".
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/valuerestorer.h"
 #include "platform/ui/graphics.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavUtil.h"
@@ -97,11 +98,14 @@ void TBavStringGrid::RichEditSelectionChanged() {
 
 void TBavStringGrid::Zoom(int delta) {
     if (zoomLevel_ + delta < -kZoomLimit || zoomLevel_ + delta > kZoomLimit) return;
-    zoomLevel_ += delta;
-    for (int col = 0; col < ColCount(); ++col)
-        if (ColWidths(col) + delta > 0) SetColWidths(col, ColWidths(col) + delta);
-    for (int row = 0; row < RowCount(); ++row)
-        if (RowHeights(row) + delta > 0) SetRowHeights(row, RowHeights(row) + delta);
+    {
+        const ValueRestorer zooming(zooming_, true);
+        zoomLevel_ += delta;
+        for (int col = 0; col < ColCount(); ++col)
+            if (ColWidths(col) + delta > 0) SetColWidths(col, ColWidths(col) + delta);
+        for (int row = 0; row < RowCount(); ++row)
+            if (RowHeights(row) + delta > 0) SetRowHeights(row, RowHeights(row) + delta);
+    }
     if (scrollProportional_) {
         UpdateVertScrollProportional();
         UpdateHorzScrollProportional();

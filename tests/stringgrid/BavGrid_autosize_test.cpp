@@ -94,3 +94,34 @@ TEST_F(AutoSizeTest, ATallerRowShowsTheOpenEditorAgain) {
     EXPECT_GT(editor->Height(), grid->DefaultRowHeight());
     EXPECT_EQ(editor->SelStart(), int(editor->Text().size()));
 }
+
+namespace {
+
+class OpenEditorMeasureTest : public EditingGridTest {};
+
+}  // namespace
+
+// A text ending in a line feed shows an empty last line in an open Unicode
+// editor; the current cell is measured with a letter on that line, so a
+// lone line feed gets a width. Other cells, and the cell under a plain
+// editor, are measured as the text alone.
+TEST_F(OpenEditorMeasureTest, AnOpenUnicodeEditorCountsTheEmptyLastLine) {
+    grid->SetDefaultRowHeight(60);
+    for (int row = 1; row <= 2; ++row) grid->SetCells(1, row, "\n");
+    const TSize closed = grid->GetCellTextExtent(1, 1, true);
+    for (TEditorType type : {edNormal, edUniMemo}) {
+        SCOPED_TRACE(int(type));
+        EditAs(type);
+        grid->FocusCell(1, 1, true);
+        Key(VK_F2);
+        ASSERT_TRUE(grid->EditorActive());
+        const TSize open = grid->GetCellTextExtent(1, 1, true);
+        if (type == edUniMemo)
+            EXPECT_GT(open.cx, closed.cx);
+        else
+            EXPECT_EQ(open.cx, closed.cx);
+        EXPECT_EQ(grid->GetCellTextExtent(1, 2, true).cx, closed.cx);
+        Key(VK_ESCAPE);
+        ProcessMessages();
+    }
+}

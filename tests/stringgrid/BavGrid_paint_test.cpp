@@ -48,6 +48,26 @@ protected:
 
 }  // namespace
 
+// Every column of a multi-column sort marks its header: with IndexShow on
+// a triangle in the index colour.
+TEST_F(PaintTest, EachColumnOfAMultiColumnSortMarksItsHeader) {
+    grid->SetColCount(4);
+    grid->SortSettings()->SetShow(true);
+    grid->SortSettings()->SetIndexShow(true);
+    grid->SortSettings()->SetIndexColor(clLime);
+    grid->SortSettings()->SetColumn(2);
+    grid->SortIndexes()->AddIndex(2, true);
+    grid->SortIndexes()->AddIndex(1, false);
+    for (int col = 1; col <= 3; ++col) grid->SetCells(col, 0, "列");
+    for (const auto& [col, marked] : {std::pair{1, true}, {2, true}, {3, false}}) {
+        DrawCell(col, 0, 80, 24);
+        EXPECT_EQ(RowsHold(0, 24, clLime), marked) << col;
+    }
+    grid->SortSettings()->SetIndexShow(false);
+    DrawCell(1, 0, 80, 24);
+    EXPECT_FALSE(RowsHold(0, 24, clLime));
+}
+
 TEST_F(PaintTest, CellColourFollowsBandsFixedAreasAndCellTypes) {
     grid->SetColCount(4);
     grid->SetRowCount(8);

@@ -3,6 +3,9 @@
 // same description; values equal to their defaults are not written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "grid_fixture.h"
 #include "platform/rtl/classregistry.h"
 #include "platform/rtl/events.h"
@@ -11,6 +14,7 @@
 #include "platform/rtl/writer.h"
 #include "platform/ui/imagelist.h"
 #include "stringgrid/BavFooter.h"
+#include "stringgrid/BavObj.h"
 #include "stringgrid/BavOptions.h"
 #include "stringgrid/BavSearchFooter.h"
 #include "stringgrid/editors/bqgcheck.h"
@@ -199,6 +203,149 @@ std::string Indented(const char* lines) {
     return text;
 }
 
+// Every event of the grid with the type it is published as, in the
+// published order.
+struct EventCase {
+    const char* name;
+    const char* type;
+};
+
+const EventCase kEvents[] = {
+    {"OnGetDisplText", "TGetDisplTextEvent"},
+    {"OnGetDisplWideText", "TGetDisplWideTextEvent"},
+    {"OnAutoAdvance", "TAutoAdvanceEvent"},
+    {"OnCustomCellDraw", "TCustomCellDrawEvent"},
+    {"OnCustomCellSize", "TCustomCellSizeEvent"},
+    {"OnGetCellColor", "TGridColorEvent"},
+    {"OnGetCellPrintColor", "TGridColorEvent"},
+    {"OnGetCellPrintBorder", "TGridBorderEvent"},
+    {"OnGetCellBorder", "TGridBorderEvent"},
+    {"OnGetCellBorderProp", "TGridBorderPropEvent"},
+    {"OnGetAlignment", "TGridAlignEvent"},
+    {"OnGetWordWrap", "TWordWrapEvent"},
+    {"OnGetFormat", "TGridFormatEvent"},
+    {"OnGetCheckTrue", "TGetCheckEvent"},
+    {"OnGetCheckFalse", "TGetCheckEvent"},
+    {"OnGridHint", "TGridHintEvent"},
+    {"OnOfficeHint", "TOfficeHintEvent"},
+    {"OnRowUpdate", "TRowChangedEvent"},
+    {"OnRowChanging", "TRowChangingEvent"},
+    {"OnColChanging", "TColChangingEvent"},
+    {"OnCellChanging", "TCellChangingEvent"},
+    {"OnCellBalloon", "TGridBalloonEvent"},
+    {"OnPrintPage", "TGridPrintPageEvent"},
+    {"OnPrintPageDone", "TGridPrintPageDoneEvent"},
+    {"OnPrintStart", "TGridPrintStartEvent"},
+    {"OnPrintCancel", "TGridPrintCancelEvent"},
+    {"OnFitToPage", "TDoFitToPageEvent"},
+    {"OnPrintNewPage", "TGridPrintNewPageEvent"},
+    {"OnPrintSetColumnWidth", "TGridPrintColumnWidthEvent"},
+    {"OnPrintSetRowHeight", "TGridPrintRowHeightEvent"},
+    {"OnCanAddRow", "TCanAddRowEvent"},
+    {"OnAutoAddRow", "TAutoAddRowEvent"},
+    {"OnCanInsertRow", "TCanInsertRowEvent"},
+    {"OnAutoInsertRow", "TAutoInsertRowEvent"},
+    {"OnRowDisjunctSelected", "TAutoInsertRowEvent"},
+    {"OnAutoInsertCol", "TAutoInsertColEvent"},
+    {"OnCanDeleteRow", "TCanDeleteRowEvent"},
+    {"OnAutoDeleteRow", "TAutoDeleteRowEvent"},
+    {"OnClickSort", "TClickSortEvent"},
+    {"OnCanSort", "TCanSortEvent"},
+    {"OnExpandNode", "TNodeClickEvent"},
+    {"OnContractNode", "TNodeClickEvent"},
+    {"OnBeforeExpandNode", "TNodeAllowEvent"},
+    {"OnBeforeContractNode", "TNodeAllowEvent"},
+    {"OnCustomCompare", "TCustomCompareEvent"},
+    {"OnRawCompare", "TRawCompareEvent"},
+    {"OnClickCell", "TClickCellEvent"},
+    {"OnRightClickCell", "TClickCellEvent"},
+    {"OnComboCloseUp", "TClickCellEvent"},
+    {"OnDblClickCell", "TDblClickCellEvent"},
+    {"OnCanClickCell", "TCanClickCellEvent"},
+    {"OnCanEditCell", "TCanEditCellEvent"},
+    {"OnIsFixedCell", "TIsFixedCellEvent"},
+    {"OnIsPasswordCell", "TIsPasswordCellEvent"},
+    {"OnAnchorClick", "TAnchorClickEvent"},
+    {"OnAnchorEnter", "TAnchorEvent"},
+    {"OnAnchorExit", "TAnchorEvent"},
+    {"OnAnchorHint", "TAnchorHintEvent"},
+    {"OnControlClick", "TCellControlEvent"},
+    {"OnControlEditDone", "TCellControlEvent"},
+    {"OnControlComboList", "TCellComboControlEvent"},
+    {"OnClipboardPaste", "TClipboardEvent"},
+    {"OnClipboardCopy", "TClipboardEvent"},
+    {"OnClipboardCut", "TClipboardEvent"},
+    {"OnClipboardBeforePasteCell", "TBeforeCellPasteEvent"},
+    {"OnClipboardBeforePasteWideCell", "TBeforeCellPasteWideEvent"},
+    {"OnCellValidate", "TCellValidateEvent"},
+    {"OnCellValidateWide", "TCellValidateWideEvent"},
+    {"OnCellsChanged", "TCellsChangedEvent"},
+    {"OnFileProgress", "TGridProgressEvent"},
+    {"OnFilterProgress", "TGridProgressEvent"},
+    {"OnHasComboBox", "THasComboEvent"},
+    {"OnGetEditorType", "TGetEditorTypeEvent"},
+    {"OnGetEditorProp", "TGetEditorPropEvent"},
+    {"OnGetFloatFormat", "TFloatFormatEvent"},
+    {"OnEllipsClick", "TEllipsClickEvent"},
+    {"OnButtonClick", "TButtonClickEvent"},
+    {"OnCheckBoxClick", "TCheckBoxClickEvent"},
+    {"OnCheckBoxMouseUp", "TCheckBoxClickEvent"},
+    {"OnRadioClick", "TRadioClickEvent"},
+    {"OnRadioMouseUp", "TRadioClickEvent"},
+    {"OnComboChange", "TComboChangeEvent"},
+    {"OnComboObjectChange", "TComboObjectChangeEvent"},
+    {"OnSpinClick", "TSpinClickEvent"},
+    {"OnFloatSpinClick", "TFloatSpinClickEvent"},
+    {"OnTimeSpinClick", "TDateTimeSpinClickEvent"},
+    {"OnDateSpinClick", "TDateTimeSpinClickEvent"},
+    {"OnRichEditSelectionChange", "TNotifyEvent"},
+    {"OnEditingDone", "TNotifyEvent"},
+    {"OnResize", "TNotifyEvent"},
+    {"OnDragScroll", "TDragScrollEvent"},
+    {"OnEditChange", "TEditChangeEvent"},
+    {"OnDateTimeChange", "TDateTimeChangeEvent"},
+    {"OnFooterPaint", "TFooterPaintEvent"},
+    {"OnRowDisjunctSelect", "TRowDisjunctSelectEvent"},
+    {"OnSelectionChanged", "TSelectionChanged"},
+    {"OnOleDrop", "TOleDragDropEvent"},
+    {"OnOleDrag", "TOleDragDropEvent"},
+    {"OnOleDropped", "TOleDroppedEvent"},
+    {"OnOleDragOver", "TOleDragOverEvent"},
+    {"OnOleDragStart", "TOleDragStartEvent"},
+    {"OnOleDragStop", "TOleDragStopEvent"},
+    {"OnOleDropCol", "TOleDropColEvent"},
+    {"OnOleDropFile", "TOleDropFileEvent"},
+    {"OnScrollHint", "TScrollHintEvent"},
+    {"OnColumnSize", "TColumnSizeEvent"},
+    {"OnColumnMove", "TColumnSizeEvent"},
+    {"OnRowSize", "TRowSizeEvent"},
+    {"OnRowMove", "TRowSizeEvent"},
+    {"OnEndColumnSize", "TEndColumnSizeEvent"},
+    {"OnUpdateColumnSize", "TUpdateColumnSizeEvent"},
+    {"OnEndRowSize", "TEndRowSizeEvent"},
+    {"OnSelectionResize", "TSelectionResizeEvent"},
+    {"OnSelectionResized", "TSelectionResizeEvent"},
+    {"OnSetEditWideText", "TSetEditWideTextEvent"},
+    {"OnGetEditWideText", "TGetEditWideTextEvent"},
+    {"OnSaveCell", "TCellSaveLoadEvent"},
+    {"OnLoadCell", "TCellSaveLoadEvent"},
+};
+
+// Reads a form description whose handler names the form does not publish:
+// each name becomes a marker that is written back as it was read.
+void ReadWithHandlerMarkers(const std::string& description, TForm* form) {
+    TReader reader(description);
+    static const char marker = 0;
+    reader.SetOnFindMethod([&](TReader*, const AnsiString& name, TMethod& address, bool& error) {
+        address = MakeNameMarker(&marker, form, name);
+        error = false;
+    });
+    reader.ReadRootComponent(form);
+}
+
+// The handler a description binds to an event ("OnClickCell = GridClickCell").
+std::string Binding(const char* event) { return std::string(event) + " = Grid" + (event + 2); }
+
 TEST_F(PublishedTest, EveryPublishedPropertyReadsBackAndKeepsItsDefaultUnwritten) {
     RegisterClasses({TBavGridUndoRedo::StaticClass(), TBavStringGridCheck::StaticClass(),
                      TImageList::StaticClass(), TPictureContainer::StaticClass()});
@@ -209,18 +356,35 @@ TEST_F(PublishedTest, EveryPublishedPropertyReadsBackAndKeepsItsDefaultUnwritten
         "  object Images: TImageList\n  end\n"
         "  object Pictures: TPictureContainer\n  end\n"
         "  object Grid: TBavStringGrid\n";
-    for (const PublishedCase& c : kPublished)
-        if (*c.lines) description += Indented(c.lines) + "\n";
+    // In the order a form is written, which reading relies on (the row
+    // count comes before the fixed rows it may lower).
+    for (PPropInfo prop : GetPropList(TBavStringGrid::StaticClass())) {
+        if (prop->Kind() == tkMethod) description += "    " + Binding(prop->Name().c_str()) + "\n";
+        for (const PublishedCase& c : kPublished)
+            if (*c.lines && prop->Name() == c.name) description += Indented(c.lines) + "\n";
+    }
     description += "  end\nend\n";
-    ReadComponentFromString(description, form);
+    ReadWithHandlerMarkers(description, form);
     auto* read = dynamic_cast<TBavStringGrid*>(form->FindComponent("Grid"));
     ASSERT_TRUE(read);
+    EXPECT_EQ(read->DataRowCount(), 12) << "the counts are set through the grid's own setters";
     const std::string written = ComponentToText(form);
+    for (PPropInfo prop : GetPropList(read))
+        if (prop->Kind() == tkMethod) {
+            EXPECT_NE(written.find("    " + Binding(prop->Name().c_str()) + "\n"), std::string::npos)
+                << prop->Name();
+        }
+    form->SetName("Original");
+    TForm* copyForm = NewForm(600, 400);
+    ReadWithHandlerMarkers(written, copyForm);
+    EXPECT_EQ(ComponentToText(copyForm), written);
 
     TForm* freshForm = NewForm(600, 400);
     auto* fresh = new TBavStringGrid(freshForm);
+    fresh->SetParent(freshForm);
     fresh->SetName("Fresh");
     const std::string defaults = ComponentToText(freshForm);
+    ASSERT_NE(defaults.find("object Fresh: TBavStringGrid"), std::string::npos) << defaults;
     for (const PublishedCase& c : kPublished) {
         EXPECT_TRUE(IsPublishedProp(read, c.name)) << c.name;
         if (*c.lines) {
@@ -239,9 +403,16 @@ TEST_F(PublishedTest, EveryPublishedPropertyReadsBackAndKeepsItsDefaultUnwritten
         ASSERT_NE(at, std::string::npos) << c.name << " is written out of order";
         last = at;
     }
+    // The four references to other components are forgotten when those go.
     EXPECT_EQ(read->GridImages(), form->FindComponent("Images"));
-    delete form->FindComponent("Images");
-    EXPECT_EQ(read->GridImages(), nullptr) << "a removed image list is forgotten";
+    EXPECT_EQ(read->PictureContainer(), form->FindComponent("Pictures"));
+    EXPECT_EQ(read->UndoRedo(), form->FindComponent("Undo"));
+    EXPECT_EQ(read->CellChecker(), form->FindComponent("Checker"));
+    for (const char* name : {"Images", "Pictures", "Undo", "Checker"}) delete form->FindComponent(name);
+    EXPECT_EQ(read->GridImages(), nullptr);
+    EXPECT_EQ(read->PictureContainer(), nullptr);
+    EXPECT_EQ(read->UndoRedo(), nullptr);
+    EXPECT_EQ(read->CellChecker(), nullptr);
 }
 
 // Events a form resource may name: the printing ones and the custom cell
@@ -262,23 +433,89 @@ TEST_F(PublishedTest, TheDragAndDropEventsAreBoundFromADescription) {
     const char* const events[] = {"OnOleDrag", "OnOleDragStart", "OnOleDragStop", "OnOleDragOver",
                                   "OnOleDrop", "OnOleDropped",   "OnOleDropFile", "OnOleDropCol"};
     std::string description = "object GridForm: TForm\n  object Grid: TBavStringGrid\n";
-    for (const char* event : events) description += std::string("    ") + event + " = Grid" + (event + 2) + "\n";
+    for (const char* event : events) description += "    " + Binding(event) + "\n";
     description += "  end\nend\n";
-    // The form publishes no handlers: the names are kept as markers.
-    TReader reader(description);
-    static const char marker = 0;
-    reader.SetOnFindMethod([&](TReader*, const AnsiString& name, TMethod& address, bool& error) {
-        address = MakeNameMarker(&marker, form, name);
-        error = false;
-    });
-    reader.ReadRootComponent(form);
+    ReadWithHandlerMarkers(description, form);
     auto* read = dynamic_cast<TBavStringGrid*>(form->FindComponent("Grid"));
     ASSERT_TRUE(read);
     const std::string written = ComponentToText(form);
     for (const char* event : events) {
         EXPECT_TRUE(IsPublishedProp(read, event)) << event;
-        EXPECT_NE(written.find(std::string(event) + " = Grid" + (event + 2) + "\n"), std::string::npos)
-            << event << "\n" << written;
+        EXPECT_NE(written.find(Binding(event) + "\n"), std::string::npos) << event << "\n" << written;
+    }
+}
+
+// Assigning these owned objects copies the value into the grid's own
+// object; the given one stays the caller's.
+TEST_F(PublishedTest, AssigningAnOwnedObjectCopiesIt) {
+    TFont font;
+    font.SetSize(15);
+    grid->SetActiveCellFont(&font);
+    grid->SetFixedFont(&font);
+    TBavHintInfo hint;
+    hint.SetTitle("提示");
+    grid->SetOfficeHint(&hint);
+    TBalloonSettings balloon;
+    balloon.SetBackgroundColor(clRed);
+    grid->SetBalloon(&balloon);
+    TBackGround background(grid);
+    background.SetTop(7);
+    grid->SetBackGround(&background);
+    TStringList lines;
+    lines.SetCommaText("型号,状态");
+    grid->SetColumnHeaders(&lines);
+    grid->SetRowHeaders(&lines);
+    grid->SetLookupItems(&lines);
+    TDragScrollOptions dragScroll;
+    dragScroll.SetActive(true);
+    grid->SetDragScrollOptions(&dragScroll);
+    TGridProgressAppearance progress;
+    progress.SetCompleteColor(clPurple);
+    grid->SetProgressAppearance(&progress);
+    TShowModified modified;
+    modified.SetEnabled(true);
+    grid->SetShowModified(&modified);
+    TBitmap indicator;
+    indicator.SetWidth(9);
+    indicator.SetHeight(9);
+    grid->SetRowIndicator(&indicator);
+
+    EXPECT_NE(grid->ActiveCellFont(), &font);
+    EXPECT_EQ(grid->ActiveCellFont()->Size(), 15);
+    EXPECT_EQ(grid->FixedFont()->Size(), 15);
+    EXPECT_NE(grid->OfficeHint(), &hint);
+    EXPECT_EQ(grid->OfficeHint()->Title(), "提示");
+    EXPECT_EQ(grid->Balloon()->BackgroundColor(), clRed);
+    EXPECT_EQ(grid->BackGround()->Top(), 7);
+    for (TStrings* copy : {grid->ColumnHeaders(), grid->RowHeaders(), grid->LookupItems()}) {
+        EXPECT_NE(copy, &lines);
+        EXPECT_EQ(copy->CommaText(), "型号,状态");
+    }
+    EXPECT_TRUE(grid->DragScrollOptions()->Active());
+    EXPECT_EQ(grid->ProgressAppearance()->CompleteColor(), clPurple);
+    EXPECT_TRUE(grid->ShowModified()->Enabled());
+    EXPECT_NE(grid->RowIndicator(), &indicator);
+    EXPECT_EQ(grid->RowIndicator()->Width(), 9);
+    // Copying never changes the source, and the copies do not follow it.
+    font.SetSize(8);
+    lines.Clear();
+    EXPECT_EQ(grid->FixedFont()->Size(), 15);
+    EXPECT_EQ(grid->ColumnHeaders()->Count(), 2);
+}
+
+// Events of one signature share a type here; each is still published as
+// the type its handlers are written against, in the published order.
+TEST_F(PublishedTest, EveryEventIsPublishedWithItsTypeInOrder) {
+    const std::vector<PPropInfo> props = GetPropList(grid);
+    std::size_t last = 0;
+    for (const EventCase& c : kEvents) {
+        PPropInfo prop = GetPropInfo(grid, c.name);
+        ASSERT_TRUE(prop) << c.name;
+        EXPECT_EQ(prop->PropType()->Name, c.type) << c.name;
+        if (IsPublishedProp(TStringGrid::StaticClass(), c.name)) continue;  // keeps the platform's place
+        const std::size_t at = std::find(props.begin(), props.end(), prop) - props.begin();
+        EXPECT_GT(at, last) << c.name << " is published out of order";
+        last = at;
     }
 }
 

@@ -1,5 +1,7 @@
 // Cell utilities: highlighting, the fixed and password queries, the rich
 // text of a cell, zooming, the version text and header line breaks.
+#include <vector>
+
 #include "grid_fixture.h"
 #include "platform/ui/comctrls_richedit.h"
 #include "platform/win/winpaint.h"
@@ -91,6 +93,51 @@ TEST_F(UtilitiesTest, ZoomStaysWithinTenStepsAndKeepsSizesAboveZero) {
     grid->Zoom(-3);
     EXPECT_EQ(grid->ColWidths(2), 3) << "3 - 3 is not above 0";
     EXPECT_EQ(grid->ColWidths(1), width + 7);
+}
+
+// A grid that marks its vertical bar after every width change and asks
+// for a proportional update: the mark shows whether the update was made.
+class WidthProbeGrid : public TBavStringGrid {
+public:
+    using TBavStringGrid::TBavStringGrid;
+    std::vector<bool> barUpdated;
+
+protected:
+    void ColWidthsChanged() override {
+        TBavStringGrid::ColWidthsChanged();
+        SCROLLINFO info{sizeof(SCROLLINFO), SIF_PAGE, 0, 0, 1, 0, 0};
+        SetScrollInfo(Handle(), SB_VERT, &info, FALSE);
+        UpdateVertScrollProportional();
+        GetScrollInfo(Handle(), SB_VERT, &info);
+        barUpdated.push_back(info.nPage != 1);
+    }
+};
+
+// During a zoom step the proportional bars wait; the step ends with them
+// as they would be after the sizes changed.
+TEST_F(UtilitiesTest, ProportionalBarsWaitForTheEndOfAZoomStep) {
+    auto* probe = new WidthProbeGrid(form);
+    probe->SetParent(form);
+    probe->SetBounds(0, 0, 300, 200);
+    probe->SetColCount(4);
+    probe->SetRowCount(60);
+    probe->SetScrollProportional(true);
+    form->Show();
+    ProcessMessages();
+    probe->barUpdated.clear();
+    probe->Zoom(2);
+    EXPECT_EQ(probe->barUpdated, std::vector<bool>(4, false));
+    EXPECT_FALSE(probe->Zooming());
+    SCROLLINFO after{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(probe->Handle(), SB_VERT, &after);
+    probe->UpdateVertScrollProportional();
+    SCROLLINFO again{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(probe->Handle(), SB_VERT, &again);
+    EXPECT_EQ(after.nPage, again.nPage);
+    EXPECT_EQ(after.nMax, again.nMax);
+    probe->barUpdated.clear();
+    probe->SetColWidths(1, 80);
+    EXPECT_EQ(probe->barUpdated, std::vector<bool>{true}) << "outside a zoom step the bar follows";
 }
 
 TEST_F(UtilitiesTest, VersionHeadersAndRichText) {
