@@ -270,13 +270,15 @@ void TCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
         int start = 0;
         int end = 0;
         if ((cols ? info.Horz : info.Vert).CellSpan(sizingIndex_, start, end)) {
+            // The sizing state lasts through the change, so the size hooks see
+            // that the user sized the line.
             const int size = std::max(1, sizingPos_ - start);
-            gridState_ = gsNormal;
             if (cols)
                 SetColWidths(sizingIndex_, size);
             else
                 SetRowHeights(sizingIndex_, size);
         }
+        gridState_ = gsNormal;
         break;
     }
     case gsColMoving:

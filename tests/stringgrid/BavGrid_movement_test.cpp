@@ -68,7 +68,7 @@ TEST_F(MouseMovementTest, TheSplitCursorShowsWithinTwoPixelsOfAFixedDivider) {
     EXPECT_NE(GetCursor(), hsplit) << "leaving the grid disarms the divider";
 }
 
-TEST_F(MouseMovementTest, ADragOnAFixedDividerSetsTheSizeAndReportsIt) {
+TEST_F(MouseMovementTest, ADragOnADividerSetsTheSizeAndReportsIt) {
     std::vector<int> endedCols, endedRows;
     grid->SetOnEndColumnSize([&](TObject*, int col) { endedCols.push_back(col); });
     grid->SetOnEndRowSize([&](TObject*, int row) { endedRows.push_back(row); });
@@ -88,6 +88,18 @@ TEST_F(MouseMovementTest, ADragOnAFixedDividerSetsTheSizeAndReportsIt) {
     EXPECT_EQ(grid->RowHeights(0), 50);
     EXPECT_EQ(endedRows, std::vector<int>{0});
     EXPECT_EQ(grid->ColWidths(0), 80);
+
+    // Data columns and rows are sized by the platform grid; the hooks still hear of it.
+    grid->SetOnUpdateColumnSize(nullptr);
+    TGridOptions options = grid->Options();
+    options.Include(goColSizing);
+    options.Include(goRowSizing);
+    grid->SetOptions(options);
+    const TRect cell = grid->CellRect(1, 1);
+    Drag({cell.right, 10}, {cell.right + 30, 10});
+    EXPECT_EQ(endedCols, (std::vector<int>{0, 0, 1}));
+    Drag({10, cell.bottom}, {10, cell.bottom + 12});
+    EXPECT_EQ(endedRows, (std::vector<int>{0, 1}));
 }
 
 // A column dragged by its header from position 2 to 5 takes its cells along,
