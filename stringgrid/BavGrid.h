@@ -679,11 +679,25 @@ public:
 
     // ---- Scrolling ----
     TScrollType ScrollType() const { return scrollType_; }
-    void SetScrollType(TScrollType v) { scrollType_ = v; }
+    void SetScrollType(TScrollType v);
     TColor ScrollColor() const { return scrollColor_; }
-    void SetScrollColor(TColor v) { scrollColor_ = v; }
+    void SetScrollColor(TColor v);
     int ScrollWidth() const { return scrollWidth_; }
-    void SetScrollWidth(int v) { scrollWidth_ = v; }
+    void SetScrollWidth(int v);
+    // Flat scroll bars: the common-controls library's, looked up at each
+    // use; without them every call is skipped and the bars stay ordinary.
+    void InitFlatScrollBars();
+    void DoneFlatScrollBars();
+    bool FlatScrollBarsActive() const { return flatScrollActive_; }
+    void FlatSetScrollProp(UINT property, LONG_PTR value);
+    void FlatSetScrollInfo(int bar, SCROLLINFO& info);
+    void FlatShowScrollBar(int bar, bool show);
+    void ApplyFlatScrollStyle();
+    void ApplyFlatScrollColor();
+    void ApplyFlatScrollWidth();
+    void UpdateFlatScrollBars();
+    void UpdateFlatHorzScroll();
+    void UpdateFlatVertScroll();
     bool ScrollProportional() const { return scrollProportional_; }
     void SetScrollProportional(bool v);
     TScrollHintType ScrollHints() const { return scrollHints_; }
@@ -1574,6 +1588,12 @@ private:
     void PanStep();
     void GridTimerTick();
     void UpdateScrollProportional(bool vertical);
+    void UpdateFlatScroll(int bar);
+    // Shows the flat bars whose rows or columns do not all fit, and updates them.
+    void ShowFlatScrollBarsByFit();
+    // The cells under the corners of the fixed background picture in a view
+    // starting at `leftCol` and `topRow`; Left -1 without such a picture.
+    TGridRect FixedPictureCells(int leftCol, int topRow);
     void ApplyColumnHeaders();
     void CreateTooltipWindow();
     void DestroyTooltipWindow();
@@ -1854,6 +1874,8 @@ private:
     TColor scrollColor_ = clNone;
     int scrollWidth_ = 17;
     bool scrollProportional_ = false, scrollSynch_ = false;
+    bool flatScrollActive_ = false, updatingFlatScroll_ = false;
+    int rememberedLeftCol_ = 0, rememberedTopRow_ = 0;  // the view before a scroll
     TScrollHintType scrollHints_ = shNone;
     THTMLHintWindow* scrollHint_ = nullptr;
     struct TFixedSizing {
