@@ -1406,6 +1406,7 @@ protected:
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     void TopLeftChanged() override;
     void DoEnter() override;
+    void DoExit() override;
     void Click() override;
     int GetEditLimit() override { return maxEditLength_; }
     TInplaceEdit* CreateEditor() override;
@@ -1605,6 +1606,9 @@ private:
     void WMNCPaint(TMessage& message);
     // The focus arriving: the editor opens at once with AlwaysEdit.
     void WMSetFocus(TMessage& message);
+    void WMKillFocus(TMessage& message);
+    // The HTML form button shown down since its press goes up again.
+    void ReleaseHTMLButton();
     // The combo editor's selection and edit changes as OnComboChange.
     void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -1876,6 +1880,8 @@ private:
     bool scrollProportional_ = false, scrollSynch_ = false;
     bool flatScrollActive_ = false, updatingFlatScroll_ = false;
     int rememberedLeftCol_ = 0, rememberedTopRow_ = 0;  // the view before a scroll
+    TGridCoord pressedHTMLButton_{-1, -1};  // the cell of the HTML form button held down
+    TPoint pressedHTMLPoint_{};
     TScrollHintType scrollHints_ = shNone;
     THTMLHintWindow* scrollHint_ = nullptr;
     struct TFixedSizing {

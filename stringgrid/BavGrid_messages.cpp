@@ -73,6 +73,9 @@ void TBavStringGrid::WndProc(TMessage& message) {
     case WM_SETFOCUS:
         WMSetFocus(message);
         return;
+    case WM_KILLFOCUS:
+        WMKillFocus(message);
+        return;
     case WM_NOTIFY:
         if (WMNotify(message)) return;
         break;

@@ -27,10 +27,14 @@ public:
         delete edit;
         edit = nullptr;
     }
-    AnsiString GetEditorValue() override { return edit->Text(); }
+    AnsiString GetEditorValue() override {
+        if (onRead) onRead(this);
+        return edit->Text();
+    }
     void SetEditorValue(const AnsiString& value) override { edit->SetText(value); }
     TEdit* edit = nullptr;
     int created = 0;
+    TNotifyEvent onRead;  // told each time the value is read
 };
 
 class EditLinkTest : public EditingGridTest {
@@ -196,3 +200,28 @@ TEST_F(TransEditTest, WideCellTextRoundTrips) {
 }
 
 }  // namespace
+
+// A control whose value, read back, moves the focus elsewhere: the focus
+// moving is the read-back's doing, and the grid is not left by it.
+TEST_F(EditLinkTest, FocusMovedByTheReadBackIsNoExitOfTheGrid) {
+    TEdit* other = new TEdit(form);
+    other->SetParent(form);
+    other->SetBounds(0, 320, 100, 20);
+    int exits = 0;
+    grid->SetOnExit([&](TObject*) { ++exits; });
+    Key(VK_F2);
+    ASSERT_TRUE(link->edit && link->edit->Focused());
+    link->edit->SetText("typed");
+    // The value is read through the control; reading it moves the focus.
+    link->onRead = [&](TObject*) { other->SetFocus(); };
+    Key(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "typed");
+    EXPECT_TRUE(other->Focused());
+    EXPECT_EQ(exits, 0);
+
+    grid->SetFocus();
+    ProcessMessages();
+    other->SetFocus();
+    ProcessMessages();
+    EXPECT_EQ(exits, 1) << "an ordinary leaving still tells";
+}
