@@ -1584,6 +1584,8 @@ private:
     void DrawSizingLine(int x1, int y1, int x2, int y2);
     // False when the wheel message is dropped.
     bool WheelMessage(TMessage& message);
+    // The base grid's one-row wheel step behind DoMouseWheelDown/Up.
+    bool BaseWheelStep(bool down, TShiftState shift, TPoint mousePos);
     void StartPanning(TMessage& message);
     void StopPanning();
     void PanStep();

@@ -1,11 +1,13 @@
 // The string grid's window procedure: painting held by the update lock,
 // the look's window border, scroll messages, the wheel, middle-button
-// panning and the grid's 500 ms timer (hovering and blinking text).
+// panning and the grid's 500 ms timer (hovering and blinking text), and the
+// selection changes they cause.
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "platform/rtl/sysutils.h"
+#include "platform/ui/oledragdrop.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/resources.h"
 #include "platform/win/userinput.h"
@@ -28,12 +30,14 @@ int PanDirection(int position, int origin) {
 
 void TBavStringGrid::WndProc(TMessage& message) {
     const UINT msg = message.Msg;
+    const TGridRect selectionBefore = Selection();
     if ((msg == WM_SIZE || msg == WM_LBUTTONUP || msg == CM_UIACTIVATE) && !ComponentState().Contains(csDesigning)) {
         UpdateVertScrollProportional();
         UpdateHorzScrollProportional();
     }
     if (msg == WM_THEMECHANGED && autoThemeAdapt_) ApplyThemeColorScheme();
     if (msg == WM_DESTROY) {
+        if (oleDropWindow_) RevokeDragDrop(std::exchange(oleDropWindow_, HWND(0)));
         KillTimer(Handle(), kGridTimer);
         if (panning_) StopPanning();
     }
@@ -48,6 +52,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
     case WM_TIMER:
         if (message.WParam == kPanTimer && panning_) {
             PanStep();
+            SelectionChangedSince(selectionBefore);
             return;
         }
         if (message.WParam == kGridTimer) {
@@ -57,6 +62,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
         break;
     case WM_MOUSEWHEEL:
         if (!panning_ && !WheelMessage(message)) return;
+        SelectionChangedSince(selectionBefore);
         break;
     case WM_PAINT:
         if (updateCount_ > 0) {
@@ -195,11 +201,14 @@ void TBavStringGrid::Click() {
 
 bool TBavStringGrid::WheelMessage(TMessage& message) {
     const bool down = short(HIWORD(message.WParam)) < 0;
-    if (GetKeyState(VK_CONTROL) < 0 && intelliZoom_) return true;
-    if (!enableWheel_) return true;
-    if (fixedRowAlways_ && RowCount() == 1) return false;
     UINT lines = 3;
     SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    if (GetKeyState(VK_CONTROL) < 0 && intelliZoom_) {
+        Zoom(down ? int(lines) : -int(lines));
+        return true;
+    }
+    if (!enableWheel_) return true;
+    if (fixedRowAlways_ && RowCount() == 1) return false;
     const int increment = mouseActions_->WheelIncrement() < 1 ? int(lines) : mouseActions_->WheelIncrement();
     const int fixedRows = TBaseGrid::FixedRows();
     if (mouseActions_->WheelAction() == waScroll) {
@@ -229,11 +238,33 @@ bool TBavStringGrid::WheelMessage(TMessage& message) {
 
 // With waScroll the window procedure has scrolled already.
 bool TBavStringGrid::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
-    return mouseActions_->WheelAction() != waScroll && TBaseGrid::DoMouseWheelDown(shift, mousePos);
+    return BaseWheelStep(true, shift, mousePos);
 }
 
 bool TBavStringGrid::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
-    return mouseActions_->WheelAction() != waScroll && TBaseGrid::DoMouseWheelUp(shift, mousePos);
+    return BaseWheelStep(false, shift, mousePos);
+}
+
+bool TBavStringGrid::BaseWheelStep(bool down, TShiftState shift, TPoint mousePos) {
+    if (mouseActions_->WheelAction() == waScroll) return false;
+    auto step = [&] {
+        return down ? TBaseGrid::DoMouseWheelDown(shift, mousePos) : TBaseGrid::DoMouseWheelUp(shift, mousePos);
+    };
+    if (Options().Contains(goRowSelect) && navigation_->KeepHorizScroll()) {
+        const int left = LeftCol();
+        SuppressPaint();
+        const bool handled = step();
+        SetLeftCol(left);
+        ResetPaintLock();
+        Invalidate();
+        return handled;
+    }
+    if (!down && (Row() >= RowCount() || Col() >= ColCount())) return true;
+    const bool editing = EditorMode();
+    const bool handled = step();
+    // The editor kept the focus through the move: the grid takes it back.
+    if (editing && CanFocus()) SetFocus();
+    return handled;
 }
 
 // ---- Panning ------------------------------------------------------------------------------------
