@@ -1582,6 +1582,7 @@ private:
     void ScrollMessage(TMessage& message, bool vertical);
     void SizeMessage(TMessage& message);
     void DrawSizingLine(int x1, int y1, int x2, int y2);
+    void LinkedComboCommand(const TMessage& message);
     // False when the wheel message is dropped.
     bool WheelMessage(TMessage& message);
     // The base grid's one-row wheel step behind DoMouseWheelDown/Up.

@@ -4,6 +4,7 @@
 // selection changes they cause.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "platform/rtl/sysutils.h"
@@ -12,6 +13,7 @@
 #include "platform/win/resources.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
+#include "stringgrid/BavEditLink.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavUtil.h"
@@ -166,6 +168,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
 // the editor's list closing is told too.
 void TBavStringGrid::ComboEditorCommand(const TMessage& message) {
     const WORD code = HIWORD(message.WParam);
+    LinkedComboCommand(message);
     TGridCombo* combo = editors_->Combo();
     if (!combo || !combo->HandleAllocated()) return;
     if (HWND(message.LParam) == combo->Handle() && (code == CBN_SELCHANGE || code == CBN_EDITCHANGE)) {
@@ -179,6 +182,27 @@ void TBavStringGrid::ComboEditorCommand(const TMessage& message) {
     if (code == CBN_EDITCHANGE && onComboChange_) onComboChange_(this, Col(), Row(), -1, combo->Text());
     if (HWND(message.LParam) == combo->Handle() && code == CBN_CLOSEUP && onComboCloseUp_)
         onComboCloseUp_(this, Row(), RealColIndex(Col()));
+}
+
+// A combo box of the application's, linked to the cell while it edits,
+// tells its changes as the grid's own combo does.
+void TBavStringGrid::LinkedComboCommand(const TMessage& message) {
+    const WORD code = HIWORD(message.WParam);
+    if (!onComboChange_ || !editLink_ || !editorActive_ || currentEditorType_ != edCustom) return;
+    if (code != CBN_SELCHANGE && code != CBN_EDITCHANGE) return;
+    TWinControl* control = editLink_->GetEditControl();
+    if (!control || !control->HandleAllocated() || HWND(message.LParam) != control->Handle()) return;
+    const int index = int(SendMessage(control->Handle(), CB_GETCURSEL, 0, 0));
+    AnsiString text;
+    if (index >= 0) {
+        const int length = int(SendMessage(control->Handle(), CB_GETLBTEXTLEN, WPARAM(index), 0));
+        if (length > 0) {
+            text.resize(std::size_t(length) + 1);
+            SendMessage(control->Handle(), CB_GETLBTEXT, WPARAM(index), LPARAM(text.data()));
+            text.resize(std::strlen(text.c_str()));
+        }
+    }
+    onComboChange_(this, Col(), Row(), index, text);
 }
 
 // ---- Focus and clicks ----------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "grid_fixture.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_combo.h"
 #include "stringgrid/BavEditLink.h"
 #include "stringgrid/BavOptions.h"
 
@@ -224,4 +225,42 @@ TEST_F(EditLinkTest, FocusMovedByTheReadBackIsNoExitOfTheGrid) {
     other->SetFocus();
     ProcessMessages();
     EXPECT_EQ(exits, 1) << "an ordinary leaving still tells";
+}
+
+namespace {
+
+// Links a combo box, whose changes the grid tells as its own combo's.
+class TComboControlLink : public TEditLink {
+public:
+    using TEditLink::TEditLink;
+    TWinControl* GetEditControl() override { return combo; }
+    void CreateEditor(TWinControl* parent) override {
+        if (!combo) combo = new TComboBox(parent);
+        combo->SetParent(parent);
+        combo->Items()->SetText("one\r\ntwo\r\n");
+    }
+    void DestroyEditor() override {
+        delete combo;
+        combo = nullptr;
+    }
+    AnsiString GetEditorValue() override { return combo->Text(); }
+    void SetEditorValue(const AnsiString& value) override { combo->SetText(value); }
+    TComboBox* combo = nullptr;
+};
+
+}  // namespace
+
+TEST_F(EditLinkTest, ALinkedComboTellsItsChoice) {
+    auto* comboLink = new TComboControlLink(form);
+    grid->SetEditLink(comboLink);
+    std::vector<std::string> told;
+    grid->SetOnComboChange([&](TObject*, int col, int row, int index, const AnsiString& text) {
+        told.push_back(std::to_string(col) + "," + std::to_string(row) + " " + std::to_string(index) + " " + text);
+    });
+    Key(VK_F2);
+    ASSERT_TRUE(comboLink->combo && comboLink->combo->HandleAllocated());
+    const HWND combo = comboLink->combo->Handle();
+    SendMessage(combo, CB_SETCURSEL, 1, 0);
+    SendMessage(grid->Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), LPARAM(combo));
+    EXPECT_EQ(told, (std::vector<std::string>{"1,1 1 two"}));
 }
