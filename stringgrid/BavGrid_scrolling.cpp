@@ -352,6 +352,7 @@ void TBavStringGrid::SizeMessage(TMessage& message) {
         StretchColumn(columnSize_->StretchColumn());
     }
     if (columnSize_->SynchWithGrid() && synchWidth_ > 0 && synchWidth_ != Width()) {
+        HideCellEditor();
         const double factor = double(Width()) / synchWidth_;
         for (int col = 0; col < ColCount(); ++col) SetColWidths(col, int(std::nearbyint(ColWidths(col) * factor)));
     }
