@@ -214,11 +214,17 @@ TEST_F(EditLinkTest, FocusMovedByTheReadBackIsNoExitOfTheGrid) {
     ASSERT_TRUE(link->edit && link->edit->Focused());
     link->edit->SetText("typed");
     // The value is read through the control; reading it moves the focus.
-    link->onRead = [&](TObject*) { other->SetFocus(); };
+    LRESULT killFocusAnswer = -1;
+    link->onRead = [&](TObject*) {
+        killFocusAnswer = SendMessage(grid->Handle(), WM_KILLFOCUS, 0, 0);
+        other->SetFocus();
+    };
     Key(VK_RETURN);
     EXPECT_EQ(grid->Cells(1, 1), "typed");
     EXPECT_TRUE(other->Focused());
     EXPECT_EQ(exits, 0);
+    EXPECT_EQ(killFocusAnswer, 1) << "the grid's losing of the focus is answered and left alone";
+    link->onRead = nullptr;
 
     grid->SetFocus();
     ProcessMessages();
