@@ -552,6 +552,12 @@ void TBavStringGrid::CreateWnd() {
         if (balloon_->Enable() && !IsWindow(tooltip_)) InitBalloonTooltip();
     }
     UpdateScrollBarsAlways(false);
+    // Flat bars belong to a window: a new window takes them up again.
+    flatScrollActive_ = false;
+    if (scrollType_ != ssNormal) {
+        InitFlatScrollBars();
+        UpdateFlatScrollBars();
+    }
 }
 
 void TBavStringGrid::Assign(TPersistent* source) {

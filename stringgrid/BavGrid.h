@@ -681,11 +681,25 @@ public:
 
     // ---- Scrolling ----
     TScrollType ScrollType() const { return scrollType_; }
-    void SetScrollType(TScrollType v) { scrollType_ = v; }
+    void SetScrollType(TScrollType v);
     TColor ScrollColor() const { return scrollColor_; }
-    void SetScrollColor(TColor v) { scrollColor_ = v; }
+    void SetScrollColor(TColor v);
     int ScrollWidth() const { return scrollWidth_; }
-    void SetScrollWidth(int v) { scrollWidth_ = v; }
+    void SetScrollWidth(int v);
+    // Flat scroll bars: the common-controls library's, looked up at each
+    // use; without them every call is skipped and the bars stay ordinary.
+    void InitFlatScrollBars();
+    void DoneFlatScrollBars();
+    bool FlatScrollBarsActive() const { return flatScrollActive_; }
+    void FlatSetScrollProp(UINT property, LONG_PTR value);
+    void FlatSetScrollInfo(int bar, SCROLLINFO& info);
+    void FlatShowScrollBar(int bar, bool show);
+    void ApplyFlatScrollStyle();
+    void ApplyFlatScrollColor();
+    void ApplyFlatScrollWidth();
+    void UpdateFlatScrollBars();
+    void UpdateFlatHorzScroll();
+    void UpdateFlatVertScroll();
     bool ScrollProportional() const { return scrollProportional_; }
     void SetScrollProportional(bool v);
     TScrollHintType ScrollHints() const { return scrollHints_; }
@@ -1394,6 +1408,7 @@ protected:
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     void TopLeftChanged() override;
     void DoEnter() override;
+    void DoExit() override;
     void Click() override;
     int GetEditLimit() override { return maxEditLength_; }
     TInplaceEdit* CreateEditor() override;
@@ -1582,13 +1597,22 @@ private:
     void ScrollMessage(TMessage& message, bool vertical);
     void SizeMessage(TMessage& message);
     void DrawSizingLine(int x1, int y1, int x2, int y2);
+    void LinkedComboCommand(const TMessage& message);
     // False when the wheel message is dropped.
     bool WheelMessage(TMessage& message);
+    // The base grid's one-row wheel step behind DoMouseWheelDown/Up.
+    bool BaseWheelStep(bool down, TShiftState shift, TPoint mousePos);
     void StartPanning(TMessage& message);
     void StopPanning();
     void PanStep();
     void GridTimerTick();
     void UpdateScrollProportional(bool vertical);
+    void UpdateFlatScroll(int bar);
+    // Shows the flat bars whose rows or columns do not all fit, and updates them.
+    void ShowFlatScrollBarsByFit();
+    // The cells under the corners of the fixed background picture in a view
+    // starting at `leftCol` and `topRow`; Left -1 without such a picture.
+    TGridRect FixedPictureCells(int leftCol, int topRow);
     void ApplyColumnHeaders();
     void CreateTooltipWindow();
     void DestroyTooltipWindow();
@@ -1600,6 +1624,9 @@ private:
     void WMNCPaint(TMessage& message);
     // The focus arriving: the editor opens at once with AlwaysEdit.
     void WMSetFocus(TMessage& message);
+    void WMKillFocus(TMessage& message);
+    // The HTML form button shown down since its press goes up again.
+    void ReleaseHTMLButton();
     // The combo editor's selection and edit changes as OnComboChange.
     void ComboEditorCommand(const TMessage& message);
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -1869,6 +1896,10 @@ private:
     TColor scrollColor_ = clNone;
     int scrollWidth_ = 17;
     bool scrollProportional_ = false, scrollSynch_ = false;
+    bool flatScrollActive_ = false, updatingFlatScroll_ = false;
+    int rememberedLeftCol_ = 0, rememberedTopRow_ = 0;  // the view before a scroll
+    TGridCoord pressedHTMLButton_{-1, -1};  // the cell of the HTML form button held down
+    TPoint pressedHTMLPoint_{};
     TScrollHintType scrollHints_ = shNone;
     THTMLHintWindow* scrollHint_ = nullptr;
     struct TFixedSizing {

@@ -132,3 +132,30 @@ void TBavStringGrid::DrawBackgroundBitmapAt(const TRect& rect) { DrawCellBackgro
 void TBavStringGrid::DrawBackgroundBitmapTiled(const TRect& rect) {
     DrawBackgroundTiles(Canvas(), Rect(rect.left - 1, rect.top - 1, rect.right, rect.bottom), 0, 0);
 }
+
+// A picture fixed to the window lies over other cells once the grid
+// scrolls: these are the cells whose look it changes.
+TGridRect TBavStringGrid::FixedPictureCells(int leftCol, int topRow) {
+    TBitmap* picture = backGround_->Bitmap();
+    if (backGround_->Display() != bdFixed || picture->Empty()) return TGridRect{-1, -1, -1, -1};
+    const int line = GridLineWidth();
+    // The index under a coordinate, the fixed cells first and then those from `first` on.
+    auto indexAt = [line](int position, int count, int fixed, int first, const auto& extent) {
+        int edge = 0;
+        for (int i = 0; i < count; ++i) {
+            if (i == fixed) i = std::max(first, fixed);
+            if (i >= count) break;
+            edge += extent(i) + line;
+            if (position < edge) return i;
+        }
+        return count - 1;
+    };
+    auto width = [this](int col) { return ColWidths(col); };
+    auto height = [this](int row) { return RowHeights(row); };
+    const int left = backGround_->Left(), top = backGround_->Top();
+    const int fixedCols = TBaseGrid::FixedCols(), fixedRows = TBaseGrid::FixedRows();
+    return TGridRect{indexAt(left, ColCount(), fixedCols, leftCol, width),
+                     indexAt(top, RowCount(), fixedRows, topRow, height),
+                     indexAt(left + picture->Width() - 1, ColCount(), fixedCols, leftCol, width),
+                     indexAt(top + picture->Height() - 1, RowCount(), fixedRows, topRow, height)};
+}

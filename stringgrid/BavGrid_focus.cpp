@@ -1,6 +1,8 @@
 // The focus arriving at the grid: a cell of the always-open editor gets its
 // editor back, a rich-text editor left open is closed, and a grid of its
-// fixed row or column alone shows no selection.
+// fixed row or column alone shows no selection. The focus leaving it: a
+// pressed HTML form button goes up; while an editor's value is read back,
+// the focus moving is the editor's doing and no leaving of the grid.
 #include <utility>
 
 #include "stringgrid/BavGrid.h"
@@ -34,4 +36,17 @@ void TBavStringGrid::WMSetFocus(TMessage& message) {
     }
     // A grid of its fixed row (column) alone has no cell to show selected.
     if ((fixedRowAlways_ && RowCount() == 1) || (fixedColAlways_ && ColCount() == 1)) HideSelection();
+}
+
+void TBavStringGrid::WMKillFocus(TMessage& message) {
+    if (readingBack_) {
+        message.Result = 1;
+        return;
+    }
+    TBaseGrid::WndProc(message);
+    ReleaseHTMLButton();
+}
+
+void TBavStringGrid::DoExit() {
+    if (!readingBack_) TBaseGrid::DoExit();
 }

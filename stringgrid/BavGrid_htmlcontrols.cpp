@@ -3,6 +3,7 @@
 // back into the cell's markup, and links opened by the shell or moving to a
 // cell.
 #include <algorithm>
+#include <utility>
 
 #include "platform/rtl/sysutils.h"
 #include "platform/ui/graphics.h"
@@ -72,6 +73,11 @@ bool TBavStringGrid::HTMLCellPress(int col, int row, POINT point) {
         if (!editable) return true;
         if (!controlType_.empty()) HTMLControlEditExit();
         AnsiString text = GetDisplayText(realCol, row);
+        if (result.ControlType == "BUTTON") {
+            pressedHTMLButton_ = {col, row};
+            pressedHTMLPoint_ = TPoint(point.x, point.y);
+            RepaintCell(col, row);
+        }
         if (result.ControlType == "CHECK") {
             SetControlValue(text, result.ControlID, result.ControlValue == "TRUE" ? "FALSE" : "TRUE");
             SetCellText(realCol, row, text);
@@ -103,6 +109,11 @@ bool TBavStringGrid::HTMLCellPress(int col, int row, POINT point) {
         return true;
     }
     return false;
+}
+
+void TBavStringGrid::ReleaseHTMLButton() {
+    const TGridCoord cell = std::exchange(pressedHTMLButton_, TGridCoord{-1, -1});
+    if (cell.X >= 0) RepaintCell(cell.X, cell.Y);
 }
 
 void TBavStringGrid::ShowHTMLControlEditor(const AnsiString& html, const AnsiString& type, int row, int col,

@@ -1,15 +1,19 @@
 // The string grid's window procedure: painting held by the update lock,
 // the look's window border, scroll messages, the wheel, middle-button
-// panning and the grid's 500 ms timer (hovering and blinking text).
+// panning and the grid's 500 ms timer (hovering and blinking text), and the
+// selection changes they cause.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "platform/rtl/sysutils.h"
+#include "platform/ui/oledragdrop.h"
 #include "platform/win/msgqueue.h"
 #include "platform/win/resources.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
+#include "stringgrid/BavEditLink.h"
 #include "stringgrid/BavFooter.h"
 #include "stringgrid/BavGrid.h"
 #include "stringgrid/BavUtil.h"
@@ -28,12 +32,14 @@ int PanDirection(int position, int origin) {
 
 void TBavStringGrid::WndProc(TMessage& message) {
     const UINT msg = message.Msg;
+    const TGridRect selectionBefore = Selection();
     if ((msg == WM_SIZE || msg == WM_LBUTTONUP || msg == CM_UIACTIVATE) && !ComponentState().Contains(csDesigning)) {
         UpdateVertScrollProportional();
         UpdateHorzScrollProportional();
     }
     if (msg == WM_THEMECHANGED && autoThemeAdapt_) ApplyThemeColorScheme();
     if (msg == WM_DESTROY) {
+        if (oleDropWindow_) RevokeDragDrop(std::exchange(oleDropWindow_, HWND(0)));
         KillTimer(Handle(), kGridTimer);
         if (panning_) StopPanning();
     }
@@ -48,6 +54,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
     case WM_TIMER:
         if (message.WParam == kPanTimer && panning_) {
             PanStep();
+            SelectionChangedSince(selectionBefore);
             return;
         }
         if (message.WParam == kGridTimer) {
@@ -57,6 +64,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
         break;
     case WM_MOUSEWHEEL:
         if (!panning_ && !WheelMessage(message)) return;
+        SelectionChangedSince(selectionBefore);
         break;
     case WM_PAINT:
         if (updateCount_ > 0) {
@@ -72,6 +80,9 @@ void TBavStringGrid::WndProc(TMessage& message) {
         return;
     case WM_SETFOCUS:
         WMSetFocus(message);
+        return;
+    case WM_KILLFOCUS:
+        WMKillFocus(message);
         return;
     case WM_NOTIFY:
         if (WMNotify(message)) return;
@@ -163,6 +174,7 @@ void TBavStringGrid::WndProc(TMessage& message) {
 // the editor's list closing is told too.
 void TBavStringGrid::ComboEditorCommand(const TMessage& message) {
     const WORD code = HIWORD(message.WParam);
+    LinkedComboCommand(message);
     TGridCombo* combo = editors_->Combo();
     if (!combo || !combo->HandleAllocated()) return;
     if (HWND(message.LParam) == combo->Handle() && (code == CBN_SELCHANGE || code == CBN_EDITCHANGE)) {
@@ -176,6 +188,27 @@ void TBavStringGrid::ComboEditorCommand(const TMessage& message) {
     if (code == CBN_EDITCHANGE && onComboChange_) onComboChange_(this, Col(), Row(), -1, combo->Text());
     if (HWND(message.LParam) == combo->Handle() && code == CBN_CLOSEUP && onComboCloseUp_)
         onComboCloseUp_(this, Row(), RealColIndex(Col()));
+}
+
+// A combo box of the application's, linked to the cell while it edits,
+// tells its changes as the grid's own combo does.
+void TBavStringGrid::LinkedComboCommand(const TMessage& message) {
+    const WORD code = HIWORD(message.WParam);
+    if (!onComboChange_ || !editLink_ || !editorActive_ || currentEditorType_ != edCustom) return;
+    if (code != CBN_SELCHANGE && code != CBN_EDITCHANGE) return;
+    TWinControl* control = editLink_->GetEditControl();
+    if (!control || !control->HandleAllocated() || HWND(message.LParam) != control->Handle()) return;
+    const int index = int(SendMessage(control->Handle(), CB_GETCURSEL, 0, 0));
+    AnsiString text;
+    if (index >= 0) {
+        const int length = int(SendMessage(control->Handle(), CB_GETLBTEXTLEN, WPARAM(index), 0));
+        if (length > 0) {
+            text.resize(std::size_t(length) + 1);
+            SendMessage(control->Handle(), CB_GETLBTEXT, WPARAM(index), LPARAM(text.data()));
+            text.resize(std::strlen(text.c_str()));
+        }
+    }
+    onComboChange_(this, Col(), Row(), index, text);
 }
 
 // ---- Focus and clicks ----------------------------------------------------------------------------
@@ -198,11 +231,14 @@ void TBavStringGrid::Click() {
 
 bool TBavStringGrid::WheelMessage(TMessage& message) {
     const bool down = short(HIWORD(message.WParam)) < 0;
-    if (GetKeyState(VK_CONTROL) < 0 && intelliZoom_) return true;
-    if (!enableWheel_) return true;
-    if (fixedRowAlways_ && RowCount() == 1) return false;
     UINT lines = 3;
     SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    if (GetKeyState(VK_CONTROL) < 0 && intelliZoom_) {
+        Zoom(down ? int(lines) : -int(lines));
+        return true;
+    }
+    if (!enableWheel_) return true;
+    if (fixedRowAlways_ && RowCount() == 1) return false;
     const int increment = mouseActions_->WheelIncrement() < 1 ? int(lines) : mouseActions_->WheelIncrement();
     const int fixedRows = TBaseGrid::FixedRows();
     if (mouseActions_->WheelAction() == waScroll) {
@@ -232,11 +268,33 @@ bool TBavStringGrid::WheelMessage(TMessage& message) {
 
 // With waScroll the window procedure has scrolled already.
 bool TBavStringGrid::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
-    return mouseActions_->WheelAction() != waScroll && TBaseGrid::DoMouseWheelDown(shift, mousePos);
+    return BaseWheelStep(true, shift, mousePos);
 }
 
 bool TBavStringGrid::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
-    return mouseActions_->WheelAction() != waScroll && TBaseGrid::DoMouseWheelUp(shift, mousePos);
+    return BaseWheelStep(false, shift, mousePos);
+}
+
+bool TBavStringGrid::BaseWheelStep(bool down, TShiftState shift, TPoint mousePos) {
+    if (mouseActions_->WheelAction() == waScroll) return false;
+    auto step = [&] {
+        return down ? TBaseGrid::DoMouseWheelDown(shift, mousePos) : TBaseGrid::DoMouseWheelUp(shift, mousePos);
+    };
+    if (Options().Contains(goRowSelect) && navigation_->KeepHorizScroll()) {
+        const int left = LeftCol();
+        SuppressPaint();
+        const bool handled = step();
+        SetLeftCol(left);
+        ResetPaintLock();
+        Invalidate();
+        return handled;
+    }
+    if (!down && (Row() >= RowCount() || Col() >= ColCount())) return true;
+    const bool editing = EditorMode();
+    const bool handled = step();
+    // The editor kept the focus through the move: the grid takes it back.
+    if (editing && CanFocus()) SetFocus();
+    return handled;
 }
 
 // ---- Panning ------------------------------------------------------------------------------------

@@ -182,6 +182,7 @@ bool TBavStringGrid::LeftButtonUp(TMessage& message) {
     const int x = short(LOWORD(message.LParam)), y = short(HIWORD(message.LParam));
     cursorKind_ = TCursorKind::None;
     leftButtonDown_ = plainDrag_ = false;
+    ReleaseHTMLButton();
     selectAnchor_ = -1;
     HideMoveArrows();
     HideSizeHint();

@@ -522,6 +522,12 @@ void TBavStringGrid::DrawCellContent(TCanvas* canvas, CellPaint& cell) {
         params.WordWrap = cell.wordWrap;
         params.Selected = selected && showSelection_ && !cell.fixed;
         params.Blink = !enableBlink_ || blinkPhase_;
+        if (pressedHTMLButton_ == TGridCoord{cell.col, cell.row}) {
+            // The form button under the press is drawn down.
+            params.MouseDown = true;
+            params.XPos = pressedHTMLPoint_.x;
+            params.YPos = pressedHTMLPoint_.y;
+        }
         THTMLDrawResult result;
         canvas->Brush()->SetStyle(bsClear);
         DrawHTMLText(params, result);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/rtl/sysutils.h"
+#include "platform/rtl/valuerestorer.h"
 #include "platform/ui/extctrls.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
@@ -62,15 +63,24 @@ void TBavStringGrid::CommitCellText(int col, int row, const AnsiString& text) {
 }
 
 void TBavStringGrid::TopLeftChanged() {
+    const TGridRect pictureBefore = FixedPictureCells(rememberedLeftCol_, rememberedTopRow_);
     TBaseGrid::TopLeftChanged();
     const TBackGroundDisplay display = backGround_->Display();
-    if (selectionRectangle_ || display == bdFixed ||
+    if (selectionRectangle_ ||
         ((display == bdGradientHorz || display == bdGradientVert) && backGround_->ColorTo() != clNone))
         Invalidate();
+    if (pictureBefore.Left >= 0) {
+        RepaintRect(pictureBefore);
+        RepaintRect(FixedPictureCells(LeftCol(), TopRow()));
+    }
     // A separate editor control stays where the cell was: it is closed.
     if (editorActive_ && currentEditorType_ != edNormal) HideCellEditor();
+    UpdateFlatVertScroll();
+    UpdateFlatHorzScroll();
     InvalidateFooter();
     UpdateCellControls();
+    rememberedLeftCol_ = LeftCol();
+    rememberedTopRow_ = TopRow();
     KeepCurrentCellAboveSearchPanel();
 }
 
@@ -127,6 +137,15 @@ bool ProportionalScrollInfo(SCROLLINFO& info, int fixed, int total, int before, 
 
 void TBavStringGrid::SetScrollProportional(bool v) {
     scrollProportional_ = v;
+    if (!v && flatScrollActive_ && scrollType_ == ssNormal) {
+        DoneFlatScrollBars();
+        for (int bar : {SB_HORZ, SB_VERT}) {
+            SCROLLINFO info{};
+            info.cbSize = sizeof(info);
+            info.fMask = SIF_PAGE;
+            SetScrollInfo(Handle(), bar, &info, TRUE);
+        }
+    }
     UpdateHorzScrollProportional();
     UpdateVertScrollProportional();
 }
@@ -159,6 +178,7 @@ void TBavStringGrid::UpdateScrollProportional(bool vertical) {
     }
     if (!ProportionalScrollInfo(info, fixed, total, before, vertical ? Height() : Width(), vertical)) return;
     SetScrollInfo(Handle(), bar, &info, TRUE);
+    UpdateFlatScroll(bar);
     if (!vertical && (all < Width() || (ScrollBars() != ssHorizontal && ScrollBars() != ssBoth)))
         ShowScrollBar(Handle(), SB_HORZ, FALSE);
 }
@@ -186,13 +206,30 @@ void TBavStringGrid::ScrollMessage(TMessage& message, bool vertical) {
                                      TBaseGrid::FixedCols();
     if (hints && code == SB_ENDSCROLL && scrollHint_) scrollHint_->ReleaseHandle();
     if (hints && code == SB_THUMBTRACK) ShowScrollHint(index, vertical);
+    if (!vertical && code == SB_THUMBPOSITION && flatScrollActive_ && ColCount() > 0) {
+        // The flat bar's thumb runs over a range shortened by the columns in view.
+        const int inView = int(std::nearbyint(VisibleColCount() * 128.0 / ColCount()));
+        if (inView != 128) {
+            const int scaled = int(std::nearbyint(position * 127.0 / (128 - inView)));
+            message.WParam = MAKEWPARAM(code, WORD(scaled));
+        }
+    }
     if (scrollSynch_ && code == SB_THUMBTRACK) {
         if (vertical)
             SetTopRow(index);
         else
             SetLeftCol(index);
     }
+    const TGridRect pictureBefore = FixedPictureCells(LeftCol(), TopRow());
     TBaseGrid::WndProc(message);
+    const TGridRect pictureAfter = FixedPictureCells(LeftCol(), TopRow());
+    if (code != SB_THUMBTRACK && pictureBefore.Left >= 0 && pictureBefore != pictureAfter) {
+        RepaintRect(pictureBefore);
+        RepaintRect(pictureAfter);
+    }
+    UpdateFlatVertScroll();
+    UpdateFlatHorzScroll();
+    if (GetCellType(RealColIndex(Col()), Row()) == ctCheckBox) HideEditor();
     if (!vertical && floatingFooter_->Visible()) footerPanel_->Invalidate();
 }
 
@@ -256,6 +293,7 @@ void TBavStringGrid::SizeChanged(int oldColCount, int oldRowCount) {
     }
     if (columnSize_->Stretch()) StretchColumn(columnSize_->StretchColumn());
     TBaseGrid::SizeChanged(oldColCount, oldRowCount);
+    ShowFlatScrollBarsByFit();
 }
 
 void TBavStringGrid::ColWidthsChanged() {
@@ -304,12 +342,34 @@ void TBavStringGrid::FormResize(TObject* sender) {
 
 void TBavStringGrid::SizeMessage(TMessage& message) {
     TBaseGrid::WndProc(message);
-    if (columnSize_->Stretch()) StretchColumn(columnSize_->StretchColumn());
+    bool stretched = false;
+    if (columnSize_->Stretch() && ColCount() > 0) {
+        const int stretch = columnSize_->StretchColumn() < 0 ? ColCount() - 1 : columnSize_->StretchColumn();
+        int others = 0;
+        for (int col = 0; col < ColCount(); ++col)
+            if (col != stretch) others += ColWidths(col);
+        stretched = others < Width();
+        StretchColumn(columnSize_->StretchColumn());
+    }
     if (columnSize_->SynchWithGrid() && synchWidth_ > 0 && synchWidth_ != Width()) {
+        HideCellEditor();
         const double factor = double(Width()) / synchWidth_;
         for (int col = 0; col < ColCount(); ++col) SetColWidths(col, int(std::nearbyint(ColWidths(col) * factor)));
     }
     synchWidth_ = Width();
+    if (!stretched && !updatingFlatScroll_) {
+        const ValueRestorer updating(updatingFlatScroll_, true);
+        UpdateFlatVertScroll();
+        UpdateFlatHorzScroll();
+        FlatShowScrollBar(SB_HORZ, VisibleColCount() + TBaseGrid::FixedCols() < ColCount());
+        FlatShowScrollBar(SB_VERT, VisibleRowCount() + TBaseGrid::FixedRows() < RowCount());
+        // A bar neither setting asks for is not the grid's to show.
+        const TScrollStyle bars = ScrollBars();
+        if (bars != ssHorizontal && bars != ssBoth && !ScrollBarAlwaysShown(SB_HORZ))
+            ShowScrollBar(Handle(), SB_HORZ, FALSE);
+        if (bars != ssVertical && bars != ssBoth && !ScrollBarAlwaysShown(SB_VERT))
+            ShowScrollBar(Handle(), SB_VERT, FALSE);
+    }
     InvalidateFooter();
 }
 

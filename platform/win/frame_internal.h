@@ -4,6 +4,8 @@
 // default window procedure calls. Nothing here includes Qt.
 #pragma once
 
+#include <optional>
+
 #include "platform/win/window_internal.h"
 #include "platform/win/winframe.h"
 #include "platform/win/winmenu.h"
@@ -22,12 +24,25 @@ struct ScrollBarState {
     int pressedPart = -1;     // the part drawn pressed (ScrollPart), -1 for none
 };
 
+// How a window's own bars look once flat bars are initialised for it
+// (commctrl_flatsb.h); per bar, indexed by SB_HORZ and SB_VERT.
+struct FlatBarLook {
+    int style[2] = {0, 0};  // FSB_*_MODE
+    COLORREF track[2] = {CLR_DEFAULT, CLR_DEFAULT};
+    int thickness[2];  // the horizontal bar's height, the vertical bar's width
+    int arrow[2];      // an arrow's length along the bar
+    int thumb[2];      // the least thumb length
+    int hotPart[2] = {-1, -1};  // the part under the mouse (ScrollPart), -1 for none
+    FlatBarLook();
+};
+
 struct FrameState {
     HMENU menu = 0;         // the menu bar of a window that is not a child
     HMENU systemMenu = 0;   // the window's copy of the system menu
     bool active = false;    // the caption is drawn active
     LRESULT pressedButton = HTNOWHERE;
     ScrollBarState bars[3];  // SB_HORZ, SB_VERT, and SB_CTL for a "ScrollBar" control
+    std::optional<FlatBarLook> flatBars;  // set while flat bars are initialised
 };
 
 // The frame state of a window, made on first use.
@@ -52,8 +67,10 @@ struct FrameLayout {
     RECT client;
 };
 FrameLayout LayoutFrame(const Window& window);
-// The layout for a window of the given styles and size (the menu bar of `menuHeight`).
-FrameLayout LayoutFrame(DWORD style, DWORD exStyle, int width, int height, int menuHeight);
+// The layout for a window of the given styles and size (the menu bar of
+// `menuHeight`); scroll bars of the given thickness (0: the system's).
+FrameLayout LayoutFrame(DWORD style, DWORD exStyle, int width, int height, int menuHeight, int vScrollWidth = 0,
+                        int hScrollHeight = 0);
 // The window's caption bar is shown as minimised (an MDI child's icon title).
 bool ShowsMinimized(const Window& window);
 
@@ -80,6 +97,11 @@ HFONT MenuFont(bool bold = false);
 void PaintWindowScrollBar(HDC dc, Window& window, int bar, const RECT& rect);
 // The press-and-track loop of a window scroll bar (SC_HSCROLL / SC_VSCROLL).
 void TrackWindowScrollBar(HWND window, int bar, POINT screen);
+// The mouse moved to a window's hit area (0: off every window): flat bars
+// track the part under it.
+void HoverWindowScrollBars(HWND window, LRESULT hit, POINT screen);
+// Repaints a window's own bars with the frame before its next paint.
+void InvalidateWindowScrollBars(HWND window);
 
 // ---- Moving and sizing (sizemove.cpp) ------------------------------------------------
 // SC_MOVE / SC_SIZE: the modal tracking loop. `command` keeps its low bits

@@ -6,6 +6,7 @@
 
 #include "platform/rtl/clock.h"
 #include "platform/rtl/programlong.h"
+#include "platform/win/frame_internal.h"
 #include "platform/win/surfacehost.h"
 #include "platform/win/userinput.h"
 #include "platform/win/window_internal.h"
@@ -180,6 +181,7 @@ void InputMouseMove(POINT screen) {
     in.cursor = screen;
     const auto [target, hit] = MouseTarget(screen);
     NoteMouseWindow(target);
+    HoverWindowScrollBars(target, hit, screen);
     if (target) PostMouse(target, hit, WM_MOUSEMOVE, screen);
 }
 
@@ -229,7 +231,10 @@ void InputMouseWheel(POINT screen, int delta) {
     PostMouse(target, HTCLIENT, WM_MOUSEWHEEL, screen, WPARAM(WORD(short(delta))) << 16);
 }
 
-void InputMouseLeftSurfaces() { NoteMouseWindow(0); }
+void InputMouseLeftSurfaces() {
+    NoteMouseWindow(0);
+    HoverWindowScrollBars(0, HTNOWHERE, TheInput().cursor);
+}
 
 void InputKey(int virtualKey, bool pressed, const AnsiString& text, bool repeat) {
     auto& in = TheInput();

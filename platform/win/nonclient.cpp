@@ -19,11 +19,13 @@ bool Inside(const RECT& r, POINT p) { return !IsRectEmpty(&r) && PtInRect(&r, p)
 // The default layout of a window at a given size; the menu bar (of windows
 // that are not children) wraps within the frame's inner width.
 FrameLayout LayoutOfSize(const Window& w, int width, int height) {
-    const FrameLayout bare = LayoutFrame(w.style, w.exStyle, width, height, 0);
+    const FlatBarLook* flat = w.frame && w.frame->flatBars ? &*w.frame->flatBars : nullptr;
+    const int vScroll = flat ? flat->thickness[SB_VERT] : 0, hScroll = flat ? flat->thickness[SB_HORZ] : 0;
+    const FrameLayout bare = LayoutFrame(w.style, w.exStyle, width, height, 0, vScroll, hScroll);
     if (w.IsChild() || !w.frame || !w.frame->menu) return bare;
     const POINT origin{bare.border, IsRectEmpty(&bare.caption) ? bare.border : bare.caption.bottom + 1};
     const int menuHeight = MenuBarHeight(w.handle, w.frame->menu, origin, width - 2 * bare.border);
-    return LayoutFrame(w.style, w.exStyle, width, height, menuHeight);
+    return LayoutFrame(w.style, w.exStyle, width, height, menuHeight, vScroll, hScroll);
 }
 
 void LayOutButtons(FrameLayout& f, DWORD style, DWORD exStyle) {
@@ -357,7 +359,8 @@ FrameState* FrameOf(HWND handle) {
 
 bool ShowsMinimized(const Window& w) { return w.IsChild() && (w.style & WS_MINIMIZE) && HasCaption(w.style); }
 
-FrameLayout LayoutFrame(DWORD style, DWORD exStyle, int width, int height, int menuHeight) {
+FrameLayout LayoutFrame(DWORD style, DWORD exStyle, int width, int height, int menuHeight, int vScrollWidth,
+                        int hScrollHeight) {
     FrameLayout f;
     const bool thick = style & WS_THICKFRAME;
     const bool fixed = (style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME);
@@ -378,8 +381,9 @@ FrameLayout LayoutFrame(DWORD style, DWORD exStyle, int width, int height, int m
     }
     const int edge = (exStyle & WS_EX_CLIENTEDGE) ? GetSystemMetrics(SM_CXEDGE) : (exStyle & WS_EX_STATICEDGE) ? 1 : 0;
     InflateRect(&r, -edge, -edge);
-    if ((style & WS_VSCROLL) && r.right - r.left >= GetSystemMetrics(SM_CXVSCROLL)) {
-        const int cx = GetSystemMetrics(SM_CXVSCROLL);
+    const int cx = vScrollWidth > 0 ? vScrollWidth : GetSystemMetrics(SM_CXVSCROLL);
+    const int cy = hScrollHeight > 0 ? hScrollHeight : GetSystemMetrics(SM_CYHSCROLL);
+    if ((style & WS_VSCROLL) && r.right - r.left >= cx) {
         if (exStyle & WS_EX_LEFTSCROLLBAR) {
             f.vertical = Rect(r.left, r.top, r.left + cx, r.bottom);
             r.left += cx;
@@ -388,8 +392,7 @@ FrameLayout LayoutFrame(DWORD style, DWORD exStyle, int width, int height, int m
             r.right -= cx;
         }
     }
-    if ((style & WS_HSCROLL) && r.bottom - r.top >= GetSystemMetrics(SM_CYHSCROLL)) {
-        const int cy = GetSystemMetrics(SM_CYHSCROLL);
+    if ((style & WS_HSCROLL) && r.bottom - r.top >= cy) {
         f.horizontal = Rect(r.left, r.bottom - cy, r.right, r.bottom);
         r.bottom -= cy;
         if (!IsRectEmpty(&f.vertical)) {

@@ -9,6 +9,7 @@
 
 #include "platform/rtl/sysutils.h"
 #include "platform/win/commctrl.h"
+#include "platform/win/commctrl_flatsb.h"
 #include "platform/win/monitorlayout.h"
 #include "platform/win/surfacehost.h"
 #include "platform/win/userdraw.h"
@@ -87,6 +88,14 @@ ModuleTable& Modules() {
         m[1].second.functions["MonitorFromPoint"] = reinterpret_cast<FARPROC>(&MonitorFromPoint);
         m[1].second.functions["GetMonitorInfoA"] = reinterpret_cast<FARPROC>(&GetMonitorInfo);
         m[1].second.functions["EnumDisplayMonitors"] = reinterpret_cast<FARPROC>(&EnumDisplayMonitors);
+        auto& comctl = m[3].second.functions;
+        comctl["InitializeFlatSB"] = reinterpret_cast<FARPROC>(&InitializeFlatSB);
+        comctl["UninitializeFlatSB"] = reinterpret_cast<FARPROC>(&UninitializeFlatSB);
+        comctl["FlatSB_SetScrollProp"] = reinterpret_cast<FARPROC>(&FlatSB_SetScrollProp);
+        comctl["FlatSB_GetScrollProp"] = reinterpret_cast<FARPROC>(&FlatSB_GetScrollProp);
+        comctl["FlatSB_SetScrollInfo"] = reinterpret_cast<FARPROC>(&FlatSB_SetScrollInfo);
+        comctl["FlatSB_GetScrollInfo"] = reinterpret_cast<FARPROC>(&FlatSB_GetScrollInfo);
+        comctl["FlatSB_ShowScrollBar"] = reinterpret_cast<FARPROC>(&FlatSB_ShowScrollBar);
         return m;
     }();
     return modules;

@@ -1,9 +1,11 @@
-// Scroll bars: the state, geometry and classic drawing shared by a window's
-// own bars and the "ScrollBar" control, the scroll-bar API, and the
+// Scroll bars: the state, geometry and drawing shared by a window's own
+// bars and the "ScrollBar" control (classic, or flat and outlined for a
+// window's bars with flat bars initialised), the scroll-bar API, the
 // press-and-track loop that sends WM_HSCROLL/WM_VSCROLL with auto-repeat
-// and thumb tracking.
+// and thumb tracking, and the hot part of flat bars under the mouse.
 #include <algorithm>
 
+#include "platform/win/commctrl_flatsb.h"
 #include "platform/win/frame_internal.h"
 #include "platform/win/userinput.h"
 #include "platform/win/winpaint.h"
@@ -30,14 +32,27 @@ bool Scrollable(const ScrollBarState& s) {
     return s.maximum > s.minimum && int(s.page) <= s.maximum - s.minimum && s.disabledArrows != ESB_DISABLE_BOTH;
 }
 
-BarGeometry GeometryOf(const ScrollBarState& s, int length, int thickness, bool enabled) {
+// The lengths of a bar's arrows and of a thumb without a page.
+struct BarSizes {
+    int arrow = 0;
+    int thumb = 0;
+};
+
+// How a bar is drawn: classic, or in a flat style with its track colour and hot part.
+struct BarLook {
+    int style = FSB_REGULAR_MODE;
+    COLORREF track = CLR_DEFAULT;
+    int hotPart = NoPart;
+};
+
+BarGeometry GeometryOf(const ScrollBarState& s, int length, BarSizes sizes, bool enabled) {
     BarGeometry g;
     g.length = length;
-    g.arrow = std::min(thickness, length / 2);
+    g.arrow = std::min(sizes.arrow, length / 2);
     const int track = length - 2 * g.arrow;
     if (!enabled || !Scrollable(s)) return g;
     const int range = s.maximum - s.minimum + 1;
-    int size = s.page ? int(std::int64_t(track) * s.page / range) : GetSystemMetrics(SM_CXHTHUMB);
+    int size = s.page ? int(std::int64_t(track) * s.page / range) : sizes.thumb;
     size = std::max(size, 8);
     if (size >= track) return g;
     const int position = s.tracking ? s.trackPosition : s.position;
@@ -80,33 +95,62 @@ RECT Along(const RECT& bar, bool vertical, int start, int size) {
                     : Rect(bar.left + start, bar.top, bar.left + start + size, bar.bottom);
 }
 
-void DrawBar(HDC dc, const ScrollBarState& s, const RECT& bar, bool vertical, bool enabled) {
+// The one-pixel rim of a flat or outlined part: the part under the mouse
+// rises, a held one stays sunken; otherwise a flat part has no edge and an
+// outlined one a shadow line.
+void DrawFlatRim(HDC dc, RECT r, const BarLook& look, bool hot, bool pressed) {
+    if (pressed) return;
+    if (hot) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    else FrameRect(dc, &r, GetSysColorBrush(look.style == FSB_ENCARTA_MODE ? COLOR_3DSHADOW : COLOR_3DFACE));
+}
+
+void DrawArrow(HDC dc, RECT r, UINT kind, UINT state, const BarLook& look, bool hot) {
+    if (look.style == FSB_REGULAR_MODE) {
+        DrawFrameControl(dc, &r, DFC_SCROLL, kind | state);
+        return;
+    }
+    DrawFrameControl(dc, &r, DFC_SCROLL, kind | state | DFCS_FLAT);
+    DrawFlatRim(dc, r, look, hot && !(state & DFCS_INACTIVE), state & DFCS_PUSHED);
+}
+
+void DrawThumb(HDC dc, RECT r, const BarLook& look, bool hot) {
+    if (look.style == FSB_REGULAR_MODE) {
+        DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+        return;
+    }
+    FillRect(dc, &r, GetSysColorBrush(COLOR_3DFACE));
+    DrawFlatRim(dc, r, look, hot, false);
+}
+
+void DrawBar(HDC dc, const ScrollBarState& s, const RECT& bar, bool vertical, bool enabled, BarSizes sizes,
+             const BarLook& look = BarLook()) {
     const int length = vertical ? bar.bottom - bar.top : bar.right - bar.left;
-    const int thickness = vertical ? bar.right - bar.left : bar.bottom - bar.top;
-    const BarGeometry g = GeometryOf(s, length, thickness, enabled);
+    const BarGeometry g = GeometryOf(s, length, sizes, enabled);
     const bool scrollable = enabled && Scrollable(s);
     auto arrowState = [&](int part, UINT disabledBit) {
         UINT state = s.pressedPart == part ? DFCS_PUSHED | DFCS_FLAT : 0;
         if (!scrollable || (s.disabledArrows & disabledBit)) state |= DFCS_INACTIVE;
         return state;
     };
-    RECT up = Along(bar, vertical, 0, g.arrow);
-    RECT down = Along(bar, vertical, length - g.arrow, g.arrow);
-    DrawFrameControl(dc, &up, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | arrowState(LineUp, ESB_DISABLE_LTUP));
-    DrawFrameControl(dc, &down, DFC_SCROLL,
-                     (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | arrowState(LineDown, ESB_DISABLE_RTDN));
+    DrawArrow(dc, Along(bar, vertical, 0, g.arrow), vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT,
+              arrowState(LineUp, ESB_DISABLE_LTUP), look, look.hotPart == LineUp);
+    DrawArrow(dc, Along(bar, vertical, length - g.arrow, g.arrow), vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT,
+              arrowState(LineDown, ESB_DISABLE_RTDN), look, look.hotPart == LineDown);
+    HBRUSH ownTrack = look.track == CLR_DEFAULT ? 0 : CreateSolidBrush(look.track);
+    const HBRUSH track = ownTrack ? ownTrack : TrackBrush();
     const int trackEnd = length - g.arrow;
     if (!g.thumbSize) {
-        RECT track = Along(bar, vertical, g.arrow, trackEnd - g.arrow);
-        FillRect(dc, &track, TrackBrush());
-        return;
+        RECT all = Along(bar, vertical, g.arrow, trackEnd - g.arrow);
+        FillRect(dc, &all, track);
+    } else {
+        RECT before = Along(bar, vertical, g.arrow, g.thumbStart - g.arrow);
+        RECT after = Along(bar, vertical, g.thumbStart + g.thumbSize, trackEnd - g.thumbStart - g.thumbSize);
+        FillRect(dc, &before, s.pressedPart == PageUp ? GetSysColorBrush(COLOR_3DDKSHADOW) : track);
+        FillRect(dc, &after, s.pressedPart == PageDown ? GetSysColorBrush(COLOR_3DDKSHADOW) : track);
+        DrawThumb(dc, Along(bar, vertical, g.thumbStart, g.thumbSize), look,
+                  look.hotPart == Thumb || s.pressedPart == Thumb);
     }
-    RECT before = Along(bar, vertical, g.arrow, g.thumbStart - g.arrow);
-    RECT after = Along(bar, vertical, g.thumbStart + g.thumbSize, trackEnd - g.thumbStart - g.thumbSize);
-    FillRect(dc, &before, s.pressedPart == PageUp ? GetSysColorBrush(COLOR_3DDKSHADOW) : TrackBrush());
-    FillRect(dc, &after, s.pressedPart == PageDown ? GetSysColorBrush(COLOR_3DDKSHADOW) : TrackBrush());
-    RECT thumb = Along(bar, vertical, g.thumbStart, g.thumbSize);
-    DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+    if (ownTrack) DeleteObject(ownTrack);
 }
 
 // What a scroll bar is: a window's own bar (in its frame) or a control (its client area).
@@ -118,6 +162,24 @@ struct BarRef {
     ScrollBarState* State() const {
         Window* w = Owner();
         return w ? &FrameOf(*w).bars[bar] : nullptr;
+    }
+    FlatBarLook* Flat() const {
+        Window* w = Owner();
+        return w && bar != SB_CTL && w->frame && w->frame->flatBars ? &*w->frame->flatBars : nullptr;
+    }
+    BarSizes Sizes() const {
+        if (const FlatBarLook* flat = Flat()) return {flat->arrow[bar], flat->thumb[bar]};
+        const RECT area = Area();
+        const int thickness = Vertical() ? area.right - area.left : area.bottom - area.top;
+        return {thickness, GetSystemMetrics(SM_CXHTHUMB)};
+    }
+    BarLook Look() const {
+        const FlatBarLook* flat = Flat();
+        return flat ? BarLook{flat->style[bar], flat->track[bar], flat->hotPart[bar]} : BarLook();
+    }
+    int Length() const {
+        const RECT area = Area();
+        return Vertical() ? area.bottom - area.top : area.right - area.left;
     }
     bool Vertical() const {
         if (bar != SB_CTL) return bar == SB_VERT;
@@ -144,7 +206,7 @@ struct BarRef {
         if (IsRectEmpty(&area)) return;
         const HDC dc = GetWindowDC(window);
         if (!dc) return;
-        DrawBar(dc, *s, area, Vertical(), Enabled());
+        DrawBar(dc, *s, area, Vertical(), Enabled(), Sizes(), Look());
         ReleaseDC(window, dc);
     }
     // A window's own bar belongs to its frame: a bar changed through the API
@@ -219,10 +281,7 @@ void FillBarInfo(const BarRef& ref, SCROLLBARINFO& info) {
     const POINT origin = ScreenOrigin(*w);
     info.rcScrollBar = area;
     OffsetRect(&info.rcScrollBar, origin.x, origin.y);
-    const bool vertical = ref.Vertical();
-    const int length = vertical ? area.bottom - area.top : area.right - area.left;
-    const int thickness = vertical ? area.right - area.left : area.bottom - area.top;
-    const BarGeometry g = GeometryOf(*s, length, thickness, ref.Enabled());
+    const BarGeometry g = GeometryOf(*s, ref.Length(), ref.Sizes(), ref.Enabled());
     info.dxyLineButton = g.arrow;
     info.xyThumbTop = g.thumbStart;
     info.xyThumbBottom = g.thumbStart + g.thumbSize;
@@ -247,9 +306,9 @@ void Track(const BarRef& ref, POINT screen) {
         const POINT origin = owner ? ScreenOrigin(*owner) : POINT{};
         return vertical ? p.y - origin.y - area.top : p.x - origin.x - area.left;
     };
-    const int length = vertical ? area.bottom - area.top : area.right - area.left;
-    const int thickness = vertical ? area.right - area.left : area.bottom - area.top;
-    const BarGeometry start = GeometryOf(*s, length, thickness, true);
+    const int length = ref.Length();
+    const BarSizes sizes = ref.Sizes();
+    const BarGeometry start = GeometryOf(*s, length, sizes, true);
     const int part = PartAt(start, offsetOf(screen));
     if (part == NoPart || !Scrollable(*s)) return;
     if ((part == LineUp && (s->disabledArrows & ESB_DISABLE_LTUP)) ||
@@ -265,7 +324,7 @@ void Track(const BarRef& ref, POINT screen) {
     // Whether the held part still lies under the mouse (the page areas end at the thumb).
     auto stillOver = [&] {
         ScrollBarState* now = ref.State();
-        return now && PartAt(GeometryOf(*now, length, thickness, true), offsetOf(mouse)) == part;
+        return now && PartAt(GeometryOf(*now, length, sizes, true), offsetOf(mouse)) == part;
     };
     if (part != Thumb) {
         ref.Notify(code, 0);
@@ -337,7 +396,7 @@ LRESULT ScrollBarProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         RECT r;
         GetClientRect(handle, &r);
         if (IsGrip(*w)) DrawFrameControl(dc, &r, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
-        else DrawBar(dc, FrameOf(*w).bars[SB_CTL], r, w->style & SBS_VERT, ref.Enabled());
+        else DrawBar(dc, FrameOf(*w).bars[SB_CTL], r, w->style & SBS_VERT, ref.Enabled(), ref.Sizes());
         if (!wParam) EndPaint(handle, &ps);
         return 0;
     }
@@ -433,10 +492,44 @@ const ATOM scrollBarClass = [] {
 }  // namespace
 
 void PaintWindowScrollBar(HDC dc, Window& w, int bar, const RECT& rect) {
-    DrawBar(dc, FrameOf(w).bars[bar], rect, bar == SB_VERT, !(w.style & WS_DISABLED));
+    const BarRef ref = RefOf(w.handle, bar);
+    DrawBar(dc, FrameOf(w).bars[bar], rect, bar == SB_VERT, !(w.style & WS_DISABLED), ref.Sizes(), ref.Look());
 }
 
 void TrackWindowScrollBar(HWND window, int bar, POINT screen) { Track(RefOf(window, bar), screen); }
+
+void HoverWindowScrollBars(HWND window, LRESULT hit, POINT screen) {
+    // The window whose flat bar shows a hot part, so that leaving it cools the part.
+    static HWND hotWindow = 0;
+    int hot[2] = {NoPart, NoPart};
+    const int bar = hit == HTVSCROLL ? SB_VERT : hit == HTHSCROLL ? SB_HORZ : -1;
+    Window* w = Find(window);
+    if (bar >= 0 && w && RefOf(window, bar).Flat()) {
+        const BarRef ref = RefOf(window, bar);
+        const RECT area = ref.Area();
+        const POINT origin = ScreenOrigin(*w);
+        const int offset = ref.Vertical() ? screen.y - origin.y - area.top : screen.x - origin.x - area.left;
+        if (ref.Enabled()) hot[bar] = PartAt(GeometryOf(*ref.State(), ref.Length(), ref.Sizes(), true), offset);
+    }
+    auto cool = [](HWND handle, const int parts[2]) {
+        FlatBarLook* flat = RefOf(handle, SB_VERT).Flat();
+        if (!flat || (flat->hotPart[SB_HORZ] == parts[SB_HORZ] && flat->hotPart[SB_VERT] == parts[SB_VERT])) return;
+        flat->hotPart[SB_HORZ] = parts[SB_HORZ];
+        flat->hotPart[SB_VERT] = parts[SB_VERT];
+        InvalidateWindowScrollBars(handle);
+    };
+    const int none[2] = {NoPart, NoPart};
+    if (hotWindow && hotWindow != window) cool(hotWindow, none);
+    cool(window, hot);
+    hotWindow = hot[SB_HORZ] != NoPart || hot[SB_VERT] != NoPart ? window : 0;
+}
+
+void InvalidateWindowScrollBars(HWND window) { RefOf(window, SB_VERT).InvalidateFrame(); }
+
+FlatBarLook::FlatBarLook()
+    : thickness{GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CXVSCROLL)},
+      arrow{GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CYVSCROLL)},
+      thumb{GetSystemMetrics(SM_CXHTHUMB), GetSystemMetrics(SM_CYVTHUMB)} {}
 
 }  // namespace ws
 

@@ -5,6 +5,7 @@
 #include "grid_fixture.h"
 #include "platform/rtl/codepage.h"
 #include "platform/ui/stdctrls.h"
+#include "platform/ui/stdctrls_combo.h"
 #include "stringgrid/BavEditLink.h"
 #include "stringgrid/BavOptions.h"
 
@@ -27,10 +28,14 @@ public:
         delete edit;
         edit = nullptr;
     }
-    AnsiString GetEditorValue() override { return edit->Text(); }
+    AnsiString GetEditorValue() override {
+        if (onRead) onRead(this);
+        return edit->Text();
+    }
     void SetEditorValue(const AnsiString& value) override { edit->SetText(value); }
     TEdit* edit = nullptr;
     int created = 0;
+    TNotifyEvent onRead;  // told each time the value is read
 };
 
 class EditLinkTest : public EditingGridTest {
@@ -196,3 +201,72 @@ TEST_F(TransEditTest, WideCellTextRoundTrips) {
 }
 
 }  // namespace
+
+// A control whose value, read back, moves the focus elsewhere: the focus
+// moving is the read-back's doing, and the grid is not left by it.
+TEST_F(EditLinkTest, FocusMovedByTheReadBackIsNoExitOfTheGrid) {
+    TEdit* other = new TEdit(form);
+    other->SetParent(form);
+    other->SetBounds(0, 320, 100, 20);
+    int exits = 0;
+    grid->SetOnExit([&](TObject*) { ++exits; });
+    Key(VK_F2);
+    ASSERT_TRUE(link->edit && link->edit->Focused());
+    link->edit->SetText("typed");
+    // The value is read through the control; reading it moves the focus.
+    LRESULT killFocusAnswer = -1;
+    link->onRead = [&](TObject*) {
+        killFocusAnswer = SendMessage(grid->Handle(), WM_KILLFOCUS, 0, 0);
+        other->SetFocus();
+    };
+    Key(VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "typed");
+    EXPECT_TRUE(other->Focused());
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(killFocusAnswer, 1) << "the grid's losing of the focus is answered and left alone";
+    link->onRead = nullptr;
+
+    grid->SetFocus();
+    ProcessMessages();
+    other->SetFocus();
+    ProcessMessages();
+    EXPECT_EQ(exits, 1) << "an ordinary leaving still tells";
+}
+
+namespace {
+
+// Links a combo box, whose changes the grid tells as its own combo's.
+class TComboControlLink : public TEditLink {
+public:
+    using TEditLink::TEditLink;
+    TWinControl* GetEditControl() override { return combo; }
+    void CreateEditor(TWinControl* parent) override {
+        if (!combo) combo = new TComboBox(parent);
+        combo->SetParent(parent);
+        combo->Items()->SetText("one\r\ntwo\r\n");
+    }
+    void DestroyEditor() override {
+        delete combo;
+        combo = nullptr;
+    }
+    AnsiString GetEditorValue() override { return combo->Text(); }
+    void SetEditorValue(const AnsiString& value) override { combo->SetText(value); }
+    TComboBox* combo = nullptr;
+};
+
+}  // namespace
+
+TEST_F(EditLinkTest, ALinkedComboTellsItsChoice) {
+    auto* comboLink = new TComboControlLink(form);
+    grid->SetEditLink(comboLink);
+    std::vector<std::string> told;
+    grid->SetOnComboChange([&](TObject*, int col, int row, int index, const AnsiString& text) {
+        told.push_back(std::to_string(col) + "," + std::to_string(row) + " " + std::to_string(index) + " " + text);
+    });
+    Key(VK_F2);
+    ASSERT_TRUE(comboLink->combo && comboLink->combo->HandleAllocated());
+    const HWND combo = comboLink->combo->Handle();
+    SendMessage(combo, CB_SETCURSEL, 1, 0);
+    SendMessage(grid->Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), LPARAM(combo));
+    EXPECT_EQ(told, (std::vector<std::string>{"1,1 1 two"}));
+}

@@ -110,3 +110,39 @@ TEST_F(HTMLControlsTest, AnOtherLinkGoesToTheShell) {
 }
 
 }  // namespace
+
+// A form button is drawn down from its press until the grid loses the focus.
+TEST_F(HTMLControlsTest, APressedFormButtonGoesUpWhenTheGridLosesTheFocus) {
+    grid->SetColWidths(2, 200);
+    grid->SetColor(clAqua);
+    grid->SetCells(2, 2, "<B>Do</B> <CONTROL TYPE=\"BUTTON\" ID=\"b1\" VALUE=\"Go\" WIDTH=\"60\">");
+    TEdit* other = new TEdit(form);
+    other->SetParent(form);
+    other->SetBounds(0, 320, 100, 20);
+    const TRect r = grid->CellRect(2, 2);
+    POINT press{};
+    THTMLDrawResult result;
+    for (int dx = 0; dx < 150 && result.ControlID != "b1"; dx += 2) {
+        result = THTMLDrawResult{};
+        press = POINT{r.left + grid->CellMarginX() + dx + 4, (r.top + r.bottom) / 2};
+        grid->HitTestCellHTML(2, 2, press, result);
+    }
+    ASSERT_EQ(result.ControlID, "b1");
+    press.x += 10;
+    // The cell in window coordinates, where the raised button shows its white edge.
+    RECT window;
+    GetWindowRect(grid->Handle(), &window);
+    POINT origin{0, 0};
+    ClientToScreen(grid->Handle(), &origin);
+    TRect cell = r;
+    OffsetRect(&cell, origin.x - window.left, origin.y - window.top);
+    auto raised = [&] {
+        ProcessMessages();
+        return ColoursIn(grid->Handle(), cell).count(GetSysColor(COLOR_3DHILIGHT)) > 0;
+    };
+    ASSERT_TRUE(raised());
+    ASSERT_TRUE(SimulateMouseButton(grid->Handle(), press, VK_LBUTTON, true));
+    EXPECT_FALSE(raised()) << "drawn down";
+    other->SetFocus();
+    EXPECT_TRUE(raised()) << "up again";
+}

@@ -171,3 +171,26 @@ TEST_F(MessagesTest, UIActivationRefreshesTheProportionalBars) {
     EXPECT_EQ(info.nMax, proportional.nMax);
     EXPECT_EQ(info.nPage, proportional.nPage);
 }
+
+TEST_F(MessagesTest, WheelMovesTellTheSelectionAndCtrlWheelZooms) {
+    std::vector<int> rows;
+    grid->SetOnSelectionChanged([&](TObject*, int, int top, int, int) { rows.push_back(top); });
+    Wheel(true);
+    EXPECT_EQ(rows, std::vector<int>{4}) << "told once, before the platform's own wheel step";
+    rows.clear();
+    grid->MouseActions()->SetWheelAction(waScroll);
+    Wheel(true);
+    EXPECT_TRUE(rows.empty()) << "scrolling leaves the selection";
+
+    const int row = grid->Row();
+    SimulateKey(VK_CONTROL, true);
+    ProcessMessages();
+    Wheel(true);
+    EXPECT_EQ(grid->ZoomLevel(), 3) << "the wheel's line count";
+    Wheel(false);
+    Wheel(false);
+    EXPECT_EQ(grid->ZoomLevel(), -3);
+    SimulateKey(VK_CONTROL, false);
+    ProcessMessages();
+    EXPECT_EQ(grid->Row(), row);
+}

@@ -426,6 +426,10 @@ TEST_F(PaintTest, Screenshot) {
     grouped->Grouping()->SetSummaryColor(TColor(0xD0F0F0));
     grouped->Group(1);
     grouped->ContractNode(grouped->RealRowIndex(5));
+    // The first grid's scroll bars flat, the grouped grid's outlined.
+    grid->SetScrollType(ssFlat);
+    grouped->SetRowCount(14);
+    grouped->SetScrollType(ssEncarta);
     // The first grid's search footer, its highlighted matches found while typing.
     grid->SearchFooter()->SetVisible(true);
     form->Show();
