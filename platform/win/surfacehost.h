@@ -46,6 +46,8 @@ void WaitForHostEvents(int milliseconds);
 void WakeHost();
 // The screens, the primary one first: rectangle and work area.
 int MonitorCount();
+// The rectangle bounding every screen (left alone when there is none).
+void VirtualScreen(RECT* bounds);
 void MonitorArea(int index, RECT* bounds, RECT* work);
 // The primary screen's rectangle and work area.
 void ScreenBounds(RECT* bounds);

@@ -28,6 +28,7 @@
 #include "platform/rtl/thread.h"
 #include "platform/gdi/qt/gdi_qt.h"
 #include "platform/win/qt/keymap.h"
+#include "platform/win/monitorlayout.h"
 #include "platform/win/qt/surface_window.h"
 #include "platform/gdi/graphicsplatform.h"
 #include "platform/win/surfacehost.h"
@@ -286,6 +287,7 @@ void EnsureSurfaceHost() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         SetScreenSize(screen->geometry().width(), screen->geometry().height());
     SetMonitorCountSource(&MonitorCount);
+    SetVirtualScreenSource(&VirtualScreen);
 }
 
 void SyncSurface(HWND window, const RECT& rect, bool visible) {
@@ -422,6 +424,12 @@ std::optional<RECT>& WorkAreaOverride() {
 }
 
 int MonitorCount() { return std::max<int>(1, int(ScreensPrimaryFirst().size())); }
+
+void VirtualScreen(RECT* bounds) {
+    std::vector<RECT> monitors;
+    for (QScreen* screen : ScreensPrimaryFirst()) monitors.push_back(RectOf(screen->geometry()));
+    if (!monitors.empty()) *bounds = VirtualScreenOf(monitors);
+}
 
 void MonitorArea(int index, RECT* bounds, RECT* work) {
     const QList<QScreen*> screens = ScreensPrimaryFirst();
