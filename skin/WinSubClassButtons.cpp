@@ -71,6 +71,20 @@ bool TSkinButton::HandleMessage(TMessage& message) {
         if (Mode == 0 && Control) ForwardMouseDown(message);
         return false;
     }
+    case WM_KEYUP:
+        // The release ends the press before the window clicks: a box the
+        // click shows finds the button drawn up.
+        if (message.WParam == VK_SPACE && (MouseState & kDown)) {
+            MouseState &= Byte(~kDown);
+            PaintWindow(0);
+        }
+        return true;
+    case WM_KILLFOCUS:
+        // A window taking the focus while Space holds the button down (a box
+        // whose loop then takes the release) leaves it up, as the platform's
+        // own button does.
+        MouseState &= Byte(~kDown);
+        return true;
     default:
         return TSkinControl::HandleMessage(message);
     }
@@ -82,12 +96,8 @@ void TSkinButton::AfterMessage(TMessage& message) {
         PaintWindow(0);
         break;
     case WM_KEYDOWN:
-    case WM_KEYUP:
         if (message.WParam == VK_SPACE) {
-            if (message.Msg == WM_KEYDOWN)
-                MouseState |= kDown;
-            else
-                MouseState &= Byte(~kDown);
+            MouseState |= kDown;
             Redraw();
         }
         break;

@@ -41,6 +41,15 @@ const COLORREF classicColors[COLOR_ENDCOLORS + 1] = {
 int screenWidth = 1024;
 int screenHeight = 768;
 int (*monitorCount)() = nullptr;
+void (*virtualScreen)(RECT* bounds) = nullptr;
+
+// The bounding rectangle of every screen: the primary alone until the
+// window system says otherwise.
+RECT VirtualScreen() {
+    RECT bounds{0, 0, screenWidth, screenHeight};
+    if (virtualScreen) virtualScreen(&bounds);
+    return bounds;
+}
 
 }  // namespace
 
@@ -50,6 +59,7 @@ DWORD GetSysColor(int index) {
 }
 
 void SetMonitorCountSource(int (*count)()) { monitorCount = count; }
+void SetVirtualScreenSource(void (*bounds)(RECT* bounds)) { virtualScreen = bounds; }
 
 void SetScreenSize(int width, int height) {
     screenWidth = width;
@@ -60,10 +70,12 @@ int GetSystemMetrics(int index) {
     switch (index) {
         case SM_CXSCREEN:
         case SM_CXFULLSCREEN:
-        case SM_CXVIRTUALSCREEN:
         case SM_CXMAXIMIZED: return index == SM_CXMAXIMIZED ? screenWidth + 8 : screenWidth;
-        case SM_CYSCREEN:
-        case SM_CYVIRTUALSCREEN: return screenHeight;
+        case SM_CYSCREEN: return screenHeight;
+        case SM_XVIRTUALSCREEN: return VirtualScreen().left;
+        case SM_YVIRTUALSCREEN: return VirtualScreen().top;
+        case SM_CXVIRTUALSCREEN: return VirtualScreen().right - VirtualScreen().left;
+        case SM_CYVIRTUALSCREEN: return VirtualScreen().bottom - VirtualScreen().top;
         case SM_CYFULLSCREEN: return screenHeight - 19 - 30;
         case SM_CYMAXIMIZED: return screenHeight - 30 + 8;
         case SM_CXMAXTRACK: return screenWidth + 12;

@@ -45,6 +45,10 @@ void SetScreenSize(int width, int height);
 // Where SM_CMONITORS is read from: the window system's count of screens
 // (one until the window system says otherwise).
 void SetMonitorCountSource(int (*count)());
+// Where the virtual-screen metrics (SM_XVIRTUALSCREEN .. SM_CYVIRTUALSCREEN)
+// are read from: the rectangle bounding every screen (the primary screen
+// until the window system says otherwise).
+void SetVirtualScreenSource(void (*bounds)(RECT* bounds));
 
 // Visual styles are off on this platform unless switched on (tests reach
 // themed painting that way; platform/ui/uxtheme.h draws it).

@@ -153,6 +153,9 @@ void TApplication::HandleMessage() {
 }
 
 void TApplication::Idle(const MSG&) {
+    // The mouse left the hint control for no other control of ours (another
+    // program, a frame, the desktop): its hint goes with it.
+    if (hintControlLeft_) CancelHint();
     bool done = true;
     onIdle_(this, done);
     if (done) WaitMessage();

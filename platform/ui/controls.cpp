@@ -367,6 +367,8 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TControl::WndProc(TMessage& Message) {
     if (Message.Msg == WM_MOUSEMOVE) Application->HintMouseMessage(this, Message);
+    else if (Message.Msg == CM_MOUSELEAVE) Application->HintMouseLeft(this);
+    else if (Message.Msg == WM_ENABLE && !Message.WParam) Application->HintOwnerDisabled(this);
     if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST && Message.Msg != WM_MOUSEWHEEL &&
         !enabled_)
         return;

@@ -447,7 +447,10 @@ void TCustomForm::WMActivate(TMessage& Message) {
 void TCustomForm::WMActivateApp(TMessage& Message) {
     // The program as a whole gains or loses the foreground.
     if (Message.WParam) Application->OnActivate()(Application);
-    else Application->OnDeactivate()(Application);
+    else {
+        Application->CancelHint();
+        Application->OnDeactivate()(Application);
+    }
     DefaultHandler(Message);
 }
 

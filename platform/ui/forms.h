@@ -463,6 +463,13 @@ public:
     void SetOnShowHint(TShowHintEvent v) { onShowHint_ = std::move(v); }
     // The mouse moved over `control`: the hint timer starts or the hint moves on.
     void HintMouseMessage(TControl* control, TMessage& Message);
+    // The mouse left `control`: when it is or holds the hint control, the
+    // hint goes once the input now waiting is handled, unless the mouse
+    // moved on to another control meanwhile (which takes the hint over).
+    void HintMouseLeft(TControl* control);
+    // `control` was disabled (a modal window opened over its form): a hint
+    // of it or of a control inside it goes at once.
+    void HintOwnerDisabled(TControl* control);
     // The hint window now showing (nullptr when none is).
     THintWindow* HintWindow() const;
     void ActivateHint(TPoint cursorPos);
@@ -492,6 +499,8 @@ private:
     void StartHintPause(TControl* control, bool wasShowing);
     void StopHintTimer();
     void HideHintWindow();
+    // Whether `control` is the hint control or one of its parents.
+    bool HoldsHintControl(const TControl* control) const;
 
     AnsiString title_;
     AnsiString helpFile_;
@@ -522,6 +531,8 @@ private:
     TRect hintCursorRect_;
     bool hintCursorRectSet_ = false;
     TControl* hintControl_ = nullptr;
+    // The mouse left the hint control and has not moved over a control since.
+    bool hintControlLeft_ = false;
     UINT_PTR hintTimer_ = 0;
     UINT_PTR hintHideTimer_ = 0;
     THintWindow* hintWindow_ = nullptr;

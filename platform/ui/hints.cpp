@@ -99,6 +99,7 @@ void TApplication::SetShowHint(bool v) {
 THintWindow* TApplication::HintWindow() const { return hintWindow_; }
 
 void TApplication::HintMouseMessage(TControl* control, TMessage& Message) {
+    hintControlLeft_ = false;
     if (control == hintControl_) {
         if (!hintCursorRectSet_) return;
         const POINT at{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
@@ -116,6 +117,20 @@ void TApplication::HintMouseMessage(TControl* control, TMessage& Message) {
     hintControl_ = control;
     SetHint(GetLongHint(control->Hint()));
     StartHintPause(control, wasShowing);
+}
+
+bool TApplication::HoldsHintControl(const TControl* control) const {
+    for (const TControl* c = hintControl_; c; c = c->Parent())
+        if (c == control) return true;
+    return false;
+}
+
+void TApplication::HintMouseLeft(TControl* control) {
+    if (HoldsHintControl(control)) hintControlLeft_ = true;
+}
+
+void TApplication::HintOwnerDisabled(TControl* control) {
+    if (HoldsHintControl(control)) CancelHint();
 }
 
 void TApplication::StartHintPause(TControl* control, bool wasShowing) {
@@ -189,6 +204,7 @@ void TApplication::CancelHint() {
     HideHintWindow();
     hintControl_ = nullptr;
     hintCursorRectSet_ = false;
+    hintControlLeft_ = false;
 }
 
 void TApplication::StopHintTimer() {

@@ -258,6 +258,9 @@ void TWinControl::MainWndProc(TMessage& Message) {
 }
 
 void TWinControl::WndProc(TMessage& Message) {
+    // The mouse may come straight onto a graphic child (a button filling a
+    // toolbar): its leave is followed all the same.
+    if (Message.Msg == WM_MOUSEMOVE) NoteMouseOver(handle_);
     if (IsMouseMessage(Message.Msg) && ForwardMouseToGraphicChild(Message)) return;
     // Alt+character is offered to the form's controls as a mnemonic before the menu sees it.
     if (Message.Msg == WM_SYSCHAR) {

@@ -41,4 +41,10 @@ int MonitorForRect(const std::vector<RECT>& monitors, const RECT& rect, DWORD fl
     return -1;
 }
 
+RECT VirtualScreenOf(const std::vector<RECT>& monitors) {
+    RECT bounds{0, 0, 0, 0};
+    for (const RECT& monitor : monitors) UnionRect(&bounds, &bounds, &monitor);
+    return bounds;
+}
+
 }  // namespace ws

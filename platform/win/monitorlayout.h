@@ -14,5 +14,7 @@ namespace ws {
 // of it, the primary (MONITOR_DEFAULTTOPRIMARY), the one nearest the
 // rectangle's top-left (MONITOR_DEFAULTTONEAREST) or -1 (MONITOR_DEFAULTTONULL).
 int MonitorForRect(const std::vector<RECT>& monitors, const RECT& rect, DWORD flags);
+// The rectangle bounding all `monitors` (the virtual screen); empty without any.
+RECT VirtualScreenOf(const std::vector<RECT>& monitors);
 
 }  // namespace ws

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "platform/gdi/windef.h"
 
@@ -23,8 +24,13 @@ void DestroySurface(HWND window);
 // and WM_SETICON icon); a surface made later takes them from the window.
 void SetSurfaceTitle(HWND window, const AnsiString& title);
 void SetSurfaceIcon(HWND window, HICON icon);
-// Raises the surface and gives it the keyboard of the windowing system.
+// Gives the surface the keyboard of the windowing system (it was put in
+// its place in the stack as the window came to the top).
 void ActivateSurface(HWND window);
+// Stacks the surfaces of the showing top-level windows as `topFirst` orders
+// them, raising only those out of place: the windowing system shows a
+// window again where it was in its stack and knows nothing of topmost ones.
+void StackSurfaces(const std::vector<HWND>& topFirst);
 // Copies the dirty part (window coordinates) of the backing image to the screen.
 void FlushSurface(HWND window, const RECT& dirty);
 // The current cursor or its display count changed.
@@ -40,6 +46,8 @@ void WaitForHostEvents(int milliseconds);
 void WakeHost();
 // The screens, the primary one first: rectangle and work area.
 int MonitorCount();
+// The rectangle bounding every screen (left alone when there is none).
+void VirtualScreen(RECT* bounds);
 void MonitorArea(int index, RECT* bounds, RECT* work);
 // The primary screen's rectangle and work area.
 void ScreenBounds(RECT* bounds);

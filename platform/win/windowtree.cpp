@@ -137,6 +137,11 @@ HWND ShowingWindowAt(POINT screen) { return DeepestAt(Desktop(), screen, false);
 void SurfaceFollows(Window& w) {
     if (!w.IsTopLevel()) return;
     SyncSurface(w.handle, w.rect, IsShowing(w));
+    if (!IsShowing(w)) return;
+    std::vector<HWND> showing;
+    for (HWND h : Desktop().children)
+        if (Window* t = Find(h); t && IsShowing(*t)) showing.push_back(h);
+    StackSurfaces(showing);
 }
 
 }  // namespace ws

@@ -160,6 +160,40 @@ TEST_F(SkinPainterTest, APressWhoseReleaseABoxAteOnTheWayInLeavesTheButtonUp) {
     EXPECT_EQ(clicks, 1);
 }
 
+// Space clicks on its release: a box the click shows finds the button up.
+// A window taking the focus while Space is held (a box whose loop then takes
+// the release) leaves it up too.
+TEST_F(SkinPainterTest, SpaceReleasedOrTheFocusTakenLeavesTheButtonUpUnderABox) {
+    TForm* form = ShownForm();
+    TEdit* edit = TEdit::Create(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 60, 80, 20);
+    int clicks = 0;
+    TButton* button = CountedButton(form, &clicks);
+    auto* painter = static_cast<TSkinButton*>(SkinOf(form)->FindPainter(button->Handle()));
+    COLORREF atClick = 0;
+    button->SetOnClick([&](TObject*) {
+        ++clicks;
+        atClick = Painted(painter, 40, 2);
+    });
+    button->SetFocus();
+    SimulateKey(VK_SPACE, true, " ");
+    DispatchQueuedMessages();
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[1]) << "held down by Space";
+    SimulateKey(VK_SPACE, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(atClick, kButtonFrames[4]) << "up, and focused, while the click runs";
+
+    SimulateKey(VK_SPACE, true, " ");
+    DispatchQueuedMessages();
+    edit->SetFocus();
+    SimulateKey(VK_SPACE, false);
+    DispatchQueuedMessages();
+    EXPECT_EQ(Painted(painter, 40, 2), kButtonFrames[0]) << "neither pressed nor focused";
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(SkinPainterTest, ARedrawWhileTheFormWaitsToPaintIsNotPaintedOver) {
     TForm* form = ShownForm();
     // A parent that does not clip its children paints over them.

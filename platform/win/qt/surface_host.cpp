@@ -18,14 +18,17 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/rtl/codepage.h"
 #include "platform/rtl/thread.h"
 #include "platform/gdi/qt/gdi_qt.h"
 #include "platform/win/qt/keymap.h"
+#include "platform/win/monitorlayout.h"
 #include "platform/win/qt/surface_window.h"
 #include "platform/gdi/graphicsplatform.h"
 #include "platform/win/surfacehost.h"
@@ -46,6 +49,21 @@ using SurfaceMap = std::map<HWND, std::unique_ptr<SurfaceWindow>>;
 SurfaceMap& Surfaces() {
     static SurfaceMap* const surfaces = new SurfaceMap;
     return *surfaces;
+}
+
+// The order of the surfaces in the windowing system's stack, bottom first,
+// as we made it: a new surface goes on top, a raised one to the top, and a
+// hidden one keeps its place (it comes back there when shown again).
+std::vector<HWND>& SurfaceStack() {
+    static std::vector<HWND>* const stack = new std::vector<HWND>;
+    return *stack;
+}
+
+void RaiseSurface(HWND window, SurfaceWindow* surface) {
+    if (!Offscreen()) surface->raise();
+    auto& stack = SurfaceStack();
+    std::erase(stack, window);
+    stack.push_back(window);
 }
 
 // Activation inside the program follows clicks and keys through our own
@@ -269,6 +287,7 @@ void EnsureSurfaceHost() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         SetScreenSize(screen->geometry().width(), screen->geometry().height());
     SetMonitorCountSource(&MonitorCount);
+    SetVirtualScreenSource(&VirtualScreen);
 }
 
 void SyncSurface(HWND window, const RECT& rect, bool visible) {
@@ -280,6 +299,7 @@ void SyncSurface(HWND window, const RECT& rect, bool visible) {
         if (!QGuiApplication::instance()) return;
         ConnectApplication();
         surface = Surfaces().emplace(window, std::make_unique<SurfaceWindow>(window)).first->second.get();
+        SurfaceStack().push_back(window);
         if (Window* w = Find(window)) {
             surface->setTitle(QtText(w->text));
             surface->setIcon(QtIconOf(w->bigIcon ? w->bigIcon : w->smallIcon));
@@ -293,7 +313,23 @@ void SyncSurface(HWND window, const RECT& rect, bool visible) {
     if (surface->isVisible() != visible) surface->setVisible(visible);
 }
 
-void DestroySurface(HWND window) { Surfaces().erase(window); }
+void DestroySurface(HWND window) {
+    Surfaces().erase(window);
+    std::erase(SurfaceStack(), window);
+}
+
+void StackSurfaces(const std::vector<HWND>& topFirst) {
+    std::vector<HWND> wanted;
+    for (auto it = topFirst.rbegin(); it != topFirst.rend(); ++it)
+        if (SurfaceWindow* surface = SurfaceOf(*it); surface && surface->isVisible()) wanted.push_back(*it);
+    std::vector<HWND> now;
+    for (HWND h : SurfaceStack())
+        if (std::find(wanted.begin(), wanted.end(), h) != wanted.end()) now.push_back(h);
+    // From the lowest surface out of place up, each is raised in turn.
+    std::size_t inPlace = 0;
+    while (inPlace < wanted.size() && inPlace < now.size() && wanted[inPlace] == now[inPlace]) ++inPlace;
+    for (std::size_t i = inPlace; i < wanted.size(); ++i) RaiseSurface(wanted[i], SurfaceOf(wanted[i]));
+}
 
 void SetSurfaceTitle(HWND window, const AnsiString& title) {
     if (SurfaceWindow* surface = SurfaceOf(window)) surface->setTitle(QtText(title));
@@ -306,13 +342,12 @@ void SetSurfaceIcon(HWND window, HICON icon) {
 void AbandonSurfaces() {
     for (auto& entry : Surfaces()) (void)entry.second.release();
     Surfaces().clear();
+    SurfaceStack().clear();
 }
 
 void ActivateSurface(HWND window) {
-    if (SurfaceWindow* surface = SurfaceOf(window); surface && surface->isVisible()) {
-        if (!Offscreen()) surface->raise();
+    if (SurfaceWindow* surface = SurfaceOf(window); surface && surface->isVisible())
         if (!(surface->flags() & Qt::WindowDoesNotAcceptFocus)) surface->requestActivate();
-    }
 }
 
 void FlushSurface(HWND window, const RECT& dirty) {
@@ -389,6 +424,12 @@ std::optional<RECT>& WorkAreaOverride() {
 }
 
 int MonitorCount() { return std::max<int>(1, int(ScreensPrimaryFirst().size())); }
+
+void VirtualScreen(RECT* bounds) {
+    std::vector<RECT> monitors;
+    for (QScreen* screen : ScreensPrimaryFirst()) monitors.push_back(RectOf(screen->geometry()));
+    if (!monitors.empty()) *bounds = VirtualScreenOf(monitors);
+}
 
 void MonitorArea(int index, RECT* bounds, RECT* work) {
     const QList<QScreen*> screens = ScreensPrimaryFirst();

@@ -208,3 +208,70 @@ TEST_F(HintTest, APressOnTheControlTakesItsHintAwayBeforeItActs) {
     SimulateMouseButton(hinted->Handle(), Point(7, 5), VK_LBUTTON, false);
     ProcessMessages();
 }
+
+namespace {
+
+// Runs the application's loop dry and then its idle step, without waiting.
+void HandleUntilIdle() {
+    Application->SetOnIdle([](TObject*, bool& done) { done = false; });
+    Application->ProcessMessages();
+    Application->HandleMessage();
+    Application->SetOnIdle(nullptr);
+}
+
+bool HintShowing() { return Application->HintWindow() && Application->HintWindow()->IsShowing(); }
+
+}  // namespace
+
+// A shown hint goes when a modal window opens over its form, when the mouse
+// leaves for a window that is no control of ours, and when the program loses
+// the foreground; moving on to another hinted control still takes the hint
+// over after the short pause.
+TEST_F(HintTest, TheHintGoesWithAModalWindowTheMouseLeavingOrTheProgramGoingToTheBack) {
+    FrozenClockScope clock(EncodeDate(2026, 12, 10));
+    TForm* form = NewForm();
+    auto* exportButton = Place<TFocusBox>(form, 10, 10, 80, 20);
+    exportButton->SetHint("保存为excel格式文件");
+    exportButton->SetShowHint(true);
+    auto* printButton = Place<TFocusBox>(form, 10, 40, 80, 20);
+    printButton->SetHint("打印报表");
+    printButton->SetShowHint(true);
+    Application->SetHintShortPause(50);
+    form->Show();
+    ProcessMessages();
+
+    HoverPastThePause(exportButton, 7);
+    ASSERT_TRUE(HintShowing());
+    TForm* options = NewForm(120, 80);
+    bool shownOverTheDialog = true;
+    options->SetOnShow([&](TObject*) {
+        shownOverTheDialog = HintShowing();
+        options->SetModalResult(mrOk);
+    });
+    options->ShowModal();
+    EXPECT_FALSE(shownOverTheDialog) << "the modal window opens with no hint left over it";
+
+    HoverPastThePause(exportButton, 8);
+    ASSERT_TRUE(HintShowing());
+    SimulateMouseMove(printButton->Handle(), Point(7, 5));
+    HandleUntilIdle();
+    AdvanceClock(60);
+    ProcessMessages();
+    ASSERT_TRUE(HintShowing()) << "the next control's hint after the short pause";
+    EXPECT_EQ(Application->HintWindow()->Caption(), "打印报表");
+
+    const HWND elsewhere = CreateWindowEx(0, "Button", "", WS_POPUP | WS_VISIBLE, 400, 50, 60, 60, 0, 0, 0, nullptr);
+    SimulateMouseMove(elsewhere, Point(5, 5));
+    HandleUntilIdle();
+    EXPECT_FALSE(HintShowing()) << "the mouse left for a window that is none of our controls";
+    AdvanceClock(600);
+    ProcessMessages();
+    EXPECT_FALSE(HintShowing());
+    DestroyWindow(elsewhere);
+
+    HoverPastThePause(printButton, 9);
+    ASSERT_TRUE(HintShowing());
+    SendMessage(form->Handle(), WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(HintShowing()) << "the program went to the back";
+    delete form;
+}

@@ -136,6 +136,30 @@ TEST_F(MessagesTest, MouseOverAComboBoxsEditIsOverTheComboBox) {
     combo->SetWindowProc(old);
 }
 
+// A toolbar full of buttons: the mouse comes straight onto a button and
+// leaves the toolbar from it; the button and the toolbar both hear the leave.
+TEST_F(MessagesTest, LeavingAWindowFromItsGraphicChildLeavesTheChildToo) {
+    TForm* form = NewForm();
+    TLoggingBox* toolbar = Place<TLoggingBox>(form, 0, 0, 200, 40);
+    auto* button = Place<TShape>(toolbar, 0, 0, 200, 40);
+    std::vector<AnsiString> log;
+    const TWndMethod old = button->WindowProc();
+    button->SetWindowProc([&](TMessage& m) {
+        if (m.Msg == CM_MOUSEENTER) log.push_back("enter");
+        if (m.Msg == CM_MOUSELEAVE) log.push_back("leave");
+        old(m);
+    });
+    form->Show();
+    ProcessMessages();
+    SimulateMouseMove(toolbar->Handle(), Point(30, 10));
+    ProcessMessages();
+    SimulateMouseMove(form->Handle(), Point(100, 150));
+    ProcessMessages();
+    EXPECT_EQ(log, (std::vector<AnsiString>{"enter", "leave"}));
+    EXPECT_EQ(toolbar->log, (std::vector<AnsiString>{"insert  1", "enter", "leave"}));
+    button->SetWindowProc(old);
+}
+
 TEST_F(MessagesTest, PrintDrawsTheWindowItsGraphicControlsAndWithChildrenItsChildWindows) {
     TForm* form = NewForm();
     auto* panel = new TPanel(form);

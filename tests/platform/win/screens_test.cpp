@@ -4,6 +4,7 @@
 #include "platform/win/commctrl.h"
 #include "platform/win/monitorlayout.h"
 #include "platform/win/screens.h"
+#include "platform/win/surfacehost.h"
 #include "platform/win/winscroll.h"
 #include "platform/win/testseams.h"
 #include "tests/platform/win/window_fixture.h"
@@ -54,6 +55,13 @@ TEST_F(WindowTest, TheMonitorCountAndTheMonitorFunctionsAgree) {
     }
     EXPECT_EQ(seen[0].second, screen);
     EXPECT_EQ(seen[0].first, MonitorFromPoint(Point(-100000, 0), MONITOR_DEFAULTTOPRIMARY));
+    // The virtual screen bounds them all.
+    RECT all{};
+    for (const auto& entry : seen) UnionRect(&all, &all, &entry.second);
+    EXPECT_EQ(GetSystemMetrics(SM_XVIRTUALSCREEN), all.left);
+    EXPECT_EQ(GetSystemMetrics(SM_YVIRTUALSCREEN), all.top);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), all.right - all.left);
+    EXPECT_EQ(GetSystemMetrics(SM_CYVIRTUALSCREEN), all.bottom - all.top);
     // A clip reports the part of each monitor it meets, and only those.
     seen.clear();
     const RECT clip = {screen.left - 50, screen.top + 10, screen.left + 20, screen.top + 30};
@@ -99,6 +107,26 @@ TEST(MonitorLayout, ARectangleGoesToTheMonitorHoldingMostOfItOrTheNearestOrPrima
         EXPECT_EQ(ws::MonitorForRect(monitors, c.rect, c.flags), c.expected)
             << c.rect.left << "," << c.rect.top << " flags " << c.flags;
     EXPECT_EQ(ws::MonitorForRect({}, RECT{0, 0, 1, 1}, MONITOR_DEFAULTTONULL), -1);
+    // The virtual screen runs from the left one's left edge to the right
+    // one's, and from the top down to the third's bottom.
+    EXPECT_EQ(ws::VirtualScreenOf(monitors), (RECT{-1280, 0, 1024, 1368}));
+    EXPECT_EQ(ws::VirtualScreenOf({monitors[0]}), monitors[0]);
+    EXPECT_EQ(ws::VirtualScreenOf({}), (RECT{0, 0, 0, 0}));
+}
+
+// Without the window system the virtual screen is the primary screen; with
+// it, whatever rectangle bounds its screens.
+TEST(VirtualScreenMetrics, ComeFromTheSourceTheWindowSystemSets) {
+    SetVirtualScreenSource([](RECT* bounds) { *bounds = RECT{-1280, -200, 1024, 768}; });
+    EXPECT_EQ(GetSystemMetrics(SM_XVIRTUALSCREEN), -1280);
+    EXPECT_EQ(GetSystemMetrics(SM_YVIRTUALSCREEN), -200);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 2304);
+    EXPECT_EQ(GetSystemMetrics(SM_CYVIRTUALSCREEN), 968);
+    SetVirtualScreenSource(nullptr);
+    EXPECT_EQ(GetSystemMetrics(SM_XVIRTUALSCREEN), 0);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(GetSystemMetrics(SM_CYVIRTUALSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    SetVirtualScreenSource(&ws::VirtualScreen);
 }
 
 TEST_F(WindowTest, TheTestSeamSetsTheWorkArea) {

@@ -44,6 +44,20 @@ LRESULT TypingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// Fills the window with the colour kept in its user data.
+LRESULT ColourProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProc(window, message, wParam, lParam);
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(window, &ps);
+    RECT client;
+    GetClientRect(window, &client);
+    const HBRUSH brush = CreateSolidBrush(COLORREF(GetWindowLongPtr(window, GWLP_USERDATA)));
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+    EndPaint(window, &ps);
+    return 0;
+}
+
 // The X server shows things when it gets round to them: look until the
 // pixel is what we expect or a generous limit passes.
 QImage ScreenWhen(const std::function<bool(const QImage&)>& ready) {
@@ -79,4 +93,37 @@ TEST_F(WindowTest, RealWindowIsClickedTypedIntoAndPhotographed) {
     for (int x = 40; x < 240 && !textShown; ++x)
         for (int y = 80; y < 100 && !textShown; ++y) textShown = shot.pixel(x, y) == qRgb(255, 255, 255);
     EXPECT_TRUE(textShown);
+}
+
+// A topmost pop-up (a hint) shown again after another window came to the
+// top is shown above it, not where the X server's stack last had it.
+TEST_F(WindowTest, RealWindowATopmostPopUpShownAgainComesAboveTheOthers) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs an X server";
+    const auto coloured = [&](HWND window, COLORREF colour) {
+        SetWindowLongPtr(window, GWLP_USERDATA, LONG_PTR(colour));
+        SetWindowLongPtr(window, GWLP_WNDPROC, LONG_PTR(WNDPROC(&ColourProcedure)));
+        InvalidateRect(window, nullptr, TRUE);
+    };
+    const HWND form = TopLevel(20, 20, 300, 200);
+    coloured(form, RGB(0, 0, 200));
+    const HWND hint = TopLevel(60, 60, 80, 20, WS_EX_TOPMOST | WS_EX_NOACTIVATE);
+    coloured(hint, RGB(255, 255, 225));
+    const QRgb hintColour = qRgb(255, 255, 225), formColour = qRgb(0, 0, 200);
+    QImage shot = ScreenWhen([&](const QImage& s) { return s.pixel(70, 65) == hintColour; });
+    ASSERT_EQ(shot.pixel(70, 65), hintColour);
+
+    ShowWindow(hint, SW_HIDE);
+    const HWND preview = TopLevel(10, 10, 400, 300);
+    coloured(preview, RGB(0, 160, 0));
+    SetActiveWindow(preview);
+    shot = ScreenWhen([&](const QImage& s) { return s.pixel(70, 65) == qRgb(0, 160, 0); });
+    ASSERT_EQ(shot.pixel(70, 65), qRgb(0, 160, 0));
+    SetActiveWindow(form);
+    shot = ScreenWhen([&](const QImage& s) { return s.pixel(70, 65) == formColour; });
+    ASSERT_EQ(shot.pixel(70, 65), formColour) << "the form comes above the other window";
+
+    SetWindowPos(hint, HWND_TOPMOST, 60, 60, 80, 20, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    shot = ScreenWhen([&](const QImage& s) { return s.pixel(70, 65) == hintColour; });
+    EXPECT_EQ(shot.pixel(70, 65), hintColour);
+    EXPECT_EQ(shot.pixel(25, 25), formColour);
 }
