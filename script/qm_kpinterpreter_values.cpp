@@ -101,9 +101,8 @@ Variant ObjectToVariant(TObject* object) { return InlineValue(objectType, object
 Variant ClassToVariant(TClass cls) { return InlineValue(classType, cls); }
 Variant PointerToVariant(void* pointer) { return InlineValue(pointerType, pointer); }
 
-TObject* VariantToObject(const Variant& value) {
+TObject* OtherValueToObject(const Variant& value) {
     const TVarType type = value.VarType();
-    if (type == ObjectVarType()) return InlinePayload<TObject*>(value);
     if (type == PointerVarType()) return static_cast<TObject*>(InlinePayload<void*>(value));
     if (!IsNilValue(value)) RaiseScriptError(109, -1);
     return nullptr;

@@ -41,7 +41,12 @@ Variant PointerToVariant(void* pointer);
 // Object, class and pointer Variants give their reference (a class
 // Variant gives no object; an object Variant gives its class); Empty, Null
 // and the integer 0 give nil; anything else raises 109.
-TObject* VariantToObject(const Variant& value);
+// VariantToObject for anything but an object Variant.
+TObject* OtherValueToObject(const Variant& value);
+inline TObject* VariantToObject(const Variant& value) {
+    if (value.VarType() == ObjectVarType()) return reinterpret_cast<TObject*>(*value.CustomWord());
+    return OtherValueToObject(value);
+}
 TClass VariantToClass(const Variant& value);
 void* VariantToPointer(const Variant& value);
 
