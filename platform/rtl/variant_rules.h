@@ -54,6 +54,8 @@ struct VariantAccess {
     using InlineWord = Variant::InlineWord;
 
     static Variant Make(TVarType type, Storage value) { return Variant(type, std::move(value)); }
+    // A custom-type value holding `word` inline (TCustomVariantType::MakeInlineValue).
+    static Variant MakeInline(TVarType type, std::uintptr_t word) { return Variant(type, InlineWord{word}); }
     static const Storage& Value(const Variant& v) { return v.value_; }
     static ArrayData& MutableArray(Variant& v) { return v.MutableArray(); }
     // The number of an integer-kind value, to change in place; nullptr for any other.
