@@ -187,7 +187,8 @@ private:
     template <class Entry, class Callback, class Value>
     void CallEntry(TKpInterpreterExpression* interpreter, const AnsiString& name, TKpInterpreterArgs& frame,
                    const Entry& entry, Callback callback, Value& value) {
-        frame.CallName = name;
+        // The same name is called again and again.
+        if (frame.CallName != name) frame.CallName = name;
         BeforeHostCall(interpreter, frame, entry.EntryTag);
         CheckArguments(frame, entry.Signature);
         callback(value, frame);

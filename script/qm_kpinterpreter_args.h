@@ -11,7 +11,6 @@
 #include "platform/rtl/format.h"
 #include "platform/rtl/metaclass.h"
 #include "platform/rtl/variant.h"
-#include "platform/rtl/variant_rules.h"
 
 constexpr int MaxScriptArgs = 33;
 // Marks a declared parameter type as a var parameter.
@@ -38,14 +37,10 @@ public:
     // is called on; Empty for a free name.
     const Variant& CallObject() const { return callObject_; }
     Word CallObjectType() const { return callObject_.VarType(); }
-    // Objects and classes (plain values) come and go with every call on
-    // them, so those are set and cleared in place.
-    void SetCallObject(const Variant& value) {
-        if (!VariantAccess::AssignScalar(callObject_, value)) callObject_ = value;
-    }
+    void SetCallObject(const Variant& value) { callObject_ = value; }
     void SetCallObject(Variant&& value) { callObject_ = std::move(value); }
     void ClearCallObject() {
-        if (!VarIsEmpty(callObject_) && !VariantAccess::EmptyPlain(callObject_)) callObject_ = Variant();
+        if (!VarIsEmpty(callObject_)) callObject_ = Variant();
     }
     // After a call: no object, no dispatch target, no arguments.
     void EndCall() {

@@ -329,12 +329,7 @@ bool TKpCompiledExpression::FindLocals(const TKpInterpreterVarList& vars) {
     return true;
 }
 
-bool TKpCompiledExpression::Evaluate(const TKpInterpreterVarList& vars, Variant& value) {
-    // A literal (the most common argument) is what the tree computes.
-    if (const Node& root = nodes_[std::size_t(root_)]; root.kind == Node::Kind::Constant) {
-        value = root.constant;
-        return !VarIsEmpty(value);
-    }
+bool TKpCompiledExpression::EvaluateTree(const TKpInterpreterVarList& vars, Variant& value) {
     if (!ResolveLocals(vars)) return false;
     if (Int64 whole = 0; ComputeInteger(whole)) {
         AssignInteger(value, whole);
@@ -580,15 +575,4 @@ TKpCompiledCall* TKpCompiledStatements::CallAt(int position, const AnsiString& n
     } catch (...) {
         return calls_.Keep(position, nullptr);
     }
-}
-
-bool SameTokenValue(const Variant& a, const Variant& b) {
-    if (a.VarType() != b.VarType()) return false;
-    const auto& x = VariantAccess::Value(a);
-    const auto& y = VariantAccess::Value(b);
-    if (x.index() != y.index()) return false;
-    if (const auto* number = std::get_if<Int64>(&x)) return *number == std::get<Int64>(y);
-    if (const auto* real = std::get_if<double>(&x)) return *real == std::get<double>(y);
-    if (const auto* text = std::get_if<AnsiString>(&x)) return *text == std::get<AnsiString>(y);
-    return std::holds_alternative<std::monostate>(x);
 }

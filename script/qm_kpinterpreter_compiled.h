@@ -18,6 +18,7 @@
 #include "platform/rtl/variant_rules.h"
 #include "script/qm_kpinterpreter_resolvecache.h"
 #include "script/qm_kpinterpreter_tokencache.h"
+#include "script/qm_kpinterpreter_tokenvalue.h"
 #include "script/qm_kpinterpreter_variables.h"
 
 // One binary operator of the language on two values, for the evaluator
@@ -110,7 +111,14 @@ public:
     // `tokenValue` as the reader's value; false when it cannot be compiled.
     bool Compile(const TKpTokenReader& read, const TKpCachedToken& first, int prevKind, const Variant& tokenValue);
     // False when the evaluator has to run instead.
-    bool Evaluate(const TKpInterpreterVarList& vars, Variant& value);
+    bool Evaluate(const TKpInterpreterVarList& vars, Variant& value) {
+        // A literal (the most common argument) is what the tree computes.
+        if (const Node& root = nodes_[std::size_t(root_)]; root.kind == Node::Kind::Constant) {
+            value = root.constant;
+            return !VarIsEmpty(value);
+        }
+        return EvaluateTree(vars, value);
+    }
     // The value when it is an Integer reached on plain numbers; false otherwise.
     bool EvaluateInteger(const TKpInterpreterVarList& vars, Int64& value) {
         return ResolveLocals(vars) && ComputeInteger(value);
@@ -136,6 +144,7 @@ private:
     };
     friend class TKpExpressionCompiler;
 
+    bool EvaluateTree(const TKpInterpreterVarList& vars, Variant& value);
     // Points the locals at their variables; false when one is missing.
     bool ResolveLocals(const TKpInterpreterVarList& vars) {
         return localsStamp_ == vars.Stamp() || FindLocals(vars);
@@ -293,6 +302,3 @@ private:
     TKpCompiledTable<TKpCompiledCall> calls_;
     std::uint64_t generation_ = 0;
 };
-
-// Whether two token values are the same (type and contents).
-bool SameTokenValue(const Variant& a, const Variant& b);

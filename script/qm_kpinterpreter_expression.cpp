@@ -34,9 +34,9 @@ std::unique_ptr<TKpInterpreterAdapter> TKpInterpreterExpression::CreateOwnAdapte
 
 // Made on first use: a descendant's CreateOwnAdapter cannot run from this
 // class's constructor.
-void TKpInterpreterExpression::ResolveRecordType(const Variant& value) {
-    if (value.VarType() == RecordVarType() && !OwnAdapter().ResolveRecordType(value) &&
-        !(globalAdapter_ && globalAdapter_ != ownAdapter_.get() && globalAdapter_->ResolveRecordType(value)))
+void TKpInterpreterExpression::ResolveHostRecordType(const Variant& record) {
+    if (!OwnAdapter().ResolveRecordType(record) &&
+        !(globalAdapter_ && globalAdapter_ != ownAdapter_.get() && globalAdapter_->ResolveRecordType(record)))
         RaiseScriptError1(31, -1, "Unknown RecordType");
 }
 
@@ -51,11 +51,6 @@ void TKpInterpreterExpression::SetSource(const AnsiString& source) {
     SourceChanged();
 }
 
-void TKpInterpreterExpression::SetPosition(int position) {
-    parser_.SetPosition(position);
-    PushedBack = false;
-}
-
 void TKpInterpreterExpression::NextToken() {
     if (PushedBack) {
         PushedBack = false;
@@ -65,7 +60,7 @@ void TKpInterpreterExpression::NextToken() {
     const TKpCachedToken& token = ReadToken();
     TokenText = token.Text;
     TokenKind = token.Kind;
-    if (!VarIsEmpty(token.Value)) TokenValue = token.Value;
+    if (!VarIsEmpty(token.Value)) TokenValue.AssignCached(token.Value, tokenCache_.Stamp());
 }
 
 // A kind without a value of its own leaves TokenValue as it was.
@@ -75,6 +70,10 @@ const TKpCachedToken& TKpInterpreterExpression::ReadToken() {
         parser_.SetPosition(cached->End);
         return *cached;
     }
+    return ReadNewToken(start);
+}
+
+const TKpCachedToken& TKpInterpreterExpression::ReadNewToken(int start) {
     TKpCachedToken token;
     token.Text = parser_.Token();
     token.Kind = TokenType(token.Text);
@@ -139,12 +138,9 @@ TKpInterpreterExpression::ScratchFrame::~ScratchFrame() {
     interpreter_.spareFrames_.push_back(std::move(frame_));
 }
 
-TKpInterpreterExpression::NestingScope::NestingScope(TKpInterpreterExpression& interpreter)
-    : interpreter_(interpreter) {
-    if (++interpreter.nesting_ > MaxNesting) {
-        --interpreter.nesting_;
-        RaiseScriptError(52, interpreter.Position());
-    }
+void TKpInterpreterExpression::RaiseNestingOverflow() {
+    --nesting_;
+    RaiseScriptError(52, Position());
 }
 
 void TKpInterpreterExpression::EvaluateExpression(Variant& value) {
@@ -254,7 +250,7 @@ void TKpInterpreterExpression::ReadSetConstructor(Variant& result) {
     Cardinal mask = 0;
     while (TokenKind == ttInteger || TokenKind == ttIdentifier) {
         if (TokenKind == ttInteger) {
-            mask |= Cardinal(TokenValue.AsInteger());
+            mask |= Cardinal(TokenValue.Value().AsInteger());
         } else {
             Variant element;
             CurrentArgs().Reset();

@@ -15,6 +15,8 @@
 #include "script/qm_kpcomponent.h"
 #include "script/qm_kpinterpreter_adapter.h"
 #include "script/qm_kpinterpreter_tokencache.h"
+#include "script/qm_kpinterpreter_tokenvalue.h"
+#include "script/qm_kpinterpreter_values.h"
 #include "script/qm_kpinterpreterconst.h"
 #include "script/qm_kpinterpreterparser.h"
 
@@ -40,7 +42,10 @@ public:
     const AnsiString& Source() const { return parser_.Source(); }
     void SetSource(const AnsiString& source);
     int Position() const { return parser_.Position(); }
-    void SetPosition(int position);
+    void SetPosition(int position) {
+        parser_.SetPosition(position);
+        PushedBack = false;
+    }
     // Where the current token begins; most errors are reported there.
     int TokenStart() const { return Position() - int(TokenText.size()); }
 
@@ -78,11 +83,13 @@ public:
     // Gives a record value made by the host its type from the interpreter's
     // registry or the global one; error 31 "Unknown RecordType" when
     // neither knows it. Other values pass.
-    void ResolveRecordType(const Variant& value);
+    void ResolveRecordType(const Variant& value) {
+        if (value.VarType() == RecordVarType()) ResolveHostRecordType(value);
+    }
     EKpInterpreterError& LastError() { return lastError_; }
 
     Variant LastValue;
-    Variant TokenValue;
+    TKpTokenValue TokenValue;
     bool PushedBack = false;
     int TokenKind = ttEnd;
     AnsiString TokenText;
@@ -135,7 +142,9 @@ protected:
     // Counts one level of nesting; 52 beyond MaxNesting.
     class NestingScope {
     public:
-        explicit NestingScope(TKpInterpreterExpression& interpreter);
+        explicit NestingScope(TKpInterpreterExpression& interpreter) : interpreter_(interpreter) {
+            if (++interpreter.nesting_ > MaxNesting) interpreter.RaiseNestingOverflow();
+        }
         ~NestingScope() { --interpreter_.nesting_; }
         NestingScope(const NestingScope&) = delete;
         NestingScope& operator=(const NestingScope&) = delete;
@@ -169,6 +178,11 @@ protected:
 
 private:
     TKpInterpreterAdapter& CreateOwnAdapterNow();
+    // 52, once the count that went past MaxNesting is taken back.
+    [[noreturn]] void RaiseNestingOverflow();
+    // Reads the token at the reading position that is not in the cache yet.
+    const TKpCachedToken& ReadNewToken(int start);
+    void ResolveHostRecordType(const Variant& record);
     const TKpCachedToken& ReadToken();
     void EvaluateLevel(int context, Variant& result);
     void EvaluateBinary(int op, Variant& result);

@@ -83,18 +83,6 @@ void TKpInterpreterFunction::RunStatementAfterHook() {
     }
 }
 
-void TKpInterpreterFunction::RequireStatementEnd() {
-    switch (TokenKind) {
-        case ttSemicolon:
-        case ttEndKeyword:
-        case ttElse:
-        case ttUntil:
-        case ttFinally:
-        case ttExcept: return;
-        default: RaiseExpected("';'");
-    }
-}
-
 void TKpInterpreterFunction::RunBlock() {
     NextToken();
     while (!Jumping()) {
@@ -296,6 +284,8 @@ void TKpInterpreterFunction::RunFor() {
     if (TokenKind != ttDo) RaiseExpected("'do'");
     const int bodyStart = Position();
     NextToken();
+    // Whether the reader's value has been left as reading the body's first name made it.
+    std::uint64_t nameValueWrites = TokenValue.Writes();
     TKpCompiledAssignment* compiledBody = TokenKind == ttIdentifier ? CompiledAssignmentHere() : nullptr;
     // A body that is one compiled call runs without being looked up again
     // while the compiled statements stay and the reader stands at its start.
@@ -321,13 +311,14 @@ void TKpInterpreterFunction::RunFor() {
         }
         if (!compiledBody || !RunCompiledLoopBody(*compiledBody)) {
             if (compiledCall && Position() == bodyFirstEnd && CompiledCallsRun()) {
-                RunCall(*compiledCall);
+                RunCall(*compiledCall, TokenValue.Writes() == nameValueWrites);
                 RequireStatementEnd();
             } else {
                 RunStatementAfterHook();
             }
             SetPosition(bodyStart);
             NextToken();
+            nameValueWrites = TokenValue.Writes();
         }
         if (BreakFlag || ExitFlag) break;
     }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/rtl/valuerestorer.h"
 #include "script/qm_kpinterpreter_compiled.h"
 #include "script/qm_kpinterpreter_expression.h"
 #include "script/qm_kpinterpreter_variables.h"
@@ -63,7 +64,10 @@ public:
 
     bool GetValue(const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args) override;
     // GetValue for a name at a place of the script that keeps what it resolved to.
-    bool GetValueAt(TKpNameSite& site, const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args);
+    bool GetValueAt(TKpNameSite& site, const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args) {
+        ValueRestorer<TKpNameSite*> offered(nameSite_, &site);
+        return GetValue(identifier, value, args);
+    }
     bool SetValue(const AnsiString& identifier, const Variant& value, TKpInterpreterArgs& args) override;
     void Reset() override;
     // Runs the source as a nameless body: [var and const sections] begin ... end;
@@ -113,13 +117,25 @@ private:
     static bool IsStatementStart(int kind);
     void RunIdentifierStatement();
     // 103 unless the current token may end a statement.
-    void RequireStatementEnd();
+    void RequireStatementEnd() {
+        switch (TokenKind) {
+            case ttSemicolon:
+            case ttEndKeyword:
+            case ttElse:
+            case ttUntil:
+            case ttFinally:
+            case ttExcept: return;
+            default: RaiseExpected("';'");
+        }
+    }
     bool RunCompiledAssignment();
     bool RunCompiledLoopBody(TKpCompiledAssignment& assignment);
     bool RunCompiledCall();
     // Whether the reader and the frame let a compiled call run.
     bool CompiledCallsRun() { return !PushedBack && CurFrame() && LocalsAnswerFirst(); }
-    void RunCall(TKpCompiledCall& call);
+    // `nameValueKept`: the reader's value is still the call's first name, as
+    // reading it left it.
+    void RunCall(TKpCompiledCall& call, bool nameValueKept);
     void CallCompiledName(TKpCompiledCall& call, const Variant& object, Variant& value);
     void ReadCompiledArguments(TKpCompiledCall& call);
     bool CallMemberGetter(TKpNameSite& site, const AnsiString& name, Variant& value, TKpInterpreterArgs& args);
@@ -129,7 +145,17 @@ private:
     // The compiled assignment starting at the current token, or nullptr.
     TKpCompiledAssignment* CompiledAssignmentHere();
     bool EvaluateCompiled(TKpCompiledAssignment& assignment, TKpInterpreterVar*& target, Variant& value);
-    void MoveReaderTo(const TKpTokenState& state);
+    void MoveReaderTo(const TKpTokenState& state) {
+        MoveReaderKeepingValue(state);
+        TokenValue = state.Value;
+    }
+    // MoveReaderTo where the reader's value is the state's already.
+    void MoveReaderKeepingValue(const TKpTokenState& state) {
+        SetPosition(state.Position);
+        TokenKind = state.Kind;
+        PrevTokenKind = state.PrevKind;
+        TokenText = state.Text;
+    }
     // The local variable found for `name` in the current frame, or nullptr
     // when names are not looked up there first.
     TKpInterpreterVar* FindLocal(TKpLocalSlot& slot) {

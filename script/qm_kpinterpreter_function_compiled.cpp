@@ -36,15 +36,6 @@ bool TKpInterpreterFunction::EvaluateCompiled(TKpCompiledAssignment& assignment,
     return false;
 }
 
-void TKpInterpreterFunction::MoveReaderTo(const TKpTokenState& state) {
-    SetPosition(state.Position);
-    TokenKind = state.Kind;
-    PrevTokenKind = state.PrevKind;
-    TokenText = state.Text;
-    // A call reads its first name again each time it runs.
-    if (!SameTokenValue(TokenValue, state.Value)) TokenValue = state.Value;
-}
-
 bool TKpInterpreterFunction::EvaluateCompiledExpression(Variant& value) {
     Frame* frame = CurFrame();
     if (PushedBack || !frame || !LocalsAnswerFirst()) return false;
@@ -122,18 +113,20 @@ bool TKpInterpreterFunction::RunCompiledCall() {
     if (!CompiledCallsRun()) return false;
     TKpCompiledCall* call = compiled_.CallAt(Position(), TokenText, tokenReader_);
     if (!call) return false;
-    RunCall(*call);
+    RunCall(*call, false);
     return true;
 }
 
 // Nothing a host sees happens between reading the member's name and
 // reading on to the end of the statement, unless an error is reported at
 // the name, so the reader goes to the name only then.
-void TKpInterpreterFunction::RunCall(TKpCompiledCall& call) {
+void TKpInterpreterFunction::RunCall(TKpCompiledCall& call, bool nameValueKept) {
     TKpInterpreterArgs& args = CurrentArgs();
     args.Reset();
     args.Assignment = false;
-    MoveReaderTo(call.AfterFirstName);
+    // The token after the first name has no value of its own.
+    if (nameValueKept) MoveReaderKeepingValue(call.AfterFirstName);
+    else MoveReaderTo(call.AfterFirstName);
     NestingScope outer(*this);
     if (call.ObjectName.empty()) {
         CallCompiledName(call, Variant(), LastValue);

@@ -6,7 +6,6 @@
 #include "script/qm_kpinterpreter_values.h"
 
 #include "platform/rtl/sysutils.h"
-#include "platform/rtl/valuerestorer.h"
 
 bool TKpInterpreterFunction::GetValue(const AnsiString& identifier, Variant& value, TKpInterpreterArgs& args) {
     if (Frame* frame = CurFrame()) {
@@ -27,11 +26,6 @@ bool TKpInterpreterFunction::GetValue(const AnsiString& identifier, Variant& val
     return TKpInterpreterExpression::GetValue(identifier, value, args);
 }
 
-bool TKpInterpreterFunction::GetValueAt(TKpNameSite& site, const AnsiString& identifier, Variant& value,
-                                        TKpInterpreterArgs& args) {
-    ValueRestorer<TKpNameSite*> offered(nameSite_, &site);
-    return GetValue(identifier, value, args);
-}
 
 bool TKpInterpreterFunction::SetValue(const AnsiString& identifier, const Variant& value, TKpInterpreterArgs& args) {
     if (Frame* frame = CurFrame()) {

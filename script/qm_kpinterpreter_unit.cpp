@@ -232,7 +232,7 @@ void TKpInterpreterUnit::ReadExternal(const TKpInterpreterFunDesc& desc) {
     } else if (SameIdentifier(TokenText, "index")) {
         NextToken();
         if (TokenKind != ttInteger) RaiseExpected("'integer constant'");
-        index = TokenValue.AsInteger();
+        index = TokenValue.Value().AsInteger();
     } else {
         RaiseExpected("'name' or 'index'");
     }

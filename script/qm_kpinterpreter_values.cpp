@@ -57,11 +57,6 @@ Payload PayloadOf(const Variant& value) {
 // Object, class and pointer references and set masks are held inline in
 // the Variant: the interpreter copies them on nearly every step.
 template <class Reference>
-Variant InlineValue(ScriptType type, Reference reference) {
-    return ScriptTypes()[type]->MakeInlineValue(reinterpret_cast<std::uintptr_t>(reference));
-}
-
-template <class Reference>
 Reference InlinePayload(const Variant& value) {
     return reinterpret_cast<Reference>(*value.CustomWord());
 }
@@ -97,13 +92,8 @@ std::array<TVarType, 6> scriptVarTypeCodes{};
 
 void RaiseScriptTypesNotCreated() { throw EVariantInvalidOpError("Script variant types are not created"); }
 
-Variant ObjectToVariant(TObject* object) { return InlineValue(objectType, object); }
-Variant ClassToVariant(TClass cls) { return InlineValue(classType, cls); }
-Variant PointerToVariant(void* pointer) { return InlineValue(pointerType, pointer); }
-
-TObject* VariantToObject(const Variant& value) {
+TObject* OtherValueToObject(const Variant& value) {
     const TVarType type = value.VarType();
-    if (type == ObjectVarType()) return InlinePayload<TObject*>(value);
     if (type == PointerVarType()) return static_cast<TObject*>(InlinePayload<void*>(value));
     if (!IsNilValue(value)) RaiseScriptError(109, -1);
     return nullptr;

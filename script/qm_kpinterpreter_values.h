@@ -9,6 +9,7 @@
 
 #include "platform/rtl/object.h"
 #include "platform/rtl/variant.h"
+#include "platform/rtl/variant_rules.h"
 
 class TKpInterpreterRecHolder;
 struct TKpInterpreterArrayRec;
@@ -35,13 +36,26 @@ inline TVarType PointerVarType() { return ScriptVarTypeCode(3); }
 inline TVarType SetVarType() { return ScriptVarTypeCode(4); }
 inline TVarType ArrayVarType() { return ScriptVarTypeCode(5); }
 
-Variant ObjectToVariant(TObject* object);
-Variant ClassToVariant(TClass cls);
-Variant PointerToVariant(void* pointer);
+// References are held inline in the Variant: the interpreter and its hosts
+// make them on nearly every step.
+inline Variant ObjectToVariant(TObject* object) {
+    return VariantAccess::MakeInline(ObjectVarType(), reinterpret_cast<std::uintptr_t>(object));
+}
+inline Variant ClassToVariant(TClass cls) {
+    return VariantAccess::MakeInline(ClassVarType(), reinterpret_cast<std::uintptr_t>(cls));
+}
+inline Variant PointerToVariant(void* pointer) {
+    return VariantAccess::MakeInline(PointerVarType(), reinterpret_cast<std::uintptr_t>(pointer));
+}
 // Object, class and pointer Variants give their reference (a class
 // Variant gives no object; an object Variant gives its class); Empty, Null
 // and the integer 0 give nil; anything else raises 109.
-TObject* VariantToObject(const Variant& value);
+// VariantToObject for anything but an object Variant.
+TObject* OtherValueToObject(const Variant& value);
+inline TObject* VariantToObject(const Variant& value) {
+    if (value.VarType() == ObjectVarType()) return reinterpret_cast<TObject*>(*value.CustomWord());
+    return OtherValueToObject(value);
+}
 TClass VariantToClass(const Variant& value);
 void* VariantToPointer(const Variant& value);
 

@@ -47,10 +47,6 @@ Variant TCustomVariantType::MakeValue(std::any data) const {
     return VariantAccess::Make(varType_, VariantAccess::Storage(std::in_place_type<std::any>, std::move(data)));
 }
 
-Variant TCustomVariantType::MakeInlineValue(std::uintptr_t word) const {
-    return VariantAccess::Make(varType_, VariantAccess::InlineWord{word});
-}
-
 std::any TCustomVariantType::Copy(const std::any& source) const { return source; }
 
 void TCustomVariantType::Clear(std::any&) const {}

@@ -27,7 +27,7 @@ public:
     // mask) inline, not in a std::any: its copies copy the word without
     // calling Copy, and Clear is never called for it. CustomWord gives the
     // word back; CustomData answers as for a value of a standard type.
-    Variant MakeInlineValue(std::uintptr_t word) const;
+    Variant MakeInlineValue(std::uintptr_t word) const { return Variant(varType_, Variant::InlineWord{word}); }
 
     // The payload a copy of a value holds. Default: a copy of the std::any,
     // so a shared pointer inside is shared and a plain value duplicated.

@@ -50,19 +50,22 @@ const char* StandardTypeName(TVarType type) {
 
 }  // namespace
 
-// Values without a custom type's payload copy as their storage does (a
-// string reuses its buffer, an array shares its data until written).
-Variant::Variant(const Variant& other)
-    : type_(other.type_),
-      value_(std::holds_alternative<std::any>(other.value_) ? CopyStorage(other.type_, other.value_) : other.value_) {}
-
-Variant::Variant(Variant&& other) noexcept : type_(other.type_), value_(std::move(other.value_)) {
-    other.type_ = varEmpty;
-    VariantAccess::SetPlain<std::monostate>(other.value_);
+// A copy of a value with a payload copies as its storage does (a string
+// reuses its buffer, an array shares its data until written), or through
+// its custom type.
+void Variant::CopyPayload(const Variant& other) {
+    value_ = std::holds_alternative<std::any>(other.value_) ? CopyStorage(other.type_, other.value_) : other.value_;
 }
 
-Variant& Variant::operator=(const Variant& other) {
-    if (this == &other) return *this;
+// The storage is moved over in one step; the payload now belongs here, so
+// its custom type does not clear it in the source.
+void Variant::MovePayload(Variant& other) noexcept {
+    value_ = std::move(other.value_);
+    other.value_.emplace<std::monostate>();
+    other.type_ = varEmpty;
+}
+
+Variant& Variant::AssignPayload(const Variant& other) {
     // Text over text reuses the buffer, and text over a plain value is
     // copied in place, without visiting the storage.
     if (const auto* from = std::get_if<AnsiString>(&other.value_)) {
@@ -71,15 +74,20 @@ Variant& Variant::operator=(const Variant& other) {
             type_ = other.type_;
             return *this;
         }
-        if (VariantAccess::IsPlain(value_)) {
-            // Copied first, so a failed copy leaves the value as it was;
-            // the plain value has nothing for a destructor to do.
+        if (HoldsPlain()) {
+            // Copied first, so a failed copy leaves the value as it was.
             AnsiString copy = *from;
             std::construct_at(&value_, std::in_place_type<AnsiString>, std::move(copy));
             type_ = other.type_;
             return *this;
         }
-    } else if (VariantAccess::AssignScalar(*this, other)) {
+    } else if (other.HoldsPlain() && !std::holds_alternative<std::any>(value_)) {
+        // A plain value over text, an array or an interface; taken first, as
+        // it may be an element of the array that goes.
+        const Variant plain = other;
+        value_.emplace<std::monostate>();
+        SetPlainFrom(plain.value_);
+        type_ = plain.type_;
         return *this;
     }
     if (!std::holds_alternative<std::any>(value_) && !std::holds_alternative<std::any>(other.value_)) {
@@ -87,25 +95,23 @@ Variant& Variant::operator=(const Variant& other) {
         type_ = other.type_;
         return *this;
     }
-    *this = Variant(other);
-    return *this;
+    return *this = Variant(other);
 }
 
-// The storage is moved over in one step: the old payload goes with it once
-// its custom type has cleared it.
-Variant& Variant::operator=(Variant&& other) noexcept {
-    if (this == &other) return *this;
-    if (!VariantAccess::AssignScalar(*this, other)) {
-        Release();
-        value_ = std::move(other.value_);
-        type_ = other.type_;
-    }
+// The old payload goes once its custom type has cleared it.
+Variant& Variant::MoveAssignPayload(Variant& other) noexcept {
+    Release();
+    value_ = std::move(other.value_);
+    type_ = other.type_;
+    other.value_.emplace<std::monostate>();
     other.type_ = varEmpty;
-    VariantAccess::SetPlain<std::monostate>(other.value_);
     return *this;
 }
 
-Variant::~Variant() { Release(); }
+void Variant::ReleasePayload() noexcept {
+    Release();
+    value_.emplace<std::monostate>();
+}
 
 // What the value's custom type does when the value goes; the storage itself
 // is destroyed or overwritten by the caller.

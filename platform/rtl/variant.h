@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <memory>
 #include <span>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -91,18 +92,53 @@ public:
     // for any other type.
     Variant(std::shared_ptr<IInterface> value, TVarType type);
 
-    Variant(const Variant& other);
-    Variant(Variant&& other) noexcept;
-    Variant& operator=(const Variant& other);
-    Variant& operator=(Variant&& other) noexcept;
-    ~Variant();
+    // Plain values (Empty, Null, numbers, inline words) are copied, moved
+    // and dropped here, as they are on nearly every step of a script; text,
+    // arrays, interfaces and custom payloads go the out-of-line way.
+    Variant(const Variant& other) : type_(other.type_) {
+        if (other.HoldsPlain()) SetPlainFrom(other.value_);
+        else CopyPayload(other);
+    }
+    Variant(Variant&& other) noexcept : type_(other.type_) {
+        if (!other.HoldsPlain()) {
+            MovePayload(other);
+            return;
+        }
+        SetPlainFrom(other.value_);
+        other.MakePlainEmpty();
+    }
+    Variant& operator=(const Variant& other) {
+        if (this == &other) return *this;
+        if (!HoldsPlain() || !other.HoldsPlain()) return AssignPayload(other);
+        SetPlainFrom(other.value_);
+        type_ = other.type_;
+        return *this;
+    }
+    Variant& operator=(Variant&& other) noexcept {
+        if (this == &other) return *this;
+        if (!HoldsPlain() || !other.HoldsPlain()) return MoveAssignPayload(other);
+        SetPlainFrom(other.value_);
+        type_ = other.type_;
+        other.MakePlainEmpty();
+        return *this;
+    }
+    ~Variant() {
+        if (!HoldsPlain()) ReleasePayload();
+        // Tells the compiler what is left, so the storage's own destructor
+        // has nothing to look at.
+        std::construct_at(&value_, std::in_place_type<std::monostate>);
+    }
 
     // The type code, with varArray for arrays.
     TVarType VarType() const { return type_; }
 
     // Conversions by the rule table; they raise as VarAsType does.
     bool AsBoolean() const;
-    Integer AsInteger() const;
+    Integer AsInteger() const {
+        // An Integer needs no conversion, and host code reads them most.
+        if (const auto* number = std::get_if<Int64>(&value_); number && type_ == varInteger) return Integer(*number);
+        return ConvertToInteger();
+    }
     Int64 AsInt64() const;
     double AsDouble() const;
     Currency AsCurrency() const;
@@ -145,10 +181,47 @@ private:
     using Storage = std::variant<std::monostate, Int64, double, Currency, AnsiString, WideString,
                                  std::shared_ptr<ArrayData>, std::any, std::shared_ptr<IInterface>, InlineWord>;
     friend struct VariantAccess;
+    friend class TCustomVariantType;
+
+    static_assert(std::is_same_v<std::variant_alternative_t<1, Storage>, Int64> &&
+                  std::is_same_v<std::variant_alternative_t<2, Storage>, double> &&
+                  std::is_same_v<std::variant_alternative_t<3, Storage>, Currency> &&
+                  std::is_same_v<std::variant_alternative_t<9, Storage>, InlineWord> &&
+                  std::is_trivially_copyable_v<Currency>);
+    // Storage with nothing to free: it copies bit for bit and may be
+    // overwritten without being destroyed.
+    static constexpr bool IsPlainIndex(std::size_t index) { return index <= 3 || index == 9; }
+    bool HoldsPlain() const noexcept { return IsPlainIndex(value_.index()); }
+    // Puts a plain storage in place of a plain one.
+    void SetPlainFrom(const Storage& from) noexcept {
+        switch (from.index()) {
+            case 1: std::construct_at(&value_, std::in_place_index<1>, *std::get_if<1>(&from)); break;
+            case 2: std::construct_at(&value_, std::in_place_index<2>, *std::get_if<2>(&from)); break;
+            case 3: std::construct_at(&value_, std::in_place_index<3>, *std::get_if<3>(&from)); break;
+            case 9: std::construct_at(&value_, std::in_place_index<9>, *std::get_if<9>(&from)); break;
+            default: std::construct_at(&value_, std::in_place_index<0>); break;
+        }
+    }
+    // A plain value made Empty, as a move leaves its source.
+    void MakePlainEmpty() noexcept {
+        std::construct_at(&value_, std::in_place_index<0>);
+        type_ = varEmpty;
+    }
 
     Variant(TVarType type, Storage value) : type_(type), value_(std::move(value)) {}
+    Variant(TVarType type, InlineWord word) : type_(type), value_(std::in_place_index<9>, word) {}
     ArrayData& MutableArray();
+    // What a custom type does when its value goes; the storage stays.
     void Release() noexcept;
+    // The out-of-line roads of copying, moving and dropping values with a
+    // payload; a move leaves its source Empty.
+    void CopyPayload(const Variant& other);
+    void MovePayload(Variant& other) noexcept;
+    Variant& AssignPayload(const Variant& other);
+    Variant& MoveAssignPayload(Variant& other) noexcept;
+    // Releases and destroys the payload, leaving plain Empty storage.
+    void ReleasePayload() noexcept;
+    Integer ConvertToInteger() const;
 
     TVarType type_ = varEmpty;
     Storage value_;

@@ -231,11 +231,7 @@ TDateTime VarToDateTime(const Variant& v) { return ToDouble(v, varDate); }
 
 bool Variant::AsBoolean() const { return ToBoolean(*this); }
 
-Integer Variant::AsInteger() const {
-    // An Integer needs no conversion, and host code reads them most.
-    if (const auto* number = std::get_if<Int64>(&value_); number && type_ == varInteger) return Integer(*number);
-    return Integer(ToInt64(*this, varInteger));
-}
+Integer Variant::ConvertToInteger() const { return Integer(ToInt64(*this, varInteger)); }
 
 Int64 Variant::AsInt64() const { return ToInt64(*this, varInt64); }
 

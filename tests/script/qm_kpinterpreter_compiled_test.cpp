@@ -22,6 +22,9 @@ class TProbe : public TObject {
 
 class TTracingInterpreter;
 TTracingInterpreter* tracing = nullptr;
+// Whether the statement hook also changes the reader's value (to text on
+// one statement, a number on the next, nothing on the third).
+bool hookChangesValue = false;
 void NoteHostCall(const char* what, TKpInterpreterArgs& frame);
 
 class TTracingInterpreter : public TKpInterpreterFunction {
@@ -40,7 +43,13 @@ public:
         };
     }
 
-    void StatementHook() override { Trace.push_back(Reader()); }
+    void StatementHook() override {
+        Trace.push_back(Reader());
+        if (!hookChangesValue) return;
+        ++hookCalls_;
+        if (hookCalls_ % 3 == 0) TokenValue = Variant("zz");
+        else if (hookCalls_ % 3 == 1) TokenValue = Variant(9);
+    }
 
     // Runs as if called from `depth` levels of nesting.
     void RunNested(int depth) {
@@ -81,6 +90,7 @@ private:
     }
 
     bool compiles_;
+    int hookCalls_ = 0;
     TProbe probe_;
 };
 
@@ -266,6 +276,17 @@ TEST(CompiledStatements, RunLoopBodyCallsAsTheEvaluatorDoes) {
         "var i: Integer; begin for i := 1 to 2 do P.Look(3000000000, 2.5, 'a', True, 7); Emit(P.Look(-1)); end;",
     };
     for (const char* script : scripts) ExpectSameOutcome(script);
+}
+
+// A host that changes the reader's value in the statement hook finds it
+// set again as the evaluator sets it before the call's names are resolved.
+TEST(CompiledStatements, RunLoopBodyCallsAfterAHookChangedTheReader) {
+    hookChangesValue = true;
+    for (const char* script : {"var i: Integer; begin for i := 1 to 7 do P.Look(i); end;",
+                               "var i: Integer; begin for i := 1 to 7 do P.Look; end;",
+                               "var i: Integer; begin for i := 1 to 7 do Free1(i); end;"})
+        ExpectSameOutcome(script);
+    hookChangesValue = false;
 }
 
 // A call statement run from deep nesting overflows where the evaluator's does.
