@@ -275,6 +275,9 @@ bool TWinControl::ForwardMouseToGraphicChild(TMessage& Message) {
         target = capture;
     else if (!capture || capture == this)
         target = ControlAtPos(pos, false);
+    // A move that only a graphic child sees still starts the window's leave
+    // tracking, or the child would never hear that the mouse went away.
+    if (Message.Msg == WM_MOUSEMOVE && target) NoteMouseOver(handle_);
     if (Message.Msg == WM_MOUSEMOVE && target != mouseControl_) {
         if (mouseControl_) mouseControl_->Perform(CM_MOUSELEAVE, 0, 0);
         mouseControl_ = target;

@@ -136,6 +136,30 @@ TEST_F(MessagesTest, MouseOverAComboBoxsEditIsOverTheComboBox) {
     combo->SetWindowProc(old);
 }
 
+// A window entered straight onto a graphic child tells the child when the
+// mouse leaves for another window.
+TEST_F(MessagesTest, AGraphicChildHearsTheMouseLeaveItsWindow) {
+    TForm* form = NewForm();
+    auto* panel = Place<TPanel>(form, 20, 20, 120, 40);
+    auto* child = new TPaintBox(form);
+    child->SetParent(panel);
+    child->SetBounds(0, 0, 120, 40);
+    std::vector<AnsiString> log;
+    const TWndMethod old = child->WindowProc();
+    child->SetWindowProc([&](TMessage& m) {
+        if (m.Msg == CM_MOUSEENTER) log.push_back("enter");
+        if (m.Msg == CM_MOUSELEAVE) log.push_back("leave");
+        old(m);
+    });
+    form->Show();
+    ProcessMessages();
+    SimulateMouseMove(panel->Handle(), Point(30, 10));
+    SimulateMouseMove(form->Handle(), Point(5, 5));
+    ProcessMessages();
+    EXPECT_EQ(log, (std::vector<AnsiString>{"enter", "leave"}));
+    child->SetWindowProc(old);
+}
+
 TEST_F(MessagesTest, PrintDrawsTheWindowItsGraphicControlsAndWithChildrenItsChildWindows) {
     TForm* form = NewForm();
     auto* panel = new TPanel(form);
