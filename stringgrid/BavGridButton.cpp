@@ -542,7 +542,15 @@ void TBavGridButton::WndProc(TMessage& message) {
     case CM_MOUSEENTER: MouseEnter(); break;
     case CM_MOUSELEAVE: MouseLeave(); break;
     case WM_LBUTTONDBLCLK:
-        if (down_) DblClick();
+        // The platform's double click fires DblClick for a control that
+        // takes double clicks; this button answers one only while down, and
+        // is otherwise pressed again.
+        if (!down_) {
+            message.Msg = WM_LBUTTONDOWN;
+            TGraphicControl::WndProc(message);
+            message.Msg = WM_LBUTTONDBLCLK;
+            return;
+        }
         break;
     case CM_ENABLEDCHANGED:
         UpdateTracking();
