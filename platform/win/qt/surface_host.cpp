@@ -187,7 +187,7 @@ bool SurfaceWindow::event(QEvent* e) {
         return true;
     }
     case QEvent::Leave:
-        InputMouseLeftSurfaces();
+        InputMouseLeftSurfaces(ClipToCursorRect(ScreenPoint(QCursor::pos())));
         return true;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {

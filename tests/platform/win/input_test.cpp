@@ -340,6 +340,23 @@ TEST_F(WindowTest, TrackedWindowHearsTheMouseLeave) {
     EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_MOUSELEAVE}}));
 }
 
+TEST_F(WindowTest, LeavingEveryWindowMovesTheCursorAway) {
+    const HWND top = TopLevel(0, 0, 200, 100);
+    SimulateMouseMove(top, Point(5, 5));
+    DispatchQueuedMessages();
+    TRACKMOUSEEVENT track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = top;
+    ASSERT_TRUE(TrackMouseEvent(&track));
+    Watch({WM_MOUSELEAVE});
+    ws::InputMouseLeftSurfaces(POINT{600, 500});
+    DispatchQueuedMessages();
+    EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{top, WM_MOUSELEAVE}}));
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    EXPECT_NE(WindowFromPoint(cursor), top);
+}
+
 TEST_F(WindowTest, WindowMadeUnderTheRestingCursorIsTrackedWithoutALeave) {
     const HWND top = TopLevel(0, 0, 200, 100);
     const HWND gone = Child(top, 0, 0, 50, 50);
