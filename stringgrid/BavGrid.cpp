@@ -536,6 +536,8 @@ void TBavStringGrid::Loaded() {
         SetOptions(options);
     }
     if (balloon_->Enable()) InitBalloonTooltip();
+    searchFooter_->SetAutoThemeAdapt(autoThemeAdapt_);
+    UpdateSearchFooter();
     UpdateScrollBarsAlways(false);
 }
 

@@ -301,6 +301,7 @@ public:
     // The panel and its options, bound to each other through the grid.
     void CreateSearchFooter();
     void SearchFooterFind(bool backward);
+    void SearchFooterAutoFind(const AnsiString& text);
     void KeepCurrentRowAboveSearchPanel();
     // Scrolls down while the current cell reaches into the visible panel.
     void KeepCurrentCellAboveSearchPanel();
@@ -899,12 +900,14 @@ public:
     // begins with `text` (upper-cased); -1 for none or a grid of one row.
     int FindIncrementalRow(const AnsiString& text);
     const AnsiString& GotoText() const { return gotoText_; }
-    // Whether the cell matches the remembered find text and options.
-    bool CellMatchesFind(int col, int row);
+    // Whether the cell matches the remembered find text and options; `wide`
+    // compares the cell's wide text with the wide find text.
+    bool CellMatchesFind(int col, int row, bool wide = false);
     // Scans from after `start` ((-1, -1): from the first cell) for a cell
-    // matching `text` under `options`; `found` is (-1, -1) for none. The
-    // scan does not wrap around.
-    void FindCell(TGridCoord start, const AnsiString& text, TGridCoord& found, TGridFindOptions options);
+    // matching `text` (`wideText` when `wide`) under `options`; `found` is
+    // (-1, -1) for none. The scan does not wrap around.
+    void FindCell(TGridCoord start, const AnsiString& text, TGridCoord& found, TGridFindOptions options,
+                  bool wide = false, const WideString& wideText = {});
     TGridCoord LastFoundCell() const { return lastFound_; }
     int GivenColumn() const { return givenColumn_; }
     void SetGivenColumn(int v) { givenColumn_ = v; }
@@ -1809,6 +1812,7 @@ private:
     TAnchorClickEvent onAnchorClick_;
     TAnchorEvent onAnchorEnter_, onAnchorExit_;
     AnsiString findText_;
+    WideString findWideText_;
     TGridFindOptions findOptions_;
     TGridCoord lastFound_{-1, -1};
     int givenColumn_ = 0, givenRow_ = 0;

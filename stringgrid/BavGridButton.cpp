@@ -1,9 +1,10 @@
 // The grid button's looks, layout, mouse handling and groups.
 #include "stringgrid/BavGridButton.h"
 
-#include <cmath>
+#include <algorithm>
 #include <string>
 
+#include "platform/rtl/sysutils.h"
 #include "platform/ui/menus.h"
 #include "platform/win/messages.h"
 #include "platform/win/userdraw.h"
@@ -26,14 +27,14 @@ void DrawButtonGradient(TCanvas* canvas, TColor fromColor, TColor toColor, bool 
     const COLORREF from = ColorToRGB(fromColor), to = ColorToRGB(toColor);
     auto channel = [bands](int i, int shift, COLORREF a, COLORREF b) {
         const int low = (a >> shift) & 0xFF, high = (b >> shift) & 0xFF;
-        return int(low + std::lround(double(i) * (high - low) / bands));
+        return int(low + Round(double(i) * (high - low) / bands));
     };
     canvas->Brush()->SetStyle(bsSolid);
     const int extent = horizontal ? rect.right - rect.left : rect.bottom - rect.top;
     for (int i = 0; i < bands; ++i) {
         canvas->Brush()->SetColor(TColor(RGB(channel(i, 0, from, to), channel(i, 8, from, to), channel(i, 16, from, to))));
-        const int start = int(std::lround(double(i) * extent / bands));
-        const int width = int(std::lround(double(extent) / bands)) + 1;
+        const int start = int(Round(double(i) * extent / bands));
+        const int width = int(Round(double(extent) / bands)) + 1;
         TRect band = rect;
         if (horizontal) {
             band.left = rect.left + start;
@@ -251,12 +252,13 @@ void TBavGridButton::CalcButtonLayout(const TRect& client, const TPoint& offset,
 void TBavGridButton::DrawGlyph(const TPoint& at) {
     const bool designing = ComponentState().Contains(csDesigning);
     TBitmap* bitmap = glyph_.get();
-    if ((state_ == bsDown || state_ == bsExclusive) && !glyphDown_->Empty())
+    if (state_ == bsDown || state_ == bsExclusive)
         bitmap = glyphDown_.get();
-    else if (mouseInControl_ && !designing && !glyphHot_->Empty())
+    else if (mouseInControl_ && !designing)
         bitmap = glyphHot_.get();
-    else if (!Enabled() && !glyphDisabled_->Empty())
+    else if (!Enabled())
         bitmap = glyphDisabled_.get();
+    if (bitmap->Empty()) bitmap = glyph_.get();
     if (bitmap->Empty()) return;
     const bool noCaption = Caption().empty();
     if (shaded_ && Enabled() && mouseInControl_ && state_ != bsDown && !shade_->Empty())
@@ -364,15 +366,17 @@ void TBavGridButton::Paint() {
     TCanvas* canvas = Canvas();
     canvas->SetFont(Font());
     TRect r{0, 0, Width(), Height()};
+    const bool pressed = state_ == bsDown || state_ == bsExclusive;
     if (flat_) {
         DrawFace(r);
-    } else {
-        UINT flags = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT;
-        if (state_ == bsDown || state_ == bsExclusive) flags |= DFCS_PUSHED;
+    } else if (!autoXPStyle_ || !xpvs::ThemesActive() || !Parent() ||
+               !xpvs::DrawPart(Parent()->Handle(), canvas->Handle(), u"button", BP_PUSHBUTTON,
+                               pressed ? PBS_PRESSED : mouseInControl_ ? PBS_HOT : PBS_NORMAL, r)) {
+        const UINT flags = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (pressed ? DFCS_PUSHED : 0);
         DrawFrameControl(canvas->Handle(), &r, DFC_BUTTON, flags);
     }
     TPoint offset{0, 0};
-    if (state_ == bsDown || state_ == bsExclusive) {
+    if (pressed) {
         if (state_ == bsExclusive && (!flat_ || !mouseInControl_)) {
             InflateRect(&r, 1, 1);
             if (colorCheckedTo_ != clNone) {
@@ -461,7 +465,10 @@ void TBavGridButton::MouseDown(TMouseButton button, TShiftState shift, int x, in
         }
         return;
     }
-    if (!down_ || style_ == tasCheck) {
+    if (style_ == tasCheck) {
+        state_ = bsDown;
+        Repaint();
+    } else if (!down_) {
         state_ = bsDown;
         Invalidate();
     }
@@ -535,7 +542,15 @@ void TBavGridButton::WndProc(TMessage& message) {
     case CM_MOUSEENTER: MouseEnter(); break;
     case CM_MOUSELEAVE: MouseLeave(); break;
     case WM_LBUTTONDBLCLK:
-        if (down_) DblClick();
+        // The platform's double click fires DblClick for a control that
+        // takes double clicks; this button answers one only while down, and
+        // is otherwise pressed again.
+        if (!down_) {
+            message.Msg = WM_LBUTTONDOWN;
+            TGraphicControl::WndProc(message);
+            message.Msg = WM_LBUTTONDBLCLK;
+            return;
+        }
         break;
     case CM_ENABLEDCHANGED:
         UpdateTracking();

@@ -1,9 +1,10 @@
 // Finding in the string grid: the incremental goto of a grid that is not
 // editing, and the cell finder with its options.
-#include <algorithm>
-
+#include "platform/rtl/codepage.h"
 #include "platform/rtl/sysutils.h"
+#include "stringgrid/BavFilter.h"
 #include "stringgrid/BavGrid.h"
+#include "stringgrid/BavUtil.h"
 #include "stringgrid/html/BqgHTMLE.h"
 
 int TBavStringGrid::FindIncrementalRow(const AnsiString& text) {
@@ -11,8 +12,7 @@ int TBavStringGrid::FindIncrementalRow(const AnsiString& text) {
     const int col = sortSettings_->Show() ? sortSettings_->Column() : 1;
     const AnsiString wanted = AnsiUpperCase(text);
     for (int row = TBaseGrid::FixedRows(); row < RowCount(); ++row) {
-        const AnsiString cell = StripHTMLTags(GetDisplayText(col, row));
-        if (AnsiUpperCase(cell.substr(0, wanted.size())) == wanted) return row;
+        if (AnsiUpperCase(GetStrippedCellText(col, row).substr(0, wanted.size())) == wanted) return row;
     }
     return -1;
 }
@@ -37,27 +37,52 @@ void TBavStringGrid::IncrementalGoto(char key) {
         SetRowEx(row);
 }
 
-// The goto text lasts four ticks of the grid's timer.
+// The incremental goto's text goes on the fourth tick of the grid's timer
+// after its last key.
 void TBavStringGrid::ExpireGotoText() {
-    if (timerTicks_ >= 4) gotoText_.clear();
+    if (!navigation_->AutoGotoIncremental() || timerTicks_ <= 3) return;
+    gotoText_.clear();
+    timerTicks_ = 0;
 }
 
-bool TBavStringGrid::CellMatchesFind(int col, int row) {
-    const int realCol = findOptions_.Contains(gfIncludeHiddenColumns) ? col : RealColIndex(col);
-    AnsiString text = GetDisplayText(realCol, row);
+namespace {
+
+// The find text's place in the cell text under the position options; a text
+// of two double quotes finds empty cells.
+template <class String>
+bool TextMatches(const String& cell, const String& wanted, int position, TGridFindOptions options) {
+    static const String kEmptyCell(2, '"');
+    if (wanted == kEmptyCell) return cell.empty();
+    if (options.Contains(gfMatchStart) ? position != 1 : position <= 0) return false;
+    return !options.Contains(gfMatchFull) || cell == wanted;
+}
+
+}  // namespace
+
+bool TBavStringGrid::CellMatchesFind(int col, int row, bool wide) {
+    const int cellCol = findOptions_.Contains(gfIncludeHiddenColumns) ? col : RealColIndex(col);
+    const bool matchCase = findOptions_.Contains(gfMatchCase);
+    if (wide) {
+        WideString text = GetWideCell(cellCol, row);
+        if (!matchCase) text = WideUpperCase(text);
+        if (findOptions_.Contains(gfMatchCondition))
+            return MatchFilterCondition(WideToAnsi(findWideText_), WideToAnsi(text), matchCase);
+        return TextMatches(text, findWideText_, WidePos(findWideText_, text), findOptions_);
+    }
+    AnsiString text = GetDisplayText(cellCol, row);
     if (findOptions_.Contains(gfIgnoreHTMLTags)) text = StripHTMLTags(text);
-    if (!findOptions_.Contains(gfMatchCase)) text = AnsiUpperCase(text);
-    if (findText_ == "\"\"") return text.empty();
-    const std::size_t at = text.find(findText_);
-    if (findOptions_.Contains(gfMatchStart) && at != 0) return false;
-    if (at == AnsiString::npos) return false;
-    return !findOptions_.Contains(gfMatchFull) || text == findText_;
+    if (!matchCase) text = AnsiUpperCase(text);
+    if (findOptions_.Contains(gfMatchCondition)) return MatchFilterCondition(findText_, text, matchCase);
+    return TextMatches(text, findText_, AnsiPos(findText_, text), findOptions_);
 }
 
-void TBavStringGrid::FindCell(TGridCoord start, const AnsiString& text, TGridCoord& found, TGridFindOptions options) {
+void TBavStringGrid::FindCell(TGridCoord start, const AnsiString& text, TGridCoord& found, TGridFindOptions options,
+                              bool wide, const WideString& wideText) {
     found = {-1, -1};
     findOptions_ = options;
-    findText_ = options.Contains(gfMatchCase) ? text : AnsiUpperCase(text);
+    const bool matchCase = options.Contains(gfMatchCase);
+    findText_ = matchCase ? text : AnsiUpperCase(text);
+    findWideText_ = matchCase ? wideText : WideUpperCase(wideText);
     const int fixedCols = TBaseGrid::FixedCols(), fixedRows = TBaseGrid::FixedRows();
     if (ColCount() <= fixedCols || RowCount() <= fixedRows) return;
     const bool all = options.Contains(gfIncludeFixed);
@@ -103,16 +128,18 @@ void TBavStringGrid::FindCell(TGridCoord start, const AnsiString& text, TGridCoo
     for (; inside(outer, outerFirst, outerLast); outer += step, inner = backward ? innerLast : innerFirst) {
         for (; inside(inner, innerFirst, innerLast); inner += step) {
             ProgressHook(1, row);
-            if (col < 0 || row < 0 || col >= colLimit || row >= RowCount() || !CellMatchesFind(col, row)) continue;
+            if (col < 0 || row < 0 || col >= colLimit || row >= RowCount()) continue;
+            if (!CellMatchesFind(col, row, wide)) continue;
             found = {col, row};
             lastFound_ = found;
             if (options.Contains(gfGotoFound)) {
                 if (mouseActions_->DisjunctRowSelect()) {
                     ClearRowSelect();
                     SetRowSelect(row, true);
+                } else {
+                    SetRowEx(row);
+                    SetCol(col);
                 }
-                SetRowEx(row);
-                SetCol(col);
             }
             return;
         }

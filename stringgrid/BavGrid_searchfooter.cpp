@@ -100,12 +100,18 @@ void TBavStringGrid::SearchFooterTextChanged(TObject*) {
     if (!searchFooter_->AutoSearch()) return;
     TEdit* edit = searchPanel_->SearchEdit();
     const AnsiString text = edit->Text();
-    const bool highlightDown = searchPanel_->HighlightButton()->Down();
     if (text.empty()) {
         edit->SetColor(clWindow);
         UnHighlightAllCells(true);
-        return;
+    } else {
+        SearchFooterAutoFind(text);
     }
+    KeepCurrentRowAboveSearchPanel();
+}
+
+void TBavStringGrid::SearchFooterAutoFind(const AnsiString& text) {
+    TEdit* edit = searchPanel_->SearchEdit();
+    const bool highlightDown = searchPanel_->HighlightButton()->Down();
     TGridFindOptions options;
     options.Include(gfGotoFound);
     if (highlightDown) options.Include(gfIgnoreHTMLTags);
@@ -127,7 +133,6 @@ void TBavStringGrid::SearchFooterTextChanged(TObject*) {
         ScrollCellIntoView(found.X, found.Y);
         if (highlightDown) HighlightAllCells(true, false, text);
     }
-    KeepCurrentRowAboveSearchPanel();
 }
 
 void TBavStringGrid::SearchFooterFind(bool backward) {

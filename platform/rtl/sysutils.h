@@ -43,6 +43,8 @@ AnsiString UpperCase(const AnsiString& s);        // ASCII letters only, charact
 AnsiString LowerCase(const AnsiString& s);
 AnsiString AnsiUpperCase(const AnsiString& s);
 AnsiString AnsiLowerCase(const AnsiString& s);
+// UTF-16 text: ASCII, Latin-1, Greek, Cyrillic and full-width letters.
+WideString WideUpperCase(const WideString& s);
 // The compare routines answer -1, 0 or 1.
 int CompareStr(const AnsiString& a, const AnsiString& b);       // byte order
 int CompareText(const AnsiString& a, const AnsiString& b);      // ASCII case ignored

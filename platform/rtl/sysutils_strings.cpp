@@ -105,6 +105,22 @@ AnsiString LowerCase(const AnsiString& s) { return MapCase(s, CaseMap::Lower, fa
 AnsiString AnsiUpperCase(const AnsiString& s) { return MapCase(s, CaseMap::Upper, true); }
 AnsiString AnsiLowerCase(const AnsiString& s) { return MapCase(s, CaseMap::Lower, true); }
 
+WideString WideUpperCase(const WideString& s) {
+    WideString result = s;
+    for (char16_t& c : result) {
+        if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) ||
+            (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) || (c >= 0x430 && c <= 0x44F) || (c >= 0xFF41 && c <= 0xFF5A))
+            c -= 0x20;
+        else if (c >= 0x450 && c <= 0x45F)
+            c -= 0x50;
+        else if (c == 0xFF)
+            c = 0x178;
+        else if (c == 0x3C2)
+            c = 0x3A3;
+    }
+    return result;
+}
+
 int CompareStr(const AnsiString& a, const AnsiString& b) { return CompareBytes(a, b); }
 
 // As comparing UpperCase(a) with UpperCase(b), folding each byte as it is

@@ -231,9 +231,12 @@ void InputMouseWheel(POINT screen, int delta) {
     PostMouse(target, HTCLIENT, WM_MOUSEWHEEL, screen, WPARAM(WORD(short(delta))) << 16);
 }
 
-void InputMouseLeftSurfaces() {
+// No move reports where the mouse went; a leave handler asking for the
+// cursor must not find it still over the window it left.
+void InputMouseLeftSurfaces(POINT screen) {
+    TheInput().cursor = screen;
     NoteMouseWindow(0);
-    HoverWindowScrollBars(0, HTNOWHERE, TheInput().cursor);
+    HoverWindowScrollBars(0, HTNOWHERE, screen);
 }
 
 void InputKey(int virtualKey, bool pressed, const AnsiString& text, bool repeat) {

@@ -162,6 +162,6 @@ void InputKey(int virtualKey, bool down, const AnsiString& text, bool repeat = f
 // commit. An empty preedit ends the composition.
 void InputComposition(const AnsiString& preedit, int cursor);
 void InputCommit(const AnsiString& text);
-// The mouse left every window of ours.
-void InputMouseLeftSurfaces();
+// The mouse left every window of ours, for `screen`.
+void InputMouseLeftSurfaces(POINT screen);
 }  // namespace ws

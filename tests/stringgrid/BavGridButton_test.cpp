@@ -94,6 +94,26 @@ TEST_F(GridButtonTest, AnActionLinksCaptionGroupAndCheckedState) {
     EXPECT_FALSE(first->Down()) << "a button that may not go all up keeps its own state";
 }
 
+// A double click on a button that is up is a second click.
+TEST_F(GridButtonTest, ADoubleClickCountsOnlyWhileDown) {
+    int doubleClicks = 0;
+    first->SetOnDblClick([&](TObject*) { ++doubleClicks; });
+    const LPARAM at = MAKELPARAM(first->Left() + 45, first->Top() + 10);
+    auto doubleClick = [&] {
+        Click(first);
+        SendMessage(form->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        SendMessage(form->Handle(), WM_LBUTTONUP, 0, at);
+        ProcessMessages();
+    };
+    doubleClick();
+    EXPECT_EQ(doubleClicks, 0);
+    EXPECT_EQ(clicked.size(), 2u);
+    first->SetGroupIndex(1);
+    doubleClick();
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_TRUE(first->Down());
+}
+
 TEST_F(GridButtonTest, TheDropDownPartNeverClicks) {
     first->SetDropDownButton(true);
     int dropDowns = 0;

@@ -46,6 +46,10 @@ TEST_F(FindTest, TheOptionsChooseTheCell) {
         {"fig", {gfCurrentColumnOnly}, {-1, -1}, {-1, -1}},
         {"apple", {gfGivenColumnOnly}, {-1, -1}, {2, 2}},
         {"apple", {}, {2, 4}, {-1, -1}},
+        {"", {}, {-1, -1}, {-1, -1}},
+        {"pi*", {gfMatchCondition}, {-1, -1}, {1, 2}},
+        {"*AR", {gfMatchCondition}, {-1, -1}, {2, 1}},
+        {"*AR", {gfMatchCondition, gfMatchCase}, {-1, -1}, {-1, -1}},
     };
     grid->SetGivenColumn(2);
     for (const Case& c : cases) {
@@ -58,6 +62,24 @@ TEST_F(FindTest, TheOptionsChooseTheCell) {
     grid->FindCell({-1, -1}, "fig", found, {gfGotoFound});
     EXPECT_EQ(grid->Col(), 2);
     EXPECT_EQ(grid->Row(), 4);
+    // The wide finder compares the wide texts, folding their case alike.
+    grid->FindCell({-1, -1}, "", found, {}, true, u"FIG");
+    EXPECT_EQ(found.X, 2);
+    EXPECT_EQ(found.Y, 4);
+    grid->FindCell({-1, -1}, "", found, {gfMatchCase}, true, u"FIG");
+    EXPECT_EQ(found.X, -1);
+}
+
+// With disjunct row selection a found row is selected, and the current cell
+// stays where it is.
+TEST_F(FindTest, AFoundRowIsSelectedUnderDisjunctRowSelection) {
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->SetRowSelect(1, true);
+    TGridCoord found{};
+    grid->FindCell({-1, -1}, "fig", found, {gfGotoFound});
+    EXPECT_TRUE(grid->GetRowSelect(4));
+    EXPECT_FALSE(grid->GetRowSelect(1));
+    EXPECT_EQ(grid->Row(), 1);
 }
 
 // The grid's timer ticks every 500 ms, one message per tick.
@@ -80,6 +102,8 @@ TEST_F(FindTest, TypingGoesToTheRowAndTheTextExpires) {
     Key('A', "a");
     EXPECT_EQ(grid->GotoText(), "A") << "without AutoGotoIncremental each key stands alone";
     EXPECT_EQ(grid->Row(), 1);
+    Wait(2000);
+    EXPECT_EQ(grid->GotoText(), "A") << "only the incremental text expires";
     grid->Navigation()->SetAutoGotoIncremental(true);
     Wait(2000);
     EXPECT_EQ(grid->GotoText(), "");

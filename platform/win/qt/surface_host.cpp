@@ -205,7 +205,7 @@ bool SurfaceWindow::event(QEvent* e) {
         return true;
     }
     case QEvent::Leave:
-        InputMouseLeftSurfaces();
+        InputMouseLeftSurfaces(ClipToCursorRect(ScreenPoint(QCursor::pos())));
         return true;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {

@@ -26,6 +26,7 @@ TEST(SysUtilsStrings, CaseMappingStepsByCharacter) {
     EXPECT_EQ(AnsiUpperCase("abcａｂｚαβωабвёя乗"), "ABCＡＢＺΑΒΩАБВЁЯ乗");
     EXPECT_EQ(AnsiLowerCase("ABCＡＢＺΑΒΩАБВЁЯ乗"), "abcａｂｚαβωабвёя乗");
     EXPECT_EQ(AnsiUpperCase(kLowerATrail), kLowerATrail);
+    EXPECT_EQ(WideUpperCase(u"abcàÿ÷ａｚαςωабяё乗"), u"ABCÀŸ÷ＡＺΑΣΩАБЯЁ乗");
 }
 
 struct CompareCase {

@@ -338,6 +338,14 @@ TEST_F(WindowTest, TrackedWindowHearsTheMouseLeave) {
     SimulateMouseMove(a, Point(5, 5));
     DispatchQueuedMessages();
     EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_MOUSELEAVE}}));
+    // Leaving every window: the cursor is no longer over the window left.
+    ASSERT_TRUE(TrackMouseEvent(&track));
+    ws::InputMouseLeftSurfaces(POINT{600, 500});
+    DispatchQueuedMessages();
+    EXPECT_EQ(Sequence(Log()), (std::vector<std::pair<HWND, UINT>>{{a, WM_MOUSELEAVE}, {a, WM_MOUSELEAVE}}));
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    EXPECT_NE(WindowFromPoint(cursor), a);
 }
 
 TEST_F(WindowTest, WindowMadeUnderTheRestingCursorIsTrackedWithoutALeave) {
