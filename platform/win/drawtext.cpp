@@ -198,6 +198,8 @@ int DrawTextImpl(HDC dc, std::string_view text, RECT* rect, UINT format, DRAWTEX
         }
         if (end >= text.size()) break;
         start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+        // A final line break ends the last line; it does not open an empty one.
+        if (start >= text.size()) break;
     }
     if (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS)) {
         for (Line& l : lines) {

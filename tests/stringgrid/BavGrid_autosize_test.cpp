@@ -103,8 +103,8 @@ class OpenEditorMeasureTest : public EditingGridTest {};
 
 // A text ending in a line feed shows an empty last line in an open Unicode
 // editor; the current cell is measured with a letter on that line, so a
-// lone line feed gets a width. Other cells, and the cell under a plain
-// editor, are measured as the text alone.
+// lone line feed gets a width and a second line. Other cells, and the cell
+// under a plain editor, are measured as the text alone.
 TEST_F(OpenEditorMeasureTest, AnOpenUnicodeEditorCountsTheEmptyLastLine) {
     grid->SetDefaultRowHeight(60);
     for (int row = 1; row <= 2; ++row) grid->SetCells(1, row, "\n");
@@ -116,10 +116,12 @@ TEST_F(OpenEditorMeasureTest, AnOpenUnicodeEditorCountsTheEmptyLastLine) {
         Key(VK_F2);
         ASSERT_TRUE(grid->EditorActive());
         const TSize open = grid->GetCellTextExtent(1, 1, true);
-        if (type == edUniMemo)
+        if (type == edUniMemo) {
             EXPECT_GT(open.cx, closed.cx);
-        else
-            EXPECT_EQ(open.cx, closed.cx);
+            EXPECT_GT(open.cy, closed.cy);
+        } else {
+            EXPECT_EQ(open, closed);
+        }
         EXPECT_EQ(grid->GetCellTextExtent(1, 2, true).cx, closed.cx);
         Key(VK_ESCAPE);
         ProcessMessages();

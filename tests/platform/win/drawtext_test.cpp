@@ -48,6 +48,32 @@ TEST_F(DrawTextTest, CalcRectForTheFlags) {
     for (const Case& c : cases) EXPECT_EQ(Calc(c.text, c.format, c.width), c.expected) << c.text;
 }
 
+// Only the last line is dropped, and only when it is empty and follows a
+// break: measuring and drawing agree on the count.
+TEST_F(DrawTextTest, AFinalLineBreakOpensNoEmptyLine) {
+    struct Case {
+        const char* text;
+        UINT format;
+        int lines;
+    } cases[] = {
+        {"line\n", 0, 1},
+        {"line\r\n", 0, 1},
+        {"line\r", 0, 1},
+        {"a\n\nb", 0, 3},
+        {"a\n\n", 0, 2},
+        {"a\r\n\r\n", 0, 2},
+        {"\n", 0, 1},
+        {"\n\n", 0, 2},
+        {"line\n", DT_WORDBREAK | DT_EDITCONTROL, 1},
+        {"line\nw", DT_WORDBREAK | DT_EDITCONTROL, 2},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Calc(c.text, c.format).bottom, 12 * c.lines) << c.text;
+        RECT r{0, 0, 200, 100};
+        EXPECT_EQ(DrawText(dc, c.text, -1, &r, c.format), 12 * c.lines) << c.text;
+    }
+}
+
 TEST_F(DrawTextTest, MarginsWidenTheCalculatedRectangle) {
     char text[] = "abc";
     DRAWTEXTPARAMS params;
