@@ -185,10 +185,13 @@ void TBaseGrid::DrawCell(int col, int row, TRect rect, TGridDrawState state) {
     else
         DrawGradient(canvas, canvas->Brush()->Color(), colorTo, 64, rect, direction == GradientHorizontal);
     DrawCellLines(col, row, rect, fixed);
-    const int shrink = fixed ? 1 : gridLineWidth_;
-    const TRect inner = Rect(rect.left + shrink, rect.top + shrink, rect.right - shrink, rect.bottom - shrink);
-    DrawGridCell(canvas, col, row, inner, state);
+    DrawGridCell(canvas, col, row, InsideGridLines(rect, fixed), state);
     if (clip) RestoreDC(dc, saved);
+}
+
+TRect TBaseGrid::InsideGridLines(const TRect& rect, bool fixed) const {
+    const int shrink = fixed ? 1 : gridLineWidth_;
+    return Rect(rect.left + shrink, rect.top + shrink, rect.right - shrink, rect.bottom - shrink);
 }
 
 void TBaseGrid::DrawCellLines(int col, int row, const TRect& rect, bool fixed) {

@@ -254,6 +254,9 @@ public:
     bool DefaultDrawing() const { return defaultDrawing_; }
     void SetDefaultDrawing(bool v) { defaultDrawing_ = v; }
     int GridLineWidth() const { return gridLineWidth_; }
+    // The part of a cell's rectangle its content is drawn in: inside its
+    // grid lines, one pixel for a fixed cell.
+    TRect InsideGridLines(const TRect& rect, bool fixed) const;
     void SetGridLineWidth(int v);
     TColor GridLineColor() const { return gridLineColor_; }
     void SetGridLineColor(TColor v);

@@ -51,7 +51,9 @@ bool TBavStringGrid::CanEditShow() {
     // next cell chooses its editor afresh.
     if (editorActive_ && IsInplaceType(currentEditorType_) && !(InplaceEditor() && InplaceEditor()->Visible()))
         editorActive_ = false;
-    if (result && !editorActive_ && HasCellControl(base.X, base.Y)) return false;
+    // A cell control is operated, never edited: an editor carried along by a
+    // move would cover it.
+    if (result && HasCellControl(base.X, base.Y)) return false;
     if (result && !editorActive_) {
         editChangeMuted_ = true;
         // The cell being edited is remembered when its editor opens, so a

@@ -136,9 +136,11 @@ std::intptr_t TBavStringGrid::GetCellGraphicHandle(int col, int row) {
 }
 
 TRect TBavStringGrid::GetCellGraphicRect(int col, int row) {
-    TCellGraphic* graphic = GetCellGraphic(col, row);
+    TCellGraphic* graphic = GetCellGraphic(RealColIndex(col), row);
     if (!graphic) return TRect{};
-    const TRect cell = CalcCellRect(col, row);
+    // The painter records the offset from the cell's content rectangle.
+    const bool fixed = col < TBaseGrid::FixedCols() || row < TBaseGrid::FixedRows() || IsFixedCell(col, row);
+    const TRect cell = InsideGridLines(MergedCellRect(col, row), fixed);
     const auto offset = std::uint32_t(std::lround(graphic->CellValue()));
     const auto size = std::uint32_t(graphic->CellIndex());
     TRect rect = Rect(cell.left + int(offset & 0xFFFF), cell.top + int(offset >> 16), 0, 0);

@@ -111,7 +111,7 @@ bool TBavStringGrid::LeftButtonDown(TMessage& message) {
     if (IsButtonCell(realCol, row)) {
         HideCellEditor();
         SelectCell(col, row);
-        const TRect button = GetCellGraphicRect(realCol, row);
+        const TRect button = GetCellGraphicRect(col, row);
         if (PtInRect(&button, POINT{x, y})) {
             SetGraphicBoolean(realCol, row, true);
             pressedButton_ = {realCol, row};

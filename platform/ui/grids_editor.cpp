@@ -75,8 +75,10 @@ void TCustomGrid::CloseEditor(bool commit) {
     editorMode_ = false;
     if (!wasShowing)
         return;
+    // The text belongs to the cell the editor was showing, which a move with
+    // the editor kept shown has already left.
     if (commit)
-        SetEditText(current_.X, current_.Y, inplaceEditor_->EditText());
+        SetEditText(inplaceEditor_->cellShown_.X, inplaceEditor_->cellShown_.Y, inplaceEditor_->EditText());
     const bool hadFocus = inplaceEditor_->Focused();
     inplaceEditor_->Hide();
     if (hadFocus && CanFocus())

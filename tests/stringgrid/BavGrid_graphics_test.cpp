@@ -1,8 +1,11 @@
 // Cell graphics on the grid: creation, check boxes, radio groups, button
 // rectangles, picture sizing and cell values.
 #include "grid_fixture.h"
+#include "platform/gdi/wingdi.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/graphic.h"
+#include "platform/win/testseams.h"
+#include "tests/platform/win/window_fixture.h"
 
 namespace {
 
@@ -142,10 +145,58 @@ TEST_F(GridGraphicsTest, ButtonRectanglesFromTheirPackedFields) {
     const TRect cell = grid->CalcCellRect(1, 1);
     ASSERT_EQ(cell.left, 100);
     ASSERT_EQ(cell.top, 50);
-    EXPECT_EQ(grid->GetCellGraphicRect(1, 1), Rect(105, 53, 145, 73));
+    // Measured from inside the cell's grid line, where the painter places it.
+    EXPECT_EQ(grid->GetCellGraphicRect(1, 1), Rect(106, 54, 146, 74));
     button->SetCellHAlign(haFull);
-    EXPECT_EQ(grid->GetCellGraphicRect(1, 1).right, cell.right);
+    EXPECT_EQ(grid->GetCellGraphicRect(1, 1).right, cell.right - 1);
     EXPECT_TRUE(grid->IsButtonCell(1, 1));
+}
+
+// A button cell as the user sees it: a raised face with its caption, sunk
+// while the mouse holds it, its click event on the release.
+TEST_F(GridGraphicsTest, AButtonCellShowsItsFaceAndCaptionAndSinksWhilePressed) {
+    // Small enough for no scroll bar, so the window's border is even.
+    grid->SetBounds(0, 0, 400, 200);
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    grid->SetColWidths(1, 120);
+    grid->SetRowHeights(1, 30);
+    TGridOptions options = grid->Options();
+    options.Include(goEditing);
+    grid->SetOptions(options);
+    TCellGraphic* button = grid->CreateCellGraphic(1, 1);
+    button->SetCellType(ctButton);
+    button->SetCellIndex(MAKELONG(80, 22));
+    button->SetCellHAlign(haCenter);
+    button->SetCellVAlign(vaCenter);
+    button->SetCellText("WWW");
+    int clicks = 0;
+    grid->SetOnButtonClick([&](TObject*, int col, int row) { clicks += col == 1 && row == 1; });
+    form->Show();
+    ProcessMessages();
+    const TRect face = grid->GetCellGraphicRect(1, 1);
+    ASSERT_EQ(face.right - face.left, 80);
+    const int border = (grid->Width() - grid->ClientWidth()) / 2;
+    auto shown = [&](int x, int y) { return ShownPixel(grid->Handle(), border + x, border + y); };
+    const int middle = (face.top + face.bottom) / 2;
+    const COLORREF frame = ColorToRGB(clWindowFrame), buttonFace = ColorToRGB(clBtnFace);
+    EXPECT_EQ(shown(face.left + 4, middle), buttonFace);
+    EXPECT_NE(shown(face.left, face.top), frame) << "raised: a light top-left edge";
+    const TRect caption = Rect(border + face.left + 20, border + face.top + 4, border + face.right - 20,
+                               border + face.bottom - 4);
+    EXPECT_TRUE(ColoursIn(grid->Handle(), caption).count(ColorToRGB(clBtnText))) << "the caption";
+
+    const POINT p{face.left + 10, middle};
+    SimulateMouseMove(grid->Handle(), p);
+    SimulateMouseButton(grid->Handle(), p, VK_LBUTTON, true);
+    ProcessMessages();
+    EXPECT_TRUE(button->CellBoolean());
+    EXPECT_EQ(shown(face.left, face.top), frame) << "pressed: framed and sunk";
+    EXPECT_EQ(clicks, 0);
+    SimulateMouseButton(grid->Handle(), p, VK_LBUTTON, false);
+    ProcessMessages();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_NE(shown(face.left, face.top), frame) << "raised again";
 }
 
 TEST_F(GridGraphicsTest, PicturesSizeByTheirMode) {
@@ -286,6 +337,32 @@ TEST_F(GridGraphicsTest, IntegerAndFloatValues) {
     EXPECT_EQ(grid->Cells(1, 1), "-5");
     grid->SetCellDate(1, 1, 45292);
     EXPECT_EQ(grid->Cells(1, 1), "2024-01-01");
+}
+
+}  // namespace
+
+namespace {
+
+using ButtonEditingTest = EditingGridTest;
+
+// An editor that stays shown while the current cell moves must not come to
+// cover a button cell.
+TEST_F(ButtonEditingTest, AnAlwaysShownEditorStepsOffAButtonCell) {
+    TGridOptions options = grid->Options();
+    options.Include(goAlwaysShowEditor);
+    grid->SetOptions(options);
+    TCellGraphic* button = grid->CreateCellGraphic(1, 2);
+    button->SetCellType(ctButton);
+    button->SetCellIndex(MAKELONG(40, 16));
+    grid->SetCells(1, 1, "above");
+    grid->FocusCell(1, 1, true);
+    ProcessMessages();
+    ASSERT_TRUE(grid->InplaceEditor() && grid->InplaceEditor()->Visible());
+    Key(VK_DOWN);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_FALSE(grid->InplaceEditor()->Visible());
+    EXPECT_EQ(grid->Cells(1, 2), "");
+    EXPECT_EQ(grid->Cells(1, 1), "above");
 }
 
 }  // namespace
