@@ -88,6 +88,9 @@ void TBavStringGrid::WndProc(TMessage& message) {
         if (WMNotify(message)) return;
         break;
     case WM_COMMAND:
+        // A child's notification goes back to the child that sent it.
+        if (message.LParam && HWND(message.LParam) != Handle())
+            SendMessage(HWND(message.LParam), WM_COMMAND, message.WParam, message.LParam);
         ComboEditorCommand(message);
         break;
     case WM_LBUTTONDOWN:

@@ -455,7 +455,7 @@ void TPlannerCalendar::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     case WM_COMMAND:
-        MenuCommand(LOWORD(message.WParam));
+        if (message.LParam == 0) MenuCommand(LOWORD(message.WParam));
         break;
     case WM_LBUTTONDBLCLK:
         rangeDrag_ = false;

@@ -183,7 +183,9 @@ void TBqgUnitEditBtn::PaintUnit() {
 }
 
 void TBqgUnitEditBtn::WndProc(TMessage& message) {
-    if (message.Msg == WM_COMMAND && HIWORD(message.WParam) != EN_CHANGE) {
+    // Menu choices come with no sending window; a notification (or its echo
+    // from the grid) is no unit choice.
+    if (message.Msg == WM_COMMAND && message.LParam == 0) {
         const int id = LOWORD(message.WParam);
         if (id >= 1 && id <= units_->Count()) SetUnitID(units_->Strings(id - 1));
         return;

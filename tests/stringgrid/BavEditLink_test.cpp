@@ -270,3 +270,19 @@ TEST_F(EditLinkTest, ALinkedComboTellsItsChoice) {
     SendMessage(grid->Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), LPARAM(combo));
     EXPECT_EQ(told, (std::vector<std::string>{"1,1 1 two"}));
 }
+
+TEST_F(EditLinkTest, AChildsCommandIsSentBackToTheChild) {
+    auto* child = new TEdit(form);
+    child->SetParent(grid);
+    std::vector<WPARAM> heard;
+    const TWndMethod old = child->WindowProc();
+    child->SetWindowProc([&](TMessage& m) {
+        if (m.Msg == WM_COMMAND) heard.push_back(m.WParam);
+        old(m);
+    });
+    ProcessMessages();
+    SendMessage(grid->Handle(), WM_COMMAND, MAKEWPARAM(7, EN_UPDATE), LPARAM(child->Handle()));
+    SendMessage(grid->Handle(), WM_COMMAND, MAKEWPARAM(8, 0), 0);
+    EXPECT_EQ(heard, std::vector<WPARAM>{MAKEWPARAM(7, EN_UPDATE)});
+    child->SetWindowProc(old);
+}

@@ -44,6 +44,8 @@ TEST_F(EditBtnTest, AUnitMenuCommandChoosesTheUnit) {
     EXPECT_EQ(edit->UnitID(), "g");
     SendMessage(edit->Handle(), WM_COMMAND, MAKEWPARAM(3, 0), 0);
     EXPECT_EQ(edit->UnitID(), "g") << "a command past the units is ignored";
+    SendMessage(edit->Handle(), WM_COMMAND, MAKEWPARAM(1, EN_SETFOCUS), LPARAM(edit->Handle()));
+    EXPECT_EQ(edit->UnitID(), "g") << "a notification echoed by a parent is no unit choice";
 }
 
 using GridEditBtnTest = EditingGridTest;
