@@ -64,6 +64,7 @@ void TBavStringGrid::CommitCellText(int col, int row, const AnsiString& text) {
 
 void TBavStringGrid::TopLeftChanged() {
     const TGridRect pictureBefore = FixedPictureCells(rememberedLeftCol_, rememberedTopRow_);
+    KeepCurrentCellAboveSearchPanel();
     TBaseGrid::TopLeftChanged();
     const TBackGroundDisplay display = backGround_->Display();
     if (selectionRectangle_ ||
@@ -81,7 +82,6 @@ void TBavStringGrid::TopLeftChanged() {
     UpdateCellControls();
     rememberedLeftCol_ = LeftCol();
     rememberedTopRow_ = TopRow();
-    KeepCurrentCellAboveSearchPanel();
 }
 
 void TBavStringGrid::UpdateCellControls() {
