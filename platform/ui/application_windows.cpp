@@ -16,6 +16,17 @@ void TApplication::SetIcon(TIcon* v) { icon_->Assign(v); }
 
 bool TApplication::Active() const { return FindControl(GetActiveWindow()) != nullptr; }
 
+void TApplication::ForegroundChanged(bool active) {
+    if (foreground_ == int(active)) return;
+    foreground_ = int(active);
+    if (active) {
+        onActivate_(this);
+    } else {
+        CancelHint();
+        onDeactivate_(this);
+    }
+}
+
 void TApplication::BringToFront() {
     if (mainForm_) mainForm_->BringToFront();
 }

@@ -445,12 +445,7 @@ void TCustomForm::WMActivate(TMessage& Message) {
 }
 
 void TCustomForm::WMActivateApp(TMessage& Message) {
-    // The program as a whole gains or loses the foreground.
-    if (Message.WParam) Application->OnActivate()(Application);
-    else {
-        Application->CancelHint();
-        Application->OnDeactivate()(Application);
-    }
+    Application->ForegroundChanged(Message.WParam != 0);
     DefaultHandler(Message);
 }
 

@@ -439,6 +439,9 @@ public:
     void SetOnActivate(TNotifyEvent v) { onActivate_ = std::move(v); }
     const TNotifyEvent& OnDeactivate() const { return onDeactivate_; }
     void SetOnDeactivate(TNotifyEvent v) { onDeactivate_ = std::move(v); }
+    // Every form hears that the program gained or lost the foreground; the
+    // application tells OnActivate or OnDeactivate once per change.
+    void ForegroundChanged(bool active);
 
     int MessageBox(const AnsiString& text, const AnsiString& caption, UINT flags = 0);
 
@@ -520,6 +523,7 @@ private:
     TIdleEvent onIdle_;
     TMessageEvent onMessage_;
     TNotifyEvent onActivate_, onDeactivate_, onHint_;
+    int foreground_ = -1;  // unknown until the first change
     AnsiString hint_;
     bool showHint_ = true;
     TColor hintColor_ = clInfoBk;

@@ -2,6 +2,7 @@
 // Terminate, the default exception handler, OnException, OnIdle/OnMessage,
 // and the end of the process with forms still shown.
 #include <cstdlib>
+#include <vector>
 
 #include "platform/rtl/filepaths.h"
 #include "platform/ui/grids.h"
@@ -87,6 +88,20 @@ TEST_F(ApplicationTest, ClosingTheMainFormTerminatesAndReleaseFreesLater) {
     main->Close();
     EXPECT_TRUE(Application->Terminated());
     EXPECT_FALSE(main->Visible());
+}
+
+TEST_F(ApplicationTest, GainingOrLosingTheForegroundIsToldOncePerChange) {
+    TForm* first = NewForm();
+    TForm* second = NewForm();
+    SendMessage(first->Handle(), WM_ACTIVATEAPP, 1, 0);
+    std::vector<AnsiString> told;
+    Application->SetOnActivate([&](TObject*) { told.push_back("activate"); });
+    Application->SetOnDeactivate([&](TObject*) { told.push_back("deactivate"); });
+    for (const WPARAM active : {WPARAM(0), WPARAM(1)})
+        for (TForm* form : {first, second}) SendMessage(form->Handle(), WM_ACTIVATEAPP, active, 0);
+    EXPECT_EQ(told, (std::vector<AnsiString>{"deactivate", "activate"}));
+    Application->SetOnActivate({});
+    Application->SetOnDeactivate({});
 }
 
 TEST_F(ApplicationTest, ScreenListsFormsAndDataModules) {
