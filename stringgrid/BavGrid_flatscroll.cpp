@@ -46,10 +46,7 @@ void TBavStringGrid::FlatSetScrollInfo(int bar, SCROLLINFO& info) {
 }
 
 void TBavStringGrid::FlatShowScrollBar(int bar, bool show) {
-    if (!flatScrollActive_) return;
-    const TScrollStyle bars = ScrollBars();
-    if (bar == SB_HORZ && bars != ssHorizontal && bars != ssBoth) return;
-    if (bar == SB_VERT && bars != ssVertical && bars != ssBoth) return;
+    if (!flatScrollActive_ || !ScrollStyleHasBar(ScrollBars(), bar)) return;
     if (auto* showBar = FlatEntry<decltype(FlatSB_ShowScrollBar)>("FlatSB_ShowScrollBar"))
         showBar(Handle(), bar, show);
 }
@@ -90,9 +87,7 @@ void TBavStringGrid::UpdateFlatHorzScroll() { UpdateFlatScroll(SB_HORZ); }
 void TBavStringGrid::UpdateFlatVertScroll() { UpdateFlatScroll(SB_VERT); }
 
 void TBavStringGrid::UpdateFlatScroll(int bar) {
-    const TScrollStyle bars = ScrollBars();
-    const bool included = bars == ssBoth || bars == (bar == SB_VERT ? ssVertical : ssHorizontal);
-    if (!flatScrollActive_ || !included || !HandleAllocated()) return;
+    if (!flatScrollActive_ || !ScrollStyleHasBar(ScrollBars(), bar) || !HandleAllocated()) return;
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;

@@ -179,7 +179,7 @@ void TBavStringGrid::UpdateScrollProportional(bool vertical) {
     if (!ProportionalScrollInfo(info, fixed, total, before, vertical ? Height() : Width(), vertical)) return;
     SetScrollInfo(Handle(), bar, &info, TRUE);
     UpdateFlatScroll(bar);
-    if (!vertical && (all < Width() || (ScrollBars() != ssHorizontal && ScrollBars() != ssBoth)))
+    if (!vertical && (all < Width() || !ScrollStyleHasBar(ScrollBars(), SB_HORZ)))
         ShowScrollBar(Handle(), SB_HORZ, FALSE);
 }
 
@@ -364,11 +364,8 @@ void TBavStringGrid::SizeMessage(TMessage& message) {
         FlatShowScrollBar(SB_HORZ, VisibleColCount() + TBaseGrid::FixedCols() < ColCount());
         FlatShowScrollBar(SB_VERT, VisibleRowCount() + TBaseGrid::FixedRows() < RowCount());
         // A bar neither setting asks for is not the grid's to show.
-        const TScrollStyle bars = ScrollBars();
-        if (bars != ssHorizontal && bars != ssBoth && !ScrollBarAlwaysShown(SB_HORZ))
-            ShowScrollBar(Handle(), SB_HORZ, FALSE);
-        if (bars != ssVertical && bars != ssBoth && !ScrollBarAlwaysShown(SB_VERT))
-            ShowScrollBar(Handle(), SB_VERT, FALSE);
+        for (const int bar : {SB_HORZ, SB_VERT})
+            if (!ScrollStyleHasBar(ScrollBars(), bar) && !ScrollBarAlwaysShown(bar)) ShowScrollBar(Handle(), bar, FALSE);
     }
     InvalidateFooter();
 }

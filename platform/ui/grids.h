@@ -22,6 +22,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/mask.h"
 #include "platform/gdi/windef.h"
+#include "platform/win/winscroll.h"
 
 SERVIORA_EXCEPTION(EInvalidGridOperation, Exception);
 
@@ -51,6 +52,11 @@ struct TGridRect {
     TGridCoord BottomRight() const { return {Right, Bottom}; }
     friend bool operator==(const TGridRect&, const TGridRect&) = default;
 };
+
+// Whether a ScrollBars setting includes the bar SB_HORZ or SB_VERT.
+inline bool ScrollStyleHasBar(TScrollStyle style, int bar) {
+    return style == ssBoth || style == (bar == SB_HORZ ? ssHorizontal : ssVertical);
+}
 
 // Raises EInvalidGridOperation with message.
 [[noreturn]] void RaiseInvalidGridOperation(const AnsiString& message);

@@ -30,9 +30,9 @@ void TCustomGrid::CreateParams(TCreateParams& params) {
         else
             params.Style |= WS_BORDER;
     }
-    if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth)
+    if (ScrollStyleHasBar(scrollBars_, SB_HORZ))
         params.Style |= WS_HSCROLL;
-    if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
+    if (ScrollStyleHasBar(scrollBars_, SB_VERT))
         params.Style |= WS_VSCROLL;
 }
 
@@ -469,8 +469,8 @@ void TCustomGrid::UpdateScrollRange() {
         si.nPos = static_cast<int>(static_cast<long long>(first - fixed) * kGridScrollRange / (last - fixed));
         SetScrollInfo(Handle(), bar, &si, TRUE);
     };
-    update(SB_HORZ, scrollBars_ == ssHorizontal || scrollBars_ == ssBoth, topLeft_.X, fixedCols_, max.X);
-    update(SB_VERT, scrollBars_ == ssVertical || scrollBars_ == ssBoth, topLeft_.Y, fixedRows_, max.Y);
+    update(SB_HORZ, ScrollStyleHasBar(scrollBars_, SB_HORZ), topLeft_.X, fixedCols_, max.X);
+    update(SB_VERT, ScrollStyleHasBar(scrollBars_, SB_VERT), topLeft_.Y, fixedRows_, max.Y);
     updatingScrollBars_ = false;
 }
 

@@ -228,14 +228,11 @@ void TCustomGrid::SetOptions(TGridOptions value) {
 void TCustomGrid::SetScrollBars(TScrollStyle value) {
     if (value == scrollBars_)
         return;
-    auto has = [](TScrollStyle style, int bar) {
-        return style == ssBoth || style == (bar == SB_HORZ ? ssHorizontal : ssVertical);
-    };
     const TScrollStyle old = scrollBars_;
     scrollBars_ = value;
     if (HandleAllocated())
         for (int bar : {SB_HORZ, SB_VERT})
-            if (has(old, bar) && !has(value, bar))
+            if (ScrollStyleHasBar(old, bar) && !ScrollStyleHasBar(value, bar))
                 ShowScrollBar(Handle(), bar, FALSE);
     UpdateScrollRange();
 }
